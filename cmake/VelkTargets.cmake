@@ -1,0 +1,68 @@
+# Shared settings for every target of the project.
+
+add_library(velk_options INTERFACE)
+target_compile_options(velk_options INTERFACE -Wall -Wextra)
+if(VELK_SANITIZE)
+  target_compile_options(velk_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(velk_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# velk_add_library(<name> [QT] [DEPS <targets>...])
+# A library made of every .cpp file in the calling folder. QT runs Qt's
+# meta-object compiler over it (classes with Q_OBJECT).
+function(velk_add_library name)
+  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(${name} STATIC ${sources} ${headers})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC velk_options ${ARG_DEPS})
+  if(ARG_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
+endfunction()
+
+# velk_add_tests(<folder> [QT_APP] DEPS <targets>...)
+# One test program per tests/<folder>/*_test.cpp, so a half-written test file
+# never stops the others from building. Files in the folder that are not
+# tests (shared fixtures, drivers) are linked into every program. QT_APP
+# gives the programs a main() that makes a QApplication first.
+function(velk_add_tests folder)
+  cmake_parse_arguments(ARG "QT_APP" "" "DEPS" ${ARGN})
+  if(ARG_QT_APP)
+    set(main_lib velk_qt_test_main)
+  else()
+    set(main_lib GTest::gtest_main)
+  endif()
+  set(dir ${CMAKE_SOURCE_DIR}/tests/${folder})
+  file(GLOB tests CONFIGURE_DEPENDS ${dir}/*_test.cpp)
+  file(GLOB support CONFIGURE_DEPENDS ${dir}/*.cpp)
+  list(REMOVE_ITEM support ${tests})
+  if(support)
+    add_library(${folder}_test_support STATIC ${support})
+    target_include_directories(${folder}_test_support PUBLIC ${dir} ${CMAKE_SOURCE_DIR}/tests/common)
+    target_link_libraries(${folder}_test_support PUBLIC ${ARG_DEPS} GTest::gtest GTest::gmock)
+    set(ARG_DEPS ${folder}_test_support ${ARG_DEPS})
+  endif()
+  foreach(test IN LISTS tests)
+    get_filename_component(base ${test} NAME_WE)
+    set(exe ${folder}_${base})
+    add_executable(${exe} ${test})
+    target_include_directories(${exe} PRIVATE ${dir} ${CMAKE_SOURCE_DIR}/tests/common)
+    target_link_libraries(${exe} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock ${main_lib})
+    if(ARG_QT_APP)
+      set_target_properties(${exe} PROPERTIES AUTOMOC ON)
+    endif()
+    gtest_discover_tests(${exe} DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endforeach()
+endfunction()
+
+# velk_add_bench(<name> DEPS <targets>...): <name>.cpp of the calling folder
+# as a Google Benchmark program.
+function(velk_add_bench name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark)
+endfunction()

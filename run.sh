@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what Velk needs, builds it and starts it: ./run.sh [file.vk2]
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELK_BUILD_TESTS=OFF >/dev/null
+cmake --build build/release --target velk
+exec build/release/src/app/velk "$@"

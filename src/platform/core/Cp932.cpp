@@ -1,0 +1,239 @@
+#include "Cp932.h"
+
+#include "Sjis.h"
+
+#include <array>
+#include <cerrno>
+#include <iconv.h>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// One table each way, filled once from the C library's CP932 converter:
+// Decode is indexed by character code (a single byte keeps its value, a
+// pair is lead * 256 + trail), Encode by UTF-16 unit; 0 means no mapping
+// except for NUL itself.
+struct Tables {
+    std::array<char16_t, 0x10000> Decode{};
+    std::array<uint16_t, 0x10000> Encode{};
+};
+
+class Converter {
+public:
+    Converter(const char* To, const char* From) : Handle_(iconv_open(To, From))
+    {
+        if (Handle_ == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert ") + From + " to " + To);
+    }
+    ~Converter() { iconv_close(Handle_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts In completely, or returns false.
+    bool Run(const char* In, size_t InLen, char* Out, size_t OutCap, size_t& OutLen)
+    {
+        iconv(Handle_, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(In);
+        char* out = Out;
+        size_t inLeft = InLen, outLeft = OutCap;
+        if (iconv(Handle_, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+            return false;
+        OutLen = OutCap - outLeft;
+        return true;
+    }
+
+private:
+    iconv_t Handle_;
+};
+
+// UTF-16 code unit of CP932 bytes, if the pair (or byte) maps to exactly
+// one BMP character.
+bool DecodeWithIconv(Converter& Decoder, const char* Bytes, size_t Len, char16_t& Result)
+{
+    char out[8];
+    size_t outLen = 0;
+    if (!Decoder.Run(Bytes, Len, out, sizeof out, outLen) || outLen != 2)
+        return false;
+    Result = static_cast<char16_t>(static_cast<unsigned char>(out[0])
+                                   | static_cast<unsigned char>(out[1]) << 8);
+    return true;
+}
+
+std::unique_ptr<Tables> BuildTables()
+{
+    auto tables = std::make_unique<Tables>();
+    Converter decoder("UTF-16LE", "CP932");
+    Converter encoder("CP932", "UTF-16LE");
+    auto record = [&](uint16_t Code, const char* Bytes, size_t Len) {
+        char16_t unit;
+        if (!DecodeWithIconv(decoder, Bytes, Len, unit) || unit == kReplacement)
+            return;
+        tables->Decode[Code] = unit;
+        if (tables->Encode[unit] != 0 || unit == 0)
+            return;
+        // Ask the encoder which code it prefers for this character.
+        const char in[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        char out[4];
+        size_t outLen = 0;
+        if (encoder.Run(in, 2, out, sizeof out, outLen) && outLen >= 1 && outLen <= 2)
+            tables->Encode[unit] = outLen == 1 ? static_cast<unsigned char>(out[0])
+                                               : static_cast<uint16_t>(static_cast<unsigned char>(out[0]) << 8
+                                                                       | static_cast<unsigned char>(out[1]));
+        else
+            tables->Encode[unit] = Code;
+    };
+    for (int byte = 0; byte < 0x100; ++byte) {
+        if (sjis::IsLead(static_cast<unsigned char>(byte)))
+            continue;
+        const char c = static_cast<char>(byte);
+        record(static_cast<uint16_t>(byte), &c, 1);
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!sjis::IsLead(static_cast<unsigned char>(lead)))
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (!sjis::IsTrail(static_cast<unsigned char>(trail)))
+                continue;
+            const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            record(static_cast<uint16_t>(lead << 8 | trail), pair, 2);
+        }
+    }
+    return tables;
+}
+
+const Tables& Table()
+{
+    static const std::unique_ptr<Tables> tables = BuildTables();
+    return *tables;
+}
+
+void AppendUtf8(std::string& Out, char32_t C)
+{
+    if (C < 0x80) {
+        Out += static_cast<char>(C);
+    } else if (C < 0x800) {
+        Out += static_cast<char>(0xC0 | C >> 6);
+        Out += static_cast<char>(0x80 | (C & 0x3F));
+    } else if (C < 0x10000) {
+        Out += static_cast<char>(0xE0 | C >> 12);
+        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
+        Out += static_cast<char>(0x80 | (C & 0x3F));
+    } else {
+        Out += static_cast<char>(0xF0 | C >> 18);
+        Out += static_cast<char>(0x80 | (C >> 12 & 0x3F));
+        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
+        Out += static_cast<char>(0x80 | (C & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at Pos; malformed input yields U+FFFD for one
+// byte.
+char32_t NextUtf8(std::string_view Text, size_t& Pos)
+{
+    const auto b0 = static_cast<unsigned char>(Text[Pos]);
+    int extra;
+    char32_t c;
+    if (b0 < 0x80) {
+        ++Pos;
+        return b0;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        extra = 1, c = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2, c = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3, c = b0 & 0x07;
+    } else {
+        ++Pos;
+        return kReplacement;
+    }
+    if (Pos + extra >= Text.size()) {
+        ++Pos;
+        return kReplacement;
+    }
+    for (int i = 1; i <= extra; ++i) {
+        const auto b = static_cast<unsigned char>(Text[Pos + i]);
+        if ((b & 0xC0) != 0x80) {
+            ++Pos;
+            return kReplacement;
+        }
+        c = c << 6 | (b & 0x3F);
+    }
+    Pos += extra + 1;
+    return c;
+}
+
+void AppendSjis(std::string& Out, char32_t C, bool& Lossless)
+{
+    const Tables& t = Table();
+    const uint16_t code = C < 0x10000 ? t.Encode[C] : 0;
+    if (C == 0) {
+        Out += '\0';
+    } else if (code == 0) {
+        Out += '?';
+        Lossless = false;
+    } else if (code < 0x100) {
+        Out += static_cast<char>(code);
+    } else {
+        Out += static_cast<char>(code >> 8);
+        Out += static_cast<char>(code & 0xFF);
+    }
+}
+
+} // namespace
+
+char16_t SjisCharToUtf16(uint16_t Code)
+{
+    const char16_t unit = Table().Decode[Code];
+    return unit != 0 || Code == 0 ? unit : kReplacement;
+}
+
+std::u16string SjisToUtf16(std::string_view Sjis)
+{
+    std::u16string result;
+    result.reserve(Sjis.size());
+    for (sjis::CharCursor c(Sjis); !c.AtEnd(); c.Next())
+        result += SjisCharToUtf16(c.Code());
+    return result;
+}
+
+std::string SjisToUtf8(std::string_view Sjis)
+{
+    std::string result;
+    result.reserve(Sjis.size() * 3 / 2);
+    for (sjis::CharCursor c(Sjis); !c.AtEnd(); c.Next())
+        AppendUtf8(result, SjisCharToUtf16(c.Code()));
+    return result;
+}
+
+std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless)
+{
+    std::string result;
+    result.reserve(Text.size() * 2);
+    bool lossless = true;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        char32_t c = Text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < Text.size() && Text[i + 1] >= 0xDC00 && Text[i + 1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (Text[++i] - 0xDC00);
+        AppendSjis(result, c, lossless);
+    }
+    if (Lossless)
+        *Lossless = lossless;
+    return result;
+}
+
+std::string Utf8ToSjis(std::string_view Text, bool* Lossless)
+{
+    std::string result;
+    result.reserve(Text.size());
+    bool lossless = true;
+    for (size_t pos = 0; pos < Text.size();) {
+        const char32_t c = NextUtf8(Text, pos);
+        AppendSjis(result, c, lossless);
+    }
+    if (Lossless)
+        *Lossless = lossless;
+    return result;
+}

@@ -1,0 +1,171 @@
+#include "Files.h"
+
+#include "Cp932.h"
+#include "SysUtils.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+std::string OsPath(std::string_view FileName) { return SjisToUtf8(FileName); }
+
+std::string FromOsPath(std::string_view OsName, bool* Lossless) { return Utf8ToSjis(OsName, Lossless); }
+
+bool FileExists(const std::string& FileName)
+{
+    struct stat st;
+    return stat(OsPath(FileName).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& FileName)
+{
+    struct stat st;
+    return stat(OsPath(FileName).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int Fd) : Fd_(Fd) {}
+    ~FileDescriptor()
+    {
+        if (Fd_ >= 0)
+            ::close(Fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return Fd_; }
+    int Release()
+    {
+        const int fd = Fd_;
+        Fd_ = -1;
+        return fd;
+    }
+
+private:
+    int Fd_;
+};
+
+[[noreturn]] void RaiseOpenError(const std::string& Path, int Error)
+{
+    throw EFOpenError(Format("Cannot open file \"%s\". %s", Path.c_str(), std::strerror(Error)));
+}
+
+[[noreturn]] void RaiseCreateError(const std::string& Path, int Error)
+{
+    throw EFCreateError(Format("Cannot create file \"%s\". %s", Path.c_str(), std::strerror(Error)));
+}
+
+bool WriteAll(int Fd, std::string_view Data)
+{
+    while (!Data.empty()) {
+        const ssize_t n = ::write(Fd, Data.data(), Data.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        Data.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// The path a write really replaces: the final target of a symbolic link.
+std::string ResolveTarget(const std::string& Path)
+{
+    char resolved[PATH_MAX];
+    struct stat st;
+    if (lstat(Path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && realpath(Path.c_str(), resolved))
+        return resolved;
+    return Path;
+}
+
+// umask() can only be read by changing it, which would race with other
+// threads creating files; the kernel reports it in /proc instead.
+mode_t CurrentUmask()
+{
+    FILE* status = std::fopen("/proc/self/status", "re");
+    mode_t mask = 022;
+    if (!status)
+        return mask;
+    char line[256];
+    while (std::fgets(line, sizeof line, status)) {
+        unsigned value;
+        if (std::sscanf(line, "Umask: %o", &value) == 1) {
+            mask = static_cast<mode_t>(value);
+            break;
+        }
+    }
+    std::fclose(status);
+    return mask;
+}
+
+} // namespace
+
+std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
+{
+    const std::string path = OsPath(FileName);
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0)
+        RaiseOpenError(path, errno);
+    struct stat st;
+    if (fstat(fd.Get(), &st) != 0)
+        RaiseOpenError(path, errno);
+    if (S_ISDIR(st.st_mode))
+        RaiseOpenError(path, EISDIR);
+    if (static_cast<uint64_t>(st.st_size) > MaxBytes)
+        RaiseOpenError(path, EFBIG);
+    std::string data;
+    data.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            RaiseOpenError(path, errno);
+        }
+        if (n == 0)
+            break;
+        if (data.size() + static_cast<size_t>(n) > MaxBytes)
+            RaiseOpenError(path, EFBIG);
+        data.append(buffer, static_cast<size_t>(n));
+    }
+    return data;
+}
+
+void WriteFileAtomic(const std::string& FileName, std::string_view Data)
+{
+    const std::string target = ResolveTarget(OsPath(FileName));
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+
+    std::string temp = folder + (slash == std::string::npos ? "/." : ".") + name + ".XXXXXX";
+    FileDescriptor fd(mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.Get() < 0)
+        RaiseCreateError(target, errno);
+
+    mode_t mode;
+    struct stat st;
+    if (stat(target.c_str(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        mode = 0666 & ~CurrentUmask();
+    }
+    if (!WriteAll(fd.Get(), Data) || fchmod(fd.Get(), mode) != 0 || fsync(fd.Get()) != 0
+        || ::close(fd.Release()) != 0 || rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        unlink(temp.c_str());
+        RaiseCreateError(target, error);
+    }
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0)
+        fsync(dir.Get());
+}

@@ -1,0 +1,27 @@
+// Reading and writing whole files. File names inside the program are
+// Shift-JIS like all its text; they become UTF-8 only here, where they are
+// handed to the system.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The system's (UTF-8) form of a program file name.
+std::string OsPath(std::string_view FileName);
+// The program's (Shift-JIS) form of a system file name; *Lossless is
+// cleared when the name holds a character Shift-JIS cannot write.
+std::string FromOsPath(std::string_view OsName, bool* Lossless = nullptr);
+
+bool FileExists(const std::string& FileName);
+bool DirectoryExists(const std::string& FileName);
+
+// The whole file. Raises EFOpenError when it cannot be opened or read, or
+// is larger than MaxBytes.
+std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes = UINT64_MAX);
+
+// Writes Data to a temporary file in the target's folder, flushes it to
+// disk and renames it over the target, keeping the old file's permissions
+// (and replacing the target of a symbolic link). On failure the old file is
+// untouched and EFCreateError is raised.
+void WriteFileAtomic(const std::string& FileName, std::string_view Data);

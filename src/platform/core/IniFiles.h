@@ -1,0 +1,65 @@
+// Settings files with the Windows private-profile rules, on Shift-JIS
+// bytes: case-insensitive section and key names (ASCII letters of
+// single-byte characters only), values trimmed and unquoted, integers in
+// decimal, "$" hex or "0x" hex, unknown content kept byte for byte.
+//
+// Every write replaces the file atomically. Between BeginUpdate and
+// EndUpdate writes and erasures are gathered and committed once, under a
+// lock shared with other instances; a batch abandoned by an exception is
+// dropped and the file stays as it was. A file that exists but cannot be
+// read is never overwritten; reading never creates the file.
+#pragma once
+
+#include "Classes.h"
+#include "SysUtils.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TStrings;
+
+// A write that failed: "<file name> に書き込めません".
+class EIniFileException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class TIniFile : public TObject {
+public:
+    explicit TIniFile(const std::string& FileName);
+    ~TIniFile() override;
+
+    const std::string& FileName() const { return FileName_; }
+
+    std::string ReadString(std::string_view Section, std::string_view Ident, const std::string& Default) const;
+    int32_t ReadInteger(std::string_view Section, std::string_view Ident, int32_t Default) const;
+    bool ReadBool(std::string_view Section, std::string_view Ident, bool Default) const;
+
+    void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value);
+    void WriteInteger(std::string_view Section, std::string_view Ident, int32_t Value);
+    void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
+
+    // The key names of a section, in file order.
+    void ReadSection(std::string_view Section, TStrings& Idents) const;
+    // The section names, in file order.
+    void ReadSections(TStrings& Sections) const;
+    // "key=value" for each key of a section.
+    void ReadSectionValues(std::string_view Section, TStrings& Values) const;
+    bool SectionExists(std::string_view Section) const;
+    bool ValueExists(std::string_view Section, std::string_view Ident) const;
+
+    void EraseSection(std::string_view Section);
+    void DeleteKey(std::string_view Section, std::string_view Ident);
+
+    void BeginUpdate();
+    // Commits the batch when the outermost update ends; raises
+    // EIniFileException when the file cannot be written.
+    void EndUpdate();
+
+private:
+    class Impl;
+    std::string FileName_;
+    std::unique_ptr<Impl> Impl_;
+};

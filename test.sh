@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what Velk needs, builds every test with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs them headless: ./test.sh
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DVELK_SANITIZE=ON -DVELK_BUILD_BENCH=OFF >/dev/null
+cmake --build build/asan
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build/asan --output-on-failure -j"$(nproc)"
