@@ -46,6 +46,13 @@ TComponent::~TComponent()
         Owner_->RemoveComponent(this);
 }
 
+TComponent* TComponent::Components(int Index) const
+{
+    if (Index < 0 || Index >= ComponentCount())
+        RaiseListIndexError(Index);
+    return Components_[Index];
+}
+
 void TComponent::FreeNotification(TComponent* AComponent)
 {
     if (!AComponent || AComponent == this)

@@ -43,7 +43,7 @@ public:
 
     TComponent* Owner() const { return Owner_; }
     int ComponentCount() const { return static_cast<int>(Components_.size()); }
-    TComponent* Components(int Index) const { return Components_.at(Index); }
+    TComponent* Components(int Index) const;
 
     // Links this component and AComponent so that whichever is destroyed
     // first calls the other's Notification(opRemove).

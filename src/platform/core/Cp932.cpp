@@ -14,8 +14,8 @@ constexpr char16_t kReplacement = 0xFFFD;
 
 // One table each way, filled once from the C library's CP932 converter:
 // Decode is indexed by character code (a single byte keeps its value, a
-// pair is lead * 256 + trail), Encode by UTF-16 unit; 0 means no mapping
-// except for NUL itself.
+// pair is lead * 256 + trail) and holds U+FFFD where there is no mapping;
+// Encode is indexed by UTF-16 unit, 0 meaning no mapping except for NUL.
 struct Tables {
     std::array<char16_t, 0x10000> Decode{};
     std::array<uint16_t, 0x10000> Encode{};
@@ -65,6 +65,7 @@ bool DecodeWithIconv(Converter& Decoder, const char* Bytes, size_t Len, char16_t
 std::unique_ptr<Tables> BuildTables()
 {
     auto tables = std::make_unique<Tables>();
+    tables->Decode.fill(kReplacement);
     Converter decoder("UTF-16LE", "CP932");
     Converter encoder("CP932", "UTF-16LE");
     auto record = [&](uint16_t Code, const char* Bytes, size_t Len) {
@@ -129,8 +130,9 @@ void AppendUtf8(std::string& Out, char32_t C)
     }
 }
 
-// Decodes one UTF-8 sequence at Pos; malformed input yields U+FFFD for one
-// byte.
+// Decodes one UTF-8 sequence at Pos; malformed input (a stray or truncated
+// sequence, an overlong form, a value past U+10FFFF) yields U+FFFD for one
+// byte. An overlong form must not pass: "C0 80" would smuggle in a NUL.
 char32_t NextUtf8(std::string_view Text, size_t& Pos)
 {
     const auto b0 = static_cast<unsigned char>(Text[Pos]);
@@ -161,6 +163,11 @@ char32_t NextUtf8(std::string_view Text, size_t& Pos)
         }
         c = c << 6 | (b & 0x3F);
     }
+    static constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kShortest[extra] || c > 0x10FFFF) {
+        ++Pos;
+        return kReplacement;
+    }
     Pos += extra + 1;
     return c;
 }
@@ -184,18 +191,28 @@ void AppendSjis(std::string& Out, char32_t C, bool& Lossless)
 
 } // namespace
 
-char16_t SjisCharToUtf16(uint16_t Code)
-{
-    const char16_t unit = Table().Decode[Code];
-    return unit != 0 || Code == 0 ? unit : kReplacement;
-}
+char16_t SjisCharToUtf16(uint16_t Code) { return Table().Decode[Code]; }
 
 std::u16string SjisToUtf16(std::string_view Sjis)
 {
-    std::u16string result;
-    result.reserve(Sjis.size());
-    for (sjis::CharCursor c(Sjis); !c.AtEnd(); c.Next())
-        result += SjisCharToUtf16(c.Code());
+    // Every character is at least one byte, so the input size bounds the
+    // output; one pass with no per-character growth checks.
+    const auto& decode = Table().Decode;
+    std::u16string result(Sjis.size(), u'\0');
+    char16_t* out = result.data();
+    const char* p = Sjis.data();
+    const char* const end = p + Sjis.size();
+    while (p < end) {
+        const auto lead = static_cast<unsigned char>(*p);
+        if (sjis::CharLen(p, end) == 1) {
+            *out++ = decode[lead];
+            ++p;
+        } else {
+            *out++ = decode[lead << 8 | static_cast<unsigned char>(p[1])];
+            p += 2;
+        }
+    }
+    result.resize(static_cast<size_t>(out - result.data()));
     return result;
 }
 

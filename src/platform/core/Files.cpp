@@ -111,14 +111,16 @@ mode_t CurrentUmask()
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
 {
     const std::string path = OsPath(FileName);
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: opening a FIFO must not wait for a writer. Only regular
+    // files are read; a FIFO or a device could block or never end.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0)
         RaiseOpenError(path, errno);
     struct stat st;
     if (fstat(fd.Get(), &st) != 0)
         RaiseOpenError(path, errno);
-    if (S_ISDIR(st.st_mode))
-        RaiseOpenError(path, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        RaiseOpenError(path, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     if (static_cast<uint64_t>(st.st_size) > MaxBytes)
         RaiseOpenError(path, EFBIG);
     std::string data;

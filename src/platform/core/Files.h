@@ -16,8 +16,8 @@ std::string FromOsPath(std::string_view OsName, bool* Lossless = nullptr);
 bool FileExists(const std::string& FileName);
 bool DirectoryExists(const std::string& FileName);
 
-// The whole file. Raises EFOpenError when it cannot be opened or read, or
-// is larger than MaxBytes.
+// The whole file. Raises EFOpenError when it cannot be opened or read, is
+// not a regular file (a folder, FIFO or device), or is larger than MaxBytes.
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes = UINT64_MAX);
 
 // Writes Data to a temporary file in the target's folder, flushes it to

@@ -7,7 +7,14 @@
 // EndUpdate writes and erasures are gathered and committed once, under a
 // lock shared with other instances; a batch abandoned by an exception is
 // dropped and the file stays as it was. A file that exists but cannot be
-// read is never overwritten; reading never creates the file.
+// read (no permission, an I/O error, not a regular file, larger than a few
+// MiB) reads as empty and is never overwritten: the commit fails. Reading
+// never creates the file; the first write creates it and its folder.
+//
+// Reads see the file as it is on disk now (another instance may have
+// written it); it is parsed again only when it changed. Lines end in CR LF
+// when written; a bare LF is read as a line end too. A CR or LF inside a
+// written value, section or key name is written as a blank.
 #pragma once
 
 #include "Classes.h"
@@ -33,8 +40,13 @@ public:
 
     const std::string& FileName() const { return FileName_; }
 
+    // Default when the key is absent. A value loses the blanks and tabs
+    // around it and one pair of matching enclosing quotation marks (' or
+    // "); at most 2,047 bytes of it are read, never half a character.
     std::string ReadString(std::string_view Section, std::string_view Ident, const std::string& Default) const;
+    // Default when the key is absent or its value is no 32-bit number.
     int32_t ReadInteger(std::string_view Section, std::string_view Ident, int32_t Default) const;
+    // An integer read with Default as 0 or 1; true when not 0.
     bool ReadBool(std::string_view Section, std::string_view Ident, bool Default) const;
 
     void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value);
@@ -45,11 +57,14 @@ public:
     void ReadSection(std::string_view Section, TStrings& Idents) const;
     // The section names, in file order.
     void ReadSections(TStrings& Sections) const;
-    // "key=value" for each key of a section.
+    // "key=value" for each key of a section, values read as ReadString
+    // reads them.
     void ReadSectionValues(std::string_view Section, TStrings& Values) const;
+    // True when a header of that name is present, even with no keys.
     bool SectionExists(std::string_view Section) const;
     bool ValueExists(std::string_view Section, std::string_view Ident) const;
 
+    // Removes every section of that name with all its lines.
     void EraseSection(std::string_view Section);
     void DeleteKey(std::string_view Section, std::string_view Ident);
 

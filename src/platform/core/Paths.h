@@ -10,6 +10,18 @@
 // (~/.config/velk2000/). Decided once per process.
 std::string ProgramFolder();
 
+// What ProgramFolder() decides from, in the system's (UTF-8) form; a
+// string is empty when its variable is unset.
+struct TProgramFolderInputs {
+    std::string VelkHome;      // $VELK_HOME, made absolute
+    std::string ExeFolder;     // the executable's folder
+    bool ExeFolderWritable = false;
+    std::string XdgConfigHome; // ignored unless absolute
+    std::string Home;          // $HOME, else the user's home folder
+};
+// The rule of ProgramFolder(), in the system's form and ending in "/".
+std::string ChooseProgramFolder(const TProgramFolderInputs& Inputs);
+
 // ProgramFolder() + "velk2000": "velk2000.ini", "velk2000Key.ini" and
 // "velk2000.sch" are named from it.
 std::string ProgramBasePath();

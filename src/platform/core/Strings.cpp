@@ -56,6 +56,12 @@ void TStrings::Move(int CurIndex, int NewIndex)
 {
     if (CurIndex == NewIndex)
         return;
+    // Both indexes are checked first: an insert failing after the delete
+    // would lose the line.
+    if (CurIndex < 0 || CurIndex >= GetCount())
+        RaiseListIndexError(CurIndex);
+    if (NewIndex < 0 || NewIndex >= GetCount())
+        RaiseListIndexError(NewIndex);
     BeginUpdate();
     const std::string text = Get(CurIndex);
     TObject* object = GetObject(CurIndex);
@@ -137,9 +143,11 @@ void TStrings::SetTextStr(std::string_view Value)
 
 namespace {
 
+// An empty line is quoted too, so that it survives the round trip even as
+// the last line ("a," would read back as the single line "a").
 bool NeedsQuotes(std::string_view S)
 {
-    return std::any_of(S.begin(), S.end(), [](char C) {
+    return S.empty() || std::any_of(S.begin(), S.end(), [](char C) {
         const auto b = static_cast<unsigned char>(C);
         return b <= ' ' || C == '"' || C == ',';
     });
@@ -151,8 +159,6 @@ bool IsBlank(unsigned char B) { return B >= 1 && B <= ' '; }
 
 std::string TStrings::CommaText() const
 {
-    if (GetCount() == 1 && Get(0).empty())
-        return "\"\"";
     std::string result;
     for (int i = 0; i < GetCount(); ++i) {
         if (i > 0)
@@ -362,6 +368,23 @@ void TStringList::Clear()
     Changing();
     Items_.clear();
     Items_.shrink_to_fit();
+    Changed();
+}
+
+void TStringList::Move(int CurIndex, int NewIndex)
+{
+    if (CurIndex == NewIndex)
+        return;
+    if (Sorted_)
+        throw EStringListError("Operation not allowed on sorted string list");
+    CheckIndex(CurIndex);
+    CheckIndex(NewIndex);
+    Changing();
+    const auto from = Items_.begin() + CurIndex, to = Items_.begin() + NewIndex;
+    if (CurIndex < NewIndex)
+        std::rotate(from, from + 1, to + 1);
+    else
+        std::rotate(to, from, from + 1);
     Changed();
 }
 

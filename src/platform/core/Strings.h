@@ -24,10 +24,10 @@ public:
     std::string Text() const { return GetTextStr(); }
     void SetText(std::string_view Value) { SetTextStr(Value); }
 
-    // Lines separated by commas; a line holding a blank, a control byte, a
-    // comma or a quotation mark is written in quotation marks with inner
-    // quotation marks doubled. Reading: blanks outside quotation marks
-    // separate too, and a trailing comma adds nothing.
+    // Lines separated by commas; an empty line, or one holding a blank, a
+    // control byte, a comma or a quotation mark, is written in quotation
+    // marks with inner quotation marks doubled. Reading: blanks outside
+    // quotation marks separate too, and a trailing comma adds nothing.
     std::string CommaText() const;
     void SetCommaText(std::string_view Value);
 
@@ -122,6 +122,8 @@ public:
     void Delete(int Index) override;
     void Clear() override;
     void Exchange(int Index1, int Index2) override;
+    // Not allowed on a sorted list.
+    void Move(int CurIndex, int NewIndex) override;
 
     // Binary search of a sorted list: true when S is present; Index is its
     // position, or where it would be inserted.

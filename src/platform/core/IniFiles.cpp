@@ -1,0 +1,422 @@
+#include "IniFiles.h"
+
+#include "Cp932.h"
+#include "Files.h"
+#include "IniDocument.h"
+#include "Sjis.h"
+#include "Strings.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fcntl.h>
+#include <optional>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A settings file is a few KiB; anything much larger is not one (a colour
+// scheme chooser may be pointed at any file) and is neither parsed nor
+// replaced.
+constexpr uint64_t kMaxFileBytes = 4 * 1024 * 1024;
+constexpr size_t kMaxValueBytes = 2047;
+
+[[noreturn]] void RaiseWriteError(const std::string& FileName)
+{
+    throw EIniFileException(Format("%s に書き込めません", SjisToUtf8(FileName).c_str()));
+}
+
+// ---- value rules -----------------------------------------------------------
+
+// Blanks and tabs around the value go, then one pair of matching enclosing
+// quotation marks; at most 2,047 bytes remain, never half a character.
+std::string CookValue(std::string_view Raw)
+{
+    while (!Raw.empty() && (Raw.front() == ' ' || Raw.front() == '\t'))
+        Raw.remove_prefix(1);
+    while (!Raw.empty() && (Raw.back() == ' ' || Raw.back() == '\t'))
+        Raw.remove_suffix(1);
+    if (Raw.size() >= 2 && (Raw.front() == '"' || Raw.front() == '\'') && Raw.back() == Raw.front())
+        Raw = Raw.substr(1, Raw.size() - 2);
+    return std::string(sjis::CutAt(Raw, kMaxValueBytes));
+}
+
+int HexDigit(char C)
+{
+    if (C >= '0' && C <= '9')
+        return C - '0';
+    if (C >= 'a' && C <= 'f')
+        return C - 'a' + 10;
+    if (C >= 'A' && C <= 'F')
+        return C - 'A' + 10;
+    return -1;
+}
+
+// 1 to 8 hex digits taken as a 32-bit pattern.
+std::optional<uint32_t> ParseHexPattern(std::string_view Digits)
+{
+    if (Digits.empty() || Digits.size() > 8)
+        return std::nullopt;
+    uint32_t pattern = 0;
+    for (char c : Digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0)
+            return std::nullopt;
+        pattern = pattern << 4 | static_cast<uint32_t>(digit);
+    }
+    return pattern;
+}
+
+// An optional sign, then decimal digits within the signed 32-bit range or
+// "$" and hex digits. A value longer than two bytes that starts "0x" or
+// "0X" reads as "$" and the rest.
+std::optional<int32_t> ParseInteger(std::string_view S)
+{
+    if (S.size() > 2 && S[0] == '0' && (S[1] == 'x' || S[1] == 'X')) {
+        const auto pattern = ParseHexPattern(S.substr(2));
+        return pattern ? std::optional(static_cast<int32_t>(*pattern)) : std::nullopt;
+    }
+    bool negative = false;
+    if (!S.empty() && (S[0] == '+' || S[0] == '-')) {
+        negative = S[0] == '-';
+        S.remove_prefix(1);
+    }
+    if (!S.empty() && S[0] == '$') {
+        const auto pattern = ParseHexPattern(S.substr(1));
+        if (!pattern)
+            return std::nullopt;
+        return static_cast<int32_t>(negative ? 0u - *pattern : *pattern);
+    }
+    if (S.empty())
+        return std::nullopt;
+    const int64_t limit = negative ? int64_t{1} << 31 : (int64_t{1} << 31) - 1;
+    int64_t magnitude = 0;
+    for (char c : S) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+// A value, section or key name with a CR or LF would break the file's
+// lines; those bytes are written as blanks.
+std::string OneLine(std::string_view S)
+{
+    std::string result(S);
+    for (char& c : result)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return result;
+}
+
+// ---- the file on disk ------------------------------------------------------
+
+// What identifies one version of the file: a rename gives a new inode, an
+// edit in place a new size or time.
+struct FileStamp {
+    bool Exists = false;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    int64_t Mtime = 0, Ctime = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+int64_t Nanoseconds(const timespec& T) { return int64_t{T.tv_sec} * 1000000000 + T.tv_nsec; }
+
+FileStamp StampOf(const struct stat& St)
+{
+    return {true, St.st_dev, St.st_ino, St.st_size, Nanoseconds(St.st_mtim), Nanoseconds(St.st_ctim)};
+}
+
+// The stamp of the file now; Exists is false when it cannot be seen.
+FileStamp StampOf(const std::string& FileName)
+{
+    struct stat st;
+    return stat(OsPath(FileName).c_str(), &st) == 0 ? StampOf(st) : FileStamp{};
+}
+
+enum class FileState { Missing, Readable, Unreadable };
+
+struct Snapshot {
+    FileState State = FileState::Missing;
+    FileStamp Stamp;
+    std::string Text; // the bytes read (Readable only)
+};
+
+// Reads the file as it is now. A missing file (or folder) reads as empty;
+// a file that exists but is not a regular file, is larger than the cap or
+// cannot be read is Unreadable, and a commit must not replace it.
+Snapshot LoadSnapshot(const std::string& FileName)
+{
+    Snapshot snapshot;
+    struct stat st;
+    if (stat(OsPath(FileName).c_str(), &st) != 0) {
+        snapshot.State = errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable;
+        return snapshot;
+    }
+    snapshot.Stamp = StampOf(st);
+    snapshot.State = FileState::Unreadable;
+    if (!S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > kMaxFileBytes)
+        return snapshot;
+    try {
+        snapshot.Text = ReadFileBytes(FileName, kMaxFileBytes);
+        snapshot.State = FileState::Readable;
+    } catch (const EFOpenError&) {
+    }
+    return snapshot;
+}
+
+// An exclusive flock on "<file>.lock" for one read-change-write cycle, so
+// that two instances committing at once never lose each other's keys. The
+// lock file stays: removing it would let a third instance lock a new one.
+class CommitLock {
+public:
+    explicit CommitLock(const std::string& OsFileName)
+        : Fd_(::open((OsFileName + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    {
+        if (Fd_ < 0)
+            return;
+        while (flock(Fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(Fd_);
+                Fd_ = -1;
+                return;
+            }
+        }
+    }
+    ~CommitLock()
+    {
+        if (Fd_ >= 0)
+            ::close(Fd_); // releases the lock
+    }
+    CommitLock(const CommitLock&) = delete;
+    CommitLock& operator=(const CommitLock&) = delete;
+    bool Held() const { return Fd_ >= 0; }
+
+private:
+    int Fd_;
+};
+
+// One write or erasure, kept so that a commit can replay it on the file as
+// it is under the lock.
+struct IniOperation {
+    enum class Kind { Write, EraseSection, DeleteKey };
+    Kind Action;
+    std::string Section, Ident, Value;
+
+    void ApplyTo(IniDocument& Document) const
+    {
+        switch (Action) {
+        case Kind::Write:
+            Document.Write(Section, Ident, Value);
+            break;
+        case Kind::EraseSection:
+            Document.EraseSection(Section);
+            break;
+        case Kind::DeleteKey:
+            Document.DeleteKey(Section, Ident);
+            break;
+        }
+    }
+};
+
+} // namespace
+
+// ---- TIniFile::Impl --------------------------------------------------------
+
+class TIniFile::Impl {
+public:
+    explicit Impl(const std::string& FileName) : FileName_(FileName) {}
+
+    // What reads see: the batch's pending view, else the file as it is now
+    // (parsed again only when it changed on disk).
+    const IniDocument& Current()
+    {
+        if (Pending_)
+            return *Pending_;
+        const FileStamp stamp = StampOf(FileName_);
+        if (!Cached_ || !stamp.Exists || stamp != CachedStamp_) {
+            Snapshot snapshot = LoadSnapshot(FileName_);
+            CachedStamp_ = snapshot.Stamp;
+            Cached_ = IniDocument(std::move(snapshot.Text));
+        }
+        return *Cached_;
+    }
+
+    void Apply(IniOperation Operation)
+    {
+        if (UpdateCount_ == 0) {
+            Commit({std::move(Operation)});
+            return;
+        }
+        if (!Pending_)
+            Pending_ = Current();
+        Operation.ApplyTo(*Pending_);
+        Journal_.push_back(std::move(Operation));
+    }
+
+    void BeginUpdate() { ++UpdateCount_; }
+
+    void EndUpdate()
+    {
+        if (UpdateCount_ == 0 || --UpdateCount_ > 0)
+            return;
+        std::vector<IniOperation> journal = std::move(Journal_);
+        Journal_.clear();
+        Pending_.reset();
+        Commit(journal);
+    }
+
+private:
+    void Commit(const std::vector<IniOperation>& Journal)
+    {
+        if (Journal.empty())
+            return;
+        const std::filesystem::path path(OsPath(FileName_));
+        std::error_code error;
+        if (path.has_parent_path())
+            std::filesystem::create_directories(path.parent_path(), error);
+        if (error)
+            RaiseWriteError(FileName_);
+        const CommitLock lock(path.string());
+        if (!lock.Held())
+            RaiseWriteError(FileName_);
+
+        Snapshot snapshot = LoadSnapshot(FileName_);
+        if (snapshot.State == FileState::Unreadable)
+            RaiseWriteError(FileName_);
+        IniDocument document(snapshot.Text);
+        for (const IniOperation& operation : Journal)
+            operation.ApplyTo(document);
+        const std::string text = document.Text();
+        const bool unchanged = snapshot.State == FileState::Readable ? text == snapshot.Text : text.empty();
+        if (!unchanged) {
+            try {
+                WriteFileAtomic(FileName_, text);
+            } catch (const EFCreateError&) {
+                RaiseWriteError(FileName_);
+            }
+        }
+        // Still under the lock, so the file on disk is the one just made.
+        CachedStamp_ = StampOf(FileName_);
+        Cached_ = std::move(document);
+    }
+
+    std::string FileName_;
+    std::optional<IniDocument> Cached_;
+    FileStamp CachedStamp_;
+    int UpdateCount_ = 0;
+    std::optional<IniDocument> Pending_;
+    std::vector<IniOperation> Journal_;
+};
+
+// ---- TIniFile --------------------------------------------------------------
+
+TIniFile::TIniFile(const std::string& FileName) : FileName_(FileName), Impl_(std::make_unique<Impl>(FileName)) {}
+
+// A batch still open here was abandoned (an exception unwound its writer):
+// it is dropped and the file stays as it was.
+TIniFile::~TIniFile() = default;
+
+std::string TIniFile::ReadString(std::string_view Section, std::string_view Ident, const std::string& Default) const
+{
+    const auto raw = Impl_->Current().RawValue(Section, Ident);
+    return raw ? CookValue(*raw) : Default;
+}
+
+int32_t TIniFile::ReadInteger(std::string_view Section, std::string_view Ident, int32_t Default) const
+{
+    return ParseInteger(ReadString(Section, Ident, "")).value_or(Default);
+}
+
+bool TIniFile::ReadBool(std::string_view Section, std::string_view Ident, bool Default) const
+{
+    return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value)
+{
+    Impl_->Apply({IniOperation::Kind::Write, OneLine(Section), OneLine(Ident), OneLine(Value)});
+}
+
+void TIniFile::WriteInteger(std::string_view Section, std::string_view Ident, int32_t Value)
+{
+    WriteString(Section, Ident, std::to_string(Value));
+}
+
+void TIniFile::WriteBool(std::string_view Section, std::string_view Ident, bool Value)
+{
+    WriteString(Section, Ident, Value ? "1" : "0");
+}
+
+void TIniFile::ReadSection(std::string_view Section, TStrings& Idents) const
+{
+    Idents.BeginUpdate();
+    try {
+        Idents.Clear();
+        for (std::string_view name : Impl_->Current().KeyNames(Section))
+            Idents.Add(std::string(name));
+    } catch (...) {
+        Idents.EndUpdate();
+        throw;
+    }
+    Idents.EndUpdate();
+}
+
+void TIniFile::ReadSections(TStrings& Sections) const
+{
+    Sections.BeginUpdate();
+    try {
+        Sections.Clear();
+        for (std::string_view name : Impl_->Current().SectionNames())
+            Sections.Add(std::string(name));
+    } catch (...) {
+        Sections.EndUpdate();
+        throw;
+    }
+    Sections.EndUpdate();
+}
+
+void TIniFile::ReadSectionValues(std::string_view Section, TStrings& Values) const
+{
+    const IniDocument& document = Impl_->Current();
+    const auto names = document.KeyNames(Section);
+    const auto values = document.RawValues(Section);
+    Values.BeginUpdate();
+    try {
+        Values.Clear();
+        for (size_t i = 0; i < names.size(); ++i)
+            Values.Add(std::string(names[i]) + "=" + CookValue(values[i]));
+    } catch (...) {
+        Values.EndUpdate();
+        throw;
+    }
+    Values.EndUpdate();
+}
+
+bool TIniFile::SectionExists(std::string_view Section) const { return Impl_->Current().HasSection(Section); }
+
+bool TIniFile::ValueExists(std::string_view Section, std::string_view Ident) const
+{
+    return Impl_->Current().RawValue(Section, Ident).has_value();
+}
+
+void TIniFile::EraseSection(std::string_view Section)
+{
+    Impl_->Apply({IniOperation::Kind::EraseSection, OneLine(Section), {}, {}});
+}
+
+void TIniFile::DeleteKey(std::string_view Section, std::string_view Ident)
+{
+    Impl_->Apply({IniOperation::Kind::DeleteKey, OneLine(Section), OneLine(Ident), {}});
+}
+
+void TIniFile::BeginUpdate() { Impl_->BeginUpdate(); }
+
+void TIniFile::EndUpdate() { Impl_->EndUpdate(); }

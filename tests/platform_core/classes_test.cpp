@@ -1,0 +1,200 @@
+// Components and their ownership, free notification, fonts, sets and
+// comparable handlers.
+#include "Classes.h"
+#include "Graphics.h"
+#include "Method.h"
+#include "Set.h"
+#include "SysUtils.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A component that points at another and must forget it when it goes.
+class TLinked : public TComponent {
+public:
+    TLinked(TComponent* AOwner, int* Destroyed = nullptr) : TComponent(AOwner), Destroyed_(Destroyed) {}
+    ~TLinked() override
+    {
+        if (Destroyed_)
+            ++*Destroyed_;
+    }
+
+    TComponent* Partner = nullptr;
+    std::vector<TComponent*> Heard; // components whose removal was announced
+    void SetPartner(TComponent* Value)
+    {
+        Partner = Value;
+        if (Value)
+            Value->FreeNotification(this);
+    }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override
+    {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation != TOperation::opRemove)
+            return;
+        Heard.push_back(AComponent);
+        if (AComponent == Partner)
+            Partner = nullptr;
+    }
+
+private:
+    int* Destroyed_;
+};
+
+TEST(Component, AnOwnerFreesWhatItOwns)
+{
+    int destroyed = 0;
+    auto* owner = new TLinked(nullptr, &destroyed);
+    auto* first = new TLinked(owner, &destroyed);
+    auto* second = new TLinked(owner, &destroyed);
+    new TLinked(first, &destroyed); // a grandchild
+    EXPECT_EQ(owner->ComponentCount(), 2);
+    EXPECT_EQ(owner->Components(1), second);
+    EXPECT_EQ(first->Owner(), owner);
+    EXPECT_THROW(owner->Components(2), EListError);
+    delete second; // leaves its owner's list
+    EXPECT_EQ(owner->ComponentCount(), 1);
+    EXPECT_EQ(destroyed, 1);
+    delete owner;
+    EXPECT_EQ(destroyed, 4);
+}
+
+TEST(Component, FreeNotificationWorksBothWays)
+{
+    auto* a = new TLinked(nullptr);
+    auto* b = new TLinked(nullptr);
+    a->SetPartner(b);
+    b->SetPartner(a);
+    delete b; // a hears that its partner went
+    EXPECT_EQ(a->Partner, nullptr);
+    delete a; // and must not call the freed b now
+
+    // c asked to hear of d; when c goes first, d hears of c, so that d
+    // never calls the freed c later.
+    auto* c = new TLinked(nullptr);
+    auto* d = new TLinked(nullptr);
+    c->SetPartner(d);
+    delete c;
+    EXPECT_EQ(d->Heard, (std::vector<TComponent*>{c}));
+    delete d;
+
+    auto* e = new TLinked(nullptr);
+    auto* f = new TLinked(nullptr);
+    e->SetPartner(f);
+    e->RemoveFreeNotification(f);
+    delete f;
+    EXPECT_TRUE(e->Heard.empty());
+    delete e;
+}
+
+TEST(Component, OwnedPartnersAreForgottenBeforeTheyAreFreed)
+{
+    auto* owner = new TLinked(nullptr);
+    auto* child = new TLinked(owner);
+    auto* watcher = new TLinked(nullptr);
+    watcher->SetPartner(child);
+    child->SetPartner(watcher);
+    delete owner;
+    EXPECT_EQ(watcher->Partner, nullptr);
+    delete watcher;
+}
+
+TEST(Font, SizeAndHeight)
+{
+    TFont font;
+    EXPECT_EQ(font.Height(), -11);
+    EXPECT_EQ(font.Size(), 8);
+    font.SetSize(9);
+    EXPECT_EQ(font.Height(), -12);
+    for (int size : {6, 9, 10, 11, 12, 14, 72})
+    {
+        font.SetSize(size);
+        EXPECT_EQ(font.Size(), size);
+        EXPECT_LT(font.Height(), 0);
+    }
+    font.SetHeight(16); // a cell height: Size stays positive
+    EXPECT_EQ(font.Size(), 12);
+}
+
+TEST(Font, OneChangePerAssignAndNoneWithoutChange)
+{
+    TFont font, other;
+    int changes = 0;
+    font.OnChange = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &font);
+        ++changes;
+    };
+    other.SetName("IPAGothic");
+    other.SetSize(12);
+    other.SetStyle({TFontStyle::fsBold, TFontStyle::fsItalic});
+    other.SetColor(clRed);
+    font.Assign(&other);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(font.SameAs(other));
+    font.Assign(&other);
+    EXPECT_EQ(changes, 1);
+    font.SetColor(clRed);
+    EXPECT_EQ(changes, 1);
+    font.SetColor(clBlue);
+    EXPECT_EQ(changes, 2);
+    TPersistent unrelated;
+    EXPECT_THROW(font.Assign(&unrelated), EConvertError);
+}
+
+TEST(Colors, LayoutAndSystemColours)
+{
+    EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412);
+    EXPECT_EQ(GetRValue(clRed), 0xFF);
+    EXPECT_EQ(GetBValue(clBlue), 0xFF);
+    EXPECT_TRUE(IsSystemColor(clWindow));
+    EXPECT_FALSE(IsSystemColor(clNone));
+    EXPECT_FALSE(IsSystemColor(clWhite));
+    EXPECT_EQ(static_cast<uint32_t>(clWindow), 0x80000005u);
+}
+
+TEST(Set, Operations)
+{
+    TFontStyles styles{TFontStyle::fsBold};
+    EXPECT_TRUE(styles.Contains(TFontStyle::fsBold));
+    EXPECT_FALSE(styles.Contains(TFontStyle::fsItalic));
+    styles.Include(TFontStyle::fsUnderline).Exclude(TFontStyle::fsBold);
+    EXPECT_EQ(styles, TFontStyles{TFontStyle::fsUnderline});
+    const TFontStyles both = TFontStyles{TFontStyle::fsBold} + TFontStyles{TFontStyle::fsItalic};
+    EXPECT_EQ(both.Bits(), 0b11u);
+    EXPECT_EQ((both - TFontStyles{TFontStyle::fsBold}), TFontStyles{TFontStyle::fsItalic});
+    EXPECT_EQ((both * TFontStyles{TFontStyle::fsItalic, TFontStyle::fsStrikeOut}), TFontStyles{TFontStyle::fsItalic});
+    EXPECT_TRUE(TFontStyles().Empty());
+    EXPECT_EQ(TFontStyles::FromBits(0b1000), TFontStyles{TFontStyle::fsStrikeOut});
+}
+
+class TListener : public TObject {
+public:
+    int First = 0, Second = 0;
+    TObject* LastSender = nullptr;
+    void OnFirst(TObject* Sender)
+    {
+        ++First;
+        LastSender = Sender;
+    }
+    void OnSecond(TObject*) { ++Second; }
+};
+
+TEST(Method, EqualOnlyForTheSameObjectAndMember)
+{
+    TListener a, b;
+    const TMethod first = MakeMethod<&TListener::OnFirst>(&a);
+    EXPECT_EQ(first, MakeMethod<&TListener::OnFirst>(&a));
+    EXPECT_NE(first, MakeMethod<&TListener::OnSecond>(&a));
+    EXPECT_NE(first, MakeMethod<&TListener::OnFirst>(&b));
+    EXPECT_FALSE(TMethod{});
+    EXPECT_TRUE(first);
+    first(&b);
+    EXPECT_EQ(a.First, 1);
+    EXPECT_EQ(a.LastSender, &b);
+    EXPECT_EQ(b.First, 0);
+}
+
+} // namespace

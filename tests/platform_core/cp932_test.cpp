@@ -1,0 +1,191 @@
+// The CP932 converter against ICU's windows-31j tables, code by code.
+#include "Cp932.h"
+#include "Sjis.h"
+
+#include <gtest/gtest.h>
+#include <unicode/ucnv.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// ICU's windows-31j converter, stopping at anything it cannot map (no
+// substitution, so that unassigned codes show as such).
+class IcuWindows31j {
+public:
+    IcuWindows31j()
+    {
+        UErrorCode error = U_ZERO_ERROR;
+        Converter_.reset(ucnv_open("windows-31j", &error));
+        if (U_FAILURE(error))
+            throw std::runtime_error("ICU has no windows-31j converter");
+        ucnv_setToUCallBack(Converter_.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+        ucnv_setFromUCallBack(Converter_.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+    }
+
+    // The one UTF-16 unit of a code, or -1 when ICU has none.
+    int Decode(uint16_t Code) const
+    {
+        const char bytes[2] = {static_cast<char>(Code >> 8), static_cast<char>(Code & 0xFF)};
+        const bool pair = Code > 0xFF;
+        UChar out[4];
+        UErrorCode error = U_ZERO_ERROR;
+        ucnv_reset(Converter_.get());
+        const int32_t length = ucnv_toUChars(Converter_.get(), out, 4, pair ? bytes : bytes + 1, pair ? 2 : 1, &error);
+        return U_SUCCESS(error) && length == 1 ? out[0] : -1;
+    }
+
+    uint16_t Encode(char16_t Unit) const
+    {
+        char out[4];
+        UErrorCode error = U_ZERO_ERROR;
+        ucnv_reset(Converter_.get());
+        const UChar in[1] = {Unit};
+        const int32_t length = ucnv_fromUChars(Converter_.get(), out, 4, in, 1, &error);
+        if (U_FAILURE(error) || length < 1 || length > 2)
+            return 0;
+        return length == 1 ? static_cast<unsigned char>(out[0])
+                           : static_cast<uint16_t>(static_cast<unsigned char>(out[0]) << 8
+                                                   | static_cast<unsigned char>(out[1]));
+    }
+
+private:
+    struct Closer {
+        void operator()(UConverter* C) const { ucnv_close(C); }
+    };
+    std::unique_ptr<UConverter, Closer> Converter_;
+};
+
+// Every code the helper can cut: the single bytes that are not lead bytes
+// and every lead byte followed by a valid trail byte.
+std::vector<uint16_t> AllCharacterCodes()
+{
+    std::vector<uint16_t> codes;
+    for (int b = 0; b < 0x100; ++b)
+        if (!sjis::IsLead(static_cast<unsigned char>(b)))
+            codes.push_back(static_cast<uint16_t>(b));
+    for (int lead = 0x81; lead <= 0xFC; ++lead)
+        for (int trail = 0x40; trail <= 0xFC; ++trail)
+            if (sjis::IsLead(static_cast<unsigned char>(lead)) && sjis::IsTrail(static_cast<unsigned char>(trail)))
+                codes.push_back(static_cast<uint16_t>(lead << 8 | trail));
+    return codes;
+}
+
+uint16_t EncodeOne(char16_t Unit)
+{
+    const std::string bytes = Utf16ToSjis(std::u16string(1, Unit));
+    return bytes.size() == 1 ? static_cast<unsigned char>(bytes[0])
+                             : static_cast<uint16_t>(static_cast<unsigned char>(bytes[0]) << 8
+                                                     | static_cast<unsigned char>(bytes[1]));
+}
+
+// Where CP932 has several codes for one character, Windows writes the one
+// of the best-ranked block: JIS X 0208, then NEC row 13 (lead 87), then the
+// IBM extensions (FA-FC), then the NEC-selected IBM extensions (ED-EE).
+int DuplicateRank(uint16_t Code)
+{
+    const int lead = Code >> 8;
+    if (lead == 0x87)
+        return 1;
+    if (lead >= 0xFA)
+        return 2;
+    if (lead == 0xED || lead == 0xEE)
+        return 3;
+    return 0;
+}
+
+// ICU's windows-31j is IBM's table, which swaps three control codes; glibc
+// and Windows map them to themselves. That is the only difference.
+bool IcuSwapsControl(uint16_t Code) { return Code == 0x1A || Code == 0x1C || Code == 0x7F; }
+
+TEST(Cp932, AgreesWithIcuOnEveryCode)
+{
+    const IcuWindows31j icu;
+    int singles = 0, pairs = 0;
+    for (uint16_t code : AllCharacterCodes()) {
+        const int expected = icu.Decode(code);
+        const char16_t decoded = SjisCharToUtf16(code);
+        if (expected < 0) {
+            EXPECT_EQ(decoded, u'\xFFFD') << std::hex << code;
+            continue;
+        }
+        (code > 0xFF ? pairs : singles) += 1;
+        EXPECT_NE(decoded, u'\xFFFD') << std::hex << code;
+        if (!IcuSwapsControl(code))
+            EXPECT_EQ(decoded, expected) << std::hex << code;
+        else
+            EXPECT_EQ(decoded, code);
+    }
+    // 0x00-0x7F and the half-width katakana; JIS X 0208, NEC row 13, both
+    // IBM extension blocks and the user-defined area F040-F9FC.
+    EXPECT_EQ(singles, 191);
+    EXPECT_EQ(pairs, 9604);
+}
+
+TEST(Cp932, EveryAssignedCodeRoundTripsExceptTheDuplicates)
+{
+    const IcuWindows31j icu;
+    std::map<char16_t, std::vector<uint16_t>> codesOf;
+    int duplicates = 0;
+    for (uint16_t code : AllCharacterCodes()) {
+        if (icu.Decode(code) < 0)
+            continue;
+        const char16_t unit = SjisCharToUtf16(code);
+        codesOf[unit].push_back(code);
+        const uint16_t back = EncodeOne(unit);
+        if (back == code)
+            continue;
+        ++duplicates;
+        EXPECT_EQ(SjisCharToUtf16(back), unit) << std::hex << code;
+    }
+    EXPECT_EQ(duplicates, 398);
+    for (const auto& [unit, codes] : codesOf) {
+        if (codes.size() < 2)
+            continue;
+        uint16_t best = codes.front();
+        for (uint16_t code : codes)
+            if (DuplicateRank(code) < DuplicateRank(best))
+                best = code;
+        EXPECT_EQ(EncodeOne(unit), best) << std::hex << static_cast<int>(unit);
+        EXPECT_EQ(icu.Encode(unit), best) << std::hex << static_cast<int>(unit);
+    }
+}
+
+TEST(Cp932, UnassignedBytesBecomeReplacementsAndTheTextGoesOn)
+{
+    const std::string text = std::string("a\x80" "b\xA0" "c\xFD\xFE\xFF" "d") + "\x82\r\n" + "\x88\x9F" + "\x82";
+    EXPECT_EQ(SjisToUtf16(text), u"a\xFFFD" u"b\xFFFD" u"c\xFFFD\xFFFD\xFFFD" u"d\xFFFD\r\n\x4E9C\xFFFD");
+    EXPECT_EQ(SjisToUtf8(text), "a\uFFFDb\uFFFDc\uFFFD\uFFFD\uFFFDd\uFFFD\r\n亜\uFFFD");
+    // A lead byte before a byte that cannot trail stands alone.
+    EXPECT_EQ(SjisToUtf16("\x82 x"), u"\xFFFD x");
+    EXPECT_EQ(SjisToUtf16(std::string("a\0b", 3)), std::u16string(u"a\0b", 3));
+}
+
+TEST(Cp932, EncodingReportsWhatCp932CannotHold)
+{
+    bool lossless = false;
+    EXPECT_EQ(Utf8ToSjis("アイ亜 ok", &lossless), "\x83\x41\x83\x43\x88\x9F ok");
+    EXPECT_TRUE(lossless);
+    EXPECT_EQ(Utf8ToSjis("é!", &lossless), "?!");
+    EXPECT_FALSE(lossless);
+    EXPECT_EQ(Utf8ToSjis("\xF0\x9F\x98\x80", &lossless), "?"); // outside the BMP
+    EXPECT_FALSE(lossless);
+    // Malformed UTF-8: every bad byte is one "?" and the rest converts.
+    for (const char* bad : {"\xC3", "\x80", "\xFF", "\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        const std::string converted = Utf8ToSjis(std::string("a") + bad + "z", &lossless);
+        EXPECT_FALSE(lossless) << bad;
+        EXPECT_EQ(converted.front(), 'a');
+        EXPECT_EQ(converted.back(), 'z');
+        EXPECT_EQ(converted.find('\0'), std::string::npos);
+    }
+    EXPECT_EQ(Utf16ToSjis(u"ア\xD800x", &lossless), "\x83\x41?x"); // a lone surrogate
+    EXPECT_FALSE(lossless);
+    EXPECT_EQ(Utf16ToSjis(u"\xD83D\xDE00", &lossless), "?");
+    EXPECT_FALSE(lossless);
+    EXPECT_EQ(Utf16ToSjis(std::u16string(u"x\0y", 3), &lossless), std::string("x\0y", 3));
+    EXPECT_TRUE(lossless);
+}
+
+} // namespace

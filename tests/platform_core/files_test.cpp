@@ -1,0 +1,91 @@
+// Whole-file reading and atomic writing, and file names in Shift-JIS.
+#include "FileSizeLimit.h"
+#include "Files.h"
+#include "SysUtils.h"
+#include "SjisText.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+mode_t ModeOf(const std::string& Path)
+{
+    struct stat st;
+    return stat(Path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+TEST(Files, AtomicWriteReplacesAndKeepsPermissions)
+{
+    TempDir dir;
+    const std::string name = dir.File("doc.vk2");
+    WriteFileAtomic(name, "first");
+    EXPECT_EQ(ReadRaw(name), "first");
+    chmod(name.c_str(), 0640);
+    WriteFileAtomic(name, "second");
+    EXPECT_EQ(ReadRaw(name), "second");
+    EXPECT_EQ(ModeOf(name), 0640u);
+    EXPECT_EQ(fs::directory_iterator(dir.Path())->path().filename(), "doc.vk2"); // no temporary left
+}
+
+TEST(Files, AtomicWriteThroughASymlinkReplacesItsTarget)
+{
+    TempDir dir;
+    fs::create_directory(dir.File("real"));
+    WriteRaw(dir.File("real/settings.ini"), "old");
+    fs::create_symlink("real/settings.ini", dir.File("link.ini"));
+    WriteFileAtomic(dir.File("link.ini"), "new");
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.ini")));
+    EXPECT_EQ(ReadRaw(dir.File("real/settings.ini")), "new");
+}
+
+TEST(Files, AFailedWriteLeavesTheOldFile)
+{
+    TempDir dir;
+    const std::string name = dir.File("doc.vk2");
+    WriteRaw(name, "old contents");
+    {
+        const FileSizeLimit limit(100);
+        EXPECT_THROW(WriteFileAtomic(name, std::string(1000, 'x')), EFCreateError);
+    }
+    EXPECT_EQ(ReadRaw(name), "old contents");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_THROW(WriteFileAtomic(dir.File("missing/doc.vk2"), "x"), EFCreateError);
+}
+
+TEST(Files, ReadingRefusesWhatIsNotAWholeRegularFile)
+{
+    TempDir dir;
+    const std::string name = dir.File("data");
+    WriteRaw(name, std::string(100, 'd'));
+    EXPECT_EQ(ReadFileBytes(name), std::string(100, 'd'));
+    EXPECT_EQ(ReadFileBytes(name, 100), std::string(100, 'd'));
+    EXPECT_THROW(ReadFileBytes(name, 99), EFOpenError);
+    EXPECT_THROW(ReadFileBytes(dir.File("absent")), EFOpenError);
+    EXPECT_THROW(ReadFileBytes(dir.Path()), EFOpenError);
+    ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0644), 0);
+    EXPECT_THROW(ReadFileBytes(dir.File("fifo")), EFOpenError); // and does not wait for a writer
+}
+
+TEST(Files, ShiftJisNamesReachTheSystemAsUtf8)
+{
+    TempDir dir;
+    const std::string name = FromOsPath(dir.Path()) + Sjis("日本語ソ表.txt");
+    EXPECT_EQ(OsPath(name), dir.Path() + "日本語ソ表.txt");
+    WriteFileAtomic(name, "x");
+    EXPECT_TRUE(fs::exists(dir.Path() + "日本語ソ表.txt"));
+    EXPECT_TRUE(FileExists(name));
+    EXPECT_FALSE(DirectoryExists(name));
+    EXPECT_TRUE(DirectoryExists(FromOsPath(dir.Path())));
+    EXPECT_FALSE(FileExists(FromOsPath(dir.Path())));
+    bool lossless = true;
+    FromOsPath("/tmp/jürgen", &lossless);
+    EXPECT_FALSE(lossless);
+}
+
+} // namespace

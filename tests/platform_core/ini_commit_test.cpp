@@ -1,0 +1,303 @@
+// How TIniFile commits to disk: batches, atomic replacement, files it must
+// not replace, other instances writing the same file.
+#include "FileSizeLimit.h"
+#include "IniFiles.h"
+#include "Privileges.h"
+#include "Strings.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kOriginal = "; kept\r\n[Options]\r\nA=1\r\n[History]\r\nF0=x\r\n";
+
+class IniCommit : public testing::Test {
+protected:
+    std::string Bytes() const { return ReadRaw(Name_); }
+    std::vector<std::string> FolderEntries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(Dir_.Path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir Dir_;
+    std::string Name_ = Dir_.File("velk2000.ini");
+};
+
+TEST_F(IniCommit, ABatchCommitsOnceWhenTheOutermostUpdateEnds)
+{
+    WriteRaw(Name_, kOriginal);
+    TIniFile ini(Name_);
+    ini.BeginUpdate();
+    ini.BeginUpdate();
+    ini.EraseSection("Options");
+    ini.WriteInteger("Options", "A", 2);
+    ini.WriteString("Options", "B", "b");
+    // Reads inside the batch see its writes; the file does not yet.
+    EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 2);
+    EXPECT_EQ(ini.ReadString("Options", "B", ""), "b");
+    ini.EndUpdate();
+    EXPECT_EQ(Bytes(), kOriginal);
+    ini.EndUpdate();
+    EXPECT_EQ(Bytes(), "; kept\r\n[History]\r\nF0=x\r\n\r\n[Options]\r\nA=2\r\nB=b\r\n");
+    // An EndUpdate without a BeginUpdate changes nothing and does not
+    // swallow the next batch's end.
+    ini.EndUpdate();
+    ini.BeginUpdate();
+    ini.WriteInteger("Options", "A", 3);
+    ini.EndUpdate();
+    EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", 0), 3);
+}
+
+TEST_F(IniCommit, ABatchAbandonedByAnExceptionIsDropped)
+{
+    WriteRaw(Name_, kOriginal);
+    EXPECT_THROW(
+        {
+            TIniFile ini(Name_);
+            ini.BeginUpdate();
+            ini.EraseSection("Options");
+            ini.WriteInteger("Options", "A", 2);
+            throw std::runtime_error("unwound half-way through a save");
+        },
+        std::runtime_error);
+    EXPECT_EQ(Bytes(), kOriginal);
+}
+
+TEST_F(IniCommit, ACommitReplaysTheBatchOnTheFileAsItIsNow)
+{
+    TIniFile first(Name_), second(Name_);
+    first.BeginUpdate();
+    first.WriteInteger("S", "First", 1);
+    second.WriteInteger("S", "Second", 2);
+    second.WriteInteger("T", "Other", 3);
+    first.EndUpdate();
+    EXPECT_EQ(first.ReadInteger("S", "Second", 0), 2);
+    EXPECT_EQ(first.ReadInteger("T", "Other", 0), 3);
+    EXPECT_EQ(Bytes(), "[S]\r\nSecond=2\r\nFirst=1\r\n\r\n[T]\r\nOther=3\r\n");
+}
+
+TEST_F(IniCommit, ReadsSeeChangesMadeByOthers)
+{
+    TIniFile reader(Name_), writer(Name_);
+    EXPECT_EQ(reader.ReadInteger("S", "K", -1), -1);
+    writer.WriteInteger("S", "K", 1);
+    EXPECT_EQ(reader.ReadInteger("S", "K", -1), 1);
+    writer.WriteInteger("S", "K", 22);
+    EXPECT_EQ(reader.ReadInteger("S", "K", -1), 22);
+    WriteRaw(Name_, "[S]\r\nK=333\r\n"); // edited in place by someone else
+    EXPECT_EQ(reader.ReadInteger("S", "K", -1), 333);
+    fs::remove(Name_);
+    EXPECT_EQ(reader.ReadInteger("S", "K", -1), -1);
+}
+
+TEST_F(IniCommit, ReadingNeverCreatesTheFileOrItsFolder)
+{
+    const std::string name = Dir_.File("sub/velk2000.ini");
+    TIniFile ini(name);
+    TStringList list;
+    EXPECT_EQ(ini.ReadString("S", "K", "d"), "d");
+    EXPECT_FALSE(ini.SectionExists("S"));
+    ini.ReadSections(list);
+    ini.ReadSectionValues("S", list);
+    EXPECT_FALSE(fs::exists(Dir_.File("sub")));
+    // Erasing from a missing file changes nothing, so nothing is written.
+    ini.EraseSection("S");
+    ini.DeleteKey("S", "K");
+    EXPECT_FALSE(fs::exists(name));
+}
+
+TEST_F(IniCommit, TheFirstWriteCreatesTheFileAndItsFolders)
+{
+    const std::string name = Dir_.File("config/velk2000/velk2000.ini");
+    TIniFile ini(name);
+    ini.WriteInteger("S", "K", 1);
+    EXPECT_EQ(ReadRaw(name), "[S]\r\nK=1\r\n");
+    // The lock file that serialises commits lives beside it.
+    EXPECT_TRUE(fs::exists(name + ".lock"));
+}
+
+TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
+{
+    WriteRaw(Name_, kOriginal);
+    TIniFile ini(Name_);
+    ini.ReadInteger("Options", "A", 0); // cached before the failure
+    {
+        const FileSizeLimit limit(1024);
+        ini.BeginUpdate();
+        ini.EraseSection("Options");
+        ini.WriteString("Options", "Big", std::string(4096, 'x'));
+        EXPECT_THROW(ini.EndUpdate(), EIniFileException);
+        EXPECT_THROW(ini.WriteString("Options", "Big", std::string(4096, 'x')), EIniFileException);
+    }
+    EXPECT_EQ(Bytes(), kOriginal);
+    // No temporary file is left behind, and the failed batch is gone.
+    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"velk2000.ini", "velk2000.ini.lock"}));
+    EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 1);
+    ini.WriteInteger("Options", "A", 5);
+    EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 5);
+}
+
+TEST_F(IniCommit, AReadOnlyFolderRaisesAndKeepsTheFile)
+{
+    WriteRaw(Name_, kOriginal);
+    const bool kept = WithoutPrivileges(Dir_.Path(), [&] {
+        TIniFile ini(Name_);
+        ini.WriteInteger("Options", "A", 1); // makes the lock file while it can
+        const std::string before = Bytes();
+        chmod(Dir_.Path().c_str(), 0555);
+        bool raised = false;
+        try {
+            ini.WriteInteger("Options", "A", 2);
+        } catch (const EIniFileException&) {
+            raised = true;
+        }
+        return raised && Bytes() == before && ini.ReadInteger("Options", "A", 0) == 1;
+    });
+    EXPECT_TRUE(kept);
+}
+
+// A file that is there but cannot be read must never be replaced by one
+// made from nothing: it would lose every section the program did not write.
+TEST_F(IniCommit, AnUnreadableFileIsNeverOverwritten)
+{
+    const std::string text = "[Options]\r\nA=1\r\n";
+    // Larger than the cap: reads as empty, refuses writes.
+    std::string big = text;
+    while (big.size() <= 5u * 1024 * 1024)
+        big += "; padding padding padding padding padding padding padding\r\n";
+    WriteRaw(Name_, big);
+    TIniFile ini(Name_);
+    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
+    EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
+    EXPECT_EQ(Bytes(), big);
+
+    // A folder in the file's place.
+    fs::remove(Name_);
+    fs::create_directory(Name_);
+    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
+    EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
+    EXPECT_TRUE(fs::is_directory(Name_));
+
+    // A FIFO: reading must neither block nor replace it.
+    fs::remove(Name_);
+    ASSERT_EQ(mkfifo(Name_.c_str(), 0644), 0);
+    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
+    EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
+    EXPECT_TRUE(fs::is_fifo(Name_));
+}
+
+TEST_F(IniCommit, AFileWithoutReadPermissionIsNeverOverwritten)
+{
+    WriteRaw(Name_, kOriginal);
+    chmod(Name_.c_str(), 0200);
+    const bool kept = WithoutPrivileges(Dir_.Path(), [&] {
+        TIniFile ini(Name_);
+        if (ini.ReadInteger("Options", "A", -1) != -1)
+            return false;
+        try {
+            ini.WriteInteger("Options", "A", 2);
+            return false;
+        } catch (const EIniFileException&) {
+            return true;
+        }
+    });
+    EXPECT_TRUE(kept);
+    chmod(Name_.c_str(), 0600);
+    EXPECT_EQ(Bytes(), kOriginal);
+}
+
+// Random bytes are a valid, if odd, settings file under these rules: every
+// byte belongs to a line, and lines nobody writes keep their bytes. So the
+// file is readable, and a write keeps every byte of it and adds its own
+// lines after them.
+TEST_F(IniCommit, RandomBytesReadSafelyAndSurviveAWrite)
+{
+    std::mt19937 random(20240601);
+    std::string noise(1024 * 1024, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    WriteRaw(Name_, noise);
+    TIniFile ini(Name_);
+    TStringList sections, keys;
+    ini.ReadSections(sections);
+    for (int i = 0; i < sections.Count() && i < 50; ++i) {
+        ini.ReadSectionValues(sections.Strings(i), keys);
+        for (int k = 0; k < keys.Count(); ++k)
+            ini.ReadInteger(sections.Strings(i), keys.Strings(k).substr(0, keys.Strings(k).find('=')), 0);
+    }
+    ini.WriteString("VelkTest", "Key", "value");
+    const std::string after = Bytes();
+    ASSERT_GT(after.size(), noise.size());
+    EXPECT_EQ(after.substr(0, noise.size()), noise);
+    EXPECT_EQ(ini.ReadString("VelkTest", "Key", ""), "value");
+}
+
+// Two processes each commit 200 keys in batches of 10 into one section.
+// Without the lock around read-change-write, commits that overlap would
+// lose each other's keys.
+TEST_F(IniCommit, TwoProcessesNeverLoseEachOthersKeys)
+{
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    pid_t children[2];
+    for (int id = 0; id < 2; ++id) {
+        children[id] = fork();
+        ASSERT_GE(children[id], 0);
+        if (children[id] == 0) {
+            close(start[1]);
+            char go;
+            if (read(start[0], &go, 1) != 1)
+                _exit(2);
+            try {
+                TIniFile ini(Name_);
+                for (int batch = 0; batch < 20; ++batch) {
+                    ini.BeginUpdate();
+                    for (int i = 0; i < 10; ++i) {
+                        const int n = batch * 10 + i;
+                        ini.WriteInteger("Keys", "P" + std::to_string(id) + "_" + std::to_string(n), n);
+                    }
+                    ini.EndUpdate();
+                }
+            } catch (...) {
+                _exit(1);
+            }
+            _exit(0);
+        }
+    }
+    close(start[0]);
+    ASSERT_EQ(write(start[1], "gg", 2), 2);
+    close(start[1]);
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    TIniFile ini(Name_);
+    TStringList keys;
+    ini.ReadSection("Keys", keys);
+    EXPECT_EQ(keys.Count(), 400);
+    for (int id = 0; id < 2; ++id)
+        for (int n = 0; n < 200; ++n)
+            EXPECT_EQ(ini.ReadInteger("Keys", "P" + std::to_string(id) + "_" + std::to_string(n), -1), n);
+    // Parseable: one header, then one key line per key, nothing else.
+    TStringList lines;
+    lines.SetText(Bytes());
+    EXPECT_EQ(lines.Count(), 401);
+    EXPECT_EQ(lines.Strings(0), "[Keys]");
+}
+
+} // namespace

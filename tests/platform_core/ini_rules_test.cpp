@@ -1,0 +1,285 @@
+// The private-profile rules of TIniFile, one group per rule: how names are
+// matched, how values are read and written, and where changes land.
+#include "IniFiles.h"
+#include "SjisText.h"
+#include "Strings.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class IniRules : public testing::Test {
+protected:
+    // A settings file holding Content.
+    TIniFile& FileWith(std::string_view Content)
+    {
+        WriteRaw(Name_, Content);
+        return Ini_;
+    }
+    std::string Bytes() const { return ReadRaw(Name_); }
+    std::string Read(std::string_view Value)
+    {
+        FileWith("[S]\r\nK=" + std::string(Value) + "\r\n");
+        return Ini_.ReadString("S", "K", "<default>");
+    }
+    int32_t ReadInt(std::string_view Value, int32_t Default = -99)
+    {
+        FileWith("[S]\r\nK=" + std::string(Value) + "\r\n");
+        return Ini_.ReadInteger("S", "K", Default);
+    }
+
+    TempDir Dir_;
+    std::string Name_ = Dir_.File("velk2000.ini");
+    TIniFile Ini_{Name_};
+};
+
+TEST_F(IniRules, ShiftJisBytesAreNeverTranscoded)
+{
+    // 表 (95 5C) ends in a backslash, ソ (83 5C) too; ‐ (81 5D) ends in "]".
+    const std::string caption = Sjis("なし表ソ");
+    const std::string section = Sjis("章‐節");
+    Ini_.WriteString(section, "Caption", caption);
+    EXPECT_EQ(Bytes(), "[" + section + "]\r\nCaption=" + caption + "\r\n");
+    EXPECT_EQ(Ini_.ReadString(section, "Caption", ""), caption);
+    TStringList sections;
+    Ini_.ReadSections(sections);
+    ASSERT_EQ(sections.Count(), 1);
+    EXPECT_EQ(sections.Strings(0), section);
+}
+
+TEST_F(IniRules, BareLineFeedsAreReadAndKept)
+{
+    FileWith("[A]\nX=1\nY=2\n[B]\nZ=3");
+    EXPECT_EQ(Ini_.ReadInteger("A", "Y", 0), 2);
+    EXPECT_EQ(Ini_.ReadInteger("B", "Z", 0), 3);
+    Ini_.WriteInteger("A", "W", 4);
+    // Written lines end in CR LF; the others keep their bytes. The last
+    // line gets the break it lacked only when something follows it.
+    EXPECT_EQ(Bytes(), "[A]\nX=1\nY=2\nW=4\r\n[B]\nZ=3");
+    Ini_.WriteInteger("B", "V", 5);
+    EXPECT_EQ(Bytes(), "[A]\nX=1\nY=2\nW=4\r\n[B]\nZ=3\r\nV=5\r\n");
+}
+
+TEST_F(IniRules, NamesMatchWithoutAsciiCase)
+{
+    FileWith("[options]\r\nautosave=1\r\nfilenew=Ctrl+N\r\n[ Spaced ]\r\n\t Key \t= v\r\n");
+    EXPECT_EQ(Ini_.ReadInteger("Options", "AutoSave", 0), 1);
+    EXPECT_EQ(Ini_.ReadString("OPTIONS", "FileNew", ""), "Ctrl+N");
+    EXPECT_EQ(Ini_.ReadString("Spaced", "key", ""), "v");
+    EXPECT_TRUE(Ini_.SectionExists("SPACED"));
+    EXPECT_TRUE(Ini_.ValueExists("options", "AUTOSAVE"));
+}
+
+TEST_F(IniRules, CaseFoldingNeverTouchesTrailBytes)
+{
+    // ア is 83 41 and ヂ is 83 61: as bytes they differ only in "letter case".
+    const std::string a = Sjis("ア"), di = Sjis("ヂ");
+    FileWith("[" + a + "]\r\n" + a + "=1\r\n");
+    EXPECT_TRUE(Ini_.SectionExists(a));
+    EXPECT_FALSE(Ini_.SectionExists(di));
+    EXPECT_EQ(Ini_.ReadInteger(a, di, -1), -1);
+    Ini_.WriteInteger(a, di, 2);
+    EXPECT_EQ(Ini_.ReadInteger(a, a, -1), 1);
+    EXPECT_EQ(Ini_.ReadInteger(a, di, -1), 2);
+}
+
+TEST_F(IniRules, MissingKeyGivesTheDefaultAndAnEmptyValueGivesEmpty)
+{
+    FileWith("[S]\r\nEmpty=\r\nBlank=   \r\n");
+    EXPECT_EQ(Ini_.ReadString("S", "Absent", "dflt"), "dflt");
+    EXPECT_EQ(Ini_.ReadString("Absent", "Empty", "dflt"), "dflt");
+    EXPECT_EQ(Ini_.ReadString("S", "Empty", "dflt"), "");
+    EXPECT_EQ(Ini_.ReadString("S", "Blank", "dflt"), "");
+    EXPECT_FALSE(Ini_.ValueExists("S", "Absent"));
+    EXPECT_TRUE(Ini_.ValueExists("S", "Empty"));
+}
+
+TEST_F(IniRules, StringValuesAreTrimmedAndLoseOnePairOfQuotes)
+{
+    EXPECT_EQ(Read("  \"> \"  "), "> ");
+    EXPECT_EQ(Read("\t'a b'\t"), "a b");
+    EXPECT_EQ(Read("'x\""), "'x\"");
+    EXPECT_EQ(Read("\"\""), "");
+    EXPECT_EQ(Read("\""), "\"");
+    EXPECT_EQ(Read("\"\"a\"\""), "\"a\"");
+    EXPECT_EQ(Read("  in  side  "), "in  side");
+    EXPECT_EQ(Read("a=b"), "a=b");
+}
+
+TEST_F(IniRules, ValuesAreCutAt2047BytesWithoutSplittingACharacter)
+{
+    EXPECT_EQ(Read(std::string(2100, 'v')), std::string(2047, 'v'));
+    // Byte 2,047 is the lead of 亜 (88 9F, whose trail also looks like a
+    // lead byte), so the value ends at 2,046.
+    std::string kanji;
+    while (kanji.size() < 2100)
+        kanji += Sjis("亜");
+    std::string read = Read(kanji);
+    EXPECT_EQ(read.size(), 2046u);
+    EXPECT_TRUE(read == kanji.substr(0, 2046));
+    // One byte earlier, byte 2,047 is a trail byte and stays.
+    read = Read("a" + kanji);
+    EXPECT_EQ(read.size(), 2047u);
+    EXPECT_TRUE(read == ("a" + kanji).substr(0, 2047));
+    // Quotation marks go before the cut.
+    EXPECT_EQ(Read("\"" + std::string(2047, 'q') + "\""), std::string(2047, 'q'));
+}
+
+TEST_F(IniRules, IntegersReadDecimalAndHexOrGiveTheDefault)
+{
+    EXPECT_EQ(ReadInt("0x1F"), 31);
+    EXPECT_EQ(ReadInt("0X1f"), 31);
+    EXPECT_EQ(ReadInt("$1F"), 31);
+    EXPECT_EQ(ReadInt("+7"), 7);
+    EXPECT_EQ(ReadInt("-7"), -7);
+    EXPECT_EQ(ReadInt("007"), 7);
+    EXPECT_EQ(ReadInt(" 42 "), 42);
+    EXPECT_EQ(ReadInt("\"12\""), 12);
+    EXPECT_EQ(ReadInt("-1", 5), -1); // a stored -1 reads as -1, which callers treat as absent
+    EXPECT_EQ(ReadInt("2147483647"), 2147483647);
+    EXPECT_EQ(ReadInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(ReadInt("$FFFFFFFF"), -1);
+    EXPECT_EQ(ReadInt("$80000000"), INT32_MIN);
+    EXPECT_EQ(ReadInt("-$10"), -16);
+    for (const char* bad : {"", "12abc", "1.5", "0x", "$", "-", "+", "4294967296", "2147483648", "-2147483649",
+                            "$123456789", "0x123456789", "$G", "1 2", "x10", "true"})
+        EXPECT_EQ(ReadInt(bad), -99) << "\"" << bad << "\"";
+    EXPECT_EQ(Ini_.ReadInteger("S", "Absent", 3), 3);
+}
+
+TEST_F(IniRules, BooleansReadAsNonZeroIntegers)
+{
+    FileWith("[B]\r\nTwo=2\r\nMinus=-1\r\nZero=0\r\nWord=true\r\n");
+    EXPECT_TRUE(Ini_.ReadBool("B", "Two", false));
+    EXPECT_TRUE(Ini_.ReadBool("B", "Minus", false));
+    EXPECT_FALSE(Ini_.ReadBool("B", "Zero", true));
+    // Not a number: the default decides.
+    EXPECT_FALSE(Ini_.ReadBool("B", "Word", false));
+    EXPECT_TRUE(Ini_.ReadBool("B", "Word", true));
+    EXPECT_TRUE(Ini_.ReadBool("B", "Absent", true));
+    EXPECT_FALSE(Ini_.ReadBool("B", "Absent", false));
+}
+
+TEST_F(IniRules, IntegersAndBooleansAreWrittenInDecimal)
+{
+    Ini_.WriteInteger("N", "Neg", -5);
+    Ini_.WriteInteger("N", "Min", INT32_MIN);
+    Ini_.WriteBool("N", "Yes", true);
+    Ini_.WriteBool("N", "No", false);
+    EXPECT_EQ(Bytes(), "[N]\r\nNeg=-5\r\nMin=-2147483648\r\nYes=1\r\nNo=0\r\n");
+}
+
+TEST_F(IniRules, StringsAreWrittenRawWithLineBreaksAsBlanks)
+{
+    Ini_.WriteString("S", "Padded", "  x  ");
+    Ini_.WriteString("S", "Quoted", "\" y \"");
+    Ini_.WriteString("S", "Broken", "one\r\ntwo\nthree\r");
+    Ini_.WriteString("S", "After", "z");
+    EXPECT_EQ(Bytes(), "[S]\r\nPadded=  x  \r\nQuoted=\" y \"\r\nBroken=one  two three \r\nAfter=z\r\n");
+    EXPECT_EQ(Ini_.ReadString("S", "Quoted", ""), " y ");
+    EXPECT_EQ(Ini_.ReadString("S", "After", ""), "z");
+}
+
+TEST_F(IniRules, AWriteReplacesTheValueWhereItStands)
+{
+    FileWith("; head\r\n[S]\r\nA = 1\r\nB=2\r\nA=3\r\n");
+    EXPECT_EQ(Ini_.ReadInteger("S", "a", 0), 1); // the first occurrence wins
+    Ini_.WriteInteger("S", "a", 9);
+    EXPECT_EQ(Bytes(), "; head\r\n[S]\r\nA=9\r\nB=2\r\nA=3\r\n");
+}
+
+TEST_F(IniRules, ANewKeyGoesAfterTheLastKeyLineOfItsSection)
+{
+    FileWith("[S]\r\nA=1\r\n; note\r\n\r\n[T]\r\nB=2\r\n");
+    Ini_.WriteInteger("S", "C", 3);
+    EXPECT_EQ(Bytes(), "[S]\r\nA=1\r\nC=3\r\n; note\r\n\r\n[T]\r\nB=2\r\n");
+    FileWith("[Empty]\r\n\r\n[T]\r\n");
+    Ini_.WriteInteger("Empty", "K", 1);
+    EXPECT_EQ(Bytes(), "[Empty]\r\nK=1\r\n\r\n[T]\r\n");
+}
+
+TEST_F(IniRules, ANewSectionGoesAtTheEnd)
+{
+    FileWith("[Options]\r\nA=1\r\n[History]\r\nF0=x");
+    Ini_.EraseSection("Options");
+    Ini_.WriteInteger("Options", "A", 2);
+    EXPECT_EQ(Bytes(), "[History]\r\nF0=x\r\n\r\n[Options]\r\nA=2\r\n");
+}
+
+TEST_F(IniRules, EraseRemovesEverySectionOfThatName)
+{
+    FileWith("top\r\n[A]\r\nX=1\r\n; a comment of A\r\n[B]\r\nY=2\r\n[a]\r\nZ=3\r\n\r\n[C]\r\n");
+    Ini_.EraseSection("A");
+    EXPECT_EQ(Bytes(), "top\r\n[B]\r\nY=2\r\n[C]\r\n");
+    EXPECT_FALSE(Ini_.SectionExists("A"));
+    Ini_.EraseSection("Absent");
+    EXPECT_EQ(Bytes(), "top\r\n[B]\r\nY=2\r\n[C]\r\n");
+}
+
+TEST_F(IniRules, DeleteKeyRemovesItsLinesOnly)
+{
+    FileWith("[S]\r\nA=1\r\nB=2\r\na=3\r\n[T]\r\nA=4\r\n");
+    Ini_.DeleteKey("S", "A");
+    EXPECT_EQ(Bytes(), "[S]\r\nB=2\r\n[T]\r\nA=4\r\n");
+    Ini_.DeleteKey("S", "Absent");
+    EXPECT_EQ(Bytes(), "[S]\r\nB=2\r\n[T]\r\nA=4\r\n");
+}
+
+TEST_F(IniRules, UntouchedContentIsKeptByteForByte)
+{
+    const std::string foreign = "junk before any section\r\n"
+                                "[History]\r\n"
+                                "F0=" + Sjis("日本語.vk2") + "\r\n"
+                                "# hash comment\r\n"
+                                "; semicolon comment with = sign\r\n"
+                                "line without equals\r\n"
+                                "   \t\r\n"
+                                "Unknown =  spaced value  \n"
+                                "[ToolbarFile]\r\n"
+                                "Visible=1\r\n";
+    FileWith(foreign + "[Options]\r\nA=1\r\n");
+    Ini_.BeginUpdate();
+    Ini_.EraseSection("Options");
+    Ini_.WriteInteger("Options", "A", 2);
+    Ini_.WriteInteger("Options", "B", 3);
+    Ini_.EndUpdate();
+    EXPECT_EQ(Bytes(), foreign + "\r\n[Options]\r\nA=2\r\nB=3\r\n");
+    // Comments and lines without "=" are no keys.
+    TStringList keys;
+    Ini_.ReadSection("History", keys);
+    EXPECT_EQ(keys.CommaText(), "F0,Unknown");
+    EXPECT_EQ(Ini_.ReadString("History", "Unknown", ""), "spaced value");
+}
+
+TEST_F(IniRules, SectionListings)
+{
+    FileWith("[A]\r\nX= 1 \r\nY=\"two\"\r\n[B]\r\n[a]\r\nZ=3\r\n");
+    TStringList list;
+    list.Add("stale");
+    Ini_.ReadSections(list);
+    EXPECT_EQ(list.CommaText(), "A,B");
+    Ini_.ReadSection("a", list);
+    EXPECT_EQ(list.CommaText(), "X,Y");
+    Ini_.ReadSectionValues("A", list);
+    EXPECT_EQ(list.Text(), "X=1\r\nY=two\r\n");
+    Ini_.ReadSection("B", list);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_TRUE(Ini_.SectionExists("B"));
+}
+
+TEST_F(IniRules, AWriteErrorNamesTheFile)
+{
+    // A plain file where the folder should be: nothing can be created there.
+    WriteRaw(Dir_.File("plain"), "x");
+    const std::string name = Dir_.File("plain/") + Sjis("設定.ini");
+    TIniFile ini(name);
+    try {
+        ini.WriteInteger("S", "K", 1);
+        FAIL() << "no exception";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.Message(), Dir_.File("plain/") + "設定.ini に書き込めません");
+    }
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+// The program folder rule and the file-name helpers.
+#include "Paths.h"
+#include "SjisText.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(ProgramFolder, TheRule)
+{
+    TProgramFolderInputs inputs;
+    inputs.ExeFolder = "/opt/velk/bin";
+    inputs.XdgConfigHome = "/home/u/.cfg";
+    inputs.Home = "/home/u";
+    EXPECT_EQ(ChooseProgramFolder(inputs), "/home/u/.cfg/velk2000/");
+    inputs.ExeFolderWritable = true;
+    EXPECT_EQ(ChooseProgramFolder(inputs), "/opt/velk/bin/");
+    inputs.VelkHome = "/tmp/velk-home/";
+    EXPECT_EQ(ChooseProgramFolder(inputs), "/tmp/velk-home/");
+    // XDG_CONFIG_HOME counts only when absolute.
+    inputs = {};
+    inputs.Home = "/home/u/";
+    inputs.XdgConfigHome = "relative/cfg";
+    EXPECT_EQ(ChooseProgramFolder(inputs), "/home/u/.config/velk2000/");
+}
+
+// Runs Body in a child process, whose ProgramFolder() has not been decided
+// yet, and returns what it printed.
+std::string InChild(const std::function<std::string()>& Body)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return "<pipe>";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        const std::string result = Body();
+        const bool written = write(out[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
+        _exit(written ? 0 : 1);
+    }
+    close(out[1]);
+    std::string result;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<size_t>(n));
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return result;
+}
+
+TEST(ProgramFolder, VelkHomeWinsAndTheChoiceIsMadeOnce)
+{
+    TempDir home, other;
+    const std::string seen = InChild([&] {
+        setenv("VELK_HOME", home.Path().c_str(), 1);
+        const std::string first = ProgramFolder() + "|" + ProgramBasePath();
+        setenv("VELK_HOME", other.Path().c_str(), 1);
+        return first + "|" + ProgramFolder();
+    });
+    EXPECT_EQ(seen, home.Path() + "|" + home.Path() + "velk2000|" + home.Path());
+}
+
+TEST(ProgramFolder, ARelativeVelkHomeIsMadeAbsolute)
+{
+    TempDir dir;
+    const std::string seen = InChild([&] {
+        if (chdir(dir.Path().c_str()) != 0)
+            return std::string("<chdir>");
+        setenv("VELK_HOME", "conf", 1);
+        return ProgramFolder();
+    });
+    EXPECT_EQ(seen, dir.Path() + "conf/");
+}
+
+TEST(FileNames, PathNameAndExtension)
+{
+    EXPECT_EQ(ExtractFilePath("/a/b/c.txt"), "/a/b/");
+    EXPECT_EQ(ExtractFilePath("c.txt"), "");
+    EXPECT_EQ(ExtractFilePath("/c"), "/");
+    EXPECT_EQ(ExtractFileName("/a/b/c.txt"), "c.txt");
+    EXPECT_EQ(ExtractFileName("/a/b/"), "");
+    EXPECT_EQ(ExtractFileName("c"), "c");
+    EXPECT_EQ(ExtractFileExt("/a/b/c.tar.vk2"), ".vk2");
+    EXPECT_EQ(ExtractFileExt("/a.d/file"), "");
+    EXPECT_EQ(ExtractFileExt("/a/.profile"), "");
+    EXPECT_EQ(ExtractFileExt(".profile"), "");
+    EXPECT_EQ(ExtractFileExt("name."), ".");
+    const std::string japanese = Sjis("/文書/表ソ.vk2"); // trail bytes 0x5C inside
+    EXPECT_EQ(ExtractFileExt(japanese), ".vk2");
+    EXPECT_EQ(ExtractFileName(japanese), Sjis("表ソ.vk2"));
+    EXPECT_EQ(ExtractFilePath(japanese), Sjis("/文書/"));
+}
+
+TEST(FileNames, ChangeExtensionAndDelimiters)
+{
+    EXPECT_EQ(ChangeFileExt("/p/velk.exe", ".ini"), "/p/velk.ini");
+    EXPECT_EQ(ChangeFileExt("/p.d/velk", ".ini"), "/p.d/velk.ini");
+    EXPECT_EQ(ChangeFileExt("/p/.hidden", ".sch"), "/p/.hidden.sch");
+    EXPECT_EQ(ChangeFileExt("a.txt", ""), "a");
+    EXPECT_EQ(ChangeFileExt("/p/velk2000", "Key.ini"), "/p/velk2000Key.ini");
+    EXPECT_EQ(IncludeTrailingPathDelimiter("/a"), "/a/");
+    EXPECT_EQ(IncludeTrailingPathDelimiter("/a/"), "/a/");
+    EXPECT_EQ(ExcludeTrailingPathDelimiter("/a/"), "/a");
+    EXPECT_EQ(ExcludeTrailingPathDelimiter("/a"), "/a");
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+// The Shift-JIS character helper on the texts that fool byte-wise code:
+// trail bytes with lead-byte values, stray lead bytes, letters in trail
+// bytes.
+#include "SjisText.h"
+#include "Sjis.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The character starts of a text found by walking forwards.
+std::vector<size_t> Starts(std::string_view Text)
+{
+    std::vector<size_t> starts;
+    for (sjis::CharCursor c(Text); !c.AtEnd(); c.Next())
+        starts.push_back(c.Pos());
+    return starts;
+}
+
+TEST(Sjis, TrailBytesThatLookLikeLeadBytes)
+{
+    // 亜 88 9F and メ 83 81: both trail bytes are lead values, so from the
+    // middle a byte cannot tell which side of a character it is on.
+    const std::string text = Sjis("亜メ亜a");
+    ASSERT_EQ(text, "\x88\x9F\x83\x81\x88\x9F" "a");
+    EXPECT_EQ(Starts(text), (std::vector<size_t>{0, 2, 4, 6}));
+    for (size_t pos = 0; pos <= text.size(); ++pos) {
+        const bool start = pos == text.size() || pos % 2 == 0;
+        EXPECT_EQ(sjis::IsCharBoundary(text, pos), start) << pos;
+        EXPECT_EQ(sjis::CharStart(text, pos), pos >= text.size() ? text.size() : pos - pos % 2) << pos;
+    }
+    sjis::CharCursor c(text, 2);
+    EXPECT_TRUE(c.IsDouble());
+    EXPECT_EQ(c.Code(), 0x8381);
+    EXPECT_EQ(c.Char(), "\x83\x81");
+}
+
+TEST(Sjis, AStrayLeadByteNeverSwallowsALineBreak)
+{
+    const std::string text = "ab\x82\r\nc\x82";
+    EXPECT_EQ(Starts(text), (std::vector<size_t>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(sjis::CharLen(text, 2), 1u);
+    EXPECT_EQ(sjis::CharLen(text, 6), 1u); // at the very end
+    EXPECT_EQ(sjis::CharCode(text, 6), 0x82);
+    EXPECT_TRUE(sjis::IsCharBoundary(text, 3));
+    EXPECT_TRUE(sjis::IsCharBoundary(text, 6));
+    EXPECT_TRUE(sjis::IsCharBoundary(text, 7));
+    // A run of lead values before a byte that cannot trail.
+    const std::string run = "\x88\x9F\x88\r";
+    EXPECT_EQ(Starts(run), (std::vector<size_t>{0, 2, 3}));
+    EXPECT_TRUE(sjis::IsCharBoundary(run, 3));
+    EXPECT_FALSE(sjis::IsCharBoundary(run, 1));
+    const char* end = run.data() + run.size();
+    EXPECT_EQ(sjis::CharLen(run.data() + 2, end), 1u);
+    EXPECT_EQ(sjis::CharLen(run.data(), end), 2u);
+}
+
+TEST(Sjis, CutAtNeverSplitsACharacter)
+{
+    const std::string text = "a" + Sjis("亜メ");
+    EXPECT_EQ(sjis::CutAt(text, 0), "");
+    EXPECT_EQ(sjis::CutAt(text, 1), "a");
+    EXPECT_EQ(sjis::CutAt(text, 2), "a");
+    EXPECT_EQ(sjis::CutAt(text, 3), "a" + Sjis("亜"));
+    EXPECT_EQ(sjis::CutAt(text, 4), "a" + Sjis("亜"));
+    EXPECT_EQ(sjis::CutAt(text, 5), text);
+    EXPECT_EQ(sjis::CutAt(text, 99), text);
+    EXPECT_EQ(sjis::CutAt("x\x82", 2), "x\x82"); // a stray lead byte is a character
+}
+
+TEST(Sjis, CaseFoldingTouchesSingleByteLettersOnly)
+{
+    const std::string a = Sjis("ア"), di = Sjis("ヂ");
+    ASSERT_EQ(a, "\x83\x41");
+    ASSERT_EQ(di, "\x83\x61");
+    EXPECT_FALSE(sjis::SameText(a, di));
+    EXPECT_NE(sjis::CompareText(a, di), 0);
+    EXPECT_TRUE(sjis::SameText("abc", "ABC"));
+    EXPECT_TRUE(sjis::SameText("x" + a + "y", "X" + a + "Y"));
+    EXPECT_LT(sjis::CompareText("abc", "ABD"), 0);
+    EXPECT_GT(sjis::CompareText("abcd", "ABC"), 0);
+    EXPECT_EQ(sjis::UpperAscii("a" + di + "b"), "A" + di + "B");
+    EXPECT_EQ(sjis::LowerAscii("A" + a + "B"), "a" + a + "b");
+    // A stray lead byte takes the next letter as its trail byte, so that
+    // letter is not folded either: the helper cuts characters one way only.
+    EXPECT_EQ(sjis::UpperAscii("\x83" "a"), "\x83" "a");
+}
+
+} // namespace
