@@ -1,0 +1,54 @@
+#include "SettingsTestSupport.h"
+
+#include "CommandTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+TTempFolder::TTempFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "velk-settings-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    Path_ = pattern + "/";
+}
+
+TTempFolder::~TTempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(Path_, ignored);
+}
+
+TMenuItems::TMenuItems()
+{
+    for (const TCommandRow& row : CommandRegistry()) {
+        if (row.IsHeader())
+            continue;
+        Items_[std::string(row.ItemName)] = row.MenuShortCut;
+        if (!row.Twin.empty())
+            Items_[std::string(row.Twin)] = 0;
+    }
+}
+
+TShortCut TMenuItems::ShortCut(std::string_view ItemName) const
+{
+    const auto item = Items_.find(ItemName);
+    if (item == Items_.end()) {
+        ADD_FAILURE() << "no menu item " << ItemName;
+        return 0;
+    }
+    return item->second;
+}
+
+void TMenuItems::SetShortCut(std::string_view ItemName, TShortCut Value)
+{
+    const auto item = Items_.find(ItemName);
+    if (item == Items_.end()) {
+        ADD_FAILURE() << "no menu item " << ItemName;
+        return;
+    }
+    item->second = Value;
+}
