@@ -1,0 +1,202 @@
+#include "edRaStrings.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using enum TRowAttribute;
+
+TEST(RowAttributeStringList, ANewRowIsAnUncomputedCrlfRowWithoutMarks)
+{
+    TRowAttributeStringList list;
+    list.Add("row");
+    EXPECT_EQ(list.RowAttribute(0), raCrlf);
+    EXPECT_EQ(list.PrevRowAttribute(0), raCrlf);
+    EXPECT_EQ(list.BracketIndex(0), -2);
+    EXPECT_EQ(list.SchemeState(0), 0);
+    EXPECT_EQ(list.CarryLength(0), 0);
+    EXPECT_EQ(list.ExtraState(0), 0);
+    EXPECT_EQ(list.CarryKind(0), 0);
+    EXPECT_EQ(list.PrevToken(0), 0);
+    EXPECT_EQ(list.RowMarks(0), 0);
+}
+
+TEST(RowAttributeStringList, BracketIndexIsStoredAsValuePlusTwo)
+{
+    TRowAttributeStringList list;
+    list.Add("row");
+    for (int value = -2; value <= 13; ++value) {
+        list.SetBracketIndex(0, value);
+        EXPECT_EQ(list.BracketIndex(0), value);
+        EXPECT_EQ(list.AttributeA(0), static_cast<uint32_t>(value + 2) << 4) << value;
+    }
+    list.SetBracketIndex(0, -1);
+    EXPECT_EQ(list.AttributeA(0), 0x10u);
+    list.SetBracketIndex(0, 13);
+    EXPECT_EQ(list.AttributeA(0), 0xF0u);
+}
+
+TEST(RowAttributeStringList, FieldsSitInTheirBitsOfTheTwoWords)
+{
+    TRowAttributeStringList list;
+    list.Add("row");
+    list.SetRowAttribute(0, raEof);
+    list.SetPrevRowAttribute(0, raWrapped);
+    list.SetBracketIndex(0, 3);
+    list.SetSchemeState(0, 0x12);
+    list.SetCarryLength(0, 0x34);
+    list.SetExtraState(0, 255);
+    EXPECT_EQ(list.AttributeA(0), 0xFF341256u);
+
+    list.SetCarryKind(0, 0x56);
+    list.SetPrevToken(0, 0x78);
+    list.SetRowMarks(0, 0x8001);
+    EXPECT_EQ(list.AttributeB(0), 0x80017856u);
+}
+
+TEST(RowAttributeStringList, EightBitFieldsKeepTheLowBitsOfLargerValues)
+{
+    TRowAttributeStringList list;
+    list.Add("row");
+    list.SetCarryLength(0, 300);
+    EXPECT_EQ(list.CarryLength(0), 44);
+    list.SetSchemeState(0, 0x1FF);
+    EXPECT_EQ(list.SchemeState(0), 0xFF);
+    list.SetExtraState(0, 0x1234);
+    EXPECT_EQ(list.ExtraState(0), 0x34);
+    list.SetCarryKind(0, 256 + 7);
+    EXPECT_EQ(list.CarryKind(0), 7);
+    list.SetPrevToken(0, -1);
+    EXPECT_EQ(list.PrevToken(0), 255);
+    EXPECT_EQ(list.AttributeA(0), 0x3400FF00u | 44u << 16);
+}
+
+// Reads every packed field of a row, so that two rows can be compared.
+struct Fields {
+    int RowAttribute, PrevRowAttribute, BracketIndex, SchemeState, CarryLength, ExtraState;
+    int CarryKind, PrevToken, RowMarks;
+    bool operator==(const Fields&) const = default;
+};
+
+Fields Read(const TRowAttributeStringList& List, int Index)
+{
+    return {int(List.RowAttribute(Index)), int(List.PrevRowAttribute(Index)), List.BracketIndex(Index),
+            List.SchemeState(Index), List.CarryLength(Index), List.ExtraState(Index),
+            List.CarryKind(Index), List.PrevToken(Index), List.RowMarks(Index)};
+}
+
+TEST(RowAttributeStringList, SettingOneFieldNeverDisturbsTheOthers)
+{
+    TRowAttributeStringList list;
+    list.Add("row");
+    std::mt19937 random(7);
+    auto any = [&random](int Low, int High) {
+        return Low + static_cast<int>(random() % static_cast<unsigned>(High - Low + 1));
+    };
+    for (int round = 0; round < 2000; ++round) {
+        list.SetAttributeA(0, static_cast<uint32_t>(random()));
+        list.SetAttributeB(0, static_cast<uint32_t>(random()));
+        Fields expected = Read(list, 0);
+        switch (any(0, 8)) {
+        case 0:
+            expected.RowAttribute = any(0, 3);
+            list.SetRowAttribute(0, TRowAttribute(expected.RowAttribute));
+            break;
+        case 1:
+            expected.PrevRowAttribute = any(0, 3);
+            list.SetPrevRowAttribute(0, TRowAttribute(expected.PrevRowAttribute));
+            break;
+        case 2:
+            expected.BracketIndex = any(-2, 13);
+            list.SetBracketIndex(0, expected.BracketIndex);
+            break;
+        case 3:
+            expected.SchemeState = any(0, 255);
+            list.SetSchemeState(0, expected.SchemeState);
+            break;
+        case 4:
+            expected.CarryLength = any(0, 255);
+            list.SetCarryLength(0, expected.CarryLength);
+            break;
+        case 5:
+            expected.ExtraState = any(0, 255);
+            list.SetExtraState(0, expected.ExtraState);
+            break;
+        case 6:
+            expected.CarryKind = any(0, 255);
+            list.SetCarryKind(0, expected.CarryKind);
+            break;
+        case 7:
+            expected.PrevToken = any(0, 255);
+            list.SetPrevToken(0, expected.PrevToken);
+            break;
+        default:
+            expected.RowMarks = any(0, 0xFFFF);
+            list.SetRowMarks(0, static_cast<uint16_t>(expected.RowMarks));
+            break;
+        }
+        ASSERT_EQ(Read(list, 0), expected) << "round " << round;
+    }
+}
+
+TEST(RowAttributeStringList, ExchangeMovesMarksAndParserStateWithTheText)
+{
+    TRowAttributeStringList list;
+    list.Add("marked");
+    list.Add("plain");
+    list.SetRowMarks(0, 0x0005);
+    list.SetBracketIndex(0, 4);
+    list.SetRowAttribute(0, raWrapped);
+    list.SetStateText(0, "<a");
+    list.Exchange(0, 1);
+    EXPECT_EQ(list.Get(1), "marked");
+    EXPECT_EQ(list.RowMarks(1), 0x0005);
+    EXPECT_EQ(list.BracketIndex(1), 4);
+    EXPECT_EQ(list.RowAttribute(1), raWrapped);
+    EXPECT_EQ(list.StateText(1), "<a");
+    EXPECT_EQ(list.RowMarks(0), 0);
+    EXPECT_EQ(list.BracketIndex(0), -2);
+}
+
+TEST(RowAttributeStringList, PutKeepsTheMarksAndTheParserState)
+{
+    TRowAttributeStringList list;
+    list.Add("marked");
+    list.SetRowMarks(0, 0x8000);
+    list.SetBracketIndex(0, -1);
+    list.SetCarryKind(0, 7);
+    list.Put(0, "typed into");
+    EXPECT_EQ(list.RowMarks(0), 0x8000);
+    EXPECT_EQ(list.BracketIndex(0), -1);
+    EXPECT_EQ(list.CarryKind(0), 7);
+}
+
+TEST(RowAttributeStringList, PackedSettersFireNoEvent)
+{
+    TRowAttributeStringList list;
+    list.Add("row");
+    int events = 0;
+    list.OnChanging = [&events](TObject*) { ++events; };
+    list.OnChange = [&events](TObject*) { ++events; };
+    list.SetRowAttribute(0, raEof);
+    list.SetBracketIndex(0, 1);
+    list.SetCarryLength(0, 3);
+    list.SetRowMarks(0, 1);
+    list.SetPrevToken(0, 2);
+    EXPECT_EQ(events, 0);
+}
+
+TEST(RowAttributeStringList, PackedAccessorsCheckTheIndex)
+{
+    TRowAttributeStringList list;
+    list.Add("row");
+    EXPECT_THROW(list.RowAttribute(1), EListError);
+    EXPECT_THROW(list.SetBracketIndex(-1, 0), EListError);
+    EXPECT_THROW(list.RowMarks(1), EListError);
+    EXPECT_THROW(list.SetRowMarks(1, 1), EListError);
+    EXPECT_EQ(list.RowMarks(0), 0);
+}
+
+} // namespace
