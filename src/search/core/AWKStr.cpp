@@ -1,0 +1,84 @@
+#include "AWKStr.h"
+
+#include "AWKReplacement.h"
+#include "FuzzyCharDic.h"
+#include "Sjis.h"
+
+TAWKStr::TAWKStr(TComponent* AOwner) : TMatchCORE(AOwner)
+{
+    PreProcessor().FuzzyCharDics().push_back(&FuzzyCharDic());
+}
+
+TAWKStr::TMatchRoutine TAWKStr::MatchRoutine() const
+{
+    return HasLineHead() || HasLineTail() ? &TMatchCORE::MatchAnchored : &TMatchCORE::MatchNoAnchor;
+}
+
+void TAWKStr::SetUseFuzzyCharDic(bool Value)
+{
+    if (Value == UseFuzzyCharDic())
+        return;
+    PreProcessor().SetUseFuzzyCharDic(Value);
+    ReprocessRegExp();
+}
+
+void TAWKStr::SetUseSynonymDic(bool Value)
+{
+    if (Value == UseSynonymDic())
+        return;
+    PreProcessor().SetUseSynonymDic(Value);
+    ReprocessRegExp();
+}
+
+int TAWKStr::GSub(std::string_view Replacement, std::string& Text) const
+{
+    const awk::TReplacement replacement(Replacement);
+    auto match = Match(Text);
+    if (!match)
+        return 0;
+    std::string out;
+    if (Text.empty()) {
+        replacement.AppendTo(out, {});
+        Text = std::move(out);
+        return 1;
+    }
+    out.reserve(Text.size());
+    const std::string_view text = Text;
+    int count = 0;
+    size_t rest = 0;
+    for (;;) {
+        out.append(text.substr(rest, match->Start - rest));
+        replacement.AppendTo(out, text.substr(match->Start, match->End - match->Start));
+        rest = match->End;
+        if (match->Start == match->End && rest < text.size()) {
+            // Step over one character so the search moves on; a CR LF
+            // counts as one, so no line break is split.
+            size_t len = sjis::CharLen(text, rest);
+            if (LineSeparator() == mcls_CRLF && text.substr(rest, 2) == "\r\n")
+                len = 2;
+            out.append(text.substr(rest, len));
+            rest += len;
+        }
+        ++count;
+        if (rest >= text.size())
+            break;
+        // A "^" matches at the rest's start only when that starts a line.
+        const std::string_view tail = text.substr(rest);
+        const auto next = text[rest - 1] == '\n' ? Match(tail) : MatchAnchoredInside(tail);
+        if (!next)
+            break;
+        match = TMatchRange{rest + next->Start, rest + next->End};
+    }
+    out.append(text.substr(rest));
+    Text = std::move(out);
+    return count;
+}
+
+std::string TAWKStr::SubstituteMatch(std::string_view Replacement, std::string_view Matched)
+{
+    std::string result;
+    awk::TReplacement(Replacement).AppendTo(result, Matched);
+    return result;
+}
+
+std::string TAWKStr::ExpandEscapes(std::string_view Text) { return awk::ExpandEscapes(Text); }

@@ -1,0 +1,52 @@
+// The matcher: runs the current automaton over Shift-JIS text, leftmost
+// (first start) and, there, longest. A match never splits a double-byte
+// character, never reads past the text, never allocates and never throws.
+#pragma once
+
+#include "SjisRegExp.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// What ends a line for "$": CR for mcls_CRLF, LF for mcls_LF; any other
+// value, only the end of the text. Line heads are always the places after
+// LF.
+enum TMatchCORE_LineSeparator : uint8_t { mcls_CRLF = 0, mcls_LF = 1 };
+
+// A match: the bytes [Start, End) of the text.
+struct TMatchRange {
+    size_t Start;
+    size_t End;
+    friend bool operator==(const TMatchRange&, const TMatchRange&) = default;
+};
+
+class TMatchCORE : public TRegularExpression {
+public:
+    explicit TMatchCORE(TComponent* AOwner) : TRegularExpression(AOwner) {}
+
+    TMatchCORE_LineSeparator LineSeparator() const { return LineSeparator_; }
+    void SetLineSeparator(TMatchCORE_LineSeparator Value) { LineSeparator_ = Value; }
+
+    // The end of the longest match that starts at Pos (a character start)
+    // in State, or none. The end of the text yields no character; a line
+    // tail accepts just before a separator or at the end of the text.
+    std::optional<size_t> MatchLongestAt(std::string_view Text, size_t Pos, int State) const noexcept;
+    // The same at a line head: the longer of the matches with and without
+    // the line head, none when the line-head path itself does not match.
+    std::optional<size_t> MatchAtLineHead(std::string_view Text, size_t Pos, int State) const noexcept;
+
+    // The leftmost-longest match of a pattern without anchors. The place
+    // after the last character is not tried in a non-empty text.
+    std::optional<TMatchRange> MatchNoAnchor(std::string_view Text) const noexcept;
+    // The same for a pattern with anchors; the text's start is a line head.
+    std::optional<TMatchRange> MatchAnchored(std::string_view Text) const noexcept;
+    // The same where the text's start is no line head (a search that goes
+    // on after an earlier match); a line tail may match empty at the end.
+    std::optional<TMatchRange> MatchAnchoredInside(std::string_view Text) const noexcept;
+
+private:
+    int SeparatorByte() const;
+
+    TMatchCORE_LineSeparator LineSeparator_ = mcls_CRLF;
+};

@@ -1,0 +1,28 @@
+// Helpers shared by the regular-expression tests.
+#pragma once
+
+#include "ERegExpParser.h"
+#include "REParseTree.h"
+#include "RE_DFA.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A UTF-8 literal in Shift-JIS; a character that does not convert fails
+// the test.
+std::string Sj(std::string_view Utf8);
+
+// Parser, NFA and DFA, as the pattern cache compiles.
+std::unique_ptr<TRE_DFA> CompilePattern(const std::string& Pattern);
+
+struct CompileFailure {
+    std::string Message;
+    int Position;
+};
+// The error compiling Pattern raises, or none when it compiles.
+std::optional<CompileFailure> CompileError(const std::string& Pattern);
+
+// A parse tree as text: "union(a,star(b))", ranges as "[61-7a]".
+std::string Describe(const TREParseTree& Tree);
