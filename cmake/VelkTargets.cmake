@@ -54,7 +54,7 @@ function(velk_add_tests folder)
     if(ARG_QT_APP)
       set_target_properties(${exe} PROPERTIES AUTOMOC ON)
     endif()
-    gtest_discover_tests(${exe} DISCOVERY_MODE PRE_TEST
+    gtest_discover_tests(${exe} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${folder}."
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endforeach()
 endfunction()

@@ -1,0 +1,106 @@
+#include "Clipboard.h"
+
+#include "Sjis.h"
+#include "SysUtils.h"
+
+#include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Numbers start where the system's registered formats do.
+constexpr int FirstFormat = 0xC000;
+
+struct TFormatTable {
+    std::map<std::string, int> ByName; // key: the name, ASCII lower case
+    std::vector<QString> MimeTypes;    // by format number - FirstFormat
+};
+
+TFormatTable& Formats()
+{
+    static TFormatTable table;
+    return table;
+}
+
+// One-to-one from folded names to MIME subtypes, so that two names never
+// share a type.
+QString MimeTypeOf(std::string_view FoldedName)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string type = "application/x-velk-";
+    for (const char c : FoldedName) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9'))
+            type += c;
+        else if (byte == ' ')
+            type += '-';
+        else {
+            type += '_';
+            type += hex[byte >> 4];
+            type += hex[byte & 0xF];
+        }
+    }
+    return QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size()));
+}
+
+} // namespace
+
+int RegisterClipboardFormat(std::string_view Name)
+{
+    if (Name.empty())
+        throw EInvalidOperation("A clipboard format needs a name");
+    TFormatTable& formats = Formats();
+    std::string key = sjis::LowerAscii(Name);
+    if (const auto it = formats.ByName.find(key); it != formats.ByName.end())
+        return it->second;
+    const int format = FirstFormat + static_cast<int>(formats.MimeTypes.size());
+    formats.MimeTypes.push_back(MimeTypeOf(key));
+    formats.ByName.emplace(std::move(key), format);
+    return format;
+}
+
+QString ClipboardFormatMimeType(int Format)
+{
+    const std::vector<QString>& types = Formats().MimeTypes;
+    const long long index = static_cast<long long>(Format) - FirstFormat;
+    if (index < 0 || index >= static_cast<long long>(types.size()))
+        throw EInvalidOperation(::Format("Unknown clipboard format %d", Format));
+    return types[static_cast<size_t>(index)];
+}
+
+std::optional<std::string> GetFormatData(const QMimeData* Data, int Format)
+{
+    const QString type = ClipboardFormatMimeType(Format);
+    if (!Data || !Data->hasFormat(type))
+        return std::nullopt;
+    const QByteArray bytes = Data->data(type);
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+void SetFormatData(QMimeData& Data, int Format, std::string_view Bytes)
+{
+    Data.setData(ClipboardFormatMimeType(Format), QByteArray(Bytes.data(), static_cast<qsizetype>(Bytes.size())));
+}
+
+bool ClipboardHasFormat(int Format)
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasFormat(ClipboardFormatMimeType(Format));
+}
+
+std::optional<std::string> GetClipboardData(int Format)
+{
+    return GetFormatData(QGuiApplication::clipboard()->mimeData(), Format);
+}
+
+void SetClipboardData(int Format, std::string_view Bytes)
+{
+    auto data = std::make_unique<QMimeData>();
+    SetFormatData(*data, Format, Bytes);
+    QGuiApplication::clipboard()->setMimeData(data.release());
+}

@@ -1,0 +1,211 @@
+// Colours, fonts and the canvas on Qt's terms.
+#include "Canvas.h"
+#include "Cp932.h"
+#include "QtColor.h"
+#include "QtFont.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A palette whose roles all differ, so that a wrong role shows.
+QPalette DistinctPalette()
+{
+    QPalette palette;
+    int n = 1;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (int role = 0; role < QPalette::NColorRoles; ++role, ++n)
+            palette.setColor(group, static_cast<QPalette::ColorRole>(role), QColor(n, 255 - n, (n * 7) % 256));
+    return palette;
+}
+
+TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
+{
+    EXPECT_EQ(ColorToQColor(RGB(0x12, 0x34, 0x56)), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(ColorToQColor(0x00563412), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(ColorToQColor(clRed), QColor(255, 0, 0));
+    EXPECT_EQ(ColorToQColor(clBlue), QColor(0, 0, 255));
+    EXPECT_EQ(ColorToQColor(clNavy), QColor(0, 0, 0x80));
+    // The high byte of a plain colour carries no colour.
+    EXPECT_EQ(ColorToQColor(0x02563412), QColor(0x12, 0x34, 0x56));
+}
+
+TEST(ColorToQColor, SystemColoursTakeTheirPaletteRoles)
+{
+    const QPalette palette = DistinctPalette();
+    EXPECT_EQ(ColorToQColor(clWindow, clNone, palette), palette.color(QPalette::Active, QPalette::Base));
+    EXPECT_EQ(ColorToQColor(clWindowText, clNone, palette), palette.color(QPalette::Active, QPalette::Text));
+    EXPECT_EQ(ColorToQColor(clHighlight, clNone, palette), palette.color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(ColorToQColor(clHighlightText, clNone, palette),
+              palette.color(QPalette::Active, QPalette::HighlightedText));
+    EXPECT_EQ(ColorToQColor(clBtnFace, clNone, palette), palette.color(QPalette::Active, QPalette::Button));
+    EXPECT_EQ(ColorToQColor(clBtnText, clNone, palette), palette.color(QPalette::Active, QPalette::ButtonText));
+    EXPECT_EQ(ColorToQColor(clGrayText, clNone, palette), palette.color(QPalette::Disabled, QPalette::Text));
+    EXPECT_EQ(ColorToQColor(clInfoBk, clNone, palette), palette.color(QPalette::Active, QPalette::ToolTipBase));
+    EXPECT_EQ(ColorToQColor(clInfoText, clNone, palette), palette.color(QPalette::Active, QPalette::ToolTipText));
+    EXPECT_EQ(ColorToQColor(clWindow), QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
+}
+
+TEST(ColorToQColor, EverySystemIndexResolvesAndUnknownOnesGiveBlack)
+{
+    const QPalette palette = DistinctPalette();
+    for (int index = 0; index <= static_cast<int>(TSystemColor::InfoBk); ++index)
+        EXPECT_NE(ColorToQColor(SystemColor(static_cast<TSystemColor>(index)), clNone, palette), QColor(Qt::black))
+            << index;
+    EXPECT_EQ(ColorToQColor(SystemColor(static_cast<TSystemColor>(99)), clNone, palette), QColor(Qt::black));
+    // An index past the low byte is not taken for a known one.
+    EXPECT_EQ(ColorToQColor(static_cast<TColor>(0x80000105u), clNone, palette), QColor(Qt::black));
+}
+
+TEST(ColorToQColor, NoneAndDefaultGiveTheCallersDefault)
+{
+    const QPalette palette = DistinctPalette();
+    EXPECT_EQ(ColorToQColor(clNone, clYellow, palette), QColor(255, 255, 0));
+    EXPECT_EQ(ColorToQColor(clDefault, clYellow, palette), QColor(255, 255, 0));
+    EXPECT_EQ(ColorToQColor(clNone, clWindow, palette), palette.color(QPalette::Active, QPalette::Base));
+    EXPECT_EQ(ColorToQColor(clNone, clNone, palette), QColor(Qt::transparent));
+    EXPECT_EQ(ColorToQColor(clNone), QColor(Qt::transparent));
+    // A real colour ignores the default.
+    EXPECT_EQ(ColorToQColor(clLime, clYellow, palette), QColor(0, 255, 0));
+}
+
+void SetUpFont(TFont& Font, const char* NameUtf8, int Height, TFontStyles Style)
+{
+    bool lossless = false;
+    Font.SetName(Utf8ToSjis(NameUtf8, &lossless));
+    EXPECT_TRUE(lossless) << NameUtf8;
+    Font.SetHeight(Height);
+    Font.SetStyle(Style);
+}
+
+QFont Converted(const char* NameUtf8, int Height, TFontStyles Style = {})
+{
+    TFont font;
+    SetUpFont(font, NameUtf8, Height, Style);
+    return FontToQFont(font);
+}
+
+TEST(FontToQFont, KeepsTheStoredNameAndMapsWindowsFacesToIpaGothic)
+{
+    for (const char* face : {"FixedSys", "fixedsys", "ＭＳ ゴシック", "MS Gothic"}) {
+        const QFont font = Converted(face, -12);
+        EXPECT_EQ(font.family(), QString::fromUtf8(face));
+        EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAGothic")) << face;
+    }
+    const QString pgothic = QFontInfo(Converted("ＭＳ Ｐゴシック", -13)).family();
+    EXPECT_EQ(pgothic, QStringLiteral("IPAPGothic"));
+    const QString mincho = QFontInfo(Converted("ＭＳ 明朝", -13)).family();
+    EXPECT_TRUE(mincho == QStringLiteral("IPAMincho") || mincho == QStringLiteral("IPAGothic")) << mincho.toStdString();
+}
+
+TEST(FontToQFont, SizeComesFromTheHeight)
+{
+    EXPECT_EQ(Converted("FixedSys", -12).pixelSize(), 12);
+    TFont points;
+    SetUpFont(points, "FixedSys", 0, {});
+    points.SetSize(12);
+    EXPECT_EQ(FontToQFont(points).pixelSize(), 16);
+    // A positive height is the whole cell.
+    const QFont cell = Converted("FixedSys", 20);
+    EXPECT_NEAR(QFontMetrics(cell).height(), 20, 1);
+    EXPECT_LT(cell.pixelSize(), 20);
+    // No height keeps the default size.
+    EXPECT_EQ(Converted("FixedSys", 0).pixelSize(), QFont().pixelSize());
+}
+
+TEST(FontToQFont, StylesCarryOver)
+{
+    const QFont plain = Converted("FixedSys", -12);
+    EXPECT_FALSE(plain.bold() || plain.italic() || plain.underline() || plain.strikeOut());
+    const QFont all = Converted("FixedSys", -12,
+        {TFontStyle::fsBold, TFontStyle::fsItalic, TFontStyle::fsUnderline, TFontStyle::fsStrikeOut});
+    EXPECT_TRUE(all.bold() && all.italic() && all.underline() && all.strikeOut());
+    const QFont underline = Converted("FixedSys", -12, {TFontStyle::fsUnderline});
+    EXPECT_TRUE(underline.underline());
+    EXPECT_FALSE(underline.bold() || underline.italic() || underline.strikeOut());
+}
+
+QImage FilledImage(int Width, int Height, QColor Fill)
+{
+    QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Fill);
+    return image;
+}
+
+TEST(TCanvas, FillsWithTheBrushColour)
+{
+    QImage image = FilledImage(8, 4, Qt::white);
+    {
+        QPainter painter(&image);
+        TCanvas canvas(painter);
+        canvas.SetBrushColor(RGB(0x10, 0x20, 0x30));
+        EXPECT_EQ(canvas.BrushColor(), RGB(0x10, 0x20, 0x30));
+        canvas.FillRect(QRect(2, 1, 3, 2));
+        // No colour fills nothing.
+        canvas.SetBrushColor(clNone);
+        canvas.FillRect(QRect(0, 0, 8, 4));
+    }
+    EXPECT_EQ(image.pixelColor(2, 1), QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(image.pixelColor(4, 2), QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(image.pixelColor(5, 2), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(2, 3), QColor(Qt::white));
+}
+
+TEST(TCanvas, ResolvesSystemColoursWithItsPalette)
+{
+    const QPalette palette = DistinctPalette();
+    QImage image = FilledImage(4, 4, Qt::white);
+    QPainter painter(&image);
+    TCanvas canvas(painter, palette);
+    canvas.SetPenColor(clWindowText);
+    EXPECT_EQ(canvas.PenColor(), clWindowText);
+    EXPECT_EQ(painter.pen().color(), palette.color(QPalette::Active, QPalette::Text));
+    canvas.SetBrushColor(clHighlight);
+    canvas.FillRect(QRect(0, 0, 4, 4));
+    painter.end();
+    EXPECT_EQ(image.pixelColor(3, 3), palette.color(QPalette::Active, QPalette::Highlight));
+}
+
+TEST(TCanvas, DrawCopiesThePartOfAnImagePixelForPixel)
+{
+    QImage source = FilledImage(6, 1, Qt::black);
+    for (int x = 0; x < 6; ++x)
+        source.setPixelColor(x, 0, QColor(x * 40, 0, 0));
+    QImage target = FilledImage(10, 3, Qt::white);
+    {
+        QPainter painter(&target);
+        TCanvas canvas(painter);
+        canvas.Draw(3, 1, source, QRect(1, 0, 4, 1));
+    }
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(target.pixelColor(3 + x, 1), QColor((x + 1) * 40, 0, 0)) << x;
+    EXPECT_EQ(target.pixelColor(2, 1), QColor(Qt::white));
+    EXPECT_EQ(target.pixelColor(7, 1), QColor(Qt::white));
+    EXPECT_EQ(target.pixelColor(3, 0), QColor(Qt::white));
+    EXPECT_EQ(target.pixelColor(3, 2), QColor(Qt::white));
+}
+
+TEST(TCanvas, DrawAtTheEdgesOfTheCoordinateRangeIsHarmless)
+{
+    const QImage source = FilledImage(6, 6, Qt::red);
+    QImage target = FilledImage(4, 4, Qt::white);
+    {
+        QPainter painter(&target);
+        TCanvas canvas(painter);
+        canvas.Draw(INT_MIN, INT_MIN, source, source.rect());
+        canvas.Draw(INT_MAX, INT_MAX, source, source.rect());
+        canvas.Draw(INT_MAX - 2, 0, source, source.rect());
+        canvas.Draw(-3, -3, source, source.rect());
+    }
+    EXPECT_EQ(target.pixelColor(2, 2), QColor(Qt::red));
+    EXPECT_EQ(target.pixelColor(3, 3), QColor(Qt::white));
+}
+
+} // namespace
