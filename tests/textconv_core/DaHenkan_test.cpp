@@ -1,0 +1,151 @@
+// Polite to plain: the documented examples, the context rules, the table and
+// the faults mended in it.
+#include "sentence_style_test_util.h"
+
+#include "Cp932.h"
+#include "DaHenkan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace sentence_style_test;
+using textconv::DaEndingLookup;
+using textconv::DaEndingSources;
+using textconv::DaEndingTable;
+
+namespace {
+
+void ExpectConversions(std::initializer_list<Case> Cases, bool SkipQuotes = false)
+{
+    for (const Case& c : Cases) {
+        SCOPED_TRACE(c.Input);
+        EXPECT_EQ(DesuToDa(c.Input, SkipQuotes), c.Expected);
+    }
+}
+
+TEST(DaHenkan, DocumentedExamples)
+{
+    ExpectConversions({
+        {"今日は晴れです。", "今日は晴れだ。"},
+        {"書きます。", "書く。"},
+        {"起きます。", "起きる。"},
+        {"行きました。", "行った。"},
+        {"起きました。", "起きた。"},
+        {"書きました。", "書いた。"},
+        {"そうですね。", "そうだね。"},     // そ copied, うです converted, ね kept
+        {"ですからね。", "だからね。"},
+        {"下さい。", "いただきたい。"},     // the 下 leaves the output
+        {"言いなさい。", "言え。"},
+        {"見ていなさい。", "見ていろ。"},
+        {"勉強します。", "勉強する。"},
+        {"彼と話します。", "彼と話す。"},
+        {"「そうです。」", "「そうです。」"}, // closed by a quotation
+        {"です\r\n", "だ\r\n"},
+        {"ですが彼\r\n", "ですが彼\r\n"},   // no terminator after the run
+        {"です。", "だ。"},                 // no final line end, none added
+        {"彼か。", "彼か。"},               // only a particle: an empty stem
+    });
+    ExpectConversions({
+        {"「です。」です。", "「です。」だ。"},
+        {"「です。\r\nです。」です。\r\n", "「です。\r\nです。」だ。\r\n"},
+    }, true);
+}
+
+TEST(DaHenkan, ContextRulesTellVerbsApart)
+{
+    ExpectConversions({
+        {"落ちます。", "落ちる。"}, // the character before the run decides
+        {"待ちます。", "待つ。"},
+        {"満ちました。", "満ちた。"},
+        {"勝ちました。", "勝った。"},
+        {"生きます。", "生きる。"},
+        {"飽きました。", "飽きた。"},
+        {"逝きました。", "逝った。"},
+        {"強いなさい。", "強いろ。"},
+        {"浴びなさい。", "浴びろ。"},
+        {"遊びなさい。", "遊べ。"},
+        {"降りなさい。", "降りろ。"},
+        {"取りなさい。", "取れ。"},
+        {"彼と話しましょう。", "彼と話そう。"},
+        {"ほどこしましょう。", "ほどこそう。"},
+        {"電話しましょう。", "電話しよう。"}, // a kanji two before
+        {"会いましょう。", "会おう。"},
+        {"彼といましょう。", "彼といよう。"},
+        {"コピーします。", "コピーする。"},
+        {"テストしません。", "テストしない。"},
+        {"を出します。", "を出す。"},
+        {"勉強\r\nします。", "勉強\r\nする。"}, // a line end between counts as one character
+    });
+}
+
+// The two bytes before さい spell 下 (89 BA), but they are the trail of ラ and
+// the half-width ｺ: nothing may be taken out of the output.
+TEST(DaHenkan, KudasaiRuleLooksAtTheRealCharacterBefore)
+{
+    const std::string text = Bytes({0x83, 0x89, 0xBA}) + S("さい。"); // ラｺさい。
+    EXPECT_EQ(textconv::ConvertDesuToDa(text, false), text);
+    EXPECT_EQ(DesuToDa("お下さい。"), "おいただきたい。");
+}
+
+TEST(DaHenkan, EndingsThatEndInAParticleAreReachable)
+{
+    ExpectConversions({
+        {"書くんですけど。", "書くが。"},
+        {"分かりませんので、", "分からないので、"},
+        {"ですよ。", "だよ。"},
+    });
+}
+
+TEST(DaHenkan, TableHas283Endings)
+{
+    const auto& sources = DaEndingSources();
+    EXPECT_EQ(sources.Kept.size(), 0u);
+    EXPECT_EQ(sources.Singles.size(), 270u);
+    EXPECT_EQ(sources.ByContexts.size(), 13u);
+    EXPECT_EQ(DaEndingTable().Size(), 283u); // no ending twice
+}
+
+TEST(DaHenkan, EveryTableStringHasAShiftJisForm)
+{
+    const auto converts = [](const char* Utf8) {
+        bool lossless = true;
+        Utf8ToSjis(Utf8, &lossless);
+        EXPECT_TRUE(lossless) << Utf8;
+    };
+    for (const auto& single : DaEndingSources().Singles) {
+        converts(single.Ending);
+        converts(single.Replacement);
+    }
+    for (const auto& entry : DaEndingSources().ByContexts) {
+        converts(entry.Ending);
+        for (int value = 0; value < 3; ++value) {
+            ASSERT_NE(entry.Replacements[value], nullptr) << entry.Ending;
+            converts(entry.Replacements[value]);
+        }
+    }
+}
+
+// Each ending after a neutral character and before 。 becomes its listed
+// replacement: catches a mistyped ending or replacement.
+TEST(DaHenkan, EverySingleEntryConvertsInANeutralContext)
+{
+    for (const auto& single : DaEndingSources().Singles) {
+        SCOPED_TRACE(single.Ending);
+        EXPECT_EQ(DesuToDa(std::string("Ａ") + single.Ending + "。"),
+                  std::string("Ａ") + single.Replacement + "。");
+    }
+}
+
+TEST(DaHenkan, LookupByContext)
+{
+    EXPECT_EQ(U(DaEndingLookup(S("きました"), 0)), "いた");
+    EXPECT_EQ(U(DaEndingLookup(S("きました"), 1)), "った");
+    EXPECT_EQ(U(DaEndingLookup(S("きました"), 2)), "きた");
+    EXPECT_EQ(U(DaEndingLookup(S("です"), 2)), "だ");
+    EXPECT_TRUE(DaEndingLookup(S("きました"), 3).empty());
+    EXPECT_TRUE(DaEndingLookup(S("かな"), 0).empty());
+    EXPECT_TRUE(DaEndingLookup("", 0).empty());
+}
+
+} // namespace

@@ -1,0 +1,227 @@
+// Plain to polite: the documented examples, the context rules with their
+// character lists, the two questions, the table and the faults mended in it.
+#include "sentence_style_test_util.h"
+
+#include "Cp932.h"
+#include "DesuHenkan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace sentence_style_test;
+using textconv::DesuEndingLookup;
+using textconv::DesuEndingSources;
+using textconv::DesuEndingTable;
+
+namespace {
+
+void ExpectConversions(std::initializer_list<Case> Cases)
+{
+    for (const Case& c : Cases) {
+        SCOPED_TRACE(c.Input);
+        EXPECT_EQ(DaToDesu(c.Input), c.Expected);
+    }
+}
+
+const std::string kIkuQuestion = "\"行った\" を \"行いました\" に変換しますか？";
+const std::string kKayouQuestion = "\"通った\" を \"通いました\" に変換しますか？";
+
+TEST(DesuHenkan, DocumentedExamples)
+{
+    ExpectConversions({
+        {"晴れだ。", "晴れです。"},
+        {"書く。", "書きます。"},
+        {"書いた。", "書きました。"},
+        {"持った。", "持ちました。"},
+        {"言った。", "言いました。"},
+        {"取った。", "取りました。"},
+        {"死んだ。", "死にました。"},
+        {"遊んだ。", "遊びました。"},
+        {"読んだ。", "読みました。"},
+        {"大きく、", "大きく、"},
+        {"ように。", "ように。"},
+        {"ありがとう。", "ありがとう。"},
+        {"「行くのだ。」", "「行くのだ。」"},
+    });
+}
+
+TEST(DesuHenkan, IttaAsksEachTime)
+{
+    ScriptedAnswers script({true, false});
+    EXPECT_EQ(DaToDesu("行った。\r\n行った、", false, script.Ask()), "行いました。\r\n行きました、");
+    EXPECT_EQ(script.Questions, (std::vector<std::string>{kIkuQuestion, kIkuQuestion}));
+}
+
+TEST(DesuHenkan, KayottaAsksAndNoKeepsTheDefault)
+{
+    ScriptedAnswers yes({true});
+    EXPECT_EQ(DaToDesu("通った。", false, yes.Ask()), "通いました。");
+    EXPECT_EQ(yes.Questions, std::vector<std::string>{kKayouQuestion});
+    ScriptedAnswers no({false});
+    EXPECT_EQ(DaToDesu("通った。", false, no.Ask()), "通りました。");
+    EXPECT_EQ(no.Questions.size(), 1u);
+}
+
+TEST(DesuHenkan, NoQuestionCallbackMeansNo)
+{
+    EXPECT_EQ(DaToDesu("行った。"), "行きました。");
+    EXPECT_EQ(DaToDesu("通った。"), "通りました。");
+}
+
+TEST(DesuHenkan, OtherEndingsAskNothing)
+{
+    ScriptedAnswers script;
+    EXPECT_EQ(DaToDesu("言った。行く。通る。行ったり", false, script.Ask()), "言いました。行きます。通ります。行ったり");
+    EXPECT_TRUE(script.Questions.empty());
+}
+
+TEST(DesuHenkan, NoQuestionInsideSkippedQuotes)
+{
+    ScriptedAnswers script({true});
+    EXPECT_EQ(DaToDesu("「行った。」行った。", true, script.Ask()), "「行った。」行いました。");
+    EXPECT_EQ(script.Questions.size(), 1u);
+}
+
+TEST(DesuHenkan, VerbListsOfTheContextRules)
+{
+    for (const char* kanji : {"打", "撃", "討", "勝", "育", "立", "断", "建", "絶", "経", "保", "放", "待", "持"}) {
+        SCOPED_TRACE(kanji);
+        EXPECT_EQ(DaToDesu(std::string(kanji) + "った。"), std::string(kanji) + "ちました。");
+    }
+    for (const char* kanji :
+         {"会", "逢", "合", "遭", "扱", "洗", "抗", "争", "言", "祝", "伺", "窺", "疑", "失", "歌",
+          "唱", "奪", "占", "潤", "追", "負", "覆", "襲", "思", "想", "買", "飼", "囲", "叶", "庇",
+          "競", "嫌", "食", "狂", "誘", "慕", "従", "吸", "救", "添", "揃", "戦", "闘", "漂", "誓",
+          "違", "使", "伝", "繕", "整", "担", "習", "倣", "願", "狙", "匂", "臭", "縫", "拭", "呪",
+          "払", "這", "舞", "惑", "纏", "迷", "向", "貰", "拾", "雇", "結", "酔", "装", "笑", "嗤"}) {
+        SCOPED_TRACE(kanji);
+        EXPECT_EQ(DaToDesu(std::string(kanji) + "った。"), std::string(kanji) + "いました。");
+    }
+    for (const char* kanji : {"遊", "浮", "選", "及", "転", "叫", "飛", "跳", "尊", "並",
+                              "運", "滅", "学", "結", "咽", "弄", "呼", "歓", "喜", "悦"}) {
+        SCOPED_TRACE(kanji);
+        EXPECT_EQ(DaToDesu(std::string(kanji) + "んだ。"), std::string(kanji) + "びました。");
+    }
+}
+
+TEST(DesuHenkan, ContextRules)
+{
+    ExpectConversions({
+        {"書く、", "書く、"}, // before 、 or ， the adverb form stays
+        {"美しく，", "美しく，"},
+        {"強いた。", "強いました。"},
+        {"もいた。", "もいました。"},
+        {"出る。", "出ます。"},
+        {"知る。", "知ります。"},
+        {"来まい。", "来ないでしょう。"},
+        {"寝なかった。", "寝ませんでした。"},
+        {"思いだ。", "思いです。"},
+        {"泳いだ。", "泳ぎました。"},
+        {"過ぎる。", "過ぎます。"},
+        {"ちぎる。", "ちぎります。"},
+        {"情けない。", "情けないです。"},
+        {"情けなかった。", "情けないでした。"},
+        {"負けない。", "負けません。"},
+        {"そう。", "そう。"}, // the adverb opening a line, the first line too
+        {"あ\r\nそう、", "あ\r\nそう、"},
+        {"　そう。", "　そう。"},
+        {"話そう。", "話しましょう。"},
+        {"見つかった。", "見つかりました。"},
+        {"ぶつかった。", "ぶつかりました。"},
+        {"をつかった。", "をつかいました。"},
+        {"向かった。", "向かいました。"},
+        {"分かった。", "分かりました。"},
+        {"高かった。", "高いでした。"},
+        {"逝った。", "逝きました。"},
+        {"ご存じない。", "ご存じありません。"},
+        {"感じない。", "感じません。"},
+        {"飛び交った。", "飛び交いました。"},
+        {"躊躇った。", "躊躇いました。"},
+    });
+}
+
+// A context with no replacement is no match: the tail a character shorter
+// is tried instead.
+TEST(DesuHenkan, NothingForAContextRetriesTheShorterTail)
+{
+    EXPECT_TRUE(DesuEndingLookup(S("つかった"), 0).empty());
+    EXPECT_EQ(U(DesuEndingLookup(S("つかった"), 2)), "つかいました");
+    EXPECT_EQ(DaToDesu("Ａつかった。"), "Ａついでした。");
+    EXPECT_TRUE(DesuEndingLookup(S("まい"), 3).empty());
+    EXPECT_EQ(U(DesuEndingLookup(S("まい"), 1)), "ないでしょう");
+}
+
+TEST(DesuHenkan, KeptEntriesAreNotCutByTheParticleSplit)
+{
+    ExpectConversions({
+        {"彼だけで、", "彼だけで、"},
+        {"するのか。", "するのでしょうか。"},
+        {"ないのか。", "ないのでしょうか。"},
+        {"だよ。", "ですよ。"},
+    });
+}
+
+TEST(DesuHenkan, YouniShiroKeepsItsYo)
+{
+    ExpectConversions({
+        {"するようにしろ。", "するようにしなさい。"},
+        {"するようにせよ。", "するようにしなさい。"},
+    });
+}
+
+TEST(DesuHenkan, KeptEntriesStartingWithAKanjiOrDigit)
+{
+    ExpectConversions({
+        {"理由は一つ。", "理由は一つ。"},
+        {"１つ、", "１つ、"},
+        {"ひとつ。", "ひとつ。"},
+    });
+}
+
+TEST(DesuHenkan, TableHas359Endings)
+{
+    const auto& sources = DesuEndingSources();
+    EXPECT_EQ(sources.Kept.size(), 36u);
+    EXPECT_EQ(sources.Singles.size(), 301u);
+    EXPECT_EQ(sources.ByContexts.size(), 22u);
+    EXPECT_EQ(DesuEndingTable().Size(), 359u); // no ending twice
+}
+
+TEST(DesuHenkan, EveryTableStringHasAShiftJisForm)
+{
+    const auto converts = [](const char* Utf8) {
+        bool lossless = true;
+        Utf8ToSjis(Utf8, &lossless);
+        EXPECT_TRUE(lossless) << Utf8;
+    };
+    for (const char* kept : DesuEndingSources().Kept)
+        converts(kept);
+    for (const auto& single : DesuEndingSources().Singles) {
+        converts(single.Ending);
+        converts(single.Replacement);
+    }
+    for (const auto& entry : DesuEndingSources().ByContexts) {
+        converts(entry.Ending);
+        for (const char* replacement : entry.Replacements)
+            if (replacement)
+                converts(replacement);
+    }
+}
+
+// Each ending after a neutral character and before 。 becomes its listed
+// replacement, and each kept ending stays: catches a mistyped string.
+TEST(DesuHenkan, EverySingleEntryConvertsInANeutralContext)
+{
+    for (const auto& single : DesuEndingSources().Singles) {
+        SCOPED_TRACE(single.Ending);
+        EXPECT_EQ(DaToDesu(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
+    }
+    for (const char* kept : DesuEndingSources().Kept) {
+        SCOPED_TRACE(kept);
+        const std::string text = std::string("Ａ") + kept + "。";
+        EXPECT_EQ(DaToDesu(text), text);
+    }
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+// ICU as an oracle for the character conversions: Shift-JIS text in and out
+// as ICU strings.
+#pragma once
+
+#include <unicode/unistr.h>
+
+#include <string>
+#include <string_view>
+
+icu::UnicodeString Uni(std::string_view Sjis);
+// Shift-JIS of an ICU string; Lossless is cleared when a character has no
+// Shift-JIS form.
+std::string Sjis(const icu::UnicodeString& Text, bool* Lossless = nullptr);
+std::string Utf8(const icu::UnicodeString& Text);
+
+// The result of an ICU transliterator (by ID) on a Shift-JIS text.
+icu::UnicodeString Transliterate(const char* Id, std::string_view Sjis);

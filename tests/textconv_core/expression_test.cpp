@@ -1,0 +1,115 @@
+// The expression command: pre-check, evaluation and the written result.
+#include "Calc.h"
+#include "CalcSelection.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+using namespace textconv;
+
+namespace {
+
+std::string Written(std::string_view Selection) { return CalcSelection(Selection).Replacement; }
+
+// The warning, with nothing written.
+std::string Warned(std::string_view Selection)
+{
+    const TCalcOutcome outcome = CalcSelection(Selection);
+    EXPECT_EQ(outcome.Replacement, "") << Selection;
+    return outcome.Warning;
+}
+
+const std::string kGrammar(kExpressionErrorMessage);
+
+} // namespace
+
+TEST(CheckExpression, AcceptsArithmeticWithSigns)
+{
+    for (const char* expression : {"2*(3+4)", "-3+1", "+3", "(-3)", "(+3)*2", "-(3)", "1.5/0.5", "((1))", "(1)(2)", "3.5.1"})
+        EXPECT_TRUE(CheckExpression(expression)) << expression;
+}
+
+TEST(CheckExpression, RejectsForeignCharactersAndMisplacedOperators)
+{
+    for (const char* expression : {"", " 1", "1,000+1", "a+1", "2*-3", "(3", "3)", ")3(", "*3", "3+", "3.", ".5", "1..2",
+                                   "1.(2)", "()", "(*3)", "3/)"})
+        EXPECT_FALSE(CheckExpression(expression)) << expression;
+    EXPECT_FALSE(CheckExpression(S("１＋２")));
+    // Ten thousand nested pairs are checked without recursion.
+    EXPECT_TRUE(CheckExpression(std::string(10000, '(') + "1" + std::string(10000, ')')));
+}
+
+TEST(ExpressionEvaluator, AppliesPrecedenceFromLeftToRight)
+{
+    EXPECT_EQ(TExpressionEvaluator("1-2-3").Evaluate(), -4);
+    EXPECT_EQ(TExpressionEvaluator("2+3*4").Evaluate(), 14);
+    EXPECT_EQ(TExpressionEvaluator("8/2/2").Evaluate(), 2);
+    // A missing ")" at the very end is no error.
+    TExpressionEvaluator open("(3");
+    EXPECT_EQ(open.Evaluate(), 3);
+    EXPECT_TRUE(open.AtEnd());
+    TExpressionEvaluator leftOver("2(3)");
+    EXPECT_EQ(leftOver.Evaluate(), 2);
+    EXPECT_FALSE(leftOver.AtEnd());
+    EXPECT_THROW(TExpressionEvaluator("(3(").Evaluate(), EExpressionError);
+}
+
+TEST(CalcSelection, WritesTheExpressionAndItsValue)
+{
+    EXPECT_EQ(Written("2*(3+4)"), "2*(3+4) = 14");
+    EXPECT_EQ(Written("10/4"), "10/4 = 2.500");
+    EXPECT_EQ(Written("1/3"), "1/3 = 0.333");
+    EXPECT_EQ(Written("1/2*3"), "1/2*3 = 1.500");
+    EXPECT_EQ(Written("-3+1"), "-3+1 = -2");
+    EXPECT_EQ(Written("(-3)"), "(-3) = -3");
+    EXPECT_EQ(Written("2.5*2"), "2.5*2 = 5");
+    EXPECT_EQ(Written("0.0004"), "0.0004 = 0");
+    EXPECT_EQ(Written("1/16"), "1/16 = 0.063");
+    EXPECT_EQ(Written("5/16"), "5/16 = 0.313");
+    EXPECT_EQ(Written("0-0.0004"), "0-0.0004 = 0");
+    EXPECT_EQ(Written("0-1/16"), "0-1/16 = -0.063");
+}
+
+TEST(CalcSelection, DropsSpacesAndKeepsAFinalLineBreak)
+{
+    EXPECT_EQ(Written("1 + 2"), "1+2 = 3");
+    EXPECT_EQ(Written("1+2\r\n"), "1+2 = 3\r\n");
+    EXPECT_EQ(Written(" 1 +\r\n2 \r\n"), "1+2 = 3\r\n");
+    EXPECT_EQ(Written("10/4\r\n"), "10/4 = 2.500\r\n");
+}
+
+TEST(CalcSelection, WritesLargeNumbersInFixedNotation)
+{
+    EXPECT_EQ(Written("100000000000000000000"), "100000000000000000000 = 100000000000000000000");
+    EXPECT_EQ(Written("1180591620717411303424*1"), "1180591620717411303424*1 = 1180591620717411300000");
+}
+
+TEST(CalcSelection, WarnsAboutMalformedExpressions)
+{
+    EXPECT_EQ(Warned("1,000+1"), "1,000+1\r\n" + std::string(kCheckFailedMessage));
+    EXPECT_EQ(Warned(S("１＋２")), "１＋２\r\n" + std::string(kCheckFailedMessage));
+    EXPECT_EQ(Warned("   "), "\r\n" + std::string(kCheckFailedMessage));
+    EXPECT_EQ(Warned("1+\r\n2"), "1+\r\n2\r\n" + std::string(kCheckFailedMessage));
+    EXPECT_EQ(Warned("-(3)"), kGrammar);
+}
+
+TEST(CalcSelection, WritesNothingForLeftOversOrAnEmptySelection)
+{
+    for (const char* selection : {"", "2(3)", "3.5.1", "(1)(2)"}) {
+        const TCalcOutcome outcome = CalcSelection(selection);
+        EXPECT_EQ(outcome.Replacement, "") << selection;
+        EXPECT_EQ(outcome.Warning, "") << selection;
+    }
+}
+
+TEST(CalcSelection, RefusesDivisionByZeroOverflowAndDeepNesting)
+{
+    EXPECT_EQ(Warned("5/0"), std::string(kDivisionByZeroMessage));
+    EXPECT_EQ(Warned("1+5/(2-2)"), std::string(kDivisionByZeroMessage));
+    EXPECT_EQ(Warned(std::string(5000, '9')), std::string(kResultTooLargeMessage));
+    // Within extended precision but beyond a double.
+    EXPECT_EQ(Warned(std::string(400, '9')), std::string(kResultTooLargeMessage));
+    EXPECT_EQ(Warned(std::string(10000, '(') + "1" + std::string(10000, ')')), std::string(kNestingTooDeepMessage));
+    EXPECT_EQ(Written(std::string(500, '(') + "7" + std::string(500, ')')),
+              std::string(500, '(') + "7" + std::string(500, ')') + " = 7");
+}

@@ -1,0 +1,126 @@
+// Joins, 「」 sentences, words, alphanumeric separation, line heads and
+// line numbers.
+#include "LineHeads.h"
+#include "StrJoin.h"
+#include "StrSeikeiEtc.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+using namespace textconv;
+
+TEST(JoinLines, ExceptZenSpaceKeepsBreaksBeforeFullWidthSpaces)
+{
+    EXPECT_EQ(U(JoinLinesExceptZenSpace(S("あい\r\n　うえ\r\n"))), "あい\r\n　うえ");
+    EXPECT_EQ(U(JoinLinesExceptZenSpace(S("あい\r\nうえ\r\n"))), "あいうえ");
+    // An empty line is joined too.
+    EXPECT_EQ(U(JoinLinesExceptZenSpace(S("あ\r\n\r\nい"))), "あい");
+    // A lone CR is one line break; the byte after it stays.
+    EXPECT_EQ(JoinLinesExceptZenSpace("a\rb"), "ab");
+}
+
+TEST(JoinLines, ForQuoteKeepsOnlyTheFirstBreakAroundAnEmptyLine)
+{
+    EXPECT_EQ(U(JoinLinesForQuote(S("あ\r\n\r\nい\r\nう\r\n「え」\r\n　お\r\n"))), "あ\r\nいう\r\n「え」\r\n　お");
+}
+
+TEST(JoinLines, ExceptMarksKeepsBreaksBeforeParagraphMarks)
+{
+    EXPECT_EQ(U(JoinLinesExceptMarks(S("あ\r\nい\r\n□う\r\n●え\r\n【お】\r\n\r\nか\r\nき"))),
+              "あい\r\n□う\r\n●え\r\n【お】\r\nかき");
+    // Only whole characters count: 亜 (88 9F) after the break is no mark.
+    EXPECT_EQ(U(JoinLinesExceptMarks(S("あ\r\n亜"))), "あ亜");
+}
+
+TEST(BreakKagiSentences, PutsEachQuotedSentenceOnItsOwnLine)
+{
+    EXPECT_EQ(U(BreakKagiSentences(S("彼は「はい」と言った\r\n"))), "彼は\r\n「はい」\r\nと言った\r\n");
+    EXPECT_EQ(U(BreakKagiSentences(S("「はい」\r\n「いいえ」「うん」\r\n\r\n"))), "「はい」\r\n「いいえ」\r\n「うん」\r\n\r\n");
+    EXPECT_EQ(U(BreakKagiSentences(S("終わり」"))), "終わり」\r\n");
+    EXPECT_EQ(BreakKagiSentences(""), "");
+}
+
+TEST(BreakKagiSentences, BreaksLinesOverTheLimitWithoutLosingBytes)
+{
+    const std::string kana = S("あ");
+    std::string line;
+    for (int i = 0; i < 4097; ++i)
+        line += kana;
+    const std::string broken = BreakKagiSentences(line + "\r\n");
+    EXPECT_EQ(broken, line.substr(0, 8192) + "\r\n" + kana + "\r\n");
+}
+
+TEST(SplitWords, GivesOneWordPerLine)
+{
+    EXPECT_EQ(U(SplitWords(S("ab cd\r\nあい　う"))), "ab\r\ncd\r\nあい　う\r\n");
+    // Two spaces make an empty word.
+    EXPECT_EQ(SplitWords("a  b\r\n"), "a\r\n\r\nb\r\n");
+    // A long word is kept whole.
+    const std::string word(10000, 'w');
+    EXPECT_EQ(SplitWords(word), word + "\r\n");
+    EXPECT_EQ(SplitWords(""), "");
+}
+
+TEST(SeparateAlphanumerics, SpacesLettersAndDigitsFromDoubleByteText)
+{
+    EXPECT_EQ(U(SeparateAlphanumerics(S("abcあ"))), "abc あ");
+    EXPECT_EQ(U(SeparateAlphanumerics(S("あabc"))), "あ abc");
+    EXPECT_EQ(U(SeparateAlphanumerics(S("第3章"))), "第 3 章");
+    EXPECT_EQ(U(SeparateAlphanumerics(S("abc、x（y）z。1，"))), "abc、x（y）z。1，");
+    EXPECT_EQ(U(SeparateAlphanumerics(S("（abc）　a゛b"))), "（abc）　a ゛b");
+    // Half-width kana and symbols are not alphanumerics.
+    EXPECT_EQ(U(SeparateAlphanumerics(S("ｱあ-い"))), "ｱあ-い");
+    // A line break ends the neighbourhood, and a final one stays.
+    EXPECT_EQ(U(SeparateAlphanumerics(S("a\r\nあ\r\n"))), "a\r\nあ\r\n");
+}
+
+TEST(InsertLeading, PrefixesEveryLineIncludingEmptyOnes)
+{
+    EXPECT_EQ(InsertLeadingSpaces("a\r\n\r\nb", 2), "  a\r\n  \r\n  b");
+    EXPECT_EQ(InsertLeadingTabs("a\r\nb\r\n", 1), "\ta\r\n\tb\r\n");
+    EXPECT_EQ(U(InsertLeadingZenSpaces("a\r\n", 2)), "　　a\r\n");
+    EXPECT_EQ(InsertLeadingSpaces("", 2), "");
+    EXPECT_EQ(InsertLeadingSpaces("a", 0), "a");
+}
+
+TEST(InsertQuoteMarks, PrefixesNonEmptyLines)
+{
+    EXPECT_EQ(InsertQuoteMarks("a\r\n\r\nb\r\n", "> "), "> a\r\n\r\n> b\r\n");
+    EXPECT_EQ(InsertQuoteMarks("a", ""), "a");
+}
+
+TEST(LogicalLinesToParagraphs, IndentsLinesThatDoNotStartAParagraph)
+{
+    EXPECT_EQ(U(LogicalLinesToParagraphs(S("本文\r\n\r\n(a)\r\n[b]\r\n1.\r\n　字下げ\r\n・点\r\n「会話」\r\n※注\r\n〒100\r\n"
+                                           "☆星\r\nx"))),
+              "　本文\r\n\r\n(a)\r\n[b]\r\n1.\r\n　字下げ\r\n・点\r\n「会話」\r\n※注\r\n〒100\r\n☆星\r\n　x");
+    EXPECT_EQ(U(LogicalLinesToParagraphs(S("（注）\r\n【見出し】\r\n［1］\r\n◎\r\n"))), "（注）\r\n【見出し】\r\n［1］\r\n◎\r\n");
+}
+
+TEST(InsertLineNumbers, AlignsNumbersToTheLineCount)
+{
+    std::string text;
+    for (int i = 0; i < 12; ++i)
+        text += "x\r\n";
+    int next = 57;
+    const std::string numbered = InsertLineNumbers(text, {"(", ") ", true, false}, next);
+    EXPECT_TRUE(numbered.starts_with(" (1) x\r\n (2) x\r\n"));
+    EXPECT_NE(numbered.find("\r\n (9) x\r\n(10) x\r\n(11) x\r\n(12) x\r\n"), std::string::npos);
+    EXPECT_EQ(next, 13);
+    // Without a text before the number the padding is part of it.
+    next = 1;
+    EXPECT_EQ(InsertLineNumbers(text.substr(0, 30), {"", ": ", true, false}, next).substr(0, 12), " 1: x\r\n 2: x");
+}
+
+TEST(InsertLineNumbers, ContinuesAndWrapsTheRunningNumber)
+{
+    int next = 999;
+    EXPECT_EQ(InsertLineNumbers("a\r\nb\r\n\r\nc", {"", ".", false, true}, next), "999.a\r\n1000.b\r\n1.\r\n2.c");
+    EXPECT_EQ(next, 3);
+    EXPECT_EQ(InsertLineNumbers("d\r\n", {"", ".", false, true}, next), "3.d\r\n");
+    next = 1001;
+    EXPECT_EQ(InsertLineNumbers("a\r\n", {"", ".", false, true}, next), "1.a\r\n");
+    // A number wider than the field needs no padding.
+    next = 100;
+    EXPECT_EQ(InsertLineNumbers("a\r\nb\r\n", {"", " ", true, true}, next), "100 a\r\n101 b\r\n");
+}

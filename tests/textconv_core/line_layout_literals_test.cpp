@@ -1,0 +1,36 @@
+// The Japanese literals of the line-layout routines.
+#include "Cp932.h"
+#include "Kinsoku.h"
+#include "LayoutLiterals.h"
+#include "Sjis.h"
+
+#include <gtest/gtest.h>
+
+using namespace textconv;
+
+TEST(LayoutLiterals, EveryLiteralConvertsToShiftJis)
+{
+    for (std::string_view literal : layout_literals::All) {
+        bool lossless = false;
+        const std::string sjis = Utf8ToSjis(literal, &lossless);
+        EXPECT_TRUE(lossless) << literal;
+        EXPECT_EQ(SjisToUtf8(sjis), literal);
+    }
+}
+
+TEST(LayoutLiterals, LineBreakingSetsAreTheFullWidthPunctuationRow)
+{
+    for (std::string_view set : {layout_literals::NotAtLineEnd, layout_literals::MayHang}) {
+        const std::string sjis = Utf8ToSjis(set);
+        for (sjis::CharCursor c(sjis); !c.AtEnd(); c.Next())
+            EXPECT_EQ(c.Code() >> 8, 0x81) << SjisToUtf8(c.Char());
+    }
+    const LineBreakRules& rules = LineBreaking();
+    EXPECT_TRUE(rules.Hangs(0x8142));  // 。
+    EXPECT_TRUE(rules.Hangs(0xA1));    // ｡
+    EXPECT_TRUE(rules.Hangs(')'));
+    EXPECT_FALSE(rules.Hangs(0x8175)); // 「
+    EXPECT_TRUE(rules.NotAtLineEnd.Contains(0x8175));
+    EXPECT_TRUE(rules.Openers.Contains(0xA2)); // ｢
+    EXPECT_FALSE(rules.Hangs('a'));
+}

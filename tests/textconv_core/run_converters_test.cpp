@@ -1,0 +1,97 @@
+// What every text conversion shares: line breaks and long lines pass
+// through untouched.
+#include "KanjiNumber.h"
+#include "StrHenkan.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace textconv;
+
+namespace {
+
+struct Conversion {
+    const char* Name;
+    std::function<std::string(std::string_view)> Run;
+};
+
+const Conversion kConversions[] = {
+    {"HalfToFullWidth", HalfToFullWidth},
+    {"FullToHalfWidth", FullToHalfWidth},
+    {"HalfToFullWidthLines", HalfToFullWidthLines},
+    {"FullToHalfWidthLines", FullToHalfWidthLines},
+    {"KatakanaToHiragana", KatakanaToHiragana},
+    {"HiraganaToKatakana", HiraganaToKatakana},
+    {"ConvertKanaRuns3", [](std::string_view T) { return ConvertKanaRuns(T, kToHiragana); }},
+    {"ConvertKanaRuns4", [](std::string_view T) { return ConvertKanaRuns(T, kToKatakana); }},
+    {"HalfKanaToFullKana", [](std::string_view T) { return HalfKanaToFullKana(T, 0); }},
+    {"HalfKanaToHiragana", [](std::string_view T) { return HalfKanaToFullKana(T, kToHiragana); }},
+    {"FullKanaToHalfKana", FullKanaToHalfKana},
+    {"AsciiToFullWidth0", [](std::string_view T) { return AsciiToFullWidth(T, 0); }},
+    {"AsciiToFullWidth1", [](std::string_view T) { return AsciiToFullWidth(T, 1); }},
+    {"AsciiToFullWidth2", [](std::string_view T) { return AsciiToFullWidth(T, 2); }},
+    {"FullWidthToAscii0", [](std::string_view T) { return FullWidthToAscii(T, 0); }},
+    {"FullWidthToAscii1", [](std::string_view T) { return FullWidthToAscii(T, 1); }},
+    {"FullWidthToAscii2", [](std::string_view T) { return FullWidthToAscii(T, 2); }},
+    {"NumbersToKanji", NumbersToKanji},
+    {"SpacePairsToFullWidthSpace", SpacePairsToFullWidthSpace},
+    {"FullWidthSpaceToSpacePairs", FullWidthSpaceToSpacePairs},
+};
+
+class EveryConversion : public testing::TestWithParam<Conversion> {};
+
+// A text with something for every conversion, ending in a run.
+std::string Sample() { return S("ｶﾞあア　Ａａ１,２ 漢\r\n\r\nｺｰﾋｰ a:1  がＺ９"); }
+
+} // namespace
+
+TEST_P(EveryConversion, EndsWithALineBreakExactlyWhenTheTextDoes)
+{
+    const auto& run = GetParam().Run;
+    const std::string bare = run(Sample());
+    ASSERT_FALSE(bare.ends_with("\r\n"));
+    EXPECT_EQ(run(Sample() + "\r\n"), bare + "\r\n");
+    EXPECT_EQ(run(""), "");
+}
+
+TEST_P(EveryConversion, NeverBreaksALongLine)
+{
+    const auto& run = GetParam().Run;
+    std::string line;
+    while (line.size() < 3 * 8192)
+        line += Sample().substr(0, Sample().find('\r'));
+    const std::string converted = run(line);
+    EXPECT_EQ(converted.find('\r'), std::string::npos);
+    EXPECT_EQ(converted.find('\n'), std::string::npos);
+}
+
+TEST_P(EveryConversion, KeepsALoneCarriageReturnAndTheByteAfterIt)
+{
+    const auto& run = GetParam().Run;
+    EXPECT_EQ(run(S("\r漢\r")), S("\r漢\r"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Conversions, EveryConversion, testing::ValuesIn(kConversions),
+                         [](const testing::TestParamInfo<Conversion>& Info) { return Info.param.Name; });
+
+TEST(RunConverters, LeaveALineOfKanjiLongerThanTheOldBufferWhole)
+{
+    // 5,000 kanji are 10,000 bytes: the line comes back as it went in, not
+    // cut into lines of 8,194 and 1,806 bytes.
+    std::string line;
+    for (int i = 0; i < 5000; ++i)
+        line += S("漢");
+    EXPECT_EQ(AsciiToFullWidth(line + "\r\n", 0), line + "\r\n");
+    EXPECT_EQ(AsciiToFullWidth(line + "ab", 0), line + S("ａｂ"));
+}
+
+TEST(RunConverters, ConvertARunLongerThanTheOldBufferWhole)
+{
+    const std::string run(9000, 'a');
+    std::string expected;
+    for (int i = 0; i < 9000; ++i)
+        expected += S("ａ");
+    EXPECT_EQ(AsciiToFullWidth(run, 0), expected);
+}

@@ -1,0 +1,133 @@
+// The scanner both sentence-style converters share: terminators, particle
+// groups, line ends, quoted spans and texts beyond any fixed buffer.
+#include "sentence_style_test_util.h"
+
+#include "DaHenkan.h"
+#include "DesuHenkan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace sentence_style_test;
+
+namespace {
+
+std::string Repeat(std::string_view Utf8, size_t Times)
+{
+    std::string text;
+    for (size_t i = 0; i < Times; ++i)
+        text += Utf8;
+    return text;
+}
+
+TEST(SentenceStyle, EmptyText) { EXPECT_EQ(DesuToDa(""), ""); }
+
+TEST(SentenceStyle, EveryTerminatorEndsASentence)
+{
+    for (const char* terminator : {"、", "。", "，", "．", "？", "！", "（", "）", "］", "」", "\r\n"}) {
+        SCOPED_TRACE(terminator);
+        EXPECT_EQ(DesuToDa(std::string("晴れです") + terminator), std::string("晴れだ") + terminator);
+    }
+    EXPECT_EQ(DesuToDa("晴れです・"), "晴れです・");
+    EXPECT_EQ(DesuToDa("晴れです 。"), "晴れです 。");
+}
+
+TEST(SentenceStyle, TerminatorFollowedByClosingQuoteBlocks)
+{
+    EXPECT_EQ(DesuToDa("「晴れです！」"), "「晴れです！」");
+    EXPECT_EQ(DesuToDa("「晴れです。」と"), "「晴れです。」と");
+    EXPECT_EQ(DesuToDa("晴れです」。"), "晴れだ」。"); // 」 is itself the terminator here
+}
+
+TEST(SentenceStyle, ParticleGroupsStayAfterTheConvertedStem)
+{
+    for (const Case& c : std::initializer_list<Case>{
+             {"晴れですか。", "晴れだか。"},
+             {"晴れですが、", "晴れだが、"},
+             {"晴れですし、", "晴れだし、"},
+             {"晴れですね。", "晴れだね。"},
+             {"晴れですよ。", "晴れだよ。"},
+             {"晴れですから、", "晴れだから、"},
+             {"晴れですけど、", "晴れだけど、"},
+             {"晴れですので、", "晴れだので、"},
+             {"晴れですからね。", "晴れだからね。"},
+             {"晴れですけどね。", "晴れだけどね。"},
+         }) {
+        SCOPED_TRACE(c.Input);
+        EXPECT_EQ(DesuToDa(c.Input), c.Expected);
+    }
+}
+
+TEST(SentenceStyle, ShiIsNoParticleForPlainToPolite)
+{
+    EXPECT_EQ(DaToDesu("書くね。"), "書きますね。");
+    EXPECT_EQ(DaToDesu("書くし。"), "書くし。");
+}
+
+TEST(SentenceStyle, LineEnds)
+{
+    EXPECT_EQ(DesuToDa("晴れです\r\n雨です\r\n"), "晴れだ\r\n雨だ\r\n");
+    // The text after the last line end converts and gets no line end.
+    EXPECT_EQ(DesuToDa("晴れです。\r\n雨です"), "晴れだ。\r\n雨だ");
+    // A lone CR is an ordinary byte: it neither ends a line nor eats the next.
+    EXPECT_EQ(DesuToDa("晴れです\r雨です。"), "晴れです\r雨だ。");
+    EXPECT_EQ(DesuToDa("晴れです\n"), "晴れです\n");
+    EXPECT_EQ(DesuToDa("\r\n\r\n"), "\r\n\r\n");
+}
+
+TEST(SentenceStyle, StrayLeadByteDoesNotSwallowTheLineEnd)
+{
+    const std::string text = S("です") + Bytes({0x88, '\r', '\n'}) + S("です。");
+    EXPECT_EQ(textconv::ConvertDesuToDa(text, false), S("です") + Bytes({0x88, '\r', '\n'}) + S("だ。"));
+}
+
+TEST(SentenceStyle, QuoteSkipping)
+{
+    for (const Case& c : std::initializer_list<Case>{
+             {"「です。」です。", "「です。」だ。"},
+             {"「です。\r\nです、\r\nです。」です。\r\n", "「です。\r\nです、\r\nです。」だ。\r\n"},
+             {"「「です。」です。」です。", "「「です。」です。」だ。"},
+             {"「です。」「です。」です。", "「です。」「です。」だ。"},
+             {"「です。」\r\n「です。」\r\nです。", "「です。」\r\n「です。」\r\nだ。"},
+             {"「です。\r\nです。", "「です。\r\nです。"}, // never closed: copied to the end
+             {"です、「です。」", "だ、「です。」"},
+         }) {
+        SCOPED_TRACE(c.Input);
+        EXPECT_EQ(DesuToDa(c.Input, true), c.Expected);
+    }
+    EXPECT_EQ(DesuToDa("「です、です。」", false), "「だ、です。」");
+    EXPECT_EQ(DaToDesu("「だ。」だ。", true), "「だ。」です。");
+}
+
+TEST(SentenceStyle, LongestKnownTailWins)
+{
+    EXPECT_EQ(DesuToDa("ありがとうございます。"), "ありがとう。");
+    EXPECT_EQ(DesuToDa("かしこまりました。"), "かしこまった。");
+    EXPECT_EQ(DaToDesu("ありがとう。"), "ありがとう。");
+}
+
+TEST(SentenceStyle, RunsLongerThan127Characters)
+{
+    const std::string kana = Repeat("あ", 300);
+    EXPECT_EQ(DesuToDa(kana + "です。"), kana + "だ。");
+    EXPECT_EQ(DaToDesu(kana + "だ。"), kana + "です。");
+    EXPECT_EQ(DesuToDa(kana + "。"), kana + "。");
+}
+
+TEST(SentenceStyle, LinesLongerThan8192Bytes)
+{
+    const std::string kanji = Repeat("漢", 6000);
+    EXPECT_EQ(DesuToDa(kanji + "です。" + kanji + "です\r\nです。\r\n"),
+              kanji + "だ。" + kanji + "だ\r\nだ。\r\n");
+    EXPECT_EQ(DesuToDa("「" + kanji + "\r\n" + kanji + "」です。", true), "「" + kanji + "\r\n" + kanji + "」だ。");
+}
+
+TEST(SentenceStyle, ConvertersKeepNoStateBetweenCalls)
+{
+    EXPECT_EQ(DesuToDa("です。"), "だ。");
+    EXPECT_EQ(DaToDesu("だ。"), "です。");
+    EXPECT_EQ(DesuToDa("です。"), "だ。");
+}
+
+} // namespace
