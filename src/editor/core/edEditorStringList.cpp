@@ -1,0 +1,30 @@
+#include "edEditorStringList.h"
+
+#include <utility>
+
+int TEditorStringList::AddRow(std::string_view Text, TRowAttribute Attribute)
+{
+    const int index = Add(std::string());
+    TRowItem& row = Row(index);
+    row.Text.assign(Text);
+    SetRowAttribute(index, Attribute);
+    return index;
+}
+
+void TEditorStringList::TakeRow(int Index, TEditorStringList& Source, int SourceIndex)
+{
+    Row(Index) = std::move(Source.Row(SourceIndex));
+    Source.Row(SourceIndex) = TRowItem();
+}
+
+void TEditorStringList::SetRowCount(int Count)
+{
+    BeginUpdate();
+    if (GetCapacity() < Count)
+        SetCapacity(Count);
+    while (GetCount() < Count)
+        Add(std::string());
+    while (GetCount() > Count)
+        Delete(GetCount() - 1);
+    EndUpdate();
+}

@@ -1,0 +1,685 @@
+#include "edScreenStrings.h"
+
+#include "edEditorClient.h"
+#include "edFountain.h"
+#include "edWrap.h"
+
+#include "Files.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Holds the list in one update for a scope. End() ends it, which fires the
+// change notification; leaving the scope by an exception ends it too.
+class TUpdateScope {
+public:
+    explicit TUpdateScope(TStrings& Strings) : Strings_(Strings) { Strings_.BeginUpdate(); }
+    ~TUpdateScope()
+    {
+        if (Ended_)
+            return;
+        // Unwinding already: a second exception from a handler is dropped.
+        try {
+            Strings_.EndUpdate();
+        } catch (...) {
+        }
+    }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+    void End()
+    {
+        Ended_ = true;
+        Strings_.EndUpdate();
+    }
+
+private:
+    TStrings& Strings_;
+    bool Ended_ = false;
+};
+
+// Keeps an event detached for a scope (bulk operations notify once, from
+// their caller).
+class TDetachEvent {
+public:
+    explicit TDetachEvent(TNotifyEvent& Event) : Event_(Event), Saved_(std::move(Event)) { Event_ = nullptr; }
+    ~TDetachEvent() { Event_ = std::move(Saved_); }
+    TDetachEvent(const TDetachEvent&) = delete;
+    TDetachEvent& operator=(const TDetachEvent&) = delete;
+
+private:
+    TNotifyEvent& Event_;
+    TNotifyEvent Saved_;
+};
+
+constexpr uint16_t UniqueMarks = 0x03FF; // marks 0-9; 10-15 are image marks
+constexpr char CtrlZ = 0x1A;
+
+} // namespace
+
+// ---- Construction and the editors ----------------------------------------------
+
+TEditorScreenStrings::TEditorScreenStrings()
+    : UndoObj_(std::make_unique<TEditorUndoObj>(*this)), WrapOption_(std::make_unique<TEditorWrapOption>())
+{
+    WrapOption_->OnChange = [this](TObject*) { WrapOptionChanged(); };
+    OnChange = [this](TObject*) { NotifyEditorsChanged(); };
+}
+
+TEditorScreenStrings::~TEditorScreenStrings()
+{
+    OnChange = nullptr;
+    WrapOption_->OnChange = nullptr;
+}
+
+void TEditorScreenStrings::AddEditor(TEditorClient* Editor)
+{
+    if (Editor && std::find(Editors_.begin(), Editors_.end(), Editor) == Editors_.end())
+        Editors_.push_back(Editor);
+}
+
+void TEditorScreenStrings::RemoveEditor(TEditorClient* Editor)
+{
+    const auto it = std::find(Editors_.begin(), Editors_.end(), Editor);
+    if (it != Editors_.end())
+        Editors_.erase(it);
+}
+
+TEditorClient* TEditorScreenStrings::FocusedEditor() const
+{
+    for (TEditorClient* editor : Editors_)
+        if (editor->Focused())
+            return editor;
+    return Editor0();
+}
+
+bool TEditorScreenStrings::Editor0Loading() const
+{
+    const TEditorClient* editor = Editor0();
+    return editor && editor->Loading();
+}
+
+template <class F>
+void TEditorScreenStrings::ForEachEditor(F&& Visit)
+{
+    // A handler may make an editor leave the list (one being destroyed):
+    // walk a copy and skip the editors gone meanwhile.
+    const std::vector<TEditorClient*> editors = Editors_;
+    for (TEditorClient* editor : editors)
+        if (std::find(Editors_.begin(), Editors_.end(), editor) != Editors_.end())
+            Visit(*editor);
+}
+
+void TEditorScreenStrings::NotifyEditorsChanged()
+{
+    ForEachEditor([](TEditorClient& editor) { editor.DoChange(); });
+}
+
+void TEditorScreenStrings::CleanEditorSelections()
+{
+    ForEachEditor([](TEditorClient& editor) { editor.CleanSelection(); });
+}
+
+void TEditorScreenStrings::ClampEditorRows()
+{
+    const int count = GetCount();
+    const int maxRow = count > 0 && RowAttribute(count - 1) == TRowAttribute::raEof ? count - 1 : count;
+    ForEachEditor([maxRow](TEditorClient& editor) { editor.ClampRows(maxRow); });
+}
+
+void TEditorScreenStrings::ResetEditorCols()
+{
+    ForEachEditor([](TEditorClient& editor) { editor.ResetCol(); });
+}
+
+void TEditorScreenStrings::RefreshEditors()
+{
+    ForEachEditor([](TEditorClient& editor) { editor.RefreshView(); });
+}
+
+void TEditorScreenStrings::SetUpdateState(bool Updating)
+{
+    TEditorStringList::SetUpdateState(Updating);
+    if (!Updating) {
+        Extent_ = TChangeExtent();
+        ClampEditorRows();
+    }
+}
+
+void TEditorScreenStrings::SetChangeExtent(int First, int OldCount, int ChangedStates, int NewCount)
+{
+    if (!Extent_.Valid) {
+        ExtentBaseCount_ = GetCount() - NewCount + OldCount;
+        Extent_ = TChangeExtent{First, OldCount, NewCount, ChangedStates, true};
+        return;
+    }
+    // A second change in the same update: repaint from the first changed
+    // row to the end of the text.
+    const int first = std::min(Extent_.First, First);
+    Extent_ = TChangeExtent{first, ExtentBaseCount_ - first, GetCount() - first, 0, true};
+}
+
+// ---- Wrapping --------------------------------------------------------------------
+
+TColumnModel TEditorScreenStrings::ColumnModel() const
+{
+    TColumnModel model;
+    if (const TEditorClient* editor = Editor0()) {
+        model.TabSize = editor->TabSpaceCount();
+        model.Delimiters = &editor->Delimiters();
+    }
+    model.WordWrap = WordWrap_;
+    model.WrapByte = WrapOption_->WrapByte();
+    return model;
+}
+
+void TEditorScreenStrings::WrapLine(std::string_view S, TEditorStringList& Dest)
+{
+    WrapText(S, ColumnModel(), *WrapOption_, Dest);
+}
+
+int TEditorScreenStrings::WrapLineCount(std::string_view S) { return ::WrapLineCount(S, ColumnModel(), *WrapOption_); }
+
+void TEditorScreenStrings::SetWordWrap(bool Value)
+{
+    if (Value == WordWrap_)
+        return;
+    WordWrap_ = Value;
+    if (!Editor0Loading())
+        Rewrap();
+}
+
+void TEditorScreenStrings::WrapOptionChanged()
+{
+    if (WordWrap_ && !Editor0Loading())
+        Rewrap();
+}
+
+void TEditorScreenStrings::Rewrap()
+{
+    UndoObj_->Clear();
+    if (WordWrap_)
+        WrapAll();
+    else
+        UnwrapAll();
+    RescanRowStates();
+    RefreshEditors();
+    ClampEditorRows();
+    ResetEditorCols();
+}
+
+void TEditorScreenStrings::WrapAll()
+{
+    const int count = GetCount();
+    if (count == 0 || Editor0Loading())
+        return;
+    CleanEditorSelections();
+    TDetachEvent detach(OnChange);
+    TUpdateScope update(*this);
+
+    const TRowAttribute lastAttribute = RowAttribute(count - 1);
+    TEditorStringList rows;
+    TLineWrapper wrapper(ColumnModel(), *WrapOption_);
+    std::string joined;
+    for (int row = 0; row < count;) {
+        // The logical line: one row, or its rows joined.
+        const int lineFirst = row;
+        while (row < count - 1 && RowAttribute(row) == TRowAttribute::raWrapped)
+            ++row;
+        const int lineLast = row++;
+        std::string_view line = RowText(lineFirst);
+        if (lineLast > lineFirst) {
+            joined.clear();
+            for (int r = lineFirst; r <= lineLast; ++r)
+                joined += RowText(r);
+            line = joined;
+        }
+        // Marks go to the new rows one by one; the surplus old rows' marks
+        // join the line's last new row.
+        const int newFirst = rows.Count();
+        wrapper.ForEachRow(line, [&rows](std::string_view text, TRowAttribute attribute) { rows.AddRow(text, attribute); });
+        const int newLast = rows.Count() - 1;
+        for (int r = lineFirst; r <= lineLast; ++r) {
+            const int target = std::min(newFirst + (r - lineFirst), newLast);
+            rows.SetRowMarks(target, rows.RowMarks(target) | RowMarks(r));
+        }
+    }
+    SetRowCount(rows.Count());
+    for (int i = 0; i < rows.Count(); ++i)
+        TakeRow(i, rows, i);
+    SetRowAttribute(GetCount() - 1, lastAttribute);
+    update.End();
+}
+
+void TEditorScreenStrings::UnwrapAll()
+{
+    const int count = GetCount();
+    if (count == 0)
+        return;
+    CleanEditorSelections();
+    TDetachEvent detach(OnChange);
+    TUpdateScope update(*this);
+
+    const TRowAttribute oldLast = RowAttribute(count - 1);
+    int target = 0;
+    for (int row = 0; row < count; ++target) {
+        std::string line = std::move(Row(row).Text);
+        uint16_t marks = RowMarks(row);
+        while (row < count - 1 && RowAttribute(row) == TRowAttribute::raWrapped) {
+            ++row;
+            line += RowText(row);
+            marks |= RowMarks(row);
+        }
+        ++row;
+        Row(target) = TRowItem();
+        Row(target).Text = std::move(line);
+        SetRowMarks(target, marks);
+        SetRowAttribute(target, TRowAttribute::raCrlf);
+    }
+    SetRowCount(target);
+    SetRowAttribute(target - 1, oldLast == TRowAttribute::raWrapped ? TRowAttribute::raEof : oldLast);
+    update.End();
+}
+
+// ---- Rows and logical lines --------------------------------------------------------
+
+int TEditorScreenStrings::LineFirstRow(int Row) const
+{
+    if (Row < 0 || Row >= GetCount())
+        return Row;
+    while (Row > 0 && RowAttribute(Row - 1) == TRowAttribute::raWrapped)
+        --Row;
+    return Row;
+}
+
+int TEditorScreenStrings::LineLastRow(int Row) const
+{
+    const int count = GetCount();
+    if (Row < 0 || Row >= count)
+        return Row;
+    while (Row < count - 1 && RowAttribute(Row) == TRowAttribute::raWrapped)
+        ++Row;
+    return Row;
+}
+
+void TEditorScreenStrings::AppendLineBreak(int Row, std::string& Text) const
+{
+    if (Row >= 0 && Row < GetCount() && RowAttribute(Row) == TRowAttribute::raCrlf)
+        Text += "\r\n";
+}
+
+TRowAttribute TEditorScreenStrings::GetRowsText(int First, int Count, std::string& Text, int& Taken) const
+{
+    Text.clear();
+    Taken = 0;
+    if (First < 0 || First >= GetCount())
+        return raNoText;
+    if (Count < 0)
+        Count = LineLastRow(First) - First + 1;
+    Count = std::min(Count, GetCount() - First);
+    if (Count <= 0)
+        return raNoText;
+    size_t size = 0;
+    for (int row = First; row < First + Count; ++row)
+        size += RowText(row).size() + 2;
+    Text.reserve(size);
+    for (int row = First; row < First + Count; ++row) {
+        Text += RowText(row);
+        AppendLineBreak(row, Text);
+    }
+    Taken = Count;
+    return RowAttribute(First + Count - 1);
+}
+
+uint16_t TEditorScreenStrings::DeleteRows(int First, int Count)
+{
+    First = std::max(First, 0);
+    Count = std::min(Count, GetCount() - First);
+    uint16_t marks = 0;
+    if (Count <= 0)
+        return marks;
+    TUpdateScope update(*this);
+    for (int i = 0; i < Count; ++i) {
+        marks |= RowMarks(First);
+        Delete(First);
+    }
+    update.End();
+    return marks;
+}
+
+void TEditorScreenStrings::ReleaseRowMarks(uint16_t Marks)
+{
+    uint16_t released = Marks & UniqueMarks;
+    uint16_t imageMarks = Marks & static_cast<uint16_t>(~UniqueMarks);
+    for (int row = 0; imageMarks != 0 && row < GetCount(); ++row)
+        imageMarks &= static_cast<uint16_t>(~RowMarks(row));
+    ExcludeRowMarks(released | imageMarks);
+}
+
+void TEditorScreenStrings::ReplaceRowRange(int First, int OldCount, TEditorStringList& Source, bool MarkFollowsBreak)
+{
+    const int newCount = Source.Count();
+    TUpdateScope update(*this);
+    if (newCount < OldCount) {
+        // Matched from the range's end: the first old rows go, and their
+        // marks join the first new row.
+        const uint16_t marks = DeleteRows(First, OldCount - newCount);
+        if (newCount == 0)
+            ReleaseRowMarks(marks);
+        else
+            SetRowMarks(First, RowMarks(First) | marks);
+    } else if (newCount > OldCount) {
+        // New rows go in after the first old row, so old row k >= 1 keeps
+        // its marks on new row k + N - O.
+        const int inserted = newCount - OldCount;
+        const int at = OldCount == 0 ? First : First + 1;
+        for (int i = 0; i < inserted; ++i)
+            Insert(at, std::string());
+        if (OldCount > 0 && MarkFollowsBreak) {
+            SetRowMarks(First + inserted, RowMarks(First));
+            SetRowMarks(First, 0);
+        }
+    }
+    for (int i = 0; i < newCount; ++i) {
+        const uint16_t marks = RowMarks(First + i);
+        TakeRow(First + i, Source, i);
+        SetRowMarks(First + i, marks);
+    }
+    update.End();
+}
+
+void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
+{
+    const int count = GetCount();
+    if (Index < 0 || Count < 0 || Index + Count > count || (Count == 0 && S.empty()))
+        return;
+    // Only a text that ends with a line break has a place after its last row.
+    if (Count == 0 && Index == count && count > 0 && RowAttribute(count - 1) != TRowAttribute::raCrlf)
+        return;
+
+    // A change inside a wrapped line starts one row earlier: re-wrapping
+    // can pull text back into the previous row.
+    const int first = std::max(LineFirstRow(Index), Index - 1);
+    const int lastOld = Index + Count - 1;
+    int last = LineLastRow(lastOld);
+    TEditorClient* focused = FocusedEditor();
+    TUpdateScope update(*this);
+
+    if (Index == first && last == lastOld && S.empty()) {
+        // Whole logical lines deleted.
+        TUndoData& rec = UndoObj_->NewRecord();
+        rec.Row = Index;
+        int oldRows = 0;
+        rec.Attribute = GetRowsText(Index, Count, rec.Text, oldRows);
+        const uint16_t marks = DeleteRows(Index, Count);
+        if (GetCount() == 0)
+            ReleaseRowMarks(marks);
+        else
+            SetRowMarks(std::min(Index, GetCount() - 1), RowMarks(std::min(Index, GetCount() - 1)) | marks);
+        const int changed = UpdateRowStates(Index, true);
+        SetChangeExtent(Index, oldRows, changed, 0);
+        update.End();
+        return;
+    }
+
+    // The attribute the last new row carries.
+    TRowAttribute lastAttribute;
+    if (lastOld < last) {
+        lastAttribute = RowAttribute(last);
+    } else if (last == count - 1) {
+        // A lone CR ends a line as CR LF does.
+        lastAttribute = !S.empty() && (S.back() == '\n' || S.back() == '\r') ? TRowAttribute::raCrlf
+                                                                                : TRowAttribute::raEof;
+    } else {
+        // S replaced the range's line break: the next logical line joins.
+        last = LineLastRow(last + 1);
+        lastAttribute = RowAttribute(last);
+    }
+
+    TUndoData& rec = UndoObj_->NewRecord();
+    rec.Row = first;
+    int oldRows = 0;
+    rec.Attribute = GetRowsText(first, last - first + 1, rec.Text, oldRows);
+
+    std::string text;
+    for (int row = first; row < Index; ++row) {
+        text += RowText(row);
+        AppendLineBreak(row, text);
+    }
+    text += S;
+    for (int row = lastOld + 1; row <= last; ++row) {
+        text += RowText(row);
+        AppendLineBreak(row, text);
+    }
+    TEditorStringList rows;
+    WrapLine(text, rows);
+    rows.SetRowAttribute(rows.Count() - 1, lastAttribute);
+    rec.RowCount = rows.Count();
+
+    const bool breakAtLineStart = first == Index && focused && focused->CaretCol() == 0;
+    ReplaceRowRange(first, oldRows, rows, breakAtLineStart);
+    const int changed = UpdateRowStates(first, true);
+    SetChangeExtent(first, oldRows, changed, rec.RowCount);
+    update.End();
+}
+
+std::string TEditorScreenStrings::GetTextStr() const
+{
+    const int count = GetCount();
+    size_t size = 0;
+    for (int row = 0; row < count; ++row)
+        size += RowText(row).size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (int row = 0; row < count; ++row) {
+        text += RowText(row);
+        AppendLineBreak(row, text);
+    }
+    return text;
+}
+
+void TEditorScreenStrings::LoadText(std::string_view Text)
+{
+    TUpdateScope update(*this);
+    Clear();
+    size_t pos = 0;
+    while (pos < Text.size()) {
+        const size_t end = Text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            AddRow(Text.substr(pos), TRowAttribute::raEof);
+            break;
+        }
+        AddRow(Text.substr(pos, end - pos), TRowAttribute::raCrlf);
+        pos = end + (Text[end] == '\r' && end + 1 < Text.size() && Text[end + 1] == '\n' ? 2 : 1);
+    }
+    if (WordWrap_)
+        WrapAll();
+    RescanRowStates();
+    update.End();
+}
+
+void TEditorScreenStrings::SetTextStr(std::string_view S) { LoadText(S); }
+
+void TEditorScreenStrings::LoadFromFile(const std::string& FileName)
+{
+    // Everything is read before the text changes, so a failed read loses
+    // nothing.
+    std::string bytes = ReadFileBytes(FileName, MaxFileBytes);
+    const size_t eof = bytes.find(CtrlZ);
+    if (eof != std::string::npos)
+        bytes.resize(eof);
+    // A NUL would end a row for the colouring parsers and the painter.
+    std::replace(bytes.begin(), bytes.end(), '\0', ' ');
+    TUpdateScope update(*this);
+    LoadText(bytes);
+    RefreshEditors();
+    update.End();
+}
+
+void TEditorScreenStrings::Clear()
+{
+    CleanEditorSelections();
+    UndoObj_->Clear();
+    const int oldCount = GetCount();
+    if (oldCount > 0) {
+        // The editors repaint from this extent while the rows go.
+        Extent_ = TChangeExtent{0, oldCount, 0, 0, true};
+        ExtentBaseCount_ = oldCount;
+        TEditorStringList::Clear();
+    }
+    Extent_ = TChangeExtent();
+    RowMarksInUse_ = 0;
+    ForEachEditor([](TEditorClient& editor) { editor.SetRowCol(0, 0); });
+}
+
+// ---- Character positions -------------------------------------------------------------
+
+int TEditorScreenStrings::GetTextLen() const { return RowStartPos(GetCount()); }
+
+int TEditorScreenStrings::RowStartPos(int Row) const
+{
+    Row = std::min(Row, GetCount());
+    int pos = 0;
+    for (int row = 0; row < Row; ++row)
+        pos += static_cast<int>(RowText(row).size()) + (RowAttribute(row) == TRowAttribute::raCrlf ? 2 : 0);
+    return pos;
+}
+
+void TEditorScreenStrings::PosToRowIndex(int Pos, int& Row, int& Index) const
+{
+    Pos = std::max(Pos, 0);
+    int total = 0;
+    const int count = GetCount();
+    for (int row = 0; row < count; ++row) {
+        const int length = static_cast<int>(RowText(row).size());
+        const TRowAttribute attribute = RowAttribute(row);
+        const int places = length + (attribute == TRowAttribute::raCrlf  ? 2
+                                     : attribute == TRowAttribute::raEof ? 1
+                                                                         : 0);
+        if (total + places > Pos || attribute == TRowAttribute::raEof) {
+            Row = row;
+            Index = std::min(Pos - total, length);
+            return;
+        }
+        total += places;
+    }
+    Row = count;
+    Index = 0;
+}
+
+void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, int& CaretCol) const
+{
+    const int count = GetCount();
+    for (int row = std::max(Row, 0); row < count; ++row) {
+        const std::string& text = RowText(row);
+        const TRowAttribute attribute = RowAttribute(row);
+        const int places = static_cast<int>(text.size()) + (attribute == TRowAttribute::raCrlf  ? 2
+                                                            : attribute == TRowAttribute::raEof ? 1
+                                                                                                : 0);
+        if (Length < places || attribute == TRowAttribute::raEof) {
+            const TColumnModel model = ColumnModel();
+            const size_t rest = std::min(static_cast<size_t>(std::max(Length, 0)), text.size());
+            CaretRow = row;
+            CaretCol = std::min(ExpandedWidth(std::string_view(text).substr(0, rest), model),
+                                ExpandedWidth(text, model));
+            return;
+        }
+        Length -= places;
+    }
+    CaretRow = count;
+    CaretCol = 0;
+}
+
+// ---- The row-state cache -------------------------------------------------------------------
+
+void TEditorScreenStrings::MarkRowsNotComputed(int From)
+{
+    constexpr uint32_t keepA = 0x3;        // RowAttribute
+    constexpr uint32_t keepB = 0xFFFF0000; // RowMarks
+    for (int row = std::max(From, 0); row < GetCount(); ++row) {
+        SetAttributeA(row, AttributeA(row) & keepA);
+        SetAttributeB(row, AttributeB(row) & keepB);
+        if (!StateText(row).empty())
+            SetStateText(row, std::string());
+    }
+}
+
+namespace {
+
+// The rows two screens hold.
+int TwoScreens(const TEditorClient& Editor) { return 2 * (Editor.ScreenHeight() / std::max(Editor.RowHeight(), 1)); }
+
+// The state at the text's start.
+TRowAttributeData InitialRowState()
+{
+    TRowAttributeData data;
+    data.RowAttribute = TRowAttribute::raCrlf;
+    data.PrevRowAttribute = TRowAttribute::raCrlf;
+    data.BracketIndex = -1;
+    return data;
+}
+
+} // namespace
+
+int TEditorScreenStrings::UpdateRowStates(int Start, bool Notify)
+{
+    const int count = GetCount();
+    TEditorClient* editor = Editor0();
+    TFountain* fountain = editor ? editor->ActiveFountain() : nullptr;
+    if (Start < 0 || Start >= count || !fountain)
+        return 0;
+    const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+
+    // Resume after the nearest computed row before Start.
+    int row = Start - 1;
+    while (row >= 0 && BracketIndex(row) == BracketNotComputed)
+        --row;
+    TRowAttributeData data = InitialRowState();
+    if (row >= 0) {
+        data = LoadRowState(*this, row);
+        parser->NextRowState(row, this, data);
+        data.PrevRowAttribute = RowAttribute(row);
+    }
+    ++row;
+
+    const int windowEnd = std::min(Start + TwoScreens(*editor), count - 1);
+    int changed = 0;
+    for (; row <= windowEnd; ++row) {
+        // Everything below an unchanged state is already right.
+        if (SameRowState(*this, row, data))
+            return changed;
+        data.RowAttribute = RowAttribute(row);
+        StoreRowState(*this, row, data);
+        if (Notify) {
+            ++changed;
+            ForEachEditor([row](TEditorClient& client) { client.InvalidateRow(row); });
+        }
+        parser->NextRowState(row, this, data);
+        data.PrevRowAttribute = RowAttribute(row);
+    }
+    MarkRowsNotComputed(windowEnd + 1);
+    return changed;
+}
+
+void TEditorScreenStrings::RescanRowStates()
+{
+    TEditorClient* editor = Editor0();
+    if (!editor || editor->Loading() || editor->Destroying())
+        return;
+    MarkRowsNotComputed(0);
+    TFountain* fountain = editor->ActiveFountain();
+    const int count = GetCount();
+    if (!fountain || count == 0)
+        return;
+    const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+    const int last = editor->InitBracketsFull() ? count - 1 : std::min(count - 1, TwoScreens(*editor) + editor->TopRow());
+    TRowAttributeData data = InitialRowState();
+    for (int row = 0; row <= last; ++row) {
+        data.RowAttribute = RowAttribute(row);
+        StoreRowState(*this, row, data);
+        parser->NextRowState(row, this, data);
+        data.PrevRowAttribute = RowAttribute(row);
+    }
+}

@@ -1,0 +1,309 @@
+// The editor's colouring scheme: its options, tokens, colours and the
+// strings it carries across wrapped rows.
+#include "EditorFountain.h"
+
+#include "edFountainTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace fountaintest;
+using enum TRowAttribute;
+using T = TToken;
+using Tokens_ = std::vector<TToken>;
+
+struct TListener {
+    int Heard = 0;
+    void Changed(TObject*) { ++Heard; }
+};
+
+class EditorFountain : public testing::Test {
+protected:
+    EditorFountain() : F(TFileExtComponent::Create<TEditorFountain>(nullptr)), Parser(F->CreateParser())
+    {
+        F->NotifyEventList()->Add(MakeMethod<&TListener::Changed>(&Listener));
+    }
+    ~EditorFountain() override
+    {
+        Parser.reset();
+        delete F;
+    }
+    std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
+    {
+        return Tokens(*Parser, Text, State);
+    }
+    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
+    {
+        Fill(List, Rows);
+        return RowStates(*Parser, List);
+    }
+    // The colour of the first token of Text.
+    TFountainColor* ColorOf(std::string_view Text)
+    {
+        Parser->NewData(Text, {});
+        Parser->NextToken();
+        return Parser->TokenToFountainColor();
+    }
+
+    TEditorFountain* F;
+    std::unique_ptr<TFountainParser> Parser;
+    TListener Listener;
+    TRowAttributeStringList List;
+};
+
+TEST_F(EditorFountain, ACommenterColoursTheRestOfTheRow)
+{
+    F->SetCommenter("//");
+    const std::string text = "x := 1; // note";
+    const Tokens_ tokens = Tok(text);
+    ASSERT_FALSE(tokens.empty());
+    EXPECT_EQ(tokens.back(), (T{8, 7, toComment}));
+    EXPECT_EQ(ColorOf("// note"), F->Colors()->Comment());
+    // The commenter is compared with case.
+    F->SetCommenter("REM");
+    EXPECT_EQ(Kinds(*Parser, "rem x"), (std::vector<int>{toAnk, toAnk}));
+    EXPECT_EQ(Kinds(*Parser, "REM x"), (std::vector<int>{toComment}));
+}
+
+TEST_F(EditorFountain, QuotationOpensStringsInWhichADoubledQuoteGoesOn)
+{
+    EXPECT_EQ(Kinds(*Parser, "'a'"), (std::vector<int>{toSymbol, toAnk, toSymbol}));
+    F->SetQuotation("'");
+    EXPECT_EQ(Tok("s := 'it''s'; x"), (Tokens_{T{0, 1, toAnk}, T{2, 1, toSymbol}, T{3, 1, toSymbol},
+                                                 T{5, 7, toQuotation}, T{12, 1, toSymbol}, T{14, 1, toAnk}}));
+    EXPECT_EQ(Tok("'open"), (Tokens_{T{0, 5, toQuotation}}));
+    EXPECT_EQ(ColorOf("'a'"), F->Colors()->Str());
+    // Only the first character of the setting counts.
+    F->SetQuotation("\"'");
+    EXPECT_EQ(Tok("\"a\" 'b"), (Tokens_{T{0, 3, toQuotation}, T{4, 1, toSymbol}, T{5, 1, toAnk}}));
+}
+
+TEST_F(EditorFountain, ADoubleByteQuotationIsComparedAsAWholeCharacter)
+{
+    // ” is 81 68 and “ 81 67: they share their lead byte.
+    F->SetQuotation(Sjis("”"));
+    const std::string quote = Sjis("”"), other = Sjis("“");
+    EXPECT_EQ(Tok(quote + "ab" + quote + "c"), (Tokens_{T{0, 6, toQuotation}, T{6, 1, toAnk}}));
+    EXPECT_EQ(Tok(other + "ab"), (Tokens_{T{0, 2, toDBSymbol}, T{2, 2, toAnk}}));
+}
+
+TEST_F(EditorFountain, AStringLeftOpenOnAWrappedRowGoesOnInTheNextRow)
+{
+    F->SetQuotation("'");
+    const auto states = States({{"x 'ab", raWrapped}, {"cd", raWrapped}, {"ef' g"}, {"h"}});
+    EXPECT_EQ(states[1].CarryKind, toQuotation);
+    EXPECT_EQ(states[1].CarryLength, 0);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toQuotation}}));
+    EXPECT_EQ(states[2].CarryKind, toQuotation);
+    EXPECT_EQ(states[2].CarryLength, 3);
+    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]), (Tokens_{T{0, 3, toQuotation}, T{4, 1, toAnk}}));
+    EXPECT_EQ(states[3].CarryKind, 0);
+    // The string ends with its logical line.
+    const auto open = States({{"'ab", raWrapped}, {"cd"}, {"e"}});
+    EXPECT_EQ(open[2].CarryKind, 0);
+    EXPECT_EQ(RowTokens(*Parser, List, 2, open[2]), (Tokens_{T{0, 1, toAnk}}));
+}
+
+TEST_F(EditorFountain, ADoubledQuoteSplitByAWrapStaysInsideTheString)
+{
+    F->SetQuotation("'");
+    const auto states = States({{"'it'", raWrapped}, {"'s' x"}});
+    EXPECT_EQ(states[1].CarryKind, toQuotation);
+    EXPECT_EQ(states[1].CarryLength, 3);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 3, toQuotation}, T{4, 1, toAnk}}));
+}
+
+TEST_F(EditorFountain, ACarriedStringCountsTheBlanksItStartsWith)
+{
+    F->SetQuotation("'");
+    const auto states = States({{"'ab", raWrapped}, {" cd' x"}});
+    EXPECT_EQ(states[1].CarryLength, 4);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 4, toQuotation}, T{5, 1, toAnk}}));
+}
+
+TEST_F(EditorFountain, ABlankRowThatEndsALogicalLineEndsACarriedString)
+{
+    F->SetQuotation("'");
+    // The wrapped row ends inside a string and its continuation holds only
+    // blanks: the next logical line is not a string.
+    const auto states = States({{"x = 'abcdefghijklmno", raWrapped}, {"     "}, {"y = 1"}});
+    EXPECT_EQ(states[1].CarryKind, toQuotation);
+    EXPECT_EQ(states[2].CarryKind, 0);
+    EXPECT_EQ(Kinds(*Parser, "y = 1", states[2]), (std::vector<int>{toAnk, toSymbol, toInteger}));
+
+    // A blank row inside the wrapped line passes the string on, and bracket
+    // regions still span lines.
+    EXPECT_EQ(States({{"'abc", raWrapped}, {"  ", raWrapped}, {"d'"}})[2].CarryKind, toQuotation);
+    TFountainBracketItem* item = F->Brackets()->Add();
+    item->SetLeftBracket("/*");
+    item->SetRightBracket("*/");
+    EXPECT_EQ(States({{"/* a"}, {"   "}, {"b */"}})[2].BracketIndex, 0);
+}
+
+TEST_F(EditorFountain, ControlCodesAreCharacterCodeLiteralsWhenOn)
+{
+    EXPECT_EQ(Kinds(*Parser, "#13"), (std::vector<int>{toSymbol, toInteger}));
+    F->SetControlCode(true);
+    EXPECT_EQ(Tok("#13#$0D x"), (Tokens_{T{0, 3, toCharCode}, T{3, 4, toHexCharCode}, T{8, 1, toAnk}}));
+    EXPECT_EQ(ColorOf("#13"), F->Colors()->Str());
+    EXPECT_EQ(ColorOf("#$0d"), F->Colors()->Str());
+}
+
+TEST_F(EditorFountain, AHexPrefixIsComparedWithoutCase)
+{
+    F->SetHexPrefix("$");
+    EXPECT_EQ(Tok("$ff $FF"), (Tokens_{T{0, 3, toHex}, T{4, 3, toHex}}));
+    F->SetHexPrefix("0x");
+    EXPECT_EQ(Tok("0XFF 0x1g"), (Tokens_{T{0, 4, toHex}, T{5, 3, toHex}, T{8, 1, toAnk}}));
+    EXPECT_EQ(ColorOf("0x1"), F->Colors()->Int());
+}
+
+TEST_F(EditorFountain, UrlsAndMailAddressesWhenTurnedOn)
+{
+    EXPECT_EQ(Tok("http://a.b/c?d=1").front(), (T{0, 4, toAnk}));
+    EXPECT_EQ(Tok("a@b.c").front(), (T{0, 1, toAnk}));
+    F->SetUrl(true);
+    F->SetMail(true);
+    EXPECT_EQ(Tok("http://a.b/c?d=1 x"), (Tokens_{T{0, 16, toUrl}, T{17, 1, toAnk}}));
+    EXPECT_EQ(Tok("https://x.y"), (Tokens_{T{0, 11, toUrl}}));
+    EXPECT_EQ(Tok("ftp://x"), (Tokens_{T{0, 7, toUrl}}));
+    EXPECT_EQ(Tok("www.x.jp"), (Tokens_{T{0, 8, toUrl}}));
+    EXPECT_EQ(Tok("HTTP://x").front(), (T{0, 4, toAnk}));
+    // Letters, an at sign and letters are no address without a full stop
+    // after the at sign.
+    EXPECT_EQ(Tok("a@b"), (Tokens_{T{0, 1, toAnk}, T{1, 1, toSymbol}, T{2, 1, toAnk}}));
+    EXPECT_EQ(Tok("a.b@c"), (Tokens_{T{0, 1, toAnk}, T{1, 1, toSymbol}, T{2, 1, toAnk}, T{3, 1, toSymbol},
+                                    T{4, 1, toAnk}}));
+    EXPECT_EQ(Tok("mail: a.b@c.d, x"), (Tokens_{T{0, 4, toAnk}, T{4, 1, toSymbol}, T{6, 8, toMail},
+                                                T{15, 1, toAnk}}));
+    EXPECT_EQ(ColorOf("a@b.c"), F->Colors()->Mail());
+    EXPECT_EQ(ColorOf("http://x"), F->Colors()->Url());
+    // Mail comes before URLs; a URL holds no "@"-run that is an address.
+    EXPECT_EQ(Tok("user@www.x"), (Tokens_{T{0, 10, toMail}}));
+}
+
+TEST_F(EditorFountain, TokensTakeTheirKindsColours)
+{
+    TFountainBracketItem* item = F->Brackets()->Add();
+    item->SetLeftBracket("{");
+    item->SetRightBracket("}");
+    TStringList words;
+    words.Add("begin");
+    F->SetReserveWordList(&words);
+    const TEditorColors& c = *F->Colors();
+    struct Case {
+        std::string Text;
+        TFountainColor* Color;
+    };
+    const Case cases[] = {
+        {"+", c.Symbol()},       {"12", c.Int()},        {"1.5", c.Int()},       {"{x}", item->ItemColor()},
+        {"abc", c.Ank()},        {"BEGIN", F->Reserve()}, {Sjis("、"), c.DBCS()}, {Sjis("１"), c.DBCS()},
+        {Sjis("Ａ"), c.DBCS()},  {Sjis("あ"), c.DBCS()},  {Sjis("ア"), c.DBCS()}, {Sjis("亜"), c.DBCS()},
+        {Sjis("｡"), c.DBCS()},   {Sjis("ｱ"), c.DBCS()},   {"\t", nullptr},        {"\x80", c.Symbol()},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(ColorOf(k.Text), k.Color) << k.Text;
+    // A reserved word inside a region is the region's.
+    EXPECT_EQ(ColorOf("{begin}"), item->ItemColor());
+    // A word carried from the row before takes its kind's colour.
+    TRowAttributeData carried;
+    carried.CarryKind = toReserve;
+    carried.CarryLength = 3;
+    Parser->NewData("gin x", carried);
+    Parser->NextToken();
+    EXPECT_EQ(Parser->TokenToFountainColor(), F->Reserve());
+}
+
+TEST_F(EditorFountain, ScalarOptionsNotifyOnlyWhenTheyChange)
+{
+    F->SetCommenter("//");
+    F->SetCommenter("//");
+    F->SetControlCode(true);
+    F->SetControlCode(true);
+    F->SetHexPrefix("$");
+    F->SetMail(true);
+    F->SetQuotation("'");
+    F->SetUrl(true);
+    F->SetUrl(true);
+    EXPECT_EQ(Listener.Heard, 6);
+}
+
+TEST_F(EditorFountain, TheColourSetStartsWithANavySelection)
+{
+    const TEditorColors& c = *F->Colors();
+    EXPECT_EQ(c.Select()->BkColor(), clNavy);
+    EXPECT_EQ(c.Select()->Color(), clWhite);
+    for (const TFountainColor* color : {static_cast<TFountainColor*>(c.Ank()), static_cast<TFountainColor*>(c.Hit()),
+                                        static_cast<TFountainColor*>(c.Url()), c.Reserve()}) {
+        EXPECT_EQ(color->BkColor(), clNone);
+        EXPECT_EQ(color->Color(), clNone);
+    }
+    EXPECT_EQ(c.Reserve(), F->Reserve());
+    c.Ank()->SetColor(clRed);
+    EXPECT_EQ(Listener.Heard, 1);
+}
+
+TEST_F(EditorFountain, SettingAllColoursPassesOverSelectAndHitAndIsOneChange)
+{
+    F->SetAllBkColor(clYellow);
+    EXPECT_EQ(Listener.Heard, 1);
+    const TEditorColors& c = *F->Colors();
+    EXPECT_EQ(c.Select()->BkColor(), clNavy);
+    EXPECT_EQ(c.Hit()->BkColor(), clNone);
+    EXPECT_EQ(F->Reserve()->BkColor(), clYellow);
+    for (TFountainColor* color : {c.Ank(), c.Comment(), c.DBCS(), c.Int(), c.Mail(), c.Str(), c.Symbol(), c.Url()})
+        EXPECT_EQ(color->BkColor(), clYellow);
+
+    F->SetAllColor(clRed);
+    F->SetAllStyle({TFontStyle::fsItalic});
+    EXPECT_EQ(Listener.Heard, 3);
+    EXPECT_EQ(c.Ank()->Color(), clRed);
+    EXPECT_EQ(c.Select()->Color(), clWhite);
+    EXPECT_TRUE(F->HasItalic());
+    EXPECT_TRUE(c.Hit()->Style().Empty());
+}
+
+TEST_F(EditorFountain, SettingAllBracketColoursIsOneChange)
+{
+    for (const char* left : {"(", "["}) {
+        TFountainBracketItem* item = F->Brackets()->Add();
+        item->SetLeftBracket(left);
+        item->SetRightBracket(")");
+    }
+    Listener.Heard = 0;
+    F->Brackets()->SetAllBkColor(clAqua);
+    F->Brackets()->SetAllColor(clRed);
+    F->Brackets()->SetAllStyle({TFontStyle::fsBold});
+    EXPECT_EQ(Listener.Heard, 3);
+    for (int i = 0; i < 2; ++i) {
+        const TFountainColor& color = *F->Brackets()->Items(i)->ItemColor();
+        EXPECT_EQ(color.BkColor(), clAqua);
+        EXPECT_EQ(color.Color(), clRed);
+        EXPECT_EQ(color.Style(), TFontStyles{TFontStyle::fsBold});
+    }
+}
+
+TEST_F(EditorFountain, CopyingAColourSetCopiesAllElevenAsOneChange)
+{
+    auto* source = TFileExtComponent::Create<TEditorFountain>(nullptr);
+    int index = 0;
+    source->Colors()->EnumColors([&](std::string_view, TFountainColor& Color) {
+        Color.SetColor(RGB(index, 0, 0));
+        Color.SetBkColor(RGB(0, index, 0));
+        ++index;
+    });
+    F->SetColors(source->Colors());
+    EXPECT_EQ(Listener.Heard, 1);
+    index = 0;
+    F->Colors()->EnumColors([&](std::string_view Name, TFountainColor& Color) {
+        EXPECT_EQ(Color.Color(), RGB(index, 0, 0)) << Name;
+        EXPECT_EQ(Color.BkColor(), RGB(0, index, 0)) << Name;
+        ++index;
+    });
+    EXPECT_EQ(index, 11);
+    EXPECT_EQ(F->Reserve()->Color(), source->Reserve()->Color());
+    delete source;
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "FakeEditorClient.h"
+
+#include "Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace edtest {
+
+namespace {
+
+class TTestParser : public TFountainParser {
+public:
+    using TFountainParser::TFountainParser;
+    TFountainColor* TokenToFountainColor() override { return nullptr; }
+};
+
+} // namespace
+
+std::unique_ptr<TFountainParser> TTestFountain::CreateParser() { return std::make_unique<TTestParser>(this); }
+
+void TTestFountain::InitBrackets()
+{
+    TFountainBracketItem* item = Brackets()->Add();
+    item->SetLeftBracket("/*");
+    item->SetRightBracket("*/");
+}
+
+TFakeEditorClient::TFakeEditorClient(std::shared_ptr<TEditorScreenStrings> AList)
+    : List(AList ? std::move(AList) : std::make_shared<TEditorScreenStrings>())
+{
+    List->AddEditor(this);
+}
+
+TFakeEditorClient::~TFakeEditorClient() { LeaveList(); }
+
+void TFakeEditorClient::LeaveList()
+{
+    if (List) {
+        List->RemoveEditor(this);
+        List.reset();
+    }
+}
+
+void TFakeEditorClient::ShareList(TFakeEditorClient& Other)
+{
+    LeaveList();
+    List = Other.List;
+    List->AddEditor(this);
+}
+
+void TFakeEditorClient::DoChange()
+{
+    ++Changes;
+    if (List && List->ChangeExtent().Valid)
+        Extents.push_back(List->ChangeExtent());
+    if (OnDoChange)
+        OnDoChange();
+}
+
+void TFakeEditorClient::ClampRows(int MaxRow)
+{
+    Row = std::min(Row, MaxRow);
+    Top = std::min(Top, MaxRow);
+}
+
+std::ostream& operator<<(std::ostream& Out, const RowView& Row)
+{
+    return Out << '"' << Row.Text << "\" " << static_cast<int>(Row.Attribute);
+}
+
+std::vector<RowView> RowsOf(const TEditorStringList& List)
+{
+    std::vector<RowView> rows;
+    for (int i = 0; i < List.Count(); ++i)
+        rows.push_back({List.RowText(i), List.RowAttribute(i)});
+    return rows;
+}
+
+std::vector<std::string> RowTexts(const TEditorStringList& List)
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < List.Count(); ++i)
+        rows.push_back(List.RowText(i));
+    return rows;
+}
+
+std::string Sjis(const char* Utf8)
+{
+    bool lossless = true;
+    std::string text = Utf8ToSjis(Utf8, &lossless);
+    EXPECT_TRUE(lossless) << Utf8;
+    return text;
+}
+
+} // namespace edtest

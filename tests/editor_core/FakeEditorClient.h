@@ -1,0 +1,107 @@
+// A stand-in for the editor control: it shows a screen-row list, keeps a
+// caret, and records what the list asks of it.
+#pragma once
+
+#include "edEditorClient.h"
+#include "edEditorStrings.h"
+#include "edFountain.h"
+#include "edScreenStrings.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace edtest {
+
+// A colouring scheme with the framework's tokens and one bracket pair,
+// "/*" .. "*/", whose regions run across rows.
+class TTestFountain : public TFountain {
+public:
+    using TFountain::TFountain;
+    std::unique_ptr<TFountainParser> CreateParser() override;
+
+protected:
+    void InitBrackets() override;
+};
+
+class TFakeEditorClient : public TEditorClient {
+public:
+    // Shows a new list, or List when given.
+    explicit TFakeEditorClient(std::shared_ptr<TEditorScreenStrings> List = nullptr);
+    ~TFakeEditorClient() override;
+
+    // Leaves the own list and shows Other's.
+    void ShareList(TFakeEditorClient& Other);
+    // Lets go of the list, as an editor being destroyed does.
+    void LeaveList();
+
+    TEditorScreenStrings& ScreenStrings() const override { return *List; }
+    void DoChange() override;
+    void CleanSelection() override { ++SelectionsDropped; }
+    void ClampRows(int MaxRow) override;
+    void ResetCol() override { Col = 0; }
+    void RefreshView() override { ++Refreshes; }
+    void InvalidateRow(int Row) override { Invalidated.push_back(Row); }
+    bool Focused() const override { return HasFocus; }
+    int CaretRow() const override { return Row; }
+    int CaretCol() const override { return Col; }
+    void SetRowCol(int ARow, int ACol) override
+    {
+        Row = ARow;
+        Col = ACol;
+    }
+    void CaretBeginUpdate() override { ++CaretUpdateDepth; }
+    void CaretEndUpdate() override { --CaretUpdateDepth; }
+    int TopRow() const override { return Top; }
+    bool Loading() const override { return IsLoading; }
+    bool Destroying() const override { return false; }
+    int TabSpaceCount() const override { return TabSize; }
+    const TDelimiters& Delimiters() const override { return DefaultDelimiterSet(); }
+    int RowHeight() const override { return RowPixels; }
+    int ScreenHeight() const override { return ScreenPixels; }
+    bool InitBracketsFull() const override { return BracketsFull; }
+    TFountain* ActiveFountain() const override { return Fountain; }
+    void BeginLinesUpdate() override { ++LinesUpdateDepth; }
+    void EndLinesUpdate() override { --LinesUpdateDepth; }
+
+    std::shared_ptr<TEditorScreenStrings> List;
+    TEditorStrings Lines{*this};
+
+    int Row = 0;
+    int Col = 0;
+    int Top = 0;
+    bool HasFocus = false;
+    bool IsLoading = false;
+    int TabSize = 8;
+    int RowPixels = 10;
+    int ScreenPixels = 100; // two screens: 20 rows
+    bool BracketsFull = false;
+    TFountain* Fountain = nullptr;
+
+    // What the list asked.
+    int Changes = 0;
+    std::vector<TChangeExtent> Extents; // the valid extents seen by DoChange
+    int SelectionsDropped = 0;
+    int Refreshes = 0;
+    std::vector<int> Invalidated;
+    int CaretUpdateDepth = 0;
+    int LinesUpdateDepth = 0;
+    // Called from DoChange when set (to leave the list mid-notification).
+    std::function<void()> OnDoChange;
+};
+
+// The rows of a list as texts and attributes, for comparisons.
+struct RowView {
+    std::string Text;
+    TRowAttribute Attribute;
+    bool operator==(const RowView&) const = default;
+};
+std::ostream& operator<<(std::ostream& Out, const RowView& Row);
+std::vector<RowView> RowsOf(const TEditorStringList& List);
+std::vector<std::string> RowTexts(const TEditorStringList& List);
+
+// UTF-8 to Shift-JIS, failing the test when a character has no form.
+std::string Sjis(const char* Utf8);
+
+} // namespace edtest

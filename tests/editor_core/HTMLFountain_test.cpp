@@ -1,0 +1,183 @@
+// The HTML colouring scheme: tags, attributes, entities and comments, also
+// across rows.
+#include "HTMLFountain.h"
+
+#include "edFountainTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace fountaintest;
+using enum TRowAttribute;
+using T = TToken;
+using Tokens_ = std::vector<TToken>;
+using Kinds_ = std::vector<int>;
+
+class HTMLFountain : public testing::Test {
+protected:
+    HTMLFountain() : F(TFileExtComponent::Create<THTMLFountain>(nullptr)), Parser(F->CreateParser()) {}
+    ~HTMLFountain() override
+    {
+        Parser.reset();
+        delete F;
+    }
+    std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
+    {
+        return Tokens(*Parser, Text, State);
+    }
+    Kinds_ K(std::string_view Text, const TRowAttributeData& State = {}) { return Kinds(*Parser, Text, State); }
+    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
+    {
+        Fill(List, Rows);
+        return RowStates(*Parser, List);
+    }
+
+    THTMLFountain* F;
+    std::unique_ptr<TFountainParser> Parser;
+    TRowAttributeStringList List;
+};
+
+TEST_F(HTMLFountain, ServesHtmlFilesAndHasACommentPair)
+{
+    EXPECT_TRUE(F->HasFileExt(".htm"));
+    EXPECT_TRUE(F->HasFileExt(".HTML"));
+    EXPECT_FALSE(F->HasFileExt(".txt"));
+    ASSERT_EQ(F->Brackets()->Count(), 1);
+    EXPECT_EQ(F->Brackets()->Items(0)->LeftBracket(), "<!--");
+    EXPECT_EQ(F->Brackets()->Items(0)->RightBracket(), "-->");
+}
+
+TEST_F(HTMLFountain, AStartTagNamesItsElementAttributeAndValue)
+{
+    EXPECT_EQ(Tok("<a href=x>"), (Tokens_{T{0, 1, toTagStart}, T{1, 1, toTagElement}, T{3, 4, toTagAttribute},
+                                          T{7, 1, toTagAttributeDelimiter}, T{8, 1, toTagAttributeValue},
+                                          T{9, 1, toTagEnd}}));
+    EXPECT_EQ(Tok("</a>"), (Tokens_{T{0, 1, toTagStart}, T{1, 2, toTagElement}, T{3, 1, toTagEnd}}));
+    // Every word after the element is an attribute; a value is whatever
+    // follows "=", up to a blank or ">".
+    EXPECT_EQ(K("<img src=a/b.png alt='x y' border>"),
+              (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter, toTagAttributeValue,
+                      toTagAttribute, toTagAttributeDelimiter, toSingleQuotation, toTagAttribute, toTagEnd}));
+    EXPECT_EQ(K("<p class=\"a b\">"), (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter,
+                                               toDoubleQuotation, toTagEnd}));
+    // An empty value leaves the ">" to close the tag.
+    EXPECT_EQ(K("<a href=>x"), (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter,
+                                       toTagEnd, toAnk}));
+}
+
+TEST_F(HTMLFountain, EntitiesQuotesAndTextOutsideTags)
+{
+    EXPECT_EQ(Tok("a &amp; b"), (Tokens_{T{0, 1, toAnk}, T{2, 5, toAmpersand}, T{8, 1, toAnk}}));
+    EXPECT_EQ(Tok("&#12354;x"), (Tokens_{T{0, 8, toAmpersand}, T{8, 1, toAnk}}));
+    EXPECT_EQ(Tok("&;"), (Tokens_{T{0, 1, toAmpersand}, T{1, 1, toSymbol}}));
+    // Outside a tag a quote, a slash and "=" are plain symbols.
+    EXPECT_EQ(K("'a' / b=c"), (Kinds_{toSymbol, toAnk, toSymbol, toSymbol, toAnk, toSymbol, toAnk}));
+    EXPECT_EQ(K(Sjis("本文です")), (Kinds_{toDBKanji, toDBHira}));
+}
+
+TEST_F(HTMLFountain, UrlsAndMailAddressesAreAlwaysOn)
+{
+    EXPECT_EQ(K("see http://a.b/c and a@b.c"), (Kinds_{toAnk, toUrl, toAnk, toMail}));
+    EXPECT_EQ(K("<a href=http://x.y/>"), (Kinds_{toTagStart, toTagElement, toTagAttribute,
+                                                  toTagAttributeDelimiter, toUrl, toTagEnd}));
+}
+
+TEST_F(HTMLFountain, ACommentRegionSpansRowsUntilItsEnd)
+{
+    EXPECT_EQ(Tok("x<!-- <a> -->y"), (Tokens_{T{0, 1, toAnk}, T{1, 12, toBracket}, T{13, 1, toAnk}}));
+    const auto states = States({{"<!-- one"}, {"two"}, {"three --> <b>"}});
+    EXPECT_EQ(states[1].BracketIndex, 0);
+    EXPECT_EQ(states[2].BracketIndex, 0);
+    EXPECT_EQ(states[3].BracketIndex, -1);
+    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]),
+              (Tokens_{T{0, 9, toBracket}, T{10, 1, toTagStart}, T{11, 1, toTagElement}, T{12, 1, toTagEnd}}));
+}
+
+TEST_F(HTMLFountain, ACommentEndSplitByAWrapCarriesItsRest)
+{
+    const auto states = States({{"<!-- c --", raWrapped}, {"> <b>"}});
+    EXPECT_EQ(states[1].BracketIndex, 0);
+    EXPECT_EQ(states[1].CarryKind, toBracket);
+    EXPECT_EQ(states[1].CarryLength, 1);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]),
+              (Tokens_{T{0, 1, toBracket}, T{2, 1, toTagStart}, T{3, 1, toTagElement}, T{4, 1, toTagEnd}}));
+    EXPECT_EQ(states[2].BracketIndex, -1);
+}
+
+TEST_F(HTMLFountain, ATagAcrossALineBreakKeepsItsColours)
+{
+    const auto states = States({{"<a"}, {"href=\"x\">"}, {"text"}});
+    EXPECT_EQ(states[1].SchemeState, 1);
+    EXPECT_EQ(states[1].PrevToken, toTagElement);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]),
+              (Tokens_{T{0, 4, toTagAttribute}, T{4, 1, toTagAttributeDelimiter}, T{5, 3, toDoubleQuotation},
+                       T{8, 1, toTagEnd}}));
+    EXPECT_EQ(states[2].SchemeState, 0);
+    EXPECT_EQ(K("text", states[2]), (Kinds_{toAnk}));
+}
+
+TEST_F(HTMLFountain, ATagWordSplitByAWrapKeepsItsKind)
+{
+    const auto states = States({{"<a hr", raWrapped}, {"ef=x>"}});
+    EXPECT_EQ(states[1].CarryKind, toTagAttribute);
+    EXPECT_EQ(states[1].CarryLength, 2);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toTagAttribute},
+                                                               T{2, 1, toTagAttributeDelimiter},
+                                                               T{3, 1, toTagAttributeValue}, T{4, 1, toTagEnd}}));
+    // An element name split by a wrap, and a value.
+    const auto element = States({{"<ta", raWrapped}, {"ble b=12", raWrapped}, {"34>"}});
+    EXPECT_EQ(element[1].CarryKind, toTagElement);
+    EXPECT_EQ(element[2].CarryKind, toTagAttributeValue);
+    EXPECT_EQ(RowTokens(*Parser, List, 2, element[2]), (Tokens_{T{0, 2, toTagAttributeValue}, T{2, 1, toTagEnd}}));
+}
+
+TEST_F(HTMLFountain, AReservedWordSplitByAWrapKeepsItsColourAndItsPlaceInTheTag)
+{
+    TStringList words;
+    words.Add("href");
+    words.Add("table");
+    F->SetReserveWordList(&words);
+    const auto states = States({{"<a hr", raWrapped}, {"ef=x>"}});
+    EXPECT_EQ(states[1].CarryKind, toReserve);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toReserve}, T{2, 1, toTagAttributeDelimiter},
+                                                               T{3, 1, toTagAttributeValue}, T{4, 1, toTagEnd}}));
+    // After "<" the rest of a reserved element name is the element.
+    const auto element = States({{"<ta", raWrapped}, {"ble border=1>"}});
+    EXPECT_EQ(K("ble border=1>", element[1]), (Kinds_{toReserve, toTagAttribute, toTagAttributeDelimiter,
+                                                      toTagAttributeValue, toTagEnd}));
+}
+
+TEST_F(HTMLFountain, TokensTakeTheSchemesColours)
+{
+    TStringList words;
+    words.Add("table");
+    F->SetReserveWordList(&words);
+    auto colors = [&](std::string_view Text) {
+        std::vector<TFountainColor*> result;
+        Parser->NewData(Text, {});
+        while (Parser->NextToken())
+            result.push_back(Parser->TokenToFountainColor());
+        return result;
+    };
+    using Colors = std::vector<TFountainColor*>;
+    EXPECT_EQ(colors("<a b=c d='e'>"), (Colors{F->TagColor(), F->TagElement(), F->TagAttribute(), F->TagColor(),
+                                               F->TagAttributeValue(), F->TagAttribute(), F->TagColor(), F->Str(),
+                                               F->TagColor()}));
+    EXPECT_EQ(colors("&lt; <!-- x --> http://a a@b.c table x"),
+              (Colors{F->Ampersand(), F->Brackets()->Items(0)->ItemColor(), F->Url(), F->Mail(), F->Reserve(),
+                      nullptr}));
+}
+
+TEST_F(HTMLFountain, ItsColoursAreVisitedByName)
+{
+    std::vector<std::string> names;
+    F->EnumColors([&](std::string_view Name, TFountainColor&) { names.emplace_back(Name); });
+    EXPECT_EQ(names, (std::vector<std::string>{"ItemColor", "Reserve", "Ampersand", "Mail", "Str", "TagAttribute",
+                                               "TagAttributeValue", "TagColor", "TagElement", "Url"}));
+    EXPECT_FALSE(F->HasItalic());
+    F->TagElement()->SetStyle({TFontStyle::fsItalic});
+    EXPECT_TRUE(F->HasItalic());
+}
+
+} // namespace

@@ -1,0 +1,201 @@
+#include "edAttributeArray.h"
+#include "edColumns.h"
+
+#include "FakeEditorClient.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using edtest::Sjis;
+
+namespace {
+
+TColumnModel Model(int TabSize, bool WordWrap = false, int WrapByte = 80)
+{
+    TColumnModel model;
+    model.TabSize = TabSize;
+    model.WordWrap = WordWrap;
+    model.WrapByte = WrapByte;
+    return model;
+}
+
+TEST(edColumns, DefaultDelimitersAreControlsPunctuationAndTheOddHighBytes)
+{
+    const TDelimiters& d = DefaultDelimiterSet();
+    for (int b : std::initializer_list<int>{0x00, 0x09, 0x20, '!', '/', ':', '@', '[', '`', '{', '~', 0x7F, 0x80, 0xA0, 0xA5, 0xFD, 0xFF})
+        EXPECT_TRUE(d.test(b)) << b;
+    for (int b : std::initializer_list<int>{'0', '9', 'A', 'z', '_', 0x81, 0x9F, 0xA6, 0xDF, 0xE0, 0xFC})
+        EXPECT_FALSE(d.test(b)) << b;
+}
+
+TEST(edColumns, ExpandTabsGivesOneAttributePerColumn)
+{
+    EXPECT_EQ(ExpandTabs("a\tb", Model(4)), "12331");
+    EXPECT_EQ(ExpandTabs("a b", Model(8)), "121");
+    EXPECT_EQ(ExpandTabs(Sjis("あ"), Model(8)), "45");
+    EXPECT_EQ(ExpandTabs(Sjis("ｱ"), Model(8)), "1"); // half-width katakana is a word byte
+    EXPECT_EQ(ExpandTabs("", Model(8)), "");
+    // A tab on a tab stop fills a whole stop.
+    EXPECT_EQ(ExpandTabs("abcd\tx", Model(4)), "111123331");
+}
+
+TEST(edColumns, LoneLeadByteIsOneColumnOfItsOwn)
+{
+    // A broken row: the lead byte has no trail byte after it.
+    EXPECT_EQ(ExpandTabs("ab\x82", Model(8)), "112");
+    EXPECT_EQ(ExpandTabs("\x82 a", Model(8)), "221");
+    EXPECT_EQ(ExpandedWidth("ab\x82", Model(8)), 3);
+}
+
+TEST(edColumns, WithWordWrapATabIsCutAtTheRowEnd)
+{
+    // Column 18 of a 20-column row: the tab stop 24 lies past the edge.
+    const std::string row = std::string(18, 'a') + "\tb";
+    EXPECT_EQ(ExpandTabs(row, Model(8, true, 20)), std::string(18, '1') + "231");
+    EXPECT_EQ(ExpandTabs(row, Model(8, false)), std::string(18, '1') + "2" + std::string(5, '3') + "1");
+    EXPECT_EQ(Model(8, true, 20).TabWidth(18), 2);
+}
+
+TEST(edColumns, ExpandTabsStopsAtItsColumnLimit)
+{
+    const std::string longRow(2000, 'x');
+    EXPECT_EQ(ExpandTabs(longRow, Model(8, true, 20)).size(), 23u);
+    EXPECT_EQ(ExpandTabs(longRow, Model(8, false)).size(), 1000u);
+    // The width has no limit.
+    EXPECT_EQ(ExpandedWidth(longRow, Model(8, true, 20)), 2000);
+}
+
+TEST(edColumns, LeadingBlankColumnsIsADisplayWidth)
+{
+    const std::string wide = Sjis("　");
+    EXPECT_EQ(LeadingBlankColumns(wide + " x", Model(8)), 3);
+    EXPECT_EQ(LeadingBlankColumns(" \tx", Model(4)), 4);
+    EXPECT_EQ(LeadingBlankColumns("\t\tx", Model(8)), 16);
+    EXPECT_EQ(LeadingBlankColumns("x  ", Model(8)), 0);
+    EXPECT_EQ(LeadingBlankColumns("   ", Model(8)), 3);
+    EXPECT_EQ(LeadingBlankColumns("", Model(8)), -1);
+    // With word wrap a tab stops at the row end.
+    EXPECT_EQ(LeadingBlankColumns(std::string(18, ' ') + "\tx", Model(8, true, 20)), 20);
+}
+
+TEST(edColumns, ColumnsTurnIntoCharacterIndexes)
+{
+    const std::string s = "a\t" + Sjis("あ") + "b"; // 1 2333333 45 1
+    const TColumnModel model = Model(8);
+    EXPECT_EQ(ColumnToCharIndex(s, 0, model), 0);
+    EXPECT_EQ(ColumnToCharIndex(s, 1, model), 1); // the tab
+    EXPECT_EQ(ColumnToCharIndex(s, 5, model), 1); // its fill
+    EXPECT_EQ(ColumnToCharIndex(s, 8, model), 2); // the lead byte
+    EXPECT_EQ(ColumnToCharIndex(s, 9, model), 2); // the trail byte
+    EXPECT_EQ(ColumnToCharIndex(s, 10, model), 4);
+    EXPECT_EQ(ColumnToCharIndex(s, 50, model), 5); // past the end: the length
+    EXPECT_EQ(ColumnToCharIndex(s, -3, model), 0);
+    EXPECT_EQ(ExpandedWidth(std::string_view(s).substr(0, 2), model), 8);
+}
+
+// ---- The attribute cursor ------------------------------------------------------
+
+TEST(edAttributeArray, StartsOnColumnOneAndEndsOnZero)
+{
+    const std::string s = "ab";
+    const std::string a = ExpandTabs(s, Model(8));
+    TEditorAttributeArray c(s, a);
+    EXPECT_EQ(c.Column(), 1);
+    EXPECT_EQ(c.Position(), 1);
+    EXPECT_EQ(c.CurrentChar(), "a");
+    EXPECT_EQ(c.NextChar(), "b");
+    c.Next();
+    c.Next();
+    EXPECT_TRUE(c.AtEnd());
+    EXPECT_EQ(c.CurrentChar(), "");
+    EXPECT_EQ(c.NextChar(), "");
+    c.Next(); // nothing past the end
+    EXPECT_EQ(c.Column(), 3);
+
+    TEditorAttributeArray empty("", "");
+    EXPECT_TRUE(empty.AtEnd());
+    EXPECT_EQ(empty.ColumnCount(), 0);
+}
+
+TEST(edAttributeArray, CurrentCharIsTheWholeCharacterOnEitherColumn)
+{
+    const std::string s = "x" + Sjis("あ") + "\ty";
+    const std::string a = ExpandTabs(s, Model(4)); // 1 45 2 1?  tab at col 3 -> "2" only
+    TEditorAttributeArray c(s, a);
+    c.MoveTo(2);
+    EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
+    c.MoveTo(3);
+    EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
+    c.MoveTo(4);
+    EXPECT_EQ(c.CurrentChar(), "\t");
+}
+
+TEST(edAttributeArray, PositionIsAlwaysTheByteUnderTheColumnBothWays)
+{
+    std::mt19937 random(7);
+    const std::vector<std::string> pieces = {"a", " ", "\t", Sjis("あ"), Sjis("「"), "\x82", Sjis("亜")};
+    for (int round = 0; round < 300; ++round) {
+        std::string s;
+        for (int i = random() % 20; i > 0; --i)
+            s += pieces[random() % pieces.size()];
+        if (!s.empty() && s.back() == '\x82')
+            s.pop_back();
+        const TColumnModel model = Model(2 + 2 * (random() % 4), random() % 2 == 0, 20);
+        const std::string a = ExpandTabs(s, model);
+        // The byte under each column, from the model.
+        std::vector<int> expected(a.size() + 2, 0);
+        int position = 0;
+        for (size_t col = 0; col < a.size(); ++col) {
+            if (a[col] != '3')
+                ++position;
+            expected[col + 1] = position;
+        }
+        TEditorAttributeArray c(s, a);
+        const int columns = c.ColumnCount();
+        for (int col = 1; col < columns; ++col) {
+            ASSERT_EQ(c.Position(), expected[col]) << "forward, column " << col;
+            c.Next();
+        }
+        for (int col = columns; col > 1; --col) {
+            ASSERT_EQ(c.Position(), expected[col]) << "backward, column " << col;
+            c.Prev();
+        }
+        EXPECT_EQ(c.Column(), 1);
+        EXPECT_EQ(c.Position(), columns > 0 ? 1 : 1);
+    }
+}
+
+TEST(edAttributeArray, SteppingBackFromTabFillKeepsTheTabsPosition)
+{
+    // The case that once cut a row after a lead byte: "い" TAB with tab size 2.
+    const std::string s = Sjis("い") + "\t" + Sjis("、");
+    const std::string a = ExpandTabs(s, Model(2));
+    ASSERT_EQ(a, "452345");
+    TEditorAttributeArray c(s, a);
+    c.MoveTo(4); // the tab's fill column
+    EXPECT_EQ(c.Position(), 3);
+    c.Prev(); // onto the tab itself
+    EXPECT_EQ(c.Position(), 3);
+    EXPECT_EQ(c.CurrentChar(), "\t");
+    c.Prev(); // the trail byte of "い"
+    EXPECT_EQ(c.Position(), 2);
+    EXPECT_EQ(c.CurrentChar(), Sjis("い"));
+}
+
+TEST(edAttributeArray, WholeCharacterStepsRestOnACharactersLastColumn)
+{
+    const std::string s = "a" + Sjis("あい") + "b";
+    const std::string a = ExpandTabs(s, Model(8));
+    TEditorAttributeArray c(s, a);
+    c.StepForward();
+    EXPECT_EQ(c.Column(), 3); // the trail of あ
+    c.StepForward();
+    EXPECT_EQ(c.Column(), 5);
+    c.StepBack();
+    EXPECT_EQ(c.Column(), 3);
+    c.StepBack();
+    EXPECT_EQ(c.Column(), 1);
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "edEditorStrings.h"
+
+#include "FakeEditorClient.h"
+
+#include "SysUtils.h"
+
+#include <gtest/gtest.h>
+
+using edtest::RowsOf;
+using edtest::RowView;
+using edtest::TFakeEditorClient;
+
+namespace {
+
+constexpr auto Crlf = TRowAttribute::raCrlf;
+constexpr auto Eof = TRowAttribute::raEof;
+
+std::string A(int N, char C = 'a') { return std::string(static_cast<size_t>(N), C); }
+
+class LinesTest : public ::testing::Test {
+protected:
+    LinesTest()
+    {
+        Editor.List->WrapOption()->SetWrapByte(20);
+        Editor.List->SetWordWrap(true);
+    }
+    TEditorStrings& Lines() { return Editor.Lines; }
+
+    TFakeEditorClient Editor;
+};
+
+TEST_F(LinesTest, LogicalLinesSpanTheirWrappedRows)
+{
+    Lines().SetText(A(45) + "\r\nb\r\n" + A(20, 'c'));
+    ASSERT_EQ(Editor.List->Count(), 6); // 20 20 5 | b | 20 ""
+    EXPECT_EQ(Lines().Count(), 3);
+    EXPECT_EQ(Lines().Strings(0), A(45));
+    EXPECT_EQ(Lines().Strings(1), "b");
+    EXPECT_EQ(Lines().Strings(2), A(20, 'c'));
+    EXPECT_EQ(Lines().LineToRow(1), 3);
+    EXPECT_EQ(Lines().LineToRow(2), 4);
+    EXPECT_EQ(Lines().LineToRow(-5), 0);
+    EXPECT_THROW(Lines().Strings(3), EListError);
+    EXPECT_THROW(Lines().Strings(-1), EListError);
+    Editor.List->SetWordWrap(false);
+    EXPECT_EQ(Lines().Count(), 3);
+    EXPECT_EQ(Lines().Strings(0), A(45));
+}
+
+TEST_F(LinesTest, AddOnAnEmptyEditorLeavesATrailingLineBreak)
+{
+    EXPECT_EQ(Lines().Add("one"), 0);
+    EXPECT_EQ(Lines().Text(), "one\r\n");
+    EXPECT_EQ(Lines().Add("two"), 1);
+    EXPECT_EQ(Lines().Text(), "one\r\ntwo\r\n");
+    EXPECT_EQ(Editor.Row, 2); // the caret after the added line
+    EXPECT_EQ(Editor.Col, 0);
+    // After a last line without a line break, the new line gets none.
+    Lines().SetText("x");
+    EXPECT_EQ(Lines().Add("y"), 1);
+    EXPECT_EQ(Lines().Text(), "x\r\ny");
+    EXPECT_EQ(RowsOf(*Editor.List), (std::vector<RowView>{{"x", Crlf}, {"y", Eof}}));
+}
+
+TEST_F(LinesTest, PutInsertAndDeleteWorkOnWholeLines)
+{
+    Lines().SetText("a\r\n" + A(30, 'b') + "\r\nc");
+    Lines().Put(1, "B");
+    EXPECT_EQ(Lines().Text(), "a\r\nB\r\nc");
+    EXPECT_EQ(Editor.Row, 2); // after "B" and its line break
+    Lines().Put(2, A(25, 'c'));
+    EXPECT_EQ(Lines().Text(), "a\r\nB\r\n" + A(25, 'c'));
+    EXPECT_EQ(Editor.Row, 3); // the raEof row's end: 25 = 20 + 5
+    EXPECT_EQ(Editor.Col, 5);
+    Lines().Insert(0, "first");
+    EXPECT_EQ(Lines().Text(), "first\r\na\r\nB\r\n" + A(25, 'c'));
+    EXPECT_EQ(Editor.Row, 1);
+    Lines().Delete(3);
+    EXPECT_EQ(Lines().Text(), "first\r\na\r\nB\r\n");
+    EXPECT_EQ(Editor.Row, 3);
+    EXPECT_EQ(Editor.Col, 0);
+    Lines().Insert(3, "end"); // at the line count: an Add
+    EXPECT_EQ(Lines().Text(), "first\r\na\r\nB\r\nend\r\n");
+    Lines().Delete(0);
+    EXPECT_EQ(Lines().Text(), "a\r\nB\r\nend\r\n");
+    EXPECT_THROW(Lines().Delete(3), EListError);
+    EXPECT_THROW(Lines().Put(7, "x"), EListError);
+    EXPECT_GT(Editor.SelectionsDropped, 0);
+    EXPECT_EQ(Editor.CaretUpdateDepth, 0);
+}
+
+TEST_F(LinesTest, AssignTakesTheTextAndPutsTheCaretAfterIt)
+{
+    TStringList source;
+    source.Add("one");
+    source.Add("two");
+    Lines().Assign(&source);
+    EXPECT_EQ(Lines().Text(), "one\r\ntwo\r\n");
+    EXPECT_EQ(Editor.Row, 2);
+    EXPECT_EQ(Editor.Col, 0);
+}
+
+TEST_F(LinesTest, UpdatesHoldTheEditorAndRefreshAtTheEnd)
+{
+    const int refreshes = Editor.Refreshes;
+    Lines().BeginUpdate();
+    EXPECT_EQ(Editor.LinesUpdateDepth, 1);
+    Lines().BeginUpdate();
+    EXPECT_EQ(Editor.LinesUpdateDepth, 1);
+    Lines().Add("x");
+    EXPECT_EQ(Editor.Changes, 0); // held
+    Lines().EndUpdate();
+    Lines().EndUpdate();
+    EXPECT_EQ(Editor.LinesUpdateDepth, 0);
+    EXPECT_EQ(Editor.Changes, 1);
+    EXPECT_GT(Editor.Refreshes, refreshes);
+}
+
+TEST_F(LinesTest, SettingTheTextIsNoEditOfTheUser)
+{
+    Lines().SetText("page\r\n");
+    EXPECT_TRUE(Editor.Extents.empty()); // not marked modified
+    EXPECT_FALSE(Editor.List->UndoObj()->CanUndo());
+    Lines().SetText("");
+    EXPECT_EQ(Editor.List->Count(), 0);
+    EXPECT_EQ(Lines().Count(), 0);
+}
+
+} // namespace

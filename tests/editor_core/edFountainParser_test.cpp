@@ -1,0 +1,437 @@
+// The framework's tokens, and how the row state carries them across rows.
+#include "edFountain.h"
+
+#include "edFountainTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using namespace fountaintest;
+using enum TRowAttribute;
+using T = TToken;
+using Tokens_ = std::vector<TToken>;
+
+class FountainParser : public testing::Test {
+protected:
+    FountainParser()
+        : Fountain(TFileExtComponent::Create<TPlainFountain>(nullptr)), Parser(Fountain->CreateParser())
+    {
+    }
+    ~FountainParser() override
+    {
+        Parser.reset();
+        delete Fountain;
+    }
+
+    void AddBracket(const std::string& Left, const std::string& Right)
+    {
+        TFountainBracketItem* item = Fountain->Brackets()->Add();
+        item->SetLeftBracket(Left);
+        item->SetRightBracket(Right);
+    }
+    std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
+    {
+        return Tokens(*Parser, Text, State);
+    }
+    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
+    {
+        Fill(List, Rows);
+        return RowStates(*Parser, List);
+    }
+
+    TPlainFountain* Fountain;
+    std::unique_ptr<TFountainParser> Parser;
+    TRowAttributeStringList List;
+};
+
+TEST_F(FountainParser, NumbersFollowTheirOddFullStopAndExponentRule)
+{
+    // The full stop makes a real number but belongs to it only before a
+    // digit or an exponent.
+    EXPECT_EQ(Tok("123. x"), (Tokens_{T{0, 3, toFloat}, T{3, 1, toSymbol}, T{5, 1, toAnk}}));
+    EXPECT_EQ(Tok("1.5e-3"), (Tokens_{T{0, 6, toFloat}}));
+    EXPECT_EQ(Tok("1.e5"), (Tokens_{T{0, 4, toFloat}}));
+    EXPECT_EQ(Tok("12e5"), (Tokens_{T{0, 4, toFloat}}));
+    EXPECT_EQ(Tok("12E+5x"), (Tokens_{T{0, 5, toFloat}, T{5, 1, toAnk}}));
+    EXPECT_EQ(Tok("12"), (Tokens_{T{0, 2, toInteger}}));
+    EXPECT_EQ(Tok("0x1F"), (Tokens_{T{0, 1, toInteger}, T{1, 3, toAnk}}));
+}
+
+TEST_F(FountainParser, WordsTabsAndSymbols)
+{
+    EXPECT_EQ(Tok("ab_1\t+ z"), (Tokens_{T{0, 4, toAnk}, T{4, 1, toTab}, T{5, 1, toSymbol}, T{7, 1, toAnk}}));
+    // Blanks and control bytes between tokens are passed over, TAB is not.
+    EXPECT_EQ(Tok(" \x01\x1f\t"), (Tokens_{T{3, 1, toTab}}));
+    EXPECT_EQ(Tok(""), Tokens_{});
+}
+
+TEST_F(FountainParser, QuotedStringsKeepDoubledQuotesAndRunToTheRowEnd)
+{
+    // The framework scans strings that go on from the row before; the
+    // schemes decide which quotes open one.
+    TRowAttributeData single;
+    single.CarryKind = toSingleQuotation;
+    EXPECT_EQ(Tok("it''s' x", single), (Tokens_{T{0, 6, toSingleQuotation}, T{7, 1, toAnk}}));
+    EXPECT_EQ(Tok("open", single), (Tokens_{T{0, 4, toSingleQuotation}}));
+    TRowAttributeData dbl;
+    dbl.CarryKind = toDoubleQuotation;
+    EXPECT_EQ(Tok("a\"\"b\" c", dbl), (Tokens_{T{0, 5, toDoubleQuotation}, T{6, 1, toAnk}}));
+    // A quote byte inside a double-byte character does not close.
+    const std::string text = Sjis("ソ") + "x'y";
+    EXPECT_EQ(Tok(text, single), (Tokens_{T{0, 4, toSingleQuotation}, T{4, 1, toAnk}}));
+    EXPECT_EQ(Tok("\x88", single), (Tokens_{T{0, 1, toSingleQuotation}}));
+}
+
+TEST_F(FountainParser, DoubleByteCharactersFallIntoTheirClasses)
+{
+    struct Case {
+        const char* Utf8;
+        int Kind;
+    };
+    const Case cases[] = {
+        {"ひらがな", toDBHira},   {"カタカナー", toDBKana}, {"漢字", toDBKanji},     {"１２．３", toDBInt},
+        {"ＡＢＣａｂ", toDBAlph}, {"、", toDBSymbol},       {"ｱｲｳ", toKana},         {"｡", toKanaSymbol},
+        {"ー", toDBSymbol},       {"ぁー", toDBHira},       {"Ω", toDBSymbol},       {"亜", toDBKanji},
+    };
+    for (const Case& c : cases) {
+        const std::string text = Sjis(c.Utf8);
+        EXPECT_EQ(Tok(text), (Tokens_{T{0, static_cast<int>(text.size()), c.Kind}})) << c.Utf8;
+    }
+    // A run ends where the class changes.
+    EXPECT_EQ(Kinds(*Parser, Sjis("かなカナ漢字")), (std::vector<int>{toDBHira, toDBKana, toDBKanji}));
+    // "ｱｲ｡ｳ": the punctuation is one byte of its own.
+    EXPECT_EQ(Kinds(*Parser, Sjis("ｱｲ｡ｳ")), (std::vector<int>{toKana, toKanaSymbol, toKana}));
+}
+
+TEST_F(FountainParser, TrailBytesThatLookLikeLeadBytesStayInTheirCharacter)
+{
+    // 亜 is 88 9F and メ is 83 81: the second byte of each is a lead-byte
+    // value, never the start of a character.
+    const std::string text = Sjis("亜亜メメx");
+    EXPECT_EQ(Tok(text), (Tokens_{T{0, 4, toDBKanji}, T{4, 4, toDBKana}, T{8, 1, toAnk}}));
+}
+
+TEST_F(FountainParser, ALoneLeadByteIsACharacterOfItsOwnAndNoScanPassesTheRowEnd)
+{
+    EXPECT_EQ(Tok("ab\x82"), (Tokens_{T{0, 2, toAnk}, T{2, 1, toDBSymbol}}));
+    EXPECT_EQ(Tok("\x88"), (Tokens_{T{0, 1, toDBKanji}}));
+    EXPECT_EQ(Tok("\x81"), (Tokens_{T{0, 1, toDBSymbol}}));
+    // A lead byte before a byte that cannot trail leaves that byte alone.
+    EXPECT_EQ(Tok("\x88 a"), (Tokens_{T{0, 1, toDBKanji}, T{2, 1, toAnk}}));
+    AddBracket("/*", "*/");
+    EXPECT_EQ(Tok("/*\x88"), (Tokens_{T{0, 3, toBracket}}));
+    // A carried length never reaches past the text.
+    TRowAttributeData carry;
+    carry.CarryKind = toAnk;
+    carry.CarryLength = 9;
+    EXPECT_EQ(Tok("ab", carry), (Tokens_{T{0, 2, toAnk}}));
+}
+
+TEST_F(FountainParser, ANulEndsTheRow)
+{
+    EXPECT_EQ(Tok(std::string("ab\0cd", 5)), (Tokens_{T{0, 2, toAnk}}));
+}
+
+TEST_F(FountainParser, BracketRegionsSpanRowsUntilTheRightBracket)
+{
+    AddBracket("<!--", "-->");
+    EXPECT_EQ(Tok("a<!-- b -->c"), (Tokens_{T{0, 1, toAnk}, T{1, 10, toBracket}, T{11, 1, toAnk}}));
+    EXPECT_EQ(Parser->BracketIndex(), -1);
+
+    const auto states = States({{"x <!-- a"}, {"b"}, {"c --> d"}, {"e"}});
+    EXPECT_EQ(states[0].BracketIndex, -1);
+    EXPECT_EQ(states[1].BracketIndex, 0);
+    EXPECT_EQ(states[2].BracketIndex, 0);
+    EXPECT_EQ(states[3].BracketIndex, -1);
+    // A row that starts inside the region continues it from its first byte.
+    EXPECT_EQ(Tok("c --> d", states[2]), (Tokens_{T{0, 5, toBracket}, T{6, 1, toAnk}}));
+}
+
+TEST_F(FountainParser, BracketsAreTriedInOrderAndCompareCase)
+{
+    AddBracket("/*", "*/");
+    AddBracket("/", "/");
+    AddBracket("AB", "C");
+    EXPECT_EQ(Tok("/*x*/ /y/"), (Tokens_{T{0, 5, toBracket}, T{6, 3, toBracket}}));
+    EXPECT_EQ(Tok("ab"), (Tokens_{T{0, 2, toAnk}}));
+    EXPECT_EQ(Tok("ABxC"), (Tokens_{T{0, 4, toBracket}}));
+    EXPECT_EQ(Parser->LastBracketIndex(), 2);
+}
+
+TEST_F(FountainParser, APairWithoutRightBracketOpensNoRegion)
+{
+    AddBracket("{*", "");
+    // The rest of the row is still cut into tokens, and no region carries
+    // into the next row.
+    EXPECT_EQ(Tok("a {* b"), (Tokens_{T{0, 1, toAnk}, T{2, 1, toSymbol}, T{3, 1, toSymbol}, T{5, 1, toAnk}}));
+    EXPECT_EQ(States({{"a {* b"}, {"c"}})[1].BracketIndex, -1);
+}
+
+TEST_F(FountainParser, TheFifteenthBracketIsRefused)
+{
+    for (int i = 0; i < MaxBracketCount; ++i)
+        AddBracket("<" + std::to_string(i), ">");
+    try {
+        Fountain->Brackets()->Add();
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "TFountainBracketCollection\r\nYou can not add item over 14");
+    }
+    EXPECT_EQ(Fountain->Brackets()->Count(), MaxBracketCount);
+    EXPECT_THROW(Fountain->Brackets()->Insert(0), Exception);
+}
+
+TEST(FountainParserCreate, ANullFountainIsRefused)
+{
+    class TParser : public TFountainParser {
+    public:
+        using TFountainParser::TFountainParser;
+        TFountainColor* TokenToFountainColor() override { return nullptr; }
+    };
+    try {
+        TParser parser(nullptr);
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "TFountainParser.Create need instance of TFountain");
+    }
+}
+
+TEST_F(FountainParser, ReservedWordsFoldOnlyAsciiLettersOfSingleByteCharacters)
+{
+    TStringList words;
+    words.Add("begin");
+    words.Add(Sjis("ア"));
+    Fountain->SetReserveWordList(&words);
+    auto reserved = [&](const std::string& Text) {
+        Parser->NewData(Text, {});
+        Parser->NextToken();
+        return Parser->IsReserveWord();
+    };
+    EXPECT_TRUE(reserved("BEGIN"));
+    EXPECT_TRUE(reserved("Begin"));
+    EXPECT_FALSE(reserved("beginx"));
+    EXPECT_TRUE(reserved(Sjis("ア")));
+    // ア is 83 41 and ヂ 83 61: folding the trail byte would make them equal.
+    EXPECT_FALSE(reserved(Sjis("ヂ")));
+    // Carried tokens and comments never are reserved words.
+    TRowAttributeData carry;
+    carry.CarryKind = toAnk;
+    Parser->NewData("begin", carry);
+    Parser->NextToken();
+    EXPECT_FALSE(Parser->IsReserveWord());
+}
+
+// ---- Carries across a wrap -----------------------------------------------------
+
+TEST_F(FountainParser, ARowEndingInsideARegionLeavesItsIndex)
+{
+    AddBracket("/*", "*/");
+    AddBracket("{", "}");
+    const auto states = States({{"x { y"}, {"z } w"}});
+    EXPECT_EQ(states[1].BracketIndex, 1);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 3, toBracket}, T{4, 1, toAnk}}));
+}
+
+TEST_F(FountainParser, ARightBracketSplitByAWrapCarriesItsRest)
+{
+    AddBracket("<!--", "-->");
+    const auto states = States({{"a <!-- b --", raWrapped}, {"> c"}});
+    EXPECT_EQ(states[1].BracketIndex, 0);
+    EXPECT_EQ(states[1].CarryKind, toBracket);
+    EXPECT_EQ(states[1].CarryLength, 1);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 1, toBracket}, T{2, 1, toAnk}}));
+    EXPECT_EQ(states[2].BracketIndex, -1);
+    EXPECT_EQ(states[2].CarryKind, 0);
+
+    // When the whole right bracket lies on the next row, that row starts
+    // inside the region and closes it itself.
+    const auto whole = States({{"a <!-- b", raWrapped}, {" --> c"}});
+    EXPECT_EQ(whole[1].BracketIndex, 0);
+    EXPECT_EQ(whole[1].CarryKind, 0);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, whole[1]), (Tokens_{T{1, 3, toBracket}, T{5, 1, toAnk}}));
+}
+
+TEST_F(FountainParser, ALeftBracketSplitByAWrapLeavesTheRegionOpen)
+{
+    AddBracket("<!--", "-->");
+    // "<!-->" opens a region that ">" does not close: the next row must not
+    // read the rest of the left bracket as the right one.
+    const auto states = States({{"a <!", raWrapped}, {"-->b"}, {"c --> d"}});
+    EXPECT_EQ(states[1].BracketIndex, 0);
+    EXPECT_EQ(states[1].CarryKind, toBracket);
+    EXPECT_EQ(states[1].CarryLength, 2);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 4, toBracket}}));
+    EXPECT_EQ(states[2].BracketIndex, 0);
+    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]), (Tokens_{T{0, 5, toBracket}, T{6, 1, toAnk}}));
+    // A region that closes on the next row carries its left bracket's rest too.
+    const auto closed = States({{"<!", raWrapped}, {"--->x-->y"}});
+    EXPECT_EQ(RowTokens(*Parser, List, 1, closed[1]), (Tokens_{T{0, 8, toBracket}, T{8, 1, toAnk}}));
+    EXPECT_EQ(closed[2].BracketIndex, -1);
+}
+
+TEST_F(FountainParser, ATokenEndingWithAWrappedNextRowIsCarriedExactly)
+{
+    // "2.e-3" ends where the second row ends; only the row after tells.
+    const auto states = States({{"x 2.e", raWrapped}, {"-3", raWrapped}, {"+y"}});
+    EXPECT_EQ(states[1].CarryKind, toFloat);
+    EXPECT_EQ(states[1].CarryLength, 2);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toFloat}}));
+    EXPECT_EQ(states[2].CarryKind, 0);
+    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]), (Tokens_{T{0, 1, toSymbol}, T{1, 1, toAnk}}));
+}
+
+TEST_F(FountainParser, AWordSplitByAWrapCarriesItsBytesOnTheNextRow)
+{
+    const auto states = States({{"say hel", raWrapped}, {"lo you"}});
+    EXPECT_EQ(states[1].CarryKind, toAnk);
+    EXPECT_EQ(states[1].CarryLength, 2);
+    EXPECT_EQ(RowTokens(*Parser, List, 0, states[0]), (Tokens_{T{0, 3, toAnk}, T{4, 3, toAnk}}));
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toAnk}, T{3, 3, toAnk}}));
+    EXPECT_EQ(states[2].CarryKind, 0);
+
+    // The whole word decides whether it is reserved.
+    TStringList words;
+    words.Add("hello");
+    Fountain->SetReserveWordList(&words);
+    EXPECT_EQ(States({{"say hel", raWrapped}, {"lo you"}})[1].CarryKind, toReserve);
+}
+
+TEST_F(FountainParser, AWordOverSeveralWrapsIsContinuedByItsScanner)
+{
+    const auto states = States({{"abc", raWrapped}, {"def", raWrapped}, {"ghi j"}});
+    EXPECT_EQ(states[1].CarryKind, toAnk);
+    EXPECT_EQ(states[1].CarryLength, 0);
+    EXPECT_EQ(states[2].CarryKind, toAnk);
+    EXPECT_EQ(states[2].CarryLength, 3);
+    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 3, toAnk}}));
+}
+
+TEST_F(FountainParser, ACommentOnAWrappedRowRunsToTheEndOfItsLogicalLine)
+{
+    TRowAttributeData comment;
+    comment.CarryKind = toComment;
+    // A comment carried into a row makes the row all comment.
+    EXPECT_EQ(Tok("  x 'y", comment), (Tokens_{T{0, 6, toComment}}));
+
+    Fill(List, {{"a", raWrapped}, {"b", raWrapped}, {"c"}, {"d"}});
+    TRowAttributeData state = comment;
+    state.RowAttribute = raWrapped;
+    Parser->NextRowState(1, &List, state);
+    EXPECT_EQ(state.CarryKind, toComment);
+    state.RowAttribute = raCrlf;
+    Parser->NextRowState(2, &List, state);
+    EXPECT_EQ(state.CarryKind, 0);
+}
+
+TEST_F(FountainParser, ATokenOfTheNextRowLeavesTheRowsStateAlone)
+{
+    AddBracket("/*", "*/");
+    // Blanks end the wrapped row; the region opens on the next row.
+    const auto states = States({{"a   ", raWrapped}, {"/* b"}});
+    EXPECT_EQ(states[1].BracketIndex, -1);
+    EXPECT_EQ(states[1].CarryKind, 0);
+    EXPECT_EQ(states[2].BracketIndex, 0);
+}
+
+// ---- Mail detection -------------------------------------------------------------
+
+// The rule as first written: scan the run after the start for an "@" and a
+// "." after it.
+bool NaiveIsMail(std::string_view Text, size_t Start, size_t& After)
+{
+    auto isMail = [](unsigned char C) {
+        return C == '!' || C == '$' || C == '%' || C == '&' || C == '*' || (C >= ',' && C <= '9') || C == ';'
+               || C == '=' || (C >= '?' && C <= 'Z') || C == '^' || C == '_' || (C >= 'a' && C <= 'z') || C == '~';
+    };
+    if (Start >= Text.size() || !isMail(Text[Start]) || Text[Start] == '@')
+        return false;
+    bool at = false;
+    for (size_t i = Start + 1; i < Text.size() && isMail(Text[i]); ++i) {
+        if (Text[i] == '@')
+            at = true;
+        else if (Text[i] == '.' && at) {
+            After = i + 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+class TMailProbe : public TFountainParser {
+public:
+    using TFountainParser::TFountainParser;
+    TFountainColor* TokenToFountainColor() override { return nullptr; }
+    // Asks IsMailAddress at each start in turn, as the dispatch of
+    // successive tokens does.
+    std::vector<long> Probe(std::string_view Text, const std::vector<size_t>& Starts)
+    {
+        NewData(Text, {});
+        std::vector<long> results;
+        for (size_t start : Starts) {
+            P_ = Text_ + start;
+            results.push_back(IsMailAddress() ? P_ - Text_ : -1);
+        }
+        return results;
+    }
+};
+
+TEST_F(FountainParser, MailDetectionRemembersItsRunWithoutChangingResults)
+{
+    TMailProbe probe(Fountain);
+    std::mt19937 random(4);
+    const std::string alphabet = "a1,.@-_ x";
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        const int length = 1 + static_cast<int>(random() % 24);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        std::vector<size_t> starts;
+        for (size_t start = 0; start < text.size(); start += 1 + random() % 3)
+            starts.push_back(start);
+        std::vector<long> expected;
+        for (size_t start : starts) {
+            size_t after = 0;
+            expected.push_back(NaiveIsMail(text, start, after) ? static_cast<long>(after) : -1);
+        }
+        ASSERT_EQ(probe.Probe(text, starts), expected) << text;
+    }
+}
+
+TEST_F(FountainParser, RowStatesMoveThroughTheRowListsPackedFields)
+{
+    Fill(List, {{"row", raWrapped}});
+    List.SetRowMarks(0, 0x8001);
+    TRowAttributeData data;
+    data.RowAttribute = raEof; // the row's own attribute is never stored
+    data.PrevRowAttribute = raWrapped;
+    data.BracketIndex = 13;
+    data.SchemeState = 1;
+    data.CarryLength = 200;
+    data.ExtraState = 255;
+    data.CarryKind = 56;
+    data.PrevToken = 53;
+    data.StateText = "s";
+    StoreRowState(List, 0, data);
+    EXPECT_TRUE(SameRowState(List, 0, data));
+    TRowAttributeData loaded = LoadRowState(List, 0);
+    EXPECT_EQ(loaded.RowAttribute, raWrapped);
+    loaded.RowAttribute = raEof;
+    EXPECT_EQ(loaded, data);
+    EXPECT_EQ(List.RowMarks(0), 0x8001);
+
+    // Values wider than their fields compare as the row keeps them.
+    data.SchemeState = 0x101;
+    EXPECT_TRUE(SameRowState(List, 0, data));
+    data.SchemeState = 0x102;
+    EXPECT_FALSE(SameRowState(List, 0, data));
+    StoreRowState(List, 0, data);
+    EXPECT_TRUE(SameRowState(List, 0, data));
+    EXPECT_EQ(List.SchemeState(0), 2);
+    data.StateText = "t";
+    EXPECT_FALSE(SameRowState(List, 0, data));
+}
+
+} // namespace

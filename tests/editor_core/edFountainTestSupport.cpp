@@ -1,0 +1,92 @@
+#include "edFountainTestSupport.h"
+
+#include "Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace fountaintest {
+
+namespace {
+
+class TPlainParser : public TFountainParser {
+public:
+    using TFountainParser::TFountainParser;
+    TFountainColor* TokenToFountainColor() override { return nullptr; }
+};
+
+} // namespace
+
+std::unique_ptr<TFountainParser> TPlainFountain::CreateParser() { return std::make_unique<TPlainParser>(this); }
+
+void PrintTo(const TToken& Token, std::ostream* Out)
+{
+    *Out << "(" << Token.Pos << "," << Token.Len << "," << Token.Kind << ")";
+}
+
+std::vector<TToken> Tokens(TFountainParser& Parser, std::string_view Text, const TRowAttributeData& State)
+{
+    std::vector<TToken> tokens;
+    Parser.NewData(Text, State);
+    while (const int kind = Parser.NextToken())
+        tokens.push_back({Parser.TokenPosition(), Parser.TokenLength(), kind});
+    return tokens;
+}
+
+std::vector<int> Kinds(TFountainParser& Parser, std::string_view Text, const TRowAttributeData& State)
+{
+    std::vector<int> kinds;
+    for (const TToken& token : Tokens(Parser, Text, State))
+        kinds.push_back(token.Kind);
+    return kinds;
+}
+
+void Fill(TRowAttributeStringList& List, const std::vector<TRow>& Rows)
+{
+    List.Clear();
+    for (const TRow& row : Rows) {
+        const int index = List.Add(row.Text);
+        List.SetRowAttribute(index, row.Attribute);
+    }
+}
+
+std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttributeStringList& List)
+{
+    std::vector<TRowAttributeData> states;
+    TRowAttributeData state;
+    for (int i = 0; i < List.Count(); ++i) {
+        state.RowAttribute = List.RowAttribute(i);
+        states.push_back(state);
+        Parser.NextRowState(i, &List, state);
+        state.PrevRowAttribute = List.RowAttribute(i);
+    }
+    states.push_back(state);
+    return states;
+}
+
+std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeStringList& List, int Index,
+                              const TRowAttributeData& State)
+{
+    std::string text = List.RowText(Index);
+    const int length = static_cast<int>(text.size());
+    if (List.RowAttribute(Index) == TRowAttribute::raWrapped && Index + 1 < List.Count())
+        text += List.RowText(Index + 1);
+    std::vector<TToken> tokens;
+    Parser.NewData(text, State);
+    while (const int kind = Parser.NextToken()) {
+        if (Parser.TokenPosition() >= length)
+            break;
+        const int start = Parser.TokenPosition();
+        tokens.push_back({start, std::min(Parser.TokenLength(), length - start), kind});
+    }
+    return tokens;
+}
+
+std::string Sjis(const char* Utf8)
+{
+    bool lossless = true;
+    std::string text = Utf8ToSjis(Utf8, &lossless);
+    EXPECT_TRUE(lossless) << Utf8;
+    return text;
+}
+
+} // namespace fountaintest

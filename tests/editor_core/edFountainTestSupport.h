@@ -1,0 +1,53 @@
+// Helpers for the colouring tests: token lists, row lists with attributes,
+// row states computed row by row, and a scheme with the framework's tokens.
+#pragma once
+
+#include "edFountain.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fountaintest {
+
+// A scheme with only the framework's tokens; brackets are added by tests.
+class TPlainFountain : public TFountain {
+public:
+    using TFountain::TFountain;
+    std::unique_ptr<TFountainParser> CreateParser() override;
+};
+
+struct TToken {
+    int Pos;
+    int Len;
+    int Kind;
+    bool operator==(const TToken&) const = default;
+};
+void PrintTo(const TToken& Token, std::ostream* Out);
+
+// The tokens of one text parsed from State.
+std::vector<TToken> Tokens(TFountainParser& Parser, std::string_view Text, const TRowAttributeData& State = {});
+std::vector<int> Kinds(TFountainParser& Parser, std::string_view Text, const TRowAttributeData& State = {});
+
+struct TRow {
+    std::string Text;
+    TRowAttribute Attribute = TRowAttribute::raCrlf;
+};
+void Fill(TRowAttributeStringList& List, const std::vector<TRow>& Rows);
+
+// The state at the start of every row, computed from the top as the
+// editor's row-state cache does; one more entry for the state after the
+// last row.
+std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttributeStringList& List);
+
+// The tokens the editor paints on row Index: the row is parsed from its
+// state, with the next row after it when it is wrapped; tokens that start
+// on the row count, cut at its end.
+std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeStringList& List, int Index,
+                              const TRowAttributeData& State);
+
+// UTF-8 to Shift-JIS, failing the test when a character has no form.
+std::string Sjis(const char* Utf8);
+
+} // namespace fountaintest

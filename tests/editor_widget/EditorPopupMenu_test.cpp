@@ -1,0 +1,216 @@
+// The editor's default context menu: its items, their states as the menu
+// opens, and what they do to the editor.
+#include "EditorPopupMenu.h"
+
+#include "Cp932.h"
+#include "SysUtils.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequence>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class TFakeEditor : public TEditorPopupClient {
+public:
+    int SelLength() const override { return Selected; }
+    bool ReadOnly() const override { return IsReadOnly; }
+    bool CanUndo() const override { return Undoable; }
+    bool CanRedo() const override { return Redoable; }
+    int GetTextLen() const override { return TextLength; }
+    TEditorSelectionMode SelectionMode() const override { return Mode; }
+    void SetSelectionMode(TEditorSelectionMode Value) override { Mode = Value; }
+    uint16_t RowMarksInUse() const override { return MarksInUse; }
+    int Row() const override { return CaretRow; }
+    uint16_t RowMarks(int ARow) const override { return ARow == CaretRow ? CaretRowMarks : 0; }
+
+    void Undo() override { Calls.push_back("Undo"); }
+    void Redo() override { Calls.push_back("Redo"); }
+    void CutToClipboard() override { Calls.push_back("Cut"); }
+    void CopyToClipboard() override { Calls.push_back("Copy"); }
+    void PasteFromClipboard() override { Calls.push_back("Paste"); }
+    void PasteBox(const std::string& Text) override { Calls.push_back("PasteBox " + Text); }
+    void ClearSelection() override { Calls.push_back("Clear"); }
+    void SelectAll() override { Calls.push_back("SelectAll"); }
+    void PutRowMark(int ARow, int Mark) override { Calls.push_back(Format("Put %d %d", ARow, Mark)); }
+    void DeleteRowMark(int ARow, int Mark) override { Calls.push_back(Format("Delete %d %d", ARow, Mark)); }
+    void GotoRowMark(int Mark) override { Calls.push_back(Format("Goto %d", Mark)); }
+
+    int Selected = 0;
+    bool IsReadOnly = false;
+    bool Undoable = false;
+    bool Redoable = false;
+    int TextLength = 0;
+    TEditorSelectionMode Mode = TEditorSelectionMode::smLine;
+    uint16_t MarksInUse = 0;
+    int CaretRow = 3;
+    uint16_t CaretRowMarks = 0;
+    std::vector<std::string> Calls;
+};
+
+struct TItem {
+    std::string Caption;
+    std::string Shortcut;
+};
+
+std::vector<TItem> Items(const QMenu& Menu)
+{
+    std::vector<TItem> items;
+    for (const QAction* action : Menu.actions())
+        items.push_back({action->isSeparator() ? "-" : action->text().toStdString(),
+                         action->shortcut().toString(QKeySequence::PortableText).toStdString()});
+    return items;
+}
+
+class EditorPopupMenu : public testing::Test {
+protected:
+    void SetClipboardText(const QString& Text) { QApplication::clipboard()->setText(Text); }
+    void ClearClipboard() { QApplication::clipboard()->clear(); }
+
+    TFakeEditor Editor;
+    TEditorPopupMenu Menu{&Editor};
+};
+
+TEST_F(EditorPopupMenu, ItemsCaptionsAndShortcutsInMenuOrder)
+{
+    const std::vector<TItem> items = Items(Menu);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"マーク設定", ""},      {"マークジャンプ", ""}, {"-", ""},
+        {"元に戻す(&U)", "Ctrl+Z"}, {"やり直し(&R)", "Ctrl+A"}, {"-", ""},
+        {"切り取り(&T)", "Ctrl+X"}, {"コピー(&C)", "Ctrl+C"},  {"貼り付け(&P)", "Ctrl+V"},
+        {"Box貼り付け(&B)", "Ctrl+B"}, {"削除(&D)", ""},     {"-", ""},
+        {"すべて選択(&A)", ""},    {"-", ""},              {"Box選択モード(&K)", "Ctrl+K"},
+    };
+    ASSERT_EQ(items.size(), expected.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].Caption, expected[i].first) << i;
+        EXPECT_EQ(items[i].Shortcut, expected[i].second) << i;
+    }
+    for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
+        const std::string digit = std::to_string(mark);
+        EXPECT_EQ(Menu.MarkSetItems[mark]->text().toStdString(), digit);
+        EXPECT_EQ(Menu.MarkSetItems[mark]->shortcut(),
+                  QKeySequence(Qt::SHIFT | Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
+        EXPECT_EQ(Menu.MarkJumpItems[mark]->shortcut(),
+                  QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
+        EXPECT_EQ(Menu.MarkSetItems[mark]->data().toInt(), mark);
+        EXPECT_EQ(Menu.MarkJumpItems[mark]->data().toInt(), mark);
+    }
+    EXPECT_EQ(Menu.MarkSetMenu->actions().size(), TEditorPopupMenu::MarkCount);
+    EXPECT_EQ(Menu.MarkJumpMenu->actions().size(), TEditorPopupMenu::MarkCount);
+}
+
+TEST_F(EditorPopupMenu, TheEditingItemsStartDisabled)
+{
+    for (QAction* item : {Menu.UndoItem, Menu.RedoItem, Menu.CutItem, Menu.CopyItem, Menu.PasteItem,
+                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem})
+        EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
+    EXPECT_TRUE(Menu.MarkSetMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(Menu.MarkJumpMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(Menu.BoxSelectionModeItem->isEnabled());
+}
+
+TEST_F(EditorPopupMenu, StatesFollowTheEditorAndTheClipboardWhenTheMenuOpens)
+{
+    for (int readOnly = 0; readOnly < 2; ++readOnly)
+        for (int selected = 0; selected < 2; ++selected)
+            for (int history = 0; history < 2; ++history)
+                for (int clipText = 0; clipText < 2; ++clipText) {
+                    Editor.IsReadOnly = readOnly;
+                    Editor.Selected = selected ? 5 : 0;
+                    Editor.Undoable = history;
+                    Editor.Redoable = !history;
+                    Editor.TextLength = selected ? 10 : 0;
+                    if (clipText)
+                        SetClipboardText("x");
+                    else
+                        ClearClipboard();
+                    Q_EMIT Menu.aboutToShow();
+                    const bool writable = !readOnly;
+                    const std::string state = Format("ro %d sel %d undo %d clip %d", readOnly, selected, history,
+                                                     clipText);
+                    EXPECT_EQ(Menu.UndoItem->isEnabled(), history && writable) << state;
+                    EXPECT_EQ(Menu.RedoItem->isEnabled(), !history && writable) << state;
+                    EXPECT_EQ(Menu.CutItem->isEnabled(), selected && writable) << state;
+                    EXPECT_EQ(Menu.DeleteItem->isEnabled(), selected && writable) << state;
+                    EXPECT_EQ(Menu.CopyItem->isEnabled(), static_cast<bool>(selected)) << state;
+                    EXPECT_EQ(Menu.PasteItem->isEnabled(), clipText && writable) << state;
+                    EXPECT_EQ(Menu.BoxPasteItem->isEnabled(), clipText && writable) << state;
+                    EXPECT_EQ(Menu.SelectAllItem->isEnabled(), static_cast<bool>(selected)) << state;
+                }
+}
+
+TEST_F(EditorPopupMenu, ChecksShowTheBoxModeAndTheMarksInUse)
+{
+    Editor.Mode = TEditorSelectionMode::smBox;
+    Editor.MarksInUse = 0x0205; // marks 0, 2 and 9
+    Menu.UpdateItems();
+    EXPECT_TRUE(Menu.BoxSelectionModeItem->isChecked());
+    for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
+        const bool used = mark == 0 || mark == 2 || mark == 9;
+        EXPECT_EQ(Menu.MarkSetItems[mark]->isChecked(), used) << mark;
+        EXPECT_EQ(Menu.MarkJumpItems[mark]->isChecked(), used) << mark;
+    }
+    Editor.Mode = TEditorSelectionMode::smLine;
+    Editor.MarksInUse = 0;
+    Menu.UpdateItems();
+    EXPECT_FALSE(Menu.BoxSelectionModeItem->isChecked());
+    EXPECT_FALSE(Menu.MarkSetItems[2]->isChecked());
+}
+
+TEST_F(EditorPopupMenu, ItemsRunTheirCommands)
+{
+    SetClipboardText(QString::fromUtf8("一\n二"));
+    Editor.Selected = 1;
+    Editor.Undoable = Editor.Redoable = true;
+    Editor.TextLength = 1;
+    Menu.UpdateItems();
+    for (QAction* item : {Menu.UndoItem, Menu.RedoItem, Menu.CutItem, Menu.CopyItem, Menu.PasteItem,
+                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem})
+        item->trigger();
+    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Undo", "Redo", "Cut", "Copy", "Paste",
+                                                       "PasteBox " + Utf8ToSjis("一\n二"), "Clear", "SelectAll"}));
+}
+
+TEST_F(EditorPopupMenu, TheBoxModeItemTogglesTheSelectionMode)
+{
+    Menu.BoxSelectionModeItem->trigger();
+    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smBox);
+    EXPECT_TRUE(Menu.BoxSelectionModeItem->isChecked());
+    Menu.BoxSelectionModeItem->trigger();
+    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smLine);
+}
+
+TEST_F(EditorPopupMenu, MarkItemsToggleTheCaretRowsMarkAndJump)
+{
+    Editor.CaretRowMarks = 1 << 4;
+    Menu.MarkSetItems[4]->trigger();
+    Menu.MarkSetItems[5]->trigger();
+    Menu.MarkJumpItems[7]->trigger();
+    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Delete 3 4", "Put 3 5", "Goto 7"}));
+}
+
+TEST_F(EditorPopupMenu, DisabledItemsDoNothing)
+{
+    Editor.IsReadOnly = true;
+    Editor.Undoable = true;
+    Menu.UpdateItems();
+    Menu.UndoItem->trigger();
+    EXPECT_TRUE(Editor.Calls.empty());
+}
+
+TEST_F(EditorPopupMenu, WithoutAnEditorNothingHappens)
+{
+    Menu.SetEditor(nullptr);
+    Menu.UpdateItems();
+    Menu.UndoItem->trigger();
+    Menu.MarkSetItems[1]->trigger();
+    EXPECT_FALSE(Menu.UndoItem->isEnabled());
+    EXPECT_TRUE(Editor.Calls.empty());
+}
+
+} // namespace
