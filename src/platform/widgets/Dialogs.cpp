@@ -1,0 +1,124 @@
+#include "Dialogs.h"
+
+#include "Cp932.h"
+
+#include <QDialog>
+
+namespace {
+
+// The Shift-JIS form of a path or text the user chose, or nothing, after
+// telling the user, when Shift-JIS cannot hold it.
+std::optional<std::string> ToSjisOrRefuse(const std::string& Utf8, const char* Refusal)
+{
+    bool lossless = true;
+    std::string sjis = Utf8ToSjis(Utf8, &lossless);
+    if (lossless)
+        return sjis;
+    MessageDlg(Utf8 + "\r\n\r\n" + Refusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+    return std::nullopt;
+}
+
+// The same for a choice that may be what the dialog proposed: that keeps
+// its bytes (a character with two Shift-JIS codes would otherwise come back
+// as the other one).
+std::optional<std::string> ChosenSjis(const std::string& Utf8, const std::string& ProposedSjis, const char* Refusal)
+{
+    if (Utf8 == SjisToUtf8(ProposedSjis))
+        return ProposedSjis;
+    return ToSjisOrRefuse(Utf8, Refusal);
+}
+
+const char* const kPathRefusal = "この名前には Shift-JIS で表せない文字が含まれているので使えません。";
+const char* const kTextRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
+
+TModalResult AskMessage(TDialogQuestion Question)
+{
+    Question.Kind = TDialogKind::Message;
+    return DialogHook().Ask(Question).Result;
+}
+
+} // namespace
+
+TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons)
+{
+    return AskMessage({.Type = DlgType, .Buttons = Buttons, .Text = Msg});
+}
+
+TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, const QPoint& TopCentre)
+{
+    return AskMessage({.Type = DlgType, .Buttons = Buttons, .TopCentre = TopCentre, .Text = Msg});
+}
+
+void ShowMessage(const std::string& Msg) { MessageDlg(Msg, TMsgDlgType::mtCustom, {TMsgDlgBtn::mbOK}); }
+
+bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
+{
+    const TDialogAnswer answer = DialogHook().Ask(
+        {.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
+    if (answer.Result != mrOk || answer.Values.empty())
+        return false;
+    const std::optional<std::string> typed = ChosenSjis(answer.Values.front(), Value, kTextRefusal);
+    if (!typed)
+        return false;
+    Value = *typed;
+    return true;
+}
+
+std::string InputBox(const std::string& Caption, const std::string& Prompt, const std::string& Default)
+{
+    std::string value = Default;
+    return InputQuery(Caption, Prompt, value) ? value : Default;
+}
+
+bool SelectDirectory(const std::string& Caption, std::string& Directory)
+{
+    const TDialogAnswer answer = DialogHook().Ask(
+        {.Kind = TDialogKind::Folder, .Caption = Caption, .Value = SjisToUtf8(Directory)});
+    if (answer.Result != mrOk || answer.Values.empty())
+        return false;
+    const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPathRefusal);
+    if (!folder)
+        return false;
+    Directory = *folder;
+    return true;
+}
+
+bool TOpenDialog::Execute()
+{
+    const TDialogAnswer answer =
+        DialogHook().Ask({.Kind = Kind_,
+                          .Caption = Title_,
+                          .Value = SjisToUtf8(FileName_),
+                          .InitialDir = SjisToUtf8(InitialDir_),
+                          .Filter = Filter_,
+                          .MultiSelect = Options_.Contains(TOpenOption::ofAllowMultiSelect),
+                          .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});
+    if (answer.Result != mrOk || answer.Values.empty())
+        return false;
+    std::vector<std::string> files;
+    for (const std::string& path : answer.Values) {
+        std::optional<std::string> file = ChosenSjis(path, FileName_, kPathRefusal);
+        if (!file)
+            return false;
+        files.push_back(std::move(*file));
+    }
+    Files_ = std::move(files);
+    FileName_ = Files_.front();
+    return true;
+}
+
+bool TColorDialog::Execute()
+{
+    const TDialogAnswer answer = DialogHook().Ask({.Kind = TDialogKind::Color, .Color = Color_});
+    if (answer.Result != mrOk)
+        return false;
+    Color_ = answer.Color;
+    return true;
+}
+
+TModalResult ShowModal(QDialog& Form)
+{
+    return DialogHook()
+        .Ask({.Kind = TDialogKind::Form, .Caption = Form.windowTitle().toStdString(), .Form = &Form})
+        .Result;
+}

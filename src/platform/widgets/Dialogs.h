@@ -1,0 +1,95 @@
+// The program's modal questions, all asked through the dialog hook.
+// Messages, captions and prompts are UTF-8; values and paths are Shift-JIS.
+// A path or a typed text that Shift-JIS cannot hold is refused with an
+// error box, as if the dialog had been cancelled, rather than taken with
+// "?" in place of the characters it cannot hold.
+#pragma once
+
+#include "DialogHook.h"
+
+#include <string>
+#include <vector>
+
+class QDialog;
+
+// A message box with Buttons; the result of the button pressed. Escape and
+// closing the box give Cancel, else No, else OK.
+TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons);
+// The same with the box's top edge centred on TopCentre.
+TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, const QPoint& TopCentre);
+// A box with the application's name as caption and an OK button.
+void ShowMessage(const std::string& Msg);
+
+// A one-line input box that opens on Value. On OK, Value becomes what was
+// typed and the result is true.
+bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value);
+// The text typed, or Default when the box is cancelled.
+std::string InputBox(const std::string& Caption, const std::string& Prompt, const std::string& Default);
+
+// A folder dialog that opens on Directory. On OK, Directory becomes the
+// chosen folder and the result is true.
+bool SelectDirectory(const std::string& Caption, std::string& Directory);
+
+enum class TOpenOption { ofAllowMultiSelect, ofOverwritePrompt };
+using TOpenOptions = TSet<TOpenOption>;
+
+// A file dialog kept by a form: its filter, folder and file name stay
+// between runs, as the user left them.
+class TOpenDialog {
+public:
+    TOpenDialog() = default;
+
+    // "description|patterns|description|patterns", patterns separated by
+    // ";" ("テキスト|*.txt;*.htm*|All Files|*.*"); UTF-8.
+    const std::string& Filter() const { return Filter_; }
+    void SetFilter(const std::string& Value) { Filter_ = Value; }
+    const std::string& InitialDir() const { return InitialDir_; }
+    void SetInitialDir(const std::string& Value) { InitialDir_ = Value; }
+    // The file chosen (the first when several were), or the one to
+    // propose.
+    const std::string& FileName() const { return FileName_; }
+    void SetFileName(const std::string& Value) { FileName_ = Value; }
+    // Every file chosen by the last run that was confirmed.
+    const std::vector<std::string>& Files() const { return Files_; }
+    // The caption; empty for the dialog's own. UTF-8.
+    const std::string& Title() const { return Title_; }
+    void SetTitle(const std::string& Value) { Title_ = Value; }
+    TOpenOptions Options() const { return Options_; }
+    void SetOptions(TOpenOptions Value) { Options_ = Value; }
+
+    // Shows the dialog. On OK, FileName and Files hold the choice and the
+    // result is true; otherwise nothing changes.
+    bool Execute();
+
+protected:
+    explicit TOpenDialog(TDialogKind Kind) : Kind_(Kind) {}
+
+private:
+    TDialogKind Kind_ = TDialogKind::OpenFile;
+    std::string Filter_;
+    std::string InitialDir_;
+    std::string FileName_;
+    std::vector<std::string> Files_;
+    std::string Title_;
+    TOpenOptions Options_;
+};
+
+class TSaveDialog : public TOpenDialog {
+public:
+    TSaveDialog() : TOpenDialog(TDialogKind::SaveFile) {}
+};
+
+class TColorDialog {
+public:
+    // The colour the dialog opens on, and after OK the colour chosen.
+    TColor Color() const { return Color_; }
+    void SetColor(TColor Value) { Color_ = Value; }
+    bool Execute();
+
+private:
+    TColor Color_ = clBlack;
+};
+
+// Runs one of the program's forms modally and returns its result (a form
+// closed without one gives mrCancel).
+TModalResult ShowModal(QDialog& Form);

@@ -1,0 +1,340 @@
+// Modal questions through the dialog hook: the scripted answerer tests
+// use, the Shift-JIS edges of values and paths, and the Qt dialogs a
+// person sees.
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "QtDialogs.h"
+#include "ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const TMsgDlgButtons kYesNo{TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo};
+const TMsgDlgButtons kYesNoCancel{TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel};
+const TMsgDlgButtons kOk{TMsgDlgBtn::mbOK};
+
+TEST(ScriptedDialogs, RecordsEveryQuestionAndAnswersInOrder)
+{
+    TScriptedDialogs dialogs;
+    dialogs.Answer(mrYes);
+    dialogs.Answer(mrCancel);
+    EXPECT_EQ(MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning, kYesNoCancel), mrYes);
+    EXPECT_EQ(MessageDlg("二つ目", TMsgDlgType::mtWarning, kYesNoCancel), mrCancel);
+    ShowMessage("お知らせ");
+    EXPECT_EQ(MessageDlgAt("位置つき", TMsgDlgType::mtConfirmation, kYesNo, QPoint(300, 40)), mrNo);
+
+    ASSERT_EQ(dialogs.Questions().size(), 4u);
+    const TDialogQuestion& first = dialogs.Questions()[0];
+    EXPECT_EQ(first.Kind, TDialogKind::Message);
+    EXPECT_EQ(first.Type, TMsgDlgType::mtWarning);
+    EXPECT_EQ(first.Text, "データが変更されています。セーブしますか ?");
+    EXPECT_EQ(first.Buttons, kYesNoCancel);
+    EXPECT_FALSE(first.TopCentre.has_value());
+    EXPECT_EQ(dialogs.Questions()[2].Type, TMsgDlgType::mtCustom);
+    EXPECT_EQ(dialogs.Questions()[2].Buttons, kOk);
+    EXPECT_EQ(dialogs.Questions()[3].TopCentre, QPoint(300, 40));
+    EXPECT_EQ(dialogs.PendingAnswers(), 0u);
+}
+
+TEST(ScriptedDialogs, UnscriptedQuestionsGetTheAnswerThatChangesNothing)
+{
+    TScriptedDialogs dialogs;
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtWarning, kYesNoCancel), mrCancel);
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtConfirmation, kYesNo), mrNo);
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtError, kOk), mrOk);
+    std::string value = "\x82\xA0"; // あ
+    EXPECT_FALSE(InputQuery("題", "入力", value));
+    EXPECT_EQ(value, "\x82\xA0");
+    TOpenDialog open;
+    open.SetFileName("a.vk2");
+    EXPECT_FALSE(open.Execute());
+    EXPECT_EQ(open.FileName(), "a.vk2");
+    TColorDialog color;
+    color.SetColor(clRed);
+    EXPECT_FALSE(color.Execute());
+    EXPECT_EQ(color.Color(), clRed);
+    QDialog form;
+    EXPECT_EQ(ShowModal(form), mrCancel);
+    EXPECT_EQ(dialogs.Questions().size(), 7u);
+}
+
+TEST(ScriptedDialogs, AnAnswerThatDoesNotFitWaitsForTheNextQuestion)
+{
+    TScriptedDialogs dialogs;
+    dialogs.Answer(mrAll);     // no such button on the first box
+    dialogs.AnswerText("abc"); // not a message box's answer
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtConfirmation, kYesNo), mrNo);
+    EXPECT_EQ(dialogs.PendingAnswers(), 2u);
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtConfirmation, kYesNoCancel + TMsgDlgButtons{TMsgDlgBtn::mbAll}), mrAll);
+    std::string value;
+    EXPECT_TRUE(InputQuery("", "", value));
+    EXPECT_EQ(value, "abc");
+    EXPECT_EQ(dialogs.PendingAnswers(), 0u);
+}
+
+TEST(ScriptedDialogs, LeavingPutsThePreviousHookBack)
+{
+    TDialogHook& before = DialogHook();
+    {
+        TScriptedDialogs outer;
+        {
+            TScriptedDialogs inner;
+            EXPECT_EQ(&DialogHook(), &inner);
+            MessageDlg("inner", TMsgDlgType::mtInformation, kOk);
+            EXPECT_TRUE(outer.Questions().empty());
+        }
+        EXPECT_EQ(&DialogHook(), &outer);
+    }
+    EXPECT_EQ(&DialogHook(), &before);
+}
+
+TEST(InputQuery, ValuesAreShiftJisAndWhatShiftJisCannotHoldIsRefused)
+{
+    TScriptedDialogs dialogs;
+    std::string value = Utf8ToSjis("削除する文字列");
+    dialogs.AnswerText("漢字かな");
+    EXPECT_TRUE(InputQuery("指定した文字列を一括削除", "削除する文字列", value));
+    EXPECT_EQ(value, Utf8ToSjis("漢字かな"));
+    EXPECT_EQ(dialogs.Questions()[0].Kind, TDialogKind::Input);
+    EXPECT_EQ(dialogs.Questions()[0].Caption, "指定した文字列を一括削除");
+    EXPECT_EQ(dialogs.Questions()[0].Text, "削除する文字列");
+    EXPECT_EQ(dialogs.Questions()[0].Value, "削除する文字列");
+
+    // OK on what the box proposed keeps its bytes, even where Shift-JIS
+    // has a second code for a character ("ⅰ" EE EF is also FA 40).
+    value = std::string("\xEE\xEF", 2);
+    ASSERT_NE(Utf8ToSjis(SjisToUtf8(value)), value);
+    dialogs.Answer(mrOk);
+    EXPECT_TRUE(InputQuery("", "", value));
+    EXPECT_EQ(value, std::string("\xEE\xEF", 2));
+    value = Utf8ToSjis("漢字かな");
+
+    // "€" has no Shift-JIS form: the user is told and nothing changes.
+    dialogs.AnswerText("a€b");
+    EXPECT_FALSE(InputQuery("", "", value));
+    EXPECT_EQ(value, Utf8ToSjis("漢字かな"));
+    ASSERT_EQ(dialogs.Questions().size(), 4u);
+    EXPECT_EQ(dialogs.Questions()[3].Type, TMsgDlgType::mtError);
+    EXPECT_NE(dialogs.Questions()[3].Text.find("a€b"), std::string::npos);
+}
+
+TEST(InputBox, GivesTheDefaultWhenCancelled)
+{
+    TScriptedDialogs dialogs;
+    dialogs.AnswerText("12");
+    EXPECT_EQ(InputBox("行頭に挿入する番号文字列", "先頭行の番号", "1"), "12");
+    dialogs.Answer(mrCancel);
+    EXPECT_EQ(InputBox("行頭に挿入する番号文字列", "先頭行の番号", "1"), "1");
+    EXPECT_EQ(dialogs.Questions()[1].Value, "1");
+}
+
+TEST(FileDialogs, KeepTheirSettingsAndGiveShiftJisPaths)
+{
+    TScriptedDialogs dialogs;
+    TOpenDialog open;
+    open.SetFilter("Velk2000(*.vk2)|*.vk2");
+    open.SetInitialDir(Utf8ToSjis("/home/user/文書"));
+    open.SetFileName(Utf8ToSjis("/home/user/文書/前.vk2"));
+    open.SetOptions({TOpenOption::ofAllowMultiSelect});
+    dialogs.AnswerFiles({"/home/user/文書/一.txt", "/home/user/文書/二.txt"});
+    ASSERT_TRUE(open.Execute());
+    EXPECT_EQ(open.FileName(), Utf8ToSjis("/home/user/文書/一.txt"));
+    EXPECT_EQ(open.Files(), (std::vector<std::string>{Utf8ToSjis("/home/user/文書/一.txt"), Utf8ToSjis("/home/user/文書/二.txt")}));
+    const TDialogQuestion& asked = dialogs.Questions()[0];
+    EXPECT_EQ(asked.Kind, TDialogKind::OpenFile);
+    EXPECT_EQ(asked.Filter, "Velk2000(*.vk2)|*.vk2");
+    EXPECT_EQ(asked.InitialDir, "/home/user/文書");
+    EXPECT_EQ(asked.Value, "/home/user/文書/前.vk2");
+    EXPECT_TRUE(asked.MultiSelect);
+    EXPECT_FALSE(asked.OverwritePrompt);
+
+    TSaveDialog save;
+    save.SetFileName(Utf8ToSjis("/tmp/出力.txt"));
+    dialogs.Answer(mrOk);
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(save.FileName(), Utf8ToSjis("/tmp/出力.txt"));
+    EXPECT_EQ(dialogs.Questions()[1].Kind, TDialogKind::SaveFile);
+    // OK with no file proposed chooses nothing: the script is not used.
+    TSaveDialog unnamed;
+    dialogs.Answer(mrOk);
+    EXPECT_FALSE(unnamed.Execute());
+    EXPECT_EQ(dialogs.PendingAnswers(), 1u);
+}
+
+TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
+{
+    TScriptedDialogs dialogs;
+    TOpenDialog open;
+    open.SetFileName("old.vk2");
+    dialogs.AnswerFiles({"/tmp/ok.txt", "/tmp/caf\xC3\xA9.txt"}); // é
+    EXPECT_FALSE(open.Execute());
+    EXPECT_EQ(open.FileName(), "old.vk2");
+    EXPECT_TRUE(open.Files().empty());
+    ASSERT_EQ(dialogs.Questions().size(), 2u);
+    EXPECT_EQ(dialogs.Questions()[1].Type, TMsgDlgType::mtError);
+    EXPECT_EQ(dialogs.Questions()[1].Text.rfind("/tmp/caf\xC3\xA9.txt\r\n\r\n", 0), 0u);
+
+    std::string folder = "/tmp";
+    dialogs.AnswerFolder("/tmp/\xF0\x9F\x98\x80"); // an emoji
+    EXPECT_FALSE(SelectDirectory("", folder));
+    EXPECT_EQ(folder, "/tmp");
+}
+
+TEST(SelectDirectory, GivesTheFolderInShiftJis)
+{
+    TScriptedDialogs dialogs;
+    std::string folder = Utf8ToSjis("/home/ユーザー");
+    dialogs.AnswerFolder("/home/ユーザー/バックアップ");
+    ASSERT_TRUE(SelectDirectory("フォルダーの選択", folder));
+    EXPECT_EQ(folder, Utf8ToSjis("/home/ユーザー/バックアップ"));
+    EXPECT_EQ(dialogs.Questions()[0].Kind, TDialogKind::Folder);
+    EXPECT_EQ(dialogs.Questions()[0].Value, "/home/ユーザー");
+}
+
+TEST(TColorDialog, OpensOnItsColourAndTakesTheChoice)
+{
+    TScriptedDialogs dialogs;
+    TColorDialog dialog;
+    dialog.SetColor(0x010203);
+    dialogs.AnswerColor(0x0A0B0C);
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), 0x0A0B0C);
+    EXPECT_EQ(dialogs.Questions()[0].Color, 0x010203);
+    dialogs.Answer(mrCancel);
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), 0x0A0B0C);
+}
+
+TEST(ShowModal, AScriptedFormIsFilledWithoutBeingShown)
+{
+    TScriptedDialogs dialogs;
+    QDialog form;
+    form.setWindowTitle(QStringLiteral("設定"));
+    auto* edit = new QLineEdit(&form);
+    dialogs.AnswerForm([](QDialog& Form) {
+        EXPECT_FALSE(Form.isVisible());
+        Form.findChild<QLineEdit*>()->setText(QStringLiteral("8"));
+        // The form's own question takes the next answer.
+        EXPECT_EQ(MessageDlg("入力に間違いがあります！", TMsgDlgType::mtError, kOk), mrOk);
+        return mrOk;
+    });
+    dialogs.Answer(mrOk);
+    EXPECT_EQ(ShowModal(form), mrOk);
+    EXPECT_EQ(edit->text(), QStringLiteral("8"));
+    EXPECT_EQ(dialogs.PendingAnswers(), 0u);
+    ASSERT_EQ(dialogs.Questions().size(), 2u);
+    EXPECT_EQ(dialogs.Questions()[0].Kind, TDialogKind::Form);
+    EXPECT_EQ(dialogs.Questions()[0].Caption, "設定");
+    EXPECT_EQ(dialogs.Questions()[1].Text, "入力に間違いがあります！");
+    dialogs.Answer(mrCancel);
+    EXPECT_EQ(ShowModal(form), mrCancel);
+}
+
+TEST(QtNameFilters, TurnTheProgramsFiltersIntoQtsWithEveryCase)
+{
+    EXPECT_EQ(QtNameFilters("Velk2000(*.vk2)|*.vk2"), QStringList{QStringLiteral("Velk2000(*.vk2) (*.vk2 *.VK2)")});
+    EXPECT_EQ(QtNameFilters("Text(*.txt;*.PAS)|*.txt;*.PAS;*.ini;*.ini|All Files|*.*"),
+              (QStringList{QStringLiteral("Text(*.txt;*.PAS) (*.txt *.TXT *.PAS *.pas *.ini *.INI)"),
+                           QStringLiteral("All Files (*)")}));
+    EXPECT_EQ(QtNameFilters("階層付きテキスト|*.txt;*.mem"),
+              QStringList{QStringLiteral("階層付きテキスト (*.txt *.TXT *.mem *.MEM)")});
+    EXPECT_TRUE(QtNameFilters("").isEmpty());
+    EXPECT_TRUE(QtNameFilters("no patterns").isEmpty());
+    EXPECT_TRUE(QtNameFilters("empty|").isEmpty());
+}
+
+// Runs Act on the modal dialog the Qt hook shows, once it shows.
+void WhenModalShows(std::function<void(QWidget&)> Act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, Act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            Act(*modal);
+        }
+    });
+    poll->start();
+}
+
+QPushButton* ButtonCaptioned(QWidget& Box, const QString& Caption)
+{
+    for (QPushButton* button : Box.findChildren<QPushButton*>())
+        if (button->text() == Caption)
+            return button;
+    return nullptr;
+}
+
+class QtDialogsTest : public testing::Test {
+protected:
+    QtDialogsTest() : Previous_(SetDialogHook(nullptr)) {}
+    ~QtDialogsTest() override { SetDialogHook(Previous_); }
+
+private:
+    TDialogHook* Previous_;
+};
+
+TEST_F(QtDialogsTest, MessageBoxesShowJapaneseButtonsAndGiveThePressedOne)
+{
+    QStringList captions;
+    QString title;
+    QString text;
+    WhenModalShows([&](QWidget& Box) {
+        title = Box.windowTitle();
+        text = static_cast<QMessageBox&>(Box).text();
+        for (QPushButton* button : Box.findChildren<QPushButton*>())
+            captions << button->text();
+        ButtonCaptioned(Box, QStringLiteral("いいえ"))->click();
+    });
+    EXPECT_EQ(MessageDlg("一行目\r\n二行目", TMsgDlgType::mtWarning, kYesNoCancel), mrNo);
+    captions.sort();
+    QStringList expected{QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")};
+    expected.sort();
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(title, QStringLiteral("警告"));
+    EXPECT_EQ(text, QStringLiteral("一行目\n二行目"));
+
+    WhenModalShows([](QWidget& Box) { ButtonCaptioned(Box, QStringLiteral("OK"))->click(); });
+    EXPECT_EQ(MessageDlg("x", TMsgDlgType::mtError, kOk), mrOk);
+}
+
+TEST_F(QtDialogsTest, EscapeGivesCancelElseNo)
+{
+    WhenModalShows([](QWidget& Box) { static_cast<QDialog&>(Box).reject(); });
+    EXPECT_EQ(MessageDlg("x", TMsgDlgType::mtWarning, kYesNoCancel), mrCancel);
+    WhenModalShows([](QWidget& Box) { static_cast<QDialog&>(Box).reject(); });
+    EXPECT_EQ(MessageDlg("x", TMsgDlgType::mtConfirmation, kYesNo), mrNo);
+}
+
+TEST_F(QtDialogsTest, InputBoxTakesWhatWasTyped)
+{
+    WhenModalShows([](QWidget& Box) {
+        auto& dialog = static_cast<QInputDialog&>(Box);
+        EXPECT_EQ(dialog.textValue(), QStringLiteral("初め"));
+        dialog.setTextValue(QStringLiteral("後"));
+        dialog.accept();
+    });
+    std::string value = Utf8ToSjis("初め");
+    EXPECT_TRUE(InputQuery("題", "入力", value));
+    EXPECT_EQ(value, Utf8ToSjis("後"));
+}
+
+TEST_F(QtDialogsTest, AFormGivesItsResultAndClosingGivesCancel)
+{
+    QDialog form;
+    WhenModalShows([](QWidget& Form) { static_cast<QDialog&>(Form).done(mrYes); });
+    EXPECT_EQ(ShowModal(form), mrYes);
+    WhenModalShows([](QWidget& Form) { static_cast<QDialog&>(Form).reject(); });
+    EXPECT_EQ(ShowModal(form), mrCancel);
+}
+
+} // namespace

@@ -1,0 +1,171 @@
+// Exceptions that leave a Qt event handler end in the one handler, which
+// shows their message through the dialog hook, and the program goes on.
+#include "Application.h"
+#include "ExceptionHandler.h"
+#include "ScriptedDialogs.h"
+#include "SysUtils.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+// A widget whose handlers fail: the key and mouse handlers catch their own
+// exceptions, as the program's handlers do; the wheel handler leaves its
+// exception to the application's net.
+class TThrowingWidget : public QWidget {
+protected:
+    void keyPressEvent(QKeyEvent*) override
+    {
+        CatchExceptions([] { throw Exception("キーの処理に失敗しました。"); });
+    }
+    void mousePressEvent(QMouseEvent*) override
+    {
+        EXPECT_FALSE(CatchExceptions([] { throw std::runtime_error("standard"); }));
+    }
+    void wheelEvent(QWheelEvent*) override { throw 42; }
+};
+
+TEST(HandleException, ShowsTheMessageInAnErrorBox)
+{
+    TScriptedDialogs dialogs;
+    try {
+        throw Exception("ファイルを開けません。");
+    } catch (...) {
+        HandleException();
+    }
+    try {
+        throw std::out_of_range("index");
+    } catch (...) {
+        HandleException();
+    }
+    try {
+        throw 1.5;
+    } catch (...) {
+        HandleException();
+    }
+    ASSERT_EQ(dialogs.Questions().size(), 3u);
+    for (const TDialogQuestion& question : dialogs.Questions()) {
+        EXPECT_EQ(question.Kind, TDialogKind::Message);
+        EXPECT_EQ(question.Type, TMsgDlgType::mtError);
+        EXPECT_EQ(question.Buttons, TMsgDlgButtons{TMsgDlgBtn::mbOK});
+    }
+    EXPECT_EQ(dialogs.Questions()[0].Text, "ファイルを開けません。");
+    EXPECT_EQ(dialogs.Questions()[1].Text, "index");
+    EXPECT_FALSE(dialogs.Questions()[2].Text.empty());
+}
+
+TEST(HandleException, OutsideACatchBlockDoesNothing)
+{
+    TScriptedDialogs dialogs;
+    HandleException();
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+// A hook whose answering runs into another exception, as a repaint behind
+// an open error box would.
+class TFailingAgain : public TDialogHook {
+public:
+    int Asked = 0;
+    TDialogAnswer Ask(const TDialogQuestion&) override
+    {
+        ++Asked;
+        try {
+            throw Exception("again");
+        } catch (...) {
+            HandleException();
+        }
+        return {.Result = mrOk};
+    }
+};
+
+TEST(HandleException, AnotherExceptionWhileTheBoxIsOpenOpensNoSecondBox)
+{
+    TFailingAgain hook;
+    TDialogHook* previous = SetDialogHook(&hook);
+    try {
+        throw Exception("first");
+    } catch (...) {
+        HandleException();
+    }
+    SetDialogHook(previous);
+    EXPECT_EQ(hook.Asked, 1);
+}
+
+TEST(CatchExceptions, TellsWhetherTheHandlerFinished)
+{
+    TScriptedDialogs dialogs;
+    int runs = 0;
+    EXPECT_TRUE(CatchExceptions([&] { ++runs; }));
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+TEST(TApplication, NoExceptionLeavesAnEventHandler)
+{
+    ASSERT_NE(dynamic_cast<TApplication*>(QCoreApplication::instance()), nullptr);
+    TScriptedDialogs dialogs;
+    TThrowingWidget widget;
+
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(&widget, &key);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &press);
+    QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&widget, &wheel);
+
+    ASSERT_EQ(dialogs.Questions().size(), 3u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "キーの処理に失敗しました。");
+    EXPECT_EQ(dialogs.Questions()[0].Type, TMsgDlgType::mtError);
+    EXPECT_EQ(dialogs.Questions()[1].Text, "standard");
+}
+
+// Paints a red square, or fails half-way through painting it.
+class TFailingPainter : public QWidget {
+public:
+    bool Fail = true;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        if (Fail)
+            throw Exception("描画に失敗しました。");
+        painter.fillRect(rect(), Qt::red);
+    }
+};
+
+TEST(TApplication, PaintingGoesOnAfterAPaintEventThrows)
+{
+    TScriptedDialogs dialogs;
+    TFailingPainter widget;
+    widget.resize(20, 20);
+    widget.grab();
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "描画に失敗しました。");
+    widget.Fail = false;
+    EXPECT_EQ(widget.grab().toImage().pixelColor(10, 10), QColor(Qt::red));
+}
+
+TEST(TApplication, TheEventLoopGoesOnAfterATimerThrows)
+{
+    TScriptedDialogs dialogs;
+    bool later = false;
+    QTimer::singleShot(0, [] { throw Exception("タイマー"); });
+    QTimer::singleShot(0, [&later] { later = true; });
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(later);
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "タイマー");
+}
+
+} // namespace

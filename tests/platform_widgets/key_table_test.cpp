@@ -1,0 +1,217 @@
+// Qt keys to the program's virtual-key codes and back: every key the
+// program names, the JIS punctuation keys, the keypad, and shortcuts that
+// menus show and fire.
+#include "KeyTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+constexpr TShiftState kNone{};
+constexpr TShiftState kShift{TShiftStateItem::ssShift};
+constexpr TShiftState kCtrl{TShiftStateItem::ssCtrl};
+
+TKeyCode Code(uint16_t Key, TShiftState Shift = kNone) { return {Key, Shift}; }
+
+TEST(KeyCodeOf, LettersDigitsAndFunctionKeys)
+{
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_EQ(KeyCodeOf(Qt::Key_A + i, Qt::NoModifier), Code('A' + i));
+        EXPECT_EQ(KeyCodeOf(Qt::Key_A + i, Qt::ShiftModifier), Code('A' + i, kShift));
+    }
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(KeyCodeOf(Qt::Key_0 + i, Qt::ControlModifier), Code('0' + i, kCtrl));
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(KeyCodeOf(Qt::Key_F1 + i, Qt::NoModifier), Code(VK_F1 + i)) << "F" << i + 1;
+    EXPECT_EQ(VK_F1 + 23, 0x87);
+}
+
+TEST(KeyCodeOf, CursorEditingAndControlKeys)
+{
+    const std::pair<int, uint16_t> keys[] = {
+        {Qt::Key_Left, VK_LEFT},         {Qt::Key_Right, VK_RIGHT},     {Qt::Key_Up, VK_UP},
+        {Qt::Key_Down, VK_DOWN},         {Qt::Key_Home, VK_HOME},       {Qt::Key_End, VK_END},
+        {Qt::Key_PageUp, VK_PRIOR},      {Qt::Key_PageDown, VK_NEXT},   {Qt::Key_Insert, VK_INSERT},
+        {Qt::Key_Delete, VK_DELETE},     {Qt::Key_Backspace, VK_BACK},  {Qt::Key_Tab, VK_TAB},
+        {Qt::Key_Return, VK_RETURN},     {Qt::Key_Enter, VK_RETURN},    {Qt::Key_Escape, VK_ESCAPE},
+        {Qt::Key_Space, VK_SPACE},       {Qt::Key_Shift, VK_SHIFT},     {Qt::Key_Control, VK_CONTROL},
+        {Qt::Key_Alt, VK_MENU},          {Qt::Key_Pause, VK_PAUSE},     {Qt::Key_CapsLock, VK_CAPITAL},
+        {Qt::Key_NumLock, VK_NUMLOCK},   {Qt::Key_ScrollLock, VK_SCROLL}, {Qt::Key_Menu, VK_APPS},
+    };
+    for (const auto& [key, code] : keys)
+        EXPECT_EQ(KeyCodeOf(key, Qt::NoModifier), Code(code)) << std::hex << key;
+    // Shift+Tab arrives as Backtab.
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Backtab, Qt::NoModifier), Code(VK_TAB, kShift));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Backtab, Qt::ShiftModifier), Code(VK_TAB, kShift));
+    // Backspace, Tab and Return carry control characters as text; the key decides.
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Backspace, Qt::NoModifier, u"\x08"), Code(VK_BACK));
+}
+
+TEST(KeyCodeOf, InputMethodKeys)
+{
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Henkan, Qt::NoModifier), Code(VK_CONVERT));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Muhenkan, Qt::NoModifier), Code(VK_NONCONVERT));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Zenkaku_Hankaku, Qt::NoModifier), Code(VK_KANJI));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Kanji, Qt::NoModifier), Code(VK_KANJI));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Hiragana_Katakana, Qt::NoModifier), Code(VK_KANA));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Katakana, Qt::ShiftModifier), Code(VK_KANA, kShift));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Eisu_toggle, Qt::NoModifier), Code(VK_CAPITAL));
+}
+
+TEST(KeyCodeOf, TheKeypad)
+{
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(KeyCodeOf(Qt::Key_0 + i, Qt::KeypadModifier), Code(VK_NUMPAD0 + i));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Asterisk, Qt::KeypadModifier), Code(VK_MULTIPLY));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Plus, Qt::KeypadModifier), Code(VK_ADD));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Minus, Qt::KeypadModifier), Code(VK_SUBTRACT));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Period, Qt::KeypadModifier), Code(VK_DECIMAL));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Comma, Qt::KeypadModifier), Code(VK_SEPARATOR));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Slash, Qt::KeypadModifier), Code(VK_DIVIDE));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Enter, Qt::KeypadModifier), Code(VK_RETURN));
+    // Num Lock off: the keypad's cursor keys.
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Home, Qt::KeypadModifier), Code(VK_HOME));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Delete, Qt::KeypadModifier | Qt::ControlModifier), Code(VK_DELETE, kCtrl));
+}
+
+TEST(KeyCodeOf, PunctuationNamesItsJisKey)
+{
+    const std::pair<int, uint16_t> unshifted[] = {
+        {Qt::Key_Colon, VK_OEM_1},       {Qt::Key_Semicolon, VK_OEM_PLUS}, {Qt::Key_Comma, VK_OEM_COMMA},
+        {Qt::Key_Minus, VK_OEM_MINUS},   {Qt::Key_Period, VK_OEM_PERIOD},  {Qt::Key_Slash, VK_OEM_2},
+        {Qt::Key_At, VK_OEM_3},          {Qt::Key_BracketLeft, VK_OEM_4},  {Qt::Key_Backslash, VK_OEM_5},
+        {Qt::Key_yen, VK_OEM_5},         {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_AsciiCircum, VK_OEM_7},
+    };
+    for (const auto& [key, code] : unshifted)
+        EXPECT_EQ(KeyCodeOf(key, Qt::NoModifier), Code(code)) << char(key);
+    const std::pair<int, uint16_t> shifted[] = {
+        {Qt::Key_Asterisk, VK_OEM_1},  {Qt::Key_Plus, VK_OEM_PLUS},      {Qt::Key_Less, VK_OEM_COMMA},
+        {Qt::Key_Equal, VK_OEM_MINUS}, {Qt::Key_Greater, VK_OEM_PERIOD}, {Qt::Key_Question, VK_OEM_2},
+        {Qt::Key_QuoteLeft, VK_OEM_3}, {Qt::Key_BraceLeft, VK_OEM_4},    {Qt::Key_Bar, VK_OEM_5},
+        {Qt::Key_BraceRight, VK_OEM_6}, {Qt::Key_AsciiTilde, VK_OEM_7},  {Qt::Key_Underscore, VK_OEM_102},
+        {Qt::Key_Exclam, '1'},         {Qt::Key_QuoteDbl, '2'},          {Qt::Key_NumberSign, '3'},
+        {Qt::Key_Dollar, '4'},         {Qt::Key_Percent, '5'},           {Qt::Key_Ampersand, '6'},
+        {Qt::Key_Apostrophe, '7'},     {Qt::Key_ParenLeft, '8'},         {Qt::Key_ParenRight, '9'},
+    };
+    for (const auto& [key, code] : shifted)
+        EXPECT_EQ(KeyCodeOf(key, Qt::ShiftModifier), Code(code, kShift)) << char(key);
+    // The JIS keyboard's two backslash keys, told apart by where they are.
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Backslash, Qt::NoModifier, u"\\", 97), Code(VK_OEM_102));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Underscore, Qt::ShiftModifier, u"_", 97), Code(VK_OEM_102, kShift));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_Backslash, Qt::NoModifier, u"\\", 132), Code(VK_OEM_5));
+}
+
+TEST(KeyCodeOf, KeysWithoutANameComeFromTheirText)
+{
+    EXPECT_EQ(KeyCodeOf(Qt::Key_unknown, Qt::NoModifier, u"q"), Code('Q'));
+    EXPECT_EQ(KeyCodeOf(0, Qt::ShiftModifier, u"?"), Code(VK_OEM_2, kShift));
+    // Japanese text and a Cyrillic letter (Qt's key is the letter's
+    // Unicode value) have no key code: only their text counts.
+    EXPECT_EQ(KeyCodeOf(Qt::Key_unknown, Qt::NoModifier, u"漢"), Code(0));
+    EXPECT_EQ(KeyCodeOf(0x0444, Qt::NoModifier, u"ф"), Code(0));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_unknown, Qt::NoModifier, u"ab"), Code(0));
+}
+
+TEST(KeyCodeOf, ReadsTheEvent)
+{
+    const QKeyEvent event(QEvent::KeyPress, Qt::Key_Backslash, Qt::ControlModifier | Qt::AltModifier, 97, 0, 0,
+                          QStringLiteral("\\"));
+    EXPECT_EQ(KeyCodeOf(event), Code(VK_OEM_102, {TShiftStateItem::ssCtrl, TShiftStateItem::ssAlt}));
+}
+
+TEST(ShiftStateOf, ModifiersAndButtons)
+{
+    EXPECT_EQ(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
+              (TShiftState{TShiftStateItem::ssShift, TShiftStateItem::ssCtrl, TShiftStateItem::ssAlt}));
+    EXPECT_EQ(ShiftStateOf(Qt::MetaModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier), kNone);
+    EXPECT_EQ(ShiftStateOf(Qt::NoModifier, Qt::LeftButton | Qt::RightButton | Qt::MiddleButton),
+              (TShiftState{TShiftStateItem::ssLeft, TShiftStateItem::ssRight, TShiftStateItem::ssMiddle}));
+}
+
+// Every key a shortcut can name.
+std::vector<uint16_t> ShortcutKeys()
+{
+    std::vector<uint16_t> keys = {VK_BACK,     VK_TAB,       VK_RETURN,     VK_ESCAPE,    VK_SPACE,   VK_PRIOR,
+                                  VK_NEXT,     VK_END,       VK_HOME,       VK_LEFT,      VK_UP,      VK_RIGHT,
+                                  VK_DOWN,     VK_INSERT,    VK_DELETE,     VK_OEM_1,     VK_OEM_PLUS, VK_OEM_COMMA,
+                                  VK_OEM_MINUS, VK_OEM_PERIOD, VK_OEM_2,    VK_OEM_3,     VK_OEM_4,   VK_OEM_5,
+                                  VK_OEM_6,    VK_OEM_7,     VK_MULTIPLY,   VK_ADD,       VK_SEPARATOR, VK_SUBTRACT,
+                                  VK_DECIMAL,  VK_DIVIDE,    VK_APPS,       VK_PAUSE,     VK_CAPITAL, VK_KANA,
+                                  VK_KANJI,    VK_CONVERT,   VK_NONCONVERT, VK_NUMLOCK,   VK_SCROLL};
+    for (uint16_t c = 'A'; c <= 'Z'; ++c)
+        keys.push_back(c);
+    for (uint16_t c = '0'; c <= '9'; ++c)
+        keys.push_back(c);
+    for (uint16_t i = 0; i < 24; ++i)
+        keys.push_back(VK_F1 + i);
+    for (uint16_t i = 0; i < 10; ++i)
+        keys.push_back(VK_NUMPAD0 + i);
+    return keys;
+}
+
+TEST(ShortCutToKeySequence, RoundTripsEveryShortcut)
+{
+    const int modifierSets[] = {0, scShift, scCtrl, scAlt, scShift | scCtrl, scCtrl | scAlt, scShift | scAlt,
+                                scShift | scCtrl | scAlt};
+    for (const uint16_t key : ShortcutKeys())
+        for (const int modifiers : modifierSets) {
+            const TShortCut shortCut = static_cast<TShortCut>(key | modifiers);
+            const QKeySequence sequence = ShortCutToKeySequence(shortCut);
+            ASSERT_EQ(sequence.count(), 1) << std::hex << shortCut;
+            const QKeyCombination combination = sequence[0];
+            const TKeyCode code = KeyCodeOf(combination.key(), combination.keyboardModifiers());
+            EXPECT_EQ(ShortCut(code.Key, code.Shift), shortCut) << std::hex << shortCut;
+        }
+}
+
+TEST(ShortCutToKeySequence, NamesKeysAsMenusShowThem)
+{
+    EXPECT_EQ(ShortCutToKeySequence(scCtrl | 'N'), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(ShortCutToKeySequence(scShift | scCtrl | VK_DELETE), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Delete));
+    EXPECT_EQ(ShortCutToKeySequence(VK_F3), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(ShortCutToKeySequence(scCtrl | VK_OEM_PERIOD), QKeySequence(Qt::CTRL | Qt::Key_Period));
+    EXPECT_EQ(ShortCutToKeySequence(scCtrl | VK_OEM_102), QKeySequence(Qt::CTRL | Qt::Key_Backslash));
+    EXPECT_TRUE(ShortCutToKeySequence(scNone).isEmpty());
+    EXPECT_TRUE(ShortCutToKeySequence(scCtrl).isEmpty());
+    EXPECT_TRUE(ShortCutToKeySequence(0xFF).isEmpty());
+}
+
+TEST(ShortCutToKeySequence, MenusFireOnTheirShortcuts)
+{
+    QWidget window;
+    window.resize(100, 100);
+    int fired = -1;
+    const TShortCut shortCuts[] = {scCtrl | 'N', VK_F3, scShift | scCtrl | VK_DELETE, scCtrl | VK_OEM_3, scAlt | 'X'};
+    for (int i = 0; i < static_cast<int>(std::size(shortCuts)); ++i) {
+        auto* action = new QAction(&window);
+        action->setShortcut(ShortCutToKeySequence(shortCuts[i]));
+        QObject::connect(action, &QAction::triggered, [&fired, i] { fired = i; });
+        window.addAction(action);
+    }
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const struct {
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+        int Fires;
+    } presses[] = {
+        {Qt::Key_N, Qt::ControlModifier, 0},
+        {Qt::Key_F3, Qt::NoModifier, 1},
+        {Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier, 2},
+        {Qt::Key_At, Qt::ControlModifier, 3},
+        {Qt::Key_X, Qt::AltModifier, 4},
+    };
+    for (const auto& press : presses) {
+        fired = -1;
+        QTest::keyClick(&window, static_cast<Qt::Key>(press.Key), press.Modifiers);
+        EXPECT_EQ(fired, press.Fires) << std::hex << press.Key;
+    }
+}
+
+} // namespace
