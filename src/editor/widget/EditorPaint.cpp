@@ -1,0 +1,441 @@
+// The paint pass. Everything the editor shows is drawn here, inside
+// paintEvent: the corner, the ruler, the left bar, the image bar, the text
+// rows with their marks, the caret-row underline and the caret. Whatever
+// else changes what is shown only records state and asks for a repaint.
+//
+// Each text row is first planned (edPaintPlan.h: runs of cells with their
+// colours, the end mark) and then drawn from the plan (edRowRenderer.h).
+#include "EditorBase.h"
+
+#include "edImageList.h"
+#include "edLibrary.h"
+#include "edRowRenderer.h"
+#include "edRulerBitmaps.h"
+
+#include "Canvas.h"
+#include "ExceptionHandler.h"
+#include "QtColor.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Sets Target while the scope lasts.
+class TCanvasScope {
+public:
+    TCanvasScope(TCanvas*& Target, TCanvas& Canvas) : Target_(Target) { Target_ = &Canvas; }
+    ~TCanvasScope() { Target_ = nullptr; }
+    TCanvasScope(const TCanvasScope&) = delete;
+    TCanvasScope& operator=(const TCanvasScope&) = delete;
+
+private:
+    TCanvas*& Target_;
+};
+
+const std::string EofText = "[EOF]";
+constexpr int EofCells = 6;
+
+} // namespace
+
+// ---- The pass ----------------------------------------------------------------------------------
+
+void TEditor::paintEvent(QPaintEvent* Event)
+{
+    QPainter painter(viewport());
+    TCanvas canvas(painter, palette());
+    canvas.SetFont(QtFont_);
+    canvas.SetFontColor(Font_->Color());
+    TCanvasScope scope(Canvas_, canvas);
+    try {
+        PaintRect(Event->rect());
+    } catch (...) {
+        // No exception may leave a Qt event handler.
+        HandleException();
+    }
+}
+
+void TEditor::PaintRect(const QRect& Rect)
+{
+    TCanvas& canvas = *Canvas_;
+    const int textLeft = TextLeft();
+    const int textTop = TextTop();
+    const int rowHeight = RowHeight();
+    canvas.SetBrushColor(Color_);
+    canvas.FillRect(Rect);
+    if (Rect.intersects(QRect(0, 0, textLeft, textTop)))
+        DrawCornerBitmap();
+    if (Ruler_->Visible() && Rect.intersects(QRect(textLeft, 0, viewport()->width(), M_.RulerHeight)))
+        PaintRuler();
+
+    // Whole rows, from the cell grid's point of view.
+    const int left = std::max(textLeft, textLeft + (Rect.left() - textLeft) / ColWidth() * ColWidth());
+    const int top = textTop + (std::max(textTop, Rect.top()) - textTop) / rowHeight * rowHeight;
+    int bottom = Rect.bottom() + 1;
+    if ((bottom - textTop) % rowHeight > 0)
+        bottom = textTop + ((bottom - textTop) / rowHeight + 1) * rowHeight;
+    if (bottom <= top)
+        return;
+    const int firstRow = (top - textTop) / rowHeight + TopRow_;
+    const int lastRow = (bottom - top) / rowHeight + firstRow - 1;
+
+    if (Leftbar_->Visible() && Rect.intersects(QRect(ImagebarWidth(), textTop, LeftbarWidth(), viewport()->height())))
+        PaintLeftbars(firstRow, lastRow);
+    if (Imagebar_->Visible() && Rect.intersects(QRect(0, textTop, ImagebarWidth(), viewport()->height())))
+        PaintImagebar(firstRow, lastRow);
+    if (Rect.right() >= textLeft)
+        PaintTextRows(QRect(QPoint(left, top), QPoint(Rect.right(), Rect.bottom())), firstRow, lastRow, top);
+
+    const int underline = UnderlinePos(Row_);
+    if (Marks_->Underline()->Visible() && UnderlineUpdateCount_ == 0 && underline >= 0) {
+        canvas.SetPenColor(MarkColor(*Marks_->Underline()));
+        canvas.Painter().drawLine(textLeft, underline, viewport()->width(), underline);
+    }
+    if (CaretShown_ && CaretBlinkOn_) {
+        QPainter& painter = canvas.Painter();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.fillRect(CaretRect_, Qt::white);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+}
+
+// ---- Text rows --------------------------------------------------------------------------------------
+
+const std::string& TEditor::DisplayText(int ARow, std::string& Buffer) const
+{
+    const std::string& text = RowText(ARow);
+    if (text.find('\t') == std::string::npos)
+        return text;
+    Buffer = ExpandedRowText(ARow);
+    return Buffer;
+}
+
+TRowColors TEditor::RowColors() const
+{
+    TRowColors colors;
+    colors.Color = Color_;
+    colors.FontColor = Font_->Color();
+    colors.FontStyle = Font_->Style();
+    const TEditorColors& scheme = *View_->Colors();
+    const bool hit = SelectionState_ == TEditorSelectionState::sstHitSelected;
+    ResolveSelectionColors(hit ? *scheme.Hit() : *scheme.Select(), colors);
+    return colors;
+}
+
+std::pair<int, int> TEditor::SelectedCells(int ARow) const
+{
+    const TSelectionRange& r = SelRange_;
+    if (!SelectionPainted() || ARow < r.StartRow || ARow > r.EndRow)
+        return {0, 0};
+    if (SelectionMode_ == TEditorSelectionMode::smBox) {
+        // No selection past the end of a shorter row; an edge inside a
+        // double-byte character moves to its right.
+        const std::string attributes = ExpandTabs(RowText(ARow), ColumnModel());
+        const int width = static_cast<int>(attributes.size());
+        const auto edge = [&](int Col) {
+            Col = std::min(Col, width);
+            return Col < width && attributes[static_cast<size_t>(Col)] == ca::Trail ? Col + 1 : Col;
+        };
+        return {edge(r.StartCol), edge(r.EndCol)};
+    }
+    const int start = ARow == r.StartRow ? r.StartCol : 0;
+    const int end = ARow == r.EndRow ? r.EndCol : INT_MAX;
+    return {start, end};
+}
+
+void TEditor::PlanRow(int ARow, int FirstCol, int LastCol, TFountainParser* Parser, TRowPlan& Plan)
+{
+    const int count = RowCount();
+    if (ARow >= count) {
+        const bool eof = Marks_->EofMark()->Visible() && ARow == count
+                         && (ARow == 0 || List_->RowAttribute(ARow - 1) != TRowAttribute::raEof);
+        BuildBlankRowPlan(RowColors(), FirstCol, LastCol, eof, Plan);
+        return;
+    }
+    if (List_->BracketIndex(ARow) == BracketNotComputed)
+        List_->UpdateRowStates(ARow, false);
+    TRowPlanInput input;
+    input.Text = DisplayText(ARow, RowTextBuffer_);
+    input.Attribute = List_->RowAttribute(ARow);
+    input.LastRow = ARow == count - 1;
+    if (WordWrap() && input.Attribute == TRowAttribute::raWrapped && !input.LastRow)
+        input.NextText = DisplayText(ARow + 1, NextTextBuffer_);
+    input.Parser = Parser;
+    input.State = LoadRowState(*List_, ARow);
+    input.Colors = RowColors();
+    const TEditorMarks& marks = *Marks_;
+    input.Marks = {marks.EofMark()->Visible(), marks.RetMark()->Visible(), marks.WrapMark()->Visible(),
+                   marks.HideMark()->Visible()};
+    input.PerToken = M_.PerToken;
+    std::tie(input.SelStart, input.SelEnd) = SelectedCells(ARow);
+    input.FirstCol = FirstCol;
+    input.LastCol = LastCol;
+    BuildRowPlan(input, PlanScratch_, Plan);
+}
+
+TRowPlan TEditor::RowPlan(int ARow)
+{
+    const int width = std::max(0, viewport()->width() - TextLeft());
+    const std::unique_ptr<TFountainParser> parser = ActiveFountain()->CreateParser();
+    TRowPlan plan;
+    PlanRow(ARow, TopCol_, TopCol_ + (width + ColWidth() - 1) / ColWidth(), parser.get(), plan);
+    return plan;
+}
+
+void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int RowTop)
+{
+    const int textLeft = TextLeft();
+    const int cw = ColWidth();
+    const int x0 = textLeft - TopCol_ * cw;
+    const int firstCol = TopCol_ + (Rect.left() - textLeft) / cw;
+    const int lastCol = TopCol_ + (Rect.right() + 1 - textLeft + cw - 1) / cw;
+    // A shown selection covers the underline's pixel row too.
+    const int cellHeight = FontHeight() + (SelectionPainted() ? Margin_->Underline() : 0);
+    const auto columnX = [&](int Col) {
+        return static_cast<int>(std::clamp<long long>(textLeft + (static_cast<long long>(Col) - TopCol_) * cw,
+                                                      textLeft, Rect.right() + 1));
+    };
+    const std::unique_ptr<TFountainParser> parser = ActiveFountain()->CreateParser();
+    TRowGeometry geometry;
+    geometry.X = x0;
+    geometry.Height = cellHeight;
+    geometry.ColWidth = cw;
+    geometry.Background = Color_;
+    int y = RowTop;
+    for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
+        PlanRow(row, firstCol, lastCol, parser.get(), RowPlan_);
+        const std::string& text = row < RowCount() ? DisplayText(row, RowTextBuffer_) : RowText(row);
+        geometry.Y = y;
+        geometry.Clip = QRect(Rect.left(), y, Rect.width(), cellHeight);
+        DrawRowPlan(*Canvas_, RowPlan_, text, geometry);
+        if (row < RowCount()) {
+            // The owner's drawing per piece: left of, inside and right of
+            // the selection.
+            const auto [selStart, selEnd] = SelectedCells(row);
+            const int cuts[] = {firstCol, std::clamp(selStart, firstCol, lastCol),
+                                std::clamp(selEnd, firstCol, lastCol), lastCol};
+            for (int piece = 0; piece < 3; ++piece) {
+                if (cuts[piece] >= cuts[piece + 1] && !(piece == 0 && selStart >= selEnd))
+                    continue;
+                const int right = piece == 0 && selStart >= selEnd ? lastCol : cuts[piece + 1];
+                const QRect pieceRect(QPoint(columnX(cuts[piece]), y), QPoint(columnX(right) - 1, y + cellHeight - 1));
+                DoDrawLine(pieceRect, x0, piece == 1 ? SelectionState_ : TEditorSelectionState::sstNone, row, text, y);
+                if (selStart >= selEnd)
+                    break;
+            }
+        }
+        DrawMark(RowPlan_, x0 + RowPlan_.MarkCol * cw, y);
+    }
+}
+
+// ---- Marks ----------------------------------------------------------------------------------------------
+
+TColor TEditor::MarkColor(const TEditorMark& Mark) const
+{
+    return Mark.Color() == clNone ? Font_->Color() : Mark.Color();
+}
+
+TColor TEditor::SelectionForeground() const
+{
+    const TEditorColors& scheme = *View_->Colors();
+    const TFountainColor& selection =
+        SelectionState_ == TEditorSelectionState::sstHitSelected ? *scheme.Hit() : *scheme.Select();
+    return selection.Color() == clNone ? Color_ : selection.Color();
+}
+
+void TEditor::DrawMark(const TRowPlan& Plan, int X, int Y)
+{
+    const bool selected = Plan.MarkSelected;
+    switch (Plan.Mark) {
+    case TRowMarkKind::None: break;
+    case TRowMarkKind::Eof: DrawEofMark(X, Y); break;
+    case TRowMarkKind::Ret: selected ? DrawRetMarkSelected(X, Y) : DrawRetMark(X, Y); break;
+    case TRowMarkKind::Wrap: selected ? DrawWrapMarkSelected(X, Y) : DrawWrapMark(X, Y); break;
+    case TRowMarkKind::Hide: selected ? DrawHideMarkSelected(X, Y) : DrawHideMark(X, Y); break;
+    }
+}
+
+void TEditor::DrawMarkLines(TColor Color, std::initializer_list<QPoint> Points)
+{
+    Canvas_->SetPenColor(Color);
+    QPainter& painter = Canvas_->Painter();
+    const QPoint* previous = nullptr;
+    for (const QPoint& point : Points) {
+        if (previous)
+            painter.drawLine(*previous, point);
+        previous = &point;
+    }
+}
+
+void TEditor::DrawEofMark(int X, int Y)
+{
+    const QRect cell = QRect(X, Y, EofCells * ColWidth(), FontHeight())
+                           .intersected(QRect(TextLeft(), TextTop(), viewport()->width(), viewport()->height()));
+    if (cell.isEmpty())
+        return;
+    Canvas_->SetBrushColor(Color_);
+    Canvas_->FillRect(cell);
+    DrawCellText(*Canvas_, X, Y, EofText, ColWidth(), MarkColor(*Marks_->EofMark()), Color_, Font_->Style(), cell);
+}
+
+void TEditor::DrawRetArrow(int X, int Y, TColor Color)
+{
+    if (X < TextLeft())
+        return;
+    const int f = FontHeight();
+    const int t = std::max(1, f / 8);
+    const int h = std::max(t, 3);
+    const int cx = X + ColWidth() / 2;
+    const int b = Y + f - 2 * t;
+    DrawMarkLines(Color, {QPoint(cx, Y + 2 * t), QPoint(cx, b)});
+    DrawMarkLines(Color, {QPoint(cx + h, b - h), QPoint(cx, b), QPoint(cx - h, b - h)});
+}
+
+void TEditor::DrawChevron(int X, int Y, TColor Color, bool PointsLeft)
+{
+    if (X < TextLeft())
+        return;
+    const int w = ColWidth();
+    const int s = std::max(2, 3 * w / 5);
+    const int m = Y + FontHeight() / 2;
+    if (PointsLeft)
+        DrawMarkLines(Color, {QPoint(X + w, m - s), QPoint(X + w - s, m), QPoint(X + w + 1, m + s + 1)});
+    else
+        DrawMarkLines(Color, {QPoint(X + w - s, m - s), QPoint(X + w, m), QPoint(X + w - s - 1, m + s + 1)});
+}
+
+void TEditor::DrawRetMark(int X, int Y) { DrawRetArrow(X, Y, MarkColor(*Marks_->RetMark())); }
+void TEditor::DrawRetMarkSelected(int X, int Y) { DrawRetArrow(X, Y, SelectionForeground()); }
+void TEditor::DrawWrapMark(int X, int Y) { DrawChevron(X, Y, MarkColor(*Marks_->WrapMark()), true); }
+void TEditor::DrawWrapMarkSelected(int X, int Y) { DrawChevron(X, Y, SelectionForeground(), true); }
+void TEditor::DrawHideMark(int X, int Y) { DrawChevron(X, Y, MarkColor(*Marks_->HideMark()), false); }
+void TEditor::DrawHideMarkSelected(int X, int Y) { DrawChevron(X, Y, SelectionForeground(), false); }
+
+void TEditor::DrawTextRect(const QRect& Rect, int X, bool Opaque, std::string_view Text, int Y)
+{
+    if (!Canvas_)
+        return;
+    if (Opaque)
+        Canvas_->FillRect(Rect);
+    Text = Text.substr(0, static_cast<size_t>(DrawnLength(Text)));
+    DrawCellText(*Canvas_, X, Y, Text, ColWidth(), Canvas_->FontColor(), Canvas_->BrushColor(), Canvas_->FontStyle(),
+                 Rect);
+}
+
+// ---- The bars -------------------------------------------------------------------------------------------
+
+void TEditor::DrawCornerBitmap()
+{
+    TCanvas& canvas = *Canvas_;
+    QPainter& painter = canvas.Painter();
+    const int textTop = TextTop();
+    canvas.SetBrushColor(Color_);
+    canvas.FillRect(QRect(0, 0, TextLeft(), textTop));
+    const int barsRight = ImagebarWidth() + LeftbarWidth();
+    const bool leftbarEdge = Leftbar_->Visible() && Leftbar_->Edge();
+    if (leftbarEdge) {
+        canvas.SetBrushColor(Leftbar_->BkColor());
+        canvas.FillRect(QRect(0, 0, barsRight, textTop));
+        DrawLeftbarEdge(0, textTop);
+    }
+    if (Ruler_->Visible() && Ruler_->Edge()) {
+        const int x0 = leftbarEdge ? barsRight : 0;
+        const int height = M_.RulerHeight;
+        canvas.SetBrushColor(Ruler_->BkColor());
+        canvas.FillRect(QRect(x0, 0, TextLeft() - x0, height));
+        painter.fillRect(QRect(std::max(0, x0 - 1), height - 2, TextLeft() - x0 + 1, 1), Qt::white);
+        painter.fillRect(QRect(std::max(0, x0 - 1), height - 1, TextLeft() - x0 + 1, 1), QColor(0x80, 0x80, 0x80));
+    }
+}
+
+void TEditor::DrawLeftbarEdge(int Top, int Bottom)
+{
+    // Two pixel columns at the bar's right: a raised edge, or a line in
+    // the bar's text colour between the bar and the text.
+    QPainter& painter = Canvas_->Painter();
+    const QPalette& palette = Canvas_->Palette();
+    const int x = ImagebarWidth() + LeftbarWidth() - 2;
+    const bool edge = Leftbar_->Edge();
+    const QColor outer = edge ? QColor(Qt::white) : ColorToQColor(Leftbar_->BkColor(), Color_, palette);
+    const QColor inner = edge ? QColor(0x80, 0x80, 0x80) : ColorToQColor(Leftbar_->Color(), Font_->Color(), palette);
+    painter.fillRect(QRect(x, Top, 1, Bottom - Top), outer);
+    painter.fillRect(QRect(x + 1, Top, 1, Bottom - Top), inner);
+}
+
+void TEditor::PaintRuler()
+{
+    TEditorRulerBitmaps::TLook look;
+    look.Color = Ruler_->Color();
+    look.BkColor = Ruler_->BkColor();
+    look.MarkColor = Ruler_->MarkColor() == clNone ? Font_->Color() : Ruler_->MarkColor();
+    look.Edge = Ruler_->Edge();
+    look.GaugeRange = Ruler_->GaugeRange();
+    look.ColWidth = ColWidth();
+    look.Height = M_.RulerHeight;
+    // As wide as the screen, or the viewport when that is wider.
+    look.Width = std::max(ScreenSize().width(), viewport()->width());
+    RulerBitmaps_->Paint(Canvas_->Painter(), Canvas_->Palette(), look, TextLeft(), viewport()->width(), TopCol_, Col_,
+                         VisibleCols());
+}
+
+void TEditor::PaintLeftbars(int FirstRow, int LastRow)
+{
+    TCanvas& canvas = *Canvas_;
+    const int textTop = TextTop();
+    const int rowHeight = RowHeight();
+    const int left = ImagebarWidth();
+    const int width = LeftbarWidth() - 2;
+    const int top = textTop + (FirstRow - TopRow_) * rowHeight;
+    const int bottom = top + (LastRow - FirstRow + 1) * rowHeight;
+    DrawLeftbarEdge(textTop, viewport()->height());
+    canvas.SetBrushColor(Leftbar_->BkColor());
+    if (!Leftbar_->ShowNumber()) {
+        canvas.FillRect(QRect(left, top, width, bottom - top));
+        return;
+    }
+    LeftbarRowNumbers(*List_, WordWrap(), *Leftbar_, FirstRow, LastRow, LeftbarNumbers_);
+    const TColor color = Leftbar_->Color() == clNone ? Font_->Color() : Leftbar_->Color();
+    const TColor background = Leftbar_->BkColor() == clNone ? Color_ : Leftbar_->BkColor();
+    int y = top;
+    for (const int number : LeftbarNumbers_) {
+        const QRect cell(left, y, width, rowHeight);
+        canvas.FillRect(cell);
+        if (number >= 0)
+            DrawCellText(canvas, left + Leftbar_->LeftMargin(), y,
+                         LeftbarNumberText(number, M_.LeftbarDigits, Leftbar_->ZeroLead()), ColWidth(), color,
+                         background, Font_->Style(), cell);
+        y += rowHeight;
+    }
+}
+
+const QPixmap* TEditor::ImagebarPicture(int Mark) const
+{
+    if (Mark < 0 || Mark > 15)
+        return nullptr;
+    const bool digit = Mark <= 9;
+    const int index = digit ? Mark : Mark - 10;
+    const TImageList* images = digit ? ImageDigits_ : ImageMarks_;
+    if (images && index < images->Count())
+        return &images->Image(index);
+    return &(digit ? DefaultImageDigits() : DefaultImageMarks())[static_cast<size_t>(index)];
+}
+
+void TEditor::PaintImagebar(int FirstRow, int LastRow)
+{
+    TCanvas& canvas = *Canvas_;
+    QPainter& painter = canvas.Painter();
+    const int width = ImagebarWidth();
+    const bool barColour = Leftbar_->Visible() && Leftbar_->BkColor() != clNone;
+    canvas.SetBrushColor(barColour ? Leftbar_->BkColor() : Color_);
+    int y = TextTop() + (FirstRow - TopRow_) * RowHeight();
+    for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
+        canvas.FillRect(QRect(0, y, width, RowHeight()));
+        const TImagebarMarks marks = ImagebarMarks(RowMarks(row));
+        if (const QPixmap* picture = ImagebarPicture(marks.Digit))
+            painter.drawPixmap(Imagebar_->LeftMargin(), y + 2, *picture);
+        if (const QPixmap* picture = ImagebarPicture(marks.Image))
+            painter.drawPixmap(Imagebar_->LeftMargin() + Imagebar_->DigitWidth(), y + 2, *picture);
+    }
+}

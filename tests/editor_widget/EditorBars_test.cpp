@@ -1,0 +1,191 @@
+// The bars beside and above the text: line and row numbers of the left
+// bar and its width, the row marks of the image bar, the ruler.
+#include "EditorDriver.h"
+
+#include "edImageList.h"
+#include "edLibrary.h"
+#include "edRulerBitmaps.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using edtest::Bytes;
+using edtest::TEditorDriver;
+
+class Bars : public testing::Test {
+protected:
+    // The left bar's texts of rows First .. Last as painting writes them.
+    std::vector<std::string> Numbers(int First, int Last)
+    {
+        std::vector<int> numbers;
+        LeftbarRowNumbers(ed->ScreenStrings(), ed->WordWrap(), *ed->Leftbar(), First, Last, numbers);
+        std::vector<std::string> texts;
+        for (int n : numbers)
+            texts.push_back(n < 0 ? "" : LeftbarNumberText(n, ed->LeftbarDigitCount(), ed->Leftbar()->ZeroLead()));
+        return texts;
+    }
+
+    TEditorDriver ed;
+};
+
+TEST_F(Bars, LineNumbersLeaveContinuationRowsEmptyAndLeadWithZeros)
+{
+    ed->Leftbar()->SetVisible(true);
+    ed->Leftbar()->SetShowNumberMode(TEditorShowNumberMode::nmLine);
+    ed->Leftbar()->SetZeroLead(true);
+    ed->Leftbar()->SetColumn(4);
+    ed->WrapOption()->SetWrapByte(20);
+    ed->SetWordWrap(true);
+    std::string text;
+    for (int line = 0; line < 8; ++line)
+        text += (line == 2 ? Bytes(30) : std::string("line")) + "\r\n";
+    ed.SetText(text);
+    ASSERT_EQ(ed->RowAttributeAt(2), TRowAttribute::raWrapped);
+    EXPECT_EQ(Numbers(0, 9), (std::vector<std::string>{"0001", "0002", "0003", "", "0004", "0005", "0006", "0007",
+                                                      "0008", "0009"}));
+    // Starting on a continuation row.
+    EXPECT_EQ(Numbers(3, 4), (std::vector<std::string>{"", "0004"}));
+    // Line 7 (counting from 1) from anywhere above it.
+    EXPECT_EQ(Numbers(7, 7), std::vector<std::string>{"0007"});
+    EXPECT_EQ(Numbers(10, 11), (std::vector<std::string>{"", ""}));
+}
+
+TEST_F(Bars, RowNumbersCountFromZeroWithZeroBase)
+{
+    ed->Leftbar()->SetVisible(true);
+    ed->Leftbar()->SetZeroBase(true);
+    ed.SetText("a\r\nb");
+    EXPECT_EQ(Numbers(0, 2), (std::vector<std::string>{"   0", "   1", ""}));
+    // After a final line break the caret's row past the end is numbered.
+    ed.SetText("a\r\nb\r\n");
+    EXPECT_EQ(Numbers(0, 3), (std::vector<std::string>{"   0", "   1", "   2", ""}));
+    ed.SetText("");
+    EXPECT_EQ(Numbers(0, 1), (std::vector<std::string>{"   0", ""}));
+}
+
+TEST_F(Bars, LeftBarWidensWhenTheNumbersGrowADigit)
+{
+    ed->Leftbar()->SetVisible(true);
+    ed->Leftbar()->SetColumn(1);
+    std::string text;
+    for (int i = 0; i < 998; ++i)
+        text += "x\r\n";
+    ed.SetText(text + "x");
+    EXPECT_EQ(ed->LeftbarDigitCount(), 3);
+    const int left = ed->TextLeft();
+    EXPECT_EQ(left, ed->Margin()->Left() + ed->ImagebarWidth() + ed->Leftbar()->LeftMargin() + 3 * ed->ColWidth()
+                        + ed->Leftbar()->RightMargin() + 2);
+    // A final line break: the row after it, number 1000, can hold the caret.
+    ed.ReplaceRows(998, 1, "x\r\n");
+    EXPECT_EQ(ed->LeftbarDigitCount(), 4);
+    EXPECT_EQ(ed->TextLeft(), left + ed->ColWidth());
+    // Without numbers the bar keeps its Column digits.
+    ed->Leftbar()->SetShowNumber(false);
+    EXPECT_EQ(ed->LeftbarDigitCount(), 1);
+}
+
+TEST_F(Bars, ImageBarShowsTheLowestDigitMarkAndTheLowestImageMark)
+{
+    ed.SetText("a\r\nb\r\nc\r\n");
+    ed->PutRowMark(1, 5);
+    ed->PutRowMark(1, 3);
+    ed->PutRowMark(1, 12);
+    ed->PutRowMark(1, 10);
+    const TImagebarMarks marks = ImagebarMarks(ed->RowMarks(1));
+    EXPECT_EQ(marks.Digit, 3);
+    EXPECT_EQ(marks.Image, 10);
+    EXPECT_EQ(ImagebarMarks(ed->RowMarks(0)).Digit, -1);
+    // Digit marks stand on one row at a time.
+    ed->PutRowMark(2, 3);
+    EXPECT_EQ(ImagebarMarks(ed->RowMarks(1)).Digit, 5);
+    EXPECT_EQ(ImagebarMarks(ed->RowMarks(2)).Digit, 3);
+    ed->DeleteRowMark(2, 3);
+    EXPECT_EQ(ed->RowMarksInUse() & (1u << 3), 0u);
+}
+
+TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaults)
+{
+    TImageList marks;
+    TImageList digits;
+    digits.Add(QPixmap(8, 11));
+    digits.Add(QPixmap(8, 11));
+    ed->SetImageMarks(&marks);
+    ed->SetImageDigits(&digits);
+    EXPECT_EQ(ed->ImagebarPicture(10), &DefaultImageMarks()[0]);
+    EXPECT_EQ(ed->ImagebarPicture(1), &digits.Image(1));
+    EXPECT_EQ(ed->ImagebarPicture(2), &DefaultImageDigits()[2]);
+    EXPECT_EQ(ed->ImagebarPicture(-1), nullptr);
+    marks.Add(QPixmap(11, 11));
+    EXPECT_EQ(ed->ImagebarPicture(10), &marks.Image(0));
+}
+
+TEST_F(Bars, ImageListsGoingAwayAreForgotten)
+{
+    {
+        TImageList marks;
+        ed->SetImageMarks(&marks);
+        EXPECT_EQ(ed->ImageMarks(), &marks);
+    }
+    EXPECT_EQ(ed->ImageMarks(), nullptr);
+    EXPECT_EQ(ed->ImagebarPicture(11), &DefaultImageMarks()[1]);
+}
+
+TEST(RulerNumbers, StopAtColumnThousand)
+{
+    EXPECT_EQ(TEditorRulerBitmaps::Numbers(0, 3, 10), (std::vector<int>{0, 10, 20, 30}));
+    EXPECT_EQ(TEditorRulerBitmaps::Numbers(980, 10, 10), (std::vector<int>{980, 990, 1000}));
+    EXPECT_EQ(TEditorRulerBitmaps::Numbers(992, 10, 8), (std::vector<int>{992, 1000}));
+}
+
+TEST(RulerDigits, MaskHoldsTenGlyphsFivePixelsWide)
+{
+    const QImage& mask = TEditorRulerBitmaps::DigitMask();
+    ASSERT_EQ(mask.size(), QSize(56, 9));
+    const auto ink = [&](int X, int Y) { return mask.pixelColor(X, Y).alpha() != 0; };
+    for (int x = 0; x < 56; ++x) {
+        EXPECT_FALSE(ink(x, 0));
+        EXPECT_FALSE(ink(x, 8));
+    }
+    // "1" is the stroke at x = 7 from row 1 to row 7.
+    for (int y = 1; y <= 7; ++y)
+        EXPECT_TRUE(ink(7, y));
+    for (int x = 50; x < 56; ++x)
+        for (int y = 0; y < 9; ++y)
+            EXPECT_FALSE(ink(x, y));
+}
+
+TEST_F(Bars, RulerMarksTheCaretColumnInTheMarkColour)
+{
+    ed->Ruler()->SetVisible(true);
+    ed->Ruler()->SetMarkColor(clRed);
+    ed->Ruler()->SetBkColor(clSilver);
+    ed.SetText(Bytes(40));
+    ed->SetCol(12);
+    const QImage image = ed.Grab();
+    ASSERT_EQ(ed->TextTop(), ed->Margin()->Top() + 11);
+    const int y = 2;
+    const int x = ed->TextLeft() + (12 - ed->TopCol()) * ed->ColWidth();
+    int red = 0;
+    for (int dx = 1; dx < ed->ColWidth(); ++dx)
+        red += image.pixelColor(x + dx, y) == QColor(Qt::red);
+    EXPECT_GT(red, 0);
+    // Another column shows the ruler's background there.
+    const int other = ed->TextLeft() + (15 - ed->TopCol()) * ed->ColWidth() + 2;
+    EXPECT_EQ(image.pixelColor(other, ed->RulerHeight() - 4), QColor(0xC0, 0xC0, 0xC0));
+}
+
+TEST_F(Bars, RulerIsAsWideAsAViewportWiderThanTheScreen)
+{
+    ed->Ruler()->SetVisible(true);
+    ed->Ruler()->SetEdge(false);
+    ed->Ruler()->SetColor(clRed);
+    ed->resize(2400, 200);
+    ed.SetText("a");
+    const QImage image = ed.Grab();
+    // The bottom line of the gauge reaches the right edge.
+    const int y = ed->RulerHeight() - 1;
+    EXPECT_EQ(image.pixelColor(ed->viewport()->width() - 1, y), QColor(Qt::red));
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+// Editors sharing one row list stay in step: text, changes, undo history;
+// each keeps its own caret; the list goes with its last editor. Also the
+// change notification every editor hears (Modified, OnChange).
+#include "EditorDriver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using edtest::TEditorDriver;
+
+TEST(ShareList, ChangesInOneEditorShowInTheOther)
+{
+    TEditorDriver a;
+    TEditorDriver b;
+    a.SetText("first\r\nsecond\r\n");
+    b->ShareList(&a.Ed());
+    EXPECT_EQ(b->RowText(1), "second");
+    int changes = 0;
+    b->OnChange = [&](TObject*) { ++changes; };
+    b->SetModified(false);
+    a.ReplaceRows(0, 1, "edited\r\n");
+    EXPECT_EQ(b->RowText(0), "edited");
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(b->Modified());
+    EXPECT_EQ(b->RowPlan(0).DrawLength, 6);
+}
+
+TEST(ShareList, UndoInOneEditorUndoesTheOthersEdit)
+{
+    TEditorDriver a;
+    TEditorDriver b;
+    b->ShareList(&a.Ed());
+    a.SetText("one\r\n");
+    a.ReplaceRows(0, 1, "two\r\n");
+    ASSERT_TRUE(b->CanUndo());
+    b->Undo();
+    EXPECT_EQ(a->RowText(0), "one");
+    EXPECT_TRUE(a->CanRedo());
+}
+
+TEST(ShareList, EditorsOutliveEachOtherEitherWay)
+{
+    auto a = std::make_unique<TEditorDriver>();
+    {
+        TEditorDriver b;
+        b->ShareList(&a->Ed());
+        b.SetText("from b\r\n");
+    }
+    EXPECT_EQ((*a)->RowText(0), "from b");
+    a->ReplaceRows(0, 1, "still works\r\n");
+    EXPECT_EQ((*a)->ScreenStrings().EditorCount(), 1);
+
+    TEditorDriver c;
+    c->ShareList(&a->Ed());
+    a.reset();
+    c.ReplaceRows(0, 1, "c alone\r\n");
+    EXPECT_EQ(c->RowText(0), "c alone");
+    EXPECT_EQ(c->ScreenStrings().EditorCount(), 1);
+}
+
+TEST(ShareList, TakingAShorterListPullsTheCaretBack)
+{
+    TEditorDriver a;
+    TEditorDriver b;
+    a.SetText("x");
+    std::string text;
+    for (int i = 0; i < 50; ++i)
+        text += "line\r\n";
+    b.SetText(text);
+    b->SetRow(40);
+    b->ShareList(&a.Ed());
+    EXPECT_EQ(b->Row(), 0);
+    EXPECT_LE(b->TopRow(), 0);
+}
+
+TEST(ShareList, NullOrItselfChangesNothing)
+{
+    TEditorDriver a;
+    a.SetText("kept");
+    a->ShareList(nullptr);
+    a->ShareList(&a.Ed());
+    EXPECT_EQ(a->RowText(0), "kept");
+    EXPECT_EQ(a->ScreenStrings().EditorCount(), 1);
+}
+
+TEST(ShareList, WordWrapIsTheLists)
+{
+    TEditorDriver a;
+    TEditorDriver b;
+    b->ShareList(&a.Ed());
+    a->WrapOption()->SetWrapByte(20);
+    a->SetWordWrap(true);
+    EXPECT_TRUE(b->WordWrap());
+    a.SetText(std::string(50, 'w'));
+    EXPECT_EQ(b->RowCount(), 3);
+    EXPECT_EQ(b->MaxCol(), 250);
+}
+
+TEST(DoChange, OnlyTextChangesMarkTheEditorModified)
+{
+    TEditorDriver ed;
+    int changes = 0;
+    ed->OnChange = [&](TObject*) { ++changes; };
+    ed->ScreenStrings().BeginUpdate();
+    ed->ScreenStrings().EndUpdate();
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(ed->Modified());
+    ed.ReplaceRows(0, 0, "typed");
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(ed->Modified());
+}
+
+TEST(Fountain, AFountainGoingAwayIsForgotten)
+{
+    TEditorDriver ed;
+    ed.SetText("12");
+    {
+        std::unique_ptr<TEditorFountain> fountain(TFileExtComponent::Create<TEditorFountain>(nullptr));
+        fountain->Colors()->Int()->SetColor(clRed);
+        ed->SetFountain(fountain.get());
+        EXPECT_EQ(ed->ActiveFountain(), fountain.get());
+        EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
+        // Its changes reach the editor.
+        fountain->Colors()->Int()->SetColor(clBlue);
+        EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clBlue);
+    }
+    EXPECT_EQ(ed->Fountain(), nullptr);
+    EXPECT_EQ(ed->ActiveFountain(), ed->View()->Fountain());
+    EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clBlack);
+    ed.Grab();
+}
+
+TEST(EditorProp, TakesAndGivesAnEditorsSettings)
+{
+    TEditorDriver a;
+    TEditorDriver b;
+    a->SetColor(clYellow);
+    a->Leftbar()->SetVisible(true);
+    a->Ruler()->SetGaugeRange(8);
+    std::unique_ptr<TEditorProp> prop(TFileExtComponent::Create<TEditorProp>(nullptr));
+    prop->Assign(&a.Ed());
+    b->Assign(prop.get());
+    EXPECT_EQ(b->Color(), clYellow);
+    EXPECT_TRUE(b->Leftbar()->Visible());
+    EXPECT_EQ(b->Ruler()->GaugeRange(), 8);
+    EXPECT_EQ(b->Font()->Name(), a->Font()->Name());
+}
+
+} // namespace
