@@ -241,8 +241,8 @@ protected:
                 line.clear();
         }
         // Re-wrapping the touched lines gives what wrapping the whole text
-        // gives, as long as no rule looks back across rows (WordBreak).
-        if (list.WordWrap() && !option.WordBreak()) {
+        // gives.
+        if (list.WordWrap()) {
             TFakeEditorClient fresh;
             fresh.TabSize = First.TabSize;
             fresh.List->WrapOption()->Assign(&option);

@@ -95,6 +95,32 @@ TEST_F(ScreenStringsTest, TypingInAWrappedLineRewrapsFromThePreviousRow)
     EXPECT_EQ(Editor.Extents.back().NewCount, 1);
 }
 
+TEST_F(ScreenStringsTest, WithWholeWordsKeptAnEditRewrapsTheWholeLineAndUndoesCleanly)
+{
+    // A word that spans several rows decides where each of them ends, so an
+    // edit far down the line can move the break of its first row.
+    List().WrapOption()->SetWordBreak(true);
+    Wrap(true);
+    const std::string text = "012345678901234567890123456789(";
+    List().SetTextStr(text);
+    const std::vector<std::string> before = RowTexts(List());
+    List().ReplaceRows(2, 1, "23456");
+    const std::string edited = List().GetTextStr();
+
+    TFakeEditorClient fresh;
+    fresh.List->WrapOption()->SetWrapByte(20);
+    fresh.List->WrapOption()->SetWordBreak(true);
+    fresh.List->SetWordWrap(true);
+    fresh.List->SetTextStr(edited);
+    EXPECT_EQ(RowTexts(List()), RowTexts(*fresh.List));
+
+    List().Undo();
+    EXPECT_EQ(List().GetTextStr(), text);
+    EXPECT_EQ(RowTexts(List()), before);
+    List().Redo();
+    EXPECT_EQ(List().GetTextStr(), edited);
+}
+
 TEST_F(ScreenStringsTest, EachReplaceRecordsItsExtentAndNotifiesOnce)
 {
     List().SetTextStr("a\r\nb\r\nc\r\n");

@@ -400,8 +400,12 @@ void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
         return;
 
     // A change inside a wrapped line starts one row earlier: re-wrapping
-    // can pull text back into the previous row.
-    const int first = std::max(LineFirstRow(Index), Index - 1);
+    // can pull text back into the previous row. Keeping whole words
+    // together looks back across any number of rows, so then the whole
+    // logical line is re-wrapped; otherwise the rows would differ from a
+    // fresh wrap of the same text and undo records would name wrong rows.
+    const int lineFirst = LineFirstRow(Index);
+    const int first = WordWrap() && WrapOption()->WordBreak() ? lineFirst : std::max(lineFirst, Index - 1);
     const int lastOld = Index + Count - 1;
     int last = LineLastRow(lastOld);
     TEditorClient* focused = FocusedEditor();
