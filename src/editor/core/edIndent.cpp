@@ -1,0 +1,146 @@
+#include "edIndent.h"
+
+#include "edColumnCursor.h"
+#include "edRowText.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using edrow::Blanks;
+
+// One row's change: its bytes [From, To) become Replacement.
+struct TRowChange {
+    int Row = 0;
+    size_t From = 0;
+    size_t To = 0;
+    std::string Replacement;
+    std::string NewText;
+};
+
+bool IsWholeLine(const TEditorScreenStrings& List, int Row)
+{
+    if (!List.WordWrap())
+        return true;
+    return List.RowAttribute(Row) != TRowAttribute::raWrapped
+           && (Row == 0 || List.RowAttribute(Row - 1) != TRowAttribute::raWrapped);
+}
+
+std::optional<TRowChange> PlanRow(const TEditorScreenStrings& List, int Row, const TSelectionRange& Range,
+                                  TIndentKind Kind)
+{
+    const std::string& text = List.RowText(Row);
+    const TColumnModel model = List.ColumnModel();
+    TColumnCursor c(text, model);
+    if (Range.Mode == TEditorSelectionMode::smBox) {
+        while (!c.AtEnd() && c.Col() < Range.StartCol)
+            c.Next();
+        if (c.AtEnd())
+            return std::nullopt;
+    }
+    TRowChange change;
+    change.Row = Row;
+    change.From = c.Pos();
+    const int fromCol = c.Col();
+    while (!c.AtEnd() && c.IsBlank())
+        c.Next();
+    change.To = c.Pos();
+    const int blankWidth = c.Col() - fromCol;
+
+    switch (Kind) {
+    case TIndentKind::Indent:
+        change.Replacement = Blanks(blankWidth + 1);
+        break;
+    case TIndentKind::UnIndent:
+        if (change.To == change.From)
+            return std::nullopt;
+        change.Replacement = Blanks(blankWidth - 1);
+        break;
+    case TIndentKind::TabIndent:
+        change.To = change.From;
+        change.Replacement = "\t";
+        break;
+    case TIndentKind::TabUnIndent:
+        if (change.From >= text.size() || text[change.From] != '\t')
+            return std::nullopt;
+        change.To = change.From + 1;
+        break;
+    }
+    change.NewText = text.substr(0, change.From) + change.Replacement + text.substr(change.To);
+
+    // A wrapped text takes the indent only where the row still fits.
+    if (List.WordWrap()) {
+        const int wrapByte = List.WrapOption()->WrapByte();
+        if (Kind == TIndentKind::Indent && ExpandedWidth(change.NewText, model) >= wrapByte)
+            return std::nullopt;
+        if (Kind == TIndentKind::TabIndent && static_cast<int>(text.size()) + model.TabSize >= wrapByte)
+            return std::nullopt;
+    }
+    return change;
+}
+
+// Moves a place (byte index and column) of a changed row with its text: a
+// place at or before the change stays, one after it moves with the text,
+// one past the row's end keeps its distance from the end.
+void MovePlace(const TRowChange& Change, const std::string& OldText, const TColumnModel& Model, int& Index, int& Col)
+{
+    const int oldWidth = ExpandedWidth(OldText, Model);
+    const int newWidth = ExpandedWidth(Change.NewText, Model);
+    if (Col > oldWidth) {
+        Col += newWidth - oldWidth;
+        Index = static_cast<int>(Change.NewText.size());
+        return;
+    }
+    const int from = static_cast<int>(Change.From);
+    const int to = static_cast<int>(Change.To);
+    const int replaced = static_cast<int>(Change.Replacement.size());
+    if (Index <= from)
+        return;
+    Index = Index >= to ? Index + replaced - (to - from) : std::min(Index, from + replaced);
+    Col = ExpandedWidth(std::string_view(Change.NewText).substr(0, static_cast<size_t>(Index)), Model);
+}
+
+} // namespace
+
+std::optional<TIndentResult> IndentSelection(TEditorScreenStrings& List, const TSelectionRange& Range,
+                                             const TSelectionAnchor& Anchor, TCaretPos Caret, TIndentKind Kind)
+{
+    int last = std::min(Range.EndRow, List.Count() - 1);
+    if (Range.Mode == TEditorSelectionMode::smLine && Range.EndRow > Range.StartRow && Range.EndIndex < 0)
+        last = std::min(last, Range.EndRow - 1);
+    std::vector<TRowChange> changes;
+    for (int row = std::max(Range.StartRow, 0); row <= last; ++row)
+        if (IsWholeLine(List, row))
+            if (std::optional<TRowChange> change = PlanRow(List, row, Range, Kind))
+                changes.push_back(std::move(*change));
+    if (changes.empty())
+        return std::nullopt;
+
+    const TColumnModel model = List.ColumnModel();
+    TIndentResult result{Anchor, Caret, {}};
+    int caretIndex = CaretIndex(List, Caret.Row, Caret.Col);
+    for (const TRowChange& change : changes) {
+        const std::string& oldText = List.RowText(change.Row);
+        if (change.Row == Anchor.Row)
+            MovePlace(change, oldText, model, result.Anchor.Index, result.Anchor.Col);
+        if (change.Row == Caret.Row)
+            MovePlace(change, oldText, model, caretIndex, result.Caret.Col);
+    }
+
+    const int firstRow = changes.front().Row;
+    const int lastRow = changes.back().Row;
+    std::string text;
+    auto next = changes.begin();
+    for (int row = firstRow; row <= lastRow; ++row) {
+        if (next != changes.end() && next->Row == row)
+            text += (next++)->NewText;
+        else
+            text += List.RowText(row);
+        List.AppendLineBreak(row, text);
+    }
+    List.ReplaceRows(firstRow, lastRow - firstRow + 1, text);
+    result.Range = ComputeSelection(List, result.Anchor, result.Caret.Row, result.Caret.Col, Range.Mode);
+    return result;
+}

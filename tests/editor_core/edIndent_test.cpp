@@ -1,0 +1,106 @@
+#include "edIndent.h"
+
+#include "edEditTestSupport.h"
+
+using edtest::Sjis;
+
+namespace {
+
+constexpr auto Box = TEditorSelectionMode::smBox;
+
+class IndentTest : public edtest::EditFixture {
+protected:
+    // Indents the selection from From to To; the anchor and caret follow.
+    std::optional<TIndentResult> Run(TCaretPos From, TCaretPos To, TIndentKind Kind,
+                                     TEditorSelectionMode Mode = TEditorSelectionMode::smLine)
+    {
+        const TSelectionRange range = Select(From, To, Mode);
+        std::optional<TIndentResult> result =
+            IndentSelection(List(), range, MakeAnchor(List(), From.Row, From.Col), Caret(), Kind);
+        if (result)
+            SetCaret(result->Caret);
+        return result;
+    }
+};
+
+TEST_F(IndentTest, IndentNormalisesLeadingBlanksToSpacesOneWider)
+{
+    SetText("a\r\n\tb\r\n" + Sjis("　") + "c\r\nd");
+    const std::optional<TIndentResult> result = Run({0, 0}, {3, 0}, TIndentKind::Indent);
+    ASSERT_TRUE(result);
+    // The selection ends at row 3's start: row 3 is left alone.
+    EXPECT_EQ(Text(), " a\r\n         b\r\n   c\r\nd");
+    EXPECT_EQ(UndoSteps(), 1);
+    // The selection still covers the same lines.
+    EXPECT_EQ(result->Range.StartRow, 0);
+    EXPECT_EQ(result->Range.StartIndex, 0);
+    EXPECT_EQ(result->Range.EndRow, 3);
+    EXPECT_EQ(result->Caret, (TCaretPos{3, 0}));
+    List().Undo();
+    EXPECT_EQ(Text(), "a\r\n\tb\r\n" + Sjis("　") + "c\r\nd");
+}
+
+TEST_F(IndentTest, TheSelectionMovesWithTheText)
+{
+    SetText("  abc\r\n  def");
+    const std::optional<TIndentResult> result = Run({0, 3}, {1, 4}, TIndentKind::Indent);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(Text(), "   abc\r\n   def");
+    EXPECT_EQ(result->Anchor.Col, 4);
+    EXPECT_EQ(result->Anchor.Index, 4);
+    EXPECT_EQ(result->Caret, (TCaretPos{1, 5}));
+    EXPECT_EQ(SelectionText(List(), result->Range), "bc\r\n   de");
+}
+
+TEST_F(IndentTest, UnIndentTakesOneColumnFromRowsThatBeginWithABlank)
+{
+    SetText("  a\r\nb\r\n\tc\r\n");
+    ASSERT_TRUE(Run({0, 0}, {2, 9}, TIndentKind::UnIndent));
+    EXPECT_EQ(Text(), " a\r\nb\r\n       c\r\n");
+    SetText("a\r\nb");
+    EXPECT_FALSE(Run({0, 0}, {1, 1}, TIndentKind::UnIndent));
+    EXPECT_EQ(UndoSteps(), 0);
+}
+
+TEST_F(IndentTest, TabIndentAddsOneTabAndTabUnIndentRemovesExactlyOne)
+{
+    SetText("a\r\n\t\tb\r\n c");
+    ASSERT_TRUE(Run({0, 0}, {2, 2}, TIndentKind::TabIndent));
+    EXPECT_EQ(Text(), "\ta\r\n\t\t\tb\r\n\t c");
+    ASSERT_TRUE(Run({0, 0}, {2, 20}, TIndentKind::TabUnIndent));
+    ASSERT_TRUE(Run({0, 0}, {2, 20}, TIndentKind::TabUnIndent));
+    // Each takes one tab, from the rows that still have one.
+    EXPECT_EQ(Text(), "a\r\n\tb\r\n c");
+    EXPECT_EQ(UndoSteps(), 3);
+}
+
+TEST_F(IndentTest, WithWordWrapOnlyWholeLinesThatStillFitAreIndented)
+{
+    // Row 0-1: a wrapped line; row 2 is 19 wide and reaches the wrap
+    // column with one more blank; row 3 fits.
+    SetText("0123456789abcdefghijklm\r\n" + std::string(19, 'x') + "\r\nshort", true, 20);
+    ASSERT_EQ(List().Count(), 4);
+    ASSERT_TRUE(Run({0, 0}, {3, 5}, TIndentKind::Indent));
+    EXPECT_EQ(Text(), "0123456789abcdefghijklm\r\n" + std::string(19, 'x') + "\r\n short");
+    // A tab needs the row's length + the tab size below the wrap column.
+    SetText("abcdefghijkl\r\nabcdefghijk", true, 20);
+    ASSERT_TRUE(Run({0, 0}, {1, 3}, TIndentKind::TabIndent));
+    EXPECT_EQ(Text(), "abcdefghijkl\r\n\tabcdefghijk");
+}
+
+TEST_F(IndentTest, ABoxIndentsTheBlankRunAtItsLeftColumn)
+{
+    SetText("ab  cd\r\nabXcd\r\na");
+    const std::optional<TIndentResult> result = Run({0, 2}, {2, 4}, TIndentKind::Indent, Box);
+    ASSERT_TRUE(result);
+    // Row 2 is shorter than the box's left column.
+    EXPECT_EQ(Text(), "ab   cd\r\nab Xcd\r\na");
+    ASSERT_TRUE(Run({0, 2}, {1, 4}, TIndentKind::UnIndent, Box));
+    EXPECT_EQ(Text(), "ab  cd\r\nabXcd\r\na");
+    ASSERT_TRUE(Run({0, 2}, {1, 4}, TIndentKind::TabIndent, Box));
+    EXPECT_EQ(Text(), "ab\t  cd\r\nab\tXcd\r\na");
+    ASSERT_TRUE(Run({0, 2}, {1, 4}, TIndentKind::TabUnIndent, Box));
+    EXPECT_EQ(Text(), "ab  cd\r\nabXcd\r\na");
+}
+
+} // namespace
