@@ -1,0 +1,27 @@
+#include "AWKStrEx.h"
+
+#include "Sjis.h"
+
+int TAWKStrEx::FindAllMatches(std::string_view Text, std::string_view Subject, TFindHits& Hits) const
+{
+    const size_t before = Hits.size();
+    size_t pos = 0;
+    for (bool first = true; pos <= Subject.size(); first = false) {
+        const std::string_view rest = Subject.substr(pos);
+        const auto match = first ? Match(rest) : MatchAnchoredInside(rest);
+        if (!match)
+            break;
+        const size_t start = pos + match->Start;
+        const size_t end = pos + match->End;
+        if (end == start) {
+            if (start >= Subject.size())
+                break;
+            pos = start + sjis::CharLen(Subject, start);
+            continue;
+        }
+        const std::string_view text = start < Text.size() ? Text.substr(start, end - start) : std::string_view{};
+        Hits.push_back({static_cast<int>(start), static_cast<int>(end - start), std::string(text)});
+        pos = end;
+    }
+    return static_cast<int>(Hits.size() - before);
+}

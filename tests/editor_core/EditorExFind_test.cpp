@@ -1,0 +1,348 @@
+// The extended editor's find: options, the hits of a line, and find next
+// and previous over the logical lines of a row list.
+#include "EditorExFind.h"
+
+#include "FakeEditorClient.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using edtest::Sjis;
+using edtest::TFakeEditorClient;
+using enum TExSearchOption;
+
+namespace {
+
+using Starts = std::vector<int>;
+
+class FindTest : public ::testing::Test {
+protected:
+    FindTest() { List().WrapOption()->SetWrapByte(20); }
+
+    TEditorScreenStrings& List() { return *Editor.List; }
+    void SetText(const std::string& Text, bool Wrap = false)
+    {
+        List().SetWordWrap(Wrap);
+        List().SetTextStr(Text);
+    }
+    void Find(const std::string& What, TExSearchOptions Options = {})
+    {
+        Finder.SetFindString(What);
+        Finder.SetExSearchOptions(Options);
+    }
+    // The starts of the hits of a line given as GetRowsText gives it.
+    Starts HitStarts(std::string_view LineText)
+    {
+        TFindHits hits;
+        Finder.LineHits(LineText, hits);
+        Starts starts;
+        for (const TFindHit& hit : hits)
+            starts.push_back(hit.Start);
+        return starts;
+    }
+    std::optional<TFoundHit> Next(int Row, int Offset) { return Finder.FindNext(List(), Row, Offset); }
+    std::optional<TFoundHit> Previous(int Row, int Offset) { return Finder.FindPrevious(List(), Row, Offset); }
+
+    TFakeEditorClient Editor;
+    TEditorExFinder Finder;
+};
+
+// ---- Options ---------------------------------------------------------------
+
+TEST_F(FindTest, OptionsAreNormalisedOnEveryWrite)
+{
+    EXPECT_EQ(NormaliseExSearchOptions({soWholeWord, soRegexp}), TExSearchOptions{soRegexp});
+    EXPECT_EQ(NormaliseExSearchOptions({soFuzzy}), TExSearchOptions{});
+    EXPECT_EQ(NormaliseExSearchOptions({soFuzzy, soRegexp, soMatchCase}),
+              (TExSearchOptions{soFuzzy, soRegexp, soMatchCase}));
+    EXPECT_EQ(NormaliseExSearchOptions({soWholeWord, soMatchCase}), (TExSearchOptions{soWholeWord, soMatchCase}));
+    EXPECT_EQ((TExSearchOptions{soMatchCase, soRegexp, soFuzzy, soWholeWord}.Bits()), 15u);
+
+    EXPECT_TRUE(Finder.SetExSearchOptions({soWholeWord, soRegexp}));
+    EXPECT_EQ(Finder.ExSearchOptions(), TExSearchOptions{soRegexp});
+    // The same options once normalised are no change.
+    EXPECT_FALSE(Finder.SetExSearchOptions({soRegexp, soWholeWord}));
+    EXPECT_FALSE(Finder.SetExSearchOptions({soRegexp}));
+    EXPECT_TRUE(Finder.SetFindString("a"));
+    EXPECT_FALSE(Finder.SetFindString("a"));
+}
+
+TEST_F(FindTest, FuzzyTakesEffectOnlyWithRegularExpressions)
+{
+    const std::string line = Sjis("あアｱ");
+    Find(Sjis("ア"), {soRegexp, soFuzzy});
+    EXPECT_EQ(HitStarts(line), (Starts{0, 2, 4}));
+    EXPECT_TRUE(Finder.AWKStr().UseFuzzyCharDic());
+    Find(Sjis("ア"), {soRegexp});
+    EXPECT_EQ(HitStarts(line), (Starts{2}));
+    EXPECT_FALSE(Finder.AWKStr().UseFuzzyCharDic());
+    Find(Sjis("ア"), {soFuzzy});
+    EXPECT_EQ(HitStarts(line), (Starts{2}));
+}
+
+// ---- Plain hits ------------------------------------------------------------
+
+TEST_F(FindTest, PlainHitsDoNotOverlap)
+{
+    Find("aa");
+    EXPECT_EQ(HitStarts("aaaaa"), (Starts{0, 2}));
+    Find("");
+    EXPECT_EQ(HitStarts("aaaaa"), Starts{});
+    Find("b");
+    EXPECT_EQ(HitStarts("abab\r\n"), (Starts{1, 3}));
+}
+
+TEST_F(FindTest, CaseFoldsOnlyWithoutMatchCase)
+{
+    Find("AbC");
+    EXPECT_EQ(HitStarts("abc ABC"), (Starts{0, 4}));
+    Find("AbC", {soMatchCase});
+    EXPECT_EQ(HitStarts("abc ABC AbC"), (Starts{8}));
+}
+
+TEST_F(FindTest, FoldingNeverTouchesTrailBytes)
+{
+    // "ア" is 83 41, "ヂ" 83 61.
+    const std::string a = Sjis("ア"), di = Sjis("ヂ");
+    Find(a);
+    EXPECT_EQ(HitStarts(di + a + di), (Starts{2}));
+    Find(di);
+    EXPECT_EQ(HitStarts(a + di), (Starts{2}));
+    Find(a, {soRegexp});
+    EXPECT_EQ(HitStarts(di + a), (Starts{2}));
+    // A letter never hits a trail byte that looks like it.
+    Find("a");
+    EXPECT_EQ(HitStarts(a + "A"), (Starts{2}));
+}
+
+TEST_F(FindTest, PlainHitsStartAndEndWhereCharactersDo)
+{
+    // "メ" is 83 81: "\x81" is found only where it stands alone.
+    const std::string me = Sjis("メ");
+    Find("\x81");
+    EXPECT_EQ(HitStarts(me + "\x81"), (Starts{2}));
+    // A lone lead byte in the find string never matches half a character.
+    Find("\x83");
+    EXPECT_EQ(HitStarts(Sjis("ア") + "\x83"), (Starts{2}));
+}
+
+TEST_F(FindTest, WholeWordNeedsAClassChangeAtBothEnds)
+{
+    Find("foo", {soWholeWord});
+    // "-" is a word character, "_" a delimiter.
+    EXPECT_EQ(HitStarts("foo-bar"), Starts{});
+    EXPECT_EQ(HitStarts("foo bar"), (Starts{0}));
+    EXPECT_EQ(HitStarts("foo_bar,foo"), (Starts{0, 8}));
+    EXPECT_EQ(HitStarts("xfoo foox foo"), (Starts{10}));
+    Find(Sjis("漢字"), {soWholeWord});
+    EXPECT_EQ(HitStarts(Sjis("漢字かな")), (Starts{0}));
+    EXPECT_EQ(HitStarts(Sjis("漢字字")), Starts{});
+    // A rejected place does not hide a hit that overlaps it.
+    Find("aa", {soWholeWord});
+    EXPECT_EQ(HitStarts("aaa aa"), (Starts{4}));
+}
+
+// ---- Regular expressions ---------------------------------------------------
+
+TEST_F(FindTest, LineTailMatchesAtTheEndOfEveryLogicalLine)
+{
+    Find("a$", {soRegexp});
+    EXPECT_EQ(HitStarts("aba\r\n"), (Starts{2}));
+    EXPECT_EQ(HitStarts("aba"), (Starts{2}));
+    EXPECT_EQ(HitStarts("ab\r\n"), Starts{});
+    Find("^a", {soRegexp});
+    EXPECT_EQ(HitStarts("aaa\r\n"), (Starts{0}));
+}
+
+TEST_F(FindTest, CaseInsensitiveRegexFoldsOnlyLiterals)
+{
+    // "\T" is the letter T: it must not become the TAB escape.
+    Find("\\T", {soRegexp});
+    EXPECT_EQ(HitStarts("a\tb"), Starts{});
+    EXPECT_EQ(HitStarts("tT"), (Starts{0, 1}));
+    Find("[A-C]+X", {soRegexp});
+    EXPECT_EQ(HitStarts("abcx ABCX"), (Starts{0, 5}));
+    Find("[A-C]+X", {soRegexp, soMatchCase});
+    EXPECT_EQ(HitStarts("abcx ABCX"), (Starts{5}));
+}
+
+TEST_F(FindTest, RepaintingDoesNotRecompile)
+{
+    Find("a(b|c)+", {soRegexp});
+    EXPECT_EQ(HitStarts("xabcb"), (Starts{1}));
+    const int entries = Finder.AWKStr().Cache().Count();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(HitStarts("abab"), (Starts{0, 2}));
+    EXPECT_EQ(Finder.AWKStr().Cache().Count(), entries);
+    // Going back to an earlier pattern takes it from the cache.
+    Find("x", {soRegexp});
+    HitStarts("x");
+    Find("a(b|c)+", {soRegexp});
+    HitStarts("x");
+    EXPECT_EQ(Finder.AWKStr().Cache().Count(), entries + 1);
+}
+
+TEST_F(FindTest, InvalidPatternRaisesForCommandsButNotForPainting)
+{
+    SetText("ab(\r\nab");
+    Find("b(", {soRegexp});
+    TFindHits hits{{0, 1, "x"}};
+    EXPECT_NO_THROW(Finder.PaintLineHits("ab(", hits));
+    EXPECT_TRUE(hits.empty());
+    EXPECT_NO_THROW(Finder.PaintLineHits("ab(", hits));
+    EXPECT_THROW(Finder.LineHits("ab(", hits), ERegExpParser);
+    EXPECT_THROW(Next(0, 0), ERegExpParser);
+    EXPECT_THROW(Previous(1, 2), ERegExpParser);
+    try {
+        Next(0, 0);
+    } catch (const ERegExpParser& error) {
+        EXPECT_EQ(error.Message(), remsg::NeedRightParen);
+        EXPECT_EQ(error.ErrorPos(), 3);
+    }
+    // A good pattern afterwards works again.
+    Find("b\\(", {soRegexp});
+    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1, 2}));
+}
+
+TEST_F(FindTest, ErrorPositionIsInThePatternAsWritten)
+{
+    // Folding writes "\T" as a longer escape; the error still points into
+    // what the user typed, as with match case.
+    for (TExSearchOptions options : {TExSearchOptions{soRegexp}, TExSearchOptions{soRegexp, soMatchCase}}) {
+        Find("\\T(a", options);
+        TFindHits hits;
+        try {
+            Finder.LineHits("a", hits);
+            ADD_FAILURE() << "no error";
+        } catch (const ERegExpParser& error) {
+            EXPECT_EQ(error.ErrorPos(), 5);
+        }
+    }
+}
+
+// ---- Find next and previous ------------------------------------------------
+
+TEST_F(FindTest, FindNextFromTheCaret)
+{
+    SetText("xab\r\nab ab\r\nc");
+    Find("ab");
+    // A hit starting at the caret counts.
+    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1, 2}));
+    EXPECT_EQ(Next(0, 1), (TFoundHit{0, 1, 2}));
+    // Past the hit (the caret after a hit shown as a caret) the next one.
+    EXPECT_EQ(Next(0, 1 + 2), (TFoundHit{1, 0, 2}));
+    EXPECT_EQ(Next(1, 1), (TFoundHit{1, 3, 2}));
+    // No wrap-around.
+    EXPECT_EQ(Next(1, 4), std::nullopt);
+    EXPECT_EQ(Next(3, 0), std::nullopt);
+    EXPECT_EQ(Next(-1, 0), std::nullopt);
+    Find("");
+    EXPECT_EQ(Next(0, 0), std::nullopt);
+    EXPECT_EQ(Previous(2, 1), std::nullopt);
+}
+
+TEST_F(FindTest, FindPreviousBeforeTheCaret)
+{
+    SetText("xab\r\nab ab\r\n");
+    Find("ab");
+    EXPECT_EQ(Previous(0, 0), std::nullopt);
+    EXPECT_EQ(Previous(0, 1), std::nullopt);
+    EXPECT_EQ(Previous(0, 2), (TFoundHit{0, 1, 2}));
+    // From past the final line break, each call going back from the last
+    // hit's start.
+    std::vector<TFoundHit> walk;
+    for (auto hit = Previous(2, 0); hit; hit = Previous(hit->LineRow, hit->Start))
+        walk.push_back(*hit);
+    EXPECT_EQ(walk, (std::vector<TFoundHit>{{1, 3, 2}, {1, 0, 2}, {0, 1, 2}}));
+}
+
+TEST_F(FindTest, FindWorksOnLogicalLinesOfWrappedRows)
+{
+    // Rows of 20: 18 "x" and "ab", " cd ab", "ab".
+    SetText(std::string(18, 'x') + "ab cd ab\r\nab", true);
+    ASSERT_EQ(List().Count(), 3);
+    Find("ab");
+    // The caret on the continuation row counts from the line's start.
+    EXPECT_EQ(Next(1, 20), (TFoundHit{0, 24, 2}));
+    EXPECT_EQ(Next(1, 25), (TFoundHit{2, 0, 2}));
+    EXPECT_EQ(Previous(1, 24), (TFoundHit{0, 18, 2}));
+    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 24, 2}));
+}
+
+TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
+{
+    const std::string x1000(1000, 'x');
+    SetText(x1000 + "ab\r\n" + x1000.substr(1) + "ab\r\nab");
+    Find("ab");
+    EXPECT_EQ(Next(0, 0), (TFoundHit{1, 999, 2}));
+    EXPECT_EQ(Previous(1, 999), std::nullopt);
+    EXPECT_EQ(Previous(2, 0), (TFoundHit{1, 999, 2}));
+    List().WrapOption()->SetWrapByte(100);
+    List().SetWordWrap(true);
+    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1000, 2}));
+}
+
+TEST_F(FindTest, RegexHitsAreFoundAcrossLines)
+{
+    SetText("ba\r\nab\r\na");
+    Find("a$", {soRegexp});
+    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1, 1}));
+    EXPECT_EQ(Next(0, 2), (TFoundHit{2, 0, 1}));
+    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 1, 1}));
+}
+
+// ---- The replace loop ------------------------------------------------------
+
+// The replace command's loop: find next, replace the selected hit, and go
+// on from the caret after the replacement, as the editor places it.
+class ReplaceLoopTest : public FindTest {
+protected:
+    int ReplaceAll(const std::string& Replacement)
+    {
+        int row = 0, offset = 0, count = 0;
+        while (auto hit = Next(row, offset)) {
+            if (++count > 100)
+                break;
+            std::string line;
+            int taken = 0;
+            List().GetRowsText(hit->LineRow, -1, line, taken);
+            line.replace(static_cast<size_t>(hit->Start), static_cast<size_t>(hit->Length), Replacement);
+            List().ReplaceRows(hit->LineRow, taken, line);
+            int col = 0;
+            List().RowColAfterText(hit->LineRow, hit->Start + static_cast<int>(Replacement.size()), row, col);
+            offset = LineCharIndex(row, col);
+        }
+        return count;
+    }
+    // The caret's byte offset from the start of its logical line.
+    int LineCharIndex(int Row, int Col)
+    {
+        int offset = 0;
+        for (int r = List().LineFirstRow(Row); r < Row; ++r)
+            offset += static_cast<int>(List().RowText(r).size());
+        return offset + ColumnToCharIndex(List().RowText(Row), Col, List().ColumnModel());
+    }
+};
+
+TEST_F(ReplaceLoopTest, ReplacementIsNotFoundAgain)
+{
+    SetText("aaa");
+    Find("a");
+    EXPECT_EQ(ReplaceAll("aa"), 3);
+    EXPECT_EQ(List().GetTextStr(), "aaaaaa");
+}
+
+TEST_F(ReplaceLoopTest, ReplacementInWrappedLines)
+{
+    SetText(std::string(30, 'a') + "\r\naa", true);
+    Find("A");
+    EXPECT_EQ(ReplaceAll("bAb"), 32);
+    std::string expected;
+    for (int i = 0; i < 30; ++i)
+        expected += "bAb";
+    expected += "\r\nbAbbAb";
+    EXPECT_EQ(List().GetTextStr(), expected);
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+// The find hits painting shows row by row, computed once per logical line
+// and paint.
+#include "EditorExHitCache.h"
+
+#include "FakeEditorClient.h"
+
+#include <gtest/gtest.h>
+
+using edtest::RowTexts;
+using edtest::Sjis;
+using edtest::TFakeEditorClient;
+using enum TExSearchOption;
+
+namespace {
+
+using Parts = std::vector<TRowHitPart>;
+
+class HitCacheTest : public ::testing::Test {
+protected:
+    HitCacheTest() { List().WrapOption()->SetWrapByte(20); }
+
+    TEditorScreenStrings& List() { return *Editor.List; }
+    void SetText(const std::string& Text, bool Wrap)
+    {
+        List().SetWordWrap(Wrap);
+        List().SetTextStr(Text);
+    }
+    void Find(const std::string& What, TExSearchOptions Options = {})
+    {
+        Finder.SetFindString(What);
+        Finder.SetExSearchOptions(Options);
+        Cache.Invalidate();
+    }
+    Parts Hits(int Row) { return Cache.RowHits(List(), Row, List().ColumnModel()); }
+    // What a paint of every row asks.
+    std::vector<Parts> Paint()
+    {
+        Cache.Invalidate();
+        std::vector<Parts> rows;
+        for (int row = 0; row < List().Count(); ++row)
+            rows.push_back(Hits(row));
+        return rows;
+    }
+
+    TFakeEditorClient Editor;
+    TEditorExFinder Finder;
+    TFindHitCache Cache{Finder};
+};
+
+TEST_F(HitCacheTest, HitSplitByAWrapShowsOnBothRows)
+{
+    const std::string x18(18, 'x');
+    SetText(x18 + "abcdef", true);
+    ASSERT_EQ(RowTexts(List()), (std::vector<std::string>{x18 + "ab", "cdef"}));
+    Find("abcd");
+    EXPECT_EQ(Paint(), (std::vector<Parts>{{{18, 2, 18, 2}}, {{0, 2, 0, 2}}}));
+    Find("[a-c]+d", {soRegexp});
+    EXPECT_EQ(Paint(), (std::vector<Parts>{{{18, 2, 18, 2}}, {{0, 2, 0, 2}}}));
+}
+
+TEST_F(HitCacheTest, HitCoveringAWholeRowAndLongerLines)
+{
+    SetText(std::string(45, 'a') + "\r\nab", true);
+    Find("a+", {soRegexp});
+    EXPECT_EQ(Paint(), (std::vector<Parts>{{{0, 20, 0, 20}}, {{0, 20, 0, 20}}, {{0, 5, 0, 5}}, {{0, 1, 0, 1}}}));
+}
+
+TEST_F(HitCacheTest, ColumnsCountTabsAndDoubleByteCharacters)
+{
+    // "\t" runs to column 8; "漢" takes two columns.
+    SetText("\tab" + Sjis("漢") + "ab", false);
+    Find("b");
+    EXPECT_EQ(Hits(0), (Parts{{2, 1, 9, 1}, {6, 1, 13, 1}}));
+    Find("\tA");
+    EXPECT_EQ(Hits(0), (Parts{{0, 2, 0, 9}}));
+}
+
+TEST_F(HitCacheTest, HitReachingIntoTheLineBreakStopsAtTheRowEnd)
+{
+    SetText("xa\r\ny", false);
+    Find("a\\r\\n", {soRegexp});
+    EXPECT_EQ(Paint(), (std::vector<Parts>{{{1, 1, 1, 1}}, {}}));
+    Find("\\n", {soRegexp});
+    EXPECT_EQ(Paint(), (std::vector<Parts>{{}, {}}));
+}
+
+TEST_F(HitCacheTest, InvalidPatternPaintsNoHits)
+{
+    SetText("ab(\r\n(", false);
+    Find("(", {soRegexp});
+    EXPECT_EQ(Paint(), (std::vector<Parts>{{}, {}}));
+}
+
+TEST_F(HitCacheTest, RowsOutsideTheTextHaveNoHits)
+{
+    SetText("ab", false);
+    Find("a");
+    EXPECT_EQ(Hits(-1), Parts{});
+    EXPECT_EQ(Hits(1), Parts{});
+    EXPECT_EQ(Hits(0), (Parts{{0, 1, 0, 1}}));
+}
+
+TEST_F(HitCacheTest, LongParagraphIsSearchedOncePerPaint)
+{
+    // A 200 KB logical line wrapped into some 10,000 rows, with a regular
+    // expression: painting all its rows computes its hits once.
+    std::string paragraph;
+    while (paragraph.size() < 200 * 1024)
+        paragraph += Sjis("あいう") + "abcd";
+    SetText(paragraph + "\r\nabab", true);
+    ASSERT_GT(List().Count(), 10000);
+    Find("b(c|x)", {soRegexp});
+    const int rows = List().Count();
+    int hitBytes = 0;
+    for (const Parts& row : Paint())
+        for (const TRowHitPart& part : row)
+            hitBytes += part.Length;
+    EXPECT_EQ(Cache.LineComputations(), 2); // the paragraph and "abab"
+    EXPECT_EQ(hitBytes, static_cast<int>(paragraph.size() / 10 * 2));
+    // The next paint computes them again, once.
+    Paint();
+    EXPECT_EQ(Cache.LineComputations(), 4);
+    // Rows asked again within the same line use what is held.
+    Hits(rows - 2);
+    Hits(0);
+    Hits(1);
+    EXPECT_EQ(Cache.LineComputations(), 5);
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+// The extended editor's marks: the option object, row backgrounds and the
+// marks on a row's characters.
+#include "EditorExMarks.h"
+
+#include "FakeEditorClient.h"
+
+#include <gtest/gtest.h>
+
+using edtest::Sjis;
+
+namespace {
+
+std::vector<TEditorMark*> AllMarks(const TEditorExMarks& Marks)
+{
+    return {Marks.DBSpaceMark(), Marks.SpaceMark(), Marks.TabMark(),   Marks.FindMark(), Marks.ParenMark(),
+            Marks.CurrentLine(), Marks.DigitLine(), Marks.ImageLine(), Marks.Img0Line(), Marks.Img1Line(),
+            Marks.Img2Line(),    Marks.Img3Line(),  Marks.Img4Line(),  Marks.Img5Line(), Marks.EvenLine()};
+}
+
+TEST(EditorExMarks, IndicatedWhenAnyOfTheFifteenIsVisible)
+{
+    TEditorExMarks marks;
+    EXPECT_FALSE(marks.Indicated());
+    marks.Hit()->SetColor(clRed);
+    EXPECT_FALSE(marks.Indicated());
+    for (TEditorMark* mark : AllMarks(marks)) {
+        mark->SetVisible(true);
+        EXPECT_TRUE(marks.Indicated());
+        mark->SetVisible(false);
+    }
+    EXPECT_FALSE(marks.Indicated());
+}
+
+TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSet)
+{
+    TEditorExMarks marks;
+    int changes = 0;
+    marks.OnChange = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &marks);
+        ++changes;
+    };
+    for (TEditorMark* mark : AllMarks(marks))
+        mark->SetColor(clBlue);
+    marks.Hit()->SetStyle({TFontStyle::fsBold});
+    EXPECT_EQ(changes, 16);
+}
+
+TEST(EditorExMarks, AssignCopiesAllSixteenAsOneChange)
+{
+    TEditorExMarks source, dest;
+    int n = 0;
+    for (TEditorMark* mark : AllMarks(source)) {
+        mark->SetColor(RGB(n, 0, 0));
+        mark->SetVisible(n % 2 == 0);
+        ++n;
+    }
+    source.Hit()->SetBkColor(clYellow);
+    int changes = 0;
+    dest.OnChange = [&](TObject*) { ++changes; };
+    dest.Assign(&source);
+    EXPECT_EQ(changes, 1);
+    const auto from = AllMarks(source), to = AllMarks(dest);
+    for (size_t i = 0; i < from.size(); ++i) {
+        EXPECT_EQ(to[i]->Color(), from[i]->Color()) << i;
+        EXPECT_EQ(to[i]->Visible(), from[i]->Visible()) << i;
+    }
+    EXPECT_EQ(dest.Hit()->BkColor(), clYellow);
+}
+
+TEST(EditorExMarks, RowBackgroundByPriority)
+{
+    TEditorExMarks marks;
+    for (TEditorMark* mark : AllMarks(marks))
+        mark->SetVisible(true);
+    const uint16_t digit3 = 1 << 3, image10 = 1 << 10, image12 = 1 << 12;
+    EXPECT_EQ(marks.RowBackground(true, digit3 | image10, 2, true), marks.CurrentLine());
+    EXPECT_EQ(marks.RowBackground(false, digit3 | image10, 2, true), marks.DigitLine());
+    EXPECT_EQ(marks.RowBackground(false, image10 | image12, 2, true), marks.Img0Line());
+    EXPECT_EQ(marks.RowBackground(false, image12, 2, true), marks.Img2Line());
+    EXPECT_EQ(marks.RowBackground(false, 1 << 15, 2, true), marks.Img5Line());
+    marks.Img2Line()->SetVisible(false);
+    EXPECT_EQ(marks.RowBackground(false, image12, 2, true), marks.ImageLine());
+    EXPECT_EQ(marks.RowBackground(false, 0, 2, true), marks.EvenLine());
+    marks.CurrentLine()->SetVisible(false);
+    marks.DigitLine()->SetVisible(false);
+    EXPECT_EQ(marks.RowBackground(true, digit3, 2, true), marks.EvenLine());
+}
+
+TEST(EditorExMarks, EvenRowsAsTheLineNumberBarCountsThem)
+{
+    TEditorExMarks marks;
+    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), nullptr);
+    marks.EvenLine()->SetVisible(true);
+    // Counted from 0, row 0 is even; counted from 1, it is line 1.
+    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), marks.EvenLine());
+    EXPECT_EQ(marks.RowBackground(false, 0, 1, true), nullptr);
+    EXPECT_EQ(marks.RowBackground(false, 0, 0, false), nullptr);
+    EXPECT_EQ(marks.RowBackground(false, 0, 1, false), marks.EvenLine());
+}
+
+// ---- Marks on a row's characters ----------------------------------------------
+
+using Items = std::vector<TExMarkItem>;
+using enum TExMarkKind;
+
+class RowMarksTest : public ::testing::Test {
+protected:
+    Items Collect(const std::string& Row, int LastCol = 1000, const TBracketPair& Pair = {}, int RowIndex = 0)
+    {
+        Items items{{Space, 99, 99, 99}};
+        CollectExMarks(Row, RowIndex, Model, Marks, Pair, LastCol, items);
+        return items;
+    }
+
+    TEditorExMarks Marks;
+    TColumnModel Model;
+};
+
+TEST_F(RowMarksTest, BlanksAndTabsWhenTheirMarksAreVisible)
+{
+    const std::string row = "a " + Sjis("　") + "\tb" + Sjis("漢");
+    EXPECT_EQ(Collect(row), Items{});
+    Marks.SpaceMark()->SetVisible(true);
+    EXPECT_EQ(Collect(row), (Items{{Space, 1, 1, 1}}));
+    Marks.DBSpaceMark()->SetVisible(true);
+    Marks.TabMark()->SetVisible(true);
+    // The tab at column 4 runs to the tab stop at 8.
+    EXPECT_EQ(Collect(row), (Items{{Space, 1, 1, 1}, {DBSpace, 2, 2, 2}, {Tab, 4, 4, 4}}));
+    EXPECT_EQ(Collect(row, 4), (Items{{Space, 1, 1, 1}, {DBSpace, 2, 2, 2}}));
+}
+
+TEST_F(RowMarksTest, FullWidthSpaceLookAlikesAreNoMarks)
+{
+    Marks.DBSpaceMark()->SetVisible(true);
+    // 81 40 split over two characters: a lone lead byte, then "@".
+    EXPECT_EQ(Collect(Sjis("漢") + "\x81" "\t@"), Items{});
+    // "ゼ" (83 5B) followed by "@": no 81 40 at a character start.
+    EXPECT_EQ(Collect(Sjis("ゼ") + Sjis("　")), (Items{{DBSpace, 2, 2, 2}}));
+}
+
+TEST_F(RowMarksTest, BracketsOfThePairOnThisRow)
+{
+    TBracketPair pair;
+    pair.Found = true;
+    pair.OpenRow = 3;
+    pair.OpenIndex = 1;
+    pair.CloseRow = 4;
+    pair.CloseIndex = 2;
+    const std::string row = "a(b)";
+    EXPECT_EQ(Collect(row, 1000, pair, 3), Items{});
+    Marks.ParenMark()->SetVisible(true);
+    EXPECT_EQ(Collect(row, 1000, pair, 3), (Items{{OpenBracket, 1, 1, 1}}));
+    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 4), Items{});
+    pair.CloseIndex = 1;
+    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 4), (Items{{CloseBracket, 1, 8, 2}}));
+    pair.Found = false;
+    EXPECT_EQ(Collect(row, 1000, pair, 3), Items{});
+}
+
+} // namespace
