@@ -174,7 +174,7 @@ TEST_F(PaintPlan, DefaultSelectionIsDrawnInverted)
     ed->View()->Colors()->Select()->SetBkColor(clNone);
     ed->SetColor(clYellow);
     ed.SetText("abcdef\r\nghij\r\nklm\r\n");
-    ed->SetSelection(TEditorSelectionState::sstSelected, {0, 2, 2, 1});
+    ed.Select({0, 2}, {2, 1});
     const TRowPlan first = ed->RowPlan(0);
     EXPECT_FALSE(RunAt(first, 1).Selected);
     const TTextRun selected = RunAt(first, 2);
@@ -193,7 +193,7 @@ TEST_F(PaintPlan, SelectionCoversTheMarkAtItsRowsEnd)
 {
     ed->Marks()->RetMark()->SetVisible(true);
     ed.SetText("ab\r\ncd\r\n");
-    ed->SetSelection(TEditorSelectionState::sstSelected, {0, 1, 1, 1});
+    ed.Select({0, 1}, {1, 1});
     EXPECT_TRUE(ed->RowPlan(0).MarkSelected);
     EXPECT_FALSE(ed->RowPlan(1).MarkSelected);
 }
@@ -203,11 +203,12 @@ TEST_F(PaintPlan, HitsAreDrawnInHitColoursOnlyWithDrawStyle)
     ed->View()->Colors()->Hit()->SetBkColor(clLime);
     ed.SetText("find me here\r\n");
     ed->SetHitStyle(TEditorHitStyle::hsCaret);
-    ed->SetSelection(TEditorSelectionState::sstHitSelected, {0, 5, 0, 7});
+    ASSERT_TRUE(ed->Search("me", esDown));
     EXPECT_FALSE(RunAt(ed->RowPlan(0), 5).Selected);
 
     ed->SetHitStyle(TEditorHitStyle::hsDraw);
-    ed->SetSelection(TEditorSelectionState::sstHitSelected, {0, 5, 0, 7});
+    ed->SetRowCol(0, 0);
+    ASSERT_TRUE(ed->Search("me", esDown));
     const TTextRun hit = RunAt(ed->RowPlan(0), 5);
     EXPECT_TRUE(hit.Selected);
     EXPECT_EQ(hit.BkColor, clLime);
@@ -218,8 +219,8 @@ TEST_F(PaintPlan, BoxSelectionKeepsToRowsAndWholeCharacters)
 {
     ed->SetSelectionMode(TEditorSelectionMode::smBox);
     // Row 1 is shorter than the box; row 2 has a kanji at each edge.
-    ed.SetText("0123456789\r\n012\r\n0" + Sjis("漢") + "34" + Sjis("字") + "789\r\n");
-    ed->SetSelection(TEditorSelectionState::sstSelected, {0, 2, 2, 6});
+    ed.SetText("0123456789\r\n012\r\n0" + Sjis("漢") + "34" + Sjis("字") + "789\r\n0123456789\r\n");
+    ed.Select({0, 2}, {3, 6});
     const TTextRun full = RunAt(ed->RowPlan(0), 2);
     EXPECT_EQ(full.Col, 2);
     EXPECT_EQ(full.Length, 4);

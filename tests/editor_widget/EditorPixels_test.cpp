@@ -19,7 +19,7 @@ TEST(Pixels, DefaultSelectionCellsTakeTheFontColour)
     ed->SetFont(&font);
     ed->SetColor(clYellow);
     ed.SetText("abcdef\r\n");
-    ed->SetSelection(TEditorSelectionState::sstSelected, {0, 1, 0, 4});
+    ed.Select({0, 1}, {0, 4});
     const QImage image = ed.Grab();
     EXPECT_EQ(ed.CellColor(image, 0, 2), QColor(0x80, 0, 0));
     EXPECT_EQ(ed.CellColor(image, 0, 5), QColor(Qt::yellow));

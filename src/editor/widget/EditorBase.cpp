@@ -8,6 +8,7 @@
 
 #include "Method.h"
 #include "Sjis.h"
+#include "ExceptionHandler.h"
 #include "QtFont.h"
 
 #include <QContextMenuEvent>
@@ -33,11 +34,13 @@ TEditor::TEditor(QWidget* Parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
+    // The cursor follows the pointer over the bars and the selection.
+    viewport()->setMouseTracking(true);
     // Every pixel of the viewport is painted by paintEvent.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
-    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this](int Action) { VScrollAction(Action); });
-    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this](int Action) { HScrollAction(Action); });
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+        connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int Action) { ScrollBarAction(bar, Action); });
 }
 
 void TEditor::AfterConstruction()
@@ -236,6 +239,15 @@ void TEditor::SetLines(const TStrings* Value)
     List_->RefreshEditors();
 }
 
+void TEditor::SetReadOnly(bool Value)
+{
+    if (DragState_ != TDragState::None)
+        return;
+    if (Value && Selected())
+        SetCursorKind(TCursorKind::Default);
+    ReadOnly_ = Value;
+}
+
 void TEditor::SetOverWrite(bool Value)
 {
     if (OverWrite_ == Value)
@@ -318,122 +330,6 @@ int TEditor::RowWidth(int ARow) const
 }
 
 int TEditor::RowToLine(int ARow) const { return ::RowToLine(*List_, WordWrap(), ARow); }
-
-// ---- Selection ------------------------------------------------------------------------------
-
-bool TEditor::SelectionPainted() const
-{
-    return SelectionState_ == TEditorSelectionState::sstSelected
-           || (SelectionState_ == TEditorSelectionState::sstHitSelected && HitStyle_ == TEditorHitStyle::hsDraw);
-}
-
-void TEditor::SetSelection(TEditorSelectionState State, const TSelectionRange& Range)
-{
-    const auto shown = [](TEditorSelectionState S) {
-        return S == TEditorSelectionState::sstSelected || S == TEditorSelectionState::sstHitSelected;
-    };
-    if (!shown(State)) {
-        CleanSelection();
-        SelectionState_ = State;
-        return;
-    }
-    if (!shown(SelectionState_))
-        UnderlineBeginUpdate();
-    SelectionState_ = State;
-    SelRange_ = Range;
-    viewport()->update();
-    DoSelectionChange(Selected());
-}
-
-void TEditor::CleanSelection()
-{
-    if (SelectionState_ != TEditorSelectionState::sstSelected
-        && SelectionState_ != TEditorSelectionState::sstHitSelected)
-        return;
-    const bool caretHit = SelectionState_ == TEditorSelectionState::sstHitSelected
-                          && HitStyle_ == TEditorHitStyle::hsCaret;
-    SelectionState_ = TEditorSelectionState::sstNone;
-    if (caretHit)
-        UpdateCaret();
-    viewport()->update();
-    UnderlineEndUpdate();
-    DoSelectionChange(false);
-}
-
-void TEditor::CommitHitSelection()
-{
-    if (SelectionState_ != TEditorSelectionState::sstHitSelected)
-        return;
-    if (HitStyle_ == TEditorHitStyle::hsCaret)
-        SetRowCol(SelRange_.EndRow, SelRange_.EndCol);
-    SelectionState_ = TEditorSelectionState::sstSelected;
-    viewport()->update();
-}
-
-void TEditor::SetSelectionMode(TEditorSelectionMode Value)
-{
-    if (SelectionMode_ == Value)
-        return;
-    SelectionMode_ = Value;
-    if (SelectionPainted())
-        viewport()->update();
-    DoSelectionModeChange();
-}
-
-// ---- Row marks ----------------------------------------------------------------------------------
-
-uint16_t TEditor::RowMarks(int ARow) const
-{
-    return ARow >= 0 && ARow < List_->Count() ? List_->RowMarks(ARow) : 0;
-}
-
-void TEditor::SetRowMarks(int ARow, uint16_t Value)
-{
-    if (ARow < 0 || ARow >= List_->Count() || List_->RowMarks(ARow) == Value)
-        return;
-    const uint16_t old = List_->RowMarks(ARow);
-    List_->IncludeRowMarks(Value & ~old);
-    List_->SetRowMarks(ARow, Value);
-    List_->ReleaseRowMarks(old & ~Value);
-    if (Imagebar_->Visible() && ARow >= TopRow_ && ARow <= TopRow_ + VisibleRows())
-        viewport()->update(0, TextTop() + (ARow - TopRow_) * RowHeight(), ImagebarWidth(), RowHeight());
-}
-
-void TEditor::PutRowMark(int ARow, int Mark)
-{
-    if (Mark < 0 || Mark > 15)
-        return;
-    const auto bit = static_cast<uint16_t>(1u << Mark);
-    // The digit marks stand on one row at a time.
-    if (Mark <= 9)
-        for (int row = 0; row < List_->Count(); ++row)
-            if (List_->RowMarks(row) & bit) {
-                SetRowMarks(row, List_->RowMarks(row) & ~bit);
-                break;
-            }
-    if (ARow >= 0 && ARow < List_->Count())
-        SetRowMarks(ARow, RowMarks(ARow) | bit);
-}
-
-void TEditor::DeleteRowMark(int ARow, int Mark)
-{
-    if (Mark >= 0 && Mark <= 15)
-        SetRowMarks(ARow, RowMarks(ARow) & ~static_cast<uint16_t>(1u << Mark));
-}
-
-void TEditor::GotoRowMark(int Mark)
-{
-    if (Mark < 0 || Mark > 15)
-        return;
-    for (int row = 0; row < List_->Count(); ++row) {
-        if (!(List_->RowMarks(row) & (1u << Mark)))
-            continue;
-        if (row < TopRow_ || row >= TopRow_ + VisibleRows())
-            SetTopRow(row - VisibleRows() / 2);
-        SetRow(row);
-        return;
-    }
-}
 
 // ---- Undo -------------------------------------------------------------------------------------------
 
@@ -571,6 +467,8 @@ void TEditor::DoTopRowChange()
 
 void TEditor::contextMenuEvent(QContextMenuEvent* Event)
 {
-    if (PopupMenu_)
-        PopupMenu_->popup(Event->globalPos());
+    CatchExceptions([&] {
+        if (PopupMenu_ && !MouseBusy())
+            PopupMenu_->popup(Event->globalPos());
+    });
 }

@@ -9,7 +9,13 @@
 // EditorCaret.cpp the caret and its column rule; EditorScroll.cpp metrics,
 // scroll bars and invalidation; EditorPaint.cpp the paint pass, which
 // computes a plain plan per row (edPaintPlan.h, edBarPlan.h) and has
-// edRowRenderer and edRulerBitmaps draw it.
+// edRowRenderer and edRulerBitmaps draw it. The controller turns events
+// into the core's text commands (edEditing.h, edKeyEditing.h, ...):
+// EditorSelection.cpp the selection, EditorClipboard.cpp the clipboard,
+// EditorEditing.cpp the editing commands, marks, tokens and search,
+// EditorKeys.cpp the keys and typed characters, EditorMouse.cpp the mouse
+// and dragging, EditorInputMethod.cpp the input method, EditorMessages.cpp
+// the edit-control messages.
 //
 // Make editors with Create<T>(...): the option objects and the row list are
 // made by overridable factories once the object is whole.
@@ -17,27 +23,38 @@
 
 #include "edBarPlan.h"
 #include "edColumns.h"
+#include "edEditing.h"
 #include "edEditorClient.h"
 #include "edEditorStrings.h"
+#include "edIndent.h"
 #include "edOptions.h"
 #include "edPaintPlan.h"
 #include "edPopupClient.h"
+#include "edPositions.h"
 #include "edScreenStrings.h"
+#include "edSelection.h"
+#include "edTokens.h"
 #include "edViewInfo.h"
 #include "EdtProp.h"
+#include "HTSearch.h"
 
 #include "Graphics.h"
+#include "VirtualKeys.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QFont>
+#include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 class QMenu;
+class QAction;
 class TCanvas;
 class TEditorRulerBitmaps;
 class TEditorScreen;
@@ -45,23 +62,14 @@ class TImageList;
 
 enum class TBorderStyle { bsNone, bsSingle };
 
-// A selection is shown in the states sstSelected and sstHitSelected (a
-// search hit); Selected is true only in sstSelected.
-enum class TEditorSelectionState { sstNone, sstSelecting, sstSelected, sstHitSelected };
-
-// The selection in display cells: rows StartRow .. EndRow, from StartCol on
-// the first row to EndCol (exclusive) on the last; in box mode the columns
-// bound every row.
-struct TSelectionRange {
-    int StartRow = 0;
-    int StartCol = 0;
-    int EndRow = 0;
-    int EndCol = 0;
-};
-
 using TDrawLineEvent = std::function<void(TObject* Sender, const std::string& LineStr, int X, int Y, int Index,
                                           const QRect& ARect, bool Selected)>;
 using TSelectionChangeEvent = std::function<void(TObject* Sender, bool Selected)>;
+// A key went down: its virtual-key code (set it to 0 and the editor does
+// nothing with the key) and the modifiers held.
+using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
+// A typed character's byte (set it to 0 and the character is dropped).
+using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 
 class TEditor : public QAbstractScrollArea,
                 public TComponent,
@@ -142,7 +150,8 @@ public:
     bool Modified() const { return Modified_; }
     void SetModified(bool Value) { Modified_ = Value; }
     bool ReadOnly() const override { return ReadOnly_; }
-    void SetReadOnly(bool Value) { ReadOnly_ = Value; }
+    // Ignored while a selection is dragged.
+    void SetReadOnly(bool Value);
     bool OverWrite() const { return OverWrite_; }
     void SetOverWrite(bool Value);
     bool WantReturns() const { return WantReturns_; }
@@ -227,19 +236,66 @@ public:
     int RowToLine(int ARow) const;
     int GetTextLen() const override { return List_->GetTextLen(); }
     TColumnModel ColumnModel() const;
+    // The character offset of (ARow, ACol) from the start of its logical
+    // line; -1 outside the rows.
+    int LineCharIndex(int ARow, int ACol) const;
+    // The row and byte index of the character under viewport point P;
+    // false (both -1) when no character of a row lies there.
+    virtual bool PosToRowCol(QPoint P, int& ARow, int& Index) const;
 
-    // ---- Selection as painting reads it --------------------------------------
+    // ---- Selection ---------------------------------------------------------------
+    // sstSelecting: anchored, nothing shown yet. sstSelected: shown and
+    // selected. sstHitSelected: a search hit, shown as HitStyle says but
+    // never copied, cut, measured or replaced.
     TEditorSelectionState SelectionState() const { return SelectionState_; }
     bool Selected() const { return SelectionState_ == TEditorSelectionState::sstSelected; }
     TEditorSelectionMode SelectionMode() const override { return SelectionMode_; }
+    // Ignored while a selection is dragged.
     void SetSelectionMode(TEditorSelectionMode Value) override;
     const TSelectionRange& SelectionRange() const { return SelRange_; }
-    // Shows a selection over Range in State (the selection commands set it
-    // through here).
-    void SetSelection(TEditorSelectionState State, const TSelectionRange& Range);
+    const TSelectionAnchor& SelectionAnchor() const { return Anchor_; }
+    // Anchors a selection at the caret (a shown one is dropped first).
+    void StartSelection();
+    // Shows the anchored selection up to the caret.
+    void EndSelection();
+    // After each caret move that extends the selection: shows it, or
+    // follows the caret with it.
+    void SelectionChanged();
+    // The ranges from the anchor to the caret, repainting what changed.
+    void UpdateSelection();
+    // Removes the selected text.
+    void DeleteSelection();
+    // True when (ARow, ACol) lies inside the selection (sstSelected only).
+    bool IsInSelection(int ARow, int ACol) const;
+    // Character positions (a raCrlf row counts its length + 2): the start
+    // of the shown selection, else the caret's.
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const override;
+    // Selects Value positions from the selection's start, or the caret;
+    // box mode is switched off first.
+    void SetSelLength(int Value);
+    std::string SelText() const;
+    // Replaces the selection, or inserts at the caret (not when ReadOnly).
+    void SetSelText(std::string_view Value);
+    // Selects a search hit of Value bytes at the caret, shown as HitStyle
+    // says.
+    int HitSelLength() const { return HitLength_; }
+    void SetHitSelLength(int Value);
     // A hit selection becomes a normal one; with hsCaret the caret first
     // goes to the hit's end.
     void CommitHitSelection();
+    // Whole rows from the left bar: a click selects ARow with its line
+    // break, moving with the button held extends the selection.
+    void SelectRows(int ARow);
+    void ExtendRowSelection(int ARow);
+    // A selection may be dragged to another place: not ReadOnly, a line
+    // selection, Caret.SelMove.
+    bool CanSelMove() const;
+    // Copy or move the selected text to (ARow, ACol); a place inside the
+    // selection only drops it.
+    virtual void CopySelectionTo(int ARow, int ACol);
+    void MoveSelectionTo(int ARow, int ACol);
 
     // ---- Row marks -------------------------------------------------------------------
     uint16_t RowMarks(int ARow) const override;
@@ -254,16 +310,96 @@ public:
     bool CanRedo() const override { return List_->UndoObj()->CanRedo(); }
     void Undo() override;
     void Redo() override;
+    int UndoListMax() const { return List_->UndoObj()->UndoListMax(); }
+    // Never below 64.
+    void SetUndoListMax(int Value) { List_->UndoObj()->SetUndoListMax(Value); }
 
-    // ---- Commands of the context menu that the selection and editing code
-    // carries out; until it does they change nothing.
-    int SelLength() const override { return 0; }
-    void CutToClipboard() override {}
-    void CopyToClipboard() override {}
-    void PasteFromClipboard() override {}
-    void PasteBox(const std::string&) override {}
-    void ClearSelection() override {}
-    void SelectAll() override {}
+    // ---- Clipboard ------------------------------------------------------------------
+    // Plain text; a box selection also as "TEditor Box Type".
+    void CopyToClipboard() override;
+    void CutToClipboard() override;
+    // A box copied as a box pastes as a box; other text at the caret.
+    void PasteFromClipboard() override;
+
+    // ---- Editing (each command is one undo step) ----------------------------------
+    // Typed text at the caret or in place of the selection, honouring
+    // OverWrite. Its callers refuse it while ReadOnly.
+    void InsertString(std::string_view S);
+    // Pasted or dropped text at the caret or in place of the selection.
+    void InsertText(std::string_view Text);
+    // The lines of Text as a box at the caret column.
+    void PasteBox(const std::string& Text) override;
+    void ClearSelection() override;
+    void SelectAll() override;
+    // The selected lines one column (or one tab) further in or out.
+    void IndentSelection();
+    void UnIndentSelection();
+    void TabIndentSelection();
+    void TabUnIndentSelection();
+    void DeleteRow(int ARow);
+    void Clear();
+
+    // ---- Tokens under a point (viewport) or the caret --------------------------------
+    // The token and its kind under P: with UseFountain the active
+    // fountain's (KeepState keeps a bracket region from the rows above),
+    // else the plain word scanner's. False, Text empty and Kind 0 when no
+    // character lies there.
+    virtual bool GetTokenAtPos(QPoint P, bool UseFountain, std::string& Text, bool KeepState, int& Kind);
+    virtual void SelectTokenAtPos(QPoint P, bool UseFountain, bool KeepState);
+    void SelectRegionAt(QPoint P) { SelectTokenAtPos(P, true, true); }
+    void SelectRegionAtCaret() { SelectRegionAt(CaretPoint()); }
+    void SelectTokenAt(QPoint P) { SelectTokenAtPos(P, true, false); }
+    void SelectTokenAtCaret() { SelectTokenAt(CaretPoint()); }
+    void SelectWordAt(QPoint P) { SelectTokenAtPos(P, false, false); }
+    int TokenKindAt(QPoint P);
+    int TokenKindAtCaret() { return TokenKindAt(CaretPoint()); }
+    std::string RegionTextAt(QPoint P);
+    std::string RegionTextAtCaret() { return RegionTextAt(CaretPoint()); }
+
+    // ---- Plain search ------------------------------------------------------------------
+    // Selects the next (esDown) or previous hit of Pattern from the
+    // selection or the caret and scrolls it into view; false when none.
+    virtual bool Search(std::string_view Pattern, TEditorSearchOptions Options);
+
+    // ---- The edit-control messages -------------------------------------------------------
+    // Positions are full values; only Perform packs two into one result,
+    // and gives -1 when they do not fit.
+    void GetSel(int& Start, int& End) const;
+    // (0, -1) selects all; Start -1 drops the selection.
+    void SetSel(int Start, int End);
+    // Brings an off-screen caret a third into the view.
+    void ScrollCaret();
+    // ARow -1 is the caret row.
+    int LineIndex(int ARow) const;
+    // Pos -1: the caret row's length, or with a selection the characters
+    // of its rows outside it.
+    int LineLength(int Pos) const;
+    // Pos -1: the caret row, or the selection's start row.
+    int LineFromChar(int Pos) const;
+    std::string GetLine(int ARow, int MaxBytes) const;
+    // The viewport point of the character at Pos.
+    QPoint PosFromChar(int Pos) const;
+    // The position of the character nearest viewport point P, and its row;
+    // -1 outside the viewport.
+    int CharFromPos(QPoint P, int* ARow = nullptr) const;
+    // Refused while ReadOnly.
+    void ReplaceSel(std::string_view Text);
+    std::string GetText() const { return List_->GetTextStr(); }
+    void SetText(std::string_view Text);
+    // Scroll-bar requests by the SB_ codes; Pos for SB_THUMBPOSITION and
+    // SB_THUMBTRACK.
+    void VScroll(int Code, int Pos = 0);
+    void HScroll(int Code, int Pos = 0);
+    // The messages that carry integers only (Messages.h): WM_VSCROLL and
+    // WM_HSCROLL, the clipboard's WM_ messages, WM_GETTEXTLENGTH and the EM_
+    // messages but EM_GETLINE and EM_REPLACESEL. EM_GETSEL stores its full
+    // values through WParam and LParam when they are not 0.
+    intptr_t Perform(uint32_t Msg, intptr_t WParam = 0, intptr_t LParam = 0);
+
+    // ---- Input method ------------------------------------------------------------------
+    // The text being composed, drawn at the caret; not part of the text.
+    const QString& Preedit() const { return Preedit_; }
+    QVariant inputMethodQuery(Qt::InputMethodQuery Query) const override;
 
     // ---- Sharing ---------------------------------------------------------------------
     // Shows Other's row list (text, wrapping, marks and undo history) in
@@ -302,6 +438,15 @@ public:
     TNotifyEvent OnSelectionModeChange;
     TNotifyEvent OnTopColChange;
     TNotifyEvent OnTopRowChange;
+    // Keys the editor's owner sees first: every key with a code, then each
+    // byte of the characters it types (none while Ctrl, Alt or Meta is
+    // held).
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    // A press and release of the left button; a double click instead of
+    // the second press.
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
 
     // ---- The row list's client ------------------------------------------------------------
     void DoChange() override;
@@ -374,6 +519,7 @@ protected:
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
+    bool event(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
@@ -381,6 +527,14 @@ protected:
     void timerEvent(QTimerEvent* Event) override;
     void scrollContentsBy(int DX, int DY) override;
     void contextMenuEvent(QContextMenuEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void keyReleaseEvent(QKeyEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    void wheelEvent(QWheelEvent* Event) override;
+    void inputMethodEvent(QInputMethodEvent* Event) override;
 
 private:
     struct TMetrics {
@@ -405,8 +559,8 @@ private:
     void UpdateScrollBars();
     void UpdateScrollBarPolicy();
     void SyncScrollBar(QScrollBar* Bar, int Maximum, int Page, int Value);
-    void VScrollAction(int Action);
-    void HScrollAction(int Action);
+    // A scroll bar's action as the SB_ code it stands for.
+    void ScrollBarAction(QScrollBar* Bar, int Action);
     void UpdateBlink();
     void ListenToFountain(TFountain* Fountain, bool Listen);
     void FountainChanged(TObject* Sender);
@@ -418,7 +572,83 @@ private:
     TRowColors RowColors() const;
     // The selected cells of ARow, [Start, End); empty when none.
     std::pair<int, int> SelectedCells(int ARow) const;
+    // Shown: sstSelected or sstHitSelected; painted: shown in colours
+    // (a hit only with hsDraw).
+    bool SelectionShown() const;
     bool SelectionPainted() const;
+    // A search hit shown as a caret as wide as the hit (hsCaret).
+    bool HitShownAsCaret() const;
+    void RepaintSelectionChange(const TSelectionRange& Old, const TSelectionRange& New);
+    // The rows a row selection may reach: the last row of a text without a
+    // final line break, else the row after the last.
+    int RowSelectRow(int ARow) const;
+
+    // ---- Editing ----
+    // The part of every text command that is the same: the caret and the
+    // underline stay hidden, a shown selection is dropped (Change sees it
+    // when it was selected), and the caret goes where Change leaves it.
+    using TChange = std::function<std::optional<TCaretPos>(const TEditPlace& Place)>;
+    void RunEdit(const TChange& Change);
+    void Indent(TIndentKind Kind);
+    void InvalidateImagebar();
+    // The cell under viewport point P; Round takes the nearer column
+    // boundary, as a click places the caret.
+    TCaretPos PointToCell(QPoint P, bool Round) const;
+    std::optional<TTokenInfo> TokenAtPoint(QPoint P, bool UseFountain, bool KeepState);
+
+    // ---- Keys ----
+    void KeyPressed(QKeyEvent& Event);
+    // The item of the context menu whose shortcut Event is, if any.
+    QAction* PopupShortcut(const QKeyEvent& Event) const;
+    // The editor's own keys (cursor keys and Delete).
+    void EditorKeyDown(uint16_t Key, TShiftState Shift);
+    void CursorKey(uint16_t Key, bool Shift, bool Ctrl);
+    void DeleteKey();
+    // The characters Event types, one by one through OnKeyPress.
+    void TypeCharacters(const QKeyEvent& Event, TShiftState Shift);
+    // One typed character (Backspace, Tab and Enter included).
+    void EditorChar(std::string_view Bytes, TShiftState Shift);
+    void BackSpaceChar();
+    void TabChar();
+    void ReturnChar(bool Shift);
+    // Moves the input method's window to the caret, or marks it to follow
+    // when the key stops repeating.
+    void UpdateImePosition();
+
+    // ---- Mouse ----
+    enum class TDragState : uint8_t { None, Pending, Dragging };
+    // The mouse cursors by what lies under the pointer (Caret.Cursors).
+    enum class TCursorKind : uint8_t { Default, LeftMargin, TopMargin, InSel, DragSel, DragSelCopy };
+    void MousePressed(const QMouseEvent& Event);
+    void MouseMoved(const QMouseEvent& Event);
+    void MouseReleased(const QMouseEvent& Event);
+    // The left button is held or a selection is being dragged: characters,
+    // other buttons, double clicks and the wheel are ignored.
+    bool MouseBusy() const { return LeftButtonDown_ || DragState_ != TDragState::None; }
+    // The pointer has moved half a column from where the button went down.
+    bool PastDragThreshold(QPoint P) const;
+    void StartSelDrag(bool Copy);
+    void EndSelDrag(QPoint P, bool Copy);
+    void CancelSelDrag();
+    void SetCursorKind(TCursorKind Kind);
+
+    // ---- Input method ----
+    void InputMethod(const QInputMethodEvent& Event);
+    void SetPreedit(const QString& Text);
+    // The viewport rectangle the preedit takes.
+    QRect PreeditRect() const;
+    void PaintPreedit();
+    // The caret's logical line, its first row, and the caret's byte offset
+    // in it.
+    struct TCaretLine {
+        std::string Text;
+        int FirstRow = 0;
+        int CaretOffset = 0;
+    };
+    TCaretLine CaretLine() const;
+    // Inserts Commit in place of the characters [caret + Start, + Length)
+    // of the caret's logical line (UTF-16 offsets).
+    void ReplaceAroundCaret(const std::string& Commit, int Start, int Length);
     void PlanRow(int ARow, int FirstCol, int LastCol, TFountainParser* Parser, TRowPlan& Plan);
     void PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int RowTop);
     void DrawMark(const TRowPlan& Plan, int X, int Y);
@@ -489,7 +719,32 @@ private:
 
     TEditorSelectionState SelectionState_ = TEditorSelectionState::sstNone;
     TEditorSelectionMode SelectionMode_ = TEditorSelectionMode::smLine;
+    TSelectionAnchor Anchor_;
     TSelectionRange SelRange_;
+    // Set while a search hit is selected: the selection becomes a hit.
+    bool HitFlag_ = false;
+    int HitLength_ = 0;
+    // A row selection from the left bar: its first row, the row the
+    // pointer is on, and whether the first row is a last row without a
+    // line break.
+    bool RowSelecting_ = false;
+    int RowSelFirst_ = 0;
+    int RowSelCurrent_ = 0;
+    bool RowSelEof_ = false;
+
+    bool LeftButtonDown_ = false;
+    // A press of the left button waits for its release to be a click.
+    bool ClickPending_ = false;
+    QPoint MouseDownPoint_;
+    TDragState DragState_ = TDragState::None;
+    TCursorKind CursorKind_ = TCursorKind::Default;
+    // Wheel turns not yet scrolled, in eighths of a degree.
+    int WheelDelta_ = 0;
+
+    bool KeyRepeating_ = false;
+    bool ImePositionPending_ = false;
+    QString Preedit_;
+    std::string PreeditSjis_;
 
     TCanvas* Canvas_ = nullptr;
     // Reused by every row of a paint pass.

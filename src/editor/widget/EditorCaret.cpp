@@ -4,8 +4,9 @@
 // draws, blinking on a timer.
 #include "EditorBase.h"
 
+#include "ExceptionHandler.h"
+
 #include <QGuiApplication>
-#include <QInputMethod>
 #include <QStyleHints>
 #include <QTimerEvent>
 #include <algorithm>
@@ -165,6 +166,13 @@ void TEditor::InitCaret()
         return;
     HideCaret();
     CaretCreated_ = true;
+    if (HitShownAsCaret()) {
+        // As wide as the hit's part on its first row.
+        const int cols = SelRange_.StartRow == SelRange_.EndRow ? SelRange_.EndCol - SelRange_.StartCol
+                                                                : RowWidth(SelRange_.StartRow) - SelRange_.StartCol;
+        CaretRect_.setSize({std::max(2, cols * ColWidth()), FontHeight()});
+        return;
+    }
     const std::string attributes = ExpandTabs(RowText(Row_), ColumnModel());
     const bool onLead = Col_ < static_cast<int>(attributes.size()) && attributes[static_cast<size_t>(Col_)] == ca::Lead;
     const int cellWidth = ColWidth() * (onLead ? 2 : 1);
@@ -179,7 +187,7 @@ void TEditor::InitCaret()
 QPoint TEditor::CaretPoint() const
 {
     int y = TextTop() + (Row_ - TopRow_) * RowHeight();
-    if (!OverWrite_ && Caret_->Style() == TEditorCaretStyle::csBrief)
+    if (!OverWrite_ && !HitShownAsCaret() && Caret_->Style() == TEditorCaretStyle::csBrief)
         y += FontHeight() - 2;
     return {TextLeft() + (Col_ - TopCol_) * ColWidth(), y};
 }
@@ -194,8 +202,9 @@ void TEditor::SetCaretPosition()
     }
     if (Ruler_->Visible())
         viewport()->update(0, 0, viewport()->width(), M_.RulerHeight);
-    if (hasFocus())
-        QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
+    if (!Preedit_.isEmpty())
+        viewport()->update();
+    UpdateImePosition();
     DoCaretMoved();
 }
 
@@ -264,17 +273,26 @@ void TEditor::timerEvent(QTimerEvent* Event)
 void TEditor::focusInEvent(QFocusEvent* Event)
 {
     QAbstractScrollArea::focusInEvent(Event);
-    InitCaret();
-    SetCaretPosition();
-    ShowCaret();
+    CatchExceptions([this] {
+        InitCaret();
+        SetCaretPosition();
+        ShowCaret();
+    });
 }
 
 void TEditor::focusOutEvent(QFocusEvent* Event)
 {
     QAbstractScrollArea::focusOutEvent(Event);
-    HideCaret();
-    CaretCreated_ = false;
-    BlinkTimer_.stop();
+    CatchExceptions([this] {
+        HideCaret();
+        CaretCreated_ = false;
+        BlinkTimer_.stop();
+        // A button released in another window never comes back here.
+        LeftButtonDown_ = false;
+        RowSelecting_ = false;
+        if (DragState_ != TDragState::None)
+            CancelSelDrag();
+    });
 }
 
 // ---- The caret-row underline -------------------------------------------------------------------------

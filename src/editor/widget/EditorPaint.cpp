@@ -49,12 +49,7 @@ void TEditor::paintEvent(QPaintEvent* Event)
     canvas.SetFont(QtFont_);
     canvas.SetFontColor(Font_->Color());
     TCanvasScope scope(Canvas_, canvas);
-    try {
-        PaintRect(Event->rect());
-    } catch (...) {
-        // No exception may leave a Qt event handler.
-        HandleException();
-    }
+    CatchExceptions([&] { PaintRect(Event->rect()); });
 }
 
 void TEditor::PaintRect(const QRect& Rect)
@@ -93,7 +88,9 @@ void TEditor::PaintRect(const QRect& Rect)
         canvas.SetPenColor(MarkColor(*Marks_->Underline()));
         canvas.Painter().drawLine(textLeft, underline, viewport()->width(), underline);
     }
-    if (CaretShown_ && CaretBlinkOn_) {
+    if (!PreeditSjis_.empty())
+        PaintPreedit();
+    else if (CaretShown_ && CaretBlinkOn_) {
         QPainter& painter = canvas.Painter();
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.fillRect(CaretRect_, Qt::white);
@@ -129,16 +126,10 @@ std::pair<int, int> TEditor::SelectedCells(int ARow) const
     const TSelectionRange& r = SelRange_;
     if (!SelectionPainted() || ARow < r.StartRow || ARow > r.EndRow)
         return {0, 0};
-    if (SelectionMode_ == TEditorSelectionMode::smBox) {
-        // No selection past the end of a shorter row; an edge inside a
-        // double-byte character moves to its right.
-        const std::string attributes = ExpandTabs(RowText(ARow), ColumnModel());
-        const int width = static_cast<int>(attributes.size());
-        const auto edge = [&](int Col) {
-            Col = std::min(Col, width);
-            return Col < width && attributes[static_cast<size_t>(Col)] == ca::Trail ? Col + 1 : Col;
-        };
-        return {edge(r.StartCol), edge(r.EndCol)};
+    if (r.Mode == TEditorSelectionMode::smBox) {
+        // The cells of the characters a box copy would take.
+        const TBoxPiece piece = BoxPiece(RowText(ARow), r.StartCol, r.EndCol, ColumnModel());
+        return {piece.FromCol, piece.ToCol};
     }
     const int start = ARow == r.StartRow ? r.StartCol : 0;
     const int end = ARow == r.EndRow ? r.EndCol : INT_MAX;

@@ -7,6 +7,9 @@
 
 #include "edRulerBitmaps.h"
 
+#include "ExceptionHandler.h"
+#include "Messages.h"
+
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <algorithm>
@@ -76,9 +79,11 @@ void TEditor::RefreshDrawInfo()
 void TEditor::resizeEvent(QResizeEvent* Event)
 {
     QAbstractScrollArea::resizeEvent(Event);
-    RefreshDrawInfo();
-    ScrollToCaret();
-    SetCaretPosition();
+    CatchExceptions([this] {
+        RefreshDrawInfo();
+        ScrollToCaret();
+        SetCaretPosition();
+    });
 }
 
 // ---- Scroll bars ----------------------------------------------------------------------------------
@@ -123,61 +128,80 @@ void TEditor::scrollContentsBy(int, int)
     // TopRow and TopCol move the picture; the bars only report requests.
 }
 
-void TEditor::VScrollAction(int Action)
+void TEditor::ScrollBarAction(QScrollBar* Bar, int Action)
 {
     if (SyncingScrollBars_)
         return;
-    const int rows = VisibleRows();
-    const int verticalMax = std::max(0, RowCount() + rows - 1);
-    int step = 0;
+    const bool vertical = Bar == verticalScrollBar();
+    int code = SB_ENDSCROLL;
     switch (Action) {
-    case QAbstractSlider::SliderSingleStepAdd: step = 1; break;
-    case QAbstractSlider::SliderSingleStepSub: step = -1; break;
-    case QAbstractSlider::SliderPageStepAdd: step = std::max(1, rows); break;
-    case QAbstractSlider::SliderPageStepSub: step = -std::max(1, rows); break;
-    case QAbstractSlider::SliderMove: step = verticalScrollBar()->sliderPosition() - TopRow_; break;
-    case QAbstractSlider::SliderToMinimum: step = -TopRow_; break;
-    case QAbstractSlider::SliderToMaximum: step = verticalMax - TopRow_; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
+    case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
+    case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
+    case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
+    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
+    case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
+    case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
     default: break;
     }
-    step = std::clamp(step, -TopRow_, verticalMax - TopRow_);
-    if (step != 0) {
-        CaretBeginUpdate();
-        SetTopRow(TopRow_ + step);
-        if (Caret_->LockScroll())
-            SetRow(Row_ + step);
-        CaretEndUpdate();
-    }
+    CatchExceptions([&] {
+        if (vertical)
+            VScroll(static_cast<int>(code), Bar->sliderPosition());
+        else
+            HScroll(static_cast<int>(code), Bar->sliderPosition());
+    });
+    // The bar shows where the view went, not where it was dragged.
     const bool syncing = SyncingScrollBars_;
     SyncingScrollBars_ = true;
-    verticalScrollBar()->setSliderPosition(TopRow_);
+    Bar->setSliderPosition(vertical ? TopRow_ : TopCol_);
     SyncingScrollBars_ = syncing;
 }
 
-void TEditor::HScrollAction(int Action)
+void TEditor::VScroll(int Code, int Pos)
 {
-    if (SyncingScrollBars_)
+    const int rows = VisibleRows();
+    const int verticalMax = std::max(0, RowCount() + rows - 1);
+    int step = 0;
+    switch (Code) {
+    case SB_LINEUP: step = -1; break;
+    case SB_LINEDOWN: step = 1; break;
+    case SB_PAGEUP: step = -std::max(1, rows); break;
+    case SB_PAGEDOWN: step = std::max(1, rows); break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: step = Pos - TopRow_; break;
+    case SB_TOP: step = -TopRow_; break;
+    case SB_BOTTOM: step = verticalMax - TopRow_; break;
+    default: break;
+    }
+    step = std::clamp(step, -TopRow_, verticalMax - TopRow_);
+    if (step == 0)
         return;
+    CaretBeginUpdate();
+    SetTopRow(TopRow_ + step);
+    if (Caret_->LockScroll())
+        SetRow(Row_ + step);
+    CaretEndUpdate();
+}
+
+void TEditor::HScroll(int Code, int Pos)
+{
     const int cols = VisibleCols();
     const int last = cols / 2 + MaxCol() - TopCol_;
     int step = 0;
-    switch (Action) {
-    case QAbstractSlider::SliderSingleStepAdd: step = 1; break;
-    case QAbstractSlider::SliderSingleStepSub: step = -1; break;
-    case QAbstractSlider::SliderPageStepAdd: step = std::max(1, cols); break;
-    case QAbstractSlider::SliderPageStepSub: step = -std::max(1, cols); break;
-    case QAbstractSlider::SliderMove: step = horizontalScrollBar()->sliderPosition() - TopCol_; break;
-    case QAbstractSlider::SliderToMinimum: step = -TopCol_; break;
-    case QAbstractSlider::SliderToMaximum: step = last; break;
+    switch (Code) {
+    case SB_LINELEFT: step = -1; break;
+    case SB_LINERIGHT: step = 1; break;
+    case SB_PAGELEFT: step = -std::max(1, cols); break;
+    case SB_PAGERIGHT: step = std::max(1, cols); break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: step = Pos - TopCol_; break;
+    case SB_LEFT: step = -TopCol_; break;
+    case SB_RIGHT: step = last; break;
     default: break;
     }
     step = std::clamp(step, -TopCol_, last);
     if (step != 0)
         SetTopCol(TopCol_ + step);
-    const bool syncing = SyncingScrollBars_;
-    SyncingScrollBars_ = true;
-    horizontalScrollBar()->setSliderPosition(TopCol_);
-    SyncingScrollBars_ = syncing;
 }
 
 // ---- Scrolling ------------------------------------------------------------------------------------------

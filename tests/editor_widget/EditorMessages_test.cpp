@@ -1,0 +1,160 @@
+// The edit-control messages: screen rows with word wrap, selections by
+// position, points and positions, refusals while read-only, scrolling, and
+// full positions on pages over 64 KB.
+#include "EditorDriver.h"
+
+#include "Messages.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using edtest::Sjis;
+using edtest::TEditorDriver;
+
+class Messages : public testing::Test {
+protected:
+    TEditorDriver ed;
+};
+
+TEST_F(Messages, RowsAreScreenRowsWithWordWrap)
+{
+    ed->SetWordWrap(true);
+    ed->WrapOption()->SetWrapByte(20);
+    ed.SetText(std::string(30, 'a') + "\r\nxy");
+    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
+    const int first = static_cast<int>(ed->RowText(0).size());
+    EXPECT_EQ(ed->Perform(EM_GETLINECOUNT), 3);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 1), first) << "a wrapped row adds no line break";
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 2), 32);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 3), -1);
+    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, first + 1), 1);
+    EXPECT_EQ(ed->Perform(EM_LINELENGTH, 33), 2);
+    EXPECT_EQ(ed->GetLine(2, 10), "xy");
+    EXPECT_EQ(ed->GetLine(3, 10), "") << "past the rows";
+    EXPECT_EQ(ed->GetLine(0, 5), "aaaaa");
+}
+
+TEST_F(Messages, TheCaretOrTheSelectionStandsForPositionMinusOne)
+{
+    ed.SetText("ab\r\nabcdef\r\n");
+    ed->SetRowCol(1, 3);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, -1), 4);
+    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, -1), 1);
+    EXPECT_EQ(ed->Perform(EM_LINELENGTH, -1), 6);
+    ed->Perform(EM_SETSEL, 6, 8);
+    EXPECT_EQ(ed->SelText(), "cd");
+    EXPECT_EQ(ed->Perform(EM_LINELENGTH, -1), 4) << "the characters of its rows outside it";
+    ed->Perform(EM_SETSEL, 1, 5);
+    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, -1), 0) << "the selection's start row";
+}
+
+TEST_F(Messages, SetSelSelectsAllDropsOrTakesARange)
+{
+    ed.SetText("abc\r\ndef");
+    ed->SetSel(0, -1);
+    EXPECT_EQ(ed->SelText(), "abc\r\ndef");
+    ed->SetSel(-1, 0);
+    EXPECT_FALSE(ed->Selected());
+    ed->SetSel(6, 2);
+    EXPECT_EQ(ed->SelText(), "c\r\nd");
+    int start = 0;
+    int end = 0;
+    ed->GetSel(start, end);
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(end, 6);
+}
+
+TEST_F(Messages, PointsAndPositionsRoundTrip)
+{
+    ed.SetText("a" + Sjis("漢") + "\tb\r\n" + Sjis("字") + "xy");
+    for (const int pos : {0, 1, 3, 4, 5, 7, 9, 10}) {
+        const QPoint p = ed->PosFromChar(pos);
+        EXPECT_EQ(ed->CharFromPos(p), pos) << pos;
+        EXPECT_EQ(ed->Perform(EM_CHARFROMPOS, 0, p.x() | p.y() << 16) & 0xFFFF, pos) << pos;
+    }
+    int row = -1;
+    ed->CharFromPos(ed->PosFromChar(9), &row);
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(ed->CharFromPos(QPoint(-1, 5)), -1) << "outside the viewport";
+}
+
+TEST_F(Messages, AReadOnlyEditorRefusesTheChangingMessages)
+{
+    ed.SetText("ab");
+    ed.Type("c");
+    ed->SetReadOnly(true);
+    ed->SetText("new");
+    ed->ReplaceSel("x");
+    ed->Perform(EM_SETMODIFY, 0);
+    EXPECT_EQ(ed->Perform(EM_CANUNDO), 0);
+    EXPECT_EQ(ed->Perform(EM_UNDO), 0);
+    ed->Perform(EM_EMPTYUNDOBUFFER);
+    EXPECT_EQ(ed.Text(), "cab");
+    EXPECT_EQ(ed->Perform(EM_GETMODIFY), 1);
+
+    ed->Perform(EM_SETREADONLY, 0);
+    EXPECT_EQ(ed->Perform(EM_CANUNDO), 1);
+    EXPECT_EQ(ed->Perform(EM_UNDO), 1);
+    EXPECT_EQ(ed.Text(), "ab");
+    ed->SetText("new");
+    EXPECT_EQ(ed.Text(), "new");
+    EXPECT_EQ(ed->Perform(WM_GETTEXTLENGTH), 3);
+}
+
+TEST_F(Messages, PositionsPastSixtyFourKilobytesStayWhole)
+{
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += std::string(48, 'a') + "\r\n";
+    ed.SetText(text);
+    ed->SetSelStart(70000);
+    ed->SetSelLength(10);
+    int start = 0;
+    int end = 0;
+    ed->GetSel(start, end);
+    EXPECT_EQ(start, 70000);
+    EXPECT_EQ(end, 70010);
+    // The packed result cannot hold them; the pointers get them whole.
+    int storedStart = 0;
+    int storedEnd = 0;
+    EXPECT_EQ(ed->Perform(EM_GETSEL, reinterpret_cast<intptr_t>(&storedStart), reinterpret_cast<intptr_t>(&storedEnd)),
+              -1);
+    EXPECT_EQ(storedStart, 70000);
+    EXPECT_EQ(storedEnd, 70010);
+
+    ed->ScrollCaret();
+    const QPoint p = ed->PosFromChar(70005);
+    EXPECT_EQ(ed->CharFromPos(p), 70005);
+    EXPECT_EQ(ed->Perform(EM_CHARFROMPOS, 0, p.x() | p.y() << 16), -1);
+    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, 70005), 1400);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 1400), 70000);
+}
+
+TEST_F(Messages, ScrollingMessages)
+{
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += "line\r\n";
+    ed.SetText(text);
+    const int rows = ed->VisibleRows();
+    ed->Caret()->SetLockScroll(true);
+    ed->SetRowCol(2, 0);
+    ed->Perform(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(ed->TopRow(), 1);
+    EXPECT_EQ(ed->Row(), 3) << "LockScroll takes the caret along";
+    ed->Perform(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(ed->TopRow(), 1 + rows);
+    ed->Perform(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(ed->TopRow(), 0);
+
+    // The caret off the screen comes a third into the view.
+    ed->Caret()->SetLockScroll(false);
+    ed->SetRowCol(60, 0);
+    ed->Perform(WM_VSCROLL, SB_BOTTOM);
+    ed->Perform(EM_SCROLLCARET);
+    EXPECT_EQ(ed->TopRow(), ed->Row() - rows / 3);
+    EXPECT_EQ(ed->Perform(EM_GETFIRSTVISIBLELINE), ed->TopRow());
+}
+
+} // namespace
