@@ -5,18 +5,27 @@
 //     (std::string_view::find, Oniguruma's onig_search);
 //   - the hits a paint shows for one screen (50 rows) and for every row of
 //     a 200 KB paragraph wrapped at 80 columns, with a regular expression;
-//     the peer finds all matches in the paragraph with Oniguruma.
+//     the peer finds all matches in the paragraph with Oniguruma;
+//   - the editor widget (TEditorEx, 1280 x 960, IPAGothic 16 px): FindNext
+//     for the absent strings over the 5 MB page, and a full repaint of a
+//     screen of the wrapped paragraph with regular-expression highlighting
+//     against the same repaint without it.
 // Run by hand: bench_editor_find.
+#include "EditorEx.h"
 #include "EditorExFind.h"
 #include "EditorExHitCache.h"
 #include "edScreenStrings.h"
 
 #include "JapanesePage.h"
 
+#include <QApplication>
+#include <QImage>
 #include <benchmark/benchmark.h>
 #include <oniguruma.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -209,6 +218,79 @@ void BM_OnigParagraphMatches(benchmark::State& State)
 }
 BENCHMARK(BM_OnigParagraphMatches)->Unit(benchmark::kMillisecond);
 
+// ---- The editor widget -------------------------------------------------------------------------
+
+std::unique_ptr<TEditorEx> MakeEditor(const std::string& Text, bool Wrap)
+{
+    std::unique_ptr<TEditorEx> editor(TEditor::Create<TEditorEx>());
+    TFont font;
+    font.SetName("IPAGothic");
+    font.SetHeight(-16);
+    font.SetColor(clBlack);
+    editor->SetFont(&font);
+    editor->SetBorderStyle(TBorderStyle::bsNone);
+    editor->resize(1280, 960);
+    if (Wrap) {
+        editor->WrapOption()->SetWrapByte(80);
+        editor->SetWordWrap(true);
+    }
+    editor->show();
+    editor->Lines()->SetTextStr(Text);
+    QApplication::processEvents();
+    return editor;
+}
+
+// Range: kAbsent's plain (0) or regular-expression (2) string.
+void BM_EditorFindNextAbsent(benchmark::State& State)
+{
+    const TAbsent& absent = kAbsent[State.range(0)];
+    const std::unique_ptr<TEditorEx> editor = MakeEditor(PageText(), false);
+    editor->SetFindString(absent.FindString);
+    editor->SetExSearchOptions(absent.Options);
+    for (auto _ : State)
+        if (editor->FindNext())
+            State.SkipWithError("the absent string was found");
+    State.SetLabel(absent.Name);
+    State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(PageText().size()));
+}
+BENCHMARK(BM_EditorFindNextAbsent)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Range 0: no highlighting; 1: every match of a regular expression shown.
+void BM_EditorParagraphRepaint(benchmark::State& State)
+{
+    const bool highlight = State.range(0) == 1;
+    const std::unique_ptr<TEditorEx> editor = MakeEditor(ParagraphText() + "\r\n", true);
+    if (highlight) {
+        editor->ExMarks()->FindMark()->SetColor(clRed);
+        editor->ExMarks()->FindMark()->SetVisible(true);
+        editor->ExMarks()->Hit()->SetBkColor(clYellow);
+        editor->SetFindString(ParagraphPattern);
+        editor->SetExSearchOptions({soRegexp, soMatchCase});
+    }
+    editor->SetTopRow(editor->RowCount() / 2);
+    QApplication::processEvents();
+    QWidget& viewport = *editor->viewport();
+    QImage image(viewport.size(), QImage::Format_ARGB32_Premultiplied);
+    const int computations = editor->HitLineComputations();
+    for (auto _ : State) {
+        viewport.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    State.SetLabel(highlight ? "regex_highlighting" : "no_highlighting");
+    State.counters["rows"] = editor->VisibleRows();
+    State.counters["line_computations_per_paint"] =
+        static_cast<double>(editor->HitLineComputations() - computations) / static_cast<double>(State.iterations());
+}
+BENCHMARK(BM_EditorParagraphRepaint)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

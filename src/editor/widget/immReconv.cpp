@@ -1,0 +1,12 @@
+#include "immReconv.h"
+
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QWidget>
+
+void SetReconvertString(QWidget* Window)
+{
+    if (!Window || !Window->hasFocus())
+        return;
+    QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
+}
