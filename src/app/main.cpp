@@ -3,11 +3,12 @@
 // Until the main form exists, the window shows one editor holding the file
 // named on the command line (Shift-JIS text).
 #include "Application.h"
-#include "EditorBase.h"
+#include "Dialogs.h"
+#include "EditorEx.h"
+#include "ExceptionHandler.h"
 #include "TerminationSignals.h"
 #include "edLibrary.h"
 
-#include "SysUtils.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -27,22 +30,37 @@ void ReportReadyWhenAsked()
 }
 
 // The editor as the page editor shows it: the program's Japanese face,
-// word wrap, scroll bars, line numbers, ruler and end marks.
-TEditor* CreatePageEditor()
+// word wrap under the Japanese line-breaking rules, scroll bars, line
+// numbers, ruler and end marks.
+TEditorEx* CreatePageEditor()
 {
-    TEditor* editor = TEditor::Create<TEditor>();
+    TEditorEx* editor = TEditor::Create<TEditorEx>();
     TFont font;
     font.SetName("IPAGothic");
     font.SetHeight(-16);
     font.SetColor(clBlack);
     editor->SetFont(&font);
     editor->SetScrollBars(TScrollStyle::ssBoth);
+    editor->WrapOption()->SetLeading(true);
+    editor->WrapOption()->SetFollowPunctuation(true);
     editor->SetWordWrap(true);
     editor->Leftbar()->SetVisible(true);
     editor->Ruler()->SetVisible(true);
     editor->Marks()->RetMark()->SetVisible(true);
     editor->Marks()->EofMark()->SetVisible(true);
     return editor;
+}
+
+// The file named on the command line, as Shift-JIS text.
+void OpenStartFile(TEditor& Editor, const char* OsName)
+{
+    const std::optional<std::string> fileName = FileNameFromOs(OsName);
+    if (!fileName)
+        return;
+    CatchExceptions([&] {
+        Editor.Lines()->LoadFromFile(*fileName);
+        Editor.SetModified(false);
+    });
 }
 
 } // namespace
@@ -55,19 +73,14 @@ int main(int argc, char** argv)
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Velk"));
     window.resize(800, 600);
-    TEditor* editor = CreatePageEditor();
+    TEditorEx* editor = CreatePageEditor();
     window.setCentralWidget(editor);
-    if (argc > 1) {
-        try {
-            editor->Lines()->LoadFromFile(argv[1]);
-            editor->SetModified(false);
-        } catch (const Exception& e) {
-            std::cerr << "velk: " << e.what() << std::endl;
-        }
-    }
     TTerminationSignals terminationSignals([&window] { window.close(); });
 
     window.show();
+    editor->setFocus();
+    if (argc > 1)
+        OpenStartFile(*editor, argv[1]);
     ReportReadyWhenAsked();
     return app.exec();
 }

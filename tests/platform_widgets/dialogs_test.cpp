@@ -188,6 +188,17 @@ TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
     EXPECT_EQ(folder, "/tmp");
 }
 
+TEST(FileNameFromOs, GivesShiftJisOrRefusesWithAMessage)
+{
+    TScriptedDialogs dialogs;
+    EXPECT_EQ(FileNameFromOs("/home/ユーザー/メモ.vk2"), Utf8ToSjis("/home/ユーザー/メモ.vk2"));
+    EXPECT_TRUE(dialogs.Questions().empty());
+
+    EXPECT_EQ(FileNameFromOs("/tmp/caf\xC3\xA9.vk2"), std::nullopt); // é
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Type, TMsgDlgType::mtError);
+}
+
 TEST(SelectDirectory, GivesTheFolderInShiftJis)
 {
     TScriptedDialogs dialogs;

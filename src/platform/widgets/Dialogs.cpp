@@ -70,6 +70,8 @@ std::string InputBox(const std::string& Caption, const std::string& Prompt, cons
     return InputQuery(Caption, Prompt, value) ? value : Default;
 }
 
+std::optional<std::string> FileNameFromOs(const std::string& OsName) { return ToSjisOrRefuse(OsName, kPathRefusal); }
+
 bool SelectDirectory(const std::string& Caption, std::string& Directory)
 {
     const TDialogAnswer answer = DialogHook().Ask(

@@ -7,6 +7,7 @@
 
 #include "DialogHook.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ std::string InputBox(const std::string& Caption, const std::string& Prompt, cons
 // A folder dialog that opens on Directory. On OK, Directory becomes the
 // chosen folder and the result is true.
 bool SelectDirectory(const std::string& Caption, std::string& Directory);
+
+// The program's (Shift-JIS) form of a file name that came from outside the
+// program's dialogs (the command line, a drop), or nothing, after telling
+// the user, when Shift-JIS cannot hold it.
+std::optional<std::string> FileNameFromOs(const std::string& OsName);
 
 enum class TOpenOption { ofAllowMultiSelect, ofOverwritePrompt };
 using TOpenOptions = TSet<TOpenOption>;
