@@ -84,12 +84,4 @@ std::vector<std::string> RowTexts(const TEditorStringList& List)
     return rows;
 }
 
-std::string Sjis(const char* Utf8)
-{
-    bool lossless = true;
-    std::string text = Utf8ToSjis(Utf8, &lossless);
-    EXPECT_TRUE(lossless) << Utf8;
-    return text;
-}
-
 } // namespace edtest

@@ -2,6 +2,8 @@
 // caret, and records what the list asks of it.
 #pragma once
 
+#include "SjisLiteral.h"
+
 #include "edEditorClient.h"
 #include "edEditorStrings.h"
 #include "edFountain.h"
@@ -101,7 +103,6 @@ std::ostream& operator<<(std::ostream& Out, const RowView& Row);
 std::vector<RowView> RowsOf(const TEditorStringList& List);
 std::vector<std::string> RowTexts(const TEditorStringList& List);
 
-// UTF-8 to Shift-JIS, failing the test when a character has no form.
-std::string Sjis(const char* Utf8);
+using ::Sjis;
 
 } // namespace edtest

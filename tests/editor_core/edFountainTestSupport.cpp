@@ -81,12 +81,4 @@ std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeString
     return tokens;
 }
 
-std::string Sjis(const char* Utf8)
-{
-    bool lossless = true;
-    std::string text = Utf8ToSjis(Utf8, &lossless);
-    EXPECT_TRUE(lossless) << Utf8;
-    return text;
-}
-
 } // namespace fountaintest

@@ -2,6 +2,8 @@
 // row states computed row by row, and a scheme with the framework's tokens.
 #pragma once
 
+#include "SjisLiteral.h"
+
 #include "edFountain.h"
 
 #include <ostream>
@@ -47,7 +49,6 @@ std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttr
 std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeStringList& List, int Index,
                               const TRowAttributeData& State);
 
-// UTF-8 to Shift-JIS, failing the test when a character has no form.
-std::string Sjis(const char* Utf8);
+using ::Sjis;
 
 } // namespace fountaintest

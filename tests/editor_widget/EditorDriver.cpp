@@ -12,14 +12,6 @@
 
 namespace edtest {
 
-std::string Sjis(const char* Utf8)
-{
-    bool lossless = true;
-    std::string text = Utf8ToSjis(Utf8, &lossless);
-    EXPECT_TRUE(lossless) << Utf8;
-    return text;
-}
-
 TEditorDriver::TEditorDriver(QSize Size) : TEditorDriver(TEditor::Create<TEditor>(), Size) {}
 
 TEditorDriver::TEditorDriver(TEditor* Editor, QSize Size) : Editor_(Editor)

@@ -5,6 +5,8 @@
 // wheel. Geometry always comes from the editor's own metrics.
 #pragma once
 
+#include "SjisLiteral.h"
+
 #include "EditorBase.h"
 
 #include <QColor>
@@ -18,8 +20,7 @@
 
 namespace edtest {
 
-// UTF-8 to Shift-JIS, failing the test when a character has no form.
-std::string Sjis(const char* Utf8);
+using ::Sjis;
 
 class TEditorDriver {
 public:

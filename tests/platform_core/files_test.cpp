@@ -2,7 +2,7 @@
 #include "FileSizeLimit.h"
 #include "Files.h"
 #include "SysUtils.h"
-#include "SjisText.h"
+#include "SjisLiteral.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The private-profile rules of TIniFile, one group per rule: how names are
 // matched, how values are read and written, and where changes land.
 #include "IniFiles.h"
-#include "SjisText.h"
+#include "SjisLiteral.h"
 #include "Strings.h"
 #include "TempDir.h"
 

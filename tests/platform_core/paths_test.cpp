@@ -1,6 +1,6 @@
 // The program folder rule and the file-name helpers.
 #include "Paths.h"
-#include "SjisText.h"
+#include "SjisLiteral.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

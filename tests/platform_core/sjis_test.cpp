@@ -1,7 +1,7 @@
 // The Shift-JIS character helper on the texts that fool byte-wise code:
 // trail bytes with lead-byte values, stray lead bytes, letters in trail
 // bytes.
-#include "SjisText.h"
+#include "SjisLiteral.h"
 #include "Sjis.h"
 
 #include <gtest/gtest.h>

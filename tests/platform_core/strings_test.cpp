@@ -1,6 +1,6 @@
 // TStrings and TStringList: text and comma text, sorting and duplicates,
 // objects on lines, change events and update batching, files.
-#include "SjisText.h"
+#include "SjisLiteral.h"
 #include "Strings.h"
 #include "TempDir.h"
 

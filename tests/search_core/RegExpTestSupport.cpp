@@ -6,15 +6,6 @@
 
 #include <gtest/gtest.h>
 
-std::string Sj(std::string_view Utf8)
-{
-    bool lossless = false;
-    std::string sjis = Utf8ToSjis(Utf8, &lossless);
-    if (!lossless)
-        ADD_FAILURE() << "does not convert to Shift-JIS: " << Utf8;
-    return sjis;
-}
-
 std::unique_ptr<TRE_DFA> CompilePattern(const std::string& Pattern)
 {
     TREParser parser(Pattern);

@@ -4,15 +4,14 @@
 #include "ERegExpParser.h"
 #include "REParseTree.h"
 #include "RE_DFA.h"
+#include "SjisLiteral.h"
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// A UTF-8 literal in Shift-JIS; a character that does not convert fails
-// the test.
-std::string Sj(std::string_view Utf8);
+inline std::string Sj(std::string_view Utf8) { return Sjis(Utf8); }
 
 // Parser, NFA and DFA, as the pattern cache compiles.
 std::unique_ptr<TRE_DFA> CompilePattern(const std::string& Pattern);

@@ -4,14 +4,6 @@
 
 #include <gtest/gtest.h>
 
-std::string S(std::string_view Utf8)
-{
-    bool lossless = false;
-    std::string sjis = Utf8ToSjis(Utf8, &lossless);
-    EXPECT_TRUE(lossless) << "not Shift-JIS: " << Utf8;
-    return sjis;
-}
-
 std::string U(std::string_view Sjis) { return SjisToUtf8(Sjis); }
 
 std::string Bytes(std::initializer_list<int> Values)
