@@ -43,17 +43,6 @@ std::string CookValue(std::string_view Raw)
     return std::string(sjis::CutAt(Raw, kMaxValueBytes));
 }
 
-int HexDigit(char C)
-{
-    if (C >= '0' && C <= '9')
-        return C - '0';
-    if (C >= 'a' && C <= 'f')
-        return C - 'a' + 10;
-    if (C >= 'A' && C <= 'F')
-        return C - 'A' + 10;
-    return -1;
-}
-
 // 1 to 8 hex digits taken as a 32-bit pattern.
 std::optional<uint32_t> ParseHexPattern(std::string_view Digits)
 {
@@ -61,7 +50,7 @@ std::optional<uint32_t> ParseHexPattern(std::string_view Digits)
         return std::nullopt;
     uint32_t pattern = 0;
     for (char c : Digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(static_cast<unsigned char>(c));
         if (digit < 0)
             return std::nullopt;
         pattern = pattern << 4 | static_cast<uint32_t>(digit);

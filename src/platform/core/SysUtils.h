@@ -44,6 +44,18 @@ public:
 // printf-style formatting into a std::string.
 std::string Format(const char* Fmt, ...) __attribute__((format(printf, 1, 2)));
 
+// The value of a hexadecimal digit, or -1 for any other byte.
+constexpr int HexDigitValue(unsigned char C)
+{
+    if (C >= '0' && C <= '9')
+        return C - '0';
+    if (C >= 'a' && C <= 'f')
+        return C - 'a' + 10;
+    if (C >= 'A' && C <= 'F')
+        return C - 'A' + 10;
+    return -1;
+}
+
 // Raises EListError for Index, in the wording every list uses.
 [[noreturn]] void RaiseListIndexError(int Index);
 

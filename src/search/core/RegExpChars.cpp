@@ -2,23 +2,13 @@
 
 #include "ERegExpParser.h"
 #include "Sjis.h"
+#include "SysUtils.h"
 
 namespace re {
 
 namespace {
 
 int Position(size_t Index) { return static_cast<int>(Index + 1); }
-
-int HexDigitValue(unsigned char C)
-{
-    if (C >= '0' && C <= '9')
-        return C - '0';
-    if (C >= 'a' && C <= 'f')
-        return C - 'a' + 10;
-    if (C >= 'A' && C <= 'F')
-        return C - 'A' + 10;
-    return -1;
-}
 
 int OctDigitValue(unsigned char C) { return C >= '0' && C <= '7' ? C - '0' : -1; }
 
