@@ -77,8 +77,9 @@ TEST(Component, FreeNotificationWorksBothWays)
     auto* c = new TLinked(nullptr);
     auto* d = new TLinked(nullptr);
     c->SetPartner(d);
+    const std::vector<TComponent*> announced{c};
     delete c;
-    EXPECT_EQ(d->Heard, (std::vector<TComponent*>{c}));
+    EXPECT_EQ(d->Heard, announced);
     delete d;
 
     auto* e = new TLinked(nullptr);

@@ -324,7 +324,11 @@ protected:
     // Schemes replace entries of the two tables in their constructors.
     void SetMethod(unsigned char FirstByte, TProc Method) { MethodTable_[FirstByte] = Method; }
     void SetCarryMethod(int Kind, TProc Method) { CarryTable_[Kind] = Method; }
-    void RunMethod(unsigned char FirstByte) { (this->*MethodTable_[FirstByte])(); }
+    void RunMethod(unsigned char FirstByte)
+    {
+        const TProc method = MethodTable_[FirstByte];
+        (this->*method)();
+    }
 
     // The kinds that go on into the next row without a length (strings,
     // comments), and those that run through a whole continued row.

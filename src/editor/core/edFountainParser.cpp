@@ -234,7 +234,8 @@ void TFountainParser::CarryProc()
             BracketIndex_ = -1;
         }
     } else {
-        (this->*CarryTable_[CarryKind_])();
+        const TProc method = CarryTable_[CarryKind_];
+        (this->*method)();
     }
     CarryKind_ = 0;
     CarryLength_ = 0;
