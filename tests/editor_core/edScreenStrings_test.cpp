@@ -257,6 +257,14 @@ TEST_F(ScreenStringsTest, WrapChangesClearTheHistoryAndResetTheEditors)
     List().WrapOption()->SetWrapByte(25);
     EXPECT_FALSE(List().UndoObj()->CanUndo());
     EXPECT_EQ(RowTexts(List()), (std::vector<std::string>{A(25), A(5)}));
+
+    // Options confirmed without a change keep the history.
+    List().ReplaceRows(0, 2, A(31) + "\r\n");
+    ASSERT_TRUE(List().UndoObj()->CanUndo());
+    TEditorWrapOption same;
+    same.Assign(List().WrapOption());
+    List().WrapOption()->Assign(&same);
+    EXPECT_TRUE(List().UndoObj()->CanUndo());
 }
 
 TEST_F(ScreenStringsTest, NothingIsRewrappedWhileEditorZeroIsLoading)

@@ -60,6 +60,11 @@ TEST(edWrapOption, SettersNotifyOnlyOnAChangeAndAssignNotifiesOnce)
     EXPECT_EQ(option.WrapByte(), 80);
     EXPECT_TRUE(option.IsLeadChar("("));
     EXPECT_FALSE(option.IsLeadChar(Sjis("「")));
+
+    // Equal values change nothing and announce nothing.
+    option.Assign(&other);
+    option.Assign(&option);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST(edWrapOption, MembershipWorksOnWholeCharacters)

@@ -61,21 +61,30 @@ void TEditorWrapOption::Assign(const TPersistent* Source)
         TNotifyPersistent::Assign(Source);
         return;
     }
-    // Assigning from itself must not copy a string onto itself mid-way.
-    if (other != this) {
-        FollowRetMark_ = other->FollowRetMark_;
-        FollowPunctuation_ = other->FollowPunctuation_;
-        FollowStr_ = other->FollowStr_;
-        Leading_ = other->Leading_;
-        LeadStr_ = other->LeadStr_;
-        PunctuationStr_ = other->PunctuationStr_;
-        WordBreak_ = other->WordBreak_;
-        WrapByte_ = other->WrapByte_;
-        FollowSet_ = other->FollowSet_;
-        LeadSet_ = other->LeadSet_;
-        PunctuationSet_ = other->PunctuationSet_;
-    }
+    // A change re-wraps the text and clears its undo history, so assigning
+    // equal values (options confirmed unchanged) announces nothing.
+    if (SameValues(*other))
+        return;
+    FollowRetMark_ = other->FollowRetMark_;
+    FollowPunctuation_ = other->FollowPunctuation_;
+    FollowStr_ = other->FollowStr_;
+    Leading_ = other->Leading_;
+    LeadStr_ = other->LeadStr_;
+    PunctuationStr_ = other->PunctuationStr_;
+    WordBreak_ = other->WordBreak_;
+    WrapByte_ = other->WrapByte_;
+    FollowSet_ = other->FollowSet_;
+    LeadSet_ = other->LeadSet_;
+    PunctuationSet_ = other->PunctuationSet_;
     Changed();
+}
+
+bool TEditorWrapOption::SameValues(const TEditorWrapOption& Other) const
+{
+    return FollowRetMark_ == Other.FollowRetMark_ && FollowPunctuation_ == Other.FollowPunctuation_
+           && FollowStr_ == Other.FollowStr_ && Leading_ == Other.Leading_ && LeadStr_ == Other.LeadStr_
+           && PunctuationStr_ == Other.PunctuationStr_ && WordBreak_ == Other.WordBreak_
+           && WrapByte_ == Other.WrapByte_;
 }
 
 namespace {

@@ -40,7 +40,8 @@ public:
     static const std::string& DefaultPunctuationStr();
 
     // Copies all eight values from another wrap option and announces one
-    // change; anything else goes to the framework's Assign.
+    // change, or none when they are all equal already; anything else goes
+    // to the framework's Assign.
     void Assign(const TPersistent* Source) override;
 
     // A line that ends exactly at a wrap point ends on its last row instead
@@ -75,6 +76,8 @@ public:
     bool IsPunctuationChar(std::string_view C) const { return PunctuationSet_.Contains(C); }
 
 private:
+    bool SameValues(const TEditorWrapOption& Other) const;
+
     bool FollowRetMark_ = false;
     bool FollowPunctuation_ = false;
     std::string FollowStr_;
