@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velk needs to build, run and test; does
-# nothing when they are all present already.
+# nothing when they are all present already. With --list it only prints
+# them.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,11 @@ packages=(
   libicu-dev libonig-dev
   fonts-ipafont-gothic
 )
+
+if [ "${1:-}" = "--list" ]; then
+  echo "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -60,9 +60,8 @@ TTerminationSignals::~TTerminationSignals()
 void TTerminationSignals::ReadSignals()
 {
     char bytes[16];
-    ssize_t count = 0;
     bool received = false;
-    while ((count = read(Pipe_[0], bytes, sizeof bytes)) > 0)
+    while (read(Pipe_[0], bytes, sizeof bytes) > 0)
         received = true;
     if (received && OnSignal_)
         OnSignal_();

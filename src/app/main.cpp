@@ -9,8 +9,6 @@
 #include "TerminationSignals.h"
 #include "edLibrary.h"
 
-
-#include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
 #include <cstdlib>

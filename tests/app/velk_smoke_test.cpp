@@ -1,13 +1,15 @@
 // Starts the velk program headless, waits until its window is up, asks it
 // to end as the desktop would (SIGTERM) and checks that it ends cleanly.
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
 #include <poll.h>
+#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,22 +19,6 @@ namespace {
 // A safety net for a hung program, not a measure of speed: sanitizer
 // builds on a loaded machine start slowly.
 constexpr int PatienceMs = 120000;
-
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velk-smoke-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        Path_ = pattern;
-    }
-    ~TempFolder() { std::filesystem::remove_all(Path_); }
-    const std::string& Path() const { return Path_; }
-
-private:
-    std::string Path_;
-};
 
 // The running program with its standard output and error read through
 // pipes; both are drained together so that a long report cannot block it.
@@ -148,7 +134,7 @@ void ExpectNoSanitizerReport(const std::string& Err)
 
 void RunUntilSignal(int Number)
 {
-    TempFolder home;
+    const TempDir home;
     TVelkProcess velk(home.Path());
     ASSERT_TRUE(velk.WaitForLine("velk: ready")) << "standard output:\n" << velk.Out() << "\nstandard error:\n"
                                                  << velk.Err();

@@ -219,6 +219,23 @@ TEST(StringList, AnUnmatchedEndUpdateIsHarmless)
     EXPECT_EQ(counts.Changed, 2);
 }
 
+TEST(StringList, AnUpdateEndsEvenWhenItsWorkFails)
+{
+    TStringList source;
+    source.SetText("a\r\nb\r\na\r\n");
+    TStringList list;
+    list.SetSorted(true);
+    list.SetDuplicates(TDuplicates::dupError);
+    EventCounts counts;
+    Watch(list, counts);
+    EXPECT_THROW(list.AddStrings(source), EStringListError);
+    EXPECT_EQ(list.UpdateCount(), 0);
+    EXPECT_EQ(Lines(list), (V{"a", "b"}));
+    counts = {};
+    list.Add("c"); // the list is not silenced
+    EXPECT_EQ(counts.Changed, 1);
+}
+
 TEST(StringList, CapacityBelowCountKeepsTheLines)
 {
     TStringList list;

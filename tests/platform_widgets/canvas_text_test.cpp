@@ -3,6 +3,7 @@
 #include "Canvas.h"
 #include "Cp932.h"
 #include "Sjis.h"
+#include "SjisLiteral.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -21,14 +22,6 @@ QFont Gothic(int PixelSize = 13)
     QFont font(QStringLiteral("IPAGothic"));
     font.setPixelSize(PixelSize);
     return font;
-}
-
-std::string Sjis(const char* Utf8)
-{
-    bool lossless = false;
-    std::string text = Utf8ToSjis(Utf8, &lossless);
-    EXPECT_TRUE(lossless) << Utf8;
-    return text;
 }
 
 QImage Paint(int Width, int Height, const std::function<void(QPainter&)>& Draw)

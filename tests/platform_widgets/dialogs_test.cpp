@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "QtDialogs.h"
 #include "ScriptedDialogs.h"
+#include "SjisLiteral.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -99,10 +100,10 @@ TEST(ScriptedDialogs, LeavingPutsThePreviousHookBack)
 TEST(InputQuery, ValuesAreShiftJisAndWhatShiftJisCannotHoldIsRefused)
 {
     TScriptedDialogs dialogs;
-    std::string value = Utf8ToSjis("削除する文字列");
+    std::string value = Sjis("削除する文字列");
     dialogs.AnswerText("漢字かな");
     EXPECT_TRUE(InputQuery("指定した文字列を一括削除", "削除する文字列", value));
-    EXPECT_EQ(value, Utf8ToSjis("漢字かな"));
+    EXPECT_EQ(value, Sjis("漢字かな"));
     EXPECT_EQ(dialogs.Questions()[0].Kind, TDialogKind::Input);
     EXPECT_EQ(dialogs.Questions()[0].Caption, "指定した文字列を一括削除");
     EXPECT_EQ(dialogs.Questions()[0].Text, "削除する文字列");
@@ -115,12 +116,12 @@ TEST(InputQuery, ValuesAreShiftJisAndWhatShiftJisCannotHoldIsRefused)
     dialogs.Answer(mrOk);
     EXPECT_TRUE(InputQuery("", "", value));
     EXPECT_EQ(value, std::string("\xEE\xEF", 2));
-    value = Utf8ToSjis("漢字かな");
+    value = Sjis("漢字かな");
 
     // "€" has no Shift-JIS form: the user is told and nothing changes.
     dialogs.AnswerText("a€b");
     EXPECT_FALSE(InputQuery("", "", value));
-    EXPECT_EQ(value, Utf8ToSjis("漢字かな"));
+    EXPECT_EQ(value, Sjis("漢字かな"));
     ASSERT_EQ(dialogs.Questions().size(), 4u);
     EXPECT_EQ(dialogs.Questions()[3].Type, TMsgDlgType::mtError);
     EXPECT_NE(dialogs.Questions()[3].Text.find("a€b"), std::string::npos);
@@ -141,13 +142,13 @@ TEST(FileDialogs, KeepTheirSettingsAndGiveShiftJisPaths)
     TScriptedDialogs dialogs;
     TOpenDialog open;
     open.SetFilter("Velk2000(*.vk2)|*.vk2");
-    open.SetInitialDir(Utf8ToSjis("/home/user/文書"));
-    open.SetFileName(Utf8ToSjis("/home/user/文書/前.vk2"));
+    open.SetInitialDir(Sjis("/home/user/文書"));
+    open.SetFileName(Sjis("/home/user/文書/前.vk2"));
     open.SetOptions({TOpenOption::ofAllowMultiSelect});
     dialogs.AnswerFiles({"/home/user/文書/一.txt", "/home/user/文書/二.txt"});
     ASSERT_TRUE(open.Execute());
-    EXPECT_EQ(open.FileName(), Utf8ToSjis("/home/user/文書/一.txt"));
-    EXPECT_EQ(open.Files(), (std::vector<std::string>{Utf8ToSjis("/home/user/文書/一.txt"), Utf8ToSjis("/home/user/文書/二.txt")}));
+    EXPECT_EQ(open.FileName(), Sjis("/home/user/文書/一.txt"));
+    EXPECT_EQ(open.Files(), (std::vector<std::string>{Sjis("/home/user/文書/一.txt"), Sjis("/home/user/文書/二.txt")}));
     const TDialogQuestion& asked = dialogs.Questions()[0];
     EXPECT_EQ(asked.Kind, TDialogKind::OpenFile);
     EXPECT_EQ(asked.Filter, "Velk2000(*.vk2)|*.vk2");
@@ -157,10 +158,10 @@ TEST(FileDialogs, KeepTheirSettingsAndGiveShiftJisPaths)
     EXPECT_FALSE(asked.OverwritePrompt);
 
     TSaveDialog save;
-    save.SetFileName(Utf8ToSjis("/tmp/出力.txt"));
+    save.SetFileName(Sjis("/tmp/出力.txt"));
     dialogs.Answer(mrOk);
     ASSERT_TRUE(save.Execute());
-    EXPECT_EQ(save.FileName(), Utf8ToSjis("/tmp/出力.txt"));
+    EXPECT_EQ(save.FileName(), Sjis("/tmp/出力.txt"));
     EXPECT_EQ(dialogs.Questions()[1].Kind, TDialogKind::SaveFile);
     // OK with no file proposed chooses nothing: the script is not used.
     TSaveDialog unnamed;
@@ -191,7 +192,7 @@ TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
 TEST(FileNameFromOs, GivesShiftJisOrRefusesWithAMessage)
 {
     TScriptedDialogs dialogs;
-    EXPECT_EQ(FileNameFromOs("/home/ユーザー/メモ.vk2"), Utf8ToSjis("/home/ユーザー/メモ.vk2"));
+    EXPECT_EQ(FileNameFromOs("/home/ユーザー/メモ.vk2"), Sjis("/home/ユーザー/メモ.vk2"));
     EXPECT_TRUE(dialogs.Questions().empty());
 
     EXPECT_EQ(FileNameFromOs("/tmp/caf\xC3\xA9.vk2"), std::nullopt); // é
@@ -202,10 +203,10 @@ TEST(FileNameFromOs, GivesShiftJisOrRefusesWithAMessage)
 TEST(SelectDirectory, GivesTheFolderInShiftJis)
 {
     TScriptedDialogs dialogs;
-    std::string folder = Utf8ToSjis("/home/ユーザー");
+    std::string folder = Sjis("/home/ユーザー");
     dialogs.AnswerFolder("/home/ユーザー/バックアップ");
     ASSERT_TRUE(SelectDirectory("フォルダーの選択", folder));
-    EXPECT_EQ(folder, Utf8ToSjis("/home/ユーザー/バックアップ"));
+    EXPECT_EQ(folder, Sjis("/home/ユーザー/バックアップ"));
     EXPECT_EQ(dialogs.Questions()[0].Kind, TDialogKind::Folder);
     EXPECT_EQ(dialogs.Questions()[0].Value, "/home/ユーザー");
 }
@@ -334,9 +335,9 @@ TEST_F(QtDialogsTest, InputBoxTakesWhatWasTyped)
         dialog.setTextValue(QStringLiteral("後"));
         dialog.accept();
     });
-    std::string value = Utf8ToSjis("初め");
+    std::string value = Sjis("初め");
     EXPECT_TRUE(InputQuery("題", "入力", value));
-    EXPECT_EQ(value, Utf8ToSjis("後"));
+    EXPECT_EQ(value, Sjis("後"));
 }
 
 TEST_F(QtDialogsTest, AFormGivesItsResultAndClosingGivesCancel)

@@ -1,8 +1,8 @@
 // Colours, fonts and the canvas on Qt's terms.
 #include "Canvas.h"
-#include "Cp932.h"
 #include "QtColor.h"
 #include "QtFont.h"
+#include "SjisLiteral.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -77,9 +77,7 @@ TEST(ColorToQColor, NoneAndDefaultGiveTheCallersDefault)
 
 void SetUpFont(TFont& Font, const char* NameUtf8, int Height, TFontStyles Style)
 {
-    bool lossless = false;
-    Font.SetName(Utf8ToSjis(NameUtf8, &lossless));
-    EXPECT_TRUE(lossless) << NameUtf8;
+    Font.SetName(Sjis(NameUtf8));
     Font.SetHeight(Height);
     Font.SetStyle(Style);
 }

@@ -4,24 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
-
-TTempFolder::TTempFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "velk-settings-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    Path_ = pattern + "/";
-}
-
-TTempFolder::~TTempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(Path_, ignored);
-}
-
 TMenuItems::TMenuItems()
 {
     for (const TCommandRow& row : CommandRegistry()) {

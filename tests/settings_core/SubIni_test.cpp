@@ -1,41 +1,12 @@
 #include "SubIni.h"
 
-#include "SettingsTestSupport.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 namespace {
-
-TEST(SettingsVars, StartEmptyAndResetAsAWhole)
-{
-    EXPECT_EQ(SettingsVars, TSettingsVars{});
-
-    // One variable of each kind and nesting, by the names other code uses.
-    SettingsVars.Options.Exit = true;
-    SettingsVars.AutoSave = true;
-    SettingsVars.AutoSaveTime = 600000;
-    SettingsVars.QMark = "> ";
-    SettingsVars.Colors.Back = clWhite;
-    SettingsVars.CommentBold = true;
-    SettingsVars.IME.Year = "yyyy";
-    SettingsVars.IME.Enter = true;
-    SettingsVars.Seikei.Width = "72";
-    SettingsVars.InsZenSpc.width = 3;
-    SettingsVars.LineNumber.Mode = 1;
-    SettingsVars.PageCursor.Mode = true;
-    SettingsVars.APoFile.TextToPage = "x";
-    SettingsVars.Options.TextToPage = true;
-    SettingsVars.SubIcon.AltSubIcon = true;
-    EXPECT_NE(SettingsVars, TSettingsVars{});
-
-    SettingsVars = {};
-    EXPECT_EQ(SettingsVars, TSettingsVars{});
-    EXPECT_FALSE(SettingsVars.Options.Exit);
-    EXPECT_EQ(SettingsVars.AutoSaveTime, 0);
-    EXPECT_TRUE(SettingsVars.QMark.empty());
-}
 
 TEST(CommenterFor, TakesTheQuoteMarksFirstCharacterWhileCommentsAreOn)
 {
@@ -59,7 +30,7 @@ TEST(CommenterFor, AnEmptyQuoteMarkGivesTheSlashes)
 
 TEST(SettingsPaths, NameTheFilesBesideTheProgram)
 {
-    const TTempFolder home;
+    const TempDir home;
     setenv("VELK_HOME", home.Path().c_str(), 1);
     EXPECT_EQ(SettingsFilePath(), home.Path() + "velk2000.ini");
     EXPECT_EQ(KeyFilePath(), home.Path() + "velk2000Key.ini");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class TObject {
@@ -16,6 +17,22 @@ public:
 
 // A single event: the sender is the object whose state changed.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// Runs Body between Target.BeginUpdate() and Target.EndUpdate(). The update
+// ends even when Body throws, so that one failure cannot silence the target
+// for good.
+template <class TUpdatable, class TBody>
+void WithinUpdate(TUpdatable& Target, TBody&& Body)
+{
+    Target.BeginUpdate();
+    try {
+        std::forward<TBody>(Body)();
+    } catch (...) {
+        Target.EndUpdate();
+        throw;
+    }
+    Target.EndUpdate();
+}
 
 // An object whose values can be copied from another with Assign.
 class TPersistent : public TObject {

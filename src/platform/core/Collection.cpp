@@ -128,16 +128,11 @@ void TCollection::Assign(const TPersistent* Source)
     if (auto source = dynamic_cast<const TCollection*>(Source)) {
         if (source == this)
             return;
-        BeginUpdate();
-        try {
+        WithinUpdate(*this, [&] {
             Clear();
             for (TCollectionItem* item : source->Items_)
                 Add()->Assign(item);
-        } catch (...) {
-            EndUpdate();
-            throw;
-        }
-        EndUpdate();
+        });
         return;
     }
     TPersistent::Assign(Source);

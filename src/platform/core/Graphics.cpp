@@ -14,49 +14,19 @@ int MulDiv(int A, int B, int C)
 
 } // namespace
 
-void TFont::SetName(const std::string& Value)
-{
-    if (Name_ == Value)
-        return;
-    Name_ = Value;
-    Changed();
-}
+void TFont::SetName(const std::string& Value) { Change(Name_, Value); }
 
 int TFont::Size() const { return MulDiv(std::abs(Height_), 72, PixelsPerInch); }
 
 void TFont::SetSize(int Value) { SetHeight(-MulDiv(std::abs(Value), PixelsPerInch, 72)); }
 
-void TFont::SetHeight(int Value)
-{
-    if (Height_ == Value)
-        return;
-    Height_ = Value;
-    Changed();
-}
+void TFont::SetHeight(int Value) { Change(Height_, Value); }
 
-void TFont::SetStyle(TFontStyles Value)
-{
-    if (Style_ == Value)
-        return;
-    Style_ = Value;
-    Changed();
-}
+void TFont::SetStyle(TFontStyles Value) { Change(Style_, Value); }
 
-void TFont::SetColor(TColor Value)
-{
-    if (Color_ == Value)
-        return;
-    Color_ = Value;
-    Changed();
-}
+void TFont::SetColor(TColor Value) { Change(Color_, Value); }
 
-void TFont::SetCharset(int Value)
-{
-    if (Charset_ == Value)
-        return;
-    Charset_ = Value;
-    Changed();
-}
+void TFont::SetCharset(int Value) { Change(Charset_, Value); }
 
 void TFont::Assign(const TPersistent* Source)
 {

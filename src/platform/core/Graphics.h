@@ -104,6 +104,15 @@ public:
 
 private:
     void Changed();
+    // Sets Field to Value and notifies, unless it holds Value already.
+    template <typename T>
+    void Change(T& Field, const T& Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        Changed();
+    }
 
     std::string Name_ = "MS Sans Serif";
     int Height_ = -11; // 8 points

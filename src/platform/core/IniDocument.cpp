@@ -8,15 +8,6 @@ namespace {
 
 bool IsBlank(char C) { return C == ' ' || C == '\t'; }
 
-std::string_view TrimBlanks(std::string_view S)
-{
-    while (!S.empty() && IsBlank(S.front()))
-        S.remove_prefix(1);
-    while (!S.empty() && IsBlank(S.back()))
-        S.remove_suffix(1);
-    return S;
-}
-
 // The line without its break (LF, CR LF, or a CR that ends the file).
 std::string_view Content(std::string_view Line)
 {
@@ -37,6 +28,15 @@ std::string Join(std::initializer_list<std::string_view> Pieces)
 }
 
 } // namespace
+
+std::string_view TrimBlanks(std::string_view Text)
+{
+    while (!Text.empty() && IsBlank(Text.front()))
+        Text.remove_prefix(1);
+    while (!Text.empty() && IsBlank(Text.back()))
+        Text.remove_suffix(1);
+    return Text;
+}
 
 IniDocument::IniDocument(std::string Text) : Source_(std::make_shared<const std::string>(std::move(Text)))
 {

@@ -14,6 +14,9 @@
 #include <string_view>
 #include <vector>
 
+// Text without the blanks and tabs around it, as names and values are read.
+std::string_view TrimBlanks(std::string_view Text);
+
 class IniDocument {
 public:
     IniDocument() = default;

@@ -34,10 +34,7 @@ constexpr size_t kMaxValueBytes = 2047;
 // quotation marks; at most 2,047 bytes remain, never half a character.
 std::string CookValue(std::string_view Raw)
 {
-    while (!Raw.empty() && (Raw.front() == ' ' || Raw.front() == '\t'))
-        Raw.remove_prefix(1);
-    while (!Raw.empty() && (Raw.back() == ' ' || Raw.back() == '\t'))
-        Raw.remove_suffix(1);
+    Raw = TrimBlanks(Raw);
     if (Raw.size() >= 2 && (Raw.front() == '"' || Raw.front() == '\'') && Raw.back() == Raw.front())
         Raw = Raw.substr(1, Raw.size() - 2);
     return std::string(sjis::CutAt(Raw, kMaxValueBytes));
@@ -90,6 +87,16 @@ std::optional<int32_t> ParseInteger(std::string_view S)
             return std::nullopt;
     }
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+// Replaces the lines of Strings with Lines.
+void SetLines(TStrings& Strings, const std::vector<std::string_view>& Lines)
+{
+    WithinUpdate(Strings, [&] {
+        Strings.Clear();
+        for (std::string_view line : Lines)
+            Strings.Add(std::string(line));
+    });
 }
 
 // A value, section or key name with a CR or LF would break the file's
@@ -346,47 +353,21 @@ void TIniFile::WriteBool(std::string_view Section, std::string_view Ident, bool 
 
 void TIniFile::ReadSection(std::string_view Section, TStrings& Idents) const
 {
-    Idents.BeginUpdate();
-    try {
-        Idents.Clear();
-        for (std::string_view name : Impl_->Current().KeyNames(Section))
-            Idents.Add(std::string(name));
-    } catch (...) {
-        Idents.EndUpdate();
-        throw;
-    }
-    Idents.EndUpdate();
+    SetLines(Idents, Impl_->Current().KeyNames(Section));
 }
 
-void TIniFile::ReadSections(TStrings& Sections) const
-{
-    Sections.BeginUpdate();
-    try {
-        Sections.Clear();
-        for (std::string_view name : Impl_->Current().SectionNames())
-            Sections.Add(std::string(name));
-    } catch (...) {
-        Sections.EndUpdate();
-        throw;
-    }
-    Sections.EndUpdate();
-}
+void TIniFile::ReadSections(TStrings& Sections) const { SetLines(Sections, Impl_->Current().SectionNames()); }
 
 void TIniFile::ReadSectionValues(std::string_view Section, TStrings& Values) const
 {
     const IniDocument& document = Impl_->Current();
     const auto names = document.KeyNames(Section);
     const auto values = document.RawValues(Section);
-    Values.BeginUpdate();
-    try {
+    WithinUpdate(Values, [&] {
         Values.Clear();
         for (size_t i = 0; i < names.size(); ++i)
             Values.Add(std::string(names[i]) + "=" + CookValue(values[i]));
-    } catch (...) {
-        Values.EndUpdate();
-        throw;
-    }
-    Values.EndUpdate();
+    });
 }
 
 bool TIniFile::SectionExists(std::string_view Section) const { return Impl_->Current().HasSection(Section); }

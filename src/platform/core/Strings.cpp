@@ -42,14 +42,14 @@ void TStrings::InsertObject(int Index, const std::string& S, TObject* AObject)
 
 void TStrings::Exchange(int Index1, int Index2)
 {
-    BeginUpdate();
-    const std::string text = Get(Index1);
-    TObject* object = GetObject(Index1);
-    Put(Index1, Get(Index2));
-    PutObject(Index1, GetObject(Index2));
-    Put(Index2, text);
-    PutObject(Index2, object);
-    EndUpdate();
+    WithinUpdate(*this, [&] {
+        const std::string text = Get(Index1);
+        TObject* object = GetObject(Index1);
+        Put(Index1, Get(Index2));
+        PutObject(Index1, GetObject(Index2));
+        Put(Index2, text);
+        PutObject(Index2, object);
+    });
 }
 
 void TStrings::Move(int CurIndex, int NewIndex)
@@ -62,20 +62,20 @@ void TStrings::Move(int CurIndex, int NewIndex)
         RaiseListIndexError(CurIndex);
     if (NewIndex < 0 || NewIndex >= GetCount())
         RaiseListIndexError(NewIndex);
-    BeginUpdate();
-    const std::string text = Get(CurIndex);
-    TObject* object = GetObject(CurIndex);
-    Delete(CurIndex);
-    InsertObject(NewIndex, text, object);
-    EndUpdate();
+    WithinUpdate(*this, [&] {
+        const std::string text = Get(CurIndex);
+        TObject* object = GetObject(CurIndex);
+        Delete(CurIndex);
+        InsertObject(NewIndex, text, object);
+    });
 }
 
 void TStrings::AddStrings(const TStrings& Strings)
 {
-    BeginUpdate();
-    for (int i = 0; i < Strings.Count(); ++i)
-        AddObject(Strings.Get(i), Strings.GetObject(i));
-    EndUpdate();
+    WithinUpdate(*this, [&] {
+        for (int i = 0; i < Strings.Count(); ++i)
+            AddObject(Strings.Get(i), Strings.GetObject(i));
+    });
 }
 
 int TStrings::IndexOf(std::string_view S) const
@@ -121,8 +121,7 @@ std::string TStrings::GetTextStr() const
 
 void TStrings::SetTextStr(std::string_view Value)
 {
-    BeginUpdate();
-    try {
+    WithinUpdate(*this, [&] {
         Clear();
         size_t pos = 0;
         while (pos < Value.size()) {
@@ -134,11 +133,7 @@ void TStrings::SetTextStr(std::string_view Value)
             Add(std::string(Value.substr(pos, end - pos)));
             pos = end + (Value[end] == '\r' && end + 1 < Value.size() && Value[end + 1] == '\n' ? 2 : 1);
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 namespace {
@@ -186,8 +181,7 @@ void TStrings::SetCommaText(std::string_view Value)
     // blanks are below 0x40, so they never appear as trail bytes.
     Value = Value.substr(0, Value.find('\0'));
     auto at = [&](size_t Pos) { return Pos < Value.size() ? static_cast<unsigned char>(Value[Pos]) : 0; };
-    BeginUpdate();
-    try {
+    WithinUpdate(*this, [&] {
         Clear();
         size_t pos = 0;
         while (IsBlank(at(pos)))
@@ -221,11 +215,7 @@ void TStrings::SetCommaText(std::string_view Value)
                 while (IsBlank(at(pos)));
             }
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 void TStrings::LoadFromFile(const std::string& FileName) { SetTextStr(ReadFileBytes(FileName)); }
@@ -237,15 +227,10 @@ void TStrings::Assign(const TPersistent* Source)
     if (auto strings = dynamic_cast<const TStrings*>(Source)) {
         if (strings == this)
             return;
-        BeginUpdate();
-        try {
+        WithinUpdate(*this, [&] {
             Clear();
             AddStrings(*strings);
-        } catch (...) {
-            EndUpdate();
-            throw;
-        }
-        EndUpdate();
+        });
         return;
     }
     TPersistent::Assign(Source);
@@ -419,18 +404,14 @@ int TStringList::IndexOf(std::string_view S) const
     return Find(S, index) ? index : -1;
 }
 
-void TStringList::SortBy(const std::function<bool(const Item&, const Item&)>& Less)
+void TStringList::Sort()
 {
     if (GetCount() < 2)
         return;
     Changing();
-    std::stable_sort(Items_.begin(), Items_.end(), Less);
+    std::stable_sort(Items_.begin(), Items_.end(),
+                     [this](const Item& A, const Item& B) { return CompareStrings(A.Text, B.Text) < 0; });
     Changed();
-}
-
-void TStringList::Sort()
-{
-    SortBy([this](const Item& A, const Item& B) { return CompareStrings(A.Text, B.Text) < 0; });
 }
 
 void TStringList::CustomSort(TStringListSortCompare Compare)

@@ -146,7 +146,6 @@ private:
     };
     void CheckIndex(int Index) const;
     void InsertItem(int Index, const std::string& S, TObject* AObject);
-    void SortBy(const std::function<bool(const Item&, const Item&)>& Less);
 
     std::vector<Item> Items_;
     bool Sorted_ = false;

@@ -103,27 +103,12 @@ void TCanvas::SetFont(const TFont& Value)
 
 void TCanvas::SetFontColor(TColor Value) { FontColor_ = Value; }
 
-TFontStyles TCanvas::FontStyle() const
-{
-    TFontStyles style;
-    if (Font_.bold())
-        style.Include(TFontStyle::fsBold);
-    if (Font_.italic())
-        style.Include(TFontStyle::fsItalic);
-    if (Font_.underline())
-        style.Include(TFontStyle::fsUnderline);
-    if (Font_.strikeOut())
-        style.Include(TFontStyle::fsStrikeOut);
-    return style;
-}
+TFontStyles TCanvas::FontStyle() const { return QFontStyles(Font_); }
 
 void TCanvas::SetFontStyle(TFontStyles Value)
 {
     QFont font = Font_;
-    font.setBold(Value.Contains(TFontStyle::fsBold));
-    font.setItalic(Value.Contains(TFontStyle::fsItalic));
-    font.setUnderline(Value.Contains(TFontStyle::fsUnderline));
-    font.setStrikeOut(Value.Contains(TFontStyle::fsStrikeOut));
+    SetQFontStyles(font, Value);
     SetFont(font);
 }
 

@@ -64,15 +64,33 @@ QFont FontToQFont(const TFont& Font)
     QFont font;
     if (!Font.Name().empty())
         font.setFamily(QString::fromStdU16String(SjisToUtf16(Font.Name())));
-    const TFontStyles style = Font.Style();
-    font.setBold(style.Contains(TFontStyle::fsBold));
-    font.setItalic(style.Contains(TFontStyle::fsItalic));
-    font.setUnderline(style.Contains(TFontStyle::fsUnderline));
-    font.setStrikeOut(style.Contains(TFontStyle::fsStrikeOut));
+    SetQFontStyles(font, Font.Style());
     const int height = Font.Height();
     if (height < 0)
         font.setPixelSize(std::abs(height));
     else if (height > 0)
         font.setPixelSize(PixelSizeForCellHeight(font, height));
     return font;
+}
+
+TFontStyles QFontStyles(const QFont& Font)
+{
+    TFontStyles styles;
+    if (Font.bold())
+        styles.Include(TFontStyle::fsBold);
+    if (Font.italic())
+        styles.Include(TFontStyle::fsItalic);
+    if (Font.underline())
+        styles.Include(TFontStyle::fsUnderline);
+    if (Font.strikeOut())
+        styles.Include(TFontStyle::fsStrikeOut);
+    return styles;
+}
+
+void SetQFontStyles(QFont& Font, TFontStyles Styles)
+{
+    Font.setBold(Styles.Contains(TFontStyle::fsBold));
+    Font.setItalic(Styles.Contains(TFontStyle::fsItalic));
+    Font.setUnderline(Styles.Contains(TFontStyle::fsUnderline));
+    Font.setStrikeOut(Styles.Contains(TFontStyle::fsStrikeOut));
 }

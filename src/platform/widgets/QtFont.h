@@ -15,3 +15,8 @@
 //   leading); 0 keeps the default size.
 // - The colour is not part of a QFont: paint with ColorToQColor.
 QFont FontToQFont(const TFont& Font);
+
+// The bold, italic, underline and strike-out of a Qt font as styles, and
+// back.
+TFontStyles QFontStyles(const QFont& Font);
+void SetQFontStyles(QFont& Font, TFontStyles Styles);
