@@ -9,9 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
-
-inline std::string Sj(std::string_view Utf8) { return Sjis(Utf8); }
 
 // Parser, NFA and DFA, as the pattern cache compiles.
 std::unique_ptr<TRE_DFA> CompilePattern(const std::string& Pattern);

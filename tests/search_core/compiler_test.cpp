@@ -128,7 +128,7 @@ TEST(RegExpCompiler, NegatedClassesLeaveLineBreaksOut)
 
 TEST(RegExpCompiler, DoubleByteRangeIsOneTransition)
 {
-    EXPECT_EQ(Ranges(InitialTransitions(Sj("[ぁ-ん]"))), (RangeList{{0x829F, 0x82F1}}));
+    EXPECT_EQ(Ranges(InitialTransitions(Sjis("[ぁ-ん]"))), (RangeList{{0x829F, 0x82F1}}));
 }
 
 TEST(RegExpCompiler, EscapesGiveTheirCodes)
@@ -145,7 +145,7 @@ TEST(RegExpCompiler, EscapesGiveTheirCodes)
     const auto octal = CompilePattern("\\1234567");
     EXPECT_NE(octal->NextState(octal->NextState(0, 42798), '7'), TRE_DFA::kNoState);
     // A trail byte that looks like a backslash is part of its character.
-    EXPECT_EQ(Ranges(InitialTransitions(Sj("表"))), (RangeList{{0x955C, 0x955C}}));
+    EXPECT_EQ(Ranges(InitialTransitions(Sjis("表"))), (RangeList{{0x955C, 0x955C}}));
 }
 
 TEST(RegExpCompiler, AnchorsOnlyAtPatternStartAndEnd)
@@ -201,7 +201,7 @@ TEST(RegExpCompiler, LargeOrdinaryPatternsStillCompile)
     // Subset growth well inside the caps, a long literal and a long
     // concatenation (a wide tree, not a deep one).
     EXPECT_FALSE(CompileError("(a|b)*a" + Repeat("(a|b)", 10)));
-    EXPECT_FALSE(CompileError(Repeat(Sj("検索置換"), 2500)));
+    EXPECT_FALSE(CompileError(Repeat(Sjis("検索置換"), 2500)));
     EXPECT_FALSE(CompileError(Repeat("(a|b)", 3000)));
 }
 

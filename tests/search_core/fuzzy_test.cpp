@@ -37,7 +37,7 @@ TEST(FuzzyCharDic, GroupShapes)
     auto members = [&](int Number) { return dic.Group(Number - 1).Count(); };
     EXPECT_EQ(members(1), 4);
     EXPECT_EQ(members(37), 2);
-    EXPECT_EQ(dic.Group(36).Strings(0), Sj("　"));
+    EXPECT_EQ(dic.Group(36).Strings(0), Sjis("　"));
     EXPECT_EQ(dic.Group(36).Strings(1), " ");
     EXPECT_EQ(members(39), 2);
     EXPECT_EQ(dic.Group(38).Strings(0), "\"");
@@ -48,33 +48,33 @@ TEST(FuzzyCharDic, GroupShapes)
     EXPECT_EQ(dic.Group(60).Strings(0), "\\");
     EXPECT_EQ(members(80), 10);
     EXPECT_EQ(members(81), 10);
-    EXPECT_EQ(dic.Group(80).Strings(3), Sj("す゛"));
+    EXPECT_EQ(dic.Group(80).Strings(3), Sjis("す゛"));
     EXPECT_EQ(members(145), 2);
 }
 
 TEST(FuzzyExpansion, GoldenExpansions)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"a", Sj("(Ａ|ａ|A|a)")},
-        {Sj("（"), Sj("(\\(|（)")},
-        {"\\(", Sj("(\\(|（)")},
-        {Sj("ｶﾞ"), Sj("(が|ガ|ｶﾞ|か゛|カ゛)")},
-        {Sj("か"), Sj("(か|カ|ｶ)")},
-        {Sj("12三"), Sj("(1|１|一|①|Ⅰ|壱)(2|２|二|②|Ⅱ|弐)(3|３|三|③|Ⅲ|参)")},
-        {Sj("漢"), Sj("漢")},
+        {"a", Sjis("(Ａ|ａ|A|a)")},
+        {Sjis("（"), Sjis("(\\(|（)")},
+        {"\\(", Sjis("(\\(|（)")},
+        {Sjis("ｶﾞ"), Sjis("(が|ガ|ｶﾞ|か゛|カ゛)")},
+        {Sjis("か"), Sjis("(か|カ|ｶ)")},
+        {Sjis("12三"), Sjis("(1|１|一|①|Ⅰ|壱)(2|２|二|②|Ⅱ|弐)(3|３|三|③|Ⅲ|参)")},
+        {Sjis("漢"), Sjis("漢")},
         {"[a]", "[a]"},
-        {"[^a-c]x", Sj("[^a-c](Ｘ|ｘ|X|x)")},
-        {"a*", Sj("(Ａ|ａ|A|a)*")},
-        {Sj("ー"), Sj("(ー|～|ｰ)")},
-        {"-", Sj("(-|ー|－|～|ｰ)")},
-        {"\\.", Sj("(｡|\\.|。|．)")},
+        {"[^a-c]x", Sjis("[^a-c](Ｘ|ｘ|X|x)")},
+        {"a*", Sjis("(Ａ|ａ|A|a)*")},
+        {Sjis("ー"), Sjis("(ー|～|ｰ)")},
+        {"-", Sjis("(-|ー|－|～|ｰ)")},
+        {"\\.", Sjis("(｡|\\.|。|．)")},
         {".", "."},
-        {" ", Sj("(　| )")},
-        {Sj("う゛"), Sj("(ぶ|ブ|ﾌﾞ|ふ゛|フ゛|ヴ|ウ゛|う゛|ｳﾞ)")},
-        {Sj("うぁ"), Sj("(う|ウ|ｳ|ぅ|ゥ|ｩ)(あ|ア|ｱ|ぁ|ァ|ｧ)")},
-        {Sj("か゛*"), Sj("(が|ガ|ｶﾞ|か゛|カ゛)*")},
-        {Sj("^漢|\\x41$"), Sj("^漢|(Ａ|ａ|A|a)$")},
-        {"\\\\", Sj("(\\\\|￥)")},
+        {" ", Sjis("(　| )")},
+        {Sjis("う゛"), Sjis("(ぶ|ブ|ﾌﾞ|ふ゛|フ゛|ヴ|ウ゛|う゛|ｳﾞ)")},
+        {Sjis("うぁ"), Sjis("(う|ウ|ｳ|ぅ|ゥ|ｩ)(あ|ア|ｱ|ぁ|ァ|ｧ)")},
+        {Sjis("か゛*"), Sjis("(が|ガ|ｶﾞ|か゛|カ゛)*")},
+        {Sjis("^漢|\\x41$"), Sjis("^漢|(Ａ|ａ|A|a)$")},
+        {"\\\\", Sjis("(\\\\|￥)")},
         {"", ""},
     };
     for (const auto& [pattern, expected] : cases)
@@ -93,13 +93,13 @@ TEST(FuzzyExpansion, OffLeavesThePatternAlone)
 TEST(FuzzyExpansion, SynonymPassRunsFirst)
 {
     TREDictionary synonyms;
-    synonyms.AddGroup(Sj("検索,サーチ"));
+    synonyms.AddGroup(Sjis("検索,サーチ"));
     TREPreProcessor pre;
     pre.SynonymDics().push_back(&synonyms);
     pre.FuzzyCharDics().push_back(&FuzzyCharDic());
-    pre.SetTargetRegExp(Sj("検索"));
+    pre.SetTargetRegExp(Sjis("検索"));
     pre.SetUseSynonymDic(true);
-    EXPECT_EQ(pre.Run(), Sj("(検索|サーチ)"));
+    EXPECT_EQ(pre.Run(), Sjis("(検索|サーチ)"));
     pre.SetUseFuzzyCharDic(true);
     EXPECT_EQ(SjisToUtf8(pre.Run()), "(検索|(さ|サ|ｻ)(ー|～|ｰ)(ち|チ|ﾁ))");
 }
@@ -108,16 +108,16 @@ TEST(FuzzyMatching, FindsEveryWriting)
 {
     TAWKStr re(nullptr);
     re.SetUseFuzzyCharDic(true);
-    re.SetRegExp(Sj("テスト"));
+    re.SetRegExp(Sjis("テスト"));
     for (const char* text : {"ﾃｽﾄ", "てすと", "テスト", "てスﾄ"})
-        EXPECT_TRUE(re.Match(Sj(text))) << text;
-    EXPECT_FALSE(re.Match(Sj("テキスト")));
-    re.SetRegExp(Sj("が"));
+        EXPECT_TRUE(re.Match(Sjis(text))) << text;
+    EXPECT_FALSE(re.Match(Sjis("テキスト")));
+    re.SetRegExp(Sjis("が"));
     for (const char* text : {"ｶﾞ", "か゛", "ガ", "カ゛"})
-        EXPECT_EQ(re.Match(Sj(text)), (TMatchRange{0, Sj(text).size()})) << text;
+        EXPECT_EQ(re.Match(Sjis(text)), (TMatchRange{0, Sjis(text).size()})) << text;
     // A postfix operator after a two-character member applies to the whole group.
-    re.SetRegExp(Sj("か゛+"));
-    EXPECT_EQ(re.Match(Sj("ガが")), (TMatchRange{0, 4}));
+    re.SetRegExp(Sjis("か゛+"));
+    EXPECT_EQ(re.Match(Sjis("ガが")), (TMatchRange{0, 4}));
 }
 
 TEST(FuzzyMatching, ErrorsKeepTheirPlaceInThePatternWritten)
@@ -145,10 +145,10 @@ TEST(FuzzyMatching, LongFuzzyPatternsCompile)
     re.SetUseFuzzyCharDic(true);
     std::string pattern;
     for (int i = 0; i < 10; ++i)
-        pattern += Sj("がぎぐ12あいうえｶ");
+        pattern += Sjis("がぎぐ12あいうえｶ");
     ASSERT_EQ(SjisToUtf16(pattern).size(), 100u);
     EXPECT_NO_THROW(re.SetRegExp(pattern));
-    EXPECT_TRUE(re.Match("x" + Sj("ｶﾞぎグ１②アイｳえか") + pattern.substr(17)));
+    EXPECT_TRUE(re.Match("x" + Sjis("ｶﾞぎグ１②アイｳえか") + pattern.substr(17)));
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TEST(RegExpGSub, ReplacesEveryMatch)
     EXPECT_EQ(GSub("ab", "X", "abcabab"), (Replaced{"XcXX", 3}));
     EXPECT_EQ(GSub("q", "X", "abc"), (Replaced{"abc", 0}));
     EXPECT_EQ(GSub("a|ab", "X", "abab"), (Replaced{"XX", 2}));
-    EXPECT_EQ(GSub(Sj("漢"), "X", Sj("漢字漢")), (Replaced{"X" + Sj("字") + "X", 2}));
+    EXPECT_EQ(GSub(Sjis("漢"), "X", Sjis("漢字漢")), (Replaced{"X" + Sjis("字") + "X", 2}));
 }
 
 TEST(RegExpGSub, EmptyMatchesStepOneCharacterAndSkipTheEnd)
@@ -39,7 +39,7 @@ TEST(RegExpGSub, EmptyMatchesStepOneCharacterAndSkipTheEnd)
     EXPECT_EQ(GSub("a*", "x", "bbb"), (Replaced{"xbxbxb", 3}));
     EXPECT_EQ(GSub("a*", "x", "baab"), (Replaced{"xbxxb", 3}));
     EXPECT_EQ(GSub("", "X", ""), (Replaced{"X", 1}));
-    EXPECT_EQ(GSub("a*", "-", Sj("字")), (Replaced{"-" + Sj("字"), 1}));
+    EXPECT_EQ(GSub("a*", "-", Sjis("字")), (Replaced{"-" + Sjis("字"), 1}));
 }
 
 TEST(RegExpGSub, AnchorsPerLine)
@@ -61,14 +61,14 @@ TEST(RegExpGSub, ReplacementSyntax)
     EXPECT_EQ(GSub("b", "\\\\", "abc"), (Replaced{"a\\c", 1}));
     EXPECT_EQ(GSub("b", "\\t\\n\\r\\b", "abc"), (Replaced{"a\t\n\r\bc", 1}));
     EXPECT_EQ(GSub("b", "\\x41\\101", "abc"), (Replaced{"aAAc", 1}));
-    EXPECT_EQ(GSub("b", "\\x82a0", "abc"), (Replaced{"a" + Sj("あ") + "c", 1}));
+    EXPECT_EQ(GSub("b", "\\x82a0", "abc"), (Replaced{"a" + Sjis("あ") + "c", 1}));
     EXPECT_EQ(GSub("b", "&&", "abc"), (Replaced{"abbc", 1}));
     // "\\&" also gives a literal ampersand: the backslash before "&" is
     // doubled before the escapes are read.
     EXPECT_EQ(GSub("b", "\\\\&", "abc"), (Replaced{"a&c", 1}));
     EXPECT_EQ(GSub("b", "\\q", "abc"), (Replaced{"aqc", 1}));
     // A trail byte that looks like a backslash is no escape.
-    EXPECT_EQ(GSub("b", Sj("表") + "&", "abc"), (Replaced{"a" + Sj("表") + "bc", 1}));
+    EXPECT_EQ(GSub("b", Sjis("表") + "&", "abc"), (Replaced{"a" + Sjis("表") + "bc", 1}));
 }
 
 TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
@@ -107,7 +107,7 @@ TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
 TEST(RegExpGSub, ExpandEscapesAndSubstituteMatch)
 {
     EXPECT_EQ(TAWKStr::ExpandEscapes("a\\tb\\\\&"), "a\tb\\&");
-    EXPECT_EQ(TAWKStr::ExpandEscapes(Sj("ソ") + "\\n"), Sj("ソ") + "\n");
+    EXPECT_EQ(TAWKStr::ExpandEscapes(Sjis("ソ") + "\\n"), Sjis("ソ") + "\n");
     EXPECT_EQ(TAWKStr::SubstituteMatch("<&>", "xy"), "<xy>");
     EXPECT_EQ(TAWKStr::SubstituteMatch("<\\&>", "xy"), "<&>");
     EXPECT_THROW(TAWKStr::ExpandEscapes("\\"), ERegExpParser);
@@ -117,10 +117,10 @@ TEST(RegExpGSub, FuzzyReplaceFindsEveryWriting)
 {
     TAWKStr re(nullptr);
     re.SetUseFuzzyCharDic(true);
-    re.SetRegExp(Sj("テスト"));
-    std::string text = Sj("てすと,ﾃｽﾄ,テスト,テキスト");
+    re.SetRegExp(Sjis("テスト"));
+    std::string text = Sjis("てすと,ﾃｽﾄ,テスト,テキスト");
     EXPECT_EQ(re.GSub("*", text), 3);
-    EXPECT_EQ(text, Sj("*,*,*,テキスト"));
+    EXPECT_EQ(text, Sjis("*,*,*,テキスト"));
 }
 
 } // namespace

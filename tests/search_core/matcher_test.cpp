@@ -43,12 +43,12 @@ TEST(RegExpMatcher, DoubleByteCharactersAreNeverSplit)
     // "ア" is 83 41: its trail byte is an "A".
     EXPECT_EQ(Find("A", "\x83\x41\x41"), At(2, 3));
     // "表" is 95 5C: its trail byte is a backslash.
-    EXPECT_EQ(Find("\\\\", Sj("表") + "\\"), At(2, 3));
-    EXPECT_EQ(Find(Sj("ア"), "A" + Sj("ア")), At(1, 3));
-    EXPECT_EQ(Find(".", Sj("漢字")), At(0, 2));
-    EXPECT_EQ(Find(Sj("[ァ-ヶ]+"), Sj("あカタカナ。")), At(2, 10));
+    EXPECT_EQ(Find("\\\\", Sjis("表") + "\\"), At(2, 3));
+    EXPECT_EQ(Find(Sjis("ア"), "A" + Sjis("ア")), At(1, 3));
+    EXPECT_EQ(Find(".", Sjis("漢字")), At(0, 2));
+    EXPECT_EQ(Find(Sjis("[ァ-ヶ]+"), Sjis("あカタカナ。")), At(2, 10));
     // "メ" is 83 81, whose trail byte has a lead byte's value.
-    EXPECT_EQ(Find(Sj("[ぁ-ん]"), Sj("メあ")), At(2, 4));
+    EXPECT_EQ(Find(Sjis("[ぁ-ん]"), Sjis("メあ")), At(2, 4));
 }
 
 TEST(RegExpMatcher, LineHeadAndLineTail)

@@ -56,7 +56,7 @@ public:
         : Dfa_(Dfa),
           Initial_(Dfa.InitialState()),
           Everywhere_(Dfa.IsAccepting(Initial_)),
-          Separator_(Dfa.HasLineTail() && Dfa.AcceptsAtLineTail(Initial_) ? Separator : -1)
+          Separator_(Dfa.AcceptsAtLineTail(Initial_) ? Separator : -1)
     {
     }
 
@@ -71,6 +71,31 @@ private:
     bool Everywhere_;
     int Separator_;
 };
+
+// The leftmost-longest match that starts at a character of Text. With
+// LineHeads the place after each LF is tried as a line head too; the
+// pattern without a line head is spared that test on every character.
+template <bool LineHeads>
+std::optional<TMatchRange> FirstMatch(const TMatchCORE& Matcher, std::string_view Text, int Separator) noexcept
+{
+    const TRE_DFA& dfa = Matcher.CurrentDFA();
+    const int initial = dfa.InitialState();
+    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
+    const StartFilter filter(dfa, Separator);
+    for (size_t pos = 0; pos < Text.size();) {
+        const Step first = Decode(dfa.Alphabet(), text, pos, Text.size());
+        if (filter.MayStart(text, pos, first))
+            if (const auto end = Matcher.MatchLongestAt(Text, pos, initial))
+                return TMatchRange{pos, *end};
+        if constexpr (LineHeads) {
+            if (text[pos] == '\n')
+                if (const auto end = Matcher.MatchAtLineHead(Text, pos + 1, initial))
+                    return TMatchRange{pos + 1, *end};
+        }
+        pos += first.Length;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -111,23 +136,12 @@ std::optional<size_t> TMatchCORE::MatchAtLineHead(std::string_view Text, size_t 
 
 std::optional<TMatchRange> TMatchCORE::MatchNoAnchor(std::string_view Text) const noexcept
 {
-    const TRE_DFA& dfa = CurrentDFA();
-    const int initial = dfa.InitialState();
     if (Text.empty()) {
-        if (const auto end = MatchLongestAt(Text, 0, initial))
+        if (const auto end = MatchLongestAt(Text, 0, CurrentDFA().InitialState()))
             return TMatchRange{0, *end};
         return std::nullopt;
     }
-    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
-    const StartFilter filter(dfa, SeparatorByte());
-    for (size_t pos = 0; pos < Text.size();) {
-        const Step first = Decode(dfa.Alphabet(), text, pos, Text.size());
-        if (filter.MayStart(text, pos, first))
-            if (const auto end = MatchLongestAt(Text, pos, initial))
-                return TMatchRange{pos, *end};
-        pos += first.Length;
-    }
-    return std::nullopt;
+    return FirstMatch<false>(*this, Text, SeparatorByte());
 }
 
 std::optional<TMatchRange> TMatchCORE::MatchAnchored(std::string_view Text) const noexcept
@@ -147,20 +161,11 @@ std::optional<TMatchRange> TMatchCORE::MatchAnchored(std::string_view Text) cons
 std::optional<TMatchRange> TMatchCORE::MatchAnchoredInside(std::string_view Text) const noexcept
 {
     const TRE_DFA& dfa = CurrentDFA();
-    const int initial = dfa.InitialState();
-    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
-    const StartFilter filter(dfa, SeparatorByte());
-    for (size_t pos = 0; pos < Text.size();) {
-        const Step first = Decode(dfa.Alphabet(), text, pos, Text.size());
-        if (filter.MayStart(text, pos, first))
-            if (const auto end = MatchLongestAt(Text, pos, initial))
-                return TMatchRange{pos, *end};
-        if (text[pos] == '\n' && dfa.HasLineHead())
-            if (const auto end = MatchAtLineHead(Text, pos + 1, initial))
-                return TMatchRange{pos + 1, *end};
-        pos += first.Length;
-    }
-    if (dfa.HasLineTail() && dfa.AcceptsAtLineTail(initial))
+    const int separator = SeparatorByte();
+    if (const auto match = dfa.HasLineHead() ? FirstMatch<true>(*this, Text, separator)
+                                             : FirstMatch<false>(*this, Text, separator))
+        return match;
+    if (dfa.AcceptsAtLineTail(dfa.InitialState()))
         return TMatchRange{Text.size(), Text.size()};
     return std::nullopt;
 }

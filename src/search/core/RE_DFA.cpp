@@ -102,11 +102,11 @@ private:
 
     void ComputeMoves(int State)
     {
+        // Read before any FindOrAddState, which may move the members.
         const std::span<const uint32_t> members = SetOf(State);
-        const std::vector<uint32_t> set(members.begin(), members.end());
         std::vector<TNfaEdge> chars;
         std::vector<uint32_t> lineHead;
-        for (const uint32_t member : set) {
+        for (const uint32_t member : members) {
             for (const TNfaEdge& edge : Nfa_.Edges(member)) {
                 if (edge.Kind == TNfaEdgeKind::Chars)
                     chars.push_back(edge);
@@ -116,7 +116,7 @@ private:
                     Dfa_.AtLineTail_[State] = 1;
             }
         }
-        Spend(set.size() + chars.size());
+        Spend(members.size() + chars.size());
         if (!lineHead.empty()) {
             EpsilonClosure(lineHead);
             const int target = FindOrAddState(lineHead);
