@@ -2,7 +2,6 @@
 // the faults mended in it.
 #include "sentence_style_test_util.h"
 
-#include "Cp932.h"
 #include "DaHenkan.h"
 
 #include <gtest/gtest.h>
@@ -108,22 +107,11 @@ TEST(DaHenkan, TableHas283Endings)
 
 TEST(DaHenkan, EveryTableStringHasAShiftJisForm)
 {
-    const auto converts = [](const char* Utf8) {
-        bool lossless = true;
-        Utf8ToSjis(Utf8, &lossless);
-        EXPECT_TRUE(lossless) << Utf8;
-    };
-    for (const auto& single : DaEndingSources().Singles) {
-        converts(single.Ending);
-        converts(single.Replacement);
-    }
-    for (const auto& entry : DaEndingSources().ByContexts) {
-        converts(entry.Ending);
-        for (int value = 0; value < 3; ++value) {
-            ASSERT_NE(entry.Replacements[value], nullptr) << entry.Ending;
-            converts(entry.Replacements[value]);
-        }
-    }
+    ExpectEveryStringConverts(DaEndingSources());
+    // The context rules give the values 0 to 2, each with its replacement.
+    for (const auto& entry : DaEndingSources().ByContexts)
+        for (int value = 0; value < 3; ++value)
+            EXPECT_NE(entry.Replacements[value], nullptr) << entry.Ending;
 }
 
 // Each ending after a neutral character and before 。 becomes its listed

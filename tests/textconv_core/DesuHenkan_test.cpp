@@ -2,7 +2,6 @@
 // character lists, the two questions, the table and the faults mended in it.
 #include "sentence_style_test_util.h"
 
-#include "Cp932.h"
 #include "DesuHenkan.h"
 
 #include <gtest/gtest.h>
@@ -188,26 +187,7 @@ TEST(DesuHenkan, TableHas359Endings)
     EXPECT_EQ(DesuEndingTable().Size(), 359u); // no ending twice
 }
 
-TEST(DesuHenkan, EveryTableStringHasAShiftJisForm)
-{
-    const auto converts = [](const char* Utf8) {
-        bool lossless = true;
-        Utf8ToSjis(Utf8, &lossless);
-        EXPECT_TRUE(lossless) << Utf8;
-    };
-    for (const char* kept : DesuEndingSources().Kept)
-        converts(kept);
-    for (const auto& single : DesuEndingSources().Singles) {
-        converts(single.Ending);
-        converts(single.Replacement);
-    }
-    for (const auto& entry : DesuEndingSources().ByContexts) {
-        converts(entry.Ending);
-        for (const char* replacement : entry.Replacements)
-            if (replacement)
-                converts(replacement);
-    }
-}
+TEST(DesuHenkan, EveryTableStringHasAShiftJisForm) { ExpectEveryStringConverts(DesuEndingSources()); }
 
 // Each ending after a neutral character and before 。 becomes its listed
 // replacement, and each kept ending stays: catches a mistyped string.

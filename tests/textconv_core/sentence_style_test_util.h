@@ -45,4 +45,22 @@ struct Case {
     const char* Expected;
 };
 
+// Fails the test for each string of a table's lists that Shift-JIS cannot
+// hold.
+inline void ExpectEveryStringConverts(const textconv::sentencestyle::EndingSources& Sources)
+{
+    for (const char* kept : Sources.Kept)
+        S(kept);
+    for (const auto& single : Sources.Singles) {
+        S(single.Ending);
+        S(single.Replacement);
+    }
+    for (const auto& entry : Sources.ByContexts) {
+        S(entry.Ending);
+        for (const char* replacement : entry.Replacements)
+            if (replacement)
+                S(replacement);
+    }
+}
+
 } // namespace sentence_style_test

@@ -35,6 +35,10 @@ TEST(DeleteRepeatedEmptyLines, LeavesOneEmptyLine)
 {
     EXPECT_EQ(DeleteRepeatedEmptyLines("A\r\n\r\n\r\n\r\nB"), "A\r\n\r\nB");
     EXPECT_EQ(DeleteRepeatedEmptyLines("A\r\nB\r\n\r\nC"), "A\r\nB\r\n\r\nC");
+    // At the text start and at its end, a run of breaks also becomes two.
+    EXPECT_EQ(DeleteRepeatedEmptyLines("\r\n\r\n\r\nA\r\n\r\n\r\n"), "\r\n\r\nA\r\n\r\n");
+    // A lone CR counts as a line break, and keeps the byte after it.
+    EXPECT_EQ(DeleteRepeatedEmptyLines("A\r\r\r\nB\rC"), "A\r\rB\rC");
 }
 
 TEST(DeleteSpaces, RemovesSpacesAndTabsAtLineStarts)
@@ -45,6 +49,13 @@ TEST(DeleteSpaces, RemovesSpacesAndTabsAtLineStarts)
     EXPECT_EQ(DeleteLeadingTabs("\t\ta\t\r\n\tb"), "a\t\r\nb");
     EXPECT_EQ(DeleteLeadingTab("\t\ta\r\n\tb"), "\ta\r\nb");
     EXPECT_EQ(U(DeleteLeadingBlanks(S(" 　 a　\r\n　b"))), "a　\r\nb");
+}
+
+TEST(DeleteSpaces, KeepEmptyLinesAndLoneCarriageReturns)
+{
+    EXPECT_EQ(DeleteLeadingSpace("\r\n a\r\r\n b\r"), "\r\na\r\r\nb\r");
+    EXPECT_EQ(DeleteLeadingTab("\r\n\ta\r\tb"), "\r\na\rb");
+    EXPECT_EQ(DeleteLeadingSpaces("  \r\n  "), "\r\n");
 }
 
 TEST(DeleteTrailingBlanks, RemovesBlanksBeforeLineBreaksOnly)

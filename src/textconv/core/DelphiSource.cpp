@@ -59,15 +59,8 @@ std::string SwapAssignment(std::string_view Line)
 
 std::string SwapAssignmentLines(std::string_view Text)
 {
-    std::string out;
-    out.reserve(Text.size() + 16);
-    ForEachLine(Text, [&out](std::string_view Line) {
-        out += SwapAssignment(Line);
-        out += "\r\n";
-    });
-    if (!out.empty() && !EndsWithLineBreak(Text))
-        out.resize(out.size() - 2);
-    return out;
+    return MapLines(Text, Text.size() + 16,
+                    [](std::string_view Line, std::string& Out) { Out += SwapAssignment(Line); });
 }
 
 std::string BoxedComment(std::string_view Text)

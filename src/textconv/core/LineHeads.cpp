@@ -17,16 +17,11 @@ constexpr int kLastLineNumber = 1000;
 template <typename HeadFn>
 std::string WithLineHeads(std::string_view Text, size_t ExtraPerLine, HeadFn Head)
 {
-    std::string out;
-    out.reserve(Text.size() + Text.size() / 16 * ExtraPerLine + ExtraPerLine + 2);
-    ForEachLine(Text, [&](std::string_view Line) {
-        Head(Line, out);
-        out.append(Line);
-        out += "\r\n";
-    });
-    if (!out.empty() && !EndsWithLineBreak(Text))
-        out.resize(out.size() - 2);
-    return out;
+    return MapLines(Text, Text.size() + Text.size() / 16 * ExtraPerLine + ExtraPerLine + 2,
+                    [&Head](std::string_view Line, std::string& Out) {
+                        Head(Line, Out);
+                        Out.append(Line);
+                    });
 }
 
 std::string InsertLeading(std::string_view Text, std::string_view Unit, int Count)

@@ -89,22 +89,17 @@ std::string ConvertChars(std::string_view Text, size_t MaxGrowth, ConvertFn Conv
 // accepts and whose others Continues accepts (both take a character code).
 
 // The runs converted character by character: Convert(Code) gives the
-// conversion of each character of a run.
+// conversion of each character of a run (or a SjisChar of length 0 to copy
+// it unchanged).
 template <typename StartsFn, typename ContinuesFn, typename ConvertFn>
 std::string ConvertRunChars(std::string_view Text, size_t MaxGrowth, StartsFn Starts, ContinuesFn Continues,
                             ConvertFn Convert)
 {
-    ConvertedText result(Text.size(), MaxGrowth);
-    char* out = result.Begin();
     bool inRun = false;
-    for (size_t pos = 0; pos < Text.size();) {
-        const size_t len = sjis::CharLen(Text, pos);
-        const uint16_t code = CodeAt(Text, pos, len);
-        inRun = (inRun && Continues(code)) || Starts(code);
-        out = inRun ? PutChar(out, Convert(code)) : CopyChar(out, Text, pos, len);
-        pos += len;
-    }
-    return std::move(result).Take(out);
+    return ConvertChars(Text, MaxGrowth, [&](uint16_t Code) {
+        inRun = (inRun && Continues(Code)) || Starts(Code);
+        return inRun ? Convert(Code) : SjisChar{};
+    });
 }
 
 // The runs converted whole: Convert(Run, Out) writes the conversion of a

@@ -130,14 +130,9 @@ size_t QuoteMarksLength(std::string_view Line, std::string_view QMark)
 
 std::string StripQuoteMarks(std::string_view Text, std::string_view QMark)
 {
-    std::string out;
-    out.reserve(Text.size() + 2);
-    ForEachLine(Text, [&](std::string_view Line) {
-        out.append(Line.substr(QuoteMarksLength(Line, QMark))) += "\r\n";
+    return MapLines(Text, Text.size() + 2, [QMark](std::string_view Line, std::string& Out) {
+        Out.append(Line.substr(QuoteMarksLength(Line, QMark)));
     });
-    if (!out.empty() && !EndsWithLineBreak(Text))
-        out.resize(out.size() - 2);
-    return out;
 }
 
 } // namespace

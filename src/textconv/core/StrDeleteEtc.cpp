@@ -2,9 +2,9 @@
 
 #include "LineWalk.h"
 #include "RunConverter.h"
+#include "WrapLines.h"
 
-#include <algorithm>
-#include <iterator>
+#include <string>
 #include <unordered_set>
 
 namespace textconv {
@@ -28,46 +28,77 @@ size_t BlankLen(std::string_view Text, size_t Pos)
     return len == 2 && CodeAt(Text, Pos, len) == kFullWidthSpace ? 2 : 0;
 }
 
-// The end of the line [Start, End) without its trailing blanks.
-size_t TrimmedLineEnd(std::string_view Text, size_t Start, size_t End)
+// The length of Line without its trailing blanks.
+size_t TrimmedLength(std::string_view Line)
 {
     // A blank ends in 0x20 or 0x40 ("　" is 81 40); any other last byte
     // leaves nothing to trim.
-    if (Start == End || (Text[End - 1] != ' ' && Text[End - 1] != '\x40'))
-        return End;
+    if (!Line.ends_with(' ') && !Line.ends_with('\x40'))
+        return Line.size();
     // Walk the line forwards: a trail byte can look like a blank from behind
     // (メ@ is 83 81 40).
-    size_t contentEnd = Start;
-    for (size_t pos = Start; pos < End;) {
-        const size_t blank = BlankLen(Text, pos);
-        pos += blank != 0 ? blank : sjis::CharLen(Text, pos);
+    size_t contentEnd = 0;
+    for (size_t pos = 0; pos < Line.size();) {
+        const size_t blank = BlankLen(Line, pos);
+        pos += blank != 0 ? blank : sjis::CharLen(Line, pos);
         if (blank == 0)
             contentEnd = pos;
     }
     return contentEnd;
 }
 
-// Text with a head removed from every line: HeadLength(Rest) gives the
-// number of bytes to drop at the start of Rest, the text from a line start.
+// Text with a head removed from every line: HeadLength(Line) gives the
+// number of bytes to drop at the start of the line.
 template <typename HeadLengthFn>
 std::string DeleteAtLineStarts(std::string_view Text, HeadLengthFn HeadLength)
 {
     std::string out;
     out.reserve(Text.size());
-    for (size_t pos = 0; pos < Text.size();) {
-        pos += HeadLength(Text.substr(pos));
-        const size_t cr = Text.find('\r', pos);
-        const size_t next = cr == std::string_view::npos ? Text.size() : cr + LineBreakAt(Text, cr);
-        out.append(Text.substr(pos, next - pos));
-        pos = next;
-    }
+    ForEachLineWithBreak(Text, [&](std::string_view Line, std::string_view Break) {
+        out.append(Line.substr(HeadLength(Line))).append(Break);
+    });
     return out;
 }
 
-size_t CountLeading(std::string_view Rest, char Byte)
+// The first Count bytes of Line rounded up to a whole character.
+size_t LeadingCharsLength(std::string_view Line, int Count)
 {
-    const size_t end = Rest.find_first_not_of(Byte);
-    return end == std::string_view::npos ? Rest.size() : end;
+    size_t pos = 0;
+    while (Count > 0 && pos < static_cast<size_t>(Count) && pos < Line.size())
+        pos += sjis::CharLen(Line, pos);
+    return pos;
+}
+
+size_t CountLeading(std::string_view Line, char Byte)
+{
+    const size_t end = Line.find_first_not_of(Byte);
+    return end == std::string_view::npos ? Line.size() : end;
+}
+
+// Text without each separator that stands between two double-byte
+// characters: SeparatorAt(Text, Pos) gives the length of the separator at
+// Pos, a character boundary, or 0 for none.
+template <typename SeparatorFn>
+std::string DeleteBetweenDoubleBytes(std::string_view Text, SeparatorFn SeparatorAt)
+{
+    std::string out;
+    out.reserve(Text.size());
+    size_t copied = 0;
+    bool afterDouble = false;
+    for (size_t pos = 0; pos < Text.size();) {
+        const size_t separator = afterDouble ? SeparatorAt(Text, pos) : 0;
+        if (separator != 0 && pos + separator < Text.size() && sjis::CharLen(Text, pos + separator) == 2) {
+            out.append(Text.substr(copied, pos - copied));
+            pos += separator;
+            copied = pos;
+            continue;
+        }
+        const size_t len = sjis::CharLen(Text, pos);
+        afterDouble = len == 2;
+        pos += len;
+    }
+    out.append(Text.substr(copied));
+    return out;
 }
 
 } // namespace
@@ -76,15 +107,7 @@ std::string DeleteAllLineBreaks(std::string_view Text)
 {
     std::string out;
     out.reserve(Text.size());
-    for (size_t pos = 0; pos < Text.size();) {
-        const size_t cr = Text.find('\r', pos);
-        if (cr == std::string_view::npos) {
-            out.append(Text.substr(pos));
-            break;
-        }
-        out.append(Text.substr(pos, cr - pos));
-        pos = cr + LineBreakAt(Text, cr);
-    }
+    ForEachLine(Text, [&out](std::string_view Line) { out.append(Line); });
     return out;
 }
 
@@ -92,17 +115,10 @@ std::string DeleteEmptyLines(std::string_view Text)
 {
     std::string out;
     out.reserve(Text.size());
-    for (size_t pos = 0; pos < Text.size();) {
-        const size_t cr = Text.find('\r', pos);
-        if (cr == std::string_view::npos) {
-            out.append(Text.substr(pos));
-            break;
-        }
-        const size_t next = cr + LineBreakAt(Text, cr);
-        // An empty line is a line break at a line start.
-        out.append(Text.substr(pos, (cr == pos ? cr : next) - pos));
-        pos = next;
-    }
+    ForEachLineWithBreak(Text, [&out](std::string_view Line, std::string_view Break) {
+        if (!Line.empty())
+            out.append(Line).append(Break);
+    });
     return out;
 }
 
@@ -110,90 +126,64 @@ std::string DeleteRepeatedEmptyLines(std::string_view Text)
 {
     std::string out;
     out.reserve(Text.size());
-    for (size_t pos = 0; pos < Text.size();) {
-        const size_t cr = Text.find('\r', pos);
-        if (cr == std::string_view::npos) {
-            out.append(Text.substr(pos));
-            break;
-        }
-        size_t end = cr, kept = cr;
-        for (int breaks = 1; end < Text.size() && Text[end] == '\r'; ++breaks) {
-            end += LineBreakAt(Text, end);
-            if (breaks <= 2)
-                kept = end;
-        }
-        out.append(Text.substr(pos, kept - pos));
-        pos = end;
-    }
+    // The line breaks in a row up to this line's: a non-empty line's is
+    // the first, each empty line adds one. The text start counts as none.
+    size_t breaksInRow = 0;
+    ForEachLineWithBreak(Text, [&](std::string_view Line, std::string_view Break) {
+        breaksInRow = Line.empty() ? breaksInRow + 1 : 1;
+        if (breaksInRow <= 2)
+            out.append(Line).append(Break);
+    });
     return out;
 }
 
 std::string DeleteAllSpaces(std::string_view Text)
 {
-    std::string out;
-    out.reserve(Text.size());
-    std::remove_copy(Text.begin(), Text.end(), std::back_inserter(out), ' ');
+    std::string out(Text);
+    std::erase(out, ' ');
     return out;
 }
 
 std::string DeleteLeadingSpaces(std::string_view Text)
 {
-    return DeleteAtLineStarts(Text, [](std::string_view Rest) { return CountLeading(Rest, ' '); });
+    return DeleteAtLineStarts(Text, [](std::string_view Line) { return CountLeading(Line, ' '); });
 }
 
 std::string DeleteLeadingSpace(std::string_view Text)
 {
-    return DeleteAtLineStarts(Text, [](std::string_view Rest) { return Rest[0] == ' ' ? 1 : 0; });
+    return DeleteAtLineStarts(Text, [](std::string_view Line) { return Line.starts_with(' ') ? 1 : 0; });
 }
 
 std::string DeleteLeadingTabs(std::string_view Text)
 {
-    return DeleteAtLineStarts(Text, [](std::string_view Rest) { return CountLeading(Rest, '\t'); });
+    return DeleteAtLineStarts(Text, [](std::string_view Line) { return CountLeading(Line, '\t'); });
 }
 
 std::string DeleteLeadingTab(std::string_view Text)
 {
-    return DeleteAtLineStarts(Text, [](std::string_view Rest) { return Rest[0] == '\t' ? 1 : 0; });
+    return DeleteAtLineStarts(Text, [](std::string_view Line) { return Line.starts_with('\t') ? 1 : 0; });
 }
 
 std::string DeleteLeadingBlanks(std::string_view Text)
 {
-    return DeleteAtLineStarts(Text, [](std::string_view Rest) {
-        size_t pos = 0;
-        while (pos < Rest.size()) {
-            const size_t len = BlankLen(Rest, pos);
-            if (len == 0)
-                break;
-            pos += len;
-        }
-        return pos;
-    });
+    // The indentation width counts a space 1 and "　" 2, as many as their
+    // bytes: it is the length of the leading blanks.
+    return DeleteAtLineStarts(Text, StripLeadingIndent);
 }
 
 std::string DeleteTrailingBlanks(std::string_view Text)
 {
     std::string out;
     out.reserve(Text.size());
-    for (size_t pos = 0; pos < Text.size();) {
-        const size_t cr = Text.find('\r', pos);
-        if (cr == std::string_view::npos) {
-            out.append(Text.substr(pos));
-            break;
-        }
-        out.append(Text.substr(pos, TrimmedLineEnd(Text, pos, cr) - pos));
-        const size_t next = cr + LineBreakAt(Text, cr);
-        out.append(Text.substr(cr, next - cr));
-        pos = next;
-    }
+    ForEachLineWithBreak(Text, [&out](std::string_view Line, std::string_view Break) {
+        out.append(Break.empty() ? Line : Line.substr(0, TrimmedLength(Line))).append(Break);
+    });
     return out;
 }
 
 std::string DeleteLeadingChars(std::string_view Line, int Count)
 {
-    size_t pos = 0;
-    while (Count > 0 && pos < static_cast<size_t>(Count) && pos < Line.size())
-        pos += sjis::CharLen(Line, pos);
-    return std::string(Line.substr(pos));
+    return std::string(Line.substr(LeadingCharsLength(Line, Count)));
 }
 
 std::string DeleteLineHeads(std::string_view Text, int Count)
@@ -203,8 +193,7 @@ std::string DeleteLineHeads(std::string_view Text, int Count)
     std::string out;
     out.reserve(Text.size() + 2);
     ForEachLine(Text, [&out, Count](std::string_view Line) {
-        out += DeleteLeadingChars(Line, Count);
-        out += "\r\n";
+        out.append(Line.substr(LeadingCharsLength(Line, Count))) += "\r\n";
     });
     return out;
 }
@@ -223,44 +212,14 @@ std::string DeleteDuplicateLines(std::string_view Text)
 
 std::string ZenRtnZenDel(std::string_view Text)
 {
-    std::string out;
-    out.reserve(Text.size());
-    size_t copied = 0;
-    bool afterDouble = false;
-    for (size_t pos = 0; pos < Text.size();) {
-        if (afterDouble && LineBreakAt(Text, pos) == 2 && pos + 2 < Text.size()
-            && sjis::CharLen(Text, pos + 2) == 2) {
-            out.append(Text.substr(copied, pos - copied));
-            pos += 2;
-            copied = pos;
-            continue;
-        }
-        const size_t len = sjis::CharLen(Text, pos);
-        afterDouble = len == 2;
-        pos += len;
-    }
-    out.append(Text.substr(copied));
-    return out;
+    auto crLfAt = [](std::string_view T, size_t Pos) { return LineBreakAt(T, Pos) == 2 ? 2 : 0; };
+    return DeleteBetweenDoubleBytes(Text, crLfAt);
 }
 
 std::string ZenSpcZenDel(std::string_view Text)
 {
-    std::string out;
-    out.reserve(Text.size());
-    size_t copied = 0;
-    bool afterDouble = false;
-    for (size_t pos = 0; pos < Text.size();) {
-        if (afterDouble && Text[pos] == ' ' && pos + 1 < Text.size() && sjis::CharLen(Text, pos + 1) == 2) {
-            out.append(Text.substr(copied, pos - copied));
-            copied = ++pos;
-            continue;
-        }
-        const size_t len = sjis::CharLen(Text, pos);
-        afterDouble = len == 2;
-        pos += len;
-    }
-    out.append(Text.substr(copied));
-    return out;
+    auto spaceAt = [](std::string_view T, size_t Pos) { return T[Pos] == ' ' ? 1 : 0; };
+    return DeleteBetweenDoubleBytes(Text, spaceAt);
 }
 
 std::string ZenKeisenDel(std::string_view Text)
