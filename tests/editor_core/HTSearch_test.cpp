@@ -172,6 +172,13 @@ TEST(HTSearch, WholeWordsStandBetweenDelimiters)
     // "_" is a delimiter of the plain search.
     EXPECT_EQ(StartOf("a_foo_b", "foo", word), 2);
     EXPECT_EQ(StartOf("foo1 foo", "foo", word), 5);
+    // Half-width kana are word bytes, the half-width signs "､｡･" are not.
+    EXPECT_EQ(StartOf(Sjis("ｱ") + "foo", "foo", word), -1);
+    EXPECT_EQ(StartOf(Sjis("､") + "foo", "foo", word), 1);
+    // A double-byte character is a word character, whatever its trail byte
+    // looks like: "表" is 95 5C, "ー" 81 5B.
+    EXPECT_EQ(StartOf(Sjis("表") + "foo", "foo", word), -1);
+    EXPECT_EQ(StartOf(Sjis("ー") + "foo " + Sjis("ー") + "foo", "foo", word), -1);
     // Backwards the same.
     EXPECT_EQ(StartOf("foo foobar", "foo", esMatchCase | esWholeWord, 10), 0);
 }

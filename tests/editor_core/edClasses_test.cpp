@@ -1,6 +1,6 @@
 #include "edClasses.h"
 
-#include "Cp932.h"
+#include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
 
@@ -304,14 +304,6 @@ TEST(NotifyEventList, HandlerRemovedByAnEarlierOneIsNotCalled)
 }
 
 // ---- TFileExtComponent -----------------------------------------------------
-
-std::string Sjis(const char* Utf8)
-{
-    bool lossless = true;
-    std::string text = Utf8ToSjis(Utf8, &lossless);
-    EXPECT_TRUE(lossless) << Utf8;
-    return text;
-}
 
 class TPascalScheme : public TFileExtComponent {
 public:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 
 namespace {
@@ -89,54 +90,34 @@ Fields Read(const TRowAttributeStringList& List, int Index)
 
 TEST(RowAttributeStringList, SettingOneFieldNeverDisturbsTheOthers)
 {
+    // Each field: its range, where Fields keeps it, and its setter.
+    struct FieldCase {
+        int Low, High;
+        int Fields::*Value;
+        void (*Set)(TRowAttributeStringList&, int);
+    };
+    const FieldCase cases[] = {
+        {0, 3, &Fields::RowAttribute, [](auto& L, int V) { L.SetRowAttribute(0, TRowAttribute(V)); }},
+        {0, 3, &Fields::PrevRowAttribute, [](auto& L, int V) { L.SetPrevRowAttribute(0, TRowAttribute(V)); }},
+        {-2, 13, &Fields::BracketIndex, [](auto& L, int V) { L.SetBracketIndex(0, V); }},
+        {0, 255, &Fields::SchemeState, [](auto& L, int V) { L.SetSchemeState(0, V); }},
+        {0, 255, &Fields::CarryLength, [](auto& L, int V) { L.SetCarryLength(0, V); }},
+        {0, 255, &Fields::ExtraState, [](auto& L, int V) { L.SetExtraState(0, V); }},
+        {0, 255, &Fields::CarryKind, [](auto& L, int V) { L.SetCarryKind(0, V); }},
+        {0, 255, &Fields::PrevToken, [](auto& L, int V) { L.SetPrevToken(0, V); }},
+        {0, 0xFFFF, &Fields::RowMarks, [](auto& L, int V) { L.SetRowMarks(0, static_cast<uint16_t>(V)); }},
+    };
     TRowAttributeStringList list;
     list.Add("row");
     std::mt19937 random(7);
-    auto any = [&random](int Low, int High) {
-        return Low + static_cast<int>(random() % static_cast<unsigned>(High - Low + 1));
-    };
     for (int round = 0; round < 2000; ++round) {
         list.SetAttributeA(0, static_cast<uint32_t>(random()));
         list.SetAttributeB(0, static_cast<uint32_t>(random()));
         Fields expected = Read(list, 0);
-        switch (any(0, 8)) {
-        case 0:
-            expected.RowAttribute = any(0, 3);
-            list.SetRowAttribute(0, TRowAttribute(expected.RowAttribute));
-            break;
-        case 1:
-            expected.PrevRowAttribute = any(0, 3);
-            list.SetPrevRowAttribute(0, TRowAttribute(expected.PrevRowAttribute));
-            break;
-        case 2:
-            expected.BracketIndex = any(-2, 13);
-            list.SetBracketIndex(0, expected.BracketIndex);
-            break;
-        case 3:
-            expected.SchemeState = any(0, 255);
-            list.SetSchemeState(0, expected.SchemeState);
-            break;
-        case 4:
-            expected.CarryLength = any(0, 255);
-            list.SetCarryLength(0, expected.CarryLength);
-            break;
-        case 5:
-            expected.ExtraState = any(0, 255);
-            list.SetExtraState(0, expected.ExtraState);
-            break;
-        case 6:
-            expected.CarryKind = any(0, 255);
-            list.SetCarryKind(0, expected.CarryKind);
-            break;
-        case 7:
-            expected.PrevToken = any(0, 255);
-            list.SetPrevToken(0, expected.PrevToken);
-            break;
-        default:
-            expected.RowMarks = any(0, 0xFFFF);
-            list.SetRowMarks(0, static_cast<uint16_t>(expected.RowMarks));
-            break;
-        }
+        const FieldCase& field = cases[random() % std::size(cases)];
+        const int value = field.Low + static_cast<int>(random() % static_cast<unsigned>(field.High - field.Low + 1));
+        expected.*field.Value = value;
+        field.Set(list, value);
         ASSERT_EQ(Read(list, 0), expected) << "round " << round;
     }
 }

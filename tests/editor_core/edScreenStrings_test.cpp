@@ -188,7 +188,7 @@ TEST_F(ScreenStringsTest, ImageMarksStayInUseWhileAnotherRowCarriesThem)
     List().SetRowMarks(0, image);
     List().SetRowMarks(2, image);
     List().IncludeRowMarks(image);
-    List().ReplaceRows(1, 2, "x\r\n"); // rows b, c become one: marks of b go... to x
+    List().ReplaceRows(1, 2, "x\r\n"); // b and c become x, which keeps the mark of c
     List().ReplaceRows(0, 1, "");
     EXPECT_EQ(List().GetRowMarksInUse() & image, image);
     List().ReplaceRows(0, 1, "");

@@ -63,7 +63,6 @@ TEST_F(UndoTest, UndoingAnInsertionAtTheEndDeletesTheInsertedRows)
 TEST_F(UndoTest, UndoingADeletionOfWholeLinesPutsThemBack)
 {
     List().SetTextStr("a\r\nb\r\nc");
-    List().SetRowMarks(1, 1 << 4);
     List().ReplaceRows(1, 2, "");
     ASSERT_EQ(Undo().UndoList().back().RowCount, 0);
     EXPECT_EQ(List().GetTextStr(), "a\r\n");

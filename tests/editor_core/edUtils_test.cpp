@@ -1,6 +1,6 @@
 #include "edUtils.h"
 
-#include "Cp932.h"
+#include "SjisLiteral.h"
 #include "Strings.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::string Sjis(const char* Utf8)
-{
-    bool lossless = true;
-    std::string text = Utf8ToSjis(Utf8, &lossless);
-    EXPECT_TRUE(lossless) << Utf8;
-    return text;
-}
 
 std::vector<std::string> Lines(const TStrings& Strings)
 {

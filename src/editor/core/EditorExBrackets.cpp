@@ -28,23 +28,19 @@ const std::vector<TBracketKind>& BracketKinds()
     return kinds;
 }
 
-// The character at Pos of Text.
-std::string_view CharAt(std::string_view Text, size_t Pos) { return Text.substr(Pos, sjis::CharLen(Text, Pos)); }
-
 // Scans forwards from the opening bracket at Index of Row; the count of
 // open brackets returns to 0 at the partner.
 bool ScanForward(const TEditorStringList& Rows, int Row, size_t Index, const TBracketKind& Kind, TBracketPair& Pair)
 {
     int depth = 0;
     for (int row = Row; row < Rows.Count(); ++row) {
-        const std::string_view text = Rows.RowText(row);
-        for (size_t pos = row == Row ? Index : 0; pos < text.size(); pos += sjis::CharLen(text, pos)) {
-            const std::string_view ch = CharAt(text, pos);
+        for (sjis::CharCursor c(Rows.RowText(row), row == Row ? Index : 0); !c.AtEnd(); c.Next()) {
+            const std::string_view ch = c.Char();
             if (ch == Kind.Open) {
                 ++depth;
             } else if (ch == Kind.Close && --depth == 0) {
                 Pair.CloseRow = row;
-                Pair.CloseIndex = static_cast<int>(pos);
+                Pair.CloseIndex = static_cast<int>(c.Pos());
                 return true;
             }
         }
@@ -67,12 +63,12 @@ bool ScanBackward(const TEditorStringList& Rows, int Row, size_t Index, const TB
         const std::string_view text = Rows.RowText(row);
         const size_t end = row == Row ? Index + 1 : text.size();
         found.clear();
-        for (size_t pos = 0; pos < end; pos += sjis::CharLen(text, pos)) {
-            const std::string_view ch = CharAt(text, pos);
+        for (sjis::CharCursor c(text); !c.AtEnd() && c.Pos() < end; c.Next()) {
+            const std::string_view ch = c.Char();
             if (ch == Kind.Open)
-                found.push_back({pos, +1});
+                found.push_back({c.Pos(), +1});
             else if (ch == Kind.Close)
-                found.push_back({pos, -1});
+                found.push_back({c.Pos(), -1});
         }
         for (auto it = found.rbegin(); it != found.rend(); ++it) {
             depth += it->Step;
@@ -115,7 +111,7 @@ TBracketPair FindBracketPair(const TEditorStringList& Rows, int Row, int Index)
     if (requested >= text.size())
         return pair;
     const size_t pos = sjis::CharStart(text, requested);
-    const std::string_view ch = CharAt(text, pos);
+    const std::string_view ch = sjis::CharCursor(text, pos).Char();
     for (const TBracketKind& kind : BracketKinds()) {
         if (ch == kind.Open) {
             pair.FromOpening = true;

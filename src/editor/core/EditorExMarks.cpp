@@ -1,8 +1,7 @@
 #include "EditorExMarks.h"
 
 #include "edColumnCursor.h"
-
-#include "Cp932.h"
+#include "edUtils.h"
 
 #include <algorithm>
 
@@ -55,7 +54,6 @@ const TEditorMark* TEditorExMarks::RowBackground(bool CaretRow, uint16_t RowMark
 void CollectExMarks(std::string_view RowText, int Row, const TColumnModel& Model, const TEditorExMarks& Marks,
                     const TBracketPair& Pair, int LastCol, std::vector<TExMarkItem>& Items)
 {
-    static const std::string fullWidthSpace = Utf8ToSjis("　");
     Items.clear();
     const bool dbSpace = Marks.DBSpaceMark()->Visible();
     const bool space = Marks.SpaceMark()->Visible();
@@ -66,14 +64,14 @@ void CollectExMarks(std::string_view RowText, int Row, const TColumnModel& Model
     for (TColumnCursor c(RowText, Model); !c.AtEnd() && c.Col() < LastCol; c.Next()) {
         const int index = static_cast<int>(c.Pos());
         const auto add = [&](TExMarkKind Kind) { Items.push_back({Kind, index, c.Col(), c.Width()}); };
-        const std::string_view ch = c.Char();
-        if (ch == fullWidthSpace) {
+        const char byte = RowText[c.Pos()];
+        if (IsFullWidthSpaceAt(RowText, c.Pos())) {
             if (dbSpace)
                 add(TExMarkKind::DBSpace);
-        } else if (ch == " ") {
+        } else if (byte == ' ') {
             if (space)
                 add(TExMarkKind::Space);
-        } else if (ch == "\t") {
+        } else if (byte == '\t') {
             if (tab)
                 add(TExMarkKind::Tab);
         } else if (brackets && Pair.IsBracketAt(Row, index)) {

@@ -255,10 +255,8 @@ void TEditorParser::CharCodeProc()
 
 void TEditorParser::HexCharCodeProc()
 {
+    HexProc();
     Token_ = toHexCharCode;
-    StepWhile([](unsigned char C) {
-        return (C >= '0' && C <= '9') || (C >= 'A' && C <= 'F') || (C >= 'a' && C <= 'f');
-    });
 }
 
 TFountainColor* TEditorParser::TokenToFountainColor()

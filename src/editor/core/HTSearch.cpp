@@ -1,13 +1,14 @@
 #include "HTSearch.h"
 
+#include "edUtils.h"
+
 #include "HenkanTables.h"
 #include "JisCode.h"
+#include "SjisSearch.h"
 
 #include "Sjis.h"
 
 #include <array>
-#include <bitset>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -18,24 +19,10 @@ constexpr uint16_t KanaJisRow = 0x2500; // JIS X 0208 row 5, the katakana
 
 // ---- Tables ---------------------------------------------------------------------
 
-// The bytes that end a word: control bytes, space, ASCII punctuation
-// ("_" included), 0x80, 0xA0 and the half-width punctuation 0xA1-0xA5,
-// 0xFD-0xFF. Letters, digits, kana and lead bytes are word bytes.
-const std::bitset<256>& Delimiters()
-{
-    static const std::bitset<256> set = [] {
-        std::bitset<256> d;
-        const std::pair<int, int> ranges[] = {{0x00, 0x2F}, {0x3A, 0x40}, {0x5B, 0x60},
-                                              {0x7B, 0x80}, {0xA0, 0xA5}, {0xFD, 0xFF}};
-        for (const auto& [first, last] : ranges)
-            for (int b = first; b <= last; ++b)
-                d.set(static_cast<size_t>(b));
-        return d;
-    }();
-    return set;
-}
-
-bool IsDelimiter(char Byte) { return Delimiters().test(static_cast<unsigned char>(Byte)); }
+// A byte that ends a word: any but the word characters of the conversions'
+// whole-word search (digits, ASCII letters, the half-width kana from "ｦ",
+// lead-byte values), so "_" and the half-width signs 0xA1-0xA5 end one.
+bool IsDelimiter(char Byte) { return !textconv::WordCharSet.Contains(static_cast<unsigned char>(Byte)); }
 
 // The full-width form of each byte: the conversions' table, except that the
 // half-width middle dot 0xA5 stands for the full-width full stop 0x8144
@@ -212,7 +199,7 @@ private:
     {
         const char byte = Text_[Pos];
         if (Kinds_[Pos] == bkLead)
-            return Has(esIgnoreBlanks) && Text_.substr(Pos, 2) == "\x81\x40" ? 2 : 0;
+            return Has(esIgnoreBlanks) && IsFullWidthSpaceAt(Text_, Pos) ? 2 : 0;
         if (Has(esIgnoreLineBreaks) && (byte == '\r' || byte == '\n'))
             return 1;
         if (Has(esIgnoreBlanks) && (byte == ' ' || byte == '\t'))
@@ -220,8 +207,16 @@ private:
         return 0;
     }
 
-    // A word byte after a delimiter or the text's start.
-    bool IsWordStart(size_t Pos) const { return !IsDelimiter(Text_[Pos]) && (Pos == 0 || IsDelimiter(Text_[Pos - 1])); }
+    // A word byte after a delimiter or the text's start. The character
+    // before is judged whole: the trail byte of "表" (95 5C) is no "\".
+    bool IsWordStart(size_t Pos) const
+    {
+        if (IsDelimiter(Text_[Pos]))
+            return false;
+        if (Pos == 0)
+            return true;
+        return IsDelimiter(Text_[IsTrail(Pos - 1) ? Pos - 2 : Pos - 1]);
+    }
 
     std::string_view Text_;
     std::vector<TByteKind> Kinds_;

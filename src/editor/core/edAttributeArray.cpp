@@ -1,7 +1,5 @@
 #include "edAttributeArray.h"
 
-#include "edColumns.h"
-
 void TEditorAttributeArray::Init(std::string_view S, std::string_view Attributes)
 {
     S_ = S;

@@ -3,6 +3,8 @@
 // rules step it column by column and character by character.
 #pragma once
 
+#include "edColumns.h"
+
 #include "Classes.h"
 
 #include <string_view>
@@ -23,7 +25,7 @@ public:
     // 1-based index of the byte under the column; a tab's fill columns
     // keep the tab's position.
     int Position() const { return Position_; }
-    bool AtEnd() const { return Current_ == '0'; }
+    bool AtEnd() const { return Current_ == ca::End; }
 
     // One column right, unless at the end.
     void Next();
@@ -44,10 +46,10 @@ public:
     void StepForward();
 
 private:
-    char At(int C) const { return C >= 1 && C <= ColumnCount() ? Attributes_[C - 1] : '0'; }
+    char At(int C) const { return C >= 1 && C <= ColumnCount() ? Attributes_[C - 1] : ca::End; }
     std::string_view CharAt(char Attribute, int Position) const;
 
-    char Current_ = '0';
+    char Current_ = ca::End;
     std::string_view Attributes_;
     int Column_ = 0;
     std::string_view S_;

@@ -26,9 +26,9 @@ int RowToLine(const TRowAttributeStringList& Rows, bool WordWrap, int Row)
 {
     if (Row < 1)
         return 0;
-    const int last = std::min(Row, Rows.Count());
     if (!WordWrap)
         return Row;
+    const int last = std::min(Row, Rows.Count());
     int line = 0;
     for (int r = 0; r < last; ++r)
         if (Rows.RowAttribute(r) != TRowAttribute::raWrapped)
@@ -84,7 +84,7 @@ void LeftbarRowNumbers(const TRowAttributeStringList& Rows, bool WordWrap, const
     else if (FirstRow == count && EndsLine(Rows, FirstRow - 1))
         line = RowToLine(Rows, WordWrap, FirstRow - 1) + 1;
     for (int row = FirstRow; row <= LastRow; ++row) {
-        const bool startsLine = row <= 0 || (row - 1 < count && !(Rows.RowAttribute(row - 1) == TRowAttribute::raWrapped));
+        const bool startsLine = row <= 0 || (row - 1 < count && Rows.RowAttribute(row - 1) != TRowAttribute::raWrapped);
         if (line < 0 || !numbered(row) || !startsLine) {
             Numbers.push_back(-1);
             continue;

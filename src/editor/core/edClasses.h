@@ -1,7 +1,8 @@
 // The editor library's base classes: components that know the file
 // extensions they serve, option objects that announce their changes (held
-// back while several values are set), and the multicast list through which
-// one colouring scheme tells every editor that uses it of a change.
+// back while several values are set), the multicast list through which
+// one colouring scheme tells every editor that uses it of a change, and a
+// scope that holds an object's notifications back.
 #pragma once
 
 #include "Classes.h"
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -60,6 +62,37 @@ private:
     std::unique_ptr<TStringList> FileExtList_;
 };
 
+// Holds Target (a list, a collection, an option object) in one update for
+// a scope. End() ends it, which fires the held notification; leaving the
+// scope by an exception ends it too, and a second exception from a handler
+// is then dropped.
+template <class T>
+class TUpdateScope {
+public:
+    explicit TUpdateScope(T& Target) : Target_(Target) { Target_.BeginUpdate(); }
+    ~TUpdateScope()
+    {
+        if (Ended_)
+            return;
+        try {
+            Target_.EndUpdate();
+        } catch (...) {
+        }
+    }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+    void End()
+    {
+        Ended_ = true;
+        Target_.EndUpdate();
+    }
+
+private:
+    T& Target_;
+    bool Ended_ = false;
+};
+
 // An object that announces its changes through OnChange. BeginUpdate and
 // EndUpdate batch several changes into one notification at the outermost
 // EndUpdate.
@@ -79,6 +112,18 @@ public:
     virtual void ChangedProc(TObject* Sender);
 
     int UpdateCount() const { return UpdateCount_; }
+
+protected:
+    // The writers' common step: stores Value in Field and announces the
+    // change, when it is one.
+    template <class T>
+    void Store(T& Field, const std::type_identity_t<T>& Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        Changed();
+    }
 
 private:
     int UpdateCount_ = 0;

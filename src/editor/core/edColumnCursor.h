@@ -5,6 +5,7 @@
 #pragma once
 
 #include "edColumns.h"
+#include "edUtils.h"
 
 #include "Sjis.h"
 
@@ -24,11 +25,7 @@ public:
     size_t Len() const { return sjis::CharLen(Text_, Pos_); }
     std::string_view Char() const { return Text_.substr(Pos_, Len()); }
     // A space, a tab or a full-width space.
-    bool IsBlank() const
-    {
-        const std::string_view c = Char();
-        return c == " " || c == "\t" || c == "\x81\x40";
-    }
+    bool IsBlank() const { return Text_[Pos_] == ' ' || Text_[Pos_] == '\t' || IsFullWidthSpaceAt(Text_, Pos_); }
     int Width() const
     {
         if (Len() == 2)

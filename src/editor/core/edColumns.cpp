@@ -1,5 +1,7 @@
 #include "edColumns.h"
 
+#include "edUtils.h"
+
 #include "Sjis.h"
 
 #include <algorithm>
@@ -102,7 +104,7 @@ int LeadingBlankColumns(std::string_view S, const TColumnModel& Model)
         } else if (S[pos] == '\t') {
             width += Model.TabWidth(width);
             pos += 1;
-        } else if (S.substr(pos, 2) == "\x81\x40") {
+        } else if (IsFullWidthSpaceAt(S, pos)) {
             width += 2;
             pos += 2;
         } else {

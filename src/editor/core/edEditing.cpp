@@ -2,6 +2,7 @@
 
 #include "edColumnCursor.h"
 #include "edRowText.h"
+#include "edUtils.h"
 
 #include <algorithm>
 #include <vector>
@@ -108,23 +109,6 @@ TRowEdit TypingEdit(const TEditorScreenStrings& List, int Row, int Col, std::str
     return edit;
 }
 
-// The lines of Text; a final line break adds no line.
-std::vector<std::string_view> SplitLines(std::string_view Text)
-{
-    std::vector<std::string_view> lines;
-    size_t pos = 0;
-    while (pos < Text.size()) {
-        size_t end = Text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = Text.size();
-        lines.push_back(Text.substr(pos, end - pos));
-        pos = end;
-        if (pos < Text.size())
-            pos += Text.compare(pos, 2, Crlf) == 0 ? 2 : 1;
-    }
-    return lines;
-}
-
 } // namespace
 
 TCaretPos ApplyRowEdit(TEditorScreenStrings& List, const TRowEdit& Edit)
@@ -165,9 +149,10 @@ std::optional<TCaretPos> InsertText(TEditorScreenStrings& List, const TEditPlace
 
 std::optional<TCaretPos> PasteBox(TEditorScreenStrings& List, const TEditPlace& Place, std::string_view Text)
 {
-    const std::vector<std::string_view> lines = SplitLines(Text);
-    if (lines.empty())
+    if (Text.empty())
         return std::nullopt;
+    std::vector<std::string_view> lines;
+    ForEachLine(Text, [&lines](std::string_view Line) { lines.push_back(Line); });
     const int count = List.Count();
     const TColumnModel model = List.ColumnModel();
 

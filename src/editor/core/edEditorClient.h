@@ -5,6 +5,8 @@
 
 #include "edColumns.h"
 
+#include <utility>
+
 class TEditorScreenStrings;
 class TFountain;
 
@@ -65,4 +67,38 @@ public:
     // again, put the caret in view and repaint.
     virtual void BeginLinesUpdate() = 0;
     virtual void EndLinesUpdate() = 0;
+};
+
+// Holds an editor's caret (CaretBeginUpdate) for a scope. End places the
+// caret and shows it again; leaving the scope by an exception shows it
+// where it is. A null editor holds nothing.
+class TCaretScope {
+public:
+    explicit TCaretScope(TEditorClient* Editor) : Editor_(Editor)
+    {
+        if (Editor_)
+            Editor_->CaretBeginUpdate();
+    }
+    ~TCaretScope()
+    {
+        if (!Editor_)
+            return;
+        try {
+            Editor_->CaretEndUpdate();
+        } catch (...) {
+        }
+    }
+    TCaretScope(const TCaretScope&) = delete;
+    TCaretScope& operator=(const TCaretScope&) = delete;
+
+    void End(int Row, int Col)
+    {
+        if (!Editor_)
+            return;
+        Editor_->SetRowCol(Row, Col);
+        std::exchange(Editor_, nullptr)->CaretEndUpdate();
+    }
+
+private:
+    TEditorClient* Editor_;
 };

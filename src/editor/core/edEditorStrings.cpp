@@ -61,18 +61,12 @@ std::string TEditorStrings::GetTextStr() const { return List().GetTextStr(); }
 void TEditorStrings::Replace(int Row, int Count, std::string_view S, int CaretFrom, int CaretLength)
 {
     Editor_.CleanSelection();
-    Editor_.CaretBeginUpdate();
-    try {
-        List().ReplaceRows(Row, Count, S);
-        int caretRow = 0;
-        int caretCol = 0;
-        List().RowColAfterText(CaretFrom, CaretLength, caretRow, caretCol);
-        Editor_.SetRowCol(caretRow, caretCol);
-    } catch (...) {
-        Editor_.CaretEndUpdate();
-        throw;
-    }
-    Editor_.CaretEndUpdate();
+    TCaretScope caret(&Editor_);
+    List().ReplaceRows(Row, Count, S);
+    int caretRow = 0;
+    int caretCol = 0;
+    List().RowColAfterText(CaretFrom, CaretLength, caretRow, caretCol);
+    caret.End(caretRow, caretCol);
 }
 
 void TEditorStrings::Put(int Index, const std::string& S)
@@ -129,26 +123,16 @@ void TEditorStrings::Clear() { List().Clear(); }
 
 void TEditorStrings::SetTextStr(std::string_view Value)
 {
-    BeginUpdate();
-    try {
-        List().SetTextStr(Value);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope update(*this);
+    List().SetTextStr(Value);
+    update.End();
 }
 
 void TEditorStrings::LoadFromFile(const std::string& FileName)
 {
-    BeginUpdate();
-    try {
-        List().LoadFromFile(FileName);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope update(*this);
+    List().LoadFromFile(FileName);
+    update.End();
 }
 
 void TEditorStrings::Assign(const TPersistent* Source)

@@ -8,29 +8,9 @@
 
 // ---- TFountainColor ------------------------------------------------------------
 
-void TFountainColor::SetBkColor(TColor Value)
-{
-    if (BkColor_ == Value)
-        return;
-    BkColor_ = Value;
-    Changed();
-}
-
-void TFountainColor::SetColor(TColor Value)
-{
-    if (Color_ == Value)
-        return;
-    Color_ = Value;
-    Changed();
-}
-
-void TFountainColor::SetStyle(TFontStyles Value)
-{
-    if (Style_ == Value)
-        return;
-    Style_ = Value;
-    Changed();
-}
+void TFountainColor::SetBkColor(TColor Value) { Store(BkColor_, Value); }
+void TFountainColor::SetColor(TColor Value) { Store(Color_, Value); }
+void TFountainColor::SetStyle(TFontStyles Value) { Store(Style_, Value); }
 
 void TFountainColor::Assign(const TPersistent* Source)
 {
@@ -60,14 +40,9 @@ void TFountainColorItem::AssignBatched(const std::function<void()>& Copy)
         Copy();
         return;
     }
-    collection->BeginUpdate();
-    try {
-        Copy();
-    } catch (...) {
-        collection->EndUpdate();
-        throw;
-    }
-    collection->EndUpdate();
+    TUpdateScope update(*collection);
+    Copy();
+    update.End();
 }
 
 void TFountainColorItem::Assign(const TPersistent* Source)

@@ -60,7 +60,7 @@ std::optional<TRowChange> PlanRow(const TEditorScreenStrings& List, int Row, con
         break;
     case TIndentKind::TabIndent:
         change.To = change.From;
-        change.Replacement = "\t";
+        change.Replacement = '\t';
         break;
     case TIndentKind::TabUnIndent:
         if (change.From >= text.size() || text[change.From] != '\t')
@@ -68,14 +68,14 @@ std::optional<TRowChange> PlanRow(const TEditorScreenStrings& List, int Row, con
         change.To = change.From + 1;
         break;
     }
-    change.NewText = text.substr(0, change.From) + change.Replacement + text.substr(change.To);
+    change.NewText.reserve(text.size() - (change.To - change.From) + change.Replacement.size());
+    change.NewText.append(text, 0, change.From).append(change.Replacement).append(text, change.To);
 
     // A wrapped text takes the indent only where the row still fits.
-    if (List.WordWrap()) {
-        const int wrapByte = List.WrapOption()->WrapByte();
-        if (Kind == TIndentKind::Indent && ExpandedWidth(change.NewText, model) >= wrapByte)
+    if (model.WordWrap) {
+        if (Kind == TIndentKind::Indent && ExpandedWidth(change.NewText, model) >= model.WrapByte)
             return std::nullopt;
-        if (Kind == TIndentKind::TabIndent && static_cast<int>(text.size()) + model.TabSize >= wrapByte)
+        if (Kind == TIndentKind::TabIndent && static_cast<int>(text.size()) + model.TabSize >= model.WrapByte)
             return std::nullopt;
     }
     return change;

@@ -28,22 +28,13 @@ int RowIndent(const TEditorScreenStrings& List, int Row)
     return std::max(LeadingBlankColumns(RowView(List, Row), List.ColumnModel()), 0);
 }
 
-// I blanks as spaces, or with TabIndent as tabs and then spaces.
+// Width blanks as spaces, or with TabIndent as tabs and then spaces.
 std::string IndentText(int Width, const TEditorCaret& Options)
 {
     if (!Options.TabIndent())
         return Blanks(Width);
     const int tab = std::max(Options.TabSpaceCount(), 1);
     return std::string(static_cast<size_t>(Width / tab), '\t') + Blanks(Width % tab);
-}
-
-// The byte where the last character of Text starts.
-size_t LastCharStart(std::string_view Text)
-{
-    size_t last = 0;
-    for (sjis::CharCursor c(Text); !c.AtEnd(); c.Next())
-        last = c.Pos();
-    return last;
 }
 
 // The indent Backspace goes back to from column Col of Row: that of the
@@ -162,8 +153,8 @@ std::optional<TCaretPos> KeyBackSpace(TEditorScreenStrings& List, TCaretPos Care
         std::string joined = List.RowText(above);
         if (row >= count)
             return ApplyRowEdit(List, {above, 1, joined, static_cast<int>(joined.size())});
-        if (List.RowAttribute(above) == TRowAttribute::raWrapped)
-            joined.resize(LastCharStart(joined));
+        if (List.RowAttribute(above) == TRowAttribute::raWrapped && !joined.empty())
+            joined.resize(sjis::CharStart(joined, joined.size() - 1));
         const int caretOffset = static_cast<int>(joined.size());
         joined += List.RowText(row);
         List.AppendLineBreak(row, joined);

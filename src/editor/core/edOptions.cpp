@@ -4,16 +4,6 @@
 
 namespace {
 
-// Stores Value and announces the change, when it is one.
-template <class T>
-void Store(TNotifyPersistent& Owner, T& Field, T Value)
-{
-    if (Field == Value)
-        return;
-    Field = Value;
-    Owner.Changed();
-}
-
 int ClampEven(int Value, int Low, int High) { return std::clamp(Value, Low, High) & ~1; }
 
 constexpr int MaxMargin = 100;
@@ -22,12 +12,12 @@ constexpr int MaxMargin = 100;
 
 // ---- TEditorCursors ------------------------------------------------------------
 
-void TEditorCursors::SetDefaultCursor(TCursor Value) { Store(*this, V_.DefaultCursor, Value); }
-void TEditorCursors::SetDragSelCursor(TCursor Value) { Store(*this, V_.DragSelCursor, Value); }
-void TEditorCursors::SetDragSelCopyCursor(TCursor Value) { Store(*this, V_.DragSelCopyCursor, Value); }
-void TEditorCursors::SetInSelCursor(TCursor Value) { Store(*this, V_.InSelCursor, Value); }
-void TEditorCursors::SetLeftMarginCursor(TCursor Value) { Store(*this, V_.LeftMarginCursor, Value); }
-void TEditorCursors::SetTopMarginCursor(TCursor Value) { Store(*this, V_.TopMarginCursor, Value); }
+void TEditorCursors::SetDefaultCursor(TCursor Value) { Store(V_.DefaultCursor, Value); }
+void TEditorCursors::SetDragSelCursor(TCursor Value) { Store(V_.DragSelCursor, Value); }
+void TEditorCursors::SetDragSelCopyCursor(TCursor Value) { Store(V_.DragSelCopyCursor, Value); }
+void TEditorCursors::SetInSelCursor(TCursor Value) { Store(V_.InSelCursor, Value); }
+void TEditorCursors::SetLeftMarginCursor(TCursor Value) { Store(V_.LeftMarginCursor, Value); }
+void TEditorCursors::SetTopMarginCursor(TCursor Value) { Store(V_.TopMarginCursor, Value); }
 
 void TEditorCursors::Assign(const TPersistent* Source)
 {
@@ -46,9 +36,9 @@ TEditorCaret::TEditorCaret() : Cursors_(std::make_unique<TEditorCursors>())
     Cursors_->OnChange = [this](TObject* Sender) { ChangedProc(Sender); };
 }
 
-void TEditorCaret::SetStyle(TEditorCaretStyle Value) { Store(*this, V_.Style, Value); }
+void TEditorCaret::SetStyle(TEditorCaretStyle Value) { Store(V_.Style, Value); }
 
-void TEditorCaret::SetTabSpaceCount(int Value) { Store(*this, V_.TabSpaceCount, ClampEven(Value, 2, 8)); }
+void TEditorCaret::SetTabSpaceCount(int Value) { Store(V_.TabSpaceCount, ClampEven(Value, 2, 8)); }
 
 void TEditorCaret::Assign(const TPersistent* Source)
 {
@@ -64,7 +54,7 @@ void TEditorCaret::Assign(const TPersistent* Source)
 
 // ---- TEditorMargin -------------------------------------------------------------
 
-void TEditorMargin::Set(int& Field, int Value) { Store(*this, Field, std::clamp(Value, 0, MaxMargin)); }
+void TEditorMargin::Set(int& Field, int Value) { Store(Field, std::clamp(Value, 0, MaxMargin)); }
 
 void TEditorMargin::SetCharacter(int Value) { Set(V_.Character, Value); }
 void TEditorMargin::SetLeft(int Value) { Set(V_.Left, Value); }
@@ -83,8 +73,8 @@ void TEditorMargin::Assign(const TPersistent* Source)
 
 // ---- TEditorMark, TEditorMarks -------------------------------------------------
 
-void TEditorMark::SetColor(TColor Value) { Store(*this, V_.Color, Value); }
-void TEditorMark::SetVisible(bool Value) { Store(*this, V_.Visible, Value); }
+void TEditorMark::SetColor(TColor Value) { Store(V_.Color, Value); }
+void TEditorMark::SetVisible(bool Value) { Store(V_.Visible, Value); }
 
 void TEditorMark::Assign(const TPersistent* Source)
 {
@@ -126,12 +116,12 @@ void TEditorMarks::Assign(const TPersistent* Source)
 
 // ---- TEditorRuler --------------------------------------------------------------
 
-void TEditorRuler::SetBkColor(TColor Value) { Store(*this, V_.BkColor, Value); }
-void TEditorRuler::SetColor(TColor Value) { Store(*this, V_.Color, Value); }
-void TEditorRuler::SetEdge(bool Value) { Store(*this, V_.Edge, Value); }
-void TEditorRuler::SetGaugeRange(int Value) { Store(*this, V_.GaugeRange, ClampEven(Value, 8, 10)); }
-void TEditorRuler::SetMarkColor(TColor Value) { Store(*this, V_.MarkColor, Value); }
-void TEditorRuler::SetVisible(bool Value) { Store(*this, V_.Visible, Value); }
+void TEditorRuler::SetBkColor(TColor Value) { Store(V_.BkColor, Value); }
+void TEditorRuler::SetColor(TColor Value) { Store(V_.Color, Value); }
+void TEditorRuler::SetEdge(bool Value) { Store(V_.Edge, Value); }
+void TEditorRuler::SetGaugeRange(int Value) { Store(V_.GaugeRange, ClampEven(Value, 8, 10)); }
+void TEditorRuler::SetMarkColor(TColor Value) { Store(V_.MarkColor, Value); }
+void TEditorRuler::SetVisible(bool Value) { Store(V_.Visible, Value); }
 
 void TEditorRuler::Assign(const TPersistent* Source)
 {
@@ -145,17 +135,17 @@ void TEditorRuler::Assign(const TPersistent* Source)
 
 // ---- TEditorLeftbar ------------------------------------------------------------
 
-void TEditorLeftbar::SetBkColor(TColor Value) { Store(*this, V_.BkColor, Value); }
-void TEditorLeftbar::SetColor(TColor Value) { Store(*this, V_.Color, Value); }
-void TEditorLeftbar::SetColumn(int Value) { Store(*this, V_.Column, std::clamp(Value, 1, 8)); }
-void TEditorLeftbar::SetEdge(bool Value) { Store(*this, V_.Edge, Value); }
-void TEditorLeftbar::SetLeftMargin(int Value) { Store(*this, V_.LeftMargin, std::clamp(Value, 0, MaxMargin)); }
-void TEditorLeftbar::SetRightMargin(int Value) { Store(*this, V_.RightMargin, std::clamp(Value, 0, MaxMargin)); }
-void TEditorLeftbar::SetShowNumber(bool Value) { Store(*this, V_.ShowNumber, Value); }
-void TEditorLeftbar::SetShowNumberMode(TEditorShowNumberMode Value) { Store(*this, V_.ShowNumberMode, Value); }
-void TEditorLeftbar::SetVisible(bool Value) { Store(*this, V_.Visible, Value); }
-void TEditorLeftbar::SetZeroBase(bool Value) { Store(*this, V_.ZeroBase, Value); }
-void TEditorLeftbar::SetZeroLead(bool Value) { Store(*this, V_.ZeroLead, Value); }
+void TEditorLeftbar::SetBkColor(TColor Value) { Store(V_.BkColor, Value); }
+void TEditorLeftbar::SetColor(TColor Value) { Store(V_.Color, Value); }
+void TEditorLeftbar::SetColumn(int Value) { Store(V_.Column, std::clamp(Value, 1, 8)); }
+void TEditorLeftbar::SetEdge(bool Value) { Store(V_.Edge, Value); }
+void TEditorLeftbar::SetLeftMargin(int Value) { Store(V_.LeftMargin, std::clamp(Value, 0, MaxMargin)); }
+void TEditorLeftbar::SetRightMargin(int Value) { Store(V_.RightMargin, std::clamp(Value, 0, MaxMargin)); }
+void TEditorLeftbar::SetShowNumber(bool Value) { Store(V_.ShowNumber, Value); }
+void TEditorLeftbar::SetShowNumberMode(TEditorShowNumberMode Value) { Store(V_.ShowNumberMode, Value); }
+void TEditorLeftbar::SetVisible(bool Value) { Store(V_.Visible, Value); }
+void TEditorLeftbar::SetZeroBase(bool Value) { Store(V_.ZeroBase, Value); }
+void TEditorLeftbar::SetZeroLead(bool Value) { Store(V_.ZeroLead, Value); }
 
 void TEditorLeftbar::Assign(const TPersistent* Source)
 {
@@ -169,13 +159,13 @@ void TEditorLeftbar::Assign(const TPersistent* Source)
 
 // ---- TEditorImagebar -----------------------------------------------------------
 
-void TEditorImagebar::Set(int& Field, int Value) { Store(*this, Field, std::clamp(Value, 0, MaxMargin)); }
+void TEditorImagebar::Set(int& Field, int Value) { Store(Field, std::clamp(Value, 0, MaxMargin)); }
 
 void TEditorImagebar::SetDigitWidth(int Value) { Set(V_.DigitWidth, Value); }
 void TEditorImagebar::SetLeftMargin(int Value) { Set(V_.LeftMargin, Value); }
 void TEditorImagebar::SetMarkWidth(int Value) { Set(V_.MarkWidth, Value); }
 void TEditorImagebar::SetRightMargin(int Value) { Set(V_.RightMargin, Value); }
-void TEditorImagebar::SetVisible(bool Value) { Store(*this, V_.Visible, Value); }
+void TEditorImagebar::SetVisible(bool Value) { Store(V_.Visible, Value); }
 
 void TEditorImagebar::Assign(const TPersistent* Source)
 {

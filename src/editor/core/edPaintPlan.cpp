@@ -9,6 +9,16 @@ namespace {
 // The "[EOF]" mark takes six cells.
 constexpr int EofMarkCells = 6;
 
+// Empties Plan for the next row, keeping the storage of its runs: painting
+// plans every row into the same plan.
+void ResetPlan(TRowPlan& Plan)
+{
+    std::vector<TTextRun> runs = std::move(Plan.Runs);
+    runs.clear();
+    Plan = TRowPlan();
+    Plan.Runs = std::move(runs);
+}
+
 // Appends runs to a plan, joining a run to the one before it when they
 // look alike (outside per-token mode, where every token stands alone).
 class TRunWriter {
@@ -131,7 +141,7 @@ int DrawnLength(std::string_view Text)
 
 void BuildRowPlan(const TRowPlanInput& Input, std::string& Scratch, TRowPlan& Plan)
 {
-    Plan = TRowPlan();
+    ResetPlan(Plan);
     const int length = static_cast<int>(Input.Text.size());
     Plan.DrawLength = DrawnLength(Input.Text);
     TRunWriter writer(Input, Plan);
@@ -150,7 +160,7 @@ void BuildRowPlan(const TRowPlanInput& Input, std::string& Scratch, TRowPlan& Pl
 
 void BuildBlankRowPlan(const TRowColors& Colors, int FirstCol, int LastCol, bool ShowEof, TRowPlan& Plan)
 {
-    Plan = TRowPlan();
+    ResetPlan(Plan);
     const int first = std::max(FirstCol, 0);
     if (first < LastCol)
         Plan.Runs.push_back({first, LastCol - first, Colors.FontColor, Colors.Color, Colors.FontStyle, false});

@@ -96,7 +96,8 @@ struct TRowPlanInput {
 // The number of bytes of Text that are drawn.
 int DrawnLength(std::string_view Text);
 
-// Plans a row of the text. Scratch is reused between rows.
+// Plans a row of the text into Plan (replaced). Scratch and the storage of
+// Plan's runs are reused between rows.
 void BuildRowPlan(const TRowPlanInput& Input, std::string& Scratch, TRowPlan& Plan);
 
 // Plans a row at or past the end of the text: a blank row, with the

@@ -2,6 +2,7 @@
 
 #include "edEditorClient.h"
 #include "edFountain.h"
+#include "edUtils.h"
 #include "edWrap.h"
 
 #include "Files.h"
@@ -10,35 +11,6 @@
 #include <utility>
 
 namespace {
-
-// Holds the list in one update for a scope. End() ends it, which fires the
-// change notification; leaving the scope by an exception ends it too.
-class TUpdateScope {
-public:
-    explicit TUpdateScope(TStrings& Strings) : Strings_(Strings) { Strings_.BeginUpdate(); }
-    ~TUpdateScope()
-    {
-        if (Ended_)
-            return;
-        // Unwinding already: a second exception from a handler is dropped.
-        try {
-            Strings_.EndUpdate();
-        } catch (...) {
-        }
-    }
-    TUpdateScope(const TUpdateScope&) = delete;
-    TUpdateScope& operator=(const TUpdateScope&) = delete;
-
-    void End()
-    {
-        Ended_ = true;
-        Strings_.EndUpdate();
-    }
-
-private:
-    TStrings& Strings_;
-    bool Ended_ = false;
-};
 
 // Keeps an event detached for a scope (bulk operations notify once, from
 // their caller).
@@ -349,6 +321,18 @@ uint16_t TEditorScreenStrings::DeleteRows(int First, int Count)
     return marks;
 }
 
+void TEditorScreenStrings::DeleteRowsKeepingMarks(int First, int Count)
+{
+    const uint16_t marks = DeleteRows(First, Count);
+    const int count = GetCount();
+    if (count == 0) {
+        ReleaseRowMarks(marks);
+        return;
+    }
+    const int heir = std::min(First, count - 1);
+    SetRowMarks(heir, RowMarks(heir) | marks);
+}
+
 void TEditorScreenStrings::ReleaseRowMarks(uint16_t Marks)
 {
     uint16_t released = Marks & UniqueMarks;
@@ -417,11 +401,7 @@ void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
         rec.Row = Index;
         int oldRows = 0;
         rec.Attribute = GetRowsText(Index, Count, rec.Text, oldRows);
-        const uint16_t marks = DeleteRows(Index, Count);
-        if (GetCount() == 0)
-            ReleaseRowMarks(marks);
-        else
-            SetRowMarks(std::min(Index, GetCount() - 1), RowMarks(std::min(Index, GetCount() - 1)) | marks);
+        DeleteRowsKeepingMarks(Index, Count);
         const int changed = UpdateRowStates(Index, true);
         SetChangeExtent(Index, oldRows, changed, 0);
         update.End();
@@ -488,15 +468,10 @@ void TEditorScreenStrings::LoadText(std::string_view Text)
 {
     TUpdateScope update(*this);
     Clear();
-    size_t pos = 0;
-    while (pos < Text.size()) {
-        const size_t end = Text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            AddRow(Text.substr(pos), TRowAttribute::raEof);
-            break;
-        }
-        AddRow(Text.substr(pos, end - pos), TRowAttribute::raCrlf);
-        pos = end + (Text[end] == '\r' && end + 1 < Text.size() && Text[end + 1] == '\n' ? 2 : 1);
+    if (!Text.empty()) {
+        ForEachLine(Text, [this](std::string_view Line) { AddRow(Line, TRowAttribute::raCrlf); });
+        if (Text.back() != '\r' && Text.back() != '\n')
+            SetRowAttribute(GetCount() - 1, TRowAttribute::raEof);
     }
     if (WordWrap_)
         WrapAll();
@@ -540,6 +515,18 @@ void TEditorScreenStrings::Clear()
 
 // ---- Character positions -------------------------------------------------------------
 
+namespace {
+
+// The places a row holds when a position is turned back into a row: its
+// bytes, two for a line break, and one after the text's last byte.
+int Places(size_t Length, TRowAttribute Attribute)
+{
+    const int extra = Attribute == TRowAttribute::raCrlf ? 2 : Attribute == TRowAttribute::raEof ? 1 : 0;
+    return static_cast<int>(Length) + extra;
+}
+
+} // namespace
+
 int TEditorScreenStrings::GetTextLen() const { return RowStartPos(GetCount()); }
 
 int TEditorScreenStrings::RowStartPos(int Row) const
@@ -559,9 +546,7 @@ void TEditorScreenStrings::PosToRowIndex(int Pos, int& Row, int& Index) const
     for (int row = 0; row < count; ++row) {
         const int length = static_cast<int>(RowText(row).size());
         const TRowAttribute attribute = RowAttribute(row);
-        const int places = length + (attribute == TRowAttribute::raCrlf  ? 2
-                                     : attribute == TRowAttribute::raEof ? 1
-                                                                         : 0);
+        const int places = Places(length, attribute);
         if (total + places > Pos || attribute == TRowAttribute::raEof) {
             Row = row;
             Index = std::min(Pos - total, length);
@@ -579,15 +564,12 @@ void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, i
     for (int row = std::max(Row, 0); row < count; ++row) {
         const std::string& text = RowText(row);
         const TRowAttribute attribute = RowAttribute(row);
-        const int places = static_cast<int>(text.size()) + (attribute == TRowAttribute::raCrlf  ? 2
-                                                            : attribute == TRowAttribute::raEof ? 1
-                                                                                                : 0);
+        const int places = Places(text.size(), attribute);
         if (Length < places || attribute == TRowAttribute::raEof) {
-            const TColumnModel model = ColumnModel();
+            // The rest is cut to the row, so its width is at most the row's.
             const size_t rest = std::min(static_cast<size_t>(std::max(Length, 0)), text.size());
             CaretRow = row;
-            CaretCol = std::min(ExpandedWidth(std::string_view(text).substr(0, rest), model),
-                                ExpandedWidth(text, model));
+            CaretCol = ExpandedWidth(std::string_view(text).substr(0, rest), ColumnModel());
             return;
         }
         Length -= places;

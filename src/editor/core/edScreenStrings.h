@@ -96,6 +96,10 @@ public:
     TRowAttribute GetRowsText(int First, int Count, std::string& Text, int& Taken) const;
     // Deletes Count rows from First in one update; returns their marks.
     uint16_t DeleteRows(int First, int Count);
+    // Deletes them as an edit does: their marks join the row now at First
+    // (the last row when First is past it), or leave RowMarksInUse when no
+    // row is left.
+    void DeleteRowsKeepingMarks(int First, int Count);
     // Puts Source's rows (emptied) in place of OldCount rows from First.
     // The old rows' marks go to the new rows matched from the range's end;
     // with MarkFollowsBreak the first old row's marks go down with an

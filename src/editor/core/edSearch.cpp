@@ -10,18 +10,6 @@ namespace {
 // The least a chunk holds before it ends at a logical line's end.
 constexpr int ChunkBytes = 8192;
 
-// Rows First..Last as the text has them.
-std::string JoinRows(const TEditorScreenStrings& List, int First, int Last)
-{
-    std::string text;
-    text.reserve(static_cast<size_t>(RowsPlaces(List, First, Last + 1)));
-    for (int row = First; row <= Last; ++row) {
-        text += List.RowText(row);
-        List.AppendLineBreak(row, text);
-    }
-    return text;
-}
-
 bool IsWrapped(const TEditorScreenStrings& List, int Row) { return List.RowAttribute(Row) == TRowAttribute::raWrapped; }
 
 TSearchHit HitAt(const TEditorScreenStrings& List, int ChunkRow, const TSearchPos& Pos)
@@ -44,12 +32,14 @@ std::optional<TSearchHit> SearchDown(const TEditorScreenStrings& List, std::stri
     int first = List.LineFirstRow(Row);
     int origin = RowsPlaces(List, first, Row) + Index; // counted from the chunk's first row
     int reached = -1;                                  // the last row searched
+    std::string chunk;
     for (;;) {
         int last = first;
         int size = RowPlaces(List, last);
         while (last + 1 < count && (size < ChunkBytes || IsWrapped(List, last) || last <= reached))
             size += RowPlaces(List, ++last);
-        const std::string chunk = JoinRows(List, first, last);
+        int taken = 0;
+        List.GetRowsText(first, last - first + 1, chunk, taken);
         TSearchPos pos{origin, Skip};
         if (SearchText(chunk, pos, Pattern, Options))
             return HitAt(List, first, pos);
@@ -68,12 +58,14 @@ std::optional<TSearchHit> SearchUp(const TEditorScreenStrings& List, std::string
 {
     int last = List.LineLastRow(Row);
     int reached = List.Count(); // the first row searched
+    std::string chunk;
     for (;;) {
         int first = last;
         int size = RowPlaces(List, first);
         while (first > 0 && (size < ChunkBytes || IsWrapped(List, first - 1) || first >= reached))
             size += RowPlaces(List, --first);
-        const std::string chunk = JoinRows(List, first, last);
+        int taken = 0;
+        List.GetRowsText(first, last - first + 1, chunk, taken);
         // A chunk that ends before the start place is searched from its end.
         const int start = Row <= last ? RowsPlaces(List, first, Row) + Index : static_cast<int>(chunk.size());
         TSearchPos pos{start, 0};

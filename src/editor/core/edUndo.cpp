@@ -61,7 +61,6 @@ TEditorUndoObj::TReplaced TEditorUndoObj::Replay(const TUndoData& Rec)
     if (Rec.RowCount > 0)
         replaced.Attribute = Owner_.GetRowsText(Rec.Row, Rec.RowCount, replaced.Text, currentRows);
 
-    TEditorClient* focused = Owner_.FocusedEditor();
     if (Rec.Attribute != raNoText) {
         TEditorStringList rows;
         Owner_.WrapLine(Rec.Text, rows);
@@ -70,19 +69,27 @@ TEditorUndoObj::TReplaced TEditorUndoObj::Replay(const TUndoData& Rec)
             rows.Delete(rows.Count() - 1);
         rows.SetRowAttribute(rows.Count() - 1, Rec.Attribute);
         replaced.NewRowCount = rows.Count();
+        const TEditorClient* focused = Owner_.FocusedEditor();
         Owner_.ReplaceRowRange(Rec.Row, currentRows, rows, focused && focused->CaretCol() == 0);
     } else {
-        const uint16_t marks = Owner_.DeleteRows(Rec.Row, currentRows);
-        if (Owner_.Count() == 0)
-            Owner_.ReleaseRowMarks(marks);
-        else
-            Owner_.SetRowMarks(std::min(Rec.Row, Owner_.Count() - 1),
-                               Owner_.RowMarks(std::min(Rec.Row, Owner_.Count() - 1)) | marks);
-        replaced.NewRowCount = 0;
+        Owner_.DeleteRowsKeepingMarks(Rec.Row, currentRows);
     }
     const int changed = Owner_.UpdateRowStates(Rec.Row, true);
     Owner_.SetChangeExtent(Rec.Row, currentRows, changed, replaced.NewRowCount);
     return replaced;
+}
+
+TUndoData& TEditorUndoObj::NewCounterRecord()
+{
+    Replaying_ = true;
+    try {
+        TUndoData& rec = NewRecord();
+        Replaying_ = false;
+        return rec;
+    } catch (...) {
+        Replaying_ = false;
+        throw;
+    }
 }
 
 void TEditorUndoObj::Undo()
@@ -94,31 +101,20 @@ void TEditorUndoObj::Undo()
         Clear();
         return;
     }
-    TEditorClient* focused = Owner_.FocusedEditor();
-    if (focused)
-        focused->CaretBeginUpdate();
+    TCaretScope caret(Owner_.FocusedEditor());
+    TUpdateScope update(Owner_);
     TUndoData& rec = UndoList_.back();
-    Owner_.BeginUpdate();
-    try {
-        TReplaced replaced = Replay(rec);
-        // The record becomes its own inverse and goes to the redo list.
-        rec.RowCount = replaced.NewRowCount;
-        rec.Attribute = replaced.Attribute;
-        rec.Text = std::move(replaced.Text);
-        AddRedoRecord(rec);
-    } catch (...) {
-        Owner_.EndUpdate();
-        if (focused)
-            focused->CaretEndUpdate();
-        throw;
-    }
-    const TUndoData done = std::move(rec);
+    TReplaced replaced = Replay(rec);
+    // The record becomes its own inverse and goes to the redo list.
+    rec.RowCount = replaced.NewRowCount;
+    rec.Attribute = replaced.Attribute;
+    rec.Text = std::move(replaced.Text);
+    AddRedoRecord(rec);
+    const int caretRow = rec.CaretRow;
+    const int caretCol = rec.CaretCol;
     UndoList_.pop_back();
-    Owner_.EndUpdate();
-    if (focused) {
-        focused->SetRowCol(done.CaretRow, done.CaretCol);
-        focused->CaretEndUpdate();
-    }
+    update.End();
+    caret.End(caretRow, caretCol);
 }
 
 void TEditorUndoObj::Redo()
@@ -129,31 +125,16 @@ void TEditorUndoObj::Redo()
         Clear();
         return;
     }
-    TEditorClient* focused = Owner_.FocusedEditor();
-    if (focused)
-        focused->CaretBeginUpdate();
+    TCaretScope caret(Owner_.FocusedEditor());
     const TUndoData rec = std::move(RedoList_.back());
     RedoList_.pop_back();
-    Owner_.BeginUpdate();
-    try {
-        TReplaced replaced = Replay(rec);
-        Replaying_ = true;
-        TUndoData& undo = NewRecord();
-        Replaying_ = false;
-        undo.Row = rec.Row;
-        undo.RowCount = replaced.NewRowCount;
-        undo.Attribute = replaced.Attribute;
-        undo.Text = std::move(replaced.Text);
-    } catch (...) {
-        Replaying_ = false;
-        Owner_.EndUpdate();
-        if (focused)
-            focused->CaretEndUpdate();
-        throw;
-    }
-    Owner_.EndUpdate();
-    if (focused) {
-        focused->SetRowCol(rec.CaretRow, rec.CaretCol);
-        focused->CaretEndUpdate();
-    }
+    TUpdateScope update(Owner_);
+    TReplaced replaced = Replay(rec);
+    TUndoData& undo = NewCounterRecord();
+    undo.Row = rec.Row;
+    undo.RowCount = replaced.NewRowCount;
+    undo.Attribute = replaced.Attribute;
+    undo.Text = std::move(replaced.Text);
+    update.End();
+    caret.End(rec.CaretRow, rec.CaretCol);
 }

@@ -70,6 +70,9 @@ private:
     // Puts Rec's text in place of its rows (the caller holds the list in
     // an update) and reports what was there.
     TReplaced Replay(const TUndoData& Rec);
+    // The record in which a redo writes its counter-step: a NewRecord that
+    // leaves the redo list as it is.
+    TUndoData& NewCounterRecord();
 
     TEditorScreenStrings& Owner_;
     int UndoListMax_ = MinUndoListMax;

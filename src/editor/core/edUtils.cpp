@@ -1,5 +1,7 @@
 #include "edUtils.h"
 
+#include "edClasses.h"
+
 #include "Cp932.h"
 #include "Sjis.h"
 #include "Strings.h"
@@ -14,9 +16,9 @@ const std::string& FullWidthSpace()
     return space;
 }
 
-bool IsFullWidthSpaceAt(std::string_view S, size_t Pos) { return S.substr(Pos, 2) == FullWidthSpace(); }
-
 } // namespace
+
+bool IsFullWidthSpaceAt(std::string_view S, size_t Pos) { return S.substr(Pos, 2) == FullWidthSpace(); }
 
 int CountChar(std::string_view S, char Ch, int Count)
 {
@@ -65,39 +67,11 @@ bool ContainsDBCS(std::string_view Sub, std::string_view S)
 
 void SetStringsFromText(const char* Text, TStrings& Strings)
 {
-    Strings.BeginUpdate();
-    try {
-        Strings.Clear();
-        if (Text) {
-            const std::string_view text(Text);
-            // All lines are made first, so that a long text grows the list once.
-            int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-            if (text.empty() || text.back() != '\n')
-                ++lines;
-            for (int i = 0; i < lines; ++i)
-                Strings.Add(std::string());
-            int line = 0;
-            size_t pos = 0;
-            while (pos < text.size()) {
-                size_t end = text.find_first_of("\r\n", pos);
-                if (end == std::string_view::npos)
-                    end = text.size();
-                const std::string row(text.substr(pos, end - pos));
-                if (line < Strings.Count())
-                    Strings.Put(line, row);
-                else
-                    Strings.Add(row);
-                ++line;
-                pos = end;
-                if (pos < text.size())
-                    pos += text.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
-            }
-        }
-    } catch (...) {
-        Strings.EndUpdate();
-        throw;
-    }
-    Strings.EndUpdate();
+    TUpdateScope update(Strings);
+    Strings.Clear();
+    if (Text)
+        ForEachLine(Text, [&Strings](std::string_view Line) { Strings.Add(std::string(Line)); });
+    update.End();
 }
 
 int LeadingBlankWidth(std::string_view S)

@@ -29,10 +29,31 @@ bool ContainsDBCS(std::string_view Sub, std::string_view S);
 constexpr int Max(int A, int B) { return A > B ? A : B; }
 constexpr int Min(int A, int B) { return A < B ? A : B; }
 
+// Calls Line(text) for each line of S cut at CR LF, CR or LF, without its
+// line break. A final line break adds no line; an empty S is one empty
+// line. (A CR or LF byte is never part of a double-byte character.)
+template <class F>
+void ForEachLine(std::string_view S, F&& Line)
+{
+    size_t pos = 0;
+    do {
+        const size_t end = S.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            Line(S.substr(pos));
+            return;
+        }
+        Line(S.substr(pos, end - pos));
+        pos = end + (S[end] == '\r' && end + 1 < S.size() && S[end + 1] == '\n' ? 2 : 1);
+    } while (pos < S.size());
+}
+
 // Replaces the lines of Strings, inside one update, by the lines of Text
-// cut at each CR LF, CR or LF. A final line break adds no empty line; an
-// empty Text gives one empty line and a null Text none.
+// (ForEachLine); a null Text leaves no line.
 void SetStringsFromText(const char* Text, TStrings& Strings);
+
+// True when the character at byte Pos (0-based, a character boundary) is
+// the full-width space.
+bool IsFullWidthSpaceAt(std::string_view S, size_t Pos);
 
 // The bytes of leading blanks: a space counts 1, a full-width space 2, a
 // TAB is not a blank. -1 for an empty string.

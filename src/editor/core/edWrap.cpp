@@ -1,6 +1,7 @@
 #include "edWrap.h"
 
 #include "edAttributeArray.h"
+#include "edUtils.h"
 
 TLineWrapper::TLineWrapper(const TColumnModel& Model, const TEditorWrapOption& Option) : Model_(Model), Option_(Option)
 {
@@ -59,27 +60,6 @@ int TLineWrapper::RowCount(std::string_view Line)
     ForEachRow(Line, [&count](std::string_view, TRowAttribute) { ++count; });
     return count;
 }
-
-namespace {
-
-// Calls Line(text) for each line of S cut at CR LF, CR or LF; a final line
-// break adds no line, and an empty S is one empty line.
-template <class F>
-void ForEachLine(std::string_view S, F&& Line)
-{
-    size_t pos = 0;
-    do {
-        const size_t end = S.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            Line(S.substr(pos));
-            return;
-        }
-        Line(S.substr(pos, end - pos));
-        pos = end + (S[end] == '\r' && end + 1 < S.size() && S[end + 1] == '\n' ? 2 : 1);
-    } while (pos < S.size());
-}
-
-} // namespace
 
 void WrapText(std::string_view S, const TColumnModel& Model, const TEditorWrapOption& Option, TEditorStringList& Dest)
 {

@@ -49,9 +49,11 @@ const std::string& TEditorWrapOption::DefaultPunctuationStr()
 }
 
 TEditorWrapOption::TEditorWrapOption()
-    : FollowStr_(DefaultFollowStr()), LeadStr_(DefaultLeadStr()), PunctuationStr_(DefaultPunctuationStr()),
-      FollowSet_(FollowStr_), LeadSet_(LeadStr_), PunctuationSet_(PunctuationStr_)
+    : FollowSet_(DefaultFollowStr()), LeadSet_(DefaultLeadStr()), PunctuationSet_(DefaultPunctuationStr())
 {
+    V_.FollowStr = DefaultFollowStr();
+    V_.LeadStr = DefaultLeadStr();
+    V_.PunctuationStr = DefaultPunctuationStr();
 }
 
 void TEditorWrapOption::Assign(const TPersistent* Source)
@@ -63,94 +65,32 @@ void TEditorWrapOption::Assign(const TPersistent* Source)
     }
     // A change re-wraps the text and clears its undo history, so assigning
     // equal values (options confirmed unchanged) announces nothing.
-    if (SameValues(*other))
+    if (V_ == other->V_)
         return;
-    FollowRetMark_ = other->FollowRetMark_;
-    FollowPunctuation_ = other->FollowPunctuation_;
-    FollowStr_ = other->FollowStr_;
-    Leading_ = other->Leading_;
-    LeadStr_ = other->LeadStr_;
-    PunctuationStr_ = other->PunctuationStr_;
-    WordBreak_ = other->WordBreak_;
-    WrapByte_ = other->WrapByte_;
+    V_ = other->V_;
     FollowSet_ = other->FollowSet_;
     LeadSet_ = other->LeadSet_;
     PunctuationSet_ = other->PunctuationSet_;
     Changed();
 }
 
-bool TEditorWrapOption::SameValues(const TEditorWrapOption& Other) const
+void TEditorWrapOption::StoreChars(std::string& Chars, TWrapCharSet& Set, const std::string& Value)
 {
-    return FollowRetMark_ == Other.FollowRetMark_ && FollowPunctuation_ == Other.FollowPunctuation_
-           && FollowStr_ == Other.FollowStr_ && Leading_ == Other.Leading_ && LeadStr_ == Other.LeadStr_
-           && PunctuationStr_ == Other.PunctuationStr_ && WordBreak_ == Other.WordBreak_
-           && WrapByte_ == Other.WrapByte_;
-}
-
-namespace {
-
-// Stores Value when it differs and reports whether it did.
-template <class T>
-bool Store(T& Field, const T& Value)
-{
-    if (Field == Value)
-        return false;
-    Field = Value;
-    return true;
-}
-
-} // namespace
-
-void TEditorWrapOption::SetFollowRetMark(bool Value)
-{
-    if (Store(FollowRetMark_, Value))
-        Changed();
-}
-
-void TEditorWrapOption::SetFollowPunctuation(bool Value)
-{
-    if (Store(FollowPunctuation_, Value))
-        Changed();
-}
-
-void TEditorWrapOption::SetFollowStr(const std::string& Value)
-{
-    if (!Store(FollowStr_, Value))
+    if (Chars == Value)
         return;
-    FollowSet_ = TWrapCharSet(FollowStr_);
+    Chars = Value;
+    Set = TWrapCharSet(Value);
     Changed();
 }
 
-void TEditorWrapOption::SetLeading(bool Value)
-{
-    if (Store(Leading_, Value))
-        Changed();
-}
-
-void TEditorWrapOption::SetLeadStr(const std::string& Value)
-{
-    if (!Store(LeadStr_, Value))
-        return;
-    LeadSet_ = TWrapCharSet(LeadStr_);
-    Changed();
-}
-
+void TEditorWrapOption::SetFollowRetMark(bool Value) { Store(V_.FollowRetMark, Value); }
+void TEditorWrapOption::SetFollowPunctuation(bool Value) { Store(V_.FollowPunctuation, Value); }
+void TEditorWrapOption::SetFollowStr(const std::string& Value) { StoreChars(V_.FollowStr, FollowSet_, Value); }
+void TEditorWrapOption::SetLeading(bool Value) { Store(V_.Leading, Value); }
+void TEditorWrapOption::SetLeadStr(const std::string& Value) { StoreChars(V_.LeadStr, LeadSet_, Value); }
 void TEditorWrapOption::SetPunctuationStr(const std::string& Value)
 {
-    if (!Store(PunctuationStr_, Value))
-        return;
-    PunctuationSet_ = TWrapCharSet(PunctuationStr_);
-    Changed();
+    StoreChars(V_.PunctuationStr, PunctuationSet_, Value);
 }
-
-void TEditorWrapOption::SetWordBreak(bool Value)
-{
-    if (Store(WordBreak_, Value))
-        Changed();
-}
-
-void TEditorWrapOption::SetWrapByte(int Value)
-{
-    if (Store(WrapByte_, std::clamp(Value, MinWrapByte, MaxWrapByte)))
-        Changed();
-}
+void TEditorWrapOption::SetWordBreak(bool Value) { Store(V_.WordBreak, Value); }
+void TEditorWrapOption::SetWrapByte(int Value) { Store(V_.WrapByte, std::clamp(Value, MinWrapByte, MaxWrapByte)); }

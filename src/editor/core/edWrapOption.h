@@ -46,28 +46,28 @@ public:
 
     // A line that ends exactly at a wrap point ends on its last row instead
     // of an extra empty row.
-    bool FollowRetMark() const { return FollowRetMark_; }
+    bool FollowRetMark() const { return V_.FollowRetMark; }
     void SetFollowRetMark(bool Value);
     // Characters of PunctuationStr may hang past the wrap column.
-    bool FollowPunctuation() const { return FollowPunctuation_; }
+    bool FollowPunctuation() const { return V_.FollowPunctuation; }
     void SetFollowPunctuation(bool Value);
     // Characters that must not start a row.
-    const std::string& FollowStr() const { return FollowStr_; }
+    const std::string& FollowStr() const { return V_.FollowStr; }
     void SetFollowStr(const std::string& Value);
     // Apply the row-start and row-end prohibitions.
-    bool Leading() const { return Leading_; }
+    bool Leading() const { return V_.Leading; }
     void SetLeading(bool Value);
     // Characters that must not end a row.
-    const std::string& LeadStr() const { return LeadStr_; }
+    const std::string& LeadStr() const { return V_.LeadStr; }
     void SetLeadStr(const std::string& Value);
     // Characters that may hang.
-    const std::string& PunctuationStr() const { return PunctuationStr_; }
+    const std::string& PunctuationStr() const { return V_.PunctuationStr; }
     void SetPunctuationStr(const std::string& Value);
     // Keep single-byte words whole.
-    bool WordBreak() const { return WordBreak_; }
+    bool WordBreak() const { return V_.WordBreak; }
     void SetWordBreak(bool Value);
     // The row width in display columns, clamped to 20..250.
-    int WrapByte() const { return WrapByte_; }
+    int WrapByte() const { return V_.WrapByte; }
     void SetWrapByte(int Value);
 
     // Membership of one character in the three sets.
@@ -76,17 +76,22 @@ public:
     bool IsPunctuationChar(std::string_view C) const { return PunctuationSet_.Contains(C); }
 
 private:
-    bool SameValues(const TEditorWrapOption& Other) const;
+    // Stores Value in a set string, rebuilds its set and announces the
+    // change, when it is one.
+    void StoreChars(std::string& Chars, TWrapCharSet& Set, const std::string& Value);
 
-    bool FollowRetMark_ = false;
-    bool FollowPunctuation_ = false;
-    std::string FollowStr_;
-    bool Leading_ = false;
-    std::string LeadStr_;
-    std::string PunctuationStr_;
-    bool WordBreak_ = false;
-    int WrapByte_ = 80;
-
+    struct TValues {
+        bool FollowRetMark = false;
+        bool FollowPunctuation = false;
+        std::string FollowStr;
+        bool Leading = false;
+        std::string LeadStr;
+        std::string PunctuationStr;
+        bool WordBreak = false;
+        int WrapByte = 80;
+        bool operator==(const TValues&) const = default;
+    } V_;
+    // The three set strings, made ready for the membership tests.
     TWrapCharSet FollowSet_;
     TWrapCharSet LeadSet_;
     TWrapCharSet PunctuationSet_;
