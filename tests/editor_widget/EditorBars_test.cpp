@@ -11,6 +11,7 @@
 namespace {
 
 using edtest::Bytes;
+using edtest::Lines;
 using edtest::TEditorDriver;
 
 class Bars : public testing::Test {
@@ -35,8 +36,7 @@ TEST_F(Bars, LineNumbersLeaveContinuationRowsEmptyAndLeadWithZeros)
     ed->Leftbar()->SetShowNumberMode(TEditorShowNumberMode::nmLine);
     ed->Leftbar()->SetZeroLead(true);
     ed->Leftbar()->SetColumn(4);
-    ed->WrapOption()->SetWrapByte(20);
-    ed->SetWordWrap(true);
+    ed.Wrap(20);
     std::string text;
     for (int line = 0; line < 8; ++line)
         text += (line == 2 ? Bytes(30) : std::string("line")) + "\r\n";
@@ -68,10 +68,7 @@ TEST_F(Bars, LeftBarWidensWhenTheNumbersGrowADigit)
 {
     ed->Leftbar()->SetVisible(true);
     ed->Leftbar()->SetColumn(1);
-    std::string text;
-    for (int i = 0; i < 998; ++i)
-        text += "x\r\n";
-    ed.SetText(text + "x");
+    ed.SetText(Lines(998, "x") + "x");
     EXPECT_EQ(ed->LeftbarDigitCount(), 3);
     const int left = ed->TextLeft();
     EXPECT_EQ(left, ed->Margin()->Left() + ed->ImagebarWidth() + ed->Leftbar()->LeftMargin() + 3 * ed->ColWidth()

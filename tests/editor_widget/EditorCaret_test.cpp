@@ -8,6 +8,7 @@
 namespace {
 
 using edtest::Bytes;
+using edtest::Lines;
 using edtest::Sjis;
 using edtest::TEditorDriver;
 
@@ -78,8 +79,7 @@ TEST_F(Caret, SetRowColMovesLeftOffTrailBytesAndTabFill)
 
 TEST_F(Caret, WrappedRowEndKeepsTheCaretBeforeItsLastCharacter)
 {
-    ed->WrapOption()->SetWrapByte(20);
-    ed->SetWordWrap(true);
+    ed.Wrap(20);
     ed.SetText(Bytes(18) + Sjis("漢字") + "xyz\r\n");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     const int width = ed->RowWidth(0);
@@ -145,8 +145,7 @@ TEST_F(Caret, MovingPastTheRightEdgeScrollsAQuarterOfTheView)
 
 TEST_F(Caret, ScrollingSidewaysStopsHalfAViewBeforeTheLastColumn)
 {
-    ed->WrapOption()->SetWrapByte(250);
-    ed->SetWordWrap(true);
+    ed.Wrap(250);
     ed.SetText(Bytes(240));
     ed->SetTopCol(5000);
     EXPECT_EQ(ed->TopCol(), std::max(0, 250 - ed->VisibleCols() / 2));
@@ -193,10 +192,7 @@ TEST_F(Caret, NestedUpdatesHideItUntilTheLastEnd)
 
 TEST_F(Caret, CaretOutOfViewIsNotShown)
 {
-    std::string text;
-    for (int i = 0; i < 100; ++i)
-        text += "row\r\n";
-    ed.SetText(text);
+    ed.SetText(Lines(100, "row"));
     ed->SetRow(50);
     ASSERT_TRUE(ed->CaretShown());
     ed->SetTopRow(0);

@@ -6,6 +6,7 @@
 
 namespace {
 
+using edtest::Lines;
 using edtest::Sjis;
 using edtest::TEditorDriver;
 
@@ -42,8 +43,7 @@ TEST_F(Commands, IndentingKeepsTheSelectionOnItsLines)
 
 TEST_F(Commands, AWrappedLineThatWouldReachTheWrapColumnIsNotIndented)
 {
-    ed->SetWordWrap(true);
-    ed->WrapOption()->SetWrapByte(20);
+    ed.Wrap(20);
     ed.SetText(std::string(19, 'a') + "\r\nb\r\n");
     ed->SelectAll();
     ed->IndentSelection();
@@ -64,10 +64,7 @@ TEST_F(Commands, DeleteRowTakesTheRowWithItsLineBreak)
 
 TEST_F(Commands, DigitMarksStandOnOneRowImageMarksOnMany)
 {
-    std::string text;
-    for (int i = 0; i < 200; ++i)
-        text += "row\r\n";
-    ed.SetText(text);
+    ed.SetText(Lines(200, "row"));
     ed->PutRowMark(2, 3);
     ed->PutRowMark(10, 3);
     EXPECT_EQ(ed->RowMarks(2), 0);

@@ -76,8 +76,7 @@ TEST_F(CursorKeys, LeftAndRightCrossRowsWithNextLineOrAWrappedRow)
     // Between the rows of a wrapped line always; the caret never stands
     // after a wrapped row's last character.
     ed->Caret()->SetNextLine(false);
-    ed->SetWordWrap(true);
-    ed->WrapOption()->SetWrapByte(20);
+    ed.Wrap(20);
     ed.SetText(std::string(25, 'a'));
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     const int last = ed->RowWidth(0) - 1;

@@ -37,6 +37,12 @@ void TEditorDriver::SetText(std::string_view Text)
     Process();
 }
 
+void TEditorDriver::Wrap(int WrapByte)
+{
+    Editor_->WrapOption()->SetWrapByte(WrapByte);
+    Editor_->SetWordWrap(true);
+}
+
 void TEditorDriver::ReplaceRows(int Row, int Count, std::string_view Text)
 {
     Editor_->ScreenStrings().ReplaceRows(Row, Count, Text);

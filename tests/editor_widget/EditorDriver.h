@@ -39,6 +39,8 @@ public:
 
     // Replaces the whole text (Shift-JIS, CR LF line ends).
     void SetText(std::string_view Text);
+    // Turns word wrap on at WrapByte columns.
+    void Wrap(int WrapByte);
     // Puts Text in place of Count rows from Row, as one edit.
     void ReplaceRows(int Row, int Count, std::string_view Text);
 
@@ -104,5 +106,14 @@ private:
 
 // A row of Count bytes B.
 inline std::string Bytes(int Count, char B = 'a') { return std::string(static_cast<size_t>(Count), B); }
+
+// Count lines Line, each with its line break.
+inline std::string Lines(int Count, std::string_view Line)
+{
+    std::string text;
+    for (int i = 0; i < Count; ++i)
+        text.append(Line).append("\r\n");
+    return text;
+}
 
 } // namespace edtest

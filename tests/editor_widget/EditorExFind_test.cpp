@@ -21,11 +21,6 @@ protected:
         ed.SetFindString(What);
         ed.SetExSearchOptions(Options);
     }
-    void Wrap(int Width)
-    {
-        ed.WrapOption()->SetWrapByte(Width);
-        ed.SetWordWrap(true);
-    }
     std::pair<int, int> Caret() const { return {ed.Row(), ed.Col()}; }
 
     TEditorDriver drv{TEditor::Create<TEditorEx>()};
@@ -72,7 +67,7 @@ TEST_F(ExFind, WithACaretAsWideAsTheHitFindNextStepsOverTheHitShown)
 TEST_F(ExFind, FindNextGoesOnThroughLogicalLinesAndTheirWrappedRows)
 {
     ed.SetHitStyle(TEditorHitStyle::hsCaret);
-    Wrap(20);
+    drv.Wrap(20);
     drv.SetText("x\r\n" + Bytes(25, 'b') + "abc\r\n" + Bytes(18, 'c') + "abc");
     ASSERT_EQ(ed.RowText(1).size(), 20u);
     Find("abc");
@@ -124,7 +119,7 @@ TEST_F(ExFind, WithoutWordWrapHitsPastTheThousandthByteAreNotFound)
     EXPECT_FALSE(ed.FindPrevious());
 
     // Wrapped, the same hit is found.
-    Wrap(100);
+    drv.Wrap(100);
     ed.SetRowCol(0, 0);
     ASSERT_TRUE(ed.FindNext());
     EXPECT_EQ(ed.SelStart(), 1001);
@@ -211,7 +206,7 @@ TEST_F(ExFind, ReconversionKeepsItsGuardsAndNeverChangesTheText)
 
 TEST_F(ExFind, RowHelpers)
 {
-    Wrap(20);
+    drv.Wrap(20);
     drv.SetText("a\tb\r\n" + Bytes(30));
     EXPECT_EQ(ed.ColumnToCharIndex(0, 0), 0);
     EXPECT_EQ(ed.ColumnToCharIndex(0, 3), 1) << "tab fill counts as its tab";

@@ -22,11 +22,6 @@ class ExPaint : public testing::Test {
 protected:
     ExPaint() { ed.ExMarks()->FindMark()->SetVisible(true); }
 
-    void Wrap(int Width)
-    {
-        ed.WrapOption()->SetWrapByte(Width);
-        ed.SetWordWrap(true);
-    }
     // The hit parts' columns of a row: {first column, columns} pairs.
     std::vector<std::pair<int, int>> HitColumns(int Row)
     {
@@ -59,7 +54,7 @@ using Pairs = std::vector<std::pair<int, int>>;
 
 TEST_F(ExPaint, AHitSplitByAWrapShowsOnBothRows)
 {
-    Wrap(20);
+    drv.Wrap(20);
     drv.SetText(Bytes(18) + "XYZW" + Bytes(10, 'b'));
     ASSERT_EQ(ed.RowText(0).size(), 20u);
     ed.SetFindString("XYZW");
@@ -80,7 +75,7 @@ TEST_F(ExPaint, AHitSplitByAWrapShowsOnBothRows)
 
 TEST_F(ExPaint, HitsOfAWrappedParagraphAreComputedOncePerPaint)
 {
-    Wrap(80);
+    drv.Wrap(80);
     // One logical line of 200 KB.
     std::string paragraph;
     while (paragraph.size() < 200 * 1024)

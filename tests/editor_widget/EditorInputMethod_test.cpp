@@ -95,8 +95,7 @@ TEST_F(InputMethod, AReadOnlyEditorRefusesCommitsAndSaysSo)
 
 TEST_F(InputMethod, TheInputMethodReadsTheCaretsLine)
 {
-    ed->SetWordWrap(true);
-    ed->WrapOption()->SetWrapByte(20);
+    ed.Wrap(20);
     // A logical line of two rows after a first line.
     ed.SetText("first\r\n" + Sjis("漢字") + std::string(20, 'a') + "\r\n");
     ASSERT_EQ(ed->RowAttributeAt(1), TRowAttribute::raWrapped);

@@ -9,6 +9,7 @@
 
 namespace {
 
+using edtest::Lines;
 using edtest::Sjis;
 using edtest::TEditorDriver;
 
@@ -19,8 +20,7 @@ protected:
 
 TEST_F(Messages, RowsAreScreenRowsWithWordWrap)
 {
-    ed->SetWordWrap(true);
-    ed->WrapOption()->SetWrapByte(20);
+    ed.Wrap(20);
     ed.SetText(std::string(30, 'a') + "\r\nxy");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     const int first = static_cast<int>(ed->RowText(0).size());
@@ -104,10 +104,7 @@ TEST_F(Messages, AReadOnlyEditorRefusesTheChangingMessages)
 
 TEST_F(Messages, PositionsPastSixtyFourKilobytesStayWhole)
 {
-    std::string text;
-    for (int i = 0; i < 2000; ++i)
-        text += std::string(48, 'a') + "\r\n";
-    ed.SetText(text);
+    ed.SetText(Lines(2000, std::string(48, 'a')));
     ed->SetSelStart(70000);
     ed->SetSelLength(10);
     int start = 0;
@@ -133,10 +130,7 @@ TEST_F(Messages, PositionsPastSixtyFourKilobytesStayWhole)
 
 TEST_F(Messages, ScrollingMessages)
 {
-    std::string text;
-    for (int i = 0; i < 100; ++i)
-        text += "line\r\n";
-    ed.SetText(text);
+    ed.SetText(Lines(100, "line"));
     const int rows = ed->VisibleRows();
     ed->Caret()->SetLockScroll(true);
     ed->SetRowCol(2, 0);

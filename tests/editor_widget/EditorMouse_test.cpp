@@ -9,6 +9,7 @@
 
 namespace {
 
+using edtest::Lines;
 using edtest::TEditorDriver;
 
 class Mouse : public testing::Test {
@@ -67,10 +68,7 @@ TEST_F(Mouse, KeysAndTypingWaitWhileTheButtonIsHeld)
 
 TEST_F(Mouse, DraggingAboveTheTextGoesUpARowAtATime)
 {
-    std::string text;
-    for (int i = 0; i < 60; ++i)
-        text += "line\r\n";
-    ed.SetText(text);
+    ed.SetText(Lines(60, "line"));
     ed->SetTopRow(30);
     ed.Press(ed.At(32, 2));
     const QPoint above(ed.At(30, 2).x(), ed->TextTop() - 2);

@@ -97,8 +97,7 @@ TEST_F(PaintPlan, EndOfFileMarkFollowsTheText)
 TEST_F(PaintPlan, WrappedRowsShowTheWrapMark)
 {
     ShowAllMarks();
-    ed->WrapOption()->SetWrapByte(20);
-    ed->SetWordWrap(true);
+    ed.Wrap(20);
     ed.SetText(Bytes(30) + "\r\n");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     EXPECT_EQ(ed->RowPlan(0).Mark, TRowMarkKind::Wrap);
@@ -160,8 +159,7 @@ TEST_F(PaintPlan, TokenCarriedOverAWrapIsColouredOnBothRows)
 {
     ed->View()->Colors()->Str()->SetColor(clBlue);
     ed->View()->SetQuotation("\"");
-    ed->WrapOption()->SetWrapByte(20);
-    ed->SetWordWrap(true);
+    ed.Wrap(20);
     ed.SetText(Bytes(15) + " \"" + Bytes(10, 'q') + "\"\r\n");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     EXPECT_EQ(RunAt(ed->RowPlan(0), 17).Color, clBlue);
@@ -281,10 +279,12 @@ TEST_F(PaintPlan, BytesThatAreNoCharactersTakeOneCellEach)
 TEST_F(PaintPlan, TabsAreExpandedToTheirStops)
 {
     ed->Marks()->RetMark()->SetVisible(true);
-    ed.SetText("a\tb\r\n");
+    ed.SetText("a\tb\r\n" + Sjis("漢") + "\t\tc");
     EXPECT_EQ(ed->ExpandedRowText(0), "a       b");
     EXPECT_EQ(ed->RowWidth(0), 9);
     EXPECT_EQ(ed->RowPlan(0).MarkCol, 9);
+    // A double-byte character takes two columns before the tab stop.
+    EXPECT_EQ(ed->ExpandedRowText(1), Sjis("漢") + std::string(14, ' ') + "c");
 }
 
 } // namespace

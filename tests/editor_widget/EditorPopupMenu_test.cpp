@@ -1,6 +1,9 @@
 // The editor's default context menu: its items, their states as the menu
-// opens, and what they do to the editor.
+// opens, what they do to the editor, and the editor hearing the keys of
+// items its owner adds or changes.
 #include "EditorPopupMenu.h"
+
+#include "EditorDriver.h"
 
 #include "Cp932.h"
 #include "SysUtils.h"
@@ -211,6 +214,36 @@ TEST_F(EditorPopupMenu, WithoutAnEditorNothingHappens)
     Menu.MarkSetItems[1]->trigger();
     EXPECT_FALSE(Menu.UndoItem->isEnabled());
     EXPECT_TRUE(Editor.Calls.empty());
+}
+
+TEST(EditorPopupMenuKeys, ItemsAddedChangedOrRemovedLaterAnswerTheirKeys)
+{
+    edtest::TEditorDriver ed;
+    auto* menu = ed->findChild<TEditorPopupMenu*>();
+    ASSERT_NE(menu, nullptr);
+    ed.SetText("ab");
+    // A key before the item exists.
+    ed.Key(Qt::Key_J, Qt::ControlModifier);
+
+    int runs = 0;
+    QAction* item = menu->addMenu("more")->addAction("count");
+    // Only the editor may run it, never Qt's own shortcut handling.
+    item->setShortcutContext(Qt::WidgetShortcut);
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    QObject::connect(item, &QAction::triggered, [&] { ++runs; });
+    ed.Key(Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(runs, 1);
+
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    ed.Key(Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(runs, 1);
+    ed.Key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(runs, 2);
+
+    delete item;
+    ed.Key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(ed.Text(), "ab");
 }
 
 } // namespace

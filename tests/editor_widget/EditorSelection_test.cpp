@@ -1,6 +1,6 @@
 // The selection in character positions and as text, stream and box, its
-// deletion, search hits that are shown but not selected, and the property
-// setters' limits.
+// deletion, search hits that are shown but not selected, and the selection
+// mode.
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +35,7 @@ TEST_F(Selection, PositionsCountALineBreakAsTwo)
 
 TEST_F(Selection, AStreamJoinsWrappedRowsAndEndsLinesWithALineBreak)
 {
-    ed->SetWordWrap(true);
-    ed->WrapOption()->SetWrapByte(20);
+    ed.Wrap(20);
     ed.SetText(std::string(15, 'a') + std::string(15, 'b') + "\r\nxyz\r\n");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     ed.Select({0, 10}, {ed->RowCount() - 1, 2});
@@ -115,20 +114,6 @@ TEST_F(Selection, SelectAllTakesTheWholeText)
     ed->SelectAll();
     EXPECT_EQ(ed->SelText(), ed.Text());
     EXPECT_EQ(ed->SelLength(), ed->GetTextLen());
-}
-
-TEST_F(Selection, TheRowAndColumnSettersKeepToTheirLimits)
-{
-    ed.SetText("ab\r\ncd");
-    ed->SetRow(ed->RowCount());
-    EXPECT_EQ(ed->Row(), ed->RowCount() - 1) << "no row after a last row without a line break";
-    ed->SetCol(5000);
-    EXPECT_EQ(ed->Col(), 1000);
-    ed.SetText(std::string(999, 'a') + Sjis("漢"));
-    ed->SetCol(5000);
-    EXPECT_EQ(ed->Col(), 1001) << "after a kanji whose first byte is the 1000th";
-    ed->SetUndoListMax(10);
-    EXPECT_EQ(ed->UndoListMax(), 64);
 }
 
 TEST_F(Selection, TheModeChangesTheShownSelection)

@@ -7,6 +7,7 @@
 
 namespace {
 
+using edtest::Lines;
 using edtest::TEditorDriver;
 
 TEST(ShareList, ChangesInOneEditorShowInTheOther)
@@ -64,10 +65,7 @@ TEST(ShareList, TakingAShorterListPullsTheCaretBack)
     TEditorDriver a;
     TEditorDriver b;
     a.SetText("x");
-    std::string text;
-    for (int i = 0; i < 50; ++i)
-        text += "line\r\n";
-    b.SetText(text);
+    b.SetText(Lines(50, "line"));
     b->SetRow(40);
     b->ShareList(&a.Ed());
     EXPECT_EQ(b->Row(), 0);
@@ -89,8 +87,7 @@ TEST(ShareList, WordWrapIsTheLists)
     TEditorDriver a;
     TEditorDriver b;
     b->ShareList(&a.Ed());
-    a->WrapOption()->SetWrapByte(20);
-    a->SetWordWrap(true);
+    a.Wrap(20);
     EXPECT_TRUE(b->WordWrap());
     a.SetText(std::string(50, 'w'));
     EXPECT_EQ(b->RowCount(), 3);

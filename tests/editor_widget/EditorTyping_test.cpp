@@ -186,8 +186,7 @@ TEST_F(Typing, ReturnGoesToTheWindowWhenTheEditorDoesNotWantIt)
 
 TEST_F(Typing, BackspaceAtAContinuationRowTakesTheLastCharacterAbove)
 {
-    ed->SetWordWrap(true);
-    ed->WrapOption()->SetWrapByte(20);
+    ed.Wrap(20);
     ed.SetText(std::string(18, 'a') + Sjis("漢") + "bcd\r\n");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     ed->SetRowCol(1, 0);
@@ -258,8 +257,7 @@ TEST_F(Typing, TabInsertsATabOrBlanksToTheNextStop)
 TEST_F(Typing, SoftTabStopsAtTheWrapColumn)
 {
     ed->Caret()->SetSoftTab(true);
-    ed->SetWordWrap(true);
-    ed->WrapOption()->SetWrapByte(20);
+    ed.Wrap(20);
     ed.SetText(std::string(18, 'a'));
     ed->SetRowCol(0, 18);
     ed.Key(Qt::Key_Tab);

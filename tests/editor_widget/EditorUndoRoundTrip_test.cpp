@@ -109,10 +109,8 @@ private:
 TEST_P(UndoRoundTrip, UndoAllAndRedoAllGiveBothEnds)
 {
     ed->SetUndoListMax(1'000'000);
-    if (GetParam()) {
-        ed->SetWordWrap(true);
-        ed->WrapOption()->SetWrapByte(20);
-    }
+    if (GetParam())
+        ed.Wrap(20);
     QApplication::clipboard()->setText(QString::fromUtf8("貼り\n付け"));
     std::string start;
     for (int i = 0; i < 8; ++i)

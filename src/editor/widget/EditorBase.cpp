@@ -4,11 +4,11 @@
 #include "edEditorScreen.h"
 #include "edImageList.h"
 #include "edLibrary.h"
+#include "edPopupShortcuts.h"
 #include "edRulerBitmaps.h"
 
-#include "Method.h"
-#include "Sjis.h"
 #include "ExceptionHandler.h"
+#include "Method.h"
 #include "QtFont.h"
 
 #include <QContextMenuEvent>
@@ -63,6 +63,7 @@ void TEditor::AfterConstruction()
     Ruler_ = Hooked(CreateEditorRuler());
     Speed_ = CreateEditorSpeed();
     PopupMenu_ = CreateEditorPopupMenu();
+    PopupShortcuts_ = std::make_unique<TPopupShortcuts>(PopupMenu_);
     FontChanged();
     UpdateScrollBarPolicy();
 }
@@ -305,29 +306,13 @@ TColumnModel TEditor::ColumnModel() const { return List_->ColumnModel(); }
 
 std::string TEditor::ExpandedRowText(int ARow) const
 {
-    const std::string& text = RowText(ARow);
-    if (text.find('\t') == std::string::npos)
-        return text;
-    const TColumnModel model = ColumnModel();
-    std::string expanded;
-    expanded.reserve(text.size() + 16);
-    for (size_t pos = 0; pos < text.size();) {
-        const size_t len = sjis::CharLen(text, pos);
-        if (text[pos] == '\t')
-            expanded.append(static_cast<size_t>(model.TabWidth(static_cast<int>(expanded.size()))), ' ');
-        else
-            expanded.append(text, pos, len);
-        pos += len;
-    }
-    return expanded;
+    std::string buffer;
+    return DisplayText(ARow, buffer);
 }
 
 int TEditor::ExpandedWidth(std::string_view S) const { return ::ExpandedWidth(S, ColumnModel()); }
 
-int TEditor::RowWidth(int ARow) const
-{
-    return ARow >= 0 && ARow < List_->Count() ? ExpandedWidth(List_->RowText(ARow)) : 0;
-}
+int TEditor::RowWidth(int ARow) const { return ::RowWidth(*List_, ARow); }
 
 int TEditor::RowToLine(int ARow) const { return ::RowToLine(*List_, WordWrap(), ARow); }
 
@@ -395,13 +380,7 @@ void TEditor::ClampRows(int MaxRow)
 
 void TEditor::ResetCol() { Col_ = 0; }
 
-void TEditor::RefreshView()
-{
-    InitDrawInfo();
-    UpdateScrollBars();
-    RulerBitmaps_->Invalidate();
-    viewport()->update();
-}
+void TEditor::RefreshView() { RefreshDrawInfo(); }
 
 QSize TEditor::ScreenSize() const
 {

@@ -59,6 +59,8 @@ class TCanvas;
 class TEditorRulerBitmaps;
 class TEditorScreen;
 class TImageList;
+class TPopupShortcuts;
+struct TKeyCode;
 
 enum class TBorderStyle { bsNone, bsSingle };
 
@@ -517,6 +519,23 @@ protected:
     virtual void PaintRuler();
     virtual void DrawCornerBitmap();
 
+    // What painting shares with an editor that draws over its rows.
+    // The columns the view shows, [first, last).
+    std::pair<int, int> ViewColumns() const;
+    // The row's display text: the row itself, or Buffer holding it with
+    // its tabs expanded to blanks.
+    const std::string& DisplayText(int ARow, std::string& Buffer) const;
+    // Sets the parts of a row plan's input that come from row ARow: Text
+    // (its display text), its attribute, whether it is the last row, the
+    // next row's display text (in NextBuffer) for a token running on past
+    // a wrap, and its stored colouring state.
+    void FillRowInput(int ARow, std::string_view Text, std::string& NextBuffer, TRowPlanInput& Input) const;
+    // A mark's colour; the font's when the mark has none.
+    TColor MarkColor(const TEditorMark& Mark) const;
+    // "[EOF]" from (X, Y) in the end-of-file mark's colour, over the
+    // editor's colour when Opaque.
+    void DrawEofText(int X, int Y, bool Opaque);
+
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     bool event(QEvent* Event) override;
@@ -569,6 +588,9 @@ private:
     // The column of Col on ARow moved left off a trail byte and, unless
     // Caret.InTab, out of tab fill.
     int ColOffTrail(int ARow, int ACol) const;
+    // ARow within the rows a caret may stand on: up to the last row of a
+    // text without a final line break, else the row after the last.
+    int ClampCaretRow(int ARow) const;
     TRowColors RowColors() const;
     // The selected cells of ARow, [Start, End); empty when none.
     std::pair<int, int> SelectedCells(int ARow) const;
@@ -579,9 +601,6 @@ private:
     // A search hit shown as a caret as wide as the hit (hsCaret).
     bool HitShownAsCaret() const;
     void RepaintSelectionChange(const TSelectionRange& Old, const TSelectionRange& New);
-    // The rows a row selection may reach: the last row of a text without a
-    // final line break, else the row after the last.
-    int RowSelectRow(int ARow) const;
 
     // ---- Editing ----
     // The part of every text command that is the same: the caret and the
@@ -598,8 +617,8 @@ private:
 
     // ---- Keys ----
     void KeyPressed(QKeyEvent& Event);
-    // The item of the context menu whose shortcut Event is, if any.
-    QAction* PopupShortcut(const QKeyEvent& Event) const;
+    // The item of the context menu whose shortcut the key Code is, if any.
+    QAction* PopupShortcut(const TKeyCode& Code) const;
     // The editor's own keys (cursor keys and Delete).
     void EditorKeyDown(uint16_t Key, TShiftState Shift);
     void CursorKey(uint16_t Key, bool Shift, bool Ctrl);
@@ -649,16 +668,17 @@ private:
     // Inserts Commit in place of the characters [caret + Start, + Length)
     // of the caret's logical line (UTF-16 offsets).
     void ReplaceAroundCaret(const std::string& Commit, int Start, int Length);
-    void PlanRow(int ARow, int FirstCol, int LastCol, TFountainParser* Parser, TRowPlan& Plan);
+    // The parts of a row plan's input that are the same on every row of a
+    // paint pass.
+    TRowPlanInput PassPlanInput(int FirstCol, int LastCol, TFountainParser* Parser) const;
+    // Plans row ARow with Input, setting its row's parts and selected
+    // cells; returns the row's display text.
+    const std::string& PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan);
     void PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int RowTop);
     void DrawMark(const TRowPlan& Plan, int X, int Y);
     void DrawMarkLines(TColor Color, std::initializer_list<QPoint> Points);
-    TColor MarkColor(const TEditorMark& Mark) const;
     TColor SelectionForeground() const;
     QRect RowRect(int ARow) const;
-    // The row's display text: the row itself, or Buffer holding it with
-    // its tabs expanded.
-    const std::string& DisplayText(int ARow, std::string& Buffer) const;
     void DrawRetArrow(int X, int Y, TColor Color);
     void DrawChevron(int X, int Y, TColor Color, bool PointsLeft);
     void DrawLeftbarEdge(int Top, int Bottom);
@@ -680,6 +700,7 @@ private:
     std::unique_ptr<TFont> Font_;
     std::unique_ptr<TEditorRulerBitmaps> RulerBitmaps_;
     QMenu* PopupMenu_ = nullptr;
+    std::unique_ptr<TPopupShortcuts> PopupShortcuts_;
 
     TColor Color_ = clWhite;
     TBorderStyle BorderStyle_ = TBorderStyle::bsSingle;

@@ -91,16 +91,14 @@ int TEditor::ColOffTrail(int ARow, int ACol) const
     return ACol;
 }
 
+int TEditor::ClampCaretRow(int ARow) const { return std::clamp(ARow, 0, MaxCaretRow(*List_)); }
+
 void TEditor::SetRow(int Value)
 {
-    const int count = RowCount();
-    if (Value == Row_ && Value != count)
+    if (Value == Row_ && Value != RowCount())
         return;
     UnderlineBeginUpdate();
-    Value = std::clamp(Value, 0, count);
-    if (Value == count && count >= 1 && List_->RowAttribute(count - 1) == TRowAttribute::raEof)
-        --Value;
-    Row_ = Value;
+    Row_ = ClampCaretRow(Value);
     AdjustCol(true, -1);
     UnderlineEndUpdate();
 }

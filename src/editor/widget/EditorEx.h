@@ -22,7 +22,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // What the extended editor draws over one text row, in display columns of
@@ -147,18 +146,12 @@ protected:
 private:
     // Plans row ARow (display text Text) for the columns [FirstCol, LastCol).
     void PlanExRow(int ARow, std::string_view Text, int FirstCol, int LastCol, TExRowPlan& Plan);
-    // The columns the view shows, [first, last).
-    std::pair<int, int> ViewColumns() const;
-    // The row's display text: the row itself, or Buffer holding it with its
-    // tabs expanded.
-    const std::string& DisplayTextOf(int ARow, std::string& Buffer) const;
     // Repaints the text part of the rows of the pair.
     void InvalidatePair(const TBracketPair& Pair);
     void UpdateCurrentLine();
     void UpdateBracketPair();
     // Shows a hit found by a find command.
     void SelectHit(const TFoundHit& Hit);
-    TColor ResolvedMarkColor(const TEditorMark& Mark) const;
 
     std::unique_ptr<TEditorExMarks> ExMarks_;
     std::unique_ptr<TVerticalLines> VerticalLines_;

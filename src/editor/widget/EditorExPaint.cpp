@@ -20,9 +20,6 @@
 
 namespace {
 
-const std::string EofText = "[EOF]";
-constexpr int EofCells = 6;
-
 // Narrows the painter's clip to a rectangle for the scope. (Only the clip:
 // the canvas keeps the pen and fonts it set.)
 class TClipScope {
@@ -61,21 +58,6 @@ void DrawOutline(QPainter& Painter, int Left, int Top, int Right, int Bottom)
 
 // ---- Plans -------------------------------------------------------------------------------------------
 
-std::pair<int, int> TEditorEx::ViewColumns() const
-{
-    const int width = std::max(0, viewport()->width() - TextLeft());
-    return {TopCol(), TopCol() + (width + ColWidth() - 1) / ColWidth()};
-}
-
-const std::string& TEditorEx::DisplayTextOf(int ARow, std::string& Buffer) const
-{
-    const std::string& text = RowText(ARow);
-    if (text.find('\t') == std::string::npos)
-        return text;
-    Buffer = ExpandedRowText(ARow);
-    return Buffer;
-}
-
 void TEditorEx::PlanExRow(int ARow, std::string_view Text, int FirstCol, int LastCol, TExRowPlan& Plan)
 {
     const TEditorExMarks& marks = *ExMarks_;
@@ -108,7 +90,7 @@ TExRowPlan TEditorEx::ExRowPlan(int ARow)
     std::string buffer;
     const auto [first, last] = ViewColumns();
     TExRowPlan plan;
-    PlanExRow(ARow, DisplayTextOf(ARow, buffer), first, last, plan);
+    PlanExRow(ARow, DisplayText(ARow, buffer), first, last, plan);
     return plan;
 }
 
@@ -164,11 +146,6 @@ void TEditorEx::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selec
 
 // ---- The painters ------------------------------------------------------------------------------------
 
-TColor TEditorEx::ResolvedMarkColor(const TEditorMark& Mark) const
-{
-    return Mark.Color() == clNone ? Font()->Color() : Mark.Color();
-}
-
 void TEditorEx::DrawRowBackground(const QRect& Rect, int X, int ARow, const std::string& Text, int Y, TColor Color)
 {
     const int cw = ColWidth();
@@ -182,17 +159,11 @@ void TEditorEx::DrawRowBackground(const QRect& Rect, int X, int ARow, const std:
 
     // The row's tokens again, in the scheme's colours, with the mark's
     // colour where the scheme gives the default background.
-    const TEditorScreenStrings& rows = ScreenStrings();
     if (!BackgroundParser_)
         BackgroundParser_ = ActiveFountain()->CreateParser();
     TRowPlanInput input;
-    input.Text = Text;
-    input.Attribute = rows.RowAttribute(ARow);
-    input.LastRow = ARow == RowCount() - 1;
-    if (WordWrap() && input.Attribute == TRowAttribute::raWrapped && !input.LastRow)
-        input.NextText = DisplayTextOf(ARow + 1, NextTextBuffer_);
+    FillRowInput(ARow, Text, NextTextBuffer_, input);
     input.Parser = BackgroundParser_.get();
-    input.State = LoadRowState(rows, ARow);
     input.Colors.Color = Color;
     input.Colors.FontColor = Font()->Color();
     input.Colors.FontStyle = Font()->Style();
@@ -230,19 +201,19 @@ void TEditorEx::DrawHitText(const QRect& Rect, int X, const std::string& Text, c
 void TEditorEx::DrawFindMark(int X, int Y, int Cols)
 {
     const int y = Y + FontHeight() - 1;
-    Canvas()->SetPenColor(ResolvedMarkColor(*ExMarks_->FindMark()));
+    Canvas()->SetPenColor(MarkColor(*ExMarks_->FindMark()));
     Canvas()->Painter().drawLine(X, y, X + Cols * ColWidth() - 1, y);
 }
 
 void TEditorEx::DrawDBSpaceMark(int X, int Y)
 {
-    Canvas()->SetPenColor(ResolvedMarkColor(*ExMarks_->DBSpaceMark()));
+    Canvas()->SetPenColor(MarkColor(*ExMarks_->DBSpaceMark()));
     DrawOutline(Canvas()->Painter(), X, Y + 1, X + 2 * ColWidth(), Y + FontHeight() - 2);
 }
 
 void TEditorEx::DrawSpaceMark(int X, int Y)
 {
-    Canvas()->SetPenColor(ResolvedMarkColor(*ExMarks_->SpaceMark()));
+    Canvas()->SetPenColor(MarkColor(*ExMarks_->SpaceMark()));
     DrawOutline(Canvas()->Painter(), X, Y + 1, X + ColWidth(), Y + FontHeight() - 2);
 }
 
@@ -252,7 +223,7 @@ void TEditorEx::DrawTabMark(int X, int Y, int Cols)
     const int left = X + 1;
     const int tip = X + Cols * ColWidth() - 2;
     const int m = Y + FontHeight() / 2;
-    Canvas()->SetPenColor(ResolvedMarkColor(*ExMarks_->TabMark()));
+    Canvas()->SetPenColor(MarkColor(*ExMarks_->TabMark()));
     QPainter& painter = Canvas()->Painter();
     painter.drawLine(left, m, tip, m);
     painter.drawLine(tip - head, m - head, tip, m);
@@ -263,7 +234,7 @@ void TEditorEx::DrawBracket(int X, int Y, const std::string& Bracket)
 {
     TCanvas& canvas = *Canvas();
     // The text in the mark's colour inverted, on the mark's colour.
-    const QColor back = ColorToQColor(ResolvedMarkColor(*ExMarks_->ParenMark()), Font()->Color(), canvas.Palette());
+    const QColor back = ColorToQColor(MarkColor(*ExMarks_->ParenMark()), Font()->Color(), canvas.Palette());
     const TColor background = RGB(back.red(), back.green(), back.blue());
     const TColor inverted = background ^ 0xFFFFFF;
     const QRect cell(X, Y, static_cast<int>(Bracket.size()) * ColWidth(), FontHeight());
@@ -274,15 +245,7 @@ void TEditorEx::DrawBracket(int X, int Y, const std::string& Bracket)
     DrawCellText(canvas, X, Y, Bracket, ColWidth(), inverted, background, style, cell);
 }
 
-void TEditorEx::DrawEofMark(int X, int Y)
-{
-    const QRect cell = QRect(X, Y, EofCells * ColWidth(), FontHeight())
-                           .intersected(QRect(TextLeft(), TextTop(), viewport()->width(), viewport()->height()));
-    if (cell.isEmpty() || !Canvas())
-        return;
-    DrawCellText(*Canvas(), X, Y, EofText, ColWidth(), ResolvedMarkColor(*Marks()->EofMark()), Color(),
-                 Font()->Style(), cell);
-}
+void TEditorEx::DrawEofMark(int X, int Y) { DrawEofText(X, Y, false); }
 
 void TEditorEx::DrawVerticalLine(int X, TColor Color)
 {

@@ -6,7 +6,10 @@
 // commit is ever dropped.
 //
 // The input method reads the caret's logical line as the surrounding text;
-// its offsets are UTF-16 code units of that line.
+// its offsets are UTF-16 code units of that line. Each Shift-JIS character
+// converts to one UTF-16 unit (CP932 maps only to the first plane, and a
+// character without a mapping becomes one U+FFFD), so an offset counts
+// characters.
 #include "EditorBase.h"
 
 #include "edRowRenderer.h"
@@ -27,17 +30,19 @@ namespace {
 // The UTF-16 length of the first Bytes bytes of Text.
 int Utf16Length(std::string_view Text, int Bytes)
 {
-    return static_cast<int>(SjisToUtf16(Text.substr(0, static_cast<size_t>(std::max(Bytes, 0)))).size());
+    int units = 0;
+    for (sjis::CharCursor c(Text.substr(0, static_cast<size_t>(std::max(Bytes, 0)))); !c.AtEnd(); c.Next())
+        ++units;
+    return units;
 }
 
 // The byte offset in Text where UTF-16 offset Units falls, at a character
 // start, within the text.
 int ByteOffsetOf(std::string_view Text, int Units)
 {
-    int units = 0;
     sjis::CharCursor c(Text);
-    for (; !c.AtEnd() && units < Units; c.Next())
-        units += static_cast<int>(SjisToUtf16(c.Char()).size());
+    for (int units = 0; !c.AtEnd() && units < Units; ++units)
+        c.Next();
     return static_cast<int>(c.Pos());
 }
 

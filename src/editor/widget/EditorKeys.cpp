@@ -12,6 +12,7 @@
 #include "EditorBase.h"
 
 #include "edKeyEditing.h"
+#include "edPopupShortcuts.h"
 
 #include "Cp932.h"
 #include "ExceptionHandler.h"
@@ -28,19 +29,6 @@ namespace {
 bool IsTabKey(int Key) { return Key == Qt::Key_Tab || Key == Qt::Key_Backtab; }
 bool IsReturnKey(int Key) { return Key == Qt::Key_Return || Key == Qt::Key_Enter; }
 
-QAction* FindShortcut(const QMenu& Menu, const QKeySequence& Sequence)
-{
-    for (QAction* action : Menu.actions()) {
-        if (action->menu()) {
-            if (QAction* found = FindShortcut(*action->menu(), Sequence))
-                return found;
-        } else if (!action->isSeparator() && action->shortcut() == Sequence) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 bool TEditor::event(QEvent* Event)
@@ -49,7 +37,7 @@ bool TEditor::event(QEvent* Event)
         // The context menu's keys come to the editor before any other
         // shortcut of the window.
         auto* key = static_cast<QKeyEvent*>(Event);
-        if (PopupShortcut(*key)) {
+        if (PopupShortcut(KeyCodeOf(*key))) {
             key->accept();
             return true;
         }
@@ -64,13 +52,10 @@ bool TEditor::event(QEvent* Event)
     return QAbstractScrollArea::event(Event);
 }
 
-QAction* TEditor::PopupShortcut(const QKeyEvent& Event) const
+QAction* TEditor::PopupShortcut(const TKeyCode& Code) const
 {
-    if (!PopupMenu_)
-        return nullptr;
-    const TKeyCode code = KeyCodeOf(Event);
-    const QKeySequence sequence = ShortCutToKeySequence(ShortCut(code.Key, code.Shift));
-    return sequence.isEmpty() ? nullptr : FindShortcut(*PopupMenu_, sequence);
+    const QKeySequence sequence = ShortCutToKeySequence(ShortCut(Code.Key, Code.Shift));
+    return sequence.isEmpty() ? nullptr : PopupShortcuts_->Find(sequence);
 }
 
 void TEditor::keyPressEvent(QKeyEvent* Event)
@@ -96,7 +81,8 @@ void TEditor::KeyPressed(QKeyEvent& Event)
         else if (qtKey == Qt::Key_Escape)
             CancelSelDrag();
     }
-    if (QAction* item = PopupShortcut(Event)) {
+    const TKeyCode code = KeyCodeOf(Event);
+    if (QAction* item = PopupShortcut(code)) {
         // The menu's states first, as when it opens.
         emit PopupMenu_->aboutToShow();
         if (item->isEnabled())
@@ -104,7 +90,6 @@ void TEditor::KeyPressed(QKeyEvent& Event)
         return;
     }
     KeyRepeating_ = Event.isAutoRepeat();
-    const TKeyCode code = KeyCodeOf(Event);
     if (code.Key != 0) {
         uint16_t key = code.Key;
         if (OnKeyDown)
@@ -174,7 +159,7 @@ void TEditor::CursorKey(uint16_t Key, bool Shift, bool Ctrl)
     case VK_END:
         if (Ctrl)
             SetRow(RowCount());
-        SetCol(Row_ < RowCount() ? RowWidth(Row_) : 0);
+        SetCol(RowWidth(Row_));
         break;
     case VK_HOME:
         if (Ctrl)

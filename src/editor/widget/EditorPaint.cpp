@@ -7,6 +7,7 @@
 // colours, the end mark) and then drawn from the plan (edRowRenderer.h).
 #include "EditorBase.h"
 
+#include "edColumnCursor.h"
 #include "edImageList.h"
 #include "edLibrary.h"
 #include "edRowRenderer.h"
@@ -100,12 +101,24 @@ void TEditor::PaintRect(const QRect& Rect)
 
 // ---- Text rows --------------------------------------------------------------------------------------
 
+std::pair<int, int> TEditor::ViewColumns() const
+{
+    const int width = std::max(0, viewport()->width() - TextLeft());
+    return {TopCol_, TopCol_ + (width + ColWidth() - 1) / ColWidth()};
+}
+
 const std::string& TEditor::DisplayText(int ARow, std::string& Buffer) const
 {
     const std::string& text = RowText(ARow);
     if (text.find('\t') == std::string::npos)
         return text;
-    Buffer = ExpandedRowText(ARow);
+    Buffer.clear();
+    for (TColumnCursor c(text, ColumnModel()); !c.AtEnd(); c.Next()) {
+        if (text[c.Pos()] == '\t')
+            Buffer.append(static_cast<size_t>(c.Width()), ' ');
+        else
+            Buffer.append(c.Char());
+    }
     return Buffer;
 }
 
@@ -136,42 +149,56 @@ std::pair<int, int> TEditor::SelectedCells(int ARow) const
     return {start, end};
 }
 
-void TEditor::PlanRow(int ARow, int FirstCol, int LastCol, TFountainParser* Parser, TRowPlan& Plan)
+TRowPlanInput TEditor::PassPlanInput(int FirstCol, int LastCol, TFountainParser* Parser) const
 {
-    const int count = RowCount();
-    if (ARow >= count) {
-        const bool eof = Marks_->EofMark()->Visible() && ARow == count
-                         && (ARow == 0 || List_->RowAttribute(ARow - 1) != TRowAttribute::raEof);
-        BuildBlankRowPlan(RowColors(), FirstCol, LastCol, eof, Plan);
-        return;
-    }
-    if (List_->BracketIndex(ARow) == BracketNotComputed)
-        List_->UpdateRowStates(ARow, false);
     TRowPlanInput input;
-    input.Text = DisplayText(ARow, RowTextBuffer_);
-    input.Attribute = List_->RowAttribute(ARow);
-    input.LastRow = ARow == count - 1;
-    if (WordWrap() && input.Attribute == TRowAttribute::raWrapped && !input.LastRow)
-        input.NextText = DisplayText(ARow + 1, NextTextBuffer_);
     input.Parser = Parser;
-    input.State = LoadRowState(*List_, ARow);
     input.Colors = RowColors();
     const TEditorMarks& marks = *Marks_;
     input.Marks = {marks.EofMark()->Visible(), marks.RetMark()->Visible(), marks.WrapMark()->Visible(),
                    marks.HideMark()->Visible()};
     input.PerToken = M_.PerToken;
-    std::tie(input.SelStart, input.SelEnd) = SelectedCells(ARow);
     input.FirstCol = FirstCol;
     input.LastCol = LastCol;
-    BuildRowPlan(input, PlanScratch_, Plan);
+    return input;
+}
+
+void TEditor::FillRowInput(int ARow, std::string_view Text, std::string& NextBuffer, TRowPlanInput& Input) const
+{
+    Input.Text = Text;
+    Input.Attribute = List_->RowAttribute(ARow);
+    Input.LastRow = ARow == RowCount() - 1;
+    Input.NextText = WordWrap() && Input.Attribute == TRowAttribute::raWrapped && !Input.LastRow
+                         ? std::string_view(DisplayText(ARow + 1, NextBuffer))
+                         : std::string_view();
+    Input.State = LoadRowState(*List_, ARow);
+}
+
+const std::string& TEditor::PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan)
+{
+    const int count = RowCount();
+    if (ARow >= count) {
+        const bool eof = Marks_->EofMark()->Visible() && ARow == count
+                         && (ARow == 0 || List_->RowAttribute(ARow - 1) != TRowAttribute::raEof);
+        BuildBlankRowPlan(Input.Colors, Input.FirstCol, Input.LastCol, eof, Plan);
+        return RowText(ARow);
+    }
+    if (List_->BracketIndex(ARow) == BracketNotComputed)
+        List_->UpdateRowStates(ARow, false);
+    const std::string& text = DisplayText(ARow, RowTextBuffer_);
+    FillRowInput(ARow, text, NextTextBuffer_, Input);
+    std::tie(Input.SelStart, Input.SelEnd) = SelectedCells(ARow);
+    BuildRowPlan(Input, PlanScratch_, Plan);
+    return text;
 }
 
 TRowPlan TEditor::RowPlan(int ARow)
 {
-    const int width = std::max(0, viewport()->width() - TextLeft());
+    const auto [first, last] = ViewColumns();
     const std::unique_ptr<TFountainParser> parser = ActiveFountain()->CreateParser();
+    TRowPlanInput input = PassPlanInput(first, last, parser.get());
     TRowPlan plan;
-    PlanRow(ARow, TopCol_, TopCol_ + (width + ColWidth() - 1) / ColWidth(), parser.get(), plan);
+    PlanRow(ARow, input, plan);
     return plan;
 }
 
@@ -189,6 +216,7 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
                                                       textLeft, Rect.right() + 1));
     };
     const std::unique_ptr<TFountainParser> parser = ActiveFountain()->CreateParser();
+    TRowPlanInput input = PassPlanInput(firstCol, lastCol, parser.get());
     TRowGeometry geometry;
     geometry.X = x0;
     geometry.Height = cellHeight;
@@ -196,15 +224,15 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
     geometry.Background = Color_;
     int y = RowTop;
     for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
-        PlanRow(row, firstCol, lastCol, parser.get(), RowPlan_);
-        const std::string& text = row < RowCount() ? DisplayText(row, RowTextBuffer_) : RowText(row);
+        const std::string& text = PlanRow(row, input, RowPlan_);
         geometry.Y = y;
         geometry.Clip = QRect(Rect.left(), y, Rect.width(), cellHeight);
         DrawRowPlan(*Canvas_, RowPlan_, text, geometry);
         if (row < RowCount()) {
             // The owner's drawing per piece: left of, inside and right of
             // the selection.
-            const auto [selStart, selEnd] = SelectedCells(row);
+            const int selStart = input.SelStart;
+            const int selEnd = input.SelEnd;
             const int cuts[] = {firstCol, std::clamp(selStart, firstCol, lastCol),
                                 std::clamp(selEnd, firstCol, lastCol), lastCol};
             for (int piece = 0; piece < 3; ++piece) {
@@ -260,16 +288,20 @@ void TEditor::DrawMarkLines(TColor Color, std::initializer_list<QPoint> Points)
     }
 }
 
-void TEditor::DrawEofMark(int X, int Y)
+void TEditor::DrawEofText(int X, int Y, bool Opaque)
 {
     const QRect cell = QRect(X, Y, EofCells * ColWidth(), FontHeight())
                            .intersected(QRect(TextLeft(), TextTop(), viewport()->width(), viewport()->height()));
-    if (cell.isEmpty())
+    if (cell.isEmpty() || !Canvas_)
         return;
-    Canvas_->SetBrushColor(Color_);
-    Canvas_->FillRect(cell);
+    if (Opaque) {
+        Canvas_->SetBrushColor(Color_);
+        Canvas_->FillRect(cell);
+    }
     DrawCellText(*Canvas_, X, Y, EofText, ColWidth(), MarkColor(*Marks_->EofMark()), Color_, Font_->Style(), cell);
 }
+
+void TEditor::DrawEofMark(int X, int Y) { DrawEofText(X, Y, true); }
 
 void TEditor::DrawRetArrow(int X, int Y, TColor Color)
 {

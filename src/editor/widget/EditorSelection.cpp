@@ -198,18 +198,9 @@ void TEditor::SelectAll()
 
 // ---- Whole rows from the left bar ---------------------------------------------------------------
 
-int TEditor::RowSelectRow(int ARow) const
-{
-    const int count = RowCount();
-    ARow = std::clamp(ARow, 0, count);
-    if (ARow == count && count >= 1 && List_->RowAttribute(count - 1) == TRowAttribute::raEof)
-        --ARow;
-    return ARow;
-}
-
 void TEditor::SelectRows(int ARow)
 {
-    ARow = RowSelectRow(ARow);
+    ARow = ClampCaretRow(ARow);
     RowSelFirst_ = ARow;
     RowSelEof_ = RowAttributeAt(ARow) == TRowAttribute::raEof && ARow < RowCount();
     // A row with its line break; the last row without one from its end.
@@ -226,7 +217,7 @@ void TEditor::ExtendRowSelection(int ARow)
 {
     if (!RowSelecting_)
         return;
-    ARow = RowSelectRow(ARow);
+    ARow = ClampCaretRow(ARow);
     const int first = RowSelFirst_;
     const bool extendedDown = RowSelCurrent_ >= first;
     if (ARow < first) {
