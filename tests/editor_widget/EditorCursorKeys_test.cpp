@@ -179,4 +179,30 @@ TEST_F(CursorKeys, TheWheelScrollsThreeRowsANotch)
     EXPECT_EQ(ed->Row(), 0) << "the caret stays without LockScroll";
 }
 
+TEST_F(CursorKeys, AnOwnerWheelHandlerGetsWholeNotchesInsteadOfTheScrolling)
+{
+    SetLines(100);
+    ShowRows(10);
+    std::string notches;
+    ed->OnMouseWheel = [&](TObject*, int Notch) { notches += Notch > 0 ? '+' : '-'; };
+    ed.Wheel(-60);
+    ed.Wheel(-180);
+    ed.Wheel(240);
+    EXPECT_EQ(notches, "--++");
+    EXPECT_EQ(ed->TopRow(), 0);
+}
+
+TEST_F(CursorKeys, FocusAndSizeChangesReachTheOwner)
+{
+    std::string events;
+    ed->OnEnter = [&](TObject*) { events += 'E'; };
+    ed->OnExit = [&](TObject*) { events += 'X'; };
+    ed->OnResize = [&](TObject*) { events += 'R'; };
+    ed->clearFocus();
+    ed->setFocus();
+    ed->resize(ed->width() + 10, ed->height());
+    ed.Process();
+    EXPECT_EQ(events, "XER");
+}
+
 } // namespace

@@ -449,6 +449,13 @@ public:
     // the second press.
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    // The editor gained or lost the keyboard focus; its size changed.
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TNotifyEvent OnResize;
+    // One notch of the wheel (+1 away from the user, -1 towards), in place
+    // of the editor's own scrolling when set.
+    std::function<void(TObject* Sender, int Notch)> OnMouseWheel;
 
     // ---- The row list's client ------------------------------------------------------------
     void DoChange() override;

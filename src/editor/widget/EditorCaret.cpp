@@ -275,6 +275,8 @@ void TEditor::focusInEvent(QFocusEvent* Event)
         InitCaret();
         SetCaretPosition();
         ShowCaret();
+        if (OnEnter)
+            OnEnter(this);
     });
 }
 
@@ -290,6 +292,8 @@ void TEditor::focusOutEvent(QFocusEvent* Event)
         RowSelecting_ = false;
         if (DragState_ != TDragState::None)
             CancelSelDrag();
+        if (OnExit)
+            OnExit(this);
     });
 }
 

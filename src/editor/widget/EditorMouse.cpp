@@ -54,13 +54,19 @@ void TEditor::wheelEvent(QWheelEvent* Event)
     CatchExceptions([&] {
         if (MouseBusy())
             return;
+        // Touchpads send many small deltas: they add up to whole notches.
         WheelDelta_ += Event->angleDelta().y();
+        const auto notch = [this](int Direction) {
+            if (OnMouseWheel)
+                OnMouseWheel(this, Direction);
+            else
+                for (int i = 0; i < WheelRows; ++i)
+                    VScroll(Direction > 0 ? SB_LINEUP : SB_LINEDOWN);
+        };
         for (; WheelDelta_ >= WheelNotch; WheelDelta_ -= WheelNotch)
-            for (int i = 0; i < WheelRows; ++i)
-                VScroll(SB_LINEUP);
+            notch(1);
         for (; WheelDelta_ <= -WheelNotch; WheelDelta_ += WheelNotch)
-            for (int i = 0; i < WheelRows; ++i)
-                VScroll(SB_LINEDOWN);
+            notch(-1);
     });
 }
 

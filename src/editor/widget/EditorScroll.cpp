@@ -83,6 +83,8 @@ void TEditor::resizeEvent(QResizeEvent* Event)
         RefreshDrawInfo();
         ScrollToCaret();
         SetCaretPosition();
+        if (OnResize)
+            OnResize(this);
     });
 }
 
