@@ -1,0 +1,331 @@
+#include "Instances.h"
+
+#include "SysErrorText.h"
+#include "SysUtils.h"
+
+#include <QByteArray>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A text longer than this is not one of ours: the connection is dropped.
+constexpr quint32 MaxMessageBytes = 1 << 20;
+// Only guards against a peer that accepts no connection at all.
+constexpr int PeerTimeoutMs = 2000;
+
+class TFd {
+public:
+    explicit TFd(int Fd = -1) : Fd_(Fd) {}
+    ~TFd() { Reset(); }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Get() const { return Fd_; }
+    void Reset(int Fd = -1)
+    {
+        if (Fd_ >= 0)
+            ::close(Fd_);
+        Fd_ = Fd;
+    }
+
+private:
+    int Fd_;
+};
+
+std::string Entry(const std::string& Folder, pid_t Pid, const char* Suffix)
+{
+    return Folder + std::to_string(Pid) + Suffix;
+}
+
+// The pid of a "<pid>.lock" name, or 0.
+pid_t LockOwner(const char* Name)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long pid = std::strtol(Name, &end, 10);
+    if (errno != 0 || end == Name || pid <= 0 || std::strcmp(end, ".lock") != 0)
+        return 0;
+    return static_cast<pid_t>(pid);
+}
+
+std::string ReadSmallFile(const std::string& Path)
+{
+    TFd fd(::open(Path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    std::string data;
+    if (fd.Get() < 0)
+        return data;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0 || data.size() + static_cast<size_t>(n) > MaxMessageBytes)
+            break;
+        data.append(buffer, static_cast<size_t>(n));
+    }
+    return data;
+}
+
+// Readers see the old text or the new one, never half of it. Returns the
+// errno of a failure, else 0.
+int ReplaceFile(const std::string& Path, const std::string& Data)
+{
+    const std::string temp = Path + ".tmp";
+    TFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (fd.Get() < 0)
+        return errno;
+    std::string_view rest = Data;
+    while (!rest.empty()) {
+        const ssize_t n = ::write(fd.Get(), rest.data(), rest.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::unlink(temp.c_str());
+            return error;
+        }
+        rest.remove_prefix(static_cast<size_t>(n));
+    }
+    fd.Reset();
+    if (::rename(temp.c_str(), Path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        return error;
+    }
+    return 0;
+}
+
+// Makes the folder private to this user, or says why it cannot be used.
+std::string PrepareFolder(const std::string& Folder)
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(Folder).parent_path().parent_path(), ignored);
+    if (::mkdir(Folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return SysErrorMessage(errno);
+    struct stat st;
+    if (::lstat(Folder.c_str(), &st) != 0)
+        return SysErrorMessage(errno);
+    // Another user's folder (or a link planted in /tmp) must not receive
+    // our entries.
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+        return SysErrorMessage(EACCES);
+    if ((st.st_mode & 077) != 0 && ::chmod(Folder.c_str(), 0700) != 0)
+        return SysErrorMessage(errno);
+    return {};
+}
+
+QByteArray Frame(const std::string& Text)
+{
+    QByteArray frame;
+    const auto size = static_cast<quint32>(Text.size());
+    for (int shift = 24; shift >= 0; shift -= 8)
+        frame.append(static_cast<char>((size >> shift) & 0xFF));
+    frame.append(Text.data(), static_cast<qsizetype>(Text.size()));
+    return frame;
+}
+
+} // namespace
+
+std::string InstanceFolder()
+{
+    if (const char* home = std::getenv("VELK_HOME"); home && *home)
+        return std::filesystem::absolute(home).lexically_normal().string() + "/.run/";
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/')
+        return std::string(runtime) + "/velk2000/";
+    return "/tmp/velk2000-" + std::to_string(::getuid()) + "/";
+}
+
+struct TInstanceRegistry::TImpl {
+    TInstanceRegistry& Owner;
+    std::string Folder;
+    pid_t Pid = ::getpid();
+    TFd Lock;
+    std::string Caption;
+    std::string Error;
+    std::unique_ptr<QLocalServer> Server;
+
+    TImpl(TInstanceRegistry& Owner_, std::string Folder_) : Owner(Owner_), Folder(std::move(Folder_)) {}
+    std::string Path(const char* Suffix) const { return Entry(Folder, Pid, Suffix); }
+    void Register();
+    void Unregister();
+    void Listen();
+    void Accept(QLocalSocket* Socket);
+    // The pids of the running instances, this one not included; stale
+    // entries met on the way are removed.
+    std::vector<pid_t> Others();
+};
+
+void TInstanceRegistry::TImpl::Register()
+{
+    if (!Folder.empty() && Folder.back() != '/')
+        Folder += '/';
+    if (Error = PrepareFolder(Folder); !Error.empty())
+        return;
+    Listen();
+    if (!Error.empty())
+        return;
+    if (const int error = ReplaceFile(Path(".caption"), Caption)) {
+        Error = SysErrorMessage(error);
+        return;
+    }
+    // The lock file appears under its name already locked, so no one can
+    // take it for a stale entry while it is being set up.
+    const std::string fresh = Path(".new");
+    Lock.Reset(::open(fresh.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (Lock.Get() < 0 || ::flock(Lock.Get(), LOCK_EX | LOCK_NB) != 0
+        || ::rename(fresh.c_str(), Path(".lock").c_str()) != 0) {
+        Error = SysErrorMessage(errno);
+        ::unlink(fresh.c_str());
+        Lock.Reset();
+    }
+}
+
+void TInstanceRegistry::TImpl::Listen()
+{
+    const QString name = QString::fromStdString(Path(".sock"));
+    QLocalServer::removeServer(name);
+    Server = std::make_unique<QLocalServer>();
+    if (!Server->listen(name)) {
+        Error = Format("メッセージの受け口を作れません。%s", Server->errorString().toStdString().c_str());
+        Server.reset();
+        return;
+    }
+    QObject::connect(Server.get(), &QLocalServer::newConnection, Server.get(), [this] {
+        while (QLocalSocket* socket = Server->nextPendingConnection())
+            Accept(socket);
+    });
+}
+
+void TInstanceRegistry::TImpl::Accept(QLocalSocket* Socket)
+{
+    auto buffer = std::make_shared<QByteArray>();
+    QObject::connect(Socket, &QLocalSocket::disconnected, Socket, &QObject::deleteLater);
+    QObject::connect(Socket, &QLocalSocket::readyRead, Socket, [this, Socket, buffer] {
+        buffer->append(Socket->readAll());
+        while (buffer->size() >= 4) {
+            quint32 size = 0;
+            for (int i = 0; i < 4; ++i)
+                size = (size << 8) | static_cast<unsigned char>((*buffer)[i]);
+            if (size > MaxMessageBytes) {
+                Socket->abort();
+                return;
+            }
+            if (buffer->size() < 4 + static_cast<qsizetype>(size))
+                return;
+            std::string text(buffer->constData() + 4, size);
+            buffer->remove(0, 4 + static_cast<qsizetype>(size));
+            if (Owner.OnMessage)
+                Owner.OnMessage(text);
+        }
+    });
+    if (Socket->bytesAvailable() > 0)
+        emit Socket->readyRead();
+}
+
+void TInstanceRegistry::TImpl::Unregister()
+{
+    if (Lock.Get() < 0)
+        return;
+    ::unlink(Path(".caption").c_str());
+    Server.reset();
+    ::unlink(Path(".sock").c_str());
+    ::unlink(Path(".lock").c_str());
+    Lock.Reset();
+}
+
+std::vector<pid_t> TInstanceRegistry::TImpl::Others()
+{
+    std::vector<pid_t> alive;
+    if (Lock.Get() < 0)
+        return alive;
+    DIR* dir = ::opendir(Folder.c_str());
+    if (!dir)
+        return alive;
+    while (const dirent* entry = ::readdir(dir)) {
+        const pid_t pid = LockOwner(entry->d_name);
+        if (pid == 0 || pid == Pid)
+            continue;
+        const std::string lockPath = Entry(Folder, pid, ".lock");
+        TFd fd(::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        if (fd.Get() < 0)
+            continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+            alive.push_back(pid);
+            continue;
+        }
+        // Its holder is gone. Remove the entry only while the name still
+        // means the file locked here, not a newcomer's under a reused pid.
+        struct stat held, named;
+        if (::fstat(fd.Get(), &held) == 0 && ::stat(lockPath.c_str(), &named) == 0 && held.st_ino == named.st_ino
+            && held.st_dev == named.st_dev) {
+            ::unlink(Entry(Folder, pid, ".caption").c_str());
+            ::unlink(Entry(Folder, pid, ".sock").c_str());
+            ::unlink(lockPath.c_str());
+        }
+    }
+    ::closedir(dir);
+    return alive;
+}
+
+TInstanceRegistry::TInstanceRegistry(const std::string& Folder) : Impl_(std::make_unique<TImpl>(*this, Folder))
+{
+    Impl_->Register();
+    if (!Impl_->Error.empty())
+        Impl_->Unregister();
+}
+
+TInstanceRegistry::~TInstanceRegistry() { Impl_->Unregister(); }
+
+bool TInstanceRegistry::Registered() const { return Impl_->Error.empty(); }
+
+const std::string& TInstanceRegistry::RegistrationError() const { return Impl_->Error; }
+
+bool TInstanceRegistry::IsSingleInstance() { return Impl_->Others().empty(); }
+
+void TInstanceRegistry::SetCaption(const std::string& Caption)
+{
+    Impl_->Caption = Caption;
+    if (Registered())
+        ReplaceFile(Impl_->Path(".caption"), Caption);
+}
+
+bool TInstanceRegistry::IsCaptionOpen(const std::string& Caption)
+{
+    if (Impl_->Caption == Caption)
+        return true;
+    for (const pid_t pid : Impl_->Others()) {
+        if (ReadSmallFile(Entry(Impl_->Folder, pid, ".caption")) == Caption)
+            return true;
+    }
+    return false;
+}
+
+int TInstanceRegistry::Broadcast(const std::string& Text)
+{
+    const QByteArray frame = Frame(Text);
+    int reached = 0;
+    for (const pid_t pid : Impl_->Others()) {
+        QLocalSocket socket;
+        socket.connectToServer(QString::fromStdString(Entry(Impl_->Folder, pid, ".sock")));
+        if (!socket.waitForConnected(PeerTimeoutMs))
+            continue;
+        socket.write(frame);
+        if (socket.waitForBytesWritten(PeerTimeoutMs) || socket.bytesToWrite() == 0)
+            ++reached;
+        socket.disconnectFromServer();
+        if (socket.state() != QLocalSocket::UnconnectedState)
+            socket.waitForDisconnected(PeerTimeoutMs);
+    }
+    return reached;
+}
