@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class TMySpinButton;
 
@@ -132,6 +133,8 @@ protected:
 
 private:
     void Step(int32_t Direction);
+    // Shift of the arrow key being handled, else of the keyboard now.
+    bool ShiftHeld() const;
     bool MayChangeText() const { return EditorEnabled_ && !isReadOnly(); }
 
     int32_t MinValue_ = 0;
@@ -139,5 +142,6 @@ private:
     int32_t Increment_ = 1;
     bool EditorEnabled_ = true;
     bool AutoSelect_ = true;
+    std::optional<bool> KeyShift_;
     TMySpinButton* Button_;
 };
