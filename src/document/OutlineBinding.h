@@ -1,0 +1,110 @@
+// The page tree bound to the page editor. Only the selected page lives in
+// an editor; every other page lives in its node's TNodeData. The binding
+// stores the page into its node on every edit and on leaving it, shows a
+// newly selected page, keeps the back and forward page history, and runs
+// the tree's events and the commands that add pages.
+//
+// Made with the window's DataTree and its host, the binding handles the
+// tree's events itself (the model's OnChanging, OnChange and OnDeletion,
+// the view's drag, key, mouse, enter and image-index events) until it is
+// destroyed; the host forwards its commands (StorePage from DataMemoChange,
+// PageBack from sbPageUndo, ...) to it. While ShowingPage() is true the
+// editor's text is being replaced by ShowPage: DataMemoChange then does
+// nothing, because a page switch is not an edit.
+#pragma once
+
+#include "History.h"
+#include "TreeView.h"
+#include "VirtualKeys.h"
+
+class IOutlineHost;
+class TEditorEx;
+class TNodeData;
+
+// Which drop-down menu of the page history was clicked.
+enum class TPageHistoryMenu { UndoPopup, RedoPopup };
+
+class TOutlineBinding {
+public:
+    TOutlineBinding(TTreeView& DataTree, IOutlineHost& Host);
+    TOutlineBinding(const TOutlineBinding&) = delete;
+    TOutlineBinding& operator=(const TOutlineBinding&) = delete;
+    ~TOutlineBinding();
+
+    TTreeView& DataTree() const { return DataTree_; }
+    TTreeNodes& Items() const { return DataTree_.Items(); }
+    const TPageHistory& History() const { return History_; }
+    // The find commands set it so that the page changes they make are not
+    // recorded in the history.
+    void SetSkipPageHistory(bool Value) { History_.SetSkipPageHistory(Value); }
+    // The page selected before the last page change; null when none or
+    // deleted.
+    TTreeNode* BeforePageNode() const { return BeforePageNode_; }
+    bool ShowingPage() const { return ShowingPage_; }
+
+    // Copies the active editor's text, caret and title into Node (making
+    // its record when it has none). Nothing while the browse view's pane
+    // is active, for a null Node, or while ShowPage is loading the page.
+    void StorePage(TTreeNode* Node);
+    // Puts the page into the active editor (null clears it), with the caret
+    // scrolled into the middle band of the view. Keeps the editor's modified
+    // flag as it was.
+    void ShowPage(const TNodeData* Data);
+
+    // 0 the previous node in tree order, 1 the next, 2 the previous
+    // sibling, 3 the next sibling; anything else, or fewer than two pages,
+    // does nothing.
+    void SelectRelative(int Mode);
+    // One step (Depth -1) or to the history entry at index Depth; true
+    // while the list gone through still has entries.
+    bool PageBack(int Depth);
+    bool PageForward(int Depth);
+    // Item Index of the drop-down menu that lists the back (UndoPopup) or
+    // forward (RedoPopup) list, newest first.
+    void PageHistoryMenuClick(TPageHistoryMenu Menu, int Index);
+    // Forgets the history and the page before (a document opened or made).
+    void ClearPageHistory();
+
+    // Adding an empty page: before the selection, after it, as its last
+    // child. The new page is selected.
+    void TreeInsClick();
+    void TreeAddClick();
+    void TreeAddChildClick();
+
+    // ---- The tree's events ------------------------------------------------------
+    void DataTreeChanging(TTreeNode* Node);
+    void DataTreeChange(TTreeNode* Node);
+    void DataTreeDeletion(TTreeNode* Node);
+    // A node with children shows image 0 collapsed and 1 expanded; a leaf
+    // 2, and 3 while selected.
+    static int PageImageIndex(const TTreeNode& Node, bool Selected);
+    void DataTreeGetImageIndex(TObject* Sender, TTreeNode* Node);
+    void DataTreeGetSelectedIndex(TObject* Sender, TTreeNode* Node);
+    // Ctrl+TAB and Ctrl+keypad minus (exactly Ctrl held).
+    void DataTreeKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
+    void DataTreeEnter(TObject* Sender);
+    // The selected page dragged within the tree may land on a node that is
+    // neither itself nor one of its descendants.
+    void DataTreeDragOver(TObject* Sender, TObject* Source, int X, int Y, bool& Accept);
+    // With Shift the dragged page becomes the target's last child, else it
+    // goes directly after the target.
+    void DataTreeDragDrop(TObject* Sender, TObject* Source, int X, int Y, TShiftState Shift);
+    // A right-button press selects the node under the point.
+    void DataTreeMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+private:
+    void AddPage(TTreeNode* Node);
+    void ScrollCaretIntoBand(TEditorEx& Editor);
+    void FollowActivePane(TEditorEx& Active);
+    void UpdatePageHistoryButtons();
+    bool GoTo(TTreeNode* Node);
+    // The node a drag from Source may land on at (X, Y), or null.
+    TTreeNode* DropTarget(TObject* Source, int X, int Y) const;
+    void CleanUpPageText();
+
+    TTreeView& DataTree_;
+    IOutlineHost& Host_;
+    TPageHistory History_;
+    TTreeNode* BeforePageNode_ = nullptr;
+    bool ShowingPage_ = false;
+};
