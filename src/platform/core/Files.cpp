@@ -1,13 +1,13 @@
 #include "Files.h"
 
 #include "Cp932.h"
+#include "SysErrorText.h"
 #include "SysUtils.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,12 +54,12 @@ private:
 
 [[noreturn]] void RaiseOpenError(const std::string& Path, int Error)
 {
-    throw EFOpenError(Format("Cannot open file \"%s\". %s", Path.c_str(), std::strerror(Error)));
+    throw EFOpenError(Format("ファイル \"%s\" を開けません。%s", Path.c_str(), SysErrorMessage(Error).c_str()));
 }
 
 [[noreturn]] void RaiseCreateError(const std::string& Path, int Error)
 {
-    throw EFCreateError(Format("Cannot create file \"%s\". %s", Path.c_str(), std::strerror(Error)));
+    throw EFCreateError(Format("ファイル \"%s\" を作成できません。%s", Path.c_str(), SysErrorMessage(Error).c_str()));
 }
 
 bool WriteAll(int Fd, std::string_view Data)

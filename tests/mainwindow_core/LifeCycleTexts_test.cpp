@@ -1,0 +1,71 @@
+#include "AutoSave.h"
+#include "ButtonHints.h"
+#include "CommandTable.h"
+#include "CommentMarker.h"
+#include "DateTimeFormats.h"
+#include "SjisLiteral.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+TEST(LifeCycleTexts, DateAndTimeFormatsQuoteTheLiterals)
+{
+    TSettingsVars::TIME ime;
+    ime.Year = "yyyy";
+    ime.YearK = Sjis("年");
+    ime.Month = "mm";
+    ime.MonthK = Sjis("月");
+    ime.Day = "dd";
+    ime.DayK = Sjis("日");
+    ime.Hour = "hh";
+    ime.HourK = ":";
+    ime.Min = "nn";
+    ime.Sec = "ss";
+    EXPECT_EQ(DateFormatText(ime), Sjis("yyyy\"年\"mm\"月\"dd\"日\""));
+    EXPECT_EQ(TimeFormatText(ime), "hh\":\"nn\"\"ss\"\"");
+}
+
+TEST(LifeCycleTexts, HintsShowTheCurrentShortcut)
+{
+    const auto table = ButtonHintTable();
+    EXPECT_EQ(table.size(), 34u);
+    const auto hint = [&](std::string_view Button) {
+        return *std::find_if(table.begin(), table.end(), [&](const TButtonHint& H) { return H.Button == Button; });
+    };
+    EXPECT_EQ(ButtonHintText(hint("sbOpen"), scCtrl | 'O'), "ファイルを開く Ctrl+O");
+    EXPECT_EQ(ButtonHintText(hint("sbTextOutput"), 0), "テキスト出力 ");
+    // Every hint names a command the menus have.
+    const auto rows = CommandRegistry();
+    for (const TButtonHint& h : table) {
+        if (h.MenuItem == "pEdGoHide" || h.MenuItem == "EdPageDevide" || h.MenuItem == "OpSplitRead"
+            || h.MenuItem.starts_with("TreePage") || h.MenuItem.starts_with("pEdS") || h.MenuItem == "pEdDelDialog")
+            continue; // items outside the rebindable commands
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const TCommandRow& R) { return R.ItemName == h.MenuItem; }))
+            << h.MenuItem;
+    }
+}
+
+TEST(LifeCycleTexts, CommentMarkerByMode)
+{
+    const std::string mark = Sjis("＃");
+    EXPECT_EQ(CommentMarker(0, true, ">x"), ">");
+    EXPECT_EQ(CommentMarker(2, true, mark), mark);
+    EXPECT_EQ(CommentMarker(6, true, ""), "//");
+    EXPECT_EQ(CommentMarker(0, false, ">"), "//");
+    EXPECT_EQ(CommentMarker(1, true, ">"), "//"); // Delphi and C/C++ keep their own
+    EXPECT_EQ(CommentMarker(3, true, ">"), "//");
+    EXPECT_EQ(CommentMarker(4, false, ">"), "'");
+}
+
+TEST(LifeCycleTexts, AutoSave)
+{
+    EXPECT_EQ(AutoSaveInterval(600000), 600000);
+    EXPECT_EQ(AutoSaveInterval(0), std::nullopt);
+    EXPECT_EQ(AutoSaveInterval(-5), std::nullopt);
+    EXPECT_TRUE(AutoSaveDue({true, true, false, false}));
+    EXPECT_FALSE(AutoSaveDue({true, false, false, false})); // unnamed
+    EXPECT_FALSE(AutoSaveDue({true, true, true, false}));   // "NewFile"
+    EXPECT_FALSE(AutoSaveDue({false, true, false, false})); // off
+    EXPECT_FALSE(AutoSaveDue({true, true, false, true}));   // its box still open
+}
