@@ -1,0 +1,264 @@
+#include "TreeView.h"
+
+#include "ExceptionHandler.h"
+#include "KeyTable.h"
+#include "QtColor.h"
+#include "QtFont.h"
+#include "TreeDelegate.h"
+#include "TreeDragData.h"
+#include "TreeModel.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+TMouseButton MouseButtonOf(Qt::MouseButton Button)
+{
+    switch (Button) {
+    case Qt::RightButton:
+        return TMouseButton::mbRight;
+    case Qt::MiddleButton:
+        return TMouseButton::mbMiddle;
+    default:
+        return TMouseButton::mbLeft;
+    }
+}
+
+// The view a drag comes from, when it carries a node of a tree view.
+TTreeView* DragSourceOf(const QDropEvent& Event)
+{
+    const auto* data = qobject_cast<const TTreeDragData*>(Event.mimeData());
+    return data ? data->Source() : nullptr;
+}
+
+} // namespace
+
+TTreeView::TTreeView(QWidget* Parent)
+    : QTreeView(Parent), TComponent(nullptr), Items_(std::make_unique<TTreeNodes>()),
+      Model_(std::make_unique<TTreeModel>(*this)), Delegate_(new TTreeDelegate(*this))
+{
+    setModel(Model_.get());
+    setItemDelegate(Delegate_);
+    setHeaderHidden(true);
+    // Every row has the height of the first; a view over 100,000 nodes
+    // never measures them one by one.
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& Index) {
+        if (!Following_)
+            CatchExceptions([&] { TTreeModel::NodeOf(Index)->SetExpanded(true); });
+    });
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& Index) {
+        if (!Following_)
+            CatchExceptions([&] { TTreeModel::NodeOf(Index)->SetExpanded(false); });
+    });
+    ApplyFont();
+    SetColor(Color_);
+}
+
+TTreeView::~TTreeView()
+{
+    Following_ = true;
+    setModel(nullptr);
+}
+
+TTreeNode* TTreeView::GetNodeAt(int X, int Y) const
+{
+    const QModelIndex index = indexAt(QPoint(X, Y));
+    return index.isValid() ? TTreeModel::NodeOf(index) : nullptr;
+}
+
+TTreeNode* TTreeView::TopItem() const
+{
+    return GetNodeAt(0, 0);
+}
+
+void TTreeView::SetFont(const TFont& Value)
+{
+    Font_.Assign(&Value);
+    ApplyFont();
+}
+
+void TTreeView::ApplyFont()
+{
+    setFont(FontToQFont(Font_));
+    // The uniform row height is measured again from the new font.
+    doItemsLayout();
+}
+
+void TTreeView::SetColor(TColor Value)
+{
+    Color_ = Value;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, ColorToQColor(Color_, clWindow, palette));
+    setPalette(palette);
+}
+
+void TTreeView::SetImages(TTreeImageList* Value)
+{
+    Images_ = Value;
+    doItemsLayout();
+}
+
+void TTreeView::SetStateImages(TTreeImageList* Value)
+{
+    StateImages_ = Value;
+    doItemsLayout();
+}
+
+void TTreeView::FullExpand()
+{
+    WithinUpdate(*Items_, [&] {
+        for (int i = 0; i < Items_->TopLevelCount(); ++i)
+            Items_->TopLevelItem(i)->Expand(true);
+    });
+}
+
+void TTreeView::FullCollapse()
+{
+    WithinUpdate(*Items_, [&] {
+        for (int i = 0; i < Items_->TopLevelCount(); ++i)
+            Items_->TopLevelItem(i)->Collapse(true);
+    });
+}
+
+void TTreeView::ShowSelection(TTreeNode* Node)
+{
+    // The selected node is always visible: its parents open in the model
+    // first, so that the nodes know of every expansion the view makes.
+    for (TTreeNode* parent = Node ? Node->Parent() : nullptr; parent; parent = parent->Parent())
+        parent->SetExpanded(true);
+    const bool following = Following_;
+    Following_ = true;
+    const QModelIndex index = Model_->IndexOf(Node);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    if (index.isValid())
+        scrollTo(index);
+    Following_ = following;
+}
+
+void TTreeView::ShowExpanded(TTreeNode* Node)
+{
+    const bool following = Following_;
+    Following_ = true;
+    setExpanded(Model_->IndexOf(Node), Node->Expanded());
+    Following_ = following;
+}
+
+void TTreeView::ShowExpandedSubtree(TTreeNode* Node)
+{
+    const bool following = Following_;
+    Following_ = true;
+    TTreeNode* stop = nullptr;
+    for (TTreeNode* node = Node; node && !stop; node = node->Parent())
+        stop = node->getNextSibling();
+    // Only a node with children has an expansion the view can show.
+    for (TTreeNode* node = Node; node != stop; node = node->GetNext())
+        if (node->HasChildren() && node->Expanded() != isExpanded(Model_->IndexOf(node)))
+            setExpanded(Model_->IndexOf(node), node->Expanded());
+    Following_ = following;
+}
+
+void TTreeView::currentChanged(const QModelIndex& Current, const QModelIndex& Previous)
+{
+    QTreeView::currentChanged(Current, Previous);
+    if (!Following_ && Current.isValid())
+        CatchExceptions([&] { Items_->SetSelected(TTreeModel::NodeOf(Current)); });
+}
+
+bool TTreeView::event(QEvent* Event)
+{
+    if (Event->type() == QEvent::KeyPress && OnKeyDown) {
+        bool handled = false;
+        CatchExceptions([&] {
+            TKeyCode code = KeyCodeOf(*static_cast<QKeyEvent*>(Event));
+            if (code.Key == 0)
+                return;
+            OnKeyDown(this, code.Key, code.Shift);
+            handled = code.Key == 0;
+        });
+        if (handled) {
+            Event->accept();
+            return true;
+        }
+    }
+    return QTreeView::event(Event);
+}
+
+void TTreeView::mousePressEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] {
+        if (OnMouseDown) {
+            const QPoint point = Event->position().toPoint();
+            OnMouseDown(this, MouseButtonOf(Event->button()), ShiftStateOf(Event->modifiers(), Event->buttons()),
+                        point.x(), point.y());
+        }
+    });
+    // A right click leaves the selection alone; the handler above decides.
+    if (Event->button() != Qt::RightButton)
+        QTreeView::mousePressEvent(Event);
+}
+
+void TTreeView::focusInEvent(QFocusEvent* Event)
+{
+    QTreeView::focusInEvent(Event);
+    // Coming back to the window is no entering of the control.
+    if (OnEnter && Event->reason() != Qt::ActiveWindowFocusReason)
+        CatchExceptions([&] { OnEnter(this); });
+}
+
+void TTreeView::startDrag(Qt::DropActions)
+{
+    CatchExceptions([&] {
+        if (!Selected())
+            return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(new TTreeDragData(this));
+        drag->exec(Qt::MoveAction);
+    });
+}
+
+void TTreeView::dragEnterEvent(QDragEnterEvent* Event)
+{
+    if (DragSourceOf(*Event))
+        Event->acceptProposedAction();
+    else
+        Event->ignore();
+}
+
+void TTreeView::dragMoveEvent(QDragMoveEvent* Event)
+{
+    // Qt's own handling scrolls near the edges and opens nodes held over.
+    QTreeView::dragMoveEvent(Event);
+    bool accept = false;
+    CatchExceptions([&] {
+        TTreeView* source = DragSourceOf(*Event);
+        if (source && OnDragOver) {
+            const QPoint point = Event->position().toPoint();
+            OnDragOver(this, source, point.x(), point.y(), accept);
+        }
+    });
+    Event->setDropAction(Qt::MoveAction);
+    Event->setAccepted(accept);
+}
+
+void TTreeView::dropEvent(QDropEvent* Event)
+{
+    CatchExceptions([&] {
+        TTreeView* source = DragSourceOf(*Event);
+        if (source && OnDragDrop) {
+            const QPoint point = Event->position().toPoint();
+            OnDragDrop(this, source, point.x(), point.y(), ShiftStateOf(Event->modifiers()));
+        }
+    });
+    Event->setDropAction(Qt::MoveAction);
+    Event->accept();
+    stopAutoScroll();
+}
