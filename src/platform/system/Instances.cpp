@@ -140,9 +140,9 @@ QByteArray Frame(const std::string& Text)
 std::string InstanceFolder()
 {
     if (const char* home = std::getenv("VELK_HOME"); home && *home)
-        return std::filesystem::absolute(home).lexically_normal().string() + "/.run/";
+        return (std::filesystem::absolute(home).lexically_normal() / ".run").string() + "/";
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/')
-        return std::string(runtime) + "/velk2000/";
+        return (std::filesystem::path(runtime).lexically_normal() / "velk2000").string() + "/";
     return "/tmp/velk2000-" + std::to_string(::getuid()) + "/";
 }
 
@@ -209,9 +209,8 @@ void TInstanceRegistry::TImpl::Listen()
 
 void TInstanceRegistry::TImpl::Accept(QLocalSocket* Socket)
 {
-    auto buffer = std::make_shared<QByteArray>();
-    QObject::connect(Socket, &QLocalSocket::disconnected, Socket, &QObject::deleteLater);
-    QObject::connect(Socket, &QLocalSocket::readyRead, Socket, [this, Socket, buffer] {
+    // Texts arrive as a 4-byte big-endian length and that many bytes.
+    const auto drain = [this, Socket, buffer = std::make_shared<QByteArray>()] {
         buffer->append(Socket->readAll());
         while (buffer->size() >= 4) {
             quint32 size = 0;
@@ -228,9 +227,11 @@ void TInstanceRegistry::TImpl::Accept(QLocalSocket* Socket)
             if (Owner.OnMessage)
                 Owner.OnMessage(text);
         }
-    });
+    };
+    QObject::connect(Socket, &QLocalSocket::disconnected, Socket, &QObject::deleteLater);
+    QObject::connect(Socket, &QLocalSocket::readyRead, Socket, drain);
     if (Socket->bytesAvailable() > 0)
-        emit Socket->readyRead();
+        drain();
 }
 
 void TInstanceRegistry::TImpl::Unregister()
