@@ -328,13 +328,13 @@ TShortCutDispatcher::TShortCutDispatcher(QWidget& Window, TMainMenu* MainMenu) :
 
 TShortCutDispatcher::~TShortCutDispatcher() = default;
 
-TMenuItem* TShortCutDispatcher::ItemOf(TShortCut ShortCut, TPopupMenu*& Popup) const
+TMenuItem* TShortCutDispatcher::ItemOf(TShortCut ShortCut, const QWidget* Focused, TPopupMenu*& Popup) const
 {
     Popup = nullptr;
     if (MainMenu_)
         if (TMenuItem* item = MainMenu_->Items().FindShortCut(ShortCut))
             return item;
-    Popup = PopupMenuOf(QApplication::focusWidget());
+    Popup = PopupMenuOf(Focused);
     return Popup ? Popup->Items().FindShortCut(ShortCut) : nullptr;
 }
 
@@ -353,8 +353,15 @@ std::vector<TMenuItem*> MenusLeadingTo(TMenuItem& Item)
 
 bool TShortCutDispatcher::Dispatch(TShortCut ShortCut)
 {
+    return Dispatch(ShortCut, QApplication::focusWidget());
+}
+
+bool TShortCutDispatcher::Dispatch(TShortCut ShortCut, const QWidget* Focused)
+{
+    // A state handler may free the control.
+    const QPointer<const QWidget> focused(Focused);
     TPopupMenu* popup = nullptr;
-    TMenuItem* item = ItemOf(ShortCut, popup);
+    TMenuItem* item = ItemOf(ShortCut, focused, popup);
     if (!item)
         return false;
     if (popup && popup->OnPopup)
@@ -364,7 +371,7 @@ bool TShortCutDispatcher::Dispatch(TShortCut ShortCut)
     bool reachable = true;
     for (TMenuItem* menu : menus) {
         menu->Click();
-        if (ItemOf(ShortCut, popup) != item)
+        if (ItemOf(ShortCut, focused, popup) != item)
             return true;
         reachable = reachable && menu->Enabled() && menu->Visible();
     }
@@ -385,7 +392,7 @@ bool TShortCutDispatcher::eventFilter(QObject* Watched, QEvent* Event)
     const TKeyCode code = KeyCodeOf(*key);
     const TShortCut shortCut = ::ShortCut(code.Key, code.Shift);
     TPopupMenu* popup = nullptr;
-    if (shortCut == scNone || !ItemOf(shortCut, popup))
+    if (shortCut == scNone || !ItemOf(shortCut, widget, popup))
         return false;
     if (type == QEvent::ShortcutOverride) {
         // Claimed, so that it arrives as a key press rather than a shortcut
@@ -394,6 +401,6 @@ bool TShortCutDispatcher::eventFilter(QObject* Watched, QEvent* Event)
         return true;
     }
     bool handled = true;
-    CatchExceptions([&] { handled = Dispatch(shortCut); });
+    CatchExceptions([&] { handled = Dispatch(shortCut, widget); });
     return handled;
 }

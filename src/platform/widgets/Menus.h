@@ -183,15 +183,17 @@ public:
     TShortCutDispatcher(QWidget& Window, TMainMenu* MainMenu);
     ~TShortCutDispatcher() override;
 
-    // Looks ShortCut up and runs its item as a key would. Returns whether
-    // an item has the shortcut (enabled or not).
+    // Looks ShortCut up and runs its item as a key pressed in Focused (by
+    // default the control with the focus) would. Returns whether an item
+    // has the shortcut (enabled or not).
     bool Dispatch(TShortCut ShortCut);
+    bool Dispatch(TShortCut ShortCut, const QWidget* Focused);
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    TMenuItem* ItemOf(TShortCut ShortCut, TPopupMenu*& Popup) const;
+    TMenuItem* ItemOf(TShortCut ShortCut, const QWidget* Focused, TPopupMenu*& Popup) const;
 
     QPointer<QWidget> Window_;
     TMainMenu* MainMenu_;

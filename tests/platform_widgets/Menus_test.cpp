@@ -1,0 +1,186 @@
+// Menu items and the keys that run them: shortcut text without Qt
+// shortcuts, states recomputed before a key runs a command, the focused
+// control's context menu after the main menu, radio groups.
+#include "Menus.h"
+#include "SysUtils.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr TShortCut kCtrlDel = scCtrl | VK_DELETE;
+constexpr TShortCut kCtrlC = scCtrl | 'C';
+constexpr TShortCut kCtrlK = scCtrl | 'K';
+
+// A window with two fields, a main menu "Tree" > "Delete" (Ctrl+Del) whose
+// state follows CanDelete when the menu computes it, and a context menu on
+// the first field. Log records what ran, in order.
+struct TMenuWindow {
+    QWidget Window;
+    QLineEdit* Field = new QLineEdit(&Window);
+    QLineEdit* Other = new QLineEdit(&Window);
+    TMainMenu MainMenu;
+    TPopupMenu Popup;
+    TShortCutDispatcher Dispatcher{Window, &MainMenu};
+    std::vector<std::string> Log;
+    bool CanDelete = false;
+    TMenuItem* TreeTop;
+    TMenuItem* TreeDel;
+
+    TMenuWindow()
+    {
+        auto* layout = new QVBoxLayout(&Window);
+        layout->setMenuBar(MainMenu.MenuBar());
+        layout->addWidget(Field);
+        layout->addWidget(Other);
+        TreeTop = MainMenu.Items().Add("TreeTop", "ツリー(&T)", [this](TObject*) {
+            Log.push_back("TreeTop");
+            TreeDel->SetEnabled(CanDelete);
+        });
+        TreeDel = TreeTop->Add("TreeDel", "削除(&D)", Logger("TreeDel"));
+        TreeDel->SetShortCut(kCtrlDel);
+        TreeDel->SetEnabled(true); // stale: the menu was last opened when it could
+        TMenuItem* edit = MainMenu.Items().Add("EditTop", "編集(&E)", {});
+        edit->Add("EdCopy", "コピー(&C)", Logger("EdCopy"))->SetShortCut(kCtrlC);
+        Popup.OnPopup = Logger("OnPopup");
+        Popup.Items().Add("pEdCopy", "コピー(&C)", Logger("pEdCopy"))->SetShortCut(kCtrlC);
+        Popup.Items().Add("pEdKeep", "保持", Logger("pEdKeep"))->SetShortCut(kCtrlK);
+        SetPopupMenu(*Field, &Popup);
+        Window.show();
+        Field->setFocus();
+    }
+    TNotifyEvent Logger(std::string Name)
+    {
+        return [this, Name](TObject*) { Log.push_back(Name); };
+    }
+};
+
+TEST(MenuItem, ShowsItsShortCutAsTextAndRegistersNoQtShortCut)
+{
+    TMainMenu menu;
+    TMenuItem* item = menu.Items().Add("TreeTop", "ツリー(&T)")->Add("TreeDel", "削除(&D)");
+    EXPECT_EQ(item->Action()->text(), QString("削除(&D)"));
+    item->SetShortCut(kCtrlDel | scShift);
+    EXPECT_EQ(item->Action()->text(), QString("削除(&D)\tShift+Ctrl+Del"));
+    EXPECT_TRUE(item->Action()->shortcut().isEmpty());
+    item->SetShortCut(scNone);
+    EXPECT_EQ(item->Action()->text(), QString("削除(&D)"));
+
+    EXPECT_EQ(EscapeMenuCaption("R&D メモ"), QString("R&&D メモ"));
+    EXPECT_EQ(menu.Items().Find("TreeDel"), item);
+    EXPECT_EQ(menu.Items().FindShortCut(scNone), nullptr);
+}
+
+TEST(MenuItem, RadioItemsOfAGroupCheckOneAndChoosingDoesNotFlipTheState)
+{
+    TMenuItem menu;
+    std::vector<TMenuItem*> modes;
+    for (const char* name : {"subText", "subDelphi", "subHSP"}) {
+        modes.push_back(menu.Add(name, name));
+        modes.back()->SetRadioItem(true);
+        modes.back()->SetGroupIndex(1);
+    }
+    TMenuItem* other = menu.Add("OpBoxSel", "other");
+    other->SetRadioItem(true);
+    other->SetGroupIndex(2);
+    other->SetChecked(true);
+
+    modes[0]->SetChecked(true);
+    modes[2]->SetChecked(true);
+    EXPECT_FALSE(modes[0]->Checked());
+    EXPECT_TRUE(modes[2]->Checked());
+    EXPECT_TRUE(other->Checked()) << "another group";
+
+    // Choosing an item leaves its check to the program.
+    modes[1]->Action()->trigger();
+    EXPECT_FALSE(modes[1]->Checked());
+    EXPECT_FALSE(modes[1]->Action()->isChecked());
+}
+
+TEST(MenuItem, OpeningASubmenuComputesItsStatesAndDeletingKeepsOrder)
+{
+    int opened = 0;
+    TMenuItem root;
+    TMenuItem* file = root.Add("FileTop", "ファイル(&F)", [&](TObject*) { ++opened; });
+    file->Add("A", "A");
+    file->Add("C", "C");
+    file->Insert(1, std::make_unique<TMenuItem>("B", "B"));
+    emit file->SubMenu()->aboutToShow();
+    EXPECT_EQ(opened, 1);
+    file->Delete(0);
+    ASSERT_EQ(file->SubMenu()->actions().size(), 2);
+    EXPECT_EQ(file->SubMenu()->actions()[0], file->Items(0)->Action());
+    EXPECT_EQ(file->Items(0)->Name(), "B");
+    EXPECT_THROW(file->Delete(2), EInvalidOperation);
+    EXPECT_THROW(file->Insert(5, std::make_unique<TMenuItem>()), EInvalidOperation);
+}
+
+TEST(ShortCutDispatcher, ADisabledItemNeverRunsFromItsKey)
+{
+    TMenuWindow w;
+    // The item still reads enabled from the last time its menu opened; the
+    // key recomputes the menu first.
+    QTest::keyClick(w.Field, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(w.Log, std::vector<std::string>{"TreeTop"});
+    EXPECT_EQ(w.Field->text(), QString()) << "the key is taken, not typed";
+
+    w.Log.clear();
+    w.CanDelete = true;
+    QTest::keyClick(w.Field, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(w.Log, (std::vector<std::string>{"TreeTop", "TreeDel"}));
+
+    // A hidden top menu hides its items' keys too.
+    w.Log.clear();
+    w.TreeTop->SetVisible(false);
+    EXPECT_TRUE(w.Dispatcher.Dispatch(kCtrlDel, w.Field));
+    EXPECT_EQ(w.Log, std::vector<std::string>{"TreeTop"});
+}
+
+TEST(ShortCutDispatcher, TheMainMenuComesBeforeTheFocusedControlsPopup)
+{
+    TMenuWindow w;
+    // Twins: the main-menu item wins.
+    QTest::keyClick(w.Field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(w.Log, std::vector<std::string>{"EdCopy"});
+
+    // A key only the popup knows runs after the popup computed its states.
+    w.Log.clear();
+    QTest::keyClick(w.Field, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(w.Log, (std::vector<std::string>{"OnPopup", "pEdKeep"}));
+
+    // Another control has no popup: the key goes to it.
+    w.Log.clear();
+    w.Other->setFocus();
+    QTest::keyClick(w.Other, Qt::Key_K, Qt::ControlModifier);
+    QTest::keyClick(w.Other, Qt::Key_X);
+    EXPECT_TRUE(w.Log.empty());
+    EXPECT_EQ(w.Other->text(), QString("x"));
+}
+
+TEST(ShortCutDispatcher, KeysOfAnotherWindowAndFreedPopupsAreLeftAlone)
+{
+    TMenuWindow w;
+    QLineEdit elsewhere;
+    elsewhere.show();
+    QTest::keyClick(&elsewhere, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(w.Log.empty());
+
+    auto popup = std::make_unique<TPopupMenu>();
+    popup->Items().Add("p", "p", w.Logger("p"))->SetShortCut(scCtrl | 'J');
+    SetPopupMenu(*w.Other, popup.get());
+    EXPECT_EQ(PopupMenuOf(w.Other), popup.get());
+    popup.reset();
+    EXPECT_EQ(PopupMenuOf(w.Other), nullptr);
+    EXPECT_FALSE(w.Dispatcher.Dispatch(scCtrl | 'J', w.Other));
+}
+
+} // namespace

@@ -1,0 +1,207 @@
+// The spin edit: reading, clamping and stepping its value, the keys it
+// takes or refuses, its repeat buttons and its height.
+#include "Beep.h"
+#include "SpinEx.h"
+#include "SpinValue.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <climits>
+
+namespace {
+
+TEST(SpinValue, ReadsOnlyAWholeNumberAndFallsBackOtherwise)
+{
+    const struct {
+        const char* Text;
+        int32_t Value;
+    } cases[] = {
+        {"35", 35},           {" -7 ", -7},         {"+5", 5},           {"-2147483648", INT_MIN},
+        {"2147483647", INT_MAX}, {"2147483648", 99}, {"abc", 99},        {"", 99},
+        {"1.5", 99},          {"12a", 99},          {"+-3", 99},         {"-", 99},
+        {"+", 99},            {"0x10", 99},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SpinTextValue(c.Text, 99), c.Value) << '"' << c.Text << '"';
+}
+
+TEST(SpinValue, ClampsUnlessTheLimitsAreEqualAndStepsSaturate)
+{
+    EXPECT_EQ(CheckSpinValue(35, 1, 30), 30);
+    EXPECT_EQ(CheckSpinValue(-4, 1, 30), 1);
+    EXPECT_EQ(CheckSpinValue(12, 1, 30), 12);
+    EXPECT_EQ(CheckSpinValue(-500, 0, 0), -500);
+    EXPECT_EQ(SpinStep(5, 1, 10), 15);
+    EXPECT_EQ(SpinStep(INT_MAX - 3, 1, 10), INT_MAX);
+    EXPECT_EQ(SpinStep(INT_MIN + 1, INT_MAX, -10), INT_MIN);
+}
+
+TEST(SpinValue, TypedCharacters)
+{
+    for (char32_t c : {U'0', U'9', U'+', U'-', U','})
+        EXPECT_TRUE(IsValidSpinChar(c, true, U',')) << char(c);
+    for (char32_t c : {U'a', U' ', U'.', char32_t{13}, U'５'})
+        EXPECT_FALSE(IsValidSpinChar(c, true, U',')) << int(c);
+    EXPECT_TRUE(IsValidSpinChar(8, true, U'.'));
+    // With the editor off only control characters other than Backspace.
+    EXPECT_FALSE(IsValidSpinChar(U'5', false, U'.'));
+    EXPECT_FALSE(IsValidSpinChar(8, false, U'.'));
+    EXPECT_TRUE(IsValidSpinChar(3, false, U'.'));
+}
+
+// A timer the test ticks by hand.
+class TManualTimer : public TRepeatTimer {
+public:
+    void Start(int IntervalMs) override
+    {
+        Active_ = true;
+        Interval_ = IntervalMs;
+    }
+    void Stop() override { Active_ = false; }
+    bool Active() const override { return Active_; }
+    int Interval() const override { return Interval_; }
+
+private:
+    bool Active_ = false;
+    int Interval_ = 0;
+};
+
+class SpinEdit : public testing::Test {
+protected:
+    SpinEdit()
+    {
+        SetBeepHook([this] { ++Beeps; });
+        SetRepeatTimerFactory([] { return std::make_unique<TManualTimer>(); });
+        Spin.SetMinValue(1);
+        Spin.SetMaxValue(30);
+        Spin.OnChange = [this](TObject*) { ++Changes; };
+    }
+    ~SpinEdit() override
+    {
+        SetBeepHook(nullptr);
+        SetRepeatTimerFactory(nullptr);
+    }
+    void Leave()
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&Spin, &out);
+    }
+
+    TMySpinEdit Spin;
+    int Beeps = 0;
+    int Changes = 0;
+};
+
+TEST_F(SpinEdit, ATypedValueBeyondTheLimitsIsClampedOnlyWhenLeaving)
+{
+    Spin.clear();
+    QTest::keyClicks(&Spin, "35");
+    EXPECT_EQ(Spin.Value(), 35);
+    Leave();
+    EXPECT_EQ(Spin.text(), QString("30"));
+
+    Spin.SetMinValue(0);
+    Spin.SetMaxValue(0);
+    Spin.SetValue(-1234);
+    Leave();
+    EXPECT_EQ(Spin.text(), QString("-1234")) << "equal limits clamp nothing";
+}
+
+TEST_F(SpinEdit, StepsFromTextThatIsNoNumberAndTenStepsWithShift)
+{
+    Spin.setText("abc");
+    Spin.SetIncrement(2);
+    QTest::keyClick(&Spin, Qt::Key_Up);
+    EXPECT_EQ(Spin.text(), QString("3"));
+    Spin.SetIncrement(1);
+    QTest::keyClick(&Spin, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(Spin.Value(), 13);
+    QTest::keyClick(&Spin, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(&Spin, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(Spin.Value(), 30);
+    QTest::keyClick(&Spin, Qt::Key_Down);
+    EXPECT_EQ(Spin.Value(), 29);
+
+    Spin.SetMinValue(0);
+    Spin.SetMaxValue(0);
+    Spin.SetValue(INT_MAX - 1);
+    QTest::keyClick(&Spin, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(Spin.Value(), INT_MAX) << "no wrap to negative";
+    EXPECT_EQ(Beeps, 0);
+}
+
+TEST_F(SpinEdit, RefusedKeysBeepAndChangeNothing)
+{
+    Spin.SetValue(7);
+    QTest::keyClick(&Spin, Qt::Key_A);
+    QTest::keyClick(&Spin, Qt::Key_Return);
+    EXPECT_EQ(Beeps, 2);
+    EXPECT_EQ(Spin.text(), QString("7"));
+
+    Spin.SetReadOnly(true);
+    Spin.UpClick();
+    QTest::keyClick(&Spin, Qt::Key_Down);
+    EXPECT_EQ(Beeps, 4);
+    EXPECT_EQ(Spin.text(), QString("7"));
+
+    Spin.SetReadOnly(false);
+    Spin.SetEditorEnabled(false);
+    Spin.end(false);
+    QTest::keyClick(&Spin, Qt::Key_5);
+    QTest::keyClick(&Spin, Qt::Key_Backspace);
+    EXPECT_EQ(Beeps, 6);
+    EXPECT_EQ(Spin.text(), QString("7"));
+    QTest::keyClick(&Spin, Qt::Key_Up);
+    EXPECT_EQ(Spin.text(), QString("8")) << "the arrows still step";
+}
+
+TEST_F(SpinEdit, OnChangeRunsOnlyWhenTheTextChanges)
+{
+    Spin.SetValue(5);
+    Spin.SetValue(5);
+    EXPECT_EQ(Changes, 1);
+    Spin.SetValue(30);
+    Spin.SetValue(99);
+    EXPECT_EQ(Changes, 2);
+}
+
+TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)
+{
+    Spin.SetValue(10);
+    Spin.show();
+    TTimerMySpeedButton* up = Spin.Button()->UpButton();
+    QTest::mousePress(up, Qt::LeftButton);
+    auto* timer = up->RepeatTimer();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->Active());
+    EXPECT_EQ(timer->Interval(), 400);
+    EXPECT_EQ(Spin.Value(), 10) << "the press alone does not step";
+    timer->OnTimer();
+    EXPECT_EQ(timer->Interval(), 100);
+    timer->OnTimer();
+    EXPECT_EQ(Spin.Value(), 12);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    EXPECT_FALSE(timer->Active());
+    EXPECT_EQ(Spin.Value(), 13) << "the release clicks once more";
+
+    // The down button steps down, the press moving the focus to the field.
+    QTest::mouseClick(Spin.Button()->DownButton(), Qt::LeftButton);
+    EXPECT_EQ(Spin.Value(), 12);
+    EXPECT_EQ(Spin.Button()->FocusedButton(), Spin.Button()->DownButton());
+}
+
+TEST_F(SpinEdit, ATooLowHeightIsRaisedAndTheButtonsStayAtTheRight)
+{
+    Spin.show();
+    Spin.resize(60, 3);
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(Spin.height(), Spin.MinHeight());
+    const QRect buttons = Spin.Button()->geometry();
+    EXPECT_LE(buttons.right(), Spin.width() - 1);
+    EXPECT_GE(buttons.left(), Spin.width() - buttons.width() - 4);
+    EXPECT_GE(Spin.textMargins().right(), buttons.width());
+}
+
+} // namespace
