@@ -1,0 +1,99 @@
+#include "DockLayoutIni.h"
+
+#include "DockToolbar.h"
+#include "IniFiles.h"
+#include "SysUtils.h"
+#include "ToolDock.h"
+
+#include <QWidget>
+#include <vector>
+
+namespace {
+
+// Sections of other revisions are someone else's format.
+constexpr int32_t Revision = 3;
+const char* const FloatingDock = "+";
+
+void CheckNamed(const TDockToolbar& Bar)
+{
+    if (Bar.Name().empty())
+        throw Exception("Cannot save tool window's position because Name property is not set");
+}
+
+TToolDock* FindDockByName(QWidget& Form, const std::string& Name)
+{
+    for (TToolDock* dock : Form.findChildren<TToolDock*>())
+        if (dock->Name() == Name)
+            return dock;
+    return nullptr;
+}
+
+void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const std::string& Section)
+{
+    CheckNamed(Bar);
+    const int32_t rev = Ini.ReadInteger(Section, "Rev", 0);
+    if (rev != 2 && rev != 3)
+        return;
+    Bar.SetVisible(Ini.ReadInteger(Section, "Visible", Bar.Visible() ? 1 : 0) != 0);
+    const std::string dockName = Ini.ReadString(Section, "DockedTo", "");
+    if (dockName.empty())
+        return;
+    const QPoint floatPosition(Ini.ReadInteger(Section, "FloatLeft", 0), Ini.ReadInteger(Section, "FloatTop", 0));
+    if (dockName == FloatingDock) {
+        // Toolbars do not float yet: the bar stays on its dock and keeps
+        // where it floated for the next save.
+        Bar.SetFloatPosition(floatPosition);
+        return;
+    }
+    TToolDock* dock = FindDockByName(Form, dockName);
+    if (!dock || !dock->AllowDrag())
+        return;
+    Bar.SetDockRow(Ini.ReadInteger(Section, "DockRow", Bar.DockRow()));
+    Bar.SetDockPos(Ini.ReadInteger(Section, "DockPos", Bar.DockPos()));
+    Bar.SetFloatPosition(floatPosition);
+    Bar.SetDockedTo(dock);
+}
+
+} // namespace
+
+void LoadDockLayoutFromIni(QWidget& Form, const std::string& IniFileName, const std::string& SectionPrefix)
+{
+    const TIniFile ini(IniFileName);
+    // No dock lays out while its bars arrive; each does once at the end.
+    const QList<TToolDock*> docks = Form.findChildren<TToolDock*>();
+    for (TToolDock* dock : docks)
+        dock->LockLayout();
+    try {
+        for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>())
+            LoadToolbar(*bar, Form, ini, SectionPrefix + bar->Name());
+    } catch (...) {
+        for (auto dock = docks.rbegin(); dock != docks.rend(); ++dock)
+            (*dock)->UnlockLayout();
+        throw;
+    }
+    for (auto dock = docks.rbegin(); dock != docks.rend(); ++dock)
+        (*dock)->UnlockLayout();
+}
+
+void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const std::string& SectionPrefix)
+{
+    TIniFile ini(IniFileName);
+    // Sections written before an error are kept.
+    WithinUpdate(ini, [&] {
+        for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>()) {
+            CheckNamed(*bar);
+            const TToolDock* dock = bar->DockedTo();
+            if (dock->AllowDrag() && dock->Name().empty())
+                throw Exception("Cannot save tool window's position because DockedTo's Name property not set");
+            const std::string section = SectionPrefix + bar->Name();
+            ini.WriteInteger(section, "Rev", Revision);
+            ini.WriteInteger(section, "Visible", bar->Visible() ? 1 : 0);
+            ini.WriteString(section, "DockedTo", dock->AllowDrag() ? dock->Name() : std::string());
+            ini.WriteString(section, "LastDock", "");
+            ini.WriteInteger(section, "DockRow", bar->DockRow());
+            ini.WriteInteger(section, "DockPos", bar->DockPos());
+            ini.WriteInteger(section, "FloatLeft", bar->FloatPosition().x());
+            ini.WriteInteger(section, "FloatTop", bar->FloatPosition().y());
+        }
+    });
+}
