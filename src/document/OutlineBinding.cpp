@@ -338,7 +338,16 @@ void TOutlineBinding::CleanUpPageText()
 {
     const THourGlass hourGlass;
     TEditorEx& editor = *Host_.ActiveEditor();
-    editor.Lines()->SetTextStr(textconv::DeleteEmptyLines(textconv::DeleteTrailingBlanks(editor.GetText())));
+    const std::string text = editor.GetText();
+    const std::string cleaned = textconv::DeleteEmptyLines(textconv::DeleteTrailingBlanks(text));
+    if (cleaned == text)
+        return;
+    editor.Lines()->SetTextStr(cleaned);
+    // Replacing the lines is not announced as an edit by the editor, yet
+    // it is one: the page and the document must know.
+    StorePage(Items().Selected());
+    Host_.MarkModified();
+    Host_.UpdateStatusBar();
 }
 
 void TOutlineBinding::DataTreeEnter(TObject* /*Sender*/)

@@ -58,13 +58,16 @@ TEST_F(PageHistory, DuplicateRuleDependsOnKeepUnique)
 
 TEST_F(PageHistory, LeavingAPageClearsTheForwardListEvenWhenNothingIsPushed)
 {
-    History.SetKeepUnique(true);
     Visit({0, 1, 2});
     ASSERT_EQ(History.Back(-1, Current), P[1]);
     Visit({1});
+    History.SetSkipPageHistory(true);
+    Visit({0});
+    History.SetSkipPageHistory(false);
+    ASSERT_EQ(History.BackList(), TList{P[0]});
     ASSERT_EQ(History.ForwardList(), TList{P[2]});
-    // 1 is on the back list already: not pushed again, forward list gone.
-    History.PageLeft(P[1], P[0]);
+    // Page 0 is the last entry already: not pushed again, forward list gone.
+    Visit({3});
     EXPECT_EQ(History.BackList(), TList{P[0]});
     EXPECT_TRUE(History.ForwardList().empty());
 }

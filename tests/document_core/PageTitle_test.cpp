@@ -2,6 +2,7 @@
 
 #include "NodeData.h"
 #include "SjisLiteral.h"
+#include "SysUtils.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,274 @@
+#include "OutlineBinding.h"
+
+#include "EditorDriver.h"
+#include "EditorEx.h"
+#include "NodeData.h"
+#include "OutlineHost.h"
+#include "SubIni.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using edtest::TEditorDriver;
+
+// The window's side, counting what the binding asks of it.
+class TFakeHost : public IOutlineHost {
+public:
+    explicit TFakeHost(TEditorEx* Memo) : Memo_(Memo) {}
+    TEditorEx* ActiveEditor() const override { return Memo_; }
+    void SetActiveEditor(TEditorEx*) override {}
+    TEditorEx* DataMemo() const override { return Memo_; }
+    TEditorEx* SecondEditor() const override { return nullptr; }
+    bool BrowseViewOn() const override { return false; }
+    bool BoxSelectionOn() const override { return BoxSelection; }
+    bool FindListMode() const override { return false; }
+    void ShowFindListPage(TTreeNode*) override {}
+    void UpdateStatusBar() override {}
+    void UpdateToolButtons() override {}
+    void UpdateMarkMenus() override {}
+    void SetEditUndoButtons(bool, bool) override {}
+    void SetPageHistoryButtons(bool Back, bool Forward) override { HistoryButtons = {Back, Forward}; }
+    void SetSubIconButton(int) override {}
+    void MarkModified() override { ++Modifications; }
+    void RefreshSubIconFinder() override {}
+    bool FocusSubIconFinder() override { return false; }
+    void PageNodeDeleted(TTreeNode* Node) override { Deleted.push_back(Node); }
+
+    bool BoxSelection = false;
+    std::pair<bool, bool> HistoryButtons;
+    int Modifications = 0;
+    std::vector<TTreeNode*> Deleted;
+
+private:
+    TEditorEx* Memo_;
+};
+
+class Outline : public ::testing::Test {
+protected:
+    Outline()
+    {
+        SettingsVars = {};
+        SettingsVars.PageCursor.Mode = true;
+        // What the window's DataMemoChange does with the page.
+        Memo().OnChange = [this](TObject*) {
+            if (!Binding.ShowingPage())
+                Binding.StorePage(Items().Selected());
+        };
+        Tree.resize(300, 400);
+        Tree.show();
+    }
+    ~Outline() override { SettingsVars = {}; }
+
+    TEditorEx& Memo() const { return static_cast<TEditorEx&>(Ed.Ed()); }
+    TTreeNodes& Items() { return Tree.Items(); }
+    static const TNodeData& Page(const TTreeNode* Node) { return *dynamic_cast<const TNodeData*>(Node->Data()); }
+    // Shows exactly Rows rows of text.
+    void ShowRows(int Rows)
+    {
+        const int frame = Memo().height() - Memo().viewport()->height();
+        Memo().resize(Memo().width(), frame + Memo().TextTop() + 5 + Rows * Memo().RowHeight());
+        TEditorDriver::Process();
+        ASSERT_EQ(Memo().VisibleRows(), Rows);
+    }
+    // A point of the tree's client area over Node (all nodes shown).
+    QPoint PointOf(const TTreeNode* Node)
+    {
+        Tree.FullExpand();
+        TEditorDriver::Process();
+        const int x = Tree.viewport()->width() / 2;
+        for (int y = 0; y < Tree.viewport()->height(); ++y)
+            if (Tree.GetNodeAt(x, y) == Node)
+                return {x, y};
+        ADD_FAILURE() << "node not shown";
+        return {};
+    }
+
+    TEditorDriver Ed{TEditor::Create<TEditorEx>()};
+    TFakeHost Host{&Memo()};
+    TTreeView Tree;
+    TOutlineBinding Binding{Tree, Host};
+};
+
+TEST_F(Outline, AddsEmptyPagesWhereEachCommandSays)
+{
+    Binding.TreeInsClick();
+    Binding.TreeAddChildClick();
+    EXPECT_EQ(Items().Count(), 0) << "no page to insert before or under";
+    Binding.TreeAddClick();
+    TTreeNode* first = Items().Selected();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->Text(), "UnTitled");
+    EXPECT_EQ(first->Data(), nullptr);
+    Binding.TreeAddClick();
+    TTreeNode* last = Items().Selected();
+    Tree.SetSelected(first);
+    Binding.TreeAddClick();
+    EXPECT_EQ(Items().Selected()->getNextSibling(), last) << "added directly after the selection";
+    Binding.TreeInsClick();
+    EXPECT_EQ(Items().Selected()->getNextSibling()->getPrevSibling(), Items().Selected());
+    EXPECT_EQ(Items().Selected()->getPrevSibling(), first) << "inserted before the selection";
+    Binding.TreeAddChildClick();
+    EXPECT_EQ(Items().Selected()->Level(), 1);
+    EXPECT_EQ(Items().Count(), 5);
+    EXPECT_NE(first->Data(), nullptr) << "a page left is stored";
+}
+
+TEST_F(Outline, PagesKeepTheirTextsTitlesAndCaretsAcrossSwitches)
+{
+    const char* lines[] = {"alpha\rmore", "  beta", "..gamma"};
+    std::vector<TTreeNode*> pages;
+    for (const char* line : lines) {
+        Binding.TreeAddClick();
+        pages.push_back(Items().Selected());
+        Ed.Type(line);
+    }
+    Ed->InsertString(Sjis("日本"));
+    EXPECT_EQ(pages[2]->Text(), "gamma" + Sjis("日本")) << "the title follows at once";
+    Memo().SetModified(false);
+    for (int round = 0; round < 2; ++round) {
+        for (size_t i : {0, 2, 1}) {
+            Tree.SetSelected(pages[i]);
+            EXPECT_EQ(Memo().GetText(), Page(pages[i]).ItemStr());
+            EXPECT_EQ(Memo().SelStart(), static_cast<int>(Page(pages[i]).ItemStr().size()));
+        }
+    }
+    EXPECT_EQ(Page(pages[0]).ItemStr(), "alpha\r\nmore");
+    EXPECT_EQ(pages[0]->Text(), "alpha");
+    EXPECT_EQ(pages[1]->Text(), "beta");
+    EXPECT_FALSE(Memo().Modified()) << "a page switch is not an edit";
+    Ed.Type("!");
+    Tree.SetSelected(pages[0]);
+    EXPECT_TRUE(Memo().Modified());
+    EXPECT_EQ(pages[1]->Text(), "beta!");
+}
+
+TEST_F(Outline, ShownCaretComesIntoTheMiddleBandOfTheView)
+{
+    ShowRows(10);
+    const struct {
+        int Lines, CaretLine, TopRow;
+        bool Scroll;
+        TScrollStyle Bars;
+    } cases[] = {
+        {100, 50, 47, false, TScrollStyle::ssVertical},
+        {100, 3, 0, true, TScrollStyle::ssBoth},
+        {5, 1, 0, false, TScrollStyle::ssNone},
+        {5, 1, 0, true, TScrollStyle::ssHorizontal},
+    };
+    for (const auto& c : cases) {
+        SettingsVars.Options.Scroll = c.Scroll;
+        Binding.ShowPage(nullptr);
+        TNodeData data;
+        data.SetItemStr(edtest::Lines(c.Lines, "line"));
+        data.SetSelStart(c.CaretLine * 6);
+        Binding.ShowPage(&data);
+        EXPECT_EQ(Memo().Row(), c.CaretLine);
+        EXPECT_EQ(Memo().TopRow(), c.TopRow);
+        EXPECT_EQ(Memo().ScrollBars(), c.Bars);
+        EXPECT_EQ(data.SelStart(), c.CaretLine * 6) << "showing stores nothing";
+    }
+    SettingsVars.PageCursor.Mode = false;
+    TNodeData data;
+    data.SetItemStr("a\r\nb\r\n");
+    data.SetSelStart(3);
+    Binding.ShowPage(&data);
+    EXPECT_EQ(Memo().SelStart(), 0);
+}
+
+TEST_F(Outline, BoxSelectionModeSurvivesAPageChange)
+{
+    Host.BoxSelection = true;
+    Binding.TreeAddClick();
+    Binding.TreeAddClick();
+    EXPECT_EQ(Memo().SelectionMode(), TEditorSelectionMode::smBox);
+}
+
+TEST_F(Outline, DroppedPagesMoveOnlyWhereATreeCanHoldThem)
+{
+    TTreeNode* a = Items().Add(nullptr, "A");
+    TTreeNode* b = Items().AddChild(a, "B");
+    TTreeNode* c = Items().AddChild(b, "C");
+    TTreeNode* d = Items().Add(nullptr, "D");
+    TObject* source = &Tree;
+    bool accept = true;
+    Tree.SetSelected(a);
+    const QPoint onC = PointOf(c);
+    Binding.DataTreeDragOver(&Tree, source, onC.x(), onC.y(), accept);
+    EXPECT_FALSE(accept) << "a page cannot go into its own subtree";
+    Binding.DataTreeDragDrop(&Tree, source, onC.x(), onC.y(), {});
+    EXPECT_EQ(Items().Count(), 4);
+    EXPECT_EQ(c->Parent(), b);
+    EXPECT_EQ(Host.Modifications, 0);
+
+    const QPoint onA = PointOf(a);
+    Tree.SetSelected(d);
+    Binding.DataTreeDragDrop(&Tree, source, onA.x(), onA.y(), {});
+    EXPECT_EQ(Host.Modifications, 0) << "D is directly after A already";
+    Binding.DataTreeDragDrop(&Tree, source, onA.x(), onA.y(), {TShiftStateItem::ssShift});
+    EXPECT_EQ(a->GetLastChild(), d);
+    Tree.SetSelected(c);
+    const QPoint onB = PointOf(b);
+    Binding.DataTreeDragDrop(&Tree, source, onB.x(), onB.y(), {});
+    EXPECT_EQ(b->getNextSibling(), c);
+    EXPECT_EQ(Host.Modifications, 2);
+}
+
+TEST_F(Outline, HistoryFollowsTheSelectionAndForgetsDeletedPages)
+{
+    std::vector<TTreeNode*> pages;
+    for (int i = 0; i < 5; ++i) {
+        Binding.TreeAddClick();
+        pages.push_back(Items().Selected());
+    }
+    // The back menu lists 3 2 1 0; its second item goes to page 2.
+    Binding.PageHistoryMenuClick(TPageHistoryMenu::UndoPopup, 1);
+    EXPECT_EQ(Items().Selected(), pages[2]);
+    EXPECT_EQ(Binding.History().ForwardList(), (TPageHistory::TNodeList{pages[4], pages[3]}));
+    EXPECT_EQ(Host.HistoryButtons, std::make_pair(true, true));
+    EXPECT_TRUE(Binding.PageForward(-1));
+    EXPECT_EQ(Items().Selected(), pages[3]);
+    Tree.SetSelected(pages[1]);
+    EXPECT_EQ(Binding.BeforePageNode(), pages[3]);
+    Items().Delete(pages[3]);
+    EXPECT_EQ(Host.Deleted, std::vector<TTreeNode*>{pages[3]});
+    EXPECT_EQ(Binding.BeforePageNode(), nullptr);
+    for (const auto* list : {&Binding.History().BackList(), &Binding.History().ForwardList()})
+        EXPECT_EQ(std::count(list->begin(), list->end(), pages[3]), 0);
+}
+
+TEST_F(Outline, CtrlKeypadMinusCleansThePageUp)
+{
+    Binding.TreeAddClick();
+    Ed.SetText("  title  \r\n\r\nbody  \r\n\r\n");
+    QTest::keyClick(&Tree, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(Memo().GetText(), "  title\r\nbody\r\n");
+    EXPECT_EQ(Page(Items().Selected()).ItemStr(), "  title\r\nbody\r\n");
+    EXPECT_EQ(Items().Selected()->Text(), "title");
+    EXPECT_EQ(Host.Modifications, 1);
+    Ed.SetText("x \r\n");
+    QTest::keyClick(&Tree, Qt::Key_Minus, Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier);
+    EXPECT_EQ(Memo().GetText(), "x \r\n") << "only with exactly Ctrl held";
+}
+
+TEST_F(Outline, SelectRelativeWalksTheTreeByMode)
+{
+    TTreeNode* a = Items().Add(nullptr, "A");
+    Tree.SetSelected(a);
+    Binding.SelectRelative(1);
+    EXPECT_EQ(Items().Selected(), a) << "one page: nothing";
+    TTreeNode* b = Items().AddChild(a, "B");
+    TTreeNode* c = Items().Add(nullptr, "C");
+    const struct {
+        int Mode;
+        TTreeNode *From, *To;
+    } cases[] = {{0, c, b}, {1, a, b}, {2, c, a}, {3, a, c}, {3, b, b}, {4, a, a}};
+    for (const auto& step : cases) {
+        Tree.SetSelected(step.From);
+        Binding.SelectRelative(step.Mode);
+        EXPECT_EQ(Items().Selected(), step.To) << step.Mode;
+    }
+}
+
+} // namespace
