@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <signal.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -141,6 +143,19 @@ TEST_F(Instances, StaleEntriesCountAsNoInstanceAndAreRemoved)
     EXPECT_TRUE(self.IsSingleInstance());
     const auto pidStr = std::to_string(::getpid());
     EXPECT_EQ(Entries(Folder), (std::vector<std::string>{pidStr + ".caption", pidStr + ".lock", pidStr + ".sock"}));
+}
+
+TEST_F(Instances, AProgramStartedByAnInstanceDoesNotKeepItAlive)
+{
+    TInstanceRegistry self(Folder);
+    Peer peer(Folder);
+    const std::string reply = peer.Ask("spawn");
+    ASSERT_EQ(reply.rfind("child ", 0), 0u) << reply;
+    const pid_t child = std::stoi(reply.substr(6));
+    ASSERT_GT(child, 0);
+    peer.Kill();
+    EXPECT_TRUE(self.IsSingleInstance());
+    ::kill(child, SIGKILL);
 }
 
 TEST_F(Instances, AnUnusableFolderLeavesTheInstanceAlone)

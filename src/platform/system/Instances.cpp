@@ -1,7 +1,6 @@
 #include "Instances.h"
 
 #include "SysErrorText.h"
-#include "SysUtils.h"
 
 #include <QByteArray>
 #include <QLocalServer>
@@ -197,7 +196,10 @@ void TInstanceRegistry::TImpl::Listen()
     QLocalServer::removeServer(name);
     Server = std::make_unique<QLocalServer>();
     if (!Server->listen(name)) {
-        Error = Format("メッセージの受け口を作れません。%s", Server->errorString().toStdString().c_str());
+        // A socket's name has room for 107 bytes only.
+        Error = "他のVelk2000との連絡口を作れません。";
+        if (name.toUtf8().size() > 107)
+            Error += SysErrorMessage(ENAMETOOLONG);
         Server.reset();
         return;
     }
@@ -236,12 +238,13 @@ void TInstanceRegistry::TImpl::Accept(QLocalSocket* Socket)
 
 void TInstanceRegistry::TImpl::Unregister()
 {
-    if (Lock.Get() < 0)
-        return;
-    ::unlink(Path(".caption").c_str());
+    // Also after a registration that stopped half-way: whatever of this
+    // pid's entries exists was made here.
     Server.reset();
     ::unlink(Path(".sock").c_str());
-    ::unlink(Path(".lock").c_str());
+    ::unlink(Path(".caption").c_str());
+    if (Lock.Get() >= 0)
+        ::unlink(Path(".lock").c_str());
     Lock.Reset();
 }
 

@@ -2,10 +2,12 @@
 // Commands on standard input, one a line, each answered by one line:
 //   caption TEXT   -> "ok"           single      -> "single 0|1"
 //   open TEXT      -> "open 0|1"     broadcast TEXT -> "sent N"
+//   spawn          -> "child PID" (a program that runs on by itself)
 // A text from another instance is reported as "message TEXT".
 #include "Instances.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QSocketNotifier>
 
 #include <cstdio>
@@ -34,6 +36,10 @@ void Run(TInstanceRegistry& Registry, const std::string& Line)
         Reply(std::string("open ") + (Registry.IsCaptionOpen(text) ? "1" : "0"));
     } else if (command == "broadcast") {
         Reply("sent " + std::to_string(Registry.Broadcast(text)));
+    } else if (command == "spawn") {
+        qint64 pid = 0;
+        QProcess::startDetached("sleep", {"600"}, {}, &pid);
+        Reply("child " + std::to_string(pid));
     } else {
         Reply("unknown " + command);
     }
