@@ -75,7 +75,7 @@ void TTreeNode::SetSelectedIndex(int Value)
 
 void TTreeNode::SetExpanded(bool Value)
 {
-    if (Expanded_ == Value)
+    if (Expanded_ == Value || (Value && Children_.empty()))
         return;
     Expanded_ = Value;
     Owner_->ExpandedChanged(this);
@@ -366,6 +366,7 @@ void TTreeNodes::MoveNode(TTreeNode* Node, TTreeNode* Destination, TNodeAttachMo
     Renumber(parent, row);
     StructureChanged();
     Notify([&](TTreeNodesObserver& O) { O.NodeMoved(Node); });
+    CollapseIfChildless(oldParent);
 }
 
 void TTreeNodes::Delete(TTreeNode* Node)
@@ -375,9 +376,17 @@ void TTreeNodes::Delete(TTreeNode* Node)
     CheckOwned(Node);
     MoveSelectionOff(Node);
     FireDeletion(Node);
+    TTreeNode* parent = Node->Parent_;
     Notify([&](TTreeNodesObserver& O) { O.NodesRemoving(Node); });
     DetachAndFree(Node);
     Notify([](TTreeNodesObserver& O) { O.NodesRemoved(); });
+    CollapseIfChildless(parent);
+}
+
+void TTreeNodes::CollapseIfChildless(TTreeNode* Node)
+{
+    if (!Node->HasChildren())
+        Node->SetExpanded(false);
 }
 
 void TTreeNodes::Clear()

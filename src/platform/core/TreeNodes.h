@@ -52,6 +52,8 @@ public:
     int SelectedIndex() const { return SelectedIndex_; }
     void SetSelectedIndex(int Value);
 
+    // Only a node with children can be expanded; a node that loses its last
+    // child is collapsed, so a child added later starts hidden.
     bool Expanded() const { return Expanded_; }
     void SetExpanded(bool Value);
     void Expand(bool Recurse);
@@ -233,6 +235,7 @@ private:
     void MoveSelectionOff(TTreeNode* Node);
     void FireDeletion(TTreeNode* Node);
     void DetachAndFree(TTreeNode* Node);
+    void CollapseIfChildless(TTreeNode* Node);
     void StructureChanged() { OrderValid_ = false; }
     void BuildOrder() const;
     void NodeChanged(TTreeNode* Node);

@@ -1,0 +1,246 @@
+// TTreeView: the view follows the node model and the model hears the view,
+// through Qt's own mouse, key, focus and drag events.
+#include "TreeView.h"
+
+#include "TreeDragData.h"
+
+#include <QApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TTreeViewTest : public testing::Test {
+protected:
+    TTreeViewTest()
+    {
+        View.resize(300, 400);
+        Items().LoadFromText("a\r\n\tb\r\n\t\tc\r\n\td\r\ne\r\n");
+        View.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&View));
+    }
+
+    TTreeNodes& Items() { return View.Items(); }
+    TTreeNode* Node(const std::string& Title)
+    {
+        for (TTreeNode* node = Items().GetFirstNode(); node; node = node->GetNext())
+            if (node->Text() == Title)
+                return node;
+        ADD_FAILURE() << "no node " << Title;
+        return nullptr;
+    }
+    QModelIndex IndexOf(const std::string& Title)
+    {
+        const QModelIndex index = View.model()->index(Node(Title)->Index(), 0, ParentIndex(Node(Title)->Parent()));
+        EXPECT_EQ(index.data().toString().toStdString(), Title);
+        return index;
+    }
+    QModelIndex ParentIndex(TTreeNode* Parent) { return Parent ? IndexOf(Parent->Text()) : QModelIndex(); }
+    QPoint CentreOf(const std::string& Title) { return View.visualRect(IndexOf(Title)).center(); }
+    TTreeNode* CurrentNode()
+    {
+        const QModelIndex current = View.currentIndex();
+        return current.isValid() ? Node(current.data().toString().toStdString()) : nullptr;
+    }
+
+    TTreeView View;
+};
+
+TEST_F(TTreeViewTest, SelectingInTheModelShowsTheNodeOpened)
+{
+    EXPECT_FALSE(Node("a")->Expanded());
+    View.SetSelected(Node("c"));
+    EXPECT_TRUE(Node("a")->Expanded());
+    EXPECT_TRUE(Node("b")->Expanded());
+    EXPECT_TRUE(View.isExpanded(IndexOf("b")));
+    EXPECT_EQ(CurrentNode(), Node("c"));
+    EXPECT_TRUE(View.selectionModel()->isSelected(IndexOf("c")));
+    EXPECT_EQ(View.GetNodeAt(CentreOf("c").x(), CentreOf("c").y()), Node("c"));
+
+    // The selection moving off a deleted node moves the view's too.
+    Items().Delete(Node("b"));
+    EXPECT_EQ(CurrentNode(), Node("d"));
+    Items().Clear();
+    EXPECT_FALSE(View.currentIndex().isValid());
+    EXPECT_EQ(View.GetNodeAt(5, 5), nullptr);
+}
+
+TEST_F(TTreeViewTest, ClicksAndKeysSelectThroughTheModel)
+{
+    std::vector<std::string> events;
+    Items().OnChanging = [&](TTreeNode* Node) { events.push_back("changing " + Node->Text()); };
+    Items().OnChange = [&](TTreeNode* Node) { events.push_back("change " + Node->Text()); };
+    QTest::mouseClick(View.viewport(), Qt::LeftButton, {}, CentreOf("e"));
+    EXPECT_EQ(View.Selected(), Node("e"));
+    QTest::keyClick(&View, Qt::Key_Up);
+    EXPECT_EQ(View.Selected(), Node("a"));
+    EXPECT_EQ(events, (std::vector<std::string>{"changing e", "change e", "changing a", "change a"}));
+
+    // Opening and closing in the view reaches the nodes, and back.
+    QTest::keyClick(&View, Qt::Key_Right);
+    EXPECT_TRUE(Node("a")->Expanded());
+    Node("a")->SetExpanded(false);
+    EXPECT_FALSE(View.isExpanded(IndexOf("a")));
+}
+
+TEST_F(TTreeViewTest, ARightClickReportsButLeavesTheSelection)
+{
+    View.SetSelected(Node("a"));
+    std::vector<std::tuple<TMouseButton, bool, QPoint>> presses;
+    View.OnMouseDown = [&](TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+        EXPECT_EQ(Sender, &View);
+        presses.emplace_back(Button, Shift.Contains(TShiftStateItem::ssCtrl), QPoint(X, Y));
+    };
+    QTest::mouseClick(View.viewport(), Qt::RightButton, Qt::ControlModifier, CentreOf("e"));
+    ASSERT_EQ(presses.size(), 1u);
+    EXPECT_EQ(presses[0], std::make_tuple(TMouseButton::mbRight, true, CentreOf("e")));
+    EXPECT_EQ(View.Selected(), Node("a"));
+}
+
+TEST_F(TTreeViewTest, KeyHandlersSeeVirtualKeysAndCanSwallowThem)
+{
+    View.SetSelected(Node("a"));
+    std::vector<std::pair<uint16_t, bool>> keys;
+    View.OnKeyDown = [&](TObject*, uint16_t& Key, TShiftState Shift) {
+        keys.emplace_back(Key, Shift.Contains(TShiftStateItem::ssCtrl));
+        if (Key == VK_DOWN)
+            Key = 0;
+    };
+    QTest::keyClick(&View, Qt::Key_Down);
+    EXPECT_EQ(View.Selected(), Node("a"));
+    QTest::keyClick(&View, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(&View, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    // The Ctrl key itself goes down first, as on any keyboard.
+    EXPECT_EQ(keys, (std::vector<std::pair<uint16_t, bool>>{
+                        {VK_DOWN, false}, {VK_CONTROL, true}, {VK_TAB, true}, {VK_CONTROL, true}, {VK_SUBTRACT, true}}));
+}
+
+TEST_F(TTreeViewTest, ExpansionSurvivesMovesSortsAndUpdates)
+{
+    Node("a")->Expand(true);
+    View.SetSelected(Node("c"));
+    Node("b")->MoveTo(Node("e"), TNodeAttachMode::naAddChild);
+    EXPECT_TRUE(View.isExpanded(IndexOf("b")));
+    EXPECT_FALSE(View.isExpanded(IndexOf("e")));
+    EXPECT_FALSE(Node("e")->Expanded());
+    EXPECT_EQ(CurrentNode(), Node("c"));
+
+    Node("e")->SetExpanded(true);
+    Items().CustomSort([](const TTreeNode* A, const TTreeNode* B) { return B->Text().compare(A->Text()); }, true);
+    EXPECT_TRUE(View.isExpanded(IndexOf("b")));
+    EXPECT_EQ(CurrentNode(), Node("c"));
+
+    WithinUpdate(Items(), [&] { Items().AddChild(Node("c"), "f"); });
+    EXPECT_TRUE(View.isExpanded(IndexOf("e")));
+    EXPECT_TRUE(View.isExpanded(IndexOf("b")));
+    EXPECT_FALSE(View.isExpanded(IndexOf("c")));
+    EXPECT_EQ(CurrentNode(), Node("c"));
+    EXPECT_EQ(View.model()->rowCount(IndexOf("c")), 1);
+}
+
+// A drag that carries Data, sent to the view as the window system would.
+struct TDragResult {
+    bool MoveAccepted;
+    bool DropAccepted;
+};
+
+TDragResult DragOnto(TTreeView& View, QMimeData& Data, QPoint Point, Qt::KeyboardModifiers Modifiers)
+{
+    QDragEnterEvent enter(Point, Qt::MoveAction, &Data, Qt::LeftButton, Modifiers);
+    QApplication::sendEvent(View.viewport(), &enter);
+    QDragMoveEvent move(Point, Qt::MoveAction, &Data, Qt::LeftButton, Modifiers);
+    QApplication::sendEvent(View.viewport(), &move);
+    QDropEvent drop(Point, Qt::MoveAction, &Data, Qt::LeftButton, Modifiers);
+    QApplication::sendEvent(View.viewport(), &drop);
+    return {move.isAccepted(), drop.isAccepted()};
+}
+
+TEST_F(TTreeViewTest, DragsOfNodesReachTheDragHandlers)
+{
+    std::vector<std::string> heard;
+    bool accept = true;
+    View.OnDragOver = [&](TObject*, TObject* Source, int X, int Y, bool& Accept) {
+        EXPECT_EQ(Source, &View);
+        heard.push_back("over " + View.GetNodeAt(X, Y)->Text());
+        Accept = accept;
+    };
+    View.OnDragDrop = [&](TObject*, TObject* Source, int X, int Y, TShiftState Shift) {
+        EXPECT_EQ(Source, &View);
+        heard.push_back("drop " + View.GetNodeAt(X, Y)->Text() + (Shift.Contains(TShiftStateItem::ssShift) ? "+" : ""));
+    };
+    TTreeDragData node(&View);
+    TDragResult result = DragOnto(View, node, CentreOf("e"), Qt::ShiftModifier);
+    EXPECT_TRUE(result.MoveAccepted);
+    accept = false;
+    result = DragOnto(View, node, CentreOf("a"), {});
+    EXPECT_FALSE(result.MoveAccepted);
+    EXPECT_EQ(heard, (std::vector<std::string>{"over e", "drop e+", "over a", "drop a"}));
+
+    heard.clear();
+    QMimeData text;
+    text.setText("e");
+    EXPECT_FALSE(DragOnto(View, text, CentreOf("e"), {}).MoveAccepted);
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(TTreeViewTest, EnteringTheControlIsNotComingBackToTheWindow)
+{
+    int entered = 0;
+    View.OnEnter = [&](TObject*) { ++entered; };
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(&View, &back);
+    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&View, &tab);
+    EXPECT_EQ(entered, 1);
+}
+
+QPixmap Filled(QColor Colour)
+{
+    QPixmap pixmap(8, 8);
+    pixmap.fill(Colour);
+    return pixmap;
+}
+
+TEST_F(TTreeViewTest, RowsPaintTheStateImageThenTheImageAskedFor)
+{
+    TTreeImageList images, states;
+    images.Add(Filled(Qt::green));
+    images.Add(Filled(Qt::blue));
+    states.Add(Filled(Qt::black)); // state index 0 shows nothing
+    states.Add(Filled(Qt::red));
+    View.SetImages(&images);
+    View.SetStateImages(&states);
+    Node("e")->SetStateIndex(1);
+    View.OnGetImageIndex = [](TObject*, TTreeNode* Node) { Node->SetImageIndex(0); };
+    View.OnGetSelectedIndex = [](TObject*, TTreeNode* Node) { Node->SetSelectedIndex(1); };
+    View.SetSelected(Node("a"));
+
+    const QImage shot = View.viewport()->grab().toImage();
+    auto pixelAt = [&](const std::string& Title, int Slot) {
+        const QRect row = View.visualRect(IndexOf(Title));
+        return shot.pixelColor(row.left() + 2 + Slot * (8 + 2) + 4, row.center().y());
+    };
+    EXPECT_EQ(pixelAt("e", 0), QColor(Qt::red));
+    EXPECT_EQ(pixelAt("e", 1), QColor(Qt::green));
+    EXPECT_EQ(pixelAt("a", 0), View.palette().color(QPalette::Base));
+    EXPECT_EQ(pixelAt("a", 1), QColor(Qt::blue));
+    EXPECT_EQ(Node("e")->ImageIndex(), 0);
+}
+
+TEST_F(TTreeViewTest, FontColourAndToolTipsApply)
+{
+    TFont font;
+    font.SetHeight(-20);
+    View.SetFont(font);
+    EXPECT_EQ(View.font().pixelSize(), 20);
+    EXPECT_GE(View.visualRect(IndexOf("a")).height(), 20);
+    View.SetColor(clRed);
+    EXPECT_EQ(View.palette().color(QPalette::Base), QColor(Qt::red));
+    EXPECT_EQ(IndexOf("a").data(Qt::ToolTipRole).toString(), "a");
+    View.SetToolTips(false);
+    EXPECT_FALSE(IndexOf("a").data(Qt::ToolTipRole).isValid());
+}
+
+} // namespace
