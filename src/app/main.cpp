@@ -1,64 +1,49 @@
 // The program's start: the application object, the library start-up work
 // and the main window, then the event loop until the main window closes.
-// Until the main form exists, the window shows one editor holding the file
-// named on the command line (Shift-JIS text).
 #include "Application.h"
+#include "Cp932.h"
 #include "Dialogs.h"
-#include "EditorEx.h"
-#include "ExceptionHandler.h"
+#include "EnvironmentDialogs.h"
+#include "Instances.h"
+#include "Main.h"
+#include "ScriptedDialogs.h"
 #include "TerminationSignals.h"
 #include "edLibrary.h"
 
-#include <QMainWindow>
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace {
 
-// Tests start the program and wait for this line before they drive it.
-void ReportReadyWhenAsked()
+// Tests start the program and wait for this line before they drive it;
+// they also read the texts other instances send.
+bool ReportsAreAsked()
 {
     const char* report = std::getenv("VELK_REPORT_READY");
-    if (report && std::strcmp(report, "1") == 0)
-        QTimer::singleShot(0, [] { std::cout << "velk: ready" << std::endl; });
+    return report && std::strcmp(report, "1") == 0;
 }
 
-// The editor as the page editor shows it: the program's Japanese face,
-// word wrap under the Japanese line-breaking rules, scroll bars, line
-// numbers, ruler and end marks.
-TEditorEx* CreatePageEditor()
+// The parameters as the program keeps file names: made absolute against
+// the folder the program started in, then in Shift-JIS. A name Shift-JIS
+// cannot hold is refused with a message and left out, never opened under
+// a mangled name.
+std::vector<std::string> StartParameters(int Argc, char** Argv)
 {
-    TEditorEx* editor = TEditor::Create<TEditorEx>();
-    TFont font;
-    font.SetName("IPAGothic");
-    font.SetHeight(-16);
-    font.SetColor(clBlack);
-    editor->SetFont(&font);
-    editor->SetScrollBars(TScrollStyle::ssBoth);
-    editor->WrapOption()->SetLeading(true);
-    editor->WrapOption()->SetFollowPunctuation(true);
-    editor->SetWordWrap(true);
-    editor->Leftbar()->SetVisible(true);
-    editor->Ruler()->SetVisible(true);
-    editor->Marks()->RetMark()->SetVisible(true);
-    editor->Marks()->EofMark()->SetVisible(true);
-    return editor;
-}
-
-// The file named on the command line, as Shift-JIS text.
-void OpenStartFile(TEditor& Editor, const char* OsName)
-{
-    const std::optional<std::string> fileName = FileNameFromOs(OsName);
-    if (!fileName)
-        return;
-    CatchExceptions([&] {
-        Editor.Lines()->LoadFromFile(*fileName);
-        Editor.SetModified(false);
-    });
+    std::vector<std::string> parameters;
+    for (int i = 1; i < Argc; ++i) {
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(Argv[i], error);
+        if (const std::optional<std::string> name = FileNameFromOs(error ? std::string(Argv[i]) : absolute.string()))
+            parameters.push_back(*name);
+    }
+    return parameters;
 }
 
 } // namespace
@@ -67,18 +52,27 @@ int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     StartEditorLibrary();
+    const std::unique_ptr<TScriptedDialogs> scriptedDialogs = DialogsFromEnvironment();
+    const std::vector<std::string> parameters = StartParameters(argc, argv);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Velk"));
-    window.resize(800, 600);
-    TEditorEx* editor = CreatePageEditor();
-    window.setCentralWidget(editor);
-    TTerminationSignals terminationSignals([&window] { window.close(); });
-
-    window.show();
-    editor->setFocus();
-    if (argc > 1)
-        OpenStartFile(*editor, argv[1]);
-    ReportReadyWhenAsked();
+    TInstanceRegistry instances;
+    if (!instances.Registered())
+        std::cerr << "velk: " << instances.RegistrationError() << std::endl;
+    TVelkForm form(instances);
+    if (ReportsAreAsked()) {
+        auto formHandler = instances.OnMessage;
+        instances.OnMessage = [formHandler](const std::string& Text) {
+            formHandler(Text);
+            std::cout << "velk: message " << SjisToUtf8(Text) << std::endl;
+        };
+    }
+    // A second instance told not to open the document the first one holds
+    // ends here, without a window.
+    if (form.FormCreate(parameters) == TStartOutcome::Quit)
+        return 0;
+    TTerminationSignals terminationSignals([&form] { form.close(); });
+    form.show();
+    if (ReportsAreAsked())
+        QTimer::singleShot(0, [] { std::cout << "velk: ready" << std::endl; });
     return app.exec();
 }

@@ -1,0 +1,266 @@
+// The main window: the page tree on the left, the page editor on the right,
+// the menu bar and popup menus, the toolbars on their docks and the status
+// bar; the program's start and end; and the glue between the tree, the
+// editor and the buttons.
+//
+// The work is spread by job: MainForm.cpp builds the window, MainToolbars.cpp
+// the toolbars and their buttons, MainCommands.cpp binds the menu items to
+// their handlers and computes the menus' states, MainLifeCycle.cpp holds
+// start-up, the first show, closing, the auto-save timer and the messages
+// of other instances, MainPageGlue.cpp the editor's events, the status bar
+// and the button states. The rules behind them are plain functions in
+// mainwindow_core.
+#pragma once
+
+#include "FormTimer.h"
+#include "IMainWindow.h"
+#include "MainMenus.h"
+#include "OutlineBinding.h"
+#include "OutlineHost.h"
+#include "ToolButtonRules.h"
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QSplitter;
+class TDockButton;
+class TDockToolbar;
+class TEditorFountain;
+class TInstanceRegistry;
+class TShortCutDispatcher;
+class TToolDock;
+class TToolImageList;
+
+// What start-up decided.
+enum class TStartOutcome { Run, Quit };
+
+class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost {
+public:
+    // Builds the window; nothing of the start-up runs yet. Instances is
+    // the registry of running instances (not owned); Timer the auto-save
+    // timer (a Qt timer when null).
+    explicit TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer = nullptr);
+    ~TVelkForm() override;
+
+    // ---- Life cycle ----
+    // Start-up with the command-line parameters (absolute, Shift-JIS).
+    // Quit: this instance is to end without showing its window.
+    TStartOutcome FormCreate(const std::vector<std::string>& Parameters);
+    // Asks and writes what closing writes; true when the window may close.
+    bool FormCloseQuery();
+    void Timer1Timer();
+    // A text another instance sent.
+    void AppMessageHandler(const std::string& Text);
+
+    // ---- Document ----
+    // A new document of one "UnTitled" page, caption "NewFile".
+    void FlNewClick();
+    // Saving comes with the document file; until then a document is never
+    // saved and stays modified. Tests stand in for them.
+    virtual void FlSaveClick();
+    virtual void FlOverSaveClick();
+    void FlExitClick() { close(); }
+    bool HasFileName() const { return HasFileName_; }
+    // The document path without its extension ("" for a new document).
+    const std::string& DocFileName() const { return DocFileName_; }
+    // The caption the window shows, as the program keeps it (Shift-JIS).
+    const std::string& CaptionText() const { return Caption_; }
+    // This instance's own external edit is running: closing is refused.
+    bool OwnExternalEditRunning() const { return OwnExternalEdit_; }
+    void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
+    const std::string& ExternalEditText() const { return ExternalEditText_; }
+    IFormTimer& Timer1() const { return *Timer1_; }
+    TOutlineBinding& Binding() const { return *Binding_; }
+    TVelkMenus& Menus() { return Menus_; }
+    QComboBox* ComboBox2() const { return ComboBox2_; }
+    QLabel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
+
+    // ---- Page glue ----
+    void StorePage(TTreeNode* Node) { Binding_->StorePage(Node); }
+    void ShowPage(const TNodeData* Data) { Binding_->ShowPage(Data); }
+    void DataMemoChange(TObject* Sender);
+    void DataMemoCaretMoved(TObject* Sender);
+    void DataMemoSelectionChange(TObject* Sender, bool Selected);
+    void DataMemoEnter(TObject* Sender);
+    void DataMemoExit(TObject* Sender);
+    void DataMemoResize(TObject* Sender);
+    void DataMemoDrawLine(TObject* Sender, const std::string& LineStr, int X, int Y, int Index, const QRect& ARect,
+                          bool Selected);
+    // One notch of the wheel over an editor: +1 away from the user.
+    void WMMouseWheel(int Notch);
+    void ApplyWindowWrap();
+    void ApplyScrollBars(TEditorEx& Editor);
+    // The clipboard holds text, as last heard from the clipboard.
+    bool ClipboardHasText() const { return ClipboardHasText_; }
+
+    // ---- IOutlineHost ----
+    TEditorEx* ActiveEditor() const override { return ActiveEditor_; }
+    void SetActiveEditor(TEditorEx* Editor) override { ActiveEditor_ = Editor; }
+    TEditorEx* DataMemo() const override { return DataMemo_; }
+    TEditorEx* SecondEditor() const override { return nullptr; }
+    bool BrowseViewOn() const override;
+    bool BoxSelectionOn() const override;
+    bool FindListMode() const override { return false; }
+    void ShowFindListPage(TTreeNode* Node) override;
+    void UpdateStatusBar() override;
+    void UpdateToolButtons() override;
+    void UpdateMarkMenus() override;
+    void SetEditUndoButtons(bool CanUndo, bool CanRedo) override;
+    void SetPageHistoryButtons(bool CanGoBack, bool CanGoForward) override;
+    void SetSubIconButton(int ImageIndex) override;
+    void MarkModified() override;
+    void RefreshSubIconFinder() override {}
+    bool FocusSubIconFinder() override { return false; }
+    void PageNodeDeleted(TTreeNode*) override {}
+
+    // ---- IMainWindow ----
+    int Left() const override { return x(); }
+    void SetLeft(int Value) override { move(Value, y()); }
+    int Top() const override { return y(); }
+    void SetTop(int Value) override { move(x(), Value); }
+    int Width() const override { return width(); }
+    void SetWidth(int Value) override { resize(Value, height()); }
+    int Height() const override { return height(); }
+    void SetHeight(int Value) override { resize(width(), Value); }
+    int WindowState() const override;
+    void SetWindowState(int Value) override;
+    TTreeView* DataTree() const override { return DataTree_; }
+    int EditMode() const override { return EditMode_; }
+    void SetEditMode(int Value) override { EditMode_ = Value; }
+    QLabel* EdModeLabel() const override { return EdModeLabel_; }
+    THTMLFountain* HTMLFountain1() const override { return HTMLFountain1_.get(); }
+    TMenuItem* MenuItem(std::string_view Name) const override { return Menus_.Item(Name); }
+    TPopupMenu* EditPopupMenu() const override { return Menus_.Popup("EditPopupMenu"); }
+    TPopupMenu* ImagePopupMenu() const override { return Menus_.Popup("ImagePopupMenu"); }
+    TPopupMenu* dmyPopupMenu() const override { return Menus_.Popup("dmyPopupMenu"); }
+    TStringList* SubIconMenu() const override { return SubIconMenu_.get(); }
+    TDockToolbar* ToolbarString() const override { return Toolbar("ToolbarString"); }
+    TDockToolbar* ToolbarFont() const override { return Toolbar("ToolbarFont"); }
+    TDockButton* ToolButton(std::string_view Name) const override;
+    TMySpinEdit* WrapSpnEd() const override { return WrapSpnEd_; }
+    QWidget* PanelL() const override { return PanelL_; }
+    QSplitter* Separater1() const override { return Separater1_; }
+    TOpenDialog* OpenDialog1() const override { return OpenDialog1_.get(); }
+    TSaveDialog* SaveDialog1() const override { return SaveDialog1_.get(); }
+    TTreeImageList* TreeImageList() const override { return TreeImageList_.get(); }
+    TTreeImageList* TreeSubImageList() const override { return TreeSubImageList_.get(); }
+    int WrapByteCache() const override { return WrapByteCache_; }
+    int InsertNumber() const override { return InsertNumber_; }
+    void SetInsertNumber(int Value) override { InsertNumber_ = Value; }
+    const std::vector<TTreeNode*>& BackList() const override { return Binding_->History().BackList(); }
+    const std::vector<TTreeNode*>& ForwardList() const override { return Binding_->History().ForwardList(); }
+    void ClearPageHistory() override;
+    void OpKeyCustomClick() override {}
+    void OpMainClick() override {}
+    void OpLoadColorClick() override {}
+    void OpSaveColorClick() override {}
+    void ApplyEditorColors() override {}
+    void SetupFountain() override;
+    void TreeImageSellect(TMenuItem*) override {}
+    std::string ConvertClipText(const std::string& Text) override { return Text; }
+    void EdSortClick() override {}
+    void OpGenkouClick() override {}
+    void pEdDesuToDaClick() override {}
+    void pEdDaToDesuClick() override {}
+    void pEdCalcClick() override {}
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    // ---- Building (MainForm.cpp, MainToolbars.cpp) ----
+    void CreateEditorAndTree();
+    void CreateStatusBar();
+    void CreateToolbars();
+    void LayOutForm();
+    TDockToolbar* Toolbar(std::string_view Name) const;
+    TDockButton* Button(std::string_view Name) const { return ToolButton(Name); }
+
+    // ---- Commands (MainCommands.cpp) ----
+    void BindCommands();
+    void BindPopups();
+    // A menu's OnClick: items follow the buttons that run the same command.
+    void ComputeMenuStates(TObject* Sender);
+    void BuildPageHistoryMenu(TPageHistoryMenu Which);
+    void EdUndoClick();
+    void EdRedoClick();
+    void EdCopyClick();
+    void EdCutClick();
+    void EdPasteClick();
+    void EdAllSelClick();
+
+    // ---- Life cycle (MainLifeCycle.cpp) ----
+    void DeleteLeftoverTransferFiles();
+    void MakeProgramSubfolder(const char* Name, const char* Warning);
+    void LoadSymbolList();
+    void SaveSymbolList();
+    // Reads the document DocFileName_ + ".vk2"; false when it was not read.
+    bool LoadOutline();
+    // The save question before the document is replaced or the program
+    // closes; false when the document is to stay.
+    bool SaveQuestion();
+    void FormShow();
+    void SetCaption(const std::string& Caption);
+    void UpdateButtonHints();
+    void DetectRunningExternalEdit();
+
+    // ---- Page glue (MainPageGlue.cpp) ----
+    void UpdateSelectionButtons(bool OnEnter);
+    void UpdatePageDevide(const TEditorEx& Editor);
+    void UpdateCaretPanel();
+    void SetEnabled(const TEnablings& List);
+
+    TInstanceRegistry& Instances_;
+    std::unique_ptr<IFormTimer> Timer1_;
+    TVelkMenus Menus_;
+    std::unique_ptr<TShortCutDispatcher> Dispatcher_;
+
+    QWidget* PanelL_ = nullptr;
+    QSplitter* Separater1_ = nullptr;
+    TTreeView* DataTree_ = nullptr;
+    TEditorEx* DataMemo_ = nullptr;
+    TEditorEx* ActiveEditor_ = nullptr;
+    TToolDock* ToolDock1_ = nullptr;
+    TToolDock* ToolDock2_ = nullptr;
+    std::map<std::string, TDockToolbar*, std::less<>> Toolbars_;
+    std::map<std::string, TDockButton*, std::less<>> Buttons_;
+    std::unique_ptr<TToolImageList> ButtonImages_;
+    TMySpinEdit* WrapSpnEd_ = nullptr;
+    QComboBox* ComboBox2_ = nullptr;
+    QLabel* EdModeLabel_ = nullptr;
+    std::array<QLabel*, 6> StatusPanels_{};
+    std::unique_ptr<TEditorFountain> EditorFountain_;
+    std::unique_ptr<THTMLFountain> HTMLFountain1_;
+    std::unique_ptr<TOpenDialog> OpenDialog1_;
+    std::unique_ptr<TSaveDialog> SaveDialog1_;
+    std::unique_ptr<TTreeImageList> TreeImageList_;
+    std::unique_ptr<TTreeImageList> TreeSubImageList_;
+    std::unique_ptr<TStringList> SubIconMenu_;
+    std::unique_ptr<TOutlineBinding> Binding_;
+
+    int EditMode_ = 0;
+    bool HasFileName_ = false;
+    std::string DocFileName_;
+    std::string Caption_;
+    bool OpenDeclined_ = false;
+    bool ClosingSave_ = false;
+    bool OwnExternalEdit_ = false;
+    std::string ExternalEditText_;
+    bool AutoSaving_ = false;
+    bool Shown_ = false;
+    bool ClipboardHasText_ = false;
+    int WrapByteCache_ = 0;
+    int InsertNumber_ = 1;
+    std::string DateFormatText_;
+    std::string TimeFormatText_;
+    std::string Commenter_;
+};

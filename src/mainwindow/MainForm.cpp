@@ -1,0 +1,266 @@
+// Building the main window: the tree panel and the page editor with the
+// splitter between them, the menus, the status bar; and the window's own
+// events.
+#include "Main.h"
+
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "EditorEx.h"
+#include "EditorFountain.h"
+#include "ExceptionHandler.h"
+#include "HTMLFountain.h"
+#include "Instances.h"
+#include "ToolDock.h"
+#include "ToolImageList.h"
+#include "StatusBarTexts.h"
+#include "Strings.h"
+#include "TreeView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+// The tree's node pictures: a closed and an open folder for a page with
+// children, a page, and the selected page.
+std::unique_ptr<TTreeImageList> CreateTreeImages()
+{
+    auto images = std::make_unique<TTreeImageList>();
+    const auto draw = [&](QColor Fill, bool Folder, bool Open) {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setPen(QColor(80, 80, 80));
+        painter.setBrush(Fill);
+        if (Folder) {
+            painter.drawRect(1, 4, 13, 10);
+            painter.drawRect(1, 2, 6, 2);
+            if (Open)
+                painter.drawLine(3, 8, 13, 8);
+        } else {
+            painter.drawRect(3, 1, 10, 13);
+            painter.drawLine(5, 5, 11, 5);
+            painter.drawLine(5, 8, 11, 8);
+        }
+        images->Add(pixmap);
+    };
+    draw(QColor(240, 210, 110), true, false);
+    draw(QColor(250, 225, 140), true, true);
+    draw(Qt::white, false, false);
+    draw(QColor(200, 225, 255), false, false);
+    return images;
+}
+
+} // namespace
+
+TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
+    : Instances_(Instances),
+      Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
+      OpenDialog1_(std::make_unique<TOpenDialog>()),
+      SaveDialog1_(std::make_unique<TSaveDialog>()),
+      TreeImageList_(CreateTreeImages()),
+      TreeSubImageList_(std::make_unique<TTreeImageList>()),
+      SubIconMenu_(std::make_unique<TStringList>())
+{
+    setObjectName(QStringLiteral("VelkForm"));
+    resize(900, 640);
+    setMenuBar(Menus_.MainMenu().MenuBar());
+    CreateEditorAndTree();
+    CreateToolbars();
+    LayOutForm();
+    CreateStatusBar();
+    Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
+    BindCommands();
+    BindPopups();
+    Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
+    Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };
+    Timer1_->SetInterval(600000);
+    Instances_.OnMessage = [this](const std::string& Text) {
+        CatchExceptions([&] { AppMessageHandler(Text); });
+    };
+    // Painting asks whether the clipboard holds text for every row, so the
+    // answer is kept here and renewed only when the clipboard changes.
+    const auto clipboardChanged = [this] {
+        const QMimeData* data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
+        ClipboardHasText_ = data && data->hasText();
+    };
+    clipboardChanged();
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, clipboardChanged);
+    VelkForm = this;
+}
+
+TVelkForm::~TVelkForm()
+{
+    // FormDestroy: the binding goes before the tree whose events it handles.
+    VelkForm = nullptr;
+    Instances_.OnMessage = nullptr;
+    Timer1_->SetInterval(std::nullopt);
+    Dispatcher_.reset();
+    Binding_.reset();
+}
+
+void TVelkForm::CreateEditorAndTree()
+{
+    Separater1_ = new QSplitter(Qt::Horizontal, this);
+    Separater1_->setObjectName(QStringLiteral("Separater1"));
+    Separater1_->setChildrenCollapsible(false);
+
+    PanelL_ = new QWidget(Separater1_);
+    PanelL_->setObjectName(QStringLiteral("PanelL"));
+    auto* panelLayout = new QVBoxLayout(PanelL_);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    DataTree_ = new TTreeView(PanelL_);
+    DataTree_->setObjectName(QStringLiteral("DataTree"));
+    DataTree_->SetImages(TreeImageList_.get());
+    DataTree_->SetStateImages(TreeSubImageList_.get());
+    panelLayout->addWidget(DataTree_);
+
+    DataMemo_ = TEditor::Create<TEditorEx>();
+    DataMemo_->setParent(Separater1_);
+    DataMemo_->setObjectName(QStringLiteral("DataMemo"));
+    TFont font;
+    font.SetName("IPAGothic");
+    font.SetHeight(-16);
+    font.SetColor(clBlack);
+    DataMemo_->SetFont(&font);
+    DataMemo_->SetScrollBars(TScrollStyle::ssBoth);
+    DataMemo_->WrapOption()->SetLeading(true);
+    DataMemo_->WrapOption()->SetFollowPunctuation(true);
+    DataMemo_->SetWordWrap(true);
+    DataMemo_->Leftbar()->SetVisible(true);
+    DataMemo_->Ruler()->SetVisible(true);
+    DataMemo_->Marks()->RetMark()->SetVisible(true);
+    DataMemo_->Marks()->EofMark()->SetVisible(true);
+    ActiveEditor_ = DataMemo_;
+
+    DataMemo_->OnChange = [this](TObject* Sender) { DataMemoChange(Sender); };
+    DataMemo_->OnCaretMoved = [this](TObject* Sender) { DataMemoCaretMoved(Sender); };
+    DataMemo_->OnSelectionChange = [this](TObject* Sender, bool Selected) {
+        DataMemoSelectionChange(Sender, Selected);
+    };
+    DataMemo_->OnEnter = [this](TObject* Sender) { DataMemoEnter(Sender); };
+    DataMemo_->OnExit = [this](TObject* Sender) { DataMemoExit(Sender); };
+    DataMemo_->OnResize = [this](TObject* Sender) { DataMemoResize(Sender); };
+    DataMemo_->OnDrawLine = [this](TObject* Sender, const std::string& LineStr, int X, int Y, int Index,
+                                   const QRect& ARect, bool Selected) {
+        DataMemoDrawLine(Sender, LineStr, X, Y, Index, ARect, Selected);
+    };
+    DataMemo_->OnMouseWheel = [this](TObject*, int Notch) { WMMouseWheel(Notch); };
+
+    Separater1_->addWidget(PanelL_);
+    Separater1_->addWidget(DataMemo_);
+    Separater1_->setStretchFactor(0, 0);
+    Separater1_->setStretchFactor(1, 1);
+    Separater1_->setSizes({200, 700});
+}
+
+void TVelkForm::LayOutForm()
+{
+    // ToolDock1 runs along the top, ToolDock2 down the left of the panes.
+    auto* central = new QWidget(this);
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addWidget(ToolDock1_);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(0);
+    columns->addWidget(ToolDock2_);
+    columns->addWidget(Separater1_, 1);
+    rows->addLayout(columns, 1);
+    setCentralWidget(central);
+}
+
+void TVelkForm::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    for (size_t i = 0; i < StatusPanels_.size(); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setFixedWidth(StatusPanelWidths[i]);
+        bar->addWidget(panel);
+        StatusPanels_[i] = panel;
+    }
+}
+
+void TVelkForm::SetupFountain()
+{
+    // The page editor's colouring: addresses and mail addresses, and the
+    // fixed comment and quotation brackets. The links' brackets follow the
+    // link syntax and come with the link commands.
+    static const std::string corner = Utf8ToSjis("「");
+    static const std::string cornerEnd = Utf8ToSjis("」");
+    if (!EditorFountain_) {
+        EditorFountain_.reset(TFileExtComponent::Create<TEditorFountain>(nullptr));
+        HTMLFountain1_.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
+    }
+    EditorFountain_->SetUrl(true);
+    EditorFountain_->SetMail(true);
+    TFountainBracketCollection& brackets = *EditorFountain_->Brackets();
+    brackets.Clear();
+    for (const auto& [left, right] : {std::pair<std::string, std::string>{"{*", "*}"},
+                                      {"{!", "!}"},
+                                      {"/*", "*/"},
+                                      {corner, cornerEnd}}) {
+        TFountainBracketItem* item = brackets.Add();
+        item->SetLeftBracket(left);
+        item->SetRightBracket(right);
+    }
+    DataMemo_->SetFountain(EditorFountain_.get());
+}
+
+int TVelkForm::WindowState() const
+{
+    if (isMinimized())
+        return 1;
+    return isMaximized() ? 2 : 0;
+}
+
+void TVelkForm::SetWindowState(int Value)
+{
+    setWindowState(Value == 1 ? Qt::WindowMinimized : Value == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+TDockToolbar* TVelkForm::Toolbar(std::string_view Name) const
+{
+    const auto found = Toolbars_.find(Name);
+    return found == Toolbars_.end() ? nullptr : found->second;
+}
+
+TDockButton* TVelkForm::ToolButton(std::string_view Name) const
+{
+    const auto found = Buttons_.find(Name);
+    return found == Buttons_.end() ? nullptr : found->second;
+}
+
+void TVelkForm::showEvent(QShowEvent* Event)
+{
+    QMainWindow::showEvent(Event);
+    CatchExceptions([this] {
+        if (!Shown_) {
+            Shown_ = true;
+            FormShow();
+        }
+    });
+}
+
+void TVelkForm::closeEvent(QCloseEvent* Event)
+{
+    bool canClose = false;
+    CatchExceptions([&] { canClose = FormCloseQuery(); });
+    if (canClose)
+        Event->accept();
+    else
+        Event->ignore();
+}

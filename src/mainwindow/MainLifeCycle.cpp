@@ -1,0 +1,338 @@
+// Start-up, the first show, closing and destruction of the main window, the
+// auto-save timer and the texts other instances send.
+#include "Main.h"
+
+#include "AutoSave.h"
+#include "CommentMarker.h"
+#include "Cp932.h"
+#include "DateTimeFormats.h"
+#include "Dialogs.h"
+#include "DockButton.h"
+#include "DockLayoutIni.h"
+#include "EditorEx.h"
+#include "ExceptionHandler.h"
+#include "Files.h"
+#include "Instances.h"
+#include "Paths.h"
+#include "SpinEx.h"
+#include "StartDocument.h"
+#include "StatusBarTexts.h"
+#include "SubIni.h"
+#include "SubKeyIni.h"
+#include "SysErrorText.h"
+#include "TreeView.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The transfer files of the external editor, one per edit mode, and the
+// user's own extension: the only "temp." files the program makes.
+std::vector<std::string> TransferFileNames()
+{
+    std::vector<std::string> names;
+    for (const char* extension : {"txt", "pas", "as", "c", "html", "bas"})
+        names.push_back(ProgramFolder() + "temp." + extension);
+    if (!SettingsVars.UserExt.empty())
+        names.push_back(ProgramFolder() + "temp." + SettingsVars.UserExt);
+    return names;
+}
+
+const std::string& ExternalEditRunningText()
+{
+    static const std::string text = Utf8ToSjis("外部エディタ起動中");
+    return text;
+}
+
+const std::string& NewFileCaption()
+{
+    static const std::string caption = "NewFile";
+    return caption;
+}
+
+} // namespace
+
+// ---- Start-up -------------------------------------------------------------------------------------
+
+TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
+{
+    ActiveEditor_ = DataMemo_;
+    for (const char* name : {"OpTbFileShow", "OpTbTreeShow", "OpTbEditShow", "OpTbFontShow", "OpTbStringShow",
+                             "OpSubMoveLink", "OpSubStrAdmin"})
+        Menus_.Item(name)->SetChecked(true);
+    SubIconMenu_->Add(Utf8ToSjis("なし"));
+
+    const bool single = Instances_.IsSingleInstance();
+    if (single)
+        DeleteLeftoverTransferFiles();
+    MakeProgramSubfolder("Temp", "Tempフォルダーの作成に失敗しました。");
+    EdModeLabel_->setText(QStringLiteral("Text Mode"));
+    EditMode_ = 0;
+    LoadSymbolList();
+
+    // The settings file's variables keep their defaults until the settings
+    // file is read; the key file and the toolbar places are read here.
+    SetupFountain();
+    LoadKeyIni(Menus_);
+    LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
+
+    MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
+    DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get());
+    StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(false)));
+    DateFormatText_ = DateFormatText(SettingsVars.IME);
+    TimeFormatText_ = TimeFormatText(SettingsVars.IME);
+    DataMemo_->SetModified(false);
+    InsertNumber_ = 1;
+    if (SettingsVars.APoFile.TextSaveDir.empty())
+        SettingsVars.APoFile.TextSaveDir = ExtractFilePath(DocFileName_);
+
+    TStartInputs inputs;
+    inputs.OptionFileMode = SettingsVars.APoFile.Mode;
+    inputs.OptionFile = SettingsVars.APoFile.File;
+    inputs.LastFileMode = SettingsVars.LastFile;
+    inputs.LastFileName = SettingsVars.LastFileName;
+    inputs.SingleInstance = single;
+    inputs.Parameters = Parameters;
+    inputs.FileExists = [](const std::string& FileName) { return FileExists(FileName); };
+    const TStartChoice choice = ChooseStartDocument(inputs);
+    if (choice.Rule != TStartRule::NewDocument) {
+        DocFileName_ = choice.DocFileName;
+        if (LoadOutline()) {
+            OpenDialog1_->SetInitialDir(choice.InitialDir);
+            return TStartOutcome::Run;
+        }
+        if (OpenDeclined_ && choice.OnDecline == TDeclineAction::CloseInstance)
+            return TStartOutcome::Quit;
+    }
+    // A start document that could not be read, or was declined, leaves a
+    // new document rather than an empty window.
+    FlNewClick();
+    return TStartOutcome::Run;
+}
+
+void TVelkForm::DeleteLeftoverTransferFiles()
+{
+    for (const std::string& name : TransferFileNames()) {
+        if (::unlink(OsPath(name).c_str()) == 0 || errno == ENOENT)
+            continue;
+        MessageDlg(SjisToUtf8(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
+                   TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        return;
+    }
+}
+
+void TVelkForm::MakeProgramSubfolder(const char* Name, const char* Warning)
+{
+    const std::string folder = OsPath(ProgramFolder() + Name);
+    if (::mkdir(folder.c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(ProgramFolder() + Name)))
+        return;
+    MessageDlg(std::string(Warning) + "\n" + SysErrorMessage(errno), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+}
+
+// "mark.dat" beside the program holds the symbol list, one symbol a line.
+void TVelkForm::LoadSymbolList()
+{
+    const std::string fileName = ProgramFolder() + "mark.dat";
+    if (!FileExists(fileName))
+        return;
+    CatchExceptions([&] {
+        TStringList symbols;
+        symbols.LoadFromFile(fileName);
+        for (int i = 0; i < symbols.Count(); ++i)
+            ComboBox2_->addItem(QString::fromStdString(SjisToUtf8(symbols.Strings(i))));
+    });
+}
+
+void TVelkForm::SaveSymbolList()
+{
+    TStringList symbols;
+    for (int i = 0; i < ComboBox2_->count(); ++i)
+        symbols.Add(Utf8ToSjis(ComboBox2_->itemText(i).toStdString()));
+    symbols.SaveToFile(ProgramFolder() + "mark.dat");
+}
+
+// The document file comes with its own commands; until then a start
+// document is only checked for being open in another instance.
+bool TVelkForm::LoadOutline()
+{
+    const std::string fileName = DocFileName_ + ".vk2";
+    OpenDeclined_ = false;
+    if (Instances_.IsCaptionOpen(fileName) &&
+        MessageDlg(SjisToUtf8(fileName) + "\nこのファイルはすでに開かれています。強制的に開きますか？",
+                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes) {
+        OpenDeclined_ = true;
+        return false;
+    }
+    return false;
+}
+
+bool TVelkForm::SaveQuestion()
+{
+    if (!DataMemo_->Modified())
+        return true;
+    const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
+                                           {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
+    if (answer == mrCancel)
+        return false;
+    if (answer != mrYes)
+        return true;
+    // A save that did not happen (refused, failed, its dialog cancelled)
+    // keeps the document.
+    FlSaveClick();
+    return !DataMemo_->Modified();
+}
+
+void TVelkForm::FlNewClick()
+{
+    StorePage(DataTree_->Selected());
+    if (!SaveQuestion())
+        return;
+    DataTree_->Items().Clear();
+    Binding_->TreeAddClick();
+    SetCaption(NewFileCaption());
+    SaveDialog1_->SetFileName({});
+    DocFileName_.clear();
+    DataMemo_->Clear();
+    ActiveEditor_->SetModified(false);
+    Button("sbSave")->SetEnabled(false);
+    ClearPageHistory();
+    UpdateToolButtons();
+    UpdateStatusBar();
+}
+
+void TVelkForm::FlSaveClick() {}
+
+void TVelkForm::FlOverSaveClick() {}
+
+void TVelkForm::ClearPageHistory()
+{
+    Binding_->ClearPageHistory();
+    SetPageHistoryButtons(false, false);
+}
+
+void TVelkForm::SetCaption(const std::string& Caption)
+{
+    Caption_ = Caption;
+    setWindowTitle(QString::fromStdString(SjisToUtf8(Caption)));
+    Instances_.SetCaption(Caption);
+}
+
+// ---- The first show ---------------------------------------------------------------------------------
+
+void TVelkForm::FormShow()
+{
+    DataMemo_->Leftbar()->SetShowNumberMode(SettingsVars.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
+                                                                               : TEditorShowNumberMode::nmRow);
+    Button("sbLineNo")->SetDown(DataMemo_->Leftbar()->Visible());
+    Timer1_->SetInterval(AutoSaveInterval(SettingsVars.AutoSaveTime));
+    WrapByteCache_ = DataMemo_->WrapOption()->WrapByte();
+
+    const bool wraps = ActiveEditor_->WordWrap();
+    WrapSpnEd_->setEnabled(wraps && !SettingsVars.RightRtn);
+    Button("sbRTN")->SetEnabled(wraps);
+    Button("sbRTN")->SetDown(SettingsVars.RightRtn);
+    ApplyWindowWrap();
+    DataMemo_->WrapOption()->SetWrapByte(WrapSpnEd_->Value());
+    if (ComboBox2_->count() > 0)
+        ComboBox2_->setCurrentIndex(0);
+    DetectRunningExternalEdit();
+
+    Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
+    Button("sbPageDevide")->SetEnabled(true);
+    Button("sbPaste")->SetEnabled(ClipboardHasText_);
+    UpdateSelectionButtons(false);
+    SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
+    Button("sbSave")->SetEnabled(ActiveEditor_->Modified());
+    for (const char* name : {"sbFoward", "sbBack", "sbFindList"})
+        Button(name)->SetEnabled(false);
+    UpdateButtonHints();
+
+    UpdateToolButtons();
+    DataMemo_->Leftbar()->SetZeroBase(!SettingsVars.Col_Row.Mode);
+    UpdateCaretPanel();
+    Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
+    if (EditorFountain_)
+        EditorFountain_->SetCommenter(Commenter_);
+    StatusPanels_[5]->setText(QString::fromStdString(BoxSelectionText(BoxSelectionOn())));
+    UpdateStatusBar();
+    DataMemo_->setFocus();
+}
+
+// A transfer file left beside the program means an external edit still runs
+// in another instance.
+void TVelkForm::DetectRunningExternalEdit()
+{
+    bool leftover = false;
+    for (const std::string& name : TransferFileNames())
+        leftover = leftover || FileExists(name);
+    TDockButton* goEditor = Button("sbGoEditor");
+    if (leftover) {
+        goEditor->SetEnabled(false);
+        ExternalEditText_ = ExternalEditRunningText();
+    } else {
+        goEditor->SetEnabled(!Menus_.Item("OpClip")->Checked() && SettingsVars.ExtEditor);
+        ExternalEditText_.clear();
+    }
+}
+
+void TVelkForm::resizeEvent(QResizeEvent* Event)
+{
+    QMainWindow::resizeEvent(Event);
+    CatchExceptions([this] {
+        const int titleBytes = static_cast<int>(Utf8ToSjis(StatusPanels_[1]->text().toStdString()).size());
+        StatusPanels_[1]->setFixedWidth(TitlePanelWidth(statusBar()->width(), titleBytes));
+    });
+}
+
+// ---- Closing ------------------------------------------------------------------------------------
+
+bool TVelkForm::FormCloseQuery()
+{
+    bool canClose = true;
+    ClosingSave_ = true;
+    if (OwnExternalEdit_) {
+        MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
+                   {TMsgDlgBtn::mbOK});
+        canClose = false;
+        ClosingSave_ = false;
+    } else {
+        StorePage(DataTree_->Selected());
+        if (SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&
+            DataTree_->Items().Count() > 0) {
+            FlOverSaveClick();
+            canClose = !DataMemo_->Modified();
+        } else {
+            canClose = SaveQuestion();
+        }
+    }
+    // Whether or not the window closes, the symbol list and the toolbar
+    // places are written; a failure is told and does not keep the window.
+    CatchExceptions([this] { SaveSymbolList(); });
+    CatchExceptions([this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); });
+    return canClose;
+}
+
+// ---- The auto-save timer and other instances ---------------------------------------------------------
+
+void TVelkForm::Timer1Timer()
+{
+    const TAutoSaveState state{SettingsVars.AutoSave, HasFileName_, Caption_ == NewFileCaption(), AutoSaving_};
+    if (!AutoSaveDue(state))
+        return;
+    // The save may ask or warn; ticks meanwhile do nothing, so boxes never
+    // pile up while nobody answers them.
+    AutoSaving_ = true;
+    CatchExceptions([this] { FlSaveClick(); });
+    AutoSaving_ = false;
+}
+
+void TVelkForm::AppMessageHandler(const std::string& Text)
+{
+    ExternalEditText_ = Text;
+    Button("sbGoEditor")->SetEnabled(Text != ExternalEditRunningText());
+}

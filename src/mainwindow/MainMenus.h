@@ -1,0 +1,41 @@
+// The main window's menus built from the menu layout: the menu bar, the
+// popup menus and every item by name. The key file reads and writes the
+// items' shortcuts through it.
+#pragma once
+
+#include "Menus.h"
+#include "SubKeyIni.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TVelkMenus : public IShortCutTarget {
+public:
+    // Every item with its caption, "&" accelerator and the shortcut of the
+    // menu definition; no handlers yet.
+    TVelkMenus();
+    ~TVelkMenus();
+    TVelkMenus(const TVelkMenus&) = delete;
+    TVelkMenus& operator=(const TVelkMenus&) = delete;
+
+    TMainMenu& MainMenu() { return MainMenu_; }
+    // A popup menu by name ("EditPopupMenu"); null for an unknown name.
+    TPopupMenu* Popup(std::string_view Name) const;
+    // An item by name: a menu of the bar, a submenu, a command, a twin or
+    // a fixed item; null for an unknown name.
+    TMenuItem* Item(std::string_view Name) const;
+
+    TShortCut ShortCut(std::string_view ItemName) const override;
+    // Unknown names are ignored: a key file may name commands this version
+    // does not have.
+    void SetShortCut(std::string_view ItemName, TShortCut Value) override;
+
+private:
+    TMenuItem* Add(TMenuItem& Parent, std::string_view Name, const QString& Caption);
+
+    TMainMenu MainMenu_;
+    std::map<std::string, std::unique_ptr<TPopupMenu>, std::less<>> Popups_;
+    std::map<std::string, TMenuItem*, std::less<>> Items_;
+};

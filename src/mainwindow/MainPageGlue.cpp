@@ -1,0 +1,242 @@
+// The glue between the page tree, the page editor and the buttons: the
+// editor's events, the status bar and the buttons' enabled states.
+#include "Main.h"
+
+#include "Canvas.h"
+#include "Cp932.h"
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "EditorGeometry.h"
+#include "NodeData.h"
+#include "StatusBarTexts.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QLabel>
+#include <QStyle>
+
+namespace {
+
+QString Text(const std::string& Utf8) { return QString::fromStdString(Utf8); }
+
+TEditorEx& EditorOf(TObject* Sender, TEditorEx& Fallback)
+{
+    auto* editor = dynamic_cast<TEditorEx*>(Sender);
+    return editor ? *editor : Fallback;
+}
+
+} // namespace
+
+// ---- The editor's events -------------------------------------------------------------------------------
+
+void TVelkForm::DataMemoChange(TObject* Sender)
+{
+    // Showing a page replaces the text; that is no edit of the page.
+    if (Binding_->ShowingPage())
+        return;
+    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    ApplyScrollBars(editor);
+    StorePage(DataTree_->Selected());
+    Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), ActiveEditor_->GetTextLen() == 0));
+    SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
+    Button("sbSave")->SetEnabled(ActiveEditor_->Modified());
+    UpdateToolButtons();
+    UpdateStatusBar();
+}
+
+// No scroll bars while the whole text fits (the horizontal one stays when
+// the options ask for it), and the text then starts at the top.
+void TVelkForm::ApplyScrollBars(TEditorEx& Editor)
+{
+    const bool always = SettingsVars.Options.Scroll;
+    if (Editor.RowCount() <= Editor.VisibleRows()) {
+        Editor.SetScrollBars(always ? TScrollStyle::ssHorizontal : TScrollStyle::ssNone);
+        Editor.SetTopRow(0);
+    } else {
+        Editor.SetScrollBars(always ? TScrollStyle::ssBoth : TScrollStyle::ssVertical);
+    }
+}
+
+void TVelkForm::DataMemoCaretMoved(TObject*)
+{
+    DataMemo_->Leftbar()->SetZeroBase(!SettingsVars.Col_Row.Mode);
+    UpdateCaretPanel();
+    UpdatePageDevide(*ActiveEditor_);
+}
+
+void TVelkForm::UpdateCaretPanel()
+{
+    StatusPanels_[4]->setText(
+        Text(CaretPanelText(ActiveEditor_->Col(), ActiveEditor_->Row(), SettingsVars.Col_Row.Mode)));
+}
+
+void TVelkForm::UpdatePageDevide(const TEditorEx& Editor)
+{
+    Button("sbPageDevide")
+        ->SetEnabled(PageDevideEnabled(false, BrowseViewOn(), ActiveEditor_ == DataMemo_, Editor.SelStart()));
+}
+
+void TVelkForm::DataMemoSelectionChange(TObject*, bool) { UpdateSelectionButtons(false); }
+
+void TVelkForm::UpdateSelectionButtons(bool OnEnter)
+{
+    TSelectionSnapshot snapshot;
+    snapshot.BrowseView = BrowseViewOn();
+    snapshot.ActiveIsDataMemo = ActiveEditor_ == DataMemo_;
+    snapshot.SelLength = ActiveEditor_->SelLength();
+    snapshot.LineSelection = ActiveEditor_->SelectionMode() == TEditorSelectionMode::smLine;
+    snapshot.OnEnter = OnEnter;
+    SetEnabled(SelectionButtonStates(snapshot));
+}
+
+void TVelkForm::DataMemoEnter(TObject* Sender)
+{
+    ActiveEditor_ = &EditorOf(Sender, *DataMemo_);
+    const bool box = ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox;
+    StatusPanels_[5]->setText(Text(BoxSelectionText(box)));
+    Menus_.Item("OpBoxSel")->SetChecked(box);
+    UpdateSelectionButtons(true);
+    UpdatePageDevide(*DataMemo_);
+}
+
+void TVelkForm::DataMemoExit(TObject*)
+{
+    if (TTreeNode* selected = DataTree_->Selected())
+        StorePage(selected);
+    Button("sbPageDevide")->SetEnabled(false);
+    Menus_.Item("EdPageDevide")->SetEnabled(false);
+    Menus_.Item("pEdPageDevide")->SetEnabled(false);
+}
+
+void TVelkForm::DataMemoResize(TObject*)
+{
+    TEditorEx& editor = *ActiveEditor_;
+    TWindowWrapInputs inputs;
+    inputs.WordWrap = editor.WordWrap();
+    inputs.RightRtn = SettingsVars.RightRtn;
+    inputs.EditorWidth = editor.viewport()->width();
+    inputs.TextOffset = editor.TextLeft();
+    inputs.CharWidth = editor.ColWidth();
+    inputs.VerticalScrollBar =
+        editor.ScrollBars() == TScrollStyle::ssVertical || editor.ScrollBars() == TScrollStyle::ssBoth;
+    inputs.ScrollBarExtent = editor.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    inputs.WrapMarkVisible = editor.Marks()->WrapMark()->Visible();
+    if (const std::optional<int> wrapByte = WindowWrapByte(inputs)) {
+        editor.WrapOption()->SetWrapByte(*wrapByte);
+        ApplyScrollBars(editor);
+    }
+}
+
+void TVelkForm::ApplyWindowWrap() { DataMemoResize(ActiveEditor_); }
+
+void TVelkForm::DataMemoDrawLine(TObject* Sender, const std::string& LineStr, int X, int Y, int, const QRect& ARect,
+                                 bool Selected)
+{
+    Button("sbPaste")->SetEnabled(ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_));
+    TEditorEx& editor = EditorOf(Sender, *DataMemo_);
+    if (!Selected || !editor.Canvas())
+        return;
+    // The rest of a selected row is blanked; a row wider than the window
+    // has no rest.
+    const int charWidth = editor.ColWidth();
+    const int length = static_cast<int>(LineStr.size());
+    const int count = editor.width() / charWidth - (length + 1);
+    if (count < 0)
+        return;
+    editor.Canvas()->SetBrushColor(DataMemo_->Color());
+    editor.DrawTextRect(ARect, (length + 1) * charWidth + X, true, std::string(static_cast<size_t>(count) + 1, ' '), Y);
+}
+
+void TVelkForm::WMMouseWheel(int Notch)
+{
+    const TWheelScroll scroll = WheelScroll(Notch, SettingsVars.LineScrollFlg, SettingsVars.LineScroll);
+    for (int i = 0; i < scroll.Count; ++i)
+        ActiveEditor_->VScroll(static_cast<int>(scroll.Code));
+}
+
+// ---- Status bar and buttons -------------------------------------------------------------------------------
+
+void TVelkForm::UpdateStatusBar()
+{
+    const TTreeNode* selected = DataTree_->Selected();
+    StatusPanels_[0]->setText(
+        Text(PagePositionText(selected ? selected->AbsoluteIndex() : -1, DataTree_->Items().Count())));
+    StatusPanels_[1]->setText(selected ? Text(SjisToUtf8(selected->Text())) : QString());
+    StatusPanels_[2]->setText(Text(SizePanelText(ActiveEditor_->GetTextLen())));
+}
+
+void TVelkForm::UpdateToolButtons()
+{
+    const TTreeNode* selected = DataTree_->Selected();
+    TToolSnapshot snapshot;
+    snapshot.NodeCount = DataTree_->Items().Count();
+    snapshot.NodeSelected = selected != nullptr;
+    if (selected) {
+        const TTreeNode* next = selected->getNextSibling();
+        snapshot.SelHasParent = selected->Parent() != nullptr;
+        snapshot.SelHasPrevSibling = selected->getPrevSibling() != nullptr;
+        snapshot.SelHasNextSibling = next != nullptr;
+        snapshot.SelHasChildren = selected->HasChildren();
+        snapshot.NextSiblingHasChildren = next && next->HasChildren();
+    }
+    const int length = ActiveEditor_->GetTextLen();
+    snapshot.TextEmpty = length == 0;
+    snapshot.TextIsCrLf = length == 2 && ActiveEditor_->GetText() == "\r\n";
+    snapshot.SubIconFinderClosed = true;
+    snapshot.HasFileName = HasFileName_;
+    snapshot.BrowseView = BrowseViewOn();
+    snapshot.ExtEditor = SettingsVars.ExtEditor;
+    snapshot.GoEditorEnabled = Button("sbGoEditor")->Enabled();
+    snapshot.ClipMode = Menus_.Item("OpClip")->Checked();
+    snapshot.SearchListOpen = false;
+    SetEnabled(ToolButtonStates(snapshot));
+}
+
+// Each name is a button, else a menu item.
+void TVelkForm::SetEnabled(const TEnablings& List)
+{
+    for (const TEnabling& enabling : List) {
+        if (TDockButton* button = Button(enabling.Name))
+            button->SetEnabled(enabling.Enabled);
+        else if (TMenuItem* item = Menus_.Item(enabling.Name))
+            item->SetEnabled(enabling.Enabled);
+    }
+}
+
+void TVelkForm::UpdateMarkMenus()
+{
+    for (const auto& [prefix, caption] : {std::pair{"SetMark", "Mark"}, std::pair{"Jump", "Jump"}})
+        for (int i = 0; i < 10; ++i) {
+            TMenuItem* item = Menus_.Item(prefix + std::to_string(i));
+            item->SetChecked(false);
+            item->SetCaption(QString::fromLatin1(caption) + QString::number(i));
+        }
+}
+
+void TVelkForm::SetEditUndoButtons(bool CanUndo, bool CanRedo)
+{
+    Button("sbUndo")->SetEnabled(CanUndo);
+    Button("sbRedo")->SetEnabled(CanRedo);
+}
+
+void TVelkForm::SetPageHistoryButtons(bool CanGoBack, bool CanGoForward)
+{
+    Button("sbPageUndo")->SetEnabled(CanGoBack);
+    Button("sbPageRedo")->SetEnabled(CanGoForward);
+}
+
+// The sub-icon pictures come with the sub-icon commands; the button's menu
+// opens on a click already.
+void TVelkForm::SetSubIconButton(int) { Menus_.Popup("ImagePopupMenu")->SetAutoPopup(true); }
+
+void TVelkForm::MarkModified()
+{
+    DataMemo_->SetModified(true);
+    Button("sbSave")->SetEnabled(true);
+}
+
+bool TVelkForm::BrowseViewOn() const { return Menus_.Item("OpSplitRead")->Checked(); }
+
+bool TVelkForm::BoxSelectionOn() const { return Menus_.Item("OpBoxSel")->Checked(); }
+
+void TVelkForm::ShowFindListPage(TTreeNode* Node) { ShowPage(dynamic_cast<const TNodeData*>(Node->Data())); }

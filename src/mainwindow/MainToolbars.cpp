@@ -1,0 +1,157 @@
+// The toolbars: ToolDock1 along the top holds the file, tree, edit and font
+// toolbars, ToolDock2 on the left the string toolbar. Each button shows a
+// small picture drawn here: one or two characters that name its command.
+#include "Main.h"
+
+#include "ButtonHints.h"
+#include "DockButton.h"
+#include "DockSeparator.h"
+#include "DockToolbar.h"
+#include "SpinEx.h"
+#include "ToolDock.h"
+#include "ToolImageList.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+struct TButtonSpec {
+    std::string_view Name;  // "sbSave"; "-" for a separator
+    std::string_view Glyph; // UTF-8, drawn as the picture
+    std::string_view Hint;  // UTF-8; buttons of the hint table get theirs from it
+};
+
+struct TToolbarSpec {
+    std::string_view Name;
+    std::string_view Caption;
+    bool OnLeftDock;
+    int DockRow;
+    std::initializer_list<TButtonSpec> Buttons;
+};
+
+const TToolbarSpec ToolbarSpecs[] = {
+    {"ToolbarFile", "ファイル", false, 0,
+     {{"sbPageNew", "新", {}},
+      {"sbOpen", "開", {}},
+      {"sbSave", "保", {}},
+      {"-", {}, {}},
+      {"sbLoadTreeText", "階", {}},
+      {"sbTextOutput", "出", {}}}},
+    {"ToolbarTree", "ツリー", false, 0,
+     {{"sbIns", "前", {}},
+      {"sbAdd", "後", {}},
+      {"sbAddChild", "下", {}},
+      {"sbPageDel", "削", {}},
+      {"-", {}, {}},
+      {"sbMoveUp", "↑", {}},
+      {"sbMoveDown", "↓", {}},
+      {"sbPageUp", "←", {}},
+      {"sbPageDown", "→", {}},
+      {"-", {}, {}},
+      {"sbPageDevide", "分", {}},
+      {"sbPageUnify", "統", {}},
+      {"-", {}, {}},
+      {"sbPrevPage", "▲", {}},
+      {"sbNextPage", "▼", {}},
+      {"sbPageUndo", "◀", {}},
+      {"sbPageRedo", "▶", {}},
+      {"sbSplitTargetNode", "閲", {}},
+      {"sbImage", "□", "サブアイコン"},
+      {"sbSubIcon", "☆", {}}}},
+    {"ToolbarEdit", "編集", false, 0,
+     {{"sbCopy", "写", {}},
+      {"sbCut", "切", {}},
+      {"sbPaste", "貼", {}},
+      {"-", {}, {}},
+      {"sbUndo", "戻", {}},
+      {"sbRedo", "進", {}},
+      {"-", {}, {}},
+      {"sbFind", "検", {}},
+      {"sbFoward", "▽", {}},
+      {"sbBack", "△", {}},
+      {"sbFindList", "覧", "検索リスト"},
+      {"-", {}, {}},
+      {"sbGoEditor", "外", {}},
+      {"sbToEditor", "エ", "外部エディタで閲覧"}}},
+    {"ToolbarFont", "フォント・記号", false, 1,
+     {{"sbRTN", "折", "ウィンドウ幅で折り返す"},
+      {"sbLineNo", "#", "行番号"}}},
+    {"ToolbarString", "文字列処理", true, 0,
+     {{"sbReturn", "改", "指定した数値で改行"},
+      {"sbHenkan", "変", "文字列変換"},
+      {"sbSeikei", "整", "文字列整形"},
+      {"sbDelete", "消", "文字列削除"},
+      {"-", {}, {}},
+      {"sbLeftStr", "左", "左寄せ"},
+      {"sbCenterStr", "中", "センター"},
+      {"sbRigthStr", "右", "右寄せ"}}},
+};
+
+QString Utf8(std::string_view Text) { return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())); }
+
+QPixmap GlyphPicture(const QString& Glyph)
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(14);
+    painter.setFont(font);
+    painter.setPen(QColor(30, 60, 120));
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, Glyph);
+    return pixmap;
+}
+
+} // namespace
+
+void TVelkForm::CreateToolbars()
+{
+    ToolDock1_ = new TToolDock(this, "ToolDock1", TDockPosition::dpTop);
+    ToolDock2_ = new TToolDock(this, "ToolDock2", TDockPosition::dpLeft);
+    ButtonImages_ = std::make_unique<TToolImageList>();
+
+    for (const TToolbarSpec& spec : ToolbarSpecs) {
+        TToolDock* dock = spec.OnLeftDock ? ToolDock2_ : ToolDock1_;
+        auto* bar = new TDockToolbar(dock, std::string(spec.Name), Utf8(spec.Caption));
+        bar->SetDockRow(spec.DockRow);
+        Toolbars_.emplace(std::string(spec.Name), bar);
+        for (const TButtonSpec& button : spec.Buttons) {
+            if (button.Name == "-") {
+                new TDockSeparator(bar);
+                continue;
+            }
+            auto* sb = new TDockButton(bar, Utf8(button.Hint));
+            sb->setObjectName(Utf8(button.Name));
+            sb->SetImages(ButtonImages_.get());
+            sb->SetImageIndex(ButtonImages_->Add(GlyphPicture(Utf8(button.Glyph))));
+            Buttons_.emplace(std::string(button.Name), sb);
+        }
+    }
+    TDockToolbar* fontBar = Toolbar("ToolbarFont");
+    WrapSpnEd_ = new TMySpinEdit(fontBar);
+    WrapSpnEd_->setObjectName(QStringLiteral("WrapSpnEd"));
+    WrapSpnEd_->SetMinValue(20);
+    WrapSpnEd_->SetMaxValue(250);
+    WrapSpnEd_->SetValue(80);
+    WrapSpnEd_->setFixedWidth(56);
+    ComboBox2_ = new QComboBox(fontBar);
+    ComboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2_->setMinimumWidth(80);
+    EdModeLabel_ = new QLabel(QStringLiteral("Text Mode"), fontBar);
+    EdModeLabel_->setObjectName(QStringLiteral("EdModeLabel"));
+    Button("sbRTN")->SetGroupIndex(1);
+    Button("sbRTN")->SetAllowAllUp(true);
+    Button("sbLineNo")->SetGroupIndex(2);
+    Button("sbLineNo")->SetAllowAllUp(true);
+}
+
+void TVelkForm::UpdateButtonHints()
+{
+    for (const TButtonHint& hint : ButtonHintTable())
+        if (TDockButton* button = Button(hint.Button)) {
+            const TMenuItem* item = Menus_.Item(hint.MenuItem);
+            button->SetHint(QString::fromStdString(ButtonHintText(hint, item ? item->ShortCut() : TShortCut(0))));
+        }
+}

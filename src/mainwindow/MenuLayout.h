@@ -1,0 +1,39 @@
+// Where every menu item of the main window sits: the menu bar's six menus,
+// the popup menus, their submenus, separators, the commands of the command
+// table with their popup twins, and the fixed items outside that table.
+// One table in menu order gives each item its parent and its "&"
+// accelerator; the commands keep the command table's order (its groups in
+// turn), which the layout test checks.
+#pragma once
+
+#include "VirtualKeys.h"
+
+#include <span>
+#include <string_view>
+
+enum class TMenuEntryKind {
+    Menu,    // a menu of the menu bar
+    Popup,   // a context or drop-down menu
+    SubMenu, // an item that opens a submenu
+    Command, // a command of the command table (its caption comes from there)
+    Twin,    // a popup item that runs and shares the shortcut of Source
+    Item,    // a fixed item outside the command table
+    Line,    // a separator
+};
+
+struct TMenuEntry {
+    TMenuEntryKind Kind;
+    std::string_view Name;
+    // The menu, popup or submenu that holds it; empty for a menu or popup.
+    std::string_view Parent;
+    // UTF-8, without the accelerator; empty for a command or a twin.
+    std::string_view Caption;
+    // The letter after "&"; 0 for none.
+    char Accelerator = 0;
+    // A fixed item's own shortcut.
+    TShortCut ShortCut = 0;
+    // A twin's main-menu item.
+    std::string_view Source = {};
+};
+
+std::span<const TMenuEntry> MenuLayout();
