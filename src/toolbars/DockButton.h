@@ -10,6 +10,8 @@
 class TToolImageList;
 
 class TDockButton : public QAbstractButton, public TObject {
+    Q_OBJECT
+
 public:
     explicit TDockButton(QWidget* Toolbar, const QString& Hint = {}, TNotifyEvent OnClick = {});
 

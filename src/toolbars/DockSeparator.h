@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class TDockSeparator : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TDockSeparator(QWidget* Toolbar);
 

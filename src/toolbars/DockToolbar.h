@@ -13,6 +13,8 @@
 class TToolDock;
 
 class TDockToolbar : public QWidget, public TObject {
+    Q_OBJECT
+
 public:
     // The toolbar is on Dock (it must not be null).
     TDockToolbar(TToolDock* Dock, std::string Name, const QString& Caption = {});

@@ -5,6 +5,7 @@
 #include "ExceptionHandler.h"
 
 #include <algorithm>
+#include <cstdint>
 
 TToolDock::TToolDock(QWidget* Parent, std::string Name, TDockPosition Position)
     : QWidget(Parent), Name_(std::move(Name)), Position_(Position)
@@ -35,6 +36,17 @@ void TToolDock::SetLimitToOneRow(bool LimitToOneRow)
 
 void TToolDock::InsertBar(TDockToolbar* Bar)
 {
+    // A bar not placed yet goes to the end of its row, so that bars made
+    // one after another line up in that order.
+    if (Bar->DockPos() < 0) {
+        int64_t end = 0;
+        for (const TDockToolbar* other : Bars_)
+            if (other->Visible() && other->DockRow() == Bar->DockRow()) {
+                const QSize size = other->ContentSize();
+                end = std::max(end, int64_t{other->DockPos()} + (Vertical() ? size.height() : size.width()));
+            }
+        Bar->SetRowAndPos(Bar->DockRow(), static_cast<int32_t>(std::min<int64_t>(end, INT32_MAX)));
+    }
     Bars_.push_back(Bar);
     LayoutBars();
 }

@@ -13,6 +13,8 @@ class TDockToolbar;
 enum class TDockPosition { dpTop, dpBottom, dpLeft, dpRight };
 
 class TToolDock : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TToolDock(QWidget* Parent, std::string Name, TDockPosition Position = TDockPosition::dpTop);
     ~TToolDock() override;

@@ -138,6 +138,8 @@ private:
 
 // A context menu. OnPopup runs before it shows, to compute its states.
 class TPopupMenu : public QObject, public TObject {
+    Q_OBJECT
+
 public:
     TPopupMenu();
     ~TPopupMenu() override;
@@ -179,6 +181,8 @@ TPopupMenu* PopupMenuOf(const QWidget* Control);
 // that names an item is taken either way, so that it never does something
 // else in the control that has the focus.
 class TShortCutDispatcher : public QObject {
+    Q_OBJECT
+
 public:
     TShortCutDispatcher(QWidget& Window, TMainMenu* MainMenu);
     ~TShortCutDispatcher() override;

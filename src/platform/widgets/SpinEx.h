@@ -19,6 +19,8 @@ class TMySpinButton;
 
 // A button that clicks again and again while it is held down.
 class TTimerMySpeedButton : public QToolButton {
+    Q_OBJECT
+
 public:
     explicit TTimerMySpeedButton(QWidget* Parent = nullptr);
     ~TTimerMySpeedButton() override;
@@ -50,6 +52,8 @@ private:
 
 // The pair of up and down buttons.
 class TMySpinButton : public QWidget, public TObject {
+    Q_OBJECT
+
 public:
     explicit TMySpinButton(QWidget* Parent = nullptr);
 
@@ -84,6 +88,8 @@ private:
 };
 
 class TMySpinEdit : public QLineEdit, public TObject {
+    Q_OBJECT
+
 public:
     explicit TMySpinEdit(QWidget* Parent = nullptr);
     ~TMySpinEdit() override;
