@@ -1,6 +1,5 @@
 #include "AutoSave.h"
 #include "ButtonHints.h"
-#include "CommandTable.h"
 #include "CommentMarker.h"
 #include "DateTimeFormats.h"
 #include "SjisLiteral.h"
@@ -35,15 +34,6 @@ TEST(LifeCycleTexts, HintsShowTheCurrentShortcut)
     };
     EXPECT_EQ(ButtonHintText(hint("sbOpen"), scCtrl | 'O'), "ファイルを開く Ctrl+O");
     EXPECT_EQ(ButtonHintText(hint("sbTextOutput"), 0), "テキスト出力 ");
-    // Every hint names a command the menus have.
-    const auto rows = CommandRegistry();
-    for (const TButtonHint& h : table) {
-        if (h.MenuItem == "pEdGoHide" || h.MenuItem == "EdPageDevide" || h.MenuItem == "OpSplitRead"
-            || h.MenuItem.starts_with("TreePage") || h.MenuItem.starts_with("pEdS") || h.MenuItem == "pEdDelDialog")
-            continue; // items outside the rebindable commands
-        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const TCommandRow& R) { return R.ItemName == h.MenuItem; }))
-            << h.MenuItem;
-    }
 }
 
 TEST(LifeCycleTexts, CommentMarkerByMode)

@@ -1,48 +1,38 @@
-// A second instance for the instance tests. Argument: the runtime folder.
+// Another instance for the instance tests. Argument: the runtime folder.
 // Commands on standard input, one a line, each answered by one line:
-//   caption TEXT   -> "ok"           single      -> "single 0|1"
-//   open TEXT      -> "open 0|1"     broadcast TEXT -> "sent N"
-//   spawn          -> "child PID" (a program that runs on by itself)
-// A text from another instance is reported as "message TEXT".
+// "caption TEXT" -> "ok", "single" -> "single 0|1", "open TEXT" -> "open 0|1",
+// "broadcast TEXT" -> "sent N", "spawn" -> "child PID" (a program that runs
+// on by itself). A text from another instance is reported as "message TEXT".
 #include "Instances.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSocketNotifier>
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-void Reply(const std::string& Line)
+std::string Answer(TInstanceRegistry& Registry, const std::string& Command, const std::string& Text)
 {
-    std::cout << Line << std::endl;
-}
-
-void Run(TInstanceRegistry& Registry, const std::string& Line)
-{
-    const size_t blank = Line.find(' ');
-    const std::string command = Line.substr(0, blank);
-    const std::string text = blank == std::string::npos ? "" : Line.substr(blank + 1);
-    if (command == "caption") {
-        Registry.SetCaption(text);
-        Reply("ok");
-    } else if (command == "single") {
-        Reply(std::string("single ") + (Registry.IsSingleInstance() ? "1" : "0"));
-    } else if (command == "open") {
-        Reply(std::string("open ") + (Registry.IsCaptionOpen(text) ? "1" : "0"));
-    } else if (command == "broadcast") {
-        Reply("sent " + std::to_string(Registry.Broadcast(text)));
-    } else if (command == "spawn") {
+    if (Command == "caption") {
+        Registry.SetCaption(Text);
+        return "ok";
+    }
+    if (Command == "single")
+        return std::string("single ") + (Registry.IsSingleInstance() ? "1" : "0");
+    if (Command == "open")
+        return std::string("open ") + (Registry.IsCaptionOpen(Text) ? "1" : "0");
+    if (Command == "broadcast")
+        return "sent " + std::to_string(Registry.Broadcast(Text));
+    if (Command == "spawn") {
         qint64 pid = 0;
         QProcess::startDetached("sleep", {"600"}, {}, &pid);
-        Reply("child " + std::to_string(pid));
-    } else {
-        Reply("unknown " + command);
+        return "child " + std::to_string(pid);
     }
+    return "unknown " + Command;
 }
 
 } // namespace
@@ -54,27 +44,26 @@ int main(int argc, char** argv)
         return 2;
     TInstanceRegistry registry(argv[1]);
     if (!registry.Registered()) {
-        Reply("error " + registry.RegistrationError());
+        std::cout << "error " << registry.RegistrationError() << std::endl;
         return 1;
     }
-    registry.OnMessage = [](const std::string& Text) { Reply("message " + Text); };
+    registry.OnMessage = [](const std::string& Text) { std::cout << "message " << Text << std::endl; };
 
     std::string pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         char buffer[4096];
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n <= 0) {
-            app.quit();
-            return;
-        }
+        if (n <= 0)
+            return app.quit();
         pending.append(buffer, static_cast<size_t>(n));
-        for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
+        for (size_t end; (end = pending.find('\n')) != std::string::npos; pending.erase(0, end + 1)) {
             const std::string line = pending.substr(0, end);
-            pending.erase(0, end + 1);
-            Run(registry, line);
+            const size_t blank = std::min(line.find(' '), line.size());
+            std::cout << Answer(registry, line.substr(0, blank), line.substr(std::min(blank + 1, line.size())))
+                      << std::endl;
         }
     });
-    Reply("ready");
+    std::cout << "ready" << std::endl;
     return app.exec();
 }
