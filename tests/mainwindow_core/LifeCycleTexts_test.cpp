@@ -10,17 +10,7 @@
 
 TEST(LifeCycleTexts, DateAndTimeFormatsQuoteTheLiterals)
 {
-    TSettingsVars::TIME ime;
-    ime.Year = "yyyy";
-    ime.YearK = Sjis("年");
-    ime.Month = "mm";
-    ime.MonthK = Sjis("月");
-    ime.Day = "dd";
-    ime.DayK = Sjis("日");
-    ime.Hour = "hh";
-    ime.HourK = ":";
-    ime.Min = "nn";
-    ime.Sec = "ss";
+    TSettingsVars::TIME ime{"yyyy", Sjis("年"), "mm", Sjis("月"), "dd", Sjis("日"), "hh", ":", "nn", "", "ss", ""};
     EXPECT_EQ(DateFormatText(ime), Sjis("yyyy\"年\"mm\"月\"dd\"日\""));
     EXPECT_EQ(TimeFormatText(ime), "hh\":\"nn\"\"ss\"\"");
 }

@@ -16,14 +16,7 @@ struct StartCase {
 
 TStartInputs Inputs(bool OptionMode, bool LastMode, bool Single, std::vector<std::string> Parameters)
 {
-    TStartInputs in;
-    in.OptionFileMode = OptionMode;
-    in.OptionFile = "/o/opt.vk2";
-    in.LastFileMode = LastMode;
-    in.LastFileName = "/l/last.vk2";
-    in.SingleInstance = Single;
-    in.Parameters = std::move(Parameters);
-    return in;
+    return {OptionMode, "/o/opt.vk2", LastMode, "/l/last.vk2", Single, std::move(Parameters), {}};
 }
 
 } // namespace
