@@ -85,6 +85,12 @@ void TDockButton::Clicked()
         OnClick(this);
 }
 
+void TDockButton::SetHot(bool Hot)
+{
+    Hot_ = Hot;
+    update();
+}
+
 QSize TDockButton::sizeHint() const
 {
     return {ButtonWidth, ButtonHeight};
@@ -93,15 +99,13 @@ QSize TDockButton::sizeHint() const
 void TDockButton::enterEvent(QEnterEvent* Event)
 {
     QAbstractButton::enterEvent(Event);
-    Hot_ = true;
-    update();
+    CatchExceptions([this] { SetHot(true); });
 }
 
 void TDockButton::leaveEvent(QEvent* Event)
 {
     QAbstractButton::leaveEvent(Event);
-    Hot_ = false;
-    update();
+    CatchExceptions([this] { SetHot(false); });
 }
 
 void TDockButton::paintEvent(QPaintEvent*)

@@ -52,6 +52,7 @@ protected:
 
 private:
     void Clicked();
+    void SetHot(bool Hot);
     template <class TAction>
     void ForGroup(TAction&& Action) const;
 

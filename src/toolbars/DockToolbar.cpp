@@ -164,7 +164,7 @@ bool TDockToolbar::eventFilter(QObject* Watched, QEvent* Event)
 {
     const QEvent::Type type = Event->type();
     if (Watched->parent() == this && (type == QEvent::ShowToParent || type == QEvent::HideToParent || type == QEvent::Resize))
-        QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+        CatchExceptions([this] { QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest)); });
     return false;
 }
 

@@ -388,19 +388,19 @@ bool TShortCutDispatcher::eventFilter(QObject* Watched, QEvent* Event)
     auto* widget = qobject_cast<QWidget*>(Watched);
     if (!widget || !Window_ || widget->window() != Window_)
         return false;
-    auto* key = static_cast<QKeyEvent*>(Event);
-    const TKeyCode code = KeyCodeOf(*key);
-    const TShortCut shortCut = ::ShortCut(code.Key, code.Shift);
-    TPopupMenu* popup = nullptr;
-    if (shortCut == scNone || !ItemOf(shortCut, widget, popup))
-        return false;
-    if (type == QEvent::ShortcutOverride) {
-        // Claimed, so that it arrives as a key press rather than a shortcut
-        // of some control.
-        key->accept();
-        return true;
-    }
-    bool handled = true;
-    CatchExceptions([&] { handled = Dispatch(shortCut, widget); });
-    return handled;
+    bool taken = false;
+    CatchExceptions([&] {
+        auto* key = static_cast<QKeyEvent*>(Event);
+        const TKeyCode code = KeyCodeOf(*key);
+        const TShortCut shortCut = ::ShortCut(code.Key, code.Shift);
+        TPopupMenu* popup = nullptr;
+        if (shortCut == scNone || !ItemOf(shortCut, widget, popup))
+            return;
+        taken = true;
+        if (type == QEvent::ShortcutOverride)
+            key->accept(); // so that it arrives as a key press, not as some control's shortcut
+        else
+            Dispatch(shortCut, widget);
+    });
+    return taken;
 }

@@ -66,8 +66,10 @@ void TTimerMySpeedButton::TimerTick()
 void TTimerMySpeedButton::mouseReleaseEvent(QMouseEvent* Event)
 {
     QToolButton::mouseReleaseEvent(Event);
-    if (Timer_)
-        Timer_->Stop();
+    CatchExceptions([this] {
+        if (Timer_)
+            Timer_->Stop();
+    });
 }
 
 void TTimerMySpeedButton::paintEvent(QPaintEvent* Event)
@@ -75,13 +77,15 @@ void TTimerMySpeedButton::paintEvent(QPaintEvent* Event)
     QToolButton::paintEvent(Event);
     if (!FocusRect_)
         return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(3, 3, -3, -3);
-    if (isDown())
-        option.rect.translate(1, 1);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    CatchExceptions([this] {
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(3, 3, -3, -3);
+        if (isDown())
+            option.rect.translate(1, 1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    });
 }
 
 // ---------------------------------------------------------------- TMySpinButton
@@ -155,13 +159,13 @@ void TMySpinButton::keyPressEvent(QKeyEvent* Event)
 void TMySpinButton::focusInEvent(QFocusEvent* Event)
 {
     QWidget::focusInEvent(Event);
-    Focused_->SetFocusRect(true);
+    CatchExceptions([this] { Focused_->SetFocusRect(true); });
 }
 
 void TMySpinButton::focusOutEvent(QFocusEvent* Event)
 {
     QWidget::focusOutEvent(Event);
-    Focused_->SetFocusRect(false);
+    CatchExceptions([this] { Focused_->SetFocusRect(false); });
 }
 
 void TMySpinButton::ButtonPressed(TTimerMySpeedButton* Button)
@@ -307,8 +311,10 @@ void TMySpinEdit::resizeEvent(QResizeEvent* Event)
 void TMySpinEdit::focusInEvent(QFocusEvent* Event)
 {
     QLineEdit::focusInEvent(Event);
-    if (AutoSelect_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
-        selectAll();
+    CatchExceptions([this] {
+        if (AutoSelect_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+            selectAll();
+    });
 }
 
 void TMySpinEdit::focusOutEvent(QFocusEvent* Event)
