@@ -278,7 +278,7 @@ void TOutlineBinding::DataTreeChanging(TTreeNode* Node)
 
 void TOutlineBinding::DataTreeChange(TTreeNode* Node)
 {
-    if (Host_.FindListMode())
+    if (Host_.FindListMode() && Node != nullptr)
         Host_.ShowFindListPage(Node);
     else
         ShowPage(PageData(Node));
