@@ -5,8 +5,8 @@
 #include "SysUtils.h"
 #include "ToolDock.h"
 
+#include <QScopeGuard>
 #include <QWidget>
-#include <vector>
 
 namespace {
 
@@ -63,16 +63,12 @@ void LoadDockLayoutFromIni(QWidget& Form, const std::string& IniFileName, const 
     const QList<TToolDock*> docks = Form.findChildren<TToolDock*>();
     for (TToolDock* dock : docks)
         dock->LockLayout();
-    try {
-        for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>())
-            LoadToolbar(*bar, Form, ini, SectionPrefix + bar->Name());
-    } catch (...) {
+    const auto unlock = qScopeGuard([&] {
         for (auto dock = docks.rbegin(); dock != docks.rend(); ++dock)
             (*dock)->UnlockLayout();
-        throw;
-    }
-    for (auto dock = docks.rbegin(); dock != docks.rend(); ++dock)
-        (*dock)->UnlockLayout();
+    });
+    for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>())
+        LoadToolbar(*bar, Form, ini, SectionPrefix + bar->Name());
 }
 
 void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const std::string& SectionPrefix)

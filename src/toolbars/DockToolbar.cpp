@@ -131,12 +131,7 @@ void TDockToolbar::ArrangeChildren()
         along += extent.width();
     }
     if (size() != content)
-        LayoutDock();
-}
-
-void TDockToolbar::LayoutDock()
-{
-    Dock_->LayoutBars();
+        Dock_->LayoutBars();
 }
 
 bool TDockToolbar::event(QEvent* Event)

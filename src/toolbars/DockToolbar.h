@@ -56,7 +56,6 @@ protected:
 private:
     friend class TToolDock;
     void SetRowAndPos(int32_t DockRow, int32_t DockPos);
-    void LayoutDock();
 
     std::string Name_;
     QString Caption_;

@@ -248,7 +248,9 @@ TPopupMenu::TPopupMenu() : Root_(std::make_unique<TRoot>(*this)) {}
 
 TPopupMenu::~TPopupMenu()
 {
-    for (const QPointer<QWidget>& control : Controls_)
+    // Unlinking edits the list, so walk a copy.
+    const std::vector<QPointer<QWidget>> controls = Controls_;
+    for (const QPointer<QWidget>& control : controls)
         if (control)
             SetPopupMenu(*control, nullptr);
 }
