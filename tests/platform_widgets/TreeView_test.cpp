@@ -138,6 +138,11 @@ TEST_F(TTreeViewTest, ExpansionSurvivesMovesSortsAndUpdates)
     EXPECT_FALSE(View.isExpanded(IndexOf("c")));
     EXPECT_EQ(CurrentNode(), Node("c"));
     EXPECT_EQ(View.model()->rowCount(IndexOf("c")), 1);
+
+    // A deleted expanded node is forgotten: the next reset does not show it.
+    Items().Delete(Node("e"));
+    WithinUpdate(Items(), [&] { Items().Add(nullptr, "g"); });
+    EXPECT_EQ(View.model()->rowCount(), 2);
 }
 
 // A drag that carries Data, sent to the view as the window system would.

@@ -36,17 +36,15 @@ void TTreeNode::SetText(const std::string& Value)
     if (Text_ == Value)
         return;
     Text_ = Value;
-    DisplayTextValid_ = false;
+    DisplayText_.reset();
     Owner_->NodeChanged(this);
 }
 
 const std::u16string& TTreeNode::DisplayText() const
 {
-    if (!DisplayTextValid_) {
-        DisplayText_ = SjisToUtf16(Text_);
-        DisplayTextValid_ = true;
-    }
-    return DisplayText_;
+    if (!DisplayText_)
+        DisplayText_ = std::make_unique<std::u16string>(SjisToUtf16(Text_));
+    return *DisplayText_;
 }
 
 void TTreeNode::SetStateIndex(int Value)
@@ -208,9 +206,10 @@ TTreeNodes::TTreeNodes() : Root_(new TTreeNode(this, {})) {}
 
 TTreeNodes::~TTreeNodes()
 {
+    // The pool's blocks go with the pool; only the nodes' own parts are freed.
     for (TTreeNode* node : SubtreeOf(Root()))
         if (node != Root())
-            delete node;
+            node->~TTreeNode();
 }
 
 template <typename TCall>
@@ -311,13 +310,22 @@ TTreeNode* TTreeNodes::Insert(TTreeNode* Sibling, const std::string& Text)
 
 TTreeNode* TTreeNodes::InsertNode(TTreeNode* Parent, int Row, const std::string& Text)
 {
-    auto node = std::unique_ptr<TTreeNode>(new TTreeNode(this, Text));
-    node->Parent_ = Parent;
-    // Room first: once observers hear of the insertion it must happen.
-    Parent->Children_.reserve(Parent->Children_.size() + 1);
-    Notify([&](TTreeNodesObserver& O) { O.NodesInserting(ParentOf(node.get()), Row, Row); });
-    TTreeNode* result = node.release();
-    Parent->Children_.insert(Parent->Children_.begin() + Row, result);
+    // Everything that may fail comes first: once observers hear of the
+    // insertion it must happen.
+    std::vector<TTreeNode*>& children = Parent->Children_;
+    if (children.size() == children.capacity())
+        children.reserve(std::max<size_t>(4, 2 * children.capacity()));
+    void* place = Pool_.Allocate();
+    TTreeNode* result;
+    try {
+        result = new (place) TTreeNode(this, Text);
+    } catch (...) {
+        Pool_.Release(place);
+        throw;
+    }
+    result->Parent_ = Parent;
+    Notify([&](TTreeNodesObserver& O) { O.NodesInserting(ParentOf(result), Row, Row); });
+    children.insert(children.begin() + Row, result);
     Renumber(Parent, Row);
     ++Count_;
     StructureChanged();
@@ -435,8 +443,16 @@ void TTreeNodes::DetachAndFree(TTreeNode* Node)
     const std::vector<TTreeNode*> nodes = SubtreeOf(Node);
     Count_ -= static_cast<int>(nodes.size());
     for (TTreeNode* node : nodes)
-        delete node;
+        FreeNode(node);
     StructureChanged();
+}
+
+void TTreeNodes::FreeNode(TTreeNode* Node)
+{
+    if (Node->Expanded())
+        ExpandedNodes_.erase(Node);
+    Node->~TTreeNode();
+    Pool_.Release(Node);
 }
 
 void TTreeNodes::BeginUpdate()
@@ -553,6 +569,10 @@ void TTreeNodes::NodeChanged(TTreeNode* Node)
 
 void TTreeNodes::ExpandedChanged(TTreeNode* Node)
 {
+    if (Node->Expanded())
+        ExpandedNodes_.insert(Node);
+    else
+        ExpandedNodes_.erase(Node);
     if (Node != Root())
         Notify([&](TTreeNodesObserver& O) { O.NodeExpandedChanged(Node); });
 }

@@ -6,10 +6,12 @@
 
 #include "Classes.h"
 #include "SysUtils.h"
+#include "TreeNodePool.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class TTreeNodes;
@@ -103,8 +105,8 @@ private:
     int Index_ = 0;
     int AbsoluteIndex_ = 0; // valid while the owner's order cache is
     std::string Text_;
-    mutable std::u16string DisplayText_;
-    mutable bool DisplayTextValid_ = false;
+    // Made when the node is first shown; most nodes of a large tree never are.
+    mutable std::unique_ptr<std::u16string> DisplayText_;
     std::unique_ptr<TPersistent> Data_;
     int StateIndex_ = -1;
     int ImageIndex_ = -1;
@@ -217,6 +219,10 @@ public:
     TTreeNodeEvent OnChange;
     TTreeNodeEvent OnDeletion;
 
+    // Every expanded node, in no order: what a view re-applies after a reset
+    // without walking the whole tree.
+    const std::unordered_set<TTreeNode*>& ExpandedNodes() const { return ExpandedNodes_; }
+
     void AddObserver(TTreeNodesObserver* Observer);
     void RemoveObserver(TTreeNodesObserver* Observer);
 
@@ -235,6 +241,7 @@ private:
     void MoveSelectionOff(TTreeNode* Node);
     void FireDeletion(TTreeNode* Node);
     void DetachAndFree(TTreeNode* Node);
+    void FreeNode(TTreeNode* Node);
     void CollapseIfChildless(TTreeNode* Node);
     void StructureChanged() { OrderValid_ = false; }
     void BuildOrder() const;
@@ -244,6 +251,7 @@ private:
     template <typename TCall>
     void Notify(TCall&& Call);
 
+    TNodePool<TTreeNode> Pool_;
     std::unique_ptr<TTreeNode> Root_;
     int Count_ = 0;
     TTreeNode* Selected_ = nullptr;
@@ -251,4 +259,5 @@ private:
     mutable bool OrderValid_ = true;
     mutable std::vector<TTreeNode*> Order_;
     std::vector<TTreeNodesObserver*> Observers_;
+    std::unordered_set<TTreeNode*> ExpandedNodes_;
 };

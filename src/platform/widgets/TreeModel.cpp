@@ -129,8 +129,9 @@ void TTreeModel::NodesReset()
 {
     endResetModel();
     View_.Following_ = false;
-    for (int i = 0; i < Items_.TopLevelCount(); ++i)
-        View_.ShowExpandedSubtree(Items_.TopLevelItem(i));
+    // The view forgot every expansion; the nodes remember them.
+    for (TTreeNode* node : Items_.ExpandedNodes())
+        View_.ShowExpanded(node);
     View_.ShowSelection(Items_.Selected());
 }
 
