@@ -67,6 +67,8 @@ public:
     virtual void FlSaveClick();
     virtual void FlOverSaveClick();
     void FlExitClick() { close(); }
+    // The document now lives in DocFileName + ".vk2"; the caption shows it.
+    void NameDocument(const std::string& DocFileName);
     bool HasFileName() const { return HasFileName_; }
     // The document path without its extension ("" for a new document).
     const std::string& DocFileName() const { return DocFileName_; }

@@ -105,6 +105,13 @@ TVelkForm::~TVelkForm()
     Timer1_->SetInterval(std::nullopt);
     Dispatcher_.reset();
     Binding_.reset();
+    // The panes go while the form is whole, deaf to their last events.
+    for (TNotifyEvent* event : {&DataMemo_->OnChange, &DataMemo_->OnCaretMoved, &DataMemo_->OnEnter,
+                                &DataMemo_->OnExit, &DataMemo_->OnResize})
+        *event = nullptr;
+    DataMemo_->OnSelectionChange = nullptr;
+    DataMemo_->OnDrawLine = nullptr;
+    delete Separater1_;
 }
 
 void TVelkForm::CreateEditorAndTree()

@@ -205,6 +205,13 @@ void TVelkForm::FlNewClick()
     UpdateStatusBar();
 }
 
+void TVelkForm::NameDocument(const std::string& DocFileName)
+{
+    DocFileName_ = DocFileName;
+    HasFileName_ = true;
+    SetCaption(DocFileName + ".vk2");
+}
+
 void TVelkForm::FlSaveClick() {}
 
 void TVelkForm::FlOverSaveClick() {}

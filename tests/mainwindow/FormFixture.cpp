@@ -1,0 +1,71 @@
+#include "FormFixture.h"
+
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "Instances.h"
+#include "SubIni.h"
+#include "TempDir.h"
+#include "TreeView.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <filesystem>
+
+void TTestForm::FlSaveClick()
+{
+    ++Saves;
+    if (OnSave)
+        OnSave();
+    if (SaveWorks)
+        DataMemo()->SetModified(false);
+}
+
+void TTestForm::FlOverSaveClick()
+{
+    ++OverSaves;
+    if (SaveWorks)
+        DataMemo()->SetModified(false);
+}
+
+const std::string& FormTest::Home()
+{
+    // The program folder is decided once per process.
+    static const TempDir home;
+    [[maybe_unused]] static const int set = setenv("VELK_HOME", home.Path().c_str(), 1);
+    return home.Path();
+}
+
+FormTest::FormTest()
+{
+    for (const auto& entry : std::filesystem::directory_iterator(Home()))
+        if (entry.path().filename() != ".run")
+            std::filesystem::remove_all(entry.path());
+    SettingsVars = {};
+    instances = std::make_unique<TInstanceRegistry>();
+    auto fakeTimer = std::make_unique<TFakeTimer>();
+    timer = fakeTimer.get();
+    form = std::make_unique<TTestForm>(*instances, std::move(fakeTimer));
+}
+
+FormTest::~FormTest()
+{
+    form.reset();
+    instances.reset();
+}
+
+void FormTest::Type(const QString& Text)
+{
+    QTest::keyClicks(form->DataMemo(), Text);
+    QApplication::processEvents();
+}
+
+void FormTest::Click(const char* Button)
+{
+    QTest::mouseClick(form->ToolButton(Button), Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+std::string FormTest::Panel(int Index) const { return form->StatusPanel(Index)->text().toStdString(); }
+
+std::string FormTest::Title(int AbsoluteIndex) const { return form->DataTree()->Items().Item(AbsoluteIndex)->Text(); }

@@ -1,0 +1,164 @@
+// Start-up, closing and auto-save of the main window.
+#include "FormFixture.h"
+
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "Files.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QComboBox>
+#include <QTest>
+
+namespace {
+
+const std::string SaveQuestion = "データが変更されています。セーブしますか ?";
+
+class LifeCycle : public FormTest {
+protected:
+    void Start()
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        form->show();
+        QApplication::processEvents();
+    }
+    void Modify()
+    {
+        form->DataMemo()->setFocus();
+        Type(QStringLiteral("abc"));
+        ASSERT_TRUE(form->DataMemo()->Modified());
+    }
+};
+
+TEST_F(LifeCycle, StartsWithOneUntitledPageAsNewFile)
+{
+    Start();
+    EXPECT_EQ(form->CaptionText(), "NewFile");
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("NewFile"));
+    ASSERT_EQ(form->DataTree()->Items().Count(), 1);
+    EXPECT_EQ(Title(0), "UnTitled");
+    EXPECT_FALSE(form->DataMemo()->Modified());
+    EXPECT_EQ(Panel(0), " [1/1]");
+    EXPECT_EQ(Panel(3), "挿 入");
+    EXPECT_TRUE(DirectoryExists(Home() + "Temp"));
+    EXPECT_TRUE(DirectoryExists(Home() + "Images"));
+    EXPECT_EQ(form->ToolButton("sbOpen")->Hint(), QStringLiteral("ファイルを開く Ctrl+O"));
+    EXPECT_EQ(form->ToolButton("sbTextOutput")->Hint(), QStringLiteral("テキスト出力 "));
+}
+
+TEST_F(LifeCycle, AStartDocumentThatCannotBeReadLeavesANewDocument)
+{
+    WriteFileAtomic(Home() + "a.vk2", "not a document");
+    ASSERT_EQ(form->FormCreate({Home() + "a.txt"}), TStartOutcome::Run);
+    EXPECT_EQ(form->CaptionText(), "NewFile");
+    EXPECT_EQ(form->DataTree()->Items().Count(), 1);
+}
+
+TEST_F(LifeCycle, OnlyTheProgramsOwnLeftoverTransferFilesAreDeleted)
+{
+    for (const char* name : {"temp.txt", "temp.c", "temp.keep"})
+        WriteFileAtomic(Home() + name, "x");
+    Start();
+    EXPECT_FALSE(FileExists(Home() + "temp.txt"));
+    EXPECT_FALSE(FileExists(Home() + "temp.c"));
+    EXPECT_TRUE(FileExists(Home() + "temp.keep"));
+    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled() == SettingsVars.ExtEditor);
+}
+
+struct TCloseCase {
+    const char* Name;
+    TModalResult Answer;
+    bool SaveWorks;
+    bool Closes;
+    int Saves;
+};
+
+class CloseQuestion : public LifeCycle, public testing::WithParamInterface<TCloseCase> {};
+
+TEST_P(CloseQuestion, ClosesOnlyWhenNothingIsLost)
+{
+    const TCloseCase& c = GetParam();
+    Start();
+    Modify();
+    form->ComboBox2()->addItem(QStringLiteral("★"));
+    form->SaveWorks = c.SaveWorks;
+    dialogs.Answer(c.Answer);
+    EXPECT_EQ(form->FormCloseQuery(), c.Closes);
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, SaveQuestion);
+    EXPECT_EQ(form->Saves, c.Saves);
+    // Whatever the answer, the symbol list and the toolbar places are written.
+    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), Sjis("★") + "\r\n");
+    EXPECT_NE(ReadFileBytes(SettingsFilePath()).find("[ToolbarFile]"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestion,
+                         testing::Values(TCloseCase{"Cancel", mrCancel, true, false, 0},
+                                         TCloseCase{"No", mrNo, true, true, 0},
+                                         TCloseCase{"YesSaved", mrYes, true, true, 1},
+                                         TCloseCase{"YesNotSaved", mrYes, false, false, 1}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST_F(LifeCycle, ANamedDocumentIsSavedWithoutAskingWhenTheOptionsSaySo)
+{
+    Start();
+    Modify();
+    form->NameDocument(Home() + "doc");
+    SettingsVars.Options.Exit = true;
+    form->SaveWorks = false;
+    EXPECT_FALSE(form->FormCloseQuery()) << "a forced save that did not happen keeps the window";
+    form->SaveWorks = true;
+    EXPECT_TRUE(form->FormCloseQuery());
+    EXPECT_EQ(form->OverSaves, 2);
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+TEST_F(LifeCycle, ClosingIsRefusedOnlyWhileTheOwnExternalEditRuns)
+{
+    Start();
+    WriteFileAtomic(Home() + "temp.txt", "left by another instance");
+    form->SetOwnExternalEditRunning(true);
+    EXPECT_FALSE(form->FormCloseQuery());
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "外部エディタが起動中です。エディタを先に終了してください。");
+    EXPECT_TRUE(FileExists(Home() + "mark.dat"));
+    form->SetOwnExternalEditRunning(false);
+    EXPECT_TRUE(form->FormCloseQuery()) << "a transfer file alone never keeps the window";
+}
+
+TEST_F(LifeCycle, AutoSaveSavesOnlyANamedDocumentAndNeverStacks)
+{
+    SettingsVars.AutoSave = true;
+    SettingsVars.AutoSaveTime = 0;
+    Start();
+    EXPECT_EQ(timer->Interval(), std::nullopt) << "an interval of 0 is off";
+    Modify();
+    timer->Fire();
+    EXPECT_EQ(form->Saves, 0) << "an unnamed document";
+    form->NameDocument(Home() + "doc");
+    form->OnSave = [this] { timer->Fire(); };
+    timer->Fire();
+    EXPECT_EQ(form->Saves, 1) << "a tick during the save does nothing";
+    SettingsVars.AutoSave = false;
+    timer->Fire();
+    EXPECT_EQ(form->Saves, 1);
+}
+
+TEST_F(LifeCycle, TheAutoSaveIntervalComesFromTheSettings)
+{
+    SettingsVars.AutoSaveTime = 60000;
+    Start();
+    EXPECT_EQ(timer->Interval(), 60000);
+}
+
+TEST_F(LifeCycle, AnotherInstancesExternalEditDisablesTheEditorButton)
+{
+    SettingsVars.ExtEditor = true;
+    Start();
+    form->AppMessageHandler(Sjis("外部エディタ起動中"));
+    EXPECT_FALSE(form->ToolButton("sbGoEditor")->Enabled());
+    form->AppMessageHandler("");
+    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
+}
+
+} // namespace

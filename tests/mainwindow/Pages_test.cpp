@@ -1,0 +1,123 @@
+// Pages added with the toolbar, typed into and switched between: each page
+// keeps its text, title and caret, the status bar and the buttons follow,
+// and a key runs its command only while the command is enabled.
+#include "FormFixture.h"
+
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "StatusBarTexts.h"
+#include "TreeView.h"
+
+#include <QTest>
+
+namespace {
+
+class Pages : public FormTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->DataMemo()->setFocus();
+        QApplication::processEvents();
+    }
+    TTreeNode* Node(int AbsoluteIndex) const { return form->DataTree()->Items().Item(AbsoluteIndex); }
+    void Select(int AbsoluteIndex)
+    {
+        form->DataTree()->SetSelected(Node(AbsoluteIndex));
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Pages, ThreePagesKeepTheirTextsTitlesAndCaretsAcrossSwitches)
+{
+    SettingsVars.PageCursor.Mode = true; // a shown page gets its caret back
+    Type(QStringLiteral("first page\rline two"));
+    Click("sbAdd");
+    Type(QStringLiteral("  second"));
+    Click("sbAddChild");
+    Type(QStringLiteral("third"));
+    ASSERT_EQ(form->DataTree()->Items().Count(), 3);
+    EXPECT_EQ(Title(0), "first page");
+    EXPECT_EQ(Title(1), "second") << "leading blanks leave the title";
+    EXPECT_EQ(Title(2), "third");
+    EXPECT_EQ(Node(2)->Parent(), Node(1));
+    EXPECT_EQ(Panel(0), " [3/3]");
+    EXPECT_EQ(Panel(1), "third");
+    EXPECT_EQ(Panel(2), SizePanelText(5));
+
+    for (int round = 0; round < 2; ++round) {
+        Select(0);
+        EXPECT_EQ(form->DataMemo()->GetText(), "first page\r\nline two");
+        EXPECT_EQ(form->DataMemo()->SelStart(), 20);
+        EXPECT_EQ(Panel(0), " [1/3]");
+        Select(2);
+        EXPECT_EQ(form->DataMemo()->GetText(), "third");
+        EXPECT_EQ(form->DataMemo()->SelStart(), 5);
+        Select(1);
+        EXPECT_EQ(form->DataMemo()->GetText(), "  second");
+    }
+    EXPECT_TRUE(form->DataMemo()->Modified()) << "switching pages keeps the document modified";
+    EXPECT_TRUE(form->ToolButton("sbSave")->Enabled());
+}
+
+TEST_F(Pages, InsertingGoesBeforeTheSelectionAndTheHistoryGoesBack)
+{
+    Type(QStringLiteral("one"));
+    Click("sbIns");
+    Type(QStringLiteral("zero"));
+    EXPECT_EQ(Title(0), "zero");
+    EXPECT_EQ(Title(1), "one");
+    EXPECT_TRUE(form->ToolButton("sbPageUndo")->Enabled());
+    Click("sbPageUndo");
+    EXPECT_EQ(form->DataTree()->Selected(), Node(1));
+    EXPECT_EQ(form->DataMemo()->GetText(), "one");
+    EXPECT_TRUE(form->ToolButton("sbPageRedo")->Enabled());
+    Click("sbPageRedo");
+    EXPECT_EQ(form->DataMemo()->GetText(), "zero");
+}
+
+TEST_F(Pages, TheTreeButtonsFollowTheSelection)
+{
+    EXPECT_FALSE(form->ToolButton("sbMoveUp")->Enabled());
+    EXPECT_FALSE(form->ToolButton("sbPageDel")->Enabled()) << "one empty page";
+    Type(QStringLiteral("a"));
+    EXPECT_TRUE(form->ToolButton("sbPageDel")->Enabled());
+    Click("sbAdd");
+    EXPECT_TRUE(form->ToolButton("sbMoveUp")->Enabled());
+    EXPECT_FALSE(form->ToolButton("sbMoveDown")->Enabled());
+    EXPECT_TRUE(form->ToolButton("sbPageDown")->Enabled());
+}
+
+TEST_F(Pages, AKeyRunsItsCommandOnlyWhileItIsEnabled)
+{
+    QTest::keyClick(form->DataMemo(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(form->Saves, 0) << "nothing to save: the save command is disabled";
+    Type(QStringLiteral("x"));
+    QTest::keyClick(form->DataMemo(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(form->Saves, 1);
+    QTest::keyClick(form->DataMemo(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(form->DataTree()->Items().Count(), 2) << "Ctrl+K adds a page";
+}
+
+TEST_F(Pages, TheWheelScrollsAPageANotchUnlessLinesAreAsked)
+{
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("line\r");
+    Type(text);
+    TEditorEx& memo = *form->DataMemo();
+    memo.SetTopRow(0);
+    form->WMMouseWheel(-1);
+    const int page = memo.TopRow();
+    EXPECT_GT(page, 3);
+    SettingsVars.LineScrollFlg = true;
+    SettingsVars.LineScroll = 3;
+    form->WMMouseWheel(-1);
+    EXPECT_EQ(memo.TopRow(), page + 3);
+    form->WMMouseWheel(1);
+    EXPECT_EQ(memo.TopRow(), page);
+}
+
+} // namespace
