@@ -18,6 +18,13 @@ void DrawCentred(QPainter& Painter, const QPixmap* Image, int X, const QRect& Ro
         Painter.drawPixmap(X, Row.top() + (Row.height() - Image->height()) / 2, *Image);
 }
 
+// The node's title without a copy; it lives as long as the node's title.
+QString TitleOf(const TTreeNode& Node)
+{
+    const std::u16string& title = Node.DisplayText();
+    return QString::fromRawData(reinterpret_cast<const QChar*>(title.data()), static_cast<qsizetype>(title.size()));
+}
+
 } // namespace
 
 TTreeDelegate::TTreeDelegate(TTreeView& View) : QStyledItemDelegate(&View), View_(View) {}
@@ -44,34 +51,32 @@ void TTreeDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Option,
         x += ImagesWidth(states);
     }
     if (TTreeImageList* images = View_.Images()) {
-        // The handlers may set the index; that is no change worth a repaint
-        // once the value stays.
+        // The handler sets the index to show; setting the value a node holds
+        // already announces nothing, so asking here starts no new repaint.
         const TTreeNodeImageEvent& ask = node->Selected() ? View_.OnGetSelectedIndex : View_.OnGetImageIndex;
         if (ask)
             ask(&View_, node);
         DrawCentred(*Painter, images->Image(node->Selected() ? node->SelectedIndex() : node->ImageIndex()), x, row);
         x += ImagesWidth(images);
     }
-    const std::u16string& title = node->DisplayText();
-    const QString text = QString::fromRawData(reinterpret_cast<const QChar*>(title.data()),
-                                              static_cast<qsizetype>(title.size()));
-    const QRect textRect(x, row.top(), Option.fontMetrics.horizontalAdvance(text) + 2 * Gap, row.height());
+    const QString text = TitleOf(*node);
     const bool selected = Option.state.testFlag(QStyle::State_Selected);
     const QPalette::ColorGroup group =
         Option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+    // Only the selected row needs the title's width, for its highlight.
     if (selected)
-        Painter->fillRect(textRect, Option.palette.brush(group, QPalette::Highlight));
+        Painter->fillRect(QRect(x, row.top(), Option.fontMetrics.horizontalAdvance(text) + 2 * Gap, row.height()),
+                          Option.palette.brush(group, QPalette::Highlight));
     Painter->setFont(Option.font);
     Painter->setPen(selected ? Option.palette.color(group, QPalette::HighlightedText)
                              : ColorToQColor(View_.Font().Color(), clWindowText, Option.palette));
-    Painter->drawText(textRect.adjusted(Gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    Painter->drawText(QRect(x + Gap, row.top(), row.right() + 1 - x - Gap, row.height()),
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 }
 
 QSize TTreeDelegate::sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const
 {
-    const std::u16string& title = TTreeModel::NodeOf(Index)->DisplayText();
-    const QString text = QString::fromRawData(reinterpret_cast<const QChar*>(title.data()),
-                                              static_cast<qsizetype>(title.size()));
+    const QString text = TitleOf(*TTreeModel::NodeOf(Index));
     const int width = 3 * Gap + ImagesWidth(View_.StateImages()) + ImagesWidth(View_.Images()) +
                       Option.fontMetrics.horizontalAdvance(text);
     const int height = std::max({Option.fontMetrics.height() + 2, ImagesHeight(View_.StateImages()),
