@@ -1,0 +1,101 @@
+// Several velk processes on one program folder: each sees the others, a
+// text sent to the instances reaches every other one, an entry left by a
+// process that is gone counts for nothing, and a second instance told not
+// to open the document another one holds ends without a window.
+#include "Files.h"
+#include "Instances.h"
+#include "SjisLiteral.h"
+#include "TempDir.h"
+#include "VelkProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace {
+
+void ExpectReady(TVelkProcess& Velk)
+{
+    ASSERT_TRUE(Velk.WaitForLine("velk: ready")) << "standard output:\n" << Velk.Out() << "\nstandard error:\n"
+                                                 << Velk.Err();
+}
+
+void ExpectCleanEnd(TVelkProcess& Velk)
+{
+    Velk.Signal(SIGTERM);
+    const int status = Velk.WaitForExit();
+    ASSERT_TRUE(WIFEXITED(status)) << Velk.Err();
+    EXPECT_EQ(WEXITSTATUS(status), 0) << Velk.Err();
+    ExpectNoSanitizerReport(Velk.Err());
+}
+
+TEST(VelkInstances, ASecondInstanceSeesTheFirstAndLeavesTheTransferFiles)
+{
+    const TempDir home;
+    TVelkProcess first(home.Path());
+    ExpectReady(first);
+    WriteFileAtomic(home.Path() + "temp.txt", "an external edit of the first instance");
+    TVelkProcess second(home.Path());
+    ExpectReady(second);
+    EXPECT_TRUE(FileExists(home.Path() + "temp.txt"));
+    ExpectCleanEnd(second);
+    ExpectCleanEnd(first);
+}
+
+TEST(VelkInstances, AnEntryOfAProcessThatIsGoneCountsAsNoInstance)
+{
+    const TempDir home;
+    const std::string run = home.Path() + ".run/";
+    ASSERT_EQ(mkdir(run.c_str(), 0700), 0);
+    WriteFileAtomic(run + "999999.lock", "");
+    WriteFileAtomic(run + "999999.caption", "NewFile");
+    WriteFileAtomic(home.Path() + "temp.txt", "left by a crash");
+    TVelkProcess velk(home.Path());
+    ExpectReady(velk);
+    EXPECT_FALSE(FileExists(home.Path() + "temp.txt")) << "alone, it clears the leftover transfer files";
+    EXPECT_FALSE(FileExists(run + "999999.lock"));
+    ExpectCleanEnd(velk);
+}
+
+TEST(VelkInstances, ATextSentReachesEveryOtherInstanceButNotTheSender)
+{
+    const TempDir home;
+    TVelkProcess first(home.Path());
+    ExpectReady(first);
+    TVelkProcess second(home.Path());
+    ExpectReady(second);
+    TInstanceRegistry sender(home.Path() + ".run");
+    int heardBySender = 0;
+    sender.OnMessage = [&](const std::string&) { ++heardBySender; };
+    EXPECT_EQ(sender.Broadcast(Sjis("外部エディタ起動中")), 2);
+    EXPECT_TRUE(first.WaitForLine("velk: message 外部エディタ起動中")) << first.Out();
+    EXPECT_TRUE(second.WaitForLine("velk: message 外部エディタ起動中")) << second.Out();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heardBySender, 0);
+    ExpectCleanEnd(second);
+    ExpectCleanEnd(first);
+}
+
+TEST(VelkInstances, DecliningADocumentHeldElsewhereEndsWithoutAWindow)
+{
+    const TempDir home;
+    WriteFileAtomic(home.Path() + "a.vk2", "");
+    TInstanceRegistry holder(home.Path() + ".run");
+    holder.SetCaption(home.Path() + "a.vk2");
+
+    TVelkProcess declined(home.Path(), {home.Path() + "a.txt"}, {{"VELK_DIALOG_ANSWERS", "no"}});
+    const int status = declined.WaitForExit();
+    ASSERT_TRUE(WIFEXITED(status)) << declined.Err();
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(declined.Out(), "") << "no window, so never ready";
+    ExpectNoSanitizerReport(declined.Err());
+
+    TVelkProcess accepted(home.Path(), {home.Path() + "a.txt"}, {{"VELK_DIALOG_ANSWERS", "yes"}});
+    ExpectReady(accepted);
+    ExpectCleanEnd(accepted);
+}
+
+} // namespace
