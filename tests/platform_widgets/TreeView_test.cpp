@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -234,7 +235,7 @@ TEST_F(TTreeViewTest, RowsPaintTheStateImageThenTheImageAskedFor)
     EXPECT_EQ(Node("e")->ImageIndex(), 0);
 }
 
-TEST_F(TTreeViewTest, FontColourAndToolTipsApply)
+TEST_F(TTreeViewTest, FontAndColourApply)
 {
     TFont font;
     font.SetHeight(-20);
@@ -243,9 +244,24 @@ TEST_F(TTreeViewTest, FontColourAndToolTipsApply)
     EXPECT_GE(View.visualRect(IndexOf("a")).height(), 20);
     View.SetColor(clRed);
     EXPECT_EQ(View.palette().color(QPalette::Base), QColor(Qt::red));
-    EXPECT_EQ(IndexOf("a").data(Qt::ToolTipRole).toString(), "a");
+}
+
+TEST_F(TTreeViewTest, OnlyACutOffTitleShowsAsAToolTip)
+{
+    const std::string title(200, 'w');
+    Node("e")->SetText(title);
+    auto restOn = [&](const std::string& Title) {
+        const QPoint point = View.visualRect(IndexOf(Title)).center();
+        QHelpEvent help(QEvent::ToolTip, point, View.viewport()->mapToGlobal(point));
+        QApplication::sendEvent(View.viewport(), &help);
+        return QToolTip::isVisible();
+    };
     View.SetToolTips(false);
-    EXPECT_FALSE(IndexOf("a").data(Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(restOn(title));
+    View.SetToolTips(true);
+    EXPECT_FALSE(restOn("a"));
+    EXPECT_TRUE(restOn(title));
+    EXPECT_EQ(QToolTip::text().toStdString(), title);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "TreeDelegate.h"
 
+#include "ExceptionHandler.h"
 #include "QtColor.h"
 #include "TreeModel.h"
 #include "TreeView.h"
@@ -55,7 +56,7 @@ void TTreeDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Option,
         // already announces nothing, so asking here starts no new repaint.
         const TTreeNodeImageEvent& ask = node->Selected() ? View_.OnGetSelectedIndex : View_.OnGetImageIndex;
         if (ask)
-            ask(&View_, node);
+            CatchExceptions([&] { ask(&View_, node); });
         DrawCentred(*Painter, images->Image(node->Selected() ? node->SelectedIndex() : node->ImageIndex()), x, row);
         x += ImagesWidth(images);
     }

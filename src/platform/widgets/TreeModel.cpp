@@ -48,7 +48,7 @@ bool TTreeModel::hasChildren(const QModelIndex& Parent) const
 
 QVariant TTreeModel::data(const QModelIndex& Index, int Role) const
 {
-    if (!Index.isValid() || (Role != Qt::DisplayRole && !(Role == Qt::ToolTipRole && View_.ToolTips())))
+    if (!Index.isValid() || Role != Qt::DisplayRole)
         return {};
     const std::u16string& title = NodeOf(Index)->DisplayText();
     return QString(reinterpret_cast<const QChar*>(title.data()), static_cast<qsizetype>(title.size()));

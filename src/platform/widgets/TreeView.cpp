@@ -13,6 +13,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -190,6 +191,31 @@ bool TTreeView::event(QEvent* Event)
         }
     }
     return QTreeView::event(Event);
+}
+
+bool TTreeView::viewportEvent(QEvent* Event)
+{
+    if (Event->type() != QEvent::ToolTip)
+        return QTreeView::viewportEvent(Event);
+    CatchExceptions([&] { ShowToolTip(*static_cast<QHelpEvent*>(Event)); });
+    return true;
+}
+
+void TTreeView::ShowToolTip(const QHelpEvent& Event)
+{
+    const QModelIndex index = indexAt(Event.pos());
+    if (!ToolTips_ || !index.isValid()) {
+        QToolTip::hideText();
+        return;
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QRect row = visualRect(index);
+    if (row.left() + itemDelegate()->sizeHint(option, index).width() <= viewport()->width()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(Event.globalPos(), index.data().toString(), viewport(), row);
 }
 
 void TTreeView::mousePressEvent(QMouseEvent* Event)

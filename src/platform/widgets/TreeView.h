@@ -64,7 +64,8 @@ public:
     TTreeImageList* StateImages() const { return StateImages_; }
     void SetStateImages(TTreeImageList* Value);
 
-    // Whether a node's full title shows as a tool tip.
+    // Whether a title cut off at the view's edge shows whole as a tool tip
+    // while the mouse rests on it.
     bool ToolTips() const { return ToolTips_; }
     void SetToolTips(bool Value) { ToolTips_ = Value; }
 
@@ -82,6 +83,7 @@ public:
 
 protected:
     bool event(QEvent* Event) override;
+    bool viewportEvent(QEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
     void startDrag(Qt::DropActions SupportedActions) override;
@@ -98,6 +100,7 @@ private:
     void ShowSelection(TTreeNode* Node);
     void ShowExpanded(TTreeNode* Node);
     void ShowExpandedSubtree(TTreeNode* Node);
+    void ShowToolTip(const QHelpEvent& Event);
     void ApplyFont();
 
     std::unique_ptr<TTreeNodes> Items_;
