@@ -66,44 +66,44 @@ Qt::ItemFlags TTreeModel::flags(const QModelIndex& Index) const
 
 void TTreeModel::NodesInserting(TTreeNode* Parent, int First, int Last)
 {
-    View_.Following_ = true;
+    ++View_.Following_;
     beginInsertRows(IndexOf(Parent), First, Last);
 }
 
 void TTreeModel::NodesInserted()
 {
     endInsertRows();
-    View_.Following_ = false;
+    --View_.Following_;
 }
 
 void TTreeModel::NodesRemoving(TTreeNode* Node)
 {
-    View_.Following_ = true;
+    ++View_.Following_;
     beginRemoveRows(IndexOf(Node->Parent()), Node->Index(), Node->Index());
 }
 
 void TTreeModel::NodesRemoved()
 {
     endRemoveRows();
-    View_.Following_ = false;
+    --View_.Following_;
 }
 
 void TTreeModel::NodeMoving(TTreeNode* Node, TTreeNode* NewParent, int NewRow)
 {
-    View_.Following_ = true;
+    ++View_.Following_;
     beginMoveRows(IndexOf(Node->Parent()), Node->Index(), Node->Index(), IndexOf(NewParent), NewRow);
 }
 
 void TTreeModel::NodeMoved(TTreeNode* Node)
 {
     endMoveRows();
-    View_.Following_ = false;
+    --View_.Following_;
     View_.ShowExpandedSubtree(Node);
 }
 
 void TTreeModel::OrderChanging()
 {
-    View_.Following_ = true;
+    ++View_.Following_;
     emit layoutAboutToBeChanged();
 }
 
@@ -116,19 +116,19 @@ void TTreeModel::OrderChanged()
         after.append(IndexOf(NodeOf(index)));
     changePersistentIndexList(before, after);
     emit layoutChanged();
-    View_.Following_ = false;
+    --View_.Following_;
 }
 
 void TTreeModel::NodesResetting()
 {
-    View_.Following_ = true;
+    ++View_.Following_;
     beginResetModel();
 }
 
 void TTreeModel::NodesReset()
 {
     endResetModel();
-    View_.Following_ = false;
+    --View_.Following_;
     // The view forgot every expansion; the nodes remember them.
     for (TTreeNode* node : Items_.ExpandedNodes())
         View_.ShowExpanded(node);

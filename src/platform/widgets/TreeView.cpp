@@ -38,6 +38,18 @@ TTreeView* DragSourceOf(const QDropEvent& Event)
 
 } // namespace
 
+// The view follows the model for the life of the scope.
+class TFollowScope {
+public:
+    explicit TFollowScope(TTreeView& View) : View_(View) { ++View_.Following_; }
+    ~TFollowScope() { --View_.Following_; }
+    TFollowScope(const TFollowScope&) = delete;
+    TFollowScope& operator=(const TFollowScope&) = delete;
+
+private:
+    TTreeView& View_;
+};
+
 TTreeView::TTreeView(QWidget* Parent)
     : QTreeView(Parent), TComponent(nullptr), Items_(std::make_unique<TTreeNodes>()),
       Model_(std::make_unique<TTreeModel>(*this)), Delegate_(new TTreeDelegate(*this))
@@ -53,11 +65,11 @@ TTreeView::TTreeView(QWidget* Parent)
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
     connect(this, &QTreeView::expanded, this, [this](const QModelIndex& Index) {
-        if (!Following_)
+        if (Following_ == 0)
             CatchExceptions([&] { TTreeModel::NodeOf(Index)->SetExpanded(true); });
     });
     connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& Index) {
-        if (!Following_)
+        if (Following_ == 0)
             CatchExceptions([&] { TTreeModel::NodeOf(Index)->SetExpanded(false); });
     });
     ApplyFont();
@@ -66,7 +78,7 @@ TTreeView::TTreeView(QWidget* Parent)
 
 TTreeView::~TTreeView()
 {
-    Following_ = true;
+    ++Following_;
     setModel(nullptr);
 }
 
@@ -136,27 +148,22 @@ void TTreeView::ShowSelection(TTreeNode* Node)
     // first, so that the nodes know of every expansion the view makes.
     for (TTreeNode* parent = Node ? Node->Parent() : nullptr; parent; parent = parent->Parent())
         parent->SetExpanded(true);
-    const bool following = Following_;
-    Following_ = true;
+    TFollowScope following(*this);
     const QModelIndex index = Model_->IndexOf(Node);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     if (index.isValid())
         scrollTo(index);
-    Following_ = following;
 }
 
 void TTreeView::ShowExpanded(TTreeNode* Node)
 {
-    const bool following = Following_;
-    Following_ = true;
+    TFollowScope following(*this);
     setExpanded(Model_->IndexOf(Node), Node->Expanded());
-    Following_ = following;
 }
 
 void TTreeView::ShowExpandedSubtree(TTreeNode* Node)
 {
-    const bool following = Following_;
-    Following_ = true;
+    TFollowScope following(*this);
     TTreeNode* stop = nullptr;
     for (TTreeNode* node = Node; node && !stop; node = node->Parent())
         stop = node->getNextSibling();
@@ -164,13 +171,12 @@ void TTreeView::ShowExpandedSubtree(TTreeNode* Node)
     for (TTreeNode* node = Node; node != stop; node = node->GetNext())
         if (node->HasChildren() && node->Expanded() != isExpanded(Model_->IndexOf(node)))
             setExpanded(Model_->IndexOf(node), node->Expanded());
-    Following_ = following;
 }
 
 void TTreeView::currentChanged(const QModelIndex& Current, const QModelIndex& Previous)
 {
     QTreeView::currentChanged(Current, Previous);
-    if (!Following_ && Current.isValid())
+    if (Following_ == 0 && Current.isValid())
         CatchExceptions([&] { Items_->SetSelected(TTreeModel::NodeOf(Current)); });
 }
 

@@ -94,7 +94,7 @@ protected:
 
 private:
     friend class TTreeModel;
-    friend class TTreeDelegate;
+    friend class TFollowScope;
 
     // Called by the model adapter as the model changes.
     void ShowSelection(TTreeNode* Node);
@@ -111,7 +111,7 @@ private:
     TTreeImageList* Images_ = nullptr;
     TTreeImageList* StateImages_ = nullptr;
     bool ToolTips_ = true;
-    // Set while the view follows the model, so that its own signals are not
-    // sent back to the model.
-    bool Following_ = false;
+    // Above 0 while the view follows the model, so that its own signals
+    // are not sent back to the model.
+    int Following_ = 0;
 };
