@@ -212,6 +212,12 @@ TEST(TreeNodes, SelectingFiresChangingBeforeAndChangeAfter)
     EXPECT_TRUE(Find(nodes, "e")->Selected());
     TTreeNodes other;
     EXPECT_THROW(other.SetSelected(Find(nodes, "a")), EInvalidOperation);
+
+    // Closing a node over the selection selects the node.
+    nodes.SetSelected(Find(nodes, "c"));
+    Find(nodes, "a")->Expand(true);
+    Find(nodes, "b")->Collapse(false);
+    EXPECT_EQ(nodes.Selected(), Find(nodes, "b"));
 }
 
 TEST(TreeNodes, SortsStablyAtOneOrEveryLevel)

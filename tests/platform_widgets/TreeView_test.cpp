@@ -84,6 +84,13 @@ TEST_F(TTreeViewTest, ClicksAndKeysSelectThroughTheModel)
     EXPECT_TRUE(Node("a")->Expanded());
     Node("a")->SetExpanded(false);
     EXPECT_FALSE(View.isExpanded(IndexOf("a")));
+
+    // Closing the node over the selection in the view selects that node.
+    View.SetSelected(Node("c"));
+    View.collapse(IndexOf("a"));
+    EXPECT_FALSE(Node("a")->Expanded());
+    EXPECT_EQ(View.Selected(), Node("a"));
+    EXPECT_EQ(CurrentNode(), Node("a"));
 }
 
 TEST_F(TTreeViewTest, ARightClickReportsButLeavesTheSelection)

@@ -77,6 +77,10 @@ void TTreeNode::SetExpanded(bool Value)
         return;
     Expanded_ = Value;
     Owner_->ExpandedChanged(this);
+    // The selection never stays hidden inside a closed node: it moves up.
+    TTreeNode* selected = Owner_->Selected();
+    if (!Value && selected && selected->HasAsParent(this))
+        Owner_->SetSelected(this);
 }
 
 void TTreeNode::Expand(bool Recurse)

@@ -55,7 +55,8 @@ public:
     void SetSelectedIndex(int Value);
 
     // Only a node with children can be expanded; a node that loses its last
-    // child is collapsed, so a child added later starts hidden.
+    // child is collapsed, so a child added later starts hidden. Collapsing
+    // a node that holds the selection below it selects the node.
     bool Expanded() const { return Expanded_; }
     void SetExpanded(bool Value);
     void Expand(bool Recurse);
