@@ -99,8 +99,9 @@ public:
     void WMMouseWheel(int Notch);
     void ApplyWindowWrap();
     void ApplyScrollBars(TEditorEx& Editor);
-    // The clipboard holds text, as last heard from the clipboard.
-    bool ClipboardHasText() const { return ClipboardHasText_; }
+    // The clipboard holds text, as last heard from the clipboard, and the
+    // active pane may take it.
+    bool PasteEnabled() const;
 
     // ---- IOutlineHost ----
     TEditorEx* ActiveEditor() const override { return ActiveEditor_; }

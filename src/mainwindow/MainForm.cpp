@@ -5,6 +5,7 @@
 
 #include "Cp932.h"
 #include "Dialogs.h"
+#include "DockButton.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
@@ -91,6 +92,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     const auto clipboardChanged = [this] {
         const QMimeData* data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
         ClipboardHasText_ = data && data->hasText();
+        Button("sbPaste")->SetEnabled(PasteEnabled());
     };
     clipboardChanged();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, clipboardChanged);

@@ -251,7 +251,7 @@ void TVelkForm::FormShow()
 
     Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
     Button("sbPageDevide")->SetEnabled(true);
-    Button("sbPaste")->SetEnabled(ClipboardHasText_);
+    Button("sbPaste")->SetEnabled(PasteEnabled());
     UpdateSelectionButtons(false);
     SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
     Button("sbSave")->SetEnabled(ActiveEditor_->Modified());

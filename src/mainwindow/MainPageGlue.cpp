@@ -132,7 +132,7 @@ void TVelkForm::ApplyWindowWrap() { DataMemoResize(ActiveEditor_); }
 void TVelkForm::DataMemoDrawLine(TObject* Sender, const std::string& LineStr, int X, int Y, int, const QRect& ARect,
                                  bool Selected)
 {
-    Button("sbPaste")->SetEnabled(ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_));
+    Button("sbPaste")->SetEnabled(PasteEnabled());
     TEditorEx& editor = EditorOf(Sender, *DataMemo_);
     if (!Selected || !editor.Canvas())
         return;
@@ -233,6 +233,11 @@ void TVelkForm::MarkModified()
 {
     DataMemo_->SetModified(true);
     Button("sbSave")->SetEnabled(true);
+}
+
+bool TVelkForm::PasteEnabled() const
+{
+    return ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_);
 }
 
 bool TVelkForm::BrowseViewOn() const { return Menus_.Item("OpSplitRead")->Checked(); }

@@ -8,6 +8,8 @@
 #include "StatusBarTexts.h"
 #include "TreeView.h"
 
+#include <QClipboard>
+#include <QImage>
 #include <QTest>
 
 namespace {
@@ -118,6 +120,27 @@ TEST_F(Pages, TheWheelScrollsAPageANotchUnlessLinesAreAsked)
     EXPECT_EQ(memo.TopRow(), page + 3);
     form->WMMouseWheel(1);
     EXPECT_EQ(memo.TopRow(), page);
+}
+
+TEST_F(Pages, ThePasteButtonFollowsTheClipboardWithoutAskingItWhilePainting)
+{
+    QApplication::clipboard()->setText(QStringLiteral("text"));
+    QApplication::processEvents();
+    EXPECT_TRUE(form->ToolButton("sbPaste")->Enabled());
+    QApplication::clipboard()->clear();
+    QApplication::processEvents();
+    EXPECT_FALSE(form->ToolButton("sbPaste")->Enabled());
+}
+
+TEST_F(Pages, ASelectedRowWiderThanTheWindowPaintsWithoutPadding)
+{
+    form->DataMemo()->SetWordWrap(false);
+    Type(QString(3000, QLatin1Char('w')));
+    form->DataMemo()->SelectAll();
+    const QImage painted = form->DataMemo()->viewport()->grab().toImage();
+    EXPECT_FALSE(painted.isNull());
+    EXPECT_TRUE(dialogs.Questions().empty()) << "painting raised " << dialogs.Questions().front().Text;
+    EXPECT_EQ(Title(0), std::string(254, 'w')) << "a long first line gives a title of 254 bytes";
 }
 
 } // namespace
