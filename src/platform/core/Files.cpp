@@ -1,6 +1,7 @@
 #include "Files.h"
 
 #include "Cp932.h"
+#include "FileSystem.h"
 #include "SysErrorText.h"
 #include "SysUtils.h"
 
@@ -41,12 +42,6 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int Get() const { return Fd_; }
-    int Release()
-    {
-        const int fd = Fd_;
-        Fd_ = -1;
-        return fd;
-    }
 
 private:
     int Fd_;
@@ -60,20 +55,6 @@ private:
 [[noreturn]] void RaiseCreateError(const std::string& Path, int Error)
 {
     throw EFCreateError(Format("ファイル \"%s\" を作成できません。%s", Path.c_str(), SysErrorMessage(Error).c_str()));
-}
-
-bool WriteAll(int Fd, std::string_view Data)
-{
-    while (!Data.empty()) {
-        const ssize_t n = ::write(Fd, Data.data(), Data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        Data.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
 }
 
 // The path a write really replaces: the final target of a symbolic link.
@@ -142,7 +123,7 @@ std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
     return data;
 }
 
-void WriteFileAtomic(const std::string& FileName, std::string_view Data)
+void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System)
 {
     const std::string target = ResolveTarget(OsPath(FileName));
     const size_t slash = target.rfind('/');
@@ -150,9 +131,9 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data)
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
 
     std::string temp = folder + (slash == std::string::npos ? "/." : ".") + name + ".XXXXXX";
-    FileDescriptor fd(mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.Get() < 0)
-        RaiseCreateError(target, errno);
+    int fd = -1;
+    if (const int error = System.CreateTemp(temp, &fd))
+        RaiseCreateError(target, error);
 
     mode_t mode;
     struct stat st;
@@ -161,10 +142,18 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data)
     } else {
         mode = 0666 & ~CurrentUmask();
     }
-    if (!WriteAll(fd.Get(), Data) || fchmod(fd.Get(), mode) != 0 || fsync(fd.Get()) != 0
-        || ::close(fd.Release()) != 0 || rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        unlink(temp.c_str());
+    int error = System.Write(fd, Data);
+    if (error == 0)
+        error = System.SetMode(fd, mode);
+    if (error == 0)
+        error = System.Sync(fd);
+    const int closeError = System.Close(fd);
+    if (error == 0)
+        error = closeError;
+    if (error == 0)
+        error = System.Rename(temp, target);
+    if (error != 0) {
+        System.Remove(temp);
         RaiseCreateError(target, error);
     }
     FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

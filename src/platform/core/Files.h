@@ -3,6 +3,8 @@
 // handed to the system.
 #pragma once
 
+#include "FileSystem.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,4 +26,5 @@ std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes = UINT6
 // disk and renames it over the target, keeping the old file's permissions
 // (and replacing the target of a symbolic link). On failure the old file is
 // untouched and EFCreateError is raised.
-void WriteFileAtomic(const std::string& FileName, std::string_view Data);
+// The file-system calls go through System (tests make them fail).
+void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem());

@@ -1,0 +1,191 @@
+#include "Vk2Codec.h"
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr uint32_t MaxIndexInPackedWord = 0xFFFF;
+
+void PutU32(char*& Out, uint32_t Value)
+{
+    const unsigned char bytes[4] = {static_cast<unsigned char>(Value), static_cast<unsigned char>(Value >> 8),
+                                    static_cast<unsigned char>(Value >> 16), static_cast<unsigned char>(Value >> 24)};
+    std::memcpy(Out, bytes, 4);
+    Out += 4;
+}
+
+void PutBytes(char*& Out, std::string_view Bytes)
+{
+    if (!Bytes.empty())
+        std::memcpy(Out, Bytes.data(), Bytes.size());
+    Out += Bytes.size();
+}
+
+uint32_t CheckedLength(size_t Length)
+{
+    if (Length > std::numeric_limits<uint32_t>::max())
+        throw EVk2TooLarge("ページまたはツリーが大きすぎるため保存できません。");
+    return static_cast<uint32_t>(Length);
+}
+
+uint32_t SubIconWord(int SubIcon)
+{
+    return SubIcon > 0 && SubIcon <= 0xFFFF ? static_cast<uint32_t>(SubIcon) << 16 : 0;
+}
+
+uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, int EditMode)
+{
+    const TFlatPage& page = Pages[Index];
+    if (Index == 0) {
+        const auto selected = static_cast<uint32_t>(SelectedIndex);
+        return SubIconWord(page.SubIcon) | (selected <= MaxIndexInPackedWord ? selected : 0);
+    }
+    if (Index == 1)
+        return SubIconWord(page.SubIcon) | (static_cast<uint32_t>(EditMode) & 0xFF);
+    return page.SubIcon > 0 ? static_cast<uint32_t>(page.SubIcon) : 0;
+}
+
+[[noreturn]] void Damaged()
+{
+    throw EVk2Format("このファイルは壊れているため開けません。");
+}
+
+// Reads the file front to back; every read is checked against what is left.
+class TReader {
+public:
+    explicit TReader(std::string_view Bytes) : Rest_(Bytes) {}
+
+    size_t Left() const { return Rest_.size(); }
+    uint32_t U32()
+    {
+        if (Rest_.size() < 4)
+            Damaged();
+        const auto* b = reinterpret_cast<const unsigned char*>(Rest_.data());
+        Rest_.remove_prefix(4);
+        return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
+    }
+    std::string_view Bytes(uint64_t Count)
+    {
+        if (Count > Rest_.size())
+            Damaged();
+        const std::string_view bytes = Rest_.substr(0, static_cast<size_t>(Count));
+        Rest_.remove_prefix(static_cast<size_t>(Count));
+        return bytes;
+    }
+
+private:
+    std::string_view Rest_;
+};
+
+int SubIconFromFile(uint32_t Value, int SubIconCount)
+{
+    return Value >= 1 && Value <= static_cast<uint32_t>(std::max(SubIconCount, 0)) ? static_cast<int>(Value) : -1;
+}
+
+// The tree text's lines, split at CR LF byte pairs only: a CR or LF never
+// ends a double-byte character, and an old title may end in a lone lead
+// byte that a character-wise split would join to the CR.
+TFlatPages ParseTreeText(std::string_view Text)
+{
+    if (Text.empty())
+        return {};
+    if (Text.size() < 2 || Text.substr(Text.size() - 2) != "\r\n")
+        Damaged();
+    TFlatPages pages;
+    int previousDepth = -1;
+    size_t start = 0;
+    while (start < Text.size()) {
+        size_t end = start;
+        for (;;) {
+            const void* cr = std::memchr(Text.data() + end, '\r', Text.size() - end);
+            end = static_cast<size_t>(static_cast<const char*>(cr) - Text.data());
+            if (Text[end + 1] == '\n')
+                break;
+            ++end;
+        }
+        size_t titleStart = start;
+        while (titleStart < end && (Text[titleStart] == '\t' || Text[titleStart] == ' '))
+            ++titleStart;
+        const int depth = static_cast<int>(titleStart - start);
+        if (depth > previousDepth + 1)
+            Damaged();
+        TFlatPage& page = pages.emplace_back();
+        page.Depth = depth;
+        page.Title.assign(Text.data() + titleStart, end - titleStart);
+        previousDepth = depth;
+        start = end + 2;
+    }
+    return pages;
+}
+
+} // namespace
+
+std::string CleanTitleForFile(std::string_view Title)
+{
+    const size_t lineEnd = Title.find_first_of("\r\n");
+    std::string_view line = Title.substr(0, lineEnd);
+    const size_t first = line.find_first_not_of("\t ");
+    return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
+}
+
+std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
+{
+    std::string tree;
+    for (const TFlatPage& page : Pages) {
+        tree.append(static_cast<size_t>(std::max(page.Depth, 0)), '\t');
+        tree += CleanTitleForFile(page.Title);
+        tree += "\r\n";
+    }
+    uint64_t size = 4 + uint64_t{CheckedLength(tree.size())};
+    for (const TFlatPage& page : Pages)
+        size += 12 + uint64_t{CheckedLength(page.Text.size())};
+
+    std::string bytes(static_cast<size_t>(size), '\0');
+    char* out = bytes.data();
+    PutU32(out, static_cast<uint32_t>(tree.size()));
+    PutBytes(out, tree);
+    for (size_t i = 0; i < Pages.size(); ++i) {
+        PutU32(out, static_cast<uint32_t>(Pages[i].Text.size()));
+        PutBytes(out, Pages[i].Text);
+        PutU32(out, static_cast<uint32_t>(Pages[i].SelStart));
+        PutU32(out, PackedWord(Pages, i, SelectedIndex, EditMode));
+    }
+    return bytes;
+}
+
+TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
+{
+    TReader reader(Bytes);
+    const uint32_t treeLength = reader.U32();
+    TVk2Document document;
+    document.Pages = ParseTreeText(reader.Bytes(treeLength));
+    // Each record takes at least 12 bytes: a file announcing more pages
+    // than that cannot be whole.
+    if (document.Pages.size() > reader.Left() / 12)
+        Damaged();
+    for (size_t i = 0; i < document.Pages.size(); ++i) {
+        TFlatPage& page = document.Pages[i];
+        const uint32_t textLength = reader.U32();
+        if (textLength > reader.Left() || reader.Left() - textLength < 8)
+            Damaged();
+        page.Text = reader.Bytes(textLength);
+        page.SelStart = static_cast<int32_t>(reader.U32());
+        const uint32_t packed = reader.U32();
+        if (i == 0) {
+            page.SubIcon = SubIconFromFile(packed >> 16, SubIconCount);
+            document.SelectedIndex = static_cast<int>(packed & MaxIndexInPackedWord);
+        } else if (i == 1) {
+            page.SubIcon = SubIconFromFile(packed >> 16, SubIconCount);
+            document.EditMode = static_cast<int>(packed & 0xFF);
+        } else {
+            page.SubIcon = SubIconFromFile(packed, SubIconCount);
+        }
+    }
+    if (document.Pages.empty())
+        document.Pages.push_back(TFlatPage{0, "UnTitled", {}, 0, -1});
+    if (static_cast<size_t>(document.SelectedIndex) >= document.Pages.size())
+        document.SelectedIndex = 0;
+    return document;
+}

@@ -1,0 +1,55 @@
+// The document file (".vk2"): the page tree as tab-indented text, then one
+// record per page. All integers are 32-bit little-endian; there is no
+// header, so files of the Windows program read as they are.
+//
+//   u32 L, L bytes of tree text: per page in tree order, depth x TAB, the
+//   title, CR LF
+//   per page: u32 N, N bytes of text, u32 caret, u32 packed word
+//     page 0: sub-icon x 65536 + index of the selected page
+//     page 1: sub-icon x 65536 + edit mode (low byte)
+//     later pages: the sub-icon
+//   (a sub-icon of none is 0; bytes after the last record are ignored)
+#pragma once
+
+#include "PageList.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct TVk2Document {
+    TFlatPages Pages;
+    // The absolute index of the selected page; always a valid index.
+    int SelectedIndex = 0;
+    // Kept only by documents of two pages or more.
+    std::optional<int> EditMode;
+};
+
+// A file that cannot be a document: too short for the lengths it announces,
+// a tree text not ending in a line break, or a page more than one level
+// deeper than the page before.
+class EVk2Format : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A document that the format cannot hold (a text of 4 GB or more).
+class EVk2TooLarge : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The file's bytes. Titles are written cleaned (CleanTitleForFile), so
+// they read back as they were meant. A selected index that does not fit
+// in 16 bits is written as 0 rather than spill into the sub-icon.
+std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
+
+// The document the bytes hold. Every length is checked against the bytes
+// left before anything is allocated. A sub-icon outside 1..SubIconCount
+// reads as none; a selected index past the last page as page 0; a file of
+// no pages as one "UnTitled" page.
+TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount);
+
+// A title as the file can hold it: cut at its first CR or LF, and without
+// the leading blanks and TABs that would read back as depth.
+std::string CleanTitleForFile(std::string_view Title);

@@ -1,0 +1,27 @@
+// The system calls an atomic file write is made of, behind one interface so
+// that tests can make any one of them fail and check what is left on disk.
+// Each call returns 0 on success, else the errno value.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+class TFileSystem {
+public:
+    virtual ~TFileSystem() = default;
+
+    // Makes and opens a new file from Template (ending in "XXXXXX", which
+    // is replaced by the name made); *Fd receives its descriptor.
+    virtual int CreateTemp(std::string& Template, int* Fd);
+    // Writes all of Data.
+    virtual int Write(int Fd, std::string_view Data);
+    virtual int SetMode(int Fd, mode_t Mode);
+    virtual int Sync(int Fd);
+    virtual int Close(int Fd);
+    virtual int Rename(const std::string& From, const std::string& To);
+    virtual void Remove(const std::string& Path);
+};
+
+// The real system calls.
+TFileSystem& SystemFileSystem();

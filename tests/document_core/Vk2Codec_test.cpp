@@ -1,0 +1,242 @@
+#include "Vk2Codec.h"
+
+#include "../common/SjisLiteral.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+constexpr int SubIcons = 30;
+
+std::string Hex(std::string_view Bytes)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (unsigned char c : Bytes) {
+        if (!hex.empty())
+            hex += ' ';
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
+std::string Unhex(std::string_view Hex)
+{
+    std::string bytes;
+    for (size_t i = 0; i + 1 < Hex.size(); ++i) {
+        if (Hex[i] == ' ')
+            continue;
+        bytes += static_cast<char>(std::stoi(std::string(Hex.substr(i, 2)), nullptr, 16));
+        ++i;
+    }
+    return bytes;
+}
+
+std::string RandomBytes(std::mt19937& Random, size_t MaxLength, bool ForTitle)
+{
+    std::uniform_int_distribution<size_t> length(0, MaxLength);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string bytes(length(Random), '\0');
+    for (char& c : bytes) {
+        c = static_cast<char>(byte(Random));
+        // A title holds no line break and starts with no blank (the writer
+        // cleans those; the cleaning has its own test).
+        while (ForTitle && (c == '\r' || c == '\n' || (&c == bytes.data() && (c == ' ' || c == '\t'))))
+            c = static_cast<char>(byte(Random));
+    }
+    return bytes;
+}
+
+TVk2Document RandomDocument(std::mt19937& Random)
+{
+    static const std::string kana = Sjis("日本語のページ、ｶﾀｶﾅ「表」\r\n");
+    std::uniform_int_distribution<int> pageCount(1, 40), coin(0, 3), subIcon(-1, SubIcons);
+    TVk2Document document;
+    const int count = pageCount(Random);
+    for (int i = 0; i < count; ++i) {
+        TFlatPage page;
+        const int deepest = i == 0 ? 0 : document.Pages.back().Depth + 1;
+        page.Depth = std::uniform_int_distribution<int>(0, deepest)(Random);
+        page.Title = RandomBytes(Random, 20, true);
+        page.Text = coin(Random) == 0 ? kana + RandomBytes(Random, 300, false) : RandomBytes(Random, 60, false);
+        page.SelStart = static_cast<int32_t>(Random());
+        page.SubIcon = subIcon(Random) == 0 ? -1 : subIcon(Random);
+        if (page.SubIcon == 0)
+            page.SubIcon = -1;
+        document.Pages.push_back(std::move(page));
+    }
+    document.SelectedIndex = std::uniform_int_distribution<int>(0, count - 1)(Random);
+    if (count >= 2)
+        document.EditMode = std::uniform_int_distribution<int>(0, 255)(Random);
+    return document;
+}
+
+std::string Encode(const TVk2Document& Document)
+{
+    return EncodeVk2(Document.Pages, Document.SelectedIndex, Document.EditMode.value_or(0));
+}
+
+TEST(Vk2Codec, WritesTheFileByteForByte)
+{
+    const TFlatPages empty{{0, "UnTitled", "", 0, -1}};
+    EXPECT_EQ(Hex(EncodeVk2(empty, 0, 0)), "0A 00 00 00 55 6E 54 69 74 6C 65 64 0D 0A 00 00 00 00 00 00 00 00 00 00 00 00");
+
+    const TFlatPages twoPages{{0, "A", "A\r\nx", 3, -1}, {1, "B", "B", 1, 2}};
+    const std::string example2 = "07 00 00 00 41 0D 0A 09 42 0D 0A 04 00 00 00 41 0D 0A 78 03 00 00 00 01 00 00 00 "
+                                 "01 00 00 00 42 01 00 00 00 03 00 02 00";
+    EXPECT_EQ(Hex(EncodeVk2(twoPages, 1, 3)), example2);
+    const TVk2Document read = DecodeVk2(Unhex(example2), SubIcons);
+    EXPECT_EQ(read.Pages, twoPages);
+    EXPECT_EQ(read.SelectedIndex, 1);
+    EXPECT_EQ(read.EditMode, 3);
+}
+
+TEST(Vk2Codec, PacksSubIconsWithTheSelectionAndTheEditMode)
+{
+    TFlatPages pages(6, TFlatPage{0, "p", "", 0, -1});
+    pages[0].SubIcon = 3;
+    pages[4].SubIcon = 7;
+    const std::string bytes = EncodeVk2(pages, 5, 3);
+    // Records of empty pages: N, caret, packed word; the tree text is 6 x "p\r\n".
+    const std::string_view records = std::string_view(bytes).substr(4 + 18);
+    EXPECT_EQ(Hex(records.substr(8, 4)), "05 00 03 00"); // 3 x 65536 + 5 = 196613
+    EXPECT_EQ(Hex(records.substr(20, 4)), "03 00 00 00"); // page 1 without sub-icon, edit mode 3
+    EXPECT_EQ(Hex(records.substr(56, 4)), "07 00 00 00");
+    EXPECT_EQ(Hex(records.substr(68, 4)), "00 00 00 00"); // none is 0
+}
+
+TEST(Vk2Codec, NeverSpillsALargeSelectedIndexIntoTheSubIcon)
+{
+    TFlatPages pages(70000, TFlatPage{0, "", "", 0, -1});
+    pages[0].SubIcon = 2;
+    const TVk2Document read = DecodeVk2(EncodeVk2(pages, 65536, 0), SubIcons);
+    EXPECT_EQ(read.Pages[0].SubIcon, 2);
+    EXPECT_EQ(read.SelectedIndex, 0);
+    EXPECT_EQ(DecodeVk2(EncodeVk2(pages, 65535, 0), SubIcons).SelectedIndex, 65535);
+}
+
+TEST(Vk2Codec, CleansTitlesSoTheTreeReadsBackAsMeant)
+{
+    const TFlatPages pages{{0, "  \tlead\r\nsecond", "", 0, -1}, {1, "a\nb", "", 0, -1}, {1, "...", "", 0, -1}};
+    const TVk2Document read = DecodeVk2(EncodeVk2(pages, 0, 0), SubIcons);
+    ASSERT_EQ(read.Pages.size(), 3u);
+    EXPECT_EQ(read.Pages[0].Title, "lead");
+    EXPECT_EQ(read.Pages[1].Title, "a");
+    EXPECT_EQ(read.Pages[1].Depth, 1);
+    EXPECT_EQ(read.Pages[2].Title, "...");
+}
+
+TEST(Vk2Codec, ReadsWhatTheWindowsProgramMayHaveWritten)
+{
+    // Blanks count as depth too; a title may end in a lone lead byte; the
+    // tree text is split at CR LF pairs only; trailing bytes are ignored.
+    const std::string tree = "root\x81\r\n child\r\n\t\tgrand\rchild\r\n";
+    std::string bytes = std::string(1, static_cast<char>(tree.size())) + std::string(3, '\0') + tree;
+    for (int i = 0; i < 3; ++i)
+        bytes += std::string("\0\0\0\0\0\0\0\0", 8) + std::string(i == 2 ? "\x1F\0\0\0" : "\0\0\0\0", 4);
+    bytes += "garbage";
+    const TVk2Document read = DecodeVk2(bytes, SubIcons);
+    ASSERT_EQ(read.Pages.size(), 3u);
+    EXPECT_EQ(read.Pages[0].Title, "root\x81");
+    EXPECT_EQ(read.Pages[1].Depth, 1);
+    EXPECT_EQ(read.Pages[2].Title, "grand\rchild");
+    EXPECT_EQ(read.Pages[2].SubIcon, -1) << "31 is past the last of 30 sub-icons";
+}
+
+TEST(Vk2Codec, ReadsSubIconsSelectionAndEditModeWithinTheirRanges)
+{
+    TFlatPages pages(3, TFlatPage{0, "p", "", 0, -1});
+    pages[0].SubIcon = SubIcons;
+    pages[1].SubIcon = SubIcons + 1;
+    pages[2].SubIcon = SubIcons;
+    const TVk2Document read = DecodeVk2(EncodeVk2(pages, 2, 0x1FF), SubIcons);
+    EXPECT_EQ(read.Pages[0].SubIcon, SubIcons);
+    EXPECT_EQ(read.Pages[1].SubIcon, -1);
+    EXPECT_EQ(read.Pages[2].SubIcon, SubIcons);
+    EXPECT_EQ(read.EditMode, 0xFF);
+    EXPECT_EQ(DecodeVk2(EncodeVk2(pages, 3, 0), SubIcons).SelectedIndex, 0) << "past the last page";
+
+    const TVk2Document onePage = DecodeVk2(EncodeVk2({pages[0]}, 0, 4), SubIcons);
+    EXPECT_FALSE(onePage.EditMode.has_value()) << "one page stores no edit mode";
+    const TVk2Document noPages = DecodeVk2(EncodeVk2({}, 0, 0), SubIcons);
+    EXPECT_EQ(noPages.Pages, (TFlatPages{{0, "UnTitled", "", 0, -1}}));
+}
+
+TEST(Vk2Codec, RandomDocumentsRoundTripByteForByte)
+{
+    std::mt19937 random(20261206);
+    for (int i = 0; i < 1000; ++i) {
+        const TVk2Document document = RandomDocument(random);
+        const std::string bytes = Encode(document);
+        const TVk2Document read = DecodeVk2(bytes, SubIcons);
+        ASSERT_EQ(read.Pages, document.Pages) << "document " << i;
+        ASSERT_EQ(read.SelectedIndex, document.SelectedIndex);
+        ASSERT_EQ(read.EditMode, document.EditMode);
+        ASSERT_EQ(Encode(read), bytes);
+    }
+}
+
+TEST(Vk2Codec, RefusesEveryTruncationAndCorruptLength)
+{
+    std::mt19937 random(7);
+    const std::string whole = Encode(RandomDocument(random));
+    for (size_t length = 0; length < whole.size(); ++length) {
+        EXPECT_THROW(DecodeVk2(std::string_view(whole).substr(0, length), SubIcons), EVk2Format) << length;
+    }
+    const std::string example = Unhex("07 00 00 00 41 0D 0A 09 42 0D 0A 04 00 00 00 41 0D 0A 78 03 00 00 00 01 00 00 00 "
+                                      "01 00 00 00 42 01 00 00 00 03 00 02 00");
+    const auto patched = [&](size_t At, std::string_view Bytes) {
+        std::string copy = example;
+        copy.replace(At, Bytes.size(), Bytes);
+        return copy;
+    };
+    const std::string damaged[] = {
+        patched(0, "\xFF\xFF\xFF\xFF"),          // tree length
+        patched(0, "\x25\0\0\0"),                // tree length one past the end (37 + 4 = 41)
+        patched(11, "\xFF\xFF\xFF\xFF"),         // text length
+        patched(27, "\x02\0\0\0"),               // second text one past what is left
+        patched(7, "\x09\x09"),                  // a depth jump (two TABs before "B")
+        patched(9, "\x0D\x20"),                  // a tree text not ending in CR LF
+        std::string(),
+        patched(0, std::string("\x05\0\0\0", 4)), // the tree text cut inside a line
+    };
+    for (const std::string& bytes : damaged)
+        EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << Hex(bytes);
+}
+
+TEST(Vk2Codec, SurvivesTenThousandMutatedDocuments)
+{
+    std::mt19937 random(1234);
+    std::vector<std::string> seeds;
+    for (int i = 0; i < 20; ++i)
+        seeds.push_back(Encode(RandomDocument(random)));
+    std::uniform_int_distribution<int> byte(0, 255), kind(0, 3);
+    int refused = 0;
+    for (int i = 0; i < 10000; ++i) {
+        std::string bytes = seeds[static_cast<size_t>(i) % seeds.size()];
+        const int edits = 1 + i % 4;
+        for (int e = 0; e < edits && !bytes.empty(); ++e) {
+            const size_t at = std::uniform_int_distribution<size_t>(0, bytes.size() - 1)(random);
+            switch (kind(random)) {
+            case 0: bytes[at] = static_cast<char>(byte(random)); break;
+            case 1: bytes.erase(at, 1 + at % 7); break;
+            case 2: bytes.insert(at, 1 + at % 5, static_cast<char>(byte(random))); break;
+            default: bytes.replace(at, std::min<size_t>(4, bytes.size() - at), "\xFF\xFF\xFF\x7F"); break;
+            }
+        }
+        try {
+            const TVk2Document read = DecodeVk2(bytes, SubIcons);
+            ASSERT_FALSE(read.Pages.empty());
+            ASSERT_LT(static_cast<size_t>(read.SelectedIndex), read.Pages.size());
+            ASSERT_EQ(read.Pages[0].Depth, 0);
+        } catch (const EVk2Format&) {
+            ++refused;
+        }
+    }
+    EXPECT_GT(refused, 0);
+}
+
+} // namespace
