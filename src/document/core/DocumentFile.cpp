@@ -1,0 +1,127 @@
+#include "DocumentFile.h"
+
+#include "Files.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr long Iso9660Magic = 0x9660;
+constexpr long UdfMagic = 0x15013346;
+
+std::string FolderOf(const std::string& OsName)
+{
+    const size_t slash = OsName.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : OsName.substr(0, slash);
+}
+
+bool IsOnOpticalDisc(const std::string& OsFolder)
+{
+    struct statfs fs;
+    return statfs(OsFolder.c_str(), &fs) == 0 && (fs.f_type == Iso9660Magic || fs.f_type == UdfMagic);
+}
+
+bool IsOnReadOnlyFileSystem(const std::string& OsFolder)
+{
+    struct statvfs fs;
+    return statvfs(OsFolder.c_str(), &fs) == 0 && (fs.f_flag & ST_RDONLY) != 0;
+}
+
+} // namespace
+
+bool IsReadOnlyFile(const std::string& FileName)
+{
+    const std::string path = OsPath(FileName);
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // No write bit at all is the read-only attribute even for a user (root)
+    // whom the system would let write.
+    return (st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
+}
+
+bool IsFileLocked(const std::string& FileName)
+{
+    const int fd = ::open(OsPath(FileName).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool locked = flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return locked;
+}
+
+std::string SaveRefusal(const std::string& FileName)
+{
+    const std::string folder = FolderOf(OsPath(FileName));
+    if (IsOnOpticalDisc(folder))
+        return "指定したファイルのドライブがCD-ROMですので保存できません！";
+    if (IsOnReadOnlyFileSystem(folder))
+        return "指定したファイルのあるドライブは読み出し専用なので保存できません！";
+    if (FileExists(FileName) && IsReadOnlyFile(FileName))
+        return "指定したファイルは読み出し専用なので保存できません！";
+    return {};
+}
+
+TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
+{
+    const std::string bytes = ReadFileBytes(FileName);
+    try {
+        return DecodeVk2(bytes, SubIconCount);
+    } catch (const EVk2Format& error) {
+        throw EVk2Format(FileName + "\r\n" + error.what());
+    }
+}
+
+void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
+                       TFileSystem& System)
+{
+    WriteFileAtomic(FileName, EncodeVk2(Pages, SelectedIndex, EditMode), System);
+}
+
+bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)
+{
+    if (!FileExists(DocumentFile))
+        return true;
+    const size_t slash = DocumentFile.rfind('/');
+    std::string name = slash == std::string::npos ? DocumentFile : DocumentFile.substr(slash + 1);
+    if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+        name.resize(dot);
+    std::string folder = Folder;
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    try {
+        WriteFileAtomic(folder + name + ".vk~", ReadFileBytes(DocumentFile), System);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+std::string ReadTextAsPage(const std::string& FileName) { return NormalizeLineBreaks(ReadFileBytes(FileName)); }
+
+std::string NormalizeLineBreaks(std::string_view Text)
+{
+    std::string result;
+    result.reserve(Text.size() + Text.size() / 64);
+    for (size_t i = 0; i < Text.size(); ++i) {
+        const char c = Text[i];
+        if (c == '\r') {
+            result += "\r\n";
+            if (i + 1 < Text.size() && Text[i + 1] == '\n')
+                ++i;
+        } else if (c == '\n') {
+            result += "\r\n";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,36 @@
+// The document file on disk: reading and writing it whole, the checks made
+// before a save, the backup copy, and text files read as pages. Names are
+// the program's (Shift-JIS) file names.
+#pragma once
+
+#include "FileSystem.h"
+#include "Vk2Codec.h"
+
+#include <string>
+
+// Why a save to FileName is refused before anything is written, as the user
+// reads it; empty when nothing refuses it. A CD or DVD, a file without
+// write permission, a file system mounted read-only.
+std::string SaveRefusal(const std::string& FileName);
+// The file exists and cannot be written: the document opens read-only.
+bool IsReadOnlyFile(const std::string& FileName);
+// Another program holds an exclusive lock on the file.
+bool IsFileLocked(const std::string& FileName);
+
+// Reads the whole document. Raises EFOpenError (unreadable) or EVk2Format
+// (damaged); the message names the file.
+TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount);
+// Writes the document atomically: the old file stays whole on any failure,
+// which raises EFCreateError or EVk2TooLarge.
+void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
+                       TFileSystem& System = SystemFileSystem());
+
+// Copies DocumentFile to Folder/<its name without extension>.vk~ through a
+// temporary file, so a failed copy never harms the previous backup. True
+// when copied or when there is no document file yet to copy.
+bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System = SystemFileSystem());
+
+// A text file's bytes as page text: lone LF and lone CR become CR LF; no
+// other conversion.
+std::string ReadTextAsPage(const std::string& FileName);
+std::string NormalizeLineBreaks(std::string_view Text);

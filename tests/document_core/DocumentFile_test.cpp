@@ -1,0 +1,205 @@
+#include "DocumentFile.h"
+
+#include "Files.h"
+#include "SysUtils.h"
+#include "../common/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The steps of an atomic save, each of which the file system below can be
+// made to fail.
+enum class TStep { CreateTemp, Write, SetMode, Sync, Close, Rename };
+
+class TFailingFileSystem : public TFileSystem {
+public:
+    explicit TFailingFileSystem(TStep Failing) : Failing_(Failing) {}
+
+    int CreateTemp(std::string& Template, int* Fd) override
+    {
+        if (Failing_ == TStep::CreateTemp)
+            return EACCES;
+        return TFileSystem::CreateTemp(Template, Fd);
+    }
+    int Write(int Fd, std::string_view Data) override
+    {
+        // Half the data reaches the disk before the disk fills.
+        if (Failing_ == TStep::Write) {
+            TFileSystem::Write(Fd, Data.substr(0, Data.size() / 2));
+            return ENOSPC;
+        }
+        return TFileSystem::Write(Fd, Data);
+    }
+    int SetMode(int Fd, mode_t Mode) override { return Failing_ == TStep::SetMode ? EPERM : TFileSystem::SetMode(Fd, Mode); }
+    int Sync(int Fd) override { return Failing_ == TStep::Sync ? EIO : TFileSystem::Sync(Fd); }
+    int Close(int Fd) override
+    {
+        const int error = TFileSystem::Close(Fd);
+        return Failing_ == TStep::Close ? EIO : error;
+    }
+    int Rename(const std::string& From, const std::string& To) override
+    {
+        return Failing_ == TStep::Rename ? EXDEV : TFileSystem::Rename(From, To);
+    }
+
+private:
+    TStep Failing_;
+};
+
+TFlatPages Pages(std::string_view Text, size_t Count = 2)
+{
+    TFlatPages pages;
+    for (size_t i = 0; i < Count; ++i)
+        pages.push_back({0, "page" + std::to_string(i), std::string(Text) + std::to_string(i), 1, -1});
+    return pages;
+}
+
+size_t FileCount(const std::string& Folder)
+{
+    return static_cast<size_t>(std::distance(fs::directory_iterator(Folder), fs::directory_iterator()));
+}
+
+TEST(DocumentFile, AFailedStepLeavesTheOldFileWhole)
+{
+    TempDir dir;
+    const std::string file = dir.File("doc.vk2");
+    WriteDocumentFile(file, Pages("old"), 0, 0);
+    const std::string old = ReadRaw(file);
+    for (TStep step : {TStep::CreateTemp, TStep::Write, TStep::SetMode, TStep::Sync, TStep::Close, TStep::Rename}) {
+        TFailingFileSystem failing(step);
+        EXPECT_THROW(WriteDocumentFile(file, Pages("new"), 0, 0, failing), EFCreateError) << static_cast<int>(step);
+        EXPECT_EQ(ReadRaw(file), old) << static_cast<int>(step);
+        EXPECT_EQ(FileCount(dir.Path()), 1u) << "the temporary file is removed";
+    }
+}
+
+TEST(DocumentFile, ASaveKeepsPermissionsAndTheSymbolicLink)
+{
+    TempDir dir;
+    const std::string target = dir.File("real.vk2");
+    const std::string link = dir.File("link.vk2");
+    WriteDocumentFile(target, Pages("old"), 0, 0);
+    chmod(target.c_str(), 0640);
+    fs::create_symlink(target, link);
+    WriteDocumentFile(link, Pages("new"), 1, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadDocumentFile(target, 0).Pages, Pages("new"));
+    struct stat st;
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)
+{
+    TempDir dir;
+    const std::string file = dir.File("bad.vk2");
+    WriteRaw(file, std::string("\xFF\xFF\xFF\xFF", 4));
+    try {
+        ReadDocumentFile(file, 0);
+        FAIL();
+    } catch (const EVk2Format& error) {
+        EXPECT_EQ(std::string(error.what()), file + "\r\nこのファイルは壊れているため開けません。");
+    }
+    EXPECT_THROW(ReadDocumentFile(dir.File("missing.vk2"), 0), EFOpenError);
+}
+
+TEST(DocumentFile, BackupCopiesTheOldDocumentOrNothing)
+{
+    TempDir dir;
+    const std::string doc = dir.File("doc.vk2");
+    const std::string backups = dir.File("backup");
+    fs::create_directory(backups);
+    EXPECT_TRUE(BackupDocument(doc, backups)) << "no old file: nothing to copy";
+    EXPECT_EQ(FileCount(backups), 0u);
+
+    WriteDocumentFile(doc, Pages("first"), 0, 0);
+    ASSERT_TRUE(BackupDocument(doc, backups));
+    EXPECT_EQ(ReadRaw(backups + "/doc.vk~"), ReadRaw(doc));
+
+    const std::string firstBackup = ReadRaw(doc);
+    WriteDocumentFile(doc, Pages("second"), 0, 0);
+    TFailingFileSystem failing(TStep::Write);
+    EXPECT_FALSE(BackupDocument(doc, backups, failing));
+    EXPECT_EQ(ReadRaw(backups + "/doc.vk~"), firstBackup) << "a failed copy leaves the earlier backup";
+    EXPECT_FALSE(BackupDocument(doc, dir.File("no-such-folder")));
+}
+
+TEST(DocumentFile, RefusesReadOnlyFilesAndSeesLocks)
+{
+    TempDir dir;
+    const std::string file = dir.File("doc.vk2");
+    EXPECT_EQ(SaveRefusal(file), "") << "a new file";
+    WriteDocumentFile(file, Pages("x"), 0, 0);
+    EXPECT_EQ(SaveRefusal(file), "");
+    EXPECT_FALSE(IsReadOnlyFile(file));
+    chmod(file.c_str(), 0444);
+    EXPECT_TRUE(IsReadOnlyFile(file));
+    EXPECT_EQ(SaveRefusal(file), "指定したファイルは読み出し専用なので保存できません！");
+
+    EXPECT_FALSE(IsFileLocked(file));
+    const int fd = open(file.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    EXPECT_TRUE(IsFileLocked(file));
+    close(fd);
+    EXPECT_FALSE(IsFileLocked(file));
+}
+
+TEST(DocumentFile, TextFilesReadAsPagesGetCrLfLineBreaks)
+{
+    const struct {
+        std::string_view In, Out;
+    } cases[] = {
+        {"a\nb\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"}, {"a\r\nb", "a\r\nb"},
+        {"\n\r\r\n\r", "\r\n\r\n\r\n\r\n"}, {"\x82\xA0\n\x95\\", "\x82\xA0\r\n\x95\\"}, {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NormalizeLineBreaks(c.In), c.Out) << c.In;
+    TempDir dir;
+    WriteRaw(dir.File("t.txt"), "one\ntwo");
+    EXPECT_EQ(ReadTextAsPage(dir.File("t.txt")), "one\r\ntwo");
+}
+
+// A process killed at any moment while saving leaves either the whole old
+// or the whole new document, never a mixture or a torn file.
+TEST(DocumentFile, AKilledSaveLeavesTheOldOrTheNewDocument)
+{
+    TempDir dir;
+    const std::string file = dir.File("big.vk2");
+    const std::string page(10 * 1024 * 1024 / 4, 'a');
+    const TFlatPages documents[2] = {Pages(page + "A", 4), Pages(page + "B", 4)};
+    WriteDocumentFile(file, documents[0], 0, 0);
+
+    std::mt19937 random(99);
+    for (int round = 0; round < 6; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int save = 1; save <= 100; ++save)
+                WriteDocumentFile(file, documents[save % 2], 0, 0);
+            _exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(5, 400)(random)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const TFlatPages read = ReadDocumentFile(file, 0).Pages;
+        EXPECT_TRUE(read == documents[0] || read == documents[1]) << "round " << round;
+    }
+}
+
+} // namespace
