@@ -8,8 +8,8 @@
 // switch in milliseconds.
 #include "EditorEx.h"
 #include "NodeData.h"
+#include "BenchHost.h"
 #include "OutlineBinding.h"
-#include "OutlineHost.h"
 #include "SubIni.h"
 
 #include "Cp932.h"
@@ -53,33 +53,6 @@ std::string PageText(int Variant)
     return Utf8ToSjis(utf8);
 }
 
-// The window's side: only the editor; the rest are no-ops.
-class TBenchHost : public IOutlineHost {
-public:
-    explicit TBenchHost(TEditorEx* Memo) : Memo_(Memo) {}
-    TEditorEx* ActiveEditor() const override { return Memo_; }
-    void SetActiveEditor(TEditorEx*) override {}
-    TEditorEx* DataMemo() const override { return Memo_; }
-    TEditorEx* SecondEditor() const override { return nullptr; }
-    bool BrowseViewOn() const override { return false; }
-    bool BoxSelectionOn() const override { return false; }
-    bool FindListMode() const override { return false; }
-    void ShowFindListPage(TTreeNode*) override {}
-    void UpdateStatusBar() override {}
-    void UpdateToolButtons() override {}
-    void UpdateMarkMenus() override {}
-    void SetEditUndoButtons(bool, bool) override {}
-    void SetPageHistoryButtons(bool, bool) override {}
-    void SetSubIconButton(int) override {}
-    void MarkModified() override {}
-    void RefreshSubIconFinder() override {}
-    bool FocusSubIconFinder() override { return false; }
-    void PageNodeDeleted(TTreeNode*) override {}
-
-private:
-    TEditorEx* Memo_;
-};
-
 template <typename TSwitch>
 void TimeSwitches(benchmark::State& State, TSwitch&& Switch)
 {
@@ -107,7 +80,7 @@ void PageSwitch(benchmark::State& State)
     memo->WrapOption()->SetWrapByte(80);
     memo->resize(Width, Height);
     memo->show();
-    TBenchHost host(memo.get());
+    bench::TBenchHost host(memo.get());
     TTreeView tree;
     TOutlineBinding binding(tree, host);
     TTreeNode* pages[2];

@@ -36,14 +36,14 @@ public:
             return EACCES;
         return TFileSystem::CreateTemp(Template, Fd);
     }
-    int Write(int Fd, std::string_view Data) override
+    int Write(int Fd, std::span<const std::string_view> Pieces) override
     {
         // Half the data reaches the disk before the disk fills.
         if (Failing_ == TStep::Write) {
-            TFileSystem::Write(Fd, Data.substr(0, Data.size() / 2));
+            TFileSystem::Write(Fd, Pieces.first(Pieces.size() / 2));
             return ENOSPC;
         }
-        return TFileSystem::Write(Fd, Data);
+        return TFileSystem::Write(Fd, Pieces);
     }
     int SetMode(int Fd, mode_t Mode) override { return Failing_ == TStep::SetMode ? EPERM : TFileSystem::SetMode(Fd, Mode); }
     int Sync(int Fd) override { return Failing_ == TStep::Sync ? EIO : TFileSystem::Sync(Fd); }
@@ -102,6 +102,15 @@ TEST(DocumentFile, ASaveKeepsPermissionsAndTheSymbolicLink)
     struct stat st;
     ASSERT_EQ(stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(DocumentFile, ManyPagesAreWrittenWhole)
+{
+    // More pieces than one gathered write takes.
+    TempDir dir;
+    const TFlatPages pages = Pages("text", 3000);
+    WriteDocumentFile(dir.File("many.vk2"), pages, 2999, 0);
+    EXPECT_EQ(ReadRaw(dir.File("many.vk2")), EncodeVk2(pages, 2999, 0));
 }
 
 TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)

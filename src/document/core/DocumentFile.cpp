@@ -83,7 +83,8 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
 void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
                        TFileSystem& System)
 {
-    WriteFileAtomic(FileName, EncodeVk2(Pages, SelectedIndex, EditMode), System);
+    const TVk2Layout layout = LayOutVk2(Pages, SelectedIndex, EditMode);
+    WriteFileAtomic(FileName, layout.Pieces, System);
 }
 
 bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)

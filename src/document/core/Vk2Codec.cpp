@@ -1,5 +1,6 @@
 #include "Vk2Codec.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -130,7 +131,7 @@ std::string CleanTitleForFile(std::string_view Title)
     return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
 }
 
-std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
+TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 {
     std::string tree;
     for (const TFlatPage& page : Pages) {
@@ -138,20 +139,35 @@ std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
         tree += CleanTitleForFile(page.Title);
         tree += "\r\n";
     }
-    uint64_t size = 4 + uint64_t{CheckedLength(tree.size())};
-    for (const TFlatPage& page : Pages)
-        size += 12 + uint64_t{CheckedLength(page.Text.size())};
-
-    std::string bytes(static_cast<size_t>(size), '\0');
-    char* out = bytes.data();
-    PutU32(out, static_cast<uint32_t>(tree.size()));
+    TVk2Layout layout;
+    layout.Frame.resize(4 + tree.size() + 12 * Pages.size());
+    char* out = layout.Frame.data();
+    PutU32(out, CheckedLength(tree.size()));
     PutBytes(out, tree);
+    // Frame pieces end before each page text; the text follows as its own piece.
+    const char* pieceStart = layout.Frame.data();
     for (size_t i = 0; i < Pages.size(); ++i) {
-        PutU32(out, static_cast<uint32_t>(Pages[i].Text.size()));
-        PutBytes(out, Pages[i].Text);
+        PutU32(out, CheckedLength(Pages[i].Text.size()));
+        layout.Pieces.emplace_back(pieceStart, static_cast<size_t>(out - pieceStart));
+        layout.Pieces.emplace_back(Pages[i].Text);
+        pieceStart = out;
         PutU32(out, static_cast<uint32_t>(Pages[i].SelStart));
         PutU32(out, PackedWord(Pages, i, SelectedIndex, EditMode));
     }
+    layout.Pieces.emplace_back(pieceStart, static_cast<size_t>(out - pieceStart));
+    return layout;
+}
+
+std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
+{
+    const TVk2Layout layout = LayOutVk2(Pages, SelectedIndex, EditMode);
+    size_t size = 0;
+    for (std::string_view piece : layout.Pieces)
+        size += piece.size();
+    std::string bytes;
+    bytes.reserve(size);
+    for (std::string_view piece : layout.Pieces)
+        bytes += piece;
     return bytes;
 }
 

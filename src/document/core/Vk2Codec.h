@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct TVk2Document {
     TFlatPages Pages;
@@ -43,6 +44,15 @@ public:
 // they read back as they were meant. A selected index that does not fit
 // in 16 bits is written as 0 rather than spill into the sub-icon.
 std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
+
+// The file's bytes in pieces, for writing without one more copy of every
+// page: the small fields in Frame, the page texts where they are.
+struct TVk2Layout {
+    std::vector<char> Frame;
+    // Views of Frame and of the pages' texts, in file order.
+    std::vector<std::string_view> Pieces;
+};
+TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 
 // The document the bytes hold. Every length is checked against the bytes
 // left before anything is allocated. A sub-icon outside 1..SubIconCount

@@ -1,11 +1,14 @@
 #include "FileSystem.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -19,16 +22,32 @@ int TFileSystem::CreateTemp(std::string& Template, int* Fd)
     return *Fd >= 0 ? 0 : errno;
 }
 
-int TFileSystem::Write(int Fd, std::string_view Data)
+int TFileSystem::Write(int Fd, std::span<const std::string_view> Pieces)
 {
-    while (!Data.empty()) {
-        const ssize_t n = ::write(Fd, Data.data(), Data.size());
-        if (n < 0) {
+    // Pieces go out in batches of gathered writes; a short write resumes
+    // inside the piece it stopped in.
+    std::vector<iovec> batch;
+    size_t next = 0;
+    size_t offset = 0;
+    while (next < Pieces.size()) {
+        batch.clear();
+        for (size_t i = next; i < Pieces.size() && batch.size() < IOV_MAX; ++i) {
+            const size_t skip = i == next ? offset : 0;
+            batch.push_back({const_cast<char*>(Pieces[i].data() + skip), Pieces[i].size() - skip});
+        }
+        const ssize_t written = ::writev(Fd, batch.data(), static_cast<int>(batch.size()));
+        if (written < 0) {
             if (errno == EINTR)
                 continue;
             return errno;
         }
-        Data.remove_prefix(static_cast<size_t>(n));
+        auto left = static_cast<size_t>(written);
+        while (next < Pieces.size() && left >= Pieces[next].size() - offset) {
+            left -= Pieces[next].size() - offset;
+            offset = 0;
+            ++next;
+        }
+        offset += left;
     }
     return 0;
 }

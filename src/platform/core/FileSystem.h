@@ -3,6 +3,7 @@
 // Each call returns 0 on success, else the errno value.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -14,8 +15,8 @@ public:
     // Makes and opens a new file from Template (ending in "XXXXXX", which
     // is replaced by the name made); *Fd receives its descriptor.
     virtual int CreateTemp(std::string& Template, int* Fd);
-    // Writes all of Data.
-    virtual int Write(int Fd, std::string_view Data);
+    // Writes all the pieces, one after the other.
+    virtual int Write(int Fd, std::span<const std::string_view> Pieces);
     virtual int SetMode(int Fd, mode_t Mode);
     virtual int Sync(int Fd);
     virtual int Close(int Fd);

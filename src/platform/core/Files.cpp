@@ -125,6 +125,11 @@ std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
 
 void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System)
 {
+    WriteFileAtomic(FileName, std::span(&Data, 1), System);
+}
+
+void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System)
+{
     const std::string target = ResolveTarget(OsPath(FileName));
     const size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
@@ -142,7 +147,7 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSy
     } else {
         mode = 0666 & ~CurrentUmask();
     }
-    int error = System.Write(fd, Data);
+    int error = System.Write(fd, Pieces);
     if (error == 0)
         error = System.SetMode(fd, mode);
     if (error == 0)

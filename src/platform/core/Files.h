@@ -28,3 +28,6 @@ std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes = UINT6
 // untouched and EFCreateError is raised.
 // The file-system calls go through System (tests make them fail).
 void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem());
+// The same with the data given in pieces, written one after the other.
+void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
+                     TFileSystem& System = SystemFileSystem());
