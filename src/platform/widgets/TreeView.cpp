@@ -259,15 +259,17 @@ void TTreeView::startDrag(Qt::DropActions)
 
 void TTreeView::dragEnterEvent(QDragEnterEvent* Event)
 {
-    if (DragSourceOf(*Event))
-        Event->acceptProposedAction();
-    else
+    if (!DragSourceOf(*Event)) {
         Event->ignore();
+        return;
+    }
+    Event->acceptProposedAction();
+    setState(DraggingState);
 }
 
 void TTreeView::dragMoveEvent(QDragMoveEvent* Event)
 {
-    // Qt's own handling scrolls near the edges and opens nodes held over.
+    // Qt's own handling scrolls while the drag is near an edge.
     QTreeView::dragMoveEvent(Event);
     bool accept = false;
     CatchExceptions([&] {
@@ -293,4 +295,5 @@ void TTreeView::dropEvent(QDropEvent* Event)
     Event->setDropAction(Qt::MoveAction);
     Event->accept();
     stopAutoScroll();
+    setState(NoState);
 }
