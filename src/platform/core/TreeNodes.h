@@ -91,6 +91,7 @@ public:
     void MoveTo(TTreeNode* Destination, TNodeAttachMode Mode);
     // Deletes the node and its subtree (see TTreeNodes::Delete).
     void Delete();
+    // Deletes the children; a selection among them moves to this node.
     void DeleteChildren();
 
     TTreeNodes* Owner() const { return Owner_; }
@@ -244,6 +245,7 @@ private:
     void DetachAndFree(TTreeNode* Node);
     void FreeNode(TTreeNode* Node);
     void CollapseIfChildless(TTreeNode* Node);
+    void DeleteChildren(TTreeNode* Node);
     void StructureChanged() { OrderValid_ = false; }
     void BuildOrder() const;
     void NodeChanged(TTreeNode* Node);
