@@ -72,8 +72,11 @@ void TVelkForm::UpdateCaretPanel()
 
 void TVelkForm::UpdatePageDevide(const TEditorEx& Editor)
 {
+    // Only whether the caret stands after the text's start counts, and that
+    // is known without adding up the rows before it.
+    const int caretAfterStart = Editor.Row() > 0 || Editor.Col() > 0 ? 1 : 0;
     Button("sbPageDevide")
-        ->SetEnabled(PageDevideEnabled(false, BrowseViewOn(), ActiveEditor_ == DataMemo_, Editor.SelStart()));
+        ->SetEnabled(PageDevideEnabled(false, BrowseViewOn(), ActiveEditor_ == DataMemo_, caretAfterStart));
 }
 
 void TVelkForm::DataMemoSelectionChange(TObject*, bool) { UpdateSelectionButtons(false); }
