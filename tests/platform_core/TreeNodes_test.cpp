@@ -59,7 +59,6 @@ TEST(TreeNodes, AddsNodesAtEachPlace)
         {&TTreeNodes::AddFirst, "d", Outline({"a", ".n", ".b", "..c", ".d", "e"})},
         {&TTreeNodes::AddFirst, nullptr, Outline({"n", "a", ".b", "..c", ".d", "e"})},
         {&TTreeNodes::AddChild, "b", Outline({"a", ".b", "..c", "..n", ".d", "e"})},
-        {&TTreeNodes::AddChild, nullptr, Outline({"a", ".b", "..c", ".d", "e", "n"})},
         {&TTreeNodes::AddChildFirst, "a", Outline({"a", ".n", ".b", "..c", ".d", "e"})},
         {&TTreeNodes::Insert, "d", Outline({"a", ".b", "..c", ".n", ".d", "e"})},
         {&TTreeNodes::Insert, nullptr, Outline({"a", ".b", "..c", ".d", "e", "n"})},

@@ -202,7 +202,8 @@ public:
     void CustomSort(const TTreeNodeCompare& Compare, bool Recurse);
 
     // One line per node in tree order, indented by a TAB per level, CR LF
-    // after each line.
+    // after each line. A title that holds a line break or starts with a TAB
+    // does not read back the same.
     std::string SaveToText() const;
     // Replaces the tree with the nodes of Text (CR LF or LF line ends).
     // Raises ETreeViewError, and leaves the tree as it was, when a line is
