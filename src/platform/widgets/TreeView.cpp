@@ -176,8 +176,13 @@ void TTreeView::ShowExpandedSubtree(TTreeNode* Node)
 void TTreeView::currentChanged(const QModelIndex& Current, const QModelIndex& Previous)
 {
     QTreeView::currentChanged(Current, Previous);
-    if (Following_ == 0 && Current.isValid())
-        CatchExceptions([&] { Items_->SetSelected(TTreeModel::NodeOf(Current)); });
+    if (Following_ > 0 || !Current.isValid())
+        return;
+    CatchExceptions([&] { Items_->SetSelected(TTreeModel::NodeOf(Current)); });
+    // A handler that failed, or chose another node, leaves the model's
+    // selection elsewhere: the view shows that one.
+    if (Items_->Selected() != TTreeModel::NodeOf(Current))
+        ShowSelection(Items_->Selected());
 }
 
 bool TTreeView::event(QEvent* Event)
