@@ -19,6 +19,16 @@ namespace {
 
 QString Text(const std::string& Utf8) { return QString::fromStdString(Utf8); }
 
+// Whether a text is empty or exactly one line break, told from its rows:
+// its length would add up every row of the page.
+bool OneEmptyRow(const TEditorEx& Editor, bool LineBreak)
+{
+    return Editor.RowCount() == 1 && Editor.RowText(0).empty() &&
+           (Editor.RowAttributeAt(0) == TRowAttribute::raCrlf) == LineBreak;
+}
+bool TextEmpty(const TEditorEx& Editor) { return Editor.RowCount() == 0 || OneEmptyRow(Editor, false); }
+bool TextIsCrLf(const TEditorEx& Editor) { return OneEmptyRow(Editor, true); }
+
 TEditorEx& EditorOf(TObject* Sender, TEditorEx& Fallback)
 {
     auto* editor = dynamic_cast<TEditorEx*>(Sender);
@@ -37,7 +47,7 @@ void TVelkForm::DataMemoChange(TObject* Sender)
     TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
     ApplyScrollBars(editor);
     StorePage(DataTree_->Selected());
-    Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), ActiveEditor_->GetTextLen() == 0));
+    Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), TextEmpty(*ActiveEditor_)));
     SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
     Button("sbSave")->SetEnabled(ActiveEditor_->Modified());
     UpdateToolButtons();
@@ -72,8 +82,11 @@ void TVelkForm::UpdateCaretPanel()
 
 void TVelkForm::UpdatePageDevide(const TEditorEx& Editor)
 {
+    // Only whether the caret stands after the text's start counts, and that
+    // is known without adding up the rows before it.
+    const int caretAfterStart = Editor.Row() > 0 || Editor.Col() > 0 ? 1 : 0;
     Button("sbPageDevide")
-        ->SetEnabled(PageDevideEnabled(false, BrowseViewOn(), ActiveEditor_ == DataMemo_, Editor.SelStart()));
+        ->SetEnabled(PageDevideEnabled(false, BrowseViewOn(), ActiveEditor_ == DataMemo_, caretAfterStart));
 }
 
 void TVelkForm::DataMemoSelectionChange(TObject*, bool) { UpdateSelectionButtons(false); }
@@ -179,9 +192,8 @@ void TVelkForm::UpdateToolButtons()
         snapshot.SelHasChildren = selected->HasChildren();
         snapshot.NextSiblingHasChildren = next && next->HasChildren();
     }
-    const int length = ActiveEditor_->GetTextLen();
-    snapshot.TextEmpty = length == 0;
-    snapshot.TextIsCrLf = length == 2 && ActiveEditor_->GetText() == "\r\n";
+    snapshot.TextEmpty = TextEmpty(*ActiveEditor_);
+    snapshot.TextIsCrLf = TextIsCrLf(*ActiveEditor_);
     snapshot.SubIconFinderClosed = true;
     snapshot.HasFileName = HasFileName_;
     snapshot.BrowseView = BrowseViewOn();

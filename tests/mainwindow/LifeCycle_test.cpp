@@ -8,6 +8,7 @@
 #include "TreeView.h"
 
 #include <QComboBox>
+#include <filesystem>
 #include <QTest>
 
 namespace {
@@ -63,6 +64,25 @@ TEST_F(LifeCycle, OnlyTheProgramsOwnLeftoverTransferFilesAreDeleted)
     EXPECT_FALSE(FileExists(Home() + "temp.c"));
     EXPECT_TRUE(FileExists(Home() + "temp.keep"));
     EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled() == SettingsVars.ExtEditor);
+}
+
+TEST_F(LifeCycle, EntriesThatCannotBeRemovedOrMadeAreToldAndStartUpGoesOn)
+{
+    WriteFileAtomic(Home() + "temp.txt", "x");
+    std::filesystem::create_directories(Home() + "temp.pas/inner");
+    WriteFileAtomic(Home() + "temp.c", "x");
+    WriteFileAtomic(Home() + "Temp", "a file where the folder belongs");
+    WriteFileAtomic(Home() + "mark.dat", Sjis("◆") + "\r\n" + Sjis("※") + "\r\n");
+    Start();
+    ASSERT_EQ(dialogs.Questions().size(), 2u);
+    const std::string& removal = dialogs.Questions()[0].Text;
+    EXPECT_EQ(removal.find(Home() + "temp.pas\n"), 0u) << removal;
+    EXPECT_NE(removal.find("\n\ntempファイルを削除できませんでした！"), std::string::npos) << removal;
+    EXPECT_FALSE(FileExists(Home() + "temp.txt"));
+    EXPECT_TRUE(FileExists(Home() + "temp.c")) << "the deletion stops at the first failure";
+    EXPECT_EQ(dialogs.Questions()[1].Text.find("Tempフォルダーの作成に失敗しました。"), 0u);
+    EXPECT_EQ(form->ComboBox2()->count(), 2) << "the symbol list is read all the same";
+    EXPECT_EQ(form->DataTree()->Items().Count(), 1);
 }
 
 struct TCloseCase {

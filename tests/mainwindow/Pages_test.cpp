@@ -80,16 +80,24 @@ TEST_F(Pages, InsertingGoesBeforeTheSelectionAndTheHistoryGoesBack)
     EXPECT_EQ(form->DataMemo()->GetText(), "zero");
 }
 
-TEST_F(Pages, TheTreeButtonsFollowTheSelection)
+TEST_F(Pages, TheTreeButtonsFollowTheSelectionAndTheText)
 {
     EXPECT_FALSE(form->ToolButton("sbMoveUp")->Enabled());
     EXPECT_FALSE(form->ToolButton("sbPageDel")->Enabled()) << "one empty page";
     Type(QStringLiteral("a"));
     EXPECT_TRUE(form->ToolButton("sbPageDel")->Enabled());
+    QTest::keyClick(form->DataMemo(), Qt::Key_Backspace);
+    EXPECT_FALSE(form->ToolButton("sbPageDel")->Enabled()) << "empty again";
+    Type(QStringLiteral("\r"));
     Click("sbAdd");
     EXPECT_TRUE(form->ToolButton("sbMoveUp")->Enabled());
     EXPECT_FALSE(form->ToolButton("sbMoveDown")->Enabled());
     EXPECT_TRUE(form->ToolButton("sbPageDown")->Enabled());
+    Select(0);
+    EXPECT_TRUE(form->ToolButton("sbPageDel")->Enabled());
+    EXPECT_FALSE(form->ToolButton("sbPageUnify")->Enabled()) << "a page of one line break";
+    Type(QStringLiteral("x"));
+    EXPECT_TRUE(form->ToolButton("sbPageUnify")->Enabled());
 }
 
 TEST_F(Pages, AKeyRunsItsCommandOnlyWhileItIsEnabled)

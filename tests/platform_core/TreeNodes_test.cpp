@@ -59,7 +59,6 @@ TEST(TreeNodes, AddsNodesAtEachPlace)
         {&TTreeNodes::AddFirst, "d", Outline({"a", ".n", ".b", "..c", ".d", "e"})},
         {&TTreeNodes::AddFirst, nullptr, Outline({"n", "a", ".b", "..c", ".d", "e"})},
         {&TTreeNodes::AddChild, "b", Outline({"a", ".b", "..c", "..n", ".d", "e"})},
-        {&TTreeNodes::AddChild, nullptr, Outline({"a", ".b", "..c", ".d", "e", "n"})},
         {&TTreeNodes::AddChildFirst, "a", Outline({"a", ".n", ".b", "..c", ".d", "e"})},
         {&TTreeNodes::Insert, "d", Outline({"a", ".b", "..c", ".n", ".d", "e"})},
         {&TTreeNodes::Insert, nullptr, Outline({"a", ".b", "..c", ".d", "e", "n"})},
@@ -196,6 +195,19 @@ TEST(TreeNodes, SelectionMovesOffADeletedNodeWithoutNamingIt)
     }
 }
 
+TEST(TreeNodes, DeletingChildrenMovesTheSelectionOnceToTheirParent)
+{
+    TTreeNodes nodes;
+    nodes.LoadFromText(Sample);
+    nodes.SetSelected(Find(nodes, "c"));
+    std::string events;
+    nodes.OnChanging = [&](TTreeNode* Node) { events += Node->Text() + (nodes.Selected() ? "?" : "-"); };
+    nodes.OnChange = [&](TTreeNode* Node) { events += Node->Text(); };
+    Find(nodes, "a")->DeleteChildren();
+    EXPECT_EQ(events, "a-a");
+    EXPECT_EQ(nodes.SaveToText(), Outline({"a", "e"}));
+}
+
 TEST(TreeNodes, SelectingFiresChangingBeforeAndChangeAfter)
 {
     TTreeNodes nodes;
@@ -250,6 +262,8 @@ TEST(TreeNodes, SavesAndLoadsTabIndentedText)
     EXPECT_EQ(nodes.Count(), 4);
     EXPECT_EQ(nodes.SaveToText(), text);
     EXPECT_EQ(Find(nodes, Sjis("表示"))->DisplayText(), u"表示");
+    Find(nodes, Sjis("表示"))->SetText(Sjis("後ろ"));
+    EXPECT_EQ(Find(nodes, Sjis("後ろ"))->DisplayText(), u"後ろ");
 
     nodes.LoadFromText("a\n\tb\n\t\tc");
     EXPECT_EQ(nodes.SaveToText(), Outline({"a", ".b", "..c"}));
@@ -264,15 +278,6 @@ TEST(TreeNodes, SavesAndLoadsTabIndentedText)
     nodes.LoadFromText("");
     EXPECT_EQ(deleted, 3);
     EXPECT_EQ(nodes.Count(), 0);
-}
-
-TEST(TreeNodes, TitleChangesReachTheDisplayText)
-{
-    TTreeNodes nodes;
-    TTreeNode* node = nodes.Add(nullptr, Sjis("前"));
-    EXPECT_EQ(node->DisplayText(), u"前");
-    node->SetText(Sjis("後ろ"));
-    EXPECT_EQ(node->DisplayText(), u"後ろ");
 }
 
 TEST(TreeNodes, VeryDeepTreesNeedNoDeepStack)
@@ -295,26 +300,29 @@ public:
     std::vector<std::string> Heard;
 
 private:
-    static std::string Name(const TTreeNode* Node) { return Node ? Node->Text() : "-"; }
+    void Say(const std::string& What, const TTreeNode* Node = nullptr, const std::string& More = "")
+    {
+        Heard.push_back(What + (Node ? " " + Node->Text() : "") + More);
+    }
     void NodesInserting(TTreeNode* Parent, int First, int Last) override
     {
-        Heard.push_back("insert " + Name(Parent) + std::to_string(First) + std::to_string(Last));
+        Say("insert", Parent, std::to_string(First) + std::to_string(Last));
     }
-    void NodesInserted() override { Heard.push_back("inserted"); }
-    void NodesRemoving(TTreeNode* Node) override { Heard.push_back("remove " + Name(Node)); }
-    void NodesRemoved() override { Heard.push_back("removed"); }
-    void NodeMoving(TTreeNode* Node, TTreeNode* NewParent, int NewRow) override
+    void NodesInserted() override { Say("inserted"); }
+    void NodesRemoving(TTreeNode* Node) override { Say("remove", Node); }
+    void NodesRemoved() override { Say("removed"); }
+    void NodeMoving(TTreeNode* Node, TTreeNode* NewParent, int Row) override
     {
-        Heard.push_back("move " + Name(Node) + " " + Name(NewParent) + std::to_string(NewRow));
+        Say("move", Node, " " + NewParent->Text() + std::to_string(Row));
     }
-    void NodeMoved(TTreeNode* Node) override { Heard.push_back("moved " + Name(Node)); }
-    void OrderChanging() override { Heard.push_back("order"); }
-    void OrderChanged() override { Heard.push_back("ordered"); }
-    void NodesResetting() override { Heard.push_back("reset"); }
-    void NodesReset() override { Heard.push_back("was reset"); }
-    void NodeChanged(TTreeNode* Node) override { Heard.push_back("change " + Name(Node)); }
-    void NodeExpandedChanged(TTreeNode* Node) override { Heard.push_back("expand " + Name(Node)); }
-    void SelectionChanged(TTreeNode* Node) override { Heard.push_back("select " + Name(Node)); }
+    void NodeMoved(TTreeNode* Node) override { Say("moved", Node); }
+    void OrderChanging() override { Say("order"); }
+    void OrderChanged() override { Say("ordered"); }
+    void NodesResetting() override { Say("reset"); }
+    void NodesReset() override { Say("was reset"); }
+    void NodeChanged(TTreeNode* Node) override { Say("change", Node); }
+    void NodeExpandedChanged(TTreeNode* Node) override { Say("expand", Node); }
+    void SelectionChanged(TTreeNode* Node) override { Say("select", Node); }
 };
 
 TEST(TreeNodes, ObserversHearEachChangeOrOneResetForAnUpdate)

@@ -2,6 +2,7 @@
 // through Qt's own mouse, key, focus and drag events.
 #include "TreeView.h"
 
+#include "ScriptedDialogs.h"
 #include "TreeDragData.h"
 
 #include <QApplication>
@@ -89,6 +90,18 @@ TEST_F(TTreeViewTest, ClicksAndKeysSelectThroughTheModel)
     View.SetSelected(Node("c"));
     View.collapse(IndexOf("a"));
     EXPECT_FALSE(Node("a")->Expanded());
+    EXPECT_EQ(View.Selected(), Node("a"));
+    EXPECT_EQ(CurrentNode(), Node("a"));
+}
+
+TEST_F(TTreeViewTest, AFailedChangeLeavesViewAndModelOnTheOldNode)
+{
+    View.SetSelected(Node("a"));
+    TScriptedDialogs dialogs;
+    Items().OnChanging = [](TTreeNode*) { throw Exception("no"); };
+    QTest::mouseClick(View.viewport(), Qt::LeftButton, {}, CentreOf("e"));
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "no");
     EXPECT_EQ(View.Selected(), Node("a"));
     EXPECT_EQ(CurrentNode(), Node("a"));
 }
@@ -242,15 +255,12 @@ TEST_F(TTreeViewTest, RowsPaintTheStateImageThenTheImageAskedFor)
     EXPECT_EQ(Node("e")->ImageIndex(), 0);
 }
 
-TEST_F(TTreeViewTest, FontAndColourApply)
+TEST_F(TTreeViewTest, RowsTakeTheHeightOfANewFont)
 {
     TFont font;
-    font.SetHeight(-20);
+    font.SetHeight(-40);
     View.SetFont(font);
-    EXPECT_EQ(View.font().pixelSize(), 20);
-    EXPECT_GE(View.visualRect(IndexOf("a")).height(), 20);
-    View.SetColor(clRed);
-    EXPECT_EQ(View.palette().color(QPalette::Base), QColor(Qt::red));
+    EXPECT_GE(View.visualRect(IndexOf("a")).height(), 40);
 }
 
 TEST_F(TTreeViewTest, OnlyACutOffTitleShowsAsAToolTip)

@@ -195,8 +195,7 @@ void TTreeNode::Delete()
 
 void TTreeNode::DeleteChildren()
 {
-    while (HasChildren())
-        Owner_->Delete(Children_.back());
+    Owner_->DeleteChildren(this);
 }
 
 bool TTreeNode::Selected() const
@@ -393,6 +392,18 @@ void TTreeNodes::Delete(TTreeNode* Node)
     DetachAndFree(Node);
     Notify([](TTreeNodesObserver& O) { O.NodesRemoved(); });
     CollapseIfChildless(parent);
+}
+
+void TTreeNodes::DeleteChildren(TTreeNode* Node)
+{
+    // A selection among the children moves straight to Node, not from one
+    // doomed sibling to the next.
+    if (Selected_ && Selected_->HasAsParent(Node)) {
+        Selected_ = nullptr;
+        ChangeSelection(Node);
+    }
+    while (Node->HasChildren())
+        Delete(Node->Children_.back());
 }
 
 void TTreeNodes::CollapseIfChildless(TTreeNode* Node)

@@ -91,6 +91,7 @@ public:
     void MoveTo(TTreeNode* Destination, TNodeAttachMode Mode);
     // Deletes the node and its subtree (see TTreeNodes::Delete).
     void Delete();
+    // Deletes the children; a selection among them moves to this node.
     void DeleteChildren();
 
     TTreeNodes* Owner() const { return Owner_; }
@@ -201,7 +202,8 @@ public:
     void CustomSort(const TTreeNodeCompare& Compare, bool Recurse);
 
     // One line per node in tree order, indented by a TAB per level, CR LF
-    // after each line.
+    // after each line. A title that holds a line break or starts with a TAB
+    // does not read back the same.
     std::string SaveToText() const;
     // Replaces the tree with the nodes of Text (CR LF or LF line ends).
     // Raises ETreeViewError, and leaves the tree as it was, when a line is
@@ -244,6 +246,7 @@ private:
     void DetachAndFree(TTreeNode* Node);
     void FreeNode(TTreeNode* Node);
     void CollapseIfChildless(TTreeNode* Node);
+    void DeleteChildren(TTreeNode* Node);
     void StructureChanged() { OrderValid_ = false; }
     void BuildOrder() const;
     void NodeChanged(TTreeNode* Node);

@@ -176,8 +176,13 @@ void TTreeView::ShowExpandedSubtree(TTreeNode* Node)
 void TTreeView::currentChanged(const QModelIndex& Current, const QModelIndex& Previous)
 {
     QTreeView::currentChanged(Current, Previous);
-    if (Following_ == 0 && Current.isValid())
-        CatchExceptions([&] { Items_->SetSelected(TTreeModel::NodeOf(Current)); });
+    if (Following_ > 0 || !Current.isValid())
+        return;
+    CatchExceptions([&] { Items_->SetSelected(TTreeModel::NodeOf(Current)); });
+    // A handler that failed, or chose another node, leaves the model's
+    // selection elsewhere: the view shows that one.
+    if (Items_->Selected() != TTreeModel::NodeOf(Current))
+        ShowSelection(Items_->Selected());
 }
 
 bool TTreeView::event(QEvent* Event)
@@ -259,15 +264,17 @@ void TTreeView::startDrag(Qt::DropActions)
 
 void TTreeView::dragEnterEvent(QDragEnterEvent* Event)
 {
-    if (DragSourceOf(*Event))
-        Event->acceptProposedAction();
-    else
+    if (!DragSourceOf(*Event)) {
         Event->ignore();
+        return;
+    }
+    Event->acceptProposedAction();
+    setState(DraggingState);
 }
 
 void TTreeView::dragMoveEvent(QDragMoveEvent* Event)
 {
-    // Qt's own handling scrolls near the edges and opens nodes held over.
+    // Qt's own handling scrolls while the drag is near an edge.
     QTreeView::dragMoveEvent(Event);
     bool accept = false;
     CatchExceptions([&] {
@@ -293,4 +300,5 @@ void TTreeView::dropEvent(QDropEvent* Event)
     Event->setDropAction(Qt::MoveAction);
     Event->accept();
     stopAutoScroll();
+    setState(NoState);
 }
