@@ -17,6 +17,7 @@
 #include "MainMenus.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
+#include "OpenMenuList.h"
 #include "ToolButtonRules.h"
 
 #include <QMainWindow>
@@ -62,8 +63,8 @@ public:
     // ---- Document ----
     // A new document of one "UnTitled" page, caption "NewFile".
     void FlNewClick();
-    // Saving comes with the document file; until then a document is never
-    // saved and stays modified. Tests stand in for them.
+    // Save, and save even when unchanged (MainFile.cpp). Tests that are not
+    // about the document file stand in for them.
     virtual void FlSaveClick();
     virtual void FlOverSaveClick();
     void FlExitClick() { close(); }
@@ -174,6 +175,7 @@ public:
     void pEdDaToDesuClick() override {}
     void pEdCalcClick() override {}
 
+
 protected:
     void showEvent(QShowEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
@@ -206,8 +208,6 @@ private:
     void MakeProgramSubfolder(const char* Name, const char* Warning);
     void LoadSymbolList();
     void SaveSymbolList();
-    // Reads the document DocFileName_ + ".vk2"; false when it was not read.
-    bool LoadOutline();
     // The save question before the document is replaced or the program
     // closes; false when the document is to stay.
     bool SaveQuestion();
@@ -266,4 +266,40 @@ private:
     std::string DateFormatText_;
     std::string TimeFormatText_;
     std::string Commenter_;
+
+public:
+    // ---- Document file (MainFile.cpp) ----------------------------------------------------
+    void FlOpenClick();
+    void FlSaveAsClick();
+    void FlPageTextLoadClick();
+    void HistoryClick(TObject* Sender);
+    void TreeHistoryClick(TObject* Sender);
+    // Reads Name + ".vk2" into the window; the open document, its name and
+    // caption change only when the whole file was read. False when not read.
+    bool LoadOutline(const std::string& Name);
+    // Writes the document to Name + ".vk2" when it is modified; false when
+    // the write failed (told, the document stays modified).
+    bool SaveOutline(const std::string& Name);
+    bool ReadOnlyDocument() const { return ReadOnlyDocument_; }
+    TOpenMenuList& History() const { return *History_; }
+    TOpenMenuList& TreeHistory() const { return *TreeHistory_; }
+    // Files dropped on the window (Shift-JIS paths).
+    void DropFiles(const std::vector<std::string>& Files);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
+
+private:
+    void BindFileCommands();
+    // The save question of the commands that replace the document; true
+    // when it may be replaced.
+    bool SaveFirst();
+    bool RefuseSave(const std::string& FileName, const std::string& Prefix);
+    std::string SavePrefix() const;
+    void InsertFileLinks(const std::vector<std::string>& Files);
+    bool ReadOnlyDocument_ = false;
+    std::unique_ptr<TOpenMenuList> History_;
+    std::unique_ptr<TOpenMenuList> TreeHistory_;
+    // ---- end of the document file's members ----------------------------------------------
 };

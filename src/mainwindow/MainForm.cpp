@@ -80,6 +80,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     CreateStatusBar();
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
     BindCommands();
+    BindFileCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
     Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };

@@ -101,8 +101,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     inputs.FileExists = [](const std::string& FileName) { return FileExists(FileName); };
     const TStartChoice choice = ChooseStartDocument(inputs);
     if (choice.Rule != TStartRule::NewDocument) {
-        DocFileName_ = choice.DocFileName;
-        if (LoadOutline()) {
+        if (LoadOutline(choice.DocFileName)) {
             OpenDialog1_->SetInitialDir(choice.InitialDir);
             return TStartOutcome::Run;
         }
@@ -156,21 +155,6 @@ void TVelkForm::SaveSymbolList()
     symbols.SaveToFile(ProgramFolder() + "mark.dat");
 }
 
-// The document file comes with its own commands; until then a start
-// document is only checked for being open in another instance.
-bool TVelkForm::LoadOutline()
-{
-    const std::string fileName = DocFileName_ + ".vk2";
-    OpenDeclined_ = false;
-    if (Instances_.IsCaptionOpen(fileName) &&
-        MessageDlg(SjisToUtf8(fileName) + "\nこのファイルはすでに開かれています。強制的に開きますか？",
-                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes) {
-        OpenDeclined_ = true;
-        return false;
-    }
-    return false;
-}
-
 bool TVelkForm::SaveQuestion()
 {
     if (!DataMemo_->Modified())
@@ -211,10 +195,6 @@ void TVelkForm::NameDocument(const std::string& DocFileName)
     HasFileName_ = true;
     SetCaption(DocFileName + ".vk2");
 }
-
-void TVelkForm::FlSaveClick() {}
-
-void TVelkForm::FlOverSaveClick() {}
 
 void TVelkForm::ClearPageHistory()
 {

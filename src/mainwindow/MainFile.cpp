@@ -1,0 +1,395 @@
+// The document file's commands: new documents come from MainLifeCycle.cpp;
+// here are open, save, save as, over-save, text files read as pages, files
+// dropped on the window and the two recent-file lists.
+//
+// Every command keeps the open document whole until it has something whole
+// to put in its place: a file is read and checked completely before the
+// tree is touched, the document's name changes only after a read or a
+// write succeeded, and a command that would replace a modified document
+// goes on only after the document was really saved or the user said No.
+#include "Main.h"
+
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "DockButton.h"
+#include "DocumentFile.h"
+#include "EditorEx.h"
+#include "ExceptionHandler.h"
+#include "Files.h"
+#include "Instances.h"
+#include "LinkForm.h"
+#include "NodeData.h"
+#include "Paths.h"
+#include "SaveQuestion.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+const char* const DocumentFilter = "Velk2000(*.vk2)|*.vk2";
+const char* const ReadOnlySuffix = "－読み出し専用";
+// The caption of a document never saved (FlNewClick gives it).
+const char* const NewFileCaptionText = "NewFile";
+
+void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
+
+// A chosen document path without its extension, as the document is named.
+std::string DocumentNameOf(const std::string& Path) { return ChangeFileExt(Path, ""); }
+
+bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier); }
+
+} // namespace
+
+void TVelkForm::BindFileCommands()
+{
+    const std::pair<std::string_view, std::function<void()>> items[] = {
+        {"FlOpen", [this] { FlOpenClick(); }},
+        {"FlSaveAs", [this] { FlSaveAsClick(); }},
+        {"FlPageTextLoad", [this] { FlPageTextLoadClick(); }},
+    };
+    for (const auto& [name, handler] : items) {
+        TMenuItem* item = Menus_.Item(name);
+        item->OnClick = [handler](TObject*) { handler(); };
+        item->SetEnabled(true);
+    }
+    History_ = std::make_unique<TOpenMenuList>(*Menus_.Item("FlHistory"), "History",
+                                               [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
+                                               *OpenDialog1_);
+    TreeHistory_ = std::make_unique<TOpenMenuList>(*Menus_.Item("FlHistoryTr"), "TreeHistory",
+                                                   [this](TObject* Sender) { TreeHistoryClick(Sender); },
+                                                   SettingsFilePath(), *OpenDialog1_);
+    setAcceptDrops(true);
+}
+
+// ---- Reading -----------------------------------------------------------------------------------------
+
+bool TVelkForm::LoadOutline(const std::string& Name)
+{
+    const std::string fileName = Name + ".vk2";
+    if (!FileExists(fileName)) {
+        Tell(SjisToUtf8(Name) + "\r\nこのファイルは存在しません。", TMsgDlgType::mtError);
+        return false;
+    }
+    OpenDeclined_ = false;
+    if (Instances_.IsCaptionOpen(fileName) &&
+        MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes) {
+        OpenDeclined_ = true;
+        return false;
+    }
+    if (IsFileLocked(fileName)) {
+        Tell(SjisToUtf8(fileName) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+        return false;
+    }
+    TVk2Document document;
+    try {
+        document = ReadDocumentFile(fileName, std::max(ImagePopupMenu()->Items().Count() - 1, 0));
+    } catch (const Exception& error) {
+        Tell(error.what(), TMsgDlgType::mtError);
+        return false;
+    }
+
+    // From here on nothing can fail: the checked pages replace the old ones.
+    ReadOnlyDocument_ = IsReadOnlyFile(fileName);
+    TTreeNodes& nodes = DataTree_->Items();
+    nodes.Clear();
+    BuildTree(nodes, document.Pages, TDepthPolicy::Strict);
+    if (document.EditMode)
+        SetEditMode(*document.EditMode);
+    DocFileName_ = Name;
+    HasFileName_ = true;
+    SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlySuffix : ""));
+    DataTree_->SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
+    DataMemo_->SetModified(false);
+    Button("sbSave")->SetEnabled(false);
+    ClearPageHistory();
+    UpdateToolButtons();
+    UpdateStatusBar();
+    CatchExceptions([&] {
+        History_->AddHistory(fileName);
+        History_->SaveHistory();
+    });
+    return true;
+}
+
+bool TVelkForm::SaveFirst()
+{
+    StorePage(DataTree_->Selected());
+    const bool forced = SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&
+                        DataTree_->Items().Count() > 0;
+    const TSaveQuestion question{
+        [this] { return DataMemo_->Modified(); },
+        [] {
+            const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
+                                                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
+            return answer == mrYes ? TSaveAnswer::Yes : answer == mrNo ? TSaveAnswer::No : TSaveAnswer::Cancel;
+        },
+        [this] { FlSaveClick(); },
+        [this] { FlOverSaveClick(); },
+    };
+    return MayReplaceDocument(question, forced);
+}
+
+void TVelkForm::FlOpenClick()
+{
+    ClosingSave_ = true;
+    const bool mayReplace = SaveFirst();
+    ClosingSave_ = false;
+    if (!mayReplace)
+        return;
+    OpenDialog1_->SetFileName(DocFileName_);
+    OpenDialog1_->SetFilter(DocumentFilter);
+    if (!OpenDialog1_->Execute())
+        return;
+    const std::string path = OpenDialog1_->FileName();
+    if (LoadOutline(DocumentNameOf(path)))
+        OpenDialog1_->SetInitialDir(ExtractFilePath(path));
+}
+
+void TVelkForm::HistoryClick(TObject* Sender)
+{
+    const std::optional<std::string> path = History_->PathOf(Sender);
+    if (!path) {
+        if (!ShiftHeld())
+            History_->ClearHistory();
+        return;
+    }
+    if (!FileExists(*path)) {
+        Tell(SjisToUtf8(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        History_->RemoveHistory(*path);
+        return;
+    }
+    if (ShiftHeld()) {
+        Tell(SjisToUtf8(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        History_->RemoveHistory(*path);
+        return;
+    }
+    if (SaveFirst() && LoadOutline(DocumentNameOf(*path)))
+        OpenDialog1_->SetInitialDir(ExtractFilePath(*path));
+}
+
+// Hierarchical text is not read by this program yet: its list keeps,
+// removes and clears its entries, but a click on an entry opens nothing.
+void TVelkForm::TreeHistoryClick(TObject* Sender)
+{
+    const std::optional<std::string> path = TreeHistory_->PathOf(Sender);
+    if (!path) {
+        if (!ShiftHeld())
+            TreeHistory_->ClearHistory();
+        return;
+    }
+    if (!FileExists(*path)) {
+        Tell(SjisToUtf8(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        TreeHistory_->RemoveHistory(*path);
+    } else if (ShiftHeld()) {
+        Tell(SjisToUtf8(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        TreeHistory_->RemoveHistory(*path);
+    } else if (IsFileLocked(*path)) {
+        Tell(SjisToUtf8(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+    }
+}
+
+// ---- Writing -----------------------------------------------------------------------------------------
+
+bool TVelkForm::SaveOutline(const std::string& Name)
+{
+    StorePage(DataTree_->Selected());
+    if (!DataMemo_->Modified())
+        return true;
+    const std::string fileName = Name + ".vk2";
+    const TTreeNode* selected = DataTree_->Selected();
+    try {
+        WriteDocumentFile(fileName, FlattenTree(DataTree_->Items()), selected ? selected->AbsoluteIndex() : 0,
+                          EditMode_);
+    } catch (const Exception& error) {
+        Tell(error.what(), TMsgDlgType::mtError);
+        return false;
+    }
+    DocFileName_ = Name;
+    HasFileName_ = true;
+    SetCaption(fileName);
+    DataMemo_->SetModified(false);
+    Button("sbSave")->SetEnabled(false);
+    return true;
+}
+
+std::string TVelkForm::SavePrefix() const
+{
+    return SettingsVars.Options.Exit && ClosingSave_ ? "終了時もしくはファイルを閉じるとき強制保存するモードですが、" : "";
+}
+
+bool TVelkForm::RefuseSave(const std::string& FileName, const std::string& Prefix)
+{
+    const std::string refusal = SaveRefusal(FileName);
+    if (!refusal.empty())
+        Tell(SjisToUtf8(FileName) + "\r\n\r\n" + Prefix + refusal, TMsgDlgType::mtWarning);
+    return !refusal.empty();
+}
+
+void TVelkForm::FlSaveClick()
+{
+    StorePage(DataTree_->Selected());
+    if (!DataMemo_->Modified())
+        return;
+    if (Caption_ == NewFileCaptionText || !HasFileName_) {
+        FlSaveAsClick();
+        return;
+    }
+    const std::string fileName = DocFileName_ + ".vk2";
+    if (RefuseSave(fileName, SavePrefix()))
+        return;
+    if (SettingsVars.Backup.Mode && !BackupDocument(fileName, SettingsVars.Backup.Folder))
+        Tell("バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。",
+             TMsgDlgType::mtInformation);
+    if (SaveOutline(DocFileName_)) {
+        ReadOnlyDocument_ = false;
+        ClosingSave_ = false;
+    }
+}
+
+void TVelkForm::FlOverSaveClick()
+{
+    if (!HasFileName_) {
+        FlSaveAsClick();
+        return;
+    }
+    DataMemo_->SetModified(true);
+    FlSaveClick();
+}
+
+void TVelkForm::FlSaveAsClick()
+{
+    const std::string prefix = SavePrefix();
+    const bool wasModified = DataMemo_->Modified();
+    SaveDialog1_->SetFilter(DocumentFilter);
+    if (Caption_ != NewFileCaptionText)
+        SaveDialog1_->SetFileName(DocFileName_);
+    if (!SaveDialog1_->Execute())
+        return;
+    const std::string name = DocumentNameOf(SaveDialog1_->FileName());
+    const std::string fileName = name + ".vk2";
+    if (RefuseSave(fileName, prefix))
+        return;
+    if (FileExists(fileName) &&
+        MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
+                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+        return;
+    // The document is written even when unchanged: it gets a new file.
+    DataMemo_->SetModified(true);
+    if (!SaveOutline(name)) {
+        DataMemo_->SetModified(wasModified);
+        return;
+    }
+    ReadOnlyDocument_ = false;
+    ClosingSave_ = false;
+    OpenDialog1_->SetInitialDir(ExtractFilePath(fileName));
+    CatchExceptions([&] {
+        History_->AddHistory(fileName);
+        History_->SaveHistory();
+    });
+}
+
+// ---- Text files as pages -------------------------------------------------------------------------------
+
+void TVelkForm::FlPageTextLoadClick()
+{
+    TOpenDialog dialog;
+    dialog.SetFilter("Text(*.txt;*.PAS;*.html;*.ini;*.dat)|*.txt;*.PAS;*.htm*;*.ini;*.dat|All Files|*.*");
+    dialog.SetOptions({TOpenOption::ofAllowMultiSelect});
+    dialog.SetInitialDir(SettingsVars.APoFile.TextToPage);
+    if (!dialog.Execute())
+        return;
+    for (const std::string& file : dialog.Files()) {
+        std::string text;
+        try {
+            text = ReadTextAsPage(file);
+        } catch (const Exception& error) {
+            Tell(error.what(), TMsgDlgType::mtError);
+            continue;
+        }
+        if (ActiveEditor_->GetTextLen() > 0 || DataTree_->Items().Count() == 0)
+            Binding_->TreeAddClick();
+        if (SettingsVars.Options.TextToPage) {
+            const std::string link = SettingsVars.BracketFlg ? "[:file@" + file + ":]" : "<file@" + file + ">";
+            text = ExtractFileName(file) + "\r\n" + link + "\r\n" + text;
+        }
+        ActiveEditor_->SetText(text);
+        StorePage(DataTree_->Selected());
+        MarkModified();
+    }
+    if (!dialog.Files().empty())
+        SettingsVars.APoFile.TextToPage = ExtractFilePath(dialog.Files().front());
+}
+
+// ---- Dropped files -------------------------------------------------------------------------------------
+
+void TVelkForm::dragEnterEvent(QDragEnterEvent* Event)
+{
+    CatchExceptions([&] {
+        if (Event->mimeData()->hasUrls())
+            Event->acceptProposedAction();
+    });
+}
+
+void TVelkForm::dropEvent(QDropEvent* Event)
+{
+    CatchExceptions([&] {
+        std::vector<std::string> files;
+        for (const QUrl& url : Event->mimeData()->urls())
+            if (url.isLocalFile())
+                if (const std::optional<std::string> name = FileNameFromOs(url.toLocalFile().toStdString()))
+                    files.push_back(*name);
+        Event->acceptProposedAction();
+        DropFiles(files);
+    });
+}
+
+void TVelkForm::DropFiles(const std::vector<std::string>& Files)
+{
+    if (Files.empty())
+        return;
+    const std::string& first = Files.front();
+    std::string extension = ExtractFileExt(first);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; });
+    if (extension == ".vk2") {
+        TLinkForm form(this);
+        ShowModal(form);
+        if (form.Choice() == TLinkChoice::Cancel)
+            return;
+        if (form.Choice() == TLinkChoice::Load) {
+            if (SaveFirst() && LoadOutline(DocumentNameOf(first)))
+                OpenDialog1_->SetInitialDir(ExtractFilePath(first));
+            return;
+        }
+    }
+    InsertFileLinks(Files);
+}
+
+void TVelkForm::InsertFileLinks(const std::vector<std::string>& Files)
+{
+    if (ActiveEditor_->Row() == 0) {
+        Tell("カーソルが第１行にあるので挿入できません！", TMsgDlgType::mtWarning);
+        return;
+    }
+    const std::string folder = ExtractFilePath(DocFileName_);
+    std::string lines;
+    for (const std::string& file : Files) {
+        std::string path = file;
+        if (SettingsVars.FileLinkPath && HasFileName_ && !folder.empty() && path.starts_with(folder))
+            path.erase(0, folder.size());
+        if (SettingsVars.InsSpace)
+            lines.append(static_cast<size_t>(std::max(SettingsVars.InsSpc.width, 0)), ' ');
+        lines += SettingsVars.BracketFlg ? "[:file@" + path + ":]" : "<file@" + path + ">";
+        lines += "\r\n";
+    }
+    ActiveEditor_->SetSelText(lines);
+    OpenDialog1_->SetInitialDir(ExtractFilePath(Files.back()));
+}
