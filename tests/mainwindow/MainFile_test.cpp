@@ -1,0 +1,247 @@
+// The document file's commands in the window: what reaches the disk, what
+// the user is told, and that the open document survives every refusal.
+#include "FormFixture.h"
+
+#include "DockButton.h"
+#include "DocumentFile.h"
+#include "EditorEx.h"
+#include "Files.h"
+#include "Instances.h"
+#include "LinkForm.h"
+#include "SubIni.h"
+#include "TempDir.h"
+#include "TreeView.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string SaveQuestion = "データが変更されています。セーブしますか ?";
+
+// The window with its real saves (FormTest's form stands in for them).
+class MainFile : public FormTest {
+protected:
+    MainFile()
+    {
+        form.reset();
+        velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
+        EXPECT_EQ(velk->FormCreate({}), TStartOutcome::Run);
+        velk->show();
+        QApplication::processEvents();
+    }
+    ~MainFile() override { velk.reset(); }
+
+    void TypeInPage(const QString& Text)
+    {
+        // Keys of characters beyond ASCII carry their text, as an input
+        // method's keys do.
+        velk->DataMemo()->setFocus();
+        for (const QChar c : Text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClicks(velk->DataMemo(), QString(c));
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(velk->DataMemo(), &press);
+        }
+        QApplication::processEvents();
+    }
+    // A named two-page document, saved and unmodified.
+    std::string SaveTwoPages(const std::string& Name)
+    {
+        TypeInPage(QStringLiteral("日本語の題\r本文"));
+        velk->Binding().TreeAddClick();
+        TypeInPage(QStringLiteral("second"));
+        dialogs.AnswerFiles({Home() + Name});
+        velk->FlSaveAsClick();
+        EXPECT_FALSE(velk->DataMemo()->Modified());
+        return Home() + Name;
+    }
+    // What the window shows of its document.
+    std::string State() const
+    {
+        std::string state = velk->CaptionText() + "|" + velk->DocFileName() + "|" +
+                            std::to_string(velk->DataMemo()->Modified()) + "|";
+        for (const TFlatPage& page : FlattenTree(velk->DataTree()->Items()))
+            state += page.Title + "/" + page.Text + ";";
+        return state;
+    }
+    std::string LastQuestion() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
+
+    std::unique_ptr<TVelkForm> velk;
+};
+
+TEST_F(MainFile, SaveAsThenOpenGivesBackEveryPage)
+{
+    const std::string file = SaveTwoPages("doc.vk2");
+    EXPECT_EQ(velk->CaptionText(), file);
+    EXPECT_EQ(velk->DocFileName(), Home() + "doc");
+    EXPECT_EQ(velk->History().Paths().front(), file);
+    const std::string saved = State();
+
+    velk->FlNewClick();
+    EXPECT_EQ(velk->CaptionText(), "NewFile");
+    dialogs.AnswerFiles({file});
+    velk->FlOpenClick();
+    EXPECT_EQ(State(), saved);
+    EXPECT_EQ(velk->DataTree()->Items().Item(0)->Text(), Sjis("日本語の題"));
+
+    // Unchanged: Save writes nothing; over-save writes.
+    fs::remove(file);
+    velk->FlSaveClick();
+    EXPECT_FALSE(FileExists(file));
+    velk->FlOverSaveClick();
+    EXPECT_EQ(ReadDocumentFile(file, 0).Pages.size(), 2u);
+}
+
+TEST_F(MainFile, AFileThatCannotBeReadLeavesTheOpenDocumentAsItWas)
+{
+    const std::string good = SaveTwoPages("good.vk2");
+    TypeInPage(QStringLiteral("x"));
+    const std::string before = State();
+    const std::string bytes = ReadRaw(good);
+    for (size_t length = 0; length < bytes.size(); length += 3) {
+        WriteRaw(Home() + "cut.vk2", bytes.substr(0, length));
+        EXPECT_FALSE(velk->LoadOutline(Home() + "cut"));
+        ASSERT_EQ(State(), before) << length;
+    }
+    EXPECT_EQ(LastQuestion(), Home() + "cut.vk2\r\nこのファイルは壊れているため開けません。");
+    EXPECT_FALSE(velk->LoadOutline(Home() + "missing"));
+    EXPECT_EQ(LastQuestion(), Home() + "missing\r\nこのファイルは存在しません。");
+    EXPECT_EQ(State(), before);
+}
+
+TEST_F(MainFile, ASaveThatDidNotHappenStopsTheCommandThatAsked)
+{
+    enum class TFailure { DialogCancelled, ReadOnly, WriteFails };
+    for (TFailure failure : {TFailure::DialogCancelled, TFailure::ReadOnly, TFailure::WriteFails}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        velk->FlNewClick();
+        const std::string folder = Home() + "sub" + std::to_string(static_cast<int>(failure)) + "/";
+        fs::create_directory(folder);
+        if (failure != TFailure::DialogCancelled) {
+            dialogs.AnswerFiles({folder + "doc.vk2"});
+            velk->FlSaveAsClick();
+        }
+        TypeInPage(QStringLiteral("changed"));
+        if (failure == TFailure::ReadOnly)
+            chmod((folder + "doc.vk2").c_str(), 0444);
+        if (failure == TFailure::WriteFails)
+            fs::remove_all(folder);
+        const std::string before = State();
+        dialogs.Answer(mrYes);
+        if (failure == TFailure::DialogCancelled)
+            dialogs.Answer(mrCancel);
+        const size_t asked = dialogs.Questions().size();
+        velk->FlOpenClick();
+        EXPECT_EQ(dialogs.Questions().at(asked).Text, SaveQuestion);
+        EXPECT_EQ(State(), before);
+        EXPECT_TRUE(std::none_of(dialogs.Questions().begin() + static_cast<long>(asked), dialogs.Questions().end(),
+                                 [](const TDialogQuestion& Q) { return Q.Kind == TDialogKind::OpenFile; }))
+            << "the open dialog never came";
+        EXPECT_EQ(dialogs.PendingAnswers(), 0u);
+    }
+}
+
+TEST_F(MainFile, ADeclinedDocumentKeepsTheOpenOneAndItsFile)
+{
+    const std::string mine = SaveTwoPages("mine.vk2");
+    SaveTwoPages("theirs.vk2");
+    dialogs.AnswerFiles({mine});
+    velk->FlOpenClick();
+    // Another instance holding "theirs": its entry, locked while it runs.
+    const std::string entry = InstanceFolder() + "/999999";
+    WriteRaw(entry + ".caption", Home() + "theirs.vk2");
+    WriteRaw(entry + ".lock", "");
+    const int lock = open((entry + ".lock").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    TypeInPage(QStringLiteral("more"));
+    dialogs.Answer(mrNo);
+    EXPECT_FALSE(velk->LoadOutline(Home() + "theirs"));
+    EXPECT_EQ(LastQuestion(), Home() + "theirs.vk2\r\nこのファイルはすでに開かれています。強制的に開きますか？");
+    EXPECT_EQ(velk->DocFileName(), Home() + "mine");
+    const std::string theirs = ReadRaw(Home() + "theirs.vk2");
+    velk->FlSaveClick();
+    EXPECT_EQ(ReadRaw(Home() + "theirs.vk2"), theirs);
+    EXPECT_NE(ReadRaw(mine).find("more"), std::string::npos);
+    close(lock);
+}
+
+TEST_F(MainFile, AReadOnlyDocumentOpensMarkedAndIsNeverOverwritten)
+{
+    const std::string file = SaveTwoPages("ro.vk2");
+    chmod(file.c_str(), 0444);
+    dialogs.Answer(mrYes); // this window holds it already: open it again
+    ASSERT_TRUE(velk->LoadOutline(Home() + "ro"));
+    EXPECT_EQ(velk->CaptionText(), file + "－読み出し専用");
+    const std::string bytes = ReadRaw(file);
+    TypeInPage(QStringLiteral("change"));
+    velk->FlSaveClick();
+    EXPECT_EQ(LastQuestion(), file + "\r\n\r\n指定したファイルは読み出し専用なので保存できません！");
+    EXPECT_EQ(ReadRaw(file), bytes);
+    EXPECT_TRUE(velk->DataMemo()->Modified());
+}
+
+TEST_F(MainFile, TheBackupHoldsTheFileAsItWasBeforeTheSave)
+{
+    const std::string file = SaveTwoPages("b.vk2");
+    const std::string old = ReadRaw(file);
+    SettingsVars.Backup.Mode = true;
+    SettingsVars.Backup.Folder = Home() + "backup";
+    fs::create_directory(SettingsVars.Backup.Folder);
+    TypeInPage(QStringLiteral("new"));
+    velk->FlSaveClick();
+    EXPECT_EQ(ReadRaw(Home() + "backup/b.vk~"), old);
+    EXPECT_NE(ReadRaw(file), old);
+}
+
+TEST_F(MainFile, DroppedFilesBecomeLinksOrOpenTheDocument)
+{
+    const std::string doc = SaveTwoPages("drop.vk2");
+    velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(1));
+    velk->DataMemo()->SetSelStart(0);
+    velk->DropFiles({Home() + "a.txt"});
+    EXPECT_EQ(LastQuestion(), "カーソルが第１行にあるので挿入できません！");
+    TypeInPage(QStringLiteral("\r"));
+    velk->DropFiles({Home() + "a.txt", Home() + "b.txt"});
+    EXPECT_NE(velk->DataMemo()->GetText().find("<file@" + Home() + "a.txt>\r\n<file@" + Home() + "b.txt>\r\n"),
+              std::string::npos);
+
+    dialogs.Answer(mrNo);
+    velk->FlNewClick();
+    dialogs.AnswerForm([](QDialog& Form) {
+        static_cast<TLinkForm&>(Form).btnFileLoad->click();
+        return mrOk;
+    });
+    velk->DropFiles({Home() + "DROP.VK2"});
+    EXPECT_EQ(velk->CaptionText(), "NewFile") << "a missing file opens nothing";
+    dialogs.AnswerForm([](QDialog& Form) {
+        static_cast<TLinkForm&>(Form).btnFileLoad->click();
+        return mrOk;
+    });
+    velk->DropFiles({doc});
+    EXPECT_EQ(velk->CaptionText(), doc);
+}
+
+TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)
+{
+    const std::string file = SaveTwoPages("gone.vk2");
+    fs::remove(file);
+    TMenuItem* item = velk->MenuItem("FlHistory")->Items(0);
+    item->Click();
+    EXPECT_EQ(LastQuestion(), file + " は存在しないので履歴から削除します。");
+    EXPECT_TRUE(velk->History().Paths().empty());
+}
+
+} // namespace
