@@ -15,7 +15,9 @@ std::unique_ptr<TScriptedDialogs> DialogsFromEnvironment()
     auto dialogs = std::make_unique<TScriptedDialogs>();
     for (const QString& word : QString::fromUtf8(script).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString answer = word.trimmed().toLower();
-        if (answer == QLatin1String("yes"))
+        if (answer.startsWith(QLatin1String("file:")))
+            dialogs->AnswerFiles({word.trimmed().mid(5).toStdString()});
+        else if (answer == QLatin1String("yes"))
             dialogs->Answer(mrYes);
         else if (answer == QLatin1String("no"))
             dialogs->Answer(mrNo);
