@@ -234,6 +234,20 @@ TEST_F(MainFile, DroppedFilesBecomeLinksOrOpenTheDocument)
     EXPECT_EQ(velk->CaptionText(), doc);
 }
 
+TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
+{
+    WriteRaw(Home() + "unix.txt", "first\nsecond\n");
+    WriteRaw(Home() + "mac.txt", "one\rtwo");
+    dialogs.AnswerFiles({Home() + "unix.txt", Home() + "mac.txt"});
+    velk->FlPageTextLoadClick();
+    const TFlatPages pages = FlattenTree(velk->DataTree()->Items());
+    ASSERT_EQ(pages.size(), 2u) << "the first file goes into the empty page";
+    EXPECT_EQ(pages[0].Text, "first\r\nsecond\r\n");
+    EXPECT_EQ(pages[1].Text, "one\r\ntwo");
+    EXPECT_EQ(pages[1].Title, "one");
+    EXPECT_TRUE(velk->DataMemo()->Modified());
+}
+
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)
 {
     const std::string file = SaveTwoPages("gone.vk2");
