@@ -4,74 +4,38 @@
 
 namespace {
 
-// How the save run by the question ends.
-enum class TSaveOutcome { Saved, LeftModified };
-
-struct TRun {
-    bool Asked = false;
-    int Saves = 0;
-    int ForcedSaves = 0;
-    bool GoesOn = false;
-};
-
-TRun Ask(bool Modified, bool Forced, TSaveAnswer Answer, TSaveOutcome Outcome)
-{
-    TRun run;
-    bool modified = Modified;
-    const auto save = [&] {
-        if (Outcome == TSaveOutcome::Saved)
-            modified = false;
-    };
-    const TSaveQuestion question{
-        [&] { return modified; },
-        [&] {
-            run.Asked = true;
-            return Answer;
-        },
-        [&] {
-            ++run.Saves;
-            save();
-        },
-        [&] {
-            ++run.ForcedSaves;
-            save();
-        },
-    };
-    run.GoesOn = MayReplaceDocument(question, Forced);
-    return run;
-}
-
 TEST(SaveQuestion, GoesOnOnlyWhenNothingUnsavedIsLost)
 {
     using enum TSaveAnswer;
-    using enum TSaveOutcome;
-    struct TCase {
+    // SaveWorks false: the save dialog was cancelled, the file is read-only
+    // or the write failed, so the document is still modified.
+    struct {
         bool Modified, Forced;
         TSaveAnswer Answer;
-        TSaveOutcome Outcome;
-        bool Asked;
-        int Saves, ForcedSaves;
+        bool SaveWorks;
+        const char* Calls; // a: asked, s: saved, f: forced save
         bool GoesOn;
     } const cases[] = {
-        {false, false, Yes, Saved, false, 0, 0, true},
-        {true, false, No, Saved, true, 0, 0, true},
-        {true, false, Cancel, Saved, true, 0, 0, false},
-        {true, false, Yes, Saved, true, 1, 0, true},
-        // The save dialog cancelled, the file read-only, the write failed:
-        // the document is still modified, so the command stops.
-        {true, false, Yes, LeftModified, true, 1, 0, false},
-        {true, true, Yes, Saved, false, 0, 1, true},
-        {true, true, No, LeftModified, false, 0, 1, false},
-        {false, true, No, Saved, false, 0, 1, true},
+        {false, false, Yes, true, "", true},   {true, false, No, true, "a", true},
+        {true, false, Cancel, true, "a", false}, {true, false, Yes, true, "as", true},
+        {true, false, Yes, false, "as", false}, {true, true, Yes, true, "f", true},
+        {true, true, No, false, "f", false},   {false, true, No, true, "f", true},
     };
-    for (const TCase& c : cases) {
-        const TRun run = Ask(c.Modified, c.Forced, c.Answer, c.Outcome);
-        SCOPED_TRACE(testing::Message() << "modified " << c.Modified << " forced " << c.Forced << " answer "
-                                        << static_cast<int>(c.Answer) << " outcome " << static_cast<int>(c.Outcome));
-        EXPECT_EQ(run.Asked, c.Asked);
-        EXPECT_EQ(run.Saves, c.Saves);
-        EXPECT_EQ(run.ForcedSaves, c.ForcedSaves);
-        EXPECT_EQ(run.GoesOn, c.GoesOn);
+    for (const auto& c : cases) {
+        bool modified = c.Modified;
+        std::string calls;
+        const auto save = [&](char Call) {
+            calls += Call;
+            modified = modified && !c.SaveWorks;
+        };
+        const TSaveQuestion question{[&] { return modified; },
+                                     [&] {
+                                         calls += 'a';
+                                         return c.Answer;
+                                     },
+                                     [&] { save('s'); }, [&] { save('f'); }};
+        EXPECT_EQ(MayReplaceDocument(question, c.Forced), c.GoesOn) << c.Calls << c.Modified << c.Forced;
+        EXPECT_EQ(calls, c.Calls);
     }
 }
 

@@ -9,6 +9,9 @@
 namespace {
 
 constexpr int SubIcons = 30;
+// Root "A" (text "A" CR LF "x", caret 3) with child "B" (text "B", caret 1,
+// sub-icon 2).
+const TFlatPages TwoPages{{0, "A", "A\r\nx", 3, -1}, {1, "B", "B", 1, 2}};
 
 std::string Hex(std::string_view Bytes)
 {
@@ -21,18 +24,6 @@ std::string Hex(std::string_view Bytes)
         hex += digits[c & 15];
     }
     return hex;
-}
-
-std::string Unhex(std::string_view Hex)
-{
-    std::string bytes;
-    for (size_t i = 0; i + 1 < Hex.size(); ++i) {
-        if (Hex[i] == ' ')
-            continue;
-        bytes += static_cast<char>(std::stoi(std::string(Hex.substr(i, 2)), nullptr, 16));
-        ++i;
-    }
-    return bytes;
 }
 
 std::string RandomBytes(std::mt19937& Random, size_t MaxLength, bool ForTitle)
@@ -84,12 +75,11 @@ TEST(Vk2Codec, WritesTheFileByteForByte)
     const TFlatPages empty{{0, "UnTitled", "", 0, -1}};
     EXPECT_EQ(Hex(EncodeVk2(empty, 0, 0)), "0A 00 00 00 55 6E 54 69 74 6C 65 64 0D 0A 00 00 00 00 00 00 00 00 00 00 00 00");
 
-    const TFlatPages twoPages{{0, "A", "A\r\nx", 3, -1}, {1, "B", "B", 1, 2}};
     const std::string example2 = "07 00 00 00 41 0D 0A 09 42 0D 0A 04 00 00 00 41 0D 0A 78 03 00 00 00 01 00 00 00 "
                                  "01 00 00 00 42 01 00 00 00 03 00 02 00";
-    EXPECT_EQ(Hex(EncodeVk2(twoPages, 1, 3)), example2);
-    const TVk2Document read = DecodeVk2(Unhex(example2), SubIcons);
-    EXPECT_EQ(read.Pages, twoPages);
+    EXPECT_EQ(Hex(EncodeVk2(TwoPages, 1, 3)), example2);
+    const TVk2Document read = DecodeVk2(EncodeVk2(TwoPages, 1, 3), SubIcons);
+    EXPECT_EQ(read.Pages, TwoPages);
     EXPECT_EQ(read.SelectedIndex, 1);
     EXPECT_EQ(read.EditMode, 3);
 }
@@ -186,8 +176,7 @@ TEST(Vk2Codec, RefusesEveryTruncationAndCorruptLength)
     for (size_t length = 0; length < whole.size(); ++length) {
         EXPECT_THROW(DecodeVk2(std::string_view(whole).substr(0, length), SubIcons), EVk2Format) << length;
     }
-    const std::string example = Unhex("07 00 00 00 41 0D 0A 09 42 0D 0A 04 00 00 00 41 0D 0A 78 03 00 00 00 01 00 00 00 "
-                                      "01 00 00 00 42 01 00 00 00 03 00 02 00");
+    const std::string example = EncodeVk2(TwoPages, 1, 3);
     const auto patched = [&](size_t At, std::string_view Bytes) {
         std::string copy = example;
         copy.replace(At, Bytes.size(), Bytes);

@@ -29,6 +29,12 @@ namespace fs = std::filesystem;
 
 const std::string SaveQuestion = "データが変更されています。セーブしますか ?";
 
+TModalResult ChooseLoad(QDialog& Form)
+{
+    static_cast<TLinkForm&>(Form).btnFileLoad->click();
+    return mrOk;
+}
+
 // The window with its real saves (FormTest's form stands in for them).
 class MainFile : public FormTest {
 protected:
@@ -220,16 +226,10 @@ TEST_F(MainFile, DroppedFilesBecomeLinksOrOpenTheDocument)
 
     dialogs.Answer(mrNo);
     velk->FlNewClick();
-    dialogs.AnswerForm([](QDialog& Form) {
-        static_cast<TLinkForm&>(Form).btnFileLoad->click();
-        return mrOk;
-    });
+    dialogs.AnswerForm(ChooseLoad);
     velk->DropFiles({Home() + "DROP.VK2"});
     EXPECT_EQ(velk->CaptionText(), "NewFile") << "a missing file opens nothing";
-    dialogs.AnswerForm([](QDialog& Form) {
-        static_cast<TLinkForm&>(Form).btnFileLoad->click();
-        return mrOk;
-    });
+    dialogs.AnswerForm(ChooseLoad);
     velk->DropFiles({doc});
     EXPECT_EQ(velk->CaptionText(), doc);
 }
