@@ -42,7 +42,8 @@ public:
 
     // Reads from the first byte and evaluates one expression. Throws
     // EExpressionError for a missing number or ")", a division by zero,
-    // parentheses nested too deep, and a result or operand too large.
+    // parentheses nested too deep, and a number or intermediate value too
+    // large to compute with.
     mpq_class Evaluate();
     // True when the whole expression was read.
     bool AtEnd() const { return Current_ == 0; }
