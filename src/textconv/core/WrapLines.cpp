@@ -117,7 +117,8 @@ private:
 
     void Indent(size_t Count)
     {
-        Out_.append(Count, ' ');
+        if (Count > 0) // most continuations have none; skip the call
+            Out_.append(Count, ' ');
         IndentLen_ = Count;
     }
 
