@@ -6,25 +6,22 @@
 
 #include <algorithm>
 
-std::vector<std::unique_ptr<TShellFolderItem>> TShellTreeView::EnumSubFolders(
-    const std::shared_ptr<const TShellFolder>& Folder, TShellFolderItem& Parent)
+std::vector<TItemIDList> TShellTreeView::EnumSubFolders(const std::shared_ptr<const TShellFolder>& Folder,
+                                                        TShellFolderItem& Parent)
 {
     std::vector<TItemIDList> children;
     Folder->EnumObjects(SHCONTF_FOLDERS | (IncludeHidden_ ? SHCONTF_INCLUDEHIDDEN : 0), children);
-    const int level = Parent.Level();
-    const TShItemIDType parentType = level == 1 ? Parent.ItemType() : itUnknown;
-    std::vector<std::unique_ptr<TShellFolderItem>> items;
-    items.reserve(children.size());
-    for (TItemIDList& child : children) {
-        TItemIDList absolute = ConcatIDLists(Parent.AbsoluteIDList(), child);
-        auto item = std::make_unique<TShellFolderItem>(Namespace_, std::move(child), std::move(absolute), Folder);
-        if (Listed(*item, level, parentType))
-            items.push_back(std::move(item));
+    // Only the desktop's and Computer's children are sorted out by type.
+    if (const int level = Parent.Level(); level <= 1) {
+        const TShItemIDType parentType = level == 1 ? Parent.ItemType() : itUnknown;
+        std::erase_if(children, [&](const TItemIDList& Child) {
+            TShellFolderItem item(Namespace_, Child, ConcatIDLists(Parent.AbsoluteIDList(), Child), Folder);
+            return !Listed(item, level, parentType);
+        });
     }
-    std::sort(items.begin(), items.end(), [&](const auto& A, const auto& B) {
-        return Folder->CompareIDs(A->RelativeIDList(), B->RelativeIDList()) < 0;
-    });
-    return items;
+    std::sort(children.begin(), children.end(),
+              [&](const TItemIDList& A, const TItemIDList& B) { return Folder->CompareIDs(A, B) < 0; });
+    return children;
 }
 
 bool TShellTreeView::Listed(TShellFolderItem& Item, int ParentLevel, TShItemIDType ParentType) const
@@ -45,19 +42,23 @@ bool TShellTreeView::Listed(TShellFolderItem& Item, int ParentLevel, TShItemIDTy
     return true;
 }
 
-std::unique_ptr<TShellTreeNode> TShellTreeView::MakeNode(std::unique_ptr<TShellFolderItem> Item)
+std::unique_ptr<TShellTreeNode> TShellTreeView::MakeNode(std::unique_ptr<TShellFolderItem> Item, TChildProber* Prober)
 {
     auto node = std::make_unique<TShellTreeNode>();
     node->Text = Item->DisplayName();
     Item->Node = node.get();
     node->Item = std::move(Item);
-    BindNode(node.get());
+    BindNode(node.get(), Prober);
     return node;
 }
 
-bool TShellTreeView::BindNode(TShellTreeNode* Node)
+bool TShellTreeView::BindNode(TShellTreeNode* Node, TChildProber* Prober)
 {
-    const uint32_t attributes = Node->Item->Attributes(SFGAO_HASSUBFOLDER | SFGAO_LINK);
+    TShellFolderItem& item = *Node->Item;
+    const std::string_view data = FirstItemData(item.RelativeIDList());
+    const bool entry = Prober && item.Level() > 0 && data.starts_with(static_cast<char>(TItemKind::Entry));
+    const uint32_t attributes = entry ? Prober->Probe(data.substr(1), item.Stamp)
+                                      : item.Attributes(SFGAO_HASSUBFOLDER | SFGAO_LINK);
     const bool hasChildren = attributes & SFGAO_HASSUBFOLDER;
     const int overlay = TShellDataItem::OverlayIndexOf(attributes);
     const bool changed = hasChildren != Node->HasChildren || overlay != Node->OverlayIndex;
@@ -71,8 +72,14 @@ void TShellTreeView::FillChildren(TShellTreeNode* Node)
     const std::shared_ptr<const TShellFolder> folder = Node->Item->Folder();
     if (!folder)
         return;
-    std::vector<std::unique_ptr<TShellFolderItem>> entries = EnumSubFolders(folder, *Node->Item);
+    std::vector<TItemIDList> entries = EnumSubFolders(folder, *Node->Item);
     Node->NeedsFill = false;
+    TChildProber prober(*folder);
+    const auto makeNode = [&](TItemIDList& Relative) {
+        TItemIDList absolute = ConcatIDLists(Node->Item->AbsoluteIDList(), Relative);
+        return MakeNode(std::make_unique<TShellFolderItem>(Namespace_, std::move(Relative), std::move(absolute), folder),
+                        &prober);
+    };
     // One walk over the sorted children and the sorted listing; runs of
     // new nodes and runs of vanished ones go to the model whole.
     std::vector<std::unique_ptr<TShellTreeNode>> inserting;
@@ -90,7 +97,7 @@ void TShellTreeView::FillChildren(TShellTreeNode* Node)
     size_t next = 0;
     while (position + removing < static_cast<int>(Node->Children.size()) && next < entries.size()) {
         const TShellTreeNode& child = *Node->Children[static_cast<size_t>(position + removing)];
-        const int order = CompareIDLists(*folder, child.Item->RelativeIDList(), entries[next]->RelativeIDList());
+        const int order = CompareIDLists(*folder, child.Item->RelativeIDList(), entries[next]);
         if (order == 0) {
             flushRemove();
             flushInsert();
@@ -98,7 +105,7 @@ void TShellTreeView::FillChildren(TShellTreeNode* Node)
             ++next;
         } else if (order == 1) {
             flushRemove();
-            inserting.push_back(MakeNode(std::move(entries[next++])));
+            inserting.push_back(makeNode(entries[next++]));
         } else {
             flushInsert();
             ++removing;
@@ -106,7 +113,7 @@ void TShellTreeView::FillChildren(TShellTreeNode* Node)
     }
     flushRemove();
     for (; next < entries.size(); ++next)
-        inserting.push_back(MakeNode(std::move(entries[next])));
+        inserting.push_back(makeNode(entries[next]));
     flushInsert();
     RemoveChildren(Node, position, static_cast<int>(Node->Children.size()) - position);
 }
@@ -143,15 +150,24 @@ void TShellTreeView::RefreshNodes()
     UpdateWatchList();
 }
 
+// Lists a populated node again; the children of an expanded one are
+// refreshed in turn, the collapsed childless ones through one prober.
 void TShellTreeView::RefreshNode(TShellTreeNode* Node)
 {
-    if (Node->Expanded || !Node->Children.empty())
-        FillChildren(Node);
-    else if (BindNode(Node))
-        Model_->NodeChanged(Node);
-    if (Node->Expanded)
-        for (size_t i = 0; i < Node->Children.size(); ++i)
-            RefreshNode(Node->Children[i].get());
+    FillChildren(Node);
+    if (!Node->Expanded)
+        return;
+    const std::shared_ptr<const TShellFolder> folder = Node->Item->Folder();
+    if (!folder)
+        return;
+    TChildProber prober(*folder);
+    for (size_t i = 0; i < Node->Children.size(); ++i) {
+        TShellTreeNode* child = Node->Children[i].get();
+        if (child->Expanded || !child->Children.empty())
+            RefreshNode(child);
+        else if (BindNode(child, &prober))
+            Model_->NodeChanged(child);
+    }
 }
 
 TShellTreeNode* TShellTreeView::FindChild(TShellTreeNode* Node, const TItemIDList& Id)

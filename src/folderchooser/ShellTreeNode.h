@@ -3,6 +3,7 @@
 // its folder stays listed, whatever refreshes pass over it.
 #pragma once
 
+#include "ChildProber.h"
 #include "ShellDataItem.h"
 
 #include <QString>
@@ -18,6 +19,8 @@ public:
     // with collapsed nodes counted; -1 without a node.
     int Index() const override;
     TShellTreeNode* Node = nullptr;
+    // The last reading of the folder for its "+".
+    TProbeStamp Stamp;
 };
 
 struct TShellTreeNode {

@@ -78,12 +78,14 @@ private:
     void DeviceChanged(const TDeviceChangeData& Data);
 
     void FillRoot();
-    std::vector<std::unique_ptr<TShellFolderItem>> EnumSubFolders(const std::shared_ptr<const TShellFolder>& Folder,
-                                                                  TShellFolderItem& Parent);
+    // The relative lists of the folder's sub-folders that the tree lists,
+    // in the folder's order.
+    std::vector<TItemIDList> EnumSubFolders(const std::shared_ptr<const TShellFolder>& Folder, TShellFolderItem& Parent);
     bool Listed(TShellFolderItem& Item, int ParentLevel, TShItemIDType ParentType) const;
-    std::unique_ptr<TShellTreeNode> MakeNode(std::unique_ptr<TShellFolderItem> Item);
-    // Re-reads the "+" and overlay; true when either changed.
-    bool BindNode(TShellTreeNode* Node);
+    std::unique_ptr<TShellTreeNode> MakeNode(std::unique_ptr<TShellFolderItem> Item, TChildProber* Prober = nullptr);
+    // Re-reads the "+" and overlay (through Prober, the parent folder's,
+    // when given); true when either changed.
+    bool BindNode(TShellTreeNode* Node, TChildProber* Prober = nullptr);
     void RemoveChildren(TShellTreeNode* Node, int Position, int Count);
     void FillForExpansion(TShellTreeNode* Node);
     void RefreshNode(TShellTreeNode* Node);

@@ -62,9 +62,9 @@ TShItemIDType TShellDataItem::ItemType()
         return itUnknown;
     if (level == 0)
         return itDeskTop;
-    if (level == 1 && Absolute_ == TItemIDList::OneItem("C"))
+    if (level == 1 && Absolute_ == ItemOf(TItemKind::Computer))
         return itMyComputer;
-    if (level == 1 && Absolute_ == TItemIDList::OneItem("T"))
+    if (level == 1 && Absolute_ == ItemOf(TItemKind::Trash))
         return itBitBucket;
     if (!HasAttribute(SFGAO_FILESYSTEM))
         return itVirtual;

@@ -127,15 +127,15 @@ bool TShellFolder::EnumObjects(uint32_t Flags, std::vector<TItemIDList>& Childre
     const int depth = IDListDepth(Absolute_);
     if (depth == 0 && (Flags & SHCONTF_FOLDERS)) {
         if (Namespace_.HomeListed())
-            Children.push_back(TItemIDList::OneItem("H"));
-        Children.push_back(TItemIDList::OneItem("C"));
+            Children.push_back(ItemOf(TItemKind::Home));
+        Children.push_back(ItemOf(TItemKind::Computer));
         if (Namespace_.TrashListed())
-            Children.push_back(TItemIDList::OneItem("T"));
+            Children.push_back(ItemOf(TItemKind::Trash));
     }
     if (Path_.empty()) {
-        if (Absolute_ == TItemIDList::OneItem("C") && (Flags & SHCONTF_FOLDERS))
+        if (Absolute_ == ItemOf(TItemKind::Computer) && (Flags & SHCONTF_FOLDERS))
             for (const TVolume& volume : Namespace_.Volumes())
-                Children.push_back(TItemIDList::OneItem("V" + volume.MountPoint));
+                Children.push_back(ItemOf(TItemKind::Volume, volume.MountPoint));
         return true;
     }
     DIR* folder = opendir(Path_.c_str());
@@ -235,7 +235,7 @@ std::string TShellFolder::ChildPath(const TItemIDList& Child) const
     const std::string_view name = item.substr(1);
     switch (static_cast<TItemKind>(item[0])) {
     case TItemKind::Home: return Absolute_.IsEmpty() ? Namespace_.Config().Home : std::string();
-    case TItemKind::Volume: return Absolute_ == TItemIDList::OneItem("C") ? std::string(name) : std::string();
+    case TItemKind::Volume: return Absolute_ == ItemOf(TItemKind::Computer) ? std::string(name) : std::string();
     case TItemKind::Entry:
         if (Path_.empty() || name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos)
             return {};

@@ -42,6 +42,8 @@ public:
     const TShellNamespace& Namespace() const { return Namespace_; }
     const TItemIDList& AbsoluteIDList() const { return Absolute_; }
     const std::string& Path() const { return Path_; }
+    // Whether the folder lies on a network volume.
+    bool IsRemote() const { return Remote_; }
 
     // The children as one-item lists, in the order the system gives them
     // ("." and ".." never; a name starting with '.' is hidden). False, with

@@ -52,12 +52,21 @@ void AppendComponents(TItemIDList& List, std::string_view Relative)
     while (at < Relative.size()) {
         const size_t end = std::min(Relative.find('/', at), Relative.size());
         if (end > at)
-            List = ConcatIDLists(List, TItemIDList::OneItem("F" + std::string(Relative.substr(at, end - at))));
+            List = ConcatIDLists(List, ItemOf(TItemKind::Entry, Relative.substr(at, end - at)));
         at = end + 1;
     }
 }
 
 } // namespace
+
+TItemIDList ItemOf(TItemKind Kind, std::string_view Payload)
+{
+    std::string data;
+    data.reserve(1 + Payload.size());
+    data.push_back(static_cast<char>(Kind));
+    data.append(Payload);
+    return TItemIDList::OneItem(data);
+}
 
 TNamespaceConfig TNamespaceConfig::FromEnvironment()
 {
@@ -109,10 +118,10 @@ bool TShellNamespace::GetSpecialFolderIDList(int Index, TItemIDList& List) const
     case sfDesktop: List = TItemIDList::Desktop(); break;
     case sfBitBucket:
         if (TrashListed())
-            List = TItemIDList::OneItem("T");
+            List = ItemOf(TItemKind::Trash);
         break;
     case sfDesktopDirectory: return PathToIDList(DesktopFolder_, List);
-    case sfDrives: List = TItemIDList::OneItem("C"); break;
+    case sfDrives: List = ItemOf(TItemKind::Computer); break;
     default: break;
     }
     return !List.IsNil();
@@ -164,7 +173,7 @@ bool TShellNamespace::IDListToPath(const TItemIDList& List, std::string& Path) c
 
 TItemIDList TShellNamespace::VolumeIDList(std::string_view MountPoint)
 {
-    return ConcatIDLists(TItemIDList::OneItem("C"), TItemIDList::OneItem("V" + std::string(MountPoint)));
+    return ConcatIDLists(ItemOf(TItemKind::Computer), ItemOf(TItemKind::Volume, MountPoint));
 }
 
 std::shared_ptr<const TShellFolder> TShellNamespace::Desktop() const
@@ -176,7 +185,7 @@ std::shared_ptr<const TShellFolder> TShellNamespace::BindToObject(const TItemIDL
 {
     if (Absolute.IsNil())
         return nullptr;
-    if (Absolute == TItemIDList::OneItem("C") || Absolute == TItemIDList::OneItem("T"))
+    if (Absolute == ItemOf(TItemKind::Computer) || Absolute == ItemOf(TItemKind::Trash))
         return std::make_shared<TShellFolder>(*this, Absolute, std::string());
     std::string path;
     if (!IDListToPath(Absolute, path))

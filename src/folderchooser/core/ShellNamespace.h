@@ -22,6 +22,9 @@ class TShellFolder;
 
 enum class TItemKind : char { Home = 'H', Computer = 'C', Trash = 'T', Volume = 'V', Entry = 'F' };
 
+// A one-item list of the kind with its payload.
+TItemIDList ItemOf(TItemKind Kind, std::string_view Payload = {});
+
 // Where the namespace finds its folders; tests point every one of them
 // into a temporary folder. Paths without a trailing '/'.
 struct TNamespaceConfig {
