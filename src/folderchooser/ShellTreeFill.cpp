@@ -139,7 +139,7 @@ void TShellTreeView::FillForExpansion(TShellTreeNode* Node)
     FillChildren(Node);
     if (Node->Children.empty() && Node->HasChildren) {
         Node->HasChildren = false;
-        Model_->NodeChanged(Node);
+        NodeChanged(Node);
     }
 }
 
@@ -166,7 +166,7 @@ void TShellTreeView::RefreshNode(TShellTreeNode* Node)
         if (child->Expanded || !child->Children.empty())
             RefreshNode(child);
         else if (BindNode(child, &prober))
-            Model_->NodeChanged(child);
+            NodeChanged(child);
     }
 }
 

@@ -254,9 +254,16 @@ void TShellTreeView::DeviceChanged(const TDeviceChangeData& Data)
         RemoveChildren(node, 0, static_cast<int>(node->Children.size()));
         node->HasChildren = true;
         node->NeedsFill = true;
-        Model_->NodeChanged(node);
+        NodeChanged(node);
         UpdateWatchList();
     });
+}
+
+void TShellTreeView::NodeChanged(TShellTreeNode* Node)
+{
+    Model_->NodeChanged(Node);
+    // The view keeps each row's "+" from its last layout.
+    scheduleDelayedItemsLayout();
 }
 
 void TShellTreeView::ReloadImages()

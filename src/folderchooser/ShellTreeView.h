@@ -87,6 +87,8 @@ private:
     // when given); true when either changed.
     bool BindNode(TShellTreeNode* Node, TChildProber* Prober = nullptr);
     void RemoveChildren(TShellTreeNode* Node, int Position, int Count);
+    // Shows a node's new text, icon or "+".
+    void NodeChanged(TShellTreeNode* Node);
     void FillForExpansion(TShellTreeNode* Node);
     void RefreshNode(TShellTreeNode* Node);
     // The child of Node whose relative list is Id, by the folder's order.

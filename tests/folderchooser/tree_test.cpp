@@ -30,6 +30,7 @@ protected:
         Temp.MakeDirs("home/docs/.secret");
         Temp.MakeDirs("home/music");
         Temp.MakeDirs("home/Desktop/work");
+        std::filesystem::create_directory_symlink(Temp.Root + "/home/docs", Temp.Root + "/home/Desktop/linked");
         WriteRaw(Temp.Root + "/home/docs/note.txt", "x");
         Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
         Temp.Label("STICK", "/dev/sdb1");
@@ -64,7 +65,9 @@ TEST_F(Tree, OpensOnTheDesktopWithHomeExpanded)
     TShellTreeNode* root = View->Root();
     ASSERT_TRUE(root);
     EXPECT_EQ(root->Text.toStdString(), "デスクトップ");
-    EXPECT_EQ(Texts(root), (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", "work"}));
+    EXPECT_EQ(Texts(root), (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", "linked", "work"}));
+    EXPECT_EQ(Child(root, "linked")->OverlayIndex, 1);
+    EXPECT_EQ(Child(root, "work")->OverlayIndex, -1);
     TShellTreeNode* home = root->Children[0].get();
     EXPECT_TRUE(home->Expanded);
     EXPECT_EQ(Texts(home), (std::vector<std::string>{".local", "Desktop", "docs", "music"}));
@@ -234,14 +237,20 @@ TEST_F(Tree, VirtualItemsAndFoldersThatCannotBeListed)
 {
     Open();
     View->SetShVirtuaItems(VirtuaItem(itNetWork));
-    EXPECT_EQ(Texts(View->Root()), (std::vector<std::string>{"ホーム", "コンピューター", "work"}));
+    EXPECT_EQ(Texts(View->Root()), (std::vector<std::string>{"ホーム", "コンピューター", "linked", "work"}));
+
+    // A collapsed folder that gains a sub-folder gains its "+" at the next refresh.
+    TShellTreeNode* music = Child(View->Root()->Children[0].get(), "music");
+    Temp.MakeDirs("home/music/jazz");
+    View->RefreshNodes();
+    EXPECT_TRUE(music->HasChildren);
 
     // A folder that went away loses its "+" when it is expanded.
-    TShellTreeNode* music = Child(View->Root()->Children[0].get(), "docs");
+    TShellTreeNode* docs = Child(View->Root()->Children[0].get(), "docs");
     std::filesystem::remove_all(Temp.Root + "/home/docs");
-    View->Expand(music);
-    EXPECT_FALSE(music->HasChildren);
-    EXPECT_FALSE(music->Expanded);
+    View->Expand(docs);
+    EXPECT_FALSE(docs->HasChildren);
+    EXPECT_FALSE(docs->Expanded);
 }
 
 } // namespace
