@@ -1,11 +1,9 @@
 #include "ChildProber.h"
 
 #include "ShellFolder.h"
-#include "ShellNamespace.h"
 
 #include <algorithm>
 #include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,30 +18,6 @@ int64_t Nanoseconds(const timespec& Time)
 // Coarse file-system clocks (and FAT's two seconds) can give a change made
 // just after a reading the same time as the reading saw.
 constexpr int64_t kRacyNs = 2'100'000'000;
-
-bool HoldsDirectory(int Fd)
-{
-    DIR* folder = fdopendir(Fd);
-    if (!folder) {
-        close(Fd);
-        return false;
-    }
-    bool found = false;
-    while (const dirent* entry = readdir(folder)) {
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
-        struct stat st;
-        if (entry->d_type == DT_DIR ||
-            ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) && fstatat(dirfd(folder), entry->d_name, &st, 0) == 0 &&
-             S_ISDIR(st.st_mode))) {
-            found = true;
-            break;
-        }
-    }
-    closedir(folder);
-    return found;
-}
 
 } // namespace
 

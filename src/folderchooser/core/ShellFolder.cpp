@@ -4,8 +4,9 @@
 #include "ShellNamespace.h"
 
 #include <QFile>
-#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,16 +28,6 @@ int CompareItems(std::string_view A, std::string_view B)
     if (rankA != rankB)
         return rankA < rankB ? -1 : 1;
     return CompareNames(A.substr(1), B.substr(1));
-}
-
-bool IsDirectoryEntry(DIR* Folder, const dirent& Entry)
-{
-    if (Entry.d_type == DT_DIR)
-        return true;
-    if (Entry.d_type != DT_LNK && Entry.d_type != DT_UNKNOWN)
-        return false;
-    struct stat st;
-    return fstatat(dirfd(Folder), Entry.d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
 }
 
 QString VolumeName(const TVolume* Volume, std::string_view MountPoint)
@@ -97,11 +88,23 @@ std::string JoinPath(const std::string& Path, std::string_view Name)
     return joined;
 }
 
-bool HasSubFolder(const std::string& Path)
+bool IsDirectoryEntry(DIR* Folder, const dirent& Entry)
 {
-    DIR* folder = opendir(Path.c_str());
-    if (!folder)
+    if (Entry.d_type == DT_DIR)
+        return true;
+    if (Entry.d_type != DT_LNK && Entry.d_type != DT_UNKNOWN)
         return false;
+    struct stat st;
+    return fstatat(dirfd(Folder), Entry.d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool HoldsDirectory(int Fd)
+{
+    DIR* folder = fdopendir(Fd);
+    if (!folder) {
+        close(Fd);
+        return false;
+    }
     bool found = false;
     while (const dirent* entry = readdir(folder)) {
         const std::string_view name = entry->d_name;
@@ -112,6 +115,12 @@ bool HasSubFolder(const std::string& Path)
     }
     closedir(folder);
     return found;
+}
+
+bool HasSubFolder(const std::string& Path)
+{
+    const int fd = open(Path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd >= 0 && HoldsDirectory(fd);
 }
 
 TShellFolder::TShellFolder(const TShellNamespace& Namespace, TItemIDList Absolute, std::string Path)

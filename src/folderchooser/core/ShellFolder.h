@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <dirent.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,5 +77,10 @@ int CompareIDLists(const TShellFolder& Folder, const TItemIDList& A, const TItem
 
 // Path + "/" + Name, without doubling the root's '/'.
 std::string JoinPath(const std::string& Path, std::string_view Name);
-// Whether the directory at Path holds a directory (or a link to one).
+// Whether an entry of the open directory Folder is a directory or a link to one.
+bool IsDirectoryEntry(DIR* Folder, const dirent& Entry);
+// Whether the open directory Fd holds a directory (or a link to one);
+// Fd is closed.
+bool HoldsDirectory(int Fd);
+// The same for the directory at Path.
 bool HasSubFolder(const std::string& Path);
