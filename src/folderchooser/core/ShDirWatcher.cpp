@@ -22,8 +22,8 @@ QString SystemName(const std::string& Path)
 
 TShDirWatcher::TShDirWatcher(const std::vector<std::string>& Folders, TDeviceChangeEvent OnDeviceChange,
                              TChangeEvent OnChange, TWatcherTiming Timing)
-    : Qt_(std::make_unique<TQt>()), OnDeviceChange_(std::move(OnDeviceChange)), OnChange_(std::move(OnChange)),
-      Clock_(std::move(Timing.Clock)), FolderQuiet_(Timing.FolderQuiet), DeviceQuiet_(Timing.DeviceQuiet)
+    : OnDeviceChange_(std::move(OnDeviceChange)), OnChange_(std::move(OnChange)), Clock_(std::move(Timing.Clock)),
+      FolderQuiet_(Timing.FolderQuiet), DeviceQuiet_(Timing.DeviceQuiet), Qt_(std::make_unique<TQt>())
 {
     Qt_->Timer.setSingleShot(true);
     QObject::connect(&Qt_->Timer, &QTimer::timeout, [this] { CheckDue(); });

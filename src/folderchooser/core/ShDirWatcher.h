@@ -70,8 +70,6 @@ private:
     void FolderChanged();
     void Rearm();
 
-    struct TQt;
-    std::unique_ptr<TQt> Qt_;
     TDeviceChangeEvent OnDeviceChange_;
     TChangeEvent OnChange_;
     TClock Clock_;
@@ -80,4 +78,7 @@ private:
     std::unique_ptr<TDeviceChangeData> DeviceData_;
     std::vector<std::string> WatchList_;
     int ListChanges_ = 0;
+    // Last, so that the watcher and the timer go first.
+    struct TQt;
+    std::unique_ptr<TQt> Qt_;
 };
