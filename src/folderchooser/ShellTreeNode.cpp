@@ -26,19 +26,3 @@ int TShellFolderItem::Index() const
     int count = 0;
     return CountBefore(*root, Node, count) ? count : -1;
 }
-
-bool TShellTreeNode::IsVisible() const
-{
-    for (const TShellTreeNode* node = Parent; node; node = node->Parent)
-        if (!node->Expanded)
-            return false;
-    return true;
-}
-
-bool TShellTreeNode::IsWithin(const TShellTreeNode* Ancestor) const
-{
-    for (const TShellTreeNode* node = this; node; node = node->Parent)
-        if (node == Ancestor)
-            return true;
-    return false;
-}

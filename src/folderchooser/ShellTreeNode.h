@@ -33,9 +33,4 @@ struct TShellTreeNode {
     bool Expanded = false;
     bool NeedsFill = true; // the children are listed again at the next expansion
     int OverlayIndex = -1;
-
-    // Whether the node is shown: every ancestor is expanded.
-    bool IsVisible() const;
-    // Whether Ancestor is this node or one of its ancestors.
-    bool IsWithin(const TShellTreeNode* Ancestor) const;
 };

@@ -91,6 +91,8 @@ TEST(IDList, ItemsGiveEachItemsData)
     EXPECT_EQ(items[0], "H");
     EXPECT_EQ(items[1], "F" + big);
     EXPECT_TRUE(TItemIDList::Desktop().Items().empty());
+    EXPECT_EQ(IDListSize(Item(std::string(0xFFFD, 'x'))), 0x10001u);
+    EXPECT_TRUE(Item(std::string(0xFFFE, 'x')).IsNil()) << "too long for its count";
     EXPECT_TRUE(IsOneItem(Item("H")));
     EXPECT_FALSE(IsOneItem(list));
     EXPECT_FALSE(IsOneItem(TItemIDList::Desktop()));

@@ -40,6 +40,8 @@ TItemIDList TItemIDList::Desktop()
 TItemIDList TItemIDList::OneItem(std::string_view Data)
 {
     TItemIDList list;
+    if (Data.size() > 0xFFFF - 2)
+        return list;
     AppendCount(list.Bytes_, Data.size() + 2);
     list.Bytes_.append(Data);
     list.Bytes_.append(kTerminator, '\0');
@@ -104,11 +106,6 @@ TItemIDList CopyFirstItem(const TItemIDList& List)
     if (List.IsNil() || List.IsEmpty())
         return {};
     return ListOfItems(List, 0, 1);
-}
-
-TItemIDList CopyIDList(const TItemIDList& List)
-{
-    return List;
 }
 
 TItemIDList ConcatIDLists(const TItemIDList& A, const TItemIDList& B)

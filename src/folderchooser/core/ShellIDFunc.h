@@ -15,8 +15,8 @@ public:
     TItemIDList() = default; // nil
     // The empty list: the desktop.
     static TItemIDList Desktop();
-    // A list of one item holding Data. Data must leave room for the count
-    // (at most 65533 bytes).
+    // A list of one item holding Data; nil when Data does not fit a 16-bit
+    // count (more than 65533 bytes).
     static TItemIDList OneItem(std::string_view Data);
     // A list read from packed bytes (as written by Bytes()); nil when the
     // counts do not walk exactly to a terminator at the end, or an item is
@@ -49,7 +49,6 @@ TItemIDList NextItemID(const TItemIDList& List);
 TItemIDList NextItem(const TItemIDList& List);
 // A one-item list holding the first item; nil for nil and the empty list.
 TItemIDList CopyFirstItem(const TItemIDList& List);
-TItemIDList CopyIDList(const TItemIDList& List);
 // A's items followed by B's; nil when either is nil.
 TItemIDList ConcatIDLists(const TItemIDList& A, const TItemIDList& B);
 // The concatenation when both are set, else the one that is set, else nil;
