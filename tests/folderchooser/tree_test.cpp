@@ -116,6 +116,22 @@ TEST_F(Tree, SelectPathSelectsListedFoldersAndFallsBackToTheRoot)
     EXPECT_EQ(View->SelectedPath(), Temp.Root + "/home/docs/.secret");
 }
 
+TEST_F(Tree, ListsTheTreeDoesNotShowEndTheSearchAtTheRoot)
+{
+    Open();
+    const auto entry = [](const char* Name) { return ItemOf(TItemKind::Entry, Name); };
+    const TItemIDList home = ItemOf(TItemKind::Home);
+    const TItemIDList root = TShellNamespace::VolumeIDList("/");
+    for (const TItemIDList& unlisted :
+         {entry("missing"), ConcatIDLists(home, entry("..")), ConcatIDLists(home, entry("docs/a")),
+          ConcatIDLists(home, entry("note.txt")), ConcatIDLists(ConcatIDLists(home, entry("docs")), entry("note.txt")),
+          ConcatIDLists(ItemOf(TItemKind::Trash), entry("x")), TShellNamespace::VolumeIDList("/nowhere"),
+          ConcatIDLists(root, entry("")), TItemIDList::OneItem("Zunknown"),
+          ConcatIDLists(ItemOf(TItemKind::Computer), ItemOf(TItemKind::Home))})
+        EXPECT_EQ(View->FindNode(unlisted), View->Root()) << testing::PrintToString(unlisted.Bytes());
+    EXPECT_EQ(View->FindNode(ConcatIDLists(home, entry("music")))->Text.toStdString(), "music");
+}
+
 TEST_F(Tree, RefreshKeepsNodesExpansionAndSelectionAndMergesChanges)
 {
     Temp.MakeDirs("home/docs/m");
