@@ -93,6 +93,7 @@ TEST(IDList, ItemsGiveEachItemsData)
     EXPECT_TRUE(TItemIDList::Desktop().Items().empty());
     EXPECT_EQ(IDListSize(Item(std::string(0xFFFD, 'x'))), 0x10001u);
     EXPECT_TRUE(Item(std::string(0xFFFE, 'x')).IsNil()) << "too long for its count";
+    EXPECT_TRUE(Item("").IsNil()) << "every item holds at least its kind";
     EXPECT_TRUE(IsOneItem(Item("H")));
     EXPECT_FALSE(IsOneItem(list));
     EXPECT_FALSE(IsOneItem(TItemIDList::Desktop()));

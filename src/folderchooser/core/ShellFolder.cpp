@@ -81,7 +81,7 @@ std::string JoinPath(const std::string& Path, std::string_view Name)
 {
     std::string joined;
     joined.reserve(Path.size() + 1 + Name.size());
-    joined = Path;
+    joined.append(Path);
     if (!joined.ends_with('/'))
         joined.push_back('/');
     joined.append(Name);

@@ -40,7 +40,7 @@ TItemIDList TItemIDList::Desktop()
 TItemIDList TItemIDList::OneItem(std::string_view Data)
 {
     TItemIDList list;
-    if (Data.size() > 0xFFFF - 2)
+    if (Data.empty() || Data.size() > 0xFFFF - 2)
         return list;
     AppendCount(list.Bytes_, Data.size() + 2);
     list.Bytes_.append(Data);

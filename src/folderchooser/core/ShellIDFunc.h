@@ -15,8 +15,8 @@ public:
     TItemIDList() = default; // nil
     // The empty list: the desktop.
     static TItemIDList Desktop();
-    // A list of one item holding Data; nil when Data does not fit a 16-bit
-    // count (more than 65533 bytes).
+    // A list of one item holding Data; nil when Data is empty or does not
+    // fit a 16-bit count (more than 65533 bytes).
     static TItemIDList OneItem(std::string_view Data);
     // A list read from packed bytes (as written by Bytes()); nil when the
     // counts do not walk exactly to a terminator at the end, or an item is
