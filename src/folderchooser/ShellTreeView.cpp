@@ -37,7 +37,8 @@ protected:
             return;
         const QRect icon = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &option, widget);
         const QSize emblem = icon.size() / 2;
-        static const QIcon link = QIcon::fromTheme(QStringLiteral("emblem-symbolic-link"));
+        const QIcon link =
+            QIcon::fromTheme(QStringLiteral("emblem-symbolic-link"), style->standardIcon(QStyle::SP_ArrowForward));
         link.paint(Painter, QRect(icon.bottomLeft() - QPoint(0, emblem.height() - 1), emblem));
     }
 };
