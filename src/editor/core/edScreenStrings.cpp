@@ -237,16 +237,19 @@ void TEditorScreenStrings::UnwrapAll()
     const TRowAttribute oldLast = RowAttribute(count - 1);
     int target = 0;
     for (int row = 0; row < count; ++target) {
-        std::string line = std::move(Row(row).Text);
+        const int first = row;
         uint16_t marks = RowMarks(row);
-        while (row < count - 1 && RowAttribute(row) == TRowAttribute::raWrapped) {
-            ++row;
-            line += RowText(row);
-            marks |= RowMarks(row);
-        }
+        while (row < count - 1 && RowAttribute(row) == TRowAttribute::raWrapped)
+            marks |= RowMarks(++row);
+        // The rows before the target are done, so its old content can go.
+        TRowItem line = ReplaceRow(first, TRowItem());
+        line.StateText.clear();
+        line.RowData = 0;
+        line.AttributeA = line.AttributeB = 0;
+        for (int next = first + 1; next <= row; ++next)
+            line.Text += RowText(next);
         ++row;
-        Row(target) = TRowItem();
-        Row(target).Text = std::move(line);
+        ReplaceRow(target, std::move(line));
         SetRowMarks(target, marks);
         SetRowAttribute(target, TRowAttribute::raCrlf);
     }
@@ -515,68 +518,45 @@ void TEditorScreenStrings::Clear()
 
 // ---- Character positions -------------------------------------------------------------
 
-namespace {
-
-// The places a row holds when a position is turned back into a row: its
-// bytes, two for a line break, and one after the text's last byte.
-int Places(size_t Length, TRowAttribute Attribute)
-{
-    const int extra = Attribute == TRowAttribute::raCrlf ? 2 : Attribute == TRowAttribute::raEof ? 1 : 0;
-    return static_cast<int>(Length) + extra;
-}
-
-} // namespace
-
 int TEditorScreenStrings::GetTextLen() const { return RowStartPos(GetCount()); }
 
-int TEditorScreenStrings::RowStartPos(int Row) const
+int TEditorScreenStrings::RowStartPos(int Row) const { return RowStart(std::clamp(Row, 0, GetCount())); }
+
+int TEditorScreenStrings::RowHoldingPos(int Pos) const
 {
-    Row = std::min(Row, GetCount());
-    int pos = 0;
-    for (int row = 0; row < Row; ++row)
-        pos += static_cast<int>(RowText(row).size()) + (RowAttribute(row) == TRowAttribute::raCrlf ? 2 : 0);
-    return pos;
+    // Only the last row can be raEof, and it holds every place past the text.
+    const int count = GetCount();
+    const int row = RowEndingAfter(Pos);
+    return row == count && count > 0 && RowAttribute(count - 1) == TRowAttribute::raEof ? count - 1 : row;
 }
 
 void TEditorScreenStrings::PosToRowIndex(int Pos, int& Row, int& Index) const
 {
     Pos = std::max(Pos, 0);
-    int total = 0;
-    const int count = GetCount();
-    for (int row = 0; row < count; ++row) {
-        const int length = static_cast<int>(RowText(row).size());
-        const TRowAttribute attribute = RowAttribute(row);
-        const int places = Places(length, attribute);
-        if (total + places > Pos || attribute == TRowAttribute::raEof) {
-            Row = row;
-            Index = std::min(Pos - total, length);
-            return;
-        }
-        total += places;
-    }
-    Row = count;
-    Index = 0;
+    Row = RowHoldingPos(Pos);
+    Index = Row < GetCount() ? std::min(Pos - RowStart(Row), static_cast<int>(RowText(Row).size())) : 0;
 }
 
 void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, int& CaretCol) const
 {
-    const int count = GetCount();
-    for (int row = std::max(Row, 0); row < count; ++row) {
-        const std::string& text = RowText(row);
-        const TRowAttribute attribute = RowAttribute(row);
-        const int places = Places(text.size(), attribute);
-        if (Length < places || attribute == TRowAttribute::raEof) {
-            // The rest is cut to the row, so its width is at most the row's.
-            const size_t rest = std::min(static_cast<size_t>(std::max(Length, 0)), text.size());
-            CaretRow = row;
-            CaretCol = ExpandedWidth(std::string_view(text).substr(0, rest), ColumnModel());
-            return;
-        }
-        Length -= places;
+    Row = std::max(Row, 0);
+    if (Row >= GetCount()) {
+        CaretRow = GetCount();
+        CaretCol = 0;
+        return;
     }
-    CaretRow = count;
-    CaretCol = 0;
+    const int pos = RowStart(Row) + std::max(Length, 0);
+    CaretRow = RowHoldingPos(pos);
+    if (CaretRow == GetCount()) {
+        CaretCol = 0;
+        return;
+    }
+    // The rest is cut to the row, so its width is at most the row's.
+    const std::string& text = RowText(CaretRow);
+    const size_t rest = std::min(static_cast<size_t>(pos - RowStart(CaretRow)), text.size());
+    CaretCol = ExpandedWidth(std::string_view(text).substr(0, rest), ColumnModel());
 }
+
 
 // ---- The row-state cache -------------------------------------------------------------------
 

@@ -129,6 +129,9 @@ public:
     int GetTextLen() const;
     // The position of Row's first byte (Row may be Count()).
     int RowStartPos(int Row) const;
+    // The row that holds position Pos: Count() past a text that ends with a
+    // line break, the last row past one that does not.
+    int RowHoldingPos(int Pos) const;
     // The row and byte index of position Pos: rows are passed while Pos is
     // past them (a raEof row holds one more place, after its last byte); a
     // position past a text that ends with a line break is row Count(),
