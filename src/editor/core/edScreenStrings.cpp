@@ -122,6 +122,9 @@ void TEditorScreenStrings::SetUpdateState(bool Updating)
 
 void TEditorScreenStrings::SetChangeExtent(int First, int OldCount, int ChangedStates, int NewCount)
 {
+    // New rows start without a state, and rows may have moved up past the
+    // point the states were known to reach.
+    StatesAheadFrom_ = std::min(StatesAheadFrom_, std::max(First, 0));
     if (!Extent_.Valid) {
         ExtentBaseCount_ = GetCount() - NewCount + OldCount;
         Extent_ = TChangeExtent{First, OldCount, NewCount, ChangedStates, true};
@@ -562,6 +565,7 @@ void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, i
 
 void TEditorScreenStrings::MarkRowsNotComputed(int From)
 {
+    StatesAheadFrom_ = std::min(StatesAheadFrom_, std::max(From, 0));
     constexpr uint32_t keepA = 0x3;        // RowAttribute
     constexpr uint32_t keepB = 0xFFFF0000; // RowMarks
     for (int row = std::max(From, 0); row < GetCount(); ++row) {
@@ -627,6 +631,45 @@ int TEditorScreenStrings::UpdateRowStates(int Start, bool Notify)
     }
     MarkRowsNotComputed(windowEnd + 1);
     return changed;
+}
+
+bool TEditorScreenStrings::ComputeRowStatesAhead(std::chrono::microseconds Budget)
+{
+    TEditorClient* editor = Editor0();
+    TFountain* fountain = editor ? editor->ActiveFountain() : nullptr;
+    const int count = GetCount();
+    if (!fountain || editor->Loading() || editor->Destroying())
+        return false;
+    int row = std::min(StatesAheadFrom_, count);
+    while (row < count && BracketIndex(row) != BracketNotComputed)
+        ++row;
+    StatesAheadFrom_ = row;
+    if (row == count)
+        return false;
+
+    const auto deadline = std::chrono::steady_clock::now() + Budget;
+    const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+    TRowAttributeData data = InitialRowState();
+    if (row > 0) {
+        data = LoadRowState(*this, row - 1);
+        parser->NextRowState(row - 1, this, data);
+        data.PrevRowAttribute = RowAttribute(row - 1);
+    }
+    // A computed row with the same state ends the gap: the rows below it
+    // were computed from it.
+    constexpr int RowsBetweenClockReads = 32;
+    for (int done = 1; row < count && !SameRowState(*this, row, data); ++row, ++done) {
+        data.RowAttribute = RowAttribute(row);
+        StoreRowState(*this, row, data);
+        parser->NextRowState(row, this, data);
+        data.PrevRowAttribute = RowAttribute(row);
+        if (done % RowsBetweenClockReads == 0 && std::chrono::steady_clock::now() >= deadline) {
+            ++row;
+            break;
+        }
+    }
+    StatesAheadFrom_ = row;
+    return true;
 }
 
 void TEditorScreenStrings::RescanRowStates()

@@ -21,6 +21,7 @@
 #include "edUndo.h"
 #include "edWrapOption.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -168,6 +169,11 @@ public:
     // Marks every row not computed and computes the first two screens (or
     // every row with InitBracketsFull).
     void RescanRowStates();
+    // Computes the states of rows not computed yet, from the first such row
+    // on, for about Budget: the editors call it while idle, so that a jump
+    // far down finds the states ready. Returns false once every row's state
+    // is computed (or there is no colouring to compute).
+    bool ComputeRowStatesAhead(std::chrono::microseconds Budget);
 
     const TChangeExtent& ChangeExtent() const { return Extent_; }
     // Records a change of rows First .. First + OldCount - 1, now NewCount
@@ -199,6 +205,8 @@ private:
     TChangeExtent Extent_;
     int ExtentBaseCount_ = 0; // the row count before the update's first change
     uint16_t RowMarksInUse_ = 0;
+    // Every row above it has its state computed (the idle work's start).
+    int StatesAheadFrom_ = 0;
     std::unique_ptr<TEditorUndoObj> UndoObj_;
     bool WordWrap_ = false;
     std::unique_ptr<TEditorWrapOption> WrapOption_;

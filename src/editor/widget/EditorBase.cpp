@@ -170,7 +170,7 @@ void TEditor::SetFountain(TFountain* Value)
     }
     if (Destroying_)
         return;
-    List_->RescanRowStates();
+    RescanRowStates();
     InitDrawInfo();
     viewport()->update();
 }
@@ -224,7 +224,7 @@ void TEditor::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == Fountain_) {
         Fountain_ = nullptr;
         if (!Destroying_)
-            List_->RescanRowStates();
+            RescanRowStates();
     }
     if (AComponent == ImageDigits_)
         ImageDigits_ = nullptr;
@@ -276,7 +276,7 @@ void TEditor::ViewChanged(TObject* Sender)
     if (Sender == Marks_.get())
         Margin_->SetUnderline(Marks_->Underline()->Visible() ? 1 : 0);
     else if (Sender == View_.get() || (Sender && Sender == ActiveFountain()))
-        List_->RescanRowStates();
+        RescanRowStates();
     InitDrawInfo();
     UpdateScrollBars();
     if (Sender == Margin_.get() || Sender == Ruler_.get())
@@ -353,11 +353,19 @@ void TEditor::ShareList(TEditor* Other)
     UpdateCaret();
 }
 
+void TEditor::RescanRowStates()
+{
+    List_->RescanRowStates();
+    StatesAheadTimer_.start(0, this);
+}
+
 void TEditor::DoChange()
 {
     const TChangeExtent& extent = List_->ChangeExtent();
-    if (extent.Valid)
+    if (extent.Valid) {
         Screen_->Update(extent);
+        StatesAheadTimer_.start(0, this);
+    }
     if (Leftbar_->Visible() && Leftbar_->ShowNumber() && LeftbarDigits()) {
         // The text moves sideways by the bar's change of width.
         InitDrawInfo();

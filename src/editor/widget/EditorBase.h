@@ -571,6 +571,10 @@ private:
         bool PerToken = false;
     };
 
+    // Recomputes the list's colouring states and lets the idle work
+    // compute the rest.
+    void RescanRowStates();
+
     // The option objects' change events go to ViewChanged.
     template <class T>
     std::unique_ptr<T> Hooked(std::unique_ptr<T> Option);
@@ -735,6 +739,8 @@ private:
     bool CaretBlinkOn_ = true;
     QRect CaretRect_;
     QBasicTimer BlinkTimer_;
+    // Computes the colouring states below the view while the program is idle.
+    QBasicTimer StatesAheadTimer_;
     int UnderlineUpdateCount_ = 0;
     bool SyncingScrollBars_ = false;
 

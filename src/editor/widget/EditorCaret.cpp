@@ -6,6 +6,7 @@
 
 #include "ExceptionHandler.h"
 
+#include <chrono>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QTimerEvent>
@@ -259,6 +260,15 @@ void TEditor::UpdateBlink()
 
 void TEditor::timerEvent(QTimerEvent* Event)
 {
+    if (Event->timerId() == StatesAheadTimer_.timerId()) {
+        // Slices short enough that a key pressed meanwhile never waits.
+        static constexpr std::chrono::milliseconds Slice{3};
+        CatchExceptions([this] {
+            if (!List_->ComputeRowStatesAhead(Slice))
+                StatesAheadTimer_.stop();
+        });
+        return;
+    }
     if (Event->timerId() != BlinkTimer_.timerId()) {
         QAbstractScrollArea::timerEvent(Event);
         return;
