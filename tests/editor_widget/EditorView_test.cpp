@@ -5,6 +5,7 @@
 
 #include "QtFont.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -173,6 +174,17 @@ TEST_F(View, ChangingTheViewOptionsRecolours)
     ed.SetText("123\r\n");
     ed->View()->Colors()->Int()->SetColor(clRed);
     EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
+}
+
+TEST_F(View, ColouringStatesBelowTheViewAreComputedWhileIdle)
+{
+    ed.SetText(Rows(20000));
+    const TEditorScreenStrings& list = ed->ScreenStrings();
+    const int last = list.Count() - 1;
+    ASSERT_EQ(list.BracketIndex(last), BracketNotComputed);
+    for (int slice = 0; slice < 100000 && list.BracketIndex(last) == BracketNotComputed; ++slice)
+        QCoreApplication::processEvents();
+    EXPECT_NE(list.BracketIndex(last), BracketNotComputed);
 }
 
 } // namespace

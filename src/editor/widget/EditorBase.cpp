@@ -362,10 +362,10 @@ void TEditor::RescanRowStates()
 void TEditor::DoChange()
 {
     const TChangeExtent& extent = List_->ChangeExtent();
-    if (extent.Valid) {
+    if (extent.Valid)
         Screen_->Update(extent);
-        StatesAheadTimer_.start(0, this);
-    }
+    // A load announces no extent, yet leaves the most states to compute.
+    StatesAheadTimer_.start(0, this);
     if (Leftbar_->Visible() && Leftbar_->ShowNumber() && LeftbarDigits()) {
         // The text moves sideways by the bar's change of width.
         InitDrawInfo();
