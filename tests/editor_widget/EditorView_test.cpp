@@ -176,6 +176,18 @@ TEST_F(View, ChangingTheViewOptionsRecolours)
     EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
 }
 
+TEST_F(View, ResizeKeepsTheTopRow)
+{
+    ed.SetText(Rows(100));
+    ed->SetRowCol(20, 0);
+    ed->SetTopRow(0);
+    ed->resize(ed->width(), ed->TextTop() + 8 * ed->RowHeight() + ed->height() - ed->viewport()->height());
+    ed.Process();
+    ASSERT_LE(ed->VisibleRows(), 9);
+    EXPECT_EQ(ed->TopRow(), 0);
+    EXPECT_EQ(ed->Row(), 20);
+}
+
 TEST_F(View, ColouringStatesBelowTheViewAreComputedWhileIdle)
 {
     ed.SetText(Rows(20000));

@@ -79,9 +79,10 @@ void TEditor::RefreshDrawInfo()
 void TEditor::resizeEvent(QResizeEvent* Event)
 {
     QAbstractScrollArea::resizeEvent(Event);
+    // The view keeps its top row: a caret that leaves the view stays where
+    // it is until the user moves it.
     CatchExceptions([this] {
         RefreshDrawInfo();
-        ScrollToCaret();
         SetCaretPosition();
     });
 }
