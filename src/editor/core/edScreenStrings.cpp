@@ -448,6 +448,9 @@ void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
     rows.SetRowAttribute(rows.Count() - 1, lastAttribute);
     rec.RowCount = rows.Count();
 
+    // The first old row goes down with a break made at column 0 only when
+    // the break is in that row; when the re-wrap starts a row above, that
+    // row's text stays where it is, and so does its mark.
     const bool breakAtLineStart = first == Index && focused && focused->CaretCol() == 0;
     ReplaceRowRange(first, oldRows, rows, breakAtLineStart);
     const int changed = UpdateRowStates(first, true);
