@@ -15,8 +15,8 @@ constexpr int TargetRow = 300'000;
 
 TEditorScreenStrings& Page()
 {
-    static TEditorScreenStrings* list = [] {
-        auto* rows = new TEditorScreenStrings;
+    static const std::shared_ptr<TEditorScreenStrings> list = [] {
+        auto rows = TEditorScreenStrings::Create();
         rows->WrapOption()->SetWrapByte(30);
         rows->SetWordWrap(true);
         rows->SetTextStr(bench::TPageWriter(26).Page(10 * 1024 * 1024));

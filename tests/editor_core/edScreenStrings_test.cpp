@@ -230,6 +230,24 @@ TEST_F(ScreenStringsTest, LinesPastedAtColumnZeroOfAContinuationRowLeaveTheRowAb
     EXPECT_EQ(List().RowMarks(last), 1 << 5);
 }
 
+TEST(ScreenStringsFactories, ADescendantMakesItsOwnWrapOptionsAndHistory)
+{
+    class TNarrowList : public TEditorScreenStrings {
+    protected:
+        std::unique_ptr<TEditorWrapOption> CreateWrapOption() override
+        {
+            std::unique_ptr<TEditorWrapOption> option = TEditorScreenStrings::CreateWrapOption();
+            option->SetWrapByte(20);
+            return option;
+        }
+    };
+    const std::shared_ptr<TNarrowList> list = TEditorScreenStrings::Create<TNarrowList>();
+    EXPECT_EQ(list->WrapOption()->WrapByte(), 20);
+    list->SetTextStr("a\r\n");
+    list->ReplaceRows(0, 1, "b\r\n");
+    EXPECT_TRUE(list->UndoObj()->CanUndo());
+}
+
 TEST_F(ScreenStringsTest, WrapAndUnwrapCarryTheMarksWithTheirLines)
 {
     List().SetTextStr(A(45) + "\r\nb\r\n");

@@ -33,9 +33,10 @@ constexpr char CtrlZ = 0x1A;
 
 // ---- Construction and the editors ----------------------------------------------
 
-TEditorScreenStrings::TEditorScreenStrings()
-    : UndoObj_(std::make_unique<TEditorUndoObj>(*this)), WrapOption_(std::make_unique<TEditorWrapOption>())
+void TEditorScreenStrings::AfterConstruction()
 {
+    UndoObj_ = CreateUndoObj();
+    WrapOption_ = CreateWrapOption();
     WrapOption_->OnChange = [this](TObject*) { WrapOptionChanged(); };
     OnChange = [this](TObject*) { NotifyEditorsChanged(); };
 }
@@ -43,7 +44,15 @@ TEditorScreenStrings::TEditorScreenStrings()
 TEditorScreenStrings::~TEditorScreenStrings()
 {
     OnChange = nullptr;
-    WrapOption_->OnChange = nullptr;
+    if (WrapOption_)
+        WrapOption_->OnChange = nullptr;
+}
+
+std::unique_ptr<TEditorUndoObj> TEditorScreenStrings::CreateUndoObj() { return std::make_unique<TEditorUndoObj>(*this); }
+
+std::unique_ptr<TEditorWrapOption> TEditorScreenStrings::CreateWrapOption()
+{
+    return std::make_unique<TEditorWrapOption>();
 }
 
 void TEditorScreenStrings::AddEditor(TEditorClient* Editor)

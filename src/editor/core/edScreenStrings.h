@@ -45,7 +45,15 @@ public:
     // Files larger than this are refused: positions are 32-bit.
     static constexpr uint64_t MaxFileBytes = 0x40000000;
 
-    TEditorScreenStrings();
+    // Make lists with Create<T>(): the undo history and the wrap options
+    // come from the factories below once the object is whole.
+    template <class T = TEditorScreenStrings>
+    static std::shared_ptr<T> Create()
+    {
+        std::shared_ptr<T> list(new T);
+        static_cast<TEditorScreenStrings&>(*list).AfterConstruction();
+        return list;
+    }
     ~TEditorScreenStrings() override;
 
     // ---- The editors that show the list -------------------------------
@@ -182,11 +190,16 @@ public:
     void SetChangeExtent(int First, int OldCount, int ChangedStates, int NewCount);
 
 protected:
+    TEditorScreenStrings() = default;
+    virtual std::unique_ptr<TEditorUndoObj> CreateUndoObj();
+    virtual std::unique_ptr<TEditorWrapOption> CreateWrapOption();
+
     // The outermost update's end fires the change event, then clears the
     // extent and clamps the editors' rows.
     void SetUpdateState(bool Updating) override;
 
 private:
+    void AfterConstruction();
     // The wrap option's change event.
     void WrapOptionChanged();
     void MarkRowsNotComputed(int From);

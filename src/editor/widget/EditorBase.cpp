@@ -97,10 +97,10 @@ QMenu* TEditor::CreateEditorPopupMenu() { return new TEditorPopupMenu(this, this
 std::unique_ptr<TEditorScreen> TEditor::CreateEditorScreen() { return std::make_unique<TEditorScreen>(*this); }
 std::shared_ptr<TEditorScreenStrings> TEditor::CreateScreenStrings()
 {
-    return std::make_shared<TEditorScreenStrings>();
+    return TEditorScreenStrings::Create();
 }
 std::unique_ptr<TEditorStrings> TEditor::CreateEditorStrings() { return std::make_unique<TEditorStrings>(*this); }
-std::unique_ptr<TEditorViewInfo> TEditor::CreateViewInfo() { return std::make_unique<TEditorViewInfo>(); }
+std::unique_ptr<TEditorViewInfo> TEditor::CreateViewInfo() { return TEditorViewInfo::Create(); }
 
 // ---- Options ----------------------------------------------------------------------------
 
