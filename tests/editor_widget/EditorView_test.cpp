@@ -176,6 +176,24 @@ TEST_F(View, ChangingTheViewOptionsRecolours)
     EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
 }
 
+TEST_F(View, ScrollingTellsOfTheTopRowAndColumnButNotOfACaretMove)
+{
+    ed.SetText(Rows(100));
+    int caretMoves = 0;
+    int topRows = 0;
+    int topCols = 0;
+    ed->OnCaretMoved = [&](TObject*) { ++caretMoves; };
+    ed->OnTopRowChange = [&](TObject*) { ++topRows; };
+    ed->OnTopColChange = [&](TObject*) { ++topCols; };
+    ed->SetTopRow(10);
+    ed->SetTopCol(2);
+    EXPECT_EQ(topRows, 1);
+    EXPECT_EQ(topCols, 1);
+    EXPECT_EQ(caretMoves, 0);
+    ed->SetRowCol(12, 0);
+    EXPECT_EQ(caretMoves, 1);
+}
+
 TEST_F(View, ResizeKeepsTheTopRow)
 {
     ed.SetText(Rows(100));

@@ -370,7 +370,7 @@ void TEditor::DoChange()
         // The text moves sideways by the bar's change of width.
         InitDrawInfo();
         viewport()->update();
-        SetCaretPosition();
+        PlaceCaret();
     }
     UpdateScrollBars();
     if (extent.Valid) {

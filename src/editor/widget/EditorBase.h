@@ -214,7 +214,12 @@ public:
     virtual void ShowCaret();
     virtual bool IsCaretOutOfView() const;
     virtual void InitCaret();
+    // Puts the caret where its row and column are shown, and tells the
+    // owner that it moved.
     virtual void SetCaretPosition();
+    // The same when only the view moved: the caret keeps its row and
+    // column, so nothing is told.
+    void PlaceCaret();
     virtual void ScrollToCaret();
     virtual QPoint CaretPoint() const;
     virtual void UpdateCaret();

@@ -193,6 +193,12 @@ QPoint TEditor::CaretPoint() const
 
 void TEditor::SetCaretPosition()
 {
+    PlaceCaret();
+    DoCaretMoved();
+}
+
+void TEditor::PlaceCaret()
+{
     const QRect old = CaretRect_;
     CaretRect_.moveTopLeft(CaretPoint());
     if (CaretShown_ && old != CaretRect_) {
@@ -204,7 +210,6 @@ void TEditor::SetCaretPosition()
     if (!Preedit_.isEmpty())
         viewport()->update();
     UpdateImePosition();
-    DoCaretMoved();
 }
 
 void TEditor::UpdateCaret()

@@ -83,7 +83,7 @@ void TEditor::resizeEvent(QResizeEvent* Event)
     // it is until the user moves it.
     CatchExceptions([this] {
         RefreshDrawInfo();
-        SetCaretPosition();
+        PlaceCaret();
     });
 }
 
@@ -216,7 +216,7 @@ void TEditor::SetTopRow(int Value)
         TopRow_ = Value;
         viewport()->update(0, TextTop(), viewport()->width(), viewport()->height() - TextTop());
         SyncScrollBar(verticalScrollBar(), verticalScrollBar()->maximum(), VisibleRows(), TopRow_);
-        SetCaretPosition();
+        PlaceCaret();
         DoTopRowChange();
     }
     UnderlineEndUpdate();
@@ -232,7 +232,7 @@ void TEditor::SetTopCol(int Value)
     TopCol_ = Value;
     viewport()->update(TextLeft(), 0, viewport()->width() - TextLeft(), viewport()->height());
     SyncScrollBar(horizontalScrollBar(), horizontalScrollBar()->maximum(), VisibleCols(), TopCol_);
-    SetCaretPosition();
+    PlaceCaret();
     DoTopColChange();
     CaretEndUpdate();
 }
