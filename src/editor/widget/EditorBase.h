@@ -537,6 +537,10 @@ protected:
     void FillRowInput(int ARow, std::string_view Text, std::string& NextBuffer, TRowPlanInput& Input) const;
     // A mark's colour; the font's when the mark has none.
     TColor MarkColor(const TEditorMark& Mark) const;
+    // clNone in an editor colour means the editor's own: its font colour in
+    // front, its Color behind.
+    TColor ForegroundOf(TColor Value) const { return Value == clNone ? Font_->Color() : Value; }
+    TColor BackgroundOf(TColor Value) const { return Value == clNone ? Color_ : Value; }
     // "[EOF]" from (X, Y) in the end-of-file mark's colour, over the
     // editor's colour when Opaque.
     void DrawEofText(int X, int Y, bool Opaque);
