@@ -228,7 +228,10 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
         geometry.Y = y;
         geometry.Clip = QRect(Rect.left(), y, Rect.width(), cellHeight);
         DrawRowPlan(*Canvas_, RowPlan_, text, geometry);
-        if (row < RowCount()) {
+        // A row that ends well left of the view gets nothing more drawn,
+        // the owner's drawing included.
+        const bool leftOfView = static_cast<int>(text.size()) + 5 < TopCol_;
+        if (row < RowCount() && !leftOfView) {
             // The owner's drawing per piece: left of, inside and right of
             // the selection.
             const int selStart = input.SelStart;
