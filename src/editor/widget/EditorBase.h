@@ -185,6 +185,8 @@ public:
     int FontHeight() const { return M_.FontHeight; }
     // One cell: the font's ASCII advance plus Margin.Character, at least 1.
     int ColWidth() const { return M_.ColWidth; }
+    // The font's average character width: a column less the character margin.
+    int CharWidth() const { return M_.CharWidth; }
     int RowHeight() const override { return M_.RowHeight; }
     int VisibleRows() const { return M_.VisibleRows; }
     int VisibleCols() const { return M_.VisibleCols; }
@@ -567,6 +569,7 @@ protected:
 private:
     struct TMetrics {
         int FontHeight = 1;
+        int CharWidth = 1;
         int ColWidth = 1;
         int RowHeight = 1;
         int VisibleRows = 1;

@@ -174,7 +174,7 @@ void TEditor::InitCaret()
     }
     const std::string attributes = ExpandTabs(RowText(Row_), ColumnModel());
     const bool onLead = Col_ < static_cast<int>(attributes.size()) && attributes[static_cast<size_t>(Col_)] == ca::Lead;
-    const int cellWidth = ColWidth() * (onLead ? 2 : 1);
+    const int cellWidth = CharWidth() * (onLead ? 2 : 1);
     if (OverWrite_)
         CaretRect_.setSize({cellWidth, FontHeight()});
     else if (Caret_->Style() == TEditorCaretStyle::csBrief)

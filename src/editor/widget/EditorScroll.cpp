@@ -54,7 +54,8 @@ void TEditor::InitDrawInfo()
     M_.FontHeight = std::max(1, metrics.height() + std::max(0, metrics.leading()));
     // The font's average width counts its wide characters too; a cell is
     // as wide as an ASCII character.
-    M_.ColWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')) + Margin_->Character());
+    M_.CharWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
+    M_.ColWidth = std::max(1, M_.CharWidth + Margin_->Character());
     M_.RowHeight = Margin_->Line() + M_.FontHeight + Margin_->Underline();
     M_.RulerHeight = RulerHeight();
     M_.TextTop = Margin_->Top() + M_.RulerHeight;
