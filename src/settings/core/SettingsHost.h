@@ -43,7 +43,7 @@ struct TItemColors {
 // the editor's property paths (Margin.Top is DataMemo.Margin.Top).
 struct TEditorSettings {
     struct TFontValues {
-        std::string Name; // Shift-JIS; the face asked for, not its substitute
+        std::string Name{}; // Shift-JIS; the face asked for, not its substitute
         int32_t Size{};    // points
         bool operator==(const TFontValues&) const = default;
     };
@@ -62,11 +62,11 @@ struct TEditorSettings {
         bool operator==(const TMarkValues&) const = default;
     };
     struct TMarksValues {
-        TMarkValues EofMark, RetMark, Underline;
+        TMarkValues EofMark{}, RetMark{}, Underline{};
         bool operator==(const TMarksValues&) const = default;
     };
     struct TExMarksValues {
-        TMarkValues ParenMark, Hit, FindMark; // Hit and FindMark: colour only
+        TMarkValues ParenMark{}, Hit{}, FindMark{}; // Hit and FindMark: colour only
         bool operator==(const TExMarksValues&) const = default;
     };
     struct TRulerValues {
@@ -85,20 +85,20 @@ struct TEditorSettings {
     };
     // View.Colors: each element's Color and BkColor.
     struct TViewColors {
-        TItemColors Select, Ank, Symbol, Int, Str, DBCS, Comment, Url, Mail, Reserve;
+        TItemColors Select{}, Ank{}, Symbol{}, Int{}, Str{}, DBCS{}, Comment{}, Url{}, Mail{}, Reserve{};
         bool operator==(const TViewColors&) const = default;
     };
 
-    TFontValues Font;
-    TMarginValues Margin;
-    TCaretValues Caret;
-    TMarksValues Marks;
-    TExMarksValues ExMarks;
-    TRulerValues Ruler;
-    TLeftbarValues Leftbar;
-    TWrapOptionValues WrapOption;
+    TFontValues Font{};
+    TMarginValues Margin{};
+    TCaretValues Caret{};
+    TMarksValues Marks{};
+    TExMarksValues ExMarks{};
+    TRulerValues Ruler{};
+    TLeftbarValues Leftbar{};
+    TWrapOptionValues WrapOption{};
     bool WordWrap{};
-    TViewColors Colors; // View.Colors
+    TViewColors Colors{}; // View.Colors
     // View.Brackets: "{*" "*}", "{!" "!}", "/*" "*/", "「" "」", the file
     // link and the page link, in this order.
     std::array<TItemColors, 6> Brackets{};

@@ -88,6 +88,9 @@ struct TSettingsVars {
     bool ExtEditor{};
     std::string HideExe;   // the external editor's command
     std::string OtherHelp; // the external help file
+    // The white-space marks: full-width spaces and tabs, half-width spaces.
+    // The end-of-file and line-end marks are the editor's own Marks, kept
+    // under "EOF" and "RET"; these two never set them.
     bool SpaceTab{};
     bool HanSpace{};
     TOptions Options;
