@@ -303,11 +303,11 @@ std::span<const TColourKey> ColourKeys()
 std::span<const std::string_view> ColourReadOrder()
 {
     static constexpr std::array<std::string_view, 30> order{
-        "AnkCol",     "StrCol",      "DBCSCol",   "UrlCol",         "MailCol",     "EOFMK",
-        "RETMK",      "ULCol",       "ParenCol",  "RulerCol",       "RulerMarkCol", "ZenTabCol",
-        "HitCol",     "HitMarkCol",  "HanCol",    "CommentCol",     "SelectCol",   "ReserveCol",
-        "brAsterisk", "brEexclamation", "brC_Comment", "KagiCol",   "FileCol",     "PageCol",
-        "SelectBkCol", "KagiBkCol",  "Back",      "HTMLTagCol",     "HTMLTagEleCol", "HTMLTagAtrCol",
+        "AnkCol",      "StrCol",     "DBCSCol",    "UrlCol",         "MailCol",     "EOFMK",
+        "RETMK",       "ULCol",      "ParenCol",   "RulerCol",       "RulerMarkCol", "ZenTabCol",
+        "HitCol",      "HitMarkCol", "HanCol",     "CommentCol",     "SelectCol",   "ReserveCol",
+        "brAsterisk",  "brEexclamation", "brC_Comment", "KagiCol",   "FileCol",     "PageCol",
+        "SelectBkCol", "KagiBkCol",  "Back",       "HTMLTagCol",     "HTMLTagEleCol", "HTMLTagAtrCol",
     };
     return order;
 }
@@ -331,16 +331,4 @@ std::span<const TMenuKey> RightClikKeys()
         {"StringAdmin", "OpSubStrAdmin"},
     }};
     return keys;
-}
-
-void ApplyBackground(TEditorSettings& Editor, TColor Back)
-{
-    auto& c = Editor.Colors;
-    Editor.Color = Back;
-    for (TItemColors* item : {&c.Reserve, &c.Ank, &c.Int, &c.Symbol, &c.Str, &c.DBCS, &c.Comment, &c.Url, &c.Mail})
-        item->BkColor = Back;
-    Editor.Leftbar.BkColor = Back;
-    Editor.Ruler.BkColor = Back;
-    for (size_t bracket : {0, 1, 2, 4, 5})
-        Editor.Brackets[bracket].BkColor = Back;
 }
