@@ -8,6 +8,9 @@
 #include "SubIniKeys.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
