@@ -95,7 +95,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         Button("sbPaste")->SetEnabled(PasteEnabled());
     };
     clipboardChanged();
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, clipboardChanged);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [clipboardChanged] { CatchExceptions(clipboardChanged); });
     VelkForm = this;
 }
 
