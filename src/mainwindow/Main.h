@@ -29,6 +29,7 @@
 
 class QComboBox;
 class QLabel;
+class TStatusPanel;
 class QSplitter;
 class TDockButton;
 class TDockToolbar;
@@ -74,7 +75,7 @@ public:
     // This instance's own external edit is running: closing is refused.
     void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
     QComboBox* ComboBox2() const { return ComboBox2_; }
-    QLabel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
+    TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
     void StorePage(TTreeNode* Node) { Binding_->StorePage(Node); }
@@ -232,7 +233,7 @@ private:
     TMySpinEdit* WrapSpnEd_ = nullptr;
     QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
-    std::array<QLabel*, 6> StatusPanels_{};
+    std::array<TStatusPanel*, 6> StatusPanels_{};
     std::unique_ptr<TEditorFountain> EditorFountain_;
     std::unique_ptr<THTMLFountain> HTMLFountain1_;
     std::unique_ptr<TOpenDialog> OpenDialog1_;

@@ -17,6 +17,7 @@
 #include "SpinEx.h"
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
+#include "StatusPanel.h"
 #include "SubIni.h"
 #include "SubKeyIni.h"
 #include "SysErrorText.h"
