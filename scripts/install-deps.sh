@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libicu-dev libonig-dev
+  libicu-dev libonig-dev libgmp-dev
   fonts-ipafont-gothic
   xvfb xdotool
 )

@@ -44,12 +44,12 @@ const std::string& PageText()
 
 TEditorScreenStrings& Page()
 {
-    static TEditorScreenStrings& rows = [] () -> TEditorScreenStrings& {
-        static TEditorScreenStrings list;
-        list.SetTextStr(PageText());
+    static const std::shared_ptr<TEditorScreenStrings> rows = [] {
+        auto list = TEditorScreenStrings::Create();
+        list->SetTextStr(PageText());
         return list;
     }();
-    return rows;
+    return *rows;
 }
 
 const std::string& ParagraphText()
@@ -60,14 +60,14 @@ const std::string& ParagraphText()
 
 TEditorScreenStrings& Paragraph()
 {
-    static TEditorScreenStrings& rows = [] () -> TEditorScreenStrings& {
-        static TEditorScreenStrings list;
-        list.WrapOption()->SetWrapByte(80);
-        list.SetWordWrap(true);
-        list.SetTextStr(ParagraphText() + "\r\n");
+    static const std::shared_ptr<TEditorScreenStrings> rows = [] {
+        auto list = TEditorScreenStrings::Create();
+        list->WrapOption()->SetWrapByte(80);
+        list->SetWordWrap(true);
+        list->SetTextStr(ParagraphText() + "\r\n");
         return list;
     }();
-    return rows;
+    return *rows;
 }
 
 // Absent strings: "Velk" occurs in the page, "Velkq" never does.

@@ -79,7 +79,7 @@ public:
     void BeginLinesUpdate() override {}
     void EndLinesUpdate() override {}
 
-    std::shared_ptr<TEditorScreenStrings> List = std::make_shared<TEditorScreenStrings>();
+    std::shared_ptr<TEditorScreenStrings> List = TEditorScreenStrings::Create();
 
 private:
     TFountain* Fountain_;

@@ -71,17 +71,17 @@ void BM_WrapOneLongLine(benchmark::State& State) { WrapInto(State, LongLine()); 
 
 void BM_WrapAllOfAList(benchmark::State& State)
 {
-    TEditorScreenStrings list;
-    list.WrapOption()->Assign(&AllRules());
-    list.SetTextStr(Page());
+    const std::shared_ptr<TEditorScreenStrings> list = TEditorScreenStrings::Create();
+    list->WrapOption()->Assign(&AllRules());
+    list->SetTextStr(Page());
     for (auto _ : State) {
         State.PauseTiming();
-        list.UnwrapAll();
+        list->UnwrapAll();
         State.ResumeTiming();
-        list.WrapAll();
+        list->WrapAll();
     }
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Page().size()));
-    State.counters["rows"] = list.Count();
+    State.counters["rows"] = list->Count();
 }
 
 void BM_QTextLayoutPage(benchmark::State& State)

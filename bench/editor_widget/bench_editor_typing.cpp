@@ -1,10 +1,10 @@
-// Typing into the middle of a 2 MB page: 2,000 key presses of "a", each
+// Typing into the middle of a 2 MB and a 10 MB page: 2,000 key presses of "a", each
 // followed by the repaint it causes, in a 1280 x 960 editor (IPAGothic
 // 16 px, word wrap at 80, C/C++ colouring), against QPlainTextEdit of the
 // same size typing into the same text, wrapped at its width, with a
 // highlighter for the same kinds of tokens. The counters give the median and the 99th percentile of
 // one key press in milliseconds.
-#include "EditorBase.h"
+#include "CPage.h"
 
 #include "Cp932.h"
 
@@ -26,36 +26,8 @@ namespace {
 
 constexpr int Width = 1280;
 constexpr int Height = 960;
-constexpr size_t PageBytes = 2 * 1024 * 1024;
 constexpr int Presses = 2000;
 constexpr int WrapColumns = 80;
-
-// About 2 MB of C: functions with Japanese comments, strings, numbers and
-// long lines that wrap, in Shift-JIS with CR LF line ends.
-const std::string& PageText()
-{
-    static const std::string text = [] {
-        const char* lines[] = {
-            "/* 関数 %d：入力された値を検証し、範囲外なら既定値に置き換えてから結果を返します。 */",
-            "static int check_value_%d(int value, const char *name, double scale)",
-            "{",
-            "\tif (value < 0 || value > %d) { fprintf(stderr, \"範囲外の値です：%%s\\n\", name); value = 0; }",
-            "\tfor (int i = 0; i < 16; ++i) value += (int)(i * scale) ^ 0x%x; // 重みを加える",
-            "\treturn value;",
-            "}",
-            "",
-        };
-        std::string utf8;
-        char line[256];
-        for (int i = 0; utf8.size() < PageBytes; ++i) {
-            std::snprintf(line, sizeof line, lines[i % std::size(lines)], i);
-            utf8 += line;
-            utf8 += "\r\n";
-        }
-        return Utf8ToSjis(utf8);
-    }();
-    return text;
-}
 
 void PressA(QWidget& Target)
 {
@@ -81,27 +53,6 @@ void TypeAndReport(benchmark::State& State, QWidget& Target)
     State.counters["p99_ms"] = times[times.size() * 99 / 100];
 }
 
-void SetUpCColouring(TEditor& Editor)
-{
-    TEditorViewInfo& view = *Editor.View();
-    view.SetCommenter("//");
-    view.SetQuotation("\"");
-    view.SetHexPrefix("0x");
-    TEditorColors& colors = *view.Colors();
-    colors.Comment()->SetColor(clGreen);
-    colors.Str()->SetColor(clMaroon);
-    colors.Int()->SetColor(clBlue);
-    colors.Reserve()->SetColor(clNavy);
-    TFountainBracketItem* comment = view.Brackets()->Add();
-    comment->SetLeftBracket("/*");
-    comment->SetRightBracket("*/");
-    comment->ItemColor()->SetColor(clGreen);
-    TStringList words;
-    for (const char* word : {"char", "const", "double", "for", "if", "int", "return", "static"})
-        words.Add(word);
-    Editor.SetReserveWordList(&words);
-}
-
 void EditorTyping(benchmark::State& State)
 {
     const std::unique_ptr<TEditor> editor(TEditor::Create<TEditor>());
@@ -109,13 +60,13 @@ void EditorTyping(benchmark::State& State)
     font.SetName("IPAGothic");
     font.SetHeight(-16);
     editor->SetFont(&font);
-    SetUpCColouring(*editor);
+    bench::SetUpCColouring(*editor);
     editor->SetWordWrap(true);
     editor->WrapOption()->SetWrapByte(WrapColumns);
     editor->resize(Width, Height);
     editor->show();
     editor->setFocus();
-    editor->Lines()->SetTextStr(PageText());
+    editor->Lines()->SetTextStr(bench::PageText(State.range(0)));
     // Inside a row of text, so that no blanks pad the first press.
     int row = editor->RowCount() / 2;
     while (editor->RowWidth(row) < 20)
@@ -184,7 +135,7 @@ void PlainTextEditTyping(benchmark::State& State)
     // QPlainTextEdit wraps at its width only.
     edit.setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    edit.setPlainText(QString::fromStdU16String(SjisToUtf16(PageText())));
+    edit.setPlainText(QString::fromStdU16String(SjisToUtf16(bench::PageText(State.range(0)))));
     TCHighlighter highlighter(edit.document());
     edit.resize(Width, Height);
     edit.show();
@@ -202,8 +153,8 @@ void PlainTextEditTyping(benchmark::State& State)
 
 } // namespace
 
-BENCHMARK(EditorTyping)->Iterations(Presses)->Unit(benchmark::kMillisecond);
-BENCHMARK(PlainTextEditTyping)->Iterations(Presses)->Unit(benchmark::kMillisecond);
+BENCHMARK(EditorTyping)->Arg(2)->Arg(10)->Iterations(Presses)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainTextEditTyping)->Arg(2)->Arg(10)->Iterations(Presses)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

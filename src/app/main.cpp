@@ -31,7 +31,8 @@ bool ReportsAreAsked()
 }
 
 // The parameters as the program keeps file names: made absolute against
-// the folder the program started in, then in Shift-JIS. A name Shift-JIS
+// the folder the program started in, without "." and ".." (other instances
+// compare names as text), then in Shift-JIS. A name Shift-JIS
 // cannot hold is refused with a message and left out, never opened under
 // a mangled name.
 std::vector<std::string> StartParameters(int Argc, char** Argv)
@@ -39,7 +40,7 @@ std::vector<std::string> StartParameters(int Argc, char** Argv)
     std::vector<std::string> parameters;
     for (int i = 1; i < Argc; ++i) {
         std::error_code error;
-        const std::filesystem::path absolute = std::filesystem::absolute(Argv[i], error);
+        const std::filesystem::path absolute = std::filesystem::absolute(Argv[i], error).lexically_normal();
         if (const std::optional<std::string> name = FileNameFromOs(error ? std::string(Argv[i]) : absolute.string()))
             parameters.push_back(*name);
     }

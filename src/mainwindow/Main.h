@@ -30,6 +30,7 @@
 
 class QComboBox;
 class QLabel;
+class TStatusPanel;
 class QSplitter;
 class TDockButton;
 class TDockToolbar;
@@ -70,20 +71,12 @@ public:
     void FlExitClick() { close(); }
     // The document now lives in DocFileName + ".vk2"; the caption shows it.
     void NameDocument(const std::string& DocFileName);
-    bool HasFileName() const { return HasFileName_; }
-    // The document path without its extension ("" for a new document).
-    const std::string& DocFileName() const { return DocFileName_; }
     // The caption the window shows, as the program keeps it (Shift-JIS).
     const std::string& CaptionText() const { return Caption_; }
     // This instance's own external edit is running: closing is refused.
-    bool OwnExternalEditRunning() const { return OwnExternalEdit_; }
     void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
-    const std::string& ExternalEditText() const { return ExternalEditText_; }
-    IFormTimer& Timer1() const { return *Timer1_; }
-    TOutlineBinding& Binding() const { return *Binding_; }
-    TVelkMenus& Menus() { return Menus_; }
     QComboBox* ComboBox2() const { return ComboBox2_; }
-    QLabel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
+    TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
     void StorePage(TTreeNode* Node) { Binding_->StorePage(Node); }
@@ -240,7 +233,7 @@ private:
     TMySpinEdit* WrapSpnEd_ = nullptr;
     QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
-    std::array<QLabel*, 6> StatusPanels_{};
+    std::array<TStatusPanel*, 6> StatusPanels_{};
     std::unique_ptr<TEditorFountain> EditorFountain_;
     std::unique_ptr<THTMLFountain> HTMLFountain1_;
     std::unique_ptr<TOpenDialog> OpenDialog1_;
@@ -255,7 +248,6 @@ private:
     std::string DocFileName_;
     std::string Caption_;
     bool OpenDeclined_ = false;
-    bool ClosingSave_ = false;
     bool OwnExternalEdit_ = false;
     std::string ExternalEditText_;
     bool AutoSaving_ = false;

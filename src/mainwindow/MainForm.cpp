@@ -14,13 +14,13 @@
 #include "ToolDock.h"
 #include "ToolImageList.h"
 #include "StatusBarTexts.h"
+#include "StatusPanel.h"
 #include "Strings.h"
 #include "TreeView.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QSplitter>
@@ -96,7 +96,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         Button("sbPaste")->SetEnabled(PasteEnabled());
     };
     clipboardChanged();
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, clipboardChanged);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [clipboardChanged] { CatchExceptions(clipboardChanged); });
     VelkForm = this;
 }
 
@@ -194,10 +195,8 @@ void TVelkForm::CreateStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     for (size_t i = 0; i < StatusPanels_.size(); ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new TStatusPanel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
         panel->setFixedWidth(StatusPanelWidths[i]);
         bar->addWidget(panel);
         StatusPanels_[i] = panel;

@@ -17,6 +17,7 @@
 #include "SpinEx.h"
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
+#include "StatusPanel.h"
 #include "SubIni.h"
 #include "SubKeyIni.h"
 #include "SysErrorText.h"
@@ -281,12 +282,10 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 bool TVelkForm::FormCloseQuery()
 {
     bool canClose = true;
-    ClosingSave_ = true;
     if (OwnExternalEdit_) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
         canClose = false;
-        ClosingSave_ = false;
     } else {
         StorePage(DataTree_->Selected());
         if (SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&

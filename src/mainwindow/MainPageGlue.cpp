@@ -9,10 +9,10 @@
 #include "EditorGeometry.h"
 #include "NodeData.h"
 #include "StatusBarTexts.h"
+#include "StatusPanel.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
-#include <QLabel>
 #include <QStyle>
 
 namespace {

@@ -135,7 +135,7 @@ void TVelkForm::CreateToolbars()
     WrapSpnEd_->SetMinValue(20);
     WrapSpnEd_->SetMaxValue(250);
     WrapSpnEd_->SetValue(80);
-    WrapSpnEd_->setFixedWidth(64);
+    WrapSpnEd_->setFixedSize(64, WrapSpnEd_->MinHeight());
     ComboBox2_ = new QComboBox(fontBar);
     ComboBox2_->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2_->setMinimumWidth(80);

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <csignal>
+#include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -86,7 +87,10 @@ TEST(VelkInstances, DecliningADocumentHeldElsewhereEndsWithoutAWindow)
     TInstanceRegistry holder(home.Path() + ".run");
     holder.SetCaption(home.Path() + "a.vk2");
 
-    TVelkProcess declined(home.Path(), {home.Path() + "a.txt"}, {{"VELK_DIALOG_ANSWERS", "no"}});
+    // Named relative to the folder velk starts in: it is made absolute first.
+    const std::string relative = std::filesystem::relative(home.Path() + "a.txt").string();
+    ASSERT_NE(relative.front(), '/');
+    TVelkProcess declined(home.Path(), {relative}, {{"VELK_DIALOG_ANSWERS", "no"}});
     const int status = declined.WaitForExit();
     ASSERT_TRUE(WIFEXITED(status)) << declined.Err();
     EXPECT_EQ(WEXITSTATUS(status), 0);

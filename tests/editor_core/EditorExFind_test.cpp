@@ -101,6 +101,17 @@ TEST_F(FindTest, CaseFoldsOnlyWithoutMatchCase)
     EXPECT_EQ(HitStarts("abc ABC AbC"), (Starts{8}));
 }
 
+TEST_F(FindTest, FullWidthLettersFoldInPlainAndRegularExpressionFinds)
+{
+    const std::string line = Sjis("Ａａ") + "\r\n";
+    for (TExSearchOptions options : {TExSearchOptions{}, TExSearchOptions{soRegexp}}) {
+        Find(Sjis("ａ"), options);
+        EXPECT_EQ(HitStarts(line), (Starts{0, 2}));
+        Find(Sjis("ａ"), options + TExSearchOptions{soMatchCase});
+        EXPECT_EQ(HitStarts(line), (Starts{2}));
+    }
+}
+
 TEST_F(FindTest, FoldingNeverTouchesTrailBytes)
 {
     // "ア" is 83 41, "ヂ" 83 61.

@@ -34,17 +34,27 @@ std::vector<std::string> FoldedMatches(const std::string& Pattern, const std::st
 
 using Texts = std::vector<std::string>;
 
-TEST(EditorExFold, TextFoldsOnlySingleByteLetters)
+TEST(EditorExFold, TextFoldsTheCasePairsOfThePlainSearchOnly)
 {
-    EXPECT_EQ(Fold("AbZ@[`{ 09"), "abz@[`{ 09");
-    // "ア" is 83 41 and "ヂ" 83 61: a trail byte never folds.
-    const std::string katakana = Sjis("アＡ");
-    EXPECT_EQ(Fold(katakana + "A"), katakana + "a");
+    EXPECT_EQ(Fold("AbZ@[`{ 09"), "ABZ@[`{ 09");
+    EXPECT_EQ(Fold(Sjis("ａＢαΩяЖ")), Sjis("ＡＢΑΩЯЖ"));
+    EXPECT_EQ(Fold("\xEE\xF0"), "\x87\x55"); // "ⅱ" in the NEC-selected row, to "Ⅱ"
+    // "ア" is 83 41 and "ヂ" 83 61: no other trail byte ever folds.
+    const std::string kana = Sjis("アヂ");
+    EXPECT_EQ(Fold(kana + "a"), kana + "A");
     // A lead byte with no trail byte after it is a character alone; the
     // letter after it still folds.
     EXPECT_EQ(Fold("\x83"), "\x83");
-    EXPECT_EQ(Fold(std::string("\x83\x0D" "A")), std::string("\x83\x0D" "a"));
+    EXPECT_EQ(Fold(std::string("\x83\x0D" "a")), std::string("\x83\x0D" "A"));
     EXPECT_EQ(Fold(""), "");
+}
+
+TEST(EditorExFold, FullWidthLettersMatchInEitherCase)
+{
+    // "ａ" finds "Ａ" and "ａ"; a class of small Greek letters finds capitals.
+    EXPECT_EQ(FoldedMatches(Sjis("ａ"), Sjis("Ａａ")), (Texts{Sjis("Ａ"), Sjis("ａ")}));
+    EXPECT_EQ(FoldedMatches(Sjis("[α-γ]+"), Sjis("ΑβΓδ")), (Texts{Sjis("ΑβΓ")}));
+    EXPECT_EQ(FoldedMatches(Sjis("ア"), Sjis("ヂア")), (Texts{Sjis("ア")}));
 }
 
 TEST(EditorExFold, LiteralLettersFoldSoThePatternMatchesAnyCase)
@@ -55,17 +65,15 @@ TEST(EditorExFold, LiteralLettersFoldSoThePatternMatchesAnyCase)
     EXPECT_EQ(FoldedMatches("A+\\.", "aA. a"), (Texts{"aA."}));
 }
 
-TEST(EditorExFold, EscapedLetterStaysTheLetter)
+TEST(EditorExFold, EscapesKeepTheirMeaning)
 {
-    // Lower-casing the pattern byte by byte would make "\T" the TAB escape.
-    EXPECT_EQ(FoldedMatches("\\T", "a\tb"), Texts{});
+    // Upper-casing the pattern byte by byte would make the TAB escape "\\T".
+    EXPECT_EQ(FoldedMatches("\\t", "t\tT"), (Texts{"\t"}));
     EXPECT_EQ(FoldedMatches("\\T", "tT"), (Texts{"t", "T"}));
-    EXPECT_EQ(FoldedMatches("\\N\\R\\B", "nrb"), (Texts{"nrb"}));
-    // Real escapes are untouched.
-    EXPECT_EQ(FoldedMatches("\\t", "t\t"), (Texts{"\t"}));
+    EXPECT_EQ(FoldedMatches("\\n\\r\\b", "NRB"), Texts{});
 }
 
-TEST(EditorExFold, ClassesGainTheLowerCaseOfTheirUpperCaseItems)
+TEST(EditorExFold, ClassesGainTheCapitalsOfTheirSmallItems)
 {
     EXPECT_EQ(FoldedMatches("[A-C]+", "xaBcD"), (Texts{"aBc"}));
     EXPECT_EQ(FoldedMatches("[Q]", "qQ"), (Texts{"q", "Q"}));

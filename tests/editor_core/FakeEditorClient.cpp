@@ -26,7 +26,7 @@ void TTestFountain::InitBrackets()
 }
 
 TFakeEditorClient::TFakeEditorClient(std::shared_ptr<TEditorScreenStrings> AList)
-    : List(AList ? std::move(AList) : std::make_shared<TEditorScreenStrings>())
+    : List(AList ? std::move(AList) : TEditorScreenStrings::Create())
 {
     List->AddEditor(this);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <random>
 
@@ -120,6 +121,35 @@ TEST_F(RowStateTest, AnEditRecomputesAtMostTwoScreensAndMarksTheRestNotComputed)
     // Painting further down resumes from the last computed row.
     List().UpdateRowStates(500, false);
     EXPECT_EQ(List().BracketIndex(500), 0);
+}
+
+TEST_F(RowStateTest, StatesComputedAheadInSlicesEqualAFullRescan)
+{
+    for (bool wrap : {false, true}) {
+        List().SetWordWrap(wrap);
+        List().SetTextStr(CommentedText(2000, 4));
+        std::mt19937 random(5);
+        int slices = 0;
+        // Painting and editing between the slices leave gaps at any place.
+        while (List().ComputeRowStatesAhead(std::chrono::microseconds(0))) {
+            if (++slices % 7 == 0)
+                List().UpdateRowStates(static_cast<int>(random() % List().Count()), false);
+            if (slices % 11 == 0)
+                List().ReplaceRows(static_cast<int>(random() % List().Count()), 1, random() % 2 ? "x /* y\r\n" : "x */ y\r\n");
+            ASSERT_LT(slices, 10000);
+        }
+        EXPECT_GT(slices, 10); // a zero budget still computes a few rows per slice
+
+        TFakeEditorClient full;
+        full.Fountain = Fountain.get();
+        full.BracketsFull = true;
+        full.List->WrapOption()->SetWrapByte(20);
+        full.List->SetWordWrap(wrap);
+        full.List->SetTextStr(List().GetTextStr());
+        ASSERT_EQ(List().Count(), full.List->Count());
+        for (int row = 0; row < List().Count(); ++row)
+            ASSERT_TRUE(SameRowState(List(), row, LoadRowState(*full.List, row))) << "row " << row;
+    }
 }
 
 TEST_F(RowStateTest, ChangedStatesReachTheExtent)

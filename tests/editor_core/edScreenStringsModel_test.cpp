@@ -216,6 +216,29 @@ protected:
         SegmentStart = Text;
     }
 
+    // Pos against the rule written as a walk: rows are passed while Pos is
+    // past them, and a raEof row is never passed.
+    void CheckPosToRowIndex(int Pos)
+    {
+        TEditorScreenStrings& list = List();
+        int row = 0;
+        int start = 0;
+        for (; row < list.Count(); ++row) {
+            const TRowAttribute attribute = list.RowAttribute(row);
+            const int length = static_cast<int>(list.RowText(row).size());
+            const int places = length + (attribute == TRowAttribute::raCrlf ? 2 : 0);
+            if (start + places > Pos || attribute == TRowAttribute::raEof)
+                break;
+            start += places;
+        }
+        const int index = row < list.Count() ? std::min(Pos - start, static_cast<int>(list.RowText(row).size())) : 0;
+        int gotRow = -1;
+        int gotIndex = -1;
+        list.PosToRowIndex(Pos, gotRow, gotIndex);
+        ASSERT_EQ(gotRow, row) << Pos;
+        ASSERT_EQ(gotIndex, index) << Pos;
+    }
+
     void CheckRows()
     {
         TEditorScreenStrings& list = List();
@@ -223,9 +246,16 @@ protected:
         const TEditorWrapOption& option = *list.WrapOption();
         TColumnModel model = list.ColumnModel();
         std::string line;
+        int pos = 0;
+        int lineEnds = 0;
         for (int row = 0; row < count; ++row) {
             const std::string& text = list.RowText(row);
             const TRowAttribute attribute = list.RowAttribute(row);
+            // The position index agrees with a walk from the top.
+            ASSERT_EQ(list.RowStartPos(row), pos) << row;
+            ASSERT_EQ(list.LineEndsBefore(row), lineEnds) << row;
+            pos += static_cast<int>(text.size()) + (attribute == TRowAttribute::raCrlf ? 2 : 0);
+            lineEnds += attribute != TRowAttribute::raWrapped;
             ASSERT_EQ(text.find_first_of("\r\n"), std::string::npos) << row;
             ASSERT_TRUE(attribute != TRowAttribute::raEof || row == count - 1) << row;
             ASSERT_TRUE(attribute != TRowAttribute::raWrapped || row < count - 1) << row;
@@ -240,6 +270,8 @@ protected:
             if (attribute != TRowAttribute::raWrapped)
                 line.clear();
         }
+        ASSERT_EQ(list.RowStartPos(count), pos);
+        CheckPosToRowIndex(static_cast<int>(Random() % (Text.size() + 3)));
         // Re-wrapping the touched lines gives what wrapping the whole text
         // gives.
         if (list.WordWrap()) {

@@ -211,6 +211,43 @@ TEST_F(ScreenStringsTest, EnterAtColumnZeroMovesTheMarkDownWithTheLine)
     EXPECT_EQ(List().RowMarks(3), 0);
 }
 
+TEST_F(ScreenStringsTest, LinesPastedAtColumnZeroOfAContinuationRowLeaveTheRowAboveItsMark)
+{
+    // The re-wrap starts one row above the edited one, whose text stays in
+    // place: only the edited row's mark goes down, with its text.
+    List().WrapOption()->SetWrapByte(20);
+    List().SetWordWrap(true);
+    List().SetTextStr(std::string(30, 'a') + "\r\n");
+    ASSERT_EQ(List().Count(), 2);
+    List().SetRowMarks(0, 1 << 3);
+    List().SetRowMarks(1, 1 << 5);
+    Editor.Col = 0;
+    List().ReplaceRows(1, 1, "x\r\ny\r\n" + std::string(10, 'a') + "\r\n");
+    ASSERT_EQ(List().RowText(0), std::string(20, 'a'));
+    EXPECT_EQ(List().RowMarks(0), 1 << 3);
+    const int last = List().Count() - 1;
+    ASSERT_EQ(List().RowText(last), std::string(10, 'a'));
+    EXPECT_EQ(List().RowMarks(last), 1 << 5);
+}
+
+TEST(ScreenStringsFactories, ADescendantMakesItsOwnWrapOptionsAndHistory)
+{
+    class TNarrowList : public TEditorScreenStrings {
+    protected:
+        std::unique_ptr<TEditorWrapOption> CreateWrapOption() override
+        {
+            std::unique_ptr<TEditorWrapOption> option = TEditorScreenStrings::CreateWrapOption();
+            option->SetWrapByte(20);
+            return option;
+        }
+    };
+    const std::shared_ptr<TNarrowList> list = TEditorScreenStrings::Create<TNarrowList>();
+    EXPECT_EQ(list->WrapOption()->WrapByte(), 20);
+    list->SetTextStr("a\r\n");
+    list->ReplaceRows(0, 1, "b\r\n");
+    EXPECT_TRUE(list->UndoObj()->CanUndo());
+}
+
 TEST_F(ScreenStringsTest, WrapAndUnwrapCarryTheMarksWithTheirLines)
 {
     List().SetTextStr(A(45) + "\r\nb\r\n");

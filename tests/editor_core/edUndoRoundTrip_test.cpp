@@ -143,9 +143,12 @@ protected:
     void ExpectInvariants()
     {
         const int count = List().Count();
+        int pos = 0;
         for (int row = 0; row < count; ++row) {
             const std::string& text = List().RowText(row);
             ASSERT_EQ(text.find_first_of("\r\n"), std::string::npos) << row;
+            ASSERT_EQ(List().RowStartPos(row), pos) << row;
+            pos += static_cast<int>(text.size()) + (List().RowAttribute(row) == TRowAttribute::raCrlf ? 2 : 0);
             if (row + 1 < count) {
                 ASSERT_NE(List().RowAttribute(row), TRowAttribute::raEof) << row;
             }

@@ -22,90 +22,104 @@ struct TCounter {
 
 TEST(EditorViewInfo, PublishesItsSchemesBracketsColoursAndOptions)
 {
-    TEditorViewInfo view;
-    EXPECT_EQ(view.Brackets(), view.Fountain()->Brackets());
-    EXPECT_EQ(view.Colors(), view.Fountain()->Colors());
-    EXPECT_EQ(view.Brackets()->Count(), 0);
-    EXPECT_EQ(view.Colors()->Select()->BkColor(), clNavy);
-    EXPECT_EQ(view.Commenter(), "");
-    EXPECT_FALSE(view.ControlCode());
-    EXPECT_EQ(view.HexPrefix(), "");
-    EXPECT_FALSE(view.Mail());
-    EXPECT_EQ(view.Quotation(), "");
-    EXPECT_FALSE(view.Url());
+    const auto view = TEditorViewInfo::Create();
+    EXPECT_EQ(view->Brackets(), view->Fountain()->Brackets());
+    EXPECT_EQ(view->Colors(), view->Fountain()->Colors());
+    EXPECT_EQ(view->Brackets()->Count(), 0);
+    EXPECT_EQ(view->Colors()->Select()->BkColor(), clNavy);
+    EXPECT_EQ(view->Commenter(), "");
+    EXPECT_FALSE(view->ControlCode());
+    EXPECT_EQ(view->HexPrefix(), "");
+    EXPECT_FALSE(view->Mail());
+    EXPECT_EQ(view->Quotation(), "");
+    EXPECT_FALSE(view->Url());
 }
 
 TEST(EditorViewInfo, EachOptionIsOneChangeWhenItChanges)
 {
-    TEditorViewInfo view;
-    TCounter counter(view);
-    view.SetCommenter("//");
-    view.SetCommenter("//");
-    view.SetControlCode(true);
-    view.SetControlCode(true);
-    view.SetHexPrefix("$");
-    view.SetMail(true);
-    view.SetQuotation("'");
-    view.SetQuotation("'");
-    view.SetUrl(true);
+    const auto view = TEditorViewInfo::Create();
+    TCounter counter(*view);
+    view->SetCommenter("//");
+    view->SetCommenter("//");
+    view->SetControlCode(true);
+    view->SetControlCode(true);
+    view->SetHexPrefix("$");
+    view->SetMail(true);
+    view->SetQuotation("'");
+    view->SetQuotation("'");
+    view->SetUrl(true);
     EXPECT_EQ(counter.Count, 6);
-    EXPECT_EQ(view.Fountain()->Commenter(), "//");
-    EXPECT_TRUE(view.Fountain()->Url());
+    EXPECT_EQ(view->Fountain()->Commenter(), "//");
+    EXPECT_TRUE(view->Fountain()->Url());
 }
 
 TEST(EditorViewInfo, QuotationKeepsItsFirstCharacter)
 {
-    TEditorViewInfo view;
-    view.SetQuotation("ab");
-    EXPECT_EQ(view.Quotation(), "a");
-    view.SetQuotation("");
-    EXPECT_EQ(view.Quotation(), "");
-    view.SetQuotation(Sjis("”x"));
-    EXPECT_EQ(view.Quotation(), Sjis("”"));
+    const auto view = TEditorViewInfo::Create();
+    view->SetQuotation("ab");
+    EXPECT_EQ(view->Quotation(), "a");
+    view->SetQuotation("");
+    EXPECT_EQ(view->Quotation(), "");
+    view->SetQuotation(Sjis("”x"));
+    EXPECT_EQ(view->Quotation(), Sjis("”"));
 }
 
 TEST(EditorViewInfo, AChangeInTheSchemeIsAChangeOfTheView)
 {
-    TEditorViewInfo view;
-    TCounter counter(view);
-    view.Colors()->Ank()->SetColor(clRed);
-    view.Fountain()->Reserve()->SetBkColor(clAqua);
-    view.Brackets()->Add();
-    view.Fountain()->SetAllColor(clBlue);
+    const auto view = TEditorViewInfo::Create();
+    TCounter counter(*view);
+    view->Colors()->Ank()->SetColor(clRed);
+    view->Fountain()->Reserve()->SetBkColor(clAqua);
+    view->Brackets()->Add();
+    view->Fountain()->SetAllColor(clBlue);
     EXPECT_EQ(counter.Count, 4);
 }
 
 TEST(EditorViewInfo, AssignCopiesEverythingAsOneChange)
 {
-    TEditorViewInfo source;
-    TFountainBracketItem* item = source.Brackets()->Add();
+    const auto source = TEditorViewInfo::Create();
+    TFountainBracketItem* item = source->Brackets()->Add();
     item->SetLeftBracket("/*");
     item->SetRightBracket("*/");
     item->ItemColor()->SetColor(clGreen);
-    source.Colors()->Comment()->SetColor(clTeal);
-    source.Fountain()->Reserve()->SetStyle({TFontStyle::fsBold});
-    source.SetCommenter("//");
-    source.SetControlCode(true);
-    source.SetHexPrefix("0x");
-    source.SetMail(true);
-    source.SetQuotation("\"");
-    source.SetUrl(true);
+    source->Colors()->Comment()->SetColor(clTeal);
+    source->Fountain()->Reserve()->SetStyle({TFontStyle::fsBold});
+    source->SetCommenter("//");
+    source->SetControlCode(true);
+    source->SetHexPrefix("0x");
+    source->SetMail(true);
+    source->SetQuotation("\"");
+    source->SetUrl(true);
 
-    TEditorViewInfo view;
-    TCounter counter(view);
-    view.Assign(&source);
+    const auto view = TEditorViewInfo::Create();
+    TCounter counter(*view);
+    view->Assign(source.get());
     EXPECT_EQ(counter.Count, 1);
-    ASSERT_EQ(view.Brackets()->Count(), 1);
-    EXPECT_EQ(view.Brackets()->Items(0)->RightBracket(), "*/");
-    EXPECT_EQ(view.Brackets()->Items(0)->ItemColor()->Color(), clGreen);
-    EXPECT_EQ(view.Colors()->Comment()->Color(), clTeal);
-    EXPECT_EQ(view.Fountain()->Reserve()->Style(), TFontStyles{TFontStyle::fsBold});
-    EXPECT_EQ(view.Commenter(), "//");
-    EXPECT_TRUE(view.ControlCode());
-    EXPECT_EQ(view.HexPrefix(), "0x");
-    EXPECT_TRUE(view.Mail());
-    EXPECT_EQ(view.Quotation(), "\"");
-    EXPECT_TRUE(view.Url());
+    ASSERT_EQ(view->Brackets()->Count(), 1);
+    EXPECT_EQ(view->Brackets()->Items(0)->RightBracket(), "*/");
+    EXPECT_EQ(view->Brackets()->Items(0)->ItemColor()->Color(), clGreen);
+    EXPECT_EQ(view->Colors()->Comment()->Color(), clTeal);
+    EXPECT_EQ(view->Fountain()->Reserve()->Style(), TFontStyles{TFontStyle::fsBold});
+    EXPECT_EQ(view->Commenter(), "//");
+    EXPECT_TRUE(view->ControlCode());
+    EXPECT_EQ(view->HexPrefix(), "0x");
+    EXPECT_TRUE(view->Mail());
+    EXPECT_EQ(view->Quotation(), "\"");
+    EXPECT_TRUE(view->Url());
+}
+
+TEST(EditorViewInfo, ADescendantMakesItsOwnScheme)
+{
+    class TCommentedView : public TEditorViewInfo {
+    protected:
+        std::unique_ptr<TEditorFountain> CreateViewFountain() override
+        {
+            std::unique_ptr<TEditorFountain> fountain = TEditorViewInfo::CreateViewFountain();
+            fountain->SetCommenter("#");
+            return fountain;
+        }
+    };
+    EXPECT_EQ(TEditorViewInfo::Create<TCommentedView>()->Commenter(), "#");
 }
 
 } // namespace

@@ -172,6 +172,21 @@ TEST_F(Bars, RulerMarksTheCaretColumnInTheMarkColour)
     EXPECT_EQ(image.pixelColor(other, ed->RulerHeight() - 4), QColor(0xC0, 0xC0, 0xC0));
 }
 
+TEST_F(Bars, RulerWithoutColoursTakesTheEditorsColours)
+{
+    ed->Ruler()->SetVisible(true);
+    ed->Ruler()->SetEdge(false);
+    ed->Ruler()->SetColor(clNone);
+    ed->Ruler()->SetBkColor(clNone);
+    ed->SetColor(clYellow);
+    ed->Font()->SetColor(clBlue);
+    ed.SetText("a");
+    const QImage image = ed.Grab();
+    const int x = ed->TextLeft() + 5 * ed->ColWidth() + 2;
+    EXPECT_EQ(image.pixelColor(x, ed->RulerHeight() - 4), QColor(Qt::yellow));
+    EXPECT_EQ(image.pixelColor(x, ed->RulerHeight() - 1), QColor(Qt::blue)); // the gauge's bottom line
+}
+
 TEST_F(Bars, RulerIsAsWideAsAViewportWiderThanTheScreen)
 {
     ed->Ruler()->SetVisible(true);

@@ -157,18 +157,21 @@ TEST_F(Caret, ScrollingSidewaysStopsHalfAViewBeforeTheLastColumn)
 
 TEST_F(Caret, ShapeFollowsTheModeAndTheCharacter)
 {
+    // Wide cells: the overwrite and brief carets stay a character wide.
+    ed->Margin()->SetCharacter(3);
+    ASSERT_EQ(ed->ColWidth(), ed->CharWidth() + 3);
     ed.SetText("a" + Sjis("漢"));
     ed->SetRowCol(0, 1);
     EXPECT_EQ(ed->CaretRect().size(), QSize(2, ed->FontHeight()));
     EXPECT_EQ(ed->CaretRect().topLeft(), ed.CellPoint(0, 1));
     ed->SetOverWrite(true);
-    EXPECT_EQ(ed->CaretRect().size(), QSize(2 * ed->ColWidth(), ed->FontHeight()));
+    EXPECT_EQ(ed->CaretRect().size(), QSize(2 * ed->CharWidth(), ed->FontHeight()));
     ed->SetOverWrite(false);
     ed->Caret()->SetStyle(TEditorCaretStyle::csBrief);
-    EXPECT_EQ(ed->CaretRect().size(), QSize(2 * ed->ColWidth(), 2));
+    EXPECT_EQ(ed->CaretRect().size(), QSize(2 * ed->CharWidth(), 2));
     EXPECT_EQ(ed->CaretRect().top(), ed.CellPoint(0, 1).y() + ed->FontHeight() - 2);
     ed->SetCol(0);
-    EXPECT_EQ(ed->CaretRect().width(), ed->ColWidth());
+    EXPECT_EQ(ed->CaretRect().width(), ed->CharWidth());
 }
 
 TEST_F(Caret, NestedUpdatesHideItUntilTheLastEnd)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using edtest::Bytes;
@@ -115,6 +117,19 @@ TEST_F(PaintPlan, RowEndingLeftOfTheViewShowsNoMark)
     ASSERT_EQ(plan.Runs.size(), 1u);
     EXPECT_EQ(plan.Runs[0].Col, 100);
     EXPECT_EQ(ed->RowPlan(1).Runs[0].Col, 100);
+}
+
+TEST_F(PaintPlan, RowEndingLeftOfTheViewIsNotGivenToTheOwnersDrawing)
+{
+    ed.SetText("short\r\n" + Bytes(200) + "\r\n");
+    std::vector<int> rows;
+    ed->OnDrawLine = [&](TObject*, const std::string&, int, int, int Index, const QRect&, bool) {
+        rows.push_back(Index);
+    };
+    ed->SetTopCol(100);
+    ed.Grab();
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), 0), 0);
+    EXPECT_GT(std::count(rows.begin(), rows.end(), 1), 0);
 }
 
 TEST_F(PaintPlan, DefaultColoursMakeOneRunPerRow)

@@ -60,12 +60,21 @@ struct TItem {
     std::string Shortcut;
 };
 
+// An item as the menu shows it: the caption, and the shortcut text after a
+// TAB.
+TItem Shown(const QAction& Action)
+{
+    if (Action.isSeparator())
+        return {"-", ""};
+    const QStringList parts = Action.text().split(u'\t');
+    return {parts[0].toStdString(), parts.size() > 1 ? parts[1].toStdString() : ""};
+}
+
 std::vector<TItem> Items(const QMenu& Menu)
 {
     std::vector<TItem> items;
     for (const QAction* action : Menu.actions())
-        items.push_back({action->isSeparator() ? "-" : action->text().toStdString(),
-                         action->shortcut().toString(QKeySequence::PortableText).toStdString()});
+        items.push_back(Shown(*action));
     return items;
 }
 
@@ -95,7 +104,9 @@ TEST_F(EditorPopupMenu, ItemsCaptionsAndShortcutsInMenuOrder)
     }
     for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
         const std::string digit = std::to_string(mark);
-        EXPECT_EQ(Menu.MarkSetItems[mark]->text().toStdString(), digit);
+        EXPECT_EQ(Shown(*Menu.MarkSetItems[mark]).Caption, digit);
+        EXPECT_EQ(Shown(*Menu.MarkSetItems[mark]).Shortcut, "Shift+Ctrl+" + digit);
+        EXPECT_EQ(Shown(*Menu.MarkJumpItems[mark]).Shortcut, "Ctrl+" + digit);
         EXPECT_EQ(Menu.MarkSetItems[mark]->shortcut(),
                   QKeySequence(Qt::SHIFT | Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
         EXPECT_EQ(Menu.MarkJumpItems[mark]->shortcut(),

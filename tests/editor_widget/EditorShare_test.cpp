@@ -2,6 +2,7 @@
 // each keeps its own caret; the list goes with its last editor. Also the
 // change notification every editor hears (Modified, OnChange).
 #include "EditorDriver.h"
+#include "HPropUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,26 @@ TEST(EditorProp, TakesAndGivesAnEditorsSettings)
     EXPECT_TRUE(b->Leftbar()->Visible());
     EXPECT_EQ(b->Ruler()->GaugeRange(), 8);
     EXPECT_EQ(b->Font()->Name(), a->Font()->Name());
+}
+
+TEST(EditorProp, CopyPublishedPropertiesGivesTheHandlersAndOnlyWhatIsAsked)
+{
+    TEditorDriver page;
+    TEditorDriver second;
+    std::vector<const TObject*> senders;
+    page->OnChange = [&](TObject* Sender) { senders.push_back(Sender); };
+    page->SetColor(clYellow);
+
+    CopyPublishedProperties(page.Ed(), second.Ed(), {TPublishedKind::pkMethod});
+    EXPECT_NE(second->Color(), clYellow);
+    second.SetText("x\r\n");
+    second->InsertString("a");
+    ASSERT_FALSE(senders.empty());
+    // One handler serves both editors: the sender tells them apart.
+    EXPECT_EQ(senders.back(), &second.Ed());
+
+    CopyPublishedProperties(page.Ed(), second.Ed(), {TPublishedKind::pkSetting});
+    EXPECT_EQ(second->Color(), clYellow);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "QtFont.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -173,6 +174,47 @@ TEST_F(View, ChangingTheViewOptionsRecolours)
     ed.SetText("123\r\n");
     ed->View()->Colors()->Int()->SetColor(clRed);
     EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
+}
+
+TEST_F(View, ScrollingTellsOfTheTopRowAndColumnButNotOfACaretMove)
+{
+    ed.SetText(Rows(100));
+    int caretMoves = 0;
+    int topRows = 0;
+    int topCols = 0;
+    ed->OnCaretMoved = [&](TObject*) { ++caretMoves; };
+    ed->OnTopRowChange = [&](TObject*) { ++topRows; };
+    ed->OnTopColChange = [&](TObject*) { ++topCols; };
+    ed->SetTopRow(10);
+    ed->SetTopCol(2);
+    EXPECT_EQ(topRows, 1);
+    EXPECT_EQ(topCols, 1);
+    EXPECT_EQ(caretMoves, 0);
+    ed->SetRowCol(12, 0);
+    EXPECT_EQ(caretMoves, 1);
+}
+
+TEST_F(View, ResizeKeepsTheTopRow)
+{
+    ed.SetText(Rows(100));
+    ed->SetRowCol(20, 0);
+    ed->SetTopRow(0);
+    ed->resize(ed->width(), ed->TextTop() + 8 * ed->RowHeight() + ed->height() - ed->viewport()->height());
+    ed.Process();
+    ASSERT_LE(ed->VisibleRows(), 9);
+    EXPECT_EQ(ed->TopRow(), 0);
+    EXPECT_EQ(ed->Row(), 20);
+}
+
+TEST_F(View, ColouringStatesBelowTheViewAreComputedWhileIdle)
+{
+    ed.SetText(Rows(20000));
+    const TEditorScreenStrings& list = ed->ScreenStrings();
+    const int last = list.Count() - 1;
+    ASSERT_EQ(list.BracketIndex(last), BracketNotComputed);
+    for (int slice = 0; slice < 100000 && list.BracketIndex(last) == BracketNotComputed; ++slice)
+        QCoreApplication::processEvents();
+    EXPECT_NE(list.BracketIndex(last), BracketNotComputed);
 }
 
 } // namespace

@@ -3,12 +3,12 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "Instances.h"
+#include "StatusPanel.h"
 #include "SubIni.h"
 #include "TempDir.h"
 #include "TreeView.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTest>
 #include <filesystem>
 

@@ -80,6 +80,26 @@ TEST_F(Pages, InsertingGoesBeforeTheSelectionAndTheHistoryGoesBack)
     EXPECT_EQ(form->DataMemo()->GetText(), "zero");
 }
 
+TEST_F(Pages, TheBackButtonsMenuListsThePagesLeftNewestFirst)
+{
+    Type(QStringLiteral("one"));
+    Click("sbAdd");
+    Type(QStringLiteral("two & more"));
+    Click("sbAdd");
+    Type(QStringLiteral("three"));
+    TPopupMenu* menu = PopupMenuOf(form->ToolButton("sbPageUndo"));
+    ASSERT_NE(menu, nullptr);
+    menu->OnPopup(menu);
+    ASSERT_EQ(menu->Items().Count(), 2);
+    EXPECT_EQ(menu->Items().Items(0)->Caption(), QStringLiteral("two && more"));
+    EXPECT_EQ(menu->Items().Items(1)->Caption(), QStringLiteral("one"));
+    menu->Items().Items(1)->Click();
+    QApplication::processEvents();
+    EXPECT_EQ(form->DataMemo()->GetText(), "one");
+    EXPECT_TRUE(form->ToolButton("sbPageRedo")->Enabled());
+    EXPECT_FALSE(form->ToolButton("sbPageUndo")->Enabled());
+}
+
 TEST_F(Pages, TheTreeButtonsFollowTheSelectionAndTheText)
 {
     EXPECT_FALSE(form->ToolButton("sbMoveUp")->Enabled());

@@ -3,41 +3,40 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-
 using namespace textconv;
 
-TEST(FormatCalcValue, RoundsHalfAwayFromZeroOnTheDecimalDigits)
+TEST(FormatCalcValue, RoundsTheExactValueHalfAwayFromZero)
 {
-    EXPECT_EQ(FormatCalcValue(1.0 / 16), "0.063");
-    EXPECT_EQ(FormatCalcValue(-1.0 / 16), "-0.063");
-    EXPECT_EQ(FormatCalcValue(5.0 / 16), "0.313");
-    EXPECT_EQ(FormatCalcValue(1.0 / 3), "0.333");
-    EXPECT_EQ(FormatCalcValue(2.0 / 3), "0.667");
-    EXPECT_EQ(FormatCalcValue(0.0005), "0.001");
-    EXPECT_EQ(FormatCalcValue(999.9995), "1000.000");
-    EXPECT_EQ(FormatCalcValue(2.5), "2.500");
+    EXPECT_EQ(FormatCalcValue(mpq_class(1, 16)), "0.063");
+    EXPECT_EQ(FormatCalcValue(mpq_class(-1, 16)), "-0.063");
+    EXPECT_EQ(FormatCalcValue(mpq_class(2, 3)), "0.667");
+    EXPECT_EQ(FormatCalcValue(mpq_class(19999, 20)), "999.950");
+    EXPECT_EQ(FormatCalcValue(mpq_class(19999999, 20000)), "1000.000");
+    // One rounding only: 0.00049999999999999999 is not first made 0.0005.
+    EXPECT_EQ(FormatCalcValue(mpq_class("49999999999999999/100000000000000000000")), "0.000");
 }
 
 TEST(FormatCalcValue, NeverWritesMinusZero)
 {
-    EXPECT_EQ(FormatCalcValue(0.0), "0.000");
-    EXPECT_EQ(FormatCalcValue(-0.0), "0.000");
-    EXPECT_EQ(FormatCalcValue(-0.0004), "0.000");
-    EXPECT_EQ(FormatCalcValue(1e-300), "0.000");
+    EXPECT_EQ(FormatCalcValue(mpq_class(0)), "0.000");
+    EXPECT_EQ(FormatCalcValue(mpq_class(-4, 10000)), "0.000");
 }
 
-TEST(FormatCalcValue, KeepsFixedNotationForLargeValues)
+TEST(FormatCalcValue, KeepsEighteenSignificantDigitsInFixedNotation)
 {
-    EXPECT_EQ(FormatCalcValue(123456789012345678.0), "123456789012345680.000");
-    EXPECT_EQ(FormatCalcValue(1e20), "100000000000000000000.000");
-    EXPECT_EQ(FormatCalcValue(std::ldexp(1.0, 70)), "1180591620717411300000.000");
-    const std::string max = FormatCalcValue(std::numeric_limits<double>::max());
-    EXPECT_EQ(max.size(), 309u + 4);
-    EXPECT_EQ(max.substr(0, 18), "179769313486231571");
-    EXPECT_EQ(FormatCalcValue(std::numeric_limits<double>::infinity()), "");
-    EXPECT_EQ(FormatCalcValue(std::nan("")), "");
+    EXPECT_EQ(FormatCalcValue(mpq_class("1234567890123456789/100")), "12345678901234567.900");
+    EXPECT_EQ(FormatCalcValue(mpq_class("-1234567890123456785/1000")), "-1234567890123456.790");
+    EXPECT_EQ(FormatCalcValue(mpq_class("1180591620717411303424")), "1180591620717411300000.000");
+    EXPECT_EQ(FormatCalcValue(mpq_class("9999999999999999995")), "10000000000000000000.000");
+}
+
+TEST(IsWritableCalcValue, AllowsIntegerPartsOfUpTo309Digits)
+{
+    const mpz_class widest = mpz_class(std::string(309, '9'));
+    EXPECT_TRUE(IsWritableCalcValue(mpq_class(widest)));
+    EXPECT_TRUE(IsWritableCalcValue(mpq_class(-widest)));
+    EXPECT_FALSE(IsWritableCalcValue(mpq_class(widest + 1)));
+    EXPECT_FALSE(IsWritableCalcValue(mpq_class(-widest - 1)));
 }
 
 TEST(TrimZeroFraction, DropsOnlyAnAllZeroFraction)

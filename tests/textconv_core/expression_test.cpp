@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+
 using namespace textconv;
 
 namespace {
@@ -78,6 +79,15 @@ TEST(CalcSelection, DropsSpacesAndKeepsAFinalLineBreak)
     EXPECT_EQ(Written("10/4\r\n"), "10/4 = 2.500\r\n");
 }
 
+TEST(CalcSelection, WritesExactDigits)
+{
+    EXPECT_EQ(Written("123456789*987654321"), "123456789*987654321 = 121932631112635269");
+    EXPECT_EQ(Written("9007199254740993"), "9007199254740993 = 9007199254740993");
+    EXPECT_EQ(Written("999999999999999999"), "999999999999999999 = 999999999999999999");
+    EXPECT_EQ(Written("1.0005"), "1.0005 = 1.001");
+    EXPECT_EQ(Written("2.0005"), "2.0005 = 2.001");
+}
+
 TEST(CalcSelection, WritesLargeNumbersInFixedNotation)
 {
     EXPECT_EQ(Written("100000000000000000000"), "100000000000000000000 = 100000000000000000000");
@@ -106,9 +116,13 @@ TEST(CalcSelection, RefusesDivisionByZeroOverflowAndDeepNesting)
 {
     EXPECT_EQ(Warned("5/0"), std::string(kDivisionByZeroMessage));
     EXPECT_EQ(Warned("1+5/(2-2)"), std::string(kDivisionByZeroMessage));
+    // Results wider than 309 digits, and numbers beyond any sensible use.
     EXPECT_EQ(Warned(std::string(5000, '9')), std::string(kResultTooLargeMessage));
-    // Within extended precision but beyond a double.
-    EXPECT_EQ(Warned(std::string(400, '9')), std::string(kResultTooLargeMessage));
+    EXPECT_EQ(Warned(std::string(310, '9')), std::string(kResultTooLargeMessage));
+    EXPECT_EQ(Warned("0." + std::string(10000, '0') + "1"), std::string(kResultTooLargeMessage));
+    // Fractions whose sum needs a denominator of 10,000 digits.
+    const std::string wide = "1" + std::string(4999, '0');
+    EXPECT_EQ(Warned("1/" + wide + "1+1/" + wide + "3"), std::string(kResultTooLargeMessage));
     EXPECT_EQ(Warned(std::string(10000, '(') + "1" + std::string(10000, ')')), std::string(kNestingTooDeepMessage));
     EXPECT_EQ(Written(std::string(500, '(') + "7" + std::string(500, ')')),
               std::string(500, '(') + "7" + std::string(500, ')') + " = 7");

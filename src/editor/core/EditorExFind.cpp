@@ -71,8 +71,10 @@ bool TEditorExFinder::Prepared()
     try {
         if (Options_.Contains(soRegexp))
             CompileRegExp();
+        else if (Options_.Contains(soMatchCase))
+            PlainPattern_ = FindString_;
         else
-            PlainPattern_ = Options_.Contains(soMatchCase) ? FindString_ : sjis::LowerAscii(FindString_);
+            FoldTextInto(FindString_, PlainPattern_);
         State_ = TPatternState::Ready;
     } catch (const ERegExpParser& error) {
         Failure_ = error;

@@ -1,5 +1,7 @@
 #include "EditorExFold.h"
 
+#include "edCaseFold.h"
+
 #include "REScanner.h"
 #include "Sjis.h"
 
@@ -7,10 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-bool IsUpperAscii(uint16_t Code) { return Code >= 'A' && Code <= 'Z'; }
-
-constexpr uint16_t ToLower(uint16_t Code) { return static_cast<uint16_t>(Code + ('a' - 'A')); }
 
 // A code as a four-digit hex escape: it stands alone wherever it goes (a
 // plain letter could be read as one more digit of a hex escape before it).
@@ -21,19 +19,21 @@ void AppendEscaped(uint16_t Code, std::string& Out)
     Out += escape;
 }
 
-// The lower-case letters of the upper-case ones in [Low, High], as a class
-// item. It goes after the item it comes from: an item is never followed by
-// "-" except in "-]", so nothing after it can turn it into a range.
-void AppendLowerImage(uint16_t Low, uint16_t High, std::string& Out)
+// The capitals of the small letters in [Low, High], as class items. They go
+// after the item they come from: an item is never followed by "-" except in
+// "-]", so nothing after them can turn them into a range.
+void AppendCapitalImages(uint16_t Low, uint16_t High, std::string& Out)
 {
-    const uint16_t first = std::max<uint16_t>(Low, 'A');
-    const uint16_t last = std::min<uint16_t>(High, 'Z');
-    if (first > last)
-        return;
-    AppendEscaped(ToLower(first), Out);
-    if (last > first) {
-        Out += '-';
-        AppendEscaped(ToLower(last), Out);
+    for (const TCaseFoldRange& range : CaseFoldRanges()) {
+        const uint16_t first = std::max(Low, range.Low);
+        const uint16_t last = std::min(High, range.High);
+        if (first > last)
+            continue;
+        AppendEscaped(FoldCase(first), Out);
+        if (last > first) {
+            Out += '-';
+            AppendEscaped(FoldCase(last), Out);
+        }
     }
 }
 
@@ -44,9 +44,15 @@ void FoldTextInto(std::string_view Text, std::string& Folded)
     Folded.assign(Text);
     for (size_t pos = 0; pos < Folded.size();) {
         const size_t len = sjis::CharLen(Folded, pos);
-        if (len == 1 && IsUpperAscii(static_cast<unsigned char>(Folded[pos])))
-            Folded[pos] = static_cast<char>(ToLower(static_cast<unsigned char>(Folded[pos])));
-        pos += len;
+        const uint16_t code = sjis::CharCode(Folded, pos);
+        const uint16_t folded = FoldCase(code);
+        if (folded != code) {
+            if (len == 2)
+                Folded[pos++] = static_cast<char>(folded >> 8);
+            Folded[pos++] = static_cast<char>(folded & 0xFF);
+        } else {
+            pos += len;
+        }
     }
 }
 
@@ -58,13 +64,13 @@ std::string FoldRegExpPattern(std::string_view Pattern)
     bool inClass = false;
     for (TTokenKind kind = scanner.GetToken(); kind != tkEnd; kind = scanner.GetToken()) {
         const uint16_t code = scanner.TokenChar();
-        if (!inClass && kind == tkChar && IsUpperAscii(code)) {
-            AppendEscaped(ToLower(code), out);
+        if (!inClass && kind == tkChar && FoldCase(code) != code) {
+            AppendEscaped(FoldCase(code), out);
             continue;
         }
         out += Pattern.substr(scanner.TokenStart(), scanner.Index() - scanner.TokenStart());
         if (inClass && (kind == tkChar || kind == tkRange))
-            AppendLowerImage(code, kind == tkRange ? scanner.TokenHigh() : code, out);
+            AppendCapitalImages(code, kind == tkRange ? scanner.TokenHigh() : code, out);
         if (kind == tkLBracket || kind == tkLBracketNeg)
             inClass = true;
         else if (kind == tkRBracket)

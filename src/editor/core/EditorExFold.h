@@ -1,20 +1,20 @@
-// Case folding for the extended editor's find. Only the ASCII letters of
-// single-byte characters fold, so a folded text has the unfolded text's
-// length and offsets, and no byte of a double-byte character changes ("ア"
-// 83 41 never turns into "ヂ" 83 61).
+// Case folding for the extended editor's find, with the case pairs of the
+// editor's plain search (edCaseFold.h): a folded text has the unfolded
+// text's length and offsets, and no other byte changes ("ア" 83 41 never
+// turns into "ヂ" 83 61).
 #pragma once
 
 #include <string>
 #include <string_view>
 
-// Text with those letters lower-cased, into Folded (replaced).
+// Text with those letters in their capital form, into Folded (replaced).
 void FoldTextInto(std::string_view Text, std::string& Folded);
 
 // A pattern that matches in folded text what Pattern matches in any case:
-// a literal upper-case letter outside a bracket class, written plainly or
-// as an escape ("\x41"), becomes its lower-case letter, and a class gains
-// the lower-case letters of its upper-case items and ranges. Escapes keep
-// their meaning: "\T" is the letter T and finds "t", never a TAB as a
-// byte-wise lower-casing ("\t") would make it. Raises the scanner's
-// ERegExpParser for a malformed token.
+// a literal small letter outside a bracket class, written plainly or as an
+// escape ("\x61"), becomes its capital, and a class gains the capitals of
+// its small items and ranges. Escapes keep their meaning: "\t" stays the
+// TAB escape, never the letter T that a byte-wise upper-casing ("\T")
+// would make of it. Raises the scanner's ERegExpParser for a malformed
+// token.
 std::string FoldRegExpPattern(std::string_view Pattern);

@@ -29,7 +29,7 @@ std::unique_ptr<TEditorMargin> TEditorProp::CreateEditorMargin() { return std::m
 std::unique_ptr<TEditorMarks> TEditorProp::CreateEditorMarks() { return std::make_unique<TEditorMarks>(); }
 std::unique_ptr<TEditorRuler> TEditorProp::CreateEditorRuler() { return std::make_unique<TEditorRuler>(); }
 std::unique_ptr<TEditorSpeed> TEditorProp::CreateEditorSpeed() { return std::make_unique<TEditorSpeed>(); }
-std::unique_ptr<TEditorViewInfo> TEditorProp::CreateViewInfo() { return std::make_unique<TEditorViewInfo>(); }
+std::unique_ptr<TEditorViewInfo> TEditorProp::CreateViewInfo() { return TEditorViewInfo::Create(); }
 std::unique_ptr<TEditorWrapOption> TEditorProp::CreateWrapOption() { return std::make_unique<TEditorWrapOption>(); }
 
 void TEditorProp::ReadFrom(const TEditorPropClient& Source)

@@ -1,5 +1,6 @@
 #include "HTSearch.h"
 
+#include "edCaseFold.h"
 #include "edUtils.h"
 
 #include "HenkanTables.h"
@@ -38,30 +39,6 @@ const std::array<uint16_t, 256>& FullWidthTable()
         return codes;
     }();
     return table;
-}
-
-// Case folding to the upper-case form: ASCII letters of single-byte
-// characters, and the full-width case pairs of double-byte ones.
-uint16_t FoldCase(uint16_t Code)
-{
-    if (Code < 0x100)
-        return Code >= 'a' && Code <= 'z' ? static_cast<uint16_t>(Code - 'a' + 'A') : Code;
-    const unsigned lead = Code >> 8;
-    const unsigned trail = Code & 0xFF;
-    switch (lead) {
-    case 0x82: // Latin "ａ"-"ｚ"
-        return trail >= 0x81 && trail <= 0x9A ? static_cast<uint16_t>(Code - 0x21) : Code;
-    case 0x83: // Greek "α"-"ω"
-        return trail >= 0xBF && trail <= 0xD6 ? static_cast<uint16_t>(Code - 0x20) : Code;
-    case 0x84: // Cyrillic "а"-"я", with a gap at 0x7F
-        if (trail >= 0x70 && trail <= 0x7E)
-            return static_cast<uint16_t>(Code - 0x30);
-        return trail >= 0x80 && trail <= 0x91 ? static_cast<uint16_t>(Code - 0x31) : Code;
-    case 0xEE: // small Roman numerals "ⅰ"-"ⅹ" to the capital ones
-        return trail >= 0xEF && trail <= 0xF8 ? static_cast<uint16_t>(0x8700 + trail - 0x9B) : Code;
-    default:
-        return Code;
-    }
 }
 
 // ---- Half-width kana with their marks --------------------------------------------

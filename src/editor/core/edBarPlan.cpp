@@ -26,14 +26,7 @@ int RowToLine(const TRowAttributeStringList& Rows, bool WordWrap, int Row)
 {
     if (Row < 1)
         return 0;
-    if (!WordWrap)
-        return Row;
-    const int last = std::min(Row, Rows.Count());
-    int line = 0;
-    for (int r = 0; r < last; ++r)
-        if (Rows.RowAttribute(r) != TRowAttribute::raWrapped)
-            ++line;
-    return line;
+    return WordWrap ? Rows.LineEndsBefore(std::min(Row, Rows.Count())) : Row;
 }
 
 int LeftbarDigitCount(const TRowAttributeStringList& Rows, bool WordWrap, const TEditorLeftbar& Leftbar)

@@ -5,16 +5,14 @@
 int TEditorStringList::AddRow(std::string_view Text, TRowAttribute Attribute)
 {
     const int index = Add(std::string());
-    TRowItem& row = Row(index);
-    row.Text.assign(Text);
+    SetRowText(index, Text);
     SetRowAttribute(index, Attribute);
     return index;
 }
 
 void TEditorStringList::TakeRow(int Index, TEditorStringList& Source, int SourceIndex)
 {
-    Row(Index) = std::move(Source.Row(SourceIndex));
-    Source.Row(SourceIndex) = TRowItem();
+    ReplaceRow(Index, Source.ReplaceRow(SourceIndex, TRowItem()));
 }
 
 void TEditorStringList::SetRowCount(int Count)

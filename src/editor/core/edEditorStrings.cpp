@@ -5,6 +5,8 @@
 
 #include "SysUtils.h"
 
+#include <algorithm>
+
 TEditorScreenStrings& TEditorStrings::List() const { return Editor_.ScreenStrings(); }
 
 int TEditorStrings::LineToRow(int Line) const
@@ -14,15 +16,8 @@ int TEditorStrings::LineToRow(int Line) const
         return Line;
     if (Line < 1)
         return 0;
-    const int count = list.Count();
-    int line = 0;
-    for (int row = 0; row < count; ++row) {
-        if (list.RowAttribute(row) != TRowAttribute::raWrapped || row == count - 1) {
-            if (++line == Line)
-                return row + 1;
-        }
-    }
-    return count;
+    // The last row ends the last line even if it were marked wrapped.
+    return std::min(list.RowEndingLines(Line) + 1, list.Count());
 }
 
 std::string TEditorStrings::Get(int Index) const

@@ -74,7 +74,12 @@ private:
         Word = (Word & ~F.Mask()) | (Value << F.Shift & F.Mask());
     }
     uint32_t GetA(int Index, Field F) const { return Read(Row(Index).AttributeA, F); }
-    void SetA(int Index, Field F, uint32_t Value) { Write(Row(Index).AttributeA, F, Value); }
+    void SetA(int Index, Field F, uint32_t Value)
+    {
+        uint32_t word = AttributeA(Index);
+        Write(word, F, Value);
+        SetAttributeA(Index, word);
+    }
     uint32_t GetB(int Index, Field F) const { return Read(Row(Index).AttributeB, F); }
     void SetB(int Index, Field F, uint32_t Value) { Write(Row(Index).AttributeB, F, Value); }
 };

@@ -33,9 +33,10 @@ constexpr char CtrlZ = 0x1A;
 
 // ---- Construction and the editors ----------------------------------------------
 
-TEditorScreenStrings::TEditorScreenStrings()
-    : UndoObj_(std::make_unique<TEditorUndoObj>(*this)), WrapOption_(std::make_unique<TEditorWrapOption>())
+void TEditorScreenStrings::AfterConstruction()
 {
+    UndoObj_ = CreateUndoObj();
+    WrapOption_ = CreateWrapOption();
     WrapOption_->OnChange = [this](TObject*) { WrapOptionChanged(); };
     OnChange = [this](TObject*) { NotifyEditorsChanged(); };
 }
@@ -43,7 +44,15 @@ TEditorScreenStrings::TEditorScreenStrings()
 TEditorScreenStrings::~TEditorScreenStrings()
 {
     OnChange = nullptr;
-    WrapOption_->OnChange = nullptr;
+    if (WrapOption_)
+        WrapOption_->OnChange = nullptr;
+}
+
+std::unique_ptr<TEditorUndoObj> TEditorScreenStrings::CreateUndoObj() { return std::make_unique<TEditorUndoObj>(*this); }
+
+std::unique_ptr<TEditorWrapOption> TEditorScreenStrings::CreateWrapOption()
+{
+    return std::make_unique<TEditorWrapOption>();
 }
 
 void TEditorScreenStrings::AddEditor(TEditorClient* Editor)
@@ -122,6 +131,9 @@ void TEditorScreenStrings::SetUpdateState(bool Updating)
 
 void TEditorScreenStrings::SetChangeExtent(int First, int OldCount, int ChangedStates, int NewCount)
 {
+    // New rows start without a state, and rows may have moved up past the
+    // point the states were known to reach.
+    StatesAheadFrom_ = std::min(StatesAheadFrom_, std::max(First, 0));
     if (!Extent_.Valid) {
         ExtentBaseCount_ = GetCount() - NewCount + OldCount;
         Extent_ = TChangeExtent{First, OldCount, NewCount, ChangedStates, true};
@@ -237,16 +249,19 @@ void TEditorScreenStrings::UnwrapAll()
     const TRowAttribute oldLast = RowAttribute(count - 1);
     int target = 0;
     for (int row = 0; row < count; ++target) {
-        std::string line = std::move(Row(row).Text);
+        const int first = row;
         uint16_t marks = RowMarks(row);
-        while (row < count - 1 && RowAttribute(row) == TRowAttribute::raWrapped) {
-            ++row;
-            line += RowText(row);
-            marks |= RowMarks(row);
-        }
+        while (row < count - 1 && RowAttribute(row) == TRowAttribute::raWrapped)
+            marks |= RowMarks(++row);
+        // The rows before the target are done, so its old content can go.
+        TRowItem line = ReplaceRow(first, TRowItem());
+        line.StateText.clear();
+        line.RowData = 0;
+        line.AttributeA = line.AttributeB = 0;
+        for (int next = first + 1; next <= row; ++next)
+            line.Text += RowText(next);
         ++row;
-        Row(target) = TRowItem();
-        Row(target).Text = std::move(line);
+        ReplaceRow(target, std::move(line));
         SetRowMarks(target, marks);
         SetRowAttribute(target, TRowAttribute::raCrlf);
     }
@@ -442,6 +457,9 @@ void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
     rows.SetRowAttribute(rows.Count() - 1, lastAttribute);
     rec.RowCount = rows.Count();
 
+    // The first old row goes down with a break made at column 0 only when
+    // the break is in that row; when the re-wrap starts a row above, that
+    // row's text stays where it is, and so does its mark.
     const bool breakAtLineStart = first == Index && focused && focused->CaretCol() == 0;
     ReplaceRowRange(first, oldRows, rows, breakAtLineStart);
     const int changed = UpdateRowStates(first, true);
@@ -515,73 +533,51 @@ void TEditorScreenStrings::Clear()
 
 // ---- Character positions -------------------------------------------------------------
 
-namespace {
-
-// The places a row holds when a position is turned back into a row: its
-// bytes, two for a line break, and one after the text's last byte.
-int Places(size_t Length, TRowAttribute Attribute)
-{
-    const int extra = Attribute == TRowAttribute::raCrlf ? 2 : Attribute == TRowAttribute::raEof ? 1 : 0;
-    return static_cast<int>(Length) + extra;
-}
-
-} // namespace
-
 int TEditorScreenStrings::GetTextLen() const { return RowStartPos(GetCount()); }
 
-int TEditorScreenStrings::RowStartPos(int Row) const
+int TEditorScreenStrings::RowStartPos(int Row) const { return RowStart(std::clamp(Row, 0, GetCount())); }
+
+int TEditorScreenStrings::RowHoldingPos(int Pos) const
 {
-    Row = std::min(Row, GetCount());
-    int pos = 0;
-    for (int row = 0; row < Row; ++row)
-        pos += static_cast<int>(RowText(row).size()) + (RowAttribute(row) == TRowAttribute::raCrlf ? 2 : 0);
-    return pos;
+    // Only the last row can be raEof, and it holds every place past the text.
+    const int count = GetCount();
+    const int row = RowEndingAfter(Pos);
+    return row == count && count > 0 && RowAttribute(count - 1) == TRowAttribute::raEof ? count - 1 : row;
 }
 
 void TEditorScreenStrings::PosToRowIndex(int Pos, int& Row, int& Index) const
 {
     Pos = std::max(Pos, 0);
-    int total = 0;
-    const int count = GetCount();
-    for (int row = 0; row < count; ++row) {
-        const int length = static_cast<int>(RowText(row).size());
-        const TRowAttribute attribute = RowAttribute(row);
-        const int places = Places(length, attribute);
-        if (total + places > Pos || attribute == TRowAttribute::raEof) {
-            Row = row;
-            Index = std::min(Pos - total, length);
-            return;
-        }
-        total += places;
-    }
-    Row = count;
-    Index = 0;
+    Row = RowHoldingPos(Pos);
+    Index = Row < GetCount() ? std::min(Pos - RowStart(Row), static_cast<int>(RowText(Row).size())) : 0;
 }
 
 void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, int& CaretCol) const
 {
-    const int count = GetCount();
-    for (int row = std::max(Row, 0); row < count; ++row) {
-        const std::string& text = RowText(row);
-        const TRowAttribute attribute = RowAttribute(row);
-        const int places = Places(text.size(), attribute);
-        if (Length < places || attribute == TRowAttribute::raEof) {
-            // The rest is cut to the row, so its width is at most the row's.
-            const size_t rest = std::min(static_cast<size_t>(std::max(Length, 0)), text.size());
-            CaretRow = row;
-            CaretCol = ExpandedWidth(std::string_view(text).substr(0, rest), ColumnModel());
-            return;
-        }
-        Length -= places;
+    Row = std::max(Row, 0);
+    if (Row >= GetCount()) {
+        CaretRow = GetCount();
+        CaretCol = 0;
+        return;
     }
-    CaretRow = count;
-    CaretCol = 0;
+    const int pos = RowStart(Row) + std::max(Length, 0);
+    CaretRow = RowHoldingPos(pos);
+    if (CaretRow == GetCount()) {
+        CaretCol = 0;
+        return;
+    }
+    // The rest is cut to the row, so its width is at most the row's.
+    const std::string& text = RowText(CaretRow);
+    const size_t rest = std::min(static_cast<size_t>(pos - RowStart(CaretRow)), text.size());
+    CaretCol = ExpandedWidth(std::string_view(text).substr(0, rest), ColumnModel());
 }
+
 
 // ---- The row-state cache -------------------------------------------------------------------
 
 void TEditorScreenStrings::MarkRowsNotComputed(int From)
 {
+    StatesAheadFrom_ = std::min(StatesAheadFrom_, std::max(From, 0));
     constexpr uint32_t keepA = 0x3;        // RowAttribute
     constexpr uint32_t keepB = 0xFFFF0000; // RowMarks
     for (int row = std::max(From, 0); row < GetCount(); ++row) {
@@ -647,6 +643,45 @@ int TEditorScreenStrings::UpdateRowStates(int Start, bool Notify)
     }
     MarkRowsNotComputed(windowEnd + 1);
     return changed;
+}
+
+bool TEditorScreenStrings::ComputeRowStatesAhead(std::chrono::microseconds Budget)
+{
+    TEditorClient* editor = Editor0();
+    TFountain* fountain = editor ? editor->ActiveFountain() : nullptr;
+    const int count = GetCount();
+    if (!fountain || editor->Loading() || editor->Destroying())
+        return false;
+    int row = std::min(StatesAheadFrom_, count);
+    while (row < count && BracketIndex(row) != BracketNotComputed)
+        ++row;
+    StatesAheadFrom_ = row;
+    if (row == count)
+        return false;
+
+    const auto deadline = std::chrono::steady_clock::now() + Budget;
+    const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+    TRowAttributeData data = InitialRowState();
+    if (row > 0) {
+        data = LoadRowState(*this, row - 1);
+        parser->NextRowState(row - 1, this, data);
+        data.PrevRowAttribute = RowAttribute(row - 1);
+    }
+    // A computed row with the same state ends the gap: the rows below it
+    // were computed from it.
+    constexpr int RowsBetweenClockReads = 32;
+    for (int done = 1; row < count && !SameRowState(*this, row, data); ++row, ++done) {
+        data.RowAttribute = RowAttribute(row);
+        StoreRowState(*this, row, data);
+        parser->NextRowState(row, this, data);
+        data.PrevRowAttribute = RowAttribute(row);
+        if (done % RowsBetweenClockReads == 0 && std::chrono::steady_clock::now() >= deadline) {
+            ++row;
+            break;
+        }
+    }
+    StatesAheadFrom_ = row;
+    return true;
 }
 
 void TEditorScreenStrings::RescanRowStates()

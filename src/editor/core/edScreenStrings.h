@@ -21,6 +21,7 @@
 #include "edUndo.h"
 #include "edWrapOption.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -44,7 +45,15 @@ public:
     // Files larger than this are refused: positions are 32-bit.
     static constexpr uint64_t MaxFileBytes = 0x40000000;
 
-    TEditorScreenStrings();
+    // Make lists with Create<T>(): the undo history and the wrap options
+    // come from the factories below once the object is whole.
+    template <class T = TEditorScreenStrings>
+    static std::shared_ptr<T> Create()
+    {
+        std::shared_ptr<T> list(new T);
+        static_cast<TEditorScreenStrings&>(*list).AfterConstruction();
+        return list;
+    }
     ~TEditorScreenStrings() override;
 
     // ---- The editors that show the list -------------------------------
@@ -129,6 +138,9 @@ public:
     int GetTextLen() const;
     // The position of Row's first byte (Row may be Count()).
     int RowStartPos(int Row) const;
+    // The row that holds position Pos: Count() past a text that ends with a
+    // line break, the last row past one that does not.
+    int RowHoldingPos(int Pos) const;
     // The row and byte index of position Pos: rows are passed while Pos is
     // past them (a raEof row holds one more place, after its last byte); a
     // position past a text that ends with a line break is row Count(),
@@ -165,6 +177,11 @@ public:
     // Marks every row not computed and computes the first two screens (or
     // every row with InitBracketsFull).
     void RescanRowStates();
+    // Computes the states of rows not computed yet, from the first such row
+    // on, for about Budget: the editors call it while idle, so that a jump
+    // far down finds the states ready. Returns false once every row's state
+    // is computed (or there is no colouring to compute).
+    bool ComputeRowStatesAhead(std::chrono::microseconds Budget);
 
     const TChangeExtent& ChangeExtent() const { return Extent_; }
     // Records a change of rows First .. First + OldCount - 1, now NewCount
@@ -173,11 +190,16 @@ public:
     void SetChangeExtent(int First, int OldCount, int ChangedStates, int NewCount);
 
 protected:
+    TEditorScreenStrings() = default;
+    virtual std::unique_ptr<TEditorUndoObj> CreateUndoObj();
+    virtual std::unique_ptr<TEditorWrapOption> CreateWrapOption();
+
     // The outermost update's end fires the change event, then clears the
     // extent and clamps the editors' rows.
     void SetUpdateState(bool Updating) override;
 
 private:
+    void AfterConstruction();
     // The wrap option's change event.
     void WrapOptionChanged();
     void MarkRowsNotComputed(int From);
@@ -196,6 +218,8 @@ private:
     TChangeExtent Extent_;
     int ExtentBaseCount_ = 0; // the row count before the update's first change
     uint16_t RowMarksInUse_ = 0;
+    // Every row above it has its state computed (the idle work's start).
+    int StatesAheadFrom_ = 0;
     std::unique_ptr<TEditorUndoObj> UndoObj_;
     bool WordWrap_ = false;
     std::unique_ptr<TEditorWrapOption> WrapOption_;

@@ -2,6 +2,22 @@
 
 #include <utility>
 
+namespace {
+
+// How a row ends: the low two bits of word A.
+constexpr uint32_t RowEndBits = 0x3;
+constexpr uint32_t EndsWithLineBreak = 0;
+constexpr uint32_t WrappedIntoNext = 1;
+
+int Places(const TRowItem& Row)
+{
+    return static_cast<int>(Row.Text.size()) + ((Row.AttributeA & RowEndBits) == EndsWithLineBreak ? 2 : 0);
+}
+
+int EndsLine(const TRowItem& Row) { return (Row.AttributeA & RowEndBits) != WrappedIntoNext ? 1 : 0; }
+
+} // namespace
+
 TedStringList::~TedStringList()
 {
     OnChange = nullptr;
@@ -12,10 +28,39 @@ std::string TedStringList::Get(int Index) const { return Row(Index).Text; }
 
 void TedStringList::Put(int Index, const std::string& S)
 {
-    TRowItem& row = Row(Index);
+    CheckIndex(Index);
     Changing();
-    row.Text = S;
+    SetRowText(Index, S);
     Changed();
+}
+
+void TedStringList::SetRowText(int Index, std::string_view Text)
+{
+    Row(Index).Text.assign(Text);
+    IndexRow(Index);
+}
+
+void TedStringList::SetAttributeA(int Index, uint32_t Value)
+{
+    TRowItem& row = Row(Index);
+    const uint32_t old = row.AttributeA;
+    row.AttributeA = Value;
+    if ((old ^ Value) & RowEndBits)
+        IndexRow(Index);
+}
+
+TRowItem TedStringList::ReplaceRow(int Index, TRowItem&& Item)
+{
+    TRowItem old = std::exchange(Row(Index), std::move(Item));
+    IndexRow(Index);
+    return old;
+}
+
+void TedStringList::IndexRow(int Index)
+{
+    const TRowItem& row = Rows_[Index];
+    Places_.Resize(Index, Places(row) - Places_.Length(Index));
+    LineEnds_.Resize(Index, EndsLine(row) - LineEnds_.Length(Index));
 }
 
 void TedStringList::SetCapacity(int NewCapacity)
@@ -40,6 +85,8 @@ void TedStringList::Insert(int Index, const std::string& S)
     Changing();
     if (GetCount() == GetCapacity())
         Grow();
+    Places_.Insert(Index, Places(row));
+    LineEnds_.Insert(Index, EndsLine(row));
     Rows_.Insert(Index, std::move(row));
     Changed();
 }
@@ -49,6 +96,8 @@ void TedStringList::Delete(int Index)
     CheckIndex(Index);
     Changing();
     Rows_.Delete(Index);
+    Places_.Remove(Index);
+    LineEnds_.Remove(Index);
     Changed();
 }
 
@@ -57,8 +106,11 @@ void TedStringList::Exchange(int Index1, int Index2)
     TRowItem& row1 = Row(Index1);
     TRowItem& row2 = Row(Index2);
     Changing();
-    if (Index1 != Index2)
+    if (Index1 != Index2) {
         std::swap(row1, row2);
+        IndexRow(Index1);
+        IndexRow(Index2);
+    }
     Changed();
 }
 
@@ -68,6 +120,8 @@ void TedStringList::Clear()
         return;
     Changing();
     Rows_.Clear();
+    Places_.Clear();
+    LineEnds_.Clear();
     Changed();
 }
 

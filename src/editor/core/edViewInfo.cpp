@@ -5,9 +5,15 @@
 // The scheme's writers announce a real change to its listeners, among them
 // this view, so each writer here is one change of the view.
 
-TEditorViewInfo::TEditorViewInfo() : Fountain_(TFileExtComponent::Create<TEditorFountain>(nullptr))
+void TEditorViewInfo::AfterConstruction()
 {
+    Fountain_ = CreateViewFountain();
     Fountain_->NotifyEventList()->Add(MakeMethod<&TNotifyPersistent::ChangedProc>(this));
+}
+
+std::unique_ptr<TEditorFountain> TEditorViewInfo::CreateViewFountain()
+{
+    return std::unique_ptr<TEditorFountain>(TFileExtComponent::Create<TEditorFountain>(nullptr));
 }
 
 void TEditorViewInfo::SetQuotation(const std::string& Value)

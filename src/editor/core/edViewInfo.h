@@ -5,9 +5,19 @@
 
 #include "EditorFountain.h"
 
+#include <memory>
+
 class TEditorViewInfo : public TNotifyPersistent {
 public:
-    TEditorViewInfo();
+    // Make views with Create<T>(): the scheme comes from CreateViewFountain
+    // once the object is whole.
+    template <class T = TEditorViewInfo>
+    static std::unique_ptr<T> Create()
+    {
+        std::unique_ptr<T> view(new T);
+        static_cast<TEditorViewInfo&>(*view).AfterConstruction();
+        return view;
+    }
 
     // The view's own scheme, which the editor colours with when it is given
     // no other.
@@ -34,6 +44,12 @@ public:
     // From another view: brackets, colours and options, as one change.
     void Assign(const TPersistent* Source) override;
 
+protected:
+    TEditorViewInfo() = default;
+    virtual std::unique_ptr<TEditorFountain> CreateViewFountain();
+
 private:
+    void AfterConstruction();
+
     std::unique_ptr<TEditorFountain> Fountain_;
 };

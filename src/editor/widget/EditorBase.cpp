@@ -97,10 +97,10 @@ QMenu* TEditor::CreateEditorPopupMenu() { return new TEditorPopupMenu(this, this
 std::unique_ptr<TEditorScreen> TEditor::CreateEditorScreen() { return std::make_unique<TEditorScreen>(*this); }
 std::shared_ptr<TEditorScreenStrings> TEditor::CreateScreenStrings()
 {
-    return std::make_shared<TEditorScreenStrings>();
+    return TEditorScreenStrings::Create();
 }
 std::unique_ptr<TEditorStrings> TEditor::CreateEditorStrings() { return std::make_unique<TEditorStrings>(*this); }
-std::unique_ptr<TEditorViewInfo> TEditor::CreateViewInfo() { return std::make_unique<TEditorViewInfo>(); }
+std::unique_ptr<TEditorViewInfo> TEditor::CreateViewInfo() { return TEditorViewInfo::Create(); }
 
 // ---- Options ----------------------------------------------------------------------------
 
@@ -170,7 +170,7 @@ void TEditor::SetFountain(TFountain* Value)
     }
     if (Destroying_)
         return;
-    List_->RescanRowStates();
+    RescanRowStates();
     InitDrawInfo();
     viewport()->update();
 }
@@ -224,7 +224,7 @@ void TEditor::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == Fountain_) {
         Fountain_ = nullptr;
         if (!Destroying_)
-            List_->RescanRowStates();
+            RescanRowStates();
     }
     if (AComponent == ImageDigits_)
         ImageDigits_ = nullptr;
@@ -276,7 +276,7 @@ void TEditor::ViewChanged(TObject* Sender)
     if (Sender == Marks_.get())
         Margin_->SetUnderline(Marks_->Underline()->Visible() ? 1 : 0);
     else if (Sender == View_.get() || (Sender && Sender == ActiveFountain()))
-        List_->RescanRowStates();
+        RescanRowStates();
     InitDrawInfo();
     UpdateScrollBars();
     if (Sender == Margin_.get() || Sender == Ruler_.get())
@@ -353,16 +353,24 @@ void TEditor::ShareList(TEditor* Other)
     UpdateCaret();
 }
 
+void TEditor::RescanRowStates()
+{
+    List_->RescanRowStates();
+    StatesAheadTimer_.start(0, this);
+}
+
 void TEditor::DoChange()
 {
     const TChangeExtent& extent = List_->ChangeExtent();
     if (extent.Valid)
         Screen_->Update(extent);
+    // A load announces no extent, yet leaves the most states to compute.
+    StatesAheadTimer_.start(0, this);
     if (Leftbar_->Visible() && Leftbar_->ShowNumber() && LeftbarDigits()) {
         // The text moves sideways by the bar's change of width.
         InitDrawInfo();
         viewport()->update();
-        SetCaretPosition();
+        PlaceCaret();
     }
     UpdateScrollBars();
     if (extent.Valid) {

@@ -185,6 +185,8 @@ public:
     int FontHeight() const { return M_.FontHeight; }
     // One cell: the font's ASCII advance plus Margin.Character, at least 1.
     int ColWidth() const { return M_.ColWidth; }
+    // The font's average character width: a column less the character margin.
+    int CharWidth() const { return M_.CharWidth; }
     int RowHeight() const override { return M_.RowHeight; }
     int VisibleRows() const { return M_.VisibleRows; }
     int VisibleCols() const { return M_.VisibleCols; }
@@ -214,7 +216,12 @@ public:
     virtual void ShowCaret();
     virtual bool IsCaretOutOfView() const;
     virtual void InitCaret();
+    // Puts the caret where its row and column are shown, and tells the
+    // owner that it moved.
     virtual void SetCaretPosition();
+    // The same when only the view moved: the caret keeps its row and
+    // column, so nothing is told.
+    void PlaceCaret();
     virtual void ScrollToCaret();
     virtual QPoint CaretPoint() const;
     virtual void UpdateCaret();
@@ -539,6 +546,10 @@ protected:
     void FillRowInput(int ARow, std::string_view Text, std::string& NextBuffer, TRowPlanInput& Input) const;
     // A mark's colour; the font's when the mark has none.
     TColor MarkColor(const TEditorMark& Mark) const;
+    // clNone in an editor colour means the editor's own: its font colour in
+    // front, its Color behind.
+    TColor ForegroundOf(TColor Value) const { return Value == clNone ? Font_->Color() : Value; }
+    TColor BackgroundOf(TColor Value) const { return Value == clNone ? Color_ : Value; }
     // "[EOF]" from (X, Y) in the end-of-file mark's colour, over the
     // editor's colour when Opaque.
     void DrawEofText(int X, int Y, bool Opaque);
@@ -565,6 +576,7 @@ protected:
 private:
     struct TMetrics {
         int FontHeight = 1;
+        int CharWidth = 1;
         int ColWidth = 1;
         int RowHeight = 1;
         int VisibleRows = 1;
@@ -577,6 +589,10 @@ private:
         int LeftbarDigits = 4;
         bool PerToken = false;
     };
+
+    // Recomputes the list's colouring states and lets the idle work
+    // compute the rest.
+    void RescanRowStates();
 
     // The option objects' change events go to ViewChanged.
     template <class T>
@@ -742,6 +758,8 @@ private:
     bool CaretBlinkOn_ = true;
     QRect CaretRect_;
     QBasicTimer BlinkTimer_;
+    // Computes the colouring states below the view while the program is idle.
+    QBasicTimer StatesAheadTimer_;
     int UnderlineUpdateCount_ = 0;
     bool SyncingScrollBars_ = false;
 

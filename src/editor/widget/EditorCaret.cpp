@@ -6,6 +6,7 @@
 
 #include "ExceptionHandler.h"
 
+#include <chrono>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QTimerEvent>
@@ -173,7 +174,7 @@ void TEditor::InitCaret()
     }
     const std::string attributes = ExpandTabs(RowText(Row_), ColumnModel());
     const bool onLead = Col_ < static_cast<int>(attributes.size()) && attributes[static_cast<size_t>(Col_)] == ca::Lead;
-    const int cellWidth = ColWidth() * (onLead ? 2 : 1);
+    const int cellWidth = CharWidth() * (onLead ? 2 : 1);
     if (OverWrite_)
         CaretRect_.setSize({cellWidth, FontHeight()});
     else if (Caret_->Style() == TEditorCaretStyle::csBrief)
@@ -192,6 +193,12 @@ QPoint TEditor::CaretPoint() const
 
 void TEditor::SetCaretPosition()
 {
+    PlaceCaret();
+    DoCaretMoved();
+}
+
+void TEditor::PlaceCaret()
+{
     const QRect old = CaretRect_;
     CaretRect_.moveTopLeft(CaretPoint());
     if (CaretShown_ && old != CaretRect_) {
@@ -203,7 +210,6 @@ void TEditor::SetCaretPosition()
     if (!Preedit_.isEmpty())
         viewport()->update();
     UpdateImePosition();
-    DoCaretMoved();
 }
 
 void TEditor::UpdateCaret()
@@ -259,6 +265,15 @@ void TEditor::UpdateBlink()
 
 void TEditor::timerEvent(QTimerEvent* Event)
 {
+    if (Event->timerId() == StatesAheadTimer_.timerId()) {
+        // Slices short enough that a key pressed meanwhile never waits.
+        static constexpr std::chrono::milliseconds Slice{3};
+        CatchExceptions([this] {
+            if (!List_->ComputeRowStatesAhead(Slice))
+                StatesAheadTimer_.stop();
+        });
+        return;
+    }
     if (Event->timerId() != BlinkTimer_.timerId()) {
         QAbstractScrollArea::timerEvent(Event);
         return;

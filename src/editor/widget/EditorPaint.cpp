@@ -228,7 +228,10 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
         geometry.Y = y;
         geometry.Clip = QRect(Rect.left(), y, Rect.width(), cellHeight);
         DrawRowPlan(*Canvas_, RowPlan_, text, geometry);
-        if (row < RowCount()) {
+        // A row that ends well left of the view gets nothing more drawn,
+        // the owner's drawing included.
+        const bool leftOfView = static_cast<int>(text.size()) + 5 < TopCol_;
+        if (row < RowCount() && !leftOfView) {
             // The owner's drawing per piece: left of, inside and right of
             // the selection.
             const int selStart = input.SelStart;
@@ -253,7 +256,7 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
 
 TColor TEditor::MarkColor(const TEditorMark& Mark) const
 {
-    return Mark.Color() == clNone ? Font_->Color() : Mark.Color();
+    return ForegroundOf(Mark.Color());
 }
 
 TColor TEditor::SelectionForeground() const
@@ -366,7 +369,7 @@ void TEditor::DrawCornerBitmap()
     if (Ruler_->Visible() && Ruler_->Edge()) {
         const int x0 = leftbarEdge ? barsRight : 0;
         const int height = M_.RulerHeight;
-        canvas.SetBrushColor(Ruler_->BkColor());
+        canvas.SetBrushColor(BackgroundOf(Ruler_->BkColor()));
         canvas.FillRect(QRect(x0, 0, TextLeft() - x0, height));
         painter.fillRect(QRect(std::max(0, x0 - 1), height - 2, TextLeft() - x0 + 1, 1), Qt::white);
         painter.fillRect(QRect(std::max(0, x0 - 1), height - 1, TextLeft() - x0 + 1, 1), QColor(0x80, 0x80, 0x80));
@@ -390,9 +393,9 @@ void TEditor::DrawLeftbarEdge(int Top, int Bottom)
 void TEditor::PaintRuler()
 {
     TEditorRulerBitmaps::TLook look;
-    look.Color = Ruler_->Color();
-    look.BkColor = Ruler_->BkColor();
-    look.MarkColor = Ruler_->MarkColor() == clNone ? Font_->Color() : Ruler_->MarkColor();
+    look.Color = ForegroundOf(Ruler_->Color());
+    look.BkColor = BackgroundOf(Ruler_->BkColor());
+    look.MarkColor = ForegroundOf(Ruler_->MarkColor());
     look.Edge = Ruler_->Edge();
     look.GaugeRange = Ruler_->GaugeRange();
     look.ColWidth = ColWidth();
@@ -419,8 +422,8 @@ void TEditor::PaintLeftbars(int FirstRow, int LastRow)
         return;
     }
     LeftbarRowNumbers(*List_, WordWrap(), *Leftbar_, FirstRow, LastRow, LeftbarNumbers_);
-    const TColor color = Leftbar_->Color() == clNone ? Font_->Color() : Leftbar_->Color();
-    const TColor background = Leftbar_->BkColor() == clNone ? Color_ : Leftbar_->BkColor();
+    const TColor color = ForegroundOf(Leftbar_->Color());
+    const TColor background = BackgroundOf(Leftbar_->BkColor());
     int y = top;
     for (const int number : LeftbarNumbers_) {
         const QRect cell(left, y, width, rowHeight);

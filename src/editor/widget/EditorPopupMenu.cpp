@@ -1,6 +1,8 @@
 #include "EditorPopupMenu.h"
 
 #include "Cp932.h"
+#include "KeyTable.h"
+#include "ShortCutText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,6 +16,16 @@ bool ClipboardHasText()
     return data && data->hasText();
 }
 
+// The item shows the shortcut in the program's own words ("Shift+Ctrl+0"),
+// after a TAB, which keeps Qt from writing it its own way; the key sequence
+// is what the editor's key handling looks the item up by.
+void SetItemShortCut(QAction& Item, const QString& Caption, TShortCut ShortCut)
+{
+    const std::string text = ShortCutToText(ShortCut);
+    Item.setText(text.empty() ? Caption : Caption + u'\t' + QString::fromStdString(text));
+    Item.setShortcut(ShortCutToKeySequence(ShortCut));
+}
+
 } // namespace
 
 TEditorPopupMenu::TEditorPopupMenu(TEditorPopupClient* Editor, QWidget* Parent) : QMenu(Parent), Editor_(Editor)
@@ -22,11 +34,11 @@ TEditorPopupMenu::TEditorPopupMenu(TEditorPopupClient* Editor, QWidget* Parent) 
     connect(this, &QMenu::aboutToShow, this, &TEditorPopupMenu::UpdateItems);
 }
 
-QAction* TEditorPopupMenu::AddCommand(const char* Caption, const QKeySequence& Shortcut,
+QAction* TEditorPopupMenu::AddCommand(const char* Caption, TShortCut ShortCut,
                                       std::function<void(TEditorPopupClient&)> Command)
 {
-    QAction* item = addAction(QString::fromUtf8(Caption));
-    item->setShortcut(Shortcut);
+    QAction* item = addAction(QString());
+    SetItemShortCut(*item, QString::fromUtf8(Caption), ShortCut);
     // The editor handles its keys itself; the menu only shows them.
     item->setShortcutContext(Qt::WidgetShortcut);
     connect(item, &QAction::triggered, this, [this, Command] {
@@ -41,11 +53,11 @@ void TEditorPopupMenu::CreateItems()
     MarkSetMenu = addMenu(QString::fromUtf8("マーク設定"));
     MarkJumpMenu = addMenu(QString::fromUtf8("マークジャンプ"));
     for (int mark = 0; mark < MarkCount; ++mark) {
-        const auto digit = static_cast<Qt::Key>(Qt::Key_0 + mark);
-        MarkSetItems[mark] = MarkSetMenu->addAction(QString::number(mark));
-        MarkSetItems[mark]->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | digit));
-        MarkJumpItems[mark] = MarkJumpMenu->addAction(QString::number(mark));
-        MarkJumpItems[mark]->setShortcut(QKeySequence(Qt::CTRL | digit));
+        const auto digit = static_cast<TShortCut>('0' + mark);
+        MarkSetItems[mark] = MarkSetMenu->addAction(QString());
+        SetItemShortCut(*MarkSetItems[mark], QString::number(mark), scShift | scCtrl | digit);
+        MarkJumpItems[mark] = MarkJumpMenu->addAction(QString());
+        SetItemShortCut(*MarkJumpItems[mark], QString::number(mark), scCtrl | digit);
         for (QAction* item : {MarkSetItems[mark], MarkJumpItems[mark]}) {
             item->setData(mark);
             item->setCheckable(true);
@@ -61,23 +73,23 @@ void TEditorPopupMenu::CreateItems()
         });
     }
     addSeparator();
-    UndoItem = AddCommand("元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z), &TEditorPopupClient::Undo);
-    RedoItem = AddCommand("やり直し(&R)", QKeySequence(Qt::CTRL | Qt::Key_A), &TEditorPopupClient::Redo);
+    UndoItem = AddCommand("元に戻す(&U)", scCtrl | 'Z', &TEditorPopupClient::Undo);
+    RedoItem = AddCommand("やり直し(&R)", scCtrl | 'A', &TEditorPopupClient::Redo);
     addSeparator();
-    CutItem = AddCommand("切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X), &TEditorPopupClient::CutToClipboard);
-    CopyItem = AddCommand("コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C), &TEditorPopupClient::CopyToClipboard);
+    CutItem = AddCommand("切り取り(&T)", scCtrl | 'X', &TEditorPopupClient::CutToClipboard);
+    CopyItem = AddCommand("コピー(&C)", scCtrl | 'C', &TEditorPopupClient::CopyToClipboard);
     PasteItem =
-        AddCommand("貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V), &TEditorPopupClient::PasteFromClipboard);
+        AddCommand("貼り付け(&P)", scCtrl | 'V', &TEditorPopupClient::PasteFromClipboard);
     BoxPasteItem =
-        AddCommand("Box貼り付け(&B)", QKeySequence(Qt::CTRL | Qt::Key_B), [](TEditorPopupClient& Editor) {
+        AddCommand("Box貼り付け(&B)", scCtrl | 'B', [](TEditorPopupClient& Editor) {
             Editor.PasteBox(Utf16ToSjis(QGuiApplication::clipboard()->text().toStdU16String()));
         });
-    DeleteItem = AddCommand("削除(&D)", QKeySequence(), &TEditorPopupClient::ClearSelection);
+    DeleteItem = AddCommand("削除(&D)", scNone, &TEditorPopupClient::ClearSelection);
     addSeparator();
-    SelectAllItem = AddCommand("すべて選択(&A)", QKeySequence(), &TEditorPopupClient::SelectAll);
+    SelectAllItem = AddCommand("すべて選択(&A)", scNone, &TEditorPopupClient::SelectAll);
     addSeparator();
     BoxSelectionModeItem =
-        AddCommand("Box選択モード(&K)", QKeySequence(Qt::CTRL | Qt::Key_K), [this](TEditorPopupClient& Editor) {
+        AddCommand("Box選択モード(&K)", scCtrl | 'K', [this](TEditorPopupClient& Editor) {
             Editor.SetSelectionMode(BoxSelectionModeItem->isChecked() ? TEditorSelectionMode::smBox
                                                                       : TEditorSelectionMode::smLine);
         });

@@ -3,6 +3,8 @@
 // computed each time it opens.
 #pragma once
 
+#include "VirtualKeys.h"
+
 #include "edPopupClient.h"
 
 #include <QMenu>
@@ -44,7 +46,7 @@ public:
 private:
     void CreateItems();
     // An item that runs Command on the editor, when there is one.
-    QAction* AddCommand(const char* Caption, const QKeySequence& Shortcut,
+    QAction* AddCommand(const char* Caption, TShortCut ShortCut,
                         std::function<void(TEditorPopupClient&)> Command);
     // Deletes row mark Mark from the caret row when the row has it, else
     // puts it there.

@@ -54,7 +54,8 @@ void TEditor::InitDrawInfo()
     M_.FontHeight = std::max(1, metrics.height() + std::max(0, metrics.leading()));
     // The font's average width counts its wide characters too; a cell is
     // as wide as an ASCII character.
-    M_.ColWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')) + Margin_->Character());
+    M_.CharWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
+    M_.ColWidth = std::max(1, M_.CharWidth + Margin_->Character());
     M_.RowHeight = Margin_->Line() + M_.FontHeight + Margin_->Underline();
     M_.RulerHeight = RulerHeight();
     M_.TextTop = Margin_->Top() + M_.RulerHeight;
@@ -79,10 +80,11 @@ void TEditor::RefreshDrawInfo()
 void TEditor::resizeEvent(QResizeEvent* Event)
 {
     QAbstractScrollArea::resizeEvent(Event);
+    // The view keeps its top row: a caret that leaves the view stays where
+    // it is until the user moves it.
     CatchExceptions([this] {
         RefreshDrawInfo();
-        ScrollToCaret();
-        SetCaretPosition();
+        PlaceCaret();
         if (OnResize)
             OnResize(this);
     });
@@ -217,7 +219,7 @@ void TEditor::SetTopRow(int Value)
         TopRow_ = Value;
         viewport()->update(0, TextTop(), viewport()->width(), viewport()->height() - TextTop());
         SyncScrollBar(verticalScrollBar(), verticalScrollBar()->maximum(), VisibleRows(), TopRow_);
-        SetCaretPosition();
+        PlaceCaret();
         DoTopRowChange();
     }
     UnderlineEndUpdate();
@@ -233,7 +235,7 @@ void TEditor::SetTopCol(int Value)
     TopCol_ = Value;
     viewport()->update(TextLeft(), 0, viewport()->width() - TextLeft(), viewport()->height());
     SyncScrollBar(horizontalScrollBar(), horizontalScrollBar()->maximum(), VisibleCols(), TopCol_);
-    SetCaretPosition();
+    PlaceCaret();
     DoTopColChange();
     CaretEndUpdate();
 }

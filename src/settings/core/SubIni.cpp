@@ -5,6 +5,14 @@
 
 TSettingsVars SettingsVars;
 
+namespace {
+bool PageCursorSuspended = false;
+}
+
+void SuspendPageCursorRestore(bool Suspended) { PageCursorSuspended = Suspended; }
+
+bool PageCursorRestoreOn() { return SettingsVars.PageCursor.Mode && !PageCursorSuspended; }
+
 std::string CommenterFor(bool CommentType, std::string_view QMark)
 {
     if (!CommentType || QMark.empty())

@@ -12,8 +12,12 @@
 #include "Graphics.h"
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+
+class ISettingsHost;
 
 struct TSettingsVars {
     // [Options] keys that clash with other names.
@@ -84,6 +88,9 @@ struct TSettingsVars {
     bool ExtEditor{};
     std::string HideExe;   // the external editor's command
     std::string OtherHelp; // the external help file
+    // The white-space marks: full-width spaces and tabs, half-width spaces.
+    // The end-of-file and line-end marks are the editor's own Marks, kept
+    // under "EOF" and "RET"; these two never set them.
     bool SpaceTab{};
     bool HanSpace{};
     TOptions Options;
@@ -166,3 +173,32 @@ std::string HistoryFilePath();
 // The backup folder when none is set: the program folder followed by
 // "Temp", without a delimiter after it.
 std::string BackupFolderDefault();
+
+// Reads the settings file once at start-up: sets the settings variables and
+// applies the window's values to Host. A missing or unreadable file reads
+// as all keys absent (a first run); reading never creates the file. A
+// stored placement that meets no screen is not applied, and the window
+// never starts minimised.
+void LoadIni(ISettingsHost& Host, const std::string& FileName = SettingsFilePath());
+
+// Writes every value LoadIni reads, taken from Host and the settings
+// variables, in one replacement of the file; sections the program does not
+// know keep their bytes. A string the file cannot hold (see SettingCanHold)
+// is not written altered: its key keeps what the file held. On failure the
+// file stays as it was and EIniFileException ("<file> に書き込めません") is
+// raised.
+void SaveIni(ISettingsHost& Host, const std::string& FileName = SettingsFilePath());
+
+// The writes of a close, in order: every one runs even when an earlier one
+// failed, since a file that cannot be written must not keep the program
+// from closing. Gives the message of the first failure, to be shown once,
+// or "" when all went through.
+std::string RunCloseWrites(std::initializer_list<std::function<void()>> Writes);
+
+// While a list of search results is open, showing its pages must not move
+// their remembered carets. The list suspends the restore instead of
+// switching PageCursor.Mode off, so no save can store the suspension as the
+// user's choice.
+void SuspendPageCursorRestore(bool Suspended);
+// PageCursor.Mode, unless suspended.
+bool PageCursorRestoreOn();

@@ -9,6 +9,10 @@ namespace {
 // Far deeper than any expression typed by hand, far shallower than the
 // stack allows.
 constexpr int kMaxDepth = 1000;
+// Exact fractions grow with every operation (1/3+1/7+1/11...); bounding
+// every numerator and denominator (here about 9,800 decimal digits) keeps a
+// huge selection from taking minutes. Far beyond the widest value written.
+constexpr size_t kMaxOperandBits = 1 << 15;
 
 constexpr std::string_view kAllowed = "()*+-./0123456789";
 constexpr std::string_view kOpening = "(*+-./"; // may not end the expression
@@ -63,7 +67,7 @@ bool CheckExpression(std::string_view Expression)
     return true;
 }
 
-long double TExpressionEvaluator::Evaluate()
+mpq_class TExpressionEvaluator::Evaluate()
 {
     Position_ = 0;
     Depth_ = 0;
@@ -80,25 +84,36 @@ char TExpressionEvaluator::NextExprChar()
 
 void TExpressionEvaluator::ExpressionError(std::string_view Message) { throw EExpressionError(std::string(Message)); }
 
-long double TExpressionEvaluator::ParseExpression()
+void TExpressionEvaluator::CheckSize(const mpq_class& Value)
 {
-    long double value = ParseTerm();
+    if (mpz_sizeinbase(Value.get_num_mpz_t(), 2) > kMaxOperandBits
+        || mpz_sizeinbase(Value.get_den_mpz_t(), 2) > kMaxOperandBits)
+        ExpressionError(kResultTooLargeMessage);
+}
+
+mpq_class TExpressionEvaluator::ParseExpression()
+{
+    mpq_class value = ParseTerm();
     while (Current_ == '+' || Current_ == '-') {
         const char op = Current_;
         NextExprChar();
-        const long double term = ParseTerm();
-        value = op == '+' ? value + term : value - term;
+        const mpq_class term = ParseTerm();
+        if (op == '+')
+            value += term;
+        else
+            value -= term;
+        CheckSize(value);
     }
     return value;
 }
 
-long double TExpressionEvaluator::ParseTerm()
+mpq_class TExpressionEvaluator::ParseTerm()
 {
-    long double value = ParseFactor();
+    mpq_class value = ParseFactor();
     while (Current_ == '*' || Current_ == '/') {
         const char op = Current_;
         NextExprChar();
-        const long double factor = ParseFactor();
+        const mpq_class factor = ParseFactor();
         if (op == '*') {
             value *= factor;
         } else {
@@ -107,18 +122,19 @@ long double TExpressionEvaluator::ParseTerm()
                 ExpressionError(kDivisionByZeroMessage);
             value /= factor;
         }
+        CheckSize(value);
     }
     return value;
 }
 
-long double TExpressionEvaluator::ParseFactor()
+mpq_class TExpressionEvaluator::ParseFactor()
 {
     if (Current_ != '(')
         return ParseNumber();
     if (++Depth_ > kMaxDepth)
         ExpressionError(kNestingTooDeepMessage);
     NextExprChar();
-    const long double value = ParseExpression();
+    mpq_class value = ParseExpression();
     if (Current_ == ')')
         NextExprChar();
     else if (Current_ != 0)
@@ -127,28 +143,35 @@ long double TExpressionEvaluator::ParseFactor()
     return value;
 }
 
-long double TExpressionEvaluator::ParseNumber()
+mpq_class TExpressionEvaluator::ParseNumber()
 {
     const bool negative = Current_ == '-';
     if (Current_ == '-' || Current_ == '+')
         NextExprChar();
     if (!IsDigit(Current_))
         ExpressionError();
-    long double value = 0;
+    // The digits without the ".", over ten to the power of the decimals.
+    std::string digits;
     while (IsDigit(Current_)) {
-        value = value * 10 + (Current_ - '0');
+        digits += Current_;
         NextExprChar();
     }
+    size_t decimals = 0;
     if (Current_ == '.') {
         NextExprChar();
-        long double scale = 1;
-        while (IsDigit(Current_)) {
-            scale *= 0.1L;
-            value += (Current_ - '0') * scale;
-            NextExprChar();
-        }
+        for (; IsDigit(Current_); NextExprChar(), ++decimals)
+            digits += Current_;
     }
-    return negative ? -value : value;
+    mpq_class value;
+    mpz_set_str(value.get_num_mpz_t(), digits.c_str(), 10);
+    if (decimals > 0) {
+        mpz_ui_pow_ui(value.get_den_mpz_t(), 10, decimals);
+        value.canonicalize();
+    }
+    CheckSize(value);
+    if (negative)
+        value = -value;
+    return value;
 }
 
 } // namespace textconv

@@ -4,6 +4,8 @@
 
 #include "SysUtils.h"
 
+#include <gmpxx.h>
+
 #include <string_view>
 
 namespace textconv {
@@ -28,7 +30,8 @@ public:
 // "(").
 bool CheckExpression(std::string_view Expression);
 
-// A recursive-descent evaluator over one expression, in extended precision:
+// A recursive-descent evaluator over one expression, in exact rational
+// arithmetic, so that every written digit is a true one:
 //   expression = term { ("+" | "-") term }
 //   term       = factor { ("*" | "/") factor }
 //   factor     = "(" expression ")" | number
@@ -39,18 +42,20 @@ public:
 
     // Reads from the first byte and evaluates one expression. Throws
     // EExpressionError for a missing number or ")", a division by zero,
-    // and parentheses nested too deep.
-    long double Evaluate();
+    // parentheses nested too deep, and a number or intermediate value too
+    // large to compute with.
+    mpq_class Evaluate();
     // True when the whole expression was read.
     bool AtEnd() const { return Current_ == 0; }
 
 private:
     char NextExprChar();
-    long double ParseExpression();
-    long double ParseTerm();
-    long double ParseFactor();
-    long double ParseNumber();
+    mpq_class ParseExpression();
+    mpq_class ParseTerm();
+    mpq_class ParseFactor();
+    mpq_class ParseNumber();
     [[noreturn]] static void ExpressionError(std::string_view Message = kExpressionErrorMessage);
+    static void CheckSize(const mpq_class& Value);
 
     std::string_view Text_;
     size_t Position_ = 0; // the next byte to read

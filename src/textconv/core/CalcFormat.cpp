@@ -1,8 +1,6 @@
 #include "CalcFormat.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 
 namespace textconv {
 
@@ -10,63 +8,57 @@ namespace {
 
 constexpr int kSignificantDigits = 18;
 constexpr int kDecimals = 3;
+constexpr unsigned long kMaxIntegerDigits = 309;
 
-// Adds one to a string of decimal digits ("" counts as 0).
-void Increment(std::string& Digits)
+mpz_class PowerOfTen(unsigned long Exponent)
 {
-    for (size_t i = Digits.size(); i-- > 0;) {
-        if (Digits[i] != '9') {
-            ++Digits[i];
-            return;
-        }
-        Digits[i] = '0';
-    }
-    Digits.insert(Digits.begin(), '1');
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, Exponent);
+    return power;
+}
+
+// The number of decimal digits of Value > 0.
+int DigitCount(const mpz_class& Value)
+{
+    // mpz_sizeinbase is exact or one too many.
+    const size_t estimate = mpz_sizeinbase(Value.get_mpz_t(), 10);
+    return static_cast<int>(Value < PowerOfTen(estimate - 1) ? estimate - 1 : estimate);
 }
 
 } // namespace
 
-std::string FormatCalcValue(double Value)
+bool IsWritableCalcValue(const mpq_class& Value)
 {
-    if (!std::isfinite(Value))
-        return {};
-    // "-d.ddddddddddddddddde+x": the significant digits and the power of
-    // ten of the first one.
-    char scientific[64];
-    std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1, Value);
-    const std::string_view text(scientific);
-    const bool negative = text.front() == '-';
-    const size_t first = negative ? 1 : 0;
-    const size_t mark = text.find('e');
-    std::string significant;
-    for (size_t i = first; i < mark; ++i) {
-        if (text[i] != '.')
-            significant += text[i];
-    }
-    const long exponent = std::strtol(scientific + mark + 1, nullptr, 10);
+    static const mpz_class limit = PowerOfTen(kMaxIntegerDigits);
+    return abs(Value) < limit;
+}
 
-    // The digits down to the last decimal, rounded on the first digit below
-    // it: together the value in thousandths.
-    const long kept = exponent + 1 + kDecimals;
-    std::string thousandths;
-    if (kept >= static_cast<long>(significant.size())) {
-        thousandths = significant + std::string(kept - significant.size(), '0');
-    } else if (kept >= 0) {
-        thousandths = significant.substr(0, kept);
-        if (significant[kept] >= '5')
-            Increment(thousandths);
-    }
-    const size_t nonZero = thousandths.find_first_not_of('0');
-    if (nonZero == std::string::npos)
-        return "0.000";
-    thousandths.erase(0, nonZero);
-    if (thousandths.size() <= kDecimals)
-        thousandths.insert(0, kDecimals + 1 - thousandths.size(), '0');
+std::string FormatCalcValue(const mpq_class& Value)
+{
+    const mpz_class numerator = abs(Value.get_num());
+    const mpz_class& denominator = Value.get_den();
+    const mpz_class whole = numerator / denominator;
+    const int wholeDigits = whole == 0 ? 0 : DigitCount(whole);
+    // The decimals kept before rounding; negative when the 18th significant
+    // digit lies left of the decimal point.
+    const int kept = std::min(kDecimals, kSignificantDigits - wholeDigits);
+    mpz_class scaledNumerator = numerator, scaledDenominator = denominator;
+    if (kept >= 0)
+        scaledNumerator *= PowerOfTen(kept);
+    else
+        scaledDenominator *= PowerOfTen(-kept);
+    // Half away from zero on the magnitude: floor(x + 1/2).
+    const mpz_class rounded = (2 * scaledNumerator + scaledDenominator) / (2 * scaledDenominator);
 
-    std::string out = negative ? "-" : "";
-    out.append(thousandths, 0, thousandths.size() - kDecimals);
+    std::string digits = rounded.get_str();
+    const size_t decimals = static_cast<size_t>(std::max(kept, 0));
+    digits.append(static_cast<size_t>(kDecimals) - decimals + static_cast<size_t>(std::max(-kept, 0)), '0');
+    if (digits.size() <= kDecimals)
+        digits.insert(0, kDecimals + 1 - digits.size(), '0');
+    std::string out = Value < 0 && rounded != 0 ? "-" : "";
+    out.append(digits, 0, digits.size() - kDecimals);
     out += '.';
-    out.append(thousandths, thousandths.size() - kDecimals);
+    out.append(digits, digits.size() - kDecimals);
     return out;
 }
 

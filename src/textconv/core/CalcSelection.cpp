@@ -5,8 +5,6 @@
 #include "Cp932.h"
 #include "StrDeleteEtc.h"
 
-#include <cmath>
-
 namespace textconv {
 
 TCalcOutcome CalcSelection(std::string_view SelText)
@@ -21,15 +19,15 @@ TCalcOutcome CalcSelection(std::string_view SelText)
         return {{}, SjisToUtf8(expression) + "\r\n" + std::string(kCheckFailedMessage)};
 
     TExpressionEvaluator evaluator(expression);
-    double value = 0;
+    mpq_class value;
     try {
-        value = static_cast<double>(evaluator.Evaluate());
+        value = evaluator.Evaluate();
     } catch (const EExpressionError& e) {
         return {{}, e.Message()};
     }
     if (!evaluator.AtEnd())
         return {};
-    if (!std::isfinite(value))
+    if (!IsWritableCalcValue(value))
         return {{}, std::string(kResultTooLargeMessage)};
 
     std::string result = FormatCalcValue(value);

@@ -18,7 +18,7 @@ struct TCalcOutcome {
 // line breaks when it ends with one (the result then ends with CR LF too):
 // "2*(3+4)" gives "2*(3+4) = 14", "10/4" gives "10/4 = 2.500". An empty
 // selection gives nothing; a malformed expression, a division by zero or a
-// result too large for a double give a warning and nothing to write; bytes
+// result too large to write give a warning and nothing to write; bytes
 // left over after a whole expression ("2(3)") give neither.
 TCalcOutcome CalcSelection(std::string_view SelText);
 

@@ -49,8 +49,7 @@ public:
             } else if (Gathered() > kLineLimit) {
                 Emit();
             } else if (c == '\t') {
-                Out_.append(tabWidth - Gathered() % tabWidth, ' ');
-                ++Pos_;
+                TakeTab(tabWidth);
             } else if (sjis::CharLen(Text_, Pos_) == 2) {
                 TakeDouble();
             } else if (!(Options_.English && IsAsciiLetter(c) && TakeLetters())) {
@@ -88,6 +87,24 @@ private:
         }
     }
 
+    // A TAB's spaces count toward the width like any other column. One that
+    // would reach past the width fills the line to it and ends the line
+    // there (hanging characters after it stay on the line).
+    void TakeTab(size_t TabWidth)
+    {
+        ++Pos_;
+        const size_t o = Gathered();
+        const size_t stop = o + TabWidth - o % TabWidth;
+        if (stop <= Width_) {
+            Out_.append(stop - o, ' ');
+            return;
+        }
+        if (o < Width_)
+            Out_.append(Width_ - o, ' ');
+        TakeHangers();
+        WrapEmit();
+    }
+
     void Emit()
     {
         Out_ += "\r\n";
@@ -100,7 +117,8 @@ private:
 
     void Indent(size_t Count)
     {
-        Out_.append(Count, ' ');
+        if (Count > 0) // most continuations have none; skip the call
+            Out_.append(Count, ' ');
         IndentLen_ = Count;
     }
 
@@ -112,22 +130,29 @@ private:
         LineStart_ = PrevLineStart_;
     }
 
-    // Ends the line at the width and starts its continuation.
+    // Ends the line at the width and starts its continuation. Every
+    // continuation of a text line takes its indentation from the text
+    // line's first line, so blanks that follow a break never deepen it.
     void WrapEmit()
     {
         if (Continued_ && BlankOnly_)
             RejoinBlanks();
-        const size_t depth = Options_.Indent ? StripLeadingIndent(std::string_view(Out_).substr(LineStart_)) : 0;
+        const bool first = !ParagraphWrapped_;
+        if (first)
+            ContinuationIndent_ = Options_.Indent ? StripLeadingIndent(std::string_view(Out_).substr(LineStart_)) : 0;
         Emit();
         const size_t room = Width_ - 4;
-        if (depth < room) {
-            Indent(depth);
-        } else {
+        if (first && ContinuationIndent_ >= room) {
+            // An indentation that leaves no room for text gets a line of
+            // its own first; what is deeper than that line is folded like
+            // text, so the continuations always keep room.
             Indent(room);
             Emit();
-            Indent(depth - room);
+            ContinuationIndent_ %= room;
         }
+        Indent(ContinuationIndent_);
         Continued_ = true;
+        ParagraphWrapped_ = true;
     }
 
     // At a line break of the text, or its end.
@@ -136,6 +161,7 @@ private:
         if (Continued_ && BlankOnly_)
             RejoinBlanks();
         Emit();
+        ParagraphWrapped_ = false;
     }
 
     void TakeDouble()
@@ -215,9 +241,11 @@ private:
     std::string Out_;
     size_t LineStart_ = 0;
     size_t PrevLineStart_ = 0;
-    size_t IndentLen_ = 0;   // spaces the wrap put before this line's text
-    bool Continued_ = false; // this line was begun by a wrap
-    bool BlankOnly_ = true;  // this line holds blanks only
+    size_t IndentLen_ = 0;          // spaces the wrap put before this line's text
+    bool Continued_ = false;        // this line was begun by a wrap
+    bool BlankOnly_ = true;         // this line holds blanks only
+    bool ParagraphWrapped_ = false; // the text line has wrapped before
+    size_t ContinuationIndent_ = 0; // spaces before each of its continuations
 };
 
 } // namespace

@@ -16,8 +16,8 @@ int ClampWrapWidth(int Width);
 struct TWrapOptions {
     // English word wrap: a run of letters is moved to the next line whole.
     bool English = false;
-    // Continuation lines start with as many spaces as the wrapped line's
-    // leading blanks are wide.
+    // Continuation lines start with as many spaces as the leading blanks of
+    // their text line's first line are wide.
     bool Indent = false;
     // The tab width in columns (the active editor's Caret.TabSpaceCount).
     int TabWidth = 8;
@@ -34,8 +34,9 @@ size_t StripLeadingIndent(std::string_view Line);
 // - a wrap never leaves a line that was not in the text: blanks alone after
 //   a wrap end the wrapped line instead;
 // - a line longer than 8,192 bytes is broken there even without a width.
-// TABs become spaces up to the next tab stop. Every line of the result ends
-// with CR LF; an empty text gives an empty result.
+// TABs become spaces up to the next tab stop; one whose stop lies past the
+// width fills the line to the width and ends it. Every line of the result
+// ends with CR LF; an empty text gives an empty result.
 std::string WrapLines(std::string_view Text, int Width, const TWrapOptions& Options);
 
 } // namespace textconv

@@ -1,0 +1,58 @@
+#include "SettingsValues.h"
+
+#include "Files.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr size_t MaxReadBytes = 2047;
+
+bool IsBlank(char C) { return C == ' ' || C == '\t'; }
+
+bool IsQuote(char C) { return C == '"' || C == '\''; }
+
+} // namespace
+
+bool SettingCanHold(std::string_view Value)
+{
+    return Value.size() <= MaxReadBytes && Value.find_first_of("\r\n") == std::string_view::npos;
+}
+
+std::optional<std::string> StorablePath(std::string_view OsName)
+{
+    bool lossless = false;
+    std::string name = FromOsPath(OsName, &lossless);
+    if (!lossless || !SettingCanHold(name))
+        return std::nullopt;
+    return name;
+}
+
+std::string QuotedValue(std::string_view Value)
+{
+    std::string quoted;
+    quoted.reserve(Value.size() + 2);
+    quoted += '"';
+    quoted += Value;
+    quoted += '"';
+    return quoted;
+}
+
+std::string ProtectedValue(std::string_view Value)
+{
+    const bool blankEdge = !Value.empty() && (IsBlank(Value.front()) || IsBlank(Value.back()));
+    const bool enclosed = Value.size() >= 2 && IsQuote(Value.front()) && Value.back() == Value.front();
+    return blankEdge || enclosed ? QuotedValue(Value) : std::string(Value);
+}
+
+bool MeetsAnyScreen(const TFormPlacement& Placement, std::span<const TScreenArea> Screens)
+{
+    if (Screens.empty())
+        return true;
+    const int64_t left = Placement.Left, top = Placement.Top;
+    const int64_t right = left + Placement.Width, bottom = top + Placement.Height;
+    return std::ranges::any_of(Screens, [&](const TScreenArea& S) {
+        return std::max<int64_t>(left, S.Left) < std::min<int64_t>(right, int64_t{S.Left} + S.Width)
+            && std::max<int64_t>(top, S.Top) < std::min<int64_t>(bottom, int64_t{S.Top} + S.Height);
+    });
+}

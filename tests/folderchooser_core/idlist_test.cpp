@@ -1,0 +1,102 @@
+#include "ShellIDFunc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TItemIDList Item(const std::string& Data)
+{
+    return TItemIDList::OneItem(Data);
+}
+
+TItemIDList List(std::initializer_list<std::string> Items)
+{
+    TItemIDList list = TItemIDList::Desktop();
+    for (const std::string& item : Items)
+        list = ConcatIDLists(list, Item(item));
+    return list;
+}
+
+const TItemIDList kNil;
+
+TEST(IDList, SizesCountTheCountsAndTheTerminator)
+{
+    EXPECT_EQ(IDListSize(TItemIDList::Desktop()), 2u);
+    EXPECT_EQ(IDListSize(kNil), 0u);
+    // Items of cb 10 and 6: 8 and 4 bytes of data.
+    const TItemIDList two = List({"12345678", "1234"});
+    EXPECT_EQ(IDListSize(two), 18u);
+    EXPECT_EQ(FirstItemSize(two), 12u);
+    EXPECT_EQ(FirstItemSize(TItemIDList::Desktop()), 0u);
+    EXPECT_EQ(FirstItemSize(kNil), 0u);
+}
+
+TEST(IDList, DepthParentLastAndNext)
+{
+    const TItemIDList one = List({"C"}), two = List({"C", "V/mnt"});
+    EXPECT_EQ(IDListDepth(kNil), -1);
+    EXPECT_EQ(IDListDepth(TItemIDList::Desktop()), 0);
+    EXPECT_EQ(IDListDepth(two), 2);
+    EXPECT_TRUE(ParentOfIDList(one).IsNil()) << "the parent of one item is nil, not the desktop";
+    EXPECT_TRUE(ParentOfIDList(TItemIDList::Desktop()).IsNil());
+    EXPECT_EQ(ParentOfIDList(two), one);
+    EXPECT_EQ(LastItemOfIDList(two), Item("V/mnt"));
+    EXPECT_TRUE(LastItemOfIDList(TItemIDList::Desktop()).IsNil());
+    EXPECT_EQ(CopyFirstItem(two), one);
+    EXPECT_TRUE(CopyFirstItem(TItemIDList::Desktop()).IsNil());
+    EXPECT_EQ(NextItemID(one), TItemIDList::Desktop());
+    EXPECT_TRUE(NextItem(one).IsNil());
+    EXPECT_EQ(NextItem(two), Item("V/mnt"));
+    EXPECT_TRUE(NextItemID(kNil).IsNil());
+    EXPECT_TRUE(IsDesktopIDList(TItemIDList::Desktop()));
+    EXPECT_FALSE(IsDesktopIDList(kNil));
+}
+
+TEST(IDList, Concatenation)
+{
+    const TItemIDList a = List({"Fa", "Fb"});
+    EXPECT_EQ(ConcatIDLists(a, TItemIDList::Desktop()), a);
+    EXPECT_EQ(ConcatIDLists(TItemIDList::Desktop(), a), a);
+    EXPECT_TRUE(ConcatIDLists(kNil, a).IsNil());
+    EXPECT_TRUE(ConcatIDLists(a, kNil).IsNil());
+    EXPECT_EQ(ConcatIDLists(a, Item("Fc")), List({"Fa", "Fb", "Fc"}));
+
+    TItemIDList nil, b = a;
+    EXPECT_EQ(ConcatIDListsAndFree(nil, b), a);
+    EXPECT_TRUE(nil.IsNil());
+    EXPECT_TRUE(b.IsNil());
+    TItemIDList x = Item("Fx"), y = Item("Fy");
+    EXPECT_EQ(ConcatIDListsAndFree(x, y), List({"Fx", "Fy"}));
+    EXPECT_TRUE(x.IsNil() && y.IsNil());
+}
+
+TEST(IDList, PackedBytesAreReadBackOnlyWhenWellFormed)
+{
+    const TItemIDList list = List({"C", "V/media/usb", "Fname"});
+    EXPECT_EQ(TItemIDList::FromBytes(list.Bytes()), list);
+    EXPECT_EQ(TItemIDList::FromBytes(std::string(2, '\0')), TItemIDList::Desktop());
+    const std::string bytes = list.Bytes();
+    for (const std::string& bad : {std::string(), std::string(1, '\0'), bytes.substr(0, bytes.size() - 1),
+                                   bytes + std::string(2, '\0'), std::string("\x02\x00\x00\x00", 4),
+                                   std::string("\x09\x00" "C\x00\x00", 5)})
+        EXPECT_TRUE(TItemIDList::FromBytes(bad).IsNil()) << testing::PrintToString(bad);
+}
+
+TEST(IDList, ItemsGiveEachItemsData)
+{
+    const std::string big(4000, 'x');
+    const TItemIDList list = List({"H", "F" + big});
+    const auto items = list.Items();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0], "H");
+    EXPECT_EQ(items[1], "F" + big);
+    EXPECT_TRUE(TItemIDList::Desktop().Items().empty());
+    EXPECT_EQ(IDListSize(Item(std::string(0xFFFD, 'x'))), 0x10001u);
+    EXPECT_TRUE(Item(std::string(0xFFFE, 'x')).IsNil()) << "too long for its count";
+    EXPECT_TRUE(Item("").IsNil()) << "every item holds at least its kind";
+    EXPECT_TRUE(IsOneItem(Item("H")));
+    EXPECT_FALSE(IsOneItem(list));
+    EXPECT_FALSE(IsOneItem(TItemIDList::Desktop()));
+}
+
+} // namespace

@@ -1,0 +1,212 @@
+#include "NameOrder.h"
+#include "ShellDataItem.h"
+#include "ShellFolder.h"
+#include "ShellNamespace.h"
+#include "TempNamespace.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::vector<std::string> Children(const TShellFolder& Folder, uint32_t Flags = SHCONTF_FOLDERS | SHCONTF_INCLUDEHIDDEN)
+{
+    std::vector<TItemIDList> children;
+    Folder.EnumObjects(Flags, children);
+    std::sort(children.begin(), children.end(),
+              [&](const auto& A, const auto& B) { return Folder.CompareIDs(A, B) < 0; });
+    std::vector<std::string> names;
+    for (const TItemIDList& child : children)
+        names.push_back(Folder.GetDisplayNameOf(child).toStdString());
+    return names;
+}
+
+TEST(NameOrder, IsATotalOrderThatReadsNumbersAndIgnoresCaseFirst)
+{
+    // Each row sorts strictly before the next.
+    const std::vector<std::string> sorted = {"", "1", "2", "10", "a", "A01", "A1", "a1", "a2", "a10", "B", "b", "b0", "bb",
+                                             "\xE3\x81\x82"};
+    for (size_t i = 0; i < sorted.size(); ++i)
+        for (size_t j = 0; j < sorted.size(); ++j) {
+            const int order = CompareNames(sorted[i], sorted[j]);
+            EXPECT_EQ(order < 0, i < j) << sorted[i] << " / " << sorted[j];
+            EXPECT_EQ(order == 0, i == j) << sorted[i] << " / " << sorted[j];
+        }
+}
+
+class Namespace : public testing::Test {
+protected:
+    TTempNamespace Temp;
+};
+
+TEST_F(Namespace, TheDesktopListsHomeComputerTrashThenItsFolder)
+{
+    Temp.MakeDirs("home/Desktop/b");
+    Temp.MakeDirs("home/Desktop/a");
+    Temp.MakeDirs("home/Desktop/.hidden");
+    WriteRaw(Temp.Root + "/home/Desktop/file.txt", "x");
+    const auto ns = Temp.Make();
+    EXPECT_EQ(ns->DesktopFolder(), Temp.Config.Desktop);
+    EXPECT_EQ(Children(*ns->Desktop()), (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", ".hidden", "a", "b"}));
+    EXPECT_EQ(Children(*ns->Desktop(), SHCONTF_FOLDERS), (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", "a", "b"}));
+    EXPECT_EQ(ns->Desktop()->GetDisplayNameOf(TItemIDList::Desktop()).toStdString(), "デスクトップ");
+}
+
+TEST_F(Namespace, WithoutADesktopFolderTheDesktopIsHomeAndWithoutTrashNoTrash)
+{
+    std::filesystem::remove_all(Temp.Config.Desktop);
+    std::filesystem::remove_all(Temp.Config.Trash);
+    Temp.MakeDirs("home/docs");
+    const auto ns = Temp.Make();
+    EXPECT_EQ(ns->DesktopFolder(), Temp.Config.Home);
+    EXPECT_EQ(Children(*ns->Desktop()), (std::vector<std::string>{"コンピューター", ".local", "docs"}));
+    TItemIDList list;
+    EXPECT_FALSE(ns->GetSpecialFolderIDList(sfBitBucket, list));
+}
+
+TEST_F(Namespace, ComputerListsTheRootRemovableAndNetworkVolumesWithLabels)
+{
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}, {"CARD", "/dev/sdc1", "exfat"}, {"NAS", "server:/share", "nfs4"},
+                {"LOOP", "tmpfs", "tmpfs"}});
+    Temp.Label("MY\\x20DISK", "/dev/sdb1");
+    const auto ns = Temp.Make();
+    const auto computer = ns->BindToObject(TItemIDList::OneItem("C"));
+    ASSERT_TRUE(computer);
+    EXPECT_EQ(Children(*computer),
+              (std::vector<std::string>{"ローカル ディスク (/)", "リムーバブル ディスク (" + Temp.Root + "/media/CARD)",
+                                        "ネットワーク ドライブ (" + Temp.Root + "/media/NAS)",
+                                        "MY DISK (" + Temp.Root + "/media/USB)"}));
+}
+
+TEST_F(Namespace, PathsParseThroughTheLongestMountAndComeBack)
+{
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
+    const std::string deep = Temp.MakeDirs("media/USB/a/b");
+    const std::string home = Temp.MakeDirs("home/x");
+    const auto ns = Temp.Make();
+    TItemIDList list;
+    ASSERT_TRUE(ns->PathToIDList(deep, list));
+    EXPECT_EQ(list, ConcatIDLists(TShellNamespace::VolumeIDList(Temp.Root + "/media/USB"),
+                                  ConcatIDLists(TItemIDList::OneItem("Fa"), TItemIDList::OneItem("Fb"))));
+    std::string path;
+    ASSERT_TRUE(ns->IDListToPath(list, path));
+    EXPECT_EQ(path, deep);
+
+    // Another spelling of the same folder parses to the same list.
+    TItemIDList again;
+    ASSERT_TRUE(ns->PathToIDList(Temp.Root + "//media/USB/a/./x/../b/", again));
+    EXPECT_EQ(again, list);
+
+    ASSERT_TRUE(ns->PathToIDList(home, list));
+    EXPECT_EQ(list.Items()[0], "C");
+    EXPECT_EQ(list.Items()[1], "V/") << "no listed volume holds home: it parses through the root";
+    ASSERT_TRUE(ns->IDListToPath(list, path));
+    EXPECT_EQ(path, home);
+
+    for (const std::string& bad : {Temp.Root + "/missing", std::string("relative/path"), std::string()}) {
+        EXPECT_FALSE(ns->PathToIDList(bad, list)) << bad;
+        EXPECT_TRUE(list.IsNil());
+    }
+    // Lists that name no path, or try to leave their folder.
+    for (const TItemIDList& pathless : {TItemIDList(), TItemIDList::OneItem("C"), TItemIDList::OneItem("T"),
+                                        ConcatIDLists(TItemIDList::OneItem("H"), TItemIDList::OneItem("F..")),
+                                        TItemIDList::OneItem("Fa/b")}) {
+        EXPECT_FALSE(ns->IDListToPath(pathless, path));
+        EXPECT_EQ(path, "");
+    }
+    ASSERT_TRUE(ns->IDListToPath(TItemIDList::Desktop(), path));
+    EXPECT_EQ(path, Temp.Config.Desktop);
+}
+
+TEST_F(Namespace, FoldersDifferingOnlyInCaseAreTwoItems)
+{
+    Temp.MakeDirs("home/Desktop/A/inA");
+    Temp.MakeDirs("home/Desktop/a/ina");
+    const auto ns = Temp.Make();
+    const auto desktop = ns->Desktop();
+    const TItemIDList upper = TItemIDList::OneItem("FA"), lower = TItemIDList::OneItem("Fa");
+    EXPECT_NE(desktop->CompareIDs(upper, lower), 0);
+    EXPECT_EQ(desktop->CompareIDs(upper, lower), -desktop->CompareIDs(lower, upper));
+    EXPECT_EQ(CompareIDLists(*desktop, upper, upper), 0);
+    EXPECT_EQ(CompareIDLists(*desktop, upper, TItemIDList()), 3);
+    EXPECT_EQ(Children(*desktop->BindToObject(upper)), std::vector<std::string>{"inA"});
+    EXPECT_EQ(Children(*desktop->BindToObject(lower)), std::vector<std::string>{"ina"});
+}
+
+TEST_F(Namespace, ANameThatIsNotUtf8KeepsItsBytesInThePath)
+{
+    const std::string name = "caf\xE9";
+    const std::string folder = Temp.MakeDirs("home/Desktop/" + name);
+    const auto ns = Temp.Make();
+    std::vector<TItemIDList> children;
+    ns->Desktop()->EnumObjects(SHCONTF_FOLDERS, children);
+    const TItemIDList item = TItemIDList::OneItem("F" + name);
+    ASSERT_NE(std::find(children.begin(), children.end(), item), children.end());
+    EXPECT_EQ(ns->Desktop()->ChildPath(item), folder);
+    EXPECT_EQ(ns->Desktop()->GetDisplayNameOf(item), QFile::decodeName(QByteArray::fromStdString(name)));
+}
+
+TEST_F(Namespace, AttributesComeFromTheEntryAndItsModeBits)
+{
+    Temp.MakeDirs("home/Desktop/full/sub");
+    Temp.MakeDirs("home/Desktop/empty");
+    Temp.MakeDirs("home/Desktop/.dot");
+    const std::string locked = Temp.MakeDirs("home/Desktop/locked");
+    chmod(locked.c_str(), 0555);
+    std::filesystem::create_directory_symlink(Temp.Root + "/home/Desktop/full", Temp.Root + "/home/Desktop/link");
+    const auto ns = Temp.Make();
+    const auto desktop = ns->Desktop();
+    const auto has = [&](const char* Name, uint32_t Mask) {
+        return desktop->GetAttributesOf(TItemIDList::OneItem(std::string("F") + Name), Mask) == Mask;
+    };
+    EXPECT_TRUE(has("full", SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_HASSUBFOLDER | SFGAO_DROPTARGET | SFGAO_CANRENAME));
+    EXPECT_FALSE(has("full", SFGAO_FILESYSANCESTOR));
+    EXPECT_FALSE(has("empty", SFGAO_HASSUBFOLDER));
+    EXPECT_TRUE(has(".dot", SFGAO_HIDDEN));
+    EXPECT_FALSE(has("full", SFGAO_HIDDEN));
+    EXPECT_TRUE(has("locked", SFGAO_READONLY));
+    EXPECT_FALSE(has("locked", SFGAO_DROPTARGET));
+    EXPECT_FALSE(has("full", SFGAO_READONLY));
+    EXPECT_TRUE(has("link", SFGAO_LINK | SFGAO_FOLDER | SFGAO_HASSUBFOLDER));
+    EXPECT_FALSE(has("full", SFGAO_LINK));
+    EXPECT_FALSE(has("missing", SFGAO_FOLDER));
+    EXPECT_TRUE(desktop->GetAttributesOf(TItemIDList::OneItem("C"), SFGAO_FILESYSANCESTOR));
+    EXPECT_FALSE(desktop->GetAttributesOf(TItemIDList::OneItem("C"), SFGAO_FILESYSTEM));
+}
+
+TEST_F(Namespace, SpecialFoldersAndItemTypes)
+{
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
+    const std::string docs = Temp.MakeDirs("home/docs");
+    const auto ns = Temp.Make();
+    TItemIDList list;
+    ASSERT_TRUE(ns->GetSpecialFolderIDList(sfDesktop, list));
+    EXPECT_TRUE(list.IsEmpty());
+    ASSERT_TRUE(ns->GetSpecialFolderIDList(sfDrives, list));
+    EXPECT_EQ(list, TItemIDList::OneItem("C"));
+    ASSERT_TRUE(ns->GetSpecialFolderIDList(sfBitBucket, list));
+    EXPECT_EQ(list, TItemIDList::OneItem("T"));
+    ASSERT_TRUE(ns->GetSpecialFolderIDList(sfDesktopDirectory, list));
+    std::string path;
+    EXPECT_TRUE(ns->IDListToPath(list, path) && path == Temp.Config.Desktop);
+    EXPECT_FALSE(ns->GetSpecialFolderIDList(sfNetwork, list));
+    EXPECT_FALSE(ns->GetSpecialFolderIDList(3, list));
+
+    const auto type = [&](const TItemIDList& Absolute) {
+        return TShellDataItem(*ns, LastItemOfIDList(Absolute).IsNil() ? Absolute : LastItemOfIDList(Absolute), Absolute)
+            .ItemType();
+    };
+    const TItemIDList home = TItemIDList::OneItem("H");
+    EXPECT_EQ(type(TItemIDList::Desktop()), itDeskTop);
+    EXPECT_EQ(type(TItemIDList::OneItem("C")), itMyComputer);
+    EXPECT_EQ(type(TItemIDList::OneItem("T")), itBitBucket);
+    EXPECT_EQ(type(home), itFolder);
+    EXPECT_EQ(type(TShellNamespace::VolumeIDList(Temp.Root + "/media/USB")), itRootDrive);
+    EXPECT_EQ(type(ConcatIDLists(home, TItemIDList::OneItem("Fdocs"))), itFolder);
+    TShellDataItem docsItem(*ns, TItemIDList::OneItem("Fdocs"), ConcatIDLists(home, TItemIDList::OneItem("Fdocs")));
+    EXPECT_EQ(docsItem.Path(), docs);
+    EXPECT_EQ(docsItem.DisplayName().toStdString(), "docs");
+}
+
+} // namespace

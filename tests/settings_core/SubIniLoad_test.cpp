@@ -1,0 +1,160 @@
+#include "SettingsFileTest.h"
+
+#include <cstdint>
+#include <functional>
+#include <ostream>
+
+namespace {
+
+using SettingsLoad = SettingsFileTest;
+
+// What the golden first-run file cannot show: values that are applied but
+// not written back where they were read.
+TEST_F(SettingsLoad, AFirstRunTakesTheBuiltInValues)
+{
+    Load();
+    const TEditorSettings& e = Host.Editor;
+    EXPECT_EQ(Host.Form, TFakeSettingsHost().Form);
+    EXPECT_EQ(Host.ToolbarFontDockRow, 1);
+    EXPECT_EQ(Host.SubIconMenu, std::vector<std::string>{Sjis("なし")});
+    EXPECT_EQ(e.Colors.Str.Color, 0xCC41FA);
+    EXPECT_EQ(Host.Html.Str, 0xCC41FA);
+    EXPECT_EQ(e.Brackets[3], (TItemColors{clBlack, clWhite}));
+    EXPECT_EQ(e.Color, clWhite);
+    EXPECT_EQ(e.Leftbar.BkColor, clWhite);
+    EXPECT_EQ(e.Brackets[0].BkColor, clWhite);
+}
+
+// One key in a file, and what it gives.
+struct TReadCase {
+    const char* Text;
+    std::function<int64_t(const TFakeSettingsHost&)> Value;
+    int64_t Expected;
+};
+
+void PrintTo(const TReadCase& Case, std::ostream* Out)
+{
+    for (const char* c = Case.Text; *c; ++c)
+        *Out << (*c == '\n' ? std::string_view("\\n") : std::string_view(c, 1));
+}
+
+class SettingsRead : public SettingsFileTest, public ::testing::WithParamInterface<TReadCase> {};
+
+TEST_P(SettingsRead, GivesTheValueItsRulesSay)
+{
+    WriteIni(GetParam().Text);
+    Load();
+    EXPECT_EQ(GetParam().Value(Host), GetParam().Expected) << GetParam().Text;
+}
+
+const auto& Vars = SettingsVars;
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SettingsRead,
+    ::testing::Values(
+        TReadCase{"[Font]\nFontSize=0", [](auto& H) { return H.Editor.Font.Size; }, 9},
+        TReadCase{"[Options]\nTopMargin=0x5", [](auto& H) { return H.Editor.Margin.Top; }, 5},
+        TReadCase{"[Options]\nTabSpace=$6", [](auto& H) { return H.Editor.Caret.TabSpaceCount; }, 6},
+        TReadCase{"[Options]\nAutoSaveTime=abc", [](auto&) { return Vars.AutoSaveTime; }, 600000},
+        TReadCase{"[Options]\nExit=true", [](auto&) { return Vars.Options.Exit; }, 0},
+        TReadCase{"[OPTIONS]\nexit=1", [](auto&) { return Vars.Options.Exit; }, 1},
+        TReadCase{"[Options]\nLockScroll=1", [](auto& H) { return H.Editor.Caret.LockScroll; }, 0},
+        // Present "LineScroll": not a first run, absent keys read false.
+        TReadCase{"[Options]\nLineScroll=3", [](auto&) { return Vars.LineScrollFlg; }, 0},
+        TReadCase{"[Options]\nLineScroll=3", [](auto& H) { return H.Menus.at("WeOphyphen"); }, 0},
+        TReadCase{"[Options]\nLineShow=1", [](auto& H) { return H.Buttons.at("sbLineNo"); }, 1},
+        // Values that would stall, divide by zero or index past a list.
+        TReadCase{"[Options]\nAutoSaveTime=0", [](auto&) { return Vars.AutoSaveTime; }, 600000},
+        TReadCase{"[Options]\nBookLine=0", [](auto&) { return Vars.BookLine; }, 16},
+        TReadCase{"[Options]\nBookMoji=-5", [](auto&) { return Vars.BookMoji; }, 42},
+        TReadCase{"[InsSpc]\nwidth=2000000000", [](auto&) { return Vars.InsSpc.width; }, 8192},
+        TReadCase{"[InsTab]\nwidth=-7", [](auto&) { return Vars.InsTab.width; }, 1},
+        TReadCase{"[Convert]\nStrHenkanNo=22", [](auto&) { return Vars.Convert.StrHenkanNo; }, 0},
+        TReadCase{"[Seikei]\nStrSeikeiNo=23", [](auto&) { return Vars.Seikei.StrSeikeiNo; }, 23},
+        TReadCase{"[Seikei]\nIndex=5", [](auto&) { return Vars.Seikei.Index; }, 0},
+        TReadCase{"[Seikei]\nIndex=3", [](auto&) { return Vars.Seikei.Index; }, 3},
+        TReadCase{"[Delete]\nGStrDelNo=15", [](auto&) { return Vars.Delete.GStrDelNo; }, 0},
+        // Placement: -1 is absent, a minimised start is normal, a
+        // rectangle on no screen is not applied, a partly visible one is.
+        TReadCase{"[Form]\nLeft=-1\nTop=7", [](auto& H) { return H.Form.Left * 1000 + H.Form.Top; }, 100007},
+        TReadCase{"[Form]\nWindow=1", [](auto& H) { return H.Form.WindowState; }, 0},
+        TReadCase{"[Form]\nLeft=5000\nTop=10", [](auto& H) { return H.Form.Left; }, 100},
+        TReadCase{"[Form]\nLeft=-700\nTop=10", [](auto& H) { return H.Form.Left; }, -700},
+        TReadCase{"[Form]\nWidth=0", [](auto& H) { return H.Form.Width; }, 800},
+        // Colours: the string colour is always "StrCol"'s; a present
+        // "HTMLTagAtrCol" wins over "AnkCol".
+        TReadCase{"[Colors]\nAnkCol=255", [](auto& H) { return H.Editor.Colors.Str.Color; }, 0xCC41FA},
+        TReadCase{"[Colors]\nAnkCol=255", [](auto& H) { return H.Html.TagAttribute; }, 255},
+        TReadCase{"[Colors]\nAnkCol=255\nHTMLTagAtrCol=9", [](auto& H) { return H.Html.TagAttribute; }, 9},
+        TReadCase{"[Colors]\nBack=1193046", [](auto& H) { return H.Editor.Brackets[5].BkColor; }, 0x123456},
+        TReadCase{"[Colors]\nBack=1193046", [](auto& H) { return H.Editor.Colors.Mail.BkColor; }, 0x123456},
+        TReadCase{"[Colors]\nBack=1193046\nKagiBkCol=7", [](auto& H) { return H.Editor.Brackets[3].BkColor; }, 7},
+        TReadCase{"[Colors]\nBack=1193046\nSelectBkCol=8", [](auto& H) { return H.Editor.Colors.Select.BkColor; },
+                  8},
+        // The tree panel's extent is judged by the side "Mode" gave.
+        TReadCase{"[Split]\nMode=1\nLine=150", [](auto& H) { return H.PanelHeight; }, 150},
+        TReadCase{"[Split]\nMode=1\nLine=150", [](auto& H) { return H.Menus.at("TreeDisp"); }, 1},
+        TReadCase{"[Split]\nMode=1\nLine=150", [](auto& H) { return H.Buttons.at("sbToEditor"); }, 1},
+        TReadCase{"[Split]\nMode=0\nLine=150", [](auto& H) { return H.PanelWidth; }, 150},
+        TReadCase{"[Split]\nMode=0\nLine=150", [](auto& H) { return H.Menus.at("TreeDisp"); }, 0},
+        TReadCase{"[Split]\nMode=7\nLine=150", [](auto& H) { return H.PanelWidth; }, 150},
+        TReadCase{"[Style]\nWordWrap=100\nWordWrapOff=1", [](auto& H) { return H.WrapSpin * 10 + H.Editor.WordWrap; },
+                  1000},
+        // A marker present reads the keys; absent keys read false. An empty
+        // one is a first run of that section alone.
+        TReadCase{"[ToolBar]\nDummyKey=\nFileShow=0\n[RightClik]\nDummyKey=1",
+                  [](auto& H) { return H.Menus.at("OpTbFileShow") * 10 + H.Menus.at("OpSubMoveLink"); }, 10}));
+
+// Strings: the format parts take only their two forms, fallbacks fill an
+// empty value.
+TEST_F(SettingsLoad, StringsFollowTheirRules)
+{
+    WriteIni("[IME]\nYear=YYYY\nMonth=M\nDay=d\nHour=\nYearK=\" 年 \"\n[Seikei]\nWidth=\nIndex=2\n"
+             "[Backup]\nFolder=\n[Options]\nLineScroll=1\nHideExe=  \"/bin/ed\"  \nQMark=\n");
+    Load();
+    const TSettingsVars& v = SettingsVars;
+    EXPECT_EQ(v.IME.Year, "yyyy");
+    EXPECT_EQ(v.IME.Month, "mm");
+    EXPECT_EQ(v.IME.Day, "d");
+    EXPECT_EQ(v.IME.Hour, "");
+    EXPECT_EQ(v.IME.YearK, Sjis(" 年 "));
+    EXPECT_EQ(v.Seikei.Width, "72");
+    EXPECT_EQ(v.Seikei.Index, 2);
+    EXPECT_EQ(v.Seikei.StrSeikeiNo, 0);
+    EXPECT_EQ(v.Backup.Folder, BackupFolderDefault());
+    EXPECT_EQ(v.HideExe, "/bin/ed");
+    EXPECT_EQ(v.QMark, "> ");
+}
+
+// Empty items are passed over; the count never runs past the section's
+// keys, so a corrupt one finishes at once.
+TEST_F(SettingsLoad, SubIconCaptionsSkipEmptyItemsAndBadCounts)
+{
+    const std::string none = Sjis("なし");
+    WriteIni("[ImagePopup]\nCount=3\nItem1=赤\nItem2=\nItem3=青\n");
+    Load();
+    EXPECT_EQ(Host.SubIconMenu, (std::vector<std::string>{none, Sjis("赤"), Sjis("青")}));
+
+    WriteIni("[ImagePopup]\nCount=2000000000\nItem1=a\nItem2=b\nItem3=c\n");
+    Load();
+    EXPECT_EQ(Host.SubIconMenu, (std::vector<std::string>{none, "a", "b", "c"}));
+
+    WriteIni("[ImagePopup]\nCount=-2\nItem1=a\n");
+    Load();
+    EXPECT_EQ(Host.SubIconMenu, std::vector<std::string>{none});
+}
+
+// A close while the tree panel is hidden leaves the stored extent alone.
+TEST_F(SettingsLoad, AHiddenTreePanelKeepsItsStoredExtent)
+{
+    WriteIni("[Split]\nMode=0\nLine=150\n");
+    Load();
+    Host.PanelVisible = false;
+    Host.PanelWidth = 10;
+    Save();
+    TFakeSettingsHost restarted;
+    LoadIni(restarted, File());
+    EXPECT_EQ(restarted.PanelWidth, 150);
+}
+
+} // namespace
