@@ -272,9 +272,9 @@ public:
     // Writes the document to Name + ".vk2" when it is modified; false when
     // the write failed (told, the document stays modified).
     bool SaveOutline(const std::string& Name);
-    bool ReadOnlyDocument() const { return ReadOnlyDocument_; }
+    // The document path without its extension ("" for a new document).
+    const std::string& DocFileName() const { return DocFileName_; }
     TOpenMenuList& History() const { return *History_; }
-    TOpenMenuList& TreeHistory() const { return *TreeHistory_; }
     // Files dropped on the window (Shift-JIS paths).
     void DropFiles(const std::vector<std::string>& Files);
 
@@ -291,6 +291,8 @@ private:
     std::string SavePrefix() const;
     void InsertFileLinks(const std::vector<std::string>& Files);
     bool ReadOnlyDocument_ = false;
+    // A command that replaces the document is saving it first.
+    bool ClosingSave_ = false;
     std::unique_ptr<TOpenMenuList> History_;
     std::unique_ptr<TOpenMenuList> TreeHistory_;
     // ---- end of the document file's members ----------------------------------------------

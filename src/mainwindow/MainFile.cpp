@@ -245,7 +245,9 @@ void TVelkForm::FlSaveClick()
     const std::string fileName = DocFileName_ + ".vk2";
     if (RefuseSave(fileName, SavePrefix()))
         return;
-    if (SettingsVars.Backup.Mode && !BackupDocument(fileName, SettingsVars.Backup.Folder))
+    const std::string& backupFolder = SettingsVars.Backup.Folder;
+    if (SettingsVars.Backup.Mode &&
+        !BackupDocument(fileName, backupFolder.empty() ? BackupFolderDefault() : backupFolder))
         Tell("バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。",
              TMsgDlgType::mtInformation);
     if (SaveOutline(DocFileName_)) {

@@ -67,7 +67,7 @@ protected:
     std::string SaveTwoPages(const std::string& Name)
     {
         TypeInPage(QStringLiteral("日本語の題\r本文"));
-        velk->Binding().TreeAddClick();
+        velk->MenuItem("TreeAdd")->Click();
         TypeInPage(QStringLiteral("second"));
         dialogs.AnswerFiles({Home() + Name});
         velk->FlSaveAsClick();
