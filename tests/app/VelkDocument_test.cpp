@@ -65,6 +65,12 @@ void TypeSaveRestartAndFind()
         TVelkProcess velk(home.Path(), {}, environment);
         ASSERT_TRUE(velk.WaitForLine("velk: ready")) << velk.Err();
         ASSERT_TRUE(XDoTool("search --sync --name '^NewFile$' windowfocus --sync"));
+        // xdotool types a character beyond the keyboard by remapping a key;
+        // the program may read the very first remapping too late and drop
+        // that character. A warm-up character, deleted again (or dropped),
+        // leaves the page empty either way.
+        ASSERT_TRUE(XDoTool("type --delay 40 '日'"));
+        ASSERT_TRUE(XDoTool("key BackSpace"));
         ASSERT_TRUE(XDoTool("type --delay 40 '日本語のページ'"));
         ASSERT_TRUE(XDoTool("key ctrl+s"));
         EXPECT_TRUE(Eventually([&] { return FirstPageText(file) == typed; })) << FirstPageText(file);
