@@ -80,9 +80,9 @@ void Memcpy(benchmark::State& State)
 
 void Save(benchmark::State& State)
 {
-    const int which = static_cast<int>(State.range(0));
+    const TFlatPages& pages = Document(static_cast<int>(State.range(0)));
     for (auto _ : State)
-        WriteDocumentFile("bench_vk2_io.vk2", Document(which), 3, 0);
+        WriteDocumentFile("bench_vk2_io.vk2", pages, 3, 0);
     unlink("bench_vk2_io.vk2");
     Label(State);
 }
