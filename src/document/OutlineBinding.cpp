@@ -90,7 +90,8 @@ void TOutlineBinding::StorePage(TTreeNode* Node)
         Node->SetData(std::move(made));
     }
     const TEditorEx& editor = *Host_.ActiveEditor();
-    std::string text = editor.GetText();
+    std::string text = data->TakeItemStr();
+    editor.GetTextInto(text);
     Node->SetText(PageTitle(text));
     data->SetItemStr(std::move(text));
     data->SetSelStart(editor.SelStart());

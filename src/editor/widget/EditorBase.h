@@ -394,6 +394,8 @@ public:
     // Refused while ReadOnly.
     void ReplaceSel(std::string_view Text);
     std::string GetText() const { return List_->GetTextStr(); }
+    // The whole text into Text, reusing its storage.
+    void GetTextInto(std::string& Text) const { List_->GetTextInto(Text); }
     void SetText(std::string_view Text);
     // Scroll-bar requests by the SB_ codes; Pos for SB_THUMBPOSITION and
     // SB_THUMBTRACK.
