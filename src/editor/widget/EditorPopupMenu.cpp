@@ -1,6 +1,5 @@
 #include "EditorPopupMenu.h"
 
-#include "Cp932.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -69,9 +68,7 @@ void TEditorPopupMenu::CreateItems()
     PasteItem =
         AddCommand("貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V), &TEditorPopupClient::PasteFromClipboard);
     BoxPasteItem =
-        AddCommand("Box貼り付け(&B)", QKeySequence(Qt::CTRL | Qt::Key_B), [](TEditorPopupClient& Editor) {
-            Editor.PasteBox(Utf16ToSjis(QGuiApplication::clipboard()->text().toStdU16String()));
-        });
+        AddCommand("Box貼り付け(&B)", QKeySequence(Qt::CTRL | Qt::Key_B), &TEditorPopupClient::PasteBoxFromClipboard);
     DeleteItem = AddCommand("削除(&D)", QKeySequence(), &TEditorPopupClient::ClearSelection);
     addSeparator();
     SelectAllItem = AddCommand("すべて選択(&A)", QKeySequence(), &TEditorPopupClient::SelectAll);
