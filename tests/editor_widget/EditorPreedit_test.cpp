@@ -79,10 +79,10 @@ TEST_F(Preedit, ClausesShowInlineAndTheFollowingTextWraps)
     const std::vector<TRowPlan> before = Plans(4);
     const QImage shown = ed.Grab();
 
-    // "日" converted and active, "本語" a dotted clause, the cursor after
-    // the active clause.
-    Send("日本語", {Format(0, 1, ActiveClause()), Format(1, 2, Underlined(QTextCharFormat::DotLine)),
-                    {QInputMethodEvent::Cursor, 1, 1, {}}});
+    // As IBus sends them: an underline under all, over it "日" converted
+    // and active, "本語" a dotted clause; the cursor after the active one.
+    Send("日本語", {Format(0, 3, Underlined(QTextCharFormat::SingleUnderline)), Format(0, 1, ActiveClause()),
+                    Format(1, 2, Underlined(QTextCharFormat::DotLine)), {QInputMethodEvent::Cursor, 1, 1, {}}});
     EXPECT_EQ(ed->Preedit(), QString::fromUtf8("日本語"));
     const std::vector<TRowPlan> composing = Plans(4);
     // Row 0: 15 letters and "日本"; "語" would cross the edge and wraps
@@ -92,7 +92,7 @@ TEST_F(Preedit, ClausesShowInlineAndTheFollowingTextWraps)
     const TTextRun& active = composing[0].Runs[1];
     EXPECT_EQ(active.BkColor, clBlue);
     EXPECT_EQ(active.Color, clWhite);
-    EXPECT_EQ(active.Underline, TCompositionUnderline::None);
+    EXPECT_EQ(active.Underline, TCompositionUnderline::Solid);
     EXPECT_EQ(composing[0].Runs[2].Underline, TCompositionUnderline::Dotted);
     EXPECT_EQ(composing[1].DrawLength, 5);
     EXPECT_EQ(Composed(composing[1]), (std::vector<std::pair<int, int>>{{0, 2}}));

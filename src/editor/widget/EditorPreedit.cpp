@@ -42,6 +42,17 @@ TCompositionUnderline UnderlineOf(const QTextCharFormat& Format)
     }
 }
 
+TCompositionLook LookOf(const QTextCharFormat& Format)
+{
+    TCompositionLook look;
+    look.Color = ColorOf(Format.foreground());
+    look.BkColor = ColorOf(Format.background());
+    look.Underline = UnderlineOf(Format);
+    const QColor underline = Format.underlineColor();
+    look.UnderlineColor = underline.isValid() ? RGB(underline.red(), underline.green(), underline.blue()) : clNone;
+    return look;
+}
+
 // The preedit in Shift-JIS with its looks and cursor; the event's offsets
 // are UTF-16 units of the preedit, made byte offsets here.
 TComposition CompositionOf(const QInputMethodEvent& Event)
@@ -67,24 +78,40 @@ TComposition CompositionOf(const QInputMethodEvent& Event)
     const auto byteOf = [&](int Unit) { return byteAt[static_cast<size_t>(std::clamp(Unit, 0, units))]; };
 
     composition.Cursor = static_cast<int>(composition.Text.size());
+    struct TFormatRange {
+        int From;
+        int To;
+        QTextCharFormat Format;
+    };
+    std::vector<TFormatRange> formats;
+    std::vector<int> edges;
     for (const QInputMethodEvent::Attribute& attribute : Event.attributes()) {
         if (attribute.type == QInputMethodEvent::Cursor) {
             composition.Cursor = byteOf(attribute.start);
             composition.CursorVisible = attribute.length != 0;
         } else if (attribute.type == QInputMethodEvent::TextFormat) {
-            const QTextCharFormat format = attribute.value.value<QTextFormat>().toCharFormat();
-            TCompositionLook look;
-            look.Color = ColorOf(format.foreground());
-            look.BkColor = ColorOf(format.background());
-            look.Underline = UnderlineOf(format);
-            const QColor underline = format.underlineColor();
-            look.UnderlineColor = underline.isValid() ? RGB(underline.red(), underline.green(), underline.blue()) : clNone;
-            composition.Spans.push_back(
-                {byteOf(attribute.start), byteOf(attribute.start + std::max(attribute.length, 0)), look});
+            const int from = byteOf(attribute.start);
+            const int to = byteOf(attribute.start + std::max(attribute.length, 0));
+            formats.push_back({from, to, attribute.value.value<QTextFormat>().toCharFormat()});
+            edges.insert(edges.end(), {from, to});
         }
     }
-    std::stable_sort(composition.Spans.begin(), composition.Spans.end(),
-                     [](const TCompositionSpan& A, const TCompositionSpan& B) { return A.From < B.From; });
+    // Formats may overlap (IBus gives the whole text an underline and the
+    // active clause a background): each piece between their edges takes
+    // every format covering it, later ones over earlier ones.
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    for (size_t i = 0; i + 1 < edges.size(); ++i) {
+        QTextCharFormat merged;
+        bool covered = false;
+        for (const TFormatRange& range : formats)
+            if (range.From <= edges[i] && edges[i + 1] <= range.To) {
+                merged.merge(range.Format);
+                covered = true;
+            }
+        if (covered)
+            composition.Spans.push_back({edges[i], edges[i + 1], LookOf(merged)});
+    }
     return composition;
 }
 
