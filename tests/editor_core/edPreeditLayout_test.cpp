@@ -1,7 +1,6 @@
 // The composed text laid out in its row: the rows it shows are exactly
 // those the text would wrap into with the composition typed in, the rows
-// around are the list's own, and painting gives the composed cells their
-// looks and never selects them.
+// around are the list's own, and the composed text is never selected.
 #include "edEditTestSupport.h"
 #include "edPreeditLayout.h"
 #include "edWrap.h"
@@ -105,15 +104,8 @@ TEST_F(PreeditLayout, TheCursorAndTheComposedCellsFollowTheWrap)
     EXPECT_EQ(Layout.Rows().RowText(1), "opqr");
     EXPECT_EQ(Layout.ListRow(2), 1) << "the next line moves one row down";
     EXPECT_EQ(Layout.Cursor(), (TCaretPos{0, 18}));
-    const TCompositionLook underlined;
-    const std::vector<TCompositionCells> cells = Layout.CompositionCells(0);
-    ASSERT_EQ(cells.size(), 2u);
-    EXPECT_EQ(cells[0].From, 14);
-    EXPECT_EQ(cells[0].To, 18);
-    EXPECT_EQ(cells[0].Look, underlined);
-    EXPECT_EQ(cells[1].From, 18);
-    EXPECT_EQ(cells[1].To, 20);
-    EXPECT_EQ(cells[1].Look.BkColor, clBlue);
+    ASSERT_EQ(Layout.CompositionCells(0).size(), 2u);
+    EXPECT_EQ(Layout.CompositionCells(0)[1].From, 18) << "the span with its own look";
     EXPECT_TRUE(Layout.CompositionCells(1).empty());
 
     // Past the end of a text ending with a line break: a row of its own.
@@ -139,21 +131,6 @@ TEST_F(PreeditLayout, TheSelectionStopsAtTheComposedText)
         Build(c.Caret, Composition("XY"));
         EXPECT_EQ(Layout.SelectedCells(0, range), c.Cells) << c.Anchor << c.Caret;
     }
-}
-
-TEST(ApplyComposition, CutsRunsAndGivesTheComposedCellsTheirLooks)
-{
-    TRowColors colors;
-    TRowPlan plan;
-    plan.Runs = {{0, 6, clRed, clWhite, {}, false}, {6, 4, clBlack, clWhite, {}, true}};
-    ApplyComposition({{2, 4, {}}, {4, 8, {clNone, clBlue, TCompositionUnderline::Wave, clRed}}}, colors, plan);
-    ASSERT_EQ(plan.Runs.size(), 5u);
-    EXPECT_EQ(plan.Runs[0], (TTextRun{0, 2, clRed, clWhite, {}, false}));
-    EXPECT_EQ(plan.Runs[1], (TTextRun{2, 2, colors.FontColor, colors.Color, {}, false, TCompositionUnderline::Solid}));
-    EXPECT_EQ(plan.Runs[2], (TTextRun{4, 2, colors.FontColor, clBlue, {}, false, TCompositionUnderline::Wave, clRed}));
-    EXPECT_EQ(plan.Runs[3], (TTextRun{6, 2, colors.FontColor, clBlue, {}, false, TCompositionUnderline::Wave, clRed}))
-        << "a selected run under composed text is not selected";
-    EXPECT_EQ(plan.Runs[4], (TTextRun{8, 2, clBlack, clWhite, {}, true}));
 }
 
 } // namespace
