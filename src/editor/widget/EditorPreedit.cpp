@@ -62,10 +62,10 @@ TComposition CompositionOf(const QInputMethodEvent& Event)
     TComposition composition;
     std::vector<int> byteAt(static_cast<size_t>(units) + 1);
     for (int i = 0; i < units;) {
-        const bool pair = i + 1 < units && text[static_cast<size_t>(i)] >= 0xD800 && text[static_cast<size_t>(i)] <= 0xDBFF
-                          && text[static_cast<size_t>(i) + 1] >= 0xDC00 && text[static_cast<size_t>(i) + 1] <= 0xDFFF;
+        const auto at = static_cast<size_t>(i);
+        const bool pair = i + 1 < units && QChar::isHighSurrogate(text[at]) && QChar::isLowSurrogate(text[at + 1]);
         const int n = pair ? 2 : 1;
-        std::string bytes = Utf16ToSjis(std::u16string_view(text).substr(static_cast<size_t>(i), static_cast<size_t>(n)));
+        std::string bytes = Utf16ToSjis(std::u16string_view(text).substr(at, static_cast<size_t>(n)));
         // The composed row holds no tabs or line breaks.
         if (bytes.size() == 1 && (static_cast<unsigned char>(bytes[0]) < 0x20 || bytes[0] == 0x7F))
             bytes[0] = ' ';
