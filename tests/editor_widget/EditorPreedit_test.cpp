@@ -14,7 +14,6 @@
 
 namespace {
 
-using edtest::Sjis;
 using edtest::TEditorDriver;
 
 using TAttributes = QList<QInputMethodEvent::Attribute>;
@@ -144,25 +143,6 @@ TEST_F(Preedit, ComposingPastTheRightEdgeScrollsAndCancellingScrollsBack)
     EXPECT_LT(edge + 20 - ed->TopCol(), ed->VisibleCols()) << "the cursor is in view";
     Send("");
     EXPECT_EQ(ed->TopCol(), 0);
-}
-
-TEST_F(Preedit, TheCommitIsOneInsertionAndOneUndoStep)
-{
-    ed.Wrap(20);
-    ed.SetText("abcdefghijklmnopqr\r\nnext\r\n");
-    ed->SetRowCol(0, 4);
-    Send("にほんご");
-    Send("日本語", {Format(0, 3, ActiveClause())});
-    QInputMethodEvent commit;
-    commit.setCommitString(QString::fromUtf8("日本語"));
-    QCoreApplication::sendEvent(&ed.Ed(), &commit);
-    EXPECT_TRUE(ed->Preedit().isEmpty());
-    EXPECT_EQ(ed.Text(), "abcd" + Sjis("日本語") + "efghijklmnopqr\r\nnext\r\n");
-    EXPECT_TRUE(ed->Modified());
-    EXPECT_EQ(Composed(ed->RowPlan(0)), (std::vector<std::pair<int, int>>{}));
-    ed->Undo();
-    EXPECT_EQ(ed.Text(), "abcdefghijklmnopqr\r\nnext\r\n");
-    EXPECT_FALSE(ed->CanUndo());
 }
 
 } // namespace

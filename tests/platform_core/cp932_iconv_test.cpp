@@ -61,13 +61,4 @@ TEST(Cp932Encoder, WritesTheCharactersOtherProgramsUseForJisMarks)
     EXPECT_EQ(Utf8ToSjis("〜−—‖¢£¬"), "\x81\x60\x81\x7C\x81\x5C\x81\x61\x81\x91\x81\x92\x81\xCA");
 }
 
-TEST(Cp932Encoder, CountsTheCharactersItReplaces)
-{
-    int unmapped = -1;
-    EXPECT_EQ(Utf16ToSjis(u"é€😀a\xD800", unmapped), "???a?");
-    EXPECT_EQ(unmapped, 4);
-    EXPECT_EQ(Utf16ToSjis(u"漢a", unmapped), "\x8A\xBF" "a");
-    EXPECT_EQ(unmapped, 0);
-}
-
 } // namespace
