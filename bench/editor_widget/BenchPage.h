@@ -95,9 +95,10 @@ std::unique_ptr<T> MakeEditor(const std::string& Text = PageText())
     editor->Lines()->SetTextStr(Text);
     // Inside a row of text, so that no blanks pad the first press.
     int row = editor->RowCount() / 2;
-    while (editor->RowWidth(row) < 20)
+    while (row < editor->RowCount() && editor->RowWidth(row) < 20)
         ++row;
-    editor->SetRowCol(row, 10);
+    if (row < editor->RowCount())
+        editor->SetRowCol(row, 10);
     return editor;
 }
 
