@@ -94,13 +94,3 @@ void IdleSlice(benchmark::State& State)
 BENCHMARK(JumpRightAfterLoad)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(JumpAfterOneIdleSecond)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(IdleSlice)->Iterations(200)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

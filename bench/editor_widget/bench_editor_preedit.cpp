@@ -74,13 +74,3 @@ void PlainTextEditPreedit(benchmark::State& State)
 
 BENCHMARK(EditorPreedit)->Iterations(Updates)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainTextEditPreedit)->Iterations(Updates)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

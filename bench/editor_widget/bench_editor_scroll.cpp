@@ -45,13 +45,3 @@ void ScrollByLineSteps(benchmark::State& State, bool Repaint)
 
 BENCHMARK_CAPTURE(ScrollByLineSteps, WithRepaint, true)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ScrollByLineSteps, ScrollOnly, false)->Iterations(3)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

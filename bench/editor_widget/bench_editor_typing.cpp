@@ -59,13 +59,3 @@ void PlainTextEditTyping(benchmark::State& State)
 
 BENCHMARK(EditorTyping)->Arg(2)->Arg(10)->Iterations(Presses)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainTextEditTyping)->Arg(2)->Arg(10)->Iterations(Presses)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
