@@ -88,4 +88,16 @@ TEST_F(Settings, TheFirstShowColoursTheMarksAndKeepsTheirVisibilityAsRead)
     EXPECT_EQ(marks.RetMark()->Color(), 6636321);
 }
 
+TEST_F(Settings, TheLinkBracketsTakeTheFormTheFileChoosesAndKeepTheirColours)
+{
+    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nBracketFlg=1\r\n[Colors]\r\nFileCol=255\r\nPageCol=65280\r\n");
+    Start();
+    const TFountainBracketCollection& brackets = *form->DataMemo()->View()->Brackets();
+    ASSERT_EQ(brackets.Count(), 6);
+    EXPECT_EQ(brackets.Items(4)->LeftBracket(), "[:file@");
+    EXPECT_EQ(brackets.Items(5)->RightBracket(), ":]");
+    EXPECT_EQ(brackets.Items(4)->ItemColor()->Color(), 255);
+    EXPECT_EQ(brackets.Items(5)->ItemColor()->Color(), 65280);
+}
+
 } // namespace
