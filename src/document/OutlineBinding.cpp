@@ -116,7 +116,7 @@ void TOutlineBinding::ShowPage(const TNodeData* Data)
         } endShowing{ShowingPage_};
         if (Data != nullptr) {
             editor.Lines()->SetTextStr(Data->ItemStr());
-            editor.SetSelStart(SettingsVars.PageCursor.Mode ? Data->SelStart() : 0);
+            editor.SetSelStart(PageCursorRestoreOn() ? Data->SelStart() : 0);
             ScrollCaretIntoBand(editor);
             editor.SetSelLength(0);
         } else {
