@@ -31,6 +31,9 @@
 
 namespace {
 
+// How long the status bar tells of characters that became "?".
+constexpr int UnmappedNoticeMs = 10000;
+
 // The tree's node pictures: a closed and an open folder for a page with
 // children, a page, and the selected page.
 std::unique_ptr<TTreeImageList> CreateTreeImages()
@@ -116,6 +119,7 @@ TVelkForm::~TVelkForm()
         *event = nullptr;
     DataMemo_->OnSelectionChange = nullptr;
     DataMemo_->OnDrawLine = nullptr;
+    DataMemo_->OnUnmappedCharacters = nullptr;
     delete Separater1_;
 }
 
@@ -166,6 +170,11 @@ void TVelkForm::CreateEditorAndTree()
         DataMemoDrawLine(Sender, LineStr, X, Y, Index, ARect, Selected);
     };
     DataMemo_->OnMouseWheel = [this](TObject*, int Notch) { WMMouseWheel(Notch); };
+    // Text with characters Shift-JIS cannot hold is told of in the status
+    // bar, where it does not stop the typing.
+    DataMemo_->OnUnmappedCharacters = [this](TObject*, int Count) {
+        statusBar()->showMessage(QString::fromStdString(UnmappedCharactersText(Count)), UnmappedNoticeMs);
+    };
 
     Separater1_->addWidget(PanelL_);
     Separater1_->addWidget(DataMemo_);

@@ -75,6 +75,9 @@ using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState
 // A typed character's byte (set it to 0 and the character is dropped).
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 
+// The notice that Count characters with no Shift-JIS form became "?".
+std::string UnmappedCharactersText(int Count);
+
 class TEditor : public QAbstractScrollArea,
                 public TComponent,
                 public TEditorClient,

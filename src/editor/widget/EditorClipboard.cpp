@@ -62,6 +62,11 @@ void TEditor::PasteBoxFromClipboard()
     ReportUnmapped(unmapped);
 }
 
+std::string UnmappedCharactersText(int Count)
+{
+    return Format("Shift-JIS で表せない文字 %d 個を「?」に置き換えました。", Count);
+}
+
 void TEditor::ReportUnmapped(int Count)
 {
     if (Count <= 0)
@@ -69,6 +74,5 @@ void TEditor::ReportUnmapped(int Count)
     if (OnUnmappedCharacters)
         OnUnmappedCharacters(this, Count);
     else
-        MessageDlg(Format("Shift-JIS で表せない文字 %d 個を「?」に置き換えました。", Count), TMsgDlgType::mtWarning,
-                   {TMsgDlgBtn::mbOK});
+        MessageDlg(UnmappedCharactersText(Count), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
 }
