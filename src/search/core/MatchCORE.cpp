@@ -1,23 +1,6 @@
 #include "MatchCORE.h"
 
-#include "Sjis.h"
-
 namespace {
-
-struct Step {
-    uint32_t Class;
-    size_t Length;
-};
-
-// The class of the character at Pos (below Size), read as sjis::CharLen
-// cuts it: a lead byte without a trail byte after it is a character alone.
-inline Step Decode(const TREAlphabet& Alphabet, const unsigned char* Text, size_t Pos, size_t Size)
-{
-    const unsigned char lead = Text[Pos];
-    if (sjis::IsLead(lead) && Pos + 1 < Size && sjis::IsTrail(Text[Pos + 1]))
-        return {Alphabet.DoubleByteClass(lead, Text[Pos + 1]), 2};
-    return {Alphabet.SingleByteClass(lead), 1};
-}
 
 // One walk of the automaton from Pos, remembering the last place where it
 // accepted. WithLineTail adds the check for a line tail before each
@@ -39,62 +22,13 @@ std::optional<size_t> Walk(const TRE_DFA& Dfa, std::string_view Text, size_t Pos
         }
         if (pos >= size)
             break;
-        const Step step = Decode(Dfa.Alphabet(), text, pos, size);
+        const re::TCharStep step = re::DecodeChar(Dfa.Alphabet(), text, pos, size);
         State = Dfa.Next(State, step.Class);
         if (State == TRE_DFA::kNoState)
             break;
         pos += step.Length;
     }
     return end;
-}
-
-// Tells cheaply, from the first character, whether a walk from the
-// initial state can find anything at a place.
-class StartFilter {
-public:
-    StartFilter(const TRE_DFA& Dfa, int Separator)
-        : Dfa_(Dfa),
-          Initial_(Dfa.InitialState()),
-          Everywhere_(Dfa.IsAccepting(Initial_)),
-          Separator_(Dfa.AcceptsAtLineTail(Initial_) ? Separator : -1)
-    {
-    }
-
-    bool MayStart(const unsigned char* Text, size_t Pos, Step First) const
-    {
-        return Everywhere_ || Dfa_.Next(Initial_, First.Class) != TRE_DFA::kNoState || Text[Pos] == Separator_;
-    }
-
-private:
-    const TRE_DFA& Dfa_;
-    int Initial_;
-    bool Everywhere_;
-    int Separator_;
-};
-
-// The leftmost-longest match that starts at a character of Text. With
-// LineHeads the place after each LF is tried as a line head too; the
-// pattern without a line head is spared that test on every character.
-template <bool LineHeads>
-std::optional<TMatchRange> FirstMatch(const TMatchCORE& Matcher, std::string_view Text, int Separator) noexcept
-{
-    const TRE_DFA& dfa = Matcher.CurrentDFA();
-    const int initial = dfa.InitialState();
-    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
-    const StartFilter filter(dfa, Separator);
-    for (size_t pos = 0; pos < Text.size();) {
-        const Step first = Decode(dfa.Alphabet(), text, pos, Text.size());
-        if (filter.MayStart(text, pos, first))
-            if (const auto end = Matcher.MatchLongestAt(Text, pos, initial))
-                return TMatchRange{pos, *end};
-        if constexpr (LineHeads) {
-            if (text[pos] == '\n')
-                if (const auto end = Matcher.MatchAtLineHead(Text, pos + 1, initial))
-                    return TMatchRange{pos + 1, *end};
-        }
-        pos += first.Length;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -134,6 +68,16 @@ std::optional<size_t> TMatchCORE::MatchAtLineHead(std::string_view Text, size_t 
     return without && *without >= *withHead ? without : withHead;
 }
 
+std::optional<TMatchRange> TMatchCORE::Search(std::string_view Text, bool HeadAtStart, bool Anchored) const noexcept
+{
+    const TRE_DFA& dfa = CurrentDFA();
+    const re::TScanRules rules{.Separator = SeparatorByte(),
+                               .HeadAtStart = HeadAtStart,
+                               .LineHeads = Anchored && dfa.HasLineHead(),
+                               .TailAtEnd = Anchored};
+    return Scan_.Find(dfa, Text, rules);
+}
+
 std::optional<TMatchRange> TMatchCORE::MatchNoAnchor(std::string_view Text) const noexcept
 {
     if (Text.empty()) {
@@ -141,18 +85,18 @@ std::optional<TMatchRange> TMatchCORE::MatchNoAnchor(std::string_view Text) cons
             return TMatchRange{0, *end};
         return std::nullopt;
     }
-    return FirstMatch<false>(*this, Text, SeparatorByte());
+    return Search(Text, false, false);
 }
 
 std::optional<TMatchRange> TMatchCORE::MatchAnchored(std::string_view Text) const noexcept
 {
+    if (!Text.empty())
+        return Search(Text, true, true);
+    // An empty text has no character for a search to start at: the match
+    // with or without the line head ("^a|" matching empty) is tried here.
     const int initial = CurrentDFA().InitialState();
     if (const auto end = MatchAtLineHead(Text, 0, initial))
         return TMatchRange{0, *end};
-    if (!Text.empty())
-        return MatchAnchoredInside(Text);
-    // An empty text has no character for the search inside to start at, so
-    // the match without the line head ("^a|" matching empty) is tried here.
     if (const auto end = MatchLongestAt(Text, 0, initial))
         return TMatchRange{0, *end};
     return std::nullopt;
@@ -160,12 +104,5 @@ std::optional<TMatchRange> TMatchCORE::MatchAnchored(std::string_view Text) cons
 
 std::optional<TMatchRange> TMatchCORE::MatchAnchoredInside(std::string_view Text) const noexcept
 {
-    const TRE_DFA& dfa = CurrentDFA();
-    const int separator = SeparatorByte();
-    if (const auto match = dfa.HasLineHead() ? FirstMatch<true>(*this, Text, separator)
-                                             : FirstMatch<false>(*this, Text, separator))
-        return match;
-    if (dfa.AcceptsAtLineTail(dfa.InitialState()))
-        return TMatchRange{Text.size(), Text.size()};
-    return std::nullopt;
+    return Search(Text, false, true);
 }

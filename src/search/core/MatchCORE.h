@@ -1,8 +1,10 @@
 // The matcher: runs the current automaton over Shift-JIS text, leftmost
-// (first start) and, there, longest. A match never splits a double-byte
-// character, never reads past the text, never allocates and never throws.
+// (first start) and, there, longest, in one pass over the text. A match
+// never splits a double-byte character, never reads past the text and
+// never throws; the searches keep their working room between calls.
 #pragma once
 
+#include "MatchScan.h"
 #include "SjisRegExp.h"
 
 #include <cstdint>
@@ -13,13 +15,6 @@
 // value, only the end of the text. Line heads are always the places after
 // LF.
 enum TMatchCORE_LineSeparator : uint8_t { mcls_CRLF = 0, mcls_LF = 1 };
-
-// A match: the bytes [Start, End) of the text.
-struct TMatchRange {
-    size_t Start;
-    size_t End;
-    friend bool operator==(const TMatchRange&, const TMatchRange&) = default;
-};
 
 class TMatchCORE : public TRegularExpression {
 public:
@@ -47,6 +42,8 @@ public:
 
 private:
     int SeparatorByte() const;
+    std::optional<TMatchRange> Search(std::string_view Text, bool HeadAtStart, bool Anchored) const noexcept;
 
     TMatchCORE_LineSeparator LineSeparator_ = mcls_CRLF;
+    mutable re::TMatchScan Scan_;
 };
