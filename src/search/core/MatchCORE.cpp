@@ -1,38 +1,5 @@
 #include "MatchCORE.h"
 
-namespace {
-
-// One walk of the automaton from Pos, remembering the last place where it
-// accepted. WithLineTail adds the check for a line tail before each
-// separator and at the end, so "a$|a\r\nb" still finds the "a" before CR.
-template <bool WithLineTail>
-std::optional<size_t> Walk(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator) noexcept
-{
-    if (State == TRE_DFA::kNoState)
-        return std::nullopt;
-    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
-    const size_t size = Text.size();
-    std::optional<size_t> end;
-    for (size_t pos = Pos;;) {
-        if (Dfa.IsAccepting(State))
-            end = pos;
-        if constexpr (WithLineTail) {
-            if (Dfa.AcceptsAtLineTail(State) && (pos == size || text[pos] == Separator))
-                end = pos;
-        }
-        if (pos >= size)
-            break;
-        const re::TCharStep step = re::DecodeChar(Dfa.Alphabet(), text, pos, size);
-        State = Dfa.Next(State, step.Class);
-        if (State == TRE_DFA::kNoState)
-            break;
-        pos += step.Length;
-    }
-    return end;
-}
-
-} // namespace
-
 int TMatchCORE::SeparatorByte() const
 {
     switch (LineSeparator_) {
@@ -50,8 +17,11 @@ std::optional<size_t> TMatchCORE::MatchLongestAt(std::string_view Text, size_t P
     if (Pos > Text.size())
         return std::nullopt;
     const TRE_DFA& dfa = CurrentDFA();
-    return dfa.HasLineTail() ? Walk<true>(dfa, Text, Pos, State, SeparatorByte())
-                             : Walk<false>(dfa, Text, Pos, State, SeparatorByte());
+    if (State == TRE_DFA::kNoState)
+        return std::nullopt;
+    constexpr size_t kWhole = SIZE_MAX;
+    return dfa.HasLineTail() ? re::WalkFrom<true>(dfa, Text, Pos, State, SeparatorByte(), kWhole).End
+                             : re::WalkFrom<false>(dfa, Text, Pos, State, SeparatorByte(), kWhole).End;
 }
 
 std::optional<size_t> TMatchCORE::MatchAtLineHead(std::string_view Text, size_t Pos, int State) const noexcept
@@ -68,14 +38,15 @@ std::optional<size_t> TMatchCORE::MatchAtLineHead(std::string_view Text, size_t 
     return without && *without >= *withHead ? without : withHead;
 }
 
-std::optional<TMatchRange> TMatchCORE::Search(std::string_view Text, bool HeadAtStart, bool Anchored) const noexcept
+std::optional<TMatchRange> TMatchCORE::Search(std::string_view Text, size_t From, bool HeadAtStart, bool Anchored,
+                                              re::TDeadEnds* DeadEnds) const noexcept
 {
     const TRE_DFA& dfa = CurrentDFA();
     const re::TScanRules rules{.Separator = SeparatorByte(),
                                .HeadAtStart = HeadAtStart,
                                .LineHeads = Anchored && dfa.HasLineHead(),
                                .TailAtEnd = Anchored};
-    return Scan_.Find(dfa, Text, rules);
+    return Scan_.Find(dfa, Text, From, rules, DeadEnds);
 }
 
 std::optional<TMatchRange> TMatchCORE::MatchNoAnchor(std::string_view Text) const noexcept
@@ -85,13 +56,13 @@ std::optional<TMatchRange> TMatchCORE::MatchNoAnchor(std::string_view Text) cons
             return TMatchRange{0, *end};
         return std::nullopt;
     }
-    return Search(Text, false, false);
+    return Search(Text, 0, false, false, nullptr);
 }
 
 std::optional<TMatchRange> TMatchCORE::MatchAnchored(std::string_view Text) const noexcept
 {
     if (!Text.empty())
-        return Search(Text, true, true);
+        return Search(Text, 0, true, true, nullptr);
     // An empty text has no character for a search to start at: the match
     // with or without the line head ("^a|" matching empty) is tried here.
     const int initial = CurrentDFA().InitialState();
@@ -104,5 +75,18 @@ std::optional<TMatchRange> TMatchCORE::MatchAnchored(std::string_view Text) cons
 
 std::optional<TMatchRange> TMatchCORE::MatchAnchoredInside(std::string_view Text) const noexcept
 {
-    return Search(Text, false, true);
+    return Search(Text, 0, false, true, nullptr);
+}
+
+std::optional<TMatchRange> TMatchCORE::MatchFrom(std::string_view Text, size_t From, bool HeadAtFrom,
+                                                 re::TDeadEnds& DeadEnds) const noexcept
+{
+    // Without anchors a line head or tail changes nothing, so the anchored
+    // search serves every pattern; only the empty rest has its own rules.
+    if (HeadAtFrom && From == Text.size()) {
+        if (const auto match = MatchAnchored({}))
+            return TMatchRange{From, From};
+        return std::nullopt;
+    }
+    return Search(Text, From, HeadAtFrom, true, &DeadEnds);
 }

@@ -40,9 +40,19 @@ public:
     // on after an earlier match); a line tail may match empty at the end.
     std::optional<TMatchRange> MatchAnchoredInside(std::string_view Text) const noexcept;
 
+    // One match after another in the same text: what MatchAnchored
+    // (HeadAtFrom) or MatchAnchoredInside (not) finds in the text from From
+    // (a character start) on, with positions in Text; for a pattern without
+    // anchors MatchAnchored finds what MatchNoAnchor does. Successive calls with growing From
+    // and the same DeadEnds share what they learnt, so finding every match
+    // of a text is linear in its length.
+    std::optional<TMatchRange> MatchFrom(std::string_view Text, size_t From, bool HeadAtFrom,
+                                         re::TDeadEnds& DeadEnds) const noexcept;
+
 private:
     int SeparatorByte() const;
-    std::optional<TMatchRange> Search(std::string_view Text, bool HeadAtStart, bool Anchored) const noexcept;
+    std::optional<TMatchRange> Search(std::string_view Text, size_t From, bool HeadAtStart, bool Anchored,
+                                      re::TDeadEnds* DeadEnds) const noexcept;
 
     TMatchCORE_LineSeparator LineSeparator_ = mcls_CRLF;
     mutable re::TMatchScan Scan_;

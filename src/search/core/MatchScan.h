@@ -10,6 +10,7 @@
 #include "RE_DFA.h"
 #include "Sjis.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -39,6 +40,41 @@ inline TCharStep DecodeChar(const TREAlphabet& Alphabet, const unsigned char* Te
     return {Alphabet.SingleByteClass(lead), 1};
 }
 
+struct TWalkEnd {
+    std::optional<size_t> End; // the last place where the walk accepted
+    bool Finished;             // false when it still went on after MaxSteps
+};
+
+// One walk of the automaton from Pos in State, over at most MaxSteps
+// characters. WithLineTail adds the check for a line tail before each
+// separator and at the end, so "a$|a\r\nb" still finds the "a" before CR.
+template <bool WithLineTail>
+TWalkEnd WalkFrom(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator, size_t MaxSteps)
+{
+    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
+    const size_t size = Text.size();
+    TWalkEnd result{std::nullopt, true};
+    for (size_t steps = 0;; ++steps) {
+        if (Dfa.IsAccepting(State))
+            result.End = Pos;
+        if constexpr (WithLineTail) {
+            if (Dfa.AcceptsAtLineTail(State) && (Pos == size || text[Pos] == Separator))
+                result.End = Pos;
+        }
+        if (Pos >= size)
+            return result;
+        if (steps == MaxSteps) {
+            result.Finished = false;
+            return result;
+        }
+        const TCharStep step = DecodeChar(Dfa.Alphabet(), text, Pos, size);
+        State = Dfa.Next(State, step.Class);
+        if (State == TRE_DFA::kNoState)
+            return result;
+        Pos += step.Length;
+    }
+}
+
 // Where a search may find line heads and what it accepts at the end.
 struct TScanRules {
     int Separator;    // the byte a line tail accepts before, or -1
@@ -47,14 +83,46 @@ struct TScanRules {
     bool TailAtEnd;   // a line tail from the initial state matches empty at the end
 };
 
+// What the searches of one text learnt for the searches after them: per
+// place, up to two states from which a walk accepted nowhere further on.
+// A search goes on from the end of the previous match, and a walk of it
+// that reaches such a place and state is dropped at once, so a long walk
+// that failed is not walked again by every later search.
+class TDeadEnds {
+public:
+    bool Holds(size_t Pos, int State) const
+    {
+        if (Pos < Base_ || Pos - Base_ >= Slots_.size())
+            return false;
+        const Slot& slot = Slots_[Pos - Base_];
+        return slot[0] == State || slot[1] == State;
+    }
+    // A walk of the current search is in State at Pos after its start
+    // matched; past the match's end it is a dead end. What is noted at or
+    // before the end is never asked again: later searches start after it.
+    void Note(size_t Pos, int State);
+    // No later search asks about places below Pos.
+    void Forget(size_t Pos);
+
+private:
+    using Slot = std::array<uint16_t, 2>;
+    static constexpr uint16_t kEmpty = 0xFFFF;
+    static_assert(TRE_DFA::kMaxStates < kEmpty);
+
+    size_t Base_ = 0;
+    std::vector<Slot> Slots_;
+};
+
 class TMatchScan {
 public:
-    // The leftmost-longest match in a non-empty Text. A start is a
-    // character start (never a trail byte); at a line head its walks from
-    // the initial state with and without the line head both count, and the
-    // longer end wins. The place after the last character is tried only
-    // for a line head there or the rules' line tail.
-    std::optional<TMatchRange> Find(const TRE_DFA& Dfa, std::string_view Text, const TScanRules& Rules) noexcept;
+    // The leftmost-longest match in Text starting at From or later. A start
+    // is a character start (never a trail byte); at a line head its walks
+    // from the initial state with and without the line head both count, and
+    // the longer end wins. The end of the text is tried only for a line
+    // head there or the rules' line tail. With DeadEnds, successive
+    // searches of one text share what they learnt.
+    std::optional<TMatchRange> Find(const TRE_DFA& Dfa, std::string_view Text, size_t From, const TScanRules& Rules,
+                                    TDeadEnds* DeadEnds) noexcept;
 
 private:
     struct Walk {
@@ -62,8 +130,9 @@ private:
         int State;
     };
 
-    template <bool WithLineTail>
-    std::optional<TMatchRange> Run(const TRE_DFA& Dfa, std::string_view Text, const TScanRules& Rules) noexcept;
+    template <bool WithLineTail, bool Learn>
+    std::optional<TMatchRange> Run(const TRE_DFA& Dfa, std::string_view Text, size_t From, const TScanRules& Rules,
+                                   TDeadEnds* DeadEnds) noexcept;
     void Prepare(const TRE_DFA& Dfa);
 
     // Working room kept between searches: the walks under way, and per

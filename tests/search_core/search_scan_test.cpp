@@ -1,0 +1,174 @@
+// The one-pass search against the plain one it replaced: a walk from every
+// start in turn, written here with the matcher's own walks. Random patterns
+// on random texts, short ones with many line breaks and long ones of one
+// line, compared on every match routine and on the matches GSub replaces.
+#include "AWKStr.h"
+#include "RegExpTestSupport.h"
+#include "Sjis.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using TMatch = std::optional<TMatchRange>;
+
+// The search from every start in turn; LineHeads also tries the place
+// after each LF as a line head.
+TMatch PlainFirst(const TMatchCORE& Re, std::string_view Text, bool LineHeads)
+{
+    const int initial = Re.CurrentDFA().InitialState();
+    for (size_t pos = 0; pos < Text.size(); pos += sjis::CharLen(Text, pos)) {
+        if (const auto end = Re.MatchLongestAt(Text, pos, initial))
+            return TMatchRange{pos, *end};
+        if (LineHeads && Text[pos] == '\n')
+            if (const auto end = Re.MatchAtLineHead(Text, pos + 1, initial))
+                return TMatchRange{pos + 1, *end};
+    }
+    return std::nullopt;
+}
+
+TMatch PlainInside(const TMatchCORE& Re, std::string_view Text)
+{
+    if (const auto match = PlainFirst(Re, Text, Re.HasLineHead()))
+        return match;
+    if (Re.CurrentDFA().AcceptsAtLineTail(Re.CurrentDFA().InitialState()))
+        return TMatchRange{Text.size(), Text.size()};
+    return std::nullopt;
+}
+
+TMatch PlainAnchored(const TMatchCORE& Re, std::string_view Text)
+{
+    const int initial = Re.CurrentDFA().InitialState();
+    if (const auto end = Re.MatchAtLineHead(Text, 0, initial))
+        return TMatchRange{0, *end};
+    if (!Text.empty())
+        return PlainInside(Re, Text);
+    if (const auto end = Re.MatchLongestAt(Text, 0, initial))
+        return TMatchRange{0, *end};
+    return std::nullopt;
+}
+
+TMatch PlainNoAnchor(const TMatchCORE& Re, std::string_view Text)
+{
+    if (!Text.empty())
+        return PlainFirst(Re, Text, false);
+    if (const auto end = Re.MatchLongestAt(Text, 0, Re.CurrentDFA().InitialState()))
+        return TMatchRange{0, *end};
+    return std::nullopt;
+}
+
+// What GSub with "<&>" makes of Text, found with the plain searches.
+std::string PlainGSub(const TAWKStr& Re, const std::string& Text)
+{
+    const bool anchored = Re.HasLineHead() || Re.HasLineTail();
+    const auto first = [&](std::string_view Rest) {
+        return anchored ? PlainAnchored(Re, Rest) : PlainNoAnchor(Re, Rest);
+    };
+    std::string out;
+    size_t rest = 0;
+    for (TMatch match = first(Text); match;) {
+        out += Text.substr(rest, match->Start) + "<" + Text.substr(rest + match->Start, match->End - match->Start)
+               + ">";
+        rest += match->End;
+        if (match->Start == match->End && rest < Text.size()) {
+            const bool crlf = Re.LineSeparator() == mcls_CRLF && Text.compare(rest, 2, "\r\n") == 0;
+            const size_t len = crlf ? 2 : sjis::CharLen(Text, rest);
+            out += Text.substr(rest, len);
+            rest += len;
+        }
+        if (rest >= Text.size())
+            break;
+        const std::string_view tail = std::string_view(Text).substr(rest);
+        match = Text[rest - 1] == '\n' ? first(tail) : PlainInside(Re, tail);
+    }
+    return out + Text.substr(std::min(rest, Text.size()));
+}
+
+class RandomSource {
+public:
+    explicit RandomSource(unsigned Seed) : Rng_(Seed) {}
+
+    int Pick(int Count) { return std::uniform_int_distribution<int>(0, Count - 1)(Rng_); }
+
+    std::string Pattern()
+    {
+        std::string pattern = Pick(4) == 0 ? "^" : "";
+        pattern += Alternatives(2);
+        return Pick(4) == 0 ? pattern + "$" : pattern;
+    }
+
+    // Characters of Shift-JIS text that patterns and line ends care about:
+    // "ア" (83 41) hides an "A", "表" (95 5C) a backslash, "亜" (88 9F) has a
+    // trail byte of lead value; a lone lead byte before CR is a character.
+    std::string Text(size_t Characters, bool LineBreaks)
+    {
+        static const std::vector<std::string> pieces = {"a", "b", "c", "A", "\\", "\r", "\n", "\r\n", Sjis("あ"),
+                                                        Sjis("ア"), Sjis("表"), Sjis("亜"), "\x83\r"};
+        std::string text;
+        while (text.size() < Characters) {
+            const std::string& piece = pieces[Pick(static_cast<int>(pieces.size()))];
+            if (LineBreaks || piece.find_first_of("\r\n") == std::string::npos)
+                text += piece;
+        }
+        return text;
+    }
+
+private:
+    std::string Alternatives(int Depth)
+    {
+        std::string result = Sequence(Depth);
+        while (Pick(4) == 0)
+            result += "|" + Sequence(Depth);
+        return result;
+    }
+
+    std::string Sequence(int Depth)
+    {
+        static const std::vector<std::string> atoms = {"a", "b", "c", ".", "[ab]", "[^b]", "\\r", "\\n", "A",
+                                                       "^", "$", Sjis("ア"), Sjis("表"), Sjis("[あ-ア]")};
+        std::string result;
+        for (int i = Pick(4); i >= 0; --i) {
+            result += Depth > 0 && Pick(5) == 0 ? "(" + Alternatives(Depth - 1) + ")"
+                                                : atoms[Pick(static_cast<int>(atoms.size()))];
+            static const char* const repeats[] = {"", "", "*", "+", "?"};
+            result += repeats[Pick(5)];
+        }
+        return result;
+    }
+
+    std::mt19937 Rng_;
+};
+
+TEST(RegExpSearchScan, AgreesWithAWalkFromEveryStart)
+{
+    RandomSource random(1802);
+    int compared = 0;
+    for (int round = 0; round < 3000; ++round) {
+        TAWKStr re(nullptr);
+        re.SetLineSeparator(random.Pick(2) == 0 ? mcls_CRLF : mcls_LF);
+        const std::string pattern = random.Pattern();
+        try {
+            re.SetRegExp(pattern);
+        } catch (const ERegExpParser&) {
+            continue;
+        }
+        // One in four texts is one long line; some have no line break at all.
+        const bool longLine = random.Pick(4) == 0;
+        const std::string text = random.Text(longLine ? 1500 : random.Pick(40), !longLine && random.Pick(3) != 0);
+        SCOPED_TRACE("pattern \"" + pattern + "\" text \"" + text + "\"");
+        EXPECT_EQ(re.MatchNoAnchor(text), PlainNoAnchor(re, text));
+        EXPECT_EQ(re.MatchAnchored(text), PlainAnchored(re, text));
+        EXPECT_EQ(re.MatchAnchoredInside(text), PlainInside(re, text));
+        std::string replaced = text;
+        re.GSub("<&>", replaced);
+        EXPECT_EQ(replaced, PlainGSub(re, text));
+        ++compared;
+    }
+    EXPECT_GT(compared, 2000);
+}
+
+} // namespace
