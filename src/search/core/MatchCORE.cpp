@@ -20,8 +20,8 @@ std::optional<size_t> TMatchCORE::MatchLongestAt(std::string_view Text, size_t P
     if (State == TRE_DFA::kNoState)
         return std::nullopt;
     constexpr size_t kWhole = SIZE_MAX;
-    return dfa.HasLineTail() ? re::WalkFrom<true>(dfa, Text, Pos, State, SeparatorByte(), kWhole).End
-                             : re::WalkFrom<false>(dfa, Text, Pos, State, SeparatorByte(), kWhole).End;
+    return dfa.HasLineTail() ? re::WalkFrom<true>(dfa, Text, Pos, State, SeparatorByte(), kWhole, nullptr).End
+                             : re::WalkFrom<false>(dfa, Text, Pos, State, SeparatorByte(), kWhole, nullptr).End;
 }
 
 std::optional<size_t> TMatchCORE::MatchAtLineHead(std::string_view Text, size_t Pos, int State) const noexcept

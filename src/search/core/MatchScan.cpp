@@ -103,7 +103,7 @@ std::optional<TMatchRange> TMatchScan::Run(const TRE_DFA& Dfa, std::string_view 
                     break;
                 if (!mayStart(at, first))
                     continue;
-                const TWalkEnd walk = WalkFrom<WithLineTail>(Dfa, Text, at, initial, Rules.Separator, kShortWalk);
+                const TWalkEnd walk = WalkFrom<WithLineTail>(Dfa, Text, at, initial, Rules.Separator, kShortWalk, DeadEnds);
                 if (!walk.Finished)
                     break;
                 if (walk.End)

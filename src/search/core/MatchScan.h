@@ -40,41 +40,6 @@ inline TCharStep DecodeChar(const TREAlphabet& Alphabet, const unsigned char* Te
     return {Alphabet.SingleByteClass(lead), 1};
 }
 
-struct TWalkEnd {
-    std::optional<size_t> End; // the last place where the walk accepted
-    bool Finished;             // false when it still went on after MaxSteps
-};
-
-// One walk of the automaton from Pos in State, over at most MaxSteps
-// characters. WithLineTail adds the check for a line tail before each
-// separator and at the end, so "a$|a\r\nb" still finds the "a" before CR.
-template <bool WithLineTail>
-TWalkEnd WalkFrom(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator, size_t MaxSteps)
-{
-    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
-    const size_t size = Text.size();
-    TWalkEnd result{std::nullopt, true};
-    for (size_t steps = 0;; ++steps) {
-        if (Dfa.IsAccepting(State))
-            result.End = Pos;
-        if constexpr (WithLineTail) {
-            if (Dfa.AcceptsAtLineTail(State) && (Pos == size || text[Pos] == Separator))
-                result.End = Pos;
-        }
-        if (Pos >= size)
-            return result;
-        if (steps == MaxSteps) {
-            result.Finished = false;
-            return result;
-        }
-        const TCharStep step = DecodeChar(Dfa.Alphabet(), text, Pos, size);
-        State = Dfa.Next(State, step.Class);
-        if (State == TRE_DFA::kNoState)
-            return result;
-        Pos += step.Length;
-    }
-}
-
 // Where a search may find line heads and what it accepts at the end.
 struct TScanRules {
     int Separator;    // the byte a line tail accepts before, or -1
@@ -112,6 +77,42 @@ private:
     size_t Base_ = 0;
     std::vector<Slot> Slots_;
 };
+
+struct TWalkEnd {
+    std::optional<size_t> End; // the last place where the walk accepted
+    bool Finished;             // false when it still went on after MaxSteps
+};
+
+// One walk of the automaton from Pos in State, over at most MaxSteps
+// characters, or until DeadEnds (if any) knows it finds nothing further. WithLineTail adds the check for a line tail before each
+// separator and at the end, so "a$|a\r\nb" still finds the "a" before CR.
+template <bool WithLineTail>
+TWalkEnd WalkFrom(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator, size_t MaxSteps,
+                  const TDeadEnds* DeadEnds)
+{
+    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
+    const size_t size = Text.size();
+    TWalkEnd result{std::nullopt, true};
+    for (size_t steps = 0;; ++steps) {
+        if (Dfa.IsAccepting(State))
+            result.End = Pos;
+        if constexpr (WithLineTail) {
+            if (Dfa.AcceptsAtLineTail(State) && (Pos == size || text[Pos] == Separator))
+                result.End = Pos;
+        }
+        if (Pos >= size)
+            return result;
+        if (steps == MaxSteps) {
+            result.Finished = false;
+            return result;
+        }
+        const TCharStep step = DecodeChar(Dfa.Alphabet(), text, Pos, size);
+        State = Dfa.Next(State, step.Class);
+        Pos += step.Length;
+        if (State == TRE_DFA::kNoState || (DeadEnds && DeadEnds->Holds(Pos, State)))
+            return result;
+    }
+}
 
 class TMatchScan {
 public:
