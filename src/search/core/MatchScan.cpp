@@ -9,6 +9,79 @@ namespace {
 // The characters a walk may take alone before the starts after it join it.
 constexpr size_t kShortWalk = 16;
 
+// Where walks start: at line heads, and where the initial state takes the
+// first character (most places of a text fail on that alone).
+class TStartPlaces {
+public:
+    TStartPlaces(const TRE_DFA& Dfa, std::string_view Text, size_t From, const TScanRules& Rules)
+        : Dfa_(Dfa),
+          Text_(reinterpret_cast<const unsigned char*>(Text.data())),
+          From_(From),
+          Rules_(Rules),
+          Initial_(Dfa.InitialState()),
+          HeadState_(Dfa.LineHeadTarget(Initial_)),
+          Everywhere_(Dfa.IsAccepting(Initial_)),
+          Separator_(Dfa.AcceptsAtLineTail(Initial_) ? Rules.Separator : -1)
+    {
+    }
+
+    int HeadState() const { return HeadState_; }
+    bool IsHead(size_t Pos) const
+    {
+        return HeadState_ != TRE_DFA::kNoState
+               && (Pos == From_ ? Rules_.HeadAtStart : Rules_.LineHeads && Text_[Pos - 1] == '\n');
+    }
+    bool MayStart(size_t Pos, TCharStep First) const
+    {
+        return Everywhere_ || Dfa_.Next(Initial_, First.Class) != TRE_DFA::kNoState || Text_[Pos] == Separator_;
+    }
+
+private:
+    const TRE_DFA& Dfa_;
+    const unsigned char* Text_;
+    size_t From_;
+    const TScanRules& Rules_;
+    int Initial_;
+    int HeadState_;
+    bool Everywhere_;
+    int Separator_;
+};
+
+struct TQuietStretch {
+    size_t End;                      // where a long walk or a line head starts, or the text's end
+    std::optional<TMatchRange> Match; // or the match of a short walk before it
+};
+
+// Most places fail at their first character and most walks end within a
+// few; only one that runs long is walked together with the starts after
+// it. Kept apart from the walks in step, so that this loop, where most
+// searches spend their time, keeps everything in registers.
+template <bool WithLineTail, bool Heads>
+[[gnu::noinline]] TQuietStretch SkipQuietStretch(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, size_t From,
+                                                 const TScanRules& Rules, const TDeadEnds* DeadEnds)
+{
+    const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
+    const size_t size = Text.size();
+    const TStartPlaces starts(Dfa, Text, From, Rules);
+    for (size_t pos = Pos; pos < size;) {
+        const TCharStep first = DecodeChar(Dfa.Alphabet(), text, pos, size);
+        if constexpr (Heads) {
+            if (starts.IsHead(pos))
+                return {pos, std::nullopt};
+        }
+        if (starts.MayStart(pos, first)) {
+            const TWalkEnd walk =
+                WalkFrom<WithLineTail>(Dfa, Text, pos, Dfa.InitialState(), Rules.Separator, kShortWalk, DeadEnds);
+            if (!walk.Finished)
+                return {pos, std::nullopt};
+            if (walk.End)
+                return {pos, TMatchRange{pos, *walk.End}};
+        }
+        pos += first.Length;
+    }
+    return {size, std::nullopt};
+}
+
 } // namespace
 
 void TDeadEnds::Note(size_t Pos, int State)
@@ -66,18 +139,8 @@ std::optional<TMatchRange> TMatchScan::Run(const TRE_DFA& Dfa, std::string_view 
     const size_t size = Text.size();
     const TREAlphabet& alphabet = Dfa.Alphabet();
     const int initial = Dfa.InitialState();
-    const int headState = Dfa.LineHeadTarget(initial);
-    const auto isHead = [&](size_t Pos) {
-        return headState != TRE_DFA::kNoState
-               && (Pos == From ? Rules.HeadAtStart : Rules.LineHeads && text[Pos - 1] == '\n');
-    };
-    // Tells from the first character alone whether a walk from the
-    // initial state can find anything: most places of a text fail here.
-    const bool everywhere = Dfa.IsAccepting(initial);
-    const int startSeparator = Dfa.AcceptsAtLineTail(initial) ? Rules.Separator : -1;
-    const auto mayStart = [&](size_t Pos, TCharStep First) {
-        return everywhere || Dfa.Next(initial, First.Class) != TRE_DFA::kNoState || text[Pos] == startSeparator;
-    };
+    const TStartPlaces starts(Dfa, Text, From, Rules);
+    const int headState = starts.HeadState();
     const auto accepts = [&](int State, bool AtLineTail) {
         return Dfa.IsAccepting(State) || (WithLineTail && AtLineTail && Dfa.AcceptsAtLineTail(State));
     };
@@ -92,27 +155,16 @@ std::optional<TMatchRange> TMatchScan::Run(const TRE_DFA& Dfa, std::string_view 
         if (Walks_.empty()) {
             if (best)
                 return best;
-            // Most places fail at their first character and most walks end
-            // within a few; only one that runs long is walked together with
-            // the starts after it.
-            size_t at = pos;
-            TCharStep first{};
-            for (; at < size; at += first.Length) {
-                first = DecodeChar(alphabet, text, at, size);
-                if (isHead(at))
-                    break;
-                if (!mayStart(at, first))
-                    continue;
-                const TWalkEnd walk = WalkFrom<WithLineTail>(Dfa, Text, at, initial, Rules.Separator, kShortWalk, DeadEnds);
-                if (!walk.Finished)
-                    break;
-                if (walk.End)
-                    return TMatchRange{at, *walk.End};
-            }
-            if (at >= size)
+            const TQuietStretch stretch =
+                headState == TRE_DFA::kNoState
+                    ? SkipQuietStretch<WithLineTail, false>(Dfa, Text, pos, From, Rules, DeadEnds)
+                    : SkipQuietStretch<WithLineTail, true>(Dfa, Text, pos, From, Rules, DeadEnds);
+            if (stretch.Match)
+                return stretch.Match;
+            pos = stretch.End;
+            if (pos >= size)
                 break;
-            pos = at;
-            step = first;
+            step = DecodeChar(alphabet, text, pos, size);
             absorbing = false;
         } else if (pos < size) {
             step = DecodeChar(alphabet, text, pos, size);
@@ -120,9 +172,9 @@ std::optional<TMatchRange> TMatchScan::Run(const TRE_DFA& Dfa, std::string_view 
         // Walks are kept in the order of their starts; once a start has
         // matched, no later one can be leftmost.
         if (!best && pos < size) {
-            if (isHead(pos))
+            if (starts.IsHead(pos))
                 Walks_.push_back({pos, headState});
-            if (!absorbing && mayStart(pos, step))
+            if (!absorbing && starts.MayStart(pos, step))
                 Walks_.push_back({pos, initial});
         }
         const bool atLineTail = pos == size || text[pos] == Rules.Separator;
@@ -163,7 +215,7 @@ std::optional<TMatchRange> TMatchScan::Run(const TRE_DFA& Dfa, std::string_view 
     }
     if (best)
         return best;
-    if ((isHead(size) && accepts(headState, true)) || (Rules.TailAtEnd && Dfa.AcceptsAtLineTail(initial)))
+    if ((starts.IsHead(size) && accepts(headState, true)) || (Rules.TailAtEnd && Dfa.AcceptsAtLineTail(initial)))
         return TMatchRange{size, size};
     return std::nullopt;
 }

@@ -87,7 +87,7 @@ struct TWalkEnd {
 // characters, or until DeadEnds (if any) knows it finds nothing further. WithLineTail adds the check for a line tail before each
 // separator and at the end, so "a$|a\r\nb" still finds the "a" before CR.
 template <bool WithLineTail>
-TWalkEnd WalkFrom(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator, size_t MaxSteps,
+[[gnu::noinline]] TWalkEnd WalkFrom(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator, size_t MaxSteps,
                   const TDeadEnds* DeadEnds)
 {
     const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
