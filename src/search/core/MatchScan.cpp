@@ -90,7 +90,7 @@ void TDeadEnds::Note(size_t Pos, int State)
         return;
     const size_t index = Pos - Base_;
     if (index >= Slots_.size())
-        Slots_.resize(index + 1, Slot{kEmpty, kEmpty});
+        Slots_.resize(std::max(index + 1, Slots_.size() * 2), Slot{kEmpty, kEmpty});
     Slot& slot = Slots_[index];
     (slot[0] == kEmpty ? slot[0] : slot[1]) = static_cast<uint16_t>(State);
 }
@@ -167,7 +167,7 @@ std::optional<TMatchRange> TMatchScan::Run(const TRE_DFA& Dfa, std::string_view 
             step = DecodeChar(alphabet, text, pos, size);
             absorbing = false;
         } else if (pos < size) {
-            step = DecodeChar(alphabet, text, pos, size);
+            step = DecodeCharUnguessed(alphabet, text, pos, size);
         }
         // Walks are kept in the order of their starts; once a start has
         // matched, no later one can be leftmost.

@@ -40,6 +40,17 @@ inline TCharStep DecodeChar(const TREAlphabet& Alphabet, const unsigned char* Te
     return {Alphabet.SingleByteClass(lead), 1};
 }
 
+// The same without branches, for walks that read long stretches of mixed
+// text, where which kind of character comes next cannot be guessed. Where
+// most characters fail at once, the branches above are cheaper.
+inline TCharStep DecodeCharUnguessed(const TREAlphabet& Alphabet, const unsigned char* Text, size_t Pos, size_t Size)
+{
+    const unsigned char lead = Text[Pos];
+    const unsigned char trail = Pos + 1 < Size ? Text[Pos + 1] : 0;
+    const bool pair = static_cast<int>(sjis::IsLead(lead)) & static_cast<int>(sjis::IsTrail(trail));
+    return {Alphabet.CharClass(lead, trail, pair), static_cast<size_t>(1 + pair)};
+}
+
 // Where a search may find line heads and what it accepts at the end.
 struct TScanRules {
     int Separator;    // the byte a line tail accepts before, or -1
