@@ -1,10 +1,11 @@
 // The search for the leftmost-longest match in one forward pass over the
-// text. Every start that may still match is walked at the same time, so no
-// character is read twice however long the walks run; two walks in the
-// same state at the same place have the same future, and only the earlier
-// start is kept. The cost is the text's length times the number of walks
-// under way, which never exceeds the automaton's states (in practice one
-// or two).
+// text. A walk from a start runs alone for a few characters; one that runs
+// longer is walked together with every later start, so no character is
+// read again however long the walks run. Two walks in the same state at
+// the same place have the same future, and only the earlier start is kept,
+// so the cost is the text's length times the walks under way, which never
+// exceed the automaton's states (in practice one or two). Searches that go
+// on through the same text share the dead ends they found.
 #pragma once
 
 #include "RE_DFA.h"
@@ -95,11 +96,12 @@ struct TWalkEnd {
 };
 
 // One walk of the automaton from Pos in State, over at most MaxSteps
-// characters, or until DeadEnds (if any) knows it finds nothing further. WithLineTail adds the check for a line tail before each
-// separator and at the end, so "a$|a\r\nb" still finds the "a" before CR.
+// characters, or until DeadEnds (if any) knows it finds nothing further.
+// WithLineTail adds the check for a line tail before each separator and at
+// the end, so "a$|a\r\nb" still finds the "a" before CR.
 template <bool WithLineTail>
-[[gnu::noinline]] TWalkEnd WalkFrom(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator, size_t MaxSteps,
-                  const TDeadEnds* DeadEnds)
+[[gnu::noinline]] TWalkEnd WalkFrom(const TRE_DFA& Dfa, std::string_view Text, size_t Pos, int State, int Separator,
+                                    size_t MaxSteps, const TDeadEnds* DeadEnds)
 {
     const auto* text = reinterpret_cast<const unsigned char*>(Text.data());
     const size_t size = Text.size();
