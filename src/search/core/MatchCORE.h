@@ -1,7 +1,8 @@
 // The matcher: runs the current automaton over Shift-JIS text, leftmost
 // (first start) and, there, longest, in one pass over the text. A match
 // never splits a double-byte character, never reads past the text and
-// never throws; the searches keep their working room between calls.
+// never throws. The searches keep their working room in the object
+// between calls, so one object serves one search at a time.
 #pragma once
 
 #include "MatchScan.h"
@@ -43,9 +44,10 @@ public:
     // One match after another in the same text: what MatchAnchored
     // (HeadAtFrom) or MatchAnchoredInside (not) finds in the text from From
     // (a character start) on, with positions in Text; for a pattern without
-    // anchors MatchAnchored finds what MatchNoAnchor does. Successive calls with growing From
-    // and the same DeadEnds share what they learnt, so finding every match
-    // of a text is linear in its length.
+    // anchors MatchAnchored finds what MatchNoAnchor does. Successive calls
+    // with growing From and the same DeadEnds (made for this text and
+    // pattern) share what they learnt, so a long walk that failed is not
+    // walked again by each later search.
     std::optional<TMatchRange> MatchFrom(std::string_view Text, size_t From, bool HeadAtFrom,
                                          re::TDeadEnds& DeadEnds) const noexcept;
 
