@@ -157,4 +157,22 @@ TEST(RegExpSearchScan, AgreesWithAWalkFromEveryStart)
     EXPECT_GT(compared, 2000);
 }
 
+// Hits close together on one long line, between which walks start that
+// fail only at the line's end: the searches after the first learn from it.
+TEST(RegExpSearchScan, ManyHitsBetweenLongFailingWalksAgree)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {".*foo|bar", "bar "}, {"a.*v|b.*w|c.*x|e.*y|f.*z|d", "abcefd"}, {"[^\r\n]*Q", "xQyy"}, {"a|b+c?", "bbab"}};
+    for (const auto& [pattern, unit] : cases) {
+        TAWKStr re(nullptr);
+        re.SetRegExp(pattern);
+        std::string text;
+        for (int i = 0; i < 300; ++i)
+            text += unit;
+        std::string replaced = text + "\r\n" + text;
+        re.GSub("<&>", replaced);
+        EXPECT_EQ(replaced, PlainGSub(re, text + "\r\n" + text)) << pattern;
+    }
+}
+
 } // namespace

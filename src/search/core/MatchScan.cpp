@@ -86,23 +86,32 @@ template <bool WithLineTail, bool Heads>
 
 void TDeadEnds::Note(size_t Pos, int State)
 {
-    if (Pos < Base_)
+    if (!Kept(Pos) || IndexOf(Pos) < Base_)
         return;
-    const size_t index = Pos - Base_;
-    if (index >= Slots_.size())
-        Slots_.resize(std::max(index + 1, Slots_.size() * 2), Slot{kEmpty, kEmpty});
-    Slot& slot = Slots_[index];
-    (slot[0] == kEmpty ? slot[0] : slot[1]) = static_cast<uint16_t>(State);
+    const size_t index = IndexOf(Pos) - Base_;
+    if (index >= Slots_.size()) {
+        Slot empty;
+        empty.fill(kEmpty);
+        Slots_.resize(std::max(index + 1, Slots_.size() * 2), empty);
+    }
+    for (uint16_t& state : Slots_[index])
+        if (state == kEmpty) {
+            state = static_cast<uint16_t>(State);
+            return;
+        }
+    More_.insert(Key(Pos, State));
 }
 
 void TDeadEnds::Forget(size_t Pos)
 {
     // Dropping the front costs what stays behind it, so it waits until at
     // least half of the slots go.
-    if (Pos <= Base_ || (Pos - Base_) * 2 < Slots_.size())
+    const size_t index = IndexOf(Pos);
+    if (index <= Base_ || (index - Base_) * 2 < Slots_.size())
         return;
-    Slots_.erase(Slots_.begin(), Slots_.begin() + static_cast<std::ptrdiff_t>(std::min(Pos - Base_, Slots_.size())));
-    Base_ = Pos;
+    Slots_.erase(Slots_.begin(), Slots_.begin() + static_cast<std::ptrdiff_t>(std::min(index - Base_, Slots_.size())));
+    std::erase_if(More_, [Pos](uint64_t Key) { return Key >> 16 < Pos; });
+    Base_ = index;
 }
 
 void TMatchScan::Prepare(const TRE_DFA& Dfa)

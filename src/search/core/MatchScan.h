@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 // A match: the bytes [Start, End) of the text.
@@ -60,19 +61,26 @@ struct TScanRules {
     bool TailAtEnd;   // a line tail from the initial state matches empty at the end
 };
 
-// What the searches of one text learnt for the searches after them: per
-// place, up to two states from which a walk accepted nowhere further on.
-// A search goes on from the end of the previous match, and a walk of it
-// that reaches such a place and state is dropped at once, so a long walk
-// that failed is not walked again by every later search.
+// What the searches of one text learnt for the searches after them: the
+// places and states from which a walk accepted nowhere further on. A
+// search goes on from the end of the previous match, and a walk of it that
+// reaches such a place and state is dropped, so no stretch is walked on by
+// search after search. Only the first two places of every 16 bytes are
+// kept (one of any two places starts a character, so every walk passes
+// one): a walk on a known dead end is dropped within 16 bytes, for an
+// eighth of the room. Four states per place are kept in a table; more,
+// which only several failing walks side by side need, in a set.
 class TDeadEnds {
 public:
     bool Holds(size_t Pos, int State) const
     {
-        if (Pos < Base_ || Pos - Base_ >= Slots_.size())
+        const Slot* slot = SlotAt(Pos);
+        if (!slot)
             return false;
-        const Slot& slot = Slots_[Pos - Base_];
-        return slot[0] == State || slot[1] == State;
+        for (const uint16_t state : *slot)
+            if (state == State)
+                return true;
+        return (*slot)[kSlotStates - 1] != kEmpty && More_.contains(Key(Pos, State));
     }
     // A walk of the current search is in State at Pos after its start
     // matched; past the match's end it is a dead end. What is noted at or
@@ -82,12 +90,28 @@ public:
     void Forget(size_t Pos);
 
 private:
-    using Slot = std::array<uint16_t, 2>;
+    static constexpr size_t kSlotStates = 4;
+    using Slot = std::array<uint16_t, kSlotStates>;
     static constexpr uint16_t kEmpty = 0xFFFF;
     static_assert(TRE_DFA::kMaxStates < kEmpty);
 
+    static bool Kept(size_t Pos) { return (Pos & 15) < 2; }
+    static size_t IndexOf(size_t Pos) { return (Pos >> 4) * 2 + (Pos & 1); }
+    static uint64_t Key(size_t Pos, int State)
+    {
+        return static_cast<uint64_t>(Pos) << 16 | static_cast<uint16_t>(State);
+    }
+    const Slot* SlotAt(size_t Pos) const
+    {
+        if (!Kept(Pos) || IndexOf(Pos) < Base_ || IndexOf(Pos) - Base_ >= Slots_.size())
+            return nullptr;
+        return &Slots_[IndexOf(Pos) - Base_];
+    }
+
+    // Slots_[i] holds the states of the kept place of index Base_ + i.
     size_t Base_ = 0;
     std::vector<Slot> Slots_;
+    std::unordered_set<uint64_t> More_;
 };
 
 struct TWalkEnd {
