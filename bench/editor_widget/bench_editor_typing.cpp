@@ -4,6 +4,8 @@
 // median and the 99th percentile of one key press in milliseconds.
 #include "BenchPage.h"
 
+#include "KeyTiming.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <algorithm>
@@ -17,42 +19,18 @@ namespace {
 
 constexpr int Presses = 2000;
 
-void PressA(QWidget& Target)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(&Target, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(&Target, &release);
-    QApplication::processEvents();
-}
-
-// Times each press and reports the median and the 99th percentile.
-void TypeAndReport(benchmark::State& State, QWidget& Target)
-{
-    std::vector<double> times;
-    times.reserve(Presses);
-    for (auto _ : State) {
-        const auto start = std::chrono::steady_clock::now();
-        PressA(Target);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    State.counters["median_ms"] = times[times.size() / 2];
-    State.counters["p99_ms"] = times[times.size() * 99 / 100];
-}
-
 void EditorTyping(benchmark::State& State)
 {
     const std::unique_ptr<TEditor> editor = benchpage::MakeEditor(benchpage::PageText(State.range(0)));
     QApplication::processEvents();
-    TypeAndReport(State, *editor);
+    benchkeys::TypeAndReport(State, *editor);
 }
 
 void PlainTextEditTyping(benchmark::State& State)
 {
     benchpage::TPlainTextPeer peer(benchpage::PageText(State.range(0)));
     QApplication::processEvents();
-    TypeAndReport(State, peer.Edit);
+    benchkeys::TypeAndReport(State, peer.Edit);
 }
 
 } // namespace
