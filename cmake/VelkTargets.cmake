@@ -62,10 +62,14 @@ function(velk_add_tests folder)
   endforeach()
 endfunction()
 
-# velk_add_bench(<name> DEPS <targets>...): <name>.cpp of the calling folder
-# as a Google Benchmark program.
+# velk_add_bench(<name> [QT_APP] DEPS <targets>...): <name>.cpp of the
+# calling folder as a Google Benchmark program. QT_APP gives it a main()
+# that makes a headless QApplication first.
 function(velk_add_bench name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "QT_APP" "" "DEPS" ${ARGN})
   add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark)
+  if(ARG_QT_APP)
+    target_link_libraries(${name} PRIVATE velk_qt_bench_main)
+  endif()
 endfunction()

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev libonig-dev libgmp-dev
   fonts-ipafont-gothic
-  xvfb xdotool
+  xauth xclip xdotool xvfb
 )
 
 if [ "${1:-}" = "--list" ]; then

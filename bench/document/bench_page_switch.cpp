@@ -132,13 +132,3 @@ void PlainTextEditSwitch(benchmark::State& State)
 
 BENCHMARK(PageSwitch)->Iterations(Switches)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainTextEditSwitch)->Iterations(Switches)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -13,7 +13,6 @@
 #include "NodeData.h"
 #include "OutlineBinding.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <fcntl.h>
@@ -136,13 +135,3 @@ BENCHMARK(Memcpy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(Save)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteAndSync)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(Open)->Arg(0)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

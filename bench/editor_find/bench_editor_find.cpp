@@ -284,13 +284,3 @@ void BM_EditorParagraphRepaint(benchmark::State& State)
 BENCHMARK(BM_EditorParagraphRepaint)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

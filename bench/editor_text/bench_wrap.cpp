@@ -126,14 +126,3 @@ BENCHMARK(BM_WrapAllOfAList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QTextLayoutPage)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

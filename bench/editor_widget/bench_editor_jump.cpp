@@ -3,7 +3,7 @@
 // when the colouring states of every row above must be computed first, and
 // once after the program was idle for a second, when the idle work has
 // computed them. Also the longest slice of that idle work.
-#include "CPage.h"
+#include "BenchPage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,30 +16,18 @@
 
 namespace {
 
-constexpr int Width = 1280;
-constexpr int Height = 960;
 constexpr int PageMegabytes = 20;
 
 std::unique_ptr<TEditor> ShownEditor()
 {
-    std::unique_ptr<TEditor> editor(TEditor::Create<TEditor>());
-    TFont font;
-    font.SetName("IPAGothic");
-    font.SetHeight(-16);
-    editor->SetFont(&font);
-    bench::SetUpCColouring(*editor);
-    editor->SetWordWrap(true);
-    editor->WrapOption()->SetWrapByte(80);
-    editor->resize(Width, Height);
-    editor->show();
-    editor->setFocus();
+    std::unique_ptr<TEditor> editor = benchpage::MakeEditor(std::string());
     QApplication::processEvents();
     return editor;
 }
 
 const std::string& Page()
 {
-    static const std::string text = bench::PageText(PageMegabytes);
+    static const std::string text = benchpage::PageText(PageMegabytes);
     return text;
 }
 
@@ -106,13 +94,3 @@ void IdleSlice(benchmark::State& State)
 BENCHMARK(JumpRightAfterLoad)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(JumpAfterOneIdleSecond)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(IdleSlice)->Iterations(200)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

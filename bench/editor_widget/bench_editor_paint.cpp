@@ -151,13 +151,3 @@ BENCHMARK(EditorTop)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainTextEditTop)->Unit(benchmark::kMillisecond);
 BENCHMARK(EditorEnd)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainTextEditEnd)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

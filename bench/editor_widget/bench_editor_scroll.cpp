@@ -3,7 +3,7 @@
 // and the caret on a bracket whose partner ends the page: 1,000 steps of
 // the vertical scroll bar's line down, with and without the repaint each
 // causes. The counter gives the mean time of one step in milliseconds.
-#include "CPage.h"
+#include "BenchPage.h"
 #include "EditorEx.h"
 
 #include <QApplication>
@@ -19,18 +19,10 @@ constexpr int Steps = 1000;
 
 void ScrollByLineSteps(benchmark::State& State, bool Repaint)
 {
-    const std::unique_ptr<TEditorEx> editor(TEditor::Create<TEditorEx>());
-    TFont font;
-    font.SetName("IPAGothic");
-    font.SetHeight(-16);
-    editor->SetFont(&font);
-    bench::SetUpCColouring(*editor);
+    // The caret's bracket has its partner at the page's end.
+    const std::unique_ptr<TEditorEx> editor =
+        benchpage::MakeEditor<TEditorEx>("(\r\n" + benchpage::PageText() + ")\r\n");
     editor->ExMarks()->ParenMark()->SetVisible(true);
-    editor->SetWordWrap(true);
-    editor->WrapOption()->SetWrapByte(80);
-    editor->resize(1280, 960);
-    editor->show();
-    editor->Lines()->SetTextStr("(\r\n" + bench::PageText(2) + ")\r\n");
     editor->SetRowCol(0, 0);
     QApplication::processEvents();
     QScrollBar& bar = *editor->verticalScrollBar();
@@ -53,13 +45,3 @@ void ScrollByLineSteps(benchmark::State& State, bool Repaint)
 
 BENCHMARK_CAPTURE(ScrollByLineSteps, WithRepaint, true)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ScrollByLineSteps, ScrollOnly, false)->Iterations(3)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,6 +8,7 @@
 #include "Cp932.h"
 #include "EditorEx.h"
 #include "Instances.h"
+#include "KeyTiming.h"
 #include "Main.h"
 #include "NodeData.h"
 #include "TreeView.h"
@@ -54,28 +55,6 @@ const std::string& PageText()
     return text;
 }
 
-void PressA(QWidget& Target)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(&Target, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(&Target, &release);
-    QApplication::processEvents();
-}
-
-void TypeAndReport(benchmark::State& State, QWidget& Target)
-{
-    std::vector<double> times;
-    for (auto _ : State) {
-        const auto start = std::chrono::steady_clock::now();
-        PressA(Target);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    State.counters["median_ms"] = times[times.size() / 2];
-    State.counters["p99_ms"] = times[times.size() * 99 / 100];
-}
-
 void PageGlueTyping(benchmark::State& State)
 {
     QTemporaryDir home;
@@ -104,7 +83,7 @@ void PageGlueTyping(benchmark::State& State)
         ++row;
     memo.SetRowCol(row, 10);
     QApplication::processEvents();
-    TypeAndReport(State, memo);
+    benchkeys::TypeAndReport(State, memo);
 }
 
 void PlainTextEditTyping(benchmark::State& State)
@@ -127,7 +106,7 @@ void PlainTextEditTyping(benchmark::State& State)
     edit.setTextCursor(cursor);
     edit.ensureCursorVisible();
     QApplication::processEvents();
-    TypeAndReport(State, edit);
+    benchkeys::TypeAndReport(State, edit);
 }
 
 BENCHMARK(PageGlueTyping)->Iterations(2000)->Unit(benchmark::kMillisecond);

@@ -196,13 +196,3 @@ BENCHMARK(BM_TextOutCellsTokens)->Apply(TextKinds);
 BENCHMARK(BM_QtDrawTextTokens)->Apply(TextKinds);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

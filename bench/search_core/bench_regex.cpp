@@ -11,6 +11,8 @@
 #include <benchmark/benchmark.h>
 #include <oniguruma.h>
 
+#include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -79,6 +81,23 @@ void SetUp(TAWKStr& Re, const Search& S)
     Re.SetRegExp(Sj(S.Pattern));
 }
 
+// Every match in turn, as GSub and find highlighting go on after each.
+int64_t CountAll(const TAWKStr& Re, std::string_view Text)
+{
+    int64_t count = 0;
+    re::TDeadEnds deadEnds;
+    for (size_t from = 0; from < Text.size();) {
+        const auto match = Re.MatchFrom(Text, from, from == 0 || Text[from - 1] == '\n', deadEnds);
+        if (!match)
+            break;
+        ++count;
+        from = match->End;
+        if (match->Start == match->End)
+            from += from < Text.size() ? sjis::CharLen(Text, from) : 1;
+    }
+    return count;
+}
+
 void BM_FindAll_Velk(benchmark::State& State)
 {
     const Search& search = kSearches[State.range(0)];
@@ -87,17 +106,7 @@ void BM_FindAll_Velk(benchmark::State& State)
     SetUp(re, search);
     int64_t count = 0;
     for (auto _ : State) {
-        count = 0;
-        std::string_view rest = text;
-        while (const auto match = re.Match(rest)) {
-            ++count;
-            size_t next = match->End;
-            if (match->Start == match->End)
-                next += next < rest.size() ? sjis::CharLen(rest, next) : 1;
-            if (next >= rest.size())
-                break;
-            rest.remove_prefix(next);
-        }
+        count = CountAll(re, text);
         benchmark::DoNotOptimize(count);
     }
     State.SetLabel(search.Name);
@@ -175,6 +184,116 @@ void BM_FindAll_Onig(benchmark::State& State)
     State.SetLabel(search.Name);
     State.counters["matches"] = static_cast<double>(count);
     State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(text.size()));
+}
+
+// Searches whose walks run long: a walk from every start in turn would
+// read each long line once per character. Each runs on a 10 KB and a 1 MB
+// text, so the time per byte shows whether the search stays linear.
+enum class LongText { Cs, OneLine, Lines80, Repeated };
+
+struct LongSearch {
+    const char* Name;
+    const char* Pattern;
+    LongText Text;
+    const char* Unit = ""; // what a Repeated text repeats
+};
+
+const LongSearch kLongSearches[] = {
+    {"c*d_over_c", "c*d", LongText::Cs},
+    {"dot_star_foo_one_line", ".*foo", LongText::OneLine},
+    {"any_star_z_80_byte_lines", "(.|\\r|\\n)*z", LongText::Lines80},
+    // A hit every four bytes, each of whose walks reads on to the line's end.
+    {"dot_star_foo_or_bar_many_hits", ".*foo|bar", LongText::Repeated, "bar "},
+    // Between two hits three walks start that each fail only at the end.
+    {"three_failing_branches_many_hits", "a.*x|b.*y|c.*z|d", LongText::Repeated, "abcd"},
+};
+
+// The corpus's characters without line breaks, cut at a character start
+// at or below Size.
+std::string OneLine(size_t Size)
+{
+    std::string line;
+    const std::string& corpus = Corpus();
+    for (size_t pos = 0; line.size() < Size;) {
+        const size_t len = sjis::CharLen(corpus, pos);
+        if (line.size() + len > Size)
+            break;
+        if (corpus[pos] != '\r' && corpus[pos] != '\n')
+            line.append(corpus, pos, len);
+        pos += len;
+    }
+    return line;
+}
+
+std::string LongTextOf(const LongSearch& Search, size_t Size)
+{
+    const LongText kind = Search.Text;
+    if (kind == LongText::Cs)
+        return std::string(Size, 'c');
+    if (kind == LongText::Repeated) {
+        std::string text;
+        while (text.size() + std::strlen(Search.Unit) <= Size)
+            text += Search.Unit;
+        return text;
+    }
+    const std::string line = OneLine(Size);
+    if (kind == LongText::OneLine)
+        return line;
+    std::string lines;
+    for (size_t pos = 0, column = 0; pos < line.size() && lines.size() + 4 <= Size;) {
+        const size_t len = sjis::CharLen(line, pos);
+        lines.append(line, pos, len);
+        pos += len;
+        column += len;
+        if (column >= 77) {
+            lines += "\r\n";
+            column = 0;
+        }
+    }
+    return lines;
+}
+
+// Prepare compiles a pattern and returns what counts its matches in a text.
+template <class Prepare>
+void RunLongSearch(benchmark::State& State, Prepare&& PrepareSearch)
+{
+    const LongSearch& search = kLongSearches[State.range(0)];
+    const std::string text = LongTextOf(search, static_cast<size_t>(State.range(1)));
+    const auto countMatches = PrepareSearch(search.Pattern);
+    int64_t count = 0;
+    for (auto _ : State) {
+        count = countMatches(text);
+        benchmark::DoNotOptimize(count);
+    }
+    State.SetLabel(search.Name);
+    State.counters["matches"] = static_cast<double>(count);
+    State.counters["ns_per_byte"] = benchmark::Counter(static_cast<double>(text.size()) * 1e-9,
+                                                       benchmark::Counter::kIsIterationInvariantRate
+                                                           | benchmark::Counter::kInvert);
+    State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(text.size()));
+}
+
+void BM_LongLine_Velk(benchmark::State& State)
+{
+    RunLongSearch(State, [](const char* Pattern) {
+        auto re = std::make_shared<TAWKStr>(nullptr);
+        re->SetRegExp(Pattern);
+        return [re](const std::string& Text) { return CountAll(*re, Text); };
+    });
+}
+
+void BM_LongLine_Onig(benchmark::State& State)
+{
+    // Oniguruma reads to the line's end again for every hit there: about a
+    // quarter of an hour on 1 MB.
+    if (kLongSearches[State.range(0)].Text == LongText::Repeated && State.range(1) > 100'000) {
+        State.SkipWithError("quadratic in Oniguruma");
+        return;
+    }
+    RunLongSearch(State, [](const char* Pattern) {
+        auto pattern = std::make_shared<OnigPattern>(Pattern);
+        return [pattern](const std::string& Text) { return pattern->CountAll(Text); };
+    });
 }
 
 struct CompileCase {
@@ -290,6 +409,18 @@ void BM_CapRejection(benchmark::State& State)
 
 BENCHMARK(BM_FindAll_Velk)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindAll_Onig)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+// Each long search on 10 KB and 1 MB, "c*d" also on the 100,000 "c"; the
+// first many-hit search also on 100 KB for Oniguruma, whose time there
+// grows as the square of the length.
+BENCHMARK(BM_LongLine_Velk)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {10'000, 1'000'000}})
+    ->Args({0, 100'000})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongLine_Onig)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {10'000, 1'000'000}})
+    ->Args({0, 100'000})
+    ->Args({3, 100'000})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Construct_Velk)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Compile_Velk)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Compile_Onig)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);

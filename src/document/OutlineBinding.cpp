@@ -90,7 +90,8 @@ void TOutlineBinding::StorePage(TTreeNode* Node)
         Node->SetData(std::move(made));
     }
     const TEditorEx& editor = *Host_.ActiveEditor();
-    std::string text = editor.GetText();
+    std::string text = data->TakeItemStr();
+    editor.GetTextInto(text);
     Node->SetText(PageTitle(text));
     data->SetItemStr(std::move(text));
     data->SetSelStart(editor.SelStart());
@@ -115,7 +116,7 @@ void TOutlineBinding::ShowPage(const TNodeData* Data)
         } endShowing{ShowingPage_};
         if (Data != nullptr) {
             editor.Lines()->SetTextStr(Data->ItemStr());
-            editor.SetSelStart(SettingsVars.PageCursor.Mode ? Data->SelStart() : 0);
+            editor.SetSelStart(PageCursorRestoreOn() ? Data->SelStart() : 0);
             ScrollCaretIntoBand(editor);
             editor.SetSelLength(0);
         } else {

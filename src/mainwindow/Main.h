@@ -8,7 +8,8 @@
 // their handlers and computes the menus' states, MainLifeCycle.cpp holds
 // start-up, the first show, closing, the auto-save timer and the messages
 // of other instances, MainPageGlue.cpp the editor's events, the status bar
-// and the button states. The rules behind them are plain functions in
+// and the button states, MainSettings.cpp the window as the settings file
+// reads and writes it. The rules behind them are plain functions in
 // mainwindow_core.
 #pragma once
 
@@ -18,6 +19,7 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OpenMenuList.h"
+#include "SettingsHost.h"
 #include "ToolButtonRules.h"
 
 #include <QMainWindow>
@@ -34,7 +36,6 @@ class TStatusPanel;
 class QSplitter;
 class TDockButton;
 class TDockToolbar;
-class TEditorFountain;
 class TInstanceRegistry;
 class TShortCutDispatcher;
 class TToolDock;
@@ -43,7 +44,7 @@ class TToolImageList;
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
 
-class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost {
+class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost, public ISettingsHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -168,6 +169,30 @@ public:
     void pEdDaToDesuClick() override {}
     void pEdCalcClick() override {}
 
+    // ---- ISettingsHost (MainSettings.cpp) ----
+    TFormPlacement Placement() const override;
+    void SetPlacement(const TFormPlacement& Value) override;
+    std::vector<TScreenArea> ScreenAreas() const override;
+    TEditorSettings DataMemoSettings() const override;
+    void SetDataMemoSettings(const TEditorSettings& Value) override;
+    TTreeLook DataTreeLook() const override;
+    void SetDataTreeLook(const TTreeLook& Value) override;
+    THtmlColors HTMLFountain1Colors() const override;
+    void SetHTMLFountain1Colors(const THtmlColors& Value) override;
+    bool MenuChecked(std::string_view ItemName) const override;
+    void SetMenuChecked(std::string_view ItemName, bool Checked) override;
+    void SetButtonDown(std::string_view ButtonName, bool Down) override;
+    void SetToolbarFontDockRow(int Row) override;
+    int SplitKind() const override;
+    void SetSplitKind(int Kind) override;
+    bool TreePanelVisible() const override;
+    int SplitLine() const override;
+    void SetTreePanelHeight(int Height) override;
+    void SetTreePanelWidth(int Width) override;
+    int WrapSpinValue() const override;
+    void SetWrapSpinValue(int Value) override;
+    std::vector<std::string> ImagePopupCaptions() const override;
+    void SetSubIconMenu(const std::vector<std::string>& Captions) override;
 
 protected:
     void showEvent(QShowEvent* Event) override;
@@ -182,6 +207,11 @@ private:
     void LayOutForm();
     TDockToolbar* Toolbar(std::string_view Name) const;
     TDockButton* Button(std::string_view Name) const { return ToolButton(Name); }
+
+    // ---- Settings (MainSettings.cpp) ----
+    // A menu item the settings name; an unknown name is a fault of ours.
+    TMenuItem& NamedItem(std::string_view Name) const;
+    void SetTreePanelExtent(int Extent);
 
     // ---- Commands (MainCommands.cpp) ----
     void BindCommands();
@@ -205,6 +235,7 @@ private:
     // closes; false when the document is to stay.
     bool SaveQuestion();
     void FormShow();
+    void ApplyShownSettings();
     void SetCaption(const std::string& Caption);
     void UpdateButtonHints();
     void DetectRunningExternalEdit();
@@ -234,7 +265,6 @@ private:
     QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
     std::array<TStatusPanel*, 6> StatusPanels_{};
-    std::unique_ptr<TEditorFountain> EditorFountain_;
     std::unique_ptr<THTMLFountain> HTMLFountain1_;
     std::unique_ptr<TOpenDialog> OpenDialog1_;
     std::unique_ptr<TSaveDialog> SaveDialog1_;

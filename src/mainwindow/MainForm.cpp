@@ -16,6 +16,7 @@
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "Strings.h"
+#include "SubIni.h"
 #include "TreeView.h"
 
 #include <QApplication>
@@ -29,6 +30,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// How long the status bar tells of characters that became "?".
+constexpr int UnmappedNoticeMs = 10000;
 
 // The tree's node pictures: a closed and an open folder for a page with
 // children, a page, and the selected page.
@@ -71,6 +75,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
       TreeSubImageList_(std::make_unique<TTreeImageList>()),
       SubIconMenu_(std::make_unique<TStringList>())
 {
+    HTMLFountain1_.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
     setObjectName(QStringLiteral("VelkForm"));
     resize(900, 640);
     setMenuBar(Menus_.MainMenu().MenuBar());
@@ -115,6 +120,7 @@ TVelkForm::~TVelkForm()
         *event = nullptr;
     DataMemo_->OnSelectionChange = nullptr;
     DataMemo_->OnDrawLine = nullptr;
+    DataMemo_->OnUnmappedCharacters = nullptr;
     delete Separater1_;
 }
 
@@ -165,6 +171,11 @@ void TVelkForm::CreateEditorAndTree()
         DataMemoDrawLine(Sender, LineStr, X, Y, Index, ARect, Selected);
     };
     DataMemo_->OnMouseWheel = [this](TObject*, int Notch) { WMMouseWheel(Notch); };
+    // Text with characters Shift-JIS cannot hold is told of in the status
+    // bar, where it does not stop the typing.
+    DataMemo_->OnUnmappedCharacters = [this](TObject*, int Count) {
+        statusBar()->showMessage(QString::fromStdString(UnmappedCharactersText(Count)), UnmappedNoticeMs);
+    };
 
     Separater1_->addWidget(PanelL_);
     Separater1_->addWidget(DataMemo_);
@@ -203,30 +214,49 @@ void TVelkForm::CreateStatusBar()
     }
 }
 
+// The page editor colours with its view's own scheme: addresses, mail
+// addresses and six bracket pairs, the last two the links in the form the
+// options choose. Rebuilding the pairs keeps the colours they had.
 void TVelkForm::SetupFountain()
 {
-    // The page editor's colouring: addresses and mail addresses, and the
-    // fixed comment and quotation brackets. The links' brackets follow the
-    // link syntax and come with the link commands.
     static const std::string corner = Utf8ToSjis("「");
     static const std::string cornerEnd = Utf8ToSjis("」");
-    if (!EditorFountain_) {
-        EditorFountain_.reset(TFileExtComponent::Create<TEditorFountain>(nullptr));
-        HTMLFountain1_.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
-    }
-    EditorFountain_->SetUrl(true);
-    EditorFountain_->SetMail(true);
-    TFountainBracketCollection& brackets = *EditorFountain_->Brackets();
-    brackets.Clear();
-    for (const auto& [left, right] : {std::pair<std::string, std::string>{"{*", "*}"},
-                                      {"{!", "!}"},
-                                      {"/*", "*/"},
-                                      {corner, cornerEnd}}) {
-        TFountainBracketItem* item = brackets.Add();
-        item->SetLeftBracket(left);
-        item->SetRightBracket(right);
-    }
-    DataMemo_->SetFountain(EditorFountain_.get());
+    constexpr int Kagi = 3, FileLink = 4, PageLink = 5;
+    TEditorViewInfo& view = *DataMemo_->View();
+    view.SetUrl(true);
+    view.SetMail(true);
+    TFountainBracketCollection& brackets = *view.Brackets();
+    const bool carry = brackets.Count() > PageLink;
+    std::array<TFountainColor, PageLink + 1> kept;
+    if (carry)
+        for (int i = 0; i <= PageLink; ++i)
+            kept[static_cast<size_t>(i)].Assign(brackets.Items(i)->ItemColor());
+    const bool bracketForm = SettingsVars.BracketFlg;
+    const std::pair<std::string, std::string> pairs[] = {
+        {"{*", "*}"},
+        {"{!", "!}"},
+        {"/*", "*/"},
+        {corner, cornerEnd},
+        {bracketForm ? "[:file@" : "<file@", bracketForm ? ":]" : ">"},
+        {bracketForm ? "[:node@" : "<node@", bracketForm ? ":]" : ">"},
+    };
+    WithinUpdate(brackets, [&] {
+        brackets.Clear();
+        for (size_t i = 0; i < std::size(pairs); ++i) {
+            TFountainBracketItem* item = brackets.Add();
+            item->SetLeftBracket(pairs[i].first);
+            item->SetRightBracket(pairs[i].second);
+            if (!carry)
+                continue;
+            // Every pair but the corner brackets has the first pair's
+            // background.
+            TFountainColor& colour = *item->ItemColor();
+            colour.SetColor(kept[i].Color());
+            colour.SetBkColor(kept[i == Kagi ? Kagi : 0].BkColor());
+            if (i == FileLink || i == PageLink)
+                colour.SetStyle(kept[i].Style());
+        }
+    });
 }
 
 int TVelkForm::WindowState() const

@@ -9,6 +9,7 @@
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DockLayoutIni.h"
+#include "DockToolbar.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
@@ -63,11 +64,6 @@ const std::string& NewFileCaption()
 TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
 {
     ActiveEditor_ = DataMemo_;
-    for (const char* name : {"OpTbFileShow", "OpTbTreeShow", "OpTbEditShow", "OpTbFontShow", "OpTbStringShow",
-                             "OpSubMoveLink", "OpSubStrAdmin"})
-        Menus_.Item(name)->SetChecked(true);
-    SubIconMenu_->Add(Utf8ToSjis("なし"));
-
     const bool single = Instances_.IsSingleInstance();
     if (single)
         DeleteLeftoverTransferFiles();
@@ -76,8 +72,10 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     EditMode_ = 0;
     LoadSymbolList();
 
-    // The settings file's variables keep their defaults until the settings
-    // file is read; the key file and the toolbar places are read here.
+    SetupFountain();
+    LoadIni(*this);
+    // Again, for the link brackets in the form the settings choose; their
+    // colours stay.
     SetupFountain();
     LoadKeyIni(Menus_);
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
@@ -219,6 +217,7 @@ void TVelkForm::FormShow()
     Button("sbLineNo")->SetDown(DataMemo_->Leftbar()->Visible());
     Timer1_->SetInterval(AutoSaveInterval(SettingsVars.AutoSaveTime));
     WrapByteCache_ = DataMemo_->WrapOption()->WrapByte();
+    ApplyShownSettings();
 
     const bool wraps = ActiveEditor_->WordWrap();
     WrapSpnEd_->setEnabled(wraps && !SettingsVars.RightRtn);
@@ -244,11 +243,36 @@ void TVelkForm::FormShow()
     DataMemo_->Leftbar()->SetZeroBase(!SettingsVars.Col_Row.Mode);
     UpdateCaretPanel();
     Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
-    if (EditorFountain_)
-        EditorFountain_->SetCommenter(Commenter_);
+    DataMemo_->View()->SetCommenter(Commenter_);
     StatusPanels_[5]->setText(QString::fromStdString(BoxSelectionText(BoxSelectionOn())));
     UpdateStatusBar();
     DataMemo_->setFocus();
+}
+
+// The settings the window shows only once it is shown: the mark colours,
+// the toolbars, the popup's groups, the left bar's colour and the tree's
+// tips. The marks' visibility stays as the settings file gave it; the wrap
+// mark shows with the end-of-file mark.
+void TVelkForm::ApplyShownSettings()
+{
+    TEditorMarks& marks = *ActiveEditor_->Marks();
+    marks.WrapMark()->SetVisible(marks.EofMark()->Visible());
+    marks.EofMark()->SetColor(SettingsVars.ZenTabCol);
+    marks.WrapMark()->SetColor(SettingsVars.ZenTabCol);
+    marks.RetMark()->SetColor(SettingsVars.HanCol);
+
+    for (const char* bar : {"File", "Tree", "Edit", "Font", "String"})
+        Toolbar(std::string("Toolbar") + bar)->SetVisible(NamedItem(std::string("OpTb") + bar + "Show").Checked());
+    const bool moveLink = NamedItem("OpSubMoveLink").Checked();
+    for (const char* item :
+         {"N4", "pEdGoTop", "pEdGoBottom", "pEdSetMark", "pEdJumpMark", "pEdFileLink", "pEdPageLink"})
+        NamedItem(item).SetVisible(moveLink);
+    const bool strings = NamedItem("OpSubStrAdmin").Checked();
+    for (const char* item : {"N7", "pEdStrRtn", "pEdKeisen", "pEdComment", "pEdStrCv", "pEdStrSeikei",
+                             "pEdStrSeikeiKakomu", "pEdStrDel", "pEdCalc"})
+        NamedItem(item).SetVisible(strings);
+    DataMemo_->Leftbar()->SetColor(SettingsVars.AnkCol);
+    DataTree_->SetToolTips(!NamedItem("TreeTipHelp").Checked());
 }
 
 // A transfer file left beside the program means an external edit still runs
@@ -296,10 +320,13 @@ bool TVelkForm::FormCloseQuery()
             canClose = SaveQuestion();
         }
     }
-    // Whether or not the window closes, the symbol list and the toolbar
-    // places are written; a failure is told and does not keep the window.
-    CatchExceptions([this] { SaveSymbolList(); });
-    CatchExceptions([this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); });
+    // Whether or not the window closes, the symbol list, the settings and the
+    // toolbar places are written. A write that fails is told once and
+    // changes nothing about closing: the document was dealt with above.
+    const std::string failure = RunCloseWrites({[this] { SaveSymbolList(); }, [this] { SaveIni(*this); },
+                                                [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
+    if (!failure.empty())
+        MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
     return canClose;
 }
 

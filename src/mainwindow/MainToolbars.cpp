@@ -145,6 +145,9 @@ void TVelkForm::CreateToolbars()
     Button("sbRTN")->SetAllowAllUp(true);
     Button("sbLineNo")->SetGroupIndex(2);
     Button("sbLineNo")->SetAllowAllUp(true);
+    // Down while the tree stands above the editor.
+    Button("sbToEditor")->SetGroupIndex(3);
+    Button("sbToEditor")->SetAllowAllUp(true);
 }
 
 void TVelkForm::UpdateButtonHints()

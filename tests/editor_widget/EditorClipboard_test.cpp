@@ -8,11 +8,14 @@
 
 #include "Clipboard.h"
 #include "Messages.h"
+#include "ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -49,7 +52,7 @@ TEST_F(Clipboard, ABoxCopiedPastesAsABox)
     ed.SetText("abcd\r\nefgh\r\n\r\nz\r\n");
     ed.Select({0, 1}, {1, 3});
     ed.Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(ClipboardText(), "bc\r\nfg\r\n");
+    EXPECT_EQ(ClipboardText(), "bc\nfg\n");
     ASSERT_TRUE(ClipboardHoldsABox());
     EXPECT_EQ(GetClipboardData(BoxClipboardFormat()), std::string("bc\r\nfg\r\n\0", 9));
 
@@ -60,21 +63,51 @@ TEST_F(Clipboard, ABoxCopiedPastesAsABox)
     EXPECT_EQ(ed.Caret(), (TCaretPos{3, 4}));
 }
 
-TEST_F(Clipboard, TextFromAnotherProgramPastesAsAStream)
+TEST_F(Clipboard, OtherProgramsGetLfAndGiveAnyLineEndsAsCrLf)
 {
+    ed.SetText("ab\r\ncd\r\n");
+    ed->SelectAll();
+    ed.Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardText(), "ab\ncd\n");
+
     ed.SetText("ab");
     ed->SetRowCol(0, 1);
-    QApplication::clipboard()->setText("x\ny\n");
+    QApplication::clipboard()->setText("x\ny\rz\r\n\r");
     ed.Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ed.Text(), "ax\r\ny\r\nb");
+    EXPECT_EQ(ed.Text(), "ax\r\ny\r\nz\r\n\r\nb");
+    EXPECT_EQ(ed.Caret(), (TCaretPos{4, 0})) << "the caret ends after the pasted text";
+    ed.Type("!");
+    EXPECT_EQ(ed.Text(), "ax\r\ny\r\nz\r\n\r\n!b");
 }
 
-TEST_F(Clipboard, ACharacterWithoutAShiftJisFormIsReplacedAndTheRestKept)
+TEST_F(Clipboard, JisMarksFromOtherProgramsKeepTheirShiftJisForms)
 {
     ed.SetText("");
-    QApplication::clipboard()->setText(QString::fromUtf8("a€b漢"));
+    QApplication::clipboard()->setText(QString::fromUtf8("〜−—‖¢£¬"));
     ed.Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ed.Text(), "a?b" + Sjis("漢"));
+    EXPECT_EQ(ed.Text(), "\x81\x60\x81\x7C\x81\x5C\x81\x61\x81\x91\x81\x92\x81\xCA");
+}
+
+TEST_F(Clipboard, CharactersWithoutAShiftJisFormAreReplacedAndReportedOnce)
+{
+    ed.SetText("");
+    std::vector<int> reports;
+    ed->OnUnmappedCharacters = [&reports](TObject*, int Count) { reports.push_back(Count); };
+    QApplication::clipboard()->setText(QString::fromUtf8("é€😀漢"));
+    ed.Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ed.Text(), "???" + Sjis("漢"));
+    EXPECT_EQ(reports, std::vector<int>{3});
+    ed.Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(reports, (std::vector<int>{3, 3})) << "once per paste";
+
+    // Without a handler the user is told in a message box.
+    ed->OnUnmappedCharacters = nullptr;
+    TScriptedDialogs dialogs;
+    ed.Commit("€");
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "Shift-JIS で表せない文字 1 個を「?」に置き換えました。");
+    ed.Commit("漢");
+    EXPECT_EQ(dialogs.Questions().size(), 1u) << "nothing replaced, nothing said";
 }
 
 TEST_F(Clipboard, NothingToPasteOrAReadOnlyEditorChangesNothing)

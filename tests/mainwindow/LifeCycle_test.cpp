@@ -19,7 +19,14 @@ class LifeCycle : public FormTest {
 protected:
     void Start()
     {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        Create();
+        Show();
+    }
+    // Start-up reads the settings file; what tests set afterwards is what
+    // the first show applies.
+    void Create() { ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run); }
+    void Show()
+    {
         form->show();
         QApplication::processEvents();
     }
@@ -148,9 +155,10 @@ TEST_F(LifeCycle, ClosingIsRefusedOnlyWhileTheOwnExternalEditRuns)
 
 TEST_F(LifeCycle, AutoSaveSavesOnlyANamedDocumentAndNeverStacks)
 {
+    Create();
     SettingsVars.AutoSave = true;
     SettingsVars.AutoSaveTime = 0;
-    Start();
+    Show();
     EXPECT_EQ(timer->Interval(), std::nullopt) << "an interval of 0 is off";
     Modify();
     timer->Fire();
@@ -166,15 +174,16 @@ TEST_F(LifeCycle, AutoSaveSavesOnlyANamedDocumentAndNeverStacks)
 
 TEST_F(LifeCycle, TheAutoSaveIntervalComesFromTheSettings)
 {
-    SettingsVars.AutoSaveTime = 60000;
+    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nAutoSaveTime=60000\r\n");
     Start();
     EXPECT_EQ(timer->Interval(), 60000);
 }
 
 TEST_F(LifeCycle, AnotherInstancesExternalEditDisablesTheEditorButton)
 {
+    Create();
     SettingsVars.ExtEditor = true;
-    Start();
+    Show();
     form->AppMessageHandler(Sjis("外部エディタ起動中"));
     EXPECT_FALSE(form->ToolButton("sbGoEditor")->Enabled());
     form->AppMessageHandler("");

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QImage>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -158,6 +159,14 @@ TEST_F(Pages, ThePasteButtonFollowsTheClipboardWithoutAskingItWhilePainting)
     QApplication::clipboard()->clear();
     QApplication::processEvents();
     EXPECT_FALSE(form->ToolButton("sbPaste")->Enabled());
+}
+
+TEST_F(Pages, CharactersPastedWithoutAShiftJisFormAreToldInTheStatusBar)
+{
+    QApplication::clipboard()->setText(QString::fromUtf8("é€😀"));
+    form->DataMemo()->PasteFromClipboard();
+    EXPECT_EQ(form->statusBar()->currentMessage().toStdString(), UnmappedCharactersText(3));
+    EXPECT_EQ(form->DataMemo()->GetText(), "???");
 }
 
 TEST_F(Pages, ASelectedRowWiderThanTheWindowPaintsWithoutPadding)

@@ -75,6 +75,11 @@ TEST(MenuItem, ShowsItsShortCutAsTextAndRegistersNoQtShortCut)
     item->SetShortCut(scNone);
     EXPECT_EQ(item->Action()->text(), QString("削除(&D)"));
 
+    // A line is a bare separator: no text for a style to draw beside it.
+    TMenuItem* line = menu.Items().Find("TreeTop")->Add("N1", "-");
+    EXPECT_TRUE(line->Action()->isSeparator());
+    EXPECT_TRUE(line->Action()->text().isEmpty());
+
     EXPECT_EQ(EscapeMenuCaption("R&D メモ"), QString("R&&D メモ"));
     EXPECT_EQ(menu.Items().Find("TreeDel"), item);
     EXPECT_EQ(menu.Items().FindShortCut(scNone), nullptr);

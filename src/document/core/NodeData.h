@@ -22,6 +22,8 @@ public:
     // The whole page text, Shift-JIS with CR LF line ends.
     const std::string& ItemStr() const { return ItemStr_; }
     void SetItemStr(std::string Value) { ItemStr_ = std::move(Value); }
+    // The page text moved out, so that its storage can be filled again.
+    std::string TakeItemStr() { return std::move(ItemStr_); }
     // The caret offset in bytes (a line break counts 2).
     int32_t SelStart() const { return SelStart_; }
     void SetSelStart(int32_t Value) { SelStart_ = Value; }

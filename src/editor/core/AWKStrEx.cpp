@@ -5,14 +5,14 @@
 int TAWKStrEx::FindAllMatches(std::string_view Text, std::string_view Subject, TFindHits& Hits) const
 {
     const size_t before = Hits.size();
+    re::TDeadEnds deadEnds;
     size_t pos = 0;
     for (bool first = true; pos <= Subject.size(); first = false) {
-        const std::string_view rest = Subject.substr(pos);
-        const auto match = first ? Match(rest) : MatchAnchoredInside(rest);
+        const auto match = MatchFrom(Subject, pos, first, deadEnds);
         if (!match)
             break;
-        const size_t start = pos + match->Start;
-        const size_t end = pos + match->End;
+        const size_t start = match->Start;
+        const size_t end = match->End;
         if (end == start) {
             if (start >= Subject.size())
                 break;

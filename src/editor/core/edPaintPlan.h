@@ -13,11 +13,15 @@
 #include "Graphics.h"
 
 #include <climits>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 constexpr int PaintColumnLimit = 1000;
+
+// The line under text an input method is composing.
+enum class TCompositionUnderline : uint8_t { None, Solid, Dotted, Dashed, Wave };
 
 // A span of cells drawn alike. Cells past the drawn text are blank cells
 // of the row's background (or of the selection's).
@@ -28,6 +32,10 @@ struct TTextRun {
     TColor BkColor = clNone; // clNone: transparent, the row's fill shows
     TFontStyles Style;
     bool Selected = false;
+    // Text being composed: its underline, in UnderlineColor (clNone: the
+    // text colour).
+    TCompositionUnderline Underline = TCompositionUnderline::None;
+    TColor UnderlineColor = clNone;
 
     bool operator==(const TTextRun&) const = default;
 };

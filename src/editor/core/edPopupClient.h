@@ -29,8 +29,8 @@ public:
     virtual void CutToClipboard() = 0;
     virtual void CopyToClipboard() = 0;
     virtual void PasteFromClipboard() = 0;
-    // Inserts the lines of Text as a box at the caret.
-    virtual void PasteBox(const std::string& Text) = 0;
+    // Inserts the lines of the clipboard's text as a box at the caret.
+    virtual void PasteBoxFromClipboard() = 0;
     // Deletes the selected text.
     virtual void ClearSelection() = 0;
     virtual void SelectAll() = 0;

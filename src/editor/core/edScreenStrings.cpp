@@ -469,17 +469,26 @@ void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
 
 std::string TEditorScreenStrings::GetTextStr() const
 {
-    const int count = GetCount();
-    size_t size = 0;
-    for (int row = 0; row < count; ++row)
-        size += RowText(row).size() + 2;
     std::string text;
-    text.reserve(size);
-    for (int row = 0; row < count; ++row) {
-        text += RowText(row);
-        AppendLineBreak(row, text);
-    }
+    GetTextInto(text);
     return text;
+}
+
+void TEditorScreenStrings::GetTextInto(std::string& Text) const
+{
+    // The index knows the length, so the text is written in place, and a
+    // buffer given back keeps its storage (no new pages on every keystroke).
+    Text.resize(static_cast<size_t>(GetTextLen()));
+    char* out = Text.data();
+    const int count = GetCount();
+    for (int row = 0; row < count; ++row) {
+        const std::string& text = RowText(row);
+        out = std::copy(text.begin(), text.end(), out);
+        if (RowAttribute(row) == TRowAttribute::raCrlf) {
+            *out++ = '\r';
+            *out++ = '\n';
+        }
+    }
 }
 
 void TEditorScreenStrings::LoadText(std::string_view Text)

@@ -121,6 +121,8 @@ public:
 
     // The whole text by the text invariant.
     std::string GetTextStr() const override;
+    // The same into Text, whose storage is reused.
+    void GetTextInto(std::string& Text) const;
     // Replaces the text in one update: every line a row, the last row raEof
     // unless S ends with a line break, wrapped when word wrap is on. An
     // empty S leaves no row.

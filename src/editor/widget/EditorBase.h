@@ -31,6 +31,7 @@
 #include "edPaintPlan.h"
 #include "edPopupClient.h"
 #include "edPositions.h"
+#include "edPreeditLayout.h"
 #include "edScreenStrings.h"
 #include "edSelection.h"
 #include "edTokens.h"
@@ -55,6 +56,7 @@
 
 class QMenu;
 class QAction;
+class QInputMethodEvent;
 class TCanvas;
 class TEditorRulerBitmaps;
 class TEditorScreen;
@@ -72,6 +74,9 @@ using TSelectionChangeEvent = std::function<void(TObject* Sender, bool Selected)
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 // A typed character's byte (set it to 0 and the character is dropped).
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
+
+// The notice that Count characters with no Shift-JIS form became "?".
+std::string UnmappedCharactersText(int Count);
 
 class TEditor : public QAbstractScrollArea,
                 public TComponent,
@@ -328,7 +333,10 @@ public:
     void CopyToClipboard() override;
     void CutToClipboard() override;
     // A box copied as a box pastes as a box; other text at the caret.
+    // Text from other programs comes with CR LF line ends, and a character
+    // Shift-JIS cannot hold as "?", reported by OnUnmappedCharacters.
     void PasteFromClipboard() override;
+    void PasteBoxFromClipboard() override;
 
     // ---- Editing (each command is one undo step) ----------------------------------
     // Typed text at the caret or in place of the selection, honouring
@@ -337,7 +345,7 @@ public:
     // Pasted or dropped text at the caret or in place of the selection.
     void InsertText(std::string_view Text);
     // The lines of Text as a box at the caret column.
-    void PasteBox(const std::string& Text) override;
+    void PasteBox(const std::string& Text);
     void ClearSelection() override;
     void SelectAll() override;
     // The selected lines one column (or one tab) further in or out.
@@ -394,6 +402,8 @@ public:
     // Refused while ReadOnly.
     void ReplaceSel(std::string_view Text);
     std::string GetText() const { return List_->GetTextStr(); }
+    // The whole text into Text, reusing its storage.
+    void GetTextInto(std::string& Text) const { List_->GetTextInto(Text); }
     void SetText(std::string_view Text);
     // Scroll-bar requests by the SB_ codes; Pos for SB_THUMBPOSITION and
     // SB_THUMBTRACK.
@@ -406,7 +416,9 @@ public:
     intptr_t Perform(uint32_t Msg, intptr_t WParam = 0, intptr_t LParam = 0);
 
     // ---- Input method ------------------------------------------------------------------
-    // The text being composed, drawn at the caret; not part of the text.
+    // The text being composed, shown as if inserted at the caret (the text
+    // after it moves aside and wraps) with the input method's looks and
+    // cursor; never part of the text.
     const QString& Preedit() const { return Preedit_; }
     QVariant inputMethodQuery(Qt::InputMethodQuery Query) const override;
 
@@ -463,6 +475,10 @@ public:
     // One notch of the wheel (+1 away from the user, -1 towards), in place
     // of the editor's own scrolling when set.
     std::function<void(TObject* Sender, int Notch)> OnMouseWheel;
+    // Text pasted, committed by the input method or typed held Count
+    // characters that Shift-JIS cannot hold; each became "?". Once per
+    // action; without a handler the editor says so in a message box.
+    std::function<void(TObject* Sender, int Count)> OnUnmappedCharacters;
 
     // ---- The row list's client ------------------------------------------------------------
     void DoChange() override;
@@ -632,6 +648,9 @@ private:
     using TChange = std::function<std::optional<TCaretPos>(const TEditPlace& Place)>;
     void RunEdit(const TChange& Change);
     void Indent(TIndentKind Kind);
+    // Tells of Count characters that became "?" (OnUnmappedCharacters, or
+    // a message box); nothing for 0.
+    void ReportUnmapped(int Count);
     void InvalidateImagebar();
     // The cell under viewport point P; Round takes the nearer column
     // boundary, as a click places the caret.
@@ -676,10 +695,20 @@ private:
 
     // ---- Input method ----
     void InputMethod(const QInputMethodEvent& Event);
-    void SetPreedit(const QString& Text);
-    // The viewport rectangle the preedit takes.
-    QRect PreeditRect() const;
-    void PaintPreedit();
+    // Takes the preedit, its looks and cursor from Event (EditorPreedit.cpp).
+    void SetPreedit(const QInputMethodEvent& Event);
+    void ClearPreedit();
+    // Lays the preedit out for screen rows up to LastRow.
+    void LayOutPreedit(int LastRow);
+    // The preedit cursor's cell in the viewport; empty when hidden.
+    QRect PreeditCursorRect() const;
+    void ScrollToPreeditCursor();
+    // The list row a screen row shows (-1 for a row the preedit added).
+    int ListRowAt(int ScreenRow) const { return PreeditLayout_.ListRow(ScreenRow); }
+    // Plans row I of the composed rows; returns its display text.
+    const std::string& PlanComposedRow(int I, TRowPlanInput& Input, TRowPlan& Plan);
+    // The left bar's numbers of screen rows FirstRow .. LastRow.
+    void ShownLeftbarNumbers(int FirstRow, int LastRow);
     // The caret's logical line, its first row, and the caret's byte offset
     // in it.
     struct TCaretLine {
@@ -790,7 +819,10 @@ private:
     bool KeyRepeating_ = false;
     bool ImePositionPending_ = false;
     QString Preedit_;
-    std::string PreeditSjis_;
+    TComposition Composition_;
+    TPreeditLayout PreeditLayout_;
+    // The view as composing found it, given back when it is cancelled.
+    std::optional<std::pair<int, int>> PreeditView_;
 
     TCanvas* Canvas_ = nullptr;
     // Reused by every row of a paint pass.

@@ -1,9 +1,9 @@
 // The input method. Its commit string is inserted as CP932, one insertion
 // and one undo step, through the same path as typed characters; the text
-// being composed (the preedit) is only drawn at the caret, underlined, with
-// the caret hidden meanwhile, and never touches the text. Qt delivers a
-// commit once, with no key events echoing it, so nothing typed after a
-// commit is ever dropped.
+// being composed (the preedit, EditorPreedit.cpp) is shown inline with the
+// caret hidden meanwhile, and never touches the text. Qt delivers a commit
+// once, with no key events echoing it, so nothing typed after a commit is
+// ever dropped.
 //
 // The input method reads the caret's logical line as the surrounding text;
 // its offsets are UTF-16 code units of that line. Each Shift-JIS character
@@ -12,9 +12,6 @@
 // characters.
 #include "EditorBase.h"
 
-#include "edRowRenderer.h"
-
-#include "Canvas.h"
 #include "Cp932.h"
 #include "ExceptionHandler.h"
 #include "Sjis.h"
@@ -22,7 +19,6 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
-#include <QPainter>
 #include <algorithm>
 
 namespace {
@@ -56,15 +52,23 @@ void TEditor::inputMethodEvent(QInputMethodEvent* Event)
 void TEditor::InputMethod(const QInputMethodEvent& Event)
 {
     if (ReadOnly_) {
-        SetPreedit({});
+        ClearPreedit();
         return;
     }
-    const std::string commit = Utf16ToSjis(Event.commitString().toStdU16String());
-    if (Event.replacementStart() != 0 || Event.replacementLength() != 0)
+    int unmapped = 0;
+    const std::string commit = Utf16ToSjis(Event.commitString().toStdU16String(), unmapped);
+    const bool replaces = Event.replacementStart() != 0 || Event.replacementLength() != 0;
+    if (!commit.empty() || replaces) {
+        // The view follows the committed text; the composed one goes.
+        PreeditView_.reset();
+        ClearPreedit();
+    }
+    if (replaces)
         ReplaceAroundCaret(commit, Event.replacementStart(), Event.replacementLength());
     else
         InsertString(commit);
-    SetPreedit(Event.preeditString());
+    SetPreedit(Event);
+    ReportUnmapped(unmapped);
 }
 
 TEditor::TCaretLine TEditor::CaretLine() const
@@ -102,43 +106,6 @@ void TEditor::ReplaceAroundCaret(const std::string& Commit, int Start, int Lengt
     CaretEndUpdate();
 }
 
-// ---- The preedit ---------------------------------------------------------------------------------
-
-void TEditor::SetPreedit(const QString& Text)
-{
-    if (Text == Preedit_)
-        return;
-    viewport()->update(PreeditRect());
-    Preedit_ = Text;
-    PreeditSjis_ = Utf16ToSjis(Text.toStdU16String());
-    viewport()->update(PreeditRect());
-    // The caret is not drawn while there is a preedit.
-    viewport()->update(CaretRect_);
-}
-
-QRect TEditor::PreeditRect() const
-{
-    if (PreeditSjis_.empty())
-        return {};
-    const int y = TextTop() + (Row_ - TopRow_) * RowHeight();
-    const int x = TextLeft() + (Col_ - TopCol_) * ColWidth();
-    return {x, y, static_cast<int>(PreeditSjis_.size()) * ColWidth(), FontHeight()};
-}
-
-void TEditor::PaintPreedit()
-{
-    const QRect full = PreeditRect();
-    const QRect rect = full.intersected(QRect(TextLeft(), TextTop(), viewport()->width(), viewport()->height()));
-    if (rect.isEmpty())
-        return;
-    Canvas_->SetBrushColor(Color_);
-    Canvas_->FillRect(rect);
-    DrawCellText(*Canvas_, full.left(), full.top(), PreeditSjis_, ColWidth(), Font_->Color(), Color_, Font_->Style(),
-                 rect);
-    Canvas_->SetPenColor(Font_->Color());
-    Canvas_->Painter().drawLine(rect.left(), full.bottom(), rect.right(), full.bottom());
-}
-
 // ---- What the input method asks -----------------------------------------------------------------
 
 QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery Query) const
@@ -151,7 +118,10 @@ QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery Query) const
         case Qt::ImHints: answer = static_cast<int>(Qt::ImhMultiLine); break;
         case Qt::ImFont: answer = QtFont_; break;
         case Qt::ImCursorRectangle: {
-            const QPoint cell(TextLeft() + (Col_ - TopCol_) * ColWidth(), TextTop() + (Row_ - TopRow_) * RowHeight());
+            // While composing, the input method's cursor: its candidates
+            // open there.
+            const TCaretPos at = PreeditLayout_.Active() ? PreeditLayout_.Cursor() : TCaretPos{Row_, Col_};
+            const QPoint cell(TextLeft() + (at.Col - TopCol_) * ColWidth(), TextTop() + (at.Row - TopRow_) * RowHeight());
             answer = QRect(viewport()->mapTo(this, cell), QSize(ColWidth(), FontHeight()));
             break;
         }

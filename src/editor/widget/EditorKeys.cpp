@@ -251,8 +251,9 @@ void TEditor::TypeCharacters(const QKeyEvent& Event, TShiftState Shift)
     else if (key == Qt::Key_Escape)
         bytes = "\x1b";
     const bool fromKey = !bytes.empty();
+    int unmapped = 0;
     if (!fromKey)
-        bytes = Utf16ToSjis(Event.text().toStdU16String());
+        bytes = Utf16ToSjis(Event.text().toStdU16String(), unmapped);
     for (sjis::CharCursor c(bytes); !c.AtEnd(); c.Next()) {
         std::string character(c.Char());
         // Control characters in a key's text (Delete's DEL, say) type
@@ -269,6 +270,8 @@ void TEditor::TypeCharacters(const QKeyEvent& Event, TShiftState Shift)
         if (!dropped)
             EditorChar(character, Shift);
     }
+    if (!ReadOnly_)
+        ReportUnmapped(unmapped);
 }
 
 void TEditor::EditorChar(std::string_view Bytes, TShiftState Shift)

@@ -76,6 +76,9 @@ void TEditor::PaintRect(const QRect& Rect)
         return;
     const int firstRow = (top - textTop) / rowHeight + TopRow_;
     const int lastRow = (bottom - top) / rowHeight + firstRow - 1;
+    // The text may have changed under the composed rows.
+    if (!Preedit_.isEmpty())
+        LayOutPreedit(std::max(lastRow, TopRow_ + VisibleRows()));
 
     if (Leftbar_->Visible() && Rect.intersects(QRect(ImagebarWidth(), textTop, LeftbarWidth(), viewport()->height())))
         PaintLeftbars(firstRow, lastRow);
@@ -89,9 +92,10 @@ void TEditor::PaintRect(const QRect& Rect)
         canvas.SetPenColor(MarkColor(*Marks_->Underline()));
         canvas.Painter().drawLine(textLeft, underline, viewport()->width(), underline);
     }
-    if (!PreeditSjis_.empty())
-        PaintPreedit();
-    else if (CaretShown_ && CaretBlinkOn_) {
+    if (!Preedit_.isEmpty()) {
+        canvas.SetBrushColor(Font_->Color());
+        canvas.FillRect(PreeditCursorRect());
+    } else if (CaretShown_ && CaretBlinkOn_) {
         QPainter& painter = canvas.Painter();
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.fillRect(CaretRect_, Qt::white);
@@ -176,6 +180,9 @@ void TEditor::FillRowInput(int ARow, std::string_view Text, std::string& NextBuf
 
 const std::string& TEditor::PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan)
 {
+    if (const int composed = PreeditLayout_.RunRow(ARow); composed >= 0)
+        return PlanComposedRow(composed, Input, Plan);
+    ARow = ListRowAt(ARow);
     const int count = RowCount();
     if (ARow >= count) {
         const bool eof = Marks_->EofMark()->Visible() && ARow == count
@@ -228,10 +235,11 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
         geometry.Y = y;
         geometry.Clip = QRect(Rect.left(), y, Rect.width(), cellHeight);
         DrawRowPlan(*Canvas_, RowPlan_, text, geometry);
-        // A row that ends well left of the view gets nothing more drawn,
-        // the owner's drawing included.
+        // The owner draws over the list's rows, not over composed ones, and
+        // a row that ends well left of the view gets nothing more drawn.
+        const int listRow = PreeditLayout_.RunRow(row) < 0 ? ListRowAt(row) : -1;
         const bool leftOfView = static_cast<int>(text.size()) + 5 < TopCol_;
-        if (row < RowCount() && !leftOfView) {
+        if (listRow >= 0 && listRow < RowCount() && !leftOfView) {
             // The owner's drawing per piece: left of, inside and right of
             // the selection.
             const int selStart = input.SelStart;
@@ -243,7 +251,8 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
                     continue;
                 const int right = piece == 0 && selStart >= selEnd ? lastCol : cuts[piece + 1];
                 const QRect pieceRect(QPoint(columnX(cuts[piece]), y), QPoint(columnX(right) - 1, y + cellHeight - 1));
-                DoDrawLine(pieceRect, x0, piece == 1 ? SelectionState_ : TEditorSelectionState::sstNone, row, text, y);
+                DoDrawLine(pieceRect, x0, piece == 1 ? SelectionState_ : TEditorSelectionState::sstNone, listRow, text,
+                           y);
                 if (selStart >= selEnd)
                     break;
             }
@@ -421,7 +430,7 @@ void TEditor::PaintLeftbars(int FirstRow, int LastRow)
         canvas.FillRect(QRect(left, top, width, bottom - top));
         return;
     }
-    LeftbarRowNumbers(*List_, WordWrap(), *Leftbar_, FirstRow, LastRow, LeftbarNumbers_);
+    ShownLeftbarNumbers(FirstRow, LastRow);
     const TColor color = ForegroundOf(Leftbar_->Color());
     const TColor background = BackgroundOf(Leftbar_->BkColor());
     int y = top;
@@ -458,7 +467,7 @@ void TEditor::PaintImagebar(int FirstRow, int LastRow)
     int y = TextTop() + (FirstRow - TopRow_) * RowHeight();
     for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
         canvas.FillRect(QRect(0, y, width, RowHeight()));
-        const TImagebarMarks marks = ImagebarMarks(RowMarks(row));
+        const TImagebarMarks marks = ImagebarMarks(RowMarks(ListRowAt(row)));
         if (const QPixmap* picture = ImagebarPicture(marks.Digit))
             painter.drawPixmap(Imagebar_->LeftMargin(), y + 2, *picture);
         if (const QPixmap* picture = ImagebarPicture(marks.Image))

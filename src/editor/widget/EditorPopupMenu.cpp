@@ -1,6 +1,5 @@
 #include "EditorPopupMenu.h"
 
-#include "Cp932.h"
 #include "KeyTable.h"
 #include "ShortCutText.h"
 
@@ -81,9 +80,7 @@ void TEditorPopupMenu::CreateItems()
     PasteItem =
         AddCommand("貼り付け(&P)", scCtrl | 'V', &TEditorPopupClient::PasteFromClipboard);
     BoxPasteItem =
-        AddCommand("Box貼り付け(&B)", scCtrl | 'B', [](TEditorPopupClient& Editor) {
-            Editor.PasteBox(Utf16ToSjis(QGuiApplication::clipboard()->text().toStdU16String()));
-        });
+        AddCommand("Box貼り付け(&B)", scCtrl | 'B', &TEditorPopupClient::PasteBoxFromClipboard);
     DeleteItem = AddCommand("削除(&D)", scNone, &TEditorPopupClient::ClearSelection);
     addSeparator();
     SelectAllItem = AddCommand("すべて選択(&A)", scNone, &TEditorPopupClient::SelectAll);

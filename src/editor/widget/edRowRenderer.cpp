@@ -5,6 +5,9 @@
 #include "Canvas.h"
 #include "Sjis.h"
 
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
 #include <algorithm>
 
 namespace {
@@ -12,6 +15,39 @@ namespace {
 QRect RunRect(const TTextRun& Run, const TRowGeometry& G)
 {
     return QRect(G.X + Run.Col * G.ColWidth, G.Y, Run.Length * G.ColWidth, G.Height);
+}
+
+// The line under composed text, along the text's last pixel row (a wave
+// rises two pixels above it).
+void DrawCompositionUnderline(TCanvas& Canvas, const TTextRun& Run, const TRowGeometry& G)
+{
+    const QRect rect = RunRect(Run, G);
+    const int left = std::max(rect.left(), G.Clip.left());
+    const int right = std::min(rect.right(), G.Clip.right());
+    const int y = G.Y + Canvas.TextHeight() - 1;
+    if (left > right || y < G.Clip.top() || y > G.Clip.bottom())
+        return;
+    Canvas.SetPenColor(Run.UnderlineColor == clNone ? Run.Color : Run.UnderlineColor);
+    QPainter& painter = Canvas.Painter();
+    QPen pen = painter.pen();
+    pen.setWidth(1);
+    switch (Run.Underline) {
+    case TCompositionUnderline::None: return;
+    case TCompositionUnderline::Solid: pen.setStyle(Qt::SolidLine); break;
+    case TCompositionUnderline::Dotted: pen.setStyle(Qt::DotLine); break;
+    case TCompositionUnderline::Dashed: pen.setStyle(Qt::DashLine); break;
+    case TCompositionUnderline::Wave: {
+        pen.setStyle(Qt::SolidLine);
+        painter.setPen(pen);
+        QPolygon wave;
+        for (int x = left; x <= right + 1; x += 2)
+            wave << QPoint(std::min(x, right), (x - left) % 4 == 0 ? y : y - 2);
+        painter.drawPolyline(wave);
+        return;
+    }
+    }
+    painter.setPen(pen);
+    painter.drawLine(left, y, right, y);
 }
 
 } // namespace
@@ -55,5 +91,7 @@ void DrawRowPlan(TCanvas& Canvas, const TRowPlan& Plan, std::string_view Text, c
         const TColor background = run.BkColor == clNone ? Geometry.Background : run.BkColor;
         DrawCellText(Canvas, Geometry.X + from * Geometry.ColWidth, Geometry.Y, Text.substr(from, to - from),
                      Geometry.ColWidth, run.Color, background, run.Style, clip);
+        if (run.Underline != TCompositionUnderline::None)
+            DrawCompositionUnderline(Canvas, run, Geometry);
     }
 }

@@ -62,29 +62,28 @@ bool DecodeWithIconv(Converter& Decoder, const char* Bytes, size_t Len, char16_t
     return true;
 }
 
+// The CP932 bytes of one BMP character as the C library writes them, packed
+// as a character code; 0 when it has none.
+uint16_t EncodeWithIconv(Converter& Encoder, char16_t Unit)
+{
+    const char in[2] = {static_cast<char>(Unit & 0xFF), static_cast<char>(Unit >> 8)};
+    char out[4];
+    size_t outLen = 0;
+    if (!Encoder.Run(in, 2, out, sizeof out, outLen) || outLen < 1 || outLen > 2)
+        return 0;
+    const auto first = static_cast<unsigned char>(out[0]);
+    return outLen == 1 ? first : static_cast<uint16_t>(first << 8 | static_cast<unsigned char>(out[1]));
+}
+
 std::unique_ptr<Tables> BuildTables()
 {
     auto tables = std::make_unique<Tables>();
     tables->Decode.fill(kReplacement);
     Converter decoder("UTF-16LE", "CP932");
-    Converter encoder("CP932", "UTF-16LE");
     auto record = [&](uint16_t Code, const char* Bytes, size_t Len) {
         char16_t unit;
-        if (!DecodeWithIconv(decoder, Bytes, Len, unit) || unit == kReplacement)
-            return;
-        tables->Decode[Code] = unit;
-        if (tables->Encode[unit] != 0 || unit == 0)
-            return;
-        // Ask the encoder which code it prefers for this character.
-        const char in[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-        char out[4];
-        size_t outLen = 0;
-        if (encoder.Run(in, 2, out, sizeof out, outLen) && outLen >= 1 && outLen <= 2)
-            tables->Encode[unit] = outLen == 1 ? static_cast<unsigned char>(out[0])
-                                               : static_cast<uint16_t>(static_cast<unsigned char>(out[0]) << 8
-                                                                       | static_cast<unsigned char>(out[1]));
-        else
-            tables->Encode[unit] = Code;
+        if (DecodeWithIconv(decoder, Bytes, Len, unit) && unit != kReplacement)
+            tables->Decode[Code] = unit;
     };
     for (int byte = 0; byte < 0x100; ++byte) {
         if (sjis::IsLead(static_cast<unsigned char>(byte)))
@@ -102,6 +101,14 @@ std::unique_ptr<Tables> BuildTables()
             record(static_cast<uint16_t>(lead << 8 | trail), pair, 2);
         }
     }
+    // Encoding asks the C library about every character, not only those a
+    // code decodes to: it also writes characters that no code decodes to
+    // ("〜" U+301C as 81 60, "−" U+2212 as 81 7C), which text from other
+    // programs is full of. It maps nothing outside the first plane.
+    Converter encoder("CP932", "UTF-16LE");
+    for (char32_t c = 1; c < 0x10000; ++c)
+        if (c < 0xD800 || c > 0xDFFF)
+            tables->Encode[c] = EncodeWithIconv(encoder, static_cast<char16_t>(c));
     return tables;
 }
 
@@ -172,15 +179,18 @@ char32_t NextUtf8(std::string_view Text, size_t& Pos)
     return c;
 }
 
-void AppendSjis(std::string& Out, char32_t C, bool& Lossless)
+void AppendSjis(std::string& Out, char32_t C, int& Unmapped)
 {
     const Tables& t = Table();
     const uint16_t code = C < 0x10000 ? t.Encode[C] : 0;
-    if (C == 0) {
+    if (C >= 0xE0000 && C <= 0xE007F) {
+        // Tag characters (the invisible tail of a flag emoji) are dropped,
+        // as the C library's converter drops them.
+    } else if (C == 0) {
         Out += '\0';
     } else if (code == 0) {
         Out += '?';
-        Lossless = false;
+        ++Unmapped;
     } else if (code < 0x100) {
         Out += static_cast<char>(code);
     } else {
@@ -225,19 +235,26 @@ std::string SjisToUtf8(std::string_view Sjis)
     return result;
 }
 
-std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless)
+std::string Utf16ToSjis(std::u16string_view Text, int& Unmapped)
 {
     std::string result;
     result.reserve(Text.size() * 2);
-    bool lossless = true;
+    Unmapped = 0;
     for (size_t i = 0; i < Text.size(); ++i) {
         char32_t c = Text[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < Text.size() && Text[i + 1] >= 0xDC00 && Text[i + 1] <= 0xDFFF)
             c = 0x10000 + ((c - 0xD800) << 10) + (Text[++i] - 0xDC00);
-        AppendSjis(result, c, lossless);
+        AppendSjis(result, c, Unmapped);
     }
+    return result;
+}
+
+std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless)
+{
+    int unmapped = 0;
+    std::string result = Utf16ToSjis(Text, unmapped);
     if (Lossless)
-        *Lossless = lossless;
+        *Lossless = unmapped == 0;
     return result;
 }
 
@@ -245,12 +262,12 @@ std::string Utf8ToSjis(std::string_view Text, bool* Lossless)
 {
     std::string result;
     result.reserve(Text.size());
-    bool lossless = true;
+    int unmapped = 0;
     for (size_t pos = 0; pos < Text.size();) {
         const char32_t c = NextUtf8(Text, pos);
-        AppendSjis(result, c, lossless);
+        AppendSjis(result, c, unmapped);
     }
     if (Lossless)
-        *Lossless = lossless;
+        *Lossless = unmapped == 0;
     return result;
 }

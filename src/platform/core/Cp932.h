@@ -17,7 +17,13 @@ std::string SjisToUtf8(std::string_view Sjis);
 // the code has none.
 char16_t SjisCharToUtf16(uint16_t Code);
 
-// Encoding: a character with no CP932 form becomes "?" and clears *Lossless.
-// Where CP932 has two codes for one character, the one Windows writes wins.
+// Encoding gives every character the bytes the C library's CP932 converter
+// gives it, one-way mappings included (so where CP932 has two codes for one
+// character, the one Windows writes wins); a character with none becomes "?"
+// and clears *Lossless. Tag characters (U+E0000-E007F) are dropped, as the
+// C library drops them.
 std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless = nullptr);
+// The same, counting in Unmapped the characters that became "?" (an
+// unpaired surrogate is one).
+std::string Utf16ToSjis(std::u16string_view Text, int& Unmapped);
 std::string Utf8ToSjis(std::string_view Text, bool* Lossless = nullptr);

@@ -1,5 +1,6 @@
 #include "Clipboard.h"
 
+#include "Cp932.h"
 #include "Sjis.h"
 #include "SysUtils.h"
 
@@ -49,6 +50,34 @@ QString MimeTypeOf(std::string_view FoldedName)
 }
 
 } // namespace
+
+QString ClipboardTextOf(std::string_view Sjis)
+{
+    std::string lf;
+    lf.reserve(Sjis.size());
+    // CR and LF are never trail bytes, so bytes can be compared alone.
+    for (size_t i = 0; i < Sjis.size(); ++i)
+        if (!(Sjis[i] == '\r' && i + 1 < Sjis.size() && Sjis[i + 1] == '\n'))
+            lf += Sjis[i];
+    return QString::fromStdU16String(SjisToUtf16(lf));
+}
+
+std::string SjisOfClipboardText(const QString& Text, int& Unmapped)
+{
+    const std::string sjis = Utf16ToSjis(Text.toStdU16String(), Unmapped);
+    std::string crlf;
+    crlf.reserve(sjis.size() + sjis.size() / 16);
+    for (size_t i = 0; i < sjis.size(); ++i) {
+        if (sjis[i] == '\r' || sjis[i] == '\n') {
+            crlf += "\r\n";
+            if (sjis[i] == '\r' && i + 1 < sjis.size() && sjis[i + 1] == '\n')
+                ++i;
+        } else {
+            crlf += sjis[i];
+        }
+    }
+    return crlf;
+}
 
 int RegisterClipboardFormat(std::string_view Name)
 {

@@ -29,6 +29,14 @@ std::optional<std::string> GetFormatData(const QMimeData* Data, int Format);
 // Adds (or replaces) the bytes of Format in Data.
 void SetFormatData(QMimeData& Data, int Format, std::string_view Bytes);
 
+// Plain text as other programs take it: Shift-JIS page text (CR LF line
+// ends) in Unicode with LF line ends.
+QString ClipboardTextOf(std::string_view Sjis);
+// Plain text from other programs as the program keeps text: Shift-JIS with
+// CR LF line ends (CR LF, LF and a lone CR each become CR LF). Unmapped
+// counts the characters Shift-JIS cannot hold, each written as "?".
+std::string SjisOfClipboardText(const QString& Text, int& Unmapped);
+
 // The system clipboard.
 bool ClipboardHasFormat(int Format);
 std::optional<std::string> GetClipboardData(int Format);

@@ -60,6 +60,11 @@ void TMenuItem::SetShortCut(TShortCut ShortCut)
 
 void TMenuItem::UpdateText()
 {
+    // A line carries no text: some styles draw a separator's text beside it.
+    if (IsLine()) {
+        Action_->setText(QString());
+        return;
+    }
     const std::string keyText = ShortCutToText(ShortCut_);
     Action_->setText(keyText.empty() ? Caption_ : Caption_ + QLatin1Char('\t') + QString::fromStdString(keyText));
 }

@@ -33,7 +33,9 @@ void TAWKStr::SetUseSynonymDic(bool Value)
 int TAWKStr::GSub(std::string_view Replacement, std::string& Text) const
 {
     const awk::TReplacement replacement(Replacement);
-    auto match = Match(Text);
+    const std::string_view text = Text;
+    re::TDeadEnds deadEnds;
+    auto match = MatchFrom(text, 0, true, deadEnds);
     if (!match)
         return 0;
     std::string out;
@@ -43,7 +45,6 @@ int TAWKStr::GSub(std::string_view Replacement, std::string& Text) const
         return 1;
     }
     out.reserve(Text.size());
-    const std::string_view text = Text;
     int count = 0;
     size_t rest = 0;
     for (;;) {
@@ -63,11 +64,9 @@ int TAWKStr::GSub(std::string_view Replacement, std::string& Text) const
         if (rest >= text.size())
             break;
         // A "^" matches at the rest's start only when that starts a line.
-        const std::string_view tail = text.substr(rest);
-        const auto next = text[rest - 1] == '\n' ? Match(tail) : MatchAnchoredInside(tail);
-        if (!next)
+        match = MatchFrom(text, rest, text[rest - 1] == '\n', deadEnds);
+        if (!match)
             break;
-        match = TMatchRange{rest + next->Start, rest + next->End};
     }
     out.append(text.substr(rest));
     Text = std::move(out);

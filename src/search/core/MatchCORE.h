@@ -1,8 +1,11 @@
 // The matcher: runs the current automaton over Shift-JIS text, leftmost
-// (first start) and, there, longest. A match never splits a double-byte
-// character, never reads past the text, never allocates and never throws.
+// (first start) and, there, longest, in one pass over the text. A match
+// never splits a double-byte character, never reads past the text and
+// never throws. The searches keep their working room in the object
+// between calls, so one object serves one search at a time.
 #pragma once
 
+#include "MatchScan.h"
 #include "SjisRegExp.h"
 
 #include <cstdint>
@@ -13,13 +16,6 @@
 // value, only the end of the text. Line heads are always the places after
 // LF.
 enum TMatchCORE_LineSeparator : uint8_t { mcls_CRLF = 0, mcls_LF = 1 };
-
-// A match: the bytes [Start, End) of the text.
-struct TMatchRange {
-    size_t Start;
-    size_t End;
-    friend bool operator==(const TMatchRange&, const TMatchRange&) = default;
-};
 
 class TMatchCORE : public TRegularExpression {
 public:
@@ -45,8 +41,21 @@ public:
     // on after an earlier match); a line tail may match empty at the end.
     std::optional<TMatchRange> MatchAnchoredInside(std::string_view Text) const noexcept;
 
+    // One match after another in the same text: what MatchAnchored
+    // (HeadAtFrom) or MatchAnchoredInside (not) finds in the text from From
+    // (a character start) on, with positions in Text; for a pattern without
+    // anchors MatchAnchored finds what MatchNoAnchor does. Successive calls
+    // with growing From and the same DeadEnds (made for this text and
+    // pattern) share what they learnt, so a long walk that failed is not
+    // walked again by each later search.
+    std::optional<TMatchRange> MatchFrom(std::string_view Text, size_t From, bool HeadAtFrom,
+                                         re::TDeadEnds& DeadEnds) const noexcept;
+
 private:
     int SeparatorByte() const;
+    std::optional<TMatchRange> Search(std::string_view Text, size_t From, bool HeadAtStart, bool Anchored,
+                                      re::TDeadEnds* DeadEnds) const noexcept;
 
     TMatchCORE_LineSeparator LineSeparator_ = mcls_CRLF;
+    mutable re::TMatchScan Scan_;
 };

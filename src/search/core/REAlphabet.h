@@ -29,6 +29,11 @@ public:
     // The class of a single-byte character, and of the double-byte
     // character Lead, Trail: lookups for the matcher's inner loop.
     uint32_t SingleByteClass(unsigned char Byte) const { return Rows_[Byte]; }
+    // Either of them: Lead alone, or Lead and Trail when Pair.
+    uint32_t CharClass(unsigned char Lead, unsigned char Trail, bool Pair) const
+    {
+        return Rows_[Pair ? (RowOfLead_[Lead] << 8) | Trail : Lead];
+    }
     uint32_t DoubleByteClass(unsigned char Lead, unsigned char Trail) const
     {
         return Rows_[(RowOfLead_[Lead] << 8) | Trail];

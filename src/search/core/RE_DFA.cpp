@@ -21,6 +21,7 @@ public:
         FindOrAddState(start);
         for (int state = 0; state < static_cast<int>(Moves_.size()); ++state)
             ComputeMoves(state);
+        MarkAbsorbers();
         BuildTables();
     }
 
@@ -149,6 +150,21 @@ private:
             EpsilonClosure(targets);
             const int target = FindOrAddState(targets);
             Moves_[State].push_back({first, bounds[i + 1] - 1, target});
+        }
+    }
+
+    void MarkAbsorbers()
+    {
+        std::vector<uint32_t> acting;
+        for (const uint32_t member : SetOf(Dfa_.InitialState()))
+            if (member == Nfa_.Exit() || std::ranges::any_of(Nfa_.Edges(member), [](const TNfaEdge& Edge) {
+                    return Edge.Kind == TNfaEdgeKind::Chars || Edge.Kind == TNfaEdgeKind::LineTail;
+                }))
+                acting.push_back(member);
+        for (int state = 0; state < static_cast<int>(Moves_.size()); ++state) {
+            const std::span<const uint32_t> members = SetOf(state);
+            Spend(members.size());
+            Dfa_.AbsorbsInitial_.push_back(std::includes(members.begin(), members.end(), acting.begin(), acting.end()));
         }
     }
 

@@ -40,6 +40,10 @@ public:
     bool AcceptsAtLineTail(int State) const { return AtLineTail_[State] != 0; }
     // The state after a line head ("^" at the pattern's start), or kNoState.
     int LineHeadTarget(int State) const { return LineHeadTarget_[State]; }
+    // True when State holds every state of the initial one that reads a
+    // character, checks a line tail or accepts: whatever a walk from the
+    // initial state finds, a walk in State at the same place finds too.
+    bool AbsorbsInitial(int State) const { return AbsorbsInitial_[State] != 0; }
     bool HasLineHead() const { return HasLineHead_; }
     bool HasLineTail() const { return HasLineTail_; }
 
@@ -67,6 +71,7 @@ private:
     std::vector<uint8_t> Accepting_;
     std::vector<uint8_t> AtLineTail_;
     std::vector<int> LineHeadTarget_;
+    std::vector<uint8_t> AbsorbsInitial_;
     std::vector<size_t> TransitionStart_;
     std::vector<TREDfaTransition> Transitions_;
     std::vector<int> Table_;

@@ -1,0 +1,276 @@
+// The main window as the settings file sees it: each value group read from
+// and applied to the controls through their own properties, so that their
+// change handling runs as when a person makes the change.
+#include "Main.h"
+
+#include "DockButton.h"
+#include "DockToolbar.h"
+#include "EditorEx.h"
+#include "HTMLFountain.h"
+#include "Menus.h"
+#include "SpinEx.h"
+#include "TreeView.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <stdexcept>
+
+namespace {
+
+constexpr int VerticalSplit = 1;
+
+TItemColors ColorsOf(const TFountainColor& Color) { return {Color.Color(), Color.BkColor()}; }
+
+void SetColors(TFountainColor& Color, const TItemColors& Value)
+{
+    Color.SetColor(Value.Color);
+    Color.SetBkColor(Value.BkColor);
+}
+
+TEditorSettings::TMarkValues MarkOf(const TEditorMark& Mark) { return {Mark.Visible(), Mark.Color()}; }
+
+void SetMark(TEditorMark& Mark, const TEditorSettings::TMarkValues& Value)
+{
+    Mark.SetVisible(Value.Visible);
+    Mark.SetColor(Value.Color);
+}
+
+// The members of View.Colors the file holds, paired with the editor's.
+std::array<std::pair<TItemColors*, TFountainColor*>, 10> ViewColorPairs(TEditorSettings::TViewColors& Values,
+                                                                        const TEditorColors& Colors)
+{
+    return {{{&Values.Select, Colors.Select()},
+             {&Values.Ank, Colors.Ank()},
+             {&Values.Symbol, Colors.Symbol()},
+             {&Values.Int, Colors.Int()},
+             {&Values.Str, Colors.Str()},
+             {&Values.DBCS, Colors.DBCS()},
+             {&Values.Comment, Colors.Comment()},
+             {&Values.Url, Colors.Url()},
+             {&Values.Mail, Colors.Mail()},
+             {&Values.Reserve, Colors.Reserve()}}};
+}
+
+// The HTML scheme's comment bracket, "<!--" "-->"; null when it has none.
+TFountainBracketItem* HtmlCommentBracket(const THTMLFountain& Html)
+{
+    TFountainBracketCollection& brackets = *Html.Brackets();
+    for (int i = 0; i < brackets.Count(); ++i)
+        if (brackets.Items(i)->LeftBracket() == "<!--")
+            return brackets.Items(i);
+    return nullptr;
+}
+
+} // namespace
+
+TMenuItem& TVelkForm::NamedItem(std::string_view Name) const
+{
+    TMenuItem* item = Menus_.Item(Name);
+    if (!item)
+        throw std::logic_error("no menu item " + std::string(Name));
+    return *item;
+}
+
+// The rectangle is the frame's position and the client's size, which move()
+// and resize() take back unchanged; a window not normal keeps its normal
+// rectangle.
+TFormPlacement TVelkForm::Placement() const
+{
+    const int state = WindowState();
+    if (state == 0)
+        return {x(), y(), width(), height(), 0};
+    const QRect normal = normalGeometry();
+    return {normal.x(), normal.y(), normal.width(), normal.height(), state};
+}
+
+void TVelkForm::SetPlacement(const TFormPlacement& Value)
+{
+    move(Value.Left, Value.Top);
+    resize(Value.Width, Value.Height);
+    SetWindowState(Value.WindowState);
+}
+
+std::vector<TScreenArea> TVelkForm::ScreenAreas() const
+{
+    std::vector<TScreenArea> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    return areas;
+}
+
+TEditorSettings TVelkForm::DataMemoSettings() const
+{
+    const TEditorEx& memo = *DataMemo_;
+    TEditorSettings v;
+    v.Font = {memo.Font()->Name(), memo.Font()->Size()};
+    const TEditorMargin& margin = *memo.Margin();
+    v.Margin = {margin.Top(), margin.Left(), margin.Line(), margin.Character()};
+    const TEditorCaret& caret = *memo.Caret();
+    v.Caret = {caret.TabSpaceCount(), caret.FreeCaret(), caret.AutoIndent(), caret.InTab(), caret.SoftTab(),
+               caret.LockScroll()};
+    v.Marks = {MarkOf(*memo.Marks()->EofMark()), MarkOf(*memo.Marks()->RetMark()),
+               MarkOf(*memo.Marks()->Underline())};
+    const TEditorExMarks& exMarks = *memo.ExMarks();
+    v.ExMarks = {MarkOf(*exMarks.ParenMark()), {false, exMarks.Hit()->Color()}, {false, exMarks.FindMark()->Color()}};
+    const TEditorRuler& ruler = *memo.Ruler();
+    v.Ruler = {ruler.Visible(), ruler.Color(), ruler.MarkColor(), ruler.BkColor()};
+    v.Leftbar = {memo.Leftbar()->Visible(), memo.Leftbar()->BkColor()};
+    v.WrapOption = {memo.WrapOption()->WordBreak(), memo.WrapOption()->Leading()};
+    v.WordWrap = memo.WordWrap();
+    for (auto [value, colour] : ViewColorPairs(v.Colors, *memo.View()->Colors()))
+        *value = ColorsOf(*colour);
+    const TFountainBracketCollection& brackets = *memo.View()->Brackets();
+    for (int i = 0; i < static_cast<int>(v.Brackets.size()) && i < brackets.Count(); ++i)
+        v.Brackets[static_cast<size_t>(i)] = ColorsOf(*brackets.Items(i)->ItemColor());
+    v.Color = memo.Color();
+    return v;
+}
+
+void TVelkForm::SetDataMemoSettings(const TEditorSettings& Value)
+{
+    TEditorEx& memo = *DataMemo_;
+    TFont font;
+    font.Assign(memo.Font());
+    font.SetName(Value.Font.Name);
+    font.SetSize(Value.Font.Size);
+    memo.SetFont(&font);
+    TEditorMargin& margin = *memo.Margin();
+    margin.SetTop(Value.Margin.Top);
+    margin.SetLeft(Value.Margin.Left);
+    margin.SetLine(Value.Margin.Line);
+    margin.SetCharacter(Value.Margin.Character);
+    TEditorCaret& caret = *memo.Caret();
+    caret.SetTabSpaceCount(Value.Caret.TabSpaceCount);
+    caret.SetFreeCaret(Value.Caret.FreeCaret);
+    caret.SetAutoIndent(Value.Caret.AutoIndent);
+    caret.SetInTab(Value.Caret.InTab);
+    caret.SetSoftTab(Value.Caret.SoftTab);
+    caret.SetLockScroll(Value.Caret.LockScroll);
+    SetMark(*memo.Marks()->EofMark(), Value.Marks.EofMark);
+    SetMark(*memo.Marks()->RetMark(), Value.Marks.RetMark);
+    SetMark(*memo.Marks()->Underline(), Value.Marks.Underline);
+    SetMark(*memo.ExMarks()->ParenMark(), Value.ExMarks.ParenMark);
+    memo.ExMarks()->Hit()->SetColor(Value.ExMarks.Hit.Color);
+    memo.ExMarks()->FindMark()->SetColor(Value.ExMarks.FindMark.Color);
+    TEditorRuler& ruler = *memo.Ruler();
+    ruler.SetVisible(Value.Ruler.Visible);
+    ruler.SetColor(Value.Ruler.Color);
+    ruler.SetMarkColor(Value.Ruler.MarkColor);
+    ruler.SetBkColor(Value.Ruler.BkColor);
+    memo.Leftbar()->SetVisible(Value.Leftbar.Visible);
+    memo.Leftbar()->SetBkColor(Value.Leftbar.BkColor);
+    // The wrap options first, so that turning word wrap on wraps once.
+    memo.WrapOption()->SetWordBreak(Value.WrapOption.WordBreak);
+    memo.WrapOption()->SetLeading(Value.WrapOption.Leading);
+    memo.SetWordWrap(Value.WordWrap);
+    TEditorSettings::TViewColors values = Value.Colors;
+    for (auto [value, colour] : ViewColorPairs(values, *memo.View()->Colors()))
+        SetColors(*colour, *value);
+    TFountainBracketCollection& brackets = *memo.View()->Brackets();
+    for (int i = 0; i < static_cast<int>(Value.Brackets.size()) && i < brackets.Count(); ++i)
+        SetColors(*brackets.Items(i)->ItemColor(), Value.Brackets[static_cast<size_t>(i)]);
+    memo.SetColor(Value.Color);
+}
+
+TTreeLook TVelkForm::DataTreeLook() const
+{
+    const TFont& font = DataTree_->Font();
+    return {font.Name(), font.Size(), font.Color(), DataTree_->Color()};
+}
+
+void TVelkForm::SetDataTreeLook(const TTreeLook& Value)
+{
+    TFont font;
+    font.Assign(&DataTree_->Font());
+    font.SetName(Value.FontName);
+    font.SetSize(Value.FontSize);
+    font.SetColor(Value.FontColor);
+    DataTree_->SetFont(font);
+    DataTree_->SetColor(Value.Color);
+}
+
+THtmlColors TVelkForm::HTMLFountain1Colors() const
+{
+    const THTMLFountain& html = *HTMLFountain1_;
+    const TFountainBracketItem* comment = HtmlCommentBracket(html);
+    return {html.TagColor()->Color(), html.TagElement()->Color(), html.TagAttribute()->Color(),
+            html.Str()->Color(),      html.Url()->Color(),        html.Mail()->Color(),
+            comment ? comment->ItemColor()->Color() : TColor{}};
+}
+
+void TVelkForm::SetHTMLFountain1Colors(const THtmlColors& Value)
+{
+    THTMLFountain& html = *HTMLFountain1_;
+    html.TagColor()->SetColor(Value.TagColor);
+    html.TagElement()->SetColor(Value.TagElement);
+    html.TagAttribute()->SetColor(Value.TagAttribute);
+    html.Str()->SetColor(Value.Str);
+    html.Url()->SetColor(Value.Url);
+    html.Mail()->SetColor(Value.Mail);
+    if (TFountainBracketItem* comment = HtmlCommentBracket(html))
+        comment->ItemColor()->SetColor(Value.Comment);
+}
+
+bool TVelkForm::MenuChecked(std::string_view ItemName) const { return NamedItem(ItemName).Checked(); }
+
+void TVelkForm::SetMenuChecked(std::string_view ItemName, bool Checked) { NamedItem(ItemName).SetChecked(Checked); }
+
+void TVelkForm::SetButtonDown(std::string_view ButtonName, bool Down)
+{
+    TDockButton* button = Button(ButtonName);
+    if (!button)
+        throw std::logic_error("no button " + std::string(ButtonName));
+    button->SetDown(Down);
+}
+
+void TVelkForm::SetToolbarFontDockRow(int Row) { ToolbarFont()->SetDockRow(Row); }
+
+int TVelkForm::SplitKind() const { return Separater1_->orientation() == Qt::Vertical ? VerticalSplit : 0; }
+
+void TVelkForm::SetSplitKind(int Kind)
+{
+    Separater1_->setOrientation(Kind == VerticalSplit ? Qt::Vertical : Qt::Horizontal);
+}
+
+bool TVelkForm::TreePanelVisible() const { return !PanelL_->isHidden(); }
+
+// The tree panel's extent along the splitter: its height above the editor,
+// its width beside it.
+int TVelkForm::SplitLine() const { return Separater1_->sizes().value(0); }
+
+// The panel's height or width is its extent along the splitter, whichever
+// way the splitter runs.
+void TVelkForm::SetTreePanelHeight(int Height) { SetTreePanelExtent(Height); }
+
+void TVelkForm::SetTreePanelWidth(int Width) { SetTreePanelExtent(Width); }
+
+void TVelkForm::SetTreePanelExtent(int Extent)
+{
+    QList<int> sizes = Separater1_->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    Separater1_->setSizes({Extent, std::max(total - Extent, 1)});
+}
+
+int TVelkForm::WrapSpinValue() const { return WrapSpnEd_->Value(); }
+
+void TVelkForm::SetWrapSpinValue(int Value) { WrapSpnEd_->SetValue(Value); }
+
+// The sub-icon popup's items are built from SubIconMenu, whose line 0 is
+// the "none" entry; its other lines are the captions the popup shows.
+std::vector<std::string> TVelkForm::ImagePopupCaptions() const
+{
+    std::vector<std::string> captions;
+    for (int i = 1; i < SubIconMenu_->Count(); ++i)
+        captions.push_back(SubIconMenu_->Strings(i));
+    return captions;
+}
+
+void TVelkForm::SetSubIconMenu(const std::vector<std::string>& Captions)
+{
+    SubIconMenu_->Clear();
+    for (const std::string& caption : Captions)
+        SubIconMenu_->Add(caption);
+}
