@@ -320,9 +320,12 @@ bool TVelkForm::FormCloseQuery()
             canClose = SaveQuestion();
         }
     }
-    // Whether or not the window closes, the symbol list, the settings and the
-    // toolbar places are written. A write that fails is told once and
-    // changes nothing about closing: the document was dealt with above.
+    // Whether or not the window closes, the newest recent document is kept
+    // for the next start, and the symbol list, the settings and the toolbar
+    // places are written. A write that fails is told once and changes
+    // nothing about closing: the document was dealt with above.
+    if (!History_->Paths().empty())
+        SettingsVars.LastFileName = History_->Paths().front();
     const std::string failure = RunCloseWrites({[this] { SaveSymbolList(); }, [this] { SaveIni(*this); },
                                                 [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())

@@ -140,6 +140,17 @@ TEST_F(LifeCycle, ANamedDocumentIsSavedWithoutAskingWhenTheOptionsSaySo)
     EXPECT_TRUE(dialogs.Questions().empty());
 }
 
+TEST_F(LifeCycle, TheNewestRecentDocumentIsKeptForTheNextStart)
+{
+    Start();
+    form->History().AddHistory(Home() + "older.vk2");
+    form->History().AddHistory(Home() + "newest.vk2");
+    dialogs.Answer(mrCancel);
+    form->FormCloseQuery();
+    EXPECT_EQ(SettingsVars.LastFileName, Home() + "newest.vk2");
+    EXPECT_NE(ReadFileBytes(SettingsFilePath()).find("LastFileName=" + Home() + "newest.vk2"), std::string::npos);
+}
+
 TEST_F(LifeCycle, ClosingIsRefusedOnlyWhileTheOwnExternalEditRuns)
 {
     Start();
