@@ -19,15 +19,9 @@ namespace {
 
 QString Text(const std::string& Utf8) { return QString::fromStdString(Utf8); }
 
-// Whether a text is empty or exactly one line break, told from its rows:
-// its length would add up every row of the page.
-bool OneEmptyRow(const TEditorEx& Editor, bool LineBreak)
-{
-    return Editor.RowCount() == 1 && Editor.RowText(0).empty() &&
-           (Editor.RowAttributeAt(0) == TRowAttribute::raCrlf) == LineBreak;
-}
-bool TextEmpty(const TEditorEx& Editor) { return Editor.RowCount() == 0 || OneEmptyRow(Editor, false); }
-bool TextIsCrLf(const TEditorEx& Editor) { return OneEmptyRow(Editor, true); }
+bool TextEmpty(const TEditorEx& Editor) { return Editor.GetTextLen() == 0; }
+// Exactly one line break: two places, on an empty first row.
+bool TextIsCrLf(const TEditorEx& Editor) { return Editor.GetTextLen() == 2 && Editor.RowText(0).empty(); }
 
 TEditorEx& EditorOf(TObject* Sender, TEditorEx& Fallback)
 {
