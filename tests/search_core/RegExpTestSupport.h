@@ -2,7 +2,6 @@
 #pragma once
 
 #include "ERegExpParser.h"
-#include "REParseTree.h"
 #include "RE_DFA.h"
 #include "SjisLiteral.h"
 
@@ -19,6 +18,3 @@ struct CompileFailure {
 };
 // The error compiling Pattern raises, or none when it compiles.
 std::optional<CompileFailure> CompileError(const std::string& Pattern);
-
-// A parse tree as text: "union(a,star(b))", ranges as "[61-7a]".
-std::string Describe(const TREParseTree& Tree);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 std::string Expand(const std::string& Pattern)
@@ -34,22 +36,18 @@ TEST(FuzzyCharDic, GroupShapes)
 {
     const TREDictionary& dic = FuzzyCharDic();
     ASSERT_EQ(dic.GroupCount(), 145);
-    auto members = [&](int Number) { return dic.Group(Number - 1).Count(); };
-    EXPECT_EQ(members(1), 4);
-    EXPECT_EQ(members(37), 2);
-    EXPECT_EQ(dic.Group(36).Strings(0), Sjis("　"));
-    EXPECT_EQ(dic.Group(36).Strings(1), " ");
-    EXPECT_EQ(members(39), 2);
-    EXPECT_EQ(dic.Group(38).Strings(0), "\"");
-    EXPECT_EQ(members(49), 3); // the trailing comma adds nothing
-    EXPECT_EQ(members(69), 4);
-    EXPECT_EQ(dic.Group(68).Strings(0), ",");
-    EXPECT_EQ(members(61), 2);
-    EXPECT_EQ(dic.Group(60).Strings(0), "\\");
-    EXPECT_EQ(members(80), 10);
-    EXPECT_EQ(members(81), 10);
-    EXPECT_EQ(dic.Group(80).Strings(3), Sjis("す゛"));
-    EXPECT_EQ(members(145), 2);
+    // Group number, member count, and a member with its index.
+    // Group number, member count, and a member with its index; quoted
+    // members lose their quotes and a trailing comma adds nothing.
+    const std::vector<std::tuple<int, int, int, std::string>> cases = {
+        {1, 4, 0, Sjis("Ａ")},  {37, 2, 0, Sjis("　")}, {37, 2, 1, " "},         {39, 2, 0, "\""},
+        {49, 3, 2, Sjis("ｰ")},  {61, 2, 0, "\\"},      {69, 4, 0, ","},         {80, 10, 0, Sjis("じ")},
+        {81, 10, 3, Sjis("す゛")}, {145, 2, 1, Sjis("゜")},
+    };
+    for (const auto& [number, count, index, member] : cases) {
+        EXPECT_EQ(dic.Group(number - 1).Count(), count) << number;
+        EXPECT_EQ(dic.Group(number - 1).Strings(index), member) << number;
+    }
 }
 
 TEST(FuzzyExpansion, GoldenExpansions)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct Replaced {
@@ -16,59 +18,56 @@ struct Replaced {
     }
 };
 
-Replaced GSub(const std::string& Pattern, const std::string& Replacement, std::string Text,
-              TMatchCORE_LineSeparator Separator = mcls_CRLF)
-{
-    TAWKStr re(nullptr);
-    re.SetLineSeparator(Separator);
-    re.SetRegExp(Pattern);
-    const int count = re.GSub(Replacement, Text);
-    return {Text, count};
-}
+struct GSubCase {
+    std::string Pattern, Replacement, Text;
+    Replaced Expected;
+    TMatchCORE_LineSeparator Separator = mcls_CRLF;
+};
 
 TEST(RegExpGSub, ReplacesEveryMatch)
 {
-    EXPECT_EQ(GSub("ab", "X", "abcabab"), (Replaced{"XcXX", 3}));
-    EXPECT_EQ(GSub("q", "X", "abc"), (Replaced{"abc", 0}));
-    EXPECT_EQ(GSub("a|ab", "X", "abab"), (Replaced{"XX", 2}));
-    EXPECT_EQ(GSub(Sjis("漢"), "X", Sjis("漢字漢")), (Replaced{"X" + Sjis("字") + "X", 2}));
-}
-
-TEST(RegExpGSub, EmptyMatchesStepOneCharacterAndSkipTheEnd)
-{
-    EXPECT_EQ(GSub("a*", "x", "bbb"), (Replaced{"xbxbxb", 3}));
-    EXPECT_EQ(GSub("a*", "x", "baab"), (Replaced{"xbxxb", 3}));
-    EXPECT_EQ(GSub("", "X", ""), (Replaced{"X", 1}));
-    EXPECT_EQ(GSub("a*", "-", Sjis("字")), (Replaced{"-" + Sjis("字"), 1}));
-}
-
-TEST(RegExpGSub, AnchorsPerLine)
-{
-    EXPECT_EQ(GSub("^a", "X", "a\na"), (Replaced{"X\nX", 2}));
-    EXPECT_EQ(GSub("^a", "X", "aa\na"), (Replaced{"Xa\nX", 2}));
-    EXPECT_EQ(GSub("a$", "X", "a\r\na"), (Replaced{"X\r\nX", 2}));
-    // CR LF is stepped over as one after an empty match.
-    EXPECT_EQ(GSub("$", "X", "ab\r\ncd"), (Replaced{"abX\r\ncdX", 2}));
-    EXPECT_EQ(GSub("^", "X", "ab\r\ncd"), (Replaced{"Xab\r\nXcd", 2}));
-    EXPECT_EQ(GSub("^$", "X", "a\r\n\r\nb"), (Replaced{"a\r\nX\r\nb", 1}));
-    EXPECT_EQ(GSub("$", "X", "a\nb", mcls_LF), (Replaced{"aX\nbX", 2}));
-}
-
-TEST(RegExpGSub, ReplacementSyntax)
-{
-    EXPECT_EQ(GSub("b+", "(&)", "abbcb"), (Replaced{"a(bb)c(b)", 2}));
-    EXPECT_EQ(GSub("b", "\\&", "abc"), (Replaced{"a&c", 1}));
-    EXPECT_EQ(GSub("b", "\\\\", "abc"), (Replaced{"a\\c", 1}));
-    EXPECT_EQ(GSub("b", "\\t\\n\\r\\b", "abc"), (Replaced{"a\t\n\r\bc", 1}));
-    EXPECT_EQ(GSub("b", "\\x41\\101", "abc"), (Replaced{"aAAc", 1}));
-    EXPECT_EQ(GSub("b", "\\x82a0", "abc"), (Replaced{"a" + Sjis("あ") + "c", 1}));
-    EXPECT_EQ(GSub("b", "&&", "abc"), (Replaced{"abbc", 1}));
-    // "\\&" also gives a literal ampersand: the backslash before "&" is
-    // doubled before the escapes are read.
-    EXPECT_EQ(GSub("b", "\\\\&", "abc"), (Replaced{"a&c", 1}));
-    EXPECT_EQ(GSub("b", "\\q", "abc"), (Replaced{"aqc", 1}));
-    // A trail byte that looks like a backslash is no escape.
-    EXPECT_EQ(GSub("b", Sjis("表") + "&", "abc"), (Replaced{"a" + Sjis("表") + "bc", 1}));
+    const std::vector<GSubCase> cases = {
+        {"ab", "X", "abcabab", {"XcXX", 3}},
+        {"q", "X", "abc", {"abc", 0}},
+        {"a|ab", "X", "abab", {"XX", 2}},
+        {Sjis("漢"), "X", Sjis("漢字漢"), {"X" + Sjis("字") + "X", 2}},
+        // Empty matches step one character; none is taken at the very end.
+        {"a*", "x", "bbb", {"xbxbxb", 3}},
+        {"a*", "x", "baab", {"xbxxb", 3}},
+        {"", "X", "", {"X", 1}},
+        {"a*", "-", Sjis("字"), {"-" + Sjis("字"), 1}},
+        // Anchors hold on every line.
+        {"^a", "X", "a\na", {"X\nX", 2}},
+        {"^a", "X", "aa\na", {"Xa\nX", 2}},
+        {"a$", "X", "a\r\na", {"X\r\nX", 2}},
+        // CR LF is stepped over as one after an empty match.
+        {"$", "X", "ab\r\ncd", {"abX\r\ncdX", 2}},
+        {"^", "X", "ab\r\ncd", {"Xab\r\nXcd", 2}},
+        {"^$", "X", "a\r\n\r\nb", {"a\r\nX\r\nb", 1}},
+        {"$", "X", "a\nb", {"aX\nbX", 2}, mcls_LF},
+        // The replacement syntax.
+        {"b+", "(&)", "abbcb", {"a(bb)c(b)", 2}},
+        {"b", "\\&", "abc", {"a&c", 1}},
+        {"b", "\\\\", "abc", {"a\\c", 1}},
+        {"b", "\\t\\n\\r\\b", "abc", {"a\t\n\r\bc", 1}},
+        {"b", "\\x41\\101", "abc", {"aAAc", 1}},
+        {"b", "\\x82a0", "abc", {"a" + Sjis("あ") + "c", 1}},
+        {"b", "&&", "abc", {"abbc", 1}},
+        // "\\&" also gives a literal ampersand: the backslash before "&" is
+        // doubled before the escapes are read.
+        {"b", "\\\\&", "abc", {"a&c", 1}},
+        {"b", "\\q", "abc", {"aqc", 1}},
+        // A trail byte that looks like a backslash is no escape.
+        {"b", Sjis("表") + "&", "abc", {"a" + Sjis("表") + "bc", 1}},
+    };
+    for (const GSubCase& c : cases) {
+        TAWKStr re(nullptr);
+        re.SetLineSeparator(c.Separator);
+        re.SetRegExp(c.Pattern);
+        Replaced got{c.Text, 0};
+        got.Count = re.GSub(c.Replacement, got.Text);
+        EXPECT_EQ(got, c.Expected) << "pattern \"" << c.Pattern << "\" replacement \"" << c.Replacement << '"';
+    }
 }
 
 TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
@@ -102,15 +101,6 @@ TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
         }
         EXPECT_EQ(text, "abc");
     }
-}
-
-TEST(RegExpGSub, ExpandEscapesAndSubstituteMatch)
-{
-    EXPECT_EQ(TAWKStr::ExpandEscapes("a\\tb\\\\&"), "a\tb\\&");
-    EXPECT_EQ(TAWKStr::ExpandEscapes(Sjis("ソ") + "\\n"), Sjis("ソ") + "\n");
-    EXPECT_EQ(TAWKStr::SubstituteMatch("<&>", "xy"), "<xy>");
-    EXPECT_EQ(TAWKStr::SubstituteMatch("<\\&>", "xy"), "<&>");
-    EXPECT_THROW(TAWKStr::ExpandEscapes("\\"), ERegExpParser);
 }
 
 TEST(RegExpGSub, FuzzyReplaceFindsEveryWriting)

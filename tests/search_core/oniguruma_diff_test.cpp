@@ -145,62 +145,54 @@ std::string Hex4(uint16_t Code)
     return text;
 }
 
-// This engine's syntax.
-class VelkWriter {
-public:
-    explicit VelkWriter(PatternGenerator& Gen) : Gen_(Gen) {}
-
-    std::string Write(const PatternNode& Node)
-    {
-        switch (Node.Kind) {
-        case PatternNode::Char:
-            if (Node.Code == '\n')
-                return "\\n";
-            if (Node.Code == '^' || Node.Code == '$')
-                return std::string("\\") + static_cast<char>(Node.Code);
-            return Gen_.Pick(2) == 0 ? "\\x" + Hex4(Node.Code) : re::RECharToStr(Node.Code);
-        case PatternNode::Dot:
-            return ".";
-        case PatternNode::Class: {
-            std::string text = Node.Negated ? "[^" : "[";
-            for (const auto& [low, high] : Node.Items) {
-                text += "\\x" + Hex4(low);
-                if (high != low)
-                    text += "-\\x" + Hex4(high);
-            }
-            return text + "]";
+// This engine's syntax; Gen picks between a character and its hex escape.
+std::string VelkWrite(PatternGenerator& Gen, const PatternNode& Node)
+{
+    switch (Node.Kind) {
+    case PatternNode::Char:
+        if (Node.Code == '\n')
+            return "\\n";
+        if (Node.Code == '^' || Node.Code == '$')
+            return std::string("\\") + static_cast<char>(Node.Code);
+        return Gen.Pick(2) == 0 ? "\\x" + Hex4(Node.Code) : re::RECharToStr(Node.Code);
+    case PatternNode::Dot:
+        return ".";
+    case PatternNode::Class: {
+        std::string text = Node.Negated ? "[^" : "[";
+        for (const auto& [low, high] : Node.Items) {
+            text += "\\x" + Hex4(low);
+            if (high != low)
+                text += "-\\x" + Hex4(high);
         }
-        case PatternNode::Head:
-            return "^";
-        case PatternNode::Tail:
-            return "$";
-        case PatternNode::Concat: {
-            std::string text;
-            for (const PatternNode& kid : Node.Kids)
-                text += Write(kid);
-            return text;
-        }
-        case PatternNode::Union: {
-            std::string text;
-            for (size_t i = 0; i < Node.Kids.size(); ++i)
-                text += (i ? "|" : "") + Write(Node.Kids[i]);
-            return text;
-        }
-        case PatternNode::Group:
-            return "(" + Write(Node.Kids[0]) + ")";
-        case PatternNode::Star:
-            return Write(Node.Kids[0]) + "*";
-        case PatternNode::Plus:
-            return Write(Node.Kids[0]) + "+";
-        case PatternNode::Opt:
-            return Write(Node.Kids[0]) + "?";
-        }
-        return {};
+        return text + "]";
     }
-
-private:
-    PatternGenerator& Gen_;
-};
+    case PatternNode::Head:
+        return "^";
+    case PatternNode::Tail:
+        return "$";
+    case PatternNode::Concat: {
+        std::string text;
+        for (const PatternNode& kid : Node.Kids)
+            text += VelkWrite(Gen, kid);
+        return text;
+    }
+    case PatternNode::Union: {
+        std::string text;
+        for (size_t i = 0; i < Node.Kids.size(); ++i)
+            text += (i ? "|" : "") + VelkWrite(Gen, Node.Kids[i]);
+        return text;
+    }
+    case PatternNode::Group:
+        return "(" + VelkWrite(Gen, Node.Kids[0]) + ")";
+    case PatternNode::Star:
+        return VelkWrite(Gen, Node.Kids[0]) + "*";
+    case PatternNode::Plus:
+        return VelkWrite(Gen, Node.Kids[0]) + "+";
+    case PatternNode::Opt:
+        return VelkWrite(Gen, Node.Kids[0]) + "?";
+    }
+    return {};
+}
 
 // Oniguruma's syntax, with this engine's meaning. AtStart and AtEnd say
 // whether the node lies on the automaton's first or last edge.
@@ -273,7 +265,6 @@ TEST(OnigurumaDifferential, RandomPatternsAndTextsAgree)
     constexpr int kCases = 20000;
     std::mt19937 rng(20240607);
     PatternGenerator gen(rng);
-    VelkWriter writer(gen);
     OnigurumaOracle oracle;
     TAWKStr re(nullptr);
     re.SetLineSeparator(mcls_LF);
@@ -284,7 +275,7 @@ TEST(OnigurumaDifferential, RandomPatternsAndTextsAgree)
     size_t matchedStarts = 0;
     while (compared < kCases && mismatches < 10) {
         const PatternNode tree = gen.Generate();
-        const std::string pattern = writer.Write(tree);
+        const std::string pattern = VelkWrite(gen, tree);
         const std::string onigPattern = OnigWrite(tree, true, true);
         std::string text;
         for (int i = 0, n = gen.Pick(21); i < n; ++i)
