@@ -1,7 +1,7 @@
 #include "EditorPopupMenu.h"
 
 #include "KeyTable.h"
-#include "ShortCutText.h"
+#include "Menus.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,12 +16,11 @@ bool ClipboardHasText()
 }
 
 // The item shows the shortcut in the program's own words ("Shift+Ctrl+0"),
-// after a TAB, which keeps Qt from writing it its own way; the key sequence
-// is what the editor's key handling looks the item up by.
+// after a TAB; the key sequence is what the editor's key handling looks the
+// item up by.
 void SetItemShortCut(QAction& Item, const QString& Caption, TShortCut ShortCut)
 {
-    const std::string text = ShortCutToText(ShortCut);
-    Item.setText(text.empty() ? Caption : Caption + u'\t' + QString::fromStdString(text));
+    Item.setText(CaptionWithShortCut(Caption, ShortCut));
     Item.setShortcut(ShortCutToKeySequence(ShortCut));
 }
 

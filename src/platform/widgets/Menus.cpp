@@ -58,15 +58,16 @@ void TMenuItem::SetShortCut(TShortCut ShortCut)
     UpdateText();
 }
 
+QString CaptionWithShortCut(const QString& Caption, TShortCut ShortCut)
+{
+    const std::string keyText = ShortCutToText(ShortCut);
+    return keyText.empty() ? Caption : Caption + QLatin1Char('\t') + QString::fromStdString(keyText);
+}
+
 void TMenuItem::UpdateText()
 {
     // A line carries no text: some styles draw a separator's text beside it.
-    if (IsLine()) {
-        Action_->setText(QString());
-        return;
-    }
-    const std::string keyText = ShortCutToText(ShortCut_);
-    Action_->setText(keyText.empty() ? Caption_ : Caption_ + QLatin1Char('\t') + QString::fromStdString(keyText));
+    Action_->setText(IsLine() ? QString() : CaptionWithShortCut(Caption_, ShortCut_));
 }
 
 void TMenuItem::SetEnabled(bool Enabled)

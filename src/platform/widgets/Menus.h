@@ -32,6 +32,11 @@ class QWidget;
 // as written instead of marking an accelerator.
 QString EscapeMenuCaption(const QString& Text);
 
+// The text a menu shows for an item: the caption, then the shortcut in the
+// program's own words ("Shift+Ctrl+Del") after a TAB, which keeps Qt from
+// writing one of its own.
+QString CaptionWithShortCut(const QString& Caption, TShortCut ShortCut);
+
 class TMenuItem : public TObject {
 public:
     // Name is the item's name in the program ("EdCopy"); Caption the text
