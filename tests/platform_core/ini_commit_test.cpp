@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -95,21 +96,18 @@ TEST_F(IniCommit, ReadsSeeChangesMadeByOthers)
     EXPECT_EQ(reader.ReadInteger("S", "K", -1), -1);
     writer.WriteInteger("S", "K", 1);
     EXPECT_EQ(reader.ReadInteger("S", "K", -1), 1);
-    writer.WriteInteger("S", "K", 22);
-    EXPECT_EQ(reader.ReadInteger("S", "K", -1), 22);
     WriteRaw(Name_, "[S]\r\nK=333\r\n"); // edited in place by someone else
     EXPECT_EQ(reader.ReadInteger("S", "K", -1), 333);
     fs::remove(Name_);
     EXPECT_EQ(reader.ReadInteger("S", "K", -1), -1);
 }
 
-TEST_F(IniCommit, ReadingNeverCreatesTheFileOrItsFolder)
+TEST_F(IniCommit, ReadingNeverCreatesTheFileButTheFirstWriteMakesItAndItsFolders)
 {
-    const std::string name = Dir_.File("sub/velk2000.ini");
+    const std::string name = Dir_.File("sub/dir/velk2000.ini");
     TIniFile ini(name);
     TStringList list;
     EXPECT_EQ(ini.ReadString("S", "K", "d"), "d");
-    EXPECT_FALSE(ini.SectionExists("S"));
     ini.ReadSections(list);
     ini.ReadSectionValues("S", list);
     EXPECT_FALSE(fs::exists(Dir_.File("sub")));
@@ -117,16 +115,9 @@ TEST_F(IniCommit, ReadingNeverCreatesTheFileOrItsFolder)
     ini.EraseSection("S");
     ini.DeleteKey("S", "K");
     EXPECT_FALSE(fs::exists(name));
-}
-
-TEST_F(IniCommit, TheFirstWriteCreatesTheFileAndItsFolders)
-{
-    const std::string name = Dir_.File("config/velk2000/velk2000.ini");
-    TIniFile ini(name);
     ini.WriteInteger("S", "K", 1);
     EXPECT_EQ(ReadRaw(name), "[S]\r\nK=1\r\n");
-    // The lock file that serialises commits lives beside it.
-    EXPECT_TRUE(fs::exists(name + ".lock"));
+    EXPECT_TRUE(fs::exists(name + ".lock")); // serialises commits
 }
 
 TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
@@ -173,30 +164,27 @@ TEST_F(IniCommit, AReadOnlyFolderRaisesAndKeepsTheFile)
 // made from nothing: it would lose every section the program did not write.
 TEST_F(IniCommit, AnUnreadableFileIsNeverOverwritten)
 {
-    const std::string text = "[Options]\r\nA=1\r\n";
-    // Larger than the cap: reads as empty, refuses writes.
-    std::string big = text;
+    std::string big = "[Options]\r\nA=1\r\n"; // larger than the cap: reads as empty
     while (big.size() <= 5u * 1024 * 1024)
         big += "; padding padding padding padding padding padding padding\r\n";
-    WriteRaw(Name_, big);
+    const std::function<bool()> kinds[] = {
+        [&] { return mkfifo(Name_.c_str(), 0644) == 0; }, // reading must not block on it either
+        [&] { return fs::create_directory(Name_); },
+        [&] {
+            WriteRaw(Name_, big);
+            return true;
+        },
+    };
     TIniFile ini(Name_);
-    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
-    EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
-    EXPECT_EQ(Bytes(), big);
-
-    // A folder in the file's place.
-    fs::remove(Name_);
-    fs::create_directory(Name_);
-    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
-    EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
-    EXPECT_TRUE(fs::is_directory(Name_));
-
-    // A FIFO: reading must neither block nor replace it.
-    fs::remove(Name_);
-    ASSERT_EQ(mkfifo(Name_.c_str(), 0644), 0);
-    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
-    EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
-    EXPECT_TRUE(fs::is_fifo(Name_));
+    for (const auto& make : kinds) {
+        fs::remove(Name_);
+        ASSERT_TRUE(make());
+        const fs::file_type type = fs::symlink_status(Name_).type();
+        EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
+        EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
+        EXPECT_EQ(fs::symlink_status(Name_).type(), type);
+    }
+    EXPECT_TRUE(Bytes() == big);
 }
 
 TEST_F(IniCommit, AFileWithoutReadPermissionIsNeverOverwritten)
@@ -287,9 +275,6 @@ TEST_F(IniCommit, TwoProcessesNeverLoseEachOthersKeys)
     }
 
     TIniFile ini(Name_);
-    TStringList keys;
-    ini.ReadSection("Keys", keys);
-    EXPECT_EQ(keys.Count(), 400);
     for (int id = 0; id < 2; ++id)
         for (int n = 0; n < 200; ++n)
             EXPECT_EQ(ini.ReadInteger("Keys", "P" + std::to_string(id) + "_" + std::to_string(n), -1), n);

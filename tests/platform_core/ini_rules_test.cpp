@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class IniRules : public testing::Test {
@@ -97,14 +99,12 @@ TEST_F(IniRules, MissingKeyGivesTheDefaultAndAnEmptyValueGivesEmpty)
 
 TEST_F(IniRules, StringValuesAreTrimmedAndLoseOnePairOfQuotes)
 {
-    EXPECT_EQ(Read("  \"> \"  "), "> ");
-    EXPECT_EQ(Read("\t'a b'\t"), "a b");
-    EXPECT_EQ(Read("'x\""), "'x\"");
-    EXPECT_EQ(Read("\"\""), "");
-    EXPECT_EQ(Read("\""), "\"");
-    EXPECT_EQ(Read("\"\"a\"\""), "\"a\"");
-    EXPECT_EQ(Read("  in  side  "), "in  side");
-    EXPECT_EQ(Read("a=b"), "a=b");
+    const std::pair<const char*, const char*> cases[] = {
+        {"  \"> \"  ", "> "}, {"\t'a b'\t", "a b"},          {"'x\"", "'x\""},   {"\"\"", ""},
+        {"\"", "\""},         {"\"\"a\"\"", "\"a\""}, {"  in  side  ", "in  side"}, {"a=b", "a=b"},
+    };
+    for (const auto& [stored, read] : cases)
+        EXPECT_EQ(Read(stored), read) << stored;
 }
 
 TEST_F(IniRules, ValuesAreCutAt2047BytesWithoutSplittingACharacter)
@@ -128,20 +128,14 @@ TEST_F(IniRules, ValuesAreCutAt2047BytesWithoutSplittingACharacter)
 
 TEST_F(IniRules, IntegersReadDecimalAndHexOrGiveTheDefault)
 {
-    EXPECT_EQ(ReadInt("0x1F"), 31);
-    EXPECT_EQ(ReadInt("0X1f"), 31);
-    EXPECT_EQ(ReadInt("$1F"), 31);
-    EXPECT_EQ(ReadInt("+7"), 7);
-    EXPECT_EQ(ReadInt("-7"), -7);
-    EXPECT_EQ(ReadInt("007"), 7);
-    EXPECT_EQ(ReadInt(" 42 "), 42);
-    EXPECT_EQ(ReadInt("\"12\""), 12);
-    EXPECT_EQ(ReadInt("-1", 5), -1); // a stored -1 reads as -1, which callers treat as absent
-    EXPECT_EQ(ReadInt("2147483647"), 2147483647);
-    EXPECT_EQ(ReadInt("-2147483648"), INT32_MIN);
-    EXPECT_EQ(ReadInt("$FFFFFFFF"), -1);
-    EXPECT_EQ(ReadInt("$80000000"), INT32_MIN);
-    EXPECT_EQ(ReadInt("-$10"), -16);
+    const std::pair<const char*, int32_t> cases[] = {
+        {"0x1F", 31}, {"0X1f", 31}, {"$1F", 31}, {"+7", 7}, {"-7", -7}, {"007", 7}, {" 42 ", 42}, {"\"12\"", 12},
+        {"-1", -1}, // a stored -1 reads as -1, which callers treat as absent
+        {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"$FFFFFFFF", -1}, {"$80000000", INT32_MIN},
+        {"-$10", -16},
+    };
+    for (const auto& [stored, value] : cases)
+        EXPECT_EQ(ReadInt(stored), value) << stored;
     for (const char* bad : {"", "12abc", "1.5", "0x", "$", "-", "+", "4294967296", "2147483648", "-2147483649",
                             "$123456789", "0x123456789", "$G", "1 2", "x10", "true"})
         EXPECT_EQ(ReadInt(bad), -99) << "\"" << bad << "\"";
@@ -154,76 +148,66 @@ TEST_F(IniRules, BooleansReadAsNonZeroIntegers)
     EXPECT_TRUE(Ini_.ReadBool("B", "Two", false));
     EXPECT_TRUE(Ini_.ReadBool("B", "Minus", false));
     EXPECT_FALSE(Ini_.ReadBool("B", "Zero", true));
-    // Not a number: the default decides.
+    // Not a number, or no value: the default decides.
     EXPECT_FALSE(Ini_.ReadBool("B", "Word", false));
     EXPECT_TRUE(Ini_.ReadBool("B", "Word", true));
     EXPECT_TRUE(Ini_.ReadBool("B", "Absent", true));
-    EXPECT_FALSE(Ini_.ReadBool("B", "Absent", false));
 }
 
-TEST_F(IniRules, IntegersAndBooleansAreWrittenInDecimal)
+TEST_F(IniRules, ValuesAreWrittenRawInDecimalWithLineBreaksAsBlanks)
 {
-    Ini_.WriteInteger("N", "Neg", -5);
-    Ini_.WriteInteger("N", "Min", INT32_MIN);
-    Ini_.WriteBool("N", "Yes", true);
-    Ini_.WriteBool("N", "No", false);
-    EXPECT_EQ(Bytes(), "[N]\r\nNeg=-5\r\nMin=-2147483648\r\nYes=1\r\nNo=0\r\n");
-}
-
-TEST_F(IniRules, StringsAreWrittenRawWithLineBreaksAsBlanks)
-{
+    Ini_.WriteInteger("S", "Min", INT32_MIN);
+    Ini_.WriteBool("S", "Yes", true);
+    Ini_.WriteBool("S", "No", false);
     Ini_.WriteString("S", "Padded", "  x  ");
     Ini_.WriteString("S", "Quoted", "\" y \"");
     Ini_.WriteString("S", "Broken", "one\r\ntwo\nthree\r");
     Ini_.WriteString("S", "After", "z");
-    EXPECT_EQ(Bytes(), "[S]\r\nPadded=  x  \r\nQuoted=\" y \"\r\nBroken=one  two three \r\nAfter=z\r\n");
+    EXPECT_EQ(Bytes(), "[S]\r\nMin=-2147483648\r\nYes=1\r\nNo=0\r\nPadded=  x  \r\nQuoted=\" y \"\r\n"
+                       "Broken=one  two three \r\nAfter=z\r\n");
     EXPECT_EQ(Ini_.ReadString("S", "Quoted", ""), " y ");
     EXPECT_EQ(Ini_.ReadString("S", "After", ""), "z");
 }
 
-TEST_F(IniRules, AWriteReplacesTheValueWhereItStands)
+// Where a change lands in the file; everything else keeps its bytes.
+TEST_F(IniRules, ChangesLandWhereTheyBelong)
 {
-    FileWith("; head\r\n[S]\r\nA = 1\r\nB=2\r\nA=3\r\n");
-    EXPECT_EQ(Ini_.ReadInteger("S", "a", 0), 1); // the first occurrence wins
-    Ini_.WriteInteger("S", "a", 9);
-    EXPECT_EQ(Bytes(), "; head\r\n[S]\r\nA=9\r\nB=2\r\nA=3\r\n");
-}
-
-TEST_F(IniRules, ANewKeyGoesAfterTheLastKeyLineOfItsSection)
-{
-    FileWith("[S]\r\nA=1\r\n; note\r\n\r\n[T]\r\nB=2\r\n");
-    Ini_.WriteInteger("S", "C", 3);
-    EXPECT_EQ(Bytes(), "[S]\r\nA=1\r\nC=3\r\n; note\r\n\r\n[T]\r\nB=2\r\n");
-    FileWith("[Empty]\r\n\r\n[T]\r\n");
-    Ini_.WriteInteger("Empty", "K", 1);
-    EXPECT_EQ(Bytes(), "[Empty]\r\nK=1\r\n\r\n[T]\r\n");
-}
-
-TEST_F(IniRules, ANewSectionGoesAtTheEnd)
-{
-    FileWith("[Options]\r\nA=1\r\n[History]\r\nF0=x");
-    Ini_.EraseSection("Options");
-    Ini_.WriteInteger("Options", "A", 2);
-    EXPECT_EQ(Bytes(), "[History]\r\nF0=x\r\n\r\n[Options]\r\nA=2\r\n");
-}
-
-TEST_F(IniRules, EraseRemovesEverySectionOfThatName)
-{
-    FileWith("top\r\n[A]\r\nX=1\r\n; a comment of A\r\n[B]\r\nY=2\r\n[a]\r\nZ=3\r\n\r\n[C]\r\n");
-    Ini_.EraseSection("A");
-    EXPECT_EQ(Bytes(), "top\r\n[B]\r\nY=2\r\n[C]\r\n");
-    EXPECT_FALSE(Ini_.SectionExists("A"));
-    Ini_.EraseSection("Absent");
-    EXPECT_EQ(Bytes(), "top\r\n[B]\r\nY=2\r\n[C]\r\n");
-}
-
-TEST_F(IniRules, DeleteKeyRemovesItsLinesOnly)
-{
-    FileWith("[S]\r\nA=1\r\nB=2\r\na=3\r\n[T]\r\nA=4\r\n");
-    Ini_.DeleteKey("S", "A");
-    EXPECT_EQ(Bytes(), "[S]\r\nB=2\r\n[T]\r\nA=4\r\n");
-    Ini_.DeleteKey("S", "Absent");
-    EXPECT_EQ(Bytes(), "[S]\r\nB=2\r\n[T]\r\nA=4\r\n");
+    const struct {
+        const char* Name;
+        std::string Before;
+        std::function<void(TIniFile&)> Change;
+        std::string After;
+    } cases[] = {
+        {"a write replaces the first occurrence where it stands", "; head\r\n[S]\r\nA = 1\r\nB=2\r\nA=3\r\n",
+         [](TIniFile& I) { I.WriteInteger("S", "a", 9); }, "; head\r\n[S]\r\nA=9\r\nB=2\r\nA=3\r\n"},
+        {"a new key goes after the last key line of its section", "[S]\r\nA=1\r\n; note\r\n\r\n[T]\r\nB=2\r\n",
+         [](TIniFile& I) { I.WriteInteger("S", "C", 3); }, "[S]\r\nA=1\r\nC=3\r\n; note\r\n\r\n[T]\r\nB=2\r\n"},
+        {"a new key in an empty section", "[Empty]\r\n\r\n[T]\r\n", [](TIniFile& I) { I.WriteInteger("Empty", "K", 1); },
+         "[Empty]\r\nK=1\r\n\r\n[T]\r\n"},
+        {"a new section goes at the end", "[Options]\r\nA=1\r\n[History]\r\nF0=x",
+         [](TIniFile& I) {
+             I.EraseSection("Options");
+             I.WriteInteger("Options", "A", 2);
+         },
+         "[History]\r\nF0=x\r\n\r\n[Options]\r\nA=2\r\n"},
+        {"erase removes every section of that name",
+         "top\r\n[A]\r\nX=1\r\n; a comment of A\r\n[B]\r\nY=2\r\n[a]\r\nZ=3\r\n\r\n[C]\r\n",
+         [](TIniFile& I) {
+             I.EraseSection("A");
+             I.EraseSection("Absent");
+         },
+         "top\r\n[B]\r\nY=2\r\n[C]\r\n"},
+        {"delete key removes its lines only", "[S]\r\nA=1\r\nB=2\r\na=3\r\n[T]\r\nA=4\r\n",
+         [](TIniFile& I) {
+             I.DeleteKey("S", "A");
+             I.DeleteKey("S", "Absent");
+         },
+         "[S]\r\nB=2\r\n[T]\r\nA=4\r\n"},
+    };
+    for (const auto& c : cases) {
+        c.Change(FileWith(c.Before));
+        EXPECT_EQ(Bytes(), c.After) << c.Name;
+    }
 }
 
 TEST_F(IniRules, UntouchedContentIsKeptByteForByte)

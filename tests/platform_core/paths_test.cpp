@@ -14,20 +14,13 @@ namespace {
 
 TEST(ProgramFolder, TheRule)
 {
-    TProgramFolderInputs inputs;
-    inputs.ExeFolder = "/opt/velk/bin";
-    inputs.XdgConfigHome = "/home/u/.cfg";
-    inputs.Home = "/home/u";
-    EXPECT_EQ(ChooseProgramFolder(inputs), "/home/u/.cfg/velk2000/");
-    inputs.ExeFolderWritable = true;
-    EXPECT_EQ(ChooseProgramFolder(inputs), "/opt/velk/bin/");
-    inputs.VelkHome = "/tmp/velk-home/";
-    EXPECT_EQ(ChooseProgramFolder(inputs), "/tmp/velk-home/");
-    // XDG_CONFIG_HOME counts only when absolute.
-    inputs = {};
-    inputs.Home = "/home/u/";
-    inputs.XdgConfigHome = "relative/cfg";
-    EXPECT_EQ(ChooseProgramFolder(inputs), "/home/u/.config/velk2000/");
+    const auto choose = [](std::string VelkHome, bool ExeFolderWritable, std::string XdgConfigHome) {
+        return ChooseProgramFolder({VelkHome, "/opt/velk/bin", ExeFolderWritable, XdgConfigHome, "/home/u/"});
+    };
+    EXPECT_EQ(choose("", false, "/home/u/.cfg"), "/home/u/.cfg/velk2000/");
+    EXPECT_EQ(choose("", true, "/home/u/.cfg"), "/opt/velk/bin/");
+    EXPECT_EQ(choose("/tmp/velk-home/", true, ""), "/tmp/velk-home/");
+    EXPECT_EQ(choose("", false, "relative/cfg"), "/home/u/.config/velk2000/"); // XDG counts only when absolute
 }
 
 // Runs Body in a child process, whose ProgramFolder() has not been decided
@@ -79,36 +72,34 @@ TEST(ProgramFolder, ARelativeVelkHomeIsMadeAbsolute)
     EXPECT_EQ(seen, dir.Path() + "conf/");
 }
 
-TEST(FileNames, PathNameAndExtension)
+TEST(FileNames, PathNameExtensionAndDelimiters)
 {
-    EXPECT_EQ(ExtractFilePath("/a/b/c.txt"), "/a/b/");
-    EXPECT_EQ(ExtractFilePath("c.txt"), "");
-    EXPECT_EQ(ExtractFilePath("/c"), "/");
-    EXPECT_EQ(ExtractFileName("/a/b/c.txt"), "c.txt");
-    EXPECT_EQ(ExtractFileName("/a/b/"), "");
-    EXPECT_EQ(ExtractFileName("c"), "c");
-    EXPECT_EQ(ExtractFileExt("/a/b/c.tar.vk2"), ".vk2");
-    EXPECT_EQ(ExtractFileExt("/a.d/file"), "");
-    EXPECT_EQ(ExtractFileExt("/a/.profile"), "");
-    EXPECT_EQ(ExtractFileExt(".profile"), "");
-    EXPECT_EQ(ExtractFileExt("name."), ".");
     const std::string japanese = Sjis("/文書/表ソ.vk2"); // trail bytes 0x5C inside
-    EXPECT_EQ(ExtractFileExt(japanese), ".vk2");
-    EXPECT_EQ(ExtractFileName(japanese), Sjis("表ソ.vk2"));
-    EXPECT_EQ(ExtractFilePath(japanese), Sjis("/文書/"));
+    const struct {
+        std::string (*Function)(std::string_view);
+        std::string Input, Expected;
+    } cases[] = {
+        {ExtractFilePath, "/a/b/c.txt", "/a/b/"},   {ExtractFilePath, "c.txt", ""},
+        {ExtractFilePath, "/c", "/"},               {ExtractFilePath, japanese, Sjis("/文書/")},
+        {ExtractFileName, "/a/b/c.txt", "c.txt"},   {ExtractFileName, "/a/b/", ""},
+        {ExtractFileName, "c", "c"},                {ExtractFileName, japanese, Sjis("表ソ.vk2")},
+        {ExtractFileExt, "/a/b/c.tar.vk2", ".vk2"}, {ExtractFileExt, "/a.d/file", ""},
+        {ExtractFileExt, "/a/.profile", ""},        {ExtractFileExt, ".profile", ""},
+        {ExtractFileExt, "name.", "."},             {ExtractFileExt, japanese, ".vk2"},
+        {IncludeTrailingPathDelimiter, "/a", "/a/"}, {IncludeTrailingPathDelimiter, "/a/", "/a/"},
+        {ExcludeTrailingPathDelimiter, "/a/", "/a"}, {ExcludeTrailingPathDelimiter, "/a", "/a"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.Function(c.Input), c.Expected) << c.Input;
 }
 
-TEST(FileNames, ChangeExtensionAndDelimiters)
+TEST(FileNames, ChangeExtension)
 {
     EXPECT_EQ(ChangeFileExt("/p/velk.exe", ".ini"), "/p/velk.ini");
     EXPECT_EQ(ChangeFileExt("/p.d/velk", ".ini"), "/p.d/velk.ini");
     EXPECT_EQ(ChangeFileExt("/p/.hidden", ".sch"), "/p/.hidden.sch");
     EXPECT_EQ(ChangeFileExt("a.txt", ""), "a");
     EXPECT_EQ(ChangeFileExt("/p/velk2000", "Key.ini"), "/p/velk2000Key.ini");
-    EXPECT_EQ(IncludeTrailingPathDelimiter("/a"), "/a/");
-    EXPECT_EQ(IncludeTrailingPathDelimiter("/a/"), "/a/");
-    EXPECT_EQ(ExcludeTrailingPathDelimiter("/a/"), "/a");
-    EXPECT_EQ(ExcludeTrailingPathDelimiter("/a"), "/a");
 }
 
 } // namespace
