@@ -1,7 +1,10 @@
 // A stand-in for the main window's menu items in the settings tests.
 #pragma once
 
+#include "CommandTable.h"
 #include "SubKeyIni.h"
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <string>
@@ -12,13 +15,31 @@
 // not have fails the test.
 class TMenuItems final : public IShortCutTarget {
 public:
-    TMenuItems();
-
-    TShortCut ShortCut(std::string_view ItemName) const override;
-    void SetShortCut(std::string_view ItemName, TShortCut Value) override;
+    TMenuItems()
+    {
+        for (const TCommandRow& row : CommandRegistry()) {
+            if (row.IsHeader())
+                continue;
+            Items_[std::string(row.ItemName)] = row.MenuShortCut;
+            if (!row.Twin.empty())
+                Items_[std::string(row.Twin)] = 0;
+        }
+    }
+    TShortCut ShortCut(std::string_view ItemName) const override { return *Find(ItemName); }
+    void SetShortCut(std::string_view ItemName, TShortCut Value) override { *Find(ItemName) = Value; }
 
     const std::map<std::string, TShortCut, std::less<>>& Items() const { return Items_; }
 
 private:
-    std::map<std::string, TShortCut, std::less<>> Items_;
+    TShortCut* Find(std::string_view ItemName) const
+    {
+        static TShortCut unknown;
+        const auto item = Items_.find(ItemName);
+        if (item != Items_.end())
+            return &item->second;
+        ADD_FAILURE() << "no menu item " << ItemName;
+        return &(unknown = 0);
+    }
+
+    mutable std::map<std::string, TShortCut, std::less<>> Items_;
 };

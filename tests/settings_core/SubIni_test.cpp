@@ -10,22 +10,17 @@ namespace {
 
 TEST(CommenterFor, TakesTheQuoteMarksFirstCharacterWhileCommentsAreOn)
 {
-    EXPECT_EQ(CommenterFor(true, "> "), ">");
-    EXPECT_EQ(CommenterFor(true, "#"), "#");
-    EXPECT_EQ(CommenterFor(false, "> "), "//");
-}
-
-TEST(CommenterFor, TakesAQuoteMarkThatStartsWithADoubleByteCharacterWhole)
-{
-    const std::string mark = "\x81\x84 "; // "＞ "
-    EXPECT_EQ(CommenterFor(true, mark), mark);
-    // A half-width katakana byte is a single-byte character.
-    EXPECT_EQ(CommenterFor(true, "\xB1\xB2"), "\xB1");
-}
-
-TEST(CommenterFor, AnEmptyQuoteMarkGivesTheSlashes)
-{
-    EXPECT_EQ(CommenterFor(true, ""), "//");
+    const struct {
+        bool On;
+        std::string Mark, Commenter;
+    } cases[] = {
+        {true, "> ", ">"}, {true, "#", "#"}, {false, "> ", "//"},
+        {true, "\x81\x84 ", "\x81\x84 "}, // a mark starting double-byte is taken whole
+        {true, "\xB1\xB2", "\xB1"},      // half-width katakana is single-byte
+        {true, "", "//"},                // an empty mark once gave nothing
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommenterFor(c.On, c.Mark), c.Commenter) << c.Mark;
 }
 
 TEST(SettingsPaths, NameTheFilesBesideTheProgram)
