@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -139,30 +140,12 @@ void ExpectSameSettings(const TEditorPropClient& A, const TEditorPropClient& B)
     EXPECT_EQ(A.WrapOption()->Leading(), B.WrapOption()->Leading());
 }
 
-TEST(EditorProp, Defaults)
+TEST(EditorProp, TheWordListIsSortedWithoutDuplicatesFoldingAsciiLetters)
 {
-    TEditorProp* prop = NewProp();
-    EXPECT_EQ(prop->Color(), clWindow);
-    EXPECT_EQ(prop->Font()->Name(), "FixedSys");
-    EXPECT_EQ(prop->Font()->Color(), clWindowText);
-    EXPECT_EQ(prop->HitStyle(), TEditorHitStyle::hsSelect);
-    EXPECT_EQ(prop->ScrollBars(), TScrollStyle::ssNone);
-    EXPECT_FALSE(prop->WordWrap());
-    EXPECT_EQ(prop->Caret()->TabSpaceCount(), 8);
-    EXPECT_EQ(prop->Margin()->Left(), 19);
-    EXPECT_EQ(prop->Ruler()->GaugeRange(), 10);
-    EXPECT_EQ(prop->Leftbar()->Column(), 4);
-    EXPECT_TRUE(prop->Imagebar()->Visible());
-    EXPECT_EQ(prop->Speed()->CaretVerticalAc(), 2);
-    EXPECT_EQ(prop->View()->Brackets()->Count(), 0);
-    EXPECT_EQ(prop->WrapOption()->WrapByte(), TEditorWrapOption().WrapByte());
-    EXPECT_EQ(prop->FileExtList()->Count(), 0);
-    // The word list is sorted, ignores duplicates and folds ASCII letters.
-    prop->ReserveWordList()->Add("then");
-    prop->ReserveWordList()->Add("Begin");
-    prop->ReserveWordList()->Add("BEGIN");
+    std::unique_ptr<TEditorProp> prop(NewProp());
+    for (const char* word : {"then", "Begin", "BEGIN"})
+        prop->ReserveWordList()->Add(word);
     EXPECT_EQ(prop->ReserveWordList()->Text(), "Begin\r\nthen\r\n");
-    delete prop;
 }
 
 TEST(EditorProp, AHolderCopiesEverySettingAndTheFileExtensions)
@@ -177,6 +160,10 @@ TEST(EditorProp, AHolderCopiesEverySettingAndTheFileExtensions)
     EXPECT_NE(a->Caret(), b->Caret());
     a->Caret()->SetTabSpaceCount(2);
     EXPECT_EQ(b->Caret()->TabSpaceCount(), 4);
+    // Other classes are refused both ways.
+    TEditorMark mark;
+    EXPECT_THROW(b->Assign(&mark), EConvertError);
+    EXPECT_THROW(mark.Assign(b), EConvertError);
     delete a;
     delete b;
 }
@@ -213,15 +200,6 @@ TEST(EditorProp, WrappingGivenToAnEditorUsesTheHoldersOptionsAndWrapsOnce)
     editor.Calls.clear();
     editor.Assign(prop);
     EXPECT_EQ(editor.Calls, (std::vector<std::string>{"WordWrap off", "WrapOption"}));
-    delete prop;
-}
-
-TEST(EditorProp, OtherClassesAreRefused)
-{
-    TEditorProp* prop = NewProp();
-    TEditorMark mark;
-    EXPECT_THROW(prop->Assign(&mark), EConvertError);
-    EXPECT_THROW(mark.Assign(prop), EConvertError);
     delete prop;
 }
 

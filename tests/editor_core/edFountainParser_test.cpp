@@ -47,25 +47,31 @@ protected:
     TRowAttributeStringList List;
 };
 
-TEST_F(FountainParser, NumbersFollowTheirOddFullStopAndExponentRule)
+TEST_F(FountainParser, TextCutsIntoTokensByTheFirstByteRules)
 {
-    // The full stop makes a real number but belongs to it only before a
-    // digit or an exponent.
-    EXPECT_EQ(Tok("123. x"), (Tokens_{T{0, 3, toFloat}, T{3, 1, toSymbol}, T{5, 1, toAnk}}));
-    EXPECT_EQ(Tok("1.5e-3"), (Tokens_{T{0, 6, toFloat}}));
-    EXPECT_EQ(Tok("1.e5"), (Tokens_{T{0, 4, toFloat}}));
-    EXPECT_EQ(Tok("12e5"), (Tokens_{T{0, 4, toFloat}}));
-    EXPECT_EQ(Tok("12E+5x"), (Tokens_{T{0, 5, toFloat}, T{5, 1, toAnk}}));
-    EXPECT_EQ(Tok("12"), (Tokens_{T{0, 2, toInteger}}));
-    EXPECT_EQ(Tok("0x1F"), (Tokens_{T{0, 1, toInteger}, T{1, 3, toAnk}}));
-}
-
-TEST_F(FountainParser, WordsTabsAndSymbols)
-{
-    EXPECT_EQ(Tok("ab_1\t+ z"), (Tokens_{T{0, 4, toAnk}, T{4, 1, toTab}, T{5, 1, toSymbol}, T{7, 1, toAnk}}));
-    // Blanks and control bytes between tokens are passed over, TAB is not.
-    EXPECT_EQ(Tok(" \x01\x1f\t"), (Tokens_{T{3, 1, toTab}}));
-    EXPECT_EQ(Tok(""), Tokens_{});
+    const std::pair<std::string, Tokens_> cases[] = {
+        // The full stop makes a real number but belongs to it only before a
+        // digit or an exponent.
+        {"123. x", {T{0, 3, toFloat}, T{3, 1, toSymbol}, T{5, 1, toAnk}}},
+        {"1.5e-3", {T{0, 6, toFloat}}},
+        {"1.e5", {T{0, 4, toFloat}}},
+        {"12E+5x", {T{0, 5, toFloat}, T{5, 1, toAnk}}},
+        {"12", {T{0, 2, toInteger}}},
+        {"0x1F", {T{0, 1, toInteger}, T{1, 3, toAnk}}},
+        {"ab_1\t+ z", {T{0, 4, toAnk}, T{4, 1, toTab}, T{5, 1, toSymbol}, T{7, 1, toAnk}}},
+        // Blanks and control bytes between tokens are passed over, TAB is not.
+        {" \x01\x1f\t", {T{3, 1, toTab}}},
+        {"", {}},
+        // 亜 88 9F and メ 83 81 end in lead-byte values that start nothing.
+        {Sjis("亜亜メメx"), {T{0, 4, toDBKanji}, T{4, 4, toDBKana}, T{8, 1, toAnk}}},
+        // A lone lead byte is a character of its own; no scan passes the row end.
+        {"ab\x82", {T{0, 2, toAnk}, T{2, 1, toDBSymbol}}},
+        {"\x88", {T{0, 1, toDBKanji}}},
+        {"\x88 a", {T{0, 1, toDBKanji}, T{2, 1, toAnk}}},
+        {std::string("ab\0cd", 5), {T{0, 2, toAnk}}}, // a NUL ends the row
+    };
+    for (const auto& [text, tokens] : cases)
+        EXPECT_EQ(Tok(text), tokens) << text;
 }
 
 TEST_F(FountainParser, QuotedStringsKeepDoubledQuotesAndRunToTheRowEnd)
@@ -106,33 +112,14 @@ TEST_F(FountainParser, DoubleByteCharactersFallIntoTheirClasses)
     EXPECT_EQ(Kinds(*Parser, Sjis("ｱｲ｡ｳ")), (std::vector<int>{toKana, toKanaSymbol, toKana}));
 }
 
-TEST_F(FountainParser, TrailBytesThatLookLikeLeadBytesStayInTheirCharacter)
+TEST_F(FountainParser, NoBracketOrCarriedTokenPassesTheRowEnd)
 {
-    // 亜 is 88 9F and メ is 83 81: the second byte of each is a lead-byte
-    // value, never the start of a character.
-    const std::string text = Sjis("亜亜メメx");
-    EXPECT_EQ(Tok(text), (Tokens_{T{0, 4, toDBKanji}, T{4, 4, toDBKana}, T{8, 1, toAnk}}));
-}
-
-TEST_F(FountainParser, ALoneLeadByteIsACharacterOfItsOwnAndNoScanPassesTheRowEnd)
-{
-    EXPECT_EQ(Tok("ab\x82"), (Tokens_{T{0, 2, toAnk}, T{2, 1, toDBSymbol}}));
-    EXPECT_EQ(Tok("\x88"), (Tokens_{T{0, 1, toDBKanji}}));
-    EXPECT_EQ(Tok("\x81"), (Tokens_{T{0, 1, toDBSymbol}}));
-    // A lead byte before a byte that cannot trail leaves that byte alone.
-    EXPECT_EQ(Tok("\x88 a"), (Tokens_{T{0, 1, toDBKanji}, T{2, 1, toAnk}}));
     AddBracket("/*", "*/");
     EXPECT_EQ(Tok("/*\x88"), (Tokens_{T{0, 3, toBracket}}));
-    // A carried length never reaches past the text.
     TRowAttributeData carry;
     carry.CarryKind = toAnk;
     carry.CarryLength = 9;
     EXPECT_EQ(Tok("ab", carry), (Tokens_{T{0, 2, toAnk}}));
-}
-
-TEST_F(FountainParser, ANulEndsTheRow)
-{
-    EXPECT_EQ(Tok(std::string("ab\0cd", 5)), (Tokens_{T{0, 2, toAnk}}));
 }
 
 TEST_F(FountainParser, BracketRegionsSpanRowsUntilTheRightBracket)

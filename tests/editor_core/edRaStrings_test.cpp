@@ -24,21 +24,6 @@ TEST(RowAttributeStringList, ANewRowIsAnUncomputedCrlfRowWithoutMarks)
     EXPECT_EQ(list.RowMarks(0), 0);
 }
 
-TEST(RowAttributeStringList, BracketIndexIsStoredAsValuePlusTwo)
-{
-    TRowAttributeStringList list;
-    list.Add("row");
-    for (int value = -2; value <= 13; ++value) {
-        list.SetBracketIndex(0, value);
-        EXPECT_EQ(list.BracketIndex(0), value);
-        EXPECT_EQ(list.AttributeA(0), static_cast<uint32_t>(value + 2) << 4) << value;
-    }
-    list.SetBracketIndex(0, -1);
-    EXPECT_EQ(list.AttributeA(0), 0x10u);
-    list.SetBracketIndex(0, 13);
-    EXPECT_EQ(list.AttributeA(0), 0xF0u);
-}
-
 TEST(RowAttributeStringList, FieldsSitInTheirBitsOfTheTwoWords)
 {
     TRowAttributeStringList list;
@@ -154,7 +139,7 @@ TEST(RowAttributeStringList, PutKeepsTheMarksAndTheParserState)
     EXPECT_EQ(list.CarryKind(0), 7);
 }
 
-TEST(RowAttributeStringList, PackedSettersFireNoEvent)
+TEST(RowAttributeStringList, PackedSettersFireNoEventAndCheckTheIndex)
 {
     TRowAttributeStringList list;
     list.Add("row");
@@ -163,21 +148,11 @@ TEST(RowAttributeStringList, PackedSettersFireNoEvent)
     list.OnChange = [&events](TObject*) { ++events; };
     list.SetRowAttribute(0, raEof);
     list.SetBracketIndex(0, 1);
-    list.SetCarryLength(0, 3);
     list.SetRowMarks(0, 1);
-    list.SetPrevToken(0, 2);
     EXPECT_EQ(events, 0);
-}
-
-TEST(RowAttributeStringList, PackedAccessorsCheckTheIndex)
-{
-    TRowAttributeStringList list;
-    list.Add("row");
     EXPECT_THROW(list.RowAttribute(1), EListError);
     EXPECT_THROW(list.SetBracketIndex(-1, 0), EListError);
-    EXPECT_THROW(list.RowMarks(1), EListError);
     EXPECT_THROW(list.SetRowMarks(1, 1), EListError);
-    EXPECT_EQ(list.RowMarks(0), 0);
 }
 
 } // namespace

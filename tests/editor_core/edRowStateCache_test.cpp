@@ -46,6 +46,24 @@ protected:
     }
     TEditorScreenStrings& List() { return *Editor.List; }
 
+    // Every row's state, computed on demand where it is not yet, equals the
+    // state a full rescan of the same text gives.
+    void ExpectSameAsFullRescan()
+    {
+        TFakeEditorClient full;
+        full.Fountain = Fountain.get();
+        full.BracketsFull = true;
+        full.List->WrapOption()->SetWrapByte(20);
+        full.List->SetWordWrap(List().WordWrap());
+        full.List->SetTextStr(List().GetTextStr());
+        ASSERT_EQ(List().Count(), full.List->Count());
+        for (int row = 0; row < List().Count(); ++row) {
+            if (!Computed(List(), row))
+                List().UpdateRowStates(row, false);
+            ASSERT_TRUE(SameRowState(List(), row, LoadRowState(*full.List, row))) << "row " << row;
+        }
+    }
+
     std::unique_ptr<TTestFountain> Fountain = MakeFountain();
     TFakeEditorClient Editor;
 };
@@ -68,27 +86,13 @@ TEST_F(RowStateTest, RescanComputesTwoScreensFromTheTopRow)
 TEST_F(RowStateTest, LazyStatesEqualAFullRescan)
 {
     for (bool wrap : {false, true}) {
-        const std::string text = CommentedText(300, 2);
-        TFakeEditorClient full;
-        full.Fountain = Fountain.get();
-        full.BracketsFull = true;
-        full.List->WrapOption()->SetWrapByte(20);
-        full.List->SetWordWrap(wrap);
-        full.List->SetTextStr(text);
-
         List().SetWordWrap(wrap);
-        List().SetTextStr(text);
+        List().SetTextStr(CommentedText(300, 2));
         std::mt19937 random(3);
-        const int count = List().Count();
-        ASSERT_EQ(count, full.List->Count());
         // Painting reaches rows in any order.
         for (int i = 0; i < 40; ++i)
-            List().UpdateRowStates(static_cast<int>(random() % count), false);
-        for (int row = 0; row < count; ++row) {
-            if (!Computed(List(), row))
-                List().UpdateRowStates(row, false);
-            ASSERT_TRUE(SameRowState(List(), row, LoadRowState(*full.List, row))) << "row " << row;
-        }
+            List().UpdateRowStates(static_cast<int>(random() % List().Count()), false);
+        ExpectSameAsFullRescan();
     }
 }
 
@@ -139,16 +143,9 @@ TEST_F(RowStateTest, StatesComputedAheadInSlicesEqualAFullRescan)
             ASSERT_LT(slices, 10000);
         }
         EXPECT_GT(slices, 10); // a zero budget still computes a few rows per slice
-
-        TFakeEditorClient full;
-        full.Fountain = Fountain.get();
-        full.BracketsFull = true;
-        full.List->WrapOption()->SetWrapByte(20);
-        full.List->SetWordWrap(wrap);
-        full.List->SetTextStr(List().GetTextStr());
-        ASSERT_EQ(List().Count(), full.List->Count());
         for (int row = 0; row < List().Count(); ++row)
-            ASSERT_TRUE(SameRowState(List(), row, LoadRowState(*full.List, row))) << "row " << row;
+            ASSERT_TRUE(Computed(List(), row)) << row;
+        ExpectSameAsFullRescan();
     }
 }
 

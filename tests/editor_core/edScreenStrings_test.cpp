@@ -403,6 +403,12 @@ TEST_F(FileTest, SaveToFileWritesTheTextWithItsLineBreaks)
 
 TEST_F(ScreenStringsTest, CharacterPositionsCountLineBreaksAsTwo)
 {
+    using P = std::pair<int, int>;
+    auto rowIndexAt = [&](int Pos) {
+        P at{-1, -1};
+        List().PosToRowIndex(Pos, at.first, at.second);
+        return at;
+    };
     EXPECT_EQ(List().GetTextLen(), 0);
     Wrap(true);
     List().SetTextStr("ab\r\n" + A(25) + "\r\nc");
@@ -411,44 +417,28 @@ TEST_F(ScreenStringsTest, CharacterPositionsCountLineBreaksAsTwo)
     EXPECT_EQ(List().RowStartPos(1), 4);
     EXPECT_EQ(List().RowStartPos(2), 24);
     EXPECT_EQ(List().RowStartPos(3), 31);
-    int row = -1;
-    int index = -1;
-    List().PosToRowIndex(3, row, index); // inside the line break
-    EXPECT_EQ(row, 0);
-    EXPECT_EQ(index, 2);
-    List().PosToRowIndex(24, row, index); // the wrap point: the next row's start
-    EXPECT_EQ(row, 2);
-    EXPECT_EQ(index, 0);
-    List().PosToRowIndex(99, row, index); // past the end: the raEof row
-    EXPECT_EQ(row, 3);
-    EXPECT_EQ(index, 1);
+    EXPECT_EQ(rowIndexAt(3), P(0, 2));  // inside the line break
+    EXPECT_EQ(rowIndexAt(24), P(2, 0)); // the wrap point: the next row's start
+    EXPECT_EQ(rowIndexAt(99), P(3, 1)); // past the end: the raEof row
     List().SetTextStr("ab\r\n");
-    List().PosToRowIndex(4, row, index); // after a final line break
-    EXPECT_EQ(row, 1);
-    EXPECT_EQ(index, 0);
+    EXPECT_EQ(rowIndexAt(4), P(1, 0)); // after a final line break
 }
 
 TEST_F(ScreenStringsTest, RowColAfterTextWalksRowsAndMeasuresColumns)
 {
+    using P = std::pair<int, int>;
+    auto after = [&](int Row, int Length) {
+        P at{-1, -1};
+        List().RowColAfterText(Row, Length, at.first, at.second);
+        return at;
+    };
     List().SetTextStr("a\tb\r\n" + Sjis("あい") + "\r\nc");
-    int row = -1;
-    int col = -1;
-    List().RowColAfterText(0, 2, row, col);
-    EXPECT_EQ(row, 0);
-    EXPECT_EQ(col, 8); // "a" and the tab
-    List().RowColAfterText(0, 5, row, col);
-    EXPECT_EQ(row, 1);
-    EXPECT_EQ(col, 0);
-    List().RowColAfterText(1, 4, row, col);
-    EXPECT_EQ(row, 1);
-    EXPECT_EQ(col, 4);
-    List().RowColAfterText(2, 5, row, col); // the raEof row holds the rest
-    EXPECT_EQ(row, 2);
-    EXPECT_EQ(col, 1);
+    EXPECT_EQ(after(0, 2), P(0, 8)); // "a" and the tab
+    EXPECT_EQ(after(0, 5), P(1, 0));
+    EXPECT_EQ(after(1, 4), P(1, 4));
+    EXPECT_EQ(after(2, 5), P(2, 1)); // the raEof row holds the rest
     List().SetTextStr("a\r\n");
-    List().RowColAfterText(0, 3, row, col);
-    EXPECT_EQ(row, 1);
-    EXPECT_EQ(col, 0);
+    EXPECT_EQ(after(0, 3), P(1, 0));
 }
 
 // ---- Sharing -----------------------------------------------------------------------
@@ -462,6 +452,10 @@ TEST(ScreenStringsSharing, EditorsSharingAListSeeOneTextAndTheListGoesWithTheLas
         second->ShareList(first);
         watch = first.List;
         ASSERT_EQ(first.List->EditorCount(), 2);
+        // The focused editor is the first with the focus, else editor zero.
+        EXPECT_EQ(first.List->FocusedEditor(), &first);
+        second->HasFocus = true;
+        EXPECT_EQ(first.List->FocusedEditor(), second.get());
         first.List->ReplaceRows(0, 0, "shared\r\n");
         EXPECT_EQ(second->Lines.Text(), "shared\r\n");
         EXPECT_EQ(first.Changes, 1);
@@ -486,16 +480,6 @@ TEST(ScreenStringsSharing, AnEditorMayLeaveWhileTheListNotifies)
     EXPECT_FALSE(second);
     EXPECT_EQ(third->Changes, 1);
     EXPECT_EQ(first.List->EditorCount(), 2);
-}
-
-TEST(ScreenStringsSharing, TheFocusedEditorIsTheFirstWithTheFocusElseEditorZero)
-{
-    TFakeEditorClient first;
-    TFakeEditorClient second;
-    second.ShareList(first);
-    EXPECT_EQ(first.List->FocusedEditor(), &first);
-    second.HasFocus = true;
-    EXPECT_EQ(first.List->FocusedEditor(), &second);
 }
 
 TEST(ScreenStringsSharing, ClearPutsEveryCaretAtTheStart)

@@ -20,15 +20,6 @@ std::vector<std::string> Lines(const TStrings& Strings)
 
 using Rows = std::vector<std::string>;
 
-TEST(edUtils, JapaneseLiteralsConvertToTheirShiftJisBytes)
-{
-    EXPECT_EQ(Sjis("ア"), "\x83\x41");
-    EXPECT_EQ(Sjis("あ"), "\x82\xA0");
-    EXPECT_EQ(Sjis("亜"), "\x88\x9F");
-    EXPECT_EQ(Sjis("　"), "\x81\x40");
-    EXPECT_EQ(Sjis("、"), "\x81\x41");
-}
-
 TEST(edUtils, CountCharCountsBytesIncludingTrailBytesWithinTheLimit)
 {
     EXPECT_EQ(CountChar(Sjis("ア"), 'A', 2), 1);
@@ -42,39 +33,21 @@ TEST(edUtils, CountCharCountsBytesIncludingTrailBytesWithinTheLimit)
 
 TEST(edUtils, LeadAndTrailBytesFollowTheForwardWalkOfTheText)
 {
-    const std::string s = "A" + Sjis("あ"); // 41 82 A0
-    EXPECT_TRUE(IsLeadByteAt(s, 2));
-    EXPECT_TRUE(IsTrailByteAt(s, 3));
-    EXPECT_FALSE(IsLeadByteAt(s, 1));
-    EXPECT_FALSE(IsTrailByteAt(s, 1));
-    EXPECT_FALSE(IsLeadByteAt(s, 3));
-    EXPECT_FALSE(IsTrailByteAt(s, 2));
-    for (int outside : {0, 4, -1}) {
-        EXPECT_FALSE(IsLeadByteAt(s, outside)) << outside;
-        EXPECT_FALSE(IsTrailByteAt(s, outside)) << outside;
-    }
-}
-
-TEST(edUtils, LeadAndTrailBytesWhereTrailBytesLookLikeLeadOrAsciiBytes)
-{
+    // Each text with the kind of every byte (1-based): L lead, T trail, - neither.
     // 亜 88 9F and メ 83 81 end in lead-valued bytes; ア 83 41 in an "A".
-    const std::string s = Sjis("亜メア");
-    EXPECT_TRUE(IsLeadByteAt(s, 1));
-    EXPECT_TRUE(IsTrailByteAt(s, 2));
-    EXPECT_FALSE(IsLeadByteAt(s, 2));
-    EXPECT_TRUE(IsLeadByteAt(s, 3));
-    EXPECT_TRUE(IsTrailByteAt(s, 4));
-    EXPECT_FALSE(IsLeadByteAt(s, 4));
-    EXPECT_TRUE(IsLeadByteAt(s, 5));
-    EXPECT_TRUE(IsTrailByteAt(s, 6));
-}
-
-TEST(edUtils, LeadByteWithoutAValidTrailIsACharacterOfItsOwn)
-{
-    // A broken row: a lead byte at the end, and one before a line feed.
-    EXPECT_FALSE(IsLeadByteAt("ab\x82", 3));
-    EXPECT_FALSE(IsLeadByteAt("\x82\n", 1));
-    EXPECT_FALSE(IsTrailByteAt("\x82\n", 2));
+    const std::pair<std::string, std::string> cases[] = {
+        {"A" + Sjis("あ"), "-LT"},
+        {Sjis("亜メア"), "LTLTLT"},
+        {"ab\x82", "---"}, // a lead byte without a valid trail is a character of its own
+        {"\x82\n", "--"},
+    };
+    for (const auto& [text, kinds] : cases) {
+        for (int i = 0; i <= static_cast<int>(kinds.size()) + 1; ++i) {
+            const char kind = i >= 1 && i <= static_cast<int>(kinds.size()) ? kinds[i - 1] : '-';
+            EXPECT_EQ(IsLeadByteAt(text, i), kind == 'L') << kinds << " @" << i;
+            EXPECT_EQ(IsTrailByteAt(text, i), kind == 'T') << kinds << " @" << i;
+        }
+    }
 }
 
 TEST(edUtils, CharAtReadsOneBasedBytesAndNulOutside)
@@ -101,21 +74,15 @@ TEST(edUtils, ContainsDBCSMatchesOnlyAtCharacterBoundaries)
 
 TEST(edUtils, SetStringsFromTextCutsAtEachKindOfLineBreak)
 {
+    const std::pair<const char*, Rows> cases[] = {
+        {"a\r\nb", {"a", "b"}},  {"a\r\n", {"a"}}, {"a\rb", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}}, {"a\r\rb\n\n", {"a", "", "b", ""}}, {"", {""}}, {nullptr, {}},
+    };
     TStringList list;
-    SetStringsFromText("a\r\nb", list);
-    EXPECT_EQ(Lines(list), (Rows{"a", "b"}));
-    SetStringsFromText("a\r\n", list);
-    EXPECT_EQ(Lines(list), (Rows{"a"}));
-    SetStringsFromText("a\rb", list);
-    EXPECT_EQ(Lines(list), (Rows{"a", "b"}));
-    SetStringsFromText("a\nb\n", list);
-    EXPECT_EQ(Lines(list), (Rows{"a", "b"}));
-    SetStringsFromText("a\r\rb\n\n", list);
-    EXPECT_EQ(Lines(list), (Rows{"a", "", "b", ""}));
-    SetStringsFromText("", list);
-    EXPECT_EQ(Lines(list), (Rows{""}));
-    SetStringsFromText(nullptr, list);
-    EXPECT_EQ(Lines(list), Rows{});
+    for (const auto& [text, lines] : cases) {
+        SetStringsFromText(text, list);
+        EXPECT_EQ(Lines(list), lines) << (text ? text : "null");
+    }
 }
 
 TEST(edUtils, SetStringsFromTextReplacesTheLinesInOneUpdate)
