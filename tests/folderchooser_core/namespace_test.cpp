@@ -157,20 +157,20 @@ TEST_F(Namespace, AttributesComeFromTheEntryAndItsModeBits)
     std::filesystem::create_directory_symlink(Temp.Root + "/home/Desktop/full", Temp.Root + "/home/Desktop/link");
     const auto ns = Temp.Make();
     const auto desktop = ns->Desktop();
-    const auto has = [&](const char* Name, uint32_t Mask) {
-        return desktop->GetAttributesOf(TItemIDList::OneItem(std::string("F") + Name), Mask) == Mask;
+    const struct {
+        const char* Name;
+        uint32_t Mask;
+        bool Has;
+    } cases[] = {
+        {"full", SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_HASSUBFOLDER | SFGAO_DROPTARGET | SFGAO_CANRENAME, true},
+        {"full", SFGAO_FILESYSANCESTOR, false}, {"full", SFGAO_HIDDEN, false},  {"full", SFGAO_READONLY, false},
+        {"full", SFGAO_LINK, false},            {"empty", SFGAO_HASSUBFOLDER, false}, {".dot", SFGAO_HIDDEN, true},
+        {"locked", SFGAO_READONLY, true},       {"locked", SFGAO_DROPTARGET, false},  {"missing", SFGAO_FOLDER, false},
+        {"link", SFGAO_LINK | SFGAO_FOLDER | SFGAO_HASSUBFOLDER, true},
     };
-    EXPECT_TRUE(has("full", SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_HASSUBFOLDER | SFGAO_DROPTARGET | SFGAO_CANRENAME));
-    EXPECT_FALSE(has("full", SFGAO_FILESYSANCESTOR));
-    EXPECT_FALSE(has("empty", SFGAO_HASSUBFOLDER));
-    EXPECT_TRUE(has(".dot", SFGAO_HIDDEN));
-    EXPECT_FALSE(has("full", SFGAO_HIDDEN));
-    EXPECT_TRUE(has("locked", SFGAO_READONLY));
-    EXPECT_FALSE(has("locked", SFGAO_DROPTARGET));
-    EXPECT_FALSE(has("full", SFGAO_READONLY));
-    EXPECT_TRUE(has("link", SFGAO_LINK | SFGAO_FOLDER | SFGAO_HASSUBFOLDER));
-    EXPECT_FALSE(has("full", SFGAO_LINK));
-    EXPECT_FALSE(has("missing", SFGAO_FOLDER));
+    for (const auto& c : cases)
+        EXPECT_EQ(desktop->GetAttributesOf(TItemIDList::OneItem(std::string("F") + c.Name), c.Mask) == c.Mask, c.Has)
+            << c.Name << " " << c.Mask;
     EXPECT_TRUE(desktop->GetAttributesOf(TItemIDList::OneItem("C"), SFGAO_FILESYSANCESTOR));
     EXPECT_FALSE(desktop->GetAttributesOf(TItemIDList::OneItem("C"), SFGAO_FILESYSTEM));
 }
@@ -181,12 +181,11 @@ TEST_F(Namespace, SpecialFoldersAndItemTypes)
     const std::string docs = Temp.MakeDirs("home/docs");
     const auto ns = Temp.Make();
     TItemIDList list;
-    ASSERT_TRUE(ns->GetSpecialFolderIDList(sfDesktop, list));
-    EXPECT_TRUE(list.IsEmpty());
-    ASSERT_TRUE(ns->GetSpecialFolderIDList(sfDrives, list));
-    EXPECT_EQ(list, TItemIDList::OneItem("C"));
-    ASSERT_TRUE(ns->GetSpecialFolderIDList(sfBitBucket, list));
-    EXPECT_EQ(list, TItemIDList::OneItem("T"));
+    for (const auto& [folder, expected] : {std::pair{sfDesktop, TItemIDList::Desktop()}, {sfDrives, TItemIDList::OneItem("C")},
+                                           {sfBitBucket, TItemIDList::OneItem("T")}}) {
+        ASSERT_TRUE(ns->GetSpecialFolderIDList(folder, list)) << folder;
+        EXPECT_EQ(list, expected) << folder;
+    }
     ASSERT_TRUE(ns->GetSpecialFolderIDList(sfDesktopDirectory, list));
     std::string path;
     EXPECT_TRUE(ns->IDListToPath(list, path) && path == Temp.Config.Desktop);
