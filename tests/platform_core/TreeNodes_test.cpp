@@ -116,6 +116,9 @@ TEST(TreeNodes, WalksInTreeOrder)
     for (TTreeNode* node = nodes.Item(nodes.Count() - 1); node; node = node->GetPrev())
         backward = node->Text() + std::to_string(node->AbsoluteIndex()) + backward;
     EXPECT_EQ(backward, "a0b1c2d3e4");
+    TTreeNodes deep;
+    deep.LoadFromText(Outline({"a", ".b", "..c", "d"}));
+    EXPECT_EQ(Find(deep, "d")->GetPrev(), Find(deep, "c")); // the previous sibling's deepest last node
 
     TTreeNode* b = Find(nodes, "b");
     EXPECT_EQ(Titles({b->Parent(), b->getPrevSibling(), b->getNextSibling(), b->GetFirstChild(), b->GetLastChild()}),
