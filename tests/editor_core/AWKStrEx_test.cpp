@@ -9,65 +9,45 @@ using edtest::Sjis;
 
 namespace {
 
-TFindHits Matches(const std::string& Pattern, std::string_view Text, std::string_view Subject)
-{
-    TAWKStrEx awk(nullptr);
-    awk.SetRegExp(Pattern);
-    TFindHits hits;
-    const int count = awk.FindAllMatches(Text, Subject, hits);
-    EXPECT_EQ(count, static_cast<int>(hits.size()));
-    return hits;
-}
+struct MatchCase {
+    std::string Pattern, Text, Subject; // the subject searched; the text when empty
+    TFindHits Expected;
+};
 
-TFindHits Matches(const std::string& Pattern, std::string_view Text) { return Matches(Pattern, Text, Text); }
-
-TEST(AWKStrEx, EveryNonEmptyMatchInOrder)
-{
-    EXPECT_EQ(Matches("ab|b", "abxbab"),
-              (TFindHits{{0, 2, "ab"}, {3, 1, "b"}, {4, 2, "ab"}}));
-    EXPECT_EQ(Matches("x", "abc"), TFindHits{});
-    EXPECT_EQ(Matches("x", ""), TFindHits{});
-}
-
-TEST(AWKStrEx, EmptyMatchesAddNothingAndTheSearchEnds)
-{
-    EXPECT_EQ(Matches("a*", "bbb"), TFindHits{});
-    EXPECT_EQ(Matches("a*", "baab"), (TFindHits{{1, 2, "aa"}}));
-    EXPECT_EQ(Matches("", Sjis("漢字")), TFindHits{});
-}
-
-TEST(AWKStrEx, LineHeadMatchesOnlyAtTheStart)
-{
-    EXPECT_EQ(Matches("^a", "aaa"), (TFindHits{{0, 1, "a"}}));
-    EXPECT_EQ(Matches("^a", "ba"), TFindHits{});
-}
-
-TEST(AWKStrEx, LineTailMatchesBeforeTheLineBreak)
-{
-    // The editor searches a line with its CR LF after it.
-    EXPECT_EQ(Matches("a$", "aba", "aba\r\n"), (TFindHits{{2, 1, "a"}}));
-    EXPECT_EQ(Matches("a$", "aba"), (TFindHits{{2, 1, "a"}}));
-}
-
-TEST(AWKStrEx, HitTextStopsAtTheLineEnd)
-{
-    // A match reaching into the CR LF searched after the line keeps its
-    // length; its text is what the line holds, read in bounds.
-    EXPECT_EQ(Matches("a\\r\\n", "ba", "ba\r\n"), (TFindHits{{1, 3, "a"}}));
-    EXPECT_EQ(Matches("\\n", "ba", "ba\r\n"), (TFindHits{{3, 1, ""}}));
-}
-
-TEST(AWKStrEx, TextComesFromTheUnfoldedLine)
-{
-    EXPECT_EQ(Matches("ab", "xABx", "xabx"), (TFindHits{{1, 2, "AB"}}));
-}
-
-TEST(AWKStrEx, DoubleByteCharactersAreNeverSplit)
+TEST(AWKStrEx, EveryNonEmptyMatchOfALine)
 {
     // "ア" is 83 41: its trail byte is no "A".
     const std::string a = Sjis("ア");
-    EXPECT_EQ(Matches("A", a + "A"), (TFindHits{{2, 1, "A"}}));
-    EXPECT_EQ(Matches("x*", a + a), TFindHits{});
+    const MatchCase cases[] = {
+        {"ab|b", "abxbab", "", {{0, 2, "ab"}, {3, 1, "b"}, {4, 2, "ab"}}},
+        {"x", "abc", "", {}},
+        {"x", "", "", {}},
+        // Empty matches add nothing and the search ends.
+        {"a*", "bbb", "", {}},
+        {"a*", "baab", "", {{1, 2, "aa"}}},
+        {"", Sjis("漢字"), "", {}},
+        {"^a", "aaa", "", {{0, 1, "a"}}},
+        {"^a", "ba", "", {}},
+        // The editor searches a line with its CR LF after it.
+        {"a$", "aba", "aba\r\n", {{2, 1, "a"}}},
+        {"a$", "aba", "", {{2, 1, "a"}}},
+        // A match reaching into that CR LF keeps its length; its text is
+        // what the line holds, read in bounds.
+        {"a\\r\\n", "ba", "ba\r\n", {{1, 3, "a"}}},
+        {"\\n", "ba", "ba\r\n", {{3, 1, ""}}},
+        // The text comes from the unfolded line.
+        {"ab", "xABx", "xabx", {{1, 2, "AB"}}},
+        {"A", a + "A", "", {{2, 1, "A"}}},
+        {"x*", a + a, "", {}},
+    };
+    for (const MatchCase& c : cases) {
+        TAWKStrEx awk(nullptr);
+        awk.SetRegExp(c.Pattern);
+        TFindHits hits;
+        const int count = awk.FindAllMatches(c.Text, c.Subject.empty() ? c.Text : c.Subject, hits);
+        EXPECT_EQ(count, static_cast<int>(hits.size()));
+        EXPECT_EQ(hits, c.Expected) << c.Pattern << " in " << c.Text;
+    }
 }
 
 } // namespace

@@ -15,7 +15,6 @@ namespace {
 class BracketTest : public ::testing::Test {
 protected:
     TEditorScreenStrings& List() { return *Editor.List; }
-    void SetText(const char* Utf8) { List().SetTextStr(Sjis(Utf8)); }
     // Where the partner of the bracket at (Row, Index) is, as "row:index".
     std::string Partner(int Row, int Index)
     {
@@ -28,21 +27,20 @@ protected:
     TFakeEditorClient Editor;
 };
 
-TEST_F(BracketTest, BracketStringsConvertLosslessly)
+std::vector<std::string> Characters(const std::string& Text)
 {
-    EXPECT_EQ(Sjis("(<[{‘“（「『【＜≪"), OpeningBrackets());
-    EXPECT_EQ(Sjis(")>]}’”）」』】＞≫"), ClosingBrackets());
+    std::vector<std::string> chars;
+    for (sjis::CharCursor c(Text); !c.AtEnd(); c.Next())
+        chars.emplace_back(c.Char());
+    return chars;
 }
 
 TEST_F(BracketTest, EveryKindPairsWithItsOwnPartner)
 {
-    std::vector<std::string> opening, closing;
-    for (sjis::CharCursor c(OpeningBrackets()); !c.AtEnd(); c.Next())
-        opening.emplace_back(c.Char());
-    for (sjis::CharCursor c(ClosingBrackets()); !c.AtEnd(); c.Next())
-        closing.emplace_back(c.Char());
-    ASSERT_EQ(opening.size(), 12u);
-    ASSERT_EQ(closing.size(), 12u);
+    const std::vector<std::string> opening = Characters(Sjis("(<[{‘“（「『【＜≪"));
+    const std::vector<std::string> closing = Characters(Sjis(")>]}’”）」』】＞≫"));
+    EXPECT_EQ(Characters(OpeningBrackets()), opening);
+    EXPECT_EQ(Characters(ClosingBrackets()), closing);
     for (size_t kind = 0; kind < 12; ++kind) {
         // Unclosed brackets of the other kinds between are not counted.
         std::string text = opening[kind];
@@ -61,54 +59,50 @@ TEST_F(BracketTest, EveryKindPairsWithItsOwnPartner)
     }
 }
 
-TEST_F(BracketTest, NestedPairsAcrossRows)
+TEST_F(BracketTest, PartnersAcrossRowsNestingAndTrailBytes)
 {
-    // Rows: "「a「b」", "c」d", "」".
-    SetText("「a「b」\r\nc」d\r\n」");
-    EXPECT_EQ(Partner(0, 0), "1:1");
-    EXPECT_EQ(Partner(0, 3), "0:6");
-    EXPECT_EQ(Partner(1, 1), "0:0");
-    EXPECT_EQ(Partner(0, 6), "0:3");
-    // The last one has no opening bracket left.
-    EXPECT_EQ(Partner(2, 0), "none");
-}
-
-TEST_F(BracketTest, TrailByteCountsAsItsCharacter)
-{
-    SetText("x「a」");
-    EXPECT_EQ(Partner(0, 2), "0:4");
-    EXPECT_EQ(Partner(0, 5), "0:1");
-}
-
-TEST_F(BracketTest, TrailBytesThatLookLikeBracketsAreNoBrackets)
-{
-    // "ゼ" is 83 5B: its trail byte is "[".
-    SetText("[ゼ]ゼ");
-    EXPECT_EQ(Partner(0, 0), "0:3");
-    EXPECT_EQ(Partner(0, 3), "0:0");
-    EXPECT_EQ(Partner(0, 2), "none");
-    EXPECT_EQ(Partner(0, 5), "none");
-}
-
-TEST_F(BracketTest, NoBracketOrNoPartner)
-{
-    SetText("(a\r\nb");
-    EXPECT_EQ(Partner(0, 0), "none");
-    EXPECT_EQ(Partner(0, 1), "none");
-    EXPECT_EQ(Partner(0, 2), "none");
-    EXPECT_EQ(Partner(5, 0), "none");
-    EXPECT_EQ(Partner(-1, 0), "none");
-    // A negative index is the row's first byte.
-    SetText("()");
-    EXPECT_EQ(Partner(0, -3), "0:1");
-    List().Clear();
-    EXPECT_EQ(Partner(0, 0), "none");
+    const struct {
+        const char* Text;
+        int Row, Index;
+        const char* Partner;
+    } cases[] = {
+        // Rows: "「a「b」", "c」d", "」"; the last has no opening bracket left.
+        {"「a「b」\r\nc」d\r\n」", 0, 0, "1:1"},
+        {"「a「b」\r\nc」d\r\n」", 0, 3, "0:6"},
+        {"「a「b」\r\nc」d\r\n」", 1, 1, "0:0"},
+        {"「a「b」\r\nc」d\r\n」", 0, 6, "0:3"},
+        {"「a「b」\r\nc」d\r\n」", 2, 0, "none"},
+        // A trail byte counts as its character.
+        {"x「a」", 0, 2, "0:4"},
+        {"x「a」", 0, 5, "0:1"},
+        // "ゼ" is 83 5B: its trail byte is no "[".
+        {"[ゼ]ゼ", 0, 0, "0:3"},
+        {"[ゼ]ゼ", 0, 3, "0:0"},
+        {"[ゼ]ゼ", 0, 2, "none"},
+        {"[ゼ]ゼ", 0, 5, "none"},
+        // No bracket, no partner, no row.
+        {"(a\r\nb", 0, 0, "none"},
+        {"(a\r\nb", 0, 1, "none"},
+        {"(a\r\nb", 0, 2, "none"},
+        {"(a\r\nb", 5, 0, "none"},
+        {"(a\r\nb", -1, 0, "none"},
+        {"", 0, 0, "none"},
+        {"()", 0, -3, "0:1"}, // a negative index is the row's first byte
+    };
+    for (const auto& c : cases) {
+        List().SetTextStr(Sjis(c.Text));
+        EXPECT_EQ(Partner(c.Row, c.Index), c.Partner) << c.Text << " " << c.Row << ":" << c.Index;
+    }
+    List().WrapOption()->SetWrapByte(20);
+    List().SetWordWrap(true);
+    List().SetTextStr("(" + std::string(30, 'x') + ")");
+    EXPECT_EQ(Partner(0, 0), "1:11");
+    EXPECT_EQ(Partner(1, 11), "0:0");
 }
 
 TEST_F(BracketTest, CaretMarksTheBracketAtItOrJustBeforeIt)
 {
-    SetText("a(b)c");
-    // On "(" and just after ")".
+    List().SetTextStr("a(b)c");
     EXPECT_TRUE(BracketPairAtCaret(List(), 0, 1).Found);
     const TBracketPair after = BracketPairAtCaret(List(), 0, 4);
     ASSERT_TRUE(after.Found);
@@ -116,24 +110,13 @@ TEST_F(BracketTest, CaretMarksTheBracketAtItOrJustBeforeIt)
     EXPECT_EQ(after.PartnerIndex(), 1);
     // Just after "(" the caret is on "b": the "(" before it is taken.
     const TBracketPair inside = BracketPairAtCaret(List(), 0, 2);
-    ASSERT_TRUE(inside.Found);
-    EXPECT_TRUE(inside.FromOpening);
+    ASSERT_TRUE(inside.FromOpening);
     EXPECT_EQ(inside.PartnerIndex(), 3);
     EXPECT_FALSE(BracketPairAtCaret(List(), 0, 0).Found);
     EXPECT_FALSE(BracketPairAtCaret(List(), 0, 5).Found);
     EXPECT_TRUE(inside.IsBracketAt(0, 1));
     EXPECT_TRUE(inside.IsBracketAt(0, 3));
     EXPECT_FALSE(inside.IsBracketAt(0, 2));
-}
-
-TEST_F(BracketTest, WrappedRowsAreScannedLikeAnyOther)
-{
-    List().WrapOption()->SetWrapByte(20);
-    List().SetWordWrap(true);
-    List().SetTextStr("(" + std::string(30, 'x') + ")");
-    ASSERT_EQ(List().Count(), 2);
-    EXPECT_EQ(Partner(0, 0), "1:11");
-    EXPECT_EQ(Partner(1, 11), "0:0");
 }
 
 } // namespace

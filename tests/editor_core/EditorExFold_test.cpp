@@ -19,19 +19,6 @@ std::string Fold(std::string_view Text)
     return folded;
 }
 
-// The texts of the hits of Pattern, folded, in the folded Subject.
-std::vector<std::string> FoldedMatches(const std::string& Pattern, const std::string& Subject)
-{
-    TAWKStrEx awk(nullptr);
-    awk.SetRegExp(FoldRegExpPattern(Pattern));
-    TFindHits hits;
-    awk.FindAllMatches(Subject, Fold(Subject), hits);
-    std::vector<std::string> texts;
-    for (const TFindHit& hit : hits)
-        texts.push_back(hit.Text);
-    return texts;
-}
-
 using Texts = std::vector<std::string>;
 
 TEST(EditorExFold, TextFoldsTheCasePairsOfThePlainSearchOnly)
@@ -46,52 +33,44 @@ TEST(EditorExFold, TextFoldsTheCasePairsOfThePlainSearchOnly)
     // letter after it still folds.
     EXPECT_EQ(Fold("\x83"), "\x83");
     EXPECT_EQ(Fold(std::string("\x83\x0D" "a")), std::string("\x83\x0D" "A"));
-    EXPECT_EQ(Fold(""), "");
 }
 
-TEST(EditorExFold, FullWidthLettersMatchInEitherCase)
+TEST(EditorExFold, FoldedPatternsMatchAnyCase)
 {
-    // "ａ" finds "Ａ" and "ａ"; a class of small Greek letters finds capitals.
-    EXPECT_EQ(FoldedMatches(Sjis("ａ"), Sjis("Ａａ")), (Texts{Sjis("Ａ"), Sjis("ａ")}));
-    EXPECT_EQ(FoldedMatches(Sjis("[α-γ]+"), Sjis("ΑβΓδ")), (Texts{Sjis("ΑβΓ")}));
-    EXPECT_EQ(FoldedMatches(Sjis("ア"), Sjis("ヂア")), (Texts{Sjis("ア")}));
-}
-
-TEST(EditorExFold, LiteralLettersFoldSoThePatternMatchesAnyCase)
-{
-    EXPECT_EQ(FoldedMatches("ABC", "abc ABC aBc"), (Texts{"abc", "ABC", "aBc"}));
-    EXPECT_EQ(FoldedMatches("a\\x42", "AB ab"), (Texts{"AB", "ab"}));
-    // Operators and escapes keep their meaning.
-    EXPECT_EQ(FoldedMatches("A+\\.", "aA. a"), (Texts{"aA."}));
-}
-
-TEST(EditorExFold, EscapesKeepTheirMeaning)
-{
-    // Upper-casing the pattern byte by byte would make the TAB escape "\\T".
-    EXPECT_EQ(FoldedMatches("\\t", "t\tT"), (Texts{"\t"}));
-    EXPECT_EQ(FoldedMatches("\\T", "tT"), (Texts{"t", "T"}));
-    EXPECT_EQ(FoldedMatches("\\n\\r\\b", "NRB"), Texts{});
-}
-
-TEST(EditorExFold, ClassesGainTheCapitalsOfTheirSmallItems)
-{
-    EXPECT_EQ(FoldedMatches("[A-C]+", "xaBcD"), (Texts{"aBc"}));
-    EXPECT_EQ(FoldedMatches("[Q]", "qQ"), (Texts{"q", "Q"}));
-    // A range reaching past "Z" keeps its other members.
-    EXPECT_EQ(FoldedMatches("[X-a]+", "x[_aB"), (Texts{"x[_a"}));
-    // A negated class excludes both cases.
-    EXPECT_EQ(FoldedMatches("[^A]+", "bAaB"), (Texts{"b", "B"}));
-    // Items that end in "-]" and double-byte items keep their form.
-    EXPECT_EQ(FoldedMatches("[A-]", "a-"), (Texts{"a", "-"}));
-    const std::string kana = Sjis("ア");
-    EXPECT_EQ(FoldedMatches("[" + kana + "B]", Sjis("ヂアb")), (Texts{kana, "b"}));
-}
-
-TEST(EditorExFold, DoubleByteLiteralsAreUntouched)
-{
-    const std::string a = Sjis("ア"), di = Sjis("ヂ");
-    EXPECT_EQ(FoldRegExpPattern(a), a);
-    EXPECT_EQ(FoldedMatches(a, di + a), Texts{a});
+    const std::string a = Sjis("ア");
+    const struct {
+        std::string Pattern, Subject;
+        Texts Expected;
+    } cases[] = {
+        {Sjis("ａ"), Sjis("Ａａ"), {Sjis("Ａ"), Sjis("ａ")}},
+        {Sjis("[α-γ]+"), Sjis("ΑβΓδ"), {Sjis("ΑβΓ")}},
+        {"ABC", "abc ABC aBc", {"abc", "ABC", "aBc"}},
+        {"a\\x42", "AB ab", {"AB", "ab"}},
+        // Operators and escapes keep their meaning: upper-casing the pattern
+        // byte by byte would make the TAB escape "\T".
+        {"A+\\.", "aA. a", {"aA."}},
+        {"\\t", "t\tT", {"\t"}},
+        {"\\T", "tT", {"t", "T"}},
+        {"\\n\\r\\b", "NRB", {}},
+        // Classes gain the capitals of their small items.
+        {"[A-C]+", "xaBcD", {"aBc"}},
+        {"[X-a]+", "x[_aB", {"x[_a"}}, // a range past "Z" keeps its other members
+        {"[^A]+", "bAaB", {"b", "B"}}, // a negated class excludes both cases
+        {"[A-]", "a-", {"a", "-"}},
+        // Double-byte literals are untouched.
+        {"[" + a + "B]", Sjis("ヂアb"), {a, "b"}},
+        {a, Sjis("ヂ") + a, {a}},
+    };
+    for (const auto& c : cases) {
+        TAWKStrEx awk(nullptr);
+        awk.SetRegExp(FoldRegExpPattern(c.Pattern));
+        TFindHits hits;
+        awk.FindAllMatches(c.Subject, Fold(c.Subject), hits);
+        Texts texts;
+        for (const TFindHit& hit : hits)
+            texts.push_back(hit.Text);
+        EXPECT_EQ(texts, c.Expected) << c.Pattern;
+    }
 }
 
 TEST(EditorExFold, MalformedTokenRaises)

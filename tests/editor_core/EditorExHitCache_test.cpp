@@ -71,6 +71,8 @@ TEST_F(HitCacheTest, ColumnsCountTabsAndDoubleByteCharacters)
     SetText("\tab" + Sjis("漢") + "ab", false);
     Find("b");
     EXPECT_EQ(Hits(0), (Parts{{2, 1, 9, 1}, {6, 1, 13, 1}}));
+    EXPECT_EQ(Hits(-1), Parts{});
+    EXPECT_EQ(Hits(1), Parts{});
     Find("\tA");
     EXPECT_EQ(Hits(0), (Parts{{0, 2, 0, 9}}));
 }
@@ -82,22 +84,9 @@ TEST_F(HitCacheTest, HitReachingIntoTheLineBreakStopsAtTheRowEnd)
     EXPECT_EQ(Paint(), (std::vector<Parts>{{{1, 1, 1, 1}}, {}}));
     Find("\\n", {soRegexp});
     EXPECT_EQ(Paint(), (std::vector<Parts>{{}, {}}));
-}
-
-TEST_F(HitCacheTest, InvalidPatternPaintsNoHits)
-{
-    SetText("ab(\r\n(", false);
+    // A pattern that does not compile paints no hits.
     Find("(", {soRegexp});
     EXPECT_EQ(Paint(), (std::vector<Parts>{{}, {}}));
-}
-
-TEST_F(HitCacheTest, RowsOutsideTheTextHaveNoHits)
-{
-    SetText("ab", false);
-    Find("a");
-    EXPECT_EQ(Hits(-1), Parts{});
-    EXPECT_EQ(Hits(1), Parts{});
-    EXPECT_EQ(Hits(0), (Parts{{0, 1, 0, 1}}));
 }
 
 TEST_F(HitCacheTest, LongParagraphIsSearchedOncePerPaint)

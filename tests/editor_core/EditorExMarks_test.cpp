@@ -31,34 +31,25 @@ TEST(EditorExMarks, IndicatedWhenAnyOfTheFifteenIsVisible)
     EXPECT_FALSE(marks.Indicated());
 }
 
-TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSet)
-{
-    TEditorExMarks marks;
-    int changes = 0;
-    marks.OnChange = [&](TObject* Sender) {
-        EXPECT_EQ(Sender, &marks);
-        ++changes;
-    };
-    for (TEditorMark* mark : AllMarks(marks))
-        mark->SetColor(clBlue);
-    marks.Hit()->SetStyle({TFontStyle::fsBold});
-    EXPECT_EQ(changes, 16);
-}
-
-TEST(EditorExMarks, AssignCopiesAllSixteenAsOneChange)
+TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSetAndAssignIsOne)
 {
     TEditorExMarks source, dest;
+    int changes = 0;
+    source.OnChange = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &source);
+        ++changes;
+    };
     int n = 0;
     for (TEditorMark* mark : AllMarks(source)) {
         mark->SetColor(RGB(n, 0, 0));
-        mark->SetVisible(n % 2 == 0);
-        ++n;
+        mark->SetVisible(n++ % 2 == 0);
     }
     source.Hit()->SetBkColor(clYellow);
-    int changes = 0;
-    dest.OnChange = [&](TObject*) { ++changes; };
+    EXPECT_EQ(changes, 15 + 8 + 1);
+    int destChanges = 0;
+    dest.OnChange = [&](TObject*) { ++destChanges; };
     dest.Assign(&source);
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(destChanges, 1);
     const auto from = AllMarks(source), to = AllMarks(dest);
     for (size_t i = 0; i < from.size(); ++i) {
         EXPECT_EQ(to[i]->Color(), from[i]->Color()) << i;
@@ -145,16 +136,15 @@ TEST_F(RowMarksTest, BracketsOfThePairOnThisRow)
     pair.OpenRow = 3;
     pair.OpenIndex = 1;
     pair.CloseRow = 4;
-    pair.CloseIndex = 2;
-    const std::string row = "a(b)";
-    EXPECT_EQ(Collect(row, 1000, pair, 3), Items{});
-    Marks.ParenMark()->SetVisible(true);
-    EXPECT_EQ(Collect(row, 1000, pair, 3), (Items{{OpenBracket, 1, 1, 1}}));
-    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 4), Items{});
     pair.CloseIndex = 1;
+    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), Items{});
+    Marks.ParenMark()->SetVisible(true);
+    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), (Items{{OpenBracket, 1, 1, 1}}));
+    // After a tab the closing bracket's column is 8.
     EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 4), (Items{{CloseBracket, 1, 8, 2}}));
+    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 2), Items{});
     pair.Found = false;
-    EXPECT_EQ(Collect(row, 1000, pair, 3), Items{});
+    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), Items{});
 }
 
 } // namespace

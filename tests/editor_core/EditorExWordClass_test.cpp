@@ -11,59 +11,41 @@ using edtest::Sjis;
 
 namespace {
 
-// The class of each character of Utf8 as a string.
-std::string Classes(const char* Utf8)
+// The class of each character of Text as a string.
+std::string Classes(const std::string& Text)
 {
-    const std::string text = Sjis(Utf8);
     std::string classes;
-    for (size_t pos = 0; pos < text.size(); pos += sjis::CharLen(text, pos))
-        classes += WordCharClass(text, static_cast<int>(pos + 1));
+    for (size_t pos = 0; pos < Text.size(); pos += sjis::CharLen(Text, pos))
+        classes += WordCharClass(Text, static_cast<int>(pos + 1));
     return classes;
 }
 
-TEST(EditorExWordClass, DelimitersConvertLosslessly)
-{
-    EXPECT_EQ(Sjis("　、。，．・：；？！゛゜´｀¨＾￣＿〇ー―‐／＼～∥｜…‥"
-                   "‘’“”（）〔〕［］｛｝〈〉《》「」『』【】"
-                   "＋－±×÷＝≠＜＞≦≧∞∴♂♀°′″℃￥＄￠￡％＃＆＊＠§"
-                   "☆★○●◎◇◆□■△▲▽"),
-              DoubleByteWordDelimiters());
-    EXPECT_EQ(DoubleByteWordDelimiters().size(), 2u * 92);
-}
-
-TEST(EditorExWordClass, SingleBytes)
+TEST(EditorExWordClass, ClassesOfSingleAndDoubleBytes)
 {
     EXPECT_EQ(Classes("ab_Z9-"), "110111");
     const std::string delimiters = "\t\n\r !\"#$%&'()=~^\\|{}[]`@;+:*,<.>/?";
-    EXPECT_EQ(Classes(delimiters.c_str()), std::string(delimiters.size(), '0'));
+    EXPECT_EQ(Classes(delimiters), std::string(delimiters.size(), '0'));
     // Half-width katakana are '2', except the half-width signs "､｡･".
-    EXPECT_EQ(Classes("ｱｶﾞ｢｣､｡･"), "2222200" "0");
-    EXPECT_EQ(WordCharClass(std::string("\0a", 2), 1), '0');
-    EXPECT_EQ(WordCharClass("\x80", 1), '0');
-    EXPECT_EQ(WordCharClass("\xFD", 1), '0');
+    EXPECT_EQ(Classes(Sjis("ｱｶﾞ｢｣､｡･")), "22222000");
+    EXPECT_EQ(Classes(std::string("\0\x80\xFD", 3)), "000");
+    EXPECT_EQ(Classes(Sjis("０Ａｚあんアヶ亜漢")), "333554466");
+    // Every double-byte delimiter; Greek and box drawing lie between the
+    // ranges.
+    const std::string doubleDelimiters = Sjis("　、。，．・：；？！゛゜´｀¨＾￣＿〇ー―‐／＼～∥｜…‥"
+                                              "‘’“”（）〔〕［］｛｝〈〉《》「」『』【】"
+                                              "＋－±×÷＝≠＜＞≦≧∞∴♂♀°′″℃￥＄￠￡％＃＆＊＠§"
+                                              "☆★○●◎◇◆□■△▲▽α─");
+    EXPECT_EQ(Classes(doubleDelimiters), std::string(doubleDelimiters.size() / 2, '0'));
 }
 
-TEST(EditorExWordClass, DoubleBytes)
-{
-    EXPECT_EQ(Classes("０Ａｚあんアヶ亜漢"), "333554466");
-    EXPECT_EQ(Classes("　、ー「」☆▽"), "0000000");
-    // Greek and box drawing lie between the ranges.
-    EXPECT_EQ(Classes("α─"), "00");
-}
-
-TEST(EditorExWordClass, TrailByteIndexCountsAsItsCharacter)
+TEST(EditorExWordClass, TrailByteIndexCountsAsItsCharacterAndOutsideIsADelimiter)
 {
     const std::string text = "a" + Sjis("漢");
-    EXPECT_EQ(WordCharClass(text, 2), '6');
     EXPECT_EQ(WordCharClass(text, 3), '6');
     // "メ" is 83 81: its trail byte looks like a lead byte.
     const std::string me = Sjis("メメ");
     EXPECT_EQ(WordCharClass(me, 2), '4');
     EXPECT_EQ(WordCharClass(me, 3), '4');
-}
-
-TEST(EditorExWordClass, OutsideTheTextIsADelimiter)
-{
     EXPECT_EQ(WordCharClass("ab", 0), '0');
     EXPECT_EQ(WordCharClass("ab", 3), '0');
     EXPECT_EQ(WordCharClass("", 1), '0');

@@ -32,6 +32,14 @@ protected:
     // Replaces the text, with word wrap at WrapByte columns when Wrap; the
     // history is emptied and the caret goes to (0, 0).
     void SetText(std::string_view Value, bool Wrap = false, int WrapByte = 20);
+    // SetText, then the caret to Place.
+    void Start(std::string_view Value, TCaretPos Place, bool Wrap = false, int WrapByte = 20)
+    {
+        SetText(Value, Wrap, WrapByte);
+        SetCaret(Place);
+    }
+    // The text and the caret as "text @row:col", to compare both at once.
+    std::string State() { return Text() + " @" + std::to_string(Editor.Row) + ":" + std::to_string(Editor.Col); }
 
     TCaretPos Caret() const { return {Editor.Row, Editor.Col}; }
     void SetCaret(TCaretPos Place);
