@@ -20,47 +20,40 @@ std::string_view MenuName(TCommandMenu Menu)
     return names[static_cast<int>(Menu)];
 }
 
-// The menu or popup that an entry ends up in, through its submenus.
-std::string_view OwningMenu(std::string_view Parent)
-{
-    std::map<std::string_view, std::string_view> parents;
-    for (const TMenuEntry& entry : MenuLayout())
-        parents[entry.Name] = entry.Parent;
-    while (!parents[Parent].empty())
-        Parent = parents[Parent];
-    return Parent;
-}
-
 TEST(MenuLayout, EveryCommandAndTwinIsAnItemInTableOrderUnderItsMenu)
 {
-    TVelkMenus menus;
+    std::map<std::string_view, std::string_view> parents;
     std::vector<std::string_view> layoutOrder;
-    for (const TMenuEntry& entry : MenuLayout())
+    for (const TMenuEntry& entry : MenuLayout()) {
+        parents[entry.Name] = entry.Parent;
         if (entry.Kind == TMenuEntryKind::Command)
             layoutOrder.push_back(entry.Name);
-
+    }
+    // The menu or popup that an item ends up in, through its submenus.
+    const auto owningMenu = [&](std::string_view Name) {
+        while (!parents[parents[Name]].empty())
+            Name = parents[Name];
+        return parents[Name];
+    };
+    TVelkMenus menus;
     std::vector<std::string_view> registryOrder;
-    int keyed = 0;
     int twins = 0;
     for (const TCommandRow& row : CommandRegistry()) {
         if (row.IsHeader())
             continue;
         registryOrder.push_back(row.ItemName);
-        keyed += row.IsKeyed();
         ASSERT_NE(menus.Item(row.ItemName), nullptr) << row.ItemName;
+        EXPECT_EQ(owningMenu(row.ItemName), MenuName(row.Menu)) << row.ItemName;
+        EXPECT_EQ(menus.ShortCut(row.ItemName), row.MenuShortCut) << row.ItemName;
         if (!row.Twin.empty()) {
             ++twins;
-            EXPECT_NE(menus.Item(row.Twin), nullptr) << row.Twin;
-        }
-        for (const TMenuEntry& entry : MenuLayout()) {
-            if (entry.Name == row.ItemName) {
-                EXPECT_EQ(OwningMenu(entry.Parent), MenuName(row.Menu)) << row.ItemName;
-            }
+            ASSERT_NE(menus.Item(row.Twin), nullptr) << row.Twin;
+            EXPECT_EQ(menus.Item(row.Twin)->Caption(), menus.Item(row.ItemName)->Caption());
         }
     }
-    EXPECT_EQ(keyed, 152);
     EXPECT_EQ(twins, 20);
     EXPECT_EQ(layoutOrder, registryOrder);
+    EXPECT_EQ(menus.Item("FlNew")->Caption(), QStringLiteral("新規作成(&N)"));
 }
 
 TEST(MenuLayout, AcceleratorsAreUniqueWithinEachMenu)
@@ -72,41 +65,22 @@ TEST(MenuLayout, AcceleratorsAreUniqueWithinEachMenu)
                 << entry.Name << " repeats '" << entry.Accelerator << "' in " << entry.Parent;
         }
     }
-    TVelkMenus menus;
-    EXPECT_EQ(menus.Item("FlNew")->Caption(), QStringLiteral("新規作成(&N)"));
-    EXPECT_EQ(menus.Item("pEdCopy")->Caption(), menus.Item("EdCopy")->Caption());
 }
 
-TEST(MenuLayout, TheMenuDefinitionGivesFiveShortcutsAndTheKeyFileTheDefaults)
+TEST(MenuLayout, TheKeyFileGivesEveryItemAndTwinItsDefault)
 {
     TVelkMenus menus;
-    std::map<std::string_view, TShortCut> before;
-    for (const TMenuEntry& entry : MenuLayout())
-        if ((entry.Kind == TMenuEntryKind::Command || entry.Kind == TMenuEntryKind::Twin) &&
-            menus.ShortCut(entry.Name) != 0)
-            before[entry.Name] = menus.ShortCut(entry.Name);
-    const std::map<std::string_view, TShortCut> definition = {{"FdGoFind", scCtrl | 'F'},
-                                                              {"FdForwardFind", VK_F3},
-                                                              {"FdBackFind", scShift | VK_F3},
-                                                              {"FdReplace", scCtrl | 'R'},
-                                                              {"OpBoxSel", scCtrl | 'B'}};
-    EXPECT_EQ(before, definition);
-
     const TempDir folder;
     LoadKeyIni(menus, folder.Path() + "velk2000Key.ini");
-    int defaults = 0;
     for (const TCommandRow& row : CommandRegistry()) {
-        if (row.IsHeader() || !row.IsKeyed())
+        if (!row.IsKeyed())
             continue;
         EXPECT_EQ(menus.ShortCut(row.ItemName), row.Default) << row.ItemName;
         if (!row.Twin.empty()) {
             EXPECT_EQ(menus.ShortCut(row.Twin), row.Default) << row.Twin;
         }
-        defaults += row.Default != 0;
     }
-    EXPECT_EQ(defaults, 19);
     EXPECT_EQ(menus.ShortCut("pEdCopy"), scCtrl | 'C');
-    EXPECT_EQ(menus.Item("EdCopy")->Caption(), QStringLiteral("コピー(&C)"));
 }
 
 } // namespace
