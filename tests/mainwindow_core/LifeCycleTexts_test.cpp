@@ -1,29 +1,15 @@
 #include "AutoSave.h"
-#include "ButtonHints.h"
 #include "CommentMarker.h"
 #include "DateTimeFormats.h"
 #include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 TEST(LifeCycleTexts, DateAndTimeFormatsQuoteTheLiterals)
 {
     TSettingsVars::TIME ime{"yyyy", Sjis("年"), "mm", Sjis("月"), "dd", Sjis("日"), "hh", ":", "nn", "", "ss", ""};
     EXPECT_EQ(DateFormatText(ime), Sjis("yyyy\"年\"mm\"月\"dd\"日\""));
     EXPECT_EQ(TimeFormatText(ime), "hh\":\"nn\"\"ss\"\"");
-}
-
-TEST(LifeCycleTexts, HintsShowTheCurrentShortcut)
-{
-    const auto table = ButtonHintTable();
-    EXPECT_EQ(table.size(), 34u);
-    const auto hint = [&](std::string_view Button) {
-        return *std::find_if(table.begin(), table.end(), [&](const TButtonHint& H) { return H.Button == Button; });
-    };
-    EXPECT_EQ(ButtonHintText(hint("sbOpen"), scCtrl | 'O'), "ファイルを開く Ctrl+O");
-    EXPECT_EQ(ButtonHintText(hint("sbTextOutput"), 0), "テキスト出力 ");
 }
 
 TEST(LifeCycleTexts, CommentMarkerByMode)
