@@ -1,22 +1,6 @@
 #include "FakeEditorClient.h"
 
-#include "Cp932.h"
-
-#include <gtest/gtest.h>
-
 namespace edtest {
-
-namespace {
-
-class TTestParser : public TFountainParser {
-public:
-    using TFountainParser::TFountainParser;
-    TFountainColor* TokenToFountainColor() override { return nullptr; }
-};
-
-} // namespace
-
-std::unique_ptr<TFountainParser> TTestFountain::CreateParser() { return std::make_unique<TTestParser>(this); }
 
 void TTestFountain::InitBrackets()
 {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "SjisLiteral.h"
+#include "edFountainTestSupport.h"
 
 #include "edEditorClient.h"
 #include "edEditorStrings.h"
-#include "edFountain.h"
 #include "edScreenStrings.h"
 
 #include <memory>
@@ -18,10 +18,9 @@ namespace edtest {
 
 // A colouring scheme with the framework's tokens and one bracket pair,
 // "/*" .. "*/", whose regions run across rows.
-class TTestFountain : public TFountain {
+class TTestFountain : public fountaintest::TPlainFountain {
 public:
-    using TFountain::TFountain;
-    std::unique_ptr<TFountainParser> CreateParser() override;
+    using TPlainFountain::TPlainFountain;
 
 protected:
     void InitBrackets() override;

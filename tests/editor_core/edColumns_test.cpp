@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 using edtest::Sjis;
 
@@ -31,20 +32,19 @@ TEST(edColumns, DefaultDelimitersAreControlsPunctuationAndTheOddHighBytes)
 
 TEST(edColumns, ExpandTabsGivesOneAttributePerColumn)
 {
-    EXPECT_EQ(ExpandTabs("a\tb", Model(4)), "12331");
-    EXPECT_EQ(ExpandTabs("a b", Model(8)), "121");
-    EXPECT_EQ(ExpandTabs(Sjis("あ"), Model(8)), "45");
-    EXPECT_EQ(ExpandTabs(Sjis("ｱ"), Model(8)), "1"); // half-width katakana is a word byte
-    EXPECT_EQ(ExpandTabs("", Model(8)), "");
-    // A tab on a tab stop fills a whole stop.
-    EXPECT_EQ(ExpandTabs("abcd\tx", Model(4)), "111123331");
-}
-
-TEST(edColumns, LoneLeadByteIsOneColumnOfItsOwn)
-{
-    // A broken row: the lead byte has no trail byte after it.
-    EXPECT_EQ(ExpandTabs("ab\x82", Model(8)), "112");
-    EXPECT_EQ(ExpandTabs("\x82 a", Model(8)), "221");
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"a\tb", 4, "12331"},
+        {"a b", 8, "121"},
+        {Sjis("あ"), 8, "45"},
+        {Sjis("ｱ"), 8, "1"}, // half-width katakana is a word byte
+        {"", 8, ""},
+        {"abcd\tx", 4, "111123331"}, // a tab on a tab stop fills a whole stop
+        // A broken row: a lead byte without its trail is one column of its own.
+        {"ab\x82", 8, "112"},
+        {"\x82 a", 8, "221"},
+    };
+    for (const auto& [text, tabSize, attributes] : cases)
+        EXPECT_EQ(ExpandTabs(text, Model(tabSize)), attributes) << text;
     EXPECT_EQ(ExpandedWidth("ab\x82", Model(8)), 3);
 }
 
@@ -96,40 +96,30 @@ TEST(edColumns, ColumnsTurnIntoCharacterIndexes)
 
 // ---- The attribute cursor ------------------------------------------------------
 
-TEST(edAttributeArray, StartsOnColumnOneAndEndsOnZero)
-{
-    const std::string s = "ab";
-    const std::string a = ExpandTabs(s, Model(8));
-    TEditorAttributeArray c(s, a);
-    EXPECT_EQ(c.Column(), 1);
-    EXPECT_EQ(c.Position(), 1);
-    EXPECT_EQ(c.CurrentChar(), "a");
-    EXPECT_EQ(c.NextChar(), "b");
-    c.Next();
-    c.Next();
-    EXPECT_TRUE(c.AtEnd());
-    EXPECT_EQ(c.CurrentChar(), "");
-    EXPECT_EQ(c.NextChar(), "");
-    c.Next(); // nothing past the end
-    EXPECT_EQ(c.Column(), 3);
-
-    TEditorAttributeArray empty("", "");
-    EXPECT_TRUE(empty.AtEnd());
-    EXPECT_EQ(empty.ColumnCount(), 0);
-}
-
-TEST(edAttributeArray, CurrentCharIsTheWholeCharacterOnEitherColumn)
+TEST(edAttributeArray, WalksWholeCharactersAndStopsAtTheEnd)
 {
     const std::string s = "x" + Sjis("あ") + "\ty";
     const std::string a = ExpandTabs(s, Model(4));
     ASSERT_EQ(a, "14521");
     TEditorAttributeArray c(s, a);
-    c.MoveTo(2);
-    EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
-    c.MoveTo(3);
-    EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
-    c.MoveTo(4);
-    EXPECT_EQ(c.CurrentChar(), "\t");
+    EXPECT_EQ(c.Column(), 1);
+    EXPECT_EQ(c.CurrentChar(), "x");
+    EXPECT_EQ(c.NextChar(), Sjis("あ"));
+    // The whole character on either of its columns.
+    for (int column : {2, 3}) {
+        c.MoveTo(column);
+        EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
+    }
+    c.MoveTo(5);
+    c.Next();
+    EXPECT_TRUE(c.AtEnd());
+    EXPECT_EQ(c.CurrentChar(), "");
+    EXPECT_EQ(c.NextChar(), "");
+    c.Next(); // nothing past the end
+    EXPECT_EQ(c.Column(), 6);
+    TEditorAttributeArray empty("", "");
+    EXPECT_TRUE(empty.AtEnd());
+    EXPECT_EQ(empty.ColumnCount(), 0);
 }
 
 TEST(edAttributeArray, PositionIsAlwaysTheByteUnderTheColumnBothWays)
