@@ -68,47 +68,40 @@ TEST(MenuItem, ShowsItsShortCutAsTextAndRegistersNoQtShortCut)
 {
     TMainMenu menu;
     TMenuItem* item = menu.Items().Add("TreeTop", "ツリー(&T)")->Add("TreeDel", "削除(&D)");
-    EXPECT_EQ(item->Action()->text(), QString("削除(&D)"));
     item->SetShortCut(kCtrlDel | scShift);
     EXPECT_EQ(item->Action()->text(), QString("削除(&D)\tShift+Ctrl+Del"));
     EXPECT_TRUE(item->Action()->shortcut().isEmpty());
     item->SetShortCut(scNone);
     EXPECT_EQ(item->Action()->text(), QString("削除(&D)"));
+    EXPECT_EQ(menu.Items().FindShortCut(scNone), nullptr);
 
     // A line is a bare separator: no text for a style to draw beside it.
     TMenuItem* line = menu.Items().Find("TreeTop")->Add("N1", "-");
     EXPECT_TRUE(line->Action()->isSeparator());
     EXPECT_TRUE(line->Action()->text().isEmpty());
-
     EXPECT_EQ(EscapeMenuCaption("R&D メモ"), QString("R&&D メモ"));
-    EXPECT_EQ(menu.Items().Find("TreeDel"), item);
-    EXPECT_EQ(menu.Items().FindShortCut(scNone), nullptr);
 }
 
 TEST(MenuItem, RadioItemsOfAGroupCheckOneAndChoosingDoesNotFlipTheState)
 {
     TMenuItem menu;
-    std::vector<TMenuItem*> modes;
-    for (const char* name : {"subText", "subDelphi", "subHSP"}) {
-        modes.push_back(menu.Add(name, name));
-        modes.back()->SetRadioItem(true);
-        modes.back()->SetGroupIndex(1);
+    std::vector<TMenuItem*> items;
+    for (const auto& [name, group] : {std::pair{"subText", 1}, {"subDelphi", 1}, {"subHSP", 1}, {"OpBoxSel", 2}}) {
+        items.push_back(menu.Add(name, name));
+        items.back()->SetRadioItem(true);
+        items.back()->SetGroupIndex(group);
     }
-    TMenuItem* other = menu.Add("OpBoxSel", "other");
-    other->SetRadioItem(true);
-    other->SetGroupIndex(2);
-    other->SetChecked(true);
-
-    modes[0]->SetChecked(true);
-    modes[2]->SetChecked(true);
-    EXPECT_FALSE(modes[0]->Checked());
-    EXPECT_TRUE(modes[2]->Checked());
-    EXPECT_TRUE(other->Checked()) << "another group";
+    items[3]->SetChecked(true);
+    items[0]->SetChecked(true);
+    items[2]->SetChecked(true);
+    EXPECT_FALSE(items[0]->Checked());
+    EXPECT_TRUE(items[2]->Checked());
+    EXPECT_TRUE(items[3]->Checked()) << "another group";
 
     // Choosing an item leaves its check to the program.
-    modes[1]->Action()->trigger();
-    EXPECT_FALSE(modes[1]->Checked());
-    EXPECT_FALSE(modes[1]->Action()->isChecked());
+    items[1]->Action()->trigger();
+    EXPECT_FALSE(items[1]->Checked());
+    EXPECT_FALSE(items[1]->Action()->isChecked());
 }
 
 TEST(MenuItem, OpeningASubmenuComputesItsStatesAndDeletingKeepsOrder)

@@ -14,37 +14,30 @@ namespace {
 
 TEST(SpinValue, ReadsOnlyAWholeNumberAndFallsBackOtherwise)
 {
-    const struct {
-        const char* Text;
-        int32_t Value;
-    } cases[] = {
-        {"35", 35},           {" -7 ", -7},         {"+5", 5},           {"-2147483648", INT_MIN},
-        {"2147483647", INT_MAX}, {"2147483648", 99}, {"abc", 99},        {"", 99},
-        {"1.5", 99},          {"12a", 99},          {"+-3", 99},         {"-", 99},
-        {"+", 99},            {"0x10", 99},
+    const std::pair<const char*, int32_t> cases[] = {
+        {"35", 35},   {" -7 ", -7}, {"+5", 5},    {"-2147483648", INT_MIN}, {"2147483647", INT_MAX},
+        {"2147483648", 99}, {"abc", 99}, {"", 99}, {"1.5", 99}, {"12a", 99}, {"+-3", 99}, {"-", 99}, {"+", 99},
+        {"0x10", 99},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SpinTextValue(c.Text, 99), c.Value) << '"' << c.Text << '"';
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(SpinTextValue(text, 99), value) << '"' << text << '"';
 }
 
 TEST(SpinValue, ClampsUnlessTheLimitsAreEqualAndStepsSaturate)
 {
     EXPECT_EQ(CheckSpinValue(35, 1, 30), 30);
     EXPECT_EQ(CheckSpinValue(-4, 1, 30), 1);
-    EXPECT_EQ(CheckSpinValue(12, 1, 30), 12);
     EXPECT_EQ(CheckSpinValue(-500, 0, 0), -500);
-    EXPECT_EQ(SpinStep(5, 1, 10), 15);
     EXPECT_EQ(SpinStep(INT_MAX - 3, 1, 10), INT_MAX);
     EXPECT_EQ(SpinStep(INT_MIN + 1, INT_MAX, -10), INT_MIN);
 }
 
 TEST(SpinValue, TypedCharacters)
 {
-    for (char32_t c : {U'0', U'9', U'+', U'-', U','})
-        EXPECT_TRUE(IsValidSpinChar(c, true, U',')) << char(c);
+    for (char32_t c : {U'0', U'9', U'+', U'-', U',', char32_t{8}})
+        EXPECT_TRUE(IsValidSpinChar(c, true, U',')) << int(c);
     for (char32_t c : {U'a', U' ', U'.', char32_t{13}, U'５'})
         EXPECT_FALSE(IsValidSpinChar(c, true, U',')) << int(c);
-    EXPECT_TRUE(IsValidSpinChar(8, true, U'.'));
     // With the editor off only control characters other than Backspace.
     EXPECT_FALSE(IsValidSpinChar(U'5', false, U'.'));
     EXPECT_FALSE(IsValidSpinChar(8, false, U'.'));

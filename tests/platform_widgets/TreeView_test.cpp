@@ -215,27 +215,22 @@ TEST_F(TTreeViewTest, EnteringTheControlIsNotComingBackToTheWindow)
 {
     int entered = 0;
     View.OnEnter = [&](TObject*) { ++entered; };
-    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(&View, &back);
-    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(&View, &tab);
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason}) {
+        QFocusEvent focusIn(QEvent::FocusIn, reason);
+        QApplication::sendEvent(&View, &focusIn);
+    }
     EXPECT_EQ(entered, 1);
-}
-
-QPixmap Filled(QColor Colour)
-{
-    QPixmap pixmap(8, 8);
-    pixmap.fill(Colour);
-    return pixmap;
 }
 
 TEST_F(TTreeViewTest, RowsPaintTheStateImageThenTheImageAskedFor)
 {
     TTreeImageList images, states;
-    images.Add(Filled(Qt::green));
-    images.Add(Filled(Qt::blue));
-    states.Add(Filled(Qt::black)); // state index 0 shows nothing
-    states.Add(Filled(Qt::red));
+    for (const auto& [list, colour] : {std::pair{&images, Qt::green}, {&images, Qt::blue}, {&states, Qt::black},
+                                       {&states, Qt::red}}) { // state index 0 shows nothing
+        QPixmap pixmap(8, 8);
+        pixmap.fill(colour);
+        list->Add(pixmap);
+    }
     View.SetImages(&images);
     View.SetStateImages(&states);
     Node("e")->SetStateIndex(1);
@@ -255,16 +250,13 @@ TEST_F(TTreeViewTest, RowsPaintTheStateImageThenTheImageAskedFor)
     EXPECT_EQ(Node("e")->ImageIndex(), 0);
 }
 
-TEST_F(TTreeViewTest, RowsTakeTheHeightOfANewFont)
+TEST_F(TTreeViewTest, OnlyACutOffTitleShowsAsAToolTipAndRowsTakeTheFontsHeight)
 {
     TFont font;
     font.SetHeight(-40);
     View.SetFont(font);
     EXPECT_GE(View.visualRect(IndexOf("a")).height(), 40);
-}
 
-TEST_F(TTreeViewTest, OnlyACutOffTitleShowsAsAToolTip)
-{
     const std::string title(200, 'w');
     Node("e")->SetText(title);
     auto restOn = [&](const std::string& Title) {

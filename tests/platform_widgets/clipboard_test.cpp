@@ -10,63 +10,47 @@
 
 namespace {
 
-TEST(RegisterClipboardFormat, GivesOneStableNumberPerName)
+TEST(RegisterClipboardFormat, GivesOneStableNumberPerNameWithoutCase)
 {
     const int box = RegisterClipboardFormat("TEditor Box Type");
     EXPECT_GE(box, 0xC000);
-    EXPECT_EQ(RegisterClipboardFormat("TEditor Box Type"), box);
-    // Names are compared without case, as the system does.
     EXPECT_EQ(RegisterClipboardFormat("TEDITOR BOX TYPE"), box);
-    const int node = RegisterClipboardFormat("velk treenode data collection format");
-    EXPECT_NE(node, box);
-    EXPECT_EQ(RegisterClipboardFormat("velk treenode data collection format"), node);
+    EXPECT_NE(RegisterClipboardFormat("velk treenode data collection format"), box);
 }
 
 TEST(RegisterClipboardFormat, MimeTypeIsMadeFromTheNameAlone)
 {
     EXPECT_EQ(ClipboardFormatMimeType(RegisterClipboardFormat("TEditor Box Type")),
               QStringLiteral("application/x-velk-teditor-box-type"));
-    EXPECT_EQ(ClipboardFormatMimeType(RegisterClipboardFormat("velk treenode data collection format")),
-              QStringLiteral("application/x-velk-velk-treenode-data-collection-format"));
     // Names that differ by more than case never share a type.
-    const QString spaced = ClipboardFormatMimeType(RegisterClipboardFormat("A B"));
     const QString dashed = ClipboardFormatMimeType(RegisterClipboardFormat("A-B"));
-    const QString escaped = ClipboardFormatMimeType(RegisterClipboardFormat("A_2dB"));
-    EXPECT_EQ(spaced, QStringLiteral("application/x-velk-a-b"));
+    EXPECT_EQ(ClipboardFormatMimeType(RegisterClipboardFormat("A B")), QStringLiteral("application/x-velk-a-b"));
     EXPECT_EQ(dashed, QStringLiteral("application/x-velk-a_2db"));
-    EXPECT_NE(dashed, escaped);
+    EXPECT_NE(dashed, ClipboardFormatMimeType(RegisterClipboardFormat("A_2dB")));
     EXPECT_EQ(ClipboardFormatMimeType(RegisterClipboardFormat("x/y\x82")), QStringLiteral("application/x-velk-x_2fy_82"));
 }
 
 TEST(RegisterClipboardFormat, RefusesWhatItCannotName)
 {
     EXPECT_THROW(RegisterClipboardFormat(""), EInvalidOperation);
-    EXPECT_THROW(ClipboardFormatMimeType(0), EInvalidOperation);
-    EXPECT_THROW(ClipboardFormatMimeType(0xBFFF), EInvalidOperation);
-    EXPECT_THROW(ClipboardFormatMimeType(0xFFFF), EInvalidOperation);
+    for (const int unknown : {0, 0xBFFF, 0xFFFF})
+        EXPECT_THROW(ClipboardFormatMimeType(unknown), EInvalidOperation) << unknown;
 }
 
-TEST(ClipboardData, BytesRoundTripUnchanged)
+TEST(ClipboardData, BytesRoundTripUnchangedAndPuttingOneFormatEmptiesTheClipboard)
 {
     const int format = RegisterClipboardFormat("velk test bytes");
-    const std::string bytes("\x88\x9f\x83\x81\r\n\0tail\xff", 12);
-    SetClipboardData(format, bytes);
-    EXPECT_TRUE(ClipboardHasFormat(format));
-    EXPECT_EQ(GetClipboardData(format), bytes);
-    SetClipboardData(format, "");
-    EXPECT_TRUE(ClipboardHasFormat(format));
-    EXPECT_EQ(GetClipboardData(format), std::string());
-}
-
-TEST(ClipboardData, PuttingOneFormatEmptiesTheClipboardFirst)
-{
-    const int format = RegisterClipboardFormat("velk test alone");
     const int other = RegisterClipboardFormat("velk test other");
     QGuiApplication::clipboard()->setText(QStringLiteral("text"));
-    SetClipboardData(format, "data");
+    const std::string bytes("\x88\x9f\x83\x81\r\n\0tail\xff", 12);
+    SetClipboardData(format, bytes);
+    EXPECT_EQ(GetClipboardData(format), bytes);
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText());
     EXPECT_FALSE(ClipboardHasFormat(other));
     EXPECT_EQ(GetClipboardData(other), std::nullopt);
+    SetClipboardData(format, "");
+    EXPECT_TRUE(ClipboardHasFormat(format));
+    EXPECT_EQ(GetClipboardData(format), std::string());
 }
 
 TEST(ClipboardData, SeveralFormatsTravelTogether)
@@ -76,7 +60,6 @@ TEST(ClipboardData, SeveralFormatsTravelTogether)
     data->setText(QStringLiteral("row 1\r\nrow 2\r\n"));
     SetFormatData(*data, format, std::string("\0", 1));
     QGuiApplication::clipboard()->setMimeData(data);
-    EXPECT_TRUE(ClipboardHasFormat(format));
     EXPECT_EQ(GetClipboardData(format), std::string("\0", 1));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("row 1\r\nrow 2\r\n"));
     QGuiApplication::clipboard()->setText(QStringLiteral("other program"));

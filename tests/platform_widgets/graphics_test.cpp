@@ -29,8 +29,6 @@ TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
 {
     EXPECT_EQ(ColorToQColor(RGB(0x12, 0x34, 0x56)), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(ColorToQColor(0x00563412), QColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(ColorToQColor(clRed), QColor(255, 0, 0));
-    EXPECT_EQ(ColorToQColor(clBlue), QColor(0, 0, 255));
     EXPECT_EQ(ColorToQColor(clNavy), QColor(0, 0, 0x80));
     // The high byte of a plain colour carries no colour.
     EXPECT_EQ(ColorToQColor(0x02563412), QColor(0x12, 0x34, 0x56));
@@ -39,27 +37,26 @@ TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
 TEST(ColorToQColor, SystemColoursTakeTheirPaletteRoles)
 {
     const QPalette palette = DistinctPalette();
-    EXPECT_EQ(ColorToQColor(clWindow, clNone, palette), palette.color(QPalette::Active, QPalette::Base));
-    EXPECT_EQ(ColorToQColor(clWindowText, clNone, palette), palette.color(QPalette::Active, QPalette::Text));
-    EXPECT_EQ(ColorToQColor(clHighlight, clNone, palette), palette.color(QPalette::Active, QPalette::Highlight));
-    EXPECT_EQ(ColorToQColor(clHighlightText, clNone, palette),
-              palette.color(QPalette::Active, QPalette::HighlightedText));
-    EXPECT_EQ(ColorToQColor(clBtnFace, clNone, palette), palette.color(QPalette::Active, QPalette::Button));
-    EXPECT_EQ(ColorToQColor(clBtnText, clNone, palette), palette.color(QPalette::Active, QPalette::ButtonText));
-    EXPECT_EQ(ColorToQColor(clGrayText, clNone, palette), palette.color(QPalette::Disabled, QPalette::Text));
-    EXPECT_EQ(ColorToQColor(clInfoBk, clNone, palette), palette.color(QPalette::Active, QPalette::ToolTipBase));
-    EXPECT_EQ(ColorToQColor(clInfoText, clNone, palette), palette.color(QPalette::Active, QPalette::ToolTipText));
+    const struct {
+        TColor Color;
+        QPalette::ColorGroup Group;
+        QPalette::ColorRole Role;
+    } roles[] = {
+        {clWindow, QPalette::Active, QPalette::Base},       {clWindowText, QPalette::Active, QPalette::Text},
+        {clHighlight, QPalette::Active, QPalette::Highlight}, {clHighlightText, QPalette::Active, QPalette::HighlightedText},
+        {clBtnFace, QPalette::Active, QPalette::Button},    {clBtnText, QPalette::Active, QPalette::ButtonText},
+        {clGrayText, QPalette::Disabled, QPalette::Text},   {clInfoBk, QPalette::Active, QPalette::ToolTipBase},
+        {clInfoText, QPalette::Active, QPalette::ToolTipText},
+    };
+    for (const auto& r : roles)
+        EXPECT_EQ(ColorToQColor(r.Color, clNone, palette), palette.color(r.Group, r.Role)) << std::hex << r.Color;
     EXPECT_EQ(ColorToQColor(clWindow), QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
-}
 
-TEST(ColorToQColor, EverySystemIndexResolvesAndUnknownOnesGiveBlack)
-{
-    const QPalette palette = DistinctPalette();
     for (int index = 0; index <= static_cast<int>(TSystemColor::InfoBk); ++index)
         EXPECT_NE(ColorToQColor(SystemColor(static_cast<TSystemColor>(index)), clNone, palette), QColor(Qt::black))
             << index;
+    // Unknown indexes, also one past the low byte, give black.
     EXPECT_EQ(ColorToQColor(SystemColor(static_cast<TSystemColor>(99)), clNone, palette), QColor(Qt::black));
-    // An index past the low byte is not taken for a known one.
     EXPECT_EQ(ColorToQColor(static_cast<TColor>(0x80000105u), clNone, palette), QColor(Qt::black));
 }
 
@@ -69,10 +66,8 @@ TEST(ColorToQColor, NoneAndDefaultGiveTheCallersDefault)
     EXPECT_EQ(ColorToQColor(clNone, clYellow, palette), QColor(255, 255, 0));
     EXPECT_EQ(ColorToQColor(clDefault, clYellow, palette), QColor(255, 255, 0));
     EXPECT_EQ(ColorToQColor(clNone, clWindow, palette), palette.color(QPalette::Active, QPalette::Base));
-    EXPECT_EQ(ColorToQColor(clNone, clNone, palette), QColor(Qt::transparent));
     EXPECT_EQ(ColorToQColor(clNone), QColor(Qt::transparent));
-    // A real colour ignores the default.
-    EXPECT_EQ(ColorToQColor(clLime, clYellow, palette), QColor(0, 255, 0));
+    EXPECT_EQ(ColorToQColor(clLime, clYellow, palette), QColor(0, 255, 0)) << "a real colour ignores the default";
 }
 
 void SetUpFont(TFont& Font, const char* NameUtf8, int Height, TFontStyles Style)
@@ -102,7 +97,7 @@ TEST(FontToQFont, KeepsTheStoredNameAndMapsWindowsFacesToIpaGothic)
     EXPECT_TRUE(mincho == QStringLiteral("IPAMincho") || mincho == QStringLiteral("IPAGothic")) << mincho.toStdString();
 }
 
-TEST(FontToQFont, SizeComesFromTheHeight)
+TEST(FontToQFont, SizeComesFromTheHeightAndStylesCarryOver)
 {
     EXPECT_EQ(Converted("FixedSys", -12).pixelSize(), 12);
     TFont points;
@@ -115,18 +110,8 @@ TEST(FontToQFont, SizeComesFromTheHeight)
     EXPECT_LT(cell.pixelSize(), 20);
     // No height keeps the default size.
     EXPECT_EQ(Converted("FixedSys", 0).pixelSize(), QFont().pixelSize());
-}
-
-TEST(FontToQFont, StylesCarryOver)
-{
-    const QFont plain = Converted("FixedSys", -12);
-    EXPECT_FALSE(plain.bold() || plain.italic() || plain.underline() || plain.strikeOut());
-    const QFont all = Converted("FixedSys", -12,
-        {TFontStyle::fsBold, TFontStyle::fsItalic, TFontStyle::fsUnderline, TFontStyle::fsStrikeOut});
-    EXPECT_TRUE(all.bold() && all.italic() && all.underline() && all.strikeOut());
-    const QFont underline = Converted("FixedSys", -12, {TFontStyle::fsUnderline});
-    EXPECT_TRUE(underline.underline());
-    EXPECT_FALSE(underline.bold() || underline.italic() || underline.strikeOut());
+    const QFont styled = Converted("FixedSys", -12, {TFontStyle::fsItalic, TFontStyle::fsStrikeOut});
+    EXPECT_TRUE(styled.italic() && styled.strikeOut() && !styled.bold() && !styled.underline());
 }
 
 QImage FilledImage(int Width, int Height, QColor Fill)
@@ -136,39 +121,27 @@ QImage FilledImage(int Width, int Height, QColor Fill)
     return image;
 }
 
-TEST(TCanvas, FillsWithTheBrushColour)
+TEST(TCanvas, FillsWithTheBrushColourResolvedByItsPalette)
 {
+    const QPalette palette = DistinctPalette();
     QImage image = FilledImage(8, 4, Qt::white);
     {
         QPainter painter(&image);
-        TCanvas canvas(painter);
+        TCanvas canvas(painter, palette);
         canvas.SetBrushColor(RGB(0x10, 0x20, 0x30));
-        EXPECT_EQ(canvas.BrushColor(), RGB(0x10, 0x20, 0x30));
         canvas.FillRect(QRect(2, 1, 3, 2));
-        // No colour fills nothing.
-        canvas.SetBrushColor(clNone);
+        canvas.SetBrushColor(clHighlight);
+        canvas.FillRect(QRect(7, 0, 1, 1));
+        canvas.SetBrushColor(clNone); // fills nothing
         canvas.FillRect(QRect(0, 0, 8, 4));
+        canvas.SetPenColor(clWindowText);
+        EXPECT_EQ(painter.pen().color(), palette.color(QPalette::Active, QPalette::Text));
     }
     EXPECT_EQ(image.pixelColor(2, 1), QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(image.pixelColor(4, 2), QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(image.pixelColor(5, 2), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(2, 3), QColor(Qt::white));
-}
-
-TEST(TCanvas, ResolvesSystemColoursWithItsPalette)
-{
-    const QPalette palette = DistinctPalette();
-    QImage image = FilledImage(4, 4, Qt::white);
-    QPainter painter(&image);
-    TCanvas canvas(painter, palette);
-    canvas.SetPenColor(clWindowText);
-    EXPECT_EQ(canvas.PenColor(), clWindowText);
-    EXPECT_EQ(painter.pen().color(), palette.color(QPalette::Active, QPalette::Text));
-    canvas.SetBrushColor(clHighlight);
-    canvas.FillRect(QRect(0, 0, 4, 4));
-    painter.end();
-    EXPECT_EQ(image.pixelColor(3, 3), palette.color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(image.pixelColor(7, 0), palette.color(QPalette::Active, QPalette::Highlight));
 }
 
 TEST(TCanvas, DrawCopiesThePartOfAnImagePixelForPixel)
@@ -184,10 +157,8 @@ TEST(TCanvas, DrawCopiesThePartOfAnImagePixelForPixel)
     }
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(target.pixelColor(3 + x, 1), QColor((x + 1) * 40, 0, 0)) << x;
-    EXPECT_EQ(target.pixelColor(2, 1), QColor(Qt::white));
-    EXPECT_EQ(target.pixelColor(7, 1), QColor(Qt::white));
-    EXPECT_EQ(target.pixelColor(3, 0), QColor(Qt::white));
-    EXPECT_EQ(target.pixelColor(3, 2), QColor(Qt::white));
+    for (const QPoint outside : {QPoint(2, 1), QPoint(7, 1), QPoint(3, 0), QPoint(3, 2)})
+        EXPECT_EQ(target.pixelColor(outside), QColor(Qt::white));
 }
 
 TEST(TCanvas, DrawAtTheEdgesOfTheCoordinateRangeIsHarmless)
