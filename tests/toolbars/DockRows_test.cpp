@@ -9,13 +9,7 @@ namespace {
 
 TDockBarBox Bar(int32_t Row, int32_t Pos, int Length, int Thickness = 22, bool Visible = true)
 {
-    TDockBarBox box;
-    box.Visible = Visible;
-    box.Row = Row;
-    box.Pos = Pos;
-    box.Length = Length;
-    box.Thickness = Thickness;
-    return box;
+    return {.Visible = Visible, .Row = Row, .Pos = Pos, .Length = Length, .Thickness = Thickness};
 }
 
 TEST(DockRows, BarsOfARowFollowEachOtherWithoutOverlap)
@@ -62,12 +56,13 @@ TEST(DockRows, RowsAreCompactedStackedAndAsThickAsTheirThickestBar)
 TEST(DockRows, PositionsAndRowsOfAnySizeNeitherOverflowNorCrash)
 {
     std::vector<TDockBarBox> bars{Bar(INT_MIN, INT_MAX, 100), Bar(2000000000, INT_MAX, 100), Bar(2000000000, 5, 100),
-                                  Bar(-3, INT_MIN, 100)};
+                                  Bar(-3, INT_MIN, 100), Bar(2000000000, INT_MAX, 50)};
     EXPECT_EQ(LayoutDockRows(bars, 300).size(), 3u);
     EXPECT_EQ(bars[1].Pos, INT_MAX);
-    EXPECT_EQ(bars[1].Along, 200);
+    EXPECT_EQ(bars[1].Along, 150);
     EXPECT_EQ(bars[2].Along, 5);
     EXPECT_EQ(bars[3].Pos, 0);
+    EXPECT_EQ(bars[4].Pos, INT_MAX) << "pushed behind a bar at the end, it stays at the end";
     for (const TDockBarBox& bar : bars)
         EXPECT_LE(bar.Along + bar.Length, 300);
 }
