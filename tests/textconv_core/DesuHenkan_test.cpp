@@ -45,41 +45,20 @@ TEST(DesuHenkan, DocumentedExamples)
     });
 }
 
-TEST(DesuHenkan, IttaAsksEachTime)
+TEST(DesuHenkan, AsksAboutIttaAndKayottaEachTimeAndNoKeepsTheDefault)
 {
-    ScriptedAnswers script({true, false});
-    EXPECT_EQ(DaToDesu("行った。\r\n行った、", false, script.Ask()), "行いました。\r\n行きました、");
-    EXPECT_EQ(script.Questions, (std::vector<std::string>{kIkuQuestion, kIkuQuestion}));
-}
-
-TEST(DesuHenkan, KayottaAsksAndNoKeepsTheDefault)
-{
-    ScriptedAnswers yes({true});
-    EXPECT_EQ(DaToDesu("通った。", false, yes.Ask()), "通いました。");
-    EXPECT_EQ(yes.Questions, std::vector<std::string>{kKayouQuestion});
-    ScriptedAnswers no({false});
-    EXPECT_EQ(DaToDesu("通った。", false, no.Ask()), "通りました。");
-    EXPECT_EQ(no.Questions.size(), 1u);
-}
-
-TEST(DesuHenkan, NoQuestionCallbackMeansNo)
-{
-    EXPECT_EQ(DaToDesu("行った。"), "行きました。");
-    EXPECT_EQ(DaToDesu("通った。"), "通りました。");
-}
-
-TEST(DesuHenkan, OtherEndingsAskNothing)
-{
-    ScriptedAnswers script;
-    EXPECT_EQ(DaToDesu("言った。行く。通る。行ったり", false, script.Ask()), "言いました。行きます。通ります。行ったり");
-    EXPECT_TRUE(script.Questions.empty());
-}
-
-TEST(DesuHenkan, NoQuestionInsideSkippedQuotes)
-{
-    ScriptedAnswers script({true});
-    EXPECT_EQ(DaToDesu("「行った。」行った。", true, script.Ask()), "「行った。」行いました。");
-    EXPECT_EQ(script.Questions.size(), 1u);
+    ScriptedAnswers iku({true, false});
+    EXPECT_EQ(DaToDesu("行った。\r\n行った、", false, iku.Ask()), "行いました。\r\n行きました、");
+    EXPECT_EQ(iku.Questions, (std::vector<std::string>{kIkuQuestion, kIkuQuestion}));
+    ScriptedAnswers kayou({true, false});
+    EXPECT_EQ(DaToDesu("通った。通った。", false, kayou.Ask()), "通いました。通りました。");
+    EXPECT_EQ(kayou.Questions, (std::vector<std::string>{kKayouQuestion, kKayouQuestion}));
+    // No callback means no; other endings ask nothing, nor do skipped quotes.
+    EXPECT_EQ(DaToDesu("行った。通った。"), "行きました。通りました。");
+    ScriptedAnswers quiet({true});
+    EXPECT_EQ(DaToDesu("言った。行く。通る。行ったり「行った。」", true, quiet.Ask()),
+              "言いました。行きます。通ります。行ったり「行った。」");
+    EXPECT_TRUE(quiet.Questions.empty());
 }
 
 TEST(DesuHenkan, VerbListsOfTheContextRules)
@@ -137,6 +116,17 @@ TEST(DesuHenkan, ContextRules)
         {"感じない。", "感じません。"},
         {"飛び交った。", "飛び交いました。"},
         {"躊躇った。", "躊躇いました。"},
+        // The whole run is looked up before the particle split.
+        {"彼だけで、", "彼だけで、"},
+        {"するのか。", "するのでしょうか。"},
+        {"ないのか。", "ないのでしょうか。"},
+        {"だよ。", "ですよ。"},
+        {"するようにしろ。", "するようにしなさい。"},
+        {"するようにせよ。", "するようにしなさい。"},
+        // Kept entries starting with a kanji or a digit are reachable.
+        {"理由は一つ。", "理由は一つ。"},
+        {"１つ、", "１つ、"},
+        {"ひとつ。", "ひとつ。"},
     });
 }
 
@@ -149,33 +139,6 @@ TEST(DesuHenkan, NothingForAContextRetriesTheShorterTail)
     EXPECT_EQ(DaToDesu("Ａつかった。"), "Ａついでした。");
     EXPECT_TRUE(DesuEndingLookup(S("まい"), 3).empty());
     EXPECT_EQ(U(DesuEndingLookup(S("まい"), 1)), "ないでしょう");
-}
-
-TEST(DesuHenkan, KeptEntriesAreNotCutByTheParticleSplit)
-{
-    ExpectConversions({
-        {"彼だけで、", "彼だけで、"},
-        {"するのか。", "するのでしょうか。"},
-        {"ないのか。", "ないのでしょうか。"},
-        {"だよ。", "ですよ。"},
-    });
-}
-
-TEST(DesuHenkan, YouniShiroKeepsItsYo)
-{
-    ExpectConversions({
-        {"するようにしろ。", "するようにしなさい。"},
-        {"するようにせよ。", "するようにしなさい。"},
-    });
-}
-
-TEST(DesuHenkan, KeptEntriesStartingWithAKanjiOrDigit)
-{
-    ExpectConversions({
-        {"理由は一つ。", "理由は一つ。"},
-        {"１つ、", "１つ、"},
-        {"ひとつ。", "ひとつ。"},
-    });
 }
 
 TEST(DesuHenkan, TableHas359Endings)

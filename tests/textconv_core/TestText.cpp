@@ -13,3 +13,9 @@ std::string Bytes(std::initializer_list<int> Values)
         text += static_cast<char>(value);
     return text;
 }
+
+void ExpectConverted(const std::vector<ConversionCase>& Cases)
+{
+    for (const ConversionCase& c : Cases)
+        EXPECT_EQ(U(c.Convert(S(c.Input))), c.Expected) << c.Input;
+}

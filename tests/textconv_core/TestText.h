@@ -4,9 +4,11 @@
 
 #include "SjisLiteral.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Shift-JIS of a UTF-8 literal; fails the test when it does not convert.
 inline std::string S(std::string_view Utf8) { return Sjis(Utf8); }
@@ -14,3 +16,12 @@ inline std::string S(std::string_view Utf8) { return Sjis(Utf8); }
 std::string U(std::string_view Sjis);
 // A text of raw byte values.
 std::string Bytes(std::initializer_list<int> Values);
+
+// A conversion of Shift-JIS text and one case of it, written in UTF-8.
+struct ConversionCase {
+    std::function<std::string(std::string_view)> Convert;
+    std::string Input;
+    std::string Expected;
+};
+// Runs each case on the Shift-JIS form of its input and compares in UTF-8.
+void ExpectConverted(const std::vector<ConversionCase>& Cases);

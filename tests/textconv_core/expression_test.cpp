@@ -57,41 +57,37 @@ TEST(ExpressionEvaluator, AppliesPrecedenceFromLeftToRight)
 
 TEST(CalcSelection, WritesTheExpressionAndItsValue)
 {
-    EXPECT_EQ(Written("2*(3+4)"), "2*(3+4) = 14");
-    EXPECT_EQ(Written("10/4"), "10/4 = 2.500");
-    EXPECT_EQ(Written("1/3"), "1/3 = 0.333");
-    EXPECT_EQ(Written("1/2*3"), "1/2*3 = 1.500");
-    EXPECT_EQ(Written("-3+1"), "-3+1 = -2");
-    EXPECT_EQ(Written("(-3)"), "(-3) = -3");
-    EXPECT_EQ(Written("2.5*2"), "2.5*2 = 5");
-    EXPECT_EQ(Written("0.0004"), "0.0004 = 0");
-    EXPECT_EQ(Written("1/16"), "1/16 = 0.063");
-    EXPECT_EQ(Written("5/16"), "5/16 = 0.313");
-    EXPECT_EQ(Written("0-0.0004"), "0-0.0004 = 0");
-    EXPECT_EQ(Written("0-1/16"), "0-1/16 = -0.063");
-}
-
-TEST(CalcSelection, DropsSpacesAndKeepsAFinalLineBreak)
-{
-    EXPECT_EQ(Written("1 + 2"), "1+2 = 3");
-    EXPECT_EQ(Written("1+2\r\n"), "1+2 = 3\r\n");
-    EXPECT_EQ(Written(" 1 +\r\n2 \r\n"), "1+2 = 3\r\n");
-    EXPECT_EQ(Written("10/4\r\n"), "10/4 = 2.500\r\n");
-}
-
-TEST(CalcSelection, WritesExactDigits)
-{
-    EXPECT_EQ(Written("123456789*987654321"), "123456789*987654321 = 121932631112635269");
-    EXPECT_EQ(Written("9007199254740993"), "9007199254740993 = 9007199254740993");
-    EXPECT_EQ(Written("999999999999999999"), "999999999999999999 = 999999999999999999");
-    EXPECT_EQ(Written("1.0005"), "1.0005 = 1.001");
-    EXPECT_EQ(Written("2.0005"), "2.0005 = 2.001");
-}
-
-TEST(CalcSelection, WritesLargeNumbersInFixedNotation)
-{
-    EXPECT_EQ(Written("100000000000000000000"), "100000000000000000000 = 100000000000000000000");
-    EXPECT_EQ(Written("1180591620717411303424*1"), "1180591620717411303424*1 = 1180591620717411300000");
+    const std::pair<const char*, const char*> cases[] = {
+        {"2*(3+4)", "2*(3+4) = 14"},
+        {"10/4", "10/4 = 2.500"},
+        {"1/3", "1/3 = 0.333"},
+        {"1/2*3", "1/2*3 = 1.500"},
+        {"-3+1", "-3+1 = -2"},
+        {"(-3)", "(-3) = -3"},
+        {"2.5*2", "2.5*2 = 5"},
+        // Three decimals rounded half away from zero; never "-0".
+        {"0.0004", "0.0004 = 0"},
+        {"1/16", "1/16 = 0.063"},
+        {"5/16", "5/16 = 0.313"},
+        {"0-0.0004", "0-0.0004 = 0"},
+        {"0-1/16", "0-1/16 = -0.063"},
+        // Exact digits, never through binary floating point.
+        {"123456789*987654321", "123456789*987654321 = 121932631112635269"},
+        {"9007199254740993", "9007199254740993 = 9007199254740993"},
+        {"999999999999999999", "999999999999999999 = 999999999999999999"},
+        {"1.0005", "1.0005 = 1.001"},
+        {"2.0005", "2.0005 = 2.001"},
+        // Large numbers in fixed notation, 18 significant digits.
+        {"100000000000000000000", "100000000000000000000 = 100000000000000000000"},
+        {"1180591620717411303424*1", "1180591620717411303424*1 = 1180591620717411300000"},
+        // Spaces go; a final line break stays.
+        {"1 + 2", "1+2 = 3"},
+        {"1+2\r\n", "1+2 = 3\r\n"},
+        {" 1 +\r\n2 \r\n", "1+2 = 3\r\n"},
+        {"10/4\r\n", "10/4 = 2.500\r\n"},
+    };
+    for (const auto& [selection, written] : cases)
+        EXPECT_EQ(Written(selection), written);
 }
 
 TEST(CalcSelection, WarnsAboutMalformedExpressions)

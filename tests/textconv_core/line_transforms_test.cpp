@@ -6,51 +6,38 @@
 
 using namespace textconv;
 
-TEST(TabsToSpaces, FillsToTheNextTabStop)
+TEST(LineTransforms, ConvertEveryLine)
 {
-    EXPECT_EQ(TabsToSpaces("ab\tc", 4), "ab  c");
-    EXPECT_EQ(TabsToSpaces("\tx\r\nabcd\ty", 4), "    x\r\nabcd    y");
-    // A double-byte character is two columns wide.
-    EXPECT_EQ(U(TabsToSpaces(S("あ\tx"), 4)), "あ  x");
-    EXPECT_EQ(TabsToSpaces("a\tb\r\n", 8), "a       b\r\n");
-    EXPECT_EQ(TabsToSpaces("", 4), "");
-}
-
-TEST(TabsToSpaces, TakesATabWidthBelowOneAsOne)
-{
-    EXPECT_EQ(TabsToSpaces("a\tb", 0), "a b");
-    EXPECT_EQ(TabsToSpaces("a\tb", -3), "a b");
-}
-
-TEST(SpacesToTabs, TurnsSpacesThatReachAStopIntoTabs)
-{
-    EXPECT_EQ(SpacesToTabs("        x", 4), "\t\tx");
-    EXPECT_EQ(SpacesToTabs("abc x", 4), "abc\tx");
-    EXPECT_EQ(SpacesToTabs("ab x", 4), "ab x");
-    EXPECT_EQ(SpacesToTabs("a      x", 4), "a\t   x");
-    EXPECT_EQ(SpacesToTabs("a       x", 4), "a\t\tx");
-    EXPECT_EQ(SpacesToTabs("\t  x\r\n   y", 4), "\t  x\r\n   y");
-    EXPECT_EQ(U(SpacesToTabs(S("あ  x"), 4)), "あ\tx");
-}
-
-TEST(TabsToCommas, TurnsEveryTabIntoAComma)
-{
-    EXPECT_EQ(U(TabsToCommas(S("あ\tb\t\r\n"))), "あ,b,\r\n");
-}
-
-TEST(ReverseText, ReversesCharactersAndKeepsTheFinalLineBreak)
-{
-    EXPECT_EQ(U(ReverseText(S("ab\r\nあ\r\n"))), "あ\r\nba\r\n");
-    EXPECT_EQ(U(ReverseText(S("亜い"))), "い亜");
-    EXPECT_EQ(ReverseText(""), "");
-    EXPECT_EQ(ReverseText("\r\n"), "\r\n");
+    const auto tabsToSpaces = [](int Width) { return [Width](std::string_view T) { return TabsToSpaces(T, Width); }; };
+    const auto spacesToTabs = [](int Width) { return [Width](std::string_view T) { return SpacesToTabs(T, Width); }; };
+    ExpectConverted({
+        {tabsToSpaces(4), "ab\tc", "ab  c"},
+        {tabsToSpaces(4), "\tx\r\nabcd\ty", "    x\r\nabcd    y"},
+        // A double-byte character is two columns wide.
+        {tabsToSpaces(4), "あ\tx", "あ  x"},
+        {tabsToSpaces(8), "a\tb\r\n", "a       b\r\n"},
+        {tabsToSpaces(4), "", ""},
+        // A tab width below 1 is 1.
+        {tabsToSpaces(0), "a\tb", "a b"},
+        {tabsToSpaces(-3), "a\tb", "a b"},
+        // Spaces that reach a tab stop become tabs.
+        {spacesToTabs(4), "        x", "\t\tx"},
+        {spacesToTabs(4), "abc x", "abc\tx"},
+        {spacesToTabs(4), "ab x", "ab x"},
+        {spacesToTabs(4), "a      x", "a\t   x"},
+        {spacesToTabs(4), "a       x", "a\t\tx"},
+        {spacesToTabs(4), "\t  x\r\n   y", "\t  x\r\n   y"},
+        {spacesToTabs(4), "あ  x", "あ\tx"},
+        {TabsToCommas, "あ\tb\t\r\n", "あ,b,\r\n"},
+        // Reversal keeps the final line break.
+        {ReverseText, "ab\r\nあ\r\n", "あ\r\nba\r\n"},
+        {ReverseText, "亜い", "い亜"},
+        {ReverseText, "", ""},
+        {ReverseText, "\r\n", "\r\n"},
+        {CapitalizeWords, "hello.WORLD 3abc", "Hello.world 3abc"},
+        {CapitalizeWords, "ONE two\r\nthree", "One Two\r\nThree"},
+        // ア (83 41) and ヂ (83 61) keep their trail bytes.
+        {CapitalizeWords, "アヂa", "アヂA"},
+    });
     EXPECT_EQ(ReverseText(Bytes({'a', 0x82})), Bytes({0x82, 'a'}));
-}
-
-TEST(CapitalizeWords, CapitalizesEveryWord)
-{
-    EXPECT_EQ(CapitalizeWords("hello.WORLD 3abc"), "Hello.world 3abc");
-    EXPECT_EQ(CapitalizeWords("ONE two\r\nthree"), "One Two\r\nThree");
-    // ア (83 41) and ヂ (83 61) keep their trail bytes.
-    EXPECT_EQ(U(CapitalizeWords(S("アヂa"))), "アヂA");
 }

@@ -1,27 +1,41 @@
-// The Japanese literals of the conversion tables.
+// The Japanese literals of the conversion and line-layout tables.
 #include "Cp932.h"
 #include "HenkanTables.h"
+#include "Kinsoku.h"
+#include "LayoutLiterals.h"
+#include "Sjis.h"
 
 #include <gtest/gtest.h>
+
+#include <span>
 
 using namespace textconv;
 
 TEST(Literals, EveryTableLiteralConvertsToShiftJis)
 {
-    for (std::string_view literal : literals::All) {
-        bool lossless = false;
-        const std::string sjis = Utf8ToSjis(literal, &lossless);
-        EXPECT_TRUE(lossless) << literal;
-        EXPECT_EQ(SjisToUtf8(sjis), literal);
-    }
+    for (const auto& all : {std::span<const std::string_view>(literals::All),
+                            std::span<const std::string_view>(layout_literals::All)})
+        for (std::string_view literal : all) {
+            bool lossless = false;
+            const std::string sjis = Utf8ToSjis(literal, &lossless);
+            EXPECT_TRUE(lossless) << literal;
+            EXPECT_EQ(SjisToUtf8(sjis), literal);
+        }
 }
 
-TEST(Literals, TablesHaveTheirSizes)
+TEST(Literals, LineBreakingSetsAreTheFullWidthPunctuationRow)
 {
-    const auto& table = HalfToFullTable();
-    for (unsigned byte = 0; byte < 256; ++byte) {
-        const bool converts = (byte >= 0x20 && byte <= 0x7E) || (byte >= 0xA1 && byte <= 0xDF);
-        EXPECT_EQ(table[byte].Len, converts ? 2 : 1) << byte;
+    for (std::string_view set : {layout_literals::NotAtLineEnd, layout_literals::MayHang}) {
+        const std::string sjis = Utf8ToSjis(set);
+        for (sjis::CharCursor c(sjis); !c.AtEnd(); c.Next())
+            EXPECT_EQ(c.Code() >> 8, 0x81) << SjisToUtf8(c.Char());
     }
-    EXPECT_EQ(SymbolPairs().Half.size(), kSymbolPairCount);
+    const LineBreakRules& rules = LineBreaking();
+    EXPECT_TRUE(rules.Hangs(0x8142)); // 。
+    EXPECT_TRUE(rules.Hangs(0xA1));   // ｡
+    EXPECT_TRUE(rules.Hangs(')'));
+    EXPECT_FALSE(rules.Hangs(0x8175)); // 「
+    EXPECT_FALSE(rules.Hangs('a'));
+    EXPECT_TRUE(rules.NotAtLineEnd.Contains(0x8175));
+    EXPECT_TRUE(rules.Openers.Contains(0xA2)); // ｢
 }

@@ -76,22 +76,16 @@ TEST_P(EveryConversion, KeepsALoneCarriageReturnAndTheByteAfterIt)
 INSTANTIATE_TEST_SUITE_P(Conversions, EveryConversion, testing::ValuesIn(kConversions),
                          [](const testing::TestParamInfo<Conversion>& Info) { return Info.param.Name; });
 
-TEST(RunConverters, LeaveALineOfKanjiLongerThanTheOldBufferWhole)
+TEST(RunConverters, LeaveLinesAndRunsLongerThanTheOldBufferWhole)
 {
     // 5,000 kanji are 10,000 bytes: the line comes back as it went in, not
-    // cut into lines of 8,194 and 1,806 bytes.
-    std::string line;
+    // cut into lines of 8,194 and 1,806 bytes; a 9,000-letter run converts whole.
+    std::string kanji, fullWidth;
     for (int i = 0; i < 5000; ++i)
-        line += S("漢");
-    EXPECT_EQ(AsciiToFullWidth(line + "\r\n", 0), line + "\r\n");
-    EXPECT_EQ(AsciiToFullWidth(line + "ab", 0), line + S("ａｂ"));
-}
-
-TEST(RunConverters, ConvertARunLongerThanTheOldBufferWhole)
-{
-    const std::string run(9000, 'a');
-    std::string expected;
+        kanji += S("漢");
     for (int i = 0; i < 9000; ++i)
-        expected += S("ａ");
-    EXPECT_EQ(AsciiToFullWidth(run, 0), expected);
+        fullWidth += S("ａ");
+    EXPECT_EQ(AsciiToFullWidth(kanji + "\r\n", 0), kanji + "\r\n");
+    EXPECT_EQ(AsciiToFullWidth(kanji + "ab", 0), kanji + S("ａｂ"));
+    EXPECT_EQ(AsciiToFullWidth(std::string(9000, 'a'), 0), fullWidth);
 }

@@ -21,28 +21,19 @@ std::string Repeat(std::string_view Utf8, size_t Times)
     return text;
 }
 
-TEST(SentenceStyle, EmptyText) { EXPECT_EQ(DesuToDa(""), ""); }
-
-TEST(SentenceStyle, EveryTerminatorEndsASentence)
+TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
 {
     for (const char* terminator : {"、", "。", "，", "．", "？", "！", "（", "）", "］", "」", "\r\n"}) {
         SCOPED_TRACE(terminator);
         EXPECT_EQ(DesuToDa(std::string("晴れです") + terminator), std::string("晴れだ") + terminator);
     }
-    EXPECT_EQ(DesuToDa("晴れです・"), "晴れです・");
-    EXPECT_EQ(DesuToDa("晴れです 。"), "晴れです 。");
-}
-
-TEST(SentenceStyle, TerminatorFollowedByClosingQuoteBlocks)
-{
-    EXPECT_EQ(DesuToDa("「晴れです！」"), "「晴れです！」");
-    EXPECT_EQ(DesuToDa("「晴れです。」と"), "「晴れです。」と");
-    EXPECT_EQ(DesuToDa("晴れです」。"), "晴れだ」。"); // 」 is itself the terminator here
-}
-
-TEST(SentenceStyle, ParticleGroupsStayAfterTheConvertedStem)
-{
     for (const Case& c : std::initializer_list<Case>{
+             {"晴れです・", "晴れです・"},
+             {"晴れです 。", "晴れです 。"},
+             // A terminator followed by a closing quote blocks.
+             {"「晴れです！」", "「晴れです！」"},
+             {"「晴れです。」と", "「晴れです。」と"},
+             {"晴れです」。", "晴れだ」。"}, // 」 is itself the terminator here
              {"晴れですか。", "晴れだか。"},
              {"晴れですが、", "晴れだが、"},
              {"晴れですし、", "晴れだし、"},
@@ -53,16 +44,17 @@ TEST(SentenceStyle, ParticleGroupsStayAfterTheConvertedStem)
              {"晴れですので、", "晴れだので、"},
              {"晴れですからね。", "晴れだからね。"},
              {"晴れですけどね。", "晴れだけどね。"},
+             // The longest known tail wins.
+             {"ありがとうございます。", "ありがとう。"},
+             {"かしこまりました。", "かしこまった。"},
          }) {
         SCOPED_TRACE(c.Input);
         EXPECT_EQ(DesuToDa(c.Input), c.Expected);
     }
-}
-
-TEST(SentenceStyle, ShiIsNoParticleForPlainToPolite)
-{
+    // し is no particle for plain to polite.
     EXPECT_EQ(DaToDesu("書くね。"), "書きますね。");
     EXPECT_EQ(DaToDesu("書くし。"), "書くし。");
+    EXPECT_EQ(DaToDesu("ありがとう。"), "ありがとう。");
 }
 
 TEST(SentenceStyle, LineEnds)
@@ -74,6 +66,7 @@ TEST(SentenceStyle, LineEnds)
     EXPECT_EQ(DesuToDa("晴れです\r雨です。"), "晴れです\r雨だ。");
     EXPECT_EQ(DesuToDa("晴れです\n"), "晴れです\n");
     EXPECT_EQ(DesuToDa("\r\n\r\n"), "\r\n\r\n");
+    EXPECT_EQ(DesuToDa(""), "");
 }
 
 TEST(SentenceStyle, StrayLeadByteDoesNotSwallowTheLineEnd)
@@ -100,13 +93,6 @@ TEST(SentenceStyle, QuoteSkipping)
     EXPECT_EQ(DaToDesu("「だ。」だ。", true), "「だ。」です。");
 }
 
-TEST(SentenceStyle, LongestKnownTailWins)
-{
-    EXPECT_EQ(DesuToDa("ありがとうございます。"), "ありがとう。");
-    EXPECT_EQ(DesuToDa("かしこまりました。"), "かしこまった。");
-    EXPECT_EQ(DaToDesu("ありがとう。"), "ありがとう。");
-}
-
 TEST(SentenceStyle, RunsLongerThan127Characters)
 {
     const std::string kana = Repeat("あ", 300);
@@ -121,13 +107,6 @@ TEST(SentenceStyle, LinesLongerThan8192Bytes)
     EXPECT_EQ(DesuToDa(kanji + "です。" + kanji + "です\r\nです。\r\n"),
               kanji + "だ。" + kanji + "だ\r\nだ。\r\n");
     EXPECT_EQ(DesuToDa("「" + kanji + "\r\n" + kanji + "」です。", true), "「" + kanji + "\r\n" + kanji + "」だ。");
-}
-
-TEST(SentenceStyle, ConvertersKeepNoStateBetweenCalls)
-{
-    EXPECT_EQ(DesuToDa("です。"), "だ。");
-    EXPECT_EQ(DaToDesu("だ。"), "です。");
-    EXPECT_EQ(DesuToDa("です。"), "だ。");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <random>
+#include <vector>
 
 using namespace textconv;
 
@@ -48,38 +49,53 @@ std::optional<size_t> ReferenceFind(std::string_view Text, std::string_view Patt
 
 } // namespace
 
-TEST(FindBytes, FindsTheFirstByteMatch)
-{
-    EXPECT_EQ(Find(FindBytes, Bytes({0x82, 0x41, 0x41}), "A"), 1u);
-    EXPECT_EQ(Find(FindBytes, "abc", "abcd"), std::nullopt);
-    EXPECT_EQ(Find(FindBytes, "abc", ""), std::nullopt);
-    EXPECT_EQ(Find(FindBytes, "", "a"), std::nullopt);
-}
+struct SearchCase {
+    Finder F;
+    std::string Text;
+    std::string Pattern;
+    std::optional<size_t> Expected;
+};
 
-TEST(FindDbcs, SkipsAMatchOnATrailByte)
+TEST(SjisSearch, FindsMatchesOnCharacterBoundariesOnly)
 {
-    EXPECT_EQ(Find(FindDbcs, Bytes({0x82, 0x41, 0x41}), "A"), 2u);
-    EXPECT_EQ(Find(FindDbcs, Bytes({0x82, 0x41}), "A"), std::nullopt);
-    EXPECT_EQ(Find(FindDbcs, S("亜亜"), Bytes({0x9F, 0x88})), std::nullopt);
-    EXPECT_EQ(Find(FindDbcs, S("アヂ"), S("ヂ")), 2u);
-}
-
-TEST(FindDbcs, FindsTheRealMatchRightAfterARejectedOne)
-{
-    // "AA" first matches at the trail byte 41 of 82 41; the search goes on
-    // from the next byte, where the real match starts.
-    EXPECT_EQ(Find(FindDbcs, Bytes({0x82, 0x41, 0x41, 0x41}), "AA"), 2u);
-}
-
-TEST(FindDbcs, CountsCharactersFromTheTextStart)
-{
-    // Every byte of 亜亜亜 has a lead-byte value; only the walk from the
-    // start tells the characters apart.
-    const std::string text = S("亜亜亜") + "x";
-    EXPECT_EQ(Find(FindDbcs, text, Bytes({0x9F, 'x'})), std::nullopt);
-    EXPECT_EQ(Find(FindDbcs, text, S("亜x")), 4u);
-    // A lead byte without a valid trail is a character of its own.
-    EXPECT_EQ(Find(FindDbcs, Bytes({0x82, '\r', '\n'}), "\r\n"), 1u);
+    const std::vector<SearchCase> cases = {
+        {FindBytes, Bytes({0x82, 0x41, 0x41}), "A", 1},
+        {FindBytes, "abc", "abcd", std::nullopt},
+        {FindBytes, "abc", "", std::nullopt},
+        {FindBytes, "", "a", std::nullopt},
+        // A match on a trail byte is skipped.
+        {FindDbcs, Bytes({0x82, 0x41, 0x41}), "A", 2},
+        {FindDbcs, Bytes({0x82, 0x41}), "A", std::nullopt},
+        {FindDbcs, S("亜亜"), Bytes({0x9F, 0x88}), std::nullopt},
+        {FindDbcs, S("アヂ"), S("ヂ"), 2},
+        // "AA" first matches at the trail byte 41 of 82 41; the search goes
+        // on from the next byte, where the real match starts.
+        {FindDbcs, Bytes({0x82, 0x41, 0x41, 0x41}), "AA", 2},
+        // Every byte of 亜亜亜 has a lead-byte value; only the walk from the
+        // start tells the characters apart.
+        {FindDbcs, S("亜亜亜x"), Bytes({0x9F, 'x'}), std::nullopt},
+        {FindDbcs, S("亜亜亜x"), S("亜x"), 4},
+        // A lead byte without a valid trail is a character of its own.
+        {FindDbcs, Bytes({0x82, '\r', '\n'}), "\r\n", 1},
+        {FindWholeWord, "x abc,", "abc", 2},
+        {FindWholeWord, "abc", "abc", 0},
+        {FindWholeWord, "abc_", "abc", 0},
+        {FindWholeWord, "xabc abc", "abc", 5},
+        {FindWholeWord, " abc", "abc", 1},
+        {FindWholeWord, "xabc", "abc", std::nullopt},
+        {FindWholeWord, "abcd", "abc", std::nullopt},
+        {FindWholeWord, S("abcｱ"), "abc", std::nullopt},
+        // Right after a double-byte character no word starts, even after
+        // "　" (81 40), whose trail byte is no word character.
+        {FindWholeWord, S("あabc"), "abc", std::nullopt},
+        {FindWholeWord, S("x　abc"), "abc", std::nullopt},
+        // 亜 is 88 9F: the byte two before the match has a lead-byte value,
+        // yet the character before the match is the space.
+        {FindWholeWord, S("亜 abc"), "abc", 3},
+        {FindWholeWord, S("亜亜 abc"), "abc", 5},
+    };
+    for (const SearchCase& c : cases)
+        EXPECT_EQ(Find(c.F, c.Text, c.Pattern), c.Expected) << U(c.Text) << " / " << U(c.Pattern);
 }
 
 TEST(FindDbcs, RefusesMissingInput)
@@ -87,38 +103,6 @@ TEST(FindDbcs, RefusesMissingInput)
     EXPECT_EQ(FindDbcs(nullptr, nullptr, "a", nullptr), nullptr);
     const std::string text = "abc";
     EXPECT_EQ(FindDbcs(text.data(), text.data(), "a", "a" + 1), nullptr);
-}
-
-TEST(FindWholeWord, FindsAWordBetweenNonWordCharacters)
-{
-    EXPECT_EQ(Find(FindWholeWord, "x abc,", "abc"), 2u);
-    EXPECT_EQ(Find(FindWholeWord, "abc", "abc"), 0u);
-    EXPECT_EQ(Find(FindWholeWord, " abc", "abc"), 1u);
-    EXPECT_EQ(Find(FindWholeWord, "abc_", "abc"), 0u);
-    EXPECT_EQ(Find(FindWholeWord, "xabc abc", "abc"), 5u);
-}
-
-TEST(FindWholeWord, RejectsAWordInsideAWord)
-{
-    EXPECT_EQ(Find(FindWholeWord, "xabc", "abc"), std::nullopt);
-    EXPECT_EQ(Find(FindWholeWord, "abcd", "abc"), std::nullopt);
-    EXPECT_EQ(Find(FindWholeWord, S("abcｱ"), "abc"), std::nullopt);
-}
-
-TEST(FindWholeWord, RejectsAWordRightAfterADoubleByteCharacter)
-{
-    EXPECT_EQ(Find(FindWholeWord, S("あabc"), "abc"), std::nullopt);
-    // "　" is 81 40: its trail byte is no word character, but it still ends a
-    // double-byte character.
-    EXPECT_EQ(Find(FindWholeWord, S("x　abc"), "abc"), std::nullopt);
-}
-
-TEST(FindWholeWord, AcceptsAWordAfterAKanjiAndASpace)
-{
-    // 亜 is 88 9F: the byte two before the match has a lead-byte value, yet
-    // the character before the match is the space.
-    EXPECT_EQ(Find(FindWholeWord, S("亜 abc"), "abc"), 3u);
-    EXPECT_EQ(Find(FindWholeWord, S("亜亜 abc"), "abc"), 5u);
 }
 
 TEST(FindDbcs, AgreesWithACharacterWalkOnRandomText)
