@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
@@ -36,14 +35,6 @@ bool Eventually(TReady&& Ready, int Tenths = 300)
     return false;
 }
 
-void Quit(TVelkProcess& Velk)
-{
-    Velk.Signal(SIGTERM);
-    const int status = Velk.WaitForExit();
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << "\n" << Velk.Err();
-    ExpectNoSanitizerReport(Velk.Err());
-}
-
 std::string FirstPageText(const std::string& File)
 {
     try {
@@ -63,7 +54,7 @@ void TypeSaveRestartAndFind()
         auto environment = onDisplay;
         environment.emplace_back("VELK_DIALOG_ANSWERS", "file:" + file);
         TVelkProcess velk(home.Path(), {}, environment);
-        ASSERT_TRUE(velk.WaitForLine("velk: ready")) << velk.Err();
+        ExpectReady(velk);
         ASSERT_TRUE(XDoTool("search --sync --name '^NewFile$' windowfocus --sync"));
         // xdotool types a character beyond the keyboard by remapping a spare
         // key for it; on a busy machine the program can read a remapping
@@ -78,7 +69,7 @@ void TypeSaveRestartAndFind()
             saved = Eventually([&] { return FirstPageText(file) == typed; }, 50);
         }
         EXPECT_TRUE(saved) << FirstPageText(file);
-        Quit(velk);
+        ExpectCleanEnd(velk);
     }
     const TVk2Document saved = ReadDocumentFile(Sjis(file), 0);
     ASSERT_EQ(saved.Pages.size(), 1u);
@@ -87,11 +78,11 @@ void TypeSaveRestartAndFind()
     // Started again on the file, the page is there: a letter typed at its
     // start and saved lands before the very same bytes.
     TVelkProcess velk(home.Path(), {file}, onDisplay);
-    ASSERT_TRUE(velk.WaitForLine("velk: ready")) << velk.Err();
+    ExpectReady(velk);
     ASSERT_TRUE(XDoTool("search --sync --name '文書\\.vk2$' windowfocus --sync"));
     ASSERT_TRUE(XDoTool("key ctrl+Home X ctrl+s"));
     EXPECT_TRUE(Eventually([&] { return FirstPageText(file) == "X" + typed; })) << FirstPageText(file);
-    Quit(velk);
+    ExpectCleanEnd(velk);
 }
 
 TEST(VelkDocument, APageTypedAndSavedIsFoundAgainAfterARestart)

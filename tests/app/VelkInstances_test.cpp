@@ -11,27 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <csignal>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
-
-void ExpectReady(TVelkProcess& Velk)
-{
-    ASSERT_TRUE(Velk.WaitForLine("velk: ready")) << "standard output:\n" << Velk.Out() << "\nstandard error:\n"
-                                                 << Velk.Err();
-}
-
-void ExpectCleanEnd(TVelkProcess& Velk)
-{
-    Velk.Signal(SIGTERM);
-    const int status = Velk.WaitForExit();
-    ASSERT_TRUE(WIFEXITED(status)) << Velk.Err();
-    EXPECT_EQ(WEXITSTATUS(status), 0) << Velk.Err();
-    ExpectNoSanitizerReport(Velk.Err());
-}
 
 TEST(VelkInstances, ASecondInstanceSeesTheFirstAndLeavesTheTransferFiles)
 {

@@ -117,3 +117,18 @@ void ExpectNoSanitizerReport(const std::string& Err)
     for (const char* report : {"ERROR: AddressSanitizer", "runtime error:", "LeakSanitizer"})
         EXPECT_EQ(Err.find(report), std::string::npos) << "standard error:\n" << Err;
 }
+
+void ExpectReady(TVelkProcess& Velk)
+{
+    ASSERT_TRUE(Velk.WaitForLine("velk: ready")) << "standard output:\n" << Velk.Out() << "\nstandard error:\n"
+                                                 << Velk.Err();
+}
+
+void ExpectCleanEnd(TVelkProcess& Velk, int Number)
+{
+    Velk.Signal(Number);
+    const int status = Velk.WaitForExit();
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status << "\n" << Velk.Err();
+    EXPECT_EQ(WEXITSTATUS(status), 0) << Velk.Err();
+    ExpectNoSanitizerReport(Velk.Err());
+}

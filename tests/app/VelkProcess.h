@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <csignal>
 #include <string>
 #include <sys/types.h>
 #include <utility>
@@ -42,3 +43,7 @@ private:
 
 // The sanitizers reported nothing on standard error.
 void ExpectNoSanitizerReport(const std::string& Err);
+// The program reported its window up (both outputs shown when it did not).
+void ExpectReady(TVelkProcess& Velk);
+// Sent Number, the program exits 0 and reports nothing.
+void ExpectCleanEnd(TVelkProcess& Velk, int Number = SIGTERM);

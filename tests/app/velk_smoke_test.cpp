@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <sys/wait.h>
 
 namespace {
 
@@ -14,15 +13,9 @@ void RunUntilSignal(int Number)
 {
     const TempDir home;
     TVelkProcess velk(home.Path());
-    ASSERT_TRUE(velk.WaitForLine("velk: ready")) << "standard output:\n" << velk.Out() << "\nstandard error:\n"
-                                                 << velk.Err();
-    velk.Signal(Number);
-    const int status = velk.WaitForExit();
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status << "\nstandard error:\n" << velk.Err();
-    EXPECT_EQ(WEXITSTATUS(status), 0) << velk.Err();
-    ExpectNoSanitizerReport(velk.Err());
-    // The ready line is reported once.
-    EXPECT_EQ(velk.Out(), "velk: ready\n");
+    ExpectReady(velk);
+    ExpectCleanEnd(velk, Number);
+    EXPECT_EQ(velk.Out(), "velk: ready\n") << "the ready line is reported once";
 }
 
 TEST(VelkProcess, ShowsItsWindowAndEndsCleanlyOnSigterm) { RunUntilSignal(SIGTERM); }
