@@ -41,7 +41,6 @@ TEST_F(SearchTest, ForwardsAndBackwardsFromThePlaceGiven)
 
 TEST_F(SearchTest, AnEmptyTextOrPatternFindsNothing)
 {
-    SetText("");
     EXPECT_FALSE(Search("a", Down, {0, 0}));
     SetText("abc");
     EXPECT_FALSE(Search("", Down, {0, 0}));
@@ -50,14 +49,12 @@ TEST_F(SearchTest, AnEmptyTextOrPatternFindsNothing)
 TEST_F(SearchTest, AHitInAWrappedLineGetsItsScreenRow)
 {
     SetText("0123456789abcdefghijKLMNOP\r\nx", true, 20);
-    std::optional<TSearchHit> hit = Search("MN", Down, {0, 0});
+    const std::optional<TSearchHit> hit = Search("MN", Down, {0, 0});
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->Caret, (TCaretPos{1, 2}));
     EXPECT_EQ(hit->Length, 2);
     // A hit across the wrap.
-    hit = Search("ijKL", Down, {0, 0});
-    ASSERT_TRUE(hit);
-    EXPECT_EQ(hit->Caret, (TCaretPos{0, 18}));
+    EXPECT_EQ(At(Search("ijKL", Down, {0, 0})), (TCaretPos{0, 18}));
     EXPECT_EQ(At(Search("ijKL", Up, {1, 6})), (TCaretPos{0, 18}));
 }
 
@@ -93,22 +90,17 @@ TEST_F(SearchTest, HitsAreFoundAcrossChunkBoundaries)
     EXPECT_EQ(hit->Length, 4);
     EXPECT_EQ(At(Search("<\r\n>", Up, {200, 0})), (TCaretPos{117, 97}));
     // Every "Z" is found going from one hit to the next, both ways.
-    int found = 0;
-    TCaretPos from{0, 0};
-    int skip = 0;
-    while (std::optional<TSearchHit> next = Search("Z", Down, from, skip)) {
-        ++found;
-        from = next->Caret;
-        skip = next->Length;
+    for (const TEditorSearchOptions options : {Down, Up}) {
+        int found = 0;
+        TCaretPos from = options == Down ? TCaretPos{0, 0} : TCaretPos{200, 0};
+        int skip = 0;
+        while (std::optional<TSearchHit> next = Search("Z", options, from, skip)) {
+            ++found;
+            from = next->Caret;
+            skip = options == Down ? next->Length : 0;
+        }
+        EXPECT_EQ(found, 7);
     }
-    EXPECT_EQ(found, 7);
-    found = 0;
-    from = {200, 0};
-    while (std::optional<TSearchHit> next = Search("Z", Up, from)) {
-        ++found;
-        from = next->Caret;
-    }
-    EXPECT_EQ(found, 7);
 }
 
 TEST_F(SearchTest, WholeWordsSeeTheWholeLogicalLine)
