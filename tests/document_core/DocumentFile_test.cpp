@@ -32,32 +32,29 @@ public:
 
     int CreateTemp(std::string& Template, int* Fd) override
     {
-        if (Failing_ == TStep::CreateTemp)
-            return EACCES;
-        return TFileSystem::CreateTemp(Template, Fd);
+        return Fails(TStep::CreateTemp) ? EACCES : TFileSystem::CreateTemp(Template, Fd);
     }
     int Write(int Fd, std::span<const std::string_view> Pieces) override
     {
-        // Half the data reaches the disk before the disk fills.
-        if (Failing_ == TStep::Write) {
-            TFileSystem::Write(Fd, Pieces.first(Pieces.size() / 2));
-            return ENOSPC;
-        }
-        return TFileSystem::Write(Fd, Pieces);
+        if (!Fails(TStep::Write))
+            return TFileSystem::Write(Fd, Pieces);
+        TFileSystem::Write(Fd, Pieces.first(Pieces.size() / 2)); // half reaches the disk before it fills
+        return ENOSPC;
     }
-    int SetMode(int Fd, mode_t Mode) override { return Failing_ == TStep::SetMode ? EPERM : TFileSystem::SetMode(Fd, Mode); }
-    int Sync(int Fd) override { return Failing_ == TStep::Sync ? EIO : TFileSystem::Sync(Fd); }
+    int SetMode(int Fd, mode_t Mode) override { return Fails(TStep::SetMode) ? EPERM : TFileSystem::SetMode(Fd, Mode); }
+    int Sync(int Fd) override { return Fails(TStep::Sync) ? EIO : TFileSystem::Sync(Fd); }
     int Close(int Fd) override
     {
         const int error = TFileSystem::Close(Fd);
-        return Failing_ == TStep::Close ? EIO : error;
+        return Fails(TStep::Close) ? EIO : error;
     }
     int Rename(const std::string& From, const std::string& To) override
     {
-        return Failing_ == TStep::Rename ? EXDEV : TFileSystem::Rename(From, To);
+        return Fails(TStep::Rename) ? EXDEV : TFileSystem::Rename(From, To);
     }
 
 private:
+    bool Fails(TStep Step) const { return Failing_ == Step; }
     TStep Failing_;
 };
 

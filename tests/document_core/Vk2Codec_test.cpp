@@ -98,16 +98,6 @@ TEST(Vk2Codec, PacksSubIconsWithTheSelectionAndTheEditMode)
     EXPECT_EQ(Hex(records.substr(68, 4)), "00 00 00 00"); // none is 0
 }
 
-TEST(Vk2Codec, NeverSpillsALargeSelectedIndexIntoTheSubIcon)
-{
-    TFlatPages pages(70000, TFlatPage{0, "", "", 0, -1});
-    pages[0].SubIcon = 2;
-    const TVk2Document read = DecodeVk2(EncodeVk2(pages, 65536, 0), SubIcons);
-    EXPECT_EQ(read.Pages[0].SubIcon, 2);
-    EXPECT_EQ(read.SelectedIndex, 0);
-    EXPECT_EQ(DecodeVk2(EncodeVk2(pages, 65535, 0), SubIcons).SelectedIndex, 65535);
-}
-
 TEST(Vk2Codec, CleansTitlesSoTheTreeReadsBackAsMeant)
 {
     const TFlatPages pages{{0, "  \tlead\r\nsecond", "", 0, -1}, {1, "a\nb", "", 0, -1}, {1, "...", "", 0, -1}};
@@ -153,6 +143,15 @@ TEST(Vk2Codec, ReadsSubIconsSelectionAndEditModeWithinTheirRanges)
     EXPECT_FALSE(onePage.EditMode.has_value()) << "one page stores no edit mode";
     const TVk2Document noPages = DecodeVk2(EncodeVk2({}, 0, 0), SubIcons);
     EXPECT_EQ(noPages.Pages, (TFlatPages{{0, "UnTitled", "", 0, -1}}));
+
+    // The selection shares its word with the first sub-icon: a large one
+    // must never spill into it.
+    TFlatPages many(70000, TFlatPage{0, "", "", 0, -1});
+    many[0].SubIcon = 2;
+    const TVk2Document large = DecodeVk2(EncodeVk2(many, 65536, 0), SubIcons);
+    EXPECT_EQ(large.Pages[0].SubIcon, 2);
+    EXPECT_EQ(large.SelectedIndex, 0);
+    EXPECT_EQ(DecodeVk2(EncodeVk2(many, 65535, 0), SubIcons).SelectedIndex, 65535);
 }
 
 TEST(Vk2Codec, RandomDocumentsRoundTripByteForByte)
