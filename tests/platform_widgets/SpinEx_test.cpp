@@ -87,8 +87,14 @@ protected:
     int Changes = 0;
 };
 
-TEST_F(SpinEdit, ATypedValueBeyondTheLimitsIsClampedOnlyWhenLeaving)
+TEST_F(SpinEdit, OnChangeRunsOnlyWhenTheTextChangesAndATypedValueIsClampedOnlyWhenLeaving)
 {
+    Spin.SetValue(5);
+    Spin.SetValue(5);
+    Spin.SetValue(30);
+    Spin.SetValue(99); // clamped to 30: the same text
+    EXPECT_EQ(Changes, 2);
+
     Spin.clear();
     QTest::keyClicks(&Spin, "35");
     EXPECT_EQ(Spin.Value(), 35);
@@ -148,16 +154,6 @@ TEST_F(SpinEdit, RefusedKeysBeepAndChangeNothing)
     EXPECT_EQ(Spin.text(), QString("7"));
     QTest::keyClick(&Spin, Qt::Key_Up);
     EXPECT_EQ(Spin.text(), QString("8")) << "the arrows still step";
-}
-
-TEST_F(SpinEdit, OnChangeRunsOnlyWhenTheTextChanges)
-{
-    Spin.SetValue(5);
-    Spin.SetValue(5);
-    EXPECT_EQ(Changes, 1);
-    Spin.SetValue(30);
-    Spin.SetValue(99);
-    EXPECT_EQ(Changes, 2);
 }
 
 TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)
