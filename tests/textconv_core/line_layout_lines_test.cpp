@@ -9,35 +9,26 @@
 
 using namespace textconv;
 
-TEST(JoinLines, ExceptZenSpaceKeepsBreaksBeforeFullWidthSpaces)
+TEST(LineLayout, JoinsAndBreaksLines)
 {
-    EXPECT_EQ(U(JoinLinesExceptZenSpace(S("あい\r\n　うえ\r\n"))), "あい\r\n　うえ");
-    EXPECT_EQ(U(JoinLinesExceptZenSpace(S("あい\r\nうえ\r\n"))), "あいうえ");
-    // An empty line is joined too.
-    EXPECT_EQ(U(JoinLinesExceptZenSpace(S("あ\r\n\r\nい"))), "あい");
-    // A lone CR is one line break; the byte after it stays.
-    EXPECT_EQ(JoinLinesExceptZenSpace("a\rb"), "ab");
-}
-
-TEST(JoinLines, ForQuoteKeepsOnlyTheFirstBreakAroundAnEmptyLine)
-{
-    EXPECT_EQ(U(JoinLinesForQuote(S("あ\r\n\r\nい\r\nう\r\n「え」\r\n　お\r\n"))), "あ\r\nいう\r\n「え」\r\n　お");
-}
-
-TEST(JoinLines, ExceptMarksKeepsBreaksBeforeParagraphMarks)
-{
-    EXPECT_EQ(U(JoinLinesExceptMarks(S("あ\r\nい\r\n□う\r\n●え\r\n【お】\r\n\r\nか\r\nき"))),
-              "あい\r\n□う\r\n●え\r\n【お】\r\nかき");
-    // Only whole characters count: 亜 (88 9F) after the break is no mark.
-    EXPECT_EQ(U(JoinLinesExceptMarks(S("あ\r\n亜"))), "あ亜");
-}
-
-TEST(BreakKagiSentences, PutsEachQuotedSentenceOnItsOwnLine)
-{
-    EXPECT_EQ(U(BreakKagiSentences(S("彼は「はい」と言った\r\n"))), "彼は\r\n「はい」\r\nと言った\r\n");
-    EXPECT_EQ(U(BreakKagiSentences(S("「はい」\r\n「いいえ」「うん」\r\n\r\n"))), "「はい」\r\n「いいえ」\r\n「うん」\r\n\r\n");
-    EXPECT_EQ(U(BreakKagiSentences(S("終わり」"))), "終わり」\r\n");
-    EXPECT_EQ(BreakKagiSentences(""), "");
+    ExpectConverted({
+        // Joins keep the break before a full-width space.
+        {JoinLinesExceptZenSpace, "あい\r\n　うえ\r\n", "あい\r\n　うえ"},
+        {JoinLinesExceptZenSpace, "あい\r\nうえ\r\n", "あいうえ"},
+        {JoinLinesExceptZenSpace, "あ\r\n\r\nい", "あい"}, // an empty line is joined too
+        // A lone CR is one line break; the byte after it stays.
+        {JoinLinesExceptZenSpace, "a\rb", "ab"},
+        // Quote joins keep only the first break around an empty line.
+        {JoinLinesForQuote, "あ\r\n\r\nい\r\nう\r\n「え」\r\n　お\r\n", "あ\r\nいう\r\n「え」\r\n　お"},
+        {JoinLinesExceptMarks, "あ\r\nい\r\n□う\r\n●え\r\n【お】\r\n\r\nか\r\nき", "あい\r\n□う\r\n●え\r\n【お】\r\nかき"},
+        // Only whole characters count: 亜 (88 9F) after the break is no mark.
+        {JoinLinesExceptMarks, "あ\r\n亜", "あ亜"},
+        // Each 「」 sentence goes on its own line.
+        {BreakKagiSentences, "彼は「はい」と言った\r\n", "彼は\r\n「はい」\r\nと言った\r\n"},
+        {BreakKagiSentences, "「はい」\r\n「いいえ」「うん」\r\n\r\n", "「はい」\r\n「いいえ」\r\n「うん」\r\n\r\n"},
+        {BreakKagiSentences, "終わり」", "終わり」\r\n"},
+        {BreakKagiSentences, "", ""},
+    });
 }
 
 TEST(BreakKagiSentences, BreaksLinesOverTheLimitWithoutLosingBytes)
@@ -74,19 +65,19 @@ TEST(SeparateAlphanumerics, SpacesLettersAndDigitsFromDoubleByteText)
     EXPECT_EQ(U(SeparateAlphanumerics(S("a\r\nあ\r\n"))), "a\r\nあ\r\n");
 }
 
-TEST(InsertLeading, PrefixesEveryLineIncludingEmptyOnes)
+TEST(LineLayout, PrefixesLines)
 {
-    EXPECT_EQ(InsertLeadingSpaces("a\r\n\r\nb", 2), "  a\r\n  \r\n  b");
-    EXPECT_EQ(InsertLeadingTabs("a\r\nb\r\n", 1), "\ta\r\n\tb\r\n");
-    EXPECT_EQ(U(InsertLeadingZenSpaces("a\r\n", 2)), "　　a\r\n");
-    EXPECT_EQ(InsertLeadingSpaces("", 2), "");
-    EXPECT_EQ(InsertLeadingSpaces("a", 0), "a");
-}
-
-TEST(InsertQuoteMarks, PrefixesNonEmptyLines)
-{
-    EXPECT_EQ(InsertQuoteMarks("a\r\n\r\nb\r\n", "> "), "> a\r\n\r\n> b\r\n");
-    EXPECT_EQ(InsertQuoteMarks("a", ""), "a");
+    ExpectConverted({
+        // Leading blanks go before every line, empty ones too.
+        {[](std::string_view T) { return InsertLeadingSpaces(T, 2); }, "a\r\n\r\nb", "  a\r\n  \r\n  b"},
+        {[](std::string_view T) { return InsertLeadingSpaces(T, 2); }, "", ""},
+        {[](std::string_view T) { return InsertLeadingSpaces(T, 0); }, "a", "a"},
+        {[](std::string_view T) { return InsertLeadingTabs(T, 1); }, "a\r\nb\r\n", "\ta\r\n\tb\r\n"},
+        {[](std::string_view T) { return InsertLeadingZenSpaces(T, 2); }, "a\r\n", "　　a\r\n"},
+        // Quote marks go before non-empty lines only.
+        {[](std::string_view T) { return InsertQuoteMarks(T, "> "); }, "a\r\n\r\nb\r\n", "> a\r\n\r\n> b\r\n"},
+        {[](std::string_view T) { return InsertQuoteMarks(T, ""); }, "a", "a"},
+    });
 }
 
 TEST(LogicalLinesToParagraphs, IndentsLinesThatDoNotStartAParagraph)

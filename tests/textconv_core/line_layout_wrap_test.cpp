@@ -8,6 +8,7 @@
 
 using namespace textconv;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 
 namespace {
 
@@ -18,112 +19,86 @@ std::vector<std::string> Wrap(std::string_view Utf8, int Width, TWrapOptions Opt
 
 } // namespace
 
-TEST(WrapLines, BreaksDoubleByteTextAtTheWidth)
-{
-    EXPECT_THAT(Wrap("漢字漢字漢字漢字漢字漢字\r\n", 10), ElementsAre("漢字漢字漢", "字漢字漢字", "漢字"));
-    // A double-byte character starting one byte short of the width is kept whole.
-    EXPECT_THAT(Wrap("aあいうえおか\r\n", 10), ElementsAre("aあいうえお", "か"));
-}
+struct WrapCase {
+    std::string Text;
+    int Width;
+    TWrapOptions Options;
+    std::vector<std::string> Lines;
+};
 
-TEST(WrapLines, MovesAnOpenerInTheLastTwoBytesToTheNextLine)
+TEST(WrapLines, BreaksJapaneseAndEnglishTextByTheLineBreakingRules)
 {
-    EXPECT_THAT(Wrap("あいうえ「お」\r\n", 10), ElementsAre("あいうえ", "「お」"));
-    EXPECT_THAT(Wrap("aあいうえ「お」\r\n", 10), ElementsAre("aあいうえ", "「お」"));
-    EXPECT_THAT(Wrap("あいう「えおか」\r\n", 10), ElementsAre("あいう「え", "おか」"));
-}
-
-TEST(WrapLines, LetsPunctuationAndClosersHang)
-{
-    EXPECT_THAT(Wrap("あいうえお、かき\r\n", 10), ElementsAre("あいうえお、", "かき"));
-    // A run of hanging characters hangs whole, so none begins a line.
-    EXPECT_THAT(Wrap("あいうえお。」か\r\n", 10), ElementsAre("あいうえお。」", "か"));
-    EXPECT_THAT(Wrap("abcdefghijk、x\r\n", 10), ElementsAre("abcdefghijk、", "x"));
-    // A long run stretches the line by four characters at most.
-    EXPECT_THAT(Wrap("あいうえお・・・・・・\r\n", 10), ElementsAre("あいうえお・・・・", "・・"));
-    EXPECT_THAT(Wrap("abcdefghijk、、、、\r\n", 10), ElementsAre("abcdefghijk、、、", "、"));
-}
-
-TEST(WrapLines, AddsNoEmptyLineAfterAHangingLineEnd)
-{
-    EXPECT_THAT(Wrap("あいうえお。\r\n", 10), ElementsAre("あいうえお。"));
-    EXPECT_THAT(Wrap("あいうえお。\r\nかきく\r\n", 10), ElementsAre("あいうえお。", "かきく"));
-    EXPECT_THAT(Wrap("abcdefghijk\r\n\r\nx\r\n", 10), ElementsAre("abcdefghijk", "", "x"));
-    // Blanks alone after a wrap end the wrapped line.
-    EXPECT_THAT(Wrap("あいうえお  \r\nか\r\n", 10), ElementsAre("あいうえお  ", "か"));
-}
-
-TEST(WrapLines, PlacesSingleByteClosersAndOpenersAtTheWidth)
-{
-    // A plain byte arriving at the width ends its line one byte over.
-    EXPECT_THAT(Wrap("abcdefghijklm\r\n", 10), ElementsAre("abcdefghijk", "lm"));
-    EXPECT_THAT(Wrap("abcdefghijk)x\r\n", 10), ElementsAre("abcdefghijk)", "x"));
-    EXPECT_THAT(Wrap("abcdefghij)x\r\n", 10), ElementsAre("abcdefghij)", "x"));
-    EXPECT_THAT(Wrap("abcdefghij(x)\r\n", 10), ElementsAre("abcdefghij", "(x)"));
-    EXPECT_THAT(Wrap("abcdefghijｱ｡x\r\n", 10), ElementsAre("abcdefghijｱ｡", "x"));
-    EXPECT_THAT(Wrap("abcdefghij｢ｱ｣\r\n", 10), ElementsAre("abcdefghij", "｢ｱ｣"));
-}
-
-TEST(WrapLines, KeepsEnglishWordsWhole)
-{
-    const TWrapOptions english{.English = true};
-    EXPECT_THAT(Wrap("hello world again\r\n", 10, english), ElementsAre("hello ", "world ", "again"));
-    // One letter arriving exactly at the width stays on its line.
-    EXPECT_THAT(Wrap("abcdefghi a\r\n", 10, english), ElementsAre("abcdefghi a"));
-    EXPECT_THAT(Wrap("abcdefghi ab\r\n", 10, english), ElementsAre("abcdefghi ", "ab"));
-}
-
-TEST(WrapLines, BreaksAnEnglishWordLongerThanALine)
-{
-    const TWrapOptions english{.English = true};
-    EXPECT_THAT(Wrap("abcdefghijklmnopqrstuvwxy\r\n", 10, english), ElementsAre("abcdefghij", "klmnopqrst", "uvwxy"));
-    EXPECT_THAT(Wrap("ab abcdefghijklmno\r\n", 10, english), ElementsAre("ab ", "abcdefghij", "klmno"));
-    const TWrapOptions indented{.English = true, .Indent = true};
-    EXPECT_THAT(Wrap("  abcdefghijklmnop\r\n", 10, indented), ElementsAre("  abcdefgh", "  ijklmnop"));
-}
-
-TEST(WrapLines, KeepsTheIndentationOnContinuationLines)
-{
-    const TWrapOptions indent{.Indent = true};
-    EXPECT_THAT(Wrap("  あいうえおかきくけこさし\r\nx\r\n", 10, indent),
-                ElementsAre("  あいうえ", "  おかきく", "  けこさし", "x"));
-    // "　" counts two.
-    EXPECT_THAT(Wrap("　あいうえおかき\r\n", 10, indent), ElementsAre("　あいうえ", "  おかき"));
-    // Indentation as deep as the width less 4 goes on a line of its own;
-    // what is deeper continues every later line.
-    EXPECT_THAT(Wrap("      あいうえおか\r\n", 10, indent), ElementsAre("      あい", "      ", "うえおか"));
-    EXPECT_THAT(Wrap("        abcdefghijklmnopqrstu\r\n", 10, indent),
-                ElementsAre("        abc", "      ", "  defghijkl", "  mnopqrstu"));
-    // A TAB's columns indent like spaces.
-    EXPECT_THAT(Wrap("\tabcdefghijklmnopqrstu\r\n", 10, {.Indent = true, .TabWidth = 4}),
-                ElementsAre("    abcdefg", "    hijklmn", "    opqrstu"));
-    EXPECT_EQ(StripLeadingIndent(S("  　x ")), 4u);
+    const std::vector<WrapCase> cases = {
+        // Breaks double byte text at the width.
+        {"漢字漢字漢字漢字漢字漢字\r\n", 10, {}, {"漢字漢字漢", "字漢字漢字", "漢字"}},
+        // A double-byte character starting one byte short of the width is kept whole.
+        {"aあいうえおか\r\n", 10, {}, {"aあいうえお", "か"}},
+        // Moves an opener in the last two bytes to the next line.
+        {"あいうえ「お」\r\n", 10, {}, {"あいうえ", "「お」"}},
+        {"aあいうえ「お」\r\n", 10, {}, {"aあいうえ", "「お」"}},
+        {"あいう「えおか」\r\n", 10, {}, {"あいう「え", "おか」"}},
+        // Lets punctuation and closers hang.
+        {"あいうえお、かき\r\n", 10, {}, {"あいうえお、", "かき"}},
+        // A run of hanging characters hangs whole, so none begins a line.
+        {"あいうえお。」か\r\n", 10, {}, {"あいうえお。」", "か"}},
+        {"abcdefghijk、x\r\n", 10, {}, {"abcdefghijk、", "x"}},
+        // A long run stretches the line by four characters at most.
+        {"あいうえお・・・・・・\r\n", 10, {}, {"あいうえお・・・・", "・・"}},
+        {"abcdefghijk、、、、\r\n", 10, {}, {"abcdefghijk、、、", "、"}},
+        // Adds no empty line after a hanging line end.
+        {"あいうえお。\r\n", 10, {}, {"あいうえお。"}},
+        {"あいうえお。\r\nかきく\r\n", 10, {}, {"あいうえお。", "かきく"}},
+        {"abcdefghijk\r\n\r\nx\r\n", 10, {}, {"abcdefghijk", "", "x"}},
+        // Blanks alone after a wrap end the wrapped line.
+        {"あいうえお  \r\nか\r\n", 10, {}, {"あいうえお  ", "か"}},
+        // Places single byte closers and openers at the width.
+        // A plain byte arriving at the width ends its line one byte over.
+        {"abcdefghijklm\r\n", 10, {}, {"abcdefghijk", "lm"}},
+        {"abcdefghijk)x\r\n", 10, {}, {"abcdefghijk)", "x"}},
+        {"abcdefghij)x\r\n", 10, {}, {"abcdefghij)", "x"}},
+        {"abcdefghij(x)\r\n", 10, {}, {"abcdefghij", "(x)"}},
+        {"abcdefghijｱ｡x\r\n", 10, {}, {"abcdefghijｱ｡", "x"}},
+        {"abcdefghij｢ｱ｣\r\n", 10, {}, {"abcdefghij", "｢ｱ｣"}},
+        // Keeps english words whole.
+        {"hello world again\r\n", 10, {.English = true}, {"hello ", "world ", "again"}},
+        // One letter arriving exactly at the width stays on its line.
+        {"abcdefghi a\r\n", 10, {.English = true}, {"abcdefghi a"}},
+        {"abcdefghi ab\r\n", 10, {.English = true}, {"abcdefghi ", "ab"}},
+        // Breaks an english word longer than a line.
+        {"abcdefghijklmnopqrstuvwxy\r\n", 10, {.English = true}, {"abcdefghij", "klmnopqrst", "uvwxy"}},
+        {"ab abcdefghijklmno\r\n", 10, {.English = true}, {"ab ", "abcdefghij", "klmno"}},
+        {"  abcdefghijklmnop\r\n", 10, {.English = true, .Indent = true}, {"  abcdefgh", "  ijklmnop"}},
+        // Keeps the indentation on continuation lines.
+        {"  あいうえおかきくけこさし\r\nx\r\n", 10, {.Indent = true}, {"  あいうえ", "  おかきく", "  けこさし", "x"}},
+        // "　" counts two.
+        {"　あいうえおかき\r\n", 10, {.Indent = true}, {"　あいうえ", "  おかき"}},
+        // Indentation as deep as the width less 4 goes on a line of its own;
+        // what is deeper continues every later line.
+        {"      あいうえおか\r\n", 10, {.Indent = true}, {"      あい", "      ", "うえおか"}},
+        {"        abcdefghijklmnopqrstu\r\n", 10, {.Indent = true},
+          {"        abc", "      ", "  defghijkl", "  mnopqrstu"}},
+        // A TAB's columns indent like spaces.
+        {"\tabcdefghijklmnopqrstu\r\n", 10, {.Indent = true, .TabWidth = 4},
+          {"    abcdefg", "    hijklmn", "    opqrstu"}},
+        // Keeps the first lines indentation whatever follows a break.
+        {"    abcdefghijklmnopq rstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefghijkl\r\n", 20, {.Indent = true},
+          {"    abcdefghijklmnopq", "     rstuvwxyzabcdefg", "    hijklmnopqrstuvwx", "    yzabcdefghijkl"}},
+        {"    abcdefghijklmnopq           rstuvwxyzabcdefghijklmnopqrstuvwxyzabc\r\n", 20, {.Indent = true},
+          {"    abcdefghijklmnopq", "               rstuvw", "    xyzabcdefghijklmn", "    opqrstuvwxyzabc"}},
+        {"  あいうえお　かきくけこさしすせそたちつ\r\n", 12, {.Indent = true}, {"  あいうえお", "  　かきくけ", "  こさしすせ", "  そたちつ"}},
+        // Expands tabs to the editors tab stops within the width.
+        {"ab\tc\r\n\tx\r\n", 10, {.TabWidth = 4}, {"ab  c", "    x"}},
+        {"ab\tc\r\n", 10, {}, {"ab      c"}},
+        // A TAB that would pass the width fills the line and ends it.
+        {"--no-space-after-for\t\t\t\t-nsaf\r\n", 40, {}, {"--no-space-after-for" + std::string(20, ' '), "-nsaf"}},
+        {"abcdefgh\tx\r\n", 10, {.TabWidth = 4}, {"abcdefgh  ", "x"}},
+        // Hanging characters after it stay on the line.
+        {"abcdefgh\t、x\r\n", 10, {.TabWidth = 4}, {"abcdefgh  、", "x"}},
+    };
+    for (const WrapCase& c : cases)
+        EXPECT_THAT(Wrap(c.Text, c.Width, c.Options), ElementsAreArray(c.Lines)) << c.Text << " at " << c.Width;
+    EXPECT_EQ(StripLeadingIndent(S("  　x ")), 4u); // "　" counts two
     EXPECT_EQ(StripLeadingIndent("\tx"), 0u);
-}
-
-TEST(WrapLines, KeepsTheFirstLinesIndentationWhateverFollowsABreak)
-{
-    const TWrapOptions indent{.Indent = true};
-    EXPECT_THAT(Wrap("    abcdefghijklmnopq rstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefghijkl\r\n", 20, indent),
-                ElementsAre("    abcdefghijklmnopq", "     rstuvwxyzabcdefg", "    hijklmnopqrstuvwx",
-                            "    yzabcdefghijkl"));
-    EXPECT_THAT(Wrap("    abcdefghijklmnopq           rstuvwxyzabcdefghijklmnopqrstuvwxyzabc\r\n", 20, indent),
-                ElementsAre("    abcdefghijklmnopq", "               rstuvw", "    xyzabcdefghijklmn",
-                            "    opqrstuvwxyzabc"));
-    EXPECT_THAT(Wrap("  あいうえお　かきくけこさしすせそたちつ\r\n", 12, indent),
-                ElementsAre("  あいうえお", "  　かきくけ", "  こさしすせ", "  そたちつ"));
-}
-
-TEST(WrapLines, ExpandsTabsToTheEditorsTabStopsWithinTheWidth)
-{
-    const TWrapOptions tab4{.TabWidth = 4};
-    EXPECT_THAT(Wrap("ab\tc\r\n\tx\r\n", 10, tab4), ElementsAre("ab  c", "    x"));
-    EXPECT_THAT(Wrap("ab\tc\r\n", 10), ElementsAre("ab      c"));
-    // A TAB that would pass the width fills the line and ends it.
-    EXPECT_THAT(Wrap("--no-space-after-for\t\t\t\t-nsaf\r\n", 40),
-                ElementsAre("--no-space-after-for" + std::string(20, ' '), "-nsaf"));
-    EXPECT_THAT(Wrap("abcdefgh\tx\r\n", 10, tab4), ElementsAre("abcdefgh  ", "x"));
-    // Hanging characters after it stay on the line.
-    EXPECT_THAT(Wrap("abcdefgh\t、x\r\n", 10, tab4), ElementsAre("abcdefgh  、", "x"));
 }
 
 TEST(WrapLines, ClampsTheWidthInsteadOfLosingTheText)
