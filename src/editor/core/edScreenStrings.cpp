@@ -131,11 +131,19 @@ void TEditorScreenStrings::SetUpdateState(bool Updating)
 
 void TEditorScreenStrings::SetChangeExtent(int First, int OldCount, int ChangedStates, int NewCount)
 {
-    // New rows start without a state, and rows may have moved up past the
-    // point the states were known to reach.
-    StatesAheadFrom_ = std::min(StatesAheadFrom_, std::max(First, 0));
+    // The change's rows got their states from UpdateRowStates, which marks
+    // the rows it could not reach. When every state was known before and
+    // none was lost, every state is known now, and the idle work need not
+    // look through the text after each keystroke. Otherwise new rows may
+    // have moved up past the point the states were known to reach.
+    const int countBefore = GetCount() - NewCount + OldCount;
+    if (StatesAheadFrom_ >= countBefore && !StatesLost_)
+        StatesAheadFrom_ = GetCount();
+    else
+        StatesAheadFrom_ = std::min(StatesAheadFrom_, std::max(First, 0));
+    StatesLost_ = false;
     if (!Extent_.Valid) {
-        ExtentBaseCount_ = GetCount() - NewCount + OldCount;
+        ExtentBaseCount_ = countBefore;
         Extent_ = TChangeExtent{First, OldCount, NewCount, ChangedStates, true};
         return;
     }
@@ -537,6 +545,7 @@ void TEditorScreenStrings::Clear()
     }
     Extent_ = TChangeExtent();
     RowMarksInUse_ = 0;
+    StatesAheadFrom_ = 0;
     ForEachEditor([](TEditorClient& editor) { editor.SetRowCol(0, 0); });
 }
 
@@ -587,6 +596,7 @@ void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, i
 void TEditorScreenStrings::MarkRowsNotComputed(int From)
 {
     StatesAheadFrom_ = std::min(StatesAheadFrom_, std::max(From, 0));
+    StatesLost_ = StatesLost_ || From < GetCount();
     constexpr uint32_t keepA = 0x3;        // RowAttribute
     constexpr uint32_t keepB = 0xFFFF0000; // RowMarks
     for (int row = std::max(From, 0); row < GetCount(); ++row) {

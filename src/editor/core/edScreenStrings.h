@@ -222,6 +222,8 @@ private:
     uint16_t RowMarksInUse_ = 0;
     // Every row above it has its state computed (the idle work's start).
     int StatesAheadFrom_ = 0;
+    // Rows were marked not computed since the last change was recorded.
+    bool StatesLost_ = false;
     std::unique_ptr<TEditorUndoObj> UndoObj_;
     bool WordWrap_ = false;
     std::unique_ptr<TEditorWrapOption> WrapOption_;
