@@ -12,25 +12,25 @@ using ::testing::ElementsAre;
 
 TEST(SwapAssignment, SwapsTheSidesAndKeepsIndentAndTail)
 {
-    EXPECT_EQ(SwapAssignment("  a := b;"), "  b := a;");
-    EXPECT_EQ(SwapAssignment("\tx:=y\r\n"), "\ty := x\r\n");
-    EXPECT_EQ(SwapAssignment("a := b;\r\n"), "b := a;\r\n");
-    EXPECT_EQ(U(SwapAssignment(S("s := 'あ';"))), "'あ' := s;");
-    EXPECT_EQ(SwapAssignment("a := b := c"), "b := c := a");
-}
-
-TEST(SwapAssignment, LeavesLinesItCannotSwap)
-{
-    for (const std::string line : {"", "a:=", ":= b;", "a :=", "a :=;\r\n", "a = b;", "ab"})
-        EXPECT_EQ(SwapAssignment(line), line) << line;
-    const std::string dbcs = S("あ := b;");
-    EXPECT_EQ(SwapAssignment(dbcs), dbcs);
-}
-
-TEST(SwapAssignment, LinesKeepTheirFinalBreakOnlyWhenTheTextHadOne)
-{
-    EXPECT_EQ(SwapAssignmentLines("a := b;\r\n  c := d\r\n"), "b := a;\r\n  d := c\r\n");
-    EXPECT_EQ(SwapAssignmentLines("a := b;\r\n\r\nc := d"), "b := a;\r\n\r\nd := c");
+    ExpectConverted({
+        {SwapAssignment, "  a := b;", "  b := a;"},
+        {SwapAssignment, "\tx:=y\r\n", "\ty := x\r\n"},
+        {SwapAssignment, "a := b;\r\n", "b := a;\r\n"},
+        {SwapAssignment, "s := 'あ';", "'あ' := s;"},
+        {SwapAssignment, "a := b := c", "b := c := a"},
+        // Lines it cannot swap stay.
+        {SwapAssignment, "a:=", "a:="},
+        {SwapAssignment, "a :=", "a :="},
+        {SwapAssignment, "ab", "ab"},
+        {SwapAssignment, ":= b;", ":= b;"},
+        {SwapAssignment, "a :=;\r\n", "a :=;\r\n"},
+        {SwapAssignment, "a = b;", "a = b;"},
+        {SwapAssignment, "あ := b;", "あ := b;"},
+        {SwapAssignment, "", ""},
+        // The lines keep their final break only when the text had one.
+        {SwapAssignmentLines, "a := b;\r\n  c := d\r\n", "b := a;\r\n  d := c\r\n"},
+        {SwapAssignmentLines, "a := b;\r\n\r\nc := d", "b := a;\r\n\r\nd := c"},
+    });
 }
 
 TEST(BoxedComment, CentresTheFirstLineInA68ColumnBox)

@@ -29,34 +29,38 @@ std::vector<std::string> Sorted(std::vector<std::string> Lines, int Column, bool
 
 } // namespace
 
-TEST(SortLines, ComparesAsciiLettersWithoutCase)
-{
-    EXPECT_THAT(Sorted({"b", "A"}, 1), ElementsAre("A", "b"));
-    EXPECT_THAT(Sorted({"a", "B"}, 1), ElementsAre("a", "B"));
-    EXPECT_THAT(Sorted({"c", "b", "A"}, 1), ElementsAre("A", "b", "c"));
-    EXPECT_THAT(Sorted({"B", "c", "a"}, 1), ElementsAre("a", "B", "c"));
-    EXPECT_THAT(Sorted({"b", "A", "c"}, 1, true), ElementsAre("c", "b", "A"));
-    // Bytes compare as unsigned values: kana after ASCII.
-    EXPECT_THAT(Sorted({S("あ"), "z", "~"}, 1), ElementsAre("z", "~", S("あ")));
-}
+struct SortCase {
+    std::vector<std::string> Lines;
+    int Column;
+    bool Descending;
+    std::vector<std::string> Expected;
+};
 
-TEST(SortLines, KeepsTheOrderOfEqualKeys)
+TEST(SortLines, ComparesFromTheKeyColumnWithoutCaseAndKeepsEqualKeysInOrder)
 {
     const std::vector<std::string> same = {"1a", "2A", "3a", "4A", "5a"};
-    EXPECT_THAT(Sorted(same, 2), ElementsAreArray(same));
-    EXPECT_THAT(Sorted(same, 2, true), ElementsAreArray(same));
-    EXPECT_THAT(Sorted({"b", "a", "B", "A"}, 1), ElementsAre("a", "A", "b", "B"));
-    EXPECT_THAT(Sorted({"b", "a", "B", "A"}, 1, true), ElementsAre("b", "B", "a", "A"));
-}
-
-TEST(SortLines, SortsFromTheKeyColumn)
-{
-    EXPECT_THAT(Sorted({"1b", "2a", "3c"}, 2), ElementsAre("2a", "1b", "3c"));
-    EXPECT_THAT(Sorted({"1b", "2a", "3c"}, 2, true), ElementsAre("3c", "1b", "2a"));
-    // A line too short for the column has an empty key; a column below 1 is 1.
-    EXPECT_THAT(Sorted({"xxb", "xxa", "x"}, 3), ElementsAre("x", "xxa", "xxb"));
-    EXPECT_THAT(Sorted({"b", "a"}, 0), ElementsAre("a", "b"));
-    EXPECT_THAT(Sorted({"b", "a"}, -3), ElementsAre("a", "b"));
+    const std::vector<SortCase> cases = {
+        {{"b", "A"}, 1, false, {"A", "b"}},
+        {{"a", "B"}, 1, false, {"a", "B"}},
+        {{"c", "b", "A"}, 1, false, {"A", "b", "c"}},
+        {{"B", "c", "a"}, 1, false, {"a", "B", "c"}},
+        {{"b", "A", "c"}, 1, true, {"c", "b", "A"}},
+        // Bytes compare as unsigned values: kana after ASCII.
+        {{S("あ"), "z", "~"}, 1, false, {"z", "~", S("あ")}},
+        {same, 2, false, same},
+        {same, 2, true, same},
+        {{"b", "a", "B", "A"}, 1, false, {"a", "A", "b", "B"}},
+        {{"b", "a", "B", "A"}, 1, true, {"b", "B", "a", "A"}},
+        {{"1b", "2a", "3c"}, 2, false, {"2a", "1b", "3c"}},
+        {{"1b", "2a", "3c"}, 2, true, {"3c", "1b", "2a"}},
+        // A line too short for the column has an empty key; a column below 1 is 1.
+        {{"xxb", "xxa", "x"}, 3, false, {"x", "xxa", "xxb"}},
+        {{"b", "a"}, 0, false, {"a", "b"}},
+        {{"b", "a"}, -3, false, {"a", "b"}},
+    };
+    for (const SortCase& c : cases)
+        EXPECT_THAT(Sorted(c.Lines, c.Column, c.Descending), ElementsAreArray(c.Expected))
+            << c.Lines.front() << " column " << c.Column;
 }
 
 TEST(SortLines, LeavesDoubleByteCharactersAsTheyAre)
