@@ -131,17 +131,16 @@ TEST_F(SettingsLoad, StringsFollowTheirRules)
 TEST_F(SettingsLoad, SubIconCaptionsSkipEmptyItemsAndBadCounts)
 {
     const std::string none = Sjis("なし");
-    WriteIni("[ImagePopup]\nCount=3\nItem1=赤\nItem2=\nItem3=青\n");
-    Load();
-    EXPECT_EQ(Host.SubIconMenu, (std::vector<std::string>{none, Sjis("赤"), Sjis("青")}));
-
-    WriteIni("[ImagePopup]\nCount=2000000000\nItem1=a\nItem2=b\nItem3=c\n");
-    Load();
-    EXPECT_EQ(Host.SubIconMenu, (std::vector<std::string>{none, "a", "b", "c"}));
-
-    WriteIni("[ImagePopup]\nCount=-2\nItem1=a\n");
-    Load();
-    EXPECT_EQ(Host.SubIconMenu, std::vector<std::string>{none});
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"Count=3\nItem1=赤\nItem2=\nItem3=青\n", {none, Sjis("赤"), Sjis("青")}},
+        {"Count=2000000000\nItem1=a\nItem2=b\nItem3=c\n", {none, "a", "b", "c"}},
+        {"Count=-2\nItem1=a\n", {none}},
+    };
+    for (const auto& [items, captions] : cases) {
+        WriteIni(std::string("[ImagePopup]\n") + items);
+        Load();
+        EXPECT_EQ(Host.SubIconMenu, captions) << items;
+    }
 }
 
 // A close while the tree panel is hidden leaves the stored extent alone.
