@@ -44,6 +44,9 @@ class TToolImageList;
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
 
+// The caption of a document never saved.
+inline constexpr std::string_view NewFileCaption = "NewFile";
+
 class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost, public ISettingsHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is

@@ -35,8 +35,6 @@ namespace {
 
 const char* const DocumentFilter = "Velk2000(*.vk2)|*.vk2";
 const char* const ReadOnlySuffix = "－読み出し専用";
-// The caption of a document never saved (FlNewClick gives it).
-const char* const NewFileCaptionText = "NewFile";
 
 void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
 
@@ -238,7 +236,7 @@ void TVelkForm::FlSaveClick()
     StorePage(DataTree_->Selected());
     if (!DataMemo_->Modified())
         return;
-    if (Caption_ == NewFileCaptionText || !HasFileName_) {
+    if (Caption_ == NewFileCaption || !HasFileName_) {
         FlSaveAsClick();
         return;
     }
@@ -271,7 +269,7 @@ void TVelkForm::FlSaveAsClick()
     const std::string prefix = SavePrefix();
     const bool wasModified = DataMemo_->Modified();
     SaveDialog1_->SetFilter(DocumentFilter);
-    if (Caption_ != NewFileCaptionText)
+    if (Caption_ != NewFileCaption)
         SaveDialog1_->SetFileName(DocFileName_);
     if (!SaveDialog1_->Execute())
         return;

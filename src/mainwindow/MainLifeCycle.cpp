@@ -51,12 +51,6 @@ const std::string& ExternalEditRunningText()
     return text;
 }
 
-const std::string& NewFileCaption()
-{
-    static const std::string caption = "NewFile";
-    return caption;
-}
-
 } // namespace
 
 // ---- Start-up -------------------------------------------------------------------------------------
@@ -177,7 +171,7 @@ void TVelkForm::FlNewClick()
         return;
     DataTree_->Items().Clear();
     Binding_->TreeAddClick();
-    SetCaption(NewFileCaption());
+    SetCaption(std::string(NewFileCaption));
     SaveDialog1_->SetFileName({});
     DocFileName_.clear();
     DataMemo_->Clear();
@@ -337,7 +331,7 @@ bool TVelkForm::FormCloseQuery()
 
 void TVelkForm::Timer1Timer()
 {
-    const TAutoSaveState state{SettingsVars.AutoSave, HasFileName_, Caption_ == NewFileCaption(), AutoSaving_};
+    const TAutoSaveState state{SettingsVars.AutoSave, HasFileName_, Caption_ == NewFileCaption, AutoSaving_};
     if (!AutoSaveDue(state))
         return;
     // The save may ask or warn; ticks meanwhile do nothing, so boxes never
