@@ -61,28 +61,21 @@ TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSetAndAssignIsOne)
 TEST(EditorExMarks, RowBackgroundByPriority)
 {
     TEditorExMarks marks;
+    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), nullptr);
     for (TEditorMark* mark : AllMarks(marks))
         mark->SetVisible(true);
     const uint16_t digit3 = 1 << 3, image10 = 1 << 10, image12 = 1 << 12;
     EXPECT_EQ(marks.RowBackground(true, digit3 | image10, 2, true), marks.CurrentLine());
     EXPECT_EQ(marks.RowBackground(false, digit3 | image10, 2, true), marks.DigitLine());
     EXPECT_EQ(marks.RowBackground(false, image10 | image12, 2, true), marks.Img0Line());
-    EXPECT_EQ(marks.RowBackground(false, image12, 2, true), marks.Img2Line());
     EXPECT_EQ(marks.RowBackground(false, 1 << 15, 2, true), marks.Img5Line());
     marks.Img2Line()->SetVisible(false);
     EXPECT_EQ(marks.RowBackground(false, image12, 2, true), marks.ImageLine());
-    EXPECT_EQ(marks.RowBackground(false, 0, 2, true), marks.EvenLine());
     marks.CurrentLine()->SetVisible(false);
     marks.DigitLine()->SetVisible(false);
     EXPECT_EQ(marks.RowBackground(true, digit3, 2, true), marks.EvenLine());
-}
-
-TEST(EditorExMarks, EvenRowsAsTheLineNumberBarCountsThem)
-{
-    TEditorExMarks marks;
-    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), nullptr);
-    marks.EvenLine()->SetVisible(true);
-    // Counted from 0, row 0 is even; counted from 1, it is line 1.
+    // Even rows as the line number bar counts them: counted from 0, row 0
+    // is even; counted from 1, it is line 1.
     EXPECT_EQ(marks.RowBackground(false, 0, 0, true), marks.EvenLine());
     EXPECT_EQ(marks.RowBackground(false, 0, 1, true), nullptr);
     EXPECT_EQ(marks.RowBackground(false, 0, 0, false), nullptr);

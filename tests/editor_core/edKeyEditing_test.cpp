@@ -7,6 +7,16 @@ using edtest::Sjis;
 
 namespace {
 
+enum class Key { Return, ShiftReturn, BackSpace, Delete, Tab };
+
+struct KeyCase {
+    std::string Before;
+    TCaretPos At;
+    Key Pressed;
+    std::string After; // the text and the caret, as State gives them
+    bool Wrap = false;
+};
+
 class KeyEditingTest : public edtest::EditFixture {
 protected:
     KeyEditingTest()
@@ -15,83 +25,133 @@ protected:
         Options.SetBackSpaceUnIndent(false);
     }
 
-    bool Return(bool Shift = false, bool OverWrite = false)
+    bool Press(Key Pressed, bool OverWrite = false)
     {
-        return Follow(KeyReturn(List(), Caret(), Options, OverWrite, Shift));
+        switch (Pressed) {
+        case Key::Return:
+        case Key::ShiftReturn:
+            return Follow(KeyReturn(List(), Caret(), Options, OverWrite, Pressed == Key::ShiftReturn));
+        case Key::BackSpace:
+            return Follow(KeyBackSpace(List(), Caret(), Options));
+        case Key::Delete:
+            return Follow(KeyDelete(List(), Caret()));
+        case Key::Tab:
+            return Follow(KeyTab(List(), {Caret().Row, Caret().Col}, Options, OverWrite));
+        }
+        return false;
     }
-    bool BackSpace() { return Follow(KeyBackSpace(List(), Caret(), Options)); }
-    bool Delete() { return Follow(KeyDelete(List(), Caret())); }
-    bool Tab(bool OverWrite = false) { return Follow(KeyTab(List(), {Caret().Row, Caret().Col}, Options, OverWrite)); }
+    void Check(std::initializer_list<KeyCase> Cases)
+    {
+        for (const KeyCase& c : Cases) {
+            Start(c.Before, c.At, c.Wrap);
+            const std::string before = Text();
+            EXPECT_TRUE(Press(c.Pressed));
+            EXPECT_EQ(State(), c.After) << "from " << c.At << " in \"" << c.Before << "\"";
+            // One undo step for a change; a caret that only moves makes none.
+            EXPECT_EQ(UndoSteps(), Text() == before ? 0 : 1);
+        }
+    }
 
     TEditorCaret Options;
 };
 
-// ---- Enter ---------------------------------------------------------------------
+const std::string Wrapped = "0123456789abcdefghijklmnop"; // wraps after "k" with an indent of 2
 
-TEST_F(KeyEditingTest, EnterIndentsTheNewLineLikeTheCaretsLine)
+TEST_F(KeyEditingTest, KeysEditAroundTheCaretInOneStep)
 {
-    Start("  abc\r\nnext", {0, 5});
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(State(), "  abc\r\n  \r\nnext @1:2");
-    EXPECT_EQ(UndoSteps(), 1);
-    // Inside the leading blanks the indent goes up to the caret only.
-    Start("    abc", {0, 1});
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(State(), " \r\n    abc @1:1");
-    // The indent of the logical line's first row, not of the wrapped row.
-    Start("  0123456789abcdefghijklmnop", {1, 3}, true);
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(Text(), "  0123456789abcdefghijk\r\n  lmnop");
-    Options.SetAutoIndent(false);
-    Start("  abc", {0, 3});
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(State(), "  a\r\nbc @1:0");
+    Check({
+        {"  abc\r\nnext", {0, 5}, Key::Return, "  abc\r\n  \r\nnext @1:2"},
+        // Inside the leading blanks the indent goes up to the caret only.
+        {"    abc", {0, 1}, Key::Return, " \r\n    abc @1:1"},
+        // The indent of the logical line's first row, not of the wrapped row.
+        {"  " + Wrapped, {1, 3}, Key::Return, "  0123456789abcdefghijk\r\n  lmnop @2:2", true},
+        {"first\r\n    " + Wrapped + "\r\nlast", {2, 4}, Key::ShiftReturn,
+         "first\r\n    \r\n    " + Wrapped + "\r\nlast @1:4", true},
+        // Past the last row a line break is appended.
+        {"  ab\r\n", {1, 0}, Key::Return, "  ab\r\n\r\n @2:0"},
+        {"", {0, 0}, Key::Return, "\r\n @1:0"},
+        // Backspace: a kanji whole; after a tab's fill, the tab; past the
+        // row's end the caret only moves left.
+        {"a" + Sjis("漢") + "\tb", {0, 3}, Key::BackSpace, "a\tb @0:1"},
+        {"a\tb", {0, 8}, Key::BackSpace, "ab @0:1"},
+        {"ab", {0, 5}, Key::BackSpace, "ab @0:4"},
+        {"", {0, 3}, Key::BackSpace, " @0:2"},
+        // At a line start it joins the line above; on the place after the
+        // last line break, that break goes.
+        {"ab\r\ncd\r\n", {1, 0}, Key::BackSpace, "abcd\r\n @0:2"},
+        {"abcd\r\n", {1, 0}, Key::BackSpace, "abcd @0:4"},
+        // On a continuation row: the last character above (a kanji at 18-19).
+        {std::string(18, 'a') + Sjis("漢") + "bcd", {1, 0}, Key::BackSpace, std::string(18, 'a') + "bcd @0:18", true},
+        // Delete: a kanji whole; on a tab's fill, the tab.
+        {Sjis("漢") + "a\tb", {0, 0}, Key::Delete, "a\tb @0:0"},
+        {"a\tb", {0, 4}, Key::Delete, "ab @0:1"},
+        // Past the row's end it pads and joins the next row.
+        {"ab\r\ncd\r\nef", {0, 4}, Key::Delete, "ab  cd\r\nef @0:4"},
+        {"ab\r\n", {0, 2}, Key::Delete, "ab @0:2"},
+        // A tab character; the caret goes to the next tab stop.
+        {"ab", {0, 1}, Key::Tab, "a\tb @0:8"},
+    });
 }
 
-TEST_F(KeyEditingTest, TabIndentWritesTabsThenSpaces)
+TEST_F(KeyEditingTest, NothingToDeleteAtTheEnds)
 {
+    Start("ab\r\ncd", {0, 0});
+    EXPECT_FALSE(Press(Key::BackSpace));
+    SetCaret({1, 2});
+    EXPECT_FALSE(Press(Key::Delete));
+    SetCaret({2, 0});
+    EXPECT_FALSE(Press(Key::Delete));
+}
+
+TEST_F(KeyEditingTest, TabAndIndentOptions)
+{
+    // Soft tabs fill to the tab stop, with word wrap never past the wrap column.
+    Options.SetSoftTab(true);
+    Check({
+        {"ab", {0, 2}, Key::Tab, "ab       @0:8"},
+        {std::string(18, 'x'), {0, 18}, Key::Tab, std::string(18, 'x') + "   @1:0", true},
+    });
     Options.SetTabIndent(true);
     Options.SetTabSpaceCount(4);
     Editor.TabSize = 4;
-    Start("      x", {0, 7});
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(State(), "      x\r\n\t   @1:6");
-}
-
-TEST_F(KeyEditingTest, AnEmptyLineCanTakeTheIndentOfTheLineAbove)
-{
+    Check({{"      x", {0, 7}, Key::Return, "      x\r\n\t   @1:6"}});
+    Options.SetTabIndent(false);
+    // An empty line can take the indent of the line above.
     Options.SetPrevSpaceIndent(true);
-    Start("   text\r\n\r\n\r\n", {2, 0});
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(Text(), "   text\r\n\r\n\r\n   \r\n");
+    Check({{"   text\r\n\r\n\r\n", {2, 0}, Key::Return, "   text\r\n\r\n\r\n   \r\n @3:3"}});
     Options.SetPrevSpaceIndent(false);
     EXPECT_EQ(AutoIndentWidth(List(), {1, 0}, Options), 0);
+    Options.SetAutoIndent(false);
+    Check({{"  abc", {0, 3}, Key::Return, "  a\r\nbc @1:0"}});
 }
 
-TEST_F(KeyEditingTest, ShiftEnterOpensAnIndentedLineAboveTheLogicalLine)
+TEST_F(KeyEditingTest, BackSpaceUnIndentGoesBackToTheEarlierIndent)
 {
-    Start("first\r\n    0123456789abcdefghijklmnop\r\nlast", {2, 4}, true);
-    ASSERT_TRUE(Return(true));
-    EXPECT_EQ(State(), "first\r\n    \r\n    0123456789abcdefghijklmnop\r\nlast @1:4");
-    EXPECT_EQ(UndoSteps(), 1);
-}
-
-TEST_F(KeyEditingTest, EnterPastTheLastRowAppendsALineBreak)
-{
-    Start("  ab\r\n", {1, 0});
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(State(), "  ab\r\n\r\n @2:0");
-    SetText("");
-    ASSERT_TRUE(Return());
-    EXPECT_EQ(State(), "\r\n @1:0");
+    Options.SetBackSpaceUnIndent(true);
+    Check({
+        {"a\r\n    b\r\n        c", {2, 8}, Key::BackSpace, "a\r\n    b\r\n    c @2:4"},
+        {"a\r\n    b\r\n    c", {2, 4}, Key::BackSpace, "a\r\n    b\r\nc @2:0"},
+        // Not just after the blanks: an ordinary Backspace.
+        {"a\r\n    b\r\nc", {1, 5}, Key::BackSpace, "a\r\n    \r\nc @1:4"},
+        // A blank across the target turns into spaces: a tab (0-7) then 4
+        // spaces over an earlier indent of 2.
+        {"  a\r\n\t    b", {1, 12}, Key::BackSpace, "  a\r\n  b @1:2"},
+        // A full-width space across the target keeps a space for its left half.
+        {" a\r\n" + Sjis("　　") + "b", {1, 4}, Key::BackSpace, " a\r\n b @1:1"},
+        // A free caret after the last line, whose row above continues a line
+        // without an indent of its own: only moves.
+        {"  " + Wrapped + "\r\n", {2, 6}, Key::BackSpace, "  " + Wrapped + "\r\n @2:2", true},
+    });
 }
 
 TEST_F(KeyEditingTest, EnterInOverwriteModeOnlyMovesTheCaret)
 {
     Start("abc\r\ndef", {0, 2});
-    ASSERT_TRUE(Return(false, true));
-    ASSERT_TRUE(Return(false, true));
+    ASSERT_TRUE(Press(Key::Return, true));
+    ASSERT_TRUE(Press(Key::Return, true));
     EXPECT_EQ(State(), "abc\r\ndef @1:0");
+    ASSERT_TRUE(Press(Key::Tab, true));
+    EXPECT_EQ(State(), "abc\r\ndef @1:8");
     EXPECT_EQ(UndoSteps(), 0);
 }
 
@@ -99,106 +159,9 @@ TEST_F(KeyEditingTest, EnterAtALineStartTakesTheRowMarkDown)
 {
     Start("a\r\nb", {1, 0});
     List().SetRowMarks(1, 0x0008);
-    ASSERT_TRUE(Return());
+    ASSERT_TRUE(Press(Key::Return));
     EXPECT_EQ(List().RowMarks(1), 0);
     EXPECT_EQ(List().RowMarks(2), 0x0008);
-}
-
-// ---- Backspace -----------------------------------------------------------------
-
-TEST_F(KeyEditingTest, BackSpaceDeletesTheCharacterBeforeTheCaret)
-{
-    Start("a" + Sjis("漢") + "\tb", {0, 3});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), "a\tb @0:1");
-    SetCaret({0, 8}); // after a tab's fill: the tab
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(Text(), "ab");
-    // Past the row's end the caret only moves left.
-    SetCaret({0, 5});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), "ab @0:4");
-    EXPECT_EQ(UndoSteps(), 2);
-}
-
-TEST_F(KeyEditingTest, BackSpaceAtALineStartJoinsTheLineAbove)
-{
-    Start("ab\r\ncd\r\n", {1, 0});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), "abcd\r\n @0:2");
-    // On the place after the last line break, that break goes.
-    SetCaret({1, 0});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), "abcd @0:4");
-    SetCaret({0, 0});
-    EXPECT_FALSE(BackSpace());
-    // No rows at all: the caret only moves left.
-    Start("", {0, 3});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(Caret(), (TCaretPos{0, 2}));
-    // On a continuation row: the last character of the row above (a kanji
-    // at columns 18-19).
-    Start(std::string(18, 'a') + Sjis("漢") + "bcd", {1, 0}, true);
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), std::string(18, 'a') + "bcd @0:18");
-}
-
-TEST_F(KeyEditingTest, BackSpaceUnIndentGoesBackToTheEarlierIndent)
-{
-    Options.SetBackSpaceUnIndent(true);
-    Start("a\r\n    b\r\n        c", {2, 8});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), "a\r\n    b\r\n    c @2:4");
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), "a\r\n    b\r\nc @2:0");
-    // Not just after the blanks: an ordinary Backspace.
-    SetCaret({1, 5});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(Text(), "a\r\n    \r\nc");
-    // A blank across the target turns into spaces: a tab (0-7) then 4
-    // spaces over an earlier indent of 2.
-    Start("  a\r\n\t    b", {1, 12});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), "  a\r\n  b @1:2");
-    // A full-width space across the target keeps a space for its left half.
-    Start(" a\r\n" + Sjis("　　") + "b", {1, 4});
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(State(), " a\r\n b @1:1");
-    // A free caret after the last line, whose row above continues a line
-    // without an indent of its own: only moves.
-    Start("  0123456789abcdefghijklmnop\r\n", {2, 6}, true);
-    ASSERT_TRUE(BackSpace());
-    EXPECT_EQ(Caret(), (TCaretPos{2, 2}));
-    EXPECT_EQ(UndoSteps(), 0);
-}
-
-// ---- Delete --------------------------------------------------------------------
-
-TEST_F(KeyEditingTest, DeleteRemovesTheCharacterAtTheCaret)
-{
-    Start(Sjis("漢") + "a\tb", {0, 0});
-    ASSERT_TRUE(Delete());
-    EXPECT_EQ(State(), "a\tb @0:0");
-    SetCaret({0, 4}); // on a tab's fill: the tab
-    ASSERT_TRUE(Delete());
-    EXPECT_EQ(State(), "ab @0:1");
-}
-
-TEST_F(KeyEditingTest, DeletePastTheRowsEndPadsAndJoinsTheNextRow)
-{
-    Start("ab\r\ncd\r\nef", {0, 4});
-    ASSERT_TRUE(Delete());
-    EXPECT_EQ(State(), "ab  cd\r\nef @0:4");
-    EXPECT_EQ(UndoSteps(), 1);
-    // Nothing at the end of the text.
-    SetCaret({1, 2});
-    EXPECT_FALSE(Delete());
-    SetCaret({2, 0});
-    EXPECT_FALSE(Delete());
-    // The last row's line break goes.
-    Start("ab\r\n", {0, 2});
-    ASSERT_TRUE(Delete());
-    EXPECT_EQ(Text(), "ab");
 }
 
 TEST_F(KeyEditingTest, DeletePullsTextBackAcrossAWrapAndTheCaretFollowsIt)
@@ -206,31 +169,9 @@ TEST_F(KeyEditingTest, DeletePullsTextBackAcrossAWrapAndTheCaretFollowsIt)
     Start("aaaa bbbb cccc dddddd", {1, 0}, true);
     List().WrapOption()->SetWordBreak(true);
     ASSERT_EQ(List().RowText(1), "dddddd");
-    ASSERT_TRUE(Delete());
+    ASSERT_TRUE(Press(Key::Delete));
     EXPECT_EQ(Text(), "aaaa bbbb cccc ddddd");
     EXPECT_EQ(CharPos(List(), Caret().Row, CaretIndex(List(), Caret().Row, Caret().Col)), 15);
-}
-
-// ---- Tab -----------------------------------------------------------------------
-
-TEST_F(KeyEditingTest, TabGoesToTheNextTabStop)
-{
-    Options.SetSoftTab(true);
-    Start("ab", {0, 2});
-    ASSERT_TRUE(Tab());
-    EXPECT_EQ(State(), "ab       @0:8");
-    // With word wrap never past the wrap column.
-    Start(std::string(18, 'x'), {0, 18}, true);
-    ASSERT_TRUE(Tab());
-    EXPECT_EQ(Text(), std::string(18, 'x') + "  ");
-    // A tab character, and overwrite mode only moving.
-    Options.SetSoftTab(false);
-    Start("ab", {0, 1});
-    ASSERT_TRUE(Tab());
-    EXPECT_EQ(State(), "a\tb @0:8");
-    SetCaret({0, 0});
-    ASSERT_TRUE(Tab(true));
-    EXPECT_EQ(State(), "a\tb @0:8");
 }
 
 } // namespace
