@@ -65,8 +65,9 @@ TEST_F(WrapTest, LinesAreCutAtTheWidthAndAtEveryKindOfLineBreak)
     };
     for (const auto& [text, rows] : cases) {
         EXPECT_EQ(Wrap(text), rows) << text;
-        if (text.find_first_of("\r\n") == std::string::npos) // the count is of one line
+        if (text.find_first_of("\r\n") == std::string::npos) { // the count is of one line
             EXPECT_EQ(WrapLineCount(text, Model(), Option), static_cast<int>(rows.size())) << text;
+        }
     }
     // Word wrap off: one row per line, however long.
     EXPECT_EQ(Wrap(A(50) + "\r\nb", false), (std::vector<RowView>{{A(50), Crlf}, {"b", Crlf}}));
