@@ -60,7 +60,7 @@ TEST_F(ScreenStringsTest, ReplaceRowsKeepsTheTextInvariant)
     EXPECT_EQ(List().GetTextStr(), "ab\r\ncde\r\ny\r\n");
 }
 
-TEST_F(ScreenStringsTest, ReplaceRowsIgnoresRangesOutsideTheText)
+TEST_F(ScreenStringsTest, RangesOutsideTheTextAreIgnoredAndReadAsEmpty)
 {
     List().SetTextStr("ab\r\ncd");
     const auto before = Rows();
@@ -71,6 +71,17 @@ TEST_F(ScreenStringsTest, ReplaceRowsIgnoresRangesOutsideTheText)
     List().ReplaceRows(0, 0, "");
     EXPECT_EQ(Rows(), before);
     EXPECT_FALSE(List().UndoObj()->CanUndo());
+    // Reading outside the list gives no text.
+    std::string text = "junk";
+    int taken = -1;
+    EXPECT_EQ(List().GetRowsText(5, 1, text, taken), raNoText);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(taken, 0);
+    EXPECT_EQ(List().GetRowsText(0, -1, text, taken), Crlf);
+    EXPECT_EQ(text, "ab\r\n");
+    EXPECT_EQ(List().GetRowsText(0, 9, text, taken), Eof);
+    EXPECT_EQ(text, "ab\r\ncd");
+    EXPECT_EQ(taken, 2);
 }
 
 TEST_F(ScreenStringsTest, DeletingALineBreakJoinsTheNextLogicalLine)
@@ -146,21 +157,6 @@ TEST_F(ScreenStringsTest, EachReplaceRecordsItsExtentAndNotifiesOnce)
     EXPECT_EQ(Editor.Extents[1].First, 0);
     EXPECT_EQ(Editor.Extents[1].OldCount, 4);
     EXPECT_EQ(Editor.Extents[1].NewCount, 3);
-}
-
-TEST_F(ScreenStringsTest, GetRowsTextOutsideTheListIsEmpty)
-{
-    List().SetTextStr("ab\r\ncd");
-    std::string text = "junk";
-    int taken = -1;
-    EXPECT_EQ(List().GetRowsText(5, 1, text, taken), raNoText);
-    EXPECT_EQ(text, "");
-    EXPECT_EQ(taken, 0);
-    EXPECT_EQ(List().GetRowsText(0, -1, text, taken), Crlf);
-    EXPECT_EQ(text, "ab\r\n");
-    EXPECT_EQ(List().GetRowsText(0, 9, text, taken), Eof);
-    EXPECT_EQ(text, "ab\r\ncd");
-    EXPECT_EQ(taken, 2);
 }
 
 // ---- Row marks -------------------------------------------------------------------
