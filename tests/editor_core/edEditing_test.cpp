@@ -25,11 +25,38 @@ protected:
     void Delete(const TSelectionRange& Range) { ASSERT_TRUE(Follow(DeleteSelection(List(), Range))); }
 };
 
-TEST_F(EditingTest, TypingInsertsAtTheCaretInOneStep)
+TEST_F(EditingTest, TypingAndOverwritingInOneStep)
 {
-    Start("abc\r\ndef", {1, 1});
-    Type("XY");
-    EXPECT_EQ(State(), "abc\r\ndXYef @1:3");
+    const struct {
+        std::string Before;
+        TCaretPos At;
+        std::string Typed;
+        bool OverWrite;
+        std::string After;
+        bool Wrap = false;
+    } cases[] = {
+        {"abc\r\ndef", {1, 1}, "XY", false, "abc\r\ndXYef @1:3"},
+        // Past the row's end the gap fills with blanks; on the place after
+        // the last line break a new line begins.
+        {"ab\r\ncd", {0, 7}, "x", false, "ab     x\r\ncd @0:8"},
+        {"ab\r\n", {1, 2}, "z", false, "ab\r\n  z @1:3"},
+        {"", {0, 0}, "q", false, "q @0:1"},
+        // Overwriting leaves a blank for half a kanji.
+        {Sjis("漢字") + "x", {0, 0}, "a", true, "a " + Sjis("字") + "x @0:1"},
+        // Two bytes over a single byte and a whole kanji's first column.
+        {"a" + Sjis("漢") + "b", {0, 0}, Sjis("字"), true, Sjis("字") + " b @0:2"},
+        {"ab\tc", {0, 2}, "x", true, "abx\tc @0:3"}, // a tab partly covered stays
+        {"ab\r\ncd", {0, 2}, "xy", true, "abxy\r\ncd @0:4"}, // at the row's end it inserts
+        // On into the following rows of a wrapped line.
+        {"0123456789abcdefghijKLMNOP\r\nnext", {0, 18}, "*****", true,
+         "0123456789abcdefgh*****NOP\r\nnext @1:3", true},
+    };
+    for (const auto& c : cases) {
+        Start(c.Before, c.At, c.Wrap);
+        Type(c.Typed, c.OverWrite);
+        EXPECT_EQ(State(), c.After);
+        EXPECT_EQ(UndoSteps(), 1);
+    }
     EXPECT_FALSE(InsertString(List(), {0, 0}, "", false));
     EXPECT_EQ(UndoSteps(), 1);
 }
@@ -48,46 +75,6 @@ TEST_F(EditingTest, ADoubleByteCharacterWithAHighLeadByteIsInsertedWhole)
     EXPECT_EQ(Text(), "a\xE0\x9F" "b");
     List().Undo();
     EXPECT_EQ(Text(), "ab");
-}
-
-TEST_F(EditingTest, TypingPastTheRowsEndFillsTheGapWithBlanks)
-{
-    Start("ab\r\ncd", {0, 7});
-    Type("x");
-    EXPECT_EQ(State(), "ab     x\r\ncd @0:8");
-    // On the place after the last line break a new line begins.
-    Start("ab\r\n", {1, 2});
-    Type("z");
-    EXPECT_EQ(Text(), "ab\r\n  z");
-    SetText("");
-    Type("q");
-    EXPECT_EQ(Text(), "q");
-}
-
-TEST_F(EditingTest, OverwriteReplacesColumnsAndLeavesABlankForHalfAKanji)
-{
-    struct Case {
-        std::string Before;
-        int Col;
-        std::string Typed, After;
-    };
-    const Case cases[] = {
-        {Sjis("漢字") + "x", 0, "a", "a " + Sjis("字") + "x"},
-        // Two bytes over a single byte and a whole kanji's first column.
-        {"a" + Sjis("漢") + "b", 0, Sjis("字"), Sjis("字") + " b"},
-        {"ab\tc", 2, "x", "abx\tc"}, // a tab partly covered stays
-        {"ab\r\ncd", 2, "xy", "abxy\r\ncd"}, // at the row's end it inserts
-    };
-    for (const Case& c : cases) {
-        Start(c.Before, {0, c.Col});
-        Type(c.Typed, true);
-        EXPECT_EQ(Text(), c.After);
-    }
-    // On into the following rows of a wrapped line.
-    Start("0123456789abcdefghijKLMNOP\r\nnext", {0, 18}, true);
-    Type("*****", true);
-    EXPECT_EQ(State(), "0123456789abcdefgh*****NOP\r\nnext @1:3");
-    EXPECT_EQ(UndoSteps(), 1);
 }
 
 TEST_F(EditingTest, TextReplacesTheSelectionAndNormalisesLineBreaks)
