@@ -61,37 +61,22 @@ TEST_F(BracketTest, EveryKindPairsWithItsOwnPartner)
 
 TEST_F(BracketTest, PartnersAcrossRowsNestingAndTrailBytes)
 {
-    const struct {
-        const char* Text;
-        int Row, Index;
-        const char* Partner;
-    } cases[] = {
-        // Rows: "「a「b」", "c」d", "」"; the last has no opening bracket left.
-        {"「a「b」\r\nc」d\r\n」", 0, 0, "1:1"},
-        {"「a「b」\r\nc」d\r\n」", 0, 3, "0:6"},
-        {"「a「b」\r\nc」d\r\n」", 1, 1, "0:0"},
-        {"「a「b」\r\nc」d\r\n」", 0, 6, "0:3"},
-        {"「a「b」\r\nc」d\r\n」", 2, 0, "none"},
+    // Each text with places (row, index) and their partners.
+    const std::vector<std::pair<const char*, std::vector<std::tuple<int, int, const char*>>>> cases = {
+        // The last "」" has no opening bracket left.
+        {"「a「b」\r\nc」d\r\n」", {{0, 0, "1:1"}, {0, 3, "0:6"}, {1, 1, "0:0"}, {0, 6, "0:3"}, {2, 0, "none"}}},
         // A trail byte counts as its character.
-        {"x「a」", 0, 2, "0:4"},
-        {"x「a」", 0, 5, "0:1"},
+        {"x「a」", {{0, 2, "0:4"}, {0, 5, "0:1"}}},
         // "ゼ" is 83 5B: its trail byte is no "[".
-        {"[ゼ]ゼ", 0, 0, "0:3"},
-        {"[ゼ]ゼ", 0, 3, "0:0"},
-        {"[ゼ]ゼ", 0, 2, "none"},
-        {"[ゼ]ゼ", 0, 5, "none"},
-        // No bracket, no partner, no row.
-        {"(a\r\nb", 0, 0, "none"},
-        {"(a\r\nb", 0, 1, "none"},
-        {"(a\r\nb", 0, 2, "none"},
-        {"(a\r\nb", 5, 0, "none"},
-        {"(a\r\nb", -1, 0, "none"},
-        {"", 0, 0, "none"},
-        {"()", 0, -3, "0:1"}, // a negative index is the row's first byte
+        {"[ゼ]ゼ", {{0, 0, "0:3"}, {0, 3, "0:0"}, {0, 2, "none"}, {0, 5, "none"}}},
+        {"(a\r\nb", {{0, 0, "none"}, {0, 1, "none"}, {0, 2, "none"}, {5, 0, "none"}, {-1, 0, "none"}}},
+        {"", {{0, 0, "none"}}},
+        {"()", {{0, -3, "0:1"}}}, // a negative index is the row's first byte
     };
-    for (const auto& c : cases) {
-        List().SetTextStr(Sjis(c.Text));
-        EXPECT_EQ(Partner(c.Row, c.Index), c.Partner) << c.Text << " " << c.Row << ":" << c.Index;
+    for (const auto& [text, places] : cases) {
+        List().SetTextStr(Sjis(text));
+        for (const auto& [row, index, partner] : places)
+            EXPECT_EQ(Partner(row, index), partner) << text << " " << row << ":" << index;
     }
     List().WrapOption()->SetWrapByte(20);
     List().SetWordWrap(true);

@@ -210,17 +210,22 @@ TEST_F(FindTest, FindNextAndPreviousFromTheCaret)
     EXPECT_EQ(Previous(2, 1), std::nullopt);
 }
 
-TEST_F(FindTest, FindWorksOnLogicalLinesOfWrappedRows)
+TEST_F(FindTest, FindWorksOnLogicalLines)
 {
-    // Rows of 20: 18 "x" and "ab", " cd ab", "ab".
+    // Rows of 20: 18 "x" and "ab", " cd ab", "ab". The caret on the
+    // continuation row counts from the line's start.
     SetText(std::string(18, 'x') + "ab cd ab\r\nab", true);
-    ASSERT_EQ(List().Count(), 3);
     Find("ab");
-    // The caret on the continuation row counts from the line's start.
     EXPECT_EQ(Next(1, 20), (TFoundHit{0, 24, 2}));
     EXPECT_EQ(Next(1, 25), (TFoundHit{2, 0, 2}));
     EXPECT_EQ(Previous(1, 24), (TFoundHit{0, 18, 2}));
     EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 24, 2}));
+    // The line tail of a regular expression is each line's end.
+    SetText("ba\r\nab\r\na");
+    Find("a$", {soRegexp});
+    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1, 1}));
+    EXPECT_EQ(Next(0, 2), (TFoundHit{2, 0, 1}));
+    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 1, 1}));
 }
 
 TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
@@ -234,15 +239,6 @@ TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
     List().WrapOption()->SetWrapByte(100);
     List().SetWordWrap(true);
     EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1000, 2}));
-}
-
-TEST_F(FindTest, RegexHitsAreFoundAcrossLines)
-{
-    SetText("ba\r\nab\r\na");
-    Find("a$", {soRegexp});
-    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1, 1}));
-    EXPECT_EQ(Next(0, 2), (TFoundHit{2, 0, 1}));
-    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 1, 1}));
 }
 
 // ---- The replace loop ------------------------------------------------------
@@ -284,13 +280,10 @@ TEST_F(ReplaceLoopTest, ReplacementIsNotFoundAgain)
     Find("a");
     EXPECT_EQ(ReplaceAll("aa"), 3);
     EXPECT_EQ(List().GetTextStr(), "aaaaaa");
-}
-
-TEST_F(ReplaceLoopTest, ReplacementInWrappedLines)
-{
+    // In wrapped lines, with a replacement that holds a hit and makes the
+    // line wrap into more rows.
     SetText(std::string(30, 'a') + "\r\naa", true);
     Find("A");
-    // The replacement holds a hit and makes the line wrap into more rows.
     EXPECT_EQ(ReplaceAll("bAb"), 32);
     std::string expected;
     for (int i = 0; i < 30; ++i)
