@@ -213,87 +213,72 @@ TEST_F(FountainParser, ReservedWordsFoldOnlyAsciiLettersOfSingleByteCharacters)
 
 // ---- Carries across a wrap -----------------------------------------------------
 
-TEST_F(FountainParser, ARowEndingInsideARegionLeavesItsIndex)
+// Rows parsed from the top: the state at the start of row Row and, when
+// given, the tokens painted there.
+struct TCarryCase {
+    const char* What;
+    std::vector<TRow> Rows;
+    int Row;
+    int BracketIndex;
+    int CarryKind;
+    int CarryLength; // -1: not checked
+    Tokens_ Painted;
+};
+
+TEST_F(FountainParser, TokensAndRegionsAreCarriedAcrossWrapsExactly)
 {
-    AddBracket("/*", "*/");
+    AddBracket("<!--", "-->");
     AddBracket("{", "}");
-    const auto states = States({{"x { y"}, {"z } w"}});
-    EXPECT_EQ(states[1].BracketIndex, 1);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 3, toBracket}, T{4, 1, toAnk}}));
-}
-
-TEST_F(FountainParser, ARightBracketSplitByAWrapCarriesItsRest)
-{
-    AddBracket("<!--", "-->");
-    const auto states = States({{"a <!-- b --", raWrapped}, {"> c"}});
-    EXPECT_EQ(states[1].BracketIndex, 0);
-    EXPECT_EQ(states[1].CarryKind, toBracket);
-    EXPECT_EQ(states[1].CarryLength, 1);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 1, toBracket}, T{2, 1, toAnk}}));
-    EXPECT_EQ(states[2].BracketIndex, -1);
-    EXPECT_EQ(states[2].CarryKind, 0);
-
-    // When the whole right bracket lies on the next row, that row starts
-    // inside the region and closes it itself.
-    const auto whole = States({{"a <!-- b", raWrapped}, {" --> c"}});
-    EXPECT_EQ(whole[1].BracketIndex, 0);
-    EXPECT_EQ(whole[1].CarryKind, 0);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, whole[1]), (Tokens_{T{1, 3, toBracket}, T{5, 1, toAnk}}));
-}
-
-TEST_F(FountainParser, ALeftBracketSplitByAWrapLeavesTheRegionOpen)
-{
-    AddBracket("<!--", "-->");
-    // "<!-->" opens a region that ">" does not close: the next row must not
-    // read the rest of the left bracket as the right one.
-    const auto states = States({{"a <!", raWrapped}, {"-->b"}, {"c --> d"}});
-    EXPECT_EQ(states[1].BracketIndex, 0);
-    EXPECT_EQ(states[1].CarryKind, toBracket);
-    EXPECT_EQ(states[1].CarryLength, 2);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 4, toBracket}}));
-    EXPECT_EQ(states[2].BracketIndex, 0);
-    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]), (Tokens_{T{0, 5, toBracket}, T{6, 1, toAnk}}));
-    // A region that closes on the next row carries its left bracket's rest too.
-    const auto closed = States({{"<!", raWrapped}, {"--->x-->y"}});
-    EXPECT_EQ(RowTokens(*Parser, List, 1, closed[1]), (Tokens_{T{0, 8, toBracket}, T{8, 1, toAnk}}));
-    EXPECT_EQ(closed[2].BracketIndex, -1);
-}
-
-TEST_F(FountainParser, ATokenEndingWithAWrappedNextRowIsCarriedExactly)
-{
-    // "2.e-3" ends where the second row ends; only the row after tells.
-    const auto states = States({{"x 2.e", raWrapped}, {"-3", raWrapped}, {"+y"}});
-    EXPECT_EQ(states[1].CarryKind, toFloat);
-    EXPECT_EQ(states[1].CarryLength, 2);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toFloat}}));
-    EXPECT_EQ(states[2].CarryKind, 0);
-    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]), (Tokens_{T{0, 1, toSymbol}, T{1, 1, toAnk}}));
-}
-
-TEST_F(FountainParser, AWordSplitByAWrapCarriesItsBytesOnTheNextRow)
-{
-    const auto states = States({{"say hel", raWrapped}, {"lo you"}});
-    EXPECT_EQ(states[1].CarryKind, toAnk);
-    EXPECT_EQ(states[1].CarryLength, 2);
-    EXPECT_EQ(RowTokens(*Parser, List, 0, states[0]), (Tokens_{T{0, 3, toAnk}, T{4, 3, toAnk}}));
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toAnk}, T{3, 3, toAnk}}));
-    EXPECT_EQ(states[2].CarryKind, 0);
-
+    AddBracket("/*", "*/");
+    const TCarryCase cases[] = {
+        {"a region leaves its own index", {{"x { y"}, {"z } w"}}, 1, 1, 0, -1, {T{0, 3, toBracket}, T{4, 1, toAnk}}},
+        {"a split right bracket carries its rest", {{"a <!-- b --", raWrapped}, {"> c"}}, 1, 0, toBracket, 1,
+         {T{0, 1, toBracket}, T{2, 1, toAnk}}},
+        {"...and closes the region", {{"a <!-- b --", raWrapped}, {"> c"}}, 2, -1, 0, -1, {}},
+        {"a whole right bracket on the next row closes there", {{"a <!-- b", raWrapped}, {" --> c"}}, 1, 0, 0, -1,
+         {T{1, 3, toBracket}, T{5, 1, toAnk}}},
+        // "<!-->" opens a region that ">" does not close: the next row must
+        // not read the rest of the left bracket as the right one.
+        {"a split left bracket", {{"a <!", raWrapped}, {"-->b"}, {"c --> d"}}, 1, 0, toBracket, 2, {T{0, 4, toBracket}}},
+        {"...leaves the region open", {{"a <!", raWrapped}, {"-->b"}, {"c --> d"}}, 2, 0, 0, -1,
+         {T{0, 5, toBracket}, T{6, 1, toAnk}}},
+        {"a split left bracket of a region closed on the next row", {{"<!", raWrapped}, {"--->x-->y"}}, 1, 0, toBracket,
+         2, {T{0, 8, toBracket}, T{8, 1, toAnk}}},
+        {"...ends the region", {{"<!", raWrapped}, {"--->x-->y"}}, 2, -1, 0, -1, {}},
+        // "2.e-3" ends where the second row ends; only the row after tells.
+        {"a token ending with a wrapped next row", {{"x 2.e", raWrapped}, {"-3", raWrapped}, {"+y"}}, 1, -1, toFloat, 2,
+         {T{0, 2, toFloat}}},
+        {"...is not carried further", {{"x 2.e", raWrapped}, {"-3", raWrapped}, {"+y"}}, 2, -1, 0, -1,
+         {T{0, 1, toSymbol}, T{1, 1, toAnk}}},
+        {"a split word carries its bytes", {{"say hel", raWrapped}, {"lo you"}}, 1, -1, toAnk, 2,
+         {T{0, 2, toAnk}, T{3, 3, toAnk}}},
+        {"...painted whole on its first row", {{"say hel", raWrapped}, {"lo you"}}, 0, -1, 0, -1,
+         {T{0, 3, toAnk}, T{4, 3, toAnk}}},
+        {"...and no further", {{"say hel", raWrapped}, {"lo you"}}, 2, -1, 0, -1, {}},
+        // A word over several wraps is continued by its scanner.
+        {"a word over several wraps", {{"abc", raWrapped}, {"def", raWrapped}, {"ghi j"}}, 1, -1, toAnk, 0,
+         {T{0, 3, toAnk}}},
+        {"...on its last row", {{"abc", raWrapped}, {"def", raWrapped}, {"ghi j"}}, 2, -1, toAnk, 3, {}},
+        // Blanks end the wrapped row; the region opens on the next row.
+        {"a token of the next row", {{"a   ", raWrapped}, {"/* b"}}, 1, -1, 0, -1, {T{0, 4, toBracket}}},
+        {"...opens its region there", {{"a   ", raWrapped}, {"/* b"}}, 2, 2, 0, -1, {}},
+    };
+    for (const TCarryCase& c : cases) {
+        const TRowAttributeData state = States(c.Rows)[static_cast<size_t>(c.Row)];
+        EXPECT_EQ(state.BracketIndex, c.BracketIndex) << c.What;
+        EXPECT_EQ(state.CarryKind, c.CarryKind) << c.What;
+        if (c.CarryLength >= 0) {
+            EXPECT_EQ(state.CarryLength, c.CarryLength) << c.What;
+        }
+        if (!c.Painted.empty()) {
+            EXPECT_EQ(RowTokens(*Parser, List, c.Row, state), c.Painted) << c.What;
+        }
+    }
     // The whole word decides whether it is reserved.
     TStringList words;
     words.Add("hello");
     Fountain->SetReserveWordList(&words);
     EXPECT_EQ(States({{"say hel", raWrapped}, {"lo you"}})[1].CarryKind, toReserve);
-}
-
-TEST_F(FountainParser, AWordOverSeveralWrapsIsContinuedByItsScanner)
-{
-    const auto states = States({{"abc", raWrapped}, {"def", raWrapped}, {"ghi j"}});
-    EXPECT_EQ(states[1].CarryKind, toAnk);
-    EXPECT_EQ(states[1].CarryLength, 0);
-    EXPECT_EQ(states[2].CarryKind, toAnk);
-    EXPECT_EQ(states[2].CarryLength, 3);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 3, toAnk}}));
 }
 
 TEST_F(FountainParser, ACommentOnAWrappedRowRunsToTheEndOfItsLogicalLine)
@@ -311,16 +296,6 @@ TEST_F(FountainParser, ACommentOnAWrappedRowRunsToTheEndOfItsLogicalLine)
     state.RowAttribute = raCrlf;
     Parser->NextRowState(2, &List, state);
     EXPECT_EQ(state.CarryKind, 0);
-}
-
-TEST_F(FountainParser, ATokenOfTheNextRowLeavesTheRowsStateAlone)
-{
-    AddBracket("/*", "*/");
-    // Blanks end the wrapped row; the region opens on the next row.
-    const auto states = States({{"a   ", raWrapped}, {"/* b"}});
-    EXPECT_EQ(states[1].BracketIndex, -1);
-    EXPECT_EQ(states[1].CarryKind, 0);
-    EXPECT_EQ(states[2].BracketIndex, 0);
 }
 
 // ---- Mail detection -------------------------------------------------------------
