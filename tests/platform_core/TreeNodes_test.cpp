@@ -161,6 +161,7 @@ TEST(TreeNodes, SelectionMovesOffADeletedNodeWithoutNamingIt)
         const char* Selected;
         const char* Deleted;
         const char* Then; // null: none
+        bool Children = false; // delete only the children of Deleted
     } cases[] = {
         {"b", "b", "d"},       // next sibling
         {"d", "d", "b"},       // else previous sibling
@@ -168,41 +169,33 @@ TEST(TreeNodes, SelectionMovesOffADeletedNodeWithoutNamingIt)
         {"c", "b", "d"},       // the selection inside the deleted subtree
         {"e", "a", "e"},       // not affected
         {"x", "x", nullptr},   // the last node
+        {"c", "a", "a", true}, // once to the parent of the deleted children
     };
     for (const TCase& c : cases) {
         TTreeNodes nodes;
         nodes.LoadFromText(c.Selected == std::string("x") ? Outline({"x"}) : Sample);
         nodes.SetSelected(Find(nodes, c.Selected));
         std::vector<std::string> events;
-        TTreeNode* deletedNode = Find(nodes, c.Deleted);
         auto name = [](TTreeNode* Node) { return Node ? Node->Text() : std::string("-"); };
         nodes.OnChanging = [&](TTreeNode* Node) {
-            EXPECT_NE(Node, deletedNode);
             events.push_back("changing " + name(Node) + " from " + name(nodes.Selected()));
         };
         nodes.OnChange = [&](TTreeNode* Node) { events.push_back("change " + name(Node)); };
         nodes.OnDeletion = [&](TTreeNode* Node) { EXPECT_NE(nodes.Selected(), Node); };
-        nodes.Delete(deletedNode);
+        if (c.Children)
+            Find(nodes, c.Deleted)->DeleteChildren();
+        else
+            nodes.Delete(Find(nodes, c.Deleted));
         const std::string then = c.Then ? c.Then : "-";
         EXPECT_EQ(name(nodes.Selected()), then) << c.Deleted;
         if (c.Selected == std::string("e"))
             EXPECT_TRUE(events.empty());
         else
             EXPECT_EQ(events, (std::vector<std::string>{"changing " + then + " from -", "change " + then}));
+        if (c.Children) {
+            EXPECT_EQ(nodes.SaveToText(), Outline({"a", "e"}));
+        }
     }
-}
-
-TEST(TreeNodes, DeletingChildrenMovesTheSelectionOnceToTheirParent)
-{
-    TTreeNodes nodes;
-    nodes.LoadFromText(Sample);
-    nodes.SetSelected(Find(nodes, "c"));
-    std::string events;
-    nodes.OnChanging = [&](TTreeNode* Node) { events += Node->Text() + (nodes.Selected() ? "?" : "-"); };
-    nodes.OnChange = [&](TTreeNode* Node) { events += Node->Text(); };
-    Find(nodes, "a")->DeleteChildren();
-    EXPECT_EQ(events, "a-a");
-    EXPECT_EQ(nodes.SaveToText(), Outline({"a", "e"}));
 }
 
 TEST(TreeNodes, SelectingFiresChangingBeforeAndChangeAfter)

@@ -77,7 +77,7 @@ TEST(Collection, AddInsertDeleteClear)
     EXPECT_EQ(items.Count(), 0);
 }
 
-TEST(Collection, NotificationsAndUpdates)
+TEST(Collection, NotificationsAndBatchedUpdates)
 {
     TWatchedCollection items;
     TNamedItem* a = items.AddNamed("a");
@@ -90,12 +90,10 @@ TEST(Collection, NotificationsAndUpdates)
     EXPECT_EQ(items.Notifications,
               (std::vector{TCollectionNotification::cnDeleting, TCollectionNotification::cnExtracting}));
     EXPECT_EQ(items.Updates, (std::vector<TCollectionItem*>{nullptr}));
-}
 
-TEST(Collection, BatchingGivesOneUpdateAndEndUpdateIsClamped)
-{
-    TWatchedCollection items;
-    items.EndUpdate(); // unmatched: must not silence the next changes
+    // A batch gives one update; an unmatched EndUpdate must not silence the next changes.
+    items.Updates.clear();
+    items.EndUpdate();
     items.BeginUpdate();
     items.AddNamed("a");
     items.AddNamed("b");
@@ -103,7 +101,7 @@ TEST(Collection, BatchingGivesOneUpdateAndEndUpdateIsClamped)
     items.EndUpdate();
     EXPECT_EQ(items.Updates, (std::vector<TCollectionItem*>{nullptr}));
     items.AddNamed("c");
-    EXPECT_EQ(items.Updates.size(), 3u);
+    EXPECT_EQ(items.Updates.size(), 3u); // the batch's one and c's two
 }
 
 TEST(Collection, SetIndexMovesAndNotifiesAllItems)

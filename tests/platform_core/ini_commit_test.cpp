@@ -24,13 +24,14 @@ const std::string kOriginal = "; kept\r\n[Options]\r\nA=1\r\n[History]\r\nF0=x\r
 class IniCommit : public testing::Test {
 protected:
     std::string Bytes() const { return ReadRaw(Name_); }
-    std::vector<std::string> FolderEntries() const
+    static bool WriteRaises(TIniFile& Ini)
     {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(Dir_.Path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
+        try {
+            Ini.WriteInteger("Options", "A", 2);
+        } catch (const EIniFileException&) {
+            return true;
+        }
+        return false;
     }
 
     TempDir Dir_;
@@ -77,7 +78,7 @@ TEST_F(IniCommit, ABatchAbandonedByAnExceptionIsDropped)
     EXPECT_EQ(Bytes(), kOriginal);
 }
 
-TEST_F(IniCommit, ACommitReplaysTheBatchOnTheFileAsItIsNow)
+TEST_F(IniCommit, ACommitReplaysTheBatchOnTheFileAsItIsNowAndReadsSeeOthers)
 {
     TIniFile first(Name_), second(Name_);
     first.BeginUpdate();
@@ -88,18 +89,11 @@ TEST_F(IniCommit, ACommitReplaysTheBatchOnTheFileAsItIsNow)
     EXPECT_EQ(first.ReadInteger("S", "Second", 0), 2);
     EXPECT_EQ(first.ReadInteger("T", "Other", 0), 3);
     EXPECT_EQ(Bytes(), "[S]\r\nSecond=2\r\nFirst=1\r\n\r\n[T]\r\nOther=3\r\n");
-}
-
-TEST_F(IniCommit, ReadsSeeChangesMadeByOthers)
-{
-    TIniFile reader(Name_), writer(Name_);
-    EXPECT_EQ(reader.ReadInteger("S", "K", -1), -1);
-    writer.WriteInteger("S", "K", 1);
-    EXPECT_EQ(reader.ReadInteger("S", "K", -1), 1);
-    WriteRaw(Name_, "[S]\r\nK=333\r\n"); // edited in place by someone else
-    EXPECT_EQ(reader.ReadInteger("S", "K", -1), 333);
+    // Reads see changes made by others, in place or by removing the file.
+    WriteRaw(Name_, "[S]\r\nK=333\r\n");
+    EXPECT_EQ(first.ReadInteger("S", "K", -1), 333);
     fs::remove(Name_);
-    EXPECT_EQ(reader.ReadInteger("S", "K", -1), -1);
+    EXPECT_EQ(first.ReadInteger("S", "K", -1), -1);
 }
 
 TEST_F(IniCommit, ReadingNeverCreatesTheFileButTheFirstWriteMakesItAndItsFolders)
@@ -134,8 +128,8 @@ TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
         EXPECT_THROW(ini.WriteString("Options", "Big", std::string(4096, 'x')), EIniFileException);
     }
     EXPECT_EQ(Bytes(), kOriginal);
-    // No temporary file is left behind, and the failed batch is gone.
-    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"velk2000.ini", "velk2000.ini.lock"}));
+    // No temporary file is left beside the file and its lock, and the failed batch is gone.
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir_.Path()), fs::directory_iterator()), 2);
     EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 1);
     ini.WriteInteger("Options", "A", 5);
     EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 5);
@@ -149,13 +143,7 @@ TEST_F(IniCommit, AReadOnlyFolderRaisesAndKeepsTheFile)
         ini.WriteInteger("Options", "A", 1); // makes the lock file while it can
         const std::string before = Bytes();
         chmod(Dir_.Path().c_str(), 0555);
-        bool raised = false;
-        try {
-            ini.WriteInteger("Options", "A", 2);
-        } catch (const EIniFileException&) {
-            raised = true;
-        }
-        return raised && Bytes() == before && ini.ReadInteger("Options", "A", 0) == 1;
+        return WriteRaises(ini) && Bytes() == before && ini.ReadInteger("Options", "A", 0) == 1;
     });
     EXPECT_TRUE(kept);
 }
@@ -181,7 +169,7 @@ TEST_F(IniCommit, AnUnreadableFileIsNeverOverwritten)
         ASSERT_TRUE(make());
         const fs::file_type type = fs::symlink_status(Name_).type();
         EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
-        EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
+        EXPECT_TRUE(WriteRaises(ini));
         EXPECT_EQ(fs::symlink_status(Name_).type(), type);
     }
     EXPECT_TRUE(Bytes() == big);
@@ -193,14 +181,7 @@ TEST_F(IniCommit, AFileWithoutReadPermissionIsNeverOverwritten)
     chmod(Name_.c_str(), 0200);
     const bool kept = WithoutPrivileges(Dir_.Path(), [&] {
         TIniFile ini(Name_);
-        if (ini.ReadInteger("Options", "A", -1) != -1)
-            return false;
-        try {
-            ini.WriteInteger("Options", "A", 2);
-            return false;
-        } catch (const EIniFileException&) {
-            return true;
-        }
+        return ini.ReadInteger("Options", "A", -1) == -1 && WriteRaises(ini);
     });
     EXPECT_TRUE(kept);
     chmod(Name_.c_str(), 0600);
