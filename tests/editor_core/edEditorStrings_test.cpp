@@ -64,21 +64,19 @@ TEST_F(LinesTest, AddAndAssignPutTheCaretAfterTheText)
 
 TEST_F(LinesTest, PutInsertAndDeleteWorkOnWholeLines)
 {
+    // The text and the caret as "text @row:col".
+    const auto state = [&] {
+        return Lines().Text() + " @" + std::to_string(Editor.Row) + ":" + std::to_string(Editor.Col);
+    };
     Lines().SetText("a\r\n" + A(30, 'b') + "\r\nc");
     Lines().Put(1, "B");
-    EXPECT_EQ(Lines().Text(), "a\r\nB\r\nc");
-    EXPECT_EQ(Editor.Row, 2); // after "B" and its line break
+    EXPECT_EQ(state(), "a\r\nB\r\nc @2:0"); // after "B" and its line break
     Lines().Put(2, A(25, 'c'));
-    EXPECT_EQ(Lines().Text(), "a\r\nB\r\n" + A(25, 'c'));
-    EXPECT_EQ(Editor.Row, 3); // the raEof row's end: 25 = 20 + 5
-    EXPECT_EQ(Editor.Col, 5);
+    EXPECT_EQ(state(), "a\r\nB\r\n" + A(25, 'c') + " @3:5"); // the raEof row's end: 25 = 20 + 5
     Lines().Insert(0, "first");
-    EXPECT_EQ(Lines().Text(), "first\r\na\r\nB\r\n" + A(25, 'c'));
-    EXPECT_EQ(Editor.Row, 1);
+    EXPECT_EQ(state(), "first\r\na\r\nB\r\n" + A(25, 'c') + " @1:0");
     Lines().Delete(3);
-    EXPECT_EQ(Lines().Text(), "first\r\na\r\nB\r\n");
-    EXPECT_EQ(Editor.Row, 3);
-    EXPECT_EQ(Editor.Col, 0);
+    EXPECT_EQ(state(), "first\r\na\r\nB\r\n @3:0");
     Lines().Insert(3, "end"); // at the line count: an Add
     EXPECT_EQ(Lines().Text(), "first\r\na\r\nB\r\nend\r\n");
     Lines().Delete(0);
