@@ -6,6 +6,14 @@
 
 std::string U(std::string_view Sjis) { return SjisToUtf8(Sjis); }
 
+std::string Repeat(std::string_view Text, size_t Times)
+{
+    std::string out;
+    for (size_t i = 0; i < Times; ++i)
+        out += Text;
+    return out;
+}
+
 std::string Bytes(std::initializer_list<int> Values)
 {
     std::string text;

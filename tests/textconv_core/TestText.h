@@ -14,6 +14,8 @@
 inline std::string S(std::string_view Utf8) { return Sjis(Utf8); }
 // UTF-8 of a Shift-JIS text.
 std::string U(std::string_view Sjis);
+// Text repeated Times times.
+std::string Repeat(std::string_view Text, size_t Times);
 // A text of raw byte values.
 std::string Bytes(std::initializer_list<int> Values);
 

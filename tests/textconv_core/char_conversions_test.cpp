@@ -27,56 +27,39 @@ TEST(WidthAndKana, ConvertWhatTheyNameAndCopyTheRest)
     const auto fullToAscii = [](int Mode) { return WithMode(FullWidthToAscii, Mode); };
     ExpectConverted({
         // Half-width kana join their voiced marks.
-        {HalfToFullWidth, "ｶﾞｶﾟﾊﾟｳﾞ", "ガカ゜パヴ"},
-        {HalfToFullWidth, "ﾎﾞﾎﾟﾄﾞ", "ボポド"},
+        {HalfToFullWidth, "ｶﾞｶﾟﾊﾟｳﾞ", "ガカ゜パヴ"}, {HalfToFullWidth, "ﾎﾞﾎﾟﾄﾞ", "ボポド"},
         // Kana without a voiced form keep the mark as a character of its own.
-        {HalfToFullWidth, "ｱﾞｦﾞﾜﾞﾞﾟ", "ア゛ヲ゛ワ゛゛゜"},
-        {HalfToFullWidth, "｡｢｣､･ｰ", "。「」、・ー"},
+        {HalfToFullWidth, "ｱﾞｦﾞﾜﾞﾞﾟ", "ア゛ヲ゛ワ゛゛゜"}, {HalfToFullWidth, "｡｢｣､･ｰ", "。「」、・ー"},
         // ASCII reads as JIS X 0201 Roman.
-        {HalfToFullWidth, "Az09 \"'\\~`", "Ａｚ０９　”’￥￣｀"},
-        {HalfToFullWidth, "漢字ｱ\r\n", "漢字ア\r\n"},
-        {HalfToFullWidth, "", ""},
-        {FullToHalfWidth, "がぱヴを。Ａ１", "ｶﾞﾊﾟｳﾞｦ｡A1"},
-        {FullToHalfWidth, "「ー」・、゛゜", "｢ｰ｣･､ﾞﾟ"},
-        {FullToHalfWidth, "ヮワヰヱヵヶゎゐゑ", "ﾜﾜｲｴｶｹﾜｲｴ"},
-        {FullToHalfWidth, "”’‘￥￣　", "\"'`\\~ "},
-        {FullToHalfWidth, "漢字Д①〒", "漢字Д①〒"},
+        {HalfToFullWidth, "Az09 \"'\\~`", "Ａｚ０９　”’￥￣｀"}, {HalfToFullWidth, "漢字ｱ\r\n", "漢字ア\r\n"},
+        {HalfToFullWidth, "", ""}, {FullToHalfWidth, "がぱヴを。Ａ１", "ｶﾞﾊﾟｳﾞｦ｡A1"},
+        {FullToHalfWidth, "「ー」・、゛゜", "｢ｰ｣･､ﾞﾟ"}, {FullToHalfWidth, "ヮワヰヱヵヶゎゐゑ", "ﾜﾜｲｴｶｹﾜｲｴ"},
+        {FullToHalfWidth, "”’‘￥￣　", "\"'`\\~ "}, {FullToHalfWidth, "漢字Д①〒", "漢字Д①〒"},
         {HalfToFullWidthLines, "ｱ\r\n\r\nｲ", "ア\r\n\r\nイ"},
         {FullToHalfWidthLines, "ア\r\n\r\nイ\r\n", "ｱ\r\n\r\nｲ\r\n"},
         // ム (83 80) and ミ (83 7E) lie on both sides of the trail-byte gap.
         {KatakanaToHiragana, "ァアンヲミム漢a", "ぁあんをみむ漢a"},
         {HiraganaToKatakana, "ぁあんをみむ漢a", "ァアンヲミム漢a"},
         // Katakana without a hiragana stay.
-        {KatakanaToHiragana, "ヴヵヶ", "ヴヵヶ"},
-        {kanaRuns(kToHiragana), "ヴァイオリン", "ヴぁいおりん"},
-        {kanaRuns(kToKatakana), "ばいおりん", "バイオリン"},
-        {kanaRuns(0), "カな", "カな"},
+        {KatakanaToHiragana, "ヴヵヶ", "ヴヵヶ"}, {kanaRuns(kToHiragana), "ヴァイオリン", "ヴぁいおりん"},
+        {kanaRuns(kToKatakana), "ばいおりん", "バイオリン"}, {kanaRuns(0), "カな", "カな"},
         // The kana-run conversions take kana runs only.
-        {halfKana(0), "ｺｰﾋｰ", "コｰヒｰ"},
-        {halfKana(kToHiragana), "ｺｰﾋｰ", "こｰひｰ"},
-        {halfKana(kToHiragana), "ｶﾞｯｺｳ｡ｳﾞ", "がっこう｡ヴ"},
-        {halfKana(0), "｢ﾃｽﾄ｣ abc", "｢テスト｣ abc"},
-        {FullKanaToHalfKana, "コーヒー", "ｺーﾋー"},
-        {FullKanaToHalfKana, "がっこう、ヴ。", "ｶﾞｯｺｳ、ｳﾞ。"},
-        {FullKanaToHalfKana, "゛か゜", "ﾞｶﾟ"},
-        {FullKanaToHalfKana, "Ａ漢字", "Ａ漢字"},
+        {halfKana(0), "ｺｰﾋｰ", "コｰヒｰ"}, {halfKana(kToHiragana), "ｺｰﾋｰ", "こｰひｰ"},
+        {halfKana(kToHiragana), "ｶﾞｯｺｳ｡ｳﾞ", "がっこう｡ヴ"}, {halfKana(0), "｢ﾃｽﾄ｣ abc", "｢テスト｣ abc"},
+        {FullKanaToHalfKana, "コーヒー", "ｺーﾋー"}, {FullKanaToHalfKana, "がっこう、ヴ。", "ｶﾞｯｺｳ、ｳﾞ。"},
+        {FullKanaToHalfKana, "゛か゜", "ﾞｶﾟ"}, {FullKanaToHalfKana, "Ａ漢字", "Ａ漢字"},
         // ASCII by mode: 0 all, 1 letters, 2 digits and their punctuation.
-        {asciiToFull(0), "abc 123", "ａｂｃ　１２３"},
-        {asciiToFull(1), "abc 123", "ａｂｃ　123"},
+        {asciiToFull(0), "abc 123", "ａｂｃ　１２３"}, {asciiToFull(1), "abc 123", "ａｂｃ　123"},
         {asciiToFull(2), "abc 123", "abc １２３"},
         // A letter run takes in spaces but does not start with one.
         {asciiToFull(1), " a b", " ａ　ｂ"},
         {asciiToFull(2), "2024/01/02 12:30, 1.5", "２０２４/０１/０２ １２：３０， １．５"},
-        {asciiToFull(0), "#a_", "#ａ_"},
-        {asciiToFull(3), "abc", "abc"},
-        {fullToAscii(0), "ＡＢＣ　１２３！’", "ABC 123!'"},
-        {fullToAscii(1), "ａｂ　ｃ", "ab　c"},
-        {fullToAscii(2), "１，０００．５：３Ａ", "1，000.5:3Ａ"},
-        {fullToAscii(0), "＃＿", "＃＿"},
+        {asciiToFull(0), "#a_", "#ａ_"}, {asciiToFull(3), "abc", "abc"},
+        {fullToAscii(0), "ＡＢＣ　１２３！’", "ABC 123!'"}, {fullToAscii(1), "ａｂ　ｃ", "ab　c"},
+        {fullToAscii(2), "１，０００．５：３Ａ", "1，000.5:3Ａ"}, {fullToAscii(0), "＃＿", "＃＿"},
         {fullToAscii(-1), "ａ", "ａ"},
         // Spaces pair from the left.
-        {SpacePairsToFullWidthSpace, "   ", "　 "},
-        {SpacePairsToFullWidthSpace, "a    b c", "a　　b c"},
+        {SpacePairsToFullWidthSpace, "   ", "　 "}, {SpacePairsToFullWidthSpace, "a    b c", "a　　b c"},
         {FullWidthSpaceToSpacePairs, "a　b", "a  b"},
     });
 }

@@ -21,19 +21,14 @@ TEST(DigitToKanji, GivesTheKanjiOfOneToNineOnly)
 TEST(NumberToKanji, DropsLeadingZerosKeepsZeroRunsAndDigitsAboveTheOku)
 {
     const std::vector<std::pair<const char*, const char*>> cases = {
-        {"０１２", "十二"},
-        {"０", "０"},
-        {"０００", "０００"},
+        {"０１２", "十二"}, {"０", "０"}, {"０００", "０００"},
         {"１２３４５６７８９０", "１二億三千四百五十六万七千八百九十"},
         // A zero in the 億 place still writes the 億 the digits above it
         // count: written literally it would read "１万", ten thousand.
-        {"１０００００００００", "１０億"},
-        {"１００００００００００", "１００億"},
+        {"１０００００００００", "１０億"}, {"１００００００００００", "１００億"},
         {"１２００００００００５", "１２０億五"},
         // Other text is left alone.
-        {"12", "12"},
-        {"１あ", "１あ"},
-        {"", ""},
+        {"12", "12"}, {"１あ", "１あ"}, {"", ""},
     };
     for (const auto& [digits, kanji] : cases)
         EXPECT_EQ(U(NumberToKanji(S(digits))), kanji) << digits;

@@ -13,20 +13,13 @@ using ::testing::ElementsAre;
 TEST(SwapAssignment, SwapsTheSidesAndKeepsIndentAndTail)
 {
     ExpectConverted({
-        {SwapAssignment, "  a := b;", "  b := a;"},
-        {SwapAssignment, "\tx:=y\r\n", "\ty := x\r\n"},
-        {SwapAssignment, "a := b;\r\n", "b := a;\r\n"},
-        {SwapAssignment, "s := 'あ';", "'あ' := s;"},
+        {SwapAssignment, "  a := b;", "  b := a;"}, {SwapAssignment, "\tx:=y\r\n", "\ty := x\r\n"},
+        {SwapAssignment, "a := b;\r\n", "b := a;\r\n"}, {SwapAssignment, "s := 'あ';", "'あ' := s;"},
         {SwapAssignment, "a := b := c", "b := c := a"},
         // Lines it cannot swap stay.
-        {SwapAssignment, "a:=", "a:="},
-        {SwapAssignment, "a :=", "a :="},
-        {SwapAssignment, "ab", "ab"},
-        {SwapAssignment, ":= b;", ":= b;"},
-        {SwapAssignment, "a :=;\r\n", "a :=;\r\n"},
-        {SwapAssignment, "a = b;", "a = b;"},
-        {SwapAssignment, "あ := b;", "あ := b;"},
-        {SwapAssignment, "", ""},
+        {SwapAssignment, "a:=", "a:="}, {SwapAssignment, "a :=", "a :="}, {SwapAssignment, "ab", "ab"},
+        {SwapAssignment, ":= b;", ":= b;"}, {SwapAssignment, "a :=;\r\n", "a :=;\r\n"},
+        {SwapAssignment, "a = b;", "a = b;"}, {SwapAssignment, "あ := b;", "あ := b;"}, {SwapAssignment, "", ""},
         // The lines keep their final break only when the text had one.
         {SwapAssignmentLines, "a := b;\r\n  c := d\r\n", "b := a;\r\n  d := c\r\n"},
         {SwapAssignmentLines, "a := b;\r\n\r\nc := d", "b := a;\r\n\r\nd := c"},

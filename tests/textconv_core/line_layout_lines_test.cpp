@@ -26,8 +26,7 @@ TEST(LineLayout, JoinsAndBreaksLines)
         // Each 「」 sentence goes on its own line.
         {BreakKagiSentences, "彼は「はい」と言った\r\n", "彼は\r\n「はい」\r\nと言った\r\n"},
         {BreakKagiSentences, "「はい」\r\n「いいえ」「うん」\r\n\r\n", "「はい」\r\n「いいえ」\r\n「うん」\r\n\r\n"},
-        {BreakKagiSentences, "終わり」", "終わり」\r\n"},
-        {BreakKagiSentences, "", ""},
+        {BreakKagiSentences, "終わり」", "終わり」\r\n"}, {BreakKagiSentences, "", ""},
     });
 }
 

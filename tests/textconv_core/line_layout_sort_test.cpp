@@ -40,22 +40,15 @@ TEST(SortLines, ComparesFromTheKeyColumnWithoutCaseAndKeepsEqualKeysInOrder)
 {
     const std::vector<std::string> same = {"1a", "2A", "3a", "4A", "5a"};
     const std::vector<SortCase> cases = {
-        {{"b", "A"}, 1, false, {"A", "b"}},
-        {{"a", "B"}, 1, false, {"a", "B"}},
-        {{"c", "b", "A"}, 1, false, {"A", "b", "c"}},
-        {{"B", "c", "a"}, 1, false, {"a", "B", "c"}},
+        {{"b", "A"}, 1, false, {"A", "b"}}, {{"a", "B"}, 1, false, {"a", "B"}},
+        {{"c", "b", "A"}, 1, false, {"A", "b", "c"}}, {{"B", "c", "a"}, 1, false, {"a", "B", "c"}},
         {{"b", "A", "c"}, 1, true, {"c", "b", "A"}},
         // Bytes compare as unsigned values: kana after ASCII.
-        {{S("あ"), "z", "~"}, 1, false, {"z", "~", S("あ")}},
-        {same, 2, false, same},
-        {same, 2, true, same},
-        {{"b", "a", "B", "A"}, 1, false, {"a", "A", "b", "B"}},
-        {{"b", "a", "B", "A"}, 1, true, {"b", "B", "a", "A"}},
-        {{"1b", "2a", "3c"}, 2, false, {"2a", "1b", "3c"}},
-        {{"1b", "2a", "3c"}, 2, true, {"3c", "1b", "2a"}},
+        {{S("あ"), "z", "~"}, 1, false, {"z", "~", S("あ")}}, {same, 2, false, same}, {same, 2, true, same},
+        {{"b", "a", "B", "A"}, 1, false, {"a", "A", "b", "B"}}, {{"b", "a", "B", "A"}, 1, true, {"b", "B", "a", "A"}},
+        {{"1b", "2a", "3c"}, 2, false, {"2a", "1b", "3c"}}, {{"1b", "2a", "3c"}, 2, true, {"3c", "1b", "2a"}},
         // A line too short for the column has an empty key; a column below 1 is 1.
-        {{"xxb", "xxa", "x"}, 3, false, {"x", "xxa", "xxb"}},
-        {{"b", "a"}, 0, false, {"a", "b"}},
+        {{"xxb", "xxa", "x"}, 3, false, {"x", "xxa", "xxb"}}, {{"b", "a"}, 0, false, {"a", "b"}},
         {{"b", "a"}, -3, false, {"a", "b"}},
     };
     for (const SortCase& c : cases)

@@ -13,13 +13,7 @@ using namespace sentence_style_test;
 
 namespace {
 
-std::string Repeat(std::string_view Utf8, size_t Times)
-{
-    std::string text;
-    for (size_t i = 0; i < Times; ++i)
-        text += Utf8;
-    return text;
-}
+std::string DaSkippingQuotes(std::string_view Utf8) { return DesuToDa(Utf8, true); }
 
 TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
 {
@@ -27,34 +21,21 @@ TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
         SCOPED_TRACE(terminator);
         EXPECT_EQ(DesuToDa(std::string("晴れです") + terminator), std::string("晴れだ") + terminator);
     }
-    for (const Case& c : std::initializer_list<Case>{
-             {"晴れです・", "晴れです・"},
-             {"晴れです 。", "晴れです 。"},
-             // A terminator followed by a closing quote blocks.
-             {"「晴れです！」", "「晴れです！」"},
-             {"「晴れです。」と", "「晴れです。」と"},
-             {"晴れです」。", "晴れだ」。"}, // 」 is itself the terminator here
-             {"晴れですか。", "晴れだか。"},
-             {"晴れですが、", "晴れだが、"},
-             {"晴れですし、", "晴れだし、"},
-             {"晴れですね。", "晴れだね。"},
-             {"晴れですよ。", "晴れだよ。"},
-             {"晴れですから、", "晴れだから、"},
-             {"晴れですけど、", "晴れだけど、"},
-             {"晴れですので、", "晴れだので、"},
-             {"晴れですからね。", "晴れだからね。"},
-             {"晴れですけどね。", "晴れだけどね。"},
-             // The longest known tail wins.
-             {"ありがとうございます。", "ありがとう。"},
-             {"かしこまりました。", "かしこまった。"},
-         }) {
-        SCOPED_TRACE(c.Input);
-        EXPECT_EQ(DesuToDa(c.Input), c.Expected);
-    }
+    ExpectConversions(Da, {
+        {"晴れです・", "晴れです・"}, {"晴れです 。", "晴れです 。"},
+        // A terminator followed by a closing quote blocks.
+        {"「晴れです！」", "「晴れです！」"}, {"「晴れです。」と", "「晴れです。」と"},
+        {"晴れです」。", "晴れだ」。"}, // 」 is itself the terminator here
+        {"晴れですか。", "晴れだか。"}, {"晴れですが、", "晴れだが、"}, {"晴れですし、", "晴れだし、"},
+        {"晴れですね。", "晴れだね。"}, {"晴れですよ。", "晴れだよ。"}, {"晴れですから、", "晴れだから、"},
+        {"晴れですけど、", "晴れだけど、"}, {"晴れですので、", "晴れだので、"},
+        {"晴れですからね。", "晴れだからね。"}, {"晴れですけどね。", "晴れだけどね。"},
+        // The longest known tail wins.
+        {"ありがとうございます。", "ありがとう。"}, {"かしこまりました。", "かしこまった。"},
+    });
     // し is no particle for plain to polite.
     EXPECT_EQ(DaToDesu("書くね。"), "書きますね。");
     EXPECT_EQ(DaToDesu("書くし。"), "書くし。");
-    EXPECT_EQ(DaToDesu("ありがとう。"), "ありがとう。");
 }
 
 TEST(SentenceStyle, LineEnds)
@@ -77,18 +58,15 @@ TEST(SentenceStyle, StrayLeadByteDoesNotSwallowTheLineEnd)
 
 TEST(SentenceStyle, QuoteSkipping)
 {
-    for (const Case& c : std::initializer_list<Case>{
-             {"「です。」です。", "「です。」だ。"},
-             {"「です。\r\nです、\r\nです。」です。\r\n", "「です。\r\nです、\r\nです。」だ。\r\n"},
-             {"「「です。」です。」です。", "「「です。」です。」だ。"},
-             {"「です。」「です。」です。", "「です。」「です。」だ。"},
-             {"「です。」\r\n「です。」\r\nです。", "「です。」\r\n「です。」\r\nだ。"},
-             {"「です。\r\nです。", "「です。\r\nです。"}, // never closed: copied to the end
-             {"です、「です。」", "だ、「です。」"},
-         }) {
-        SCOPED_TRACE(c.Input);
-        EXPECT_EQ(DesuToDa(c.Input, true), c.Expected);
-    }
+    ExpectConversions(DaSkippingQuotes, {
+        {"「です。」です。", "「です。」だ。"},
+        {"「です。\r\nです、\r\nです。」です。\r\n", "「です。\r\nです、\r\nです。」だ。\r\n"},
+        {"「「です。」です。」です。", "「「です。」です。」だ。"},
+        {"「です。」「です。」です。", "「です。」「です。」だ。"},
+        {"「です。」\r\n「です。」\r\nです。", "「です。」\r\n「です。」\r\nだ。"},
+        {"「です。\r\nです。", "「です。\r\nです。"}, // never closed: copied to the end
+        {"です、「です。」", "だ、「です。」"},
+    });
     EXPECT_EQ(DesuToDa("「です、です。」", false), "「だ、です。」");
     EXPECT_EQ(DaToDesu("「だ。」だ。", true), "「だ。」です。");
 }

@@ -6,6 +6,10 @@
 #include "DesuHenkan.h"
 #include "TestText.h"
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,10 +44,22 @@ inline std::string DaToDesu(std::string_view Utf8, bool SkipQuotes = false,
     return U(textconv::ConvertDaToDesu(S(Utf8), SkipQuotes, Ask));
 }
 
+// The conversions with no quote skipping and no questions.
+inline std::string Da(std::string_view Utf8) { return DesuToDa(Utf8); }
+inline std::string Desu(std::string_view Utf8) { return DaToDesu(Utf8); }
+
 struct Case {
     const char* Input;
     const char* Expected;
 };
+
+// Runs each case through Convert and compares in UTF-8.
+template <typename Fn>
+void ExpectConversions(Fn Convert, std::initializer_list<Case> Cases)
+{
+    for (const Case& c : Cases)
+        EXPECT_EQ(Convert(c.Input), c.Expected) << c.Input;
+}
 
 // Fails the test for each string of a table's lists that Shift-JIS cannot
 // hold.

@@ -59,40 +59,28 @@ struct SearchCase {
 TEST(SjisSearch, FindsMatchesOnCharacterBoundariesOnly)
 {
     const std::vector<SearchCase> cases = {
-        {FindBytes, Bytes({0x82, 0x41, 0x41}), "A", 1},
-        {FindBytes, "abc", "abcd", std::nullopt},
-        {FindBytes, "abc", "", std::nullopt},
-        {FindBytes, "", "a", std::nullopt},
+        {FindBytes, Bytes({0x82, 0x41, 0x41}), "A", 1}, {FindBytes, "abc", "abcd", std::nullopt},
+        {FindBytes, "abc", "", std::nullopt}, {FindBytes, "", "a", std::nullopt},
         // A match on a trail byte is skipped.
-        {FindDbcs, Bytes({0x82, 0x41, 0x41}), "A", 2},
-        {FindDbcs, Bytes({0x82, 0x41}), "A", std::nullopt},
-        {FindDbcs, S("亜亜"), Bytes({0x9F, 0x88}), std::nullopt},
-        {FindDbcs, S("アヂ"), S("ヂ"), 2},
+        {FindDbcs, Bytes({0x82, 0x41, 0x41}), "A", 2}, {FindDbcs, Bytes({0x82, 0x41}), "A", std::nullopt},
+        {FindDbcs, S("亜亜"), Bytes({0x9F, 0x88}), std::nullopt}, {FindDbcs, S("アヂ"), S("ヂ"), 2},
         // "AA" first matches at the trail byte 41 of 82 41; the search goes
         // on from the next byte, where the real match starts.
         {FindDbcs, Bytes({0x82, 0x41, 0x41, 0x41}), "AA", 2},
         // Every byte of 亜亜亜 has a lead-byte value; only the walk from the
         // start tells the characters apart.
-        {FindDbcs, S("亜亜亜x"), Bytes({0x9F, 'x'}), std::nullopt},
-        {FindDbcs, S("亜亜亜x"), S("亜x"), 4},
+        {FindDbcs, S("亜亜亜x"), Bytes({0x9F, 'x'}), std::nullopt}, {FindDbcs, S("亜亜亜x"), S("亜x"), 4},
         // A lead byte without a valid trail is a character of its own.
-        {FindDbcs, Bytes({0x82, '\r', '\n'}), "\r\n", 1},
-        {FindWholeWord, "x abc,", "abc", 2},
-        {FindWholeWord, "abc", "abc", 0},
-        {FindWholeWord, "abc_", "abc", 0},
-        {FindWholeWord, "xabc abc", "abc", 5},
-        {FindWholeWord, " abc", "abc", 1},
-        {FindWholeWord, "xabc", "abc", std::nullopt},
-        {FindWholeWord, "abcd", "abc", std::nullopt},
-        {FindWholeWord, S("abcｱ"), "abc", std::nullopt},
+        {FindDbcs, Bytes({0x82, '\r', '\n'}), "\r\n", 1}, {FindWholeWord, "x abc,", "abc", 2},
+        {FindWholeWord, "abc", "abc", 0}, {FindWholeWord, "abc_", "abc", 0}, {FindWholeWord, "xabc abc", "abc", 5},
+        {FindWholeWord, " abc", "abc", 1}, {FindWholeWord, "xabc", "abc", std::nullopt},
+        {FindWholeWord, "abcd", "abc", std::nullopt}, {FindWholeWord, S("abcｱ"), "abc", std::nullopt},
         // Right after a double-byte character no word starts, even after
         // "　" (81 40), whose trail byte is no word character.
-        {FindWholeWord, S("あabc"), "abc", std::nullopt},
-        {FindWholeWord, S("x　abc"), "abc", std::nullopt},
+        {FindWholeWord, S("あabc"), "abc", std::nullopt}, {FindWholeWord, S("x　abc"), "abc", std::nullopt},
         // 亜 is 88 9F: the byte two before the match has a lead-byte value,
         // yet the character before the match is the space.
-        {FindWholeWord, S("亜 abc"), "abc", 3},
-        {FindWholeWord, S("亜亜 abc"), "abc", 5},
+        {FindWholeWord, S("亜 abc"), "abc", 3}, {FindWholeWord, S("亜亜 abc"), "abc", 5},
     };
     for (const SearchCase& c : cases)
         EXPECT_EQ(Find(c.F, c.Text, c.Pattern), c.Expected) << U(c.Text) << " / " << U(c.Pattern);
