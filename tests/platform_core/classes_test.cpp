@@ -89,10 +89,8 @@ TEST(Component, FreeNotificationWorksBothWays)
     delete f;
     EXPECT_TRUE(e->Heard.empty());
     delete e;
-}
 
-TEST(Component, OwnedPartnersAreForgottenBeforeTheyAreFreed)
-{
+    // Owned partners are forgotten before their owner frees them.
     auto* owner = new TLinked(nullptr);
     auto* child = new TLinked(owner);
     auto* watcher = new TLinked(nullptr);

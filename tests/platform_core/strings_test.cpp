@@ -18,22 +18,34 @@ V Lines(const TStrings& List)
     return lines;
 }
 
-TEST(StringList, SetTextCutsAtEveryKindOfLineBreak)
+// Text cuts at every kind of line break; comma text at commas and blanks.
+TEST(StringList, TextAndCommaTextReading)
 {
+    const auto text = &TStringList::SetText;
+    const auto comma = &TStringList::SetCommaText;
     const struct {
+        void (TStrings::*Set)(std::string_view);
         std::string Text;
         V Expected;
     } cases[] = {
-        {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
-        {"a\r\n", {"a"}},
-        {"a\n\nb\r\n\r\n", {"a", "", "b", ""}},
-        {"\r\n", {""}},
-        {"", {}},
-        {Sjis("表\r\nソ"), {Sjis("表"), Sjis("ソ")}}, // trail bytes 0x5C are no business of line breaks
+        {text, "a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+        {text, "a\r\n", {"a"}},
+        {text, "a\n\nb\r\n\r\n", {"a", "", "b", ""}},
+        {text, "\r\n", {""}},
+        {text, "", {}},
+        {text, Sjis("表\r\nソ"), {Sjis("表"), Sjis("ソ")}}, // trail bytes 0x5C are no business of line breaks
+        {comma, "a b,c", {"a", "b", "c"}},
+        {comma, "  a  ,  b  ", {"a", "b"}},
+        {comma, "a,", {"a"}}, // a trailing comma adds nothing
+        {comma, "a,,b", {"a", "", "b"}},
+        {comma, "\"x\"\"y\",\"p q\"", {"x\"y", "p q"}},
+        {comma, "\"open", {"open"}},
+        {comma, "", {}},
+        {comma, Sjis("表,ソ"), {Sjis("表"), Sjis("ソ")}},
     };
     TStringList list;
     for (const auto& c : cases) {
-        list.SetText(c.Text);
+        (list.*c.Set)(c.Text);
         EXPECT_EQ(Lines(list), c.Expected) << c.Text;
     }
     EXPECT_EQ(list.Text(), Sjis("表") + "\r\n" + Sjis("ソ") + "\r\n");
@@ -52,28 +64,6 @@ TEST(StringList, CommaTextQuotesWhatWouldNotSurvive)
     EXPECT_EQ(list.CommaText(), "a,\"\"");
     back.SetCommaText(list.CommaText());
     EXPECT_EQ(Lines(back), (V{"a", ""}));
-}
-
-TEST(StringList, CommaTextReading)
-{
-    const struct {
-        std::string Text;
-        V Expected;
-    } cases[] = {
-        {"a b,c", {"a", "b", "c"}}, // blanks separate too
-        {"  a  ,  b  ", {"a", "b"}},
-        {"a,", {"a"}}, // a trailing comma adds nothing
-        {"a,,b", {"a", "", "b"}},
-        {"\"x\"\"y\",\"p q\"", {"x\"y", "p q"}},
-        {"\"open", {"open"}},
-        {"", {}},
-        {Sjis("表,ソ"), {Sjis("表"), Sjis("ソ")}},
-    };
-    TStringList list;
-    for (const auto& c : cases) {
-        list.SetCommaText(c.Text);
-        EXPECT_EQ(Lines(list), c.Expected) << c.Text;
-    }
 }
 
 TEST(StringList, SortedCaseInsensitiveWithDuplicateRules)
