@@ -165,27 +165,29 @@ TEST(Cp932, UnassignedBytesBecomeReplacementsAndTheTextGoesOn)
 
 TEST(Cp932, EncodingReportsWhatCp932CannotHold)
 {
-    bool lossless = false;
-    EXPECT_EQ(Utf8ToSjis("アイ亜 ok", &lossless), "\x83\x41\x83\x43\x88\x9F ok");
-    EXPECT_TRUE(lossless);
-    EXPECT_EQ(Utf8ToSjis("é!", &lossless), "?!");
-    EXPECT_FALSE(lossless);
-    EXPECT_EQ(Utf8ToSjis("\xF0\x9F\x98\x80", &lossless), "?"); // outside the BMP
-    EXPECT_FALSE(lossless);
+    // The bytes written, marked when something was lost.
+    const auto utf8 = [](const std::string& Text) {
+        bool lossless = false;
+        const std::string bytes = Utf8ToSjis(Text, &lossless);
+        return lossless ? bytes : bytes + "<lost>";
+    };
+    const auto utf16 = [](const std::u16string& Text) {
+        bool lossless = false;
+        const std::string bytes = Utf16ToSjis(Text, &lossless);
+        return lossless ? bytes : bytes + "<lost>";
+    };
+    EXPECT_EQ(utf8("アイ亜 ok"), "\x83\x41\x83\x43\x88\x9F ok");
+    EXPECT_EQ(utf8("é!"), "?!<lost>");
+    EXPECT_EQ(utf8("\xF0\x9F\x98\x80"), "?<lost>"); // outside the BMP
     // Malformed UTF-8: every bad byte is one "?" and the rest converts.
     for (const char* bad : {"\xC3", "\x80", "\xFF", "\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
-        const std::string converted = Utf8ToSjis(std::string("a") + bad + "z", &lossless);
-        EXPECT_FALSE(lossless) << bad;
-        EXPECT_EQ(converted.front(), 'a');
-        EXPECT_EQ(converted.back(), 'z');
-        EXPECT_EQ(converted.find('\0'), std::string::npos);
+        const std::string converted = utf8(std::string("a") + bad + "z");
+        EXPECT_EQ(converted.find_first_not_of('?', 1), converted.size() - 7) << bad;
+        EXPECT_EQ(converted.front() + converted.substr(converted.size() - 7), "az<lost>") << bad;
     }
-    EXPECT_EQ(Utf16ToSjis(u"ア\xD800x", &lossless), "\x83\x41?x"); // a lone surrogate
-    EXPECT_FALSE(lossless);
-    EXPECT_EQ(Utf16ToSjis(u"\xD83D\xDE00", &lossless), "?");
-    EXPECT_FALSE(lossless);
-    EXPECT_EQ(Utf16ToSjis(std::u16string(u"x\0y", 3), &lossless), std::string("x\0y", 3));
-    EXPECT_TRUE(lossless);
+    EXPECT_EQ(utf16(u"ア\xD800x"), "\x83\x41?x<lost>"); // a lone surrogate
+    EXPECT_EQ(utf16(u"\xD83D\xDE00"), "?<lost>");
+    EXPECT_EQ(utf16(std::u16string(u"x\0y", 3)), std::string("x\0y", 3));
 }
 
 } // namespace
