@@ -19,6 +19,11 @@ std::string Repeat(std::string_view Text, size_t Times);
 // A text of raw byte values.
 std::string Bytes(std::initializer_list<int> Values);
 
+// The lines of a Shift-JIS text as UTF-8, split at CR LF. A final CR LF
+// ends the last line; a last line without one is marked by a trailing "⏎?"
+// entry so that a missing line break shows in the comparison.
+std::vector<std::string> UtfLines(std::string_view Sjis);
+
 // A conversion of Shift-JIS text and one case of it, written in UTF-8.
 struct ConversionCase {
     std::function<std::string(std::string_view)> Convert;

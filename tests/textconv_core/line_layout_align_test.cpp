@@ -9,8 +9,7 @@ using namespace textconv;
 
 namespace {
 
-class FakeEditor : public TAlignLineEditor {
-public:
+struct FakeEditor : TAlignLineEditor {
     FakeEditor(std::vector<std::string> Lines, int Row, int Wrap) : Lines_(std::move(Lines)), Row_(Row), Wrap_(Wrap) {}
 
     int Row() const override { return Row_; }
@@ -19,62 +18,44 @@ public:
     int RowToLine(int Row) const override { return Row; }
     int LineCount() const override { return static_cast<int>(Lines_.size()); }
     std::string Line(int Index) const override { return Lines_.at(Index); }
-    void SetLine(int Index, const std::string& Text) override
-    {
-        Lines_.at(Index) = Text;
-        ++Writes;
-    }
+    void SetLine(int Index, const std::string& Text) override { Lines_.at(Index) = Text; ++Writes; }
     int WrapByte() const override { return Wrap_; }
 
     std::vector<std::string> Lines_;
-    int Row_;
-    int Col_ = -1;
-    int Wrap_;
-    int Writes = 0;
+    int Row_, Col_ = -1, Wrap_, Writes = 0;
 };
+
+FakeEditor Aligned(std::vector<std::string> Lines, int Row, int Wrap, int Mode)
+{
+    FakeEditor editor(std::move(Lines), Row, Wrap);
+    AlignLine(editor, Mode);
+    return editor;
+}
 
 } // namespace
 
-TEST(AlignLine, CentresAndRightAlignsWithinTheWrapColumn)
+TEST(AlignLine, AlignsTheCurrentLineWithinTheWrapColumnAndPutsTheCaretAtItsText)
 {
     const std::string text(20, 'x');
-    FakeEditor centre({"first", "\t" + text}, 1, 80);
-    AlignLine(centre, amCenter);
-    EXPECT_EQ(centre.Lines_[1], std::string(30, ' ') + text);
+    const FakeEditor centre = Aligned({"first", "\t" + text}, 1, 80, amCenter);
+    EXPECT_EQ(centre.Lines_, (std::vector<std::string>{"first", std::string(30, ' ') + text}));
     EXPECT_EQ(centre.Row_, 1);
     EXPECT_EQ(centre.Col_, 30);
-    EXPECT_EQ(centre.Lines_[0], "first");
-
-    FakeEditor right({"  \t" + text}, 0, 80);
-    AlignLine(right, amRight);
+    const FakeEditor right = Aligned({"  \t" + text}, 0, 80, amRight);
     EXPECT_EQ(right.Lines_[0], std::string(60, ' ') + text);
     EXPECT_EQ(right.Col_, 60);
-
-    FakeEditor odd({"abc"}, 0, 20);
-    AlignLine(odd, amCenter);
-    EXPECT_EQ(odd.Lines_[0], std::string(8, ' ') + "abc");
-}
-
-TEST(AlignLine, LeftTakesTheIndentationOff)
-{
-    FakeEditor left({" \t abc "}, 0, 80);
-    AlignLine(left, amLeft);
+    EXPECT_EQ(Aligned({"abc"}, 0, 20, amCenter).Lines_[0], std::string(8, ' ') + "abc");
+    const FakeEditor left = Aligned({" \t abc "}, 0, 80, amLeft);
     EXPECT_EQ(left.Lines_[0], "abc ");
     EXPECT_EQ(left.Col_, 0);
 }
 
 TEST(AlignLine, LeavesEmptyAndFullLinesAlone)
 {
-    FakeEditor empty({}, 0, 80);
-    AlignLine(empty, amCenter);
-    FakeEditor breakOnly({"", ""}, 1, 80);
-    AlignLine(breakOnly, amCenter);
-    FakeEditor full({"  " + std::string(80, 'x')}, 0, 80);
-    AlignLine(full, amRight);
-    FakeEditor badMode({"  abc"}, 0, 80);
-    AlignLine(badMode, 3);
-    for (const FakeEditor* editor : {&empty, &breakOnly, &full, &badMode}) {
-        EXPECT_EQ(editor->Writes, 0);
-        EXPECT_EQ(editor->Col_, -1);
+    for (const FakeEditor& editor : {Aligned({}, 0, 80, amCenter), Aligned({"", ""}, 1, 80, amCenter),
+                                     Aligned({"  " + std::string(80, 'x')}, 0, 80, amRight),
+                                     Aligned({"  abc"}, 0, 80, 3)}) {
+        EXPECT_EQ(editor.Writes, 0);
+        EXPECT_EQ(editor.Col_, -1);
     }
 }

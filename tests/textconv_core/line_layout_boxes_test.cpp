@@ -2,7 +2,6 @@
 #include "DelphiSource.h"
 #include "Keisen.h"
 #include "TestText.h"
-#include "line_layout_util.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -32,12 +32,8 @@ TEST(LineLayout, JoinsAndBreaksLines)
 
 TEST(BreakKagiSentences, BreaksLinesOverTheLimitWithoutLosingBytes)
 {
-    const std::string kana = S("あ");
-    std::string line;
-    for (int i = 0; i < 4097; ++i)
-        line += kana;
-    const std::string broken = BreakKagiSentences(line + "\r\n");
-    EXPECT_EQ(broken, line.substr(0, 8192) + "\r\n" + kana + "\r\n");
+    const std::string line = Repeat(S("あ"), 4097);
+    EXPECT_EQ(BreakKagiSentences(line + "\r\n"), line.substr(0, 8192) + "\r\n" + S("あ") + "\r\n");
 }
 
 TEST(SplitWords, GivesOneWordPerLine)
@@ -66,10 +62,10 @@ TEST(SeparateAlphanumerics, SpacesLettersAndDigitsFromDoubleByteText)
 
 TEST(LineLayout, PrefixesLines)
 {
+    const auto spaces2 = [](std::string_view T) { return InsertLeadingSpaces(T, 2); };
     ExpectConverted({
         // Leading blanks go before every line, empty ones too.
-        {[](std::string_view T) { return InsertLeadingSpaces(T, 2); }, "a\r\n\r\nb", "  a\r\n  \r\n  b"},
-        {[](std::string_view T) { return InsertLeadingSpaces(T, 2); }, "", ""},
+        {spaces2, "a\r\n\r\nb", "  a\r\n  \r\n  b"}, {spaces2, "", ""},
         {[](std::string_view T) { return InsertLeadingSpaces(T, 0); }, "a", "a"},
         {[](std::string_view T) { return InsertLeadingTabs(T, 1); }, "a\r\nb\r\n", "\ta\r\n\tb\r\n"},
         {[](std::string_view T) { return InsertLeadingZenSpaces(T, 2); }, "a\r\n", "　　a\r\n"},
@@ -89,9 +85,7 @@ TEST(LogicalLinesToParagraphs, IndentsLinesThatDoNotStartAParagraph)
 
 TEST(InsertLineNumbers, AlignsNumbersToTheLineCount)
 {
-    std::string text;
-    for (int i = 0; i < 12; ++i)
-        text += "x\r\n";
+    const std::string text = Repeat("x\r\n", 12);
     int next = 57;
     const std::string numbered = InsertLineNumbers(text, {"(", ") ", true, false}, next);
     EXPECT_TRUE(numbered.starts_with(" (1) x\r\n (2) x\r\n"));

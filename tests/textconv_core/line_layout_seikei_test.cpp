@@ -3,7 +3,6 @@
 #include "Seikei.h"
 #include "SysUtils.h"
 #include "TestText.h"
-#include "line_layout_util.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

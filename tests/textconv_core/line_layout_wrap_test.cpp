@@ -1,7 +1,6 @@
 // WrapLines: widths, Japanese line breaking, English word wrap, indentation.
 #include "TestText.h"
 #include "WrapLines.h"
-#include "line_layout_util.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -104,9 +103,8 @@ TEST(WrapLines, BreaksJapaneseAndEnglishTextByTheLineBreakingRules)
 TEST(WrapLines, ClampsTheWidthInsteadOfLosingTheText)
 {
     const std::string text = S("漢字漢字漢字漢字漢字漢字\r\n");
-    EXPECT_EQ(WrapLines(text, 0, {}), WrapLines(text, 10, {}));
-    EXPECT_EQ(WrapLines(text, 1, {}), WrapLines(text, 10, {}));
-    EXPECT_EQ(WrapLines(text, -5, {}), WrapLines(text, 10, {}));
+    for (int width : {0, 1, -5})
+        EXPECT_EQ(WrapLines(text, width, {}), WrapLines(text, 10, {})) << width;
     const std::string wide(9000, 'a');
     EXPECT_EQ(WrapLines(wide, 100000, {}), WrapLines(wide, 8192, {}));
     EXPECT_EQ(ClampWrapWidth(3), 10);
