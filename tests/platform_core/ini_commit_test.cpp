@@ -38,9 +38,19 @@ protected:
     std::string Name_ = Dir_.File("velk2000.ini");
 };
 
-TEST_F(IniCommit, ABatchCommitsOnceWhenTheOutermostUpdateEnds)
+TEST_F(IniCommit, ABatchCommitsOnceWhenTheOutermostUpdateEndsOrIsDroppedWhenAbandoned)
 {
     WriteRaw(Name_, kOriginal);
+    EXPECT_THROW(
+        {
+            TIniFile abandoned(Name_);
+            abandoned.BeginUpdate();
+            abandoned.EraseSection("Options");
+            abandoned.WriteInteger("Options", "A", 2);
+            throw std::runtime_error("unwound half-way through a save");
+        },
+        std::runtime_error);
+    EXPECT_EQ(Bytes(), kOriginal);
     TIniFile ini(Name_);
     ini.BeginUpdate();
     ini.BeginUpdate();
@@ -61,21 +71,6 @@ TEST_F(IniCommit, ABatchCommitsOnceWhenTheOutermostUpdateEnds)
     ini.WriteInteger("Options", "A", 3);
     ini.EndUpdate();
     EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", 0), 3);
-}
-
-TEST_F(IniCommit, ABatchAbandonedByAnExceptionIsDropped)
-{
-    WriteRaw(Name_, kOriginal);
-    EXPECT_THROW(
-        {
-            TIniFile ini(Name_);
-            ini.BeginUpdate();
-            ini.EraseSection("Options");
-            ini.WriteInteger("Options", "A", 2);
-            throw std::runtime_error("unwound half-way through a save");
-        },
-        std::runtime_error);
-    EXPECT_EQ(Bytes(), kOriginal);
 }
 
 TEST_F(IniCommit, ACommitReplaysTheBatchOnTheFileAsItIsNowAndReadsSeeOthers)
