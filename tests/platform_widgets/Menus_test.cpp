@@ -162,11 +162,8 @@ TEST(ShortCutDispatcher, TheMainMenuComesBeforeTheFocusedControlsPopup)
     QTest::keyClick(w.Other, Qt::Key_X);
     EXPECT_TRUE(w.Log.empty());
     EXPECT_EQ(w.Other->text(), QString("x"));
-}
 
-TEST(ShortCutDispatcher, KeysOfAnotherWindowAndFreedPopupsAreLeftAlone)
-{
-    TMenuWindow w;
+    // Keys of another window and freed popups are left alone.
     QLineEdit elsewhere;
     elsewhere.show();
     QTest::keyClick(&elsewhere, Qt::Key_C, Qt::ControlModifier);

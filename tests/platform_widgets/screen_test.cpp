@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(TScreen, StandardCursorsHaveTheirShapesAndRegisteredOnesWin)
+TEST(TScreen, StandardCursorsHaveTheirShapesRegisteredOnesWinAndTheDesktopSpansEveryScreen)
 {
     const std::pair<int, Qt::CursorShape> standard[] = {
         {crDefault, Qt::ArrowCursor}, {crIBeam, Qt::IBeamCursor},    {crHourGlass, Qt::WaitCursor},
@@ -25,10 +25,8 @@ TEST(TScreen, StandardCursorsHaveTheirShapesAndRegisteredOnesWin)
     Screen().SetCursors(crIBeam, QCursor(pixmap, 3, 4));
     EXPECT_EQ(Screen().Cursors(crIBeam).hotSpot(), QPoint(3, 4));
     Screen().SetCursors(crIBeam, QCursor(Qt::IBeamCursor));
-}
 
-TEST(TScreen, DesktopSpansEveryScreen)
-{
+    // The desktop spans every screen.
     ASSERT_FALSE(QGuiApplication::screens().isEmpty());
     EXPECT_GE(Screen().DesktopWidth(), QGuiApplication::primaryScreen()->geometry().width());
 }
