@@ -100,30 +100,22 @@ TEST(DesuHenkan, NothingForAContextRetriesTheShorterTail)
     EXPECT_EQ(U(DesuEndingLookup(S("まい"), 1)), "ないでしょう");
 }
 
-TEST(DesuHenkan, TableHas359Endings)
+// Kept, single and by-context entries; no ending twice.
+TEST(DesuHenkan, TableHas359EndingsInShiftJis)
 {
     const auto& sources = DesuEndingSources();
-    EXPECT_EQ(sources.Kept.size(), 36u);
-    EXPECT_EQ(sources.Singles.size(), 301u);
-    EXPECT_EQ(sources.ByContexts.size(), 22u);
-    EXPECT_EQ(DesuEndingTable().Size(), 359u); // no ending twice
+    EXPECT_EQ(TableSizes(sources, DesuEndingTable()), (std::vector<size_t>{36, 301, 22, 359}));
+    ExpectEveryStringConverts(sources);
 }
-
-TEST(DesuHenkan, EveryTableStringHasAShiftJisForm) { ExpectEveryStringConverts(DesuEndingSources()); }
 
 // Each ending after a neutral character and before 。 becomes its listed
 // replacement, and each kept ending stays: catches a mistyped string.
 TEST(DesuHenkan, EverySingleEntryConvertsInANeutralContext)
 {
-    for (const auto& single : DesuEndingSources().Singles) {
-        SCOPED_TRACE(single.Ending);
-        EXPECT_EQ(DaToDesu(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
-    }
-    for (const char* kept : DesuEndingSources().Kept) {
-        SCOPED_TRACE(kept);
-        const std::string text = std::string("Ａ") + kept + "。";
-        EXPECT_EQ(DaToDesu(text), text);
-    }
+    for (const auto& single : DesuEndingSources().Singles)
+        EXPECT_EQ(Desu(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
+    for (const char* kept : DesuEndingSources().Kept)
+        EXPECT_EQ(Desu(std::string("Ａ") + kept + "。"), std::string("Ａ") + kept + "。");
 }
 
 } // namespace

@@ -24,14 +24,10 @@ const std::string kGrammar(kExpressionErrorMessage);
 
 } // namespace
 
-TEST(CheckExpression, AcceptsArithmeticWithSigns)
+TEST(CheckExpression, AcceptsArithmeticWithSignsAndRejectsForeignCharactersAndMisplacedOperators)
 {
     for (const char* expression : {"2*(3+4)", "-3+1", "+3", "(-3)", "(+3)*2", "-(3)", "1.5/0.5", "((1))", "(1)(2)", "3.5.1"})
         EXPECT_TRUE(CheckExpression(expression)) << expression;
-}
-
-TEST(CheckExpression, RejectsForeignCharactersAndMisplacedOperators)
-{
     for (const char* expression : {"", " 1", "1,000+1", "a+1", "2*-3", "(3", "3)", ")3(", "*3", "3+", "3.", ".5", "1..2",
                                    "1.(2)", "()", "(*3)", "3/)"})
         EXPECT_FALSE(CheckExpression(expression)) << expression;
@@ -42,9 +38,9 @@ TEST(CheckExpression, RejectsForeignCharactersAndMisplacedOperators)
 
 TEST(ExpressionEvaluator, AppliesPrecedenceFromLeftToRight)
 {
-    EXPECT_EQ(TExpressionEvaluator("1-2-3").Evaluate(), -4);
-    EXPECT_EQ(TExpressionEvaluator("2+3*4").Evaluate(), 14);
-    EXPECT_EQ(TExpressionEvaluator("8/2/2").Evaluate(), 2);
+    const std::pair<const char*, int> cases[] = {{"1-2-3", -4}, {"2+3*4", 14}, {"8/2/2", 2}};
+    for (const auto& [expression, value] : cases)
+        EXPECT_EQ(TExpressionEvaluator(expression).Evaluate(), value) << expression;
     // A missing ")" at the very end is no error.
     TExpressionEvaluator open("(3");
     EXPECT_EQ(open.Evaluate(), 3);

@@ -79,4 +79,11 @@ inline void ExpectEveryStringConverts(const textconv::sentencestyle::EndingSourc
     }
 }
 
+// The kept, single and by-context entry counts and the built table's size.
+template <typename Table>
+std::vector<size_t> TableSizes(const textconv::sentencestyle::EndingSources& Sources, const Table& Built)
+{
+    return {Sources.Kept.size(), Sources.Singles.size(), Sources.ByContexts.size(), static_cast<size_t>(Built.Size())};
+}
+
 } // namespace sentence_style_test
