@@ -41,18 +41,13 @@ TEST(SpinValue, TypedCharacters)
 // A timer the test ticks by hand.
 class TManualTimer : public TRepeatTimer {
 public:
-    void Start(int IntervalMs) override
-    {
-        Active_ = true;
-        Interval_ = IntervalMs;
-    }
-    void Stop() override { Active_ = false; }
-    bool Active() const override { return Active_; }
-    int Interval() const override { return Interval_; }
+    void Start(int IntervalMs) override { Running_ = {true, IntervalMs}; }
+    void Stop() override { Running_.first = false; }
+    bool Active() const override { return Running_.first; }
+    int Interval() const override { return Running_.second; }
 
 private:
-    bool Active_ = false;
-    int Interval_ = 0;
+    std::pair<bool, int> Running_{false, 0};
 };
 
 class SpinEdit : public testing::Test {
