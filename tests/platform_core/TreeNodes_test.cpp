@@ -30,11 +30,13 @@ TTreeNode* Find(const TTreeNodes& Nodes, const std::string& Title)
     return nullptr;
 }
 
+std::string Name(const TTreeNode* Node) { return Node ? Node->Text() : "-"; }
+
 std::string Titles(const std::vector<TTreeNode*>& Nodes)
 {
     std::string titles;
     for (TTreeNode* node : Nodes)
-        titles += node ? node->Text() : "-";
+        titles += Name(node);
     return titles;
 }
 
@@ -176,18 +178,17 @@ TEST(TreeNodes, SelectionMovesOffADeletedNodeWithoutNamingIt)
         nodes.LoadFromText(c.Selected == std::string("x") ? Outline({"x"}) : Sample);
         nodes.SetSelected(Find(nodes, c.Selected));
         std::vector<std::string> events;
-        auto name = [](TTreeNode* Node) { return Node ? Node->Text() : std::string("-"); };
         nodes.OnChanging = [&](TTreeNode* Node) {
-            events.push_back("changing " + name(Node) + " from " + name(nodes.Selected()));
+            events.push_back("changing " + Name(Node) + " from " + Name(nodes.Selected()));
         };
-        nodes.OnChange = [&](TTreeNode* Node) { events.push_back("change " + name(Node)); };
+        nodes.OnChange = [&](TTreeNode* Node) { events.push_back("change " + Name(Node)); };
         nodes.OnDeletion = [&](TTreeNode* Node) { EXPECT_NE(nodes.Selected(), Node); };
         if (c.Children)
             Find(nodes, c.Deleted)->DeleteChildren();
         else
             nodes.Delete(Find(nodes, c.Deleted));
         const std::string then = c.Then ? c.Then : "-";
-        EXPECT_EQ(name(nodes.Selected()), then) << c.Deleted;
+        EXPECT_EQ(Name(nodes.Selected()), then) << c.Deleted;
         if (c.Selected == std::string("e"))
             EXPECT_TRUE(events.empty());
         else

@@ -56,7 +56,7 @@ protected:
     void Notify(TCollectionItem*, TCollectionNotification Action) override { Notifications.push_back(Action); }
 };
 
-TEST(Collection, AddInsertDeleteClear)
+TEST(Collection, AddInsertMoveDeleteClear)
 {
     TWatchedCollection items;
     items.AddNamed("a");
@@ -64,6 +64,14 @@ TEST(Collection, AddInsertDeleteClear)
     static_cast<TNamedItem*>(items.Insert(1))->SetName("b");
     EXPECT_EQ(items.Names(), "abc");
     EXPECT_EQ(items.Items(1)->Index(), 1);
+    // Moving an item notifies all items.
+    items.Updates.clear();
+    items.Items(0)->SetIndex(2);
+    EXPECT_EQ(items.Names(), "bca");
+    items.Items(2)->SetIndex(0);
+    EXPECT_EQ(items.Updates, (std::vector<TCollectionItem*>{nullptr, nullptr}));
+    EXPECT_THROW(items.Items(0)->SetIndex(3), EListError);
+    EXPECT_EQ(items.Names(), "abc");
     const int id = items.Items(2)->ID();
     items.Delete(0);
     EXPECT_EQ(items.Names(), "bc");
@@ -102,21 +110,6 @@ TEST(Collection, NotificationsAndBatchedUpdates)
     EXPECT_EQ(items.Updates, (std::vector<TCollectionItem*>{nullptr}));
     items.AddNamed("c");
     EXPECT_EQ(items.Updates.size(), 3u); // the batch's one and c's two
-}
-
-TEST(Collection, SetIndexMovesAndNotifiesAllItems)
-{
-    TWatchedCollection items;
-    for (const char* name : {"a", "b", "c", "d"})
-        items.AddNamed(name);
-    items.Updates.clear();
-    items.Items(0)->SetIndex(2);
-    EXPECT_EQ(items.Names(), "bcad");
-    items.Items(3)->SetIndex(0);
-    EXPECT_EQ(items.Names(), "dbca");
-    EXPECT_EQ(items.Updates, (std::vector<TCollectionItem*>{nullptr, nullptr}));
-    EXPECT_THROW(items.Items(0)->SetIndex(4), EListError);
-    EXPECT_EQ(items.Names(), "dbca");
 }
 
 TEST(Collection, AssignCopiesTheItemsInOneUpdate)
