@@ -88,57 +88,31 @@ TEST_F(EditorFountain, ADoubleByteQuotationIsComparedAsAWholeCharacter)
     EXPECT_EQ(Tok(other + "ab"), (Tokens_{T{0, 2, toDBSymbol}, T{2, 2, toAnk}}));
 }
 
-TEST_F(EditorFountain, AStringLeftOpenOnAWrappedRowGoesOnInTheNextRow)
+TEST_F(EditorFountain, StringsAreCarriedAcrossWrapsToTheEndOfTheirLogicalLine)
 {
     F->SetQuotation("'");
-    const auto states = States({{"x 'ab", raWrapped}, {"cd", raWrapped}, {"ef' g"}, {"h"}});
-    EXPECT_EQ(states[1].CarryKind, toQuotation);
-    EXPECT_EQ(states[1].CarryLength, 0);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toQuotation}}));
-    EXPECT_EQ(states[2].CarryKind, toQuotation);
-    EXPECT_EQ(states[2].CarryLength, 3);
-    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]), (Tokens_{T{0, 3, toQuotation}, T{4, 1, toAnk}}));
-    EXPECT_EQ(states[3].CarryKind, 0);
-    // The string ends with its logical line.
-    const auto open = States({{"'ab", raWrapped}, {"cd"}, {"e"}});
-    EXPECT_EQ(open[2].CarryKind, 0);
-    EXPECT_EQ(RowTokens(*Parser, List, 2, open[2]), (Tokens_{T{0, 1, toAnk}}));
-}
-
-TEST_F(EditorFountain, ADoubledQuoteSplitByAWrapStaysInsideTheString)
-{
-    F->SetQuotation("'");
-    const auto states = States({{"'it'", raWrapped}, {"'s' x"}});
-    EXPECT_EQ(states[1].CarryKind, toQuotation);
-    EXPECT_EQ(states[1].CarryLength, 3);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 3, toQuotation}, T{4, 1, toAnk}}));
-}
-
-TEST_F(EditorFountain, ACarriedStringCountsTheBlanksItStartsWith)
-{
-    F->SetQuotation("'");
-    const auto states = States({{"'ab", raWrapped}, {" cd' x"}});
-    EXPECT_EQ(states[1].CarryLength, 4);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 4, toQuotation}, T{5, 1, toAnk}}));
-}
-
-TEST_F(EditorFountain, ABlankRowThatEndsALogicalLineEndsACarriedString)
-{
-    F->SetQuotation("'");
-    // The wrapped row ends inside a string and its continuation holds only
-    // blanks: the next logical line is not a string.
-    const auto states = States({{"x = 'abcdefghijklmno", raWrapped}, {"     "}, {"y = 1"}});
-    EXPECT_EQ(states[1].CarryKind, toQuotation);
-    EXPECT_EQ(states[2].CarryKind, 0);
-    EXPECT_EQ(Kinds(*Parser, "y = 1", states[2]), (std::vector<int>{toAnk, toSymbol, toInteger}));
-
-    // A blank row inside the wrapped line passes the string on, and bracket
-    // regions still span lines.
-    EXPECT_EQ(States({{"'abc", raWrapped}, {"  ", raWrapped}, {"d'"}})[2].CarryKind, toQuotation);
     TFountainBracketItem* item = F->Brackets()->Add();
     item->SetLeftBracket("/*");
     item->SetRightBracket("*/");
-    EXPECT_EQ(States({{"/* a"}, {"   "}, {"b */"}})[2].BracketIndex, 0);
+    const std::vector<TRow> open = {{"x 'ab", raWrapped}, {"cd", raWrapped}, {"ef' g"}, {"h"}};
+    // The wrapped row ends inside a string and its continuation holds only
+    // blanks: the next logical line is not a string.
+    const std::vector<TRow> blank = {{"x = 'abcdefghijklmno", raWrapped}, {"     "}, {"y = 1"}};
+    ExpectCarries(*Parser, List, {
+        {"a string left open", open, 1, -1, toQuotation, 0, {T{0, 2, toQuotation}}},
+        {"...closed on a later row", open, 2, -1, toQuotation, 3, {T{0, 3, toQuotation}, T{4, 1, toAnk}}},
+        {"...and done", open, 3, -1, 0, -1, {}},
+        {"a string ends with its logical line", {{"'ab", raWrapped}, {"cd"}, {"e"}}, 2, -1, 0, -1, {T{0, 1, toAnk}}},
+        {"a doubled quote split by a wrap", {{"'it'", raWrapped}, {"'s' x"}}, 1, -1, toQuotation, 3,
+         {T{0, 3, toQuotation}, T{4, 1, toAnk}}},
+        {"the blanks a carried string starts with", {{"'ab", raWrapped}, {" cd' x"}}, 1, -1, toQuotation, 4,
+         {T{0, 4, toQuotation}, T{5, 1, toAnk}}},
+        {"a blank continuation row", blank, 1, -1, toQuotation, -1, {}},
+        {"...ends the string with the line", blank, 2, -1, 0, -1, {T{0, 1, toAnk}, T{2, 1, toSymbol}, T{4, 1, toInteger}}},
+        {"a blank row inside the line passes it on", {{"'abc", raWrapped}, {"  ", raWrapped}, {"d'"}}, 2, -1,
+         toQuotation, -1, {}},
+        {"bracket regions still span lines", {{"/* a"}, {"   "}, {"b */"}}, 2, 0, 0, -1, {}},
+    });
 }
 
 TEST_F(EditorFountain, ControlCodesAreCharacterCodeLiteralsWhenOn)

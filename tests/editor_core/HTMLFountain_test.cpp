@@ -80,26 +80,25 @@ TEST_F(HTMLFountain, UrlsAndMailAddressesAreAlwaysOn)
                                                   toTagAttributeDelimiter, toUrl, toTagEnd}));
 }
 
-TEST_F(HTMLFountain, ACommentRegionSpansRowsUntilItsEnd)
+TEST_F(HTMLFountain, CommentsAndTagWordsAreCarriedAcrossRows)
 {
     EXPECT_EQ(Tok("x<!-- <a> -->y"), (Tokens_{T{0, 1, toAnk}, T{1, 12, toBracket}, T{13, 1, toAnk}}));
-    const auto states = States({{"<!-- one"}, {"two"}, {"three --> <b>"}});
-    EXPECT_EQ(states[1].BracketIndex, 0);
-    EXPECT_EQ(states[2].BracketIndex, 0);
-    EXPECT_EQ(states[3].BracketIndex, -1);
-    EXPECT_EQ(RowTokens(*Parser, List, 2, states[2]),
-              (Tokens_{T{0, 9, toBracket}, T{10, 1, toTagStart}, T{11, 1, toTagElement}, T{12, 1, toTagEnd}}));
-}
-
-TEST_F(HTMLFountain, ACommentEndSplitByAWrapCarriesItsRest)
-{
-    const auto states = States({{"<!-- c --", raWrapped}, {"> <b>"}});
-    EXPECT_EQ(states[1].BracketIndex, 0);
-    EXPECT_EQ(states[1].CarryKind, toBracket);
-    EXPECT_EQ(states[1].CarryLength, 1);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]),
-              (Tokens_{T{0, 1, toBracket}, T{2, 1, toTagStart}, T{3, 1, toTagElement}, T{4, 1, toTagEnd}}));
-    EXPECT_EQ(states[2].BracketIndex, -1);
+    const std::vector<TRow> comment = {{"<!-- one"}, {"two"}, {"three --> <b>"}};
+    const std::vector<TRow> split = {{"<!-- c --", raWrapped}, {"> <b>"}};
+    const std::vector<TRow> element = {{"<ta", raWrapped}, {"ble b=12", raWrapped}, {"34>"}};
+    ExpectCarries(*Parser, List, {
+        {"a comment spans rows", comment, 1, 0, 0, -1, {}},
+        {"...until its end", comment, 2, 0, 0, -1,
+         {T{0, 9, toBracket}, T{10, 1, toTagStart}, T{11, 1, toTagElement}, T{12, 1, toTagEnd}}},
+        {"...and no further", comment, 3, -1, 0, -1, {}},
+        {"a comment end split by a wrap", split, 1, 0, toBracket, 1,
+         {T{0, 1, toBracket}, T{2, 1, toTagStart}, T{3, 1, toTagElement}, T{4, 1, toTagEnd}}},
+        {"...closes the comment", split, 2, -1, 0, -1, {}},
+        {"a split attribute", {{"<a hr", raWrapped}, {"ef=x>"}}, 1, -1, toTagAttribute, 2,
+         {T{0, 2, toTagAttribute}, T{2, 1, toTagAttributeDelimiter}, T{3, 1, toTagAttributeValue}, T{4, 1, toTagEnd}}},
+        {"a split element name", element, 1, -1, toTagElement, -1, {}},
+        {"a split value", element, 2, -1, toTagAttributeValue, -1, {T{0, 2, toTagAttributeValue}, T{2, 1, toTagEnd}}},
+    });
 }
 
 TEST_F(HTMLFountain, ATagAcrossALineBreakKeepsItsColours)
@@ -112,21 +111,6 @@ TEST_F(HTMLFountain, ATagAcrossALineBreakKeepsItsColours)
                        T{8, 1, toTagEnd}}));
     EXPECT_EQ(states[2].SchemeState, 0);
     EXPECT_EQ(K("text", states[2]), (Kinds_{toAnk}));
-}
-
-TEST_F(HTMLFountain, ATagWordSplitByAWrapKeepsItsKind)
-{
-    const auto states = States({{"<a hr", raWrapped}, {"ef=x>"}});
-    EXPECT_EQ(states[1].CarryKind, toTagAttribute);
-    EXPECT_EQ(states[1].CarryLength, 2);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]), (Tokens_{T{0, 2, toTagAttribute},
-                                                               T{2, 1, toTagAttributeDelimiter},
-                                                               T{3, 1, toTagAttributeValue}, T{4, 1, toTagEnd}}));
-    // An element name split by a wrap, and a value.
-    const auto element = States({{"<ta", raWrapped}, {"ble b=12", raWrapped}, {"34>"}});
-    EXPECT_EQ(element[1].CarryKind, toTagElement);
-    EXPECT_EQ(element[2].CarryKind, toTagAttributeValue);
-    EXPECT_EQ(RowTokens(*Parser, List, 2, element[2]), (Tokens_{T{0, 2, toTagAttributeValue}, T{2, 1, toTagEnd}}));
 }
 
 TEST_F(HTMLFountain, AReservedWordSplitByAWrapKeepsItsColourAndItsPlaceInTheTag)

@@ -213,24 +213,12 @@ TEST_F(FountainParser, ReservedWordsFoldOnlyAsciiLettersOfSingleByteCharacters)
 
 // ---- Carries across a wrap -----------------------------------------------------
 
-// Rows parsed from the top: the state at the start of row Row and, when
-// given, the tokens painted there.
-struct TCarryCase {
-    const char* What;
-    std::vector<TRow> Rows;
-    int Row;
-    int BracketIndex;
-    int CarryKind;
-    int CarryLength; // -1: not checked
-    Tokens_ Painted;
-};
-
 TEST_F(FountainParser, TokensAndRegionsAreCarriedAcrossWrapsExactly)
 {
     AddBracket("<!--", "-->");
     AddBracket("{", "}");
     AddBracket("/*", "*/");
-    const TCarryCase cases[] = {
+    ExpectCarries(*Parser, List, {
         {"a region leaves its own index", {{"x { y"}, {"z } w"}}, 1, 1, 0, -1, {T{0, 3, toBracket}, T{4, 1, toAnk}}},
         {"a split right bracket carries its rest", {{"a <!-- b --", raWrapped}, {"> c"}}, 1, 0, toBracket, 1,
          {T{0, 1, toBracket}, T{2, 1, toAnk}}},
@@ -262,18 +250,7 @@ TEST_F(FountainParser, TokensAndRegionsAreCarriedAcrossWrapsExactly)
         // Blanks end the wrapped row; the region opens on the next row.
         {"a token of the next row", {{"a   ", raWrapped}, {"/* b"}}, 1, -1, 0, -1, {T{0, 4, toBracket}}},
         {"...opens its region there", {{"a   ", raWrapped}, {"/* b"}}, 2, 2, 0, -1, {}},
-    };
-    for (const TCarryCase& c : cases) {
-        const TRowAttributeData state = States(c.Rows)[static_cast<size_t>(c.Row)];
-        EXPECT_EQ(state.BracketIndex, c.BracketIndex) << c.What;
-        EXPECT_EQ(state.CarryKind, c.CarryKind) << c.What;
-        if (c.CarryLength >= 0) {
-            EXPECT_EQ(state.CarryLength, c.CarryLength) << c.What;
-        }
-        if (!c.Painted.empty()) {
-            EXPECT_EQ(RowTokens(*Parser, List, c.Row, state), c.Painted) << c.What;
-        }
-    }
+    });
     // The whole word decides whether it is reserved.
     TStringList words;
     words.Add("hello");

@@ -81,4 +81,20 @@ std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeString
     return tokens;
 }
 
+void ExpectCarries(TFountainParser& Parser, TRowAttributeStringList& List, const std::vector<TCarryCase>& Cases)
+{
+    for (const TCarryCase& c : Cases) {
+        Fill(List, c.Rows);
+        const TRowAttributeData state = RowStates(Parser, List)[static_cast<size_t>(c.Row)];
+        EXPECT_EQ(state.BracketIndex, c.BracketIndex) << c.What;
+        EXPECT_EQ(state.CarryKind, c.CarryKind) << c.What;
+        if (c.CarryLength >= 0) {
+            EXPECT_EQ(state.CarryLength, c.CarryLength) << c.What;
+        }
+        if (!c.Painted.empty()) {
+            EXPECT_EQ(RowTokens(Parser, List, c.Row, state), c.Painted) << c.What;
+        }
+    }
+}
+
 } // namespace fountaintest

@@ -49,6 +49,19 @@ std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttr
 std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeStringList& List, int Index,
                               const TRowAttributeData& State);
 
+// A text's rows parsed from the top: the state at the start of row Row and,
+// when given, the tokens painted there. CarryLength -1 is not checked.
+struct TCarryCase {
+    const char* What;
+    std::vector<TRow> Rows;
+    int Row;
+    int BracketIndex;
+    int CarryKind;
+    int CarryLength;
+    std::vector<TToken> Painted;
+};
+void ExpectCarries(TFountainParser& Parser, TRowAttributeStringList& List, const std::vector<TCarryCase>& Cases);
+
 using ::Sjis;
 
 } // namespace fountaintest
