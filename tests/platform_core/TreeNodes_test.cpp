@@ -32,14 +32,6 @@ TTreeNode* Find(const TTreeNodes& Nodes, const std::string& Title)
 
 std::string Name(const TTreeNode* Node) { return Node ? Node->Text() : "-"; }
 
-std::string Titles(const std::vector<TTreeNode*>& Nodes)
-{
-    std::string titles;
-    for (TTreeNode* node : Nodes)
-        titles += Name(node);
-    return titles;
-}
-
 // A record that counts how many of its kind are alive.
 struct TCounted : TPersistent {
     static inline int Alive = 0;
@@ -123,7 +115,8 @@ TEST(TreeNodes, WalksInTreeOrder)
     EXPECT_EQ(Find(deep, "d")->GetPrev(), Find(deep, "c")); // the previous sibling's deepest last node
 
     TTreeNode* b = Find(nodes, "b");
-    EXPECT_EQ(Titles({b->Parent(), b->getPrevSibling(), b->getNextSibling(), b->GetFirstChild(), b->GetLastChild()}),
+    EXPECT_EQ(Name(b->Parent()) + Name(b->getPrevSibling()) + Name(b->getNextSibling()) + Name(b->GetFirstChild())
+                  + Name(b->GetLastChild()),
               "a-dcc");
     EXPECT_EQ(Find(nodes, "c")->Level(), 2);
     EXPECT_TRUE(Find(nodes, "c")->HasAsParent(Find(nodes, "a")));
