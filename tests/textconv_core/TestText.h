@@ -30,5 +30,11 @@ struct ConversionCase {
     std::string Input;
     std::string Expected;
 };
+// Convert with its second argument bound, as a conversion of text alone.
+template <typename Fn, typename Arg>
+std::function<std::string(std::string_view)> Bind(Fn Convert, Arg Value)
+{
+    return [Convert, Value](std::string_view Text) { return Convert(Text, Value); };
+}
 // Runs each case on the Shift-JIS form of its input and compares in UTF-8.
 void ExpectConverted(const std::vector<ConversionCase>& Cases);

@@ -8,23 +8,12 @@
 
 using namespace textconv;
 
-namespace {
-
-// A conversion with its mode argument bound.
-template <typename Fn>
-auto WithMode(Fn Convert, int Mode)
-{
-    return [Convert, Mode](std::string_view Text) { return Convert(Text, Mode); };
-}
-
-} // namespace
-
 TEST(WidthAndKana, ConvertWhatTheyNameAndCopyTheRest)
 {
-    const auto kanaRuns = [](int Mode) { return WithMode(ConvertKanaRuns, Mode); };
-    const auto halfKana = [](int Mode) { return WithMode(HalfKanaToFullKana, Mode); };
-    const auto asciiToFull = [](int Mode) { return WithMode(AsciiToFullWidth, Mode); };
-    const auto fullToAscii = [](int Mode) { return WithMode(FullWidthToAscii, Mode); };
+    const auto kanaRuns = [](int Mode) { return Bind(ConvertKanaRuns, Mode); };
+    const auto halfKana = [](int Mode) { return Bind(HalfKanaToFullKana, Mode); };
+    const auto asciiToFull = [](int Mode) { return Bind(AsciiToFullWidth, Mode); };
+    const auto fullToAscii = [](int Mode) { return Bind(FullWidthToAscii, Mode); };
     ExpectConverted({
         // Half-width kana join their voiced marks.
         {HalfToFullWidth, "ｶﾞｶﾟﾊﾟｳﾞ", "ガカ゜パヴ"}, {HalfToFullWidth, "ﾎﾞﾎﾟﾄﾞ", "ボポド"},

@@ -62,16 +62,13 @@ TEST(SeparateAlphanumerics, SpacesLettersAndDigitsFromDoubleByteText)
 
 TEST(LineLayout, PrefixesLines)
 {
-    const auto spaces2 = [](std::string_view T) { return InsertLeadingSpaces(T, 2); };
     ExpectConverted({
         // Leading blanks go before every line, empty ones too.
-        {spaces2, "a\r\n\r\nb", "  a\r\n  \r\n  b"}, {spaces2, "", ""},
-        {[](std::string_view T) { return InsertLeadingSpaces(T, 0); }, "a", "a"},
-        {[](std::string_view T) { return InsertLeadingTabs(T, 1); }, "a\r\nb\r\n", "\ta\r\n\tb\r\n"},
-        {[](std::string_view T) { return InsertLeadingZenSpaces(T, 2); }, "a\r\n", "　　a\r\n"},
+        {Bind(InsertLeadingSpaces, 2), "a\r\n\r\nb", "  a\r\n  \r\n  b"}, {Bind(InsertLeadingSpaces, 2), "", ""},
+        {Bind(InsertLeadingSpaces, 0), "a", "a"}, {Bind(InsertLeadingTabs, 1), "a\r\nb\r\n", "\ta\r\n\tb\r\n"},
+        {Bind(InsertLeadingZenSpaces, 2), "a\r\n", "　　a\r\n"},
         // Quote marks go before non-empty lines only.
-        {[](std::string_view T) { return InsertQuoteMarks(T, "> "); }, "a\r\n\r\nb\r\n", "> a\r\n\r\n> b\r\n"},
-        {[](std::string_view T) { return InsertQuoteMarks(T, ""); }, "a", "a"},
+        {Bind(InsertQuoteMarks, "> "), "a\r\n\r\nb\r\n", "> a\r\n\r\n> b\r\n"}, {Bind(InsertQuoteMarks, ""), "a", "a"},
     });
 }
 

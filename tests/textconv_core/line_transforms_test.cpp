@@ -8,8 +8,8 @@ using namespace textconv;
 
 TEST(LineTransforms, ConvertEveryLine)
 {
-    const auto tabsToSpaces = [](int Width) { return [Width](std::string_view T) { return TabsToSpaces(T, Width); }; };
-    const auto spacesToTabs = [](int Width) { return [Width](std::string_view T) { return SpacesToTabs(T, Width); }; };
+    const auto tabsToSpaces = [](int Width) { return Bind(TabsToSpaces, Width); };
+    const auto spacesToTabs = [](int Width) { return Bind(SpacesToTabs, Width); };
     ExpectConverted({
         {tabsToSpaces(4), "ab\tc", "ab  c"}, {tabsToSpaces(4), "\tx\r\nabcd\ty", "    x\r\nabcd    y"},
         // A double-byte character is two columns wide.

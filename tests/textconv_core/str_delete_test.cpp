@@ -8,10 +8,8 @@ using namespace textconv;
 
 TEST(Deletions, RemoveWhatTheyNameAndKeepTheRest)
 {
-    const auto leadingChars = [](int Count) {
-        return [Count](std::string_view T) { return DeleteLeadingChars(T, Count); };
-    };
-    const auto lineHeads = [](int Count) { return [Count](std::string_view T) { return DeleteLineHeads(T, Count); }; };
+    const auto leadingChars = [](int Count) { return Bind(DeleteLeadingChars, Count); };
+    const auto lineHeads = [](int Count) { return Bind(DeleteLineHeads, Count); };
     ExpectConverted({
         {DeleteAllLineBreaks, "a\r\nb\r\n\r\nc\r\n", "abc"}, {DeleteAllLineBreaks, "", ""},
         // A lone CR is removed; the byte after it stays.
