@@ -12,10 +12,8 @@ using namespace textconv;
 
 TEST(DigitToKanji, GivesTheKanjiOfOneToNineOnly)
 {
-    EXPECT_EQ(U(DigitToKanji(S("１"))), "一");
-    EXPECT_EQ(U(DigitToKanji(S("９"))), "九");
-    for (const char* other : {"０", "1", "あ"})
-        EXPECT_EQ(DigitToKanji(S(other)), "") << other;
+    ExpectConverted({{DigitToKanji, "１", "一"}, {DigitToKanji, "９", "九"}, {DigitToKanji, "０", ""},
+                     {DigitToKanji, "1", ""}, {DigitToKanji, "あ", ""}});
 }
 
 TEST(NumberToKanji, DropsLeadingZerosKeepsZeroRunsAndDigitsAboveTheOku)

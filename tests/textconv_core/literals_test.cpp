@@ -31,11 +31,10 @@ TEST(Literals, LineBreakingSetsAreTheFullWidthPunctuationRow)
             EXPECT_EQ(c.Code() >> 8, 0x81) << SjisToUtf8(c.Char());
     }
     const LineBreakRules& rules = LineBreaking();
-    EXPECT_TRUE(rules.Hangs(0x8142)); // 。
-    EXPECT_TRUE(rules.Hangs(0xA1));   // ｡
-    EXPECT_TRUE(rules.Hangs(')'));
-    EXPECT_FALSE(rules.Hangs(0x8175)); // 「
-    EXPECT_FALSE(rules.Hangs('a'));
+    for (uint16_t c : {0x8142, 0xA1, 0x29}) // 。｡)
+        EXPECT_TRUE(rules.Hangs(c)) << c;
+    for (uint16_t c : {0x8175, 0x61}) // 「a
+        EXPECT_FALSE(rules.Hangs(c)) << c;
     EXPECT_TRUE(rules.NotAtLineEnd.Contains(0x8175));
     EXPECT_TRUE(rules.Openers.Contains(0xA2)); // ｢
 }

@@ -40,14 +40,13 @@ TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
 
 TEST(SentenceStyle, LineEnds)
 {
-    EXPECT_EQ(DesuToDa("晴れです\r\n雨です\r\n"), "晴れだ\r\n雨だ\r\n");
-    // The text after the last line end converts and gets no line end.
-    EXPECT_EQ(DesuToDa("晴れです。\r\n雨です"), "晴れだ。\r\n雨だ");
-    // A lone CR is an ordinary byte: it neither ends a line nor eats the next.
-    EXPECT_EQ(DesuToDa("晴れです\r雨です。"), "晴れです\r雨だ。");
-    EXPECT_EQ(DesuToDa("晴れです\n"), "晴れです\n");
-    EXPECT_EQ(DesuToDa("\r\n\r\n"), "\r\n\r\n");
-    EXPECT_EQ(DesuToDa(""), "");
+    ExpectConversions(Da, {
+        {"晴れです\r\n雨です\r\n", "晴れだ\r\n雨だ\r\n"},
+        // The text after the last line end converts and gets no line end.
+        {"晴れです。\r\n雨です", "晴れだ。\r\n雨だ"},
+        // A lone CR is an ordinary byte: it neither ends a line nor eats the next.
+        {"晴れです\r雨です。", "晴れです\r雨だ。"}, {"晴れです\n", "晴れです\n"}, {"\r\n\r\n", "\r\n\r\n"}, {"", ""},
+    });
 }
 
 TEST(SentenceStyle, StrayLeadByteDoesNotSwallowTheLineEnd)
