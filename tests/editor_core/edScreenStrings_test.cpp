@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 using edtest::RowsOf;
 using edtest::RowTexts;
@@ -30,6 +31,12 @@ protected:
     TEditorScreenStrings& List() { return *Editor.List; }
     void Wrap(bool On) { List().SetWordWrap(On); }
     std::vector<RowView> Rows() { return RowsOf(List()); }
+    // First row, old and new row counts of the I-th change announced.
+    std::tuple<int, int, int> Extent(size_t I)
+    {
+        const TChangeExtent& e = Editor.Extents.at(I);
+        return {e.First, e.OldCount, e.NewCount};
+    }
 
     TFakeEditorClient Editor;
 };
@@ -101,9 +108,7 @@ TEST_F(ScreenStringsTest, TypingInAWrappedLineRewrapsFromThePreviousRow)
     // Shortening the word lets it back up into the first row.
     List().ReplaceRows(1, 1, "bb\r\n");
     EXPECT_EQ(Rows(), (std::vector<RowView>{{A(16) + " bb", Crlf}}));
-    EXPECT_EQ(Editor.Extents.back().First, 0);
-    EXPECT_EQ(Editor.Extents.back().OldCount, 2);
-    EXPECT_EQ(Editor.Extents.back().NewCount, 1);
+    EXPECT_EQ(Extent(Editor.Extents.size() - 1), std::make_tuple(0, 2, 1));
 }
 
 TEST_F(ScreenStringsTest, WithWholeWordsKeptAnEditRewrapsTheWholeLineAndUndoesCleanly)
@@ -140,9 +145,7 @@ TEST_F(ScreenStringsTest, EachReplaceRecordsItsExtentAndNotifiesOnce)
     List().ReplaceRows(1, 1, "x\r\ny\r\n");
     EXPECT_EQ(Editor.Changes, 1);
     ASSERT_EQ(Editor.Extents.size(), 1u);
-    EXPECT_EQ(Editor.Extents[0].First, 1);
-    EXPECT_EQ(Editor.Extents[0].OldCount, 2);
-    EXPECT_EQ(Editor.Extents[0].NewCount, 3);
+    EXPECT_EQ(Extent(0), std::make_tuple(1, 2, 3));
     EXPECT_FALSE(List().ChangeExtent().Valid); // cleared after the notification
 
     // Two changes in one update: one notification, repainting from the
@@ -154,9 +157,7 @@ TEST_F(ScreenStringsTest, EachReplaceRecordsItsExtentAndNotifiesOnce)
     List().EndUpdate();
     EXPECT_EQ(Editor.Changes, 2);
     ASSERT_EQ(Editor.Extents.size(), 2u);
-    EXPECT_EQ(Editor.Extents[1].First, 0);
-    EXPECT_EQ(Editor.Extents[1].OldCount, 4);
-    EXPECT_EQ(Editor.Extents[1].NewCount, 3);
+    EXPECT_EQ(Extent(1), std::make_tuple(0, 4, 3));
 }
 
 // ---- Row marks -------------------------------------------------------------------
