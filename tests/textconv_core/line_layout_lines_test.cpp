@@ -9,7 +9,7 @@
 
 using namespace textconv;
 
-TEST(LineLayout, JoinsAndBreaksLines)
+TEST(LineLayout, JoinsAndBreaksLinesSplitsWordsAndSpacesAlphanumerics)
 {
     ExpectConverted({
         // Joins keep the break before a full-width space.
@@ -27,6 +27,17 @@ TEST(LineLayout, JoinsAndBreaksLines)
         {BreakKagiSentences, "彼は「はい」と言った\r\n", "彼は\r\n「はい」\r\nと言った\r\n"},
         {BreakKagiSentences, "「はい」\r\n「いいえ」「うん」\r\n\r\n", "「はい」\r\n「いいえ」\r\n「うん」\r\n\r\n"},
         {BreakKagiSentences, "終わり」", "終わり」\r\n"}, {BreakKagiSentences, "", ""},
+        {SplitWords, "ab cd\r\nあい　う", "ab\r\ncd\r\nあい　う\r\n"},
+        {SplitWords, "a  b\r\n", "a\r\n\r\nb\r\n"}, // two spaces make an empty word
+        {SplitWords, "", ""},
+        // Letters and digits are spaced from double-byte text.
+        {SeparateAlphanumerics, "abcあ", "abc あ"}, {SeparateAlphanumerics, "あabc", "あ abc"},
+        {SeparateAlphanumerics, "第3章", "第 3 章"}, {SeparateAlphanumerics, "abc、x（y）z。1，", "abc、x（y）z。1，"},
+        {SeparateAlphanumerics, "（abc）　a゛b", "（abc）　a ゛b"},
+        // Half-width kana and symbols are not alphanumerics.
+        {SeparateAlphanumerics, "ｱあ-い", "ｱあ-い"},
+        // A line break ends the neighbourhood, and a final one stays.
+        {SeparateAlphanumerics, "a\r\nあ\r\n", "a\r\nあ\r\n"},
     });
 }
 
@@ -36,28 +47,10 @@ TEST(BreakKagiSentences, BreaksLinesOverTheLimitWithoutLosingBytes)
     EXPECT_EQ(BreakKagiSentences(line + "\r\n"), line.substr(0, 8192) + "\r\n" + S("あ") + "\r\n");
 }
 
-TEST(SplitWords, GivesOneWordPerLine)
+TEST(SplitWords, KeepsALongWordWhole)
 {
-    EXPECT_EQ(U(SplitWords(S("ab cd\r\nあい　う"))), "ab\r\ncd\r\nあい　う\r\n");
-    // Two spaces make an empty word.
-    EXPECT_EQ(SplitWords("a  b\r\n"), "a\r\n\r\nb\r\n");
-    // A long word is kept whole.
     const std::string word(10000, 'w');
     EXPECT_EQ(SplitWords(word), word + "\r\n");
-    EXPECT_EQ(SplitWords(""), "");
-}
-
-TEST(SeparateAlphanumerics, SpacesLettersAndDigitsFromDoubleByteText)
-{
-    EXPECT_EQ(U(SeparateAlphanumerics(S("abcあ"))), "abc あ");
-    EXPECT_EQ(U(SeparateAlphanumerics(S("あabc"))), "あ abc");
-    EXPECT_EQ(U(SeparateAlphanumerics(S("第3章"))), "第 3 章");
-    EXPECT_EQ(U(SeparateAlphanumerics(S("abc、x（y）z。1，"))), "abc、x（y）z。1，");
-    EXPECT_EQ(U(SeparateAlphanumerics(S("（abc）　a゛b"))), "（abc）　a ゛b");
-    // Half-width kana and symbols are not alphanumerics.
-    EXPECT_EQ(U(SeparateAlphanumerics(S("ｱあ-い"))), "ｱあ-い");
-    // A line break ends the neighbourhood, and a final one stays.
-    EXPECT_EQ(U(SeparateAlphanumerics(S("a\r\nあ\r\n"))), "a\r\nあ\r\n");
 }
 
 TEST(LineLayout, PrefixesLines)
