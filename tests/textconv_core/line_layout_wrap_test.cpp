@@ -18,84 +18,77 @@ std::vector<std::string> Wrap(std::string_view Utf8, int Width, TWrapOptions Opt
 
 } // namespace
 
+// A text line (its CR LF added) and the lines it wraps into.
 struct WrapCase {
     std::string Text;
-    int Width;
-    TWrapOptions Options;
     std::vector<std::string> Lines;
+    TWrapOptions Options = {};
+    int Width = 10;
 };
 
 TEST(WrapLines, BreaksJapaneseAndEnglishTextByTheLineBreakingRules)
 {
     const std::vector<WrapCase> cases = {
         // Breaks double byte text at the width.
-        {"漢字漢字漢字漢字漢字漢字\r\n", 10, {}, {"漢字漢字漢", "字漢字漢字", "漢字"}},
+        {"漢字漢字漢字漢字漢字漢字", {"漢字漢字漢", "字漢字漢字", "漢字"}},
         // A double-byte character starting one byte short of the width is kept whole.
-        {"aあいうえおか\r\n", 10, {}, {"aあいうえお", "か"}},
+        {"aあいうえおか", {"aあいうえお", "か"}},
         // Moves an opener in the last two bytes to the next line.
-        {"あいうえ「お」\r\n", 10, {}, {"あいうえ", "「お」"}},
-        {"aあいうえ「お」\r\n", 10, {}, {"aあいうえ", "「お」"}},
-        {"あいう「えおか」\r\n", 10, {}, {"あいう「え", "おか」"}},
+        {"あいうえ「お」", {"あいうえ", "「お」"}}, {"aあいうえ「お」", {"aあいうえ", "「お」"}},
+        {"あいう「えおか」", {"あいう「え", "おか」"}},
         // Lets punctuation and closers hang.
-        {"あいうえお、かき\r\n", 10, {}, {"あいうえお、", "かき"}},
+        {"あいうえお、かき", {"あいうえお、", "かき"}},
         // A run of hanging characters hangs whole, so none begins a line.
-        {"あいうえお。」か\r\n", 10, {}, {"あいうえお。」", "か"}},
-        {"abcdefghijk、x\r\n", 10, {}, {"abcdefghijk、", "x"}},
+        {"あいうえお。」か", {"あいうえお。」", "か"}}, {"abcdefghijk、x", {"abcdefghijk、", "x"}},
         // A long run stretches the line by four characters at most.
-        {"あいうえお・・・・・・\r\n", 10, {}, {"あいうえお・・・・", "・・"}},
-        {"abcdefghijk、、、、\r\n", 10, {}, {"abcdefghijk、、、", "、"}},
+        {"あいうえお・・・・・・", {"あいうえお・・・・", "・・"}},
+        {"abcdefghijk、、、、", {"abcdefghijk、、、", "、"}},
         // Adds no empty line after a hanging line end.
-        {"あいうえお。\r\n", 10, {}, {"あいうえお。"}},
-        {"あいうえお。\r\nかきく\r\n", 10, {}, {"あいうえお。", "かきく"}},
-        {"abcdefghijk\r\n\r\nx\r\n", 10, {}, {"abcdefghijk", "", "x"}},
+        {"あいうえお。", {"あいうえお。"}}, {"あいうえお。\r\nかきく", {"あいうえお。", "かきく"}},
+        {"abcdefghijk\r\n\r\nx", {"abcdefghijk", "", "x"}},
         // Blanks alone after a wrap end the wrapped line.
-        {"あいうえお  \r\nか\r\n", 10, {}, {"あいうえお  ", "か"}},
+        {"あいうえお  \r\nか", {"あいうえお  ", "か"}},
         // Places single byte closers and openers at the width.
         // A plain byte arriving at the width ends its line one byte over.
-        {"abcdefghijklm\r\n", 10, {}, {"abcdefghijk", "lm"}},
-        {"abcdefghijk)x\r\n", 10, {}, {"abcdefghijk)", "x"}},
-        {"abcdefghij)x\r\n", 10, {}, {"abcdefghij)", "x"}},
-        {"abcdefghij(x)\r\n", 10, {}, {"abcdefghij", "(x)"}},
-        {"abcdefghijｱ｡x\r\n", 10, {}, {"abcdefghijｱ｡", "x"}},
-        {"abcdefghij｢ｱ｣\r\n", 10, {}, {"abcdefghij", "｢ｱ｣"}},
+        {"abcdefghijklm", {"abcdefghijk", "lm"}}, {"abcdefghijk)x", {"abcdefghijk)", "x"}},
+        {"abcdefghij)x", {"abcdefghij)", "x"}}, {"abcdefghij(x)", {"abcdefghij", "(x)"}},
+        {"abcdefghijｱ｡x", {"abcdefghijｱ｡", "x"}}, {"abcdefghij｢ｱ｣", {"abcdefghij", "｢ｱ｣"}},
         // Keeps english words whole.
-        {"hello world again\r\n", 10, {.English = true}, {"hello ", "world ", "again"}},
+        {"hello world again", {"hello ", "world ", "again"}, {.English = true}},
         // One letter arriving exactly at the width stays on its line.
-        {"abcdefghi a\r\n", 10, {.English = true}, {"abcdefghi a"}},
-        {"abcdefghi ab\r\n", 10, {.English = true}, {"abcdefghi ", "ab"}},
+        {"abcdefghi a", {"abcdefghi a"}, {.English = true}}, {"abcdefghi ab", {"abcdefghi ", "ab"}, {.English = true}},
         // Breaks an english word longer than a line.
-        {"abcdefghijklmnopqrstuvwxy\r\n", 10, {.English = true}, {"abcdefghij", "klmnopqrst", "uvwxy"}},
-        {"ab abcdefghijklmno\r\n", 10, {.English = true}, {"ab ", "abcdefghij", "klmno"}},
-        {"  abcdefghijklmnop\r\n", 10, {.English = true, .Indent = true}, {"  abcdefgh", "  ijklmnop"}},
+        {"abcdefghijklmnopqrstuvwxy", {"abcdefghij", "klmnopqrst", "uvwxy"}, {.English = true}},
+        {"ab abcdefghijklmno", {"ab ", "abcdefghij", "klmno"}, {.English = true}},
+        {"  abcdefghijklmnop", {"  abcdefgh", "  ijklmnop"}, {.English = true, .Indent = true}},
         // Keeps the indentation on continuation lines.
-        {"  あいうえおかきくけこさし\r\nx\r\n", 10, {.Indent = true}, {"  あいうえ", "  おかきく", "  けこさし", "x"}},
+        {"  あいうえおかきくけこさし\r\nx", {"  あいうえ", "  おかきく", "  けこさし", "x"}, {.Indent = true}},
         // "　" counts two.
-        {"　あいうえおかき\r\n", 10, {.Indent = true}, {"　あいうえ", "  おかき"}},
+        {"　あいうえおかき", {"　あいうえ", "  おかき"}, {.Indent = true}},
         // Indentation as deep as the width less 4 goes on a line of its own;
         // what is deeper continues every later line.
-        {"      あいうえおか\r\n", 10, {.Indent = true}, {"      あい", "      ", "うえおか"}},
-        {"        abcdefghijklmnopqrstu\r\n", 10, {.Indent = true},
-          {"        abc", "      ", "  defghijkl", "  mnopqrstu"}},
+        {"      あいうえおか", {"      あい", "      ", "うえおか"}, {.Indent = true}},
+        {"        abcdefghijklmnopqrstu", {"        abc", "      ", "  defghijkl", "  mnopqrstu"}, {.Indent = true}},
         // A TAB's columns indent like spaces.
-        {"\tabcdefghijklmnopqrstu\r\n", 10, {.Indent = true, .TabWidth = 4},
-          {"    abcdefg", "    hijklmn", "    opqrstu"}},
+        {"\tabcdefghijklmnopqrstu", {"    abcdefg", "    hijklmn", "    opqrstu"}, {.Indent = true, .TabWidth = 4}},
         // Keeps the first lines indentation whatever follows a break.
-        {"    abcdefghijklmnopq rstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefghijkl\r\n", 20, {.Indent = true},
-          {"    abcdefghijklmnopq", "     rstuvwxyzabcdefg", "    hijklmnopqrstuvwx", "    yzabcdefghijkl"}},
-        {"    abcdefghijklmnopq           rstuvwxyzabcdefghijklmnopqrstuvwxyzabc\r\n", 20, {.Indent = true},
-          {"    abcdefghijklmnopq", "               rstuvw", "    xyzabcdefghijklmn", "    opqrstuvwxyzabc"}},
-        {"  あいうえお　かきくけこさしすせそたちつ\r\n", 12, {.Indent = true}, {"  あいうえお", "  　かきくけ", "  こさしすせ", "  そたちつ"}},
+        {"    abcdefghijklmnopq rstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefghijkl",
+         {"    abcdefghijklmnopq", "     rstuvwxyzabcdefg", "    hijklmnopqrstuvwx", "    yzabcdefghijkl"}, {.Indent = true}, 20},
+        {"    abcdefghijklmnopq           rstuvwxyzabcdefghijklmnopqrstuvwxyzabc",
+         {"    abcdefghijklmnopq", "               rstuvw", "    xyzabcdefghijklmn", "    opqrstuvwxyzabc"}, {.Indent = true}, 20},
+        {"  あいうえお　かきくけこさしすせそたちつ",
+         {"  あいうえお", "  　かきくけ", "  こさしすせ", "  そたちつ"}, {.Indent = true}, 12},
         // Expands tabs to the editors tab stops within the width.
-        {"ab\tc\r\n\tx\r\n", 10, {.TabWidth = 4}, {"ab  c", "    x"}},
-        {"ab\tc\r\n", 10, {}, {"ab      c"}},
+        {"ab\tc\r\n\tx", {"ab  c", "    x"}, {.TabWidth = 4}}, {"ab\tc", {"ab      c"}},
         // A TAB that would pass the width fills the line and ends it.
-        {"--no-space-after-for\t\t\t\t-nsaf\r\n", 40, {}, {"--no-space-after-for" + std::string(20, ' '), "-nsaf"}},
-        {"abcdefgh\tx\r\n", 10, {.TabWidth = 4}, {"abcdefgh  ", "x"}},
+        {"--no-space-after-for\t\t\t\t-nsaf", {"--no-space-after-for" + std::string(20, ' '), "-nsaf"}, {}, 40},
+        {"abcdefgh\tx", {"abcdefgh  ", "x"}, {.TabWidth = 4}},
         // Hanging characters after it stay on the line.
-        {"abcdefgh\t、x\r\n", 10, {.TabWidth = 4}, {"abcdefgh  、", "x"}},
+        {"abcdefgh\t、x", {"abcdefgh  、", "x"}, {.TabWidth = 4}},
     };
     for (const WrapCase& c : cases)
-        EXPECT_THAT(Wrap(c.Text, c.Width, c.Options), ElementsAreArray(c.Lines)) << c.Text << " at " << c.Width;
+        EXPECT_THAT(Wrap(c.Text + "\r\n", c.Width, c.Options), ElementsAreArray(c.Lines))
+            << c.Text << " at " << c.Width;
     EXPECT_EQ(StripLeadingIndent(S("  　x ")), 4u); // "　" counts two
     EXPECT_EQ(StripLeadingIndent("\tx"), 0u);
 }

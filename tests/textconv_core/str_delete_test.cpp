@@ -43,12 +43,7 @@ TEST(Deletions, RemoveWhatTheyNameAndKeepTheRest)
 TEST(Deletions, HaveNoLengthLimit)
 {
     // Longer than the 8,192 bytes the command once refused silently.
-    std::string text, expected;
-    for (int i = 0; i < 3000; ++i) {
-        text += "abc\r\n";
-        expected += "abc";
-    }
-    EXPECT_EQ(DeleteAllLineBreaks(text), expected);
+    EXPECT_EQ(DeleteAllLineBreaks(Repeat("abc\r\n", 3000)), Repeat("abc", 3000));
     EXPECT_EQ(DeleteAllLineBreaks(std::string(8193, 'a')), std::string(8193, 'a'));
 }
 
