@@ -10,9 +10,6 @@
 using namespace textconv;
 using ::testing::ElementsAre;
 
-// Each case names only the options it sets; the rest keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace {
 
 // The lines of a ruled box of 27 full-width columns.

@@ -22,7 +22,7 @@ struct TSeikeiOptions {
     bool KeisenBig = false; // Seikei.KeisenBig: heavy frame
     bool KeisenRtn = false; // the ruled box keeps the line breaks
     bool SeikeiMax = false; // Seikei.SeikeiMax: no width but the 8,192-byte limit
-    std::string QMark;      // the quote mark (one or two bytes)
+    std::string QMark = {}; // the quote mark (one or two bytes)
     int WrapByteCache = 80; // the editor's wrap column; the ruled box stays inside it
     int TabWidth = 8;       // the active editor's Caret.TabSpaceCount
 };
