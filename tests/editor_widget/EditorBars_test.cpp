@@ -101,32 +101,26 @@ TEST_F(Bars, ImageBarShowsTheLowestDigitMarkAndTheLowestImageMark)
     EXPECT_EQ(ed->RowMarksInUse() & (1u << 3), 0u);
 }
 
-TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaults)
+TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaultsAndForgetsListsGoingAway)
 {
-    TImageList marks;
     TImageList digits;
     digits.Add(QPixmap(8, 11));
     digits.Add(QPixmap(8, 11));
-    ed->SetImageMarks(&marks);
     ed->SetImageDigits(&digits);
-    EXPECT_EQ(ed->ImagebarPicture(10), &DefaultImageMarks()[0]);
-    EXPECT_EQ(ed->ImagebarPicture(1), &digits.Image(1));
-    EXPECT_EQ(ed->ImagebarPicture(2), &DefaultImageDigits()[2]);
-    EXPECT_EQ(ed->ImagebarPicture(-1), nullptr);
-    marks.Add(QPixmap(11, 11));
-    EXPECT_EQ(ed->ImagebarPicture(10), &marks.Image(0));
-}
-
-TEST_F(Bars, ImageListsGoingAwayAreForgotten)
-{
     {
         TImageList marks;
         ed->SetImageMarks(&marks);
-        EXPECT_EQ(ed->ImageMarks(), &marks);
+        EXPECT_EQ(ed->ImagebarPicture(10), &DefaultImageMarks()[0]);
+        EXPECT_EQ(ed->ImagebarPicture(1), &digits.Image(1));
+        EXPECT_EQ(ed->ImagebarPicture(2), &DefaultImageDigits()[2]);
+        EXPECT_EQ(ed->ImagebarPicture(-1), nullptr);
+        marks.Add(QPixmap(11, 11));
+        EXPECT_EQ(ed->ImagebarPicture(10), &marks.Image(0));
     }
     EXPECT_EQ(ed->ImageMarks(), nullptr);
     EXPECT_EQ(ed->ImagebarPicture(11), &DefaultImageMarks()[1]);
 }
+
 
 TEST(RulerNumbers, StopAtColumnThousand)
 {
@@ -135,21 +129,18 @@ TEST(RulerNumbers, StopAtColumnThousand)
     EXPECT_EQ(TEditorRulerBitmaps::Numbers(992, 10, 8), (std::vector<int>{992, 1000}));
 }
 
-TEST(RulerDigits, MaskHoldsTenGlyphsFivePixelsWide)
+TEST(RulerDigits, MaskHoldsTenGlyphsFivePixelsWideWithBlankEdges)
 {
     const QImage& mask = TEditorRulerBitmaps::DigitMask();
     ASSERT_EQ(mask.size(), QSize(56, 9));
-    const auto ink = [&](int X, int Y) { return mask.pixelColor(X, Y).alpha() != 0; };
-    for (int x = 0; x < 56; ++x) {
-        EXPECT_FALSE(ink(x, 0));
-        EXPECT_FALSE(ink(x, 8));
-    }
-    // "1" is the stroke at x = 7 from row 1 to row 7.
-    for (int y = 1; y <= 7; ++y)
-        EXPECT_TRUE(ink(7, y));
-    for (int x = 50; x < 56; ++x)
-        for (int y = 0; y < 9; ++y)
-            EXPECT_FALSE(ink(x, y));
+    for (int x = 0; x < 56; ++x)
+        for (int y = 0; y < 9; ++y) {
+            // "1" is the stroke at x = 7 from row 1 to row 7.
+            const bool ink = x == 7 && y >= 1 && y <= 7;
+            if (ink || y == 0 || y == 8 || x >= 50) {
+                EXPECT_EQ(mask.pixelColor(x, y).alpha() != 0, ink) << x << "," << y;
+            }
+        }
 }
 
 TEST_F(Bars, RulerMarksTheCaretColumnInTheMarkColour)
@@ -172,7 +163,7 @@ TEST_F(Bars, RulerMarksTheCaretColumnInTheMarkColour)
     EXPECT_EQ(image.pixelColor(other, ed->RulerHeight() - 4), QColor(0xC0, 0xC0, 0xC0));
 }
 
-TEST_F(Bars, RulerWithoutColoursTakesTheEditorsColours)
+TEST_F(Bars, RulerWithoutColoursTakesTheEditorsAndIsAsWideAsAViewportWiderThanTheScreen)
 {
     ed->Ruler()->SetVisible(true);
     ed->Ruler()->SetEdge(false);
@@ -180,24 +171,14 @@ TEST_F(Bars, RulerWithoutColoursTakesTheEditorsColours)
     ed->Ruler()->SetBkColor(clNone);
     ed->SetColor(clYellow);
     ed->Font()->SetColor(clBlue);
+    ed->resize(2400, 200);
     ed.SetText("a");
     const QImage image = ed.Grab();
     const int x = ed->TextLeft() + 5 * ed->ColWidth() + 2;
     EXPECT_EQ(image.pixelColor(x, ed->RulerHeight() - 4), QColor(Qt::yellow));
-    EXPECT_EQ(image.pixelColor(x, ed->RulerHeight() - 1), QColor(Qt::blue)); // the gauge's bottom line
-}
-
-TEST_F(Bars, RulerIsAsWideAsAViewportWiderThanTheScreen)
-{
-    ed->Ruler()->SetVisible(true);
-    ed->Ruler()->SetEdge(false);
-    ed->Ruler()->SetColor(clRed);
-    ed->resize(2400, 200);
-    ed.SetText("a");
-    const QImage image = ed.Grab();
-    // The bottom line of the gauge reaches the right edge.
-    const int y = ed->RulerHeight() - 1;
-    EXPECT_EQ(image.pixelColor(ed->viewport()->width() - 1, y), QColor(Qt::red));
+    // The gauge's bottom line reaches the right edge.
+    for (const int lineX : {x, ed->viewport()->width() - 1})
+        EXPECT_EQ(image.pixelColor(lineX, ed->RulerHeight() - 1), QColor(Qt::blue)) << lineX;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Where the caret stands and how it shows: the column rule, the keeping of
 // a column over short rows, the caps, placing after text, the shapes, and
-// the nested updates that hide it.
+// what hides it.
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +14,27 @@ using edtest::TEditorDriver;
 
 class Caret : public testing::Test {
 protected:
+    // The column the caret takes when sent to Col (of row Row).
+    int ColAfter(int Col) { ed->SetCol(Col); return ed->Col(); }
+    int ColAfter(int Row, int Col) { ed->SetRowCol(Row, Col); return ed->Col(); }
+
     TEditorDriver ed;
 };
 
-TEST_F(Caret, KeepCaretComesBackToTheColumnAfterAShortRow)
+TEST_F(Caret, FreeOrKeptColumnsOverAShortRow)
 {
-    ed->Caret()->SetFreeCaret(false);
-    ed->Caret()->SetKeepCaret(true);
     ed.SetText("0123456789\r\nab\r\n0123456789\r\n");
+    ed->SetRowCol(0, 8);
+    ed->SetRow(1);
+    EXPECT_EQ(ed->Col(), 8) << "a free caret stays past the row end";
+    ed->Caret()->SetFreeCaret(false);
+    ed->SetRow(0);
+    ed->SetRow(1);
+    EXPECT_EQ(ed->Col(), 2);
+    ed->SetRow(2);
+    EXPECT_EQ(ed->Col(), 2) << "without KeepCaret the column is lost";
+
+    ed->Caret()->SetKeepCaret(true);
     ed->SetRowCol(0, 8);
     ed->SetRow(1);
     EXPECT_EQ(ed->Col(), 2);
@@ -34,85 +47,48 @@ TEST_F(Caret, KeepCaretComesBackToTheColumnAfterAShortRow)
     EXPECT_EQ(ed->Col(), 1);
 }
 
-TEST_F(Caret, FreeCaretStaysPastTheRowEnd)
-{
-    ed.SetText("0123456789\r\nab\r\n");
-    ed->SetRowCol(0, 8);
-    ed->SetRow(1);
-    EXPECT_EQ(ed->Col(), 8);
-    ed->Caret()->SetFreeCaret(false);
-    ed->SetRow(0);
-    ed->SetRow(1);
-    EXPECT_EQ(ed->Col(), 2);
-}
-
 TEST_F(Caret, CaretNeverStandsOnATrailByteOrInTabFill)
 {
-    ed.SetText("a" + Sjis("漢") + "b\tc\r\n");
-    ed->SetCol(2);
-    EXPECT_EQ(ed->Col(), 3) << "moving right steps over the trail byte";
-    ed->SetCol(2);
-    EXPECT_EQ(ed->Col(), 1) << "moving left steps back to the lead byte";
-    ed->SetCol(6);
-    EXPECT_EQ(ed->Col(), 8) << "rightwards out of the tab's fill";
-    ed->SetCol(5);
-    EXPECT_EQ(ed->Col(), 4) << "leftwards to the tab itself";
-    ed->Caret()->SetInTab(true);
-    ed->SetCol(6);
-    EXPECT_EQ(ed->Col(), 6);
-}
-
-TEST_F(Caret, SetRowColMovesLeftOffTrailBytesAndTabFill)
-{
-    ed.SetText(Sjis("漢字") + "\r\n\tx\r\n");
+    ed.SetText("a" + Sjis("漢") + "b\tc\r\n" + Sjis("漢字") + "\r\n\tx\r\n");
+    EXPECT_EQ(ColAfter(2), 3) << "moving right steps over the trail byte";
+    EXPECT_EQ(ColAfter(2), 1) << "moving left steps back to the lead byte";
+    EXPECT_EQ(ColAfter(6), 8) << "rightwards out of the tab's fill";
+    EXPECT_EQ(ColAfter(5), 4) << "leftwards to the tab itself";
+    // SetRowCol always moves left.
+    EXPECT_EQ(ColAfter(1, 3), 2);
+    EXPECT_EQ(ColAfter(2, 5), 0);
     int moves = 0;
     ed->OnCaretMoved = [&](TObject*) { ++moves; };
-    ed->SetRowCol(0, 3);
-    EXPECT_EQ(ed->Col(), 2);
-    ed->SetRowCol(1, 5);
-    EXPECT_EQ(ed->Row(), 1);
-    EXPECT_EQ(ed->Col(), 0);
-    moves = 0;
-    ed->SetRowCol(1, 0);
+    ed->SetRowCol(2, 0);
     EXPECT_EQ(moves, 0) << "an unchanged place does nothing";
+    ed->Caret()->SetInTab(true);
+    ed->SetRowCol(0, 0);
+    EXPECT_EQ(ColAfter(6), 6);
 }
 
-TEST_F(Caret, WrappedRowEndKeepsTheCaretBeforeItsLastCharacter)
-{
-    ed.Wrap(20);
-    ed.SetText(Bytes(18) + Sjis("漢字") + "xyz\r\n");
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    const int width = ed->RowWidth(0);
-    ed->SetRowCol(0, width);
-    EXPECT_EQ(ed->Col(), width - 2) << "before both bytes of the final kanji";
-    ed->SetRowCol(1, 10);
-    EXPECT_EQ(ed->Col(), 10);
-    ed->SetRowCol(1, 200);
-    EXPECT_EQ(ed->Col(), 19) << "not past the wrap column";
-}
-
-TEST_F(Caret, ColumnIsCappedAtTheThousandthColumn)
+TEST_F(Caret, ColumnsAndRowsAreCappedAndClamped)
 {
     ed.SetText("abc\r\n" + Bytes(999) + Sjis("漢") + "\r\n");
-    ed->SetCol(5000);
-    EXPECT_EQ(ed->Col(), 1000);
-    ed->SetRowCol(1, 0);
-    ed->SetCol(5000);
-    EXPECT_EQ(ed->Col(), 1001) << "after a kanji whose lead is the 1000th byte";
-    ed->SetCol(-5);
-    EXPECT_EQ(ed->Col(), 0);
-}
-
-TEST_F(Caret, RowIsClampedToTheText)
-{
-    ed.SetText("ab\r\ncd");
-    ed->SetRow(99);
-    EXPECT_EQ(ed->Row(), 1) << "no row after a last row without a line break";
-    ed.SetText("ab\r\ncd\r\n");
+    EXPECT_EQ(ColAfter(5000), 1000);
+    EXPECT_EQ(ColAfter(1, 0), 0);
+    EXPECT_EQ(ColAfter(5000), 1001) << "after a kanji whose lead is the 1000th byte";
+    EXPECT_EQ(ColAfter(-5), 0);
     ed->SetRow(99);
     EXPECT_EQ(ed->Row(), 2);
     ed->SetRow(-3);
     EXPECT_EQ(ed->Row(), 0);
+    ed.SetText("ab\r\ncd");
+    ed->SetRow(99);
+    EXPECT_EQ(ed->Row(), 1) << "no row after a last row without a line break";
+
+    // A wrapped row keeps the caret before its last character.
+    ed.Wrap(20);
+    ed.SetText(Bytes(18) + Sjis("漢字") + "xyz\r\n");
+    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
+    const int width = ed->RowWidth(0);
+    EXPECT_EQ(ColAfter(0, width), width - 2) << "before both bytes of the final kanji";
+    EXPECT_EQ(ColAfter(1, 10), 10);
+    EXPECT_EQ(ColAfter(1, 200), 19) << "not past the wrap column";
 }
 
 TEST_F(Caret, PutCaretAfterTextCountsLineBreaksAsTwo)
@@ -120,31 +96,25 @@ TEST_F(Caret, PutCaretAfterTextCountsLineBreaksAsTwo)
     ed.SetText("ab\r\ncd");
     const auto place = [&](int Length) {
         ed->PutCaretAfterText(0, Length);
-        return std::pair(ed->Row(), ed->Col());
+        return ed.Caret();
     };
-    EXPECT_EQ(place(3), std::pair(0, 2));
-    EXPECT_EQ(place(4), std::pair(1, 0));
-    EXPECT_EQ(place(6), std::pair(1, 2));
+    EXPECT_EQ(place(3), (TCaretPos{0, 2}));
+    EXPECT_EQ(place(4), (TCaretPos{1, 0}));
+    EXPECT_EQ(place(6), (TCaretPos{1, 2}));
     ed.SetText("ab\r\n");
-    EXPECT_EQ(place(4), std::pair(1, 0));
+    EXPECT_EQ(place(4), (TCaretPos{1, 0}));
 }
 
-TEST_F(Caret, MovingPastTheRightEdgeScrollsAQuarterOfTheView)
+TEST_F(Caret, SidewaysTheViewScrollsAQuarterAndStopsHalfAViewBeforeTheLastColumn)
 {
     ed.SetText(Bytes(900));
     const int cols = ed->VisibleCols();
-    ed->SetCol(cols);
-    EXPECT_EQ(ed->TopCol(), cols / 4);
-    ed->SetCol(cols / 4 - 1);
-    EXPECT_EQ(ed->TopCol(), 0);
-    ed->SetCol(900);
-    EXPECT_EQ(ed->TopCol(), 900 - (cols - 1));
-    ed->SetCol(890);
-    EXPECT_EQ(ed->TopCol(), 900 - (cols - 1)) << "still in view";
-}
+    const auto topCol = [&](int Col) { ed->SetCol(Col); return ed->TopCol(); };
+    EXPECT_EQ(topCol(cols), cols / 4);
+    EXPECT_EQ(topCol(cols / 4 - 1), 0);
+    EXPECT_EQ(topCol(900), 900 - (cols - 1));
+    EXPECT_EQ(topCol(890), 900 - (cols - 1)) << "still in view";
 
-TEST_F(Caret, ScrollingSidewaysStopsHalfAViewBeforeTheLastColumn)
-{
     ed.Wrap(250);
     ed.SetText(Bytes(240));
     ed->SetTopCol(5000);
@@ -162,8 +132,7 @@ TEST_F(Caret, ShapeFollowsTheModeAndTheCharacter)
     ASSERT_EQ(ed->ColWidth(), ed->CharWidth() + 3);
     ed.SetText("a" + Sjis("漢"));
     ed->SetRowCol(0, 1);
-    EXPECT_EQ(ed->CaretRect().size(), QSize(2, ed->FontHeight()));
-    EXPECT_EQ(ed->CaretRect().topLeft(), ed.CellPoint(0, 1));
+    EXPECT_EQ(ed->CaretRect(), QRect(ed.CellPoint(0, 1), QSize(2, ed->FontHeight())));
     ed->SetOverWrite(true);
     EXPECT_EQ(ed->CaretRect().size(), QSize(2 * ed->CharWidth(), ed->FontHeight()));
     ed->SetOverWrite(false);
@@ -174,13 +143,12 @@ TEST_F(Caret, ShapeFollowsTheModeAndTheCharacter)
     EXPECT_EQ(ed->CaretRect().width(), ed->CharWidth());
 }
 
-TEST_F(Caret, NestedUpdatesHideItUntilTheLastEnd)
+TEST_F(Caret, NestedUpdatesFocusAndTheViewHideIt)
 {
-    ed.SetText("abc");
+    ed.SetText(Lines(100, "row"));
     ASSERT_TRUE(ed->CaretShown());
     ed->CaretBeginUpdate();
     ed->CaretBeginUpdate();
-    EXPECT_FALSE(ed->CaretShown());
     ed->CaretEndUpdate();
     EXPECT_FALSE(ed->CaretShown());
     ed->CaretEndUpdate();
@@ -190,29 +158,18 @@ TEST_F(Caret, NestedUpdatesHideItUntilTheLastEnd)
     ed->CaretBeginUpdate();
     EXPECT_FALSE(ed->CaretShown());
     ed->CaretEndUpdate();
-    EXPECT_TRUE(ed->CaretShown());
-}
 
-TEST_F(Caret, CaretOutOfViewIsNotShown)
-{
-    ed.SetText(Lines(100, "row"));
+    ed->clearFocus();
+    EXPECT_FALSE(ed->CaretShown());
+    ed->setFocus();
+    EXPECT_TRUE(ed->CaretShown());
+
     ed->SetRow(50);
-    ASSERT_TRUE(ed->CaretShown());
     ed->SetTopRow(0);
     ed->HideCaret();
     ed->ShowCaret();
     EXPECT_FALSE(ed->CaretShown());
     EXPECT_TRUE(ed->IsCaretOutOfView());
-}
-
-TEST_F(Caret, LosingTheFocusHidesIt)
-{
-    ed.SetText("abc");
-    ASSERT_TRUE(ed->CaretShown());
-    ed->clearFocus();
-    EXPECT_FALSE(ed->CaretShown());
-    ed->setFocus();
-    EXPECT_TRUE(ed->CaretShown());
 }
 
 TEST_F(Caret, PaintedCaretInvertsItsCells)

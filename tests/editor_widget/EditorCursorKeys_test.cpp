@@ -12,25 +12,30 @@ using edtest::TEditorDriver;
 
 class CursorKeys : public testing::Test {
 protected:
-    // Numbered lines "0" .. Count - 1.
-    void SetLines(int Count)
+    // Numbered lines "0" .. Count - 1, and a view of exactly Rows rows.
+    void SetLines(int Count, int Rows)
     {
         std::string text;
         for (int i = 0; i < Count; ++i)
             text += std::to_string(i) + "\r\n";
         ed.SetText(text);
-    }
-    // Resizes the editor to show exactly Rows rows.
-    void ShowRows(int Rows)
-    {
         const int frame = ed->height() - ed->viewport()->height();
         ed->resize(ed->width(), frame + ed->TextTop() + 5 + Rows * ed->RowHeight());
         TEditorDriver::Process();
         ASSERT_EQ(ed->VisibleRows(), Rows);
     }
+    void Repeat(Qt::Key Key) { ed.Key(Key, Qt::NoModifier, QString(), true); }
+    // The caret after Key with Modifiers.
+    TCaretPos After(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
+    {
+        ed.Key(Key, Modifiers);
+        return ed.Caret();
+    }
 
     TEditorDriver ed;
 };
+
+using P = TCaretPos;
 
 TEST_F(CursorKeys, ShiftExtendsASelectionThatAPlainMoveDrops)
 {
@@ -41,23 +46,26 @@ TEST_F(CursorKeys, ShiftExtendsASelectionThatAPlainMoveDrops)
     EXPECT_EQ(ed->SelText(), "cdef\r\nghi");
     ed.Key(Qt::Key_Home, Qt::ShiftModifier);
     EXPECT_EQ(ed->SelText(), "cdef\r\n");
-    ed.Key(Qt::Key_Right);
+    EXPECT_EQ(After(Qt::Key_Right), (P{1, 1}));
     EXPECT_FALSE(ed->Selected());
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 1}));
 }
 
-TEST_F(CursorKeys, HomeAndEndWithAndWithoutCtrl)
+TEST_F(CursorKeys, HomeEndAndTokenMovesWithAndWithoutCtrl)
 {
     ed.SetText("abc\r\nde\r\nfghij");
     ed->SetRowCol(1, 1);
-    ed.Key(Qt::Key_End);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 2}));
-    ed.Key(Qt::Key_Home);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
-    ed.Key(Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{2, 5}));
-    ed.Key(Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 0}));
+    EXPECT_EQ(After(Qt::Key_End), (P{1, 2}));
+    EXPECT_EQ(After(Qt::Key_Home), (P{1, 0}));
+    EXPECT_EQ(After(Qt::Key_End, Qt::ControlModifier), (P{2, 5}));
+    EXPECT_EQ(After(Qt::Key_Home, Qt::ControlModifier), (P{0, 0}));
+
+    ed.SetText("foo  bar(baz)\r\nqux");
+    EXPECT_EQ(After(Qt::Key_Right, Qt::ControlModifier), (P{0, 5})) << "blanks are passed over";
+    EXPECT_EQ(After(Qt::Key_Right, Qt::ControlModifier), (P{0, 8}));
+    ed->SetRowCol(1, 0);
+    // From a row's start to the end of the line above, which stops there.
+    EXPECT_EQ(After(Qt::Key_Left, Qt::ControlModifier), (P{0, 13}));
+    EXPECT_EQ(After(Qt::Key_Left, Qt::ControlModifier), (P{0, 12}));
 }
 
 TEST_F(CursorKeys, LeftAndRightCrossRowsWithNextLineOrAWrappedRow)
@@ -65,13 +73,10 @@ TEST_F(CursorKeys, LeftAndRightCrossRowsWithNextLineOrAWrappedRow)
     ed->Caret()->SetFreeCaret(false);
     ed.SetText("ab\r\ncd\r\n");
     ed->SetRowCol(1, 0);
-    ed.Key(Qt::Key_Left);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0})) << "a line's start without NextLine";
+    EXPECT_EQ(After(Qt::Key_Left), (P{1, 0})) << "a line's start without NextLine";
     ed->Caret()->SetNextLine(true);
-    ed.Key(Qt::Key_Left);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 2}));
-    ed.Key(Qt::Key_Right);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
+    EXPECT_EQ(After(Qt::Key_Left), (P{0, 2}));
+    EXPECT_EQ(After(Qt::Key_Right), (P{1, 0}));
 
     // Between the rows of a wrapped line always; the caret never stands
     // after a wrapped row's last character.
@@ -81,32 +86,23 @@ TEST_F(CursorKeys, LeftAndRightCrossRowsWithNextLineOrAWrappedRow)
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     const int last = ed->RowWidth(0) - 1;
     ed->SetRowCol(0, last);
-    ed.Key(Qt::Key_Right);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
-    ed.Key(Qt::Key_Left);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, last}));
+    EXPECT_EQ(After(Qt::Key_Right), (P{1, 0}));
+    EXPECT_EQ(After(Qt::Key_Left), (P{0, last}));
 }
 
-TEST_F(CursorKeys, CtrlLeftAndRightGoFromTokenToToken)
+TEST_F(CursorKeys, DownStopsOnTheLastRowWithoutALineBreak)
 {
-    ed.SetText("foo  bar(baz)\r\nqux");
-    ed.Key(Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(ed->Col(), 5) << "blanks are passed over";
-    ed.Key(Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(ed->Col(), 8);
-    ed.Key(Qt::Key_End, Qt::ControlModifier);
-    ed.Key(Qt::Key_Home);
-    // From a row's start to the end of the line above, which stops there.
-    ed.Key(Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 13}));
-    ed.Key(Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 12}));
+    ed.SetText("a\r\nb");
+    ed->SetRow(1);
+    EXPECT_EQ(After(Qt::Key_Down).Row, 1);
+    ed.SetText("a\r\nb\r\n");
+    ed->SetRow(1);
+    EXPECT_EQ(After(Qt::Key_Down).Row, 2) << "after a final line break the caret may go one row further";
 }
 
 TEST_F(CursorKeys, PageDownMovesHalfAViewTimesTheSpeed)
 {
-    SetLines(200);
-    ShowRows(21);
+    SetLines(200, 21);
     ed->SetRowCol(3, 0);
     ed.Key(Qt::Key_PageDown);
     EXPECT_EQ(ed->TopRow(), 20) << "(21 - 1) / 2 rows, twice";
@@ -114,60 +110,41 @@ TEST_F(CursorKeys, PageDownMovesHalfAViewTimesTheSpeed)
     ed.Key(Qt::Key_PageUp);
     EXPECT_EQ(ed->TopRow(), 0);
     EXPECT_EQ(ed->Row(), 3);
-    // A repeating key takes the accelerated range.
     ed->Speed()->SetPageVerticalRangeAc(3);
-    ed.Key(Qt::Key_PageDown, Qt::NoModifier, QString(), true);
-    EXPECT_EQ(ed->TopRow(), 30);
+    Repeat(Qt::Key_PageDown);
+    EXPECT_EQ(ed->TopRow(), 30) << "a repeating key takes the accelerated range";
 }
 
 TEST_F(CursorKeys, ARepeatingDownAtTheViewsEdgeMovesFaster)
 {
-    SetLines(100);
-    ShowRows(10);
+    SetLines(100, 10);
     ed->Speed()->SetCaretVerticalAc(3);
     ed->SetRowCol(5, 0);
-    ed.Key(Qt::Key_Down, Qt::NoModifier, QString(), true);
+    Repeat(Qt::Key_Down);
     EXPECT_EQ(ed->Row(), 6) << "inside the view one row at a time";
     ed->SetRowCol(9, 0);
-    ed.Key(Qt::Key_Down, Qt::NoModifier, QString(), true);
+    Repeat(Qt::Key_Down);
     EXPECT_EQ(ed->Row(), 12);
-    ed.Key(Qt::Key_Down);
-    EXPECT_EQ(ed->Row(), 13);
+    EXPECT_EQ(After(Qt::Key_Down).Row, 13);
 }
 
 TEST_F(CursorKeys, CtrlUpAndDownScrollTheViewAndTheCaretFollowsWhenItMust)
 {
-    SetLines(100);
-    ShowRows(10);
+    SetLines(100, 10);
     ed->SetRowCol(2, 0);
-    ed.Key(Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(ed->TopRow(), 1);
-    EXPECT_EQ(ed->Row(), 2);
-    ed.Key(Qt::Key_Down, Qt::ControlModifier);
-    ed.Key(Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(ed->TopRow(), 3);
-    EXPECT_EQ(ed->Row(), 3);
-    ed.Key(Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(ed->TopRow(), 2);
-    EXPECT_EQ(ed->Row(), 3);
+    const auto scroll = [&](Qt::Key Key, int Times) {
+        for (int i = 0; i < Times; ++i)
+            ed.Key(Key, Qt::ControlModifier);
+        return std::pair(ed->TopRow(), ed->Row());
+    };
+    EXPECT_EQ(scroll(Qt::Key_Down, 1), std::pair(1, 2));
+    EXPECT_EQ(scroll(Qt::Key_Down, 2), std::pair(3, 3));
+    EXPECT_EQ(scroll(Qt::Key_Up, 1), std::pair(2, 3));
 }
 
-TEST_F(CursorKeys, DownStopsOnTheLastRowWithoutALineBreak)
+TEST_F(CursorKeys, TheWheelScrollsThreeRowsANotchOrGoesToTheOwner)
 {
-    ed.SetText("a\r\nb");
-    ed->SetRow(1);
-    ed.Key(Qt::Key_Down);
-    EXPECT_EQ(ed->Row(), 1);
-    ed.SetText("a\r\nb\r\n");
-    ed->SetRow(1);
-    ed.Key(Qt::Key_Down);
-    EXPECT_EQ(ed->Row(), 2) << "after a final line break the caret may go one row further";
-}
-
-TEST_F(CursorKeys, TheWheelScrollsThreeRowsANotch)
-{
-    SetLines(100);
-    ShowRows(10);
+    SetLines(100, 10);
     ed.Wheel(-120);
     EXPECT_EQ(ed->TopRow(), 3);
     ed.Wheel(-60);
@@ -177,12 +154,8 @@ TEST_F(CursorKeys, TheWheelScrollsThreeRowsANotch)
     ed.Wheel(240);
     EXPECT_EQ(ed->TopRow(), 0);
     EXPECT_EQ(ed->Row(), 0) << "the caret stays without LockScroll";
-}
 
-TEST_F(CursorKeys, AnOwnerWheelHandlerGetsWholeNotchesInsteadOfTheScrolling)
-{
-    SetLines(100);
-    ShowRows(10);
+    // An owner's handler gets whole notches instead of the scrolling.
     std::string notches;
     ed->OnMouseWheel = [&](TObject*, int Notch) { notches += Notch > 0 ? '+' : '-'; };
     ed.Wheel(-60);

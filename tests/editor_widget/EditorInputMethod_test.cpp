@@ -1,20 +1,53 @@
 // The input method: commits go in as one step and nothing typed after one
-// is lost; the preedit is drawn at the caret and touches no text; the
-// editor answers the input method's questions about the caret's line.
+// is lost; the editor answers the input method's questions about the
+// caret's line; composing is shown inline, with clause formats and a
+// cursor, the text after it moved aside and wrapped, while the text, its
+// history and Modified stay; cancelling gives back exactly what was shown.
 #include "EditorDriver.h"
 
-#include <QInputMethodQueryEvent>
-#include <QTest>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QTextCharFormat>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
 using edtest::Sjis;
 using edtest::TEditorDriver;
 
+using TAttributes = QList<QInputMethodEvent::Attribute>;
+
 class InputMethod : public testing::Test {
 protected:
     QVariant Query(Qt::InputMethodQuery Which) const { return ed->inputMethodQuery(Which); }
+    void Send(const char* Utf8, const TAttributes& Attributes = {})
+    {
+        QInputMethodEvent event(QString::fromUtf8(Utf8), Attributes);
+        QCoreApplication::sendEvent(&ed.Ed(), &event);
+    }
+    // The plans of the first Rows rows.
+    std::vector<TRowPlan> Plans(int Rows)
+    {
+        std::vector<TRowPlan> plans;
+        for (int row = 0; row < Rows; ++row)
+            plans.push_back(ed->RowPlan(row));
+        return plans;
+    }
+    // The runs of a plan that show composed text, as (column, cells).
+    static std::vector<std::pair<int, int>> Composed(const TRowPlan& Plan)
+    {
+        std::vector<std::pair<int, int>> cells;
+        for (const TTextRun& run : Plan.Runs)
+            if (run.Underline != TCompositionUnderline::None || run.BkColor == clBlue)
+                cells.emplace_back(run.Col, run.Length);
+        return cells;
+    }
+    static QInputMethodEvent::Attribute Format(int Start, int Length, const QTextCharFormat& Format)
+    {
+        return {QInputMethodEvent::TextFormat, Start, Length, Format};
+    }
 
     TEditorDriver ed;
 };
@@ -33,7 +66,7 @@ TEST_F(InputMethod, ACommitIsOneInsertionAndTheNextKeysAreKept)
     EXPECT_EQ(ed.Text(), "xy") << "the commit was one step";
 }
 
-TEST_F(InputMethod, ACommitReplacesTheSelectionAndHonoursOverwrite)
+TEST_F(InputMethod, ACommitReplacesTheSelectionCharactersAroundTheCaretOrTheComposedText)
 {
     ed.SetText("abcdef");
     ed.Select({0, 1}, {0, 3});
@@ -42,41 +75,18 @@ TEST_F(InputMethod, ACommitReplacesTheSelectionAndHonoursOverwrite)
     ed->SetOverWrite(true);
     ed.Commit("漢");
     EXPECT_EQ(ed.Text(), "a" + Sjis("字漢") + "f");
-}
+    ed->SetOverWrite(false);
 
-TEST_F(InputMethod, ACommitMayReplaceCharactersAroundTheCaret)
-{
     ed.SetText(Sjis("かな漢字") + "\r\n");
     ed->SetRowCol(0, 4);
+    ed.Preedit("かな");
     // The two characters before the caret, in UTF-16 units.
     ed.Commit("仮名", -2, 2);
+    EXPECT_TRUE(ed->Preedit().isEmpty()) << "the commit ends the composing";
     EXPECT_EQ(ed.Text(), Sjis("仮名漢字") + "\r\n");
     EXPECT_EQ(ed.Caret(), (TCaretPos{0, 4}));
     ed->Undo();
     EXPECT_EQ(ed.Text(), Sjis("かな漢字") + "\r\n") << "one step";
-}
-
-TEST_F(InputMethod, ThePreeditIsDrawnAtTheCaretAndChangesNoText)
-{
-    ed.SetText("ab");
-    ed->SetRowCol(0, 1);
-    ed->SetModified(false);
-    const QImage before = ed.Grab();
-    ed.Preedit("かな");
-    EXPECT_EQ(ed->Preedit(), QString::fromUtf8("かな"));
-    EXPECT_EQ(ed.Text(), "ab");
-    EXPECT_FALSE(ed->Modified());
-    EXPECT_FALSE(ed->CanUndo());
-    const QImage composing = ed.Grab();
-    // The caret cell shows the preedit, underlined.
-    const QPoint cell = ed.CellPoint(0, 1);
-    const int underline = cell.y() + ed->FontHeight() - 1;
-    EXPECT_EQ(composing.pixelColor(cell.x() + 4, underline), QColor(Qt::black));
-    EXPECT_NE(before.pixelColor(cell.x() + 4, underline), QColor(Qt::black));
-    // The commit ends it.
-    ed.Commit("仮名");
-    EXPECT_TRUE(ed->Preedit().isEmpty());
-    EXPECT_EQ(ed.Text(), "a" + Sjis("仮名") + "b");
 }
 
 TEST_F(InputMethod, AReadOnlyEditorRefusesCommitsAndSaysSo)
@@ -123,6 +133,100 @@ TEST_F(InputMethod, TheCursorRectangleIsTheCaretsCellInTheEditor)
     EXPECT_EQ(rect.height(), ed->FontHeight());
     EXPECT_EQ(Query(Qt::ImFont).value<QFont>().family(), QString("IPAGothic"));
     EXPECT_TRUE(Query(Qt::ImHints).toInt() & Qt::ImhMultiLine);
+}
+
+// ---- Composing ------------------------------------------------------------------------------------
+
+// A clause the input method converts: white on blue, no underline.
+QTextCharFormat ActiveClause()
+{
+    QTextCharFormat format;
+    format.setBackground(QColor(Qt::blue));
+    format.setForeground(QColor(Qt::white));
+    return format;
+}
+
+QTextCharFormat Underlined(QTextCharFormat::UnderlineStyle Style)
+{
+    QTextCharFormat format;
+    format.setUnderlineStyle(Style);
+    return format;
+}
+
+TEST_F(InputMethod, ClausesShowInlineAndTheFollowingTextWraps)
+{
+    ed.Wrap(20);
+    ed.SetText("abcdefghijklmnopqr\r\nnext\r\n");
+    ed->SetRowCol(0, 15);
+    ed->SetModified(false);
+    const std::vector<TRowPlan> before = Plans(4);
+    const QImage shown = ed.Grab();
+
+    // As IBus sends them: an underline under all, over it "日" converted
+    // and active, "本語" a dotted clause; the cursor after the active one.
+    Send("日本語", {Format(0, 3, Underlined(QTextCharFormat::SingleUnderline)), Format(0, 1, ActiveClause()),
+                    Format(1, 2, Underlined(QTextCharFormat::DotLine)), {QInputMethodEvent::Cursor, 1, 1, {}}});
+    EXPECT_EQ(ed->Preedit(), QString::fromUtf8("日本語"));
+    const std::vector<TRowPlan> composing = Plans(4);
+    // Row 0: 15 letters and "日本"; "語" would cross the edge and wraps
+    // with "pqr" to row 1; "next" moves down to row 2.
+    EXPECT_EQ(composing[0].DrawLength, 19);
+    EXPECT_EQ(Composed(composing[0]), (std::vector<std::pair<int, int>>{{15, 2}, {17, 2}}));
+    const TTextRun& active = composing[0].Runs[1];
+    EXPECT_EQ(active.BkColor, clBlue);
+    EXPECT_EQ(active.Color, clWhite);
+    EXPECT_EQ(active.Underline, TCompositionUnderline::Solid);
+    EXPECT_EQ(composing[0].Runs[2].Underline, TCompositionUnderline::Dotted);
+    EXPECT_EQ(composing[1].DrawLength, 5);
+    EXPECT_EQ(Composed(composing[1]), (std::vector<std::pair<int, int>>{{0, 2}}));
+    EXPECT_EQ(composing[2].DrawLength, 4);
+    // The candidates open at the cursor, after the active clause.
+    const QRect cursor = ed->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_EQ(cursor.topLeft(), ed->viewport()->mapTo(&ed.Ed(), ed.CellPoint(0, 17)));
+
+    EXPECT_EQ(ed.Text(), "abcdefghijklmnopqr\r\nnext\r\n");
+    EXPECT_FALSE(ed->Modified());
+    EXPECT_FALSE(ed->CanUndo());
+    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 15}));
+
+    // Escape: an empty preedit gives back every row and pixel.
+    Send("");
+    EXPECT_TRUE(ed->Preedit().isEmpty());
+    const std::vector<TRowPlan> after = Plans(4);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(after[row].Runs, before[row].Runs) << row;
+        EXPECT_EQ(after[row].DrawLength, before[row].DrawLength) << row;
+        EXPECT_EQ(after[row].Mark, before[row].Mark) << row;
+    }
+    EXPECT_EQ(ed.Grab(), shown);
+}
+
+TEST_F(InputMethod, TheCursorIsDrawnWhereTheInputMethodPutsIt)
+{
+    ed.SetText("ab");
+    ed->SetRowCol(0, 1);
+    Send("かな", {{QInputMethodEvent::Cursor, 1, 1, {}}});
+    const QImage image = ed.Grab();
+    // A bar at the start of the cell after "か": column 3.
+    const QPoint cell = ed.CellPoint(0, 3);
+    EXPECT_EQ(image.pixelColor(cell.x(), cell.y() + 2), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(cell.x(), cell.y() + ed->FontHeight() - 1), QColor(Qt::black)) << "underlined";
+    // A hidden cursor is not drawn.
+    Send("かな", {{QInputMethodEvent::Cursor, 1, 0, {}}});
+    EXPECT_NE(ed.Grab().pixelColor(cell.x(), cell.y() + 2), QColor(Qt::black));
+}
+
+TEST_F(InputMethod, ComposingPastTheRightEdgeScrollsAndCancellingScrollsBack)
+{
+    ed.SetText(std::string(200, 'a'));
+    const int edge = ed->VisibleCols() - 2;
+    ed->SetRowCol(0, edge);
+    ASSERT_EQ(ed->TopCol(), 0);
+    Send("にほんごにゅうりょく");
+    EXPECT_GT(ed->TopCol(), 0);
+    EXPECT_LT(edge + 20 - ed->TopCol(), ed->VisibleCols()) << "the cursor is in view";
+    Send("");
+    EXPECT_EQ(ed->TopCol(), 0);
 }
 
 } // namespace

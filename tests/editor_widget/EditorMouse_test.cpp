@@ -15,6 +15,13 @@ using edtest::TEditorDriver;
 class Mouse : public testing::Test {
 protected:
     Qt::CursorShape Cursor() const { return ed->viewport()->cursor().shape(); }
+    void Hover(QPoint P) { ed.Move(P, Qt::NoModifier, false); }
+    QPoint InLeftBar(int Row) const { return {ed->TextLeft() / 2, ed.At(Row, 0).y()}; }
+    void ClickAt(QPoint P)
+    {
+        ed.Press(P);
+        ed.Release(P);
+    }
 
     TEditorDriver ed;
 };
@@ -23,12 +30,9 @@ TEST_F(Mouse, AClickPlacesTheCaretAtTheNearerBoundary)
 {
     ed.SetText("abcdef");
     const int cw = ed->ColWidth();
-    const QPoint cell = ed.At(0, 2);
-    ed.Press(cell + QPoint(cw / 2 + 1, 0));
-    ed.Release(cell + QPoint(cw / 2 + 1, 0));
+    ClickAt(ed.At(0, 2) + QPoint(cw / 2 + 1, 0));
     EXPECT_EQ(ed->Col(), 3);
-    ed.Press(cell + QPoint(cw / 2 - 2, 0));
-    ed.Release(cell + QPoint(cw / 2 - 2, 0));
+    ClickAt(ed.At(0, 2) + QPoint(cw / 2 - 2, 0));
     EXPECT_EQ(ed->Col(), 2);
     EXPECT_FALSE(ed->Selected()) << "a click without movement selects nothing";
 }
@@ -40,6 +44,11 @@ TEST_F(Mouse, ASelectionStartsOnceThePointerHasMovedHalfAColumn)
     ed.Press(down);
     ed.Move(down + QPoint(ed->ColWidth() / 2 - 1, 0));
     EXPECT_FALSE(ed->Selected());
+    // Keys and typing wait while the button is held.
+    ed.Type("x");
+    ed.Key(Qt::Key_Right);
+    EXPECT_EQ(ed.Text(), "abcdef");
+    EXPECT_EQ(ed->Col(), 1);
     ed.Move(ed.At(0, 4));
     ed.Release(ed.At(0, 4));
     EXPECT_EQ(ed->SelText(), "bcd");
@@ -55,17 +64,6 @@ TEST_F(Mouse, ShiftClickExtendsFromTheCaretOrTheAnchor)
     EXPECT_EQ(ed->SelText(), "bcdef\r\ngh");
 }
 
-TEST_F(Mouse, KeysAndTypingWaitWhileTheButtonIsHeld)
-{
-    ed.SetText("abc");
-    ed.Press(ed.At(0, 1));
-    ed.Type("x");
-    ed.Key(Qt::Key_Right);
-    EXPECT_EQ(ed.Text(), "abc");
-    EXPECT_EQ(ed->Col(), 1);
-    ed.Release(ed.At(0, 1));
-}
-
 TEST_F(Mouse, DraggingAboveTheTextGoesUpARowAtATime)
 {
     ed.SetText(Lines(60, "line"));
@@ -73,96 +71,70 @@ TEST_F(Mouse, DraggingAboveTheTextGoesUpARowAtATime)
     ed.Press(ed.At(32, 2));
     const QPoint above(ed.At(30, 2).x(), ed->TextTop() - 2);
     ed.Move(above);
-    EXPECT_EQ(ed->Row(), 29);
-    EXPECT_EQ(ed->TopRow(), 29);
+    EXPECT_EQ(std::pair(ed->Row(), ed->TopRow()), std::pair(29, 29));
     ed.Move(above + QPoint(0, -1));
     EXPECT_EQ(ed->Row(), 28);
     ed.Release(above);
     EXPECT_EQ(ed->SelText(), "ne\r\nline\r\nline\r\nline\r\nli");
 }
 
-class LeftBar : public Mouse {
-protected:
-    LeftBar() { ed->Leftbar()->SetVisible(true); }
-    QPoint InBar(int Row) const { return {ed->TextLeft() / 2, ed.At(Row, 0).y()}; }
-};
-
-TEST_F(LeftBar, AClickSelectsTheRowWithItsLineBreak)
+TEST_F(Mouse, TheLeftBarSelectsWholeRowsBothWays)
 {
-    ed.SetText("ab\r\ncd\r\nef");
-    ed.Press(InBar(1));
-    ed.Release(InBar(1));
-    EXPECT_EQ(ed->SelText(), "cd\r\n");
-    // The last row without a line break: the row itself.
-    ed.Press(InBar(2));
-    ed.Release(InBar(2));
-    EXPECT_EQ(ed->SelText(), "ef");
-}
+    ed->Leftbar()->SetVisible(true);
+    ed.SetText("r0\r\nr1\r\nr2\r\nr3");
+    ClickAt(InLeftBar(1));
+    EXPECT_EQ(ed->SelText(), "r1\r\n");
+    ClickAt(InLeftBar(3));
+    EXPECT_EQ(ed->SelText(), "r3") << "the last row without a line break";
 
-TEST_F(LeftBar, DraggingExtendsByWholeRowsBothWays)
-{
-    ed.SetText("r0\r\nr1\r\nr2\r\nr3\r\n");
-    ed.Press(InBar(1));
-    ed.Move(InBar(2));
+    ed.Press(InLeftBar(1));
+    ed.Move(InLeftBar(2));
     EXPECT_EQ(ed->SelText(), "r1\r\nr2\r\n");
     // Above the first row the first row stays selected.
-    ed.Move(InBar(0));
+    ed.Move(InLeftBar(0));
     EXPECT_EQ(ed->SelText(), "r0\r\nr1\r\n");
-    ed.Move(InBar(3));
-    ed.Release(InBar(3));
-    EXPECT_EQ(ed->SelText(), "r1\r\nr2\r\nr3\r\n");
+    ed.Move(InLeftBar(3));
+    ed.Release(InLeftBar(3));
+    EXPECT_EQ(ed->SelText(), "r1\r\nr2\r\nr3");
 }
 
 // ---- Dragging a selection ---------------------------------------------------------------------
 
-class DragSelection : public Mouse {
-protected:
-    // Selects from column From to To of row 0 and drags from inside it to
-    // Target.
-    void DragTo(int From, int To, QPoint Target, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
-    {
-        ed.Select({0, From}, {0, To});
-        ed.Drag(ed.At(0, From), Target, Modifiers);
+TEST_F(Mouse, DraggingASelectionMovesOrCopiesItInOneStep)
+{
+    struct TCase {
+        const char* What;
+        std::string Text;
+        int From, To;
+        TCaretPos Target;
+        Qt::KeyboardModifiers Modifiers;
+        std::string Expected;
+    };
+    const TCase cases[] = {
+        {"a move lands where dropped in the same line", "ab cd ef", 0, 2, {0, 5}, {}, " cdab ef"},
+        {"Ctrl copies", "ab cd ef", 0, 2, {0, 5}, Qt::ControlModifier, "ab cdab ef"},
+        {"a drop past a shorter row's end pads it", "abc\r\nx", 0, 2, {1, 4}, {}, "c\r\nx   ab"},
+        {"a drop inside the selection only drops it", "abcdef", 1, 5, {0, 3}, {}, "abcdef"},
+    };
+    for (const TCase& c : cases) {
+        TEditorDriver drv;
+        drv.SetText(c.Text);
+        drv.Select({0, c.From}, {0, c.To});
+        drv.Drag(drv.At(0, c.From), drv.At(c.Target.Row, c.Target.Col), c.Modifiers);
+        EXPECT_EQ(drv.Text(), c.Expected) << c.What;
+        EXPECT_FALSE(drv->Selected()) << c.What;
+        drv->Undo();
+        EXPECT_EQ(drv.Text(), c.Text) << c.What;
     }
-};
-
-TEST_F(DragSelection, AMoveLandsWhereDroppedInTheSameLine)
-{
-    ed.SetText("ab cd ef");
-    DragTo(0, 2, ed.At(0, 5));
-    EXPECT_EQ(ed.Text(), " cdab ef");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 5}));
-    EXPECT_FALSE(ed->Selected());
-    ed->Undo();
-    EXPECT_EQ(ed.Text(), "ab cd ef") << "one step";
-}
-
-TEST_F(DragSelection, CtrlCopiesAndKeepsTheText)
-{
-    ed.SetText("ab cd ef");
-    DragTo(0, 2, ed.At(0, 5), Qt::ControlModifier);
-    EXPECT_EQ(ed.Text(), "ab cdab ef");
-}
-
-TEST_F(DragSelection, ADropPastAShorterRowsEndPadsIt)
-{
-    ed.SetText("abc\r\nx");
-    DragTo(0, 2, ed.At(1, 4));
-    EXPECT_EQ(ed.Text(), "c\r\nx   ab");
-}
-
-TEST_F(DragSelection, ADropInsideTheSelectionOrOutsideTheViewOnlyDropsIt)
-{
+    // Outside the view nothing lands.
     ed.SetText("abcdef");
-    DragTo(1, 5, ed.At(0, 3));
-    EXPECT_EQ(ed.Text(), "abcdef");
-    EXPECT_FALSE(ed->Selected());
-    DragTo(1, 5, QPoint(-20, ed.At(0, 0).y()));
+    ed.Select({0, 1}, {0, 5});
+    ed.Drag(ed.At(0, 1), QPoint(-20, ed.At(0, 0).y()));
     EXPECT_EQ(ed.Text(), "abcdef");
     EXPECT_FALSE(ed->Selected());
 }
 
-TEST_F(DragSelection, EscCancelsAndTheModesStayMeanwhile)
+TEST_F(Mouse, EscCancelsADragAndTheModesStayMeanwhile)
 {
     ed.SetText("abcdef");
     ed.Select({0, 0}, {0, 2});
@@ -178,11 +150,12 @@ TEST_F(DragSelection, EscCancelsAndTheModesStayMeanwhile)
     EXPECT_EQ(ed.Text(), "abcdef");
 }
 
-TEST_F(DragSelection, ManualDragModeOnlyMovesTheCaretInsideTheSelection)
+TEST_F(Mouse, ManualDragModeOnlyMovesTheCaretInsideTheSelection)
 {
     ed->Caret()->SetSelDragMode(TDragMode::dmManual);
     ed.SetText("abcdef");
-    DragTo(0, 3, ed.At(0, 5));
+    ed.Select({0, 0}, {0, 3});
+    ed.Drag(ed.At(0, 0), ed.At(0, 5));
     EXPECT_EQ(ed.Text(), "abcdef");
     EXPECT_EQ(ed->SelText(), "abcde") << "the held button extends the old selection";
 }
@@ -191,17 +164,15 @@ TEST_F(DragSelection, ManualDragModeOnlyMovesTheCaretInsideTheSelection)
 
 TEST_F(Mouse, ADoubleClickFiresOnceAndKeepsWhatItsHandlerSelected)
 {
-    int clicks = 0;
-    int doubleClicks = 0;
-    ed->OnClick = [&](TObject*) { ++clicks; };
+    std::string events;
+    ed->OnClick = [&](TObject*) { events += 'C'; };
     ed->OnDblClick = [&](TObject*) {
-        ++doubleClicks;
+        events += 'D';
         ed->SelectWordAt(ed.At(0, 5));
     };
     ed.SetText("one two three");
     ed.DoubleClick(ed.At(0, 5));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(events, "CD");
     EXPECT_EQ(ed->SelText(), "two");
 }
 
@@ -210,14 +181,14 @@ TEST_F(Mouse, ThePointerTakesTheCursorOfWhatLiesUnderIt)
     ed->Leftbar()->SetVisible(true);
     ed->Ruler()->SetVisible(true);
     ed.SetText("abcdef");
-    ed.Move(ed.At(0, 1), Qt::NoModifier, false);
+    Hover(ed.At(0, 1));
     EXPECT_EQ(Cursor(), Qt::IBeamCursor);
-    ed.Move(QPoint(ed->TextLeft() / 2, ed.At(0, 0).y()), Qt::NoModifier, false);
+    Hover(InLeftBar(0));
     EXPECT_EQ(Cursor(), Screen().Cursors(crRightArrow).shape());
-    ed.Move(QPoint(ed.At(0, 1).x(), ed->TextTop() / 2), Qt::NoModifier, false);
+    Hover(QPoint(ed.At(0, 1).x(), ed->TextTop() / 2));
     EXPECT_EQ(Cursor(), Qt::ArrowCursor);
     ed.Select({0, 0}, {0, 3});
-    ed.Move(ed.At(0, 1), Qt::NoModifier, false);
+    Hover(ed.At(0, 1));
     EXPECT_EQ(Cursor(), Qt::ArrowCursor) << "over a selection that can be dragged";
 
     ed.Press(ed.At(0, 1));

@@ -1,7 +1,7 @@
-// What painting shows on text rows, checked on the rows' paint plans: the
-// painting limit and the hide mark, the end marks, colours of tokens and
-// of selections, per-token mode, and rows holding bytes that are no
-// characters.
+// What painting shows on text rows, checked on the rows' paint plans and,
+// where the plan alone cannot tell, on painted pixels: the painting limit
+// and the end marks, colours of tokens and of selections, per-token mode,
+// and rows holding bytes that are no characters.
 #include "EditorDriver.h"
 
 #include "EditorFountain.h"
@@ -41,9 +41,14 @@ protected:
         for (TEditorMark* mark : {marks.EofMark(), marks.RetMark(), marks.WrapMark(), marks.HideMark()})
             mark->SetVisible(true);
     }
+    // The mark of row Row and its column.
+    std::pair<TRowMarkKind, int> Mark(int Row) { return {ed->RowPlan(Row).Mark, ed->RowPlan(Row).MarkCol}; }
 
     TEditorDriver ed;
 };
+
+using enum TRowMarkKind;
+using TMark = std::pair<TRowMarkKind, int>;
 
 TEST_F(PaintPlan, RowsAreCutAtTheThousandthByteWithTheHideMarkAfterIt)
 {
@@ -51,100 +56,64 @@ TEST_F(PaintPlan, RowsAreCutAtTheThousandthByteWithTheHideMarkAfterIt)
     ed.SetText(Bytes(1200) + "\r\n" + Bytes(999) + Sjis("漢") + Bytes(10));
     ed->SetTopCol(980);
     ASSERT_GT(ed->TopCol() + ed->VisibleCols(), 1002);
-
     const TRowPlan cut = ed->RowPlan(0);
     EXPECT_EQ(cut.DrawLength, 1000);
-    EXPECT_EQ(cut.Mark, TRowMarkKind::Hide);
-    EXPECT_EQ(cut.MarkCol, 1000);
+    EXPECT_EQ(Mark(0), TMark(Hide, 1000));
     ExpectContiguous(cut);
     // Nothing past the limit is text: the cells there are blank.
     EXPECT_EQ(RunAt(cut, 1001).Color, RunAt(cut, 990).Color);
-
     // The 1000th byte starts a kanji: it is drawn whole.
-    const TRowPlan kanji = ed->RowPlan(1);
-    EXPECT_EQ(kanji.DrawLength, 1001);
-    EXPECT_EQ(kanji.Mark, TRowMarkKind::Hide);
-    EXPECT_EQ(kanji.MarkCol, 1001);
-
+    EXPECT_EQ(ed->RowPlan(1).DrawLength, 1001);
+    EXPECT_EQ(Mark(1), TMark(Hide, 1001));
     ed->Marks()->HideMark()->SetVisible(false);
-    EXPECT_EQ(ed->RowPlan(0).Mark, TRowMarkKind::None);
+    EXPECT_EQ(Mark(0).first, None);
 }
 
-TEST_F(PaintPlan, EndOfFileMarkFollowsTheText)
+TEST_F(PaintPlan, EndMarksFollowTheText)
 {
     ShowAllMarks();
-    // An empty text shows the mark at the start of row 0.
     ed.SetText("");
-    TRowPlan plan = ed->RowPlan(0);
-    EXPECT_EQ(plan.Mark, TRowMarkKind::Eof);
-    EXPECT_EQ(plan.MarkCol, 0);
-
+    EXPECT_EQ(Mark(0), TMark(Eof, 0));
     // A final line break: its arrow, then the mark on the empty row after.
     ed.SetText("abc\r\nde\r\n");
-    EXPECT_EQ(ed->RowPlan(1).Mark, TRowMarkKind::Ret);
-    EXPECT_EQ(ed->RowPlan(1).MarkCol, 2);
-    plan = ed->RowPlan(2);
-    EXPECT_EQ(plan.Mark, TRowMarkKind::Eof);
-    EXPECT_EQ(plan.MarkCol, 0);
-    EXPECT_EQ(ed->RowPlan(3).Mark, TRowMarkKind::None);
-
+    EXPECT_EQ(Mark(1), TMark(Ret, 2));
+    EXPECT_EQ(Mark(2), TMark(Eof, 0));
+    EXPECT_EQ(Mark(3).first, None);
     // No final line break: right after the last character, once.
     ed.SetText("abc\r\nde");
-    plan = ed->RowPlan(1);
-    EXPECT_EQ(plan.Mark, TRowMarkKind::Eof);
-    EXPECT_EQ(plan.MarkCol, 2);
-    EXPECT_EQ(ed->RowPlan(2).Mark, TRowMarkKind::None);
-}
-
-TEST_F(PaintPlan, WrappedRowsShowTheWrapMark)
-{
-    ShowAllMarks();
+    EXPECT_EQ(Mark(1), TMark(Eof, 2));
+    EXPECT_EQ(Mark(2).first, None);
+    // A wrapped row.
     ed.Wrap(20);
     ed.SetText(Bytes(30) + "\r\n");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    EXPECT_EQ(ed->RowPlan(0).Mark, TRowMarkKind::Wrap);
-    EXPECT_EQ(ed->RowPlan(0).MarkCol, static_cast<int>(ed->RowText(0).size()));
-    EXPECT_EQ(ed->RowPlan(1).Mark, TRowMarkKind::Ret);
+    EXPECT_EQ(Mark(0), TMark(Wrap, static_cast<int>(ed->RowText(0).size())));
+    EXPECT_EQ(Mark(1).first, Ret);
 }
 
-TEST_F(PaintPlan, RowEndingLeftOfTheViewShowsNoMark)
+TEST_F(PaintPlan, RowEndingLeftOfTheViewShowsNoMarkAndIsNotGivenToTheOwner)
 {
     ShowAllMarks();
-    ed.SetText("short\r\n" + Bytes(200) + "\r\n");
-    ed->SetTopCol(100);
-    const TRowPlan plan = ed->RowPlan(0);
-    EXPECT_EQ(plan.Mark, TRowMarkKind::None);
-    ASSERT_EQ(plan.Runs.size(), 1u);
-    EXPECT_EQ(plan.Runs[0].Col, 100);
-    EXPECT_EQ(ed->RowPlan(1).Runs[0].Col, 100);
-}
-
-TEST_F(PaintPlan, RowEndingLeftOfTheViewIsNotGivenToTheOwnersDrawing)
-{
     ed.SetText("short\r\n" + Bytes(200) + "\r\n");
     std::vector<int> rows;
     ed->OnDrawLine = [&](TObject*, const std::string&, int, int, int Index, const QRect&, bool) {
         rows.push_back(Index);
     };
     ed->SetTopCol(100);
+    const TRowPlan plan = ed->RowPlan(0);
+    EXPECT_EQ(plan.Mark, None);
+    ASSERT_EQ(plan.Runs.size(), 1u);
+    EXPECT_EQ(plan.Runs[0].Col, 100);
+    EXPECT_EQ(ed->RowPlan(1).Runs[0].Col, 100);
     ed.Grab();
     EXPECT_EQ(std::count(rows.begin(), rows.end(), 0), 0);
     EXPECT_GT(std::count(rows.begin(), rows.end(), 1), 0);
 }
 
-TEST_F(PaintPlan, DefaultColoursMakeOneRunPerRow)
-{
-    ed.SetText("int a = 12;\r\n");
-    const TRowPlan plan = ed->RowPlan(0);
-    ASSERT_EQ(plan.Runs.size(), 1u);
-    EXPECT_EQ(plan.Runs[0].Col, 0);
-    EXPECT_EQ(plan.Runs[0].Color, clBlack);
-    EXPECT_EQ(plan.Runs[0].BkColor, clWhite);
-    EXPECT_EQ(plan.DrawLength, 11);
-}
-
 TEST_F(PaintPlan, TokensTakeTheirSchemesColours)
 {
+    ed.SetText("int a = 12;\r\n");
+    ASSERT_EQ(ed->RowPlan(0).Runs.size(), 1u) << "default colours make one run";
     TEditorColors& colors = *ed->View()->Colors();
     colors.Int()->SetColor(clRed);
     colors.Str()->SetBkColor(clYellow);
@@ -156,35 +125,26 @@ TEST_F(PaintPlan, TokensTakeTheirSchemesColours)
     ExpectContiguous(plan);
     EXPECT_EQ(RunAt(plan, 0).Color, clBlack);
     const TTextRun number = RunAt(plan, 4);
-    EXPECT_EQ(number.Col, 4);
-    EXPECT_EQ(number.Length, 2);
-    EXPECT_EQ(number.Color, clRed);
-    EXPECT_EQ(number.BkColor, clWhite);
+    EXPECT_EQ(std::tuple(number.Col, number.Length, number.Color, number.BkColor), std::tuple(4, 2, clRed, clWhite));
     const TTextRun string = RunAt(plan, 9);
-    EXPECT_EQ(string.Col, 9);
-    EXPECT_EQ(string.Length, 3);
-    EXPECT_EQ(string.BkColor, clYellow);
-    EXPECT_EQ(string.Color, clBlack);
+    EXPECT_EQ(std::tuple(string.Col, string.Length, string.Color, string.BkColor), std::tuple(9, 3, clBlack, clYellow));
     const TTextRun comment = RunAt(plan, 14);
     EXPECT_TRUE(comment.Style.Contains(TFontStyle::fsBold));
     EXPECT_EQ(comment.Col + comment.Length, 21);
-}
 
-TEST_F(PaintPlan, TokenCarriedOverAWrapIsColouredOnBothRows)
-{
-    ed->View()->Colors()->Str()->SetColor(clBlue);
-    ed->View()->SetQuotation("\"");
+    // A string carried over a wrap is coloured on both rows.
     ed.Wrap(20);
     ed.SetText(Bytes(15) + " \"" + Bytes(10, 'q') + "\"\r\n");
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    EXPECT_EQ(RunAt(ed->RowPlan(0), 17).Color, clBlue);
-    EXPECT_EQ(RunAt(ed->RowPlan(1), 0).Color, clBlue);
+    EXPECT_EQ(RunAt(ed->RowPlan(0), 17).BkColor, clYellow);
+    EXPECT_EQ(RunAt(ed->RowPlan(1), 0).BkColor, clYellow);
 }
 
-TEST_F(PaintPlan, DefaultSelectionIsDrawnInverted)
+TEST_F(PaintPlan, DefaultSelectionIsDrawnInvertedInTheFontColour)
 {
     ed->View()->Colors()->Select()->SetColor(clNone);
     ed->View()->Colors()->Select()->SetBkColor(clNone);
+    ed->Marks()->RetMark()->SetVisible(true);
+    ed->Font()->SetColor(clMaroon);
     ed->SetColor(clYellow);
     ed.SetText("abcdef\r\nghij\r\nklm\r\n");
     ed.Select({0, 2}, {2, 1});
@@ -192,23 +152,20 @@ TEST_F(PaintPlan, DefaultSelectionIsDrawnInverted)
     EXPECT_FALSE(RunAt(first, 1).Selected);
     const TTextRun selected = RunAt(first, 2);
     EXPECT_TRUE(selected.Selected);
-    EXPECT_EQ(selected.BkColor, clBlack);
+    EXPECT_EQ(selected.BkColor, clMaroon);
     EXPECT_EQ(selected.Color, clYellow);
     // The first row is selected to the right edge, its line-break mark too.
     EXPECT_TRUE(RunAt(first, 40).Selected);
+    EXPECT_TRUE(first.MarkSelected);
     // A middle row from the left edge; the last up to the end column.
     EXPECT_TRUE(RunAt(ed->RowPlan(1), 0).Selected);
     EXPECT_TRUE(RunAt(ed->RowPlan(2), 0).Selected);
     EXPECT_FALSE(RunAt(ed->RowPlan(2), 1).Selected);
-}
+    EXPECT_FALSE(ed->RowPlan(2).MarkSelected);
 
-TEST_F(PaintPlan, SelectionCoversTheMarkAtItsRowsEnd)
-{
-    ed->Marks()->RetMark()->SetVisible(true);
-    ed.SetText("ab\r\ncd\r\n");
-    ed.Select({0, 1}, {1, 1});
-    EXPECT_TRUE(ed->RowPlan(0).MarkSelected);
-    EXPECT_FALSE(ed->RowPlan(1).MarkSelected);
+    const QImage image = ed.Grab();
+    EXPECT_EQ(ed.CellColor(image, 0, 3), QColor(0x80, 0, 0));
+    EXPECT_EQ(ed.CellColor(image, 2, 3), QColor(Qt::yellow));
 }
 
 TEST_F(PaintPlan, HitsAreDrawnInHitColoursOnlyWithDrawStyle)
@@ -218,7 +175,6 @@ TEST_F(PaintPlan, HitsAreDrawnInHitColoursOnlyWithDrawStyle)
     ed->SetHitStyle(TEditorHitStyle::hsCaret);
     ASSERT_TRUE(ed->Search("me", esDown));
     EXPECT_FALSE(RunAt(ed->RowPlan(0), 5).Selected);
-
     ed->SetHitStyle(TEditorHitStyle::hsDraw);
     ed->SetRowCol(0, 0);
     ASSERT_TRUE(ed->Search("me", esDown));
@@ -235,23 +191,18 @@ TEST_F(PaintPlan, BoxSelectionKeepsToRowsAndWholeCharacters)
     ed.SetText("0123456789\r\n012\r\n0" + Sjis("漢") + "34" + Sjis("字") + "789\r\n0123456789\r\n");
     ed.Select({0, 2}, {3, 6});
     const TTextRun full = RunAt(ed->RowPlan(0), 2);
-    EXPECT_EQ(full.Col, 2);
-    EXPECT_EQ(full.Length, 4);
-    EXPECT_TRUE(full.Selected);
-    // Nothing past the end of the short row.
-    const TRowPlan shortRow = ed->RowPlan(1);
-    EXPECT_TRUE(RunAt(shortRow, 2).Selected);
-    EXPECT_FALSE(RunAt(shortRow, 3).Selected);
-    // The kanji cut by the left edge is left out, the one cut by the
-    // right edge taken whole.
+    EXPECT_EQ(std::tuple(full.Col, full.Length, full.Selected), std::tuple(2, 4, true));
+    EXPECT_TRUE(RunAt(ed->RowPlan(1), 2).Selected);
+    EXPECT_FALSE(RunAt(ed->RowPlan(1), 3).Selected);
+    // The kanji cut by the left edge is left out, the one cut by the right
+    // edge taken whole.
     const TRowPlan kanji = ed->RowPlan(2);
-    EXPECT_FALSE(RunAt(kanji, 2).Selected);
-    EXPECT_TRUE(RunAt(kanji, 3).Selected);
-    EXPECT_TRUE(RunAt(kanji, 6).Selected);
-    EXPECT_FALSE(RunAt(kanji, 7).Selected);
+    const std::vector<bool> selected = {RunAt(kanji, 2).Selected, RunAt(kanji, 3).Selected,
+                                        RunAt(kanji, 6).Selected, RunAt(kanji, 7).Selected};
+    EXPECT_EQ(selected, (std::vector<bool>{false, true, true, false}));
 }
 
-TEST_F(PaintPlan, ItalicFontDrawsTokenByTokenOnATransparentBackground)
+TEST_F(PaintPlan, ItalicsDrawTokenByTokenOnATransparentBackground)
 {
     ed->View()->Colors()->Int()->SetColor(clRed);
     ed->View()->Colors()->Str()->SetBkColor(clYellow);
@@ -266,9 +217,7 @@ TEST_F(PaintPlan, ItalicFontDrawsTokenByTokenOnATransparentBackground)
     const TRowPlan plan = ed->RowPlan(0);
     EXPECT_EQ(RunAt(plan, 2).BkColor, clNone);
     EXPECT_EQ(RunAt(plan, 5).BkColor, clYellow);
-    // Token by token: the default tokens are not joined.
-    EXPECT_GT(plan.Runs.size(), 4u);
-
+    EXPECT_GT(plan.Runs.size(), 4u) << "the default tokens are not joined";
     // An italic colour of the scheme does the same.
     font.SetStyle(TFontStyles{});
     ed->SetFont(&font);
@@ -277,29 +226,59 @@ TEST_F(PaintPlan, ItalicFontDrawsTokenByTokenOnATransparentBackground)
     EXPECT_TRUE(ed->PerTokenMode());
 }
 
-TEST_F(PaintPlan, BytesThatAreNoCharactersTakeOneCellEach)
+TEST_F(PaintPlan, BytesThatAreNoCharactersTakeOneCellEachAndTabsExpand)
 {
     // A lone trail byte, a NUL, a control byte, a lone lead byte at the end.
-    const std::string text = std::string("a\x40\x00\x01", 4) + "b\x81";
-    ed.SetText(text + "\r\n" + Sjis("漢") + "\x82");
-    TRowPlan plan = ed->RowPlan(0);
-    EXPECT_EQ(plan.DrawLength, 6);
-    ExpectContiguous(plan);
+    ed.SetText(std::string("a\x40\x00\x01", 4) + "b\x81\r\n" + Sjis("漢") + "\x82");
+    EXPECT_EQ(ed->RowPlan(0).DrawLength, 6);
+    ExpectContiguous(ed->RowPlan(0));
     EXPECT_EQ(ed->RowPlan(1).DrawLength, 3);
-    // Painting them raises nothing and stops at nothing.
-    const QImage image = ed.Grab();
-    EXPECT_FALSE(image.isNull());
-}
+    EXPECT_FALSE(ed.Grab().isNull()) << "painting them goes on";
 
-TEST_F(PaintPlan, TabsAreExpandedToTheirStops)
-{
     ed->Marks()->RetMark()->SetVisible(true);
     ed.SetText("a\tb\r\n" + Sjis("漢") + "\t\tc");
     EXPECT_EQ(ed->ExpandedRowText(0), "a       b");
-    EXPECT_EQ(ed->RowWidth(0), 9);
     EXPECT_EQ(ed->RowPlan(0).MarkCol, 9);
     // A double-byte character takes two columns before the tab stop.
     EXPECT_EQ(ed->ExpandedRowText(1), Sjis("漢") + std::string(14, ' ') + "c");
+}
+
+// ---- Pixels ------------------------------------------------------------------------------------
+
+TEST_F(PaintPlan, TokenBackgroundsAndTheLeftBarFillTheirCells)
+{
+    ed->View()->Colors()->Int()->SetBkColor(clAqua);
+    ed->Caret()->SetStyle(TEditorCaretStyle::csBrief);
+    ed->Leftbar()->SetVisible(true);
+    ed->Leftbar()->SetBkColor(clLime);
+    ed.SetText("ab 123 cd");
+    const QImage image = ed.Grab();
+    EXPECT_EQ(ed.CellColor(image, 0, 1), QColor(Qt::white));
+    EXPECT_EQ(ed.CellColor(image, 0, 4), QColor(Qt::cyan));
+    EXPECT_EQ(ed.CellColor(image, 0, 6), QColor(Qt::white));
+    // The image bar takes the left bar's colour too.
+    EXPECT_EQ(image.pixelColor(ed->ImagebarWidth() + 1, ed->TextTop() + 1), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(1, ed->TextTop() + 1), QColor(Qt::green));
+}
+
+TEST_F(PaintPlan, EndOfFileMarkAndUnderlineArePaintedInTheirColours)
+{
+    ed->Marks()->EofMark()->SetVisible(true);
+    ed->Marks()->EofMark()->SetColor(clRed);
+    ed->Marks()->Underline()->SetVisible(true);
+    ed->Marks()->Underline()->SetColor(clBlue);
+    ed.SetText("a\r\nb\r\n");
+    ed->SetRow(1);
+    const QImage image = ed.Grab();
+    const QPoint cell = ed.CellPoint(2, 0);
+    int red = 0;
+    for (int y = cell.y(); y < cell.y() + ed->FontHeight(); ++y)
+        for (int x = cell.x(); x < cell.x() + 5 * ed->ColWidth(); ++x)
+            red += image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 80;
+    EXPECT_GT(red, 10);
+    ASSERT_GT(ed->UnderlinePos(1), 0);
+    EXPECT_EQ(image.pixelColor(ed->TextLeft() + 20, ed->UnderlinePos(1)), QColor(Qt::blue));
+    EXPECT_NE(image.pixelColor(ed->TextLeft() + 20, ed->UnderlinePos(0)), QColor(Qt::blue));
 }
 
 } // namespace

@@ -97,10 +97,8 @@ TEST_F(EditorPopupMenu, ItemsCaptionsAndShortcutsInMenuOrder)
         {"すべて選択(&A)", ""},    {"-", ""},              {"Box選択モード(&K)", "Ctrl+K"},
     };
     ASSERT_EQ(items.size(), expected.size());
-    for (size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i].Caption, expected[i].first) << i;
-        EXPECT_EQ(items[i].Shortcut, expected[i].second) << i;
-    }
+    for (size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(std::pair(items[i].Caption, items[i].Shortcut), expected[i]) << i;
     for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
         const std::string digit = std::to_string(mark);
         EXPECT_EQ(Shown(*Menu.MarkSetItems[mark]).Caption, digit);
@@ -110,21 +108,8 @@ TEST_F(EditorPopupMenu, ItemsCaptionsAndShortcutsInMenuOrder)
                   QKeySequence(Qt::SHIFT | Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
         EXPECT_EQ(Menu.MarkJumpItems[mark]->shortcut(),
                   QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
-        EXPECT_EQ(Menu.MarkSetItems[mark]->data().toInt(), mark);
-        EXPECT_EQ(Menu.MarkJumpItems[mark]->data().toInt(), mark);
     }
-    EXPECT_EQ(Menu.MarkSetMenu->actions().size(), TEditorPopupMenu::MarkCount);
     EXPECT_EQ(Menu.MarkJumpMenu->actions().size(), TEditorPopupMenu::MarkCount);
-}
-
-TEST_F(EditorPopupMenu, TheEditingItemsStartDisabled)
-{
-    for (QAction* item : {Menu.UndoItem, Menu.RedoItem, Menu.CutItem, Menu.CopyItem, Menu.PasteItem,
-                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem})
-        EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
-    EXPECT_TRUE(Menu.MarkSetMenu->menuAction()->isEnabled());
-    EXPECT_TRUE(Menu.MarkJumpMenu->menuAction()->isEnabled());
-    EXPECT_TRUE(Menu.BoxSelectionModeItem->isEnabled());
 }
 
 TEST_F(EditorPopupMenu, StatesFollowTheEditorAndTheClipboardWhenTheMenuOpens)
@@ -159,18 +144,20 @@ TEST_F(EditorPopupMenu, StatesFollowTheEditorAndTheClipboardWhenTheMenuOpens)
 
 TEST_F(EditorPopupMenu, ChecksShowTheBoxModeAndTheMarksInUse)
 {
-    Editor.Mode = TEditorSelectionMode::smBox;
     Editor.MarksInUse = 0x0205; // marks 0, 2 and 9
+    Menu.BoxSelectionModeItem->trigger();
     Menu.UpdateItems();
+    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smBox);
     EXPECT_TRUE(Menu.BoxSelectionModeItem->isChecked());
     for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
         const bool used = mark == 0 || mark == 2 || mark == 9;
         EXPECT_EQ(Menu.MarkSetItems[mark]->isChecked(), used) << mark;
         EXPECT_EQ(Menu.MarkJumpItems[mark]->isChecked(), used) << mark;
     }
-    Editor.Mode = TEditorSelectionMode::smLine;
     Editor.MarksInUse = 0;
+    Menu.BoxSelectionModeItem->trigger();
     Menu.UpdateItems();
+    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smLine);
     EXPECT_FALSE(Menu.BoxSelectionModeItem->isChecked());
     EXPECT_FALSE(Menu.MarkSetItems[2]->isChecked());
 }
@@ -189,15 +176,6 @@ TEST_F(EditorPopupMenu, ItemsRunTheirCommands)
                                                        "PasteBox", "Clear", "SelectAll"}));
 }
 
-TEST_F(EditorPopupMenu, TheBoxModeItemTogglesTheSelectionMode)
-{
-    Menu.BoxSelectionModeItem->trigger();
-    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smBox);
-    EXPECT_TRUE(Menu.BoxSelectionModeItem->isChecked());
-    Menu.BoxSelectionModeItem->trigger();
-    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smLine);
-}
-
 TEST_F(EditorPopupMenu, MarkItemsToggleTheCaretRowsMarkAndJump)
 {
     Editor.CaretRowMarks = 1 << 4;
@@ -207,22 +185,17 @@ TEST_F(EditorPopupMenu, MarkItemsToggleTheCaretRowsMarkAndJump)
     EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Delete 3 4", "Put 3 5", "Goto 7"}));
 }
 
-TEST_F(EditorPopupMenu, DisabledItemsDoNothing)
+TEST_F(EditorPopupMenu, DisabledItemsOrNoEditorDoNothing)
 {
     Editor.IsReadOnly = true;
     Editor.Undoable = true;
     Menu.UpdateItems();
     Menu.UndoItem->trigger();
-    EXPECT_TRUE(Editor.Calls.empty());
-}
-
-TEST_F(EditorPopupMenu, WithoutAnEditorNothingHappens)
-{
     Menu.SetEditor(nullptr);
     Menu.UpdateItems();
-    Menu.UndoItem->trigger();
+    Menu.SelectAllItem->trigger();
     Menu.MarkSetItems[1]->trigger();
-    EXPECT_FALSE(Menu.UndoItem->isEnabled());
+    EXPECT_FALSE(Menu.SelectAllItem->isEnabled());
     EXPECT_TRUE(Editor.Calls.empty());
 }
 

@@ -1,9 +1,22 @@
 // The selection in character positions and as text, stream and box, its
-// deletion, search hits that are shown but not selected, and the selection
-// mode.
+// deletion, search hits that are shown but not selected, the selection
+// mode; and copy, cut and paste through the (offscreen) system clipboard
+// with the keys: plain text converted at the edge, a box in the box
+// format, text from other programs, and the context menu's commands.
 #include "EditorDriver.h"
 
+#include "EditorPopupMenu.h"
+#include "edLibrary.h"
+
+#include "Clipboard.h"
+#include "Messages.h"
+#include "ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -12,6 +25,12 @@ using edtest::TEditorDriver;
 
 class Selection : public testing::Test {
 protected:
+    Selection() { QApplication::clipboard()->clear(); }
+
+    static QString ClipboardText() { return QApplication::clipboard()->text(); }
+    static void SetClipboardText(const char* Utf8) { QApplication::clipboard()->setText(QString::fromUtf8(Utf8)); }
+    void Ctrl(Qt::Key Key) { ed.Key(Key, Qt::ControlModifier); }
+
     TEditorDriver ed;
 };
 
@@ -23,14 +42,15 @@ TEST_F(Selection, PositionsCountALineBreakAsTwo)
     ed->SetSelStart(4);
     EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
     ed->SetSelLength(2);
-    EXPECT_EQ(ed->SelText(), "cd");
-    EXPECT_EQ(ed->SelLength(), 2);
-    EXPECT_EQ(ed->SelStart(), 4);
+    EXPECT_EQ(std::tuple(ed->SelText(), ed->SelStart(), ed->SelLength()), std::tuple(std::string("cd"), 4, 2));
     // Past the text: its end; below 1: its start.
     ed->SetSelStart(99);
     EXPECT_EQ(ed.Caret(), (TCaretPos{1, 2}));
     ed->SetSelStart(-5);
     EXPECT_EQ(ed.Caret(), (TCaretPos{0, 0}));
+    ed->SelectAll();
+    EXPECT_EQ(ed->SelText(), ed.Text());
+    EXPECT_EQ(ed->SelLength(), ed->GetTextLen());
 }
 
 TEST_F(Selection, AStreamJoinsWrappedRowsAndEndsLinesWithALineBreak)
@@ -45,9 +65,12 @@ TEST_F(Selection, AStreamJoinsWrappedRowsAndEndsLinesWithALineBreak)
 
 TEST_F(Selection, ABoxTakesWholeCharactersAtItsRightEdgeOnly)
 {
-    ed->SetSelectionMode(TEditorSelectionMode::smBox);
+    int modeChanges = 0;
+    ed->OnSelectionModeChange = [&](TObject*) { ++modeChanges; };
     ed.SetText("0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n01\r\n");
     ed.Select({0, 2}, {2, 5});
+    ed->SetSelectionMode(TEditorSelectionMode::smBox);
+    EXPECT_EQ(modeChanges, 1);
     // Row 1: the kanji across the left edge is left out, the one across
     // the right edge taken whole; row 2 is shorter than the box.
     EXPECT_EQ(ed->SelText(), "234\r\n3" + Sjis("字") + "\r\n\r\n");
@@ -65,7 +88,7 @@ TEST_F(Selection, DeletingAStreamOrABoxIsOneStep)
     ed.Select({0, 2}, {2, 3});
     ed.Key(Qt::Key_Delete);
     EXPECT_EQ(ed.Text(), "abnop\r\n");
-    ed.Key(Qt::Key_Z, Qt::ControlModifier);
+    Ctrl(Qt::Key_Z);
     EXPECT_EQ(ed.Text(), text);
 
     const std::string kanji = "0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n0123456\r\n";
@@ -74,20 +97,24 @@ TEST_F(Selection, DeletingAStreamOrABoxIsOneStep)
     ed.Select({2, 5}, {0, 2});
     ed.Key(Qt::Key_Backspace);
     EXPECT_EQ(ed.Text(), "0156\r\n0" + Sjis("漢") + "6\r\n0156\r\n");
-    ed.Key(Qt::Key_Z, Qt::ControlModifier);
+    Ctrl(Qt::Key_Z);
     EXPECT_EQ(ed.Text(), kanji);
 }
 
-TEST_F(Selection, ASearchHitIsShownButNotSelected)
+TEST_F(Selection, ASearchHitIsShownButNotSelectedNorCopied)
 {
+    SetClipboardText("kept");
     ed->SetHitStyle(TEditorHitStyle::hsDraw);
     ed.SetText("one two three");
+    Ctrl(Qt::Key_C);
     ASSERT_TRUE(ed->Search("two", esDown));
     EXPECT_EQ(ed->SelectionState(), TEditorSelectionState::sstHitSelected);
     EXPECT_FALSE(ed->Selected());
-    EXPECT_EQ(ed->SelLength(), 0);
-    EXPECT_EQ(ed->SelText(), "");
+    EXPECT_EQ(std::pair(ed->SelLength(), ed->SelText()), std::pair(0, std::string()));
     EXPECT_EQ(ed->SelStart(), 4) << "its start is still the selection's";
+    Ctrl(Qt::Key_C);
+    Ctrl(Qt::Key_X);
+    EXPECT_EQ(ClipboardText(), "kept");
     // A typed character does not replace it.
     ed.Type("X");
     EXPECT_EQ(ed.Text(), "one twoX three");
@@ -108,24 +135,130 @@ TEST_F(Selection, AHitShownAsACaretIsAsWideAsTheHitUntilCommitted)
     EXPECT_EQ(ed->CaretRect().width(), 2);
 }
 
-TEST_F(Selection, SelectAllTakesTheWholeText)
+// ---- The clipboard -------------------------------------------------------------------------------------
+
+TEST_F(Selection, CopyCutAndPasteAStream)
 {
-    ed.SetText("ab\r\n" + Sjis("漢") + "\r\nc");
-    ed->SelectAll();
-    EXPECT_EQ(ed->SelText(), ed.Text());
-    EXPECT_EQ(ed->SelLength(), ed->GetTextLen());
+    ed.SetText(Sjis("漢字") + "abc\r\nxyz");
+    ed.Select({0, 2}, {0, 5});
+    Ctrl(Qt::Key_C);
+    EXPECT_EQ(ClipboardText(), QString::fromUtf8("字a"));
+    EXPECT_FALSE(ClipboardHasFormat(BoxClipboardFormat()));
+    Ctrl(Qt::Key_X);
+    EXPECT_EQ(ed.Text(), Sjis("漢") + "bc\r\nxyz");
+    ed->SetRowCol(1, 3);
+    Ctrl(Qt::Key_V);
+    EXPECT_EQ(ed.Text(), Sjis("漢") + "bc\r\nxyz" + Sjis("字") + "a");
 }
 
-TEST_F(Selection, TheModeChangesTheShownSelection)
+TEST_F(Selection, ABoxCopiedPastesAsABox)
 {
-    int modeChanges = 0;
-    ed->OnSelectionModeChange = [&](TObject*) { ++modeChanges; };
-    ed.SetText("abcd\r\nefgh\r\n");
-    ed.Select({0, 1}, {1, 3});
-    EXPECT_EQ(ed->SelText(), "bcd\r\nefg");
     ed->SetSelectionMode(TEditorSelectionMode::smBox);
-    EXPECT_EQ(ed->SelText(), "bc\r\nfg\r\n");
-    EXPECT_EQ(modeChanges, 1);
+    ed.SetText("abcd\r\nefgh\r\n\r\nz\r\n");
+    ed.Select({0, 1}, {1, 3});
+    Ctrl(Qt::Key_C);
+    EXPECT_EQ(ClipboardText(), "bc\nfg\n");
+    EXPECT_EQ(GetClipboardData(BoxClipboardFormat()), std::string("bc\r\nfg\r\n\0", 9));
+    ed.Click(2, 2);
+    Ctrl(Qt::Key_V);
+    EXPECT_EQ(ed.Text(), "abcd\r\nefgh\r\n  bc\r\nz fg\r\n");
+    EXPECT_EQ(ed.Caret(), (TCaretPos{3, 4}));
+}
+
+TEST_F(Selection, OtherProgramsGetLfAndGiveAnyLineEndsAsCrLf)
+{
+    ed.SetText("ab\r\ncd\r\n");
+    ed->SelectAll();
+    Ctrl(Qt::Key_C);
+    EXPECT_EQ(ClipboardText(), "ab\ncd\n");
+
+    ed.SetText("ab");
+    ed->SetRowCol(0, 1);
+    SetClipboardText("x\ny\rz\r\n\r");
+    Ctrl(Qt::Key_V);
+    EXPECT_EQ(ed.Text(), "ax\r\ny\r\nz\r\n\r\nb");
+    EXPECT_EQ(ed.Caret(), (TCaretPos{4, 0})) << "the caret ends after the pasted text";
+}
+
+TEST_F(Selection, PastedCharactersKeepTheirShiftJisFormsOrAreReplacedAndReportedOnce)
+{
+    ed.SetText("");
+    SetClipboardText("〜−—‖¢£¬");
+    Ctrl(Qt::Key_V);
+    EXPECT_EQ(ed.Text(), "\x81\x60\x81\x7C\x81\x5C\x81\x61\x81\x91\x81\x92\x81\xCA");
+
+    ed.SetText("");
+    std::vector<int> reports;
+    ed->OnUnmappedCharacters = [&reports](TObject*, int Count) { reports.push_back(Count); };
+    SetClipboardText("é€😀漢");
+    Ctrl(Qt::Key_V);
+    EXPECT_EQ(ed.Text(), "???" + Sjis("漢"));
+    Ctrl(Qt::Key_V);
+    EXPECT_EQ(reports, (std::vector<int>{3, 3})) << "once per paste";
+    // Without a handler the user is told in a message box.
+    ed->OnUnmappedCharacters = nullptr;
+    TScriptedDialogs dialogs;
+    ed.Commit("€");
+    ed.Commit("漢");
+    ASSERT_EQ(dialogs.Questions().size(), 1u) << "nothing replaced, nothing said";
+    EXPECT_EQ(dialogs.Questions()[0].Text, "Shift-JIS で表せない文字 1 個を「?」に置き換えました。");
+}
+
+TEST_F(Selection, NothingToPasteOrAReadOnlyEditorChangesNothing)
+{
+    ed.SetText("ab");
+    Ctrl(Qt::Key_V);
+    EXPECT_EQ(ed.Text(), "ab");
+    SetClipboardText("x");
+    ed->SetReadOnly(true);
+    Ctrl(Qt::Key_V);
+    ed->SelectAll();
+    Ctrl(Qt::Key_X);
+    EXPECT_EQ(ed.Text(), "ab");
+}
+
+TEST_F(Selection, TheEditMessagesEmptyTheClipboardWithoutASelection)
+{
+    SetClipboardText("old");
+    ed.SetText("ab");
+    ed->Perform(WM_CUT);
+    EXPECT_TRUE(ClipboardText().isEmpty());
+    ed->SelectAll();
+    ed->Perform(WM_COPY);
+    EXPECT_EQ(ClipboardText(), "ab");
+    ed->Perform(WM_CLEAR);
+    EXPECT_EQ(ed.Text(), "");
+    ed->Perform(WM_PASTE);
+    EXPECT_EQ(ed.Text(), "ab");
+}
+
+TEST_F(Selection, TheContextMenusCommandsAct)
+{
+    auto* menu = ed->findChild<TEditorPopupMenu*>();
+    ASSERT_NE(menu, nullptr);
+    ed.SetText("abc\r\ndef\r\n");
+    const auto run = [&](QAction* Item) {
+        menu->UpdateItems();
+        ASSERT_TRUE(Item->isEnabled());
+        Item->trigger();
+    };
+    run(menu->SelectAllItem);
+    EXPECT_EQ(ed->SelText(), "abc\r\ndef\r\n");
+    run(menu->CopyItem);
+    run(menu->DeleteItem);
+    EXPECT_EQ(ed.Text(), "");
+    run(menu->BoxPasteItem);
+    EXPECT_EQ(ed.Text(), "abc\r\ndef\r\n");
+    run(menu->UndoItem);
+    EXPECT_EQ(ed.Text(), "");
+    // The mark items: Shift+Ctrl+3 puts mark 3, Ctrl+3 jumps to it.
+    ed.SetText("a\r\nb\r\nc\r\n");
+    ed->SetRow(2);
+    ed.Key(Qt::Key_3, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(ed->RowMarks(2), 1 << 3);
+    ed->SetRow(0);
+    Ctrl(Qt::Key_3);
+    EXPECT_EQ(ed->Row(), 2);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// Editors sharing one row list stay in step: text, changes, undo history;
-// each keeps its own caret; the list goes with its last editor. Also the
-// change notification every editor hears (Modified, OnChange).
+// Editors sharing one row list stay in step: text, changes, undo history,
+// word wrap; each keeps its own caret; the list goes with its last editor.
+// Also the change notification, a fountain going away, and settings and
+// handlers handed from one editor to another.
 #include "EditorDriver.h"
 #include "HPropUtils.h"
 
@@ -11,7 +12,7 @@ namespace {
 using edtest::Lines;
 using edtest::TEditorDriver;
 
-TEST(ShareList, ChangesInOneEditorShowInTheOther)
+TEST(ShareList, ChangesAndUndoInOneEditorShowInTheOther)
 {
     TEditorDriver a;
     TEditorDriver b;
@@ -26,19 +27,16 @@ TEST(ShareList, ChangesInOneEditorShowInTheOther)
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(b->Modified());
     EXPECT_EQ(b->RowPlan(0).DrawLength, 6);
-}
-
-TEST(ShareList, UndoInOneEditorUndoesTheOthersEdit)
-{
-    TEditorDriver a;
-    TEditorDriver b;
-    b->ShareList(&a.Ed());
-    a.SetText("one\r\n");
-    a.ReplaceRows(0, 1, "two\r\n");
     ASSERT_TRUE(b->CanUndo());
     b->Undo();
-    EXPECT_EQ(a->RowText(0), "one");
+    EXPECT_EQ(a->RowText(0), "first");
     EXPECT_TRUE(a->CanRedo());
+
+    a.Wrap(20);
+    EXPECT_TRUE(b->WordWrap()) << "word wrap is the list's";
+    a.SetText(std::string(50, 'w'));
+    EXPECT_EQ(b->RowCount(), 3);
+    EXPECT_EQ(b->MaxCol(), 250);
 }
 
 TEST(ShareList, EditorsOutliveEachOtherEitherWay)
@@ -59,6 +57,11 @@ TEST(ShareList, EditorsOutliveEachOtherEitherWay)
     c.ReplaceRows(0, 1, "c alone\r\n");
     EXPECT_EQ(c->RowText(0), "c alone");
     EXPECT_EQ(c->ScreenStrings().EditorCount(), 1);
+    // Null or itself changes nothing.
+    c->ShareList(nullptr);
+    c->ShareList(&c.Ed());
+    EXPECT_EQ(c->RowText(0), "c alone");
+    EXPECT_EQ(c->ScreenStrings().EditorCount(), 1);
 }
 
 TEST(ShareList, TakingAShorterListPullsTheCaretBack)
@@ -71,28 +74,6 @@ TEST(ShareList, TakingAShorterListPullsTheCaretBack)
     b->ShareList(&a.Ed());
     EXPECT_EQ(b->Row(), 0);
     EXPECT_LE(b->TopRow(), 0);
-}
-
-TEST(ShareList, NullOrItselfChangesNothing)
-{
-    TEditorDriver a;
-    a.SetText("kept");
-    a->ShareList(nullptr);
-    a->ShareList(&a.Ed());
-    EXPECT_EQ(a->RowText(0), "kept");
-    EXPECT_EQ(a->ScreenStrings().EditorCount(), 1);
-}
-
-TEST(ShareList, WordWrapIsTheLists)
-{
-    TEditorDriver a;
-    TEditorDriver b;
-    b->ShareList(&a.Ed());
-    a.Wrap(20);
-    EXPECT_TRUE(b->WordWrap());
-    a.SetText(std::string(50, 'w'));
-    EXPECT_EQ(b->RowCount(), 3);
-    EXPECT_EQ(b->MaxCol(), 250);
 }
 
 TEST(DoChange, OnlyTextChangesMarkTheEditorModified)
@@ -109,7 +90,7 @@ TEST(DoChange, OnlyTextChangesMarkTheEditorModified)
     EXPECT_TRUE(ed->Modified());
 }
 
-TEST(Fountain, AFountainGoingAwayIsForgotten)
+TEST(Fountain, AFountainsChangesReachTheEditorAndOneGoingAwayIsForgotten)
 {
     TEditorDriver ed;
     ed.SetText("12");
@@ -117,9 +98,7 @@ TEST(Fountain, AFountainGoingAwayIsForgotten)
         std::unique_ptr<TEditorFountain> fountain(TFileExtComponent::Create<TEditorFountain>(nullptr));
         fountain->Colors()->Int()->SetColor(clRed);
         ed->SetFountain(fountain.get());
-        EXPECT_EQ(ed->ActiveFountain(), fountain.get());
         EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
-        // Its changes reach the editor.
         fountain->Colors()->Int()->SetColor(clBlue);
         EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clBlue);
     }
@@ -127,6 +106,9 @@ TEST(Fountain, AFountainGoingAwayIsForgotten)
     EXPECT_EQ(ed->ActiveFountain(), ed->View()->Fountain());
     EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clBlack);
     ed.Grab();
+    // The view's own options recolour too.
+    ed->View()->Colors()->Int()->SetColor(clRed);
+    EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
 }
 
 TEST(EditorProp, TakesAndGivesAnEditorsSettings)
@@ -152,7 +134,6 @@ TEST(EditorProp, CopyPublishedPropertiesGivesTheHandlersAndOnlyWhatIsAsked)
     std::vector<const TObject*> senders;
     page->OnChange = [&](TObject* Sender) { senders.push_back(Sender); };
     page->SetColor(clYellow);
-
     CopyPublishedProperties(page.Ed(), second.Ed(), {TPublishedKind::pkMethod});
     EXPECT_NE(second->Color(), clYellow);
     second.SetText("x\r\n");
@@ -160,7 +141,6 @@ TEST(EditorProp, CopyPublishedPropertiesGivesTheHandlersAndOnlyWhatIsAsked)
     ASSERT_FALSE(senders.empty());
     // One handler serves both editors: the sender tells them apart.
     EXPECT_EQ(senders.back(), &second.Ed());
-
     CopyPublishedProperties(page.Ed(), second.Ed(), {TPublishedKind::pkSetting});
     EXPECT_EQ(second->Color(), clYellow);
 }

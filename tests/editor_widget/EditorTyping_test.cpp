@@ -1,10 +1,11 @@
 // Typing through key events: characters with their text, Japanese ones
-// whole, no characters under Ctrl, the owner's key events, and the editing
-// keys Enter, Backspace, Delete and Tab.
+// whole, no characters under Ctrl or Alt, the owner's key events, and the
+// editing keys Enter, Backspace, Delete and Tab.
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -17,41 +18,104 @@ protected:
     TEditorDriver ed;
 };
 
-TEST_F(Typing, CharactersGoInAtTheCaretAndJapaneseOnesWhole)
+// One key edit: the text, the caret, the keys (and any set-up before them),
+// and the text and caret after.
+struct TKeyEdit {
+    const char* What;
+    std::string Text;
+    TCaretPos At;
+    std::function<void(TEditorDriver&)> Keys;
+    std::string Expected;
+    TCaretPos Caret{-1, -1};
+};
+
+using D = TEditorDriver&;
+const auto Press = [](Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
+    return [=](D ed) { ed.Key(Key, Modifiers); };
+};
+
+TEST_F(Typing, KeyEdits)
 {
-    ed.SetText("xy\r\n");
-    ed->SetRowCol(0, 1);
-    ed.Type("abc");
-    ed.Type("漢");
-    EXPECT_EQ(ed.Text(), "xabc" + Sjis("漢") + "y\r\n");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 6}));
-    EXPECT_TRUE(ed->Modified());
+    const TKeyEdit cases[] = {
+        {"characters go in at the caret, Japanese ones whole", "xy\r\n", {0, 1}, [](D ed) { ed.Type("abc漢"); },
+         "xabc" + Sjis("漢") + "y\r\n", {0, 6}},
+        {"overwrite leaves a blank for half a kanji", "a" + Sjis("漢") + "b", {0, 0},
+         [](D ed) { ed->SetOverWrite(true); ed.Type("xy"); }, "xy b"},
+        {"typing past the row end pads with blanks", "ab\r\n", {0, 7}, [](D ed) { ed.Type("z"); }, "ab     z\r\n"},
+        {"nothing is typed under Ctrl or Alt", "ab", {0, 1},
+         [](D ed) {
+             // QTest gives Ctrl+A the text "a" and Ctrl+keypad 1 the text "1".
+             ed.Key(Qt::Key_A, Qt::ControlModifier);
+             ed.Key(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
+             ed.Key(Qt::Key_X, Qt::AltModifier, "x");
+         },
+         "ab"},
+        {"Enter indents like the line", "  abc", {0, 5}, Press(Qt::Key_Return), "  abc\r\n  ", {1, 2}},
+        {"Enter inside the indent keeps the blanks up to the caret", "  abc", {0, 1}, Press(Qt::Key_Enter),
+         " \r\n  abc"},
+        {"a tab indent is tabs then spaces", "      x", {0, 7},
+         [](D ed) {
+             ed->Caret()->SetTabIndent(true);
+             ed->Caret()->SetTabSpaceCount(4);
+             ed.Key(Qt::Key_Return);
+         },
+         "      x\r\n\t  "},
+        {"Shift+Enter opens an indented line above", "  abc\r\n", {0, 4}, Press(Qt::Key_Return, Qt::ShiftModifier),
+         "  \r\n  abc\r\n", {0, 2}},
+        {"Enter after the last row appends a line break", "ab\r\n", {1, 0}, Press(Qt::Key_Return), "ab\r\n\r\n",
+         {2, 0}},
+        {"Enter goes to the window when the editor does not want it", "ab", {0, 0},
+         [](D ed) { ed->SetWantReturns(false); ed.Key(Qt::Key_Return); }, "ab"},
+        {"Backspace joins lines", "ab\r\ncd", {1, 0}, Press(Qt::Key_Backspace), "abcd", {0, 2}},
+        // A tab across that column leaves blanks for its part before it.
+        {"Backspace goes back to the indent of an earlier row", "  a\r\n\t\tb", {1, 16}, Press(Qt::Key_Backspace),
+         "  a\r\n  b", {1, 2}},
+        {"Backspace past the row end only moves left", "ab", {0, 5}, Press(Qt::Key_Backspace), "ab", {0, 4}},
+        {"Delete takes a whole kanji", Sjis("漢") + "a\r\nb", {0, 0}, Press(Qt::Key_Delete), "a\r\nb"},
+        {"Delete past the row end pads and joins", "a\r\nb", {0, 3}, Press(Qt::Key_Delete), "a  b"},
+        {"Delete at the end of the last row does nothing", "a\r\nb", {1, 1}, Press(Qt::Key_Delete), "a\r\nb"},
+        {"Tab inserts a tab", "ab", {0, 1}, Press(Qt::Key_Tab), "a\tb", {0, 8}},
+        {"a soft tab inserts blanks to the next stop", "ab", {0, 1},
+         [](D ed) {
+             ed->Caret()->SetSoftTab(true);
+             ed->Caret()->SetTabSpaceCount(4);
+             ed.Key(Qt::Key_Tab);
+         },
+         "a   b"},
+        {"Tab in overwrite mode only moves the caret", "abcdefghij", {0, 0},
+         [](D ed) { ed->SetOverWrite(true); ed.Key(Qt::Key_Tab); }, "abcdefghij", {0, 8}},
+        {"Shift and Ctrl+Tab insert nothing", "ab", {0, 0},
+         [](D ed) {
+             ed.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+             ed.Key(Qt::Key_Tab, Qt::ShiftModifier);
+             ed.Key(Qt::Key_Tab, Qt::ControlModifier);
+         },
+         "ab"},
+    };
+    for (const TKeyEdit& c : cases) {
+        TEditorDriver drv;
+        drv.SetText(c.Text);
+        drv->SetRowCol(c.At.Row, c.At.Col);
+        c.Keys(drv);
+        EXPECT_EQ(drv.Text(), c.Expected) << c.What;
+        if (c.Caret.Row >= 0) {
+            EXPECT_EQ(drv.Caret(), c.Caret) << c.What;
+        }
+    }
 }
 
 TEST_F(Typing, ACharacterWithAHighLeadByteIsInsertedWholeInOneStep)
 {
     // 燹 is E0 9F: its lead byte looks like a single-byte character's and
     // its trail byte like a lead byte.
-    const std::string kanji = Sjis("燹");
-    ASSERT_EQ(kanji, "\xE0\x9F");
+    ASSERT_EQ(Sjis("燹"), "\xE0\x9F");
     ed.Type("燹");
     ed.Type("a");
-    EXPECT_EQ(ed.Text(), kanji + "a");
+    EXPECT_EQ(ed.Text(), "\xE0\x9F" "a");
     ed->Undo();
-    EXPECT_EQ(ed.Text(), kanji) << "the a is its own step, not paired with the trail byte";
+    EXPECT_EQ(ed.Text(), "\xE0\x9F") << "the a is its own step, not paired with the trail byte";
     ed->Undo();
     EXPECT_EQ(ed.Text(), "");
-}
-
-TEST_F(Typing, NothingIsTypedWhileCtrlOrAltIsHeld)
-{
-    ed.SetText("ab");
-    ed->SetRowCol(0, 1);
-    // QTest gives Ctrl+A the text "a" and Ctrl+keypad 1 the text "1".
-    ed.Key(Qt::Key_A, Qt::ControlModifier);
-    ed.Key(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
-    ed.Key(Qt::Key_X, Qt::AltModifier, "x");
-    EXPECT_EQ(ed.Text(), "ab");
 }
 
 TEST_F(Typing, TheOwnerHearsKeysAndCharactersAndMayTakeThem)
@@ -92,194 +156,40 @@ TEST_F(Typing, AReadOnlyEditorTakesNoEdits)
     EXPECT_FALSE(ed->CanUndo());
 }
 
-TEST_F(Typing, OverwriteReplacesColumnsAndLeavesABlankForHalfAKanji)
-{
-    ed.SetText("a" + Sjis("漢") + "b");
-    ed->SetOverWrite(true);
-    ed.Type("xy");
-    EXPECT_EQ(ed.Text(), "xy b");
-}
-
-TEST_F(Typing, TypingPastTheRowEndPadsWithBlanks)
-{
-    ed.SetText("ab\r\n");
-    ed->SetRowCol(0, 7);
-    ed.Type("z");
-    EXPECT_EQ(ed.Text(), "ab     z\r\n");
-}
-
-TEST_F(Typing, TypedTextReplacesTheSelection)
+TEST_F(Typing, TypedTextOrEnterReplacesTheSelectionInOneStep)
 {
     ed.SetText("abcdef");
     ed.Select({0, 1}, {0, 4});
     ed.Type("Z");
     EXPECT_EQ(ed.Text(), "aZef");
     ed->Undo();
-    EXPECT_EQ(ed.Text(), "abcdef") << "one step";
-}
+    EXPECT_EQ(ed.Text(), "abcdef");
 
-// ---- Enter ----------------------------------------------------------------------------------
-
-TEST_F(Typing, EnterIndentsTheNewLineLikeTheLine)
-{
-    ed.SetText("  abc");
-    ed->SetRowCol(0, 5);
-    ed.Key(Qt::Key_Return);
-    EXPECT_EQ(ed.Text(), "  abc\r\n  ");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 2}));
-    // Inside the leading blanks only up to the caret.
-    ed.SetText("  abc");
-    ed->SetRowCol(0, 1);
-    ed.Key(Qt::Key_Enter);
-    EXPECT_EQ(ed.Text(), " \r\n  abc");
-}
-
-TEST_F(Typing, TabIndentWritesTabsThenSpaces)
-{
-    ed->Caret()->SetTabIndent(true);
-    ed->Caret()->SetTabSpaceCount(4);
-    ed.SetText("      x");
-    ed->SetRowCol(0, 7);
-    ed.Key(Qt::Key_Return);
-    EXPECT_EQ(ed.Text(), "      x\r\n\t  ");
-}
-
-TEST_F(Typing, ShiftEnterOpensAnIndentedLineAbove)
-{
-    ed.SetText("  abc\r\n");
-    ed->SetRowCol(0, 4);
-    ed.Key(Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(ed.Text(), "  \r\n  abc\r\n");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 2}));
-}
-
-TEST_F(Typing, EnterOnTheRowAfterTheLastAppendsALineBreak)
-{
-    ed.SetText("ab\r\n");
-    ed->SetRow(1);
-    ed.Key(Qt::Key_Return);
-    EXPECT_EQ(ed.Text(), "ab\r\n\r\n");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{2, 0}));
-}
-
-TEST_F(Typing, EnterReplacesASelectionButShiftEnterKeepsIt)
-{
     ed->Caret()->SetAutoIndent(false);
-    ed.SetText("abcd");
     ed.Select({0, 1}, {0, 3});
     ed.Key(Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(ed.Text(), "abcd");
+    EXPECT_EQ(ed.Text(), "abcdef") << "Shift+Enter keeps the selection";
     EXPECT_TRUE(ed->Selected());
     ed.Key(Qt::Key_Return);
-    EXPECT_EQ(ed.Text(), "a\r\nd");
+    EXPECT_EQ(ed.Text(), "a\r\ndef");
 }
 
-TEST_F(Typing, ReturnGoesToTheWindowWhenTheEditorDoesNotWantIt)
-{
-    ed->SetWantReturns(false);
-    ed.SetText("ab");
-    ed.Key(Qt::Key_Return);
-    EXPECT_EQ(ed.Text(), "ab");
-}
-
-// ---- Backspace and Delete -----------------------------------------------------------------------
-
-TEST_F(Typing, BackspaceAtAContinuationRowTakesTheLastCharacterAbove)
+TEST_F(Typing, WrappedRowsBackspaceAndSoftTabs)
 {
     ed.Wrap(20);
+    // Backspace at a continuation row takes the last character above.
     ed.SetText(std::string(18, 'a') + Sjis("漢") + "bcd\r\n");
     ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
     ed->SetRowCol(1, 0);
     ed.Key(Qt::Key_Backspace);
     EXPECT_EQ(ed.Text(), std::string(18, 'a') + "bcd\r\n");
-}
-
-TEST_F(Typing, BackspaceJoinsLinesAndUnIndents)
-{
-    ed.SetText("ab\r\ncd");
-    ed->SetRowCol(1, 0);
-    ed.Key(Qt::Key_Backspace);
-    EXPECT_EQ(ed.Text(), "abcd");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 2}));
-
-    // Back to the indent of the nearest earlier row indented less; a tab
-    // across that column leaves blanks for its part before it.
-    ed.SetText("  a\r\n\t\tb");
-    ed->SetRowCol(1, 16);
-    ed.Key(Qt::Key_Backspace);
-    EXPECT_EQ(ed.Text(), "  a\r\n  b");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 2}));
-}
-
-TEST_F(Typing, BackspacePastTheRowEndOnlyMovesLeft)
-{
-    ed.SetText("ab");
-    ed->SetRowCol(0, 5);
-    ed.Key(Qt::Key_Backspace);
-    EXPECT_EQ(ed.Text(), "ab");
-    EXPECT_EQ(ed->Col(), 4);
-}
-
-TEST_F(Typing, DeleteTakesWholeCharactersAndJoinsRowsWithPadding)
-{
-    ed.SetText(Sjis("漢") + "a\r\nb\r\nc");
-    ed.Key(Qt::Key_Delete);
-    EXPECT_EQ(ed.Text(), "a\r\nb\r\nc");
-    // Past the row's end the row is padded to the caret and joined.
-    ed->SetRowCol(0, 3);
-    ed.Key(Qt::Key_Delete);
-    EXPECT_EQ(ed.Text(), "a  b\r\nc");
-    // Nothing at the end of the last row without a line break.
-    ed->SetRowCol(1, 1);
-    ed.Key(Qt::Key_Delete);
-    EXPECT_EQ(ed.Text(), "a  b\r\nc");
-}
-
-// ---- Tab ----------------------------------------------------------------------------------------
-
-TEST_F(Typing, TabInsertsATabOrBlanksToTheNextStop)
-{
-    ed.SetText("ab");
-    ed->SetRowCol(0, 1);
-    ed.Key(Qt::Key_Tab);
-    EXPECT_EQ(ed.Text(), "a\tb");
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 8}));
-    EXPECT_TRUE(ed->hasFocus()) << "Tab does not move the focus";
-
+    // A soft tab stops at the wrap column.
     ed->Caret()->SetSoftTab(true);
-    ed->Caret()->SetTabSpaceCount(4);
-    ed.SetText("ab");
-    ed->SetRowCol(0, 1);
-    ed.Key(Qt::Key_Tab);
-    EXPECT_EQ(ed.Text(), "a   b");
-}
-
-TEST_F(Typing, SoftTabStopsAtTheWrapColumn)
-{
-    ed->Caret()->SetSoftTab(true);
-    ed.Wrap(20);
     ed.SetText(std::string(18, 'a'));
     ed->SetRowCol(0, 18);
     ed.Key(Qt::Key_Tab);
     EXPECT_EQ(ed.Text(), std::string(18, 'a') + "  ");
-}
-
-TEST_F(Typing, TabInOverwriteModeOnlyMovesTheCaret)
-{
-    ed.SetText("abcdefghij");
-    ed->SetOverWrite(true);
-    ed.Key(Qt::Key_Tab);
-    EXPECT_EQ(ed.Text(), "abcdefghij");
-    EXPECT_EQ(ed->Col(), 8);
-}
-
-TEST_F(Typing, ShiftAndCtrlTabInsertNothing)
-{
-    ed.SetText("ab");
-    ed.Key(Qt::Key_Backtab, Qt::ShiftModifier);
-    ed.Key(Qt::Key_Tab, Qt::ShiftModifier);
-    ed.Key(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(ed.Text(), "ab");
+    EXPECT_TRUE(ed->hasFocus()) << "Tab does not move the focus";
 }
 
 } // namespace

@@ -1,0 +1,171 @@
+// The editor library's shared pieces: dotted lines and their cache, the
+// start-up (box format, cursors), and the default row-mark pictures.
+#include "Canvas.h"
+#include "Clipboard.h"
+#include "QtColor.h"
+#include "Screen.h"
+#include "SysUtils.h"
+#include "edCursors.h"
+#include "edDotLine.h"
+#include "edLibrary.h"
+
+#include <QImage>
+#include <QPainter>
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor Paper(0x11, 0x22, 0x33);
+
+QImage Paint(int Width, int Height, const std::function<void(TCanvas&)>& Draw)
+{
+    QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Paper);
+    QPainter painter(&image);
+    TCanvas canvas(painter);
+    Draw(canvas);
+    return image;
+}
+
+TEST(DrawDotLine, AlternatesFromX1ToX2InclusiveAndAReversedSpanDrawsNothing)
+{
+    const QImage image = Paint(32, 3, [](TCanvas& canvas) {
+        DrawDotLine(canvas, 5, 1, clYellow, clNavy, 14);
+        DrawDotLine(canvas, 20, 1, clWhite, clRed, 20);
+        DrawDotLine(canvas, 26, 1, clWhite, clRed, 25);
+    });
+    for (int x = 0; x < 32; ++x) {
+        QColor expected = Paper;
+        if (x >= 5 && x <= 14)
+            expected = (x - 5) % 2 == 0 ? QColor(0, 0, 0x80) : QColor(255, 255, 0);
+        if (x == 20)
+            expected = QColor(255, 0, 0);
+        EXPECT_EQ(image.pixelColor(x, 1), expected) << x;
+        EXPECT_EQ(image.pixelColor(x, 0), Paper);
+        EXPECT_EQ(image.pixelColor(x, 2), Paper);
+    }
+    // System colours are resolved with the application palette.
+    const QImage system = Paint(4, 1, [](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, clWindow, clWindowText, 1); });
+    EXPECT_EQ(system.pixelColor(0, 0), ColorToQColor(clWindowText));
+    EXPECT_EQ(system.pixelColor(1, 0), ColorToQColor(clWindow));
+}
+
+TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)
+{
+    TDotLineCollection& cache = DotLineCollection();
+    const auto draw = [](TColor Bk, TColor Color) {
+        Paint(16, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, Bk, Color, 15); });
+    };
+    draw(clSilver, clMaroon);
+    const int count = cache.Count();
+    draw(clSilver, clMaroon);
+    EXPECT_EQ(cache.Count(), count);
+    draw(clMaroon, clSilver);
+    draw(clSilver, clTeal);
+    draw(clMaroon, clSilver);
+    EXPECT_EQ(cache.Count(), count + 2);
+    const QImage& line = cache.DotLine(clGreen, clOlive);
+    EXPECT_EQ(line.size(), QSize(Screen().DesktopWidth(), 1));
+}
+
+TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
+{
+    const int cached = DotLineCollection().DotLine(clPurple, clAqua).width();
+    const QImage wide = Paint(cached + 50, 1, [&](TCanvas& canvas) {
+        DrawDotLine(canvas, 0, 0, clAqua, clPurple, cached + 40);
+    });
+    EXPECT_NE(wide.pixelColor(cached - 1, 0), Paper);
+    for (int x = cached; x < cached + 50; ++x)
+        EXPECT_EQ(wide.pixelColor(x, 0), Paper) << x;
+
+    const QImage image = Paint(8, 2, [](TCanvas& canvas) {
+        DrawDotLine(canvas, INT_MIN, 0, clWhite, clBlack, INT_MAX);
+        DrawDotLine(canvas, INT_MAX, 0, clWhite, clBlack, INT_MIN);
+        DrawDotLine(canvas, -3, 1, clWhite, clBlack, 2);
+        DrawDotLine(canvas, 6, 1, clWhite, clBlack, 100);
+    });
+    // Off the left edge the pattern keeps its phase: -3 is a dot, so 1 is.
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(2, 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(6, 1), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(7, 1), QColor(Qt::white));
+}
+
+TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)
+{
+    TDotLineCollection collection;
+    auto* source = static_cast<TDotLineItem*>(collection.Add());
+    source->DrawLine(clRed, clNone, 9);
+    EXPECT_EQ(source->Bitmap().pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(qAlpha(source->Bitmap().pixel(1, 0)), 0);
+    auto* copy = static_cast<TDotLineItem*>(collection.Add());
+    copy->Assign(source);
+    EXPECT_EQ(copy->Color(), clRed);
+    EXPECT_EQ(copy->BkColor(), clNone);
+    EXPECT_EQ(copy->Bitmap(), source->Bitmap());
+    TDotLineCollection other;
+    EXPECT_THROW(copy->Assign(&other), EConvertError);
+}
+
+TEST(StartEditorLibrary, RunsOnceWithTheBoxFormatAndTheCursorsInPlace)
+{
+    StartEditorLibrary();
+    TDotLineCollection& cache = DotLineCollection();
+    cache.DotLine(clRed, clWhite);
+    const int cached = cache.Count();
+    const QPixmap* firstDigit = &DefaultImageDigits().front();
+    StartEditorLibrary();
+    EXPECT_EQ(&DotLineCollection(), &cache);
+    EXPECT_EQ(DotLineCollection().Count(), cached);
+    EXPECT_EQ(&DefaultImageDigits().front(), firstDigit);
+    // Other programs know the box by this name.
+    EXPECT_EQ(BoxClipboardFormat(), RegisterClipboardFormat("TEditor Box Type"));
+    EXPECT_EQ(Screen().Cursors(crDragSelCopy).shape(), Qt::DragCopyCursor);
+
+    // The right arrow: its tip is the hot spot, the arrow below and left of it.
+    const QCursor cursor = Screen().Cursors(crRightArrow);
+    ASSERT_EQ(cursor.shape(), Qt::BitmapCursor);
+    const QImage image = cursor.pixmap().toImage();
+    const QPoint hotSpot = cursor.hotSpot();
+    ASSERT_TRUE(image.rect().contains(hotSpot));
+    EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0)
+                ink |= QRect(x, y, 1, 1);
+    EXPECT_LE(ink.right(), hotSpot.x() + 1);
+    EXPECT_LT(ink.left(), hotSpot.x() - 5);
+    EXPECT_GE(ink.top(), hotSpot.y() - 1);
+}
+
+TEST(MarkImages, SixteenDistinctPicturesOfTheTwoSizesWithTransparentSurroundings)
+{
+    std::vector<QImage> images;
+    for (const QPixmap& digit : DefaultImageDigits()) {
+        EXPECT_EQ(digit.size(), QSize(8, 11));
+        images.push_back(digit.toImage());
+    }
+    for (const QPixmap& mark : DefaultImageMarks()) {
+        EXPECT_EQ(mark.size(), QSize(11, 11));
+        images.push_back(mark.toImage());
+    }
+    ASSERT_EQ(images.size(), 16u);
+    for (size_t a = 0; a < images.size(); ++a) {
+        ASSERT_TRUE(images[a].hasAlphaChannel()) << a;
+        int transparent = 0;
+        int opaque = 0;
+        for (int y = 0; y < images[a].height(); ++y)
+            for (int x = 0; x < images[a].width(); ++x) {
+                transparent += qAlpha(images[a].pixel(x, y)) == 0;
+                opaque += qAlpha(images[a].pixel(x, y)) == 255;
+            }
+        EXPECT_GT(transparent, 0) << a;
+        EXPECT_GT(opaque, 0) << a;
+        for (size_t b = a + 1; b < images.size(); ++b)
+            EXPECT_NE(images[a], images[b]) << a << " and " << b;
+    }
+}
+
+} // namespace
