@@ -1,7 +1,5 @@
 #include "EditorDriver.h"
 
-#include "Cp932.h"
-
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
@@ -71,11 +69,9 @@ QColor TEditorDriver::CellColor(const QImage& Image, int Row, int Col) const
 
 // ---- Keys ----------------------------------------------------------------------------------
 
-void TEditorDriver::Type(const char* Utf8) { Type(QString::fromUtf8(Utf8)); }
-
-void TEditorDriver::Type(const QString& Text)
+void TEditorDriver::Type(const char* Utf8)
 {
-    for (const QChar c : Text) {
+    for (const QChar c : QString::fromUtf8(Utf8)) {
         const char16_t u = c.unicode();
         if (u == '\r') {
             Key(Qt::Key_Return);
@@ -89,8 +85,6 @@ void TEditorDriver::Type(const QString& Text)
     }
     Process();
 }
-
-void TEditorDriver::TypeSjis(std::string_view Sjis) { Type(QString::fromStdU16String(SjisToUtf16(Sjis))); }
 
 void TEditorDriver::Key(Qt::Key Key, Qt::KeyboardModifiers Modifiers)
 {

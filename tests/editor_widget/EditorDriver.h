@@ -64,9 +64,6 @@ public:
     // text (letters, digits and ASCII punctuation with their keys, others
     // as Qt::Key_unknown); CR is the Return key.
     void Type(const char* Utf8);
-    void Type(const QString& Text);
-    // The same for Shift-JIS text.
-    void TypeSjis(std::string_view Sjis);
     // A press and release of Key; Text as Qt gives it for the key.
     void Key(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
     void Key(Qt::Key Key, Qt::KeyboardModifiers Modifiers, const QString& Text, bool AutoRepeat = false);

@@ -61,8 +61,7 @@ TEST_F(Messages, SetSelSelectsAllDropsOrTakesARange)
     int start = 0;
     int end = 0;
     ed->GetSel(start, end);
-    EXPECT_EQ(start, 2);
-    EXPECT_EQ(end, 6);
+    EXPECT_EQ(std::pair(start, end), std::pair(2, 6));
 }
 
 TEST_F(Messages, PointsAndPositionsRoundTrip)
@@ -107,18 +106,11 @@ TEST_F(Messages, PositionsPastSixtyFourKilobytesStayWhole)
     ed.SetText(Lines(2000, std::string(48, 'a')));
     ed->SetSelStart(70000);
     ed->SetSelLength(10);
+    // The packed result cannot hold them; the pointers get them whole.
     int start = 0;
     int end = 0;
-    ed->GetSel(start, end);
-    EXPECT_EQ(start, 70000);
-    EXPECT_EQ(end, 70010);
-    // The packed result cannot hold them; the pointers get them whole.
-    int storedStart = 0;
-    int storedEnd = 0;
-    EXPECT_EQ(ed->Perform(EM_GETSEL, reinterpret_cast<intptr_t>(&storedStart), reinterpret_cast<intptr_t>(&storedEnd)),
-              -1);
-    EXPECT_EQ(storedStart, 70000);
-    EXPECT_EQ(storedEnd, 70010);
+    EXPECT_EQ(ed->Perform(EM_GETSEL, reinterpret_cast<intptr_t>(&start), reinterpret_cast<intptr_t>(&end)), -1);
+    EXPECT_EQ(std::pair(start, end), std::pair(70000, 70010));
 
     ed->ScrollCaret();
     const QPoint p = ed->PosFromChar(70005);
