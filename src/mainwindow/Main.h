@@ -24,8 +24,10 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -217,6 +219,11 @@ private:
     void SetTreePanelExtent(int Extent);
 
     // ---- Commands (MainCommands.cpp) ----
+    // A menu item's name and what it runs.
+    using TCommandBinding = std::pair<std::string_view, std::function<void()>>;
+    // Gives the named items their handlers and enables them. Each area of
+    // commands binds its own items (Bind...Commands) through this.
+    void BindItems(std::span<const TCommandBinding> Items);
     void BindCommands();
     void BindPopups();
     // A menu's OnClick: items follow the buttons that run the same command.

@@ -1,5 +1,6 @@
-// The commands of the menus and the toolbar buttons, bound by name in one
-// place, and the menus' states. A menu item whose command is not built yet
+// The commands of the menus and the toolbar buttons, bound by name (each
+// area of commands binds its own items through BindItems), and the menus'
+// states. A menu item whose command is not built yet
 // has no handler and stays disabled.
 #include "Main.h"
 
@@ -8,8 +9,6 @@
 #include "MenuLayout.h"
 #include "EditorEx.h"
 #include "TreeView.h"
-
-#include <functional>
 
 namespace {
 
@@ -43,7 +42,7 @@ void TVelkForm::BindCommands()
     const THandler cut = [this] { EdCutClick(); };
     const THandler paste = [this] { EdPasteClick(); };
     const THandler allSel = [this] { EdAllSelClick(); };
-    const std::pair<std::string_view, THandler> items[] = {
+    const TCommandBinding items[] = {
         {"FlNew", newFile},       {"FlSave", save},          {"FlOverSave", [this] { FlOverSaveClick(); }},
         {"FlExit", [this] { FlExitClick(); }},
         {"TreeIns", ins},         {"pTreeIns", ins},         {"TreeAdd", add},
@@ -60,11 +59,7 @@ void TVelkForm::BindCommands()
         if (entry.Kind == TMenuEntryKind::Command || entry.Kind == TMenuEntryKind::Twin ||
             entry.Kind == TMenuEntryKind::Item)
             Menus_.Item(entry.Name)->SetEnabled(false);
-    for (const auto& [name, handler] : items) {
-        TMenuItem* item = Menus_.Item(name);
-        item->OnClick = [handler](TObject*) { handler(); };
-        item->SetEnabled(true);
-    }
+    BindItems(items);
     for (const TMenuEntry& entry : MenuLayout())
         if (entry.Kind == TMenuEntryKind::Menu)
             Menus_.Item(entry.Name)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
@@ -76,6 +71,15 @@ void TVelkForm::BindCommands()
     };
     for (const auto& [name, handler] : buttons)
         Button(name)->OnClick = [handler](TObject*) { handler(); };
+}
+
+void TVelkForm::BindItems(std::span<const TCommandBinding> Items)
+{
+    for (const auto& [name, handler] : Items) {
+        TMenuItem* item = Menus_.Item(name);
+        item->OnClick = [handler](TObject*) { handler(); };
+        item->SetEnabled(true);
+    }
 }
 
 void TVelkForm::ComputeMenuStates(TObject*)

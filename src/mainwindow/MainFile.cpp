@@ -47,16 +47,12 @@ bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::Shif
 
 void TVelkForm::BindFileCommands()
 {
-    const std::pair<std::string_view, std::function<void()>> items[] = {
+    const TCommandBinding items[] = {
         {"FlOpen", [this] { FlOpenClick(); }},
         {"FlSaveAs", [this] { FlSaveAsClick(); }},
         {"FlPageTextLoad", [this] { FlPageTextLoadClick(); }},
     };
-    for (const auto& [name, handler] : items) {
-        TMenuItem* item = Menus_.Item(name);
-        item->OnClick = [handler](TObject*) { handler(); };
-        item->SetEnabled(true);
-    }
+    BindItems(items);
     History_ = std::make_unique<TOpenMenuList>(*Menus_.Item("FlHistory"), "History",
                                                [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
                                                *OpenDialog1_);
