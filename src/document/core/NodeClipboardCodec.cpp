@@ -1,0 +1,116 @@
+#include "NodeClipboardCodec.h"
+
+#include "PageTitle.h"
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// Level, two lengths, caret, sub-icon.
+constexpr size_t MinItemBytes = 20;
+constexpr size_t HeaderBytes = 12;
+
+void PutU32(char*& Out, uint32_t Value)
+{
+    const unsigned char bytes[4] = {static_cast<unsigned char>(Value), static_cast<unsigned char>(Value >> 8),
+                                    static_cast<unsigned char>(Value >> 16), static_cast<unsigned char>(Value >> 24)};
+    std::memcpy(Out, bytes, 4);
+    Out += 4;
+}
+
+void PutString(char*& Out, std::string_view Bytes)
+{
+    PutU32(Out, static_cast<uint32_t>(Bytes.size()));
+    if (!Bytes.empty())
+        std::memcpy(Out, Bytes.data(), Bytes.size());
+    Out += Bytes.size();
+}
+
+[[noreturn]] void Damaged()
+{
+    throw ENodeClipboardFormat("クリップボードのページデータが壊れているため貼り付けできません。");
+}
+
+class TReader {
+public:
+    explicit TReader(std::string_view Bytes) : Rest_(Bytes) {}
+
+    size_t Left() const { return Rest_.size(); }
+    uint32_t U32()
+    {
+        if (Rest_.size() < 4)
+            Damaged();
+        const auto* p = reinterpret_cast<const unsigned char*>(Rest_.data());
+        Rest_.remove_prefix(4);
+        return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+               static_cast<uint32_t>(p[3]) << 24;
+    }
+    int32_t I32() { return static_cast<int32_t>(U32()); }
+    std::string_view Bytes(size_t Count)
+    {
+        if (Rest_.size() < Count)
+            Damaged();
+        const std::string_view bytes = Rest_.substr(0, Count);
+        Rest_.remove_prefix(Count);
+        return bytes;
+    }
+    std::string_view String() { return Bytes(U32()); }
+
+private:
+    std::string_view Rest_;
+};
+
+// A title as the tree may show it: only its first line counts, and a line
+// break of either kind ends it.
+std::string CleanTitle(std::string_view Title)
+{
+    return PageTitle(Title.substr(0, std::min(Title.find('\r'), Title.find('\n'))));
+}
+
+} // namespace
+
+std::string EncodeNodeClipboard(const TFlatPages& Pages)
+{
+    size_t size = HeaderBytes;
+    for (const TFlatPage& page : Pages) {
+        if (page.Title.size() > std::numeric_limits<uint32_t>::max() ||
+            page.Text.size() > std::numeric_limits<uint32_t>::max())
+            throw ENodeClipboardFormat("ページが大きすぎるためコピーできません。");
+        size += MinItemBytes + page.Title.size() + page.Text.size();
+    }
+    std::string bytes(size, '\0');
+    char* out = bytes.data();
+    std::memcpy(out, NodeClipboardMagic.data(), 4);
+    out += 4;
+    PutU32(out, NodeClipboardVersion);
+    PutU32(out, static_cast<uint32_t>(Pages.size()));
+    for (const TFlatPage& page : Pages) {
+        PutU32(out, static_cast<uint32_t>(page.Depth));
+        PutString(out, page.Title);
+        PutString(out, page.Text);
+        PutU32(out, static_cast<uint32_t>(page.SelStart));
+        PutU32(out, static_cast<uint32_t>(page.SubIcon));
+    }
+    return bytes;
+}
+
+TFlatPages DecodeNodeClipboard(std::string_view Bytes, int SubIconCount)
+{
+    TReader reader(Bytes);
+    if (reader.Bytes(4) != NodeClipboardMagic || reader.U32() != NodeClipboardVersion)
+        Damaged();
+    const uint32_t count = reader.U32();
+    if (count > reader.Left() / MinItemBytes)
+        Damaged();
+    TFlatPages pages(count);
+    for (TFlatPage& page : pages) {
+        page.Depth = reader.I32();
+        page.Title = CleanTitle(reader.String());
+        page.Text = reader.String();
+        page.SelStart = reader.I32();
+        const int32_t subIcon = reader.I32();
+        page.SubIcon = subIcon >= 1 && subIcon <= SubIconCount ? subIcon : -1;
+    }
+    return pages;
+}
