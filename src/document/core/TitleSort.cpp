@@ -31,7 +31,7 @@ int CompareTitles(std::string_view A, std::string_view B)
             if (a != b)
                 return a < b ? -1 : 1;
         } else if (const int order = A.substr(i, lengthA).compare(B.substr(i, lengthB)); order != 0) {
-            return order;
+            return order < 0 ? -1 : 1;
         }
         i += lengthA;
     }
