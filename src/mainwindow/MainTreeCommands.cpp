@@ -45,8 +45,6 @@ void TVelkForm::BindTreeCommands()
         {"pTreeNodeUnify", unify},
         {"EdPageDevide", devide},
         {"pEdPageDevide", devide},
-        {"TreeSort", [&tree] { tree.TreeSortClick(); }},
-        {"TreeChildSort", [&tree] { tree.TreeChildSortClick(); }},
         {"pTreeToChild", [&tree] { tree.pTreeToChildClick(); }},
         {"pTreeToFreind", [&tree] { tree.pTreeToFreindClick(); }},
         {"TreeNodeCopy", copy},
