@@ -64,7 +64,7 @@ bool TNodeClipboard::PasteSubtreeFromClipboard()
         return false;
     }
     TTreeNodes& items = Binding_.Items();
-    if (TTreeNode* first = RebuildSubtree(items, items.Selected(), pages)) {
+    if (TTreeNode* first = RebuildSubtree(items, items.Selected(), std::move(pages))) {
         Binding_.DataTree().SetSelected(first);
         return true;
     }

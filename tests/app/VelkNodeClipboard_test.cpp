@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,15 +35,8 @@ bool Eventually(TReady&& Ready, int Tenths = 300)
 
 bool ClipboardOffersPages()
 {
-    FILE* targets = popen("xclip -selection clipboard -t TARGETS -o 2>/dev/null", "r");
-    if (targets == nullptr)
-        return false;
-    std::string list;
-    char buffer[256];
-    while (size_t read = fread(buffer, 1, sizeof buffer, targets))
-        list.append(buffer, read);
-    pclose(targets);
-    return list.find("application/x-velk-velk-treenode-data-collection-format") != std::string::npos;
+    return std::system("xclip -selection clipboard -t TARGETS -o 2>/dev/null"
+                       " | grep -qx application/x-velk-velk-treenode-data-collection-format") == 0;
 }
 
 // Depth, title and text of each page: the caret of the page shown moves

@@ -10,6 +10,7 @@
 #include "OutlineHost.h"
 #include "ScriptedDialogs.h"
 #include "SubIni.h"
+#include "SubtreeItems.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,8 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using edtest::TEditorDriver;
 
 class TFakeHost : public IOutlineHost {
 public:
@@ -49,9 +48,9 @@ private:
     TEditorEx* Memo_;
 };
 
-// A page holding bytes that no trip through Unicode keeps: an NEC
-// extension character, a half-width kana and a stray byte.
-const std::string Odd = std::string("\x87\x90") + "\xB6" + "\x80";
+// Bytes that no trip through Unicode keeps: an NEC extension character, a
+// half-width kana and a stray byte.
+const std::string Odd = "\x87\x90\xB6\x80";
 
 class TreeCommandsTest : public ::testing::Test {
 protected:
@@ -61,54 +60,38 @@ protected:
         SettingsVars.PageCursor.Mode = true;
         Memo().OnChange = [this](TObject*) {
             if (!Binding.ShowingPage())
-                Binding.StorePage(Items().Selected());
+                Binding.StorePage(Tree.Selected());
         };
         QGuiApplication::clipboard()->clear();
     }
     ~TreeCommandsTest() override { SettingsVars = {}; }
 
     TEditorEx& Memo() const { return static_cast<TEditorEx&>(Ed.Ed()); }
-    TTreeNodes& Items() { return Tree.Items(); }
-    // Builds the tree and shows the page titled Selected.
-    void Pages(const TFlatPages& Pages, std::string_view Selected)
+    // A new tree of Pages, with page Selected shown.
+    void Pages(const TFlatPages& Pages, int Selected)
     {
-        BuildTree(Items(), Pages, TDepthPolicy::Strict);
-        Tree.SetSelected(Node(Selected));
-    }
-    TTreeNode* Node(std::string_view Title)
-    {
-        for (TTreeNode* node = Items().GetFirstNode(); node != nullptr; node = node->GetNext())
-            if (node->Text() == Title)
-                return node;
-        return nullptr;
-    }
-    static std::string Text(const TTreeNode* Node)
-    {
-        const auto* data = dynamic_cast<const TNodeData*>(Node->Data());
-        return data != nullptr ? data->ItemStr() : std::string();
+        Tree.Items().Clear();
+        BuildTree(Tree.Items(), Pages, TDepthPolicy::Strict);
+        Tree.SetSelected(Tree.Items().Item(Selected));
     }
     // Every page as "title=text", tree order, a dot per level.
     std::string Outline()
     {
         std::string outline;
-        for (TTreeNode* node = Items().GetFirstNode(); node != nullptr; node = node->GetNext())
-            outline += std::string(static_cast<size_t>(node->Level()), '.') + node->Text() + "=" + Text(node) + " ";
+        for (TTreeNode* node = Tree.Items().GetFirstNode(); node != nullptr; node = node->GetNext())
+            outline += std::string(static_cast<size_t>(node->Level()), '.') + node->Text() + "=" +
+                       NodeRecord(*node).ItemStr() + " ";
         return outline;
     }
-    static std::string ClipboardText()
+    // Text as the clipboard holds it and as it would read back.
+    static std::string ClipboardText(std::optional<std::string_view> Put = {})
     {
         int unmapped = 0;
-        return SjisOfClipboardText(QGuiApplication::clipboard()->text(), unmapped);
-    }
-    // Text as it reads back from the clipboard's Unicode text.
-    static std::string ThroughClipboard(std::string_view Sjis)
-    {
-        int unmapped = 0;
-        return SjisOfClipboardText(ClipboardTextOf(Sjis), unmapped);
+        return SjisOfClipboardText(Put ? ClipboardTextOf(*Put) : QGuiApplication::clipboard()->text(), unmapped);
     }
 
     TScriptedDialogs Dialogs;
-    TEditorDriver Ed{TEditor::Create<TEditorEx>()};
+    edtest::TEditorDriver Ed{TEditor::Create<TEditorEx>()};
     TFakeHost Host{&Memo()};
     TTreeView Tree;
     TOutlineBinding Binding{Tree, Host};
@@ -118,70 +101,58 @@ protected:
 
 TEST_F(TreeCommandsTest, MergeJoinsThePageBytesAndLeavesTheClipboardAsTheUserKnowsIt)
 {
+    const std::string first = Odd + "\r\nsecond";
     for (const bool box : {false, true})
         for (const bool clipboardHeldText : {false, true}) {
-            Items().Clear();
             Host.BoxSelection = box;
-            QGuiApplication::clipboard()->setText(clipboardHeldText ? "kept" : "");
-            if (!clipboardHeldText)
-                QGuiApplication::clipboard()->clear();
-            const std::string first = Odd + "\r\nsecond line";
-            Pages({{0, "S", first, 2, 3}, {0, "N", "N\r\nbody", 0, -1}}, "S");
+            QGuiApplication::clipboard()->clear();
+            if (clipboardHeldText)
+                QGuiApplication::clipboard()->setText("kept");
+            Pages({{0, "S", first, 2, 3}, {0, "N", "N\r\nbody", 0, -1}}, 0);
             Dialogs.Answer(mrYes);
             Commands.TreeUnifyClick();
-            ASSERT_EQ(Items().Count(), 1);
-            const TTreeNode* merged = Items().Selected();
-            EXPECT_EQ(Text(merged), first + "N\r\nbody");
+            EXPECT_EQ(Outline(), Odd + "=" + first + "N\r\nbody ");
             EXPECT_EQ(Memo().GetText(), first + "N\r\nbody");
             EXPECT_EQ(Memo().SelStart(), static_cast<int>(first.size()));
-            EXPECT_EQ(merged->StateIndex(), 3);
-            EXPECT_FALSE(Memo().CanUndo()) << "a merge cannot be undone";
-            EXPECT_EQ(ClipboardText(), clipboardHeldText ? "kept" : ThroughClipboard(first));
+            EXPECT_EQ(Tree.Selected()->StateIndex(), 3);
+            EXPECT_FALSE(Memo().CanUndo());
+            EXPECT_EQ(ClipboardText(), clipboardHeldText ? "kept" : ClipboardText(first));
         }
 }
 
 TEST_F(TreeCommandsTest, SplitMakesTheTextBeforeTheCaretAPageOfItsOwnByteForByte)
 {
     Host.BoxSelection = true;
-    const std::string page = Odd + "\r\nline2\r\nline3";
-    Pages({{0, "P", page, 0, 4}}, "P");
+    Pages({{0, "P", Odd + "\r\nline2\r\nline3", 0, 4}}, 0);
     Memo().SetSelStart(static_cast<int>(Odd.size()) + 2);
     Dialogs.Answer(mrYes);
     Commands.sbPageDevideClick();
     EXPECT_EQ(Outline(), Odd + "=" + Odd + "\r\n line2=line2\r\nline3 ");
-    EXPECT_EQ(Items().Selected(), Node("line2"));
+    EXPECT_EQ(Tree.Selected(), Tree.Items().Item(1));
     EXPECT_EQ(Memo().GetText(), "line2\r\nline3");
     EXPECT_EQ(Memo().SelStart(), 0);
-    EXPECT_EQ(Node(Odd)->StateIndex(), 4) << "the new page takes the sub-icon";
-    EXPECT_EQ(Node("line2")->StateIndex(), -1);
+    EXPECT_EQ(std::pair(Tree.Items().Item(0)->StateIndex(), Tree.Selected()->StateIndex()), std::pair(4, -1));
     EXPECT_EQ(Memo().SelectionMode(), TEditorSelectionMode::smBox);
-    EXPECT_FALSE(Memo().CanUndo()) << "a split cannot be undone";
-    EXPECT_EQ(ClipboardText(), ThroughClipboard(Odd + "\r\n"));
+    EXPECT_FALSE(Memo().CanUndo());
+    EXPECT_EQ(ClipboardText(), ClipboardText(Odd + "\r\n"));
 }
 
 TEST_F(TreeCommandsTest, MergeAndSplitDoNothingWhereTheyCannotAct)
 {
     const struct {
         TFlatPages Pages;
-        int Caret;
         bool Merge;
+        int Selected = 0;
     } cases[] = {
-        {{{0, "S", "\r\n", 0, -1}, {0, "N", "n", 0, -1}}, 0, true},
-        {{{0, "S", "s", 0, -1}}, 0, true},
-        {{{0, "S", "s", 0, -1}, {1, "C", "c", 0, -1}, {0, "N", "n", 0, -1}}, 0, true},
-        {{{0, "S", "s", 0, -1}, {0, "N", "n", 0, -1}, {1, "C", "c", 0, -1}}, 0, true},
-        {{{0, "S", "two\r\nlines", 0, -1}}, 0, false},
-        {{{0, "S", "\r\n", 0, -1}}, 2, false},
+        {{{0, "S", "\r\n", 0, -1}, {0, "N", "n", 0, -1}}, true},
+        {{{0, "N", "n", 0, -1}, {0, "S", "s", 0, -1}}, true, 1},
+        {{{0, "S", "s", 0, -1}, {0, "N", "n", 0, -1}, {1, "C", "c", 0, -1}}, true},
+        {{{0, "S", "two\r\nlines", 0, -1}}, false},
     };
     for (const auto& c : cases) {
-        Items().Clear();
-        Pages(c.Pages, "S");
-        Memo().SetSelStart(c.Caret);
+        Pages(c.Pages, c.Selected);
         const std::string before = Outline();
-        if (c.Merge)
-            Commands.TreeUnifyClick();
-        else
-            Commands.sbPageDevideClick();
+        c.Merge ? Commands.TreeUnifyClick() : Commands.sbPageDevideClick();
         EXPECT_EQ(Outline(), before);
     }
     EXPECT_TRUE(Dialogs.Questions().empty());
@@ -189,85 +160,55 @@ TEST_F(TreeCommandsTest, MergeAndSplitDoNothingWhereTheyCannotAct)
 
 TEST_F(TreeCommandsTest, DeleteAsksOnlyAboutPagesWithTextOrChildren)
 {
-    Pages({{0, "A", "A", 0, -1}, {1, "A1", "", 0, -1}, {0, "E", "", 0, -1}, {0, "B", "B\r\nb", 0, -1}}, "E");
+    Pages({{0, "A", "A", 0, -1}, {1, "A1", "", 0, -1}, {0, "E", "", 0, -1}, {0, "B", "B", 0, -1}}, 2);
     Commands.TreeDelClick();
     EXPECT_TRUE(Dialogs.Questions().empty()) << "an empty leaf goes without a question";
-    EXPECT_EQ(Items().Selected(), Node("B")) << "the next page is shown";
-    EXPECT_EQ(Memo().GetText(), "B\r\nb");
-
-    Tree.SetSelected(Node("A"));
+    EXPECT_EQ(Memo().GetText(), "B") << "the next page is shown";
+    Tree.SetSelected(Tree.Items().Item(0));
     Dialogs.Answer(mrNo);
+    Dialogs.Answer(mrYes);
+    Commands.TreeDelClick();
     Commands.TreeDelClick();
     EXPECT_EQ(Dialogs.Questions().at(0).Text,
               "　『A』　を削除します。一度削除したら復活することはできません。本当に削除しますか？");
-    EXPECT_EQ(Items().Count(), 3);
-    Dialogs.Answer(mrYes);
-    Commands.TreeDelClick();
-    EXPECT_EQ(Outline(), "B=B\r\nb ");
-
+    EXPECT_EQ(Outline(), "B=B ");
     Dialogs.Answer(mrYes);
     Commands.TreeDelClick();
     EXPECT_EQ(Dialogs.Questions().back().Text,
               "『B』 は最後の１項目なのでエディタ部がクリアされツリー項目は UnTitled に変わります。実行しますか？");
     EXPECT_EQ(Outline(), "UnTitled= ");
     EXPECT_EQ(Memo().GetText(), "");
-    EXPECT_EQ(Host.Modifications, 3);
-}
-
-TEST_F(TreeCommandsTest, MovesMarkTheDocumentModifiedEvenWhenNothingMoves)
-{
-    Pages({{0, "A", "a", 0, -1}, {0, "B", "b", 0, -1}}, "A");
     Commands.TreeMoveUpClick();
-    Commands.TreeNodeDownClick();
     Commands.TreeNodeUpClick();
-    EXPECT_EQ(Host.Modifications, 2) << "move up and demote, not promote";
-    Commands.TreeMoveDownClick();
-    EXPECT_EQ(Outline(), "B=b A=a ");
-    EXPECT_EQ(Items().Selected(), Node("A"));
+    EXPECT_EQ(Host.Modifications, 4) << "move up marks the document modified when nothing moves, promote not";
 }
 
-TEST_F(TreeCommandsTest, CopiedSubtreesPasteAfterTheSelectionWithTheirShapeAndTexts)
+TEST_F(TreeCommandsTest, PagesGoThroughTheClipboardWholeOrNotAtAll)
 {
-    Pages({{0, "R", "R", 0, -1}, {1, "P", "P\r\n" + Odd, 3, -1}, {2, "C", "C", 0, -1}, {0, "Z", "Z", 0, -1}}, "P");
-    NodeClipboard.TreeNodeCopyClick();
-    EXPECT_TRUE(ClipboardHasNodeData());
-    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText()) << "the copy empties the clipboard's text";
-    Tree.SetSelected(Node("Z"));
-    Memo().SetSelStart(1);
-    NodeClipboard.TreeNodePasteClick();
-    EXPECT_EQ(Outline(), "R=R .P=P\r\n" + Odd + " ..C=C Z=Z P=P\r\n" + Odd + " .C=C ");
-    EXPECT_EQ(Items().Selected(), Items().Item(4)) << "the first pasted page is shown";
-    EXPECT_EQ(Memo().SelStart(), 3);
-    EXPECT_EQ(dynamic_cast<const TNodeData&>(*Node("Z")->Data()).SelStart(), 1) << "the page left is stored";
-}
-
-TEST_F(TreeCommandsTest, CutDeletesOnlyWhatTheClipboardReadsBack)
-{
-    Pages({{0, "A", "a", 0, -1}, {1, "A1", "", 0, -1}, {0, "B", "b", 0, -1}}, "A");
+    Pages({{0, "R", "R", 0, -1}, {1, "P", "P\r\n" + Odd, 3, -1}, {2, "C", "C", 0, -1}, {0, "Z", "Z", 0, -1}}, 1);
     NodeClipboard.PutOnClipboard = [](std::string_view) {};
     NodeClipboard.TreeNodeCutClick();
-    EXPECT_EQ(Items().Count(), 3);
     EXPECT_EQ(Dialogs.Questions().at(0).Text, "ページをクリップボードに置けませんでした。");
-
     NodeClipboard.PutOnClipboard = [](std::string_view Bytes) { SetClipboardData(NodeDataClipboardFormat(), Bytes); };
     NodeClipboard.TreeNodeCutClick();
-    EXPECT_EQ(Outline(), "B=b ");
-    NodeClipboard.TreeNodeCutClick();
-    EXPECT_EQ(Outline(), "UnTitled= ") << "cutting the only page leaves an empty one";
-    EXPECT_EQ(Memo().GetText(), "");
+    EXPECT_TRUE(ClipboardHasNodeData());
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText()) << "the copy empties the clipboard's text";
+    EXPECT_EQ(Outline(), "R=R Z=Z ");
+    Tree.SetSelected(Tree.Items().Item(1));
+    Memo().SetSelStart(1);
     NodeClipboard.TreeNodePasteClick();
-    EXPECT_EQ(Outline(), "UnTitled= B=b ");
-}
+    EXPECT_EQ(Outline(), "R=R Z=Z P=P\r\n" + Odd + " .C=C ");
+    EXPECT_EQ(std::pair(Tree.Selected(), Memo().SelStart()), std::pair(Tree.Items().Item(2), 3));
+    EXPECT_EQ(NodeRecord(*Tree.Items().Item(1)).SelStart(), 1) << "the page left is stored";
 
-TEST_F(TreeCommandsTest, DamagedClipboardPagesInsertNothing)
-{
-    Pages({{0, "A", "a", 0, -1}}, "A");
     const std::string whole = EncodeNodeClipboard({{0, "X", "x", 0, -1}, {1, "Y", "y", 0, -1}});
     SetClipboardData(NodeDataClipboardFormat(), whole.substr(0, whole.size() - 1));
     NodeClipboard.TreeNodePasteClick();
-    EXPECT_EQ(Outline(), "A=a ");
-    EXPECT_EQ(Dialogs.Questions().size(), 1u);
-    EXPECT_EQ(Host.Modifications, 1) << "a paste marks the document modified all the same";
+    EXPECT_EQ(Tree.Items().Count(), 4);
+    EXPECT_EQ(Dialogs.Questions().size(), 2u);
+    Pages({{0, "A", "a", 0, -1}}, 0);
+    NodeClipboard.TreeNodeCutClick();
+    EXPECT_EQ(Outline(), "UnTitled= ") << "cutting the only page leaves an empty one";
 }
 
 } // namespace

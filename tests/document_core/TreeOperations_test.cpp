@@ -12,19 +12,13 @@
 
 namespace {
 
-// Trees written one title per line, a dot per level: "S .A ..A1 .B".
+// Trees written as titles in tree order, a dot per level: "S .A ..A1 .B".
 void Load(TTreeNodes& Nodes, std::string_view Outline)
 {
     std::string text;
-    size_t pos = 0;
-    while (pos < Outline.size()) {
-        size_t end = std::min(Outline.find(' ', pos), Outline.size());
-        for (; Outline[pos] == '.'; ++pos)
-            text += '\t';
-        text.append(Outline.substr(pos, end - pos)) += "\r\n";
-        pos = end + 1;
-    }
-    Nodes.LoadFromText(text);
+    for (const char c : Outline)
+        text += c == '.' ? "\t" : c == ' ' ? "\r\n" : std::string(1, c);
+    Nodes.LoadFromText(text + "\r\n");
 }
 
 std::string Outline(const TTreeNodes& Nodes)
@@ -122,59 +116,44 @@ TEST(SubtreeItems, CopiesAPageWithItsDescendantsAtTheirDepths)
     Load(nodes, "R .P ..A ...A1 ..B .Q");
     TTreeNode* p = Find(nodes, "P");
     p->SetStateIndex(5);
-    auto data = std::make_unique<TNodeData>();
-    data->SetItemStr("P\r\ntext");
-    data->SetSelStart(3);
-    p->SetData(std::move(data));
-
-    const TFlatPages pages = AddSubtreeItems(*p);
-    std::vector<int> depths;
-    std::ranges::transform(pages, std::back_inserter(depths), &TFlatPage::Depth);
-    EXPECT_EQ(depths, (std::vector<int>{1, 2, 3, 2}));
-    EXPECT_EQ(pages[0], (TFlatPage{1, "P", "P\r\ntext", 3, 5}));
-    EXPECT_EQ(pages[3], (TFlatPage{2, "B", "", 0, -1})) << "a page never stored is empty";
-    // As a copy always did, each record carries what the clipboard carries.
-    const auto* record = dynamic_cast<const TNodeData*>(Find(nodes, "B")->Data());
-    ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->Level(), 2);
-    EXPECT_EQ(record->Text(), "B");
-    EXPECT_EQ(dynamic_cast<const TNodeData*>(p->Data())->SelLength(), 5);
+    NodeRecord(*p).SetItemStr("text");
+    std::string copied;
+    for (const TSubtreeItem& item : AddSubtreeItems(*p))
+        copied += std::to_string(item.Level) + std::string(item.Text) + "=" + std::string(item.ItemStr) + "," +
+                  std::to_string(item.SelLength) + " ";
+    EXPECT_EQ(copied, "1P=text,5 2A=,-1 3A1=,-1 2B=,-1 ");
+    // As a copy always did, the records carry what the clipboard carries.
+    EXPECT_EQ(NodeRecord(*Find(nodes, "A1")).Level(), 3);
+    EXPECT_EQ(NodeRecord(*p).SelLength(), 5);
 }
 
 TEST(SubtreeItems, PastedPagesGoAfterTheSelectionWithDepthsCountedFromTheFirst)
 {
-    const auto pages = [](std::initializer_list<int> Levels) {
-        TFlatPages list;
-        for (int level : Levels)
-            list.push_back({level, "n" + std::to_string(list.size()), "text", 0, list.size() == 0 ? 2 : -1});
-        return list;
-    };
     const struct {
         const char* Tree;
         const char* Selected; // "" for none
-        TFlatPages Pages;
+        std::vector<int> Levels;
         const char* After;
     } cases[] = {
         // A page with two children, one of which has a child, after a root.
-        {"A .A1 B", "A", pages({3, 4, 5, 4}), "A .A1 n0 .n1 ..n2 .n3 B"},
-        {"A .A1 .A2", "A2", pages({0}), "A .A1 .A2 .n0"},
-        // A page deeper than the one before by any amount is its child; the
-        // next climbs by the levels as they came.
-        {"A", "A", pages({0, 3, 1}), "A n0 .n1 n2"},
-        {"A", "A", pages({0, 3, 3}), "A n0 .n1 .n2"},
-        {"A", "", pages({2, 3}), "A n0 .n1"},
-        // Shallower than the first: the climb goes on past it, up to the top.
-        {"A .B ..C", "C", pages({1, 0, -5}), "A .B ..C ..n0 .n1 n2"},
+        {"A .A1 B", "A", {3, 4, 5, 4}, "A .A1 n0 .n1 ..n2 .n3 B"},
+        {"A .A1 .A2", "A2", {0}, "A .A1 .A2 .n0"},
+        {"A", "", {2, 3}, "A n0 .n1"},
+        // Deeper by any amount: a child; each climb counts the levels as they came.
+        {"A", "A", {0, 3, 3}, "A n0 .n1 .n2"},
+        {"A", "A", {0, 3, 1}, "A n0 .n1 n2"},
+        {"A .B ..C", "C", {1, 0, -5}, "A .B ..C ..n0 .n1 n2"},
     };
     for (const auto& c : cases) {
         TTreeNodes nodes;
         Load(nodes, c.Tree);
-        TTreeNode* first = RebuildSubtree(nodes, *c.Selected ? Find(nodes, c.Selected) : nullptr, c.Pages);
+        TFlatPages pages;
+        for (int level : c.Levels)
+            pages.push_back({level, "n" + std::to_string(pages.size()), "text", 0, pages.empty() ? 2 : -1});
+        TTreeNode* first = RebuildSubtree(nodes, *c.Selected ? Find(nodes, c.Selected) : nullptr, std::move(pages));
         EXPECT_EQ(Outline(nodes), c.After) << c.Tree;
-        ASSERT_NE(first, nullptr);
-        EXPECT_EQ(first->Text(), "n0");
         EXPECT_EQ(first->StateIndex(), 2);
-        EXPECT_EQ(dynamic_cast<const TNodeData*>(first->Data())->ItemStr(), "text");
+        EXPECT_EQ(NodeRecord(*first).ItemStr(), "text");
     }
 }
 

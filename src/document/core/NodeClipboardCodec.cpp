@@ -70,29 +70,38 @@ std::string CleanTitle(std::string_view Title)
 
 } // namespace
 
-std::string EncodeNodeClipboard(const TFlatPages& Pages)
+std::string EncodeNodeClipboard(std::span<const TSubtreeItem> Items)
 {
     size_t size = HeaderBytes;
-    for (const TFlatPage& page : Pages) {
-        if (page.Title.size() > std::numeric_limits<uint32_t>::max() ||
-            page.Text.size() > std::numeric_limits<uint32_t>::max())
+    for (const TSubtreeItem& item : Items) {
+        if (item.Text.size() > std::numeric_limits<uint32_t>::max() ||
+            item.ItemStr.size() > std::numeric_limits<uint32_t>::max())
             throw ENodeClipboardFormat("ページが大きすぎるためコピーできません。");
-        size += MinItemBytes + page.Title.size() + page.Text.size();
+        size += MinItemBytes + item.Text.size() + item.ItemStr.size();
     }
     std::string bytes(size, '\0');
     char* out = bytes.data();
     std::memcpy(out, NodeClipboardMagic.data(), 4);
     out += 4;
     PutU32(out, NodeClipboardVersion);
-    PutU32(out, static_cast<uint32_t>(Pages.size()));
-    for (const TFlatPage& page : Pages) {
-        PutU32(out, static_cast<uint32_t>(page.Depth));
-        PutString(out, page.Title);
-        PutString(out, page.Text);
-        PutU32(out, static_cast<uint32_t>(page.SelStart));
-        PutU32(out, static_cast<uint32_t>(page.SubIcon));
+    PutU32(out, static_cast<uint32_t>(Items.size()));
+    for (const TSubtreeItem& item : Items) {
+        PutU32(out, static_cast<uint32_t>(item.Level));
+        PutString(out, item.Text);
+        PutString(out, item.ItemStr);
+        PutU32(out, static_cast<uint32_t>(item.SelStart));
+        PutU32(out, static_cast<uint32_t>(item.SelLength));
     }
     return bytes;
+}
+
+std::string EncodeNodeClipboard(const TFlatPages& Pages)
+{
+    std::vector<TSubtreeItem> items;
+    items.reserve(Pages.size());
+    for (const TFlatPage& page : Pages)
+        items.push_back({page.Depth, page.Title, page.Text, page.SelStart, page.SubIcon});
+    return EncodeNodeClipboard(items);
 }
 
 TFlatPages DecodeNodeClipboard(std::string_view Bytes, int SubIconCount)

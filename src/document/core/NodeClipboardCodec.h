@@ -13,6 +13,7 @@
 #include "PageList.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,20 @@ public:
     using Exception::Exception;
 };
 
-// The stream of Pages: Depth as the level, Title, Text, SelStart and
-// SubIcon. Raises ENodeClipboardFormat for a text of 4 GB or more.
+// One copied page as the stream carries it (the values of its TNodeData),
+// viewing bytes that live elsewhere.
+struct TSubtreeItem {
+    int32_t Level = 0;
+    std::string_view Text;    // the title
+    std::string_view ItemStr; // the page text
+    int32_t SelStart = 0;
+    int32_t SelLength = -1;   // the sub-icon, -1 none
+};
+
+// The stream of Items. Raises ENodeClipboardFormat for a text of 4 GB or
+// more.
+std::string EncodeNodeClipboard(std::span<const TSubtreeItem> Items);
+// The same for pages: Depth as the level, Title, Text, SelStart, SubIcon.
 std::string EncodeNodeClipboard(const TFlatPages& Pages);
 
 // The pages the stream holds, checked whole: the magic and version, the

@@ -23,9 +23,9 @@ TTreeNode* NodeAfterSubtree(const TTreeNode& Node)
     return nullptr;
 }
 
-TFlatPages AddSubtreeItems(TTreeNode& Node)
+std::vector<TSubtreeItem> AddSubtreeItems(TTreeNode& Node)
 {
-    TFlatPages pages;
+    std::vector<TSubtreeItem> items;
     const TTreeNode* end = NodeAfterSubtree(Node);
     const int base = Node.Level();
     // In tree order a node is the previous one's first child, or the next
@@ -43,12 +43,12 @@ TFlatPages AddSubtreeItems(TTreeNode& Node)
         data.SetLevel(depth);
         data.SetText(node->Text());
         data.SetSelLength(node->StateIndex());
-        pages.push_back({depth, node->Text(), data.ItemStr(), data.SelStart(), node->StateIndex()});
+        items.push_back({depth, data.Text(), data.ItemStr(), data.SelStart(), data.SelLength()});
     }
-    return pages;
+    return items;
 }
 
-TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, const TFlatPages& Pages)
+TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, TFlatPages&& Pages)
 {
     if (Pages.empty())
         return nullptr;
@@ -56,7 +56,7 @@ TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, const TFlatPag
     WithinUpdate(Nodes, [&] {
         TTreeNode* current = nullptr;
         int64_t previousLevel = 0;
-        for (const TFlatPage& page : Pages) {
+        for (TFlatPage& page : Pages) {
             TTreeNode* node;
             if (current == nullptr) {
                 TTreeNode* next = Selected != nullptr ? Selected->getNextSibling() : nullptr;
@@ -70,7 +70,7 @@ TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, const TFlatPag
             auto data = std::make_unique<TNodeData>();
             data->SetLevel(page.Depth);
             data->SetText(page.Title);
-            data->SetItemStr(page.Text);
+            data->SetItemStr(std::move(page.Text));
             data->SetSelStart(page.SelStart);
             data->SetSelLength(page.SubIcon);
             node->SetData(std::move(data));

@@ -2,7 +2,10 @@
 // clipboard and where a paste places it.
 #pragma once
 
+#include "NodeClipboardCodec.h"
 #include "PageList.h"
+
+#include <vector>
 
 class TNodeData;
 class TTreeNode;
@@ -15,10 +18,11 @@ TNodeData& NodeRecord(TTreeNode& Node);
 TTreeNode* NodeAfterSubtree(const TTreeNode& Node);
 
 // The pages of Node's subtree in tree order, each with its depth in the
-// whole tree, title, text, caret and sub-icon. As a copy always has, each
+// whole tree, title, text, caret and sub-icon, viewing the nodes' records
+// (valid while the subtree is unchanged). As a copy always has, each
 // node's record gets the level, title and sub-icon the copy carries (a
 // node without a record gets one first).
-TFlatPages AddSubtreeItems(TTreeNode& Node);
+std::vector<TSubtreeItem> AddSubtreeItems(TTreeNode& Node);
 
 // Places pasted pages and returns the first, or null for none. The first
 // page goes directly after Selected, at its depth (the last top-level page
@@ -27,4 +31,5 @@ TFlatPages AddSubtreeItems(TTreeNode& Node);
 // (to the top level when that runs past it), else no level up; there it
 // becomes the last child. So depths count from the first page, and a page
 // deeper than the one before by any amount becomes its child.
-TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, const TFlatPages& Pages);
+// The pages' texts move into the new nodes' records.
+TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, TFlatPages&& Pages);
