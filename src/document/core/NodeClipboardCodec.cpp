@@ -2,7 +2,6 @@
 
 #include "PageTitle.h"
 
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -11,20 +10,17 @@ namespace {
 constexpr size_t MinItemBytes = 20;
 constexpr size_t HeaderBytes = 12;
 
-void PutU32(char*& Out, uint32_t Value)
+void PutU32(std::string& Out, uint32_t Value)
 {
-    const unsigned char bytes[4] = {static_cast<unsigned char>(Value), static_cast<unsigned char>(Value >> 8),
-                                    static_cast<unsigned char>(Value >> 16), static_cast<unsigned char>(Value >> 24)};
-    std::memcpy(Out, bytes, 4);
-    Out += 4;
+    const char bytes[4] = {static_cast<char>(Value), static_cast<char>(Value >> 8), static_cast<char>(Value >> 16),
+                           static_cast<char>(Value >> 24)};
+    Out.append(bytes, 4);
 }
 
-void PutString(char*& Out, std::string_view Bytes)
+void PutString(std::string& Out, std::string_view Bytes)
 {
     PutU32(Out, static_cast<uint32_t>(Bytes.size()));
-    if (!Bytes.empty())
-        std::memcpy(Out, Bytes.data(), Bytes.size());
-    Out += Bytes.size();
+    Out += Bytes;
 }
 
 [[noreturn]] void Damaged()
@@ -79,18 +75,17 @@ std::string EncodeNodeClipboard(std::span<const TSubtreeItem> Items)
             throw ENodeClipboardFormat("ページが大きすぎるためコピーできません。");
         size += MinItemBytes + item.Text.size() + item.ItemStr.size();
     }
-    std::string bytes(size, '\0');
-    char* out = bytes.data();
-    std::memcpy(out, NodeClipboardMagic.data(), 4);
-    out += 4;
-    PutU32(out, NodeClipboardVersion);
-    PutU32(out, static_cast<uint32_t>(Items.size()));
+    std::string bytes;
+    bytes.reserve(size);
+    bytes += NodeClipboardMagic;
+    PutU32(bytes, NodeClipboardVersion);
+    PutU32(bytes, static_cast<uint32_t>(Items.size()));
     for (const TSubtreeItem& item : Items) {
-        PutU32(out, static_cast<uint32_t>(item.Level));
-        PutString(out, item.Text);
-        PutString(out, item.ItemStr);
-        PutU32(out, static_cast<uint32_t>(item.SelStart));
-        PutU32(out, static_cast<uint32_t>(item.SelLength));
+        PutU32(bytes, static_cast<uint32_t>(item.Level));
+        PutString(bytes, item.Text);
+        PutString(bytes, item.ItemStr);
+        PutU32(bytes, static_cast<uint32_t>(item.SelStart));
+        PutU32(bytes, static_cast<uint32_t>(item.SelLength));
     }
     return bytes;
 }
