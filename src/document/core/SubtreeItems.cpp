@@ -27,11 +27,10 @@ std::vector<TSubtreeItem> AddSubtreeItems(TTreeNode& Node)
 {
     std::vector<TSubtreeItem> items;
     const TTreeNode* end = NodeAfterSubtree(Node);
-    const int base = Node.Level();
     // In tree order a node is the previous one's first child, or the next
     // sibling of it or of one of its ancestors: its depth follows without
     // walking up to the root.
-    int depth = base;
+    int depth = Node.Level();
     const TTreeNode* previous = nullptr;
     for (TTreeNode* node = &Node; node != end; previous = node, node = node->GetNext()) {
         if (previous != nullptr && node->Parent() == previous)
