@@ -61,6 +61,14 @@ private:
 
 } // namespace
 
+const std::string& TTreeCommands::PageText(TTreeNode& Node)
+{
+    // The browse view's pane may show another page; the page's own record,
+    // stored first, always holds its text.
+    Binding_.StorePage(&Node);
+    return NodeRecord(Node).ItemStr();
+}
+
 void TTreeCommands::Moved(bool Always, bool Changed)
 {
     if (Always || Changed)
@@ -74,12 +82,11 @@ void TTreeCommands::TreeDelClick()
     TTreeNode* selected = items.Selected();
     if (selected == nullptr)
         return;
-    TEditorEx& editor = *Host_.ActiveEditor();
     if (items.Count() == 1) {
         if (!Confirm("『" + TitleOf(*selected) + "』 は最後の１項目なのでエディタ部が" +
                      "クリアされツリー項目は UnTitled に変わります。実行しますか？"))
             return;
-        editor.Clear();
+        Host_.ActiveEditor()->Clear();
         SetPage(*selected, {}, 0);
         selected->SetStateIndex(-1);
         Host_.SetSubIconButton(-1);
@@ -88,7 +95,7 @@ void TTreeCommands::TreeDelClick()
         return;
     }
     // An empty leaf goes without a question.
-    if ((selected->HasChildren() || editor.GetTextLen() != 0) &&
+    if ((selected->HasChildren() || !PageText(*selected).empty()) &&
         !Confirm("　『" + TitleOf(*selected) + "』　" +
                  "を削除します。一度削除したら復活することはできません。本当に削除しますか？"))
         return;
@@ -136,7 +143,7 @@ void TTreeCommands::TreeUnifyClick()
     TTreeNode* selected = Binding_.Items().Selected();
     if (selected == nullptr)
         return;
-    const std::string text = Host_.ActiveEditor()->GetText();
+    const std::string text = PageText(*selected);
     TTreeNode* next = selected->getNextSibling();
     if (NothingToMove(text) || selected->HasChildren() || next == nullptr || next->HasChildren())
         return;

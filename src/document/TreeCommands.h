@@ -11,8 +11,11 @@
 // when it held none, the text that moved.
 #pragma once
 
+#include <string>
+
 class IOutlineHost;
 class TOutlineBinding;
+class TTreeNode;
 
 class TTreeCommands {
 public:
@@ -36,6 +39,8 @@ public:
     void TreeChildSortClick();
 
 private:
+    // The selected page's text, whichever pane is active.
+    const std::string& PageText(TTreeNode& Node);
     void Moved(bool Always, bool Changed);
 
     TOutlineBinding& Binding_;
