@@ -144,10 +144,10 @@ TEST_F(TreeCommandsTest, MergeAndSplitDoNothingWhereTheyCannotAct)
         bool Merge;
         int Selected = 0;
     } cases[] = {
-        {{{0, "S", "\r\n", 0, -1}, {0, "N", "n", 0, -1}}, true},
-        {{{0, "N", "n", 0, -1}, {0, "S", "s", 0, -1}}, true, 1},
-        {{{0, "S", "s", 0, -1}, {0, "N", "n", 0, -1}, {1, "C", "c", 0, -1}}, true},
-        {{{0, "S", "two\r\nlines", 0, -1}}, false},
+        {{{0, "UnTitled", "\r\n", 0, -1}, {0, "N", "N", 0, -1}}, true},
+        {{{0, "N", "N", 0, -1}, {0, "S", "S", 0, -1}}, true, 1},
+        {{{0, "S", "S", 0, -1}, {0, "N", "N", 0, -1}, {1, "C", "C", 0, -1}}, true},
+        {{{0, "two", "two\r\nlines", 0, -1}}, false},
     };
     for (const auto& c : cases) {
         Pages(c.Pages, c.Selected);
