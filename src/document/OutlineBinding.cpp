@@ -1,13 +1,12 @@
 #include "OutlineBinding.h"
 
 #include "EditorEx.h"
+#include "HourGlass.h"
 #include "NodeData.h"
 #include "OutlineHost.h"
 #include "PageTitle.h"
 #include "StrDeleteEtc.h"
 #include "SubIni.h"
-
-#include <QGuiApplication>
 
 namespace {
 
@@ -15,15 +14,6 @@ TNodeData* PageData(const TTreeNode* Node)
 {
     return Node != nullptr ? dynamic_cast<TNodeData*>(Node->Data()) : nullptr;
 }
-
-// The hourglass for the length of a scope, however it is left.
-class THourGlass {
-public:
-    THourGlass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~THourGlass() { QGuiApplication::restoreOverrideCursor(); }
-    THourGlass(const THourGlass&) = delete;
-    THourGlass& operator=(const THourGlass&) = delete;
-};
 
 // The editor's modified flag, put back as it was when the scope ends.
 class TKeepModified {
@@ -255,6 +245,19 @@ void TOutlineBinding::TreeAddChildClick()
 {
     if (TTreeNode* selected = Items().Selected())
         AddPage(Items().AddChild(selected, std::string(UnTitledTitle)));
+}
+
+void TOutlineBinding::DeleteSubtree(TTreeNode* Node)
+{
+    if (Node == nullptr)
+        return;
+    // The tree selects the next page in the deleted one's place, and that
+    // page is shown; with none left the editor is emptied.
+    WithinUpdate(Items(), [&] { Items().Delete(Node); });
+    Host_.MarkModified();
+    if (Items().Count() == 0)
+        TreeAddClick();
+    Host_.UpdateToolButtons();
 }
 
 void TOutlineBinding::AddPage(TTreeNode* Node)

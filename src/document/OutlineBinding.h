@@ -70,6 +70,9 @@ public:
     void TreeInsClick();
     void TreeAddClick();
     void TreeAddChildClick();
+    // Deletes Node with its subtree and shows the page selected then; a
+    // tree left empty gets a new empty page. The document is modified.
+    void DeleteSubtree(TTreeNode* Node);
 
     // ---- The tree's events ------------------------------------------------------
     void DataTreeChanging(TTreeNode* Node);

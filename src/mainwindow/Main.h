@@ -16,11 +16,13 @@
 #include "FormTimer.h"
 #include "IMainWindow.h"
 #include "MainMenus.h"
+#include "NodeClipboard.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OpenMenuList.h"
 #include "SettingsHost.h"
 #include "ToolButtonRules.h"
+#include "TreeCommands.h"
 
 #include <QMainWindow>
 #include <array>
@@ -336,4 +338,12 @@ private:
     std::unique_ptr<TOpenMenuList> History_;
     std::unique_ptr<TOpenMenuList> TreeHistory_;
     // ---- end of the document file's members ----------------------------------------------
+
+    // ---- Tree commands and the page clipboard (MainTreeCommands.cpp) ----------------------
+private:
+    void BindTreeCommands();
+    void UpdateTextOutputButton();
+    std::unique_ptr<TTreeCommands> TreeCommands_;
+    std::unique_ptr<TNodeClipboard> NodeClipboard_;
+    // ---- end of the tree commands' members -------------------------------------------------
 };

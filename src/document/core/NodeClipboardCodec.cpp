@@ -1,0 +1,120 @@
+#include "NodeClipboardCodec.h"
+
+#include "PageTitle.h"
+
+#include <limits>
+
+namespace {
+
+// Level, two lengths, caret, sub-icon.
+constexpr size_t MinItemBytes = 20;
+constexpr size_t HeaderBytes = 12;
+
+void PutU32(std::string& Out, uint32_t Value)
+{
+    const char bytes[4] = {static_cast<char>(Value), static_cast<char>(Value >> 8), static_cast<char>(Value >> 16),
+                           static_cast<char>(Value >> 24)};
+    Out.append(bytes, 4);
+}
+
+void PutString(std::string& Out, std::string_view Bytes)
+{
+    PutU32(Out, static_cast<uint32_t>(Bytes.size()));
+    Out += Bytes;
+}
+
+[[noreturn]] void Damaged()
+{
+    throw ENodeClipboardFormat("クリップボードのページデータが壊れているため貼り付けできません。");
+}
+
+class TReader {
+public:
+    explicit TReader(std::string_view Bytes) : Rest_(Bytes) {}
+
+    size_t Left() const { return Rest_.size(); }
+    uint32_t U32()
+    {
+        if (Rest_.size() < 4)
+            Damaged();
+        const auto* p = reinterpret_cast<const unsigned char*>(Rest_.data());
+        Rest_.remove_prefix(4);
+        return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+               static_cast<uint32_t>(p[3]) << 24;
+    }
+    int32_t I32() { return static_cast<int32_t>(U32()); }
+    std::string_view Bytes(size_t Count)
+    {
+        if (Rest_.size() < Count)
+            Damaged();
+        const std::string_view bytes = Rest_.substr(0, Count);
+        Rest_.remove_prefix(Count);
+        return bytes;
+    }
+    std::string_view String() { return Bytes(U32()); }
+
+private:
+    std::string_view Rest_;
+};
+
+// A title as the tree may show it: only its first line counts, and a line
+// break of either kind ends it.
+std::string CleanTitle(std::string_view Title)
+{
+    return PageTitle(Title.substr(0, std::min(Title.find('\r'), Title.find('\n'))));
+}
+
+} // namespace
+
+std::string EncodeNodeClipboard(std::span<const TSubtreeItem> Items)
+{
+    size_t size = HeaderBytes;
+    for (const TSubtreeItem& item : Items) {
+        if (item.Text.size() > std::numeric_limits<uint32_t>::max() ||
+            item.ItemStr.size() > std::numeric_limits<uint32_t>::max())
+            throw ENodeClipboardFormat("ページが大きすぎるためコピーできません。");
+        size += MinItemBytes + item.Text.size() + item.ItemStr.size();
+    }
+    std::string bytes;
+    bytes.reserve(size);
+    bytes += NodeClipboardMagic;
+    PutU32(bytes, NodeClipboardVersion);
+    PutU32(bytes, static_cast<uint32_t>(Items.size()));
+    for (const TSubtreeItem& item : Items) {
+        PutU32(bytes, static_cast<uint32_t>(item.Level));
+        PutString(bytes, item.Text);
+        PutString(bytes, item.ItemStr);
+        PutU32(bytes, static_cast<uint32_t>(item.SelStart));
+        PutU32(bytes, static_cast<uint32_t>(item.SelLength));
+    }
+    return bytes;
+}
+
+std::string EncodeNodeClipboard(const TFlatPages& Pages)
+{
+    std::vector<TSubtreeItem> items;
+    items.reserve(Pages.size());
+    for (const TFlatPage& page : Pages)
+        items.push_back({page.Depth, page.Title, page.Text, page.SelStart, page.SubIcon});
+    return EncodeNodeClipboard(items);
+}
+
+TFlatPages DecodeNodeClipboard(std::string_view Bytes, int SubIconCount)
+{
+    TReader reader(Bytes);
+    if (reader.Bytes(4) != NodeClipboardMagic || reader.U32() != NodeClipboardVersion)
+        Damaged();
+    const uint32_t count = reader.U32();
+    if (count > reader.Left() / MinItemBytes)
+        Damaged();
+    TFlatPages pages(count);
+    for (TFlatPage& page : pages) {
+        page.Depth = reader.I32();
+        page.Title = CleanTitle(reader.String());
+        page.Text = reader.String();
+        page.SelStart = reader.I32();
+        const int32_t subIcon = reader.I32();
+        page.SubIcon = subIcon >= 1 && subIcon <= SubIconCount ? subIcon : -1;
+    }
+    return pages;
+}
