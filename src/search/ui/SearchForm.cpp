@@ -32,13 +32,18 @@ TfmSearch::TfmSearch() : TSearchDialogBase("検索", false)
     AddClosingButtons();
 
     TSearchOptionBoxes{ChkMatchCase, chkWholeWord, chkFuzzy, chkRegExp}.Connect();
-    connect(ChkWholeFile, &QCheckBox::clicked, this, [this] {
-        ChkFindList->setEnabled(ChkWholeFile->isChecked());
-        ChkFindList->setChecked(ChkWholeFile->isChecked());
-        RadioGroup2->setEnabled(ChkFindList->isChecked());
-    });
+    connect(ChkWholeFile, &QCheckBox::clicked, this, [this] { FollowWholeFile(); });
     connect(ChkFindList, &QCheckBox::clicked, this, [this] { ListBoxesClick(); });
     connect(chkStartPos, &QCheckBox::clicked, this, [this] { ListBoxesClick(); });
+}
+
+// The list is offered only over several pages; a changed list box applies
+// its own rule too.
+void TfmSearch::FollowWholeFile()
+{
+    ChkFindList->setEnabled(ChkWholeFile->isChecked());
+    ChkFindList->setChecked(ChkWholeFile->isChecked());
+    ListBoxesClick();
 }
 
 void TfmSearch::ListBoxesClick()
@@ -65,9 +70,7 @@ void TfmSearch::FormShow()
         ChkWholeFile->setChecked(false);
         ChkWholeFile->setEnabled(false);
     }
-    ChkFindList->setEnabled(ChkWholeFile->isChecked());
-    ChkFindList->setChecked(ChkWholeFile->isChecked());
-    RadioGroup2->setEnabled(ChkFindList->isChecked());
+    FollowWholeFile();
     RadioGroup2->SetItemIndex(ListScope(SearchListState().SearchListScope));
 }
 

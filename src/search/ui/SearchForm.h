@@ -20,6 +20,7 @@ public:
 private:
     void SaveOptions() override;
     void WriteHistory(TIniFile& File) override;
+    void FollowWholeFile();
     void ListBoxesClick();
 
     QCheckBox* ChkMatchCase;

@@ -1,0 +1,203 @@
+// The search dialogs as the commands see them: what Execute returns, the
+// enabling rules of the option boxes, and what the history file keeps.
+#include "FastReplaceForm.h"
+#include "IniFiles.h"
+#include "ReplaceForm.h"
+#include "ScriptedDialogs.h"
+#include "SearchForm.h"
+#include "TempDir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SearchDialogs : public testing::Test {
+protected:
+    // The program folder is decided once per process, before the first
+    // file name is made.
+    SearchDialogs()
+    {
+        static const TempDir home;
+        [[maybe_unused]] static const int set = setenv("VELK_HOME", home.Path().c_str(), 1);
+        std::filesystem::remove(SearchHistoryFileName());
+    }
+
+    // Answers the next dialog with Act, then closes it with Button.
+    void Answer(std::function<void(QDialog&)> Act, const char* Button)
+    {
+        dialogs.AnswerForm([Act, Button](QDialog& Dialog) {
+            Act(Dialog);
+            Dialog.findChild<QPushButton*>(Button)->click();
+            return Dialog.result();
+        });
+    }
+    static QCheckBox* Box(QDialog& Dialog, const char* Name) { return Dialog.findChild<QCheckBox*>(Name); }
+    static void Type(QDialog& Dialog, const char* Combo, const QString& Text)
+    {
+        Dialog.findChild<QComboBox*>(Combo)->setEditText(Text);
+    }
+
+    TScriptedDialogs dialogs;
+};
+
+TEST_F(SearchDialogs, ExecuteSucceedsOnlyWithAFindText)
+{
+    struct Case {
+        std::string Passed;
+        QString Typed;
+        const char* Button;
+        bool Ok;
+        std::string Find;
+    };
+    const std::vector<Case> cases = {
+        {"abc", "", "btnOK", true, ""}, // the caller then switches the search off
+        {"", "", "btnOK", false, ""},
+        {"", "xyz", "btnOK", true, "xyz"},
+        {"abc", "xyz", "btnCancel", false, "abc"},
+    };
+    for (const Case& c : cases) {
+        Answer([&](QDialog& D) { Type(D, "ComboBox1", c.Typed); }, c.Button);
+        std::string find = c.Passed;
+        TSearchOptionWord options = soWholeFile | soFuzzy;
+        EXPECT_EQ(TfmSearch::Execute(find, options, false), c.Ok) << c.Passed << " " << c.Button;
+        EXPECT_EQ(find, c.Find);
+        EXPECT_EQ(options, c.Ok ? soDownward : soWholeFile | soFuzzy);
+    }
+    EXPECT_EQ(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory, std::vector<std::string>{"xyz"})
+        << "a cancelled dialog keeps nothing";
+}
+
+TEST_F(SearchDialogs, ReplaceTellsOkFromAll)
+{
+    for (const auto& [button, bit] : {std::pair{"btnOK", soReplace}, {"btnAll", soReplaceAll}}) {
+        Answer([](QDialog& D) { Type(D, "ComboBox1", "a"); Type(D, "ComboBox2", "b"); }, button);
+        std::string find, replacement;
+        TSearchOptionWord options = 0;
+        ASSERT_TRUE(TFmReplace::Execute(find, replacement, options));
+        EXPECT_EQ(replacement, "b");
+        EXPECT_EQ(options, bit | soReplaceConfirm) << "the confirmation box is checked at every showing";
+    }
+}
+
+TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
+{
+    // Clicks in order, then the enabled boxes and the checked boxes.
+    struct Case {
+        std::vector<const char*> Clicks;
+        std::string Enabled, Checked;
+    };
+    const char* names[] = {"ChkMatchCase", "chkWholeWord", "chkFuzzy", "chkRegExp", "ChkWholeFile", "ChkFindList"};
+    const std::vector<Case> cases = {
+        {{}, "110110", "000000"},
+        {{"chkRegExp"}, "101110", "000100"},
+        {{"chkWholeWord"}, "110010", "010000"},
+        {{"chkRegExp", "chkFuzzy"}, "101110", "001100"},
+        {{"chkRegExp", "chkFuzzy", "ChkMatchCase"}, "101110", "100100"},
+        {{"ChkWholeFile"}, "110111", "000011"},
+    };
+    for (const Case& c : cases) {
+        std::string enabled, checked;
+        bool directionEnabled = false, listScopeEnabled = false;
+        Answer(
+            [&](QDialog& D) {
+                Type(D, "ComboBox1", "x");
+                for (const char* name : c.Clicks)
+                    Box(D, name)->click();
+                for (const char* name : names) {
+                    enabled += Box(D, name)->isEnabled() ? '1' : '0';
+                    checked += Box(D, name)->isChecked() ? '1' : '0';
+                }
+                directionEnabled = D.findChild<QGroupBox*>("RadioGroup1")->isEnabled();
+                listScopeEnabled = D.findChild<QGroupBox*>("RadioGroup2")->isEnabled();
+            },
+            "btnCancel");
+        std::string find;
+        TSearchOptionWord options = 0;
+        TfmSearch::Execute(find, options, false);
+        EXPECT_EQ(enabled, c.Enabled) << c.Clicks.size();
+        EXPECT_EQ(checked, c.Checked) << c.Clicks.size();
+        EXPECT_EQ(listScopeEnabled, c.Checked[5] == '1');
+        EXPECT_EQ(directionEnabled, c.Checked[5] == '0');
+    }
+}
+
+TEST_F(SearchDialogs, ShowingAppliesTheFileAndTheCaller)
+{
+    {
+        TIniFile file(SearchHistoryFileName());
+        file.WriteBool("Search", "RegExp", true);
+        file.WriteBool("Search", "WholeFile", true);
+        file.WriteBool("Search", "WholeWord", true);
+        file.WriteBool("Search", "Fuzzy", true);
+        file.WriteInteger("Search", "Count", 1);
+        file.WriteString("Search", "0", "\" last \"");
+    }
+    QString shown;
+    bool wholeFileEnabled = true, downward = false;
+    Answer(
+        [&](QDialog& D) {
+            shown = D.findChild<QComboBox*>("ComboBox1")->currentText();
+            wholeFileEnabled = Box(D, "ChkWholeFile")->isEnabled();
+            downward = D.findChildren<QRadioButton*>().at(1)->isChecked();
+        },
+        "btnCancel");
+    std::string find;
+    TSearchOptionWord options = 0;
+    TfmSearch::Execute(find, options, true);
+    EXPECT_EQ(shown, " last ");
+    EXPECT_FALSE(wholeFileEnabled) << "the browse pane searches its own page";
+    EXPECT_TRUE(downward);
+
+    bool matchCase = false, matchCaseEnabled = true, wholeWord = true;
+    Answer(
+        [&](QDialog& D) {
+            matchCase = Box(D, "chkMatchCase")->isChecked();
+            matchCaseEnabled = Box(D, "chkMatchCase")->isEnabled();
+            wholeWord = Box(D, "chkWholeWord")->isChecked();
+        },
+        "btnCancel");
+    std::string replacement;
+    int scope = 0;
+    TFmFastReplace::Execute(find, replacement, scope, options);
+    EXPECT_TRUE(matchCase && !matchCaseEnabled) << "a regular expression is case-sensitive";
+    EXPECT_FALSE(wholeWord) << "a stored fuzzy unchecks the fast replace's whole word";
+}
+
+TEST_F(SearchDialogs, ClearingEmptiesTheHistoryWhenConfirmed)
+{
+    for (const char* text : {"one", "two"}) {
+        Answer([&](QDialog& D) { Type(D, "ComboBox1", text); }, "btnOK");
+        std::string find;
+        TSearchOptionWord options = 0;
+        TfmSearch::Execute(find, options, false);
+    }
+    EXPECT_EQ(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory,
+              (std::vector<std::string>{"two", "one"}));
+    Answer(
+        [](QDialog& D) {
+            D.findChild<QPushButton*>("btnFindStrClr")->click();
+            Type(D, "ComboBox1", "three");
+        },
+        "btnOK");
+    std::string find;
+    TSearchOptionWord options = 0;
+    TfmSearch::Execute(find, options, false);
+    EXPECT_EQ(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory, std::vector<std::string>{"three"});
+}
+
+TEST_F(SearchDialogs, ATextShiftJisCannotHoldIsRefused)
+{
+    Answer([](QDialog& D) { Type(D, "ComboBox1", QString::fromUtf8("a😀")); }, "btnOK");
+    std::string find;
+    TSearchOptionWord options = 0;
+    EXPECT_FALSE(TfmSearch::Execute(find, options, false));
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。");
+    EXPECT_FALSE(std::filesystem::exists(SearchHistoryFileName()));
+}
+
+} // namespace
