@@ -114,8 +114,9 @@ QPoint TSearchCommands::ConfirmBoxPlace() const
 
 void TSearchCommands::ReplaceLoop(const std::string& Replacement, bool AcrossPages)
 {
-    const std::string question = " " + SjisToUtf8(FindStr_) + " " + "  を" + "\r\n" + " " + SjisToUtf8(Replacement)
-                                 + " " + "  に 置き換えますか？";
+    std::string question = " ";
+    question.append(SjisToUtf8(FindStr_)).append("   を\r\n ");
+    question.append(SjisToUtf8(Replacement)).append("   に 置き換えますか？");
     while (AcrossPages ? FindNextAcrossPages() : Editor().FindNext()) {
         TEditorEx& editor = Editor();
         if (AcrossPages)
