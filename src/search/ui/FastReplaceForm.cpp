@@ -41,14 +41,7 @@ void TFmFastReplace::FormShow()
 
 TSearchOptionWord TFmFastReplace::GetOptions() const
 {
-    TSearchOptionWord options = 0;
-    if (chkWholeWord->isChecked())
-        options |= soWholeWord;
-    if (chkMatchCase->isChecked())
-        options |= soMatchCase;
-    if (chkRegExp->isChecked())
-        options |= soRegexp;
-    return options;
+    return CheckedBits({{chkWholeWord, soWholeWord}, {chkMatchCase, soMatchCase}, {chkRegExp, soRegexp}});
 }
 
 void TFmFastReplace::SaveOptions()

@@ -1,4 +1,3 @@
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
 #include "NodeData.h"
@@ -6,20 +5,10 @@
 #include "PageHitCheck.h"
 #include "SearchCommandScope.h"
 #include "SearchForm.h"
+#include "SearchMessages.h"
 #include "TreeView.h"
 
 #include <optional>
-
-namespace {
-
-const char* const kRegExpError = "正規表現の記述に誤りがあります。";
-
-std::string NotFoundMessage(bool Down, const std::string& FindStr)
-{
-    return (Down ? "前方（↓）に " : "後方（↑）に ") + SjisToUtf8(FindStr) + " が見つかりません！";
-}
-
-} // namespace
 
 TSearchCommands::TSearchCommands(TSearchWindow Window) : Window_(std::move(Window)) {}
 
@@ -58,7 +47,7 @@ bool TSearchCommands::InstallFindString()
     // A pattern that does not compile never becomes the find string, where
     // every repaint would stumble on it.
     if (!FindPatternCompiles(FindStr_, options)) {
-        MessageDlg(kRegExpError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        MessageDlg(searchmsg::RegExpError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         return false;
     }
     editor.ExMarks()->FindMark()->SetVisible(true);
@@ -89,7 +78,7 @@ void TSearchCommands::SearchAndTell(bool Down, bool AcrossPages)
     if (found)
         CenterCaretRow();
     else
-        MessageDlg(NotFoundMessage(Down, FindStr_), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+        MessageDlg(searchmsg::NotFound(Down, FindStr_), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
 }
 
 void TSearchCommands::FdGoFindClick()

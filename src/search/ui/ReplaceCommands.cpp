@@ -1,4 +1,3 @@
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "ERegExpParser.h"
 #include "EditorEx.h"
@@ -8,15 +7,13 @@
 #include "ReplaceForm.h"
 #include "ReplaceText.h"
 #include "SearchCommandScope.h"
+#include "SearchMessages.h"
 #include "Sjis.h"
 #include "TreeView.h"
 
 #include <QApplication>
 
 namespace {
-
-const char* const kRegExpError = "正規表現の記述に誤りがあります。";
-const char* const kBrowsePaneRefusal = "閲覧画面では置換できません！";
 
 void Warn(const std::string& Message) { MessageDlg(Message, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK}); }
 
@@ -52,7 +49,7 @@ int TSearchCommands::ReplaceText(const std::string& Source, const std::string& F
     } catch (const ERegExpParser&) {
         EndHourglass();
         ReplaceRunning_ = false;
-        MessageDlg(kRegExpError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        MessageDlg(searchmsg::RegExpError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         Result = Source;
         return 0;
     }
@@ -69,7 +66,7 @@ int TSearchCommands::DeleteText(const std::string& Source, const std::string& Fi
 void TSearchCommands::FdReplaceClick()
 {
     if (BrowsePaneActive()) {
-        Warn(kBrowsePaneRefusal);
+        Warn(searchmsg::BrowsePaneRefusal);
         return;
     }
     const TCommandScope scope(*this);
@@ -149,7 +146,7 @@ void TSearchCommands::ReplaceLoop(const std::string& Replacement, bool AcrossPag
     }
     EndHourglass();
     if (ReplaceCount_ < 1) {
-        Warn("前方（↓）に " + SjisToUtf8(FindStr_) + " が見つかりません！");
+        Warn(searchmsg::NotFound(true, FindStr_));
     } else {
         MessageDlg(std::to_string(ReplaceCount_) + " 個置換しました。", TMsgDlgType::mtConfirmation,
                    {TMsgDlgBtn::mbOK});
@@ -162,7 +159,7 @@ void TSearchCommands::ReplaceLoop(const std::string& Replacement, bool AcrossPag
 void TSearchCommands::FdFastReplaceClick()
 {
     if (BrowsePaneActive()) {
-        Warn(kBrowsePaneRefusal);
+        Warn(searchmsg::BrowsePaneRefusal);
         return;
     }
     const TCommandScope scope(*this);
@@ -186,7 +183,7 @@ void TSearchCommands::FdFastReplaceClick()
                 return;
             }
         } catch (const ERegExpParser&) {
-            MessageDlg(kRegExpError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+            MessageDlg(searchmsg::RegExpError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
             return;
         }
     }

@@ -37,17 +37,9 @@ void TFmReplace::FormShow()
 
 TSearchOptionWord TFmReplace::GetOptions() const
 {
-    TSearchOptionWord options = 0;
-    const std::pair<QCheckBox*, TSearchOptionWord> boxes[] = {
-        {chkWholeWord, soWholeWord},   {chkMatchCase, soMatchCase},
-        {chkFuzzy, soFuzzy},           {chkRegExp, soRegexp},
-        {chkReplaceConfirm, soReplaceConfirm}, {ChkWholeFile, soWholeFile},
-        {chkStartPos, soStartPos},
-    };
-    for (const auto& [box, bit] : boxes)
-        if (box->isChecked())
-            options |= bit;
-    return options;
+    return CheckedBits({{chkWholeWord, soWholeWord}, {chkMatchCase, soMatchCase}, {chkFuzzy, soFuzzy},
+                        {chkRegExp, soRegexp}, {chkReplaceConfirm, soReplaceConfirm},
+                        {ChkWholeFile, soWholeFile}, {chkStartPos, soStartPos}});
 }
 
 void TFmReplace::SaveOptions()

@@ -187,3 +187,12 @@ void TSearchDialogBase::Confirm(int Result)
     }
     done(Result);
 }
+
+TSearchOptionWord TSearchDialogBase::CheckedBits(std::initializer_list<std::pair<QCheckBox*, TSearchOptionWord>> Boxes)
+{
+    TSearchOptionWord bits = 0;
+    for (const auto& [box, bit] : Boxes)
+        if (box->isChecked())
+            bits |= bit;
+    return bits;
+}

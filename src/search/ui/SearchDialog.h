@@ -53,6 +53,8 @@ protected:
     // hold is refused and the dialog stays open.
     void Confirm(int Result);
     virtual void SaveOptions() = 0;
+    // The bits of the boxes that are checked.
+    static TSearchOptionWord CheckedBits(std::initializer_list<std::pair<QCheckBox*, TSearchOptionWord>> Boxes);
     virtual void WriteHistory(TIniFile& File) = 0;
 
     QComboBox* ComboBox1 = nullptr;

@@ -76,14 +76,9 @@ void TfmSearch::FormShow()
 
 TSearchOptionWord TfmSearch::GetOptions() const
 {
-    TSearchOptionWord options = 0;
-    const std::pair<QCheckBox*, TSearchOptionWord> boxes[] = {
-        {chkWholeWord, soWholeWord}, {ChkMatchCase, soMatchCase}, {chkFuzzy, soFuzzy},
-        {chkRegExp, soRegexp},       {ChkWholeFile, soWholeFile}, {chkStartPos, soStartPos},
-    };
-    for (const auto& [box, bit] : boxes)
-        if (box->isChecked())
-            options |= bit;
+    TSearchOptionWord options = CheckedBits({{chkWholeWord, soWholeWord}, {ChkMatchCase, soMatchCase},
+                                             {chkFuzzy, soFuzzy}, {chkRegExp, soRegexp},
+                                             {ChkWholeFile, soWholeFile}, {chkStartPos, soStartPos}});
     if (RadioGroup1->ItemIndex() == 1)
         options |= soDownward;
     return options;
