@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,15 +128,7 @@ TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
 
 TEST_F(SearchDialogs, ShowingAppliesTheFileAndTheCaller)
 {
-    {
-        TIniFile file(SearchHistoryFileName());
-        file.WriteBool("Search", "RegExp", true);
-        file.WriteBool("Search", "WholeFile", true);
-        file.WriteBool("Search", "WholeWord", true);
-        file.WriteBool("Search", "Fuzzy", true);
-        file.WriteInteger("Search", "Count", 1);
-        file.WriteString("Search", "0", "\" last \"");
-    }
+    std::ofstream(SearchHistoryFileName()) << "[Search]\nRegExp=1\nWholeFile=1\nWholeWord=1\nFuzzy=1\nCount=1\n0=\" last \"\n";
     QString shown;
     bool wholeFileEnabled = true, downward = false;
     Answer(
@@ -169,24 +162,22 @@ TEST_F(SearchDialogs, ShowingAppliesTheFileAndTheCaller)
 
 TEST_F(SearchDialogs, ClearingEmptiesTheHistoryWhenConfirmed)
 {
-    for (const char* text : {"one", "two"}) {
-        Answer([&](QDialog& D) { Type(D, "ComboBox1", text); }, "btnOK");
+    for (const char* text : {"one", "two", "three"})
+        Answer(
+            [text](QDialog& D) {
+                if (std::string_view(text) == "three")
+                    D.findChild<QPushButton*>("btnFindStrClr")->click();
+                Type(D, "ComboBox1", text);
+            },
+            "btnOK");
+    std::vector<std::vector<std::string>> kept;
+    for (int i = 0; i < 3; ++i) {
         std::string find;
         TSearchOptionWord options = 0;
         TfmSearch::Execute(find, options, false);
+        kept.push_back(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory);
     }
-    EXPECT_EQ(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory,
-              (std::vector<std::string>{"two", "one"}));
-    Answer(
-        [](QDialog& D) {
-            D.findChild<QPushButton*>("btnFindStrClr")->click();
-            Type(D, "ComboBox1", "three");
-        },
-        "btnOK");
-    std::string find;
-    TSearchOptionWord options = 0;
-    TfmSearch::Execute(find, options, false);
-    EXPECT_EQ(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory, std::vector<std::string>{"three"});
+    EXPECT_EQ(kept, (std::vector<std::vector<std::string>>{{"one"}, {"two", "one"}, {"three"}}));
 }
 
 TEST_F(SearchDialogs, ATextShiftJisCannotHoldIsRefused)
