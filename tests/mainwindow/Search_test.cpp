@@ -238,6 +238,16 @@ TEST_F(Search, EscStopsAFastReplaceAndTheCountSoFarIsTold)
     EXPECT_EQ(PageText(4), "p4 foo");
 }
 
+TEST_F(Search, WholeTextReplacementTellsABadPatternAndKeepsTheText)
+{
+    std::string result;
+    EXPECT_EQ(form->DeleteText("xabyAB", "ab", result, 0), 2);
+    EXPECT_EQ(result, "xy");
+    EXPECT_EQ(form->ReplaceText("abc", "a(", result, soRegexp, "x"), 0);
+    EXPECT_EQ(result, "abc");
+    EXPECT_EQ(LastMessage(), "正規表現の記述に誤りがあります。");
+}
+
 // The browse view's pane shows a page read-only: no replacing there.
 class BrowseForm : public TTestForm {
 public:
