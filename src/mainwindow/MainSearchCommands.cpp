@@ -3,7 +3,6 @@
 #include "Main.h"
 
 #include "DockButton.h"
-#include "SearchListState.h"
 
 void TVelkForm::BindSearchCommands()
 {
@@ -12,12 +11,12 @@ void TVelkForm::BindSearchCommands()
         .Binding = *Binding_,
         .Window = *this,
         .SetButtonEnabled = [this](const char* Name, bool Enabled) { Button(Name)->SetEnabled(Enabled); },
+        .ListInvalidated =
+            [this] {
+                Button("sbFindList")->SetEnabled(false);
+                Menus_.Item("FdFindList")->SetEnabled(false);
+            },
     });
-    // A confirmed search dialog makes the list of found pages stale.
-    SearchListState().OnInvalidated = [this] {
-        Button("sbFindList")->SetEnabled(false);
-        Menus_.Item("FdFindList")->SetEnabled(false);
-    };
     const auto find = [this] { Search_->FdGoFindClick(); };
     const auto forward = [this] { Search_->FdForwardFindClick(); };
     const auto back = [this] { Search_->FdBackFindClick(); };

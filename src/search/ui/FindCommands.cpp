@@ -5,14 +5,18 @@
 #include "PageHitCheck.h"
 #include "SearchCommandScope.h"
 #include "SearchForm.h"
+#include "SearchListState.h"
 #include "SearchMessages.h"
 #include "TreeView.h"
 
 #include <optional>
 
-TSearchCommands::TSearchCommands(TSearchWindow Window) : Window_(std::move(Window)) {}
+TSearchCommands::TSearchCommands(TSearchWindow Window) : Window_(std::move(Window))
+{
+    SearchListState().OnInvalidated = Window_.ListInvalidated;
+}
 
-TSearchCommands::~TSearchCommands() = default;
+TSearchCommands::~TSearchCommands() { SearchListState().OnInvalidated = nullptr; }
 
 TEditorEx& TSearchCommands::Editor() const { return *Window_.Host.ActiveEditor(); }
 

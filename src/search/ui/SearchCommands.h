@@ -28,6 +28,9 @@ struct TSearchWindow {
     QWidget& Window;
     // Enables a toolbar button by name ("sbFoward", "sbBack", "sbSave").
     std::function<void(const char* Name, bool Enabled)> SetButtonEnabled;
+    // A confirmed search dialog made the list of found pages stale; heard
+    // while the commands live.
+    std::function<void()> ListInvalidated;
 };
 
 class TSearchCommands {
