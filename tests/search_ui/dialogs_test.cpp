@@ -37,6 +37,18 @@ protected:
         });
     }
     static QCheckBox* Box(QDialog& Dialog, const char* Name) { return Dialog.findChild<QCheckBox*>(Name); }
+    // Each named control as "e" enabled or "-" not, then "x" checked or ".".
+    static std::string States(QDialog& Dialog, std::initializer_list<const char*> Names)
+    {
+        std::string states;
+        for (const char* name : Names) {
+            auto* control = Dialog.findChild<QWidget*>(name);
+            auto* button = qobject_cast<QAbstractButton*>(control);
+            states += control->isEnabled() ? 'e' : '-';
+            states += button && button->isChecked() ? 'x' : '.';
+        }
+        return states;
+    }
     static void Type(QDialog& Dialog, const char* Combo, const QString& Text)
     {
         Dialog.findChild<QComboBox*>(Combo)->setEditText(Text);
@@ -86,78 +98,50 @@ TEST_F(SearchDialogs, ReplaceTellsOkFromAll)
 
 TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
 {
-    // Clicks in order, then the enabled boxes and the checked boxes.
-    struct Case {
-        std::vector<const char*> Clicks;
-        std::string Enabled, Checked;
+    const std::vector<std::pair<std::vector<const char*>, std::string>> cases = {
+        {{}, "e.e.-.e.-.e.-."},
+        {{"chkRegExp"}, "e.-.e.ex-.e.-."},
+        {{"chkWholeWord"}, "e.ex-.-.-.e.-."},
+        {{"chkRegExp", "chkFuzzy"}, "e.-.exex-.e.-."},
+        {{"chkRegExp", "chkFuzzy", "ChkMatchCase"}, "ex-.e.ex-.e.-."},
+        {{"ChkWholeFile"}, "e.e.-.e.ex-.e."},
     };
-    const char* names[] = {"ChkMatchCase", "chkWholeWord", "chkFuzzy", "chkRegExp", "ChkWholeFile", "ChkFindList"};
-    const std::vector<Case> cases = {
-        {{}, "110110", "000000"},
-        {{"chkRegExp"}, "101110", "000100"},
-        {{"chkWholeWord"}, "110010", "010000"},
-        {{"chkRegExp", "chkFuzzy"}, "101110", "001100"},
-        {{"chkRegExp", "chkFuzzy", "ChkMatchCase"}, "101110", "100100"},
-        {{"ChkWholeFile"}, "110111", "000011"},
-    };
-    for (const Case& c : cases) {
-        std::string enabled, checked;
-        bool directionEnabled = false, listScopeEnabled = false;
+    for (const auto& [clicks, expected] : cases) {
+        std::string seen;
         Answer(
             [&](QDialog& D) {
-                Type(D, "ComboBox1", "x");
-                for (const char* name : c.Clicks)
+                for (const char* name : clicks)
                     Box(D, name)->click();
-                for (const char* name : names) {
-                    enabled += Box(D, name)->isEnabled() ? '1' : '0';
-                    checked += Box(D, name)->isChecked() ? '1' : '0';
-                }
-                directionEnabled = D.findChild<QGroupBox*>("RadioGroup1")->isEnabled();
-                listScopeEnabled = D.findChild<QGroupBox*>("RadioGroup2")->isEnabled();
+                seen = States(D, {"ChkMatchCase", "chkWholeWord", "chkFuzzy", "chkRegExp", "ChkFindList",
+                                  "RadioGroup1", "RadioGroup2"});
             },
             "btnCancel");
         std::string find;
         TSearchOptionWord options = 0;
         TfmSearch::Execute(find, options, false);
-        EXPECT_EQ(enabled, c.Enabled) << c.Clicks.size();
-        EXPECT_EQ(checked, c.Checked) << c.Clicks.size();
-        EXPECT_EQ(listScopeEnabled, c.Checked[5] == '1');
-        EXPECT_EQ(directionEnabled, c.Checked[5] == '0');
+        EXPECT_EQ(seen, expected) << clicks.size();
     }
 }
 
 TEST_F(SearchDialogs, ShowingAppliesTheFileAndTheCaller)
 {
     std::ofstream(SearchHistoryFileName()) << "[Search]\nRegExp=1\nWholeFile=1\nWholeWord=1\nFuzzy=1\nCount=1\n0=\" last \"\n";
-    QString shown;
-    bool wholeFileEnabled = true, downward = false;
+    std::string search, fast;
     Answer(
         [&](QDialog& D) {
-            shown = D.findChild<QComboBox*>("ComboBox1")->currentText();
-            wholeFileEnabled = Box(D, "ChkWholeFile")->isEnabled();
-            downward = D.findChildren<QRadioButton*>().at(1)->isChecked();
+            search = D.findChild<QComboBox*>("ComboBox1")->currentText().toStdString() + "|"
+                     + States(D, {"ChkWholeFile"}) + (D.findChildren<QRadioButton*>().at(1)->isChecked() ? "v" : "^");
         },
         "btnCancel");
     std::string find;
     TSearchOptionWord options = 0;
     TfmSearch::Execute(find, options, true);
-    EXPECT_EQ(shown, " last ");
-    EXPECT_FALSE(wholeFileEnabled) << "the browse pane searches its own page";
-    EXPECT_TRUE(downward);
-
-    bool matchCase = false, matchCaseEnabled = true, wholeWord = true;
-    Answer(
-        [&](QDialog& D) {
-            matchCase = Box(D, "chkMatchCase")->isChecked();
-            matchCaseEnabled = Box(D, "chkMatchCase")->isEnabled();
-            wholeWord = Box(D, "chkWholeWord")->isChecked();
-        },
-        "btnCancel");
+    EXPECT_EQ(search, " last |-.v") << "blanks kept; the browse pane searches its own page; downward";
+    Answer([&](QDialog& D) { fast = States(D, {"chkMatchCase", "chkWholeWord"}); }, "btnCancel");
     std::string replacement;
     int scope = 0;
     TFmFastReplace::Execute(find, replacement, scope, options);
-    EXPECT_TRUE(matchCase && !matchCaseEnabled) << "a regular expression is case-sensitive";
-    EXPECT_FALSE(wholeWord) << "a stored fuzzy unchecks the fast replace's whole word";
+    EXPECT_EQ(fast, "-x-.") << "a regular expression is case-sensitive; a stored fuzzy unchecks whole word";
 }
 
 TEST_F(SearchDialogs, ClearingEmptiesTheHistoryWhenConfirmed)
