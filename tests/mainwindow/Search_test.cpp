@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -75,9 +76,12 @@ protected:
     void Fill(const TDialogInput& Input)
     {
         dialogs.AnswerForm([Input](QDialog& Dialog) {
-            Dialog.findChild<QComboBox*>("ComboBox1")->setEditText(QString::fromStdString(Input.Find));
-            if (auto* box = Dialog.findChild<QComboBox*>("ComboBox2"))
-                box->setEditText(QString::fromStdString(Input.Replacement));
+            // Typed as keys: the command's walk must not take the dialog's keys.
+            for (const auto& [name, text] : {std::pair{"ComboBox1", Input.Find}, {"ComboBox2", Input.Replacement}})
+                if (auto* box = Dialog.findChild<QComboBox*>(name)) {
+                    box->lineEdit()->clear();
+                    QTest::keyClicks(box->lineEdit(), QString::fromStdString(text));
+                }
             for (const char* name : Input.Clicks) {
                 // A check box is clicked into the state asked: "-" unchecked.
                 const bool check = name[0] != '-';

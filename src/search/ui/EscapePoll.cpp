@@ -2,7 +2,7 @@
 
 #include "ExceptionHandler.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace {
@@ -14,11 +14,11 @@ constexpr qint64 kEventsEveryMs = 30;
 
 TEscapePoll::TEscapePoll()
 {
-    QCoreApplication::instance()->installEventFilter(this);
+    QApplication::instance()->installEventFilter(this);
     SinceEvents_.start();
 }
 
-TEscapePoll::~TEscapePoll() { QCoreApplication::instance()->removeEventFilter(this); }
+TEscapePoll::~TEscapePoll() { QApplication::instance()->removeEventFilter(this); }
 
 std::function<void()>& TEscapePoll::OnPoll()
 {
@@ -31,7 +31,7 @@ bool TEscapePoll::Pressed()
     if (OnPoll())
         OnPoll()();
     if (SinceEvents_.elapsed() >= kEventsEveryMs) {
-        QCoreApplication::processEvents();
+        QApplication::processEvents();
         SinceEvents_.restart();
     }
     return std::exchange(Pressed_, false);
@@ -41,6 +41,8 @@ bool TEscapePoll::eventFilter(QObject*, QEvent* Event)
 {
     bool swallow = false;
     CatchExceptions([&] {
+        if (QApplication::activeModalWidget())
+            return;
         switch (Event->type()) {
         case QEvent::KeyPress:
             if (static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Escape)

@@ -1,8 +1,9 @@
 // Esc during a long walk over pages. While a poll lives, an application
 // event filter notes every press of Esc and keeps other keys and the mouse
 // away from the windows, so that nothing runs a command in the middle of
-// the walk. A poll is made when a command starts, so an Esc pressed before
-// it (the one that closed a window, say) never stops it.
+// the walk; a modal box the walk asks (a confirmation) keeps its own input.
+// A poll is made when a walk starts, so an Esc pressed before it (the one
+// that closed a window, say) never stops it.
 #pragma once
 
 #include <QElapsedTimer>

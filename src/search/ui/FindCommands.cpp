@@ -33,6 +33,8 @@ const std::string& TSearchCommands::PageText(const TTreeNode* Node)
     return data ? data->ItemStr() : none;
 }
 
+void TSearchCommands::StartEscapePoll() { Esc_ = std::make_unique<TEscapePoll>(); }
+
 bool TSearchCommands::Stopped() { return Esc_ && Esc_->Pressed(); }
 
 void TSearchCommands::TakeSelectionAsFindStr()
@@ -74,6 +76,7 @@ void TSearchCommands::NoFindString()
 void TSearchCommands::SearchAndTell(bool Down, bool AcrossPages)
 {
     TEditorEx& editor = Editor();
+    StartEscapePoll();
     bool found;
     if (AcrossPages && !BrowsePaneActive())
         found = Down ? FindNextAcrossPages() : FindPrevAcrossPages();

@@ -96,6 +96,7 @@ void TSearchCommands::FdReplaceClick()
         }
     }
     editor.SetHitStyle(TEditorHitStyle::hsSelect);
+    StartEscapePoll();
     if (InstallFindString())
         ReplaceLoop(replacement, SearchOptions_ & soWholeFile);
     Editor().SetHitStyle(TEditorHitStyle::hsCaret);
@@ -187,6 +188,7 @@ void TSearchCommands::FdFastReplaceClick()
             return;
         }
     }
+    StartEscapePoll();
     ReplaceRunning_ = true;
     const int caret = Editor().SelStart();
     BeginHourglass();

@@ -1,5 +1,6 @@
 // What every find and replace command does around its work: page changes
-// are kept out of the page history, and a fresh Esc poll watches the walk.
+// are kept out of the page history, and the Esc poll of its walk ends with
+// it.
 #pragma once
 
 #include "OutlineBinding.h"
@@ -10,7 +11,6 @@ public:
     explicit TCommandScope(TSearchCommands& Commands) : Commands_(Commands)
     {
         Commands_.Window_.Binding.SetSkipPageHistory(true);
-        Commands_.Esc_ = std::make_unique<TEscapePoll>();
     }
     ~TCommandScope()
     {

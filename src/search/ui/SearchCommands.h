@@ -98,6 +98,9 @@ private:
     void ReplaceInSubtree(TTreeNode* Node);
     void ReplaceInLaterPages(TTreeNode* Node);
     bool StoredPageHasHit(const TTreeNode* Node);
+    // Starts watching Esc for the walk that follows, once the command's
+    // dialog is closed: the dialog takes its own keys, Esc included.
+    void StartEscapePoll();
     bool Stopped();
     void BeginHourglass();
     void EndHourglass();
@@ -109,6 +112,6 @@ private:
     int ReplaceCount_ = 0;
     bool ReplaceRunning_ = false;
     bool Hourglass_ = false;
-    // Lives while a command runs.
+    // Lives while a command walks.
     std::unique_ptr<TEscapePoll> Esc_;
 };
