@@ -20,6 +20,7 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OpenMenuList.h"
+#include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
@@ -346,4 +347,25 @@ private:
     std::unique_ptr<TTreeCommands> TreeCommands_;
     std::unique_ptr<TNodeClipboard> NodeClipboard_;
     // ---- end of the tree commands' members -------------------------------------------------
+
+    // ---- Find and replace (MainSearchCommands.cpp) ---------------------------------------
+public:
+    TSearchCommands& SearchCommands() const { return *Search_; }
+    // Replacing and deleting in whole texts, for the commands that convert
+    // text; a regular expression that does not compile is told.
+    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result,
+                    TSearchOptionWord Options, const std::string& Replacement)
+    {
+        return Search_->ReplaceText(Source, Find, Result, Options, Replacement);
+    }
+    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result,
+                   TSearchOptionWord Options)
+    {
+        return Search_->DeleteText(Source, Find, Result, Options);
+    }
+
+private:
+    void BindSearchCommands();
+    std::unique_ptr<TSearchCommands> Search_;
+    // ---- end of the find and replace members ---------------------------------------------
 };

@@ -1,0 +1,7 @@
+#include "SearchListState.h"
+
+TSearchListState& SearchListState()
+{
+    static TSearchListState state;
+    return state;
+}

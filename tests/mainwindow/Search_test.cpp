@@ -1,0 +1,275 @@
+// Find and replace over a three-level outline, driven through the menu
+// commands with the dialogs answered by the test.
+#include "FormFixture.h"
+
+#include "EditorEx.h"
+#include "EscapePoll.h"
+#include "NodeData.h"
+#include "TreeView.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// p0 > (p1 > p2), p3; then p4 at the top level.
+const std::vector<std::pair<int, std::string>> kPages = {
+    {0, "p0\r\nfoo one"}, {1, "p1\r\nno hit"}, {2, "p2 foo\r\nfoo"}, {1, "p3"}, {0, "p4 foo"},
+};
+
+// A button by its name, or a radio button by its caption.
+QAbstractButton* ButtonOf(QDialog& Dialog, const char* Name)
+{
+    if (auto* button = Dialog.findChild<QAbstractButton*>(Name))
+        return button;
+    for (auto* radio : Dialog.findChildren<QRadioButton*>())
+        if (radio->text() == QString::fromUtf8(Name))
+            return radio;
+    return nullptr;
+}
+
+struct TDialogInput {
+    std::string Find;
+    std::string Replacement;
+    // Check boxes ("-" first: unchecked) and radio buttons by caption, then
+    // the closing button.
+    std::vector<const char*> Clicks;
+};
+
+class Search : public FormTest {
+protected:
+    void SetUp() override { Start(); }
+    void Start()
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        TTreeNodes& items = form->DataTree()->Items();
+        std::vector<TTreeNode*> parents;
+        for (size_t i = 0; i < kPages.size(); ++i) {
+            const auto& [level, text] = kPages[i];
+            parents.resize(static_cast<size_t>(level));
+            TTreeNode* node = i == 0 ? items.Item(0) : items.AddChild(level ? parents.back() : nullptr, "");
+            auto data = std::make_unique<TNodeData>();
+            data->SetItemStr(text);
+            node->SetData(std::move(data));
+            node->SetText(text.substr(0, text.find('\r')));
+            parents.push_back(node);
+        }
+        form->ShowPage(static_cast<TNodeData*>(items.Item(0)->Data()));
+        form->DataMemo()->setFocus();
+        QApplication::processEvents();
+    }
+    TTreeNode* Node(int Index) const { return form->DataTree()->Items().Item(Index); }
+    int SelectedIndex() const { return form->DataTree()->Items().Selected()->AbsoluteIndex(); }
+    std::string PageText(int Index) const
+    {
+        if (Node(Index)->Selected())
+            return form->DataMemo()->GetText();
+        return static_cast<TNodeData*>(Node(Index)->Data())->ItemStr();
+    }
+    // Answers the next dialog: fills its boxes, clicks, and closes it.
+    void Fill(const TDialogInput& Input)
+    {
+        dialogs.AnswerForm([Input](QDialog& Dialog) {
+            // Typed as keys: the command's walk must not take the dialog's keys.
+            for (const auto& [name, text] : {std::pair{"ComboBox1", Input.Find}, {"ComboBox2", Input.Replacement}})
+                if (auto* box = Dialog.findChild<QComboBox*>(name)) {
+                    box->lineEdit()->clear();
+                    QTest::keyClicks(box->lineEdit(), QString::fromStdString(text));
+                }
+            for (const char* name : Input.Clicks) {
+                // A check box is clicked into the state asked: "-" unchecked.
+                const bool check = name[0] != '-';
+                QAbstractButton* button = ButtonOf(Dialog, check ? name : name + 1);
+                if (!button)
+                    ADD_FAILURE() << "no " << name;
+                else if (!button->isCheckable() || button->isChecked() != check)
+                    button->click();
+            }
+            return Dialog.result();
+        });
+    }
+    void Run(const char* Item)
+    {
+        form->MenuItem(Item)->Click();
+        QApplication::processEvents();
+    }
+    std::string LastMessage() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
+    // Where the walk stands: the page and the caret row and column.
+    std::tuple<int, int, int> At() const
+    {
+        return {SelectedIndex(), form->DataMemo()->Row(), form->DataMemo()->Col()};
+    }
+};
+
+TEST_F(Search, FindWalksDownAndUpThroughTheOutline)
+{
+    Fill({"foo", "", {"ChkWholeFile", "btnOK"}});
+    Run("FdGoFind");
+    EXPECT_EQ(At(), std::make_tuple(0, 1, 0));
+    const std::vector<std::tuple<int, int, int>> down = {{2, 0, 3}, {2, 1, 0}, {4, 0, 3}};
+    for (const auto& expected : down) {
+        Run("FdForwardFind");
+        EXPECT_EQ(At(), expected);
+    }
+    Run("FdForwardFind");
+    EXPECT_EQ(LastMessage(), "前方（↓）に foo が見つかりません！");
+    EXPECT_EQ(SelectedIndex(), 4) << "the walk ends on the last page";
+
+    // Backwards from the hit shown, which does not count again.
+    const std::vector<std::tuple<int, int, int>> up = {{2, 1, 0}, {2, 0, 3}, {0, 1, 0}};
+    for (const auto& expected : up) {
+        Run("FdBackFind");
+        EXPECT_EQ(At(), expected);
+    }
+    Run("FdBackFind");
+    EXPECT_EQ(LastMessage(), "後方（↑）に foo が見つかりません！");
+    EXPECT_EQ(SelectedIndex(), 0);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(PageText(i), kPages[static_cast<size_t>(i)].second) << "a walk changes no page";
+}
+
+TEST_F(Search, AnInvalidPatternIsToldOnceAndKeepsTheFindString)
+{
+    Fill({"foo", "", {"btnOK"}});
+    Run("FdGoFind");
+    Fill({"fo(", "", {"chkRegExp", "btnOK"}});
+    Run("FdGoFind");
+    EXPECT_EQ(LastMessage(), "正規表現の記述に誤りがあります。");
+    EXPECT_EQ(form->DataMemo()->FindString(), "foo");
+    form->DataMemo()->repaint();
+}
+
+TEST_F(Search, ReplaceAcrossPagesWithAllCountsEveryHit)
+{
+    Fill({"foo", "bar", {"ChkWholeFile", "btnAll"}});
+    dialogs.Answer(mrNo);  // the hit on p0 stays
+    dialogs.Answer(mrAll); // this one and every later one
+    Run("FdReplace");
+    const auto& questions = dialogs.Questions();
+    ASSERT_GE(questions.size(), 3u);
+    EXPECT_EQ(questions[1].Text, " foo   を\r\n bar   に 置き換えますか？");
+    EXPECT_EQ(LastMessage(), "3 個置換しました。");
+    EXPECT_EQ(PageText(0), "p0\r\nfoo one");
+    EXPECT_EQ(PageText(2), "p2 bar\r\nbar");
+    EXPECT_EQ(PageText(4), "p4 bar");
+    EXPECT_EQ(Title(4), "p4 bar") << "the stored page's title follows";
+    EXPECT_TRUE(form->DataMemo()->Modified());
+}
+
+TEST_F(Search, ASecondReplaceShowsTheReplacementAsTyped)
+{
+    Fill({"one", "\\\\t&", {"chkRegExp", "-chkReplaceConfirm", "btnAll"}});
+    Run("FdReplace");
+    EXPECT_EQ(PageText(0), "p0\r\nfoo \\t&") << "escapes expanded once, & kept";
+    std::string shown;
+    dialogs.AnswerForm([&](QDialog& Dialog) {
+        shown = Dialog.findChild<QComboBox*>("ComboBox2")->currentText().toStdString();
+        return mrCancel;
+    });
+    Run("FdReplace");
+    EXPECT_EQ(shown, "\\\\t&");
+}
+
+TEST_F(Search, FastReplaceCoversThePageTheSubtreeOrTheLaterPages)
+{
+    struct Case {
+        int Start;
+        const char* Scope;
+        std::vector<const char*> Options;
+        std::string Find, Replacement;
+        std::vector<std::string> Expected;
+        std::string Message;
+    };
+    const std::vector<Case> cases = {
+        {0, "現在のページ", {}, "foo", "X", {"p0\r\nX one", "p1\r\nno hit", "p2 foo\r\nfoo", "p3", "p4 foo"}, "1"},
+        {0, "現在のページ（下の階層を含む）", {}, "FOO", "X",
+         {"p0\r\nX one", "p1\r\nno hit", "p2 X\r\nX", "p3", "p4 foo"}, "3"},
+        // A regular expression over a subtree replaces each hit once.
+        {0, "現在のページ（下の階層を含む）", {"chkRegExp"}, "f(o+)", "<&>",
+         {"p0\r\n<foo> one", "p1\r\nno hit", "p2 <foo>\r\n<foo>", "p3", "p4 foo"}, "3"},
+        {2, "現在以降の全てのページ", {"-chkRegExp"}, "foo", "X", {"p0\r\nfoo one", "p1\r\nno hit", "p2 X\r\nX", "p3", "p4 X"}, "3"},
+    };
+    for (const Case& c : cases) {
+        form.reset();
+        form = std::make_unique<TTestForm>(*instances);
+        Start();
+        form->DataTree()->SetSelected(Node(c.Start));
+        std::vector<const char*> clicks = c.Options;
+        clicks.push_back(c.Scope);
+        clicks.push_back("btnOK");
+        Fill({c.Find, c.Replacement, clicks});
+        Run("FdFastReplace");
+        for (size_t i = 0; i < c.Expected.size(); ++i)
+            EXPECT_EQ(PageText(static_cast<int>(i)), c.Expected[i]) << c.Scope << " page " << i;
+        EXPECT_EQ(LastMessage(), "検索文字列 " + c.Find + " を " + c.Replacement + " に\r\n\r\n" + c.Message + "個置換しました。");
+    }
+}
+
+TEST_F(Search, FastReplaceRefusesPatternsThatMatchEverywhere)
+{
+    for (const char* pattern : {"()", "(|)", "o*"}) {
+        Fill({pattern, "X", {"chkRegExp", "btnOK"}});
+        Run("FdFastReplace");
+        EXPECT_EQ(LastMessage(), std::string("検索文字列  ") + pattern + " は正規表現では検索できません。");
+    }
+    Fill({"f(", "X", {"chkRegExp", "btnOK"}});
+    Run("FdFastReplace");
+    EXPECT_EQ(LastMessage(), "正規表現の記述に誤りがあります。");
+    EXPECT_EQ(PageText(0), "p0\r\nfoo one");
+    EXPECT_FALSE(form->DataMemo()->Modified());
+}
+
+TEST_F(Search, EscStopsAFastReplaceAndTheCountSoFarIsTold)
+{
+    int polls = 0;
+    TEscapePoll::OnPoll() = [&] {
+        if (++polls == 2) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(form->DataMemo(), &press);
+        }
+    };
+    Fill({"foo", "X", {"現在以降の全てのページ", "btnOK"}});
+    Run("FdFastReplace");
+    TEscapePoll::OnPoll() = nullptr;
+    EXPECT_EQ(LastMessage(), "検索文字列 foo を X に\r\n\r\n1個置換しました。");
+    EXPECT_EQ(PageText(2), "p2 foo\r\nfoo");
+    EXPECT_EQ(PageText(4), "p4 foo");
+}
+
+TEST_F(Search, WholeTextReplacementTellsABadPatternAndKeepsTheText)
+{
+    std::string result;
+    EXPECT_EQ(form->DeleteText("xabyAB", "ab", result, 0), 2);
+    EXPECT_EQ(result, "xy");
+    EXPECT_EQ(form->ReplaceText("abc", "a(", result, soRegexp, "x"), 0);
+    EXPECT_EQ(result, "abc");
+    EXPECT_EQ(LastMessage(), "正規表現の記述に誤りがあります。");
+}
+
+// The browse view's pane shows a page read-only: no replacing there.
+class BrowseForm : public TTestForm {
+public:
+    using TTestForm::TTestForm;
+    bool BrowseViewOn() const override { return true; }
+    TEditorEx* SecondEditor() const override { return DataMemo(); }
+};
+
+TEST_F(Search, TheBrowsePaneRefusesReplacing)
+{
+    form.reset();
+    form = std::make_unique<BrowseForm>(*instances);
+    Start();
+    for (const char* command : {"FdReplace", "FdFastReplace"}) {
+        Run(command);
+        EXPECT_EQ(LastMessage(), "閲覧画面では置換できません！");
+    }
+    EXPECT_EQ(dialogs.Questions().size(), 2u) << "no dialog opened";
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+// Replacing and deleting in whole texts: plain (DBCS-safe, folded, whole
+// word) and regular-expression vectors, the empty-match refusal test, and
+// a differential test against a reference built on the matcher itself.
+#include "AWKStr.h"
+#include "ERegExpParser.h"
+#include "RegExpChars.h"
+#include "ReplaceText.h"
+#include "SjisLiteral.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+struct Replaced {
+    std::string Text;
+    int Count;
+    friend bool operator==(const Replaced&, const Replaced&) = default;
+    friend std::ostream& operator<<(std::ostream& Out, const Replaced& R) { return Out << '"' << R.Text << "\" x" << R.Count; }
+};
+
+Replaced Replace(std::string_view Source, std::string_view Find, TSearchOptionWord Options, std::string_view With)
+{
+    std::string result = "untouched";
+    const int count = ReplaceText(Source, Find, result, Options, With);
+    return {result, count};
+}
+
+TEST(ReplaceText, Vectors)
+{
+    const std::string a = Sjis("ア"); // 83 41: its trail byte is "A"
+    const std::string hyo = Sjis("表"); // 95 5C: its trail byte is "\"
+    struct Case {
+        std::string Source, Find;
+        TSearchOptionWord Options;
+        std::string With;
+        Replaced Expected;
+    };
+    const std::vector<Case> cases = {
+        {"abab", "ab", soMatchCase, "x", {"xx", 2}},
+        {"aaaa", "aa", soMatchCase, "b", {"bb", 2}},
+        {"abc", "", 0, "x", {"abc", 0}},
+        {"abc", "q", 0, "x", {"abc", 0}},
+        // Folded: ASCII letters only; the text keeps its own case.
+        {"aAb", "AB", 0, "x", {"ax", 1}},
+        {"aAb", "AB", soMatchCase, "x", {"aAb", 0}},
+        {a + "A", "A", soMatchCase, "x", {a + "x", 1}},
+        {a + "a", "a", 0, "x", {a + "x", 1}},
+        {Sjis("ア"), Sjis("ヂ"), 0, "x", {a, 0}},
+        {hyo + "\\", "\\", 0, "/", {hyo + "/", 1}},
+        // A lone lead byte never matches half a character.
+        {Sjis("あ") + "\x82", "\x82", soMatchCase, "x", {Sjis("あ") + "x", 1}},
+        // Whole words: digits are word bytes, "_" is not.
+        {"ab abc ab", "ab", soWholeWord | soMatchCase, "x", {"x abc x", 2}},
+        {"a1 a_b", "a", soWholeWord | soMatchCase, "x", {"a1 x_b", 1}},
+        {"AB ab", "ab", soWholeWord, "x", {"x x", 2}},
+        // Regular expressions: "&" the match, escapes expanded, case kept.
+        {"abcabc", "b|c", soRegexp, "(&)", {"a(b)(c)a(b)(c)", 4}},
+        {"aAa", "a", soRegexp, "x", {"xAx", 2}},
+        {"a\r\nb", "^", soRegexp, "> ", {"> a\r\n> b", 2}},
+        {"ab", "b", soRegexp, "\\t\\&", {"a\t&", 1}},
+        // The fuzzy flag plays no part in replacement: only the editor's
+        // find expands writings.
+        {Sjis("ｱ") + "a", Sjis("ア"), soRegexp | soFuzzy, "x", {Sjis("ｱ") + "a", 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Replace(c.Source, c.Find, c.Options, c.With), c.Expected) << c.Source << " / " << c.Find;
+}
+
+TEST(ReplaceText, DeleteReturnsTheCount)
+{
+    std::string result;
+    EXPECT_EQ(DeleteText("xabyab", "ab", result, soMatchCase), 2);
+    EXPECT_EQ(result, "xy");
+    EXPECT_EQ(DeleteText("xAByab", "ab", result, 0), 2);
+    EXPECT_EQ(result, "xy");
+    EXPECT_EQ(DeleteText(Sjis("アA"), "A", result, soMatchCase), 1);
+    EXPECT_EQ(result, Sjis("ア"));
+}
+
+TEST(ReplaceText, BadPatternOrReplacementRaisesAndLeavesTheResult)
+{
+    for (const auto& [find, with] : {std::pair{"a(", "x"}, {"[", "x"}, {"a", "x\\"}, {"a", "\\xZ"}}) {
+        std::string result = "kept";
+        EXPECT_THROW(ReplaceText("abc", find, result, soRegexp, with), ERegExpParser) << find << " " << with;
+        EXPECT_EQ(result, "kept");
+    }
+}
+
+TEST(ReplaceText, PatternsThatMatchEmptyEverywhereAreKnown)
+{
+    for (const char* pattern : {"", "()", "(|)", "a*", "x?", "(ab)*"})
+        EXPECT_TRUE(RegExpMatchesEmpty(pattern)) << pattern;
+    for (const char* pattern : {"a", "a+", "^", "$", "^a*", "a*b"})
+        EXPECT_FALSE(RegExpMatchesEmpty(pattern)) << pattern;
+    EXPECT_THROW(RegExpMatchesEmpty("(a"), ERegExpParser);
+}
+
+// The reference: the substitution loop written out over the matcher's
+// public match routines, one match at a time.
+Replaced ReferenceGSub(const std::string& Pattern, const std::string& Text, const std::string& With)
+{
+    TAWKStr re(nullptr);
+    re.SetRegExp(Pattern);
+    std::string out;
+    int count = 0;
+    size_t rest = 0;
+    auto match = re.Match(Text);
+    if (match && Text.empty())
+        return {TAWKStr::SubstituteMatch(With, ""), 1};
+    while (match) {
+        out += Text.substr(rest, match->Start) + TAWKStr::SubstituteMatch(With, Text.substr(rest + match->Start, match->End - match->Start));
+        size_t next = rest + match->End;
+        if (match->Start == match->End && next < Text.size()) {
+            const size_t len = Text.compare(next, 2, "\r\n") == 0 ? 2 : sjis::CharLen(Text, next);
+            out += Text.substr(next, len);
+            next += len;
+        }
+        ++count;
+        rest = next;
+        if (rest >= Text.size())
+            break;
+        const std::string_view tail = std::string_view(Text).substr(rest);
+        match = Text[rest - 1] == '\n' ? re.Match(tail) : re.MatchAnchoredInside(tail);
+    }
+    return {out + Text.substr(std::min(rest, Text.size())), count};
+}
+
+TEST(ReplaceText, AgreesWithTheMatcherOnRandomTexts)
+{
+    const std::vector<std::string> chars = {"a", "b", "A", "\r\n", "\\", Sjis("ア"), Sjis("表"), Sjis("あ"), Sjis("ｱ")};
+    const std::vector<std::string> patterns = {"a|b", "ab*", "[ab]+", "^a", "b$", "\\\\", Sjis("ア") + "|A", "(a|" + Sjis("表") + ")+"};
+    std::mt19937 random(2026);
+    auto text = [&](int Length) {
+        std::string s;
+        for (int i = 0; i < Length; ++i)
+            s += chars[random() % chars.size()];
+        return s;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        const std::string source = text(static_cast<int>(random() % 30));
+        // A literal searched plainly equals the same literal quoted as a
+        // regular expression.
+        const std::string literal = text(1 + static_cast<int>(random() % 2));
+        const Replaced plain = Replace(source, literal, soMatchCase, "<>");
+        EXPECT_EQ(plain, ReferenceGSub(re::QuoteMetaChar(literal), source, "<>")) << source << " / " << literal;
+        EXPECT_EQ(Replace(source, re::QuoteMetaChar(literal), soRegexp, "<>"), plain);
+        const std::string& pattern = patterns[random() % patterns.size()];
+        EXPECT_EQ(Replace(source, pattern, soRegexp, "[&]"), ReferenceGSub(pattern, source, "[&]")) << source << " / " << pattern;
+    }
+}
+
+} // namespace
