@@ -169,8 +169,6 @@ void TVelkForm::HistoryClick(TObject* Sender)
         OpenDialog1_->SetInitialDir(ExtractFilePath(*path));
 }
 
-// Hierarchical text is not read by this program yet: its list keeps,
-// removes and clears its entries, but a click on an entry opens nothing.
 void TVelkForm::TreeHistoryClick(TObject* Sender)
 {
     const std::optional<std::string> path = TreeHistory_->PathOf(Sender);
@@ -187,6 +185,8 @@ void TVelkForm::TreeHistoryClick(TObject* Sender)
         TreeHistory_->RemoveHistory(*path);
     } else if (IsFileLocked(*path)) {
         Tell(SjisToUtf8(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+    } else if (SaveBeforeTreeText()) {
+        LoadTreeText(*path);
     }
 }
 
