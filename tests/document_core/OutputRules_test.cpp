@@ -120,9 +120,10 @@ TEST(HtmlExport, NumbersPartsInTreeOrderPastAThousand)
 
 namespace {
 
-TEST(OutputFiles, StopAtTheFirstFailureNamingTheFile)
+TEST(OutputFiles, AFailedWriteNamesTheFileAndWritesNoneOfTheSet)
 {
     TempDir dir;
+    WriteRaw(dir.Path() + "a.txt", "old");
     const TOutputFiles files{{dir.Path() + "a.txt", "a"}, {dir.Path() + "none/b.txt", "b"}, {dir.Path() + "c.txt", "c"}};
     try {
         WriteOutputFiles(files);
@@ -130,8 +131,11 @@ TEST(OutputFiles, StopAtTheFirstFailureNamingTheFile)
     } catch (const EFCreateError& error) {
         EXPECT_NE(std::string(error.what()).find("none/b.txt"), std::string::npos) << error.what();
     }
-    EXPECT_EQ(ReadRaw(dir.Path() + "a.txt"), "a");
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "c.txt"));
+    // Nothing else is left: no new file, no temporary one.
+    EXPECT_EQ(ReadRaw(dir.Path() + "a.txt"), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    WriteOutputFiles({files[0], files[2]});
+    EXPECT_EQ(ReadRaw(dir.Path() + "a.txt") + ReadRaw(dir.Path() + "c.txt"), "ac");
 }
 
 } // namespace

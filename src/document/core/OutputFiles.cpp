@@ -4,6 +4,9 @@
 
 void WriteOutputFiles(const TOutputFiles& Files, TFileSystem& System)
 {
+    std::vector<TFileWrite> writes;
+    writes.reserve(Files.size());
     for (const TOutputFile& file : Files)
-        WriteFileAtomic(file.Name, file.Bytes, System);
+        writes.push_back({file.Name, file.Bytes});
+    WriteFilesAtomic(writes, System);
 }

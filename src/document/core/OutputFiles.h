@@ -15,7 +15,7 @@ struct TOutputFile {
 };
 using TOutputFiles = std::vector<TOutputFile>;
 
-// Writes each file atomically, in order. The first failure stops the
-// writing and raises EFCreateError naming the file and the reason; the
-// files written before it stay.
+// Writes the files as one set (WriteFilesAtomic): a failed write leaves
+// every old file as it was and raises EFCreateError naming the file and
+// the reason.
 void WriteOutputFiles(const TOutputFiles& Files, TFileSystem& System = SystemFileSystem());

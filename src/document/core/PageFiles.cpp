@@ -35,7 +35,7 @@ std::string EditModeExtension(int EditMode, std::string_view UserExt)
     static const char* const Extensions[] = {".txt", ".pas", ".as", ".c", ".bas", ".html"};
     if (EditMode >= 0 && EditMode < 6)
         return Extensions[EditMode];
-    return "." + std::string(UserExt);
+    return std::string(".").append(UserExt);
 }
 
 void CheckPageTitlesDiffer(const TTreeNode& Page)
