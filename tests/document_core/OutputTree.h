@@ -20,7 +20,7 @@ inline void BuildOutputTree(TTreeNodes& Nodes)
         {1, Sjis("Child A\r\nこれは折り返しを試すための長い日本語の行です。句読点、も含みます。\r\n")},
         {2, ""},
         {1, "main.c\r\nint main(void);\r\n"},
-        {1, "a:b\r\nline"},
+        {1, "a:b"},
         {0, Sjis("第二章\r\n本文\r\n")},
         {1, "\r\nstarts empty\r\n"},
     };
