@@ -187,14 +187,14 @@ bool TVelkForm::OutputRefused(int Kind)
     // Every output writes what the editor shows.
     StorePage(DataTree_->Selected());
     const TTreeNode* selected = DataTree_->Selected();
+    if (selected == nullptr)
+        return true;
     if (IsWholeDocumentOutput(Kind)) {
         if (DataTree_->Items().Count() >= 2)
             return false;
         Tell(OnePageRefusal, TMsgDlgType::mtInformation);
         return true;
     }
-    if (selected == nullptr)
-        return true;
     if (Kind == tokPage || Kind == tokPageUnder || Kind == tokPageUnderNoTitles)
         return DataMemo_->GetTextLen() == 0;
     if (selected->HasChildren())

@@ -72,6 +72,10 @@ TEST(PageFiles, NamesValidTitlesAndRefusesNamesThatMeet)
         else
             EXPECT_EQ(PageFiles(*nodes.Item(0), "/f/", ".txt").size(), 3u);
     }
+    // A title with a byte no character starts with cannot name a file.
+    TTreeNodes nodes;
+    Build(nodes, {0, 1}, {"top", "x\xFD"});
+    EXPECT_EQ(PageFiles(*nodes.Item(0), "/f/", ".txt").back().Name, "/f/Page001.txt");
 }
 
 TEST(PageFiles, ValidFileNames)

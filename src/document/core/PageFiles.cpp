@@ -1,5 +1,6 @@
 #include "PageFiles.h"
 
+#include "Cp932.h"
 #include "OutlineWalk.h"
 #include "Paths.h"
 #include "Sjis.h"
@@ -13,6 +14,13 @@ namespace {
 
 const char* const SameNamesMessage = "指定したページにはツリー項目名がまったく同じものが存在しますので出力できません。\r\n"
                                      "ツリー項目名を変更して再度実行してください。";
+
+// A title the system's (UTF-8) file names hold exactly: two different
+// titles never meet in one name.
+bool NamesAFile(const std::string& Title)
+{
+    return IsValidFileName(Title) && Utf8ToSjis(SjisToUtf8(Title)) == Title;
+}
 
 } // namespace
 
@@ -55,7 +63,7 @@ TOutputFiles PageFiles(const TTreeNode& Page, const std::string& Folder, std::st
     ForEachOutlinePage(*Page.Owner(), &Page, INT_MAX, [&](const TOutlinePage& Visited) {
         const std::string& title = Visited.Node->Text();
         const std::string_view text = StoredText(*Visited.Node);
-        if (!IsValidFileName(title))
+        if (!NamesAFile(title))
             files.push_back({Folder + Format("Page%.3d.txt", ++unnamed), std::string(text)});
         else if (!ExtractFileExt(title).empty())
             files.push_back({Folder + title, std::string(DropFirstLine(text))});

@@ -33,7 +33,8 @@ void CheckPageTitlesDiffer(const TTreeNode& Page);
 // - a valid title with an extension: Folder + title, the page text without
 //   its first line;
 // - a valid title without: Folder + title + Extension, the whole text;
-// - any other title: Folder + "Page001.txt", "Page002.txt"... in writing
+// - any other title (also one the system's file names cannot hold
+//   exactly): Folder + "Page001.txt", "Page002.txt"... in writing
 //   order, the whole text.
 // Raises EPageFileNames, before anything is written, when two names are
 // alike.

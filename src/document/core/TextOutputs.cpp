@@ -8,6 +8,7 @@
 #include "TreeText.h"
 #include "WrapLines.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {

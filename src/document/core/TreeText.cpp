@@ -5,6 +5,7 @@
 #include "PageTitle.h"
 #include "TreeNodes.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -66,10 +67,8 @@ bool HasOnlyCrLf(std::string_view Text)
 
 TFlatPage ParseBlock(std::string_view Block, int& PreviousDots)
 {
-    int dots = CountLeadingDots(Block);
-    if (dots > PreviousDots + 1)
-        dots = PreviousDots + 1;
     const auto written = static_cast<size_t>(CountLeadingDots(Block));
+    const int dots = std::min(static_cast<int>(written), PreviousDots + 1);
     TFlatPage page;
     page.Depth = dots > 0 ? dots - 1 : 0;
     const std::string_view line = TrimTitle(FirstLine(Block).substr(written));
