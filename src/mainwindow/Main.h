@@ -327,8 +327,8 @@ protected:
 private:
     void BindFileCommands();
     // The save question of the commands that replace the document; true
-    // when it may be replaced.
-    bool SaveFirst();
+    // when it may be replaced. Save answers Yes (FlSaveClick when empty).
+    bool SaveFirst(const std::function<void()>& Save = {});
     bool RefuseSave(const std::string& FileName, const std::string& Prefix);
     std::string SavePrefix() const;
     void InsertFileLinks(const std::vector<std::string>& Files);

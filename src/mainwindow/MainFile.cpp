@@ -113,7 +113,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     return true;
 }
 
-bool TVelkForm::SaveFirst()
+bool TVelkForm::SaveFirst(const std::function<void()>& Save)
 {
     StorePage(DataTree_->Selected());
     const bool forced = SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&
@@ -125,7 +125,7 @@ bool TVelkForm::SaveFirst()
                                                    {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
             return answer == mrYes ? TSaveAnswer::Yes : answer == mrNo ? TSaveAnswer::No : TSaveAnswer::Cancel;
         },
-        [this] { FlSaveClick(); },
+        Save ? Save : [this] { FlSaveClick(); },
         [this] { FlOverSaveClick(); },
     };
     return MayReplaceDocument(question, forced);

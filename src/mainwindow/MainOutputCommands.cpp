@@ -17,7 +17,6 @@
 #include "NodeData.h"
 #include "PageFiles.h"
 #include "Paths.h"
-#include "SaveQuestion.h"
 #include "SubIni.h"
 #include "TextForm.h"
 #include "TextOutputs.h"
@@ -82,27 +81,14 @@ void TVelkForm::BindOutputCommands()
 
 bool TVelkForm::SaveBeforeTreeText()
 {
-    StorePage(DataTree_->Selected());
-    const bool forced = SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&
-                        DataTree_->Items().Count() > 0;
-    const TSaveQuestion question{
-        [this] { return DataMemo_->Modified(); },
-        [] {
-            const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
-                                                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
-            return answer == mrYes ? TSaveAnswer::Yes : answer == mrNo ? TSaveAnswer::No : TSaveAnswer::Cancel;
-        },
-        [this] {
-            // A document without a file is kept as hierarchical text; only
-            // a file really written lets the command go on.
-            if (HasFileName_)
-                FlSaveClick();
-            else if (SaveTreeTextOutput(tokAllTreeText))
-                DataMemo_->SetModified(false);
-        },
-        [this] { FlOverSaveClick(); },
-    };
-    return MayReplaceDocument(question, forced);
+    // A document without a file is kept as hierarchical text; only a file
+    // really written lets the command go on.
+    return SaveFirst([this] {
+        if (HasFileName_)
+            FlSaveClick();
+        else if (SaveTreeTextOutput(tokAllTreeText))
+            DataMemo_->SetModified(false);
+    });
 }
 
 void TVelkForm::FlTreeTextOpenClick()
