@@ -6,10 +6,12 @@
 //   same document from its document-file bytes into a tree;
 // - the HTML export of 1,000 pages to a folder (atomic writes), against
 //   writing the same bytes to the same files without a temporary file or
-//   flush; and the pages alone made in memory.
+//   flush, and atomically file by file with a flush each; and the pages
+//   alone made in memory.
 // The HTML files are written under the current folder (run it on a real
 // disk).
 #include "../editor_text/JapanesePage.h"
+#include "Files.h"
 #include "HtmlExport.h"
 #include "NodeData.h"
 #include "TextOutputs.h"
@@ -146,6 +148,16 @@ void ExportHtml(benchmark::State& State)
     State.SetLabel("1000 pages");
 }
 
+// Each file written atomically by itself, flushed one by one.
+void WriteHtmlFileByFile(benchmark::State& State)
+{
+    const TOutputFiles files = HtmlFiles(*HtmlDocument().GetFirstNode(), HtmlFolder());
+    for (auto _ : State)
+        for (const TOutputFile& file : files)
+            WriteFileAtomic(file.Name, file.Bytes);
+    State.SetLabel("1000 pages");
+}
+
 // The pages alone, made in memory.
 void MakeHtml(benchmark::State& State)
 {
@@ -171,6 +183,7 @@ BENCHMARK(ImportTreeText)->Unit(benchmark::kMillisecond);
 BENCHMARK(DecodeDocumentFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(ExportHtml)->Unit(benchmark::kMillisecond);
 BENCHMARK(MakeHtml)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteHtmlFileByFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteHtmlPlainly)->Unit(benchmark::kMillisecond);
 
 } // namespace
