@@ -84,6 +84,15 @@ TEST_F(OutputCommands, ImportReadsTheChosenFileIntoANewUnnamedDocument)
     EXPECT_EQ(dialogs.Questions().back().Kind, TDialogKind::SaveFile);
 }
 
+TEST_F(OutputCommands, TheRecentListOpensHierarchicalTextAgain)
+{
+    Import("first.txt", ".one\r\n");
+    Import("second.txt", ".two\r\n");
+    velk->MenuItem("FlHistoryTr")->Items(1)->Click();
+    EXPECT_EQ(Shape(), "one:0 ");
+    EXPECT_EQ(velk->CaptionText(), Home() + "first.txt" + Sjis(" ［階層付きテキスト］"));
+}
+
 TEST_F(OutputCommands, ImportRefusesMissingFilesAndKeepsTheDocument)
 {
     Import("doc.txt", ".kept\r\n");
