@@ -65,7 +65,7 @@ TEST(ParseTreeText, CutsLongTitlesWithoutSplittingACharacter)
 
 TEST(EscapeTreeTextPage, TrimsTheStartAndShieldsDotLines)
 {
-    EXPECT_EQ(EscapeTreeTextPage(" \t..A\r\n.b\r\nc.d\r\n..e"), "A\r\n .b\r\nc.d\r\n ..e");
+    EXPECT_EQ(EscapeTreeTextPage(" \t..A\r\n.b\r\nc.d\r\n..e\n.f\r.g"), "A\r\n .b\r\nc.d\r\n ..e\n .f\r .g");
     EXPECT_EQ(EscapeTreeTextPage(""), "");
     EXPECT_EQ(CountLeadingDots("...a.b"), 3);
 }
@@ -107,6 +107,7 @@ TEST_F(TreeTextWriting, ExportImportExportSettlesAfterTheFirstCycle)
     TTreeNodes again;
     BuildTree(again, ParseTreeText(second), TDepthPolicy::Clamp);
     EXPECT_EQ(TreeTextOfTree(again), second);
+    EXPECT_EQ(read.Count(), nodes.Count());
 }
 
 } // namespace

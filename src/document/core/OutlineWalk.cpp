@@ -13,6 +13,14 @@ std::string_view StoredText(const TTreeNode& Node)
     return data ? std::string_view(data->ItemStr()) : std::string_view();
 }
 
+size_t StoredBytes(const TTreeNode* First, const TTreeNode* End)
+{
+    size_t bytes = 0;
+    for (const TTreeNode* node = First; node != End; node = node->GetNext())
+        bytes += StoredText(*node).size();
+    return bytes;
+}
+
 const TTreeNode* AfterSubtree(const TTreeNode& Node)
 {
     for (const TTreeNode* node = &Node; node != nullptr; node = node->Parent())

@@ -12,6 +12,9 @@ class TTreeNodes;
 
 // The text a page node holds; empty for a node without a record.
 std::string_view StoredText(const TTreeNode& Node);
+// The bytes of the texts of the nodes from First up to, not including, End:
+// what an output reserves before it is made.
+size_t StoredBytes(const TTreeNode* First, const TTreeNode* End);
 // The node that follows Node's subtree in tree order; null at the end.
 const TTreeNode* AfterSubtree(const TTreeNode& Node);
 

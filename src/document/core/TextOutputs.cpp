@@ -39,6 +39,7 @@ std::string SavedAsLines(const std::vector<std::string>& Items)
 std::string AllPagesText(const TTreeNodes& Nodes, bool WithoutTitles)
 {
     std::string out;
+    out.reserve(StoredBytes(Nodes.GetFirstNode(), nullptr) + 2 * static_cast<size_t>(Nodes.Count()));
     for (const TTreeNode* node = Nodes.GetFirstNode(); node != nullptr; node = node->GetNext()) {
         if (node != Nodes.GetFirstNode())
             out += CrLf;

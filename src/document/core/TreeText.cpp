@@ -19,13 +19,14 @@ void AppendEscaped(std::string& Out, std::string_view S)
     if (start == std::string_view::npos)
         return;
     S.remove_prefix(start);
-    // A dot can start a later line only right after an LF.
+    // The reader takes a lone CR or LF for a line end too, so a dot after
+    // any of them is shielded.
     size_t from = 0;
-    for (size_t lf = S.find('\n'); lf != std::string_view::npos; lf = S.find('\n', lf + 1)) {
-        if (lf + 1 < S.size() && S[lf + 1] == '.' && lf > 0 && S[lf - 1] == '\r') {
-            Out.append(S.substr(from, lf + 1 - from));
+    for (size_t dot = S.find('.'); dot != std::string_view::npos; dot = S.find('.', dot + 1)) {
+        if (dot > 0 && (S[dot - 1] == '\n' || S[dot - 1] == '\r')) {
+            Out.append(S.substr(from, dot - from));
             Out += ' ';
-            from = lf + 1;
+            from = dot;
         }
     }
     Out.append(S.substr(from));
@@ -46,6 +47,9 @@ void AppendPage(std::string& Out, int Depth, std::string_view Text)
 std::string TreeTextOf(const TTreeNode* First, const TTreeNode* End, int BaseLevel)
 {
     std::string out;
+    // Room for the texts and, for most trees, their dots and line ends.
+    const size_t bytes = StoredBytes(First, End);
+    out.reserve(bytes + bytes / 64 + 4096);
     for (const TTreeNode* node = First; node != End; node = node->GetNext())
         AppendPage(out, node->Level() - BaseLevel, StoredText(*node));
     return out;

@@ -17,7 +17,8 @@ class TTreeNodes;
 int CountLeadingDots(std::string_view S);
 
 // S without its leading half-width blanks, TABs and dots, with one blank
-// put before every dot that starts a later line.
+// put before every dot that starts a later line (after CR LF, or after a
+// lone CR or LF, which the reader takes for line ends too).
 std::string EscapeTreeTextPage(std::string_view S);
 
 // The whole tree as hierarchical text: root pages get one dot.
