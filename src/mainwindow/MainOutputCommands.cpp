@@ -128,9 +128,8 @@ bool TVelkForm::LoadTreeText(const std::string& Path)
     ReadOnlyDocument_ = IsReadOnlyFile(Path);
     TTreeNodes& nodes = DataTree_->Items();
     nodes.Clear();
+    // New nodes start collapsed: the whole tree shows folded.
     BuildTree(nodes, pages, TDepthPolicy::Clamp);
-    for (int i = 0; i < nodes.TopLevelCount(); ++i)
-        nodes.TopLevelItem(i)->Collapse(true);
     DataTree_->SetSelected(nodes.GetFirstNode());
     SetCaption(Path + TreeTextMarker() + (ReadOnlyDocument_ ? ReadOnlyMarker() : ""));
     DocFileName_ = ChangeFileExt(Path, "");
