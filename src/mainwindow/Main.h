@@ -20,6 +20,7 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OpenMenuList.h"
+#include "OutputFiles.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "ToolButtonRules.h"
@@ -30,6 +31,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -328,8 +330,8 @@ protected:
 private:
     void BindFileCommands();
     // The save question of the commands that replace the document; true
-    // when it may be replaced.
-    bool SaveFirst();
+    // when it may be replaced. Save answers Yes (FlSaveClick when empty).
+    bool SaveFirst(const std::function<void()>& Save = {});
     bool RefuseSave(const std::string& FileName, const std::string& Prefix);
     std::string SavePrefix() const;
     void InsertFileLinks(const std::vector<std::string>& Files);
@@ -368,4 +370,38 @@ private:
     void BindSearchCommands();
     std::unique_ptr<TSearchCommands> Search_;
     // ---- end of the find and replace members ---------------------------------------------
+
+public:
+    // ---- Hierarchical text, text outputs, HTML export (MainOutputCommands.cpp) ----------
+    void FlTreeTextOpenClick();
+    void FlTreeTextSaveClick();
+    // The chooser of the text outputs, then the output chosen.
+    void FlTextSellectClick();
+    // Output Kind (TTextOutputKind) with the chooser's last numbering and
+    // connecting-line choices.
+    void RunTextOutput(int Kind);
+    void FlPageTextSavePartClick();
+    // The selected page and its descendants as HTML pages in a folder.
+    void FlHtmlSaveClick();
+    // Reads Path as hierarchical text into a new document without a file
+    // name; the open document changes only when the file was read.
+    bool LoadTreeText(const std::string& Path);
+
+private:
+    void BindOutputCommands();
+    // The save question before hierarchical text replaces the document;
+    // true when it may be replaced.
+    bool SaveBeforeTreeText();
+    // Refusals of output Kind, told; true when it is not to run.
+    bool OutputRefused(int Kind);
+    // Asks for the file and writes output Kind; true when written.
+    bool SaveTextOutput(int Kind);
+    bool SaveTreeTextOutput(int Kind);
+    // The save dialog and the checks of the file chosen; the file to write.
+    std::optional<std::string> ChooseTextOutputFile(int Kind);
+    // A folder chosen for outputs of many files, ending in "/".
+    std::optional<std::string> ChooseOutputFolder();
+    // Writes Files; false after telling of a failed write.
+    bool WriteFilesTold(const std::vector<TOutputFile>& Files);
+    // ---- end of the outputs' members ------------------------------------------------------
 };

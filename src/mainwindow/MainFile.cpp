@@ -113,7 +113,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     return true;
 }
 
-bool TVelkForm::SaveFirst()
+bool TVelkForm::SaveFirst(const std::function<void()>& Save)
 {
     StorePage(DataTree_->Selected());
     const bool forced = SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&
@@ -125,7 +125,7 @@ bool TVelkForm::SaveFirst()
                                                    {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
             return answer == mrYes ? TSaveAnswer::Yes : answer == mrNo ? TSaveAnswer::No : TSaveAnswer::Cancel;
         },
-        [this] { FlSaveClick(); },
+        Save ? Save : [this] { FlSaveClick(); },
         [this] { FlOverSaveClick(); },
     };
     return MayReplaceDocument(question, forced);
@@ -169,8 +169,6 @@ void TVelkForm::HistoryClick(TObject* Sender)
         OpenDialog1_->SetInitialDir(ExtractFilePath(*path));
 }
 
-// Hierarchical text is not read by this program yet: its list keeps,
-// removes and clears its entries, but a click on an entry opens nothing.
 void TVelkForm::TreeHistoryClick(TObject* Sender)
 {
     const std::optional<std::string> path = TreeHistory_->PathOf(Sender);
@@ -187,6 +185,8 @@ void TVelkForm::TreeHistoryClick(TObject* Sender)
         TreeHistory_->RemoveHistory(*path);
     } else if (IsFileLocked(*path)) {
         Tell(SjisToUtf8(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+    } else if (SaveBeforeTreeText()) {
+        LoadTreeText(*path);
     }
 }
 

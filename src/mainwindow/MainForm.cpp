@@ -88,6 +88,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindFileCommands();
     BindTreeCommands();
     BindSearchCommands();
+    BindOutputCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
     Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };

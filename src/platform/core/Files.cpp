@@ -11,7 +11,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <set>
 #include <unistd.h>
+#include <vector>
 
 std::string OsPath(std::string_view FileName) { return SjisToUtf8(FileName); }
 
@@ -128,40 +130,105 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSy
     WriteFileAtomic(FileName, std::span(&Data, 1), System);
 }
 
-void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System)
+namespace {
+
+// A file being replaced: written to Temp beside Target, renamed over it
+// once written and flushed.
+struct TReplacement {
+    std::string Target;
+    std::string Folder;
+    std::string Temp;
+};
+
+TReplacement StartReplacement(const std::string& FileName)
 {
-    const std::string target = ResolveTarget(OsPath(FileName));
-    const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    TReplacement file;
+    file.Target = ResolveTarget(OsPath(FileName));
+    const size_t slash = file.Target.rfind('/');
+    file.Folder = slash == std::string::npos ? "." : file.Target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? file.Target : file.Target.substr(slash + 1);
+    file.Temp = file.Folder + (slash == std::string::npos ? "/." : ".") + name + ".XXXXXX";
+    return file;
+}
 
-    std::string temp = folder + (slash == std::string::npos ? "/." : ".") + name + ".XXXXXX";
+// Writes the temporary file with the old file's permissions (a new file's
+// from the umask), flushing it to disk when Flush; removes it on failure.
+void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, bool Flush, TFileSystem& System)
+{
     int fd = -1;
-    if (const int error = System.CreateTemp(temp, &fd))
-        RaiseCreateError(target, error);
-
-    mode_t mode;
+    if (const int error = System.CreateTemp(File.Temp, &fd))
+        RaiseCreateError(File.Target, error);
     struct stat st;
-    if (stat(target.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        mode = 0666 & ~CurrentUmask();
-    }
+    const mode_t mode = stat(File.Target.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~CurrentUmask();
     int error = System.Write(fd, Pieces);
     if (error == 0)
         error = System.SetMode(fd, mode);
-    if (error == 0)
+    if (error == 0 && Flush)
         error = System.Sync(fd);
     const int closeError = System.Close(fd);
     if (error == 0)
         error = closeError;
-    if (error == 0)
-        error = System.Rename(temp, target);
     if (error != 0) {
-        System.Remove(temp);
-        RaiseCreateError(target, error);
+        System.Remove(File.Temp);
+        RaiseCreateError(File.Target, error);
     }
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+void SyncFolder(const std::string& Folder)
+{
+    FileDescriptor dir(::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0)
         fsync(dir.Get());
+}
+
+} // namespace
+
+void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System)
+{
+    TReplacement file = StartReplacement(FileName);
+    WriteTemp(file, Pieces, true, System);
+    if (const int error = System.Rename(file.Temp, file.Target)) {
+        System.Remove(file.Temp);
+        RaiseCreateError(file.Target, error);
+    }
+    SyncFolder(file.Folder);
+}
+
+void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
+{
+    std::vector<TReplacement> written;
+    const auto removeTemps = [&](size_t From) {
+        for (size_t i = From; i < written.size(); ++i)
+            System.Remove(written[i].Temp);
+    };
+    try {
+        for (const TFileWrite& file : Files) {
+            written.push_back(StartReplacement(file.FileName));
+            WriteTemp(written.back(), std::span(&file.Data, 1), false, System);
+        }
+    } catch (...) {
+        written.pop_back();
+        removeTemps(0);
+        throw;
+    }
+    // One flush of each file system holding the files, instead of one per file.
+    std::set<std::string> folders;
+    for (const TReplacement& file : written)
+        folders.insert(file.Folder);
+    for (const std::string& folder : folders) {
+        FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.Get() < 0 || syncfs(dir.Get()) != 0) {
+            const int error = errno;
+            removeTemps(0);
+            RaiseCreateError(folder, error);
+        }
+    }
+    for (size_t i = 0; i < written.size(); ++i) {
+        if (const int error = System.Rename(written[i].Temp, written[i].Target)) {
+            removeTemps(i);
+            RaiseCreateError(written[i].Target, error);
+        }
+    }
+    for (const std::string& folder : folders)
+        SyncFolder(folder);
 }

@@ -31,3 +31,14 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSy
 // The same with the data given in pieces, written one after the other.
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
                      TFileSystem& System = SystemFileSystem());
+
+// One file of a set written together.
+struct TFileWrite {
+    std::string FileName;
+    std::string_view Data;
+};
+// Writes every file to a temporary file beside it, flushes them to disk
+// together and only then renames each over its target. A failure before
+// the renames leaves every old file as it was; a failed rename leaves the
+// files renamed before it. Raises EFCreateError naming the file.
+void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System = SystemFileSystem());

@@ -1,0 +1,12 @@
+#include "OutputFiles.h"
+
+#include "Files.h"
+
+void WriteOutputFiles(const TOutputFiles& Files, TFileSystem& System)
+{
+    std::vector<TFileWrite> writes;
+    writes.reserve(Files.size());
+    for (const TOutputFile& file : Files)
+        writes.push_back({file.Name, file.Bytes});
+    WriteFilesAtomic(writes, System);
+}

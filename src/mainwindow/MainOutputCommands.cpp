@@ -1,0 +1,314 @@
+// Hierarchical text read and written, the text outputs and the HTML
+// export: the commands check and ask, the document core makes the bytes,
+// and every file is written atomically. A failed write is told with the
+// file and the reason, and no success follows it.
+#include "Main.h"
+
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "DockButton.h"
+#include "DocumentFile.h"
+#include "EditorEx.h"
+#include "ExceptionHandler.h"
+#include "Files.h"
+#include "HourGlass.h"
+#include "HtmlExport.h"
+#include "Instances.h"
+#include "NodeData.h"
+#include "PageFiles.h"
+#include "Paths.h"
+#include "SubIni.h"
+#include "TextForm.h"
+#include "TextOutputs.h"
+#include "TreeText.h"
+#include "TreeView.h"
+
+namespace {
+
+const char* const TreeTextFilter = "階層付きテキスト|*.txt;*.mem";
+const char* const OnePageRefusal = "１ページしかないデータは保存できません。";
+const char* const NoChildrenRefusal = "子ページが存在しないページは保存できません。";
+
+// What the caption of a document read from hierarchical text ends in.
+const std::string& TreeTextMarker()
+{
+    static const std::string marker = Utf8ToSjis(" ［階層付きテキスト］");
+    return marker;
+}
+
+const std::string& ReadOnlyMarker()
+{
+    static const std::string marker = Utf8ToSjis("－読み出し専用");
+    return marker;
+}
+
+void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
+
+// The folder of the last file an output wrote, for the next save dialog.
+std::string& LastTextFolder()
+{
+    static std::string folder;
+    return folder;
+}
+
+// The save dialog's kinds of file.
+enum class TOutputFileKind { Text, TitleList, TreeText };
+
+TOutputFileKind FileKindOf(int Kind)
+{
+    if (Kind == tokAllTreeText || Kind == tokPageTreeText)
+        return TOutputFileKind::TreeText;
+    if (Kind == tokTitles || Kind == tokTitlesIndented || Kind == tokTitleTree)
+        return TOutputFileKind::TitleList;
+    return TOutputFileKind::Text;
+}
+
+} // namespace
+
+void TVelkForm::BindOutputCommands()
+{
+    const TCommandBinding items[] = {
+        {"FlTreeTextOpen", [this] { FlTreeTextOpenClick(); }},
+        {"FlTreeTextSave", [this] { FlTreeTextSaveClick(); }},
+        {"FlTextSellect", [this] { FlTextSellectClick(); }},
+    };
+    BindItems(items);
+    Button("sbLoadTreeText")->OnClick = [this](TObject*) { FlTreeTextOpenClick(); };
+    Button("sbTextOutput")->OnClick = [this](TObject*) { FlTextSellectClick(); };
+}
+
+// ---- Hierarchical text in ----------------------------------------------------------------------------
+
+bool TVelkForm::SaveBeforeTreeText()
+{
+    // A document without a file is kept as hierarchical text; only a file
+    // really written lets the command go on.
+    return SaveFirst([this] {
+        if (HasFileName_)
+            FlSaveClick();
+        else if (SaveTreeTextOutput(tokAllTreeText))
+            DataMemo_->SetModified(false);
+    });
+}
+
+void TVelkForm::FlTreeTextOpenClick()
+{
+    if (!SaveBeforeTreeText())
+        return;
+    OpenDialog1_->SetFilter(TreeTextFilter);
+    if (!OpenDialog1_->Execute())
+        return;
+    std::string path = OpenDialog1_->FileName();
+    if (ExtractFileExt(path).empty())
+        path += ".txt";
+    if (IsFileLocked(path))
+        Tell(SjisToUtf8(path) + " は他のソフトが排他制御で開いています。", TMsgDlgType::mtWarning);
+    else if (!FileExists(path))
+        Tell(SjisToUtf8(path) + " は存在しません。", TMsgDlgType::mtWarning);
+    else if (LoadTreeText(path))
+        OpenDialog1_->SetInitialDir(ExtractFilePath(path));
+}
+
+bool TVelkForm::LoadTreeText(const std::string& Path)
+{
+    if (Instances_.IsCaptionOpen(Path + TreeTextMarker()) &&
+        MessageDlg(SjisToUtf8(Path) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+        return false;
+    TFlatPages pages;
+    try {
+        THourGlass hourGlass;
+        pages = ParseTreeText(ReadFileBytes(Path));
+    } catch (const Exception& error) {
+        Tell(error.what(), TMsgDlgType::mtError);
+        return false;
+    }
+
+    // From here on nothing can fail: the pages read replace the old ones.
+    ReadOnlyDocument_ = IsReadOnlyFile(Path);
+    TTreeNodes& nodes = DataTree_->Items();
+    nodes.Clear();
+    // New nodes start collapsed: the whole tree shows folded.
+    BuildTree(nodes, pages, TDepthPolicy::Clamp);
+    DataTree_->SetSelected(nodes.GetFirstNode());
+    SetCaption(Path + TreeTextMarker() + (ReadOnlyDocument_ ? ReadOnlyMarker() : ""));
+    DocFileName_ = ChangeFileExt(Path, "");
+    HasFileName_ = false;
+    DataMemo_->SetModified(false);
+    Button("sbSave")->SetEnabled(false);
+    ClearPageHistory();
+    UpdateToolButtons();
+    UpdateStatusBar();
+    CatchExceptions([&] {
+        TreeHistory_->AddHistory(Path);
+        TreeHistory_->SaveHistory();
+    });
+    return true;
+}
+
+// ---- Text outputs ------------------------------------------------------------------------------------
+
+void TVelkForm::FlTreeTextSaveClick() { SaveTreeTextOutput(tokAllTreeText); }
+
+void TVelkForm::FlTextSellectClick()
+{
+    TTextForm form(this);
+    if (ShowModal(form) != mrCancel)
+        RunTextOutput(LastTextOutputChoice().Kind);
+}
+
+void TVelkForm::RunTextOutput(int Kind)
+{
+    if (Kind == tokPageFiles)
+        FlPageTextSavePartClick();
+    else if (Kind == tokAllTreeText || Kind == tokPageTreeText)
+        SaveTreeTextOutput(Kind);
+    else
+        SaveTextOutput(Kind);
+}
+
+bool TVelkForm::OutputRefused(int Kind)
+{
+    // Every output writes what the editor shows.
+    StorePage(DataTree_->Selected());
+    const TTreeNode* selected = DataTree_->Selected();
+    if (selected == nullptr)
+        return true;
+    if (IsWholeDocumentOutput(Kind)) {
+        if (DataTree_->Items().Count() >= 2)
+            return false;
+        Tell(OnePageRefusal, TMsgDlgType::mtInformation);
+        return true;
+    }
+    if (Kind == tokPage || Kind == tokPageUnder || Kind == tokPageUnderNoTitles)
+        return DataMemo_->GetTextLen() == 0;
+    if (selected->HasChildren())
+        return false;
+    Tell(NoChildrenRefusal, TMsgDlgType::mtInformation);
+    return true;
+}
+
+bool TVelkForm::SaveTreeTextOutput(int Kind)
+{
+    if (!SaveTextOutput(Kind))
+        return false;
+    SettingsVars.APoFile.TextSaveDir = LastTextFolder();
+    return true;
+}
+
+bool TVelkForm::SaveTextOutput(int Kind)
+{
+    if (OutputRefused(Kind))
+        return false;
+    const std::optional<std::string> fileName = ChooseTextOutputFile(Kind);
+    if (!fileName)
+        return false;
+    const TTreeNode& selected = *DataTree_->Selected();
+    if (Kind == tokPageUnder || Kind == tokPageUnderNoTitles)
+        FillEmptyPages(selected);
+    const TTextOutputChoice& choice = LastTextOutputChoice();
+    const TTextOutputOptions options{choice.Numbered, choice.BlankLines, ActiveEditor_->Caret()->TabSpaceCount(),
+                                     DataMemo_->WrapOption()->WrapByte()};
+    try {
+        THourGlass hourGlass;
+        WriteFileAtomic(*fileName, TextOutputBytes(Kind, DataTree_->Items(), selected, options));
+    } catch (const Exception& error) {
+        Tell(error.what(), TMsgDlgType::mtError);
+        return false;
+    }
+    LastTextFolder() = ExtractFilePath(*fileName);
+    return true;
+}
+
+std::optional<std::string> TVelkForm::ChooseTextOutputFile(int Kind)
+{
+    const TOutputFileKind fileKind = FileKindOf(Kind);
+    const bool whole = IsWholeDocumentOutput(Kind);
+    TSaveDialog& dialog = *SaveDialog1_;
+    const TTreeNode* selected = DataTree_->Selected();
+    std::string name = DocFileName_.empty() ? Caption_ : ExtractFileName(DocFileName_);
+    if (!whole && selected && IsValidFileName(selected->Text()))
+        name = selected->Text();
+    dialog.SetFileName(name);
+    if (fileKind == TOutputFileKind::TreeText)
+        dialog.SetFilter("階層付きテキスト|*.txt");
+    else if (!whole)
+        dialog.SetFilter("テキスト|*.txt;*.pas;*.htm*;*.csv;*.ini;*.dat|All Files|*.*");
+    else
+        dialog.SetFilter(fileKind == TOutputFileKind::TitleList ? "テキストidx|*.idx" : "テキスト|*.txt");
+    dialog.SetInitialDir(DirectoryExists(LastTextFolder()) ? LastTextFolder() : SettingsVars.APoFile.TextSaveDir);
+    if (!dialog.Execute())
+        return std::nullopt;
+
+    std::string fileName = dialog.FileName();
+    if (whole || fileKind == TOutputFileKind::TreeText)
+        fileName = ChangeFileExt(fileName, fileKind == TOutputFileKind::TitleList ? ".idx" : ".txt");
+    else if (ExtractFileExt(fileName).empty())
+        fileName += ".txt";
+    if (IsFileLocked(fileName)) {
+        Tell(SjisToUtf8(fileName) + " は他のソフトが排他制御で開いています。", TMsgDlgType::mtWarning);
+        return std::nullopt;
+    }
+    if (RefuseSave(fileName, ""))
+        return std::nullopt;
+    if (FileExists(fileName) &&
+        MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
+                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+        return std::nullopt;
+    dialog.SetFileName(fileName);
+    return fileName;
+}
+
+// ---- Files per page and HTML ---------------------------------------------------------------------------
+
+std::optional<std::string> TVelkForm::ChooseOutputFolder()
+{
+    std::string folder = ExtractFilePath(DocFileName_);
+    if (!SelectDirectory("", folder) || !DirectoryExists(folder))
+        return std::nullopt;
+    return IncludeTrailingPathDelimiter(folder);
+}
+
+bool TVelkForm::WriteFilesTold(const std::vector<TOutputFile>& Files)
+{
+    try {
+        THourGlass hourGlass;
+        WriteOutputFiles(Files);
+    } catch (const Exception& error) {
+        Tell(error.what(), TMsgDlgType::mtError);
+        return false;
+    }
+    return true;
+}
+
+void TVelkForm::FlPageTextSavePartClick()
+{
+    if (OutputRefused(tokPageFiles))
+        return;
+    const TTreeNode& selected = *DataTree_->Selected();
+    try {
+        CheckPageTitlesDiffer(selected);
+        const std::optional<std::string> folder = ChooseOutputFolder();
+        if (!folder)
+            return;
+        const TOutputFiles files = PageFiles(selected, *folder, EditModeExtension(EditMode_, SettingsVars.UserExt));
+        if (WriteFilesTold(files))
+            Tell(std::to_string(files.size()) + " 個のページをテキストファイル化しました。", TMsgDlgType::mtInformation);
+    } catch (const EPageFileNames& error) {
+        Tell(error.what(), TMsgDlgType::mtWarning);
+    }
+}
+
+void TVelkForm::FlHtmlSaveClick()
+{
+    StorePage(DataTree_->Selected());
+    const TTreeNode* selected = DataTree_->Selected();
+    if (selected == nullptr || !selected->HasChildren())
+        return;
+    const std::optional<std::string> folder = ChooseOutputFolder();
+    if (!folder)
+        return;
+    const TOutputFiles files = HtmlFiles(*selected, *folder);
+    if (WriteFilesTold(files))
+        Tell(std::to_string(files.size()) + " 個のページをHTMLファイル化しました。", TMsgDlgType::mtInformation);
+}

@@ -1,0 +1,145 @@
+// The rules of the outputs that the golden files do not reach: numbering
+// depth, file names and their collisions, escaping, many HTML parts.
+#include "HtmlExport.h"
+#include "NodeData.h"
+#include "PageFiles.h"
+#include "PageList.h"
+#include "SjisLiteral.h"
+#include "TempDir.h"
+#include "TextOutputs.h"
+#include "TreeNodes.h"
+
+namespace {
+
+// Pages at the given depths titled t0, t1, ... with text "tN".
+void Build(TTreeNodes& Nodes, std::initializer_list<int> Depths, std::vector<std::string> Titles = {})
+{
+    TFlatPages pages;
+    for (const int depth : Depths) {
+        const std::string title = pages.size() < Titles.size() ? Titles[pages.size()] : "t" + std::to_string(pages.size());
+        pages.push_back({depth, title, title});
+    }
+    BuildTree(Nodes, pages, TDepthPolicy::Strict);
+}
+
+TEST(TextOutputs, NumbersOutlinesAndLeavesOutPagesBelowLevelTen)
+{
+    TTreeNodes nodes;
+    Build(nodes, {0, 1, 2, 1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 10});
+    const std::string titles = TextOutputBytes(tokTitles, nodes, *nodes.Item(0), {true});
+    EXPECT_EQ(titles, "1 t0\r\n1.1 t1\r\n1.1.1 t2\r\n1.2 t3\r\n2 t4\r\n2.1 t5\r\n2.1.1 t6\r\n2.1.1.1 t7\r\n"
+                      "2.1.1.1.1 t8\r\n2.1.1.1.1.1 t9\r\n2.1.1.1.1.1.1 t10\r\n2.1.1.1.1.1.1.1 t11\r\n"
+                      "2.1.1.1.1.1.1.1.1 t12\r\n2.1.1.1.1.1.1.1.1.1 t13\r\n2.1.1.1.1.1.1.1.1.1.1 t14\r\n"
+                      "2.1.1.1.1.1.1.1.1.1.2 t17\r\n");
+    // Unnumbered title lists keep every page.
+    EXPECT_EQ(TextOutputBytes(tokTitles, nodes, *nodes.Item(0), {false}).find("t16\r\n") != std::string::npos, true);
+}
+
+TEST(TextOutputs, RulesATreeOfOneRootWithTwoChildren)
+{
+    TTreeNodes nodes;
+    Build(nodes, {0, 1, 1}, {"root", "A", "B"});
+    EXPECT_EQ(TextOutputBytes(tokTitleTree, nodes, *nodes.Item(0), {}), Sjis("root\r\n  ├A\r\n  └B\r\n"));
+}
+
+TEST(TextOutputs, IndentsDeepPagesButWrapsAtLeastTwentyBytes)
+{
+    TTreeNodes nodes;
+    const std::string ten = Sjis("日本語の文を十文字で"), indent(16, ' ');
+    Build(nodes, {0, 1, 2, 3}, {"a", "b", "c", ten + ten});
+    TTextOutputOptions options;
+    options.WrapByte = 20;
+    const std::string text = TextOutputBytes(tokPageIndentText, nodes, *nodes.Item(0), options);
+    EXPECT_TRUE(text.ends_with("\r\n" + indent + ten + "\r\n" + indent + ten + "\r\n")) << text;
+}
+
+TEST(PageFiles, NamesValidTitlesAndRefusesNamesThatMeet)
+{
+    const struct {
+        std::vector<std::string> Titles;
+        bool Refused;
+    } cases[] = {
+        {{"top", "a", "a"}, true},
+        {{"top", "a", "a.txt"}, true},
+        {{"top", "Page001.txt", "x:y"}, true},
+        {{"top", "a", "A"}, false},
+    };
+    for (const auto& c : cases) {
+        TTreeNodes nodes;
+        Build(nodes, {0, 1, 1}, c.Titles);
+        if (c.Refused)
+            EXPECT_THROW(PageFiles(*nodes.Item(0), "/f/", ".txt"), EPageFileNames) << c.Titles[2];
+        else
+            EXPECT_EQ(PageFiles(*nodes.Item(0), "/f/", ".txt").size(), 3u);
+    }
+    // A title with a byte no character starts with cannot name a file.
+    TTreeNodes nodes;
+    Build(nodes, {0, 1}, {"top", "x\xFD"});
+    EXPECT_EQ(PageFiles(*nodes.Item(0), "/f/", ".txt").back().Name, "/f/Page001.txt");
+}
+
+TEST(PageFiles, ValidFileNames)
+{
+    const std::string hyo = Sjis("表"); // its trail byte is "\"
+    const struct {
+        std::string Name;
+        bool Valid;
+    } cases[] = {
+        {"", false},          {std::string(255, 'a'), true}, {std::string(256, 'a'), false},
+        {"a\"b", false},      {"a*b", false},     {"a/b", false},     {"a:b", false},  {"a<b", false},
+        {"a>b", false},       {"a?b", false},     {"a\\b", false},    {"a|b", false},  {"a\x01" "b", false},
+        {"a\tb", false},      {"..", false},      {hyo + ".txt", true}, {"a.b c", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsValidFileName(c.Name), c.Valid) << c.Name;
+    EXPECT_EQ(EditModeExtension(3, "x"), ".c");
+    EXPECT_EQ(EditModeExtension(6, "rb"), ".rb");
+}
+
+TEST(HtmlExport, EscapesMarkupAndMarksLineBreaks)
+{
+    const std::string kanji = Sjis("表");
+    EXPECT_EQ(HtmlEscape("a<b>c\r\nd"), "a&lt;b&gt;c<BR>\r\nd");
+    EXPECT_EQ(HtmlEscape("&lt; \"q\" " + kanji + "<"), "&amp;lt; \"q\" " + kanji + "&lt;");
+}
+
+TEST(HtmlExport, NumbersPartsInTreeOrderPastAThousand)
+{
+    TTreeNodes nodes;
+    std::vector<int> depths{0, 1, 2, 1};
+    depths.resize(1002, 1);
+    TFlatPages pages;
+    for (const int depth : depths)
+        pages.push_back({depth, "p" + std::to_string(pages.size()), "x"});
+    BuildTree(nodes, pages, TDepthPolicy::Strict);
+    const TOutputFiles files = HtmlFiles(*nodes.Item(0), "/h/");
+    ASSERT_EQ(files.size(), 1002u);
+    EXPECT_EQ(files[2].Name, "/h/part002.html");
+    EXPECT_NE(files[2].Bytes.find("<TITLE>p2</TITLE>"), std::string::npos);
+    EXPECT_EQ(files[1000].Name, "/h/part1000.html");
+    EXPECT_NE(files[0].Bytes.find("<A HREF = \"part1000.html\">p1000</A>"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+TEST(OutputFiles, AFailedWriteNamesTheFileAndWritesNoneOfTheSet)
+{
+    TempDir dir;
+    WriteRaw(dir.Path() + "a.txt", "old");
+    const TOutputFiles files{{dir.Path() + "a.txt", "a"}, {dir.Path() + "none/b.txt", "b"}, {dir.Path() + "c.txt", "c"}};
+    try {
+        WriteOutputFiles(files);
+        ADD_FAILURE() << "no error";
+    } catch (const EFCreateError& error) {
+        EXPECT_NE(std::string(error.what()).find("none/b.txt"), std::string::npos) << error.what();
+    }
+    // Nothing else is left: no new file, no temporary one.
+    EXPECT_EQ(ReadRaw(dir.Path() + "a.txt"), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    WriteOutputFiles({files[0], files[2]});
+    EXPECT_EQ(ReadRaw(dir.Path() + "a.txt") + ReadRaw(dir.Path() + "c.txt"), "ac");
+}
+
+} // namespace
