@@ -8,6 +8,13 @@
 
 namespace {
 
+// A link to a folder shows as a folder, and folders stay.
+bool LinksToFolder(int Fd, const char* Name)
+{
+    struct stat target;
+    return fstatat(Fd, Name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+}
+
 // Empties the open directory Fd (which it closes) and the directories
 // below it on the same device.
 int DeleteBelow(int Fd, dev_t Device)
@@ -32,8 +39,9 @@ int DeleteBelow(int Fd, dev_t Device)
             const int child = openat(Fd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (child >= 0)
                 count += DeleteBelow(child, Device);
-        } else if ((S_ISLNK(st.st_mode) || (st.st_mode & 0222)) && unlinkat(Fd, entry->d_name, 0) == 0) {
-            ++count;
+        } else if (S_ISLNK(st.st_mode) ? !LinksToFolder(Fd, entry->d_name) : (st.st_mode & 0222) != 0) {
+            if (unlinkat(Fd, entry->d_name, 0) == 0)
+                ++count;
         }
     }
     closedir(folder);

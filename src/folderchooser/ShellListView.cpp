@@ -1,0 +1,62 @@
+#include "ShellListView.h"
+
+#include "ExceptionHandler.h"
+#include "ShellNamespace.h"
+
+#include <QHeaderView>
+
+TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
+    : QTreeView(Parent), List_(new TShellFileList(Namespace ? *Namespace : DefaultShellNamespace(), this))
+{
+    setRootIsDecorated(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUniformRowHeights(true);
+    setModel(List_);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(true);
+    connect(header(), &QHeaderView::sectionClicked, this,
+            [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        CatchExceptions([&] {
+            if (OnShSelChange)
+                OnShSelChange(this, SelectionSize());
+        });
+    });
+}
+
+void TShellListView::ShowFolder(const TItemIDList& Absolute)
+{
+    const bool hadPath = List_->columnCount() > 1;
+    if (hadPath)
+        ReportState_ = header()->saveState();
+    List_->ShowFolder(Absolute);
+    if (!List_->HasPath()) {
+        header()->resizeSection(0, width() / 2);
+    } else if (!hadPath) {
+        if (ReportState_.isEmpty())
+            for (int column = 0; column < TShellFileList::ColumnCount; ++column)
+                header()->resizeSection(column, width() / TShellFileList::ColumnCount);
+        else
+            header()->restoreState(ReportState_);
+    }
+    if (List_->Count() > 0) {
+        setCurrentIndex(List_->index(0, 0));
+        scrollToTop();
+    }
+}
+
+uint64_t TShellListView::SelectionSize() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    return List_->TotalSize(rows);
+}
+
+void TShellListView::keyboardSearch(const QString& Search)
+{
+    const int start = currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+    const int row = List_->Count() > 0 ? List_->FindPartial(Search, start % List_->Count(), true) : -1;
+    if (row >= 0)
+        setCurrentIndex(List_->index(row, 0));
+}
