@@ -71,16 +71,21 @@ void TShellTreeView::mousePressEvent(QMouseEvent* Event)
 {
     CatchExceptions([&] {
         MouseState_ = TMouseState::Idle;
-        TShellTreeNode* node = NodeAt(Event->position().toPoint());
+        const QPoint pos = Event->position().toPoint();
+        const QModelIndex index = indexAt(pos);
+        TShellTreeNode* node = TShellTreeModel::NodeOf(index);
         const bool left = Event->button() == Qt::LeftButton;
         const bool right = Event->button() == Qt::RightButton && node && node->Item->Level() > 0;
-        if (node && (left || right)) {
+        // On the node itself, not on its "+".
+        if (node && (left || right) && pos.x() >= visualRect(index).left()) {
             SetDropHighlighted(node);
             MouseState_ = left ? TMouseState::LeftPressed : TMouseState::RightPressed;
-            PressPoint_ = Event->position().toPoint();
-        } else {
-            SetDropHighlighted(nullptr);
+            PressPoint_ = pos;
+            // Qt would make the node current at once; it is selected on release.
+            setFocus(Qt::MouseFocusReason);
+            return;
         }
+        SetDropHighlighted(nullptr);
         QTreeView::mousePressEvent(Event);
     });
 }
@@ -251,9 +256,10 @@ void TShellTreeView::contextMenuEvent(QContextMenuEvent* Event)
 {
     CatchExceptions([&] {
         TShellTreeNode* node = DropHighlighted_;
-        if (ShellPopupMenu_ && MouseState_ == TMouseState::RightPressed && node)
-            ContextPopup(node, Event->globalPos());
+        const bool pressed = MouseState_ == TMouseState::RightPressed;
         MouseState_ = TMouseState::Idle;
+        if (ShellPopupMenu_ && pressed && node)
+            ContextPopup(node, Event->globalPos());
         SetDropHighlighted(nullptr);
     });
 }
