@@ -219,14 +219,10 @@ bool TFolderOpen::eventFilter(QObject* Watched, QEvent* Event)
             SetListColours(true);
         else if (Event->type() == QEvent::FocusOut && Watched == FileListBoxEx1)
             SetListColours(false);
-        if (Event->type() != QEvent::KeyPress || !Watched->isWidgetType())
-            return;
-        // Keys of this form's controls, popups included.
-        for (auto* widget = static_cast<QWidget*>(Watched); widget; widget = widget->parentWidget())
-            if (widget == this) {
-                handled = FormKey(static_cast<QKeyEvent&>(*Event));
-                return;
-            }
+        // Keys of this form's controls; an open drop-down keeps its own
+        // (Esc closes the list, not the dialog).
+        if (Event->type() == QEvent::KeyPress && Watched->isWidgetType() && static_cast<QWidget*>(Watched)->window() == this)
+            handled = FormKey(static_cast<QKeyEvent&>(*Event));
     });
     return handled;
 }

@@ -10,10 +10,14 @@
 
 QString SizeText(uint64_t Bytes)
 {
-    std::string digits = std::to_string(Bytes / 1024 + (Bytes % 1024 != 0));
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<size_t>(at), ",");
-    return QString::fromStdString(digits) + QStringLiteral("KB");
+    const std::string digits = std::to_string(Bytes / 1024 + (Bytes % 1024 != 0));
+    QString text;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += QLatin1Char(',');
+        text += QLatin1Char(digits[i]);
+    }
+    return text + QStringLiteral("KB");
 }
 
 QString ModifiedText(int64_t SecondsSinceEpoch)
