@@ -55,8 +55,11 @@ uint64_t TShellListView::SelectionSize() const
 
 void TShellListView::keyboardSearch(const QString& Search)
 {
-    const int start = currentIndex().isValid() ? currentIndex().row() + 1 : 0;
-    const int row = List_->Count() > 0 ? List_->FindPartial(Search, start % List_->Count(), true) : -1;
-    if (row >= 0)
-        setCurrentIndex(List_->index(row, 0));
+    CatchExceptions([&] {
+        // Type-ahead: the next row holding the text anywhere, wrapping at the end.
+        const int start = currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+        const int row = List_->Count() > 0 ? List_->FindPartial(Search, start % List_->Count(), true) : -1;
+        if (row >= 0)
+            setCurrentIndex(List_->index(row, 0));
+    });
 }
