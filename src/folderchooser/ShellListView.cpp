@@ -2,6 +2,12 @@
 
 #include "ExceptionHandler.h"
 #include "ShellNamespace.h"
+#include "ShellPopupMenu.h"
+
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
 
 #include <QHeaderView>
 
@@ -16,6 +22,9 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     header()->setSectionsMovable(true);
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& Index) { CatchExceptions([&] { OpenRow(Index.row()); }); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         CatchExceptions([&] {
             if (OnShSelChange)
@@ -61,5 +70,45 @@ void TShellListView::keyboardSearch(const QString& Search)
         const int row = List_->Count() > 0 ? List_->FindPartial(Search, start % List_->Count(), true) : -1;
         if (row >= 0)
             setCurrentIndex(List_->index(row, 0));
+    });
+}
+
+void TShellListView::OpenRow(int Row)
+{
+    const TShellFileItem& item = List_->Item(Row);
+    if (item.Folder) {
+        ShowFolder(ConcatIDLists(List_->FolderIDList(), item.Relative));
+        return;
+    }
+    bool defaultAction = true;
+    if (OnShExecute)
+        OnShExecute(this, item, defaultAction);
+    if (defaultAction && !item.Path.empty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(item.Path))));
+}
+
+void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
+{
+    CatchExceptions([&] {
+        const QModelIndex at = indexAt(Event->pos());
+        if (!ShellPopupMenu_ || !at.isValid())
+            return;
+        std::vector<std::string> paths;
+        for (const QModelIndex& index : selectionModel()->selectedRows())
+            paths.push_back(List_->Item(index.row()).Path);
+        if (paths.empty())
+            paths.push_back(List_->Item(at.row()).Path);
+        const QModelIndex current = currentIndex();
+        switch (ShellPopupMenu_->ShellPopup(paths, Event->globalPos())) {
+        case scCreateLink:
+        case scDelete: // the rows of what went to the trash go
+            List_->Fill();
+            break;
+        case scRename:
+            edit(current.isValid() ? current.siblingAtColumn(0) : at.siblingAtColumn(0));
+            break;
+        default:
+            break;
+        }
     });
 }

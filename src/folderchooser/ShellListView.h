@@ -11,6 +11,7 @@
 #include <functional>
 
 class TShellNamespace;
+class TShellPopupMenu;
 
 class TShellListView : public QTreeView {
 public:
@@ -20,14 +21,24 @@ public:
     TShellFileList& FileList() { return *List_; }
     // The sizes of the selected files added up.
     uint64_t SelectionSize() const;
+    // The context menu of a right click on a row; none by default.
+    void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
+
     // After the selection changed, with its total size.
     std::function<void(TShellListView*, uint64_t SelSize)> OnShSelChange;
+    // A file row is opened; DefaultAction false keeps it from its program.
+    std::function<void(TShellListView*, const TShellFileItem& Item, bool& DefaultAction)> OnShExecute;
+
+    // Opens a row: a folder is shown, a file handed to its program.
+    void OpenRow(int Row);
 
 protected:
     void keyboardSearch(const QString& Search) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
     TShellFileList* List_;
+    TShellPopupMenu* ShellPopupMenu_ = nullptr;
     // The report's header as it was in the last folder with a path.
     QByteArray ReportState_;
 };

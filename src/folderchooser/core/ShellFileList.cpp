@@ -1,5 +1,6 @@
 #include "ShellFileList.h"
 
+#include "ShellFileOps.h"
 #include "ShellNamespace.h"
 
 #include <QDateTime>
@@ -169,6 +170,8 @@ QVariant TShellFileList::data(const QModelIndex& Index, int Role) const
     const TShellFileItem& item = Item(Index.row());
     if (Role == Qt::TextAlignmentRole)
         return Index.column() == colSize ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    if (Role == Qt::EditRole && Index.column() == colName)
+        return item.DisplayName;
     if (Role != Qt::DisplayRole)
         return {};
     switch (Index.column()) {
@@ -188,4 +191,31 @@ QVariant TShellFileList::headerData(int Section, Qt::Orientation Orientation, in
     if (Orientation != Qt::Horizontal || Role != Qt::DisplayRole || Section < 0 || Section >= ColumnCount)
         return {};
     return QString::fromUtf8(kCaptions[Section]);
+}
+
+Qt::ItemFlags TShellFileList::flags(const QModelIndex& Index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(Index);
+    if (Index.isValid() && Index.column() == colName && Folder_ &&
+        Folder_->GetAttributesOf(Item(Index.row()).Relative, SFGAO_CANRENAME))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool TShellFileList::setData(const QModelIndex& Index, const QVariant& Value, int Role)
+{
+    return Index.isValid() && Role == Qt::EditRole && Rename(Index.row(), Value.toString());
+}
+
+bool TShellFileList::Rename(int Row, const QString& NewName)
+{
+    TShellFileItem& item = Items_[static_cast<size_t>(Row)];
+    std::string newPath;
+    if (item.Path.empty() || !RenameNoReplace(item.Path, QFile::encodeName(NewName).toStdString(), newPath))
+        return false;
+    item.Relative = ItemOf(TItemKind::Entry, newPath.substr(newPath.rfind('/') + 1));
+    item.Path = newPath;
+    item.DisplayName = Folder_->GetDisplayNameOf(item.Relative);
+    emit dataChanged(index(Row, 0), index(Row, ColumnCount - 1));
+    return true;
 }

@@ -62,10 +62,16 @@ public:
     // holds Text anywhere, letter case aside; -1 for none.
     int FindPartial(const QString& Text, int Start, bool Wrap) const;
 
+    // Gives the row's entry a new name in the folder, never replacing an
+    // entry that exists; false when refused.
+    bool Rename(int Row, const QString& NewName);
+
     int rowCount(const QModelIndex& Parent = {}) const override;
     int columnCount(const QModelIndex& Parent = {}) const override;
     QVariant data(const QModelIndex& Index, int Role = Qt::DisplayRole) const override;
     QVariant headerData(int Section, Qt::Orientation Orientation, int Role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& Index) const override;
+    bool setData(const QModelIndex& Index, const QVariant& Value, int Role = Qt::EditRole) override;
 
 private:
     QString TypeName(const TShellFileItem& Item) const;
