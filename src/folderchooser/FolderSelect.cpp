@@ -215,6 +215,9 @@ bool TFolderOpen::eventFilter(QObject* Watched, QEvent* Event)
 {
     bool handled = false;
     CatchExceptions([&] {
+        // A click in the name box takes all of its text, ready to be typed over.
+        if (Event->type() == QEvent::MouseButtonRelease && Watched == EdMakeDir)
+            EdMakeDir->selectAll();
         if (Event->type() == QEvent::FocusIn && Watched == FileListBoxEx1)
             SetListColours(true);
         else if (Event->type() == QEvent::FocusOut && Watched == FileListBoxEx1)

@@ -5,6 +5,7 @@
 #include "ShellTreeView.h"
 #include "SystemImageList.h"
 
+#include <QDropEvent>
 #include <QFile>
 #include <QFontInfo>
 #include <QPainter>
@@ -45,6 +46,7 @@ TShellComboBox::TShellComboBox(QWidget* Parent, TShellNamespace* Namespace)
       })
 {
     setItemDelegate(new TShellComboDelegate(this));
+    setAcceptDrops(true);
     connect(this, &QComboBox::activated, this, [this](int Index) { CatchExceptions([&] { Picked(Index); }); });
 }
 
@@ -135,5 +137,61 @@ void TShellComboBox::paintEvent(QPaintEvent*)
         const QRect textRect = field.adjusted(image.width() + 4, 0, 0, 0);
         painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
                          fontMetrics().elidedText(EditText(index), Qt::ElideLeft, textRect.width()));
+    });
+}
+
+TShellDataItem* TShellComboBox::Shown() const
+{
+    const int index = List_.ItemIndex();
+    return index >= 0 && index < List_.Count() ? List_[index].Item.get() : nullptr;
+}
+
+void TShellComboBox::dragEnterEvent(QDragEnterEvent* Event)
+{
+    CatchExceptions([&] {
+        bool accept = OffersShellItems(Event->mimeData());
+        if (accept && OnShDragEnter)
+            OnShDragEnter(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, accept);
+        if (accept)
+            Event->acceptProposedAction();
+        else
+            Event->ignore();
+    });
+}
+
+void TShellComboBox::dragMoveEvent(QDragMoveEvent* Event)
+{
+    CatchExceptions([&] {
+        TShellDataItem* item = Shown();
+        if (item && IsDropTarget(*item))
+            Event->acceptProposedAction();
+        else
+            Event->ignore();
+        if (OnShDragOver)
+            OnShDragOver(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, item);
+    });
+}
+
+void TShellComboBox::dragLeaveEvent(QDragLeaveEvent* Event)
+{
+    CatchExceptions([&] {
+        if (OnShDragLeave)
+            OnShDragLeave(this);
+        QComboBox::dragLeaveEvent(Event);
+    });
+}
+
+void TShellComboBox::dropEvent(QDropEvent* Event)
+{
+    CatchExceptions([&] {
+        TShellDataItem* item = Shown();
+        bool defaultAction = true;
+        if (OnShDragDrop)
+            OnShDragDrop(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, item,
+                         defaultAction);
+        if (defaultAction && item && DropInto(*item, *Event->mimeData(), Event->dropAction()) > 0)
+            Event->acceptProposedAction();
+        else
+            Event->setDropAction(Qt::IgnoreAction);
     });
 }

@@ -6,8 +6,10 @@
 #pragma once
 
 #include "ShellComboList.h"
+#include "ShellDrop.h"
 
 #include <QComboBox>
+#include <functional>
 #include <memory>
 
 class TShellNamespace;
@@ -35,13 +37,26 @@ public:
     // Every item's height: 1.2 times the font's pixel height, at least 18.
     static int ItemHeightFor(const QFont& Font);
 
+    // Drags over the combo act on the folder it shows.
+    std::function<void(TShellComboBox*, const TShellDragObject&, bool& Accept)> OnShDragEnter;
+    std::function<void(TShellComboBox*, const TShellDragObject&, TShellDataItem* Item)> OnShDragOver;
+    std::function<void(TShellComboBox*, const TShellDragObject&, TShellDataItem* Item, bool& DefaultAction)>
+        OnShDragDrop;
+    std::function<void(TShellComboBox*)> OnShDragLeave;
+
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dragMoveEvent(QDragMoveEvent* Event) override;
+    void dragLeaveEvent(QDragLeaveEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
 
 private:
     // Shows the list's items and its item index.
     void ShowItems();
     void Picked(int Index);
+    // The item shown, which drops go to; null for none.
+    TShellDataItem* Shown() const;
 
     TShellComboList List_;
     TShellTreeView* Tree_ = nullptr;

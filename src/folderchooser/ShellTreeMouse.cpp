@@ -4,6 +4,7 @@
 // click opens the context menu, and label editing renames a folder.
 #include "ExceptionHandler.h"
 #include "ShellComboBox.h"
+#include "ShellDrop.h"
 #include "ShellFileOps.h"
 #include "ShellHooks.h"
 #include "ShellNamespace.h"
@@ -18,32 +19,6 @@
 #include <QScrollBar>
 #include <QUrl>
 
-namespace {
-
-std::vector<std::string> LocalPaths(const QMimeData* Data)
-{
-    std::vector<std::string> paths;
-    for (const QUrl& url : Data->urls())
-        if (url.isLocalFile())
-            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
-    return paths;
-}
-
-TTransfer TransferOf(Qt::DropAction Action)
-{
-    switch (Action) {
-    case Qt::MoveAction: return TTransfer::Move;
-    case Qt::LinkAction: return TTransfer::Link;
-    default: return TTransfer::Copy;
-    }
-}
-
-bool AcceptsFormat(const QMimeData* Data)
-{
-    return Data && (Data->hasUrls() || Data->hasFormat(ShellIDListFormat));
-}
-
-} // namespace
 
 TShellTreeNode* TShellTreeView::NodeAt(const QPoint& Pos) const
 {
@@ -154,7 +129,7 @@ void TShellTreeView::dragEnterEvent(QDragEnterEvent* Event)
 {
     CatchExceptions([&] {
         HoverCount_ = 0;
-        if (!AcceptsFormat(Event->mimeData()))
+        if (!OffersShellItems(Event->mimeData()))
             return Event->ignore();
         bool accept = true;
         if (OnShDragEnter)
@@ -176,8 +151,7 @@ void TShellTreeView::dragMoveEvent(QDragMoveEvent* Event)
         if (node != HoverNode_)
             HoverCount_ = 0;
         HoverNode_ = node;
-        const bool target = node && (node->Item->Level() == 0 || node->Item->HasAttribute(SFGAO_DROPTARGET));
-        if (target)
+        if (node && IsDropTarget(*node->Item))
             Event->acceptProposedAction();
         else
             Event->ignore();
@@ -241,13 +215,10 @@ void TShellTreeView::dropEvent(QDropEvent* Event)
         if (node && OnShDragDrop)
             OnShDragDrop(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, node,
                          defaultAction);
-        const std::string folder = node ? node->Item->Path() : std::string();
-        const bool target = node && (node->Item->Level() == 0 || node->Item->HasAttribute(SFGAO_DROPTARGET));
-        if (!defaultAction || !target || folder.empty()) {
+        if (!defaultAction || !node || !DropInto(*node->Item, *Event->mimeData(), Event->dropAction())) {
             Event->setDropAction(Qt::IgnoreAction);
             return Event->accept();
         }
-        TransferInto(folder, LocalPaths(Event->mimeData()), TransferOf(Event->dropAction()));
         Event->acceptProposedAction();
     });
 }

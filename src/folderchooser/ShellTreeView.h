@@ -8,6 +8,7 @@
 #pragma once
 
 #include "ShDirWatcher.h"
+#include "ShellDrop.h"
 #include "ShellCtrlList.h"
 #include "ShellDataItem.h"
 #include "ShellTreeNode.h"
@@ -19,18 +20,10 @@
 #include <string>
 #include <vector>
 
-class QMimeData;
 class TShellComboBox;
 class TShellNamespace;
 class TShellPopupMenu;
 class TShellTreeModel;
-
-// A drag over or onto the folder tree: its data and what the pointer holds.
-struct TShellDragObject {
-    const QMimeData* Data = nullptr;
-    Qt::KeyboardModifiers Shift;
-    QPoint Pos; // in the viewport
-};
 
 class TShellTreeView : public QTreeView, private IShellControl {
 public:

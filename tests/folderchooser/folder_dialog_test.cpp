@@ -97,6 +97,8 @@ TEST_F(FolderDialog, FollowsTheTreeWithTheComboAndTheFileList)
     Select(T + "/a/b", [&](TFolderOpen& Form) {
         EXPECT_EQ(Form.FolderPath, T + "/a/b");
         EXPECT_EQ(Form.EdMakeDir->text().toStdString(), "b");
+        QTest::mouseClick(Form.EdMakeDir, Qt::LeftButton);
+        EXPECT_EQ(Form.EdMakeDir->selectedText().toStdString(), "b");
         EXPECT_EQ(Form.ShellComboBox1->EditText(Form.ShellComboBox1->currentIndex()).toStdString(), T + "/a/b");
         EXPECT_EQ(Form.FileListBoxEx1->count(), 2);
         EXPECT_EQ(Form.FileListBoxEx1->currentRow(), 0);

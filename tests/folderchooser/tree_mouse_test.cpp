@@ -211,6 +211,31 @@ TEST_F(TreeMouse, TheComboListsTheChainToTheSelectionAsTemporaryItems)
     EXPECT_EQ(TShellComboBox::ItemHeightFor(font), 24);
 }
 
+TEST_F(TreeMouse, TheComboTakesDropsIntoTheFolderItShows)
+{
+    TShellComboBox combo(nullptr, Namespace.get());
+    View.SetShellComboBox(&combo);
+    View.SelectPath(T + "/a");
+    WriteRaw(T + "/b/x.txt", "x");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(T + "/b/x.txt"))});
+    const auto drop = [&] {
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&combo, &enter);
+        QDropEvent event({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&combo, &event);
+    };
+    combo.OnShDragDrop = [](TShellComboBox*, const TShellDragObject&, TShellDataItem*, bool& DefaultAction) {
+        DefaultAction = false;
+    };
+    drop();
+    EXPECT_FALSE(fs::exists(T + "/a/x.txt"));
+    combo.OnShDragDrop = nullptr;
+    drop();
+    EXPECT_EQ(ReadRaw(T + "/a/x.txt"), "x");
+    EXPECT_TRUE(fs::exists(T + "/b/x.txt"));
+}
+
 TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
 {
     TempDir dir;
