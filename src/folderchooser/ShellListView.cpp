@@ -3,11 +3,13 @@
 #include "ExceptionHandler.h"
 #include "ShellNamespace.h"
 #include "ShellPopupMenu.h"
+#include "ShellTreeView.h"
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFile>
 #include <QUrl>
+#include <sys/stat.h>
 
 #include <QHeaderView>
 
@@ -23,6 +25,7 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
     setEditTriggers(QAbstractItemView::EditKeyPressed);
+    connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { CatchExceptions([&] { FolderChanged(); }); });
     connect(this, &QAbstractItemView::activated, this,
             [this](const QModelIndex& Index) { CatchExceptions([&] { OpenRow(Index.row()); }); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -39,6 +42,10 @@ void TShellListView::ShowFolder(const TItemIDList& Absolute)
     if (hadPath)
         ReportState_ = header()->saveState();
     List_->ShowFolder(Absolute);
+    if (!Watcher_.directories().isEmpty())
+        Watcher_.removePaths(Watcher_.directories());
+    if (const QString path = QFile::decodeName(QByteArray::fromStdString(List_->FolderPath())); !path.isEmpty())
+        Watcher_.addPath(path);
     if (!List_->HasPath()) {
         header()->resizeSection(0, width() / 2);
     } else if (!hadPath) {
@@ -77,7 +84,10 @@ void TShellListView::OpenRow(int Row)
 {
     const TShellFileItem& item = List_->Item(Row);
     if (item.Folder) {
-        ShowFolder(ConcatIDLists(List_->FolderIDList(), item.Relative));
+        const TItemIDList folder = ConcatIDLists(List_->FolderIDList(), item.Relative);
+        ShowFolder(folder);
+        if (Tree_)
+            Tree_->SelectIDList(folder);
         return;
     }
     bool defaultAction = true;
@@ -111,4 +121,15 @@ void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
             break;
         }
     });
+}
+
+void TShellListView::FolderChanged()
+{
+    const std::string path = List_->FolderPath();
+    struct stat st;
+    if (path.empty() || stat(path.c_str(), &st) == 0) {
+        List_->Fill();
+        return;
+    }
+    ShowFolder(Tree_ ? Tree_->SelectedIDList() : TItemIDList::Desktop());
 }

@@ -7,6 +7,7 @@
 #include "ShellDrop.h"
 #include "ShellFileOps.h"
 #include "ShellHooks.h"
+#include "ShellListView.h"
 #include "ShellNamespace.h"
 #include "ShellPopupMenu.h"
 #include "ShellTreeModel.h"
@@ -243,7 +244,7 @@ void TShellTreeView::ContextPopup(TShellTreeNode* Node, const QPoint& GlobalPos)
     case scDelete:
         Select(parent);
         RefreshNodes();
-        SyncCombo(true);
+        FollowSelection(true);
         break;
     case scRename:
         edit(Model_->IndexOf(Node));
@@ -290,7 +291,7 @@ bool TShellTreeView::Rename(TShellTreeNode* Node, const QString& NewName)
     if (renamed) {
         if (Node == Selected() && OnChange)
             OnChange(this);
-        SyncCombo(true);
+        FollowSelection(true);
     }
     StartWatching();
     return renamed;
@@ -317,12 +318,23 @@ void TShellTreeView::SetShellComboBox(TShellComboBox* Combo)
     ShellComboBox_ = Combo;
     if (Combo) {
         Combo->SetShellTreeView(this);
-        SyncCombo(true);
+        FollowSelection(true);
     }
 }
 
-void TShellTreeView::SyncCombo(bool Refill)
+void TShellTreeView::SetShellListView(TShellListView* List)
 {
+    ShellListView_ = List;
+    if (List) {
+        List->SetShellTreeView(this);
+        FollowSelection(false);
+    }
+}
+
+void TShellTreeView::FollowSelection(bool Refill)
+{
+    if (ShellListView_ && ShellListView_->FileList().FolderIDList() != SelectedIDList())
+        ShellListView_->ShowFolder(SelectedIDList());
     if (!ShellComboBox_)
         return;
     if (Refill)

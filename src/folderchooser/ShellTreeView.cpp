@@ -86,7 +86,7 @@ TShellTreeView::TShellTreeView(QWidget* Parent, TShellNamespace* Namespace, TWat
     });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         CatchExceptions([&] {
-            SyncCombo(false);
+            FollowSelection(false);
             if (OnChange)
                 OnChange(this);
         });

@@ -21,6 +21,7 @@
 #include <vector>
 
 class TShellComboBox;
+class TShellListView;
 class TShellNamespace;
 class TShellPopupMenu;
 class TShellTreeModel;
@@ -43,6 +44,8 @@ public:
     // The path combo that follows the selection and selects in the tree.
     TShellComboBox* ShellComboBox() const { return ShellComboBox_; }
     void SetShellComboBox(TShellComboBox* Combo);
+    // The file list that shows the selected folder's contents.
+    void SetShellListView(TShellListView* List);
     // The context menu of a right click on a folder; none by default.
     void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
 
@@ -156,8 +159,8 @@ private:
     void ContextPopup(TShellTreeNode* Node, const QPoint& GlobalPos);
     void SortChild(TShellTreeNode* Node);
     TShellTreeNode* NodeAt(const QPoint& Pos) const;
-    // The combo follows a new selection or a changed listing.
-    void SyncCombo(bool Refill);
+    // The combo (refilled when Refill) and the list follow the selection.
+    void FollowSelection(bool Refill);
 
     TShellNamespace& Namespace_;
     TShellTreeModel* Model_;
@@ -167,6 +170,7 @@ private:
     bool Watching_ = false;
     bool ReadOnly_ = false;
     TShellComboBox* ShellComboBox_ = nullptr;
+    TShellListView* ShellListView_ = nullptr;
     TShellPopupMenu* ShellPopupMenu_ = nullptr;
     TMouseState MouseState_ = TMouseState::Idle;
     QPoint PressPoint_;

@@ -2,6 +2,7 @@
 #include "ShellHooks.h"
 #include "ShellListView.h"
 #include "ShellPopupMenu.h"
+#include "ShellTreeView.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -49,6 +50,22 @@ TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
     EXPECT_FALSE(view.FileList().Ascending());
     view.selectAll();
     EXPECT_EQ(view.SelectionSize(), 1u);
+}
+
+TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)
+{
+    TTempNamespace temp;
+    const std::string docs = temp.MakeDirs("home/Desktop/docs/sub");
+    const auto ns = temp.Make();
+    TShellTreeView tree(nullptr, ns.get());
+    TShellListView view(nullptr, ns.get());
+    tree.SetShellListView(&view);
+    tree.SelectPath(temp.Root + "/home/Desktop/docs");
+    ASSERT_EQ(view.FileList().Count(), 1);
+    WriteRaw(docs + "/../new.txt", "");
+    EXPECT_TRUE(SpinUntil([&] { return view.FileList().Count() == 2; }));
+    view.OpenRow(0); // "sub"
+    EXPECT_EQ(tree.SelectedPath(), docs);
 }
 
 TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)

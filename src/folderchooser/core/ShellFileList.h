@@ -46,6 +46,8 @@ public:
     // Lists the shown folder again.
     void Fill();
     const TItemIDList& FolderIDList() const { return FolderList_; }
+    // The shown folder's path; "" for none.
+    std::string FolderPath() const { return Folder_ ? Folder_->Path() : std::string(); }
     // A folder without a path shows its names only.
     bool HasPath() const { return Folder_ && !Folder_->Path().empty(); }
     const TShellFileItem& Item(int Row) const { return Items_[static_cast<size_t>(Row)]; }
