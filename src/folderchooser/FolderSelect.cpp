@@ -7,7 +7,6 @@
 #include "FolderNames.h"
 #include "ShellComboBox.h"
 #include "ShellTreeView.h"
-
 #include "Cp932.h"
 
 #include <QApplication>
@@ -20,7 +19,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
-#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -182,8 +180,13 @@ void TFolderOpen::sbMakeDirClick()
         MessageDlg(nameUtf8 + "-->フォルダー名が不正です。", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
         return;
     }
-    // A folder without a path has no place for a new folder.
-    const std::string parent = FolderPath.empty() ? std::string() : ParentFolderOf(FolderPath);
+    // Beside the selected folder, but inside a selected volume's root (its
+    // parent is another volume); a folder without a path has no place for one.
+    const TShellTreeNode* selected = ShellTreeView1->Selected();
+    const bool volumeRoot = selected && selected->Item->ItemType() == itRootDrive;
+    const std::string parent = FolderPath.empty() ? std::string()
+                               : volumeRoot        ? JoinPath(FolderPath, "")
+                                                   : ParentFolderOf(FolderPath);
     const std::string newPath = parent + QFile::encodeName(name).toStdString();
     struct stat st;
     if (!parent.empty() && lstat(newPath.c_str(), &st) == 0) {

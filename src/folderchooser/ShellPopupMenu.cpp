@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 
 namespace {

@@ -67,15 +67,16 @@ TEST_F(FolderDialog, ReturnsTheSelectedFolderOnlyOnOk)
     const auto ok = [](TFolderOpen& Form) { return Press(Form, Form.EdMakeDir, Qt::Key_Return); };
     EXPECT_EQ(Select(preset, ok), std::make_pair(true, preset));
     EXPECT_FALSE(fs::exists(T + "/表/表")); // Enter in the name box confirms, it makes nothing
-    for (int key : {Qt::Key_Escape}) {
-        EXPECT_EQ(Select(preset, [&](TFolderOpen& Form) { return Press(Form, Form.ShellTreeView1, key); }),
-                  std::make_pair(false, preset));
-    }
-    EXPECT_EQ(Select(preset, [](TFolderOpen& Form) {
-                  Form.CancelButton->click();
-                  return Form.result();
-              }),
-              std::make_pair(false, preset));
+    const auto cancelBy = [&](const std::function<void(TFolderOpen&)>& Close) {
+        return Select(preset, [&](TFolderOpen& Form) {
+            Close(Form);
+            return Form.isVisible() ? mrNone : Form.result();
+        });
+    };
+    const std::pair<bool, std::string> unchanged{false, preset};
+    EXPECT_EQ(cancelBy([](TFolderOpen& Form) { Press(Form, Form.ShellTreeView1, Qt::Key_Escape); }), unchanged);
+    EXPECT_EQ(cancelBy([](TFolderOpen& Form) { Form.CancelButton->click(); }), unchanged);
+    EXPECT_EQ(cancelBy([](TFolderOpen& Form) { Form.close(); }), unchanged); // the close box
     // A preset the tree does not list comes back as it was.
     EXPECT_EQ(Select(T + "/missing", ok), std::make_pair(true, T + "/missing"));
     // Computer has no path.
@@ -116,6 +117,8 @@ TEST_F(FolderDialog, FollowsTheTreeWithTheComboAndTheFileList)
 TEST_F(FolderDialog, MakesANewFolderBesideTheSelectedOne)
 {
     WriteRaw(T + "/file", "");
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
+    Namespace = Temp.Make();
     struct {
         std::string Selected, Name, Message;
     } const cases[] = {
@@ -123,7 +126,7 @@ TEST_F(FolderDialog, MakesANewFolderBesideTheSelectedOne)
         {T + "/a/b", "new", T + "/a/new-->このフォルダーはすでに存在します。"},
         {T + "/a/b", "a*b", "a*b-->フォルダー名が不正です。"},
         {T + "/a/b", "é", "é-->フォルダー名が不正です。"},
-        {"/", "", ""},
+        {Temp.Root + "/media/USB", "new", ""},
     };
     Select(T + "/a/b", [&](TFolderOpen& Form) {
         for (const auto& c : cases) {
@@ -135,6 +138,7 @@ TEST_F(FolderDialog, MakesANewFolderBesideTheSelectedOne)
             EXPECT_EQ(messages.size() > asked ? messages.back() : std::string(), c.Message) << c.Name;
         }
         EXPECT_TRUE(fs::is_directory(T + "/a/new"));
+        EXPECT_TRUE(fs::is_directory(Temp.Root + "/media/USB/new")); // inside a volume's root
         // A folder that cannot be made: its parent is a file.
         Form.FolderPath = T + "/file/x";
         Form.EdMakeDir->setText("y");
