@@ -21,6 +21,8 @@ class TreeMouse : public testing::Test {
 protected:
     TreeMouse()
     {
+        // Whatever a menu moves to the trash goes to the test's own.
+        setenv("XDG_DATA_HOME", (Temp.Root + "/home/.local/share").c_str(), 1);
         T = Temp.MakeDirs("home/Desktop/T");
         for (const char* folder : {"a/inner", "b", "m"})
             Temp.MakeDirs(std::string("home/Desktop/T/") + folder);
@@ -118,8 +120,6 @@ TEST_F(TreeMouse, RenameNeverReplacesAndKeepsTheNodeInOrder)
 
 TEST_F(TreeMouse, ContextMenuMovesToTheTrashAndHandsRenameBack)
 {
-    // The freedesktop trash of the test's home.
-    setenv("XDG_DATA_HOME", (Temp.Root + "/home/.local/share").c_str(), 1);
     TShellPopupMenu menu(&View);
     menu.SetReadOnly(false);
     View.SetShellPopupMenu(&menu);
@@ -131,8 +131,10 @@ TEST_F(TreeMouse, ContextMenuMovesToTheTrashAndHandsRenameBack)
         return nullptr;
     });
     const auto popup = [&](TShellTreeNode* Node) {
+        ASSERT_TRUE(Node->Item->Path().starts_with(T + "/")); // never anything outside the test's folder
         const QPoint at = At(Node);
         Mouse(QEvent::MouseButtonPress, Qt::RightButton, at);
+        ASSERT_EQ(View.DropHighlighted(), Node);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, View.viewport()->mapToGlobal(at));
         QApplication::sendEvent(View.viewport(), &event);
     };
