@@ -92,9 +92,8 @@ TEST_F(FolderOps, RenameNeverReplacesAnEntry)
 
 TEST_F(FolderOps, TrashLinkAndTransferKeepEveryExistingEntry)
 {
-    // The freedesktop trash of a home inside the test folder.
+    // The freedesktop trash of a home inside the test folder, made on first use.
     const std::string data = Dir.File("home/.local/share");
-    fs::create_directories(data);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     const std::string doomed = Make("home/doomed.txt");
     EXPECT_TRUE(MoveToTrash(doomed));

@@ -2,7 +2,9 @@
 
 #include "ShellFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -89,6 +91,13 @@ bool RenameNoReplace(const std::string& Path, const std::string& NewName, std::s
 
 bool MoveToTrash(const std::string& Path)
 {
+    // Qt does not make a missing home trash, and then falls back to a trash
+    // relative to the current folder: entries would land in the program's
+    // folder. The home trash is made first, private as the desktop makes it.
+    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    for (const char* part : {"/files", "/info"})
+        QDir().mkpath(trash + QLatin1String(part));
+    QFile::setPermissions(trash, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return QFile::moveToTrash(QFile::decodeName(QByteArray::fromStdString(Path)));
 }
 

@@ -12,7 +12,8 @@
 // that exists (even an empty folder). NewPath gets the new path.
 bool RenameNoReplace(const std::string& Path, const std::string& NewName, std::string& NewPath);
 
-// Moves the entry into the desktop's trash (the freedesktop trash).
+// Moves the entry into the desktop's trash (the freedesktop trash), making
+// the home trash when there is none yet.
 bool MoveToTrash(const std::string& Path);
 
 // Makes a symbolic link to Path beside it, named "<name> へのリンク"
