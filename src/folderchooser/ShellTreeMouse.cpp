@@ -20,7 +20,6 @@
 #include <QScrollBar>
 #include <QUrl>
 
-
 TShellTreeNode* TShellTreeView::NodeAt(const QPoint& Pos) const
 {
     return TShellTreeModel::NodeOf(indexAt(Pos));
