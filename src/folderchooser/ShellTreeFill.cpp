@@ -7,7 +7,7 @@
 #include <algorithm>
 
 std::vector<TItemIDList> TShellTreeView::EnumSubFolders(const std::shared_ptr<const TShellFolder>& Folder,
-                                                        TShellFolderItem& Parent)
+                                                        TShellDataItem& Parent)
 {
     std::vector<TItemIDList> children;
     Folder->EnumObjects(SHCONTF_FOLDERS | (IncludeHidden_ ? SHCONTF_INCLUDEHIDDEN : 0), children);
@@ -24,7 +24,7 @@ std::vector<TItemIDList> TShellTreeView::EnumSubFolders(const std::shared_ptr<co
     return children;
 }
 
-bool TShellTreeView::Listed(TShellFolderItem& Item, int ParentLevel, TShItemIDType ParentType) const
+bool TShellTreeView::Listed(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType) const
 {
     const auto shown = [&](TShItemIDType Type) { return (ShVirtuaItems_ & VirtuaItem(Type)) != 0; };
     if (ParentLevel == 0) {

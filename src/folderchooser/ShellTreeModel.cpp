@@ -3,6 +3,9 @@
 #include "ExceptionHandler.h"
 #include "SystemImageList.h"
 
+#include <QColor>
+#include <algorithm>
+
 TShellTreeModel::~TShellTreeModel() = default;
 
 void TShellTreeModel::SetRoot(std::unique_ptr<TShellTreeNode> Root)
@@ -115,13 +118,42 @@ QVariant TShellTreeModel::data(const QModelIndex& Index, int Role) const
     case Qt::DecorationRole: return icons.Icon(node->Item->GetIconIndex(icons));
     case OpenIconRole: return icons.Icon(node->Item->GetOpenIconIndex(icons));
     case OverlayRole: return node->OverlayIndex;
+    case Qt::EditRole: return node->Text;
+    case Qt::ForegroundRole: return node->Cut ? QVariant(QColor(Qt::gray)) : QVariant();
     default: return {};
     }
 }
 
 Qt::ItemFlags TShellTreeModel::flags(const QModelIndex& Index) const
 {
-    return Index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    TShellTreeNode* node = NodeOf(Index);
+    if (!node)
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return CanEdit && CanEdit(node) ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool TShellTreeModel::setData(const QModelIndex& Index, const QVariant& Value, int Role)
+{
+    TShellTreeNode* node = NodeOf(Index);
+    if (!node || Role != Qt::EditRole || !OnEdited)
+        return false;
+    CatchExceptions([&] { OnEdited(node, Value.toString()); });
+    return true;
+}
+
+void TShellTreeModel::MoveChild(TShellTreeNode* Parent, int From, int To)
+{
+    if (From == To)
+        return;
+    const QModelIndex parent = IndexOf(Parent);
+    // Qt counts the destination before the move.
+    beginMoveRows(parent, From, From, parent, To > From ? To + 1 : To);
+    auto node = std::move(Parent->Children[static_cast<size_t>(From)]);
+    Parent->Children.erase(Parent->Children.begin() + From);
+    Parent->Children.insert(Parent->Children.begin() + To, std::move(node));
+    Renumber(Parent, std::min(From, To));
+    endMoveRows();
 }
 
 void TShellTreeModel::Renumber(TShellTreeNode* Parent, int From)

@@ -20,11 +20,16 @@ public:
 
     // Lists a node's children when the view expands it for the first time.
     std::function<void(TShellTreeNode*)> OnFetchChildren;
+    // Whether a node's text may be edited, and the edit's end with a new text.
+    std::function<bool(TShellTreeNode*)> CanEdit;
+    std::function<void(TShellTreeNode*, const QString&)> OnEdited;
 
     TShellTreeNode* Root() const { return Root_.get(); }
     void SetRoot(std::unique_ptr<TShellTreeNode> Root);
     void InsertChildren(TShellTreeNode* Parent, int Position, std::vector<std::unique_ptr<TShellTreeNode>> Nodes);
     void RemoveChildren(TShellTreeNode* Parent, int Position, int Count);
+    // Moves a child to another place among its siblings.
+    void MoveChild(TShellTreeNode* Parent, int From, int To);
     // Tells the view that a node's text, icon or "+" changed.
     void NodeChanged(TShellTreeNode* Node);
 
@@ -40,6 +45,7 @@ public:
     void fetchMore(const QModelIndex& Parent) override;
     QVariant data(const QModelIndex& Index, int Role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& Index) const override;
+    bool setData(const QModelIndex& Index, const QVariant& Value, int Role = Qt::EditRole) override;
 
 private:
     static void Renumber(TShellTreeNode* Parent, int From);

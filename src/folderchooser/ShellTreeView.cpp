@@ -21,6 +21,10 @@ protected:
     void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override
     {
         QStyledItemDelegate::initStyleOption(Option, Index);
+        // The pressed node shows as selected until the button comes up.
+        const auto* view = dynamic_cast<const TShellTreeView*>(Option->widget);
+        if (view && view->DropHighlighted() && view->DropHighlighted() == TShellTreeModel::NodeOf(Index))
+            Option->state |= QStyle::State_Selected;
         if (Option->state & QStyle::State_Selected)
             Option->icon = Index.data(TShellTreeModel::OpenIconRole).value<QIcon>();
     }
@@ -53,7 +57,19 @@ TShellTreeView::TShellTreeView(QWidget* Parent, TShellNamespace* Namespace, TWat
     setUniformRowHeights(true);
     setItemDelegate(new TShellTreeDelegate(this));
     Model_->OnFetchChildren = [this](TShellTreeNode* Node) { FillForExpansion(Node); };
+    Model_->CanEdit = [this](TShellTreeNode* Node) {
+        return !ReadOnly_ && MouseState_ == TMouseState::Idle && Node->Item->IsValid() &&
+               Node->Item->HasAttribute(SFGAO_CANRENAME);
+    };
+    Model_->OnEdited = [this](TShellTreeNode* Node, const QString& Text) {
+        if (Text != Node->Text)
+            Rename(Node, Text);
+    };
     setModel(Model_);
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setDragEnabled(false);
+    setAcceptDrops(true);
+    HoverTimer_.callOnTimeout(this, [this] { CatchExceptions([&] { HoverTick(); }); });
     connect(this, &QTreeView::expanded, this, [this](const QModelIndex& Index) {
         CatchExceptions([&] {
             TShellTreeModel::NodeOf(Index)->Expanded = true;
@@ -70,6 +86,7 @@ TShellTreeView::TShellTreeView(QWidget* Parent, TShellNamespace* Namespace, TWat
     });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         CatchExceptions([&] {
+            FollowSelection(false);
             if (OnChange)
                 OnChange(this);
         });
@@ -224,7 +241,11 @@ void TShellTreeView::QueueDeviceChange(const QString& Text, uint32_t EventType, 
 
 void TShellTreeView::FolderChanged()
 {
-    CatchExceptions([&] { RefreshNodes(); });
+    // A change met while the mouse holds a node waits for the next one.
+    CatchExceptions([&] {
+        if (MouseState_ == TMouseState::Idle)
+            RefreshNodes();
+    });
 }
 
 void TShellTreeView::DeviceChanged(const TDeviceChangeData& Data)

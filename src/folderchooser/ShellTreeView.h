@@ -8,17 +8,22 @@
 #pragma once
 
 #include "ShDirWatcher.h"
+#include "ShellDrop.h"
 #include "ShellCtrlList.h"
 #include "ShellDataItem.h"
 #include "ShellTreeNode.h"
 
+#include <QTimer>
 #include <QTreeView>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class TShellComboBox;
+class TShellListView;
 class TShellNamespace;
+class TShellPopupMenu;
 class TShellTreeModel;
 
 class TShellTreeView : public QTreeView, private IShellControl {
@@ -33,8 +38,40 @@ public:
     TShVirtuaItems ShVirtuaItems() const { return ShVirtuaItems_; }
     void SetShVirtuaItems(TShVirtuaItems Value);
 
+    // Label editing (rename) is refused while on.
+    bool ReadOnly() const { return ReadOnly_; }
+    void SetReadOnly(bool Value) { ReadOnly_ = Value; }
+    // The path combo that follows the selection and selects in the tree.
+    TShellComboBox* ShellComboBox() const { return ShellComboBox_; }
+    void SetShellComboBox(TShellComboBox* Combo);
+    // The file list that shows the selected folder's contents.
+    void SetShellListView(TShellListView* List);
+    // The context menu of a right click on a folder; none by default.
+    void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
+
     // After the selection changed.
     std::function<void(TShellTreeView*)> OnChange;
+    // Before a drag of Node's folder starts; CanDrag false stops it.
+    std::function<void(TShellTreeView*, TShellTreeNode* Node, bool& CanDrag)> OnShBeginDrag;
+    // A drag entering the tree; Accept false refuses it.
+    std::function<void(TShellTreeView*, const TShellDragObject&, bool& Accept)> OnShDragEnter;
+    std::function<void(TShellTreeView*, const TShellDragObject&, TShellTreeNode* Node)> OnShDragOver;
+    // A drop onto Node; DefaultAction false keeps it from the folder.
+    std::function<void(TShellTreeView*, const TShellDragObject&, TShellTreeNode* Node, bool& DefaultAction)>
+        OnShDragDrop;
+    std::function<void(TShellTreeView*)> OnShDragLeave;
+
+    // The node pressed or dragged over, drawn as selected; null for none.
+    TShellTreeNode* DropHighlighted() const { return DropHighlighted_; }
+    // Gives the node's folder a new name (never replacing an entry that
+    // exists); the node keeps its place in the tree and is sorted anew.
+    bool Rename(TShellTreeNode* Node, const QString& NewName);
+    // The drag-over notifications a pointer resting on one node gets
+    // before that node opens, one every HoverInterval.
+    static constexpr int HoverExpandCount = 30;
+    static constexpr std::chrono::milliseconds HoverInterval{50};
+    // The distance on either axis a pressed pointer moves before a drag starts.
+    static constexpr int DragThreshold = 6;
 
     // Selects the folder at Path; a path that does not parse changes
     // nothing, and one the tree does not list selects the root.
@@ -69,8 +106,24 @@ public:
     // Looks the icons up again (after a theme change).
     void ReloadImages();
 
+    // The relative lists of a folder's sub-folders that the tree lists, in
+    // the folder's order.
+    std::vector<TItemIDList> EnumSubFolders(const std::shared_ptr<const TShellFolder>& Folder, TShellDataItem& Parent);
+
 protected:
     void changeEvent(QEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dragMoveEvent(QDragMoveEvent* Event) override;
+    void dragLeaveEvent(QDragLeaveEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& Index, const QEvent* Event) const override;
+    // Whether a move to Pos, with Buttons down, starts a drag of the
+    // pressed node.
+    virtual bool CanBeginDrag(const QPoint& Pos, Qt::MouseButtons Buttons);
 
 private:
     void QueueDeviceChange(const QString& Text, uint32_t EventType, const TItemIDList& IDList, uint16_t Kind) override;
@@ -78,10 +131,7 @@ private:
     void DeviceChanged(const TDeviceChangeData& Data);
 
     void FillRoot();
-    // The relative lists of the folder's sub-folders that the tree lists,
-    // in the folder's order.
-    std::vector<TItemIDList> EnumSubFolders(const std::shared_ptr<const TShellFolder>& Folder, TShellFolderItem& Parent);
-    bool Listed(TShellFolderItem& Item, int ParentLevel, TShItemIDType ParentType) const;
+    bool Listed(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType) const;
     std::unique_ptr<TShellTreeNode> MakeNode(std::unique_ptr<TShellFolderItem> Item, TChildProber* Prober = nullptr);
     // Re-reads the "+" and overlay (through Prober, the parent folder's,
     // when given); true when either changed.
@@ -99,10 +149,35 @@ private:
     void UpdateWatchList();
     void CollectWatchFolders(TShellTreeNode* Node, std::vector<std::string>& Folders);
 
+    enum class TMouseState { Idle, LeftPressed, RightPressed, Dragging };
+    void SetDropHighlighted(TShellTreeNode* Node);
+    void BeginDrag();
+    // The pointer rests on the node a drag is over: opens it after a while,
+    // and scrolls near the edges.
+    void HoverTick();
+    void AutoScroll(const QPoint& Pos);
+    void ContextPopup(TShellTreeNode* Node, const QPoint& GlobalPos);
+    void SortChild(TShellTreeNode* Node);
+    TShellTreeNode* NodeAt(const QPoint& Pos) const;
+    // The combo (refilled when Refill) and the list follow the selection.
+    void FollowSelection(bool Refill);
+
     TShellNamespace& Namespace_;
     TShellTreeModel* Model_;
     std::unique_ptr<TShDirWatcher> Watcher_;
     bool IncludeHidden_ = true;
     TShVirtuaItems ShVirtuaItems_ = VirtuaItem(itBitBucket) | VirtuaItem(itNetWork);
     bool Watching_ = false;
+    bool ReadOnly_ = false;
+    TShellComboBox* ShellComboBox_ = nullptr;
+    TShellListView* ShellListView_ = nullptr;
+    TShellPopupMenu* ShellPopupMenu_ = nullptr;
+    TMouseState MouseState_ = TMouseState::Idle;
+    QPoint PressPoint_;
+    TShellTreeNode* DropHighlighted_ = nullptr;
+    // The drag hovering over the tree.
+    QTimer HoverTimer_;
+    QPoint HoverPos_;
+    TShellTreeNode* HoverNode_ = nullptr;
+    int HoverCount_ = 0;
 };

@@ -1,0 +1,79 @@
+// The program's folder dialog: the folder tree with its path combo, the
+// chosen folder's files, making a new folder, and (Ctrl+Shift+Delete)
+// deleting every file below the chosen folder after one question. It
+// returns a path the program can hold in Shift-JIS.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class TFileListBoxEx;
+class TShellComboBox;
+class TShellNamespace;
+class TShellTreeView;
+
+class TFolderOpen : public QDialog {
+public:
+    // Namespace null: the program's.
+    explicit TFolderOpen(QWidget* Owner = nullptr, TShellNamespace* Namespace = nullptr);
+    ~TFolderOpen() override;
+
+    // Runs the dialog on the Shift-JIS folder Folder. On OK, Folder becomes
+    // the folder chosen ("" for one without a path, such as Computer) and
+    // the result is true; otherwise Folder stays as it was. Callers add the
+    // trailing '/' themselves where they need one.
+    static bool SelectFolder(std::string& Folder, TShellNamespace* Namespace = nullptr);
+
+    // The preset on entry and the choice on OK, as raw path bytes; it
+    // follows the tree's selection.
+    std::string FolderPath;
+
+    QWidget* PanelLeft;
+    QWidget* PanelLeftTop;
+    QLabel* Label2;
+    TShellComboBox* ShellComboBox1;
+    TShellTreeView* ShellTreeView1;
+    QWidget* PanelRight;
+    QWidget* PanelRightTop;
+    QToolButton* sbMakeDir;
+    QLabel* Label1;
+    QLineEdit* EdMakeDir;
+    TFileListBoxEx* FileListBoxEx1;
+    QWidget* PanelBottom;
+    QPushButton* OkButton;
+    QPushButton* CancelButton;
+
+    void FormShow();
+    void ShellTreeView1Change();
+    void sbMakeDirClick();
+    // Asks, then deletes every file below the selected folder.
+    void DeleteAllFilesBelow();
+    // The files deleted since the last key went down.
+    int DeletedFiles() const { return DeletedFiles_; }
+    // The file list's selection colours.
+    const QColor& SelectionBackground() const { return SelBackground_; }
+    const QColor& SelectionText() const { return SelText_; }
+
+    // OK is refused, with the dialog left open, for a folder whose path
+    // does not come back unchanged from Shift-JIS.
+    void done(int Result) override;
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void BuildControls(TShellNamespace* Namespace);
+    // The form sees every key of its controls first.
+    bool FormKey(QKeyEvent& Event);
+    void SetListColours(bool Focused);
+
+    QColor SelBackground_;
+    QColor SelText_;
+    int DeletedFiles_ = 0;
+};

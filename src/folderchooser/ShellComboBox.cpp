@@ -1,0 +1,197 @@
+#include "ShellComboBox.h"
+
+#include "ExceptionHandler.h"
+#include "ShellNamespace.h"
+#include "ShellTreeView.h"
+#include "SystemImageList.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QFontInfo>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+#include <cmath>
+
+namespace {
+
+constexpr int LevelRole = Qt::UserRole + 1;
+
+// The list part: names indented by level.
+class TShellComboDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override
+    {
+        QStyledItemDelegate::initStyleOption(Option, Index);
+        Option->rect.adjust(TShellComboBox::IndentPerLevel * Index.data(LevelRole).toInt(), 0, 0, 0);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(Option, Index);
+        size.setHeight(TShellComboBox::ItemHeightFor(Option.font));
+        return size;
+    }
+};
+
+} // namespace
+
+TShellComboBox::TShellComboBox(QWidget* Parent, TShellNamespace* Namespace)
+    : QComboBox(Parent),
+      List_(Namespace ? *Namespace : DefaultShellNamespace(), [this](TShellDataItem& Parent) {
+          const std::shared_ptr<const TShellFolder> folder = Parent.Folder();
+          return Tree_ && folder ? Tree_->EnumSubFolders(folder, Parent) : std::vector<TItemIDList>();
+      })
+{
+    setItemDelegate(new TShellComboDelegate(this));
+    setAcceptDrops(true);
+    connect(this, &QComboBox::activated, this, [this](int Index) { CatchExceptions([&] { Picked(Index); }); });
+}
+
+TShellComboBox::~TShellComboBox() = default;
+
+int TShellComboBox::ItemHeightFor(const QFont& Font)
+{
+    return std::max(18, static_cast<int>(std::lround(QFontInfo(Font).pixelSize() * 1.2)));
+}
+
+void TShellComboBox::FillItems()
+{
+    List_.FillItems();
+    ShowItems();
+}
+
+void TShellComboBox::SelectIDList(const TItemIDList& Absolute)
+{
+    List_.SelectIDList(Absolute);
+    ShowItems();
+}
+
+TItemIDList TShellComboBox::SelectedIDList() const
+{
+    const int index = List_.ItemIndex();
+    return index >= 0 ? List_[index].Item->AbsoluteIDList() : TItemIDList::Desktop();
+}
+
+int TShellComboBox::FindItem(const TItemIDList& Absolute)
+{
+    const int index = List_.FindItem(Absolute);
+    ShowItems();
+    return index;
+}
+
+QString TShellComboBox::EditText(int Index) const
+{
+    TShellDataItem& item = *List_[Index].Item;
+    const std::string path = Index == 0 ? std::string() : item.Path();
+    return path.empty() ? item.DisplayName() : QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+void TShellComboBox::ShowItems()
+{
+    if (Showing_)
+        return;
+    Showing_ = true;
+    const QSignalBlocker blocker(this);
+    clear();
+    TSystemImageList& icons = TSystemImageList::Instance();
+    for (int i = 0; i < List_.Count(); ++i) {
+        TShellDataItem& item = *List_[i].Item;
+        addItem(icons.Icon(item.GetIconIndex(icons)), item.DisplayName());
+        setItemData(i, item.Level(), LevelRole);
+    }
+    setCurrentIndex(List_.ItemIndex());
+    Showing_ = false;
+    update();
+}
+
+void TShellComboBox::Picked(int Index)
+{
+    List_.Pick(Index);
+    const TItemIDList picked = SelectedIDList();
+    ShowItems();
+    if (Tree_)
+        Tree_->SelectIDList(picked);
+}
+
+void TShellComboBox::paintEvent(QPaintEvent*)
+{
+    CatchExceptions([&] {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText.clear();
+        option.currentIcon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const int index = List_.ItemIndex();
+        if (index < 0 || index >= List_.Count())
+            return;
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        TSystemImageList& icons = TSystemImageList::Instance();
+        const QSize image = iconSize();
+        const QRect imageRect(field.left(), field.top() + (field.height() - image.height()) / 2, image.width(),
+                              image.height());
+        icons.Icon(List_[index].Item->GetIconIndex(icons)).paint(&painter, imageRect);
+        const QRect textRect = field.adjusted(image.width() + 4, 0, 0, 0);
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(EditText(index), Qt::ElideLeft, textRect.width()));
+    });
+}
+
+TShellDataItem* TShellComboBox::Shown() const
+{
+    const int index = List_.ItemIndex();
+    return index >= 0 && index < List_.Count() ? List_[index].Item.get() : nullptr;
+}
+
+void TShellComboBox::dragEnterEvent(QDragEnterEvent* Event)
+{
+    CatchExceptions([&] {
+        bool accept = OffersShellItems(Event->mimeData());
+        if (accept && OnShDragEnter)
+            OnShDragEnter(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, accept);
+        if (accept)
+            Event->acceptProposedAction();
+        else
+            Event->ignore();
+    });
+}
+
+void TShellComboBox::dragMoveEvent(QDragMoveEvent* Event)
+{
+    CatchExceptions([&] {
+        TShellDataItem* item = Shown();
+        if (item && IsDropTarget(*item))
+            Event->acceptProposedAction();
+        else
+            Event->ignore();
+        if (OnShDragOver)
+            OnShDragOver(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, item);
+    });
+}
+
+void TShellComboBox::dragLeaveEvent(QDragLeaveEvent* Event)
+{
+    CatchExceptions([&] {
+        if (OnShDragLeave)
+            OnShDragLeave(this);
+        QComboBox::dragLeaveEvent(Event);
+    });
+}
+
+void TShellComboBox::dropEvent(QDropEvent* Event)
+{
+    CatchExceptions([&] {
+        TShellDataItem* item = Shown();
+        bool defaultAction = true;
+        if (OnShDragDrop)
+            OnShDragDrop(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, item,
+                         defaultAction);
+        if (defaultAction && item && DropInto(*item, *Event->mimeData(), Event->dropAction()) > 0)
+            Event->acceptProposedAction();
+        else
+            Event->setDropAction(Qt::IgnoreAction);
+    });
+}

@@ -1,0 +1,135 @@
+#include "ShellListView.h"
+
+#include "ExceptionHandler.h"
+#include "ShellNamespace.h"
+#include "ShellPopupMenu.h"
+#include "ShellTreeView.h"
+
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+#include <sys/stat.h>
+
+#include <QHeaderView>
+
+TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
+    : QTreeView(Parent), List_(new TShellFileList(Namespace ? *Namespace : DefaultShellNamespace(), this))
+{
+    setRootIsDecorated(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUniformRowHeights(true);
+    setModel(List_);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(true);
+    connect(header(), &QHeaderView::sectionClicked, this,
+            [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { CatchExceptions([&] { FolderChanged(); }); });
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& Index) { CatchExceptions([&] { OpenRow(Index.row()); }); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        CatchExceptions([&] {
+            if (OnShSelChange)
+                OnShSelChange(this, SelectionSize());
+        });
+    });
+}
+
+void TShellListView::ShowFolder(const TItemIDList& Absolute)
+{
+    const bool hadPath = List_->columnCount() > 1;
+    if (hadPath)
+        ReportState_ = header()->saveState();
+    List_->ShowFolder(Absolute);
+    if (!Watcher_.directories().isEmpty())
+        Watcher_.removePaths(Watcher_.directories());
+    if (const QString path = QFile::decodeName(QByteArray::fromStdString(List_->FolderPath())); !path.isEmpty())
+        Watcher_.addPath(path);
+    if (!List_->HasPath()) {
+        header()->resizeSection(0, width() / 2);
+    } else if (!hadPath) {
+        if (ReportState_.isEmpty())
+            for (int column = 0; column < TShellFileList::ColumnCount; ++column)
+                header()->resizeSection(column, width() / TShellFileList::ColumnCount);
+        else
+            header()->restoreState(ReportState_);
+    }
+    if (List_->Count() > 0) {
+        setCurrentIndex(List_->index(0, 0));
+        scrollToTop();
+    }
+}
+
+uint64_t TShellListView::SelectionSize() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    return List_->TotalSize(rows);
+}
+
+void TShellListView::keyboardSearch(const QString& Search)
+{
+    CatchExceptions([&] {
+        // Type-ahead: the next row holding the text anywhere, wrapping at the end.
+        const int start = currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+        const int row = List_->Count() > 0 ? List_->FindPartial(Search, start % List_->Count(), true) : -1;
+        if (row >= 0)
+            setCurrentIndex(List_->index(row, 0));
+    });
+}
+
+void TShellListView::OpenRow(int Row)
+{
+    const TShellFileItem& item = List_->Item(Row);
+    if (item.Folder) {
+        const TItemIDList folder = ConcatIDLists(List_->FolderIDList(), item.Relative);
+        ShowFolder(folder);
+        if (Tree_)
+            Tree_->SelectIDList(folder);
+        return;
+    }
+    bool defaultAction = true;
+    if (OnShExecute)
+        OnShExecute(this, item, defaultAction);
+    if (defaultAction && !item.Path.empty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(item.Path))));
+}
+
+void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
+{
+    CatchExceptions([&] {
+        const QModelIndex at = indexAt(Event->pos());
+        if (!ShellPopupMenu_ || !at.isValid())
+            return;
+        std::vector<std::string> paths;
+        for (const QModelIndex& index : selectionModel()->selectedRows())
+            paths.push_back(List_->Item(index.row()).Path);
+        if (paths.empty())
+            paths.push_back(List_->Item(at.row()).Path);
+        const QModelIndex current = currentIndex();
+        switch (ShellPopupMenu_->ShellPopup(paths, Event->globalPos())) {
+        case scCreateLink:
+        case scDelete: // the rows of what went to the trash go
+            List_->Fill();
+            break;
+        case scRename:
+            edit(current.isValid() ? current.siblingAtColumn(0) : at.siblingAtColumn(0));
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void TShellListView::FolderChanged()
+{
+    const std::string path = List_->FolderPath();
+    struct stat st;
+    if (path.empty() || stat(path.c_str(), &st) == 0) {
+        List_->Fill();
+        return;
+    }
+    ShowFolder(Tree_ ? Tree_->SelectedIDList() : TItemIDList::Desktop());
+}

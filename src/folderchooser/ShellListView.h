@@ -1,0 +1,56 @@
+// A folder's contents as a five-column report (name, size, type, modified,
+// attributes), sorted by a click on a column header, listed again when the
+// folder changes on disk. A folder without a
+// path shows one "名前" column, half the control wide; back in a folder
+// with a path the five columns return with their last widths and order.
+#pragma once
+
+#include "ShellFileList.h"
+
+#include <QByteArray>
+#include <QFileSystemWatcher>
+#include <QTreeView>
+#include <functional>
+
+class TShellNamespace;
+class TShellPopupMenu;
+class TShellTreeView;
+
+class TShellListView : public QTreeView {
+public:
+    explicit TShellListView(QWidget* Parent = nullptr, TShellNamespace* Namespace = nullptr);
+
+    void ShowFolder(const TItemIDList& Absolute);
+    TShellFileList& FileList() { return *List_; }
+    // The sizes of the selected files added up.
+    uint64_t SelectionSize() const;
+    // The folder tree this list follows; a folder opened here is selected
+    // there. Set by the tree's SetShellListView, which links both ways.
+    void SetShellTreeView(TShellTreeView* Tree) { Tree_ = Tree; }
+    // The context menu of a right click on a row; none by default.
+    void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
+
+    // After the selection changed, with its total size.
+    std::function<void(TShellListView*, uint64_t SelSize)> OnShSelChange;
+    // A file row is opened; DefaultAction false keeps it from its program.
+    std::function<void(TShellListView*, const TShellFileItem& Item, bool& DefaultAction)> OnShExecute;
+
+    // Opens a row: a folder is shown, a file handed to its program.
+    void OpenRow(int Row);
+
+protected:
+    void keyboardSearch(const QString& Search) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
+
+private:
+    // The shown folder changed on disk: listed again, or, when it is gone,
+    // the tree's selection is shown instead.
+    void FolderChanged();
+
+    TShellFileList* List_;
+    TShellTreeView* Tree_ = nullptr;
+    QFileSystemWatcher Watcher_;
+    TShellPopupMenu* ShellPopupMenu_ = nullptr;
+    // The report's header as it was in the last folder with a path.
+    QByteArray ReportState_;
+};

@@ -1,0 +1,277 @@
+#include "../folderchooser_core/TempNamespace.h"
+#include "ShellComboBox.h"
+#include "ShellHooks.h"
+#include "ShellPopupMenu.h"
+#include "ShellTreeModel.h"
+#include "ShellTreeView.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TreeMouse : public testing::Test {
+protected:
+    TreeMouse()
+    {
+        // Whatever a menu moves to the trash goes to the test's own.
+        setenv("XDG_DATA_HOME", (Temp.Root + "/home/.local/share").c_str(), 1);
+        T = Temp.MakeDirs("home/Desktop/T");
+        for (const char* folder : {"a/inner", "b", "m"})
+            Temp.MakeDirs(std::string("home/Desktop/T/") + folder);
+        View.resize(400, 600);
+        View.show();
+        View.SelectPath(T);
+        View.Expand(View.Selected());
+        View.SelectPath(T + "/a"); // scrolls T's children into view
+        View.SelectPath(T);
+        SetDragHook([this](QDrag& Drag, Qt::DropActions Allowed) {
+            Dragged.push_back({Drag.mimeData()->urls().value(0).toLocalFile().toStdString(), Allowed});
+            return Qt::IgnoreAction;
+        });
+    }
+    ~TreeMouse() override
+    {
+        SetDragHook({});
+        SetPopupHook({});
+    }
+    TShellTreeNode* Node(const std::string& Path)
+    {
+        TItemIDList list;
+        Namespace->PathToIDList(Path, list);
+        return View.FindNode(list);
+    }
+    QPoint At(TShellTreeNode* Node)
+    {
+        return View.visualRect(static_cast<TShellTreeModel*>(View.model())->IndexOf(Node)).center();
+    }
+    void Mouse(QEvent::Type Type, Qt::MouseButton Button, const QPoint& Pos)
+    {
+        const Qt::MouseButtons held = Type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Button);
+        QMouseEvent event(Type, Pos, View.viewport()->mapToGlobal(Pos), Button, held, {});
+        QApplication::sendEvent(View.viewport(), &event);
+    }
+
+    TTempNamespace Temp;
+    std::string T;
+    std::unique_ptr<TShellNamespace> Namespace = Temp.Make();
+    TShellTreeView View{nullptr, Namespace.get()};
+    std::vector<std::pair<std::string, Qt::DropActions>> Dragged;
+};
+
+TEST_F(TreeMouse, SelectsOnReleaseAndDragsOnlyFromSixPixels)
+{
+    TShellTreeNode* a = Node(T + "/a");
+    const QPoint at = At(a);
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, at);
+    EXPECT_EQ(View.Selected(), a->Parent); // not before the release
+    Mouse(QEvent::MouseMove, Qt::LeftButton, at + QPoint(5, -5));
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, at + QPoint(5, -5));
+    EXPECT_TRUE(Dragged.empty());
+    EXPECT_EQ(View.Selected(), a);
+
+    TShellTreeNode* b = Node(T + "/b");
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, At(b));
+    Mouse(QEvent::MouseMove, Qt::LeftButton, At(b) + QPoint(0, 6));
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, At(b) + QPoint(0, 6));
+    ASSERT_EQ(Dragged.size(), 1u);
+    EXPECT_EQ(Dragged[0].first, T + "/b");
+    EXPECT_EQ(Dragged[0].second, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
+    EXPECT_EQ(View.Selected(), a);
+
+    // A veto, or the right button on the desktop, starts nothing.
+    View.OnShBeginDrag = [](TShellTreeView*, TShellTreeNode*, bool& CanDrag) { CanDrag = false; };
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, At(b));
+    Mouse(QEvent::MouseMove, Qt::LeftButton, At(b) + QPoint(9, 9));
+    View.OnShBeginDrag = nullptr;
+    const QPoint root = View.visualRect(View.model()->index(0, 0)).center();
+    Mouse(QEvent::MouseButtonPress, Qt::RightButton, root);
+    Mouse(QEvent::MouseMove, Qt::RightButton, root + QPoint(9, 9));
+    EXPECT_EQ(Dragged.size(), 1u);
+}
+
+TEST_F(TreeMouse, RenameNeverReplacesAndKeepsTheNodeInOrder)
+{
+    TShellTreeNode* a = Node(T + "/a");
+    View.Expand(a);
+    EXPECT_FALSE(View.Rename(a, "b"));
+    EXPECT_EQ(a->Text.toStdString(), "a");
+    EXPECT_TRUE(fs::exists(T + "/a/inner") && fs::exists(T + "/b"));
+
+    EXPECT_TRUE(View.Rename(a, "z"));
+    EXPECT_TRUE(fs::exists(T + "/z/inner"));
+    EXPECT_EQ(Node(T + "/z"), a);
+    EXPECT_EQ(a->Row, 2); // after b and m
+    EXPECT_TRUE(a->Expanded);
+    ASSERT_EQ(a->Children.size(), 1u);
+    EXPECT_EQ(a->Children[0]->Item->Path(), T + "/z/inner");
+
+    // Read-only: no editing.
+    View.SetReadOnly(true);
+    EXPECT_FALSE(View.model()->flags(static_cast<TShellTreeModel*>(View.model())->IndexOf(a)) & Qt::ItemIsEditable);
+}
+
+TEST_F(TreeMouse, ContextMenuMovesToTheTrashAndHandsRenameBack)
+{
+    TShellPopupMenu menu(&View);
+    menu.SetReadOnly(false);
+    View.SetShellPopupMenu(&menu);
+    int offset = scDelete;
+    SetPopupHook([&](QMenu& Menu, const QPoint&) -> QAction* {
+        for (QAction* action : Menu.actions())
+            if (action->data().toInt() == offset)
+                return action;
+        return nullptr;
+    });
+    const auto popup = [&](TShellTreeNode* Node) {
+        ASSERT_TRUE(Node->Item->Path().starts_with(T + "/")); // never anything outside the test's folder
+        const QPoint at = At(Node);
+        Mouse(QEvent::MouseButtonPress, Qt::RightButton, at);
+        ASSERT_EQ(View.DropHighlighted(), Node);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, View.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(View.viewport(), &event);
+    };
+    View.SelectPath(T + "/m");
+    TShellTreeNode* m = View.Selected();
+    TShellTreeNode* parent = m->Parent;
+    popup(m);
+    EXPECT_FALSE(fs::exists(T + "/m"));
+    EXPECT_TRUE(fs::exists(Temp.Config.Trash + "/files/m"));
+    EXPECT_EQ(View.Selected(), parent);
+    EXPECT_EQ(parent->Children.size(), 2u);
+
+    offset = scRename;
+    TShellTreeNode* b = Node(T + "/b");
+    popup(b);
+    EXPECT_TRUE(View.indexWidget(static_cast<TShellTreeModel*>(View.model())->IndexOf(b))); // the name's editor
+    EXPECT_TRUE(fs::exists(T + "/b"));
+}
+
+TEST_F(TreeMouse, HoveringADragOpensTheFolderAfterThirtyNotifications)
+{
+    TShellTreeNode* a = Node(T + "/a");
+    ASSERT_FALSE(a->Expanded);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(T + "/b"))});
+    QDragEnterEvent enter(At(a), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(View.viewport(), &enter);
+    QDragMoveEvent move(At(a), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(View.viewport(), &move);
+    EXPECT_TRUE(move.isAccepted());
+    EXPECT_TRUE(SpinUntil([&] { return a->Expanded; }));
+    // Dropped with the default action: copied into the folder.
+    QDropEvent drop(At(a), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(View.viewport(), &drop);
+    EXPECT_TRUE(fs::is_directory(T + "/a/b"));
+    EXPECT_TRUE(fs::is_directory(T + "/b"));
+}
+
+TEST_F(TreeMouse, TheComboListsTheChainToTheSelectionAsTemporaryItems)
+{
+    const std::string deep = Temp.MakeDirs("media/USB/a/b/c");
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
+    const auto mounted = Temp.Make();
+    TShellTreeView tree(nullptr, mounted.get());
+    TShellComboBox chain(nullptr, mounted.get());
+    tree.SetShellComboBox(&chain);
+    tree.SelectPath(deep);
+    const TShellComboList& list = chain.List();
+    std::vector<std::string> temporary;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list[i].Temporary)
+            temporary.push_back(list[i].Item->DisplayName().toStdString());
+    EXPECT_EQ(temporary, (std::vector<std::string>{"リムーバブル ディスク (" + Temp.Root + "/media/USB)", "a", "b", "c"}));
+    EXPECT_EQ(chain.EditText(chain.currentIndex()).toStdString(), deep);
+    int volume = chain.currentIndex();
+    for (int up = 0; up < 3; ++up)
+        volume = list.ParentOf(volume);
+    EXPECT_EQ(list[list.ParentOf(volume)].Item->DisplayName().toStdString(), "コンピューター");
+    EXPECT_EQ(list.ParentOf(list.ParentOf(volume)), 0);
+    EXPECT_EQ(chain.EditText(0).toStdString(), "デスクトップ");
+
+    // Picking Computer drops the old branch and selects it in the tree.
+    int computer = 0;
+    while (list[computer].Item->DisplayName() != QStringLiteral("コンピューター"))
+        ++computer;
+    chain.setCurrentIndex(computer);
+    emit chain.activated(computer);
+    for (int i = 0; i < list.Count(); ++i)
+        EXPECT_FALSE(list[i].Temporary);
+    EXPECT_EQ(tree.Selected()->Text.toStdString(), "コンピューター");
+
+    QFont font;
+    font.setPixelSize(12);
+    EXPECT_EQ(TShellComboBox::ItemHeightFor(font), 18);
+    font.setPixelSize(20);
+    EXPECT_EQ(TShellComboBox::ItemHeightFor(font), 24);
+}
+
+TEST_F(TreeMouse, TheComboTakesDropsIntoTheFolderItShows)
+{
+    TShellComboBox combo(nullptr, Namespace.get());
+    View.SetShellComboBox(&combo);
+    View.SelectPath(T + "/a");
+    WriteRaw(T + "/b/x.txt", "x");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(T + "/b/x.txt"))});
+    const auto drop = [&] {
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&combo, &enter);
+        QDropEvent event({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&combo, &event);
+    };
+    combo.OnShDragDrop = [](TShellComboBox*, const TShellDragObject&, TShellDataItem*, bool& DefaultAction) {
+        DefaultAction = false;
+    };
+    drop();
+    EXPECT_FALSE(fs::exists(T + "/a/x.txt"));
+    combo.OnShDragDrop = nullptr;
+    drop();
+    EXPECT_EQ(ReadRaw(T + "/a/x.txt"), "x");
+    EXPECT_TRUE(fs::exists(T + "/b/x.txt"));
+}
+
+TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
+{
+    TempDir dir;
+    WriteRaw(dir.File("f.txt"), "x");
+    QWidget owner;
+    TShellPopupMenu menu(&owner);
+    QAction* own = menu.addAction("own");
+    own->setData(1000);
+    int triggered = 0, after = 0;
+    QObject::connect(own, &QAction::triggered, [&] { ++triggered; });
+    menu.OnShAfterPopup = [&](TShellPopupMenu*, QAction* Item, const std::vector<std::string>&) { after += Item == own; };
+    menu.SetInsertPos(5);
+    EXPECT_EQ(menu.InsertPos(), 1);
+    std::vector<QString> captions;
+    QAction* pick = nullptr;
+    SetPopupHook([&](QMenu& Menu, const QPoint&) {
+        captions.clear();
+        for (QAction* action : Menu.actions())
+            captions.push_back(action->text());
+        EXPECT_EQ(Menu.defaultAction(), Menu.actions().value(1));
+        return pick;
+    });
+    pick = own;
+    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 1000);
+    EXPECT_EQ(triggered, 1);
+    EXPECT_EQ(after, 1);
+    // Read-only by default: no rename; a file has no paste.
+    EXPECT_EQ(captions, (std::vector<QString>{"own", "開く", "切り取り", "コピー", "ショートカットの作成", "削除"}));
+    menu.OnShBeforPopup = [](TShellPopupMenu*, const std::vector<std::string>&, QPoint, bool& Allow) { Allow = false; };
+    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 0);
+    menu.OnShBeforPopup = nullptr;
+    pick = nullptr;
+    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 0);
+    SetPopupHook({});
+}
+
+} // namespace

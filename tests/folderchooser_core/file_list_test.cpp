@@ -1,0 +1,75 @@
+#include "ShellFileList.h"
+#include "ShellNamespace.h"
+#include "TempNamespace.h"
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(FileList, SizesAreKilobytesRoundedUpIn64Bits)
+{
+    const std::pair<uint64_t, const char*> cases[] = {{0, "0KB"},       {1, "1KB"},          {1024, "1KB"},
+                                                      {1025, "2KB"},    {1048576, "1,024KB"}, {5ull << 30, "5,242,880KB"}};
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(SizeText(bytes).toStdString(), text) << bytes;
+}
+
+class FileListTest : public testing::Test {
+protected:
+    FileListTest()
+    {
+        const std::string docs = Temp.MakeDirs("home/Desktop/docs");
+        Temp.MakeDirs("home/Desktop/docs/folder");
+        WriteRaw(docs + "/b.txt", std::string(2000, 'b'));
+        WriteRaw(docs + "/a.txt", "a");
+        WriteRaw(docs + "/c.txt", "");
+        // A sparse 5 GiB file: its size, not its blocks.
+        const int fd = open((docs + "/big.bin").c_str(), O_CREAT | O_WRONLY, 0644);
+        EXPECT_EQ(ftruncate(fd, 5ll << 30), 0);
+        close(fd);
+        Namespace->PathToIDList(docs, Docs);
+    }
+    std::vector<std::string> Column(int Column) const
+    {
+        std::vector<std::string> texts;
+        for (int row = 0; row < List.rowCount(); ++row)
+            texts.push_back(List.data(List.index(row, Column)).toString().toStdString());
+        return texts;
+    }
+    TTempNamespace Temp;
+    std::unique_ptr<TShellNamespace> Namespace = Temp.Make();
+    TShellFileList List{*Namespace};
+    TItemIDList Docs;
+};
+
+TEST_F(FileListTest, ShowsFiveColumnsWithSizesAndSortsByAClickedColumn)
+{
+    List.ShowFolder(Docs);
+    ASSERT_EQ(List.columnCount(), 5);
+    EXPECT_EQ(List.headerData(3, Qt::Horizontal).toString().toStdString(), "更新日時");
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"folder", "a.txt", "b.txt", "big.bin", "c.txt"}));
+    EXPECT_EQ(Column(1), (std::vector<std::string>{"", "1KB", "2KB", "5,242,880KB", "0KB"}));
+    EXPECT_EQ(List.TotalSize({1, 2, 3}), (5ull << 30) + 2001);
+
+    List.ColumnClick(TShellFileList::colSize);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"folder", "c.txt", "a.txt", "b.txt", "big.bin"}));
+    List.ColumnClick(TShellFileList::colSize);
+    EXPECT_FALSE(List.Ascending());
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"folder", "big.bin", "b.txt", "a.txt", "c.txt"}));
+    EXPECT_EQ(List.FindPartial("TXT", 3, true), 3);
+    EXPECT_EQ(List.FindPartial("A.T", 4, true), 3);
+    EXPECT_EQ(List.FindPartial("A.T", 4, false), -1);
+}
+
+TEST_F(FileListTest, AFolderWithoutAPathShowsNamesOnly)
+{
+    TItemIDList computer;
+    Namespace->GetSpecialFolderIDList(sfDrives, computer);
+    List.ShowFolder(computer);
+    EXPECT_EQ(List.columnCount(), 1);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"ローカル ディスク (/)"}));
+}
+
+} // namespace
