@@ -11,6 +11,7 @@
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
+#include "FolderSelect.h"
 #include "HourGlass.h"
 #include "HtmlExport.h"
 #include "Instances.h"
@@ -264,7 +265,7 @@ std::optional<std::string> TVelkForm::ChooseTextOutputFile(int Kind)
 std::optional<std::string> TVelkForm::ChooseOutputFolder()
 {
     std::string folder = ExtractFilePath(DocFileName_);
-    if (!SelectDirectory("", folder) || !DirectoryExists(folder))
+    if (!TFolderOpen::SelectFolder(folder) || !DirectoryExists(folder))
         return std::nullopt;
     return IncludeTrailingPathDelimiter(folder);
 }

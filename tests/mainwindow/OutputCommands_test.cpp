@@ -5,6 +5,7 @@
 
 #include "EditorEx.h"
 #include "Files.h"
+#include "FolderSelect.h"
 #include "PageList.h"
 #include "TempDir.h"
 #include "TextForm.h"
@@ -142,14 +143,17 @@ TEST_F(OutputCommands, PageFilesRefuseLikeTitlesBeforeAskingForAFolder)
     EXPECT_EQ(LastMessage(), "指定したページにはツリー項目名がまったく同じものが存在しますので出力できません。\r\n"
                              "ツリー項目名を変更して再度実行してください。");
     EXPECT_TRUE(std::none_of(dialogs.Questions().begin(), dialogs.Questions().end(),
-                             [](const TDialogQuestion& Q) { return Q.Kind == TDialogKind::Folder; }));
+                             [](const TDialogQuestion& Q) { return Q.Caption == "フォルダーを選択する"; }));
 }
 
 TEST_F(OutputCommands, HtmlExportWritesEveryPageAndCountsThem)
 {
     Import("doc.txt", ".top\r\n..one\r\n...two\r\n..three\r\n");
     TempDir folder;
-    dialogs.AnswerFolder(folder.Path());
+    dialogs.AnswerForm([&](QDialog& Form) {
+        static_cast<TFolderOpen&>(Form).FolderPath = folder.Path();
+        return mrOk;
+    });
     velk->FlHtmlSaveClick();
     EXPECT_EQ(LastMessage(), "4 個のページをHTMLファイル化しました。");
     EXPECT_NE(ReadRaw(folder.Path() + "part002.html").find("<TITLE>two</TITLE>"), std::string::npos);
