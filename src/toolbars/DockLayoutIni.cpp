@@ -6,6 +6,7 @@
 #include "ToolDock.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 #include <QWidget>
 
 namespace {
@@ -48,7 +49,9 @@ void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const st
     TToolDock* dock = FindDockByName(Form, dockName);
     if (!dock || !dock->AllowDrag())
         return;
-    Bar.SetDockRow(Ini.ReadInteger(Section, "DockRow", Bar.DockRow()));
+    // Rows and positions are only orders; a negative row is the first, and
+    // any position lays out (the dock adds positions in 64 bits).
+    Bar.SetDockRow(std::max(0, Ini.ReadInteger(Section, "DockRow", Bar.DockRow())));
     Bar.SetDockPos(Ini.ReadInteger(Section, "DockPos", Bar.DockPos()));
     Bar.SetFloatPosition(floatPosition);
     Bar.SetDockedTo(dock);
@@ -79,13 +82,13 @@ void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const st
         for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>()) {
             CheckNamed(*bar);
             const TToolDock* dock = bar->DockedTo();
-            if (dock->AllowDrag() && dock->Name().empty())
+            if (dock && dock->AllowDrag() && dock->Name().empty())
                 throw Exception("Cannot save tool window's position because DockedTo's Name property not set");
             const std::string section = SectionPrefix + bar->Name();
             ini.WriteInteger(section, "Rev", Revision);
             ini.WriteInteger(section, "Visible", bar->Visible() ? 1 : 0);
-            ini.WriteString(section, "DockedTo", dock->AllowDrag() ? dock->Name() : std::string());
-            ini.WriteString(section, "LastDock", "");
+            ini.WriteString(section, "DockedTo", !dock ? FloatingDock : dock->AllowDrag() ? dock->Name() : std::string());
+            ini.WriteString(section, "LastDock", bar->LastDock() && !dock ? bar->LastDock()->Name() : std::string());
             ini.WriteInteger(section, "DockRow", bar->DockRow());
             ini.WriteInteger(section, "DockPos", bar->DockPos());
             ini.WriteInteger(section, "FloatLeft", bar->FloatPosition().x());
