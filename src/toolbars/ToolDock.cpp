@@ -147,6 +147,13 @@ void TToolDock::UpdateBarList(bool Insert, TCustomToolWindow* Bar)
     SyncShownBars(Bar, false);
 }
 
+void TToolDock::ForgetBar(TCustomToolWindow* Bar)
+{
+    std::erase(BarList_, Bar);
+    if (std::erase(ShownBarList_, Bar) > 0)
+        LayoutBars();
+}
+
 bool TToolDock::ShowsOnDock(const TCustomToolWindow* Bar) const
 {
     return Bar->DockedTo() == this && Bar->Visible();

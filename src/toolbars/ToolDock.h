@@ -82,6 +82,8 @@ public:
     void LayoutBars(bool ClipPositions = false);
 
     void UpdateBarList(bool Insert, TCustomToolWindow* Bar);
+    // Drops a bar that is going away, without telling anyone.
+    void ForgetBar(TCustomToolWindow* Bar);
     // Brings ShownBarList in line with whether Bar shows on the dock; a
     // change lays out and tells OnInsertRemoveBar.
     void SyncShownBars(TCustomToolWindow* Bar, bool ForceRemove);

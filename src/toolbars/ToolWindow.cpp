@@ -58,12 +58,10 @@ TCustomToolWindow::TCustomToolWindow(std::string Name)
 TCustomToolWindow::~TCustomToolWindow()
 {
     Destroying_ = true;
-    if (DockedTo_) {
-        DockedTo_->UpdateBarList(false, this);
-        DockedTo_->SyncShownBars(this, true);
-    }
+    if (DockedTo_)
+        DockedTo_->ForgetBar(this);
     if (LastDock_)
-        LastDock_->UpdateBarList(false, this);
+        LastDock_->ForgetBar(this);
     std::erase(FloatingToolWindows(), this);
     RemoveHookClient(&TCustomToolWindow::HookProc);
 }
@@ -452,16 +450,19 @@ bool TCustomToolWindow::eventFilter(QObject* Watched, QEvent* Event)
 
 void TCustomToolWindow::PostDockedFrameRepaint()
 {
-    if (std::exchange(DockedRepaintPending_, true) || PendingFloatingParts_ != 0)
-        return;
-    QMetaObject::invokeMethod(this, [this] { CatchExceptions([this] { RepaintFrameNow(); }); }, Qt::QueuedConnection);
+    QueueFrameRepaint();
+    DockedRepaintPending_ = true;
 }
 
 void TCustomToolWindow::PostFloatingFrameRepaint(int Parts)
 {
-    const bool queued = DockedRepaintPending_ || PendingFloatingParts_ != 0;
+    QueueFrameRepaint();
     PendingFloatingParts_ |= Parts;
-    if (!queued)
+}
+
+void TCustomToolWindow::QueueFrameRepaint()
+{
+    if (!DockedRepaintPending_ && PendingFloatingParts_ == 0)
         QMetaObject::invokeMethod(this, [this] { CatchExceptions([this] { RepaintFrameNow(); }); }, Qt::QueuedConnection);
 }
 

@@ -160,6 +160,7 @@ private:
     void FireMove();
     void DrawDockedFrame(QPainter& Painter);
     void DrawFloatingFrame(QPainter& Painter);
+    void QueueFrameRepaint();
     void RepaintFrameNow();
     QWidget* FormOf() const;
     static void HookProc(THookKind Kind, QObject* Window, QEvent* Event);
