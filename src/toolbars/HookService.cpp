@@ -43,10 +43,10 @@ public:
 
     void Dispatch(THookKind Kind, QObject* Window, QEvent* Event)
     {
-        // A procedure may register or unregister clients while it runs.
-        const std::vector<THookClient> clients = Clients;
-        for (const THookClient& client : clients)
-            if (client.Kinds & Kind)
+        // A procedure may register or unregister clients while it runs, so
+        // the list is walked by index and each record copied before the call.
+        for (size_t i = 0; i < Clients.size(); ++i)
+            if (const THookClient client = Clients[i]; client.Kinds & Kind)
                 CatchExceptions([&] { client.Proc(Kind, Window, Event); });
     }
 
