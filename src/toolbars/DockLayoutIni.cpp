@@ -40,7 +40,9 @@ void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const st
     if (dockName.empty())
         return;
     const QPoint floatPosition(Ini.ReadInteger(Section, "FloatLeft", 0), Ini.ReadInteger(Section, "FloatTop", 0));
+    const auto readExtras = [&] { Bar.SetFloatRightX(Ini.ReadInteger(Section, "FloatRightX", 0)); };
     if (dockName == FloatingDock) {
+        readExtras();
         // Toolbars do not float yet: the bar stays on its dock and keeps
         // where it floated for the next save.
         Bar.SetFloatPosition(floatPosition);
@@ -53,6 +55,7 @@ void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const st
     // any position lays out (the dock adds positions in 64 bits).
     Bar.SetDockRow(std::max(0, Ini.ReadInteger(Section, "DockRow", Bar.DockRow())));
     Bar.SetDockPos(Ini.ReadInteger(Section, "DockPos", Bar.DockPos()));
+    readExtras();
     Bar.SetFloatPosition(floatPosition);
     Bar.SetDockedTo(dock);
 }
@@ -93,6 +96,7 @@ void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const st
             ini.WriteInteger(section, "DockPos", bar->DockPos());
             ini.WriteInteger(section, "FloatLeft", bar->FloatPosition().x());
             ini.WriteInteger(section, "FloatTop", bar->FloatPosition().y());
+            ini.WriteInteger(section, "FloatRightX", bar->FloatRightX());
         }
     });
 }

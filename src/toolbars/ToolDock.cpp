@@ -5,6 +5,8 @@
 #include "SysUtils.h"
 #include "ToolWindow.h"
 
+#include <QBitmap>
+#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -102,7 +104,66 @@ QPoint TToolDock::ClientOrigin() const
 void TToolDock::SetColor(TColor Color)
 {
     Color_ = Color;
+    if (HasBackground())
+        RefreshBackground();
     update();
+}
+
+void TToolDock::SetBackground(const QPixmap& Background)
+{
+    Background_ = Background;
+    RefreshBackground();
+}
+
+void TToolDock::SetBackgroundOnToolbars(bool BackgroundOnToolbars)
+{
+    if (BackgroundOnToolbars == BackgroundOnToolbars_)
+        return;
+    BackgroundOnToolbars_ = BackgroundOnToolbars;
+    RepaintBackgrounds();
+}
+
+void TToolDock::SetBackgroundTransparent(bool BackgroundTransparent)
+{
+    if (BackgroundTransparent == BackgroundTransparent_)
+        return;
+    BackgroundTransparent_ = BackgroundTransparent;
+    if (HasBackground())
+        RefreshBackground();
+}
+
+void TToolDock::RefreshBackground()
+{
+    BackgroundCache_ = QPixmap();
+    RepaintBackgrounds();
+}
+
+void TToolDock::RepaintBackgrounds()
+{
+    update();
+    for (TCustomToolWindow* bar : ShownBarList_)
+        bar->update();
+}
+
+void TToolDock::TileBackground(QPainter& Painter, QWidget& Widget, const QRect& Rect)
+{
+    const QPixmap* tile = &Background_;
+    if (BackgroundTransparent_) {
+        // Made once, kept until the picture or the colours change.
+        if (BackgroundCache_.isNull()) {
+            BackgroundCache_ = QPixmap(Background_.size());
+            BackgroundCache_.fill(SysColor(Color_, palette()));
+            QPixmap masked = Background_;
+            const QColor see = Background_.toImage().pixelColor(0, Background_.height() - 1);
+            masked.setMask(Background_.createMaskFromColor(see, Qt::MaskInColor));
+            QPainter(&BackgroundCache_).drawPixmap(0, 0, masked);
+        }
+        tile = &BackgroundCache_;
+    }
+    // The tiles start at the origin of the dock's parent, so they run on
+    // from the dock into its bars without a seam.
+    const QPoint anchor = parentWidget() ? Widget.mapTo(parentWidget(), QPoint(0, 0)) : Widget.pos();
+    Painter.drawTiledPixmap(Rect, *tile, Rect.topLeft() + anchor);
 }
 
 void TToolDock::SetFixAlign(bool FixAlign)
@@ -315,6 +376,8 @@ void TToolDock::paintEvent(QPaintEvent*)
         QPainter painter(this);
         const QPalette& pal = palette();
         painter.fillRect(rect(), SysColor(Color_, pal));
+        if (HasBackground())
+            TileBackground(painter, *this, QRect(ClientOrigin(), QSize(width() - BoundLineWidth(), height() - BoundLineHeight())));
         if (BoundLines_.Empty() || !AnyBarShown())
             return;
         QRect r = rect();
@@ -335,6 +398,20 @@ void TToolDock::paintEvent(QPaintEvent*)
         if (BoundLines_.Contains(TDockBoundLine::blRight))
             painter.fillRect(r.right(), r.top(), 1, r.height(), highlight);
     });
+}
+
+void TToolDock::moveEvent(QMoveEvent* Event)
+{
+    QWidget::moveEvent(Event);
+    if (HasBackground())
+        RepaintBackgrounds();
+}
+
+void TToolDock::changeEvent(QEvent* Event)
+{
+    QWidget::changeEvent(Event);
+    if (Event->type() == QEvent::PaletteChange && HasBackground())
+        CatchExceptions([this] { RefreshBackground(); });
 }
 
 void TToolDock::resizeEvent(QResizeEvent* Event)

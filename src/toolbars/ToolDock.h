@@ -11,6 +11,7 @@
 #include "Set.h"
 #include "ToolbarLayout.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -48,6 +49,19 @@ public:
     void SetBoundLines(TDockBoundLines BoundLines);
     TColor Color() const { return Color_; }
     void SetColor(TColor Color);
+    // A picture tiled behind the bars, continuing seamlessly from the dock
+    // onto its docked bars (with BackgroundOnToolbars) and from the parent's
+    // origin; with BackgroundTransparent the colour of its bottom-left pixel
+    // shows the dock's colour.
+    const QPixmap& Background() const { return Background_; }
+    void SetBackground(const QPixmap& Background);
+    bool HasBackground() const { return !Background_.isNull() && Background_.width() > 0 && Background_.height() > 0; }
+    bool BackgroundOnToolbars() const { return BackgroundOnToolbars_; }
+    void SetBackgroundOnToolbars(bool BackgroundOnToolbars);
+    bool BackgroundTransparent() const { return BackgroundTransparent_; }
+    void SetBackgroundTransparent(bool BackgroundTransparent);
+    // Tiles Rect of Widget (the dock or one of its bars) with the background.
+    void TileBackground(QPainter& Painter, QWidget& Widget, const QRect& Rect);
     // An empty dock is 1 px thick instead of 0.
     bool FixAlign() const { return FixAlign_; }
     void SetFixAlign(bool FixAlign);
@@ -100,18 +114,26 @@ public:
     void ResizeDock(int NewWidth, int NewHeight);
 
 protected:
+    void changeEvent(QEvent* Event) override;
+    void moveEvent(QMoveEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
     static QWidget* CheckedParent(QWidget* Parent);
     void RecomputeBarFrames();
+    void RefreshBackground();
+    void RepaintBackgrounds();
 
     std::string Name_;
     TDockPosition Position_;
     bool AllowDrag_ = true;
     TDockBoundLines BoundLines_;
     TColor Color_ = clBtnFace;
+    QPixmap Background_;
+    QPixmap BackgroundCache_;
+    bool BackgroundOnToolbars_ = true;
+    bool BackgroundTransparent_ = false;
     bool FixAlign_ = false;
     bool LimitToOneRow_ = false;
     int LayoutLockCount_ = 0;

@@ -333,8 +333,12 @@ void TCustomToolWindow::SetBounds(const QRect& Bounds)
     PlaceClientArea();
     if (!IsDocked() && SelfBoundsCount_ == 0)
         FloatPosition_ = Bounds.topLeft();
-    if (moved)
+    if (moved) {
+        // The background tiles follow the bar.
+        if (DockedTo_ && DockedTo_->HasBackground())
+            update();
         FireMove();
+    }
     if (!resized)
         return;
     if (OnResize)

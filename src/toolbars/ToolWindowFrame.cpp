@@ -19,10 +19,15 @@ void TCustomToolWindow::DrawDockedFrame(QPainter& Painter)
     const QPalette& pal = palette();
     const QColor brush = SysColor(Color_, pal);
     const QRect r = rect();
+    // The dock's background runs on under the frame and the client area.
+    if (DockedTo_->HasBackground() && DockedTo_->BackgroundOnToolbars())
+        DockedTo_->TileBackground(Painter, *this, r.adjusted(1, 1, -1, -1));
     if (BorderStyle_ == TDockBorderStyle::bsSingle)
         DrawEdge(Painter, r, TEdge::RaisedInner, false, pal);
-    else
-        Painter.fillRect(r, brush);
+    else {
+        Painter.setPen(brush);
+        Painter.drawRect(r.adjusted(0, 0, -1, -1));
+    }
     if (!DockedTo_->AllowDrag())
         return;
 

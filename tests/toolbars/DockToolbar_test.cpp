@@ -104,3 +104,59 @@ TEST(DockToolbar, AFormLikeTheMainWindowDrawsDocksGripsFramesAndWrapLines)
 }
 
 } // namespace
+
+namespace {
+
+QImage Rendered(QWidget& Widget)
+{
+    QImage image(Widget.size(), QImage::Format_RGB32);
+    Widget.render(&image);
+    return image;
+}
+
+TEST(DockToolbar, TheDocksBackgroundRunsOnIntoItsBarsFromTheFormsOrigin)
+{
+    TToolbarForm f;
+    QImage tile(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x)
+            tile.setPixel(x, y, qRgb(x * 30, y * 40, 200));
+    f.Top->move(3, 2);
+    f.Top->SetBackground(QPixmap::fromImage(tile));
+    const QImage form = Rendered(f.Form);
+    const auto tileAt = [&](QPoint P) { return tile.pixel(P.x() % tile.width(), P.y() % tile.height()); };
+    const QPoint inDock(f.Top->width() - 5, 10);
+    const QPoint inBar = f.Edit->mapTo(&f.Form, QPoint(f.Edit->width() - 3, 1));
+    for (QPoint p : {f.Top->mapTo(&f.Form, inDock), inBar})
+        EXPECT_EQ(form.pixel(p), tileAt(p)) << p.x() << "," << p.y();
+}
+
+TEST(DockToolbar, AHandleOfOnlyACloseButtonAndADockWithNothingShownDrawNoGripsOrLines)
+{
+    TToolbarForm f;
+    const QRgb face = SysColor(clBtnFace, f.Form.palette()).rgb();
+    f.File->SetDragHandleStyle(TDragHandleStyle::dhNone);
+    f.File->SetCloseButtonWhenDocked(true);
+    EXPECT_EQ(f.File->FrameSize(), QSize(18, 4));
+    const QImage bar = Rendered(*f.File);
+    EXPECT_EQ(bar.pixel(3, 2), SysColor(cl3DLight, f.Form.palette()).rgb()) << "the close button's edge";
+    EXPECT_EQ(bar.pixel(8, 20), face) << "no grip below it";
+
+    for (TDockToolbar* b : {f.File, f.Tree, f.Edit})
+        b->SetVisible(false);
+    const QImage dock = Rendered(*f.Top);
+    EXPECT_EQ(dock.size(), QSize(640, 1));
+    EXPECT_EQ(dock.pixel(100, 0), face) << "no bound line, the dock's colour";
+}
+
+TEST(DockDraw, ACaptionTooWideIsCutBeforeThreeDots)
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString text = QStringLiteral("ToolbarString");
+    EXPECT_EQ(ElideCaptionText(text, metrics, 1000), text);
+    const QString cut = ElideCaptionText(text, metrics, metrics.horizontalAdvance(QStringLiteral("Toolbar...")));
+    EXPECT_EQ(cut, QStringLiteral("Toolbar..."));
+    EXPECT_EQ(ElideCaptionText(text, metrics, 1), QStringLiteral("Tool..."));
+}
+
+} // namespace

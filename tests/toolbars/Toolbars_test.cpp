@@ -61,6 +61,7 @@ TEST_F(DockLayoutIni, PlacesRoundTripThroughTheSettingsFile)
         f.Edit->SetDockPos(40);
         f.Tree->SetDockedTo(f.Left);
         f.File->SetVisible(false);
+        f.Tree->SetFloatRightX(80);
         SaveDockLayoutToIni(f.Form, IniName, "");
     }
     const TIniFile ini(IniName);
@@ -73,6 +74,8 @@ TEST_F(DockLayoutIni, PlacesRoundTripThroughTheSettingsFile)
     LoadDockLayoutFromIni(f.Form, IniName, "");
     EXPECT_FALSE(f.File->Visible());
     EXPECT_EQ(f.Tree->DockedTo(), f.Left);
+    EXPECT_EQ(f.Tree->FloatRightX(), 80);
+    EXPECT_EQ(f.File->FloatRightX(), 0);
     EXPECT_EQ(f.Edit->DockedTo(), f.Top);
     EXPECT_EQ(f.Edit->DockRow(), 1) << "the hidden bar keeps row 0";
     EXPECT_EQ(f.Edit->DockPos(), 40);
