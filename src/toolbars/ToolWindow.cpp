@@ -177,11 +177,9 @@ void TCustomToolWindow::SetParent(QWidget* NewParent)
         SetBounds(QRect(FloatPosition_, size()));
     }
 
+    // The controls are arranged for the new place once, here, while the
+    // bar is still hidden.
     EndArrange();
-    if (NewParent) {
-        ArrangedForType_ = newDock ? newDock->BarOrientation() : boFloating;
-        ArrangedForTypeKnown_ = true;
-    }
     --SelfBoundsCount_;
     if (newDock)
         newDock->UnlockLayout();

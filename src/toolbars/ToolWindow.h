@@ -191,8 +191,6 @@ private:
     bool SizableFrame_ = true;
     bool CaptionDimmed_ = false;
     bool ClosePressed_ = false;
-    TBarOrientation ArrangedForType_ = boFloating;
-    bool ArrangedForTypeKnown_ = false;
     int SelfBoundsCount_ = 0;
     int ArrangeLock_ = 0;
     bool ArrangePending_ = false;

@@ -82,6 +82,23 @@ TEST(ToolWindow, AFloatingBarKeepsItsRowInItsLastDock)
     EXPECT_EQ(f.Edit->DockRow(), 1) << "now the empty row closes up";
 }
 
+TEST(ToolWindow, AFloatingBarShowsWithItsFormAndKeepsItsOwnVisibleFlag)
+{
+    TToolbarForm f;
+    f.Edit->SetDockedTo(nullptr);
+    EXPECT_TRUE(f.Edit->isHidden()) << "its form is not shown yet";
+    f.Form.show();
+    EXPECT_FALSE(f.Edit->isHidden());
+    EXPECT_TRUE(f.Edit->isWindow());
+    f.Form.hide();
+    EXPECT_TRUE(f.Edit->isHidden());
+    EXPECT_TRUE(f.Edit->Visible());
+    const QPoint moved = f.Edit->pos() + QPoint(30, 20);
+    f.Edit->SetBounds(QRect(moved, f.Edit->size()));
+    f.Edit->SetDockedTo(f.Left);
+    EXPECT_EQ(f.Edit->FloatPosition(), moved) << "kept while docked";
+}
+
 TEST(ToolWindow, AFullSizeBarSpansTheDocksClientArea)
 {
     TToolbarForm f;
