@@ -346,6 +346,14 @@ void TCustomToolWindow::SetBounds(const QRect& Bounds)
     RearrangeChildren();
 }
 
+void TCustomToolWindow::moveEvent(QMoveEvent* Event)
+{
+    QWidget::moveEvent(Event);
+    // A floating bar the window manager moved: its place is remembered too.
+    if (!IsDocked() && isWindow() && SelfBoundsCount_ == 0)
+        FloatPosition_ = pos();
+}
+
 void TCustomToolWindow::FireMove()
 {
     if (MoveEventLock_ == 0 && OnMove)

@@ -142,6 +142,7 @@ protected:
 
     bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void moveEvent(QMoveEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     // Paints on the client area, under its controls.
     virtual void PaintClient(QPainter&) {}
