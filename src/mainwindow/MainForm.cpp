@@ -190,6 +190,8 @@ void TVelkForm::CreateEditorAndTree()
 void TVelkForm::LayOutForm()
 {
     // ToolDock1 runs along the top, ToolDock2 down the left of the panes.
+    ToolDock1_->SetBoundLines({TDockBoundLine::blTop, TDockBoundLine::blLeft});
+    ToolDock1_->SetFixAlign(true);
     auto* central = new QWidget(this);
     auto* rows = new QVBoxLayout(central);
     rows->setContentsMargins(0, 0, 0, 0);

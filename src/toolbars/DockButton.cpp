@@ -1,5 +1,6 @@
 #include "DockButton.h"
 
+#include "DockToolbar.h"
 #include "ExceptionHandler.h"
 #include "ToolImageList.h"
 
@@ -20,6 +21,7 @@ TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent OnC
 {
     setFocusPolicy(Qt::NoFocus);
     setToolTip(Hint);
+    resize(sizeHint());
     connect(this, &QAbstractButton::clicked, [this] { CatchExceptions([this] { Clicked(); }); });
 }
 
@@ -33,8 +35,15 @@ void TDockButton::ForGroup(TAction&& Action) const
 {
     if (GroupIndex_ == 0 || !parentWidget())
         return;
-    for (QObject* child : parentWidget()->children())
-        if (auto* button = dynamic_cast<TDockButton*>(child); button && button != this && button->GroupIndex_ == GroupIndex_)
+    // The buttons of the same toolbar, wherever on it they are.
+    QWidget* toolbar = parentWidget();
+    for (QWidget* w = toolbar; w; w = w->parentWidget())
+        if (qobject_cast<TCustomDockToolbar*>(w)) {
+            toolbar = w;
+            break;
+        }
+    for (TDockButton* button : toolbar->findChildren<TDockButton*>())
+        if (button != this && button->GroupIndex_ == GroupIndex_)
             Action(*button);
 }
 

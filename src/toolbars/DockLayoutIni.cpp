@@ -6,6 +6,7 @@
 #include "ToolDock.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 #include <QWidget>
 
 namespace {
@@ -39,7 +40,9 @@ void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const st
     if (dockName.empty())
         return;
     const QPoint floatPosition(Ini.ReadInteger(Section, "FloatLeft", 0), Ini.ReadInteger(Section, "FloatTop", 0));
+    const auto readExtras = [&] { Bar.SetFloatRightX(Ini.ReadInteger(Section, "FloatRightX", 0)); };
     if (dockName == FloatingDock) {
+        readExtras();
         // Toolbars do not float yet: the bar stays on its dock and keeps
         // where it floated for the next save.
         Bar.SetFloatPosition(floatPosition);
@@ -48,8 +51,11 @@ void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const st
     TToolDock* dock = FindDockByName(Form, dockName);
     if (!dock || !dock->AllowDrag())
         return;
-    Bar.SetDockRow(Ini.ReadInteger(Section, "DockRow", Bar.DockRow()));
+    // Rows and positions are only orders; a negative row is the first, and
+    // any position lays out (the dock adds positions in 64 bits).
+    Bar.SetDockRow(std::max(0, Ini.ReadInteger(Section, "DockRow", Bar.DockRow())));
     Bar.SetDockPos(Ini.ReadInteger(Section, "DockPos", Bar.DockPos()));
+    readExtras();
     Bar.SetFloatPosition(floatPosition);
     Bar.SetDockedTo(dock);
 }
@@ -79,17 +85,18 @@ void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const st
         for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>()) {
             CheckNamed(*bar);
             const TToolDock* dock = bar->DockedTo();
-            if (dock->AllowDrag() && dock->Name().empty())
+            if (dock && dock->AllowDrag() && dock->Name().empty())
                 throw Exception("Cannot save tool window's position because DockedTo's Name property not set");
             const std::string section = SectionPrefix + bar->Name();
             ini.WriteInteger(section, "Rev", Revision);
             ini.WriteInteger(section, "Visible", bar->Visible() ? 1 : 0);
-            ini.WriteString(section, "DockedTo", dock->AllowDrag() ? dock->Name() : std::string());
-            ini.WriteString(section, "LastDock", "");
+            ini.WriteString(section, "DockedTo", !dock ? FloatingDock : dock->AllowDrag() ? dock->Name() : std::string());
+            ini.WriteString(section, "LastDock", bar->LastDock() && !dock ? bar->LastDock()->Name() : std::string());
             ini.WriteInteger(section, "DockRow", bar->DockRow());
             ini.WriteInteger(section, "DockPos", bar->DockPos());
             ini.WriteInteger(section, "FloatLeft", bar->FloatPosition().x());
             ini.WriteInteger(section, "FloatTop", bar->FloatPosition().y());
+            ini.WriteInteger(section, "FloatRightX", bar->FloatRightX());
         }
     });
 }

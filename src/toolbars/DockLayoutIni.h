@@ -2,7 +2,8 @@
 // per toolbar named SectionPrefix + the toolbar's name: "Rev" (3),
 // "Visible", "DockedTo" (the dock's name; empty for a dock the bars cannot
 // be dragged off, "+" for a floating bar), "LastDock", "DockRow",
-// "DockPos", "FloatLeft", "FloatTop".
+// "DockPos", "FloatLeft", "FloatTop", and the toolbar's wrap width
+// "FloatRightX".
 #pragma once
 
 #include <string>

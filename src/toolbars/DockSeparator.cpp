@@ -1,14 +1,45 @@
 #include "DockSeparator.h"
 
+#include "DockDraw.h"
+#include "DockToolbar.h"
 #include "ExceptionHandler.h"
+#include "SysUtils.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
-TDockSeparator::TDockSeparator(QWidget* Toolbar) : QWidget(Toolbar)
+namespace {
+
+// The toolbar a separator is on: its parent, or the parent of the client
+// area it was moved into.
+TCustomDockToolbar* ToolbarOf(QWidget* Parent)
 {
+    if (!Parent)
+        return nullptr;
+    if (auto* toolbar = qobject_cast<TCustomDockToolbar*>(Parent))
+        return toolbar;
+    auto* toolbar = qobject_cast<TCustomDockToolbar*>(Parent->parentWidget());
+    return toolbar && toolbar->ClientArea() == Parent ? toolbar : nullptr;
+}
+
+QWidget* CheckedToolbar(QWidget* Parent)
+{
+    if (Parent && !ToolbarOf(Parent))
+        throw EInvalidOperation("TDockSeparator can only be placed on a TDockToolbar");
+    return Parent;
+}
+
+} // namespace
+
+TDockSeparator::TDockSeparator(QWidget* Toolbar) : QWidget(CheckedToolbar(Toolbar))
+{
+    // Presses go through to the toolbar, which is dragged by them.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(SizeHorz_, SizeVert_);
+}
+
+void TDockSeparator::SetParent(QWidget* Parent)
+{
+    QWidget::setParent(CheckedToolbar(Parent));
 }
 
 void TDockSeparator::SetBlank(bool Blank)
@@ -17,22 +48,41 @@ void TDockSeparator::SetBlank(bool Blank)
     update();
 }
 
-QSize TDockSeparator::sizeHint() const
+void TDockSeparator::SetSizeHorz(int SizeHorz)
 {
-    return {SizeHorz_, SizeVert_};
+    SizeHorz_ = SizeHorz;
+    Rearrange();
+}
+
+void TDockSeparator::SetSizeVert(int SizeVert)
+{
+    SizeVert_ = SizeVert;
+    Rearrange();
+}
+
+void TDockSeparator::Rearrange()
+{
+    if (TCustomDockToolbar* toolbar = ToolbarOf(parentWidget()))
+        toolbar->RearrangeChildren();
 }
 
 void TDockSeparator::paintEvent(QPaintEvent*)
 {
-    if (Blank_)
+    const TCustomDockToolbar* toolbar = ToolbarOf(parentWidget());
+    if (Blank_ || !toolbar)
         return;
-    CatchExceptions([this] {
+    CatchExceptions([&] {
         QPainter painter(this);
-        QStyleOption option;
-        option.initFrom(this);
-        // Narrower than high: a gap in a horizontal bar, so an upright line.
-        if (width() <= height())
-            option.state |= QStyle::State_Horizontal;
-        style()->drawPrimitive(QStyle::PE_IndicatorToolBarSeparator, &option, &painter, this);
+        const QColor shadow = SysColor(clBtnShadow, palette());
+        const QColor highlight = SysColor(clBtnHighlight, palette());
+        if (toolbar->DockedTo() && toolbar->DockedTo()->Vertical()) {
+            const int y = height() / 2;
+            painter.fillRect(0, y - 1, width(), 1, shadow);
+            painter.fillRect(0, y, width(), 1, highlight);
+        } else {
+            const int x = width() / 2;
+            painter.fillRect(x - 1, 0, 1, height(), shadow);
+            painter.fillRect(x, 0, 1, height(), highlight);
+        }
     });
 }

@@ -1,181 +1,128 @@
 #include "DockToolbar.h"
 
-#include "DockButton.h"
+#include "DockDraw.h"
 #include "DockSeparator.h"
-#include "ExceptionHandler.h"
-#include "SysUtils.h"
-#include "ToolDock.h"
 
-#include <QChildEvent>
-#include <QCoreApplication>
-#include <qdrawutil.h>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
+#include <algorithm>
 
 namespace {
 
-// The frame around the children, and the grip at the start of a bar that
-// can be dragged off its dock.
-constexpr int Border = 2;
-constexpr int GripSize = 8;
-
-bool Arranged(const QWidget& Child)
+// A control not sized by its maker has its preferred size.
+QSize ControlSize(const QWidget& Control)
 {
-    return !Child.isWindow() && !Child.isHidden();
+    return Control.testAttribute(Qt::WA_Resized) ? Control.size() : Control.sizeHint().expandedTo(Control.minimumSize());
 }
 
 } // namespace
+
+TCustomDockToolbar::TCustomDockToolbar(std::string Name) : TCustomToolWindow(std::move(Name)) {}
 
 TDockToolbar::TDockToolbar(TToolDock* Dock, std::string Name, const QString& Caption)
-    : QWidget(Dock), Name_(std::move(Name)), Caption_(Caption), Dock_(Dock)
+    : TCustomDockToolbar(std::move(Name))
 {
-    if (!Dock)
-        throw EInvalidOperation("ツールバーはドックに置かなければなりません");
-    setObjectName(QString::fromStdString(Name_));
-    Dock_->InsertBar(this);
+    if (!Caption.isEmpty())
+        SetCaption(Caption);
+    if (Dock)
+        SetParent(Dock);
 }
 
-TDockToolbar::~TDockToolbar()
+void TCustomDockToolbar::SetFloatRightX(int32_t FloatRightX)
 {
-    Dock_->RemoveBar(this);
+    FloatRightX_ = FloatRightX;
+    RearrangeChildren();
 }
 
-void TDockToolbar::SetVisible(bool Visible)
+void TCustomDockToolbar::ControlListChanged(QWidget* Control, bool Inserted)
 {
-    Visible_ = Visible;
-    Dock_->LayoutBars();
+    std::erase(OrderList_, Control);
+    if (Inserted)
+        OrderList_.push_back(Control);
 }
 
-void TDockToolbar::SetDockedTo(TToolDock* Dock)
+std::vector<QWidget*> TCustomDockToolbar::TakingPart() const
 {
-    if (!Dock)
-        throw EInvalidOperation("ツールバーはドックに置かなければなりません");
-    if (Dock == Dock_)
-        return;
-    TToolDock* old = Dock_;
-    Dock_ = Dock;
-    old->RemoveBar(this);
-    setParent(Dock);
-    ArrangeChildren();
-    Dock->InsertBar(this);
-    if (OnDockChanged)
-        OnDockChanged(this);
+    std::vector<QWidget*> controls;
+    for (QWidget* control : OrderList_)
+        if (!control->isHidden())
+            controls.push_back(control);
+    return controls;
 }
 
-void TDockToolbar::SetDockRow(int32_t DockRow)
+std::vector<TToolbarItem> TCustomDockToolbar::Items(const std::vector<QWidget*>& Controls) const
 {
-    DockRow_ = DockRow;
-    Dock_->LayoutBars();
-}
-
-void TDockToolbar::SetDockPos(int32_t DockPos)
-{
-    DockPos_ = DockPos;
-    Dock_->LayoutBars();
-}
-
-void TDockToolbar::SetRowAndPos(int32_t DockRow, int32_t DockPos)
-{
-    DockRow_ = DockRow;
-    DockPos_ = DockPos;
-}
-
-namespace {
-
-// A child's size along the bar and across it: a separator's length is its
-// own, a button's its preferred size, any other control's its present size.
-QSize ChildExtent(const QWidget& Child, bool Vertical)
-{
-    if (auto* separator = dynamic_cast<const TDockSeparator*>(&Child))
-        return Vertical ? QSize(separator->SizeVert(), 0) : QSize(separator->SizeHorz(), 0);
-    const QSize size = dynamic_cast<const TDockButton*>(&Child) ? Child.sizeHint() : Child.size();
-    return Vertical ? QSize(size.height(), size.width()) : size;
-}
-
-} // namespace
-
-QSize TDockToolbar::ContentSize() const
-{
-    const bool vertical = Dock_->Vertical();
-    int length = 0;
-    int thickness = 0;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!Arranged(*child))
-            continue;
-        const QSize extent = ChildExtent(*child, vertical);
-        length += extent.width();
-        thickness = std::max(thickness, extent.height());
+    std::vector<TToolbarItem> items;
+    items.reserve(Controls.size());
+    for (QWidget* control : Controls) {
+        TToolbarItem& item = items.emplace_back();
+        if (auto* separator = qobject_cast<TDockSeparator*>(control)) {
+            item.Separator = true;
+            item.Blank = separator->Blank();
+            item.SizeHorz = separator->SizeHorz();
+            item.SizeVert = separator->SizeVert();
+        } else {
+            const QSize size = ControlSize(*control);
+            item.Width = size.width();
+            item.Height = size.height();
+        }
     }
-    length += 2 * Border + (Dock_->AllowDrag() ? GripSize : 0);
-    thickness += 2 * Border;
-    return vertical ? QSize(thickness, length) : QSize(length, thickness);
+    return items;
 }
 
-void TDockToolbar::ArrangeChildren()
+int TCustomDockToolbar::GetBarThickness(TBarOrientation Orientation) const
 {
-    const bool vertical = Dock_->Vertical();
-    const QSize content = ContentSize();
-    const int thickness = (vertical ? content.width() : content.height()) - 2 * Border;
-    int along = Border + (Dock_->AllowDrag() ? GripSize : 0);
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!Arranged(*child))
-            continue;
-        const QSize extent = ChildExtent(*child, vertical);
-        const bool separator = dynamic_cast<const TDockSeparator*>(child) != nullptr;
-        // Separators run the bar's thickness; other controls are centred.
-        const int across = separator ? thickness : extent.height();
-        const int offset = Border + (thickness - across) / 2;
-        child->setGeometry(vertical ? QRect(offset, along, across, extent.width())
-                                    : QRect(along, offset, extent.width(), across));
-        along += extent.width();
+    return BarThickness(Items(TakingPart()), Orientation);
+}
+
+QSize TCustomDockToolbar::LayoutControls(bool MoveChildren, TToolDock* Dock)
+{
+    const std::vector<QWidget*> controls = TakingPart();
+    std::vector<TToolbarItem> items = Items(controls);
+    TToolbarLayoutInput input{.Orientation = Dock ? Dock->BarOrientation() : boFloating};
+    if (input.Orientation == boFloating) {
+        input.FloatRightX = FloatRightX_;
+        for (QWidget* control : OrderList_)
+            if (!qobject_cast<TDockSeparator*>(control))
+                input.WidestControl = std::max(input.WidestControl, ControlSize(*control).width());
+    } else if (Dock == DockedTo()) {
+        input.RowSize = Dock->RowThicknessOf(DockRow(), this);
     }
-    if (size() != content)
-        Dock_->LayoutBars();
-}
-
-bool TDockToolbar::event(QEvent* Event)
-{
-    switch (Event->type()) {
-    case QEvent::ChildAdded:
-        if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(Event)->child()))
-            child->installEventFilter(this);
-        [[fallthrough]];
-    case QEvent::ChildRemoved:
-        // A child is announced before its own constructor has run, so its
-        // size is known only later.
-        QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
-        break;
-    case QEvent::LayoutRequest:
-        CatchExceptions([this] { ArrangeChildren(); });
-        return true;
-    default:
-        break;
+    const TToolbarLayout layout = LayoutToolbar(items, input);
+    if (MoveChildren) {
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const TBarRect& r = items[i].Place;
+            controls[i]->setGeometry(r.Left, r.Top, r.Width, r.Height);
+        }
+        if (LineSeparatorList_ != layout.Lines) {
+            LineSeparatorList_ = layout.Lines;
+            ClientArea()->update();
+        }
     }
-    return QWidget::event(Event);
+    return {layout.ClientWidth, layout.ClientHeight};
 }
 
-bool TDockToolbar::eventFilter(QObject* Watched, QEvent* Event)
+std::vector<TBarSize> TCustomDockToolbar::BuildFloatingSizeList()
 {
-    const QEvent::Type type = Event->type();
-    if (Watched->parent() == this && (type == QEvent::ShowToParent || type == QEvent::HideToParent || type == QEvent::Resize))
-        CatchExceptions([this] { QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest)); });
-    return false;
-}
-
-void TDockToolbar::paintEvent(QPaintEvent*)
-{
-    CatchExceptions([this] {
-        QPainter painter(this);
-        qDrawShadePanel(&painter, rect(), palette(), false, 1);
-        QStyleOption option;
-        option.initFrom(this);
-        if (!Dock_->AllowDrag())
-            return;
-        option.rect = Dock_->Vertical() ? QRect(Border, Border, width() - 2 * Border, GripSize)
-                                        : QRect(Border, Border, GripSize, height() - 2 * Border);
-        if (!Dock_->Vertical())
-            option.state |= QStyle::State_Horizontal;
-        style()->drawPrimitive(QStyle::PE_IndicatorToolBarHandle, &option, &painter, this);
+    const int32_t kept = FloatRightX_;
+    const std::vector<TBarSize> sizes = FloatingSizeList([this](int32_t FloatRightX) {
+        FloatRightX_ = FloatRightX;
+        const QSize size = LayoutControls(false, nullptr);
+        return TBarSize{size.width(), size.height()};
     });
+    FloatRightX_ = kept;
+    return sizes;
+}
+
+void TCustomDockToolbar::PaintClient(QPainter& Painter)
+{
+    if (IsDocked())
+        return;
+    const QPalette& pal = palette();
+    const int right = ClientArea()->width() - 1;
+    for (const TLineSeparator& line : LineSeparatorList_) {
+        if (line.Blank)
+            continue;
+        Painter.fillRect(QRect(QPoint(1, line.Top - 4), QPoint(right - 1, line.Top - 4)), SysColor(clBtnShadow, pal));
+        Painter.fillRect(QRect(QPoint(1, line.Top - 3), QPoint(right - 1, line.Top - 3)), SysColor(clBtnHighlight, pal));
+    }
 }

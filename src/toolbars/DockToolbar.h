@@ -1,67 +1,50 @@
-// A toolbar on a dock: its buttons, separators and other controls (its
-// child widgets, in the order they were made) in one line along the dock.
-// Visible is the toolbar's own flag, so a toolbar of a window not yet shown
-// still reads as visible.
+// A tool window of buttons, separators and other controls that lays them
+// out itself: in one line on a dock, in rows FloatRightX wide when
+// floating, starting a new row at a separator where it can. The controls
+// keep the order in which they were added.
 #pragma once
 
-#include "Classes.h"
+#include "ToolWindow.h"
 
-#include <QPoint>
-#include <QWidget>
-#include <string>
+#include <vector>
 
-class TToolDock;
-
-class TDockToolbar : public QWidget, public TObject {
+class TCustomDockToolbar : public TCustomToolWindow {
     Q_OBJECT
 
 public:
-    // The toolbar is on Dock (it must not be null).
-    TDockToolbar(TToolDock* Dock, std::string Name, const QString& Caption = {});
-    ~TDockToolbar() override;
+    // The width a floating toolbar's client area wraps at; 0: one line.
+    int32_t FloatRightX() const { return FloatRightX_; }
+    void SetFloatRightX(int32_t FloatRightX);
+    // The lines between the rows of the floating toolbar, from its last
+    // layout.
+    const std::vector<TLineSeparator>& LineSeparatorList() const { return LineSeparatorList_; }
+    // The client sizes the floating toolbar can take: one line, then the
+    // narrowest width of each height it can reach.
+    std::vector<TBarSize> BuildFloatingSizeList();
 
-    const std::string& Name() const { return Name_; }
-    const QString& Caption() const { return Caption_; }
-    void SetCaption(const QString& Caption) { Caption_ = Caption; }
-
-    bool Visible() const { return Visible_; }
-    void SetVisible(bool Visible);
-
-    // Writing moves the toolbar to that dock (OnDockChanged then runs).
-    TToolDock* DockedTo() const { return Dock_; }
-    void SetDockedTo(TToolDock* Dock);
-    // The row in the dock, 0 next to the form's edge.
-    int32_t DockRow() const { return DockRow_; }
-    void SetDockRow(int32_t DockRow);
-    // The offset along the row; -1 until it is placed.
-    int32_t DockPos() const { return DockPos_; }
-    void SetDockPos(int32_t DockPos);
-    // Where the toolbar floated last, kept for the settings.
-    QPoint FloatPosition() const { return FloatPosition_; }
-    void SetFloatPosition(QPoint Position) { FloatPosition_ = Position; }
-
-    TNotifyEvent OnDockChanged;
-
-    // The toolbar's size for its contents, along and across its dock.
-    QSize ContentSize() const;
-    // Places the children in a line; runs by itself when one is added,
-    // removed, shown, hidden or resized.
-    void ArrangeChildren();
+    int GetBarThickness(TBarOrientation Orientation) const override;
+    QSize LayoutControls(bool MoveChildren, TToolDock* Dock) override;
 
 protected:
-    bool event(QEvent* Event) override;
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
-    void paintEvent(QPaintEvent* Event) override;
+    explicit TCustomDockToolbar(std::string Name);
+
+    void PaintClient(QPainter& Painter) override;
+    void ControlListChanged(QWidget* Control, bool Inserted) override;
 
 private:
-    friend class TToolDock;
-    void SetRowAndPos(int32_t DockRow, int32_t DockPos);
+    // The controls that take part, in order, as the layout sees them.
+    std::vector<QWidget*> TakingPart() const;
+    std::vector<TToolbarItem> Items(const std::vector<QWidget*>& Controls) const;
 
-    std::string Name_;
-    QString Caption_;
-    TToolDock* Dock_;
-    bool Visible_ = true;
-    int32_t DockRow_ = 0;
-    int32_t DockPos_ = -1;
-    QPoint FloatPosition_;
+    int32_t FloatRightX_ = 0;
+    std::vector<QWidget*> OrderList_;
+    std::vector<TLineSeparator> LineSeparatorList_;
+};
+
+class TDockToolbar : public TCustomDockToolbar {
+    Q_OBJECT
+
+public:
+    // The toolbar on Dock (none: floating on no form until given a place).
+    TDockToolbar(TToolDock* Dock, std::string Name, const QString& Caption = {});
 };

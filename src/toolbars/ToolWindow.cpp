@@ -1,0 +1,500 @@
+#include "ToolWindow.h"
+
+#include "DockDraw.h"
+#include "ExceptionHandler.h"
+#include "SysUtils.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QPainter>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Every floating tool window of the program, for the hook procedure.
+std::vector<TCustomToolWindow*>& FloatingToolWindows()
+{
+    static std::vector<TCustomToolWindow*> windows;
+    return windows;
+}
+
+// A posted request to adopt controls made on the bar itself and lay out.
+const QEvent::Type ArrangeRequest = QEvent::LayoutRequest;
+
+} // namespace
+
+// The client area: it paints what its tool window paints under the
+// controls, and lets the frame's colour show through elsewhere.
+class TCustomToolWindow::TClientArea : public QWidget {
+public:
+    explicit TClientArea(TCustomToolWindow* Owner) : QWidget(Owner), Owner_(Owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        CatchExceptions([this] {
+            QPainter painter(this);
+            Owner_->PaintClient(painter);
+        });
+    }
+
+private:
+    TCustomToolWindow* Owner_;
+};
+
+TCustomToolWindow::TCustomToolWindow(std::string Name)
+    : Name_(std::move(Name)), Caption_(QString::fromStdString(Name_))
+{
+    Client_ = new TClientArea(this);
+    setObjectName(QString::fromStdString(Name_));
+    setMinimumSize(1, 1);
+    setMaximumSize(32767, 32767);
+    Client_->installEventFilter(this);
+    AddHookClient(&TCustomToolWindow::HookProc, ActivateAppEvent | WindowPosEvent | DestroyEvent);
+    ComputeFrameSizes();
+}
+
+TCustomToolWindow::~TCustomToolWindow()
+{
+    Destroying_ = true;
+    if (DockedTo_)
+        DockedTo_->ForgetBar(this);
+    if (LastDock_)
+        LastDock_->ForgetBar(this);
+    std::erase(FloatingToolWindows(), this);
+    RemoveHookClient(&TCustomToolWindow::HookProc);
+}
+
+void TCustomToolWindow::HookProc(THookKind Kind, QObject* Window, QEvent*)
+{
+    // A floating bar shows with its form: re-check when a form is shown or
+    // hidden.
+    if (Kind != WindowPosEvent)
+        return;
+    for (TCustomToolWindow* bar : FloatingToolWindows())
+        if (bar->FloatForm_ == Window)
+            bar->UpdateVisibility();
+}
+
+void TCustomToolWindow::SetCaption(const QString& Caption)
+{
+    Caption_ = Caption;
+    setWindowTitle(Caption);
+    PostFloatingFrameRepaint(fpCaption);
+}
+
+void TCustomToolWindow::SetVisible(bool Visible)
+{
+    if (Visible == Visible_)
+        return;
+    Visible_ = Visible;
+    UpdateVisibility();
+    if (DockedTo_)
+        DockedTo_->SyncShownBars(this, false);
+    if (OnVisibleChanged)
+        OnVisibleChanged(this);
+}
+
+QWidget* TCustomToolWindow::FormOf() const
+{
+    if (!IsDocked())
+        return FloatForm_;
+    return DockedTo_->window();
+}
+
+void TCustomToolWindow::SetDockedTo(TToolDock* Dock)
+{
+    if (Dock) {
+        SetParent(Dock);
+        return;
+    }
+    QWidget* form = FormOf();
+    if (!form)
+        throw EInvalidOperation(Format("コントロール '%s' は親ウィンドウを持っていません", Name_.c_str()));
+    SetParent(form);
+}
+
+void TCustomToolWindow::SetParent(QWidget* NewParent)
+{
+    auto* newDock = qobject_cast<TToolDock*>(NewParent);
+    if (NewParent && !newDock && !NewParent->isWindow())
+        throw EInvalidOperation("A tool window can only be placed on a TToolDock or directly on the form");
+    TToolDock* oldDock = DockedTo_;
+    QWidget* present = oldDock ? static_cast<QWidget*>(oldDock) : FloatForm_.data();
+    if (NewParent == present)
+        return;
+
+    if (NewParent && !Destroying_) {
+        if (OnDockChanging)
+            OnDockChanging(this);
+        if (OnDockChangingEx)
+            OnDockChangingEx(this, newDock);
+        if (OnRecreating)
+            OnRecreating(this);
+    }
+    // Hidden while it changes places, and no move is reported on the way.
+    ++HideCount_;
+    ++MoveEventLock_;
+    UpdateVisibility();
+    if (oldDock)
+        oldDock->LockLayout();
+    if (newDock)
+        newDock->LockLayout();
+    ++SelfBoundsCount_;
+    if (NewParent && !Destroying_ && OnDockChangingHidden)
+        OnDockChangingHidden(this, newDock);
+    ArrangePending_ = true;
+    BeginArrange();
+    if (oldDock) {
+        if (!UseLastDock_)
+            oldDock->UpdateBarList(false, this);
+        oldDock->SyncShownBars(this, true);
+    }
+
+    DockedTo_ = newDock;
+    FloatForm_ = newDock ? nullptr : NewParent;
+    if (newDock)
+        setParent(newDock);
+    else if (NewParent)
+        setParent(NewParent, Qt::Tool | Qt::FramelessWindowHint);
+    else
+        setParent(nullptr);
+    ComputeFrameSizes();
+
+    if (newDock) {
+        if (UseLastDock_) {
+            SetLastDock(newDock);
+            newDock->SyncShownBars(this, false);
+        } else {
+            newDock->UpdateBarList(true, this);
+        }
+    }
+    std::vector<TCustomToolWindow*>& floating = FloatingToolWindows();
+    std::erase(floating, this);
+    if (NewParent && !newDock) {
+        floating.push_back(this);
+        SetBounds(QRect(FloatPosition_, size()));
+    }
+
+    // The controls are arranged for the new place once, here, while the
+    // bar is still hidden.
+    EndArrange();
+    --SelfBoundsCount_;
+    if (newDock)
+        newDock->UnlockLayout();
+    if (oldDock)
+        oldDock->UnlockLayout();
+    --MoveEventLock_;
+    --HideCount_;
+    UpdateVisibility();
+    if (NewParent)
+        FireMove();
+    if (NewParent && !Destroying_) {
+        if (OnRecreated)
+            OnRecreated(this);
+        if (OnDockChanged)
+            OnDockChanged(this);
+    }
+}
+
+void TCustomToolWindow::UpdateVisibility()
+{
+    bool show = Visible_ && HideCount_ == 0 && parentWidget();
+    if (show && !IsDocked())
+        show = FloatForm_ && FloatForm_->isVisible();
+    if (show != !isHidden())
+        setVisible(show);
+}
+
+void TCustomToolWindow::SetDockRow(int32_t DockRow)
+{
+    DockRow_ = DockRow;
+    if (DockedTo_)
+        DockedTo_->LayoutBars();
+}
+
+void TCustomToolWindow::SetDockPos(int32_t DockPos)
+{
+    DockPos_ = DockPos;
+    if (DockedTo_)
+        DockedTo_->LayoutBars();
+}
+
+void TCustomToolWindow::SetLastDock(TToolDock* Dock)
+{
+    if (UseLastDock_ && DockedTo_)
+        Dock = DockedTo_;
+    if (Dock == LastDock_)
+        return;
+    if (LastDock_ && LastDock_ != DockedTo_)
+        LastDock_->UpdateBarList(false, this);
+    LastDock_ = Dock;
+    if (Dock) {
+        UseLastDock_ = true;
+        Dock->UpdateBarList(true, this);
+    }
+}
+
+void TCustomToolWindow::SetUseLastDock(bool UseLastDock)
+{
+    if (UseLastDock == UseLastDock_)
+        return;
+    UseLastDock_ = UseLastDock;
+    SetLastDock(UseLastDock ? DockedTo_.data() : nullptr);
+}
+
+void TCustomToolWindow::SetBorderStyle(TDockBorderStyle BorderStyle)
+{
+    BorderStyle_ = BorderStyle;
+    PostDockedFrameRepaint();
+}
+
+void TCustomToolWindow::SetColor(TColor Color)
+{
+    Color_ = Color;
+    PostDockedFrameRepaint();
+    update();
+}
+
+void TCustomToolWindow::SetCloseButton(bool CloseButton)
+{
+    if (CloseButton == CloseButton_)
+        return;
+    CloseButton_ = CloseButton;
+    PostFloatingFrameRepaint(fpCaption | fpCloseButton);
+}
+
+void TCustomToolWindow::SetCloseButtonWhenDocked(bool CloseButtonWhenDocked)
+{
+    CloseButtonWhenDocked_ = CloseButtonWhenDocked;
+    if (IsDocked()) {
+        ComputeFrameSizes();
+        RearrangeChildren();
+    }
+}
+
+void TCustomToolWindow::SetDragHandleStyle(TDragHandleStyle DragHandleStyle)
+{
+    DragHandleStyle_ = DragHandleStyle;
+    if (IsDocked()) {
+        ComputeFrameSizes();
+        RearrangeChildren();
+    }
+}
+
+void TCustomToolWindow::SetShowCaption(bool ShowCaption)
+{
+    ShowCaption_ = ShowCaption;
+    if (!IsDocked()) {
+        ComputeFrameSizes();
+        RearrangeChildren();
+    }
+}
+
+void TCustomToolWindow::SetFullSize(bool FullSize)
+{
+    FullSize_ = FullSize;
+    RearrangeChildren();
+}
+
+TFrameOptions TCustomToolWindow::FrameOptions() const
+{
+    return {.Orientation = DockedTo_ ? DockedTo_->BarOrientation() : boFloating,
+            .AllowDrag = DockedTo_ && DockedTo_->AllowDrag(),
+            .CloseButtonWhenDocked = CloseButtonWhenDocked_,
+            .DragHandleStyle = DragHandleStyle_,
+            .SizableFrame = SizableFrame_,
+            .ShowCaption = ShowCaption_};
+}
+
+void TCustomToolWindow::ComputeFrameSizes()
+{
+    Frame_ = FrameMargins(FrameOptions());
+    PlaceClientArea();
+    update();
+}
+
+void TCustomToolWindow::PlaceClientArea()
+{
+    Client_->setGeometry(Frame_.Left, Frame_.Top, std::max(0, width() - Frame_.Width()),
+                         std::max(0, height() - Frame_.Height()));
+}
+
+void TCustomToolWindow::SetBounds(const QRect& Bounds)
+{
+    const bool resized = Bounds.size() != size();
+    const bool moved = Bounds.topLeft() != pos();
+    if (!resized && !moved)
+        return;
+    setGeometry(Bounds);
+    PlaceClientArea();
+    if (!IsDocked() && SelfBoundsCount_ == 0)
+        FloatPosition_ = Bounds.topLeft();
+    if (moved) {
+        // The background tiles follow the bar.
+        if (DockedTo_ && DockedTo_->HasBackground())
+            update();
+        FireMove();
+    }
+    if (!resized)
+        return;
+    if (OnResize)
+        OnResize(this);
+    if (DockedTo_)
+        DockedTo_->LayoutBars();
+    RearrangeChildren();
+}
+
+void TCustomToolWindow::moveEvent(QMoveEvent* Event)
+{
+    QWidget::moveEvent(Event);
+    // A floating bar the window manager moved: its place is remembered too.
+    if (!IsDocked() && isWindow() && SelfBoundsCount_ == 0)
+        FloatPosition_ = pos();
+}
+
+void TCustomToolWindow::FireMove()
+{
+    if (MoveEventLock_ == 0 && OnMove)
+        OnMove(this);
+}
+
+void TCustomToolWindow::BeginArrange()
+{
+    ++ArrangeLock_;
+}
+
+void TCustomToolWindow::EndArrange()
+{
+    if (--ArrangeLock_ == 0 && ArrangePending_)
+        RearrangeChildren();
+}
+
+void TCustomToolWindow::RearrangeChildren()
+{
+    if (ArrangeLock_ > 0 || Destroying_ || !parentWidget()) {
+        ArrangePending_ = true;
+        return;
+    }
+    ArrangePending_ = false;
+    ++ArrangeLock_;
+    TToolDock* dock = DockedTo_;
+    QSize client = LayoutControls(false, dock);
+    if (dock) {
+        const int row = dock->RowThicknessOf(DockRow_, this);
+        if (dock->Vertical()) {
+            client.setWidth(std::max(client.width(), row));
+            if (FullSize_)
+                client.setHeight(dock->height() - dock->BoundLineHeight() - Frame_.Height());
+        } else {
+            client.setHeight(std::max(client.height(), row));
+            if (FullSize_)
+                client.setWidth(dock->width() - dock->BoundLineWidth() - Frame_.Width());
+        }
+    }
+    const QSize bounds = client + FrameSize();
+    if (bounds != size()) {
+        ++SelfBoundsCount_;
+        SetBounds(QRect(pos(), bounds));
+        --SelfBoundsCount_;
+    }
+    // Placed after the size settled, so that the controls are centred in
+    // the row as the dock now has it.
+    LayoutControls(true, dock);
+    --ArrangeLock_;
+}
+
+void TCustomToolWindow::AdoptChildren()
+{
+    const QObjectList objects = children();
+    for (QObject* object : objects) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (!child || child == Client_ || child->isWindow())
+            continue;
+        const bool hidden = child->isHidden();
+        child->setParent(Client_);
+        child->setVisible(!hidden);
+    }
+}
+
+bool TCustomToolWindow::event(QEvent* Event)
+{
+    switch (Event->type()) {
+    case QEvent::ChildAdded:
+        // A control made on the bar moves into the client area once its
+        // own constructor has run.
+        if (static_cast<QChildEvent*>(Event)->child() != Client_)
+            QCoreApplication::postEvent(this, new QEvent(ArrangeRequest));
+        break;
+    case ArrangeRequest:
+        CatchExceptions([this] {
+            AdoptChildren();
+            RearrangeChildren();
+        });
+        return true;
+    default:
+        break;
+    }
+    return QWidget::event(Event);
+}
+
+bool TCustomToolWindow::eventFilter(QObject* Watched, QEvent* Event)
+{
+    const QEvent::Type type = Event->type();
+    if (Watched == Client_ && (type == QEvent::ChildAdded || type == QEvent::ChildRemoved)) {
+        auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(Event)->child());
+        if (child && !child->isWindow()) {
+            if (type == QEvent::ChildAdded)
+                child->installEventFilter(this);
+            CatchExceptions([&] { ControlListChanged(child, type == QEvent::ChildAdded); });
+            QCoreApplication::postEvent(this, new QEvent(ArrangeRequest));
+        }
+    } else if (Watched->parent() == Client_ &&
+               (type == QEvent::ShowToParent || type == QEvent::HideToParent || type == QEvent::Resize)) {
+        if (ArrangeLock_ == 0)
+            QCoreApplication::postEvent(this, new QEvent(ArrangeRequest));
+    }
+    return false;
+}
+
+void TCustomToolWindow::PostDockedFrameRepaint()
+{
+    QueueFrameRepaint();
+    DockedRepaintPending_ = true;
+}
+
+void TCustomToolWindow::PostFloatingFrameRepaint(int Parts)
+{
+    QueueFrameRepaint();
+    PendingFloatingParts_ |= Parts;
+}
+
+void TCustomToolWindow::QueueFrameRepaint()
+{
+    if (!DockedRepaintPending_ && PendingFloatingParts_ == 0)
+        QMetaObject::invokeMethod(this, [this] { CatchExceptions([this] { RepaintFrameNow(); }); }, Qt::QueuedConnection);
+}
+
+void TCustomToolWindow::RepaintFrameNow()
+{
+    DockedRepaintPending_ = false;
+    PendingFloatingParts_ = 0;
+    // The frame, the handle and the caption all lie in the ring around the
+    // client area.
+    QRegion ring(rect());
+    ring -= Client_->geometry();
+    update(ring);
+}
+
+void TCustomToolWindow::paintEvent(QPaintEvent*)
+{
+    CatchExceptions([this] {
+        QPainter painter(this);
+        painter.fillRect(rect(), SysColor(Color_, palette()));
+        if (IsDocked())
+            DrawDockedFrame(painter);
+        else
+            DrawFloatingFrame(painter);
+    });
+}

@@ -1,0 +1,205 @@
+// A window of tools that sits in a row of a dock or floats in a small
+// captioned window of its own. Its frame (the thin raised frame and drag
+// handle when docked, the window frame and caption when floating) is drawn
+// by this outer widget; its controls live on an inner client widget placed
+// inside the frame. Visible is the tool window's own flag: whether the
+// window is shown also depends on where it is (a floating window shows with
+// its form).
+#pragma once
+
+#include "Classes.h"
+#include "Graphics.h"
+#include "HookService.h"
+#include "ToolDock.h"
+#include "ToolFrame.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QPainter;
+
+enum class TToolWindowDockMode { dmCanFloat, dmCannotFloat, dmCannotFloatOrChangeDocks };
+enum class TToolWindowFloatingMode { fmOnTopOfParentForm, fmOnTopOfAllForms };
+// The framework's border style, as the tool windows use it.
+enum class TDockBorderStyle { bsNone, bsSingle };
+using TDockableTo = TSet<TDockPosition>;
+// Sender and the dock the bar is going to (none: it is going to float).
+using TDockChangingExEvent = std::function<void(TObject* Sender, TToolDock* DockingTo)>;
+
+// The parts of a floating frame a repaint asks for.
+enum TFloatingFrameParts { fpFrame = 1, fpCaption = 2, fpCloseButton = 4, fpAll = 7 };
+
+class TCustomToolWindow : public QWidget, public TObject {
+    Q_OBJECT
+
+public:
+    ~TCustomToolWindow() override;
+
+    const std::string& Name() const { return Name_; }
+    // The floating window's caption; the name until set.
+    const QString& Caption() const { return Caption_; }
+    void SetCaption(const QString& Caption);
+
+    bool Visible() const { return Visible_; }
+    void SetVisible(bool Visible);
+
+    // The dock the bar is on; none while it floats.
+    TToolDock* DockedTo() const { return DockedTo_; }
+    // Moves the bar onto Dock; none floats it on its form (raises
+    // EInvalidOperation when it has none).
+    void SetDockedTo(TToolDock* Dock);
+    bool IsDocked() const { return DockedTo_ != nullptr; }
+    // The dock or the form the bar is to be on; raises EInvalidOperation
+    // for anything else.
+    void SetParent(QWidget* NewParent);
+
+    int32_t DockRow() const { return DockRow_; }
+    void SetDockRow(int32_t DockRow);
+    // The offset along the row; -1 until placed.
+    int32_t DockPos() const { return DockPos_; }
+    void SetDockPos(int32_t DockPos);
+    // The dock the bar comes back to; while it floats with UseLastDock it
+    // keeps its row and position in that dock.
+    TToolDock* LastDock() const { return LastDock_; }
+    void SetLastDock(TToolDock* Dock);
+    bool UseLastDock() const { return UseLastDock_; }
+    void SetUseLastDock(bool UseLastDock);
+    TToolDock* DefaultDock() const { return DefaultDock_; }
+    void SetDefaultDock(TToolDock* Dock) { DefaultDock_ = Dock; }
+
+    bool ActivateParent() const { return ActivateParent_; }
+    void SetActivateParent(bool ActivateParent) { ActivateParent_ = ActivateParent; }
+    TDockBorderStyle BorderStyle() const { return BorderStyle_; }
+    void SetBorderStyle(TDockBorderStyle BorderStyle);
+    TColor Color() const { return Color_; }
+    void SetColor(TColor Color);
+    bool CloseButton() const { return CloseButton_; }
+    void SetCloseButton(bool CloseButton);
+    bool CloseButtonWhenDocked() const { return CloseButtonWhenDocked_; }
+    void SetCloseButtonWhenDocked(bool CloseButtonWhenDocked);
+    TDockableTo DockableTo() const { return DockableTo_; }
+    void SetDockableTo(TDockableTo DockableTo) { DockableTo_ = DockableTo; }
+    TToolWindowDockMode DockMode() const { return DockMode_; }
+    void SetDockMode(TToolWindowDockMode DockMode) { DockMode_ = DockMode; }
+    TDragHandleStyle DragHandleStyle() const { return DragHandleStyle_; }
+    void SetDragHandleStyle(TDragHandleStyle DragHandleStyle);
+    TToolWindowFloatingMode FloatingMode() const { return FloatingMode_; }
+    void SetFloatingMode(TToolWindowFloatingMode FloatingMode) { FloatingMode_ = FloatingMode; }
+    // The bar takes a whole row and the dock's full length.
+    bool FullSize() const { return FullSize_; }
+    void SetFullSize(bool FullSize);
+    bool HideWhenInactive() const { return HideWhenInactive_; }
+    void SetHideWhenInactive(bool HideWhenInactive) { HideWhenInactive_ = HideWhenInactive; }
+    bool ShowCaption() const { return ShowCaption_; }
+    void SetShowCaption(bool ShowCaption);
+
+    TNotifyEvent OnDockChanged;
+    TNotifyEvent OnDockChanging;
+    TDockChangingExEvent OnDockChangingEx;
+    TDockChangingExEvent OnDockChangingHidden;
+    TNotifyEvent OnMove;
+    TNotifyEvent OnResize;
+    TNotifyEvent OnVisibleChanged;
+    TNotifyEvent OnRecreating;
+    TNotifyEvent OnRecreated;
+
+    // The last floating position, in screen coordinates; kept while docked.
+    QPoint FloatPosition() const { return FloatPosition_; }
+    void SetFloatPosition(QPoint Position) { FloatPosition_ = Position; }
+    // The frame around the client area: its width and height in all.
+    QSize FrameSize() const { return {Frame_.Width(), Frame_.Height()}; }
+    QWidget* ClientArea() const { return Client_; }
+    int ClientWidth() const { return width() - Frame_.Width(); }
+    int ClientHeight() const { return height() - Frame_.Height(); }
+
+    // Sets the window's bounds in its parent, telling the dock of a size
+    // change and re-arranging the controls for it.
+    void SetBounds(const QRect& Bounds);
+    // Lays the controls out for where the bar is and sizes the bar to them;
+    // between BeginArrange and EndArrange this waits for the last end.
+    void RearrangeChildren();
+    void BeginArrange();
+    void EndArrange();
+
+    // The thickness of the bar's contents across its row, for a dock of
+    // that orientation (boFloating: floating).
+    virtual int GetBarThickness(TBarOrientation Orientation) const = 0;
+    // Lays the controls out for Dock (none: floating), moving them only
+    // with MoveChildren, and returns the client size the bar needs there.
+    virtual QSize LayoutControls(bool MoveChildren, TToolDock* Dock) = 0;
+
+    // Repaints of the frame wait for the event loop, so that however many
+    // are asked for, each window paints its frame once with all parts
+    // asked for.
+    void PostDockedFrameRepaint();
+    void PostFloatingFrameRepaint(int Parts);
+    int PendingFloatingParts() const { return PendingFloatingParts_; }
+
+protected:
+    explicit TCustomToolWindow(std::string Name);
+
+    bool event(QEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void moveEvent(QMoveEvent* Event) override;
+    void paintEvent(QPaintEvent* Event) override;
+    // Paints on the client area, under its controls.
+    virtual void PaintClient(QPainter&) {}
+    // A control was added to (Inserted) or removed from the client area.
+    virtual void ControlListChanged(QWidget*, bool) {}
+
+private:
+    class TClientArea;
+    friend class TToolDock;
+
+    TFrameOptions FrameOptions() const;
+    void ComputeFrameSizes();
+    void PlaceClientArea();
+    void AdoptChildren();
+    void UpdateVisibility();
+    void FireMove();
+    void DrawDockedFrame(QPainter& Painter);
+    void DrawFloatingFrame(QPainter& Painter);
+    void QueueFrameRepaint();
+    void RepaintFrameNow();
+    QWidget* FormOf() const;
+    static void HookProc(THookKind Kind, QObject* Window, QEvent* Event);
+
+    std::string Name_;
+    QString Caption_;
+    QWidget* Client_ = nullptr;
+    bool Visible_ = true;
+    QPointer<TToolDock> DockedTo_;
+    QPointer<TToolDock> LastDock_;
+    QPointer<TToolDock> DefaultDock_;
+    QPointer<QWidget> FloatForm_;
+    int32_t DockRow_ = 0;
+    int32_t DockPos_ = -1;
+    bool ActivateParent_ = true;
+    TDockBorderStyle BorderStyle_ = TDockBorderStyle::bsSingle;
+    TColor Color_ = clBtnFace;
+    bool CloseButton_ = true;
+    bool CloseButtonWhenDocked_ = false;
+    TDockableTo DockableTo_{TDockPosition::dpTop, TDockPosition::dpBottom, TDockPosition::dpLeft, TDockPosition::dpRight};
+    TToolWindowDockMode DockMode_ = TToolWindowDockMode::dmCanFloat;
+    TDragHandleStyle DragHandleStyle_ = TDragHandleStyle::dhDouble;
+    TToolWindowFloatingMode FloatingMode_ = TToolWindowFloatingMode::fmOnTopOfParentForm;
+    bool FullSize_ = false;
+    bool HideWhenInactive_ = true;
+    bool ShowCaption_ = true;
+    bool UseLastDock_ = true;
+    bool SizableFrame_ = true;
+    bool CaptionDimmed_ = false;
+    bool ClosePressed_ = false;
+    int SelfBoundsCount_ = 0;
+    int ArrangeLock_ = 0;
+    bool ArrangePending_ = false;
+    int MoveEventLock_ = 0;
+    int HideCount_ = 0;
+    bool Destroying_ = false;
+    QPoint FloatPosition_;
+    TFrameMargins Frame_;
+    bool DockedRepaintPending_ = false;
+    int PendingFloatingParts_ = 0;
+};

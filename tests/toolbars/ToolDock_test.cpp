@@ -1,0 +1,107 @@
+// Docks: their thickness by rows, bars that appear and go, their edges,
+// their errors, and positions of any value from a settings file.
+#include "DockLayoutIni.h"
+#include "IniFiles.h"
+#include "SysUtils.h"
+#include "TempDir.h"
+#include "ToolbarForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ToolDock, IsAsThickAsItsRowsAndAPixelWhenNothingShows)
+{
+    TToolbarForm f;
+    // A row of 22-px buttons: the bars' 2-px frames and the top bound line.
+    EXPECT_EQ(f.Top->height(), 22 + 4 + 1);
+    EXPECT_EQ(f.Left->width(), 0) << "an empty dock without FixAlign";
+    EXPECT_EQ(f.File->geometry(), QRect(1, 1, f.File->width(), 26)) << "inside the bound lines";
+    EXPECT_EQ(f.Tree->x(), f.File->geometry().right() + 1);
+
+    f.Edit->SetDockRow(1);
+    EXPECT_EQ(f.Top->height(), 2 * 26 + 1);
+    EXPECT_EQ(f.Edit->y(), 27);
+    for (TDockToolbar* bar : {f.File, f.Tree, f.Edit})
+        bar->SetVisible(false);
+    EXPECT_EQ(f.Top->height(), 1);
+}
+
+TEST(ToolDock, TellsOfBarsAppearingAndGoingOnlyWhenTheShownListChanges)
+{
+    TToolbarForm f;
+    std::vector<std::pair<bool, TCustomToolWindow*>> told;
+    f.Top->OnInsertRemoveBar = [&](TObject*, bool Inserting, TCustomToolWindow* Bar) { told.emplace_back(Inserting, Bar); };
+    f.File->SetVisible(false);
+    f.File->SetVisible(false);
+    f.Tree->SetDockRow(3);
+    f.File->SetVisible(true);
+    EXPECT_EQ(told, (std::vector<std::pair<bool, TCustomToolWindow*>>{{false, f.File}, {true, f.File}}));
+}
+
+TEST(ToolDock, KeepsTheEdgeItIsGluedTo)
+{
+    QWidget form;
+    auto* bottom = new TToolDock(&form, "B", TDockPosition::dpBottom);
+    auto* right = new TToolDock(&form, "R", TDockPosition::dpRight);
+    bottom->setGeometry(0, 300, 400, 0);
+    right->setGeometry(400, 0, 0, 300);
+    MakeToolbar(bottom, "b", {2});
+    MakeToolbar(right, "r", {2});
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(bottom->geometry(), QRect(0, 300 - 26, 400, 26));
+    EXPECT_EQ(right->geometry(), QRect(400 - 27, 0, 27, 300)) << "23-px wide buttons";
+}
+
+TEST(ToolDock, RefusesItsErrors)
+{
+    TToolbarForm f;
+    EXPECT_THROW(
+        {
+            try {
+                f.Top->SetPosition(TDockPosition::dpBottom);
+            } catch (const EInvalidOperation& e) {
+                EXPECT_EQ(e.Message(), "Cannot change Position of a TToolDock if it already contains controls");
+                throw;
+            }
+        },
+        EInvalidOperation);
+    for (QWidget* parent : std::initializer_list<QWidget*>{f.Top, f.File}) {
+        try {
+            new TToolDock(parent, "Inner");
+            ADD_FAILURE() << "a dock inside a dock or a tool window";
+        } catch (const EInvalidOperation& e) {
+            EXPECT_EQ(e.Message(), "A TToolDock control cannot be placed inside a tool window or another TToolDock");
+        }
+    }
+    f.Left->SetPosition(TDockPosition::dpTop);
+    EXPECT_FALSE(f.Left->Vertical()) << "an empty dock moves to another edge";
+}
+
+TEST(ToolDock, RowsAndPositionsOfAnyValueFromTheSettingsFileLayOutWithEveryBarPlaced)
+{
+    TempDir dir;
+    const std::string ini = dir.File("velk2000.ini");
+    {
+        TIniFile file(ini);
+        const std::pair<const char*, std::pair<int32_t, int32_t>> places[] = {
+            {"ToolbarFile", {-3, 0}}, {"ToolbarTree", {2'000'000'000, INT32_MAX}}, {"ToolbarEdit", {2'000'000'000, INT32_MAX - 5}}};
+        for (const auto& [bar, place] : places) {
+            file.WriteInteger(bar, "Rev", 3);
+            file.WriteString(bar, "DockedTo", "ToolDock1");
+            file.WriteInteger(bar, "DockRow", place.first);
+            file.WriteInteger(bar, "DockPos", place.second);
+        }
+    }
+    TToolbarForm f;
+    LoadDockLayoutFromIni(f.Form, ini, "");
+    EXPECT_EQ(f.File->DockRow(), 0);
+    EXPECT_EQ(f.Edit->DockRow(), 1);
+    EXPECT_EQ(f.Tree->DockRow(), 1);
+    EXPECT_EQ(f.Top->height(), 2 * 26 + 1);
+    // The row is squeezed back into the dock, one bar after the other.
+    EXPECT_EQ(f.Tree->geometry().right() + 1, 1 + f.Top->width() - 1);
+    EXPECT_EQ(f.Edit->geometry().right() + 1, f.Tree->x());
+}
+
+} // namespace

@@ -1,0 +1,193 @@
+// Tool windows: their parents, the events around a change of dock, rows kept
+// while floating, full-size bars, frames, batched arranging, coalesced frame
+// repaints, and the one application-wide hook.
+#include "HookService.h"
+#include "SysUtils.h"
+#include "ToolbarForm.h"
+
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string MessageOf(const std::function<void()>& Action)
+{
+    try {
+        Action();
+    } catch (const EInvalidOperation& e) {
+        return e.Message();
+    }
+    return "no error";
+}
+
+TEST(ToolWindow, GoesOnlyOnADockOrAForm)
+{
+    TToolbarForm f;
+    QWidget panel(&f.Form);
+    EXPECT_EQ(MessageOf([&] { f.File->SetParent(&panel); }),
+              "A tool window can only be placed on a TToolDock or directly on the form");
+    TDockToolbar loose(nullptr, "ToolbarLoose");
+    EXPECT_EQ(MessageOf([&] { loose.SetDockedTo(nullptr); }), "コントロール 'ToolbarLoose' は親ウィンドウを持っていません");
+}
+
+TEST(ToolWindow, ChangingDocksFiresItsEventsInOrderAndMovesOnceAfter)
+{
+    TToolbarForm f;
+    std::vector<std::string> events;
+    const auto note = [&](const char* Name) { return [&events, Name](TObject*) { events.emplace_back(Name); }; };
+    const auto noteDock = [&](const char* Name) {
+        return [&events, &f, Name](TObject*, TToolDock* Dock) { events.emplace_back(std::string(Name) + (Dock == f.Left ? "(Left)" : "(?)")); };
+    };
+    f.Tree->OnDockChanging = note("Changing");
+    f.Tree->OnDockChangingEx = noteDock("ChangingEx");
+    f.Tree->OnRecreating = note("Recreating");
+    f.Tree->OnDockChangingHidden = noteDock("ChangingHidden");
+    f.Tree->OnRecreated = note("Recreated");
+    f.Tree->OnDockChanged = note("Changed");
+    f.Tree->OnMove = note("Move");
+    f.Tree->SetDockedTo(f.Left);
+    EXPECT_EQ(events, (std::vector<std::string>{"Changing", "ChangingEx(Left)", "Recreating", "ChangingHidden(Left)",
+                                                "Move", "Recreated", "Changed"}));
+    EXPECT_EQ(f.Left->width(), 23 + 4) << "stood upright";
+    EXPECT_EQ(f.Tree->FrameSize(), QSize(4, 13)) << "the handle on top";
+    events.clear();
+    f.Tree->SetDockedTo(f.Left);
+    EXPECT_TRUE(events.empty()) << "docking where it is";
+}
+
+TEST(ToolWindow, AFloatingBarKeepsItsRowInItsLastDock)
+{
+    TToolbarForm f;
+    f.Tree->SetDockRow(1);
+    f.Edit->SetDockRow(2);
+    f.Tree->SetDockedTo(nullptr);
+    EXPECT_FALSE(f.Tree->IsDocked());
+    EXPECT_EQ(f.Tree->LastDock(), f.Top);
+    EXPECT_EQ(f.Top->BarList().size(), 3u);
+    EXPECT_EQ(f.Top->RowThickness(), (std::vector<int>{22, 0, 22})) << "its row survives with no size";
+    EXPECT_EQ(f.Top->height(), 2 * 26 + 1);
+    EXPECT_EQ(f.Tree->FrameSize(), QSize(8, 24)) << "a floating frame with a caption";
+
+    f.Tree->SetDockedTo(f.Tree->LastDock());
+    EXPECT_EQ(f.Tree->DockRow(), 1);
+    EXPECT_EQ(f.Top->height(), 3 * 26 + 1);
+
+    f.Tree->SetLastDock(f.Left);
+    EXPECT_EQ(f.Tree->LastDock(), f.Top) << "a docked bar's last dock is its dock";
+    f.Tree->SetDockedTo(nullptr);
+    f.Tree->SetUseLastDock(false);
+    EXPECT_EQ(f.Tree->LastDock(), nullptr);
+    EXPECT_EQ(f.Top->BarList().size(), 2u);
+    f.Top->LayoutBars();
+    EXPECT_EQ(f.Edit->DockRow(), 1) << "now the empty row closes up";
+}
+
+TEST(ToolWindow, AFloatingBarShowsWithItsFormAndKeepsItsOwnVisibleFlag)
+{
+    TToolbarForm f;
+    f.Edit->SetDockedTo(nullptr);
+    EXPECT_TRUE(f.Edit->isHidden()) << "its form is not shown yet";
+    f.Form.show();
+    EXPECT_FALSE(f.Edit->isHidden());
+    EXPECT_TRUE(f.Edit->isWindow());
+    f.Form.hide();
+    EXPECT_TRUE(f.Edit->isHidden());
+    EXPECT_TRUE(f.Edit->Visible());
+    const QPoint moved = f.Edit->pos() + QPoint(30, 20);
+    f.Edit->SetBounds(QRect(moved, f.Edit->size()));
+    f.Edit->SetDockedTo(f.Left);
+    EXPECT_EQ(f.Edit->FloatPosition(), moved) << "kept while docked";
+}
+
+TEST(ToolWindow, AFullSizeBarSpansTheDocksClientArea)
+{
+    TToolbarForm f;
+    f.Tree->SetFullSize(true);
+    EXPECT_EQ(f.Tree->width(), f.Top->width() - f.Top->BoundLineWidth());
+    EXPECT_EQ(f.Tree->ClientWidth(), f.Tree->width() - f.Tree->FrameSize().width());
+    EXPECT_EQ(f.Tree->DockRow(), 0) << "alone in its row";
+    EXPECT_EQ(f.File->DockRow(), 1);
+    EXPECT_EQ(f.Edit->DockRow(), 1);
+}
+
+struct TCountingToolbar : TCustomDockToolbar {
+    TCountingToolbar(TToolDock* Dock) : TCustomDockToolbar("Counting") { SetParent(Dock); }
+    QSize LayoutControls(bool MoveChildren, TToolDock* Dock) override
+    {
+        Moves += MoveChildren;
+        return TCustomDockToolbar::LayoutControls(MoveChildren, Dock);
+    }
+    int Moves = 0;
+};
+
+TEST(ToolWindow, NestedArrangingLaysOutOnceAtTheOutermostEnd)
+{
+    TToolbarForm f;
+    TCountingToolbar bar(f.Top);
+    bar.Moves = 0;
+    bar.BeginArrange();
+    bar.BeginArrange();
+    bar.RearrangeChildren();
+    bar.RearrangeChildren();
+    bar.EndArrange();
+    EXPECT_EQ(bar.Moves, 0);
+    bar.EndArrange();
+    EXPECT_EQ(bar.Moves, 1);
+}
+
+TEST(ToolWindow, FrameRepaintsAreCoalesced)
+{
+    TToolbarForm f;
+    f.Form.show();
+    f.File->SetDockedTo(nullptr);
+    QApplication::processEvents();
+    int paints = 0;
+    struct TPaintCounter : QObject {
+        int& Count;
+        explicit TPaintCounter(int& C) : Count(C) {}
+        bool eventFilter(QObject*, QEvent* Event) override
+        {
+            Count += Event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter(paints);
+    f.File->installEventFilter(&counter);
+    f.File->SetCloseButton(false);
+    f.File->SetCloseButton(true);
+    EXPECT_EQ(f.File->PendingFloatingParts(), fpCaption | fpCloseButton);
+    QApplication::processEvents(); // the queued repaint request
+    QApplication::processEvents(); // the paint it asked for
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(f.File->PendingFloatingParts(), 0);
+}
+
+int HookCalls = 0;
+void CountingHook(THookKind, QObject*, QEvent*)
+{
+    ++HookCalls;
+}
+
+TEST(HookService, OneFilterServesAllClientsAndGoesWithTheLast)
+{
+    QWidget target;
+    const auto move = [&] {
+        HookCalls = 0;
+        QMouseEvent event(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &event);
+        return HookCalls;
+    };
+    for (int i = 0; i < 5; ++i)
+        AddHookClient(&CountingHook, MouseMoveEvent);
+    EXPECT_EQ(move(), 1) << "installed once";
+    for (int i = 0; i < 4; ++i)
+        RemoveHookClient(&CountingHook);
+    EXPECT_EQ(move(), 1);
+    RemoveHookClient(&CountingHook);
+    EXPECT_EQ(move(), 0);
+    RemoveHookClient(&CountingHook);
+    AddHookClient(&CountingHook, MouseMoveEvent);
+    EXPECT_EQ(move(), 1) << "removing too often counted nothing below 0";
+    RemoveHookClient(&CountingHook);
+}
+
+} // namespace
