@@ -53,6 +53,8 @@ enum class TStartOutcome { Run, Quit };
 
 // The caption of a document never saved.
 inline constexpr std::string_view NewFileCaption = "NewFile";
+// What the caption of a document opened read-only ends in (Shift-JIS).
+const std::string& ReadOnlyCaptionSuffix();
 
 class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost, public ISettingsHost {
 public:

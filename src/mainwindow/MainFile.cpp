@@ -34,7 +34,6 @@
 namespace {
 
 const char* const DocumentFilter = "Velk2000(*.vk2)|*.vk2";
-const char* const ReadOnlySuffix = "－読み出し専用";
 
 void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
 
@@ -44,6 +43,12 @@ std::string DocumentNameOf(const std::string& Path) { return ChangeFileExt(Path,
 bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier); }
 
 } // namespace
+
+const std::string& ReadOnlyCaptionSuffix()
+{
+    static const std::string suffix = Utf8ToSjis("－読み出し専用");
+    return suffix;
+}
 
 void TVelkForm::BindFileCommands()
 {
@@ -99,7 +104,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
         SetEditMode(*document.EditMode);
     DocFileName_ = Name;
     HasFileName_ = true;
-    SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlySuffix : ""));
+    SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DataTree_->SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
     DataMemo_->SetModified(false);
     Button("sbSave")->SetEnabled(false);

@@ -37,12 +37,6 @@ const std::string& TreeTextMarker()
     return marker;
 }
 
-const std::string& ReadOnlyMarker()
-{
-    static const std::string marker = Utf8ToSjis("－読み出し専用");
-    return marker;
-}
-
 void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
 
 // The folder of the last file an output wrote, for the next save dialog.
@@ -132,7 +126,7 @@ bool TVelkForm::LoadTreeText(const std::string& Path)
     // New nodes start collapsed: the whole tree shows folded.
     BuildTree(nodes, pages, TDepthPolicy::Clamp);
     DataTree_->SetSelected(nodes.GetFirstNode());
-    SetCaption(Path + TreeTextMarker() + (ReadOnlyDocument_ ? ReadOnlyMarker() : ""));
+    SetCaption(Path + TreeTextMarker() + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DocFileName_ = ChangeFileExt(Path, "");
     HasFileName_ = false;
     DataMemo_->SetModified(false);

@@ -190,7 +190,7 @@ TEST_F(MainFile, AReadOnlyDocumentOpensMarkedAndIsNeverOverwritten)
     chmod(file.c_str(), 0444);
     dialogs.Answer(mrYes); // this window holds it already: open it again
     ASSERT_TRUE(velk->LoadOutline(Home() + "ro"));
-    EXPECT_EQ(velk->CaptionText(), file + "－読み出し専用");
+    EXPECT_EQ(velk->CaptionText(), file + Utf8ToSjis("－読み出し専用"));
     const std::string bytes = ReadRaw(file);
     TypeInPage(QStringLiteral("change"));
     velk->FlSaveClick();
