@@ -1,28 +1,37 @@
 // The commands of the menus and the toolbar buttons, bound by name (each
 // area of commands binds its own items through BindItems), and the menus'
-// states. A menu item whose command is not built yet
-// has no handler and stays disabled.
+// states, computed from a snapshot of the window whenever a menu opens or
+// a shortcut is about to run one of its items. A menu item whose command
+// is not built yet has no handler and stays disabled.
 #include "Main.h"
 
+#include "Clipboard.h"
+#include "CommentMarker.h"
 #include "Cp932.h"
 #include "DockButton.h"
 #include "MenuLayout.h"
 #include "EditorEx.h"
+#include "SubIni.h"
 #include "TreeView.h"
 
 namespace {
 
-// Menu items that run the same command as a toolbar button, and so share
-// its enabled state.
-constexpr std::pair<std::string_view, std::string_view> ItemButtons[] = {
-    {"FlNew", "sbPageNew"},       {"FlSave", "sbSave"},           {"TreeIns", "sbIns"},
-    {"pTreeIns", "sbIns"},        {"TreeAdd", "sbAdd"},           {"pTreeAdd", "sbAdd"},
-    {"TreeAddChild", "sbAddChild"}, {"pTreeAddChild", "sbAddChild"}, {"TreePageUndo", "sbPageUndo"},
-    {"TreePageRedo", "sbPageRedo"}, {"EdUndo", "sbUndo"},         {"pEdUndo", "sbUndo"},
-    {"EdRedo", "sbRedo"},         {"pEdRedo", "sbRedo"},          {"EdCopy", "sbCopy"},
-    {"pEdCopy", "sbCopy"},        {"EdCut", "sbCut"},             {"pEdCut", "sbCut"},
-    {"EdPaste", "sbPaste"},       {"pEdPaste", "sbPaste"},
-};
+// The node clipboard's format, as the tree commands write it.
+bool ClipboardHasPages()
+{
+    static const int format = RegisterClipboardFormat("velk treenode data collection format");
+    return ClipboardHasFormat(format);
+}
+
+// The logical line the caret stands in; -1 when there is none.
+int CaretLine(const TEditorEx& Editor)
+{
+    if (Editor.GetTextLen() == 0)
+        return -1;
+    if (Editor.WordWrap())
+        return Editor.RowToLine(Editor.Row());
+    return Editor.Row() >= Editor.Lines()->Count() ? -1 : Editor.Row();
+}
 
 } // namespace
 
@@ -36,22 +45,12 @@ void TVelkForm::BindCommands()
     const THandler addChild = [this] { Binding_->TreeAddChildClick(); };
     const THandler back = [this] { Binding_->PageBack(-1); };
     const THandler forward = [this] { Binding_->PageForward(-1); };
-    const THandler undo = [this] { EdUndoClick(); };
-    const THandler redo = [this] { EdRedoClick(); };
-    const THandler copy = [this] { EdCopyClick(); };
-    const THandler cut = [this] { EdCutClick(); };
-    const THandler paste = [this] { EdPasteClick(); };
-    const THandler allSel = [this] { EdAllSelClick(); };
     const TCommandBinding items[] = {
         {"FlNew", newFile},       {"FlSave", save},          {"FlOverSave", [this] { FlOverSaveClick(); }},
         {"FlExit", [this] { FlExitClick(); }},
         {"TreeIns", ins},         {"pTreeIns", ins},         {"TreeAdd", add},
         {"pTreeAdd", add},        {"TreeAddChild", addChild}, {"pTreeAddChild", addChild},
         {"TreePageUndo", back},   {"TreePageRedo", forward},
-        {"EdUndo", undo},         {"pEdUndo", undo},         {"EdRedo", redo},
-        {"pEdRedo", redo},        {"EdCopy", copy},          {"pEdCopy", copy},
-        {"EdCut", cut},           {"pEdCut", cut},           {"EdPaste", paste},
-        {"pEdPaste", paste},      {"EdAllSel", allSel},      {"pEdAllSel", allSel},
     };
     // Every command item starts disabled; the bound ones are enabled by
     // their menu's state computation.
@@ -65,9 +64,8 @@ void TVelkForm::BindCommands()
             Menus_.Item(entry.Name)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
     const std::pair<std::string_view, THandler> buttons[] = {
-        {"sbPageNew", newFile}, {"sbSave", save}, {"sbIns", ins},     {"sbAdd", add},     {"sbAddChild", addChild},
-        {"sbPageUndo", back},   {"sbPageRedo", forward}, {"sbUndo", undo}, {"sbRedo", redo}, {"sbCopy", copy},
-        {"sbCut", cut},         {"sbPaste", paste},
+        {"sbPageNew", newFile}, {"sbSave", save}, {"sbIns", ins}, {"sbAdd", add}, {"sbAddChild", addChild},
+        {"sbPageUndo", back},   {"sbPageRedo", forward},
     };
     for (const auto& [name, handler] : buttons)
         Button(name)->OnClick = [handler](TObject*) { handler(); };
@@ -82,18 +80,88 @@ void TVelkForm::BindItems(std::span<const TCommandBinding> Items)
     }
 }
 
-void TVelkForm::ComputeMenuStates(TObject*)
+void TVelkForm::ComputeMenuStates(TObject* Sender)
 {
-    for (const auto& [item, button] : ItemButtons)
-        Menus_.Item(item)->SetEnabled(Button(button)->Enabled());
+    using TStates = TEnablings (*)(const TMenuSnapshot&);
+    static const std::pair<std::string_view, TStates> menus[] = {
+        {"FileTop", FileMenuStates}, {"TreeTop", TreeMenuStates},     {"EditTop", EditMenuStates},
+        {"FindTop", FindMenuStates}, {"OptionTop", OptionMenuStates}, {"HelpTop", HelpMenuStates},
+    };
+    const auto* item = dynamic_cast<const TMenuItem*>(Sender);
+    for (const auto& [name, states] : menus)
+        if (item && item->Name() == name)
+            ApplyMenuStates(states(MenuSnapshot()));
+    if (item && item->Name() == "OptionTop")
+        Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
+}
+
+// A state reaches a button, or an item that has something to run: an item
+// whose command is not built yet stays disabled.
+void TVelkForm::ApplyMenuStates(const TEnablings& States)
+{
+    for (const TEnabling& state : States) {
+        if (TDockButton* button = Button(state.Name))
+            button->SetEnabled(state.Enabled);
+        else if (TMenuItem* item = Menus_.Item(state.Name))
+            item->SetEnabled(state.Enabled && (item->OnClick || item->Count() > 0));
+    }
+}
+
+TMenuSnapshot TVelkForm::MenuSnapshot() const
+{
+    TMenuSnapshot s;
+    for (const auto& [name, button] : Buttons_)
+        if (button->Enabled())
+            s.Buttons.AddInOrder(name);
+    const TEditorEx& editor = *ActiveEditor_;
+    const TTreeNode* selected = DataTree_->Selected();
+    s.BrowseView = BrowseViewOn();
+    s.BrowsePaneActive = s.BrowseView && ActiveEditor_ != DataMemo_;
+    s.SelLength = editor.SelLength();
+    s.LineSelection = editor.SelectionMode() == TEditorSelectionMode::smLine;
+    s.CanUndo = editor.CanUndo();
+    s.CanRedo = editor.CanRedo();
+    s.TextEmpty = editor.GetTextLen() == 0;
+    s.CaretLineHasText = CaretLineHasText(editor);
+    s.Modified = editor.Modified();
+    s.EditMode = EditMode_;
+    s.NodeSelected = selected != nullptr;
+    s.NodeHasPage = selected && selected->Data();
+    s.SelChildCount = selected ? selected->Count() : 0;
+    s.SelHasNextSibling = selected && selected->getNextSibling();
+    s.NodeCount = DataTree_->Items().Count();
+    s.HasFileName = HasFileName_;
+    s.ExtEditor = SettingsVars.ExtEditor;
+    s.ClipMode = Menus_.Item("OpClip")->Checked();
+    s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
+    s.TreePanelVisible = PanelL_->isVisible();
+    s.ClipboardHasPages = ClipboardHasPages();
+    s.HistoryEmpty = History_->Paths().empty();
+    s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
+    s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
+    return s;
+}
+
+bool TVelkForm::CaretLineHasText(const TEditorEx& Editor) const
+{
+    const int line = CaretLine(Editor);
+    return line >= 0 && !Editor.Lines()->Strings(line).empty();
+}
+
+// The editor's popup shows the edit menu's states and leaves the focus in
+// the editor it was opened on.
+void TVelkForm::EditPopupMenuPopup()
+{
+    ApplyMenuStates(EditMenuStates(MenuSnapshot()));
+    ActiveEditor_->setFocus();
 }
 
 void TVelkForm::BindPopups()
 {
     TPopupMenu* editPopup = Menus_.Popup("EditPopupMenu");
     TPopupMenu* treePopup = Menus_.Popup("TreePopupMenu");
-    editPopup->OnPopup = [this](TObject* Sender) { ComputeMenuStates(Sender); };
-    treePopup->OnPopup = [this](TObject* Sender) { ComputeMenuStates(Sender); };
+    editPopup->OnPopup = [this](TObject*) { EditPopupMenuPopup(); };
+    treePopup->OnPopup = [this](TObject*) { ApplyMenuStates(TreeMenuStates(MenuSnapshot())); };
     // The editor and the tree draw in their viewports, where a right click
     // lands; the keys go to the widgets themselves.
     for (QWidget* control : {static_cast<QWidget*>(DataMemo_), DataMemo_->viewport()})
@@ -124,10 +192,3 @@ void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
                  [this, Which, index](TObject*) { Binding_->PageHistoryMenuClick(Which, index); });
     }
 }
-
-void TVelkForm::EdUndoClick() { ActiveEditor_->Undo(); }
-void TVelkForm::EdRedoClick() { ActiveEditor_->Redo(); }
-void TVelkForm::EdCopyClick() { ActiveEditor_->CopyToClipboard(); }
-void TVelkForm::EdCutClick() { ActiveEditor_->CutToClipboard(); }
-void TVelkForm::EdPasteClick() { ActiveEditor_->PasteFromClipboard(); }
-void TVelkForm::EdAllSelClick() { ActiveEditor_->SelectAll(); }

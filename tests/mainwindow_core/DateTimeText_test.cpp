@@ -118,3 +118,15 @@ TEST(EditModes, ValuesOutsideTheSixAreTheUserMode)
     for (int mode = 0; mode < EditModeCount; ++mode)
         EXPECT_EQ(EditModes()[mode].Value, mode);
 }
+
+TEST(DateTimeText, CodeBoxesTakeTheLongOrShortCodeOrNothing)
+{
+    const struct {
+        const char* Long;
+        const char* Text;
+        bool Allowed;
+    } cases[] = {{"mm", "m", true},     {"mm", "mm", true},   {"mm", "M", false}, {"mm", "", true},
+                 {"yyyy", "yy", true},  {"yyyy", "y", false}, {"ss", "sss", false}, {"nn", "n", true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DateCodeAllowed(c.Long, c.Text), c.Allowed) << c.Long << " " << c.Text;
+}

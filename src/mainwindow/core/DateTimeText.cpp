@@ -106,3 +106,9 @@ std::string DateTimeInsertionText(TDateTimeInsertion Kind, const TSettingsVars::
     return widened(FormatDateTime(DateTokens(Ime), When) + ' ' + FormatDateTime(TimeTokens(Ime), When) + lineEnd,
                    Ime.ZenDate);
 }
+
+bool DateCodeAllowed(std::string_view LongCode, std::string_view Text)
+{
+    const std::string_view shortCode = LongCode == "yyyy" ? LongCode.substr(0, 2) : LongCode.substr(0, 1);
+    return Text.empty() || Text == LongCode || Text == shortCode;
+}

@@ -6,6 +6,7 @@
 #include "SubIni.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A moment in local time. DayOfWeek: 0 Sunday .. 6 Saturday.
@@ -43,3 +44,8 @@ enum class TDateTimeInsertion { Date, Time, DateTime };
 // halves), ZenTime the time's.
 std::string DateTimeInsertionText(TDateTimeInsertion Kind, const TSettingsVars::TIME& Ime,
                                   const TDateTimeParts& When);
+
+// What a code box of the date and time dialog accepts: nothing, its long
+// code ("yyyy", "mm", "dd", "hh", "nn", "ss") or the short one ("yy", "m",
+// ...), in lower case.
+bool DateCodeAllowed(std::string_view LongCode, std::string_view Text);
