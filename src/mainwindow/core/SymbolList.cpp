@@ -35,10 +35,10 @@ std::string SymbolListBytes(const TSymbolList& List)
     return bytes;
 }
 
-void PromoteSymbol(TSymbolList& List, const std::string& Symbol)
+void PromoteSymbol(TSymbolList& List, std::string Symbol)
 {
     const auto found = std::find(List.begin(), List.end(), Symbol);
     if (found != List.end())
         List.erase(found);
-    List.insert(List.begin(), Symbol);
+    List.insert(List.begin(), std::move(Symbol));
 }

@@ -14,5 +14,6 @@ const TSymbolList& BuiltInSymbols();
 // the file ends the last one.
 TSymbolList ParseSymbolList(std::string_view Bytes);
 std::string SymbolListBytes(const TSymbolList& List);
-// The first entry equal to Symbol leaves its place and Symbol goes on top.
-void PromoteSymbol(TSymbolList& List, const std::string& Symbol);
+// The first entry equal to Symbol leaves its place and Symbol goes on top
+// (taken by value: it may be one of the entries).
+void PromoteSymbol(TSymbolList& List, std::string Symbol);
