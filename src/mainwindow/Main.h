@@ -167,7 +167,7 @@ public:
     void OpMainClick() override {}
     void OpLoadColorClick() override {}
     void OpSaveColorClick() override {}
-    void ApplyEditorColors() override {}
+    void ApplyEditorColors() override;
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
     std::string ConvertClipText(const std::string& Text) override { return Text; }

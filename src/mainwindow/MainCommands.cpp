@@ -10,11 +10,14 @@
 #include "Cp932.h"
 #include "DockButton.h"
 #include "MenuLayout.h"
+#include "PageTitle.h"
 #include "EditorEx.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
 namespace {
+
+constexpr size_t PageHistoryCaptionBytes = 128;
 
 // The node clipboard's format, as the tree commands write it.
 bool ClipboardHasPages()
@@ -188,7 +191,9 @@ void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
     const std::vector<TTreeNode*>& list = undo ? BackList() : ForwardList();
     for (auto node = list.rbegin(); node != list.rend(); ++node) {
         const int index = root.Count();
-        root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8((*node)->Text()))),
+        // A long title is cut, never inside a double-byte character.
+        const std::string_view title = CopyLeftDbcs((*node)->Text(), PageHistoryCaptionBytes);
+        root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(title))),
                  [this, Which, index](TObject*) { Binding_->PageHistoryMenuClick(Which, index); });
     }
 }

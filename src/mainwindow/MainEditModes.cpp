@@ -47,6 +47,8 @@ void TVelkForm::SwitchEditMode(int Mode)
     } else {
         SetupFountain();
         TEditorViewInfo& view = *DataMemo_->View();
+        if (info.Value == 1)
+            view.Brackets()->Items(6)->ItemColor()->SetBkColor(SettingsVars.Colors.Back);
         view.Colors()->Str()->SetColor(info.StrColour == TStrColour::Ank ? SettingsVars.AnkCol : SettingsVars.StrCol);
         view.SetQuotation(std::string(info.Quotation));
         Commenter_ = CommentMarker(info.Value, SettingsVars.CommentType, SettingsVars.QMark);

@@ -74,6 +74,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     LoadKeyIni(Menus_);
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
     FillFontCombo();
+    ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
     DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get());

@@ -75,6 +75,7 @@ TEST_F(EditCommands, EditModesSetTheColouringAndWordListWhole)
     EXPECT_EQ(form->EdModeLabel()->text(), QStringLiteral("Delphi"));
     EXPECT_TRUE(form->MenuItem("subDelphi")->Checked());
     EXPECT_TRUE(memo->Modified()) << "the mode is saved with the document";
+    EXPECT_EQ(view.Brackets()->Count(), 8) << "Delphi's two block comments";
 
     Run("subHTML");
     EXPECT_EQ(memo->Fountain(), form->HTMLFountain1());
@@ -90,6 +91,20 @@ TEST_F(EditCommands, EditModesSetTheColouringAndWordListWhole)
     EXPECT_EQ(form->EditMode(), 2);
     EXPECT_TRUE(form->MenuItem("subHSP")->Checked());
     EXPECT_EQ(view.Quotation(), "\"");
+    EXPECT_EQ(view.Brackets()->Count(), 6);
+}
+
+TEST_F(EditCommands, AColourStyleSwitchedOffIsOffAtOnce)
+{
+    TEditorColors& colors = *memo->View()->Colors();
+    SettingsVars.AnkBold = SettingsVars.FileLinkItalic = true;
+    form->ApplyEditorColors();
+    EXPECT_TRUE(colors.Str()->Style().Contains(TFontStyle::fsBold));
+    EXPECT_TRUE(memo->View()->Brackets()->Items(4)->ItemColor()->Style().Contains(TFontStyle::fsItalic));
+    SettingsVars.AnkBold = false;
+    form->ApplyEditorColors();
+    for (TEditorColor* colour : {colors.Ank(), colors.Int(), colors.Str(), colors.Symbol()})
+        EXPECT_FALSE(colour->Style().Contains(TFontStyle::fsBold));
 }
 
 TEST_F(EditCommands, SortLogicalLinesAndOverwrite)
