@@ -392,6 +392,7 @@ private:
     void FocusActiveEditor();
     void RefreshPasteButton();
     void DeleteAroundCaret(bool ToLineStart);
+    void IndentSelectedLines(bool In);
     void AutoIndentReturn(TEditorEx& Editor, bool Shift);
     void CleanWholeText(TEditorEx& Editor);
     void ShowSymbols();

@@ -119,8 +119,23 @@ void TVelkForm::BindEditCommands()
         {"EdFromTop", [this] { EdFromTopClick(); }},
         {"EdToEnd", [this] { EdToEndClick(); }},
         {"EdInsRtn", [this] { EdInsRtnClick(); }},
+        // What Ctrl+Space and Shift+Space do, for when an input method
+        // takes those keys.
+        {"EdIndent", [this] { IndentSelectedLines(true); }},
+        {"EdUnIndent", [this] { IndentSelectedLines(false); }},
         {"EdParenMark", [this] { DataMemo_->JumpToBracketPair(); }},
         {"EdMark", mark},
+        {"EdBeforePage",
+         [this] {
+             if (TTreeNode* before = Binding_->BeforePageNode())
+                 DataTree_->SetSelected(before);
+         }},
+        // The sub-icon menu beside the tree, halfway down the editor.
+        {"EdKeyImagePopUp",
+         [this] {
+             Menus_.Popup("ImagePopupMenu")
+                 ->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
+         }},
         // The row commands of the line menu.
         {"EdLineDel", [this] { ActiveEditor_->DeleteRow(ActiveEditor_->Row()); }},
         {"EdLineTop", [this] { ActiveEditor_->SetCol(0); }},
@@ -324,6 +339,17 @@ void TVelkForm::DeleteAroundCaret(bool ToLineStart)
         editor.SetRowCol(static_cast<TEditorStrings*>(editor.Lines())->LineToRow(line), 0);
     else
         editor.SetRowCol(row, col);
+}
+
+void TVelkForm::IndentSelectedLines(bool In)
+{
+    TEditorEx& editor = *ActiveEditor_;
+    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly() || !editor.Selected())
+        return;
+    if (In)
+        editor.IndentSelection();
+    else
+        editor.UnIndentSelection();
 }
 
 void TVelkForm::EdInsRtnClick()

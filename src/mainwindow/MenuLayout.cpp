@@ -187,6 +187,8 @@ constexpr TMenuEntry Entries[] = {
     Command("EdLineEnd", "EdLineMenu", 'E'),
     Command("EdFromTop", "EdLineMenu", 'F'),
     Command("EdToEnd", "EdLineMenu", 'O'),
+    Item("EdIndent", "EdLineMenu", "字下げ", 'N'),
+    Item("EdUnIndent", "EdLineMenu", "字下げを戻す", 'U'),
     Command("EdLinkSel", "EdLinkMenu", 'L'),
     Command("EdLinkExecute", "EdLinkMenu", 'E'),
     Command("EdLeftPos", "EdAlignMenu", 'L'),

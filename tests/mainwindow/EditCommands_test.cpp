@@ -81,6 +81,7 @@ TEST_F(EditCommands, EditModesSetTheColouringAndWordListWhole)
     EXPECT_EQ(memo->Fountain(), form->HTMLFountain1());
     EXPECT_EQ(form->EditMode(), 5);
     EXPECT_FALSE(form->MenuItem("subDelphi")->Checked());
+    EXPECT_EQ(memo->ReserveWordList()->Count(), 2) << "HTML keeps the word list";
 
     // No word file: told, and the mode is taken whole all the same.
     Run("subHSP");
@@ -125,6 +126,11 @@ TEST_F(EditCommands, SortLogicalLinesAndOverwrite)
     QApplication::clipboard()->setText(QStringLiteral("kept"));
     Run("pEdLineCopy");
     EXPECT_EQ(ClipboardText(), "kept") << "a text of one line break copies nothing";
+
+    memo->SetText("a\r\nb\r\n");
+    Run("EdAllSel");
+    Run("EdIndent");
+    EXPECT_EQ(memo->GetText(), " a\r\n b\r\n") << "the menu's way to what Ctrl+Space does";
 
     Run("EdOverWrite");
     EXPECT_TRUE(memo->OverWrite());
