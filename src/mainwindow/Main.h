@@ -382,7 +382,7 @@ private:
     void BindEditCommands();
     void BindEditorKeys(TEditorEx& Editor);
     void CreateFontToolbarControls();
-    TMenuSnapshot MenuSnapshot() const;
+    TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
     void ApplyMenuStates(const TEnablings& States);
     void EditPopupMenuPopup();
     bool CaretLineHasText(const TEditorEx& Editor) const;

@@ -93,7 +93,7 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
     const auto* item = dynamic_cast<const TMenuItem*>(Sender);
     for (const auto& [name, states] : menus)
         if (item && item->Name() == name)
-            ApplyMenuStates(states(MenuSnapshot()));
+            ApplyMenuStates(states(MenuSnapshot(name == "TreeTop")));
     if (item && item->Name() == "OptionTop")
         Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
 }
@@ -110,7 +110,9 @@ void TVelkForm::ApplyMenuStates(const TEnablings& States)
     }
 }
 
-TMenuSnapshot TVelkForm::MenuSnapshot() const
+// Asking the clipboard may wait on another program, so only the tree
+// menu, whose paste depends on it, asks.
+TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
 {
     TMenuSnapshot s;
     for (const auto& [name, button] : Buttons_)
@@ -138,7 +140,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot() const
     s.ClipMode = Menus_.Item("OpClip")->Checked();
     s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
     s.TreePanelVisible = PanelL_->isVisible();
-    s.ClipboardHasPages = ClipboardHasPages();
+    s.ClipboardHasPages = AskClipboard && ClipboardHasPages();
     s.HistoryEmpty = History_->Paths().empty();
     s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
@@ -155,7 +157,7 @@ bool TVelkForm::CaretLineHasText(const TEditorEx& Editor) const
 // the editor it was opened on.
 void TVelkForm::EditPopupMenuPopup()
 {
-    ApplyMenuStates(EditMenuStates(MenuSnapshot()));
+    ApplyMenuStates(EditMenuStates(MenuSnapshot(false)));
     ActiveEditor_->setFocus();
 }
 
@@ -164,7 +166,7 @@ void TVelkForm::BindPopups()
     TPopupMenu* editPopup = Menus_.Popup("EditPopupMenu");
     TPopupMenu* treePopup = Menus_.Popup("TreePopupMenu");
     editPopup->OnPopup = [this](TObject*) { EditPopupMenuPopup(); };
-    treePopup->OnPopup = [this](TObject*) { ApplyMenuStates(TreeMenuStates(MenuSnapshot())); };
+    treePopup->OnPopup = [this](TObject*) { ApplyMenuStates(TreeMenuStates(MenuSnapshot(true))); };
     // The editor and the tree draw in their viewports, where a right click
     // lands; the keys go to the widgets themselves.
     for (QWidget* control : {static_cast<QWidget*>(DataMemo_), DataMemo_->viewport()})

@@ -137,6 +137,23 @@ TEST_F(EditCommands, SortLogicalLinesAndOverwrite)
     EXPECT_EQ(form->StatusPanel(3)->text(), QStringLiteral("上 書"));
 }
 
+TEST_F(EditCommands, DeletingToTheLineStartPutsTheCaretWhereTheTextNowBegins)
+{
+    const std::string line(300, 'x');
+    for (const bool wrap : {false, true}) {
+        memo->SetWordWrap(wrap);
+        memo->SetText("top\r\n" + line + "\r\nend");
+        memo->SetSelStart(5 + 250);
+        Run("EdFromTop");
+        EXPECT_EQ(memo->Lines()->Strings(1), std::string(50, 'x')) << wrap;
+        EXPECT_EQ(std::pair(memo->Row(), memo->Col()), std::pair(1, 0)) << wrap;
+        memo->SetRowCol(1, 10);
+        Run("EdToEnd");
+        EXPECT_EQ(memo->Lines()->Strings(1), std::string(10, 'x')) << wrap;
+        EXPECT_EQ(memo->Col(), 10) << wrap;
+    }
+}
+
 TEST_F(EditCommands, SymbolsMoveToTheTopAndGoInWithALineBreakUnderShift)
 {
     form->ComboBox2()->setCurrentIndex(7);
