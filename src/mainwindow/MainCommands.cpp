@@ -12,6 +12,7 @@
 #include "MenuLayout.h"
 #include "PageTitle.h"
 #include "EditorEx.h"
+#include "EditorQueries.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -29,7 +30,7 @@ bool ClipboardHasPages()
 // The logical line the caret stands in; -1 when there is none.
 int CaretLine(const TEditorEx& Editor)
 {
-    if (Editor.GetTextLen() == 0)
+    if (TextEmpty(Editor))
         return -1;
     if (Editor.WordWrap())
         return Editor.RowToLine(Editor.Row());
@@ -126,7 +127,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.LineSelection = editor.SelectionMode() == TEditorSelectionMode::smLine;
     s.CanUndo = editor.CanUndo();
     s.CanRedo = editor.CanRedo();
-    s.TextEmpty = editor.GetTextLen() == 0;
+    s.TextEmpty = TextEmpty(editor);
     s.CaretLineHasText = CaretLineHasText(editor);
     s.Modified = editor.Modified();
     s.EditMode = EditMode_;

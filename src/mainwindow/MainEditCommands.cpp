@@ -11,6 +11,7 @@
 #include "EditModes.h"
 #include "EditKeys.h"
 #include "EditorEx.h"
+#include "EditorQueries.h"
 #include "SortForm.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -36,10 +37,7 @@ public:
     TBusyCursor& operator=(const TBusyCursor&) = delete;
 };
 
-bool TextIsEmptyOrCrLf(const TEditorEx& Editor)
-{
-    return Editor.GetTextLen() == 0 || (Editor.GetTextLen() == 2 && Editor.RowText(0).empty());
-}
+bool TextIsEmptyOrCrLf(const TEditorEx& Editor) { return TextEmpty(Editor) || TextIsCrLf(Editor); }
 
 // The caret's logical line through the editor's own row mapping; -1 past
 // the last line.

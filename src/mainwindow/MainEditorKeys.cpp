@@ -9,6 +9,7 @@
 #include "Beep.h"
 #include "EditKeys.h"
 #include "EditorEx.h"
+#include "EditorQueries.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -16,12 +17,6 @@ namespace {
 
 constexpr TShiftState Ctrl{TShiftStateItem::ssCtrl};
 constexpr TShiftState ShiftOnly{TShiftStateItem::ssShift};
-
-TEditorEx& EditorOf(TObject* Sender, TEditorEx& Fallback)
-{
-    auto* editor = dynamic_cast<TEditorEx*>(Sender);
-    return editor ? *editor : Fallback;
-}
 
 // TAB indents rather than types: a box with a selection, or whole selected
 // lines.
