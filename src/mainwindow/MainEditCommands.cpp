@@ -323,7 +323,8 @@ void TVelkForm::DeleteAroundCaret(bool ToLineStart)
     TEditorEx& editor = *ActiveEditor_;
     const int row = editor.Row(), col = editor.Col();
     const int line = CaretLogicalLine(editor);
-    if (editor.ReadOnly() || TextIsEmptyOrCrLf(editor) || line < 0 || (!editor.WordWrap() && row >= editor.RowCount() - 1))
+    const bool lastRowUnwrapped = !editor.WordWrap() && row >= editor.RowCount() - 1;
+    if (editor.ReadOnly() || TextIsEmptyOrCrLf(editor) || line < 0 || lastRowUnwrapped)
         return;
     const std::string text = editor.Lines()->Strings(line);
     const int index = editor.LineCharIndex(row, col);

@@ -31,7 +31,9 @@ bool TabIndents(const TEditorEx& Editor)
 
 void TVelkForm::BindEditorKeys(TEditorEx& Editor)
 {
-    Editor.OnKeyDown = [this](TObject* Sender, uint16_t& Key, TShiftState Shift) { DataMemoKeyDown(Sender, Key, Shift); };
+    Editor.OnKeyDown = [this](TObject* Sender, uint16_t& Key, TShiftState Shift) {
+        DataMemoKeyDown(Sender, Key, Shift);
+    };
     Editor.OnKeyPress = [this](TObject* Sender, char& Key) { DataMemoKeyPress(Sender, Key); };
 }
 

@@ -59,7 +59,8 @@ void TVelkForm::CreateFontToolbarControls()
     for (QWidget* control : {static_cast<QWidget*>(ComboBox1_), static_cast<QWidget*>(ComboBox2_),
                              static_cast<QWidget*>(FontSpnEd_), static_cast<QWidget*>(WrapSpnEd_)})
         control->setFocusPolicy(Qt::NoFocus);
-    connect(ComboBox1_, &QComboBox::currentIndexChanged, this, [this] { CatchExceptions([this] { ComboBox1Change(); }); });
+    connect(ComboBox1_, &QComboBox::currentIndexChanged, this,
+            [this] { CatchExceptions([this] { ComboBox1Change(); }); });
     connect(ComboBox2_, &QComboBox::currentIndexChanged, this,
             [this](int Index) { CatchExceptions([&] { ComboBox2Change(Index); }); });
     FontSpnEd_->OnChange = [this](TObject*) { FontSpnEdChange(); };

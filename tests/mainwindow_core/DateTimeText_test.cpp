@@ -1,6 +1,5 @@
 #include "DateTimeText.h"
 #include "EditKeys.h"
-#include "EditModes.h"
 
 #include "SjisLiteral.h"
 #include "VirtualKeys.h"
@@ -107,16 +106,6 @@ TEST(EditKeys, SortKeyColumn)
     EXPECT_EQ(SortKeyColumn(0, false, true), 1); // clamped, never column 0
     EXPECT_EQ(SortKeyColumn(4, false, false), 5);
     EXPECT_EQ(SortKeyColumn(4, false, true), 4);
-}
-
-TEST(EditModes, ValuesOutsideTheSixAreTheUserMode)
-{
-    EXPECT_EQ(EditModeInfo(3).WordFile, "C_CPlus.dat");
-    EXPECT_EQ(EditModeInfo(6).Label, "User");
-    EXPECT_EQ(EditModeInfo(-1).ItemName, "subUSR");
-    EXPECT_EQ(EditModeInfo(200).WordFile, "rsv.dat");
-    for (int mode = 0; mode < EditModeCount; ++mode)
-        EXPECT_EQ(EditModes()[mode].Value, mode);
 }
 
 TEST(DateTimeText, CodeBoxesTakeTheLongOrShortCodeOrNothing)

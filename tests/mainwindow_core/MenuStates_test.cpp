@@ -73,11 +73,7 @@ TEST(MenuStates, FileMenu)
               {"100 children", [](TMenuSnapshot& s) { s.SelChildCount = 100; }, "++++-?++++"},
               {"opening refused", [](TMenuSnapshot& s) { s.Buttons = {"sbTextOutput"}; }, "---++?--++"},
               {"external edit running",
-               [](TMenuSnapshot& s) {
-                   s.ExtEditor = true;
-                   s.Buttons = {"sbOpen"};
-                   s.Modified = false;
-               },
+               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {"sbOpen"}; s.Modified = false; },
                "+---+?++--"},
           });
 }
@@ -95,24 +91,14 @@ TEST(MenuStates, TreeMenuAndItsPopup)
                [](TMenuSnapshot& s) {
                    s.Buttons = {};
                    s.SelChildCount = 0;
-                   s.SelHasNextSibling = false;
-                   s.ClipboardHasPages = false;
-                   s.TreePanelVisible = false;
+                   s.SelHasNextSibling = s.ClipboardHasPages = s.TreePanelVisible = false;
                },
                "--++-----------+--"},
               {"browse pane active", [](TMenuSnapshot& s) { s.BrowsePaneActive = true; }, "+++++++++++++++--+"},
               {"external edit running",
-               [](TMenuSnapshot& s) {
-                   s.ExtEditor = true;
-                   s.Buttons = {"sbIns"};
-               },
-               "+++++++++---------"},
+               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {"sbIns"}; }, "+++++++++---------"},
               {"clipping during an external edit",
-               [](TMenuSnapshot& s) {
-                   s.ExtEditor = s.ClipMode = true;
-                   s.NodeCount = 1;
-               },
-               "+++++++++++++++-++"},
+               [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; s.NodeCount = 1; }, "+++++++++++++++-++"},
               {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "+++++++++++++++--+"},
           });
 }
@@ -128,23 +114,16 @@ TEST(MenuStates, EditMenuAndItsPopup)
               {"a selection, all buttons", [](TMenuSnapshot&) {}, "++++++++++++-++++++++"},
               {"external editor", [](TMenuSnapshot& s) { s.ExtEditor = true; }, "+++++++++++++++++++++"},
               {"browse pane active",
-               [](TMenuSnapshot& s) {
-                   s.BrowsePaneActive = s.ExtEditor = true;
-                   s.Buttons = {"sbPaste", "sbUndo"};
-               },
+               [](TMenuSnapshot& s) { s.BrowsePaneActive = s.ExtEditor = true; s.Buttons = {"sbPaste", "sbUndo"}; },
                "++----+++++--+-------"},
-              {"box selection, HTML", [](TMenuSnapshot& s) {
-                   s.LineSelection = false;
-                   s.EditMode = HtmlEditMode;
-               },
-               "++++++++++++-++-----+"},
+              {"box selection, HTML",
+               [](TMenuSnapshot& s) { s.LineSelection = false; s.EditMode = HtmlEditMode; }, "++++++++++++-++-----+"},
               {"nothing selected, empty text, chooser open",
                [](TMenuSnapshot& s) {
                    s.Buttons = {};
                    s.SelLength = 0;
-                   s.TextEmpty = true;
+                   s.TextEmpty = s.PageLinkChooserOpen = true;
                    s.CaretLineHasText = s.CanUndo = false;
-                   s.PageLinkChooserOpen = true;
                },
                "--+-------+-------+--"},
           });
@@ -159,29 +138,17 @@ TEST(MenuStates, FindOptionAndHelpMenus)
               {"all buttons", [](TMenuSnapshot&) {}, "++++++++-"},
               {"found-pages list shown", [](TMenuSnapshot& s) { s.FindListCloseVisible = true; }, "+++++++++"},
               {"no selection, no buttons",
-               [](TMenuSnapshot& s) {
-                   s.SelLength = 0;
-                   s.Buttons = {"sbFoward"};
-               },
-               "-----+---"},
+               [](TMenuSnapshot& s) { s.SelLength = 0; s.Buttons = {"sbFoward"}; }, "-----+---"},
           });
     Check(OptionMenuStates, Busy(),
           {"OpSplit", "OpSplitRead", "OpClip", "OpCheckKakko", "OpLoadColor", "OpSaveColor", "OpLoadSubIcon"},
           {
               {"plain", [](TMenuSnapshot&) {}, "++?++++"},
               {"tree above the editor, nothing selected",
-               [](TMenuSnapshot& s) {
-                   s.TreeDispChecked = true;
-                   s.SelLength = 0;
-               },
-               "--?-+++"},
-              {"external edit running", [](TMenuSnapshot& s) {
-                   s.ExtEditor = true;
-                   s.Buttons = {};
-               },
-               "++-++++"},
-              {"clipping with the external editor", [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; },
-               "++?++++"},
+               [](TMenuSnapshot& s) { s.TreeDispChecked = true; s.SelLength = 0; }, "--?-+++"},
+              {"external edit running", [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {}; }, "++-++++"},
+              {"clipping with the external editor",
+               [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; }, "++?++++"},
               {"browse view", [](TMenuSnapshot& s) { s.BrowseView = true; }, "++?+---"},
               {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "++?+---"},
           });

@@ -15,7 +15,10 @@
 class TButtonsOn {
 public:
     TButtonsOn() = default;
-    TButtonsOn(std::initializer_list<std::string_view> Names) : Names_(Names) { std::sort(Names_.begin(), Names_.end()); }
+    TButtonsOn(std::initializer_list<std::string_view> Names) : Names_(Names)
+    {
+        std::sort(Names_.begin(), Names_.end());
+    }
     // Names must come in ascending order.
     void AddInOrder(std::string_view Name) { Names_.push_back(Name); }
     bool operator()(std::string_view Name) const { return std::binary_search(Names_.begin(), Names_.end(), Name); }
