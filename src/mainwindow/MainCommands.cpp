@@ -27,14 +27,14 @@ bool ClipboardHasPages()
     return ClipboardHasFormat(format);
 }
 
-// The logical line the caret stands in; -1 when there is none.
+// The logical line the caret stands in; -1 when there is none (the caret
+// after a final line break stands in none).
 int CaretLine(const TEditorEx& Editor)
 {
     if (TextEmpty(Editor))
         return -1;
-    if (Editor.WordWrap())
-        return Editor.RowToLine(Editor.Row());
-    return Editor.Row() >= Editor.Lines()->Count() ? -1 : Editor.Row();
+    const int line = Editor.WordWrap() ? Editor.RowToLine(Editor.Row()) : Editor.Row();
+    return line < Editor.Lines()->Count() ? line : -1;
 }
 
 } // namespace
