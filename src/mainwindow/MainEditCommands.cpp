@@ -135,7 +135,11 @@ void TVelkForm::BindEditCommands()
                  ->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
          }},
         // The row commands of the line menu.
-        {"EdLineDel", [this] { ActiveEditor_->DeleteRow(ActiveEditor_->Row()); }},
+        {"EdLineDel",
+         [this] {
+             if (!ActiveEditor_->ReadOnly())
+                 ActiveEditor_->DeleteRow(ActiveEditor_->Row());
+         }},
         {"EdLineTop", [this] { ActiveEditor_->SetCol(0); }},
         {"EdLineEnd",
          [this] {
