@@ -216,6 +216,16 @@ TEST_F(EditCommands, TheDateDialogTakesOnlyItsCodes)
     month->setText(QStringLiteral("m"));
     QTest::keyClick(month, Qt::Key_Return);
     EXPECT_TRUE(dialog.KigoEdits[1]->hasFocus());
+    // Leaving a code box with a code it does not take: told, put back.
+    QLineEdit* day = dialog.NumEdits[2];
+    day->setFocus();
+    day->setText(QStringLiteral("D"));
+    dialog.NumEdits[3]->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "入力に間違いがあります！");
+    EXPECT_EQ(day->text(), QStringLiteral("dd"));
+    EXPECT_TRUE(day->hasFocus());
     dialog.OkButton->click();
     EXPECT_EQ(SettingsVars.IME.Month, "m");
 }
