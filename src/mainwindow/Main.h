@@ -13,16 +13,19 @@
 // mainwindow_core.
 #pragma once
 
+#include "DateTimeText.h"
 #include "FormTimer.h"
 #include "IMainWindow.h"
 #include "MainMenus.h"
+#include "MenuStates.h"
 #include "NodeClipboard.h"
+#include "OpenMenuList.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
-#include "OpenMenuList.h"
 #include "OutputFiles.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
+#include "SymbolList.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
 
@@ -143,7 +146,7 @@ public:
     void SetWindowState(int Value) override;
     TTreeView* DataTree() const override { return DataTree_; }
     int EditMode() const override { return EditMode_; }
-    void SetEditMode(int Value) override { EditMode_ = Value; }
+    void SetEditMode(int Value) override { SwitchEditMode(Value); }
     QLabel* EdModeLabel() const override { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const override { return HTMLFountain1_.get(); }
     TMenuItem* MenuItem(std::string_view Name) const override { return Menus_.Item(Name); }
@@ -171,7 +174,7 @@ public:
     void OpMainClick() override {}
     void OpLoadColorClick() override {}
     void OpSaveColorClick() override {}
-    void ApplyEditorColors() override {}
+    void ApplyEditorColors() override;
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
     std::string ConvertClipText(const std::string& Text) override { return Text; }
@@ -236,12 +239,6 @@ private:
     // A menu's OnClick: items follow the buttons that run the same command.
     void ComputeMenuStates(TObject* Sender);
     void BuildPageHistoryMenu(TPageHistoryMenu Which);
-    void EdUndoClick();
-    void EdRedoClick();
-    void EdCopyClick();
-    void EdCutClick();
-    void EdPasteClick();
-    void EdAllSelClick();
 
     // ---- Life cycle (MainLifeCycle.cpp) ----
     void DeleteLeftoverTransferFiles();
@@ -406,4 +403,77 @@ private:
     // Writes Files; false after telling of a failed write.
     bool WriteFilesTold(const std::vector<TOutputFile>& Files);
     // ---- end of the outputs' members ------------------------------------------------------
+
+    // ---- Edit commands, edit modes, editor keys, font and symbol toolbar -----------------------
+    // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp, MainFontToolbar.cpp)
+public:
+    // The clock the date and time commands read.
+    void SetClock(std::function<TDateTimeParts()> Clock) { Clock_ = std::move(Clock); }
+    void EdCopyClick();
+    void EdAddCopyClick();
+    void EdCutClick();
+    void EdPasteClick();
+    void EdAllSelClick();
+    void EdDelClick();
+    void EdUndoClick();
+    void EdRedoClick();
+    void EdImeReconvClick();
+    void EdDateCustomClick();
+    void EdDateClick() { InsertDateTime(TDateTimeInsertion::Date); }
+    void EdTimeClick() { InsertDateTime(TDateTimeInsertion::Time); }
+    void EdDateTimeClick() { InsertDateTime(TDateTimeInsertion::DateTime); }
+    void EdOverWriteClick();
+    void pEdLineCopyClick() { CopyCaretLine(false); }
+    void pEdLineCutClick() { CopyCaretLine(true); }
+    void AlignLine(int Mode);
+    // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
+    // a missing word file is told and leaves the mode's word list empty.
+    void SwitchEditMode(int Mode);
+    void DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
+    void DataMemoKeyPress(TObject* Sender, char& Key);
+    void EdFromTopClick();
+    void EdToEndClick();
+    void EdInsRtnClick();
+    // The font toolbar.
+    void FillFontCombo();
+    void ComboBox1Change();
+    void FontSpnEdChange();
+    void WrapSpnEdChange();
+    void sbRTNClick();
+    void sbLineNoClick();
+    void ComboBox2Change(int Index);
+    void sbMarkClick();
+    void ReLoadClick();
+    QComboBox* ComboBox1() const { return ComboBox1_; }
+    TMySpinEdit* FontSpnEd() const { return FontSpnEd_; }
+    const TSymbolList& SymbolList() const { return SymbolList_; }
+
+private:
+    void BindEditCommands();
+    void BindEditorKeys(TEditorEx& Editor);
+    void CreateFontToolbarControls();
+    TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
+    void ApplyMenuStates(const TEnablings& States);
+    void EditPopupMenuPopup();
+    bool CaretLineHasText(const TEditorEx& Editor) const;
+    void InsertDateTime(TDateTimeInsertion Kind);
+    void CopyCaretLine(bool Cut);
+    void EdSortLines();
+    void FocusActiveEditor();
+    void RefreshPasteButton();
+    void DeleteAroundCaret(bool ToLineStart);
+    void IndentSelectedLines(bool In);
+    void AutoIndentReturn(TEditorEx& Editor, bool Shift);
+    void CleanWholeText(TEditorEx& Editor);
+    void ShowSymbols();
+    void ApplyWrapByte(int Value);
+    std::function<TDateTimeParts()> Clock_ = CurrentDateTimeParts;
+    // The modifiers of the key whose characters OnKeyPress hears next.
+    TShiftState KeyShift_;
+    QComboBox* ComboBox1_ = nullptr;
+    TMySpinEdit* FontSpnEd_ = nullptr;
+    std::string LastFontName_;
+    int LastFontSize_ = 0;
+    TSymbolList SymbolList_;
+    // ---- end of the edit commands' members -------------------------------------------------------
 };

@@ -1,28 +1,33 @@
 // The commands of the menus and the toolbar buttons, bound by name (each
 // area of commands binds its own items through BindItems), and the menus'
-// states. A menu item whose command is not built yet
-// has no handler and stays disabled.
+// states, computed from a snapshot of the window whenever a menu opens or
+// a shortcut is about to run one of its items. A menu item whose command
+// is not built yet has no handler and stays disabled.
 #include "Main.h"
 
+#include "CommentMarker.h"
 #include "Cp932.h"
 #include "DockButton.h"
 #include "MenuLayout.h"
+#include "PageTitle.h"
 #include "EditorEx.h"
+#include "EditorQueries.h"
+#include "SubIni.h"
 #include "TreeView.h"
 
 namespace {
 
-// Menu items that run the same command as a toolbar button, and so share
-// its enabled state.
-constexpr std::pair<std::string_view, std::string_view> ItemButtons[] = {
-    {"FlNew", "sbPageNew"},       {"FlSave", "sbSave"},           {"TreeIns", "sbIns"},
-    {"pTreeIns", "sbIns"},        {"TreeAdd", "sbAdd"},           {"pTreeAdd", "sbAdd"},
-    {"TreeAddChild", "sbAddChild"}, {"pTreeAddChild", "sbAddChild"}, {"TreePageUndo", "sbPageUndo"},
-    {"TreePageRedo", "sbPageRedo"}, {"EdUndo", "sbUndo"},         {"pEdUndo", "sbUndo"},
-    {"EdRedo", "sbRedo"},         {"pEdRedo", "sbRedo"},          {"EdCopy", "sbCopy"},
-    {"pEdCopy", "sbCopy"},        {"EdCut", "sbCut"},             {"pEdCut", "sbCut"},
-    {"EdPaste", "sbPaste"},       {"pEdPaste", "sbPaste"},
-};
+constexpr size_t PageHistoryCaptionBytes = 128;
+
+// The logical line the caret stands in; -1 when there is none (the caret
+// after a final line break stands in none).
+int CaretLine(const TEditorEx& Editor)
+{
+    if (TextEmpty(Editor))
+        return -1;
+    const int line = Editor.WordWrap() ? Editor.RowToLine(Editor.Row()) : Editor.Row();
+    return line < Editor.Lines()->Count() ? line : -1;
+}
 
 } // namespace
 
@@ -36,22 +41,12 @@ void TVelkForm::BindCommands()
     const THandler addChild = [this] { Binding_->TreeAddChildClick(); };
     const THandler back = [this] { Binding_->PageBack(-1); };
     const THandler forward = [this] { Binding_->PageForward(-1); };
-    const THandler undo = [this] { EdUndoClick(); };
-    const THandler redo = [this] { EdRedoClick(); };
-    const THandler copy = [this] { EdCopyClick(); };
-    const THandler cut = [this] { EdCutClick(); };
-    const THandler paste = [this] { EdPasteClick(); };
-    const THandler allSel = [this] { EdAllSelClick(); };
     const TCommandBinding items[] = {
         {"FlNew", newFile},       {"FlSave", save},          {"FlOverSave", [this] { FlOverSaveClick(); }},
         {"FlExit", [this] { FlExitClick(); }},
         {"TreeIns", ins},         {"pTreeIns", ins},         {"TreeAdd", add},
         {"pTreeAdd", add},        {"TreeAddChild", addChild}, {"pTreeAddChild", addChild},
         {"TreePageUndo", back},   {"TreePageRedo", forward},
-        {"EdUndo", undo},         {"pEdUndo", undo},         {"EdRedo", redo},
-        {"pEdRedo", redo},        {"EdCopy", copy},          {"pEdCopy", copy},
-        {"EdCut", cut},           {"pEdCut", cut},           {"EdPaste", paste},
-        {"pEdPaste", paste},      {"EdAllSel", allSel},      {"pEdAllSel", allSel},
     };
     // Every command item starts disabled; the bound ones are enabled by
     // their menu's state computation.
@@ -65,9 +60,8 @@ void TVelkForm::BindCommands()
             Menus_.Item(entry.Name)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
     const std::pair<std::string_view, THandler> buttons[] = {
-        {"sbPageNew", newFile}, {"sbSave", save}, {"sbIns", ins},     {"sbAdd", add},     {"sbAddChild", addChild},
-        {"sbPageUndo", back},   {"sbPageRedo", forward}, {"sbUndo", undo}, {"sbRedo", redo}, {"sbCopy", copy},
-        {"sbCut", cut},         {"sbPaste", paste},
+        {"sbPageNew", newFile}, {"sbSave", save}, {"sbIns", ins}, {"sbAdd", add}, {"sbAddChild", addChild},
+        {"sbPageUndo", back},   {"sbPageRedo", forward},
     };
     for (const auto& [name, handler] : buttons)
         Button(name)->OnClick = [handler](TObject*) { handler(); };
@@ -82,18 +76,90 @@ void TVelkForm::BindItems(std::span<const TCommandBinding> Items)
     }
 }
 
-void TVelkForm::ComputeMenuStates(TObject*)
+void TVelkForm::ComputeMenuStates(TObject* Sender)
 {
-    for (const auto& [item, button] : ItemButtons)
-        Menus_.Item(item)->SetEnabled(Button(button)->Enabled());
+    using TStates = TEnablings (*)(const TMenuSnapshot&);
+    static const std::pair<std::string_view, TStates> menus[] = {
+        {"FileTop", FileMenuStates}, {"TreeTop", TreeMenuStates},     {"EditTop", EditMenuStates},
+        {"FindTop", FindMenuStates}, {"OptionTop", OptionMenuStates}, {"HelpTop", HelpMenuStates},
+    };
+    const auto* item = dynamic_cast<const TMenuItem*>(Sender);
+    for (const auto& [name, states] : menus)
+        if (item && item->Name() == name)
+            ApplyMenuStates(states(MenuSnapshot(name == "TreeTop")));
+    if (item && item->Name() == "OptionTop")
+        Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
+}
+
+// A state reaches a button, or an item that has something to run: an item
+// whose command is not built yet stays disabled.
+void TVelkForm::ApplyMenuStates(const TEnablings& States)
+{
+    for (const TEnabling& state : States) {
+        if (TDockButton* button = Button(state.Name))
+            button->SetEnabled(state.Enabled);
+        else if (TMenuItem* item = Menus_.Item(state.Name))
+            item->SetEnabled(state.Enabled && (item->OnClick || item->Count() > 0));
+    }
+}
+
+// Asking the clipboard may wait on another program, so only the tree
+// menu, whose paste depends on it, asks.
+TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
+{
+    TMenuSnapshot s;
+    for (const auto& [name, button] : Buttons_)
+        if (button->Enabled())
+            s.Buttons.AddInOrder(name);
+    const TEditorEx& editor = *ActiveEditor_;
+    const TTreeNode* selected = DataTree_->Selected();
+    s.BrowseView = BrowseViewOn();
+    s.BrowsePaneActive = s.BrowseView && ActiveEditor_ != DataMemo_;
+    s.SelLength = editor.SelLength();
+    s.LineSelection = editor.SelectionMode() == TEditorSelectionMode::smLine;
+    s.CanUndo = editor.CanUndo();
+    s.CanRedo = editor.CanRedo();
+    s.TextEmpty = TextEmpty(editor);
+    s.CaretLineHasText = CaretLineHasText(editor);
+    s.Modified = editor.Modified();
+    s.EditMode = EditMode_;
+    s.NodeSelected = selected != nullptr;
+    s.NodeHasPage = selected && selected->Data();
+    s.SelChildCount = selected ? selected->Count() : 0;
+    s.SelHasNextSibling = selected && selected->getNextSibling();
+    s.NodeCount = DataTree_->Items().Count();
+    s.HasFileName = HasFileName_;
+    s.ExtEditor = SettingsVars.ExtEditor;
+    s.ClipMode = Menus_.Item("OpClip")->Checked();
+    s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
+    s.TreePanelVisible = PanelL_->isVisible();
+    s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();
+    s.HistoryEmpty = History_->Paths().empty();
+    s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
+    s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
+    return s;
+}
+
+bool TVelkForm::CaretLineHasText(const TEditorEx& Editor) const
+{
+    const int line = CaretLine(Editor);
+    return line >= 0 && !Editor.Lines()->Strings(line).empty();
+}
+
+// The editor's popup shows the edit menu's states and leaves the focus in
+// the editor it was opened on.
+void TVelkForm::EditPopupMenuPopup()
+{
+    ApplyMenuStates(EditMenuStates(MenuSnapshot(false)));
+    ActiveEditor_->setFocus();
 }
 
 void TVelkForm::BindPopups()
 {
     TPopupMenu* editPopup = Menus_.Popup("EditPopupMenu");
     TPopupMenu* treePopup = Menus_.Popup("TreePopupMenu");
-    editPopup->OnPopup = [this](TObject* Sender) { ComputeMenuStates(Sender); };
-    treePopup->OnPopup = [this](TObject* Sender) { ComputeMenuStates(Sender); };
+    editPopup->OnPopup = [this](TObject*) { EditPopupMenuPopup(); };
+    treePopup->OnPopup = [this](TObject*) { ApplyMenuStates(TreeMenuStates(MenuSnapshot(true))); };
     // The editor and the tree draw in their viewports, where a right click
     // lands; the keys go to the widgets themselves.
     for (QWidget* control : {static_cast<QWidget*>(DataMemo_), DataMemo_->viewport()})
@@ -120,14 +186,9 @@ void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
     const std::vector<TTreeNode*>& list = undo ? BackList() : ForwardList();
     for (auto node = list.rbegin(); node != list.rend(); ++node) {
         const int index = root.Count();
-        root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8((*node)->Text()))),
+        // A long title is cut, never inside a double-byte character.
+        const std::string_view title = CopyLeftDbcs((*node)->Text(), PageHistoryCaptionBytes);
+        root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(title))),
                  [this, Which, index](TObject*) { Binding_->PageHistoryMenuClick(Which, index); });
     }
 }
-
-void TVelkForm::EdUndoClick() { ActiveEditor_->Undo(); }
-void TVelkForm::EdRedoClick() { ActiveEditor_->Redo(); }
-void TVelkForm::EdCopyClick() { ActiveEditor_->CopyToClipboard(); }
-void TVelkForm::EdCutClick() { ActiveEditor_->CutToClipboard(); }
-void TVelkForm::EdPasteClick() { ActiveEditor_->PasteFromClipboard(); }
-void TVelkForm::EdAllSelClick() { ActiveEditor_->SelectAll(); }

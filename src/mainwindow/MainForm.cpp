@@ -89,6 +89,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindTreeCommands();
     BindSearchCommands();
     BindOutputCommands();
+    BindEditCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
     Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };
@@ -217,51 +218,6 @@ void TVelkForm::CreateStatusBar()
         bar->addWidget(panel);
         StatusPanels_[i] = panel;
     }
-}
-
-// The page editor colours with its view's own scheme: addresses, mail
-// addresses and six bracket pairs, the last two the links in the form the
-// options choose. Rebuilding the pairs keeps the colours they had.
-void TVelkForm::SetupFountain()
-{
-    static const std::string corner = Utf8ToSjis("「");
-    static const std::string cornerEnd = Utf8ToSjis("」");
-    constexpr int Kagi = 3, FileLink = 4, PageLink = 5;
-    TEditorViewInfo& view = *DataMemo_->View();
-    view.SetUrl(true);
-    view.SetMail(true);
-    TFountainBracketCollection& brackets = *view.Brackets();
-    const bool carry = brackets.Count() > PageLink;
-    std::array<TFountainColor, PageLink + 1> kept;
-    if (carry)
-        for (int i = 0; i <= PageLink; ++i)
-            kept[static_cast<size_t>(i)].Assign(brackets.Items(i)->ItemColor());
-    const bool bracketForm = SettingsVars.BracketFlg;
-    const std::pair<std::string, std::string> pairs[] = {
-        {"{*", "*}"},
-        {"{!", "!}"},
-        {"/*", "*/"},
-        {corner, cornerEnd},
-        {bracketForm ? "[:file@" : "<file@", bracketForm ? ":]" : ">"},
-        {bracketForm ? "[:node@" : "<node@", bracketForm ? ":]" : ">"},
-    };
-    WithinUpdate(brackets, [&] {
-        brackets.Clear();
-        for (size_t i = 0; i < std::size(pairs); ++i) {
-            TFountainBracketItem* item = brackets.Add();
-            item->SetLeftBracket(pairs[i].first);
-            item->SetRightBracket(pairs[i].second);
-            if (!carry)
-                continue;
-            // Every pair but the corner brackets has the first pair's
-            // background.
-            TFountainColor& colour = *item->ItemColor();
-            colour.SetColor(kept[i].Color());
-            colour.SetBkColor(kept[i == Kagi ? Kagi : 0].BkColor());
-            if (i == FileLink || i == PageLink)
-                colour.SetStyle(kept[i].Style());
-        }
-    });
 }
 
 int TVelkForm::WindowState() const

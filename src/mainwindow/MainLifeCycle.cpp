@@ -73,6 +73,8 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     SetupFountain();
     LoadKeyIni(Menus_);
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
+    FillFontCombo();
+    ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
     DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get());
@@ -127,27 +129,6 @@ void TVelkForm::MakeProgramSubfolder(const char* Name, const char* Warning)
 }
 
 // "mark.dat" beside the program holds the symbol list, one symbol a line.
-void TVelkForm::LoadSymbolList()
-{
-    const std::string fileName = ProgramFolder() + "mark.dat";
-    if (!FileExists(fileName))
-        return;
-    CatchExceptions([&] {
-        TStringList symbols;
-        symbols.LoadFromFile(fileName);
-        for (int i = 0; i < symbols.Count(); ++i)
-            ComboBox2_->addItem(QString::fromStdString(SjisToUtf8(symbols.Strings(i))));
-    });
-}
-
-void TVelkForm::SaveSymbolList()
-{
-    TStringList symbols;
-    for (int i = 0; i < ComboBox2_->count(); ++i)
-        symbols.Add(Utf8ToSjis(ComboBox2_->itemText(i).toStdString()));
-    symbols.SaveToFile(ProgramFolder() + "mark.dat");
-}
-
 bool TVelkForm::SaveQuestion()
 {
     if (!DataMemo_->Modified())
@@ -175,6 +156,7 @@ void TVelkForm::FlNewClick()
     SaveDialog1_->SetFileName({});
     DocFileName_.clear();
     DataMemo_->Clear();
+    SwitchEditMode(0);
     ActiveEditor_->SetModified(false);
     Button("sbSave")->SetEnabled(false);
     ClearPageHistory();

@@ -66,6 +66,7 @@ void TVelkForm::BindOutputCommands()
         {"FlTreeTextOpen", [this] { FlTreeTextOpenClick(); }},
         {"FlTreeTextSave", [this] { FlTreeTextSaveClick(); }},
         {"FlTextSellect", [this] { FlTextSellectClick(); }},
+        {"FlHtmlSave", [this] { FlHtmlSaveClick(); }},
     };
     BindItems(items);
     Button("sbLoadTreeText")->OnClick = [this](TObject*) { FlTreeTextOpenClick(); };

@@ -6,6 +6,7 @@
 #include "Cp932.h"
 #include "DockButton.h"
 #include "EditorEx.h"
+#include "EditorQueries.h"
 #include "EditorGeometry.h"
 #include "NodeData.h"
 #include "StatusBarTexts.h"
@@ -18,16 +19,6 @@
 namespace {
 
 QString Text(const std::string& Utf8) { return QString::fromStdString(Utf8); }
-
-bool TextEmpty(const TEditorEx& Editor) { return Editor.GetTextLen() == 0; }
-// Exactly one line break: two places, on an empty first row.
-bool TextIsCrLf(const TEditorEx& Editor) { return Editor.GetTextLen() == 2 && Editor.RowText(0).empty(); }
-
-TEditorEx& EditorOf(TObject* Sender, TEditorEx& Fallback)
-{
-    auto* editor = dynamic_cast<TEditorEx*>(Sender);
-    return editor ? *editor : Fallback;
-}
 
 } // namespace
 

@@ -76,8 +76,9 @@ const TToolbarSpec ToolbarSpecs[] = {
       {"sbGoEditor", "外", {}},
       {"sbToEditor", "エ", "外部エディタで閲覧"}}},
     {"ToolbarFont", "フォント・記号", false, 1,
-     {{"sbRTN", "折", "ウィンドウ幅で折り返す"},
-      {"sbLineNo", "#", "行番号"}}},
+     {{"sbMark", "記", "記号挿入"},
+      {"sbLineNo", "#", "行番号表示"},
+      {"sbRTN", "折", "サイズに応じて右端で折り返す"}}},
     {"ToolbarString", "文字列処理", true, 0,
      {{"sbReturn", "改", "指定した数値で改行"},
       {"sbHenkan", "変", "文字列変換"},
@@ -148,6 +149,7 @@ void TVelkForm::CreateToolbars()
     // Down while the tree stands above the editor.
     Button("sbToEditor")->SetGroupIndex(3);
     Button("sbToEditor")->SetAllowAllUp(true);
+    CreateFontToolbarControls();
 }
 
 void TVelkForm::UpdateButtonHints()

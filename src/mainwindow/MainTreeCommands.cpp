@@ -53,6 +53,8 @@ void TVelkForm::BindTreeCommands()
         {"pTreeNodeCut", cut},
         {"TreeNodePaste", paste},
         {"pTreeNodePaste", paste},
+        {"TreeSort", [&tree] { tree.TreeSortClick(); }},
+        {"TreeChildSort", [&tree] { tree.TreeChildSortClick(); }},
     };
     BindItems(items);
 

@@ -1,5 +1,6 @@
 // Start-up, closing and auto-save of the main window.
 #include "FormFixture.h"
+#include "SymbolList.h"
 
 #include "DockButton.h"
 #include "EditorEx.h"
@@ -107,7 +108,6 @@ TEST_P(CloseQuestion, ClosesOnlyWhenNothingIsLost)
     const TCloseCase& c = GetParam();
     Start();
     Modify();
-    form->ComboBox2()->addItem(QStringLiteral("★"));
     form->SaveWorks = c.SaveWorks;
     dialogs.Answer(c.Answer);
     EXPECT_EQ(form->FormCloseQuery(), c.Closes);
@@ -115,7 +115,7 @@ TEST_P(CloseQuestion, ClosesOnlyWhenNothingIsLost)
     EXPECT_EQ(dialogs.Questions()[0].Text, SaveQuestion);
     EXPECT_EQ(form->Saves, c.Saves);
     // Whatever the answer, the symbol list and the toolbar places are written.
-    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), Sjis("★") + "\r\n");
+    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), SymbolListBytes(BuiltInSymbols()));
     EXPECT_NE(ReadFileBytes(SettingsFilePath()).find("[ToolbarFile]"), std::string::npos);
 }
 

@@ -1,0 +1,15 @@
+// Small questions the main window asks of a page editor.
+#pragma once
+
+#include "EditorEx.h"
+
+// The editor an event came from, else Fallback.
+inline TEditorEx& EditorOf(TObject* Sender, TEditorEx& Fallback)
+{
+    auto* editor = dynamic_cast<TEditorEx*>(Sender);
+    return editor ? *editor : Fallback;
+}
+
+inline bool TextEmpty(const TEditorEx& Editor) { return Editor.GetTextLen() == 0; }
+// Exactly one line break: two places, on an empty first row.
+inline bool TextIsCrLf(const TEditorEx& Editor) { return Editor.GetTextLen() == 2 && Editor.RowText(0).empty(); }

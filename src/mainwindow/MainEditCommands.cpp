@@ -1,0 +1,381 @@
+// The edit menu's commands and their buttons: the clipboard, undo and redo,
+// date and time, sorting, aligning and the line commands, all acting on
+// the editor that has the user's attention.
+#include "Main.h"
+
+#include "AlignLine.h"
+#include "Clipboard.h"
+#include "DateTimeForm.h"
+#include "Dialogs.h"
+#include "DockButton.h"
+#include "EditModes.h"
+#include "EditKeys.h"
+#include "EditorEx.h"
+#include "EditorQueries.h"
+#include "SortForm.h"
+#include "StatusBarTexts.h"
+#include "StatusPanel.h"
+#include "StrDeleteEtc.h"
+#include "StrSort.h"
+#include "Strings.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <algorithm>
+
+namespace {
+
+// The hourglass while a long edit runs.
+class TBusyCursor {
+public:
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+bool TextIsEmptyOrCrLf(const TEditorEx& Editor) { return TextEmpty(Editor) || TextIsCrLf(Editor); }
+
+// The caret's logical line through the editor's own row mapping; -1 past
+// the last line.
+int CaretLogicalLine(const TEditorEx& Editor)
+{
+    const int line = Editor.RowToLine(Editor.Row());
+    return line < Editor.Lines()->Count() ? line : -1;
+}
+
+class TAlignAdapter : public textconv::TAlignLineEditor {
+public:
+    explicit TAlignAdapter(TEditorEx& Editor) : Editor_(Editor) {}
+    int Row() const override { return Editor_.Row(); }
+    void SetRow(int Row) override { Editor_.SetRow(Row); }
+    void SetCol(int Col) override { Editor_.SetCol(Col); }
+    int RowToLine(int Row) const override { return Editor_.RowToLine(Row); }
+    int LineCount() const override { return Editor_.Lines()->Count(); }
+    std::string Line(int Index) const override { return Editor_.Lines()->Strings(Index); }
+    void SetLine(int Index, const std::string& Text) override { Editor_.Lines()->SetStrings(Index, Text); }
+    int WrapByte() const override { return Editor_.WrapOption()->WrapByte(); }
+
+private:
+    TEditorEx& Editor_;
+};
+
+void SetClipboardText(const std::string& Sjis) { QApplication::clipboard()->setText(ClipboardTextOf(Sjis)); }
+
+} // namespace
+
+void TVelkForm::BindEditCommands()
+{
+    using THandler = std::function<void()>;
+    const THandler copy = [this] { EdCopyClick(); };
+    const THandler addCopy = [this] { EdAddCopyClick(); };
+    const THandler cut = [this] { EdCutClick(); };
+    const THandler paste = [this] { EdPasteClick(); };
+    const THandler allSel = [this] { EdAllSelClick(); };
+    const THandler del = [this] { EdDelClick(); };
+    const THandler undo = [this] { EdUndoClick(); };
+    const THandler redo = [this] { EdRedoClick(); };
+    const THandler reconvert = [this] { EdImeReconvClick(); };
+    const THandler left = [this] { AlignLine(textconv::amLeft); };
+    const THandler centre = [this] { AlignLine(textconv::amCenter); };
+    const THandler right = [this] { AlignLine(textconv::amRight); };
+    const THandler mark = [this] { sbMarkClick(); };
+    std::vector<TCommandBinding> items = {
+        {"EdCopy", copy},
+        {"pEdCopy", copy},
+        {"EdAddCopy", addCopy},
+        {"pEdAddCopy", addCopy},
+        {"EdCut", cut},
+        {"pEdCut", cut},
+        {"EdSecondCut", cut},
+        {"EdPaste", paste},
+        {"pEdPaste", paste},
+        {"EdAllSel", allSel},
+        {"pEdAllSel", allSel},
+        {"EdDel", del},
+        {"pEdDel", del},
+        {"EdUndo", undo},
+        {"pEdUndo", undo},
+        {"EdRedo", redo},
+        {"pEdRedo", redo},
+        {"EdImeReconv", reconvert},
+        {"pEdImeReconv", reconvert},
+        {"EdDateCustom", [this] { EdDateCustomClick(); }},
+        {"EdDate", [this] { EdDateClick(); }},
+        {"EdTime", [this] { EdTimeClick(); }},
+        {"EdDateTime", [this] { EdDateTimeClick(); }},
+        {"EdSort", [this] { EdSortLines(); }},
+        {"EdOverWrite", [this] { EdOverWriteClick(); }},
+        {"pEdLineCopy", [this] { pEdLineCopyClick(); }},
+        {"pEdLineCut", [this] { pEdLineCutClick(); }},
+        {"EdLeftPos", left},
+        {"EdCenterPos", centre},
+        {"EdRightPos", right},
+        {"EdFromTop", [this] { EdFromTopClick(); }},
+        {"EdToEnd", [this] { EdToEndClick(); }},
+        {"EdInsRtn", [this] { EdInsRtnClick(); }},
+        // What Ctrl+Space and Shift+Space do, for when an input method
+        // takes those keys.
+        {"EdIndent", [this] { IndentSelectedLines(true); }},
+        {"EdUnIndent", [this] { IndentSelectedLines(false); }},
+        {"EdParenMark", [this] { DataMemo_->JumpToBracketPair(); }},
+        {"EdMark", mark},
+        {"EdBeforePage",
+         [this] {
+             if (TTreeNode* before = Binding_->BeforePageNode())
+                 DataTree_->SetSelected(before);
+         }},
+        // The sub-icon menu beside the tree, halfway down the editor.
+        {"EdKeyImagePopUp",
+         [this] {
+             Menus_.Popup("ImagePopupMenu")
+                 ->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
+         }},
+        // The row commands of the line menu.
+        {"EdLineDel",
+         [this] {
+             if (!ActiveEditor_->ReadOnly())
+                 ActiveEditor_->DeleteRow(ActiveEditor_->Row());
+         }},
+        {"EdLineTop", [this] { ActiveEditor_->SetCol(0); }},
+        {"EdLineEnd",
+         [this] {
+             const int line = CaretLogicalLine(*ActiveEditor_);
+             const int length = line < 0 ? 0 : static_cast<int>(ActiveEditor_->Lines()->Strings(line).size());
+             ActiveEditor_->SetCol(std::min(length, WrapByteCache_));
+         }},
+    };
+    for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode) {
+        items.push_back({mode->ItemName, [this, value = mode->Value] { SwitchEditMode(value); }});
+        TMenuItem* item = Menus_.Item(mode->ItemName);
+        item->SetRadioItem(true);
+        item->SetGroupIndex(1);
+    }
+    Menus_.Item("subText")->SetChecked(true);
+    BindItems(items);
+
+    const std::pair<std::string_view, THandler> buttons[] = {
+        {"sbCopy", copy},     {"sbCut", cut},          {"sbPaste", paste},     {"sbUndo", undo}, {"sbRedo", redo},
+        {"sbLeftStr", left},  {"sbCenterStr", centre}, {"sbRigthStr", right},  {"sbMark", mark},
+        {"sbRTN", [this] { sbRTNClick(); }},           {"sbLineNo", [this] { sbLineNoClick(); }},
+    };
+    for (const auto& [name, handler] : buttons)
+        Button(name)->OnClick = [handler](TObject*) { handler(); };
+    BindEditorKeys(*DataMemo_);
+}
+
+void TVelkForm::FocusActiveEditor() { ActiveEditor_->setFocus(); }
+
+void TVelkForm::RefreshPasteButton()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ClipboardHasText_ = data && data->hasText();
+    Button("sbPaste")->SetEnabled(PasteEnabled());
+}
+
+void TVelkForm::EdCopyClick()
+{
+    FocusActiveEditor();
+    ActiveEditor_->CopyToClipboard();
+    RefreshPasteButton();
+    if (BoxSelectionOn())
+        ActiveEditor_->SetSelectionMode(TEditorSelectionMode::smBox);
+}
+
+void TVelkForm::EdAddCopyClick()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    std::string text;
+    if (data && data->hasText()) {
+        int unmapped = 0;
+        text = SjisOfClipboardText(data->text(), unmapped);
+    }
+    SetClipboardText(text + ActiveEditor_->SelText());
+    ActiveEditor_->SetSelLength(0);
+    RefreshPasteButton();
+    if (BoxSelectionOn())
+        ActiveEditor_->SetSelectionMode(TEditorSelectionMode::smBox);
+}
+
+void TVelkForm::EdCutClick()
+{
+    FocusActiveEditor();
+    ActiveEditor_->CutToClipboard();
+    RefreshPasteButton();
+}
+
+void TVelkForm::EdPasteClick()
+{
+    FocusActiveEditor();
+    ActiveEditor_->PasteFromClipboard();
+    // A pasted first line renames the page at once.
+    StorePage(DataTree_->Selected());
+}
+
+void TVelkForm::EdAllSelClick()
+{
+    if (ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox) {
+        StatusPanels_[5]->setText({});
+        Menus_.Item("OpBoxSel")->SetChecked(false);
+    }
+    FocusActiveEditor();
+    ActiveEditor_->SelectAll();
+}
+
+void TVelkForm::EdDelClick()
+{
+    FocusActiveEditor();
+    if (!ActiveEditor_->ReadOnly())
+        ActiveEditor_->DeleteSelection();
+}
+
+// Undo and redo never act on the read-only browse pane: they go back to
+// the page editor.
+void TVelkForm::EdUndoClick()
+{
+    if (BrowseViewOn())
+        ActiveEditor_ = DataMemo_;
+    FocusActiveEditor();
+    ActiveEditor_->Undo();
+    SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
+}
+
+void TVelkForm::EdRedoClick()
+{
+    if (BrowseViewOn())
+        ActiveEditor_ = DataMemo_;
+    FocusActiveEditor();
+    ActiveEditor_->Redo();
+    SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
+}
+
+void TVelkForm::EdImeReconvClick()
+{
+    repaint();
+    if (auto* editor = dynamic_cast<TEditorEx*>(QApplication::focusWidget()))
+        editor->ReconvertSelection();
+}
+
+void TVelkForm::EdDateCustomClick()
+{
+    TDateTimeForm form(this);
+    ShowModal(form);
+}
+
+void TVelkForm::InsertDateTime(TDateTimeInsertion Kind)
+{
+    if (!ActiveEditor_->ReadOnly())
+        ActiveEditor_->SetSelText(DateTimeInsertionText(Kind, SettingsVars.IME, Clock_()));
+}
+
+void TVelkForm::EdSortLines()
+{
+    const std::string selected = ActiveEditor_->SelText();
+    if (selected.empty() || ActiveEditor_->ReadOnly())
+        return;
+    TSortForm form(this);
+    if (ShowModal(form) != mrOk)
+        return;
+    const int column = SortKeyColumn(SortPosition, SortPositionEmpty, SettingsVars.Col_Row.Mode);
+    TBusyCursor busy;
+    TStringList lines;
+    lines.SetText(selected);
+    if (SortDirection == 0)
+        textconv::SortLinesAscending(lines, column);
+    else
+        textconv::SortLinesDescending(lines, column);
+    ActiveEditor_->SetSelText(lines.Text());
+}
+
+void TVelkForm::EdOverWriteClick()
+{
+    TMenuItem* item = Menus_.Item("EdOverWrite");
+    item->SetChecked(!item->Checked());
+    StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(item->Checked())));
+    ActiveEditor_->SetOverWrite(item->Checked());
+}
+
+void TVelkForm::CopyCaretLine(bool Cut)
+{
+    TEditorEx& editor = *ActiveEditor_;
+    const int line = CaretLogicalLine(editor);
+    if (TextIsEmptyOrCrLf(editor) || line < 0 || (Cut && editor.ReadOnly()))
+        return;
+    const std::string text = editor.Lines()->Strings(line);
+    SetClipboardText(Cut ? text + "\r\n" : text);
+    if (Cut)
+        editor.Lines()->Delete(line);
+    RefreshPasteButton();
+}
+
+void TVelkForm::AlignLine(int Mode)
+{
+    if (ActiveEditor_->ReadOnly())
+        return;
+    TAlignAdapter editor(*ActiveEditor_);
+    textconv::AlignLine(editor, Mode);
+}
+
+void TVelkForm::EdFromTopClick() { DeleteAroundCaret(true); }
+void TVelkForm::EdToEndClick() { DeleteAroundCaret(false); }
+
+void TVelkForm::DeleteAroundCaret(bool ToLineStart)
+{
+    TEditorEx& editor = *ActiveEditor_;
+    const int row = editor.Row(), col = editor.Col();
+    const int line = CaretLogicalLine(editor);
+    const bool lastRowUnwrapped = !editor.WordWrap() && row >= editor.RowCount() - 1;
+    if (editor.ReadOnly() || TextIsEmptyOrCrLf(editor) || line < 0 || lastRowUnwrapped)
+        return;
+    const std::string text = editor.Lines()->Strings(line);
+    const int index = editor.LineCharIndex(row, col);
+    if (text.empty() || index < 0)
+        return;
+    const auto cut = std::min(static_cast<size_t>(index), text.size());
+    editor.Lines()->SetStrings(line, ToLineStart ? text.substr(cut) : text.substr(0, cut));
+    // The caret's text now starts its line; where that line's first row
+    // is, the editor knows (the rows above may have been re-wrapped).
+    if (ToLineStart)
+        editor.SetRowCol(static_cast<TEditorStrings*>(editor.Lines())->LineToRow(line), 0);
+    else
+        editor.SetRowCol(row, col);
+}
+
+void TVelkForm::IndentSelectedLines(bool In)
+{
+    TEditorEx& editor = *ActiveEditor_;
+    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly() || !editor.Selected())
+        return;
+    if (In)
+        editor.IndentSelection();
+    else
+        editor.UnIndentSelection();
+}
+
+void TVelkForm::EdInsRtnClick()
+{
+    TEditorEx& editor = *ActiveEditor_;
+    if (editor.ReadOnly())
+        return;
+    editor.SetSelLength(0);
+    if (BoxSelectionOn())
+        editor.SetSelectionMode(TEditorSelectionMode::smBox);
+    editor.SetCol(0);
+    editor.InsertString("\r\n");
+    editor.SetRowCol(editor.Row() - 1, 0);
+}
+
+void TVelkForm::CleanWholeText(TEditorEx& Editor)
+{
+    if (Editor.ReadOnly())
+        return;
+    TBusyCursor busy;
+    const std::string text = Editor.GetText();
+    Editor.SelectAll();
+    Editor.SetSelText(textconv::DeleteRepeatedEmptyLines(
+        textconv::DeleteTrailingBlanks(textconv::DeleteLeadingSpace(text))));
+    MarkModified();
+}

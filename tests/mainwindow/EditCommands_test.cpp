@@ -1,0 +1,233 @@
+// The edit menu's commands, the edit modes, the symbol chooser and the font
+// toolbar on the shown window; a shortcut runs its item only while the
+// item's menu enables it.
+#include "FormFixture.h"
+
+#include "DateTimeForm.h"
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "EditorFountain.h"
+#include "Files.h"
+#include "HTMLFountain.h"
+#include "SortForm.h"
+#include "SpinEx.h"
+#include "StatusPanel.h"
+#include "SubIni.h"
+#include "SymbolList.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class EditCommands : public FormTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        memo = form->DataMemo();
+        memo->setFocus();
+    }
+    void Run(std::string_view Item) { form->MenuItem(Item)->Click(); }
+    std::string ClipboardText() const { return QApplication::clipboard()->text().toStdString(); }
+
+    TEditorEx* memo = nullptr;
+};
+
+TEST_F(EditCommands, AShortcutRunsItsItemOnlyWhileTheMenuEnablesIt)
+{
+    form->MenuItem("pEdLineCut")->SetShortCut(scCtrl | 'J');
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    memo->SetText("abc\r\n\r\nx");
+    memo->SetRowCol(1, 0);
+    QTest::keyClick(memo, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(memo->GetText(), "abc\r\n\r\nx") << "an empty line: the item is disabled";
+    EXPECT_EQ(ClipboardText(), "before");
+    memo->SetRowCol(0, 1);
+    QTest::keyClick(memo, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(memo->GetText(), "\r\nx");
+    EXPECT_EQ(ClipboardText(), "abc\n");
+}
+
+TEST_F(EditCommands, DateAndTimeComeFromTheClockInTheSettingsForm)
+{
+    SettingsVars.IME = {"yyyy", Sjis("年"), "m", Sjis("月"), "d", Sjis("日"), "hh", ":", "nn", "", "", ""};
+    SettingsVars.IME.Youbi = SettingsVars.IME.Enter = true;
+    form->SetClock([] { return TDateTimeParts{2026, 12, 7, 9, 5, 0, 1}; });
+    memo->SetText("");
+    Run("EdDateTime");
+    EXPECT_EQ(SjisToUtf8(memo->GetText()), "2026年12月7日（月） 09:05\r\n");
+}
+
+TEST_F(EditCommands, EditModesSetTheColouringAndWordListWhole)
+{
+    WriteFileAtomic(Home() + "Delphi.dat", "begin\r\nend\r\n");
+    TEditorViewInfo& view = *memo->View();
+    Run("subDelphi");
+    EXPECT_EQ(memo->ReserveWordList()->Count(), 2);
+    EXPECT_EQ(view.Quotation() + view.Commenter(), "'//");
+    EXPECT_EQ(form->EdModeLabel()->text(), QStringLiteral("Delphi"));
+    EXPECT_TRUE(form->MenuItem("subDelphi")->Checked());
+    EXPECT_TRUE(memo->Modified()) << "the mode is saved with the document";
+    EXPECT_EQ(view.Brackets()->Count(), 8) << "Delphi's two block comments";
+
+    Run("subHTML");
+    EXPECT_EQ(memo->Fountain(), form->HTMLFountain1());
+    EXPECT_EQ(form->EditMode(), 5);
+    EXPECT_FALSE(form->MenuItem("subDelphi")->Checked());
+    EXPECT_EQ(memo->ReserveWordList()->Count(), 2) << "HTML keeps the word list";
+
+    // No word file: told, and the mode is taken whole all the same.
+    Run("subHSP");
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_NE(dialogs.Questions()[0].Text.find("HSP.dat"), std::string::npos);
+    EXPECT_EQ(memo->Fountain(), nullptr);
+    EXPECT_EQ(memo->ReserveWordList()->Count(), 0);
+    EXPECT_EQ(form->EditMode(), 2);
+    EXPECT_TRUE(form->MenuItem("subHSP")->Checked());
+    EXPECT_EQ(view.Quotation(), "\"");
+    EXPECT_EQ(view.Brackets()->Count(), 6);
+}
+
+TEST_F(EditCommands, AColourStyleSwitchedOffIsOffAtOnce)
+{
+    TEditorColors& colors = *memo->View()->Colors();
+    SettingsVars.AnkBold = SettingsVars.FileLinkItalic = true;
+    form->ApplyEditorColors();
+    EXPECT_TRUE(colors.Str()->Style().Contains(TFontStyle::fsBold));
+    EXPECT_TRUE(memo->View()->Brackets()->Items(4)->ItemColor()->Style().Contains(TFontStyle::fsItalic));
+    SettingsVars.AnkBold = false;
+    form->ApplyEditorColors();
+    for (TEditorColor* colour : {colors.Ank(), colors.Int(), colors.Str(), colors.Symbol()})
+        EXPECT_FALSE(colour->Style().Contains(TFontStyle::fsBold));
+}
+
+TEST_F(EditCommands, SortLogicalLinesAndOverwrite)
+{
+    memo->SetText("b\r\na\r\nc\r\n");
+    Run("EdAllSel");
+    dialogs.AnswerForm([](QDialog& Dialog) {
+        auto& sort = static_cast<TSortForm&>(Dialog);
+        sort.Edit1->setText(QStringLiteral("0"));
+        sort.OKButton->click();
+        return Dialog.result();
+    });
+    Run("EdSort");
+    EXPECT_EQ(memo->GetText(), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(SortPosition, 0);
+
+    memo->SetText("\r\n");
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    Run("pEdLineCopy");
+    EXPECT_EQ(ClipboardText(), "kept") << "a text of one line break copies nothing";
+
+    memo->SetText("a\r\nb\r\n");
+    Run("EdAllSel");
+    Run("EdIndent");
+    EXPECT_EQ(memo->GetText(), " a\r\n b\r\n") << "the menu's way to what Ctrl+Space does";
+
+    // The caret after the final line break stands in no line: the edit
+    // menu's states still compute.
+    QTest::keyClick(memo, Qt::Key_Insert);
+    EXPECT_TRUE(memo->OverWrite());
+    EXPECT_EQ(dialogs.Questions().size(), 1u) << "only the sort's question";
+    EXPECT_EQ(form->StatusPanel(3)->text(), QStringLiteral("上 書"));
+}
+
+TEST_F(EditCommands, DeletingToTheLineStartPutsTheCaretWhereTheTextNowBegins)
+{
+    const std::string line(300, 'x');
+    for (const bool wrap : {false, true}) {
+        memo->SetWordWrap(wrap);
+        memo->SetText("top\r\n" + line + "\r\nend");
+        memo->SetSelStart(5 + 250);
+        Run("EdFromTop");
+        EXPECT_EQ(memo->Lines()->Strings(1), std::string(50, 'x')) << wrap;
+        EXPECT_EQ(std::pair(memo->Row(), memo->Col()), std::pair(1, 0)) << wrap;
+        memo->SetRowCol(1, 10);
+        Run("EdToEnd");
+        EXPECT_EQ(memo->Lines()->Strings(1), std::string(10, 'x')) << wrap;
+        EXPECT_EQ(memo->Col(), 10) << wrap;
+    }
+}
+
+TEST_F(EditCommands, SymbolsMoveToTheTopAndGoInWithALineBreakUnderShift)
+{
+    form->ComboBox2()->setCurrentIndex(7);
+    EXPECT_EQ(SjisToUtf8(form->SymbolList().front()), "★");
+    EXPECT_EQ(form->ComboBox2()->currentText(), QStringLiteral("★"));
+    memo->SetText("");
+    QTest::mouseClick(form->ToolButton("sbMark"), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(memo->GetText(), Sjis("★") + "\r\n");
+
+    const std::string bytes = Sjis("※") + "\r\n\xF0\x40\r\n";
+    WriteFileAtomic(Home() + "mark.dat", bytes);
+    form->ReLoadClick();
+    EXPECT_EQ(form->ComboBox2()->count(), 2);
+    dialogs.Answer(mrNo);
+    EXPECT_TRUE(form->FormCloseQuery());
+    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), bytes) << "written back byte for byte";
+}
+
+TEST_F(EditCommands, TheWrapColumnSurvivesWrappingAtTheWindowEdge)
+{
+    SettingsVars.RightRtn = false;
+    form->WrapSpnEd()->SetValue(250);
+    form->sbRTNClick();
+    form->WrapSpnEd()->SetValue(100);
+    EXPECT_EQ(form->WrapByteCache(), 250) << "at the window's edge the column is not remembered";
+    form->WrapSpnEd()->SetValue(250);
+    form->sbRTNClick();
+    EXPECT_EQ(memo->WrapOption()->WrapByte(), 250);
+    EXPECT_EQ(form->WrapByteCache(), 250);
+}
+
+TEST_F(EditCommands, TheFontListOffersNoVerticalFaces)
+{
+    form->FillFontCombo();
+    QStringList names;
+    for (int i = 0; i < form->ComboBox1()->count(); ++i)
+        names.append(form->ComboBox1()->itemText(i));
+    QStringList sorted = names;
+    sorted.sort();
+    EXPECT_EQ(names, sorted);
+    EXPECT_TRUE(names.filter(QRegularExpression(QStringLiteral("^@"))).isEmpty());
+}
+
+TEST_F(EditCommands, TheDateDialogTakesOnlyItsCodes)
+{
+    SettingsVars.IME.Month = "mm";
+    TDateTimeForm dialog(form.get());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QApplication::processEvents();
+    QLineEdit* month = dialog.NumEdits[1];
+    month->setFocus();
+    month->setText(QStringLiteral("M"));
+    QTest::keyClick(month, Qt::Key_Return);
+    EXPECT_TRUE(month->hasFocus()) << "a wrong code keeps the focus";
+    month->setText(QStringLiteral("m"));
+    QTest::keyClick(month, Qt::Key_Return);
+    EXPECT_TRUE(dialog.KigoEdits[1]->hasFocus());
+    // Leaving a code box with a code it does not take: told, put back.
+    QLineEdit* day = dialog.NumEdits[2];
+    day->setFocus();
+    day->setText(QStringLiteral("D"));
+    dialog.NumEdits[3]->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "入力に間違いがあります！");
+    EXPECT_EQ(day->text(), QStringLiteral("dd"));
+    EXPECT_TRUE(day->hasFocus());
+    dialog.OkButton->click();
+    EXPECT_EQ(SettingsVars.IME.Month, "m");
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#include "DateTimeText.h"
+#include "EditKeys.h"
+
+#include "SjisLiteral.h"
+#include "VirtualKeys.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Tuesday 5 March 2024, 07:08:09.
+constexpr TDateTimeParts Moment{2024, 3, 5, 7, 8, 9, 2};
+
+TSettingsVars::TIME JapaneseForms()
+{
+    TSettingsVars::TIME ime;
+    ime.Year = "yyyy";
+    ime.YearK = Sjis("年");
+    ime.Month = "mm";
+    ime.MonthK = Sjis("月");
+    ime.Day = "dd";
+    ime.DayK = Sjis("日");
+    ime.Hour = "hh";
+    ime.HourK = Sjis("時");
+    ime.Min = "nn";
+    ime.MinK = Sjis("分");
+    ime.Sec = "ss";
+    ime.SecK = Sjis("秒");
+    return ime;
+}
+
+} // namespace
+
+TEST(DateTimeText, InsertionsFollowTheSettings)
+{
+    const auto with = [](auto Change) {
+        TSettingsVars::TIME ime = JapaneseForms();
+        Change(ime);
+        return ime;
+    };
+    using K = TDateTimeInsertion;
+    const struct {
+        K Kind;
+        TSettingsVars::TIME Ime;
+        const char* Expected; // UTF-8
+    } cases[] = {
+        {K::Date, JapaneseForms(), "2024年03月05日"},
+        {K::Time, JapaneseForms(), "07時08分09秒"},
+        {K::Date, with([](auto& i) { i.Youbi = true; }), "2024年03月05日（火）"},
+        {K::Date, with([](auto& i) { i.Enter = true; }), "2024年03月05日\r\n"},
+        // One line break, after the time.
+        {K::DateTime, with([](auto& i) { i.Enter = true; }), "2024年03月05日 07時08分09秒\r\n"},
+        // The date's setting widens both halves; the time's is not asked.
+        {K::DateTime, with([](auto& i) { i.ZenDate = true; }), "２０２４年０３月０５日 ０７時０８分０９秒"},
+        {K::DateTime, with([](auto& i) { i.ZenTime = true; }), "2024年03月05日 07時08分09秒"},
+        {K::Time, with([](auto& i) { i.ZenTime = true; }), "０７時０８分０９秒"},
+        {K::Date, with([](auto& i) { i.Year = "yy"; i.Month = "m"; i.Day = "d"; }), "24年3月5日"},
+        {K::Time, with([](auto& i) { i.Hour = "h"; i.Min = ""; i.Sec = "s"; }), "7時分9秒"},
+        // Suffixes are text, even with quotes and letters that are codes.
+        {K::Date, with([](auto& i) { i.YearK = "\"/"; i.MonthK = "mm"; i.DayK = "\"aaa\""; }),
+         "2024\"/03mm05\"aaa\""},
+        {K::Time, with([](auto& i) { i.HourK = ":"; i.MinK = ":"; i.SecK = ""; i.ZenTime = true; }), "０７：０８：０９"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SjisToUtf8(DateTimeInsertionText(c.Kind, c.Ime, Moment)), c.Expected) << c.Expected;
+}
+
+TEST(DateTimeText, WeekdaysAreJapanese)
+{
+    std::string names;
+    for (int day = 0; day < 7; ++day)
+        names += SjisToUtf8(FormatDateTime({{true, "aaa"}}, {2024, 3, 3 + day, 0, 0, 0, day}));
+    EXPECT_EQ(names, "日月火水木金土");
+}
+
+TEST(EditKeys, AutoIndentTakesTheBlanksBeforeTheCaret)
+{
+    const std::string line = Sjis("　\t abc");
+    EXPECT_EQ(AutoIndentOf(line, 10), Sjis("　\t "));
+    EXPECT_EQ(AutoIndentOf(line, 3), Sjis("　\t"));
+    EXPECT_EQ(AutoIndentOf(line, 1), ""); // never half a full-width blank
+    EXPECT_EQ(AutoIndentOf("abc", 2), "");
+    EXPECT_EQ(AutoIndentOf(Sjis("　"), 2), Sjis("　"));
+}
+
+TEST(EditKeys, KeypadEnclosuresAndNumbering)
+{
+    std::string enclosures;
+    for (int digit = 0; digit <= 9; ++digit)
+        if (const auto e = KeypadEnclosure(static_cast<uint16_t>(VK_NUMPAD0 + digit)))
+            enclosures += std::string(e->Before) + "|" + std::string(e->After) + ";";
+    EXPECT_EQ(enclosures, "{* | *};{! | !};/* | */; \"|\" ; '|' ;");
+    const auto seven = KeypadNumbering(VK_NUMPAD0 + 7), eight = KeypadNumbering(VK_NUMPAD0 + 8);
+    ASSERT_TRUE(seven && eight);
+    EXPECT_EQ(std::tuple(seven->Before, seven->After, seven->Indent), std::tuple("", ": ", true));
+    EXPECT_EQ(std::tuple(eight->Before, eight->After, eight->Indent), std::tuple("(", ")", false));
+    EXPECT_FALSE(KeypadNumbering(VK_NUMPAD0 + 6));
+}
+
+TEST(EditKeys, SortKeyColumn)
+{
+    // Position, empty, positions counted from 1 -> 1-based column.
+    EXPECT_EQ(SortKeyColumn(0, false, false), 1);
+    EXPECT_EQ(SortKeyColumn(1, false, true), 1);
+    EXPECT_EQ(SortKeyColumn(1, true, false), 1);
+    EXPECT_EQ(SortKeyColumn(0, false, true), 1); // clamped, never column 0
+    EXPECT_EQ(SortKeyColumn(4, false, false), 5);
+    EXPECT_EQ(SortKeyColumn(4, false, true), 4);
+}
+
+TEST(DateTimeText, CodeBoxesTakeTheLongOrShortCodeOrNothing)
+{
+    const struct {
+        const char* Long;
+        const char* Text;
+        bool Allowed;
+    } cases[] = {{"mm", "m", true},     {"mm", "mm", true},   {"mm", "M", false}, {"mm", "", true},
+                 {"yyyy", "yy", true},  {"yyyy", "y", false}, {"ss", "sss", false}, {"nn", "n", true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DateCodeAllowed(c.Long, c.Text), c.Allowed) << c.Long << " " << c.Text;
+}
