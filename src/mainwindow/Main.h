@@ -163,10 +163,10 @@ public:
     const std::vector<TTreeNode*>& ForwardList() const override { return Binding_->History().ForwardList(); }
     void ClearPageHistory() override;
     void OpKeyCustomClick() override {}
-    void OpMainClick() override {}
+    void OpMainClick() override;
     void OpLoadColorClick() override {}
     void OpSaveColorClick() override {}
-    void ApplyEditorColors() override {}
+    void ApplyEditorColors() override;
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
     std::string ConvertClipText(const std::string& Text) override { return Text; }
@@ -346,4 +346,11 @@ private:
     std::unique_ptr<TTreeCommands> TreeCommands_;
     std::unique_ptr<TNodeClipboard> NodeClipboard_;
     // ---- end of the tree commands' members -------------------------------------------------
+
+    // ---- The options dialog (MainOptionCommands.cpp) ----------------------------------------------
+private:
+    void BindOptionCommands();
+    // What the confirmed options change in the window's views.
+    void ApplyOptions(bool TreeUndoRedoBefore);
+    // ---- end of the options dialog's members ---------------------------------------------------
 };

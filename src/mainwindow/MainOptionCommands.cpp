@@ -1,0 +1,126 @@
+// The Options menu's options dialog: opening it, and applying what it
+// confirmed to the window's views before the settings file is written.
+#include "Main.h"
+
+#include "AutoSave.h"
+#include "CommentMarker.h"
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "ExceptionHandler.h"
+#include "HTMLFountain.h"
+#include "Menus.h"
+#include "OptionsForm.h"
+#include "SpinEx.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QLabel>
+
+void TVelkForm::BindOptionCommands()
+{
+    const TCommandBinding items[] = {{"OpMain", [this] { OpMainClick(); }}};
+    BindItems(items);
+}
+
+void TVelkForm::OpMainClick()
+{
+    const bool treeUndoRedo = SettingsVars.TreeUndoRedo;
+    TOptionTargets targets{.DataMemo = DataMemo_,
+                           .ActiveEditor = ActiveEditor_,
+                           .DataTree = DataTree_,
+                           .HTMLFountain1 = HTMLFountain1_.get(),
+                           .ImagePopupMenu = ImagePopupMenu(),
+                           .TreeImageList = TreeImageList_.get(),
+                           .TreeSubImageList = TreeSubImageList_.get(),
+                           .dmyPopupMenu = dmyPopupMenu(),
+                           .EdModeCaption = EdModeLabel_->text(),
+                           .TreeImageSellect = [this](TMenuItem* Item) { TreeImageSellect(Item); }};
+    // A child of the window opens centred over it.
+    TOpForm form(targets, this);
+    form.FormShow();
+    if (ShowModal(form) == mrCancel)
+        return;
+    ApplyOptions(treeUndoRedo);
+    CatchExceptions([this] { SaveIni(*this); });
+}
+
+void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
+{
+    const TSettingsVars& v = SettingsVars;
+    TEditorEx& memo = *DataMemo_;
+    memo.Leftbar()->SetZeroBase(!v.Col_Row.Mode);
+    UpdateCaretPanel();
+    memo.Leftbar()->SetShowNumberMode(v.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
+                                                             : TEditorShowNumberMode::nmRow);
+    Commenter_ = CommentMarker(EditMode_, v.CommentType, v.QMark);
+    memo.View()->SetCommenter(Commenter_);
+    if (v.AutoSave)
+        Timer1_->SetInterval(AutoSaveInterval(v.AutoSaveTime));
+    TEditorExMarks& blanks = *memo.ExMarks();
+    blanks.DBSpaceMark()->SetColor(v.ZenTabCol);
+    blanks.TabMark()->SetColor(v.ZenTabCol);
+    blanks.SpaceMark()->SetColor(v.HanCol);
+    blanks.DBSpaceMark()->SetVisible(v.SpaceTab);
+    blanks.TabMark()->SetVisible(v.SpaceTab);
+    blanks.SpaceMark()->SetVisible(v.HanSpace);
+    if (!ActiveEditor_->WordWrap())
+        SettingsVars.Options.Scroll = true;
+    ApplyScrollBars(*ActiveEditor_);
+    if (v.TreeUndoRedo != TreeUndoRedoBefore)
+        ClearPageHistory();
+    TMenuItem& images = ImagePopupMenu()->Items();
+    SubIconMenu_->Clear();
+    for (int i = 0; i < images.Count(); ++i)
+        SubIconMenu_->Add(Utf8ToSjis(images.Items(i)->Caption().toStdString()));
+    if (v.NoContinue)
+        InsertNumber_ = 1;
+    const bool wraps = ActiveEditor_->WordWrap();
+    WrapSpnEd_->setEnabled(wraps && !v.RightRtn);
+    Button("sbRTN")->SetEnabled(wraps);
+    UpdateToolButtons();
+    DataTree_->SetImages(v.ForderIconDel ? nullptr : TreeImageList_.get());
+    SetupFountain();
+    ApplyEditorColors();
+}
+
+// The style flags as font styles of the page editor, the tree and the HTML
+// scheme. Each set is built afresh, so a style switched off leaves at once.
+void TVelkForm::ApplyEditorColors()
+{
+    const TSettingsVars& v = SettingsVars;
+    const auto styles = [](bool Bold, bool Italic, bool Underline) {
+        TFontStyles set;
+        if (Bold)
+            set.Include(TFontStyle::fsBold);
+        if (Italic)
+            set.Include(TFontStyle::fsItalic);
+        if (Underline)
+            set.Include(TFontStyle::fsUnderline);
+        return set;
+    };
+    TFont font;
+    font.Assign(&DataTree_->Font());
+    font.SetStyle(styles(v.TreeFontBold, v.TreeFontItalic, false));
+    DataTree_->SetFont(font);
+
+    TEditorColors& colors = *DataMemo_->View()->Colors();
+    const TFontStyles ank = styles(v.AnkBold, v.AnkItalic, v.AnkUL);
+    for (TEditorColor* item : {colors.Ank(), colors.Int(), colors.Str(), colors.Symbol()})
+        item->SetStyle(ank);
+    colors.DBCS()->SetStyle(styles(v.DBCSBold, v.DBCSItalic, v.DBCSUL));
+    const TFontStyles url = styles(v.UrlBold, v.UrlItalic, v.UrlUL);
+    const TFontStyles mail = styles(v.MailBold, v.MailItalic, v.MailUL);
+    colors.Url()->SetStyle(url);
+    colors.Mail()->SetStyle(mail);
+    HTMLFountain1_->Url()->SetStyle(url);
+    HTMLFountain1_->Mail()->SetStyle(mail);
+    colors.Comment()->SetStyle(styles(v.CommentBold, false, false));
+    TFountainBracketCollection& brackets = *DataMemo_->View()->Brackets();
+    constexpr int FileLink = 4, PageLink = 5;
+    if (brackets.Count() > PageLink) {
+        brackets.Items(FileLink)->ItemColor()->SetStyle(styles(v.FileLinkBold, v.FileLinkItalic, false));
+        brackets.Items(PageLink)->ItemColor()->SetStyle(styles(v.PageLinkBold, v.PageLinkItalic, false));
+    }
+}
