@@ -95,12 +95,11 @@ void TOpForm::BindHandlers()
     On(trColorBtn, &QPushButton::clicked, this, [this] { PickTreeColor(false); });
     On(ImageEdit, &QLineEdit::editingFinished, this, [this] { ImageEditExit(); });
 
-    const std::pair<QCheckBox*, std::initializer_list<QWidget*>> pairs[] = {
+    const std::pair<QCheckBox*, std::vector<QWidget*>> pairs[] = {
         {CheckBackUp, {EdBackuoFolder, SpBtnFolder}},
         {CheckApoFile, {ApoFileEdit, ApoFileRfBtn}},
         {CheckLineScroll, {SpinScroll}}};
-    for (const auto& [box, controls] : pairs) {
-        std::vector<QWidget*> list(controls);
+    for (const auto& [box, list] : pairs) {
         OnToggle(box, this, [list](bool On) {
             for (QWidget* control : list)
                 control->setEnabled(On);
