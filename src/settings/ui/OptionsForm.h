@@ -54,7 +54,6 @@ struct TOptionTargets {
     std::function<void(TMenuItem*)> TreeImageSellect;
 };
 
-// A titled group of exclusive choices; ItemIndex -1 for none.
 class TRadioGroup;
 
 class TOpForm : public QDialog {

@@ -110,8 +110,12 @@ void TOpForm::RebuildImagePopupMenu()
 void TOpForm::SetTreeFontStyle()
 {
     TFontStyles& style = OptionsWorkState().TreeStyle;
-    for (auto [box, member] : {std::pair{trCheckBold, TFontStyle::fsBold}, std::pair{trCheckItalic, TFontStyle::fsItalic}})
-        box->isChecked() ? style.Include(member) : style.Exclude(member);
+    for (auto [box, member] : {std::pair{trCheckBold, TFontStyle::fsBold}, std::pair{trCheckItalic, TFontStyle::fsItalic}}) {
+        if (box->isChecked())
+            style.Include(member);
+        else
+            style.Exclude(member);
+    }
     TFont font;
     font.Assign(&ImageTree->Font());
     font.SetStyle(style);
