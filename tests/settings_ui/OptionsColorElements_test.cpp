@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <functional>
 
 namespace {
@@ -121,4 +122,20 @@ TEST_F(OptionsFormTest, StyleBoxesSetTheirFlags)
     f.OKButtonClick();
     EXPECT_TRUE(Bracket(*memo, 4).Style().Contains(TFontStyle::fsItalic));
     EXPECT_FALSE(memo->View()->Colors()->Ank()->Style().Contains(TFontStyle::fsBold));
+}
+
+// The preview parses its text again, so the reserved word shows the new
+// colour at once.
+TEST_F(OptionsFormTest, ReservedWordRepaintsInItsNewColour)
+{
+    TOpForm& f = Open();
+    f.PageControl1->setCurrentIndex(1);
+    Choose("強調");
+    dialogs.AnswerColor(Chosen);
+    f.ClChangeBtn->click();
+    const int row = f.ClMonitor->LineFromChar(static_cast<int>(f.ClMonitor->GetText().find("procedure")));
+    const TRowPlan plan = f.ClMonitor->RowPlan(row);
+    ASSERT_FALSE(plan.Runs.empty());
+    EXPECT_EQ(plan.Runs.front().Color, Chosen);
+    EXPECT_TRUE(plan.Runs.front().Style.Contains(TFontStyle::fsBold));
 }
