@@ -200,6 +200,9 @@ TEST_F(OptionsFormTest, QuoteMarkIsChosenNotTyped)
     QTest::keyClicks(f.EdQuoteMark->lineEdit(), "abc");
     QTest::keyClick(f.EdQuoteMark->lineEdit(), Qt::Key_Backspace);
     EXPECT_EQ(f.EdQuoteMark->currentText(), "> ");
+    f.EdQuoteMark->lineEdit()->setCursorPosition(0);
+    QTest::keyClick(f.EdQuoteMark->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(f.EdQuoteMark->currentText(), " ");
 }
 
 // Without word wrap the horizontal scroll bar is always there: the box is

@@ -423,8 +423,11 @@ bool TOpForm::eventFilter(QObject* Watched, QEvent* Event)
             handled = true;
         } else if (Watched == EdQuoteMark || Watched == EdQuoteMark->lineEdit()) {
             // The quote mark is chosen from the list: typed characters and
-            // Backspace are swallowed, Delete still edits.
-            handled = key->key() == Qt::Key_Backspace || !key->text().isEmpty();
+            // Backspace are swallowed; Delete still edits and Tab still
+            // moves on.
+            const bool typesNothing = key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
+                                      key->key() == Qt::Key_Backtab || key->text().isEmpty();
+            handled = key->key() == Qt::Key_Backspace || !typesNothing;
         }
     });
     return handled;
