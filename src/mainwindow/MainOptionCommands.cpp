@@ -79,6 +79,8 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     const bool wraps = ActiveEditor_->WordWrap();
     WrapSpnEd_->setEnabled(wraps && !v.RightRtn);
     Button("sbRTN")->SetEnabled(wraps);
+    if (ExternalEditText_.empty() && !OwnExternalEdit_)
+        Button("sbGoEditor")->SetEnabled(!Menus_.Item("OpClip")->Checked() && v.ExtEditor);
     UpdateToolButtons();
     DataTree_->SetImages(v.ForderIconDel ? nullptr : TreeImageList_.get());
     SetupFountain();

@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 #include "OptionsForm.h"
 
+#include "DockButton.h"
 #include "EditorEx.h"
 #include "Menus.h"
 
@@ -37,8 +38,10 @@ TEST_F(OptionCommandsTest, ConfirmedOptionsAreAppliedAndKept)
     Options([](TOpForm& f) {
         f.EdSpcNum->setText("3");
         f.CheckZenSpace->setChecked(true);
+        f.ExEditor->setText("/bin/sh -c x");
     }, true);
     EXPECT_TRUE(form->DataMemo()->ExMarks()->DBSpaceMark()->Visible());
+    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
 
     SettingsVars = {};
     LoadIni(*form);
