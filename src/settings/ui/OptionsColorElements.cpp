@@ -2,13 +2,11 @@
 
 #include "EditorEx.h"
 #include "OptionsForm.h"
+#include "OptionsPreviewParts.h"
 
 #include <array>
 
 namespace {
-
-TEditorColors& Colors(const TEditorEx& Editor) { return *Editor.View()->Colors(); }
-TFountainColor& Bracket(const TEditorEx& Editor, int Index) { return *Editor.View()->Brackets()->Items(Index)->ItemColor(); }
 
 // Applies Set to both previews.
 template <typename F>
@@ -70,12 +68,12 @@ const std::array<TColorElement, 28> Elements = {{
      [](TOpForm& F, TColor C) { Both(F, [C](TEditorEx& E) { E.Marks()->Underline()->SetColor(C); }); },
      TBackTarget::None, TPreviewRefresh::None, std::nullopt, None, None, None},
     {"背景色", nullptr, nullptr, TBackTarget::Background, TPreviewRefresh::None, std::nullopt, None, None, None},
-    {"ファイルリンク", [](const TOpForm& F) { return Bracket(*F.ClMonitor, 4).Color(); },
-     [](TOpForm& F, TColor C) { Bracket(*F.ClMonitor, 4).SetColor(C); }, TBackTarget::None,
+    {"ファイルリンク", [](const TOpForm& F) { return Bracket(*F.ClMonitor, FileLink).Color(); },
+     [](TOpForm& F, TColor C) { Bracket(*F.ClMonitor, FileLink).SetColor(C); }, TBackTarget::None,
      TPreviewRefresh::Reparse, TStyledElement::FileLink, &TSettingsVars::FileLinkBold,
      &TSettingsVars::FileLinkItalic, None},
-    {"ページリンク", [](const TOpForm& F) { return Bracket(*F.ClMonitor, 5).Color(); },
-     [](TOpForm& F, TColor C) { Bracket(*F.ClMonitor, 5).SetColor(C); }, TBackTarget::None,
+    {"ページリンク", [](const TOpForm& F) { return Bracket(*F.ClMonitor, PageLink).Color(); },
+     [](TOpForm& F, TColor C) { Bracket(*F.ClMonitor, PageLink).SetColor(C); }, TBackTarget::None,
      TPreviewRefresh::Reparse, TStyledElement::PageLink, &TSettingsVars::PageLinkBold,
      &TSettingsVars::PageLinkItalic, None},
     {"強調", [](const TOpForm& F) { return Colors(*F.ClMonitor).Reserve()->Color(); },
@@ -96,8 +94,8 @@ const std::array<TColorElement, 28> Elements = {{
     {"ルーラーマーク", [](const TOpForm& F) { return F.ClMonitor->Ruler()->MarkColor(); },
      [](TOpForm& F, TColor C) { F.ClMonitor->Ruler()->SetMarkColor(C); }, TBackTarget::None,
      TPreviewRefresh::None, std::nullopt, None, None, None},
-    {"「」", [](const TOpForm& F) { return Bracket(*F.ClMonitor, 3).Color(); },
-     [](TOpForm& F, TColor C) { Bracket(*F.ClMonitor, 3).SetColor(C); }, TBackTarget::Kagi,
+    {"「」", [](const TOpForm& F) { return Bracket(*F.ClMonitor, Kagi).Color(); },
+     [](TOpForm& F, TColor C) { Bracket(*F.ClMonitor, Kagi).SetColor(C); }, TBackTarget::Kagi,
      TPreviewRefresh::EmptyAndReparse, std::nullopt, None, None, None},
     {"選択文字", [](const TOpForm& F) { return Colors(*F.ClMonitor).Select()->Color(); },
      [](TOpForm& F, TColor C) { Colors(*F.ClMonitor).Select()->SetColor(C); }, TBackTarget::Select,

@@ -8,8 +8,9 @@
 // page (they set their style flags) and the dialog's remembered working
 // state. Building the pages is OptionsFormPages.cpp, filling
 // OptionsFormFill.cpp, writing back OptionsFormWriteBack.cpp, the previews
-// and colour elements OptionsPreviews.cpp, the tree page
-// OptionsSubIconTree.cpp.
+// OptionsPreviews.cpp, the colour page OptionsColorPage.cpp with its
+// element table OptionsColorElements.cpp, the tree page
+// OptionsSubIconTree.cpp, the handlers' binding OptionsFormBind.cpp.
 #pragma once
 
 #include "DialogHook.h"

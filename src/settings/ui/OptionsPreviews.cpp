@@ -3,24 +3,15 @@
 #include "OptionsForm.h"
 
 #include "Cp932.h"
-#include "Dialogs.h"
 #include "EditorEx.h"
 #include "HTMLFountain.h"
-#include "OptionsColorElements.h"
-#include "OptionsRadioGroup.h"
+#include "OptionsPreviewParts.h"
+#include "OptionsWorkState.h"
 #include "SubIni.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QTabWidget>
 
 namespace {
-
-constexpr int Kagi = 3, FileLink = 4, PageLink = 5;
-
-TEditorColors& Colors(const TEditorEx& Editor) { return *Editor.View()->Colors(); }
-TFountainColor& Bracket(const TEditorEx& Editor, int Index) { return *Editor.View()->Brackets()->Items(Index)->ItemColor(); }
 
 // The colour elements that follow the page background in a preview.
 std::vector<TFountainColor*> TextColors(const TEditorEx& Editor, bool WithStrAndReserve)
@@ -351,105 +342,4 @@ void TOpForm::ConfirmPreviews()
     CopyColorAndStyle(*html.Mail(), *from.Mail());
     if (html.Brackets()->Count() > 0)
         html.Brackets()->Items(0)->ItemColor()->SetColor(from.Comment()->Color());
-}
-
-// ---- The colour page's handlers ---------------------------------------------------------------------
-
-void TOpForm::ComboBox1Change()
-{
-    const TColorElement* element = FindColorElement(ComboBox1->currentText());
-    ClChangeBtn->setEnabled(!element || element->Color);
-    BkClChangeBtn->setEnabled(element && element->Back != TBackTarget::None);
-    const std::pair<QCheckBox*, bool TSettingsVars::*> boxes[] = {
-        {CkBold, element ? element->Bold : nullptr},
-        {CkItalic, element ? element->Italic : nullptr},
-        {CkUL, element ? element->UL : nullptr}};
-    for (auto [box, flag] : boxes) {
-        box->setEnabled(flag != nullptr);
-        if (flag)
-            box->setChecked(SettingsVars.*flag);
-    }
-}
-
-void TOpForm::ClChangeBtnClick()
-{
-    const TColorElement* element = FindColorElement(ComboBox1->currentText());
-    if (!element || !element->Color)
-        return;
-    TColorDialog dialog;
-    dialog.SetColor(element->Color(*this));
-    if (!dialog.Execute())
-        return;
-    element->SetColor(*this, dialog.Color());
-    if (element->Refresh != TPreviewRefresh::None)
-        RefreshClMonitor(element->Refresh == TPreviewRefresh::EmptyAndReparse);
-}
-
-void TOpForm::BkClChangeBtnClick()
-{
-    const TColorElement* element = FindColorElement(ComboBox1->currentText());
-    if (!element || element->Back == TBackTarget::None)
-        return;
-    TEditorEx& cl = *ClMonitor;
-    TColorDialog dialog;
-    switch (element->Back) {
-    case TBackTarget::Select: dialog.SetColor(Colors(cl).Select()->BkColor()); break;
-    case TBackTarget::ParenMark: dialog.SetColor(cl.ExMarks()->ParenMark()->Color()); break;
-    case TBackTarget::Kagi: dialog.SetColor(Bracket(cl, Kagi).BkColor()); break;
-    case TBackTarget::Background: dialog.SetColor(cl.Color()); break;
-    case TBackTarget::None: return;
-    }
-    if (!dialog.Execute())
-        return;
-    const TColor chosen = dialog.Color();
-    switch (element->Back) {
-    case TBackTarget::Select: Colors(cl).Select()->SetBkColor(chosen); break;
-    case TBackTarget::ParenMark:
-        for (TEditorEx* preview : {ClMonitor, EdMonitor})
-            preview->ExMarks()->ParenMark()->SetColor(chosen);
-        break;
-    case TBackTarget::Kagi:
-        Bracket(cl, Kagi).SetBkColor(chosen);
-        RefreshClMonitor(true);
-        break;
-    case TBackTarget::Background: ApplyPreviewBackground(chosen); break;
-    case TBackTarget::None: break;
-    }
-}
-
-void TOpForm::StyleBoxClick(QCheckBox* Box)
-{
-    const TColorElement* element = FindColorElement(ComboBox1->currentText());
-    if (!element || !element->Styled)
-        return;
-    const std::pair<QCheckBox*, std::pair<bool TSettingsVars::*, TFontStyle>> boxes[] = {
-        {CkBold, {element->Bold, TFontStyle::fsBold}},
-        {CkItalic, {element->Italic, TFontStyle::fsItalic}},
-        {CkUL, {element->UL, TFontStyle::fsUnderline}}};
-    for (auto [box, target] : boxes) {
-        auto [flag, style] = target;
-        if (box != Box || !flag)
-            continue;
-        TFontStyles& set = OptionsWorkState().Styles(*element->Styled);
-        if (Box->isChecked())
-            set.Include(style);
-        else
-            set.Exclude(style);
-        SettingsVars.*flag = Box->isChecked();
-        ApplyPreviewStyles();
-    }
-}
-
-void TOpForm::PageControl1Change()
-{
-    const bool wraps = OptionsWorkState().WordWrap;
-    CheckScrbar->setEnabled(wraps);
-    if (!wraps)
-        CheckScrbar->setChecked(true);
-    ClMonitor->Ruler()->SetVisible(CheckRuler->isChecked());
-    EdMonitor->Ruler()->SetMarkColor(ClMonitor->Ruler()->MarkColor());
-    EdMonitor->Ruler()->SetColor(ClMonitor->Ruler()->Color());
-    EdMonitor->Ruler()->SetBkColor(ClMonitor->Ruler()->BkColor());
-    EdMonitor->ExMarks()->ParenMark()->SetColor(ClMonitor->ExMarks()->ParenMark()->Color());
-    SetPreviewCommenter(Utf8ToSjis(EdQuoteMark->currentText().toStdString()));
 }
