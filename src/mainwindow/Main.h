@@ -171,7 +171,7 @@ public:
     const std::vector<TTreeNode*>& ForwardList() const override { return Binding_->History().ForwardList(); }
     void ClearPageHistory() override;
     void OpKeyCustomClick() override {}
-    void OpMainClick() override {}
+    void OpMainClick() override;
     void OpLoadColorClick() override {}
     void OpSaveColorClick() override {}
     void ApplyEditorColors() override;
@@ -476,4 +476,11 @@ private:
     int LastFontSize_ = 0;
     TSymbolList SymbolList_;
     // ---- end of the edit commands' members -------------------------------------------------------
+
+    // ---- The options dialog (MainOptionCommands.cpp) ----------------------------------------------
+private:
+    void BindOptionCommands();
+    // What the confirmed options change in the window's views.
+    void ApplyOptions(bool TreeUndoRedoBefore);
+    // ---- end of the options dialog's members ---------------------------------------------------
 };

@@ -4,7 +4,6 @@
 #include "Dialogs.h"
 #include "IniFiles.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 namespace {
@@ -22,28 +20,6 @@ const char* const kTextRefusal = "入力された文字列には Shift-JIS で�
 QString Utf(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(Sjis)); }
 
 } // namespace
-
-TRadioGroup::TRadioGroup(const char* Name, const char* Caption, std::initializer_list<const char*> Items,
-                         QWidget* Parent)
-    : QGroupBox(QString::fromUtf8(Caption), Parent), Group_(new QButtonGroup(this))
-{
-    setObjectName(QString::fromUtf8(Name));
-    auto* layout = new QVBoxLayout(this);
-    int id = 0;
-    for (const char* item : Items) {
-        auto* button = new QRadioButton(QString::fromUtf8(item), this);
-        Group_->addButton(button, id++);
-        layout->addWidget(button);
-    }
-}
-
-int TRadioGroup::ItemIndex() const { return Group_->checkedId(); }
-
-void TRadioGroup::SetItemIndex(int Value)
-{
-    if (QAbstractButton* button = Group_->button(Value))
-        button->setChecked(true);
-}
 
 TSearchDialogBase::TSearchDialogBase(const char* Caption, bool WithReplacement)
 {
@@ -91,7 +67,11 @@ QCheckBox* TSearchDialogBase::AddCheck(const char* Name, const char* Caption)
 TRadioGroup* TSearchDialogBase::AddRadioGroup(const char* Name, const char* Caption,
                                               std::initializer_list<const char*> Items)
 {
-    auto* group = new TRadioGroup(Name, Caption, Items, this);
+    QStringList captions;
+    for (const char* item : Items)
+        captions << QString::fromUtf8(item);
+    auto* group = new TRadioGroup(QString::fromUtf8(Caption), captions, this);
+    group->setObjectName(QString::fromUtf8(Name));
     Options_->addWidget(group);
     return group;
 }

@@ -4,15 +4,14 @@
 // from the history file by FormShow, and run through the dialog hook.
 #pragma once
 
+#include "RadioGroup.h"
 #include "SearchHistory.h"
 #include "SearchOptionWord.h"
 
 #include <QDialog>
-#include <QGroupBox>
 #include <string>
 #include <vector>
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -20,16 +19,6 @@ class QPushButton;
 class QVBoxLayout;
 
 // A titled group of radio buttons, one chosen by index.
-class TRadioGroup : public QGroupBox {
-public:
-    TRadioGroup(const char* Name, const char* Caption, std::initializer_list<const char*> Items, QWidget* Parent);
-    int ItemIndex() const;
-    void SetItemIndex(int Value);
-
-private:
-    QButtonGroup* Group_;
-};
-
 class TSearchDialogBase : public QDialog {
 public:
     // Reads the history file, fills the boxes and places the dialog in the

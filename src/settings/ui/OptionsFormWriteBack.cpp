@@ -1,0 +1,152 @@
+// Writing the options dialog back into the settings variables and the main
+// window when it is confirmed.
+#include "OptionsForm.h"
+
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "EditorEx.h"
+#include "OptionsRules.h"
+#include "OptionsWorkState.h"
+#include "RadioGroup.h"
+#include "SpinEx.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+std::string S(const QLineEdit* Edit) { return Utf8ToSjis(Edit->text().toStdString()); }
+
+// The most blanks or tabs a count may insert: the longest line the
+// conversions build.
+constexpr int32_t MaxInsertCount = 8192;
+
+} // namespace
+
+void TOpForm::OKButtonClick()
+{
+    TSettingsVars& v = SettingsVars;
+    TOptionsWorkState& work = OptionsWorkState();
+    TEditorEx& main = *Targets_.DataMemo;
+
+    work.ScrollPosition = ScrollBox1->verticalScrollBar()->value();
+    v.ZenTabCol = work.ZenTabCol;
+    v.HanCol = work.HanCol;
+    v.TreeFontBold = trCheckBold->isChecked();
+    v.TreeFontItalic = trCheckItalic->isChecked();
+    Targets_.DataTree->SetFont(ImageTree->Font());
+    Targets_.DataTree->SetColor(ImageTree->Color());
+    RebuildImagePopupMenu();
+
+    const int selStart = main.SelStart();
+    main.Margin()->SetTop(SpinTop->Value());
+    main.Margin()->SetLeft(SpinLeft->Value());
+    main.Margin()->SetLine(SpinLine->Value());
+    main.Margin()->SetCharacter(SpinChar->Value());
+    main.Marks()->EofMark()->SetVisible(CheckEof->isChecked());
+    main.Marks()->RetMark()->SetVisible(CheckRet->isChecked());
+    main.Ruler()->SetVisible(CheckRuler->isChecked());
+    main.Marks()->Underline()->SetVisible(CheckUL->isChecked());
+    main.ExMarks()->ParenMark()->SetVisible(CheckParen->isChecked());
+    main.Caret()->SetFreeCaret(CheckCaret->isChecked());
+    main.Caret()->SetAutoIndent(CheckAuto->isChecked());
+    main.Caret()->SetInTab(CheckTabIndent->isChecked());
+    main.Caret()->SetSoftTab(CheckSoftTab->isChecked());
+    main.Caret()->SetLockScroll(!CheckLocK->isChecked());
+    main.WrapOption()->SetWordBreak(CheckEnglish->isChecked());
+    main.Caret()->SetTabSpaceCount(EdMonitor->Caret()->TabSpaceCount());
+    ConfirmPreviews();
+    v.HanSpace = CheckHanSpace->isChecked();
+    v.SpaceTab = CheckZenSpace->isChecked();
+    // The wrap option re-wraps the text by itself; the text is not put back,
+    // which would cost the page its undo history.
+    main.WrapOption()->SetLeading(ClMonitor->WrapOption()->Leading());
+    main.SetSelStart(selStart);
+    v.LineNumber.Mode = RadioGroup2->ItemIndex();
+    v.CommentType = CheckComment->isChecked();
+    v.NumberIndent = CheckNumber->isChecked();
+    v.NoContinue = CheckNoContinue->isChecked();
+    v.Col_Row.Mode = RadioGroup3->ItemIndex() != 0;
+    v.Options.Scroll = CheckScrbar->isChecked();
+
+    v.Backup.Mode = CheckBackUp->isChecked();
+    v.Backup.Folder = EdBackuoFolder->text().isEmpty() ? BackupFolderDefault() : S(EdBackuoFolder);
+    v.APoFile.File = S(ApoFileEdit);
+    v.APoFile.Mode = CheckApoFile->isChecked();
+    const TExternalEditor editor = CheckExternalEditor(S(ExEditor));
+    v.ExtEditor = editor.On;
+    v.HideExe = editor.Command;
+    if (!HelpEdit->text().isEmpty())
+        v.OtherHelp = S(HelpEdit);
+
+    v.BeforeNumberStr = S(EdBefore);
+    v.AfterNumberStr = S(EdAfter);
+    v.QMark = Utf8ToSjis(EdQuoteMark->currentText().toStdString());
+    main.View()->SetCommenter(CommenterFor(v.CommentType, v.QMark));
+    WriteCounts();
+    WriteUserExt();
+
+    v.PageCursor.Mode = RadioGroup4->ItemIndex() != 0;
+    v.Page.Mode = RadioGroup5->ItemIndex() != 0;
+    v.AutoSave = CheckAutoSave->isChecked();
+    v.AutoSaveTime = SpinTimer->Value() * 60000;
+    v.AutoClip = CheckClip->isChecked();
+    v.Options.IME = CheckIME->isChecked();
+    v.Options.Exit = CheckExit->isChecked();
+    v.LastFile = CheckLastFile->isChecked();
+    v.InsSpace = CheckLinkStr->isChecked();
+    v.FindAll = CheckFindAll->isChecked();
+    v.BracketFlg = CheckLinkStrChange->isChecked();
+    v.Options.TextToPage = CheckTextToPage->isChecked();
+    v.TreeUndoRedo = CheckTrUndoReddo->isChecked();
+    v.FileLinkPath = CheckRelativePath->isChecked();
+    v.ForderIconDel = CheckForderIcon->isChecked();
+    v.LineScrollFlg = CheckLineScroll->isChecked();
+    v.WaveTextFlg = CheckClipText->isChecked();
+    v.LineScroll = SpinScroll->Value();
+    Targets_.ActiveEditor->SetWordWrap(!CheckWordWrapOff->isChecked());
+    done(mrOk);
+}
+
+// A count that is not a plain number in range keeps the setting; a setting
+// still absent then takes its built-in value. Zero lines or characters a
+// page would divide by zero, so those two start at 1.
+void TOpForm::WriteCounts()
+{
+    TSettingsVars& v = SettingsVars;
+    struct TCount {
+        QLineEdit* Edit;
+        int32_t& Setting;
+        int32_t Min, Max;
+        int32_t Fallback;
+    };
+    const TCount counts[] = {
+        {EdSpcNum, v.InsSpc.width, 0, MaxInsertCount, 2},
+        {EdTabNum, v.InsTab.width, 0, MaxInsertCount, 1},
+        {EdZenSpcNum, v.InsZenSpc.width, 0, MaxInsertCount, 1},
+        {EdTopDelNum, v.DelSpc.width, 0, MaxInsertCount, 0},
+        {EdBookLine, v.BookLine, 1, std::numeric_limits<int32_t>::max(), 16},
+        {EdBookMoji, v.BookMoji, 1, std::numeric_limits<int32_t>::max(), 42},
+    };
+    for (const TCount& count : counts) {
+        if (const auto value = ParseCount(S(count.Edit), count.Min, count.Max, count.Max == MaxInsertCount))
+            count.Setting = *value;
+        if (count.Setting < count.Min)
+            count.Setting = count.Fallback;
+    }
+}
+
+void TOpForm::WriteUserExt()
+{
+    const std::string ext = StripLeadingDots(S(EdUserExt));
+    EdUserExt->setText(QString::fromStdString(SjisToUtf8(ext)));
+    if (ValidUserExt(ext))
+        SettingsVars.UserExt = ext;
+    else
+        MessageDlg("UserModeの拡張子の指定に誤りがあります。", TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}

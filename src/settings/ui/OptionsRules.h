@@ -1,0 +1,40 @@
+// The rules the options dialog applies to what was typed before it stores
+// it: counts, the user mode's extension, the external editor's command and
+// the sub-icon captions. Texts are Shift-JIS.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A count edit's text as a number in Min..Max: digits only, no sign, no
+// blanks. A number above Max that fits 32 bits gives Max when CapAtMax
+// (counts that build lines of that many characters); any other text
+// gives nothing and the setting keeps its value.
+std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Max, bool CapAtMax);
+
+// The extension without the leading dots the user may type.
+std::string StripLeadingDots(std::string_view Text);
+// Letters A-Z and a-z and "~" only; empty, blanks, digits and double-byte
+// characters are refused.
+bool ValidUserExt(std::string_view Ext);
+
+// The external editor as the options store it. The command stays as typed
+// even when no program is found, so a drive that is away when the options
+// are confirmed does not wipe it; only the switch goes off.
+struct TExternalEditor {
+    bool On = false;
+    std::string Command;
+};
+// The program is the text up to and including ".exe" when that follows
+// the first character; else the first word (a double-quoted path, or up to
+// the first blank). It counts when it names an existing executable file,
+// or a bare name found on PATH.
+TExternalEditor CheckExternalEditor(const std::string& Text);
+
+// A sub-icon caption as typed: leading blanks, tabs and dots removed.
+std::string TrimCaption(std::string_view Text);
+
+// The auto-save minutes shown for an interval in milliseconds (1..60).
+int32_t AutoSaveMinutes(int32_t Milliseconds);

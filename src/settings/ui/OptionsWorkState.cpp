@@ -1,0 +1,7 @@
+#include "OptionsWorkState.h"
+
+TOptionsWorkState& OptionsWorkState()
+{
+    static TOptionsWorkState state;
+    return state;
+}

@@ -1,0 +1,236 @@
+// Opening, confirming and cancelling the options dialog, and what it
+// stores from each page.
+#include "OptionsFormFixture.h"
+
+#include "FolderSelect.h"
+#include "RadioGroup.h"
+#include "SpinEx.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+void Press(QWidget* Widget, Qt::Key Key)
+{
+    QKeyEvent press(QEvent::KeyPress, Key, Qt::NoModifier);
+    QApplication::sendEvent(Widget, &press);
+}
+
+} // namespace
+
+// Opening and confirming without a change leaves every setting and the
+// page editor as they were, except the documented normalisations.
+TEST_F(OptionsFormTest, OkWithoutChangesChangesNothing)
+{
+    SettingsVars.AutoSaveTime = 330000; // not whole minutes
+    SettingsVars.LineScroll = 25;       // beyond the spin's 0..10
+    TSettingsVars expected = SettingsVars;
+    expected.AutoSaveTime = 300000;
+    expected.LineScroll = 10;
+    const std::string editor = EditorState();
+    TFont treeFont;
+    treeFont.Assign(&tree->Font());
+
+    Open().OKButtonClick();
+
+    EXPECT_EQ(form->result(), mrOk);
+    EXPECT_TRUE(SettingsVars == expected);
+    EXPECT_EQ(EditorState(), editor);
+    EXPECT_TRUE(tree->Font().SameAs(treeFont));
+    EXPECT_EQ(tree->Color(), 0xEEEEEEu);
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+TEST_F(OptionsFormTest, CancelChangesNothing)
+{
+    const TSettingsVars before = SettingsVars;
+    const std::string editor = EditorState();
+    TOpForm& f = Open();
+    f.SpinTop->SetValue(9);
+    f.CheckAutoSave->setChecked(false);
+    f.EdUserExt->setText("md");
+    Press(f.EdBefore, Qt::Key_Escape);
+
+    EXPECT_EQ(f.result(), mrCancel);
+    EXPECT_TRUE(SettingsVars == before);
+    EXPECT_EQ(EditorState(), editor);
+}
+
+TEST_F(OptionsFormTest, EnterConfirmsFromAnyControl)
+{
+    TOpForm& f = Open();
+    f.EdBefore->setText("[");
+    f.SpinTimer->SetValue(10);
+    Press(f.EdBefore, Qt::Key_Return);
+
+    EXPECT_EQ(f.result(), mrOk);
+    EXPECT_EQ(SettingsVars.BeforeNumberStr, "[");
+    EXPECT_EQ(SettingsVars.AutoSaveTime, 600000);
+}
+
+TEST_F(OptionsFormTest, EditorPageReachesTheEditor)
+{
+    const int top = memo->Margin()->Top();
+    TOpForm& f = Open();
+    f.SpinTop->SetValue(top + 4);
+    f.SpinTab->SetValue(2);
+    f.CheckLocK->setChecked(true);
+    f.CheckParen->setChecked(true);
+    f.RadioGroup1->SetItemIndex(0);
+    EXPECT_EQ(f.EdMonitor->Margin()->Top(), top + 4); // the preview follows at once
+    EXPECT_EQ(memo->Margin()->Top(), top);
+    f.OKButtonClick();
+
+    EXPECT_EQ(memo->Margin()->Top(), top + 4);
+    EXPECT_EQ(memo->Caret()->TabSpaceCount(), 2);
+    EXPECT_FALSE(memo->Caret()->LockScroll());
+    EXPECT_TRUE(memo->ExMarks()->ParenMark()->Visible());
+    EXPECT_FALSE(memo->WrapOption()->Leading());
+    EXPECT_EQ(memo->GetText(), Sjis("一行目\r\n二行目"));
+}
+
+TEST_F(OptionsFormTest, EmptyBackupFolderStoresTheProgramsTempFolder)
+{
+    TOpForm& f = Open();
+    f.EdBackuoFolder->clear();
+    f.OKButtonClick();
+    EXPECT_EQ(SettingsVars.Backup.Folder, BackupFolderDefault());
+}
+
+TEST_F(OptionsFormTest, EmptyHelpEditKeepsTheHelpFile)
+{
+    TOpForm& f = Open();
+    f.HelpEdit->clear();
+    f.OKButtonClick();
+    EXPECT_EQ(SettingsVars.OtherHelp, "/usr/share/doc/help.html");
+}
+
+// An external editor that cannot be found is switched off, but its command
+// stays for when it can be found again.
+TEST_F(OptionsFormTest, ExternalEditorKeepsItsCommand)
+{
+    const struct {
+        const char* Text;
+        bool On;
+    } cases[] = {{"/bin/sh -c x", true}, {"sh -n %LINE%", true}, {"/nonexistent/ed -n", false}, {".exe", false}};
+    for (const auto& c : cases) {
+        TOpForm& f = Open();
+        f.ExEditor->setText(c.Text);
+        f.OKButtonClick();
+        EXPECT_EQ(SettingsVars.ExtEditor, c.On) << c.Text;
+        EXPECT_EQ(SettingsVars.HideExe, c.Text);
+    }
+}
+
+TEST_F(OptionsFormTest, UserExtension)
+{
+    const struct {
+        const char* Typed;
+        const char* Shown;
+        const char* Stored; // null: refused with the message
+    } cases[] = {{"..md", "md", "md"}, {"ASM", "ASM", "ASM"}, {"ab1", "ab1", nullptr},
+                 {".ｔｘｔ", "ｔｘｔ", nullptr}, {" x", " x", nullptr}, {"", "", nullptr}};
+    for (const auto& c : cases) {
+        SettingsVars.UserExt = "txt";
+        SettingsVars.BeforeNumberStr = "(";
+        TOpForm& f = Open();
+        f.EdUserExt->setText(QString::fromUtf8(c.Typed));
+        f.EdBefore->setText("<");
+        if (!c.Stored)
+            dialogs.Answer(mrOk);
+        f.OKButtonClick();
+        EXPECT_EQ(f.EdUserExt->text(), QString::fromUtf8(c.Shown)) << c.Typed;
+        EXPECT_EQ(SettingsVars.UserExt, c.Stored ? c.Stored : "txt") << c.Typed;
+        EXPECT_EQ(SettingsVars.BeforeNumberStr, "<"); // the rest is written
+        EXPECT_EQ(dialogs.PendingAnswers(), 0u);
+    }
+    EXPECT_EQ(dialogs.Questions().back().Text, "UserModeの拡張子の指定に誤りがあります。");
+}
+
+// Counts take plain numbers only; zero lines or characters a page and
+// lines of millions of blanks are refused or capped.
+TEST_F(OptionsFormTest, CountEdits)
+{
+    const struct {
+        const char* Text;
+        int32_t Before, After;
+    } space[] = {{"5", 2, 5},  {"-3", 2, 2},   {"", 2, 2},           {"abc", 2, 2},
+                 {"99999999999", 2, 2}, {"99999", 2, 8192}, {"x", -1, 2}}, book[] = {{"0", 16, 16}, {"0", -1, 16}, {"20", 16, 20}};
+    for (const auto& c : space) {
+        SettingsVars.InsSpc.width = c.Before;
+        TOpForm& f = Open();
+        f.EdSpcNum->setText(c.Text);
+        f.OKButtonClick();
+        EXPECT_EQ(SettingsVars.InsSpc.width, c.After) << c.Text;
+    }
+    for (const auto& c : book) {
+        SettingsVars.BookLine = c.Before;
+        TOpForm& f = Open();
+        f.EdBookLine->setText(c.Text);
+        f.OKButtonClick();
+        EXPECT_EQ(SettingsVars.BookLine, c.After) << c.Text;
+    }
+}
+
+TEST_F(OptionsFormTest, CommentMarker)
+{
+    const struct {
+        bool Comment;
+        const char* QMark;
+        std::string Marker;
+    } cases[] = {{true, "※", Sjis("※")}, {true, "> ", ">"}, {false, "> ", "//"}, {true, "", "//"}};
+    for (const auto& c : cases) {
+        TOpForm& f = Open();
+        f.CheckComment->setChecked(c.Comment);
+        f.EdQuoteMark->setCurrentText(QString::fromUtf8(c.QMark));
+        f.PageControl1->setCurrentIndex(1);
+        EXPECT_EQ(f.ClMonitor->View()->Commenter(), c.Marker) << c.QMark;
+        f.OKButtonClick();
+        EXPECT_EQ(memo->View()->Commenter(), c.Marker) << c.QMark;
+    }
+}
+
+TEST_F(OptionsFormTest, QuoteMarkIsChosenNotTyped)
+{
+    TOpForm& f = Open();
+    QTest::keyClicks(f.EdQuoteMark->lineEdit(), "abc");
+    QTest::keyClick(f.EdQuoteMark->lineEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(f.EdQuoteMark->currentText(), "> ");
+    f.EdQuoteMark->lineEdit()->setCursorPosition(0);
+    QTest::keyClick(f.EdQuoteMark->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(f.EdQuoteMark->currentText(), " ");
+}
+
+// Without word wrap the horizontal scroll bar is always there: the box is
+// checked and disabled at the next page switch.
+TEST_F(OptionsFormTest, WordWrapOffForcesTheScrollBar)
+{
+    TOpForm& f = Open();
+    f.CheckScrbar->setChecked(false);
+    f.CheckWordWrapOff->setChecked(true);
+    f.PageControl1->setCurrentIndex(3);
+    EXPECT_TRUE(f.CheckScrbar->isChecked());
+    EXPECT_FALSE(f.CheckScrbar->isEnabled());
+    f.OKButtonClick();
+    EXPECT_FALSE(memo->WordWrap());
+    EXPECT_TRUE(SettingsVars.Options.Scroll);
+}
+
+TEST_F(OptionsFormTest, BackupFolderChoiceTakesEffectAtOnce)
+{
+    TOpForm& f = Open();
+    dialogs.AnswerForm([](QDialog& Form) {
+        static_cast<TFolderOpen&>(Form).FolderPath = "/tmp/chosen";
+        return mrOk;
+    });
+    f.SpBtnFolder->click();
+    EXPECT_EQ(f.EdBackuoFolder->text(), "/tmp/chosen");
+    f.reject();
+    EXPECT_EQ(SettingsVars.Backup.Folder, "/tmp/chosen");
+}

@@ -1,0 +1,65 @@
+// The tree page: the sub-icon captions edited in the dialog's own tree and
+// the page tree's look.
+#include "OptionsFormFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+std::vector<std::string> Captions(TPopupMenu& Menu)
+{
+    std::vector<std::string> captions;
+    for (int i = 0; i < Menu.Items().Count(); ++i)
+        captions.push_back(Menu.Items().Items(i)->Caption().toStdString() + "/" +
+                           std::to_string(Menu.Items().Items(i)->Tag()));
+    return captions;
+}
+
+} // namespace
+
+TEST_F(OptionsFormTest, SubIconCaptionsAreEditedInTheTree)
+{
+    TOpForm& f = Open();
+    TTreeNodes& nodes = f.ImageTree->Items();
+    ASSERT_EQ(nodes.Count(), 3);
+    EXPECT_EQ(nodes.Item(0)->Text(), Sjis("設定"));
+    EXPECT_EQ(nodes.Selected(), nodes.Item(1)); // the first caption is selected
+    EXPECT_TRUE(f.ImageEdit->isEnabled());
+
+    f.ImageEdit->setText(QString::fromUtf8(" .\t至急"));
+    nodes.SetSelected(nodes.Item(2));
+    EXPECT_EQ(nodes.Item(1)->Text(), Sjis("至急")); // kept, leading blanks and dots trimmed
+    // A caption trimmed to nothing keeps the old one, so no later caption
+    // moves onto another icon.
+    f.ImageEdit->setText(" . ");
+    nodes.SetSelected(nodes.Item(0));
+    EXPECT_EQ(nodes.Item(2)->Text(), Sjis("未完"));
+    EXPECT_FALSE(f.ImageEdit->isEnabled()); // "設定" cannot be renamed
+    f.OKButtonClick();
+
+    EXPECT_EQ(Captions(*images), (std::vector<std::string>{"なし/0", "至急/101", "未完/102"}));
+}
+
+TEST_F(OptionsFormTest, TreeLookReachesThePageTree)
+{
+    TOpForm& f = Open();
+    EXPECT_EQ(f.trFontComboBox->currentText(), "IPAGothic");
+    f.trCheckBold->setChecked(true);
+    dialogs.AnswerColor(0x00FF00);
+    f.trColorBtn->click();
+    f.OKButtonClick();
+    EXPECT_TRUE(SettingsVars.TreeFontBold);
+    EXPECT_TRUE(tree->Font().Style().Contains(TFontStyle::fsBold));
+    EXPECT_EQ(tree->Color(), 0x00FF00u);
+}
+
+// Japanese faces are offered whatever pitch they report.
+TEST_F(OptionsFormTest, FontListHasTheJapaneseFaces)
+{
+    TOpForm& f = Open();
+    EXPECT_GE(f.trFontComboBox->findText("IPAGothic"), 0);
+    EXPECT_GE(f.trFontComboBox->findText("IPAPGothic"), 0);
+}
