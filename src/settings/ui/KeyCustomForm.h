@@ -37,6 +37,8 @@ public:
     void CkCtrlKeyClick();
     // True when a row has KeyText; "UnDefined" never counts as taken.
     bool IsKeyAssigned(const std::string& KeyText) const;
+    // The colour candidate Row is drawn in.
+    TColor CandidateColor(int Row, bool Selected) const;
 
     QTreeWidget* ListView1 = nullptr;
     QSplitter* Splitter1 = nullptr;
@@ -59,8 +61,6 @@ private:
     void FillKeyList();
     // Nothing can be chosen: the list is disabled or no row is selected.
     bool Greyed() const;
-    // The text colour of candidate Row.
-    TColor CandidateColor(int Row, bool Selected) const;
     void ListBox1Enter();
     void ListBox1Exit();
     void UpdateNote();
