@@ -165,10 +165,10 @@ public:
     const std::vector<TTreeNode*>& BackList() const override { return Binding_->History().BackList(); }
     const std::vector<TTreeNode*>& ForwardList() const override { return Binding_->History().ForwardList(); }
     void ClearPageHistory() override;
-    void OpKeyCustomClick() override {}
+    void OpKeyCustomClick() override;
     void OpMainClick() override {}
-    void OpLoadColorClick() override {}
-    void OpSaveColorClick() override {}
+    void OpLoadColorClick() override;
+    void OpSaveColorClick() override;
     void ApplyEditorColors() override {}
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
@@ -404,4 +404,9 @@ private:
     // Writes Files; false after telling of a failed write.
     bool WriteFilesTold(const std::vector<TOutputFile>& Files);
     // ---- end of the outputs' members ------------------------------------------------------
+
+    // ---- Key dialog and colour schemes (MainKeyCommands.cpp) -----------------------------
+private:
+    void BindKeyCommands();
+    // ---- end of the key dialog's members --------------------------------------------------
 };
