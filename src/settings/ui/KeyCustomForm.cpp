@@ -1,10 +1,12 @@
 #include "KeyCustomForm.h"
 
 #include "CommandTable.h"
+#include "Cp932.h"
 #include "Dialogs.h"
 #include "ExceptionHandler.h"
 #include "KeyCandidates.h"
 #include "QtColor.h"
+#include "QtFont.h"
 #include "ShortCutText.h"
 #include "SubKeyIni.h"
 
@@ -29,11 +31,13 @@ namespace {
 TColor SelBackColor = clBlack;
 TColor SelTextColor = clBlack;
 
-QFont FormFont(const char* Family, int Pixels)
+// A face of the form description (UTF-8) with a character height in pixels.
+QFont FormFont(const char* Face, int Pixels)
 {
-    QFont font(QString::fromUtf8(Family));
-    font.setPixelSize(Pixels);
-    return font;
+    TFont font;
+    font.SetName(Utf8ToSjis(Face));
+    font.SetHeight(-Pixels);
+    return FontToQFont(font);
 }
 
 QString Utf(std::string_view Text) { return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())); }
@@ -164,8 +168,6 @@ TKeyForm::TKeyForm(IShortCutTarget& Target, QWidget* Parent) : QDialog(Parent), 
                                                             OkButton, CanButton})
         control->installEventFilter(this);
 }
-
-TKeyForm::~TKeyForm() = default;
 
 void TKeyForm::FormShow()
 {

@@ -22,7 +22,6 @@ class TKeyForm : public QDialog {
 public:
     // Builds the form over Target's shortcuts; FormShow fills it.
     TKeyForm(IShortCutTarget& Target, QWidget* Parent = nullptr);
-    ~TKeyForm() override;
 
     // Lists every row with its current key, selects row 0 and offers the
     // keys without modifiers.
