@@ -14,45 +14,35 @@
 
 namespace {
 
-class KeyCommands : public FormTest {
-protected:
-    KeyCommands() { EXPECT_EQ(form->FormCreate({}), TStartOutcome::Run); }
-};
-
-TEST_F(KeyCommands, OnlyOkChangesTheShortcutsAndWritesTheKeyFile)
+TEST_F(FormTest, OnlyOkInTheKeyDialogChangesTheShortcutsAndWritesTheKeyFile)
 {
-    const auto clearFirstCommand = [](TModalResult Result) {
-        return [Result](QDialog& Dialog) {
-            auto& form = dynamic_cast<TKeyForm&>(Dialog);
-            form.ListView1->setCurrentItem(form.ListView1->topLevelItem(1));
-            form.ListBox1->setCurrentRow(0);
-            form.ListBox1DblClick();
-            if (Result == mrOk)
-                form.OkButtonClick();
-            return Result;
-        };
-    };
-    const TShortCut before = form->MenuItem("FlNew")->ShortCut();
-    ASSERT_NE(before, 0);
-    dialogs.AnswerForm(clearFirstCommand(mrCancel));
+    ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+    for (const TModalResult result : {mrCancel, mrOk})
+        dialogs.AnswerForm([result](QDialog& Dialog) {
+            auto& keys = dynamic_cast<TKeyForm&>(Dialog);
+            keys.ListView1->setCurrentItem(keys.ListView1->topLevelItem(1)); // FlNew
+            keys.ListBox1->setCurrentRow(0);                                   // UnDefined
+            keys.ListBox1DblClick();
+            if (result == mrOk)
+                keys.OkButtonClick();
+            return result;
+        });
     form->MenuItem("OpKeyCustom")->Click();
-    EXPECT_EQ(form->MenuItem("FlNew")->ShortCut(), before);
+    EXPECT_NE(form->MenuItem("FlNew")->ShortCut(), 0);
     EXPECT_FALSE(std::filesystem::exists(KeyFilePath()));
 
-    dialogs.AnswerForm(clearFirstCommand(mrOk));
     form->MenuItem("OpKeyCustom")->Click();
     EXPECT_EQ(form->MenuItem("FlNew")->ShortCut(), 0);
     const TIniFile keys(KeyFilePath());
     EXPECT_EQ(keys.ReadString("Activation", "First", ""), "IsFirst");
-    EXPECT_TRUE(keys.ValueExists("ShortcutKey", "FileNew"));
-    EXPECT_EQ(keys.ReadString("ShortcutKey", "FileNew", "?"), "");
+    EXPECT_EQ(keys.ReadString("ShortcutKey", "FileNew", "absent"), "");
 }
 
-TEST_F(KeyCommands, ALoadedSchemeColoursTheEditorAndItsMarks)
+TEST_F(FormTest, ALoadedColourSchemeColoursTheEditorAndItsMarks)
 {
-    const std::string scheme = Home() + "mine.cfg";
-    WriteFileAtomic(scheme, "[Colors]\r\nSelectCol=291\r\nZenTabCol=4660\r\nHanCol=22136\r\nAnkCol=255\r\n");
-    dialogs.AnswerFiles({scheme});
+    ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+    WriteFileAtomic(Home() + "mine.cfg", "[Colors]\r\nSelectCol=291\r\nZenTabCol=4660\r\nHanCol=22136\r\nAnkCol=255\r\n");
+    dialogs.AnswerFiles({Home() + "mine.cfg"});
     form->MenuItem("OpLoadColor")->Click();
     TEditorEx& memo = *form->ActiveEditor();
     EXPECT_EQ(memo.View()->Colors()->Select()->Color(), 291);
