@@ -170,10 +170,10 @@ public:
     const std::vector<TTreeNode*>& BackList() const override { return Binding_->History().BackList(); }
     const std::vector<TTreeNode*>& ForwardList() const override { return Binding_->History().ForwardList(); }
     void ClearPageHistory() override;
-    void OpKeyCustomClick() override {}
+    void OpKeyCustomClick() override;
     void OpMainClick() override;
-    void OpLoadColorClick() override {}
-    void OpSaveColorClick() override {}
+    void OpLoadColorClick() override;
+    void OpSaveColorClick() override;
     void ApplyEditorColors() override;
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
@@ -483,4 +483,9 @@ private:
     // What the confirmed options change in the window's views.
     void ApplyOptions(bool TreeUndoRedoBefore);
     // ---- end of the options dialog's members ---------------------------------------------------
+
+    // ---- Key dialog and colour schemes (MainKeyCommands.cpp) -----------------------------
+private:
+    void BindKeyCommands();
+    // ---- end of the key dialog's members --------------------------------------------------
 };

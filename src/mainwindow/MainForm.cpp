@@ -87,6 +87,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindCommands();
     BindFileCommands();
     BindOptionCommands();
+    BindKeyCommands();
     BindTreeCommands();
     BindSearchCommands();
     BindOutputCommands();

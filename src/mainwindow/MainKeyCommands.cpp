@@ -1,0 +1,49 @@
+// The Options menu's key dialog and colour-scheme commands.
+#include "Main.h"
+
+#include "ColorSchemeFiles.h"
+#include "Dialogs.h"
+#include "EditorEx.h"
+#include "IniFiles.h"
+#include "KeyCustomForm.h"
+#include "SubIni.h"
+
+void TVelkForm::BindKeyCommands()
+{
+    const TCommandBinding items[] = {
+        {"OpKeyCustom", [this] { OpKeyCustomClick(); }},
+        {"OpLoadColor", [this] { OpLoadColorClick(); }},
+        {"OpSaveColor", [this] { OpSaveColorClick(); }},
+    };
+    BindItems(items);
+}
+
+// The new shortcuts work at once; a key file that cannot be written is told
+// and keeps what it held.
+void TVelkForm::OpKeyCustomClick()
+{
+    if (!ExecuteKeyForm(Menus_, this))
+        return;
+    try {
+        SaveKeyIni(Menus_);
+    } catch (const EIniFileException& E) {
+        MessageDlg(E.Message(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+    }
+}
+
+// The scheme reaches the editors through the settings host; the style
+// flags and the blank marks' colours follow here.
+void TVelkForm::OpLoadColorClick()
+{
+    if (!LoadColorCfg(*this, *OpenDialog1_))
+        return;
+    ApplyEditorColors();
+    TEditorExMarks& marks = *ActiveEditor_->ExMarks();
+    marks.DBSpaceMark()->SetColor(SettingsVars.ZenTabCol);
+    marks.TabMark()->SetColor(SettingsVars.ZenTabCol);
+    marks.SpaceMark()->SetColor(SettingsVars.HanCol);
+    ActiveEditor_->Leftbar()->SetColor(SettingsVars.AnkCol);
+    ClearPageHistory();
+}
+
+void TVelkForm::OpSaveColorClick() { SaveColorCfg(*this, *SaveDialog1_); }

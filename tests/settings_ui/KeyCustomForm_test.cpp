@@ -1,0 +1,154 @@
+#include "KeyCustomForm.h"
+
+#include "CommandTable.h"
+#include "ScriptedDialogs.h"
+#include "SettingsTestSupport.h"
+#include "ShortCutText.h"
+#include "TempDir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+int RowOf(std::string_view ItemName)
+{
+    const auto& rows = KeyDialogRows();
+    return static_cast<int>(std::ranges::find(rows, ItemName, &TCommandRow::ItemName) - rows.begin());
+}
+
+void Press(QWidget* Control, int Key)
+{
+    QKeyEvent press(QEvent::KeyPress, Key, Qt::NoModifier);
+    QApplication::sendEvent(Control, &press);
+}
+
+class KeyForm : public ::testing::Test {
+protected:
+    KeyForm() { Form.FormShow(); }
+
+    QString KeyOf(std::string_view ItemName) const { return Form.ListView1->topLevelItem(RowOf(ItemName))->text(1); }
+    void SetBoxes(bool Ctrl, bool Shift, bool Alt)
+    {
+        Form.CkCtrlKey->setChecked(Ctrl);
+        Form.CkShiftKey->setChecked(Shift);
+        Form.CkAltKey->setChecked(Alt);
+    }
+    // Double-clicks candidate Key for the row of ItemName.
+    void Assign(std::string_view ItemName, const char* Key)
+    {
+        Form.ListView1->setCurrentItem(Form.ListView1->topLevelItem(RowOf(ItemName)));
+        Form.ListBox1->setCurrentItem(Form.ListBox1->findItems(Key, Qt::MatchExactly).value(0));
+        Form.ListBox1DblClick();
+    }
+
+    TScriptedDialogs Dialogs;
+    TMenuItems Items;
+    TKeyForm Form{Items};
+};
+
+TEST_F(KeyForm, OpensOnRowZeroWithTheKeysWithoutModifiers)
+{
+    Items.SetShortCut("FlOpen", scCtrl | 'O');
+    Form.FormShow();
+    EXPECT_EQ(Form.ListView1->topLevelItemCount(), 160);
+    EXPECT_EQ(Form.ListView1->currentItem(), Form.ListView1->topLevelItem(0));
+    EXPECT_FALSE(Form.CkCtrlKey->isChecked() || Form.CkShiftKey->isChecked() || Form.CkAltKey->isChecked());
+    EXPECT_EQ(Form.ListBox1->count(), 13);
+    EXPECT_EQ(Form.ListBox1->item(12)->text(), "F12");
+    EXPECT_EQ(Form.ListView1->topLevelItem(0)->text(1), "");
+    EXPECT_EQ(KeyOf("FlOpen"), "Ctrl+O");
+    EXPECT_EQ(KeyOf("FlNew"), "UnDefined");
+}
+
+TEST_F(KeyForm, TheBoxesChooseTheSetAndAllThreeChooseNone)
+{
+    // Ctrl, Shift, Alt; the size of the set and its first key.
+    const std::tuple<bool, bool, bool, int, const char*> sets[] = {
+        {1, 0, 0, 56, "Ctrl+A"},  {1, 1, 0, 48, "Shift+Ctrl+A"}, {0, 1, 0, 16, "Shift+Enter"},
+        {1, 0, 1, 22, "Ctrl+Alt+Ins"}, {0, 0, 1, 22, "Alt+Ins"}, {0, 1, 1, 22, "Shift+Alt+Ins"}};
+    for (const auto& [ctrl, shift, alt, count, first] : sets) {
+        SetBoxes(ctrl, shift, alt);
+        EXPECT_EQ(Form.ListBox1->count(), count) << first;
+        EXPECT_EQ(Form.ListBox1->item(1)->text(), first);
+        for (int i = 1; i < count; ++i) {
+            const std::string key = Form.ListBox1->item(i)->text().toStdString();
+            EXPECT_EQ(ShortCutToText(TextToShortCut(key)), key) << "a shortcut of its own name";
+        }
+    }
+    SetBoxes(true, true, true);
+    EXPECT_EQ(Form.ListBox1->item(2)->text(), "できません！");
+    EXPECT_FALSE(Form.ListBox1->isEnabled());
+    EXPECT_EQ(Form.CandidateColor(0, false), RGB(128, 128, 128));
+    Assign("FlNew", "  Ctrl+Shift+Alt");
+    EXPECT_EQ(KeyOf("FlNew"), "UnDefined");
+}
+
+TEST_F(KeyForm, ATakenKeyIsRefusedAndShownRed)
+{
+    Items.SetShortCut("FlNew", scCtrl | 'N');
+    Form.FormShow();
+    SetBoxes(true, false, false);
+    Assign("FlOpen", "Ctrl+N");
+    Assign("FlNew", "Ctrl+N");
+    ASSERT_EQ(Dialogs.Questions().size(), 2u) << "the row's own key counts too";
+    EXPECT_EQ(Dialogs.Questions()[0].Text, "このキー割り当ては既に使われています。 Ctrl+N");
+    EXPECT_EQ(KeyOf("FlOpen"), "UnDefined");
+
+    const int ctrlN = Form.ListBox1->currentRow();
+    EXPECT_EQ(Form.CandidateColor(ctrlN, false), RGB(255, 0, 0));
+    EXPECT_EQ(Form.CandidateColor(ctrlN, true), RGB(255, 96, 96));
+    EXPECT_EQ(Form.CandidateColor(ctrlN + 1, false), clBlack);
+}
+
+// A key moves by clearing it first; any number of rows may hold none. A
+// removed default shortcut stays removed after a restart.
+TEST_F(KeyForm, AClearedKeyCanBeReassignedAndEnterWritesEveryRow)
+{
+    const TempDir dir;
+    LoadKeyIni(Items, dir.File("k.ini"));
+    Form.FormShow();
+    Assign("FlNew", "UnDefined");
+    Assign("FlOpen", "UnDefined");
+    SetBoxes(true, false, false);
+    Assign("FlOpen", "Ctrl+N");
+    EXPECT_TRUE(Dialogs.Questions().empty());
+    EXPECT_EQ(Items.ShortCut("FlOpen"), scCtrl | 'O') << "nothing changes before OK";
+
+    Press(Form.ListBox1, Qt::Key_Return);
+    EXPECT_EQ(Form.result(), mrOk);
+    SaveKeyIni(Items, dir.File("k.ini"));
+    TMenuItems restarted;
+    LoadKeyIni(restarted, dir.File("k.ini"));
+    EXPECT_EQ(restarted.ShortCut("FlNew"), 0);
+    EXPECT_EQ(restarted.ShortCut("FlOpen"), scCtrl | 'N');
+    EXPECT_EQ(restarted.ShortCut("pEdCopy"), scCtrl | 'C') << "the popup twin follows its item";
+}
+
+TEST_F(KeyForm, EscapeDiscardsEveryChange)
+{
+    const auto before = Items.Items();
+    Assign("FlOpen", "F3");
+    Press(Form.ListBox1, Qt::Key_Escape);
+    EXPECT_EQ(Form.result(), mrCancel);
+    EXPECT_EQ(Items.Items(), before);
+}
+
+TEST_F(KeyForm, KeysTheDesktopUsuallyTakesCarryANote)
+{
+    SetBoxes(true, false, true);
+    Form.ListBox1->setCurrentItem(Form.ListBox1->findItems("Ctrl+Alt+Left", Qt::MatchExactly).value(0));
+    EXPECT_TRUE(Form.NoteLabel->text().startsWith("Ctrl+Alt+Left "));
+    EXPECT_FALSE(Form.NoteLabel->isHidden());
+    Form.ListBox1->setCurrentItem(Form.ListBox1->findItems("Ctrl+Alt+Ins", Qt::MatchExactly).value(0));
+    EXPECT_TRUE(Form.NoteLabel->isHidden());
+}
+
+} // namespace
