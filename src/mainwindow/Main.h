@@ -20,6 +20,7 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OpenMenuList.h"
+#include "FindList.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "ToolButtonRules.h"
@@ -113,7 +114,7 @@ public:
     TEditorEx* SecondEditor() const override { return nullptr; }
     bool BrowseViewOn() const override;
     bool BoxSelectionOn() const override;
-    bool FindListMode() const override { return false; }
+    bool FindListMode() const override;
     void ShowFindListPage(TTreeNode* Node) override;
     void UpdateStatusBar() override;
     void UpdateToolButtons() override;
@@ -124,7 +125,7 @@ public:
     void MarkModified() override;
     void RefreshSubIconFinder() override {}
     bool FocusSubIconFinder() override { return false; }
-    void PageNodeDeleted(TTreeNode*) override {}
+    void PageNodeDeleted(TTreeNode* Node) override;
 
     // ---- IMainWindow ----
     int Left() const override { return x(); }
@@ -364,8 +365,18 @@ public:
         return Search_->DeleteText(Source, Find, Result, Options);
     }
 
+    // The list search's result window and the page keys that step it.
+    TFindList& FindList() const { return *FindList_; }
+
 private:
     void BindSearchCommands();
+    void BindFindListCommands();
+    void FindListShown(bool Open);
+    void FindListChanged();
+    // 0 the page above, 1 the page below: the next entry of the result list
+    // while it is open.
+    void StepPage(int Direction);
     std::unique_ptr<TSearchCommands> Search_;
+    std::unique_ptr<TFindList> FindList_;
     // ---- end of the find and replace members ---------------------------------------------
 };

@@ -1,6 +1,9 @@
 #include "PageHitCheck.h"
 
-TPageHitCheck::TPageHitCheck(const std::string& FindString, TExSearchOptions Options)
+#include <climits>
+
+TPageHitCheck::TPageHitCheck(const std::string& FindString, TExSearchOptions Options, bool WordWrap)
+    : HitLimit_(WordWrap ? INT_MAX : TEditorExFinder::UnwrappedHitLimit)
 {
     Finder_.SetFindString(FindString);
     Finder_.SetExSearchOptions(Options);
@@ -14,7 +17,8 @@ bool TPageHitCheck::HasHit(std::string_view PageText)
         const size_t end = lf == std::string_view::npos ? PageText.size() : lf + 2;
         Line_.assign(PageText.substr(start, end - start));
         Finder_.PaintLineHits(Line_, Hits_);
-        if (!Hits_.empty())
+        // Hits come in order: the first starts earliest.
+        if (!Hits_.empty() && Hits_.front().Start < HitLimit_)
             return true;
         if (end == PageText.size())
             break;

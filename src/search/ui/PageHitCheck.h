@@ -1,8 +1,8 @@
 // Whether a stored page holds a hit of the editor's find, decided on the
 // page's text without showing it: the walks over pages show only the pages
-// that have one. The check finds every hit the editor's find next would
-// (and, on lines longer than an unwrapped editor searches, perhaps more,
-// which only costs a page shown in vain).
+// that have one, and the list search lists them. The verdict is the one the
+// editor's find next gives from the page's start: line by line, and with
+// word wrap off only hits that start within a line's first 1000 bytes.
 #pragma once
 
 #include "EditorExFind.h"
@@ -11,8 +11,9 @@
 
 class TPageHitCheck {
 public:
-    // The find string and options of the editor that will search.
-    TPageHitCheck(const std::string& FindString, TExSearchOptions Options);
+    // The find string, options and word wrap of the editor that will
+    // search.
+    TPageHitCheck(const std::string& FindString, TExSearchOptions Options, bool WordWrap);
 
     bool HasHit(std::string_view PageText);
 
@@ -20,6 +21,7 @@ private:
     TEditorExFinder Finder_;
     TFindHits Hits_;
     std::string Line_;
+    int HitLimit_;
 };
 
 // False when Pattern is a regular expression that does not compile as the
