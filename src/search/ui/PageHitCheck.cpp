@@ -1,5 +1,7 @@
 #include "PageHitCheck.h"
 
+#include "edUtils.h"
+
 #include <climits>
 
 TPageHitCheck::TPageHitCheck(const std::string& FindString, TExSearchOptions Options, bool WordWrap)
@@ -11,20 +13,22 @@ TPageHitCheck::TPageHitCheck(const std::string& FindString, TExSearchOptions Opt
 
 bool TPageHitCheck::HasHit(std::string_view PageText)
 {
-    // Line by line, each with its line break, as the editor searches.
-    for (size_t start = 0; start < PageText.size() || start == 0;) {
-        const size_t lf = PageText.find("\r\n", start);
-        const size_t end = lf == std::string_view::npos ? PageText.size() : lf + 2;
-        Line_.assign(PageText.substr(start, end - start));
-        Finder_.PaintLineHits(Line_, Hits_);
-        // Hits come in order: the first starts earliest.
-        if (!Hits_.empty() && Hits_.front().Start < HitLimit_)
-            return true;
-        if (end == PageText.size())
-            break;
-        start = end;
-    }
-    return false;
+    // Line by line as the editor holds them: cut at CR LF, CR or LF, each
+    // line that a break ends handed on with CR LF.
+    const char* textEnd = PageText.data() + PageText.size();
+    bool hit = false;
+    if (!PageText.empty())
+        ForEachLine(PageText, [&](std::string_view Line) {
+            if (hit)
+                return;
+            Line_.assign(Line);
+            if (Line.data() + Line.size() != textEnd)
+                Line_ += "\r\n";
+            Finder_.PaintLineHits(Line_, Hits_);
+            // Hits come in order: the first starts earliest.
+            hit = !Hits_.empty() && Hits_.front().Start < HitLimit_;
+        });
+    return hit;
 }
 
 bool FindPatternCompiles(const std::string& Pattern, TExSearchOptions Options)
