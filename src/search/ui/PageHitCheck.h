@@ -8,6 +8,7 @@
 #include "EditorExFind.h"
 
 #include <string_view>
+#include <vector>
 
 class TPageHitCheck {
 public:
@@ -18,7 +19,24 @@ public:
     bool HasHit(std::string_view PageText);
 
 private:
+    // Plain find: only the lines where the pattern may start are searched;
+    // no hit can be elsewhere.
+    bool PlainHasHit(std::string_view PageText);
+    // The next place from From where the page holds the pattern's first
+    // character in any form that folds to it; npos when none.
+    size_t NextCandidate(std::string_view PageText, size_t From);
+    bool LineHasHit(std::string_view Line, bool HasBreak);
+
     TEditorExFinder Finder_;
+    bool Plain_;
+    bool Fold_;
+    // The plain pattern as searched (folded unless case matters).
+    std::string Pattern_;
+    // Folding: the forms of the pattern's first character, and where each
+    // was found next.
+    std::vector<std::string> FirstChars_;
+    std::vector<size_t> NextFirst_;
+    std::string Folded_;
     TFindHits Hits_;
     std::string Line_;
     int HitLimit_;
