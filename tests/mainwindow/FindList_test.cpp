@@ -186,6 +186,18 @@ TEST_F(FindList, ADeletedPageLeavesTheListAndItsRow)
     EXPECT_FALSE(form->ToolButton("sbFindList")->Enabled());
 }
 
+TEST_F(FindList, TheWalkOverPagesFollowsTheListWhenClosed)
+{
+    form->DataTree()->SetSelected(Node(1));
+    ListSearch("foo", "現在のページ（下の階層を含む）");
+    Run("FdFindListClose");
+    Run("FdForwardFind");
+    EXPECT_EQ(At(), std::make_tuple(2, 1, 0));
+    Run("FdForwardFind");
+    EXPECT_EQ(dialogs.Questions().back().Text, "前方（↓）に foo が見つかりません！");
+    EXPECT_EQ(SelectedIndex(), 2) << "p4 holds foo but is not listed";
+}
+
 TEST_F(FindList, WithOneEntryAClickGoesBackToItsPage)
 {
     form->DataTree()->SetSelected(Node(4));

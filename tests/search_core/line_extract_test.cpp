@@ -4,10 +4,10 @@
 
 #include "IniFiles.h"
 #include "SjisLiteral.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -40,16 +40,8 @@ TEST(LineExtract, KeepsTheLinesHoldingEveryWordAfterTheSelection)
 
 class LineHistory : public testing::Test {
 protected:
-    // One file per test: CTest runs the tests side by side.
-    LineHistory()
-        : path((std::filesystem::temp_directory_path()
-                / ("velk_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini"))
-                   .string())
-    {
-        std::filesystem::remove(path);
-    }
-    ~LineHistory() override { std::filesystem::remove(path); }
-    std::string path;
+    TempDir folder;
+    const std::string path = folder.Path() + "velk2000.ini";
 };
 
 TEST_F(LineHistory, KeepsTenEntriesMostRecentFirst)
