@@ -90,7 +90,8 @@ void TVelkForm::StepPage(int Direction)
     state.FindListForward = Direction == 1;
     if (state.SearchListOpen) {
         FindList_->StepFindList(Direction);
-        DataMemo_->setFocus();
+        if (BrowseViewOn())
+            DataMemo_->setFocus();
     } else {
         Binding_->SelectRelative(Direction);
     }

@@ -13,9 +13,13 @@ namespace {
 
 TEST(PageHitCheck, GivesTheVerdictOfTheEditorsFindNext)
 {
-    const std::vector<std::string> pieces = {"a", "A", "b", "-", " ", "\\", "\r\n", "\r\n", "\r", "\n",
-                                             Sjis("ア"), Sjis("表"), Sjis("ｱ"), Sjis("日本"), Sjis("ａ"), Sjis("Ａ")};
-    const std::vector<std::string> plain = {"a", "A", "ab", "b a", "\\", "-b", Sjis("ア"), Sjis("表\\"), "\r", Sjis("ａ"), "a\r\nb"};
+    const std::vector<std::string> pieces = {
+        "a", "A", "b", "-", " ", "\\", "\r\n", "\r\n", "\r", "\n",
+        Sjis("ア"), Sjis("表"), Sjis("ｱ"), Sjis("日本"), Sjis("ａ"), Sjis("Ａ"),
+    };
+    const std::vector<std::string> plain = {
+        "a", "A", "ab", "b a", "\\", "-b", Sjis("ア"), Sjis("表\\"), "\r", Sjis("ａ"), "a\r\nb",
+    };
     const std::vector<std::string> regExps = {"a+b", "^a", "b$", "[aA]b", "\\\\", "a.*b$", "(ab|ba)", "^$"};
     std::mt19937 random(20261207);
     const auto pick = [&random](const std::vector<std::string>& From) {

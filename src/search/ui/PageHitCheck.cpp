@@ -29,8 +29,10 @@ TPageHitCheck::TPageHitCheck(const std::string& FindString, TExSearchOptions Opt
     for (const TCaseFoldRange& range : CaseFoldRanges())
         if (first >= range.Capital && first <= range.Capital + (range.High - range.Low)) {
             const auto code = static_cast<uint16_t>(range.Low + (first - range.Capital));
-            FirstChars_.push_back(code > 0xFF ? std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)}
-                                              : std::string(1, static_cast<char>(code)));
+            std::string bytes;
+            if (code > 0xFF)
+                bytes += static_cast<char>(code >> 8);
+            FirstChars_.push_back(bytes += static_cast<char>(code & 0xFF));
         }
 }
 
