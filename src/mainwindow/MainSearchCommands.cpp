@@ -34,7 +34,7 @@ void TVelkForm::BindSearchCommands()
         {"FdBackFind", back},
         {"FdReplace", [this] { Search_->FdReplaceClick(); }},
         {"FdFastReplace", [this] { Search_->FdFastReplaceClick(); }},
-        {"FdExtractLine", [this] { FdExtractLineClick(*this); }},
+        {"FdExtractLine", [this] { FdExtractLineClick(*this, *this); }},
     };
     BindItems(items);
     Button("sbFind")->OnClick = [find](TObject*) { find(); };

@@ -25,8 +25,8 @@ QString Utf(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(
 
 } // namespace
 
-TFindLineForm::TFindLineForm()
-    : ComboBox1(new QComboBox(this)), OKButton(new QPushButton(QString::fromUtf8("OK！"), this)),
+TFindLineForm::TFindLineForm(QWidget* Owner)
+    : QDialog(Owner), ComboBox1(new QComboBox(this)), OKButton(new QPushButton(QString::fromUtf8("OK！"), this)),
       CanButton(new QPushButton(QString::fromUtf8("CanCel"), this)),
       History_(ReadLineHistory(TIniFile(SettingsFilePath())))
 {
@@ -78,13 +78,13 @@ void TFindLineForm::OKButtonClick()
 
 void TFindLineForm::reject() { done(kCancel); }
 
-void FdExtractLineClick(IOutlineHost& Host)
+void FdExtractLineClick(IOutlineHost& Host, QWidget& Owner)
 {
     if (Host.BrowseViewOn() && Host.SecondEditor() != nullptr && Host.ActiveEditor() == Host.SecondEditor()) {
         MessageDlg("閲覧画面では機能しません！", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
         return;
     }
-    TFindLineForm form;
+    TFindLineForm form(&Owner);
     if (ShowModal(form) != kOk || form.Words().empty())
         return;
     TEditorEx& editor = *Host.ActiveEditor();

@@ -12,8 +12,9 @@ class QPushButton;
 
 class TFindLineForm : public QDialog {
 public:
-    // Reads the word lists entered before from the settings file.
-    TFindLineForm();
+    // Reads the word lists entered before from the settings file; shows
+    // centred on Owner.
+    explicit TFindLineForm(QWidget* Owner = nullptr);
 
     // The words confirmed (Shift-JIS).
     const std::string& Words() const { return Words_; }
@@ -34,5 +35,6 @@ private:
     std::string Words_;
 };
 
-// "検索行抽出(&L)": refused in the browse view's pane.
-void FdExtractLineClick(IOutlineHost& Host);
+// "検索行抽出(&L)" of the main window Owner: refused in the browse view's
+// pane.
+void FdExtractLineClick(IOutlineHost& Host, QWidget& Owner);
