@@ -13,6 +13,7 @@
 // mainwindow_core.
 #pragma once
 
+#include "FindList.h"
 #include "FormTimer.h"
 #include "IMainWindow.h"
 #include "MainMenus.h"
@@ -20,7 +21,6 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OpenMenuList.h"
-#include "FindList.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "ToolButtonRules.h"

@@ -174,6 +174,8 @@ bool TSearchCommands::WalkPages(bool Down)
 bool TSearchCommands::WalkFoundPages(bool Down)
 {
     TFoundPageList& pages = SearchListState().FoundPageList;
+    // From the page shown when it is listed, wherever the list stood.
+    pages.StandOn(Window_.Binding.Items().Selected());
     for (;;) {
         if (Stopped())
             return false;
