@@ -9,6 +9,7 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "PageTitle.h"
+#include "SearchListState.h"
 #include "SubtreeItems.h"
 #include "TitleSort.h"
 #include "TreeOperations.h"
@@ -199,6 +200,8 @@ void TTreeCommands::TreeSortClick()
     const THourGlass hourGlass;
     SortTree(Binding_.Items());
     Host_.MarkModified();
+    // The found pages are listed in document order, which is gone.
+    SearchListState().FoundPageList.Clear();
 }
 
 void TTreeCommands::TreeChildSortClick()
@@ -209,4 +212,5 @@ void TTreeCommands::TreeChildSortClick()
     if (TTreeNode* selected = Binding_.Items().Selected())
         SortSubtree(*selected);
     Host_.MarkModified();
+    SearchListState().FoundPageList.Clear();
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "DateTimeText.h"
+#include "FindList.h"
 #include "FormTimer.h"
 #include "IMainWindow.h"
 #include "MainMenus.h"
@@ -120,7 +121,7 @@ public:
     TEditorEx* SecondEditor() const override { return nullptr; }
     bool BrowseViewOn() const override;
     bool BoxSelectionOn() const override;
-    bool FindListMode() const override { return false; }
+    bool FindListMode() const override;
     void ShowFindListPage(TTreeNode* Node) override;
     void UpdateStatusBar() override;
     void UpdateToolButtons() override;
@@ -131,7 +132,7 @@ public:
     void MarkModified() override;
     void RefreshSubIconFinder() override {}
     bool FocusSubIconFinder() override { return false; }
-    void PageNodeDeleted(TTreeNode*) override {}
+    void PageNodeDeleted(TTreeNode* Node) override;
 
     // ---- IMainWindow ----
     int Left() const override { return x(); }
@@ -365,9 +366,19 @@ public:
         return Search_->DeleteText(Source, Find, Result, Options);
     }
 
+    // The list search's result window and the page keys that step it.
+    TFindList& FindList() const { return *FindList_; }
+
 private:
     void BindSearchCommands();
+    void BindFindListCommands();
+    void FindListShown(bool Open);
+    void FindListChanged();
+    // 0 the page above, 1 the page below: the next entry of the result list
+    // while it is open.
+    void StepPage(int Direction);
     std::unique_ptr<TSearchCommands> Search_;
+    std::unique_ptr<TFindList> FindList_;
     // ---- end of the find and replace members ---------------------------------------------
 
 public:

@@ -9,6 +9,7 @@
 #include "EditorQueries.h"
 #include "EditorGeometry.h"
 #include "NodeData.h"
+#include "SearchListState.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "SubIni.h"
@@ -185,7 +186,7 @@ void TVelkForm::UpdateToolButtons()
     snapshot.ExtEditor = SettingsVars.ExtEditor;
     snapshot.GoEditorEnabled = Button("sbGoEditor")->Enabled();
     snapshot.ClipMode = Menus_.Item("OpClip")->Checked();
-    snapshot.SearchListOpen = false;
+    snapshot.SearchListOpen = SearchListState().SearchListOpen;
     SetEnabled(ToolButtonStates(snapshot));
 }
 
@@ -240,5 +241,3 @@ bool TVelkForm::PasteEnabled() const
 bool TVelkForm::BrowseViewOn() const { return Menus_.Item("OpSplitRead")->Checked(); }
 
 bool TVelkForm::BoxSelectionOn() const { return Menus_.Item("OpBoxSel")->Checked(); }
-
-void TVelkForm::ShowFindListPage(TTreeNode* Node) { ShowPage(dynamic_cast<const TNodeData*>(Node->Data())); }

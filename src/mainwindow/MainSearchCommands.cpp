@@ -1,8 +1,16 @@
 // The find and replace commands of the menu "検索(&D)" and the find
-// toolbar; the commands themselves are TSearchCommands'.
+// toolbar, the result list of found pages with the page keys that step it,
+// and line extraction; the commands themselves are TSearchCommands',
+// TFindList's and FdExtractLineClick's.
 #include "Main.h"
 
 #include "DockButton.h"
+#include "EditorEx.h"
+#include "FindLineForm.h"
+#include "SearchListState.h"
+#include "TreeView.h"
+
+#include <QApplication>
 
 void TVelkForm::BindSearchCommands()
 {
@@ -26,9 +34,103 @@ void TVelkForm::BindSearchCommands()
         {"FdBackFind", back},
         {"FdReplace", [this] { Search_->FdReplaceClick(); }},
         {"FdFastReplace", [this] { Search_->FdFastReplaceClick(); }},
+        {"FdExtractLine", [this] { FdExtractLineClick(*this, *this); }},
     };
     BindItems(items);
     Button("sbFind")->OnClick = [find](TObject*) { find(); };
     Button("sbFoward")->OnClick = [forward](TObject*) { forward(); };
     Button("sbBack")->OnClick = [back](TObject*) { back(); };
+    BindFindListCommands();
+}
+
+void TVelkForm::BindFindListCommands()
+{
+    FindList_ = std::make_unique<TFindList>(TFindListWindow{
+        .Host = *this,
+        .Binding = *Binding_,
+        .Window = *this,
+        .TreePanel = *PanelL_,
+        .SubIcons = *TreeSubImageList_,
+        .SetButtonEnabled = [this](const char* Name, bool Enabled) { Button(Name)->SetEnabled(Enabled); },
+        .ListShown = [this](bool Open) { FindListShown(Open); },
+        .ListChanged = [this] { FindListChanged(); },
+    });
+    Search_->OnListSearch = [this] { FindList_->ListSearch(); };
+    const auto showList = [this] { FindList_->FdFindListClick(); };
+    const auto closeList = [this] { FindList_->sbFListCloseClick(); };
+    const TCommandBinding items[] = {
+        {"FdFindList", showList},
+        {"FdFindListClose", closeList},
+        {"TreePagePrev", [this] { StepPage(0); }},
+        {"TreePageNext", [this] { StepPage(1); }},
+    };
+    BindItems(items);
+    Button("sbFindList")->OnClick = [showList](TObject*) { showList(); };
+    if (TDockButton* close = Button("sbFListClose")) {
+        close->OnClick = [closeList](TObject*) { closeList(); };
+        close->SetVisible(false);
+    }
+    // With Ctrl held the buttons go to the sibling above or below.
+    for (const auto& [name, direction] : {std::pair{"sbPrevPage", 0}, std::pair{"sbNextPage", 1}})
+        Button(name)->OnClick = [this, direction](TObject*) {
+            if (!SearchListState().SearchListOpen && QApplication::keyboardModifiers() & Qt::ControlModifier) {
+                SearchListState().FindListForward = direction == 1;
+                Binding_->SelectRelative(direction + 2);
+            } else {
+                StepPage(direction);
+            }
+        };
+    Menus_.Item("FdFindListClose")->SetEnabled(false);
+}
+
+void TVelkForm::StepPage(int Direction)
+{
+    ActiveEditor_->setFocus();
+    TSearchListState& state = SearchListState();
+    state.FindListForward = Direction == 1;
+    if (state.SearchListOpen) {
+        FindList_->StepFindList(Direction);
+        if (BrowseViewOn())
+            DataMemo_->setFocus();
+    } else {
+        Binding_->SelectRelative(Direction);
+    }
+}
+
+void TVelkForm::FindListShown(bool Open)
+{
+    Menus_.Item("FdFindListClose")->SetEnabled(Open);
+    if (TDockButton* close = Button("sbFListClose"))
+        close->SetVisible(Open);
+    if (Open) {
+        Button("sbPrevPage")->SetHint(QString::fromUtf8("上のページを閲覧（検索リスト）"));
+        Button("sbNextPage")->SetHint(QString::fromUtf8("下のページを閲覧（検索リスト）"));
+        Button("sbFindList")->SetEnabled(false);
+        return;
+    }
+    UpdateButtonHints();
+    const bool pages = DataTree_->Items().Count() > 0;
+    SetEnabled({{"sbPageNew", true}, {"sbOpen", true}, {"sbLoadTreeText", true}, {"sbIns", true},
+                {"sbAdd", true}, {"sbAddChild", true}, {"sbPageDel", true}, {"sbPageDevide", true},
+                {"FdGoFind", true}, {"sbFind", true}, {"sbFindList", pages}, {"FdFindList", pages},
+                {"pTreeLoadTexToMakePage", true}, {"FdReplace", true}, {"FdFastReplace", true},
+                {"FileTop", true}, {"OptionTop", true}});
+}
+
+void TVelkForm::FindListChanged()
+{
+    const bool enabled = !SearchListState().FoundPageList.Empty() && !SearchListState().SearchListOpen;
+    Button("sbFindList")->SetEnabled(enabled);
+    Menus_.Item("FdFindList")->SetEnabled(enabled);
+}
+
+bool TVelkForm::FindListMode() const { return SearchListState().FindListMode; }
+
+void TVelkForm::ShowFindListPage(TTreeNode* Node) { FindList_->ShowFindListPage(Node); }
+
+// The list goes before the tree while the window is destroyed.
+void TVelkForm::PageNodeDeleted(TTreeNode* Node)
+{
+    if (FindList_)
+        FindList_->PageNodeDeleted(Node);
 }

@@ -101,7 +101,11 @@ void TSearchCommands::FdGoFindClick()
         NoFindString();
         return;
     }
-    if (InstallFindString())
+    if (!InstallFindString())
+        return;
+    if (SearchListState().FindListMode && !BrowsePaneActive() && OnListSearch)
+        OnListSearch();
+    else
         SearchAndTell(SearchOptions_ & soDownward, SearchOptions_ & soWholeFile);
 }
 
@@ -127,6 +131,8 @@ bool TSearchCommands::FindPrevAcrossPages() { return WalkPages(false); }
 
 bool TSearchCommands::WalkPages(bool Down)
 {
+    if (!SearchListState().FoundPageList.Empty())
+        return WalkFoundPages(Down);
     TTreeNodes& items = Window_.Binding.Items();
     const auto step = [Down](TTreeNode* Node) { return Down ? Node->GetNext() : Node->GetPrev(); };
     std::optional<TPageHitCheck> check;
@@ -140,7 +146,7 @@ bool TSearchCommands::WalkPages(bool Down)
         if (!selected)
             return false;
         if (!check)
-            check.emplace(editor.FindString(), editor.ExSearchOptions());
+            check.emplace(editor.FindString(), editor.ExSearchOptions(), editor.WordWrap());
         // Pages without a hit are passed over unseen; the last page is
         // shown all the same, where the walk ends.
         TTreeNode* target = nullptr;
@@ -162,6 +168,27 @@ bool TSearchCommands::WalkPages(bool Down)
             ShowPageAtBottom(target);
         if (stop)
             return false;
+    }
+}
+
+bool TSearchCommands::WalkFoundPages(bool Down)
+{
+    TFoundPageList& pages = SearchListState().FoundPageList;
+    // From the page shown when it is listed, wherever the list stood.
+    pages.StandOn(Window_.Binding.Items().Selected());
+    for (;;) {
+        if (Stopped())
+            return false;
+        TEditorEx& editor = Editor();
+        if (Down ? editor.FindNext() : editor.FindPrevious())
+            return true;
+        TTreeNode* next = pages.Step(Down ? 1 : 0);
+        if (!next)
+            return false;
+        if (Down)
+            ShowPageAtTop(next);
+        else
+            ShowPageAtBottom(next);
     }
 }
 

@@ -72,6 +72,9 @@ public:
     // The current search: the find string, the replacement as the user
     // typed it, and the options.
     const std::string& FindStr() const { return FindStr_; }
+    // The find command's step while the list mode is on, in place of the
+    // search: build the list of found pages.
+    std::function<void()> OnListSearch;
     const std::string& ReplaceStr() const { return ReplaceStr_; }
     TSearchOptionWord SearchOptions() const { return SearchOptions_; }
 
@@ -81,6 +84,8 @@ private:
     TEditorEx& Editor() const;
     bool BrowsePaneActive() const;
     bool WalkPages(bool Down);
+    // The walk over the found pages, from the entry the list stands on.
+    bool WalkFoundPages(bool Down);
     // The page of Node as stored.
     static const std::string& PageText(const TTreeNode* Node);
     // The selection's first line becomes the find string.

@@ -3,6 +3,7 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "IniFiles.h"
+#include "SearchMessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,8 +15,6 @@
 #include <QScreen>
 
 namespace {
-
-const char* const kTextRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
 
 QString Utf(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(Sjis)); }
 
@@ -144,7 +143,7 @@ void TSearchDialogBase::Confirm(int Result)
     const std::string replacement =
         ComboBox2 ? Utf16ToSjis(ComboBox2->currentText().toStdU16String(), &replaceLossless) : std::string();
     if (!findLossless || !replaceLossless) {
-        MessageDlg(kTextRefusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        MessageDlg(searchmsg::TextRefusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         return;
     }
     FindBoxText_ = find;

@@ -10,6 +10,8 @@ namespace searchmsg {
 
 inline constexpr const char* RegExpError = "正規表現の記述に誤りがあります。";
 inline constexpr const char* BrowsePaneRefusal = "閲覧画面では置換できません！";
+inline constexpr const char* TextRefusal =
+    "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
 
 // No further hit downward ("前方（↓）") or upward ("後方（↑）").
 inline std::string NotFound(bool Down, const std::string& FindStr)

@@ -1,0 +1,237 @@
+// The list of found pages over a three-level outline, driven through the
+// menu commands and the result window, and line extraction.
+#include "FormFixture.h"
+
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "NodeData.h"
+#include "SearchListForm.h"
+#include "SearchListState.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+// p0 > (p1 > p2), p3; then p4 at the top level. "foo" is in p0, p2, p4.
+const std::vector<std::pair<int, std::string>> kPages = {
+    {0, "p0\r\nfoo one"}, {1, "p1\r\nno hit"}, {2, "p2 foo\r\nfoo"}, {1, "p3"}, {0, "p4 foo"},
+};
+
+class FindList : public FormTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        TTreeNodes& items = form->DataTree()->Items();
+        std::vector<TTreeNode*> parents;
+        for (size_t i = 0; i < kPages.size(); ++i) {
+            const auto& [level, text] = kPages[i];
+            parents.resize(static_cast<size_t>(level));
+            TTreeNode* node = i == 0 ? items.Item(0) : items.AddChild(level ? parents.back() : nullptr, "");
+            auto data = std::make_unique<TNodeData>();
+            data->SetItemStr(text);
+            node->SetData(std::move(data));
+            node->SetText(text.substr(0, text.find('\r')));
+            parents.push_back(node);
+        }
+        form->ShowPage(static_cast<TNodeData*>(items.Item(0)->Data()));
+        form->DataMemo()->setFocus();
+    }
+    TTreeNode* Node(int Index) const { return form->DataTree()->Items().Item(Index); }
+    int SelectedIndex() const { return form->DataTree()->Items().Selected()->AbsoluteIndex(); }
+    std::string PageText(int Index) const
+    {
+        if (Node(Index)->Selected())
+            return form->DataMemo()->GetText();
+        return static_cast<TNodeData*>(Node(Index)->Data())->ItemStr();
+    }
+    void Run(const char* Item)
+    {
+        form->MenuItem(Item)->Click();
+        QApplication::processEvents();
+    }
+    // A list search for Find over the scope whose caption is given.
+    void ListSearch(const std::string& Find, const char* Scope)
+    {
+        dialogs.AnswerForm([Find, Scope](QDialog& Dialog) {
+            Dialog.findChild<QComboBox*>("ComboBox1")->setEditText(QString::fromStdString(Find));
+            for (const char* name : {"ChkWholeFile", "ChkFindList"})
+                if (auto* box = Dialog.findChild<QAbstractButton*>(name); !box->isChecked())
+                    box->click();
+            for (auto* radio : Dialog.findChildren<QAbstractButton*>())
+                if (radio->text() == QString::fromUtf8(Scope))
+                    radio->click();
+            Dialog.findChild<QAbstractButton*>("btnOK")->click();
+            return Dialog.result();
+        });
+        Run("FdGoFind");
+    }
+    TSearchListfm* Window() const { return form->FindList().SearchListfm(); }
+    // The window's rows, "p0 p2" for two.
+    std::string Rows() const
+    {
+        QStringList rows;
+        for (int i = 0; i < Window()->FindTree->count(); ++i)
+            rows << Window()->FindTree->item(i)->text();
+        return rows.join(' ').toStdString();
+    }
+    void ClickRow(int Row)
+    {
+        QListWidget* list = Window()->FindTree;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(Row)).center());
+    }
+    // Where the page stands: the page, the caret row and column.
+    std::tuple<int, int, int> At() const
+    {
+        return {SelectedIndex(), form->DataMemo()->Row(), form->DataMemo()->Col()};
+    }
+};
+
+TEST_F(FindList, EachScopeListsItsPagesInOrderInOneWindow)
+{
+    const std::pair<const char*, const char*> scopes[] = {
+        {"全てのページ", "p0 p2 foo p4 foo"},
+        {"現在以降の全てのページ", "p2 foo p4 foo"},
+        {"現在のページ（下の階層を含む）", "p2 foo"},
+    };
+    for (const auto& [scope, rows] : scopes) {
+        form->DataTree()->SetSelected(Node(1));
+        ListSearch("foo", scope);
+        ASSERT_NE(Window(), nullptr);
+        EXPECT_TRUE(Window()->isVisible());
+        EXPECT_EQ(Rows(), rows) << scope;
+        EXPECT_EQ(Window()->windowTitle().toStdString(), "[foo] があるページのリスト");
+        EXPECT_EQ(Window()->SelectedRow(), 0);
+        const int first = rows[1] - '0';
+        EXPECT_EQ(At(), std::make_tuple(first, first == 0 ? 1 : 0, 3 * (first != 0))) << "its first hit";
+        Run("FdFindListClose");
+        EXPECT_FALSE(Window()->isVisible());
+    }
+    EXPECT_EQ(form->findChildren<QWidget*>("SearchListfm").size(), 1) << "one window serves every list";
+}
+
+TEST_F(FindList, BuildingAndSteppingTheListChangesNoPage)
+{
+    form->DataTree()->SetSelected(Node(3));
+    Type("typed ");
+    std::vector<std::string> texts, titles;
+    for (int i = 0; i < 5; ++i) {
+        texts.push_back(PageText(i));
+        titles.push_back(Node(i)->Text());
+    }
+    ListSearch("foo", "全てのページ");
+    for (const char* step : {"TreePageNext", "TreePageNext", "TreePagePrev", "TreePagePrev"})
+        Run(step);
+    ClickRow(2);
+    Run("FdFindListClose");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(PageText(i), texts[static_cast<size_t>(i)]) << i;
+        EXPECT_EQ(Node(i)->Text(), titles[static_cast<size_t>(i)]) << i;
+    }
+}
+
+TEST_F(FindList, ThePageKeysStepTheListAndClosingRestoresTheirState)
+{
+    SettingsVars.PageCursor.Mode = true;
+    ListSearch("foo", "全てのページ");
+    EXPECT_FALSE(PageCursorRestoreOn()) << "pages show at their hits while the list is open";
+    EXPECT_EQ(form->ToolButton("sbNextPage")->Hint().toStdString(), "下のページを閲覧（検索リスト）");
+    const std::tuple<int, int, int> steps[] = {{2, 0, 3}, {4, 0, 3}, {4, 0, 3}};
+    for (const auto& expected : steps) {
+        Run("TreePageNext");
+        EXPECT_EQ(At(), expected);
+    }
+    Run("TreePagePrev");
+    EXPECT_EQ(At(), std::make_tuple(2, 1, 0)) << "going up shows the page's last hit";
+    EXPECT_EQ(Window()->SelectedRow(), 1);
+
+    QTest::keyClick(Window()->FindTree, Qt::Key_Escape);
+    EXPECT_FALSE(Window()->isVisible());
+    EXPECT_FALSE(SearchListState().SearchListOpen);
+    EXPECT_FALSE(SearchListState().FindListMode);
+    EXPECT_TRUE(PageCursorRestoreOn());
+    EXPECT_TRUE(SettingsVars.PageCursor.Mode);
+    EXPECT_NE(form->ToolButton("sbNextPage")->Hint().toStdString(), "下のページを閲覧（検索リスト）");
+    Run("TreePageNext");
+    EXPECT_EQ(SelectedIndex(), 3) << "closed, the page keys go through the tree";
+
+    // Shown again, the list stands on the page selected in the tree.
+    form->DataTree()->SetSelected(Node(4));
+    Run("FdFindList");
+    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_EQ(Window()->SelectedRow(), 2);
+    EXPECT_TRUE(SearchListState().FindListMode);
+}
+
+TEST_F(FindList, ADeletedPageLeavesTheListAndItsRow)
+{
+    ListSearch("foo", "全てのページ");
+    form->DataTree()->Items().Delete(Node(2));
+    EXPECT_EQ(Rows(), "p0 p4 foo");
+    ClickRow(1);
+    EXPECT_EQ(Node(SelectedIndex())->Text(), "p4 foo");
+    Run("TreePagePrev");
+    EXPECT_EQ(SelectedIndex(), 0);
+    form->DataTree()->Items().Delete(Node(3));
+    form->DataTree()->Items().Delete(Node(0));
+    EXPECT_FALSE(Window()->isVisible()) << "an emptied list closes its window";
+    EXPECT_FALSE(form->ToolButton("sbFindList")->Enabled());
+}
+
+TEST_F(FindList, TheWalkOverPagesFollowsTheListWhenClosed)
+{
+    form->DataTree()->SetSelected(Node(1));
+    ListSearch("foo", "現在のページ（下の階層を含む）");
+    Run("FdFindListClose");
+    Run("FdForwardFind");
+    EXPECT_EQ(At(), std::make_tuple(2, 1, 0));
+    Run("FdForwardFind");
+    EXPECT_EQ(dialogs.Questions().back().Text, "前方（↓）に foo が見つかりません！");
+    EXPECT_EQ(SelectedIndex(), 2) << "p4 holds foo but is not listed";
+}
+
+TEST_F(FindList, WithOneEntryAClickGoesBackToItsPage)
+{
+    form->DataTree()->SetSelected(Node(4));
+    ListSearch("foo", "現在以降の全てのページ");
+    ASSERT_EQ(Rows(), "p4 foo");
+    form->DataTree()->SetSelected(Node(1));
+    ClickRow(0);
+    EXPECT_EQ(SelectedIndex(), 4);
+}
+
+TEST_F(FindList, NothingFoundStaysOnThePageAndTells)
+{
+    form->DataTree()->SetSelected(Node(1));
+    ListSearch("zzz", "全てのページ");
+    EXPECT_EQ(dialogs.Questions().back().Text, "zzzは見つかりませんでした！");
+    EXPECT_EQ(SelectedIndex(), 1);
+    EXPECT_EQ(PageText(1), "p1\r\nno hit");
+    EXPECT_FALSE(form->ToolButton("sbFoward")->Enabled());
+    EXPECT_EQ(Window(), nullptr);
+}
+
+TEST_F(FindList, LineExtractionAppendsTheLinesHoldingEveryWord)
+{
+    const std::string text = "a b\r\nb only\r\nb and a\r\nlast";
+    form->DataMemo()->Lines()->SetTextStr(text);
+    form->DataMemo()->SelectAll();
+    dialogs.AnswerForm([](QDialog& Dialog) {
+        Dialog.findChild<QComboBox*>("ComboBox1")->setEditText("a b");
+        Dialog.findChild<QAbstractButton*>("OKButton")->click();
+        return Dialog.result();
+    });
+    Run("FdExtractLine");
+    EXPECT_EQ(form->DataMemo()->GetText(),
+              text + "\r\n" + Sjis("{***** 検索文字列［a b］のある行を発見！*****}") + "\r\na b\r\nb and a\r\n");
+}
+
+} // namespace
