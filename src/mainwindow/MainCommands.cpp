@@ -10,6 +10,7 @@
 #include "DockButton.h"
 #include "MenuLayout.h"
 #include "PageTitle.h"
+#include "SearchListState.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "SubIni.h"
@@ -134,6 +135,8 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
     s.TreePanelVisible = PanelL_->isVisible();
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();
+    s.SearchListOpen = SearchListState().SearchListOpen;
+    s.FindListCloseVisible = Button("sbFListClose")->Visible();
     s.HistoryEmpty = History_->Paths().empty();
     s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();

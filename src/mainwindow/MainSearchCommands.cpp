@@ -66,10 +66,8 @@ void TVelkForm::BindFindListCommands()
     };
     BindItems(items);
     Button("sbFindList")->OnClick = [showList](TObject*) { showList(); };
-    if (TDockButton* close = Button("sbFListClose")) {
-        close->OnClick = [closeList](TObject*) { closeList(); };
-        close->SetVisible(false);
-    }
+    Button("sbFListClose")->OnClick = [closeList](TObject*) { closeList(); };
+    Button("sbFListClose")->SetVisible(false);
     // With Ctrl held the buttons go to the sibling above or below.
     for (const auto& [name, direction] : {std::pair{"sbPrevPage", 0}, std::pair{"sbNextPage", 1}})
         Button(name)->OnClick = [this, direction](TObject*) {
@@ -100,8 +98,7 @@ void TVelkForm::StepPage(int Direction)
 void TVelkForm::FindListShown(bool Open)
 {
     Menus_.Item("FdFindListClose")->SetEnabled(Open);
-    if (TDockButton* close = Button("sbFListClose"))
-        close->SetVisible(Open);
+    Button("sbFListClose")->SetVisible(Open);
     if (Open) {
         Button("sbPrevPage")->SetHint(QString::fromUtf8("上のページを閲覧（検索リスト）"));
         Button("sbNextPage")->SetHint(QString::fromUtf8("下のページを閲覧（検索リスト）"));

@@ -72,6 +72,7 @@ const TToolbarSpec ToolbarSpecs[] = {
       {"sbFoward", "▽", {}},
       {"sbBack", "△", {}},
       {"sbFindList", "覧", "検索リスト"},
+      {"sbFListClose", "閉", "検索リストを閉じる"},
       {"-", {}, {}},
       {"sbGoEditor", "外", {}},
       {"sbToEditor", "エ", "外部エディタで閲覧"}}},
