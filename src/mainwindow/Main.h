@@ -13,6 +13,7 @@
 // mainwindow_core.
 #pragma once
 
+#include "ConvertRunner.h"
 #include "FormTimer.h"
 #include "IMainWindow.h"
 #include "MainMenus.h"
@@ -173,11 +174,11 @@ public:
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
     std::string ConvertClipText(const std::string& Text) override { return Text; }
-    void EdSortClick() override {}
+    void EdSortClick() override;
     void OpGenkouClick() override {}
-    void pEdDesuToDaClick() override {}
-    void pEdDaToDesuClick() override {}
-    void pEdCalcClick() override {}
+    void pEdDesuToDaClick() override;
+    void pEdDaToDesuClick() override;
+    void pEdCalcClick() override;
 
     // ---- ISettingsHost (MainSettings.cpp) ----
     TFormPlacement Placement() const override;
@@ -404,4 +405,11 @@ private:
     // Writes Files; false after telling of a failed write.
     bool WriteFilesTold(const std::vector<TOutputFile>& Files);
     // ---- end of the outputs' members ------------------------------------------------------
+
+    // ---- Conversion commands on the selection (MainConvertCommands.cpp) -------------------
+private:
+    void BindConvertCommands();
+    std::unique_ptr<textconv::ISelectionEditor> ActiveSelection_;
+    std::unique_ptr<TConvertRunner> Convert_;
+    // ---- end of the conversion commands' members ------------------------------------------
 };

@@ -86,6 +86,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
     BindCommands();
     BindFileCommands();
+    BindConvertCommands();
     BindTreeCommands();
     BindSearchCommands();
     BindOutputCommands();
