@@ -22,11 +22,11 @@ struct TConvertContext {
     int InsSpcWidth = 1;
     int InsTabWidth = 1;
     int InsZenSpcWidth = 1;
-    std::string QMark;
-    TLineNumberOptions Numbering;
+    std::string QMark = {};
+    TLineNumberOptions Numbering = {};
     int InsertNumber = 1;
     // The clipping-mode conversion chain of the main window.
-    std::function<std::string(const std::string&)> ClipConvert;
+    std::function<std::string(const std::string&)> ClipConvert = {};
 };
 
 using TConvertRoutine = std::string (*)(std::string_view Selection, TConvertContext& Context);
