@@ -30,16 +30,21 @@ const char* const Commands[] = {
 const std::string& Selection()
 {
     static const std::string text = [] {
-        const char* const lines[] = {
-            "　吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。  ",
-            "ＡＢＣ社の２０２４年度の売上は１２３４５６７８円で、前年比１０５％でした。",
-            "ﾃﾞｰﾀﾍﾞｰｽのｶﾗﾑ名は user_name と Created_At です。\t",
-            "  カタカナとひらがなが混じった文章を、変換の対象にしてみます。",
-            "Velk converts Shift-JIS text line by line, keeping every character whole.",
+        // Blanks before, a number and the text, blanks after.
+        const char* const lines[][3] = {
+            {"　", "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。", "  "},
+            {"", "ＡＢＣ社の２０２４年度の売上は１２３４５６７８円で、前年比１０５％でした。", "　"},
+            {"\t", "ﾃﾞｰﾀﾍﾞｰｽのｶﾗﾑ名は user_name と Created_At です。", ""},
+            {"  ", "カタカナとひらがなが混じった文章を、変換の対象にしてみます。", " "},
+            {"", "Velk converts Shift-JIS text line by line, keeping every character whole.", ""},
         };
         std::string utf8;
-        for (int i = 0; utf8.size() < SelectionBytes * 3 / 2; ++i)
-            utf8.append(lines[i % std::size(lines)]).append(std::to_string(i)).append("\r\n");
+        // Every fifth line repeats an earlier one.
+        for (int i = 0; utf8.size() < SelectionBytes * 3 / 2; ++i) {
+            const auto& line = lines[i % std::size(lines)];
+            utf8.append(line[0]).append(i % 5 == 4 ? "" : std::to_string(i)).append(line[1]).append(line[2]);
+            utf8.append("\r\n");
+        }
         std::string sjis = Utf8ToSjis(utf8);
         sjis.resize(sjis.rfind("\r\n", SelectionBytes) + 2);
         return sjis;
