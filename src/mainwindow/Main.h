@@ -175,7 +175,7 @@ public:
     void TreeImageSellect(TMenuItem*) override {}
     std::string ConvertClipText(const std::string& Text) override { return Text; }
     void EdSortClick() override;
-    void OpGenkouClick() override {}
+    void OpGenkouClick() override;
     void pEdDesuToDaClick() override;
     void pEdDaToDesuClick() override;
     void pEdCalcClick() override;

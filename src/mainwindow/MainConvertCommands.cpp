@@ -2,9 +2,36 @@
 // menu and the string toolbar; the commands themselves are TConvertRunner's.
 #include "Main.h"
 
+#include "CopyForm.h"
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "EditorSelection.h"
+#include "Genkou.h"
+#include "NodeData.h"
+#include "SubIni.h"
+
+namespace {
+
+const std::string& PageText(const TTreeNode& Node) { return static_cast<TNodeData*>(Node.Data())->ItemStr(); }
+
+// The texts of Node's pages: its children from the last to the first, each
+// after its own descendants, then Node itself.
+void WalkSubtree(const TTreeNode& Node, std::vector<std::string_view>& Texts)
+{
+    for (int i = Node.Count() - 1; i >= 0; --i)
+        WalkSubtree(*Node.Item(i), Texts);
+    Texts.push_back(PageText(Node));
+}
+
+std::string JoinedWithCrLf(const std::vector<std::string_view>& Texts)
+{
+    std::string joined;
+    for (size_t i = 0; i < Texts.size(); ++i)
+        joined.append(i ? "\r\n" : "").append(Texts[i]);
+    return joined;
+}
+
+} // namespace
 
 void TVelkForm::BindConvertCommands()
 {
@@ -41,6 +68,7 @@ void TVelkForm::BindConvertCommands()
     items.emplace_back("pEdDaToDesu", [this] { pEdDaToDesuClick(); });
     items.emplace_back("pEdCalc", [this] { pEdCalcClick(); });
     items.emplace_back("EdSort", [this] { EdSortClick(); });
+    items.emplace_back("OpGenkou", [this] { OpGenkouClick(); });
     items.emplace_back("pEdStrCvDialog", [this] { Convert_->sbHenkanClick(); });
     items.emplace_back("pEdSeikeiDialog", [this] { Convert_->sbSeikeiClick(); });
     items.emplace_back("pEdDelDialog", [this] { Convert_->sbDeleteClick(); });
@@ -58,3 +86,25 @@ void TVelkForm::pEdDesuToDaClick() { Convert_->pEdDesuToDaClick(); }
 void TVelkForm::pEdDaToDesuClick() { Convert_->pEdDaToDesuClick(); }
 
 void TVelkForm::pEdCalcClick() { Convert_->pEdCalcClick(); }
+
+void TVelkForm::OpGenkouClick()
+{
+    TTreeNode* node = DataTree_->Items().Selected();
+    if (DataMemo_->Lines()->Text().empty() || !node)
+        return;
+    DataMemo_->setFocus();
+    StorePage(node);
+    std::optional<std::string> subtree;
+    if (node->HasChildren()) {
+        std::vector<std::string_view> texts;
+        WalkSubtree(*node, texts);
+        subtree = JoinedWithCrLf(texts);
+    }
+    std::vector<std::string_view> all;
+    const TTreeNodes& items = DataTree_->Items();
+    for (int i = 0; i < items.Count(); ++i)
+        all.push_back(PageText(*items.Item(i)));
+    ShowCopyForm(textconv::GenkouTexts(PageText(*node), subtree, JoinedWithCrLf(all), SettingsVars.BookMoji,
+                                       SettingsVars.BookLine),
+                 this);
+}

@@ -2,8 +2,11 @@
 // and the string toolbar act on the page editor's selection.
 #include "FormFixture.h"
 
+#include "CopyForm.h"
 #include "EditorEx.h"
 #include "SubIni.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -26,6 +29,21 @@ TEST_F(ConvertCommandsTest, PopupItemsAndToolbarActOnTheSelection)
     Click("sbHenkan");
     EXPECT_EQ(memo.Lines()->Text(), "abc");
     EXPECT_EQ(dialogs.PendingAnswers(), 0u);
+}
+
+TEST_F(ConvertCommandsTest, ManuscriptCountShowsThePageAndTheFile)
+{
+    form->FlNewClick();
+    form->DataMemo()->Lines()->SetTextStr("a\r\nb\r\nc\r\n");
+    std::string page, book;
+    dialogs.AnswerForm([&](QDialog& Form) {
+        page = static_cast<TCopyForm&>(Form).LbGPage->text().toStdString();
+        book = static_cast<TCopyForm&>(Form).Label2->text().toStdString();
+        return mrOk;
+    });
+    form->MenuItem("OpGenkou")->Click();
+    EXPECT_EQ(page, "このページは　　　　　　　      1枚です。最後の１枚は  3行です。");
+    EXPECT_EQ(book.rfind("本・全角 ", 0), 0u);
 }
 
 } // namespace

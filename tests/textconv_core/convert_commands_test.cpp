@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 using namespace textconv;
@@ -55,14 +53,6 @@ TEST(ConvertCommands, EmptySelectionRunsOnlyTheMarkedCommands)
     EXPECT_EQ(RunOn("pEdDoubleQutnClick", "x"), "\"x\"");
 }
 
-TEST(ConvertCommands, CommandsOfTheirOwn)
-{
-    EXPECT_EQ(RunOn("pEdAozoraBoutenClick", Sjis("犬")), Sjis("犬［＃「犬」に傍点］"));
-    EXPECT_EQ(RunOn("pEdRtnToBrClick", "a\r\nb\r\n"), "a<br>\r\nb<br>\r\n");
-    EXPECT_EQ(RunOn("pEdStrCvSmallToBigClick", Sjis("aｂア")), Sjis("AＢア"));
-    EXPECT_EQ(RunOn("EdWebTextClick", "abc", {.ClipConvert = [](const std::string& s) { return s + "!"; }}), "abc!");
-}
-
 TEST(ConvertCommands, LineBreaksOfALongSelectionAreAllRemoved)
 {
     std::string text;
@@ -100,16 +90,6 @@ TEST(ConvertCommands, AssignmentSwapPutsTheCaretBackAtTheStart)
     EXPECT_EQ(editor.Start, 5);
 }
 
-TEST(ConvertCommands, AnUnchangedTextIsNotWrittenBack)
-{
-    TFakeEditor editor;
-    editor.Selected = "abc";
-    TConvertContext context;
-    RunConvertCommand(*FindConvertCommand("pEdStrCvSmallToBigClick"), editor, context);
-    RunConvertCommand(*FindConvertCommand("pEdTopSpcDelClick"), editor, context);
-    EXPECT_EQ(editor.Writes, 1);
-}
-
 TEST(ConvertCommands, KakkoAreCountedAsWholeCharacters)
 {
     // メ is 83 81: with "u" (75) after it, its trail byte and the "u" read
@@ -118,21 +98,6 @@ TEST(ConvertCommands, KakkoAreCountedAsWholeCharacters)
     const TKakkoCount count = CountKakko(Sjis("「あ」「い"));
     EXPECT_EQ(count.Open, 2);
     EXPECT_EQ(count.Close, 1);
-}
-
-TEST(ConvertCommands, EveryChooserEntryNamesACommandOrADialog)
-{
-    const auto known = [](std::string_view Name) {
-        static constexpr std::string_view withQuestions[] = {"pEdDesuToDaClick", "pEdDaToDesuClick",
-                                                             "pEdSpecifiedStrDelClick", "pEdTopStrDelClick"};
-        return FindConvertCommand(Name) || std::find(std::begin(withQuestions), std::end(withQuestions), Name) != std::end(withQuestions);
-    };
-    for (std::string_view name : StrHenkanChoices())
-        EXPECT_TRUE(known(name)) << name;
-    for (std::string_view name : StrSeikeiChoices())
-        EXPECT_TRUE(known(name)) << name;
-    for (std::string_view name : StrDelChoices())
-        EXPECT_TRUE(known(name)) << name;
 }
 
 } // namespace
