@@ -153,8 +153,8 @@ void TSeikeiForm::OKButtonClick()
 {
     const QString width = WrapWidthText(MySpinEdit1->text());
     if (width.isEmpty()) {
-        MessageDlg("'" + MySpinEdit1->text().toStdString() + "' は有効な整数値ではありません。", TMsgDlgType::mtError,
-                   {TMsgDlgBtn::mbOK});
+        const QString message = u'\'' + MySpinEdit1->text() + QStringLiteral("' は有効な整数値ではありません。");
+        MessageDlg(message.toStdString(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         MySpinEdit1->setFocus();
         return;
     }
