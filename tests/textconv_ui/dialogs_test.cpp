@@ -13,7 +13,6 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,21 +125,6 @@ TEST(ConversionDialogs, FormattingOptionsFollowTheMode)
     form.CheckMaxStr->click();
     EXPECT_TRUE(form.CheckMaxStr->isChecked());
     EXPECT_FALSE(form.MySpinEdit1->isEnabled());
-}
-
-TEST(ConversionDialogs, CopyFormShowsTheSevenTexts)
-{
-    TScriptedDialogs dialogs;
-    std::vector<std::string> shown;
-    dialogs.AnswerForm([&](QDialog& Form) {
-        auto& copy = static_cast<TCopyForm&>(Form);
-        for (QLabel* label : {copy.LbGPage, copy.LbGPageUnder, copy.LbGFile, copy.LbHPage, copy.LbHPageUnder,
-                              copy.LbHFile, copy.Label2})
-            shown.push_back(label->text().toStdString());
-        return mrOk;
-    });
-    EXPECT_TRUE(ShowCopyForm({"1", "2", "3", "4", "5", "6", "7"}));
-    EXPECT_EQ(shown, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
 }
 
 } // namespace
