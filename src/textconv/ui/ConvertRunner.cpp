@@ -5,6 +5,7 @@
 #include "DaHenkan.h"
 #include "DesuHenkan.h"
 #include "Dialogs.h"
+#include "HourGlass.h"
 #include "Seikei.h"
 #include "SeikeiForm.h"
 #include "SortForm.h"
@@ -16,20 +17,9 @@
 #include "Strings.h"
 #include "SubIni.h"
 
-#include <QGuiApplication>
-
 using namespace textconv;
 
 namespace {
-
-// The hourglass while a long conversion runs.
-class TWaitCursor {
-public:
-    TWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 enum TSeikeiMode { smKeisen = 3, smQuote = 4 };
 
@@ -82,7 +72,7 @@ bool TConvertRunner::Run(std::string_view Name)
         if (!editor)
             return true;
         TConvertContext context = Context();
-        TWaitCursor wait;
+        THourGlass wait;
         RunConvertCommand(*command, *editor, context);
         Host_.SetInsertNumber(context.InsertNumber);
         return true;
@@ -255,7 +245,7 @@ void TConvertRunner::RunSeikei(int Mode)
         .WrapByteCache = Host_.WrapByteCache(),
         .TabWidth = Host_.TabWidth(),
     };
-    TWaitCursor wait;
+    THourGlass wait;
     const int start = editor->SelStart();
     const std::optional<std::string> result = SeikeiFormat(selection, options);
     if (!result)
@@ -281,7 +271,7 @@ void TConvertRunner::EdSortClick()
             column = 0;
         ++column;
     }
-    TWaitCursor wait;
+    THourGlass wait;
     TStringList lines;
     lines.SetText(selection);
     if (choice.SortDirection == 1)
