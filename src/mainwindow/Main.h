@@ -13,6 +13,7 @@
 // mainwindow_core.
 #pragma once
 
+#include "ConvertRunner.h"
 #include "DateTimeText.h"
 #include "FindList.h"
 #include "FormTimer.h"
@@ -179,11 +180,11 @@ public:
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
     std::string ConvertClipText(const std::string& Text) override { return Text; }
-    void EdSortClick() override {}
-    void OpGenkouClick() override {}
-    void pEdDesuToDaClick() override {}
-    void pEdDaToDesuClick() override {}
-    void pEdCalcClick() override {}
+    void EdSortClick() override;
+    void OpGenkouClick() override;
+    void pEdDesuToDaClick() override;
+    void pEdDaToDesuClick() override;
+    void pEdCalcClick() override;
 
     // ---- ISettingsHost (MainSettings.cpp) ----
     TFormPlacement Placement() const override;
@@ -469,7 +470,6 @@ private:
     bool CaretLineHasText(const TEditorEx& Editor) const;
     void InsertDateTime(TDateTimeInsertion Kind);
     void CopyCaretLine(bool Cut);
-    void EdSortLines();
     void FocusActiveEditor();
     void RefreshPasteButton();
     void DeleteAroundCaret(bool ToLineStart);
@@ -499,4 +499,11 @@ private:
 private:
     void BindKeyCommands();
     // ---- end of the key dialog's members --------------------------------------------------
+
+    // ---- Conversion commands on the selection (MainConvertCommands.cpp) -------------------
+private:
+    void BindConvertCommands();
+    std::unique_ptr<textconv::ISelectionEditor> ActiveSelection_;
+    std::unique_ptr<TConvertRunner> Convert_;
+    // ---- end of the conversion commands' members ------------------------------------------
 };

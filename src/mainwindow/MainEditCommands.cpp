@@ -1,5 +1,5 @@
 // The edit menu's commands and their buttons: the clipboard, undo and redo,
-// date and time, sorting, aligning and the line commands, all acting on
+// date and time, aligning and the line commands, all acting on
 // the editor that has the user's attention.
 #include "Main.h"
 
@@ -12,11 +12,10 @@
 #include "EditKeys.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
-#include "SortForm.h"
+#include "HourGlass.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "StrDeleteEtc.h"
-#include "StrSort.h"
 #include "Strings.h"
 #include "SubIni.h"
 #include "TreeView.h"
@@ -27,15 +26,6 @@
 #include <algorithm>
 
 namespace {
-
-// The hourglass while a long edit runs.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 bool TextIsEmptyOrCrLf(const TEditorEx& Editor) { return TextEmpty(Editor) || TextIsCrLf(Editor); }
 
@@ -107,7 +97,6 @@ void TVelkForm::BindEditCommands()
         {"EdDate", [this] { EdDateClick(); }},
         {"EdTime", [this] { EdTimeClick(); }},
         {"EdDateTime", [this] { EdDateTimeClick(); }},
-        {"EdSort", [this] { EdSortLines(); }},
         {"EdOverWrite", [this] { EdOverWriteClick(); }},
         {"pEdLineCopy", [this] { pEdLineCopyClick(); }},
         {"pEdLineCut", [this] { pEdLineCutClick(); }},
@@ -271,25 +260,6 @@ void TVelkForm::InsertDateTime(TDateTimeInsertion Kind)
         ActiveEditor_->SetSelText(DateTimeInsertionText(Kind, SettingsVars.IME, Clock_()));
 }
 
-void TVelkForm::EdSortLines()
-{
-    const std::string selected = ActiveEditor_->SelText();
-    if (selected.empty() || ActiveEditor_->ReadOnly())
-        return;
-    TSortForm form(this);
-    if (ShowModal(form) != mrOk)
-        return;
-    const int column = SortKeyColumn(SortPosition, SortPositionEmpty, SettingsVars.Col_Row.Mode);
-    TBusyCursor busy;
-    TStringList lines;
-    lines.SetText(selected);
-    if (SortDirection == 0)
-        textconv::SortLinesAscending(lines, column);
-    else
-        textconv::SortLinesDescending(lines, column);
-    ActiveEditor_->SetSelText(lines.Text());
-}
-
 void TVelkForm::EdOverWriteClick()
 {
     TMenuItem* item = Menus_.Item("EdOverWrite");
@@ -372,7 +342,7 @@ void TVelkForm::CleanWholeText(TEditorEx& Editor)
 {
     if (Editor.ReadOnly())
         return;
-    TBusyCursor busy;
+    THourGlass busy;
     const std::string text = Editor.GetText();
     Editor.SelectAll();
     Editor.SetSelText(textconv::DeleteRepeatedEmptyLines(

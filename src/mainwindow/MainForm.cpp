@@ -88,6 +88,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindFileCommands();
     BindOptionCommands();
     BindKeyCommands();
+    BindConvertCommands();
     BindTreeCommands();
     BindSearchCommands();
     BindOutputCommands();

@@ -120,7 +120,7 @@ TEST_F(EditCommands, SortLogicalLinesAndOverwrite)
     });
     Run("EdSort");
     EXPECT_EQ(memo->GetText(), "a\r\nb\r\nc\r\n");
-    EXPECT_EQ(SortPosition, 0);
+    EXPECT_EQ(SortChoice().SortPosition, 0);
 
     memo->SetText("\r\n");
     QApplication::clipboard()->setText(QStringLiteral("kept"));

@@ -97,17 +97,6 @@ TEST(EditKeys, KeypadEnclosuresAndNumbering)
     EXPECT_FALSE(KeypadNumbering(VK_NUMPAD0 + 6));
 }
 
-TEST(EditKeys, SortKeyColumn)
-{
-    // Position, empty, positions counted from 1 -> 1-based column.
-    EXPECT_EQ(SortKeyColumn(0, false, false), 1);
-    EXPECT_EQ(SortKeyColumn(1, false, true), 1);
-    EXPECT_EQ(SortKeyColumn(1, true, false), 1);
-    EXPECT_EQ(SortKeyColumn(0, false, true), 1); // clamped, never column 0
-    EXPECT_EQ(SortKeyColumn(4, false, false), 5);
-    EXPECT_EQ(SortKeyColumn(4, false, true), 4);
-}
-
 TEST(DateTimeText, CodeBoxesTakeTheLongOrShortCodeOrNothing)
 {
     const struct {

@@ -40,9 +40,3 @@ std::optional<TNumberingStyle> KeypadNumbering(uint16_t Key)
     }
 }
 
-int SortKeyColumn(int Position, bool PositionEmpty, bool ColRowMode)
-{
-    if (ColRowMode)
-        return std::max(Position, 1);
-    return std::max((PositionEmpty ? 0 : Position) + 1, 1);
-}

@@ -26,8 +26,3 @@ struct TNumberingStyle {
 };
 std::optional<TNumberingStyle> KeypadNumbering(uint16_t Key);
 
-// The 1-based byte column the line sort keys on. The dialog's position
-// counts from 0 when positions are shown from 0 (ColRowMode off), where an
-// empty field means the first column; a column before the first is the
-// first.
-int SortKeyColumn(int Position, bool PositionEmpty, bool ColRowMode);

@@ -1,0 +1,21 @@
+// Escape cancels and Enter confirms in the conversion dialogs wherever the
+// focus is, a spin edit or line edit included; both keys go no further.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QDialog;
+
+class TDialogKeys : public QObject {
+public:
+    // Watches Dialog and every widget in it as they are now.
+    TDialogKeys(QDialog& Dialog, std::function<void()> Escape, std::function<void()> Enter);
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    std::function<void()> Escape_;
+    std::function<void()> Enter_;
+};

@@ -1,0 +1,46 @@
+// "指定した数値で改行": the mode and the width of the formatting command,
+// with its English-wrap, indent and ruled-box options.
+#pragma once
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QPushButton;
+class TMySpinEdit;
+
+// The ruled box keeps the line breaks; kept for the run, not saved.
+bool& KeisenRtn();
+
+// The width typed, as the formatting command keeps it: a leading "-" is
+// dropped and the number is held within 10..8192; empty when the text is
+// no number.
+QString WrapWidthText(const QString& Typed);
+
+class TSeikeiForm : public QDialog {
+public:
+    explicit TSeikeiForm(QWidget* Parent = nullptr);
+
+    QButtonGroup* RadioGroup1 = nullptr;
+    QCheckBox* CheckEnglish = nullptr;
+    QCheckBox* CheckMaxStr = nullptr;
+    QCheckBox* CheckIndent = nullptr;
+    QCheckBox* CheckKeisenRtn = nullptr;
+    QCheckBox* CheckKeisen = nullptr;
+    TMySpinEdit* MySpinEdit1 = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CanButton = nullptr;
+
+    void SetItemIndex(int Index);
+    // Keeps the choices and closes with mrOk; a width that is no number is
+    // told and the dialog stays open.
+    void OKButtonClick();
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+
+private:
+    // The options that apply to the mode chosen.
+    void RadioGroup1Click();
+    void CheckMaxStrClick();
+};

@@ -1,0 +1,113 @@
+// The commands that ask before they delete, and the ones whose dialog is
+// their own: what the user is told, and what is kept for next time.
+#include "ConvertFixture.h"
+#include "EditorEx.h"
+#include "EditorSelection.h"
+#include "SjisLiteral.h"
+#include "SortForm.h"
+#include "SubIni.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLineEdit>
+
+#include <memory>
+
+namespace {
+
+using QuestionCommands = ConvertFixture;
+
+TEST_F(QuestionCommands, StringDeletionTellsHowManyWereDeleted)
+{
+    Editor.Selected = "xabyab";
+    Dialogs.AnswerText("ab");
+    Runner.pEdSpecifiedStrDelClick();
+    EXPECT_EQ(Editor.Selected, "xy");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"削除文字列  ' ab '\r\n\r\n2個削除しました。"});
+    EXPECT_EQ(SettingsVars.AllDelStr, "ab");
+}
+
+TEST_F(QuestionCommands, StringDeletionTellsWhenNothingWasFound)
+{
+    // Without a selection the box still tells the count.
+    for (const char* selection : {"xyz", ""}) {
+        Editor.Selected = selection;
+        Dialogs.AnswerText("あい");
+        Runner.pEdSpecifiedStrDelClick();
+        EXPECT_EQ(Editor.Selected, selection);
+        EXPECT_EQ(Messages().back(), "削除文字列  ' あい 'は見つかりませんでした。");
+    }
+    EXPECT_EQ(SettingsVars.AllDelStr, Sjis("あい"));
+}
+
+TEST_F(QuestionCommands, CancelledDeletionsChangeNothing)
+{
+    SettingsVars.AllDelStr = "keep";
+    Editor.Selected = "keep this";
+    Dialogs.Answer(mrCancel);
+    Runner.pEdSpecifiedStrDelClick();
+    Dialogs.Answer(mrCancel);
+    Runner.pEdTopStrDelClick();
+    EXPECT_EQ(Editor.Selected, "keep this");
+    EXPECT_EQ(SettingsVars.AllDelStr, "keep");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(QuestionCommands, LeadingCharacterDeletionCountIsKept)
+{
+    const struct {
+        const char* Typed;
+        int Kept;
+        std::string Result;
+    } cases[] = {{"2", 2, "cde\r\nh\r\n"}, {"0", 0, "abcde\r\nfgh\r\n"}, {"x", 0, "abcde\r\nfgh\r\n"}};
+    for (const auto& c : cases) {
+        Editor.Selected = "abcde\r\nfgh\r\n";
+        Dialogs.AnswerText(c.Typed);
+        Runner.pEdTopStrDelClick();
+        EXPECT_EQ(SettingsVars.DelSpc.width, c.Kept) << c.Typed;
+        EXPECT_EQ(Editor.Selected, c.Result) << c.Typed;
+    }
+}
+
+TEST_F(QuestionCommands, UnbalancedKakkoAreToldAndNothingConverts)
+{
+    const std::string text = Sjis("「です。\r\n");
+    Editor.Selected = text;
+    Dialogs.Answer(mrYes);
+    Runner.pEdDesuToDaClick();
+    EXPECT_EQ(Editor.Selected, text);
+    EXPECT_EQ(Messages().back(), "「 = 1\r\n\r\n」 = 0\r\n\r\n「 」の数が一致しないので処理できません。");
+}
+
+TEST_F(QuestionCommands, SortUsesTheColumnAndDirectionChosen)
+{
+    SettingsVars.Col_Row.Mode = true;
+    Editor.Selected = "xb\r\nya\r\nzc\r\n";
+    Dialogs.AnswerForm([](QDialog& Form) {
+        auto& sort = static_cast<TSortForm&>(Form);
+        sort.Edit1->setText("2");
+        sort.RadioGroup1->button(1)->setChecked(true);
+        sort.OKButtonClick();
+        return sort.result();
+    });
+    Runner.EdSortClick();
+    EXPECT_EQ(Editor.Selected, "zc\r\nxb\r\nya\r\n");
+    EXPECT_EQ(SortChoice().SortPosition, 2);
+    EXPECT_EQ(SortChoice().SortDirection, 1);
+    EXPECT_FALSE(SortChoice().SortPositionEmpty);
+}
+
+TEST(EditorConversion, OneCommandIsOneUndoStep)
+{
+    std::unique_ptr<TEditorEx> editor(TEditor::Create<TEditorEx>());
+    editor->Lines()->SetTextStr("abc\r\ndef\r\n");
+    editor->SelectAll();
+    TEditorSelection selection([&] { return editor.get(); });
+    textconv::TConvertContext context;
+    textconv::RunConvertCommand(*textconv::FindConvertCommand("pEdStrCvSmallToBigClick"), selection, context);
+    EXPECT_EQ(editor->Lines()->Text(), "ABC\r\nDEF\r\n");
+    editor->Undo();
+    EXPECT_EQ(editor->Lines()->Text(), "abc\r\ndef\r\n");
+}
+
+} // namespace
