@@ -5,11 +5,16 @@
 #include "SysErrorText.h"
 #include "SysUtils.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,6 +92,39 @@ mode_t CurrentUmask()
     return mask;
 }
 
+// The temporary files of a target are named ".<name>.~<pid>~XXXXXX", so
+// that a later write can tell those of a process that died between naming
+// its file and renaming it over the target, and remove them.
+std::string TempPrefix(const std::string& Name) { return "." + Name + ".~"; }
+
+bool IsTempSuffix(std::string_view Suffix)
+{
+    return Suffix.size() == 6
+           && std::all_of(Suffix.begin(), Suffix.end(), [](char C) { return std::isalnum(static_cast<unsigned char>(C)); });
+}
+
+void RemoveStaleTemps(const std::string& Folder, const std::string& Name, TFileSystem& System)
+{
+    DIR* dir = opendir(Folder.c_str());
+    if (!dir)
+        return;
+    const std::string prefix = TempPrefix(Name);
+    while (const dirent* entry = readdir(dir)) {
+        std::string_view rest(entry->d_name);
+        if (!rest.starts_with(prefix))
+            continue;
+        rest.remove_prefix(prefix.size());
+        pid_t pid = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+        if (error != std::errc() || pid <= 0 || rest.data() == end || *end != '~'
+            || !IsTempSuffix(rest.substr(end - rest.data() + 1)))
+            continue;
+        if (kill(pid, 0) != 0 && errno == ESRCH)
+            System.Remove(Folder + entry->d_name);
+    }
+    closedir(dir);
+}
+
 } // namespace
 
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
@@ -132,10 +170,12 @@ void WriteFileAtomic(const std::string& FileName, std::span<const std::string_vi
 {
     const std::string target = ResolveTarget(OsPath(FileName));
     const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
 
-    std::string temp = folder + (slash == std::string::npos ? "/." : ".") + name + ".XXXXXX";
+    RemoveStaleTemps(folder, name, System);
+    std::string temp = folder + TempPrefix(name) + std::to_string(getpid()) + "~XXXXXX";
+    const std::string nameTemplate = temp;
     int fd = -1;
     if (const int error = System.CreateTemp(temp, &fd))
         RaiseCreateError(target, error);
@@ -152,13 +192,21 @@ void WriteFileAtomic(const std::string& FileName, std::span<const std::string_vi
         error = System.SetMode(fd, mode);
     if (error == 0)
         error = System.Sync(fd);
+    // An unnamed file gets its name only now that it is complete.
+    if (error == 0 && temp.empty()) {
+        temp = nameTemplate;
+        error = System.Link(fd, temp);
+        if (error != 0)
+            temp.clear();
+    }
     const int closeError = System.Close(fd);
     if (error == 0)
         error = closeError;
     if (error == 0)
         error = System.Rename(temp, target);
     if (error != 0) {
-        System.Remove(temp);
+        if (!temp.empty())
+            System.Remove(temp);
         RaiseCreateError(target, error);
     }
     FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
