@@ -99,47 +99,11 @@ void SetLines(TStrings& Strings, const std::vector<std::string_view>& Lines)
     });
 }
 
-// The reason a name cannot be held by the file, or null when it can.
-const char* NameFault(std::string_view Name)
-{
-    if (Name.find_first_of("\r\n") != std::string_view::npos)
-        return "改行を含みます";
-    if (TrimBlanks(Name).size() != Name.size())
-        return "前後に空白があります";
-    return nullptr;
-}
-
-const char* SectionNameFault(std::string_view Name)
-{
-    if (const char* fault = NameFault(Name))
-        return fault;
-    size_t last = 0;
-    for (sjis::CharCursor c(Name); !c.AtEnd(); c.Next()) {
-        if (c.Char() == "]")
-            return "\"]\" を含みます";
-        last = c.Pos();
-    }
-    if (!Name.empty() && sjis::CharLen(Name, last) == 1 && sjis::IsLead(static_cast<unsigned char>(Name[last])))
-        return "末尾が不完全な２バイト文字です";
-    return nullptr;
-}
-
-const char* KeyNameFault(std::string_view Name)
-{
-    if (const char* fault = NameFault(Name))
-        return fault;
-    if (Name.find('=') != std::string_view::npos)
-        return "\"=\" を含みます";
-    if (!Name.empty() && (Name[0] == ';' || Name[0] == '#' || Name[0] == '['))
-        return "\";\" \"#\" \"[\" で始まります";
-    return nullptr;
-}
-
 void CheckNames(std::string_view Section, std::string_view Ident)
 {
-    if (const char* fault = SectionNameFault(Section))
+    if (const char* fault = IniDocument::SectionNameFault(Section))
         throw EIniNameError(Format("セクション名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Section).c_str(), fault));
-    if (const char* fault = KeyNameFault(Ident))
+    if (const char* fault = IniDocument::KeyNameFault(Ident))
         throw EIniNameError(Format("キー名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Ident).c_str(), fault));
 }
 
