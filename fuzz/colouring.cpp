@@ -3,7 +3,8 @@
 // only blanks between them and never past its end, whether the row is
 // parsed alone or with the row it wraps into.
 //
-// Input: scheme byte, then rows ended by LF (a line break) or VT (a wrap).
+// Input: scheme byte, then rows ended by CR or LF (a line break) or VT (a
+// wrap).
 #include "EditorFountain.h"
 #include "FuzzInput.h"
 #include "HTMLFountain.h"
@@ -96,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     TRowAttributeStringList rows;
     std::string_view rest = input.Rest();
     while (!rest.empty()) {
-        const size_t end = std::min(rest.find_first_of("\n\v"), rest.size());
+        const size_t end = std::min(rest.find_first_of("\r\n\v"), rest.size());
         const int index = rows.Add(std::string(rest.substr(0, end)));
         rows.SetRowAttribute(index, end < rest.size() && rest[end] == '\v' ? raWrapped : raCrlf);
         rest.remove_prefix(std::min(end + 1, rest.size()));
@@ -108,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     for (int r = 0; r < rows.Count(); ++r) {
         state.RowAttribute = rows.RowAttribute(r);
         const std::string& row = rows.RowText(r);
-        const int length = static_cast<int>(row.size());
+        // A NUL ends a row for the parser, as for every C string.
+        const int length = static_cast<int>(std::min(row.find('\0'), row.size()));
         CheckTiling(*parser, row, state, length);
         if (rows.RowAttribute(r) == raWrapped && r + 1 < rows.Count())
             CheckTiling(*parser, row + rows.RowText(r + 1), state, length);

@@ -80,8 +80,11 @@ void CheckRoundTrips(const std::string& Text)
     Check(HiraganaToKatakana(KatakanaToHiragana(Text)) == HiraganaToKatakana(Text), "kana conversions undo each other");
     Check(FullWidthSpaceToSpacePairs(SpacePairsToFullWidthSpace(Text)) == FullWidthSpaceToSpacePairs(Text),
           "blank conversions undo each other");
-    // A bare LF before a lone CR would pair with it once reversed.
-    if (Text.find("\n\r") == std::string::npos)
+    // Reversal keeps a final line break at the end, so a leading one would
+    // come back there; and a bare LF before a lone CR pairs with it once
+    // reversed.
+    const bool leadingBreakMoves = Text.starts_with("\r\n") && !Text.ends_with("\r\n");
+    if (!leadingBreakMoves && Text.find("\n\r") == std::string::npos)
         Check(ReverseText(ReverseText(Text)) == Text, "reversing twice gives the text");
 }
 
