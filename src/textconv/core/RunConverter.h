@@ -109,24 +109,26 @@ std::string ConvertRunChars(std::string_view Text, size_t MaxGrowth, StartsFn St
 }
 
 // The runs converted whole: Convert(Run, Out) writes the conversion of a
-// run, a string of whole characters with no lone lead byte, at Out and returns the end of what it
+// run, a string of whole characters, at Out and returns the end of what it
 // wrote; it may not grow the run to more than MaxGrowth times its length.
+// Starts and Continues never accept a lone lead byte: the frame keeps it
+// apart from the run written after it.
 template <typename StartsFn, typename ContinuesFn, typename ConvertFn>
 std::string ConvertRuns(std::string_view Text, size_t MaxGrowth, StartsFn Starts, ContinuesFn Continues,
                         ConvertFn Convert)
 {
     ConvertedText result(Text.size(), MaxGrowth);
     char* out = result.Begin();
-    size_t pos = 0, copied = 0, lastCopiedLen = 0;
+    size_t pos = 0, copied = 0, lastSkippedLen = 0;
     while (pos < Text.size()) {
         size_t len = sjis::CharLen(Text, pos);
         if (!Starts(CodeAt(Text, pos, len))) {
             pos += len;
-            lastCopiedLen = len;
+            lastSkippedLen = len;
             continue;
         }
         out = PutBytes(out, Text.substr(copied, pos - copied));
-        char* const loneLead = pos > copied && IsLoneLead(out - 1, lastCopiedLen) ? out - 1 : nullptr;
+        char* const loneLead = pos > copied && IsLoneLead(out - 1, lastSkippedLen) ? out - 1 : nullptr;
         char* const runOut = out;
         const size_t runStart = pos;
         pos += len;
