@@ -74,7 +74,8 @@ void CheckTiling(TFountainParser& Parser, std::string_view Text, const TRowAttri
         const int start = Parser.TokenPosition(), end = start + Parser.TokenLength();
         if (start >= Length)
             break;
-        Check(start >= covered && end >= start && end <= static_cast<int>(Text.size()), "tokens come in order inside the text");
+        Check(start >= covered && end >= start && end <= static_cast<int>(Text.size()),
+              "tokens come in order inside the text");
         Check(sjis::IsCharBoundary(Text, start) && sjis::IsCharBoundary(Text, end), "a token never splits a character");
         for (int i = covered; i < start; ++i)
             Check(IsBlank(static_cast<unsigned char>(Text[i])), "only blanks lie between tokens");

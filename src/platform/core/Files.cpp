@@ -99,8 +99,8 @@ std::string TempPrefix(const std::string& Name) { return "." + Name + ".~"; }
 
 bool IsTempSuffix(std::string_view Suffix)
 {
-    return Suffix.size() == 6
-           && std::all_of(Suffix.begin(), Suffix.end(), [](char C) { return std::isalnum(static_cast<unsigned char>(C)); });
+    auto isLetterOrDigit = [](char C) { return std::isalnum(static_cast<unsigned char>(C)) != 0; };
+    return Suffix.size() == 6 && std::all_of(Suffix.begin(), Suffix.end(), isLetterOrDigit);
 }
 
 void RemoveStaleTemps(const std::string& Folder, const std::string& Name, TFileSystem& System)

@@ -102,9 +102,11 @@ void SetLines(TStrings& Strings, const std::vector<std::string_view>& Lines)
 void CheckNames(std::string_view Section, std::string_view Ident)
 {
     if (const char* fault = IniDocument::SectionNameFault(Section))
-        throw EIniNameError(Format("セクション名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Section).c_str(), fault));
+        throw EIniNameError(
+            Format("セクション名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Section).c_str(), fault));
     if (const char* fault = IniDocument::KeyNameFault(Ident))
-        throw EIniNameError(Format("キー名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Ident).c_str(), fault));
+        throw EIniNameError(
+            Format("キー名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Ident).c_str(), fault));
 }
 
 // A value with a CR or LF would break the file's lines; those bytes are
