@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -18,8 +19,34 @@ int Result(int ReturnValue) { return ReturnValue == 0 ? 0 : errno; }
 
 int TFileSystem::CreateTemp(std::string& Template, int* Fd)
 {
+    const size_t slash = Template.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : Template.substr(0, slash + 1);
+    *Fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (*Fd >= 0) {
+        Template.clear();
+        return 0;
+    }
     *Fd = mkostemp(Template.data(), O_CLOEXEC);
     return *Fd >= 0 ? 0 : errno;
+}
+
+int TFileSystem::Link(int Fd, std::string& Template)
+{
+    // linkat() makes no unique names itself: try random ones as mkstemp
+    // does. The /proc path links an unnamed file without privileges.
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const std::string procPath = "/proc/self/fd/" + std::to_string(Fd);
+    const size_t suffix = Template.size() - 6;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        for (size_t i = suffix; i < Template.size(); ++i)
+            Template[i] = kLetters[random() % (sizeof kLetters - 1)];
+        if (linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, Template.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != EEXIST)
+            return errno;
+    }
+    return EEXIST;
 }
 
 int TFileSystem::Write(int Fd, std::span<const std::string_view> Pieces)

@@ -12,9 +12,15 @@ class TFileSystem {
 public:
     virtual ~TFileSystem() = default;
 
-    // Makes and opens a new file from Template (ending in "XXXXXX", which
-    // is replaced by the name made); *Fd receives its descriptor.
+    // Makes and opens a new file for Template (a path ending in "XXXXXX");
+    // *Fd receives its descriptor. Where the folder's file system can, the
+    // file has no name (it vanishes with its last descriptor, so nothing is
+    // left behind if the process dies) and Template becomes empty; else the
+    // "XXXXXX" is replaced by the name made.
     virtual int CreateTemp(std::string& Template, int* Fd);
+    // Gives the unnamed file open as Fd a name made from Template as
+    // CreateTemp makes one.
+    virtual int Link(int Fd, std::string& Template);
     // Writes all the pieces, one after the other.
     virtual int Write(int Fd, std::span<const std::string_view> Pieces);
     virtual int SetMode(int Fd, mode_t Mode);

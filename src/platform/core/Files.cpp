@@ -5,11 +5,16 @@
 #include "SysErrorText.h"
 #include "SysUtils.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <set>
 #include <unistd.h>
@@ -89,6 +94,39 @@ mode_t CurrentUmask()
     return mask;
 }
 
+// The temporary files of a target are named ".<name>.~<pid>~XXXXXX", so
+// that a later write can tell those of a process that died between naming
+// its file and renaming it over the target, and remove them.
+std::string TempPrefix(const std::string& Name) { return "." + Name + ".~"; }
+
+bool IsTempSuffix(std::string_view Suffix)
+{
+    auto isLetterOrDigit = [](char C) { return std::isalnum(static_cast<unsigned char>(C)) != 0; };
+    return Suffix.size() == 6 && std::all_of(Suffix.begin(), Suffix.end(), isLetterOrDigit);
+}
+
+void RemoveStaleTemps(const std::string& Folder, const std::string& Name, TFileSystem& System)
+{
+    DIR* dir = opendir(Folder.c_str());
+    if (!dir)
+        return;
+    const std::string prefix = TempPrefix(Name);
+    while (const dirent* entry = readdir(dir)) {
+        std::string_view rest(entry->d_name);
+        if (!rest.starts_with(prefix))
+            continue;
+        rest.remove_prefix(prefix.size());
+        pid_t pid = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+        if (error != std::errc() || pid <= 0 || rest.data() == end || *end != '~'
+            || !IsTempSuffix(rest.substr(end - rest.data() + 1)))
+            continue;
+        if (kill(pid, 0) != 0 && errno == ESRCH)
+            System.Remove(Folder + entry->d_name);
+    }
+    closedir(dir);
+}
+
 } // namespace
 
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
@@ -140,21 +178,25 @@ struct TReplacement {
     std::string Temp;
 };
 
-TReplacement StartReplacement(const std::string& FileName)
+TReplacement StartReplacement(const std::string& FileName, TFileSystem& System)
 {
     TReplacement file;
     file.Target = ResolveTarget(OsPath(FileName));
     const size_t slash = file.Target.rfind('/');
-    file.Folder = slash == std::string::npos ? "." : file.Target.substr(0, slash + 1);
+    file.Folder = slash == std::string::npos ? "./" : file.Target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? file.Target : file.Target.substr(slash + 1);
-    file.Temp = file.Folder + (slash == std::string::npos ? "/." : ".") + name + ".XXXXXX";
+    RemoveStaleTemps(file.Folder, name, System);
+    file.Temp = file.Folder + TempPrefix(name) + std::to_string(getpid()) + "~XXXXXX";
     return file;
 }
 
 // Writes the temporary file with the old file's permissions (a new file's
 // from the umask), flushing it to disk when Flush; removes it on failure.
+// An unnamed temporary file gets its name only once it is complete, so a
+// process killed while writing leaves nothing behind.
 void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, bool Flush, TFileSystem& System)
 {
+    const std::string nameTemplate = File.Temp;
     int fd = -1;
     if (const int error = System.CreateTemp(File.Temp, &fd))
         RaiseCreateError(File.Target, error);
@@ -165,11 +207,18 @@ void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, boo
         error = System.SetMode(fd, mode);
     if (error == 0 && Flush)
         error = System.Sync(fd);
+    if (error == 0 && File.Temp.empty()) {
+        File.Temp = nameTemplate;
+        error = System.Link(fd, File.Temp);
+        if (error != 0)
+            File.Temp.clear();
+    }
     const int closeError = System.Close(fd);
     if (error == 0)
         error = closeError;
     if (error != 0) {
-        System.Remove(File.Temp);
+        if (!File.Temp.empty())
+            System.Remove(File.Temp);
         RaiseCreateError(File.Target, error);
     }
 }
@@ -185,7 +234,7 @@ void SyncFolder(const std::string& Folder)
 
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System)
 {
-    TReplacement file = StartReplacement(FileName);
+    TReplacement file = StartReplacement(FileName, System);
     WriteTemp(file, Pieces, true, System);
     if (const int error = System.Rename(file.Temp, file.Target)) {
         System.Remove(file.Temp);
@@ -203,7 +252,7 @@ void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
     };
     try {
         for (const TFileWrite& file : Files) {
-            written.push_back(StartReplacement(file.FileName));
+            written.push_back(StartReplacement(file.FileName, System));
             WriteTemp(written.back(), std::span(&file.Data, 1), false, System);
         }
     } catch (...) {

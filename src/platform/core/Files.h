@@ -25,7 +25,9 @@ std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes = UINT6
 // Writes Data to a temporary file in the target's folder, flushes it to
 // disk and renames it over the target, keeping the old file's permissions
 // (and replacing the target of a symbolic link). On failure the old file is
-// untouched and EFCreateError is raised.
+// untouched and EFCreateError is raised. The temporary file has no name
+// until it is complete where the file system allows; a named one that a
+// process killed before its rename left is removed by the next write.
 // The file-system calls go through System (tests make them fail).
 void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem());
 // The same with the data given in pieces, written one after the other.

@@ -38,6 +38,47 @@ std::string_view TrimBlanks(std::string_view Text)
     return Text;
 }
 
+namespace {
+
+// The faults of either kind of name: the line would break, or the name
+// would lose its blanks when read.
+const char* NameFault(std::string_view Name)
+{
+    if (Name.find_first_of("\r\n") != std::string_view::npos)
+        return "改行を含みます";
+    if (TrimBlanks(Name).size() != Name.size())
+        return "前後に空白があります";
+    return nullptr;
+}
+
+} // namespace
+
+const char* IniDocument::SectionNameFault(std::string_view Name)
+{
+    if (const char* fault = NameFault(Name))
+        return fault;
+    size_t last = 0;
+    for (sjis::CharCursor c(Name); !c.AtEnd(); c.Next()) {
+        if (c.Char() == "]")
+            return "\"]\" を含みます";
+        last = c.Pos();
+    }
+    if (!Name.empty() && sjis::CharLen(Name, last) == 1 && sjis::IsLead(static_cast<unsigned char>(Name[last])))
+        return "末尾が不完全な２バイト文字です";
+    return nullptr;
+}
+
+const char* IniDocument::KeyNameFault(std::string_view Name)
+{
+    if (const char* fault = NameFault(Name))
+        return fault;
+    if (Name.find('=') != std::string_view::npos)
+        return "\"=\" を含みます";
+    if (!Name.empty() && (Name[0] == ';' || Name[0] == '#' || Name[0] == '['))
+        return "\";\" \"#\" \"[\" で始まります";
+    return nullptr;
+}
+
 IniDocument::IniDocument(std::string Text) : Source_(std::make_shared<const std::string>(std::move(Text)))
 {
     const std::string& text = *Source_;

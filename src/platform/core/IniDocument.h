@@ -38,9 +38,14 @@ public:
     // Every section name once (as first spelt), in file order.
     std::vector<std::string_view> SectionNames() const;
 
+    // Why the file cannot hold a section or key name (it would be written
+    // but never found again), as a message; null when it can.
+    static const char* SectionNameFault(std::string_view Name);
+    static const char* KeyNameFault(std::string_view Name);
+
     // Sets the value in place; else adds the key after the last key line of
-    // the section; else adds the section at the end. The names and Value
-    // must hold no CR or LF.
+    // the section; else adds the section at the end. The names must be ones
+    // the file can hold, and Value must hold no CR or LF.
     void Write(std::string_view Section, std::string_view Ident, std::string_view Value);
     // Removes every section of that name: its header and all lines up to
     // the next section.

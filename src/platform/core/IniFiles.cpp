@@ -99,8 +99,18 @@ void SetLines(TStrings& Strings, const std::vector<std::string_view>& Lines)
     });
 }
 
-// A value, section or key name with a CR or LF would break the file's
-// lines; those bytes are written as blanks.
+void CheckNames(std::string_view Section, std::string_view Ident)
+{
+    if (const char* fault = IniDocument::SectionNameFault(Section))
+        throw EIniNameError(
+            Format("セクション名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Section).c_str(), fault));
+    if (const char* fault = IniDocument::KeyNameFault(Ident))
+        throw EIniNameError(
+            Format("キー名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Ident).c_str(), fault));
+}
+
+// A value with a CR or LF would break the file's lines; those bytes are
+// written as blanks.
 std::string OneLine(std::string_view S)
 {
     std::string result(S);
@@ -338,7 +348,8 @@ bool TIniFile::ReadBool(std::string_view Section, std::string_view Ident, bool D
 
 void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value)
 {
-    Impl_->Apply({IniOperation::Kind::Write, OneLine(Section), OneLine(Ident), OneLine(Value)});
+    CheckNames(Section, Ident);
+    Impl_->Apply({IniOperation::Kind::Write, std::string(Section), std::string(Ident), OneLine(Value)});
 }
 
 void TIniFile::WriteInteger(std::string_view Section, std::string_view Ident, int32_t Value)
@@ -379,12 +390,12 @@ bool TIniFile::ValueExists(std::string_view Section, std::string_view Ident) con
 
 void TIniFile::EraseSection(std::string_view Section)
 {
-    Impl_->Apply({IniOperation::Kind::EraseSection, OneLine(Section), {}, {}});
+    Impl_->Apply({IniOperation::Kind::EraseSection, std::string(Section), {}, {}});
 }
 
 void TIniFile::DeleteKey(std::string_view Section, std::string_view Ident)
 {
-    Impl_->Apply({IniOperation::Kind::DeleteKey, OneLine(Section), OneLine(Ident), {}});
+    Impl_->Apply({IniOperation::Kind::DeleteKey, std::string(Section), std::string(Ident), {}});
 }
 
 void TIniFile::BeginUpdate() { Impl_->BeginUpdate(); }

@@ -14,7 +14,7 @@
 // Reads see the file as it is on disk now (another instance may have
 // written it); it is parsed again only when it changed. Lines end in CR LF
 // when written; a bare LF is read as a line end too. A CR or LF inside a
-// written value, section or key name is written as a blank.
+// written value is written as a blank.
 #pragma once
 
 #include "Classes.h"
@@ -33,6 +33,14 @@ public:
     using Exception::Exception;
 };
 
+// A section or key name the file cannot hold: it would be written but
+// never found again, so every later write would add another copy. The
+// message names the name and the reason.
+class EIniNameError : public EIniFileException {
+public:
+    using EIniFileException::EIniFileException;
+};
+
 class TIniFile : public TObject {
 public:
     explicit TIniFile(const std::string& FileName);
@@ -49,6 +57,10 @@ public:
     // An integer read with Default as 0 or 1; true when not 0.
     bool ReadBool(std::string_view Section, std::string_view Ident, bool Default) const;
 
+    // Raise EIniNameError for a section name with "]", a line break, blanks
+    // or tabs at either end or a last character that is a lone lead byte
+    // (it would pair with the closing "]"), and for a key name with "=", a
+    // line break, blanks or tabs at either end, or a first ";", "#" or "[".
     void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value);
     void WriteInteger(std::string_view Section, std::string_view Ident, int32_t Value);
     void WriteBool(std::string_view Section, std::string_view Ident, bool Value);

@@ -4,6 +4,8 @@
 #include "RegExpChars.h"
 #include "Sjis.h"
 
+#include <algorithm>
+
 namespace awk {
 
 namespace {
@@ -44,17 +46,29 @@ std::string ExpandEscapes(std::string_view Text)
 // Three steps: a backslash before "&" is doubled, so that the escapes
 // leave "\&" standing; the escapes are expanded; then "&" is the match and
 // "\&" a literal ampersand. So "\\&" also gives a literal ampersand.
+// An error's position is moved back over the doubled backslashes before
+// it, so that it points into the text as the user typed it.
 TReplacement::TReplacement(std::string_view Replacement)
 {
     std::string guarded;
+    std::vector<size_t> doubledAt;
     for (size_t pos = 0; pos < Replacement.size();) {
         const size_t len = sjis::CharLen(Replacement, pos);
-        if (len == 1 && Replacement[pos] == '\\' && IsByte(Replacement, pos + 1, '&'))
+        if (len == 1 && Replacement[pos] == '\\' && IsByte(Replacement, pos + 1, '&')) {
+            doubledAt.push_back(guarded.size());
             guarded += '\\';
+        }
         guarded.append(Replacement.substr(pos, len));
         pos += len;
     }
-    const std::string expanded = ExpandEscapes(guarded);
+    std::string expanded;
+    try {
+        expanded = ExpandEscapes(guarded);
+    } catch (const ERegExpParser& error) {
+        const size_t next = static_cast<size_t>(error.ErrorPos() - 1);
+        const auto before = std::lower_bound(doubledAt.begin(), doubledAt.end(), next) - doubledAt.begin();
+        throw ERegExpParser(error.Message(), error.ErrorPos() - static_cast<int>(before));
+    }
 
     Pieces_.emplace_back();
     for (size_t pos = 0; pos < expanded.size();) {

@@ -1,6 +1,7 @@
 #include "LineTransforms.h"
 
 #include "LineWalk.h"
+#include "LoneLead.h"
 #include "Sjis.h"
 
 #include <algorithm>
@@ -96,15 +97,19 @@ std::string ReverseText(std::string_view Text)
 {
     const size_t body = Text.ends_with("\r\n") ? Text.size() - 2 : Text.size();
     std::string out(Text.size(), '\0');
-    // Each unit (a character, or a line break) goes to the mirror position.
+    Text.copy(out.data() + body, Text.size() - body, body);
+    // Each unit (a character, or a line break) goes to the mirror position,
+    // in front of the units already written.
     for (size_t pos = 0; pos < body;) {
         size_t len = LineBreakAt(Text, pos);
         if (len == 0)
             len = sjis::CharLen(Text.substr(0, body), pos);
-        Text.copy(out.data() + body - pos - len, len, pos);
+        char* const at = out.data() + body - pos - len;
+        Text.copy(at, len, pos);
+        if (IsLoneLead(at, len) && at + 1 < out.data() + out.size())
+            SeparateLoneLead(at, at[1]);
         pos += len;
     }
-    Text.copy(out.data() + body, Text.size() - body, body);
     return out;
 }
 

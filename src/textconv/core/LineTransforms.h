@@ -18,6 +18,8 @@ std::string SpacesToTabs(std::string_view Text, int TabWidth);
 std::string TabsToCommas(std::string_view Text);
 
 // The text in reverse character order; a final line break stays at the end.
+// A lone lead byte that would pair with the character now after it becomes
+// "?" (LoneLead.h).
 std::string ReverseText(std::string_view Text);
 // Each run of ASCII letters, digits and "." lower-cased with its first
 // letter upper-cased; a run that starts with a digit or "." stays all lower

@@ -7,6 +7,7 @@
 // after every byte written, since a char store may alias anything).
 #pragma once
 
+#include "LoneLead.h"
 #include "SjisChar.h"
 
 #include "Sjis.h"
@@ -76,10 +77,15 @@ std::string ConvertChars(std::string_view Text, size_t MaxGrowth, ConvertFn Conv
 {
     ConvertedText result(Text.size(), MaxGrowth);
     char* out = result.Begin();
+    char* loneLead = nullptr; // the character written last, when it is a lone lead byte
     for (size_t pos = 0; pos < Text.size();) {
         const size_t len = sjis::CharLen(Text, pos);
         const SjisChar converted = Convert(CodeAt(Text, pos, len));
+        char* const written = out;
         out = converted.Len != 0 ? PutChar(out, converted) : CopyChar(out, Text, pos, len);
+        if (loneLead)
+            SeparateLoneLead(loneLead, *written);
+        loneLead = IsLoneLead(written, out - written) ? written : nullptr;
         pos += len;
     }
     return std::move(result).Take(out);
@@ -105,20 +111,25 @@ std::string ConvertRunChars(std::string_view Text, size_t MaxGrowth, StartsFn St
 // The runs converted whole: Convert(Run, Out) writes the conversion of a
 // run, a string of whole characters, at Out and returns the end of what it
 // wrote; it may not grow the run to more than MaxGrowth times its length.
+// Starts and Continues never accept a lone lead byte: the frame keeps it
+// apart from the run written after it.
 template <typename StartsFn, typename ContinuesFn, typename ConvertFn>
 std::string ConvertRuns(std::string_view Text, size_t MaxGrowth, StartsFn Starts, ContinuesFn Continues,
                         ConvertFn Convert)
 {
     ConvertedText result(Text.size(), MaxGrowth);
     char* out = result.Begin();
-    size_t pos = 0, copied = 0;
+    size_t pos = 0, copied = 0, lastSkippedLen = 0;
     while (pos < Text.size()) {
         size_t len = sjis::CharLen(Text, pos);
         if (!Starts(CodeAt(Text, pos, len))) {
             pos += len;
+            lastSkippedLen = len;
             continue;
         }
         out = PutBytes(out, Text.substr(copied, pos - copied));
+        char* const loneLead = pos > copied && IsLoneLead(out - 1, lastSkippedLen) ? out - 1 : nullptr;
+        char* const runOut = out;
         const size_t runStart = pos;
         pos += len;
         while (pos < Text.size()) {
@@ -128,6 +139,8 @@ std::string ConvertRuns(std::string_view Text, size_t MaxGrowth, StartsFn Starts
             pos += len;
         }
         out = Convert(Text.substr(runStart, pos - runStart), out);
+        if (loneLead && out != runOut)
+            SeparateLoneLead(loneLead, *runOut);
         copied = pos;
     }
     out = PutBytes(out, Text.substr(copied));

@@ -174,9 +174,12 @@ std::string WrapFormat(std::string_view Selection, const TSeikeiOptions& Options
 
 std::optional<std::string> KeisenFormat(std::string_view Selection, const TSeikeiOptions& Options)
 {
-    int width = RequiredWidth(Options);
-    if (width >= Options.WrapByteCache)
-        width = Options.WrapByteCache - 1;
+    // Clamped first so that no width, however extreme, overflows the
+    // arithmetic; a width below the box's minimum still means "nothing".
+    int width = std::clamp(RequiredWidth(Options), 0, kMaxWrapWidth);
+    const int wrapColumn = std::clamp(Options.WrapByteCache, 0, kMaxWrapWidth);
+    if (width >= wrapColumn)
+        width = wrapColumn - 1;
     width -= width % 2;
     width -= 2;
     if (width < kMinKeisenWidth || Selection.empty())

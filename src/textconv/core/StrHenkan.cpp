@@ -17,7 +17,9 @@ constexpr SjisChar kUnchanged;
 
 // Character classes by code, as function objects so the conversion frames
 // inline them.
-constexpr auto IsSingle = [](uint16_t Code) { return Code <= 0xFF; };
+// A single-byte character other than a lone lead byte: the frames keep
+// those apart from what they write after them, and no run may hold one.
+constexpr auto IsSingle = [](uint16_t Code) { return Code <= 0xFF && !sjis::IsLead(static_cast<uint8_t>(Code)); };
 constexpr auto IsKatakana = [](uint16_t Code) { return Code >= kFirstKatakana && Code <= kLastKatakana; };
 constexpr auto IsHiragana = [](uint16_t Code) { return Code >= kFirstHiragana && Code <= kLastHiragana; };
 constexpr auto IsKanaRunKatakana = [](uint16_t Code) { return Code >= kFirstKatakana && Code <= kLastKanaRunKatakana; };

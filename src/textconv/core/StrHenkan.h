@@ -1,7 +1,9 @@
 // The character conversions of Shift-JIS text: half-width and full-width
 // forms, katakana and hiragana, ASCII and its full-width forms, blanks.
 // Every routine takes a text and returns a new one; characters without a
-// counterpart, line breaks and malformed bytes are copied unchanged.
+// counterpart, line breaks and malformed bytes are copied unchanged, except
+// that a lone lead byte becomes "?" where what is written after it could
+// pair with it (LoneLead.h).
 #pragma once
 
 #include <cstdint>

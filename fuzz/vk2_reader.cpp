@@ -1,0 +1,34 @@
+// The document reader: any bytes are refused or give a document whose pages
+// survive writing and reading again; once written, a document reads back
+// exactly.
+#include "FuzzInput.h"
+#include "Vk2Codec.h"
+
+namespace {
+
+constexpr int kSubIcons = 30;
+
+TVk2Document WrittenAndRead(const TVk2Document& Document)
+{
+    return DecodeVk2(EncodeVk2(Document.Pages, Document.SelectedIndex, Document.EditMode.value_or(0)), kSubIcons);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
+{
+    TVk2Document read;
+    try {
+        read = DecodeVk2(std::string_view(reinterpret_cast<const char*>(Data), Size), kSubIcons);
+    } catch (const EVk2Format&) {
+        return 0;
+    }
+    Check(read.SelectedIndex >= 0 && read.SelectedIndex < static_cast<int>(read.Pages.size()),
+          "the selected index names a page");
+    const TVk2Document once = WrittenAndRead(read);
+    Check(once.Pages.size() == read.Pages.size(), "writing keeps every page");
+    const TVk2Document twice = WrittenAndRead(once);
+    Check(twice.Pages == once.Pages && twice.SelectedIndex == once.SelectedIndex && twice.EditMode == once.EditMode,
+          "a written document reads back exactly");
+    return 0;
+}
