@@ -58,25 +58,6 @@ TEST_F(HitCacheTest, HitSplitByAWrapShowsOnBothRows)
     EXPECT_EQ(Paint(), (std::vector<Parts>{{{18, 2, 18, 2}}, {{0, 2, 0, 2}}}));
 }
 
-TEST_F(HitCacheTest, HitCoveringAWholeRowAndLongerLines)
-{
-    SetText(std::string(45, 'a') + "\r\nab", true);
-    Find("a+", {soRegexp});
-    EXPECT_EQ(Paint(), (std::vector<Parts>{{{0, 20, 0, 20}}, {{0, 20, 0, 20}}, {{0, 5, 0, 5}}, {{0, 1, 0, 1}}}));
-}
-
-TEST_F(HitCacheTest, ColumnsCountTabsAndDoubleByteCharacters)
-{
-    // "\t" runs to column 8; "漢" takes two columns.
-    SetText("\tab" + Sjis("漢") + "ab", false);
-    Find("b");
-    EXPECT_EQ(Hits(0), (Parts{{2, 1, 9, 1}, {6, 1, 13, 1}}));
-    EXPECT_EQ(Hits(-1), Parts{});
-    EXPECT_EQ(Hits(1), Parts{});
-    Find("\tA");
-    EXPECT_EQ(Hits(0), (Parts{{0, 2, 0, 9}}));
-}
-
 TEST_F(HitCacheTest, HitReachingIntoTheLineBreakStopsAtTheRowEnd)
 {
     SetText("xa\r\ny", false);

@@ -1,6 +1,7 @@
-// The extended editor's marks: the option object, row backgrounds and the
-// marks on a row's characters.
+// The extended editor's marks: row backgrounds, the marks on a row's
+// characters and the vertical guide lines.
 #include "EditorExMarks.h"
+#include "EditorExVerticalLines.h"
 
 #include "FakeEditorClient.h"
 
@@ -15,47 +16,6 @@ std::vector<TEditorMark*> AllMarks(const TEditorExMarks& Marks)
     return {Marks.DBSpaceMark(), Marks.SpaceMark(), Marks.TabMark(),   Marks.FindMark(), Marks.ParenMark(),
             Marks.CurrentLine(), Marks.DigitLine(), Marks.ImageLine(), Marks.Img0Line(), Marks.Img1Line(),
             Marks.Img2Line(),    Marks.Img3Line(),  Marks.Img4Line(),  Marks.Img5Line(), Marks.EvenLine()};
-}
-
-TEST(EditorExMarks, IndicatedWhenAnyOfTheFifteenIsVisible)
-{
-    TEditorExMarks marks;
-    EXPECT_FALSE(marks.Indicated());
-    marks.Hit()->SetColor(clRed);
-    EXPECT_FALSE(marks.Indicated());
-    for (TEditorMark* mark : AllMarks(marks)) {
-        mark->SetVisible(true);
-        EXPECT_TRUE(marks.Indicated());
-        mark->SetVisible(false);
-    }
-    EXPECT_FALSE(marks.Indicated());
-}
-
-TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSetAndAssignIsOne)
-{
-    TEditorExMarks source, dest;
-    int changes = 0;
-    source.OnChange = [&](TObject* Sender) {
-        EXPECT_EQ(Sender, &source);
-        ++changes;
-    };
-    int n = 0;
-    for (TEditorMark* mark : AllMarks(source)) {
-        mark->SetColor(RGB(n, 0, 0));
-        mark->SetVisible(n++ % 2 == 0);
-    }
-    source.Hit()->SetBkColor(clYellow);
-    EXPECT_EQ(changes, 15 + 8 + 1);
-    int destChanges = 0;
-    dest.OnChange = [&](TObject*) { ++destChanges; };
-    dest.Assign(&source);
-    EXPECT_EQ(destChanges, 1);
-    const auto from = AllMarks(source), to = AllMarks(dest);
-    for (size_t i = 0; i < from.size(); ++i) {
-        EXPECT_EQ(to[i]->Color(), from[i]->Color()) << i;
-        EXPECT_EQ(to[i]->Visible(), from[i]->Visible()) << i;
-    }
-    EXPECT_EQ(dest.Hit()->BkColor(), clYellow);
 }
 
 TEST(EditorExMarks, RowBackgroundByPriority)
@@ -113,15 +73,6 @@ TEST_F(RowMarksTest, BlanksAndTabsWhenTheirMarksAreVisible)
     EXPECT_EQ(Collect(row, 4), (Items{{Space, 1, 1, 1}, {DBSpace, 2, 2, 2}}));
 }
 
-TEST_F(RowMarksTest, FullWidthSpaceLookAlikesAreNoMarks)
-{
-    Marks.DBSpaceMark()->SetVisible(true);
-    // 81 40 split over two characters: a lone lead byte, then "@".
-    EXPECT_EQ(Collect(Sjis("漢") + "\x81" "\t@"), Items{});
-    // "ゼ" (83 5B) followed by "@": no 81 40 at a character start.
-    EXPECT_EQ(Collect(Sjis("ゼ") + Sjis("　")), (Items{{DBSpace, 2, 2, 2}}));
-}
-
 TEST_F(RowMarksTest, BracketsOfThePairOnThisRow)
 {
     TBracketPair pair;
@@ -138,6 +89,26 @@ TEST_F(RowMarksTest, BracketsOfThePairOnThisRow)
     EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 2), Items{});
     pair.Found = false;
     EXPECT_EQ(Collect("a(b)", 1000, pair, 3), Items{});
+}
+
+// ---- Vertical guide lines ------------------------------------------------------
+
+TEST(VerticalLines, XFollowsTheColumnAndTheScroll)
+{
+    TVerticalLines lines(nullptr);
+    TVerticalLine* line = lines.Add();
+    EXPECT_EQ(line->X(30, 0, 8), 30); // a new line stands visible at column 0
+    line->SetPosition(10);
+    // Text left 30, scrolled 16 pixels, cells 8 wide.
+    EXPECT_EQ(line->X(30, 16, 8), 30 - 16 + 80);
+    // Scrolled past it: left of the text area.
+    EXPECT_EQ(line->X(30, 88, 8), std::nullopt);
+    EXPECT_EQ(line->X(30, 80, 8), 30);
+    line->SetPosition(-1);
+    EXPECT_EQ(line->X(30, 0, 8), std::nullopt);
+    line->SetPosition(10);
+    line->SetVisible(false);
+    EXPECT_EQ(line->X(30, 0, 8), std::nullopt);
 }
 
 } // namespace

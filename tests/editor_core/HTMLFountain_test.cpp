@@ -38,13 +38,6 @@ protected:
     TRowAttributeStringList List;
 };
 
-TEST_F(HTMLFountain, ServesHtmlFilesAndHasACommentPair)
-{
-    EXPECT_TRUE(F->HasFileExt(".htm") && F->HasFileExt(".HTML") && !F->HasFileExt(".txt"));
-    ASSERT_EQ(F->Brackets()->Count(), 1);
-    EXPECT_EQ(F->Brackets()->Items(0)->LeftBracket() + F->Brackets()->Items(0)->RightBracket(), "<!---->");
-}
-
 TEST_F(HTMLFountain, AStartTagNamesItsElementAttributeAndValue)
 {
     EXPECT_EQ(Tok("<a href=x>"), (Tokens_{T{0, 1, toTagStart}, T{1, 1, toTagElement}, T{3, 4, toTagAttribute},
@@ -148,17 +141,6 @@ TEST_F(HTMLFountain, TokensTakeTheSchemesColours)
     EXPECT_EQ(colors("&lt; <!-- x --> http://a a@b.c table x"),
               (Colors{F->Ampersand(), F->Brackets()->Items(0)->ItemColor(), F->Url(), F->Mail(), F->Reserve(),
                       nullptr}));
-}
-
-TEST_F(HTMLFountain, ItsColoursAreVisitedByName)
-{
-    std::vector<std::string> names;
-    F->EnumColors([&](std::string_view Name, TFountainColor&) { names.emplace_back(Name); });
-    EXPECT_EQ(names, (std::vector<std::string>{"ItemColor", "Reserve", "Ampersand", "Mail", "Str", "TagAttribute",
-                                               "TagAttributeValue", "TagColor", "TagElement", "Url"}));
-    EXPECT_FALSE(F->HasItalic());
-    F->TagElement()->SetStyle({TFontStyle::fsItalic});
-    EXPECT_TRUE(F->HasItalic());
 }
 
 } // namespace

@@ -21,15 +21,6 @@ TColumnModel Model(int TabSize, bool WordWrap = false, int WrapByte = 80)
     return model;
 }
 
-TEST(edColumns, DefaultDelimitersAreControlsPunctuationAndTheOddHighBytes)
-{
-    const TDelimiters& d = DefaultDelimiterSet();
-    for (int b : std::initializer_list<int>{0x00, 0x09, 0x20, '!', '/', ':', '@', '[', '`', '{', '~', 0x7F, 0x80, 0xA0, 0xA5, 0xFD, 0xFF})
-        EXPECT_TRUE(d.test(b)) << b;
-    for (int b : std::initializer_list<int>{'0', '9', 'A', 'z', '_', 0x81, 0x9F, 0xA6, 0xDF, 0xE0, 0xFC})
-        EXPECT_FALSE(d.test(b)) << b;
-}
-
 TEST(edColumns, ExpandTabsGivesOneAttributePerColumn)
 {
     const std::tuple<std::string, int, std::string> cases[] = {
@@ -96,32 +87,6 @@ TEST(edColumns, ColumnsTurnIntoCharacterIndexes)
 
 // ---- The attribute cursor ------------------------------------------------------
 
-TEST(edAttributeArray, WalksWholeCharactersAndStopsAtTheEnd)
-{
-    const std::string s = "x" + Sjis("あ") + "\ty";
-    const std::string a = ExpandTabs(s, Model(4));
-    ASSERT_EQ(a, "14521");
-    TEditorAttributeArray c(s, a);
-    EXPECT_EQ(c.Column(), 1);
-    EXPECT_EQ(c.CurrentChar(), "x");
-    EXPECT_EQ(c.NextChar(), Sjis("あ"));
-    // The whole character on either of its columns.
-    for (int column : {2, 3}) {
-        c.MoveTo(column);
-        EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
-    }
-    c.MoveTo(5);
-    c.Next();
-    EXPECT_TRUE(c.AtEnd());
-    EXPECT_EQ(c.CurrentChar(), "");
-    EXPECT_EQ(c.NextChar(), "");
-    c.Next(); // nothing past the end
-    EXPECT_EQ(c.Column(), 6);
-    TEditorAttributeArray empty("", "");
-    EXPECT_TRUE(empty.AtEnd());
-    EXPECT_EQ(empty.ColumnCount(), 0);
-}
-
 TEST(edAttributeArray, PositionIsAlwaysTheByteUnderTheColumnBothWays)
 {
     std::mt19937 random(7);
@@ -172,21 +137,6 @@ TEST(edAttributeArray, SteppingBackFromTabFillKeepsTheTabsPosition)
     c.Prev(); // the trail byte of "い"
     EXPECT_EQ(c.Position(), 2);
     EXPECT_EQ(c.CurrentChar(), Sjis("い"));
-}
-
-TEST(edAttributeArray, WholeCharacterStepsRestOnACharactersLastColumn)
-{
-    const std::string s = "a" + Sjis("あい") + "b";
-    const std::string a = ExpandTabs(s, Model(8));
-    TEditorAttributeArray c(s, a);
-    c.StepForward();
-    EXPECT_EQ(c.Column(), 3); // the trail of あ
-    c.StepForward();
-    EXPECT_EQ(c.Column(), 5);
-    c.StepBack();
-    EXPECT_EQ(c.Column(), 3);
-    c.StepBack();
-    EXPECT_EQ(c.Column(), 1);
 }
 
 } // namespace

@@ -171,21 +171,6 @@ TEST_F(FountainParser, TheFifteenthBracketIsRefused)
     EXPECT_THROW(Fountain->Brackets()->Insert(0), Exception);
 }
 
-TEST(FountainParserCreate, ANullFountainIsRefused)
-{
-    class TParser : public TFountainParser {
-    public:
-        using TFountainParser::TFountainParser;
-        TFountainColor* TokenToFountainColor() override { return nullptr; }
-    };
-    try {
-        TParser parser(nullptr);
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "TFountainParser.Create need instance of TFountain");
-    }
-}
-
 TEST_F(FountainParser, ReservedWordsFoldOnlyAsciiLettersOfSingleByteCharacters)
 {
     TStringList words;
@@ -337,40 +322,6 @@ TEST_F(FountainParser, MailDetectionRemembersItsRunWithoutChangingResults)
         }
         ASSERT_EQ(probe.Probe(text, starts), expected) << text;
     }
-}
-
-TEST_F(FountainParser, RowStatesMoveThroughTheRowListsPackedFields)
-{
-    Fill(List, {{"row", raWrapped}});
-    List.SetRowMarks(0, 0x8001);
-    TRowAttributeData data;
-    data.RowAttribute = raEof; // the row's own attribute is never stored
-    data.PrevRowAttribute = raWrapped;
-    data.BracketIndex = 13;
-    data.SchemeState = 1;
-    data.CarryLength = 200;
-    data.ExtraState = 255;
-    data.CarryKind = 56;
-    data.PrevToken = 53;
-    data.StateText = "s";
-    StoreRowState(List, 0, data);
-    EXPECT_TRUE(SameRowState(List, 0, data));
-    TRowAttributeData loaded = LoadRowState(List, 0);
-    EXPECT_EQ(loaded.RowAttribute, raWrapped);
-    loaded.RowAttribute = raEof;
-    EXPECT_EQ(loaded, data);
-    EXPECT_EQ(List.RowMarks(0), 0x8001);
-
-    // Values wider than their fields compare as the row keeps them.
-    data.SchemeState = 0x101;
-    EXPECT_TRUE(SameRowState(List, 0, data));
-    data.SchemeState = 0x102;
-    EXPECT_FALSE(SameRowState(List, 0, data));
-    StoreRowState(List, 0, data);
-    EXPECT_TRUE(SameRowState(List, 0, data));
-    EXPECT_EQ(List.SchemeState(0), 2);
-    data.StateText = "t";
-    EXPECT_FALSE(SameRowState(List, 0, data));
 }
 
 } // namespace

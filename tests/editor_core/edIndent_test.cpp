@@ -44,16 +44,6 @@ TEST_F(IndentTest, IndentNormalisesLeadingBlanksToSpacesOneWiderAndTheSelectionF
     EXPECT_EQ(SelectionText(List(), result->Range), "bc\r\n   de");
 }
 
-TEST_F(IndentTest, UnIndentTakesOneColumnFromRowsThatBeginWithABlank)
-{
-    SetText("  a\r\nb\r\n\tc\r\n");
-    ASSERT_TRUE(Run({0, 0}, {2, 9}, TIndentKind::UnIndent));
-    EXPECT_EQ(Text(), " a\r\nb\r\n       c\r\n");
-    SetText("a\r\nb");
-    EXPECT_FALSE(Run({0, 0}, {1, 1}, TIndentKind::UnIndent));
-    EXPECT_EQ(UndoSteps(), 0);
-}
-
 TEST_F(IndentTest, TabIndentAddsOneTabAndTabUnIndentRemovesExactlyOne)
 {
     SetText("a\r\n\t\tb\r\n c");
@@ -64,20 +54,6 @@ TEST_F(IndentTest, TabIndentAddsOneTabAndTabUnIndentRemovesExactlyOne)
     // Each takes one tab, from the rows that still have one.
     EXPECT_EQ(Text(), "a\r\n\tb\r\n c");
     EXPECT_EQ(UndoSteps(), 3);
-}
-
-TEST_F(IndentTest, WithWordWrapOnlyWholeLinesThatStillFitAreIndented)
-{
-    // Row 0-1: a wrapped line; row 2 is 19 wide and reaches the wrap
-    // column with one more blank; row 3 fits.
-    SetText("0123456789abcdefghijklm\r\n" + std::string(19, 'x') + "\r\nshort", true, 20);
-    ASSERT_EQ(List().Count(), 4);
-    ASSERT_TRUE(Run({0, 0}, {3, 5}, TIndentKind::Indent));
-    EXPECT_EQ(Text(), "0123456789abcdefghijklm\r\n" + std::string(19, 'x') + "\r\n short");
-    // A tab needs the row's length + the tab size below the wrap column.
-    SetText("abcdefghijkl\r\nabcdefghijk", true, 20);
-    ASSERT_TRUE(Run({0, 0}, {1, 3}, TIndentKind::TabIndent));
-    EXPECT_EQ(Text(), "abcdefghijkl\r\n\tabcdefghijk");
 }
 
 TEST_F(IndentTest, ABoxIndentsTheBlankRunAtItsLeftColumn)

@@ -93,16 +93,6 @@ TEST_F(KeyEditingTest, KeysEditAroundTheCaretInOneStep)
     });
 }
 
-TEST_F(KeyEditingTest, NothingToDeleteAtTheEnds)
-{
-    Start("ab\r\ncd", {0, 0});
-    EXPECT_FALSE(Press(Key::BackSpace));
-    SetCaret({1, 2});
-    EXPECT_FALSE(Press(Key::Delete));
-    SetCaret({2, 0});
-    EXPECT_FALSE(Press(Key::Delete));
-}
-
 TEST_F(KeyEditingTest, TabAndIndentOptions)
 {
     // Soft tabs fill to the tab stop, with word wrap never past the wrap column.
@@ -142,36 +132,6 @@ TEST_F(KeyEditingTest, BackSpaceUnIndentGoesBackToTheEarlierIndent)
         // without an indent of its own: only moves.
         {"  " + Wrapped + "\r\n", {2, 6}, Key::BackSpace, "  " + Wrapped + "\r\n @2:2", true},
     });
-}
-
-TEST_F(KeyEditingTest, EnterInOverwriteModeOnlyMovesTheCaret)
-{
-    Start("abc\r\ndef", {0, 2});
-    ASSERT_TRUE(Press(Key::Return, true));
-    ASSERT_TRUE(Press(Key::Return, true));
-    EXPECT_EQ(State(), "abc\r\ndef @1:0");
-    ASSERT_TRUE(Press(Key::Tab, true));
-    EXPECT_EQ(State(), "abc\r\ndef @1:8");
-    EXPECT_EQ(UndoSteps(), 0);
-}
-
-TEST_F(KeyEditingTest, EnterAtALineStartTakesTheRowMarkDown)
-{
-    Start("a\r\nb", {1, 0});
-    List().SetRowMarks(1, 0x0008);
-    ASSERT_TRUE(Press(Key::Return));
-    EXPECT_EQ(List().RowMarks(1), 0);
-    EXPECT_EQ(List().RowMarks(2), 0x0008);
-}
-
-TEST_F(KeyEditingTest, DeletePullsTextBackAcrossAWrapAndTheCaretFollowsIt)
-{
-    Start("aaaa bbbb cccc dddddd", {1, 0}, true);
-    List().WrapOption()->SetWordBreak(true);
-    ASSERT_EQ(List().RowText(1), "dddddd");
-    ASSERT_TRUE(Press(Key::Delete));
-    EXPECT_EQ(Text(), "aaaa bbbb cccc ddddd");
-    EXPECT_EQ(CharPos(List(), Caret().Row, CaretIndex(List(), Caret().Row, Caret().Col)), 15);
 }
 
 } // namespace

@@ -26,19 +26,6 @@ TEST_F(PositionsTest, CaretPlacesFromPositionsCountALineBreakAsTwo)
     EXPECT_EQ(CaretAtPos(List(), 3), (TCaretPos{0, 0}));
 }
 
-TEST_F(PositionsTest, CaretIndexKeepsCharactersWhole)
-{
-    // A tab to column 8, then a kanji at columns 8-9.
-    SetText("\t" + Sjis("漢") + "x");
-    EXPECT_EQ(CaretIndex(List(), 0, 5), 0); // in the tab's fill: the tab
-    EXPECT_EQ(CaretIndex(List(), 0, 8), 1);
-    EXPECT_EQ(CaretIndex(List(), 0, 9), 1); // on the second half: the kanji
-    EXPECT_EQ(CaretIndex(List(), 0, 10), 3);
-    EXPECT_EQ(CaretIndex(List(), 0, 40), 4); // past the end: the row's length
-    EXPECT_EQ(IndexToCol(List(), 0, 3), 10);
-    EXPECT_EQ(CaretIndex(List(), 5, 3), 0);
-}
-
 TEST_F(PositionsTest, EditQueriesCountScreenRowsWithWordWrap)
 {
     // A 45-byte line wraps into rows of 20, 20 and 5 bytes.

@@ -53,20 +53,6 @@ TEST_F(SelectionTest, StreamTextJoinsWrappedRowsAndEndsLinesWithCrLf)
     EXPECT_EQ(SelectionLength(List(), all), List().GetTextLen());
 }
 
-TEST_F(SelectionTest, StreamDisplayRangeEndsAtTheRowsEnd)
-{
-    SetText("abc\r\nabcdefgh");
-    // A free caret past the end of row 0.
-    const TSelectionRange range = Select({0, 9}, {1, 5});
-    EXPECT_EQ(range.StartCol, 3);
-    EXPECT_EQ(range.StartIndex, 3);
-    EXPECT_EQ(SelectionText(List(), range), "\r\nabcde");
-    const TSelectionRange same = Select({1, 20}, {1, 2});
-    EXPECT_EQ(same.StartCol, 2);
-    EXPECT_EQ(same.EndCol, 8);
-    EXPECT_EQ(SelectionText(List(), same), "cdefgh");
-}
-
 TEST_F(SelectionTest, BoxTakesCharactersCutByTheRightEdgeAndLeavesThoseCutByTheLeft)
 {
     // Row 0 "ab漢cd" (漢 at 2-3), row 1 "a\tb" (tab 1-7), row 2 short,
@@ -79,20 +65,6 @@ TEST_F(SelectionTest, BoxTakesCharactersCutByTheRightEdgeAndLeavesThoseCutByTheL
     const TSelectionRange wide = Select({0, 1}, {1, 3}, Box);
     EXPECT_EQ(SelectionText(List(), wide), "b" + Sjis("漢") + "\r\n\t\r\n");
     EXPECT_EQ(SelectionLength(List(), wide), 8);
-}
-
-TEST_F(SelectionTest, HitTestMatchesWhatIsSelected)
-{
-    SetText("abcdef\r\nghijkl\r\nmnopqr");
-    const TSelectionRange stream = Select({0, 4}, {2, 2});
-    EXPECT_EQ(Selected(stream, 0, 6) + Selected(stream, 1, 1) + Selected(stream, 2, 3), "000011" "1" "110");
-    EXPECT_FALSE(IsInSelection(List(), stream, 3, 0));
-    // Row 0 takes "b" only: the kanji begins at column 1, left of the box.
-    SetText("a" + Sjis("漢") + "b\r\n0123");
-    const TSelectionRange box = Select({0, 2}, {1, 4}, Box);
-    EXPECT_EQ(SelectionText(List(), box), "b\r\n23\r\n");
-    EXPECT_EQ(Selected(box, 0, 5), "00010");
-    EXPECT_EQ(Selected(box, 1, 5), "00110");
 }
 
 TEST_F(SelectionTest, RemovalAndReplacementOfTheRows)

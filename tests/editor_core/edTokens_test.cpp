@@ -63,16 +63,6 @@ TEST_F(TokensTest, KeepStateMakesARegionFromTheRowsAboveOneToken)
     EXPECT_EQ(Token(0, 14, nullptr, false), Expected(Sjis("漢字"), toDBKanji, 13));
 }
 
-TEST_F(TokensTest, AWrappedLineIsParsedWhole)
-{
-    SetText(std::string(25, 'a') + " b", true, 20);
-    const std::optional<TTokenInfo> token = TokenAt(List(), 1, 2, nullptr, false);
-    ASSERT_TRUE(token);
-    EXPECT_EQ(token->Text, std::string(25, 'a'));
-    EXPECT_EQ(token->LineRow, 0);
-    EXPECT_EQ(token->Start, 0);
-}
-
 TEST_F(TokensTest, CtrlLeftAndRightGoToTokenStartsAndStopAtLineEnds)
 {
     // "three" starts at column 17, after the tab (8-15) and a space.

@@ -52,27 +52,6 @@ TEST_F(UndoTest, EveryReplaceRowsIsOneStep)
     EXPECT_FALSE(Undo().CanRedo());
 }
 
-TEST_F(UndoTest, UndoPutsBackRowsInsertedAtTheEndOrDeletedWhole)
-{
-    List().SetTextStr("a\r\n");
-    List().ReplaceRows(1, 0, "b\r\nc\r\n");
-    ASSERT_EQ(Undo().UndoList().back().Attribute, raNoText);
-    EXPECT_EQ(Undo().UndoList().back().RowCount, 2);
-    List().Undo();
-    EXPECT_EQ(RowsOf(List()), (std::vector<RowView>{{"a", Crlf}}));
-    List().Redo();
-    EXPECT_EQ(List().GetTextStr(), "a\r\nb\r\nc\r\n");
-
-    List().SetTextStr("a\r\nb\r\nc");
-    List().ReplaceRows(1, 2, "");
-    ASSERT_EQ(Undo().UndoList().back().RowCount, 0);
-    EXPECT_EQ(List().GetTextStr(), "a\r\n");
-    List().Undo();
-    EXPECT_EQ(RowsOf(List()), (std::vector<RowView>{{"a", Crlf}, {"b", Crlf}, {"c", Eof}}));
-    List().Redo();
-    EXPECT_EQ(List().GetTextStr(), "a\r\n");
-}
-
 TEST_F(UndoTest, TheListKeepsAtMostUndoListMaxSteps)
 {
     List().SetTextStr("x");
@@ -106,23 +85,6 @@ TEST_F(UndoTest, TheCaretReturnsWhereItStood)
     List().Redo();
     // Redo returns the caret to where it stood when the undo was done.
     EXPECT_EQ(Editor.Col, 2);
-}
-
-TEST_F(UndoTest, EditorsSharingAListShareOneHistory)
-{
-    TFakeEditorClient second;
-    second.ShareList(Editor);
-    List().SetTextStr("text\r\n");
-    second.HasFocus = true;
-    second.SetRowCol(0, 4);
-    List().ReplaceRows(0, 1, "texts\r\n"); // typed in the second editor
-    second.HasFocus = false;
-    Editor.HasFocus = true;
-    Editor.SetRowCol(0, 0);
-    second.List->Undo(); // undone from the first, which has the focus
-    EXPECT_EQ(List().GetTextStr(), "text\r\n");
-    EXPECT_EQ(Editor.Col, 4); // the focused editor's caret goes back
-    EXPECT_EQ(second.Col, 4);
 }
 
 TEST_F(UndoTest, ClearEmptiesTheHistoryAndWrapOptionsWithWordWrapOffKeepIt)

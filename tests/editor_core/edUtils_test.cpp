@@ -50,15 +50,6 @@ TEST(edUtils, LeadAndTrailBytesFollowTheForwardWalkOfTheText)
     }
 }
 
-TEST(edUtils, CharAtReadsOneBasedBytesAndNulOutside)
-{
-    EXPECT_EQ(CharAt("abc", 1), 'a');
-    EXPECT_EQ(CharAt("abc", 3), 'c');
-    EXPECT_EQ(CharAt("abc", 0), '\0');
-    EXPECT_EQ(CharAt("abc", 4), '\0');
-    EXPECT_EQ(CharAt(Sjis("ア"), 2), 'A');
-}
-
 TEST(edUtils, ContainsDBCSMatchesOnlyAtCharacterBoundaries)
 {
     EXPECT_FALSE(ContainsDBCS("A", Sjis("ア")));
@@ -83,18 +74,6 @@ TEST(edUtils, SetStringsFromTextCutsAtEachKindOfLineBreak)
         SetStringsFromText(text, list);
         EXPECT_EQ(Lines(list), lines) << (text ? text : "null");
     }
-}
-
-TEST(edUtils, SetStringsFromTextReplacesTheLinesInOneUpdate)
-{
-    TStringList list;
-    list.Add("old");
-    int changes = 0;
-    list.OnChange = [&changes](TObject*) { ++changes; };
-    const std::string text = Sjis("一行目") + "\r\n" + Sjis("二行目");
-    SetStringsFromText(text.c_str(), list);
-    EXPECT_EQ(Lines(list), (Rows{Sjis("一行目"), Sjis("二行目")}));
-    EXPECT_EQ(changes, 1);
 }
 
 TEST(edUtils, LeadingBlankWidthCountsSpacesAndFullWidthSpacesInBytes)
