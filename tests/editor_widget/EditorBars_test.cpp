@@ -51,19 +51,6 @@ TEST_F(Bars, LineNumbersLeaveContinuationRowsEmptyAndLeadWithZeros)
     EXPECT_EQ(Numbers(10, 11), (std::vector<std::string>{"", ""}));
 }
 
-TEST_F(Bars, RowNumbersCountFromZeroWithZeroBase)
-{
-    ed->Leftbar()->SetVisible(true);
-    ed->Leftbar()->SetZeroBase(true);
-    ed.SetText("a\r\nb");
-    EXPECT_EQ(Numbers(0, 2), (std::vector<std::string>{"   0", "   1", ""}));
-    // After a final line break the caret's row past the end is numbered.
-    ed.SetText("a\r\nb\r\n");
-    EXPECT_EQ(Numbers(0, 3), (std::vector<std::string>{"   0", "   1", "   2", ""}));
-    ed.SetText("");
-    EXPECT_EQ(Numbers(0, 1), (std::vector<std::string>{"   0", ""}));
-}
-
 TEST_F(Bars, LeftBarWidensWhenTheNumbersGrowADigit)
 {
     ed->Leftbar()->SetVisible(true);
@@ -121,27 +108,6 @@ TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaultsAndForgetsListsGoingAway
     EXPECT_EQ(ed->ImagebarPicture(11), &DefaultImageMarks()[1]);
 }
 
-
-TEST(RulerNumbers, StopAtColumnThousand)
-{
-    EXPECT_EQ(TEditorRulerBitmaps::Numbers(0, 3, 10), (std::vector<int>{0, 10, 20, 30}));
-    EXPECT_EQ(TEditorRulerBitmaps::Numbers(980, 10, 10), (std::vector<int>{980, 990, 1000}));
-    EXPECT_EQ(TEditorRulerBitmaps::Numbers(992, 10, 8), (std::vector<int>{992, 1000}));
-}
-
-TEST(RulerDigits, MaskHoldsTenGlyphsFivePixelsWideWithBlankEdges)
-{
-    const QImage& mask = TEditorRulerBitmaps::DigitMask();
-    ASSERT_EQ(mask.size(), QSize(56, 9));
-    for (int x = 0; x < 56; ++x)
-        for (int y = 0; y < 9; ++y) {
-            // "1" is the stroke at x = 7 from row 1 to row 7.
-            const bool ink = x == 7 && y >= 1 && y <= 7;
-            if (ink || y == 0 || y == 8 || x >= 50) {
-                EXPECT_EQ(mask.pixelColor(x, y).alpha() != 0, ink) << x << "," << y;
-            }
-        }
-}
 
 TEST_F(Bars, RulerMarksTheCaretColumnInTheMarkColour)
 {

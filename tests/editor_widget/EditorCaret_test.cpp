@@ -1,5 +1,5 @@
 // Where the caret stands and how it shows: the column rule, the keeping of
-// a column over short rows, the caps, placing after text, the shapes, and
+// a column over short rows, the caps, sideways scrolling, the shapes, and
 // what hides it.
 #include "EditorDriver.h"
 
@@ -91,20 +91,6 @@ TEST_F(Caret, ColumnsAndRowsAreCappedAndClamped)
     EXPECT_EQ(ColAfter(1, 200), 19) << "not past the wrap column";
 }
 
-TEST_F(Caret, PutCaretAfterTextCountsLineBreaksAsTwo)
-{
-    ed.SetText("ab\r\ncd");
-    const auto place = [&](int Length) {
-        ed->PutCaretAfterText(0, Length);
-        return ed.Caret();
-    };
-    EXPECT_EQ(place(3), (TCaretPos{0, 2}));
-    EXPECT_EQ(place(4), (TCaretPos{1, 0}));
-    EXPECT_EQ(place(6), (TCaretPos{1, 2}));
-    ed.SetText("ab\r\n");
-    EXPECT_EQ(place(4), (TCaretPos{1, 0}));
-}
-
 TEST_F(Caret, SidewaysTheViewScrollsAQuarterAndStopsHalfAViewBeforeTheLastColumn)
 {
     ed.SetText(Bytes(900));
@@ -170,16 +156,6 @@ TEST_F(Caret, NestedUpdatesFocusAndTheViewHideIt)
     ed->ShowCaret();
     EXPECT_FALSE(ed->CaretShown());
     EXPECT_TRUE(ed->IsCaretOutOfView());
-}
-
-TEST_F(Caret, PaintedCaretInvertsItsCells)
-{
-    ed->SetOverWrite(true);
-    ed.SetText("   ");
-    ed->SetRowCol(0, 1);
-    const QImage image = ed.Grab();
-    EXPECT_EQ(ed.CellColor(image, 0, 1), QColor(Qt::black));
-    EXPECT_EQ(ed.CellColor(image, 0, 2), QColor(Qt::white));
 }
 
 } // namespace

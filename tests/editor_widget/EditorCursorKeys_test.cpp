@@ -90,16 +90,6 @@ TEST_F(CursorKeys, LeftAndRightCrossRowsWithNextLineOrAWrappedRow)
     EXPECT_EQ(After(Qt::Key_Left), (P{0, last}));
 }
 
-TEST_F(CursorKeys, DownStopsOnTheLastRowWithoutALineBreak)
-{
-    ed.SetText("a\r\nb");
-    ed->SetRow(1);
-    EXPECT_EQ(After(Qt::Key_Down).Row, 1);
-    ed.SetText("a\r\nb\r\n");
-    ed->SetRow(1);
-    EXPECT_EQ(After(Qt::Key_Down).Row, 2) << "after a final line break the caret may go one row further";
-}
-
 TEST_F(CursorKeys, PageDownMovesHalfAViewTimesTheSpeed)
 {
     SetLines(200, 21);

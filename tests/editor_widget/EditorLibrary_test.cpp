@@ -1,5 +1,5 @@
-// The editor library's shared pieces: dotted lines and their cache, the
-// start-up (box format, cursors), and the default row-mark pictures.
+// The editor library's shared pieces: dotted lines and the start-up (box
+// format, cursors).
 #include "Canvas.h"
 #include "Clipboard.h"
 #include "QtColor.h"
@@ -51,24 +51,6 @@ TEST(DrawDotLine, AlternatesFromX1ToX2InclusiveAndAReversedSpanDrawsNothing)
     EXPECT_EQ(system.pixelColor(1, 0), ColorToQColor(clWindow));
 }
 
-TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)
-{
-    TDotLineCollection& cache = DotLineCollection();
-    const auto draw = [](TColor Bk, TColor Color) {
-        Paint(16, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, Bk, Color, 15); });
-    };
-    draw(clSilver, clMaroon);
-    const int count = cache.Count();
-    draw(clSilver, clMaroon);
-    EXPECT_EQ(cache.Count(), count);
-    draw(clMaroon, clSilver);
-    draw(clSilver, clTeal);
-    draw(clMaroon, clSilver);
-    EXPECT_EQ(cache.Count(), count + 2);
-    const QImage& line = cache.DotLine(clGreen, clOlive);
-    EXPECT_EQ(line.size(), QSize(Screen().DesktopWidth(), 1));
-}
-
 TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
 {
     const int cached = DotLineCollection().DotLine(clPurple, clAqua).width();
@@ -90,22 +72,6 @@ TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
     EXPECT_EQ(image.pixelColor(2, 1), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(6, 1), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(7, 1), QColor(Qt::white));
-}
-
-TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)
-{
-    TDotLineCollection collection;
-    auto* source = static_cast<TDotLineItem*>(collection.Add());
-    source->DrawLine(clRed, clNone, 9);
-    EXPECT_EQ(source->Bitmap().pixelColor(0, 0), QColor(255, 0, 0));
-    EXPECT_EQ(qAlpha(source->Bitmap().pixel(1, 0)), 0);
-    auto* copy = static_cast<TDotLineItem*>(collection.Add());
-    copy->Assign(source);
-    EXPECT_EQ(copy->Color(), clRed);
-    EXPECT_EQ(copy->BkColor(), clNone);
-    EXPECT_EQ(copy->Bitmap(), source->Bitmap());
-    TDotLineCollection other;
-    EXPECT_THROW(copy->Assign(&other), EConvertError);
 }
 
 TEST(StartEditorLibrary, RunsOnceWithTheBoxFormatAndTheCursorsInPlace)
@@ -138,34 +104,6 @@ TEST(StartEditorLibrary, RunsOnceWithTheBoxFormatAndTheCursorsInPlace)
     EXPECT_LE(ink.right(), hotSpot.x() + 1);
     EXPECT_LT(ink.left(), hotSpot.x() - 5);
     EXPECT_GE(ink.top(), hotSpot.y() - 1);
-}
-
-TEST(MarkImages, SixteenDistinctPicturesOfTheTwoSizesWithTransparentSurroundings)
-{
-    std::vector<QImage> images;
-    for (const QPixmap& digit : DefaultImageDigits()) {
-        EXPECT_EQ(digit.size(), QSize(8, 11));
-        images.push_back(digit.toImage());
-    }
-    for (const QPixmap& mark : DefaultImageMarks()) {
-        EXPECT_EQ(mark.size(), QSize(11, 11));
-        images.push_back(mark.toImage());
-    }
-    ASSERT_EQ(images.size(), 16u);
-    for (size_t a = 0; a < images.size(); ++a) {
-        ASSERT_TRUE(images[a].hasAlphaChannel()) << a;
-        int transparent = 0;
-        int opaque = 0;
-        for (int y = 0; y < images[a].height(); ++y)
-            for (int x = 0; x < images[a].width(); ++x) {
-                transparent += qAlpha(images[a].pixel(x, y)) == 0;
-                opaque += qAlpha(images[a].pixel(x, y)) == 255;
-            }
-        EXPECT_GT(transparent, 0) << a;
-        EXPECT_GT(opaque, 0) << a;
-        for (size_t b = a + 1; b < images.size(); ++b)
-            EXPECT_NE(images[a], images[b]) << a << " and " << b;
-    }
 }
 
 } // namespace

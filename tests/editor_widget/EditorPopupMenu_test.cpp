@@ -162,33 +162,25 @@ TEST_F(EditorPopupMenu, ChecksShowTheBoxModeAndTheMarksInUse)
     EXPECT_FALSE(Menu.MarkSetItems[2]->isChecked());
 }
 
-TEST_F(EditorPopupMenu, ItemsRunTheirCommands)
+TEST_F(EditorPopupMenu, ItemsRunTheirCommandsOnlyWhenEnabled)
 {
     SetClipboardText(QString::fromUtf8("一\n二"));
     Editor.Selected = 1;
     Editor.Undoable = Editor.Redoable = true;
     Editor.TextLength = 1;
+    Editor.CaretRowMarks = 1 << 4;
     Menu.UpdateItems();
     for (QAction* item : {Menu.UndoItem, Menu.RedoItem, Menu.CutItem, Menu.CopyItem, Menu.PasteItem,
-                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem})
+                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem, Menu.MarkSetItems[4],
+                          Menu.MarkSetItems[5], Menu.MarkJumpItems[7]})
         item->trigger();
-    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Undo", "Redo", "Cut", "Copy", "Paste",
-                                                       "PasteBox", "Clear", "SelectAll"}));
-}
+    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Undo", "Redo", "Cut", "Copy", "Paste", "PasteBox", "Clear",
+                                                       "SelectAll", "Delete 3 4", "Put 3 5", "Goto 7"}));
 
-TEST_F(EditorPopupMenu, MarkItemsToggleTheCaretRowsMarkAndJump)
-{
-    Editor.CaretRowMarks = 1 << 4;
-    Menu.MarkSetItems[4]->trigger();
-    Menu.MarkSetItems[5]->trigger();
-    Menu.MarkJumpItems[7]->trigger();
-    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Delete 3 4", "Put 3 5", "Goto 7"}));
-}
-
-TEST_F(EditorPopupMenu, DisabledItemsOrNoEditorDoNothing)
-{
+    // Disabled items, or no editor, do nothing.
+    Editor.Calls.clear();
     Editor.IsReadOnly = true;
-    Editor.Undoable = true;
+    Editor.TextLength = 0;
     Menu.UpdateItems();
     Menu.UndoItem->trigger();
     Menu.SetEditor(nullptr);

@@ -1,6 +1,5 @@
-// The selection in character positions and as text, stream and box, its
-// deletion, search hits that are shown but not selected, the selection
-// mode; and copy, cut and paste through the (offscreen) system clipboard
+// Search hits that are shown but not selected, the plain search from hit
+// to hit; and copy, cut and paste through the (offscreen) system clipboard
 // with the keys: plain text converted at the edge, a box in the box
 // format, text from other programs, and the context menu's commands.
 #include "EditorDriver.h"
@@ -33,73 +32,6 @@ protected:
 
     TEditorDriver ed;
 };
-
-TEST_F(Selection, PositionsCountALineBreakAsTwo)
-{
-    ed.SetText("ab\r\ncd");
-    ed->SetSelStart(3);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 2}));
-    ed->SetSelStart(4);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
-    ed->SetSelLength(2);
-    EXPECT_EQ(std::tuple(ed->SelText(), ed->SelStart(), ed->SelLength()), std::tuple(std::string("cd"), 4, 2));
-    // Past the text: its end; below 1: its start.
-    ed->SetSelStart(99);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 2}));
-    ed->SetSelStart(-5);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 0}));
-    ed->SelectAll();
-    EXPECT_EQ(ed->SelText(), ed.Text());
-    EXPECT_EQ(ed->SelLength(), ed->GetTextLen());
-}
-
-TEST_F(Selection, AStreamJoinsWrappedRowsAndEndsLinesWithALineBreak)
-{
-    ed.Wrap(20);
-    ed.SetText(std::string(15, 'a') + std::string(15, 'b') + "\r\nxyz\r\n");
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    ed.Select({0, 10}, {ed->RowCount() - 1, 2});
-    EXPECT_EQ(ed->SelText(), std::string(5, 'a') + std::string(15, 'b') + "\r\nxy");
-    EXPECT_EQ(ed->SelLength(), static_cast<int>(ed->SelText().size()));
-}
-
-TEST_F(Selection, ABoxTakesWholeCharactersAtItsRightEdgeOnly)
-{
-    int modeChanges = 0;
-    ed->OnSelectionModeChange = [&](TObject*) { ++modeChanges; };
-    ed.SetText("0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n01\r\n");
-    ed.Select({0, 2}, {2, 5});
-    ed->SetSelectionMode(TEditorSelectionMode::smBox);
-    EXPECT_EQ(modeChanges, 1);
-    // Row 1: the kanji across the left edge is left out, the one across
-    // the right edge taken whole; row 2 is shorter than the box.
-    EXPECT_EQ(ed->SelText(), "234\r\n3" + Sjis("字") + "\r\n\r\n");
-    EXPECT_EQ(ed->SelLength(), 3 + 2 + 3 + 2 + 0 + 2);
-    // Setting a length goes back to a stream first.
-    ed->SetSelLength(3);
-    EXPECT_EQ(ed->SelectionMode(), TEditorSelectionMode::smLine);
-    EXPECT_EQ(ed->SelText(), "234");
-}
-
-TEST_F(Selection, DeletingAStreamOrABoxIsOneStep)
-{
-    const std::string text = "abcdef\r\nghij\r\nklmnop\r\n";
-    ed.SetText(text);
-    ed.Select({0, 2}, {2, 3});
-    ed.Key(Qt::Key_Delete);
-    EXPECT_EQ(ed.Text(), "abnop\r\n");
-    Ctrl(Qt::Key_Z);
-    EXPECT_EQ(ed.Text(), text);
-
-    const std::string kanji = "0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n0123456\r\n";
-    ed.SetText(kanji);
-    ed->SetSelectionMode(TEditorSelectionMode::smBox);
-    ed.Select({2, 5}, {0, 2});
-    ed.Key(Qt::Key_Backspace);
-    EXPECT_EQ(ed.Text(), "0156\r\n0" + Sjis("漢") + "6\r\n0156\r\n");
-    Ctrl(Qt::Key_Z);
-    EXPECT_EQ(ed.Text(), kanji);
-}
 
 TEST_F(Selection, ASearchHitIsShownButNotSelectedNorCopied)
 {
@@ -217,21 +149,6 @@ TEST_F(Selection, NothingToPasteOrAReadOnlyEditorChangesNothing)
     EXPECT_EQ(ed.Text(), "ab");
 }
 
-TEST_F(Selection, TheEditMessagesEmptyTheClipboardWithoutASelection)
-{
-    SetClipboardText("old");
-    ed.SetText("ab");
-    ed->Perform(WM_CUT);
-    EXPECT_TRUE(ClipboardText().isEmpty());
-    ed->SelectAll();
-    ed->Perform(WM_COPY);
-    EXPECT_EQ(ClipboardText(), "ab");
-    ed->Perform(WM_CLEAR);
-    EXPECT_EQ(ed.Text(), "");
-    ed->Perform(WM_PASTE);
-    EXPECT_EQ(ed.Text(), "ab");
-}
-
 TEST_F(Selection, TheContextMenusCommandsAct)
 {
     auto* menu = ed->findChild<TEditorPopupMenu*>();
@@ -259,6 +176,23 @@ TEST_F(Selection, TheContextMenusCommandsAct)
     ed->SetRow(0);
     Ctrl(Qt::Key_3);
     EXPECT_EQ(ed->Row(), 2);
+}
+
+TEST_F(Selection, SearchGoesFromHitToHitWhateverTheHitStyle)
+{
+    for (const TEditorHitStyle style : {TEditorHitStyle::hsSelect, TEditorHitStyle::hsDraw, TEditorHitStyle::hsCaret}) {
+        ed->SetHitStyle(style);
+        ed.SetText("ab ab\r\nab");
+        ed->SetRowCol(0, 0);
+        EXPECT_FALSE(ed->Search("ab", 0)) << "nothing back from the top";
+        for (const int start : {0, 3, 7}) {
+            ASSERT_TRUE(ed->Search("ab", esDown));
+            EXPECT_EQ(ed->SelStart(), start);
+        }
+        EXPECT_FALSE(ed->Search("ab", esDown));
+        ASSERT_TRUE(ed->Search("ab", 0));
+        EXPECT_EQ(ed->SelStart(), 3) << "backwards from the hit";
+    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Editors sharing one row list stay in step: text, changes, undo history,
 // word wrap; each keeps its own caret; the list goes with its last editor.
-// Also the change notification, a fountain going away, and settings and
-// handlers handed from one editor to another.
+// Also the change notification, a fountain going away, and handlers handed
+// from one editor to another.
 #include "EditorDriver.h"
 #include "HPropUtils.h"
 
@@ -109,22 +109,6 @@ TEST(Fountain, AFountainsChangesReachTheEditorAndOneGoingAwayIsForgotten)
     // The view's own options recolour too.
     ed->View()->Colors()->Int()->SetColor(clRed);
     EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
-}
-
-TEST(EditorProp, TakesAndGivesAnEditorsSettings)
-{
-    TEditorDriver a;
-    TEditorDriver b;
-    a->SetColor(clYellow);
-    a->Leftbar()->SetVisible(true);
-    a->Ruler()->SetGaugeRange(8);
-    std::unique_ptr<TEditorProp> prop(TFileExtComponent::Create<TEditorProp>(nullptr));
-    prop->Assign(&a.Ed());
-    b->Assign(prop.get());
-    EXPECT_EQ(b->Color(), clYellow);
-    EXPECT_TRUE(b->Leftbar()->Visible());
-    EXPECT_EQ(b->Ruler()->GaugeRange(), 8);
-    EXPECT_EQ(b->Font()->Name(), a->Font()->Name());
 }
 
 TEST(EditorProp, CopyPublishedPropertiesGivesTheHandlersAndOnlyWhatIsAsked)

@@ -1,5 +1,5 @@
-// The editor's metrics and scrolling: cells from the font, rows and
-// columns that fit the viewport, the scroll bars' ranges, scrolling by the
+// The editor's metrics and scrolling: cells from the font and margins, rows
+// and columns that fit the viewport, the scroll bars' ranges, scrolling by the
 // bars and by rows, and what scrolling tells the owner.
 #include "EditorDriver.h"
 
@@ -52,19 +52,6 @@ TEST_F(View, VisibleRowsAndColumnsFillTheViewportAndNoMore)
     ed.Process();
     EXPECT_EQ(ed->VisibleRows(), 1);
     EXPECT_GE(ed->VisibleCols(), 1);
-}
-
-TEST_F(View, BarsAndMarginsPlaceTheText)
-{
-    EXPECT_EQ(ed->TextTop(), ed->Margin()->Top());
-    EXPECT_EQ(ed->TextLeft(), ed->Margin()->Left() + 8 + 2 + 0 + 2) << "the image bar";
-    ed->Ruler()->SetVisible(true);
-    EXPECT_EQ(ed->TextTop(), ed->Margin()->Top() + 11);
-    ed->Ruler()->SetEdge(false);
-    EXPECT_EQ(ed->TextTop(), ed->Margin()->Top() + 10);
-    ed->Imagebar()->SetVisible(false);
-    ed->Leftbar()->SetVisible(true);
-    EXPECT_EQ(ed->TextLeft(), ed->Margin()->Left() + 8 + 4 * ed->ColWidth() + 4 + 2);
 }
 
 TEST_F(View, ScrollBarsRunOverEveryRowAndColumnAPageAtATime)
