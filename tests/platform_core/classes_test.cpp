@@ -1,5 +1,4 @@
-// Components and their ownership, free notification, fonts, sets and
-// comparable handlers.
+// Components and their ownership, free notification, colours and sets.
 #include "Classes.h"
 #include "Graphics.h"
 #include "Method.h"
@@ -101,40 +100,6 @@ TEST(Component, FreeNotificationWorksBothWays)
     delete watcher;
 }
 
-TEST(Font, SizeAndHeightConvertBothWays)
-{
-    TFont font;
-    EXPECT_EQ(font.Height(), -11);
-    font.SetSize(9);
-    EXPECT_EQ(font.Height(), -12);
-    font.SetHeight(16); // a cell height: Size stays positive
-    EXPECT_EQ(font.Size(), 12);
-}
-
-TEST(Font, OneChangePerAssignAndNoneWithoutChange)
-{
-    TFont font, other;
-    int changes = 0;
-    font.OnChange = [&](TObject* Sender) {
-        EXPECT_EQ(Sender, &font);
-        ++changes;
-    };
-    other.SetName("IPAGothic");
-    other.SetSize(12);
-    other.SetStyle({TFontStyle::fsBold, TFontStyle::fsItalic});
-    other.SetColor(clRed);
-    font.Assign(&other);
-    EXPECT_EQ(changes, 1);
-    EXPECT_TRUE(font.SameAs(other));
-    font.Assign(&other);
-    font.SetColor(clRed);
-    EXPECT_EQ(changes, 1);
-    font.SetColor(clBlue);
-    EXPECT_EQ(changes, 2);
-    TPersistent unrelated;
-    EXPECT_THROW(font.Assign(&unrelated), EConvertError);
-}
-
 TEST(Colors, RgbIsLittleEndianAndSystemColoursAreFlagged)
 {
     EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412);
@@ -155,33 +120,6 @@ TEST(Set, Operations)
     EXPECT_EQ((both - TFontStyles{fsBold}), TFontStyles{fsItalic});
     EXPECT_EQ((both * TFontStyles{fsItalic, fsStrikeOut}), TFontStyles{fsItalic});
     EXPECT_EQ(TFontStyles::FromBits(0b1000), TFontStyles{fsStrikeOut});
-}
-
-class TListener : public TObject {
-public:
-    int First = 0, Second = 0;
-    TObject* LastSender = nullptr;
-    void OnFirst(TObject* Sender)
-    {
-        ++First;
-        LastSender = Sender;
-    }
-    void OnSecond(TObject*) { ++Second; }
-};
-
-TEST(Method, EqualOnlyForTheSameObjectAndMember)
-{
-    TListener a, b;
-    const TMethod first = MakeMethod<&TListener::OnFirst>(&a);
-    EXPECT_EQ(first, MakeMethod<&TListener::OnFirst>(&a));
-    EXPECT_NE(first, MakeMethod<&TListener::OnSecond>(&a));
-    EXPECT_NE(first, MakeMethod<&TListener::OnFirst>(&b));
-    EXPECT_FALSE(TMethod{});
-    EXPECT_TRUE(first);
-    first(&b);
-    EXPECT_EQ(a.First, 1);
-    EXPECT_EQ(a.LastSender, &b);
-    EXPECT_EQ(b.First, 0);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The spin edit: reading, clamping and stepping its value, the keys it
-// takes or refuses, its repeat buttons and its height.
+// takes or refuses and its repeat buttons.
 #include "Beep.h"
 #include "SpinEx.h"
 #include "SpinValue.h"
@@ -163,18 +163,6 @@ TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)
     QTest::mouseClick(Spin.Button()->DownButton(), Qt::LeftButton);
     EXPECT_EQ(Spin.Value(), 12);
     EXPECT_EQ(Spin.Button()->FocusedButton(), Spin.Button()->DownButton());
-}
-
-TEST_F(SpinEdit, ATooLowHeightIsRaisedAndTheButtonsStayAtTheRight)
-{
-    Spin.show();
-    Spin.resize(60, 3);
-    QApplication::sendPostedEvents();
-    EXPECT_EQ(Spin.height(), Spin.MinHeight());
-    const QRect buttons = Spin.Button()->geometry();
-    EXPECT_LE(buttons.right(), Spin.width() - 1);
-    EXPECT_GE(buttons.left(), Spin.width() - buttons.width() - 4);
-    EXPECT_GE(Spin.textMargins().right(), buttons.width());
 }
 
 } // namespace

@@ -194,17 +194,6 @@ TEST_F(TTreeViewTest, DragsOfNodesReachTheDragHandlers)
     EXPECT_EQ(heard, (std::vector<std::string>{"over e", "drop e+", "over a", "drop a"}));
 }
 
-TEST_F(TTreeViewTest, EnteringTheControlIsNotComingBackToTheWindow)
-{
-    int entered = 0;
-    View.OnEnter = [&](TObject*) { ++entered; };
-    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason}) {
-        QFocusEvent focusIn(QEvent::FocusIn, reason);
-        QApplication::sendEvent(&View, &focusIn);
-    }
-    EXPECT_EQ(entered, 1);
-}
-
 TEST_F(TTreeViewTest, RowsPaintTheStateImageThenTheImageAskedFor)
 {
     TTreeImageList images, states;

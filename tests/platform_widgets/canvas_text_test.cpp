@@ -1,5 +1,5 @@
 // Shift-JIS text on the canvas's cell grid: where each character lands,
-// what a bad byte shows, fills and clipping.
+// what a bad byte shows, fills, clipping and lines through the cells.
 #include "Canvas.h"
 #include "Cp932.h"
 #include "Sjis.h"
@@ -165,23 +165,6 @@ TEST(TextOutCells, ClippedTextStaysInsideTheClipRectangle)
     EXPECT_EQ(clipped.copy(clip), whole.copy(clip));
 }
 
-TEST(TextOutCells, ItalicAndBoldStayInTheirRow)
-{
-    const QFont font = Gothic(20);
-    const int cell = QFontMetrics(font).horizontalAdvance('0');
-    const std::string text = Sjis("gjpqy_漢字|[]");
-    const QImage upright = PaintCells(400, 80, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(4, 20, text, cell); });
-    int rowHeight = 0;
-    const QImage slanted = PaintCells(400, 80, font, [&](TCanvas& Canvas) {
-        Canvas.SetFontStyle({TFontStyle::fsItalic, TFontStyle::fsBold});
-        rowHeight = Canvas.TextHeight();
-        Canvas.TextOutCells(4, 20, text, cell);
-    });
-    EXPECT_NE(slanted, upright);
-    EXPECT_GE(InkBounds(slanted).top(), 20);
-    EXPECT_LT(InkBounds(slanted).bottom(), 20 + rowHeight);
-}
-
 TEST(TextOutCells, UnderlineAndStrikeOutRunAcrossEveryCellInTheFontColour)
 {
     TFont font;
@@ -201,25 +184,6 @@ TEST(TextOutCells, UnderlineAndStrikeOutRunAcrossEveryCellInTheFontColour)
         EXPECT_TRUE(cells.contains(ink));
         EXPECT_EQ(drawn.pixelColor(ink.topLeft()), QColor(Qt::blue));
     }
-}
-
-TEST(TextOutCells, NothingToShowIsHarmless)
-{
-    const QFont font = Gothic();
-    const QImage drawn = PaintCells(50, 20, font, [&](TCanvas& Canvas) {
-        Canvas.TextOutCells(0, 0, "", 8);
-        Canvas.TextOutCells(0, 0, "abc", 0);
-        Canvas.TextOutCells(INT_MIN, INT_MIN, "abc", 8);
-        Canvas.TextOutCells(INT_MAX, INT_MAX, "abc", 8);
-        Canvas.TextOutCells(-1000000, 0, std::string(1000, 'x'), 8);
-        Canvas.TextOutCells(0, 0, "abc", 8, {TTextOutOption::etoClipped}, QRect());
-    });
-    EXPECT_TRUE(InkBounds(drawn).isNull());
-    // A long row far to the left shows only its last two cells.
-    const QImage tail = PaintCells(50, 20, font, [&](TCanvas& Canvas) {
-        Canvas.TextOutCells(-8 * 1000 + 16, 0, std::string(1000, 'x'), 8);
-    });
-    EXPECT_TRUE(HasInk(tail, QRect(0, 0, 16, 20)) && !HasInk(tail, QRect(17, 0, 40, 20)));
 }
 
 } // namespace

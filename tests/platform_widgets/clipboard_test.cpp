@@ -59,16 +59,4 @@ TEST(ClipboardData, SeveralFormatsTravelTogether)
     EXPECT_FALSE(ClipboardHasFormat(format));
 }
 
-TEST(ClipboardData, MimeDataHelpersAcceptNoData)
-{
-    const int format = RegisterClipboardFormat("velk test mime");
-    EXPECT_EQ(GetFormatData(nullptr, format), std::nullopt);
-    QMimeData data;
-    EXPECT_EQ(GetFormatData(&data, format), std::nullopt);
-    SetFormatData(data, format, "one");
-    SetFormatData(data, format, "two");
-    EXPECT_EQ(GetFormatData(&data, format), "two");
-    EXPECT_THROW(SetFormatData(data, 0x1234, "x"), EInvalidOperation);
-}
-
 } // namespace

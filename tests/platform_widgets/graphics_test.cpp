@@ -34,39 +34,6 @@ TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
     EXPECT_EQ(ColorToQColor(0x02563412), QColor(0x12, 0x34, 0x56));
 }
 
-TEST(ColorToQColor, SystemColoursTakeTheirPaletteRolesAndNoneTheDefault)
-{
-    const QPalette palette = DistinctPalette();
-    const struct {
-        TColor Color;
-        QPalette::ColorGroup Group;
-        QPalette::ColorRole Role;
-    } roles[] = {
-        {clWindow, QPalette::Active, QPalette::Base},       {clWindowText, QPalette::Active, QPalette::Text},
-        {clHighlight, QPalette::Active, QPalette::Highlight}, {clHighlightText, QPalette::Active, QPalette::HighlightedText},
-        {clBtnFace, QPalette::Active, QPalette::Button},    {clBtnText, QPalette::Active, QPalette::ButtonText},
-        {clGrayText, QPalette::Disabled, QPalette::Text},   {clInfoBk, QPalette::Active, QPalette::ToolTipBase},
-        {clInfoText, QPalette::Active, QPalette::ToolTipText},
-    };
-    for (const auto& r : roles)
-        EXPECT_EQ(ColorToQColor(r.Color, clNone, palette), palette.color(r.Group, r.Role)) << std::hex << r.Color;
-    EXPECT_EQ(ColorToQColor(clWindow), QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
-
-    for (int index = 0; index <= static_cast<int>(TSystemColor::InfoBk); ++index)
-        EXPECT_NE(ColorToQColor(SystemColor(static_cast<TSystemColor>(index)), clNone, palette), QColor(Qt::black))
-            << index;
-    // Unknown indexes, also one past the low byte, give black.
-    EXPECT_EQ(ColorToQColor(SystemColor(static_cast<TSystemColor>(99)), clNone, palette), QColor(Qt::black));
-    EXPECT_EQ(ColorToQColor(static_cast<TColor>(0x80000105u), clNone, palette), QColor(Qt::black));
-
-    // None and default give the caller's default.
-    EXPECT_EQ(ColorToQColor(clNone, clYellow, palette), QColor(255, 255, 0));
-    EXPECT_EQ(ColorToQColor(clDefault, clYellow, palette), QColor(255, 255, 0));
-    EXPECT_EQ(ColorToQColor(clNone, clWindow, palette), palette.color(QPalette::Active, QPalette::Base));
-    EXPECT_EQ(ColorToQColor(clNone), QColor(Qt::transparent));
-    EXPECT_EQ(ColorToQColor(clLime, clYellow, palette), QColor(0, 255, 0)) << "a real colour ignores the default";
-}
-
 QFont Converted(const char* NameUtf8, int Height, TFontStyles Style = {})
 {
     TFont font;

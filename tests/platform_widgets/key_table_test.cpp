@@ -89,15 +89,6 @@ TEST(KeyCodeOf, KeysWithoutANameComeFromTheirText)
     EXPECT_EQ(KeyCodeOf(event), Code(VK_OEM_102, {TShiftStateItem::ssCtrl, TShiftStateItem::ssAlt}));
 }
 
-TEST(ShiftStateOf, ModifiersAndButtons)
-{
-    EXPECT_EQ(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
-              (TShiftState{TShiftStateItem::ssShift, TShiftStateItem::ssCtrl, TShiftStateItem::ssAlt}));
-    EXPECT_EQ(ShiftStateOf(Qt::MetaModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier), kNone);
-    EXPECT_EQ(ShiftStateOf(Qt::NoModifier, Qt::LeftButton | Qt::RightButton | Qt::MiddleButton),
-              (TShiftState{TShiftStateItem::ssLeft, TShiftStateItem::ssRight, TShiftStateItem::ssMiddle}));
-}
-
 // Every key a shortcut can name; the round trip below also checks letters,
 // digits, function keys and the keypad digits both ways.
 std::vector<uint16_t> ShortcutKeys()
