@@ -85,20 +85,6 @@ TEST(WidthChars, AreInversesOfEachOther)
     }
 }
 
-TEST(JisCode, WritesCodesHighByteFirst)
-{
-    EXPECT_EQ(WordToDbcsStr(0x82A0), Bytes({0x82, 0xA0}));
-    EXPECT_EQ(DbcsStrToWord(Bytes({0x82, 0xA0})), 0x82A0);
-    EXPECT_EQ(DbcsStrToWord("A"), 0x4100);
-    EXPECT_EQ(DbcsStrToWord(""), 0);
-}
-
-TEST(DigitToKanji, GivesTheKanjiOfOneToNineOnly)
-{
-    ExpectConverted({{DigitToKanji, "１", "一"}, {DigitToKanji, "９", "九"}, {DigitToKanji, "０", ""},
-                     {DigitToKanji, "1", ""}, {DigitToKanji, "あ", ""}});
-}
-
 TEST(NumberToKanji, DropsLeadingZerosKeepsZeroRunsAndDigitsAboveTheOku)
 {
     const std::vector<std::pair<const char*, const char*>> cases = {

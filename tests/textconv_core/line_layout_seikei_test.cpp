@@ -52,15 +52,6 @@ TEST(KeisenFormat, WrapsParagraphsInsideTheEditorsWrapColumn)
               Box27("　" + Repeat("あ", 26), Repeat("あ", 14) + std::string(26, ' ')));
 }
 
-TEST(KeisenFormat, DoesNothingBelowEightBytes)
-{
-    EXPECT_FALSE(KeisenFormat("abc", {.Width = "9"}));
-    EXPECT_FALSE(KeisenFormat("abc", {.WrapByteCache = 9}));
-    EXPECT_FALSE(KeisenFormat("", {}));
-    EXPECT_FALSE(KeisenFormat("\r\n", {}));
-    EXPECT_THROW(KeisenFormat("abc", {.Width = "abc"}), EConvertError);
-}
-
 TEST(KeisenFormat, KeepsTheTextsOwnFullWidthSpacesAtSignsAndLineStarts)
 {
     const TSeikeiOptions keep{.KeisenRtn = true};
@@ -91,13 +82,4 @@ TEST(CommentFormat, WrapsWithoutIndentationAndNeverToNothing)
     EXPECT_EQ(U(CommentFormat(S("  あいうえおかきくけ"), {.Index = 4, .Width = "0", .Indent = true, .QMark = "> "})),
               ">   あいうえ\r\n> おかきくけ\r\n");
     EXPECT_THROW(CommentFormat("abc", {.Width = "1O"}), EConvertError);
-}
-
-TEST(SeikeiFormat, DispatchesByMode)
-{
-    const std::string text = S("あいうえおかきくけこさ");
-    EXPECT_EQ(SeikeiFormat(text, {.Index = 9, .Width = "10"}), WrapFormat(text, {.Width = "10"}));
-    EXPECT_EQ(SeikeiFormat(text, {.Index = 3}), KeisenFormat(text, {}));
-    EXPECT_EQ(SeikeiFormat(text, {.Index = 4}), CommentFormat(text, {}));
-    EXPECT_FALSE(SeikeiFormat("", {.Width = "10"}));
 }
