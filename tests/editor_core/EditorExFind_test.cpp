@@ -360,4 +360,16 @@ TEST(AWKStrEx, EveryNonEmptyMatchOfALine)
     }
 }
 
+TEST_F(FindTest, FuzzyTakesEffectOnlyWithRegularExpressions)
+{
+    Find(Sjis("ア"), {soRegexp, soFuzzy});
+    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{0, 2, 4}));
+    EXPECT_TRUE(Finder.AWKStr().UseFuzzyCharDic());
+    Find(Sjis("ア"), {soRegexp});
+    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{2}));
+    EXPECT_FALSE(Finder.AWKStr().UseFuzzyCharDic());
+    Find(Sjis("ア"), {soFuzzy});
+    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{2}));
+}
+
 } // namespace

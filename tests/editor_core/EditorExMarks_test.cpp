@@ -111,4 +111,67 @@ TEST(VerticalLines, XFollowsTheColumnAndTheScroll)
     EXPECT_EQ(line->X(30, 0, 8), std::nullopt);
 }
 
+TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSetAndAssignIsOne)
+{
+    TEditorExMarks source, dest;
+    int changes = 0;
+    source.OnChange = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &source);
+        ++changes;
+    };
+    int n = 0;
+    for (TEditorMark* mark : AllMarks(source)) {
+        mark->SetColor(RGB(n, 0, 0));
+        mark->SetVisible(n++ % 2 == 0);
+    }
+    source.Hit()->SetBkColor(clYellow);
+    EXPECT_EQ(changes, 15 + 8 + 1);
+    int destChanges = 0;
+    dest.OnChange = [&](TObject*) { ++destChanges; };
+    dest.Assign(&source);
+    EXPECT_EQ(destChanges, 1);
+    const auto from = AllMarks(source), to = AllMarks(dest);
+    for (size_t i = 0; i < from.size(); ++i) {
+        EXPECT_EQ(to[i]->Color(), from[i]->Color()) << i;
+        EXPECT_EQ(to[i]->Visible(), from[i]->Visible()) << i;
+    }
+    EXPECT_EQ(dest.Hit()->BkColor(), clYellow);
+}
+
+TEST(VerticalLines, EveryChangeReachesTheEditorAndAssignCopiesAsOne)
+{
+    TPersistent editor;
+    TVerticalLines lines(&editor);
+    int changes = 0;
+    lines.OnChange = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &lines);
+        ++changes;
+    };
+    TVerticalLine* line = lines.Add();
+    line->SetPosition(80);
+    line->SetColor(clRed);
+    line->SetVisible(false);
+    EXPECT_EQ(changes, 4);
+    // Writing the same values is no change.
+    line->SetPosition(80);
+    line->SetColor(clRed);
+    line->SetVisible(false);
+    EXPECT_EQ(changes, 4);
+
+    lines.Add()->SetPosition(72);
+    TVerticalLines copy(nullptr);
+    int copyChanges = 0;
+    copy.OnChange = [&](TObject*) { ++copyChanges; };
+    copy.Assign(&lines);
+    EXPECT_EQ(copyChanges, 1);
+    ASSERT_EQ(copy.Count(), 2);
+    EXPECT_EQ(copy.Items(0)->Position(), 80);
+    EXPECT_EQ(copy.Items(0)->Color(), clRed);
+    EXPECT_FALSE(copy.Items(0)->Visible());
+    EXPECT_EQ(copy.Items(1)->Position(), 72);
+    EXPECT_TRUE(copy.Items(1)->Visible());
+    lines.Delete(0);
+    EXPECT_EQ(changes, 7);
+}
+
 } // namespace

@@ -13,9 +13,17 @@ using enum TRowAttribute;
 using T = TToken;
 using Tokens_ = std::vector<TToken>;
 
+struct TListener {
+    int Heard = 0;
+    void Changed(TObject*) { ++Heard; }
+};
+
 class EditorFountain : public testing::Test {
 protected:
-    EditorFountain() : F(TFileExtComponent::Create<TEditorFountain>(nullptr)), Parser(F->CreateParser()) {}
+    EditorFountain() : F(TFileExtComponent::Create<TEditorFountain>(nullptr)), Parser(F->CreateParser())
+    {
+        F->NotifyEventList()->Add(MakeMethod<&TListener::Changed>(&Listener));
+    }
     ~EditorFountain() override
     {
         Parser.reset();
@@ -24,6 +32,11 @@ protected:
     std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
     {
         return Tokens(*Parser, Text, State);
+    }
+    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
+    {
+        Fill(List, Rows);
+        return RowStates(*Parser, List);
     }
     // The colour of the first token of Text.
     TFountainColor* ColorOf(std::string_view Text)
@@ -35,6 +48,7 @@ protected:
 
     TEditorFountain* F;
     std::unique_ptr<TFountainParser> Parser;
+    TListener Listener;
     TRowAttributeStringList List;
 };
 
@@ -174,6 +188,38 @@ TEST_F(EditorFountain, TokensTakeTheirKindsColours)
     Parser->NewData("gin x", carried);
     Parser->NextToken();
     EXPECT_EQ(Parser->TokenToFountainColor(), F->Reserve());
+}
+
+TEST_F(EditorFountain, SettingAllColoursPassesOverSelectAndHitAndIsOneChange)
+{
+    F->SetAllBkColor(clYellow);
+    EXPECT_EQ(Listener.Heard, 1);
+    const TEditorColors& c = *F->Colors();
+    EXPECT_EQ(c.Select()->BkColor(), clNavy);
+    EXPECT_EQ(c.Hit()->BkColor(), clNone);
+    EXPECT_EQ(F->Reserve()->BkColor(), clYellow);
+    for (TFountainColor* color : {c.Ank(), c.Comment(), c.DBCS(), c.Int(), c.Mail(), c.Str(), c.Symbol(), c.Url()})
+        EXPECT_EQ(color->BkColor(), clYellow);
+
+    F->SetAllColor(clRed);
+    F->SetAllStyle({TFontStyle::fsItalic});
+    EXPECT_EQ(Listener.Heard, 3);
+    EXPECT_EQ(c.Ank()->Color(), clRed);
+    EXPECT_EQ(c.Select()->Color(), clWhite);
+    EXPECT_TRUE(F->HasItalic());
+    EXPECT_TRUE(c.Hit()->Style().Empty());
+
+    // So does setting all bracket colours.
+    for (const char* left : {"(", "["})
+        F->Brackets()->Add()->SetLeftBracket(left);
+    Listener.Heard = 0;
+    F->Brackets()->SetAllBkColor(clAqua);
+    F->Brackets()->SetAllStyle({TFontStyle::fsBold});
+    EXPECT_EQ(Listener.Heard, 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(F->Brackets()->Items(i)->ItemColor()->BkColor(), clAqua);
+        EXPECT_EQ(F->Brackets()->Items(i)->ItemColor()->Style(), TFontStyles{TFontStyle::fsBold});
+    }
 }
 
 } // namespace

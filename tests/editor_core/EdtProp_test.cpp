@@ -183,4 +183,24 @@ TEST(EditorProp, WrappingGivenToAnEditorUsesTheHoldersOptionsAndWrapsOnce)
     delete prop;
 }
 
+TEST(EditorProp, AHolderCopiesEverySettingAndTheFileExtensions)
+{
+    TEditorProp* a = NewProp();
+    ChangeEverything(*a);
+    TEditorProp* b = NewProp();
+    b->Assign(a);
+    ExpectSameSettings(*a, *b);
+    EXPECT_EQ(b->FileExtList()->Text(), ".txt\r\n");
+    // The objects are copies, never shared.
+    EXPECT_NE(a->Caret(), b->Caret());
+    a->Caret()->SetTabSpaceCount(2);
+    EXPECT_EQ(b->Caret()->TabSpaceCount(), 4);
+    // Other classes are refused both ways.
+    TEditorMark mark;
+    EXPECT_THROW(b->Assign(&mark), EConvertError);
+    EXPECT_THROW(mark.Assign(b), EConvertError);
+    delete a;
+    delete b;
+}
+
 } // namespace

@@ -143,4 +143,15 @@ TEST_F(HTMLFountain, TokensTakeTheSchemesColours)
                       nullptr}));
 }
 
+TEST_F(HTMLFountain, ItsColoursAreVisitedByName)
+{
+    std::vector<std::string> names;
+    F->EnumColors([&](std::string_view Name, TFountainColor&) { names.emplace_back(Name); });
+    EXPECT_EQ(names, (std::vector<std::string>{"ItemColor", "Reserve", "Ampersand", "Mail", "Str", "TagAttribute",
+                                               "TagAttributeValue", "TagColor", "TagElement", "Url"}));
+    EXPECT_FALSE(F->HasItalic());
+    F->TagElement()->SetStyle({TFontStyle::fsItalic});
+    EXPECT_TRUE(F->HasItalic());
+}
+
 } // namespace

@@ -139,4 +139,30 @@ TEST(edAttributeArray, SteppingBackFromTabFillKeepsTheTabsPosition)
     EXPECT_EQ(c.CurrentChar(), Sjis("い"));
 }
 
+TEST(edAttributeArray, WalksWholeCharactersAndStopsAtTheEnd)
+{
+    const std::string s = "x" + Sjis("あ") + "\ty";
+    const std::string a = ExpandTabs(s, Model(4));
+    ASSERT_EQ(a, "14521");
+    TEditorAttributeArray c(s, a);
+    EXPECT_EQ(c.Column(), 1);
+    EXPECT_EQ(c.CurrentChar(), "x");
+    EXPECT_EQ(c.NextChar(), Sjis("あ"));
+    // The whole character on either of its columns.
+    for (int column : {2, 3}) {
+        c.MoveTo(column);
+        EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
+    }
+    c.MoveTo(5);
+    c.Next();
+    EXPECT_TRUE(c.AtEnd());
+    EXPECT_EQ(c.CurrentChar(), "");
+    EXPECT_EQ(c.NextChar(), "");
+    c.Next(); // nothing past the end
+    EXPECT_EQ(c.Column(), 6);
+    TEditorAttributeArray empty("", "");
+    EXPECT_TRUE(empty.AtEnd());
+    EXPECT_EQ(empty.ColumnCount(), 0);
+}
+
 } // namespace

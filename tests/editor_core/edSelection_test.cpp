@@ -84,4 +84,18 @@ TEST_F(SelectionTest, RemovalAndReplacementOfTheRows)
     EXPECT_EQ(edit.CaretOffset, 4);
 }
 
+TEST_F(SelectionTest, HitTestMatchesWhatIsSelected)
+{
+    SetText("abcdef\r\nghijkl\r\nmnopqr");
+    const TSelectionRange stream = Select({0, 4}, {2, 2});
+    EXPECT_EQ(Selected(stream, 0, 6) + Selected(stream, 1, 1) + Selected(stream, 2, 3), "000011" "1" "110");
+    EXPECT_FALSE(IsInSelection(List(), stream, 3, 0));
+    // Row 0 takes "b" only: the kanji begins at column 1, left of the box.
+    SetText("a" + Sjis("漢") + "b\r\n0123");
+    const TSelectionRange box = Select({0, 2}, {1, 4}, Box);
+    EXPECT_EQ(SelectionText(List(), box), "b\r\n23\r\n");
+    EXPECT_EQ(Selected(box, 0, 5), "00010");
+    EXPECT_EQ(Selected(box, 1, 5), "00110");
+}
+
 } // namespace

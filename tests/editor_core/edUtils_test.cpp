@@ -97,4 +97,13 @@ TEST(edUtils, TrimLeadingBlanksDropsControlBytesSpacesAndFullWidthSpaces)
     EXPECT_EQ(TrimLeadingBlanks(" \x81"), "\x81");
 }
 
+TEST(edUtils, CharAtReadsOneBasedBytesAndNulOutside)
+{
+    EXPECT_EQ(CharAt("abc", 1), 'a');
+    EXPECT_EQ(CharAt("abc", 3), 'c');
+    EXPECT_EQ(CharAt("abc", 0), '\0');
+    EXPECT_EQ(CharAt("abc", 4), '\0');
+    EXPECT_EQ(CharAt(Sjis("ア"), 2), 'A');
+}
+
 } // namespace

@@ -261,4 +261,81 @@ TEST_F(Ex, VerticalLinesStandLeftOfTheirColumns)
     EXPECT_TRUE(lineColumns().empty());
 }
 
+TEST_F(Ex, RowBackgroundsGoByPriority)
+{
+    TEditorExMarks& marks = *ed.ExMarks();
+    const std::pair<TEditorMark*, TColor> colours[] = {
+        {marks.CurrentLine(), clAqua}, {marks.DigitLine(), clLime},  {marks.Img0Line(), clYellow},
+        {marks.Img5Line(), clFuchsia}, {marks.ImageLine(), clSilver}, {marks.EvenLine(), clGray},
+    };
+    for (const auto& [mark, colour] : colours) {
+        mark->SetColor(colour);
+        mark->SetVisible(true);
+    }
+    drv.SetText("row0\r\nrow1\r\nrow2\r\nrow3\r\nrow4\r\nrow5\r\nrow6\r\nrow7");
+    ed.SetRowMarks(1, 1u << 3 | 1u << 10);
+    ed.SetRowMarks(2, 1u << 10 | 1u << 15);
+    ed.SetRowMarks(3, 1u << 15);
+    ed.SetRowMarks(4, 1u << 12);
+    ed.SetRowMarks(6, 1u << 4);
+    ed.SetRowCol(6, 0);
+    const auto background = [&](int Row) { return ed.ExRowPlan(Row).Background; };
+    EXPECT_EQ(background(6), clAqua); // the caret row before its digit mark
+    EXPECT_EQ(background(1), clLime); // a digit mark before an image mark
+    EXPECT_EQ(background(2), clYellow); // mark 10 before mark 15
+    EXPECT_EQ(background(3), clFuchsia);
+    EXPECT_EQ(background(4), clSilver); // mark 12 has no line of its own shown
+    // Even lines as the left bar counts them: from 1, so row 5 is line 6.
+    EXPECT_EQ(background(5), clGray);
+    EXPECT_EQ(background(7), clGray);
+    EXPECT_EQ(background(0), std::nullopt);
+
+    // The background covers the text only; the tokens stay readable on it.
+    const QImage image = drv.Grab();
+    EXPECT_EQ(drv.CellColor(image, 1, 0), QColor(Qt::green));
+    EXPECT_EQ(drv.CellColor(image, 1, 3), QColor(Qt::green));
+    EXPECT_EQ(drv.CellColor(image, 1, 4), QColor(Qt::white));
+    const QRect text(drv.CellPoint(1, 0), QSize(4 * ed.ColWidth(), ed.FontHeight()));
+    bool painted = false;
+    for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x)
+            painted |= image.pixelColor(x, y) != QColor(Qt::green);
+    EXPECT_TRUE(painted) << "the text was painted over";
+
+    ed.Leftbar()->SetZeroBase(true);
+    EXPECT_EQ(background(0), clGray);
+    EXPECT_EQ(background(5), std::nullopt);
+    // A hidden mark gives way to the next.
+    marks.CurrentLine()->SetVisible(false);
+    EXPECT_EQ(background(6), clLime);
+}
+
+TEST_F(Ex, SelectionsReconversionAndRowHelpers)
+{
+    drv.SetText("abc\r\ndef");
+    EXPECT_FALSE(ed.SelEndsAtRowStart());
+    ed.SetSel(0, 5);
+    EXPECT_TRUE(ed.SelEndsAtRowStart()) << "whole lines";
+    ed.SetSel(0, 2);
+    // Reconversion keeps its guards and never changes the text.
+    ed.SetReadOnly(true);
+    ed.ReconvertSelection();
+    ed.SetReadOnly(false);
+    ed.ReconvertSelection();
+    EXPECT_EQ(ed.GetText(), "abc\r\ndef");
+    EXPECT_EQ(ed.SelText(), "ab");
+
+    drv.Wrap(20);
+    drv.SetText("a\tb\r\n" + Bytes(30));
+    EXPECT_EQ(ed.ColumnToCharIndex(0, 3), 1) << "tab fill counts as its tab";
+    EXPECT_EQ(ed.ColumnToCharIndex(0, 8), 2);
+    EXPECT_EQ(ed.ColumnToCharIndex(-1, 0), -1);
+    EXPECT_EQ(ed.ColumnToCharIndex(ed.RowCount(), 0), -1);
+    EXPECT_EQ(std::pair(ed.LogicalLineFirstRow(2), ed.LogicalLineLastRow(1)), std::pair(1, 2));
+    EXPECT_EQ(ed.LogicalLineLastRow(99), 99);
+    EXPECT_EQ(ed.WordCharClass("a-b", 2), '1');
+    EXPECT_EQ(ed.WordCharClass("a b", 2), '0');
+    EXPECT_EQ(ed.WordCharClass("a", 5), '0');
+}
+
 } // namespace

@@ -1,5 +1,5 @@
-// The editor library's shared pieces: dotted lines and the start-up (box
-// format, cursors).
+// The editor library's shared pieces: dotted lines and their cache, and the
+// start-up (box format, cursors).
 #include "Canvas.h"
 #include "Clipboard.h"
 #include "QtColor.h"
@@ -104,6 +104,40 @@ TEST(StartEditorLibrary, RunsOnceWithTheBoxFormatAndTheCursorsInPlace)
     EXPECT_LE(ink.right(), hotSpot.x() + 1);
     EXPECT_LT(ink.left(), hotSpot.x() - 5);
     EXPECT_GE(ink.top(), hotSpot.y() - 1);
+}
+
+TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)
+{
+    TDotLineCollection& cache = DotLineCollection();
+    const auto draw = [](TColor Bk, TColor Color) {
+        Paint(16, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, Bk, Color, 15); });
+    };
+    draw(clSilver, clMaroon);
+    const int count = cache.Count();
+    draw(clSilver, clMaroon);
+    EXPECT_EQ(cache.Count(), count);
+    draw(clMaroon, clSilver);
+    draw(clSilver, clTeal);
+    draw(clMaroon, clSilver);
+    EXPECT_EQ(cache.Count(), count + 2);
+    const QImage& line = cache.DotLine(clGreen, clOlive);
+    EXPECT_EQ(line.size(), QSize(Screen().DesktopWidth(), 1));
+}
+
+TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)
+{
+    TDotLineCollection collection;
+    auto* source = static_cast<TDotLineItem*>(collection.Add());
+    source->DrawLine(clRed, clNone, 9);
+    EXPECT_EQ(source->Bitmap().pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(qAlpha(source->Bitmap().pixel(1, 0)), 0);
+    auto* copy = static_cast<TDotLineItem*>(collection.Add());
+    copy->Assign(source);
+    EXPECT_EQ(copy->Color(), clRed);
+    EXPECT_EQ(copy->BkColor(), clNone);
+    EXPECT_EQ(copy->Bitmap(), source->Bitmap());
+    TDotLineCollection other;
+    EXPECT_THROW(copy->Assign(&other), EConvertError);
 }
 
 } // namespace

@@ -111,4 +111,21 @@ TEST_F(Messages, ScrollingMessages)
     EXPECT_EQ(ed->Perform(EM_GETFIRSTVISIBLELINE), ed->TopRow());
 }
 
+TEST_F(Messages, RowsAreScreenRowsWithWordWrap)
+{
+    ed.Wrap(20);
+    ed.SetText(std::string(30, 'a') + "\r\nxy");
+    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
+    const int first = static_cast<int>(ed->RowText(0).size());
+    EXPECT_EQ(ed->Perform(EM_GETLINECOUNT), 3);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 1), first) << "a wrapped row adds no line break";
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 2), 32);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 3), -1);
+    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, first + 1), 1);
+    EXPECT_EQ(ed->Perform(EM_LINELENGTH, 33), 2);
+    EXPECT_EQ(ed->GetLine(2, 10), "xy");
+    EXPECT_EQ(ed->GetLine(3, 10), "") << "past the rows";
+    EXPECT_EQ(ed->GetLine(0, 5), "aaaaa");
+}
+
 } // namespace

@@ -19,6 +19,7 @@
 
 namespace {
 
+using edtest::Lines;
 using edtest::Sjis;
 using edtest::TEditorDriver;
 
@@ -193,6 +194,90 @@ TEST_F(Selection, SearchGoesFromHitToHitWhateverTheHitStyle)
         ASSERT_TRUE(ed->Search("ab", 0));
         EXPECT_EQ(ed->SelStart(), 3) << "backwards from the hit";
     }
+}
+
+TEST_F(Selection, DigitMarksStandOnOneRowImageMarksOnMany)
+{
+    ed.SetText(Lines(200, "row"));
+    ed->PutRowMark(2, 3);
+    ed->PutRowMark(10, 3);
+    ed->PutRowMark(4, 12);
+    ed->PutRowMark(5, 12);
+    EXPECT_EQ((std::vector<int>{ed->RowMarks(2), ed->RowMarks(10), ed->RowMarks(4), ed->RowMarks(5)}),
+              (std::vector<int>{0, 1 << 3, 1 << 12, 1 << 12}));
+    EXPECT_EQ(ed->RowMarksInUse(), (1 << 3) | (1 << 12));
+
+    ed->GotoRowMark(7);
+    EXPECT_EQ(ed->Row(), 0) << "no row holds mark 7";
+    ed->PutRowMark(150, 7);
+    ed->GotoRowMark(7);
+    EXPECT_EQ(ed->Row(), 150);
+    EXPECT_EQ(ed->TopRow(), 150 - ed->VisibleRows() / 2) << "a row off the screen comes to its middle";
+    ed->GotoRowMark(3);
+    EXPECT_EQ(ed->Row(), 10);
+    ed->DeleteRowMark(10, 3);
+    EXPECT_EQ(ed->RowMarks(10), 0);
+}
+
+TEST_F(Selection, SearchEndsOnALongRowWithoutAHitAndPassesOverHitsPastTheLastColumn)
+{
+    ed.SetText(std::string(20000, 'x') + "\r\n" + std::string(20000, 'y'));
+    EXPECT_FALSE(ed->Search("zz", esDown));
+    ed->SetRow(1);
+    EXPECT_FALSE(ed->Search("zz", 0));
+
+    // The caret cannot stand past column 1000, so such a hit could not be
+    // selected.
+    ed.SetText(std::string(1500, 'x') + "zz\r\nzz");
+    ASSERT_TRUE(ed->Search("zz", esDown));
+    EXPECT_EQ(ed->SelStart(), 1504);
+    EXPECT_FALSE(ed->Search("zz", 0));
+    ed.Key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_FALSE(ed->Search("xz", esDown)) << "its only hit lies past column 1000";
+}
+
+TEST_F(Selection, DeleteRowTakesTheRowWithItsLineBreak)
+{
+    ed.SetText("a\r\nb\r\nc");
+    ed->DeleteRow(1);
+    EXPECT_EQ(ed.Text(), "a\r\nc");
+    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
+    ed->DeleteRow(1);
+    ed->DeleteRow(5);
+    EXPECT_EQ(ed.Text(), "a\r\n");
+}
+
+TEST_F(Selection, ABoxTakesWholeCharactersAtItsRightEdgeOnly)
+{
+    int modeChanges = 0;
+    ed->OnSelectionModeChange = [&](TObject*) { ++modeChanges; };
+    ed.SetText("0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n01\r\n");
+    ed.Select({0, 2}, {2, 5});
+    ed->SetSelectionMode(TEditorSelectionMode::smBox);
+    EXPECT_EQ(modeChanges, 1);
+    // Row 1: the kanji across the left edge is left out, the one across
+    // the right edge taken whole; row 2 is shorter than the box.
+    EXPECT_EQ(ed->SelText(), "234\r\n3" + Sjis("字") + "\r\n\r\n");
+    EXPECT_EQ(ed->SelLength(), 3 + 2 + 3 + 2 + 0 + 2);
+    // Setting a length goes back to a stream first.
+    ed->SetSelLength(3);
+    EXPECT_EQ(ed->SelectionMode(), TEditorSelectionMode::smLine);
+    EXPECT_EQ(ed->SelText(), "234");
+}
+
+TEST_F(Selection, TheEditMessagesEmptyTheClipboardWithoutASelection)
+{
+    SetClipboardText("old");
+    ed.SetText("ab");
+    ed->Perform(WM_CUT);
+    EXPECT_TRUE(ClipboardText().isEmpty());
+    ed->SelectAll();
+    ed->Perform(WM_COPY);
+    EXPECT_EQ(ClipboardText(), "ab");
+    ed->Perform(WM_CLEAR);
+    EXPECT_EQ(ed.Text(), "");
+    ed->Perform(WM_PASTE);
+    EXPECT_EQ(ed.Text(), "ab");
 }
 
 } // namespace

@@ -319,4 +319,28 @@ TEST(TreeNodes, ObserversHearEachChangeOrOneResetForAnUpdate)
     nodes.RemoveObserver(&recorder);
 }
 
+TEST(TreeNodes, SelectingFiresChangingBeforeAndChangeAfter)
+{
+    TTreeNodes nodes;
+    nodes.LoadFromText(Sample);
+    std::vector<std::string> events;
+    nodes.OnChanging = [&](TTreeNode* Node) {
+        events.push_back(Node->Text() + (nodes.Selected() ? nodes.Selected()->Text() : "-"));
+    };
+    nodes.OnChange = [&](TTreeNode* Node) { events.push_back(Node->Text() + nodes.Selected()->Text()); };
+    nodes.SetSelected(Find(nodes, "b"));
+    nodes.SetSelected(Find(nodes, "b"));
+    nodes.SetSelected(Find(nodes, "e"));
+    EXPECT_EQ(events, (std::vector<std::string>{"b-", "bb", "eb", "ee"}));
+    EXPECT_TRUE(Find(nodes, "e")->Selected());
+    TTreeNodes other;
+    EXPECT_THROW(other.SetSelected(Find(nodes, "a")), EInvalidOperation);
+
+    // Closing a node over the selection selects the node.
+    nodes.SetSelected(Find(nodes, "c"));
+    Find(nodes, "a")->Expand(true);
+    Find(nodes, "b")->Collapse(false);
+    EXPECT_EQ(nodes.Selected(), Find(nodes, "b"));
+}
+
 } // namespace

@@ -112,4 +112,21 @@ TEST(Collection, NotificationsAndBatchedUpdates)
     EXPECT_EQ(items.Updates.size(), 3u); // the batch's one and c's two
 }
 
+TEST(Collection, AssignCopiesTheItemsInOneUpdate)
+{
+    TWatchedCollection source, copy;
+    source.AddNamed("x");
+    source.AddNamed("y");
+    copy.AddNamed("old");
+    copy.Updates.clear();
+    copy.Assign(&source);
+    EXPECT_EQ(copy.Names(), "xy");
+    EXPECT_EQ(copy.Updates, (std::vector<TCollectionItem*>{nullptr}));
+    copy.Assign(&copy);
+    EXPECT_EQ(copy.Names(), "xy");
+    TPersistent other;
+    EXPECT_THROW(copy.Assign(&other), EConvertError);
+    EXPECT_THROW(copy.Assign(nullptr), EConvertError);
+}
+
 } // namespace

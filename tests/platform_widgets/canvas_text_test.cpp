@@ -186,4 +186,23 @@ TEST(TextOutCells, UnderlineAndStrikeOutRunAcrossEveryCellInTheFontColour)
     }
 }
 
+TEST(TextOutCells, NothingToShowIsHarmless)
+{
+    const QFont font = Gothic();
+    const QImage drawn = PaintCells(50, 20, font, [&](TCanvas& Canvas) {
+        Canvas.TextOutCells(0, 0, "", 8);
+        Canvas.TextOutCells(0, 0, "abc", 0);
+        Canvas.TextOutCells(INT_MIN, INT_MIN, "abc", 8);
+        Canvas.TextOutCells(INT_MAX, INT_MAX, "abc", 8);
+        Canvas.TextOutCells(-1000000, 0, std::string(1000, 'x'), 8);
+        Canvas.TextOutCells(0, 0, "abc", 8, {TTextOutOption::etoClipped}, QRect());
+    });
+    EXPECT_TRUE(InkBounds(drawn).isNull());
+    // A long row far to the left shows only its last two cells.
+    const QImage tail = PaintCells(50, 20, font, [&](TCanvas& Canvas) {
+        Canvas.TextOutCells(-8 * 1000 + 16, 0, std::string(1000, 'x'), 8);
+    });
+    EXPECT_TRUE(HasInk(tail, QRect(0, 0, 16, 20)) && !HasInk(tail, QRect(17, 0, 40, 20)));
+}
+
 } // namespace

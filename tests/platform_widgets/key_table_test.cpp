@@ -156,4 +156,13 @@ TEST(ShortCutToKeySequence, MenusFireOnTheirShortcuts)
     }
 }
 
+TEST(ShiftStateOf, ModifiersAndButtons)
+{
+    EXPECT_EQ(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
+              (TShiftState{TShiftStateItem::ssShift, TShiftStateItem::ssCtrl, TShiftStateItem::ssAlt}));
+    EXPECT_EQ(ShiftStateOf(Qt::MetaModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier), kNone);
+    EXPECT_EQ(ShiftStateOf(Qt::NoModifier, Qt::LeftButton | Qt::RightButton | Qt::MiddleButton),
+              (TShiftState{TShiftStateItem::ssLeft, TShiftStateItem::ssRight, TShiftStateItem::ssMiddle}));
+}
+
 } // namespace

@@ -18,6 +18,24 @@ std::vector<std::string> Box27(const std::string& First, const std::string& Seco
     return {"", "┌" + Repeat("─", 27) + "┐", "│" + First + "│", "│" + Second + "│", "└" + Repeat("─", 27) + "┘"};
 }
 
+TEST(KeisenFormat, DoesNothingBelowEightBytes)
+{
+    EXPECT_FALSE(KeisenFormat("abc", {.Width = "9"}));
+    EXPECT_FALSE(KeisenFormat("abc", {.WrapByteCache = 9}));
+    EXPECT_FALSE(KeisenFormat("", {}));
+    EXPECT_FALSE(KeisenFormat("\r\n", {}));
+    EXPECT_THROW(KeisenFormat("abc", {.Width = "abc"}), EConvertError);
+}
+
+TEST(SeikeiFormat, DispatchesByMode)
+{
+    const std::string text = S("あいうえおかきくけこさ");
+    EXPECT_EQ(SeikeiFormat(text, {.Index = 9, .Width = "10"}), WrapFormat(text, {.Width = "10"}));
+    EXPECT_EQ(SeikeiFormat(text, {.Index = 3}), KeisenFormat(text, {}));
+    EXPECT_EQ(SeikeiFormat(text, {.Index = 4}), CommentFormat(text, {}));
+    EXPECT_FALSE(SeikeiFormat("", {.Width = "10"}));
+}
+
 } // namespace
 
 TEST(WrapFormat, WrapsKeepsTheSelectionsLineEndAndNeverWrapsTheTextAway)
