@@ -24,7 +24,7 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" -j"${VELK_JOBS:-$(nproc)}" >"$
 # Branches the compiler adds for exception cleanup are no decisions of ours.
 gcovr --root . --filter 'src/' --object-directory "$dir" -j"${VELK_JOBS:-$(nproc)}" \
   --exclude-directories "$dir/CMakeFiles" --exclude-unreachable-branches --exclude-throw-branches \
-  --json-summary "$dir/summary.json" >/dev/null
+  --json-summary "$dir/summary.json" "$dir" >/dev/null
 python3 - "$dir/summary.json" <<'PY'
 import json, os, sys
 from collections import defaultdict

@@ -1,4 +1,4 @@
-// Bracket pairs: the twelve kinds, nesting and rows.
+// Bracket pairs: the twelve kinds, nesting, rows, and the caret's pair.
 #include "EditorExBrackets.h"
 
 #include "FakeEditorClient.h"
@@ -83,6 +83,25 @@ TEST_F(BracketTest, PartnersAcrossRowsNestingAndTrailBytes)
     List().SetTextStr("(" + std::string(30, 'x') + ")");
     EXPECT_EQ(Partner(0, 0), "1:11");
     EXPECT_EQ(Partner(1, 11), "0:0");
+}
+
+TEST_F(BracketTest, CaretMarksTheBracketAtItOrJustBeforeIt)
+{
+    List().SetTextStr("a(b)c");
+    EXPECT_TRUE(BracketPairAtCaret(List(), 0, 1).Found);
+    const TBracketPair after = BracketPairAtCaret(List(), 0, 4);
+    ASSERT_TRUE(after.Found);
+    EXPECT_FALSE(after.FromOpening);
+    EXPECT_EQ(after.PartnerIndex(), 1);
+    // Just after "(" the caret is on "b": the "(" before it is taken.
+    const TBracketPair inside = BracketPairAtCaret(List(), 0, 2);
+    ASSERT_TRUE(inside.FromOpening);
+    EXPECT_EQ(inside.PartnerIndex(), 3);
+    EXPECT_FALSE(BracketPairAtCaret(List(), 0, 0).Found);
+    EXPECT_FALSE(BracketPairAtCaret(List(), 0, 5).Found);
+    EXPECT_TRUE(inside.IsBracketAt(0, 1));
+    EXPECT_TRUE(inside.IsBracketAt(0, 3));
+    EXPECT_FALSE(inside.IsBracketAt(0, 2));
 }
 
 } // namespace

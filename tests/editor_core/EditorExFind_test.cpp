@@ -52,22 +52,6 @@ protected:
     TEditorExFinder Finder;
 };
 
-TEST_F(FindTest, OptionsAreNormalisedOnEveryWrite)
-{
-    // Whole words and fuzzy matching go with plain and regular-expression
-    // finds respectively.
-    EXPECT_EQ(NormaliseExSearchOptions({soWholeWord, soRegexp}), TExSearchOptions{soRegexp});
-    EXPECT_EQ(NormaliseExSearchOptions({soFuzzy}), TExSearchOptions{});
-    EXPECT_EQ(NormaliseExSearchOptions({soFuzzy, soRegexp}), (TExSearchOptions{soFuzzy, soRegexp}));
-    EXPECT_EQ(NormaliseExSearchOptions({soWholeWord, soMatchCase}), (TExSearchOptions{soWholeWord, soMatchCase}));
-    EXPECT_TRUE(Finder.SetExSearchOptions({soWholeWord, soRegexp}));
-    EXPECT_EQ(Finder.ExSearchOptions(), TExSearchOptions{soRegexp});
-    // The same options once normalised are no change.
-    EXPECT_FALSE(Finder.SetExSearchOptions({soRegexp, soWholeWord}));
-    EXPECT_TRUE(Finder.SetFindString("a"));
-    EXPECT_FALSE(Finder.SetFindString("a"));
-}
-
 struct HitsCase {
     std::string What;
     TExSearchOptions Options;
@@ -186,24 +170,6 @@ TEST_F(FindTest, FindNextAndPreviousFromTheCaret)
     EXPECT_EQ(Previous(2, 1), std::nullopt);
 }
 
-TEST_F(FindTest, FindWorksOnLogicalLines)
-{
-    // Rows of 20: 18 "x" and "ab", " cd ab", "ab". The caret on the
-    // continuation row counts from the line's start.
-    SetText(std::string(18, 'x') + "ab cd ab\r\nab", true);
-    Find("ab");
-    EXPECT_EQ(Next(1, 20), (TFoundHit{0, 24, 2}));
-    EXPECT_EQ(Next(1, 25), (TFoundHit{2, 0, 2}));
-    EXPECT_EQ(Previous(1, 24), (TFoundHit{0, 18, 2}));
-    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 24, 2}));
-    // The line tail of a regular expression is each line's end.
-    SetText("ba\r\nab\r\na");
-    Find("a$", {soRegexp});
-    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1, 1}));
-    EXPECT_EQ(Next(0, 2), (TFoundHit{2, 0, 1}));
-    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 1, 1}));
-}
-
 TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
 {
     const std::string x1000(1000, 'x');
@@ -215,56 +181,6 @@ TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
     List().WrapOption()->SetWrapByte(100);
     List().SetWordWrap(true);
     EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1000, 2}));
-}
-
-// ---- The replace loop ------------------------------------------------------
-
-// The replace command's loop: find next, replace the selected hit, and go
-// on from the caret after the replacement, as the editor places it.
-class ReplaceLoopTest : public FindTest {
-protected:
-    int ReplaceAll(const std::string& Replacement)
-    {
-        int row = 0, offset = 0, count = 0;
-        while (auto hit = Next(row, offset)) {
-            if (++count > 100)
-                break;
-            std::string line;
-            int taken = 0;
-            List().GetRowsText(hit->LineRow, -1, line, taken);
-            line.replace(static_cast<size_t>(hit->Start), static_cast<size_t>(hit->Length), Replacement);
-            List().ReplaceRows(hit->LineRow, taken, line);
-            int col = 0;
-            List().RowColAfterText(hit->LineRow, hit->Start + static_cast<int>(Replacement.size()), row, col);
-            offset = LineCharIndex(row, col);
-        }
-        return count;
-    }
-    // The caret's byte offset from the start of its logical line.
-    int LineCharIndex(int Row, int Col)
-    {
-        int offset = 0;
-        for (int r = List().LineFirstRow(Row); r < Row; ++r)
-            offset += static_cast<int>(List().RowText(r).size());
-        return offset + ColumnToCharIndex(List().RowText(Row), Col, List().ColumnModel());
-    }
-};
-
-TEST_F(ReplaceLoopTest, ReplacementIsNotFoundAgain)
-{
-    SetText("aaa");
-    Find("a");
-    EXPECT_EQ(ReplaceAll("aa"), 3);
-    EXPECT_EQ(List().GetTextStr(), "aaaaaa");
-    // In wrapped lines, with a replacement that holds a hit and makes the
-    // line wrap into more rows.
-    SetText(std::string(30, 'a') + "\r\naa", true);
-    Find("A");
-    EXPECT_EQ(ReplaceAll("bAb"), 32);
-    std::string expected;
-    for (int i = 0; i < 30; ++i)
-        expected += "bAb";
-    EXPECT_EQ(List().GetTextStr(), expected + "\r\nbAbbAb");
 }
 
 } // namespace

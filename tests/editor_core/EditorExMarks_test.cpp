@@ -1,5 +1,5 @@
-// The extended editor's marks: row backgrounds, the marks on a row's
-// characters and the vertical guide lines.
+// The extended editor's marks: the option object, row backgrounds and the
+// vertical guide lines.
 #include "EditorExMarks.h"
 #include "EditorExVerticalLines.h"
 
@@ -40,55 +40,6 @@ TEST(EditorExMarks, RowBackgroundByPriority)
     EXPECT_EQ(marks.RowBackground(false, 0, 1, true), nullptr);
     EXPECT_EQ(marks.RowBackground(false, 0, 0, false), nullptr);
     EXPECT_EQ(marks.RowBackground(false, 0, 1, false), marks.EvenLine());
-}
-
-// ---- Marks on a row's characters ----------------------------------------------
-
-using Items = std::vector<TExMarkItem>;
-using enum TExMarkKind;
-
-class RowMarksTest : public ::testing::Test {
-protected:
-    Items Collect(const std::string& Row, int LastCol = 1000, const TBracketPair& Pair = {}, int RowIndex = 0)
-    {
-        Items items{{Space, 99, 99, 99}};
-        CollectExMarks(Row, RowIndex, Model, Marks, Pair, LastCol, items);
-        return items;
-    }
-
-    TEditorExMarks Marks;
-    TColumnModel Model;
-};
-
-TEST_F(RowMarksTest, BlanksAndTabsWhenTheirMarksAreVisible)
-{
-    const std::string row = "a " + Sjis("　") + "\tb" + Sjis("漢");
-    EXPECT_EQ(Collect(row), Items{});
-    Marks.SpaceMark()->SetVisible(true);
-    EXPECT_EQ(Collect(row), (Items{{Space, 1, 1, 1}}));
-    Marks.DBSpaceMark()->SetVisible(true);
-    Marks.TabMark()->SetVisible(true);
-    // The tab at column 4 runs to the tab stop at 8.
-    EXPECT_EQ(Collect(row), (Items{{Space, 1, 1, 1}, {DBSpace, 2, 2, 2}, {Tab, 4, 4, 4}}));
-    EXPECT_EQ(Collect(row, 4), (Items{{Space, 1, 1, 1}, {DBSpace, 2, 2, 2}}));
-}
-
-TEST_F(RowMarksTest, BracketsOfThePairOnThisRow)
-{
-    TBracketPair pair;
-    pair.Found = true;
-    pair.OpenRow = 3;
-    pair.OpenIndex = 1;
-    pair.CloseRow = 4;
-    pair.CloseIndex = 1;
-    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), Items{});
-    Marks.ParenMark()->SetVisible(true);
-    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), (Items{{OpenBracket, 1, 1, 1}}));
-    // After a tab the closing bracket's column is 8.
-    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 4), (Items{{CloseBracket, 1, 8, 2}}));
-    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 2), Items{});
-    pair.Found = false;
-    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), Items{});
 }
 
 // ---- Vertical guide lines ------------------------------------------------------

@@ -57,34 +57,6 @@ TEST(edColumns, ExpandTabsStopsAtItsColumnLimit)
     EXPECT_EQ(ExpandedWidth(longRow, Model(8, true, 20)), 2000);
 }
 
-TEST(edColumns, LeadingBlankColumnsIsADisplayWidth)
-{
-    const std::string wide = Sjis("　");
-    EXPECT_EQ(LeadingBlankColumns(wide + " x", Model(8)), 3);
-    EXPECT_EQ(LeadingBlankColumns(" \tx", Model(4)), 4);
-    EXPECT_EQ(LeadingBlankColumns("\t\tx", Model(8)), 16);
-    EXPECT_EQ(LeadingBlankColumns("x  ", Model(8)), 0);
-    EXPECT_EQ(LeadingBlankColumns("   ", Model(8)), 3);
-    EXPECT_EQ(LeadingBlankColumns("", Model(8)), -1);
-    // With word wrap a tab stops at the row end.
-    EXPECT_EQ(LeadingBlankColumns(std::string(18, ' ') + "\tx", Model(8, true, 20)), 20);
-}
-
-TEST(edColumns, ColumnsTurnIntoCharacterIndexes)
-{
-    const std::string s = "a\t" + Sjis("あ") + "b"; // 1 2333333 45 1
-    const TColumnModel model = Model(8);
-    EXPECT_EQ(ColumnToCharIndex(s, 0, model), 0);
-    EXPECT_EQ(ColumnToCharIndex(s, 1, model), 1); // the tab
-    EXPECT_EQ(ColumnToCharIndex(s, 5, model), 1); // its fill
-    EXPECT_EQ(ColumnToCharIndex(s, 8, model), 2); // the lead byte
-    EXPECT_EQ(ColumnToCharIndex(s, 9, model), 2); // the trail byte
-    EXPECT_EQ(ColumnToCharIndex(s, 10, model), 4);
-    EXPECT_EQ(ColumnToCharIndex(s, 50, model), 5); // past the end: the length
-    EXPECT_EQ(ColumnToCharIndex(s, -3, model), 0);
-    EXPECT_EQ(ExpandedWidth(std::string_view(s).substr(0, 2), model), 8);
-}
-
 // ---- The attribute cursor ------------------------------------------------------
 
 TEST(edAttributeArray, PositionIsAlwaysTheByteUnderTheColumnBothWays)

@@ -137,17 +137,6 @@ TEST_F(FountainParser, BracketRegionsSpanRowsUntilTheRightBracket)
     EXPECT_EQ(Tok("c --> d", states[2]), (Tokens_{T{0, 5, toBracket}, T{6, 1, toAnk}}));
 }
 
-TEST_F(FountainParser, BracketsAreTriedInOrderAndCompareCase)
-{
-    AddBracket("/*", "*/");
-    AddBracket("/", "/");
-    AddBracket("AB", "C");
-    EXPECT_EQ(Tok("/*x*/ /y/"), (Tokens_{T{0, 5, toBracket}, T{6, 3, toBracket}}));
-    EXPECT_EQ(Tok("ab"), (Tokens_{T{0, 2, toAnk}}));
-    EXPECT_EQ(Tok("ABxC"), (Tokens_{T{0, 4, toBracket}}));
-    EXPECT_EQ(Parser->LastBracketIndex(), 2);
-}
-
 TEST_F(FountainParser, APairWithoutRightBracketOpensNoRegion)
 {
     AddBracket("{*", "");

@@ -1,4 +1,4 @@
-// The fountain's bracket pairs and reserved words, and its change
+// The fountain's bracket pairs, its italic check and its change
 // notification.
 #include "edFountain.h"
 
@@ -25,6 +25,13 @@ protected:
     }
     ~Fountain() override { delete F; }
 
+    TFountainBracketItem* AddBracket(const std::string& Left, const std::string& Right)
+    {
+        TFountainBracketItem* item = F->Brackets()->Add();
+        item->SetLeftBracket(Left);
+        item->SetRightBracket(Right);
+        return item;
+    }
     size_t Heard() const { return Listener.Senders.size(); }
 
     TPlainFountain* F;
@@ -64,28 +71,16 @@ TEST_F(Fountain, ABracketCollectionCopiesAsOneChangeAndRefusesMoreThanFourteen)
     delete source;
 }
 
-TEST_F(Fountain, TheReservedWordListIsSortedFoldedAndAnnounced)
+TEST_F(Fountain, HasItalicLooksAtEveryColour)
 {
-    TStringList words;
-    words.Add("then");
-    words.Add("Begin");
-    words.Add("BEGIN");
-    F->SetReserveWordList(&words);
-    EXPECT_EQ(Heard(), 1u);
-    EXPECT_EQ(F->ReserveWordList()->Text(), "Begin\r\nthen\r\n");
-    EXPECT_TRUE(F->IsReserveWord("begin"));
-    EXPECT_TRUE(F->IsReserveWord("THEN"));
-    EXPECT_FALSE(F->IsReserveWord("be"));
-    EXPECT_FALSE(F->IsReserveWord("thens"));
-    EXPECT_FALSE(F->IsReserveWord(""));
-    // Words added to the list itself count at once.
-    F->ReserveWordList()->Add("a");
-    F->ReserveWordList()->Add(Sjis("ア"));
-    EXPECT_TRUE(F->IsReserveWord("A"));
-    EXPECT_TRUE(F->IsReserveWord(Sjis("ア")));
-    EXPECT_FALSE(F->IsReserveWord(Sjis("ヂ")));
-    F->ReserveWordList()->Clear();
-    EXPECT_FALSE(F->IsReserveWord("begin"));
+    TFountainBracketItem* item = AddBracket("/*", "*/");
+    AddBracket("{", "}");
+    EXPECT_FALSE(F->HasItalic());
+    item->ItemColor()->SetStyle({TFontStyle::fsBold, TFontStyle::fsItalic});
+    EXPECT_TRUE(F->HasItalic());
+    item->ItemColor()->SetStyle({});
+    F->Reserve()->SetStyle({TFontStyle::fsItalic});
+    EXPECT_TRUE(F->HasItalic());
 }
 
 } // namespace

@@ -23,27 +23,6 @@ protected:
     }
 };
 
-TEST_F(IndentTest, IndentNormalisesLeadingBlanksToSpacesOneWiderAndTheSelectionFollows)
-{
-    SetText("a\r\n\tb\r\n" + Sjis("　") + "c\r\nd");
-    std::optional<TIndentResult> result = Run({0, 0}, {3, 0}, TIndentKind::Indent);
-    ASSERT_TRUE(result);
-    // The selection ends at row 3's start: row 3 is left alone.
-    EXPECT_EQ(State(), " a\r\n         b\r\n   c\r\nd @3:0");
-    EXPECT_EQ(UndoSteps(), 1);
-    EXPECT_EQ(SelectionText(List(), result->Range), " a\r\n         b\r\n   c\r\n");
-    List().Undo();
-    EXPECT_EQ(Text(), "a\r\n\tb\r\n" + Sjis("　") + "c\r\nd");
-    // A selection inside the text moves with it.
-    SetText("  abc\r\n  def");
-    result = Run({0, 3}, {1, 4}, TIndentKind::Indent);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(State(), "   abc\r\n   def @1:5");
-    EXPECT_EQ(result->Anchor.Col, 4);
-    EXPECT_EQ(result->Anchor.Index, 4);
-    EXPECT_EQ(SelectionText(List(), result->Range), "bc\r\n   de");
-}
-
 TEST_F(IndentTest, TabIndentAddsOneTabAndTabUnIndentRemovesExactlyOne)
 {
     SetText("a\r\n\t\tb\r\n c");

@@ -10,22 +10,6 @@ namespace {
 
 class PositionsTest : public edtest::EditFixture {};
 
-TEST_F(PositionsTest, CaretPlacesFromPositionsCountALineBreakAsTwo)
-{
-    SetText("ab\r\ncd");
-    // Row 0 takes 2 + 2 places: position 3 is still on it, at its end.
-    EXPECT_EQ(CaretAtPos(List(), 3), (TCaretPos{0, 2}));
-    EXPECT_EQ(CaretAtPos(List(), 4), (TCaretPos{1, 0}));
-    EXPECT_EQ(CaretAfterLength(List(), 1, 0, 2), (TCaretPos{1, 2}));
-    EXPECT_EQ(CharPos(List(), 1, 1), 5);
-    EXPECT_EQ(CaretAtPos(List(), -5), (TCaretPos{0, 0}));
-    EXPECT_EQ(CaretAtPos(List(), 100), (TCaretPos{1, 2}));
-    SetText("ab\r\n");
-    EXPECT_EQ(CaretAtPos(List(), 100), (TCaretPos{1, 0}));
-    SetText("");
-    EXPECT_EQ(CaretAtPos(List(), 3), (TCaretPos{0, 0}));
-}
-
 TEST_F(PositionsTest, EditQueriesCountScreenRowsWithWordWrap)
 {
     // A 45-byte line wraps into rows of 20, 20 and 5 bytes.

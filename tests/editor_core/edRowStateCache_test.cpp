@@ -68,37 +68,6 @@ protected:
     TFakeEditorClient Editor;
 };
 
-TEST_F(RowStateTest, AnEditRecomputesAtMostTwoScreensAndMarksTheRestNotComputed)
-{
-    Editor.BracketsFull = true;
-    std::string text;
-    for (int i = 0; i < 10000; ++i)
-        text += "line " + std::to_string(i) + "\r\n";
-    List().SetTextStr(text);
-    ASSERT_TRUE(Computed(List(), 9999));
-
-    // A state-neutral edit: only the changed rows are recomputed.
-    Editor.Invalidated.clear();
-    List().ReplaceRows(1, 1, "line one\r\n");
-    EXPECT_LE(Editor.Invalidated.size(), 3u);
-    EXPECT_TRUE(Computed(List(), 9999));
-
-    // Opening a region near the top changes every row below: two screens
-    // are recomputed and the rest waits for painting.
-    Editor.Invalidated.clear();
-    List().ReplaceRows(1, 1, "line /* opens\r\n");
-    EXPECT_LE(Editor.Invalidated.size(), 21u);
-    EXPECT_GE(Editor.Invalidated.size(), 20u);
-    EXPECT_EQ(List().ChangeExtent().Valid, false);
-    EXPECT_TRUE(Computed(List(), 21));
-    EXPECT_FALSE(Computed(List(), 22));
-    EXPECT_FALSE(Computed(List(), 9999));
-    EXPECT_EQ(List().BracketIndex(5), 0); // inside the region
-    // Painting further down resumes from the last computed row.
-    List().UpdateRowStates(500, false);
-    EXPECT_EQ(List().BracketIndex(500), 0);
-}
-
 TEST_F(RowStateTest, StatesComputedAheadInSlicesEqualAFullRescan)
 {
     for (bool wrap : {false, true}) {

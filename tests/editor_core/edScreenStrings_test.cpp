@@ -144,22 +144,6 @@ TEST_F(ScreenStringsTest, EachReplaceRecordsItsExtentAndNotifiesOnce)
 
 // ---- Row marks -------------------------------------------------------------------
 
-TEST_F(ScreenStringsTest, DeletedRowsGiveTheirMarksToTheRowInTheirPlace)
-{
-    List().SetTextStr("a\r\nb\r\nc\r\nd\r\n");
-    List().SetRowMarks(1, 1 << 2);
-    List().SetRowMarks(2, 1 << 3);
-    List().IncludeRowMarks(1 << 2 | 1 << 3);
-    List().ReplaceRows(1, 2, ""); // whole lines
-    EXPECT_EQ(RowTexts(List()), (std::vector<std::string>{"a", "d"}));
-    EXPECT_EQ(List().RowMarks(1), 1 << 2 | 1 << 3);
-    EXPECT_EQ(List().GetRowMarksInUse(), 1 << 2 | 1 << 3);
-    // All rows deleted: the marks leave the text.
-    List().ReplaceRows(0, 2, "");
-    EXPECT_EQ(List().Count(), 0);
-    EXPECT_EQ(List().GetRowMarksInUse(), 0);
-}
-
 TEST_F(ScreenStringsTest, ImageMarksStayInUseWhileAnotherRowCarriesThem)
 {
     List().SetTextStr("a\r\nb\r\nc\r\n");
@@ -308,30 +292,6 @@ TEST_F(FileTest, AFileThatCannotBeReadLeavesTheTextAsItWas)
 }
 
 // ---- Sharing -----------------------------------------------------------------------
-
-TEST(ScreenStringsSharing, EditorsSharingAListSeeOneTextAndTheListGoesWithTheLast)
-{
-    std::weak_ptr<TEditorScreenStrings> watch;
-    {
-        TFakeEditorClient first;
-        auto second = std::make_unique<TFakeEditorClient>();
-        second->ShareList(first);
-        watch = first.List;
-        ASSERT_EQ(first.List->EditorCount(), 2);
-        // The focused editor is the first with the focus, else editor zero.
-        EXPECT_EQ(first.List->FocusedEditor(), &first);
-        second->HasFocus = true;
-        EXPECT_EQ(first.List->FocusedEditor(), second.get());
-        first.List->ReplaceRows(0, 0, "shared\r\n");
-        EXPECT_EQ(second->Lines.Text(), "shared\r\n");
-        EXPECT_EQ(first.Changes, 1);
-        EXPECT_EQ(second->Changes, 1);
-        second.reset();
-        EXPECT_EQ(first.List->EditorCount(), 1);
-        EXPECT_FALSE(watch.expired());
-    }
-    EXPECT_TRUE(watch.expired());
-}
 
 TEST(ScreenStringsSharing, AnEditorMayLeaveWhileTheListNotifies)
 {

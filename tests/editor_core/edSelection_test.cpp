@@ -20,39 +20,6 @@ protected:
     }
 };
 
-TEST_F(SelectionTest, SelStartAndSelLengthSelectAcrossALineBreak)
-{
-    SetText("ab\r\ncd");
-    // SelStart := 4, SelLength := 2.
-    const TCaretPos start = CaretAtPos(List(), 4);
-    const TSelectionRange range = Select(start, CaretAfterLength(List(), start.Row, start.Col, 2));
-    EXPECT_EQ(SelectionText(List(), range), "cd");
-    EXPECT_EQ(CharPos(List(), range.StartRow, range.StartIndex), 4);
-    // From the end of row 0 the line break is selected too.
-    const TSelectionRange across = Select({0, 1}, {1, 1});
-    EXPECT_EQ(SelectionText(List(), across), "b\r\nc");
-    EXPECT_EQ(SelectionLength(List(), across), 4);
-}
-
-TEST_F(SelectionTest, StreamTextJoinsWrappedRowsAndEndsLinesWithCrLf)
-{
-    // "0123456789abcdefghijKLM" wraps after 20 columns.
-    SetText("0123456789abcdefghijKLM\r\nxyz\r\nlast", true, 20);
-    const TSelectionRange range = Select({0, 15}, {3, 2});
-    EXPECT_EQ(SelectionText(List(), range), "fghijKLM\r\nxyz\r\nla");
-    EXPECT_EQ(SelectionLength(List(), range), 17);
-    // Selected backwards, the same text.
-    const TSelectionRange backwards = Select({3, 2}, {0, 15});
-    EXPECT_EQ(SelectionText(List(), backwards), "fghijKLM\r\nxyz\r\nla");
-    EXPECT_EQ(backwards.StartCol, 15);
-    EXPECT_EQ(backwards.EndCol, 2);
-    // To the place after the last line break: the break is in the text.
-    SetText("ab\r\ncd\r\n");
-    const TSelectionRange all = Select({0, 0}, {2, 0});
-    EXPECT_EQ(SelectionText(List(), all), "ab\r\ncd\r\n");
-    EXPECT_EQ(SelectionLength(List(), all), List().GetTextLen());
-}
-
 TEST_F(SelectionTest, BoxTakesCharactersCutByTheRightEdgeAndLeavesThoseCutByTheLeft)
 {
     // Row 0 "ab漢cd" (漢 at 2-3), row 1 "a\tb" (tab 1-7), row 2 short,

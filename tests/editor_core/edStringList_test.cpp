@@ -97,24 +97,6 @@ void ExpectRowState(const TedStringList& List, int Index, int Seed)
     EXPECT_EQ(List.AttributeB(Index), 0xB0000000u + static_cast<uint32_t>(Seed)) << Index;
 }
 
-TEST(edStringList, AnUpdateFiresChangingAtItsBeginAndChangeAtItsEnd)
-{
-    TedStringList list;
-    EventLog events(list);
-    list.BeginUpdate();
-    EXPECT_EQ(events.Take(), "[");
-    list.Add("a");
-    list.BeginUpdate();
-    list.Add("b");
-    list.Put(0, "c");
-    list.EndUpdate();
-    list.Delete(1);
-    EXPECT_EQ(events.Take(), "");
-    list.EndUpdate();
-    EXPECT_EQ(events.Take(), "]");
-    EXPECT_EQ(RowsOf(list), "c");
-}
-
 // A descendant sees the list's own update state, as the screen rows do.
 class TUpdateProbe : public TedStringList {
 public:

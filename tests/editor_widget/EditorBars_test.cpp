@@ -1,5 +1,5 @@
-// The bars beside and above the text: line and row numbers of the left
-// bar and its width, the row marks of the image bar, the ruler.
+// The bars beside and above the text: line numbers of the left bar and its
+// width, the image bar's pictures, the ruler.
 #include "EditorDriver.h"
 
 #include "edImageList.h"
@@ -69,25 +69,6 @@ TEST_F(Bars, LeftBarWidensWhenTheNumbersGrowADigit)
     EXPECT_EQ(ed->LeftbarDigitCount(), 1);
 }
 
-TEST_F(Bars, ImageBarShowsTheLowestDigitMarkAndTheLowestImageMark)
-{
-    ed.SetText("a\r\nb\r\nc\r\n");
-    ed->PutRowMark(1, 5);
-    ed->PutRowMark(1, 3);
-    ed->PutRowMark(1, 12);
-    ed->PutRowMark(1, 10);
-    const TImagebarMarks marks = ImagebarMarks(ed->RowMarks(1));
-    EXPECT_EQ(marks.Digit, 3);
-    EXPECT_EQ(marks.Image, 10);
-    EXPECT_EQ(ImagebarMarks(ed->RowMarks(0)).Digit, -1);
-    // Digit marks stand on one row at a time.
-    ed->PutRowMark(2, 3);
-    EXPECT_EQ(ImagebarMarks(ed->RowMarks(1)).Digit, 5);
-    EXPECT_EQ(ImagebarMarks(ed->RowMarks(2)).Digit, 3);
-    ed->DeleteRowMark(2, 3);
-    EXPECT_EQ(ed->RowMarksInUse() & (1u << 3), 0u);
-}
-
 TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaultsAndForgetsListsGoingAway)
 {
     TImageList digits;
@@ -108,26 +89,6 @@ TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaultsAndForgetsListsGoingAway
     EXPECT_EQ(ed->ImagebarPicture(11), &DefaultImageMarks()[1]);
 }
 
-
-TEST_F(Bars, RulerMarksTheCaretColumnInTheMarkColour)
-{
-    ed->Ruler()->SetVisible(true);
-    ed->Ruler()->SetMarkColor(clRed);
-    ed->Ruler()->SetBkColor(clSilver);
-    ed.SetText(Bytes(40));
-    ed->SetCol(12);
-    const QImage image = ed.Grab();
-    ASSERT_EQ(ed->TextTop(), ed->Margin()->Top() + 11);
-    const int y = 2;
-    const int x = ed->TextLeft() + (12 - ed->TopCol()) * ed->ColWidth();
-    int red = 0;
-    for (int dx = 1; dx < ed->ColWidth(); ++dx)
-        red += image.pixelColor(x + dx, y) == QColor(Qt::red);
-    EXPECT_GT(red, 0);
-    // Another column shows the ruler's background there.
-    const int other = ed->TextLeft() + (15 - ed->TopCol()) * ed->ColWidth() + 2;
-    EXPECT_EQ(image.pixelColor(other, ed->RulerHeight() - 4), QColor(0xC0, 0xC0, 0xC0));
-}
 
 TEST_F(Bars, RulerWithoutColoursTakesTheEditorsAndIsAsWideAsAViewportWiderThanTheScreen)
 {

@@ -1,6 +1,5 @@
 // Where the caret stands and how it shows: the column rule, the keeping of
-// a column over short rows, the caps, sideways scrolling, the shapes, and
-// what hides it.
+// a column over short rows, the caps, the shapes, and what hides it.
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
@@ -89,26 +88,6 @@ TEST_F(Caret, ColumnsAndRowsAreCappedAndClamped)
     EXPECT_EQ(ColAfter(0, width), width - 2) << "before both bytes of the final kanji";
     EXPECT_EQ(ColAfter(1, 10), 10);
     EXPECT_EQ(ColAfter(1, 200), 19) << "not past the wrap column";
-}
-
-TEST_F(Caret, SidewaysTheViewScrollsAQuarterAndStopsHalfAViewBeforeTheLastColumn)
-{
-    ed.SetText(Bytes(900));
-    const int cols = ed->VisibleCols();
-    const auto topCol = [&](int Col) { ed->SetCol(Col); return ed->TopCol(); };
-    EXPECT_EQ(topCol(cols), cols / 4);
-    EXPECT_EQ(topCol(cols / 4 - 1), 0);
-    EXPECT_EQ(topCol(900), 900 - (cols - 1));
-    EXPECT_EQ(topCol(890), 900 - (cols - 1)) << "still in view";
-
-    ed.Wrap(250);
-    ed.SetText(Bytes(240));
-    ed->SetTopCol(5000);
-    EXPECT_EQ(ed->TopCol(), std::max(0, 250 - ed->VisibleCols() / 2));
-    ed->resize(5000, 200);
-    ed.Process();
-    ed->SetTopCol(100);
-    EXPECT_EQ(ed->TopCol(), 0) << "a view wider than the text cannot scroll";
 }
 
 TEST_F(Caret, ShapeFollowsTheModeAndTheCharacter)

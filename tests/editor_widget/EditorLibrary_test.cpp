@@ -1,5 +1,4 @@
-// The editor library's shared pieces: dotted lines and their cache, and the
-// start-up (box format, cursors).
+// The editor library's dotted lines, their cache and their items.
 #include "Canvas.h"
 #include "Clipboard.h"
 #include "QtColor.h"
@@ -72,38 +71,6 @@ TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
     EXPECT_EQ(image.pixelColor(2, 1), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(6, 1), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(7, 1), QColor(Qt::white));
-}
-
-TEST(StartEditorLibrary, RunsOnceWithTheBoxFormatAndTheCursorsInPlace)
-{
-    StartEditorLibrary();
-    TDotLineCollection& cache = DotLineCollection();
-    cache.DotLine(clRed, clWhite);
-    const int cached = cache.Count();
-    const QPixmap* firstDigit = &DefaultImageDigits().front();
-    StartEditorLibrary();
-    EXPECT_EQ(&DotLineCollection(), &cache);
-    EXPECT_EQ(DotLineCollection().Count(), cached);
-    EXPECT_EQ(&DefaultImageDigits().front(), firstDigit);
-    // Other programs know the box by this name.
-    EXPECT_EQ(BoxClipboardFormat(), RegisterClipboardFormat("TEditor Box Type"));
-    EXPECT_EQ(Screen().Cursors(crDragSelCopy).shape(), Qt::DragCopyCursor);
-
-    // The right arrow: its tip is the hot spot, the arrow below and left of it.
-    const QCursor cursor = Screen().Cursors(crRightArrow);
-    ASSERT_EQ(cursor.shape(), Qt::BitmapCursor);
-    const QImage image = cursor.pixmap().toImage();
-    const QPoint hotSpot = cursor.hotSpot();
-    ASSERT_TRUE(image.rect().contains(hotSpot));
-    EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 0)
-                ink |= QRect(x, y, 1, 1);
-    EXPECT_LE(ink.right(), hotSpot.x() + 1);
-    EXPECT_LT(ink.left(), hotSpot.x() - 5);
-    EXPECT_GE(ink.top(), hotSpot.y() - 1);
 }
 
 TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)

@@ -66,20 +66,6 @@ TEST_F(Mouse, ShiftClickExtendsFromTheCaretOrTheAnchor)
     EXPECT_EQ(ed->SelText(), "bcdef\r\ngh");
 }
 
-TEST_F(Mouse, DraggingAboveTheTextGoesUpARowAtATime)
-{
-    ed.SetText(Lines(60, "line"));
-    ed->SetTopRow(30);
-    ed.Press(ed.At(32, 2));
-    const QPoint above(ed.At(30, 2).x(), ed->TextTop() - 2);
-    ed.Move(above);
-    EXPECT_EQ(std::pair(ed->Row(), ed->TopRow()), std::pair(29, 29));
-    ed.Move(above + QPoint(0, -1));
-    EXPECT_EQ(ed->Row(), 28);
-    ed.Release(above);
-    EXPECT_EQ(ed->SelText(), "ne\r\nline\r\nline\r\nline\r\nli");
-}
-
 TEST_F(Mouse, TheLeftBarSelectsWholeRowsBothWays)
 {
     ed->Leftbar()->SetVisible(true);

@@ -1,7 +1,7 @@
-// Search hits that are shown but not selected, the plain search from hit
-// to hit; and copy, cut and paste through the (offscreen) system clipboard
-// with the keys: plain text converted at the edge, a box in the box
-// format, text from other programs, and the context menu's commands.
+// Selections, hits shown as a caret, and copy, cut and paste through the
+// (offscreen) system clipboard with the keys: plain text converted at the
+// edge, a box in the box format, text from other programs, the context
+// menu's commands; and the row commands (marks, search, deleting a row).
 #include "EditorDriver.h"
 
 #include "EditorPopupMenu.h"
@@ -33,40 +33,6 @@ protected:
 
     TEditorDriver ed;
 };
-
-TEST_F(Selection, ASearchHitIsShownButNotSelectedNorCopied)
-{
-    SetClipboardText("kept");
-    ed->SetHitStyle(TEditorHitStyle::hsDraw);
-    ed.SetText("one two three");
-    Ctrl(Qt::Key_C);
-    ASSERT_TRUE(ed->Search("two", esDown));
-    EXPECT_EQ(ed->SelectionState(), TEditorSelectionState::sstHitSelected);
-    EXPECT_FALSE(ed->Selected());
-    EXPECT_EQ(std::pair(ed->SelLength(), ed->SelText()), std::pair(0, std::string()));
-    EXPECT_EQ(ed->SelStart(), 4) << "its start is still the selection's";
-    Ctrl(Qt::Key_C);
-    Ctrl(Qt::Key_X);
-    EXPECT_EQ(ClipboardText(), "kept");
-    // A typed character does not replace it.
-    ed.Type("X");
-    EXPECT_EQ(ed.Text(), "one twoX three");
-}
-
-TEST_F(Selection, AHitShownAsACaretIsAsWideAsTheHitUntilCommitted)
-{
-    ed->SetHitStyle(TEditorHitStyle::hsCaret);
-    ed.SetText("one two three");
-    ASSERT_TRUE(ed->Search("three", esDown));
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 8})) << "the caret stands at the hit's start";
-    EXPECT_EQ(ed->CaretRect().width(), 5 * ed->ColWidth());
-    EXPECT_EQ(ed->HitSelLength(), 5);
-    ed->CommitHitSelection();
-    EXPECT_TRUE(ed->Selected());
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 13}));
-    EXPECT_EQ(ed->SelText(), "three");
-    EXPECT_EQ(ed->CaretRect().width(), 2);
-}
 
 // ---- The clipboard -------------------------------------------------------------------------------------
 
@@ -137,19 +103,6 @@ TEST_F(Selection, PastedCharactersKeepTheirShiftJisFormsOrAreReplacedAndReported
     EXPECT_EQ(dialogs.Questions()[0].Text, "Shift-JIS で表せない文字 1 個を「?」に置き換えました。");
 }
 
-TEST_F(Selection, NothingToPasteOrAReadOnlyEditorChangesNothing)
-{
-    ed.SetText("ab");
-    Ctrl(Qt::Key_V);
-    EXPECT_EQ(ed.Text(), "ab");
-    SetClipboardText("x");
-    ed->SetReadOnly(true);
-    Ctrl(Qt::Key_V);
-    ed->SelectAll();
-    Ctrl(Qt::Key_X);
-    EXPECT_EQ(ed.Text(), "ab");
-}
-
 TEST_F(Selection, TheContextMenusCommandsAct)
 {
     auto* menu = ed->findChild<TEditorPopupMenu*>();
@@ -177,23 +130,6 @@ TEST_F(Selection, TheContextMenusCommandsAct)
     ed->SetRow(0);
     Ctrl(Qt::Key_3);
     EXPECT_EQ(ed->Row(), 2);
-}
-
-TEST_F(Selection, SearchGoesFromHitToHitWhateverTheHitStyle)
-{
-    for (const TEditorHitStyle style : {TEditorHitStyle::hsSelect, TEditorHitStyle::hsDraw, TEditorHitStyle::hsCaret}) {
-        ed->SetHitStyle(style);
-        ed.SetText("ab ab\r\nab");
-        ed->SetRowCol(0, 0);
-        EXPECT_FALSE(ed->Search("ab", 0)) << "nothing back from the top";
-        for (const int start : {0, 3, 7}) {
-            ASSERT_TRUE(ed->Search("ab", esDown));
-            EXPECT_EQ(ed->SelStart(), start);
-        }
-        EXPECT_FALSE(ed->Search("ab", esDown));
-        ASSERT_TRUE(ed->Search("ab", 0));
-        EXPECT_EQ(ed->SelStart(), 3) << "backwards from the hit";
-    }
 }
 
 TEST_F(Selection, DigitMarksStandOnOneRowImageMarksOnMany)

@@ -1,5 +1,5 @@
 // Editors sharing one row list stay in step: text, changes, undo history,
-// word wrap; each keeps its own caret; the list goes with its last editor.
+// word wrap; the list goes with its last editor.
 // Also the change notification, a fountain going away, and handlers handed
 // from one editor to another.
 #include "EditorDriver.h"
@@ -62,32 +62,6 @@ TEST(ShareList, EditorsOutliveEachOtherEitherWay)
     c->ShareList(&c.Ed());
     EXPECT_EQ(c->RowText(0), "c alone");
     EXPECT_EQ(c->ScreenStrings().EditorCount(), 1);
-}
-
-TEST(ShareList, TakingAShorterListPullsTheCaretBack)
-{
-    TEditorDriver a;
-    TEditorDriver b;
-    a.SetText("x");
-    b.SetText(Lines(50, "line"));
-    b->SetRow(40);
-    b->ShareList(&a.Ed());
-    EXPECT_EQ(b->Row(), 0);
-    EXPECT_LE(b->TopRow(), 0);
-}
-
-TEST(DoChange, OnlyTextChangesMarkTheEditorModified)
-{
-    TEditorDriver ed;
-    int changes = 0;
-    ed->OnChange = [&](TObject*) { ++changes; };
-    ed->ScreenStrings().BeginUpdate();
-    ed->ScreenStrings().EndUpdate();
-    EXPECT_EQ(changes, 0);
-    EXPECT_FALSE(ed->Modified());
-    ed.ReplaceRows(0, 0, "typed");
-    EXPECT_EQ(changes, 1);
-    EXPECT_TRUE(ed->Modified());
 }
 
 TEST(Fountain, AFountainsChangesReachTheEditorAndOneGoingAwayIsForgotten)

@@ -192,28 +192,6 @@ TEST(TreeNodes, SelectionMovesOffADeletedNodeWithoutNamingIt)
     }
 }
 
-TEST(TreeNodes, SortsStablyAtOneOrEveryLevel)
-{
-    const std::string text = Outline({"b", ".z", ".y", "a", "B"});
-    auto caseless = [](const TTreeNode* A, const TTreeNode* B) { return tolower(A->Text()[0]) - tolower(B->Text()[0]); };
-    struct TCase {
-        TTreeNodeCompare Compare;
-        bool Recurse;
-        std::string Expected;
-    } cases[] = {
-        {nullptr, false, Outline({"B", "a", "b", ".z", ".y"})},
-        {nullptr, true, Outline({"B", "a", "b", ".y", ".z"})},
-        {caseless, false, Outline({"a", "b", ".z", ".y", "B"})},
-    };
-    for (const TCase& c : cases) {
-        TTreeNodes nodes;
-        nodes.LoadFromText(text);
-        nodes.CustomSort(c.Compare, c.Recurse);
-        EXPECT_EQ(nodes.SaveToText(), c.Expected);
-        EXPECT_EQ(Find(nodes, "a")->AbsoluteIndex(), c.Compare ? 0 : 1);
-    }
-}
-
 TEST(TreeNodes, SavesAndLoadsTabIndentedText)
 {
     TTreeNodes nodes;

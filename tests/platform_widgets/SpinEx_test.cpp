@@ -26,18 +26,6 @@ TEST(SpinValue, ReadsOnlyAWholeNumberClampsAndSaturates)
     EXPECT_EQ(SpinStep(INT_MIN + 1, INT_MAX, -10), INT_MIN);
 }
 
-TEST(SpinValue, TypedCharacters)
-{
-    for (char32_t c : {U'0', U'9', U'+', U'-', U',', char32_t{8}})
-        EXPECT_TRUE(IsValidSpinChar(c, true, U',')) << int(c);
-    for (char32_t c : {U'a', U' ', U'.', char32_t{13}, U'５'})
-        EXPECT_FALSE(IsValidSpinChar(c, true, U',')) << int(c);
-    // With the editor off only control characters other than Backspace.
-    EXPECT_FALSE(IsValidSpinChar(U'5', false, U'.'));
-    EXPECT_FALSE(IsValidSpinChar(8, false, U'.'));
-    EXPECT_TRUE(IsValidSpinChar(3, false, U'.'));
-}
-
 // A timer the test ticks by hand.
 class TManualTimer : public TRepeatTimer {
 public:

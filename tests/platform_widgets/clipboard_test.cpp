@@ -46,17 +46,4 @@ TEST(ClipboardData, BytesRoundTripUnchangedAndPuttingOneFormatEmptiesTheClipboar
     EXPECT_EQ(GetClipboardData(format), std::string());
 }
 
-TEST(ClipboardData, SeveralFormatsTravelTogether)
-{
-    const int format = RegisterClipboardFormat("velk test together");
-    auto data = new QMimeData;
-    data->setText(QStringLiteral("row 1\r\nrow 2\r\n"));
-    SetFormatData(*data, format, std::string("\0", 1));
-    QGuiApplication::clipboard()->setMimeData(data);
-    EXPECT_EQ(GetClipboardData(format), std::string("\0", 1));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("row 1\r\nrow 2\r\n"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("other program"));
-    EXPECT_FALSE(ClipboardHasFormat(format));
-}
-
 } // namespace

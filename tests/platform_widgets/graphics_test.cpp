@@ -14,17 +14,6 @@
 
 namespace {
 
-// A palette whose roles all differ, so that a wrong role shows.
-QPalette DistinctPalette()
-{
-    QPalette palette;
-    int n = 1;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        for (int role = 0; role < QPalette::NColorRoles; ++role, ++n)
-            palette.setColor(group, static_cast<QPalette::ColorRole>(role), QColor(n, 255 - n, (n * 7) % 256));
-    return palette;
-}
-
 TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
 {
     EXPECT_EQ(ColorToQColor(RGB(0x12, 0x34, 0x56)), QColor(0x12, 0x34, 0x56));
@@ -76,28 +65,6 @@ QImage FilledImage(int Width, int Height, QColor Fill)
     QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Fill);
     return image;
-}
-
-TEST(TCanvas, FillsWithTheBrushColourResolvedByItsPalette)
-{
-    const QPalette palette = DistinctPalette();
-    QImage image = FilledImage(8, 4, Qt::white);
-    {
-        QPainter painter(&image);
-        TCanvas canvas(painter, palette);
-        canvas.SetBrushColor(RGB(0x10, 0x20, 0x30));
-        canvas.FillRect(QRect(2, 1, 3, 2));
-        canvas.SetBrushColor(clHighlight);
-        canvas.FillRect(QRect(7, 0, 1, 1));
-        canvas.SetBrushColor(clNone); // fills nothing
-        canvas.FillRect(QRect(0, 0, 8, 4));
-        canvas.SetPenColor(clWindowText);
-        EXPECT_EQ(painter.pen().color(), palette.color(QPalette::Active, QPalette::Text));
-    }
-    const QColor fill(0x10, 0x20, 0x30);
-    EXPECT_EQ((std::vector{image.pixelColor(2, 1), image.pixelColor(4, 2), image.pixelColor(5, 2), image.pixelColor(2, 3),
-                           image.pixelColor(7, 0)}),
-              (std::vector<QColor>{fill, fill, Qt::white, Qt::white, palette.color(QPalette::Active, QPalette::Highlight)}));
 }
 
 TEST(TCanvas, DrawCopiesThePartOfAnImagePixelForPixelAndFarCoordinatesAreHarmless)

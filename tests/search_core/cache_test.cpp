@@ -1,5 +1,5 @@
-// The pattern cache of TRegularExpression: hits compile nothing, misses go
-// in as entry 1, failures leave the empty pattern.
+// The pattern cache of TRegularExpression: a pattern that fails leaves the
+// empty one and is not cached.
 #include "AWKStr.h"
 #include "ERegExpParser.h"
 
@@ -19,29 +19,6 @@ protected:
         return TAWKStr::CompileRegExp(Processed);
     }
 };
-
-TEST(RegExpCache, SamePatternCompilesOnce)
-{
-    CountingAWKStr re;
-    re.SetRegExp("abc");
-    re.SetRegExp("abc");
-    EXPECT_EQ(re.Compiles, 1);
-    re.SetRegExp("xyz");
-    re.SetRegExp("abc");
-    EXPECT_EQ(re.Compiles, 2);
-    EXPECT_EQ(re.RegExp(), "abc");
-    // Hits do not reorder: newest first after entry 0.
-    ASSERT_EQ(re.Cache().Count(), 3);
-    EXPECT_EQ(re.Cache().Strings(1), "xyz");
-    EXPECT_EQ(re.Cache().Strings(2), "abc");
-    EXPECT_EQ(re.CurrentIndex(), 2);
-    EXPECT_EQ(re.Cache().Objects(2), &re.CurrentDFA());
-    EXPECT_TRUE(re.Match("--abc"));
-    // Keys are case-sensitive.
-    re.SetRegExp("ABC");
-    EXPECT_EQ(re.Compiles, 3);
-    EXPECT_FALSE(re.Match("abc"));
-}
 
 TEST(RegExpCache, FailedPatternLeavesTheEmptyOneAndIsNotCached)
 {
