@@ -87,6 +87,15 @@ TEST_F(Ex, APatternThatDoesNotCompileShowsNoHitsButTheCommandsReportIt)
     EXPECT_EQ(HitColumns(0), (Pairs{{0, 3}, {4, 3}}));
 }
 
+TEST_F(Ex, HitsStopAtThePaintingLimit)
+{
+    drv.SetText(Bytes(998) + "XYZ" + Bytes(10) + "XYZ");
+    Find("XYZ");
+    ed.SetTopCol(980);
+    ASSERT_GT(ed.TopCol() + ed.VisibleCols(), 1012);
+    EXPECT_EQ(HitColumns(0), (Pairs{{998, 2}}));
+}
+
 TEST_F(Ex, ASelectionKeepsItsColoursOverHitsAndBackgrounds)
 {
     drv.SetText("abc abc");
@@ -110,6 +119,52 @@ TEST_F(Ex, ASelectionKeepsItsColoursOverHitsAndBackgrounds)
 }
 
 // ---- Find and replace --------------------------------------------------------------------------------
+
+TEST_F(Ex, FindNextAndPreviousGoFromHitToHitWithoutWrappingAround)
+{
+    drv.SetText("abc abc abc");
+    Find("abc");
+    EXPECT_EQ(After(&TEditorEx::FindPrevious, false), (P{0, 0})) << "nothing before the start";
+    EXPECT_EQ(ed.SelectionState(), TEditorSelectionState::sstNone);
+    ed.SetRowCol(0, 4);
+    for (const int start : {4, 8}) {
+        ASSERT_TRUE(ed.FindNext());
+        EXPECT_EQ(std::tuple(ed.SelectionState(), ed.SelStart(), ed.SelLength()),
+                  std::tuple(TEditorSelectionState::sstSelected, start, 3));
+    }
+    EXPECT_FALSE(ed.FindNext());
+    EXPECT_EQ(std::pair(ed.SelStart(), ed.SelLength()), std::pair(8, 3)) << "the last hit stays selected";
+    ed.SetRowCol(0, 11);
+    for (const int start : {8, 4, 0}) {
+        // The hit is shown with the caret back at its start.
+        EXPECT_EQ(After(&TEditorEx::FindPrevious), (P{0, start}));
+        EXPECT_EQ(std::pair(ed.SelStart(), ed.SelLength()), std::pair(start, 3));
+    }
+    EXPECT_FALSE(ed.FindPrevious());
+
+    // With a caret as wide as the hit, FindNext steps over the hit shown.
+    ed.SetHitStyle(TEditorHitStyle::hsCaret);
+    ed.SetRowCol(0, 0);
+    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 0}));
+    EXPECT_EQ(ed.SelectionState(), TEditorSelectionState::sstHitSelected);
+    EXPECT_EQ(ed.HitSelLength(), 3);
+    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 4}));
+    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 8}));
+    EXPECT_EQ(After(&TEditorEx::FindNext, false), (P{0, 8}));
+}
+
+TEST_F(Ex, WithoutWordWrapHitsPastTheThousandthByteAreNotFound)
+{
+    drv.SetText(Bytes(1001) + "XYZ\r\nXYZ");
+    Find("XYZ");
+    EXPECT_EQ(After(&TEditorEx::FindNext), (P{1, 3})) << "the first row's hit is skipped";
+    ed.SetRowCol(0, 0);
+    EXPECT_FALSE(ed.FindPrevious());
+    drv.Wrap(100);
+    ed.SetRowCol(0, 0);
+    ASSERT_TRUE(ed.FindNext());
+    EXPECT_EQ(ed.SelStart(), 1001);
+}
 
 TEST_F(Ex, TheReplaceLoopEndsAfterReplacingEachHitOnce)
 {
@@ -135,6 +190,35 @@ TEST_F(Ex, TheReplaceLoopEndsAfterReplacingEachHitOnce)
 }
 
 // ---- Brackets ------------------------------------------------------------------------------------------
+
+TEST_F(Ex, TheCaretJustAfterAClosingBracketMarksThePairInItsColour)
+{
+    ed.ExMarks()->ParenMark()->SetColor(clBlue);
+    ed.ExMarks()->ParenMark()->SetVisible(true);
+    drv.SetText("f(a)b");
+    ed.SetRowCol(0, 4);
+    const TBracketPair& pair = ed.BracketPair();
+    ASSERT_TRUE(pair.Found);
+    EXPECT_EQ(std::tuple(pair.OpenIndex, pair.CloseIndex, pair.OpenText, pair.CloseText),
+              std::tuple(1, 3, std::string("("), std::string(")")));
+    EXPECT_EQ(MarkKinds(0), (std::vector{TExMarkKind::OpenBracket, TExMarkKind::CloseBracket}));
+    const QImage image = drv.Grab();
+    EXPECT_EQ(drv.CellColor(image, 0, 1), QColor(Qt::blue));
+    EXPECT_EQ(drv.CellColor(image, 0, 3), QColor(Qt::blue));
+    EXPECT_EQ(drv.CellColor(image, 0, 2), QColor(Qt::white));
+    ed.SetRowCol(0, 0);
+    EXPECT_FALSE(ed.BracketPair().Found) << "away from brackets";
+    EXPECT_TRUE(MarkKinds(0).empty());
+
+    // A hidden mark leaves the pair alone; the jump does not need it.
+    drv.SetText("(a)");
+    ed.ExMarks()->ParenMark()->SetVisible(false);
+    ed.SetRowCol(0, 1);
+    ed.SetRowCol(0, 0);
+    EXPECT_FALSE(ed.BracketPair().Found);
+    ed.JumpToBracketPair();
+    EXPECT_EQ(ed.Col(), 2);
+}
 
 // ---- Row backgrounds, marks and lines ----------------------------------------------------------------
 
@@ -274,90 +358,6 @@ TEST_F(Ex, SelectionsReconversionAndRowHelpers)
     EXPECT_EQ(ed.WordCharClass("a-b", 2), '1');
     EXPECT_EQ(ed.WordCharClass("a b", 2), '0');
     EXPECT_EQ(ed.WordCharClass("a", 5), '0');
-}
-
-TEST_F(Ex, HitsStopAtThePaintingLimit)
-{
-    drv.SetText(Bytes(998) + "XYZ" + Bytes(10) + "XYZ");
-    Find("XYZ");
-    ed.SetTopCol(980);
-    ASSERT_GT(ed.TopCol() + ed.VisibleCols(), 1012);
-    EXPECT_EQ(HitColumns(0), (Pairs{{998, 2}}));
-}
-
-TEST_F(Ex, FindNextAndPreviousGoFromHitToHitWithoutWrappingAround)
-{
-    drv.SetText("abc abc abc");
-    Find("abc");
-    EXPECT_EQ(After(&TEditorEx::FindPrevious, false), (P{0, 0})) << "nothing before the start";
-    EXPECT_EQ(ed.SelectionState(), TEditorSelectionState::sstNone);
-    ed.SetRowCol(0, 4);
-    for (const int start : {4, 8}) {
-        ASSERT_TRUE(ed.FindNext());
-        EXPECT_EQ(std::tuple(ed.SelectionState(), ed.SelStart(), ed.SelLength()),
-                  std::tuple(TEditorSelectionState::sstSelected, start, 3));
-    }
-    EXPECT_FALSE(ed.FindNext());
-    EXPECT_EQ(std::pair(ed.SelStart(), ed.SelLength()), std::pair(8, 3)) << "the last hit stays selected";
-    ed.SetRowCol(0, 11);
-    for (const int start : {8, 4, 0}) {
-        // The hit is shown with the caret back at its start.
-        EXPECT_EQ(After(&TEditorEx::FindPrevious), (P{0, start}));
-        EXPECT_EQ(std::pair(ed.SelStart(), ed.SelLength()), std::pair(start, 3));
-    }
-    EXPECT_FALSE(ed.FindPrevious());
-
-    // With a caret as wide as the hit, FindNext steps over the hit shown.
-    ed.SetHitStyle(TEditorHitStyle::hsCaret);
-    ed.SetRowCol(0, 0);
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 0}));
-    EXPECT_EQ(ed.SelectionState(), TEditorSelectionState::sstHitSelected);
-    EXPECT_EQ(ed.HitSelLength(), 3);
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 4}));
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 8}));
-    EXPECT_EQ(After(&TEditorEx::FindNext, false), (P{0, 8}));
-}
-
-TEST_F(Ex, WithoutWordWrapHitsPastTheThousandthByteAreNotFound)
-{
-    drv.SetText(Bytes(1001) + "XYZ\r\nXYZ");
-    Find("XYZ");
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{1, 3})) << "the first row's hit is skipped";
-    ed.SetRowCol(0, 0);
-    EXPECT_FALSE(ed.FindPrevious());
-    drv.Wrap(100);
-    ed.SetRowCol(0, 0);
-    ASSERT_TRUE(ed.FindNext());
-    EXPECT_EQ(ed.SelStart(), 1001);
-}
-
-TEST_F(Ex, TheCaretJustAfterAClosingBracketMarksThePairInItsColour)
-{
-    ed.ExMarks()->ParenMark()->SetColor(clBlue);
-    ed.ExMarks()->ParenMark()->SetVisible(true);
-    drv.SetText("f(a)b");
-    ed.SetRowCol(0, 4);
-    const TBracketPair& pair = ed.BracketPair();
-    ASSERT_TRUE(pair.Found);
-    EXPECT_EQ(std::tuple(pair.OpenIndex, pair.CloseIndex, pair.OpenText, pair.CloseText),
-              std::tuple(1, 3, std::string("("), std::string(")")));
-    EXPECT_EQ(MarkKinds(0), (std::vector{TExMarkKind::OpenBracket, TExMarkKind::CloseBracket}));
-    const QImage image = drv.Grab();
-    EXPECT_EQ(drv.CellColor(image, 0, 1), QColor(Qt::blue));
-    EXPECT_EQ(drv.CellColor(image, 0, 3), QColor(Qt::blue));
-    EXPECT_EQ(drv.CellColor(image, 0, 2), QColor(Qt::white));
-    ed.SetRowCol(0, 0);
-    EXPECT_FALSE(ed.BracketPair().Found) << "away from brackets";
-    EXPECT_TRUE(MarkKinds(0).empty());
-
-    // A hidden mark leaves the pair alone; the jump does not need it.
-    drv.SetText("(a)");
-    ed.ExMarks()->ParenMark()->SetVisible(false);
-    ed.SetRowCol(0, 1);
-    ed.SetRowCol(0, 0);
-    EXPECT_FALSE(ed.BracketPair().Found);
-    ed.JumpToBracketPair();
-    EXPECT_EQ(ed.Col(), 2);
 }
 
 } // namespace
