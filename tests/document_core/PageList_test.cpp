@@ -76,11 +76,4 @@ TEST(BuildTree, FlattenGivesBackWhatWasBuilt)
     EXPECT_EQ(BuildTree(nodes, {}, TDepthPolicy::Strict), nullptr);
 }
 
-TEST(BuildTree, APageWithoutRecordFlattensEmpty)
-{
-    TTreeNodes nodes;
-    nodes.AddChild(nodes.Add(nullptr, "root"), "child")->SetStateIndex(2);
-    EXPECT_EQ(FlattenTree(nodes), (TFlatPages{{0, "root", "", 0, -1}, {1, "child", "", 0, 2}}));
-}
-
 } // namespace

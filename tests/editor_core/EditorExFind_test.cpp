@@ -1,8 +1,12 @@
-// The extended editor's find: options, the hits of a line, and find next
-// and previous over the logical lines of a row list.
+// The extended editor's find: options, the hits of a line, find next and
+// previous over the logical lines of a row list, the word classes of whole
+// words and every match of a line for the highlighting.
+#include "AWKStrEx.h"
 #include "EditorExFind.h"
+#include "EditorExWordClass.h"
 
 #include "FakeEditorClient.h"
+#include "Sjis.h"
 
 #include <gtest/gtest.h>
 
@@ -47,34 +51,6 @@ protected:
     TFakeEditorClient Editor;
     TEditorExFinder Finder;
 };
-
-TEST_F(FindTest, OptionsAreNormalisedOnEveryWrite)
-{
-    // Whole words and fuzzy matching go with plain and regular-expression
-    // finds respectively.
-    EXPECT_EQ(NormaliseExSearchOptions({soWholeWord, soRegexp}), TExSearchOptions{soRegexp});
-    EXPECT_EQ(NormaliseExSearchOptions({soFuzzy}), TExSearchOptions{});
-    EXPECT_EQ(NormaliseExSearchOptions({soFuzzy, soRegexp}), (TExSearchOptions{soFuzzy, soRegexp}));
-    EXPECT_EQ(NormaliseExSearchOptions({soWholeWord, soMatchCase}), (TExSearchOptions{soWholeWord, soMatchCase}));
-    EXPECT_TRUE(Finder.SetExSearchOptions({soWholeWord, soRegexp}));
-    EXPECT_EQ(Finder.ExSearchOptions(), TExSearchOptions{soRegexp});
-    // The same options once normalised are no change.
-    EXPECT_FALSE(Finder.SetExSearchOptions({soRegexp, soWholeWord}));
-    EXPECT_TRUE(Finder.SetFindString("a"));
-    EXPECT_FALSE(Finder.SetFindString("a"));
-}
-
-TEST_F(FindTest, FuzzyTakesEffectOnlyWithRegularExpressions)
-{
-    Find(Sjis("ア"), {soRegexp, soFuzzy});
-    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{0, 2, 4}));
-    EXPECT_TRUE(Finder.AWKStr().UseFuzzyCharDic());
-    Find(Sjis("ア"), {soRegexp});
-    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{2}));
-    EXPECT_FALSE(Finder.AWKStr().UseFuzzyCharDic());
-    Find(Sjis("ア"), {soFuzzy});
-    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{2}));
-}
 
 struct HitsCase {
     std::string What;
@@ -133,22 +109,6 @@ TEST_F(FindTest, HitsOfALine)
         Find(c.What, c.Options);
         EXPECT_EQ(HitStarts(c.Line), c.Expected) << "\"" << c.What << "\" in \"" << c.Line << "\"";
     }
-}
-
-TEST_F(FindTest, RepaintingDoesNotRecompile)
-{
-    Find("a(b|c)+", {soRegexp});
-    EXPECT_EQ(HitStarts("xabcb"), (Starts{1}));
-    const int entries = Finder.AWKStr().Cache().Count();
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(HitStarts("abab"), (Starts{0, 2}));
-    EXPECT_EQ(Finder.AWKStr().Cache().Count(), entries);
-    // Going back to an earlier pattern takes it from the cache.
-    Find("x", {soRegexp});
-    HitStarts("x");
-    Find("a(b|c)+", {soRegexp});
-    HitStarts("x");
-    EXPECT_EQ(Finder.AWKStr().Cache().Count(), entries + 1);
 }
 
 TEST_F(FindTest, InvalidPatternRaisesForCommandsButNotForPainting)
@@ -210,24 +170,6 @@ TEST_F(FindTest, FindNextAndPreviousFromTheCaret)
     EXPECT_EQ(Previous(2, 1), std::nullopt);
 }
 
-TEST_F(FindTest, FindWorksOnLogicalLines)
-{
-    // Rows of 20: 18 "x" and "ab", " cd ab", "ab". The caret on the
-    // continuation row counts from the line's start.
-    SetText(std::string(18, 'x') + "ab cd ab\r\nab", true);
-    Find("ab");
-    EXPECT_EQ(Next(1, 20), (TFoundHit{0, 24, 2}));
-    EXPECT_EQ(Next(1, 25), (TFoundHit{2, 0, 2}));
-    EXPECT_EQ(Previous(1, 24), (TFoundHit{0, 18, 2}));
-    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 24, 2}));
-    // The line tail of a regular expression is each line's end.
-    SetText("ba\r\nab\r\na");
-    Find("a$", {soRegexp});
-    EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1, 1}));
-    EXPECT_EQ(Next(0, 2), (TFoundHit{2, 0, 1}));
-    EXPECT_EQ(Previous(2, 0), (TFoundHit{0, 1, 1}));
-}
-
 TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
 {
     const std::string x1000(1000, 'x');
@@ -241,54 +183,109 @@ TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
     EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1000, 2}));
 }
 
-// ---- The replace loop ------------------------------------------------------
+} // namespace
 
-// The replace command's loop: find next, replace the selected hit, and go
-// on from the caret after the replacement, as the editor places it.
-class ReplaceLoopTest : public FindTest {
-protected:
-    int ReplaceAll(const std::string& Replacement)
-    {
-        int row = 0, offset = 0, count = 0;
-        while (auto hit = Next(row, offset)) {
-            if (++count > 100)
-                break;
-            std::string line;
-            int taken = 0;
-            List().GetRowsText(hit->LineRow, -1, line, taken);
-            line.replace(static_cast<size_t>(hit->Start), static_cast<size_t>(hit->Length), Replacement);
-            List().ReplaceRows(hit->LineRow, taken, line);
-            int col = 0;
-            List().RowColAfterText(hit->LineRow, hit->Start + static_cast<int>(Replacement.size()), row, col);
-            offset = LineCharIndex(row, col);
-        }
-        return count;
-    }
-    // The caret's byte offset from the start of its logical line.
-    int LineCharIndex(int Row, int Col)
-    {
-        int offset = 0;
-        for (int r = List().LineFirstRow(Row); r < Row; ++r)
-            offset += static_cast<int>(List().RowText(r).size());
-        return offset + ColumnToCharIndex(List().RowText(Row), Col, List().ColumnModel());
-    }
+// Word classes of the whole-word find.
+
+namespace {
+
+// The class of each character of Text as a string.
+std::string Classes(const std::string& Text)
+{
+    std::string classes;
+    for (size_t pos = 0; pos < Text.size(); pos += sjis::CharLen(Text, pos))
+        classes += WordCharClass(Text, static_cast<int>(pos + 1));
+    return classes;
+}
+
+TEST(EditorExWordClass, ClassesOfSingleAndDoubleBytes)
+{
+    EXPECT_EQ(Classes("ab_Z9-"), "110111");
+    const std::string delimiters = "\t\n\r !\"#$%&'()=~^\\|{}[]`@;+:*,<.>/?";
+    EXPECT_EQ(Classes(delimiters), std::string(delimiters.size(), '0'));
+    // Half-width katakana are '2', except the half-width signs "､｡･".
+    EXPECT_EQ(Classes(Sjis("ｱｶﾞ｢｣､｡･")), "22222000");
+    EXPECT_EQ(Classes(std::string("\0\x80\xFD", 3)), "000");
+    EXPECT_EQ(Classes(Sjis("０Ａｚあんアヶ亜漢")), "333554466");
+    // Every double-byte delimiter; Greek and box drawing lie between the
+    // ranges.
+    const std::string doubleDelimiters = Sjis("　、。，．・：；？！゛゜´｀¨＾￣＿〇ー―‐／＼～∥｜…‥"
+                                              "‘’“”（）〔〕［］｛｝〈〉《》「」『』【】"
+                                              "＋－±×÷＝≠＜＞≦≧∞∴♂♀°′″℃￥＄￠￡％＃＆＊＠§"
+                                              "☆★○●◎◇◆□■△▲▽α─");
+    EXPECT_EQ(Classes(doubleDelimiters), std::string(doubleDelimiters.size() / 2, '0'));
+}
+
+TEST(EditorExWordClass, TrailByteIndexCountsAsItsCharacterAndOutsideIsADelimiter)
+{
+    const std::string text = "a" + Sjis("漢");
+    EXPECT_EQ(WordCharClass(text, 3), '6');
+    // "メ" is 83 81: its trail byte looks like a lead byte.
+    const std::string me = Sjis("メメ");
+    EXPECT_EQ(WordCharClass(me, 2), '4');
+    EXPECT_EQ(WordCharClass(me, 3), '4');
+    EXPECT_EQ(WordCharClass("ab", 0), '0');
+    EXPECT_EQ(WordCharClass("ab", 3), '0');
+    EXPECT_EQ(WordCharClass("", 1), '0');
+}
+
+} // namespace
+
+// Every match of a pattern in a logical line, as find highlighting asks.
+
+namespace {
+
+struct MatchCase {
+    std::string Pattern, Text, Subject; // the subject searched; the text when empty
+    TFindHits Expected;
 };
 
-TEST_F(ReplaceLoopTest, ReplacementIsNotFoundAgain)
+TEST(AWKStrEx, EveryNonEmptyMatchOfALine)
 {
-    SetText("aaa");
-    Find("a");
-    EXPECT_EQ(ReplaceAll("aa"), 3);
-    EXPECT_EQ(List().GetTextStr(), "aaaaaa");
-    // In wrapped lines, with a replacement that holds a hit and makes the
-    // line wrap into more rows.
-    SetText(std::string(30, 'a') + "\r\naa", true);
-    Find("A");
-    EXPECT_EQ(ReplaceAll("bAb"), 32);
-    std::string expected;
-    for (int i = 0; i < 30; ++i)
-        expected += "bAb";
-    EXPECT_EQ(List().GetTextStr(), expected + "\r\nbAbbAb");
+    // "ア" is 83 41: its trail byte is no "A".
+    const std::string a = Sjis("ア");
+    const MatchCase cases[] = {
+        {"ab|b", "abxbab", "", {{0, 2, "ab"}, {3, 1, "b"}, {4, 2, "ab"}}},
+        {"x", "abc", "", {}},
+        {"x", "", "", {}},
+        // Empty matches add nothing and the search ends.
+        {"a*", "bbb", "", {}},
+        {"a*", "baab", "", {{1, 2, "aa"}}},
+        {"", Sjis("漢字"), "", {}},
+        {"^a", "aaa", "", {{0, 1, "a"}}},
+        {"^a", "ba", "", {}},
+        // The editor searches a line with its CR LF after it.
+        {"a$", "aba", "aba\r\n", {{2, 1, "a"}}},
+        {"a$", "aba", "", {{2, 1, "a"}}},
+        // A match reaching into that CR LF keeps its length; its text is
+        // what the line holds, read in bounds.
+        {"a\\r\\n", "ba", "ba\r\n", {{1, 3, "a"}}},
+        {"\\n", "ba", "ba\r\n", {{3, 1, ""}}},
+        // The text comes from the unfolded line.
+        {"ab", "xABx", "xabx", {{1, 2, "AB"}}},
+        {"A", a + "A", "", {{2, 1, "A"}}},
+        {"x*", a + a, "", {}},
+    };
+    for (const MatchCase& c : cases) {
+        TAWKStrEx awk(nullptr);
+        awk.SetRegExp(c.Pattern);
+        TFindHits hits;
+        const int count = awk.FindAllMatches(c.Text, c.Subject.empty() ? c.Text : c.Subject, hits);
+        EXPECT_EQ(count, static_cast<int>(hits.size()));
+        EXPECT_EQ(hits, c.Expected) << c.Pattern << " in " << c.Text;
+    }
+}
+
+TEST_F(FindTest, FuzzyTakesEffectOnlyWithRegularExpressions)
+{
+    Find(Sjis("ア"), {soRegexp, soFuzzy});
+    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{0, 2, 4}));
+    EXPECT_TRUE(Finder.AWKStr().UseFuzzyCharDic());
+    Find(Sjis("ア"), {soRegexp});
+    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{2}));
+    EXPECT_FALSE(Finder.AWKStr().UseFuzzyCharDic());
+    Find(Sjis("ア"), {soFuzzy});
+    EXPECT_EQ(HitStarts(Sjis("あアｱ")), (Starts{2}));
 }
 
 } // namespace

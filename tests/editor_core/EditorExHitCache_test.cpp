@@ -1,5 +1,4 @@
-// The find hits painting shows row by row, computed once per logical line
-// and paint.
+// The find hits painting shows row by row.
 #include "EditorExHitCache.h"
 
 #include "FakeEditorClient.h"
@@ -58,25 +57,6 @@ TEST_F(HitCacheTest, HitSplitByAWrapShowsOnBothRows)
     EXPECT_EQ(Paint(), (std::vector<Parts>{{{18, 2, 18, 2}}, {{0, 2, 0, 2}}}));
 }
 
-TEST_F(HitCacheTest, HitCoveringAWholeRowAndLongerLines)
-{
-    SetText(std::string(45, 'a') + "\r\nab", true);
-    Find("a+", {soRegexp});
-    EXPECT_EQ(Paint(), (std::vector<Parts>{{{0, 20, 0, 20}}, {{0, 20, 0, 20}}, {{0, 5, 0, 5}}, {{0, 1, 0, 1}}}));
-}
-
-TEST_F(HitCacheTest, ColumnsCountTabsAndDoubleByteCharacters)
-{
-    // "\t" runs to column 8; "漢" takes two columns.
-    SetText("\tab" + Sjis("漢") + "ab", false);
-    Find("b");
-    EXPECT_EQ(Hits(0), (Parts{{2, 1, 9, 1}, {6, 1, 13, 1}}));
-    EXPECT_EQ(Hits(-1), Parts{});
-    EXPECT_EQ(Hits(1), Parts{});
-    Find("\tA");
-    EXPECT_EQ(Hits(0), (Parts{{0, 2, 0, 9}}));
-}
-
 TEST_F(HitCacheTest, HitReachingIntoTheLineBreakStopsAtTheRowEnd)
 {
     SetText("xa\r\ny", false);
@@ -87,33 +67,6 @@ TEST_F(HitCacheTest, HitReachingIntoTheLineBreakStopsAtTheRowEnd)
     // A pattern that does not compile paints no hits.
     Find("(", {soRegexp});
     EXPECT_EQ(Paint(), (std::vector<Parts>{{}, {}}));
-}
-
-TEST_F(HitCacheTest, LongParagraphIsSearchedOncePerPaint)
-{
-    // A 200 KB logical line wrapped into some 10,000 rows, with a regular
-    // expression: painting all its rows computes its hits once.
-    std::string paragraph;
-    while (paragraph.size() < 200 * 1024)
-        paragraph += Sjis("あいう") + "abcd";
-    SetText(paragraph + "\r\nabab", true);
-    ASSERT_GT(List().Count(), 10000);
-    Find("b(c|x)", {soRegexp});
-    const int rows = List().Count();
-    int hitBytes = 0;
-    for (const Parts& row : Paint())
-        for (const TRowHitPart& part : row)
-            hitBytes += part.Length;
-    EXPECT_EQ(Cache.LineComputations(), 2); // the paragraph and "abab"
-    EXPECT_EQ(hitBytes, static_cast<int>(paragraph.size() / 10 * 2));
-    // The next paint computes them again, once.
-    Paint();
-    EXPECT_EQ(Cache.LineComputations(), 4);
-    // Rows asked again within the same line use what is held.
-    Hits(rows - 2);
-    Hits(0);
-    Hits(1);
-    EXPECT_EQ(Cache.LineComputations(), 5);
 }
 
 } // namespace

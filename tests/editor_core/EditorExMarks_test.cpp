@@ -1,6 +1,7 @@
 // The extended editor's marks: the option object, row backgrounds and the
-// marks on a row's characters.
+// vertical guide lines.
 #include "EditorExMarks.h"
+#include "EditorExVerticalLines.h"
 
 #include "FakeEditorClient.h"
 
@@ -17,18 +18,48 @@ std::vector<TEditorMark*> AllMarks(const TEditorExMarks& Marks)
             Marks.Img2Line(),    Marks.Img3Line(),  Marks.Img4Line(),  Marks.Img5Line(), Marks.EvenLine()};
 }
 
-TEST(EditorExMarks, IndicatedWhenAnyOfTheFifteenIsVisible)
+TEST(EditorExMarks, RowBackgroundByPriority)
 {
     TEditorExMarks marks;
-    EXPECT_FALSE(marks.Indicated());
-    marks.Hit()->SetColor(clRed);
-    EXPECT_FALSE(marks.Indicated());
-    for (TEditorMark* mark : AllMarks(marks)) {
+    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), nullptr);
+    for (TEditorMark* mark : AllMarks(marks))
         mark->SetVisible(true);
-        EXPECT_TRUE(marks.Indicated());
-        mark->SetVisible(false);
-    }
-    EXPECT_FALSE(marks.Indicated());
+    const uint16_t digit3 = 1 << 3, image10 = 1 << 10, image12 = 1 << 12;
+    EXPECT_EQ(marks.RowBackground(true, digit3 | image10, 2, true), marks.CurrentLine());
+    EXPECT_EQ(marks.RowBackground(false, digit3 | image10, 2, true), marks.DigitLine());
+    EXPECT_EQ(marks.RowBackground(false, image10 | image12, 2, true), marks.Img0Line());
+    EXPECT_EQ(marks.RowBackground(false, 1 << 15, 2, true), marks.Img5Line());
+    marks.Img2Line()->SetVisible(false);
+    EXPECT_EQ(marks.RowBackground(false, image12, 2, true), marks.ImageLine());
+    marks.CurrentLine()->SetVisible(false);
+    marks.DigitLine()->SetVisible(false);
+    EXPECT_EQ(marks.RowBackground(true, digit3, 2, true), marks.EvenLine());
+    // Even rows as the line number bar counts them: counted from 0, row 0
+    // is even; counted from 1, it is line 1.
+    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), marks.EvenLine());
+    EXPECT_EQ(marks.RowBackground(false, 0, 1, true), nullptr);
+    EXPECT_EQ(marks.RowBackground(false, 0, 0, false), nullptr);
+    EXPECT_EQ(marks.RowBackground(false, 0, 1, false), marks.EvenLine());
+}
+
+// ---- Vertical guide lines ------------------------------------------------------
+
+TEST(VerticalLines, XFollowsTheColumnAndTheScroll)
+{
+    TVerticalLines lines(nullptr);
+    TVerticalLine* line = lines.Add();
+    EXPECT_EQ(line->X(30, 0, 8), 30); // a new line stands visible at column 0
+    line->SetPosition(10);
+    // Text left 30, scrolled 16 pixels, cells 8 wide.
+    EXPECT_EQ(line->X(30, 16, 8), 30 - 16 + 80);
+    // Scrolled past it: left of the text area.
+    EXPECT_EQ(line->X(30, 88, 8), std::nullopt);
+    EXPECT_EQ(line->X(30, 80, 8), 30);
+    line->SetPosition(-1);
+    EXPECT_EQ(line->X(30, 0, 8), std::nullopt);
+    line->SetPosition(10);
+    line->SetVisible(false);
+    EXPECT_EQ(line->X(30, 0, 8), std::nullopt);
 }
 
 TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSetAndAssignIsOne)
@@ -58,86 +89,40 @@ TEST(EditorExMarks, ChangesOfTheMarksAreChangesOfTheSetAndAssignIsOne)
     EXPECT_EQ(dest.Hit()->BkColor(), clYellow);
 }
 
-TEST(EditorExMarks, RowBackgroundByPriority)
+TEST(VerticalLines, EveryChangeReachesTheEditorAndAssignCopiesAsOne)
 {
-    TEditorExMarks marks;
-    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), nullptr);
-    for (TEditorMark* mark : AllMarks(marks))
-        mark->SetVisible(true);
-    const uint16_t digit3 = 1 << 3, image10 = 1 << 10, image12 = 1 << 12;
-    EXPECT_EQ(marks.RowBackground(true, digit3 | image10, 2, true), marks.CurrentLine());
-    EXPECT_EQ(marks.RowBackground(false, digit3 | image10, 2, true), marks.DigitLine());
-    EXPECT_EQ(marks.RowBackground(false, image10 | image12, 2, true), marks.Img0Line());
-    EXPECT_EQ(marks.RowBackground(false, 1 << 15, 2, true), marks.Img5Line());
-    marks.Img2Line()->SetVisible(false);
-    EXPECT_EQ(marks.RowBackground(false, image12, 2, true), marks.ImageLine());
-    marks.CurrentLine()->SetVisible(false);
-    marks.DigitLine()->SetVisible(false);
-    EXPECT_EQ(marks.RowBackground(true, digit3, 2, true), marks.EvenLine());
-    // Even rows as the line number bar counts them: counted from 0, row 0
-    // is even; counted from 1, it is line 1.
-    EXPECT_EQ(marks.RowBackground(false, 0, 0, true), marks.EvenLine());
-    EXPECT_EQ(marks.RowBackground(false, 0, 1, true), nullptr);
-    EXPECT_EQ(marks.RowBackground(false, 0, 0, false), nullptr);
-    EXPECT_EQ(marks.RowBackground(false, 0, 1, false), marks.EvenLine());
-}
+    TPersistent editor;
+    TVerticalLines lines(&editor);
+    int changes = 0;
+    lines.OnChange = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &lines);
+        ++changes;
+    };
+    TVerticalLine* line = lines.Add();
+    line->SetPosition(80);
+    line->SetColor(clRed);
+    line->SetVisible(false);
+    EXPECT_EQ(changes, 4);
+    // Writing the same values is no change.
+    line->SetPosition(80);
+    line->SetColor(clRed);
+    line->SetVisible(false);
+    EXPECT_EQ(changes, 4);
 
-// ---- Marks on a row's characters ----------------------------------------------
-
-using Items = std::vector<TExMarkItem>;
-using enum TExMarkKind;
-
-class RowMarksTest : public ::testing::Test {
-protected:
-    Items Collect(const std::string& Row, int LastCol = 1000, const TBracketPair& Pair = {}, int RowIndex = 0)
-    {
-        Items items{{Space, 99, 99, 99}};
-        CollectExMarks(Row, RowIndex, Model, Marks, Pair, LastCol, items);
-        return items;
-    }
-
-    TEditorExMarks Marks;
-    TColumnModel Model;
-};
-
-TEST_F(RowMarksTest, BlanksAndTabsWhenTheirMarksAreVisible)
-{
-    const std::string row = "a " + Sjis("　") + "\tb" + Sjis("漢");
-    EXPECT_EQ(Collect(row), Items{});
-    Marks.SpaceMark()->SetVisible(true);
-    EXPECT_EQ(Collect(row), (Items{{Space, 1, 1, 1}}));
-    Marks.DBSpaceMark()->SetVisible(true);
-    Marks.TabMark()->SetVisible(true);
-    // The tab at column 4 runs to the tab stop at 8.
-    EXPECT_EQ(Collect(row), (Items{{Space, 1, 1, 1}, {DBSpace, 2, 2, 2}, {Tab, 4, 4, 4}}));
-    EXPECT_EQ(Collect(row, 4), (Items{{Space, 1, 1, 1}, {DBSpace, 2, 2, 2}}));
-}
-
-TEST_F(RowMarksTest, FullWidthSpaceLookAlikesAreNoMarks)
-{
-    Marks.DBSpaceMark()->SetVisible(true);
-    // 81 40 split over two characters: a lone lead byte, then "@".
-    EXPECT_EQ(Collect(Sjis("漢") + "\x81" "\t@"), Items{});
-    // "ゼ" (83 5B) followed by "@": no 81 40 at a character start.
-    EXPECT_EQ(Collect(Sjis("ゼ") + Sjis("　")), (Items{{DBSpace, 2, 2, 2}}));
-}
-
-TEST_F(RowMarksTest, BracketsOfThePairOnThisRow)
-{
-    TBracketPair pair;
-    pair.Found = true;
-    pair.OpenRow = 3;
-    pair.OpenIndex = 1;
-    pair.CloseRow = 4;
-    pair.CloseIndex = 1;
-    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), Items{});
-    Marks.ParenMark()->SetVisible(true);
-    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), (Items{{OpenBracket, 1, 1, 1}}));
-    // After a tab the closing bracket's column is 8.
-    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 4), (Items{{CloseBracket, 1, 8, 2}}));
-    EXPECT_EQ(Collect("\t" + Sjis("」"), 1000, pair, 2), Items{});
-    pair.Found = false;
-    EXPECT_EQ(Collect("a(b)", 1000, pair, 3), Items{});
+    lines.Add()->SetPosition(72);
+    TVerticalLines copy(nullptr);
+    int copyChanges = 0;
+    copy.OnChange = [&](TObject*) { ++copyChanges; };
+    copy.Assign(&lines);
+    EXPECT_EQ(copyChanges, 1);
+    ASSERT_EQ(copy.Count(), 2);
+    EXPECT_EQ(copy.Items(0)->Position(), 80);
+    EXPECT_EQ(copy.Items(0)->Color(), clRed);
+    EXPECT_FALSE(copy.Items(0)->Visible());
+    EXPECT_EQ(copy.Items(1)->Position(), 72);
+    EXPECT_TRUE(copy.Items(1)->Visible());
+    lines.Delete(0);
+    EXPECT_EQ(changes, 7);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The editor's colouring scheme: its options, tokens, colours and the
-// strings it carries across wrapped rows.
+// The editor's colouring scheme: its quotations, literals, bulk colour
+// setters and the strings it carries across wrapped rows.
 #include "EditorFountain.h"
 
 #include "edFountainTestSupport.h"
@@ -33,11 +33,6 @@ protected:
     {
         return Tokens(*Parser, Text, State);
     }
-    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
-    {
-        Fill(List, Rows);
-        return RowStates(*Parser, List);
-    }
     // The colour of the first token of Text.
     TFountainColor* ColorOf(std::string_view Text)
     {
@@ -51,20 +46,6 @@ protected:
     TListener Listener;
     TRowAttributeStringList List;
 };
-
-TEST_F(EditorFountain, ACommenterColoursTheRestOfTheRow)
-{
-    F->SetCommenter("//");
-    const std::string text = "x := 1; // note";
-    const Tokens_ tokens = Tok(text);
-    ASSERT_FALSE(tokens.empty());
-    EXPECT_EQ(tokens.back(), (T{8, 7, toComment}));
-    EXPECT_EQ(ColorOf("// note"), F->Colors()->Comment());
-    // The commenter is compared with case.
-    F->SetCommenter("REM");
-    EXPECT_EQ(Kinds(*Parser, "rem x"), (std::vector<int>{toAnk, toAnk}));
-    EXPECT_EQ(Kinds(*Parser, "REM x"), (std::vector<int>{toComment}));
-}
 
 TEST_F(EditorFountain, QuotationOpensStringsInWhichADoubledQuoteGoesOn)
 {
@@ -115,81 +96,6 @@ TEST_F(EditorFountain, StringsAreCarriedAcrossWrapsToTheEndOfTheirLogicalLine)
     });
 }
 
-TEST_F(EditorFountain, ControlCodesAreCharacterCodeLiteralsWhenOn)
-{
-    EXPECT_EQ(Kinds(*Parser, "#13"), (std::vector<int>{toSymbol, toInteger}));
-    F->SetControlCode(true);
-    EXPECT_EQ(Tok("#13#$0D x"), (Tokens_{T{0, 3, toCharCode}, T{3, 4, toHexCharCode}, T{8, 1, toAnk}}));
-    EXPECT_EQ(ColorOf("#13"), F->Colors()->Str());
-    EXPECT_EQ(ColorOf("#$0d"), F->Colors()->Str());
-}
-
-TEST_F(EditorFountain, AHexPrefixIsComparedWithoutCase)
-{
-    F->SetHexPrefix("$");
-    EXPECT_EQ(Tok("$ff $FF"), (Tokens_{T{0, 3, toHex}, T{4, 3, toHex}}));
-    F->SetHexPrefix("0x");
-    EXPECT_EQ(Tok("0XFF 0x1g"), (Tokens_{T{0, 4, toHex}, T{5, 3, toHex}, T{8, 1, toAnk}}));
-    EXPECT_EQ(ColorOf("0x1"), F->Colors()->Int());
-}
-
-TEST_F(EditorFountain, UrlsAndMailAddressesWhenTurnedOn)
-{
-    EXPECT_EQ(Tok("http://a.b/c?d=1").front(), (T{0, 4, toAnk}));
-    EXPECT_EQ(Tok("a@b.c").front(), (T{0, 1, toAnk}));
-    F->SetUrl(true);
-    F->SetMail(true);
-    const std::pair<std::string, Tokens_> cases[] = {
-        {"http://a.b/c?d=1 x", {T{0, 16, toUrl}, T{17, 1, toAnk}}},
-        {"https://x.y", {T{0, 11, toUrl}}},
-        {"ftp://x", {T{0, 7, toUrl}}},
-        {"www.x.jp", {T{0, 8, toUrl}}},
-        // No address without a full stop after the at sign.
-        {"a@b", {T{0, 1, toAnk}, T{1, 1, toSymbol}, T{2, 1, toAnk}}},
-        {"a.b@c", {T{0, 1, toAnk}, T{1, 1, toSymbol}, T{2, 1, toAnk}, T{3, 1, toSymbol}, T{4, 1, toAnk}}},
-        {"mail: a.b@c.d, x", {T{0, 4, toAnk}, T{4, 1, toSymbol}, T{6, 8, toMail}, T{15, 1, toAnk}}},
-        // Mail comes before URLs.
-        {"user@www.x", {T{0, 10, toMail}}},
-    };
-    for (const auto& [text, tokens] : cases)
-        EXPECT_EQ(Tok(text), tokens) << text;
-    EXPECT_EQ(Tok("HTTP://x").front(), (T{0, 4, toAnk})); // the scheme compares with case
-    EXPECT_EQ(ColorOf("a@b.c"), F->Colors()->Mail());
-    EXPECT_EQ(ColorOf("http://x"), F->Colors()->Url());
-}
-
-TEST_F(EditorFountain, TokensTakeTheirKindsColours)
-{
-    TFountainBracketItem* item = F->Brackets()->Add();
-    item->SetLeftBracket("{");
-    item->SetRightBracket("}");
-    TStringList words;
-    words.Add("begin");
-    F->SetReserveWordList(&words);
-    const TEditorColors& c = *F->Colors();
-    struct Case {
-        std::string Text;
-        TFountainColor* Color;
-    };
-    const Case cases[] = {
-        {"+", c.Symbol()},       {"12", c.Int()},        {"1.5", c.Int()},       {"{x}", item->ItemColor()},
-        {"abc", c.Ank()},        {"BEGIN", F->Reserve()}, {Sjis("、"), c.DBCS()}, {Sjis("１"), c.DBCS()},
-        {Sjis("Ａ"), c.DBCS()},  {Sjis("あ"), c.DBCS()},  {Sjis("ア"), c.DBCS()}, {Sjis("亜"), c.DBCS()},
-        {Sjis("｡"), c.DBCS()},   {Sjis("ｱ"), c.DBCS()},   {"\t", nullptr},        {"\x80", c.Symbol()},
-    };
-    for (const Case& k : cases)
-        EXPECT_EQ(ColorOf(k.Text), k.Color) << k.Text;
-    // A reserved word inside a region is the region's.
-    EXPECT_EQ(ColorOf("{begin}"), item->ItemColor());
-    // A word carried from the row before takes its kind's colour.
-    TRowAttributeData carried;
-    carried.CarryKind = toReserve;
-    carried.CarryLength = 3;
-    Parser->NewData("gin x", carried);
-    Parser->NextToken();
-    EXPECT_EQ(Parser->TokenToFountainColor(), F->Reserve());
-}
-
 TEST_F(EditorFountain, SettingAllColoursPassesOverSelectAndHitAndIsOneChange)
 {
     F->SetAllBkColor(clYellow);
@@ -220,28 +126,6 @@ TEST_F(EditorFountain, SettingAllColoursPassesOverSelectAndHitAndIsOneChange)
         EXPECT_EQ(F->Brackets()->Items(i)->ItemColor()->BkColor(), clAqua);
         EXPECT_EQ(F->Brackets()->Items(i)->ItemColor()->Style(), TFontStyles{TFontStyle::fsBold});
     }
-}
-
-TEST_F(EditorFountain, CopyingAColourSetCopiesAllElevenAsOneChange)
-{
-    auto* source = TFileExtComponent::Create<TEditorFountain>(nullptr);
-    int index = 0;
-    source->Colors()->EnumColors([&](std::string_view, TFountainColor& Color) {
-        Color.SetColor(RGB(index, 0, 0));
-        Color.SetBkColor(RGB(0, index, 0));
-        ++index;
-    });
-    F->SetColors(source->Colors());
-    EXPECT_EQ(Listener.Heard, 1);
-    index = 0;
-    F->Colors()->EnumColors([&](std::string_view Name, TFountainColor& Color) {
-        EXPECT_EQ(Color.Color(), RGB(index, 0, 0)) << Name;
-        EXPECT_EQ(Color.BkColor(), RGB(0, index, 0)) << Name;
-        ++index;
-    });
-    EXPECT_EQ(index, 11);
-    EXPECT_EQ(F->Reserve()->Color(), source->Reserve()->Color());
-    delete source;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The settings holder: its defaults, and copying a whole set of settings
+// The settings holder: its word list, and copying a whole set of settings
 // between holders and editors.
 #include "EdtProp.h"
 
@@ -148,26 +148,6 @@ TEST(EditorProp, TheWordListIsSortedWithoutDuplicatesFoldingAsciiLetters)
     EXPECT_EQ(prop->ReserveWordList()->Text(), "Begin\r\nthen\r\n");
 }
 
-TEST(EditorProp, AHolderCopiesEverySettingAndTheFileExtensions)
-{
-    TEditorProp* a = NewProp();
-    ChangeEverything(*a);
-    TEditorProp* b = NewProp();
-    b->Assign(a);
-    ExpectSameSettings(*a, *b);
-    EXPECT_EQ(b->FileExtList()->Text(), ".txt\r\n");
-    // The objects are copies, never shared.
-    EXPECT_NE(a->Caret(), b->Caret());
-    a->Caret()->SetTabSpaceCount(2);
-    EXPECT_EQ(b->Caret()->TabSpaceCount(), 4);
-    // Other classes are refused both ways.
-    TEditorMark mark;
-    EXPECT_THROW(b->Assign(&mark), EConvertError);
-    EXPECT_THROW(mark.Assign(b), EConvertError);
-    delete a;
-    delete b;
-}
-
 TEST(EditorProp, RoundTripThroughAnEditor)
 {
     TEditorProp* a = NewProp();
@@ -201,6 +181,26 @@ TEST(EditorProp, WrappingGivenToAnEditorUsesTheHoldersOptionsAndWrapsOnce)
     editor.Assign(prop);
     EXPECT_EQ(editor.Calls, (std::vector<std::string>{"WordWrap off", "WrapOption"}));
     delete prop;
+}
+
+TEST(EditorProp, AHolderCopiesEverySettingAndTheFileExtensions)
+{
+    TEditorProp* a = NewProp();
+    ChangeEverything(*a);
+    TEditorProp* b = NewProp();
+    b->Assign(a);
+    ExpectSameSettings(*a, *b);
+    EXPECT_EQ(b->FileExtList()->Text(), ".txt\r\n");
+    // The objects are copies, never shared.
+    EXPECT_NE(a->Caret(), b->Caret());
+    a->Caret()->SetTabSpaceCount(2);
+    EXPECT_EQ(b->Caret()->TabSpaceCount(), 4);
+    // Other classes are refused both ways.
+    TEditorMark mark;
+    EXPECT_THROW(b->Assign(&mark), EConvertError);
+    EXPECT_THROW(mark.Assign(b), EConvertError);
+    delete a;
+    delete b;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The HTML colouring scheme: tags, attributes, entities and comments, also
-// across rows.
+// across rows, and its colours by name.
 #include "HTMLFountain.h"
 
 #include "edFountainTestSupport.h"
@@ -38,13 +38,6 @@ protected:
     TRowAttributeStringList List;
 };
 
-TEST_F(HTMLFountain, ServesHtmlFilesAndHasACommentPair)
-{
-    EXPECT_TRUE(F->HasFileExt(".htm") && F->HasFileExt(".HTML") && !F->HasFileExt(".txt"));
-    ASSERT_EQ(F->Brackets()->Count(), 1);
-    EXPECT_EQ(F->Brackets()->Items(0)->LeftBracket() + F->Brackets()->Items(0)->RightBracket(), "<!---->");
-}
-
 TEST_F(HTMLFountain, AStartTagNamesItsElementAttributeAndValue)
 {
     EXPECT_EQ(Tok("<a href=x>"), (Tokens_{T{0, 1, toTagStart}, T{1, 1, toTagElement}, T{3, 4, toTagAttribute},
@@ -61,23 +54,6 @@ TEST_F(HTMLFountain, AStartTagNamesItsElementAttributeAndValue)
     // An empty value leaves the ">" to close the tag.
     EXPECT_EQ(K("<a href=>x"), (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter,
                                        toTagEnd, toAnk}));
-}
-
-TEST_F(HTMLFountain, EntitiesQuotesAndTextOutsideTags)
-{
-    EXPECT_EQ(Tok("a &amp; b"), (Tokens_{T{0, 1, toAnk}, T{2, 5, toAmpersand}, T{8, 1, toAnk}}));
-    EXPECT_EQ(Tok("&#12354;x"), (Tokens_{T{0, 8, toAmpersand}, T{8, 1, toAnk}}));
-    EXPECT_EQ(Tok("&;"), (Tokens_{T{0, 1, toAmpersand}, T{1, 1, toSymbol}}));
-    // Outside a tag a quote, a slash and "=" are plain symbols.
-    EXPECT_EQ(K("'a' / b=c"), (Kinds_{toSymbol, toAnk, toSymbol, toSymbol, toAnk, toSymbol, toAnk}));
-    EXPECT_EQ(K(Sjis("本文です")), (Kinds_{toDBKanji, toDBHira}));
-}
-
-TEST_F(HTMLFountain, UrlsAndMailAddressesAreAlwaysOn)
-{
-    EXPECT_EQ(K("see http://a.b/c and a@b.c"), (Kinds_{toAnk, toUrl, toAnk, toMail}));
-    EXPECT_EQ(K("<a href=http://x.y/>"), (Kinds_{toTagStart, toTagElement, toTagAttribute,
-                                                  toTagAttributeDelimiter, toUrl, toTagEnd}));
 }
 
 TEST_F(HTMLFountain, CommentsAndTagWordsAreCarriedAcrossRows)
@@ -127,27 +103,6 @@ TEST_F(HTMLFountain, AReservedWordSplitByAWrapKeepsItsColourAndItsPlaceInTheTag)
     const auto element = States({{"<ta", raWrapped}, {"ble border=1>"}});
     EXPECT_EQ(K("ble border=1>", element[1]), (Kinds_{toReserve, toTagAttribute, toTagAttributeDelimiter,
                                                       toTagAttributeValue, toTagEnd}));
-}
-
-TEST_F(HTMLFountain, TokensTakeTheSchemesColours)
-{
-    TStringList words;
-    words.Add("table");
-    F->SetReserveWordList(&words);
-    auto colors = [&](std::string_view Text) {
-        std::vector<TFountainColor*> result;
-        Parser->NewData(Text, {});
-        while (Parser->NextToken())
-            result.push_back(Parser->TokenToFountainColor());
-        return result;
-    };
-    using Colors = std::vector<TFountainColor*>;
-    EXPECT_EQ(colors("<a b=c d='e'>"), (Colors{F->TagColor(), F->TagElement(), F->TagAttribute(), F->TagColor(),
-                                               F->TagAttributeValue(), F->TagAttribute(), F->TagColor(), F->Str(),
-                                               F->TagColor()}));
-    EXPECT_EQ(colors("&lt; <!-- x --> http://a a@b.c table x"),
-              (Colors{F->Ampersand(), F->Brackets()->Items(0)->ItemColor(), F->Url(), F->Mail(), F->Reserve(),
-                      nullptr}));
 }
 
 TEST_F(HTMLFountain, ItsColoursAreVisitedByName)

@@ -21,15 +21,6 @@ TColumnModel Model(int TabSize, bool WordWrap = false, int WrapByte = 80)
     return model;
 }
 
-TEST(edColumns, DefaultDelimitersAreControlsPunctuationAndTheOddHighBytes)
-{
-    const TDelimiters& d = DefaultDelimiterSet();
-    for (int b : std::initializer_list<int>{0x00, 0x09, 0x20, '!', '/', ':', '@', '[', '`', '{', '~', 0x7F, 0x80, 0xA0, 0xA5, 0xFD, 0xFF})
-        EXPECT_TRUE(d.test(b)) << b;
-    for (int b : std::initializer_list<int>{'0', '9', 'A', 'z', '_', 0x81, 0x9F, 0xA6, 0xDF, 0xE0, 0xFC})
-        EXPECT_FALSE(d.test(b)) << b;
-}
-
 TEST(edColumns, ExpandTabsGivesOneAttributePerColumn)
 {
     const std::tuple<std::string, int, std::string> cases[] = {
@@ -66,61 +57,7 @@ TEST(edColumns, ExpandTabsStopsAtItsColumnLimit)
     EXPECT_EQ(ExpandedWidth(longRow, Model(8, true, 20)), 2000);
 }
 
-TEST(edColumns, LeadingBlankColumnsIsADisplayWidth)
-{
-    const std::string wide = Sjis("　");
-    EXPECT_EQ(LeadingBlankColumns(wide + " x", Model(8)), 3);
-    EXPECT_EQ(LeadingBlankColumns(" \tx", Model(4)), 4);
-    EXPECT_EQ(LeadingBlankColumns("\t\tx", Model(8)), 16);
-    EXPECT_EQ(LeadingBlankColumns("x  ", Model(8)), 0);
-    EXPECT_EQ(LeadingBlankColumns("   ", Model(8)), 3);
-    EXPECT_EQ(LeadingBlankColumns("", Model(8)), -1);
-    // With word wrap a tab stops at the row end.
-    EXPECT_EQ(LeadingBlankColumns(std::string(18, ' ') + "\tx", Model(8, true, 20)), 20);
-}
-
-TEST(edColumns, ColumnsTurnIntoCharacterIndexes)
-{
-    const std::string s = "a\t" + Sjis("あ") + "b"; // 1 2333333 45 1
-    const TColumnModel model = Model(8);
-    EXPECT_EQ(ColumnToCharIndex(s, 0, model), 0);
-    EXPECT_EQ(ColumnToCharIndex(s, 1, model), 1); // the tab
-    EXPECT_EQ(ColumnToCharIndex(s, 5, model), 1); // its fill
-    EXPECT_EQ(ColumnToCharIndex(s, 8, model), 2); // the lead byte
-    EXPECT_EQ(ColumnToCharIndex(s, 9, model), 2); // the trail byte
-    EXPECT_EQ(ColumnToCharIndex(s, 10, model), 4);
-    EXPECT_EQ(ColumnToCharIndex(s, 50, model), 5); // past the end: the length
-    EXPECT_EQ(ColumnToCharIndex(s, -3, model), 0);
-    EXPECT_EQ(ExpandedWidth(std::string_view(s).substr(0, 2), model), 8);
-}
-
 // ---- The attribute cursor ------------------------------------------------------
-
-TEST(edAttributeArray, WalksWholeCharactersAndStopsAtTheEnd)
-{
-    const std::string s = "x" + Sjis("あ") + "\ty";
-    const std::string a = ExpandTabs(s, Model(4));
-    ASSERT_EQ(a, "14521");
-    TEditorAttributeArray c(s, a);
-    EXPECT_EQ(c.Column(), 1);
-    EXPECT_EQ(c.CurrentChar(), "x");
-    EXPECT_EQ(c.NextChar(), Sjis("あ"));
-    // The whole character on either of its columns.
-    for (int column : {2, 3}) {
-        c.MoveTo(column);
-        EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
-    }
-    c.MoveTo(5);
-    c.Next();
-    EXPECT_TRUE(c.AtEnd());
-    EXPECT_EQ(c.CurrentChar(), "");
-    EXPECT_EQ(c.NextChar(), "");
-    c.Next(); // nothing past the end
-    EXPECT_EQ(c.Column(), 6);
-    TEditorAttributeArray empty("", "");
-    EXPECT_TRUE(empty.AtEnd());
-    EXPECT_EQ(empty.ColumnCount(), 0);
-}
 
 TEST(edAttributeArray, PositionIsAlwaysTheByteUnderTheColumnBothWays)
 {
@@ -174,19 +111,30 @@ TEST(edAttributeArray, SteppingBackFromTabFillKeepsTheTabsPosition)
     EXPECT_EQ(c.CurrentChar(), Sjis("い"));
 }
 
-TEST(edAttributeArray, WholeCharacterStepsRestOnACharactersLastColumn)
+TEST(edAttributeArray, WalksWholeCharactersAndStopsAtTheEnd)
 {
-    const std::string s = "a" + Sjis("あい") + "b";
-    const std::string a = ExpandTabs(s, Model(8));
+    const std::string s = "x" + Sjis("あ") + "\ty";
+    const std::string a = ExpandTabs(s, Model(4));
+    ASSERT_EQ(a, "14521");
     TEditorAttributeArray c(s, a);
-    c.StepForward();
-    EXPECT_EQ(c.Column(), 3); // the trail of あ
-    c.StepForward();
-    EXPECT_EQ(c.Column(), 5);
-    c.StepBack();
-    EXPECT_EQ(c.Column(), 3);
-    c.StepBack();
     EXPECT_EQ(c.Column(), 1);
+    EXPECT_EQ(c.CurrentChar(), "x");
+    EXPECT_EQ(c.NextChar(), Sjis("あ"));
+    // The whole character on either of its columns.
+    for (int column : {2, 3}) {
+        c.MoveTo(column);
+        EXPECT_EQ(c.CurrentChar(), Sjis("あ"));
+    }
+    c.MoveTo(5);
+    c.Next();
+    EXPECT_TRUE(c.AtEnd());
+    EXPECT_EQ(c.CurrentChar(), "");
+    EXPECT_EQ(c.NextChar(), "");
+    c.Next(); // nothing past the end
+    EXPECT_EQ(c.Column(), 6);
+    TEditorAttributeArray empty("", "");
+    EXPECT_TRUE(empty.AtEnd());
+    EXPECT_EQ(empty.ColumnCount(), 0);
 }
 
 } // namespace

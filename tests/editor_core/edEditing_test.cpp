@@ -8,7 +8,6 @@ using edtest::Sjis;
 
 namespace {
 
-constexpr auto Crlf = TRowAttribute::raCrlf;
 constexpr auto Box = TEditorSelectionMode::smBox;
 
 class EditingTest : public edtest::EditFixture {
@@ -22,7 +21,6 @@ protected:
     {
         ASSERT_TRUE(Follow(PasteBox(List(), {Caret().Row, Caret().Col, Range}, Rows)));
     }
-    void Delete(const TSelectionRange& Range) { ASSERT_TRUE(Follow(DeleteSelection(List(), Range))); }
 };
 
 TEST_F(EditingTest, TypingAndOverwritingInOneStep)
@@ -98,17 +96,6 @@ TEST_F(EditingTest, TextReplacesTheSelectionAndNormalisesLineBreaks)
     EXPECT_EQ(State(), "aXd\r\neh @0:2");
 }
 
-TEST_F(EditingTest, BoxPastePadsShortRowsAndMakesRowsPastTheText)
-{
-    Start("a", {0, 3});
-    Paste("12\r\n34\r\n");
-    EXPECT_EQ(RowsOf(List()), (std::vector<RowView>{{"a  12", Crlf}, {"   34", Crlf}}));
-    EXPECT_EQ(Caret(), (TCaretPos{1, 5}));
-    EXPECT_EQ(UndoSteps(), 1);
-    List().Undo();
-    EXPECT_EQ(Text(), "a");
-}
-
 TEST_F(EditingTest, BoxPasteInsertsAtTheColumnOfEachRow)
 {
     Start(Sjis("漢字") + "ab\r\n\tx\r\nlong line\r\nlast", {0, 2});
@@ -121,56 +108,6 @@ TEST_F(EditingTest, BoxPasteInsertsAtTheColumnOfEachRow)
     Paste("XY\r\nZW\r\nUV\r\n", &range);
     EXPECT_EQ(State(), "aXYd\r\neZWh\r\niUVjkl\r\n @2:3");
     EXPECT_EQ(UndoSteps(), 1);
-}
-
-TEST_F(EditingTest, DeletingASelectionUndoesByteForByte)
-{
-    const std::string text = "first line\r\nsecond line\r\nthird line\r\n";
-    SetText(text);
-    Delete(Select({0, 6}, {2, 6}));
-    EXPECT_EQ(State(), "first line\r\n @0:6");
-    List().Undo();
-    EXPECT_EQ(Text(), text);
-    Delete(Select({0, 0}, {3, 0}));
-    EXPECT_EQ(Text(), "");
-    List().Undo();
-    EXPECT_EQ(Text(), text);
-    // A box keeps the characters cut by its left edge: the kanji (1-2) and
-    // the tab (1-7) begin left of columns 2-4.
-    const std::string boxed = "a" + Sjis("漢") + "bc\r\n0\t12\r\nxyz";
-    SetText(boxed);
-    Delete(Select({0, 2}, {2, 4}, Box));
-    EXPECT_EQ(Text(), "a" + Sjis("漢") + "c\r\n0\t12\r\nxy");
-    EXPECT_EQ(UndoSteps(), 1);
-    List().Undo();
-    EXPECT_EQ(Text(), boxed);
-    // Wrapped text is wrapped again.
-    SetText("0123456789abcdefghijKLMNOP\r\nnext", true);
-    Delete(Select({0, 5}, {1, 2}));
-    EXPECT_EQ(State(), "01234MNOP\r\nnext @0:5");
-    EXPECT_EQ(List().Count(), 2);
-}
-
-TEST_F(EditingTest, MovingTheSelection)
-{
-    SetText("one two three");
-    // To a later place it lands where it was dropped; to an earlier one too.
-    ASSERT_TRUE(Follow(MoveSelectionTo(List(), Select({0, 4}, {0, 8}), 0, 13)));
-    EXPECT_EQ(State(), "one threetwo  @0:13");
-    EXPECT_EQ(UndoSteps(), 1);
-    ASSERT_TRUE(Follow(MoveSelectionTo(List(), Select({0, 4}, {0, 9}), 0, 0)));
-    EXPECT_EQ(State(), "threeone two  @0:5");
-    // Past a shorter row it pads the row.
-    SetText("ab\r\ncdefgh\r\nij");
-    ASSERT_TRUE(Follow(MoveSelectionTo(List(), Select({1, 2}, {1, 4}), 0, 5)));
-    EXPECT_EQ(State(), "ab   ef\r\ncdgh\r\nij @0:7");
-    // Across rows, to the row below.
-    SetText("ab\r\ncd\r\nef");
-    ASSERT_TRUE(Follow(MoveSelectionTo(List(), Select({0, 1}, {1, 1}), 2, 1)));
-    EXPECT_EQ(Text(), "ad\r\neb\r\ncf");
-    // A target inside the selection moves nothing.
-    EXPECT_FALSE(MoveSelectionTo(List(), Select({0, 0}, {2, 2}), 1, 1));
-    EXPECT_EQ(Text(), "ad\r\neb\r\ncf");
 }
 
 TEST_F(EditingTest, DeleteRowPutsTheCaretByWhatIsLeft)

@@ -87,30 +87,4 @@ TEST_F(LinesTest, PutInsertAndDeleteWorkOnWholeLines)
     EXPECT_EQ(Editor.CaretUpdateDepth, 0);
 }
 
-TEST_F(LinesTest, UpdatesHoldTheEditorAndRefreshAtTheEnd)
-{
-    const int refreshes = Editor.Refreshes;
-    Lines().BeginUpdate();
-    EXPECT_EQ(Editor.LinesUpdateDepth, 1);
-    Lines().BeginUpdate();
-    EXPECT_EQ(Editor.LinesUpdateDepth, 1);
-    Lines().Add("x");
-    EXPECT_EQ(Editor.Changes, 0); // held
-    Lines().EndUpdate();
-    Lines().EndUpdate();
-    EXPECT_EQ(Editor.LinesUpdateDepth, 0);
-    EXPECT_EQ(Editor.Changes, 1);
-    EXPECT_GT(Editor.Refreshes, refreshes);
-}
-
-TEST_F(LinesTest, SettingTheTextIsNoEditOfTheUser)
-{
-    Lines().SetText("page\r\n");
-    EXPECT_TRUE(Editor.Extents.empty()); // not marked modified
-    EXPECT_FALSE(Editor.List->UndoObj()->CanUndo());
-    Lines().SetText("");
-    EXPECT_EQ(Editor.List->Count(), 0);
-    EXPECT_EQ(Lines().Count(), 0);
-}
-
 } // namespace

@@ -137,17 +137,6 @@ TEST_F(FountainParser, BracketRegionsSpanRowsUntilTheRightBracket)
     EXPECT_EQ(Tok("c --> d", states[2]), (Tokens_{T{0, 5, toBracket}, T{6, 1, toAnk}}));
 }
 
-TEST_F(FountainParser, BracketsAreTriedInOrderAndCompareCase)
-{
-    AddBracket("/*", "*/");
-    AddBracket("/", "/");
-    AddBracket("AB", "C");
-    EXPECT_EQ(Tok("/*x*/ /y/"), (Tokens_{T{0, 5, toBracket}, T{6, 3, toBracket}}));
-    EXPECT_EQ(Tok("ab"), (Tokens_{T{0, 2, toAnk}}));
-    EXPECT_EQ(Tok("ABxC"), (Tokens_{T{0, 4, toBracket}}));
-    EXPECT_EQ(Parser->LastBracketIndex(), 2);
-}
-
 TEST_F(FountainParser, APairWithoutRightBracketOpensNoRegion)
 {
     AddBracket("{*", "");
@@ -169,21 +158,6 @@ TEST_F(FountainParser, TheFifteenthBracketIsRefused)
     }
     EXPECT_EQ(Fountain->Brackets()->Count(), MaxBracketCount);
     EXPECT_THROW(Fountain->Brackets()->Insert(0), Exception);
-}
-
-TEST(FountainParserCreate, ANullFountainIsRefused)
-{
-    class TParser : public TFountainParser {
-    public:
-        using TFountainParser::TFountainParser;
-        TFountainColor* TokenToFountainColor() override { return nullptr; }
-    };
-    try {
-        TParser parser(nullptr);
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "TFountainParser.Create need instance of TFountain");
-    }
 }
 
 TEST_F(FountainParser, ReservedWordsFoldOnlyAsciiLettersOfSingleByteCharacters)
@@ -337,40 +311,6 @@ TEST_F(FountainParser, MailDetectionRemembersItsRunWithoutChangingResults)
         }
         ASSERT_EQ(probe.Probe(text, starts), expected) << text;
     }
-}
-
-TEST_F(FountainParser, RowStatesMoveThroughTheRowListsPackedFields)
-{
-    Fill(List, {{"row", raWrapped}});
-    List.SetRowMarks(0, 0x8001);
-    TRowAttributeData data;
-    data.RowAttribute = raEof; // the row's own attribute is never stored
-    data.PrevRowAttribute = raWrapped;
-    data.BracketIndex = 13;
-    data.SchemeState = 1;
-    data.CarryLength = 200;
-    data.ExtraState = 255;
-    data.CarryKind = 56;
-    data.PrevToken = 53;
-    data.StateText = "s";
-    StoreRowState(List, 0, data);
-    EXPECT_TRUE(SameRowState(List, 0, data));
-    TRowAttributeData loaded = LoadRowState(List, 0);
-    EXPECT_EQ(loaded.RowAttribute, raWrapped);
-    loaded.RowAttribute = raEof;
-    EXPECT_EQ(loaded, data);
-    EXPECT_EQ(List.RowMarks(0), 0x8001);
-
-    // Values wider than their fields compare as the row keeps them.
-    data.SchemeState = 0x101;
-    EXPECT_TRUE(SameRowState(List, 0, data));
-    data.SchemeState = 0x102;
-    EXPECT_FALSE(SameRowState(List, 0, data));
-    StoreRowState(List, 0, data);
-    EXPECT_TRUE(SameRowState(List, 0, data));
-    EXPECT_EQ(List.SchemeState(0), 2);
-    data.StateText = "t";
-    EXPECT_FALSE(SameRowState(List, 0, data));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Colours, bracket pairs and the fountain's change notification.
+// The fountain's bracket pairs, its italic check and its change
+// notification.
 #include "edFountain.h"
 
 #include "edFountainTestSupport.h"
@@ -37,56 +38,6 @@ protected:
     TListener Listener;
 };
 
-TEST(FountainColor, StartsAtTheEditorsColoursAndNotifiesOnlyRealChanges)
-{
-    TFountainColor color;
-    int changes = 0;
-    color.OnChange = [&](TObject* Sender) {
-        EXPECT_EQ(Sender, &color);
-        ++changes;
-    };
-    color.SetColor(clRed);
-    color.SetColor(clRed);
-    color.SetBkColor(clNone);
-    color.SetStyle({TFontStyle::fsBold});
-    color.SetStyle({TFontStyle::fsBold});
-    EXPECT_EQ(changes, 2);
-
-    TFountainColor source;
-    source.SetBkColor(clYellow);
-    source.SetColor(clBlue);
-    source.SetStyle({TFontStyle::fsItalic});
-    color.Assign(&source);
-    EXPECT_EQ(changes, 3);
-    EXPECT_EQ(color.BkColor(), clYellow);
-    EXPECT_EQ(color.Color(), clBlue);
-    EXPECT_EQ(color.Style(), TFontStyles{TFontStyle::fsItalic});
-    TStringList other;
-    EXPECT_THROW(color.Assign(&other), EConvertError);
-}
-
-TEST_F(Fountain, EveryColourChangeReachesEveryListenerOnceAsTheFountain)
-{
-    TListener second;
-    F->NotifyEventList()->Add(MakeMethod<&TListener::Changed>(&second));
-    F->Reserve()->SetColor(clRed);
-    F->Reserve()->SetColor(clRed);
-    EXPECT_EQ(Listener.Senders, std::vector<TObject*>{F});
-    EXPECT_EQ(second.Senders, std::vector<TObject*>{F});
-
-    TFountainBracketItem* item = AddBracket("/*", "*/");
-    Listener.Senders.clear();
-    item->ItemColor()->SetBkColor(clAqua);
-    item->SetRightBracket("*/");
-    item->SetLeftBracket("(*");
-    EXPECT_EQ(Listener.Senders, (std::vector<TObject*>{F, F}));
-
-    const size_t heardBySecond = second.Senders.size();
-    F->NotifyEventList()->Remove(MakeMethod<&TListener::Changed>(&second));
-    F->Reserve()->SetBkColor(clRed);
-    EXPECT_EQ(second.Senders.size(), heardBySecond);
-}
-
 TEST_F(Fountain, ABracketCollectionCopiesAsOneChangeAndRefusesMoreThanFourteen)
 {
     auto* source = TFileExtComponent::Create<TPlainFountain>(nullptr);
@@ -120,30 +71,6 @@ TEST_F(Fountain, ABracketCollectionCopiesAsOneChangeAndRefusesMoreThanFourteen)
     delete source;
 }
 
-TEST_F(Fountain, TheReservedWordListIsSortedFoldedAndAnnounced)
-{
-    TStringList words;
-    words.Add("then");
-    words.Add("Begin");
-    words.Add("BEGIN");
-    F->SetReserveWordList(&words);
-    EXPECT_EQ(Heard(), 1u);
-    EXPECT_EQ(F->ReserveWordList()->Text(), "Begin\r\nthen\r\n");
-    EXPECT_TRUE(F->IsReserveWord("begin"));
-    EXPECT_TRUE(F->IsReserveWord("THEN"));
-    EXPECT_FALSE(F->IsReserveWord("be"));
-    EXPECT_FALSE(F->IsReserveWord("thens"));
-    EXPECT_FALSE(F->IsReserveWord(""));
-    // Words added to the list itself count at once.
-    F->ReserveWordList()->Add("a");
-    F->ReserveWordList()->Add(Sjis("ア"));
-    EXPECT_TRUE(F->IsReserveWord("A"));
-    EXPECT_TRUE(F->IsReserveWord(Sjis("ア")));
-    EXPECT_FALSE(F->IsReserveWord(Sjis("ヂ")));
-    F->ReserveWordList()->Clear();
-    EXPECT_FALSE(F->IsReserveWord("begin"));
-}
-
 TEST_F(Fountain, HasItalicLooksAtEveryColour)
 {
     TFountainBracketItem* item = AddBracket("/*", "*/");
@@ -154,25 +81,6 @@ TEST_F(Fountain, HasItalicLooksAtEveryColour)
     item->ItemColor()->SetStyle({});
     F->Reserve()->SetStyle({TFontStyle::fsItalic});
     EXPECT_TRUE(F->HasItalic());
-}
-
-TEST_F(Fountain, SetAllColorsSetsOnlyTheChosenMembers)
-{
-    TFountainBracketItem* item = AddBracket("/*", "*/");
-    item->ItemColor()->SetColor(clGreen);
-    F->Reserve()->SetColor(clRed);
-    TFountainColor source;
-    source.SetBkColor(clYellow);
-    source.SetColor(clBlue);
-    F->SetAllColors(*F, source, {TFountainColorMember::BkColor});
-    EXPECT_EQ(item->ItemColor()->BkColor(), clYellow);
-    EXPECT_EQ(F->Reserve()->BkColor(), clYellow);
-    EXPECT_EQ(item->ItemColor()->Color(), clGreen);
-    EXPECT_EQ(F->Reserve()->Color(), clRed);
-
-    F->SetAllColors(*F->Brackets(), source, {TFountainColorMember::Color, TFountainColorMember::Style});
-    EXPECT_EQ(item->ItemColor()->Color(), clBlue);
-    EXPECT_EQ(F->Reserve()->Color(), clRed);
 }
 
 } // namespace

@@ -23,37 +23,6 @@ protected:
     }
 };
 
-TEST_F(IndentTest, IndentNormalisesLeadingBlanksToSpacesOneWiderAndTheSelectionFollows)
-{
-    SetText("a\r\n\tb\r\n" + Sjis("　") + "c\r\nd");
-    std::optional<TIndentResult> result = Run({0, 0}, {3, 0}, TIndentKind::Indent);
-    ASSERT_TRUE(result);
-    // The selection ends at row 3's start: row 3 is left alone.
-    EXPECT_EQ(State(), " a\r\n         b\r\n   c\r\nd @3:0");
-    EXPECT_EQ(UndoSteps(), 1);
-    EXPECT_EQ(SelectionText(List(), result->Range), " a\r\n         b\r\n   c\r\n");
-    List().Undo();
-    EXPECT_EQ(Text(), "a\r\n\tb\r\n" + Sjis("　") + "c\r\nd");
-    // A selection inside the text moves with it.
-    SetText("  abc\r\n  def");
-    result = Run({0, 3}, {1, 4}, TIndentKind::Indent);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(State(), "   abc\r\n   def @1:5");
-    EXPECT_EQ(result->Anchor.Col, 4);
-    EXPECT_EQ(result->Anchor.Index, 4);
-    EXPECT_EQ(SelectionText(List(), result->Range), "bc\r\n   de");
-}
-
-TEST_F(IndentTest, UnIndentTakesOneColumnFromRowsThatBeginWithABlank)
-{
-    SetText("  a\r\nb\r\n\tc\r\n");
-    ASSERT_TRUE(Run({0, 0}, {2, 9}, TIndentKind::UnIndent));
-    EXPECT_EQ(Text(), " a\r\nb\r\n       c\r\n");
-    SetText("a\r\nb");
-    EXPECT_FALSE(Run({0, 0}, {1, 1}, TIndentKind::UnIndent));
-    EXPECT_EQ(UndoSteps(), 0);
-}
-
 TEST_F(IndentTest, TabIndentAddsOneTabAndTabUnIndentRemovesExactlyOne)
 {
     SetText("a\r\n\t\tb\r\n c");
@@ -64,20 +33,6 @@ TEST_F(IndentTest, TabIndentAddsOneTabAndTabUnIndentRemovesExactlyOne)
     // Each takes one tab, from the rows that still have one.
     EXPECT_EQ(Text(), "a\r\n\tb\r\n c");
     EXPECT_EQ(UndoSteps(), 3);
-}
-
-TEST_F(IndentTest, WithWordWrapOnlyWholeLinesThatStillFitAreIndented)
-{
-    // Row 0-1: a wrapped line; row 2 is 19 wide and reaches the wrap
-    // column with one more blank; row 3 fits.
-    SetText("0123456789abcdefghijklm\r\n" + std::string(19, 'x') + "\r\nshort", true, 20);
-    ASSERT_EQ(List().Count(), 4);
-    ASSERT_TRUE(Run({0, 0}, {3, 5}, TIndentKind::Indent));
-    EXPECT_EQ(Text(), "0123456789abcdefghijklm\r\n" + std::string(19, 'x') + "\r\n short");
-    // A tab needs the row's length + the tab size below the wrap column.
-    SetText("abcdefghijkl\r\nabcdefghijk", true, 20);
-    ASSERT_TRUE(Run({0, 0}, {1, 3}, TIndentKind::TabIndent));
-    EXPECT_EQ(Text(), "abcdefghijkl\r\n\tabcdefghijk");
 }
 
 TEST_F(IndentTest, ABoxIndentsTheBlankRunAtItsLeftColumn)

@@ -10,35 +10,6 @@ namespace {
 
 class PositionsTest : public edtest::EditFixture {};
 
-TEST_F(PositionsTest, CaretPlacesFromPositionsCountALineBreakAsTwo)
-{
-    SetText("ab\r\ncd");
-    // Row 0 takes 2 + 2 places: position 3 is still on it, at its end.
-    EXPECT_EQ(CaretAtPos(List(), 3), (TCaretPos{0, 2}));
-    EXPECT_EQ(CaretAtPos(List(), 4), (TCaretPos{1, 0}));
-    EXPECT_EQ(CaretAfterLength(List(), 1, 0, 2), (TCaretPos{1, 2}));
-    EXPECT_EQ(CharPos(List(), 1, 1), 5);
-    EXPECT_EQ(CaretAtPos(List(), -5), (TCaretPos{0, 0}));
-    EXPECT_EQ(CaretAtPos(List(), 100), (TCaretPos{1, 2}));
-    SetText("ab\r\n");
-    EXPECT_EQ(CaretAtPos(List(), 100), (TCaretPos{1, 0}));
-    SetText("");
-    EXPECT_EQ(CaretAtPos(List(), 3), (TCaretPos{0, 0}));
-}
-
-TEST_F(PositionsTest, CaretIndexKeepsCharactersWhole)
-{
-    // A tab to column 8, then a kanji at columns 8-9.
-    SetText("\t" + Sjis("漢") + "x");
-    EXPECT_EQ(CaretIndex(List(), 0, 5), 0); // in the tab's fill: the tab
-    EXPECT_EQ(CaretIndex(List(), 0, 8), 1);
-    EXPECT_EQ(CaretIndex(List(), 0, 9), 1); // on the second half: the kanji
-    EXPECT_EQ(CaretIndex(List(), 0, 10), 3);
-    EXPECT_EQ(CaretIndex(List(), 0, 40), 4); // past the end: the row's length
-    EXPECT_EQ(IndexToCol(List(), 0, 3), 10);
-    EXPECT_EQ(CaretIndex(List(), 5, 3), 0);
-}
-
 TEST_F(PositionsTest, EditQueriesCountScreenRowsWithWordWrap)
 {
     // A 45-byte line wraps into rows of 20, 20 and 5 bytes.

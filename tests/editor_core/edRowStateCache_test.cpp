@@ -68,65 +68,6 @@ protected:
     TFakeEditorClient Editor;
 };
 
-TEST_F(RowStateTest, RescanComputesTwoScreensFromTheTopRow)
-{
-    List().SetTextStr(CommentedText(100, 1));
-    // Two screens are 20 rows; the top row is 0.
-    for (int row = 0; row < List().Count(); ++row)
-        EXPECT_EQ(Computed(List(), row), row <= 20) << row;
-    Editor.Top = 30;
-    List().RescanRowStates();
-    EXPECT_TRUE(Computed(List(), 50));
-    EXPECT_FALSE(Computed(List(), 51));
-    Editor.BracketsFull = true;
-    List().RescanRowStates();
-    EXPECT_TRUE(Computed(List(), List().Count() - 1));
-}
-
-TEST_F(RowStateTest, LazyStatesEqualAFullRescan)
-{
-    for (bool wrap : {false, true}) {
-        List().SetWordWrap(wrap);
-        List().SetTextStr(CommentedText(300, 2));
-        std::mt19937 random(3);
-        // Painting reaches rows in any order.
-        for (int i = 0; i < 40; ++i)
-            List().UpdateRowStates(static_cast<int>(random() % List().Count()), false);
-        ExpectSameAsFullRescan();
-    }
-}
-
-TEST_F(RowStateTest, AnEditRecomputesAtMostTwoScreensAndMarksTheRestNotComputed)
-{
-    Editor.BracketsFull = true;
-    std::string text;
-    for (int i = 0; i < 10000; ++i)
-        text += "line " + std::to_string(i) + "\r\n";
-    List().SetTextStr(text);
-    ASSERT_TRUE(Computed(List(), 9999));
-
-    // A state-neutral edit: only the changed rows are recomputed.
-    Editor.Invalidated.clear();
-    List().ReplaceRows(1, 1, "line one\r\n");
-    EXPECT_LE(Editor.Invalidated.size(), 3u);
-    EXPECT_TRUE(Computed(List(), 9999));
-
-    // Opening a region near the top changes every row below: two screens
-    // are recomputed and the rest waits for painting.
-    Editor.Invalidated.clear();
-    List().ReplaceRows(1, 1, "line /* opens\r\n");
-    EXPECT_LE(Editor.Invalidated.size(), 21u);
-    EXPECT_GE(Editor.Invalidated.size(), 20u);
-    EXPECT_EQ(List().ChangeExtent().Valid, false);
-    EXPECT_TRUE(Computed(List(), 21));
-    EXPECT_FALSE(Computed(List(), 22));
-    EXPECT_FALSE(Computed(List(), 9999));
-    EXPECT_EQ(List().BracketIndex(5), 0); // inside the region
-    // Painting further down resumes from the last computed row.
-    List().UpdateRowStates(500, false);
-    EXPECT_EQ(List().BracketIndex(500), 0);
-}
-
 TEST_F(RowStateTest, StatesComputedAheadInSlicesEqualAFullRescan)
 {
     for (bool wrap : {false, true}) {
@@ -147,22 +88,6 @@ TEST_F(RowStateTest, StatesComputedAheadInSlicesEqualAFullRescan)
             ASSERT_TRUE(Computed(List(), row)) << row;
         ExpectSameAsFullRescan();
     }
-}
-
-TEST_F(RowStateTest, ChangedStatesReachTheExtent)
-{
-    List().SetTextStr("a\r\nb\r\nc\r\nd\r\n");
-    List().ReplaceRows(0, 1, "/* a\r\n");
-    ASSERT_FALSE(Editor.Extents.empty());
-    EXPECT_GE(Editor.Extents.back().ChangedStates, 4);
-}
-
-TEST_F(RowStateTest, NoFountainNoStates)
-{
-    Editor.Fountain = nullptr;
-    List().SetTextStr("a\r\nb\r\n");
-    EXPECT_EQ(List().UpdateRowStates(0, true), 0);
-    EXPECT_FALSE(Computed(List(), 0));
 }
 
 } // namespace

@@ -1,14 +1,17 @@
+// The screen-row list: replacing rows, marks, wrapping, files, positions
+// and editors sharing one list.
+#include "edRowMarks.h"
 #include "edScreenStrings.h"
 
 #include "FakeEditorClient.h"
+#include "TempDir.h"
+#include "edEditTestSupport.h"
 
 #include "Files.h"
 #include "SysUtils.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <tuple>
 
 using edtest::RowsOf;
@@ -20,7 +23,6 @@ using edtest::TFakeEditorClient;
 namespace {
 
 constexpr auto Crlf = TRowAttribute::raCrlf;
-constexpr auto Wrapped = TRowAttribute::raWrapped;
 constexpr auto Eof = TRowAttribute::raEof;
 
 std::string A(int N, char C = 'a') { return std::string(static_cast<size_t>(N), C); }
@@ -91,26 +93,6 @@ TEST_F(ScreenStringsTest, RangesOutsideTheTextAreIgnoredAndReadAsEmpty)
     EXPECT_EQ(taken, 2);
 }
 
-TEST_F(ScreenStringsTest, DeletingALineBreakJoinsTheNextLogicalLine)
-{
-    Wrap(true);
-    List().SetTextStr("abc\r\n" + A(25, 'x') + "\r\nz");
-    List().ReplaceRows(0, 1, "abc"); // the line break of row 0 deleted
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{"abc" + A(17, 'x'), Wrapped}, {A(8, 'x'), Crlf}, {"z", Eof}}));
-}
-
-TEST_F(ScreenStringsTest, TypingInAWrappedLineRewrapsFromThePreviousRow)
-{
-    Wrap(true);
-    List().WrapOption()->SetWordBreak(true);
-    List().SetTextStr(A(16) + " bbbbbbb\r\n");
-    ASSERT_EQ(Rows(), (std::vector<RowView>{{A(16) + " ", Wrapped}, {"bbbbbbb", Crlf}}));
-    // Shortening the word lets it back up into the first row.
-    List().ReplaceRows(1, 1, "bb\r\n");
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{A(16) + " bb", Crlf}}));
-    EXPECT_EQ(Extent(Editor.Extents.size() - 1), std::make_tuple(0, 2, 1));
-}
-
 TEST_F(ScreenStringsTest, WithWholeWordsKeptAnEditRewrapsTheWholeLineAndUndoesCleanly)
 {
     // A word that spans several rows decides where each of them ends, so an
@@ -161,22 +143,6 @@ TEST_F(ScreenStringsTest, EachReplaceRecordsItsExtentAndNotifiesOnce)
 }
 
 // ---- Row marks -------------------------------------------------------------------
-
-TEST_F(ScreenStringsTest, DeletedRowsGiveTheirMarksToTheRowInTheirPlace)
-{
-    List().SetTextStr("a\r\nb\r\nc\r\nd\r\n");
-    List().SetRowMarks(1, 1 << 2);
-    List().SetRowMarks(2, 1 << 3);
-    List().IncludeRowMarks(1 << 2 | 1 << 3);
-    List().ReplaceRows(1, 2, ""); // whole lines
-    EXPECT_EQ(RowTexts(List()), (std::vector<std::string>{"a", "d"}));
-    EXPECT_EQ(List().RowMarks(1), 1 << 2 | 1 << 3);
-    EXPECT_EQ(List().GetRowMarksInUse(), 1 << 2 | 1 << 3);
-    // All rows deleted: the marks leave the text.
-    List().ReplaceRows(0, 2, "");
-    EXPECT_EQ(List().Count(), 0);
-    EXPECT_EQ(List().GetRowMarksInUse(), 0);
-}
 
 TEST_F(ScreenStringsTest, ImageMarksStayInUseWhileAnotherRowCarriesThem)
 {
@@ -245,34 +211,7 @@ TEST(ScreenStringsFactories, ADescendantMakesItsOwnWrapOptionsAndHistory)
     EXPECT_TRUE(list->UndoObj()->CanUndo());
 }
 
-TEST_F(ScreenStringsTest, WrapAndUnwrapCarryTheMarksWithTheirLines)
-{
-    List().SetTextStr(A(45) + "\r\nb\r\n");
-    List().SetRowMarks(0, 1 << 1);
-    List().SetRowMarks(1, 1 << 2);
-    Wrap(true);
-    EXPECT_EQ(RowTexts(List()), (std::vector<std::string>{A(20), A(20), A(5), "b"}));
-    EXPECT_EQ(List().RowMarks(0), 1 << 1);
-    EXPECT_EQ(List().RowMarks(3), 1 << 2);
-    List().SetRowMarks(2, 1 << 4);
-    Wrap(false);
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{A(45), Crlf}, {"b", Crlf}}));
-    EXPECT_EQ(List().RowMarks(0), 1 << 1 | 1 << 4);
-    EXPECT_EQ(List().RowMarks(1), 1 << 2);
-}
-
 // ---- Wrapping the whole text ----------------------------------------------------
-
-TEST_F(ScreenStringsTest, WrapAllKeepsTheLastRowsAttribute)
-{
-    List().SetTextStr(A(25));
-    Wrap(true);
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{A(20), Wrapped}, {A(5), Eof}}));
-    List().SetTextStr(A(25) + "\r\n");
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{A(20), Wrapped}, {A(5), Crlf}}));
-    Wrap(false);
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{A(25), Crlf}}));
-}
 
 TEST_F(ScreenStringsTest, WrapChangesClearTheHistoryAndResetTheEditors)
 {
@@ -301,51 +240,16 @@ TEST_F(ScreenStringsTest, WrapChangesClearTheHistoryAndResetTheEditors)
     EXPECT_TRUE(List().UndoObj()->CanUndo());
 }
 
-TEST_F(ScreenStringsTest, NothingIsRewrappedWhileEditorZeroIsLoading)
-{
-    List().SetTextStr(A(25) + "\r\n");
-    Editor.IsLoading = true;
-    Wrap(true);
-    EXPECT_TRUE(List().WordWrap());
-    EXPECT_EQ(List().Count(), 1);
-    List().WrapOption()->SetWrapByte(30);
-    EXPECT_EQ(List().Count(), 1);
-    Editor.IsLoading = false;
-    List().WrapAll();
-    EXPECT_EQ(List().Count(), 1); // 25 columns fit a 30-column row
-}
-
 // ---- Whole text, files -------------------------------------------------------------
-
-TEST_F(ScreenStringsTest, TextRoundTrips)
-{
-    for (const char* text : {"", "a", "a\r\n", "\r\n", "a\r\nb", "a\r\n\r\n"}) {
-        List().SetTextStr(text);
-        EXPECT_EQ(List().GetTextStr(), text);
-        EXPECT_EQ(Editor.Lines.Text(), text);
-    }
-    List().SetTextStr("");
-    EXPECT_EQ(List().Count(), 0);
-    // Lone CR and LF become line breaks of their own.
-    List().SetTextStr("a\rb\nc");
-    EXPECT_EQ(List().GetTextStr(), "a\r\nb\r\nc");
-}
 
 class FileTest : public ScreenStringsTest {
 protected:
-    FileTest()
-    {
-        Folder = std::filesystem::temp_directory_path() / ("edScreenStrings_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(Folder);
-    }
-    ~FileTest() override { std::filesystem::remove_all(Folder); }
     std::string Write(const std::string& Name, const std::string& Bytes)
     {
-        const std::string path = (Folder / Name).string();
-        std::ofstream(path, std::ios::binary) << Bytes;
-        return path;
+        WriteRaw(Dir.File(Name), Bytes);
+        return Dir.File(Name);
     }
-    std::filesystem::path Folder;
+    TempDir Dir;
 };
 
 TEST_F(FileTest, LoadFromFileReadsLinesAndStopsAtCtrlZ)
@@ -376,8 +280,8 @@ TEST_F(FileTest, AFileThatCannotBeReadLeavesTheTextAsItWas)
     List().SetRowMarks(0, 1 << 3);
     List().IncludeRowMarks(1 << 3);
     const size_t changes = Editor.Extents.size();
-    EXPECT_THROW(List().LoadFromFile((Folder / "missing.txt").string()), EFOpenError);
-    EXPECT_THROW(Editor.Lines.LoadFromFile(Folder.string()), EFOpenError); // a folder
+    EXPECT_THROW(List().LoadFromFile(Dir.File("missing.txt")), EFOpenError);
+    EXPECT_THROW(Editor.Lines.LoadFromFile(Dir.Path()), EFOpenError); // a folder
     EXPECT_EQ(List().GetTextStr(), "keep\r\nthese");
     EXPECT_EQ(List().RowMarks(0), 1 << 3);
     EXPECT_EQ(List().GetRowMarksInUse(), 1 << 3);
@@ -387,82 +291,7 @@ TEST_F(FileTest, AFileThatCannotBeReadLeavesTheTextAsItWas)
     EXPECT_EQ(Editor.LinesUpdateDepth, 0);
 }
 
-TEST_F(FileTest, SaveToFileWritesTheTextWithItsLineBreaks)
-{
-    Wrap(true);
-    List().SetTextStr(A(30) + "\r\nb");
-    const std::string path = (Folder / "out.txt").string();
-    Editor.Lines.SaveToFile(path);
-    EXPECT_EQ(ReadFileBytes(path), A(30) + "\r\nb");
-}
-
-// ---- Positions --------------------------------------------------------------------
-
-TEST_F(ScreenStringsTest, CharacterPositionsCountLineBreaksAsTwo)
-{
-    using P = std::pair<int, int>;
-    auto rowIndexAt = [&](int Pos) {
-        P at{-1, -1};
-        List().PosToRowIndex(Pos, at.first, at.second);
-        return at;
-    };
-    EXPECT_EQ(List().GetTextLen(), 0);
-    Wrap(true);
-    List().SetTextStr("ab\r\n" + A(25) + "\r\nc");
-    // Rows: "ab" crlf, 20 wrapped, 5 crlf, "c" eof.
-    EXPECT_EQ(List().GetTextLen(), 4 + 27 + 1);
-    EXPECT_EQ(List().RowStartPos(1), 4);
-    EXPECT_EQ(List().RowStartPos(2), 24);
-    EXPECT_EQ(List().RowStartPos(3), 31);
-    EXPECT_EQ(rowIndexAt(3), P(0, 2));  // inside the line break
-    EXPECT_EQ(rowIndexAt(24), P(2, 0)); // the wrap point: the next row's start
-    EXPECT_EQ(rowIndexAt(99), P(3, 1)); // past the end: the raEof row
-    List().SetTextStr("ab\r\n");
-    EXPECT_EQ(rowIndexAt(4), P(1, 0)); // after a final line break
-}
-
-TEST_F(ScreenStringsTest, RowColAfterTextWalksRowsAndMeasuresColumns)
-{
-    using P = std::pair<int, int>;
-    auto after = [&](int Row, int Length) {
-        P at{-1, -1};
-        List().RowColAfterText(Row, Length, at.first, at.second);
-        return at;
-    };
-    List().SetTextStr("a\tb\r\n" + Sjis("あい") + "\r\nc");
-    EXPECT_EQ(after(0, 2), P(0, 8)); // "a" and the tab
-    EXPECT_EQ(after(0, 5), P(1, 0));
-    EXPECT_EQ(after(1, 4), P(1, 4));
-    EXPECT_EQ(after(2, 5), P(2, 1)); // the raEof row holds the rest
-    List().SetTextStr("a\r\n");
-    EXPECT_EQ(after(0, 3), P(1, 0));
-}
-
 // ---- Sharing -----------------------------------------------------------------------
-
-TEST(ScreenStringsSharing, EditorsSharingAListSeeOneTextAndTheListGoesWithTheLast)
-{
-    std::weak_ptr<TEditorScreenStrings> watch;
-    {
-        TFakeEditorClient first;
-        auto second = std::make_unique<TFakeEditorClient>();
-        second->ShareList(first);
-        watch = first.List;
-        ASSERT_EQ(first.List->EditorCount(), 2);
-        // The focused editor is the first with the focus, else editor zero.
-        EXPECT_EQ(first.List->FocusedEditor(), &first);
-        second->HasFocus = true;
-        EXPECT_EQ(first.List->FocusedEditor(), second.get());
-        first.List->ReplaceRows(0, 0, "shared\r\n");
-        EXPECT_EQ(second->Lines.Text(), "shared\r\n");
-        EXPECT_EQ(first.Changes, 1);
-        EXPECT_EQ(second->Changes, 1);
-        second.reset();
-        EXPECT_EQ(first.List->EditorCount(), 1);
-        EXPECT_FALSE(watch.expired());
-    }
-    EXPECT_TRUE(watch.expired());
-}
 
 TEST(ScreenStringsSharing, AnEditorMayLeaveWhileTheListNotifies)
 {
@@ -479,37 +308,68 @@ TEST(ScreenStringsSharing, AnEditorMayLeaveWhileTheListNotifies)
     EXPECT_EQ(first.List->EditorCount(), 2);
 }
 
-TEST(ScreenStringsSharing, ClearPutsEveryCaretAtTheStart)
+} // namespace
+
+namespace {
+
+class RowMarksTest : public edtest::EditFixture {
+protected:
+    RowMarksTest()
+    {
+        std::string text;
+        for (int i = 0; i < 20; ++i)
+            text += "row\r\n";
+        SetText(text);
+    }
+    bool InUse(int Mark) { return (List().GetRowMarksInUse() & (1u << Mark)) != 0; }
+};
+
+TEST_F(RowMarksTest, MarksZeroToNineStandOnOneRowOnlyImageMarksOnMany)
 {
-    TFakeEditorClient first;
-    TFakeEditorClient second;
-    second.ShareList(first);
-    first.List->SetTextStr("a\r\nb\r\n");
-    first.Row = 1;
-    second.Row = 2;
-    second.Col = 1;
-    first.List->Clear();
-    EXPECT_EQ(first.Row, 0);
-    EXPECT_EQ(second.Row, 0);
-    EXPECT_EQ(second.Col, 0);
-    EXPECT_EQ(first.List->Count(), 0);
-    EXPECT_GE(second.SelectionsDropped, 1);
+    PutRowMark(List(), 2, 3);
+    PutRowMark(List(), 10, 3);
+    EXPECT_EQ(List().RowMarks(2), 0);
+    EXPECT_EQ(FindRowMark(List(), 3), 10);
+    EXPECT_TRUE(InUse(3));
+    PutRowMark(List(), 2, 12);
+    PutRowMark(List(), 5, 12);
+    EXPECT_EQ(List().RowMarks(5), 1 << 12);
+    EXPECT_EQ(FindRowMark(List(), 12), 2);
+    DeleteRowMark(List(), 2, 12);
+    EXPECT_EQ(FindRowMark(List(), 12), 5);
+    EXPECT_TRUE(InUse(12));
+    DeleteRowMark(List(), 5, 12);
+    EXPECT_EQ(FindRowMark(List(), 12), -1);
+    EXPECT_FALSE(InUse(12));
+    EXPECT_EQ(FindRowMark(List(), 4), -1);
+    EXPECT_EQ(FindRowMark(List(), 16), -1);
+    EXPECT_EQ(FindRowMark(List(), -1), -1);
 }
 
-TEST(ScreenStringsSharing, RowsPastTheEndAreClampedAfterEachChange)
+TEST_F(RowMarksTest, WritingAllMarksOfARowKeepsTheUniqueOnesUnique)
 {
-    TFakeEditorClient editor;
-    editor.List->SetTextStr("a\r\nb\r\nc");
-    editor.Row = 2;
-    editor.Top = 2;
-    editor.List->ReplaceRows(1, 2, "");
-    ASSERT_EQ(editor.List->GetTextStr(), "a\r\n");
-    // After a final line break the caret may stand on row = row count.
-    EXPECT_EQ(editor.Row, 1);
-    EXPECT_EQ(editor.Top, 1);
-    editor.List->ReplaceRows(0, 1, "a");
-    EXPECT_EQ(editor.Row, 0);
-    EXPECT_EQ(editor.Top, 0);
+    PutRowMark(List(), 1, 0);
+    EXPECT_TRUE(SetRowMarks(List(), 4, 0x1001)); // marks 0 and 12
+    EXPECT_EQ(List().RowMarks(1), 0);
+    EXPECT_EQ(List().RowMarks(4), 0x1001);
+    EXPECT_FALSE(SetRowMarks(List(), 4, 0x1001));
+    EXPECT_FALSE(SetRowMarks(List(), 40, 0x0001));
+    EXPECT_TRUE(SetRowMarks(List(), 4, 0));
+    EXPECT_EQ(List().GetRowMarksInUse(), 0);
+}
+
+TEST_F(RowMarksTest, RowsOutsideTheTextAreIgnored)
+{
+    PutRowMark(List(), 25, 11);
+    EXPECT_EQ(FindRowMark(List(), 11), -1);
+    DeleteRowMark(List(), -1, 11);
+    PutRowMark(List(), 3, 20);
+    EXPECT_EQ(List().RowMarks(3), 0);
+    // A unique mark put outside the rows still leaves the row that had it.
+    PutRowMark(List(), 3, 7);
+    PutRowMark(List(), 25, 7);
+    EXPECT_EQ(FindRowMark(List(), 7), -1);
+    EXPECT_FALSE(InUse(7));
 }
 
 } // namespace

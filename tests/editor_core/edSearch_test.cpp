@@ -46,18 +46,6 @@ TEST_F(SearchTest, AnEmptyTextOrPatternFindsNothing)
     EXPECT_FALSE(Search("", Down, {0, 0}));
 }
 
-TEST_F(SearchTest, AHitInAWrappedLineGetsItsScreenRow)
-{
-    SetText("0123456789abcdefghijKLMNOP\r\nx", true, 20);
-    const std::optional<TSearchHit> hit = Search("MN", Down, {0, 0});
-    ASSERT_TRUE(hit);
-    EXPECT_EQ(hit->Caret, (TCaretPos{1, 2}));
-    EXPECT_EQ(hit->Length, 2);
-    // A hit across the wrap.
-    EXPECT_EQ(At(Search("ijKL", Down, {0, 0})), (TCaretPos{0, 18}));
-    EXPECT_EQ(At(Search("ijKL", Up, {1, 6})), (TCaretPos{0, 18}));
-}
-
 TEST_F(SearchTest, ALongRowWithoutAHitEndsTheSearch)
 {
     // One row far longer than a chunk.

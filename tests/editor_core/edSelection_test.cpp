@@ -20,53 +20,6 @@ protected:
     }
 };
 
-TEST_F(SelectionTest, SelStartAndSelLengthSelectAcrossALineBreak)
-{
-    SetText("ab\r\ncd");
-    // SelStart := 4, SelLength := 2.
-    const TCaretPos start = CaretAtPos(List(), 4);
-    const TSelectionRange range = Select(start, CaretAfterLength(List(), start.Row, start.Col, 2));
-    EXPECT_EQ(SelectionText(List(), range), "cd");
-    EXPECT_EQ(CharPos(List(), range.StartRow, range.StartIndex), 4);
-    // From the end of row 0 the line break is selected too.
-    const TSelectionRange across = Select({0, 1}, {1, 1});
-    EXPECT_EQ(SelectionText(List(), across), "b\r\nc");
-    EXPECT_EQ(SelectionLength(List(), across), 4);
-}
-
-TEST_F(SelectionTest, StreamTextJoinsWrappedRowsAndEndsLinesWithCrLf)
-{
-    // "0123456789abcdefghijKLM" wraps after 20 columns.
-    SetText("0123456789abcdefghijKLM\r\nxyz\r\nlast", true, 20);
-    const TSelectionRange range = Select({0, 15}, {3, 2});
-    EXPECT_EQ(SelectionText(List(), range), "fghijKLM\r\nxyz\r\nla");
-    EXPECT_EQ(SelectionLength(List(), range), 17);
-    // Selected backwards, the same text.
-    const TSelectionRange backwards = Select({3, 2}, {0, 15});
-    EXPECT_EQ(SelectionText(List(), backwards), "fghijKLM\r\nxyz\r\nla");
-    EXPECT_EQ(backwards.StartCol, 15);
-    EXPECT_EQ(backwards.EndCol, 2);
-    // To the place after the last line break: the break is in the text.
-    SetText("ab\r\ncd\r\n");
-    const TSelectionRange all = Select({0, 0}, {2, 0});
-    EXPECT_EQ(SelectionText(List(), all), "ab\r\ncd\r\n");
-    EXPECT_EQ(SelectionLength(List(), all), List().GetTextLen());
-}
-
-TEST_F(SelectionTest, StreamDisplayRangeEndsAtTheRowsEnd)
-{
-    SetText("abc\r\nabcdefgh");
-    // A free caret past the end of row 0.
-    const TSelectionRange range = Select({0, 9}, {1, 5});
-    EXPECT_EQ(range.StartCol, 3);
-    EXPECT_EQ(range.StartIndex, 3);
-    EXPECT_EQ(SelectionText(List(), range), "\r\nabcde");
-    const TSelectionRange same = Select({1, 20}, {1, 2});
-    EXPECT_EQ(same.StartCol, 2);
-    EXPECT_EQ(same.EndCol, 8);
-    EXPECT_EQ(SelectionText(List(), same), "cdefgh");
-}
-
 TEST_F(SelectionTest, BoxTakesCharactersCutByTheRightEdgeAndLeavesThoseCutByTheLeft)
 {
     // Row 0 "ab漢cd" (漢 at 2-3), row 1 "a\tb" (tab 1-7), row 2 short,
@@ -79,20 +32,6 @@ TEST_F(SelectionTest, BoxTakesCharactersCutByTheRightEdgeAndLeavesThoseCutByTheL
     const TSelectionRange wide = Select({0, 1}, {1, 3}, Box);
     EXPECT_EQ(SelectionText(List(), wide), "b" + Sjis("漢") + "\r\n\t\r\n");
     EXPECT_EQ(SelectionLength(List(), wide), 8);
-}
-
-TEST_F(SelectionTest, HitTestMatchesWhatIsSelected)
-{
-    SetText("abcdef\r\nghijkl\r\nmnopqr");
-    const TSelectionRange stream = Select({0, 4}, {2, 2});
-    EXPECT_EQ(Selected(stream, 0, 6) + Selected(stream, 1, 1) + Selected(stream, 2, 3), "000011" "1" "110");
-    EXPECT_FALSE(IsInSelection(List(), stream, 3, 0));
-    // Row 0 takes "b" only: the kanji begins at column 1, left of the box.
-    SetText("a" + Sjis("漢") + "b\r\n0123");
-    const TSelectionRange box = Select({0, 2}, {1, 4}, Box);
-    EXPECT_EQ(SelectionText(List(), box), "b\r\n23\r\n");
-    EXPECT_EQ(Selected(box, 0, 5), "00010");
-    EXPECT_EQ(Selected(box, 1, 5), "00110");
 }
 
 TEST_F(SelectionTest, RemovalAndReplacementOfTheRows)
@@ -110,6 +49,20 @@ TEST_F(SelectionTest, RemovalAndReplacementOfTheRows)
     EXPECT_EQ(edit.Count, 2);
     EXPECT_EQ(edit.Text, "abXY12345\r\n");
     EXPECT_EQ(edit.CaretOffset, 4);
+}
+
+TEST_F(SelectionTest, HitTestMatchesWhatIsSelected)
+{
+    SetText("abcdef\r\nghijkl\r\nmnopqr");
+    const TSelectionRange stream = Select({0, 4}, {2, 2});
+    EXPECT_EQ(Selected(stream, 0, 6) + Selected(stream, 1, 1) + Selected(stream, 2, 3), "000011" "1" "110");
+    EXPECT_FALSE(IsInSelection(List(), stream, 3, 0));
+    // Row 0 takes "b" only: the kanji begins at column 1, left of the box.
+    SetText("a" + Sjis("漢") + "b\r\n0123");
+    const TSelectionRange box = Select({0, 2}, {1, 4}, Box);
+    EXPECT_EQ(SelectionText(List(), box), "b\r\n23\r\n");
+    EXPECT_EQ(Selected(box, 0, 5), "00010");
+    EXPECT_EQ(Selected(box, 1, 5), "00110");
 }
 
 } // namespace

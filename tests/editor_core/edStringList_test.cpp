@@ -1,8 +1,13 @@
+// The row list's storage: indexes checked, change events, capacity, the
+// packed row fields and the part index of row starts.
+#include "edPartitioning.h"
+#include "edRaStrings.h"
 #include "edStringList.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <utility>
@@ -76,23 +81,6 @@ TEST(edStringList, EveryIndexIsCheckedAndTheErrorNamesIt)
     EXPECT_EQ(RowsOf(list), "a,b,c");
 }
 
-TEST(edStringList, ANewRowHasEmptyStateAndZeroNumbers)
-{
-    TedStringList list;
-    list.Add("x");
-    list.SetStateText(0, "state");
-    list.SetRowData(0, -7);
-    list.SetAttributeA(0, 0xFFFFFFFF);
-    list.SetAttributeB(0, 0x12345678);
-    list.Delete(0);
-
-    list.Add("y");
-    EXPECT_EQ(list.StateText(0), "");
-    EXPECT_EQ(list.RowData(0), 0);
-    EXPECT_EQ(list.AttributeA(0), 0u);
-    EXPECT_EQ(list.AttributeB(0), 0u);
-}
-
 void SetRowState(TedStringList& List, int Index, int Seed)
 {
     List.SetStateText(Index, "state" + std::to_string(Seed));
@@ -107,55 +95,6 @@ void ExpectRowState(const TedStringList& List, int Index, int Seed)
     EXPECT_EQ(List.RowData(Index), Seed * 10) << Index;
     EXPECT_EQ(List.AttributeA(Index), 0xA0000000u + static_cast<uint32_t>(Seed)) << Index;
     EXPECT_EQ(List.AttributeB(Index), 0xB0000000u + static_cast<uint32_t>(Seed)) << Index;
-}
-
-TEST(edStringList, TheListHoldsNoObjects)
-{
-    TedStringList list;
-    TObject object;
-    list.AddObject("a", &object);
-    list.SetObjects(0, &object);
-    EXPECT_EQ(list.Objects(0), nullptr);
-    EXPECT_EQ(list.IndexOfObject(&object), -1);
-}
-
-TEST(edStringList, EachChangeFiresChangingThenChangeOnce)
-{
-    TedStringList list;
-    EventLog events(list);
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {[&] { list.Add("a"); }, "[]"},
-        {[&] { list.Insert(0, "b"); }, "[]"},
-        {[&] { list.Put(0, "c"); }, "[]"},
-        {[&] { list.Exchange(0, 1); }, "[]"},
-        {[&] { SetRowState(list, 0, 9); }, ""}, // row state is no change of the text
-        {[&] { list.Delete(0); }, "[]"},
-        {[&] { list.Clear(); }, "[]"},
-        {[&] { list.Clear(); }, ""},
-        {[&] { EXPECT_THROW(list.Delete(0), EListError); }, ""},
-    };
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        steps[i].first();
-        EXPECT_EQ(events.Take(), steps[i].second) << "step " << i;
-    }
-}
-
-TEST(edStringList, AnUpdateFiresChangingAtItsBeginAndChangeAtItsEnd)
-{
-    TedStringList list;
-    EventLog events(list);
-    list.BeginUpdate();
-    EXPECT_EQ(events.Take(), "[");
-    list.Add("a");
-    list.BeginUpdate();
-    list.Add("b");
-    list.Put(0, "c");
-    list.EndUpdate();
-    list.Delete(1);
-    EXPECT_EQ(events.Take(), "");
-    list.EndUpdate();
-    EXPECT_EQ(events.Take(), "]");
-    EXPECT_EQ(RowsOf(list), "c");
 }
 
 // A descendant sees the list's own update state, as the screen rows do.
@@ -176,19 +115,6 @@ TEST(edStringList, AnUnmatchedUpdateEndIsIgnored)
     list.EndUpdate();
     list.Add("b");
     EXPECT_EQ(events.Take(), "[]");
-}
-
-TEST(edStringList, DestructionFiresNothing)
-{
-    std::string fired;
-    {
-        TedStringList list;
-        list.OnChanging = [&fired](TObject*) { fired += '['; };
-        list.OnChange = [&fired](TObject*) { fired += ']'; };
-        list.Add("a");
-        fired.clear();
-    }
-    EXPECT_EQ(fired, "");
 }
 
 TEST(edStringList, CapacityBelowTheCountIsIgnored)
@@ -254,6 +180,146 @@ TEST(edStringList, RandomEditsKeepRowsAndStateInOrder)
         ASSERT_EQ(list.Get(i), model[i].Text) << i;
         ExpectRowState(list, i, model[i].Seed);
     }
+}
+
+} // namespace
+
+namespace {
+
+using enum TRowAttribute;
+
+// Reads every packed field of a row, so that two rows can be compared.
+struct Fields {
+    int RowAttribute, PrevRowAttribute, BracketIndex, SchemeState, CarryLength, ExtraState;
+    int CarryKind, PrevToken, RowMarks;
+    bool operator==(const Fields&) const = default;
+};
+
+Fields Read(const TRowAttributeStringList& List, int Index)
+{
+    return {int(List.RowAttribute(Index)), int(List.PrevRowAttribute(Index)), List.BracketIndex(Index),
+            List.SchemeState(Index), List.CarryLength(Index), List.ExtraState(Index),
+            List.CarryKind(Index), List.PrevToken(Index), List.RowMarks(Index)};
+}
+
+TEST(RowAttributeStringList, SettingOneFieldNeverDisturbsTheOthers)
+{
+    // Each field: its range, where Fields keeps it, and its setter.
+    struct FieldCase {
+        int Low, High;
+        int Fields::*Value;
+        void (*Set)(TRowAttributeStringList&, int);
+    };
+    const FieldCase cases[] = {
+        {0, 3, &Fields::RowAttribute, [](auto& L, int V) { L.SetRowAttribute(0, TRowAttribute(V)); }},
+        {0, 3, &Fields::PrevRowAttribute, [](auto& L, int V) { L.SetPrevRowAttribute(0, TRowAttribute(V)); }},
+        {-2, 13, &Fields::BracketIndex, [](auto& L, int V) { L.SetBracketIndex(0, V); }},
+        {0, 255, &Fields::SchemeState, [](auto& L, int V) { L.SetSchemeState(0, V); }},
+        {0, 255, &Fields::CarryLength, [](auto& L, int V) { L.SetCarryLength(0, V); }},
+        {0, 255, &Fields::ExtraState, [](auto& L, int V) { L.SetExtraState(0, V); }},
+        {0, 255, &Fields::CarryKind, [](auto& L, int V) { L.SetCarryKind(0, V); }},
+        {0, 255, &Fields::PrevToken, [](auto& L, int V) { L.SetPrevToken(0, V); }},
+        {0, 0xFFFF, &Fields::RowMarks, [](auto& L, int V) { L.SetRowMarks(0, static_cast<uint16_t>(V)); }},
+    };
+    TRowAttributeStringList list;
+    list.Add("row");
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        list.SetAttributeA(0, static_cast<uint32_t>(random()));
+        list.SetAttributeB(0, static_cast<uint32_t>(random()));
+        Fields expected = Read(list, 0);
+        const FieldCase& field = cases[random() % std::size(cases)];
+        const int value = field.Low + static_cast<int>(random() % static_cast<unsigned>(field.High - field.Low + 1));
+        expected.*field.Value = value;
+        field.Set(list, value);
+        ASSERT_EQ(Read(list, 0), expected) << "round " << round;
+    }
+}
+
+} // namespace
+
+// The part index against a plain vector of lengths, through random inserts,
+// removals and resizes that jump about as edits do.
+namespace {
+
+void ExpectSame(const TPartitioning& Index, const std::vector<int>& Lengths)
+{
+    ASSERT_EQ(Index.Parts(), static_cast<int>(Lengths.size()));
+    int start = 0;
+    for (int p = 0; p < Index.Parts(); ++p) {
+        ASSERT_EQ(Index.Start(p), start) << p;
+        start += Lengths[static_cast<size_t>(p)];
+    }
+    ASSERT_EQ(Index.Start(Index.Parts()), start);
+}
+
+// The first part ending after X, as a walk.
+int WalkPartAfter(const std::vector<int>& Lengths, int X)
+{
+    int end = 0;
+    for (size_t p = 0; p < Lengths.size(); ++p) {
+        end += Lengths[p];
+        if (end > X)
+            return static_cast<int>(p);
+    }
+    return static_cast<int>(Lengths.size());
+}
+
+TEST(Partitioning, FollowsRandomEditsAndAnswersLookups)
+{
+    std::mt19937 random(20261206);
+    TPartitioning index;
+    std::vector<int> lengths;
+    int edits = 0;
+    for (int step = 0; step < 20000; ++step) {
+        const int parts = static_cast<int>(lengths.size());
+        // Mostly near the last edit, sometimes far away.
+        const int near = parts == 0 ? 0 : std::clamp(edits + static_cast<int>(random() % 7) - 3, 0, parts - 1);
+        const int at = random() % 8 == 0 && parts > 0 ? static_cast<int>(random() % parts) : near;
+        switch (random() % 4) {
+        case 0: {
+            const int length = static_cast<int>(random() % 5); // zero-length parts too
+            const int p = std::min(at, parts);
+            index.Insert(p, length);
+            lengths.insert(lengths.begin() + p, length);
+            break;
+        }
+        case 1:
+            if (parts > 0) {
+                index.Remove(at);
+                lengths.erase(lengths.begin() + at);
+            }
+            break;
+        default:
+            if (parts > 0) {
+                const int delta = std::max(static_cast<int>(random() % 9) - 4, -lengths[static_cast<size_t>(at)]);
+                index.Resize(at, delta);
+                lengths[static_cast<size_t>(at)] += delta;
+            }
+            break;
+        }
+        edits = at;
+        if (step % 97 == 0)
+            ExpectSame(index, lengths);
+        const int total = index.Start(index.Parts());
+        const int x = static_cast<int>(random() % (total + 2));
+        ASSERT_EQ(index.PartAfter(x), WalkPartAfter(lengths, x)) << "step " << step;
+        if (HasFatalFailure())
+            return;
+    }
+    ExpectSame(index, lengths);
+    index.Clear();
+    ExpectSame(index, {});
+}
+
+TEST(edStringList, TheListHoldsNoObjects)
+{
+    TedStringList list;
+    TObject object;
+    list.AddObject("a", &object);
+    list.SetObjects(0, &object);
+    EXPECT_EQ(list.Objects(0), nullptr);
+    EXPECT_EQ(list.IndexOfObject(&object), -1);
 }
 
 } // namespace

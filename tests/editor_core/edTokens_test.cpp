@@ -50,29 +50,6 @@ TEST_F(TokensTest, TheTokenUnderAPlaceWithItsKind)
     EXPECT_FALSE(CharIndexAt(List(), 0, 29, index));
 }
 
-TEST_F(TokensTest, KeepStateMakesARegionFromTheRowsAboveOneToken)
-{
-    SetText("a /* one\r\ntwo */ b");
-    EXPECT_EQ(Token(1, 1, Fountain.get(), true), Expected("two */", toBracket, 0));
-    EXPECT_EQ(Token(1, 1, Fountain.get(), false), Expected("two", toAnk, 0));
-    // A region that opens in the line is one token either way.
-    EXPECT_EQ(Token(0, 5, Fountain.get(), false), Expected("/* one", toBracket, 2));
-    // The word scanner knows no brackets.
-    SetText("x /* word */ " + Sjis("漢字かな"));
-    EXPECT_EQ(Token(0, 6, nullptr, false), Expected("word", toAnk, 5));
-    EXPECT_EQ(Token(0, 14, nullptr, false), Expected(Sjis("漢字"), toDBKanji, 13));
-}
-
-TEST_F(TokensTest, AWrappedLineIsParsedWhole)
-{
-    SetText(std::string(25, 'a') + " b", true, 20);
-    const std::optional<TTokenInfo> token = TokenAt(List(), 1, 2, nullptr, false);
-    ASSERT_TRUE(token);
-    EXPECT_EQ(token->Text, std::string(25, 'a'));
-    EXPECT_EQ(token->LineRow, 0);
-    EXPECT_EQ(token->Start, 0);
-}
-
 TEST_F(TokensTest, CtrlLeftAndRightGoToTokenStartsAndStopAtLineEnds)
 {
     // "three" starts at column 17, after the tab (8-15) and a space.

@@ -4,14 +4,10 @@
 
 #include <gtest/gtest.h>
 
-using edtest::RowsOf;
-using edtest::RowView;
 using edtest::TFakeEditorClient;
 
 namespace {
 
-constexpr auto Crlf = TRowAttribute::raCrlf;
-constexpr auto Eof = TRowAttribute::raEof;
 
 class UndoTest : public ::testing::Test {
 protected:
@@ -20,58 +16,6 @@ protected:
 
     TFakeEditorClient Editor;
 };
-
-TEST_F(UndoTest, EveryReplaceRowsIsOneStep)
-{
-    List().SetTextStr("abc\r\n");
-    EXPECT_FALSE(Undo().CanUndo());
-    List().ReplaceRows(0, 1, "abxc\r\n");
-    EXPECT_EQ(Undo().UndoList().size(), 1u);
-    // A command that replaces twice leaves two steps.
-    List().BeginUpdate();
-    List().ReplaceRows(0, 1, "abyxc\r\n");
-    List().ReplaceRows(0, 1, "abzyxc\r\n");
-    List().EndUpdate();
-    EXPECT_EQ(Undo().UndoList().size(), 3u);
-    List().Undo();
-    EXPECT_EQ(List().GetTextStr(), "abyxc\r\n");
-    List().Undo();
-    List().Undo();
-    EXPECT_EQ(List().GetTextStr(), "abc\r\n");
-    EXPECT_FALSE(Undo().CanUndo());
-    List().Undo(); // nothing left: nothing happens
-    EXPECT_EQ(List().GetTextStr(), "abc\r\n");
-    List().Redo();
-    List().Redo();
-    List().Redo();
-    EXPECT_EQ(List().GetTextStr(), "abzyxc\r\n");
-    EXPECT_FALSE(Undo().CanRedo());
-    // An edit after an undo empties the redo list.
-    List().Undo();
-    List().ReplaceRows(0, 1, "ac\r\n");
-    EXPECT_FALSE(Undo().CanRedo());
-}
-
-TEST_F(UndoTest, UndoPutsBackRowsInsertedAtTheEndOrDeletedWhole)
-{
-    List().SetTextStr("a\r\n");
-    List().ReplaceRows(1, 0, "b\r\nc\r\n");
-    ASSERT_EQ(Undo().UndoList().back().Attribute, raNoText);
-    EXPECT_EQ(Undo().UndoList().back().RowCount, 2);
-    List().Undo();
-    EXPECT_EQ(RowsOf(List()), (std::vector<RowView>{{"a", Crlf}}));
-    List().Redo();
-    EXPECT_EQ(List().GetTextStr(), "a\r\nb\r\nc\r\n");
-
-    List().SetTextStr("a\r\nb\r\nc");
-    List().ReplaceRows(1, 2, "");
-    ASSERT_EQ(Undo().UndoList().back().RowCount, 0);
-    EXPECT_EQ(List().GetTextStr(), "a\r\n");
-    List().Undo();
-    EXPECT_EQ(RowsOf(List()), (std::vector<RowView>{{"a", Crlf}, {"b", Crlf}, {"c", Eof}}));
-    List().Redo();
-    EXPECT_EQ(List().GetTextStr(), "a\r\n");
-}
 
 TEST_F(UndoTest, TheListKeepsAtMostUndoListMaxSteps)
 {
@@ -91,50 +35,6 @@ TEST_F(UndoTest, TheListKeepsAtMostUndoListMaxSteps)
     Undo().SetUndoListMax(64);
     List().ReplaceRows(0, 1, "z");
     EXPECT_EQ(Undo().UndoList().size(), 100u);
-}
-
-TEST_F(UndoTest, TheCaretReturnsWhereItStood)
-{
-    List().SetTextStr("abc\r\n");
-    Editor.SetRowCol(0, 1); // before the change
-    List().ReplaceRows(0, 1, "aXbc\r\n");
-    Editor.SetRowCol(0, 2); // after it
-    List().Undo();
-    EXPECT_EQ(Editor.Row, 0);
-    EXPECT_EQ(Editor.Col, 1);
-    EXPECT_EQ(Editor.CaretUpdateDepth, 0);
-    List().Redo();
-    // Redo returns the caret to where it stood when the undo was done.
-    EXPECT_EQ(Editor.Col, 2);
-}
-
-TEST_F(UndoTest, EditorsSharingAListShareOneHistory)
-{
-    TFakeEditorClient second;
-    second.ShareList(Editor);
-    List().SetTextStr("text\r\n");
-    second.HasFocus = true;
-    second.SetRowCol(0, 4);
-    List().ReplaceRows(0, 1, "texts\r\n"); // typed in the second editor
-    second.HasFocus = false;
-    Editor.HasFocus = true;
-    Editor.SetRowCol(0, 0);
-    second.List->Undo(); // undone from the first, which has the focus
-    EXPECT_EQ(List().GetTextStr(), "text\r\n");
-    EXPECT_EQ(Editor.Col, 4); // the focused editor's caret goes back
-    EXPECT_EQ(second.Col, 4);
-}
-
-TEST_F(UndoTest, ClearEmptiesTheHistoryAndWrapOptionsWithWordWrapOffKeepIt)
-{
-    List().SetTextStr("a");
-    List().ReplaceRows(0, 1, "b");
-    List().Clear();
-    EXPECT_FALSE(Undo().CanUndo());
-    // Wrap changes with word wrap on clear it too (tested with the row list).
-    List().ReplaceRows(0, 0, "e");
-    List().WrapOption()->SetLeading(true);
-    EXPECT_TRUE(Undo().CanUndo());
 }
 
 TEST_F(UndoTest, AHistoryThatNoLongerFitsTheRowsIsDropped)

@@ -50,15 +50,6 @@ TEST(edUtils, LeadAndTrailBytesFollowTheForwardWalkOfTheText)
     }
 }
 
-TEST(edUtils, CharAtReadsOneBasedBytesAndNulOutside)
-{
-    EXPECT_EQ(CharAt("abc", 1), 'a');
-    EXPECT_EQ(CharAt("abc", 3), 'c');
-    EXPECT_EQ(CharAt("abc", 0), '\0');
-    EXPECT_EQ(CharAt("abc", 4), '\0');
-    EXPECT_EQ(CharAt(Sjis("ア"), 2), 'A');
-}
-
 TEST(edUtils, ContainsDBCSMatchesOnlyAtCharacterBoundaries)
 {
     EXPECT_FALSE(ContainsDBCS("A", Sjis("ア")));
@@ -85,18 +76,6 @@ TEST(edUtils, SetStringsFromTextCutsAtEachKindOfLineBreak)
     }
 }
 
-TEST(edUtils, SetStringsFromTextReplacesTheLinesInOneUpdate)
-{
-    TStringList list;
-    list.Add("old");
-    int changes = 0;
-    list.OnChange = [&changes](TObject*) { ++changes; };
-    const std::string text = Sjis("一行目") + "\r\n" + Sjis("二行目");
-    SetStringsFromText(text.c_str(), list);
-    EXPECT_EQ(Lines(list), (Rows{Sjis("一行目"), Sjis("二行目")}));
-    EXPECT_EQ(changes, 1);
-}
-
 TEST(edUtils, LeadingBlankWidthCountsSpacesAndFullWidthSpacesInBytes)
 {
     EXPECT_EQ(LeadingBlankWidth(Sjis("　 x")), 3);
@@ -116,6 +95,15 @@ TEST(edUtils, TrimLeadingBlanksDropsControlBytesSpacesAndFullWidthSpaces)
     EXPECT_EQ(TrimLeadingBlanks(""), "");
     // A lone 0x81 at the end is not a full-width space.
     EXPECT_EQ(TrimLeadingBlanks(" \x81"), "\x81");
+}
+
+TEST(edUtils, CharAtReadsOneBasedBytesAndNulOutside)
+{
+    EXPECT_EQ(CharAt("abc", 1), 'a');
+    EXPECT_EQ(CharAt("abc", 3), 'c');
+    EXPECT_EQ(CharAt("abc", 0), '\0');
+    EXPECT_EQ(CharAt("abc", 4), '\0');
+    EXPECT_EQ(CharAt(Sjis("ア"), 2), 'A');
 }
 
 } // namespace

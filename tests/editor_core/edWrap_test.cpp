@@ -94,18 +94,6 @@ TEST_F(WrapTest, WordBreakKeepsWordsWholeUnlessTheyBeganInTheFirstThird)
     EXPECT_EQ(Texts(A(10) + a + a + a + a + a + a), (std::vector<std::string>{A(10) + a + a + a + a + a, a}));
 }
 
-TEST_F(WrapTest, PunctuationHangsAtMostTwoColumns)
-{
-    const std::string maru = Sjis("。");
-    Option.SetFollowPunctuation(true);
-    EXPECT_EQ(Texts(A(20) + maru + "b"), (std::vector<std::string>{A(20) + maru, "b"}));
-    EXPECT_EQ(Texts(A(20) + ",," + ",b"), (std::vector<std::string>{A(20) + ",,", ",b"}));
-    // A double-byte mark after one single-byte mark ends at column W + 3.
-    EXPECT_EQ(Texts(A(20) + "," + maru + maru), (std::vector<std::string>{A(20) + "," + maru, maru}));
-    Option.SetFollowPunctuation(false);
-    EXPECT_EQ(Texts(A(20) + maru + "b"), (std::vector<std::string>{A(20), maru + "b"}));
-}
-
 TEST_F(WrapTest, LeadingKeepsOpeningBracketsOffRowEndsAndClosingMarksOffRowStarts)
 {
     const std::string open = Sjis("「");

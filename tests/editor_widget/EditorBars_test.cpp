@@ -1,5 +1,5 @@
-// The bars beside and above the text: line and row numbers of the left
-// bar and its width, the row marks of the image bar, the ruler.
+// The bars beside and above the text: line numbers of the left bar and its
+// width, the image bar's pictures, the ruler.
 #include "EditorDriver.h"
 
 #include "edImageList.h"
@@ -51,19 +51,6 @@ TEST_F(Bars, LineNumbersLeaveContinuationRowsEmptyAndLeadWithZeros)
     EXPECT_EQ(Numbers(10, 11), (std::vector<std::string>{"", ""}));
 }
 
-TEST_F(Bars, RowNumbersCountFromZeroWithZeroBase)
-{
-    ed->Leftbar()->SetVisible(true);
-    ed->Leftbar()->SetZeroBase(true);
-    ed.SetText("a\r\nb");
-    EXPECT_EQ(Numbers(0, 2), (std::vector<std::string>{"   0", "   1", ""}));
-    // After a final line break the caret's row past the end is numbered.
-    ed.SetText("a\r\nb\r\n");
-    EXPECT_EQ(Numbers(0, 3), (std::vector<std::string>{"   0", "   1", "   2", ""}));
-    ed.SetText("");
-    EXPECT_EQ(Numbers(0, 1), (std::vector<std::string>{"   0", ""}));
-}
-
 TEST_F(Bars, LeftBarWidensWhenTheNumbersGrowADigit)
 {
     ed->Leftbar()->SetVisible(true);
@@ -80,25 +67,6 @@ TEST_F(Bars, LeftBarWidensWhenTheNumbersGrowADigit)
     // Without numbers the bar keeps its Column digits.
     ed->Leftbar()->SetShowNumber(false);
     EXPECT_EQ(ed->LeftbarDigitCount(), 1);
-}
-
-TEST_F(Bars, ImageBarShowsTheLowestDigitMarkAndTheLowestImageMark)
-{
-    ed.SetText("a\r\nb\r\nc\r\n");
-    ed->PutRowMark(1, 5);
-    ed->PutRowMark(1, 3);
-    ed->PutRowMark(1, 12);
-    ed->PutRowMark(1, 10);
-    const TImagebarMarks marks = ImagebarMarks(ed->RowMarks(1));
-    EXPECT_EQ(marks.Digit, 3);
-    EXPECT_EQ(marks.Image, 10);
-    EXPECT_EQ(ImagebarMarks(ed->RowMarks(0)).Digit, -1);
-    // Digit marks stand on one row at a time.
-    ed->PutRowMark(2, 3);
-    EXPECT_EQ(ImagebarMarks(ed->RowMarks(1)).Digit, 5);
-    EXPECT_EQ(ImagebarMarks(ed->RowMarks(2)).Digit, 3);
-    ed->DeleteRowMark(2, 3);
-    EXPECT_EQ(ed->RowMarksInUse() & (1u << 3), 0u);
 }
 
 TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaultsAndForgetsListsGoingAway)
@@ -121,47 +89,6 @@ TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaultsAndForgetsListsGoingAway
     EXPECT_EQ(ed->ImagebarPicture(11), &DefaultImageMarks()[1]);
 }
 
-
-TEST(RulerNumbers, StopAtColumnThousand)
-{
-    EXPECT_EQ(TEditorRulerBitmaps::Numbers(0, 3, 10), (std::vector<int>{0, 10, 20, 30}));
-    EXPECT_EQ(TEditorRulerBitmaps::Numbers(980, 10, 10), (std::vector<int>{980, 990, 1000}));
-    EXPECT_EQ(TEditorRulerBitmaps::Numbers(992, 10, 8), (std::vector<int>{992, 1000}));
-}
-
-TEST(RulerDigits, MaskHoldsTenGlyphsFivePixelsWideWithBlankEdges)
-{
-    const QImage& mask = TEditorRulerBitmaps::DigitMask();
-    ASSERT_EQ(mask.size(), QSize(56, 9));
-    for (int x = 0; x < 56; ++x)
-        for (int y = 0; y < 9; ++y) {
-            // "1" is the stroke at x = 7 from row 1 to row 7.
-            const bool ink = x == 7 && y >= 1 && y <= 7;
-            if (ink || y == 0 || y == 8 || x >= 50) {
-                EXPECT_EQ(mask.pixelColor(x, y).alpha() != 0, ink) << x << "," << y;
-            }
-        }
-}
-
-TEST_F(Bars, RulerMarksTheCaretColumnInTheMarkColour)
-{
-    ed->Ruler()->SetVisible(true);
-    ed->Ruler()->SetMarkColor(clRed);
-    ed->Ruler()->SetBkColor(clSilver);
-    ed.SetText(Bytes(40));
-    ed->SetCol(12);
-    const QImage image = ed.Grab();
-    ASSERT_EQ(ed->TextTop(), ed->Margin()->Top() + 11);
-    const int y = 2;
-    const int x = ed->TextLeft() + (12 - ed->TopCol()) * ed->ColWidth();
-    int red = 0;
-    for (int dx = 1; dx < ed->ColWidth(); ++dx)
-        red += image.pixelColor(x + dx, y) == QColor(Qt::red);
-    EXPECT_GT(red, 0);
-    // Another column shows the ruler's background there.
-    const int other = ed->TextLeft() + (15 - ed->TopCol()) * ed->ColWidth() + 2;
-    EXPECT_EQ(image.pixelColor(other, ed->RulerHeight() - 4), QColor(0xC0, 0xC0, 0xC0));
-}
 
 TEST_F(Bars, RulerWithoutColoursTakesTheEditorsAndIsAsWideAsAViewportWiderThanTheScreen)
 {

@@ -1,6 +1,5 @@
 // Where the caret stands and how it shows: the column rule, the keeping of
-// a column over short rows, the caps, placing after text, the shapes, and
-// what hides it.
+// a column over short rows, the caps, the shapes, and what hides it.
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
@@ -91,40 +90,6 @@ TEST_F(Caret, ColumnsAndRowsAreCappedAndClamped)
     EXPECT_EQ(ColAfter(1, 200), 19) << "not past the wrap column";
 }
 
-TEST_F(Caret, PutCaretAfterTextCountsLineBreaksAsTwo)
-{
-    ed.SetText("ab\r\ncd");
-    const auto place = [&](int Length) {
-        ed->PutCaretAfterText(0, Length);
-        return ed.Caret();
-    };
-    EXPECT_EQ(place(3), (TCaretPos{0, 2}));
-    EXPECT_EQ(place(4), (TCaretPos{1, 0}));
-    EXPECT_EQ(place(6), (TCaretPos{1, 2}));
-    ed.SetText("ab\r\n");
-    EXPECT_EQ(place(4), (TCaretPos{1, 0}));
-}
-
-TEST_F(Caret, SidewaysTheViewScrollsAQuarterAndStopsHalfAViewBeforeTheLastColumn)
-{
-    ed.SetText(Bytes(900));
-    const int cols = ed->VisibleCols();
-    const auto topCol = [&](int Col) { ed->SetCol(Col); return ed->TopCol(); };
-    EXPECT_EQ(topCol(cols), cols / 4);
-    EXPECT_EQ(topCol(cols / 4 - 1), 0);
-    EXPECT_EQ(topCol(900), 900 - (cols - 1));
-    EXPECT_EQ(topCol(890), 900 - (cols - 1)) << "still in view";
-
-    ed.Wrap(250);
-    ed.SetText(Bytes(240));
-    ed->SetTopCol(5000);
-    EXPECT_EQ(ed->TopCol(), std::max(0, 250 - ed->VisibleCols() / 2));
-    ed->resize(5000, 200);
-    ed.Process();
-    ed->SetTopCol(100);
-    EXPECT_EQ(ed->TopCol(), 0) << "a view wider than the text cannot scroll";
-}
-
 TEST_F(Caret, ShapeFollowsTheModeAndTheCharacter)
 {
     // Wide cells: the overwrite and brief carets stay a character wide.
@@ -170,16 +135,6 @@ TEST_F(Caret, NestedUpdatesFocusAndTheViewHideIt)
     ed->ShowCaret();
     EXPECT_FALSE(ed->CaretShown());
     EXPECT_TRUE(ed->IsCaretOutOfView());
-}
-
-TEST_F(Caret, PaintedCaretInvertsItsCells)
-{
-    ed->SetOverWrite(true);
-    ed.SetText("   ");
-    ed->SetRowCol(0, 1);
-    const QImage image = ed.Grab();
-    EXPECT_EQ(ed.CellColor(image, 0, 1), QColor(Qt::black));
-    EXPECT_EQ(ed.CellColor(image, 0, 2), QColor(Qt::white));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The cursor keys: selecting with Shift, rows' ends, token moves with Ctrl,
-// page and view scrolling with their accelerated repeats, and the wheel.
+// The cursor keys: rows' ends, token moves with Ctrl, page and view
+// scrolling with their accelerated repeats, and the wheel.
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
@@ -37,19 +37,6 @@ protected:
 
 using P = TCaretPos;
 
-TEST_F(CursorKeys, ShiftExtendsASelectionThatAPlainMoveDrops)
-{
-    ed.SetText("abcdef\r\nghi\r\n");
-    ed->SetRowCol(0, 2);
-    ed.Key(Qt::Key_Right, Qt::ShiftModifier);
-    ed.Key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(ed->SelText(), "cdef\r\nghi");
-    ed.Key(Qt::Key_Home, Qt::ShiftModifier);
-    EXPECT_EQ(ed->SelText(), "cdef\r\n");
-    EXPECT_EQ(After(Qt::Key_Right), (P{1, 1}));
-    EXPECT_FALSE(ed->Selected());
-}
-
 TEST_F(CursorKeys, HomeEndAndTokenMovesWithAndWithoutCtrl)
 {
     ed.SetText("abc\r\nde\r\nfghij");
@@ -66,38 +53,6 @@ TEST_F(CursorKeys, HomeEndAndTokenMovesWithAndWithoutCtrl)
     // From a row's start to the end of the line above, which stops there.
     EXPECT_EQ(After(Qt::Key_Left, Qt::ControlModifier), (P{0, 13}));
     EXPECT_EQ(After(Qt::Key_Left, Qt::ControlModifier), (P{0, 12}));
-}
-
-TEST_F(CursorKeys, LeftAndRightCrossRowsWithNextLineOrAWrappedRow)
-{
-    ed->Caret()->SetFreeCaret(false);
-    ed.SetText("ab\r\ncd\r\n");
-    ed->SetRowCol(1, 0);
-    EXPECT_EQ(After(Qt::Key_Left), (P{1, 0})) << "a line's start without NextLine";
-    ed->Caret()->SetNextLine(true);
-    EXPECT_EQ(After(Qt::Key_Left), (P{0, 2}));
-    EXPECT_EQ(After(Qt::Key_Right), (P{1, 0}));
-
-    // Between the rows of a wrapped line always; the caret never stands
-    // after a wrapped row's last character.
-    ed->Caret()->SetNextLine(false);
-    ed.Wrap(20);
-    ed.SetText(std::string(25, 'a'));
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    const int last = ed->RowWidth(0) - 1;
-    ed->SetRowCol(0, last);
-    EXPECT_EQ(After(Qt::Key_Right), (P{1, 0}));
-    EXPECT_EQ(After(Qt::Key_Left), (P{0, last}));
-}
-
-TEST_F(CursorKeys, DownStopsOnTheLastRowWithoutALineBreak)
-{
-    ed.SetText("a\r\nb");
-    ed->SetRow(1);
-    EXPECT_EQ(After(Qt::Key_Down).Row, 1);
-    ed.SetText("a\r\nb\r\n");
-    ed->SetRow(1);
-    EXPECT_EQ(After(Qt::Key_Down).Row, 2) << "after a final line break the caret may go one row further";
 }
 
 TEST_F(CursorKeys, PageDownMovesHalfAViewTimesTheSpeed)
@@ -163,19 +118,6 @@ TEST_F(CursorKeys, TheWheelScrollsThreeRowsANotchOrGoesToTheOwner)
     ed.Wheel(240);
     EXPECT_EQ(notches, "--++");
     EXPECT_EQ(ed->TopRow(), 0);
-}
-
-TEST_F(CursorKeys, FocusAndSizeChangesReachTheOwner)
-{
-    std::string events;
-    ed->OnEnter = [&](TObject*) { events += 'E'; };
-    ed->OnExit = [&](TObject*) { events += 'X'; };
-    ed->OnResize = [&](TObject*) { events += 'R'; };
-    ed->clearFocus();
-    ed->setFocus();
-    ed->resize(ed->width() + 10, ed->height());
-    ed.Process();
-    EXPECT_EQ(events, "XER");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-// The extended editor: find highlighting on its row plans and pixels (split
-// by a wrap, whole words, folded, a pattern that does not compile, once per
-// paint), find next and previous and the replace loop, bracket pairs, row
-// backgrounds by priority, blank and tab marks and vertical guide lines.
+// The extended editor as drawn and driven: find highlighting in pixels, find
+// next and previous, the replace loop, the bracket pair, row backgrounds, blank and tab marks, vertical guide lines
+// and the row helpers. The finding, folding and pairing rules themselves
+// are the editing core's tests.
 #include "EditorDriver.h"
 #include "EditorEx.h"
 
@@ -71,47 +71,6 @@ TEST_F(Ex, AHitSplitByAWrapShowsOnBothRows)
                                            std::tuple(1, 1, Qt::yellow), std::tuple(0, 17, Qt::white),
                                            std::tuple(1, 2, Qt::white)})
         EXPECT_EQ(drv.CellColor(image, row, col), QColor(colour)) << row << "," << col;
-}
-
-TEST_F(Ex, HitsOfAWrappedParagraphAreComputedOncePerPaint)
-{
-    drv.Wrap(80);
-    std::string paragraph;
-    while (paragraph.size() < 200 * 1024)
-        paragraph += "editor Velk " + Sjis("漢字とかな、") + "velvet edge ";
-    drv.SetText(paragraph);
-    ASSERT_GT(ed.RowCount(), 2000);
-    Find("(ed|V)[a-z]+", {soRegexp, soMatchCase});
-    ed.SetTopRow(ed.RowCount() / 2);
-    drv.Process();
-    ASSERT_GT(ed.VisibleRows(), 10);
-    const int before = ed.HitLineComputations();
-    ed.viewport()->grab();
-    EXPECT_EQ(ed.HitLineComputations() - before, 1);
-    for (int row = ed.TopRow(); row < ed.TopRow() + ed.VisibleRows(); ++row)
-        EXPECT_FALSE(ed.ExRowPlan(row).Hits.empty()) << row;
-    // Two lines on the screen: two computations.
-    drv.SetText("editor\r\nVelk\r\n");
-    const int twoLines = ed.HitLineComputations();
-    ed.viewport()->grab();
-    EXPECT_EQ(ed.HitLineComputations() - twoLines, 2);
-}
-
-TEST_F(Ex, WholeWordsFoldingAndEscapedLetters)
-{
-    // "-" is a word character: "foo" before it is no whole word.
-    drv.SetText("foo-bar foo bar");
-    Find("foo", {soWholeWord, soMatchCase});
-    EXPECT_EQ(HitColumns(0), (Pairs{{8, 3}}));
-    // Folding leaves trail bytes alone: "ア" does not find "ヂ", whose
-    // trail byte is "ア"'s lower-cased.
-    drv.SetText(Sjis("ヂアａ"));
-    Find(Sjis("ア"), {});
-    EXPECT_EQ(HitColumns(0), (Pairs{{2, 2}}));
-    // A case-insensitive "\T" is the letter T in either case, never a TAB.
-    drv.SetText("a\tT t");
-    Find("\\T", {soRegexp});
-    EXPECT_EQ(HitColumns(0), (Pairs{{8, 1}, {10, 1}}));
 }
 
 TEST_F(Ex, APatternThatDoesNotCompileShowsNoHitsButTheCommandsReportIt)
@@ -194,22 +153,6 @@ TEST_F(Ex, FindNextAndPreviousGoFromHitToHitWithoutWrappingAround)
     EXPECT_EQ(After(&TEditorEx::FindNext, false), (P{0, 8}));
 }
 
-TEST_F(Ex, FindGoesThroughLogicalLinesAndTheirWrappedRows)
-{
-    ed.SetHitStyle(TEditorHitStyle::hsCaret);
-    drv.Wrap(20);
-    drv.SetText("x\r\n" + Bytes(25, 'b') + "abc\r\n" + Bytes(18, 'c') + "abc");
-    Find("abc");
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{2, 5})) << "on the line's second row";
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{3, 18})) << "split by the wrap";
-    EXPECT_FALSE(ed.FindNext());
-    ed.SetHitStyle(TEditorHitStyle::hsSelect);
-    ed.SetRowCol(ed.RowCount() - 1, 5);
-    EXPECT_EQ(After(&TEditorEx::FindPrevious), (P{3, 18}));
-    EXPECT_EQ(After(&TEditorEx::FindPrevious), (P{2, 5}));
-    EXPECT_FALSE(ed.FindPrevious());
-}
-
 TEST_F(Ex, WithoutWordWrapHitsPastTheThousandthByteAreNotFound)
 {
     drv.SetText(Bytes(1001) + "XYZ\r\nXYZ");
@@ -246,58 +189,6 @@ TEST_F(Ex, TheReplaceLoopEndsAfterReplacingEachHitOnce)
     EXPECT_EQ(ed.ExpandReplaceText("a\\tb\\\\"), "a\tb\\");
 }
 
-TEST_F(Ex, AnEmptyTextOrFindStringFindsNothing)
-{
-    Find("a");
-    EXPECT_FALSE(ed.FindNext());
-    EXPECT_FALSE(ed.FindPrevious());
-    drv.SetText("aaa");
-    Find("");
-    EXPECT_FALSE(ed.FindNext());
-    EXPECT_EQ(ed.SelectionState(), TEditorSelectionState::sstNone);
-}
-
-TEST_F(Ex, SearchOptionsAreStoredNormalised)
-{
-    const std::pair<TExSearchOptions, TExSearchOptions> cases[] = {
-        {{soWholeWord, soRegexp}, {soRegexp}},
-        {{soFuzzy, soMatchCase}, {soMatchCase}},
-        {{soRegexp, soFuzzy}, {soRegexp, soFuzzy}},
-    };
-    for (const auto& [given, stored] : cases) {
-        ed.SetExSearchOptions(given);
-        EXPECT_EQ(ed.ExSearchOptions(), stored);
-    }
-}
-
-TEST_F(Ex, SelectionsReconversionAndRowHelpers)
-{
-    drv.SetText("abc\r\ndef");
-    EXPECT_FALSE(ed.SelEndsAtRowStart());
-    ed.SetSel(0, 5);
-    EXPECT_TRUE(ed.SelEndsAtRowStart()) << "whole lines";
-    ed.SetSel(0, 2);
-    // Reconversion keeps its guards and never changes the text.
-    ed.SetReadOnly(true);
-    ed.ReconvertSelection();
-    ed.SetReadOnly(false);
-    ed.ReconvertSelection();
-    EXPECT_EQ(ed.GetText(), "abc\r\ndef");
-    EXPECT_EQ(ed.SelText(), "ab");
-
-    drv.Wrap(20);
-    drv.SetText("a\tb\r\n" + Bytes(30));
-    EXPECT_EQ(ed.ColumnToCharIndex(0, 3), 1) << "tab fill counts as its tab";
-    EXPECT_EQ(ed.ColumnToCharIndex(0, 8), 2);
-    EXPECT_EQ(ed.ColumnToCharIndex(-1, 0), -1);
-    EXPECT_EQ(ed.ColumnToCharIndex(ed.RowCount(), 0), -1);
-    EXPECT_EQ(std::pair(ed.LogicalLineFirstRow(2), ed.LogicalLineLastRow(1)), std::pair(1, 2));
-    EXPECT_EQ(ed.LogicalLineLastRow(99), 99);
-    EXPECT_EQ(ed.WordCharClass("a-b", 2), '1');
-    EXPECT_EQ(ed.WordCharClass("a b", 2), '0');
-    EXPECT_EQ(ed.WordCharClass("a", 5), '0');
-}
-
 // ---- Brackets ------------------------------------------------------------------------------------------
 
 TEST_F(Ex, TheCaretJustAfterAClosingBracketMarksThePairInItsColour)
@@ -329,89 +220,7 @@ TEST_F(Ex, TheCaretJustAfterAClosingBracketMarksThePairInItsColour)
     EXPECT_EQ(ed.Col(), 2);
 }
 
-TEST_F(Ex, PairsAreFoundAcrossRowsPastNestedOnesAndJumpedBetween)
-{
-    ed.ExMarks()->ParenMark()->SetVisible(true);
-    drv.SetText(Sjis("「あ\r\n「い」\r\nう」x"));
-    ed.SetRowCol(0, 0);
-    const TBracketPair& pair = ed.BracketPair();
-    ASSERT_TRUE(pair.Found);
-    EXPECT_EQ(std::pair(pair.CloseRow, pair.CloseIndex), std::pair(2, 2));
-    EXPECT_EQ(MarkKinds(0), std::vector{TExMarkKind::OpenBracket});
-    EXPECT_TRUE(MarkKinds(1).empty()) << "the nested pair is not marked";
-    EXPECT_EQ(MarkKinds(2), std::vector{TExMarkKind::CloseBracket});
-    // The jump lands before the partner, and back.
-    ed.JumpToBracketPair();
-    EXPECT_EQ(Caret(), (P{2, 2}));
-    ed.JumpToBracketPair();
-    EXPECT_EQ(Caret(), (P{0, 0}));
-    // From just after the inner closing bracket, to the inner opening one.
-    ed.SetRowCol(1, 6);
-    ed.JumpToBracketPair();
-    EXPECT_EQ(Caret(), (P{1, 0}));
-
-    // An unmatched bracket marks nothing and does not jump.
-    drv.SetText("(abc\r\n[x]");
-    ed.SetRowCol(0, 0);
-    EXPECT_FALSE(ed.BracketPair().Found);
-    EXPECT_TRUE(MarkKinds(0).empty());
-    ed.JumpToBracketPair();
-    EXPECT_EQ(Caret(), (P{0, 0}));
-    drv.SetText("");
-    ed.JumpToBracketPair();
-    EXPECT_FALSE(ed.BracketPair().Found);
-}
-
 // ---- Row backgrounds, marks and lines ----------------------------------------------------------------
-
-TEST_F(Ex, RowBackgroundsGoByPriority)
-{
-    TEditorExMarks& marks = *ed.ExMarks();
-    const std::pair<TEditorMark*, TColor> colours[] = {
-        {marks.CurrentLine(), clAqua}, {marks.DigitLine(), clLime},  {marks.Img0Line(), clYellow},
-        {marks.Img5Line(), clFuchsia}, {marks.ImageLine(), clSilver}, {marks.EvenLine(), clGray},
-    };
-    for (const auto& [mark, colour] : colours) {
-        mark->SetColor(colour);
-        mark->SetVisible(true);
-    }
-    drv.SetText("row0\r\nrow1\r\nrow2\r\nrow3\r\nrow4\r\nrow5\r\nrow6\r\nrow7");
-    ed.SetRowMarks(1, 1u << 3 | 1u << 10);
-    ed.SetRowMarks(2, 1u << 10 | 1u << 15);
-    ed.SetRowMarks(3, 1u << 15);
-    ed.SetRowMarks(4, 1u << 12);
-    ed.SetRowMarks(6, 1u << 4);
-    ed.SetRowCol(6, 0);
-    const auto background = [&](int Row) { return ed.ExRowPlan(Row).Background; };
-    EXPECT_EQ(background(6), clAqua); // the caret row before its digit mark
-    EXPECT_EQ(background(1), clLime); // a digit mark before an image mark
-    EXPECT_EQ(background(2), clYellow); // mark 10 before mark 15
-    EXPECT_EQ(background(3), clFuchsia);
-    EXPECT_EQ(background(4), clSilver); // mark 12 has no line of its own shown
-    // Even lines as the left bar counts them: from 1, so row 5 is line 6.
-    EXPECT_EQ(background(5), clGray);
-    EXPECT_EQ(background(7), clGray);
-    EXPECT_EQ(background(0), std::nullopt);
-
-    // The background covers the text only; the tokens stay readable on it.
-    const QImage image = drv.Grab();
-    EXPECT_EQ(drv.CellColor(image, 1, 0), QColor(Qt::green));
-    EXPECT_EQ(drv.CellColor(image, 1, 3), QColor(Qt::green));
-    EXPECT_EQ(drv.CellColor(image, 1, 4), QColor(Qt::white));
-    const QRect text(drv.CellPoint(1, 0), QSize(4 * ed.ColWidth(), ed.FontHeight()));
-    bool painted = false;
-    for (int y = text.top(); y <= text.bottom(); ++y)
-        for (int x = text.left(); x <= text.right(); ++x)
-            painted |= image.pixelColor(x, y) != QColor(Qt::green);
-    EXPECT_TRUE(painted) << "the text was painted over";
-
-    ed.Leftbar()->SetZeroBase(true);
-    EXPECT_EQ(background(0), clGray);
-    EXPECT_EQ(background(5), std::nullopt);
-    // A hidden mark gives way to the next.
-    marks.CurrentLine()->SetVisible(false);
-    EXPECT_EQ(background(6), clLime);
-}
 
 TEST_F(Ex, BlanksTabsAndTheEndOfFileAreMarked)
 {
@@ -472,6 +281,83 @@ TEST_F(Ex, VerticalLinesStandLeftOfTheirColumns)
     EXPECT_EQ(lineColumns(), std::vector<int>{ed.TextLeft() + 5 * ed.ColWidth()});
     ed.SetTopCol(9);
     EXPECT_TRUE(lineColumns().empty());
+}
+
+TEST_F(Ex, RowBackgroundsGoByPriority)
+{
+    TEditorExMarks& marks = *ed.ExMarks();
+    const std::pair<TEditorMark*, TColor> colours[] = {
+        {marks.CurrentLine(), clAqua}, {marks.DigitLine(), clLime},  {marks.Img0Line(), clYellow},
+        {marks.Img5Line(), clFuchsia}, {marks.ImageLine(), clSilver}, {marks.EvenLine(), clGray},
+    };
+    for (const auto& [mark, colour] : colours) {
+        mark->SetColor(colour);
+        mark->SetVisible(true);
+    }
+    drv.SetText("row0\r\nrow1\r\nrow2\r\nrow3\r\nrow4\r\nrow5\r\nrow6\r\nrow7");
+    ed.SetRowMarks(1, 1u << 3 | 1u << 10);
+    ed.SetRowMarks(2, 1u << 10 | 1u << 15);
+    ed.SetRowMarks(3, 1u << 15);
+    ed.SetRowMarks(4, 1u << 12);
+    ed.SetRowMarks(6, 1u << 4);
+    ed.SetRowCol(6, 0);
+    const auto background = [&](int Row) { return ed.ExRowPlan(Row).Background; };
+    EXPECT_EQ(background(6), clAqua); // the caret row before its digit mark
+    EXPECT_EQ(background(1), clLime); // a digit mark before an image mark
+    EXPECT_EQ(background(2), clYellow); // mark 10 before mark 15
+    EXPECT_EQ(background(3), clFuchsia);
+    EXPECT_EQ(background(4), clSilver); // mark 12 has no line of its own shown
+    // Even lines as the left bar counts them: from 1, so row 5 is line 6.
+    EXPECT_EQ(background(5), clGray);
+    EXPECT_EQ(background(7), clGray);
+    EXPECT_EQ(background(0), std::nullopt);
+
+    // The background covers the text only; the tokens stay readable on it.
+    const QImage image = drv.Grab();
+    EXPECT_EQ(drv.CellColor(image, 1, 0), QColor(Qt::green));
+    EXPECT_EQ(drv.CellColor(image, 1, 3), QColor(Qt::green));
+    EXPECT_EQ(drv.CellColor(image, 1, 4), QColor(Qt::white));
+    const QRect text(drv.CellPoint(1, 0), QSize(4 * ed.ColWidth(), ed.FontHeight()));
+    bool painted = false;
+    for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x)
+            painted |= image.pixelColor(x, y) != QColor(Qt::green);
+    EXPECT_TRUE(painted) << "the text was painted over";
+
+    ed.Leftbar()->SetZeroBase(true);
+    EXPECT_EQ(background(0), clGray);
+    EXPECT_EQ(background(5), std::nullopt);
+    // A hidden mark gives way to the next.
+    marks.CurrentLine()->SetVisible(false);
+    EXPECT_EQ(background(6), clLime);
+}
+
+TEST_F(Ex, SelectionsReconversionAndRowHelpers)
+{
+    drv.SetText("abc\r\ndef");
+    EXPECT_FALSE(ed.SelEndsAtRowStart());
+    ed.SetSel(0, 5);
+    EXPECT_TRUE(ed.SelEndsAtRowStart()) << "whole lines";
+    ed.SetSel(0, 2);
+    // Reconversion keeps its guards and never changes the text.
+    ed.SetReadOnly(true);
+    ed.ReconvertSelection();
+    ed.SetReadOnly(false);
+    ed.ReconvertSelection();
+    EXPECT_EQ(ed.GetText(), "abc\r\ndef");
+    EXPECT_EQ(ed.SelText(), "ab");
+
+    drv.Wrap(20);
+    drv.SetText("a\tb\r\n" + Bytes(30));
+    EXPECT_EQ(ed.ColumnToCharIndex(0, 3), 1) << "tab fill counts as its tab";
+    EXPECT_EQ(ed.ColumnToCharIndex(0, 8), 2);
+    EXPECT_EQ(ed.ColumnToCharIndex(-1, 0), -1);
+    EXPECT_EQ(ed.ColumnToCharIndex(ed.RowCount(), 0), -1);
+    EXPECT_EQ(std::pair(ed.LogicalLineFirstRow(2), ed.LogicalLineLastRow(1)), std::pair(1, 2));
+    EXPECT_EQ(ed.LogicalLineLastRow(99), 99);
+    EXPECT_EQ(ed.WordCharClass("a-b", 2), '1');
+    EXPECT_EQ(ed.WordCharClass("a b", 2), '0');
+    EXPECT_EQ(ed.WordCharClass("a", 5), '0');
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The editor library's shared pieces: dotted lines and their cache, the
-// start-up (box format, cursors), and the default row-mark pictures.
+// The editor library's dotted lines, their cache and their items.
 #include "Canvas.h"
 #include "Clipboard.h"
 #include "QtColor.h"
@@ -51,24 +50,6 @@ TEST(DrawDotLine, AlternatesFromX1ToX2InclusiveAndAReversedSpanDrawsNothing)
     EXPECT_EQ(system.pixelColor(1, 0), ColorToQColor(clWindow));
 }
 
-TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)
-{
-    TDotLineCollection& cache = DotLineCollection();
-    const auto draw = [](TColor Bk, TColor Color) {
-        Paint(16, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, Bk, Color, 15); });
-    };
-    draw(clSilver, clMaroon);
-    const int count = cache.Count();
-    draw(clSilver, clMaroon);
-    EXPECT_EQ(cache.Count(), count);
-    draw(clMaroon, clSilver);
-    draw(clSilver, clTeal);
-    draw(clMaroon, clSilver);
-    EXPECT_EQ(cache.Count(), count + 2);
-    const QImage& line = cache.DotLine(clGreen, clOlive);
-    EXPECT_EQ(line.size(), QSize(Screen().DesktopWidth(), 1));
-}
-
 TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
 {
     const int cached = DotLineCollection().DotLine(clPurple, clAqua).width();
@@ -92,6 +73,24 @@ TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
     EXPECT_EQ(image.pixelColor(7, 1), QColor(Qt::white));
 }
 
+TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)
+{
+    TDotLineCollection& cache = DotLineCollection();
+    const auto draw = [](TColor Bk, TColor Color) {
+        Paint(16, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, Bk, Color, 15); });
+    };
+    draw(clSilver, clMaroon);
+    const int count = cache.Count();
+    draw(clSilver, clMaroon);
+    EXPECT_EQ(cache.Count(), count);
+    draw(clMaroon, clSilver);
+    draw(clSilver, clTeal);
+    draw(clMaroon, clSilver);
+    EXPECT_EQ(cache.Count(), count + 2);
+    const QImage& line = cache.DotLine(clGreen, clOlive);
+    EXPECT_EQ(line.size(), QSize(Screen().DesktopWidth(), 1));
+}
+
 TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)
 {
     TDotLineCollection collection;
@@ -106,66 +105,6 @@ TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)
     EXPECT_EQ(copy->Bitmap(), source->Bitmap());
     TDotLineCollection other;
     EXPECT_THROW(copy->Assign(&other), EConvertError);
-}
-
-TEST(StartEditorLibrary, RunsOnceWithTheBoxFormatAndTheCursorsInPlace)
-{
-    StartEditorLibrary();
-    TDotLineCollection& cache = DotLineCollection();
-    cache.DotLine(clRed, clWhite);
-    const int cached = cache.Count();
-    const QPixmap* firstDigit = &DefaultImageDigits().front();
-    StartEditorLibrary();
-    EXPECT_EQ(&DotLineCollection(), &cache);
-    EXPECT_EQ(DotLineCollection().Count(), cached);
-    EXPECT_EQ(&DefaultImageDigits().front(), firstDigit);
-    // Other programs know the box by this name.
-    EXPECT_EQ(BoxClipboardFormat(), RegisterClipboardFormat("TEditor Box Type"));
-    EXPECT_EQ(Screen().Cursors(crDragSelCopy).shape(), Qt::DragCopyCursor);
-
-    // The right arrow: its tip is the hot spot, the arrow below and left of it.
-    const QCursor cursor = Screen().Cursors(crRightArrow);
-    ASSERT_EQ(cursor.shape(), Qt::BitmapCursor);
-    const QImage image = cursor.pixmap().toImage();
-    const QPoint hotSpot = cursor.hotSpot();
-    ASSERT_TRUE(image.rect().contains(hotSpot));
-    EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 0)
-                ink |= QRect(x, y, 1, 1);
-    EXPECT_LE(ink.right(), hotSpot.x() + 1);
-    EXPECT_LT(ink.left(), hotSpot.x() - 5);
-    EXPECT_GE(ink.top(), hotSpot.y() - 1);
-}
-
-TEST(MarkImages, SixteenDistinctPicturesOfTheTwoSizesWithTransparentSurroundings)
-{
-    std::vector<QImage> images;
-    for (const QPixmap& digit : DefaultImageDigits()) {
-        EXPECT_EQ(digit.size(), QSize(8, 11));
-        images.push_back(digit.toImage());
-    }
-    for (const QPixmap& mark : DefaultImageMarks()) {
-        EXPECT_EQ(mark.size(), QSize(11, 11));
-        images.push_back(mark.toImage());
-    }
-    ASSERT_EQ(images.size(), 16u);
-    for (size_t a = 0; a < images.size(); ++a) {
-        ASSERT_TRUE(images[a].hasAlphaChannel()) << a;
-        int transparent = 0;
-        int opaque = 0;
-        for (int y = 0; y < images[a].height(); ++y)
-            for (int x = 0; x < images[a].width(); ++x) {
-                transparent += qAlpha(images[a].pixel(x, y)) == 0;
-                opaque += qAlpha(images[a].pixel(x, y)) == 255;
-            }
-        EXPECT_GT(transparent, 0) << a;
-        EXPECT_GT(opaque, 0) << a;
-        for (size_t b = a + 1; b < images.size(); ++b)
-            EXPECT_NE(images[a], images[b]) << a << " and " << b;
-    }
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// The edit-control messages: screen rows with word wrap, selections by
-// position, points and positions, refusals while read-only, scrolling, and
-// full positions on pages over 64 KB.
+// The edit-control messages: selections by position, refusals while
+// read-only, scrolling, and full positions on pages over 64 KB.
 #include "EditorDriver.h"
 
 #include "Messages.h"
@@ -17,23 +16,6 @@ class Messages : public testing::Test {
 protected:
     TEditorDriver ed;
 };
-
-TEST_F(Messages, RowsAreScreenRowsWithWordWrap)
-{
-    ed.Wrap(20);
-    ed.SetText(std::string(30, 'a') + "\r\nxy");
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    const int first = static_cast<int>(ed->RowText(0).size());
-    EXPECT_EQ(ed->Perform(EM_GETLINECOUNT), 3);
-    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 1), first) << "a wrapped row adds no line break";
-    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 2), 32);
-    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 3), -1);
-    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, first + 1), 1);
-    EXPECT_EQ(ed->Perform(EM_LINELENGTH, 33), 2);
-    EXPECT_EQ(ed->GetLine(2, 10), "xy");
-    EXPECT_EQ(ed->GetLine(3, 10), "") << "past the rows";
-    EXPECT_EQ(ed->GetLine(0, 5), "aaaaa");
-}
 
 TEST_F(Messages, TheCaretOrTheSelectionStandsForPositionMinusOne)
 {
@@ -62,20 +44,6 @@ TEST_F(Messages, SetSelSelectsAllDropsOrTakesARange)
     int end = 0;
     ed->GetSel(start, end);
     EXPECT_EQ(std::pair(start, end), std::pair(2, 6));
-}
-
-TEST_F(Messages, PointsAndPositionsRoundTrip)
-{
-    ed.SetText("a" + Sjis("漢") + "\tb\r\n" + Sjis("字") + "xy");
-    for (const int pos : {0, 1, 3, 4, 5, 7, 9, 10}) {
-        const QPoint p = ed->PosFromChar(pos);
-        EXPECT_EQ(ed->CharFromPos(p), pos) << pos;
-        EXPECT_EQ(ed->Perform(EM_CHARFROMPOS, 0, p.x() | p.y() << 16) & 0xFFFF, pos) << pos;
-    }
-    int row = -1;
-    ed->CharFromPos(ed->PosFromChar(9), &row);
-    EXPECT_EQ(row, 1);
-    EXPECT_EQ(ed->CharFromPos(QPoint(-1, 5)), -1) << "outside the viewport";
 }
 
 TEST_F(Messages, AReadOnlyEditorRefusesTheChangingMessages)
@@ -141,6 +109,23 @@ TEST_F(Messages, ScrollingMessages)
     ed->Perform(EM_SCROLLCARET);
     EXPECT_EQ(ed->TopRow(), ed->Row() - rows / 3);
     EXPECT_EQ(ed->Perform(EM_GETFIRSTVISIBLELINE), ed->TopRow());
+}
+
+TEST_F(Messages, RowsAreScreenRowsWithWordWrap)
+{
+    ed.Wrap(20);
+    ed.SetText(std::string(30, 'a') + "\r\nxy");
+    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
+    const int first = static_cast<int>(ed->RowText(0).size());
+    EXPECT_EQ(ed->Perform(EM_GETLINECOUNT), 3);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 1), first) << "a wrapped row adds no line break";
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 2), 32);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 3), -1);
+    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, first + 1), 1);
+    EXPECT_EQ(ed->Perform(EM_LINELENGTH, 33), 2);
+    EXPECT_EQ(ed->GetLine(2, 10), "xy");
+    EXPECT_EQ(ed->GetLine(3, 10), "") << "past the rows";
+    EXPECT_EQ(ed->GetLine(0, 5), "aaaaa");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The mouse on the viewport: placing the caret, selecting by dragging and
 // with Shift, whole rows from the left bar, dragging a selection to move or
-// copy it, clicks and double clicks, and the pointer's cursors.
+// copy it, clicks and double clicks, the pointer's cursors and the token
+// under a point.
 #include "EditorDriver.h"
 
 #include "edCursors.h"
@@ -10,6 +11,7 @@
 namespace {
 
 using edtest::Lines;
+using edtest::Sjis;
 using edtest::TEditorDriver;
 
 class Mouse : public testing::Test {
@@ -62,20 +64,6 @@ TEST_F(Mouse, ShiftClickExtendsFromTheCaretOrTheAnchor)
     EXPECT_EQ(ed->SelText(), "bc");
     ed.Click(1, 2, Qt::ShiftModifier);
     EXPECT_EQ(ed->SelText(), "bcdef\r\ngh");
-}
-
-TEST_F(Mouse, DraggingAboveTheTextGoesUpARowAtATime)
-{
-    ed.SetText(Lines(60, "line"));
-    ed->SetTopRow(30);
-    ed.Press(ed.At(32, 2));
-    const QPoint above(ed.At(30, 2).x(), ed->TextTop() - 2);
-    ed.Move(above);
-    EXPECT_EQ(std::pair(ed->Row(), ed->TopRow()), std::pair(29, 29));
-    ed.Move(above + QPoint(0, -1));
-    EXPECT_EQ(ed->Row(), 28);
-    ed.Release(above);
-    EXPECT_EQ(ed->SelText(), "ne\r\nline\r\nline\r\nline\r\nli");
 }
 
 TEST_F(Mouse, TheLeftBarSelectsWholeRowsBothWays)
@@ -150,16 +138,6 @@ TEST_F(Mouse, EscCancelsADragAndTheModesStayMeanwhile)
     EXPECT_EQ(ed.Text(), "abcdef");
 }
 
-TEST_F(Mouse, ManualDragModeOnlyMovesTheCaretInsideTheSelection)
-{
-    ed->Caret()->SetSelDragMode(TDragMode::dmManual);
-    ed.SetText("abcdef");
-    ed.Select({0, 0}, {0, 3});
-    ed.Drag(ed.At(0, 0), ed.At(0, 5));
-    EXPECT_EQ(ed.Text(), "abcdef");
-    EXPECT_EQ(ed->SelText(), "abcde") << "the held button extends the old selection";
-}
-
 // ---- Clicks and cursors ---------------------------------------------------------------------------
 
 TEST_F(Mouse, ADoubleClickFiresOnceAndKeepsWhatItsHandlerSelected)
@@ -200,6 +178,29 @@ TEST_F(Mouse, ThePointerTakesTheCursorOfWhatLiesUnderIt)
     EXPECT_EQ(Cursor(), Screen().Cursors(crDrag).shape());
     ed.Release(ed.At(0, 5));
     EXPECT_EQ(Cursor(), Qt::IBeamCursor);
+}
+
+TEST_F(Mouse, TheTokenUnderAPointOrTheCaret)
+{
+    ed->View()->SetUrl(true);
+    ed.SetText("go http://example.com/x (" + Sjis("漢字") + ")\r\n");
+    std::string text;
+    int kind = -1;
+    EXPECT_TRUE(ed->GetTokenAtPos(ed.At(0, 8), true, text, false, kind));
+    EXPECT_EQ(std::pair(text, kind), std::pair(std::string("http://example.com/x"), int(toUrl)));
+    EXPECT_EQ(ed->TokenKindAt(ed.At(0, 26)), toDBKanji);
+    EXPECT_FALSE(ed->GetTokenAtPos(ed.At(0, 40), true, text, false, kind)) << "past the row's end";
+    EXPECT_EQ(std::pair(text, kind), std::pair(std::string(), int(toEof)));
+
+    ed->SelectWordAt(ed.At(0, 1));
+    EXPECT_EQ(ed->SelText(), "go");
+    ed->SetRowCol(0, 26);
+    ed->SelectTokenAtCaret();
+    EXPECT_EQ(ed->SelText(), Sjis("漢字"));
+    int row = -1;
+    int index = -1;
+    EXPECT_TRUE(ed->PosToRowCol(ed.At(0, 26), row, index));
+    EXPECT_EQ(index, 25) << "the second half of a kanji is the kanji";
 }
 
 } // namespace

@@ -168,22 +168,6 @@ TEST_F(PaintPlan, DefaultSelectionIsDrawnInvertedInTheFontColour)
     EXPECT_EQ(ed.CellColor(image, 2, 3), QColor(Qt::yellow));
 }
 
-TEST_F(PaintPlan, HitsAreDrawnInHitColoursOnlyWithDrawStyle)
-{
-    ed->View()->Colors()->Hit()->SetBkColor(clLime);
-    ed.SetText("find me here\r\n");
-    ed->SetHitStyle(TEditorHitStyle::hsCaret);
-    ASSERT_TRUE(ed->Search("me", esDown));
-    EXPECT_FALSE(RunAt(ed->RowPlan(0), 5).Selected);
-    ed->SetHitStyle(TEditorHitStyle::hsDraw);
-    ed->SetRowCol(0, 0);
-    ASSERT_TRUE(ed->Search("me", esDown));
-    const TTextRun hit = RunAt(ed->RowPlan(0), 5);
-    EXPECT_TRUE(hit.Selected);
-    EXPECT_EQ(hit.BkColor, clLime);
-    EXPECT_EQ(hit.Length, 2);
-}
-
 TEST_F(PaintPlan, BoxSelectionKeepsToRowsAndWholeCharacters)
 {
     ed->SetSelectionMode(TEditorSelectionMode::smBox);

@@ -1,5 +1,5 @@
-// The editor's default context menu: its items, their states as the menu
-// opens, what they do to the editor, and the editor hearing the keys of
+// The editor's default context menu: its items, their checks, what they do
+// to the editor, and the editor hearing the keys of
 // items its owner adds or changes.
 #include "EditorPopupMenu.h"
 
@@ -80,7 +80,6 @@ std::vector<TItem> Items(const QMenu& Menu)
 class EditorPopupMenu : public testing::Test {
 protected:
     void SetClipboardText(const QString& Text) { QApplication::clipboard()->setText(Text); }
-    void ClearClipboard() { QApplication::clipboard()->clear(); }
 
     TFakeEditor Editor;
     TEditorPopupMenu Menu{&Editor};
@@ -112,83 +111,25 @@ TEST_F(EditorPopupMenu, ItemsCaptionsAndShortcutsInMenuOrder)
     EXPECT_EQ(Menu.MarkJumpMenu->actions().size(), TEditorPopupMenu::MarkCount);
 }
 
-TEST_F(EditorPopupMenu, StatesFollowTheEditorAndTheClipboardWhenTheMenuOpens)
-{
-    for (int readOnly = 0; readOnly < 2; ++readOnly)
-        for (int selected = 0; selected < 2; ++selected)
-            for (int history = 0; history < 2; ++history)
-                for (int clipText = 0; clipText < 2; ++clipText) {
-                    Editor.IsReadOnly = readOnly;
-                    Editor.Selected = selected ? 5 : 0;
-                    Editor.Undoable = history;
-                    Editor.Redoable = !history;
-                    Editor.TextLength = selected ? 10 : 0;
-                    if (clipText)
-                        SetClipboardText("x");
-                    else
-                        ClearClipboard();
-                    Q_EMIT Menu.aboutToShow();
-                    const bool writable = !readOnly;
-                    const std::string state = Format("ro %d sel %d undo %d clip %d", readOnly, selected, history,
-                                                     clipText);
-                    EXPECT_EQ(Menu.UndoItem->isEnabled(), history && writable) << state;
-                    EXPECT_EQ(Menu.RedoItem->isEnabled(), !history && writable) << state;
-                    EXPECT_EQ(Menu.CutItem->isEnabled(), selected && writable) << state;
-                    EXPECT_EQ(Menu.DeleteItem->isEnabled(), selected && writable) << state;
-                    EXPECT_EQ(Menu.CopyItem->isEnabled(), static_cast<bool>(selected)) << state;
-                    EXPECT_EQ(Menu.PasteItem->isEnabled(), clipText && writable) << state;
-                    EXPECT_EQ(Menu.BoxPasteItem->isEnabled(), clipText && writable) << state;
-                    EXPECT_EQ(Menu.SelectAllItem->isEnabled(), static_cast<bool>(selected)) << state;
-                }
-}
-
-TEST_F(EditorPopupMenu, ChecksShowTheBoxModeAndTheMarksInUse)
-{
-    Editor.MarksInUse = 0x0205; // marks 0, 2 and 9
-    Menu.BoxSelectionModeItem->trigger();
-    Menu.UpdateItems();
-    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smBox);
-    EXPECT_TRUE(Menu.BoxSelectionModeItem->isChecked());
-    for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
-        const bool used = mark == 0 || mark == 2 || mark == 9;
-        EXPECT_EQ(Menu.MarkSetItems[mark]->isChecked(), used) << mark;
-        EXPECT_EQ(Menu.MarkJumpItems[mark]->isChecked(), used) << mark;
-    }
-    Editor.MarksInUse = 0;
-    Menu.BoxSelectionModeItem->trigger();
-    Menu.UpdateItems();
-    EXPECT_EQ(Editor.Mode, TEditorSelectionMode::smLine);
-    EXPECT_FALSE(Menu.BoxSelectionModeItem->isChecked());
-    EXPECT_FALSE(Menu.MarkSetItems[2]->isChecked());
-}
-
-TEST_F(EditorPopupMenu, ItemsRunTheirCommands)
+TEST_F(EditorPopupMenu, ItemsRunTheirCommandsOnlyWhenEnabled)
 {
     SetClipboardText(QString::fromUtf8("一\n二"));
     Editor.Selected = 1;
     Editor.Undoable = Editor.Redoable = true;
     Editor.TextLength = 1;
+    Editor.CaretRowMarks = 1 << 4;
     Menu.UpdateItems();
     for (QAction* item : {Menu.UndoItem, Menu.RedoItem, Menu.CutItem, Menu.CopyItem, Menu.PasteItem,
-                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem})
+                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem, Menu.MarkSetItems[4],
+                          Menu.MarkSetItems[5], Menu.MarkJumpItems[7]})
         item->trigger();
-    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Undo", "Redo", "Cut", "Copy", "Paste",
-                                                       "PasteBox", "Clear", "SelectAll"}));
-}
+    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Undo", "Redo", "Cut", "Copy", "Paste", "PasteBox", "Clear",
+                                                       "SelectAll", "Delete 3 4", "Put 3 5", "Goto 7"}));
 
-TEST_F(EditorPopupMenu, MarkItemsToggleTheCaretRowsMarkAndJump)
-{
-    Editor.CaretRowMarks = 1 << 4;
-    Menu.MarkSetItems[4]->trigger();
-    Menu.MarkSetItems[5]->trigger();
-    Menu.MarkJumpItems[7]->trigger();
-    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Delete 3 4", "Put 3 5", "Goto 7"}));
-}
-
-TEST_F(EditorPopupMenu, DisabledItemsOrNoEditorDoNothing)
-{
+    // Disabled items, or no editor, do nothing.
+    Editor.Calls.clear();
     Editor.IsReadOnly = true;
-    Editor.Undoable = true;
+    Editor.TextLength = 0;
     Menu.UpdateItems();
     Menu.UndoItem->trigger();
     Menu.SetEditor(nullptr);

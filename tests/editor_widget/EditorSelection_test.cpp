@@ -1,8 +1,7 @@
-// The selection in character positions and as text, stream and box, its
-// deletion, search hits that are shown but not selected, the selection
-// mode; and copy, cut and paste through the (offscreen) system clipboard
-// with the keys: plain text converted at the edge, a box in the box
-// format, text from other programs, and the context menu's commands.
+// Selections, hits shown as a caret, and copy, cut and paste through the
+// (offscreen) system clipboard with the keys: plain text converted at the
+// edge, a box in the box format, text from other programs, the context
+// menu's commands; and the row commands (marks, search, deleting a row).
 #include "EditorDriver.h"
 
 #include "EditorPopupMenu.h"
@@ -20,6 +19,7 @@
 
 namespace {
 
+using edtest::Lines;
 using edtest::Sjis;
 using edtest::TEditorDriver;
 
@@ -33,107 +33,6 @@ protected:
 
     TEditorDriver ed;
 };
-
-TEST_F(Selection, PositionsCountALineBreakAsTwo)
-{
-    ed.SetText("ab\r\ncd");
-    ed->SetSelStart(3);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 2}));
-    ed->SetSelStart(4);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
-    ed->SetSelLength(2);
-    EXPECT_EQ(std::tuple(ed->SelText(), ed->SelStart(), ed->SelLength()), std::tuple(std::string("cd"), 4, 2));
-    // Past the text: its end; below 1: its start.
-    ed->SetSelStart(99);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 2}));
-    ed->SetSelStart(-5);
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 0}));
-    ed->SelectAll();
-    EXPECT_EQ(ed->SelText(), ed.Text());
-    EXPECT_EQ(ed->SelLength(), ed->GetTextLen());
-}
-
-TEST_F(Selection, AStreamJoinsWrappedRowsAndEndsLinesWithALineBreak)
-{
-    ed.Wrap(20);
-    ed.SetText(std::string(15, 'a') + std::string(15, 'b') + "\r\nxyz\r\n");
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    ed.Select({0, 10}, {ed->RowCount() - 1, 2});
-    EXPECT_EQ(ed->SelText(), std::string(5, 'a') + std::string(15, 'b') + "\r\nxy");
-    EXPECT_EQ(ed->SelLength(), static_cast<int>(ed->SelText().size()));
-}
-
-TEST_F(Selection, ABoxTakesWholeCharactersAtItsRightEdgeOnly)
-{
-    int modeChanges = 0;
-    ed->OnSelectionModeChange = [&](TObject*) { ++modeChanges; };
-    ed.SetText("0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n01\r\n");
-    ed.Select({0, 2}, {2, 5});
-    ed->SetSelectionMode(TEditorSelectionMode::smBox);
-    EXPECT_EQ(modeChanges, 1);
-    // Row 1: the kanji across the left edge is left out, the one across
-    // the right edge taken whole; row 2 is shorter than the box.
-    EXPECT_EQ(ed->SelText(), "234\r\n3" + Sjis("字") + "\r\n\r\n");
-    EXPECT_EQ(ed->SelLength(), 3 + 2 + 3 + 2 + 0 + 2);
-    // Setting a length goes back to a stream first.
-    ed->SetSelLength(3);
-    EXPECT_EQ(ed->SelectionMode(), TEditorSelectionMode::smLine);
-    EXPECT_EQ(ed->SelText(), "234");
-}
-
-TEST_F(Selection, DeletingAStreamOrABoxIsOneStep)
-{
-    const std::string text = "abcdef\r\nghij\r\nklmnop\r\n";
-    ed.SetText(text);
-    ed.Select({0, 2}, {2, 3});
-    ed.Key(Qt::Key_Delete);
-    EXPECT_EQ(ed.Text(), "abnop\r\n");
-    Ctrl(Qt::Key_Z);
-    EXPECT_EQ(ed.Text(), text);
-
-    const std::string kanji = "0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n0123456\r\n";
-    ed.SetText(kanji);
-    ed->SetSelectionMode(TEditorSelectionMode::smBox);
-    ed.Select({2, 5}, {0, 2});
-    ed.Key(Qt::Key_Backspace);
-    EXPECT_EQ(ed.Text(), "0156\r\n0" + Sjis("漢") + "6\r\n0156\r\n");
-    Ctrl(Qt::Key_Z);
-    EXPECT_EQ(ed.Text(), kanji);
-}
-
-TEST_F(Selection, ASearchHitIsShownButNotSelectedNorCopied)
-{
-    SetClipboardText("kept");
-    ed->SetHitStyle(TEditorHitStyle::hsDraw);
-    ed.SetText("one two three");
-    Ctrl(Qt::Key_C);
-    ASSERT_TRUE(ed->Search("two", esDown));
-    EXPECT_EQ(ed->SelectionState(), TEditorSelectionState::sstHitSelected);
-    EXPECT_FALSE(ed->Selected());
-    EXPECT_EQ(std::pair(ed->SelLength(), ed->SelText()), std::pair(0, std::string()));
-    EXPECT_EQ(ed->SelStart(), 4) << "its start is still the selection's";
-    Ctrl(Qt::Key_C);
-    Ctrl(Qt::Key_X);
-    EXPECT_EQ(ClipboardText(), "kept");
-    // A typed character does not replace it.
-    ed.Type("X");
-    EXPECT_EQ(ed.Text(), "one twoX three");
-}
-
-TEST_F(Selection, AHitShownAsACaretIsAsWideAsTheHitUntilCommitted)
-{
-    ed->SetHitStyle(TEditorHitStyle::hsCaret);
-    ed.SetText("one two three");
-    ASSERT_TRUE(ed->Search("three", esDown));
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 8})) << "the caret stands at the hit's start";
-    EXPECT_EQ(ed->CaretRect().width(), 5 * ed->ColWidth());
-    EXPECT_EQ(ed->HitSelLength(), 5);
-    ed->CommitHitSelection();
-    EXPECT_TRUE(ed->Selected());
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 13}));
-    EXPECT_EQ(ed->SelText(), "three");
-    EXPECT_EQ(ed->CaretRect().width(), 2);
-}
 
 // ---- The clipboard -------------------------------------------------------------------------------------
 
@@ -204,34 +103,6 @@ TEST_F(Selection, PastedCharactersKeepTheirShiftJisFormsOrAreReplacedAndReported
     EXPECT_EQ(dialogs.Questions()[0].Text, "Shift-JIS で表せない文字 1 個を「?」に置き換えました。");
 }
 
-TEST_F(Selection, NothingToPasteOrAReadOnlyEditorChangesNothing)
-{
-    ed.SetText("ab");
-    Ctrl(Qt::Key_V);
-    EXPECT_EQ(ed.Text(), "ab");
-    SetClipboardText("x");
-    ed->SetReadOnly(true);
-    Ctrl(Qt::Key_V);
-    ed->SelectAll();
-    Ctrl(Qt::Key_X);
-    EXPECT_EQ(ed.Text(), "ab");
-}
-
-TEST_F(Selection, TheEditMessagesEmptyTheClipboardWithoutASelection)
-{
-    SetClipboardText("old");
-    ed.SetText("ab");
-    ed->Perform(WM_CUT);
-    EXPECT_TRUE(ClipboardText().isEmpty());
-    ed->SelectAll();
-    ed->Perform(WM_COPY);
-    EXPECT_EQ(ClipboardText(), "ab");
-    ed->Perform(WM_CLEAR);
-    EXPECT_EQ(ed.Text(), "");
-    ed->Perform(WM_PASTE);
-    EXPECT_EQ(ed.Text(), "ab");
-}
-
 TEST_F(Selection, TheContextMenusCommandsAct)
 {
     auto* menu = ed->findChild<TEditorPopupMenu*>();
@@ -259,6 +130,90 @@ TEST_F(Selection, TheContextMenusCommandsAct)
     ed->SetRow(0);
     Ctrl(Qt::Key_3);
     EXPECT_EQ(ed->Row(), 2);
+}
+
+TEST_F(Selection, DigitMarksStandOnOneRowImageMarksOnMany)
+{
+    ed.SetText(Lines(200, "row"));
+    ed->PutRowMark(2, 3);
+    ed->PutRowMark(10, 3);
+    ed->PutRowMark(4, 12);
+    ed->PutRowMark(5, 12);
+    EXPECT_EQ((std::vector<int>{ed->RowMarks(2), ed->RowMarks(10), ed->RowMarks(4), ed->RowMarks(5)}),
+              (std::vector<int>{0, 1 << 3, 1 << 12, 1 << 12}));
+    EXPECT_EQ(ed->RowMarksInUse(), (1 << 3) | (1 << 12));
+
+    ed->GotoRowMark(7);
+    EXPECT_EQ(ed->Row(), 0) << "no row holds mark 7";
+    ed->PutRowMark(150, 7);
+    ed->GotoRowMark(7);
+    EXPECT_EQ(ed->Row(), 150);
+    EXPECT_EQ(ed->TopRow(), 150 - ed->VisibleRows() / 2) << "a row off the screen comes to its middle";
+    ed->GotoRowMark(3);
+    EXPECT_EQ(ed->Row(), 10);
+    ed->DeleteRowMark(10, 3);
+    EXPECT_EQ(ed->RowMarks(10), 0);
+}
+
+TEST_F(Selection, SearchEndsOnALongRowWithoutAHitAndPassesOverHitsPastTheLastColumn)
+{
+    ed.SetText(std::string(20000, 'x') + "\r\n" + std::string(20000, 'y'));
+    EXPECT_FALSE(ed->Search("zz", esDown));
+    ed->SetRow(1);
+    EXPECT_FALSE(ed->Search("zz", 0));
+
+    // The caret cannot stand past column 1000, so such a hit could not be
+    // selected.
+    ed.SetText(std::string(1500, 'x') + "zz\r\nzz");
+    ASSERT_TRUE(ed->Search("zz", esDown));
+    EXPECT_EQ(ed->SelStart(), 1504);
+    EXPECT_FALSE(ed->Search("zz", 0));
+    ed.Key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_FALSE(ed->Search("xz", esDown)) << "its only hit lies past column 1000";
+}
+
+TEST_F(Selection, DeleteRowTakesTheRowWithItsLineBreak)
+{
+    ed.SetText("a\r\nb\r\nc");
+    ed->DeleteRow(1);
+    EXPECT_EQ(ed.Text(), "a\r\nc");
+    EXPECT_EQ(ed.Caret(), (TCaretPos{1, 0}));
+    ed->DeleteRow(1);
+    ed->DeleteRow(5);
+    EXPECT_EQ(ed.Text(), "a\r\n");
+}
+
+TEST_F(Selection, ABoxTakesWholeCharactersAtItsRightEdgeOnly)
+{
+    int modeChanges = 0;
+    ed->OnSelectionModeChange = [&](TObject*) { ++modeChanges; };
+    ed.SetText("0123456\r\n0" + Sjis("漢") + "3" + Sjis("字") + "6\r\n01\r\n");
+    ed.Select({0, 2}, {2, 5});
+    ed->SetSelectionMode(TEditorSelectionMode::smBox);
+    EXPECT_EQ(modeChanges, 1);
+    // Row 1: the kanji across the left edge is left out, the one across
+    // the right edge taken whole; row 2 is shorter than the box.
+    EXPECT_EQ(ed->SelText(), "234\r\n3" + Sjis("字") + "\r\n\r\n");
+    EXPECT_EQ(ed->SelLength(), 3 + 2 + 3 + 2 + 0 + 2);
+    // Setting a length goes back to a stream first.
+    ed->SetSelLength(3);
+    EXPECT_EQ(ed->SelectionMode(), TEditorSelectionMode::smLine);
+    EXPECT_EQ(ed->SelText(), "234");
+}
+
+TEST_F(Selection, TheEditMessagesEmptyTheClipboardWithoutASelection)
+{
+    SetClipboardText("old");
+    ed.SetText("ab");
+    ed->Perform(WM_CUT);
+    EXPECT_TRUE(ClipboardText().isEmpty());
+    ed->SelectAll();
+    ed->Perform(WM_COPY);
+    EXPECT_EQ(ClipboardText(), "ab");
+    ed->Perform(WM_CLEAR);
+    EXPECT_EQ(ed.Text(), "");
+    ed->Perform(WM_PASTE);
+    EXPECT_EQ(ed.Text(), "ab");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Editors sharing one row list stay in step: text, changes, undo history,
-// word wrap; each keeps its own caret; the list goes with its last editor.
-// Also the change notification, a fountain going away, and settings and
-// handlers handed from one editor to another.
+// word wrap; the list goes with its last editor.
+// Also the change notification, a fountain going away, and handlers handed
+// from one editor to another.
 #include "EditorDriver.h"
 #include "HPropUtils.h"
 
@@ -64,32 +64,6 @@ TEST(ShareList, EditorsOutliveEachOtherEitherWay)
     EXPECT_EQ(c->ScreenStrings().EditorCount(), 1);
 }
 
-TEST(ShareList, TakingAShorterListPullsTheCaretBack)
-{
-    TEditorDriver a;
-    TEditorDriver b;
-    a.SetText("x");
-    b.SetText(Lines(50, "line"));
-    b->SetRow(40);
-    b->ShareList(&a.Ed());
-    EXPECT_EQ(b->Row(), 0);
-    EXPECT_LE(b->TopRow(), 0);
-}
-
-TEST(DoChange, OnlyTextChangesMarkTheEditorModified)
-{
-    TEditorDriver ed;
-    int changes = 0;
-    ed->OnChange = [&](TObject*) { ++changes; };
-    ed->ScreenStrings().BeginUpdate();
-    ed->ScreenStrings().EndUpdate();
-    EXPECT_EQ(changes, 0);
-    EXPECT_FALSE(ed->Modified());
-    ed.ReplaceRows(0, 0, "typed");
-    EXPECT_EQ(changes, 1);
-    EXPECT_TRUE(ed->Modified());
-}
-
 TEST(Fountain, AFountainsChangesReachTheEditorAndOneGoingAwayIsForgotten)
 {
     TEditorDriver ed;
@@ -109,22 +83,6 @@ TEST(Fountain, AFountainsChangesReachTheEditorAndOneGoingAwayIsForgotten)
     // The view's own options recolour too.
     ed->View()->Colors()->Int()->SetColor(clRed);
     EXPECT_EQ(ed->RowPlan(0).Runs.front().Color, clRed);
-}
-
-TEST(EditorProp, TakesAndGivesAnEditorsSettings)
-{
-    TEditorDriver a;
-    TEditorDriver b;
-    a->SetColor(clYellow);
-    a->Leftbar()->SetVisible(true);
-    a->Ruler()->SetGaugeRange(8);
-    std::unique_ptr<TEditorProp> prop(TFileExtComponent::Create<TEditorProp>(nullptr));
-    prop->Assign(&a.Ed());
-    b->Assign(prop.get());
-    EXPECT_EQ(b->Color(), clYellow);
-    EXPECT_TRUE(b->Leftbar()->Visible());
-    EXPECT_EQ(b->Ruler()->GaugeRange(), 8);
-    EXPECT_EQ(b->Font()->Name(), a->Font()->Name());
 }
 
 TEST(EditorProp, CopyPublishedPropertiesGivesTheHandlersAndOnlyWhatIsAsked)

@@ -104,20 +104,6 @@ TEST_F(Typing, KeyEdits)
     }
 }
 
-TEST_F(Typing, ACharacterWithAHighLeadByteIsInsertedWholeInOneStep)
-{
-    // 燹 is E0 9F: its lead byte looks like a single-byte character's and
-    // its trail byte like a lead byte.
-    ASSERT_EQ(Sjis("燹"), "\xE0\x9F");
-    ed.Type("燹");
-    ed.Type("a");
-    EXPECT_EQ(ed.Text(), "\xE0\x9F" "a");
-    ed->Undo();
-    EXPECT_EQ(ed.Text(), "\xE0\x9F") << "the a is its own step, not paired with the trail byte";
-    ed->Undo();
-    EXPECT_EQ(ed.Text(), "");
-}
-
 TEST_F(Typing, TheOwnerHearsKeysAndCharactersAndMayTakeThem)
 {
     std::vector<uint16_t> keys;
@@ -172,24 +158,6 @@ TEST_F(Typing, TypedTextOrEnterReplacesTheSelectionInOneStep)
     EXPECT_TRUE(ed->Selected());
     ed.Key(Qt::Key_Return);
     EXPECT_EQ(ed.Text(), "a\r\ndef");
-}
-
-TEST_F(Typing, WrappedRowsBackspaceAndSoftTabs)
-{
-    ed.Wrap(20);
-    // Backspace at a continuation row takes the last character above.
-    ed.SetText(std::string(18, 'a') + Sjis("漢") + "bcd\r\n");
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    ed->SetRowCol(1, 0);
-    ed.Key(Qt::Key_Backspace);
-    EXPECT_EQ(ed.Text(), std::string(18, 'a') + "bcd\r\n");
-    // A soft tab stops at the wrap column.
-    ed->Caret()->SetSoftTab(true);
-    ed.SetText(std::string(18, 'a'));
-    ed->SetRowCol(0, 18);
-    ed.Key(Qt::Key_Tab);
-    EXPECT_EQ(ed.Text(), std::string(18, 'a') + "  ");
-    EXPECT_TRUE(ed->hasFocus()) << "Tab does not move the focus";
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// The editor's metrics and scrolling: cells from the font, rows and
-// columns that fit the viewport, the scroll bars' ranges, scrolling by the
-// bars and by rows, and what scrolling tells the owner.
+// The editor's scrolling: the scroll bars' ranges, scrolling by the bars
+// and by rows, what scrolling tells the owner, and a resize.
 #include "EditorDriver.h"
 
 #include "QtFont.h"
@@ -20,52 +19,6 @@ class View : public testing::Test {
 protected:
     TEditorDriver ed;
 };
-
-TEST_F(View, CellsComeFromAnAsciiAdvanceAndTheMargins)
-{
-    const int advance = QFontMetrics(FontToQFont(*ed->Font())).horizontalAdvance(QLatin1Char('0'));
-    EXPECT_EQ(ed->ColWidth(), advance);
-    ed->Margin()->SetCharacter(3);
-    EXPECT_EQ(ed->ColWidth(), advance + 3);
-    const int font = ed->FontHeight();
-    EXPECT_EQ(ed->RowHeight(), font);
-    ed->Margin()->SetLine(4);
-    ed->Marks()->Underline()->SetVisible(true);
-    EXPECT_EQ(ed->RowHeight(), font + 5) << "the line margin and the underline";
-}
-
-TEST_F(View, VisibleRowsAndColumnsFillTheViewportAndNoMore)
-{
-    const auto expect = [&] {
-        const QSize client = ed->viewport()->size();
-        EXPECT_EQ(ed->VisibleRows(), std::max(1, (client.height() - ed->TextTop() - 5) / ed->RowHeight()));
-        EXPECT_EQ(ed->VisibleCols(), (client.width() - ed->TextLeft() - ed->ColWidth() / 2) / ed->ColWidth());
-    };
-    expect();
-    // The scroll bars lie outside the viewport: nothing more is taken off.
-    const QSize before = ed->viewport()->size();
-    ed->SetScrollBars(TScrollStyle::ssBoth);
-    ed.Process();
-    EXPECT_LT(ed->viewport()->height(), before.height());
-    expect();
-    ed->resize(60, 30);
-    ed.Process();
-    EXPECT_EQ(ed->VisibleRows(), 1);
-    EXPECT_GE(ed->VisibleCols(), 1);
-}
-
-TEST_F(View, BarsAndMarginsPlaceTheText)
-{
-    EXPECT_EQ(ed->TextTop(), ed->Margin()->Top());
-    EXPECT_EQ(ed->TextLeft(), ed->Margin()->Left() + 8 + 2 + 0 + 2) << "the image bar";
-    ed->Ruler()->SetVisible(true);
-    EXPECT_EQ(ed->TextTop(), ed->Margin()->Top() + 11);
-    ed->Ruler()->SetEdge(false);
-    EXPECT_EQ(ed->TextTop(), ed->Margin()->Top() + 10);
-    ed->Imagebar()->SetVisible(false);
-    ed->Leftbar()->SetVisible(true);
-    EXPECT_EQ(ed->TextLeft(), ed->Margin()->Left() + 8 + 4 * ed->ColWidth() + 4 + 2);
-}
 
 TEST_F(View, ScrollBarsRunOverEveryRowAndColumnAPageAtATime)
 {
@@ -157,17 +110,6 @@ TEST_F(View, ResizeKeepsTheTopRow)
     ASSERT_LE(ed->VisibleRows(), 9);
     EXPECT_EQ(ed->TopRow(), 0);
     EXPECT_EQ(ed->Row(), 20);
-}
-
-TEST_F(View, ColouringStatesBelowTheViewAreComputedWhileIdle)
-{
-    ed.SetText(Lines(20000, "row"));
-    const TEditorScreenStrings& list = ed->ScreenStrings();
-    const int last = list.Count() - 1;
-    ASSERT_EQ(list.BracketIndex(last), BracketNotComputed);
-    for (int slice = 0; slice < 100000 && list.BracketIndex(last) == BracketNotComputed; ++slice)
-        QCoreApplication::processEvents();
-    EXPECT_NE(list.BracketIndex(last), BracketNotComputed);
 }
 
 } // namespace

@@ -70,22 +70,6 @@ TEST_F(Watcher, ABurstOfDeviceChangesIsReportedOnceWithTheLatestData)
     EXPECT_EQ(Devices.size(), 1u);
 }
 
-TEST_F(Watcher, WatchListsAreSortedExistingFoldersAndAnEqualListChangesNothing)
-{
-    const std::string a = Dir.File("a"), b = Dir.File("b");
-    mkdir(a.c_str(), 0755);
-    mkdir(b.c_str(), 0755);
-    const auto watcher = Make({b, a, Dir.File("missing")});
-    EXPECT_EQ(watcher->WatchList(), (std::vector<std::string>{a, b}));
-    const int changes = watcher->ListChanges();
-    const std::vector<std::string> reordered{a, b};
-    watcher->SetWatchList(&reordered);
-    EXPECT_EQ(watcher->ListChanges(), changes);
-    watcher->SetWatchList(nullptr);
-    EXPECT_TRUE(watcher->WatchList().empty());
-    EXPECT_EQ(watcher->ListChanges(), changes + 1);
-}
-
 TEST_F(Watcher, AfterStopNothingIsReportedAndDestructionLeavesNothingBehind)
 {
     auto watcher = Make({Dir.Path()});

@@ -9,18 +9,6 @@
 #include <cctype>
 #include <cerrno>
 
-TEST(SysErrorText, EveryReasonIsJapanese)
-{
-    // Every errno the system knows, and numbers it does not.
-    for (int error = 0; error < 200; ++error) {
-        const std::string text = SysErrorMessage(error);
-        EXPECT_TRUE(!text.empty() && std::none_of(text.begin(), text.end(), [](unsigned char C) { return std::isalpha(C); }))
-            << error << ": " << text;
-    }
-    EXPECT_EQ(SysErrorMessage(ENOENT), "ファイルまたはフォルダーが見つかりません。");
-    EXPECT_NE(SysErrorMessage(9999).find("9999"), std::string::npos);
-}
-
 TEST(SysErrorText, FileErrorsCarryTheNameAndTheReason)
 {
     TempDir dir;
@@ -36,4 +24,16 @@ TEST(SysErrorText, FileErrorsCarryTheNameAndTheReason)
               "ファイル \"" + dir.File("absent.vk2") + "\" を開けません。" + SysErrorMessage(ENOENT));
     EXPECT_EQ(messageOf([&] { WriteFileAtomic(dir.File("missing/doc.vk2"), "x"); }),
               "ファイル \"" + dir.File("missing/doc.vk2") + "\" を作成できません。" + SysErrorMessage(ENOENT));
+}
+
+TEST(SysErrorText, EveryReasonIsJapanese)
+{
+    // Every errno the system knows, and numbers it does not.
+    for (int error = 0; error < 200; ++error) {
+        const std::string text = SysErrorMessage(error);
+        EXPECT_TRUE(!text.empty() && std::none_of(text.begin(), text.end(), [](unsigned char C) { return std::isalpha(C); }))
+            << error << ": " << text;
+    }
+    EXPECT_EQ(SysErrorMessage(ENOENT), "ファイルまたはフォルダーが見つかりません。");
+    EXPECT_NE(SysErrorMessage(9999).find("9999"), std::string::npos);
 }

@@ -192,52 +192,6 @@ TEST(TreeNodes, SelectionMovesOffADeletedNodeWithoutNamingIt)
     }
 }
 
-TEST(TreeNodes, SelectingFiresChangingBeforeAndChangeAfter)
-{
-    TTreeNodes nodes;
-    nodes.LoadFromText(Sample);
-    std::vector<std::string> events;
-    nodes.OnChanging = [&](TTreeNode* Node) {
-        events.push_back(Node->Text() + (nodes.Selected() ? nodes.Selected()->Text() : "-"));
-    };
-    nodes.OnChange = [&](TTreeNode* Node) { events.push_back(Node->Text() + nodes.Selected()->Text()); };
-    nodes.SetSelected(Find(nodes, "b"));
-    nodes.SetSelected(Find(nodes, "b"));
-    nodes.SetSelected(Find(nodes, "e"));
-    EXPECT_EQ(events, (std::vector<std::string>{"b-", "bb", "eb", "ee"}));
-    EXPECT_TRUE(Find(nodes, "e")->Selected());
-    TTreeNodes other;
-    EXPECT_THROW(other.SetSelected(Find(nodes, "a")), EInvalidOperation);
-
-    // Closing a node over the selection selects the node.
-    nodes.SetSelected(Find(nodes, "c"));
-    Find(nodes, "a")->Expand(true);
-    Find(nodes, "b")->Collapse(false);
-    EXPECT_EQ(nodes.Selected(), Find(nodes, "b"));
-}
-
-TEST(TreeNodes, SortsStablyAtOneOrEveryLevel)
-{
-    const std::string text = Outline({"b", ".z", ".y", "a", "B"});
-    auto caseless = [](const TTreeNode* A, const TTreeNode* B) { return tolower(A->Text()[0]) - tolower(B->Text()[0]); };
-    struct TCase {
-        TTreeNodeCompare Compare;
-        bool Recurse;
-        std::string Expected;
-    } cases[] = {
-        {nullptr, false, Outline({"B", "a", "b", ".z", ".y"})},
-        {nullptr, true, Outline({"B", "a", "b", ".y", ".z"})},
-        {caseless, false, Outline({"a", "b", ".z", ".y", "B"})},
-    };
-    for (const TCase& c : cases) {
-        TTreeNodes nodes;
-        nodes.LoadFromText(text);
-        nodes.CustomSort(c.Compare, c.Recurse);
-        EXPECT_EQ(nodes.SaveToText(), c.Expected);
-        EXPECT_EQ(Find(nodes, "a")->AbsoluteIndex(), c.Compare ? 0 : 1);
-    }
-}
-
 TEST(TreeNodes, SavesAndLoadsTabIndentedText)
 {
     TTreeNodes nodes;
@@ -341,6 +295,30 @@ TEST(TreeNodes, ObserversHearEachChangeOrOneResetForAnUpdate)
     nodes.Clear();
     EXPECT_EQ(recorder.Heard, (std::vector<std::string>{"reset", "was reset", "reset", "was reset"}));
     nodes.RemoveObserver(&recorder);
+}
+
+TEST(TreeNodes, SelectingFiresChangingBeforeAndChangeAfter)
+{
+    TTreeNodes nodes;
+    nodes.LoadFromText(Sample);
+    std::vector<std::string> events;
+    nodes.OnChanging = [&](TTreeNode* Node) {
+        events.push_back(Node->Text() + (nodes.Selected() ? nodes.Selected()->Text() : "-"));
+    };
+    nodes.OnChange = [&](TTreeNode* Node) { events.push_back(Node->Text() + nodes.Selected()->Text()); };
+    nodes.SetSelected(Find(nodes, "b"));
+    nodes.SetSelected(Find(nodes, "b"));
+    nodes.SetSelected(Find(nodes, "e"));
+    EXPECT_EQ(events, (std::vector<std::string>{"b-", "bb", "eb", "ee"}));
+    EXPECT_TRUE(Find(nodes, "e")->Selected());
+    TTreeNodes other;
+    EXPECT_THROW(other.SetSelected(Find(nodes, "a")), EInvalidOperation);
+
+    // Closing a node over the selection selects the node.
+    nodes.SetSelected(Find(nodes, "c"));
+    Find(nodes, "a")->Expand(true);
+    Find(nodes, "b")->Collapse(false);
+    EXPECT_EQ(nodes.Selected(), Find(nodes, "b"));
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Components and their ownership, free notification, fonts, sets and
-// comparable handlers.
+// Components and their ownership, colours and sets.
 #include "Classes.h"
 #include "Graphics.h"
 #include "Method.h"
@@ -10,35 +9,11 @@
 
 namespace {
 
-// A component that points at another and must forget it when it goes.
-class TLinked : public TComponent {
+// A component that counts its destruction.
+class TCounted : public TComponent {
 public:
-    TLinked(TComponent* AOwner, int* Destroyed = nullptr) : TComponent(AOwner), Destroyed_(Destroyed) {}
-    ~TLinked() override
-    {
-        if (Destroyed_)
-            ++*Destroyed_;
-    }
-
-    TComponent* Partner = nullptr;
-    std::vector<TComponent*> Heard; // components whose removal was announced
-    void SetPartner(TComponent* Value)
-    {
-        Partner = Value;
-        if (Value)
-            Value->FreeNotification(this);
-    }
-
-protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override
-    {
-        TComponent::Notification(AComponent, Operation);
-        if (Operation != TOperation::opRemove)
-            return;
-        Heard.push_back(AComponent);
-        if (AComponent == Partner)
-            Partner = nullptr;
-    }
+    TCounted(TComponent* AOwner, int* Destroyed) : TComponent(AOwner), Destroyed_(Destroyed) {}
+    ~TCounted() override { ++*Destroyed_; }
 
 private:
     int* Destroyed_;
@@ -47,10 +22,10 @@ private:
 TEST(Component, AnOwnerFreesWhatItOwns)
 {
     int destroyed = 0;
-    auto* owner = new TLinked(nullptr, &destroyed);
-    auto* first = new TLinked(owner, &destroyed);
-    auto* second = new TLinked(owner, &destroyed);
-    new TLinked(first, &destroyed); // a grandchild
+    auto* owner = new TCounted(nullptr, &destroyed);
+    auto* first = new TCounted(owner, &destroyed);
+    auto* second = new TCounted(owner, &destroyed);
+    new TCounted(first, &destroyed); // a grandchild
     EXPECT_EQ(owner->ComponentCount(), 2);
     EXPECT_EQ(owner->Components(1), second);
     EXPECT_EQ(first->Owner(), owner);
@@ -62,79 +37,6 @@ TEST(Component, AnOwnerFreesWhatItOwns)
     EXPECT_EQ(destroyed, 4);
 }
 
-TEST(Component, FreeNotificationWorksBothWays)
-{
-    auto* a = new TLinked(nullptr);
-    auto* b = new TLinked(nullptr);
-    a->SetPartner(b);
-    b->SetPartner(a);
-    delete b; // a hears that its partner went
-    EXPECT_EQ(a->Partner, nullptr);
-    delete a; // and must not call the freed b now
-
-    // c asked to hear of d; when c goes first, d hears of c, so that d
-    // never calls the freed c later.
-    auto* c = new TLinked(nullptr);
-    auto* d = new TLinked(nullptr);
-    c->SetPartner(d);
-    const std::vector<TComponent*> announced{c};
-    delete c;
-    EXPECT_EQ(d->Heard, announced);
-    delete d;
-
-    auto* e = new TLinked(nullptr);
-    auto* f = new TLinked(nullptr);
-    e->SetPartner(f);
-    e->RemoveFreeNotification(f);
-    delete f;
-    EXPECT_TRUE(e->Heard.empty());
-    delete e;
-
-    // Owned partners are forgotten before their owner frees them.
-    auto* owner = new TLinked(nullptr);
-    auto* child = new TLinked(owner);
-    auto* watcher = new TLinked(nullptr);
-    watcher->SetPartner(child);
-    child->SetPartner(watcher);
-    delete owner;
-    EXPECT_EQ(watcher->Partner, nullptr);
-    delete watcher;
-}
-
-TEST(Font, SizeAndHeightConvertBothWays)
-{
-    TFont font;
-    EXPECT_EQ(font.Height(), -11);
-    font.SetSize(9);
-    EXPECT_EQ(font.Height(), -12);
-    font.SetHeight(16); // a cell height: Size stays positive
-    EXPECT_EQ(font.Size(), 12);
-}
-
-TEST(Font, OneChangePerAssignAndNoneWithoutChange)
-{
-    TFont font, other;
-    int changes = 0;
-    font.OnChange = [&](TObject* Sender) {
-        EXPECT_EQ(Sender, &font);
-        ++changes;
-    };
-    other.SetName("IPAGothic");
-    other.SetSize(12);
-    other.SetStyle({TFontStyle::fsBold, TFontStyle::fsItalic});
-    other.SetColor(clRed);
-    font.Assign(&other);
-    EXPECT_EQ(changes, 1);
-    EXPECT_TRUE(font.SameAs(other));
-    font.Assign(&other);
-    font.SetColor(clRed);
-    EXPECT_EQ(changes, 1);
-    font.SetColor(clBlue);
-    EXPECT_EQ(changes, 2);
-    TPersistent unrelated;
-    EXPECT_THROW(font.Assign(&unrelated), EConvertError);
-}
-
 TEST(Colors, RgbIsLittleEndianAndSystemColoursAreFlagged)
 {
     EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412);
@@ -142,46 +44,6 @@ TEST(Colors, RgbIsLittleEndianAndSystemColoursAreFlagged)
     EXPECT_TRUE(IsSystemColor(clWindow));
     EXPECT_FALSE(IsSystemColor(clNone));
     EXPECT_FALSE(IsSystemColor(clWhite));
-}
-
-TEST(Set, Operations)
-{
-    using enum TFontStyle;
-    TFontStyles styles{fsBold};
-    styles.Include(fsUnderline).Exclude(fsBold);
-    EXPECT_EQ(styles, TFontStyles{fsUnderline});
-    const TFontStyles both = TFontStyles{fsBold} + TFontStyles{fsItalic};
-    EXPECT_EQ(both.Bits(), 0b11u);
-    EXPECT_EQ((both - TFontStyles{fsBold}), TFontStyles{fsItalic});
-    EXPECT_EQ((both * TFontStyles{fsItalic, fsStrikeOut}), TFontStyles{fsItalic});
-    EXPECT_EQ(TFontStyles::FromBits(0b1000), TFontStyles{fsStrikeOut});
-}
-
-class TListener : public TObject {
-public:
-    int First = 0, Second = 0;
-    TObject* LastSender = nullptr;
-    void OnFirst(TObject* Sender)
-    {
-        ++First;
-        LastSender = Sender;
-    }
-    void OnSecond(TObject*) { ++Second; }
-};
-
-TEST(Method, EqualOnlyForTheSameObjectAndMember)
-{
-    TListener a, b;
-    const TMethod first = MakeMethod<&TListener::OnFirst>(&a);
-    EXPECT_EQ(first, MakeMethod<&TListener::OnFirst>(&a));
-    EXPECT_NE(first, MakeMethod<&TListener::OnSecond>(&a));
-    EXPECT_NE(first, MakeMethod<&TListener::OnFirst>(&b));
-    EXPECT_FALSE(TMethod{});
-    EXPECT_TRUE(first);
-    first(&b);
-    EXPECT_EQ(a.First, 1);
-    EXPECT_EQ(a.LastSender, &b);
-    EXPECT_EQ(b.First, 0);
 }
 
 } // namespace

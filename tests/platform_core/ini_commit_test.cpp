@@ -130,19 +130,6 @@ TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
     EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 5);
 }
 
-TEST_F(IniCommit, AReadOnlyFolderRaisesAndKeepsTheFile)
-{
-    WriteRaw(Name_, kOriginal);
-    const bool kept = WithoutPrivileges(Dir_.Path(), [&] {
-        TIniFile ini(Name_);
-        ini.WriteInteger("Options", "A", 1); // makes the lock file while it can
-        const std::string before = Bytes();
-        chmod(Dir_.Path().c_str(), 0555);
-        return WriteRaises(ini) && Bytes() == before && ini.ReadInteger("Options", "A", 0) == 1;
-    });
-    EXPECT_TRUE(kept);
-}
-
 // A file that is there but cannot be read must never be replaced by one
 // made from nothing: it would lose every section the program did not write.
 TEST_F(IniCommit, AnUnreadableFileIsNeverOverwritten)
@@ -168,19 +155,6 @@ TEST_F(IniCommit, AnUnreadableFileIsNeverOverwritten)
         EXPECT_EQ(fs::symlink_status(Name_).type(), type);
     }
     EXPECT_TRUE(Bytes() == big);
-}
-
-TEST_F(IniCommit, AFileWithoutReadPermissionIsNeverOverwritten)
-{
-    WriteRaw(Name_, kOriginal);
-    chmod(Name_.c_str(), 0200);
-    const bool kept = WithoutPrivileges(Dir_.Path(), [&] {
-        TIniFile ini(Name_);
-        return ini.ReadInteger("Options", "A", -1) == -1 && WriteRaises(ini);
-    });
-    EXPECT_TRUE(kept);
-    chmod(Name_.c_str(), 0600);
-    EXPECT_EQ(Bytes(), kOriginal);
 }
 
 // Random bytes are a valid, if odd, settings file under these rules: every

@@ -88,13 +88,4 @@ TEST(FileNames, PathNameExtensionAndDelimiters)
         EXPECT_EQ(c.Function(c.Input), c.Expected) << c.Input;
 }
 
-TEST(FileNames, ChangeExtension)
-{
-    EXPECT_EQ(ChangeFileExt("/p/velk.exe", ".ini"), "/p/velk.ini");
-    EXPECT_EQ(ChangeFileExt("/p.d/velk", ".ini"), "/p.d/velk.ini");
-    EXPECT_EQ(ChangeFileExt("/p/.hidden", ".sch"), "/p/.hidden.sch");
-    EXPECT_EQ(ChangeFileExt("a.txt", ""), "a");
-    EXPECT_EQ(ChangeFileExt("/p/velk2000", "Key.ini"), "/p/velk2000Key.ini");
-}
-
 } // namespace

@@ -1,5 +1,5 @@
 // TStrings and TStringList: text and comma text, sorting and duplicates,
-// objects on lines, change events and update batching, files.
+// change events and update batching, files.
 #include "SjisLiteral.h"
 #include "Strings.h"
 #include "TempDir.h"
@@ -100,34 +100,6 @@ TEST(StringList, SortedCaseInsensitiveWithDuplicateRules)
     EXPECT_EQ(kana.IndexOf(Sjis("ヂ")), kana.IndexOf(Sjis("ア")) + 1);
 }
 
-TEST(StringList, ExchangeAndMoveCarryTheObjectsAndNeverOwnThem)
-{
-    TObject one, two, three;
-    {
-        TStringList list;
-        list.AddObject("1", &one);
-        list.AddObject("2", &two);
-        list.AddObject("3", &three);
-        list.Exchange(0, 2);
-        EXPECT_EQ(Lines(list), (V{"3", "2", "1"}));
-        EXPECT_EQ(list.Objects(0), &three);
-        list.Move(0, 2);
-        EXPECT_EQ(Lines(list), (V{"2", "1", "3"}));
-        EXPECT_EQ(list.Objects(2), &three);
-        list.Move(2, 0);
-        EXPECT_EQ(list.IndexOfObject(&one), 2);
-        // A bad index raises before anything moves.
-        EXPECT_THROW(list.Move(0, 3), EListError);
-        EXPECT_THROW(list.Move(-1, 0), EListError);
-        EXPECT_THROW(list.Exchange(0, 5), EListError);
-        EXPECT_EQ(Lines(list), (V{"3", "2", "1"}));
-        list.SetSorted(true);
-        EXPECT_THROW(list.Move(0, 1), EStringListError);
-        EXPECT_EQ(Lines(list), (V{"1", "2", "3"}));
-        list.Delete(0);
-    } // the objects outlive the list (ASan catches a delete of these stack objects)
-}
-
 struct EventCounts {
     int Changing = 0, Changed = 0;
 };
@@ -210,6 +182,34 @@ TEST(StringList, FilesAreSavedWithCrLfAndLoadedWithAnyBreak)
     EXPECT_EQ(Lines(list), (V{"x", "y", "z"}));
     EXPECT_THROW(list.LoadFromFile(dir.File("absent.txt")), EFOpenError);
     EXPECT_EQ(Lines(list), (V{"x", "y", "z"}));
+}
+
+TEST(StringList, ExchangeAndMoveCarryTheObjectsAndNeverOwnThem)
+{
+    TObject one, two, three;
+    {
+        TStringList list;
+        list.AddObject("1", &one);
+        list.AddObject("2", &two);
+        list.AddObject("3", &three);
+        list.Exchange(0, 2);
+        EXPECT_EQ(Lines(list), (V{"3", "2", "1"}));
+        EXPECT_EQ(list.Objects(0), &three);
+        list.Move(0, 2);
+        EXPECT_EQ(Lines(list), (V{"2", "1", "3"}));
+        EXPECT_EQ(list.Objects(2), &three);
+        list.Move(2, 0);
+        EXPECT_EQ(list.IndexOfObject(&one), 2);
+        // A bad index raises before anything moves.
+        EXPECT_THROW(list.Move(0, 3), EListError);
+        EXPECT_THROW(list.Move(-1, 0), EListError);
+        EXPECT_THROW(list.Exchange(0, 5), EListError);
+        EXPECT_EQ(Lines(list), (V{"3", "2", "1"}));
+        list.SetSorted(true);
+        EXPECT_THROW(list.Move(0, 1), EStringListError);
+        EXPECT_EQ(Lines(list), (V{"1", "2", "3"}));
+        list.Delete(0);
+    } // the objects outlive the list (ASan catches a delete of these stack objects)
 }
 
 } // namespace

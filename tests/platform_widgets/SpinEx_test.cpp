@@ -1,5 +1,5 @@
 // The spin edit: reading, clamping and stepping its value, the keys it
-// takes or refuses, its repeat buttons and its height.
+// takes or refuses and its repeat buttons.
 #include "Beep.h"
 #include "SpinEx.h"
 #include "SpinValue.h"
@@ -24,18 +24,6 @@ TEST(SpinValue, ReadsOnlyAWholeNumberClampsAndSaturates)
     // The low ends of clamping and stepping (the spin edit tests drive the high ends).
     EXPECT_EQ(CheckSpinValue(-4, 1, 30), 1);
     EXPECT_EQ(SpinStep(INT_MIN + 1, INT_MAX, -10), INT_MIN);
-}
-
-TEST(SpinValue, TypedCharacters)
-{
-    for (char32_t c : {U'0', U'9', U'+', U'-', U',', char32_t{8}})
-        EXPECT_TRUE(IsValidSpinChar(c, true, U',')) << int(c);
-    for (char32_t c : {U'a', U' ', U'.', char32_t{13}, U'５'})
-        EXPECT_FALSE(IsValidSpinChar(c, true, U',')) << int(c);
-    // With the editor off only control characters other than Backspace.
-    EXPECT_FALSE(IsValidSpinChar(U'5', false, U'.'));
-    EXPECT_FALSE(IsValidSpinChar(8, false, U'.'));
-    EXPECT_TRUE(IsValidSpinChar(3, false, U'.'));
 }
 
 // A timer the test ticks by hand.
@@ -163,18 +151,6 @@ TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)
     QTest::mouseClick(Spin.Button()->DownButton(), Qt::LeftButton);
     EXPECT_EQ(Spin.Value(), 12);
     EXPECT_EQ(Spin.Button()->FocusedButton(), Spin.Button()->DownButton());
-}
-
-TEST_F(SpinEdit, ATooLowHeightIsRaisedAndTheButtonsStayAtTheRight)
-{
-    Spin.show();
-    Spin.resize(60, 3);
-    QApplication::sendPostedEvents();
-    EXPECT_EQ(Spin.height(), Spin.MinHeight());
-    const QRect buttons = Spin.Button()->geometry();
-    EXPECT_LE(buttons.right(), Spin.width() - 1);
-    EXPECT_GE(buttons.left(), Spin.width() - buttons.width() - 4);
-    EXPECT_GE(Spin.textMargins().right(), buttons.width());
 }
 
 } // namespace

@@ -114,24 +114,6 @@ TEST_F(TTreeViewTest, ARightClickOrAFailedChangeLeavesViewAndModelOnTheOldNode)
     EXPECT_EQ(CurrentNode(), Node("a"));
 }
 
-TEST_F(TTreeViewTest, KeyHandlersSeeVirtualKeysAndCanSwallowThem)
-{
-    View.SetSelected(Node("a"));
-    std::vector<std::pair<uint16_t, bool>> keys;
-    View.OnKeyDown = [&](TObject*, uint16_t& Key, TShiftState Shift) {
-        keys.emplace_back(Key, Shift.Contains(TShiftStateItem::ssCtrl));
-        if (Key == VK_DOWN)
-            Key = 0;
-    };
-    QTest::keyClick(&View, Qt::Key_Down);
-    EXPECT_EQ(View.Selected(), Node("a"));
-    QTest::keyClick(&View, Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(&View, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
-    // The Ctrl key itself goes down first, as on any keyboard.
-    EXPECT_EQ(keys, (std::vector<std::pair<uint16_t, bool>>{
-                        {VK_DOWN, false}, {VK_CONTROL, true}, {VK_TAB, true}, {VK_CONTROL, true}, {VK_SUBTRACT, true}}));
-}
-
 TEST_F(TTreeViewTest, ExpansionSurvivesMovesSortsAndUpdates)
 {
     Node("a")->Expand(true);
@@ -192,43 +174,6 @@ TEST_F(TTreeViewTest, DragsOfNodesReachTheDragHandlers)
     text.setText("e");
     EXPECT_FALSE(DragOnto(View, text, CentreOf("e"), {}));
     EXPECT_EQ(heard, (std::vector<std::string>{"over e", "drop e+", "over a", "drop a"}));
-}
-
-TEST_F(TTreeViewTest, EnteringTheControlIsNotComingBackToTheWindow)
-{
-    int entered = 0;
-    View.OnEnter = [&](TObject*) { ++entered; };
-    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason}) {
-        QFocusEvent focusIn(QEvent::FocusIn, reason);
-        QApplication::sendEvent(&View, &focusIn);
-    }
-    EXPECT_EQ(entered, 1);
-}
-
-TEST_F(TTreeViewTest, RowsPaintTheStateImageThenTheImageAskedFor)
-{
-    TTreeImageList images, states;
-    for (const auto& [list, colour] : {std::pair{&images, Qt::green}, {&images, Qt::blue}, {&states, Qt::black},
-                                       {&states, Qt::red}}) { // state index 0 shows nothing
-        QPixmap pixmap(8, 8);
-        pixmap.fill(colour);
-        list->Add(pixmap);
-    }
-    View.SetImages(&images);
-    View.SetStateImages(&states);
-    Node("e")->SetStateIndex(1);
-    View.OnGetImageIndex = [](TObject*, TTreeNode* Node) { Node->SetImageIndex(0); };
-    View.OnGetSelectedIndex = [](TObject*, TTreeNode* Node) { Node->SetSelectedIndex(1); };
-    View.SetSelected(Node("a"));
-
-    const QImage shot = View.viewport()->grab().toImage();
-    auto pixelAt = [&](const std::string& Title, int Slot) {
-        const QRect row = View.visualRect(IndexOf(Title));
-        return shot.pixelColor(row.left() + 2 + Slot * (8 + 2) + 4, row.center().y());
-    };
-    EXPECT_EQ((std::vector{pixelAt("e", 0), pixelAt("e", 1), pixelAt("a", 0), pixelAt("a", 1)}),
-              (std::vector<QColor>{Qt::red, Qt::green, View.palette().color(QPalette::Base), Qt::blue}));
-    EXPECT_EQ(Node("e")->ImageIndex(), 0);
 }
 
 TEST_F(TTreeViewTest, OnlyACutOffTitleShowsAsAToolTipAndRowsTakeTheFontsHeight)

@@ -1,5 +1,5 @@
 // Shift-JIS text on the canvas's cell grid: where each character lands,
-// what a bad byte shows, fills and clipping.
+// what a bad byte shows, fills, clipping and lines through the cells.
 #include "Canvas.h"
 #include "Cp932.h"
 #include "Sjis.h"
@@ -163,23 +163,6 @@ TEST(TextOutCells, ClippedTextStaysInsideTheClipRectangle)
     EXPECT_TRUE(clip.contains(InkBounds(clipped)));
     // Inside the clip the text is what it is without one.
     EXPECT_EQ(clipped.copy(clip), whole.copy(clip));
-}
-
-TEST(TextOutCells, ItalicAndBoldStayInTheirRow)
-{
-    const QFont font = Gothic(20);
-    const int cell = QFontMetrics(font).horizontalAdvance('0');
-    const std::string text = Sjis("gjpqy_漢字|[]");
-    const QImage upright = PaintCells(400, 80, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(4, 20, text, cell); });
-    int rowHeight = 0;
-    const QImage slanted = PaintCells(400, 80, font, [&](TCanvas& Canvas) {
-        Canvas.SetFontStyle({TFontStyle::fsItalic, TFontStyle::fsBold});
-        rowHeight = Canvas.TextHeight();
-        Canvas.TextOutCells(4, 20, text, cell);
-    });
-    EXPECT_NE(slanted, upright);
-    EXPECT_GE(InkBounds(slanted).top(), 20);
-    EXPECT_LT(InkBounds(slanted).bottom(), 20 + rowHeight);
 }
 
 TEST(TextOutCells, UnderlineAndStrikeOutRunAcrossEveryCellInTheFontColour)

@@ -46,29 +46,4 @@ TEST(ClipboardData, BytesRoundTripUnchangedAndPuttingOneFormatEmptiesTheClipboar
     EXPECT_EQ(GetClipboardData(format), std::string());
 }
 
-TEST(ClipboardData, SeveralFormatsTravelTogether)
-{
-    const int format = RegisterClipboardFormat("velk test together");
-    auto data = new QMimeData;
-    data->setText(QStringLiteral("row 1\r\nrow 2\r\n"));
-    SetFormatData(*data, format, std::string("\0", 1));
-    QGuiApplication::clipboard()->setMimeData(data);
-    EXPECT_EQ(GetClipboardData(format), std::string("\0", 1));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("row 1\r\nrow 2\r\n"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("other program"));
-    EXPECT_FALSE(ClipboardHasFormat(format));
-}
-
-TEST(ClipboardData, MimeDataHelpersAcceptNoData)
-{
-    const int format = RegisterClipboardFormat("velk test mime");
-    EXPECT_EQ(GetFormatData(nullptr, format), std::nullopt);
-    QMimeData data;
-    EXPECT_EQ(GetFormatData(&data, format), std::nullopt);
-    SetFormatData(data, format, "one");
-    SetFormatData(data, format, "two");
-    EXPECT_EQ(GetFormatData(&data, format), "two");
-    EXPECT_THROW(SetFormatData(data, 0x1234, "x"), EInvalidOperation);
-}
-
 } // namespace

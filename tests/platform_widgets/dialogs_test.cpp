@@ -173,28 +173,6 @@ TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
     EXPECT_EQ(dialogs.Questions().size(), 5u) << "each refusal is told";
 }
 
-TEST(ShowModal, AScriptedFormIsFilledWithoutBeingShown)
-{
-    TScriptedDialogs dialogs;
-    QDialog form;
-    form.setWindowTitle(QStringLiteral("設定"));
-    auto* edit = new QLineEdit(&form);
-    dialogs.AnswerForm([](QDialog& Form) {
-        EXPECT_FALSE(Form.isVisible());
-        Form.findChild<QLineEdit*>()->setText(QStringLiteral("8"));
-        // The form's own question takes the next answer.
-        EXPECT_EQ(MessageDlg("入力に間違いがあります！", TMsgDlgType::mtError, kOk), mrOk);
-        return mrOk;
-    });
-    dialogs.Answer(mrOk);
-    EXPECT_EQ(ShowModal(form), mrOk);
-    EXPECT_EQ(edit->text(), QStringLiteral("8"));
-    EXPECT_EQ(dialogs.PendingAnswers(), 0u);
-    ASSERT_EQ(dialogs.Questions().size(), 2u);
-    EXPECT_EQ(std::tie(dialogs.Questions()[0].Kind, dialogs.Questions()[0].Caption),
-              std::make_tuple(TDialogKind::Form, "設定"));
-}
-
 TEST(QtNameFilters, TurnTheProgramsFiltersIntoQtsWithEveryCase)
 {
     EXPECT_EQ(QtNameFilters("Velk2000(*.vk2)|*.vk2"), QStringList{QStringLiteral("Velk2000(*.vk2) (*.vk2 *.VK2)")});

@@ -14,17 +14,6 @@
 
 namespace {
 
-// A palette whose roles all differ, so that a wrong role shows.
-QPalette DistinctPalette()
-{
-    QPalette palette;
-    int n = 1;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        for (int role = 0; role < QPalette::NColorRoles; ++role, ++n)
-            palette.setColor(group, static_cast<QPalette::ColorRole>(role), QColor(n, 255 - n, (n * 7) % 256));
-    return palette;
-}
-
 TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
 {
     EXPECT_EQ(ColorToQColor(RGB(0x12, 0x34, 0x56)), QColor(0x12, 0x34, 0x56));
@@ -32,39 +21,6 @@ TEST(ColorToQColor, PlainColoursAreBlueGreenRedFromTheHighByteDown)
     EXPECT_EQ(ColorToQColor(clNavy), QColor(0, 0, 0x80));
     // The high byte of a plain colour carries no colour.
     EXPECT_EQ(ColorToQColor(0x02563412), QColor(0x12, 0x34, 0x56));
-}
-
-TEST(ColorToQColor, SystemColoursTakeTheirPaletteRolesAndNoneTheDefault)
-{
-    const QPalette palette = DistinctPalette();
-    const struct {
-        TColor Color;
-        QPalette::ColorGroup Group;
-        QPalette::ColorRole Role;
-    } roles[] = {
-        {clWindow, QPalette::Active, QPalette::Base},       {clWindowText, QPalette::Active, QPalette::Text},
-        {clHighlight, QPalette::Active, QPalette::Highlight}, {clHighlightText, QPalette::Active, QPalette::HighlightedText},
-        {clBtnFace, QPalette::Active, QPalette::Button},    {clBtnText, QPalette::Active, QPalette::ButtonText},
-        {clGrayText, QPalette::Disabled, QPalette::Text},   {clInfoBk, QPalette::Active, QPalette::ToolTipBase},
-        {clInfoText, QPalette::Active, QPalette::ToolTipText},
-    };
-    for (const auto& r : roles)
-        EXPECT_EQ(ColorToQColor(r.Color, clNone, palette), palette.color(r.Group, r.Role)) << std::hex << r.Color;
-    EXPECT_EQ(ColorToQColor(clWindow), QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
-
-    for (int index = 0; index <= static_cast<int>(TSystemColor::InfoBk); ++index)
-        EXPECT_NE(ColorToQColor(SystemColor(static_cast<TSystemColor>(index)), clNone, palette), QColor(Qt::black))
-            << index;
-    // Unknown indexes, also one past the low byte, give black.
-    EXPECT_EQ(ColorToQColor(SystemColor(static_cast<TSystemColor>(99)), clNone, palette), QColor(Qt::black));
-    EXPECT_EQ(ColorToQColor(static_cast<TColor>(0x80000105u), clNone, palette), QColor(Qt::black));
-
-    // None and default give the caller's default.
-    EXPECT_EQ(ColorToQColor(clNone, clYellow, palette), QColor(255, 255, 0));
-    EXPECT_EQ(ColorToQColor(clDefault, clYellow, palette), QColor(255, 255, 0));
-    EXPECT_EQ(ColorToQColor(clNone, clWindow, palette), palette.color(QPalette::Active, QPalette::Base));
-    EXPECT_EQ(ColorToQColor(clNone), QColor(Qt::transparent));
-    EXPECT_EQ(ColorToQColor(clLime, clYellow, palette), QColor(0, 255, 0)) << "a real colour ignores the default";
 }
 
 QFont Converted(const char* NameUtf8, int Height, TFontStyles Style = {})
@@ -109,28 +65,6 @@ QImage FilledImage(int Width, int Height, QColor Fill)
     QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Fill);
     return image;
-}
-
-TEST(TCanvas, FillsWithTheBrushColourResolvedByItsPalette)
-{
-    const QPalette palette = DistinctPalette();
-    QImage image = FilledImage(8, 4, Qt::white);
-    {
-        QPainter painter(&image);
-        TCanvas canvas(painter, palette);
-        canvas.SetBrushColor(RGB(0x10, 0x20, 0x30));
-        canvas.FillRect(QRect(2, 1, 3, 2));
-        canvas.SetBrushColor(clHighlight);
-        canvas.FillRect(QRect(7, 0, 1, 1));
-        canvas.SetBrushColor(clNone); // fills nothing
-        canvas.FillRect(QRect(0, 0, 8, 4));
-        canvas.SetPenColor(clWindowText);
-        EXPECT_EQ(painter.pen().color(), palette.color(QPalette::Active, QPalette::Text));
-    }
-    const QColor fill(0x10, 0x20, 0x30);
-    EXPECT_EQ((std::vector{image.pixelColor(2, 1), image.pixelColor(4, 2), image.pixelColor(5, 2), image.pixelColor(2, 3),
-                           image.pixelColor(7, 0)}),
-              (std::vector<QColor>{fill, fill, Qt::white, Qt::white, palette.color(QPalette::Active, QPalette::Highlight)}));
 }
 
 TEST(TCanvas, DrawCopiesThePartOfAnImagePixelForPixelAndFarCoordinatesAreHarmless)

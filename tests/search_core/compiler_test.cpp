@@ -49,46 +49,6 @@ TEST(RegExpCompiler, EverySyntaxErrorHasItsMessageAndPosition)
     }
 }
 
-TEST(RegExpCompiler, EmptyAlternativesAreValid)
-{
-    for (const char* pattern : {"", "()", "a|", "|a", "(|)"})
-        EXPECT_FALSE(CompileError(pattern)) << pattern;
-    EXPECT_TRUE(CompilePattern("")->IsAccepting(0));
-    EXPECT_TRUE(CompilePattern("()")->IsAccepting(0));
-    EXPECT_FALSE(CompilePattern("a")->IsAccepting(0));
-}
-
-using RangeList = std::vector<std::pair<uint16_t, uint16_t>>;
-
-// The ranges of the transitions leaving the initial state.
-RangeList InitialRanges(const std::string& Pattern)
-{
-    const auto dfa = CompilePattern(Pattern);
-    RangeList ranges;
-    for (const TREDfaTransition& t : dfa->Transitions(dfa->InitialState()))
-        ranges.emplace_back(t.Low, t.High);
-    return ranges;
-}
-
-TEST(RegExpCompiler, ClassesAndEscapesGiveDisjointCodeRanges)
-{
-    const std::vector<std::pair<std::string, RangeList>> cases = {
-        {"[a-z]|[m-q]", {{'a', 'l'}, {'m', 'q'}, {'r', 'z'}}},
-        // Negated classes leave out NUL, CR and LF.
-        {"[^\\x01-\\x09]", {{11, 12}, {14, 0xFCFC}}},
-        {Sjis("[ぁ-ん]"), {{0x829F, 0x82F1}}},
-        {"\\x41", {{'A', 'A'}}},
-        {"\\101", {{'A', 'A'}}},
-        {"\\b\\t\\n\\r", {{8, 8}}},
-        {"\\.", {{'.', '.'}}},
-        {"\\x82a0", {{0x82A0, 0x82A0}}},
-        // A trail byte that looks like a backslash is part of its character.
-        {Sjis("表"), {{0x955C, 0x955C}}},
-    };
-    for (const auto& [pattern, ranges] : cases)
-        EXPECT_EQ(InitialRanges(pattern), ranges) << pattern;
-}
-
 TEST(RegExpCompiler, TransitionsKeepEveryPath)
 {
     // Overlaps that lead to different states keep both paths.

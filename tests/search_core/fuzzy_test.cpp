@@ -32,24 +32,6 @@ TEST(FuzzyCharDic, EveryGroupConvertsWithoutLoss)
     }
 }
 
-TEST(FuzzyCharDic, GroupShapes)
-{
-    const TREDictionary& dic = FuzzyCharDic();
-    ASSERT_EQ(dic.GroupCount(), 145);
-    // Group number, member count, and a member with its index.
-    // Group number, member count, and a member with its index; quoted
-    // members lose their quotes and a trailing comma adds nothing.
-    const std::vector<std::tuple<int, int, int, std::string>> cases = {
-        {1, 4, 0, Sjis("Ａ")},  {37, 2, 0, Sjis("　")}, {37, 2, 1, " "},         {39, 2, 0, "\""},
-        {49, 3, 2, Sjis("ｰ")},  {61, 2, 0, "\\"},      {69, 4, 0, ","},         {80, 10, 0, Sjis("じ")},
-        {81, 10, 3, Sjis("す゛")}, {145, 2, 1, Sjis("゜")},
-    };
-    for (const auto& [number, count, index, member] : cases) {
-        EXPECT_EQ(dic.Group(number - 1).Count(), count) << number;
-        EXPECT_EQ(dic.Group(number - 1).Strings(index), member) << number;
-    }
-}
-
 TEST(FuzzyExpansion, GoldenExpansions)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -77,15 +59,6 @@ TEST(FuzzyExpansion, GoldenExpansions)
     };
     for (const auto& [pattern, expected] : cases)
         EXPECT_EQ(SjisToUtf8(Expand(pattern)), SjisToUtf8(expected)) << SjisToUtf8(pattern);
-}
-
-TEST(FuzzyExpansion, OffLeavesThePatternAlone)
-{
-    TREPreProcessor pre;
-    pre.FuzzyCharDics().push_back(&FuzzyCharDic());
-    pre.SetTargetRegExp("abc");
-    EXPECT_EQ(pre.Run(), "abc");
-    EXPECT_EQ(pre.ProcessedPattern(), "abc");
 }
 
 TEST(FuzzyExpansion, SynonymPassRunsFirst)

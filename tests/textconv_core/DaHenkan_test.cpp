@@ -1,5 +1,5 @@
-// Polite to plain: the documented examples, the context rules, the table and
-// the faults mended in it.
+// Polite to plain: the documented examples, the context rules and the
+// table's entries.
 #include "sentence_style_test_util.h"
 
 #include "DaHenkan.h"
@@ -61,35 +61,12 @@ TEST(DaHenkan, KudasaiRuleLooksAtTheRealCharacterBefore)
     EXPECT_EQ(DesuToDa("お下さい。"), "おいただきたい。");
 }
 
-// Single and by-context entries; no ending twice.
-TEST(DaHenkan, TableHas283EndingsInShiftJis)
-{
-    const auto& sources = DaEndingSources();
-    EXPECT_EQ(TableSizes(sources, DaEndingTable()), (std::vector<size_t>{0, 270, 13, 283}));
-    ExpectEveryStringConverts(sources);
-    // The context rules give the values 0 to 2, each with its replacement.
-    for (const auto& entry : sources.ByContexts)
-        for (int value = 0; value < 3; ++value)
-            EXPECT_NE(entry.Replacements[value], nullptr) << entry.Ending;
-}
-
 // Each ending after a neutral character and before 。 becomes its listed
 // replacement: catches a mistyped ending or replacement.
 TEST(DaHenkan, EverySingleEntryConvertsInANeutralContext)
 {
     for (const auto& single : DaEndingSources().Singles)
         EXPECT_EQ(Da(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
-}
-
-TEST(DaHenkan, LookupByContext)
-{
-    EXPECT_EQ(U(DaEndingLookup(S("きました"), 0)), "いた");
-    EXPECT_EQ(U(DaEndingLookup(S("きました"), 1)), "った");
-    EXPECT_EQ(U(DaEndingLookup(S("きました"), 2)), "きた");
-    EXPECT_EQ(U(DaEndingLookup(S("です"), 2)), "だ");
-    EXPECT_TRUE(DaEndingLookup(S("きました"), 3).empty());
-    EXPECT_TRUE(DaEndingLookup(S("かな"), 0).empty());
-    EXPECT_TRUE(DaEndingLookup("", 0).empty());
 }
 
 } // namespace

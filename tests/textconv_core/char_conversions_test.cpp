@@ -85,20 +85,6 @@ TEST(WidthChars, AreInversesOfEachOther)
     }
 }
 
-TEST(JisCode, WritesCodesHighByteFirst)
-{
-    EXPECT_EQ(WordToDbcsStr(0x82A0), Bytes({0x82, 0xA0}));
-    EXPECT_EQ(DbcsStrToWord(Bytes({0x82, 0xA0})), 0x82A0);
-    EXPECT_EQ(DbcsStrToWord("A"), 0x4100);
-    EXPECT_EQ(DbcsStrToWord(""), 0);
-}
-
-TEST(DigitToKanji, GivesTheKanjiOfOneToNineOnly)
-{
-    ExpectConverted({{DigitToKanji, "１", "一"}, {DigitToKanji, "９", "九"}, {DigitToKanji, "０", ""},
-                     {DigitToKanji, "1", ""}, {DigitToKanji, "あ", ""}});
-}
-
 TEST(NumberToKanji, DropsLeadingZerosKeepsZeroRunsAndDigitsAboveTheOku)
 {
     const std::vector<std::pair<const char*, const char*>> cases = {
@@ -119,4 +105,18 @@ TEST(NumbersToKanji, ConvertsEveryDigitRun)
 {
     EXPECT_EQ(U(NumbersToKanji(S("第１２回は３０００円、12個"))), "第十二回は三千円、12個");
     EXPECT_EQ(U(NumbersToKanji(S("０時\r\n１０分"))), "０時\r\n十分");
+}
+
+TEST(JisCode, WritesCodesHighByteFirst)
+{
+    EXPECT_EQ(WordToDbcsStr(0x82A0), Bytes({0x82, 0xA0}));
+    EXPECT_EQ(DbcsStrToWord(Bytes({0x82, 0xA0})), 0x82A0);
+    EXPECT_EQ(DbcsStrToWord("A"), 0x4100);
+    EXPECT_EQ(DbcsStrToWord(""), 0);
+}
+
+TEST(DigitToKanji, GivesTheKanjiOfOneToNineOnly)
+{
+    ExpectConverted({{DigitToKanji, "１", "一"}, {DigitToKanji, "９", "九"}, {DigitToKanji, "０", ""},
+                     {DigitToKanji, "1", ""}, {DigitToKanji, "あ", ""}});
 }

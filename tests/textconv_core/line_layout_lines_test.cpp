@@ -47,12 +47,6 @@ TEST(BreakKagiSentences, BreaksLinesOverTheLimitWithoutLosingBytes)
     EXPECT_EQ(BreakKagiSentences(line + "\r\n"), line.substr(0, 8192) + "\r\n" + S("あ") + "\r\n");
 }
 
-TEST(SplitWords, KeepsALongWordWhole)
-{
-    const std::string word(10000, 'w');
-    EXPECT_EQ(SplitWords(word), word + "\r\n");
-}
-
 TEST(LineLayout, PrefixesLines)
 {
     ExpectConverted({

@@ -12,10 +12,22 @@ using ::testing::ElementsAre;
 
 namespace {
 
-// The lines of a ruled box of 27 full-width columns.
-std::vector<std::string> Box27(const std::string& First, const std::string& Second)
+TEST(KeisenFormat, DoesNothingBelowEightBytes)
 {
-    return {"", "┌" + Repeat("─", 27) + "┐", "│" + First + "│", "│" + Second + "│", "└" + Repeat("─", 27) + "┘"};
+    EXPECT_FALSE(KeisenFormat("abc", {.Width = "9"}));
+    EXPECT_FALSE(KeisenFormat("abc", {.WrapByteCache = 9}));
+    EXPECT_FALSE(KeisenFormat("", {}));
+    EXPECT_FALSE(KeisenFormat("\r\n", {}));
+    EXPECT_THROW(KeisenFormat("abc", {.Width = "abc"}), EConvertError);
+}
+
+TEST(SeikeiFormat, DispatchesByMode)
+{
+    const std::string text = S("あいうえおかきくけこさ");
+    EXPECT_EQ(SeikeiFormat(text, {.Index = 9, .Width = "10"}), WrapFormat(text, {.Width = "10"}));
+    EXPECT_EQ(SeikeiFormat(text, {.Index = 3}), KeisenFormat(text, {}));
+    EXPECT_EQ(SeikeiFormat(text, {.Index = 4}), CommentFormat(text, {}));
+    EXPECT_FALSE(SeikeiFormat("", {.Width = "10"}));
 }
 
 } // namespace
@@ -38,27 +50,6 @@ TEST(WrapFormat, JoinsParagraphsByMode)
     EXPECT_EQ(U(WrapFormat(S("あいう\r\nえお\r\n　かき\r\n"), {.Index = 1})), "あいうえお\r\n　かき\r\n");
     EXPECT_EQ(U(WrapFormat(S("あ\r\nい\r\n□う\r\nえ\r\n"), {.Index = 2})), "あい\r\n□うえ\r\n");
     EXPECT_EQ(U(WrapFormat(S("  あいうえおかき\r\n"), {.Width = "10", .Indent = true})), "  あいうえ\r\n  おかき\r\n");
-}
-
-TEST(KeisenFormat, WrapsParagraphsInsideTheEditorsWrapColumn)
-{
-    // 72 -> 59 -> 58 -> 56
-    EXPECT_EQ(UtfLines(*KeisenFormat(S(Repeat("あ", 40)), {.Index = 3, .WrapByteCache = 60})),
-              Box27(Repeat("あ", 27), Repeat("あ", 13) + std::string(28, ' ')));
-    EXPECT_THAT(UtfLines(*KeisenFormat("a", {.Index = 3, .KeisenBig = true, .WrapByteCache = 60})),
-                ElementsAre("", "┏━┓", "┃a ┃", "┗━┛"));
-    // The text's own "　" at a paragraph start indents its first line only.
-    EXPECT_EQ(UtfLines(*KeisenFormat(S("　" + Repeat("あ", 40)), {.WrapByteCache = 60})),
-              Box27("　" + Repeat("あ", 26), Repeat("あ", 14) + std::string(26, ' ')));
-}
-
-TEST(KeisenFormat, DoesNothingBelowEightBytes)
-{
-    EXPECT_FALSE(KeisenFormat("abc", {.Width = "9"}));
-    EXPECT_FALSE(KeisenFormat("abc", {.WrapByteCache = 9}));
-    EXPECT_FALSE(KeisenFormat("", {}));
-    EXPECT_FALSE(KeisenFormat("\r\n", {}));
-    EXPECT_THROW(KeisenFormat("abc", {.Width = "abc"}), EConvertError);
 }
 
 TEST(KeisenFormat, KeepsTheTextsOwnFullWidthSpacesAtSignsAndLineStarts)
@@ -91,13 +82,4 @@ TEST(CommentFormat, WrapsWithoutIndentationAndNeverToNothing)
     EXPECT_EQ(U(CommentFormat(S("  あいうえおかきくけ"), {.Index = 4, .Width = "0", .Indent = true, .QMark = "> "})),
               ">   あいうえ\r\n> おかきくけ\r\n");
     EXPECT_THROW(CommentFormat("abc", {.Width = "1O"}), EConvertError);
-}
-
-TEST(SeikeiFormat, DispatchesByMode)
-{
-    const std::string text = S("あいうえおかきくけこさ");
-    EXPECT_EQ(SeikeiFormat(text, {.Index = 9, .Width = "10"}), WrapFormat(text, {.Width = "10"}));
-    EXPECT_EQ(SeikeiFormat(text, {.Index = 3}), KeisenFormat(text, {}));
-    EXPECT_EQ(SeikeiFormat(text, {.Index = 4}), CommentFormat(text, {}));
-    EXPECT_FALSE(SeikeiFormat("", {.Width = "10"}));
 }
