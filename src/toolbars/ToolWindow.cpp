@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <utility>
@@ -308,6 +309,14 @@ TFrameOptions TCustomToolWindow::FrameOptions() const
             .ShowCaption = ShowCaption_};
 }
 
+TFrameMargins TCustomToolWindow::FrameMarginsFor(const TToolDock* Dock) const
+{
+    TFrameOptions options = FrameOptions();
+    options.Orientation = Dock ? Dock->BarOrientation() : boFloating;
+    options.AllowDrag = Dock && Dock->AllowDrag();
+    return FrameMargins(options);
+}
+
 void TCustomToolWindow::ComputeFrameSizes()
 {
     Frame_ = FrameMargins(FrameOptions());
@@ -442,6 +451,20 @@ bool TCustomToolWindow::event(QEvent* Event)
 bool TCustomToolWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
     const QEvent::Type type = Event->type();
+    if (Watched == Client_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+        // A press on the client area away from the controls drags the bar.
+        auto* mouse = static_cast<QMouseEvent*>(Event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        const QPoint point = Client_->mapTo(this, mouse->position().toPoint());
+        CatchExceptions([&] {
+            if (type == QEvent::MouseButtonPress)
+                LeftPress(point);
+            else
+                DoubleClick();
+        });
+        return true;
+    }
     if (Watched == Client_ && (type == QEvent::ChildAdded || type == QEvent::ChildRemoved)) {
         auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(Event)->child());
         if (child && !child->isWindow()) {
