@@ -50,6 +50,10 @@ QRect TCustomToolWindow::CloseButtonRect() const
 
 void TCustomToolWindow::LeftPress(QPoint Point)
 {
+    // A disabled control passes its presses on to the bar; they do not
+    // drag it.
+    if (QWidget* control = childAt(Point); control && control != Client_)
+        return;
     if (IsDocked()) {
         if (!DockedTo_->AllowDrag())
             return;
