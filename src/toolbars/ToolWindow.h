@@ -89,12 +89,15 @@ public:
     TDragHandleStyle DragHandleStyle() const { return DragHandleStyle_; }
     void SetDragHandleStyle(TDragHandleStyle DragHandleStyle);
     TToolWindowFloatingMode FloatingMode() const { return FloatingMode_; }
-    void SetFloatingMode(TToolWindowFloatingMode FloatingMode) { FloatingMode_ = FloatingMode; }
+    void SetFloatingMode(TToolWindowFloatingMode FloatingMode);
     // The bar takes a whole row and the dock's full length.
     bool FullSize() const { return FullSize_; }
     void SetFullSize(bool FullSize);
     bool HideWhenInactive() const { return HideWhenInactive_; }
-    void SetHideWhenInactive(bool HideWhenInactive) { HideWhenInactive_ = HideWhenInactive; }
+    // A floating bar hides while another application is active; without it
+    // its caption dims instead.
+    void SetHideWhenInactive(bool HideWhenInactive);
+    bool CaptionDimmed() const { return CaptionDimmed_; }
     bool ShowCaption() const { return ShowCaption_; }
     void SetShowCaption(bool ShowCaption);
     // A floating window can be resized from its corners too.
@@ -164,6 +167,8 @@ protected:
     void moveEvent(QMoveEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     // A resize of the floating window from Edge (0 left, 1 right, 2 top,
     // 3 top-left, 4 top-right, 5 bottom, 6 bottom-left, 7 bottom-right)

@@ -12,6 +12,8 @@
 #include "ExceptionHandler.h"
 
 #include <QGuiApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 void TCustomToolWindow::mousePressEvent(QMouseEvent* Event)
@@ -27,6 +29,27 @@ void TCustomToolWindow::mouseDoubleClickEvent(QMouseEvent* Event)
     CatchExceptions([&] {
         if (Event->button() == Qt::LeftButton)
             DoubleClick();
+    });
+}
+
+void TCustomToolWindow::keyPressEvent(QKeyEvent* Event)
+{
+    CatchExceptions([&] {
+        // Esc in a floating bar gives the keyboard back to its form.
+        if (!IsDocked() && FloatForm_ && Event->key() == Qt::Key_Escape && Event->modifiers() == Qt::NoModifier)
+            FloatForm_->activateWindow();
+        else
+            Event->ignore();
+    });
+}
+
+void TCustomToolWindow::closeEvent(QCloseEvent* Event)
+{
+    // The window manager's close of a floating bar closes its form.
+    Event->ignore();
+    CatchExceptions([&] {
+        if (!IsDocked() && FloatForm_)
+            FloatForm_->close();
     });
 }
 
@@ -63,6 +86,9 @@ void TCustomToolWindow::LeftPress(QPoint Point)
             RunDrag(Point);
         return;
     }
+    raise();
+    if (ActivateParent_ && FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm && FloatForm_)
+        FloatForm_->activateWindow();
     const THitCode code = HitTestFloatingFrame(Point);
     if (code == htClose)
         RunCloseButton();
