@@ -468,13 +468,13 @@ void TDockButton::paintEvent(QPaintEvent*)
             painter.drawTiledPixmap(content, DitherPattern(SysColor(clBtnFace, pal), SysColor(clBtnHighlight, pal)));
         if (pushed)
             content.translate(1, 1);
-        PaintContent(painter, content, pushed);
+        PaintContent(painter, content);
         if (combo)
             DrawArrow(painter, width() - DropdownArrowWidth_ - 2, height() / 2 - 1, DropdownArrowWidth_, isEnabled(), pal);
     });
 }
 
-void TDockButton::PaintContent(QPainter& Painter, const QRect& Content, bool)
+void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
 {
     const QPalette& pal = palette();
     const QPixmap image = Images_ ? Images_->Image(ImageIndex_) : QPixmap();
@@ -494,11 +494,17 @@ void TDockButton::PaintContent(QPainter& Painter, const QRect& Content, bool)
     const QPoint origin = Content.topLeft();
     if (!image.isNull()) {
         const QPoint at = origin + QPoint(places.GlyphX, places.GlyphY);
-        if (isEnabled())
+        if (isEnabled()) {
             Painter.drawPixmap(at, image);
-        else
-            Painter.drawImage(at, DisabledGlyph(image.toImage(), SysColor(clBtnHighlight, pal), SysColor(clBtnShadow, pal),
-                                                false));
+        } else {
+            const std::pair key{image.cacheKey(), pal.cacheKey()};
+            if (key != DisabledGlyphKey_) {
+                DisabledGlyph_ =
+                    DisabledGlyph(image.toImage(), SysColor(clBtnHighlight, pal), SysColor(clBtnShadow, pal), false);
+                DisabledGlyphKey_ = key;
+            }
+            Painter.drawImage(at, DisabledGlyph_);
+        }
     }
     if (!Caption_.isEmpty()) {
         const QRect textRect(origin + QPoint(places.TextX, places.TextY), text);

@@ -11,9 +11,11 @@
 #include "Classes.h"
 #include "HookService.h"
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QMenu;
 class QPainter;
@@ -129,7 +131,7 @@ private:
     void UpdateGroup();
     void RepeatTick();
     void DropMenu();
-    void PaintContent(QPainter& Painter, const QRect& Content, bool Pushed);
+    void PaintContent(QPainter& Painter, const QRect& Content);
     static void HookProc(THookKind Kind, QObject* Window, QEvent* Event);
 
     TState State_ = TState::Up;
@@ -158,4 +160,8 @@ private:
     int RepeatInterval_ = 100;
     bool ShowBorderWhenInactive_ = false;
     std::unique_ptr<TRepeatTimer> RepeatTimer_;
+    // The disabled look of the picture, made again when the picture or the
+    // palette changes.
+    QImage DisabledGlyph_;
+    std::pair<qint64, qint64> DisabledGlyphKey_{};
 };

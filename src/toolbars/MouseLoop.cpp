@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -61,8 +62,9 @@ private:
                 End(false);
             return true;
         }
-        case QEvent::ApplicationDeactivate:
-            End(false);
+        case QEvent::ApplicationStateChange:
+            if (static_cast<QApplicationStateChangeEvent*>(Event)->applicationState() != Qt::ApplicationActive)
+                End(false);
             return false;
         default:
             return false;
