@@ -4,6 +4,8 @@ namespace {
 
 constexpr QRgb White = 0xFFFFFF;
 constexpr QRgb Silver = 0xC0C0C0;
+constexpr QRgb Grey = 0x808080;
+constexpr int MaxGlyphs = 5;
 
 } // namespace
 
@@ -39,4 +41,43 @@ QPixmap DitherPattern(QColor Face, QColor Highlight)
         for (int x = 0; x < 8; ++x)
             tile.setPixel(x, y, (x % 2 == y % 2 ? Highlight : Face).rgb());
     return QPixmap::fromImage(tile);
+}
+
+QImage GlyphOfStrip(const QImage& Strip, int NumGlyphs, int Index)
+{
+    if (Strip.isNull() || NumGlyphs < 1)
+        return {};
+    const int width = Strip.width() / NumGlyphs;
+    QImage glyph = Strip.copy((Index < NumGlyphs ? Index : 0) * width, 0, width, Strip.height())
+                       .convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = Strip.pixel(0, Strip.height() - 1) & RGB_MASK;
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x)
+            if ((glyph.pixel(x, y) & RGB_MASK) == transparent)
+                glyph.setPixel(x, y, 0);
+    return glyph;
+}
+
+QImage RecolouredDisabledGlyph(const QImage& Glyph, QColor Highlight, QColor Shadow)
+{
+    QImage result = Glyph.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < result.height(); ++y)
+        for (int x = 0; x < result.width(); ++x) {
+            const QRgb pixel = result.pixel(x, y);
+            if (qAlpha(pixel) == 0)
+                continue;
+            if ((pixel & RGB_MASK) == White)
+                result.setPixel(x, y, Highlight.rgb());
+            else if ((pixel & RGB_MASK) == Grey)
+                result.setPixel(x, y, Shadow.rgb());
+        }
+    return result;
+}
+
+int GlyphCountOfStrip(QSize Strip)
+{
+    if (Strip.height() <= 0 || Strip.width() % Strip.height() != 0)
+        return 1;
+    const int count = Strip.width() / Strip.height();
+    return count >= 1 && count <= MaxGlyphs ? count : 1;
 }

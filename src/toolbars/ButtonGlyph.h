@@ -14,6 +14,19 @@
 // only the black pixels.
 QImage DisabledGlyph(const QImage& Glyph, QColor Highlight, QColor Shadow, bool OldStyle);
 
+// A glyph strip's picture for a button state: Index of the NumGlyphs
+// pictures side by side (the first when Index is not below NumGlyphs), its
+// transparent colour (the strip's bottom-left pixel) made transparent.
+QImage GlyphOfStrip(const QImage& Strip, int NumGlyphs, int Index);
+
+// The disabled picture of a strip that has one: white in Highlight and
+// mid-grey in Shadow.
+QImage RecolouredDisabledGlyph(const QImage& Glyph, QColor Highlight, QColor Shadow);
+
+// How many pictures a strip holds: its width over its height when that is
+// whole and at most 5, else 1.
+int GlyphCountOfStrip(QSize Strip);
+
 // An 8 x 8 tile of Face with the pixels whose x and y have the same parity
 // in Highlight.
 QPixmap DitherPattern(QColor Face, QColor Highlight);

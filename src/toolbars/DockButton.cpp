@@ -166,6 +166,19 @@ void TDockButton::SetImages(TToolImageList* Images)
     update();
 }
 
+void TDockButton::SetGlyph(const QPixmap& Glyph)
+{
+    Glyph_ = Glyph;
+    NumGlyphs_ = GlyphCountOfStrip(Glyph.size());
+    update();
+}
+
+void TDockButton::SetNumGlyphs(int NumGlyphs)
+{
+    NumGlyphs_ = std::clamp(NumGlyphs, 1, 5);
+    update();
+}
+
 void TDockButton::SetLayout(TButtonLayout Layout)
 {
     Layout_ = Layout;
@@ -474,11 +487,29 @@ void TDockButton::paintEvent(QPaintEvent*)
     });
 }
 
+QImage TDockButton::StatePicture() const
+{
+    if (Images_)
+        return Images_->Image(ImageIndex_).toImage();
+    return GlyphOfStrip(Glyph_.toImage(), NumGlyphs_, static_cast<int>(State_));
+}
+
 void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
 {
     const QPalette& pal = palette();
-    const QPixmap image = Images_ ? Images_->Image(ImageIndex_) : QPixmap();
-    const QSize glyph = image.isNull() ? QSize() : image.deviceIndependentSize().toSize();
+    QImage image = StatePicture();
+    // The grey picture is a pixel larger; it is placed as the glyph.
+    const QSize glyph = image.isNull() ? QSize() : image.size();
+    if (!isEnabled() && !image.isNull()) {
+        const std::pair key{Images_ ? Images_->Image(ImageIndex_).cacheKey() : Glyph_.cacheKey(), pal.cacheKey()};
+        if (key != DisabledGlyphKey_) {
+            const QColor highlight = SysColor(clBtnHighlight, pal), shadow = SysColor(clBtnShadow, pal);
+            DisabledGlyph_ = NumGlyphs_ >= 2 ? RecolouredDisabledGlyph(image, highlight, shadow)
+                                             : DisabledGlyph(image, highlight, shadow, false);
+            DisabledGlyphKey_ = key;
+        }
+        image = DisabledGlyph_;
+    }
     const QSize text = Caption_.isEmpty() ? QSize() : fontMetrics().size(Qt::TextSingleLine, Caption_);
     const bool arrow = DropdownActive() && !DropdownCombo_;
     const TButtonPlaces places = LayoutButtonContent({.Width = Content.width(),
@@ -492,20 +523,8 @@ void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
                                                       .Margin = Margin_,
                                                       .Spacing = Spacing_});
     const QPoint origin = Content.topLeft();
-    if (!image.isNull()) {
-        const QPoint at = origin + QPoint(places.GlyphX, places.GlyphY);
-        if (isEnabled()) {
-            Painter.drawPixmap(at, image);
-        } else {
-            const std::pair key{image.cacheKey(), pal.cacheKey()};
-            if (key != DisabledGlyphKey_) {
-                DisabledGlyph_ =
-                    DisabledGlyph(image.toImage(), SysColor(clBtnHighlight, pal), SysColor(clBtnShadow, pal), false);
-                DisabledGlyphKey_ = key;
-            }
-            Painter.drawImage(at, DisabledGlyph_);
-        }
-    }
+    if (!image.isNull())
+        Painter.drawImage(origin + QPoint(places.GlyphX, places.GlyphY), image);
     if (!Caption_.isEmpty()) {
         const QRect textRect(origin + QPoint(places.TextX, places.TextY), text);
         if (!isEnabled()) {

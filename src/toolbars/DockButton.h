@@ -12,6 +12,7 @@
 #include "HookService.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -62,6 +63,13 @@ public:
     void SetImageIndex(int ImageIndex);
     TToolImageList* Images() const { return Images_; }
     void SetImages(TToolImageList* Images);
+    // A strip of up to five pictures side by side, for the states up,
+    // disabled, down, held down and hot; used without Images.
+    const QPixmap& Glyph() const { return Glyph_; }
+    void SetGlyph(const QPixmap& Glyph);
+    // 1 to 5; setting the glyph counts them.
+    int NumGlyphs() const { return NumGlyphs_; }
+    void SetNumGlyphs(int NumGlyphs);
     TButtonLayout Layout() const { return Layout_; }
     void SetLayout(TButtonLayout Layout);
     int Margin() const { return Margin_; }
@@ -148,6 +156,8 @@ private:
     bool Down_ = false;
     int ImageIndex_ = -1;
     TToolImageList* Images_ = nullptr;
+    QPixmap Glyph_;
+    int NumGlyphs_ = 1;
     TButtonLayout Layout_ = TButtonLayout::blGlyphLeft;
     int Margin_ = -1;
     int Spacing_ = 4;
@@ -164,4 +174,5 @@ private:
     // palette changes.
     QImage DisabledGlyph_;
     std::pair<qint64, qint64> DisabledGlyphKey_{};
+    QImage StatePicture() const;
 };

@@ -181,4 +181,28 @@ TEST(ButtonPictures, GlyphPlaceDitherAndDisabledGlyph)
     EXPECT_EQ(disabled.pixelColor(2, 2).alpha(), 0);
 }
 
+TEST(ButtonPictures, AGlyphStripHoldsUpToFivePicturesAndDisablesFromItsSecond)
+{
+    EXPECT_EQ(GlyphCountOfStrip({96, 16}), 1) << "six are too many";
+    EXPECT_EQ(GlyphCountOfStrip({64, 16}), 4);
+    EXPECT_EQ(GlyphCountOfStrip({50, 16}), 1);
+    TDockButton button(nullptr);
+    button.SetNumGlyphs(0);
+    EXPECT_EQ(button.NumGlyphs(), 1);
+    button.SetNumGlyphs(9);
+    EXPECT_EQ(button.NumGlyphs(), 5);
+
+    QImage strip(4, 2, QImage::Format_RGB32);
+    strip.fill(qRgb(255, 0, 255));
+    strip.setPixel(2, 0, qRgb(255, 255, 255));
+    strip.setPixel(3, 0, qRgb(128, 128, 128));
+    const QImage second = GlyphOfStrip(strip, 2, 1);
+    EXPECT_EQ(second.size(), QSize(2, 2));
+    EXPECT_EQ(second.pixelColor(0, 1).alpha(), 0) << "the strip's transparent colour";
+    EXPECT_EQ(GlyphOfStrip(strip, 2, 4).pixelColor(0, 0).alpha(), 0) << "a state past the strip takes the first";
+    const QImage disabled = RecolouredDisabledGlyph(second, Qt::yellow, Qt::blue);
+    EXPECT_EQ(disabled.pixelColor(0, 0), QColor(Qt::yellow));
+    EXPECT_EQ(disabled.pixelColor(1, 0), QColor(Qt::blue));
+}
+
 } // namespace
