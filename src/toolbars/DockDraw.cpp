@@ -28,11 +28,14 @@ void DrawRing(QPainter& Painter, const QRect& R, const QColor& TopLeft, const QC
 void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, bool Middle, const QPalette& Palette)
 {
     QRect r = Rect;
-    if (Edge == TEdge::Raised) {
+    if (Edge == TEdge::SunkenOuter) {
+        DrawRing(Painter, r, SysColor(clBtnShadow, Palette), SysColor(clBtnHighlight, Palette));
+    } else if (Edge == TEdge::Raised) {
         DrawRing(Painter, r, SysColor(cl3DLight, Palette), SysColor(cl3DDkShadow, Palette));
         r.adjust(1, 1, -1, -1);
     }
-    DrawRing(Painter, r, SysColor(clBtnHighlight, Palette), SysColor(clBtnShadow, Palette));
+    if (Edge != TEdge::SunkenOuter)
+        DrawRing(Painter, r, SysColor(clBtnHighlight, Palette), SysColor(clBtnShadow, Palette));
     if (Middle)
         Painter.fillRect(r.adjusted(1, 1, -1, -1), SysColor(clBtnFace, Palette));
 }

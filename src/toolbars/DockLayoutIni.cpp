@@ -39,25 +39,28 @@ void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const st
     const std::string dockName = Ini.ReadString(Section, "DockedTo", "");
     if (dockName.empty())
         return;
-    const QPoint floatPosition(Ini.ReadInteger(Section, "FloatLeft", 0), Ini.ReadInteger(Section, "FloatTop", 0));
-    const auto readExtras = [&] { Bar.SetFloatRightX(Ini.ReadInteger(Section, "FloatRightX", 0)); };
-    if (dockName == FloatingDock) {
-        readExtras();
-        // Toolbars do not float yet: the bar stays on its dock and keeps
-        // where it floated for the next save.
-        Bar.SetFloatPosition(floatPosition);
-        return;
-    }
-    TToolDock* dock = FindDockByName(Form, dockName);
-    if (!dock || !dock->AllowDrag())
+    TToolDock* dock = dockName == FloatingDock ? nullptr : FindDockByName(Form, dockName);
+    if (dockName != FloatingDock && (!dock || !dock->AllowDrag()))
         return;
     // Rows and positions are only orders; a negative row is the first, and
     // any position lays out (the dock adds positions in 64 bits).
     Bar.SetDockRow(std::max(0, Ini.ReadInteger(Section, "DockRow", Bar.DockRow())));
     Bar.SetDockPos(Ini.ReadInteger(Section, "DockPos", Bar.DockPos()));
-    readExtras();
+    const QPoint floatPosition(Ini.ReadInteger(Section, "FloatLeft", 0), Ini.ReadInteger(Section, "FloatTop", 0));
+    Bar.SetFloatRightX(Ini.ReadInteger(Section, "FloatRightX", 0));
     Bar.SetFloatPosition(floatPosition);
-    Bar.SetDockedTo(dock);
+    if (dock) {
+        Bar.SetDockedTo(dock);
+        return;
+    }
+    Bar.SetParent(&Form);
+    Bar.SetBounds(QRect(floatPosition, Bar.size()));
+    Bar.KeepOnScreen(true);
+    // A double-click docks it where it came from, if that dock is still
+    // there.
+    const std::string lastDock = rev >= 3 && Bar.UseLastDock() ? Ini.ReadString(Section, "LastDock", "") : "";
+    if (TToolDock* last = lastDock.empty() ? nullptr : FindDockByName(Form, lastDock))
+        Bar.SetLastDock(last);
 }
 
 } // namespace

@@ -16,7 +16,40 @@ QSize ControlSize(const QWidget& Control)
 
 } // namespace
 
-TCustomDockToolbar::TCustomDockToolbar(std::string Name) : TCustomToolWindow(std::move(Name)) {}
+TCustomDockToolbar::TCustomDockToolbar(std::string Name) : TCustomToolWindow(std::move(Name))
+{
+    // The sizes a toolbar can take change along one axis at a time.
+    SetResizeAtCorners(false);
+}
+
+TCustomDockToolbar::~TCustomDockToolbar() = default;
+
+void TCustomDockToolbar::BeginFloatSizing(int Edge)
+{
+    static constexpr TSizeEdge Edges[] = {TSizeEdge::Left,  TSizeEdge::Right,  TSizeEdge::Top,
+                                          TSizeEdge::Left,  TSizeEdge::Right,  TSizeEdge::Bottom,
+                                          TSizeEdge::Left,  TSizeEdge::Right};
+    const QRect bounds = geometry();
+    const QSize frame = FrameSize();
+    Sizing_ = std::make_unique<TFloatSizing>(
+        Edges[Edge], BuildFloatingSizeList(),
+        TFrameMargins{0, 0, frame.width(), frame.height()},
+        TBarRect{bounds.left(), bounds.top(), bounds.width(), bounds.height()});
+}
+
+QRect TCustomDockToolbar::TrackFloatSizing(QPoint Cursor, const QRect&, const QRect& Start)
+{
+    const TBarRect start{Start.left(), Start.top(), Start.width(), Start.height()};
+    const TBarRect r = Sizing_->Track(Cursor.x(), Cursor.y(), start, start);
+    return {r.Left, r.Top, r.Width, r.Height};
+}
+
+void TCustomDockToolbar::EndFloatSizing(bool Accepted)
+{
+    const std::unique_ptr<TFloatSizing> sizing = std::move(Sizing_);
+    if (Accepted && sizing->Moved())
+        SetFloatRightX(sizing->FloatRightX());
+}
 
 TDockToolbar::TDockToolbar(TToolDock* Dock, std::string Name, const QString& Caption)
     : TCustomDockToolbar(std::move(Name))

@@ -4,7 +4,10 @@
 // keep the order in which they were added.
 #pragma once
 
+#include "FloatSizing.h"
 #include "ToolWindow.h"
+
+#include <memory>
 
 #include <vector>
 
@@ -27,6 +30,12 @@ public:
 
 protected:
     explicit TCustomDockToolbar(std::string Name);
+    ~TCustomDockToolbar() override;
+
+    // A resize of the floating toolbar snaps to the sizes it can wrap to.
+    void BeginFloatSizing(int Edge) override;
+    QRect TrackFloatSizing(QPoint Cursor, const QRect& Proposed, const QRect& Start) override;
+    void EndFloatSizing(bool Accepted) override;
 
     void PaintClient(QPainter& Painter) override;
     void ControlListChanged(QWidget* Control, bool Inserted) override;
@@ -37,6 +46,7 @@ private:
     std::vector<TToolbarItem> Items(const std::vector<QWidget*>& Controls) const;
 
     int32_t FloatRightX_ = 0;
+    std::unique_ptr<TFloatSizing> Sizing_; // while the floating toolbar is resized
     std::vector<QWidget*> OrderList_;
     std::vector<TLineSeparator> LineSeparatorList_;
 };

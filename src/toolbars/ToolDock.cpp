@@ -196,8 +196,9 @@ void TToolDock::UpdateBarList(bool Insert, TCustomToolWindow* Bar)
     const auto at = std::find(BarList_.begin(), BarList_.end(), Bar);
     if (Insert && at == BarList_.end()) {
         // A bar not placed yet follows the bars already in its row, so that
-        // bars made one after another line up in that order.
-        if (Bar->DockPos_ < 0)
+        // bars made one after another line up in that order. Any other
+        // position below 0 puts it in front of them.
+        if (Bar->DockPos_ == -1)
             for (const TCustomToolWindow* other : BarList_)
                 if (other->DockRow_ == Bar->DockRow_)
                     Bar->DockPos_ = std::max(Bar->DockPos_, other->DockPos_ == INT32_MAX ? INT32_MAX : other->DockPos_ + 1);

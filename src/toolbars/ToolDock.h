@@ -26,6 +26,9 @@ using TDockBoundLines = TSet<TDockBoundLine>;
 // Sender, whether the bar became visible on the dock (true) or stopped
 // being so, and the bar.
 using TInsertRemoveEvent = std::function<void(TObject* Sender, bool Inserting, TCustomToolWindow* Bar)>;
+// Sender (the dock), the bar dragged over it, and whether it may dock
+// there (true unless the handler clears it).
+using TRequestDockEvent = std::function<void(TObject* Sender, TCustomToolWindow* Bar, bool& Accept)>;
 
 class TToolDock : public QWidget, public TObject {
     Q_OBJECT
@@ -72,6 +75,7 @@ public:
     void SetParent(QWidget* Parent);
 
     TInsertRemoveEvent OnInsertRemoveBar;
+    TRequestDockEvent OnRequestDock;
     TNotifyEvent OnResize;
 
     // Every bar that belongs to the dock: docked on it, or floating and

@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QGuiApplication>
+#include <QWindow>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <utility>
@@ -48,6 +51,8 @@ TCustomToolWindow::TCustomToolWindow(std::string Name)
 {
     Client_ = new TClientArea(this);
     setObjectName(QString::fromStdString(Name_));
+    // Floating, the bar never takes the activation from its form.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(1, 1);
     setMaximumSize(32767, 32767);
     Client_->installEventFilter(this);
@@ -68,12 +73,12 @@ TCustomToolWindow::~TCustomToolWindow()
 
 void TCustomToolWindow::HookProc(THookKind Kind, QObject* Window, QEvent*)
 {
-    // A floating bar shows with its form: re-check when a form is shown or
-    // hidden.
-    if (Kind != WindowPosEvent)
-        return;
+    // A floating bar shows with its form, and with HideWhenInactive only
+    // while the application is active: re-check when either changes.
     for (TCustomToolWindow* bar : FloatingToolWindows())
-        if (bar->FloatForm_ == Window)
+        if (Kind == ActivateAppEvent ||
+            (Kind == WindowPosEvent && bar->FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm &&
+             bar->FloatForm_ == Window))
             bar->UpdateVisibility();
 }
 
@@ -200,11 +205,36 @@ void TCustomToolWindow::SetParent(QWidget* NewParent)
 
 void TCustomToolWindow::UpdateVisibility()
 {
+    const bool active = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    const bool dimmed = !IsDocked() && !HideWhenInactive_ && !active;
+    if (dimmed != CaptionDimmed_) {
+        CaptionDimmed_ = dimmed;
+        PostFloatingFrameRepaint(fpCaption);
+    }
     bool show = Visible_ && HideCount_ == 0 && parentWidget();
-    if (show && !IsDocked())
-        show = FloatForm_ && FloatForm_->isVisible();
+    if (show && !IsDocked()) {
+        show = FloatForm_ && (!HideWhenInactive_ || active);
+        if (FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm)
+            show = show && FloatForm_->isVisible() && !FloatForm_->isMinimized();
+    }
     if (show != !isHidden())
         setVisible(show);
+    // Above every window of every program, or only above its form.
+    if (show && !IsDocked() && windowHandle())
+        windowHandle()->setFlag(Qt::WindowStaysOnTopHint,
+                                FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfAllForms && isEnabled());
+}
+
+void TCustomToolWindow::SetFloatingMode(TToolWindowFloatingMode FloatingMode)
+{
+    FloatingMode_ = FloatingMode;
+    UpdateVisibility();
+}
+
+void TCustomToolWindow::SetHideWhenInactive(bool HideWhenInactive)
+{
+    HideWhenInactive_ = HideWhenInactive;
+    UpdateVisibility();
 }
 
 void TCustomToolWindow::SetDockRow(int32_t DockRow)
@@ -306,6 +336,14 @@ TFrameOptions TCustomToolWindow::FrameOptions() const
             .DragHandleStyle = DragHandleStyle_,
             .SizableFrame = SizableFrame_,
             .ShowCaption = ShowCaption_};
+}
+
+TFrameMargins TCustomToolWindow::FrameMarginsFor(const TToolDock* Dock) const
+{
+    TFrameOptions options = FrameOptions();
+    options.Orientation = Dock ? Dock->BarOrientation() : boFloating;
+    options.AllowDrag = Dock && Dock->AllowDrag();
+    return FrameMargins(options);
 }
 
 void TCustomToolWindow::ComputeFrameSizes()
@@ -442,6 +480,20 @@ bool TCustomToolWindow::event(QEvent* Event)
 bool TCustomToolWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
     const QEvent::Type type = Event->type();
+    if (Watched == Client_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+        // A press on the client area away from the controls drags the bar.
+        auto* mouse = static_cast<QMouseEvent*>(Event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        const QPoint point = Client_->mapTo(this, mouse->position().toPoint());
+        CatchExceptions([&] {
+            if (type == QEvent::MouseButtonPress)
+                LeftPress(point);
+            else
+                DoubleClick();
+        });
+        return true;
+    }
     if (Watched == Client_ && (type == QEvent::ChildAdded || type == QEvent::ChildRemoved)) {
         auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(Event)->child());
         if (child && !child->isWindow()) {

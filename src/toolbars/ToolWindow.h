@@ -10,6 +10,7 @@
 #include "Classes.h"
 #include "Graphics.h"
 #include "HookService.h"
+#include "DragGeometry.h"
 #include "ToolDock.h"
 #include "ToolFrame.h"
 
@@ -27,6 +28,8 @@ enum class TDockBorderStyle { bsNone, bsSingle };
 using TDockableTo = TSet<TDockPosition>;
 // Sender and the dock the bar is going to (none: it is going to float).
 using TDockChangingExEvent = std::function<void(TObject* Sender, TToolDock* DockingTo)>;
+// Sender, and whether the window may close (true unless the handler clears it).
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 // The parts of a floating frame a repaint asks for.
 enum TFloatingFrameParts { fpFrame = 1, fpCaption = 2, fpCloseButton = 4, fpAll = 7 };
@@ -86,14 +89,20 @@ public:
     TDragHandleStyle DragHandleStyle() const { return DragHandleStyle_; }
     void SetDragHandleStyle(TDragHandleStyle DragHandleStyle);
     TToolWindowFloatingMode FloatingMode() const { return FloatingMode_; }
-    void SetFloatingMode(TToolWindowFloatingMode FloatingMode) { FloatingMode_ = FloatingMode; }
+    void SetFloatingMode(TToolWindowFloatingMode FloatingMode);
     // The bar takes a whole row and the dock's full length.
     bool FullSize() const { return FullSize_; }
     void SetFullSize(bool FullSize);
     bool HideWhenInactive() const { return HideWhenInactive_; }
-    void SetHideWhenInactive(bool HideWhenInactive) { HideWhenInactive_ = HideWhenInactive; }
+    // A floating bar hides while another application is active; without it
+    // its caption dims instead.
+    void SetHideWhenInactive(bool HideWhenInactive);
+    bool CaptionDimmed() const { return CaptionDimmed_; }
     bool ShowCaption() const { return ShowCaption_; }
     void SetShowCaption(bool ShowCaption);
+    // A floating window can be resized from its corners too.
+    bool ResizeAtCorners() const { return ResizeAtCorners_; }
+    void SetResizeAtCorners(bool ResizeAtCorners) { ResizeAtCorners_ = ResizeAtCorners; }
 
     TNotifyEvent OnDockChanged;
     TNotifyEvent OnDockChanging;
@@ -104,6 +113,10 @@ public:
     TNotifyEvent OnVisibleChanged;
     TNotifyEvent OnRecreating;
     TNotifyEvent OnRecreated;
+    // The close button was clicked: OnCloseQuery may keep the window, else
+    // it is hidden and OnClose follows.
+    TCloseQueryEvent OnCloseQuery;
+    TNotifyEvent OnClose;
 
     // The last floating position, in screen coordinates; kept while docked.
     QPoint FloatPosition() const { return FloatPosition_; }
@@ -111,6 +124,15 @@ public:
     // The frame around the client area: its width and height in all.
     QSize FrameSize() const { return {Frame_.Width(), Frame_.Height()}; }
     QWidget* ClientArea() const { return Client_; }
+    // The frame the window would have on Dock (none: floating).
+    TFrameMargins FrameMarginsFor(const TToolDock* Dock) const;
+    // The form the bar is on, docked or floating.
+    QWidget* FormOf() const;
+    // Moves a floating window onto the work area of the monitor nearest
+    // it; with OnlyIfFullyOffscreen only when none of it is on that area.
+    void KeepOnScreen(bool OnlyIfFullyOffscreen);
+    // What a point of the window (window coordinates) is on when floating.
+    THitCode HitTestFloatingFrame(QPoint Point) const;
     int ClientWidth() const { return width() - Frame_.Width(); }
     int ClientHeight() const { return height() - Frame_.Height(); }
 
@@ -144,6 +166,17 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void moveEvent(QMoveEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    // A resize of the floating window from Edge (0 left, 1 right, 2 top,
+    // 3 top-left, 4 top-right, 5 bottom, 6 bottom-left, 7 bottom-right)
+    // starts, goes on with the pointer at Cursor proposing the bounds
+    // Proposed (the result is what the window will take), and ends.
+    virtual void BeginFloatSizing(int) {}
+    virtual QRect TrackFloatSizing(QPoint, const QRect& Proposed, const QRect&) { return Proposed; }
+    virtual void EndFloatSizing(bool) {}
     // Paints on the client area, under its controls.
     virtual void PaintClient(QPainter&) {}
     // A control was added to (Inserted) or removed from the client area.
@@ -152,6 +185,9 @@ protected:
 private:
     class TClientArea;
     friend class TToolDock;
+    friend class TDragSession;
+    friend class TResizeSession;
+    friend class TCloseButtonSession;
 
     TFrameOptions FrameOptions() const;
     void ComputeFrameSizes();
@@ -159,11 +195,21 @@ private:
     void AdoptChildren();
     void UpdateVisibility();
     void FireMove();
+    // The mouse on the window or its client area, at Point (window
+    // coordinates).
+    void LeftPress(QPoint Point);
+    void DoubleClick();
+    void RunDrag(QPoint Point);
+    void RunResize(int Edge, QPoint Start);
+    void RunCloseButton();
+    QRect CloseButtonRect() const;
+    void SetClosePressed(bool Pressed);
+    // Puts the bar into Row of Dock at Pos, as a drop does.
+    void DockAt(TToolDock& Dock, int32_t Row, int32_t Pos);
     void DrawDockedFrame(QPainter& Painter);
     void DrawFloatingFrame(QPainter& Painter);
     void QueueFrameRepaint();
     void RepaintFrameNow();
-    QWidget* FormOf() const;
     static void HookProc(THookKind Kind, QObject* Window, QEvent* Event);
 
     std::string Name_;
@@ -188,6 +234,7 @@ private:
     bool FullSize_ = false;
     bool HideWhenInactive_ = true;
     bool ShowCaption_ = true;
+    bool ResizeAtCorners_ = true;
     bool UseLastDock_ = true;
     bool SizableFrame_ = true;
     bool CaptionDimmed_ = false;

@@ -6,6 +6,7 @@
 #include "ToolbarForm.h"
 
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +89,9 @@ TEST(ToolWindow, AFloatingBarShowsWithItsFormAndKeepsItsOwnVisibleFlag)
     f.Edit->SetDockedTo(nullptr);
     EXPECT_TRUE(f.Edit->isHidden()) << "its form is not shown yet";
     f.Form.show();
+    // It hides while no window of the program is active.
+    f.Form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.Form));
     EXPECT_FALSE(f.Edit->isHidden());
     EXPECT_TRUE(f.Edit->isWindow());
     f.Form.hide();

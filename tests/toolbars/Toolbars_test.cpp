@@ -2,6 +2,7 @@
 // toolbars' places kept in the settings file.
 #include "DockLayoutIni.h"
 #include "IniFiles.h"
+#include "Monitors.h"
 #include "TempDir.h"
 #include "ToolbarForm.h"
 
@@ -109,6 +110,60 @@ TEST_F(DockLayoutIni, ForeignSectionsUnknownDocksAndAMissingFileChangeLittle)
     new TDockToolbar(f.Top, "");
     EXPECT_THROW(SaveDockLayoutToIni(f.Form, IniName, ""), Exception);
     EXPECT_EQ(TIniFile(IniName).ReadInteger("ToolbarFile", "Rev", 0), 3) << "sections before the error are kept";
+}
+
+TEST_F(DockLayoutIni, AFloatingBarComesBackWhereItFloatedAndOntoTheScreen)
+{
+    const TMonitorWorkAreas saved = SetMonitorWorkAreas([] { return std::vector<QRect>{{0, 0, 1024, 768}}; });
+    {
+        TToolbarForm f;
+        f.Tree->SetDockRow(1);
+        f.Tree->SetFloatPosition({300, 200});
+        f.Tree->SetDockedTo(nullptr);
+        f.Edit->SetFloatPosition({-20, 100});
+        f.Edit->SetDockedTo(nullptr);
+        SaveDockLayoutToIni(f.Form, IniName, "");
+    }
+    TIniFile ini(IniName);
+    EXPECT_EQ(ini.ReadString("ToolbarTree", "DockedTo", ""), "+");
+    EXPECT_EQ(ini.ReadString("ToolbarTree", "LastDock", ""), "ToolDock1");
+    ini.WriteInteger("ToolbarEdit", "Rev", 2);
+    for (const char* section : {"ToolbarTree", "ToolbarEdit"})
+        ini.WriteString(section, "LastDock", "ToolDock2");
+    {
+        TToolbarForm f;
+        LoadDockLayoutFromIni(f.Form, IniName, "");
+        EXPECT_EQ(f.Tree->DockedTo(), nullptr);
+        EXPECT_EQ(f.Tree->pos(), QPoint(300, 200));
+        EXPECT_EQ(f.Tree->LastDock(), f.Left);
+        EXPECT_EQ(f.Tree->DockRow(), 1) << "kept for docking again";
+        EXPECT_EQ(f.Edit->pos(), QPoint(-20, 100)) << "partly on the screen: kept";
+        EXPECT_EQ(f.Edit->LastDock(), f.Top) << "revision 2 is read but for its last dock";
+    }
+    ini.WriteInteger("ToolbarTree", "FloatLeft", 5000);
+    TToolbarForm f;
+    LoadDockLayoutFromIni(f.Form, IniName, "");
+    EXPECT_EQ(f.Tree->geometry().right(), 1023) << "wholly off the screen: moved onto it";
+    SetMonitorWorkAreas(saved);
+}
+
+TEST_F(DockLayoutIni, OverlappingBarsFollowEachOtherAndAFailedWriteIsReported)
+{
+    TIniFile ini(IniName);
+    for (const char* section : {"ToolbarFile", "ToolbarTree"}) {
+        ini.WriteInteger(section, "Rev", 3);
+        ini.WriteString(section, "DockedTo", "ToolDock1");
+        ini.WriteInteger(section, "DockRow", 0);
+        ini.WriteInteger(section, "DockPos", 10);
+    }
+    TToolbarForm f;
+    LoadDockLayoutFromIni(f.Form, IniName, "");
+    const QRect file = f.File->geometry(), tree = f.Tree->geometry();
+    EXPECT_EQ(file.top(), tree.top());
+    EXPECT_FALSE(file.intersects(tree));
+
+    // A settings file whose folder is a file cannot be written.
+    EXPECT_THROW(SaveDockLayoutToIni(f.Form, IniName + "/velk2000.ini", ""), EIniFileException);
 }
 
 } // namespace

@@ -1,0 +1,168 @@
+// What the mouse does to a tool window: a press on its handle, caption or
+// empty client area drags it, a press on a floating window's edge resizes
+// it, a press on its close button closes it, and a double-click floats a
+// docked window or docks a floating one.
+#include "CloseButtonSession.h"
+#include "DragOutline.h"
+#include "DragSession.h"
+#include "Monitors.h"
+#include "ResizeSession.h"
+#include "ToolWindow.h"
+
+#include "ExceptionHandler.h"
+
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+void TCustomToolWindow::mousePressEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] {
+        if (Event->button() == Qt::LeftButton)
+            LeftPress(Event->position().toPoint());
+    });
+}
+
+void TCustomToolWindow::mouseDoubleClickEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] {
+        if (Event->button() == Qt::LeftButton)
+            DoubleClick();
+    });
+}
+
+void TCustomToolWindow::keyPressEvent(QKeyEvent* Event)
+{
+    CatchExceptions([&] {
+        // Esc in a floating bar gives the keyboard back to its form.
+        if (!IsDocked() && FloatForm_ && Event->key() == Qt::Key_Escape && Event->modifiers() == Qt::NoModifier)
+            FloatForm_->activateWindow();
+        else
+            Event->ignore();
+    });
+}
+
+void TCustomToolWindow::closeEvent(QCloseEvent* Event)
+{
+    // The window manager's close of a floating bar closes its form.
+    Event->ignore();
+    CatchExceptions([&] {
+        if (!IsDocked() && FloatForm_)
+            FloatForm_->close();
+    });
+}
+
+THitCode TCustomToolWindow::HitTestFloatingFrame(QPoint Point) const
+{
+    const TFrameMargins frame = FrameMarginsFor(nullptr);
+    return HitTestFloating(Point.x(), Point.y(), width(), height(),
+                           {.Frame = frame.Left,
+                            .CaptionHeight = ShowCaption_ ? SmallCaptionHeight : 0,
+                            .CloseButton = CloseButton_,
+                            .SizableFrame = SizableFrame_,
+                            .ResizeAtCorners = ResizeAtCorners_});
+}
+
+QRect TCustomToolWindow::CloseButtonRect() const
+{
+    const TBarRect r = IsDocked() ? DockedCloseButtonRect(FrameOptions(), ClientWidth())
+                                  : FloatingCloseButtonRect(FrameOptions(), ClientWidth());
+    return {r.Left, r.Top, r.Width, r.Height};
+}
+
+void TCustomToolWindow::LeftPress(QPoint Point)
+{
+    // A disabled control passes its presses on to the bar; they do not
+    // drag it.
+    if (QWidget* control = childAt(Point); control && control != Client_)
+        return;
+    if (IsDocked()) {
+        if (!DockedTo_->AllowDrag())
+            return;
+        if (CloseButtonWhenDocked_ && CloseButtonRect().contains(Point))
+            RunCloseButton();
+        else
+            RunDrag(Point);
+        return;
+    }
+    raise();
+    if (ActivateParent_ && FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm && FloatForm_)
+        FloatForm_->activateWindow();
+    const THitCode code = HitTestFloatingFrame(Point);
+    if (code == htClose)
+        RunCloseButton();
+    else if (const int edge = SizingEdge(code); edge >= 0)
+        RunResize(edge, mapToGlobal(Point));
+    else if (code == htClient)
+        RunDrag(Point);
+}
+
+void TCustomToolWindow::DoubleClick()
+{
+    if (IsDocked()) {
+        if (!DockedTo_->AllowDrag() || DockMode_ != TToolWindowDockMode::dmCanFloat)
+            return;
+        SetDockedTo(nullptr);
+        KeepOnScreen(true);
+    } else if (LastDock_) {
+        SetDockedTo(LastDock_);
+    } else if (DefaultDock_) {
+        // In front of every bar of the first row.
+        DockRow_ = 0;
+        DockPos_ = -8;
+        SetDockedTo(DefaultDock_);
+    }
+}
+
+void TCustomToolWindow::RunDrag(QPoint Point)
+{
+    TDragOutline outline;
+    const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+    TDragSession session(*this, Point, ctrl, &outline);
+    session.Finish(RunMouseLoop(*this, session, true));
+}
+
+void TCustomToolWindow::RunResize(int Edge, QPoint Start)
+{
+    TDragOutline outline;
+    TResizeSession session(*this, Edge, Start, &outline);
+    session.Finish(RunMouseLoop(*this, session, true));
+}
+
+void TCustomToolWindow::RunCloseButton()
+{
+    TCloseButtonSession session(*this);
+    session.Finish(RunMouseLoop(*this, session, false));
+}
+
+void TCustomToolWindow::SetClosePressed(bool Pressed)
+{
+    ClosePressed_ = Pressed;
+    if (IsDocked())
+        PostDockedFrameRepaint();
+    else
+        PostFloatingFrameRepaint(fpCloseButton);
+}
+
+void TCustomToolWindow::DockAt(TToolDock& Dock, int32_t Row, int32_t Pos)
+{
+    DockRow_ = Row;
+    DockPos_ = Pos;
+    if (DockedTo_ != &Dock)
+        SetParent(&Dock);
+    Dock.LayoutBars(true);
+}
+
+void TCustomToolWindow::KeepOnScreen(bool OnlyIfFullyOffscreen)
+{
+    if (IsDocked() || !isWindow())
+        return;
+    const QRect bounds = geometry();
+    const QRect work = WorkAreaNearest(bounds);
+    if (work.isEmpty())
+        return;
+    const TBarRect kept = KeepRectOnScreen({bounds.left(), bounds.top(), bounds.width(), bounds.height()},
+                                           {work.left(), work.top(), work.width(), work.height()}, OnlyIfFullyOffscreen);
+    SetBounds(QRect(kept.Left, kept.Top, kept.Width, kept.Height));
+}
