@@ -21,9 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         return 0;
     }
     for (const TFlatPage& page : pages) {
-        // One byte more keeps a double-byte character whole; a first line of
-        // blanks and dots gives an empty title, as it does for any page.
-        Check(page.Title.size() <= TitleCutBytes + 1, "a title has a length a title can have");
+        // One byte more keeps a double-byte character whole.
+        Check(!page.Title.empty() && page.Title.size() <= TitleCutBytes + 1, "a title has a length a title can have");
         Check(page.Title.find_first_of("\r\n") == std::string::npos, "a title is one line");
         Check(page.SubIcon == -1 || (page.SubIcon >= 1 && page.SubIcon <= kSubIcons), "a sub-icon exists");
     }

@@ -83,6 +83,7 @@ TEST(NodeClipboardCodec, CleansForgedTitlesAndSubIcons)
         {"Title\nSecond", SubIcons, "Title", SubIcons},
         {" \t..Dots", SubIcons + 1, "Dots", -1},
         {"\r\nAfter", -7, "UnTitled", -1},
+        {"  .\nAfter", 1, "UnTitled", 1},
         {std::string(253, 'a') + Sjis("日本"), 0, std::string(253, 'a') + Sjis("日"), -1},
     };
     for (const auto& c : cases) {

@@ -59,9 +59,13 @@ private:
 
 // A title as the tree may show it: only its first line counts, and a line
 // break of either kind ends it.
+// A title of blanks and dots alone would leave an item with no caption to
+// click; it is "UnTitled" like an empty one, so that cleaning a clean title
+// changes nothing.
 std::string CleanTitle(std::string_view Title)
 {
-    return PageTitle(Title.substr(0, std::min(Title.find('\r'), Title.find('\n'))));
+    std::string title = PageTitle(Title.substr(0, std::min(Title.find('\r'), Title.find('\n'))));
+    return title.empty() ? std::string(UnTitledTitle) : title;
 }
 
 } // namespace
