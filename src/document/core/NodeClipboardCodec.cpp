@@ -1,5 +1,6 @@
 #include "NodeClipboardCodec.h"
 
+#include "ByteReader.h"
 #include "PageTitle.h"
 
 #include <limits>
@@ -27,35 +28,6 @@ void PutString(std::string& Out, std::string_view Bytes)
 {
     throw ENodeClipboardFormat("クリップボードのページデータが壊れているため貼り付けできません。");
 }
-
-class TReader {
-public:
-    explicit TReader(std::string_view Bytes) : Rest_(Bytes) {}
-
-    size_t Left() const { return Rest_.size(); }
-    uint32_t U32()
-    {
-        if (Rest_.size() < 4)
-            Damaged();
-        const auto* p = reinterpret_cast<const unsigned char*>(Rest_.data());
-        Rest_.remove_prefix(4);
-        return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-               static_cast<uint32_t>(p[3]) << 24;
-    }
-    int32_t I32() { return static_cast<int32_t>(U32()); }
-    std::string_view Bytes(size_t Count)
-    {
-        if (Rest_.size() < Count)
-            Damaged();
-        const std::string_view bytes = Rest_.substr(0, Count);
-        Rest_.remove_prefix(Count);
-        return bytes;
-    }
-    std::string_view String() { return Bytes(U32()); }
-
-private:
-    std::string_view Rest_;
-};
 
 // A title as the tree may show it: only its first line counts, and a line
 // break of either kind ends it.
@@ -105,7 +77,7 @@ std::string EncodeNodeClipboard(const TFlatPages& Pages)
 
 TFlatPages DecodeNodeClipboard(std::string_view Bytes, int SubIconCount)
 {
-    TReader reader(Bytes);
+    TByteReader reader(Bytes, Damaged);
     if (reader.Bytes(4) != NodeClipboardMagic || reader.U32() != NodeClipboardVersion)
         Damaged();
     const uint32_t count = reader.U32();

@@ -1,5 +1,7 @@
 #include "Vk2Codec.h"
 
+#include "ByteReader.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -52,33 +54,6 @@ uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, in
 {
     throw EVk2Format("このファイルは壊れているため開けません。");
 }
-
-// Reads the file front to back; every read is checked against what is left.
-class TReader {
-public:
-    explicit TReader(std::string_view Bytes) : Rest_(Bytes) {}
-
-    size_t Left() const { return Rest_.size(); }
-    uint32_t U32()
-    {
-        if (Rest_.size() < 4)
-            Damaged();
-        const auto* b = reinterpret_cast<const unsigned char*>(Rest_.data());
-        Rest_.remove_prefix(4);
-        return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
-    }
-    std::string_view Bytes(uint64_t Count)
-    {
-        if (Count > Rest_.size())
-            Damaged();
-        const std::string_view bytes = Rest_.substr(0, static_cast<size_t>(Count));
-        Rest_.remove_prefix(static_cast<size_t>(Count));
-        return bytes;
-    }
-
-private:
-    std::string_view Rest_;
-};
 
 int SubIconFromFile(uint32_t Value, int SubIconCount)
 {
@@ -173,7 +148,7 @@ std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 
 TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
 {
-    TReader reader(Bytes);
+    TByteReader reader(Bytes, Damaged);
     const uint32_t treeLength = reader.U32();
     TVk2Document document;
     document.Pages = ParseTreeText(reader.Bytes(treeLength));
