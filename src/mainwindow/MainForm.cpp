@@ -86,6 +86,9 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
     BindCommands();
     BindFileCommands();
+    BindViewCommands();
+    BindLinkCommands();
+    BindSubIconCommands();
     BindTreeCommands();
     BindSearchCommands();
     BindOutputCommands();

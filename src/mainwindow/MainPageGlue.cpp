@@ -179,7 +179,7 @@ void TVelkForm::UpdateToolButtons()
     }
     snapshot.TextEmpty = TextEmpty(*ActiveEditor_);
     snapshot.TextIsCrLf = TextIsCrLf(*ActiveEditor_);
-    snapshot.SubIconFinderClosed = true;
+    snapshot.SubIconFinderClosed = SubIconFinder() == nullptr;
     snapshot.HasFileName = HasFileName_;
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;
