@@ -200,7 +200,7 @@ void TVelkForm::OpenBrowseView()
     BrowseSplitter_ = new QSplitter(Qt::Vertical);
     BrowseSplitter_->setObjectName(QStringLiteral("BrowseSplitter"));
     BrowseSplitter_->setChildrenCollapsible(false);
-    PanelL_->layout()->replaceWidget(DataTree_, BrowseSplitter_);
+    delete PanelL_->layout()->replaceWidget(DataTree_, BrowseSplitter_);
     BrowseTree_ = new TTreeView(BrowseSplitter_);
     BrowseTree_->setObjectName(QStringLiteral("BrowseTree"));
     BrowseTree_->SetFont(DataTree_->Font());
@@ -279,7 +279,7 @@ void TVelkForm::CloseBrowseView()
     entries.OnChange = nullptr;
     BrowseMirror_->Clear();
     BrowseMirror_.reset();
-    PanelL_->layout()->replaceWidget(BrowseSplitter_, DataTree_);
+    delete PanelL_->layout()->replaceWidget(BrowseSplitter_, DataTree_);
     DataTree_->show();
     BrowseSplitter_->hide();
     BrowseSplitter_->deleteLater();
