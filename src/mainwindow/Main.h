@@ -509,6 +509,14 @@ public:
     int SubIconFinderFilter() const { return SubIconFinderFilter_; }
 
 private:
+    // The views open before a change that rebuilds the panes (closed by
+    // CloseViews) and opened again by ReopenViews.
+    struct TOpenViews {
+        bool Split = false;
+        bool Browse = false;
+    };
+    TOpenViews CloseViews();
+    void ReopenViews(TOpenViews Views);
     void BindViewCommands();
     void BindLinkCommands();
     void BindSubIconCommands();

@@ -106,6 +106,32 @@ void TVelkForm::OpMoveWindowClick()
         SecondEditor_->setFocus();
 }
 
+TVelkForm::TOpenViews TVelkForm::CloseViews()
+{
+    const TOpenViews open{Menus_.Item("OpSplit")->Checked(), BrowseViewOn()};
+    if (open.Split) {
+        Menus_.Item("OpSplit")->SetChecked(false);
+        ToggleSplitView();
+    }
+    if (open.Browse) {
+        Menus_.Item("OpSplitRead")->SetChecked(false);
+        ToggleBrowseView();
+    }
+    return open;
+}
+
+void TVelkForm::ReopenViews(TOpenViews Views)
+{
+    if (Views.Split) {
+        Menus_.Item("OpSplit")->SetChecked(true);
+        ToggleSplitView();
+    }
+    if (Views.Browse) {
+        Menus_.Item("OpSplitRead")->SetChecked(true);
+        ToggleBrowseView();
+    }
+}
+
 // A second pane that looks and behaves like DataMemo: its settings, marks,
 // handlers and colouring.
 TEditorEx* TVelkForm::CreateSecondEditor(QWidget* Parent, bool ShareText)

@@ -3,6 +3,7 @@
 #include "ViewsFixture.h"
 
 #include "FindIconForm.h"
+#include "HTMLFountain.h"
 #include "NodeData.h"
 
 #include "DockButton.h"
@@ -43,6 +44,19 @@ TEST_F(Views, SplitPanesShareOneTextAndTakeTurnsWithTheBrowseView)
     EXPECT_EQ(form->ActiveEditor(), form->DataMemo());
     Settle();
     EXPECT_EQ(form->Separater1()->widget(1), form->DataMemo()) << "the page editor takes the whole side again";
+}
+
+TEST_F(Views, AModeSwitchRemakesTheOpenViewWithTheNewColouring)
+{
+    MakePages({"one", "two"});
+    form->OpSplitClick();
+    form->SwitchEditMode(HtmlEditMode);
+    ASSERT_NE(form->SecondEditor(), nullptr);
+    EXPECT_EQ(form->SecondEditor()->Fountain(), form->HTMLFountain1());
+    form->OpSplitReadClick();
+    form->SwitchEditMode(0);
+    EXPECT_TRUE(form->BrowseViewOn());
+    EXPECT_EQ(form->SecondEditor()->Fountain(), form->DataMemo()->Fountain());
 }
 
 TEST_F(Views, RefusedWithTheTreeAboveTheEditorAndTheBrowseViewWithOnePage)
