@@ -139,9 +139,11 @@ TEditorEx* TVelkForm::CreateSecondEditor(QWidget* Parent, bool ShareText)
     TEditorEx* editor = TEditor::Create<TEditorEx>();
     editor->setParent(Parent);
     editor->setObjectName(QStringLiteral("SecondEditor"));
+    CopyPublishedProperties(*DataMemo_, *editor, {TPublishedKind::pkSetting, TPublishedKind::pkMethod});
+    // Shared after the settings, so that the pane shows the shared rows as
+    // they are wrapped.
     if (ShareText)
         editor->ShareList(DataMemo_);
-    CopyPublishedProperties(*DataMemo_, *editor, {TPublishedKind::pkSetting, TPublishedKind::pkMethod});
     TEditorExMarks& marks = *editor->ExMarks();
     marks.SetFindMark(DataMemo_->ExMarks()->FindMark());
     marks.SetSpaceMark(DataMemo_->ExMarks()->SpaceMark());
@@ -185,12 +187,14 @@ void TVelkForm::ToggleSplitView()
     DataMemo_->show();
     SecondEditor_ = CreateSecondEditor(PanelR_, true);
     PanelR_->addWidget(SecondEditor_);
-    const int half = PanelR_->height() / 2;
-    PanelR_->setSizes({half + 5, PanelR_->height() - half - 5});
+    const int height = Separater1_->height();
+    PanelR_->setSizes({height / 2 + 5, height - height / 2 - 5});
     // The lower pane goes on where the upper one ends.
     const int below = DataMemo_->TopRow() + DataMemo_->VisibleRows();
     SecondEditor_->SetTopRow(below < DataMemo_->RowCount() ? below : DataMemo_->TopRow());
     SecondEditor_->SetSelStart(DataMemo_->SelStart());
+    // The pane is not shown yet and took itself for one of no width.
+    SecondEditor_->SetTopCol(DataMemo_->TopCol());
 }
 
 // The second pane and the editor side of either view go; DataMemo takes
@@ -291,6 +295,8 @@ void TVelkForm::OpenBrowseView()
         BrowseTreeChange(entry);
     else
         BrowseTree_->SetSelected(entry);
+    // The pane is not shown yet and took itself for one of no width.
+    SecondEditor_->SetTopCol(0);
     Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を閉じる"));
 }
 

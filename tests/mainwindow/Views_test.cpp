@@ -25,6 +25,7 @@ TEST_F(Views, SplitPanesShareOneTextAndTakeTurnsWithTheBrowseView)
     EXPECT_FALSE(second->ReadOnly());
     EXPECT_EQ(second->GetText(), "two");
     EXPECT_EQ(second->SelStart(), form->DataMemo()->SelStart());
+    EXPECT_EQ(second->TopCol(), 0) << "the text stays in sight";
     second->setFocus();
     QTest::keyClicks(second, QStringLiteral("!"));
     EXPECT_EQ(form->DataMemo()->GetText(), second->GetText()) << "typing in either pane shows in both";
@@ -79,6 +80,7 @@ TEST_F(Views, BrowseViewShowsOnePageWhileAnotherIsEditedAndRemembersIt)
     TEditorEx* browse = form->SecondEditor();
     ASSERT_NE(browse, nullptr);
     EXPECT_EQ(browse->GetText(), "one") << "the first opening shows the first page";
+    EXPECT_EQ(browse->TopCol(), 0);
     EXPECT_EQ(form->BrowseTab()->tabText(0), QStringLiteral(" ［閲覧専用］one"));
     EXPECT_EQ(form->DataMemo()->GetText(), "three") << "the page editor keeps its page";
     EXPECT_FALSE(form->ToolButton("sbToEditor")->isEnabled());
