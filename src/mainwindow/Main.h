@@ -523,6 +523,7 @@ private:
     TEditorEx* CreateSecondEditor(QWidget* Parent, bool ShareText);
     void ReplaceEditorSide(QWidget* Side);
     void ToggleSplitView();
+    void PlaceSplitPane();
     void ToggleBrowseView();
     void OpenBrowseView();
     void CloseBrowseView();

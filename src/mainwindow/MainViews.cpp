@@ -20,6 +20,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -163,9 +164,14 @@ TEditorEx* TVelkForm::CreateSecondEditor(QWidget* Parent, bool ShareText)
 // Side takes DataMemo's place beside the tree (null: DataMemo comes back).
 void TVelkForm::ReplaceEditorSide(QWidget* Side)
 {
-    const int sideIndex = Separater1_->indexOf(PanelR_ ? static_cast<QWidget*>(PanelR_) : DataMemo_);
+    QWidget* current = PanelR_ ? static_cast<QWidget*>(PanelR_) : DataMemo_;
+    const int sideIndex = Separater1_->indexOf(current);
     if (Side != nullptr) {
+        // The side is laid out at once, so that the panes placed in it
+        // next know their sizes.
+        const QRect geometry = current->geometry();
         Separater1_->replaceWidget(sideIndex, Side);
+        Side->setGeometry(geometry);
         return;
     }
     Separater1_->replaceWidget(sideIndex, DataMemo_);
@@ -189,11 +195,20 @@ void TVelkForm::ToggleSplitView()
     PanelR_->addWidget(SecondEditor_);
     const int height = Separater1_->height();
     PanelR_->setSizes({height / 2 + 5, height - height / 2 - 5});
+    SecondEditor_->SetSelStart(DataMemo_->SelStart());
+    // The panes get their sizes when the event loop lays them out; the
+    // lower one is scrolled by them then.
+    QTimer::singleShot(0, SecondEditor_, [this] { CatchExceptions([this] { PlaceSplitPane(); }); });
+}
+
+void TVelkForm::PlaceSplitPane()
+{
+    // The view may have closed meanwhile.
+    if (SecondEditor_ == nullptr || BrowseViewOn())
+        return;
     // The lower pane goes on where the upper one ends.
     const int below = DataMemo_->TopRow() + DataMemo_->VisibleRows();
     SecondEditor_->SetTopRow(below < DataMemo_->RowCount() ? below : DataMemo_->TopRow());
-    SecondEditor_->SetSelStart(DataMemo_->SelStart());
-    // The pane is not shown yet and took itself for one of no width.
     SecondEditor_->SetTopCol(DataMemo_->TopCol());
 }
 
@@ -210,6 +225,8 @@ void TVelkForm::CloseSecondEditor()
     ReplaceEditorSide(nullptr);
     // A shortcut typed in the pane may be closing it: it goes once its
     // event is over.
+    // Out of the splitter it has no parent: the window keeps it until then.
+    PanelR_->setParent(this);
     PanelR_->hide();
     PanelR_->deleteLater();
     PanelR_ = nullptr;
@@ -295,8 +312,14 @@ void TVelkForm::OpenBrowseView()
         BrowseTreeChange(entry);
     else
         BrowseTree_->SetSelected(entry);
-    // The pane is not shown yet and took itself for one of no width.
-    SecondEditor_->SetTopCol(0);
+    // Shown again once laid out, so that the caret's row is scrolled by the
+    // pane's real height.
+    QTimer::singleShot(0, SecondEditor_, [this] {
+        CatchExceptions([this] {
+            if (BrowseTree_)
+                BrowseTreeChange(BrowseTree_->Selected());
+        });
+    });
     Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を閉じる"));
 }
 

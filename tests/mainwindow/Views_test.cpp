@@ -18,12 +18,14 @@ using Views = ViewsTest;
 
 TEST_F(Views, SplitPanesShareOneTextAndTakeTurnsWithTheBrowseView)
 {
-    MakePages({"one\rtext", "two"});
+    MakePages({"one\rtext", "two\r\rmore"});
     form->OpSplitClick();
+    Settle();
     TEditorEx* second = form->SecondEditor();
     ASSERT_NE(second, nullptr);
     EXPECT_FALSE(second->ReadOnly());
-    EXPECT_EQ(second->GetText(), "two");
+    EXPECT_EQ(second->GetText(), "two\r\n\r\nmore");
+    EXPECT_EQ(second->TopRow(), 0) << "the page fits the upper pane: the lower one shows it from the top";
     EXPECT_EQ(second->SelStart(), form->DataMemo()->SelStart());
     EXPECT_EQ(second->TopCol(), 0) << "the text stays in sight";
     second->setFocus();
@@ -77,6 +79,7 @@ TEST_F(Views, BrowseViewShowsOnePageWhileAnotherIsEditedAndRemembersIt)
     SettingsVars.PageCursor.Mode = true;
     MakePages({"one", "two\rsecond line", "three"});
     form->OpSplitReadClick();
+    Settle();
     TEditorEx* browse = form->SecondEditor();
     ASSERT_NE(browse, nullptr);
     EXPECT_EQ(browse->GetText(), "one") << "the first opening shows the first page";
