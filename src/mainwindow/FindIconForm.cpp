@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
@@ -101,14 +102,20 @@ void TFindIconForm::CreateToolbar(TTreeImageList& SubIcons, const std::vector<st
     ButtonImages_ = std::make_unique<TToolImageList>();
     for (int i = 0; i < SubIcons.Count(); ++i)
         ButtonImages_->Add(*SubIcons.Image(i));
+    QPixmap all(16, 16);
+    all.fill(Qt::transparent);
+    {
+        QPainter painter(&all);
+        painter.setPen(QColor(30, 60, 120));
+        painter.drawText(all.rect(), Qt::AlignCenter, QStringLiteral("全"));
+    }
+    const int allImage = ButtonImages_->Add(all);
     for (int filter = 1; filter <= AllSubIconsFilter; ++filter) {
         const bool all = filter == AllSubIconsFilter;
         auto* button = new TDockButton(this, all ? QStringLiteral("全てのアイコン") : Utf8(NameOf(Names, filter)));
         button->setObjectName(all ? QStringLiteral("TbIconAll") : QStringLiteral("TbIcon%1").arg(filter));
         button->SetImages(ButtonImages_.get());
-        button->SetImageIndex(all ? -1 : filter);
-        if (all)
-            button->setText(QStringLiteral("All"));
+        button->SetImageIndex(all ? allImage : filter);
         button->SetGroupIndex(1);
         button->SetTag(filter);
         button->OnClick = [this, filter](TObject*) { CatchExceptions([&] { ShowFilter(filter); }); };

@@ -203,7 +203,7 @@ void TVelkForm::FdGoSubIconClick()
         Button(name)->SetEnabled(false);
     for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
         Menus_.Item(name)->SetEnabled(false);
-    finder->resize(360, 420);
+    finder->resize(480, 420);
     finder->move(geometry().center() - finder->rect().center());
     finder->show();
     finder->ShowFilter(AllSubIconsFilter);
