@@ -550,5 +550,9 @@ private:
     QPointer<TNodeForm> PageLinkChooser_;
     QPointer<TFindIconForm> SubIconFinder_;
     int SubIconFinderFilter_ = 11;
+    // sbImage shows the selected page's sub-icon from these, or its own
+    // picture for none.
+    std::unique_ptr<TToolImageList> SubIconButtonImages_;
+    int SubIconNoneImage_ = -1;
     // ---- end of the views' members ------------------------------------------------------------------
 };

@@ -222,10 +222,6 @@ void TVelkForm::SetPageHistoryButtons(bool CanGoBack, bool CanGoForward)
     Button("sbPageRedo")->SetEnabled(CanGoForward);
 }
 
-// The sub-icon pictures come with the sub-icon commands; the button's menu
-// opens on a click already.
-void TVelkForm::SetSubIconButton(int) { Menus_.Popup("ImagePopupMenu")->SetAutoPopup(true); }
-
 void TVelkForm::MarkModified()
 {
     DataMemo_->SetModified(true);

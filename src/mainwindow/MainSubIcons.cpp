@@ -12,6 +12,7 @@
 #include "FindIconForm.h"
 #include "Paths.h"
 #include "SubIni.h"
+#include "ToolImageList.h"
 #include "TreeView.h"
 
 #include <QCheckBox>
@@ -91,6 +92,8 @@ void TVelkForm::BindSubIconCommands()
 {
     for (const QPixmap& picture : DefaultSubIcons())
         TreeSubImageList_->Add(picture);
+    SubIconNoneImage_ = Button("sbImage")->ImageIndex();
+    SubIconButtonImages_ = std::make_unique<TToolImageList>();
     const TCommandBinding items[] = {{"FdGoSubIcon", [this] { FdGoSubIconClick(); }}};
     BindItems(items);
     Button("sbSubIcon")->OnClick = [this](TObject*) { CatchExceptions([this] { FdGoSubIconClick(); }); };
@@ -98,6 +101,19 @@ void TVelkForm::BindSubIconCommands()
     none->SetTag(100);
     none->OnClick = [this](TObject* Sender) { TreeImageSellect(dynamic_cast<TMenuItem*>(Sender)); };
     none->SetEnabled(true);
+}
+
+void TVelkForm::SetSubIconButton(int ImageIndex)
+{
+    TDockButton* button = Button("sbImage");
+    if (SubIconButtonImages_ && ImageIndex >= 1 && ImageIndex < SubIconButtonImages_->Count()) {
+        button->SetImages(SubIconButtonImages_.get());
+        button->SetImageIndex(ImageIndex);
+    } else {
+        button->SetImages(ButtonImages_.get());
+        button->SetImageIndex(SubIconNoneImage_);
+    }
+    Menus_.Popup("ImagePopupMenu")->SetAutoPopup(true);
 }
 
 void TVelkForm::BuildSubIconMenu()
@@ -112,6 +128,9 @@ void TVelkForm::BuildSubIconMenu()
         const QPixmap* picture = TreeSubImageList_->Image(Index);
         return picture ? QIcon(*picture) : QIcon();
     };
+    SubIconButtonImages_ = std::make_unique<TToolImageList>();
+    for (int i = 0; i < TreeSubImageList_->Count(); ++i)
+        SubIconButtonImages_->Add(*TreeSubImageList_->Image(i));
     TMenuItem& popup = Menus_.Popup("ImagePopupMenu")->Items();
     while (popup.Count() > 1)
         popup.Delete(popup.Count() - 1);

@@ -67,6 +67,7 @@ TEST_F(SubIcons, TheMenusOfferTheDefaultNamesAndSetTheSubIcon)
     form->DataMemo()->SetModified(false);
     Popup(3).Click();
     EXPECT_EQ(form->DataTree()->Selected()->StateIndex(), 3);
+    EXPECT_EQ(form->ToolButton("sbImage")->ImageIndex(), 3) << "the button shows the page's sub-icon";
     EXPECT_TRUE(form->DataMemo()->Modified());
     form->MenuItem("pTreeSubIcon")->Items(0)->Click();
     EXPECT_EQ(form->DataTree()->Selected()->StateIndex(), -1) << "なし";
