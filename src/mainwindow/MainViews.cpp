@@ -24,6 +24,8 @@
 
 namespace {
 
+// The divider between tree and editor stops this far from either edge.
+constexpr int SeparatorMargin = 10;
 // How much of a page title the browse tab shows.
 constexpr size_t BrowseTabTitleBytes = 96;
 
@@ -62,6 +64,8 @@ void TVelkForm::BindViewCommands()
         {"TabClose", browse},
     };
     BindItems(items);
+    PanelL_->setMinimumWidth(SeparatorMargin);
+    DataMemo_->setMinimumWidth(SeparatorMargin);
     Button("sbSplitTargetNode")->OnClick = [browse](TObject*) { CatchExceptions(browse); };
 }
 
@@ -187,6 +191,7 @@ void TVelkForm::ToggleSplitView()
     auto* panel = new QSplitter(Qt::Vertical);
     panel->setObjectName(QStringLiteral("PanelR"));
     panel->setChildrenCollapsible(false);
+    panel->setMinimumWidth(SeparatorMargin);
     ReplaceEditorSide(panel);
     PanelR_ = panel;
     PanelR_->addWidget(DataMemo_);
@@ -284,6 +289,7 @@ void TVelkForm::OpenBrowseView()
     auto* panel = new QSplitter(Qt::Vertical);
     panel->setObjectName(QStringLiteral("PanelR"));
     panel->setChildrenCollapsible(false);
+    panel->setMinimumWidth(SeparatorMargin);
     ReplaceEditorSide(panel);
     PanelR_ = panel;
     BrowseTab_ = new QTabWidget(PanelR_);

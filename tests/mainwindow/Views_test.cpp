@@ -9,6 +9,7 @@
 #include "DockButton.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSplitter>
 #include <QTabWidget>
 
@@ -60,6 +61,27 @@ TEST_F(Views, AModeSwitchRemakesTheOpenViewWithTheNewColouring)
     form->SwitchEditMode(0);
     EXPECT_TRUE(form->BrowseViewOn());
     EXPECT_EQ(form->SecondEditor()->Fountain(), form->DataMemo()->Fountain());
+}
+
+TEST_F(Views, TheDividerStopsShortOfEitherEdge)
+{
+    QSplitter& divider = *form->Separater1();
+    QSplitterHandle& handle = *divider.handle(1);
+    const QPoint middle(handle.width() / 2, handle.height() / 2);
+    const auto dragTo = [&](int X) {
+        QTest::mousePress(&handle, Qt::LeftButton, {}, middle);
+        QMouseEvent move(QEvent::MouseMove, QPointF(X - handle.x(), middle.y()),
+                         handle.mapToGlobal(QPointF(X - handle.x(), middle.y())), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&handle, &move);
+        QTest::mouseRelease(&handle, Qt::LeftButton, {}, QPoint(X - handle.x(), middle.y()));
+    };
+    dragTo(2);
+    EXPECT_EQ(form->PanelL()->width(), 10);
+    dragTo(divider.width() - 2);
+    EXPECT_EQ(form->DataMemo()->width(), 10);
+    form->OpSplitClick();
+    dragTo(divider.width());
+    EXPECT_EQ(divider.widget(1)->width(), 10) << "also with the split view open";
 }
 
 TEST_F(Views, RefusedWithTheTreeAboveTheEditorAndTheBrowseViewWithOnePage)
