@@ -15,7 +15,7 @@ TShellOpenHook& Hook()
 
 } // namespace
 
-void SetShellOpenHook(TShellOpenHook Hook_) { Hook() = std::move(Hook_); }
+void SetShellOpenHook(TShellOpenHook Value) { Hook() = std::move(Value); }
 
 void ShellOpen(const std::string& Target)
 {
