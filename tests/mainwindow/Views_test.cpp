@@ -128,8 +128,14 @@ TEST_F(Views, BrowseViewShowsOnePageWhileAnotherIsEditedAndRemembersIt)
 
     form->DataTree()->Items().Delete(Node(1));
     EXPECT_EQ(form->BrowsePageNode(), nullptr);
+    form->DataTree()->Items().Add(nullptr, "no record");
     form->OpSplitReadClick();
     EXPECT_EQ(form->SecondEditor()->GetText(), "one");
+    tree = form->BrowseTree();
+    tree->SetSelected(tree->Items().Item(2));
+    EXPECT_EQ(form->SecondEditor()->GetText(), "") << "a page without its record shows nothing";
+    tree->SetSelected(tree->Items().Item(0)); // leaving it stores nothing
+    EXPECT_EQ(Node(2)->Data(), nullptr);
 }
 
 TEST_F(Views, TabCaptionKeepsADoubleByteCharacterWhole)
