@@ -95,9 +95,12 @@ public:
     // A right-button press selects the node under the point.
     void DataTreeMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
+    // Scrolls when the caret row lies outside the middle band of the
+    // visible rows; the scroll bars follow the row count.
+    void ScrollCaretIntoBand(TEditorEx& Editor);
+
 private:
     void AddPage(TTreeNode* Node);
-    void ScrollCaretIntoBand(TEditorEx& Editor);
     void FollowActivePane(TEditorEx& Active);
     void UpdatePageHistoryButtons();
     bool GoTo(TTreeNode* Node);

@@ -18,6 +18,7 @@
 #include "FindList.h"
 #include "FormTimer.h"
 #include "IMainWindow.h"
+#include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
 #include "NodeClipboard.h"
@@ -25,6 +26,7 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OutputFiles.h"
+#include "PageMirror.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SymbolList.h"
@@ -32,6 +34,7 @@
 #include "TreeCommands.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -46,6 +49,9 @@ class QComboBox;
 class QLabel;
 class TStatusPanel;
 class QSplitter;
+class QTabWidget;
+class TFindIconForm;
+class TNodeForm;
 class TDockButton;
 class TDockToolbar;
 class TInstanceRegistry;
@@ -119,7 +125,7 @@ public:
     TEditorEx* ActiveEditor() const override { return ActiveEditor_; }
     void SetActiveEditor(TEditorEx* Editor) override { ActiveEditor_ = Editor; }
     TEditorEx* DataMemo() const override { return DataMemo_; }
-    TEditorEx* SecondEditor() const override { return nullptr; }
+    TEditorEx* SecondEditor() const override { return SecondEditor_; }
     bool BrowseViewOn() const override;
     bool BoxSelectionOn() const override;
     bool FindListMode() const override;
@@ -131,8 +137,8 @@ public:
     void SetPageHistoryButtons(bool CanGoBack, bool CanGoForward) override;
     void SetSubIconButton(int ImageIndex) override;
     void MarkModified() override;
-    void RefreshSubIconFinder() override {}
-    bool FocusSubIconFinder() override { return false; }
+    void RefreshSubIconFinder() override;
+    bool FocusSubIconFinder() override;
     void PageNodeDeleted(TTreeNode* Node) override;
 
     // ---- IMainWindow ----
@@ -178,7 +184,7 @@ public:
     void OpSaveColorClick() override;
     void ApplyEditorColors() override;
     void SetupFountain() override;
-    void TreeImageSellect(TMenuItem*) override {}
+    void TreeImageSellect(TMenuItem* Sender) override;
     std::string ConvertClipText(const std::string& Text) override { return Text; }
     void EdSortClick() override;
     void OpGenkouClick() override;
@@ -506,4 +512,77 @@ private:
     std::unique_ptr<textconv::ISelectionEditor> ActiveSelection_;
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
+
+    // ---- Split and browse views, links and row marks, sub-icons and their finder -----------------
+    // (MainViews.cpp, MainLinks.cpp, MainSubIcons.cpp)
+public:
+    void OpSplitClick();
+    void OpSplitReadClick();
+    // Shift+TAB: un-indents a selection of whole lines or a box, else
+    // moves the focus to the other pane of an open view.
+    void OpMoveWindowClick();
+    TTreeView* BrowseTree() const { return BrowseTree_; }
+    QTabWidget* BrowseTab() const { return BrowseTab_; }
+    // The page the browse view shows when it next opens.
+    TTreeNode* BrowsePageNode() const { return BrowsePageNode_; }
+    void DataMemoClick(TObject* Sender);
+    void DataMemoDblClick(TObject* Sender);
+    void pEdFileLinkClick();
+    void pEdPageLinkClick();
+    void SetMarkClick(int Mark);
+    void JumpClick(int Mark);
+    TNodeForm* PageLinkChooser() const;
+    void BuildSubIconMenu();
+    void LoadSubIcons();
+    void FdGoSubIconClick();
+    TFindIconForm* SubIconFinder() const;
+    int SubIconFinderFilter() const { return SubIconFinderFilter_; }
+
+private:
+    // The views open before a change that rebuilds the panes (closed by
+    // CloseViews) and opened again by ReopenViews.
+    struct TOpenViews {
+        bool Split = false;
+        bool Browse = false;
+    };
+    TOpenViews CloseViews();
+    void ReopenViews(TOpenViews Views);
+    void BindViewCommands();
+    void BindLinkCommands();
+    void BindSubIconCommands();
+    TEditorEx* CreateSecondEditor(QWidget* Parent, bool ShareText);
+    void ReplaceEditorSide(QWidget* Side);
+    void ToggleSplitView();
+    void PlaceSplitPane();
+    void ToggleBrowseView();
+    void OpenBrowseView();
+    void CloseBrowseView();
+    void CloseSecondEditor();
+    void BrowseTreeChanging(TTreeNode* Node);
+    void BrowseTreeChange(TTreeNode* Node);
+    void SetBrowseTabCaption(const TTreeNode* Page);
+    void FollowLink(const TEditorEx& Editor);
+    // Opens a file with the desktop's handler; asks first for a program.
+    void OpenLinkedFile(const std::string& Path);
+    void InsertPageLink(const std::string& Title);
+    void SubIconFinderClosed();
+    void ShowFoundPage(TTreeNode* Page);
+    TEditorEx* SecondEditor_ = nullptr;
+    // The editor side while a view is open: the second pane above or
+    // below DataMemo.
+    QSplitter* PanelR_ = nullptr;
+    QSplitter* BrowseSplitter_ = nullptr;
+    TTreeView* BrowseTree_ = nullptr;
+    std::unique_ptr<TPageMirror> BrowseMirror_;
+    QTabWidget* BrowseTab_ = nullptr;
+    TTreeNode* BrowsePageNode_ = nullptr;
+    TLink Link_;
+    QPointer<TNodeForm> PageLinkChooser_;
+    QPointer<TFindIconForm> SubIconFinder_;
+    int SubIconFinderFilter_ = 11;
+    // sbImage shows the selected page's sub-icon from these, or its own
+    // picture for none.
+    std::unique_ptr<TToolImageList> SubIconButtonImages_;
+    int SubIconNoneImage_ = -1;
+    // ---- end of the views' members ------------------------------------------------------------------
 };

@@ -140,6 +140,8 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.HistoryEmpty = History_->Paths().empty();
     s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
+    s.PageLinkChooserOpen = PageLinkChooser() != nullptr;
+    s.SubIconFinderClosed = SubIconFinder() == nullptr;
     return s;
 }
 

@@ -36,6 +36,8 @@ void TVelkForm::SwitchEditMode(int Mode)
                        TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
     }
 
+    // The second pane takes the new colouring when it is made again.
+    const TOpenViews views = CloseViews();
     DataMemo_->SetFountain(info.Html ? HTMLFountain1_.get() : nullptr);
     if (words)
         DataMemo_->SetReserveWordList(&*words);
@@ -54,6 +56,7 @@ void TVelkForm::SwitchEditMode(int Mode)
         Commenter_ = CommentMarker(info.Value, SettingsVars.CommentType, SettingsVars.QMark);
         view.SetCommenter(Commenter_);
     }
+    ReopenViews(views);
     // The mode is saved with the document.
     ActiveEditor_->SetModified(true);
     Button("sbSave")->SetEnabled(true);

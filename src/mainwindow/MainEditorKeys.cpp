@@ -47,7 +47,9 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
     if (Key == VK_TAB) {
         if (ctrl) {
             // The browse pane's tree comes with the browse view.
-            if (!browsePane)
+            if (browsePane)
+                BrowseTree_->setFocus();
+            else
                 DataTree_->setFocus();
             Key = 0;
         } else if (!Shift.Contains(TShiftStateItem::ssCtrl) && !browsePane && !readOnly && TabIndents(editor)) {
@@ -55,6 +57,8 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
                 editor.TabUnIndentSelection();
             else
                 editor.TabIndentSelection();
+        } else if (Shift == ShiftOnly && SecondEditor_ != nullptr) {
+            OpMoveWindowClick();
         }
         return;
     }

@@ -381,16 +381,12 @@ void TVelkForm::InsertFileLinks(const std::vector<std::string>& Files)
         return;
     }
     const std::string folder = ExtractFilePath(DocFileName_);
+    const bool relative = SettingsVars.FileLinkPath && HasFileName_;
+    const int indent = SettingsVars.InsSpace ? SettingsVars.InsSpc.width : 0;
     std::string lines;
-    for (const std::string& file : Files) {
-        std::string path = file;
-        if (SettingsVars.FileLinkPath && HasFileName_ && !folder.empty() && path.starts_with(folder))
-            path.erase(0, folder.size());
-        if (SettingsVars.InsSpace)
-            lines.append(static_cast<size_t>(std::max(SettingsVars.InsSpc.width, 0)), ' ');
-        lines += SettingsVars.BracketFlg ? "[:file@" + path + ":]" : "<file@" + path + ">";
-        lines += "\r\n";
-    }
+    for (const std::string& file : Files)
+        lines += LinkLine(TLinkKind::File, relative ? RelativeLinkPath(folder, file) : file, SettingsVars.BracketFlg,
+                          indent);
     ActiveEditor_->SetSelText(lines);
     OpenDialog1_->SetInitialDir(ExtractFilePath(Files.back()));
 }

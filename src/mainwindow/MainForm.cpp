@@ -89,6 +89,10 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
+
+    BindViewCommands();
+    BindLinkCommands();
+    BindSubIconCommands();
     BindTreeCommands();
     BindSearchCommands();
     BindOutputCommands();

@@ -77,6 +77,8 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
+    LoadSubIcons();
+    BuildSubIconMenu();
     DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get());
     StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(false)));
     DateFormatText_ = DateFormatText(SettingsVars.IME);

@@ -180,7 +180,7 @@ void TVelkForm::UpdateToolButtons()
     }
     snapshot.TextEmpty = TextEmpty(*ActiveEditor_);
     snapshot.TextIsCrLf = TextIsCrLf(*ActiveEditor_);
-    snapshot.SubIconFinderClosed = true;
+    snapshot.SubIconFinderClosed = SubIconFinder() == nullptr;
     snapshot.HasFileName = HasFileName_;
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;
@@ -222,10 +222,6 @@ void TVelkForm::SetPageHistoryButtons(bool CanGoBack, bool CanGoForward)
     Button("sbPageUndo")->SetEnabled(CanGoBack);
     Button("sbPageRedo")->SetEnabled(CanGoForward);
 }
-
-// The sub-icon pictures come with the sub-icon commands; the button's menu
-// opens on a click already.
-void TVelkForm::SetSubIconButton(int) { Menus_.Popup("ImagePopupMenu")->SetAutoPopup(true); }
 
 void TVelkForm::MarkModified()
 {

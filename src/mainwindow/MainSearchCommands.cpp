@@ -124,10 +124,3 @@ void TVelkForm::FindListChanged()
 bool TVelkForm::FindListMode() const { return SearchListState().FindListMode; }
 
 void TVelkForm::ShowFindListPage(TTreeNode* Node) { FindList_->ShowFindListPage(Node); }
-
-// The list goes before the tree while the window is destroyed.
-void TVelkForm::PageNodeDeleted(TTreeNode* Node)
-{
-    if (FindList_)
-        FindList_->PageNodeDeleted(Node);
-}

@@ -1,0 +1,237 @@
+// Links in page text (to web and mail addresses, files and other pages):
+// inserting them, recognising one under a click and following it on the
+// double click; the page-link chooser; and the ten row marks.
+#include "Main.h"
+
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "EditorEx.h"
+#include "EditorQueries.h"
+#include "ExceptionHandler.h"
+#include "HourGlass.h"
+#include "NodeForm.h"
+#include "PageTitle.h"
+#include "Paths.h"
+#include "ShellOpen.h"
+#include "StatusPanel.h"
+#include "SubIni.h"
+#include "ToolDock.h"
+#include "TreeView.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Token kinds of the editor's colouring under the caret.
+constexpr int BracketRegionKind = 6;
+constexpr int WebAddressKind = 21;
+constexpr int MailAddressKind = 22;
+// How much of a marked row its menu items show.
+constexpr size_t MarkCaptionBytes = 50;
+
+void Warn(const std::string& Text) { MessageDlg(Text, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK}); }
+
+const char* const TitleRowRefusal = "カーソルが第１行にあるので挿入できません！";
+
+// A file that runs as a program when opened: one with an execute bit, or a
+// desktop launcher.
+bool RunsAsProgram(const std::string& Utf8Path)
+{
+    struct stat status {};
+    if (stat(Utf8Path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    return access(Utf8Path.c_str(), X_OK) == 0 || Utf8Path.ends_with(".desktop");
+}
+
+// "SetMark0".."SetMark9" and "Jump0".."Jump9", kept for the bindings.
+std::string_view MarkItemName(std::string_view Prefix, int Mark)
+{
+    static const std::array<std::array<std::string, 10>, 2> names = [] {
+        std::array<std::array<std::string, 10>, 2> made;
+        for (size_t i = 0; i < 10; ++i) {
+            made[0][i] = "SetMark" + std::to_string(i);
+            made[1][i] = "Jump" + std::to_string(i);
+        }
+        return made;
+    }();
+    return names[Prefix == "Jump" ? 1 : 0][static_cast<size_t>(Mark)];
+}
+
+} // namespace
+
+TNodeForm* TVelkForm::PageLinkChooser() const { return PageLinkChooser_; }
+
+void TVelkForm::BindLinkCommands()
+{
+    std::vector<TCommandBinding> items = {
+        {"pEdFileLink", [this] { pEdFileLinkClick(); }},
+        {"pEdPageLink", [this] { pEdPageLinkClick(); }},
+        {"EdLinkExecute",
+         [this] {
+             DataMemoClick(ActiveEditor_);
+             DataMemoDblClick(ActiveEditor_);
+         }},
+    };
+    for (int mark = 0; mark < 10; ++mark) {
+        items.push_back({MarkItemName("SetMark", mark), [this, mark] { SetMarkClick(mark); }});
+        items.push_back({MarkItemName("Jump", mark), [this, mark] { JumpClick(mark); }});
+    }
+    BindItems(items);
+    DataMemo_->OnClick = [this](TObject* Sender) { DataMemoClick(Sender); };
+    DataMemo_->OnDblClick = [this](TObject* Sender) { DataMemoDblClick(Sender); };
+}
+
+// ---- Following ------------------------------------------------------------------------------------------
+
+void TVelkForm::DataMemoClick(TObject* Sender)
+{
+    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    Link_ = {};
+    const int kind = editor.TokenKindAtCaret();
+    if (kind == WebAddressKind || kind == MailAddressKind) {
+        editor.SelectTokenAtCaret();
+        Link_ = {TLinkKind::Address, (kind == MailAddressKind ? "mailto:" : "") + editor.SelText()};
+    } else if (kind == BracketRegionKind) {
+        Link_ = ParseLinkRegion(editor.RegionTextAtCaret(), SettingsVars.BracketFlg);
+        if (Link_.Kind != TLinkKind::None)
+            editor.SelectRegionAtCaret();
+    }
+    if (Link_.Kind != TLinkKind::None) {
+        StatusPanels_[5]->setText({});
+        Menus_.Item("OpBoxSel")->SetChecked(false);
+    }
+}
+
+void TVelkForm::DataMemoDblClick(TObject* Sender)
+{
+    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    if (!Link_.Target.empty())
+        FollowLink(editor);
+    editor.SetSelectionMode(TEditorSelectionMode::smLine);
+    StatusPanels_[5]->setText({});
+    Menus_.Item("OpBoxSel")->SetChecked(false);
+}
+
+void TVelkForm::FollowLink(const TEditorEx& Editor)
+{
+    switch (Link_.Kind) {
+    case TLinkKind::Address:
+        ShellOpen(Link_.Target);
+        break;
+    case TLinkKind::File: {
+        // A relative link has nothing to start from in a document never saved.
+        if (!Link_.Target.starts_with("/") && !HasFileName_)
+            return;
+        const std::string path = ResolveLinkPath(ExtractFilePath(DocFileName_), Link_.Target);
+        if (IsValidPath(path))
+            OpenLinkedFile(path);
+        break;
+    }
+    case TLinkKind::Page: {
+        if (BrowseViewOn() && &Editor != DataMemo_) {
+            Warn("閲覧画面ではページリンクは機能しません！");
+            return;
+        }
+        TTreeNodes& pages = DataTree_->Items();
+        for (TTreeNode* node = pages.GetFirstNode(); node != nullptr; node = node->GetNext())
+            if (node->Text() == Link_.Target) {
+                DataTree_->SetSelected(node);
+                ActiveEditor_->SetSelLength(0);
+                return;
+            }
+        break;
+    }
+    case TLinkKind::None:
+        break;
+    }
+}
+
+void TVelkForm::OpenLinkedFile(const std::string& Path)
+{
+    if (RunsAsProgram(SjisToUtf8(Path)) &&
+        MessageDlg(SjisToUtf8(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
+                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+        return;
+    ShellOpen(Path);
+}
+
+// ---- Inserting ------------------------------------------------------------------------------------------
+
+void TVelkForm::pEdFileLinkClick()
+{
+    if (ActiveEditor_->Row() == 0) {
+        Warn(TitleRowRefusal);
+        return;
+    }
+    if (Caption_ == NewFileCaption && SettingsVars.FileLinkPath) {
+        Warn("新規作成ではファイルリンクの相対パス指定はできません！");
+        return;
+    }
+    OpenDialog1_->SetFilter("すべてのファイル|*.*");
+    OpenDialog1_->SetOptions({TOpenOption::ofAllowMultiSelect});
+    const bool chosen = OpenDialog1_->Execute();
+    OpenDialog1_->SetOptions({});
+    if (!chosen)
+        return;
+    const std::vector<std::string> files = OpenDialog1_->Files();
+    InsertFileLinks(files);
+    OpenDialog1_->SetInitialDir(ExtractFilePath(files.front()));
+}
+
+void TVelkForm::pEdPageLinkClick()
+{
+    if ((DataTree_->Items().Count() < 2 && TextEmpty(*ActiveEditor_)) || PageLinkChooser_)
+        return;
+    const THourGlass hourGlass;
+    auto* chooser = new TNodeForm(this, DataTree_->Items(),
+                                  SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get(), TreeSubImageList_.get());
+    chooser->OnChoose = [this](const std::string& Title) { InsertPageLink(Title); };
+    const QPoint corner = DataMemo_->mapToGlobal(QPoint(DataMemo_->width() / 2 + 6, 40));
+    chooser->setGeometry(corner.x(), corner.y(), DataMemo_->width() / 2,
+                         std::max(ToolDock2_->height() + 2, DataMemo_->height() - 40));
+    PageLinkChooser_ = chooser;
+    chooser->show();
+}
+
+void TVelkForm::InsertPageLink(const std::string& Title)
+{
+    if (ActiveEditor_->Row() == 0) {
+        Warn(TitleRowRefusal);
+        return;
+    }
+    const int indent = SettingsVars.InsSpace ? SettingsVars.InsSpc.width : 0;
+    ActiveEditor_->SetSelText(LinkLine(TLinkKind::Page, Title, SettingsVars.BracketFlg, indent));
+}
+
+// ---- Row marks ------------------------------------------------------------------------------------------
+
+void TVelkForm::SetMarkClick(int Mark)
+{
+    TEditorEx& editor = *ActiveEditor_;
+    TMenuItem* set = Menus_.Item("SetMark" + std::to_string(Mark));
+    TMenuItem* jump = Menus_.Item("Jump" + std::to_string(Mark));
+    const int row = editor.Row();
+    const QString number = QString::number(Mark);
+    if (editor.RowMarks(row) >> Mark & 1) {
+        editor.DeleteRowMark(row, Mark);
+        set->SetCaption(QStringLiteral("Mark") + number);
+        jump->SetCaption(QStringLiteral("Jump") + number);
+        set->SetChecked(false);
+        jump->SetChecked(false);
+        return;
+    }
+    editor.PutRowMark(row, Mark);
+    const int line = editor.WordWrap() ? editor.RowToLine(row) : row;
+    std::string text = line < editor.Lines()->Count() ? editor.Lines()->Strings(line) : std::string();
+    if (WrapByteCache_ > 0)
+        text = CopyLeftDbcs(text, static_cast<size_t>(WrapByteCache_));
+    text = CopyLeftDbcs(text, MarkCaptionBytes);
+    const QString shown = EscapeMenuCaption(QString::fromStdString(SjisToUtf8(text)));
+    set->SetCaption(QStringLiteral("Mark") + number + ' ' + shown);
+    jump->SetCaption(QStringLiteral("Jump") + number + ' ' + shown);
+    set->SetChecked(true);
+    jump->SetChecked(true);
+}
+
+void TVelkForm::JumpClick(int Mark) { ActiveEditor_->GotoRowMark(Mark); }

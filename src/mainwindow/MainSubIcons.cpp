@@ -1,0 +1,258 @@
+// Sub-icons: the small picture a page may carry beside its title, chosen
+// from the sub-icon menus, loaded from the "Images" folder beside the
+// program (else our own pictures), and searched with the sub-icon finder.
+#include "Main.h"
+
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "EditorQueries.h"
+#include "ExceptionHandler.h"
+#include "FindIconForm.h"
+#include "Paths.h"
+#include "SubIni.h"
+#include "ToolImageList.h"
+#include "TreeView.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+// The pictures of the "none" entry and the ten sub-icons, and how many
+// bitmaps of the folder are taken.
+constexpr int SubIconPictures = 11;
+// The colour that is transparent in a sub-icon bitmap.
+const QColor MaskColor(255, 0, 255);
+
+// Our own pictures: a hollow box for "none", then ten coloured marks.
+std::vector<QPixmap> DefaultSubIcons()
+{
+    static const QColor colours[] = {
+        {230, 40, 40},  {250, 150, 20}, {230, 210, 0},  {40, 170, 60},  {20, 170, 200},
+        {40, 80, 220},  {150, 60, 200}, {230, 90, 170}, {120, 80, 40},  {90, 90, 90},
+    };
+    std::vector<QPixmap> pictures;
+    QPixmap none(16, 16);
+    none.fill(Qt::transparent);
+    {
+        QPainter painter(&none);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(3, 3, 9, 9);
+    }
+    pictures.push_back(none);
+    for (size_t i = 0; i < std::size(colours); ++i) {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(colours[i].darker(150));
+        painter.setBrush(colours[i]);
+        // Odd marks round, even marks square, so that the colours need not
+        // be told apart.
+        if (i % 2 == 0)
+            painter.drawEllipse(2, 2, 11, 11);
+        else
+            painter.drawRoundedRect(2, 2, 11, 11, 2, 2);
+        pictures.push_back(pixmap);
+    }
+    return pictures;
+}
+
+QPixmap Masked(const QImage& Image)
+{
+    QPixmap pixmap = QPixmap::fromImage(Image);
+    pixmap.setMask(pixmap.createMaskFromColor(MaskColor));
+    return pixmap;
+}
+
+// The ten names offered until the user names the sub-icons in the options.
+const std::vector<std::string>& DefaultSubIconNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> made;
+        for (const char* name : {"お手数を", "かけますが", "適当な項目名を", "オプション－設定", "のツリーで",
+                                 "指定して下さい", "サブアイコンは", "１６色しか", "指定できません", "＜(_ _)＞"})
+            made.push_back(Utf8ToSjis(name));
+        return made;
+    }();
+    return names;
+}
+
+} // namespace
+
+TFindIconForm* TVelkForm::SubIconFinder() const { return SubIconFinder_; }
+
+void TVelkForm::BindSubIconCommands()
+{
+    for (const QPixmap& picture : DefaultSubIcons())
+        TreeSubImageList_->Add(picture);
+    SubIconNoneImage_ = Button("sbImage")->ImageIndex();
+    SubIconButtonImages_ = std::make_unique<TToolImageList>();
+    const TCommandBinding items[] = {{"FdGoSubIcon", [this] { FdGoSubIconClick(); }}};
+    BindItems(items);
+    Button("sbSubIcon")->OnClick = [this](TObject*) { CatchExceptions([this] { FdGoSubIconClick(); }); };
+    TMenuItem* none = Menus_.Item("TrImage0");
+    none->SetTag(100);
+    none->OnClick = [this](TObject* Sender) { TreeImageSellect(dynamic_cast<TMenuItem*>(Sender)); };
+    none->SetEnabled(true);
+}
+
+void TVelkForm::SetSubIconButton(int ImageIndex)
+{
+    TDockButton* button = Button("sbImage");
+    if (SubIconButtonImages_ && ImageIndex >= 1 && ImageIndex < SubIconButtonImages_->Count()) {
+        button->SetImages(SubIconButtonImages_.get());
+        button->SetImageIndex(ImageIndex);
+    } else {
+        button->SetImages(ButtonImages_.get());
+        button->SetImageIndex(SubIconNoneImage_);
+    }
+    Menus_.Popup("ImagePopupMenu")->SetAutoPopup(true);
+}
+
+void TVelkForm::BuildSubIconMenu()
+{
+    if (SubIconMenu_->Count() == 0)
+        SubIconMenu_->Add(Utf8ToSjis("なし"));
+    if (SubIconMenu_->Count() < 2)
+        for (const std::string& name : DefaultSubIconNames())
+            SubIconMenu_->Add(name);
+    const auto select = [this](TObject* Sender) { TreeImageSellect(dynamic_cast<TMenuItem*>(Sender)); };
+    const auto icon = [this](int Index) {
+        const QPixmap* picture = TreeSubImageList_->Image(Index);
+        return picture ? QIcon(*picture) : QIcon();
+    };
+    SubIconButtonImages_ = std::make_unique<TToolImageList>();
+    for (int i = 0; i < TreeSubImageList_->Count(); ++i)
+        SubIconButtonImages_->Add(*TreeSubImageList_->Image(i));
+    TMenuItem& popup = Menus_.Popup("ImagePopupMenu")->Items();
+    while (popup.Count() > 1)
+        popup.Delete(popup.Count() - 1);
+    TMenuItem& submenu = *Menus_.Item("pTreeSubIcon");
+    submenu.Clear();
+    for (int i = 0; i < SubIconMenu_->Count(); ++i) {
+        const QString caption = EscapeMenuCaption(QString::fromStdString(SjisToUtf8(SubIconMenu_->Strings(i))));
+        TMenuItem* item = submenu.Add("pTreeSubIcon" + std::to_string(i), caption, select);
+        item->SetTag(i == 0 ? 0 : 100 + i);
+        if (i == 0)
+            continue;
+        item->Action()->setIcon(icon(i));
+        TMenuItem* popupItem = popup.Add("TrImage" + std::to_string(i), caption, select);
+        popupItem->SetTag(100 + i);
+        popupItem->Action()->setIcon(icon(i));
+    }
+}
+
+void TVelkForm::TreeImageSellect(TMenuItem* Sender)
+{
+    TTreeNode* selected = DataTree_->Selected();
+    if (Sender == nullptr || selected == nullptr)
+        return;
+    const int subIcon = Sender->Tag() > 100 ? Sender->Tag() - 100 : -1;
+    selected->SetStateIndex(subIcon);
+    SetSubIconButton(subIcon);
+    if (SecondEditor_)
+        SecondEditor_->SetModified(true);
+    MarkModified();
+    RefreshSubIconFinder();
+}
+
+void TVelkForm::LoadSubIcons()
+{
+    const QDir folder(QString::fromStdString(SjisToUtf8(ProgramFolder() + "Images")));
+    if (!folder.exists()) {
+        MessageDlg("Velk2000があるフォルダーの下に Images フォルダーが存在しません！", TMsgDlgType::mtError,
+                   {TMsgDlgBtn::mbOK});
+        return;
+    }
+    // Directory order is no order: the first bitmaps by name are taken.
+    QStringList names = folder.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Readable, QDir::Name);
+    if (names.isEmpty())
+        return;
+    if (names.size() > SubIconPictures)
+        names.erase(names.begin() + SubIconPictures, names.end());
+    std::vector<QPixmap> saved;
+    for (int i = 0; i < TreeSubImageList_->Count(); ++i)
+        saved.push_back(*TreeSubImageList_->Image(i));
+    TreeSubImageList_->Clear();
+    TreeSubImageList_->Add(saved.front());
+    for (const QString& name : names) {
+        const QImage image(folder.filePath(name));
+        if (image.width() == 16 && image.height() == 16)
+            TreeSubImageList_->Add(Masked(image));
+    }
+    for (int i = TreeSubImageList_->Count(); i < SubIconPictures; ++i)
+        TreeSubImageList_->Add(saved.at(static_cast<size_t>(i)));
+    DataTree_->viewport()->update();
+}
+
+// ---- The finder ---------------------------------------------------------------------------------------
+
+void TVelkForm::FdGoSubIconClick()
+{
+    if (BrowseViewOn() && ActiveEditor_ != DataMemo_) {
+        MessageDlg("閲覧画面ではサブアイコン検索はできません！", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+        return;
+    }
+    if (DataTree_->Items().Count() < 2 && TextEmpty(*ActiveEditor_))
+        return;
+    // One finder at a time: a second would leave the page commands it
+    // disables enabled when either closed.
+    if (SubIconFinder_) {
+        SubIconFinder_->raise();
+        SubIconFinder_->activateWindow();
+        return;
+    }
+    std::vector<std::string> names;
+    for (int i = 1; i < SubIconMenu_->Count(); ++i)
+        names.push_back(SubIconMenu_->Strings(i));
+    auto* finder = new TFindIconForm(this, *DataTree_, *TreeSubImageList_, names, SettingsVars.SubIcon.AltSubIcon);
+    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(Caption_)));
+    finder->OnSelectPage = [this](TTreeNode* Page) { DataTree_->SetSelected(Page); };
+    finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
+    finder->OnClose = [this] { SubIconFinderClosed(); };
+    SubIconFinder_ = finder;
+    for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind", "sbFindList", "sbGoEditor"})
+        Button(name)->SetEnabled(false);
+    for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
+        Menus_.Item(name)->SetEnabled(false);
+    finder->resize(480, 420);
+    finder->move(geometry().center() - finder->rect().center());
+    finder->show();
+    finder->ShowFilter(AllSubIconsFilter);
+    UpdateToolButtons();
+}
+
+void TVelkForm::SubIconFinderClosed()
+{
+    SettingsVars.SubIcon.AltSubIcon = SubIconFinder_->CkAlt()->isChecked();
+    SubIconFinder_ = nullptr;
+    for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind"})
+        Button(name)->SetEnabled(true);
+    Button("sbGoEditor")->SetEnabled(SettingsVars.ExtEditor);
+    for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
+        Menus_.Item(name)->SetEnabled(true);
+    UpdateToolButtons();
+}
+
+void TVelkForm::RefreshSubIconFinder()
+{
+    if (!SubIconFinder_)
+        return;
+    SubIconFinder_->ShowFilter(SubIconFinderFilter_);
+    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(Caption_)));
+}
+
+bool TVelkForm::FocusSubIconFinder()
+{
+    if (!SubIconFinder_)
+        return false;
+    SubIconFinder_->IconTree()->setFocus();
+    return true;
+}

@@ -1,0 +1,28 @@
+#include "ShellOpen.h"
+
+#include "Cp932.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+TShellOpenHook& Hook()
+{
+    static TShellOpenHook hook;
+    return hook;
+}
+
+} // namespace
+
+void SetShellOpenHook(TShellOpenHook Value) { Hook() = std::move(Value); }
+
+void ShellOpen(const std::string& Target)
+{
+    if (Hook()) {
+        Hook()(Target);
+        return;
+    }
+    const QString target = QString::fromStdString(SjisToUtf8(Target));
+    QDesktopServices::openUrl(Target.starts_with("/") ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target));
+}

@@ -1,0 +1,157 @@
+// Links inserted into a page and followed from it, the page-link chooser,
+// and the ten row marks with the captions of their menu items.
+#include "ViewsFixture.h"
+
+#include "Dialogs.h"
+#include "NodeForm.h"
+#include "ShellOpen.h"
+#include "SubIni.h"
+
+#include <QPointer>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class Links : public ViewsTest {
+protected:
+    Links()
+    {
+        SetShellOpenHook([this](const std::string& Target) { Opened.push_back(Target); });
+    }
+    ~Links() override { SetShellOpenHook(nullptr); }
+    // Puts Text in the page and the caret on the first occurrence of At,
+    // then clicks and double-clicks there.
+    void FollowIn(TEditorEx& Editor, const std::string& At)
+    {
+        Editor.SetSelStart(static_cast<int>(Editor.GetText().find(At)) + 1);
+        form->DataMemoClick(&Editor);
+        form->DataMemoDblClick(&Editor);
+    }
+    std::string LastQuestion() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
+    std::vector<std::string> Opened;
+};
+
+TEST_F(Links, FileLinksGoBelowTheTitleRowRelativeToTheDocumentFolder)
+{
+    SettingsVars.FileLinkPath = true;
+    SettingsVars.InsSpace = true;
+    SettingsVars.InsSpc.width = 2;
+    MakePages({"title"});
+    form->pEdFileLinkClick();
+    EXPECT_EQ(LastQuestion(), "カーソルが第１行にあるので挿入できません！");
+    Type(QStringLiteral("\r"));
+    form->pEdFileLinkClick();
+    EXPECT_EQ(LastQuestion(), "新規作成ではファイルリンクの相対パス指定はできません！");
+
+    form->NameDocument("/h/u/docs/a");
+    dialogs.AnswerFiles({"/h/u/pics/x.png", "/h/u/docs/y.txt", "/srv/z"});
+    form->pEdFileLinkClick();
+    EXPECT_EQ(form->DataMemo()->GetText(), "title\r\n  <file@../pics/x.png>\r\n  <file@y.txt>\r\n  <file@/srv/z>\r\n");
+    EXPECT_EQ(form->OpenDialog1()->InitialDir(), "/h/u/pics/") << "the folder of the first file chosen";
+}
+
+TEST_F(Links, LinksAreFollowedByKindAndPageLinksFindTheFirstTitle)
+{
+    SettingsVars.BracketFlg = true;
+    form->SetupFountain();
+    const std::string folder = Home() + "docs/";
+    std::filesystem::create_directories(folder + "sub");
+    form->NameDocument(folder + "doc");
+    MakePages({"Two", "Two", "links"});
+    Type(QStringLiteral("\r[:file@sub/../x.txt:]\r[:node@Two:]\r[:node@None:]\r[:file@a*b:]\rhttp://example.com/"));
+    TEditorEx& memo = *form->DataMemo();
+
+    FollowIn(memo, "file@sub");
+    FollowIn(memo, "http");
+    EXPECT_EQ(Opened, (std::vector<std::string>{folder + "x.txt", "http://example.com/"}));
+    FollowIn(memo, "file@a*");
+    EXPECT_EQ(Opened.size(), 2u) << "a path with a part no file may have is ignored";
+    FollowIn(memo, "node@None");
+    EXPECT_EQ(form->DataTree()->Selected(), Node(2)) << "no page of that title: nothing";
+    FollowIn(memo, "node@Two");
+    EXPECT_EQ(form->DataTree()->Selected(), Node(0)) << "the first of two pages of that title";
+    EXPECT_EQ(form->DataMemo()->SelLength(), 0);
+
+    SettingsVars.BracketFlg = false;
+    form->SetupFountain();
+    form->DataTree()->SetSelected(Node(2));
+    FollowIn(memo, "node@Two");
+    EXPECT_EQ(form->DataTree()->Selected(), Node(2)) << "the other form is no link";
+}
+
+TEST_F(Links, PageLinksDoNothingInTheBrowsePaneAndProgramsAskFirst)
+{
+    SettingsVars.BracketFlg = false;
+    form->SetupFountain();
+    MakePages({"links\r<node@second>", "second"});
+    form->OpSplitReadClick();
+    TEditorEx& browse = *form->SecondEditor();
+    FollowIn(browse, "node@");
+    EXPECT_EQ(LastQuestion(), "閲覧画面ではページリンクは機能しません！");
+    EXPECT_EQ(form->DataTree()->Selected(), Node(1));
+    form->OpSplitReadClick();
+
+    const std::string program = Home() + "run.sh";
+    { std::ofstream(program) << "#!/bin/sh\n"; }
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    Type(QString::fromStdString("\r<file@" + program + ">"));
+    dialogs.Answer(mrNo);
+    FollowIn(*form->DataMemo(), "file@");
+    EXPECT_TRUE(Opened.empty());
+    dialogs.Answer(mrYes);
+    FollowIn(*form->DataMemo(), "file@");
+    EXPECT_EQ(Opened, std::vector<std::string>{program});
+}
+
+TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
+{
+    MakePages({"first", "second"});
+    form->pEdPageLinkClick();
+    QPointer<TNodeForm> chooser = form->PageLinkChooser();
+    ASSERT_TRUE(chooser);
+    form->pEdPageLinkClick();
+    EXPECT_EQ(form->PageLinkChooser(), chooser) << "a second click while it is open does nothing";
+
+    chooser->TreeView1()->SetSelected(chooser->TreeView1()->Items().Item(0));
+    chooser->TreeView1DblClick();
+    EXPECT_EQ(LastQuestion(), "カーソルが第１行にあるので挿入できません！");
+    Type(QStringLiteral("\r"));
+    chooser->TreeView1DblClick();
+    EXPECT_EQ(form->DataMemo()->GetText(), "second\r\n<node@first>\r\n");
+
+    QTest::keyClick(chooser, Qt::Key_Escape);
+    Settle();
+    EXPECT_FALSE(chooser) << "closing frees it";
+    form->pEdPageLinkClick();
+    EXPECT_NE(form->PageLinkChooser(), nullptr);
+}
+
+TEST_F(Links, RowMarksSetMoveClearAndJumpWithTheirCaptions)
+{
+    MakePages({"title"});
+    Type(QStringLiteral("\rA&B\rline three\r") + QString(60, 'x'));
+    TEditorEx& memo = *form->DataMemo();
+    memo.SetSelStart(8); // row 1
+    form->SetMarkClick(3);
+    EXPECT_EQ(form->MenuItem("SetMark3")->Caption(), QStringLiteral("Mark3 A&&B"));
+    EXPECT_EQ(form->MenuItem("Jump3")->Caption(), QStringLiteral("Jump3 A&&B"));
+    EXPECT_TRUE(form->MenuItem("Jump3")->Checked());
+
+    memo.SetSelStart(13); // row 2
+    form->SetMarkClick(3);
+    EXPECT_EQ(memo.RowMarks(1) >> 3 & 1, 0) << "the mark moved";
+    EXPECT_EQ(form->MenuItem("SetMark3")->Caption(), QStringLiteral("Mark3 line three"));
+    memo.SetSelStart(0);
+    form->JumpClick(3);
+    EXPECT_EQ(memo.Row(), 2);
+    form->SetMarkClick(3);
+    EXPECT_EQ(form->MenuItem("SetMark3")->Caption(), QStringLiteral("Mark3"));
+    EXPECT_FALSE(form->MenuItem("SetMark3")->Checked());
+
+    memo.SetSelStart(static_cast<int>(memo.GetText().size()));
+    form->SetMarkClick(0);
+    EXPECT_EQ(form->MenuItem("Jump0")->Caption(), QStringLiteral("Jump0 ") + QString(50, 'x'));
+}
+
+} // namespace

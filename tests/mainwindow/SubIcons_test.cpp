@@ -1,0 +1,121 @@
+// Sub-icons: the pictures taken from the Images folder, the menus that set
+// a page's sub-icon, and the finder that lists pages by sub-icon.
+#include "ViewsFixture.h"
+
+#include "DockButton.h"
+#include "FindIconForm.h"
+#include "Paths.h"
+#include "ShortCutText.h"
+#include "SubIni.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <filesystem>
+
+namespace {
+
+class SubIcons : public ViewsTest {
+protected:
+    // A bitmap of one colour; Index gives its red.
+    static void WriteBitmap(const std::string& Name, int Index, int Size = 16)
+    {
+        QImage image(Size, Size, QImage::Format_RGB32);
+        image.fill(QColor(Index * 10, 0, 0));
+        image.save(QString::fromStdString(ProgramFolder() + "Images/" + Name), "BMP");
+    }
+    int RedOf(int Image) const { return form->TreeSubImageList()->Image(Image)->toImage().pixelColor(8, 8).red(); }
+    TMenuItem& Popup(int Index) const { return *form->ImagePopupMenu()->Items().Items(Index); }
+};
+
+TEST_F(SubIcons, TheFirstElevenBitmapsByNameAreTaken)
+{
+    for (int i = 12; i >= 0; --i)
+        WriteBitmap("b" + std::to_string(10 + i) + ".bmp", i);
+    form->LoadSubIcons();
+    ASSERT_EQ(form->TreeSubImageList()->Count(), 12);
+    EXPECT_EQ(RedOf(1), 0);
+    EXPECT_EQ(RedOf(11), 100) << "b20, the eleventh by name";
+}
+
+TEST_F(SubIcons, FewBitmapsAreFilledUpWithThePicturesBeforeAndWrongSizesSkipped)
+{
+    const int ownFour = RedOf(4);
+    WriteBitmap("a.BMP", 20);
+    WriteBitmap("b.bmp", 21);
+    WriteBitmap("bb.bmp", 1, 32);
+    WriteBitmap("c.bmp", 22);
+    form->LoadSubIcons();
+    ASSERT_EQ(form->TreeSubImageList()->Count(), 11);
+    EXPECT_EQ(RedOf(1), 200) << "an upper-case extension is a bitmap too";
+    EXPECT_EQ(RedOf(3), 220) << "the 32 x 32 picture was skipped";
+    EXPECT_EQ(RedOf(4), ownFour);
+
+    std::filesystem::remove_all(ProgramFolder() + "Images");
+    form->LoadSubIcons();
+    EXPECT_EQ(dialogs.Questions().back().Text, "Velk2000があるフォルダーの下に Images フォルダーが存在しません！");
+    EXPECT_EQ(RedOf(1), 200) << "the pictures stay";
+}
+
+TEST_F(SubIcons, TheMenusOfferTheDefaultNamesAndSetTheSubIcon)
+{
+    MakePages({"one"});
+    ASSERT_EQ(form->ImagePopupMenu()->Items().Count(), 11);
+    EXPECT_EQ(Popup(1).Caption(), QStringLiteral("お手数を"));
+    EXPECT_EQ(Popup(10).Caption(), QStringLiteral("＜(_ _)＞"));
+    EXPECT_EQ(Popup(10).Tag(), 110);
+    form->DataMemo()->SetModified(false);
+    Popup(3).Click();
+    EXPECT_EQ(form->DataTree()->Selected()->StateIndex(), 3);
+    EXPECT_EQ(form->ToolButton("sbImage")->ImageIndex(), 3) << "the button shows the page's sub-icon";
+    EXPECT_TRUE(form->DataMemo()->Modified());
+    form->MenuItem("pTreeSubIcon")->Items(0)->Click();
+    EXPECT_EQ(form->DataTree()->Selected()->StateIndex(), -1) << "なし";
+}
+
+TEST_F(SubIcons, TheFinderListsCyclesAndShowsPages)
+{
+    SettingsVars.SubIcon.AltSubIcon = false;
+    MakePages({"a", "b", "c", "d"});
+    Node(0)->SetStateIndex(2);
+    Node(2)->SetStateIndex(2);
+    Node(3)->SetStateIndex(5);
+    form->FdGoSubIconClick();
+    TFindIconForm* finder = form->SubIconFinder();
+    ASSERT_NE(finder, nullptr);
+    EXPECT_FALSE(form->ToolButton("sbOpen")->isEnabled());
+    form->FdGoSubIconClick();
+    EXPECT_EQ(form->SubIconFinder(), finder) << "never a second finder";
+    EXPECT_EQ(finder->LbSubIcon()->text(), QStringLiteral("全部で 3 ページ"));
+    EXPECT_EQ(finder->IconTree()->Selected()->Text(), "d") << "the page shown in the tree";
+
+    QTest::keyClick(finder->IconTree(), Qt::Key_Right);
+    EXPECT_EQ(finder->Filter(), 1);
+    EXPECT_EQ(finder->LbSubIcon()->text(), QStringLiteral("なし"));
+    QTest::keyClick(finder->IconTree(), Qt::Key_Left);
+    EXPECT_EQ(finder->Filter(), 11);
+
+    EXPECT_EQ(ShortCutToText(finder->SubItem(1)->ShortCut()), "Shift+Ctrl+1");
+    finder->CkAlt()->setChecked(true);
+    EXPECT_EQ(ShortCutToText(finder->SubItem(10)->ShortCut()), "Alt+0");
+    EXPECT_EQ(ShortCutToText(finder->SubItem(11)->ShortCut()), "Alt+-");
+    finder->Dispatcher().Dispatch(TextToShortCut("Alt+2"), finder->IconTree());
+    EXPECT_EQ(finder->LbSubIcon()->text(), QStringLiteral(" 2 ページ"));
+    EXPECT_TRUE(finder->TbIcon(2)->Down());
+
+    finder->IconTree()->SetSelected(finder->IconTree()->Items().Item(1));
+    QTest::keyClick(finder->IconTree(), Qt::Key_Return);
+    EXPECT_EQ(form->DataTree()->Selected(), Node(2));
+    form->ImagePopupMenu()->Items().Items(2)->Click();
+    EXPECT_EQ(finder->LbSubIcon()->text(), QStringLiteral(" 2 ページ")) << "the list follows a changed sub-icon";
+    form->ImagePopupMenu()->Items().Items(0)->Click();
+    EXPECT_EQ(finder->LbSubIcon()->text(), QStringLiteral(" 1 ページ"));
+
+    finder->close();
+    Settle();
+    EXPECT_EQ(form->SubIconFinder(), nullptr);
+    EXPECT_TRUE(SettingsVars.SubIcon.AltSubIcon);
+    EXPECT_TRUE(form->ToolButton("sbOpen")->isEnabled());
+}
+
+} // namespace
