@@ -1,0 +1,35 @@
+#include "ExternalEdit.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ExternalEdit, TemplateLosesWindowMarkAndTakesTheRow)
+{
+    const std::string line = ExpandEditorTemplate("ed /%WIN% -l %LINE%", 0);
+    EXPECT_EQ(line, "ed  -l 0");
+    const TExternalCommand command = CommandWithFile(line, "/tmp/a b/temp.txt");
+    EXPECT_EQ(command.Program, "ed");
+    EXPECT_EQ(command.Arguments, (QStringList{"-l", "0", "/tmp/a b/temp.txt"}));
+    EXPECT_TRUE(CommandWithFile("  ", "f").Program.isEmpty());
+    EXPECT_EQ(CommandWithFile("\"my ed\" -w", "f").Program, "my ed");
+}
+
+TEST(ExternalEdit, ViewerTakesTheProgramAlone)
+{
+    EXPECT_EQ(ViewerCommand("gedit --wait +%LINE%", "f").Arguments, QStringList{"f"});
+    const TExternalCommand windows = ViewerCommand("c:\\ed.EXE /%WIN% %LINE%", "f");
+    EXPECT_EQ(windows.Program, "c:\\ed.EXE");
+    EXPECT_EQ(windows.Arguments, QStringList{"f"});
+}
+
+TEST(ExternalEdit, LinesDifferIgnoresLineEndStyleAndOneFinalBreak)
+{
+    EXPECT_FALSE(LinesDiffer("a\r\nb", "a\nb\n"));
+    EXPECT_FALSE(LinesDiffer("a\r\nb\r\n", "a\r\nb"));
+    EXPECT_TRUE(LinesDiffer("a\r\nb", "a\nb\n\n"));
+    EXPECT_TRUE(LinesDiffer("a", "b"));
+    EXPECT_EQ(CrlfLineEnds("a\nb\rc\r\n"), "a\r\nb\r\nc\r\n");
+}
+
+} // namespace
