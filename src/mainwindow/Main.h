@@ -13,6 +13,7 @@
 // mainwindow_core.
 #pragma once
 
+#include "ClipText.h"
 #include "ConvertRunner.h"
 #include "DateTimeText.h"
 #include "FindList.h"
@@ -60,6 +61,9 @@ enum class TStartOutcome { Run, Quit };
 inline constexpr std::string_view NewFileCaption = "NewFile";
 // What the caption of a document opened read-only ends in (Shift-JIS).
 const std::string& ReadOnlyCaptionSuffix();
+// What other instances are told while an external edit runs (Shift-JIS);
+// an empty text tells that it ended.
+const std::string& ExternalEditRunningText();
 
 class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost, public ISettingsHost {
 public:
@@ -179,7 +183,7 @@ public:
     void ApplyEditorColors() override;
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem*) override {}
-    std::string ConvertClipText(const std::string& Text) override { return Text; }
+    std::string ConvertClipText(const std::string& Text) override;
     void EdSortClick() override;
     void OpGenkouClick() override;
     void pEdDesuToDaClick() override;
@@ -506,4 +510,30 @@ private:
     std::unique_ptr<textconv::ISelectionEditor> ActiveSelection_;
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
+
+    // ---- Clipping mode and the external editor (MainClipping.cpp, MainExternalEditor.cpp) -----
+public:
+    void OpClipClick();
+    // Edits the current page in the user's editor and takes the result back.
+    void pEdGoHideClick();
+    // Shows the whole document in the user's editor, without waiting.
+    void EdAllViewClick();
+    // This instance's page is out in the external editor.
+    bool OwnExternalEditRunning() const { return OwnExternalEdit_; }
+    // Whether a window of the program is in front (tests stand in for it):
+    // clipping never captures then.
+    void SetProgramInFront(std::function<bool()> Query) { ProgramInFront_ = std::move(Query); }
+
+private:
+    void BindClippingCommands();
+    void BindExternalEditorCommands();
+    TWebTextOptions WebTextOptions() const;
+    // Text another program copied goes into a page while clipping mode is on.
+    void CaptureClipboard();
+    // Writes the page out, runs the editor and waits; the text read back,
+    // or nothing when the editor left no file.
+    std::optional<std::string> RunExternalEdit(const std::string& Page, const std::string& TransferFile);
+    void SetExternalEditLocks(bool Locked);
+    std::function<bool()> ProgramInFront_;
+    // ---- end of clipping mode and the external editor's members ----------------------------
 };

@@ -45,13 +45,13 @@ std::vector<std::string> TransferFileNames()
     return names;
 }
 
+} // namespace
+
 const std::string& ExternalEditRunningText()
 {
     static const std::string text = Utf8ToSjis("外部エディタ起動中");
     return text;
 }
-
-} // namespace
 
 // ---- Start-up -------------------------------------------------------------------------------------
 
