@@ -147,7 +147,6 @@ void TVelkForm::pEdGoHideClick()
     StorePage(page);
     const int caret = DataMemo_->SelStart();
     const std::string text = DataMemo_->GetText();
-    const bool modifiedBefore = Button("sbSave")->Enabled();
 
     // The page may go while the editor runs (a command no lock covers):
     // its node is then forgotten, never selected again.
@@ -186,12 +185,12 @@ void TVelkForm::pEdGoHideClick()
         DataTree_->SetSelected(page);
     const bool changed = edited && LinesDiffer(DataMemo_->GetText(), *edited);
     UpdateToolButtons();
+    // The document's modified state is kept as it was unless the text
+    // came back changed.
     if (changed) {
         DataMemo_->SelectAll();
         DataMemo_->ReplaceSel(*edited);
         MarkModified();
-    } else if (!modifiedBefore) {
-        Button("sbSave")->SetEnabled(false);
     }
     DataMemo_->SetSelStart(std::min(caret, DataMemo_->GetTextLen()));
     StorePage(page);
