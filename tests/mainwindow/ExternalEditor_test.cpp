@@ -9,6 +9,7 @@
 #include "SubIni.h"
 #include "TreeView.h"
 
+#include <QProcess>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -132,3 +133,25 @@ TEST_F(ExternalEditorTest, RefusalsAndFailuresStopBeforeTheEditorStarts)
 }
 
 } // namespace
+
+TEST_F(ExternalEditorTest, AnotherRunningInstanceHearsTheEditStartAndEnd)
+{
+    QProcess other;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("VELK_HOME", QString::fromStdString(Home()));
+    environment.insert("VELK_REPORT_READY", "1");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    other.setProcessEnvironment(environment);
+    other.start(VELK_EXECUTABLE);
+    QByteArray out;
+    const auto readUntil = [&](const QByteArray& Line) {
+        while (!out.contains(Line) && other.waitForReadyRead(60000))
+            out += other.readAllStandardOutput();
+        return out.contains(Line);
+    };
+    ASSERT_TRUE(readUntil("velk: ready\n")) << out.toStdString();
+    Edit(Editor("true"));
+    EXPECT_TRUE(readUntil("velk: message 外部エディタ起動中\nvelk: message \n")) << out.toStdString();
+    other.terminate();
+    EXPECT_TRUE(other.waitForFinished(60000));
+}
