@@ -45,6 +45,7 @@
 
 class QComboBox;
 class QLabel;
+class QUrl;
 class TStatusPanel;
 class QSplitter;
 class TDockButton;
@@ -536,4 +537,27 @@ private:
     void SetExternalEditLocks(bool Locked);
     std::function<bool()> ProgramInFront_;
     // ---- end of clipping mode and the external editor's members ----------------------------
+
+    // ---- Option toggles, help and the about box (MainOptionMenuCommands.cpp, MainHelpCommands.cpp)
+public:
+    void OpBoxSelClick();
+    void OpCheckKakkoClick();
+    void OpInsNoInitClick();
+    void HpTopicClick();
+    void HpOtherHelpClick();
+    void HpSampleClick();
+    void HpVersionClick();
+    void OpAssociationClick();
+    // How help files, the sample and addresses are opened (the desktop's
+    // default handler); tests stand in for it.
+    void SetOpenUrl(std::function<bool(const QUrl&)> Open) { OpenUrl_ = std::move(Open); }
+
+private:
+    void BindOptionMenuCommands();
+    void BindHelpCommands();
+    void ApplyMenuVisibilities();
+    void OpenHelpFile(const std::string& File);
+    bool SampleAvailable() const;
+    std::function<bool(const QUrl&)> OpenUrl_;
+    // ---- end of the option toggles' and help members ----------------------------------------
 };

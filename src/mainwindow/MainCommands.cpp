@@ -140,6 +140,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.HistoryEmpty = History_->Paths().empty();
     s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
+    s.SampleAvailable = SampleAvailable();
     return s;
 }
 

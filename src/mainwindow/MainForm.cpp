@@ -88,6 +88,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindFileCommands();
     BindClippingCommands();
     BindExternalEditorCommands();
+    BindOptionMenuCommands();
+    BindHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
