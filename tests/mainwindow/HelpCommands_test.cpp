@@ -112,16 +112,13 @@ TEST_F(HelpCommandsTest, NumberingStartStaysWithinItsRange)
     }
 }
 
-TEST_F(HelpCommandsTest, SwitchesFlipBoxSelectionAndPopupGroups)
+TEST_F(HelpCommandsTest, BoxSelectionShowsInTheStatusBar)
 {
     form->MenuItem("OpBoxSel")->Click();
     EXPECT_EQ(form->DataMemo()->SelectionMode(), TEditorSelectionMode::smBox);
     EXPECT_EQ(Panel(5), "［矩形選択］");
     form->MenuItem("OpBoxSel")->Click();
     EXPECT_EQ(Panel(5), "");
-    const bool shown = form->MenuItem("pEdGoTop")->Visible();
-    form->MenuItem("OpSubMoveLink")->Click();
-    EXPECT_NE(form->MenuItem("pEdGoTop")->Visible(), shown);
 }
 
 } // namespace

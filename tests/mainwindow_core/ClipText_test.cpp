@@ -65,14 +65,4 @@ TEST(ClipText, ChainRunsEachOptionOnlyWhenOn)
     }
 }
 
-TEST(ClipText, CaptureAppendsConvertsAndEndsTheLine)
-{
-    TWebTextOptions options;
-    EXPECT_EQ(CapturedPageText("p\r\n", "c", false, false, options), "p\r\nc\r\n");
-    EXPECT_EQ(CapturedPageText("", "\tc", false, true, options), "\tc");
-    EXPECT_EQ(CapturedPageText("", "\tc", true, true, options), "  c");
-    // Without a page per clip the whole page is converted again.
-    EXPECT_EQ(CapturedPageText("\r\n\r\np\t", "c", true, false, options), "p c\r\n");
-}
-
 } // namespace

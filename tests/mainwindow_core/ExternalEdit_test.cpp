@@ -23,13 +23,4 @@ TEST(ExternalEdit, ViewerTakesTheProgramAlone)
     EXPECT_EQ(windows.Arguments, QStringList{"f"});
 }
 
-TEST(ExternalEdit, LinesDifferIgnoresLineEndStyleAndOneFinalBreak)
-{
-    EXPECT_FALSE(LinesDiffer("a\r\nb", "a\nb\n"));
-    EXPECT_FALSE(LinesDiffer("a\r\nb\r\n", "a\r\nb"));
-    EXPECT_TRUE(LinesDiffer("a\r\nb", "a\nb\n\n"));
-    EXPECT_TRUE(LinesDiffer("a", "b"));
-    EXPECT_EQ(CrlfLineEnds("a\nb\rc\r\n"), "a\r\nb\r\nc\r\n");
-}
-
 } // namespace
