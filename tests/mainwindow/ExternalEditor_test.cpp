@@ -155,3 +155,13 @@ TEST_F(ExternalEditorTest, AnotherRunningInstanceHearsTheEditStartAndEnd)
     other.terminate();
     EXPECT_TRUE(other.waitForFinished(60000));
 }
+
+TEST_F(ExternalEditorTest, WholeDocumentViewWritesTheFileWithoutWaiting)
+{
+    SettingsVars.FindAll = true;
+    SettingsVars.HideExe = "/bin/true %LINE%";
+    form->EdAllViewClick();
+    EXPECT_NE(dialogs.Questions().back().Text.find("「階層付きテキストで保存」が指定されていますが"), std::string::npos);
+    std::ifstream file(Home() + "Temp/NewFile.txt");
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(file), {}).find("abc"), std::string::npos);
+}
