@@ -536,6 +536,8 @@ private:
     std::optional<std::string> RunExternalEdit(const std::string& Page, const std::string& TransferFile);
     void SetExternalEditLocks(bool Locked);
     std::function<bool()> ProgramInFront_;
+    // The split pane made read-only for an external edit, to be unlocked.
+    TEditorEx* LockedSecondEditor_ = nullptr;
     // ---- end of clipping mode and the external editor's members ----------------------------
 
     // ---- Option toggles, help and the about box (MainOptionMenuCommands.cpp, MainHelpCommands.cpp)

@@ -92,8 +92,18 @@ void TVelkForm::BindExternalEditorCommands()
 void TVelkForm::SetExternalEditLocks(bool Locked)
 {
     OwnExternalEdit_ = Locked;
-    // Typing into the page meanwhile would be lost under the text read back.
+    // Typing into the page meanwhile would be lost under the text read back;
+    // a split pane shows the same text and is locked with it.
     DataMemo_->SetReadOnly(Locked);
+    TEditorEx* second = SecondEditor();
+    if (Locked && second && !second->ReadOnly()) {
+        second->SetReadOnly(true);
+        LockedSecondEditor_ = second;
+    } else if (!Locked) {
+        if (second && second == LockedSecondEditor_)
+            second->SetReadOnly(false);
+        LockedSecondEditor_ = nullptr;
+    }
     // A dropped document would replace the one the page belongs to.
     setAcceptDrops(!Locked);
     Menus_.Item("OptionTop")->SetEnabled(!Locked);
