@@ -53,7 +53,7 @@ public:
     void Leave(std::string_view Moved) const
     {
         if (!HadText_)
-            QGuiApplication::clipboard()->setText(ClipboardTextOf(Moved));
+            SetProgramClipboardText(Moved);
     }
 
 private:

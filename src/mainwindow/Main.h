@@ -13,6 +13,7 @@
 // mainwindow_core.
 #pragma once
 
+#include "ClipText.h"
 #include "ConvertRunner.h"
 #include "DateTimeText.h"
 #include "FindList.h"
@@ -47,6 +48,7 @@
 
 class QComboBox;
 class QLabel;
+class QUrl;
 class TStatusPanel;
 class QSplitter;
 class QTabWidget;
@@ -66,6 +68,9 @@ enum class TStartOutcome { Run, Quit };
 inline constexpr std::string_view NewFileCaption = "NewFile";
 // What the caption of a document opened read-only ends in (Shift-JIS).
 const std::string& ReadOnlyCaptionSuffix();
+// What other instances are told while an external edit runs (Shift-JIS);
+// an empty text tells that it ended.
+const std::string& ExternalEditRunningText();
 
 class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost, public ISettingsHost {
 public:
@@ -185,7 +190,7 @@ public:
     void ApplyEditorColors() override;
     void SetupFountain() override;
     void TreeImageSellect(TMenuItem* Sender) override;
-    std::string ConvertClipText(const std::string& Text) override { return Text; }
+    std::string ConvertClipText(const std::string& Text) override;
     void EdSortClick() override;
     void OpGenkouClick() override;
     void pEdDesuToDaClick() override;
@@ -585,4 +590,55 @@ private:
     std::unique_ptr<TToolImageList> SubIconButtonImages_;
     int SubIconNoneImage_ = -1;
     // ---- end of the views' members ------------------------------------------------------------------
+
+    // ---- Clipping mode and the external editor (MainClipping.cpp, MainExternalEditor.cpp) -----
+public:
+    void OpClipClick();
+    // Edits the current page in the user's editor and takes the result back.
+    void pEdGoHideClick();
+    // Shows the whole document in the user's editor, without waiting.
+    void EdAllViewClick();
+    // This instance's page is out in the external editor.
+    bool OwnExternalEditRunning() const { return OwnExternalEdit_; }
+    // Whether a window of the program is in front (tests stand in for it):
+    // clipping never captures then.
+    void SetProgramInFront(std::function<bool()> Query) { ProgramInFront_ = std::move(Query); }
+
+private:
+    void BindClippingCommands();
+    void BindExternalEditorCommands();
+    TWebTextOptions WebTextOptions() const;
+    // Text another program copied goes into a page while clipping mode is on.
+    void CaptureClipboard();
+    // Writes the page out, runs the editor and waits; the text read back,
+    // or nothing when the editor left no file.
+    std::optional<std::string> RunExternalEdit(const std::string& Page, const std::string& TransferFile);
+    void SetExternalEditLocks(bool Locked);
+    std::function<bool()> ProgramInFront_;
+    // The split pane made read-only for an external edit, to be unlocked.
+    TEditorEx* LockedSecondEditor_ = nullptr;
+    // ---- end of clipping mode and the external editor's members ----------------------------
+
+    // ---- Option toggles, help and the about box (MainOptionMenuCommands.cpp, MainHelpCommands.cpp)
+public:
+    void OpBoxSelClick();
+    void OpCheckKakkoClick();
+    void OpInsNoInitClick();
+    void HpTopicClick();
+    void HpOtherHelpClick();
+    void HpSampleClick();
+    void HpVersionClick();
+    void OpAssociationClick();
+    // How help files, the sample and addresses are opened (the desktop's
+    // default handler); tests stand in for it.
+    void SetOpenUrl(std::function<bool(const QUrl&)> Open) { OpenUrl_ = std::move(Open); }
+
+private:
+    void BindOptionMenuCommands();
+    void BindHelpCommands();
+    void ApplyMenuVisibilities();
+    void OpenHelpFile(const std::string& File);
+    bool SampleAvailable() const;
+    std::function<bool(const QUrl&)> OpenUrl_;
+    // ---- end of the option toggles' and help members ----------------------------------------
 };

@@ -86,8 +86,12 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
     };
     const auto* item = dynamic_cast<const TMenuItem*>(Sender);
     for (const auto& [name, states] : menus)
-        if (item && item->Name() == name)
-            ApplyMenuStates(states(MenuSnapshot(name == "TreeTop")));
+        if (item && item->Name() == name) {
+            TMenuSnapshot snapshot = MenuSnapshot(name == "TreeTop");
+            // Only the help menu asks the disk whether the sample may open.
+            snapshot.SampleAvailable = name == "HelpTop" && SampleAvailable();
+            ApplyMenuStates(states(snapshot));
+        }
     if (item && item->Name() == "OptionTop")
         Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
 }

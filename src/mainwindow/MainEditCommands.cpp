@@ -53,8 +53,6 @@ private:
     TEditorEx& Editor_;
 };
 
-void SetClipboardText(const std::string& Sjis) { QApplication::clipboard()->setText(ClipboardTextOf(Sjis)); }
-
 } // namespace
 
 void TVelkForm::BindEditCommands()
@@ -182,7 +180,7 @@ void TVelkForm::EdAddCopyClick()
         int unmapped = 0;
         text = SjisOfClipboardText(data->text(), unmapped);
     }
-    SetClipboardText(text + ActiveEditor_->SelText());
+    SetProgramClipboardText(text + ActiveEditor_->SelText());
     ActiveEditor_->SetSelLength(0);
     RefreshPasteButton();
     if (BoxSelectionOn())
@@ -275,7 +273,7 @@ void TVelkForm::CopyCaretLine(bool Cut)
     if (TextIsEmptyOrCrLf(editor) || line < 0 || (Cut && editor.ReadOnly()))
         return;
     const std::string text = editor.Lines()->Strings(line);
-    SetClipboardText(Cut ? text + "\r\n" : text);
+    SetProgramClipboardText(Cut ? text + "\r\n" : text);
     if (Cut)
         editor.Lines()->Delete(line);
     RefreshPasteButton();

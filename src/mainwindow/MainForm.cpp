@@ -86,6 +86,10 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
     BindCommands();
     BindFileCommands();
+    BindClippingCommands();
+    BindExternalEditorCommands();
+    BindOptionMenuCommands();
+    BindHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
@@ -112,8 +116,12 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         Button("sbPaste")->SetEnabled(PasteEnabled());
     };
     clipboardChanged();
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
-            [clipboardChanged] { CatchExceptions(clipboardChanged); });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this, clipboardChanged] {
+        CatchExceptions([&] {
+            clipboardChanged();
+            CaptureClipboard();
+        });
+    });
     VelkForm = this;
 }
 

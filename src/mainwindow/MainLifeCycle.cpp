@@ -45,13 +45,13 @@ std::vector<std::string> TransferFileNames()
     return names;
 }
 
+} // namespace
+
 const std::string& ExternalEditRunningText()
 {
     static const std::string text = Utf8ToSjis("外部エディタ起動中");
     return text;
 }
-
-} // namespace
 
 // ---- Start-up -------------------------------------------------------------------------------------
 
@@ -239,6 +239,14 @@ void TVelkForm::ApplyShownSettings()
     marks.WrapMark()->SetColor(SettingsVars.ZenTabCol);
     marks.RetMark()->SetColor(SettingsVars.HanCol);
 
+    ApplyMenuVisibilities();
+    DataMemo_->Leftbar()->SetColor(SettingsVars.AnkCol);
+    DataTree_->SetToolTips(!NamedItem("TreeTipHelp").Checked());
+}
+
+// Toolbars and the editor popup's groups show as their option items say.
+void TVelkForm::ApplyMenuVisibilities()
+{
     for (const char* bar : {"File", "Tree", "Edit", "Font", "String"})
         Toolbar(std::string("Toolbar") + bar)->SetVisible(NamedItem(std::string("OpTb") + bar + "Show").Checked());
     const bool moveLink = NamedItem("OpSubMoveLink").Checked();
@@ -249,8 +257,6 @@ void TVelkForm::ApplyShownSettings()
     for (const char* item : {"N7", "pEdStrRtn", "pEdKeisen", "pEdComment", "pEdStrCv", "pEdStrSeikei",
                              "pEdStrSeikeiKakomu", "pEdStrDel", "pEdCalc"})
         NamedItem(item).SetVisible(strings);
-    DataMemo_->Leftbar()->SetColor(SettingsVars.AnkCol);
-    DataTree_->SetToolTips(!NamedItem("TreeTipHelp").Checked());
 }
 
 // A transfer file left beside the program means an external edit still runs

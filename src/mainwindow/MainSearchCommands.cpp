@@ -107,11 +107,14 @@ void TVelkForm::FindListShown(bool Open)
     }
     UpdateButtonHints();
     const bool pages = DataTree_->Items().Count() > 0;
-    SetEnabled({{"sbPageNew", true}, {"sbOpen", true}, {"sbLoadTreeText", true}, {"sbIns", true},
-                {"sbAdd", true}, {"sbAddChild", true}, {"sbPageDel", true}, {"sbPageDevide", true},
+    // A page out in the external editor keeps the document and its pages
+    // locked until its text is back.
+    const bool free = !OwnExternalEdit_;
+    SetEnabled({{"sbPageNew", free}, {"sbOpen", free}, {"sbLoadTreeText", free}, {"sbIns", true},
+                {"sbAdd", true}, {"sbAddChild", true}, {"sbPageDel", free}, {"sbPageDevide", true},
                 {"FdGoFind", true}, {"sbFind", true}, {"sbFindList", pages}, {"FdFindList", pages},
                 {"pTreeLoadTexToMakePage", true}, {"FdReplace", true}, {"FdFastReplace", true},
-                {"FileTop", true}, {"OptionTop", true}});
+                {"FileTop", free}, {"OptionTop", free}});
 }
 
 void TVelkForm::FindListChanged()

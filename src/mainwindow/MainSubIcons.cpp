@@ -94,7 +94,10 @@ void TVelkForm::BindSubIconCommands()
         TreeSubImageList_->Add(picture);
     SubIconNoneImage_ = Button("sbImage")->ImageIndex();
     SubIconButtonImages_ = std::make_unique<TToolImageList>();
-    const TCommandBinding items[] = {{"FdGoSubIcon", [this] { FdGoSubIconClick(); }}};
+    const TCommandBinding items[] = {
+        {"FdGoSubIcon", [this] { FdGoSubIconClick(); }},
+        {"OpLoadSubIcon", [this] { LoadSubIcons(); }},
+    };
     BindItems(items);
     Button("sbSubIcon")->OnClick = [this](TObject*) { CatchExceptions([this] { FdGoSubIconClick(); }); };
     TMenuItem* none = Menus_.Item("TrImage0");

@@ -28,6 +28,7 @@ void TEditor::CopyToClipboard()
     // is read.
     if (SelectionMode_ == TEditorSelectionMode::smBox)
         SetFormatData(*data, BoxClipboardFormat(), std::string(text) + '\0');
+    MarkProgramData(*data);
     QGuiApplication::clipboard()->setMimeData(data.release());
 }
 

@@ -16,6 +16,7 @@ namespace {
 
 // Numbers start where the system's registered formats do.
 constexpr int FirstFormat = 0xC000;
+const QString ProgramOriginType = QStringLiteral("application/x-velk2000-origin");
 
 struct TFormatTable {
     std::map<std::string, int> ByName; // key: the name, ASCII lower case
@@ -131,5 +132,18 @@ void SetClipboardData(int Format, std::string_view Bytes)
 {
     auto data = std::make_unique<QMimeData>();
     SetFormatData(*data, Format, Bytes);
+    MarkProgramData(*data);
     QGuiApplication::clipboard()->setMimeData(data.release());
 }
+
+void SetProgramClipboardText(std::string_view Sjis)
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setText(ClipboardTextOf(Sjis));
+    MarkProgramData(*data);
+    QGuiApplication::clipboard()->setMimeData(data.release());
+}
+
+void MarkProgramData(QMimeData& Data) { Data.setData(ProgramOriginType, QByteArray("1")); }
+
+bool IsProgramData(const QMimeData* Data) { return Data && Data->hasFormat(ProgramOriginType); }

@@ -37,6 +37,12 @@ QString ClipboardTextOf(std::string_view Sjis);
 // counts the characters Shift-JIS cannot hold, each written as "?".
 std::string SjisOfClipboardText(const QString& Text, int& Unmapped);
 
+// Every clipboard write of the program is marked, so that clipping mode (of
+// any running instance) never takes the program's own copies for text that
+// another program copied.
+void MarkProgramData(QMimeData& Data);
+bool IsProgramData(const QMimeData* Data);
+
 // The system clipboard.
 bool ClipboardHasFormat(int Format);
 std::optional<std::string> GetClipboardData(int Format);
@@ -44,3 +50,5 @@ std::optional<std::string> GetClipboardData(int Format);
 // several formats at once, fill a QMimeData with SetFormatData and hand it
 // to QGuiApplication::clipboard()->setMimeData.
 void SetClipboardData(int Format, std::string_view Bytes);
+// Puts Shift-JIS text on the clipboard as plain text, marked.
+void SetProgramClipboardText(std::string_view Sjis);

@@ -1,0 +1,76 @@
+#include "ExternalEdit.h"
+
+#include "Cp932.h"
+#include "Sjis.h"
+
+#include <QProcess>
+
+namespace {
+
+void ReplaceAll(std::string& Text, std::string_view From, std::string_view To)
+{
+    for (size_t at = Text.find(From); at != std::string::npos; at = Text.find(From, at + To.size()))
+        Text.replace(at, From.size(), To);
+}
+
+// CR LF, LF and CR are all one line end; a final one is dropped.
+std::string LinesOf(std::string_view Text)
+{
+    std::string lines = CrlfLineEnds(Text);
+    if (lines.ends_with("\r\n"))
+        lines.resize(lines.size() - 2);
+    return lines;
+}
+
+QString OsText(std::string_view Sjis) { return QString::fromStdString(SjisToUtf8(Sjis)); }
+
+} // namespace
+
+std::string ExpandEditorTemplate(std::string_view Template, int Row)
+{
+    std::string command(Template);
+    ReplaceAll(command, "/%WIN%", "");
+    ReplaceAll(command, "%LINE%", std::to_string(Row));
+    return command;
+}
+
+TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string& File)
+{
+    QStringList words = QProcess::splitCommand(OsText(CommandLine));
+    TExternalCommand command;
+    if (words.isEmpty())
+        return command;
+    command.Program = words.takeFirst();
+    command.Arguments = words;
+    command.Arguments << OsText(File);
+    return command;
+}
+
+TExternalCommand ViewerCommand(std::string_view Template, const std::string& File)
+{
+    const size_t exe = sjis::LowerAscii(Template).find(".exe", 1);
+    if (exe != std::string::npos)
+        return CommandWithFile(Template.substr(0, exe + 4), File);
+    TExternalCommand command = CommandWithFile(Template, File);
+    if (!command.Program.isEmpty())
+        command.Arguments = QStringList{command.Arguments.last()};
+    return command;
+}
+
+bool LinesDiffer(std::string_view Page, std::string_view Edited) { return LinesOf(Page) != LinesOf(Edited); }
+
+std::string CrlfLineEnds(std::string_view Text)
+{
+    std::string result;
+    result.reserve(Text.size() + Text.size() / 32);
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\r' || Text[i] == '\n') {
+            result += "\r\n";
+            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
+                ++i;
+        } else {
+            result += Text[i];
+        }
+    }
+    return result;
+}

@@ -1,0 +1,38 @@
+// The rules of editing a page in the user's own editor: the command made
+// from the options' template, the program that views the whole document,
+// and whether the text read back differs from the page.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <string_view>
+
+// A program to start and its arguments, in the system's form.
+struct TExternalCommand {
+    QString Program;
+    QStringList Arguments;
+};
+
+// The editor's command template (Shift-JIS) with every "/%WIN%" removed and
+// every "%LINE%" replaced by Row (the caret's row, counted from 0).
+std::string ExpandEditorTemplate(std::string_view Template, int Row);
+
+// Splits a command line (Shift-JIS; quotes group words as a shell's do) and
+// appends File as an argument of its own, so no quoting of the file name
+// can go wrong. Program is empty when the line holds no word.
+TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string& File);
+
+// The command that views File: the template's program alone (everything up
+// to ".exe" when that occurs after the first character, else its first
+// word, since placeholders mean nothing to a viewer) with File.
+TExternalCommand ViewerCommand(std::string_view Template, const std::string& File);
+
+// True when Edited holds other lines than Page: line ends in any style and
+// one final line break count as the same, so an editor that writes LF or
+// adds a final newline does not make an unchanged page look changed.
+bool LinesDiffer(std::string_view Page, std::string_view Edited);
+
+// Text as the program keeps it: CR LF, a bare LF and a bare CR each become
+// CR LF.
+std::string CrlfLineEnds(std::string_view Text);

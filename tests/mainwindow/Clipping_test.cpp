@@ -1,0 +1,99 @@
+// Clipping mode: text another program copies goes into the page or a new
+// one, converted or not; the program's own copies never do.
+#include "FormFixture.h"
+
+#include "Clipboard.h"
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "Menus.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+namespace {
+
+class ClippingTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        form->SetProgramInFront([this] { return inFront; });
+        form->OpClipClick();
+    }
+    // Another program copies Text.
+    static void ForeignCopy(const QString& Text)
+    {
+        QApplication::clipboard()->setText(Text);
+        QApplication::processEvents();
+    }
+    std::string Page() const { return form->DataMemo()->GetText(); }
+    int Pages() const { return form->DataTree()->Items().Count(); }
+    bool inFront = false;
+};
+
+TEST_F(ClippingTest, CapturesForEachCombinationOfOwnPageAndConversion)
+{
+    const struct {
+        bool AutoClip, Convert;
+        std::string Before, After;
+        int NewPages;
+    } cases[] = {
+        {false, false, "p\r\n", "p\r\na\tb\r\n", 0},
+        {false, true, "\r\np\r\n", "p\r\na b\r\n", 0},
+        {true, false, "p", "a\tb", 1},
+        {true, true, "", "a b", 0},
+    };
+    for (const auto& c : cases) {
+        const int before = Pages();
+        SettingsVars.AutoClip = c.AutoClip;
+        SettingsVars.WaveTextFlg = c.Convert;
+        form->DataMemo()->SetText(c.Before);
+        ForeignCopy("a\tb");
+        EXPECT_EQ(Page(), c.After) << c.AutoClip << c.Convert;
+        EXPECT_EQ(Pages() - before, c.NewPages) << c.AutoClip << c.Convert;
+        EXPECT_EQ(form->DataTree()->Selected()->Text(), form->DataMemo()->RowText(0));
+    }
+}
+
+TEST_F(ClippingTest, OwnCopiesAndCopiesWithTheProgramInFrontAreNotCaptured)
+{
+    form->DataMemo()->SetText("p");
+    SetProgramClipboardText("own");
+    QApplication::processEvents();
+    inFront = true;
+    ForeignCopy("front");
+    EXPECT_EQ(Page(), "p");
+    EXPECT_TRUE(form->ToolButton("sbPaste")->Enabled());
+    inFront = false;
+    form->OpClipClick();
+    ForeignCopy("off");
+    EXPECT_EQ(Page(), "p");
+}
+
+TEST_F(ClippingTest, ModeShowsInTheCaptionAndBarsTheExternalEditor)
+{
+    const std::string caption = form->CaptionText();
+    EXPECT_EQ(caption, "NewFile" + Sjis("   ***** クリッピングモード *****"));
+    SettingsVars.ExtEditor = true;
+    form->OpClipClick();
+    EXPECT_EQ(form->CaptionText(), "NewFile");
+    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
+    form->OpClipClick();
+    EXPECT_FALSE(form->ToolButton("sbGoEditor")->Enabled());
+}
+
+TEST_F(ClippingTest, EmptyLineOptionsExcludeEachOther)
+{
+    TMenuItem* all = form->MenuItem("WeOpTopRtnDel");
+    TMenuItem* rules = form->MenuItem("WeOphyphen");
+    all->Click();
+    EXPECT_TRUE(all->Checked());
+    EXPECT_FALSE(rules->Checked());
+    rules->Click();
+    EXPECT_TRUE(rules->Checked());
+    EXPECT_FALSE(all->Checked());
+}
+
+} // namespace

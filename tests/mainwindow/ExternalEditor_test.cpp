@@ -1,0 +1,167 @@
+// A page edited in the user's editor: shell commands stand in for the
+// editor, and one that waits for a go-ahead file lets the test act while
+// the window waits for it.
+#include "FormFixture.h"
+
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "Menus.h"
+#include "SubIni.h"
+#include "TreeView.h"
+
+#include <QProcess>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class ExternalEditorTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        SettingsVars.ExtEditor = true;
+        form->DataMemo()->SetText("abc");
+        form->FlSaveClick();
+    }
+    // A shell script that stands in for the editor; the file is "$1".
+    std::string Editor(const std::string& Script)
+    {
+        const std::string path = Home() + "editor" + std::to_string(++scripts) + ".sh";
+        std::ofstream(path) << Script << "\n";
+        return "/bin/sh " + path;
+    }
+    // Waits until "<file>.go" exists, then runs Then.
+    std::string WaitingEditor(const std::string& Then)
+    {
+        return Editor("while [ ! -e \"$1.go\" ]; do sleep 0.01; done; " + Then);
+    }
+    std::string TransferFile() const { return Home() + "temp.txt"; }
+    // While the editor waits: Act, then the go-ahead.
+    void WhileWaiting(std::function<void()> Act)
+    {
+        QTimer::singleShot(0, [this, Act] {
+            Act();
+            std::ofstream(TransferFile() + ".go");
+        });
+    }
+    void Edit(const std::string& Command)
+    {
+        SettingsVars.HideExe = Command;
+        form->pEdGoHideClick();
+    }
+    std::string Page() const { return form->DataMemo()->GetText(); }
+    bool Modified() const { return form->DataMemo()->Modified(); }
+    int scripts = 0;
+};
+
+TEST_F(ExternalEditorTest, ReadsBackWhatTheEditorLeft)
+{
+    const struct {
+        std::string Command, Page;
+        bool Modified;
+    } cases[] = {
+        {Editor("printf 'new\\n' > \"$1\""), "new\r\n", true},
+        {Editor("printf '\\n' >> \"$1\""), "abc", false},
+        {Editor("rm \"$1\""), "abc", false},
+        {"/nonexistent/editor", "abc", false},
+    };
+    for (const auto& c : cases) {
+        form->DataMemo()->SetText("abc");
+        form->FlSaveClick();
+        Edit(c.Command);
+        EXPECT_EQ(Page(), c.Page) << c.Command;
+        EXPECT_EQ(Modified(), c.Modified) << c.Command;
+        EXPECT_FALSE(std::filesystem::exists(TransferFile())) << c.Command;
+        EXPECT_FALSE(form->DataMemo()->ReadOnly());
+        EXPECT_FALSE(form->OwnExternalEditRunning());
+        EXPECT_TRUE(form->ToolButton("sbOpen")->Enabled());
+        EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
+    }
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+TEST_F(ExternalEditorTest, PageIsLockedWhileOutAndComesBackToItsOwnNode)
+{
+    TTreeNode* first = form->DataTree()->Selected();
+    form->MenuItem("TreeAdd")->Click();
+    TTreeNode* second = form->DataTree()->Selected();
+    form->DataTree()->SetSelected(first);
+    bool locked = false;
+    WhileWaiting([&] {
+        locked = form->DataMemo()->ReadOnly() && !form->ToolButton("sbPageDel")->Enabled() &&
+                 !form->ToolButton("sbOpen")->Enabled() && !form->FormCloseQuery();
+        form->DataTree()->SetSelected(second);
+    });
+    Edit(WaitingEditor("printf 'new\\n' > \"$1\""));
+    EXPECT_TRUE(locked);
+    EXPECT_EQ(form->DataTree()->Selected(), second);
+    EXPECT_EQ(first->Text(), "new");
+}
+
+TEST_F(ExternalEditorTest, DeletedPageGivesANewPageAndAMessage)
+{
+    form->MenuItem("TreeAdd")->Click();
+    form->DataMemo()->SetText("second");
+    TTreeNode* page = form->DataTree()->Selected();
+    WhileWaiting([&] { form->DataTree()->Items().Delete(page); });
+    Edit(WaitingEditor("printf 'new\\n' > \"$1\""));
+    EXPECT_EQ(Page(), "new\r\n");
+    EXPECT_EQ(form->DataTree()->Items().Count(), 2);
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+}
+
+TEST_F(ExternalEditorTest, RefusalsAndFailuresStopBeforeTheEditorStarts)
+{
+    std::ofstream(TransferFile()) << "elsewhere";
+    Edit(Editor("rm \"$1\""));
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions().back().Text, "他のプロセスで外部エディタを起動中です。");
+    std::filesystem::remove(TransferFile());
+
+    // A transfer file that cannot be written is told; the editor never runs.
+    std::filesystem::create_directory(TransferFile());
+    Edit(Editor("rm -r \"$1\""));
+    EXPECT_EQ(dialogs.Questions().size(), 2u);
+    EXPECT_TRUE(std::filesystem::is_directory(TransferFile()));
+    std::filesystem::remove(TransferFile());
+
+    form->DataMemo()->SetText("");
+    Edit("/bin/true");
+    EXPECT_EQ(dialogs.Questions().back().Text, "エディタ部が空ページです！");
+}
+
+} // namespace
+
+TEST_F(ExternalEditorTest, AnotherRunningInstanceHearsTheEditStartAndEnd)
+{
+    QProcess other;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("VELK_HOME", QString::fromStdString(Home()));
+    environment.insert("VELK_REPORT_READY", "1");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    other.setProcessEnvironment(environment);
+    other.start(VELK_EXECUTABLE);
+    QByteArray out;
+    const auto readUntil = [&](const QByteArray& Line) {
+        while (!out.contains(Line) && other.waitForReadyRead(60000))
+            out += other.readAllStandardOutput();
+        return out.contains(Line);
+    };
+    ASSERT_TRUE(readUntil("velk: ready\n")) << out.toStdString();
+    Edit(Editor("true"));
+    EXPECT_TRUE(readUntil("velk: message 外部エディタ起動中\nvelk: message \n")) << out.toStdString();
+    other.terminate();
+    EXPECT_TRUE(other.waitForFinished(60000));
+}
+
+TEST_F(ExternalEditorTest, WholeDocumentViewWritesTheFileWithoutWaiting)
+{
+    SettingsVars.FindAll = true;
+    SettingsVars.HideExe = "/bin/true %LINE%";
+    form->EdAllViewClick();
+    EXPECT_NE(dialogs.Questions().back().Text.find("「階層付きテキストで保存」が指定されていますが"), std::string::npos);
+    std::ifstream file(Home() + "Temp/NewFile.txt");
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(file), {}).find("abc"), std::string::npos);
+}

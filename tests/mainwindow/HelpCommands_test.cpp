@@ -1,0 +1,124 @@
+// The help menu, the about box, the document type's association in
+// folders of the test's, and the option menu's own switches.
+#include "FormFixture.h"
+
+#include "EditorEx.h"
+#include "FileAssociation.h"
+#include "Menus.h"
+#include "Paths.h"
+#include "SubIni.h"
+#include "VerForm.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTest>
+#include <QUrl>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class HelpCommandsTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+        form->SetOpenUrl([this](const QUrl& Url) {
+            opened.push_back(Url);
+            return true;
+        });
+        setenv("XDG_DATA_HOME", (Home() + "data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (Home() + "config").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        unsetenv("XDG_DATA_HOME");
+        unsetenv("XDG_CONFIG_HOME");
+    }
+    std::string LastQuestion() const { return dialogs.Questions().back().Text; }
+    std::vector<QUrl> opened;
+};
+
+TEST_F(HelpCommandsTest, AssociationIsWrittenOnceAndAskedAgainForAnotherFolder)
+{
+    std::filesystem::create_directories(Home() + "config");
+    std::ofstream(Home() + "config/mimeapps.list") << "[Default Applications]\ntext/plain=ed.desktop\n";
+    const std::string self = QCoreApplication::applicationFilePath().toStdString();
+
+    dialogs.Answer(mrYes);
+    form->MenuItem("OpAssociation")->Click();
+    EXPECT_EQ(LastQuestion(), "vk2ファイルを Velk2000 に関連付けますか？");
+    EXPECT_EQ(AssociatedProgram(), self);
+    std::ifstream list(Home() + "config/mimeapps.list");
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(list), {}).find("text/plain=ed.desktop"), std::string::npos);
+
+    form->MenuItem("OpAssociation")->Click();
+    EXPECT_EQ(LastQuestion(), "vk2ファイルはすでに\r\n" + self + "\r\nに関連付けられています。");
+
+    AssociateDocumentType("/elsewhere/my \"velk\" $1");
+    EXPECT_EQ(AssociatedProgram(), "/elsewhere/my \"velk\" $1");
+    dialogs.Answer(mrNo);
+    form->MenuItem("OpAssociation")->Click();
+    EXPECT_NE(LastQuestion().find("Velk2000が存在するフォルダーが異なっているようです。"), std::string::npos);
+    EXPECT_EQ(AssociatedProgram(), "/elsewhere/my \"velk\" $1");
+}
+
+TEST_F(HelpCommandsTest, HelpOpensItsFileOrSaysItIsMissing)
+{
+    form->HpTopicClick();
+    EXPECT_EQ(LastQuestion(), "ヘルプファイル " + Home() + "velk2000.hlp を開けません。");
+    std::ofstream(Home() + "velk2000.hlp") << "help";
+    form->HpTopicClick();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].toLocalFile().toStdString(), Home() + "velk2000.hlp");
+}
+
+TEST_F(HelpCommandsTest, AboutBoxShowsTheVersionAndOpensItsLink)
+{
+    dialogs.AnswerForm([](QDialog& Dialog) {
+        auto& about = static_cast<TVerForm&>(Dialog);
+        EXPECT_EQ(about.windowTitle(), "About Velk2000");
+        EXPECT_EQ(about.LbVersion->text(), QString::fromUtf8("Ver 1.93.1β"));
+        QTest::mouseClick(about.lbURL, Qt::LeftButton);
+        return mrOk;
+    });
+    form->MenuItem("HpVersion")->Click();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].toLocalFile().toStdString(), Home());
+}
+
+TEST_F(HelpCommandsTest, BracketCountStepsOverWholeCharacters)
+{
+    form->DataMemo()->SetText(Sjis("「a」「b") + "\x8C\x81u");
+    form->DataMemo()->SelectAll();
+    form->OpCheckKakkoClick();
+    EXPECT_EQ(LastQuestion(), "「 = 2\r\n\r\n」 = 1");
+    form->DataMemo()->SetSelLength(0);
+    form->OpCheckKakkoClick();
+    EXPECT_EQ(dialogs.Questions().size(), 1u);
+}
+
+TEST_F(HelpCommandsTest, NumberingStartStaysWithinItsRange)
+{
+    const struct {
+        std::string Typed;
+        int Number;
+    } cases[] = {{"5000", 1}, {"abc", 0}, {"-1", 1}, {"12", 12}};
+    for (const auto& c : cases) {
+        dialogs.AnswerText(c.Typed);
+        form->OpInsNoInitClick();
+        EXPECT_EQ(form->InsertNumber(), c.Number) << c.Typed;
+    }
+}
+
+TEST_F(HelpCommandsTest, BoxSelectionShowsInTheStatusBar)
+{
+    form->MenuItem("OpBoxSel")->Click();
+    EXPECT_EQ(form->DataMemo()->SelectionMode(), TEditorSelectionMode::smBox);
+    EXPECT_EQ(Panel(5), "［矩形選択］");
+    form->MenuItem("OpBoxSel")->Click();
+    EXPECT_EQ(Panel(5), "");
+}
+
+} // namespace
