@@ -8,14 +8,6 @@
 
 namespace {
 
-TEST(FileList, SizesAreKilobytesRoundedUpIn64Bits)
-{
-    const std::pair<uint64_t, const char*> cases[] = {{0, "0KB"},       {1, "1KB"},          {1024, "1KB"},
-                                                      {1025, "2KB"},    {1048576, "1,024KB"}, {5ull << 30, "5,242,880KB"}};
-    for (const auto& [bytes, text] : cases)
-        EXPECT_EQ(SizeText(bytes).toStdString(), text) << bytes;
-}
-
 class FileListTest : public testing::Test {
 protected:
     FileListTest()
@@ -61,15 +53,6 @@ TEST_F(FileListTest, ShowsFiveColumnsWithSizesAndSortsByAClickedColumn)
     EXPECT_EQ(List.FindPartial("TXT", 3, true), 3);
     EXPECT_EQ(List.FindPartial("A.T", 4, true), 3);
     EXPECT_EQ(List.FindPartial("A.T", 4, false), -1);
-}
-
-TEST_F(FileListTest, AFolderWithoutAPathShowsNamesOnly)
-{
-    TItemIDList computer;
-    Namespace->GetSpecialFolderIDList(sfDrives, computer);
-    List.ShowFolder(computer);
-    EXPECT_EQ(List.columnCount(), 1);
-    EXPECT_EQ(Column(0), (std::vector<std::string>{"ローカル ディスク (/)"}));
 }
 
 } // namespace

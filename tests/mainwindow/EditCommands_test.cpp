@@ -188,18 +188,6 @@ TEST_F(EditCommands, TheWrapColumnSurvivesWrappingAtTheWindowEdge)
     EXPECT_EQ(form->WrapByteCache(), 250);
 }
 
-TEST_F(EditCommands, TheFontListOffersNoVerticalFaces)
-{
-    form->FillFontCombo();
-    QStringList names;
-    for (int i = 0; i < form->ComboBox1()->count(); ++i)
-        names.append(form->ComboBox1()->itemText(i));
-    QStringList sorted = names;
-    sorted.sort();
-    EXPECT_EQ(names, sorted);
-    EXPECT_TRUE(names.filter(QRegularExpression(QStringLiteral("^@"))).isEmpty());
-}
-
 TEST_F(EditCommands, TheDateDialogTakesOnlyItsCodes)
 {
     SettingsVars.IME.Month = "mm";

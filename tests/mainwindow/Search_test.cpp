@@ -1,11 +1,8 @@
 // Find and replace over a three-level outline, driven through the menu
 // commands with the dialogs answered by the test.
-#include "FormFixture.h"
+#include "OutlineFixture.h"
 
-#include "EditorEx.h"
 #include "EscapePoll.h"
-#include "NodeData.h"
-#include "TreeView.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -15,11 +12,6 @@
 #include <QTest>
 
 namespace {
-
-// p0 > (p1 > p2), p3; then p4 at the top level.
-const std::vector<std::pair<int, std::string>> kPages = {
-    {0, "p0\r\nfoo one"}, {1, "p1\r\nno hit"}, {2, "p2 foo\r\nfoo"}, {1, "p3"}, {0, "p4 foo"},
-};
 
 // A button by its name, or a radio button by its caption.
 QAbstractButton* ButtonOf(QDialog& Dialog, const char* Name)
@@ -40,38 +32,8 @@ struct TDialogInput {
     std::vector<const char*> Clicks;
 };
 
-class Search : public FormTest {
+class Search : public OutlineTest {
 protected:
-    void SetUp() override { Start(); }
-    void Start()
-    {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        TTreeNodes& items = form->DataTree()->Items();
-        std::vector<TTreeNode*> parents;
-        for (size_t i = 0; i < kPages.size(); ++i) {
-            const auto& [level, text] = kPages[i];
-            parents.resize(static_cast<size_t>(level));
-            TTreeNode* node = i == 0 ? items.Item(0) : items.AddChild(level ? parents.back() : nullptr, "");
-            auto data = std::make_unique<TNodeData>();
-            data->SetItemStr(text);
-            node->SetData(std::move(data));
-            node->SetText(text.substr(0, text.find('\r')));
-            parents.push_back(node);
-        }
-        form->ShowPage(static_cast<TNodeData*>(items.Item(0)->Data()));
-        form->DataMemo()->setFocus();
-        QApplication::processEvents();
-    }
-    TTreeNode* Node(int Index) const { return form->DataTree()->Items().Item(Index); }
-    int SelectedIndex() const { return form->DataTree()->Items().Selected()->AbsoluteIndex(); }
-    std::string PageText(int Index) const
-    {
-        if (Node(Index)->Selected())
-            return form->DataMemo()->GetText();
-        return static_cast<TNodeData*>(Node(Index)->Data())->ItemStr();
-    }
     // Answers the next dialog: fills its boxes, clicks, and closes it.
     void Fill(const TDialogInput& Input)
     {
@@ -93,17 +55,6 @@ protected:
             }
             return Dialog.result();
         });
-    }
-    void Run(const char* Item)
-    {
-        form->MenuItem(Item)->Click();
-        QApplication::processEvents();
-    }
-    std::string LastMessage() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
-    // Where the walk stands: the page and the caret row and column.
-    std::tuple<int, int, int> At() const
-    {
-        return {SelectedIndex(), form->DataMemo()->Row(), form->DataMemo()->Col()};
     }
 };
 

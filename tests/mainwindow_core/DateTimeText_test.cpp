@@ -2,7 +2,6 @@
 #include "EditKeys.h"
 
 #include "SjisLiteral.h"
-#include "VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +12,7 @@ constexpr TDateTimeParts Moment{2024, 3, 5, 7, 8, 9, 2};
 
 TSettingsVars::TIME JapaneseForms()
 {
-    TSettingsVars::TIME ime;
-    ime.Year = "yyyy";
-    ime.YearK = Sjis("年");
-    ime.Month = "mm";
-    ime.MonthK = Sjis("月");
-    ime.Day = "dd";
-    ime.DayK = Sjis("日");
-    ime.Hour = "hh";
-    ime.HourK = Sjis("時");
-    ime.Min = "nn";
-    ime.MinK = Sjis("分");
-    ime.Sec = "ss";
-    ime.SecK = Sjis("秒");
-    return ime;
+    return {"yyyy", Sjis("年"), "mm", Sjis("月"), "dd", Sjis("日"), "hh", Sjis("時"), "nn", Sjis("分"), "ss", Sjis("秒")};
 }
 
 } // namespace
@@ -65,14 +51,6 @@ TEST(DateTimeText, InsertionsFollowTheSettings)
         EXPECT_EQ(SjisToUtf8(DateTimeInsertionText(c.Kind, c.Ime, Moment)), c.Expected) << c.Expected;
 }
 
-TEST(DateTimeText, WeekdaysAreJapanese)
-{
-    std::string names;
-    for (int day = 0; day < 7; ++day)
-        names += SjisToUtf8(FormatDateTime({{true, "aaa"}}, {2024, 3, 3 + day, 0, 0, 0, day}));
-    EXPECT_EQ(names, "日月火水木金土");
-}
-
 TEST(EditKeys, AutoIndentTakesTheBlanksBeforeTheCaret)
 {
     const std::string line = Sjis("　\t abc");
@@ -81,20 +59,6 @@ TEST(EditKeys, AutoIndentTakesTheBlanksBeforeTheCaret)
     EXPECT_EQ(AutoIndentOf(line, 1), ""); // never half a full-width blank
     EXPECT_EQ(AutoIndentOf("abc", 2), "");
     EXPECT_EQ(AutoIndentOf(Sjis("　"), 2), Sjis("　"));
-}
-
-TEST(EditKeys, KeypadEnclosuresAndNumbering)
-{
-    std::string enclosures;
-    for (int digit = 0; digit <= 9; ++digit)
-        if (const auto e = KeypadEnclosure(static_cast<uint16_t>(VK_NUMPAD0 + digit)))
-            enclosures += std::string(e->Before) + "|" + std::string(e->After) + ";";
-    EXPECT_EQ(enclosures, "{* | *};{! | !};/* | */; \"|\" ; '|' ;");
-    const auto seven = KeypadNumbering(VK_NUMPAD0 + 7), eight = KeypadNumbering(VK_NUMPAD0 + 8);
-    ASSERT_TRUE(seven && eight);
-    EXPECT_EQ(std::tuple(seven->Before, seven->After, seven->Indent), std::tuple("", ": ", true));
-    EXPECT_EQ(std::tuple(eight->Before, eight->After, eight->Indent), std::tuple("(", ")", false));
-    EXPECT_FALSE(KeypadNumbering(VK_NUMPAD0 + 6));
 }
 
 TEST(DateTimeText, CodeBoxesTakeTheLongOrShortCodeOrNothing)

@@ -95,19 +95,15 @@ TEST_F(OptionsFormTest, EditorPageReachesTheEditor)
     EXPECT_EQ(memo->GetText(), Sjis("一行目\r\n二行目"));
 }
 
-TEST_F(OptionsFormTest, EmptyBackupFolderStoresTheProgramsTempFolder)
+// Emptied, the backup folder falls back to the program's temporary folder
+// and the help file stays.
+TEST_F(OptionsFormTest, EmptiedFoldersAndFilesKeepAUsableValue)
 {
     TOpForm& f = Open();
     f.EdBackuoFolder->clear();
-    f.OKButtonClick();
-    EXPECT_EQ(SettingsVars.Backup.Folder, BackupFolderDefault());
-}
-
-TEST_F(OptionsFormTest, EmptyHelpEditKeepsTheHelpFile)
-{
-    TOpForm& f = Open();
     f.HelpEdit->clear();
     f.OKButtonClick();
+    EXPECT_EQ(SettingsVars.Backup.Folder, BackupFolderDefault());
     EXPECT_EQ(SettingsVars.OtherHelp, "/usr/share/doc/help.html");
 }
 

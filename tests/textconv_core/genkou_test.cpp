@@ -22,20 +22,14 @@ TEST(Genkou, SheetsAndLinesOnTheLastSheet)
         // Whole double-byte characters: 亜 (88 9F) has a trail byte with a
         // lead byte's value, so 20 of them fill exactly one line.
         {Sjis("亜亜亜亜亜亜亜亜亜亜亜亜亜亜亜亜亜亜亜亜") + "\r\n", 20, 20, 1, 1},
+        // A zero format from the settings counts as one: no hang, no division by zero.
+        {"abcd\r\nef\r\n", 0, 0, 3, 1},
     };
     for (const auto& c : cases) {
         const textconv::TSheetCount count = CountSheetLines(c.Text, c.Chars, c.Lines);
         EXPECT_EQ(count.Sheets, c.Sheets) << c.Text;
         EXPECT_EQ(count.LastLines, c.Last) << c.Text;
     }
-}
-
-TEST(Genkou, AZeroFormatFromTheSettingsCountsAsOne)
-{
-    // Neither hangs nor divides by zero.
-    const textconv::TSheetCount count = CountSheetLines("abcd\r\nef\r\n", 0, 0);
-    EXPECT_EQ(count.Sheets, 3);
-    EXPECT_EQ(count.LastLines, 1);
 }
 
 TEST(Genkou, TheSevenLinesOfTheWindow)
