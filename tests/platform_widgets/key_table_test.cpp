@@ -72,6 +72,10 @@ TEST(KeyCodeOf, PunctuationNamesItsJisKey)
     EXPECT_EQ(KeyCodeOf(Qt::Key_Backslash, Qt::NoModifier, u"\\", 97), Code(VK_OEM_102));
     EXPECT_EQ(KeyCodeOf(Qt::Key_Underscore, Qt::ShiftModifier, u"_", 97), Code(VK_OEM_102, kShift));
     EXPECT_EQ(KeyCodeOf(Qt::Key_Backslash, Qt::NoModifier, u"\\", 132), Code(VK_OEM_5));
+    // The digit row by where the key is: Shift+2 is 2 on a US keyboard too.
+    EXPECT_EQ(KeyCodeOf(Qt::Key_At, Qt::ShiftModifier | Qt::ControlModifier, u"@", 11),
+              Code('2', TShiftState{TShiftStateItem::ssShift, TShiftStateItem::ssCtrl}));
+    EXPECT_EQ(KeyCodeOf(Qt::Key_ParenRight, Qt::ShiftModifier, u")", 19), Code('0', kShift));
 }
 
 TEST(KeyCodeOf, KeysWithoutANameComeFromTheirText)

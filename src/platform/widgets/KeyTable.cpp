@@ -77,6 +77,11 @@ constexpr TKeyPair kCharacters[] = {
 // The X keycode (evdev code + 8, on X11 and Wayland alike) of the JIS
 // keyboard's ろ key.
 constexpr quint32 kJisRoScanCode = 97;
+// The X keycodes of the digit row's "1" to "9" and then "0". A digit key is
+// its digit whatever the layout makes of it with Shift ("!" or "@" on US,
+// "\"" on JIS), as Ctrl+Shift+digit shortcuts expect.
+constexpr quint32 kDigitOneScanCode = 10;
+constexpr quint32 kDigitZeroScanCode = 19;
 
 template <size_t N>
 uint16_t Find(const TKeyPair (&Table)[N], int QtKey)
@@ -150,6 +155,10 @@ TKeyCode KeyCodeOf(int QtKey, Qt::KeyboardModifiers Modifiers, QStringView Text,
         result.Shift.Include(TShiftStateItem::ssShift);
     if ((QtKey == Qt::Key_Backslash || QtKey == Qt::Key_Underscore) && NativeScanCode == kJisRoScanCode)
         result.Key = VK_OEM_102;
+    const bool digitRow = NativeScanCode >= kDigitOneScanCode && NativeScanCode <= kDigitZeroScanCode;
+    if (digitRow && !(Modifiers & Qt::KeypadModifier))
+        result.Key = NativeScanCode == kDigitZeroScanCode ? uint16_t{'0'}
+                                                          : static_cast<uint16_t>('1' + NativeScanCode - kDigitOneScanCode);
     if (result.Key == 0 && Text.size() == 1 && Text[0].unicode() > 0x20 && Text[0].unicode() < 0x7F)
         result.Key = CharacterCode(Text[0].unicode());
     return result;
