@@ -14,10 +14,13 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
+#include <optional>
 #include <signal.h>
 #include <sys/stat.h>
 #include <set>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 std::string OsPath(std::string_view FileName) { return SjisToUtf8(FileName); }
@@ -105,23 +108,37 @@ bool IsTempSuffix(std::string_view Suffix)
     return Suffix.size() == 6 && std::all_of(Suffix.begin(), Suffix.end(), isLetterOrDigit);
 }
 
-void RemoveStaleTemps(const std::string& Folder, const std::string& Name, TFileSystem& System)
+// The target name of a temporary file ".<name>.~<pid>~XXXXXX" and the
+// process that made it; nothing for any other entry.
+std::optional<std::pair<std::string_view, pid_t>> TempOwner(std::string_view Entry)
+{
+    constexpr size_t suffixSize = 7; // "~XXXXXX"
+    if (Entry.size() < 1 + 2 + 1 + suffixSize || Entry.front() != '.' || Entry[Entry.size() - suffixSize] != '~' ||
+        !IsTempSuffix(Entry.substr(Entry.size() - suffixSize + 1)))
+        return std::nullopt;
+    const std::string_view head = Entry.substr(0, Entry.size() - suffixSize); // ".<name>.~<pid>"
+    const size_t mark = head.rfind(".~");
+    if (mark == std::string_view::npos || mark == 0)
+        return std::nullopt;
+    const std::string_view digits = head.substr(mark + 2);
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+    if (error != std::errc() || end != digits.data() + digits.size() || pid <= 0)
+        return std::nullopt;
+    return std::pair(head.substr(1, mark - 1), pid);
+}
+
+// Removes the temporary files that processes now gone left for the targets
+// Names in Folder: one pass over the folder, however many targets.
+void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std::less<>>& Names,
+                      TFileSystem& System)
 {
     DIR* dir = opendir(Folder.c_str());
     if (!dir)
         return;
-    const std::string prefix = TempPrefix(Name);
     while (const dirent* entry = readdir(dir)) {
-        std::string_view rest(entry->d_name);
-        if (!rest.starts_with(prefix))
-            continue;
-        rest.remove_prefix(prefix.size());
-        pid_t pid = 0;
-        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-        if (error != std::errc() || pid <= 0 || rest.data() == end || *end != '~'
-            || !IsTempSuffix(rest.substr(end - rest.data() + 1)))
-            continue;
-        if (kill(pid, 0) != 0 && errno == ESRCH)
+        const auto owner = TempOwner(entry->d_name);
+        if (owner && Names.contains(owner->first) && kill(owner->second, 0) != 0 && errno == ESRCH)
             System.Remove(Folder + entry->d_name);
     }
     closedir(dir);
@@ -175,17 +192,19 @@ namespace {
 struct TReplacement {
     std::string Target;
     std::string Folder;
+    // The target's name in Folder.
+    std::string Name;
     std::string Temp;
 };
 
-TReplacement StartReplacement(const std::string& FileName, TFileSystem& System)
+TReplacement StartReplacement(const std::string& FileName)
 {
     TReplacement file;
     file.Target = ResolveTarget(OsPath(FileName));
     const size_t slash = file.Target.rfind('/');
     file.Folder = slash == std::string::npos ? "./" : file.Target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? file.Target : file.Target.substr(slash + 1);
-    RemoveStaleTemps(file.Folder, name, System);
+    file.Name = name;
     file.Temp = file.Folder + TempPrefix(name) + std::to_string(getpid()) + "~XXXXXX";
     return file;
 }
@@ -234,7 +253,8 @@ void SyncFolder(const std::string& Folder)
 
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System)
 {
-    TReplacement file = StartReplacement(FileName, System);
+    TReplacement file = StartReplacement(FileName);
+    RemoveStaleTemps(file.Folder, {file.Name}, System);
     WriteTemp(file, Pieces, true, System);
     if (const int error = System.Rename(file.Temp, file.Target)) {
         System.Remove(file.Temp);
@@ -245,26 +265,31 @@ void WriteFileAtomic(const std::string& FileName, std::span<const std::string_vi
 
 void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
 {
-    std::vector<TReplacement> written;
+    std::vector<TReplacement> files;
+    files.reserve(Files.size());
+    std::map<std::string, std::set<std::string, std::less<>>> namesByFolder;
+    for (const TFileWrite& file : Files) {
+        files.push_back(StartReplacement(file.FileName));
+        namesByFolder[files.back().Folder].insert(files.back().Name);
+    }
+    // The leftovers of dead writers go first, with one pass over each folder.
+    for (const auto& [folder, names] : namesByFolder)
+        RemoveStaleTemps(folder, names, System);
+
+    size_t written = 0;
     const auto removeTemps = [&](size_t From) {
-        for (size_t i = From; i < written.size(); ++i)
-            System.Remove(written[i].Temp);
+        for (size_t i = From; i < written; ++i)
+            System.Remove(files[i].Temp);
     };
     try {
-        for (const TFileWrite& file : Files) {
-            written.push_back(StartReplacement(file.FileName, System));
-            WriteTemp(written.back(), std::span(&file.Data, 1), false, System);
-        }
+        for (; written < files.size(); ++written)
+            WriteTemp(files[written], std::span(&Files[written].Data, 1), false, System);
     } catch (...) {
-        written.pop_back();
         removeTemps(0);
         throw;
     }
     // One flush of each file system holding the files, instead of one per file.
-    std::set<std::string> folders;
-    for (const TReplacement& file : written)
-        folders.insert(file.Folder);
-    for (const std::string& folder : folders) {
+    for (const auto& [folder, names] : namesByFolder) {
         FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.Get() < 0 || syncfs(dir.Get()) != 0) {
             const int error = errno;
@@ -272,12 +297,12 @@ void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
             RaiseCreateError(folder, error);
         }
     }
-    for (size_t i = 0; i < written.size(); ++i) {
-        if (const int error = System.Rename(written[i].Temp, written[i].Target)) {
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (const int error = System.Rename(files[i].Temp, files[i].Target)) {
             removeTemps(i);
-            RaiseCreateError(written[i].Target, error);
+            RaiseCreateError(files[i].Target, error);
         }
     }
-    for (const std::string& folder : folders)
+    for (const auto& [folder, names] : namesByFolder)
         SyncFolder(folder);
 }
