@@ -133,10 +133,13 @@ const TTreeNodes& HtmlDocument()
     return nodes;
 }
 
+// In the temporary folder ($TMPDIR picks the file system measured), never
+// in the folder the benchmark runs from.
 std::string HtmlFolder()
 {
-    std::filesystem::create_directories("bench-html");
-    return std::filesystem::absolute("bench-html").string() + "/";
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "velk-bench-html";
+    std::filesystem::create_directories(folder);
+    return folder.string() + "/";
 }
 
 void ExportHtml(benchmark::State& State)
