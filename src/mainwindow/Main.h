@@ -357,6 +357,19 @@ private:
     // ---- Tree commands and the page clipboard (MainTreeCommands.cpp) ----------------------
 private:
     void BindTreeCommands();
+    // What the tree shows (MainTreeViewCommands.cpp).
+    void BindTreeViewCommands();
+    void TreePageEndClick(bool Last);
+    void TreePageExpandClick();
+    void TreePageFoldClick();
+    void TreeCollapseClick();
+    void ExpandSelectedSubtree(bool Expand);
+    void TreeRootNodeExpandClick();
+    void TreeDispClick();
+    void TreeNonDispClick();
+    void TreeScaleClick(int Step);
+    void TreeTipHelpClick();
+    void pTreeNodeTextCopyClick();
     void UpdateTextOutputButton();
     std::unique_ptr<TTreeCommands> TreeCommands_;
     std::unique_ptr<TNodeClipboard> NodeClipboard_;

@@ -28,6 +28,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QProcess>
 #include <QUrl>
 #include <algorithm>
 
@@ -56,6 +57,8 @@ void TVelkForm::BindFileCommands()
         {"FlOpen", [this] { FlOpenClick(); }},
         {"FlSaveAs", [this] { FlSaveAsClick(); }},
         {"FlPageTextLoad", [this] { FlPageTextLoadClick(); }},
+        // Another window of the program, with a document of its own.
+        {"FlGoVelk2000", [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };
     BindItems(items);
     History_ = std::make_unique<TOpenMenuList>(*Menus_.Item("FlHistory"), "History",

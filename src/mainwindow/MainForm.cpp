@@ -98,6 +98,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindLinkCommands();
     BindSubIconCommands();
     BindTreeCommands();
+    BindTreeViewCommands();
     BindSearchCommands();
     BindOutputCommands();
     BindEditCommands();

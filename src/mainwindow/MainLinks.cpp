@@ -72,6 +72,7 @@ void TVelkForm::BindLinkCommands()
              DataMemoClick(ActiveEditor_);
              DataMemoDblClick(ActiveEditor_);
          }},
+        {"EdLinkSel", [this] { DataMemoClick(ActiveEditor_); }},
     };
     for (int mark = 0; mark < 10; ++mark) {
         items.push_back({MarkItemName("SetMark", mark), [this, mark] { SetMarkClick(mark); }});

@@ -122,6 +122,8 @@ constexpr TMenuEntry Entries[] = {
     Command("TreePageRedo", "TreeTop", 'H'),
     Line("N17", "TreePopupMenu"),
     Item("pTreeLoadTexToMakePage", "TreePopupMenu", "テキストを読み込んでページ作成", 'M'),
+    Item("pTreeNodeTextCopy", "TreePopupMenu", "テキストコピー", 'Y'),
+    Item("pTreeURListClear", "TreePopupMenu", "[戻る・進む] 履歴を削除", 'H'),
     Sub("pTreeSubIcon", "TreePopupMenu", "サブアイコン", 'S'),
     Item("TrImage0", "ImagePopupMenu", "なし", 'N'),
     Item("TabClose", "TabPopup", "閉じる", 'C'),

@@ -1,0 +1,176 @@
+// The tree menu's commands that change what the tree shows rather than the
+// outline: going to a page, expanding and folding, the tree's place and
+// size, its tool tips, the text of a subtree and the page history.
+#include "Main.h"
+
+#include "Clipboard.h"
+#include "DockButton.h"
+#include "HourGlass.h"
+#include "NodeData.h"
+#include "TreeView.h"
+
+#include <QSplitter>
+
+namespace {
+
+// How far one step of the tree area's size goes, and the room each side
+// keeps.
+constexpr int TreeScaleStep = 10;
+constexpr int TreeScaleMinimum = 30;
+constexpr int EditorRoomBeside = 30;
+constexpr int EditorRoomBelow = 160;
+
+TTreeNode* RootOf(TTreeNode* Node)
+{
+    while (TTreeNode* parent = Node->Parent())
+        Node = parent;
+    return Node;
+}
+
+} // namespace
+
+void TVelkForm::BindTreeViewCommands()
+{
+    const TCommandBinding items[] = {
+        {"TreePagePrevSame", [this] { Binding_->SelectRelative(2); }},
+        {"TreePageNextSame", [this] { Binding_->SelectRelative(3); }},
+        {"TreePageTop", [this] { TreePageEndClick(false); }},
+        {"TreePageLast", [this] { TreePageEndClick(true); }},
+        {"TreePageExpand", [this] { TreePageExpandClick(); }},
+        {"TreePageFold", [this] { TreePageFoldClick(); }},
+        {"TreeExpand", [this] { DataTree_->FullExpand(); }},
+        {"TreeCollapse", [this] { TreeCollapseClick(); }},
+        {"pTreeNodeExpand", [this] { ExpandSelectedSubtree(true); }},
+        {"pTreeNodeCollapse", [this] { ExpandSelectedSubtree(false); }},
+        {"TreeRootNodeExpand", [this] { TreeRootNodeExpandClick(); }},
+        {"TreeDisp", [this] { TreeDispClick(); }},
+        {"TreeNonDisp", [this] { TreeNonDispClick(); }},
+        {"TreeScaleUp", [this] { TreeScaleClick(TreeScaleStep); }},
+        {"TreeScaleDown", [this] { TreeScaleClick(-TreeScaleStep); }},
+        {"TreeTipHelp", [this] { TreeTipHelpClick(); }},
+        {"pTreeNodeTextCopy", [this] { pTreeNodeTextCopyClick(); }},
+        {"pTreeURListClear", [this] { ClearPageHistory(); }},
+    };
+    BindItems(items);
+    Button("sbToEditor")->OnClick = [this](TObject*) { TreeDispClick(); };
+}
+
+void TVelkForm::TreePageEndClick(bool Last)
+{
+    const TTreeNodes& items = DataTree_->Items();
+    if (items.Count() >= 2)
+        DataTree_->SetSelected(Last ? items.Item(items.Count() - 1) : items.GetFirstNode());
+}
+
+void TVelkForm::TreePageExpandClick()
+{
+    TTreeNode* selected = DataTree_->Selected();
+    if (selected && selected->Count() > 0)
+        selected->Expand(false);
+}
+
+// Folding walks up: a folded page, or one without children, hands the
+// selection to its parent.
+void TVelkForm::TreePageFoldClick()
+{
+    TTreeNode* selected = DataTree_->Selected();
+    if (!selected)
+        return;
+    if (selected->Count() > 0 && (selected->Expanded() || !selected->Parent()))
+        selected->Collapse(false);
+    else if (TTreeNode* parent = selected->Parent())
+        DataTree_->SetSelected(parent);
+}
+
+// A folded tree shows only its root pages: the page shown is the root
+// above the one selected.
+void TVelkForm::TreeCollapseClick()
+{
+    DataTree_->FullCollapse();
+    if (TTreeNode* selected = DataTree_->Selected())
+        DataTree_->SetSelected(RootOf(selected));
+}
+
+void TVelkForm::ExpandSelectedSubtree(bool Expand)
+{
+    TTreeNode* selected = DataTree_->Selected();
+    if (!selected)
+        return;
+    if (Expand)
+        selected->Expand(true);
+    else
+        selected->Collapse(true);
+}
+
+void TVelkForm::TreeRootNodeExpandClick()
+{
+    THourGlass hourGlass;
+    for (TTreeNode* root = DataTree_->Items().GetFirstNode(); root; root = root->getNextSibling())
+        root->Expand(false);
+}
+
+// The tree beside the editor or above it; the browse view needs the tree
+// beside, so while it is open the button only springs back.
+void TVelkForm::TreeDispClick()
+{
+    TDockButton* button = Button("sbToEditor");
+    if (BrowseViewOn()) {
+        button->SetDown(false);
+        return;
+    }
+    TMenuItem* item = Menus_.Item("TreeDisp");
+    item->SetChecked(!item->Checked());
+    button->SetDown(item->Checked());
+    Button("sbSplitTargetNode")->SetEnabled(!item->Checked());
+    if (item->Checked() && Menus_.Item("OpSplit")->Checked()) {
+        Menus_.Item("OpSplit")->SetChecked(false);
+        ToggleSplitView();
+    }
+    const int extent = SplitLine();
+    Separater1_->setOrientation(item->Checked() ? Qt::Vertical : Qt::Horizontal);
+    SetTreePanelExtent(extent);
+}
+
+void TVelkForm::TreeNonDispClick()
+{
+    TMenuItem* item = Menus_.Item("TreeNonDisp");
+    item->SetChecked(!item->Checked());
+    PanelL_->setHidden(item->Checked());
+}
+
+// The tree area grows or shrinks by Step while the editor keeps its room
+// and the tree its least size.
+void TVelkForm::TreeScaleClick(int Step)
+{
+    const bool beside = Separater1_->orientation() == Qt::Horizontal;
+    const int extent = SplitLine();
+    const int limit = beside ? width() - EditorRoomBeside : height() - EditorRoomBelow;
+    if (Step > 0 ? extent < limit : extent > TreeScaleMinimum)
+        SetTreePanelExtent(extent + Step);
+}
+
+void TVelkForm::TreeTipHelpClick()
+{
+    TMenuItem* item = Menus_.Item("TreeTipHelp");
+    item->SetChecked(!item->Checked());
+    DataTree_->SetToolTips(!item->Checked());
+}
+
+// The texts of the selected page and the pages below it, in tree order,
+// each ending in CR LF but the last.
+void TVelkForm::pTreeNodeTextCopyClick()
+{
+    TTreeNode* selected = DataTree_->Selected();
+    if (!selected)
+        return;
+    StorePage(selected);
+    std::string text;
+    const int level = selected->Level();
+    for (TTreeNode* node = selected; node && (node == selected || node->Level() > level); node = node->GetNext())
+        if (const auto* data = dynamic_cast<const TNodeData*>(node->Data()))
+            text += data->ItemStr() + "\r\n";
+    if (text.size() >= 2)
+        text.resize(text.size() - 2);
+    if (!text.empty())
+        SetProgramClipboardText(text);
+}

@@ -1,0 +1,80 @@
+// The tree menu's commands that change what the tree shows: going to a
+// page, folding, the subtree's text and the tree's place and size.
+#include "OutlineFixture.h"
+
+#include <QClipboard>
+#include <QSplitter>
+
+namespace {
+
+using TreeViewCommands = OutlineTest;
+
+TEST_F(TreeViewCommands, GoingToAPageFollowsTheTreeOrderAndItsLevels)
+{
+    const struct {
+        int From;
+        const char* Item;
+        int To;
+    } rows[] = {
+        {1, "TreePageNextSame", 3}, {3, "TreePagePrevSame", 1}, {2, "TreePageTop", 0}, {0, "TreePageLast", 4},
+        // Folding hands the selection up from a page without children.
+        {2, "TreePageFold", 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Item);
+        form->DataTree()->SetSelected(Node(row.From));
+        Run(row.Item);
+        EXPECT_EQ(SelectedIndex(), row.To);
+    }
+}
+
+TEST_F(TreeViewCommands, FoldingFoldsThenWalksUpAndAFoldedTreeShowsARoot)
+{
+    Node(0)->Expand(true);
+    form->DataTree()->SetSelected(Node(1));
+    Run("TreePageFold");
+    EXPECT_FALSE(Node(1)->Expanded());
+    EXPECT_EQ(SelectedIndex(), 1);
+    Run("TreePageFold");
+    EXPECT_EQ(SelectedIndex(), 0) << "a folded page hands the selection to its parent";
+
+    Run("pTreeNodeExpand");
+    EXPECT_TRUE(Node(0)->Expanded() && Node(1)->Expanded());
+    form->DataTree()->SetSelected(Node(2));
+    Run("TreeCollapse");
+    EXPECT_FALSE(Node(0)->Expanded());
+    EXPECT_EQ(SelectedIndex(), 0);
+    EXPECT_EQ(form->DataMemo()->GetText(), "p0\r\nfoo one") << "the root's page is shown";
+    Run("TreeRootNodeExpand");
+    EXPECT_TRUE(Node(0)->Expanded());
+    EXPECT_FALSE(Node(1)->Expanded()) << "one level only";
+}
+
+TEST_F(TreeViewCommands, TheSubtreesTextGoesToTheClipboardInTreeOrder)
+{
+    form->DataTree()->SetSelected(Node(1));
+    Run("pTreeNodeTextCopy");
+    // Text on the clipboard has the desktop's LF line ends.
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("p1\nno hit\np2 foo\nfoo"));
+}
+
+TEST_F(TreeViewCommands, TheTreeAreaHidesGrowsAndGoesAboveTheEditor)
+{
+    Run("TreeNonDisp");
+    EXPECT_TRUE(form->PanelL()->isHidden());
+    Run("TreeNonDisp");
+    EXPECT_FALSE(form->PanelL()->isHidden());
+
+    const int extent = form->SplitLine();
+    Run("TreeScaleUp");
+    EXPECT_EQ(form->SplitLine(), extent + 10);
+    Run("TreeScaleDown");
+    EXPECT_EQ(form->SplitLine(), extent);
+
+    Run("TreeDisp");
+    EXPECT_EQ(form->Separater1()->orientation(), Qt::Vertical);
+    Run("TreeDisp");
+    EXPECT_EQ(form->Separater1()->orientation(), Qt::Horizontal);
+}
+
+} // namespace
