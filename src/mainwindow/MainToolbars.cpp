@@ -75,7 +75,7 @@ const TToolbarSpec ToolbarSpecs[] = {
       {"sbFListClose", "閉", "検索リストを閉じる"},
       {"-", {}, {}},
       {"sbGoEditor", "外", {}},
-      {"sbToEditor", "エ", "外部エディタで閲覧"}}},
+      {"sbToEditor", "エ", "ツリー表示切替"}}},
     {"ToolbarFont", "フォント・記号", false, 1,
      {{"sbMark", "記", "記号挿入"},
       {"sbLineNo", "#", "行番号表示"},
