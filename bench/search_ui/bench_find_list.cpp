@@ -4,7 +4,7 @@
 // the peer in the same run, the same list built by loading every page into
 // the editor and asking its find next, as a walk through the editor does.
 #include "BenchHost.h"
-#include "Cp932.h"
+#include "BenchPages.h"
 #include "EditorEx.h"
 #include "FindList.h"
 #include "FoundPageList.h"
@@ -36,19 +36,7 @@ struct TOutline {
         Window.resize(800, 600);
         Memo->resize(800, 600);
         Memo->show();
-        const std::string line = Utf8ToSjis("今日はいい天気です。ファイルを開きます。abc 123\r\n");
-        for (int i = 0; i < kPages; ++i) {
-            std::string text = "page " + std::to_string(i) + "\r\n";
-            while (text.size() < 2000)
-                text += line;
-            if (i % kHitEvery == 0)
-                text += "foo";
-            TTreeNode* node = Tree.Items().Add(nullptr, "page");
-            auto data = std::make_unique<TNodeData>();
-            data->SetItemStr(text);
-            node->SetData(std::move(data));
-        }
-        Tree.SetSelected(Tree.Items().Item(0));
+        bench::FillSearchPages(Tree, kPages, kHitEvery);
         Memo->SetFindString("foo");
         SearchListState().SearchListScope = 0;
     }

@@ -4,7 +4,7 @@
 // find shows every page in the editor and searches it; the replace
 // replaces every stored text with QByteArray::replace and stores it back.
 #include "BenchHost.h"
-#include "Cp932.h"
+#include "BenchPages.h"
 #include "EditorEx.h"
 #include "NodeData.h"
 #include "OutlineBinding.h"
@@ -30,24 +30,11 @@ struct TOutline {
     TOutlineBinding Binding{Tree, Host};
     TSearchCommands Commands{{Host, Binding, *Memo, [](const char*, bool) {}, {}}};
 
-    // Every HitEvery-th page holds "foo" once.
     explicit TOutline(int HitEvery)
     {
         Memo->resize(800, 600);
         Memo->show();
-        const std::string line = Utf8ToSjis("今日はいい天気です。ファイルを開きます。abc 123\r\n");
-        for (int i = 0; i < kPages; ++i) {
-            std::string text = "page " + std::to_string(i) + "\r\n";
-            while (text.size() < 2000)
-                text += line;
-            if (i % HitEvery == 0)
-                text += "foo";
-            TTreeNode* node = Tree.Items().Add(nullptr, "page");
-            auto data = std::make_unique<TNodeData>();
-            data->SetItemStr(text);
-            node->SetData(std::move(data));
-        }
-        Tree.SetSelected(Tree.Items().Item(0));
+        bench::FillSearchPages(Tree, kPages, HitEvery);
     }
     TNodeData& Page(int Index) { return *static_cast<TNodeData*>(Tree.Items().Item(Index)->Data()); }
 };
