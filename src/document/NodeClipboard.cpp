@@ -9,12 +9,6 @@
 #include "OutlineHost.h"
 #include "SubtreeItems.h"
 
-namespace {
-
-void TellError(const std::string& Message) { MessageDlg(Message, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK}); }
-
-} // namespace
-
 int NodeDataClipboardFormat()
 {
     static const int format = RegisterClipboardFormat(NodeDataClipboardFormatName);
@@ -38,14 +32,14 @@ bool TNodeClipboard::CopySubtreeToClipboard(TTreeNode* Node)
     try {
         bytes = EncodeNodeClipboard(AddSubtreeItems(*Node));
     } catch (const ENodeClipboardFormat& Error) {
-        TellError(Error.Message());
+        Tell(Error.Message(), TMsgDlgType::mtError);
         return false;
     }
     PutOnClipboard(bytes);
     // A system clipboard can refuse to change hands; only what reads back
     // counts as copied.
     if (GetClipboardData(NodeDataClipboardFormat()) != bytes) {
-        TellError("ページをクリップボードに置けませんでした。");
+        Tell("ページをクリップボードに置けませんでした。", TMsgDlgType::mtError);
         return false;
     }
     return true;
@@ -60,7 +54,7 @@ bool TNodeClipboard::PasteSubtreeFromClipboard()
     try {
         pages = DecodeNodeClipboard(*bytes, SubIconCount());
     } catch (const ENodeClipboardFormat& Error) {
-        TellError(Error.Message());
+        Tell(Error.Message(), TMsgDlgType::mtError);
         return false;
     }
     TTreeNodes& items = Binding_.Items();

@@ -29,8 +29,6 @@
 
 namespace {
 
-void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
-
 // The buttons an external edit disables; page deletion and joining follow
 // the edit button through the tool-button rules.
 constexpr const char* LockedButtons[] = {"sbOpen", "sbLoadTreeText", "sbPageNew", "sbPageDel",

@@ -36,7 +36,6 @@ namespace {
 
 const char* const DocumentFilter = "Velk2000(*.vk2)|*.vk2";
 
-void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
 
 // A chosen document path without its extension, as the document is named.
 std::string DocumentNameOf(const std::string& Path) { return ChangeFileExt(Path, ""); }

@@ -37,7 +37,6 @@ const std::string& TreeTextMarker()
     return marker;
 }
 
-void Tell(const std::string& Text, TMsgDlgType Type) { MessageDlg(Text, Type, {TMsgDlgBtn::mbOK}); }
 
 // The folder of the last file an output wrote, for the next save dialog.
 std::string& LastTextFolder()

@@ -51,6 +51,8 @@ TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgBu
 
 void ShowMessage(const std::string& Msg) { MessageDlg(Msg, TMsgDlgType::mtCustom, {TMsgDlgBtn::mbOK}); }
 
+void Tell(const std::string& Msg, TMsgDlgType DlgType) { MessageDlg(Msg, DlgType, {TMsgDlgBtn::mbOK}); }
+
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
 {
     const TDialogAnswer answer = DialogHook().Ask(

@@ -20,6 +20,8 @@ TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButt
 TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, const QPoint& TopCentre);
 // A box with the application's name as caption and an OK button.
 void ShowMessage(const std::string& Msg);
+// A box of DlgType with an OK button: telling, not asking.
+void Tell(const std::string& Msg, TMsgDlgType DlgType);
 
 // A one-line input box that opens on Value. On OK, Value becomes what was
 // typed and the result is true.
