@@ -1,6 +1,5 @@
-// The editor's default context menu: its items, their checks, what they do
-// to the editor, and the editor hearing the keys of
-// items its owner adds or changes.
+// The editor's default context menu: what its items do to the editor, and
+// the editor hearing the keys of items its owner adds or changes.
 #include "EditorPopupMenu.h"
 
 #include "EditorDriver.h"
@@ -54,29 +53,6 @@ public:
     std::vector<std::string> Calls;
 };
 
-struct TItem {
-    std::string Caption;
-    std::string Shortcut;
-};
-
-// An item as the menu shows it: the caption, and the shortcut text after a
-// TAB.
-TItem Shown(const QAction& Action)
-{
-    if (Action.isSeparator())
-        return {"-", ""};
-    const QStringList parts = Action.text().split(u'\t');
-    return {parts[0].toStdString(), parts.size() > 1 ? parts[1].toStdString() : ""};
-}
-
-std::vector<TItem> Items(const QMenu& Menu)
-{
-    std::vector<TItem> items;
-    for (const QAction* action : Menu.actions())
-        items.push_back(Shown(*action));
-    return items;
-}
-
 class EditorPopupMenu : public testing::Test {
 protected:
     void SetClipboardText(const QString& Text) { QApplication::clipboard()->setText(Text); }
@@ -84,32 +60,6 @@ protected:
     TFakeEditor Editor;
     TEditorPopupMenu Menu{&Editor};
 };
-
-TEST_F(EditorPopupMenu, ItemsCaptionsAndShortcutsInMenuOrder)
-{
-    const std::vector<TItem> items = Items(Menu);
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"マーク設定", ""},      {"マークジャンプ", ""}, {"-", ""},
-        {"元に戻す(&U)", "Ctrl+Z"}, {"やり直し(&R)", "Ctrl+A"}, {"-", ""},
-        {"切り取り(&T)", "Ctrl+X"}, {"コピー(&C)", "Ctrl+C"},  {"貼り付け(&P)", "Ctrl+V"},
-        {"Box貼り付け(&B)", "Ctrl+B"}, {"削除(&D)", ""},     {"-", ""},
-        {"すべて選択(&A)", ""},    {"-", ""},              {"Box選択モード(&K)", "Ctrl+K"},
-    };
-    ASSERT_EQ(items.size(), expected.size());
-    for (size_t i = 0; i < items.size(); ++i)
-        EXPECT_EQ(std::pair(items[i].Caption, items[i].Shortcut), expected[i]) << i;
-    for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
-        const std::string digit = std::to_string(mark);
-        EXPECT_EQ(Shown(*Menu.MarkSetItems[mark]).Caption, digit);
-        EXPECT_EQ(Shown(*Menu.MarkSetItems[mark]).Shortcut, "Shift+Ctrl+" + digit);
-        EXPECT_EQ(Shown(*Menu.MarkJumpItems[mark]).Shortcut, "Ctrl+" + digit);
-        EXPECT_EQ(Menu.MarkSetItems[mark]->shortcut(),
-                  QKeySequence(Qt::SHIFT | Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
-        EXPECT_EQ(Menu.MarkJumpItems[mark]->shortcut(),
-                  QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
-    }
-    EXPECT_EQ(Menu.MarkJumpMenu->actions().size(), TEditorPopupMenu::MarkCount);
-}
 
 TEST_F(EditorPopupMenu, ItemsRunTheirCommandsOnlyWhenEnabled)
 {
