@@ -354,7 +354,6 @@ TEST_F(Ex, SelectionsReconversionAndRowHelpers)
     EXPECT_EQ(ed.ColumnToCharIndex(-1, 0), -1);
     EXPECT_EQ(ed.ColumnToCharIndex(ed.RowCount(), 0), -1);
     EXPECT_EQ(std::pair(ed.LogicalLineFirstRow(2), ed.LogicalLineLastRow(1)), std::pair(1, 2));
-    EXPECT_EQ(ed.LogicalLineLastRow(99), 99);
     EXPECT_EQ(ed.WordCharClass("a-b", 2), '1');
     EXPECT_EQ(ed.WordCharClass("a b", 2), '0');
     EXPECT_EQ(ed.WordCharClass("a", 5), '0');

@@ -100,8 +100,6 @@ TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)
     EXPECT_EQ(qAlpha(source->Bitmap().pixel(1, 0)), 0);
     auto* copy = static_cast<TDotLineItem*>(collection.Add());
     copy->Assign(source);
-    EXPECT_EQ(copy->Color(), clRed);
-    EXPECT_EQ(copy->BkColor(), clNone);
     EXPECT_EQ(copy->Bitmap(), source->Bitmap());
     TDotLineCollection other;
     EXPECT_THROW(copy->Assign(&other), EConvertError);

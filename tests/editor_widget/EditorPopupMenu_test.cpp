@@ -1,143 +1,82 @@
-// The editor's default context menu: its items, their checks, what they do
-// to the editor, and the editor hearing the keys of
-// items its owner adds or changes.
+// The editor's default context menu: what its items do to the editor, and
+// the editor hearing the keys of items its owner adds or changes.
 #include "EditorPopupMenu.h"
 
 #include "EditorDriver.h"
 
-#include "SysUtils.h"
-
-#include <QApplication>
-#include <QClipboard>
 #include <QKeySequence>
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
-
-class TFakeEditor : public TEditorPopupClient {
-public:
-    int SelLength() const override { return Selected; }
-    bool ReadOnly() const override { return IsReadOnly; }
-    bool CanUndo() const override { return Undoable; }
-    bool CanRedo() const override { return Redoable; }
-    int GetTextLen() const override { return TextLength; }
-    TEditorSelectionMode SelectionMode() const override { return Mode; }
-    void SetSelectionMode(TEditorSelectionMode Value) override { Mode = Value; }
-    uint16_t RowMarksInUse() const override { return MarksInUse; }
-    int Row() const override { return CaretRow; }
-    uint16_t RowMarks(int ARow) const override { return ARow == CaretRow ? CaretRowMarks : 0; }
-
-    void Undo() override { Calls.push_back("Undo"); }
-    void Redo() override { Calls.push_back("Redo"); }
-    void CutToClipboard() override { Calls.push_back("Cut"); }
-    void CopyToClipboard() override { Calls.push_back("Copy"); }
-    void PasteFromClipboard() override { Calls.push_back("Paste"); }
-    void PasteBoxFromClipboard() override { Calls.push_back("PasteBox"); }
-    void ClearSelection() override { Calls.push_back("Clear"); }
-    void SelectAll() override { Calls.push_back("SelectAll"); }
-    void PutRowMark(int ARow, int Mark) override { Calls.push_back(Format("Put %d %d", ARow, Mark)); }
-    void DeleteRowMark(int ARow, int Mark) override { Calls.push_back(Format("Delete %d %d", ARow, Mark)); }
-    void GotoRowMark(int Mark) override { Calls.push_back(Format("Goto %d", Mark)); }
-
-    int Selected = 0;
-    bool IsReadOnly = false;
-    bool Undoable = false;
-    bool Redoable = false;
-    int TextLength = 0;
-    TEditorSelectionMode Mode = TEditorSelectionMode::smLine;
-    uint16_t MarksInUse = 0;
-    int CaretRow = 3;
-    uint16_t CaretRowMarks = 0;
-    std::vector<std::string> Calls;
-};
-
-struct TItem {
-    std::string Caption;
-    std::string Shortcut;
-};
-
-// An item as the menu shows it: the caption, and the shortcut text after a
-// TAB.
-TItem Shown(const QAction& Action)
-{
-    if (Action.isSeparator())
-        return {"-", ""};
-    const QStringList parts = Action.text().split(u'\t');
-    return {parts[0].toStdString(), parts.size() > 1 ? parts[1].toStdString() : ""};
-}
-
-std::vector<TItem> Items(const QMenu& Menu)
-{
-    std::vector<TItem> items;
-    for (const QAction* action : Menu.actions())
-        items.push_back(Shown(*action));
-    return items;
-}
 
 class EditorPopupMenu : public testing::Test {
 protected:
-    void SetClipboardText(const QString& Text) { QApplication::clipboard()->setText(Text); }
-
-    TFakeEditor Editor;
-    TEditorPopupMenu Menu{&Editor};
-};
-
-TEST_F(EditorPopupMenu, ItemsCaptionsAndShortcutsInMenuOrder)
-{
-    const std::vector<TItem> items = Items(Menu);
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"マーク設定", ""},      {"マークジャンプ", ""}, {"-", ""},
-        {"元に戻す(&U)", "Ctrl+Z"}, {"やり直し(&R)", "Ctrl+A"}, {"-", ""},
-        {"切り取り(&T)", "Ctrl+X"}, {"コピー(&C)", "Ctrl+C"},  {"貼り付け(&P)", "Ctrl+V"},
-        {"Box貼り付け(&B)", "Ctrl+B"}, {"削除(&D)", ""},     {"-", ""},
-        {"すべて選択(&A)", ""},    {"-", ""},              {"Box選択モード(&K)", "Ctrl+K"},
-    };
-    ASSERT_EQ(items.size(), expected.size());
-    for (size_t i = 0; i < items.size(); ++i)
-        EXPECT_EQ(std::pair(items[i].Caption, items[i].Shortcut), expected[i]) << i;
-    for (int mark = 0; mark < TEditorPopupMenu::MarkCount; ++mark) {
-        const std::string digit = std::to_string(mark);
-        EXPECT_EQ(Shown(*Menu.MarkSetItems[mark]).Caption, digit);
-        EXPECT_EQ(Shown(*Menu.MarkSetItems[mark]).Shortcut, "Shift+Ctrl+" + digit);
-        EXPECT_EQ(Shown(*Menu.MarkJumpItems[mark]).Shortcut, "Ctrl+" + digit);
-        EXPECT_EQ(Menu.MarkSetItems[mark]->shortcut(),
-                  QKeySequence(Qt::SHIFT | Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
-        EXPECT_EQ(Menu.MarkJumpItems[mark]->shortcut(),
-                  QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mark)));
+    void SetUp() override
+    {
+        menu = ed->findChild<TEditorPopupMenu*>();
+        ASSERT_NE(menu, nullptr);
     }
-    EXPECT_EQ(Menu.MarkJumpMenu->actions().size(), TEditorPopupMenu::MarkCount);
-}
+    // Runs Item as the user can: only when enabled once the menu opens.
+    void Run(QAction* Item)
+    {
+        menu->UpdateItems();
+        ASSERT_TRUE(Item->isEnabled());
+        Item->trigger();
+    }
+
+    edtest::TEditorDriver ed;
+    TEditorPopupMenu* menu = nullptr;
+};
 
 TEST_F(EditorPopupMenu, ItemsRunTheirCommandsOnlyWhenEnabled)
 {
-    SetClipboardText(QString::fromUtf8("一\n二"));
-    Editor.Selected = 1;
-    Editor.Undoable = Editor.Redoable = true;
-    Editor.TextLength = 1;
-    Editor.CaretRowMarks = 1 << 4;
-    Menu.UpdateItems();
-    for (QAction* item : {Menu.UndoItem, Menu.RedoItem, Menu.CutItem, Menu.CopyItem, Menu.PasteItem,
-                          Menu.BoxPasteItem, Menu.DeleteItem, Menu.SelectAllItem, Menu.MarkSetItems[4],
-                          Menu.MarkSetItems[5], Menu.MarkJumpItems[7]})
-        item->trigger();
-    EXPECT_EQ(Editor.Calls, (std::vector<std::string>{"Undo", "Redo", "Cut", "Copy", "Paste", "PasteBox", "Clear",
-                                                       "SelectAll", "Delete 3 4", "Put 3 5", "Goto 7"}));
+    ed.SetText("abc\r\ndef\r\n");
+    Run(menu->SelectAllItem);
+    EXPECT_EQ(ed->SelText(), "abc\r\ndef\r\n");
+    Run(menu->CopyItem);
+    Run(menu->DeleteItem);
+    EXPECT_EQ(ed.Text(), "");
+    Run(menu->BoxPasteItem);
+    EXPECT_EQ(ed.Text(), "abc\r\ndef\r\n");
+    Run(menu->UndoItem);
+    EXPECT_EQ(ed.Text(), "");
+    Run(menu->RedoItem);
+    EXPECT_EQ(ed.Text(), "abc\r\ndef\r\n");
+    ed.Select({0, 0}, {0, 2});
+    Run(menu->CutItem);
+    EXPECT_EQ(ed.Text(), "c\r\ndef\r\n");
+    Run(menu->PasteItem);
+    EXPECT_EQ(ed.Text(), "abc\r\ndef\r\n");
+
+    // A mark item toggles the caret row's mark; its jump item goes there.
+    ed->SetRow(1);
+    Run(menu->MarkSetItems[4]);
+    EXPECT_EQ(ed->RowMarks(1), 1 << 4);
+    ed->SetRow(0);
+    Run(menu->MarkJumpItems[4]);
+    EXPECT_EQ(ed->Row(), 1);
+    Run(menu->MarkSetItems[4]);
+    EXPECT_EQ(ed->RowMarks(1), 0);
+    // And by their keys: Shift+Ctrl+3 puts mark 3, Ctrl+3 jumps to it.
+    ed.SetText("a\r\nb\r\nc\r\n");
+    ed->SetRow(2);
+    ed.Key(Qt::Key_3, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(ed->RowMarks(2), 1 << 3);
+    ed->SetRow(0);
+    ed.Key(Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(ed->Row(), 2);
 
     // Disabled items, or no editor, do nothing.
-    Editor.Calls.clear();
-    Editor.IsReadOnly = true;
-    Editor.TextLength = 0;
-    Menu.UpdateItems();
-    Menu.UndoItem->trigger();
-    Menu.SetEditor(nullptr);
-    Menu.UpdateItems();
-    Menu.SelectAllItem->trigger();
-    Menu.MarkSetItems[1]->trigger();
-    EXPECT_FALSE(Menu.SelectAllItem->isEnabled());
-    EXPECT_TRUE(Editor.Calls.empty());
+    ed->SetReadOnly(true);
+    menu->UpdateItems();
+    EXPECT_FALSE(menu->PasteItem->isEnabled());
+    EXPECT_FALSE(menu->UndoItem->isEnabled());
+    menu->SetEditor(nullptr);
+    menu->MarkSetItems[1]->trigger();
+    menu->SelectAllItem->trigger();
+    EXPECT_EQ(ed->RowMarksInUse(), 1 << 3);
+    EXPECT_FALSE(ed->Selected());
+    EXPECT_EQ(ed.Text(), "a\r\nb\r\nc\r\n");
 }
 
 TEST(EditorPopupMenuKeys, ItemsAddedChangedOrRemovedLaterAnswerTheirKeys)

@@ -1,10 +1,9 @@
 // Selections, hits shown as a caret, and copy, cut and paste through the
 // (offscreen) system clipboard with the keys: plain text converted at the
-// edge, a box in the box format, text from other programs, the context
-// menu's commands; and the row commands (marks, search, deleting a row).
+// edge, a box in the box format, text from other programs; and the row
+// commands (marks, search, deleting a row).
 #include "EditorDriver.h"
 
-#include "EditorPopupMenu.h"
 #include "edLibrary.h"
 
 #include "Clipboard.h"
@@ -101,35 +100,6 @@ TEST_F(Selection, PastedCharactersKeepTheirShiftJisFormsOrAreReplacedAndReported
     ed.Commit("漢");
     ASSERT_EQ(dialogs.Questions().size(), 1u) << "nothing replaced, nothing said";
     EXPECT_EQ(dialogs.Questions()[0].Text, "Shift-JIS で表せない文字 1 個を「?」に置き換えました。");
-}
-
-TEST_F(Selection, TheContextMenusCommandsAct)
-{
-    auto* menu = ed->findChild<TEditorPopupMenu*>();
-    ASSERT_NE(menu, nullptr);
-    ed.SetText("abc\r\ndef\r\n");
-    const auto run = [&](QAction* Item) {
-        menu->UpdateItems();
-        ASSERT_TRUE(Item->isEnabled());
-        Item->trigger();
-    };
-    run(menu->SelectAllItem);
-    EXPECT_EQ(ed->SelText(), "abc\r\ndef\r\n");
-    run(menu->CopyItem);
-    run(menu->DeleteItem);
-    EXPECT_EQ(ed.Text(), "");
-    run(menu->BoxPasteItem);
-    EXPECT_EQ(ed.Text(), "abc\r\ndef\r\n");
-    run(menu->UndoItem);
-    EXPECT_EQ(ed.Text(), "");
-    // The mark items: Shift+Ctrl+3 puts mark 3, Ctrl+3 jumps to it.
-    ed.SetText("a\r\nb\r\nc\r\n");
-    ed->SetRow(2);
-    ed.Key(Qt::Key_3, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_EQ(ed->RowMarks(2), 1 << 3);
-    ed->SetRow(0);
-    Ctrl(Qt::Key_3);
-    EXPECT_EQ(ed->Row(), 2);
 }
 
 TEST_F(Selection, DigitMarksStandOnOneRowImageMarksOnMany)
