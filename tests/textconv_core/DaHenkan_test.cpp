@@ -11,7 +11,6 @@
 using namespace sentence_style_test;
 using textconv::DaEndingLookup;
 using textconv::DaEndingSources;
-using textconv::DaEndingTable;
 
 namespace {
 

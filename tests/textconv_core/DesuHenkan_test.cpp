@@ -13,7 +13,6 @@
 using namespace sentence_style_test;
 using textconv::DesuEndingLookup;
 using textconv::DesuEndingSources;
-using textconv::DesuEndingTable;
 
 namespace {
 

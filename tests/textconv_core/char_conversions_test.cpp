@@ -1,7 +1,6 @@
 // The width and kana conversions, character by character, and full-width
 // digits to kanji numerals where they differ from plain spell-out (which the
 // ICU oracle test covers).
-#include "HenkanTables.h"
 #include "JisCode.h"
 #include "KanjiNumber.h"
 #include "StrHenkan.h"
@@ -71,18 +70,6 @@ TEST(WidthAndKana, NeverReadTrailOrStrayBytesAsCharacters)
     EXPECT_EQ(FullKanaToHalfKana(kanji), kanji);
     const std::string meAt = Bytes({0x83, 0x81, 0x40}); // メ@: no full-width space
     EXPECT_EQ(FullWidthSpaceToSpacePairs(meAt), meAt);
-}
-
-TEST(WidthChars, AreInversesOfEachOther)
-{
-    EXPECT_EQ(FullWidthToAsciiChar(0x82A0), 0);
-    for (uint16_t c = 0; c < 0x80; ++c) {
-        const uint16_t full = AsciiToFullWidthChar(c);
-        EXPECT_EQ(full != 0, WidthSetAll.Contains(static_cast<unsigned char>(c))) << c;
-        if (full != 0) {
-            EXPECT_EQ(FullWidthToAsciiChar(full), c);
-        }
-    }
 }
 
 TEST(NumberToKanji, DropsLeadingZerosKeepsZeroRunsAndDigitsAboveTheOku)

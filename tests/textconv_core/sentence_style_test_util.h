@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,31 +58,6 @@ void ExpectConversions(Fn Convert, std::initializer_list<Case> Cases)
 {
     for (const Case& c : Cases)
         EXPECT_EQ(Convert(c.Input), c.Expected) << c.Input;
-}
-
-// Fails the test for each string of a table's lists that Shift-JIS cannot
-// hold.
-inline void ExpectEveryStringConverts(const textconv::sentencestyle::EndingSources& Sources)
-{
-    for (const char* kept : Sources.Kept)
-        S(kept);
-    for (const auto& single : Sources.Singles) {
-        S(single.Ending);
-        S(single.Replacement);
-    }
-    for (const auto& entry : Sources.ByContexts) {
-        S(entry.Ending);
-        for (const char* replacement : entry.Replacements)
-            if (replacement)
-                S(replacement);
-    }
-}
-
-// The kept, single and by-context entry counts and the built table's size.
-template <typename Table>
-std::vector<size_t> TableSizes(const textconv::sentencestyle::EndingSources& Sources, const Table& Built)
-{
-    return {Sources.Kept.size(), Sources.Singles.size(), Sources.ByContexts.size(), static_cast<size_t>(Built.Size())};
 }
 
 } // namespace sentence_style_test

@@ -17,27 +17,29 @@ namespace {
 
 using QuestionCommands = ConvertFixture;
 
-TEST_F(QuestionCommands, StringDeletionTellsHowManyWereDeleted)
-{
-    Editor.Selected = "xabyab";
-    Dialogs.AnswerText("ab");
-    Runner.pEdSpecifiedStrDelClick();
-    EXPECT_EQ(Editor.Selected, "xy");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"削除文字列  ' ab '\r\n\r\n2個削除しました。"});
-    EXPECT_EQ(SettingsVars.AllDelStr, "ab");
-}
-
-TEST_F(QuestionCommands, StringDeletionTellsWhenNothingWasFound)
+TEST_F(QuestionCommands, StringDeletionTellsTheCountOrThatNothingWasFound)
 {
     // Without a selection the box still tells the count.
-    for (const char* selection : {"xyz", ""}) {
-        Editor.Selected = selection;
-        Dialogs.AnswerText("あい");
+    const struct {
+        const char* Selection;
+        const char* Typed;
+        const char* Result;
+        const char* Told;
+    } cases[] = {
+        {"xabyab", "ab", "xy", "削除文字列  ' ab '\r\n\r\n2個削除しました。"},
+        {"xyz", "あい", "xyz", "削除文字列  ' あい 'は見つかりませんでした。"},
+        {"", "あい", "", "削除文字列  ' あい 'は見つかりませんでした。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Selection);
+        Editor.Selected = c.Selection;
+        Dialogs.AnswerText(c.Typed);
         Runner.pEdSpecifiedStrDelClick();
-        EXPECT_EQ(Editor.Selected, selection);
-        EXPECT_EQ(Messages().back(), "削除文字列  ' あい 'は見つかりませんでした。");
+        EXPECT_EQ(Editor.Selected, Sjis(c.Result));
+        EXPECT_EQ(Messages().size(), static_cast<size_t>(&c - cases + 1));
+        EXPECT_EQ(Messages().back(), c.Told);
+        EXPECT_EQ(SettingsVars.AllDelStr, Sjis(c.Typed));
     }
-    EXPECT_EQ(SettingsVars.AllDelStr, Sjis("あい"));
 }
 
 TEST_F(QuestionCommands, CancelledDeletionsChangeNothing)
