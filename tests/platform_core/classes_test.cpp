@@ -1,8 +1,5 @@
-// Components and their ownership, colours and sets.
+// Components and their ownership.
 #include "Classes.h"
-#include "Graphics.h"
-#include "Method.h"
-#include "Set.h"
 #include "SysUtils.h"
 
 #include <gtest/gtest.h>
@@ -35,15 +32,6 @@ TEST(Component, AnOwnerFreesWhatItOwns)
     EXPECT_EQ(destroyed, 1);
     delete owner;
     EXPECT_EQ(destroyed, 4);
-}
-
-TEST(Colors, RgbIsLittleEndianAndSystemColoursAreFlagged)
-{
-    EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412);
-    EXPECT_EQ(GetBValue(clBlue), 0xFF);
-    EXPECT_TRUE(IsSystemColor(clWindow));
-    EXPECT_FALSE(IsSystemColor(clNone));
-    EXPECT_FALSE(IsSystemColor(clWhite));
 }
 
 } // namespace

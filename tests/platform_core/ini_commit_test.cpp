@@ -2,7 +2,6 @@
 // not replace, other instances writing the same file.
 #include "FileSizeLimit.h"
 #include "IniFiles.h"
-#include "Privileges.h"
 #include "Strings.h"
 #include "TempDir.h"
 

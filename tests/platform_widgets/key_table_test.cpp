@@ -21,16 +21,13 @@ TKeyCode Code(uint16_t Key, TShiftState Shift = kNone) { return {Key, Shift}; }
 
 TEST(KeyCodeOf, CursorEditingControlInputMethodAndKeypadKeys)
 {
+    // The round trip below covers every named key; these are the aliases
+    // and the modifiers it does not reach.
     const std::pair<int, uint16_t> keys[] = {
-        {Qt::Key_Left, VK_LEFT}, {Qt::Key_Right, VK_RIGHT}, {Qt::Key_Up, VK_UP}, {Qt::Key_Down, VK_DOWN},
-        {Qt::Key_Home, VK_HOME}, {Qt::Key_End, VK_END}, {Qt::Key_PageUp, VK_PRIOR}, {Qt::Key_PageDown, VK_NEXT},
-        {Qt::Key_Insert, VK_INSERT}, {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Backspace, VK_BACK},
-        {Qt::Key_Tab, VK_TAB}, {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Escape, VK_ESCAPE},
-        {Qt::Key_Space, VK_SPACE}, {Qt::Key_Shift, VK_SHIFT}, {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU},
-        {Qt::Key_Pause, VK_PAUSE}, {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_NumLock, VK_NUMLOCK},
-        {Qt::Key_ScrollLock, VK_SCROLL}, {Qt::Key_Menu, VK_APPS}, {Qt::Key_Henkan, VK_CONVERT},
-        {Qt::Key_Muhenkan, VK_NONCONVERT}, {Qt::Key_Zenkaku_Hankaku, VK_KANJI}, {Qt::Key_Kanji, VK_KANJI},
-        {Qt::Key_Hiragana_Katakana, VK_KANA}, {Qt::Key_Katakana, VK_KANA}, {Qt::Key_Eisu_toggle, VK_CAPITAL},
+        {Qt::Key_Left, VK_LEFT}, {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Shift, VK_SHIFT},
+        {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU}, {Qt::Key_Zenkaku_Hankaku, VK_KANJI},
+        {Qt::Key_Kanji, VK_KANJI}, {Qt::Key_Hiragana_Katakana, VK_KANA}, {Qt::Key_Katakana, VK_KANA},
+        {Qt::Key_Eisu_toggle, VK_CAPITAL},
     };
     for (const auto& [key, code] : keys)
         EXPECT_EQ(KeyCodeOf(key, Qt::NoModifier), Code(code)) << std::hex << key;

