@@ -35,13 +35,6 @@ TEST(TextOutputs, NumbersOutlinesAndLeavesOutPagesBelowLevelTen)
     EXPECT_EQ(TextOutputBytes(tokTitles, nodes, *nodes.Item(0), {false}).find("t16\r\n") != std::string::npos, true);
 }
 
-TEST(TextOutputs, RulesATreeOfOneRootWithTwoChildren)
-{
-    TTreeNodes nodes;
-    Build(nodes, {0, 1, 1}, {"root", "A", "B"});
-    EXPECT_EQ(TextOutputBytes(tokTitleTree, nodes, *nodes.Item(0), {}), Sjis("root\r\n  ├A\r\n  └B\r\n"));
-}
-
 TEST(TextOutputs, IndentsDeepPagesButWrapsAtLeastTwentyBytes)
 {
     TTreeNodes nodes;
@@ -119,10 +112,6 @@ TEST(HtmlExport, NumbersPartsInTreeOrderPastAThousand)
     EXPECT_EQ(files[1000].Name, "/h/part1000.html");
     EXPECT_NE(files[0].Bytes.find("<A HREF = \"part1000.html\">p1000</A>"), std::string::npos);
 }
-
-} // namespace
-
-namespace {
 
 TEST(OutputFiles, AFailedWriteNamesTheFileAndWritesNoneOfTheSet)
 {

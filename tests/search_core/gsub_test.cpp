@@ -103,14 +103,4 @@ TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
     }
 }
 
-TEST(RegExpGSub, FuzzyReplaceFindsEveryWriting)
-{
-    TAWKStr re(nullptr);
-    re.SetUseFuzzyCharDic(true);
-    re.SetRegExp(Sjis("テスト"));
-    std::string text = Sjis("てすと,ﾃｽﾄ,テスト,テキスト");
-    EXPECT_EQ(re.GSub("*", text), 3);
-    EXPECT_EQ(text, Sjis("*,*,*,テキスト"));
-}
-
 } // namespace
