@@ -8,16 +8,6 @@
 
 namespace {
 
-struct Replaced {
-    std::string Text;
-    int Count;
-    friend bool operator==(const Replaced&, const Replaced&) = default;
-    friend std::ostream& operator<<(std::ostream& Out, const Replaced& R)
-    {
-        return Out << '"' << R.Text << "\" x" << R.Count;
-    }
-};
-
 struct GSubCase {
     std::string Pattern, Replacement, Text;
     Replaced Expected;
