@@ -76,6 +76,11 @@ TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
         {"\\x0", remsg::BadHexCode, 4},
         {"\\xFFFF", remsg::BadHexCode, 7},
         {"\\x8200", remsg::BadHexCode, 7},
+        // Reported where the user typed it, whatever literal ampersands come first.
+        {"\\&\\", remsg::NeedCharAfterBackslash, 4},
+        {"\\&\\&\\&\\x", remsg::BadHexCode, 9},
+        {"\\&a\\xZ", remsg::BadHexCode, 6},
+        {"\\\\&\\", remsg::NeedCharAfterBackslash, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Replacement);
