@@ -1,5 +1,5 @@
 // The rules of the outputs that the golden files do not reach: numbering
-// depth, file names and their collisions, escaping, many HTML parts.
+// depth, file names and their collisions, many HTML parts.
 #include "HtmlExport.h"
 #include "NodeData.h"
 #include "PageFiles.h"
@@ -87,13 +87,6 @@ TEST(PageFiles, ValidFileNames)
         EXPECT_EQ(IsValidFileName(c.Name), c.Valid) << c.Name;
     EXPECT_EQ(EditModeExtension(3, "x"), ".c");
     EXPECT_EQ(EditModeExtension(6, "rb"), ".rb");
-}
-
-TEST(HtmlExport, EscapesMarkupAndMarksLineBreaks)
-{
-    const std::string kanji = Sjis("表");
-    EXPECT_EQ(HtmlEscape("a<b>c\r\nd"), "a&lt;b&gt;c<BR>\r\nd");
-    EXPECT_EQ(HtmlEscape("&lt; \"q\" " + kanji + "<"), "&amp;lt; \"q\" " + kanji + "&lt;");
 }
 
 TEST(HtmlExport, NumbersPartsInTreeOrderPastAThousand)
