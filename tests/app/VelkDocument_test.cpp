@@ -6,34 +6,14 @@
 #include "SjisLiteral.h"
 #include "TempDir.h"
 #include "VelkProcess.h"
+#include "XDisplay.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
-
-constexpr const char* InsideDisplay = "VELK_TEST_INSIDE_XVFB";
-
-// Runs an xdotool command line; true when it succeeded.
-bool XDoTool(const std::string& Arguments) { return std::system(("xdotool " + Arguments).c_str()) == 0; }
-
-// Waits, with patience, until Ready: at most Tenths tenths of a second.
-template <typename TReady>
-bool Eventually(TReady&& Ready, int Tenths = 300)
-{
-    for (int i = 0; i < Tenths; ++i) {
-        if (Ready())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
 
 std::string FirstPageText(const std::string& File)
 {
@@ -87,16 +67,7 @@ void TypeSaveRestartAndFind()
 
 TEST(VelkDocument, APageTypedAndSavedIsFoundAgainAfterARestart)
 {
-    if (std::getenv(InsideDisplay)) {
-        TypeSaveRestartAndFind();
-        return;
-    }
-    // This same test, run again inside a virtual X display.
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string command = std::string(InsideDisplay) + "=1 xvfb-run -a -s '-screen 0 1280x1024x24' '" + self +
-                                "' --gtest_filter=VelkDocument.APageTypedAndSavedIsFoundAgainAfterARestart";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    RunOnVirtualDisplay(TypeSaveRestartAndFind);
 }
 
 } // namespace

@@ -5,33 +5,15 @@
 #include "SjisLiteral.h"
 #include "TempDir.h"
 #include "VelkProcess.h"
+#include "XDisplay.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
-#include <thread>
 #include <tuple>
 
 namespace {
-
-constexpr const char* InsideDisplay = "VELK_TEST_INSIDE_XVFB";
-
-bool XDoTool(const std::string& Arguments) { return std::system(("xdotool " + Arguments).c_str()) == 0; }
-
-template <typename TReady>
-bool Eventually(TReady&& Ready, int Tenths = 300)
-{
-    for (int i = 0; i < Tenths; ++i) {
-        if (Ready())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
 
 bool ClipboardOffersPages()
 {
@@ -97,16 +79,7 @@ void CopyInOnePasteInTheOther()
 
 TEST(VelkNodeClipboard, PagesCopiedInOneInstancePasteInAnother)
 {
-    if (std::getenv(InsideDisplay)) {
-        CopyInOnePasteInTheOther();
-        return;
-    }
-    // This same test, run again inside a virtual X display.
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string command = std::string(InsideDisplay) + "=1 xvfb-run -a -s '-screen 0 1280x1024x24' '" + self +
-                                "' --gtest_filter=VelkNodeClipboard.PagesCopiedInOneInstancePasteInAnother";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    RunOnVirtualDisplay(CopyInOnePasteInTheOther);
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 #include "Clipboard.h"
 #include "EditorDriver.h"
 #include "EditorEx.h"
+#include "FakeOutlineHost.h"
 #include "NodeClipboard.h"
 #include "NodeClipboardCodec.h"
 #include "NodeData.h"
 #include "OutlineBinding.h"
-#include "OutlineHost.h"
 #include "ScriptedDialogs.h"
 #include "SubIni.h"
 #include "SubtreeItems.h"
@@ -18,35 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class TFakeHost : public IOutlineHost {
-public:
-    explicit TFakeHost(TEditorEx* Memo) : Memo_(Memo) {}
-    TEditorEx* ActiveEditor() const override { return Memo_; }
-    void SetActiveEditor(TEditorEx*) override {}
-    TEditorEx* DataMemo() const override { return Memo_; }
-    TEditorEx* SecondEditor() const override { return nullptr; }
-    bool BrowseViewOn() const override { return false; }
-    bool BoxSelectionOn() const override { return BoxSelection; }
-    bool FindListMode() const override { return false; }
-    void ShowFindListPage(TTreeNode*) override {}
-    void UpdateStatusBar() override {}
-    void UpdateToolButtons() override {}
-    void UpdateMarkMenus() override {}
-    void SetEditUndoButtons(bool, bool) override {}
-    void SetPageHistoryButtons(bool, bool) override {}
-    void SetSubIconButton(int) override {}
-    void MarkModified() override { ++Modifications; }
-    void RefreshSubIconFinder() override {}
-    bool FocusSubIconFinder() override { return false; }
-    void PageNodeDeleted(TTreeNode*) override {}
-
-    bool BoxSelection = false;
-    int Modifications = 0;
-
-private:
-    TEditorEx* Memo_;
-};
 
 // Bytes that no trip through Unicode keeps: an NEC extension character, a
 // half-width kana and a stray byte.

@@ -103,17 +103,6 @@ TEST_F(PageHistory, ImpossibleStepsChangeNothing)
     EXPECT_EQ(History.ReturnNode(), nullptr);
 }
 
-TEST_F(PageHistory, SkippedHistoryRecordsNothingAndKeepsTheForwardList)
-{
-    Visit({0, 1});
-    History.Back(-1, Current);
-    Visit({0});
-    History.SetSkipPageHistory(true);
-    Visit({2});
-    EXPECT_TRUE(History.BackList().empty());
-    EXPECT_EQ(History.ForwardList(), TList{P[1]});
-}
-
 TEST_F(PageHistory, RemoveTakesEveryOccurrenceAndTheReturnNode)
 {
     Visit({0, 1, 0, 1, 0, 2, 3});

@@ -1,5 +1,5 @@
 // The rules of the outputs that the golden files do not reach: numbering
-// depth, file names and their collisions, escaping, many HTML parts.
+// depth, file names and their collisions, many HTML parts.
 #include "HtmlExport.h"
 #include "NodeData.h"
 #include "PageFiles.h"
@@ -33,13 +33,6 @@ TEST(TextOutputs, NumbersOutlinesAndLeavesOutPagesBelowLevelTen)
                       "2.1.1.1.1.1.1.1.1.1.2 t17\r\n");
     // Unnumbered title lists keep every page.
     EXPECT_EQ(TextOutputBytes(tokTitles, nodes, *nodes.Item(0), {false}).find("t16\r\n") != std::string::npos, true);
-}
-
-TEST(TextOutputs, RulesATreeOfOneRootWithTwoChildren)
-{
-    TTreeNodes nodes;
-    Build(nodes, {0, 1, 1}, {"root", "A", "B"});
-    EXPECT_EQ(TextOutputBytes(tokTitleTree, nodes, *nodes.Item(0), {}), Sjis("root\r\n  ├A\r\n  └B\r\n"));
 }
 
 TEST(TextOutputs, IndentsDeepPagesButWrapsAtLeastTwentyBytes)
@@ -96,13 +89,6 @@ TEST(PageFiles, ValidFileNames)
     EXPECT_EQ(EditModeExtension(6, "rb"), ".rb");
 }
 
-TEST(HtmlExport, EscapesMarkupAndMarksLineBreaks)
-{
-    const std::string kanji = Sjis("表");
-    EXPECT_EQ(HtmlEscape("a<b>c\r\nd"), "a&lt;b&gt;c<BR>\r\nd");
-    EXPECT_EQ(HtmlEscape("&lt; \"q\" " + kanji + "<"), "&amp;lt; \"q\" " + kanji + "&lt;");
-}
-
 TEST(HtmlExport, NumbersPartsInTreeOrderPastAThousand)
 {
     TTreeNodes nodes;
@@ -119,10 +105,6 @@ TEST(HtmlExport, NumbersPartsInTreeOrderPastAThousand)
     EXPECT_EQ(files[1000].Name, "/h/part1000.html");
     EXPECT_NE(files[0].Bytes.find("<A HREF = \"part1000.html\">p1000</A>"), std::string::npos);
 }
-
-} // namespace
-
-namespace {
 
 TEST(OutputFiles, AFailedWriteNamesTheFileAndWritesNoneOfTheSet)
 {

@@ -78,10 +78,6 @@ TEST(Vk2Codec, WritesTheFileByteForByte)
     const std::string example2 = "07 00 00 00 41 0D 0A 09 42 0D 0A 04 00 00 00 41 0D 0A 78 03 00 00 00 01 00 00 00 "
                                  "01 00 00 00 42 01 00 00 00 03 00 02 00";
     EXPECT_EQ(Hex(EncodeVk2(TwoPages, 1, 3)), example2);
-    const TVk2Document read = DecodeVk2(EncodeVk2(TwoPages, 1, 3), SubIcons);
-    EXPECT_EQ(read.Pages, TwoPages);
-    EXPECT_EQ(read.SelectedIndex, 1);
-    EXPECT_EQ(read.EditMode, 3);
 }
 
 TEST(Vk2Codec, PacksSubIconsWithTheSelectionAndTheEditMode)

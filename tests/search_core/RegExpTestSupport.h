@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 // Parser, NFA and DFA, as the pattern cache compiles.
@@ -18,3 +19,14 @@ struct CompileFailure {
 };
 // The error compiling Pattern raises, or none when it compiles.
 std::optional<CompileFailure> CompileError(const std::string& Pattern);
+
+// A text after a replacement, with the number of matches replaced.
+struct Replaced {
+    std::string Text;
+    int Count;
+    friend bool operator==(const Replaced&, const Replaced&) = default;
+    friend std::ostream& operator<<(std::ostream& Out, const Replaced& R)
+    {
+        return Out << '"' << R.Text << "\" x" << R.Count;
+    }
+};

@@ -8,16 +8,6 @@
 
 namespace {
 
-struct Replaced {
-    std::string Text;
-    int Count;
-    friend bool operator==(const Replaced&, const Replaced&) = default;
-    friend std::ostream& operator<<(std::ostream& Out, const Replaced& R)
-    {
-        return Out << '"' << R.Text << "\" x" << R.Count;
-    }
-};
-
 struct GSubCase {
     std::string Pattern, Replacement, Text;
     Replaced Expected;
@@ -86,6 +76,11 @@ TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
         {"\\x0", remsg::BadHexCode, 4},
         {"\\xFFFF", remsg::BadHexCode, 7},
         {"\\x8200", remsg::BadHexCode, 7},
+        // Reported where the user typed it, whatever literal ampersands come first.
+        {"\\&\\", remsg::NeedCharAfterBackslash, 4},
+        {"\\&\\&\\&\\x", remsg::BadHexCode, 9},
+        {"\\&a\\xZ", remsg::BadHexCode, 6},
+        {"\\\\&\\", remsg::NeedCharAfterBackslash, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Replacement);
@@ -101,16 +96,6 @@ TEST(RegExpGSub, BadReplacementRaisesBeforeAnythingChanges)
         }
         EXPECT_EQ(text, "abc");
     }
-}
-
-TEST(RegExpGSub, FuzzyReplaceFindsEveryWriting)
-{
-    TAWKStr re(nullptr);
-    re.SetUseFuzzyCharDic(true);
-    re.SetRegExp(Sjis("テスト"));
-    std::string text = Sjis("てすと,ﾃｽﾄ,テスト,テキスト");
-    EXPECT_EQ(re.GSub("*", text), 3);
-    EXPECT_EQ(text, Sjis("*,*,*,テキスト"));
 }
 
 } // namespace

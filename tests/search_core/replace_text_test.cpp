@@ -4,21 +4,14 @@
 #include "AWKStr.h"
 #include "ERegExpParser.h"
 #include "RegExpChars.h"
+#include "RegExpTestSupport.h"
 #include "ReplaceText.h"
-#include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
-
-struct Replaced {
-    std::string Text;
-    int Count;
-    friend bool operator==(const Replaced&, const Replaced&) = default;
-    friend std::ostream& operator<<(std::ostream& Out, const Replaced& R) { return Out << '"' << R.Text << "\" x" << R.Count; }
-};
 
 Replaced Replace(std::string_view Source, std::string_view Find, TSearchOptionWord Options, std::string_view With)
 {
