@@ -2,7 +2,6 @@
 // while floating, full-size bars, frames, batched arranging, coalesced frame
 // repaints, and the one application-wide hook.
 #include "HookService.h"
-#include "SysUtils.h"
 #include "ToolbarForm.h"
 
 #include <QMouseEvent>
@@ -10,16 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& Action)
-{
-    try {
-        Action();
-    } catch (const EInvalidOperation& e) {
-        return e.Message();
-    }
-    return "no error";
-}
 
 TEST(ToolWindow, GoesOnlyOnADockOrAForm)
 {
