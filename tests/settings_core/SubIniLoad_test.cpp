@@ -8,23 +8,6 @@ namespace {
 
 using SettingsLoad = SettingsFileTest;
 
-// What the golden first-run file cannot show: values that are applied but
-// not written back where they were read.
-TEST_F(SettingsLoad, AFirstRunTakesTheBuiltInValues)
-{
-    Load();
-    const TEditorSettings& e = Host.Editor;
-    EXPECT_EQ(Host.Form, TFakeSettingsHost().Form);
-    EXPECT_EQ(Host.ToolbarFontDockRow, 1);
-    EXPECT_EQ(Host.SubIconMenu, std::vector<std::string>{Sjis("なし")});
-    EXPECT_EQ(e.Colors.Str.Color, 0xCC41FA);
-    EXPECT_EQ(Host.Html.Str, 0xCC41FA);
-    EXPECT_EQ(e.Brackets[3], (TItemColors{clBlack, clWhite}));
-    EXPECT_EQ(e.Color, clWhite);
-    EXPECT_EQ(e.Leftbar.BkColor, clWhite);
-    EXPECT_EQ(e.Brackets[0].BkColor, clWhite);
-}
-
 // One key in a file, and what it gives.
 struct TReadCase {
     const char* Text;

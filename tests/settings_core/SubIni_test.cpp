@@ -1,10 +1,6 @@
 #include "SubIni.h"
 
-#include "TempDir.h"
-
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -21,16 +17,6 @@ TEST(CommenterFor, TakesTheQuoteMarksFirstCharacterWhileCommentsAreOn)
     };
     for (const auto& c : cases)
         EXPECT_EQ(CommenterFor(c.On, c.Mark), c.Commenter) << c.Mark;
-}
-
-TEST(SettingsPaths, NameTheFilesBesideTheProgram)
-{
-    const TempDir home;
-    setenv("VELK_HOME", home.Path().c_str(), 1);
-    EXPECT_EQ(SettingsFilePath(), home.Path() + "velk2000.ini");
-    EXPECT_EQ(KeyFilePath(), home.Path() + "velk2000Key.ini");
-    EXPECT_EQ(HistoryFilePath(), home.Path() + "velk2000.sch");
-    EXPECT_EQ(BackupFolderDefault(), home.Path() + "Temp");
 }
 
 } // namespace

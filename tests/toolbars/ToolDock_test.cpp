@@ -2,7 +2,6 @@
 // their errors, and positions of any value from a settings file.
 #include "DockLayoutIni.h"
 #include "IniFiles.h"
-#include "SysUtils.h"
 #include "TempDir.h"
 #include "ToolbarForm.h"
 
@@ -56,24 +55,11 @@ TEST(ToolDock, KeepsTheEdgeItIsGluedTo)
 TEST(ToolDock, RefusesItsErrors)
 {
     TToolbarForm f;
-    EXPECT_THROW(
-        {
-            try {
-                f.Top->SetPosition(TDockPosition::dpBottom);
-            } catch (const EInvalidOperation& e) {
-                EXPECT_EQ(e.Message(), "Cannot change Position of a TToolDock if it already contains controls");
-                throw;
-            }
-        },
-        EInvalidOperation);
-    for (QWidget* parent : std::initializer_list<QWidget*>{f.Top, f.File}) {
-        try {
-            new TToolDock(parent, "Inner");
-            ADD_FAILURE() << "a dock inside a dock or a tool window";
-        } catch (const EInvalidOperation& e) {
-            EXPECT_EQ(e.Message(), "A TToolDock control cannot be placed inside a tool window or another TToolDock");
-        }
-    }
+    EXPECT_EQ(MessageOf([&] { f.Top->SetPosition(TDockPosition::dpBottom); }),
+              "Cannot change Position of a TToolDock if it already contains controls");
+    for (QWidget* parent : std::initializer_list<QWidget*>{f.Top, f.File})
+        EXPECT_EQ(MessageOf([&] { new TToolDock(parent, "Inner"); }),
+                  "A TToolDock control cannot be placed inside a tool window or another TToolDock");
     f.Left->SetPosition(TDockPosition::dpTop);
     EXPECT_FALSE(f.Left->Vertical()) << "an empty dock moves to another edge";
 }
