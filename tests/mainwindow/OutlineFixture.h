@@ -55,7 +55,6 @@ protected:
         form->MenuItem(Item)->Click();
         QApplication::processEvents();
     }
-    std::string LastMessage() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
     // Where the walk stands: the page and the caret row and column.
     std::tuple<int, int, int> At() const
     {
