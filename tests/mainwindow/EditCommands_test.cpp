@@ -28,11 +28,8 @@ class EditCommands : public FormTest {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        StartShown();
         memo = form->DataMemo();
-        memo->setFocus();
     }
     void Run(std::string_view Item) { form->MenuItem(Item)->Click(); }
     std::string ClipboardText() const { return QApplication::clipboard()->text().toStdString(); }

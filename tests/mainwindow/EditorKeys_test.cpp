@@ -17,11 +17,8 @@ class EditorKeys : public FormTest {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        StartShown();
         memo = form->DataMemo();
-        memo->setFocus();
         memo->SetWordWrap(true);
         memo->Caret()->SetAutoIndent(true);
         SetBeepHook([this] { ++beeps; });

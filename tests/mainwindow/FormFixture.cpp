@@ -69,3 +69,26 @@ void FormTest::Click(const char* Button)
 std::string FormTest::Panel(int Index) const { return form->StatusPanel(Index)->text().toStdString(); }
 
 std::string FormTest::Title(int AbsoluteIndex) const { return form->DataTree()->Items().Item(AbsoluteIndex)->Text(); }
+
+std::string FormTest::LastQuestion() const
+{
+    return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text;
+}
+
+void FormTest::StartShown()
+{
+    ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->DataMemo()->setFocus();
+    QApplication::processEvents();
+}
+
+RealFormTest::RealFormTest()
+{
+    form.reset();
+    velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
+    EXPECT_EQ(velk->FormCreate({}), TStartOutcome::Run);
+}
+
+RealFormTest::~RealFormTest() { velk.reset(); }

@@ -36,6 +36,8 @@ public:
     void FlOverSaveClick() override;
 };
 
+inline const std::string SaveQuestion = "データが変更されています。セーブしますか ?";
+
 class FormTest : public testing::Test {
 protected:
     FormTest();
@@ -49,9 +51,22 @@ protected:
     void Click(const char* Button);
     std::string Panel(int Index) const;
     std::string Title(int AbsoluteIndex) const;
+    // The text of the last question or message shown, "" when none was.
+    std::string LastQuestion() const;
+    // Starts the window, shows it and puts the focus in the page editor.
+    void StartShown();
 
     TScriptedDialogs dialogs;
     std::unique_ptr<TInstanceRegistry> instances;
     TFakeTimer* timer = nullptr;
     std::unique_ptr<TTestForm> form;
+};
+
+// The window with its real saves (FormTest's form stands in for them).
+class RealFormTest : public FormTest {
+protected:
+    RealFormTest();
+    ~RealFormTest() override;
+
+    std::unique_ptr<TVelkForm> velk;
 };

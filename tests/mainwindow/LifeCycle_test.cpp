@@ -14,8 +14,6 @@
 
 namespace {
 
-const std::string SaveQuestion = "データが変更されています。セーブしますか ?";
-
 class LifeCycle : public FormTest {
 protected:
     void Start()
@@ -51,8 +49,6 @@ TEST_F(LifeCycle, StartsWithOneUntitledPageAsNewFile)
     EXPECT_EQ(Panel(3), "挿 入");
     EXPECT_TRUE(DirectoryExists(Home() + "Temp"));
     EXPECT_TRUE(DirectoryExists(Home() + "Images"));
-    EXPECT_EQ(form->ToolButton("sbOpen")->Hint(), QStringLiteral("ファイルを開く Ctrl+O"));
-    EXPECT_EQ(form->ToolButton("sbTextOutput")->Hint(), QStringLiteral("テキスト出力 "));
 }
 
 TEST_F(LifeCycle, AStartDocumentThatCannotBeReadLeavesANewDocument)
@@ -71,7 +67,6 @@ TEST_F(LifeCycle, OnlyTheProgramsOwnLeftoverTransferFilesAreDeleted)
     EXPECT_FALSE(FileExists(Home() + "temp.txt"));
     EXPECT_FALSE(FileExists(Home() + "temp.c"));
     EXPECT_TRUE(FileExists(Home() + "temp.keep"));
-    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled() == SettingsVars.ExtEditor);
 }
 
 TEST_F(LifeCycle, EntriesThatCannotBeRemovedOrMadeAreToldAndStartUpGoesOn)

@@ -28,7 +28,6 @@ protected:
         form->DataMemoClick(&Editor);
         form->DataMemoDblClick(&Editor);
     }
-    std::string LastQuestion() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
     std::vector<std::string> Opened;
 };
 

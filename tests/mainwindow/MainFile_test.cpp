@@ -27,26 +27,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string SaveQuestion = "データが変更されています。セーブしますか ?";
-
 TModalResult ChooseLoad(QDialog& Form)
 {
     static_cast<TLinkForm&>(Form).btnFileLoad->click();
     return mrOk;
 }
 
-// The window with its real saves (FormTest's form stands in for them).
-class MainFile : public FormTest {
+class MainFile : public RealFormTest {
 protected:
     MainFile()
     {
-        form.reset();
-        velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
-        EXPECT_EQ(velk->FormCreate({}), TStartOutcome::Run);
         velk->show();
         QApplication::processEvents();
     }
-    ~MainFile() override { velk.reset(); }
 
     void TypeInPage(const QString& Text)
     {
@@ -83,9 +76,6 @@ protected:
             state += page.Title + "/" + page.Text + ";";
         return state;
     }
-    std::string LastQuestion() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
-
-    std::unique_ptr<TVelkForm> velk;
 };
 
 TEST_F(MainFile, SaveAsThenOpenGivesBackEveryPage)

@@ -53,7 +53,6 @@ TEST(MenuLayout, EveryCommandAndTwinIsAnItemInTableOrderUnderItsMenu)
     }
     EXPECT_EQ(twins, 20);
     EXPECT_EQ(layoutOrder, registryOrder);
-    EXPECT_EQ(menus.Item("FlNew")->Caption(), QStringLiteral("新規作成(&N)"));
 }
 
 TEST(MenuLayout, AcceleratorsAreUniqueWithinEachMenu)
@@ -80,7 +79,6 @@ TEST(MenuLayout, TheKeyFileGivesEveryItemAndTwinItsDefault)
             EXPECT_EQ(menus.ShortCut(row.Twin), row.Default) << row.Twin;
         }
     }
-    EXPECT_EQ(menus.ShortCut("pEdCopy"), scCtrl | 'C');
 }
 
 } // namespace

@@ -23,9 +23,7 @@ protected:
     void SetUp() override { Start(); }
     void Start()
     {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        StartShown();
         TTreeNodes& items = form->DataTree()->Items();
         std::vector<TTreeNode*> parents;
         for (size_t i = 0; i < kPages.size(); ++i) {
@@ -39,7 +37,6 @@ protected:
             parents.push_back(node);
         }
         form->ShowPage(static_cast<TNodeData*>(items.Item(0)->Data()));
-        form->DataMemo()->setFocus();
         QApplication::processEvents();
     }
     TTreeNode* Node(int Index) const { return form->DataTree()->Items().Item(Index); }
@@ -55,7 +52,6 @@ protected:
         form->MenuItem(Item)->Click();
         QApplication::processEvents();
     }
-    std::string LastMessage() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
     // Where the walk stands: the page and the caret row and column.
     std::tuple<int, int, int> At() const
     {

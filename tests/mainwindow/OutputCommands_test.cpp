@@ -24,16 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OutputCommands : public FormTest {
+class OutputCommands : public RealFormTest {
 protected:
-    OutputCommands()
-    {
-        form.reset();
-        velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
-        EXPECT_EQ(velk->FormCreate({}), TStartOutcome::Run);
-        LastTextOutputChoice() = {};
-    }
-    ~OutputCommands() override { velk.reset(); }
+    OutputCommands() { LastTextOutputChoice() = {}; }
 
     // Reads Text as hierarchical text from File through the open command.
     void Import(const std::string& File, const std::string& Text)
@@ -65,9 +58,6 @@ protected:
             dialogs.Answer(Then);
         velk->FlTextSellectClick();
     }
-    std::string LastMessage() const { return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text; }
-
-    std::unique_ptr<TVelkForm> velk;
 };
 
 TEST_F(OutputCommands, ImportReadsTheChosenFileIntoANewUnnamedDocument)
@@ -99,7 +89,7 @@ TEST_F(OutputCommands, ImportRefusesMissingFilesAndKeepsTheDocument)
     Import("doc.txt", ".kept\r\n");
     dialogs.AnswerFiles({Home() + "missing"});
     velk->FlTreeTextOpenClick();
-    EXPECT_EQ(LastMessage(), Home() + "missing.txt は存在しません。");
+    EXPECT_EQ(LastQuestion(), Home() + "missing.txt は存在しません。");
     EXPECT_EQ(Shape(), "kept:0 ");
 }
 
@@ -111,7 +101,7 @@ TEST_F(OutputCommands, ImportGoesOnOnlyAfterARealSave)
     velk->DataMemo()->SetModified(true);
     dialogs.Answer(mrYes);
     velk->FlTreeTextOpenClick();
-    EXPECT_EQ(LastMessage(), "１ページしかないデータは保存できません。");
+    EXPECT_EQ(LastQuestion(), "１ページしかないデータは保存できません。");
     EXPECT_TRUE(std::none_of(dialogs.Questions().begin(), dialogs.Questions().end(),
                              [](const TDialogQuestion& Q) { return Q.Kind == TDialogKind::OpenFile; }));
     EXPECT_EQ(velk->DataMemo()->GetText(), "unsaved");
@@ -127,20 +117,20 @@ TEST_F(OutputCommands, OutputsWriteTheirBytesAndRefuseWhatTheyCannotWrite)
     EXPECT_EQ(SettingsVars.APoFile.TextSaveDir, Home());
     // Overwriting asks first; No writes nothing.
     Output(tokAllTreeText, Home() + "tree.idx", false, mrNo);
-    EXPECT_EQ(LastMessage(), Home() + "tree.txt\r\nこのファイルは存在します。上書きしますか ?");
+    EXPECT_EQ(LastQuestion(), Home() + "tree.txt\r\nこのファイルは存在します。上書きしますか ?");
     // A write that fails is told with the file, and the old file is whole.
     Output(tokPage, Home() + "none/page.txt");
-    EXPECT_NE(LastMessage().find(Home() + "none/page.txt"), std::string::npos) << LastMessage();
+    EXPECT_NE(LastQuestion().find(Home() + "none/page.txt"), std::string::npos) << LastQuestion();
     velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(2));
     velk->RunTextOutput(tokPageTabText);
-    EXPECT_EQ(LastMessage(), "子ページが存在しないページは保存できません。");
+    EXPECT_EQ(LastQuestion(), "子ページが存在しないページは保存できません。");
 }
 
 TEST_F(OutputCommands, PageFilesRefuseLikeTitlesBeforeAskingForAFolder)
 {
     Import("doc.txt", ".top\r\n..same\r\n..same\r\n");
     Output(tokPageFiles, "");
-    EXPECT_EQ(LastMessage(), "指定したページにはツリー項目名がまったく同じものが存在しますので出力できません。\r\n"
+    EXPECT_EQ(LastQuestion(), "指定したページにはツリー項目名がまったく同じものが存在しますので出力できません。\r\n"
                              "ツリー項目名を変更して再度実行してください。");
     EXPECT_TRUE(std::none_of(dialogs.Questions().begin(), dialogs.Questions().end(),
                              [](const TDialogQuestion& Q) { return Q.Caption == "フォルダーを選択する"; }));
@@ -155,7 +145,7 @@ TEST_F(OutputCommands, HtmlExportWritesEveryPageAndCountsThem)
         return mrOk;
     });
     velk->FlHtmlSaveClick();
-    EXPECT_EQ(LastMessage(), "4 個のページをHTMLファイル化しました。");
+    EXPECT_EQ(LastQuestion(), "4 個のページをHTMLファイル化しました。");
     EXPECT_NE(ReadRaw(folder.Path() + "part002.html").find("<TITLE>two</TITLE>"), std::string::npos);
     EXPECT_TRUE(FileExists(folder.Path() + "part003.html"));
 }

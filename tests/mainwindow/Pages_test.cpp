@@ -1,7 +1,7 @@
 // Pages added with the toolbar, typed into and switched between: each page
 // keeps its text, title and caret, the status bar and the buttons follow,
 // and a key runs its command only while the command is enabled.
-#include "FormFixture.h"
+#include "ViewsFixture.h"
 
 #include "DockButton.h"
 #include "EditorEx.h"
@@ -15,17 +15,8 @@
 
 namespace {
 
-class Pages : public FormTest {
+class Pages : public ViewsTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->DataMemo()->setFocus();
-        QApplication::processEvents();
-    }
-    TTreeNode* Node(int AbsoluteIndex) const { return form->DataTree()->Items().Item(AbsoluteIndex); }
     void Select(int AbsoluteIndex)
     {
         form->DataTree()->SetSelected(Node(AbsoluteIndex));

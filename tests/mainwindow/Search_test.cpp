@@ -69,7 +69,7 @@ TEST_F(Search, FindWalksDownAndUpThroughTheOutline)
         EXPECT_EQ(At(), expected);
     }
     Run("FdForwardFind");
-    EXPECT_EQ(LastMessage(), "前方（↓）に foo が見つかりません！");
+    EXPECT_EQ(LastQuestion(), "前方（↓）に foo が見つかりません！");
     EXPECT_EQ(SelectedIndex(), 4) << "the walk ends on the last page";
 
     // Backwards from the hit shown, which does not count again.
@@ -79,7 +79,7 @@ TEST_F(Search, FindWalksDownAndUpThroughTheOutline)
         EXPECT_EQ(At(), expected);
     }
     Run("FdBackFind");
-    EXPECT_EQ(LastMessage(), "後方（↑）に foo が見つかりません！");
+    EXPECT_EQ(LastQuestion(), "後方（↑）に foo が見つかりません！");
     EXPECT_EQ(SelectedIndex(), 0);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(PageText(i), kPages[static_cast<size_t>(i)].second) << "a walk changes no page";
@@ -91,7 +91,7 @@ TEST_F(Search, AnInvalidPatternIsToldOnceAndKeepsTheFindString)
     Run("FdGoFind");
     Fill({"fo(", "", {"chkRegExp", "btnOK"}});
     Run("FdGoFind");
-    EXPECT_EQ(LastMessage(), "正規表現の記述に誤りがあります。");
+    EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
     EXPECT_EQ(form->DataMemo()->FindString(), "foo");
     form->DataMemo()->repaint();
 }
@@ -105,7 +105,7 @@ TEST_F(Search, ReplaceAcrossPagesWithAllCountsEveryHit)
     const auto& questions = dialogs.Questions();
     ASSERT_GE(questions.size(), 3u);
     EXPECT_EQ(questions[1].Text, " foo   を\r\n bar   に 置き換えますか？");
-    EXPECT_EQ(LastMessage(), "3 個置換しました。");
+    EXPECT_EQ(LastQuestion(), "3 個置換しました。");
     EXPECT_EQ(PageText(0), "p0\r\nfoo one");
     EXPECT_EQ(PageText(2), "p2 bar\r\nbar");
     EXPECT_EQ(PageText(4), "p4 bar");
@@ -158,7 +158,7 @@ TEST_F(Search, FastReplaceCoversThePageTheSubtreeOrTheLaterPages)
         Run("FdFastReplace");
         for (size_t i = 0; i < c.Expected.size(); ++i)
             EXPECT_EQ(PageText(static_cast<int>(i)), c.Expected[i]) << c.Scope << " page " << i;
-        EXPECT_EQ(LastMessage(), "検索文字列 " + c.Find + " を " + c.Replacement + " に\r\n\r\n" + c.Message + "個置換しました。");
+        EXPECT_EQ(LastQuestion(), "検索文字列 " + c.Find + " を " + c.Replacement + " に\r\n\r\n" + c.Message + "個置換しました。");
     }
 }
 
@@ -167,11 +167,11 @@ TEST_F(Search, FastReplaceRefusesPatternsThatMatchEverywhere)
     for (const char* pattern : {"()", "(|)", "o*"}) {
         Fill({pattern, "X", {"chkRegExp", "btnOK"}});
         Run("FdFastReplace");
-        EXPECT_EQ(LastMessage(), std::string("検索文字列  ") + pattern + " は正規表現では検索できません。");
+        EXPECT_EQ(LastQuestion(), std::string("検索文字列  ") + pattern + " は正規表現では検索できません。");
     }
     Fill({"f(", "X", {"chkRegExp", "btnOK"}});
     Run("FdFastReplace");
-    EXPECT_EQ(LastMessage(), "正規表現の記述に誤りがあります。");
+    EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
     EXPECT_EQ(PageText(0), "p0\r\nfoo one");
     EXPECT_FALSE(form->DataMemo()->Modified());
 }
@@ -188,7 +188,7 @@ TEST_F(Search, EscStopsAFastReplaceAndTheCountSoFarIsTold)
     Fill({"foo", "X", {"現在以降の全てのページ", "btnOK"}});
     Run("FdFastReplace");
     TEscapePoll::OnPoll() = nullptr;
-    EXPECT_EQ(LastMessage(), "検索文字列 foo を X に\r\n\r\n1個置換しました。");
+    EXPECT_EQ(LastQuestion(), "検索文字列 foo を X に\r\n\r\n1個置換しました。");
     EXPECT_EQ(PageText(2), "p2 foo\r\nfoo");
     EXPECT_EQ(PageText(4), "p4 foo");
 }
@@ -200,7 +200,7 @@ TEST_F(Search, WholeTextReplacementTellsABadPatternAndKeepsTheText)
     EXPECT_EQ(result, "xy");
     EXPECT_EQ(form->ReplaceText("abc", "a(", result, soRegexp, "x"), 0);
     EXPECT_EQ(result, "abc");
-    EXPECT_EQ(LastMessage(), "正規表現の記述に誤りがあります。");
+    EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
 }
 
 // The browse view's pane shows a page read-only: no replacing there.
@@ -218,7 +218,7 @@ TEST_F(Search, TheBrowsePaneRefusesReplacing)
     Start();
     for (const char* command : {"FdReplace", "FdFastReplace"}) {
         Run(command);
-        EXPECT_EQ(LastMessage(), "閲覧画面では置換できません！");
+        EXPECT_EQ(LastQuestion(), "閲覧画面では置換できません！");
     }
     EXPECT_EQ(dialogs.Questions().size(), 2u) << "no dialog opened";
 }

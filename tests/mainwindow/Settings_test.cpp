@@ -15,12 +15,6 @@ namespace {
 
 class Settings : public FormTest {
 protected:
-    void Start()
-    {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->show();
-        QApplication::processEvents();
-    }
     // A new run: the window goes without closing and the settings
     // variables start afresh, as in a new process.
     void Restart()
@@ -28,13 +22,13 @@ protected:
         form.reset();
         SettingsVars = {};
         form = std::make_unique<TTestForm>(*instances, std::make_unique<TFakeTimer>());
-        Start();
+        StartShown();
     }
 };
 
 TEST_F(Settings, WhatOneRunSavesTheNextRunShows)
 {
-    Start();
+    StartShown();
     const TFormPlacement placement{30, 40, 520, 380, 0};
     form->SetPlacement(placement);
     form->DataMemo()->View()->Colors()->Comment()->SetColor(0x123456);
@@ -58,7 +52,7 @@ TEST_F(Settings, WhatOneRunSavesTheNextRunShows)
 
 TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
 {
-    Start();
+    StartShown();
     std::filesystem::create_directory(SettingsFilePath()); // no file can replace it
     form->DataMemo()->setFocus();
     Type(QStringLiteral("keep me"));
@@ -78,7 +72,7 @@ TEST_F(Settings, TheFirstShowColoursTheMarksAndKeepsTheirVisibilityAsRead)
     // opposite of "EOF" and "RET".
     WriteFileAtomic(SettingsFilePath(), "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\n"
                                         "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\n");
-    Start();
+    StartShown();
     const TEditorMarks& marks = *form->DataMemo()->Marks();
     EXPECT_TRUE(marks.EofMark()->Visible());
     EXPECT_TRUE(marks.WrapMark()->Visible());
@@ -91,7 +85,7 @@ TEST_F(Settings, TheFirstShowColoursTheMarksAndKeepsTheirVisibilityAsRead)
 TEST_F(Settings, TheLinkBracketsTakeTheFormTheFileChoosesAndKeepTheirColours)
 {
     WriteFileAtomic(SettingsFilePath(), "[Options]\r\nBracketFlg=1\r\n[Colors]\r\nFileCol=255\r\nPageCol=65280\r\n");
-    Start();
+    StartShown();
     const TFountainBracketCollection& brackets = *form->DataMemo()->View()->Brackets();
     ASSERT_EQ(brackets.Count(), 6);
     EXPECT_EQ(brackets.Items(4)->LeftBracket(), "[:file@");

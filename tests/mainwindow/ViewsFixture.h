@@ -13,14 +13,7 @@
 
 class ViewsTest : public FormTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->DataMemo()->setFocus();
-        QApplication::processEvents();
-    }
+    void SetUp() override { StartShown(); }
     // One page per text (the first one is the page the document starts with).
     void MakePages(std::initializer_list<const char*> Texts)
     {
