@@ -146,20 +146,6 @@ TEST_F(FountainParser, APairWithoutRightBracketOpensNoRegion)
     EXPECT_EQ(States({{"a {* b"}, {"c"}})[1].BracketIndex, -1);
 }
 
-TEST_F(FountainParser, TheFifteenthBracketIsRefused)
-{
-    for (int i = 0; i < MaxBracketCount; ++i)
-        AddBracket("<" + std::to_string(i), ">");
-    try {
-        Fountain->Brackets()->Add();
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "TFountainBracketCollection\r\nYou can not add item over 14");
-    }
-    EXPECT_EQ(Fountain->Brackets()->Count(), MaxBracketCount);
-    EXPECT_THROW(Fountain->Brackets()->Insert(0), Exception);
-}
-
 TEST_F(FountainParser, ReservedWordsFoldOnlyAsciiLettersOfSingleByteCharacters)
 {
     TStringList words;
