@@ -207,12 +207,9 @@ TEST(EditorExWordClass, ClassesOfSingleAndDoubleBytes)
     EXPECT_EQ(Classes(Sjis("ｱｶﾞ｢｣､｡･")), "22222000");
     EXPECT_EQ(Classes(std::string("\0\x80\xFD", 3)), "000");
     EXPECT_EQ(Classes(Sjis("０Ａｚあんアヶ亜漢")), "333554466");
-    // Every double-byte delimiter; Greek and box drawing lie between the
-    // ranges.
-    const std::string doubleDelimiters = Sjis("　、。，．・：；？！゛゜´｀¨＾￣＿〇ー―‐／＼～∥｜…‥"
-                                              "‘’“”（）〔〕［］｛｝〈〉《》「」『』【】"
-                                              "＋－±×÷＝≠＜＞≦≧∞∴♂♀°′″℃￥＄￠￡％＃＆＊＠§"
-                                              "☆★○●◎◇◆□■△▲▽α─");
+    // Double-byte delimiters from each end of their ranges; Greek and box
+    // drawing lie between the ranges.
+    const std::string doubleDelimiters = Sjis("　、〇ー‥‘】＋§☆▽α─");
     EXPECT_EQ(Classes(doubleDelimiters), std::string(doubleDelimiters.size() / 2, '0'));
 }
 
