@@ -13,18 +13,16 @@
 #include <optional>
 
 using edtest::Sjis;
-using edtest::TFakeEditorClient;
 using enum TExSearchOption;
 
 namespace {
 
 using Starts = std::vector<int>;
 
-class FindTest : public ::testing::Test {
+class FindTest : public edtest::ListTest {
 protected:
     FindTest() { List().WrapOption()->SetWrapByte(20); }
 
-    TEditorScreenStrings& List() { return *Editor.List; }
     void SetText(const std::string& Text, bool Wrap = false)
     {
         List().SetWordWrap(Wrap);
@@ -48,7 +46,6 @@ protected:
     std::optional<TFoundHit> Next(int Row, int Offset) { return Finder.FindNext(List(), Row, Offset); }
     std::optional<TFoundHit> Previous(int Row, int Offset) { return Finder.FindPrevious(List(), Row, Offset); }
 
-    TFakeEditorClient Editor;
     TEditorExFinder Finder;
 };
 

@@ -9,6 +9,8 @@
 #include "edEditorStrings.h"
 #include "edScreenStrings.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <ostream>
 #include <string>
@@ -86,6 +88,13 @@ public:
     int LinesUpdateDepth = 0;
     // Called from DoChange when set (to leave the list mid-notification).
     std::function<void()> OnDoChange;
+};
+
+// A test with one stand-in editor showing its list.
+class ListTest : public ::testing::Test {
+protected:
+    TEditorScreenStrings& List() { return *Editor.List; }
+    TFakeEditorClient Editor;
 };
 
 // The rows of a list as texts and attributes, for comparisons.
