@@ -305,9 +305,7 @@ TEST(ScreenStringsSharing, AnEditorMayLeaveWhileTheListNotifies)
     EXPECT_EQ(first.List->EditorCount(), 2);
 }
 
-} // namespace
-
-namespace {
+// ---- Row marks by number -----------------------------------------------------------
 
 class RowMarksTest : public edtest::EditFixture {
 protected:
