@@ -8,13 +8,11 @@
 #include <gtest/gtest.h>
 
 using edtest::Sjis;
-using edtest::TFakeEditorClient;
 
 namespace {
 
-class BracketTest : public ::testing::Test {
+class BracketTest : public edtest::ListTest {
 protected:
-    TEditorScreenStrings& List() { return *Editor.List; }
     // Where the partner of the bracket at (Row, Index) is, as "row:index".
     std::string Partner(int Row, int Index)
     {
@@ -23,8 +21,6 @@ protected:
             return "none";
         return std::to_string(pair.PartnerRow()) + ":" + std::to_string(pair.PartnerIndex());
     }
-
-    TFakeEditorClient Editor;
 };
 
 std::vector<std::string> Characters(const std::string& Text)

@@ -7,18 +7,16 @@
 
 using edtest::RowTexts;
 using edtest::Sjis;
-using edtest::TFakeEditorClient;
 using enum TExSearchOption;
 
 namespace {
 
 using Parts = std::vector<TRowHitPart>;
 
-class HitCacheTest : public ::testing::Test {
+class HitCacheTest : public edtest::ListTest {
 protected:
     HitCacheTest() { List().WrapOption()->SetWrapByte(20); }
 
-    TEditorScreenStrings& List() { return *Editor.List; }
     void SetText(const std::string& Text, bool Wrap)
     {
         List().SetWordWrap(Wrap);
@@ -41,7 +39,6 @@ protected:
         return rows;
     }
 
-    TFakeEditorClient Editor;
     TEditorExFinder Finder;
     TFindHitCache Cache{Finder};
 };

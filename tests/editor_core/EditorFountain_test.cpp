@@ -18,21 +18,9 @@ struct TListener {
     void Changed(TObject*) { ++Heard; }
 };
 
-class EditorFountain : public testing::Test {
+class EditorFountain : public SchemeTest<TEditorFountain> {
 protected:
-    EditorFountain() : F(TFileExtComponent::Create<TEditorFountain>(nullptr)), Parser(F->CreateParser())
-    {
-        F->NotifyEventList()->Add(MakeMethod<&TListener::Changed>(&Listener));
-    }
-    ~EditorFountain() override
-    {
-        Parser.reset();
-        delete F;
-    }
-    std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
-    {
-        return Tokens(*Parser, Text, State);
-    }
+    EditorFountain() { F->NotifyEventList()->Add(MakeMethod<&TListener::Changed>(&Listener)); }
     // The colour of the first token of Text.
     TFountainColor* ColorOf(std::string_view Text)
     {
@@ -41,10 +29,7 @@ protected:
         return Parser->TokenToFountainColor();
     }
 
-    TEditorFountain* F;
-    std::unique_ptr<TFountainParser> Parser;
     TListener Listener;
-    TRowAttributeStringList List;
 };
 
 TEST_F(EditorFountain, QuotationOpensStringsInWhichADoubledQuoteGoesOn)

@@ -9,6 +9,8 @@
 #include "edEditorStrings.h"
 #include "edScreenStrings.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <ostream>
 #include <string>
@@ -43,7 +45,7 @@ public:
     void ClampRows(int MaxRow) override;
     void ResetCol() override { Col = 0; }
     void RefreshView() override { ++Refreshes; }
-    void InvalidateRow(int Row) override { Invalidated.push_back(Row); }
+    void InvalidateRow(int) override {}
     bool Focused() const override { return HasFocus; }
     int CaretRow() const override { return Row; }
     int CaretCol() const override { return Col; }
@@ -55,12 +57,12 @@ public:
     void CaretBeginUpdate() override { ++CaretUpdateDepth; }
     void CaretEndUpdate() override { --CaretUpdateDepth; }
     int TopRow() const override { return Top; }
-    bool Loading() const override { return IsLoading; }
+    bool Loading() const override { return false; }
     bool Destroying() const override { return false; }
     int TabSpaceCount() const override { return TabSize; }
     const TDelimiters& Delimiters() const override { return DefaultDelimiterSet(); }
-    int RowHeight() const override { return RowPixels; }
-    int ScreenHeight() const override { return ScreenPixels; }
+    int RowHeight() const override { return 10; }
+    int ScreenHeight() const override { return 100; } // two screens: 20 rows
     bool InitBracketsFull() const override { return BracketsFull; }
     TFountain* ActiveFountain() const override { return Fountain; }
     void BeginLinesUpdate() override { ++LinesUpdateDepth; }
@@ -73,10 +75,7 @@ public:
     int Col = 0;
     int Top = 0;
     bool HasFocus = false;
-    bool IsLoading = false;
     int TabSize = 8;
-    int RowPixels = 10;
-    int ScreenPixels = 100; // two screens: 20 rows
     bool BracketsFull = false;
     TFountain* Fountain = nullptr;
 
@@ -85,11 +84,17 @@ public:
     std::vector<TChangeExtent> Extents; // the valid extents seen by DoChange
     int SelectionsDropped = 0;
     int Refreshes = 0;
-    std::vector<int> Invalidated;
     int CaretUpdateDepth = 0;
     int LinesUpdateDepth = 0;
     // Called from DoChange when set (to leave the list mid-notification).
     std::function<void()> OnDoChange;
+};
+
+// A test with one stand-in editor showing its list.
+class ListTest : public ::testing::Test {
+protected:
+    TEditorScreenStrings& List() { return *Editor.List; }
+    TFakeEditorClient Editor;
 };
 
 // The rows of a list as texts and attributes, for comparisons.

@@ -14,28 +14,9 @@ using T = TToken;
 using Tokens_ = std::vector<TToken>;
 using Kinds_ = std::vector<int>;
 
-class HTMLFountain : public testing::Test {
+class HTMLFountain : public SchemeTest<THTMLFountain> {
 protected:
-    HTMLFountain() : F(TFileExtComponent::Create<THTMLFountain>(nullptr)), Parser(F->CreateParser()) {}
-    ~HTMLFountain() override
-    {
-        Parser.reset();
-        delete F;
-    }
-    std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
-    {
-        return Tokens(*Parser, Text, State);
-    }
     Kinds_ K(std::string_view Text, const TRowAttributeData& State = {}) { return Kinds(*Parser, Text, State); }
-    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
-    {
-        Fill(List, Rows);
-        return RowStates(*Parser, List);
-    }
-
-    THTMLFountain* F;
-    std::unique_ptr<TFountainParser> Parser;
-    TRowAttributeStringList List;
 };
 
 TEST_F(HTMLFountain, AStartTagNamesItsElementAttributeAndValue)

@@ -1,7 +1,5 @@
 #include "edClasses.h"
 
-#include "SjisLiteral.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -119,21 +117,5 @@ TEST(NotifyEventList, HandlerRemovedByAnEarlierOneIsNotCalled)
     events.Changed();
     EXPECT_TRUE(log.empty());
 }
-
-// ---- TFileExtComponent -----------------------------------------------------
-
-class TPascalScheme : public TFileExtComponent {
-public:
-    using TFileExtComponent::TFileExtComponent;
-
-protected:
-    void InitFileExtList() override
-    {
-        FileExtList()->Add(".pas");
-        FileExtList()->Add(".DPR");
-        FileExtList()->Add(".PAS");
-        FileExtList()->Add(Sjis("．ア"));
-    }
-};
 
 } // namespace

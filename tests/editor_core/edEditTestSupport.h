@@ -22,11 +22,10 @@ inline std::ostream& operator<<(std::ostream& Out, const TCaretPos& Place)
 
 namespace edtest {
 
-class EditFixture : public ::testing::Test {
+class EditFixture : public ListTest {
 protected:
     EditFixture();
 
-    TEditorScreenStrings& List() { return *Editor.List; }
     // The text as the list holds it, line breaks CR LF.
     std::string Text() { return List().GetTextStr(); }
     // Replaces the text, with word wrap at WrapByte columns when Wrap; the
@@ -51,8 +50,6 @@ protected:
     TSelectionRange Select(TCaretPos From, TCaretPos To, TEditorSelectionMode Mode = TEditorSelectionMode::smLine);
 
     int UndoSteps() { return static_cast<int>(List().UndoObj()->UndoList().size()); }
-
-    TFakeEditorClient Editor;
 };
 
 } // namespace edtest

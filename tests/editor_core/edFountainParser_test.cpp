@@ -14,37 +14,14 @@ using enum TRowAttribute;
 using T = TToken;
 using Tokens_ = std::vector<TToken>;
 
-class FountainParser : public testing::Test {
+class FountainParser : public SchemeTest<TPlainFountain> {
 protected:
-    FountainParser()
-        : Fountain(TFileExtComponent::Create<TPlainFountain>(nullptr)), Parser(Fountain->CreateParser())
-    {
-    }
-    ~FountainParser() override
-    {
-        Parser.reset();
-        delete Fountain;
-    }
-
     void AddBracket(const std::string& Left, const std::string& Right)
     {
-        TFountainBracketItem* item = Fountain->Brackets()->Add();
+        TFountainBracketItem* item = F->Brackets()->Add();
         item->SetLeftBracket(Left);
         item->SetRightBracket(Right);
     }
-    std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
-    {
-        return Tokens(*Parser, Text, State);
-    }
-    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
-    {
-        Fill(List, Rows);
-        return RowStates(*Parser, List);
-    }
-
-    TPlainFountain* Fountain;
-    std::unique_ptr<TFountainParser> Parser;
-    TRowAttributeStringList List;
 };
 
 TEST_F(FountainParser, TextCutsIntoTokensByTheFirstByteRules)
@@ -146,26 +123,12 @@ TEST_F(FountainParser, APairWithoutRightBracketOpensNoRegion)
     EXPECT_EQ(States({{"a {* b"}, {"c"}})[1].BracketIndex, -1);
 }
 
-TEST_F(FountainParser, TheFifteenthBracketIsRefused)
-{
-    for (int i = 0; i < MaxBracketCount; ++i)
-        AddBracket("<" + std::to_string(i), ">");
-    try {
-        Fountain->Brackets()->Add();
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "TFountainBracketCollection\r\nYou can not add item over 14");
-    }
-    EXPECT_EQ(Fountain->Brackets()->Count(), MaxBracketCount);
-    EXPECT_THROW(Fountain->Brackets()->Insert(0), Exception);
-}
-
 TEST_F(FountainParser, ReservedWordsFoldOnlyAsciiLettersOfSingleByteCharacters)
 {
     TStringList words;
     words.Add("begin");
     words.Add(Sjis("ア"));
-    Fountain->SetReserveWordList(&words);
+    F->SetReserveWordList(&words);
     auto reserved = [&](const std::string& Text) {
         Parser->NewData(Text, {});
         Parser->NextToken();
@@ -228,7 +191,7 @@ TEST_F(FountainParser, TokensAndRegionsAreCarriedAcrossWrapsExactly)
     // The whole word decides whether it is reserved.
     TStringList words;
     words.Add("hello");
-    Fountain->SetReserveWordList(&words);
+    F->SetReserveWordList(&words);
     EXPECT_EQ(States({{"say hel", raWrapped}, {"lo you"}})[1].CarryKind, toReserve);
 }
 
@@ -293,7 +256,7 @@ public:
 
 TEST_F(FountainParser, MailDetectionRemembersItsRunWithoutChangingResults)
 {
-    TMailProbe probe(Fountain);
+    TMailProbe probe(F);
     std::mt19937 random(4);
     const std::string alphabet = "a1,.@-_ x";
     for (int round = 0; round < 2000; ++round) {

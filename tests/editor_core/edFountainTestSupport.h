@@ -6,6 +6,8 @@
 
 #include "edFountain.h"
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -61,6 +63,30 @@ struct TCarryCase {
     std::vector<TToken> Painted;
 };
 void ExpectCarries(TFountainParser& Parser, TRowAttributeStringList& List, const std::vector<TCarryCase>& Cases);
+
+// A scheme of type S with its parser, and a row list to colour.
+template <class S> class SchemeTest : public testing::Test {
+protected:
+    SchemeTest() : F(TFileExtComponent::Create<S>(nullptr)), Parser(F->CreateParser()) {}
+    ~SchemeTest() override
+    {
+        Parser.reset();
+        delete F;
+    }
+    std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
+    {
+        return Tokens(*Parser, Text, State);
+    }
+    std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
+    {
+        Fill(List, Rows);
+        return RowStates(*Parser, List);
+    }
+
+    S* F;
+    std::unique_ptr<TFountainParser> Parser;
+    TRowAttributeStringList List;
+};
 
 using ::Sjis;
 

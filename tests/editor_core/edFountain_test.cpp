@@ -60,10 +60,18 @@ TEST_F(Fountain, ABracketCollectionCopiesAsOneChangeAndRefusesMoreThanFourteen)
     EXPECT_EQ(Heard(), 2u);
     EXPECT_EQ(F->Brackets()->Items(1)->RightBracket(), "*/");
 
-    // A plain collection of fifteen pairs is refused whole.
+    // A fifteenth pair is refused, and a plain collection of fifteen is
+    // refused whole.
     TFountainBracketCollection big(nullptr);
     for (int i = 0; i < MaxBracketCount; ++i)
         big.Add();
+    EXPECT_THROW(big.Insert(0), Exception);
+    try {
+        big.Add();
+        ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "TFountainBracketCollection\r\nYou can not add item over 14");
+    }
     TCollection& plain = big;
     plain.Add();
     EXPECT_THROW(F->SetBrackets(&big), Exception);

@@ -126,14 +126,6 @@ TEST(EditorOptions, ChangesAreAnnouncedOnceAndAssignCopiesAsOne)
     ExpectAssignIsOneChange(imagebar, i);
     EXPECT_EQ(imagebar.MarkWidth(), 11);
     EXPECT_FALSE(imagebar.Visible());
-
-    TEditorSpeed s;
-    s.SetPageVerticalRange(4);
-    s.SetInitBracketsFull(true);
-    TEditorSpeed speed;
-    speed.Assign(&s);
-    EXPECT_EQ(speed.PageVerticalRange(), 4);
-    EXPECT_TRUE(speed.InitBracketsFull());
 }
 
 TEST(EditorWrapOption, TheBuiltInSetsMatchWholeCharacters)

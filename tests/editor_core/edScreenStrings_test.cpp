@@ -27,10 +27,9 @@ constexpr auto Eof = TRowAttribute::raEof;
 
 std::string A(int N, char C = 'a') { return std::string(static_cast<size_t>(N), C); }
 
-class ScreenStringsTest : public ::testing::Test {
+class ScreenStringsTest : public edtest::ListTest {
 protected:
     ScreenStringsTest() { List().WrapOption()->SetWrapByte(20); }
-    TEditorScreenStrings& List() { return *Editor.List; }
     void Wrap(bool On) { List().SetWordWrap(On); }
     std::vector<RowView> Rows() { return RowsOf(List()); }
     // First row, old and new row counts of the I-th change announced.
@@ -39,8 +38,6 @@ protected:
         const TChangeExtent& e = Editor.Extents.at(I);
         return {e.First, e.OldCount, e.NewCount};
     }
-
-    TFakeEditorClient Editor;
 };
 
 // ---- ReplaceRows -------------------------------------------------------------
@@ -308,9 +305,7 @@ TEST(ScreenStringsSharing, AnEditorMayLeaveWhileTheListNotifies)
     EXPECT_EQ(first.List->EditorCount(), 2);
 }
 
-} // namespace
-
-namespace {
+// ---- Row marks by number -----------------------------------------------------------
 
 class RowMarksTest : public edtest::EditFixture {
 protected:

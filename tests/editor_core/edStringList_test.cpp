@@ -312,14 +312,4 @@ TEST(Partitioning, FollowsRandomEditsAndAnswersLookups)
     ExpectSame(index, {});
 }
 
-TEST(edStringList, TheListHoldsNoObjects)
-{
-    TedStringList list;
-    TObject object;
-    list.AddObject("a", &object);
-    list.SetObjects(0, &object);
-    EXPECT_EQ(list.Objects(0), nullptr);
-    EXPECT_EQ(list.IndexOfObject(&object), -1);
-}
-
 } // namespace

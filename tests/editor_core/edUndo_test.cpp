@@ -4,17 +4,11 @@
 
 #include <gtest/gtest.h>
 
-using edtest::TFakeEditorClient;
-
 namespace {
 
-
-class UndoTest : public ::testing::Test {
+class UndoTest : public edtest::ListTest {
 protected:
-    TEditorScreenStrings& List() { return *Editor.List; }
     TEditorUndoObj& Undo() { return *List().UndoObj(); }
-
-    TFakeEditorClient Editor;
 };
 
 TEST_F(UndoTest, TheListKeepsAtMostUndoListMaxSteps)
