@@ -2,6 +2,11 @@
 
 add_library(velk_options INTERFACE)
 target_compile_options(velk_options INTERFACE -Wall -Wextra)
+# Implicit narrowing and shadowed names hide real faults in byte-handling
+# code. GCC's -Wconversion leaves signedness alone; clang's would not.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(velk_options INTERFACE -Wshadow -Wconversion)
+endif()
 if(VELK_SANITIZE)
   target_compile_options(velk_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
@@ -11,13 +16,22 @@ endif()
 # velk_add_library(<name> [QT] [DEPS <targets>...])
 # A library made of every .cpp file in the calling folder. QT runs Qt's
 # meta-object compiler over it (classes with Q_OBJECT).
+# Headers in the folder are the library's public interface; headers in its
+# internal/ subfolder are on no other library's include path. The library's
+# own tests, benchmarks and fuzz targets reach them through <name>_internal.
 function(velk_add_library name)
   cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/internal/*.h)
   add_library(${name} STATIC ${sources} ${headers})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC velk_options ${ARG_DEPS})
+  add_library(${name}_internal INTERFACE)
+  target_link_libraries(${name}_internal INTERFACE ${name})
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/internal)
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/internal)
+    target_include_directories(${name}_internal INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/internal)
+  endif()
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
@@ -34,6 +48,9 @@ function(velk_add_tests folder)
     set(main_lib velk_qt_test_main)
   else()
     set(main_lib GTest::gtest_main)
+  endif()
+  if(TARGET ${folder}_internal)
+    list(APPEND ARG_DEPS ${folder}_internal)
   endif()
   set(dir ${CMAKE_SOURCE_DIR}/tests/${folder})
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/*_test.cpp)
