@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using edtest::Sjis;
 
 namespace {
@@ -46,11 +48,8 @@ TEST_F(BracketTest, EveryKindPairsWithItsOwnPartner)
         const int last = static_cast<int>(text.size());
         List().SetTextStr(text + closing[kind]);
         const TBracketPair pair = FindBracketPair(List(), 0, 0);
-        ASSERT_TRUE(pair.Found) << kind;
-        EXPECT_TRUE(pair.FromOpening);
-        EXPECT_EQ(pair.CloseIndex, last);
-        EXPECT_EQ(pair.OpenText, opening[kind]);
-        EXPECT_EQ(pair.CloseText, closing[kind]);
+        EXPECT_EQ(std::tuple(pair.Found, pair.FromOpening, pair.CloseIndex, pair.OpenText, pair.CloseText),
+                  std::tuple(true, true, last, opening[kind], closing[kind]));
         EXPECT_EQ(FindBracketPair(List(), 0, last).PartnerIndex(), 0);
     }
 }

@@ -5,8 +5,8 @@
 #include "EditorExFind.h"
 #include "EditorExWordClass.h"
 
-#include "FakeEditorClient.h"
 #include "Sjis.h"
+#include "edEditTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +19,8 @@ namespace {
 
 using Starts = std::vector<int>;
 
-class FindTest : public edtest::ListTest {
+class FindTest : public edtest::EditFixture {
 protected:
-    FindTest() { List().WrapOption()->SetWrapByte(20); }
-
-    void SetText(const std::string& Text, bool Wrap = false)
-    {
-        List().SetWordWrap(Wrap);
-        List().SetTextStr(Text);
-    }
     void Find(const std::string& What, TExSearchOptions Options = {})
     {
         Finder.SetFindString(What);
@@ -175,16 +168,11 @@ TEST_F(FindTest, WithoutWrapHitsPastTheDrawnBytesAreNotFound)
     EXPECT_EQ(Next(0, 0), (TFoundHit{1, 999, 2}));
     EXPECT_EQ(Previous(1, 999), std::nullopt);
     EXPECT_EQ(Previous(2, 0), (TFoundHit{1, 999, 2}));
-    List().WrapOption()->SetWrapByte(100);
-    List().SetWordWrap(true);
+    SetText(Text(), true, 100);
     EXPECT_EQ(Next(0, 0), (TFoundHit{0, 1000, 2}));
 }
 
-} // namespace
-
-// Word classes of the whole-word find.
-
-namespace {
+// ---- Word classes of the whole-word find ------------------------------------
 
 // The class of each character of Text as a string.
 std::string Classes(const std::string& Text)
@@ -208,10 +196,7 @@ TEST(EditorExWordClass, ClassesOfSingleAndDoubleBytes)
     // drawing lie between the ranges.
     const std::string doubleDelimiters = Sjis("　、〇ー‥‘】＋§☆▽α─");
     EXPECT_EQ(Classes(doubleDelimiters), std::string(doubleDelimiters.size() / 2, '0'));
-}
-
-TEST(EditorExWordClass, TrailByteIndexCountsAsItsCharacterAndOutsideIsADelimiter)
-{
+    // An index on a trail byte counts as its character; outside is a delimiter.
     const std::string text = "a" + Sjis("漢");
     EXPECT_EQ(WordCharClass(text, 3), '6');
     // "メ" is 83 81: its trail byte looks like a lead byte.
@@ -223,11 +208,7 @@ TEST(EditorExWordClass, TrailByteIndexCountsAsItsCharacterAndOutsideIsADelimiter
     EXPECT_EQ(WordCharClass("", 1), '0');
 }
 
-} // namespace
-
-// Every match of a pattern in a logical line, as find highlighting asks.
-
-namespace {
+// ---- Every match of a line, as find highlighting asks -------------------------
 
 struct MatchCase {
     std::string Pattern, Text, Subject; // the subject searched; the text when empty

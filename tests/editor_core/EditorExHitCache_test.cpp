@@ -1,7 +1,7 @@
 // The find hits painting shows row by row.
 #include "EditorExHitCache.h"
 
-#include "FakeEditorClient.h"
+#include "edEditTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,8 @@ namespace {
 
 using Parts = std::vector<TRowHitPart>;
 
-class HitCacheTest : public edtest::ListTest {
+class HitCacheTest : public edtest::EditFixture {
 protected:
-    HitCacheTest() { List().WrapOption()->SetWrapByte(20); }
-
-    void SetText(const std::string& Text, bool Wrap)
-    {
-        List().SetWordWrap(Wrap);
-        List().SetTextStr(Text);
-    }
     void Find(const std::string& What, TExSearchOptions Options = {})
     {
         Finder.SetFindString(What);
@@ -56,7 +49,7 @@ TEST_F(HitCacheTest, HitSplitByAWrapShowsOnBothRows)
 
 TEST_F(HitCacheTest, HitReachingIntoTheLineBreakStopsAtTheRowEnd)
 {
-    SetText("xa\r\ny", false);
+    SetText("xa\r\ny");
     Find("a\\r\\n", {soRegexp});
     EXPECT_EQ(Paint(), (std::vector<Parts>{{{1, 1, 1, 1}}, {}}));
     Find("\\n", {soRegexp});

@@ -57,9 +57,7 @@ TEST_F(EditorFountain, ADoubleByteQuotationIsComparedAsAWholeCharacter)
 TEST_F(EditorFountain, StringsAreCarriedAcrossWrapsToTheEndOfTheirLogicalLine)
 {
     F->SetQuotation("'");
-    TFountainBracketItem* item = F->Brackets()->Add();
-    item->SetLeftBracket("/*");
-    item->SetRightBracket("*/");
+    AddBracket("/*", "*/");
     const std::vector<TRow> open = {{"x 'ab", raWrapped}, {"cd", raWrapped}, {"ef' g"}, {"h"}};
     // The wrapped row ends inside a string and its continuation holds only
     // blanks: the next logical line is not a string.

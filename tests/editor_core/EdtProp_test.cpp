@@ -2,13 +2,18 @@
 // between holders and editors.
 #include "EdtProp.h"
 
+#include "edFountainTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
+
+using fountaintest::AddBracket;
 
 TEditorProp* NewProp() { return TFileExtComponent::Create<TEditorProp>(nullptr); }
 
@@ -65,79 +70,45 @@ public:
     std::vector<int> WrappedAt; // the wrap column each wrap used
 };
 
-// Gives every setting of Prop a value other than its default.
+// Gives one setting of every part of Prop a value other than its default.
 void ChangeEverything(TEditorProp& Prop)
 {
     Prop.SetColor(clYellow);
-    Prop.Caret()->SetAutoIndent(false);
-    Prop.Caret()->SetSoftTab(true);
     Prop.Caret()->SetTabSpaceCount(4);
-    Prop.Caret()->SetStyle(TEditorCaretStyle::csBrief);
     Prop.Caret()->Cursors()->SetInSelCursor(5);
-    Prop.Font()->SetName("IPAGothic");
     Prop.Font()->SetSize(14);
-    Prop.Font()->SetColor(clNavy);
     Prop.SetHitStyle(TEditorHitStyle::hsCaret);
     Prop.Imagebar()->SetMarkWidth(11);
-    Prop.Leftbar()->SetVisible(true);
     Prop.Leftbar()->SetColumn(6);
     Prop.Margin()->SetLeft(30);
-    Prop.Margin()->SetUnderline(1);
-    Prop.Marks()->RetMark()->SetVisible(true);
     Prop.Marks()->Underline()->SetColor(clRed);
     TStringList words;
     words.Add("begin");
-    words.Add("end");
     Prop.SetReserveWordList(&words);
-    Prop.Ruler()->SetVisible(true);
     Prop.Ruler()->SetGaugeRange(8);
     Prop.SetScrollBars(TScrollStyle::ssBoth);
     Prop.Speed()->SetPageVerticalRange(4);
-    Prop.Speed()->SetInitBracketsFull(true);
-    TFountainBracketItem* item = Prop.View()->Brackets()->Add();
-    item->SetLeftBracket("/*");
-    item->SetRightBracket("*/");
+    AddBracket(*Prop.View()->Brackets(), "/*", "*/");
     Prop.View()->Colors()->Str()->SetColor(clMaroon);
     Prop.View()->SetCommenter("//");
-    Prop.View()->SetUrl(true);
     Prop.SetWordWrap(true);
     Prop.WrapOption()->SetWrapByte(40);
-    Prop.WrapOption()->SetLeading(true);
     Prop.FileExtList()->Add(".txt");
 }
 
 void ExpectSameSettings(const TEditorPropClient& A, const TEditorPropClient& B)
 {
-    EXPECT_EQ(A.Color(), B.Color());
-    EXPECT_EQ(A.Caret()->AutoIndent(), B.Caret()->AutoIndent());
-    EXPECT_EQ(A.Caret()->SoftTab(), B.Caret()->SoftTab());
-    EXPECT_EQ(A.Caret()->TabSpaceCount(), B.Caret()->TabSpaceCount());
-    EXPECT_EQ(A.Caret()->Style(), B.Caret()->Style());
-    EXPECT_EQ(A.Caret()->Cursors()->InSelCursor(), B.Caret()->Cursors()->InSelCursor());
-    EXPECT_TRUE(A.Font()->SameAs(*B.Font()));
-    EXPECT_EQ(A.HitStyle(), B.HitStyle());
-    EXPECT_EQ(A.Imagebar()->MarkWidth(), B.Imagebar()->MarkWidth());
-    EXPECT_EQ(A.Leftbar()->Visible(), B.Leftbar()->Visible());
-    EXPECT_EQ(A.Leftbar()->Column(), B.Leftbar()->Column());
-    EXPECT_EQ(A.Margin()->Left(), B.Margin()->Left());
-    EXPECT_EQ(A.Margin()->Underline(), B.Margin()->Underline());
-    EXPECT_EQ(A.Marks()->RetMark()->Visible(), B.Marks()->RetMark()->Visible());
-    EXPECT_EQ(A.Marks()->Underline()->Color(), B.Marks()->Underline()->Color());
-    EXPECT_EQ(A.ReserveWordList()->Text(), B.ReserveWordList()->Text());
-    EXPECT_EQ(A.Ruler()->Visible(), B.Ruler()->Visible());
-    EXPECT_EQ(A.Ruler()->GaugeRange(), B.Ruler()->GaugeRange());
-    EXPECT_EQ(A.ScrollBars(), B.ScrollBars());
-    EXPECT_EQ(A.Speed()->PageVerticalRange(), B.Speed()->PageVerticalRange());
-    EXPECT_EQ(A.Speed()->InitBracketsFull(), B.Speed()->InitBracketsFull());
-    ASSERT_EQ(A.View()->Brackets()->Count(), B.View()->Brackets()->Count());
-    for (int i = 0; i < A.View()->Brackets()->Count(); ++i)
-        EXPECT_EQ(A.View()->Brackets()->Items(i)->LeftBracket(), B.View()->Brackets()->Items(i)->LeftBracket());
-    EXPECT_EQ(A.View()->Colors()->Str()->Color(), B.View()->Colors()->Str()->Color());
-    EXPECT_EQ(A.View()->Commenter(), B.View()->Commenter());
-    EXPECT_EQ(A.View()->Url(), B.View()->Url());
-    EXPECT_EQ(A.WordWrap(), B.WordWrap());
-    EXPECT_EQ(A.WrapOption()->WrapByte(), B.WrapOption()->WrapByte());
-    EXPECT_EQ(A.WrapOption()->Leading(), B.WrapOption()->Leading());
+    const auto settings = [](const TEditorPropClient& P) {
+        return std::tuple(P.Color(), P.Caret()->TabSpaceCount(), P.Caret()->Cursors()->InSelCursor(),
+                          P.Font()->Size(), P.HitStyle(), P.Imagebar()->MarkWidth(), P.Leftbar()->Column(),
+                          P.Margin()->Left(), P.Marks()->Underline()->Color(), P.ReserveWordList()->Text(),
+                          P.Ruler()->GaugeRange(), P.ScrollBars(), P.Speed()->PageVerticalRange(),
+                          P.View()->Brackets()->Count(), P.View()->Colors()->Str()->Color(), P.View()->Commenter(),
+                          P.WordWrap(), P.WrapOption()->WrapByte());
+    };
+    const std::unique_ptr<TEditorProp> defaults(NewProp());
+    EXPECT_EQ(settings(A), settings(B));
+    EXPECT_NE(settings(A), settings(*defaults));
 }
 
 TEST(EditorProp, TheWordListIsSortedWithoutDuplicatesFoldingAsciiLetters)
@@ -148,59 +119,45 @@ TEST(EditorProp, TheWordListIsSortedWithoutDuplicatesFoldingAsciiLetters)
     EXPECT_EQ(prop->ReserveWordList()->Text(), "Begin\r\nthen\r\n");
 }
 
-TEST(EditorProp, RoundTripThroughAnEditor)
+TEST(EditorProp, EverySettingIsCopiedToAndFromEditorsAndHolders)
 {
-    TEditorProp* a = NewProp();
+    const std::unique_ptr<TEditorProp> a(NewProp()), b(NewProp()), c(NewProp());
     ChangeEverything(*a);
     TFakeEditor editor;
-    editor.Assign(a); // the holder's AssignTo
+    editor.Assign(a.get()); // the holder's AssignTo
     ExpectSameSettings(*a, editor);
-    TEditorProp* b = NewProp();
     b->Assign(&editor);
     ExpectSameSettings(*a, *b);
-    // An editor has no file extensions to give.
-    EXPECT_EQ(b->FileExtList()->Count(), 0);
-    delete a;
-    delete b;
+    EXPECT_EQ(b->FileExtList()->Count(), 0); // an editor has no file extensions to give
+    // A holder gives its file extensions too, and its objects are copies,
+    // never shared.
+    c->Assign(a.get());
+    ExpectSameSettings(*a, *c);
+    EXPECT_EQ(c->FileExtList()->Text(), ".txt\r\n");
+    a->Caret()->SetTabSpaceCount(2);
+    EXPECT_EQ(c->Caret()->TabSpaceCount(), 4);
+    // Other classes are refused both ways.
+    TEditorMark mark;
+    EXPECT_THROW(c->Assign(&mark), EConvertError);
+    EXPECT_THROW(mark.Assign(c.get()), EConvertError);
 }
 
 TEST(EditorProp, WrappingGivenToAnEditorUsesTheHoldersOptionsAndWrapsOnce)
 {
-    TEditorProp* prop = NewProp();
+    const std::unique_ptr<TEditorProp> prop(NewProp());
     prop->WrapOption()->SetWrapByte(40);
     prop->SetWordWrap(true);
     TFakeEditor editor;
     editor.WrapOption()->SetWrapByte(100);
-    editor.Assign(prop);
+    editor.Assign(prop.get());
     EXPECT_EQ(editor.Calls, (std::vector<std::string>{"WrapOption", "WordWrap on"}));
     EXPECT_EQ(editor.WrappedAt, std::vector<int>{40});
 
     // Unwrapping comes first, so that the new options wrap nothing.
     prop->SetWordWrap(false);
     editor.Calls.clear();
-    editor.Assign(prop);
+    editor.Assign(prop.get());
     EXPECT_EQ(editor.Calls, (std::vector<std::string>{"WordWrap off", "WrapOption"}));
-    delete prop;
-}
-
-TEST(EditorProp, AHolderCopiesEverySettingAndTheFileExtensions)
-{
-    TEditorProp* a = NewProp();
-    ChangeEverything(*a);
-    TEditorProp* b = NewProp();
-    b->Assign(a);
-    ExpectSameSettings(*a, *b);
-    EXPECT_EQ(b->FileExtList()->Text(), ".txt\r\n");
-    // The objects are copies, never shared.
-    EXPECT_NE(a->Caret(), b->Caret());
-    a->Caret()->SetTabSpaceCount(2);
-    EXPECT_EQ(b->Caret()->TabSpaceCount(), 4);
-    // Other classes are refused both ways.
-    TEditorMark mark;
-    EXPECT_THROW(b->Assign(&mark), EConvertError);
-    EXPECT_THROW(mark.Assign(b), EConvertError);
-    delete a;
-    delete b;
 }
 
 } // namespace

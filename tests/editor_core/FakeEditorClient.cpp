@@ -2,12 +2,7 @@
 
 namespace edtest {
 
-void TTestFountain::InitBrackets()
-{
-    TFountainBracketItem* item = Brackets()->Add();
-    item->SetLeftBracket("/*");
-    item->SetRightBracket("*/");
-}
+void TTestFountain::InitBrackets() { fountaintest::AddBracket(*Brackets(), "/*", "*/"); }
 
 TFakeEditorClient::TFakeEditorClient(std::shared_ptr<TEditorScreenStrings> AList)
     : List(AList ? std::move(AList) : TEditorScreenStrings::Create())
@@ -66,6 +61,34 @@ std::vector<std::string> RowTexts(const TEditorStringList& List)
     for (int i = 0; i < List.Count(); ++i)
         rows.push_back(List.RowText(i));
     return rows;
+}
+
+std::vector<RowView> FreshRows(const TEditorScreenStrings& List, int TabSize)
+{
+    TFakeEditorClient fresh;
+    fresh.TabSize = TabSize;
+    fresh.List->WrapOption()->Assign(List.WrapOption());
+    fresh.List->SetWordWrap(List.WordWrap());
+    fresh.List->SetTextStr(List.GetTextStr());
+    return RowsOf(*fresh.List);
+}
+
+void ExpectConsistentRows(const TEditorScreenStrings& List, int TabSize)
+{
+    const int count = List.Count();
+    int pos = 0;
+    for (int row = 0; row < count; ++row) {
+        const std::string& text = List.RowText(row);
+        const TRowAttribute attribute = List.RowAttribute(row);
+        ASSERT_EQ(text.find_first_of("\r\n"), std::string::npos) << row;
+        ASSERT_EQ(List.RowStartPos(row), pos) << row;
+        pos += static_cast<int>(text.size()) + (attribute == TRowAttribute::raCrlf ? 2 : 0);
+        ASSERT_TRUE(attribute != TRowAttribute::raEof || row == count - 1) << row;
+        ASSERT_TRUE(attribute != TRowAttribute::raWrapped || row < count - 1) << row;
+        ASSERT_EQ(List.RowMarks(row) & ~List.GetRowMarksInUse(), 0) << row;
+    }
+    ASSERT_EQ(List.RowStartPos(count), pos);
+    ASSERT_EQ(RowsOf(List), FreshRows(List, TabSize));
 }
 
 } // namespace edtest

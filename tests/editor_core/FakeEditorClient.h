@@ -107,6 +107,15 @@ std::ostream& operator<<(std::ostream& Out, const RowView& Row);
 std::vector<RowView> RowsOf(const TEditorStringList& List);
 std::vector<std::string> RowTexts(const TEditorStringList& List);
 
+// The rows List's text gets when wrapped afresh with List's options: what
+// every edit must leave, since the undo steps name rows.
+std::vector<RowView> FreshRows(const TEditorScreenStrings& List, int TabSize = 8);
+// The rules every row list keeps: no line break inside a row, row starts
+// that agree with a walk from the top, raEof only on the last row, which is
+// never raWrapped, marks only from those in use, and the rows a fresh wrap
+// gives.
+void ExpectConsistentRows(const TEditorScreenStrings& List, int TabSize = 8);
+
 using ::Sjis;
 
 } // namespace edtest

@@ -43,6 +43,7 @@ TEST_F(HTMLFountain, CommentsAndTagWordsAreCarriedAcrossRows)
     const std::vector<TRow> comment = {{"<!-- one"}, {"two"}, {"three --> <b>"}};
     const std::vector<TRow> split = {{"<!-- c --", raWrapped}, {"> <b>"}};
     const std::vector<TRow> element = {{"<ta", raWrapped}, {"ble b=12", raWrapped}, {"34>"}};
+    const std::vector<TRow> tag = {{"<a"}, {"href=\"x\">"}, {"text"}};
     ExpectCarries(*Parser, List, {
         {"a comment spans rows", comment, 1, 0, 0, -1, {}},
         {"...until its end", comment, 2, 0, 0, -1,
@@ -55,19 +56,10 @@ TEST_F(HTMLFountain, CommentsAndTagWordsAreCarriedAcrossRows)
          {T{0, 2, toTagAttribute}, T{2, 1, toTagAttributeDelimiter}, T{3, 1, toTagAttributeValue}, T{4, 1, toTagEnd}}},
         {"a split element name", element, 1, -1, toTagElement, -1, {}},
         {"a split value", element, 2, -1, toTagAttributeValue, -1, {T{0, 2, toTagAttributeValue}, T{2, 1, toTagEnd}}},
+        {"a tag across a line break keeps its colours", tag, 1, -1, 0, -1,
+         {T{0, 4, toTagAttribute}, T{4, 1, toTagAttributeDelimiter}, T{5, 3, toDoubleQuotation}, T{8, 1, toTagEnd}}},
+        {"...up to its end", tag, 2, -1, 0, -1, {T{0, 4, toAnk}}},
     });
-}
-
-TEST_F(HTMLFountain, ATagAcrossALineBreakKeepsItsColours)
-{
-    const auto states = States({{"<a"}, {"href=\"x\">"}, {"text"}});
-    EXPECT_EQ(states[1].SchemeState, 1);
-    EXPECT_EQ(states[1].PrevToken, toTagElement);
-    EXPECT_EQ(RowTokens(*Parser, List, 1, states[1]),
-              (Tokens_{T{0, 4, toTagAttribute}, T{4, 1, toTagAttributeDelimiter}, T{5, 3, toDoubleQuotation},
-                       T{8, 1, toTagEnd}}));
-    EXPECT_EQ(states[2].SchemeState, 0);
-    EXPECT_EQ(K("text", states[2]), (Kinds_{toAnk}));
 }
 
 TEST_F(HTMLFountain, AReservedWordSplitByAWrapKeepsItsColourAndItsPlaceInTheTag)

@@ -7,35 +7,25 @@
 
 namespace {
 
-// Counts the notifications an object sends and who sent them.
-struct Recorder {
-    std::vector<TObject*> Senders;
-    TNotifyEvent Handler()
-    {
-        return [this](TObject* Sender) { Senders.push_back(Sender); };
-    }
-    int Count() const { return static_cast<int>(Senders.size()); }
-};
-
 // ---- TNotifyPersistent -----------------------------------------------------
 
 TEST(NotifyPersistent, UnmatchedEndUpdateNeitherFiresNorSilencesTheObject)
 {
     TNotifyPersistent object;
-    Recorder changes;
-    object.OnChange = changes.Handler();
+    int changes = 0;
+    object.OnChange = [&changes](TObject*) { ++changes; };
 
     object.EndUpdate();
     EXPECT_EQ(object.UpdateCount(), 0);
-    EXPECT_EQ(changes.Count(), 0);
+    EXPECT_EQ(changes, 0);
     object.Changed();
-    EXPECT_EQ(changes.Count(), 1);
+    EXPECT_EQ(changes, 1);
 
     object.BeginUpdate();
     object.EndUpdate();
     object.EndUpdate();
     object.Changed();
-    EXPECT_EQ(changes.Count(), 3);
+    EXPECT_EQ(changes, 3);
 }
 
 // ---- TMethodList and TNotifyEventList ---------------------------------------
@@ -43,14 +33,8 @@ TEST(NotifyPersistent, UnmatchedEndUpdateNeitherFiresNorSilencesTheObject)
 // An editor-like listener: it records the calls it gets in a shared log.
 struct Listener : TObject {
     Listener(std::vector<std::string>& Log, std::string Name) : Log_(Log), Name_(std::move(Name)) {}
-    void Heard(TObject* Sender)
-    {
-        Log_.push_back(Name_);
-        LastSender = Sender;
-    }
+    void Heard(TObject*) { Log_.push_back(Name_); }
     TMethod Method() { return MakeMethod<&Listener::Heard>(this); }
-
-    TObject* LastSender = nullptr;
 
 private:
     std::vector<std::string>& Log_;
@@ -77,45 +61,34 @@ private:
     int& Calls_;
 };
 
-TEST(NotifyEventList, HandlerMayRemoveAndDestroyItselfDuringTheNotification)
+TEST(NotifyEventList, HandlersMayRemoveOthersOrThemselvesDuringTheNotification)
 {
     TNotifyPersistent owner;
     TNotifyEventList events(&owner);
     std::vector<std::string> log;
-    Listener before(log, "before"), after(log, "after");
-    int calls = 0;
-    events.Add(before.Method());
-    new LeavingEditor(events, calls);
-    new LeavingEditor(events, calls);
-    events.Add(after.Method());
-
-    events.Changed();
-    EXPECT_EQ(calls, 2);
-    EXPECT_EQ(log, (std::vector<std::string>{"before", "after"}));
-    EXPECT_EQ(events.Count(), 2);
-
-    events.Changed();
-    EXPECT_EQ(calls, 2);
-}
-
-TEST(NotifyEventList, HandlerRemovedByAnEarlierOneIsNotCalled)
-{
-    TNotifyPersistent owner;
-    TNotifyEventList events(&owner);
-    std::vector<std::string> log;
-    Listener second(log, "second");
+    Listener before(log, "before"), after(log, "after"), removed(log, "removed");
     struct Remover : TObject {
         TNotifyEventList* Events;
         TMethod Victim;
         void Heard(TObject*) { Events->Remove(Victim); }
     } remover;
     remover.Events = &events;
-    remover.Victim = second.Method();
+    remover.Victim = removed.Method();
+    int calls = 0;
+    events.Add(before.Method());
+    new LeavingEditor(events, calls);
     events.Add(MakeMethod<&Remover::Heard>(&remover));
-    events.Add(second.Method());
+    new LeavingEditor(events, calls);
+    events.Add(removed.Method()); // removed by an earlier handler: not called
+    events.Add(after.Method());
 
     events.Changed();
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(log, (std::vector<std::string>{"before", "after"}));
+    EXPECT_EQ(events.Count(), 3);
+
+    events.Changed();
+    EXPECT_EQ(calls, 2);
 }
 
 } // namespace

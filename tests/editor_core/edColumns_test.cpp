@@ -65,11 +65,11 @@ TEST(edAttributeArray, PositionIsAlwaysTheByteUnderTheColumnBothWays)
     const std::vector<std::string> pieces = {"a", " ", "\t", Sjis("あ"), Sjis("「"), "\x82", Sjis("亜")};
     for (int round = 0; round < 300; ++round) {
         std::string s;
-        for (int i = random() % 20; i > 0; --i)
+        for (int i = static_cast<int>(random() % 20); i > 0; --i)
             s += pieces[random() % pieces.size()];
         if (!s.empty() && s.back() == '\x82')
             s.pop_back();
-        const TColumnModel model = Model(2 + 2 * (random() % 4), random() % 2 == 0, 20);
+        const TColumnModel model = Model(2 + 2 * static_cast<int>(random() % 4), random() % 2 == 0, 20);
         const std::string a = ExpandTabs(s, model);
         // The byte under each column, from the model.
         std::vector<int> expected(a.size() + 2, 0);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 namespace {
@@ -192,7 +193,7 @@ class FountainFuzz : public testing::TestWithParam<unsigned> {};
 
 TEST_P(FountainFuzz, EditorScheme)
 {
-    auto* fountain = TFileExtComponent::Create<TEditorFountain>(nullptr);
+    const std::unique_ptr<TEditorFountain> fountain(TFileExtComponent::Create<TEditorFountain>(nullptr));
     fountain->SetCommenter("//");
     fountain->SetQuotation("'");
     fountain->SetHexPrefix("$");
@@ -201,12 +202,8 @@ TEST_P(FountainFuzz, EditorScheme)
     fountain->SetMail(true);
     int index = 0;
     for (auto [left, right] : {std::pair<std::string, std::string>{"/*", "*/"}, {Sjis("「"), Sjis("」")},
-                               {"<!--", "-->"}, {"{", "}"}}) {
-        TFountainBracketItem* item = fountain->Brackets()->Add();
-        item->SetLeftBracket(left);
-        item->SetRightBracket(right);
-        item->ItemColor()->SetColor(RGB(index++, 1, 1));
-    }
+                               {"<!--", "-->"}, {"{", "}"}})
+        AddBracket(*fountain->Brackets(), left, right)->ItemColor()->SetColor(RGB(index++, 1, 1));
     TStringList words;
     for (const std::string& word : {std::string("begin"), std::string("end"), std::string("x_1"), Sjis("亜")})
         words.Add(word);
@@ -218,26 +215,23 @@ TEST_P(FountainFuzz, EditorScheme)
 
     const TFuzzResult result = Fuzz(*fountain, GetParam(), 2000);
     EXPECT_GT(result.Compared, result.Texts / 2);
-    delete fountain;
 }
 
 TEST_P(FountainFuzz, EditorSchemeWithDefaults)
 {
-    auto* fountain = TFileExtComponent::Create<TEditorFountain>(nullptr);
+    const std::unique_ptr<TEditorFountain> fountain(TFileExtComponent::Create<TEditorFountain>(nullptr));
     const TFuzzResult result = Fuzz(*fountain, GetParam() + 100, 800);
     EXPECT_GT(result.Compared, result.Texts / 2);
-    delete fountain;
 }
 
 TEST_P(FountainFuzz, HTMLScheme)
 {
-    auto* fountain = TFileExtComponent::Create<THTMLFountain>(nullptr);
+    const std::unique_ptr<THTMLFountain> fountain(TFileExtComponent::Create<THTMLFountain>(nullptr));
     TStringList words;
     words.Add("href");
     fountain->SetReserveWordList(&words);
     const TFuzzResult result = Fuzz(*fountain, GetParam() + 200, 1500);
     EXPECT_GT(result.Compared, result.Texts / 2);
-    delete fountain;
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FountainFuzz, testing::Values(1u, 2u, 3u));

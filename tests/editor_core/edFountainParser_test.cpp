@@ -14,15 +14,7 @@ using enum TRowAttribute;
 using T = TToken;
 using Tokens_ = std::vector<TToken>;
 
-class FountainParser : public SchemeTest<TPlainFountain> {
-protected:
-    void AddBracket(const std::string& Left, const std::string& Right)
-    {
-        TFountainBracketItem* item = F->Brackets()->Add();
-        item->SetLeftBracket(Left);
-        item->SetRightBracket(Right);
-    }
-};
+using FountainParser = SchemeTest<TPlainFountain>;
 
 TEST_F(FountainParser, TextCutsIntoTokensByTheFirstByteRules)
 {

@@ -23,6 +23,15 @@ void PrintTo(const TToken& Token, std::ostream* Out)
     *Out << "(" << Token.Pos << "," << Token.Len << "," << Token.Kind << ")";
 }
 
+TFountainBracketItem* AddBracket(TFountainBracketCollection& Brackets, const std::string& Left,
+                                 const std::string& Right)
+{
+    TFountainBracketItem* item = Brackets.Add();
+    item->SetLeftBracket(Left);
+    item->SetRightBracket(Right);
+    return item;
+}
+
 std::vector<TToken> Tokens(TFountainParser& Parser, std::string_view Text, const TRowAttributeData& State)
 {
     std::vector<TToken> tokens;

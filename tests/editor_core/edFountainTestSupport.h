@@ -30,6 +30,10 @@ struct TToken {
 };
 void PrintTo(const TToken& Token, std::ostream* Out);
 
+// Adds the bracket pair Left .. Right to Brackets.
+TFountainBracketItem* AddBracket(TFountainBracketCollection& Brackets, const std::string& Left,
+                                 const std::string& Right);
+
 // The tokens of one text parsed from State.
 std::vector<TToken> Tokens(TFountainParser& Parser, std::string_view Text, const TRowAttributeData& State = {});
 std::vector<int> Kinds(TFountainParser& Parser, std::string_view Text, const TRowAttributeData& State = {});
@@ -76,6 +80,10 @@ protected:
     std::vector<TToken> Tok(std::string_view Text, const TRowAttributeData& State = {})
     {
         return Tokens(*Parser, Text, State);
+    }
+    TFountainBracketItem* AddBracket(const std::string& Left, const std::string& Right)
+    {
+        return fountaintest::AddBracket(*F->Brackets(), Left, Right);
     }
     std::vector<TRowAttributeData> States(const std::vector<TRow>& Rows)
     {

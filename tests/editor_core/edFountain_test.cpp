@@ -6,58 +6,42 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <memory>
+#include <tuple>
 
 namespace {
 
 using namespace fountaintest;
 
 struct TListener {
-    std::vector<TObject*> Senders;
-    void Changed(TObject* Sender) { Senders.push_back(Sender); }
+    int Heard = 0;
+    void Changed(TObject*) { ++Heard; }
 };
 
-class Fountain : public testing::Test {
+class Fountain : public SchemeTest<TPlainFountain> {
 protected:
-    Fountain() : F(TFileExtComponent::Create<TPlainFountain>(nullptr))
-    {
-        F->NotifyEventList()->Add(MakeMethod<&TListener::Changed>(&Listener));
-    }
-    ~Fountain() override { delete F; }
+    Fountain() { F->NotifyEventList()->Add(MakeMethod<&TListener::Changed>(&Listener)); }
 
-    TFountainBracketItem* AddBracket(const std::string& Left, const std::string& Right)
-    {
-        TFountainBracketItem* item = F->Brackets()->Add();
-        item->SetLeftBracket(Left);
-        item->SetRightBracket(Right);
-        return item;
-    }
-    size_t Heard() const { return Listener.Senders.size(); }
-
-    TPlainFountain* F;
     TListener Listener;
 };
 
 TEST_F(Fountain, ABracketCollectionCopiesAsOneChangeAndRefusesMoreThanFourteen)
 {
-    auto* source = TFileExtComponent::Create<TPlainFountain>(nullptr);
-    TFountainBracketItem* item = source->Brackets()->Add();
-    item->SetLeftBracket("/*");
-    item->SetRightBracket("*/");
-    item->ItemColor()->SetColor(clGreen);
+    const std::unique_ptr<TPlainFountain> source(TFileExtComponent::Create<TPlainFountain>(nullptr));
+    fountaintest::AddBracket(*source->Brackets(), "/*", "*/")->ItemColor()->SetColor(clGreen);
     source->Brackets()->Add()->SetLeftBracket("{");
 
     F->SetBrackets(source->Brackets());
-    EXPECT_EQ(Heard(), 1u);
+    EXPECT_EQ(Listener.Heard, 1);
     ASSERT_EQ(F->Brackets()->Count(), 2);
-    EXPECT_EQ(F->Brackets()->Items(0)->LeftBracket(), "/*");
-    EXPECT_EQ(F->Brackets()->Items(0)->RightBracket(), "*/");
-    EXPECT_EQ(F->Brackets()->Items(0)->ItemColor()->Color(), clGreen);
+    const TFountainBracketItem& first = *F->Brackets()->Items(0);
+    EXPECT_EQ(std::tuple(first.LeftBracket(), first.RightBracket(), first.ItemColor()->Color()),
+              std::tuple("/*", "*/", clGreen));
     EXPECT_EQ(F->Brackets()->Items(1)->LeftBracket(), "{");
 
     // A single item copies as one change too.
     F->Brackets()->Items(1)->Assign(F->Brackets()->Items(0));
-    EXPECT_EQ(Heard(), 2u);
+    EXPECT_EQ(Listener.Heard, 2);
     EXPECT_EQ(F->Brackets()->Items(1)->RightBracket(), "*/");
 
     // A fifteenth pair is refused, and a plain collection of fifteen is
@@ -76,7 +60,6 @@ TEST_F(Fountain, ABracketCollectionCopiesAsOneChangeAndRefusesMoreThanFourteen)
     plain.Add();
     EXPECT_THROW(F->SetBrackets(&big), Exception);
     EXPECT_EQ(F->Brackets()->Count(), 2);
-    delete source;
 }
 
 TEST_F(Fountain, HasItalicLooksAtEveryColour)

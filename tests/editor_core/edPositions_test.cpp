@@ -31,10 +31,7 @@ TEST_F(PositionsTest, EditQueriesCountScreenRowsWithWordWrap)
     EXPECT_EQ(LineIndex(List(), 1), 4); // the place after the last line break
     EXPECT_EQ(LineFromChar(List(), 4), 1);
     EXPECT_EQ(LineLength(List(), 4), 0);
-}
-
-TEST_F(PositionsTest, GetLineCopiesAtMostTheBufferAndNothingOutsideTheRows)
-{
+    // A row copied into a buffer: at most its size, nothing outside the rows.
     SetText("abcdef\r\ngh\r\n");
     EXPECT_EQ(GetLine(List(), 0, 4), "abcd");
     EXPECT_EQ(GetLine(List(), 1, 100), "gh");

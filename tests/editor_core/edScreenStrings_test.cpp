@@ -14,6 +14,7 @@
 
 #include <tuple>
 
+using edtest::FreshRows;
 using edtest::RowsOf;
 using edtest::RowTexts;
 using edtest::RowView;
@@ -98,20 +99,14 @@ TEST_F(ScreenStringsTest, WithWholeWordsKeptAnEditRewrapsTheWholeLineAndUndoesCl
     Wrap(true);
     const std::string text = "012345678901234567890123456789(";
     List().SetTextStr(text);
-    const std::vector<std::string> before = RowTexts(List());
+    const std::vector<RowView> before = Rows();
     List().ReplaceRows(2, 1, "23456");
     const std::string edited = List().GetTextStr();
-
-    TFakeEditorClient fresh;
-    fresh.List->WrapOption()->SetWrapByte(20);
-    fresh.List->WrapOption()->SetWordBreak(true);
-    fresh.List->SetWordWrap(true);
-    fresh.List->SetTextStr(edited);
-    EXPECT_EQ(RowTexts(List()), RowTexts(*fresh.List));
+    EXPECT_EQ(Rows(), FreshRows(List()));
 
     List().Undo();
     EXPECT_EQ(List().GetTextStr(), text);
-    EXPECT_EQ(RowTexts(List()), before);
+    EXPECT_EQ(Rows(), before);
     List().Redo();
     EXPECT_EQ(List().GetTextStr(), edited);
 }
@@ -325,20 +320,24 @@ TEST_F(RowMarksTest, MarksZeroToNineStandOnOneRowOnlyImageMarksOnMany)
     PutRowMark(List(), 10, 3);
     EXPECT_EQ(List().RowMarks(2), 0);
     EXPECT_EQ(FindRowMark(List(), 3), 10);
-    EXPECT_TRUE(InUse(3));
+    // Put outside the rows, a unique mark still leaves the row that had it.
+    PutRowMark(List(), 25, 3);
+    EXPECT_EQ(FindRowMark(List(), 3), -1);
+    EXPECT_FALSE(InUse(3));
     PutRowMark(List(), 2, 12);
     PutRowMark(List(), 5, 12);
     EXPECT_EQ(List().RowMarks(5), 1 << 12);
     EXPECT_EQ(FindRowMark(List(), 12), 2);
+    DeleteRowMark(List(), -1, 12);
     DeleteRowMark(List(), 2, 12);
     EXPECT_EQ(FindRowMark(List(), 12), 5);
     EXPECT_TRUE(InUse(12));
     DeleteRowMark(List(), 5, 12);
-    EXPECT_EQ(FindRowMark(List(), 12), -1);
     EXPECT_FALSE(InUse(12));
-    EXPECT_EQ(FindRowMark(List(), 4), -1);
-    EXPECT_EQ(FindRowMark(List(), 16), -1);
-    EXPECT_EQ(FindRowMark(List(), -1), -1);
+    PutRowMark(List(), 3, 20);
+    EXPECT_EQ(List().RowMarks(3), 0);
+    for (int mark : {4, 16, -1})
+        EXPECT_EQ(FindRowMark(List(), mark), -1) << mark;
 }
 
 TEST_F(RowMarksTest, WritingAllMarksOfARowKeepsTheUniqueOnesUnique)
@@ -351,20 +350,6 @@ TEST_F(RowMarksTest, WritingAllMarksOfARowKeepsTheUniqueOnesUnique)
     EXPECT_FALSE(SetRowMarks(List(), 40, 0x0001));
     EXPECT_TRUE(SetRowMarks(List(), 4, 0));
     EXPECT_EQ(List().GetRowMarksInUse(), 0);
-}
-
-TEST_F(RowMarksTest, RowsOutsideTheTextAreIgnored)
-{
-    PutRowMark(List(), 25, 11);
-    EXPECT_EQ(FindRowMark(List(), 11), -1);
-    DeleteRowMark(List(), -1, 11);
-    PutRowMark(List(), 3, 20);
-    EXPECT_EQ(List().RowMarks(3), 0);
-    // A unique mark put outside the rows still leaves the row that had it.
-    PutRowMark(List(), 3, 7);
-    PutRowMark(List(), 25, 7);
-    EXPECT_EQ(FindRowMark(List(), 7), -1);
-    EXPECT_FALSE(InUse(7));
 }
 
 } // namespace

@@ -37,13 +37,10 @@ TEST_F(SearchTest, ForwardsAndBackwardsFromThePlaceGiven)
     // Below the last row the search starts at the text's end.
     SetText("ab\r\nab\r\n");
     EXPECT_EQ(At(Search("ab", Up, {2, 0})), (TCaretPos{1, 0}));
-}
-
-TEST_F(SearchTest, AnEmptyTextOrPatternFindsNothing)
-{
-    EXPECT_FALSE(Search("a", Down, {0, 0}));
-    SetText("abc");
+    // An empty pattern or text finds nothing.
     EXPECT_FALSE(Search("", Down, {0, 0}));
+    SetText("");
+    EXPECT_FALSE(Search("a", Down, {0, 0}));
 }
 
 TEST_F(SearchTest, ALongRowWithoutAHitEndsTheSearch)

@@ -142,26 +142,7 @@ protected:
 
     void ExpectInvariants()
     {
-        const int count = List().Count();
-        int pos = 0;
-        for (int row = 0; row < count; ++row) {
-            const std::string& text = List().RowText(row);
-            ASSERT_EQ(text.find_first_of("\r\n"), std::string::npos) << row;
-            ASSERT_EQ(List().RowStartPos(row), pos) << row;
-            pos += static_cast<int>(text.size()) + (List().RowAttribute(row) == TRowAttribute::raCrlf ? 2 : 0);
-            if (row + 1 < count) {
-                ASSERT_NE(List().RowAttribute(row), TRowAttribute::raEof) << row;
-            }
-            ASSERT_EQ(List().RowMarks(row) & ~List().GetRowMarksInUse(), 0) << row;
-        }
-        if (count > 0) {
-            ASSERT_NE(List().RowAttribute(count - 1), TRowAttribute::raWrapped);
-        }
-        edtest::TFakeEditorClient fresh;
-        fresh.List->WrapOption()->SetWrapByte(List().WrapOption()->WrapByte());
-        fresh.List->SetWordWrap(List().WordWrap());
-        fresh.List->SetTextStr(Text());
-        ASSERT_EQ(edtest::RowsOf(List()), edtest::RowsOf(*fresh.List));
+        edtest::ExpectConsistentRows(List());
         ASSERT_GE(Caret().Row, 0);
         ASSERT_LE(Caret().Row, MaxCaretRow(List()));
     }

@@ -142,7 +142,7 @@ TEST_F(WrapTest, RandomLinesUnderEveryOptionSet)
     };
     for (int round = 0; round < 4000; ++round) {
         std::string line;
-        for (int i = random() % 120; i > 0; --i)
+        for (int i = static_cast<int>(random() % 120); i > 0; --i)
             line += pieces[random() % pieces.size()];
         if (random() % 10 == 0)
             line += "\x82"; // a broken last character
@@ -153,7 +153,7 @@ TEST_F(WrapTest, RandomLinesUnderEveryOptionSet)
         Option.SetFollowRetMark(options & 8);
         static const int widths[] = {20, 21, 37, 80, 250};
         Option.SetWrapByte(widths[random() % 5]);
-        TabSize = 2 + 2 * (random() % 4);
+        TabSize = 2 + 2 * static_cast<int>(random() % 4);
 
         TEditorStringList rows;
         WrapText(line, Model(), Option, rows);
