@@ -4,8 +4,6 @@
 #include "AWKStrEx.h"
 #include "FakeEditorClient.h"
 
-#include "ERegExpParser.h"
-
 #include <gtest/gtest.h>
 
 using edtest::Sjis;
@@ -71,12 +69,6 @@ TEST(EditorExFold, FoldedPatternsMatchAnyCase)
             texts.push_back(hit.Text);
         EXPECT_EQ(texts, c.Expected) << c.Pattern;
     }
-}
-
-TEST(EditorExFold, MalformedTokenRaises)
-{
-    EXPECT_THROW(FoldRegExpPattern("[A"), ERegExpParser);
-    EXPECT_THROW(FoldRegExpPattern("A\\"), ERegExpParser);
 }
 
 } // namespace

@@ -75,16 +75,18 @@ void ChangeEverything(TEditorProp& Prop)
 {
     Prop.SetColor(clYellow);
     Prop.Caret()->SetTabSpaceCount(4);
+    Prop.Caret()->SetStyle(TEditorCaretStyle::csBrief);
     Prop.Caret()->Cursors()->SetInSelCursor(5);
     Prop.Font()->SetSize(14);
     Prop.SetHitStyle(TEditorHitStyle::hsCaret);
     Prop.Imagebar()->SetMarkWidth(11);
-    Prop.Leftbar()->SetColumn(6);
+    Prop.Leftbar()->SetVisible(true);
     Prop.Margin()->SetLeft(30);
     Prop.Marks()->Underline()->SetColor(clRed);
     TStringList words;
     words.Add("begin");
     Prop.SetReserveWordList(&words);
+    Prop.Ruler()->SetVisible(true);
     Prop.Ruler()->SetGaugeRange(8);
     Prop.SetScrollBars(TScrollStyle::ssBoth);
     Prop.Speed()->SetPageVerticalRange(4);
@@ -99,9 +101,10 @@ void ChangeEverything(TEditorProp& Prop)
 void ExpectSameSettings(const TEditorPropClient& A, const TEditorPropClient& B)
 {
     const auto settings = [](const TEditorPropClient& P) {
-        return std::tuple(P.Color(), P.Caret()->TabSpaceCount(), P.Caret()->Cursors()->InSelCursor(),
-                          P.Font()->Size(), P.HitStyle(), P.Imagebar()->MarkWidth(), P.Leftbar()->Column(),
-                          P.Margin()->Left(), P.Marks()->Underline()->Color(), P.ReserveWordList()->Text(),
+        return std::tuple(P.Color(), P.Caret()->TabSpaceCount(), P.Caret()->Style(),
+                          P.Caret()->Cursors()->InSelCursor(), P.Font()->Size(), P.HitStyle(),
+                          P.Imagebar()->MarkWidth(), P.Leftbar()->Visible(), P.Margin()->Left(),
+                          P.Marks()->Underline()->Color(), P.ReserveWordList()->Text(), P.Ruler()->Visible(),
                           P.Ruler()->GaugeRange(), P.ScrollBars(), P.Speed()->PageVerticalRange(),
                           P.View()->Brackets()->Count(), P.View()->Colors()->Str()->Color(), P.View()->Commenter(),
                           P.WordWrap(), P.WrapOption()->WrapByte());

@@ -39,15 +39,6 @@ TEST(edColumns, ExpandTabsGivesOneAttributePerColumn)
     EXPECT_EQ(ExpandedWidth("ab\x82", Model(8)), 3);
 }
 
-TEST(edColumns, WithWordWrapATabIsCutAtTheRowEnd)
-{
-    // Column 18 of a 20-column row: the tab stop 24 lies past the edge.
-    const std::string row = std::string(18, 'a') + "\tb";
-    EXPECT_EQ(ExpandTabs(row, Model(8, true, 20)), std::string(18, '1') + "231");
-    EXPECT_EQ(ExpandTabs(row, Model(8, false)), std::string(18, '1') + "2" + std::string(5, '3') + "1");
-    EXPECT_EQ(Model(8, true, 20).TabWidth(18), 2);
-}
-
 TEST(edColumns, ExpandTabsStopsAtItsColumnLimit)
 {
     const std::string longRow(2000, 'x');

@@ -217,13 +217,6 @@ TEST_P(FountainFuzz, EditorScheme)
     EXPECT_GT(result.Compared, result.Texts / 2);
 }
 
-TEST_P(FountainFuzz, EditorSchemeWithDefaults)
-{
-    const std::unique_ptr<TEditorFountain> fountain(TFileExtComponent::Create<TEditorFountain>(nullptr));
-    const TFuzzResult result = Fuzz(*fountain, GetParam() + 100, 800);
-    EXPECT_GT(result.Compared, result.Texts / 2);
-}
-
 TEST_P(FountainFuzz, HTMLScheme)
 {
     const std::unique_ptr<THTMLFountain> fountain(TFileExtComponent::Create<THTMLFountain>(nullptr));
