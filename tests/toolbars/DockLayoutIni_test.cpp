@@ -28,18 +28,15 @@ TEST_F(DockLayoutIni, PlacesRoundTripThroughTheSettingsFile)
         SaveDockLayoutToIni(f.Form, IniName, "");
     }
     const TIniFile ini(IniName);
-    EXPECT_EQ(ini.ReadInteger("ToolbarEdit", "Rev", 0), 3);
-    EXPECT_EQ(ini.ReadString("ToolbarTree", "DockedTo", ""), "ToolDock2");
-    EXPECT_EQ(ini.ReadString("ToolbarEdit", "DockRow", ""), "1");
-    EXPECT_EQ(ini.ReadString("ToolbarFile", "Visible", ""), "0");
+    EXPECT_EQ((std::vector{ini.ReadString("ToolbarEdit", "Rev", ""), ini.ReadString("ToolbarTree", "DockedTo", ""),
+                           ini.ReadString("ToolbarEdit", "DockRow", ""), ini.ReadString("ToolbarFile", "Visible", "")}),
+              (std::vector<std::string>{"3", "ToolDock2", "1", "0"}));
 
     TToolbarForm f;
     LoadDockLayoutFromIni(f.Form, IniName, "");
     EXPECT_FALSE(f.File->Visible());
-    EXPECT_EQ(f.Tree->DockedTo(), f.Left);
-    EXPECT_EQ(f.Tree->FloatRightX(), 80);
-    EXPECT_EQ(f.File->FloatRightX(), 0);
-    EXPECT_EQ(f.Edit->DockedTo(), f.Top);
+    EXPECT_EQ(std::pair(f.Tree->DockedTo(), f.Edit->DockedTo()), std::pair(f.Left, f.Top));
+    EXPECT_EQ(std::pair(f.Tree->FloatRightX(), f.File->FloatRightX()), std::pair(80, 0));
     EXPECT_EQ(std::pair(f.Edit->DockRow(), f.Edit->DockPos()), std::pair(1, 40)) << "the hidden bar keeps row 0";
     EXPECT_EQ(f.Edit->geometry().topLeft(), QPoint(41, 1)) << "inside the bound lines; row 0 takes no room";
 }
@@ -93,9 +90,8 @@ TEST_F(DockLayoutIni, AFloatingBarComesBackWhereItFloatedAndOntoTheScreen)
     {
         TToolbarForm f;
         LoadDockLayoutFromIni(f.Form, IniName, "");
-        EXPECT_EQ(f.Tree->DockedTo(), nullptr);
-        EXPECT_EQ(f.Tree->pos(), QPoint(300, 200));
-        EXPECT_EQ(f.Tree->LastDock(), f.Left);
+        EXPECT_EQ(std::tuple(f.Tree->DockedTo(), f.Tree->pos(), f.Tree->LastDock()),
+                  std::tuple(static_cast<TToolDock*>(nullptr), QPoint(300, 200), f.Left));
         EXPECT_EQ(f.Tree->DockRow(), 1) << "kept for docking again";
         EXPECT_EQ(f.Edit->pos(), QPoint(-20, 100)) << "partly on the screen: kept";
         EXPECT_EQ(f.Edit->LastDock(), f.Top) << "revision 2 is read but for its last dock";
