@@ -6,11 +6,10 @@
 #include "ShortCutText.h"
 #include "TempDir.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -22,12 +21,6 @@ int RowOf(std::string_view ItemName)
 {
     const auto& rows = KeyDialogRows();
     return static_cast<int>(std::ranges::find(rows, ItemName, &TCommandRow::ItemName) - rows.begin());
-}
-
-void Press(QWidget* Control, int Key)
-{
-    QKeyEvent press(QEvent::KeyPress, Key, Qt::NoModifier);
-    QApplication::sendEvent(Control, &press);
 }
 
 class KeyForm : public ::testing::Test {
@@ -110,7 +103,7 @@ TEST_F(KeyForm, AClearedKeyCanBeReassignedAndEnterWritesEveryRow)
     EXPECT_TRUE(Dialogs.Questions().empty());
     EXPECT_EQ(Items.ShortCut("FlOpen"), scCtrl | 'O') << "nothing changes before OK";
 
-    Press(Form.ListBox1, Qt::Key_Return);
+    QTest::keyClick(Form.ListBox1, Qt::Key_Return);
     EXPECT_EQ(Form.result(), mrOk);
     SaveKeyIni(Items, dir.File("k.ini"));
     TMenuItems restarted;
@@ -124,7 +117,7 @@ TEST_F(KeyForm, EscapeDiscardsEveryChange)
 {
     const auto before = Items.Items();
     Assign("FlOpen", "F3");
-    Press(Form.ListBox1, Qt::Key_Escape);
+    QTest::keyClick(Form.ListBox1, Qt::Key_Escape);
     EXPECT_EQ(Form.result(), mrCancel);
     EXPECT_EQ(Items.Items(), before);
 }
