@@ -146,14 +146,6 @@ TEST_F(Outline, ShownCaretComesIntoTheMiddleBandOfTheView)
     EXPECT_EQ(Memo().SelStart(), 0);
 }
 
-TEST_F(Outline, BoxSelectionModeSurvivesAPageChange)
-{
-    Host.BoxSelection = true;
-    Binding.TreeAddClick();
-    Binding.TreeAddClick();
-    EXPECT_EQ(Memo().SelectionMode(), TEditorSelectionMode::smBox);
-}
-
 TEST_F(Outline, DroppedPagesMoveOnlyWhereATreeCanHoldThem)
 {
     TTreeNode* a = Items().Add(nullptr, "A");
