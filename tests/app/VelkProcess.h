@@ -1,12 +1,10 @@
 // The velk program started as a process for the tests: headless, in a
-// program folder of the test's, with its standard output and error read
-// through pipes.
+// program folder of the test's, with its standard output and error kept.
 #pragma once
 
-#include <array>
+#include <QProcess>
 #include <csignal>
 #include <string>
-#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -17,26 +15,22 @@ public:
     explicit TVelkProcess(const std::string& Home, const std::vector<std::string>& Arguments = {},
                           const std::vector<std::pair<std::string, std::string>>& Environment = {});
     ~TVelkProcess();
-    TVelkProcess(const TVelkProcess&) = delete;
-    TVelkProcess& operator=(const TVelkProcess&) = delete;
 
-    // Reads until standard output holds Line, or both pipes close, or the
+    // Reads until standard output holds Line, or the program ends, or the
     // patience runs out.
     bool WaitForLine(const std::string& Line);
     void Signal(int Number);
-    // Reads both pipes to their end and waits for the exit; the exit status
-    // as waitpid gives it, or -1 when the program did not end in time.
+    // Waits for the exit: the exit code, or -1 when the program crashed or
+    // did not end in time.
     int WaitForExit();
 
     const std::string& Out() const { return Out_; }
     const std::string& Err() const { return Err_; }
 
 private:
-    bool ReadSome();
+    void ReadAvailable();
 
-    pid_t Pid_ = -1;
-    bool Reaped_ = false;
-    std::array<int, 2> Fds_{-1, -1};
+    QProcess Process_;
     std::string Out_;
     std::string Err_;
 };

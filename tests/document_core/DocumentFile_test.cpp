@@ -4,6 +4,7 @@
 #include "SysUtils.h"
 #include "../common/TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -115,12 +116,8 @@ TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)
     TempDir dir;
     const std::string file = dir.File("bad.vk2");
     WriteRaw(file, std::string("\xFF\xFF\xFF\xFF", 4));
-    try {
-        ReadDocumentFile(file, 0);
-        FAIL();
-    } catch (const EVk2Format& error) {
-        EXPECT_EQ(std::string(error.what()), file + "\r\nこのファイルは壊れているため開けません。");
-    }
+    EXPECT_THAT([&] { ReadDocumentFile(file, 0); },
+                testing::ThrowsMessage<EVk2Format>(file + "\r\nこのファイルは壊れているため開けません。"));
     EXPECT_THROW(ReadDocumentFile(dir.File("missing.vk2"), 0), EFOpenError);
 }
 
@@ -151,11 +148,10 @@ TEST(DocumentFile, RefusesReadOnlyFilesAndSeesLocks)
     const std::string file = dir.File("doc.vk2");
     EXPECT_EQ(SaveRefusal(file), "") << "a new file";
     WriteDocumentFile(file, Pages("x"), 0, 0);
-    EXPECT_EQ(SaveRefusal(file), "");
-    EXPECT_FALSE(IsReadOnlyFile(file));
+    EXPECT_EQ(std::pair(SaveRefusal(file), IsReadOnlyFile(file)), std::pair(std::string(), false));
     chmod(file.c_str(), 0444);
-    EXPECT_TRUE(IsReadOnlyFile(file));
-    EXPECT_EQ(SaveRefusal(file), "指定したファイルは読み出し専用なので保存できません！");
+    EXPECT_EQ(std::pair(SaveRefusal(file), IsReadOnlyFile(file)),
+              std::pair(std::string("指定したファイルは読み出し専用なので保存できません！"), true));
 
     EXPECT_FALSE(IsFileLocked(file));
     const int fd = open(file.c_str(), O_RDONLY);

@@ -46,14 +46,11 @@ TEST_F(PageHistory, DuplicateRuleDependsOnKeepUnique)
     History.PageLeft(P[0], P[3]);
     EXPECT_EQ(History.BackList().size(), 3u);
 
-    TPageHistory unique;
-    unique.SetKeepUnique(true);
-    TTreeNode* current = nullptr;
-    for (size_t page : {0, 1, 0, 1, 2}) {
-        unique.PageLeft(current, P[page]);
-        current = P[page];
-    }
-    EXPECT_EQ(unique.BackList(), (TList{P[0], P[1]}));
+    History = TPageHistory();
+    Current = nullptr;
+    History.SetKeepUnique(true);
+    Visit({0, 1, 0, 1, 2});
+    EXPECT_EQ(History.BackList(), (TList{P[0], P[1]}));
 }
 
 TEST_F(PageHistory, LeavingAPageClearsTheForwardListEvenWhenNothingIsPushed)
@@ -96,11 +93,10 @@ TEST_F(PageHistory, ImpossibleStepsChangeNothing)
 {
     EXPECT_EQ(History.Back(-1, Current), nullptr);
     Visit({0, 1, 2});
-    EXPECT_EQ(History.Back(2, Current), nullptr);
-    EXPECT_EQ(History.Forward(-1, Current), nullptr);
-    EXPECT_EQ(History.BackList(), (TList{P[0], P[1]}));
-    EXPECT_TRUE(History.ForwardList().empty());
-    EXPECT_EQ(History.ReturnNode(), nullptr);
+    const TTreeNode* none = nullptr;
+    EXPECT_EQ(std::tuple(History.Back(2, Current), History.Forward(-1, Current), History.ReturnNode()),
+              std::tuple(none, none, none));
+    EXPECT_EQ(std::pair(History.BackList(), History.ForwardList()), std::pair(TList{P[0], P[1]}, TList{}));
 }
 
 TEST_F(PageHistory, RemoveTakesEveryOccurrenceAndTheReturnNode)

@@ -3,7 +3,7 @@
 #include "NodeData.h"
 #include "TreeNodes.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 namespace {
 
@@ -51,12 +51,8 @@ TEST(BuildTree, StrictRefusesAJumpWithoutTouchingTheTree)
     for (auto depths : {std::initializer_list<int>{0, 1, 3}, {1}, {0, -1}}) {
         TTreeNodes nodes;
         nodes.Add(nullptr, "kept");
-        try {
-            BuildTree(nodes, PagesAt(depths), TDepthPolicy::Strict);
-            ADD_FAILURE() << "accepted";
-        } catch (const EPageDepth& error) {
-            EXPECT_NE(error.Message().find("ページ目"), std::string::npos);
-        }
+        EXPECT_THAT([&] { BuildTree(nodes, PagesAt(depths), TDepthPolicy::Strict); },
+                    testing::ThrowsMessage<EPageDepth>(testing::HasSubstr("ページ目")));
         EXPECT_EQ(nodes.Count(), 1);
     }
 }

@@ -42,11 +42,10 @@ TEST(ParseTreeText, SplitsPagesAtDotsAndCutsDepthJumps)
 
 TEST(ParseTreeText, KeepsPageTextsAfterTheirDots)
 {
-    const TFlatPages pages = ParseTreeText(".A\r\n .x\r\n...\r\n..B\nb");
-    ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[0].Text, "A\r\n .x\r\n");
-    EXPECT_EQ(pages[1].Text, "\r\n");
-    EXPECT_EQ(pages[2].Text, "B\r\nb");
+    std::vector<std::string> texts;
+    for (const TFlatPage& page : ParseTreeText(".A\r\n .x\r\n...\r\n..B\nb"))
+        texts.push_back(page.Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"A\r\n .x\r\n", "\r\n", "B\r\nb"}));
 }
 
 TEST(ParseTreeText, CutsLongTitlesWithoutSplittingACharacter)
@@ -76,13 +75,6 @@ protected:
     TTreeNodes nodes;
 };
 
-TEST_F(TreeTextWriting, WritesDotsPerLevelAndEndsEveryPageWithCrLf)
-{
-    Build({{0, "A", "A\r\n.x"}, {1, "B", ""}, {2, "C", "C\r\n"}, {0, "D", "D"}});
-    EXPECT_EQ(TreeTextOfTree(nodes), ".A\r\n .x\r\n..\r\n...C\r\n.D\r\n");
-    EXPECT_EQ(TreeTextOfSubtree(*nodes.Item(1)), ".\r\n..C\r\n");
-}
-
 // Pages of random depth and text (dots, blanks, TABs, empty lines, lone
 // line ends, Japanese) written, read and written again.
 TEST_F(TreeTextWriting, ExportImportExportSettlesAfterTheFirstCycle)
@@ -94,7 +86,7 @@ TEST_F(TreeTextWriting, ExportImportExportSettlesAfterTheFirstCycle)
         const int deepest = pages.empty() ? 0 : pages.back().Depth + 1;
         TFlatPage page;
         page.Depth = static_cast<int>(random() % static_cast<unsigned>(deepest + 1));
-        for (unsigned n = random() % 12; n > 0; --n)
+        for (auto n = static_cast<unsigned>(random() % 12); n > 0; --n)
             page.Text += pieces[random() % std::size(pieces)];
         page.Title = PageTitle(page.Text);
         pages.push_back(page);

@@ -97,12 +97,8 @@ TEST(Vk2Codec, PacksSubIconsWithTheSelectionAndTheEditMode)
 TEST(Vk2Codec, CleansTitlesSoTheTreeReadsBackAsMeant)
 {
     const TFlatPages pages{{0, "  \tlead\r\nsecond", "", 0, -1}, {1, "a\nb", "", 0, -1}, {1, "...", "", 0, -1}};
-    const TVk2Document read = DecodeVk2(EncodeVk2(pages, 0, 0), SubIcons);
-    ASSERT_EQ(read.Pages.size(), 3u);
-    EXPECT_EQ(read.Pages[0].Title, "lead");
-    EXPECT_EQ(read.Pages[1].Title, "a");
-    EXPECT_EQ(read.Pages[1].Depth, 1);
-    EXPECT_EQ(read.Pages[2].Title, "...");
+    const TFlatPages cleaned{{0, "lead", "", 0, -1}, {1, "a", "", 0, -1}, {1, "...", "", 0, -1}};
+    EXPECT_EQ(DecodeVk2(EncodeVk2(pages, 0, 0), SubIcons).Pages, cleaned);
 }
 
 TEST(Vk2Codec, ReadsWhatTheWindowsProgramMayHaveWritten)
@@ -114,12 +110,9 @@ TEST(Vk2Codec, ReadsWhatTheWindowsProgramMayHaveWritten)
     for (int i = 0; i < 3; ++i)
         bytes += std::string("\0\0\0\0\0\0\0\0", 8) + std::string(i == 2 ? "\x1F\0\0\0" : "\0\0\0\0", 4);
     bytes += "garbage";
-    const TVk2Document read = DecodeVk2(bytes, SubIcons);
-    ASSERT_EQ(read.Pages.size(), 3u);
-    EXPECT_EQ(read.Pages[0].Title, "root\x81");
-    EXPECT_EQ(read.Pages[1].Depth, 1);
-    EXPECT_EQ(read.Pages[2].Title, "grand\rchild");
-    EXPECT_EQ(read.Pages[2].SubIcon, -1) << "31 is past the last of 30 sub-icons";
+    // The last page's sub-icon 31 is past the last of 30: none.
+    const TFlatPages read{{0, "root\x81", "", 0, -1}, {1, "child", "", 0, -1}, {2, "grand\rchild", "", 0, -1}};
+    EXPECT_EQ(DecodeVk2(bytes, SubIcons).Pages, read);
 }
 
 TEST(Vk2Codec, ReadsSubIconsSelectionAndEditModeWithinTheirRanges)
@@ -129,9 +122,8 @@ TEST(Vk2Codec, ReadsSubIconsSelectionAndEditModeWithinTheirRanges)
     pages[1].SubIcon = SubIcons + 1;
     pages[2].SubIcon = SubIcons;
     const TVk2Document read = DecodeVk2(EncodeVk2(pages, 2, 0x1FF), SubIcons);
-    EXPECT_EQ(read.Pages[0].SubIcon, SubIcons);
-    EXPECT_EQ(read.Pages[1].SubIcon, -1);
-    EXPECT_EQ(read.Pages[2].SubIcon, SubIcons);
+    EXPECT_EQ((std::vector{read.Pages[0].SubIcon, read.Pages[1].SubIcon, read.Pages[2].SubIcon}),
+              (std::vector{SubIcons, -1, SubIcons}));
     EXPECT_EQ(read.EditMode, 0xFF);
     EXPECT_EQ(DecodeVk2(EncodeVk2(pages, 3, 0), SubIcons).SelectedIndex, 0) << "past the last page";
 
@@ -145,8 +137,7 @@ TEST(Vk2Codec, ReadsSubIconsSelectionAndEditModeWithinTheirRanges)
     TFlatPages many(70000, TFlatPage{0, "", "", 0, -1});
     many[0].SubIcon = 2;
     const TVk2Document large = DecodeVk2(EncodeVk2(many, 65536, 0), SubIcons);
-    EXPECT_EQ(large.Pages[0].SubIcon, 2);
-    EXPECT_EQ(large.SelectedIndex, 0);
+    EXPECT_EQ(std::pair(large.Pages[0].SubIcon, large.SelectedIndex), std::pair(2, 0));
     EXPECT_EQ(DecodeVk2(EncodeVk2(many, 65535, 0), SubIcons).SelectedIndex, 65535);
 }
 
@@ -157,9 +148,9 @@ TEST(Vk2Codec, RandomDocumentsRoundTripByteForByte)
         const TVk2Document document = RandomDocument(random);
         const std::string bytes = Encode(document);
         const TVk2Document read = DecodeVk2(bytes, SubIcons);
-        ASSERT_EQ(read.Pages, document.Pages) << "document " << i;
-        ASSERT_EQ(read.SelectedIndex, document.SelectedIndex);
-        ASSERT_EQ(read.EditMode, document.EditMode);
+        ASSERT_EQ(std::tie(read.Pages, read.SelectedIndex, read.EditMode),
+                  std::tie(document.Pages, document.SelectedIndex, document.EditMode))
+            << "document " << i;
         ASSERT_EQ(Encode(read), bytes);
     }
 }

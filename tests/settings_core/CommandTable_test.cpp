@@ -6,7 +6,6 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -28,22 +27,6 @@ TEST(CommandTable, HoldsTheRebindableCommandsWithUniqueKeysAndItems)
         EXPECT_FALSE(row.Caption.empty()) << row.ItemName;
     }
     EXPECT_EQ(keys.size(), 152u);
-}
-
-TEST(CommandTable, KeyDialogRowsPutTheGroupHeadersWhereTheDialogNumbersThem)
-{
-    const auto& rows = KeyDialogRows();
-    ASSERT_EQ(rows.size(), 160u);
-    std::vector<size_t> headers;
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i]->IsHeader())
-            headers.push_back(i);
-    EXPECT_EQ(headers, (std::vector<size_t>{0, 11, 46, 76, 87, 96, 102, 105}));
-    // The dialog swaps two pairs against the menus' order.
-    EXPECT_EQ(rows[69]->Key, "EditLinkSel");
-    EXPECT_EQ(rows[70]->ItemName, "EdLinkExecute");
-    EXPECT_EQ(rows[151]->ItemName, "pEdSingleeQutn");
-    EXPECT_EQ(rows[159]->Key, "SpEdAozoraBouten");
 }
 
 } // namespace

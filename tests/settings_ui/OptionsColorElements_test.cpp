@@ -120,8 +120,9 @@ TEST_F(OptionsFormTest, StyleBoxesSetTheirFlags)
     f.CkBold->click();
     EXPECT_FALSE(SettingsVars.AnkBold);
     f.OKButtonClick();
-    EXPECT_TRUE(Bracket(*memo, 4).Style().Contains(TFontStyle::fsItalic));
-    EXPECT_FALSE(memo->View()->Colors()->Ank()->Style().Contains(TFontStyle::fsBold));
+    EXPECT_EQ(std::pair(Bracket(*memo, 4).Style().Contains(TFontStyle::fsItalic),
+                        memo->View()->Colors()->Ank()->Style().Contains(TFontStyle::fsBold)),
+              std::pair(true, false));
 }
 
 // The preview parses its text again, so the reserved word shows the new

@@ -8,21 +8,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-
-namespace {
-
-void Press(QWidget* Widget, Qt::Key Key)
-{
-    QKeyEvent press(QEvent::KeyPress, Key, Qt::NoModifier);
-    QApplication::sendEvent(Widget, &press);
-}
-
-} // namespace
 
 // Opening and confirming without a change leaves every setting and the
 // page editor as they were, except the documented normalisations.
@@ -42,36 +31,29 @@ TEST_F(OptionsFormTest, OkWithoutChangesChangesNothing)
     EXPECT_EQ(form->result(), mrOk);
     EXPECT_TRUE(SettingsVars == expected);
     EXPECT_EQ(EditorState(), editor);
-    EXPECT_TRUE(tree->Font().SameAs(treeFont));
-    EXPECT_EQ(tree->Color(), 0xEEEEEEu);
-    EXPECT_TRUE(dialogs.Questions().empty());
+    EXPECT_EQ(std::tuple(tree->Font().SameAs(treeFont), tree->Color(), dialogs.Questions().size()),
+              std::tuple(true, 0xEEEEEEu, size_t{0}));
 }
 
-TEST_F(OptionsFormTest, CancelChangesNothing)
+// Escape and Enter close the dialog from any control: Escape keeps
+// everything as it was, Enter stores the changes.
+TEST_F(OptionsFormTest, EscapeChangesNothingAndEnterConfirms)
 {
     const TSettingsVars before = SettingsVars;
     const std::string editor = EditorState();
-    TOpForm& f = Open();
-    f.SpinTop->SetValue(9);
-    f.CheckAutoSave->setChecked(false);
-    f.EdUserExt->setText("md");
-    Press(f.EdBefore, Qt::Key_Escape);
-
-    EXPECT_EQ(f.result(), mrCancel);
-    EXPECT_TRUE(SettingsVars == before);
-    EXPECT_EQ(EditorState(), editor);
-}
-
-TEST_F(OptionsFormTest, EnterConfirmsFromAnyControl)
-{
-    TOpForm& f = Open();
-    f.EdBefore->setText("[");
-    f.SpinTimer->SetValue(10);
-    Press(f.EdBefore, Qt::Key_Return);
-
-    EXPECT_EQ(f.result(), mrOk);
-    EXPECT_EQ(SettingsVars.BeforeNumberStr, "[");
-    EXPECT_EQ(SettingsVars.AutoSaveTime, 600000);
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        TOpForm& f = Open();
+        f.SpinTop->SetValue(9);
+        f.EdBefore->setText("[");
+        f.SpinTimer->SetValue(10);
+        QTest::keyClick(f.EdBefore, key);
+        EXPECT_EQ(f.result(), key == Qt::Key_Escape ? mrCancel : mrOk);
+        if (key == Qt::Key_Escape) {
+            EXPECT_TRUE(SettingsVars == before);
+            EXPECT_EQ(EditorState(), editor);
+        }
+    }
+    EXPECT_EQ(std::pair(SettingsVars.BeforeNumberStr, SettingsVars.AutoSaveTime), std::pair(std::string("["), 600000));
 }
 
 TEST_F(OptionsFormTest, EditorPageReachesTheEditor)
@@ -87,11 +69,9 @@ TEST_F(OptionsFormTest, EditorPageReachesTheEditor)
     EXPECT_EQ(memo->Margin()->Top(), top);
     f.OKButtonClick();
 
-    EXPECT_EQ(memo->Margin()->Top(), top + 4);
-    EXPECT_EQ(memo->Caret()->TabSpaceCount(), 2);
-    EXPECT_FALSE(memo->Caret()->LockScroll());
-    EXPECT_TRUE(memo->ExMarks()->ParenMark()->Visible());
-    EXPECT_FALSE(memo->WrapOption()->Leading());
+    EXPECT_EQ(std::tuple(memo->Margin()->Top(), memo->Caret()->TabSpaceCount(), memo->Caret()->LockScroll(),
+                         memo->ExMarks()->ParenMark()->Visible(), memo->WrapOption()->Leading()),
+              std::tuple(top + 4, 2, false, true, false));
     EXPECT_EQ(memo->GetText(), Sjis("一行目\r\n二行目"));
 }
 
@@ -211,11 +191,9 @@ TEST_F(OptionsFormTest, WordWrapOffForcesTheScrollBar)
     f.CheckScrbar->setChecked(false);
     f.CheckWordWrapOff->setChecked(true);
     f.PageControl1->setCurrentIndex(3);
-    EXPECT_TRUE(f.CheckScrbar->isChecked());
-    EXPECT_FALSE(f.CheckScrbar->isEnabled());
+    EXPECT_EQ(std::pair(f.CheckScrbar->isChecked(), f.CheckScrbar->isEnabled()), std::pair(true, false));
     f.OKButtonClick();
-    EXPECT_FALSE(memo->WordWrap());
-    EXPECT_TRUE(SettingsVars.Options.Scroll);
+    EXPECT_EQ(std::pair(memo->WordWrap(), SettingsVars.Options.Scroll), std::pair(false, true));
 }
 
 TEST_F(OptionsFormTest, BackupFolderChoiceTakesEffectAtOnce)

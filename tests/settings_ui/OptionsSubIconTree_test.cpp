@@ -53,7 +53,6 @@ TEST_F(OptionsFormTest, TreeLookReachesThePageTree)
     dialogs.AnswerColor(0x00FF00);
     f.trColorBtn->click();
     f.OKButtonClick();
-    EXPECT_TRUE(SettingsVars.TreeFontBold);
-    EXPECT_TRUE(tree->Font().Style().Contains(TFontStyle::fsBold));
-    EXPECT_EQ(tree->Color(), 0x00FF00u);
+    EXPECT_EQ(std::tuple(SettingsVars.TreeFontBold, tree->Font().Style().Contains(TFontStyle::fsBold), tree->Color()),
+              std::tuple(true, true, 0x00FF00u));
 }

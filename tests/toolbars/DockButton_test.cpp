@@ -1,5 +1,5 @@
-// Toolbar buttons: drop-down parts, repeating while held, the one button
-// with a border under the mouse, and the pictures they draw.
+// Toolbar buttons: groups, drop-down parts, repeating while held, the one
+// button with a border under the mouse, and the pictures they draw.
 #include "ButtonGlyph.h"
 #include "ButtonLayout.h"
 #include "SpinRepeatTimer.h"
@@ -149,7 +149,42 @@ TEST_F(DockButtonTest, OneButtonAtATimeIsHotAndNotWhileDisabled)
     EXPECT_EQ(TDockButton::HotButton(), b);
     b->SetEnabled(false);
     EXPECT_EQ(TDockButton::HotButton(), nullptr);
+}
 
+TEST(DockButton, DownInAGroupReleasesTheOthersOfItsToolbar)
+{
+    TToolbarForm f;
+    auto* a = new TDockButton(f.Edit);
+    auto* b = new TDockButton(f.Edit);
+    auto* plain = new TDockButton(f.Edit);
+    auto* elsewhere = new TDockButton(f.File);
+    for (TDockButton* button : {a, b, elsewhere})
+        button->SetGroupIndex(2);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+
+    a->SetDown(true);
+    elsewhere->SetDown(true);
+    b->SetDown(true);
+    EXPECT_FALSE(a->Down());
+    EXPECT_TRUE(b->Down());
+    EXPECT_TRUE(elsewhere->Down()) << "another toolbar";
+    b->SetDown(false);
+    EXPECT_TRUE(b->Down()) << "without AllowAllUp a group keeps one down";
+    plain->SetDown(true);
+    EXPECT_FALSE(plain->Down()) << "group 0 never stays down";
+
+    // With AllowAllUp (spread to the group) a click toggles.
+    a->SetAllowAllUp(true);
+    f.Form.show();
+    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_FALSE(b->Down());
+    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_TRUE(b->Down());
+    EXPECT_EQ(clicks, 2);
+    b->SetEnabled(false);
+    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST(ButtonPictures, GlyphPlaceDitherAndDisabledGlyph)
@@ -186,11 +221,6 @@ TEST(ButtonPictures, AGlyphStripHoldsUpToFivePicturesAndDisablesFromItsSecond)
     EXPECT_EQ(GlyphCountOfStrip({96, 16}), 1) << "six are too many";
     EXPECT_EQ(GlyphCountOfStrip({64, 16}), 4);
     EXPECT_EQ(GlyphCountOfStrip({50, 16}), 1);
-    TDockButton button(nullptr);
-    button.SetNumGlyphs(0);
-    EXPECT_EQ(button.NumGlyphs(), 1);
-    button.SetNumGlyphs(9);
-    EXPECT_EQ(button.NumGlyphs(), 5);
 
     QImage strip(4, 2, QImage::Format_RGB32);
     strip.fill(qRgb(255, 0, 255));

@@ -43,7 +43,8 @@ TEST(DockSeparator, LivesOnlyOnAToolbar)
 {
     TToolbarForm f;
     for (QWidget* parent : std::initializer_list<QWidget*>{&f.Form, f.Top})
-        EXPECT_EQ(MessageOf([&] { new TDockSeparator(parent); }), "TDockSeparator can only be placed on a TDockToolbar");
+        EXPECT_THAT([&] { new TDockSeparator(parent); },
+                    testing::ThrowsMessage<EInvalidOperation>("TDockSeparator can only be placed on a TDockToolbar"));
 }
 
 TEST(DockToolbar, AFormLikeTheMainWindowDrawsDocksGripsFramesAndWrapLines)

@@ -79,16 +79,14 @@ TEST_F(DragSession, DropsOpenANewRowAtARowsEdgeOrGoIntoTheRowAtTheOutline)
         s.Move(PointFor(f.Top, f.Edit, Press, 400, f.Edit->height() / 2));
         s.Finish(true);
     }
-    EXPECT_EQ(f.Edit->DockRow(), 0);
-    EXPECT_EQ(f.Edit->DockPos(), 400);
+    EXPECT_EQ(std::pair(f.Edit->DockRow(), f.Edit->DockPos()), std::pair(0, 400));
     {
         TDragSession s(*f.Edit, Press, false, nullptr);
         s.Move(PointFor(f.Top, f.Edit, Press, 100, 2));
         s.Finish(true);
     }
-    EXPECT_EQ(f.Edit->DockRow(), 0) << "a new first row";
-    EXPECT_EQ(f.File->DockRow(), 1);
-    EXPECT_EQ(f.Tree->DockRow(), 1);
+    EXPECT_EQ((std::vector{f.Edit->DockRow(), f.File->DockRow(), f.Tree->DockRow()}), (std::vector{0, 1, 1}))
+        << "a new first row";
     EXPECT_EQ(f.Edit->DockPos(), 100);
 
     // A full-size bar dropped onto a row with bars gets the next row.
@@ -97,8 +95,7 @@ TEST_F(DragSession, DropsOpenANewRowAtARowsEdgeOrGoIntoTheRowAtTheOutline)
     TDragSession s(*f.Tree, Press, false, nullptr);
     s.Move(PointFor(f.Top, f.Tree, Press, 0, rowOne / 2));
     s.Finish(true);
-    EXPECT_EQ(f.Tree->DockRow(), 1);
-    EXPECT_EQ(f.File->DockRow(), 2);
+    EXPECT_EQ(std::pair(f.Tree->DockRow(), f.File->DockRow()), std::pair(1, 2));
 }
 
 TEST_F(DragSession, ARefusedDockOrAForbiddenFloatGoesElsewhereOrNowhere)
@@ -156,8 +153,7 @@ TEST_F(DragSession, ADoubleClickFloatsADockedBarAndDocksAFloatingOne)
     loose->SetDefaultDock(f.Top);
     DoubleClick(loose);
     EXPECT_EQ(loose->DockedTo(), f.Top);
-    EXPECT_EQ(loose->DockRow(), 0);
-    EXPECT_EQ(loose->DockPos(), 0) << "first in the row";
+    EXPECT_EQ(std::pair(loose->DockRow(), loose->DockPos()), std::pair(0, 0)) << "first in the row";
 }
 
 TEST_F(DragSession, AFloatingToolbarResizesToTheSizesItCanWrapTo)

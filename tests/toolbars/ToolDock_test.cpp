@@ -55,11 +55,13 @@ TEST(ToolDock, KeepsTheEdgeItIsGluedTo)
 TEST(ToolDock, RefusesItsErrors)
 {
     TToolbarForm f;
-    EXPECT_EQ(MessageOf([&] { f.Top->SetPosition(TDockPosition::dpBottom); }),
-              "Cannot change Position of a TToolDock if it already contains controls");
+    EXPECT_THAT([&] { f.Top->SetPosition(TDockPosition::dpBottom); },
+                testing::ThrowsMessage<EInvalidOperation>(
+                    "Cannot change Position of a TToolDock if it already contains controls"));
     for (QWidget* parent : std::initializer_list<QWidget*>{f.Top, f.File})
-        EXPECT_EQ(MessageOf([&] { new TToolDock(parent, "Inner"); }),
-                  "A TToolDock control cannot be placed inside a tool window or another TToolDock");
+        EXPECT_THAT([&] { new TToolDock(parent, "Inner"); },
+                    testing::ThrowsMessage<EInvalidOperation>(
+                        "A TToolDock control cannot be placed inside a tool window or another TToolDock"));
     f.Left->SetPosition(TDockPosition::dpTop);
     EXPECT_FALSE(f.Left->Vertical()) << "an empty dock moves to another edge";
 }
@@ -81,9 +83,7 @@ TEST(ToolDock, RowsAndPositionsOfAnyValueFromTheSettingsFileLayOutWithEveryBarPl
     }
     TToolbarForm f;
     LoadDockLayoutFromIni(f.Form, ini, "");
-    EXPECT_EQ(f.File->DockRow(), 0);
-    EXPECT_EQ(f.Edit->DockRow(), 1);
-    EXPECT_EQ(f.Tree->DockRow(), 1);
+    EXPECT_EQ((std::vector{f.File->DockRow(), f.Tree->DockRow(), f.Edit->DockRow()}), (std::vector{0, 1, 1}));
     EXPECT_EQ(f.Top->height(), 2 * 26 + 1);
     // The row is squeezed back into the dock, one bar after the other.
     EXPECT_EQ(f.Tree->geometry().right() + 1, 1 + f.Top->width() - 1);

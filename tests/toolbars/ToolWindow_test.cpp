@@ -14,10 +14,12 @@ TEST(ToolWindow, GoesOnlyOnADockOrAForm)
 {
     TToolbarForm f;
     QWidget panel(&f.Form);
-    EXPECT_EQ(MessageOf([&] { f.File->SetParent(&panel); }),
-              "A tool window can only be placed on a TToolDock or directly on the form");
+    EXPECT_THAT([&] { f.File->SetParent(&panel); },
+                testing::ThrowsMessage<EInvalidOperation>(
+                    "A tool window can only be placed on a TToolDock or directly on the form"));
     TDockToolbar loose(nullptr, "ToolbarLoose");
-    EXPECT_EQ(MessageOf([&] { loose.SetDockedTo(nullptr); }), "コントロール 'ToolbarLoose' は親ウィンドウを持っていません");
+    EXPECT_THAT([&] { loose.SetDockedTo(nullptr); },
+                testing::ThrowsMessage<EInvalidOperation>("コントロール 'ToolbarLoose' は親ウィンドウを持っていません"));
 }
 
 TEST(ToolWindow, ChangingDocksFiresItsEventsInOrderAndMovesOnceAfter)
@@ -51,9 +53,7 @@ TEST(ToolWindow, AFloatingBarKeepsItsRowInItsLastDock)
     f.Tree->SetDockRow(1);
     f.Edit->SetDockRow(2);
     f.Tree->SetDockedTo(nullptr);
-    EXPECT_FALSE(f.Tree->IsDocked());
-    EXPECT_EQ(f.Tree->LastDock(), f.Top);
-    EXPECT_EQ(f.Top->BarList().size(), 3u);
+    EXPECT_EQ(std::pair(f.Tree->LastDock(), f.Top->BarList().size()), std::pair(f.Top, size_t{3}));
     EXPECT_EQ(f.Top->RowThickness(), (std::vector<int>{22, 0, 22})) << "its row survives with no size";
     EXPECT_EQ(f.Top->height(), 2 * 26 + 1);
     EXPECT_EQ(f.Tree->FrameSize(), QSize(8, 24)) << "a floating frame with a caption";

@@ -11,20 +11,9 @@
 
 #include <QApplication>
 #include <QWidget>
-#include <functional>
+#include <gmock/gmock.h>
 #include <initializer_list>
 #include <string>
-
-// The message of the EInvalidOperation Action raises, or "no error".
-inline std::string MessageOf(const std::function<void()>& Action)
-{
-    try {
-        Action();
-    } catch (const EInvalidOperation& e) {
-        return e.Message();
-    }
-    return "no error";
-}
 
 // A toolbar on Dock with groups of the given numbers of buttons.
 inline TDockToolbar* MakeToolbar(TToolDock* Dock, const char* Name, std::initializer_list<int> Groups)

@@ -27,11 +27,8 @@ TEST(DockRows, BarsOfARowFollowEachOtherAndRowsAreAsThickAsTheirBars)
     const TDockLayout layout = LayoutDockBars(bars, 1000, false, false);
     EXPECT_EQ(layout.RowThickness, (std::vector<int>{22, MinRowThickness})) << "a thin bar still gets 8";
     EXPECT_EQ(layout.Thickness, 22 + 4 + 8 + 4);
-    EXPECT_EQ(bars[1].Pos, 100) << "the second bar's stored position follows the first";
-    EXPECT_EQ(bars[1].Along, 100);
-    EXPECT_EQ(bars[2].Pos, 0);
-    EXPECT_EQ(bars[2].Across, 26);
-    EXPECT_EQ(bars[2].RowSize, 12);
+    EXPECT_EQ(std::tuple(bars[1].Pos, bars[1].Along), std::tuple(100, 100)) << "stored where it follows the first";
+    EXPECT_EQ(std::tuple(bars[2].Pos, bars[2].Across, bars[2].RowSize), std::tuple(0, 26, 12));
 }
 
 TEST(DockRows, ARowLongerThanTheDockIsSqueezedAndClippingStoresIt)
@@ -61,8 +58,7 @@ TEST(DockRows, RowsAreCompactedAndAFullSizeBarKeepsItsRowAlone)
     bars[0].FullSize = true;
     LayoutDockBars(bars, 500, false, false);
     EXPECT_EQ(Rows(bars), (std::vector<int32_t>{0, 1, 2}));
-    EXPECT_EQ(bars[0].Along, 0);
-    EXPECT_EQ(bars[0].PlacedLength, 500);
+    EXPECT_EQ(std::tuple(bars[0].Along, bars[0].PlacedLength), std::tuple(0, 500));
 
     // A floating bar remembering the dock keeps its row, which takes no room.
     bars = {Bar(0, 0, 10), Bar(1, 0, 10), Bar(2, 0, 10)};
@@ -82,8 +78,7 @@ TEST(DockRows, RowsAndPositionsFromABadSettingsFileAreAllPlaced)
     EXPECT_EQ(layout.RowThickness.size(), 3u);
     EXPECT_EQ(bars[3].Pos, 0);
     EXPECT_EQ(bars[2].Pos, INT32_MAX) << "pushed along, held at the 32-bit end";
-    EXPECT_EQ(bars[1].Along, 100);
-    EXPECT_EQ(bars[2].Along, 200);
+    EXPECT_EQ(std::tuple(bars[1].Along, bars[2].Along), std::tuple(100, 200));
 }
 
 TEST(DockRows, DroppingNearARowEdgeOpensANewRow)
@@ -95,9 +90,8 @@ TEST(DockRows, DroppingNearARowEdgeOpensANewRow)
         const TRowDrop got = RowForDrop(rows, position);
         EXPECT_EQ(std::pair(got.Row, got.Before), std::pair(drop.Row, drop.Before)) << position;
     }
-    EXPECT_EQ(RowUnderPosition(rows, 25), 0);
-    EXPECT_EQ(RowUnderPosition(rows, 26), 2);
-    EXPECT_EQ(RowUnderPosition(rows, 52), 3);
+    EXPECT_EQ((std::vector{RowUnderPosition(rows, 25), RowUnderPosition(rows, 26), RowUnderPosition(rows, 52)}),
+              (std::vector{0, 2, 3}));
 }
 
 } // namespace

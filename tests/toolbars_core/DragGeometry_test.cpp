@@ -33,14 +33,10 @@ TEST(DragGeometry, ADockCatchesThePointerWithinItsBands)
     const auto catches = [&](int X, int Y, TBarRect Dock = {0, 0, 640, 27}, bool Vertical = false) {
         return DockCatches(Grip, X, Y, Dock, Vertical, PlaceOutline(Grip, X, Y, {100, 26}));
     };
-    EXPECT_TRUE(catches(-29, 10));
-    EXPECT_FALSE(catches(-30, 10));
-    EXPECT_TRUE(catches(642, 10));
-    EXPECT_FALSE(catches(643, 10));
-    EXPECT_TRUE(catches(300, -16));
-    EXPECT_FALSE(catches(300, -17));
-    EXPECT_TRUE(catches(300, 30));
-    EXPECT_FALSE(catches(300, 31));
+    const std::tuple<int, int, bool> edges[] = {{-29, 10, true}, {-30, 10, false}, {642, 10, true}, {643, 10, false},
+                                                {300, -16, true}, {300, -17, false}, {300, 30, true}, {300, 31, false}};
+    for (const auto& [x, y, caught] : edges)
+        EXPECT_EQ(catches(x, y), caught) << x << ", " << y;
     // An empty dock is widened by a pixel across itself.
     EXPECT_TRUE(catches(300, 0, {0, 0, 640, 0}));
     EXPECT_TRUE(catches(0, 100, {0, 40, 0, 360}, true));
@@ -100,8 +96,7 @@ TEST(DragGeometry, AResizeMovesTheDraggedEdgesAndKeepsTheMinimum)
     EXPECT_EQ(ResizeByEdge(window, 0, -20, 50, {8, 24}), (TBarRect{80, 100, 157, 49}));
     EXPECT_EQ(ResizeByEdge(window, 7, 10, 5, {8, 24}), (TBarRect{100, 100, 147, 54}));
     EXPECT_EQ(ResizeByEdge(window, 3, 500, 500, {8, 24}), (TBarRect{229, 125, 8, 24}));
-    EXPECT_EQ(SizingEdge(htBottomLeft), 6);
-    EXPECT_EQ(SizingEdge(htClose), -1);
+    EXPECT_EQ(std::pair(SizingEdge(htBottomLeft), SizingEdge(htClose)), std::pair(6, -1));
 }
 
 } // namespace

@@ -1,52 +1,14 @@
-// Docks, toolbars and buttons as the main window uses them, and the
-// toolbars' places kept in the settings file.
+// The toolbars' places kept in the settings file.
 #include "DockLayoutIni.h"
+
 #include "IniFiles.h"
 #include "Monitors.h"
 #include "TempDir.h"
 #include "ToolbarForm.h"
 
-#include <QApplication>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(DockButton, DownInAGroupReleasesTheOthersOfItsToolbar)
-{
-    TToolbarForm f;
-    auto* a = new TDockButton(f.Edit);
-    auto* b = new TDockButton(f.Edit);
-    auto* plain = new TDockButton(f.Edit);
-    auto* elsewhere = new TDockButton(f.File);
-    for (TDockButton* button : {a, b, elsewhere})
-        button->SetGroupIndex(2);
-    int clicks = 0;
-    b->OnClick = [&](TObject*) { ++clicks; };
-
-    a->SetDown(true);
-    elsewhere->SetDown(true);
-    b->SetDown(true);
-    EXPECT_FALSE(a->Down());
-    EXPECT_TRUE(b->Down());
-    EXPECT_TRUE(elsewhere->Down()) << "another toolbar";
-    b->SetDown(false);
-    EXPECT_TRUE(b->Down()) << "without AllowAllUp a group keeps one down";
-    plain->SetDown(true);
-    EXPECT_FALSE(plain->Down()) << "group 0 never stays down";
-
-    // With AllowAllUp (spread to the group) a click toggles.
-    a->SetAllowAllUp(true);
-    f.Form.show();
-    QTest::mouseClick(b, Qt::LeftButton);
-    EXPECT_FALSE(b->Down());
-    QTest::mouseClick(b, Qt::LeftButton);
-    EXPECT_TRUE(b->Down());
-    EXPECT_EQ(clicks, 2);
-    b->SetEnabled(false);
-    QTest::mouseClick(b, Qt::LeftButton);
-    EXPECT_EQ(clicks, 2);
-}
 
 class DockLayoutIni : public testing::Test {
 protected:
@@ -66,20 +28,16 @@ TEST_F(DockLayoutIni, PlacesRoundTripThroughTheSettingsFile)
         SaveDockLayoutToIni(f.Form, IniName, "");
     }
     const TIniFile ini(IniName);
-    EXPECT_EQ(ini.ReadInteger("ToolbarEdit", "Rev", 0), 3);
-    EXPECT_EQ(ini.ReadString("ToolbarTree", "DockedTo", ""), "ToolDock2");
-    EXPECT_EQ(ini.ReadString("ToolbarEdit", "DockRow", ""), "1");
-    EXPECT_EQ(ini.ReadString("ToolbarFile", "Visible", ""), "0");
+    EXPECT_EQ((std::vector{ini.ReadString("ToolbarEdit", "Rev", ""), ini.ReadString("ToolbarTree", "DockedTo", ""),
+                           ini.ReadString("ToolbarEdit", "DockRow", ""), ini.ReadString("ToolbarFile", "Visible", "")}),
+              (std::vector<std::string>{"3", "ToolDock2", "1", "0"}));
 
     TToolbarForm f;
     LoadDockLayoutFromIni(f.Form, IniName, "");
     EXPECT_FALSE(f.File->Visible());
-    EXPECT_EQ(f.Tree->DockedTo(), f.Left);
-    EXPECT_EQ(f.Tree->FloatRightX(), 80);
-    EXPECT_EQ(f.File->FloatRightX(), 0);
-    EXPECT_EQ(f.Edit->DockedTo(), f.Top);
-    EXPECT_EQ(f.Edit->DockRow(), 1) << "the hidden bar keeps row 0";
-    EXPECT_EQ(f.Edit->DockPos(), 40);
+    EXPECT_EQ(std::pair(f.Tree->DockedTo(), f.Edit->DockedTo()), std::pair(f.Left, f.Top));
+    EXPECT_EQ(std::pair(f.Tree->FloatRightX(), f.File->FloatRightX()), std::pair(80, 0));
+    EXPECT_EQ(std::pair(f.Edit->DockRow(), f.Edit->DockPos()), std::pair(1, 40)) << "the hidden bar keeps row 0";
     EXPECT_EQ(f.Edit->geometry().topLeft(), QPoint(41, 1)) << "inside the bound lines; row 0 takes no room";
 }
 
@@ -104,8 +62,7 @@ TEST_F(DockLayoutIni, ForeignSectionsUnknownDocksAndAMissingFileChangeLittle)
     EXPECT_EQ(f.Edit->DockedTo(), f.Left) << "the prefix names the sections";
     LoadDockLayoutFromIni(f.Form, IniName, "");
     EXPECT_FALSE(f.Tree->Visible());
-    EXPECT_EQ(f.Tree->DockedTo(), f.Top);
-    EXPECT_EQ(f.Tree->DockRow(), 0);
+    EXPECT_EQ(std::pair(f.Tree->DockedTo(), f.Tree->DockRow()), std::pair(f.Top, 0));
 
     new TDockToolbar(f.Top, "");
     EXPECT_THROW(SaveDockLayoutToIni(f.Form, IniName, ""), Exception);
@@ -133,9 +90,8 @@ TEST_F(DockLayoutIni, AFloatingBarComesBackWhereItFloatedAndOntoTheScreen)
     {
         TToolbarForm f;
         LoadDockLayoutFromIni(f.Form, IniName, "");
-        EXPECT_EQ(f.Tree->DockedTo(), nullptr);
-        EXPECT_EQ(f.Tree->pos(), QPoint(300, 200));
-        EXPECT_EQ(f.Tree->LastDock(), f.Left);
+        EXPECT_EQ(std::tuple(f.Tree->DockedTo(), f.Tree->pos(), f.Tree->LastDock()),
+                  std::tuple(static_cast<TToolDock*>(nullptr), QPoint(300, 200), f.Left));
         EXPECT_EQ(f.Tree->DockRow(), 1) << "kept for docking again";
         EXPECT_EQ(f.Edit->pos(), QPoint(-20, 100)) << "partly on the screen: kept";
         EXPECT_EQ(f.Edit->LastDock(), f.Top) << "revision 2 is read but for its last dock";

@@ -84,10 +84,8 @@ TEST_F(ColorSchemeTest, AnEmptyFileGivesTheFallbacksAndLeavesOtherColours)
     TFakeSettingsHost expected = Host;
     ASSERT_TRUE(Load(Dir.File("empty.cfg")));
 
-    EXPECT_EQ(SettingsVars.StrCol, 0xCC41FA);
-    EXPECT_EQ(SettingsVars.ZenTabCol, 0xC0C0C0);
-    EXPECT_EQ(SettingsVars.HanCol, 0xC0CDFE);
-    EXPECT_EQ(SettingsVars.Colors.Back, clWhite);
+    EXPECT_EQ((std::vector{SettingsVars.StrCol, SettingsVars.ZenTabCol, SettingsVars.HanCol, SettingsVars.Colors.Back}),
+              (std::vector<TColor>{0xCC41FA, 0xC0C0C0, 0xC0CDFE, clWhite}));
     EXPECT_FALSE(SettingsVars.AnkBold || SettingsVars.DBCSUL || SettingsVars.CommentBold);
     TEditorSettings& e = expected.Editor;
     ApplyBackground(e, clWhite);
@@ -105,14 +103,13 @@ TEST_F(ColorSchemeTest, SavingTakesTheExtensionCfgAndKeepsOtherKeys)
     WriteRaw(Dir.File("x.cfg"), "[Colors]\r\nMine=7\r\nAnkCol=1\r\n");
     ASSERT_TRUE(Save(Dir.File("x.txt")));
     ASSERT_TRUE(Save(Dir.File("y")));
-    EXPECT_EQ(TIniFile(Dir.File("x.cfg")).ReadInteger("Colors", "Mine", 0), 7);
-    EXPECT_EQ(TIniFile(Dir.File("x.cfg")).ReadInteger("Colors", "AnkCol", -1), 0);
-    EXPECT_FALSE(std::filesystem::exists(Dir.File("x.txt")));
-    EXPECT_TRUE(std::filesystem::exists(Dir.File("y.cfg")));
+    const TIniFile saved(Dir.File("x.cfg"));
+    EXPECT_EQ(saved.ReadString("Colors", "Mine", "") + " " + saved.ReadString("Colors", "AnkCol", ""), "7 0");
+    EXPECT_EQ(std::pair(std::filesystem::exists(Dir.File("x.txt")), std::filesystem::exists(Dir.File("y.cfg"))),
+              std::pair(false, true));
     const TDialogQuestion& asked = Dialogs.Questions().at(0);
-    EXPECT_EQ(asked.Filter, "カラー設定(*.cfg)|*.cfg");
-    EXPECT_EQ(asked.InitialDir, ProgramFolder());
-    EXPECT_TRUE(asked.OverwritePrompt);
+    EXPECT_EQ(std::tuple(asked.Filter, asked.InitialDir, asked.OverwritePrompt),
+              std::tuple("カラー設定(*.cfg)|*.cfg", ProgramFolder(), true));
     EXPECT_EQ(SaveDialog.InitialDir(), "/elsewhere/");
 }
 
@@ -133,8 +130,8 @@ TEST_F(ColorSchemeTest, TheSettingsFileIsRefusedInAnyCaseButACopyIsRead)
 
     std::filesystem::copy_file(settings, Dir.File("copy.ini"));
     EXPECT_TRUE(Load(Dir.File("copy.ini")));
-    EXPECT_EQ(SettingsVars.AnkCol, 255);
-    EXPECT_EQ(Host.Editor.Colors.Str.Color, 0xCC41FA) << "StrCol is read after AnkCol";
+    EXPECT_EQ(std::pair(SettingsVars.AnkCol, Host.Editor.Colors.Str.Color), std::pair(TColor{255}, TColor{0xCC41FA}))
+        << "StrCol is read after AnkCol";
 }
 
 TEST_F(ColorSchemeTest, AWriteThatFailsIsToldAndKeepsTheOldFile)

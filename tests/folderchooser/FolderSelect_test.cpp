@@ -100,9 +100,9 @@ TEST_F(FolderDialog, FollowsTheTreeWithTheComboAndTheFileList)
         QTest::mouseClick(Form.EdMakeDir, Qt::LeftButton);
         EXPECT_EQ(Form.EdMakeDir->selectedText().toStdString(), "b");
         EXPECT_EQ(Form.ShellComboBox1->EditText(Form.ShellComboBox1->currentIndex()).toStdString(), T + "/a/b");
-        EXPECT_EQ(Form.FileListBoxEx1->count(), 2);
-        EXPECT_EQ(Form.FileListBoxEx1->currentRow(), 0);
-        EXPECT_EQ(Form.FileListBoxEx1->item(0)->text().toStdString(), "x.txt");
+        EXPECT_EQ(std::tuple(Form.FileListBoxEx1->count(), Form.FileListBoxEx1->currentRow(),
+                             Form.FileListBoxEx1->item(0)->text().toStdString()),
+                  std::tuple(2, 0, std::string("x.txt")));
         // The selected file: silver and black until the list has the focus.
         EXPECT_EQ(Form.SelectionBackground(), QColor(0xC0, 0xC0, 0xC0));
         QFocusEvent focusIn(QEvent::FocusIn);

@@ -23,11 +23,10 @@ TEST(IDList, SizesDepthParentLastAndNext)
 {
     const TItemIDList one = List({"C"}), two = List({"C", "V/mnt"});
     const TItemIDList sized = List({"12345678", "1234"}); // items of cb 10 and 6
-    EXPECT_EQ(IDListSize(sized), 18u);
-    EXPECT_EQ(FirstItemSize(sized), 12u);
-    EXPECT_EQ(IDListSize(TItemIDList::Desktop()), 2u);
-    EXPECT_EQ(IDListSize(kNil), 0u);
-    EXPECT_EQ(FirstItemSize(TItemIDList::Desktop()), 0u);
+    const TItemIDList desktop = TItemIDList::Desktop();
+    EXPECT_EQ((std::vector{IDListSize(sized), FirstItemSize(sized), IDListSize(desktop), IDListSize(kNil),
+                           FirstItemSize(desktop)}),
+              (std::vector<size_t>{18, 12, 2, 0, 0}));
     EXPECT_EQ(IDListDepth(kNil), -1);
     EXPECT_EQ(IDListDepth(two), 2);
     EXPECT_TRUE(ParentOfIDList(one).IsNil()) << "the parent of one item is nil, not the desktop";
@@ -69,12 +68,8 @@ TEST(IDList, PackedBytesAreReadBackOnlyWhenWellFormed)
 
 TEST(IDList, ItemsGiveEachItemsData)
 {
-    const std::string big(4000, 'x');
-    const TItemIDList list = List({"H", "F" + big});
-    const auto items = list.Items();
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0], "H");
-    EXPECT_EQ(items[1], "F" + big);
+    const std::string big = "F" + std::string(4000, 'x');
+    EXPECT_EQ(List({"H", big}).Items(), (std::vector<std::string_view>{"H", big}));
     EXPECT_TRUE(TItemIDList::Desktop().Items().empty());
     EXPECT_EQ(IDListSize(Item(std::string(0xFFFD, 'x'))), 0x10001u);
     EXPECT_TRUE(Item(std::string(0xFFFE, 'x')).IsNil()) << "too long for its count";

@@ -14,9 +14,8 @@ TEST(MountTable, ParsesEscapedFieldsAndOptionalTags)
                                        "40 21 8:17 / /media/me/MY\\040DISK rw,nosuid shared:5 master:2 - vfat /dev/sdb1 rw\n"
                                        "41 21 0:50 / /mnt/nas rw - nfs4 server:/export rw");
     ASSERT_EQ(mounts.size(), 3u);
-    EXPECT_EQ(mounts[1].MountPoint, "/media/me/MY DISK");
-    EXPECT_EQ(mounts[1].FsType, "vfat");
-    EXPECT_EQ(mounts[1].Source, "/dev/sdb1");
+    EXPECT_EQ(std::tie(mounts[1].MountPoint, mounts[1].FsType, mounts[1].Source),
+              std::tuple("/media/me/MY DISK", "vfat", "/dev/sdb1"));
     EXPECT_EQ(mounts[2].Source, "server:/export");
 }
 
@@ -26,14 +25,10 @@ TEST(MountTable, ListsTheRootFirstThenDevicesBelowTheMediaRootsAndNetworkVolumes
                                              {"/", "/dev/vda2", "ext4"},        {"/srv/nas", "nas:/x", "cifs"},
                                              {"/media/ram", "tmpfs", "tmpfs"},  {"/media/usb", "/dev/sdc1", "vfat"}};
     const auto volumes = ListVolumes(mounts, {"/media"}, {{"/dev/sdc1", "STICK"}});
-    ASSERT_EQ(volumes.size(), 3u);
-    EXPECT_EQ(volumes[0].MountPoint, "/");
-    EXPECT_EQ(volumes[1].MountPoint, "/srv/nas");
-    EXPECT_EQ(volumes[1].Kind, TVolumeKind::Network);
     // The later mount on one point hides the earlier one.
-    EXPECT_EQ(volumes[2].Source, "/dev/sdc1");
-    EXPECT_EQ(volumes[2].Kind, TVolumeKind::Removable);
-    EXPECT_EQ(volumes[2].Label, "STICK");
+    EXPECT_EQ(volumes, (std::vector<TVolume>{{"/", "/dev/vda2", TVolumeKind::Fixed, ""},
+                                             {"/srv/nas", "nas:/x", TVolumeKind::Network, ""},
+                                             {"/media/usb", "/dev/sdc1", TVolumeKind::Removable, "STICK"}}));
 }
 
 TEST(MountTable, DiffsAndLabelCase)
@@ -58,6 +53,7 @@ struct TRecordedChange {
     uint32_t EventType;
     TItemIDList IDList;
     uint16_t Kind;
+    bool operator==(const TRecordedChange&) const = default;
 };
 
 class TRecorder final : public IShellControl {
@@ -81,22 +77,17 @@ TEST(ShellCtrlList, MountTableChangesReachEveryControlAsArrivalsAndRemovals)
     temp.Mount({{"USB", "/dev/sdb1", "vfat"}, {"NAS", "nas:/x", "nfs"}});
     ns->Controls().Rescan();
     const std::string usb = temp.Root + "/media/USB";
-    ASSERT_EQ(first.Changes.size(), 2u);
-    EXPECT_EQ(first.Changes[0].Text, "My disk (" + usb + ")");
-    EXPECT_EQ(first.Changes[0].EventType, DBT_DEVICEARRIVAL);
-    EXPECT_EQ(first.Changes[0].IDList, TShellNamespace::VolumeIDList(usb));
-    EXPECT_EQ(first.Changes[0].Kind, 1);
-    EXPECT_EQ(first.Changes[1].Kind, 2);
-    EXPECT_EQ(first.Changes[1].Text, "");
-    EXPECT_TRUE(first.Changes[1].IDList.IsNil());
+    const TRecordedChange usbArrived{"My disk (" + usb + ")", DBT_DEVICEARRIVAL, TShellNamespace::VolumeIDList(usb), 1};
+    const TRecordedChange networkArrived{"", DBT_DEVICEARRIVAL, {}, 2};
+    EXPECT_EQ(first.Changes, (std::vector{usbArrived, networkArrived}));
     EXPECT_NE(ns->VolumeAt(usb), nullptr);
 
     ns->Controls().Remove(&second);
     temp.Mount({{"NAS", "nas:/x", "nfs"}});
     ns->Controls().Rescan();
     ASSERT_EQ(first.Changes.size(), 3u);
-    EXPECT_EQ(first.Changes[2].Text, " (" + usb + ")");
-    EXPECT_EQ(first.Changes[2].EventType, DBT_DEVICEREMOVECOMPLETE);
+    EXPECT_EQ(std::pair(first.Changes[2].Text, first.Changes[2].EventType),
+              std::pair(" (" + usb + ")", uint32_t{DBT_DEVICEREMOVECOMPLETE}));
     EXPECT_EQ(second.Changes.size(), 2u);
     EXPECT_EQ(ns->VolumeAt(usb), nullptr);
     ns->Controls().Remove(&first);

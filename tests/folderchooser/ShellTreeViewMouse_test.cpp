@@ -107,10 +107,8 @@ TEST_F(TreeMouse, RenameNeverReplacesAndKeepsTheNodeInOrder)
 
     EXPECT_TRUE(View.Rename(a, "z"));
     EXPECT_TRUE(fs::exists(T + "/z/inner"));
-    EXPECT_EQ(Node(T + "/z"), a);
-    EXPECT_EQ(a->Row, 2); // after b and m
-    EXPECT_TRUE(a->Expanded);
-    ASSERT_EQ(a->Children.size(), 1u);
+    // Found under its new name, after b and m, still expanded.
+    EXPECT_EQ(std::tuple(Node(T + "/z"), a->Row, a->Expanded, a->Children.size()), std::tuple(a, 2, true, size_t{1}));
     EXPECT_EQ(a->Children[0]->Item->Path(), T + "/z/inner");
 
     // Read-only: no editing.
