@@ -1,6 +1,6 @@
 // Polite to plain: the documented examples, the context rules and the
 // table's entries.
-#include "sentence_style_test_util.h"
+#include "SentenceStyleText.h"
 
 #include "DaHenkan.h"
 

@@ -1,6 +1,6 @@
 // Plain to polite: the documented examples, the context rules, the two
 // questions and the table's entries.
-#include "sentence_style_test_util.h"
+#include "SentenceStyleText.h"
 
 #include "DesuHenkan.h"
 #include "Sjis.h"

@@ -1,6 +1,6 @@
 // The scanner both sentence-style converters share: terminators, particle
 // groups, line ends, quoted spans and texts beyond any fixed buffer.
-#include "sentence_style_test_util.h"
+#include "SentenceStyleText.h"
 
 #include "DaHenkan.h"
 #include "DesuHenkan.h"
