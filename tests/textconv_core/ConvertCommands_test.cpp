@@ -1,7 +1,6 @@
 // The direct conversion commands as the editor's popup menu runs them on a
 // selection.
 #include "ConvertCommands.h"
-#include "LineHeads.h"
 #include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
@@ -53,18 +52,8 @@ TEST(ConvertCommands, EmptySelectionRunsOnlyTheMarkedCommands)
     EXPECT_EQ(RunOn("pEdDoubleQutnClick", "x"), "\"x\"");
 }
 
-TEST(ConvertCommands, LineBreaksOfALongSelectionAreAllRemoved)
-{
-    std::string text;
-    while (text.size() < 20000)
-        text += "0123456789\r\n";
-    EXPECT_EQ(RunOn("pEdAllRtnDelClick", text).find('\r'), std::string::npos);
-}
-
 TEST(ConvertCommands, AbsurdLineHeadCountsFromTheSettingsAreHeld)
 {
-    EXPECT_EQ(LineHeadCount(1'000'000'000), 8192);
-    EXPECT_EQ(LineHeadCount(-5), 0);
     const std::string result = RunOn("pEdInsSpcClick", "a\r\nb\r\n", {.InsSpcWidth = 1'000'000'000});
     EXPECT_EQ(result.size(), 2 * (8192 + 3));
 }

@@ -1,51 +1,11 @@
-// Joins, 「」 sentences, words, alphanumeric separation, line heads and
-// line numbers.
+// Line heads: leading blanks and quote marks, paragraph indents and line
+// numbers.
 #include "LineHeads.h"
-#include "StrJoin.h"
-#include "StrSeikeiEtc.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
 using namespace textconv;
-
-TEST(LineLayout, JoinsAndBreaksLinesSplitsWordsAndSpacesAlphanumerics)
-{
-    ExpectConverted({
-        // Joins keep the break before a full-width space.
-        {JoinLinesExceptZenSpace, "あい\r\n　うえ\r\n", "あい\r\n　うえ"},
-        {JoinLinesExceptZenSpace, "あい\r\nうえ\r\n", "あいうえ"},
-        {JoinLinesExceptZenSpace, "あ\r\n\r\nい", "あい"}, // an empty line is joined too
-        // A lone CR is one line break; the byte after it stays.
-        {JoinLinesExceptZenSpace, "a\rb", "ab"},
-        // Quote joins keep only the first break around an empty line.
-        {JoinLinesForQuote, "あ\r\n\r\nい\r\nう\r\n「え」\r\n　お\r\n", "あ\r\nいう\r\n「え」\r\n　お"},
-        {JoinLinesExceptMarks, "あ\r\nい\r\n□う\r\n●え\r\n【お】\r\n\r\nか\r\nき", "あい\r\n□う\r\n●え\r\n【お】\r\nかき"},
-        // Only whole characters count: 亜 (88 9F) after the break is no mark.
-        {JoinLinesExceptMarks, "あ\r\n亜", "あ亜"},
-        // Each 「」 sentence goes on its own line.
-        {BreakKagiSentences, "彼は「はい」と言った\r\n", "彼は\r\n「はい」\r\nと言った\r\n"},
-        {BreakKagiSentences, "「はい」\r\n「いいえ」「うん」\r\n\r\n", "「はい」\r\n「いいえ」\r\n「うん」\r\n\r\n"},
-        {BreakKagiSentences, "終わり」", "終わり」\r\n"}, {BreakKagiSentences, "", ""},
-        {SplitWords, "ab cd\r\nあい　う", "ab\r\ncd\r\nあい　う\r\n"},
-        {SplitWords, "a  b\r\n", "a\r\n\r\nb\r\n"}, // two spaces make an empty word
-        {SplitWords, "", ""},
-        // Letters and digits are spaced from double-byte text.
-        {SeparateAlphanumerics, "abcあ", "abc あ"}, {SeparateAlphanumerics, "あabc", "あ abc"},
-        {SeparateAlphanumerics, "第3章", "第 3 章"}, {SeparateAlphanumerics, "abc、x（y）z。1，", "abc、x（y）z。1，"},
-        {SeparateAlphanumerics, "（abc）　a゛b", "（abc）　a ゛b"},
-        // Half-width kana and symbols are not alphanumerics.
-        {SeparateAlphanumerics, "ｱあ-い", "ｱあ-い"},
-        // A line break ends the neighbourhood, and a final one stays.
-        {SeparateAlphanumerics, "a\r\nあ\r\n", "a\r\nあ\r\n"},
-    });
-}
-
-TEST(BreakKagiSentences, BreaksLinesOverTheLimitWithoutLosingBytes)
-{
-    const std::string line = Repeat(S("あ"), 4097);
-    EXPECT_EQ(BreakKagiSentences(line + "\r\n"), line.substr(0, 8192) + "\r\n" + S("あ") + "\r\n");
-}
 
 TEST(LineLayout, PrefixesLines)
 {

@@ -3,10 +3,12 @@
 #include "Files.h"
 #include "SysUtils.h"
 #include "SjisLiteral.h"
+#include "SysErrorText.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -18,6 +20,18 @@ mode_t ModeOf(const std::string& Path)
 {
     struct stat st;
     return stat(Path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// The message of the E that Action raises.
+template <typename E, typename Fn>
+std::string Raised(Fn Action)
+{
+    try {
+        Action();
+    } catch (const E& e) {
+        return e.Message();
+    }
+    return "no error";
 }
 
 TEST(Files, AtomicWriteReplacesWholeKeepsPermissionsAndLeavesTheOldFileOnFailure)
@@ -34,7 +48,9 @@ TEST(Files, AtomicWriteReplacesWholeKeepsPermissionsAndLeavesTheOldFileOnFailure
     }
     EXPECT_EQ(ReadRaw(name), "second");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1); // no temporary left
-    EXPECT_THROW(WriteFileAtomic(dir.File("missing/doc.vk2"), "x"), EFCreateError);
+    // The message names the file and the system's reason.
+    EXPECT_EQ(Raised<EFCreateError>([&] { WriteFileAtomic(dir.File("missing/doc.vk2"), "x"); }),
+              "ファイル \"" + dir.File("missing/doc.vk2") + "\" を作成できません。" + SysErrorMessage(ENOENT));
 }
 
 TEST(Files, AtomicWriteThroughASymlinkReplacesItsTarget)
@@ -56,7 +72,8 @@ TEST(Files, ReadingRefusesWhatIsNotAWholeRegularFile)
     EXPECT_EQ(ReadFileBytes(name), std::string(100, 'd'));
     EXPECT_EQ(ReadFileBytes(name, 100), std::string(100, 'd'));
     EXPECT_THROW(ReadFileBytes(name, 99), EFOpenError);
-    EXPECT_THROW(ReadFileBytes(dir.File("absent")), EFOpenError);
+    EXPECT_EQ(Raised<EFOpenError>([&] { ReadFileBytes(dir.File("absent")); }),
+              "ファイル \"" + dir.File("absent") + "\" を開けません。" + SysErrorMessage(ENOENT));
     EXPECT_THROW(ReadFileBytes(dir.Path()), EFOpenError);
     ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0644), 0);
     EXPECT_THROW(ReadFileBytes(dir.File("fifo")), EFOpenError); // and does not wait for a writer
