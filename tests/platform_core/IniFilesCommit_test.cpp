@@ -68,6 +68,7 @@ TEST_F(IniCommit, ABatchCommitsOnceWhenTheOutermostUpdateEndsOrIsDroppedWhenAban
     ini.EndUpdate();
     ini.BeginUpdate();
     ini.WriteInteger("Options", "A", 3);
+    EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", 0), 2);
     ini.EndUpdate();
     EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", 0), 3);
 }
