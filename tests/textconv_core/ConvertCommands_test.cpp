@@ -58,7 +58,7 @@ TEST(ConvertCommands, AbsurdLineHeadCountsFromTheSettingsAreHeld)
     EXPECT_EQ(result.size(), 2 * (8192 + 3));
 }
 
-TEST(ConvertCommands, NumbersAdvanceTheRunningNumber)
+TEST(ConvertCommands, NumbersAdvanceTheRunningNumberAndTheSwapPutsTheCaretBack)
 {
     TConvertContext context{.InsertNumber = 7};
     context.Numbering.NoContinue = true;
@@ -67,13 +67,8 @@ TEST(ConvertCommands, NumbersAdvanceTheRunningNumber)
     RunConvertCommand(*FindConvertCommand("pEdInsNumberClick"), editor, context);
     EXPECT_EQ(editor.Selected, "7a\r\n8b\r\n");
     EXPECT_EQ(context.InsertNumber, 9);
-}
-
-TEST(ConvertCommands, AssignmentSwapPutsTheCaretBackAtTheStart)
-{
-    TFakeEditor editor;
     editor.Selected = "a := b;\r\n";
-    TConvertContext context;
+    editor.Start = 5;
     RunConvertCommand(*FindConvertCommand("pEdDelphiClick"), editor, context);
     EXPECT_EQ(editor.Selected, "b := a;\r\n");
     EXPECT_EQ(editor.Start, 5);
@@ -85,8 +80,7 @@ TEST(ConvertCommands, KakkoAreCountedAsWholeCharacters)
     // as the bytes of 「 (81 75).
     EXPECT_EQ(CountKakko(Sjis("メu")).Open, 0);
     const TKakkoCount count = CountKakko(Sjis("「あ」「い"));
-    EXPECT_EQ(count.Open, 2);
-    EXPECT_EQ(count.Close, 1);
+    EXPECT_EQ(std::pair(count.Open, count.Close), std::pair(2, 1));
 }
 
 } // namespace
