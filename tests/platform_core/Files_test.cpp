@@ -6,6 +6,7 @@
 #include "SysErrorText.h"
 #include "TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -20,18 +22,6 @@ mode_t ModeOf(const std::string& Path)
 {
     struct stat st;
     return stat(Path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
-// The message of the E that Action raises.
-template <typename E, typename Fn>
-std::string Raised(Fn Action)
-{
-    try {
-        Action();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    return "no error";
 }
 
 TEST(Files, AtomicWriteReplacesWholeKeepsPermissionsAndLeavesTheOldFileOnFailure)
@@ -49,8 +39,9 @@ TEST(Files, AtomicWriteReplacesWholeKeepsPermissionsAndLeavesTheOldFileOnFailure
     EXPECT_EQ(ReadRaw(name), "second");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1); // no temporary left
     // The message names the file and the system's reason.
-    EXPECT_EQ(Raised<EFCreateError>([&] { WriteFileAtomic(dir.File("missing/doc.vk2"), "x"); }),
-              "ファイル \"" + dir.File("missing/doc.vk2") + "\" を作成できません。" + SysErrorMessage(ENOENT));
+    EXPECT_THAT([&] { WriteFileAtomic(dir.File("missing/doc.vk2"), "x"); },
+                ThrowsMessage<EFCreateError>("ファイル \"" + dir.File("missing/doc.vk2") + "\" を作成できません。"
+                                             + SysErrorMessage(ENOENT)));
 }
 
 TEST(Files, AtomicWriteThroughASymlinkReplacesItsTarget)
@@ -72,8 +63,8 @@ TEST(Files, ReadingRefusesWhatIsNotAWholeRegularFile)
     EXPECT_EQ(ReadFileBytes(name), std::string(100, 'd'));
     EXPECT_EQ(ReadFileBytes(name, 100), std::string(100, 'd'));
     EXPECT_THROW(ReadFileBytes(name, 99), EFOpenError);
-    EXPECT_EQ(Raised<EFOpenError>([&] { ReadFileBytes(dir.File("absent")); }),
-              "ファイル \"" + dir.File("absent") + "\" を開けません。" + SysErrorMessage(ENOENT));
+    EXPECT_THAT([&] { ReadFileBytes(dir.File("absent")); },
+                ThrowsMessage<EFOpenError>("ファイル \"" + dir.File("absent") + "\" を開けません。" + SysErrorMessage(ENOENT)));
     EXPECT_THROW(ReadFileBytes(dir.Path()), EFOpenError);
     ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0644), 0);
     EXPECT_THROW(ReadFileBytes(dir.File("fifo")), EFOpenError); // and does not wait for a writer

@@ -5,12 +5,16 @@
 #include "Strings.h"
 #include "TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 class IniRules : public testing::Test {
 protected:
@@ -236,15 +240,10 @@ TEST_F(IniRules, NamesTheFileCannotHoldAreRefusedWithTheReason)
         {"S", "K ", "空白"},
         {"S", "K\n", "改行"},
     };
-    for (const auto& c : refused) {
-        SCOPED_TRACE(c.Section + "/" + c.Key);
-        try {
-            Ini_.WriteString(c.Section, c.Key, "v");
-            ADD_FAILURE() << "accepted";
-        } catch (const EIniNameError& error) {
-            EXPECT_NE(error.Message().find(c.Reason), std::string::npos) << error.Message();
-        }
-    }
+    for (const auto& c : refused)
+        EXPECT_THAT([&] { Ini_.WriteString(c.Section, c.Key, "v"); },
+                    ThrowsMessage<EIniNameError>(HasSubstr(c.Reason)))
+            << c.Section << "/" << c.Key;
     EXPECT_EQ(Bytes(), "<missing>");
     const std::pair<std::string, std::string> unusual[] = {
         {"", ""}, {"a b", "k]x"}, {"\x83\x5D", "a;b"}, {"[x", "k["}, {";S", "\x81\x3B"},
@@ -263,14 +262,9 @@ TEST_F(IniRules, AWriteErrorNamesTheFile)
 {
     // A plain file where the folder should be: nothing can be created there.
     WriteRaw(Dir_.File("plain"), "x");
-    const std::string name = Dir_.File("plain/") + Sjis("設定.ini");
-    TIniFile ini(name);
-    try {
-        ini.WriteInteger("S", "K", 1);
-        FAIL() << "no exception";
-    } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message(), Dir_.File("plain/") + "設定.ini に書き込めません");
-    }
+    TIniFile ini(Dir_.File("plain/") + Sjis("設定.ini"));
+    EXPECT_THAT([&] { ini.WriteInteger("S", "K", 1); },
+                ThrowsMessage<EIniFileException>(Dir_.File("plain/") + "設定.ini に書き込めません"));
 }
 
 } // namespace
