@@ -5,42 +5,31 @@
 #include <gtest/gtest.h>
 #include <unicode/ucnv.h>
 
-#include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace {
 
-// ICU's windows-31j decoder, stopping at anything it cannot map (no
-// substitution, so that unassigned codes show as such).
-class IcuWindows31j {
-public:
-    IcuWindows31j()
-    {
+// ICU's windows-31j decoding of one code: its one UTF-16 unit, or -1 when
+// ICU has none (no substitution, so that unassigned codes show as such).
+int IcuDecode(uint16_t Code)
+{
+    static UConverter* const converter = [] {
         UErrorCode error = U_ZERO_ERROR;
-        Converter_.reset(ucnv_open("windows-31j", &error));
+        UConverter* windows31j = ucnv_open("windows-31j", &error);
+        ucnv_setToUCallBack(windows31j, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
         if (U_FAILURE(error))
             throw std::runtime_error("ICU has no windows-31j converter");
-        ucnv_setToUCallBack(Converter_.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
-    }
-
-    // The one UTF-16 unit of a code, or -1 when ICU has none.
-    int Decode(uint16_t Code) const
-    {
-        const char bytes[2] = {static_cast<char>(Code >> 8), static_cast<char>(Code & 0xFF)};
-        const bool pair = Code > 0xFF;
-        UChar out[4];
-        UErrorCode error = U_ZERO_ERROR;
-        ucnv_reset(Converter_.get());
-        const int32_t length = ucnv_toUChars(Converter_.get(), out, 4, pair ? bytes : bytes + 1, pair ? 2 : 1, &error);
-        return U_SUCCESS(error) && length == 1 ? out[0] : -1;
-    }
-
-private:
-    struct Closer {
-        void operator()(UConverter* C) const { ucnv_close(C); }
-    };
-    std::unique_ptr<UConverter, Closer> Converter_;
-};
+        return windows31j;
+    }();
+    const char bytes[2] = {static_cast<char>(Code >> 8), static_cast<char>(Code & 0xFF)};
+    const bool pair = Code > 0xFF;
+    UChar out[4];
+    UErrorCode error = U_ZERO_ERROR;
+    ucnv_reset(converter);
+    const int32_t length = ucnv_toUChars(converter, out, 4, pair ? bytes : bytes + 1, pair ? 2 : 1, &error);
+    return U_SUCCESS(error) && length == 1 ? out[0] : -1;
+}
 
 // Every code the helper can cut: the single bytes that are not lead bytes
 // and every lead byte followed by a valid trail byte.
@@ -75,10 +64,9 @@ bool IcuSwapsControl(uint16_t Code) { return Code == 0x1A || Code == 0x1C || Cod
 // iconv shows).
 TEST(Cp932, AgreesWithIcuOnEveryCodeAndRoundTripsAllButTheDuplicates)
 {
-    const IcuWindows31j icu;
     int singles = 0, pairs = 0, duplicates = 0;
     for (uint16_t code : AllCharacterCodes()) {
-        const int expected = icu.Decode(code);
+        const int expected = IcuDecode(code);
         const char16_t decoded = SjisCharToUtf16(code);
         if (expected < 0) {
             EXPECT_EQ(decoded, u'\xFFFD') << std::hex << code;
