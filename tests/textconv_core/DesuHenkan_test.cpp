@@ -6,8 +6,6 @@
 
 namespace {
 
-using textconv::DesuEndingLookup;
-
 // Answers the converter's questions from Script in turn and records them.
 textconv::YesNoQuestion Scripted(std::vector<bool> Script, std::vector<std::string>& Asked)
 {
@@ -73,11 +71,7 @@ TEST(DesuHenkan, ContextRules)
 // is tried instead.
 TEST(DesuHenkan, NothingForAContextRetriesTheShorterTail)
 {
-    EXPECT_TRUE(DesuEndingLookup(S("つかった"), 0).empty());
-    EXPECT_EQ(U(DesuEndingLookup(S("つかった"), 2)), "つかいました");
     EXPECT_EQ(DaToDesu("Ａつかった。"), "Ａついでした。");
-    EXPECT_TRUE(DesuEndingLookup(S("まい"), 3).empty());
-    EXPECT_EQ(U(DesuEndingLookup(S("まい"), 1)), "ないでしょう");
 }
 
 // Each ending after a neutral character and before 。 becomes its listed
