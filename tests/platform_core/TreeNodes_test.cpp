@@ -299,11 +299,8 @@ TEST(TreeNodes, SelectingFiresChangingBeforeAndChangeAfter)
 {
     TTreeNodes nodes;
     nodes.LoadFromText(Sample);
-    std::vector<std::string> events;
-    nodes.OnChanging = [&](TTreeNode* Node) {
-        events.push_back(Node->Text() + (nodes.Selected() ? nodes.Selected()->Text() : "-"));
-    };
-    nodes.OnChange = [&](TTreeNode* Node) { events.push_back(Node->Text() + nodes.Selected()->Text()); };
+    std::vector<std::string> events; // the node told of, then the selection
+    nodes.OnChanging = nodes.OnChange = [&](TTreeNode* Node) { events.push_back(Name(Node) + Name(nodes.Selected())); };
     nodes.SetSelected(Find(nodes, "b"));
     nodes.SetSelected(Find(nodes, "b"));
     nodes.SetSelected(Find(nodes, "e"));

@@ -1,22 +1,14 @@
 // Polite to plain: the documented examples, the context rules and the
 // table's entries.
-#include "sentence_style_test_util.h"
-
-#include "DaHenkan.h"
+#include "SentenceStyleText.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-
-using namespace sentence_style_test;
-using textconv::DaEndingLookup;
-using textconv::DaEndingSources;
 
 namespace {
 
 TEST(DaHenkan, DocumentedExamples)
 {
-    ExpectConversions(Da, {
+    ExpectConverted(ToDa, {
         {"今日は晴れです。", "今日は晴れだ。"}, {"書きます。", "書く。"}, {"起きます。", "起きる。"},
         {"行きました。", "行った。"}, {"起きました。", "起きた。"}, {"書きました。", "書いた。"},
         {"そうですね。", "そうだね。"},     // そ copied, うです converted, ね kept
@@ -35,7 +27,7 @@ TEST(DaHenkan, DocumentedExamples)
 
 TEST(DaHenkan, ContextRulesTellVerbsApart)
 {
-    ExpectConversions(Da, {
+    ExpectConverted(ToDa, {
         {"落ちます。", "落ちる。"}, // the character before the run decides
         {"待ちます。", "待つ。"}, {"満ちました。", "満ちた。"}, {"勝ちました。", "勝った。"},
         {"生きます。", "生きる。"}, {"飽きました。", "飽きた。"}, {"逝きました。", "逝った。"},
@@ -56,7 +48,7 @@ TEST(DaHenkan, ContextRulesTellVerbsApart)
 TEST(DaHenkan, KudasaiRuleLooksAtTheRealCharacterBefore)
 {
     const std::string text = Bytes({0x83, 0x89, 0xBA}) + S("さい。"); // ラｺさい。
-    EXPECT_EQ(textconv::ConvertDesuToDa(text, false), text);
+    EXPECT_EQ(ToDa(text), text);
     EXPECT_EQ(DesuToDa("お下さい。"), "おいただきたい。");
 }
 
@@ -64,8 +56,8 @@ TEST(DaHenkan, KudasaiRuleLooksAtTheRealCharacterBefore)
 // replacement: catches a mistyped ending or replacement.
 TEST(DaHenkan, EverySingleEntryConvertsInANeutralContext)
 {
-    for (const auto& single : DaEndingSources().Singles)
-        EXPECT_EQ(Da(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
+    for (const auto& single : textconv::DaEndingSources().Singles)
+        EXPECT_EQ(DesuToDa(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
 }
 
 } // namespace

@@ -1,27 +1,26 @@
 // Plain to polite: the documented examples, the context rules, the two
 // questions and the table's entries.
-#include "sentence_style_test_util.h"
-
-#include "DesuHenkan.h"
-#include "Sjis.h"
+#include "SentenceStyleText.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-
-using namespace sentence_style_test;
-using textconv::DesuEndingLookup;
-using textconv::DesuEndingSources;
-
 namespace {
+
+// Answers the converter's questions from Script in turn and records them.
+textconv::YesNoQuestion Scripted(std::vector<bool> Script, std::vector<std::string>& Asked)
+{
+    return [Script = std::move(Script), &Asked](const std::string& Question) {
+        Asked.push_back(Question);
+        return Asked.size() <= Script.size() && Script[Asked.size() - 1];
+    };
+}
 
 const std::string kIkuQuestion = "\"行った\" を \"行いました\" に変換しますか？";
 const std::string kKayouQuestion = "\"通った\" を \"通いました\" に変換しますか？";
 
 TEST(DesuHenkan, DocumentedExamples)
 {
-    ExpectConversions(Desu, {
+    ExpectConverted(ToDesu, {
         {"晴れだ。", "晴れです。"}, {"書く。", "書きます。"}, {"書いた。", "書きました。"},
         {"持った。", "持ちました。"}, {"言った。", "言いました。"}, {"取った。", "取りました。"},
         {"死んだ。", "死にました。"}, {"遊んだ。", "遊びました。"}, {"読んだ。", "読みました。"},
@@ -32,23 +31,21 @@ TEST(DesuHenkan, DocumentedExamples)
 
 TEST(DesuHenkan, AsksAboutIttaAndKayottaEachTimeAndNoKeepsTheDefault)
 {
-    ScriptedAnswers iku({true, false});
-    EXPECT_EQ(DaToDesu("行った。\r\n行った、", false, iku.Ask()), "行いました。\r\n行きました、");
-    EXPECT_EQ(iku.Questions, (std::vector<std::string>{kIkuQuestion, kIkuQuestion}));
-    ScriptedAnswers kayou({true, false});
-    EXPECT_EQ(DaToDesu("通った。通った。", false, kayou.Ask()), "通いました。通りました。");
-    EXPECT_EQ(kayou.Questions, (std::vector<std::string>{kKayouQuestion, kKayouQuestion}));
+    std::vector<std::string> asked;
+    EXPECT_EQ(DaToDesu("行った。\r\n行った、通った。通った。", false, Scripted({true, false, true, false}, asked)),
+              "行いました。\r\n行きました、通いました。通りました。");
+    EXPECT_EQ(asked, (std::vector<std::string>{kIkuQuestion, kIkuQuestion, kKayouQuestion, kKayouQuestion}));
     // No callback means no; other endings ask nothing, nor do skipped quotes.
     EXPECT_EQ(DaToDesu("行った。通った。"), "行きました。通りました。");
-    ScriptedAnswers quiet({true});
-    EXPECT_EQ(DaToDesu("言った。行く。通る。行ったり「行った。」", true, quiet.Ask()),
+    asked.clear();
+    EXPECT_EQ(DaToDesu("言った。行く。通る。行ったり「行った。」", true, Scripted({true}, asked)),
               "言いました。行きます。通ります。行ったり「行った。」");
-    EXPECT_TRUE(quiet.Questions.empty());
+    EXPECT_TRUE(asked.empty());
 }
 
 TEST(DesuHenkan, ContextRules)
 {
-    ExpectConversions(Desu, {
+    ExpectConverted(ToDesu, {
         {"書く、", "書く、"}, // before 、 or ， the adverb form stays
         {"美しく，", "美しく，"}, {"強いた。", "強いました。"}, {"もいた。", "もいました。"}, {"出る。", "出ます。"},
         {"知る。", "知ります。"}, {"来まい。", "来ないでしょう。"}, {"寝なかった。", "寝ませんでした。"},
@@ -74,21 +71,17 @@ TEST(DesuHenkan, ContextRules)
 // is tried instead.
 TEST(DesuHenkan, NothingForAContextRetriesTheShorterTail)
 {
-    EXPECT_TRUE(DesuEndingLookup(S("つかった"), 0).empty());
-    EXPECT_EQ(U(DesuEndingLookup(S("つかった"), 2)), "つかいました");
     EXPECT_EQ(DaToDesu("Ａつかった。"), "Ａついでした。");
-    EXPECT_TRUE(DesuEndingLookup(S("まい"), 3).empty());
-    EXPECT_EQ(U(DesuEndingLookup(S("まい"), 1)), "ないでしょう");
 }
 
 // Each ending after a neutral character and before 。 becomes its listed
 // replacement, and each kept ending stays: catches a mistyped string.
 TEST(DesuHenkan, EverySingleEntryConvertsInANeutralContext)
 {
-    for (const auto& single : DesuEndingSources().Singles)
-        EXPECT_EQ(Desu(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
-    for (const char* kept : DesuEndingSources().Kept)
-        EXPECT_EQ(Desu(std::string("Ａ") + kept + "。"), std::string("Ａ") + kept + "。");
+    for (const auto& single : textconv::DesuEndingSources().Singles)
+        EXPECT_EQ(DaToDesu(std::string("Ａ") + single.Ending + "。"), std::string("Ａ") + single.Replacement + "。");
+    for (const char* kept : textconv::DesuEndingSources().Kept)
+        EXPECT_EQ(DaToDesu(std::string("Ａ") + kept + "。"), std::string("Ａ") + kept + "。");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "OracleText.h"
 
 #include "Cp932.h"
+#include "Sjis.h"
 
 #include <unicode/translit.h>
 
@@ -40,4 +41,22 @@ icu::UnicodeString Transliterate(const char* Id, std::string_view Sjis)
     if (transliterator)
         transliterator->transliterate(text);
     return text;
+}
+
+std::vector<std::string> Cp932Characters()
+{
+    std::vector<std::string> chars;
+    for (int byte = 0x20; byte <= 0xDF; ++byte)
+        if (!sjis::IsLead(static_cast<unsigned char>(byte)) && byte != 0x7F && byte != 0x80 && byte != 0xA0)
+            chars.push_back(std::string(1, static_cast<char>(byte)));
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!sjis::IsLead(static_cast<unsigned char>(lead)))
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const std::string c{static_cast<char>(lead), static_cast<char>(trail)};
+            if (sjis::CharLen(c, 0) == 2 && Uni(c) != icu::UnicodeString(u'\uFFFD'))
+                chars.push_back(c);
+        }
+    }
+    return chars;
 }

@@ -44,3 +44,9 @@ void ExpectConverted(const std::vector<ConversionCase>& Cases)
     for (const ConversionCase& c : Cases)
         EXPECT_EQ(U(c.Convert(S(c.Input))), c.Expected) << c.Input;
 }
+
+void ExpectConverted(const Conversion& Convert, std::initializer_list<std::pair<std::string, std::string>> Cases)
+{
+    for (const auto& [input, expected] : Cases)
+        EXPECT_EQ(U(Convert(S(input))), expected) << input;
+}

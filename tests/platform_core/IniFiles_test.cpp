@@ -5,11 +5,16 @@
 #include "Strings.h"
 #include "TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 class IniRules : public testing::Test {
 protected:
@@ -46,8 +51,7 @@ TEST_F(IniRules, ShiftJisBytesAreNeverTranscoded)
     EXPECT_EQ(Ini_.ReadString(section, "Caption", ""), caption);
     TStringList sections;
     Ini_.ReadSections(sections);
-    ASSERT_EQ(sections.Count(), 1);
-    EXPECT_EQ(sections.Strings(0), section);
+    EXPECT_EQ(sections.Text(), section + "\r\n");
 }
 
 TEST_F(IniRules, BareLineFeedsAreReadAndKept)
@@ -153,6 +157,10 @@ TEST_F(IniRules, ValuesAreWrittenRawInDecimalWithLineBreaksAsBlanks)
 // Where a change lands in the file; everything else keeps its bytes.
 TEST_F(IniRules, ChangesLandWhereTheyBelong)
 {
+    // Ends without a line break.
+    const std::string foreign = "[History]\r\nF0=" + Sjis("日本語.vk2")
+                                 + "\r\n# hash comment\r\n; comment with = sign\r\nline without equals\r\n   \t\r\n"
+                                   "Unknown =  spaced value  \n[ToolbarFile]\r\nVisible=1";
     const struct {
         const char* Name;
         std::string Before;
@@ -165,12 +173,14 @@ TEST_F(IniRules, ChangesLandWhereTheyBelong)
          [](TIniFile& I) { I.WriteInteger("S", "C", 3); }, "[S]\r\nA=1\r\nC=3\r\n; note\r\n\r\n[T]\r\nB=2\r\n"},
         {"a new key in an empty section", "[Empty]\r\n\r\n[T]\r\n", [](TIniFile& I) { I.WriteInteger("Empty", "K", 1); },
          "[Empty]\r\nK=1\r\n\r\n[T]\r\n"},
-        {"a new section goes at the end", "[Options]\r\nA=1\r\n[History]\r\nF0=x",
+        {"a new section goes at the end; what the program does not know keeps its bytes",
+         "junk before any section\r\n[Options]\r\nA=1\r\n" + foreign,
          [](TIniFile& I) {
              I.EraseSection("Options");
              I.WriteInteger("Options", "A", 2);
+             I.WriteInteger("Options", "B", 3);
          },
-         "[History]\r\nF0=x\r\n\r\n[Options]\r\nA=2\r\n"},
+         "junk before any section\r\n" + foreign + "\r\n\r\n[Options]\r\nA=2\r\nB=3\r\n"},
         {"erase removes every section of that name",
          "top\r\n[A]\r\nX=1\r\n; a comment of A\r\n[B]\r\nY=2\r\n[a]\r\nZ=3\r\n\r\n[C]\r\n",
          [](TIniFile& I) {
@@ -191,35 +201,10 @@ TEST_F(IniRules, ChangesLandWhereTheyBelong)
     }
 }
 
-TEST_F(IniRules, UntouchedContentIsKeptByteForByte)
-{
-    const std::string foreign = "junk before any section\r\n"
-                                "[History]\r\n"
-                                "F0=" + Sjis("日本語.vk2") + "\r\n"
-                                "# hash comment\r\n"
-                                "; semicolon comment with = sign\r\n"
-                                "line without equals\r\n"
-                                "   \t\r\n"
-                                "Unknown =  spaced value  \n"
-                                "[ToolbarFile]\r\n"
-                                "Visible=1\r\n";
-    FileWith(foreign + "[Options]\r\nA=1\r\n");
-    Ini_.BeginUpdate();
-    Ini_.EraseSection("Options");
-    Ini_.WriteInteger("Options", "A", 2);
-    Ini_.WriteInteger("Options", "B", 3);
-    Ini_.EndUpdate();
-    EXPECT_EQ(Bytes(), foreign + "\r\n[Options]\r\nA=2\r\nB=3\r\n");
-    // Comments and lines without "=" are no keys.
-    TStringList keys;
-    Ini_.ReadSection("History", keys);
-    EXPECT_EQ(keys.CommaText(), "F0,Unknown");
-    EXPECT_EQ(Ini_.ReadString("History", "Unknown", ""), "spaced value");
-}
-
 TEST_F(IniRules, SectionListings)
 {
-    FileWith("[A]\r\nX= 1 \r\nY=\"two\"\r\n[B]\r\n[a]\r\nZ=3\r\n");
+    // Comments and lines without "=" are no keys.
+    FileWith("[A]\r\nX= 1 \r\n# x=1\r\n; y=2\r\nno equals\r\nY=\"two\"\r\n[B]\r\n[a]\r\nZ=3\r\n");
     EXPECT_EQ(Ini_.ReadString("Absent", "X", "d"), "d");
     EXPECT_EQ(Ini_.ReadString("A", "Absent", "d"), "d");
     EXPECT_FALSE(Ini_.ValueExists("A", "Absent"));
@@ -236,18 +221,50 @@ TEST_F(IniRules, SectionListings)
     EXPECT_TRUE(Ini_.SectionExists("B"));
 }
 
+// Names the file cannot hold are refused before anything is written, with
+// the reason; unusual names it can hold are found again and written once.
+TEST_F(IniRules, NamesTheFileCannotHoldAreRefusedWithTheReason)
+{
+    const struct {
+        std::string Section, Key, Reason;
+    } refused[] = {
+        {"a]b", "K", "\"]\""},
+        {" S", "K", "空白"},
+        {"S\t", "K", "空白"},
+        {"S\r\nT", "K", "改行"},
+        {"S\x81", "K", "２バイト"}, // the lone lead byte would swallow the "]"
+        {"S", "a=b", "\"=\""},
+        {"S", ";K", "\";\""},
+        {"S", "#K", "\";\""},
+        {"S", "[K", "\";\""},
+        {"S", "K ", "空白"},
+        {"S", "K\n", "改行"},
+    };
+    for (const auto& c : refused)
+        EXPECT_THAT([&] { Ini_.WriteString(c.Section, c.Key, "v"); },
+                    ThrowsMessage<EIniNameError>(HasSubstr(c.Reason)))
+            << c.Section << "/" << c.Key;
+    EXPECT_EQ(Bytes(), "<missing>");
+    const std::pair<std::string, std::string> unusual[] = {
+        {"", ""}, {"a b", "k]x"}, {"\x83\x5D", "a;b"}, {"[x", "k["}, {";S", "\x81\x3B"},
+    };
+    for (const auto& [section, key] : unusual) {
+        SCOPED_TRACE(section + "/" + key);
+        Ini_.WriteString(section, key, "1");
+        const std::string once = Bytes();
+        Ini_.WriteString(section, key, "2");
+        EXPECT_EQ(Ini_.ReadString(section, key, "missing"), "2");
+        EXPECT_EQ(Bytes().size(), once.size());
+    }
+}
+
 TEST_F(IniRules, AWriteErrorNamesTheFile)
 {
     // A plain file where the folder should be: nothing can be created there.
     WriteRaw(Dir_.File("plain"), "x");
-    const std::string name = Dir_.File("plain/") + Sjis("設定.ini");
-    TIniFile ini(name);
-    try {
-        ini.WriteInteger("S", "K", 1);
-        FAIL() << "no exception";
-    } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message(), Dir_.File("plain/") + "設定.ini に書き込めません");
-    }
+    TIniFile ini(Dir_.File("plain/") + Sjis("設定.ini"));
+    EXPECT_THAT([&] { ini.WriteInteger("S", "K", 1); },
+                ThrowsMessage<EIniFileException>(Dir_.File("plain/") + "設定.ini に書き込めません"));
 }
 
 } // namespace

@@ -1,19 +1,10 @@
 // The scanner both sentence-style converters share: terminators, particle
 // groups, line ends, quoted spans and texts beyond any fixed buffer.
-#include "sentence_style_test_util.h"
-
-#include "DaHenkan.h"
-#include "DesuHenkan.h"
+#include "SentenceStyleText.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-using namespace sentence_style_test;
-
 namespace {
-
-std::string DaSkippingQuotes(std::string_view Utf8) { return DesuToDa(Utf8, true); }
 
 TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
 {
@@ -21,7 +12,7 @@ TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
         SCOPED_TRACE(terminator);
         EXPECT_EQ(DesuToDa(std::string("晴れです") + terminator), std::string("晴れだ") + terminator);
     }
-    ExpectConversions(Da, {
+    ExpectConverted(ToDa, {
         {"晴れです・", "晴れです・"}, {"晴れです 。", "晴れです 。"},
         // A terminator followed by a closing quote blocks.
         {"「晴れです！」", "「晴れです！」"}, {"「晴れです。」と", "「晴れです。」と"},
@@ -40,7 +31,7 @@ TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
 
 TEST(SentenceStyle, LineEnds)
 {
-    ExpectConversions(Da, {
+    ExpectConverted(ToDa, {
         {"晴れです\r\n雨です\r\n", "晴れだ\r\n雨だ\r\n"},
         // The text after the last line end converts and gets no line end.
         {"晴れです。\r\n雨です", "晴れだ。\r\n雨だ"},
@@ -52,12 +43,12 @@ TEST(SentenceStyle, LineEnds)
 TEST(SentenceStyle, StrayLeadByteDoesNotSwallowTheLineEnd)
 {
     const std::string text = S("です") + Bytes({0x88, '\r', '\n'}) + S("です。");
-    EXPECT_EQ(textconv::ConvertDesuToDa(text, false), S("です") + Bytes({0x88, '\r', '\n'}) + S("だ。"));
+    EXPECT_EQ(ToDa(text), S("です") + Bytes({0x88, '\r', '\n'}) + S("だ。"));
 }
 
 TEST(SentenceStyle, QuoteSkipping)
 {
-    ExpectConversions(DaSkippingQuotes, {
+    ExpectConverted(Bind(textconv::ConvertDesuToDa, true), {
         {"「です。」です。", "「です。」だ。"},
         {"「です。\r\nです、\r\nです。」です。\r\n", "「です。\r\nです、\r\nです。」だ。\r\n"},
         {"「「です。」です。」です。", "「「です。」です。」だ。"},

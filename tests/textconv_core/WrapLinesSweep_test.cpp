@@ -106,14 +106,10 @@ std::vector<Line> LinesOf(std::string_view Text)
     return lines;
 }
 
-std::string Content(std::string_view Text)
+std::string Content(std::string Text)
 {
-    std::string content;
-    for (char c : Text) {
-        if (c != '\r' && c != '\n' && !IsBlankByte(c))
-            content += c;
-    }
-    return content;
+    std::erase_if(Text, [](char C) { return C == '\r' || C == '\n' || IsBlankByte(C); });
+    return Text;
 }
 
 size_t LeadingSpaces(std::string_view Line) { return std::min(Line.find_first_not_of(' '), Line.size()); }

@@ -15,12 +15,14 @@
 #include "StrSeikeiEtc.h"
 #include "SubIni.h"
 
+#include <QRadioButton>
+
 #include <functional>
 
 namespace {
 
 using namespace textconv;
-using TExpected = std::function<std::string(const std::string&)>;
+using TExpected = std::function<std::string(std::string_view)>;
 
 const std::string& Selection()
 {
@@ -29,27 +31,43 @@ const std::string& Selection()
     return text;
 }
 
-std::string Enclosed(const char* Open, const std::string& Text, const char* Close)
+// Convert with its second argument bound.
+template <typename Fn, typename Arg>
+TExpected Bind(Fn Convert, Arg Value)
 {
-    return Sjis(Open) + Text + Sjis(Close);
+    return [Convert, Value](std::string_view Text) { return Convert(Text, Value); };
+}
+
+TExpected Enclosed(const char* Open, const char* Close)
+{
+    return [Open, Close](std::string_view Text) { return Sjis(Open) + std::string(Text) + Sjis(Close); };
 }
 
 class ChooserDispatch : public ConvertFixture {
 protected:
-    // Runs Chooser with the remembered index set to each index in turn,
-    // the dialog confirmed, and compares with Expected[index].
+    // Runs Chooser with each index in turn chosen in the dialog, which
+    // opens on the one remembered before, and compares with Expected[index].
     void Check(int32_t& Choice, void (TConvertRunner::*Chooser)(), const std::vector<TExpected>& Expected,
                const std::function<void(int)>& Answers = {})
     {
-        for (int index = 0; index < static_cast<int>(Expected.size()); ++index) {
+        const int count = static_cast<int>(Expected.size());
+        for (int index = 0; index < count; ++index) {
             SCOPED_TRACE(index);
-            Choice = index;
+            const int remembered = (index + 1) % count;
+            Choice = remembered;
             Editor.Selected = Selection();
             InsertNumber = 1;
-            Dialogs.AnswerForm([](QDialog&) { return mrOk; });
+            Dialogs.AnswerForm([index, remembered](QDialog& Form) {
+                auto& chooser = static_cast<TChooserForm&>(Form);
+                EXPECT_TRUE(chooser.Radio(remembered)->isChecked());
+                chooser.Radio(index)->setChecked(true);
+                chooser.OKButtonClick();
+                return chooser.result();
+            });
             if (Answers)
                 Answers(index);
             (Runner.*Chooser)();
+            EXPECT_EQ(Choice, index);
             EXPECT_EQ(Editor.Selected, Expected[index](Selection()));
             EXPECT_EQ(Dialogs.PendingAnswers(), 0u);
         }
@@ -59,28 +77,14 @@ protected:
 TEST_F(ChooserDispatch, ConversionChooserRunsTheNamedConversion)
 {
     const std::vector<TExpected> expected = {
-        [](auto& s) { return TabsToSpaces(s, TabWidth); },
-        [](auto& s) { return SpacesToTabs(s, TabWidth); },
-        [](auto& s) { return FullWidthSpaceToSpacePairs(s); },
-        [](auto& s) { return SpacePairsToFullWidthSpace(s); },
-        [](auto& s) { return LowerCaseText(s); },
-        [](auto& s) { return UpperCaseText(s); },
-        [](auto& s) { return FullToHalfWidthLines(s); },
-        [](auto& s) { return FullKanaToHalfKana(s); },
-        [](auto& s) { return FullWidthToAscii(s, 0); },
-        [](auto& s) { return FullWidthToAscii(s, 1); },
-        [](auto& s) { return FullWidthToAscii(s, 2); },
-        [](auto& s) { return HalfToFullWidthLines(s); },
-        [](auto& s) { return HalfKanaToFullKana(s, kToKatakana); },
-        [](auto& s) { return HalfKanaToFullKana(s, kToHiragana); },
-        [](auto& s) { return AsciiToFullWidth(s, 0); },
-        [](auto& s) { return AsciiToFullWidth(s, 1); },
-        [](auto& s) { return AsciiToFullWidth(s, 2); },
-        [](auto& s) { return ConvertKanaRuns(s, kToHiragana); },
-        [](auto& s) { return ConvertKanaRuns(s, kToKatakana); },
-        [](auto& s) { return ConvertDesuToDa(s, true); },
-        [](auto& s) { return ConvertDaToDesu(s, true, {}); },
-        [](auto& s) { return NumbersToKanji(s); },
+        Bind(TabsToSpaces, TabWidth),     Bind(SpacesToTabs, TabWidth), FullWidthSpaceToSpacePairs,
+        SpacePairsToFullWidthSpace,       LowerCaseText,                UpperCaseText,
+        FullToHalfWidthLines,             FullKanaToHalfKana,           Bind(FullWidthToAscii, 0),
+        Bind(FullWidthToAscii, 1),        Bind(FullWidthToAscii, 2),    HalfToFullWidthLines,
+        Bind(HalfKanaToFullKana, kToKatakana), Bind(HalfKanaToFullKana, kToHiragana), Bind(AsciiToFullWidth, 0),
+        Bind(AsciiToFullWidth, 1),        Bind(AsciiToFullWidth, 2),    Bind(ConvertKanaRuns, kToHiragana),
+        Bind(ConvertKanaRuns, kToKatakana), Bind(ConvertDesuToDa, true),
+        [](std::string_view s) { return ConvertDaToDesu(s, true, {}); }, NumbersToKanji,
     };
     ASSERT_EQ(expected.size(), StrHenkanCount);
     // The sentence-style converters ask whether to pass over 「」.
@@ -100,37 +104,24 @@ TEST_F(ChooserDispatch, FormattingChooserRunsTheNamedFormatting)
     const TLineNumberOptions numbering{SettingsVars.BeforeNumberStr, SettingsVars.AfterNumberStr,
                                        SettingsVars.NumberIndent, false};
     const std::vector<TExpected> expected = {
-        [](auto& s) { return BreakKagiSentences(s); },
-        [](auto& s) { return SeparateAlphanumerics(s); },
-        [](auto& s) { return InsertLeadingSpaces(s, 2); },
-        [](auto& s) { return InsertLeadingTabs(s, 3); },
-        [](auto& s) { return InsertLeadingZenSpaces(s, 1); },
-        [](auto& s) { return InsertQuoteMarks(s, "> "); },
-        [&](auto& s) {
+        BreakKagiSentences, SeparateAlphanumerics, Bind(InsertLeadingSpaces, 2), Bind(InsertLeadingTabs, 3),
+        Bind(InsertLeadingZenSpaces, 1), Bind(InsertQuoteMarks, "> "),
+        [&](std::string_view s) {
             int number = 1;
             return InsertLineNumbers(s, numbering, number);
         },
-        [](auto& s) { return Enclosed("（", s, "）"); },
-        [](auto& s) { return Enclosed("「", s, "」"); },
-        [](auto& s) { return Enclosed("『", s, "』"); },
-        [](auto& s) { return Enclosed("【", s, "】"); },
-        [](auto& s) { return Enclosed("［", s, "］"); },
-        [](auto& s) { return Enclosed("《", s, "》"); },
-        [](auto& s) { return Enclosed("{* ", s, " *}"); },
-        [](auto& s) { return Enclosed("{! ", s, " !}"); },
-        [](auto& s) { return Enclosed("/* ", s, " */"); },
-        [](std::string s) {
+        Enclosed("（", "）"), Enclosed("「", "」"), Enclosed("『", "』"), Enclosed("【", "】"),
+        Enclosed("［", "］"), Enclosed("《", "》"), Enclosed("{* ", " *}"), Enclosed("{! ", " !}"),
+        Enclosed("/* ", " */"),
+        [](std::string_view Text) {
+            std::string s(Text);
             for (size_t pos = s.find('\r'); pos != std::string::npos; pos = s.find('\r', pos + 5))
                 s.insert(pos, "<br>");
             return s;
         },
-        [](auto& s) { return ReverseText(s); },
-        [](auto& s) { return SwapAssignmentLines(s); },
-        [](auto& s) { return s + "!"; },
-        [](auto& s) { return LogicalLinesToParagraphs(s); },
-        [](auto& s) { return BoxedComment(s); },
-        [](auto& s) { return CapitalizeWords(s); },
-        [](auto& s) { return s + Enclosed("［＃「", s, "」に傍点］"); },
+        ReverseText, SwapAssignmentLines, [](std::string_view s) { return std::string(s) + "!"; },
+        LogicalLinesToParagraphs, BoxedComment, CapitalizeWords,
+        [](std::string_view s) { return std::string(s) + Enclosed("［＃「", "」に傍点］")(s); },
     };
     ASSERT_EQ(expected.size(), StrSeikeiCount);
     Check(SettingsVars.Seikei.StrSeikeiNo, &TConvertRunner::sbSeikeiClick, expected);
@@ -139,25 +130,15 @@ TEST_F(ChooserDispatch, FormattingChooserRunsTheNamedFormatting)
 TEST_F(ChooserDispatch, DeletionChooserRunsTheNamedDeletion)
 {
     const std::vector<TExpected> expected = {
-        [](auto& s) { return DeleteDuplicateLines(s); },
-        [](auto& s) {
+        DeleteDuplicateLines,
+        [](std::string_view s) {
             std::string result;
-            DeleteText(s, "ab", result, soMatchCase);
+            DeleteText(std::string(s), "ab", result, soMatchCase);
             return result;
         },
-        [](auto& s) { return DeleteLineHeads(s, 2); },
-        [](auto& s) { return DeleteLeadingSpace(s); },
-        [](auto& s) { return DeleteLeadingTab(s); },
-        [](auto& s) { return DeleteLeadingTabs(s); },
-        [](auto& s) { return DeleteLeadingBlanks(s); },
-        [](auto& s) { return DeleteAllSpaces(s); },
-        [](auto& s) { return DeleteTrailingBlanks(s); },
-        [](auto& s) { return ZenSpcZenDel(s); },
-        [](auto& s) { return DeleteAllLineBreaks(s); },
-        [](auto& s) { return DeleteEmptyLines(s); },
-        [](auto& s) { return DeleteRepeatedEmptyLines(s); },
-        [](auto& s) { return ZenRtnZenDel(s); },
-        [](auto& s) { return ZenKeisenDel(s); },
+        Bind(DeleteLineHeads, 2), DeleteLeadingSpace, DeleteLeadingTab, DeleteLeadingTabs, DeleteLeadingBlanks,
+        DeleteAllSpaces, DeleteTrailingBlanks, ZenSpcZenDel, DeleteAllLineBreaks, DeleteEmptyLines,
+        DeleteRepeatedEmptyLines, ZenRtnZenDel, ZenKeisenDel,
     };
     ASSERT_EQ(expected.size(), StrDelCount);
     Check(SettingsVars.Delete.GStrDelNo, &TConvertRunner::sbDeleteClick, expected, [this](int Index) {

@@ -3,14 +3,18 @@
 #include "Files.h"
 #include "SysUtils.h"
 #include "SjisLiteral.h"
+#include "SysErrorText.h"
 #include "TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -34,7 +38,10 @@ TEST(Files, AtomicWriteReplacesWholeKeepsPermissionsAndLeavesTheOldFileOnFailure
     }
     EXPECT_EQ(ReadRaw(name), "second");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1); // no temporary left
-    EXPECT_THROW(WriteFileAtomic(dir.File("missing/doc.vk2"), "x"), EFCreateError);
+    // The message names the file and the system's reason.
+    EXPECT_THAT([&] { WriteFileAtomic(dir.File("missing/doc.vk2"), "x"); },
+                ThrowsMessage<EFCreateError>("ファイル \"" + dir.File("missing/doc.vk2") + "\" を作成できません。"
+                                             + SysErrorMessage(ENOENT)));
 }
 
 TEST(Files, AtomicWriteThroughASymlinkReplacesItsTarget)
@@ -56,7 +63,8 @@ TEST(Files, ReadingRefusesWhatIsNotAWholeRegularFile)
     EXPECT_EQ(ReadFileBytes(name), std::string(100, 'd'));
     EXPECT_EQ(ReadFileBytes(name, 100), std::string(100, 'd'));
     EXPECT_THROW(ReadFileBytes(name, 99), EFOpenError);
-    EXPECT_THROW(ReadFileBytes(dir.File("absent")), EFOpenError);
+    EXPECT_THAT([&] { ReadFileBytes(dir.File("absent")); },
+                ThrowsMessage<EFOpenError>("ファイル \"" + dir.File("absent") + "\" を開けません。" + SysErrorMessage(ENOENT)));
     EXPECT_THROW(ReadFileBytes(dir.Path()), EFOpenError);
     ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0644), 0);
     EXPECT_THROW(ReadFileBytes(dir.File("fifo")), EFOpenError); // and does not wait for a writer

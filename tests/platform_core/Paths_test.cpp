@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
-#include <sys/wait.h>
+#include <iostream>
 #include <unistd.h>
 
 namespace {
@@ -23,48 +22,29 @@ TEST(ProgramFolder, TheRule)
     EXPECT_EQ(choose("", false, "relative/cfg"), "/home/u/.config/velk2000/"); // XDG counts only when absolute
 }
 
-// Runs Body in a child process, whose ProgramFolder() has not been decided
-// yet, and returns what it printed.
-std::string InChild(const std::function<std::string()>& Body)
-{
-    int out[2];
-    if (pipe(out) != 0)
-        return "<pipe>";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(out[0]);
-        const std::string result = Body();
-        const bool written = write(out[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
-        _exit(written ? 0 : 1);
-    }
-    close(out[1]);
-    std::string result;
-    char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
-        result.append(buffer, static_cast<size_t>(n));
-    close(out[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return result;
-}
-
+// ProgramFolder() is decided once per process: each case runs in a child
+// process, whose folder is not decided yet, and prints what it saw.
 TEST(ProgramFolder, VelkHomeWinsIsMadeAbsoluteAndIsChosenOnce)
 {
     TempDir home, other;
-    const std::string seen = InChild([&] {
-        setenv("VELK_HOME", home.Path().c_str(), 1);
-        const std::string first = ProgramFolder() + "|" + ProgramBasePath();
-        setenv("VELK_HOME", other.Path().c_str(), 1);
-        return first + "|" + ProgramFolder();
-    });
-    EXPECT_EQ(seen, home.Path() + "|" + home.Path() + "velk2000|" + home.Path());
-    const std::string relative = InChild([&] {
-        if (chdir(other.Path().c_str()) != 0)
-            return std::string("<chdir>");
-        setenv("VELK_HOME", "conf", 1);
-        return ProgramFolder();
-    });
-    EXPECT_EQ(relative, other.Path() + "conf/"); // made absolute
+    EXPECT_EXIT(
+        {
+            setenv("VELK_HOME", home.Path().c_str(), 1);
+            std::cerr << ProgramFolder() << ";" << ProgramBasePath() << ";";
+            setenv("VELK_HOME", other.Path().c_str(), 1);
+            std::cerr << ProgramFolder() << ";";
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), home.Path() + ";" + home.Path() + "velk2000;" + home.Path() + ";");
+    EXPECT_EXIT(
+        {
+            if (chdir(other.Path().c_str()) == 0) {
+                setenv("VELK_HOME", "conf", 1);
+                std::cerr << ProgramFolder() << ";"; // made absolute
+            }
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), other.Path() + "conf/;");
 }
 
 TEST(FileNames, PathNameExtensionAndDelimiters)

@@ -1,6 +1,5 @@
-// The assignment swap, the boxed comment and the ruled box.
+// The assignment swap and the boxed comment.
 #include "DelphiSource.h"
-#include "Keisen.h"
 #include "TestText.h"
 
 #include <gmock/gmock.h>
@@ -45,12 +44,4 @@ TEST(BoxedComment, CutsALongLineWithoutSplittingACharacter)
     // Byte 66 is the trail byte of 亜 (88 9F) and looks like a lead byte:
     // the cut stays at 66 and leaves no half of the next 亜.
     EXPECT_EQ(BoxedComment(a64 + S("亜亜亜")).substr(77, 73), "   | " + a64 + S("亜") + " |");
-}
-
-TEST(DrawRuledBox, FramesTheLinesPaddedToAnEvenWidth)
-{
-    EXPECT_THAT(UtfLines(DrawRuledBox(S("ab\r\nあいう\r\n"), false)),
-                ElementsAre("", "┌───┐", "│ab    │", "│あいう│", "└───┘"));
-    EXPECT_THAT(UtfLines(DrawRuledBox(S("abc\r\n\r\n"), true)),
-                ElementsAre("", "┏━━┓", "┃abc ┃", "┃    ┃", "┗━━┛"));
 }

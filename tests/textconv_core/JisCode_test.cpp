@@ -1,6 +1,8 @@
-// JIS X 0208 <-> Shift-JIS against the C library's EUC-JP converter: an
-// EUC-JP character is its JIS code with the high bit set in both bytes.
+// JIS X 0208 <-> Shift-JIS against the C library's EUC-JP converter (an
+// EUC-JP character is its JIS code with the high bit set in both bytes), and
+// codes as strings.
 #include "JisCode.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -46,4 +48,12 @@ TEST(JisCodeOracle, AgreesWithIconvOnEveryJisX0208Character)
     }
     iconv_close(converter);
     EXPECT_EQ(assigned, 6879); // every character of JIS X 0208
+}
+
+TEST(JisCode, WritesCodesHighByteFirst)
+{
+    EXPECT_EQ(WordToDbcsStr(0x82A0), Bytes({0x82, 0xA0}));
+    EXPECT_EQ(DbcsStrToWord(Bytes({0x82, 0xA0})), 0x82A0);
+    EXPECT_EQ(DbcsStrToWord("A"), 0x4100);
+    EXPECT_EQ(DbcsStrToWord(""), 0);
 }
