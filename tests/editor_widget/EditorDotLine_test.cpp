@@ -73,24 +73,6 @@ TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
     EXPECT_EQ(image.pixelColor(7, 1), QColor(Qt::white));
 }
 
-TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)
-{
-    TDotLineCollection& cache = DotLineCollection();
-    const auto draw = [](TColor Bk, TColor Color) {
-        Paint(16, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, Bk, Color, 15); });
-    };
-    draw(clSilver, clMaroon);
-    const int count = cache.Count();
-    draw(clSilver, clMaroon);
-    EXPECT_EQ(cache.Count(), count);
-    draw(clMaroon, clSilver);
-    draw(clSilver, clTeal);
-    draw(clMaroon, clSilver);
-    EXPECT_EQ(cache.Count(), count + 2);
-    const QImage& line = cache.DotLine(clGreen, clOlive);
-    EXPECT_EQ(line.size(), QSize(Screen().DesktopWidth(), 1));
-}
-
 TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)
 {
     TDotLineCollection collection;

@@ -13,8 +13,7 @@
 
 namespace {
 
-using edtest::Sjis;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 class UndoRoundTrip : public testing::TestWithParam<bool> {
 protected:
