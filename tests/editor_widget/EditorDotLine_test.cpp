@@ -1,10 +1,7 @@
-// The editor library's dotted lines, their cache and their items.
+// The editor library's dotted lines: drawn, cut, and their items.
 #include "Canvas.h"
-#include "Clipboard.h"
 #include "QtColor.h"
-#include "Screen.h"
 #include "SysUtils.h"
-#include "edCursors.h"
 #include "edDotLine.h"
 #include "edLibrary.h"
 

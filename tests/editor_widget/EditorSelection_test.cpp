@@ -62,7 +62,7 @@ TEST_F(Selection, ABoxCopiedPastesAsABox)
     Ctrl(Qt::Key_C);
     EXPECT_EQ(ClipboardText(), "bc\nfg\n");
     EXPECT_EQ(GetClipboardData(BoxClipboardFormat()), std::string("bc\r\nfg\r\n\0", 9));
-    ed.Click(2, 2);
+    ed.Click(ed.At(2, 2));
     Ctrl(Qt::Key_V);
     EXPECT_EQ(ed.Text(), "abcd\r\nefgh\r\n  bc\r\nz fg\r\n");
     EXPECT_EQ(ed.Caret(), (TCaretPos{3, 4}));
