@@ -14,7 +14,6 @@ namespace {
 
 using namespace edtest;
 using enum TExSearchOption;
-using Pairs = std::vector<std::pair<int, int>>;
 
 class Ex : public testing::Test {
 protected:
@@ -25,14 +24,6 @@ protected:
         ed.SetFindString(What);
         ed.SetExSearchOptions(Options);
     }
-    // The hit parts' columns of a row: {first column, columns} pairs.
-    Pairs HitColumns(int Row)
-    {
-        Pairs columns;
-        for (const TRowHitPart& part : ed.ExRowPlan(Row).Hits)
-            columns.emplace_back(part.Col, part.Cols);
-        return columns;
-    }
     std::vector<TExMarkKind> MarkKinds(int Row)
     {
         std::vector<TExMarkKind> kinds;
@@ -40,12 +31,11 @@ protected:
             kinds.push_back(item.Kind);
         return kinds;
     }
-    TCaretPos Caret() const { return {ed.Row(), ed.Col()}; }
     // The caret after Command returned Found.
     TCaretPos After(bool (TEditorEx::*Command)(), bool Found = true)
     {
         EXPECT_EQ((ed.*Command)(), Found);
-        return Caret();
+        return drv.Caret();
     }
 
     TEditorDriver drv{TEditor::Create<TEditorEx>()};
@@ -74,7 +64,9 @@ TEST_F(Ex, HitsStopAtThePaintingLimit)
     Find("XYZ");
     ed.SetTopCol(980);
     ASSERT_GT(ed.TopCol() + ed.VisibleCols(), 1012);
-    EXPECT_EQ(HitColumns(0), (Pairs{{998, 2}}));
+    const std::vector<TRowHitPart> hits = ed.ExRowPlan(0).Hits;
+    ASSERT_EQ(hits.size(), 1u) << "the second hit lies past byte 1000";
+    EXPECT_EQ(std::pair(hits[0].Col, hits[0].Cols), std::pair(998, 2));
 }
 
 TEST_F(Ex, ASelectionKeepsItsColoursOverHitsAndBackgrounds)
