@@ -56,6 +56,8 @@ TEST_F(Ex, APatternThatDoesNotCompileShowsNoHitsButTheCommandsReportIt)
     EXPECT_TRUE(ed.ExRowPlan(0).Hits.empty());
     EXPECT_THROW(ed.FindNext(), ERegExpParser);
     EXPECT_THROW(ed.FindPrevious(), ERegExpParser);
+    ed.SetFindString("\\(ab");
+    EXPECT_EQ(ed.ExRowPlan(0).Hits.size(), 2u) << "a good pattern shows its hits again";
 }
 
 TEST_F(Ex, HitsStopAtThePaintingLimit)
@@ -250,6 +252,7 @@ TEST_F(Ex, RowBackgroundsComeFromTheCaretTheMarksAndTheLineNumbers)
     }
     drv.SetText("row0\r\nrow1\r\nrow2\r\nrow3\r\nrow4\r\nrow5");
     ed.SetRowMarks(1, 1u << 3);
+    ed.SetRowMarks(2, 1u << 10); // its line is not shown
     ed.SetRowMarks(4, 1u << 4);
     ed.SetRowCol(4, 0);
     const auto backgrounds = [&] {

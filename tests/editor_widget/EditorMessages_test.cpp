@@ -33,6 +33,7 @@ TEST_F(Messages, RowsAreScreenRowsAndPositionMinusOneIsTheCaretOrTheSelection)
     ed.SetText(std::string(30, 'a') + "\r\nxy");
     EXPECT_EQ(ed->Perform(EM_GETLINECOUNT), 3);
     EXPECT_EQ(ed->Perform(EM_LINEINDEX, 2), 32);
+    EXPECT_EQ(ed->Perform(EM_LINELENGTH, 33), 2);
     EXPECT_EQ(ed->GetLine(2, 10), "xy");
 }
 
