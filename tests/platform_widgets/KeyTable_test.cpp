@@ -3,11 +3,7 @@
 // shortcuts as menus show them.
 #include "KeyTable.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
-#include <QTest>
-#include <QWidget>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -15,7 +11,6 @@ namespace {
 
 constexpr TShiftState kNone{};
 constexpr TShiftState kShift{TShiftStateItem::ssShift};
-constexpr TShiftState kCtrl{TShiftStateItem::ssCtrl};
 
 TKeyCode Code(uint16_t Key, TShiftState Shift = kNone) { return {Key, Shift}; }
 
@@ -120,15 +115,6 @@ TEST(ShortCutToKeySequence, RoundTripsEveryShortcutAndNamesKeysAsMenusShowThem)
     EXPECT_EQ(ShortCutToKeySequence(scCtrl | VK_OEM_102), QKeySequence(Qt::CTRL | Qt::Key_Backslash));
     for (const TShortCut none : {TShortCut(scNone), TShortCut(scCtrl), TShortCut(0xFF)})
         EXPECT_TRUE(ShortCutToKeySequence(none).isEmpty()) << std::hex << none;
-}
-
-TEST(ShiftStateOf, ModifiersAndButtons)
-{
-    EXPECT_EQ(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
-              (TShiftState{TShiftStateItem::ssShift, TShiftStateItem::ssCtrl, TShiftStateItem::ssAlt}));
-    EXPECT_EQ(ShiftStateOf(Qt::MetaModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier), kNone);
-    EXPECT_EQ(ShiftStateOf(Qt::NoModifier, Qt::LeftButton | Qt::RightButton | Qt::MiddleButton),
-              (TShiftState{TShiftStateItem::ssLeft, TShiftStateItem::ssRight, TShiftStateItem::ssMiddle}));
 }
 
 } // namespace
