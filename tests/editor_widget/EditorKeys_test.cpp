@@ -209,7 +209,7 @@ TEST_F(CursorKeys, HomeEndAndTokenMovesWithAndWithoutCtrl)
     EXPECT_EQ(After(Qt::Key_Left, Qt::ControlModifier), (P{0, 12}));
 }
 
-TEST_F(CursorKeys, PageDownMovesHalfAViewTimesTheSpeed)
+TEST_F(CursorKeys, PageDownAndARepeatingDownAtTheEdgeGoFaster)
 {
     SetLines(200, 21);
     ed->SetRowCol(3, 0);
@@ -222,6 +222,15 @@ TEST_F(CursorKeys, PageDownMovesHalfAViewTimesTheSpeed)
     ed->Speed()->SetPageVerticalRangeAc(3);
     Repeat(Qt::Key_PageDown);
     EXPECT_EQ(ed->TopRow(), 30) << "a repeating key takes the accelerated range";
+
+    // A repeating Down moves faster only from the view's last row.
+    ed->Speed()->SetCaretVerticalAc(3);
+    ed->SetRowCol(40, 0);
+    Repeat(Qt::Key_Down);
+    EXPECT_EQ(ed->Row(), 41);
+    ed->SetRowCol(50, 0);
+    Repeat(Qt::Key_Down);
+    EXPECT_EQ(ed->Row(), 53);
 }
 
 TEST_F(CursorKeys, CtrlUpAndDownScrollTheViewAndTheCaretFollowsWhenItMust)

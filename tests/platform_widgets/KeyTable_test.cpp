@@ -117,4 +117,10 @@ TEST(ShortCutToKeySequence, RoundTripsEveryShortcutAndNamesKeysAsMenusShowThem)
         EXPECT_TRUE(ShortCutToKeySequence(none).isEmpty()) << std::hex << none;
 }
 
+TEST(ShiftStateOf, ButtonsCountAndModifiersWithoutAStateDoNot)
+{
+    EXPECT_EQ(ShiftStateOf(Qt::MetaModifier | Qt::KeypadModifier, Qt::LeftButton | Qt::RightButton | Qt::MiddleButton),
+              (TShiftState{TShiftStateItem::ssLeft, TShiftStateItem::ssRight, TShiftStateItem::ssMiddle}));
+}
+
 } // namespace
