@@ -10,9 +10,7 @@
 
 namespace {
 
-using edtest::Bytes;
-using edtest::Lines;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 class Bars : public testing::Test {
 protected:

@@ -6,10 +6,7 @@
 
 namespace {
 
-using edtest::Bytes;
-using edtest::Lines;
-using edtest::Sjis;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 class Caret : public testing::Test {
 protected:

@@ -165,10 +165,10 @@ void TEditorDriver::Release(QPoint P, Qt::KeyboardModifiers Modifiers)
     Process();
 }
 
-void TEditorDriver::Click(int Row, int Col, Qt::KeyboardModifiers Modifiers)
+void TEditorDriver::Click(QPoint P, Qt::KeyboardModifiers Modifiers)
 {
-    Press(At(Row, Col), Modifiers);
-    Release(At(Row, Col), Modifiers);
+    Press(P, Modifiers);
+    Release(P, Modifiers);
 }
 
 void TEditorDriver::DoubleClick(QPoint P)

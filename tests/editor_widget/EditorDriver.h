@@ -86,7 +86,7 @@ public:
     // A move with the left button held (or no button).
     void Move(QPoint P, Qt::KeyboardModifiers Modifiers = Qt::NoModifier, bool ButtonHeld = true);
     void Release(QPoint P, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
-    void Click(int Row, int Col, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
+    void Click(QPoint P, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
     // A press, a release and the double click that comes in place of the
     // second press, then its release.
     void DoubleClick(QPoint P);

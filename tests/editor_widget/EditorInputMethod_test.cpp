@@ -14,8 +14,7 @@
 
 namespace {
 
-using edtest::Sjis;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 using TAttributes = QList<QInputMethodEvent::Attribute>;
 
@@ -52,22 +51,17 @@ protected:
     TEditorDriver ed;
 };
 
-TEST_F(InputMethod, ACommitIsOneInsertionAndTheNextKeysAreKept)
+TEST_F(InputMethod, ACommitIsOneStepKeepsTheNextKeysAndReplacesTheSelectionOrTheComposedText)
 {
     ed.SetText("xy");
     ed->SetRowCol(0, 1);
     ed.Commit("漢字");
-    ed.Type("ab");
-    EXPECT_EQ(ed.Text(), "x" + Sjis("漢字") + "aby");
+    ed.Type("a");
+    EXPECT_EQ(ed.Text(), "x" + Sjis("漢字") + "ay");
     ed->Undo();
-    ed->Undo();
-    EXPECT_EQ(ed.Text(), "x" + Sjis("漢字") + "y");
     ed->Undo();
     EXPECT_EQ(ed.Text(), "xy") << "the commit was one step";
-}
 
-TEST_F(InputMethod, ACommitReplacesTheSelectionCharactersAroundTheCaretOrTheComposedText)
-{
     ed.SetText("abcdef");
     ed.Select({0, 1}, {0, 3});
     ed.Commit("字");
@@ -148,7 +142,6 @@ TEST_F(InputMethod, ClausesShowInlineAndTheFollowingTextWraps)
     ed.SetText("abcdefghijklmnopqr\r\nnext\r\n");
     ed->SetRowCol(0, 15);
     ed->SetModified(false);
-    const std::vector<TRowPlan> before = Plans(4);
     const QImage shown = ed.Grab();
 
     // As IBus sends them: an underline under all, over it "日" converted
@@ -179,15 +172,9 @@ TEST_F(InputMethod, ClausesShowInlineAndTheFollowingTextWraps)
     EXPECT_FALSE(ed->CanUndo());
     EXPECT_EQ(ed.Caret(), (TCaretPos{0, 15}));
 
-    // Escape: an empty preedit gives back every row and pixel.
+    // Escape: an empty preedit gives back every pixel.
     Send("");
     EXPECT_TRUE(ed->Preedit().isEmpty());
-    const std::vector<TRowPlan> after = Plans(4);
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(after[row].Runs, before[row].Runs) << row;
-        EXPECT_EQ(after[row].DrawLength, before[row].DrawLength) << row;
-        EXPECT_EQ(after[row].Mark, before[row].Mark) << row;
-    }
     EXPECT_EQ(ed.Grab(), shown);
 }
 

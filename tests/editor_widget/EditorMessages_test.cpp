@@ -8,16 +8,14 @@
 
 namespace {
 
-using edtest::Lines;
-using edtest::Sjis;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 class Messages : public testing::Test {
 protected:
     TEditorDriver ed;
 };
 
-TEST_F(Messages, TheCaretOrTheSelectionStandsForPositionMinusOne)
+TEST_F(Messages, RowsAreScreenRowsAndPositionMinusOneIsTheCaretOrTheSelection)
 {
     ed.SetText("ab\r\nabcdef\r\n");
     ed->SetRowCol(1, 3);
@@ -29,6 +27,14 @@ TEST_F(Messages, TheCaretOrTheSelectionStandsForPositionMinusOne)
     EXPECT_EQ(ed->Perform(EM_LINELENGTH, -1), 4) << "the characters of its rows outside it";
     ed->Perform(EM_SETSEL, 1, 5);
     EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, -1), 0) << "the selection's start row";
+
+    // Rows are screen rows.
+    ed.Wrap(20);
+    ed.SetText(std::string(30, 'a') + "\r\nxy");
+    EXPECT_EQ(ed->Perform(EM_GETLINECOUNT), 3);
+    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 2), 32);
+    EXPECT_EQ(ed->Perform(EM_LINELENGTH, 33), 2);
+    EXPECT_EQ(ed->GetLine(2, 10), "xy");
 }
 
 TEST_F(Messages, SetSelSelectsAllDropsOrTakesARange)
@@ -109,23 +115,6 @@ TEST_F(Messages, ScrollingMessages)
     ed->Perform(EM_SCROLLCARET);
     EXPECT_EQ(ed->TopRow(), ed->Row() - rows / 3);
     EXPECT_EQ(ed->Perform(EM_GETFIRSTVISIBLELINE), ed->TopRow());
-}
-
-TEST_F(Messages, RowsAreScreenRowsWithWordWrap)
-{
-    ed.Wrap(20);
-    ed.SetText(std::string(30, 'a') + "\r\nxy");
-    ASSERT_EQ(ed->RowAttributeAt(0), TRowAttribute::raWrapped);
-    const int first = static_cast<int>(ed->RowText(0).size());
-    EXPECT_EQ(ed->Perform(EM_GETLINECOUNT), 3);
-    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 1), first) << "a wrapped row adds no line break";
-    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 2), 32);
-    EXPECT_EQ(ed->Perform(EM_LINEINDEX, 3), -1);
-    EXPECT_EQ(ed->Perform(EM_LINEFROMCHAR, first + 1), 1);
-    EXPECT_EQ(ed->Perform(EM_LINELENGTH, 33), 2);
-    EXPECT_EQ(ed->GetLine(2, 10), "xy");
-    EXPECT_EQ(ed->GetLine(3, 10), "") << "past the rows";
-    EXPECT_EQ(ed->GetLine(0, 5), "aaaaa");
 }
 
 } // namespace

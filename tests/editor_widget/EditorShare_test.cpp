@@ -9,8 +9,7 @@
 
 namespace {
 
-using edtest::Lines;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 TEST(ShareList, ChangesAndUndoInOneEditorShowInTheOther)
 {
@@ -26,7 +25,6 @@ TEST(ShareList, ChangesAndUndoInOneEditorShowInTheOther)
     EXPECT_EQ(b->RowText(0), "edited");
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(b->Modified());
-    EXPECT_EQ(b->RowPlan(0).DrawLength, 6);
     ASSERT_TRUE(b->CanUndo());
     b->Undo();
     EXPECT_EQ(a->RowText(0), "first");
@@ -36,7 +34,6 @@ TEST(ShareList, ChangesAndUndoInOneEditorShowInTheOther)
     EXPECT_TRUE(b->WordWrap()) << "word wrap is the list's";
     a.SetText(std::string(50, 'w'));
     EXPECT_EQ(b->RowCount(), 3);
-    EXPECT_EQ(b->MaxCol(), 250);
 }
 
 TEST(ShareList, EditorsOutliveEachOtherEitherWay)

@@ -13,8 +13,7 @@
 
 namespace {
 
-using edtest::Sjis;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 class UndoRoundTrip : public testing::TestWithParam<bool> {
 protected:
@@ -41,7 +40,7 @@ protected:
         const int rows = std::max(ed->RowCount(), 1);
         const TCaretPos from{Random(rows), Random(12)};
         if (Random(2))
-            ed.Click(from.Row, from.Col);
+            ed.Click(ed.At(from.Row, from.Col));
         else
             ed.Select(from, {std::min(from.Row + Random(2), rows - 1), Random(12)});
     }

@@ -1,5 +1,6 @@
-// Shift-JIS text on the canvas's cell grid: where each character lands,
-// what a bad byte shows, fills, clipping and lines through the cells.
+// The canvas: images copied pixel for pixel, and Shift-JIS text on its
+// cell grid: where each character lands, what a bad byte shows, fills,
+// clipping and lines through the cells.
 #include "Canvas.h"
 #include "Cp932.h"
 #include "Sjis.h"
@@ -69,6 +70,25 @@ QImage ReferenceCells(int Width, int Height, const QFont& Font, int X, int Y, co
             Painter.drawText(QPoint(X + static_cast<int>(c.Pos()) * CellWidth, baseline),
                              QString::fromStdU16String(SjisToUtf16(c.Char())));
     });
+}
+
+TEST(TCanvas, DrawCopiesThePartOfAnImagePixelForPixelAndFarCoordinatesAreHarmless)
+{
+    QImage source(6, 1, QImage::Format_RGB32);
+    for (int x = 0; x < 6; ++x)
+        source.setPixelColor(x, 0, QColor(x * 40, 0, 0));
+    const QImage target = Paint(10, 3, [&](QPainter& Painter) {
+        TCanvas canvas(Painter);
+        canvas.Draw(3, 1, source, QRect(1, 0, 4, 1));
+        canvas.Draw(-3, 2, source, source.rect()); // half off the left
+        for (const QPoint far : {QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX), QPoint(INT_MAX - 2, 0)})
+            canvas.Draw(far.x(), far.y(), source, source.rect());
+    });
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(target.pixelColor(3 + x, 1), QColor((x + 1) * 40, 0, 0)) << x;
+    EXPECT_EQ(target.pixelColor(0, 2), QColor(120, 0, 0));
+    for (const QPoint outside : {QPoint(2, 1), QPoint(7, 1), QPoint(3, 0), QPoint(0, 0), QPoint(3, 2)})
+        EXPECT_EQ(target.pixelColor(outside), kPaper) << outside.x() << ',' << outside.y();
 }
 
 TEST(TextOutCells, PutsEveryCharacterAtItsOwnCell)

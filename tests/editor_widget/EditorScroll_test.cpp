@@ -11,9 +11,7 @@
 
 namespace {
 
-using edtest::Bytes;
-using edtest::Lines;
-using edtest::TEditorDriver;
+using namespace edtest;
 
 class View : public testing::Test {
 protected:
@@ -98,18 +96,6 @@ TEST_F(View, ScrollByRowsKeepsTheCaretsPlaceInTheView)
     ed->SetTopRow(3);
     ed->ScrollByRows(5);
     EXPECT_EQ(ed->TopRow(), 3);
-}
-
-TEST_F(View, ResizeKeepsTheTopRow)
-{
-    ed.SetText(Lines(100, "row"));
-    ed->SetRowCol(20, 0);
-    ed->SetTopRow(0);
-    ed->resize(ed->width(), ed->TextTop() + 8 * ed->RowHeight() + ed->height() - ed->viewport()->height());
-    ed.Process();
-    ASSERT_LE(ed->VisibleRows(), 9);
-    EXPECT_EQ(ed->TopRow(), 0);
-    EXPECT_EQ(ed->Row(), 20);
 }
 
 } // namespace

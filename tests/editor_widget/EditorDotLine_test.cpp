@@ -1,10 +1,7 @@
-// The editor library's dotted lines, their cache and their items.
+// The editor library's dotted lines: drawn, cut, and their items.
 #include "Canvas.h"
-#include "Clipboard.h"
 #include "QtColor.h"
-#include "Screen.h"
 #include "SysUtils.h"
-#include "edCursors.h"
 #include "edDotLine.h"
 #include "edLibrary.h"
 
@@ -71,24 +68,6 @@ TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
     EXPECT_EQ(image.pixelColor(2, 1), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(6, 1), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(7, 1), QColor(Qt::white));
-}
-
-TEST(DrawDotLine, TheCacheHoldsOneDesktopWideLinePerOrderedColourPair)
-{
-    TDotLineCollection& cache = DotLineCollection();
-    const auto draw = [](TColor Bk, TColor Color) {
-        Paint(16, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, Bk, Color, 15); });
-    };
-    draw(clSilver, clMaroon);
-    const int count = cache.Count();
-    draw(clSilver, clMaroon);
-    EXPECT_EQ(cache.Count(), count);
-    draw(clMaroon, clSilver);
-    draw(clSilver, clTeal);
-    draw(clMaroon, clSilver);
-    EXPECT_EQ(cache.Count(), count + 2);
-    const QImage& line = cache.DotLine(clGreen, clOlive);
-    EXPECT_EQ(line.size(), QSize(Screen().DesktopWidth(), 1));
 }
 
 TEST(DotLineItem, AssignCopiesOnlyAnotherLineAndNoColourIsTransparent)

@@ -56,10 +56,6 @@ TEST(ScriptedDialogs, UnscriptedQuestionsGetTheAnswerThatChangesNothing)
     std::string value = "\x82\xA0"; // あ
     EXPECT_FALSE(InputQuery("題", "入力", value));
     EXPECT_EQ(value, "\x82\xA0");
-    TOpenDialog open;
-    open.SetFileName("a.vk2");
-    EXPECT_FALSE(open.Execute());
-    EXPECT_EQ(open.FileName(), "a.vk2");
     TColorDialog color;
     color.SetColor(clRed);
     EXPECT_FALSE(color.Execute());
