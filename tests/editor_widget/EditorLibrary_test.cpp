@@ -4,9 +4,9 @@
 #include "QtColor.h"
 #include "Screen.h"
 #include "SysUtils.h"
-#include "edCursors.h"
-#include "edDotLine.h"
-#include "edLibrary.h"
+#include "EditorCursors.h"
+#include "EditorDotLine.h"
+#include "EditorLibrary.h"
 
 #include <QImage>
 #include <QPainter>
