@@ -12,7 +12,7 @@
 #include "Main.h"
 #include "NodeData.h"
 #include "TreeView.h"
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

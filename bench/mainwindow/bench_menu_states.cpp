@@ -10,7 +10,7 @@
 #include "EditorEx.h"
 #include "Instances.h"
 #include "Main.h"
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include <QAction>
 #include <QMenu>

@@ -8,7 +8,7 @@
 #include "Main.h"
 #include "NodeData.h"
 #include "TreeView.h"
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -8,7 +8,7 @@
 #include "Main.h"
 #include "ScriptedDialogs.h"
 #include "TerminationSignals.h"
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include <QTimer>
 #include <cstdlib>

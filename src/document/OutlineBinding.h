@@ -13,7 +13,7 @@
 // nothing, because a page switch is not an edit.
 #pragma once
 
-#include "History.h"
+#include "PageHistory.h"
 #include "TreeView.h"
 #include "VirtualKeys.h"
 

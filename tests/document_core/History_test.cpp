@@ -1,4 +1,4 @@
-#include "History.h"
+#include "PageHistory.h"
 
 #include <gtest/gtest.h>
 

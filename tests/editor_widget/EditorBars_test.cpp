@@ -2,9 +2,9 @@
 // width, the image bar's pictures, the ruler.
 #include "EditorDriver.h"
 
-#include "edImageList.h"
-#include "edLibrary.h"
-#include "edRulerBitmaps.h"
+#include "EditorImageList.h"
+#include "EditorLibrary.h"
+#include "EditorRulerBitmaps.h"
 
 #include <gtest/gtest.h>
 

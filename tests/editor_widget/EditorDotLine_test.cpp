@@ -2,8 +2,8 @@
 #include "Canvas.h"
 #include "QtColor.h"
 #include "SysUtils.h"
-#include "edDotLine.h"
-#include "edLibrary.h"
+#include "EditorDotLine.h"
+#include "EditorLibrary.h"
 
 #include <QImage>
 #include <QPainter>

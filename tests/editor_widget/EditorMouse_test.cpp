@@ -4,7 +4,7 @@
 // under a point.
 #include "EditorDriver.h"
 
-#include "edCursors.h"
+#include "EditorCursors.h"
 
 #include <gtest/gtest.h>
 

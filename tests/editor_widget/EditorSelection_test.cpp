@@ -4,7 +4,7 @@
 // commands (marks, search, deleting a row).
 #include "EditorDriver.h"
 
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include "Clipboard.h"
 #include "Messages.h"

@@ -1,11 +1,11 @@
 #include "EditorBase.h"
 
 #include "EditorPopupMenu.h"
-#include "edEditorScreen.h"
-#include "edImageList.h"
-#include "edLibrary.h"
-#include "edPopupShortcuts.h"
-#include "edRulerBitmaps.h"
+#include "EditorScreen.h"
+#include "EditorImageList.h"
+#include "EditorLibrary.h"
+#include "EditorPopupShortcuts.h"
+#include "EditorRulerBitmaps.h"
 
 #include "ExceptionHandler.h"
 #include "Method.h"

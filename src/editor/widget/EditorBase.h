@@ -9,7 +9,7 @@
 // EditorCaret.cpp the caret and its column rule; EditorScroll.cpp metrics,
 // scroll bars and invalidation; EditorPaint.cpp the paint pass, which
 // computes a plain plan per row (edPaintPlan.h, edBarPlan.h) and has
-// edRowRenderer and edRulerBitmaps draw it. The controller turns events
+// EditorRowRenderer and EditorRulerBitmaps draw it. The controller turns events
 // into the core's text commands (edEditing.h, edKeyEditing.h, ...):
 // EditorSelection.cpp the selection, EditorClipboard.cpp the clipboard,
 // EditorEditing.cpp the editing commands, marks, tokens and search,

@@ -5,7 +5,7 @@
 // the characters Shift-JIS cannot hold are reported once per action.
 #include "EditorBase.h"
 
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include "Clipboard.h"
 #include "Cp932.h"

@@ -3,7 +3,7 @@
 #include "EditorEx.h"
 
 #include "EditorExWordClass.h"
-#include "immReconv.h"
+#include "EditorReconversion.h"
 
 #include "AWKStr.h"
 

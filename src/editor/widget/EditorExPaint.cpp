@@ -9,7 +9,7 @@
 // clipped to itself.
 #include "EditorEx.h"
 
-#include "edRowRenderer.h"
+#include "EditorRowRenderer.h"
 
 #include "Canvas.h"
 #include "QtColor.h"

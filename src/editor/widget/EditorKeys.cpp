@@ -12,7 +12,7 @@
 #include "EditorBase.h"
 
 #include "edKeyEditing.h"
-#include "edPopupShortcuts.h"
+#include "EditorPopupShortcuts.h"
 
 #include "Cp932.h"
 #include "ExceptionHandler.h"

@@ -4,14 +4,14 @@
 // else changes what is shown only records state and asks for a repaint.
 //
 // Each text row is first planned (edPaintPlan.h: runs of cells with their
-// colours, the end mark) and then drawn from the plan (edRowRenderer.h).
+// colours, the end mark) and then drawn from the plan (EditorRowRenderer.h).
 #include "EditorBase.h"
 
 #include "edColumnCursor.h"
-#include "edImageList.h"
-#include "edLibrary.h"
-#include "edRowRenderer.h"
-#include "edRulerBitmaps.h"
+#include "EditorImageList.h"
+#include "EditorLibrary.h"
+#include "EditorRowRenderer.h"
+#include "EditorRulerBitmaps.h"
 
 #include "Canvas.h"
 #include "ExceptionHandler.h"

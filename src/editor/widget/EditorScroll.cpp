@@ -5,7 +5,7 @@
 // visible rows and columns are measured on it without subtracting them.
 #include "EditorBase.h"
 
-#include "edRulerBitmaps.h"
+#include "EditorRulerBitmaps.h"
 
 #include "ExceptionHandler.h"
 #include "Messages.h"

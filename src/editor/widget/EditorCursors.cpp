@@ -1,4 +1,4 @@
-#include "edCursors.h"
+#include "EditorCursors.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "edPopupShortcuts.h"
+#include "EditorPopupShortcuts.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "edRulerBitmaps.h"
+#include "EditorRulerBitmaps.h"
 
 #include "QtColor.h"
 

@@ -1,4 +1,4 @@
-#include "immReconv.h"
+#include "EditorReconversion.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>

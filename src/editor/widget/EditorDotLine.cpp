@@ -1,9 +1,9 @@
-#include "edDotLine.h"
+#include "EditorDotLine.h"
 
 #include "Canvas.h"
 #include "QtColor.h"
 #include "Screen.h"
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "edEditorScreen.h"
+#include "EditorScreen.h"
 
 #include "EditorBase.h"
 

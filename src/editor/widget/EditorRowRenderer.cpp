@@ -1,6 +1,6 @@
-#include "edRowRenderer.h"
+#include "EditorRowRenderer.h"
 
-#include "edDotLine.h"
+#include "EditorDotLine.h"
 
 #include "Canvas.h"
 #include "Sjis.h"

@@ -1,9 +1,9 @@
-#include "edLibrary.h"
+#include "EditorLibrary.h"
 
 #include "Clipboard.h"
-#include "edCursors.h"
-#include "edDotLine.h"
-#include "edMarkImages.h"
+#include "EditorCursors.h"
+#include "EditorDotLine.h"
+#include "EditorMarkImages.h"
 
 #include <QCoreApplication>
 #include <memory>

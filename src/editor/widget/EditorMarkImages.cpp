@@ -1,4 +1,4 @@
-#include "edMarkImages.h"
+#include "EditorMarkImages.h"
 
 #include <QColor>
 #include <QImage>
