@@ -2,6 +2,8 @@
 
 #include "AWKReplacement.h"
 #include "FuzzyCharDic.h"
+#include "REParser.h"
+#include "RERequiredLiteral.h"
 #include "Sjis.h"
 
 TAWKStr::TAWKStr(TComponent* AOwner) : TMatchCORE(AOwner)
@@ -28,6 +30,13 @@ void TAWKStr::SetUseSynonymDic(bool Value)
         return;
     PreProcessor().SetUseSynonymDic(Value);
     ReprocessRegExp();
+}
+
+std::string TAWKStr::RequiredLiteral() const
+{
+    TREParser parser(Cache().Strings(CurrentIndex()));
+    parser.Run();
+    return ::RequiredLiteral(parser.Tree());
 }
 
 int TAWKStr::GSub(std::string_view Replacement, std::string& Text) const

@@ -27,6 +27,11 @@ public:
     bool UseSynonymDic() const { return PreProcessor().UseSynonymDic(); }
     void SetUseSynonymDic(bool Value);
 
+    // A run of characters every match of the current pattern (as
+    // preprocessed) holds; empty when none is certain. Text lacking it has
+    // no match.
+    std::string RequiredLiteral() const;
+
     // Replaces every match in Text by Replacement ("&" the match, "\&" an
     // ampersand, escapes their characters) and returns the count. After an
     // empty match one character is kept and skipped (CR LF as one); the
