@@ -31,11 +31,9 @@ TLiteralInfo ConcatInfo(const TREParseTree& Tree, int Index)
     std::string run;
     for (const int child : Tree.Children(Index)) {
         TLiteralInfo part = InfoOf(Tree, child);
-        if (part.Exact) {
-            run += part.Prefix;
-            continue;
-        }
         run += part.Prefix;
+        if (part.Exact)
+            continue;
         KeepLonger(info.Longest, run);
         KeepLonger(info.Longest, part.Longest);
         if (exact)

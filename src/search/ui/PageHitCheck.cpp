@@ -69,8 +69,8 @@ bool TPageHitCheck::CandidateLinesHaveHit(std::string_view PageText)
         if (found == std::string_view::npos)
             return false;
         if (Fold_) {
-            // A hit starts on a character, from which the text folds as
-            // the literal does.
+            // Every hit holds the literal on whole characters, which
+            // fold as the literal does.
             FoldTextInto(PageText.substr(found, Literal_.size()), Folded_);
             if (Folded_ != Literal_) {
                 from = found + 1;
