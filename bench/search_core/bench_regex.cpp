@@ -3,6 +3,7 @@
 // counts of both engines, and the cost of compiling, of a cache hit and of
 // refusing a pattern that would explode. Run by hand: bench_regex.
 #include "AWKStr.h"
+#include "MatchCORE.h"
 #include "Cp932.h"
 #include "ERegExpParser.h"
 #include "FuzzyCharDic.h"
@@ -87,7 +88,7 @@ int64_t CountAll(const TAWKStr& Re, std::string_view Text)
     int64_t count = 0;
     re::TDeadEnds deadEnds;
     for (size_t from = 0; from < Text.size();) {
-        const auto match = Re.MatchFrom(Text, from, from == 0 || Text[from - 1] == '\n', deadEnds);
+        const auto match = Re.Engine().MatchFrom(Text, from, from == 0 || Text[from - 1] == '\n', deadEnds);
         if (!match)
             break;
         ++count;
@@ -333,13 +334,13 @@ void BM_Compile_Velk(benchmark::State& State)
         TAWKStr re(nullptr);
         re.SetUseFuzzyCharDic(c.Fuzzy);
         re.SetRegExp(c.Pattern);
-        benchmark::DoNotOptimize(re.CurrentDFA().StateCount());
+        benchmark::DoNotOptimize(re.Engine().CurrentDFA().StateCount());
     }
     TAWKStr re(nullptr);
     re.SetUseFuzzyCharDic(c.Fuzzy);
     re.SetRegExp(c.Pattern);
     State.SetLabel(c.Name);
-    State.counters["dfa_states"] = re.CurrentDFA().StateCount();
+    State.counters["dfa_states"] = re.Engine().CurrentDFA().StateCount();
 }
 
 void BM_Compile_Onig(benchmark::State& State)

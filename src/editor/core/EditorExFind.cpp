@@ -2,7 +2,7 @@
 
 #include "EditorExFold.h"
 #include "EditorExWordClass.h"
-#include "REParser.h"
+#include "RegExpPattern.h"
 
 #include "Sjis.h"
 
@@ -105,7 +105,7 @@ void TEditorExFinder::CompileRegExp()
     // Folding changes no syntax, only the text: report a syntax error at
     // its place in the pattern the user wrote, and a pattern too complex
     // once folded at that pattern's end.
-    TREParser(FindString_).Run();
+    CheckRegExpSyntax(FindString_);
     try {
         AWKStr_.SetRegExp(FoldRegExpPattern(FindString_));
     } catch (const ERegExpParser& error) {

@@ -2,7 +2,7 @@
 
 #include "edCaseFold.h"
 
-#include "REScanner.h"
+#include "RegExpPattern.h"
 #include "Sjis.h"
 
 #include <algorithm>
@@ -58,23 +58,17 @@ void FoldTextInto(std::string_view Text, std::string& Folded)
 
 std::string FoldRegExpPattern(std::string_view Pattern)
 {
-    TREScanner scanner(Pattern);
+    using enum TPatternPiece::TKind;
     std::string out;
     out.reserve(Pattern.size() + 16);
-    bool inClass = false;
-    for (TTokenKind kind = scanner.GetToken(); kind != tkEnd; kind = scanner.GetToken()) {
-        const uint16_t code = scanner.TokenChar();
-        if (!inClass && kind == tkChar && FoldCase(code) != code) {
-            AppendEscaped(FoldCase(code), out);
+    for (const TPatternPiece& piece : PatternPieces(Pattern)) {
+        if (piece.Kind == Literal && FoldCase(piece.Low) != piece.Low) {
+            AppendEscaped(FoldCase(piece.Low), out);
             continue;
         }
-        out += Pattern.substr(scanner.TokenStart(), scanner.Index() - scanner.TokenStart());
-        if (inClass && (kind == tkChar || kind == tkRange))
-            AppendCapitalImages(code, kind == tkRange ? scanner.TokenHigh() : code, out);
-        if (kind == tkLBracket || kind == tkLBracketNeg)
-            inClass = true;
-        else if (kind == tkRBracket)
-            inClass = false;
+        out += piece.Text;
+        if (piece.Kind == ClassItem)
+            AppendCapitalImages(piece.Low, piece.High, out);
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #include "ReplaceText.h"
 
 #include "AWKStr.h"
+#include "MatchCORE.h"
 #include "Sjis.h"
 #include "SjisSearch.h"
 
@@ -109,6 +110,6 @@ bool RegExpMatchesEmpty(const std::string& Pattern)
 {
     TAWKStr& regExp = ReplaceRegExp();
     regExp.SetRegExp(Pattern);
-    const TRE_DFA& dfa = regExp.CurrentDFA();
+    const TRE_DFA& dfa = regExp.Engine().CurrentDFA();
     return dfa.IsAccepting(dfa.InitialState());
 }

@@ -74,6 +74,22 @@ void TRegularExpression::SetRegExp(const std::string& Value)
     }
 }
 
+void TRegularExpression::SetUseFuzzyCharDic(bool Value)
+{
+    if (Value == UseFuzzyCharDic())
+        return;
+    PreProcessor_.SetUseFuzzyCharDic(Value);
+    ReprocessRegExp();
+}
+
+void TRegularExpression::SetUseSynonymDic(bool Value)
+{
+    if (Value == UseSynonymDic())
+        return;
+    PreProcessor_.SetUseSynonymDic(Value);
+    ReprocessRegExp();
+}
+
 void TRegularExpression::ReprocessRegExp()
 {
     Current_ = false;

@@ -15,17 +15,23 @@ TPageHitCheck::TPageHitCheck(const std::string& FindString, TExSearchOptions Opt
     Finder_.SetExSearchOptions(Options);
     Plain_ = !Finder_.ExSearchOptions().Contains(TExSearchOption::soRegexp);
     Fold_ = !Finder_.ExSearchOptions().Contains(TExSearchOption::soMatchCase);
-    if (!Fold_) {
-        Pattern_ = FindString;
-        return;
+    if (Plain_) {
+        if (Fold_)
+            FoldTextInto(FindString, Literal_);
+        else
+            Literal_ = FindString;
+    } else {
+        // Compiles the pattern as the editor does (folded unless case
+        // matters); one that does not compile has no hits and no literal.
+        Finder_.PaintLineHits({}, Hits_);
+        Literal_ = Finder_.AWKStr().RequiredLiteral();
     }
-    FoldTextInto(FindString, Pattern_);
-    if (Pattern_.empty())
+    if (!Fold_ || Literal_.empty())
         return;
     // The first character is a capital form (or folds to nothing else);
     // the page may hold it as any code that folds to it.
-    const uint16_t first = sjis::CharCode(Pattern_, 0);
-    FirstChars_.push_back(Pattern_.substr(0, sjis::CharLen(Pattern_, 0)));
+    const uint16_t first = sjis::CharCode(Literal_, 0);
+    FirstChars_.push_back(Literal_.substr(0, sjis::CharLen(Literal_, 0)));
     for (const TCaseFoldRange& range : CaseFoldRanges())
         if (first >= range.Capital && first <= range.Capital + (range.High - range.Low)) {
             const auto code = static_cast<uint16_t>(range.Low + (first - range.Capital));
@@ -40,8 +46,10 @@ bool TPageHitCheck::HasHit(std::string_view PageText)
 {
     if (PageText.empty())
         return false;
+    if (!Literal_.empty())
+        return CandidateLinesHaveHit(PageText);
     if (Plain_)
-        return PlainHasHit(PageText);
+        return false;
     // Line by line as the editor holds them: cut at CR LF, CR or LF.
     const char* textEnd = PageText.data() + PageText.size();
     bool hit = false;
@@ -51,22 +59,20 @@ bool TPageHitCheck::HasHit(std::string_view PageText)
     return hit;
 }
 
-bool TPageHitCheck::PlainHasHit(std::string_view PageText)
+bool TPageHitCheck::CandidateLinesHaveHit(std::string_view PageText)
 {
-    if (Pattern_.empty())
-        return false;
     NextFirst_.clear();
-    for (const std::string& first : FirstChars_)
-        NextFirst_.push_back(PageText.find(first));
+    for (const std::string& firstChar : FirstChars_)
+        NextFirst_.push_back(PageText.find(firstChar));
     for (size_t from = 0;;) {
         const size_t found = NextCandidate(PageText, from);
         if (found == std::string_view::npos)
             return false;
         if (Fold_) {
-            // A hit starts on a character, from which the text folds as
-            // the pattern does.
-            FoldTextInto(PageText.substr(found, Pattern_.size()), Folded_);
-            if (Folded_ != Pattern_) {
+            // Every hit holds the literal on whole characters, which
+            // fold as the literal does.
+            FoldTextInto(PageText.substr(found, Literal_.size()), Folded_);
+            if (Folded_ != Literal_) {
                 from = found + 1;
                 continue;
             }
@@ -85,7 +91,7 @@ bool TPageHitCheck::PlainHasHit(std::string_view PageText)
 size_t TPageHitCheck::NextCandidate(std::string_view PageText, size_t From)
 {
     if (!Fold_)
-        return PageText.find(Pattern_, From);
+        return PageText.find(Literal_, From);
     size_t nearest = std::string_view::npos;
     for (size_t i = 0; i < FirstChars_.size(); ++i) {
         size_t& next = NextFirst_[i];

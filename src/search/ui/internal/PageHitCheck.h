@@ -19,10 +19,10 @@ public:
     bool HasHit(std::string_view PageText);
 
 private:
-    // Plain find: only the lines where the pattern may start are searched;
-    // no hit can be elsewhere.
-    bool PlainHasHit(std::string_view PageText);
-    // The next place from From where the page holds the pattern's first
+    // Only the lines holding the literal every hit holds are searched; no
+    // hit can be elsewhere.
+    bool CandidateLinesHaveHit(std::string_view PageText);
+    // The next place from From where the page holds the literal's first
     // character in any form that folds to it; npos when none.
     size_t NextCandidate(std::string_view PageText, size_t From);
     bool LineHasHit(std::string_view Line, bool HasBreak);
@@ -30,9 +30,11 @@ private:
     TEditorExFinder Finder_;
     bool Plain_;
     bool Fold_;
-    // The plain pattern as searched (folded unless case matters).
-    std::string Pattern_;
-    // Folding: the forms of the pattern's first character, and where each
+    // What every hit holds, as searched (folded unless case matters): the
+    // plain pattern, or a regular expression's required run of characters
+    // (none when it has no certain one, and then every line is searched).
+    std::string Literal_;
+    // Folding: the forms of the literal's first character, and where each
     // was found next.
     std::vector<std::string> FirstChars_;
     std::vector<size_t> NextFirst_;

@@ -10,6 +10,7 @@
 // the pattern's first and last edge), else literal characters; texts use
 // LF alone, so a line ends the same way for both (mcls_LF).
 #include "AWKStr.h"
+#include "MatchCORE.h"
 #include "RegExpChars.h"
 #include "Sjis.h"
 
@@ -253,11 +254,11 @@ std::string Show(const std::string& Sjis)
 // The longest match at Pos, a line head taken as such.
 std::optional<size_t> VelkLongestAt(const TAWKStr& Re, const std::string& Text, size_t Pos)
 {
-    const int initial = Re.CurrentDFA().InitialState();
+    const int initial = Re.Engine().CurrentDFA().InitialState();
     if (Pos == 0 || Text[Pos - 1] == '\n')
-        if (const auto end = Re.MatchAtLineHead(Text, Pos, initial))
+        if (const auto end = Re.Engine().MatchAtLineHead(Text, Pos, initial))
             return end;
-    return Re.MatchLongestAt(Text, Pos, initial);
+    return Re.Engine().MatchLongestAt(Text, Pos, initial);
 }
 
 TEST(OnigurumaDifferential, RandomPatternsAndTextsAgree)

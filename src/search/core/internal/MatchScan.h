@@ -8,6 +8,7 @@
 // on through the same text share the dead ends they found.
 #pragma once
 
+#include "MatchRange.h"
 #include "RE_DFA.h"
 #include "Sjis.h"
 
@@ -17,13 +18,6 @@
 #include <string_view>
 #include <unordered_set>
 #include <vector>
-
-// A match: the bytes [Start, End) of the text.
-struct TMatchRange {
-    size_t Start;
-    size_t End;
-    friend bool operator==(const TMatchRange&, const TMatchRange&) = default;
-};
 
 namespace re {
 

@@ -5,17 +5,13 @@
 // between calls, so one object serves one search at a time.
 #pragma once
 
+#include "MatchRange.h"
 #include "MatchScan.h"
 #include "SjisRegExp.h"
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
-
-// What ends a line for "$": CR for mcls_CRLF, LF for mcls_LF; any other
-// value, only the end of the text. Line heads are always the places after
-// LF.
-enum TMatchCORE_LineSeparator : uint8_t { mcls_CRLF = 0, mcls_LF = 1 };
 
 class TMatchCORE : public TRegularExpression {
 public:

@@ -37,16 +37,23 @@ public:
     const TStringList& Cache() const { return Cache_; }
     int CurrentIndex() const { return CurrentIndex_; }
 
+    // Setting either re-sets the pattern, which may compile; a pattern too
+    // complex once expanded raises ERegExpParser as SetRegExp does.
+    bool UseFuzzyCharDic() const { return PreProcessor_.UseFuzzyCharDic(); }
+    void SetUseFuzzyCharDic(bool Value);
+    bool UseSynonymDic() const { return PreProcessor_.UseSynonymDic(); }
+    void SetUseSynonymDic(bool Value);
+    // The preprocessing, with the dictionaries it expands by.
+    TREPreProcessor& PreProcessor() { return PreProcessor_; }
+    const TREPreProcessor& PreProcessor() const { return PreProcessor_; }
+
 protected:
     // Compiles a processed pattern: parser, NFA, DFA. Raises ERegExpParser.
     virtual std::unique_ptr<TRE_DFA> CompileRegExp(const std::string& Processed);
 
-    TREPreProcessor& PreProcessor() { return PreProcessor_; }
-    const TREPreProcessor& PreProcessor() const { return PreProcessor_; }
+private:
     // Sets the pattern again, as a change of the preprocessing asks.
     void ReprocessRegExp();
-
-private:
     void InsertEntry(const std::string& Key, std::unique_ptr<TRE_DFA> Automaton);
 
     std::string RegExp_;

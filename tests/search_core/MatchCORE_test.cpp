@@ -1,6 +1,7 @@
 // The matcher: leftmost-longest matches, anchors and line separators,
 // Shift-JIS stepping, and the ends of the text.
 #include "AWKStr.h"
+#include "MatchCORE.h"
 #include "RegExpTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -108,11 +109,11 @@ TEST(RegExpMatcher, InsideMatchDoesNotTakeTheStartAsLineHead)
 {
     TAWKStr re(nullptr);
     re.SetRegExp("^a");
-    EXPECT_EQ(re.MatchAnchoredInside("aa\na"), At(3, 4));
+    EXPECT_EQ(re.Engine().MatchAnchoredInside("aa\na"), At(3, 4));
     re.SetRegExp("a$");
-    EXPECT_EQ(re.MatchAnchoredInside("ba"), At(1, 2));
+    EXPECT_EQ(re.Engine().MatchAnchoredInside("ba"), At(1, 2));
     re.SetRegExp("$");
-    EXPECT_EQ(re.MatchAnchoredInside("ab"), At(2, 2));
+    EXPECT_EQ(re.Engine().MatchAnchoredInside("ab"), At(2, 2));
 }
 
 } // namespace

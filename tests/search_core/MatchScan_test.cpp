@@ -3,6 +3,7 @@
 // on random texts, short ones with many line breaks and long ones of one
 // line, compared on every match routine and on the matches GSub replaces.
 #include "AWKStr.h"
+#include "MatchCORE.h"
 #include "RegExpTestSupport.h"
 #include "Sjis.h"
 
@@ -64,9 +65,9 @@ TMatch PlainNoAnchor(const TMatchCORE& Re, std::string_view Text)
 // What GSub with "<&>" makes of Text, found with the plain searches.
 std::string PlainGSub(const TAWKStr& Re, const std::string& Text)
 {
-    const bool anchored = Re.HasLineHead() || Re.HasLineTail();
+    const bool anchored = Re.Engine().HasLineHead() || Re.Engine().HasLineTail();
     const auto first = [&](std::string_view Rest) {
-        return anchored ? PlainAnchored(Re, Rest) : PlainNoAnchor(Re, Rest);
+        return anchored ? PlainAnchored(Re.Engine(), Rest) : PlainNoAnchor(Re.Engine(), Rest);
     };
     std::string out;
     size_t rest = 0;
@@ -83,7 +84,7 @@ std::string PlainGSub(const TAWKStr& Re, const std::string& Text)
         if (rest >= Text.size())
             break;
         const std::string_view tail = std::string_view(Text).substr(rest);
-        match = Text[rest - 1] == '\n' ? first(tail) : PlainInside(Re, tail);
+        match = Text[rest - 1] == '\n' ? first(tail) : PlainInside(Re.Engine(), tail);
     }
     return out + Text.substr(std::min(rest, Text.size()));
 }
@@ -146,9 +147,9 @@ TEST(RegExpSearchScan, AgreesWithAWalkFromEveryStart)
         const bool longLine = random.Pick(4) == 0;
         const std::string text = random.Text(longLine ? 1500 : random.Pick(40), !longLine && random.Pick(3) != 0);
         SCOPED_TRACE("pattern \"" + pattern + "\" text \"" + text + "\"");
-        EXPECT_EQ(re.MatchNoAnchor(text), PlainNoAnchor(re, text));
-        EXPECT_EQ(re.MatchAnchored(text), PlainAnchored(re, text));
-        EXPECT_EQ(re.MatchAnchoredInside(text), PlainInside(re, text));
+        EXPECT_EQ(re.Engine().MatchNoAnchor(text), PlainNoAnchor(re.Engine(), text));
+        EXPECT_EQ(re.Engine().MatchAnchored(text), PlainAnchored(re.Engine(), text));
+        EXPECT_EQ(re.Engine().MatchAnchoredInside(text), PlainInside(re.Engine(), text));
         std::string replaced = text;
         re.GSub("<&>", replaced);
         EXPECT_EQ(replaced, PlainGSub(re, text));

@@ -1,28 +1,28 @@
 // The pattern cache of TRegularExpression: a pattern that fails leaves the
 // empty one and is not cached.
-#include "AWKStr.h"
+#include "MatchCORE.h"
 #include "ERegExpParser.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class CountingAWKStr : public TAWKStr {
+class CountingRegExp : public TMatchCORE {
 public:
-    CountingAWKStr() : TAWKStr(nullptr) {}
+    CountingRegExp() : TMatchCORE(nullptr) {}
     int Compiles = 0;
 
 protected:
     std::unique_ptr<TRE_DFA> CompileRegExp(const std::string& Processed) override
     {
         ++Compiles;
-        return TAWKStr::CompileRegExp(Processed);
+        return TMatchCORE::CompileRegExp(Processed);
     }
 };
 
 TEST(RegExpCache, FailedPatternLeavesTheEmptyOneAndIsNotCached)
 {
-    CountingAWKStr re;
+    CountingRegExp re;
     re.SetRegExp("abc");
     try {
         re.SetRegExp("a(b");
@@ -32,7 +32,7 @@ TEST(RegExpCache, FailedPatternLeavesTheEmptyOneAndIsNotCached)
     }
     EXPECT_EQ(re.RegExp(), "");
     EXPECT_EQ(re.CurrentIndex(), 0);
-    EXPECT_EQ(re.Match("xyz"), (TMatchRange{0, 0}));
+    EXPECT_EQ(re.MatchNoAnchor("xyz"), (TMatchRange{0, 0}));
     EXPECT_EQ(re.Cache().IndexOf("a(b"), -1);
     // Set again, it compiles again and fails again.
     const int compiles = re.Compiles;

@@ -3,6 +3,7 @@
 // a differential test against a reference built on the matcher itself.
 #include "AWKStr.h"
 #include "ERegExpParser.h"
+#include "MatchCORE.h"
 #include "RegExpChars.h"
 #include "RegExpTestSupport.h"
 #include "ReplaceText.h"
@@ -115,7 +116,7 @@ Replaced ReferenceGSub(const std::string& Pattern, const std::string& Text, cons
         if (rest >= Text.size())
             break;
         const std::string_view tail = std::string_view(Text).substr(rest);
-        match = Text[rest - 1] == '\n' ? re.Match(tail) : re.MatchAnchoredInside(tail);
+        match = Text[rest - 1] == '\n' ? re.Match(tail) : re.Engine().MatchAnchoredInside(tail);
     }
     return {out + Text.substr(std::min(rest, Text.size())), count};
 }
