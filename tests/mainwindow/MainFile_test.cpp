@@ -2,22 +2,14 @@
 // the user is told, and that the open document survives every refusal.
 #include "FormFixture.h"
 
-#include "DockButton.h"
 #include "DocumentFile.h"
-#include "EditorEx.h"
-#include "Files.h"
 #include "Instances.h"
 #include "LinkForm.h"
-#include "SubIni.h"
 #include "TempDir.h"
-#include "TreeView.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTest>
 #include <algorithm>
-#include <filesystem>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>

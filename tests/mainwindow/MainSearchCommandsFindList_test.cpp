@@ -2,16 +2,10 @@
 // menu commands and the result window, and line extraction.
 #include "OutlineFixture.h"
 
-#include "DockButton.h"
 #include "SearchListForm.h"
 #include "SearchListState.h"
-#include "SubIni.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QDialog>
 #include <QListWidget>
-#include <QTest>
 
 namespace {
 
@@ -20,17 +14,7 @@ protected:
     // A list search for Find over the scope whose caption is given.
     void ListSearch(const std::string& Find, const char* Scope)
     {
-        dialogs.AnswerForm([Find, Scope](QDialog& Dialog) {
-            Dialog.findChild<QComboBox*>("ComboBox1")->setEditText(QString::fromStdString(Find));
-            for (const char* name : {"ChkWholeFile", "ChkFindList"})
-                if (auto* box = Dialog.findChild<QAbstractButton*>(name); !box->isChecked())
-                    box->click();
-            for (auto* radio : Dialog.findChildren<QAbstractButton*>())
-                if (radio->text() == QString::fromUtf8(Scope))
-                    radio->click();
-            Dialog.findChild<QAbstractButton*>("btnOK")->click();
-            return Dialog.result();
-        });
+        Fill({Find, "", {"ChkWholeFile", "ChkFindList", Scope, "btnOK"}});
         Run("FdGoFind");
     }
     TSearchListfm* Window() const { return form->FindList().SearchListfm(); }
@@ -76,20 +60,13 @@ TEST_F(FindList, BuildingAndSteppingTheListChangesNoPage)
 {
     form->DataTree()->SetSelected(Node(3));
     Type("typed ");
-    std::vector<std::string> texts, titles;
-    for (int i = 0; i < 5; ++i) {
-        texts.push_back(PageText(i));
-        titles.push_back(Node(i)->Text());
-    }
+    const std::string before = Outline();
     ListSearch("foo", "全てのページ");
     for (const char* step : {"TreePageNext", "TreePageNext", "TreePagePrev", "TreePagePrev"})
         Run(step);
     ClickRow(2);
     Run("FdFindListClose");
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(PageText(i), texts[static_cast<size_t>(i)]) << i;
-        EXPECT_EQ(Node(i)->Text(), titles[static_cast<size_t>(i)]) << i;
-    }
+    EXPECT_EQ(Outline(), before);
 }
 
 TEST_F(FindList, ThePageKeysStepTheListAndClosingRestoresTheirState)
@@ -108,11 +85,10 @@ TEST_F(FindList, ThePageKeysStepTheListAndClosingRestoresTheirState)
     EXPECT_EQ(Window()->SelectedRow(), 1);
 
     QTest::keyClick(Window()->FindTree, Qt::Key_Escape);
-    EXPECT_FALSE(Window()->isVisible());
-    EXPECT_FALSE(SearchListState().SearchListOpen);
-    EXPECT_FALSE(SearchListState().FindListMode);
-    EXPECT_TRUE(PageCursorRestoreOn());
-    EXPECT_TRUE(SettingsVars.PageCursor.Mode);
+    // Shown, open, list mode; the page keys' caret restoring and its setting.
+    EXPECT_EQ(std::tuple(Window()->isVisible(), SearchListState().SearchListOpen, SearchListState().FindListMode,
+                         PageCursorRestoreOn(), SettingsVars.PageCursor.Mode),
+              std::tuple(false, false, false, true, true));
     EXPECT_NE(form->ToolButton("sbNextPage")->Hint().toStdString(), "下のページを閲覧（検索リスト）");
     Run("TreePageNext");
     EXPECT_EQ(SelectedIndex(), 3) << "closed, the page keys go through the tree";
@@ -178,11 +154,7 @@ TEST_F(FindList, LineExtractionAppendsTheLinesHoldingEveryWord)
     const std::string text = "a b\r\nb only\r\nb and a\r\nlast";
     form->DataMemo()->Lines()->SetTextStr(text);
     form->DataMemo()->SelectAll();
-    dialogs.AnswerForm([](QDialog& Dialog) {
-        Dialog.findChild<QComboBox*>("ComboBox1")->setEditText("a b");
-        Dialog.findChild<QAbstractButton*>("OKButton")->click();
-        return Dialog.result();
-    });
+    Fill({"a b", "", {"OKButton"}});
     Run("FdExtractLine");
     EXPECT_EQ(form->DataMemo()->GetText(),
               text + "\r\n" + Sjis("{***** 検索文字列［a b］のある行を発見！*****}") + "\r\na b\r\nb and a\r\n");

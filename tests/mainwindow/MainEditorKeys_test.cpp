@@ -5,11 +5,6 @@
 #include "FormFixture.h"
 
 #include "Beep.h"
-#include "EditorEx.h"
-#include "SubIni.h"
-#include "TreeView.h"
-
-#include <QTest>
 
 namespace {
 
