@@ -79,15 +79,20 @@ TEST_P(CloseQuestion, ClosesOnlyWhenNothingIsLost)
     const TCloseCase& c = GetParam();
     Start();
     Modify();
+    form->History().AddHistory(Home() + "older.vk2");
+    form->History().AddHistory(Home() + "newest.vk2");
     form->SaveWorks = c.SaveWorks;
     dialogs.Answer(c.Answer);
     EXPECT_EQ(form->FormCloseQuery(), c.Closes);
     ASSERT_EQ(dialogs.Questions().size(), 1u);
     EXPECT_EQ(dialogs.Questions()[0].Text, SaveQuestion);
     EXPECT_EQ(form->Saves, c.Saves);
-    // Whatever the answer, the symbol list and the toolbar places are written.
+    // Whatever the answer, the symbol list, the toolbar places and the
+    // newest recent document (for the next start) are written.
     EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), SymbolListBytes(BuiltInSymbols()));
-    EXPECT_NE(ReadFileBytes(SettingsFilePath()).find("[ToolbarFile]"), std::string::npos);
+    const std::string settings = ReadFileBytes(SettingsFilePath());
+    EXPECT_NE(settings.find("[ToolbarFile]"), std::string::npos);
+    EXPECT_NE(settings.find("LastFileName=" + Home() + "newest.vk2"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestion,
@@ -109,17 +114,6 @@ TEST_F(LifeCycle, ANamedDocumentIsSavedWithoutAskingWhenTheOptionsSaySo)
     EXPECT_TRUE(form->FormCloseQuery());
     EXPECT_EQ(form->OverSaves, 2);
     EXPECT_TRUE(dialogs.Questions().empty());
-}
-
-TEST_F(LifeCycle, TheNewestRecentDocumentIsKeptForTheNextStart)
-{
-    Start();
-    form->History().AddHistory(Home() + "older.vk2");
-    form->History().AddHistory(Home() + "newest.vk2");
-    dialogs.Answer(mrCancel);
-    form->FormCloseQuery();
-    EXPECT_EQ(SettingsVars.LastFileName, Home() + "newest.vk2");
-    EXPECT_NE(ReadFileBytes(SettingsFilePath()).find("LastFileName=" + Home() + "newest.vk2"), std::string::npos);
 }
 
 TEST_F(LifeCycle, ClosingIsRefusedOnlyWhileTheOwnExternalEditRuns)
