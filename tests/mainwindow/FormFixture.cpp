@@ -1,16 +1,8 @@
 #include "FormFixture.h"
 
-#include "DockButton.h"
-#include "EditorEx.h"
 #include "Instances.h"
 #include "StatusPanel.h"
-#include "SubIni.h"
 #include "TempDir.h"
-#include "TreeView.h"
-
-#include <QApplication>
-#include <QTest>
-#include <filesystem>
 
 void TTestForm::FlSaveClick()
 {
@@ -68,7 +60,21 @@ void FormTest::Click(const char* Button)
 
 std::string FormTest::Panel(int Index) const { return form->StatusPanel(Index)->text().toStdString(); }
 
-std::string FormTest::Title(int AbsoluteIndex) const { return form->DataTree()->Items().Item(AbsoluteIndex)->Text(); }
+std::string FormTest::Titles() const
+{
+    std::string titles;
+    for (int i = 0; i < form->DataTree()->Items().Count(); ++i)
+        titles += (i ? "|" : "") + Title(i);
+    return titles;
+}
+
+std::string FormTest::Enabled(std::initializer_list<const char*> Buttons) const
+{
+    std::string signs;
+    for (const char* name : Buttons)
+        signs += form->ToolButton(name)->Enabled() ? '+' : '-';
+    return signs;
+}
 
 std::string FormTest::LastQuestion() const
 {

@@ -3,12 +3,22 @@
 // the document file's saving is not part of the window.
 #pragma once
 
+// The window's parts every test reaches.
+#include "DockButton.h"
+#include "EditorEx.h"
+#include "Files.h"
 #include "Main.h"
 #include "ScriptedDialogs.h"
 #include "SjisLiteral.h"
+#include "SubIni.h"
+#include "TreeView.h"
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -50,7 +60,12 @@ protected:
     void Type(const QString& Text);
     void Click(const char* Button);
     std::string Panel(int Index) const;
-    std::string Title(int AbsoluteIndex) const;
+    TTreeNode* Node(int AbsoluteIndex) const { return form->DataTree()->Items().Item(AbsoluteIndex); }
+    std::string Title(int AbsoluteIndex) const { return Node(AbsoluteIndex)->Text(); }
+    // Every page's title in tree order, "a|b".
+    std::string Titles() const;
+    // "+" or "-" for each named tool button, enabled or not.
+    std::string Enabled(std::initializer_list<const char*> Buttons) const;
     // The text of the last question or message shown, "" when none was.
     std::string LastQuestion() const;
     // Starts the window, shows it and puts the focus in the page editor.
@@ -69,4 +84,28 @@ protected:
     ~RealFormTest() override;
 
     std::unique_ptr<TVelkForm> velk;
+};
+
+// A shown window with pages made through its buttons, for the tests of the
+// views, links, pages and sub-icons.
+class ViewsTest : public FormTest {
+protected:
+    void SetUp() override { StartShown(); }
+    // One page per text (the first one is the page the document starts with).
+    void MakePages(std::initializer_list<const char*> Texts)
+    {
+        bool first = true;
+        for (const char* text : Texts) {
+            if (!first)
+                Click("sbAdd");
+            first = false;
+            Type(QString::fromUtf8(text));
+        }
+    }
+    // Lets panes that were closed go.
+    static void Settle()
+    {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };

@@ -1,23 +1,16 @@
-// The Options menu through the real window: the key dialog and colour
-// schemes; a confirmed options dialog is applied (with the edit mode's
-// comment leader and clipping mode's external-editor button) and written to
-// the settings file, a cancelled one is not.
+// The Options menu through the real window: the options, key and colour
+// dialogs, and the menu's own switches.
 #include "FormFixture.h"
 #include "OptionsForm.h"
 
-#include "DockButton.h"
-#include "EditorEx.h"
-#include "Files.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
 #include "Menus.h"
-#include "SubIni.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
-#include <filesystem>
 
 namespace {
 
@@ -40,28 +33,24 @@ protected:
 
 } // namespace
 
-TEST_F(OptionCommandsTest, ConfirmedOptionsAreAppliedAndKept)
+TEST_F(OptionCommandsTest, OnlyConfirmedOptionsAreAppliedAndWritten)
 {
+    std::filesystem::remove(SettingsFilePath());
+    Options([](TOpForm& f) { f.EdSpcNum->setText("3"); }, false);
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
+    EXPECT_NE(SettingsVars.InsSpc.width, 3);
+
     Options([](TOpForm& f) {
         f.EdSpcNum->setText("3");
         f.CheckZenSpace->setChecked(true);
         f.ExEditor->setText("/bin/sh -c x");
     }, true);
     EXPECT_TRUE(form->DataMemo()->ExMarks()->DBSpaceMark()->Visible());
-    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
-
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
     SettingsVars = {};
     LoadIni(*form);
     EXPECT_EQ(SettingsVars.InsSpc.width, 3);
     EXPECT_TRUE(SettingsVars.SpaceTab);
-}
-
-TEST_F(OptionCommandsTest, CancelledOptionsWriteNothing)
-{
-    std::filesystem::remove(SettingsFilePath());
-    Options([](TOpForm& f) { f.EdSpcNum->setText("3"); }, false);
-    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
-    EXPECT_NE(SettingsVars.InsSpc.width, 3);
 }
 
 TEST_F(OptionCommandsTest, ConfirmedOptionsFollowTheModeAndClipping)
@@ -72,9 +61,7 @@ TEST_F(OptionCommandsTest, ConfirmedOptionsFollowTheModeAndClipping)
     form->OpClipClick();
     Options([](TOpForm& f) { f.ExEditor->setText("/bin/sh -c x"); }, true);
     EXPECT_EQ(form->DataMemo()->View()->Commenter(), "'");
-    EXPECT_FALSE(form->ToolButton("sbGoEditor")->Enabled());
-    form->OpClipClick();
-    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-") << "clipping bars the external editor";
 }
 
 TEST_F(OptionCommandsTest, OnlyOkInTheKeyDialogChangesTheShortcutsAndWritesTheKeyFile)
@@ -106,13 +93,45 @@ TEST_F(OptionCommandsTest, ALoadedColourSchemeColoursTheEditorAndItsMarks)
     dialogs.AnswerFiles({Home() + "mine.cfg"});
     form->MenuItem("OpLoadColor")->Click();
     TEditorEx& memo = *form->ActiveEditor();
-    EXPECT_EQ(memo.View()->Colors()->Select()->Color(), 291);
-    EXPECT_EQ(memo.ExMarks()->DBSpaceMark()->Color(), 4660);
-    EXPECT_EQ(memo.ExMarks()->TabMark()->Color(), 4660);
-    EXPECT_EQ(memo.ExMarks()->SpaceMark()->Color(), 22136);
-    EXPECT_EQ(memo.Leftbar()->Color(), 255);
+    EXPECT_EQ((std::vector<int>{memo.View()->Colors()->Select()->Color(), memo.ExMarks()->DBSpaceMark()->Color(),
+                                memo.ExMarks()->TabMark()->Color(), memo.ExMarks()->SpaceMark()->Color(),
+                                memo.Leftbar()->Color()}),
+              (std::vector<int>{291, 4660, 4660, 22136, 255}));
 
     dialogs.AnswerFiles({Home() + "saved.cfg"});
     form->MenuItem("OpSaveColor")->Click();
     EXPECT_EQ(TIniFile(Home() + "saved.cfg").ReadInteger("Colors", "SelectCol", -1), 291);
+}
+
+TEST_F(OptionCommandsTest, BracketCountStepsOverWholeCharacters)
+{
+    form->DataMemo()->SetText(Sjis("「a」「b") + "\x8C\x81u");
+    form->DataMemo()->SelectAll();
+    form->OpCheckKakkoClick();
+    EXPECT_EQ(LastQuestion(), "「 = 2\r\n\r\n」 = 1");
+    form->DataMemo()->SetSelLength(0);
+    form->OpCheckKakkoClick();
+    EXPECT_EQ(dialogs.Questions().size(), 1u);
+}
+
+TEST_F(OptionCommandsTest, NumberingStartStaysWithinItsRange)
+{
+    const struct {
+        std::string Typed;
+        int Number;
+    } cases[] = {{"5000", 1}, {"abc", 0}, {"-1", 1}, {"12", 12}};
+    for (const auto& c : cases) {
+        dialogs.AnswerText(c.Typed);
+        form->OpInsNoInitClick();
+        EXPECT_EQ(form->InsertNumber(), c.Number) << c.Typed;
+    }
+}
+
+TEST_F(OptionCommandsTest, BoxSelectionShowsInTheStatusBar)
+{
+    form->MenuItem("OpBoxSel")->Click();
+    EXPECT_EQ(form->DataMemo()->SelectionMode(), TEditorSelectionMode::smBox);
+    EXPECT_EQ(Panel(5), "［矩形選択］");
+    form->MenuItem("OpBoxSel")->Click();
+    EXPECT_EQ(Panel(5), "");
 }

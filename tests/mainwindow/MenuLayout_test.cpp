@@ -1,10 +1,9 @@
 // The menus built from the command table: every command and popup twin is
 // an item, in the table's order, under the menu the table names, with the
-// shortcuts of the menu definition and, after the key file, its defaults.
+// shortcuts of the menu definition.
 #include "CommandTable.h"
 #include "MainMenus.h"
 #include "MenuLayout.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -62,21 +61,6 @@ TEST(MenuLayout, AcceleratorsAreUniqueWithinEachMenu)
         if (entry.Accelerator != 0) {
             EXPECT_TRUE(used[entry.Parent].insert(entry.Accelerator).second)
                 << entry.Name << " repeats '" << entry.Accelerator << "' in " << entry.Parent;
-        }
-    }
-}
-
-TEST(MenuLayout, TheKeyFileGivesEveryItemAndTwinItsDefault)
-{
-    TVelkMenus menus;
-    const TempDir folder;
-    LoadKeyIni(menus, folder.Path() + "velk2000Key.ini");
-    for (const TCommandRow& row : CommandRegistry()) {
-        if (!row.IsKeyed())
-            continue;
-        EXPECT_EQ(menus.ShortCut(row.ItemName), row.Default) << row.ItemName;
-        if (!row.Twin.empty()) {
-            EXPECT_EQ(menus.ShortCut(row.Twin), row.Default) << row.Twin;
         }
     }
 }

@@ -1,5 +1,4 @@
 #include "DateTimeText.h"
-#include "EditKeys.h"
 
 #include "SjisLiteral.h"
 
@@ -49,16 +48,6 @@ TEST(DateTimeText, InsertionsFollowTheSettings)
     };
     for (const auto& c : cases)
         EXPECT_EQ(SjisToUtf8(DateTimeInsertionText(c.Kind, c.Ime, Moment)), c.Expected) << c.Expected;
-}
-
-TEST(EditKeys, AutoIndentTakesTheBlanksBeforeTheCaret)
-{
-    const std::string line = Sjis("　\t abc");
-    EXPECT_EQ(AutoIndentOf(line, 10), Sjis("　\t "));
-    EXPECT_EQ(AutoIndentOf(line, 3), Sjis("　\t"));
-    EXPECT_EQ(AutoIndentOf(line, 1), ""); // never half a full-width blank
-    EXPECT_EQ(AutoIndentOf("abc", 2), "");
-    EXPECT_EQ(AutoIndentOf(Sjis("　"), 2), Sjis("　"));
 }
 
 TEST(DateTimeText, CodeBoxesTakeTheLongOrShortCodeOrNothing)

@@ -49,14 +49,6 @@ TEST(ToolButtonRules, TreeAndPageButtons)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.Signs, c.Expected) << c.Name;
-
-    TToolSnapshot listOpen{3, true};
-    listOpen.SearchListOpen = true;
-    const TEnablings states = ToolButtonStates(listOpen);
-    for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbIns", "sbAdd", "sbAddChild", "sbPageDel",
-                             "sbPageUnify", "sbPageDevide", "sbFind", "sbFindList", "sbSubIcon", "pTreeLoadTexToMakePage",
-                             "FdGoFind", "FdReplace", "FdFastReplace", "FileTop", "OptionTop"})
-        EXPECT_EQ(EnablingOf(states, name), false) << name;
 }
 
 TEST(ToolButtonRules, SelectionButtons)

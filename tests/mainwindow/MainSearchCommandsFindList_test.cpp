@@ -2,16 +2,10 @@
 // menu commands and the result window, and line extraction.
 #include "OutlineFixture.h"
 
-#include "DockButton.h"
 #include "SearchListForm.h"
 #include "SearchListState.h"
-#include "SubIni.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QDialog>
 #include <QListWidget>
-#include <QTest>
 
 namespace {
 
@@ -20,17 +14,7 @@ protected:
     // A list search for Find over the scope whose caption is given.
     void ListSearch(const std::string& Find, const char* Scope)
     {
-        dialogs.AnswerForm([Find, Scope](QDialog& Dialog) {
-            Dialog.findChild<QComboBox*>("ComboBox1")->setEditText(QString::fromStdString(Find));
-            for (const char* name : {"ChkWholeFile", "ChkFindList"})
-                if (auto* box = Dialog.findChild<QAbstractButton*>(name); !box->isChecked())
-                    box->click();
-            for (auto* radio : Dialog.findChildren<QAbstractButton*>())
-                if (radio->text() == QString::fromUtf8(Scope))
-                    radio->click();
-            Dialog.findChild<QAbstractButton*>("btnOK")->click();
-            return Dialog.result();
-        });
+        Fill({Find, "", {"ChkWholeFile", "ChkFindList", Scope, "btnOK"}});
         Run("FdGoFind");
     }
     TSearchListfm* Window() const { return form->FindList().SearchListfm(); }
@@ -49,23 +33,18 @@ protected:
     }
 };
 
-TEST_F(FindList, EachScopeListsItsPagesInOrderInOneWindow)
+TEST_F(FindList, AListShowsItsPagesInOrderInOneWindowAtTheFirstHit)
 {
-    const std::pair<const char*, const char*> scopes[] = {
-        {"全てのページ", "p0 p2 foo p4 foo"},
-        {"現在以降の全てのページ", "p2 foo p4 foo"},
-        {"現在のページ（下の階層を含む）", "p2 foo"},
-    };
-    for (const auto& [scope, rows] : scopes) {
+    // The other scopes are the walk's and the single entry's below.
+    for (int search = 0; search < 2; ++search) {
         form->DataTree()->SetSelected(Node(1));
-        ListSearch("foo", scope);
+        ListSearch("foo", "全てのページ");
         ASSERT_NE(Window(), nullptr);
         EXPECT_TRUE(Window()->isVisible());
-        EXPECT_EQ(Rows(), rows) << scope;
+        EXPECT_EQ(Rows(), "p0 p2 foo p4 foo");
         EXPECT_EQ(Window()->windowTitle().toStdString(), "[foo] があるページのリスト");
         EXPECT_EQ(Window()->SelectedRow(), 0);
-        const int first = rows[1] - '0';
-        EXPECT_EQ(At(), std::make_tuple(first, first == 0 ? 1 : 0, 3 * (first != 0))) << "its first hit";
+        EXPECT_EQ(At(), std::make_tuple(0, 1, 0));
         Run("FdFindListClose");
         EXPECT_FALSE(Window()->isVisible());
     }
@@ -76,20 +55,13 @@ TEST_F(FindList, BuildingAndSteppingTheListChangesNoPage)
 {
     form->DataTree()->SetSelected(Node(3));
     Type("typed ");
-    std::vector<std::string> texts, titles;
-    for (int i = 0; i < 5; ++i) {
-        texts.push_back(PageText(i));
-        titles.push_back(Node(i)->Text());
-    }
+    const std::string before = Outline();
     ListSearch("foo", "全てのページ");
     for (const char* step : {"TreePageNext", "TreePageNext", "TreePagePrev", "TreePagePrev"})
         Run(step);
     ClickRow(2);
     Run("FdFindListClose");
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(PageText(i), texts[static_cast<size_t>(i)]) << i;
-        EXPECT_EQ(Node(i)->Text(), titles[static_cast<size_t>(i)]) << i;
-    }
+    EXPECT_EQ(Outline(), before);
 }
 
 TEST_F(FindList, ThePageKeysStepTheListAndClosingRestoresTheirState)
@@ -108,11 +80,10 @@ TEST_F(FindList, ThePageKeysStepTheListAndClosingRestoresTheirState)
     EXPECT_EQ(Window()->SelectedRow(), 1);
 
     QTest::keyClick(Window()->FindTree, Qt::Key_Escape);
-    EXPECT_FALSE(Window()->isVisible());
-    EXPECT_FALSE(SearchListState().SearchListOpen);
-    EXPECT_FALSE(SearchListState().FindListMode);
-    EXPECT_TRUE(PageCursorRestoreOn());
-    EXPECT_TRUE(SettingsVars.PageCursor.Mode);
+    // Shown, open, list mode; the page keys' caret restoring and its setting.
+    EXPECT_EQ(std::tuple(Window()->isVisible(), SearchListState().SearchListOpen, SearchListState().FindListMode,
+                         PageCursorRestoreOn(), SettingsVars.PageCursor.Mode),
+              std::tuple(false, false, false, true, true));
     EXPECT_NE(form->ToolButton("sbNextPage")->Hint().toStdString(), "下のページを閲覧（検索リスト）");
     Run("TreePageNext");
     EXPECT_EQ(SelectedIndex(), 3) << "closed, the page keys go through the tree";
@@ -178,11 +149,7 @@ TEST_F(FindList, LineExtractionAppendsTheLinesHoldingEveryWord)
     const std::string text = "a b\r\nb only\r\nb and a\r\nlast";
     form->DataMemo()->Lines()->SetTextStr(text);
     form->DataMemo()->SelectAll();
-    dialogs.AnswerForm([](QDialog& Dialog) {
-        Dialog.findChild<QComboBox*>("ComboBox1")->setEditText("a b");
-        Dialog.findChild<QAbstractButton*>("OKButton")->click();
-        return Dialog.result();
-    });
+    Fill({"a b", "", {"OKButton"}});
     Run("FdExtractLine");
     EXPECT_EQ(form->DataMemo()->GetText(),
               text + "\r\n" + Sjis("{***** 検索文字列［a b］のある行を発見！*****}") + "\r\na b\r\nb and a\r\n");

@@ -1,20 +1,16 @@
-// The help menu, the about box, the document type's association in
-// folders of the test's, and the option menu's own switches.
+// The help menu, the about box and the document type's association in
+// folders of the test's.
 #include "FormFixture.h"
 
-#include "EditorEx.h"
 #include "FileAssociation.h"
 #include "Menus.h"
 #include "Paths.h"
-#include "SubIni.h"
 #include "VerForm.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QTest>
 #include <QUrl>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -63,58 +59,20 @@ TEST_F(HelpCommandsTest, AssociationIsWrittenOnceAndAskedAgainForAnotherFolder)
     EXPECT_EQ(AssociatedProgram(), "/elsewhere/my \"velk\" $1");
 }
 
-TEST_F(HelpCommandsTest, HelpOpensItsFileOrSaysItIsMissing)
+TEST_F(HelpCommandsTest, HelpAndTheAboutBoxOpenTheirTargets)
 {
     form->HpTopicClick();
     EXPECT_EQ(LastQuestion(), "ヘルプファイル " + Home() + "velk2000.hlp を開けません。");
     std::ofstream(Home() + "velk2000.hlp") << "help";
     form->HpTopicClick();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].toLocalFile().toStdString(), Home() + "velk2000.hlp");
-}
-
-TEST_F(HelpCommandsTest, AboutBoxOpensItsLink)
-{
     dialogs.AnswerForm([](QDialog& Dialog) {
         QTest::mouseClick(static_cast<TVerForm&>(Dialog).lbURL, Qt::LeftButton);
         return mrOk;
     });
     form->MenuItem("HpVersion")->Click();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].toLocalFile().toStdString(), Home());
-}
-
-TEST_F(HelpCommandsTest, BracketCountStepsOverWholeCharacters)
-{
-    form->DataMemo()->SetText(Sjis("「a」「b") + "\x8C\x81u");
-    form->DataMemo()->SelectAll();
-    form->OpCheckKakkoClick();
-    EXPECT_EQ(LastQuestion(), "「 = 2\r\n\r\n」 = 1");
-    form->DataMemo()->SetSelLength(0);
-    form->OpCheckKakkoClick();
-    EXPECT_EQ(dialogs.Questions().size(), 1u);
-}
-
-TEST_F(HelpCommandsTest, NumberingStartStaysWithinItsRange)
-{
-    const struct {
-        std::string Typed;
-        int Number;
-    } cases[] = {{"5000", 1}, {"abc", 0}, {"-1", 1}, {"12", 12}};
-    for (const auto& c : cases) {
-        dialogs.AnswerText(c.Typed);
-        form->OpInsNoInitClick();
-        EXPECT_EQ(form->InsertNumber(), c.Number) << c.Typed;
-    }
-}
-
-TEST_F(HelpCommandsTest, BoxSelectionShowsInTheStatusBar)
-{
-    form->MenuItem("OpBoxSel")->Click();
-    EXPECT_EQ(form->DataMemo()->SelectionMode(), TEditorSelectionMode::smBox);
-    EXPECT_EQ(Panel(5), "［矩形選択］");
-    form->MenuItem("OpBoxSel")->Click();
-    EXPECT_EQ(Panel(5), "");
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].toLocalFile().toStdString(), Home() + "velk2000.hlp");
+    EXPECT_EQ(opened[1].toLocalFile().toStdString(), Home()) << "the about box's link";
 }
 
 } // namespace

@@ -4,15 +4,11 @@
 #include "FormFixture.h"
 
 #include "DateTimeForm.h"
-#include "DockButton.h"
-#include "EditorEx.h"
 #include "EditorFountain.h"
-#include "Files.h"
 #include "HTMLFountain.h"
 #include "SortForm.h"
 #include "SpinEx.h"
 #include "StatusPanel.h"
-#include "SubIni.h"
 #include "SymbolList.h"
 
 #include <QClipboard>
@@ -20,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 namespace {
 
@@ -66,30 +61,24 @@ TEST_F(EditCommands, EditModesSetTheColouringAndWordListWhole)
 {
     WriteFileAtomic(Home() + "Delphi.dat", "begin\r\nend\r\n");
     TEditorViewInfo& view = *memo->View();
+    // The mode, its words, quotes, comment, brackets and fountain; the
+    // label and the check of its item.
+    const auto state = [&](const char* Item) {
+        return std::to_string(form->EditMode()) + " " + std::to_string(memo->ReserveWordList()->Count()) + " " +
+               view.Quotation() + view.Commenter() + " " + std::to_string(view.Brackets()->Count()) +
+               (memo->Fountain() == form->HTMLFountain1() ? " html " : memo->Fountain() ? " other " : " none ") +
+               form->EdModeLabel()->text().toStdString() + (form->MenuItem(Item)->Checked() ? " checked" : "");
+    };
     Run("subDelphi");
-    EXPECT_EQ(memo->ReserveWordList()->Count(), 2);
-    EXPECT_EQ(view.Quotation() + view.Commenter(), "'//");
-    EXPECT_EQ(form->EdModeLabel()->text(), QStringLiteral("Delphi"));
-    EXPECT_TRUE(form->MenuItem("subDelphi")->Checked());
+    EXPECT_EQ(state("subDelphi"), "1 2 '// 8 none Delphi checked") << "Delphi's two block comments";
     EXPECT_TRUE(memo->Modified()) << "the mode is saved with the document";
-    EXPECT_EQ(view.Brackets()->Count(), 8) << "Delphi's two block comments";
-
     Run("subHTML");
-    EXPECT_EQ(memo->Fountain(), form->HTMLFountain1());
-    EXPECT_EQ(form->EditMode(), 5);
-    EXPECT_FALSE(form->MenuItem("subDelphi")->Checked());
-    EXPECT_EQ(memo->ReserveWordList()->Count(), 2) << "HTML keeps the word list";
-
+    EXPECT_EQ(state("subDelphi"), "5 2 '// 8 html HTML") << "HTML keeps the word list";
     // No word file: told, and the mode is taken whole all the same.
     Run("subHSP");
     ASSERT_EQ(dialogs.Questions().size(), 1u);
     EXPECT_NE(dialogs.Questions()[0].Text.find("HSP.dat"), std::string::npos);
-    EXPECT_EQ(memo->Fountain(), nullptr);
-    EXPECT_EQ(memo->ReserveWordList()->Count(), 0);
-    EXPECT_EQ(form->EditMode(), 2);
-    EXPECT_TRUE(form->MenuItem("subHSP")->Checked());
-    EXPECT_EQ(view.Quotation(), "\"");
-    EXPECT_EQ(view.Brackets()->Count(), 6);
+    EXPECT_EQ(state("subHSP"), "2 0 \"// 6 none HSP checked");
 }
 
 TEST_F(EditCommands, AColourStyleSwitchedOffIsOffAtOnce)

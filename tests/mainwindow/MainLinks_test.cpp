@@ -1,14 +1,12 @@
 // Links inserted into a page and followed from it, the page-link chooser,
 // and the ten row marks with the captions of their menu items.
-#include "ViewsFixture.h"
+#include "FormFixture.h"
 
 #include "Dialogs.h"
 #include "NodeForm.h"
 #include "ShellOpen.h"
-#include "SubIni.h"
 
 #include <QPointer>
-#include <filesystem>
 #include <fstream>
 
 namespace {

@@ -30,24 +30,23 @@ TEST_F(TreeViewCommands, GoingToAPageFollowsTheTreeOrderAndItsLevels)
 
 TEST_F(TreeViewCommands, FoldingFoldsThenWalksUpAndAFoldedTreeShowsARoot)
 {
+    // Whether p0 and p1 are unfolded, and the page selected.
+    const auto state = [&] { return std::tuple(Node(0)->Expanded(), Node(1)->Expanded(), SelectedIndex()); };
     Node(0)->Expand(true);
     form->DataTree()->SetSelected(Node(1));
     Run("TreePageFold");
-    EXPECT_FALSE(Node(1)->Expanded());
-    EXPECT_EQ(SelectedIndex(), 1);
+    EXPECT_EQ(state(), std::tuple(true, false, 1));
     Run("TreePageFold");
     EXPECT_EQ(SelectedIndex(), 0) << "a folded page hands the selection to its parent";
 
     Run("pTreeNodeExpand");
-    EXPECT_TRUE(Node(0)->Expanded() && Node(1)->Expanded());
+    EXPECT_EQ(state(), std::tuple(true, true, 0));
     form->DataTree()->SetSelected(Node(2));
     Run("TreeCollapse");
-    EXPECT_FALSE(Node(0)->Expanded());
-    EXPECT_EQ(SelectedIndex(), 0);
+    EXPECT_EQ(state(), std::tuple(false, false, 0));
     EXPECT_EQ(form->DataMemo()->GetText(), "p0\r\nfoo one") << "the root's page is shown";
     Run("TreeRootNodeExpand");
-    EXPECT_TRUE(Node(0)->Expanded());
-    EXPECT_FALSE(Node(1)->Expanded()) << "one level only";
+    EXPECT_EQ(state(), std::tuple(true, false, 0)) << "one level only";
 }
 
 TEST_F(TreeViewCommands, TheSubtreesTextGoesToTheClipboardInTreeOrder)

@@ -5,61 +5,15 @@
 #include "EscapePoll.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTest>
 
 namespace {
 
-// A button by its name, or a radio button by its caption.
-QAbstractButton* ButtonOf(QDialog& Dialog, const char* Name)
-{
-    if (auto* button = Dialog.findChild<QAbstractButton*>(Name))
-        return button;
-    for (auto* radio : Dialog.findChildren<QRadioButton*>())
-        if (radio->text() == QString::fromUtf8(Name))
-            return radio;
-    return nullptr;
-}
-
-struct TDialogInput {
-    std::string Find;
-    std::string Replacement;
-    // Check boxes ("-" first: unchecked) and radio buttons by caption, then
-    // the closing button.
-    std::vector<const char*> Clicks;
-};
-
-class Search : public OutlineTest {
-protected:
-    // Answers the next dialog: fills its boxes, clicks, and closes it.
-    void Fill(const TDialogInput& Input)
-    {
-        dialogs.AnswerForm([Input](QDialog& Dialog) {
-            // Typed as keys: the command's walk must not take the dialog's keys.
-            for (const auto& [name, text] : {std::pair{"ComboBox1", Input.Find}, {"ComboBox2", Input.Replacement}})
-                if (auto* box = Dialog.findChild<QComboBox*>(name)) {
-                    box->lineEdit()->clear();
-                    QTest::keyClicks(box->lineEdit(), QString::fromStdString(text));
-                }
-            for (const char* name : Input.Clicks) {
-                // A check box is clicked into the state asked: "-" unchecked.
-                const bool check = name[0] != '-';
-                QAbstractButton* button = ButtonOf(Dialog, check ? name : name + 1);
-                if (!button)
-                    ADD_FAILURE() << "no " << name;
-                else if (!button->isCheckable() || button->isChecked() != check)
-                    button->click();
-            }
-            return Dialog.result();
-        });
-    }
-};
+using Search = OutlineTest;
 
 TEST_F(Search, FindWalksDownAndUpThroughTheOutline)
 {
+    const std::string before = Outline();
     Fill({"foo", "", {"ChkWholeFile", "btnOK"}});
     Run("FdGoFind");
     EXPECT_EQ(At(), std::make_tuple(0, 1, 0));
@@ -81,19 +35,7 @@ TEST_F(Search, FindWalksDownAndUpThroughTheOutline)
     Run("FdBackFind");
     EXPECT_EQ(LastQuestion(), "後方（↑）に foo が見つかりません！");
     EXPECT_EQ(SelectedIndex(), 0);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(PageText(i), kPages[static_cast<size_t>(i)].second) << "a walk changes no page";
-}
-
-TEST_F(Search, AnInvalidPatternIsToldOnceAndKeepsTheFindString)
-{
-    Fill({"foo", "", {"btnOK"}});
-    Run("FdGoFind");
-    Fill({"fo(", "", {"chkRegExp", "btnOK"}});
-    Run("FdGoFind");
-    EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
-    EXPECT_EQ(form->DataMemo()->FindString(), "foo");
-    form->DataMemo()->repaint();
+    EXPECT_EQ(Outline(), before) << "a walk changes no page";
 }
 
 TEST_F(Search, ReplaceAcrossPagesWithAllCountsEveryHit)
@@ -106,10 +48,8 @@ TEST_F(Search, ReplaceAcrossPagesWithAllCountsEveryHit)
     ASSERT_GE(questions.size(), 3u);
     EXPECT_EQ(questions[1].Text, " foo   を\r\n bar   に 置き換えますか？");
     EXPECT_EQ(LastQuestion(), "3 個置換しました。");
-    EXPECT_EQ(PageText(0), "p0\r\nfoo one");
-    EXPECT_EQ(PageText(2), "p2 bar\r\nbar");
-    EXPECT_EQ(PageText(4), "p4 bar");
-    EXPECT_EQ(Title(4), "p4 bar") << "the stored page's title follows";
+    EXPECT_EQ(Outline(), "p0:p0\r\nfoo one|p1:p1\r\nno hit|p2 bar:p2 bar\r\nbar|p3:p3|p4 bar:p4 bar|")
+        << "the stored pages' titles follow";
     EXPECT_TRUE(form->DataMemo()->Modified());
 }
 
@@ -162,8 +102,9 @@ TEST_F(Search, FastReplaceCoversThePageTheSubtreeOrTheLaterPages)
     }
 }
 
-TEST_F(Search, FastReplaceRefusesPatternsThatMatchEverywhere)
+TEST_F(Search, BadPatternsAreToldOnceAndChangeNothing)
 {
+    const std::string before = Outline();
     for (const char* pattern : {"()", "(|)", "o*"}) {
         Fill({pattern, "X", {"chkRegExp", "btnOK"}});
         Run("FdFastReplace");
@@ -172,8 +113,25 @@ TEST_F(Search, FastReplaceRefusesPatternsThatMatchEverywhere)
     Fill({"f(", "X", {"chkRegExp", "btnOK"}});
     Run("FdFastReplace");
     EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
-    EXPECT_EQ(PageText(0), "p0\r\nfoo one");
+    EXPECT_EQ(Outline(), before);
     EXPECT_FALSE(form->DataMemo()->Modified());
+
+    Fill({"foo", "", {"-chkRegExp", "btnOK"}});
+    Run("FdGoFind");
+    Fill({"fo(", "", {"chkRegExp", "btnOK"}});
+    Run("FdGoFind");
+    EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
+    EXPECT_EQ(form->DataMemo()->FindString(), "foo") << "the find string stays";
+    const size_t told = dialogs.Questions().size();
+    form->DataMemo()->repaint();
+    EXPECT_EQ(dialogs.Questions().size(), told) << "painting tells nothing more";
+
+    std::string result;
+    EXPECT_EQ(form->DeleteText("xabyAB", "ab", result, 0), 2);
+    EXPECT_EQ(result, "xy");
+    EXPECT_EQ(form->ReplaceText("abc", "a(", result, soRegexp, "x"), 0);
+    EXPECT_EQ(result, "abc") << "the whole-text replacement keeps the text";
+    EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
 }
 
 TEST_F(Search, EscStopsAFastReplaceAndTheCountSoFarIsTold)
@@ -191,16 +149,6 @@ TEST_F(Search, EscStopsAFastReplaceAndTheCountSoFarIsTold)
     EXPECT_EQ(LastQuestion(), "検索文字列 foo を X に\r\n\r\n1個置換しました。");
     EXPECT_EQ(PageText(2), "p2 foo\r\nfoo");
     EXPECT_EQ(PageText(4), "p4 foo");
-}
-
-TEST_F(Search, WholeTextReplacementTellsABadPatternAndKeepsTheText)
-{
-    std::string result;
-    EXPECT_EQ(form->DeleteText("xabyAB", "ab", result, 0), 2);
-    EXPECT_EQ(result, "xy");
-    EXPECT_EQ(form->ReplaceText("abc", "a(", result, soRegexp, "x"), 0);
-    EXPECT_EQ(result, "abc");
-    EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
 }
 
 // The browse view's pane shows a page read-only: no replacing there.

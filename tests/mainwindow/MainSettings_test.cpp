@@ -1,15 +1,6 @@
-// The settings file through the real main window: what one run saves the
-// next run shows, a close that cannot write it still closes, and the first
-// show keeps the marks the file gave.
+// The settings file through the main window: what one run saves the next
+// run shows, and a close that cannot write it still closes.
 #include "FormFixture.h"
-
-#include "DockButton.h"
-#include "EditorEx.h"
-#include "Files.h"
-#include "SubIni.h"
-
-#include <QApplication>
-#include <filesystem>
 
 namespace {
 
@@ -41,13 +32,11 @@ TEST_F(Settings, WhatOneRunSavesTheNextRunShows)
     Restart();
     EXPECT_EQ(form->Placement(), placement);
     EXPECT_EQ(form->DataMemo()->View()->Colors()->Comment()->Color(), 0x123456);
-    EXPECT_TRUE(form->MenuChecked("WeOpHKToZK"));
-    EXPECT_FALSE(form->MenuChecked("WeOpTopSpcDel"));
-    EXPECT_EQ(form->WrapSpinValue(), 120);
-    EXPECT_EQ(form->SplitKind(), 1);
-    EXPECT_EQ(form->SplitLine(), 150);
-    EXPECT_TRUE(form->MenuChecked("TreeDisp")) << "the tree stands above the editor";
-    EXPECT_TRUE(form->ToolButton("sbToEditor")->Down());
+    EXPECT_EQ(std::tuple(form->WrapSpinValue(), form->SplitKind(), form->SplitLine()), std::tuple(120, 1, 150));
+    // Two option checks; the tree standing above the editor.
+    EXPECT_EQ(std::tuple(form->MenuChecked("WeOpHKToZK"), form->MenuChecked("WeOpTopSpcDel"),
+                         form->MenuChecked("TreeDisp"), form->ToolButton("sbToEditor")->Down()),
+              std::tuple(true, false, true, true));
 }
 
 TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
@@ -66,30 +55,21 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
     EXPECT_TRUE(FileExists(Home() + "mark.dat")) << "the other close writes ran";
 }
 
-TEST_F(Settings, TheFirstShowColoursTheMarksAndKeepsTheirVisibilityAsRead)
+TEST_F(Settings, TheFirstShowColoursMarksAndLinksAndKeepsTheFormsAsRead)
 {
     // The white-space options that once overrode the two marks say the
     // opposite of "EOF" and "RET".
-    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\n"
-                                        "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\n");
+    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\nBracketFlg=1\r\n"
+                                        "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\nFileCol=255\r\nPageCol=65280\r\n");
     StartShown();
     const TEditorMarks& marks = *form->DataMemo()->Marks();
-    EXPECT_TRUE(marks.EofMark()->Visible());
-    EXPECT_TRUE(marks.WrapMark()->Visible());
-    EXPECT_FALSE(marks.RetMark()->Visible());
-    EXPECT_EQ(marks.EofMark()->Color(), 1193046);
-    EXPECT_EQ(marks.WrapMark()->Color(), 1193046);
-    EXPECT_EQ(marks.RetMark()->Color(), 6636321);
-}
-
-TEST_F(Settings, TheLinkBracketsTakeTheFormTheFileChoosesAndKeepTheirColours)
-{
-    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nBracketFlg=1\r\n[Colors]\r\nFileCol=255\r\nPageCol=65280\r\n");
-    StartShown();
+    EXPECT_EQ(std::tuple(marks.EofMark()->Visible(), marks.WrapMark()->Visible(), marks.RetMark()->Visible()),
+              std::tuple(true, true, false));
+    EXPECT_EQ((std::vector<int>{marks.EofMark()->Color(), marks.WrapMark()->Color(), marks.RetMark()->Color()}),
+              (std::vector<int>{1193046, 1193046, 6636321}));
     const TFountainBracketCollection& brackets = *form->DataMemo()->View()->Brackets();
     ASSERT_EQ(brackets.Count(), 6);
-    EXPECT_EQ(brackets.Items(4)->LeftBracket(), "[:file@");
-    EXPECT_EQ(brackets.Items(5)->RightBracket(), ":]");
+    EXPECT_EQ(brackets.Items(4)->LeftBracket() + brackets.Items(5)->RightBracket(), "[:file@:]");
     EXPECT_EQ(brackets.Items(4)->ItemColor()->Color(), 255);
     EXPECT_EQ(brackets.Items(5)->ItemColor()->Color(), 65280);
 }

@@ -3,13 +3,8 @@
 #include "FormFixture.h"
 
 #include "Clipboard.h"
-#include "DockButton.h"
-#include "EditorEx.h"
 #include "Menus.h"
-#include "SubIni.h"
-#include "TreeView.h"
 
-#include <QApplication>
 #include <QClipboard>
 
 namespace {
@@ -51,8 +46,9 @@ TEST_F(ClippingTest, CapturesForEachCombinationOfOwnPageAndConversion)
         SettingsVars.WaveTextFlg = c.Convert;
         form->DataMemo()->SetText(c.Before);
         ForeignCopy("a\tb");
-        EXPECT_EQ(Page(), c.After) << c.AutoClip << c.Convert;
-        EXPECT_EQ(Pages() - before, c.NewPages) << c.AutoClip << c.Convert;
+        SCOPED_TRACE(testing::Message() << c.AutoClip << c.Convert);
+        EXPECT_EQ(Page(), c.After);
+        EXPECT_EQ(Pages() - before, c.NewPages);
         EXPECT_EQ(form->DataTree()->Selected()->Text(), form->DataMemo()->RowText(0));
     }
 }
@@ -64,8 +60,7 @@ TEST_F(ClippingTest, OwnCopiesAndCopiesWithTheProgramInFrontAreNotCaptured)
     QApplication::processEvents();
     inFront = true;
     ForeignCopy("front");
-    EXPECT_EQ(Page(), "p");
-    EXPECT_TRUE(form->ToolButton("sbPaste")->Enabled());
+    EXPECT_EQ(Page() + Enabled({"sbPaste"}), "p+");
     inFront = false;
     form->OpClipClick();
     ForeignCopy("off");
@@ -74,14 +69,12 @@ TEST_F(ClippingTest, OwnCopiesAndCopiesWithTheProgramInFrontAreNotCaptured)
 
 TEST_F(ClippingTest, ModeShowsInTheCaptionAndBarsTheExternalEditor)
 {
-    const std::string caption = form->CaptionText();
-    EXPECT_EQ(caption, "NewFile" + Sjis("   ***** クリッピングモード *****"));
+    EXPECT_EQ(form->CaptionText(), "NewFile" + Sjis("   ***** クリッピングモード *****"));
     SettingsVars.ExtEditor = true;
     form->OpClipClick();
-    EXPECT_EQ(form->CaptionText(), "NewFile");
-    EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
+    EXPECT_EQ(form->CaptionText() + Enabled({"sbGoEditor"}), "NewFile+");
     form->OpClipClick();
-    EXPECT_FALSE(form->ToolButton("sbGoEditor")->Enabled());
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
 }
 
 TEST_F(ClippingTest, EmptyLineOptionsExcludeEachOther)
@@ -89,11 +82,9 @@ TEST_F(ClippingTest, EmptyLineOptionsExcludeEachOther)
     TMenuItem* all = form->MenuItem("WeOpTopRtnDel");
     TMenuItem* rules = form->MenuItem("WeOphyphen");
     all->Click();
-    EXPECT_TRUE(all->Checked());
-    EXPECT_FALSE(rules->Checked());
+    EXPECT_EQ(std::pair(all->Checked(), rules->Checked()), std::pair(true, false));
     rules->Click();
-    EXPECT_TRUE(rules->Checked());
-    EXPECT_FALSE(all->Checked());
+    EXPECT_EQ(std::pair(all->Checked(), rules->Checked()), std::pair(false, true));
 }
 
 } // namespace

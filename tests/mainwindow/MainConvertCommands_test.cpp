@@ -3,8 +3,6 @@
 #include "FormFixture.h"
 
 #include "CopyForm.h"
-#include "EditorEx.h"
-#include "SubIni.h"
 
 #include <QLabel>
 

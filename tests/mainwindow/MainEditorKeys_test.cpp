@@ -1,15 +1,8 @@
 // The main window's keys in the page editor, pressed as keys on the shown
-// window: indents carried by Enter, Shift+Enter, TAB and Shift+TAB on
-// selected lines, the keypad's enclosures and numbering styles, beeps in a
-// read-only editor and Ctrl+TAB to the page tree.
+// window.
 #include "FormFixture.h"
 
 #include "Beep.h"
-#include "EditorEx.h"
-#include "SubIni.h"
-#include "TreeView.h"
-
-#include <QTest>
 
 namespace {
 

@@ -3,15 +3,10 @@
 // the window waits for it.
 #include "FormFixture.h"
 
-#include "DockButton.h"
-#include "EditorEx.h"
 #include "Menus.h"
-#include "SubIni.h"
-#include "TreeView.h"
 
 #include <QProcess>
 #include <QTimer>
-#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -68,16 +63,16 @@ TEST_F(ExternalEditorTest, ReadsBackWhatTheEditorLeft)
         {"/nonexistent/editor", "abc", false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.Command);
         form->DataMemo()->SetText("abc");
         form->FlSaveClick();
         Edit(c.Command);
-        EXPECT_EQ(Page(), c.Page) << c.Command;
-        EXPECT_EQ(Modified(), c.Modified) << c.Command;
-        EXPECT_FALSE(std::filesystem::exists(TransferFile())) << c.Command;
-        EXPECT_FALSE(form->DataMemo()->ReadOnly());
-        EXPECT_FALSE(form->OwnExternalEditRunning());
-        EXPECT_TRUE(form->ToolButton("sbOpen")->Enabled());
-        EXPECT_TRUE(form->ToolButton("sbGoEditor")->Enabled());
+        EXPECT_EQ(Page(), c.Page);
+        EXPECT_EQ(Modified(), c.Modified);
+        // The transfer file gone, the page and the buttons free again.
+        EXPECT_EQ(std::tuple(std::filesystem::exists(TransferFile()), form->DataMemo()->ReadOnly(),
+                             form->OwnExternalEditRunning(), Enabled({"sbOpen", "sbGoEditor"})),
+                  std::tuple(false, false, false, "++"));
     }
     EXPECT_TRUE(dialogs.Questions().empty());
 }
@@ -90,8 +85,7 @@ TEST_F(ExternalEditorTest, PageIsLockedWhileOutAndComesBackToItsOwnNode)
     form->DataTree()->SetSelected(first);
     bool locked = false;
     WhileWaiting([&] {
-        locked = form->DataMemo()->ReadOnly() && !form->ToolButton("sbPageDel")->Enabled() &&
-                 !form->ToolButton("sbOpen")->Enabled() && !form->FormCloseQuery();
+        locked = form->DataMemo()->ReadOnly() && Enabled({"sbPageDel", "sbOpen"}) == "--" && !form->FormCloseQuery();
         form->DataTree()->SetSelected(second);
     });
     Edit(WaitingEditor("printf 'new\\n' > \"$1\""));

@@ -1,17 +1,13 @@
 // Pages added with the toolbar, typed into and switched between: each page
 // keeps its text, title and caret, the status bar and the buttons follow,
 // and a key runs its command only while the command is enabled.
-#include "ViewsFixture.h"
+#include "FormFixture.h"
 
-#include "DockButton.h"
-#include "EditorEx.h"
 #include "StatusBarTexts.h"
-#include "TreeView.h"
 
 #include <QClipboard>
 #include <QImage>
 #include <QStatusBar>
-#include <QTest>
 
 namespace {
 
@@ -32,21 +28,15 @@ TEST_F(Pages, ThreePagesKeepTheirTextsTitlesAndCaretsAcrossSwitches)
     Type(QStringLiteral("  second"));
     Click("sbAddChild");
     Type(QStringLiteral("third"));
-    ASSERT_EQ(form->DataTree()->Items().Count(), 3);
-    EXPECT_EQ(Title(0), "first page");
-    EXPECT_EQ(Title(1), "second") << "leading blanks leave the title";
-    EXPECT_EQ(Title(2), "third");
+    EXPECT_EQ(Titles(), "first page|second|third") << "leading blanks leave the title";
     EXPECT_EQ(Node(2)->Parent(), Node(1));
-    EXPECT_EQ(Panel(0), " [3/3]");
-    EXPECT_EQ(Panel(1), "third");
-    EXPECT_EQ(Panel(2), SizePanelText(5));
+    EXPECT_EQ(Panel(0) + "|" + Panel(1) + "|" + Panel(2), " [3/3]|third|" + SizePanelText(5));
 
     Select(0);
     EXPECT_EQ(form->DataMemo()->GetText(), "first page\r\nline two");
     EXPECT_EQ(form->DataMemo()->SelStart(), 20);
     EXPECT_EQ(Panel(0), " [1/3]");
-    EXPECT_TRUE(form->DataMemo()->Modified()) << "switching pages keeps the document modified";
-    EXPECT_TRUE(form->ToolButton("sbSave")->Enabled());
+    EXPECT_EQ(Enabled({"sbSave"}), "+") << "switching pages keeps the document modified";
 }
 
 TEST_F(Pages, InsertedAndAddedPagesComeBackThroughTheHistoryButtons)
@@ -57,10 +47,7 @@ TEST_F(Pages, InsertedAndAddedPagesComeBackThroughTheHistoryButtons)
     Click("sbAdd");
     Type(QStringLiteral("two & more"));
     Click("sbAdd");
-    EXPECT_EQ(Title(0), "zero") << "inserted before the selection";
-    EXPECT_EQ(Title(1), "two & more") << "added after it";
-    EXPECT_EQ(Title(2), "UnTitled");
-    EXPECT_EQ(Title(3), "one");
+    EXPECT_EQ(Titles(), "zero|two & more|UnTitled|one") << "inserted before the selection, added after it";
     // The back button's menu lists the pages left, newest first.
     TPopupMenu* menu = PopupMenuOf(form->ToolButton("sbPageUndo"));
     ASSERT_NE(menu, nullptr);
@@ -69,30 +56,27 @@ TEST_F(Pages, InsertedAndAddedPagesComeBackThroughTheHistoryButtons)
     EXPECT_EQ(menu->Items().Items(0)->Caption(), QStringLiteral("two && more"));
     menu->Items().Items(2)->Click();
     QApplication::processEvents();
-    EXPECT_EQ(form->DataMemo()->GetText(), "one");
-    EXPECT_FALSE(form->ToolButton("sbPageUndo")->Enabled());
+    EXPECT_EQ(form->DataMemo()->GetText() + Enabled({"sbPageUndo"}), "one-");
     Click("sbPageRedo");
     EXPECT_EQ(form->DataMemo()->GetText(), "zero");
 }
 
 TEST_F(Pages, TheTreeButtonsFollowTheSelectionAndTheText)
 {
-    EXPECT_FALSE(form->ToolButton("sbMoveUp")->Enabled());
-    EXPECT_FALSE(form->ToolButton("sbPageDel")->Enabled()) << "one empty page";
+    const std::initializer_list<const char*> buttons = {"sbMoveUp", "sbMoveDown", "sbPageDown", "sbPageDel",
+                                                        "sbPageUnify"};
+    EXPECT_EQ(Enabled(buttons), "-----") << "one empty page";
     Type(QStringLiteral("a"));
-    EXPECT_TRUE(form->ToolButton("sbPageDel")->Enabled());
+    EXPECT_EQ(Enabled(buttons), "---+-");
     QTest::keyClick(form->DataMemo(), Qt::Key_Backspace);
-    EXPECT_FALSE(form->ToolButton("sbPageDel")->Enabled()) << "empty again";
+    EXPECT_EQ(Enabled(buttons), "-----") << "empty again";
     Type(QStringLiteral("\r"));
     Click("sbAdd");
-    EXPECT_TRUE(form->ToolButton("sbMoveUp")->Enabled());
-    EXPECT_FALSE(form->ToolButton("sbMoveDown")->Enabled());
-    EXPECT_TRUE(form->ToolButton("sbPageDown")->Enabled());
+    EXPECT_EQ(Enabled(buttons), "+-++-");
     Select(0);
-    EXPECT_TRUE(form->ToolButton("sbPageDel")->Enabled());
-    EXPECT_FALSE(form->ToolButton("sbPageUnify")->Enabled()) << "a page of one line break";
+    EXPECT_EQ(Enabled(buttons), "-+-+-") << "a page of one line break cannot be joined";
     Type(QStringLiteral("x"));
-    EXPECT_TRUE(form->ToolButton("sbPageUnify")->Enabled());
+    EXPECT_EQ(Enabled(buttons), "-+-++");
 }
 
 TEST_F(Pages, AKeyRunsItsCommandOnlyWhileItIsEnabled)
@@ -122,17 +106,17 @@ TEST_F(Pages, TheWheelScrollsAPageANotchUnlessLinesAreAsked)
     form->WMMouseWheel(-1);
     EXPECT_EQ(memo.TopRow(), page + 3);
     form->WMMouseWheel(1);
-    EXPECT_EQ(memo.TopRow(), page);
+    EXPECT_EQ(memo.TopRow(), page) << "lines up as well as down";
 }
 
 TEST_F(Pages, ThePasteButtonFollowsTheClipboardWithoutAskingItWhilePainting)
 {
     QApplication::clipboard()->setText(QStringLiteral("text"));
     QApplication::processEvents();
-    EXPECT_TRUE(form->ToolButton("sbPaste")->Enabled());
+    EXPECT_EQ(Enabled({"sbPaste"}), "+");
     QApplication::clipboard()->clear();
     QApplication::processEvents();
-    EXPECT_FALSE(form->ToolButton("sbPaste")->Enabled());
+    EXPECT_EQ(Enabled({"sbPaste"}), "-");
 }
 
 TEST_F(Pages, CharactersPastedWithoutAShiftJisFormAreToldInTheStatusBar)
