@@ -48,8 +48,6 @@ bool IsKanaLengthMark(uint16_t C) { return C == 0x815B || C == 0x817C; }
 // "，" and "．", which belong to a run of full-width digits.
 bool IsDBDigitMark(uint16_t C) { return C == 0x8143 || C == 0x8144; }
 
-bool IsKanjiLead(unsigned char C) { return (C >= 0x88 && C <= 0x9F) || (C >= 0xE0 && C <= 0xFC); }
-
 } // namespace
 
 // ---- Construction ----------------------------------------------------------------
@@ -85,7 +83,7 @@ void TFountainParser::InitMethodTables()
             MethodTable_[c] = &TFountainParser::DBSymbolProc;
         else if (c == 0x82 || c == 0x83)
             MethodTable_[c] = &TFountainParser::DBAnkProc;
-        else if (IsKanjiLead(c))
+        else if (sjis::IsKanjiLead(c))
             MethodTable_[c] = &TFountainParser::DBKanjiProc;
         else if (c >= 0xA1 && c <= 0xA5)
             MethodTable_[c] = &TFountainParser::KanaSymbolProc;
@@ -452,7 +450,7 @@ void TFountainParser::DBAnkProc()
 void TFountainParser::DBKanjiProc()
 {
     Token_ = toDBKanji;
-    while (IsKanjiLead(Byte()))
+    while (sjis::IsKanjiLead(Byte()))
         StepChar();
 }
 
