@@ -62,8 +62,8 @@ void DrawArrow(QPainter& Painter, int X, int Y, int Width, bool Enabled, const Q
 
 } // namespace
 
-TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent OnClick)
-    : QWidget(Toolbar), OnClick(std::move(OnClick))
+TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent ClickHandler)
+    : QWidget(Toolbar), OnClick(std::move(ClickHandler))
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);

@@ -74,7 +74,8 @@ void TFountainParser::InitMethodTables()
     MethodTable_[0x09] = &TFountainParser::TabProc;
     MethodTable_[0x0A] = &TFountainParser::LFProc;
     MethodTable_[0x0D] = &TFountainParser::CRProc;
-    for (int c = 0; c < 256; ++c) {
+    for (int i = 0; i < 256; ++i) {
+        const auto c = static_cast<unsigned char>(i);
         if (IsDigit(c))
             MethodTable_[c] = &TFountainParser::IntegerProc;
         else if (IsLetter(c) || c == '_')
