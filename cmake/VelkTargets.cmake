@@ -1,11 +1,19 @@
 # Shared settings for every target of the project.
 
+# CI turns this on, so a new warning fails the build instead of scrolling
+# past; it stays off by default because another compiler version may warn
+# where this one does not.
+option(VELK_WERROR "Treat warnings in the project's own code as errors" OFF)
+
 add_library(velk_options INTERFACE)
 target_compile_options(velk_options INTERFACE -Wall -Wextra)
 # Implicit narrowing and shadowed names hide real faults in byte-handling
 # code. GCC's -Wconversion leaves signedness alone; clang's would not.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   target_compile_options(velk_options INTERFACE -Wshadow -Wconversion)
+endif()
+if(VELK_WERROR)
+  target_compile_options(velk_options INTERFACE -Werror)
 endif()
 if(VELK_SANITIZE)
   target_compile_options(velk_options INTERFACE

@@ -54,6 +54,8 @@ std::string GeneratedText(bool LineBreaks, unsigned MaxWord)
     };
     static const std::string punctuation = Utf8ToSjis("、。「」・ー！？（）　");
     static const std::string ascii = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789  .,:;!?'-\t";
+    const auto asciiCount = static_cast<unsigned>(ascii.size());
+    const auto punctuationCount = static_cast<unsigned>(punctuation.size() / 2);
     std::string text;
     text.reserve(kTextSize + 64);
     unsigned lineLeft = pick(20, 60);
@@ -68,13 +70,13 @@ std::string GeneratedText(bool LineBreaks, unsigned MaxWord)
             else if (kind < 70)
                 AppendCode(text, 0x8300 | trail(0x40, 0x96));
             else if (kind < 80)
-                text += ascii[pick(0, ascii.size() - 1)];
+                text += ascii[pick(0, asciiCount - 1)];
             else if (kind < 87)
                 text += static_cast<char>(pick(0xA6, 0xDF));
             else if (kind < 93)
                 AppendCode(text, kind < 90 ? pick(0x824F, 0x8258) : pick(0x8260, 0x8279));
             else
-                text.append(punctuation, pick(0, punctuation.size() / 2 - 1) * 2, 2);
+                text.append(punctuation, pick(0, punctuationCount - 1) * 2, 2);
             if (--lineLeft == 0) {
                 if (LineBreaks)
                     text += pick(0, 9) == 0 ? "  \r\n\r\n" : "\r\n";

@@ -51,6 +51,8 @@ std::string Prose(size_t Size, unsigned MinLine, unsigned MaxLine, unsigned Seed
     };
     static const std::string punctuation = Utf8ToSjis("、。「」『』（）・！？　");
     static const std::string ascii = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789   .,()";
+    const auto asciiCount = static_cast<unsigned>(ascii.size());
+    const auto punctuationCount = static_cast<unsigned>(punctuation.size() / 2);
     std::string text;
     text.reserve(Size + 64);
     unsigned lineLeft = pick(MinLine, MaxLine);
@@ -63,13 +65,13 @@ std::string Prose(size_t Size, unsigned MinLine, unsigned MaxLine, unsigned Seed
         else if (kind < 70)
             AppendCode(text, 0x8300 | trail(0x40, 0x96));
         else if (kind < 80)
-            text += ascii[pick(0, ascii.size() - 1)];
+            text += ascii[pick(0, asciiCount - 1)];
         else if (kind < 87)
             text += static_cast<char>(pick(0xA6, 0xDF));
         else if (kind < 93)
             AppendCode(text, pick(0, 1) != 0 ? pick(0x824F, 0x8258) : pick(0x8260, 0x8279));
         else
-            text.append(punctuation, pick(0, punctuation.size() / 2 - 1) * 2, 2);
+            text.append(punctuation, pick(0, punctuationCount - 1) * 2, 2);
         if (--lineLeft == 0) {
             text += "\r\n";
             lineLeft = pick(MinLine, MaxLine);

@@ -53,7 +53,7 @@ std::string GeneratedText(const std::vector<std::string>& Endings)
     while (text.size() < kTextBytes) {
         const int length = 10 + static_cast<int>(random() % 30);
         for (int i = 0; i < length; ++i) {
-            const unsigned pick = random() % 100;
+            const auto pick = static_cast<unsigned>(random() % 100);
             if (pick < 45)
                 text += hiragana[random() % hiragana.size()];
             else if (pick < 75)

@@ -40,9 +40,9 @@ protected:
 
 TShellComboBox::TShellComboBox(QWidget* Parent, TShellNamespace* Namespace)
     : QComboBox(Parent),
-      List_(Namespace ? *Namespace : DefaultShellNamespace(), [this](TShellDataItem& Parent) {
-          const std::shared_ptr<const TShellFolder> folder = Parent.Folder();
-          return Tree_ && folder ? Tree_->EnumSubFolders(folder, Parent) : std::vector<TItemIDList>();
+      List_(Namespace ? *Namespace : DefaultShellNamespace(), [this](TShellDataItem& Item) {
+          const std::shared_ptr<const TShellFolder> folder = Item.Folder();
+          return Tree_ && folder ? Tree_->EnumSubFolders(folder, Item) : std::vector<TItemIDList>();
       })
 {
     setItemDelegate(new TShellComboDelegate(this));

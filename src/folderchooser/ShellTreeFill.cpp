@@ -55,9 +55,9 @@ std::unique_ptr<TShellTreeNode> TShellTreeView::MakeNode(std::unique_ptr<TShellF
 bool TShellTreeView::BindNode(TShellTreeNode* Node, TChildProber* Prober)
 {
     TShellFolderItem& item = *Node->Item;
-    const std::string_view data = FirstItemData(item.RelativeIDList());
-    const bool entry = Prober && item.Level() > 0 && data.starts_with(static_cast<char>(TItemKind::Entry));
-    const uint32_t attributes = entry ? Prober->Probe(data.substr(1), item.Stamp)
+    const std::string_view idData = FirstItemData(item.RelativeIDList());
+    const bool entry = Prober && item.Level() > 0 && idData.starts_with(static_cast<char>(TItemKind::Entry));
+    const uint32_t attributes = entry ? Prober->Probe(idData.substr(1), item.Stamp)
                                       : item.Attributes(SFGAO_HASSUBFOLDER | SFGAO_LINK);
     const bool hasChildren = attributes & SFGAO_HASSUBFOLDER;
     const int overlay = TShellDataItem::OverlayIndexOf(attributes);

@@ -106,10 +106,10 @@ void TShellTreeView::BeginDrag()
 {
     TShellTreeNode* node = DropHighlighted_;
     const uint32_t capabilities = node->Item->Attributes(SFGAO_CAPABILITYMASK);
-    auto* data = new QMimeData;
+    auto* mime = new QMimeData;
     if (const std::string path = node->Item->Path(); !path.empty())
-        data->setUrls({QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)))});
-    data->setData(ShellIDListFormat, QByteArray::fromStdString(node->Item->AbsoluteIDList().Bytes()));
+        mime->setUrls({QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)))});
+    mime->setData(ShellIDListFormat, QByteArray::fromStdString(node->Item->AbsoluteIDList().Bytes()));
     Qt::DropActions allowed;
     if (capabilities & SFGAO_CANCOPY)
         allowed |= Qt::CopyAction;
@@ -119,7 +119,7 @@ void TShellTreeView::BeginDrag()
         allowed |= Qt::LinkAction;
     MouseState_ = TMouseState::Dragging;
     QDrag drag(this);
-    drag.setMimeData(data);
+    drag.setMimeData(mime);
     RunDrag(drag, allowed);
     MouseState_ = TMouseState::Idle;
     SetDropHighlighted(nullptr);

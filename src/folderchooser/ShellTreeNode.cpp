@@ -2,16 +2,22 @@
 
 namespace {
 
-// Counts the nodes before Target in display order; true once it is reached.
-bool CountBefore(const TShellTreeNode& Node, const TShellTreeNode* Target, int& Count)
+// Target's place in display order (parents before their children) in the
+// tree of Root; -1 when it is not there.
+int DisplayIndex(const TShellTreeNode& Root, const TShellTreeNode* Target)
 {
-    if (&Node == Target)
-        return true;
-    ++Count;
-    for (const auto& child : Node.Children)
-        if (CountBefore(*child, Target, Count))
-            return true;
-    return false;
+    int index = 0;
+    std::vector<const TShellTreeNode*> pending{&Root};
+    while (!pending.empty()) {
+        const TShellTreeNode* node = pending.back();
+        pending.pop_back();
+        if (node == Target)
+            return index;
+        ++index;
+        for (auto child = node->Children.rbegin(); child != node->Children.rend(); ++child)
+            pending.push_back(child->get());
+    }
+    return -1;
 }
 
 } // namespace
@@ -23,6 +29,5 @@ int TShellFolderItem::Index() const
     const TShellTreeNode* root = Node;
     while (root->Parent)
         root = root->Parent;
-    int count = 0;
-    return CountBefore(*root, Node, count) ? count : -1;
+    return DisplayIndex(*root, Node);
 }

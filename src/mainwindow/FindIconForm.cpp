@@ -102,14 +102,14 @@ void TFindIconForm::CreateToolbar(TTreeImageList& SubIcons, const std::vector<st
     ButtonImages_ = std::make_unique<TToolImageList>();
     for (int i = 0; i < SubIcons.Count(); ++i)
         ButtonImages_->Add(*SubIcons.Image(i));
-    QPixmap all(16, 16);
-    all.fill(Qt::transparent);
+    QPixmap allPicture(16, 16);
+    allPicture.fill(Qt::transparent);
     {
-        QPainter painter(&all);
+        QPainter painter(&allPicture);
         painter.setPen(QColor(30, 60, 120));
-        painter.drawText(all.rect(), Qt::AlignCenter, QStringLiteral("全"));
+        painter.drawText(allPicture.rect(), Qt::AlignCenter, QStringLiteral("全"));
     }
-    const int allImage = ButtonImages_->Add(all);
+    const int allImage = ButtonImages_->Add(allPicture);
     for (int filter = 1; filter <= AllSubIconsFilter; ++filter) {
         const bool all = filter == AllSubIconsFilter;
         auto* button = new TDockButton(this, all ? QStringLiteral("全てのアイコン") : Utf8(NameOf(Names, filter)));

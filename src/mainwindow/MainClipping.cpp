@@ -91,11 +91,11 @@ void TVelkForm::CaptureClipboard()
     // The program's own copies, from this instance or another, and copies
     // made while one of its windows is in front are never captured; nor
     // does anything go into a page that is out in the external editor.
-    const QMimeData* data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
-    if (!data || IsProgramData(data) || ProgramInFront_() || OwnExternalEdit_)
+    const QMimeData* mime = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    if (!mime || IsProgramData(mime) || ProgramInFront_() || OwnExternalEdit_)
         return;
     int unmapped = 0;
-    const std::string clip = SjisOfClipboardText(data->text(), unmapped);
+    const std::string clip = SjisOfClipboardText(mime->text(), unmapped);
     // The read-only browse pane takes nothing: the page editor does.
     TEditorEx* editor = ActiveEditor_->ReadOnly() ? DataMemo_ : ActiveEditor_;
     if (SettingsVars.AutoClip && !TextEmpty(*editor))

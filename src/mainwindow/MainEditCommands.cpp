@@ -158,8 +158,8 @@ void TVelkForm::FocusActiveEditor() { ActiveEditor_->setFocus(); }
 
 void TVelkForm::RefreshPasteButton()
 {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    ClipboardHasText_ = data && data->hasText();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    ClipboardHasText_ = mime && mime->hasText();
     Button("sbPaste")->SetEnabled(PasteEnabled());
 }
 
@@ -174,11 +174,11 @@ void TVelkForm::EdCopyClick()
 
 void TVelkForm::EdAddCopyClick()
 {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
     std::string text;
-    if (data && data->hasText()) {
+    if (mime && mime->hasText()) {
         int unmapped = 0;
-        text = SjisOfClipboardText(data->text(), unmapped);
+        text = SjisOfClipboardText(mime->text(), unmapped);
     }
     SetProgramClipboardText(text + ActiveEditor_->SelText());
     ActiveEditor_->SetSelLength(0);

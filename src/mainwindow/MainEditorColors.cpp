@@ -24,8 +24,6 @@ TFontStyles Styles(bool Bold, bool Italic, bool Underline = false)
     return styles;
 }
 
-constexpr int FileLinkBracket = 4, PageLinkBracket = 5;
-
 } // namespace
 
 // The page editor colours with its view's own scheme: addresses, mail
@@ -36,15 +34,14 @@ void TVelkForm::SetupFountain()
 {
     static const std::string corner = Utf8ToSjis("「");
     static const std::string cornerEnd = Utf8ToSjis("」");
-    constexpr int Kagi = 3, FileLink = 4, PageLink = 5;
     TEditorViewInfo& view = *DataMemo_->View();
     view.SetUrl(true);
     view.SetMail(true);
     TFountainBracketCollection& brackets = *view.Brackets();
-    const bool carry = brackets.Count() > PageLink;
-    std::array<TFountainColor, PageLink + 1> kept;
+    const bool carry = brackets.Count() > PageLinkBracket;
+    std::array<TFountainColor, PageLinkBracket + 1> kept;
     if (carry)
-        for (int i = 0; i <= PageLink; ++i)
+        for (int i = 0; i <= PageLinkBracket; ++i)
             kept[static_cast<size_t>(i)].Assign(brackets.Items(i)->ItemColor());
     const bool bracketForm = SettingsVars.BracketFlg;
     const std::pair<std::string, std::string> pairs[] = {
@@ -67,8 +64,8 @@ void TVelkForm::SetupFountain()
             // background.
             TFountainColor& colour = *item->ItemColor();
             colour.SetColor(kept[i].Color());
-            colour.SetBkColor(kept[i == Kagi ? Kagi : 0].BkColor());
-            if (i == FileLink || i == PageLink)
+            colour.SetBkColor(kept[i == KagiBracket ? KagiBracket : 0].BkColor());
+            if (i == FileLinkBracket || i == PageLinkBracket)
                 colour.SetStyle(kept[i].Style());
         }
         // Delphi's block comments, behind the first pair's background and

@@ -112,8 +112,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     // Painting asks whether the clipboard holds text for every row, so the
     // answer is kept here and renewed only when the clipboard changes.
     const auto clipboardChanged = [this] {
-        const QMimeData* data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
-        ClipboardHasText_ = data && data->hasText();
+        const QMimeData* mime = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
+        ClipboardHasText_ = mime && mime->hasText();
         Button("sbPaste")->SetEnabled(PasteEnabled());
     };
     clipboardChanged();

@@ -167,8 +167,8 @@ void TVelkForm::pTreeNodeTextCopyClick()
     std::string text;
     const int level = selected->Level();
     for (TTreeNode* node = selected; node && (node == selected || node->Level() > level); node = node->GetNext())
-        if (const auto* data = dynamic_cast<const TNodeData*>(node->Data()))
-            text += data->ItemStr() + "\r\n";
+        if (const auto* record = dynamic_cast<const TNodeData*>(node->Data()))
+            text += record->ItemStr() + "\r\n";
     if (text.size() >= 2)
         text.resize(text.size() - 2);
     if (!text.empty())

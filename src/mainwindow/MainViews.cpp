@@ -353,8 +353,8 @@ void TVelkForm::CloseBrowseView()
 // The caret of the page being left is kept for its next showing.
 void TVelkForm::BrowseTreeChanging(TTreeNode*)
 {
-    if (TNodeData* data = PageRecord(BrowseMirror_->PageOf(BrowseTree_->Selected())); data && SecondEditor_)
-        data->SetSelStart(SecondEditor_->SelStart());
+    if (TNodeData* record = PageRecord(BrowseMirror_->PageOf(BrowseTree_->Selected())); record && SecondEditor_)
+        record->SetSelStart(SecondEditor_->SelStart());
 }
 
 void TVelkForm::BrowseTreeChange(TTreeNode* Node)
@@ -366,9 +366,9 @@ void TVelkForm::BrowseTreeChange(TTreeNode* Node)
         Node->SetText(page->Text());
         Node->SetStateIndex(page->StateIndex());
     }
-    if (const TNodeData* data = PageRecord(page)) {
-        SecondEditor_->Lines()->SetTextStr(data->ItemStr());
-        SecondEditor_->SetSelStart(SettingsVars.PageCursor.Mode ? data->SelStart() : 0);
+    if (const TNodeData* record = PageRecord(page)) {
+        SecondEditor_->Lines()->SetTextStr(record->ItemStr());
+        SecondEditor_->SetSelStart(SettingsVars.PageCursor.Mode ? record->SelStart() : 0);
         Binding_->ScrollCaretIntoBand(*SecondEditor_);
     } else {
         SecondEditor_->Lines()->Clear();

@@ -62,8 +62,8 @@ void DrawArrow(QPainter& Painter, int X, int Y, int Width, bool Enabled, const Q
 
 } // namespace
 
-TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent OnClick)
-    : QWidget(Toolbar), OnClick(std::move(OnClick))
+TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent ClickHandler)
+    : QWidget(Toolbar), OnClick(std::move(ClickHandler))
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -470,12 +470,12 @@ void TDockButton::paintEvent(QPaintEvent*)
         if (combo) {
             const QRect arrowPart(width() - 2 - DropdownArrowWidth_, 0, DropdownArrowWidth_ + 2, height());
             if (border)
-                DrawEdge(painter, arrowPart, downLook && ArrowPressed_ ? TEdge::SunkenOuter : TEdge::RaisedInner, false,
-                         pal);
+                DrawEdge(painter, arrowPart, downLook && ArrowPressed_ ? TEdge::SunkenOuter : TEdge::RaisedInner,
+                         TEdgeFill::EdgeOnly, pal);
             main.setRight(arrowPart.left() - 1);
         }
         if (border)
-            DrawEdge(painter, main, pushed ? TEdge::SunkenOuter : TEdge::RaisedInner, false, pal);
+            DrawEdge(painter, main, pushed ? TEdge::SunkenOuter : TEdge::RaisedInner, TEdgeFill::EdgeOnly, pal);
         QRect content = main.adjusted(1, 1, -1, -1);
         if (pushed && State_ == TState::Exclusive && !ArrowPressed_ && !MouseInControl_)
             painter.drawTiledPixmap(content, DitherPattern(SysColor(clBtnFace, pal), SysColor(clBtnHighlight, pal)));

@@ -34,7 +34,7 @@ class TDockButton : public QWidget, public TObject {
     Q_OBJECT
 
 public:
-    explicit TDockButton(QWidget* Toolbar, const QString& Hint = {}, TNotifyEvent OnClick = {});
+    explicit TDockButton(QWidget* Toolbar, const QString& Hint = {}, TNotifyEvent ClickHandler = {});
     ~TDockButton() override;
 
     bool Enabled() const { return isEnabled(); }

@@ -25,7 +25,7 @@ void DrawRing(QPainter& Painter, const QRect& R, const QColor& TopLeft, const QC
 
 } // namespace
 
-void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, bool Middle, const QPalette& Palette)
+void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, TEdgeFill Fill, const QPalette& Palette)
 {
     QRect r = Rect;
     if (Edge == TEdge::SunkenOuter) {
@@ -36,7 +36,7 @@ void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, bool Middle, con
     }
     if (Edge != TEdge::SunkenOuter)
         DrawRing(Painter, r, SysColor(clBtnHighlight, Palette), SysColor(clBtnShadow, Palette));
-    if (Middle)
+    if (Fill == TEdgeFill::FillMiddle)
         Painter.fillRect(r.adjusted(1, 1, -1, -1), SysColor(clBtnFace, Palette));
 }
 
@@ -46,7 +46,7 @@ void DrawCloseButton(QPainter& Painter, const QRect& Rect, bool Pushed, const QP
     if (Pushed) {
         DrawRing(Painter, Rect, SysColor(clBtnShadow, Palette), SysColor(clBtnHighlight, Palette));
     } else {
-        DrawEdge(Painter, Rect, TEdge::Raised, false, Palette);
+        DrawEdge(Painter, Rect, TEdge::Raised, TEdgeFill::EdgeOnly, Palette);
     }
     // The X, a quarter of the side in from each edge, one pixel further
     // down and right while pushed.

@@ -13,7 +13,7 @@ namespace {
 
 class TLoopFilter : public QObject {
 public:
-    TLoopFilter(TMouseSession& Session, bool EscCancels) : Session_(Session), EscCancels_(EscCancels) {}
+    TLoopFilter(TMouseSession& Session, TEscKey Esc) : Session_(Session), Esc_(Esc) {}
 
     bool Run()
     {
@@ -58,7 +58,7 @@ private:
             const int key = static_cast<QKeyEvent*>(Event)->key();
             if (key == Qt::Key_Control)
                 Session_.SetCtrl(Event->type() == QEvent::KeyPress);
-            else if (key == Qt::Key_Escape && EscCancels_)
+            else if (key == Qt::Key_Escape && Esc_ == TEscKey::Cancels)
                 End(false);
             return true;
         }
@@ -72,16 +72,16 @@ private:
     }
 
     TMouseSession& Session_;
-    bool EscCancels_;
+    TEscKey Esc_;
     bool Accepted_ = false;
     QEventLoop Loop_;
 };
 
 } // namespace
 
-bool RunMouseLoop(QWidget& Grabber, TMouseSession& Session, bool EscCancels)
+bool RunMouseLoop(QWidget& Grabber, TMouseSession& Session, TEscKey Esc)
 {
-    TLoopFilter filter(Session, EscCancels);
+    TLoopFilter filter(Session, Esc);
     Grabber.grabMouse();
     Grabber.grabKeyboard();
     const bool accepted = filter.Run();

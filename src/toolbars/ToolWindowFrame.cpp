@@ -23,7 +23,7 @@ void TCustomToolWindow::DrawDockedFrame(QPainter& Painter)
     if (DockedTo_->HasBackground() && DockedTo_->BackgroundOnToolbars())
         DockedTo_->TileBackground(Painter, *this, r.adjusted(1, 1, -1, -1));
     if (BorderStyle_ == TDockBorderStyle::bsSingle)
-        DrawEdge(Painter, r, TEdge::RaisedInner, false, pal);
+        DrawEdge(Painter, r, TEdge::RaisedInner, TEdgeFill::EdgeOnly, pal);
     else {
         Painter.setPen(brush);
         Painter.drawRect(r.adjusted(0, 0, -1, -1));
@@ -53,7 +53,7 @@ void TCustomToolWindow::DrawDockedFrame(QPainter& Painter)
         const int strips = DragHandleStyle_ == TDragHandleStyle::dhDouble ? 2 : 1;
         for (int i = 0; i < strips; ++i, s += 3) {
             const QRect strip = vertical ? QRect(t, s, length - t, 3) : QRect(s, t, 3, length - t);
-            DrawEdge(Painter, strip, TEdge::RaisedInner, true, pal);
+            DrawEdge(Painter, strip, TEdge::RaisedInner, TEdgeFill::FillMiddle, pal);
             Painter.fillRect(vertical ? QRect(fullLength - 1, s, 1, 1) : QRect(s, length - 1, 1, 1),
                              SysColor(clBtnHighlight, pal));
         }
@@ -65,7 +65,7 @@ void TCustomToolWindow::DrawDockedFrame(QPainter& Painter)
 void TCustomToolWindow::DrawFloatingFrame(QPainter& Painter)
 {
     const QPalette& pal = palette();
-    DrawEdge(Painter, rect(), TEdge::Raised, false, pal);
+    DrawEdge(Painter, rect(), TEdge::Raised, TEdgeFill::EdgeOnly, pal);
     Painter.fillRect(rect().adjusted(2, 2, -2, -2), SysColor(clBtnFace, pal));
     if (!ShowCaption_)
         return;

@@ -120,20 +120,20 @@ void TCustomToolWindow::RunDrag(QPoint Point)
     TDragOutline outline;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
     TDragSession session(*this, Point, ctrl, &outline);
-    session.Finish(RunMouseLoop(*this, session, true));
+    session.Finish(RunMouseLoop(*this, session, TEscKey::Cancels));
 }
 
 void TCustomToolWindow::RunResize(int Edge, QPoint Start)
 {
     TDragOutline outline;
     TResizeSession session(*this, Edge, Start, &outline);
-    session.Finish(RunMouseLoop(*this, session, true));
+    session.Finish(RunMouseLoop(*this, session, TEscKey::Cancels));
 }
 
 void TCustomToolWindow::RunCloseButton()
 {
     TCloseButtonSession session(*this);
-    session.Finish(RunMouseLoop(*this, session, false));
+    session.Finish(RunMouseLoop(*this, session, TEscKey::Ignored));
 }
 
 void TCustomToolWindow::SetClosePressed(bool Pressed)

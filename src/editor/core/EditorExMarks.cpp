@@ -1,6 +1,7 @@
 #include "EditorExMarks.h"
 
 #include "edColumnCursor.h"
+#include "edRaStrings.h"
 #include "edUtils.h"
 
 #include <algorithm>
@@ -39,12 +40,12 @@ const TEditorMark* TEditorExMarks::RowBackground(bool CaretRow, uint16_t RowMark
     const auto shown = [](const TEditorMark* Mark, bool Applies) { return Applies && Mark->Visible(); };
     if (shown(CurrentLine(), CaretRow))
         return CurrentLine();
-    if (shown(DigitLine(), RowMarks & 0x03FF))
+    if (shown(DigitLine(), RowMarks & DigitRowMarks))
         return DigitLine();
     for (int n = 0; n < 6; ++n)
-        if (shown(Mark(Img0 + n), RowMarks & (0x0400 << n)))
+        if (shown(Mark(Img0 + n), RowMarks & RowMarkBit(FirstImageRowMark + n)))
             return Mark(Img0 + n);
-    if (shown(ImageLine(), RowMarks & 0xFC00))
+    if (shown(ImageLine(), RowMarks & ImageRowMarks))
         return ImageLine();
     if (shown(EvenLine(), (Row % 2 == 0) == ZeroBase))
         return EvenLine();

@@ -61,22 +61,25 @@ uint16_t VoicedKana(unsigned char Kana, unsigned char Mark)
     return 0;
 }
 
+// A character's code as matching compares it, and the bytes it takes.
+struct TCodeAt {
+    uint16_t Code;
+    size_t Len;
+};
+
 // The full-width code of the single-byte character at Pos, taking a kana's
-// mark along; Len is the bytes it takes.
-uint16_t FullWidthAt(std::string_view Text, size_t Pos, size_t& Len)
+// mark along.
+TCodeAt FullWidthAt(std::string_view Text, size_t Pos)
 {
     const auto byte = static_cast<unsigned char>(Text[Pos]);
-    Len = 1;
     const uint8_t cell = textconv::HalfKanaToJisTable()[byte];
     if (cell == 0)
-        return FullWidthTable()[byte];
+        return {FullWidthTable()[byte], 1};
     if (Pos + 1 < Text.size()) {
-        if (const uint16_t voiced = VoicedKana(byte, static_cast<unsigned char>(Text[Pos + 1]))) {
-            Len = 2;
-            return voiced;
-        }
+        if (const uint16_t voiced = VoicedKana(byte, static_cast<unsigned char>(Text[Pos + 1])))
+            return {voiced, 2};
     }
-    return textconv::JisToSjis(static_cast<uint16_t>(KanaJisRow + (cell & 0x7F)));
+    return {textconv::JisToSjis(static_cast<uint16_t>(KanaJisRow + (cell & 0x7F))), 1};
 }
 
 void AppendCode(std::string& Text, uint16_t Code)
@@ -120,12 +123,11 @@ public:
         for (size_t i = 0; i < Pattern_.size();) {
             if (t >= Text_.size())
                 return 0;
-            size_t len = 0;
-            if (TextCodeAt(t, len) == Pattern_[i]) {
-                t += len;
+            if (const TCodeAt at = TextCodeAt(t); at.Code == Pattern_[i]) {
+                t += at.Len;
                 ++i;
-            } else if (i > 0 && (len = SkippableAt(t)) > 0) {
-                t += len;
+            } else if (const size_t skipped = i > 0 ? SkippableAt(t) : 0; skipped > 0) {
+                t += skipped;
             } else {
                 return 0;
             }
@@ -159,16 +161,15 @@ public:
 private:
     uint16_t Fold(uint16_t Code) const { return Has(esMatchCase) ? Code : FoldCase(Code); }
 
-    uint16_t TextCodeAt(size_t Pos, size_t& Len) const
+    TCodeAt TextCodeAt(size_t Pos) const
     {
-        if (Kinds_[Pos] == bkLead) {
-            Len = 2;
-            return Fold(sjis::CharCode(Text_, Pos));
+        if (Kinds_[Pos] == bkLead)
+            return {Fold(sjis::CharCode(Text_, Pos)), 2};
+        if (Has(esIgnoreWidth)) {
+            const TCodeAt wide = FullWidthAt(Text_, Pos);
+            return {Fold(wide.Code), wide.Len};
         }
-        if (Has(esIgnoreWidth))
-            return Fold(FullWidthAt(Text_, Pos, Len));
-        Len = 1;
-        return Fold(static_cast<unsigned char>(Text_[Pos]));
+        return {Fold(static_cast<unsigned char>(Text_[Pos])), 1};
     }
 
     // The bytes of a line break or blank the options pass over at Pos.
@@ -214,9 +215,9 @@ std::string ToFullWidth(std::string_view S)
             pos += 2;
             continue;
         }
-        size_t len = 0;
-        AppendCode(text, FullWidthAt(S, pos, len));
-        pos += len;
+        const TCodeAt wide = FullWidthAt(S, pos);
+        AppendCode(text, wide.Code);
+        pos += wide.Len;
     }
     return text;
 }

@@ -90,9 +90,9 @@ void LeftbarRowNumbers(const TRowAttributeStringList& Rows, bool WordWrap, const
 TImagebarMarks ImagebarMarks(uint16_t RowMarks)
 {
     TImagebarMarks marks;
-    if (const uint16_t digits = RowMarks & 0x03FF)
+    if (const uint16_t digits = RowMarks & DigitRowMarks)
         marks.Digit = std::countr_zero(digits);
-    if (const uint16_t images = RowMarks & 0xFC00)
+    if (const uint16_t images = RowMarks & ImageRowMarks)
         marks.Image = std::countr_zero(images);
     return marks;
 }

@@ -7,6 +7,7 @@
 
 #include "Classes.h"
 #include "Collection.h"
+#include "Construction.h"
 #include "Method.h"
 #include "Strings.h"
 
@@ -36,14 +37,7 @@ public:
     template <class T, class... Args>
     static T* Create(Args&&... Arguments)
     {
-        T* component = new T(std::forward<Args>(Arguments)...);
-        try {
-            static_cast<TFileExtComponent*>(component)->AfterConstruction();
-        } catch (...) {
-            delete component;
-            throw;
-        }
-        return component;
+        return Construction::Create<TFileExtComponent, T>(std::forward<Args>(Arguments)...).release();
     }
 
     TStringList* FileExtList() const { return FileExtList_.get(); }
@@ -52,6 +46,7 @@ public:
     virtual bool HasFileExt(std::string_view Ext) const;
 
 protected:
+    friend struct Construction;
     // The steps that descendants extend; call the inherited one first.
     virtual void AfterConstruction();
     // An empty list, sorted, case-insensitive, ignoring duplicates.

@@ -48,8 +48,6 @@ bool IsKanaLengthMark(uint16_t C) { return C == 0x815B || C == 0x817C; }
 // "，" and "．", which belong to a run of full-width digits.
 bool IsDBDigitMark(uint16_t C) { return C == 0x8143 || C == 0x8144; }
 
-bool IsKanjiLead(unsigned char C) { return (C >= 0x88 && C <= 0x9F) || (C >= 0xE0 && C <= 0xFC); }
-
 } // namespace
 
 // ---- Construction ----------------------------------------------------------------
@@ -76,7 +74,8 @@ void TFountainParser::InitMethodTables()
     MethodTable_[0x09] = &TFountainParser::TabProc;
     MethodTable_[0x0A] = &TFountainParser::LFProc;
     MethodTable_[0x0D] = &TFountainParser::CRProc;
-    for (int c = 0; c < 256; ++c) {
+    for (int i = 0; i < 256; ++i) {
+        const auto c = static_cast<unsigned char>(i);
         if (IsDigit(c))
             MethodTable_[c] = &TFountainParser::IntegerProc;
         else if (IsLetter(c) || c == '_')
@@ -85,7 +84,7 @@ void TFountainParser::InitMethodTables()
             MethodTable_[c] = &TFountainParser::DBSymbolProc;
         else if (c == 0x82 || c == 0x83)
             MethodTable_[c] = &TFountainParser::DBAnkProc;
-        else if (IsKanjiLead(c))
+        else if (sjis::IsKanjiLead(c))
             MethodTable_[c] = &TFountainParser::DBKanjiProc;
         else if (c >= 0xA1 && c <= 0xA5)
             MethodTable_[c] = &TFountainParser::KanaSymbolProc;
@@ -452,7 +451,7 @@ void TFountainParser::DBAnkProc()
 void TFountainParser::DBKanjiProc()
 {
     Token_ = toDBKanji;
-    while (IsKanjiLead(Byte()))
+    while (sjis::IsKanjiLead(Byte()))
         StepChar();
 }
 

@@ -81,25 +81,28 @@ std::optional<TRowChange> PlanRow(const TEditorScreenStrings& List, int Row, con
     return change;
 }
 
-// Moves a place (byte index and column) of a changed row with its text: a
-// place at or before the change stays, one after it moves with the text,
-// one past the row's end keeps its distance from the end.
-void MovePlace(const TRowChange& Change, const std::string& OldText, const TColumnModel& Model, int& Index, int& Col)
+// A place in a row: a byte index and its display column.
+struct TRowPlace {
+    int Index;
+    int Col;
+};
+
+// Where a place of a changed row goes with its text: a place at or before
+// the change stays, one after it moves with the text, one past the row's
+// end keeps its distance from the end.
+TRowPlace MovedPlace(const TRowChange& Change, const std::string& OldText, const TColumnModel& Model, TRowPlace Place)
 {
     const int oldWidth = ExpandedWidth(OldText, Model);
     const int newWidth = ExpandedWidth(Change.NewText, Model);
-    if (Col > oldWidth) {
-        Col += newWidth - oldWidth;
-        Index = static_cast<int>(Change.NewText.size());
-        return;
-    }
+    if (Place.Col > oldWidth)
+        return {static_cast<int>(Change.NewText.size()), Place.Col + newWidth - oldWidth};
     const int from = static_cast<int>(Change.From);
     const int to = static_cast<int>(Change.To);
     const int replaced = static_cast<int>(Change.Replacement.size());
-    if (Index <= from)
-        return;
-    Index = Index >= to ? Index + replaced - (to - from) : std::min(Index, from + replaced);
-    Col = ExpandedWidth(std::string_view(Change.NewText).substr(0, static_cast<size_t>(Index)), Model);
+    if (Place.Index <= from)
+        return Place;
+    const int index = Place.Index >= to ? Place.Index + replaced - (to - from) : std::min(Place.Index, from + replaced);
+    return {index, ExpandedWidth(std::string_view(Change.NewText).substr(0, static_cast<size_t>(index)), Model)};
 }
 
 } // namespace
@@ -120,14 +123,18 @@ std::optional<TIndentResult> IndentSelection(TEditorScreenStrings& List, const T
 
     const TColumnModel model = List.ColumnModel();
     TIndentResult result{Anchor, Caret, {}};
-    int caretIndex = CaretIndex(List, Caret.Row, Caret.Col);
+    TRowPlace anchor{Anchor.Index, Anchor.Col};
+    TRowPlace caret{CaretIndex(List, Caret.Row, Caret.Col), Caret.Col};
     for (const TRowChange& change : changes) {
         const std::string& oldText = List.RowText(change.Row);
         if (change.Row == Anchor.Row)
-            MovePlace(change, oldText, model, result.Anchor.Index, result.Anchor.Col);
+            anchor = MovedPlace(change, oldText, model, anchor);
         if (change.Row == Caret.Row)
-            MovePlace(change, oldText, model, caretIndex, result.Caret.Col);
+            caret = MovedPlace(change, oldText, model, caret);
     }
+    result.Anchor.Index = anchor.Index;
+    result.Anchor.Col = anchor.Col;
+    result.Caret.Col = caret.Col;
 
     const int firstRow = changes.front().Row;
     const int lastRow = changes.back().Row;

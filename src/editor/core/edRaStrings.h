@@ -23,6 +23,14 @@ enum class TRowAttribute : uint8_t {
     raEof = 2,     // the last row of the text, nothing after it
 };
 
+// The bits of RowMarks: bit n set, the row carries mark n. Marks 0-9, the
+// digit marks, stand on one row at a time in the whole text; marks 10-15,
+// the image marks, may stand on many rows.
+constexpr uint16_t DigitRowMarks = 0x03FF;
+constexpr uint16_t ImageRowMarks = 0xFC00;
+constexpr int FirstImageRowMark = 10;
+constexpr uint16_t RowMarkBit(int Mark) { return static_cast<uint16_t>(1u << Mark); }
+
 // Each setter changes only its own field's bits and fires no event. A value
 // wider than its field keeps only the field's low bits: the 8-bit fields
 // keep the low 8 bits of a parser value above 255. Values that must fit are
@@ -48,7 +56,7 @@ public:
     void SetCarryKind(int Index, int Value) { SetB(Index, CarryKindField, uint32_t(Value)); }
     int PrevToken(int Index) const { return int(GetB(Index, PrevTokenField)); }
     void SetPrevToken(int Index, int Value) { SetB(Index, PrevTokenField, uint32_t(Value)); }
-    // Bit n set: the row carries row mark n (0..15).
+    // Bit n set: the row carries row mark n (0..15); see RowMarkBit.
     uint16_t RowMarks(int Index) const { return uint16_t(GetB(Index, RowMarksField)); }
     void SetRowMarks(int Index, uint16_t Value) { SetB(Index, RowMarksField, Value); }
 

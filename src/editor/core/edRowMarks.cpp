@@ -6,20 +6,17 @@ namespace {
 
 using edrow::HasRow;
 
-constexpr uint16_t UniqueMarks = 0x03FF; // marks 0-9
-
 bool IsMark(int Mark) { return Mark >= 0 && Mark < 16; }
-uint16_t Bit(int Mark) { return static_cast<uint16_t>(1u << Mark); }
 
 // Takes the unique marks among Marks off every row but Row.
 void TakeOffOtherRows(TEditorScreenStrings& List, int Row, uint16_t Marks)
 {
-    for (int mark = 0; mark < 10; ++mark) {
-        if ((Marks & Bit(mark)) == 0)
+    for (int mark = 0; mark < FirstImageRowMark; ++mark) {
+        if ((Marks & RowMarkBit(mark)) == 0)
             continue;
         const int holder = FindRowMark(List, mark);
         if (holder >= 0 && holder != Row)
-            List.SetRowMarks(holder, static_cast<uint16_t>(List.RowMarks(holder) & ~Bit(mark)));
+            List.SetRowMarks(holder, static_cast<uint16_t>(List.RowMarks(holder) & ~RowMarkBit(mark)));
     }
 }
 
@@ -34,7 +31,7 @@ bool SetRowMarks(TEditorScreenStrings& List, int Row, uint16_t Marks)
         return false;
     const uint16_t added = static_cast<uint16_t>(Marks & ~old);
     const uint16_t dropped = static_cast<uint16_t>(old & ~Marks);
-    TakeOffOtherRows(List, Row, added & UniqueMarks);
+    TakeOffOtherRows(List, Row, added & DigitRowMarks);
     List.SetRowMarks(Row, Marks);
     List.IncludeRowMarks(added);
     List.ReleaseRowMarks(dropped);
@@ -46,19 +43,19 @@ void PutRowMark(TEditorScreenStrings& List, int Row, int Mark)
     if (!IsMark(Mark))
         return;
     if (HasRow(List, Row)) {
-        SetRowMarks(List, Row, static_cast<uint16_t>(List.RowMarks(Row) | Bit(Mark)));
+        SetRowMarks(List, Row, static_cast<uint16_t>(List.RowMarks(Row) | RowMarkBit(Mark)));
         return;
     }
-    if ((Bit(Mark) & UniqueMarks) != 0 && FindRowMark(List, Mark) >= 0) {
-        TakeOffOtherRows(List, Row, Bit(Mark));
-        List.ReleaseRowMarks(Bit(Mark));
+    if ((RowMarkBit(Mark) & DigitRowMarks) != 0 && FindRowMark(List, Mark) >= 0) {
+        TakeOffOtherRows(List, Row, RowMarkBit(Mark));
+        List.ReleaseRowMarks(RowMarkBit(Mark));
     }
 }
 
 void DeleteRowMark(TEditorScreenStrings& List, int Row, int Mark)
 {
     if (IsMark(Mark) && HasRow(List, Row))
-        SetRowMarks(List, Row, static_cast<uint16_t>(List.RowMarks(Row) & ~Bit(Mark)));
+        SetRowMarks(List, Row, static_cast<uint16_t>(List.RowMarks(Row) & ~RowMarkBit(Mark)));
 }
 
 int FindRowMark(const TEditorScreenStrings& List, int Mark)
@@ -66,7 +63,7 @@ int FindRowMark(const TEditorScreenStrings& List, int Mark)
     if (!IsMark(Mark))
         return -1;
     for (int row = 0; row < List.Count(); ++row)
-        if ((List.RowMarks(row) & Bit(Mark)) != 0)
+        if ((List.RowMarks(row) & RowMarkBit(Mark)) != 0)
             return row;
     return -1;
 }

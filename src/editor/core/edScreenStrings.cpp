@@ -26,7 +26,6 @@ private:
     TNotifyEvent Saved_;
 };
 
-constexpr uint16_t UniqueMarks = 0x03FF; // marks 0-9; 10-15 are image marks
 constexpr char CtrlZ = 0x1A;
 
 } // namespace
@@ -358,8 +357,8 @@ void TEditorScreenStrings::DeleteRowsKeepingMarks(int First, int Count)
 
 void TEditorScreenStrings::ReleaseRowMarks(uint16_t Marks)
 {
-    uint16_t released = Marks & UniqueMarks;
-    uint16_t imageMarks = Marks & static_cast<uint16_t>(~UniqueMarks);
+    uint16_t released = Marks & DigitRowMarks;
+    uint16_t imageMarks = Marks & ImageRowMarks;
     for (int row = 0; imageMarks != 0 && row < GetCount(); ++row)
         imageMarks &= static_cast<uint16_t>(~RowMarks(row));
     ExcludeRowMarks(released | imageMarks);

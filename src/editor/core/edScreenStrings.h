@@ -21,6 +21,8 @@
 #include "edUndo.h"
 #include "edWrapOption.h"
 
+#include "Construction.h"
+
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -50,9 +52,7 @@ public:
     template <class T = TEditorScreenStrings>
     static std::shared_ptr<T> Create()
     {
-        std::shared_ptr<T> list(new T);
-        static_cast<TEditorScreenStrings&>(*list).AfterConstruction();
-        return list;
+        return Construction::Create<TEditorScreenStrings, T>();
     }
     ~TEditorScreenStrings() override;
 
@@ -201,6 +201,7 @@ protected:
     void SetUpdateState(bool Updating) override;
 
 private:
+    friend struct Construction;
     void AfterConstruction();
     // The wrap option's change event.
     void WrapOptionChanged();

@@ -5,6 +5,8 @@
 
 #include "EditorFountain.h"
 
+#include "Construction.h"
+
 #include <memory>
 
 class TEditorViewInfo : public TNotifyPersistent {
@@ -12,12 +14,7 @@ public:
     // Make views with Create<T>(): the scheme comes from CreateViewFountain
     // once the object is whole.
     template <class T = TEditorViewInfo>
-    static std::unique_ptr<T> Create()
-    {
-        std::unique_ptr<T> view(new T);
-        static_cast<TEditorViewInfo&>(*view).AfterConstruction();
-        return view;
-    }
+    static std::unique_ptr<T> Create() { return Construction::Create<TEditorViewInfo, T>(); }
 
     // The view's own scheme, which the editor colours with when it is given
     // no other.
@@ -49,6 +46,7 @@ protected:
     virtual std::unique_ptr<TEditorFountain> CreateViewFountain();
 
 private:
+    friend struct Construction;
     void AfterConstruction();
 
     std::unique_ptr<TEditorFountain> Fountain_;

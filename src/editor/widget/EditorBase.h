@@ -39,6 +39,7 @@
 #include "EdtProp.h"
 #include "HTSearch.h"
 
+#include "Construction.h"
 #include "Graphics.h"
 #include "VirtualKeys.h"
 
@@ -89,14 +90,7 @@ public:
     template <class T = TEditor, class... Args>
     static T* Create(Args&&... Arguments)
     {
-        T* editor = new T(std::forward<Args>(Arguments)...);
-        try {
-            static_cast<TEditor*>(editor)->AfterConstruction();
-        } catch (...) {
-            delete editor;
-            throw;
-        }
-        return editor;
+        return Construction::Create<TEditor, T>(std::forward<Args>(Arguments)...).release();
     }
 
     explicit TEditor(QWidget* Parent = nullptr);
@@ -499,6 +493,7 @@ public:
     void EndLinesUpdate() override;
 
 protected:
+    friend struct Construction;
     // Runs the factories; Create calls it once the object is whole.
     virtual void AfterConstruction();
 

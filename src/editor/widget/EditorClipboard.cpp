@@ -22,14 +22,14 @@ void TEditor::CopyToClipboard()
     if (!Selected())
         return;
     const std::string text = SelText();
-    auto data = std::make_unique<QMimeData>();
-    data->setText(ClipboardTextOf(text));
+    auto mime = std::make_unique<QMimeData>();
+    mime->setText(ClipboardTextOf(text));
     // The box format holds the same bytes with a NUL; only its presence
     // is read.
     if (SelectionMode_ == TEditorSelectionMode::smBox)
-        SetFormatData(*data, BoxClipboardFormat(), std::string(text) + '\0');
-    MarkProgramData(*data);
-    QGuiApplication::clipboard()->setMimeData(data.release());
+        SetFormatData(*mime, BoxClipboardFormat(), std::string(text) + '\0');
+    MarkProgramData(*mime);
+    QGuiApplication::clipboard()->setMimeData(mime.release());
 }
 
 void TEditor::CutToClipboard()
@@ -42,12 +42,12 @@ void TEditor::CutToClipboard()
 
 void TEditor::PasteFromClipboard()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (ReadOnly_ || !data || !data->hasText())
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (ReadOnly_ || !mime || !mime->hasText())
         return;
     int unmapped = 0;
-    const std::string text = SjisOfClipboardText(data->text(), unmapped);
-    if (data->hasFormat(ClipboardFormatMimeType(BoxClipboardFormat())))
+    const std::string text = SjisOfClipboardText(mime->text(), unmapped);
+    if (mime->hasFormat(ClipboardFormatMimeType(BoxClipboardFormat())))
         PasteBox(text);
     else
         InsertText(text);

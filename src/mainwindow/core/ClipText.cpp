@@ -13,27 +13,32 @@ namespace {
 constexpr std::string_view Crlf = "\r\n";
 constexpr size_t RuleLength = 80;
 
-// The lines of Text, each without its line end. A line ends at CR, which
-// takes the LF after it along; a bare CR ends a line and swallows nothing.
-// Ended: the text's last line has a line end.
-std::vector<std::string_view> SplitLines(std::string_view Text, bool& Ended)
+// The lines of a text, each without its line end, and whether the last one
+// has a line end.
+struct TSplitLines {
+    std::vector<std::string_view> Lines;
+    bool Ended = false;
+};
+
+// A line ends at CR, which takes the LF after it along; a bare CR ends a
+// line and swallows nothing.
+TSplitLines SplitLines(std::string_view Text)
 {
-    std::vector<std::string_view> lines;
+    TSplitLines split;
     size_t start = 0;
-    Ended = false;
     while (start < Text.size()) {
         const size_t cr = Text.find('\r', start);
         if (cr == std::string_view::npos) {
-            lines.push_back(Text.substr(start));
-            return lines;
+            split.Lines.push_back(Text.substr(start));
+            return split;
         }
-        lines.push_back(Text.substr(start, cr - start));
+        split.Lines.push_back(Text.substr(start, cr - start));
         start = cr + 1;
         if (start < Text.size() && Text[start] == '\n')
             ++start;
-        Ended = start == Text.size();
+        split.Ended = start == Text.size();
     }
-    return lines;
+    return split;
 }
 
 bool IsRule(std::string_view Line)
@@ -108,8 +113,7 @@ std::string HalfPunctToZen(std::string_view Text)
 
 std::string HyphenLineShape(std::string_view Text)
 {
-    bool ended = false;
-    const std::vector<std::string_view> lines = SplitLines(Text, ended);
+    const auto [lines, ended] = SplitLines(Text);
     std::string result;
     result.reserve(Text.size());
     bool first = true;

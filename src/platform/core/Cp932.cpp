@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -32,17 +33,17 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts In completely, or returns false.
-    bool Run(const char* In, size_t InLen, char* Out, size_t OutCap, size_t& OutLen)
+    // The bytes written to Out when In converts completely; nothing when
+    // it does not.
+    std::optional<size_t> Run(const char* In, size_t InLen, char* Out, size_t OutCap)
     {
         iconv(Handle_, nullptr, nullptr, nullptr, nullptr);
         char* in = const_cast<char*>(In);
         char* out = Out;
         size_t inLeft = InLen, outLeft = OutCap;
         if (iconv(Handle_, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
-            return false;
-        OutLen = OutCap - outLeft;
-        return true;
+            return std::nullopt;
+        return OutCap - outLeft;
     }
 
 private:
@@ -51,15 +52,12 @@ private:
 
 // UTF-16 code unit of CP932 bytes, if the pair (or byte) maps to exactly
 // one BMP character.
-bool DecodeWithIconv(Converter& Decoder, const char* Bytes, size_t Len, char16_t& Result)
+std::optional<char16_t> DecodeWithIconv(Converter& Decoder, const char* Bytes, size_t Len)
 {
     char out[8];
-    size_t outLen = 0;
-    if (!Decoder.Run(Bytes, Len, out, sizeof out, outLen) || outLen != 2)
-        return false;
-    Result = static_cast<char16_t>(static_cast<unsigned char>(out[0])
-                                   | static_cast<unsigned char>(out[1]) << 8);
-    return true;
+    if (Decoder.Run(Bytes, Len, out, sizeof out) != 2)
+        return std::nullopt;
+    return static_cast<char16_t>(static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8);
 }
 
 // The CP932 bytes of one BMP character as the C library writes them, packed
@@ -68,11 +66,11 @@ uint16_t EncodeWithIconv(Converter& Encoder, char16_t Unit)
 {
     const char in[2] = {static_cast<char>(Unit & 0xFF), static_cast<char>(Unit >> 8)};
     char out[4];
-    size_t outLen = 0;
-    if (!Encoder.Run(in, 2, out, sizeof out, outLen) || outLen < 1 || outLen > 2)
+    const std::optional<size_t> outLen = Encoder.Run(in, 2, out, sizeof out);
+    if (!outLen || *outLen < 1 || *outLen > 2)
         return 0;
     const auto first = static_cast<unsigned char>(out[0]);
-    return outLen == 1 ? first : static_cast<uint16_t>(first << 8 | static_cast<unsigned char>(out[1]));
+    return *outLen == 1 ? first : static_cast<uint16_t>(first << 8 | static_cast<unsigned char>(out[1]));
 }
 
 std::unique_ptr<Tables> BuildTables()
@@ -81,9 +79,8 @@ std::unique_ptr<Tables> BuildTables()
     tables->Decode.fill(kReplacement);
     Converter decoder("UTF-16LE", "CP932");
     auto record = [&](uint16_t Code, const char* Bytes, size_t Len) {
-        char16_t unit;
-        if (DecodeWithIconv(decoder, Bytes, Len, unit) && unit != kReplacement)
-            tables->Decode[Code] = unit;
+        if (const std::optional<char16_t> unit = DecodeWithIconv(decoder, Bytes, Len); unit && *unit != kReplacement)
+            tables->Decode[Code] = *unit;
     };
     for (int byte = 0; byte < 0x100; ++byte) {
         if (sjis::IsLead(static_cast<unsigned char>(byte)))

@@ -20,6 +20,10 @@ constexpr bool IsLead(unsigned char Byte)
     return (Byte >= 0x81 && Byte <= 0x9F) || (Byte >= 0xE0 && Byte <= 0xFC);
 }
 
+// A lead byte of a kanji (JIS level 1 starts at 88 9F): 0x88-0x9F or
+// 0xE0-0xFC. Like IsLead, it means something only at a character's start.
+constexpr bool IsKanjiLead(unsigned char Byte) { return Byte >= 0x88 && IsLead(Byte); }
+
 constexpr bool IsTrail(unsigned char Byte)
 {
     return (Byte >= 0x40 && Byte <= 0x7E) || (Byte >= 0x80 && Byte <= 0xFC);

@@ -180,7 +180,7 @@ void TStrings::SetCommaText(std::string_view Value)
     // stored comma texts were written for. Quotation marks, commas and
     // blanks are below 0x40, so they never appear as trail bytes.
     Value = Value.substr(0, Value.find('\0'));
-    auto at = [&](size_t Pos) { return Pos < Value.size() ? static_cast<unsigned char>(Value[Pos]) : 0; };
+    auto at = [&](size_t Pos) { return static_cast<unsigned char>(Pos < Value.size() ? Value[Pos] : '\0'); };
     WithinUpdate(*this, [&] {
         Clear();
         size_t pos = 0;

@@ -27,8 +27,8 @@ QString EscapeMenuCaption(const QString& Text)
 
 // ---------------------------------------------------------------- TMenuItem
 
-TMenuItem::TMenuItem(std::string Name, const QString& Caption, TNotifyEvent OnClick)
-    : OnClick(std::move(OnClick)), Name_(std::move(Name)), Action_(std::make_unique<QAction>())
+TMenuItem::TMenuItem(std::string Name, const QString& Caption, TNotifyEvent ClickHandler)
+    : OnClick(std::move(ClickHandler)), Name_(std::move(Name)), Action_(std::make_unique<QAction>())
 {
     // Qt flips a checkable action when it is chosen; the item's own Checked
     // state is the one shown, and only the program changes it.
@@ -134,9 +134,9 @@ TMenuItem* TMenuItem::Add(std::unique_ptr<TMenuItem> Item)
     return Insert(Count(), std::move(Item));
 }
 
-TMenuItem* TMenuItem::Add(std::string Name, const QString& Caption, TNotifyEvent OnClick)
+TMenuItem* TMenuItem::Add(std::string Name, const QString& Caption, TNotifyEvent ClickHandler)
 {
-    return Add(std::make_unique<TMenuItem>(std::move(Name), Caption, std::move(OnClick)));
+    return Add(std::make_unique<TMenuItem>(std::move(Name), Caption, std::move(ClickHandler)));
 }
 
 TMenuItem* TMenuItem::Insert(int Index, std::unique_ptr<TMenuItem> Item)

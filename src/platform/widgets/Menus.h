@@ -41,7 +41,7 @@ class TMenuItem : public TObject {
 public:
     // Name is the item's name in the program ("EdCopy"); Caption the text
     // with its "&" accelerator; "-" makes a separator.
-    explicit TMenuItem(std::string Name = {}, const QString& Caption = {}, TNotifyEvent OnClick = {});
+    explicit TMenuItem(std::string Name = {}, const QString& Caption = {}, TNotifyEvent ClickHandler = {});
     ~TMenuItem() override;
 
     const std::string& Name() const { return Name_; }
@@ -83,7 +83,7 @@ public:
     TMenuItem* Add(std::unique_ptr<TMenuItem> Item);
     TMenuItem* Insert(int Index, std::unique_ptr<TMenuItem> Item);
     // Shorthand for Add(std::make_unique<TMenuItem>(...)).
-    TMenuItem* Add(std::string Name, const QString& Caption, TNotifyEvent OnClick = {});
+    TMenuItem* Add(std::string Name, const QString& Caption, TNotifyEvent ClickHandler = {});
     void Delete(int Index);
     void Clear();
     int IndexOf(const TMenuItem* Item) const;

@@ -39,6 +39,10 @@ struct TItemColors {
     bool operator==(const TItemColors&) const = default;
 };
 
+// The places of the "「」" pair, the file link and the page link among
+// the editor's bracket pairs.
+constexpr int KagiBracket = 3, FileLinkBracket = 4, PageLinkBracket = 5;
+
 // The page editor DataMemo's properties the file holds; the members mirror
 // the editor's property paths (Margin.Top is DataMemo.Margin.Top).
 struct TEditorSettings {
@@ -100,7 +104,7 @@ struct TEditorSettings {
     bool WordWrap{};
     TViewColors Colors{}; // View.Colors
     // View.Brackets: "{*" "*}", "{!" "!}", "/*" "*/", "「" "」", the file
-    // link and the page link, in this order.
+    // link and the page link, in this order (see KagiBracket).
     std::array<TItemColors, 6> Brackets{};
     TColor Color{}; // the text area's background
 

@@ -53,7 +53,7 @@ void TOpForm::BkClChangeBtnClick()
     switch (element->Back) {
     case TBackTarget::Select: dialog.SetColor(Colors(cl).Select()->BkColor()); break;
     case TBackTarget::ParenMark: dialog.SetColor(cl.ExMarks()->ParenMark()->Color()); break;
-    case TBackTarget::Kagi: dialog.SetColor(Bracket(cl, Kagi).BkColor()); break;
+    case TBackTarget::Kagi: dialog.SetColor(Bracket(cl, KagiBracket).BkColor()); break;
     case TBackTarget::Background: dialog.SetColor(cl.Color()); break;
     case TBackTarget::None: return;
     }
@@ -67,7 +67,7 @@ void TOpForm::BkClChangeBtnClick()
             preview->ExMarks()->ParenMark()->SetColor(chosen);
         break;
     case TBackTarget::Kagi:
-        Bracket(cl, Kagi).SetBkColor(chosen);
+        Bracket(cl, KagiBracket).SetBkColor(chosen);
         RefreshClMonitor(true);
         break;
     case TBackTarget::Background: ApplyPreviewBackground(chosen); break;

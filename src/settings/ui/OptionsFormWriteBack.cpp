@@ -134,7 +134,8 @@ void TOpForm::WriteCounts()
         {EdBookMoji, v.BookMoji, 1, std::numeric_limits<int32_t>::max(), 42},
     };
     for (const TCount& count : counts) {
-        if (const auto value = ParseCount(S(count.Edit), count.Min, count.Max, count.Max == MaxInsertCount))
+        const TAboveMax aboveMax = count.Max == MaxInsertCount ? TAboveMax::Capped : TAboveMax::Refused;
+        if (const auto value = ParseCount(S(count.Edit), count.Min, count.Max, aboveMax))
             count.Setting = *value;
         if (count.Setting < count.Min)
             count.Setting = count.Fallback;

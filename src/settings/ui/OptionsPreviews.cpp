@@ -191,12 +191,12 @@ void TOpForm::FillPreviews()
     cl.ExMarks()->Hit()->SetColor(main.ExMarks()->Hit()->Color());
     cl.ExMarks()->FindMark()->SetColor(main.ExMarks()->FindMark()->Color());
 
-    for (int i = 0; i <= PageLink; ++i)
+    for (int i = 0; i <= PageLinkBracket; ++i)
         CopyColor(Bracket(cl, i), Bracket(main, i));
     Colors(cl).Select()->SetBkColor(from.Select()->BkColor());
-    Bracket(cl, Kagi).SetBkColor(Bracket(main, Kagi).BkColor());
-    Bracket(cl, FileLink).SetStyle(Bracket(main, FileLink).Style());
-    Bracket(cl, PageLink).SetStyle(Bracket(main, PageLink).Style());
+    Bracket(cl, KagiBracket).SetBkColor(Bracket(main, KagiBracket).BkColor());
+    Bracket(cl, FileLinkBracket).SetStyle(Bracket(main, FileLinkBracket).Style());
+    Bracket(cl, PageLinkBracket).SetStyle(Bracket(main, PageLinkBracket).Style());
     ApplyPreviewBackground(back);
 
     work.Styles(TStyledElement::Ank) = from.Ank()->Style();
@@ -204,8 +204,8 @@ void TOpForm::FillPreviews()
     work.Styles(TStyledElement::Url) = from.Url()->Style();
     work.Styles(TStyledElement::Mail) = from.Mail()->Style();
     work.Styles(TStyledElement::Comment) = from.Comment()->Style();
-    work.Styles(TStyledElement::FileLink) = Bracket(main, FileLink).Style();
-    work.Styles(TStyledElement::PageLink) = Bracket(main, PageLink).Style();
+    work.Styles(TStyledElement::FileLink) = Bracket(main, FileLinkBracket).Style();
+    work.Styles(TStyledElement::PageLink) = Bracket(main, PageLinkBracket).Style();
 
     ed.Caret()->SetTabSpaceCount(main.Caret()->TabSpaceCount());
     for (TFountainColor* to : {Colors(ed).Ank(), Colors(ed).Int(), Colors(ed).Symbol()})
@@ -238,7 +238,7 @@ void TOpForm::ApplyPreviewBackground(TColor Back)
     cl.SetColor(Back);
     for (TFountainColor* item : TextColors(cl, true))
         item->SetBkColor(Back);
-    for (int i : {0, 1, 2, FileLink, PageLink})
+    for (int i : {0, 1, 2, FileLinkBracket, PageLinkBracket})
         Bracket(cl, i).SetBkColor(Back);
     cl.Ruler()->SetBkColor(Back);
     for (TFountainColor* item : TextColors(*EdMonitor, false))
@@ -256,8 +256,8 @@ void TOpForm::ApplyPreviewStyles()
     c.Url()->SetStyle(work.Styles(TStyledElement::Url));
     c.Mail()->SetStyle(work.Styles(TStyledElement::Mail));
     c.Comment()->SetStyle(work.Styles(TStyledElement::Comment));
-    Bracket(*ClMonitor, FileLink).SetStyle(work.Styles(TStyledElement::FileLink));
-    Bracket(*ClMonitor, PageLink).SetStyle(work.Styles(TStyledElement::PageLink));
+    Bracket(*ClMonitor, FileLinkBracket).SetStyle(work.Styles(TStyledElement::FileLink));
+    Bracket(*ClMonitor, PageLinkBracket).SetStyle(work.Styles(TStyledElement::PageLink));
     RefreshClMonitor(false);
 }
 
@@ -305,10 +305,10 @@ void TOpForm::ConfirmPreviews()
     main.ExMarks()->Hit()->SetColor(cl.ExMarks()->Hit()->Color());
     main.Ruler()->SetColor(cl.Ruler()->Color());
     main.Ruler()->SetMarkColor(cl.Ruler()->MarkColor());
-    for (int i = 0; i <= PageLink; ++i)
+    for (int i = 0; i <= PageLinkBracket; ++i)
         CopyColor(Bracket(main, i), Bracket(cl, i));
     to.Select()->SetBkColor(from.Select()->BkColor());
-    Bracket(main, Kagi).SetBkColor(Bracket(cl, Kagi).BkColor());
+    Bracket(main, KagiBracket).SetBkColor(Bracket(cl, KagiBracket).BkColor());
 
     const TColor back = from.Ank()->BkColor();
     SettingsVars.Colors.Back = back;
@@ -319,7 +319,7 @@ void TOpForm::ConfirmPreviews()
     main.Leftbar()->SetBkColor(back);
     for (int i : {0, 1, 2})
         Bracket(main, i).SetBkColor(back);
-    for (int i : {FileLink, PageLink})
+    for (int i : {FileLinkBracket, PageLinkBracket})
         Bracket(main, i).SetBkColor(Bracket(cl, i).BkColor());
 
     for (TFountainColor* item : {to.Ank(), to.Int(), to.Symbol()})
@@ -329,7 +329,7 @@ void TOpForm::ConfirmPreviews()
                                   {to.Mail(), from.Mail()},
                                   {to.Comment(), from.Comment()}})
         target->SetStyle(source->Style());
-    for (int i : {FileLink, PageLink})
+    for (int i : {FileLinkBracket, PageLinkBracket})
         Bracket(main, i).SetStyle(Bracket(cl, i).Style());
 
     THTMLFountain& html = *Targets_.HTMLFountain1;

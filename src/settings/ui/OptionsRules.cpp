@@ -10,7 +10,7 @@
 #include <limits>
 #include <unistd.h>
 
-std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Max, bool CapAtMax)
+std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Max, TAboveMax AboveMax)
 {
     if (Text.empty() || !std::all_of(Text.begin(), Text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
@@ -23,7 +23,7 @@ std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Ma
     if (value < Min)
         return std::nullopt;
     if (value > Max)
-        return CapAtMax ? std::optional<int32_t>(Max) : std::nullopt;
+        return AboveMax == TAboveMax::Capped ? std::optional<int32_t>(Max) : std::nullopt;
     return static_cast<int32_t>(value);
 }
 

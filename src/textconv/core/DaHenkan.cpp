@@ -2,6 +2,8 @@
 
 #include "SentenceStyleScanner.h"
 
+#include "Sjis.h"
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -12,7 +14,7 @@ namespace {
 using sentencestyle::Candidate;
 using sentencestyle::Contains;
 using sentencestyle::IsHiragana;
-using sentencestyle::IsKanjiLead;
+using sjis::IsKanjiLead;
 using sentencestyle::LeadOf;
 using sentencestyle::Replacement;
 using sentencestyle::SjisCodes;

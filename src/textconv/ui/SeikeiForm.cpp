@@ -66,7 +66,7 @@ TSeikeiForm::TSeikeiForm(QWidget* Parent) : QDialog(Parent)
     RadioGroup1 = new QButtonGroup(this);
     for (const char* caption : ModeCaptions) {
         auto* radio = new QRadioButton(QString::fromUtf8(caption), modes);
-        RadioGroup1->addButton(radio, RadioGroup1->buttons().size());
+        RadioGroup1->addButton(radio, static_cast<int>(RadioGroup1->buttons().size()));
         modeLayout->addWidget(radio);
     }
     layout->addWidget(modes);

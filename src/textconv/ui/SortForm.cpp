@@ -37,7 +37,7 @@ TSortForm::TSortForm(QWidget* Parent) : QDialog(Parent)
     RadioGroup1 = new QButtonGroup(this);
     for (const QString& caption : {QStringLiteral("昇順"), QStringLiteral("降順")}) {
         auto* radio = new QRadioButton(caption, group);
-        RadioGroup1->addButton(radio, RadioGroup1->buttons().size());
+        RadioGroup1->addButton(radio, static_cast<int>(RadioGroup1->buttons().size()));
         radios->addWidget(radio);
     }
     RadioGroup1->button(0)->setChecked(true);

@@ -19,10 +19,11 @@ QColor SysColor(TColor Color, const QPalette& Palette);
 // Raised edges: the inner one a pixel of highlight on the top and left
 // and of shadow on the bottom and right; the full one an outer pixel of 3-D
 // light and dark shadow around that; the sunken one shadow on the top and
-// left and highlight on the bottom and right. Middle fills the inside with
-// the button face.
+// left and highlight on the bottom and right. FillMiddle fills the inside
+// with the button face.
 enum class TEdge { RaisedInner, Raised, SunkenOuter };
-void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, bool Middle, const QPalette& Palette);
+enum class TEdgeFill { EdgeOnly, FillMiddle };
+void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, TEdgeFill Fill, const QPalette& Palette);
 
 // The close button of a caption: a raised face (sunken when Pushed) with
 // an X.

@@ -19,6 +19,9 @@ public:
     virtual void SetCtrl(bool) {}
 };
 
-// Whether the loop ended accepted. With EscCancels off, Esc is swallowed
-// like any other key.
-bool RunMouseLoop(QWidget& Grabber, TMouseSession& Session, bool EscCancels);
+// What Esc does during the loop: cancel it, or nothing (it is swallowed like
+// any other key).
+enum class TEscKey { Cancels, Ignored };
+
+// Whether the loop ended accepted.
+bool RunMouseLoop(QWidget& Grabber, TMouseSession& Session, TEscKey Esc);

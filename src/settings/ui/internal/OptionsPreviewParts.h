@@ -2,9 +2,7 @@
 #pragma once
 
 #include "EditorEx.h"
-
-// The bracket pairs after "{*", "{!" and "/*".
-constexpr int Kagi = 3, FileLink = 4, PageLink = 5;
+#include "SettingsHost.h"
 
 inline TEditorColors& Colors(const TEditorEx& Editor) { return *Editor.View()->Colors(); }
 

@@ -8,11 +8,13 @@
 #include <string>
 #include <string_view>
 
+// What a number above Max that fits 32 bits gives: Max (counts that build
+// lines of that many characters), or nothing like any other bad text.
+enum class TAboveMax { Capped, Refused };
+
 // A count edit's text as a number in Min..Max: digits only, no sign, no
-// blanks. A number above Max that fits 32 bits gives Max when CapAtMax
-// (counts that build lines of that many characters); any other text
-// gives nothing and the setting keeps its value.
-std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Max, bool CapAtMax);
+// blanks. Text that gives nothing leaves the setting as it was.
+std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Max, TAboveMax AboveMax);
 
 // The extension without the leading dots the user may type.
 std::string StripLeadingDots(std::string_view Text);

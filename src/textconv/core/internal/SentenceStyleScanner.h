@@ -59,12 +59,6 @@ constexpr bool IsHiragana(uint16_t Code) { return Code >= 0x829F && Code <= 0x82
 constexpr unsigned char LeadOf(uint16_t Code) { return static_cast<unsigned char>(Code >> 8); }
 constexpr unsigned char TrailOf(uint16_t Code) { return static_cast<unsigned char>(Code & 0xFF); }
 
-// A lead byte of kanji, for the context rules: 0x88-0x9F or 0xE0-0xFC.
-constexpr bool IsKanjiLead(unsigned char Byte)
-{
-    return (Byte >= 0x88 && Byte <= 0x9F) || (Byte >= 0xE0 && Byte <= 0xFC);
-}
-
 // A Japanese literal of the converters' rules and tables in Shift-JIS,
 // converted from its UTF-8 source. A literal without a Shift-JIS form is a
 // fault in the source: it raises std::logic_error, so the first test that
