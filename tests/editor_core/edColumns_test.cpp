@@ -85,23 +85,6 @@ TEST(edAttributeArray, PositionIsAlwaysTheByteUnderTheColumnBothWays)
     }
 }
 
-TEST(edAttributeArray, SteppingBackFromTabFillKeepsTheTabsPosition)
-{
-    // The case that once cut a row after a lead byte: "い" TAB with tab size 2.
-    const std::string s = Sjis("い") + "\t" + Sjis("、");
-    const std::string a = ExpandTabs(s, Model(2));
-    ASSERT_EQ(a, "452345");
-    TEditorAttributeArray c(s, a);
-    c.MoveTo(4); // the tab's fill column
-    EXPECT_EQ(c.Position(), 3);
-    c.Prev(); // onto the tab itself
-    EXPECT_EQ(c.Position(), 3);
-    EXPECT_EQ(c.CurrentChar(), "\t");
-    c.Prev(); // the trail byte of "い"
-    EXPECT_EQ(c.Position(), 2);
-    EXPECT_EQ(c.CurrentChar(), Sjis("い"));
-}
-
 TEST(edAttributeArray, WalksWholeCharactersAndStopsAtTheEnd)
 {
     const std::string s = "x" + Sjis("あ") + "\ty";

@@ -97,16 +97,8 @@ std::vector<const TFountainColor*> ColourAndCheckTiling(TFountainParser& Parser,
 std::string Describe(const std::vector<TRow>& Rows)
 {
     std::string text;
-    for (const TRow& row : Rows) {
-        for (unsigned char c : row.Text) {
-            static const char hex[] = "0123456789abcdef";
-            if (c >= 0x21 && c < 0x7F)
-                text += static_cast<char>(c);
-            else
-                text += std::string("\\x") + hex[c >> 4] + hex[c & 15];
-        }
-        text += row.Attribute == raWrapped ? " |" : " $\n";
-    }
+    for (const TRow& row : Rows)
+        text += testing::PrintToString(row.Text) + (row.Attribute == raWrapped ? " |" : " $\n");
     return text;
 }
 

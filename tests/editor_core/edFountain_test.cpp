@@ -60,17 +60,10 @@ TEST_F(Fountain, ABracketCollectionCopiesAsOneChangeAndRefusesMoreThanFourteen)
     plain.Add();
     EXPECT_THROW(F->SetBrackets(&big), Exception);
     EXPECT_EQ(F->Brackets()->Count(), 2);
-}
 
-TEST_F(Fountain, HasItalicLooksAtEveryColour)
-{
-    TFountainBracketItem* item = AddBracket("/*", "*/");
-    AddBracket("{", "}");
+    // The bracket colours count for the italic check too.
     EXPECT_FALSE(F->HasItalic());
-    item->ItemColor()->SetStyle({TFontStyle::fsBold, TFontStyle::fsItalic});
-    EXPECT_TRUE(F->HasItalic());
-    item->ItemColor()->SetStyle({});
-    F->Reserve()->SetStyle({TFontStyle::fsItalic});
+    F->Brackets()->Items(1)->ItemColor()->SetStyle({TFontStyle::fsBold, TFontStyle::fsItalic});
     EXPECT_TRUE(F->HasItalic());
 }
 

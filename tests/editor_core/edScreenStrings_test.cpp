@@ -43,30 +43,6 @@ protected:
 
 // ---- ReplaceRows -------------------------------------------------------------
 
-TEST_F(ScreenStringsTest, ReplaceRowsKeepsTheTextInvariant)
-{
-    List().ReplaceRows(0, 0, "ab\r\ncd");
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{"ab", Crlf}, {"cd", Eof}}));
-    // Typing at the end of the last line.
-    List().ReplaceRows(1, 1, "cde");
-    EXPECT_EQ(List().GetTextStr(), "ab\r\ncde");
-    // Enter at the end: the last row ends with a line break, and no empty
-    // raEof row follows it.
-    List().ReplaceRows(1, 1, "cde\r\n");
-    EXPECT_EQ(Rows(), (std::vector<RowView>{{"ab", Crlf}, {"cde", Crlf}}));
-    // The caret may stand on row = row count, past the last row.
-    Editor.Row = 2;
-    List().BeginUpdate();
-    List().EndUpdate();
-    EXPECT_EQ(Editor.Row, 2);
-    // A line added there.
-    List().ReplaceRows(2, 0, "x");
-    EXPECT_EQ(List().GetTextStr(), "ab\r\ncde\r\nx");
-    // A lone CR ending the new text is a line break too.
-    List().ReplaceRows(2, 1, "y\r");
-    EXPECT_EQ(List().GetTextStr(), "ab\r\ncde\r\ny\r\n");
-}
-
 TEST_F(ScreenStringsTest, RangesOutsideTheTextAreIgnoredAndReadAsEmpty)
 {
     List().SetTextStr("ab\r\ncd");
