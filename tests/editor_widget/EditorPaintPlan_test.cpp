@@ -209,20 +209,6 @@ TEST_F(PaintPlan, BytesThatAreNoCharactersTakeOneCellEachAndTabsExpand)
 
 // ---- Pixels ------------------------------------------------------------------------------------
 
-TEST_F(PaintPlan, TokenBackgroundsAndTheLeftBarFillTheirCells)
-{
-    ed->View()->Colors()->Int()->SetBkColor(clAqua);
-    ed->Leftbar()->SetVisible(true);
-    ed->Leftbar()->SetBkColor(clLime);
-    ed.SetText("ab 123 cd");
-    const QImage image = ed.Grab();
-    EXPECT_EQ(ed.CellColor(image, 0, 4), QColor(Qt::cyan));
-    EXPECT_EQ(ed.CellColor(image, 0, 6), QColor(Qt::white));
-    // The image bar takes the left bar's colour too.
-    EXPECT_EQ(image.pixelColor(ed->ImagebarWidth() + 1, ed->TextTop() + 1), QColor(Qt::green));
-    EXPECT_EQ(image.pixelColor(1, ed->TextTop() + 1), QColor(Qt::green));
-}
-
 TEST_F(PaintPlan, EndOfFileMarkAndUnderlineArePaintedInTheirColours)
 {
     ed->Marks()->EofMark()->SetVisible(true);
