@@ -1,7 +1,8 @@
 // The keys: typing through key events (characters with their text,
 // Japanese ones whole, no characters under Ctrl or Alt, and the editing
-// keys Enter, Backspace, Delete and Tab), and the cursor keys (rows' ends, token moves with Ctrl, page and view scrolling
-// with their accelerated repeats, and the wheel).
+// keys Enter, Backspace, Delete and Tab), and the cursor keys (rows' ends,
+// token moves with Ctrl, page and view scrolling with their accelerated
+// repeats, and the wheel).
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
