@@ -63,7 +63,7 @@ TEST_F(TTreeViewTest, SelectingInTheModelShowsTheNodeOpened)
     EXPECT_EQ(CurrentNode(), Node("d"));
     Items().Clear();
     EXPECT_EQ(std::pair(View.currentIndex().isValid(), View.GetNodeAt(5, 5)),
-              std::pair<bool, TTreeNode*>(false, nullptr));
+              (std::pair<bool, TTreeNode*>(false, nullptr)));
 }
 
 TEST_F(TTreeViewTest, ClicksAndKeysSelectThroughTheModel)
