@@ -80,7 +80,7 @@ TEST_F(Ex, ASelectionKeepsItsColoursOverHitsAndBackgrounds)
 
 // ---- Find and replace --------------------------------------------------------------------------------
 
-TEST_F(Ex, FindPreviousGoesBackFromHitToHitWithoutWrappingAround)
+TEST_F(Ex, FindPreviousGoesBackFromHitToHitAndABadPatternIsReported)
 {
     drv.SetText("abc abc abc");
     Find("abc");
@@ -90,7 +90,11 @@ TEST_F(Ex, FindPreviousGoesBackFromHitToHitWithoutWrappingAround)
         EXPECT_EQ(After(&TEditorEx::FindPrevious), (P{0, start}));
         EXPECT_EQ(std::pair(ed.SelStart(), ed.SelLength()), std::pair(start, 3));
     }
-    EXPECT_FALSE(ed.FindPrevious());
+    EXPECT_FALSE(ed.FindPrevious()) << "no wrapping around";
+
+    Find("(ab", {soRegexp});
+    EXPECT_THROW(ed.FindNext(), ERegExpParser);
+    EXPECT_THROW(ed.FindPrevious(), ERegExpParser);
 }
 
 TEST_F(Ex, TheReplaceLoopEndsAfterReplacingEachHitOnce)
