@@ -1,12 +1,11 @@
 // The extended editor as drawn and driven: find highlighting in pixels, find
-// next and previous, the replace loop, the bracket pair, row backgrounds, blank and tab marks, vertical guide lines
-// and the row helpers. The finding, folding and pairing rules themselves
+// previous, the replace loop, the bracket pair, row backgrounds, blank and
+// tab marks, vertical guide lines and the row helpers. The finding, folding and pairing rules themselves
 // are the editing core's tests.
 #include "EditorDriver.h"
 #include "EditorEx.h"
 
 #include "QtColor.h"
-#include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -46,20 +45,6 @@ using P = TCaretPos;
 
 // ---- Find highlighting ---------------------------------------------------------------------------
 
-TEST_F(Ex, APatternThatDoesNotCompileShowsNoHitsButTheCommandsReportIt)
-{
-    drv.SetText("(ab (ab\r\nab");
-    Find("(ab", {soRegexp});
-    TScriptedDialogs dialogs;
-    drv.Grab();
-    EXPECT_TRUE(dialogs.Questions().empty()) << "painting reported an error";
-    EXPECT_TRUE(ed.ExRowPlan(0).Hits.empty());
-    EXPECT_THROW(ed.FindNext(), ERegExpParser);
-    EXPECT_THROW(ed.FindPrevious(), ERegExpParser);
-    ed.SetFindString("\\(ab");
-    EXPECT_EQ(ed.ExRowPlan(0).Hits.size(), 2u) << "a good pattern shows its hits again";
-}
-
 TEST_F(Ex, HitsStopAtThePaintingLimit)
 {
     drv.SetText(Bytes(998) + "XYZ" + Bytes(10) + "XYZ");
@@ -95,37 +80,21 @@ TEST_F(Ex, ASelectionKeepsItsColoursOverHitsAndBackgrounds)
 
 // ---- Find and replace --------------------------------------------------------------------------------
 
-TEST_F(Ex, FindNextAndPreviousGoFromHitToHitWithoutWrappingAround)
+TEST_F(Ex, FindPreviousGoesBackFromHitToHitAndABadPatternIsReported)
 {
     drv.SetText("abc abc abc");
     Find("abc");
-    EXPECT_EQ(After(&TEditorEx::FindPrevious, false), (P{0, 0})) << "nothing before the start";
-    EXPECT_EQ(ed.SelectionState(), TEditorSelectionState::sstNone);
-    ed.SetRowCol(0, 4);
-    for (const int start : {4, 8}) {
-        ASSERT_TRUE(ed.FindNext());
-        EXPECT_EQ(std::tuple(ed.SelectionState(), ed.SelStart(), ed.SelLength()),
-                  std::tuple(TEditorSelectionState::sstSelected, start, 3));
-    }
-    EXPECT_FALSE(ed.FindNext());
-    EXPECT_EQ(std::pair(ed.SelStart(), ed.SelLength()), std::pair(8, 3)) << "the last hit stays selected";
     ed.SetRowCol(0, 11);
     for (const int start : {8, 4, 0}) {
         // The hit is shown with the caret back at its start.
         EXPECT_EQ(After(&TEditorEx::FindPrevious), (P{0, start}));
         EXPECT_EQ(std::pair(ed.SelStart(), ed.SelLength()), std::pair(start, 3));
     }
-    EXPECT_FALSE(ed.FindPrevious());
+    EXPECT_FALSE(ed.FindPrevious()) << "no wrapping around";
 
-    // With a caret as wide as the hit, FindNext steps over the hit shown.
-    ed.SetHitStyle(TEditorHitStyle::hsCaret);
-    ed.SetRowCol(0, 0);
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 0}));
-    EXPECT_EQ(ed.SelectionState(), TEditorSelectionState::sstHitSelected);
-    EXPECT_EQ(ed.HitSelLength(), 3);
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 4}));
-    EXPECT_EQ(After(&TEditorEx::FindNext), (P{0, 8}));
-    EXPECT_EQ(After(&TEditorEx::FindNext, false), (P{0, 8}));
+    Find("(ab", {soRegexp});
+    EXPECT_THROW(ed.FindNext(), ERegExpParser);
+    EXPECT_THROW(ed.FindPrevious(), ERegExpParser);
 }
 
 TEST_F(Ex, TheReplaceLoopEndsAfterReplacingEachHitOnce)

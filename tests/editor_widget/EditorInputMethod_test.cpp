@@ -89,10 +89,8 @@ TEST_F(InputMethod, AReadOnlyEditorRefusesCommitsAndSaysSo)
     ed->SetReadOnly(true);
     ed.Preedit("か");
     ed.Commit("漢");
-    EXPECT_EQ(ed.Text(), "ab");
-    EXPECT_TRUE(ed->Preedit().isEmpty());
-    EXPECT_FALSE(Query(Qt::ImEnabled).toBool());
-    EXPECT_TRUE(Query(Qt::ImReadOnly).toBool());
+    EXPECT_EQ(std::pair(ed.Text(), ed->Preedit()), std::pair(std::string("ab"), QString()));
+    EXPECT_EQ(std::pair(Query(Qt::ImEnabled).toBool(), Query(Qt::ImReadOnly).toBool()), std::pair(false, true));
     ed->SetReadOnly(false);
     EXPECT_TRUE(Query(Qt::ImEnabled).toBool());
 }
@@ -107,15 +105,15 @@ TEST_F(InputMethod, TheInputMethodReadsTheCaretsLine)
     const QString line = QString::fromUtf8("漢字") + QString(20, QChar('a'));
     EXPECT_EQ(Query(Qt::ImSurroundingText).toString(), line);
     const int caret = static_cast<int>(line.size()) - ed->RowWidth(2) + 2;
-    EXPECT_EQ(Query(Qt::ImCursorPosition).toInt(), caret);
-    EXPECT_EQ(Query(Qt::ImAnchorPosition).toInt(), caret);
-    EXPECT_TRUE(Query(Qt::ImCurrentSelection).toString().isEmpty());
+    EXPECT_EQ(std::tuple(Query(Qt::ImCursorPosition).toInt(), Query(Qt::ImAnchorPosition).toInt(),
+                         Query(Qt::ImCurrentSelection).toString()),
+              std::tuple(caret, caret, QString()));
 
     ed->SetRowCol(1, 0);
     ed.Key(Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(Query(Qt::ImCurrentSelection).toString(), QString::fromUtf8("漢"));
-    EXPECT_EQ(Query(Qt::ImAnchorPosition).toInt(), 0);
-    EXPECT_EQ(Query(Qt::ImCursorPosition).toInt(), 1);
+    EXPECT_EQ(std::tuple(Query(Qt::ImCurrentSelection).toString(), Query(Qt::ImAnchorPosition).toInt(),
+                         Query(Qt::ImCursorPosition).toInt()),
+              std::tuple(QString::fromUtf8("漢"), 0, 1));
 }
 
 // ---- Composing ------------------------------------------------------------------------------------
@@ -155,22 +153,17 @@ TEST_F(InputMethod, ClausesShowInlineAndTheFollowingTextWraps)
     EXPECT_EQ(composing[0].DrawLength, 19);
     EXPECT_EQ(Composed(composing[0]), (std::vector<std::pair<int, int>>{{15, 2}, {17, 2}}));
     const TTextRun& active = composing[0].Runs[1];
-    EXPECT_EQ(active.BkColor, clBlue);
-    EXPECT_EQ(active.Color, clWhite);
-    EXPECT_EQ(active.Underline, TCompositionUnderline::Solid);
-    EXPECT_EQ(composing[0].Runs[2].Underline, TCompositionUnderline::Dotted);
+    EXPECT_EQ(std::tuple(active.BkColor, active.Color, active.Underline, composing[0].Runs[2].Underline),
+              std::tuple(clBlue, clWhite, TCompositionUnderline::Solid, TCompositionUnderline::Dotted));
     EXPECT_EQ(composing[1].DrawLength, 5);
     EXPECT_EQ(Composed(composing[1]), (std::vector<std::pair<int, int>>{{0, 2}}));
     EXPECT_EQ(composing[2].DrawLength, 4);
     // The candidates open at the cursor, after the active clause.
-    const QRect cursor = ed->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    EXPECT_EQ(cursor.topLeft(), ed->viewport()->mapTo(&ed.Ed(), ed.CellPoint(0, 17)));
-    EXPECT_EQ(cursor.height(), ed->FontHeight());
+    EXPECT_EQ(Query(Qt::ImCursorRectangle).toRect(),
+              QRect(ed->viewport()->mapTo(&ed.Ed(), ed.CellPoint(0, 17)), QSize(ed->ColWidth(), ed->FontHeight())));
 
     EXPECT_EQ(ed.Text(), "abcdefghijklmnopqr\r\nnext\r\n");
-    EXPECT_FALSE(ed->Modified());
-    EXPECT_FALSE(ed->CanUndo());
-    EXPECT_EQ(ed.Caret(), (TCaretPos{0, 15}));
+    EXPECT_EQ(std::tuple(ed->Modified(), ed->CanUndo(), ed.Caret()), std::tuple(false, false, TCaretPos{0, 15}));
 
     // Escape: an empty preedit gives back every pixel.
     Send("");

@@ -1,8 +1,8 @@
 // The keys: typing through key events (characters with their text,
-// Japanese ones whole, no characters under Ctrl or Alt, the owner's key
-// events, and the editing keys Enter, Backspace, Delete and Tab), and the
-// cursor keys (rows' ends, token moves with Ctrl, page and view scrolling
-// with their accelerated repeats, and the wheel).
+// Japanese ones whole, no characters under Ctrl or Alt, and the editing
+// keys Enter, Backspace, Delete and Tab), and the cursor keys (rows' ends,
+// token moves with Ctrl, page and view scrolling with their accelerated
+// repeats, and the wheel).
 #include "EditorDriver.h"
 
 #include <gtest/gtest.h>
@@ -104,32 +104,6 @@ TEST_F(Typing, KeyEdits)
             EXPECT_EQ(drv.Caret(), c.Caret) << c.What;
         }
     }
-}
-
-TEST_F(Typing, TheOwnerHearsKeysAndCharactersAndMayTakeThem)
-{
-    std::vector<uint16_t> keys;
-    std::vector<char> chars;
-    ed->OnKeyDown = [&](TObject*, uint16_t& Key, TShiftState) {
-        keys.push_back(Key);
-        if (Key == VK_RIGHT)
-            Key = 0;
-    };
-    ed->OnKeyPress = [&](TObject*, char& Key) {
-        chars.push_back(Key);
-        if (Key == 'q')
-            Key = 0;
-    };
-    ed.SetText("ab");
-    ed.Key(Qt::Key_Right);
-    EXPECT_EQ(ed->Col(), 0) << "a key taken by the owner does nothing";
-    ed.Type("qz");
-    ed.Key(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(ed.Text(), "zab");
-    // QTest presses Shift on its own first, as a keyboard does.
-    EXPECT_EQ(keys, (std::vector<uint16_t>{VK_RIGHT, 'Q', 'Z', VK_SHIFT, VK_TAB}));
-    // Shift+Tab types nothing, but the owner hears its character.
-    EXPECT_EQ(chars, (std::vector<char>{'q', 'z', '\t'}));
 }
 
 TEST_F(Typing, AReadOnlyEditorTakesNoEdits)

@@ -74,9 +74,7 @@ TEST_F(PaintPlan, EndMarksFollowTheText)
     EXPECT_EQ(Mark(0), TMark(Eof, 0));
     // A final line break: its arrow, then the mark on the empty row after.
     ed.SetText("abc\r\nde\r\n");
-    EXPECT_EQ(Mark(1), TMark(Ret, 2));
-    EXPECT_EQ(Mark(2), TMark(Eof, 0));
-    EXPECT_EQ(Mark(3).first, None);
+    EXPECT_EQ((std::vector{Mark(1), Mark(2), Mark(3)}), (std::vector{TMark(Ret, 2), TMark(Eof, 0), TMark(None, 0)}));
     // No final line break: right after the last character, once.
     ed.SetText("abc\r\nde");
     EXPECT_EQ(Mark(1), TMark(Eof, 2));
@@ -99,10 +97,8 @@ TEST_F(PaintPlan, RowEndingLeftOfTheViewShowsNoMarkAndIsNotGivenToTheOwner)
     };
     ed->SetTopCol(100);
     const TRowPlan plan = ed->RowPlan(0);
-    EXPECT_EQ(plan.Mark, None);
     ASSERT_EQ(plan.Runs.size(), 1u);
-    EXPECT_EQ(plan.Runs[0].Col, 100);
-    EXPECT_EQ(ed->RowPlan(1).Runs[0].Col, 100);
+    EXPECT_EQ(std::tuple(plan.Mark, plan.Runs[0].Col, ed->RowPlan(1).Runs[0].Col), std::tuple(None, 100, 100));
     ed.Grab();
     EXPECT_EQ(std::count(rows.begin(), rows.end(), 0), 0);
     EXPECT_GT(std::count(rows.begin(), rows.end(), 1), 0);
@@ -127,8 +123,7 @@ TEST_F(PaintPlan, TokensTakeTheirSchemesColours)
     const TTextRun string = RunAt(plan, 9);
     EXPECT_EQ(std::tuple(string.Col, string.Length, string.Color, string.BkColor), std::tuple(9, 3, clBlack, clYellow));
     const TTextRun comment = RunAt(plan, 14);
-    EXPECT_TRUE(comment.Style.Contains(TFontStyle::fsBold));
-    EXPECT_EQ(comment.Col + comment.Length, 21);
+    EXPECT_EQ(std::pair(comment.Style, comment.Col + comment.Length), std::pair(TFontStyles{TFontStyle::fsBold}, 21));
 
     // A string carried over a wrap is coloured on both rows.
     ed.Wrap(20);
@@ -149,17 +144,14 @@ TEST_F(PaintPlan, DefaultSelectionIsDrawnInvertedInTheFontColour)
     const TRowPlan first = ed->RowPlan(0);
     EXPECT_FALSE(RunAt(first, 1).Selected);
     const TTextRun selected = RunAt(first, 2);
-    EXPECT_TRUE(selected.Selected);
-    EXPECT_EQ(selected.BkColor, clMaroon);
-    EXPECT_EQ(selected.Color, clYellow);
+    EXPECT_EQ(std::tuple(selected.Selected, selected.BkColor, selected.Color), std::tuple(true, clMaroon, clYellow));
     // The first row is selected to the right edge, its line-break mark too.
-    EXPECT_TRUE(RunAt(first, 40).Selected);
-    EXPECT_TRUE(first.MarkSelected);
+    EXPECT_EQ(std::pair(RunAt(first, 40).Selected, first.MarkSelected), std::pair(true, true));
     // A middle row from the left edge; the last up to the end column.
     EXPECT_TRUE(RunAt(ed->RowPlan(1), 0).Selected);
-    EXPECT_TRUE(RunAt(ed->RowPlan(2), 0).Selected);
-    EXPECT_FALSE(RunAt(ed->RowPlan(2), 1).Selected);
-    EXPECT_FALSE(ed->RowPlan(2).MarkSelected);
+    const TRowPlan last = ed->RowPlan(2);
+    EXPECT_EQ(std::tuple(RunAt(last, 0).Selected, RunAt(last, 1).Selected, last.MarkSelected),
+              std::tuple(true, false, false));
 
     const QImage image = ed.Grab();
     EXPECT_EQ(ed.CellColor(image, 0, 3), QColor(0x80, 0, 0));
@@ -179,8 +171,7 @@ TEST_F(PaintPlan, ItalicsDrawTokenByTokenOnATransparentBackground)
     ed->SetFont(&font);
     ASSERT_TRUE(ed->PerTokenMode());
     const TRowPlan plan = ed->RowPlan(0);
-    EXPECT_EQ(RunAt(plan, 2).BkColor, clNone);
-    EXPECT_EQ(RunAt(plan, 5).BkColor, clYellow);
+    EXPECT_EQ(std::pair(RunAt(plan, 2).BkColor, RunAt(plan, 5).BkColor), std::pair(clNone, clYellow));
     EXPECT_GT(plan.Runs.size(), 4u) << "the default tokens are not joined";
     // An italic colour of the scheme does the same.
     font.SetStyle(TFontStyles{});
@@ -194,34 +185,18 @@ TEST_F(PaintPlan, BytesThatAreNoCharactersTakeOneCellEachAndTabsExpand)
 {
     // A lone trail byte, a NUL, a control byte, a lone lead byte at the end.
     ed.SetText(std::string("a\x40\x00\x01", 4) + "b\x81\r\n" + Sjis("漢") + "\x82");
-    EXPECT_EQ(ed->RowPlan(0).DrawLength, 6);
     ExpectContiguous(ed->RowPlan(0));
-    EXPECT_EQ(ed->RowPlan(1).DrawLength, 3);
+    EXPECT_EQ(std::pair(ed->RowPlan(0).DrawLength, ed->RowPlan(1).DrawLength), std::pair(6, 3));
     EXPECT_FALSE(ed.Grab().isNull()) << "painting them goes on";
 
     ed->Marks()->RetMark()->SetVisible(true);
     ed.SetText("a\tb\r\n" + Sjis("漢") + "\t\tc");
-    EXPECT_EQ(ed->ExpandedRowText(0), "a       b");
-    EXPECT_EQ(ed->RowPlan(0).MarkCol, 9);
+    EXPECT_EQ(std::pair(ed->ExpandedRowText(0), ed->RowPlan(0).MarkCol), std::pair(std::string("a       b"), 9));
     // A double-byte character takes two columns before the tab stop.
     EXPECT_EQ(ed->ExpandedRowText(1), Sjis("漢") + std::string(14, ' ') + "c");
 }
 
 // ---- Pixels ------------------------------------------------------------------------------------
-
-TEST_F(PaintPlan, TokenBackgroundsAndTheLeftBarFillTheirCells)
-{
-    ed->View()->Colors()->Int()->SetBkColor(clAqua);
-    ed->Leftbar()->SetVisible(true);
-    ed->Leftbar()->SetBkColor(clLime);
-    ed.SetText("ab 123 cd");
-    const QImage image = ed.Grab();
-    EXPECT_EQ(ed.CellColor(image, 0, 4), QColor(Qt::cyan));
-    EXPECT_EQ(ed.CellColor(image, 0, 6), QColor(Qt::white));
-    // The image bar takes the left bar's colour too.
-    EXPECT_EQ(image.pixelColor(ed->ImagebarWidth() + 1, ed->TextTop() + 1), QColor(Qt::green));
-    EXPECT_EQ(image.pixelColor(1, ed->TextTop() + 1), QColor(Qt::green));
-}
 
 TEST_F(PaintPlan, EndOfFileMarkAndUnderlineArePaintedInTheirColours)
 {

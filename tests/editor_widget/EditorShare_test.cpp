@@ -1,7 +1,6 @@
-// Editors sharing one row list stay in step: text, changes, undo history,
-// word wrap; the list goes with its last editor.
-// Also the change notification, a fountain going away, and handlers handed
-// from one editor to another.
+// Editors sharing one row list outlive each other either way, the list
+// going with its last editor; a fountain's changes and its going away; and
+// handlers handed from one editor to another.
 #include "EditorDriver.h"
 #include "HPropUtils.h"
 
@@ -10,31 +9,6 @@
 namespace {
 
 using namespace edtest;
-
-TEST(ShareList, ChangesAndUndoInOneEditorShowInTheOther)
-{
-    TEditorDriver a;
-    TEditorDriver b;
-    a.SetText("first\r\nsecond\r\n");
-    b->ShareList(&a.Ed());
-    EXPECT_EQ(b->RowText(1), "second");
-    int changes = 0;
-    b->OnChange = [&](TObject*) { ++changes; };
-    b->SetModified(false);
-    a.ReplaceRows(0, 1, "edited\r\n");
-    EXPECT_EQ(b->RowText(0), "edited");
-    EXPECT_EQ(changes, 1);
-    EXPECT_TRUE(b->Modified());
-    ASSERT_TRUE(b->CanUndo());
-    b->Undo();
-    EXPECT_EQ(a->RowText(0), "first");
-    EXPECT_TRUE(a->CanRedo());
-
-    a.Wrap(20);
-    EXPECT_TRUE(b->WordWrap()) << "word wrap is the list's";
-    a.SetText(std::string(50, 'w'));
-    EXPECT_EQ(b->RowCount(), 3);
-}
 
 TEST(ShareList, EditorsOutliveEachOtherEitherWay)
 {

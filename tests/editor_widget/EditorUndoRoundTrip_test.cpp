@@ -56,13 +56,10 @@ protected:
 
     void Indent()
     {
+        static void (TEditor::*const indents[])() = {&TEditor::IndentSelection, &TEditor::UnIndentSelection,
+                                                      &TEditor::TabIndentSelection, &TEditor::TabUnIndentSelection};
         ed.Key(Qt::Key_Down, Qt::ShiftModifier);
-        switch (Random(4)) {
-        case 0: ed->IndentSelection(); break;
-        case 1: ed->UnIndentSelection(); break;
-        case 2: ed->TabIndentSelection(); break;
-        default: ed->TabUnIndentSelection(); break;
-        }
+        (ed.Ed().*indents[Random(std::size(indents))])();
     }
 
     // One random step; the text is kept from growing without end.

@@ -55,16 +55,15 @@ TEST_F(TTreeViewTest, SelectingInTheModelShowsTheNodeOpened)
     EXPECT_FALSE(Node("a")->Expanded());
     View.SetSelected(Node("c"));
     EXPECT_TRUE(Node("a")->Expanded() && Node("b")->Expanded() && View.isExpanded(IndexOf("b")));
-    EXPECT_EQ(CurrentNode(), Node("c"));
-    EXPECT_TRUE(View.selectionModel()->isSelected(IndexOf("c")));
+    EXPECT_EQ(std::pair(CurrentNode(), View.selectionModel()->isSelected(IndexOf("c"))), std::pair(Node("c"), true));
     EXPECT_EQ(View.GetNodeAt(CentreOf("c").x(), CentreOf("c").y()), Node("c"));
 
     // The selection moving off a deleted node moves the view's too.
     Items().Delete(Node("b"));
     EXPECT_EQ(CurrentNode(), Node("d"));
     Items().Clear();
-    EXPECT_FALSE(View.currentIndex().isValid());
-    EXPECT_EQ(View.GetNodeAt(5, 5), nullptr);
+    EXPECT_EQ(std::pair(View.currentIndex().isValid(), View.GetNodeAt(5, 5)),
+              (std::pair<bool, TTreeNode*>(false, nullptr)));
 }
 
 TEST_F(TTreeViewTest, ClicksAndKeysSelectThroughTheModel)
@@ -87,9 +86,8 @@ TEST_F(TTreeViewTest, ClicksAndKeysSelectThroughTheModel)
     // Closing the node over the selection in the view selects that node.
     View.SetSelected(Node("c"));
     View.collapse(IndexOf("a"));
-    EXPECT_FALSE(Node("a")->Expanded());
-    EXPECT_EQ(View.Selected(), Node("a"));
-    EXPECT_EQ(CurrentNode(), Node("a"));
+    EXPECT_EQ(std::tuple(Node("a")->Expanded(), View.Selected(), CurrentNode()),
+              std::tuple(false, Node("a"), Node("a")));
 }
 
 TEST_F(TTreeViewTest, ARightClickOrAFailedChangeLeavesViewAndModelOnTheOldNode)
@@ -109,9 +107,8 @@ TEST_F(TTreeViewTest, ARightClickOrAFailedChangeLeavesViewAndModelOnTheOldNode)
     Items().OnChanging = [](TTreeNode*) { throw Exception("no"); };
     QTest::mouseClick(View.viewport(), Qt::LeftButton, {}, CentreOf("e"));
     ASSERT_EQ(dialogs.Questions().size(), 1u);
-    EXPECT_EQ(dialogs.Questions()[0].Text, "no");
-    EXPECT_EQ(View.Selected(), Node("a"));
-    EXPECT_EQ(CurrentNode(), Node("a"));
+    EXPECT_EQ(std::tuple(dialogs.Questions()[0].Text, View.Selected(), CurrentNode()),
+              std::tuple(std::string("no"), Node("a"), Node("a")));
 }
 
 TEST_F(TTreeViewTest, ExpansionSurvivesMovesSortsAndUpdates)
@@ -119,21 +116,18 @@ TEST_F(TTreeViewTest, ExpansionSurvivesMovesSortsAndUpdates)
     Node("a")->Expand(true);
     View.SetSelected(Node("c"));
     Node("b")->MoveTo(Node("e"), TNodeAttachMode::naAddChild);
-    EXPECT_TRUE(View.isExpanded(IndexOf("b")));
-    EXPECT_FALSE(View.isExpanded(IndexOf("e")));
-    EXPECT_FALSE(Node("e")->Expanded());
-    EXPECT_EQ(CurrentNode(), Node("c"));
+    EXPECT_EQ(std::tuple(View.isExpanded(IndexOf("b")), View.isExpanded(IndexOf("e")), Node("e")->Expanded(),
+                         CurrentNode()),
+              std::tuple(true, false, false, Node("c")));
 
     Node("e")->SetExpanded(true);
     Items().CustomSort([](const TTreeNode* A, const TTreeNode* B) { return B->Text().compare(A->Text()); }, true);
-    EXPECT_TRUE(View.isExpanded(IndexOf("b")));
-    EXPECT_EQ(CurrentNode(), Node("c"));
+    EXPECT_EQ(std::pair(View.isExpanded(IndexOf("b")), CurrentNode()), std::pair(true, Node("c")));
 
     WithinUpdate(Items(), [&] { Items().AddChild(Node("c"), "f"); });
-    EXPECT_TRUE(View.isExpanded(IndexOf("e")) && View.isExpanded(IndexOf("b")));
-    EXPECT_FALSE(View.isExpanded(IndexOf("c")));
-    EXPECT_EQ(CurrentNode(), Node("c"));
-    EXPECT_EQ(View.model()->rowCount(IndexOf("c")), 1);
+    EXPECT_EQ(std::tuple(View.isExpanded(IndexOf("e")), View.isExpanded(IndexOf("b")), View.isExpanded(IndexOf("c")),
+                         CurrentNode(), View.model()->rowCount(IndexOf("c"))),
+              std::tuple(true, true, false, Node("c"), 1));
 
     // A deleted expanded node is forgotten: the next reset does not show it.
     Items().Delete(Node("e"));
