@@ -36,11 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
     Values, SettingsRead,
     ::testing::Values(
         TReadCase{"[Font]\nFontSize=0", [](auto& H) { return H.Editor.Font.Size; }, 9},
-        TReadCase{"[Options]\nTopMargin=0x5", [](auto& H) { return H.Editor.Margin.Top; }, 5},
-        TReadCase{"[Options]\nTabSpace=$6", [](auto& H) { return H.Editor.Caret.TabSpaceCount; }, 6},
-        TReadCase{"[Options]\nAutoSaveTime=abc", [](auto&) { return Vars.AutoSaveTime; }, 600000},
-        TReadCase{"[Options]\nExit=true", [](auto&) { return Vars.Options.Exit; }, 0},
-        TReadCase{"[OPTIONS]\nexit=1", [](auto&) { return Vars.Options.Exit; }, 1},
         TReadCase{"[Options]\nLockScroll=1", [](auto& H) { return H.Editor.Caret.LockScroll; }, 0},
         // Present "LineScroll": not a first run, absent keys read false.
         TReadCase{"[Options]\nLineScroll=3", [](auto&) { return Vars.LineScrollFlg; }, 0},
