@@ -12,8 +12,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <random>
-#include <set>
 
 namespace {
 
@@ -166,26 +164,6 @@ TEST_F(KeyIni, AnInterruptedSaveLeavesTheOldFileWhole)
     const std::string before = ReadFileBytes(Path);
     EXPECT_THROW(SaveKeyIni(TFailingItems(), Path), std::runtime_error);
     EXPECT_EQ(ReadFileBytes(Path), before);
-}
-
-// Random bytes as the key file: loading survives them, and saving keeps
-// every byte it found and hands the shortcuts back.
-TEST_F(KeyIni, NoiseIsReadSafelyAndKeptBySaving)
-{
-    std::mt19937 random(20240611);
-    std::string noise(1 << 20, '\0');
-    for (char& c : noise)
-        c = static_cast<char>(random());
-    WriteRaw(Path, noise);
-    Load();
-    EXPECT_EQ(Items.ShortCut("FlNew"), scCtrl | 'N');
-
-    Items.SetShortCut("FlNew", scCtrl | 'Q');
-    SaveKeyIni(Items, Path);
-    EXPECT_TRUE(ReadFileBytes(Path).starts_with(noise));
-    TMenuItems restarted;
-    LoadKeyIni(restarted, Path);
-    EXPECT_EQ(restarted.Items(), Items.Items());
 }
 
 } // namespace
