@@ -86,22 +86,6 @@ TEST(DocumentFile, AFailedStepLeavesTheOldFileWhole)
     }
 }
 
-TEST(DocumentFile, ASaveKeepsPermissionsAndTheSymbolicLink)
-{
-    TempDir dir;
-    const std::string target = dir.File("real.vk2");
-    const std::string link = dir.File("link.vk2");
-    WriteDocumentFile(target, Pages("old"), 0, 0);
-    chmod(target.c_str(), 0640);
-    fs::create_symlink(target, link);
-    WriteDocumentFile(link, Pages("new"), 1, 0);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadDocumentFile(target, 0).Pages, Pages("new"));
-    struct stat st;
-    ASSERT_EQ(stat(target.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-}
-
 TEST(DocumentFile, ManyPagesAreWrittenWhole)
 {
     // More pieces than one gathered write takes.

@@ -48,20 +48,6 @@ TEST(ParseTreeText, KeepsPageTextsAfterTheirDots)
     EXPECT_EQ(texts, (std::vector<std::string>{"A\r\n .x\r\n", "\r\n", "B\r\nb"}));
 }
 
-TEST(ParseTreeText, CutsLongTitlesWithoutSplittingACharacter)
-{
-    const std::string kanji = Sjis("日");
-    const struct {
-        std::string Line;
-        size_t TitleBytes;
-    } cases[] = {
-        {std::string(300, 'a'), 254},
-        {std::string(253, 'a') + kanji + std::string(50, 'a'), 255},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseTreeText("." + c.Line + "\r\n").front().Title.size(), c.TitleBytes);
-}
-
 TEST(EscapeTreeTextPage, TrimsTheStartAndShieldsDotLines)
 {
     EXPECT_EQ(EscapeTreeTextPage(" \t..A\r\n.b\r\nc.d\r\n..e\n.f\r.g"), "A\r\n .b\r\nc.d\r\n ..e\n .f\r .g");

@@ -9,9 +9,9 @@
 namespace {
 
 constexpr int SubIcons = 30;
-// Root "A" (text "A" CR LF "x", caret 3) with child "B" (text "B", caret 1,
-// sub-icon 2).
-const TFlatPages TwoPages{{0, "A", "A\r\nx", 3, -1}, {1, "B", "B", 1, 2}};
+// Root "A" (text "A" CR LF "x", caret 3, sub-icon 1) with child "B" (text
+// "B", caret 1, sub-icon 2).
+const TFlatPages TwoPages{{0, "A", "A\r\nx", 3, 1}, {1, "B", "B", 1, 2}};
 
 std::string Hex(std::string_view Bytes)
 {
@@ -75,23 +75,11 @@ TEST(Vk2Codec, WritesTheFileByteForByte)
     const TFlatPages empty{{0, "UnTitled", "", 0, -1}};
     EXPECT_EQ(Hex(EncodeVk2(empty, 0, 0)), "0A 00 00 00 55 6E 54 69 74 6C 65 64 0D 0A 00 00 00 00 00 00 00 00 00 00 00 00");
 
-    const std::string example2 = "07 00 00 00 41 0D 0A 09 42 0D 0A 04 00 00 00 41 0D 0A 78 03 00 00 00 01 00 00 00 "
+    // The first page's word packs the selection (1) with its sub-icon (1),
+    // the second page's the edit mode (3) with its sub-icon (2).
+    const std::string example2 = "07 00 00 00 41 0D 0A 09 42 0D 0A 04 00 00 00 41 0D 0A 78 03 00 00 00 01 00 01 00 "
                                  "01 00 00 00 42 01 00 00 00 03 00 02 00";
     EXPECT_EQ(Hex(EncodeVk2(TwoPages, 1, 3)), example2);
-}
-
-TEST(Vk2Codec, PacksSubIconsWithTheSelectionAndTheEditMode)
-{
-    TFlatPages pages(6, TFlatPage{0, "p", "", 0, -1});
-    pages[0].SubIcon = 3;
-    pages[4].SubIcon = 7;
-    const std::string bytes = EncodeVk2(pages, 5, 3);
-    // Records of empty pages: N, caret, packed word; the tree text is 6 x "p\r\n".
-    const std::string_view records = std::string_view(bytes).substr(4 + 18);
-    EXPECT_EQ(Hex(records.substr(8, 4)), "05 00 03 00"); // 3 x 65536 + 5 = 196613
-    EXPECT_EQ(Hex(records.substr(20, 4)), "03 00 00 00"); // page 1 without sub-icon, edit mode 3
-    EXPECT_EQ(Hex(records.substr(56, 4)), "07 00 00 00");
-    EXPECT_EQ(Hex(records.substr(68, 4)), "00 00 00 00"); // none is 0
 }
 
 TEST(Vk2Codec, CleansTitlesSoTheTreeReadsBackAsMeant)

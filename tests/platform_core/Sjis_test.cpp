@@ -60,17 +60,6 @@ TEST(Sjis, AStrayLeadByteNeverSwallowsALineBreak)
     EXPECT_EQ(sjis::CharLen(run.data(), end), 2u);
 }
 
-TEST(Sjis, CutAtNeverSplitsACharacter)
-{
-    const std::string text = "a" + Sjis("亜メ");
-    std::vector<std::string> cuts;
-    for (size_t length : {0, 1, 2, 3, 4, 5, 99})
-        cuts.push_back(std::string(sjis::CutAt(text, length)));
-    const std::string a = "a" + Sjis("亜");
-    EXPECT_EQ(cuts, (std::vector<std::string>{"", "a", "a", a, a, text, text}));
-    EXPECT_EQ(sjis::CutAt("x\x82", 2), "x\x82"); // a stray lead byte is a character
-}
-
 TEST(Sjis, CaseFoldingTouchesSingleByteLettersOnly)
 {
     const std::string a = Sjis("ア"), di = Sjis("ヂ"); // 83 41 and 83 61

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using V = std::vector<std::string>;
@@ -73,12 +75,9 @@ TEST(StringList, SortedCaseInsensitiveWithDuplicateRules)
     for (const char* s : {"beta", "Alpha", "gamma", "ALPHA"})
         list.Add(s);
     EXPECT_EQ(Lines(list), (V{"Alpha", "beta", "gamma"})); // dupIgnore by default
-    int index = -1;
-    EXPECT_TRUE(list.Find("BETA", index));
-    EXPECT_EQ(index, 1);
-    EXPECT_FALSE(list.Find("delta", index));
-    EXPECT_EQ(index, 2);
-    EXPECT_EQ(list.IndexOf("delta"), -1);
+    int found = -1, missing = -1; // where it is, or where it would go
+    const bool hasBeta = list.Find("BETA", found), hasDelta = list.Find("delta", missing);
+    EXPECT_EQ(std::tuple(hasBeta, found, hasDelta, missing, list.IndexOf("delta")), std::tuple(true, 1, false, 2, -1));
     EXPECT_THROW(list.Insert(0, "x"), EStringListError);
     EXPECT_THROW(list.SetStrings(0, "x"), EStringListError);
 
@@ -171,11 +170,9 @@ TEST(StringList, ExchangeAndMoveCarryTheObjectsAndNeverOwnThem)
         list.AddObject("2", &two);
         list.AddObject("3", &three);
         list.Exchange(0, 2);
-        EXPECT_EQ(Lines(list), (V{"3", "2", "1"}));
-        EXPECT_EQ(list.Objects(0), &three);
+        EXPECT_EQ(std::pair(Lines(list), list.Objects(0)), std::pair(V{"3", "2", "1"}, &three));
         list.Move(0, 2);
-        EXPECT_EQ(Lines(list), (V{"2", "1", "3"}));
-        EXPECT_EQ(list.Objects(2), &three);
+        EXPECT_EQ(std::pair(Lines(list), list.Objects(2)), std::pair(V{"2", "1", "3"}, &three));
         list.Move(2, 0);
         EXPECT_EQ(list.IndexOfObject(&one), 2);
         // A bad index raises before anything moves.

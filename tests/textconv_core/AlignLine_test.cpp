@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 using namespace textconv;
@@ -38,16 +39,13 @@ TEST(AlignLine, AlignsTheCurrentLineWithinTheWrapColumnAndPutsTheCaretAtItsText)
 {
     const std::string text(20, 'x');
     const FakeEditor centre = Aligned({"first", "\t" + text}, 1, 80, amCenter);
-    EXPECT_EQ(centre.Lines_, (std::vector<std::string>{"first", std::string(30, ' ') + text}));
-    EXPECT_EQ(centre.Row_, 1);
-    EXPECT_EQ(centre.Col_, 30);
+    EXPECT_EQ(std::tie(centre.Lines_, centre.Row_, centre.Col_),
+              std::tuple(std::vector<std::string>{"first", std::string(30, ' ') + text}, 1, 30));
     const FakeEditor right = Aligned({"  \t" + text}, 0, 80, amRight);
-    EXPECT_EQ(right.Lines_[0], std::string(60, ' ') + text);
-    EXPECT_EQ(right.Col_, 60);
+    EXPECT_EQ(std::tie(right.Lines_[0], right.Col_), std::tuple(std::string(60, ' ') + text, 60));
     EXPECT_EQ(Aligned({"abc"}, 0, 20, amCenter).Lines_[0], std::string(8, ' ') + "abc");
     const FakeEditor left = Aligned({" \t abc "}, 0, 80, amLeft);
-    EXPECT_EQ(left.Lines_[0], "abc ");
-    EXPECT_EQ(left.Col_, 0);
+    EXPECT_EQ(std::tie(left.Lines_[0], left.Col_), std::tuple("abc ", 0));
 }
 
 TEST(AlignLine, LeavesEmptyAndFullLinesAlone)

@@ -35,21 +35,6 @@ TEST(CheckExpression, AcceptsArithmeticWithSignsAndRejectsForeignCharactersAndMi
     EXPECT_TRUE(CheckExpression(std::string(10000, '(') + "1" + std::string(10000, ')')));
 }
 
-TEST(ExpressionEvaluator, AppliesPrecedenceFromLeftToRight)
-{
-    const std::pair<const char*, int> cases[] = {{"1-2-3", -4}, {"2+3*4", 14}, {"8/2/2", 2}};
-    for (const auto& [expression, value] : cases)
-        EXPECT_EQ(TExpressionEvaluator(expression).Evaluate(), value) << expression;
-    // A missing ")" at the very end is no error.
-    TExpressionEvaluator open("(3");
-    EXPECT_EQ(open.Evaluate(), 3);
-    EXPECT_TRUE(open.AtEnd());
-    TExpressionEvaluator leftOver("2(3)");
-    EXPECT_EQ(leftOver.Evaluate(), 2);
-    EXPECT_FALSE(leftOver.AtEnd());
-    EXPECT_THROW(TExpressionEvaluator("(3(").Evaluate(), EExpressionError);
-}
-
 TEST(CalcSelection, WritesTheExpressionAndItsValue)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -58,6 +43,8 @@ TEST(CalcSelection, WritesTheExpressionAndItsValue)
         {"2*(3+4)", "2*(3+4) = 14"}, {"10/4", "10/4 = 2.500"}, {"1/2*3", "1/2*3 = 1.500"}, {"-3+1", "-3+1 = -2"},
         {"(-3)", "(-3) = -3"}, {"2.5*2", "2.5*2 = 5"}, {"0.0004", "0.0004 = 0"}, {"0-0.0004", "0-0.0004 = 0"},
         {"0-1/16", "0-1/16 = -0.063"},
+        // Precedence, then left to right.
+        {"1-2-3", "1-2-3 = -4"}, {"2+3*4", "2+3*4 = 14"}, {"8/2/2", "8/2/2 = 2"},
         // Spaces go; a final line break stays.
         {"1 + 2", "1+2 = 3"}, {"1+2\r\n", "1+2 = 3\r\n"}, {" 1 +\r\n2 \r\n", "1+2 = 3\r\n"},
         {"10/4\r\n", "10/4 = 2.500\r\n"},

@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace textconv;
 using ::testing::ElementsAreArray;
 
@@ -66,9 +68,7 @@ TEST(SortLines, MovesTheObjectsWithTheirLines)
     list.AddObject("b", &first);
     list.AddObject("a", &second);
     SortLinesAscending(list, 1);
-    EXPECT_EQ(list.Strings(0), "a");
-    EXPECT_EQ(list.Objects(0), &second);
-    EXPECT_EQ(list.Objects(1), &first);
+    EXPECT_EQ(std::tuple(list.Strings(0), list.Objects(0), list.Objects(1)), std::tuple("a", &second, &first));
 
     TStringList empty;
     SortLinesAscending(empty, 1);
