@@ -1,5 +1,5 @@
-// The pattern compiler: syntax, errors with their positions, the shape of
-// the tree and of the automaton, and the bounds on compile cost.
+// The pattern compiler: syntax errors with their positions, escapes that
+// must stay plain characters, and the bounds on compile cost.
 #include "ERegExpParser.h"
 #include "RegExpChars.h"
 #include "RegExpTestSupport.h"
@@ -46,37 +46,6 @@ TEST(RegExpCompiler, EverySyntaxErrorHasItsMessageAndPosition)
         ASSERT_TRUE(error);
         EXPECT_EQ(error->Message, c.Message);
         EXPECT_EQ(error->Position, c.Position);
-    }
-}
-
-TEST(RegExpCompiler, TransitionsKeepEveryPath)
-{
-    // Overlaps that lead to different states keep both paths.
-    const auto dfa = CompilePattern("[a-c]x|by");
-    const int afterB = dfa->NextState(0, 'b');
-    EXPECT_NE(dfa->NextState(afterB, 'x'), TRE_DFA::kNoState);
-    EXPECT_NE(dfa->NextState(afterB, 'y'), TRE_DFA::kNoState);
-    EXPECT_EQ(dfa->NextState(dfa->NextState(0, 'a'), 'y'), TRE_DFA::kNoState);
-    const auto negated = CompilePattern("[^a]");
-    for (const uint16_t code : {uint16_t{'a'}, uint16_t{'\n'}, uint16_t{'\r'}, uint16_t{0}})
-        EXPECT_EQ(negated->NextState(0, code), TRE_DFA::kNoState) << code;
-    EXPECT_NE(negated->NextState(0, 0x82A0), TRE_DFA::kNoState);
-    const auto hex = CompilePattern("\\x41G");
-    EXPECT_NE(hex->NextState(hex->NextState(0, 'A'), 'G'), TRE_DFA::kNoState);
-    // Six octal digits at most: code 42798, then "7".
-    const auto octal = CompilePattern("\\1234567");
-    EXPECT_NE(octal->NextState(octal->NextState(0, 42798), '7'), TRE_DFA::kNoState);
-}
-
-TEST(RegExpCompiler, AnchorsOnlyAtPatternStartAndEnd)
-{
-    EXPECT_TRUE(CompilePattern("^a")->HasLineHead());
-    EXPECT_TRUE(CompilePattern("(^a|b)c")->HasLineHead());
-    EXPECT_TRUE(CompilePattern("a$")->HasLineTail());
-    for (const char* literal : {"b^a", "a$b", "^*", "$*"}) {
-        const auto dfa = CompilePattern(literal);
-        EXPECT_FALSE(dfa->HasLineHead()) << literal;
-        EXPECT_FALSE(dfa->HasLineTail()) << literal;
     }
 }
 
