@@ -1,14 +1,45 @@
 // The pattern compiler: syntax errors with their positions, escapes that
 // must stay plain characters, and the bounds on compile cost.
 #include "ERegExpParser.h"
+#include "REParser.h"
+#include "RE_DFA.h"
+#include "RE_NFA.h"
 #include "RegExpChars.h"
-#include "RegExpTestSupport.h"
+#include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
+
+// Parser, NFA and DFA, as the pattern cache compiles.
+std::unique_ptr<TRE_DFA> CompilePattern(const std::string& Pattern)
+{
+    TREParser parser(Pattern);
+    parser.Run();
+    TRE_NFA nfa(parser.Tree(), static_cast<int>(Pattern.size()));
+    nfa.Run();
+    return std::make_unique<TRE_DFA>(nfa);
+}
+
+struct CompileFailure {
+    std::string Message;
+    int Position;
+};
+
+// The error compiling Pattern raises, or none when it compiles.
+std::optional<CompileFailure> CompileError(const std::string& Pattern)
+{
+    try {
+        CompilePattern(Pattern);
+    } catch (const ERegExpParser& error) {
+        return CompileFailure{error.Message(), error.ErrorPos()};
+    }
+    return std::nullopt;
+}
 
 struct ErrorCase {
     std::string Pattern;

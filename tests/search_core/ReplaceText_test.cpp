@@ -47,11 +47,8 @@ TEST(ReplaceText, Vectors)
         {"ab abc ab", "ab", soWholeWord | soMatchCase, "x", {"x abc x", 2}},
         {"a1 a_b", "a", soWholeWord | soMatchCase, "x", {"a1 x_b", 1}},
         {"AB ab", "ab", soWholeWord, "x", {"x x", 2}},
-        // Regular expressions: "&" the match, escapes expanded, case kept.
-        {"abcabc", "b|c", soRegexp, "(&)", {"a(b)(c)a(b)(c)", 4}},
-        {"aAa", "a", soRegexp, "x", {"xAx", 2}},
-        {"a\r\nb", "^", soRegexp, "> ", {"> a\r\n> b", 2}},
-        {"ab", "b", soRegexp, "\\t\\&", {"a\t&", 1}},
+        // Regular expressions: the replacement syntax read, case kept.
+        {"aAa", "a", soRegexp, "(&)\\t", {"(a)\tA(a)\t", 2}},
         // The fuzzy flag plays no part in replacement: only the editor's
         // find expands writings.
         {Sjis("ｱ") + "a", Sjis("ア"), soRegexp | soFuzzy, "x", {Sjis("ｱ") + "a", 0}},
