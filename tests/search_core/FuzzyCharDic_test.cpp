@@ -75,19 +75,6 @@ TEST(FuzzyExpansion, SynonymPassRunsFirst)
     EXPECT_EQ(SjisToUtf8(pre.Run()), "(検索|(さ|サ|ｻ)(ー|～|ｰ)(ち|チ|ﾁ))");
 }
 
-TEST(FuzzyMatching, FindsEveryWriting)
-{
-    TAWKStr re(nullptr);
-    re.SetUseFuzzyCharDic(true);
-    re.SetRegExp(Sjis("テスト"));
-    for (const char* text : {"ﾃｽﾄ", "てすと", "テスト", "てスﾄ"})
-        EXPECT_TRUE(re.Match(Sjis(text))) << text;
-    EXPECT_FALSE(re.Match(Sjis("テキスト")));
-    // A postfix operator after a two-character member applies to the whole group.
-    re.SetRegExp(Sjis("か゛+"));
-    EXPECT_EQ(re.Match(Sjis("ガが")), (TMatchRange{0, 4}));
-}
-
 TEST(FuzzyMatching, ErrorsKeepTheirPlaceInThePatternWritten)
 {
     TAWKStr re(nullptr);

@@ -223,16 +223,8 @@ std::string OnigWrite(const PatternNode& Node, bool AtStart, bool AtEnd)
     return {};
 }
 
-std::string Show(const std::string& Sjis)
-{
-    std::string text;
-    for (const unsigned char byte : Sjis) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, byte >= 0x20 && byte < 0x7F ? "%c" : "<%02X>", byte);
-        text += hex;
-    }
-    return text;
-}
+// Shift-JIS bytes shown escaped.
+std::string Show(const std::string& Sjis) { return testing::PrintToString(Sjis); }
 
 // The longest match at Pos, a line head taken as such.
 std::optional<size_t> VelkLongestAt(const TAWKStr& Re, const std::string& Text, size_t Pos)
