@@ -101,15 +101,4 @@ TEST(RegExpMatcher, FindsTheLeftmostLongestMatch)
     }
 }
 
-TEST(RegExpMatcher, InsideMatchDoesNotTakeTheStartAsLineHead)
-{
-    TAWKStr re(nullptr);
-    re.SetRegExp("^a");
-    EXPECT_EQ(re.Engine().MatchAnchoredInside("aa\na"), At(3, 4));
-    re.SetRegExp("a$");
-    EXPECT_EQ(re.Engine().MatchAnchoredInside("ba"), At(1, 2));
-    re.SetRegExp("$");
-    EXPECT_EQ(re.Engine().MatchAnchoredInside("ab"), At(2, 2));
-}
-
 } // namespace

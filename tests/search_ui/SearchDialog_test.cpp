@@ -36,7 +36,6 @@ protected:
             return Dialog.result();
         });
     }
-    static QCheckBox* Box(QDialog& Dialog, const char* Name) { return Dialog.findChild<QCheckBox*>(Name); }
     // Each named control as "e" enabled or "-" not, then "x" checked or ".".
     static std::string States(QDialog& Dialog, std::initializer_list<const char*> Names)
     {
@@ -114,7 +113,7 @@ TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
         Answer(
             [&](QDialog& D) {
                 for (const char* name : clicks)
-                    Box(D, name)->click();
+                    D.findChild<QCheckBox*>(name)->click();
                 seen = States(D, {"ChkMatchCase", "chkWholeWord", "chkFuzzy", "chkRegExp", "ChkFindList",
                                   "RadioGroup1", "RadioGroup2"});
             },
