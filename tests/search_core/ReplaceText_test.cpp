@@ -98,7 +98,8 @@ TEST(ReplaceText, PlainAgreesWithTheQuotedRegExp)
     for (int round = 0; round < 2000; ++round) {
         const std::string source = text(random() % 30);
         const std::string literal = text(1 + random() % 2);
-        EXPECT_EQ(Replace(source, literal, soMatchCase, "<>"), Replace(source, re::QuoteMetaChar(literal), soRegexp, "<>"))
+        EXPECT_EQ(Replace(source, literal, soMatchCase, "<>"),
+                  Replace(source, re::QuoteMetaChar(literal), soRegexp, "<>"))
             << source << " / " << literal;
     }
 }
