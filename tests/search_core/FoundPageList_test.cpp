@@ -53,12 +53,8 @@ TEST_F(FoundPages, EachScopeListsItsPagesInDocumentOrder)
     };
     for (const TCase& c : cases)
         EXPECT_EQ(Find(c.Start, c.Scope), c.Expected) << c.Start << " " << c.Scope;
-}
-
-TEST_F(FoundPages, EscKeepsThePagesFoundSoFar)
-{
     int asked = 0;
-    EXPECT_EQ(Find(0, 0, [&asked] { return ++asked > 3; }), "ac");
+    EXPECT_EQ(Find(0, 0, [&asked] { return ++asked > 3; }), "ac") << "Esc keeps the pages found so far";
 }
 
 TEST_F(FoundPages, TheListKeepsStandingOnItsPageAsPagesLeave)

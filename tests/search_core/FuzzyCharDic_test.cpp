@@ -4,7 +4,8 @@
 #include "Cp932.h"
 #include "FuzzyCharDic.h"
 #include "REPreProcessor.h"
-#include "RegExpTestSupport.h"
+#include "ERegExpParser.h"
+#include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
 
@@ -72,22 +73,6 @@ TEST(FuzzyExpansion, SynonymPassRunsFirst)
     EXPECT_EQ(pre.Run(), Sjis("(検索|サーチ)"));
     pre.SetUseFuzzyCharDic(true);
     EXPECT_EQ(SjisToUtf8(pre.Run()), "(検索|(さ|サ|ｻ)(ー|～|ｰ)(ち|チ|ﾁ))");
-}
-
-TEST(FuzzyMatching, FindsEveryWriting)
-{
-    TAWKStr re(nullptr);
-    re.SetUseFuzzyCharDic(true);
-    re.SetRegExp(Sjis("テスト"));
-    for (const char* text : {"ﾃｽﾄ", "てすと", "テスト", "てスﾄ"})
-        EXPECT_TRUE(re.Match(Sjis(text))) << text;
-    EXPECT_FALSE(re.Match(Sjis("テキスト")));
-    re.SetRegExp(Sjis("が"));
-    for (const char* text : {"ｶﾞ", "か゛", "ガ", "カ゛"})
-        EXPECT_EQ(re.Match(Sjis(text)), (TMatchRange{0, Sjis(text).size()})) << text;
-    // A postfix operator after a two-character member applies to the whole group.
-    re.SetRegExp(Sjis("か゛+"));
-    EXPECT_EQ(re.Match(Sjis("ガが")), (TMatchRange{0, 4}));
 }
 
 TEST(FuzzyMatching, ErrorsKeepTheirPlaceInThePatternWritten)

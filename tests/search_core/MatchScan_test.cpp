@@ -1,8 +1,9 @@
 // The one-pass search against the plain one it replaced: a walk from every
 // start in turn, written here with the matcher's own walks. Random patterns
 // on random texts, short ones with many line breaks and long ones of one
-// line, compared on every match routine and on the matches GSub replaces.
+// line, compared on every match routine and on what GSub replaces and counts.
 #include "AWKStr.h"
+#include "ERegExpParser.h"
 #include "MatchCORE.h"
 #include "RegExpTestSupport.h"
 #include "Sjis.h"
@@ -41,18 +42,6 @@ TMatch PlainInside(const TMatchCORE& Re, std::string_view Text)
     return std::nullopt;
 }
 
-TMatch PlainAnchored(const TMatchCORE& Re, std::string_view Text)
-{
-    const int initial = Re.CurrentDFA().InitialState();
-    if (const auto end = Re.MatchAtLineHead(Text, 0, initial))
-        return TMatchRange{0, *end};
-    if (!Text.empty())
-        return PlainInside(Re, Text);
-    if (const auto end = Re.MatchLongestAt(Text, 0, initial))
-        return TMatchRange{0, *end};
-    return std::nullopt;
-}
-
 TMatch PlainNoAnchor(const TMatchCORE& Re, std::string_view Text)
 {
     if (!Text.empty())
@@ -62,18 +51,27 @@ TMatch PlainNoAnchor(const TMatchCORE& Re, std::string_view Text)
     return std::nullopt;
 }
 
+TMatch PlainAnchored(const TMatchCORE& Re, std::string_view Text)
+{
+    if (const auto end = Re.MatchAtLineHead(Text, 0, Re.CurrentDFA().InitialState()))
+        return TMatchRange{0, *end};
+    return Text.empty() ? PlainNoAnchor(Re, Text) : PlainInside(Re, Text);
+}
+
 // What GSub with "<&>" makes of Text, found with the plain searches.
-std::string PlainGSub(const TAWKStr& Re, const std::string& Text)
+Replaced PlainGSub(const TAWKStr& Re, const std::string& Text)
 {
     const bool anchored = Re.Engine().HasLineHead() || Re.Engine().HasLineTail();
     const auto first = [&](std::string_view Rest) {
         return anchored ? PlainAnchored(Re.Engine(), Rest) : PlainNoAnchor(Re.Engine(), Rest);
     };
     std::string out;
+    int count = 0;
     size_t rest = 0;
     for (TMatch match = first(Text); match;) {
         out += Text.substr(rest, match->Start) + "<" + Text.substr(rest + match->Start, match->End - match->Start)
                + ">";
+        ++count;
         rest += match->End;
         if (match->Start == match->End && rest < Text.size()) {
             const bool crlf = Re.LineSeparator() == mcls_CRLF && Text.compare(rest, 2, "\r\n") == 0;
@@ -86,7 +84,7 @@ std::string PlainGSub(const TAWKStr& Re, const std::string& Text)
         const std::string_view tail = std::string_view(Text).substr(rest);
         match = Text[rest - 1] == '\n' ? first(tail) : PlainInside(Re.Engine(), tail);
     }
-    return out + Text.substr(std::min(rest, Text.size()));
+    return {out + Text.substr(std::min(rest, Text.size())), count};
 }
 
 // Patterns of letters, classes, line breaks, "^" and "$" anywhere, groups,
@@ -150,8 +148,8 @@ TEST(RegExpSearchScan, AgreesWithAWalkFromEveryStart)
         EXPECT_EQ(re.Engine().MatchNoAnchor(text), PlainNoAnchor(re.Engine(), text));
         EXPECT_EQ(re.Engine().MatchAnchored(text), PlainAnchored(re.Engine(), text));
         EXPECT_EQ(re.Engine().MatchAnchoredInside(text), PlainInside(re.Engine(), text));
-        std::string replaced = text;
-        re.GSub("<&>", replaced);
+        Replaced replaced{text, 0};
+        replaced.Count = re.GSub("<&>", replaced.Text);
         EXPECT_EQ(replaced, PlainGSub(re, text));
         ++compared;
     }
@@ -170,8 +168,8 @@ TEST(RegExpSearchScan, ManyHitsBetweenLongFailingWalksAgree)
         std::string text;
         for (int i = 0; i < 300; ++i)
             text += unit;
-        std::string replaced = text + "\r\n" + text;
-        re.GSub("<&>", replaced);
+        Replaced replaced{text + "\r\n" + text, 0};
+        replaced.Count = re.GSub("<&>", replaced.Text);
         EXPECT_EQ(replaced, PlainGSub(re, text + "\r\n" + text)) << pattern;
     }
 }

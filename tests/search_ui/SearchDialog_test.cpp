@@ -36,7 +36,6 @@ protected:
             return Dialog.result();
         });
     }
-    static QCheckBox* Box(QDialog& Dialog, const char* Name) { return Dialog.findChild<QCheckBox*>(Name); }
     // Each named control as "e" enabled or "-" not, then "x" checked or ".".
     static std::string States(QDialog& Dialog, std::initializer_list<const char*> Names)
     {
@@ -71,6 +70,7 @@ TEST_F(SearchDialogs, ExecuteSucceedsOnlyWithAFindText)
         {"", "", "btnOK", false, ""},
         {"", "xyz", "btnOK", true, "xyz"},
         {"abc", "xyz", "btnCancel", false, "abc"},
+        {"", QString::fromUtf8("a😀"), "btnOK", false, ""}, // no Shift-JIS for it
     };
     for (const Case& c : cases) {
         Answer([&](QDialog& D) { Type(D, "ComboBox1", c.Typed); }, c.Button);
@@ -81,7 +81,9 @@ TEST_F(SearchDialogs, ExecuteSucceedsOnlyWithAFindText)
         EXPECT_EQ(options, c.Ok ? soDownward : soWholeFile | soFuzzy);
     }
     EXPECT_EQ(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory, std::vector<std::string>{"xyz"})
-        << "a cancelled dialog keeps nothing";
+        << "a cancelled or refused dialog keeps nothing";
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。");
 }
 
 TEST_F(SearchDialogs, ReplaceTellsOkFromAll)
@@ -111,7 +113,7 @@ TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
         Answer(
             [&](QDialog& D) {
                 for (const char* name : clicks)
-                    Box(D, name)->click();
+                    D.findChild<QCheckBox*>(name)->click();
                 seen = States(D, {"ChkMatchCase", "chkWholeWord", "chkFuzzy", "chkRegExp", "ChkFindList",
                                   "RadioGroup1", "RadioGroup2"});
             },
@@ -162,17 +164,6 @@ TEST_F(SearchDialogs, ClearingEmptiesTheHistoryWhenConfirmed)
         kept.push_back(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory);
     }
     EXPECT_EQ(kept, (std::vector<std::vector<std::string>>{{"one"}, {"two", "one"}, {"three"}}));
-}
-
-TEST_F(SearchDialogs, ATextShiftJisCannotHoldIsRefused)
-{
-    Answer([](QDialog& D) { Type(D, "ComboBox1", QString::fromUtf8("a😀")); }, "btnOK");
-    std::string find;
-    TSearchOptionWord options = 0;
-    EXPECT_FALSE(TfmSearch::Execute(find, options, false));
-    EXPECT_EQ(dialogs.Questions().back().Text,
-              "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。");
-    EXPECT_FALSE(std::filesystem::exists(SearchHistoryFileName()));
 }
 
 } // namespace
