@@ -110,6 +110,56 @@ TEST_F(ScreenStringsTest, EachReplaceRecordsItsExtentAndNotifiesOnce)
     EXPECT_EQ(Extent(1), std::make_tuple(0, 4, 3));
 }
 
+TEST_F(ScreenStringsTest, EditsAtTheEndOfALineThatFillsItsLastRowLeaveTheRowsOfAFreshWrap)
+{
+    // A last line exactly as wide as the wrap column has an empty raEof row
+    // after its cut; an edit that takes the rows before it must not leave
+    // that row behind, nor lose a line break the edit ends with.
+    const std::string x20 = A(20, 'x');
+    const std::string dbcs = Sjis("あ");
+    struct Case {
+        bool WordWrap;
+        int Width;
+        bool WordBreak;
+        std::string Text;
+        int Row, Count;
+        std::string S, Expected;
+    };
+    const Case cases[] = {
+        {true, 20, false, "ab\r\n" + x20, 1, 1, "", "ab\r\n"}, // DeleteRow
+        {true, 20, false, "ab\r\n" + x20, 1, 1, "yy\r\n", "ab\r\nyy\r\n"},
+        {true, 20, false, "ab\r\n" + x20, 1, 1, "yy\r", "ab\r\nyy\r\n"},
+        {true, 20, false, "ab\r\n" + x20, 1, 2, "", "ab\r\n"},
+        {true, 20, false, "ab\r\n" + x20, 2, 1, "", "ab\r\n" + x20},
+        {true, 20, false, "ab\r\n" + x20, 2, 1, "z", "ab\r\n" + x20 + "z"},
+        {true, 20, false, x20, 0, 1, "", ""},
+        {true, 20, true, "ab\r\n0123456789 012345678", 1, 1, "", "ab\r\n"},
+        {true, 37, false, "ab\r\n" + A(37, 'x'), 1, 1, "", "ab\r\n"},
+        {true, 37, false, "ab\r\n" + A(37, 'x'), 1, 1, "yy\r\n", "ab\r\nyy\r\n"},
+        {true, 20, false, "ab\r\n" + A(18, 'x') + dbcs, 1, 1, "", "ab\r\n"},
+        {true, 20, false, "ab\r\n" + A(19, 'x') + dbcs, 1, 1, "", "ab\r\n" + dbcs},
+        {false, 20, false, "ab\r\n" + x20, 1, 1, "", "ab\r\n"},
+        {false, 20, false, "ab\r\n" + x20, 1, 1, "yy\r\n", "ab\r\nyy\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Width << (c.WordWrap ? " wrapped " : " ") << c.Text << " @" << c.Row
+                                        << "+" << c.Count << " <- " << c.S);
+        List().WrapOption()->SetWrapByte(c.Width);
+        List().WrapOption()->SetWordBreak(c.WordBreak);
+        Wrap(c.WordWrap);
+        List().SetTextStr(c.Text);
+        const std::vector<RowView> before = Rows();
+        List().ReplaceRows(c.Row, c.Count, c.S);
+        EXPECT_EQ(List().GetTextStr(), c.Expected);
+        edtest::ExpectConsistentRows(List());
+        const std::vector<RowView> after = Rows();
+        List().Undo();
+        EXPECT_EQ(Rows(), before);
+        List().Redo();
+        EXPECT_EQ(Rows(), after);
+    }
+}
+
 // ---- Row marks -------------------------------------------------------------------
 
 TEST_F(ScreenStringsTest, ImageMarksStayInUseWhileAnotherRowCarriesThem)

@@ -75,60 +75,44 @@ protected:
     }
 
     // One random command, run as the widget runs it: the caret stands at
-    // the place the command starts from.
+    // the place the command starts from, which has a selection half the
+    // time; the commands that work on a selection always get one.
     void RandomEdit()
     {
-        TCaretPos caret = RandomPlace();
-        SetCaret(caret);
+        TCaretPos caret;
         TSelectionAnchor anchor;
-        switch (Pick(12)) {
+        const TSelectionRange range = RandomSelection(caret, anchor);
+        const bool selected = Pick(2) == 0;
+        const TEditPlace place{caret.Row, caret.Col, selected ? &range : nullptr};
+        switch (Pick(9)) {
         case 0:
-            Follow(InsertString(List(), {caret.Row, caret.Col}, Piece(), Pick(4) == 0));
+            Follow(InsertString(List(), place, Piece(), !selected && Pick(4) == 0));
             break;
-        case 1: {
-            const TSelectionRange range = RandomSelection(caret, anchor);
-            Follow(InsertString(List(), {caret.Row, caret.Col, &range}, Piece(), false));
+        case 1:
+            Follow(InsertText(List(), place, Pick(4) == 0 ? std::string() : Lines(1 + Pick(3), Pick(2) == 0)));
             break;
-        }
         case 2:
-            Follow(InsertText(List(), {caret.Row, caret.Col}, Lines(1 + Pick(3), Pick(2) == 0)));
+            Follow(PasteBox(List(), place, Lines(1 + Pick(4), true)));
             break;
         case 3: {
-            const TSelectionRange range = RandomSelection(caret, anchor);
-            Follow(InsertText(List(), {caret.Row, caret.Col, &range}, Pick(3) == 0 ? std::string() : Lines(2, false)));
-            break;
-        }
-        case 4:
-            Follow(PasteBox(List(), {caret.Row, caret.Col}, Lines(1 + Pick(4), true)));
-            break;
-        case 5: {
-            const TSelectionRange range = RandomSelection(caret, anchor);
-            Follow(PasteBox(List(), {caret.Row, caret.Col, &range}, Lines(1 + Pick(3), true)));
-            break;
-        }
-        case 6: {
-            const TSelectionRange range = RandomSelection(caret, anchor);
             const auto kind = static_cast<TIndentKind>(Pick(4));
             if (const std::optional<TIndentResult> result = IndentSelection(List(), range, anchor, caret, kind))
                 SetCaret(result->Caret);
             break;
         }
-        case 7: {
-            const TSelectionRange range = RandomSelection(caret, anchor);
+        case 4:
             Follow(DeleteSelection(List(), range));
             break;
-        }
-        case 8:
+        case 5:
             Follow(Pick(2) == 0 ? KeyDelete(List(), caret) : KeyBackSpace(List(), caret, Options));
             break;
-        case 9:
+        case 6:
             Follow(KeyReturn(List(), caret, Options, false, Pick(4) == 0));
             break;
-        case 10:
+        case 7:
             Follow(DeleteRow(List(), caret.Row));
             break;
-        case 11: {
-            const TSelectionRange range = RandomSelection(caret, anchor);
+        case 8:
             if (range.Mode == TEditorSelectionMode::smLine && !IsInSelection(List(), range, caret.Row, caret.Col)) {
                 const TCaretPos target = RandomPlace();
                 if (!IsInSelection(List(), range, target.Row, target.Col))
@@ -136,7 +120,6 @@ protected:
             }
             PutRowMark(List(), Pick(List().Count() + 1), Pick(16));
             break;
-        }
         }
     }
 

@@ -396,6 +396,17 @@ void TEditorScreenStrings::ReplaceRowRange(int First, int OldCount, TEditorStrin
     update.End();
 }
 
+void TEditorScreenStrings::DeleteLines(int First, int Count)
+{
+    TUndoData& rec = UndoObj_->NewRecord();
+    rec.Row = First;
+    int oldRows = 0;
+    rec.Attribute = GetRowsText(First, Count, rec.Text, oldRows);
+    DeleteRowsKeepingMarks(First, Count);
+    const int changed = UpdateRowStates(First, true);
+    SetChangeExtent(First, oldRows, changed, 0);
+}
+
 void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
 {
     const int count = GetCount();
@@ -418,36 +429,13 @@ void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
     TUpdateScope update(*this);
 
     if (Index == first && last == lastOld && S.empty()) {
-        // Whole logical lines deleted.
-        TUndoData& rec = UndoObj_->NewRecord();
-        rec.Row = Index;
-        int oldRows = 0;
-        rec.Attribute = GetRowsText(Index, Count, rec.Text, oldRows);
-        DeleteRowsKeepingMarks(Index, Count);
-        const int changed = UpdateRowStates(Index, true);
-        SetChangeExtent(Index, oldRows, changed, 0);
+        DeleteLines(Index, Count);
         update.End();
         return;
     }
-
-    // The attribute the last new row carries.
-    TRowAttribute lastAttribute;
-    if (lastOld < last) {
-        lastAttribute = RowAttribute(last);
-    } else if (last == count - 1) {
-        // A lone CR ends a line as CR LF does.
-        lastAttribute = !S.empty() && (S.back() == '\n' || S.back() == '\r') ? TRowAttribute::raCrlf
-                                                                                : TRowAttribute::raEof;
-    } else {
-        // S replaced the range's line break: the next logical line joins.
+    // S replaced the range's line break: the next logical line joins.
+    if (last == lastOld && last < count - 1)
         last = LineLastRow(last + 1);
-        lastAttribute = RowAttribute(last);
-    }
-
-    TUndoData& rec = UndoObj_->NewRecord();
-    rec.Row = first;
-    int oldRows = 0;
-    rec.Attribute = GetRowsText(first, last - first + 1, rec.Text, oldRows);
 
     std::string text;
     for (int row = first; row < Index; ++row) {
@@ -459,9 +447,26 @@ void TEditorScreenStrings::ReplaceRows(int Index, int Count, std::string_view S)
         text += RowText(row);
         AppendLineBreak(row, text);
     }
+    // Only the rest of a line that filled its last row is left: the empty
+    // row after the cut goes with the range, as a fresh wrap has no row there.
+    if (text.empty()) {
+        DeleteLines(first, last - first + 1);
+        update.End();
+        return;
+    }
+
+    TUndoData& rec = UndoObj_->NewRecord();
+    rec.Row = first;
+    int oldRows = 0;
+    rec.Attribute = GetRowsText(first, last - first + 1, rec.Text, oldRows);
+
     TEditorStringList rows;
     WrapLine(text, rows);
-    rows.SetRowAttribute(rows.Count() - 1, lastAttribute);
+    // Inside the text the last new row ends its line; at the end a final
+    // line break (a lone CR counts as one) leaves a raCrlf row, as a text
+    // loaded afresh has, and no empty raEof row after it.
+    const bool endsWithBreak = text.back() == '\n' || text.back() == '\r';
+    rows.SetRowAttribute(rows.Count() - 1, endsWithBreak ? TRowAttribute::raCrlf : TRowAttribute::raEof);
     rec.RowCount = rows.Count();
 
     // The first old row goes down with a break made at column 0 only when

@@ -210,6 +210,9 @@ private:
     void Rewrap();
     // Replaces the rows by the lines of Text, in one update.
     void LoadText(std::string_view Text);
+    // Deletes Count rows from First that hold whole logical lines, as one
+    // undo step.
+    void DeleteLines(int First, int Count);
     // Calls Visit(editor) for each editor, skipping one that an earlier
     // call removed from the list.
     template <class F>
