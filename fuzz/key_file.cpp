@@ -1,8 +1,8 @@
 // The key file: any file loads; the shortcuts loaded are saved and load
 // again the same; a shortcut's text names that shortcut.
 #include "FuzzInput.h"
-#include "SubKeyIni.h"
 #include "ShortCutText.h"
+#include "SubKeyIni.h"
 
 #include "CommandTable.h"
 

@@ -175,7 +175,8 @@ void WriteHtmlPlainly(benchmark::State& State)
     const TOutputFiles files = HtmlFiles(*HtmlDocument().GetFirstNode(), HtmlFolder());
     for (auto _ : State)
         for (const TOutputFile& file : files)
-            std::ofstream(file.Name, std::ios::binary).write(file.Bytes.data(), static_cast<std::streamsize>(file.Bytes.size()));
+            std::ofstream(file.Name, std::ios::binary)
+                .write(file.Bytes.data(), static_cast<std::streamsize>(file.Bytes.size()));
     State.SetLabel("1000 pages");
 }
 

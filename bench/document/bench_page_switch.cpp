@@ -6,9 +6,9 @@
 // (toPlainText), the other put in (setPlainText, laid out at its width)
 // and painted. The counters give the median and the 99th percentile of one
 // switch in milliseconds.
+#include "BenchHost.h"
 #include "EditorEx.h"
 #include "NodeData.h"
-#include "BenchHost.h"
 #include "OutlineBinding.h"
 #include "SubIni.h"
 

@@ -47,7 +47,8 @@ const std::string& Encoded(int Which)
 void Label(benchmark::State& State)
 {
     State.SetLabel(State.range(0) == 0 ? "10000 pages x 4 KB" : "one 50 MB page");
-    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Encoded(static_cast<int>(State.range(0))).size()));
+    State.SetBytesProcessed(
+        static_cast<int64_t>(State.iterations() * Encoded(static_cast<int>(State.range(0))).size()));
 }
 
 void Encode(benchmark::State& State)

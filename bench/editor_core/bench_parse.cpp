@@ -107,9 +107,9 @@ TEditorFountain* CFountain()
         comment->SetLeftBracket("/*");
         comment->SetRightBracket("*/");
         TStringList words;
-        for (const char* word : {"break", "case", "char", "const", "default", "do", "double", "else", "enum",
-                                 "float", "for", "if", "int", "long", "return", "short", "size_t", "static",
-                                 "struct", "switch", "typedef", "unsigned", "void", "while"})
+        for (const char* word : {"break",  "case",   "char",   "const",  "default", "do",       "double", "else",
+                                 "enum",   "float",  "for",    "if",     "int",     "long",     "return", "short",
+                                 "size_t", "static", "struct", "switch", "typedef", "unsigned", "void",   "while"})
             words.Add(word);
         f->SetReserveWordList(&words);
         return f;

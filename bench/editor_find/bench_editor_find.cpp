@@ -120,8 +120,7 @@ public:
         onig_initialize(encodings, 1);
         OnigErrorInfo info;
         const auto* p = reinterpret_cast<const OnigUChar*>(Pattern.data());
-        if (onig_new(&Regex_, p, p + Pattern.size(), ONIG_OPTION_NONE, ONIG_ENCODING_SJIS, ONIG_SYNTAX_ONIGURUMA,
-                     &info)
+        if (onig_new(&Regex_, p, p + Pattern.size(), ONIG_OPTION_NONE, ONIG_ENCODING_SJIS, ONIG_SYNTAX_ONIGURUMA, &info)
             != ONIG_NORMAL)
             Regex_ = nullptr;
         Region_ = onig_region_new();

@@ -146,7 +146,8 @@ void BM_KeystrokesInA2MBPage(benchmark::State& State)
             const std::string& text = list.RowText(row);
             // A character boundary of the row.
             size_t index = 0;
-            for (size_t target = random() % (text.size() + 1); index + sjis::CharLen(text, index) <= target && index < text.size();)
+            for (size_t target = random() % (text.size() + 1);
+                 index + sjis::CharLen(text, index) <= target && index < text.size();)
                 index += sjis::CharLen(text, index);
             PaintAt(list, row);
             editor.SetRowCol(row, static_cast<int>(index));
@@ -156,7 +157,8 @@ void BM_KeystrokesInA2MBPage(benchmark::State& State)
             list.ReplaceRows(row, 1, s);
             const std::string page = list.GetTextStr();
             benchmark::DoNotOptimize(page.data());
-            samples.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            samples.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }
     }
     State.counters["median_ms"] = Percentile(samples, 0.5);

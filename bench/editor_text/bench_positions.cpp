@@ -37,8 +37,8 @@ int WalkRowHolding(const TEditorScreenStrings& List, int Pos)
 {
     int start = 0;
     for (int row = 0; row < List.Count(); ++row) {
-        const int places = static_cast<int>(List.RowText(row).size()) +
-                           (List.RowAttribute(row) == TRowAttribute::raCrlf ? 2 : 0);
+        const int places =
+            static_cast<int>(List.RowText(row).size()) + (List.RowAttribute(row) == TRowAttribute::raCrlf ? 2 : 0);
         if (start + places > Pos)
             return row;
         start += places;

@@ -34,7 +34,7 @@ const std::string& LongLine()
 
 const TEditorWrapOption& AllRules()
 {
-    static const TEditorWrapOption& option = [] () -> TEditorWrapOption& {
+    static const TEditorWrapOption& option = []() -> TEditorWrapOption& {
         static TEditorWrapOption o;
         o.SetWrapByte(80);
         o.SetLeading(true);

@@ -7,17 +7,17 @@
 #include "Application.h"
 #include "Cp932.h"
 #include "EditorEx.h"
+#include "EditorLibrary.h"
 #include "Instances.h"
 #include "KeyTiming.h"
 #include "Main.h"
 #include "NodeData.h"
 #include "TreeView.h"
-#include "EditorLibrary.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>

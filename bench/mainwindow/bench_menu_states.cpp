@@ -8,9 +8,9 @@
 // same way. Counters in microseconds per operation.
 #include "Application.h"
 #include "EditorEx.h"
+#include "EditorLibrary.h"
 #include "Instances.h"
 #include "Main.h"
-#include "EditorLibrary.h"
 
 #include <QAction>
 #include <QMenu>

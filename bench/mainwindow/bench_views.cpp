@@ -3,12 +3,12 @@
 // lists them all), each with the repaint that follows, against filling a
 // QTreeWidget with the same titles in the same run.
 #include "Application.h"
+#include "EditorLibrary.h"
 #include "FindIconForm.h"
 #include "Instances.h"
 #include "Main.h"
 #include "NodeData.h"
 #include "TreeView.h"
-#include "EditorLibrary.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -16,11 +16,11 @@ const std::string& MixedText()
 {
     static const std::string text = [] {
         bool lossless = false;
-        const std::string paragraph = Utf8ToSjis(
-            "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。\r\n"
-            "Velk 2000 outline: 第１章「はじめに」 ― ｶﾀｶﾅ ﾃｷｽﾄ and ASCII text, 123.45%.\r\n"
-            "\t・メモ：亜欄表ソ能（ＮＥＣ特殊文字 ①②③ ㈱ №）\r\n\r\n",
-            &lossless);
+        const std::string paragraph =
+            Utf8ToSjis("吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。\r\n"
+                       "Velk 2000 outline: 第１章「はじめに」 ― ｶﾀｶﾅ ﾃｷｽﾄ and ASCII text, 123.45%.\r\n"
+                       "\t・メモ：亜欄表ソ能（ＮＥＣ特殊文字 ①②③ ㈱ №）\r\n\r\n",
+                       &lossless);
         if (!lossless)
             throw std::logic_error("the sample text is not all CP932");
         std::string all;

@@ -40,12 +40,14 @@ std::vector<std::string> Rows(TTextKind Kind, int Columns, int Count)
         "static const char* name = \"example\"; // the name used by the test suite for every run",
     };
     static const char* const japanese[] = {
-        "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している。",
-        "吾輩はここで始めて人間というものを見た。しかもあとで聞くとそれは書生という人間中で一番獰悪な種族であったそうだ。",
+        "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗いじめじめした所でニャーニャー泣い"
+        "ていた事だけは記憶している。",
+        "吾輩はここで始めて人間というものを見た。しかもあとで聞くとそれは書生という人間中で一番獰悪な種族であったそうだ"
+        "。",
     };
     std::vector<std::string> rows;
     for (int i = 0; i < Count; ++i) {
-        const char* line = Kind == kCode ? code[i % std::size(code)]
+        const char* line = Kind == kCode    ? code[i % std::size(code)]
                            : Kind == kAscii ? ascii[i % std::size(ascii)]
                                             : japanese[i % std::size(japanese)];
         std::string row = Utf8ToSjis(line);
@@ -85,8 +87,8 @@ void BM_TextOutCells(benchmark::State& State)
         int y = 0;
         for (const std::string& row : screen.Rows) {
             const QRect rowRect(0, y, kWidth, screen.RowHeight);
-            canvas.TextOutCells(0, y, row, screen.CellWidth,
-                                {TTextOutOption::etoOpaque, TTextOutOption::etoClipped}, rowRect);
+            canvas.TextOutCells(0, y, row, screen.CellWidth, {TTextOutOption::etoOpaque, TTextOutOption::etoClipped},
+                                rowRect);
             y += screen.RowHeight;
         }
     }

@@ -40,7 +40,8 @@ const std::vector<TPageTitle>& Outline()
             for (int s = 1; s <= kSections; ++s) {
                 titles.push_back({1, Utf8ToSjis(std::to_string(c) + "." + std::to_string(s) + " 名前はまだ無い")});
                 for (int p = 1; p <= kPages; ++p)
-                    titles.push_back({2, Utf8ToSjis("ページ " + std::to_string(p) + " どこで生れたかとんと見当がつかぬ")});
+                    titles.push_back(
+                        {2, Utf8ToSjis("ページ " + std::to_string(p) + " どこで生れたかとんと見当がつかぬ")});
             }
         }
         return titles;

@@ -3,10 +3,10 @@
 // counts of both engines, and the cost of compiling, of a cache hit and of
 // refusing a pattern that would explode. Run by hand: bench_regex.
 #include "AWKStr.h"
-#include "MatchCORE.h"
 #include "Cp932.h"
 #include "ERegExpParser.h"
 #include "FuzzyCharDic.h"
+#include "MatchCORE.h"
 #include "Sjis.h"
 
 #include <benchmark/benchmark.h>
@@ -25,8 +25,9 @@ namespace {
 const std::string& Corpus()
 {
     static const std::string corpus = [] {
-        static const std::u16string kanji = u"検索置換日本語文字表示編集行列頁時間題名前後上下左右大小中新古高安計算機械"
-                                            u"電話会社学校先生天気雨雪山川海空花鳥風月";
+        static const std::u16string kanji =
+            u"検索置換日本語文字表示編集行列頁時間題名前後上下左右大小中新古高安計算機械"
+            u"電話会社学校先生天気雨雪山川海空花鳥風月";
         static const std::string ascii = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPRSTUVWXYZ0123456789 ,.;:-_()Q";
         std::mt19937 rng(4101);
         auto pick = [&](int Count) { return std::uniform_int_distribution<int>(0, Count - 1)(rng); };
@@ -148,7 +149,8 @@ public:
             const OnigUChar* matchEnd = str + Region_->end[0];
             at = matchEnd > str + Region_->beg[0]
                      ? matchEnd
-                     : matchEnd + sjis::CharLen(reinterpret_cast<const char*>(matchEnd), reinterpret_cast<const char*>(end));
+                     : matchEnd
+                           + sjis::CharLen(reinterpret_cast<const char*>(matchEnd), reinterpret_cast<const char*>(end));
         }
         return count;
     }
@@ -268,9 +270,9 @@ void RunLongSearch(benchmark::State& State, Prepare&& PrepareSearch)
     }
     State.SetLabel(search.Name);
     State.counters["matches"] = static_cast<double>(count);
-    State.counters["ns_per_byte"] = benchmark::Counter(static_cast<double>(text.size()) * 1e-9,
-                                                       benchmark::Counter::kIsIterationInvariantRate
-                                                           | benchmark::Counter::kInvert);
+    State.counters["ns_per_byte"] =
+        benchmark::Counter(static_cast<double>(text.size()) * 1e-9,
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(text.size()));
 }
 

@@ -13,7 +13,8 @@ namespace {
 const std::string& Corpus()
 {
     static const std::string text = [] {
-        const std::string line = Utf8ToSjis("今日はいい天気です。ファイルを検索します。Hello world 12345 カタカナとひらがな") ;
+        const std::string line =
+            Utf8ToSjis("今日はいい天気です。ファイルを検索します。Hello world 12345 カタカナとひらがな");
         std::string out;
         for (int i = 0; i < 100000; ++i)
             out += line + std::to_string(i % 10) + "\r\n";
@@ -22,8 +23,16 @@ const std::string& Corpus()
     return text;
 }
 
-const std::string& Find() { static const std::string s = Utf8ToSjis("検索"); return s; }
-const std::string& With() { static const std::string s = Utf8ToSjis("置換"); return s; }
+const std::string& Find()
+{
+    static const std::string s = Utf8ToSjis("検索");
+    return s;
+}
+const std::string& With()
+{
+    static const std::string s = Utf8ToSjis("置換");
+    return s;
+}
 
 void Report(benchmark::State& State, int Count)
 {

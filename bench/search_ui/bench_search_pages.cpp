@@ -93,7 +93,10 @@ void BM_FastReplace(benchmark::State& State)
     }
     State.SetItemsProcessed(State.iterations() * 2 * kPages);
 }
-BENCHMARK(BM_FastReplace)->ArgsProduct({{1, 10}, {0, 1}})->ArgNames({"hitEvery", "regexp"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FastReplace)
+    ->ArgsProduct({{1, 10}, {0, 1}})
+    ->ArgNames({"hitEvery", "regexp"})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_ReplaceStoredTexts(benchmark::State& State)
 {

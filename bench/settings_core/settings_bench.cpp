@@ -93,10 +93,7 @@ public:
     void SetTreePanelWidth(int Width) override { Line_ = Width; }
     int WrapSpinValue() const override { return Wrap_; }
     void SetWrapSpinValue(int Value) override { Wrap_ = Value; }
-    std::vector<std::string> ImagePopupCaptions() const override
-    {
-        return {Captions_.begin() + 1, Captions_.end()};
-    }
+    std::vector<std::string> ImagePopupCaptions() const override { return {Captions_.begin() + 1, Captions_.end()}; }
     void SetSubIconMenu(const std::vector<std::string>& Captions) override { Captions_ = Captions; }
 
 private:
@@ -140,8 +137,8 @@ void AddForeignSections(const std::string& FileName)
         ini.WriteInteger(section, "Count", 10);
         for (int i = 1; i <= 10; ++i)
             ini.WriteString(section, "File" + std::to_string(i),
-                            Utf8ToSjis("/home/user/文書/アウトライン/プロジェクト資料_第") + std::to_string(i) +
-                                Utf8ToSjis("版/企画書と議事録のまとめ.vk2"));
+                            Utf8ToSjis("/home/user/文書/アウトライン/プロジェクト資料_第") + std::to_string(i)
+                                + Utf8ToSjis("版/企画書と議事録のまとめ.vk2"));
     }
     ini.WriteInteger("SearchLine", "Count", 230);
     for (int i = 1; i <= 230; ++i)

@@ -76,7 +76,8 @@ void BM_OpenPlainQtLists(benchmark::State& State)
         for (const TCommandRow* row : KeyDialogRows())
             list.append(new QTreeWidgetItem(
                 {QString::fromUtf8(row->Caption.data(), static_cast<qsizetype>(row->Caption.size())),
-                 QString::fromStdString(row->IsHeader() ? std::string() : ShortCutToText(items.ShortCut(row->ItemName)))}));
+                 QString::fromStdString(row->IsHeader() ? std::string()
+                                                        : ShortCutToText(items.ShortCut(row->ItemName)))}));
         rows->addTopLevelItems(list);
         for (const std::string& key : KeyCandidates(0))
             candidates->addItem(QString::fromStdString(key));

@@ -77,14 +77,15 @@ void BM_StockQtDialogOpen(benchmark::State& State)
             auto* sheet = new QWidget;
             auto* grid = new QGridLayout(sheet);
             for (int i = 0; i < 16; ++i) {
-                QWidget* control = i % 4 == 0   ? static_cast<QWidget*>(new QCheckBox(QStringLiteral("チェック"), sheet))
+                QWidget* control = i % 4 == 0 ? static_cast<QWidget*>(new QCheckBox(QStringLiteral("チェック"), sheet))
                                    : i % 4 == 1 ? static_cast<QWidget*>(new QRadioButton(QStringLiteral("選択"), sheet))
                                    : i % 4 == 2 ? static_cast<QWidget*>(new QSpinBox(sheet))
                                                 : static_cast<QWidget*>(new QLineEdit(QStringLiteral("文字"), sheet));
                 grid->addWidget(control, i / 4, i % 4);
             }
             if (page < 2)
-                grid->addWidget(new QPlainTextEdit(QStringLiteral("見本の文です。\nSample text.\n"), sheet), 4, 0, 1, 4);
+                grid->addWidget(new QPlainTextEdit(QStringLiteral("見本の文です。\nSample text.\n"), sheet), 4, 0, 1,
+                                4);
             if (page == 2)
                 grid->addWidget(new QFontComboBox(sheet), 4, 0, 1, 4);
             tabs->addTab(sheet, QStringLiteral("ページ"));

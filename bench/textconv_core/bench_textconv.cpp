@@ -221,8 +221,7 @@ void RegisterAll()
         const char* Name;
         const std::string& (*Text)();
     };
-    const Input inputs[] = {
-        {"Generated", Generated}, {"OneLine", OneLine}, {"Kanji", Kanji}, {"Shuffled", Shuffled}};
+    const Input inputs[] = {{"Generated", Generated}, {"OneLine", OneLine}, {"Kanji", Kanji}, {"Shuffled", Shuffled}};
     for (const Input& input : inputs) {
         const std::string& (*text)() = input.Text;
         for (const char* to : {"UTF-8", "UTF-16LE"})
@@ -230,10 +229,9 @@ void RegisterAll()
                                          [to, text](benchmark::State& State) { Decode(State, to, text()); })
                 ->Unit(benchmark::kMillisecond);
         for (const Routine& routine : Routines())
-            benchmark::RegisterBenchmark((std::string(input.Name) + "/" + routine.Name).c_str(),
-                                         [run = routine.Run, text](benchmark::State& State) {
-                                             RunRoutine(State, run, text());
-                                         })
+            benchmark::RegisterBenchmark(
+                (std::string(input.Name) + "/" + routine.Name).c_str(),
+                [run = routine.Run, text](benchmark::State& State) { RunRoutine(State, run, text()); })
                 ->Unit(benchmark::kMillisecond);
     }
 
@@ -258,11 +256,9 @@ void RegisterAll()
         {"Kanji/FindWholeWord 9F 88 on every trail byte", Kanji, &trailLead, true},
     };
     for (const Search& search : searches) {
-        benchmark::RegisterBenchmark(search.Name,
-                                     [search](benchmark::State& State) {
-                                         FindAll(State, search.Text(), *search.Pattern, search.WholeWord);
-                                     })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(search.Name, [search](benchmark::State& State) {
+            FindAll(State, search.Text(), *search.Pattern, search.WholeWord);
+        })->Unit(benchmark::kMillisecond);
     }
 }
 

@@ -218,14 +218,15 @@ void RegisterAll()
                                Input{"EnglishWord", &word}, Input{"Maru", &maru}}) {
         const std::string* text = input.Text;
         const std::string name = std::string("WrapLines72/") + input.Name;
-        benchmark::RegisterBenchmark((name + "/plain").c_str(), [text](benchmark::State& S) { Wrap(S, *text, {}); })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + "/plain").c_str(), [text](benchmark::State& S) {
+            Wrap(S, *text, {});
+        })->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark((name + "/English+Indent").c_str(), [text](benchmark::State& S) {
             Wrap(S, *text, {.English = true, .Indent = true});
         })->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((name + "/peer fixed-width wrap").c_str(),
-                                     [text](benchmark::State& S) { WrapPeer(S, *text); })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + "/peer fixed-width wrap").c_str(), [text](benchmark::State& S) {
+            WrapPeer(S, *text);
+        })->Unit(benchmark::kMillisecond);
     }
 
     benchmark::RegisterBenchmark("Sort200k/SortLinesAscending column 1", [](benchmark::State& S) {

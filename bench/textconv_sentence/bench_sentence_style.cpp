@@ -41,8 +41,8 @@ std::vector<std::string> Characters(const char* Utf8)
 // each closed by one of Endings (none when empty) and 。, 、 or a line end.
 std::string GeneratedText(const std::vector<std::string>& Endings)
 {
-    static const std::vector<std::string> hiragana = Characters(
-        "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをん");
+    static const std::vector<std::string> hiragana =
+        Characters("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをん");
     static const std::vector<std::string> kanji =
         Characters("日本語文章変換今晴雨書読行来見言思話持取死遊大高新古東西南北時間年月人会社");
     static const std::vector<std::string> others = Characters("アイウエオカキクケコサシスセソＡＢＣ１２３ー　「」・");

@@ -20,8 +20,8 @@ namespace {
 constexpr size_t SelectionBytes = 2 << 20;
 
 const char* const Commands[] = {
-    "pEdStrCvSmallToBigClick", "pEdZenToHankClick",    "pEdHankToZenClick",    "pEdStrCvKanaToHiraClick",
-    "pEdNumToKjClick",         "pEdInsSpcClick",       "pEdTopAllSpcDelClick", "pEdEndSpcDelClick",
+    "pEdStrCvSmallToBigClick", "pEdZenToHankClick",   "pEdHankToZenClick",    "pEdStrCvKanaToHiraClick",
+    "pEdNumToKjClick",         "pEdInsSpcClick",      "pEdTopAllSpcDelClick", "pEdEndSpcDelClick",
     "pEdStrReverseClick",      "pEdSameLineDelClick",
 };
 
@@ -91,8 +91,7 @@ void Conversion(benchmark::State& State, const char* Name)
 const bool Registered = [] {
     for (const char* name : Commands) {
         const std::string shortName = std::string(name).substr(0, std::string(name).size() - 5);
-        benchmark::RegisterBenchmark(("Command/" + shortName).c_str(), Command, name)
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Command/" + shortName).c_str(), Command, name)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Conversion/" + shortName).c_str(), Conversion, name)
             ->Unit(benchmark::kMillisecond);
     }

@@ -25,10 +25,7 @@ void SendEvents(benchmark::State& State)
     State.SetItemsProcessed(State.iterations() * 2);
 }
 
-void BM_EventsWithoutHook(benchmark::State& State)
-{
-    SendEvents(State);
-}
+void BM_EventsWithoutHook(benchmark::State& State) { SendEvents(State); }
 
 void BM_EventsWithHook(benchmark::State& State)
 {

@@ -1,14 +1,14 @@
 // The program's start: the application object, the library start-up work
 // and the main window, then the event loop until the main window closes.
+#include "Main.h"
 #include "Application.h"
 #include "Cp932.h"
 #include "Dialogs.h"
+#include "EditorLibrary.h"
 #include "EnvironmentDialogs.h"
 #include "Instances.h"
-#include "Main.h"
 #include "ScriptedDialogs.h"
 #include "TerminationSignals.h"
-#include "EditorLibrary.h"
 
 #include <QTimer>
 #include <cstdlib>

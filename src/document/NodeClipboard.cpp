@@ -19,10 +19,8 @@ bool ClipboardHasNodeData() { return ClipboardHasFormat(NodeDataClipboardFormat(
 
 TNodeClipboard::TNodeClipboard(TOutlineBinding& Binding, IOutlineHost& Host)
     : PutOnClipboard([](std::string_view Bytes) { SetClipboardData(NodeDataClipboardFormat(), Bytes); }),
-      Binding_(Binding),
-      Host_(Host)
-{
-}
+      Binding_(Binding), Host_(Host)
+{}
 
 bool TNodeClipboard::CopySubtreeToClipboard(TTreeNode* Node)
 {
@@ -65,10 +63,7 @@ bool TNodeClipboard::PasteSubtreeFromClipboard()
     return false;
 }
 
-void TNodeClipboard::TreeNodeCopyClick()
-{
-    CopySubtreeToClipboard(Binding_.Items().Selected());
-}
+void TNodeClipboard::TreeNodeCopyClick() { CopySubtreeToClipboard(Binding_.Items().Selected()); }
 
 void TNodeClipboard::TreeNodeCutClick()
 {

@@ -57,8 +57,8 @@ TTextForm::TTextForm(QWidget* Parent) : QDialog(Parent)
     CheckTree = new QCheckBox(QStringLiteral("タイトル行間を一行開ける(&X)"), this);
     LbNumber = new QLabel(QStringLiteral("階層深度は１０以下に限る"), this);
     LbNumber->setStyleSheet(QStringLiteral("color: blue"));
-    for (QWidget* widget : {static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(CheckTree),
-                            static_cast<QWidget*>(LbNumber)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(CheckTree), static_cast<QWidget*>(LbNumber)})
         layout->addWidget(widget);
     auto* buttons = new QHBoxLayout;
     OKButton = new QPushButton(QStringLiteral("OK!"), this);

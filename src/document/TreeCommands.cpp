@@ -84,8 +84,8 @@ void TTreeCommands::TreeDelClick()
     if (selected == nullptr)
         return;
     if (items.Count() == 1) {
-        if (!Confirm("『" + TitleOf(*selected) + "』 は最後の１項目なのでエディタ部が" +
-                     "クリアされツリー項目は UnTitled に変わります。実行しますか？"))
+        if (!Confirm("『" + TitleOf(*selected) + "』 は最後の１項目なのでエディタ部が"
+                     + "クリアされツリー項目は UnTitled に変わります。実行しますか？"))
             return;
         Host_.ActiveEditor()->Clear();
         SetPage(*selected, {}, 0);
@@ -96,9 +96,9 @@ void TTreeCommands::TreeDelClick()
         return;
     }
     // An empty leaf goes without a question.
-    if ((selected->HasChildren() || !PageText(*selected).empty()) &&
-        !Confirm("　『" + TitleOf(*selected) + "』　" +
-                 "を削除します。一度削除したら復活することはできません。本当に削除しますか？"))
+    if ((selected->HasChildren() || !PageText(*selected).empty())
+        && !Confirm("　『" + TitleOf(*selected) + "』　"
+                    + "を削除します。一度削除したら復活することはできません。本当に削除しますか？"))
         return;
     Binding_.DeleteSubtree(selected);
 }
@@ -148,8 +148,8 @@ void TTreeCommands::TreeUnifyClick()
     TTreeNode* next = selected->getNextSibling();
     if (NothingToMove(text) || selected->HasChildren() || next == nullptr || next->HasChildren())
         return;
-    if (!Confirm("次の　『" + TitleOf(*next) + "』　と統合します。" +
-                 "ページの統合は取り消しができません。本当に統合しますか？"))
+    if (!Confirm("次の　『" + TitleOf(*next) + "』　と統合します。"
+                 + "ページの統合は取り消しができません。本当に統合しますか？"))
         return;
     const TClipboardTextKeeper clipboard;
     SetPage(*next, text + NodeRecord(*next).ItemStr(), text.size());
@@ -206,7 +206,8 @@ void TTreeCommands::TreeSortClick()
 
 void TTreeCommands::TreeChildSortClick()
 {
-    if (!Confirm("現在のページの子ページをソートします。\r\nページのソートは取り消しができません。本当にソートしますか？"))
+    if (!Confirm(
+            "現在のページの子ページをソートします。\r\nページのソートは取り消しができません。本当にソートしますか？"))
         return;
     const THourGlass hourGlass;
     if (TTreeNode* selected = Binding_.Items().Selected())

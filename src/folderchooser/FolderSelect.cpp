@@ -1,5 +1,6 @@
 #include "FolderSelect.h"
 
+#include "Cp932.h"
 #include "DeleteFilesBelow.h"
 #include "Dialogs.h"
 #include "ExceptionHandler.h"
@@ -7,7 +8,6 @@
 #include "FolderNames.h"
 #include "ShellComboBox.h"
 #include "ShellTreeView.h"
-#include "Cp932.h"
 
 #include <QApplication>
 #include <QFile>
@@ -55,10 +55,7 @@ TFolderOpen::TFolderOpen(QWidget* Owner, TShellNamespace* Namespace) : QDialog(O
     qApp->installEventFilter(this);
 }
 
-TFolderOpen::~TFolderOpen()
-{
-    qApp->removeEventFilter(this);
-}
+TFolderOpen::~TFolderOpen() { qApp->removeEventFilter(this); }
 
 void TFolderOpen::BuildControls(TShellNamespace* Namespace)
 {
@@ -81,7 +78,8 @@ void TFolderOpen::BuildControls(TShellNamespace* Namespace)
         // Told after the drop has returned, so that the dragging program
         // is not left waiting on our box.
         QTimer::singleShot(0, this, [] {
-            CatchExceptions([] { MessageDlg("フォルダーの移動はできません！", TMsgDlgType::mtError, {TMsgDlgBtn::mbOK}); });
+            CatchExceptions(
+                [] { MessageDlg("フォルダーの移動はできません！", TMsgDlgType::mtError, {TMsgDlgBtn::mbOK}); });
         });
     };
 
@@ -90,7 +88,8 @@ void TFolderOpen::BuildControls(TShellNamespace* Namespace)
     sbMakeDir = new QToolButton(PanelRightTop);
     sbMakeDir->setGeometry(5, 21, 23, 22);
     sbMakeDir->setAutoRaise(true);
-    sbMakeDir->setIcon(QIcon::fromTheme(QStringLiteral("folder-new"), style()->standardIcon(QStyle::SP_FileDialogNewFolder)));
+    sbMakeDir->setIcon(
+        QIcon::fromTheme(QStringLiteral("folder-new"), style()->standardIcon(QStyle::SP_FileDialogNewFolder)));
     sbMakeDir->setToolTip(QStringLiteral("フォルダーを作成する"));
     connect(sbMakeDir, &QToolButton::clicked, this, [this] { CatchExceptions([&] { sbMakeDirClick(); }); });
     Label1 = new QLabel(QStringLiteral("新しいフォルダーを作成"), PanelRightTop);
@@ -185,12 +184,13 @@ void TFolderOpen::sbMakeDirClick()
     const TShellTreeNode* selected = ShellTreeView1->Selected();
     const bool volumeRoot = selected && selected->Item->ItemType() == itRootDrive;
     const std::string parent = FolderPath.empty() ? std::string()
-                               : volumeRoot        ? JoinPath(FolderPath, "")
-                                                   : ParentFolderOf(FolderPath);
+                               : volumeRoot       ? JoinPath(FolderPath, "")
+                                                  : ParentFolderOf(FolderPath);
     const std::string newPath = parent + QFile::encodeName(name).toStdString();
     struct stat st;
     if (!parent.empty() && lstat(newPath.c_str(), &st) == 0) {
-        MessageDlg(Utf8Of(newPath) + "-->このフォルダーはすでに存在します。", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+        MessageDlg(Utf8Of(newPath) + "-->このフォルダーはすでに存在します。", TMsgDlgType::mtWarning,
+                   {TMsgDlgBtn::mbOK});
         return;
     }
     if (parent.empty() || mkdir(newPath.c_str(), 0777) != 0) {
@@ -203,7 +203,8 @@ void TFolderOpen::sbMakeDirClick()
 void TFolderOpen::DeleteAllFilesBelow()
 {
     if (MessageDlg("指定したフォルダー下のファイルをすべて削除します。実行ますか？", TMsgDlgType::mtConfirmation,
-                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+        != mrYes)
         return;
     DeletedFiles_ += DeleteFilesBelow(ShellTreeView1->SelectedPath());
     FileListBoxEx1->Update();
@@ -227,7 +228,8 @@ bool TFolderOpen::eventFilter(QObject* Watched, QEvent* Event)
             SetListColours(false);
         // Keys of this form's controls; an open drop-down keeps its own
         // (Esc closes the list, not the dialog).
-        if (Event->type() == QEvent::KeyPress && Watched->isWidgetType() && static_cast<QWidget*>(Watched)->window() == this)
+        if (Event->type() == QEvent::KeyPress && Watched->isWidgetType()
+            && static_cast<QWidget*>(Watched)->window() == this)
             handled = FormKey(static_cast<QKeyEvent&>(*Event));
     });
     return handled;
@@ -238,21 +240,16 @@ bool TFolderOpen::FormKey(QKeyEvent& Event)
     DeletedFiles_ = 0;
     const Qt::KeyboardModifiers modifiers =
         Event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (Event.key() == Qt::Key_Delete && modifiers == (Qt::ShiftModifier | Qt::ControlModifier) &&
-        QApplication::mouseButtons() == Qt::NoButton) {
+    if (Event.key() == Qt::Key_Delete && modifiers == (Qt::ShiftModifier | Qt::ControlModifier)
+        && QApplication::mouseButtons() == Qt::NoButton) {
         DeleteAllFilesBelow();
         return true;
     }
     switch (Event.key()) {
-    case Qt::Key_Escape:
-        done(mrCancel);
-        return true;
+    case Qt::Key_Escape: done(mrCancel); return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        done(mrOk);
-        return true;
-    default:
-        return false;
+    case Qt::Key_Enter: done(mrOk); return true;
+    default: return false;
     }
 }
 

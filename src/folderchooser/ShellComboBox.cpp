@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <cmath>
 
 namespace {
@@ -39,8 +39,7 @@ protected:
 } // namespace
 
 TShellComboBox::TShellComboBox(QWidget* Parent, TShellNamespace* Namespace)
-    : QComboBox(Parent),
-      List_(Namespace ? *Namespace : DefaultShellNamespace(), [this](TShellDataItem& Item) {
+    : QComboBox(Parent), List_(Namespace ? *Namespace : DefaultShellNamespace(), [this](TShellDataItem& Item) {
           const std::shared_ptr<const TShellFolder> folder = Item.Folder();
           return Tree_ && folder ? Tree_->EnumSubFolders(folder, Item) : std::vector<TItemIDList>();
       })

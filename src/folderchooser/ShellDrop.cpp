@@ -8,15 +8,9 @@
 #include <QMimeData>
 #include <QUrl>
 
-bool OffersShellItems(const QMimeData* Data)
-{
-    return Data && (Data->hasUrls() || Data->hasFormat(ShellIDListFormat));
-}
+bool OffersShellItems(const QMimeData* Data) { return Data && (Data->hasUrls() || Data->hasFormat(ShellIDListFormat)); }
 
-bool IsDropTarget(TShellDataItem& Item)
-{
-    return Item.Level() == 0 || Item.HasAttribute(SFGAO_DROPTARGET);
-}
+bool IsDropTarget(TShellDataItem& Item) { return Item.Level() == 0 || Item.HasAttribute(SFGAO_DROPTARGET); }
 
 int DropInto(TShellDataItem& Item, const QMimeData& Data, Qt::DropAction Action)
 {
@@ -27,7 +21,7 @@ int DropInto(TShellDataItem& Item, const QMimeData& Data, Qt::DropAction Action)
     for (const QUrl& url : Data.urls())
         if (url.isLocalFile())
             sources.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
-    const TTransfer how = Action == Qt::MoveAction ? TTransfer::Move
+    const TTransfer how = Action == Qt::MoveAction   ? TTransfer::Move
                           : Action == Qt::LinkAction ? TTransfer::Link
                                                      : TTransfer::Copy;
     return TransferInto(folder, sources, how);

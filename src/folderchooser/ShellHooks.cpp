@@ -19,15 +19,9 @@ TPopupHook& PopupHook()
 
 } // namespace
 
-TDragHook SetDragHook(TDragHook Hook)
-{
-    return std::exchange(DragHook(), std::move(Hook));
-}
+TDragHook SetDragHook(TDragHook Hook) { return std::exchange(DragHook(), std::move(Hook)); }
 
-TPopupHook SetPopupHook(TPopupHook Hook)
-{
-    return std::exchange(PopupHook(), std::move(Hook));
-}
+TPopupHook SetPopupHook(TPopupHook Hook) { return std::exchange(PopupHook(), std::move(Hook)); }
 
 Qt::DropAction RunDrag(QDrag& Drag, Qt::DropActions Allowed)
 {

@@ -25,7 +25,8 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
     setEditTriggers(QAbstractItemView::EditKeyPressed);
-    connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { CatchExceptions([&] { FolderChanged(); }); });
+    connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this,
+            [this] { CatchExceptions([&] { FolderChanged(); }); });
     connect(this, &QAbstractItemView::activated, this,
             [this](const QModelIndex& Index) { CatchExceptions([&] { OpenRow(Index.row()); }); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -114,11 +115,8 @@ void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
         case scDelete: // the rows of what went to the trash go
             List_->Fill();
             break;
-        case scRename:
-            edit(current.isValid() ? current.siblingAtColumn(0) : at.siblingAtColumn(0));
-            break;
-        default:
-            break;
+        case scRename: edit(current.isValid() ? current.siblingAtColumn(0) : at.siblingAtColumn(0)); break;
+        default: break;
         }
     });
 }

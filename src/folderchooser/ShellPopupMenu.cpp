@@ -61,10 +61,7 @@ bool IsFolder(const std::string& Path)
 
 TShellPopupMenu::TShellPopupMenu(QWidget* Parent) : QMenu(Parent) {}
 
-int TShellPopupMenu::InsertPos() const
-{
-    return std::clamp(InsertPos_, 0, static_cast<int>(actions().size()));
-}
+int TShellPopupMenu::InsertPos() const { return std::clamp(InsertPos_, 0, static_cast<int>(actions().size())); }
 
 std::vector<QAction*> TShellPopupMenu::MakeCommands(QMenu& Menu, const std::vector<std::string>& Paths)
 {
@@ -73,15 +70,20 @@ std::vector<QAction*> TShellPopupMenu::MakeCommands(QMenu& Menu, const std::vect
         const char* Caption;
     };
     static const TCommand kCommands[] = {
-        {scOpen, "開く"},         {scCut, "切り取り"}, {scCopy, "コピー"},   {scPaste, "貼り付け"},
-        {scCreateLink, "ショートカットの作成"}, {scDelete, "削除"}, {scRename, "名前の変更"},
+        {scOpen, "開く"},
+        {scCut, "切り取り"},
+        {scCopy, "コピー"},
+        {scPaste, "貼り付け"},
+        {scCreateLink, "ショートカットの作成"},
+        {scDelete, "削除"},
+        {scRename, "名前の変更"},
     };
     std::vector<QAction*> made;
     for (const TCommand& command : kCommands) {
         if (ContextType_ == TShellContextType::shctDefaultOnly && command.Offset != scOpen)
             continue;
-        if ((command.Offset == scRename && ReadOnly_) ||
-            (command.Offset == scPaste && (Paths.size() != 1 || !IsFolder(Paths.front()))))
+        if ((command.Offset == scRename && ReadOnly_)
+            || (command.Offset == scPaste && (Paths.size() != 1 || !IsFolder(Paths.front()))))
             continue;
         QAction* action = new QAction(QString::fromUtf8(command.Caption), &Menu);
         action->setData(command.Offset);

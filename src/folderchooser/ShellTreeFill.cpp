@@ -57,8 +57,8 @@ bool TShellTreeView::BindNode(TShellTreeNode* Node, TChildProber* Prober)
     TShellFolderItem& item = *Node->Item;
     const std::string_view idData = FirstItemData(item.RelativeIDList());
     const bool entry = Prober && item.Level() > 0 && idData.starts_with(static_cast<char>(TItemKind::Entry));
-    const uint32_t attributes = entry ? Prober->Probe(idData.substr(1), item.Stamp)
-                                      : item.Attributes(SFGAO_HASSUBFOLDER | SFGAO_LINK);
+    const uint32_t attributes =
+        entry ? Prober->Probe(idData.substr(1), item.Stamp) : item.Attributes(SFGAO_HASSUBFOLDER | SFGAO_LINK);
     const bool hasChildren = attributes & SFGAO_HASSUBFOLDER;
     const int overlay = TShellDataItem::OverlayIndexOf(attributes);
     const bool changed = hasChildren != Node->HasChildren || overlay != Node->OverlayIndex;
@@ -77,8 +77,8 @@ void TShellTreeView::FillChildren(TShellTreeNode* Node)
     TChildProber prober(*folder);
     const auto makeNode = [&](TItemIDList& Relative) {
         TItemIDList absolute = ConcatIDLists(Node->Item->AbsoluteIDList(), Relative);
-        return MakeNode(std::make_unique<TShellFolderItem>(Namespace_, std::move(Relative), std::move(absolute), folder),
-                        &prober);
+        return MakeNode(
+            std::make_unique<TShellFolderItem>(Namespace_, std::move(Relative), std::move(absolute), folder), &prober);
     };
     // One walk over the sorted children and the sorted listing; runs of
     // new nodes and runs of vanished ones go to the model whole.
@@ -176,9 +176,10 @@ TShellTreeNode* TShellTreeView::FindChild(TShellTreeNode* Node, const TItemIDLis
     if (!folder)
         return nullptr;
     const auto& children = Node->Children;
-    const auto at = std::lower_bound(children.begin(), children.end(), Id, [&](const auto& Child, const TItemIDList& Key) {
-        return folder->CompareIDs(Child->Item->RelativeIDList(), Key) < 0;
-    });
+    const auto at =
+        std::lower_bound(children.begin(), children.end(), Id, [&](const auto& Child, const TItemIDList& Key) {
+            return folder->CompareIDs(Child->Item->RelativeIDList(), Key) < 0;
+        });
     return at != children.end() && folder->CompareIDs((*at)->Item->RelativeIDList(), Id) == 0 ? at->get() : nullptr;
 }
 

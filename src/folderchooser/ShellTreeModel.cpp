@@ -35,8 +35,9 @@ void TShellTreeModel::RemoveChildren(TShellTreeNode* Parent, int Position, int C
         return;
     beginRemoveRows(IndexOf(Parent), Position, Position + Count - 1);
     // The nodes go only after the view has let go of them.
-    std::vector<std::unique_ptr<TShellTreeNode>> gone(std::make_move_iterator(Parent->Children.begin() + Position),
-                                                      std::make_move_iterator(Parent->Children.begin() + Position + Count));
+    std::vector<std::unique_ptr<TShellTreeNode>> gone(
+        std::make_move_iterator(Parent->Children.begin() + Position),
+        std::make_move_iterator(Parent->Children.begin() + Position + Count));
     Parent->Children.erase(Parent->Children.begin() + Position, Parent->Children.begin() + Position + Count);
     Renumber(Parent, Position);
     endRemoveRows();
@@ -82,10 +83,7 @@ int TShellTreeModel::rowCount(const QModelIndex& Parent) const
     return static_cast<int>(NodeOf(Parent)->Children.size());
 }
 
-int TShellTreeModel::columnCount(const QModelIndex&) const
-{
-    return 1;
-}
+int TShellTreeModel::columnCount(const QModelIndex&) const { return 1; }
 
 bool TShellTreeModel::hasChildren(const QModelIndex& Parent) const
 {

@@ -20,10 +20,7 @@
 #include <QScrollBar>
 #include <QUrl>
 
-TShellTreeNode* TShellTreeView::NodeAt(const QPoint& Pos) const
-{
-    return TShellTreeModel::NodeOf(indexAt(Pos));
-}
+TShellTreeNode* TShellTreeView::NodeAt(const QPoint& Pos) const { return TShellTreeModel::NodeOf(indexAt(Pos)); }
 
 void TShellTreeView::SetDropHighlighted(TShellTreeNode* Node)
 {
@@ -90,8 +87,8 @@ bool TShellTreeView::CanBeginDrag(const QPoint& Pos, Qt::MouseButtons Buttons)
 {
     TShellTreeNode* node = DropHighlighted_;
     const Qt::MouseButton held = MouseState_ == TMouseState::LeftPressed ? Qt::LeftButton : Qt::RightButton;
-    if (!node || !node->Item->IsValid() || !(Buttons & held) ||
-        !node->Item->Attributes(SFGAO_CANCOPY | SFGAO_CANMOVE | SFGAO_CANLINK))
+    if (!node || !node->Item->IsValid() || !(Buttons & held)
+        || !node->Item->Attributes(SFGAO_CANCOPY | SFGAO_CANMOVE | SFGAO_CANLINK))
         return false;
     const QPoint moved = Pos - PressPoint_;
     if (std::abs(moved.x()) < DragThreshold && std::abs(moved.y()) < DragThreshold)
@@ -245,15 +242,12 @@ void TShellTreeView::ContextPopup(TShellTreeNode* Node, const QPoint& GlobalPos)
         RefreshNodes();
         FollowSelection(true);
         break;
-    case scRename:
-        edit(Model_->IndexOf(Node));
-        break;
+    case scRename: edit(Model_->IndexOf(Node)); break;
     case scCut:
         Node->Cut = true;
         Model_->NodeChanged(Node);
         break;
-    default:
-        break;
+    default: break;
     }
     StartWatching();
 }
@@ -264,8 +258,8 @@ bool TShellTreeView::Rename(TShellTreeNode* Node, const QString& NewName)
     const std::string path = item.Path();
     std::string newPath;
     StopWatching();
-    const bool renamed = Node->Parent && !path.empty() &&
-                         RenameNoReplace(path, QFile::encodeName(NewName).toStdString(), newPath);
+    const bool renamed =
+        Node->Parent && !path.empty() && RenameNoReplace(path, QFile::encodeName(NewName).toStdString(), newPath);
     if (renamed) {
         TShellDataItem& parent = *Node->Parent->Item;
         const std::string name = newPath.substr(newPath.rfind('/') + 1);
@@ -305,7 +299,8 @@ void TShellTreeView::SortChild(TShellTreeNode* Node)
         return;
     int to = 0;
     for (const auto& sibling : parent->Children)
-        if (sibling.get() != Node && folder->CompareIDs(sibling->Item->RelativeIDList(), Node->Item->RelativeIDList()) < 0)
+        if (sibling.get() != Node
+            && folder->CompareIDs(sibling->Item->RelativeIDList(), Node->Item->RelativeIDList()) < 0)
             ++to;
     Model_->MoveChild(parent, Node->Row, to);
 }

@@ -50,16 +50,15 @@ protected:
 } // namespace
 
 TShellTreeView::TShellTreeView(QWidget* Parent, TShellNamespace* Namespace, TWatcherTiming Timing)
-    : QTreeView(Parent), Namespace_(Namespace ? *Namespace : DefaultShellNamespace()),
-      Model_(new TShellTreeModel(this))
+    : QTreeView(Parent), Namespace_(Namespace ? *Namespace : DefaultShellNamespace()), Model_(new TShellTreeModel(this))
 {
     setHeaderHidden(true);
     setUniformRowHeights(true);
     setItemDelegate(new TShellTreeDelegate(this));
     Model_->OnFetchChildren = [this](TShellTreeNode* Node) { FillForExpansion(Node); };
     Model_->CanEdit = [this](TShellTreeNode* Node) {
-        return !ReadOnly_ && MouseState_ == TMouseState::Idle && Node->Item->IsValid() &&
-               Node->Item->HasAttribute(SFGAO_CANRENAME);
+        return !ReadOnly_ && MouseState_ == TMouseState::Idle && Node->Item->IsValid()
+               && Node->Item->HasAttribute(SFGAO_CANRENAME);
     };
     Model_->OnEdited = [this](TShellTreeNode* Node, const QString& Text) {
         if (Text != Node->Text)
@@ -134,15 +133,9 @@ void TShellTreeView::FillRoot()
     Select(root);
 }
 
-TShellTreeNode* TShellTreeView::Root() const
-{
-    return Model_->Root();
-}
+TShellTreeNode* TShellTreeView::Root() const { return Model_->Root(); }
 
-TShellTreeNode* TShellTreeView::Selected() const
-{
-    return TShellTreeModel::NodeOf(currentIndex());
-}
+TShellTreeNode* TShellTreeView::Selected() const { return TShellTreeModel::NodeOf(currentIndex()); }
 
 void TShellTreeView::Select(TShellTreeNode* Node)
 {
@@ -163,10 +156,7 @@ void TShellTreeView::Expand(TShellTreeNode* Node)
     expand(Model_->IndexOf(Node));
 }
 
-void TShellTreeView::Collapse(TShellTreeNode* Node)
-{
-    collapse(Model_->IndexOf(Node));
-}
+void TShellTreeView::Collapse(TShellTreeNode* Node) { collapse(Model_->IndexOf(Node)); }
 
 void TShellTreeView::SelectPath(const std::string& Path)
 {

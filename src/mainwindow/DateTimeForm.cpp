@@ -17,9 +17,9 @@
 namespace {
 
 struct TPart {
-    const char* Code;      // the long code, also the code box's label
-    const char* Kigo;      // the text box's label
-    const char* NumName;   // the boxes' names
+    const char* Code;    // the long code, also the code box's label
+    const char* Kigo;    // the text box's label
+    const char* NumName; // the boxes' names
     const char* KigoName;
     std::string TSettingsVars::TIME::*NumValue;
     std::string TSettingsVars::TIME::*KigoValue;

@@ -87,9 +87,9 @@ void TFindIconForm::CreateMenu(const std::vector<std::string>& Names)
     TMenuItem* top = IconMemu_.Items().Add("IconMemu", QStringLiteral("アイコン検索(&D)"));
     for (int filter = 1; filter <= AllSubIconsFilter; ++filter) {
         const bool all = filter == AllSubIconsFilter;
-        const QString caption = all ? QStringLiteral("&A 全てのアイコン")
-                                    : QStringLiteral("&%1 ").arg(filter % 10) +
-                                          EscapeMenuCaption(Utf8(NameOf(Names, filter)));
+        const QString caption =
+            all ? QStringLiteral("&A 全てのアイコン")
+                : QStringLiteral("&%1 ").arg(filter % 10) + EscapeMenuCaption(Utf8(NameOf(Names, filter)));
         const std::string name = all ? "SubAll" : (filter < 10 ? "Sub0" : "Sub") + std::to_string(filter);
         SubItems_[static_cast<size_t>(filter - 1)] =
             top->Add(name, caption, [this, filter](TObject*) { ShowFilter(filter); });

@@ -380,13 +380,12 @@ public:
     TSearchCommands& SearchCommands() const { return *Search_; }
     // Replacing and deleting in whole texts, for the commands that convert
     // text; a regular expression that does not compile is told.
-    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result,
-                    TSearchOptionWord Options, const std::string& Replacement)
+    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options,
+                    const std::string& Replacement)
     {
         return Search_->ReplaceText(Source, Find, Result, Options, Replacement);
     }
-    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result,
-                   TSearchOptionWord Options)
+    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options)
     {
         return Search_->DeleteText(Source, Find, Result, Options);
     }

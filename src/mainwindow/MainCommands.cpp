@@ -8,11 +8,11 @@
 #include "CommentMarker.h"
 #include "Cp932.h"
 #include "DockButton.h"
+#include "EditorEx.h"
+#include "EditorQueries.h"
 #include "MenuLayout.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
-#include "EditorEx.h"
-#include "EditorQueries.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -42,6 +42,7 @@ void TVelkForm::BindCommands()
     const THandler addChild = [this] { Binding_->TreeAddChildClick(); };
     const THandler back = [this] { Binding_->PageBack(-1); };
     const THandler forward = [this] { Binding_->PageForward(-1); };
+    // clang-format off
     const TCommandBinding items[] = {
         {"FlNew", newFile},       {"FlSave", save},          {"FlOverSave", [this] { FlOverSaveClick(); }},
         {"FlExit", [this] { FlExitClick(); }},
@@ -49,11 +50,12 @@ void TVelkForm::BindCommands()
         {"pTreeAdd", add},        {"TreeAddChild", addChild}, {"pTreeAddChild", addChild},
         {"TreePageUndo", back},   {"TreePageRedo", forward},
     };
+    // clang-format on
     // Every command item starts disabled; the bound ones are enabled by
     // their menu's state computation.
     for (const TMenuEntry& entry : MenuLayout())
-        if (entry.Kind == TMenuEntryKind::Command || entry.Kind == TMenuEntryKind::Twin ||
-            entry.Kind == TMenuEntryKind::Item)
+        if (entry.Kind == TMenuEntryKind::Command || entry.Kind == TMenuEntryKind::Twin
+            || entry.Kind == TMenuEntryKind::Item)
             Menus_.Item(entry.Name)->SetEnabled(false);
     BindItems(items);
     for (const TMenuEntry& entry : MenuLayout())
@@ -61,8 +63,8 @@ void TVelkForm::BindCommands()
             Menus_.Item(entry.Name)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
     const std::pair<std::string_view, THandler> buttons[] = {
-        {"sbPageNew", newFile}, {"sbSave", save}, {"sbIns", ins}, {"sbAdd", add}, {"sbAddChild", addChild},
-        {"sbPageUndo", back},   {"sbPageRedo", forward},
+        {"sbPageNew", newFile},   {"sbSave", save},     {"sbIns", ins},          {"sbAdd", add},
+        {"sbAddChild", addChild}, {"sbPageUndo", back}, {"sbPageRedo", forward},
     };
     for (const auto& [name, handler] : buttons)
         Button(name)->OnClick = [handler](TObject*) { handler(); };

@@ -44,17 +44,15 @@ void TVelkForm::BindConvertCommands()
         .InsertNumber = [this] { return InsertNumber_; },
         .SetInsertNumber = [this](int Value) { InsertNumber_ = Value; },
         .ConvertClipText = [this](const std::string& Text) { return ConvertClipText(Text); },
-        .DeleteText =
-            [this](const std::string& Source, const std::string& Find, std::string& Result) {
-                return DeleteText(Source, Find, Result, soMatchCase);
-            },
+        .DeleteText = [this](const std::string& Source, const std::string& Find,
+                             std::string& Result) { return DeleteText(Source, Find, Result, soMatchCase); },
     });
     // Every handler of a command in the menus is named after its item.
     std::vector<std::string> handlers;
     for (const textconv::TConvertCommand& command : textconv::ConvertCommandTable())
         handlers.emplace_back(command.Name);
-    for (const char* name : {"pEdSpecifiedStrDelClick", "pEdTopStrDelClick", "pEdStrRtnClick", "pEdKeisenClick",
-                             "pEdCommentClick"})
+    for (const char* name :
+         {"pEdSpecifiedStrDelClick", "pEdTopStrDelClick", "pEdStrRtnClick", "pEdKeisenClick", "pEdCommentClick"})
         handlers.emplace_back(name);
     std::vector<TCommandBinding> items;
     for (const std::string& handler : handlers) {

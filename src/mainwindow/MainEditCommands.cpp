@@ -8,8 +8,8 @@
 #include "DateTimeForm.h"
 #include "Dialogs.h"
 #include "DockButton.h"
-#include "EditModes.h"
 #include "EditKeys.h"
+#include "EditModes.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "HourGlass.h"
@@ -118,8 +118,7 @@ void TVelkForm::BindEditCommands()
         // The sub-icon menu beside the tree, halfway down the editor.
         {"EdKeyImagePopUp",
          [this] {
-             Menus_.Popup("ImagePopupMenu")
-                 ->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
+             Menus_.Popup("ImagePopupMenu")->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
          }},
         // The row commands of the line menu.
         {"EdLineDel",
@@ -144,11 +143,13 @@ void TVelkForm::BindEditCommands()
     Menus_.Item("subText")->SetChecked(true);
     BindItems(items);
 
+    // clang-format off
     const std::pair<std::string_view, THandler> buttons[] = {
         {"sbCopy", copy},     {"sbCut", cut},          {"sbPaste", paste},     {"sbUndo", undo}, {"sbRedo", redo},
         {"sbLeftStr", left},  {"sbCenterStr", centre}, {"sbRigthStr", right},  {"sbMark", mark},
         {"sbRTN", [this] { sbRTNClick(); }},           {"sbLineNo", [this] { sbLineNoClick(); }},
     };
+    // clang-format on
     for (const auto& [name, handler] : buttons)
         Button(name)->OnClick = [handler](TObject*) { handler(); };
     BindEditorKeys(*DataMemo_);
@@ -343,7 +344,7 @@ void TVelkForm::CleanWholeText(TEditorEx& Editor)
     THourGlass busy;
     const std::string text = Editor.GetText();
     Editor.SelectAll();
-    Editor.SetSelText(textconv::DeleteRepeatedEmptyLines(
-        textconv::DeleteTrailingBlanks(textconv::DeleteLeadingSpace(text))));
+    Editor.SetSelText(
+        textconv::DeleteRepeatedEmptyLines(textconv::DeleteTrailingBlanks(textconv::DeleteLeadingSpace(text))));
     MarkModified();
 }

@@ -14,8 +14,8 @@
 #include "Files.h"
 #include "Instances.h"
 #include "PageFiles.h"
-#include "SearchListState.h"
 #include "Paths.h"
+#include "SearchListState.h"
 #include "SubIni.h"
 #include "SysUtils.h"
 #include "TextOutputs.h"
@@ -31,8 +31,8 @@ namespace {
 
 // The buttons an external edit disables; page deletion and joining follow
 // the edit button through the tool-button rules.
-constexpr const char* LockedButtons[] = {"sbOpen", "sbLoadTreeText", "sbPageNew", "sbPageDel",
-                                         "sbPageUnify", "sbSubIcon", "sbFind", "sbFindList"};
+constexpr const char* LockedButtons[] = {"sbOpen",      "sbLoadTreeText", "sbPageNew", "sbPageDel",
+                                         "sbPageUnify", "sbSubIcon",      "sbFind",    "sbFindList"};
 
 // Runs Command and waits for it to end, handling events meanwhile. False
 // when it could not be started.
@@ -69,8 +69,9 @@ std::optional<std::string> TakeBackTransferFile(const std::string& File)
         Tell(E.Message(), TMsgDlgType::mtError);
     }
     if (std::remove(OsPath(File).c_str()) != 0)
-        Tell("一時ファイル " + SjisToUtf8(File) + " を削除できませんでした！\r\n\r\n"
-             "Velk2000のあるフォルダーを調べ、適当な方法で削除してください。",
+        Tell("一時ファイル " + SjisToUtf8(File)
+                 + " を削除できませんでした！\r\n\r\n"
+                   "Velk2000のあるフォルダーを調べ、適当な方法で削除してください。",
              TMsgDlgType::mtError);
     return text;
 }
@@ -212,15 +213,15 @@ void TVelkForm::EdAllViewClick()
     if (nodeCount < 2 && TextEmpty(*ActiveEditor_))
         return;
     const std::string name = HasFileName_ ? ExtractFileName(DocFileName_) : std::string(NewFileCaption);
-    const std::string file =
-        ProgramFolder() + "Temp/" + name + EditModeExtension(EditMode_, SettingsVars.UserExt);
+    const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(EditMode_, SettingsVars.UserExt);
     if (Caption_ == NewFileCaption && nodeCount > 1)
         DataTree_->SetSelected(DataTree_->Items().GetFirstNode());
     StorePage(DataTree_->Selected());
     int kind = tokAll;
     if (SettingsVars.FindAll) {
         if (nodeCount < 2 || EditMode_ != 0)
-            Tell(" 「階層付きテキストで保存」が指定されていますが、１ページしかないデータ\r\nであるか、編集モードが Text "
+            Tell(" 「階層付きテキストで保存」が指定されていますが、１ページしかないデータ\r\nであるか、編集モードが "
+                 "Text "
                  "ではありません\r\n 編集モードに応じたテキストファイルを作成し外部エディタに読み込ませます。",
                  TMsgDlgType::mtInformation);
         else

@@ -36,7 +36,6 @@ namespace {
 
 const char* const DocumentFilter = "Velk2000(*.vk2)|*.vk2";
 
-
 // A chosen document path without its extension, as the document is named.
 std::string DocumentNameOf(const std::string& Path) { return ChangeFileExt(Path, ""); }
 
@@ -60,12 +59,12 @@ void TVelkForm::BindFileCommands()
         {"FlGoVelk2000", [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };
     BindItems(items);
-    History_ = std::make_unique<TOpenMenuList>(*Menus_.Item("FlHistory"), "History",
-                                               [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
-                                               *OpenDialog1_);
-    TreeHistory_ = std::make_unique<TOpenMenuList>(*Menus_.Item("FlHistoryTr"), "TreeHistory",
-                                                   [this](TObject* Sender) { TreeHistoryClick(Sender); },
-                                                   SettingsFilePath(), *OpenDialog1_);
+    History_ = std::make_unique<TOpenMenuList>(
+        *Menus_.Item("FlHistory"), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
+        *OpenDialog1_);
+    TreeHistory_ = std::make_unique<TOpenMenuList>(
+        *Menus_.Item("FlHistoryTr"), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
+        SettingsFilePath(), *OpenDialog1_);
     setAcceptDrops(true);
 }
 
@@ -79,9 +78,10 @@ bool TVelkForm::LoadOutline(const std::string& Name)
         return false;
     }
     OpenDeclined_ = false;
-    if (Instances_.IsCaptionOpen(fileName) &&
-        MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
-                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes) {
+    if (Instances_.IsCaptionOpen(fileName)
+        && MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+                      TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+               != mrYes) {
         OpenDeclined_ = true;
         return false;
     }
@@ -123,8 +123,8 @@ bool TVelkForm::LoadOutline(const std::string& Name)
 bool TVelkForm::SaveFirst(const std::function<void()>& Save)
 {
     StorePage(DataTree_->Selected());
-    const bool forced = SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&
-                        DataTree_->Items().Count() > 0;
+    const bool forced =
+        SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ && DataTree_->Items().Count() > 0;
     const TSaveQuestion question{
         [this] { return DataMemo_->Modified(); },
         [] {
@@ -223,7 +223,8 @@ bool TVelkForm::SaveOutline(const std::string& Name)
 
 std::string TVelkForm::SavePrefix() const
 {
-    return SettingsVars.Options.Exit && ClosingSave_ ? "終了時もしくはファイルを閉じるとき強制保存するモードですが、" : "";
+    return SettingsVars.Options.Exit && ClosingSave_ ? "終了時もしくはファイルを閉じるとき強制保存するモードですが、"
+                                                     : "";
 }
 
 bool TVelkForm::RefuseSave(const std::string& FileName, const std::string& Prefix)
@@ -247,8 +248,8 @@ void TVelkForm::FlSaveClick()
     if (RefuseSave(fileName, SavePrefix()))
         return;
     const std::string& backupFolder = SettingsVars.Backup.Folder;
-    if (SettingsVars.Backup.Mode &&
-        !BackupDocument(fileName, backupFolder.empty() ? BackupFolderDefault() : backupFolder))
+    if (SettingsVars.Backup.Mode
+        && !BackupDocument(fileName, backupFolder.empty() ? BackupFolderDefault() : backupFolder))
         Tell("バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。",
              TMsgDlgType::mtInformation);
     if (SaveOutline(DocFileName_)) {
@@ -280,9 +281,10 @@ void TVelkForm::FlSaveAsClick()
     const std::string fileName = name + ".vk2";
     if (RefuseSave(fileName, prefix))
         return;
-    if (FileExists(fileName) &&
-        MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
-                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+    if (FileExists(fileName)
+        && MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
+                      {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+               != mrYes)
         return;
     // The document is written even when unchanged: it gets a new file.
     DataMemo_->SetModified(true);

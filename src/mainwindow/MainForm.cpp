@@ -11,22 +11,22 @@
 #include "ExceptionHandler.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
-#include "ToolDock.h"
-#include "ToolImageList.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "Strings.h"
 #include "SubIni.h"
+#include "ToolDock.h"
+#include "ToolImageList.h"
 #include "TreeView.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMimeData>
 #include <QPainter>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,12 +67,9 @@ std::unique_ptr<TTreeImageList> CreateTreeImages()
 } // namespace
 
 TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
-    : Instances_(Instances),
-      Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
-      OpenDialog1_(std::make_unique<TOpenDialog>()),
-      SaveDialog1_(std::make_unique<TSaveDialog>()),
-      TreeImageList_(CreateTreeImages()),
-      TreeSubImageList_(std::make_unique<TTreeImageList>()),
+    : Instances_(Instances), Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
+      OpenDialog1_(std::make_unique<TOpenDialog>()), SaveDialog1_(std::make_unique<TSaveDialog>()),
+      TreeImageList_(CreateTreeImages()), TreeSubImageList_(std::make_unique<TTreeImageList>()),
       SubIconMenu_(std::make_unique<TStringList>())
 {
     HTMLFountain1_.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
@@ -106,9 +103,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
     Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };
     Timer1_->SetInterval(600000);
-    Instances_.OnMessage = [this](const std::string& Text) {
-        CatchExceptions([&] { AppMessageHandler(Text); });
-    };
+    Instances_.OnMessage = [this](const std::string& Text) { CatchExceptions([&] { AppMessageHandler(Text); }); };
     // Painting asks whether the clipboard holds text for every row, so the
     // answer is kept here and renewed only when the clipboard changes.
     const auto clipboardChanged = [this] {
@@ -135,8 +130,8 @@ TVelkForm::~TVelkForm()
     Dispatcher_.reset();
     Binding_.reset();
     // The panes go while the form is whole, deaf to their last events.
-    for (TNotifyEvent* event : {&DataMemo_->OnChange, &DataMemo_->OnCaretMoved, &DataMemo_->OnEnter,
-                                &DataMemo_->OnExit, &DataMemo_->OnResize})
+    for (TNotifyEvent* event : {&DataMemo_->OnChange, &DataMemo_->OnCaretMoved, &DataMemo_->OnEnter, &DataMemo_->OnExit,
+                                &DataMemo_->OnResize})
         *event = nullptr;
     DataMemo_->OnSelectionChange = nullptr;
     DataMemo_->OnDrawLine = nullptr;
@@ -187,9 +182,8 @@ void TVelkForm::CreateEditorAndTree()
     DataMemo_->OnExit = [this](TObject* Sender) { DataMemoExit(Sender); };
     DataMemo_->OnResize = [this](TObject* Sender) { DataMemoResize(Sender); };
     DataMemo_->OnDrawLine = [this](TObject* Sender, const std::string& LineStr, int X, int Y, int Index,
-                                   const QRect& ARect, bool Selected) {
-        DataMemoDrawLine(Sender, LineStr, X, Y, Index, ARect, Selected);
-    };
+                                   const QRect& ARect,
+                                   bool Selected) { DataMemoDrawLine(Sender, LineStr, X, Y, Index, ARect, Selected); };
     DataMemo_->OnMouseWheel = [this](TObject*, int Notch) { WMMouseWheel(Notch); };
     // Text with characters Shift-JIS cannot hold is told of in the status
     // bar, where it does not stop the typing.

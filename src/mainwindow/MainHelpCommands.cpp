@@ -79,12 +79,14 @@ void TVelkForm::OpAssociationClick()
             MessageDlg(already, TMsgDlgType::mtInformation, {TMsgDlgBtn::mbOK});
             return;
         }
-        if (MessageDlg(already + "これから関連付けするのは\r\n" + self + "\r\nです。" +
-                           "Velk2000が存在するフォルダーが異なっているようです。関連付けを実行しますか？",
-                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+        if (MessageDlg(already + "これから関連付けするのは\r\n" + self + "\r\nです。"
+                           + "Velk2000が存在するフォルダーが異なっているようです。関連付けを実行しますか？",
+                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+            != mrYes)
             return;
     } else if (MessageDlg("vk2ファイルを Velk2000 に関連付けますか？", TMsgDlgType::mtConfirmation,
-                          {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes) {
+                          {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+               != mrYes) {
         return;
     }
     try {

@@ -191,7 +191,7 @@ void TVelkForm::SetCaption(const std::string& Caption)
 void TVelkForm::FormShow()
 {
     DataMemo_->Leftbar()->SetShowNumberMode(SettingsVars.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
-                                                                               : TEditorShowNumberMode::nmRow);
+                                                                              : TEditorShowNumberMode::nmRow);
     Button("sbLineNo")->SetDown(DataMemo_->Leftbar()->Visible());
     Timer1_->SetInterval(AutoSaveInterval(SettingsVars.AutoSaveTime));
     WrapByteCache_ = DataMemo_->WrapOption()->WrapByte();
@@ -296,8 +296,8 @@ bool TVelkForm::FormCloseQuery()
         canClose = false;
     } else {
         StorePage(DataTree_->Selected());
-        if (SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ &&
-            DataTree_->Items().Count() > 0) {
+        if (SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_
+            && DataTree_->Items().Count() > 0) {
             FlOverSaveClick();
             canClose = !DataMemo_->Modified();
         } else {

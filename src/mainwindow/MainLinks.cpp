@@ -117,9 +117,7 @@ void TVelkForm::DataMemoDblClick(TObject* Sender)
 void TVelkForm::FollowLink(const TEditorEx& Editor)
 {
     switch (Link_.Kind) {
-    case TLinkKind::Address:
-        ShellOpen(Link_.Target);
-        break;
+    case TLinkKind::Address: ShellOpen(Link_.Target); break;
     case TLinkKind::File: {
         // A relative link has nothing to start from in a document never saved.
         if (!Link_.Target.starts_with("/") && !HasFileName_)
@@ -143,16 +141,16 @@ void TVelkForm::FollowLink(const TEditorEx& Editor)
             }
         break;
     }
-    case TLinkKind::None:
-        break;
+    case TLinkKind::None: break;
     }
 }
 
 void TVelkForm::OpenLinkedFile(const std::string& Path)
 {
-    if (RunsAsProgram(SjisToUtf8(Path)) &&
-        MessageDlg(SjisToUtf8(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
-                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+    if (RunsAsProgram(SjisToUtf8(Path))
+        && MessageDlg(SjisToUtf8(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
+                      TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+               != mrYes)
         return;
     ShellOpen(Path);
 }
@@ -185,8 +183,8 @@ void TVelkForm::pEdPageLinkClick()
     if ((DataTree_->Items().Count() < 2 && TextEmpty(*ActiveEditor_)) || PageLinkChooser_)
         return;
     const THourGlass hourGlass;
-    auto* chooser = new TNodeForm(this, DataTree_->Items(),
-                                  SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get(), TreeSubImageList_.get());
+    auto* chooser = new TNodeForm(this, DataTree_->Items(), SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get(),
+                                  TreeSubImageList_.get());
     chooser->OnChoose = [this](const std::string& Title) { InsertPageLink(Title); };
     const QPoint corner = DataMemo_->mapToGlobal(QPoint(DataMemo_->width() / 2 + 6, 40));
     chooser->setGeometry(corner.x(), corner.y(), DataMemo_->width() / 2,

@@ -33,6 +33,7 @@ void TVelkForm::BindOptionMenuCommands()
             ApplyMenuVisibilities();
         };
     };
+    // clang-format off
     const TCommandBinding items[] = {
         {"OpBoxSel", [this] { OpBoxSelClick(); }},
         {"OpCheckKakko", [this] { OpCheckKakkoClick(); }},
@@ -45,6 +46,7 @@ void TVelkForm::BindOptionMenuCommands()
         {"OpSubMoveLink", toggle("OpSubMoveLink")},
         {"OpSubStrAdmin", toggle("OpSubStrAdmin")},
     };
+    // clang-format on
     BindItems(items);
 }
 
@@ -52,7 +54,7 @@ void TVelkForm::OpBoxSelClick()
 {
     const auto flip = [](TEditorEx& Editor) {
         Editor.SetSelectionMode(Editor.SelectionMode() == TEditorSelectionMode::smBox ? TEditorSelectionMode::smLine
-                                                                                     : TEditorSelectionMode::smBox);
+                                                                                      : TEditorSelectionMode::smBox);
     };
     flip(*DataMemo_);
     if (TEditorEx* second = SecondEditor())

@@ -37,7 +37,6 @@ const std::string& TreeTextMarker()
     return marker;
 }
 
-
 // The folder of the last file an output wrote, for the next save dialog.
 std::string& LastTextFolder()
 {
@@ -106,9 +105,10 @@ void TVelkForm::FlTreeTextOpenClick()
 
 bool TVelkForm::LoadTreeText(const std::string& Path)
 {
-    if (Instances_.IsCaptionOpen(Path + TreeTextMarker()) &&
-        MessageDlg(SjisToUtf8(Path) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
-                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+    if (Instances_.IsCaptionOpen(Path + TreeTextMarker())
+        && MessageDlg(SjisToUtf8(Path) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+                      TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+               != mrYes)
         return false;
     TFlatPages pages;
     try {
@@ -246,9 +246,10 @@ std::optional<std::string> TVelkForm::ChooseTextOutputFile(int Kind)
     }
     if (RefuseSave(fileName, ""))
         return std::nullopt;
-    if (FileExists(fileName) &&
-        MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
-                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+    if (FileExists(fileName)
+        && MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
+                      {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+               != mrYes)
         return std::nullopt;
     dialog.SetFileName(fileName);
     return fileName;
@@ -288,7 +289,8 @@ void TVelkForm::FlPageTextSavePartClick()
             return;
         const TOutputFiles files = PageFiles(selected, *folder, EditModeExtension(EditMode_, SettingsVars.UserExt));
         if (WriteFilesTold(files))
-            Tell(std::to_string(files.size()) + " 個のページをテキストファイル化しました。", TMsgDlgType::mtInformation);
+            Tell(std::to_string(files.size()) + " 個のページをテキストファイル化しました。",
+                 TMsgDlgType::mtInformation);
     } catch (const EPageFileNames& error) {
         Tell(error.what(), TMsgDlgType::mtWarning);
     }

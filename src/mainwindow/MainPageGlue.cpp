@@ -6,8 +6,8 @@
 #include "Cp932.h"
 #include "DockButton.h"
 #include "EditorEx.h"
-#include "EditorQueries.h"
 #include "EditorGeometry.h"
+#include "EditorQueries.h"
 #include "NodeData.h"
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
@@ -229,10 +229,7 @@ void TVelkForm::MarkModified()
     Button("sbSave")->SetEnabled(true);
 }
 
-bool TVelkForm::PasteEnabled() const
-{
-    return ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_);
-}
+bool TVelkForm::PasteEnabled() const { return ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_); }
 
 bool TVelkForm::BrowseViewOn() const { return Menus_.Item("OpSplitRead")->Checked(); }
 

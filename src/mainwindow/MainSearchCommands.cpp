@@ -110,11 +110,23 @@ void TVelkForm::FindListShown(bool Open)
     // A page out in the external editor keeps the document and its pages
     // locked until its text is back.
     const bool free = !OwnExternalEdit_;
-    SetEnabled({{"sbPageNew", free}, {"sbOpen", free}, {"sbLoadTreeText", free}, {"sbIns", true},
-                {"sbAdd", true}, {"sbAddChild", true}, {"sbPageDel", free}, {"sbPageDevide", true},
-                {"FdGoFind", true}, {"sbFind", true}, {"sbFindList", pages}, {"FdFindList", pages},
-                {"pTreeLoadTexToMakePage", true}, {"FdReplace", true}, {"FdFastReplace", true},
-                {"FileTop", free}, {"OptionTop", free}});
+    SetEnabled({{"sbPageNew", free},
+                {"sbOpen", free},
+                {"sbLoadTreeText", free},
+                {"sbIns", true},
+                {"sbAdd", true},
+                {"sbAddChild", true},
+                {"sbPageDel", free},
+                {"sbPageDevide", true},
+                {"FdGoFind", true},
+                {"sbFind", true},
+                {"sbFindList", pages},
+                {"FdFindList", pages},
+                {"pTreeLoadTexToMakePage", true},
+                {"FdReplace", true},
+                {"FdFastReplace", true},
+                {"FileTop", free},
+                {"OptionTop", free}});
 }
 
 void TVelkForm::FindListChanged()

@@ -109,10 +109,9 @@ TEditorSettings TVelkForm::DataMemoSettings() const
     const TEditorMargin& margin = *memo.Margin();
     v.Margin = {margin.Top(), margin.Left(), margin.Line(), margin.Character()};
     const TEditorCaret& caret = *memo.Caret();
-    v.Caret = {caret.TabSpaceCount(), caret.FreeCaret(), caret.AutoIndent(), caret.InTab(), caret.SoftTab(),
-               caret.LockScroll()};
-    v.Marks = {MarkOf(*memo.Marks()->EofMark()), MarkOf(*memo.Marks()->RetMark()),
-               MarkOf(*memo.Marks()->Underline())};
+    v.Caret = {caret.TabSpaceCount(), caret.FreeCaret(), caret.AutoIndent(),
+               caret.InTab(),         caret.SoftTab(),   caret.LockScroll()};
+    v.Marks = {MarkOf(*memo.Marks()->EofMark()), MarkOf(*memo.Marks()->RetMark()), MarkOf(*memo.Marks()->Underline())};
     const TEditorExMarks& exMarks = *memo.ExMarks();
     v.ExMarks = {MarkOf(*exMarks.ParenMark()), {false, exMarks.Hit()->Color()}, {false, exMarks.FindMark()->Color()}};
     const TEditorRuler& ruler = *memo.Ruler();
@@ -196,8 +195,12 @@ THtmlColors TVelkForm::HTMLFountain1Colors() const
 {
     const THTMLFountain& html = *HTMLFountain1_;
     const TFountainBracketItem* comment = HtmlCommentBracket(html);
-    return {html.TagColor()->Color(), html.TagElement()->Color(), html.TagAttribute()->Color(),
-            html.Str()->Color(),      html.Url()->Color(),        html.Mail()->Color(),
+    return {html.TagColor()->Color(),
+            html.TagElement()->Color(),
+            html.TagAttribute()->Color(),
+            html.Str()->Color(),
+            html.Url()->Color(),
+            html.Mail()->Color(),
             comment ? comment->ItemColor()->Color() : TColor{}};
 }
 

@@ -31,6 +31,7 @@ struct TToolbarSpec {
     std::initializer_list<TButtonSpec> Buttons;
 };
 
+// clang-format off
 const TToolbarSpec ToolbarSpecs[] = {
     {"ToolbarFile", "ファイル", false, 0,
      {{"sbPageNew", "新", {}},
@@ -90,6 +91,7 @@ const TToolbarSpec ToolbarSpecs[] = {
       {"sbCenterStr", "中", "センター"},
       {"sbRigthStr", "右", "右寄せ"}}},
 };
+// clang-format on
 
 QString Utf8(std::string_view Text) { return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())); }
 

@@ -9,8 +9,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-TNodeForm::TNodeForm(QWidget* MainWindow, const TTreeNodes& Pages, TTreeImageList* Images,
-                     TTreeImageList* StateImages)
+TNodeForm::TNodeForm(QWidget* MainWindow, const TTreeNodes& Pages, TTreeImageList* Images, TTreeImageList* StateImages)
     : QWidget(MainWindow, Qt::Window)
 {
     setObjectName(QStringLiteral("NodeForm"));

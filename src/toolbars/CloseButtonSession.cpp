@@ -2,20 +2,11 @@
 
 #include "ToolWindow.h"
 
-TCloseButtonSession::TCloseButtonSession(TCustomToolWindow& Bar) : Bar_(Bar)
-{
-    SetDown(true);
-}
+TCloseButtonSession::TCloseButtonSession(TCustomToolWindow& Bar) : Bar_(Bar) { SetDown(true); }
 
-TCloseButtonSession::~TCloseButtonSession()
-{
-    SetDown(false);
-}
+TCloseButtonSession::~TCloseButtonSession() { SetDown(false); }
 
-void TCloseButtonSession::Move(QPoint Global)
-{
-    SetDown(Bar_.CloseButtonRect().contains(Bar_.mapFromGlobal(Global)));
-}
+void TCloseButtonSession::Move(QPoint Global) { SetDown(Bar_.CloseButtonRect().contains(Bar_.mapFromGlobal(Global))); }
 
 void TCloseButtonSession::SetDown(bool Down)
 {

@@ -72,38 +72,23 @@ TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent Cli
     AddHookClient(&TDockButton::HookProc, ActivateAppEvent);
 }
 
-TDockButton::~TDockButton()
-{
-    RemoveHookClient(&TDockButton::HookProc);
-}
+TDockButton::~TDockButton() { RemoveHookClient(&TDockButton::HookProc); }
 
-TDockButton* TDockButton::HotButton()
-{
-    return Hot();
-}
+TDockButton* TDockButton::HotButton() { return Hot(); }
 
-TButtonPopup TDockButton::SetPopup(TButtonPopup NewPopup)
-{
-    return std::exchange(Popup(), std::move(NewPopup));
-}
+TButtonPopup TDockButton::SetPopup(TButtonPopup NewPopup) { return std::exchange(Popup(), std::move(NewPopup)); }
 
 void TDockButton::HookProc(THookKind Kind, QObject*, QEvent*)
 {
     // Another application took the focus: the border under the mouse goes.
-    if (Kind == ActivateAppEvent && QGuiApplication::applicationState() != Qt::ApplicationActive && Hot() &&
-        !Hot()->ShowBorderWhenInactive_)
+    if (Kind == ActivateAppEvent && QGuiApplication::applicationState() != Qt::ApplicationActive && Hot()
+        && !Hot()->ShowBorderWhenInactive_)
         Hot()->MouseExit();
 }
 
-void TDockButton::SetEnabled(bool Enabled)
-{
-    setEnabled(Enabled);
-}
+void TDockButton::SetEnabled(bool Enabled) { setEnabled(Enabled); }
 
-void TDockButton::SetVisible(bool Visible)
-{
-    setVisible(Visible);
-}
+void TDockButton::SetVisible(bool Visible) { setVisible(Visible); }
 
 void TDockButton::SetCaption(const QString& Caption)
 {
@@ -228,15 +213,9 @@ void TDockButton::SetDropdownArrowWidth(int Width)
     update();
 }
 
-QSize TDockButton::sizeHint() const
-{
-    return size();
-}
+QSize TDockButton::sizeHint() const { return size(); }
 
-int TDockButton::MainPartWidth() const
-{
-    return Combo() ? width() - (DropdownArrowWidth_ + 2) : width();
-}
+int TDockButton::MainPartWidth() const { return Combo() ? width() - (DropdownArrowWidth_ + 2) : width(); }
 
 bool TDockButton::InsideMainPart(QPoint Point) const
 {
@@ -483,7 +462,8 @@ void TDockButton::paintEvent(QPaintEvent*)
             content.translate(1, 1);
         PaintContent(painter, content);
         if (combo)
-            DrawArrow(painter, width() - DropdownArrowWidth_ - 2, height() / 2 - 1, DropdownArrowWidth_, isEnabled(), pal);
+            DrawArrow(painter, width() - DropdownArrowWidth_ - 2, height() / 2 - 1, DropdownArrowWidth_, isEnabled(),
+                      pal);
     });
 }
 
@@ -537,5 +517,6 @@ void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
         Painter.drawText(textRect, Qt::AlignCenter, Caption_);
     }
     if (arrow)
-        DrawArrow(Painter, origin.x() + places.ArrowX, origin.y() + places.ArrowY, DropdownArrowWidth_, isEnabled(), pal);
+        DrawArrow(Painter, origin.x() + places.ArrowX, origin.y() + places.ArrowY, DropdownArrowWidth_, isEnabled(),
+                  pal);
 }

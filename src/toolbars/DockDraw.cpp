@@ -6,10 +6,7 @@
 #include <QPainter>
 #include <QPalette>
 
-QColor SysColor(TColor Color, const QPalette& Palette)
-{
-    return ColorToQColor(Color, clNone, Palette);
-}
+QColor SysColor(TColor Color, const QPalette& Palette) { return ColorToQColor(Color, clNone, Palette); }
 
 namespace {
 

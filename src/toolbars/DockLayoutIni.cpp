@@ -6,8 +6,8 @@
 #include "ToolDock.h"
 
 #include <QScopeGuard>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -93,7 +93,10 @@ void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const st
             const std::string section = SectionPrefix + bar->Name();
             ini.WriteInteger(section, "Rev", Revision);
             ini.WriteInteger(section, "Visible", bar->Visible() ? 1 : 0);
-            ini.WriteString(section, "DockedTo", !dock ? FloatingDock : dock->AllowDrag() ? dock->Name() : std::string());
+            ini.WriteString(section, "DockedTo",
+                            !dock               ? FloatingDock
+                            : dock->AllowDrag() ? dock->Name()
+                                                : std::string());
             ini.WriteString(section, "LastDock", bar->LastDock() && !dock ? bar->LastDock()->Name() : std::string());
             ini.WriteInteger(section, "DockRow", bar->DockRow());
             ini.WriteInteger(section, "DockPos", bar->DockPos());

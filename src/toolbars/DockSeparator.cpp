@@ -37,10 +37,7 @@ TDockSeparator::TDockSeparator(QWidget* Toolbar) : QWidget(CheckedToolbar(Toolba
     resize(SizeHorz_, SizeVert_);
 }
 
-void TDockSeparator::SetParent(QWidget* Parent)
-{
-    QWidget::setParent(CheckedToolbar(Parent));
-}
+void TDockSeparator::SetParent(QWidget* Parent) { QWidget::setParent(CheckedToolbar(Parent)); }
 
 void TDockSeparator::SetBlank(bool Blank)
 {

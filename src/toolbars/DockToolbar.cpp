@@ -11,7 +11,8 @@ namespace {
 // A control not sized by its maker has its preferred size.
 QSize ControlSize(const QWidget& Control)
 {
-    return Control.testAttribute(Qt::WA_Resized) ? Control.size() : Control.sizeHint().expandedTo(Control.minimumSize());
+    return Control.testAttribute(Qt::WA_Resized) ? Control.size()
+                                                 : Control.sizeHint().expandedTo(Control.minimumSize());
 }
 
 } // namespace
@@ -26,15 +27,13 @@ TCustomDockToolbar::~TCustomDockToolbar() = default;
 
 void TCustomDockToolbar::BeginFloatSizing(int Edge)
 {
-    static constexpr TSizeEdge Edges[] = {TSizeEdge::Left,  TSizeEdge::Right,  TSizeEdge::Top,
-                                          TSizeEdge::Left,  TSizeEdge::Right,  TSizeEdge::Bottom,
-                                          TSizeEdge::Left,  TSizeEdge::Right};
+    static constexpr TSizeEdge Edges[] = {TSizeEdge::Left,  TSizeEdge::Right,  TSizeEdge::Top,  TSizeEdge::Left,
+                                          TSizeEdge::Right, TSizeEdge::Bottom, TSizeEdge::Left, TSizeEdge::Right};
     const QRect bounds = geometry();
     const QSize frame = FrameSize();
-    Sizing_ = std::make_unique<TFloatSizing>(
-        Edges[Edge], BuildFloatingSizeList(),
-        TFrameMargins{0, 0, frame.width(), frame.height()},
-        TBarRect{bounds.left(), bounds.top(), bounds.width(), bounds.height()});
+    Sizing_ = std::make_unique<TFloatSizing>(Edges[Edge], BuildFloatingSizeList(),
+                                             TFrameMargins{0, 0, frame.width(), frame.height()},
+                                             TBarRect{bounds.left(), bounds.top(), bounds.width(), bounds.height()});
 }
 
 QRect TCustomDockToolbar::TrackFloatSizing(QPoint Cursor, const QRect&, const QRect& Start)
@@ -156,6 +155,7 @@ void TCustomDockToolbar::PaintClient(QPainter& Painter)
         if (line.Blank)
             continue;
         Painter.fillRect(QRect(QPoint(1, line.Top - 4), QPoint(right - 1, line.Top - 4)), SysColor(clBtnShadow, pal));
-        Painter.fillRect(QRect(QPoint(1, line.Top - 3), QPoint(right - 1, line.Top - 3)), SysColor(clBtnHighlight, pal));
+        Painter.fillRect(QRect(QPoint(1, line.Top - 3), QPoint(right - 1, line.Top - 3)),
+                         SysColor(clBtnHighlight, pal));
     }
 }

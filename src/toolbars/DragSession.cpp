@@ -8,30 +8,17 @@
 
 namespace {
 
-TBarRect ToBarRect(const QRect& R)
-{
-    return {R.left(), R.top(), R.width(), R.height()};
-}
+TBarRect ToBarRect(const QRect& R) { return {R.left(), R.top(), R.width(), R.height()}; }
 
-QRect ToQRect(const TBarRect& R)
-{
-    return {R.Left, R.Top, R.Width, R.Height};
-}
+QRect ToQRect(const TBarRect& R) { return {R.Left, R.Top, R.Width, R.Height}; }
 
-QSize WithFrame(QSize Client, const TFrameMargins& Frame)
-{
-    return Client + QSize(Frame.Width(), Frame.Height());
-}
+QSize WithFrame(QSize Client, const TFrameMargins& Frame) { return Client + QSize(Frame.Width(), Frame.Height()); }
 
 } // namespace
 
 TDragSession::TDragSession(TCustomToolWindow& Bar, QPoint Press, bool CtrlDown, TDragOutline* Outline)
-    : Bar_(Bar),
-      Grip_{Press.x(), Press.y(), Bar.width() - 1, Bar.height() - 1},
-      CtrlDown_(CtrlDown),
-      NoFloat_(Bar.DockMode() != TToolWindowDockMode::dmCanFloat),
-      Outline_(Outline),
-      Cursor_(Bar.mapToGlobal(Press))
+    : Bar_(Bar), Grip_{Press.x(), Press.y(), Bar.width() - 1, Bar.height() - 1}, CtrlDown_(CtrlDown),
+      NoFloat_(Bar.DockMode() != TToolWindowDockMode::dmCanFloat), Outline_(Outline), Cursor_(Bar.mapToGlobal(Press))
 {
     if (Bar.DockMode() == TToolWindowDockMode::dmCannotFloatOrChangeDocks) {
         if (Bar.DockedTo())
@@ -42,16 +29,13 @@ TDragSession::TDragSession(TCustomToolWindow& Bar, QPoint Press, bool CtrlDown, 
     TToolDock* present = Bar.DockedTo();
     FloatingSize_ = WithFrame(Bar.LayoutControls(false, nullptr), Bar.FrameMarginsFor(nullptr));
     for (TCandidate& candidate : Candidates_)
-        candidate.Size = candidate.Dock == present
-                             ? Bar.size()
-                             : WithFrame(Bar.LayoutControls(false, candidate.Dock), Bar.FrameMarginsFor(candidate.Dock));
+        candidate.Size = candidate.Dock == present ? Bar.size()
+                                                   : WithFrame(Bar.LayoutControls(false, candidate.Dock),
+                                                               Bar.FrameMarginsFor(candidate.Dock));
     Recompute();
 }
 
-TDragSession::~TDragSession()
-{
-    SetForbidden(false);
-}
+TDragSession::~TDragSession() { SetForbidden(false); }
 
 void TDragSession::FindCandidates(QWidget& Control)
 {
@@ -74,10 +58,7 @@ void TDragSession::FindCandidates(QWidget& Control)
         AddCandidate(*dock);
 }
 
-void TDragSession::AddCandidate(TToolDock& Dock)
-{
-    Candidates_.push_back({&Dock, {}});
-}
+void TDragSession::AddCandidate(TToolDock& Dock) { Candidates_.push_back({&Dock, {}}); }
 
 std::vector<TToolDock*> TDragSession::Candidates() const
 {

@@ -82,8 +82,7 @@ public:
                     Dispatch(WindowPosEvent, window, Event);
             }
             break;
-        default:
-            break;
+        default: break;
         }
         return false;
     }

@@ -38,7 +38,4 @@ QRect WorkAreaNearest(const QRect& Area)
     return {nearest.Left, nearest.Top, nearest.Width, nearest.Height};
 }
 
-QRect WorkAreaNearest(QPoint Point)
-{
-    return WorkAreaNearest(QRect(Point, QSize(1, 1)));
-}
+QRect WorkAreaNearest(QPoint Point) { return WorkAreaNearest(QRect(Point, QSize(1, 1))); }

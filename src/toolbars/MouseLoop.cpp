@@ -66,8 +66,7 @@ private:
             if (static_cast<QApplicationStateChangeEvent*>(Event)->applicationState() != Qt::ApplicationActive)
                 End(false);
             return false;
-        default:
-            return false;
+        default: return false;
         }
     }
 

@@ -38,10 +38,7 @@ QWidget* TToolDock::CheckedParent(QWidget* Parent)
     return Parent;
 }
 
-void TToolDock::SetParent(QWidget* Parent)
-{
-    QWidget::setParent(CheckedParent(Parent));
-}
+void TToolDock::SetParent(QWidget* Parent) { QWidget::setParent(CheckedParent(Parent)); }
 
 void TToolDock::SetPosition(TDockPosition Position)
 {
@@ -180,10 +177,7 @@ void TToolDock::SetLimitToOneRow(bool LimitToOneRow)
     LayoutBars();
 }
 
-void TToolDock::LockLayout()
-{
-    ++LayoutLockCount_;
-}
+void TToolDock::LockLayout() { ++LayoutLockCount_; }
 
 void TToolDock::UnlockLayout()
 {
@@ -201,10 +195,10 @@ void TToolDock::UpdateBarList(bool Insert, TCustomToolWindow* Bar)
         if (Bar->DockPos_ == -1)
             for (const TCustomToolWindow* other : BarList_)
                 if (other->DockRow_ == Bar->DockRow_)
-                    Bar->DockPos_ = std::max(Bar->DockPos_, other->DockPos_ == INT32_MAX ? INT32_MAX : other->DockPos_ + 1);
+                    Bar->DockPos_ =
+                        std::max(Bar->DockPos_, other->DockPos_ == INT32_MAX ? INT32_MAX : other->DockPos_ + 1);
         BarList_.push_back(Bar);
-    }
-    else if (!Insert && at != BarList_.end())
+    } else if (!Insert && at != BarList_.end())
         BarList_.erase(at);
     SyncShownBars(Bar, false);
 }
@@ -216,14 +210,12 @@ void TToolDock::ForgetBar(TCustomToolWindow* Bar)
         LayoutBars();
 }
 
-bool TToolDock::ShowsOnDock(const TCustomToolWindow* Bar) const
-{
-    return Bar->DockedTo() == this && Bar->Visible();
-}
+bool TToolDock::ShowsOnDock(const TCustomToolWindow* Bar) const { return Bar->DockedTo() == this && Bar->Visible(); }
 
 bool TToolDock::AnyBarShown() const
 {
-    return std::any_of(BarList_.begin(), BarList_.end(), [this](const TCustomToolWindow* bar) { return ShowsOnDock(bar); });
+    return std::any_of(BarList_.begin(), BarList_.end(),
+                       [this](const TCustomToolWindow* bar) { return ShowsOnDock(bar); });
 }
 
 void TToolDock::SyncShownBars(TCustomToolWindow* Bar, bool ForceRemove)
@@ -251,21 +243,16 @@ int32_t TToolDock::LastRowNumber() const
 
 int TToolDock::RowThicknessOf(int32_t Row, const TCustomToolWindow* DefaultBar) const
 {
-    int thickness = Row >= 0 && static_cast<size_t>(Row) < RowThickness_.size() ? RowThickness_[static_cast<size_t>(Row)] : 0;
+    int thickness =
+        Row >= 0 && static_cast<size_t>(Row) < RowThickness_.size() ? RowThickness_[static_cast<size_t>(Row)] : 0;
     if (thickness == 0 && DefaultBar)
         thickness = DefaultBar->GetBarThickness(BarOrientation());
     return thickness;
 }
 
-TRowDrop TToolDock::RowForDrop(int Position) const
-{
-    return ::RowForDrop(RowThickness_, Position);
-}
+TRowDrop TToolDock::RowForDrop(int Position) const { return ::RowForDrop(RowThickness_, Position); }
 
-int32_t TToolDock::RowUnderPosition(int Position) const
-{
-    return ::RowUnderPosition(RowThickness_, Position);
-}
+int32_t TToolDock::RowUnderPosition(int Position) const { return ::RowUnderPosition(RowThickness_, Position); }
 
 int TToolDock::CountBarsOnRow(int32_t Row, const TCustomToolWindow* Except) const
 {
@@ -364,9 +351,10 @@ void TToolDock::LayoutBars(bool ClipPositions)
         --bar->SelfBoundsCount_;
     }
     BarList_ = sorted;
-    std::stable_sort(ShownBarList_.begin(), ShownBarList_.end(), [](const TCustomToolWindow* a, const TCustomToolWindow* b) {
-        return a->DockRow_ != b->DockRow_ ? a->DockRow_ < b->DockRow_ : a->DockPos_ < b->DockPos_;
-    });
+    std::stable_sort(ShownBarList_.begin(), ShownBarList_.end(),
+                     [](const TCustomToolWindow* a, const TCustomToolWindow* b) {
+                         return a->DockRow_ != b->DockRow_ ? a->DockRow_ < b->DockRow_ : a->DockPos_ < b->DockPos_;
+                     });
     const int thickness = layout.Thickness + (vertical ? BoundLineWidth() : BoundLineHeight());
     ResizeDock(vertical ? thickness : width(), vertical ? height() : thickness);
 }
@@ -378,7 +366,8 @@ void TToolDock::paintEvent(QPaintEvent*)
         const QPalette& pal = palette();
         painter.fillRect(rect(), SysColor(Color_, pal));
         if (HasBackground())
-            TileBackground(painter, *this, QRect(ClientOrigin(), QSize(width() - BoundLineWidth(), height() - BoundLineHeight())));
+            TileBackground(painter, *this,
+                           QRect(ClientOrigin(), QSize(width() - BoundLineWidth(), height() - BoundLineHeight())));
         if (BoundLines_.Empty() || !AnyBarShown())
             return;
         QRect r = rect();

@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -46,8 +46,7 @@ private:
     TCustomToolWindow* Owner_;
 };
 
-TCustomToolWindow::TCustomToolWindow(std::string Name)
-    : Name_(std::move(Name)), Caption_(QString::fromStdString(Name_))
+TCustomToolWindow::TCustomToolWindow(std::string Name) : Name_(std::move(Name)), Caption_(QString::fromStdString(Name_))
 {
     Client_ = new TClientArea(this);
     setObjectName(QString::fromStdString(Name_));
@@ -76,9 +75,9 @@ void TCustomToolWindow::HookProc(THookKind Kind, QObject* Window, QEvent*)
     // A floating bar shows with its form, and with HideWhenInactive only
     // while the application is active: re-check when either changes.
     for (TCustomToolWindow* bar : FloatingToolWindows())
-        if (Kind == ActivateAppEvent ||
-            (Kind == WindowPosEvent && bar->FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm &&
-             bar->FloatForm_ == Window))
+        if (Kind == ActivateAppEvent
+            || (Kind == WindowPosEvent && bar->FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm
+                && bar->FloatForm_ == Window))
             bar->UpdateVisibility();
 }
 
@@ -398,10 +397,7 @@ void TCustomToolWindow::FireMove()
         OnMove(this);
 }
 
-void TCustomToolWindow::BeginArrange()
-{
-    ++ArrangeLock_;
-}
+void TCustomToolWindow::BeginArrange() { ++ArrangeLock_; }
 
 void TCustomToolWindow::EndArrange()
 {
@@ -471,8 +467,7 @@ bool TCustomToolWindow::event(QEvent* Event)
             RearrangeChildren();
         });
         return true;
-    default:
-        break;
+    default: break;
     }
     return QWidget::event(Event);
 }
@@ -502,8 +497,8 @@ bool TCustomToolWindow::eventFilter(QObject* Watched, QEvent* Event)
             CatchExceptions([&] { ControlListChanged(child, type == QEvent::ChildAdded); });
             QCoreApplication::postEvent(this, new QEvent(ArrangeRequest));
         }
-    } else if (Watched->parent() == Client_ &&
-               (type == QEvent::ShowToParent || type == QEvent::HideToParent || type == QEvent::Resize)) {
+    } else if (Watched->parent() == Client_
+               && (type == QEvent::ShowToParent || type == QEvent::HideToParent || type == QEvent::Resize)) {
         if (ArrangeLock_ == 0)
             QCoreApplication::postEvent(this, new QEvent(ArrangeRequest));
     }
@@ -525,7 +520,8 @@ void TCustomToolWindow::PostFloatingFrameRepaint(int Parts)
 void TCustomToolWindow::QueueFrameRepaint()
 {
     if (!DockedRepaintPending_ && PendingFloatingParts_ == 0)
-        QMetaObject::invokeMethod(this, [this] { CatchExceptions([this] { RepaintFrameNow(); }); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { CatchExceptions([this] { RepaintFrameNow(); }); }, Qt::QueuedConnection);
 }
 
 void TCustomToolWindow::RepaintFrameNow()

@@ -8,9 +8,9 @@
 #pragma once
 
 #include "Classes.h"
+#include "DragGeometry.h"
 #include "Graphics.h"
 #include "HookService.h"
-#include "DragGeometry.h"
 #include "ToolDock.h"
 #include "ToolFrame.h"
 
@@ -227,7 +227,8 @@ private:
     TColor Color_ = clBtnFace;
     bool CloseButton_ = true;
     bool CloseButtonWhenDocked_ = false;
-    TDockableTo DockableTo_{TDockPosition::dpTop, TDockPosition::dpBottom, TDockPosition::dpLeft, TDockPosition::dpRight};
+    TDockableTo DockableTo_{TDockPosition::dpTop, TDockPosition::dpBottom, TDockPosition::dpLeft,
+                            TDockPosition::dpRight};
     TToolWindowDockMode DockMode_ = TToolWindowDockMode::dmCanFloat;
     TDragHandleStyle DragHandleStyle_ = TDragHandleStyle::dhDouble;
     TToolWindowFloatingMode FloatingMode_ = TToolWindowFloatingMode::fmOnTopOfParentForm;

@@ -7,10 +7,7 @@
 
 namespace {
 
-QRect ToQRect(const TBarRect& R)
-{
-    return {R.Left, R.Top, R.Width, R.Height};
-}
+QRect ToQRect(const TBarRect& R) { return {R.Left, R.Top, R.Width, R.Height}; }
 
 } // namespace
 
@@ -70,7 +67,8 @@ void TCustomToolWindow::DrawFloatingFrame(QPainter& Painter)
     if (!ShowCaption_)
         return;
     const TFrameOptions options = FrameOptions();
-    const QColor caption = SysColor(SystemColor(CaptionDimmed_ ? TSystemColor::InactiveCaption : TSystemColor::ActiveCaption), pal);
+    const QColor caption =
+        SysColor(SystemColor(CaptionDimmed_ ? TSystemColor::InactiveCaption : TSystemColor::ActiveCaption), pal);
     const QColor captionText =
         SysColor(SystemColor(CaptionDimmed_ ? TSystemColor::InactiveCaptionText : TSystemColor::CaptionText), pal);
     const QRect whole = ToQRect(CaptionRect(options, ClientWidth(), false));

@@ -11,8 +11,8 @@
 
 #include "ExceptionHandler.h"
 
-#include <QGuiApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -162,7 +162,8 @@ void TCustomToolWindow::KeepOnScreen(bool OnlyIfFullyOffscreen)
     const QRect work = WorkAreaNearest(bounds);
     if (work.isEmpty())
         return;
-    const TBarRect kept = KeepRectOnScreen({bounds.left(), bounds.top(), bounds.width(), bounds.height()},
-                                           {work.left(), work.top(), work.width(), work.height()}, OnlyIfFullyOffscreen);
+    const TBarRect kept =
+        KeepRectOnScreen({bounds.left(), bounds.top(), bounds.width(), bounds.height()},
+                         {work.left(), work.top(), work.width(), work.height()}, OnlyIfFullyOffscreen);
     SetBounds(QRect(kept.Left, kept.Top, kept.Width, kept.Height));
 }

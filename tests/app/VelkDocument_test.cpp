@@ -65,9 +65,6 @@ void TypeSaveRestartAndFind()
     ExpectCleanEnd(velk);
 }
 
-TEST(VelkDocument, APageTypedAndSavedIsFoundAgainAfterARestart)
-{
-    RunOnVirtualDisplay(TypeSaveRestartAndFind);
-}
+TEST(VelkDocument, APageTypedAndSavedIsFoundAgainAfterARestart) { RunOnVirtualDisplay(TypeSaveRestartAndFind); }
 
 } // namespace

@@ -18,7 +18,8 @@ namespace {
 bool ClipboardOffersPages()
 {
     return std::system("xclip -selection clipboard -t TARGETS -o 2>/dev/null"
-                       " | grep -qx application/x-velk-velk-treenode-data-collection-format") == 0;
+                       " | grep -qx application/x-velk-velk-treenode-data-collection-format")
+           == 0;
 }
 
 // Depth, title and text of each page: the caret of the page shown moves
@@ -77,9 +78,6 @@ void CopyInOnePasteInTheOther()
     ExpectCleanEnd(copier);
 }
 
-TEST(VelkNodeClipboard, PagesCopiedInOneInstancePasteInAnother)
-{
-    RunOnVirtualDisplay(CopyInOnePasteInTheOther);
-}
+TEST(VelkNodeClipboard, PagesCopiedInOneInstancePasteInAnother) { RunOnVirtualDisplay(CopyInOnePasteInTheOther); }
 
 } // namespace

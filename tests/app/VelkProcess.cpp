@@ -74,7 +74,8 @@ void ExpectNoSanitizerReport(const std::string& Err)
 
 void ExpectReady(TVelkProcess& Velk)
 {
-    ASSERT_TRUE(Velk.WaitForLine("velk: ready")) << "standard output:\n" << Velk.Out() << "\nstandard error:\n"
+    ASSERT_TRUE(Velk.WaitForLine("velk: ready")) << "standard output:\n"
+                                                 << Velk.Out() << "\nstandard error:\n"
                                                  << Velk.Err();
 }
 

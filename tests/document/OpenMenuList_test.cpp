@@ -1,10 +1,10 @@
 #include "OpenMenuList.h"
 
+#include "../common/SjisLiteral.h"
+#include "../common/TempDir.h"
 #include "Dialogs.h"
 #include "IniFiles.h"
 #include "Menus.h"
-#include "../common/SjisLiteral.h"
-#include "../common/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,9 @@ class OpenMenuListTest : public testing::Test {
 protected:
     std::unique_ptr<TOpenMenuList> Make(std::string Section = "History")
     {
-        return std::make_unique<TOpenMenuList>(Parent_, std::move(Section), [this](TObject* Sender) { Clicked_ = Sender; },
-                                               Dir_.File("velk2000.ini"), Dialog_);
+        return std::make_unique<TOpenMenuList>(
+            Parent_, std::move(Section), [this](TObject* Sender) { Clicked_ = Sender; }, Dir_.File("velk2000.ini"),
+            Dialog_);
     }
     std::vector<QString> Captions() const
     {
@@ -52,7 +53,7 @@ TEST_F(OpenMenuListTest, ShowsEachPathAsAnItemThenTheClearItem)
     list->AddHistory("/a.vk2");
     list->AddHistory(japanese);
     EXPECT_EQ(Captions(), (std::vector<QString>{QStringLiteral("&0 /文書/R&&D 計画.vk2"), QStringLiteral("&1 /a.vk2"),
-                                                 QStringLiteral("-"), QStringLiteral("履歴削除")}));
+                                                QStringLiteral("-"), QStringLiteral("履歴削除")}));
     Parent_.Items(0)->Click();
     EXPECT_EQ(list->PathOf(Clicked_), japanese);
     Parent_.Items(3)->Click();

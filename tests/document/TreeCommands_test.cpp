@@ -50,8 +50,8 @@ protected:
     {
         std::string outline;
         for (TTreeNode* node = Tree.Items().GetFirstNode(); node != nullptr; node = node->GetNext())
-            outline += std::string(static_cast<size_t>(node->Level()), '.') + node->Text() + "=" +
-                       NodeRecord(*node).ItemStr() + " ";
+            outline += std::string(static_cast<size_t>(node->Level()), '.') + node->Text() + "="
+                       + NodeRecord(*node).ItemStr() + " ";
         return outline;
     }
     // Text as the clipboard holds it and as it would read back.

@@ -1,8 +1,8 @@
 #include "DocumentFile.h"
 
+#include "../common/TempDir.h"
 #include "Files.h"
 #include "SysUtils.h"
-#include "../common/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -150,8 +150,12 @@ TEST(DocumentFile, TextFilesReadAsPagesGetCrLfLineBreaks)
     const struct {
         std::string_view In, Out;
     } cases[] = {
-        {"a\nb\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"}, {"a\r\nb", "a\r\nb"},
-        {"\n\r\r\n\r", "\r\n\r\n\r\n\r\n"}, {"\x82\xA0\n\x95\\", "\x82\xA0\r\n\x95\\"}, {"", ""},
+        {"a\nb\n", "a\r\nb\r\n"},
+        {"a\rb\r", "a\r\nb\r\n"},
+        {"a\r\nb", "a\r\nb"},
+        {"\n\r\r\n\r", "\r\n\r\n\r\n\r\n"},
+        {"\x82\xA0\n\x95\\", "\x82\xA0\r\n\x95\\"},
+        {"", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormalizeLineBreaks(c.In), c.Out) << c.In;

@@ -47,11 +47,11 @@ TEST(NodeClipboardCodec, RefusesEveryPrefixAndForgedCountsAndLengths)
         EXPECT_THROW(DecodeNodeClipboard(std::string_view(bytes).substr(0, length), SubIcons), ENodeClipboardFormat)
             << length;
     const std::pair<size_t, uint32_t> forgeries[] = {
-        {0, 0x58444E56},           // magic "VNDX"
-        {4, 2},                    // a later version
-        {8, 0xFFFFFFFF},           // a huge count
-        {8, 6},                    // one item more than there is
-        {16, 0xFFFFFFF0},          // a huge title length
+        {0, 0x58444E56},              // magic "VNDX"
+        {4, 2},                       // a later version
+        {8, 0xFFFFFFFF},              // a huge count
+        {8, 6},                       // one item more than there is
+        {16, 0xFFFFFFF0},             // a huge title length
         {16, uint32_t(bytes.size())}, // a title past the end
     };
     for (const auto& [at, value] : forgeries) {
@@ -78,7 +78,8 @@ TEST(NodeClipboardCodec, CleansForgedTitlesAndSubIcons)
         {std::string(253, 'a') + Sjis("日本"), 0, std::string(253, 'a') + Sjis("日"), -1},
     };
     for (const auto& c : cases) {
-        const TFlatPage page = DecodeNodeClipboard(EncodeNodeClipboard({{0, c.Title, "x", 0, c.SubIcon}}), SubIcons).at(0);
+        const TFlatPage page =
+            DecodeNodeClipboard(EncodeNodeClipboard({{0, c.Title, "x", 0, c.SubIcon}}), SubIcons).at(0);
         EXPECT_EQ(std::pair(page.Title, page.SubIcon), std::pair(c.CleanTitle, c.CleanSubIcon));
     }
 }

@@ -16,10 +16,10 @@ TEST(SaveQuestion, GoesOnOnlyWhenNothingUnsavedIsLost)
         const char* Calls; // a: asked, s: saved, f: forced save
         bool GoesOn;
     } const cases[] = {
-        {false, false, Yes, true, "", true},   {true, false, No, true, "a", true},
+        {false, false, Yes, true, "", true},     {true, false, No, true, "a", true},
         {true, false, Cancel, true, "a", false}, {true, false, Yes, true, "as", true},
-        {true, false, Yes, false, "as", false}, {true, true, Yes, true, "f", true},
-        {true, true, No, false, "f", false},   {false, true, No, true, "f", true},
+        {true, false, Yes, false, "as", false},  {true, true, Yes, true, "f", true},
+        {true, true, No, false, "f", false},     {false, true, No, true, "f", true},
     };
     for (const auto& c : cases) {
         bool modified = c.Modified;

@@ -18,7 +18,8 @@ void Build(TTreeNodes& Nodes, std::initializer_list<int> Depths, std::vector<std
 {
     TFlatPages pages;
     for (const int depth : Depths) {
-        const std::string title = pages.size() < Titles.size() ? Titles[pages.size()] : "t" + std::to_string(pages.size());
+        const std::string title =
+            pages.size() < Titles.size() ? Titles[pages.size()] : "t" + std::to_string(pages.size());
         pages.push_back({depth, title, title});
     }
     BuildTree(Nodes, pages, TDepthPolicy::Strict);
@@ -79,12 +80,14 @@ TEST(PageFiles, ValidFileNames)
     const struct {
         std::string Name;
         bool Valid;
+        // clang-format off
     } cases[] = {
         {"", false},          {std::string(255, 'a'), true}, {std::string(256, 'a'), false},
         {"a\"b", false},      {"a*b", false},     {"a/b", false},     {"a:b", false},  {"a<b", false},
         {"a>b", false},       {"a?b", false},     {"a\\b", false},    {"a|b", false},  {"a\x01" "b", false},
         {"a\tb", false},      {"..", false},      {hyo + ".txt", true}, {"a.b c", true},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(IsValidFileName(c.Name), c.Valid) << c.Name;
     EXPECT_EQ(EditModeExtension(3, "x"), ".c");
@@ -111,7 +114,8 @@ TEST(OutputFiles, AFailedWriteNamesTheFileAndWritesNoneOfTheSet)
 {
     TempDir dir;
     WriteRaw(dir.Path() + "a.txt", "old");
-    const TOutputFiles files{{dir.Path() + "a.txt", "a"}, {dir.Path() + "none/b.txt", "b"}, {dir.Path() + "c.txt", "c"}};
+    const TOutputFiles files{
+        {dir.Path() + "a.txt", "a"}, {dir.Path() + "none/b.txt", "b"}, {dir.Path() + "c.txt", "c"}};
     EXPECT_THAT([&] { WriteOutputFiles(files); },
                 testing::ThrowsMessage<EFCreateError>(testing::HasSubstr("none/b.txt")));
     // Nothing else is left: no new file, no temporary one.

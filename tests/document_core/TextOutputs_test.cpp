@@ -4,8 +4,8 @@
 #include "TextOutputs.h"
 
 #include "HtmlExport.h"
-#include "OutputTree.h"
 #include "OutlineWalk.h"
+#include "OutputTree.h"
 #include "PageFiles.h"
 #include "TempDir.h"
 
@@ -45,15 +45,19 @@ TEST_F(Outputs, EachKindMatchesItsGoldenFile)
         bool Numbered;
         bool BlankLines;
     } cases[] = {
-        {"00-all.txt", tokAll, false, false},         {"00-all-numbered.txt", tokAll, true, false},
+        {"00-all.txt", tokAll, false, false},
+        {"00-all-numbered.txt", tokAll, true, false},
         {"01-all-no-titles.txt", tokAllNoTitles, true, false},
         {"02-all-tree.txt", tokAllTreeText, false, false},
-        {"03-page.txt", tokPage, false, false},       {"04-page-under.txt", tokPageUnder, true, false},
+        {"03-page.txt", tokPage, false, false},
+        {"04-page-under.txt", tokPageUnder, true, false},
         {"05-page-under-no-titles.txt", tokPageUnderNoTitles, false, false},
         {"06-page-tree.txt", tokPageTreeText, false, false},
-        {"07-tab-text.txt", tokPageTabText, false, false}, {"07-tab-text-numbered.txt", tokPageTabText, true, false},
+        {"07-tab-text.txt", tokPageTabText, false, false},
+        {"07-tab-text-numbered.txt", tokPageTabText, true, false},
         {"08-indent-text.txt", tokPageIndentText, true, false},
-        {"10-titles.txt", tokTitles, true, false},     {"11-titles-indented.txt", tokTitlesIndented, false, false},
+        {"10-titles.txt", tokTitles, true, false},
+        {"11-titles-indented.txt", tokTitlesIndented, false, false},
         {"12-title-tree.txt", tokTitleTree, false, false},
         {"12-title-tree-numbered-lines.txt", tokTitleTree, true, true},
     };

@@ -119,8 +119,8 @@ TEST(SubtreeItems, CopiesAPageWithItsDescendantsAtTheirDepths)
     NodeRecord(*p).SetItemStr("text");
     std::string copied;
     for (const TSubtreeItem& item : AddSubtreeItems(*p))
-        copied += std::to_string(item.Level) + std::string(item.Text) + "=" + std::string(item.ItemStr) + "," +
-                  std::to_string(item.SelLength) + " ";
+        copied += std::to_string(item.Level) + std::string(item.Text) + "=" + std::string(item.ItemStr) + ","
+                  + std::to_string(item.SelLength) + " ";
     EXPECT_EQ(copied, "1P=text,5 2A=,-1 3A1=,-1 2B=,-1 ");
     // As a copy always did, the records carry what the clipboard carries.
     EXPECT_EQ(NodeRecord(*Find(nodes, "A1")).Level(), 3);

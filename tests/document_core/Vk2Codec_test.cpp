@@ -73,7 +73,8 @@ std::string Encode(const TVk2Document& Document)
 TEST(Vk2Codec, WritesTheFileByteForByte)
 {
     const TFlatPages empty{{0, "UnTitled", "", 0, -1}};
-    EXPECT_EQ(Hex(EncodeVk2(empty, 0, 0)), "0A 00 00 00 55 6E 54 69 74 6C 65 64 0D 0A 00 00 00 00 00 00 00 00 00 00 00 00");
+    EXPECT_EQ(Hex(EncodeVk2(empty, 0, 0)),
+              "0A 00 00 00 55 6E 54 69 74 6C 65 64 0D 0A 00 00 00 00 00 00 00 00 00 00 00 00");
 
     // The first page's word packs the selection (1) with its sub-icon (1),
     // the second page's the edit mode (3) with its sub-icon (2).
@@ -157,12 +158,12 @@ TEST(Vk2Codec, RefusesEveryTruncationAndCorruptLength)
         return copy;
     };
     const std::string damaged[] = {
-        patched(0, "\xFF\xFF\xFF\xFF"),          // tree length
-        patched(0, "\x25\0\0\0"),                // tree length one past the end (37 + 4 = 41)
-        patched(11, "\xFF\xFF\xFF\xFF"),         // text length
-        patched(27, "\x02\0\0\0"),               // second text one past what is left
-        patched(7, "\x09\x09"),                  // a depth jump (two TABs before "B")
-        patched(9, "\x0D\x20"),                  // a tree text not ending in CR LF
+        patched(0, "\xFF\xFF\xFF\xFF"),  // tree length
+        patched(0, "\x25\0\0\0"),        // tree length one past the end (37 + 4 = 41)
+        patched(11, "\xFF\xFF\xFF\xFF"), // text length
+        patched(27, "\x02\0\0\0"),       // second text one past what is left
+        patched(7, "\x09\x09"),          // a depth jump (two TABs before "B")
+        patched(9, "\x0D\x20"),          // a tree text not ending in CR LF
         std::string(),
         patched(0, std::string("\x05\0\0\0", 4)), // the tree text cut inside a line
     };

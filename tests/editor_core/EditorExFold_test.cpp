@@ -30,7 +30,10 @@ TEST(EditorExFold, TextFoldsTheCasePairsOfThePlainSearchOnly)
     // A lead byte with no trail byte after it is a character alone; the
     // letter after it still folds.
     EXPECT_EQ(Fold("\x83"), "\x83");
-    EXPECT_EQ(Fold(std::string("\x83\x0D" "a")), std::string("\x83\x0D" "A"));
+    EXPECT_EQ(Fold(std::string("\x83\x0D"
+                               "a")),
+              std::string("\x83\x0D"
+                          "A"));
 }
 
 TEST(EditorExFold, FoldedPatternsMatchAnyCase)

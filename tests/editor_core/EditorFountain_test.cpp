@@ -37,7 +37,7 @@ TEST_F(EditorFountain, QuotationOpensStringsInWhichADoubledQuoteGoesOn)
     EXPECT_EQ(Kinds(*Parser, "'a'"), (std::vector<int>{toSymbol, toAnk, toSymbol}));
     F->SetQuotation("'");
     EXPECT_EQ(Tok("s := 'it''s'; x"), (Tokens_{T{0, 1, toAnk}, T{2, 1, toSymbol}, T{3, 1, toSymbol},
-                                                 T{5, 7, toQuotation}, T{12, 1, toSymbol}, T{14, 1, toAnk}}));
+                                               T{5, 7, toQuotation}, T{12, 1, toSymbol}, T{14, 1, toAnk}}));
     EXPECT_EQ(Tok("'open"), (Tokens_{T{0, 5, toQuotation}}));
     EXPECT_EQ(ColorOf("'a'"), F->Colors()->Str());
     // Only the first character of the setting counts.
@@ -62,6 +62,7 @@ TEST_F(EditorFountain, StringsAreCarriedAcrossWrapsToTheEndOfTheirLogicalLine)
     // The wrapped row ends inside a string and its continuation holds only
     // blanks: the next logical line is not a string.
     const std::vector<TRow> blank = {{"x = 'abcdefghijklmno", raWrapped}, {"     "}, {"y = 1"}};
+    // clang-format off
     ExpectCarries(*Parser, List, {
         {"a string left open", open, 1, -1, toQuotation, 0, {T{0, 2, toQuotation}}},
         {"...closed on a later row", open, 2, -1, toQuotation, 3, {T{0, 3, toQuotation}, T{4, 1, toAnk}}},
@@ -77,6 +78,7 @@ TEST_F(EditorFountain, StringsAreCarriedAcrossWrapsToTheEndOfTheirLogicalLine)
          toQuotation, -1, {}},
         {"bracket regions still span lines", {{"/* a"}, {"   "}, {"b */"}}, 2, 0, 0, -1, {}},
     });
+    // clang-format on
 }
 
 TEST_F(EditorFountain, SettingAllColoursPassesOverSelectAndHitAndIsOneChange)

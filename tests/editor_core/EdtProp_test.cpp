@@ -101,13 +101,12 @@ void ChangeEverything(TEditorProp& Prop)
 void ExpectSameSettings(const TEditorPropClient& A, const TEditorPropClient& B)
 {
     const auto settings = [](const TEditorPropClient& P) {
-        return std::tuple(P.Color(), P.Caret()->TabSpaceCount(), P.Caret()->Style(),
-                          P.Caret()->Cursors()->InSelCursor(), P.Font()->Size(), P.HitStyle(),
-                          P.Imagebar()->MarkWidth(), P.Leftbar()->Visible(), P.Margin()->Left(),
-                          P.Marks()->Underline()->Color(), P.ReserveWordList()->Text(), P.Ruler()->Visible(),
-                          P.Ruler()->GaugeRange(), P.ScrollBars(), P.Speed()->PageVerticalRange(),
-                          P.View()->Brackets()->Count(), P.View()->Colors()->Str()->Color(), P.View()->Commenter(),
-                          P.WordWrap(), P.WrapOption()->WrapByte());
+        return std::tuple(
+            P.Color(), P.Caret()->TabSpaceCount(), P.Caret()->Style(), P.Caret()->Cursors()->InSelCursor(),
+            P.Font()->Size(), P.HitStyle(), P.Imagebar()->MarkWidth(), P.Leftbar()->Visible(), P.Margin()->Left(),
+            P.Marks()->Underline()->Color(), P.ReserveWordList()->Text(), P.Ruler()->Visible(), P.Ruler()->GaugeRange(),
+            P.ScrollBars(), P.Speed()->PageVerticalRange(), P.View()->Brackets()->Count(),
+            P.View()->Colors()->Str()->Color(), P.View()->Commenter(), P.WordWrap(), P.WrapOption()->WrapByte());
     };
     const std::unique_ptr<TEditorProp> defaults(NewProp());
     EXPECT_EQ(settings(A), settings(B));

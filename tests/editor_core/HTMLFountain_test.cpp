@@ -21,20 +21,20 @@ protected:
 
 TEST_F(HTMLFountain, AStartTagNamesItsElementAttributeAndValue)
 {
-    EXPECT_EQ(Tok("<a href=x>"), (Tokens_{T{0, 1, toTagStart}, T{1, 1, toTagElement}, T{3, 4, toTagAttribute},
-                                          T{7, 1, toTagAttributeDelimiter}, T{8, 1, toTagAttributeValue},
-                                          T{9, 1, toTagEnd}}));
+    EXPECT_EQ(Tok("<a href=x>"),
+              (Tokens_{T{0, 1, toTagStart}, T{1, 1, toTagElement}, T{3, 4, toTagAttribute},
+                       T{7, 1, toTagAttributeDelimiter}, T{8, 1, toTagAttributeValue}, T{9, 1, toTagEnd}}));
     EXPECT_EQ(Tok("</a>"), (Tokens_{T{0, 1, toTagStart}, T{1, 2, toTagElement}, T{3, 1, toTagEnd}}));
     // Every word after the element is an attribute; a value is whatever
     // follows "=", up to a blank or ">".
     EXPECT_EQ(K("<img src=a/b.png alt='x y' border>"),
               (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter, toTagAttributeValue,
                       toTagAttribute, toTagAttributeDelimiter, toSingleQuotation, toTagAttribute, toTagEnd}));
-    EXPECT_EQ(K("<p class=\"a b\">"), (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter,
-                                               toDoubleQuotation, toTagEnd}));
+    EXPECT_EQ(K("<p class=\"a b\">"),
+              (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter, toDoubleQuotation, toTagEnd}));
     // An empty value leaves the ">" to close the tag.
-    EXPECT_EQ(K("<a href=>x"), (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter,
-                                       toTagEnd, toAnk}));
+    EXPECT_EQ(K("<a href=>x"),
+              (Kinds_{toTagStart, toTagElement, toTagAttribute, toTagAttributeDelimiter, toTagEnd, toAnk}));
 }
 
 TEST_F(HTMLFountain, CommentsAndTagWordsAreCarriedAcrossRows)
@@ -44,6 +44,7 @@ TEST_F(HTMLFountain, CommentsAndTagWordsAreCarriedAcrossRows)
     const std::vector<TRow> split = {{"<!-- c --", raWrapped}, {"> <b>"}};
     const std::vector<TRow> element = {{"<ta", raWrapped}, {"ble b=12", raWrapped}, {"34>"}};
     const std::vector<TRow> tag = {{"<a"}, {"href=\"x\">"}, {"text"}};
+    // clang-format off
     ExpectCarries(*Parser, List, {
         {"a comment spans rows", comment, 1, 0, 0, -1, {}},
         {"...until its end", comment, 2, 0, 0, -1,
@@ -60,6 +61,7 @@ TEST_F(HTMLFountain, CommentsAndTagWordsAreCarriedAcrossRows)
          {T{0, 4, toTagAttribute}, T{4, 1, toTagAttributeDelimiter}, T{5, 3, toDoubleQuotation}, T{8, 1, toTagEnd}}},
         {"...up to its end", tag, 2, -1, 0, -1, {T{0, 4, toAnk}}},
     });
+    // clang-format on
 }
 
 TEST_F(HTMLFountain, AReservedWordSplitByAWrapKeepsItsColourAndItsPlaceInTheTag)
@@ -74,8 +76,8 @@ TEST_F(HTMLFountain, AReservedWordSplitByAWrapKeepsItsColourAndItsPlaceInTheTag)
                                                                T{3, 1, toTagAttributeValue}, T{4, 1, toTagEnd}}));
     // After "<" the rest of a reserved element name is the element.
     const auto element = States({{"<ta", raWrapped}, {"ble border=1>"}});
-    EXPECT_EQ(K("ble border=1>", element[1]), (Kinds_{toReserve, toTagAttribute, toTagAttributeDelimiter,
-                                                      toTagAttributeValue, toTagEnd}));
+    EXPECT_EQ(K("ble border=1>", element[1]),
+              (Kinds_{toReserve, toTagAttribute, toTagAttributeDelimiter, toTagAttributeValue, toTagEnd}));
 }
 
 TEST_F(HTMLFountain, ItsColoursAreVisitedByName)

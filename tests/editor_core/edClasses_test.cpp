@@ -44,10 +44,7 @@ private:
 // An editor that unregisters while the scheme notifies, as one being
 // destroyed does; run under AddressSanitizer this catches a use after free.
 struct LeavingEditor : TObject {
-    LeavingEditor(TNotifyEventList& Events, int& Calls) : Events_(Events), Calls_(Calls)
-    {
-        Events_.Add(Method());
-    }
+    LeavingEditor(TNotifyEventList& Events, int& Calls) : Events_(Events), Calls_(Calls) { Events_.Add(Method()); }
     TMethod Method() { return MakeMethod<&LeavingEditor::Heard>(this); }
     void Heard(TObject*)
     {

@@ -43,11 +43,10 @@ TEST_F(EditingTest, TypingAndOverwritingInOneStep)
         {Sjis("漢字") + "x", {0, 0}, "a", true, "a " + Sjis("字") + "x @0:1"},
         // Two bytes over a single byte and a whole kanji's first column.
         {"a" + Sjis("漢") + "b", {0, 0}, Sjis("字"), true, Sjis("字") + " b @0:2"},
-        {"ab\tc", {0, 2}, "x", true, "abx\tc @0:3"}, // a tab partly covered stays
+        {"ab\tc", {0, 2}, "x", true, "abx\tc @0:3"},         // a tab partly covered stays
         {"ab\r\ncd", {0, 2}, "xy", true, "abxy\r\ncd @0:4"}, // at the row's end it inserts
         // On into the following rows of a wrapped line.
-        {"0123456789abcdefghijKLMNOP\r\nnext", {0, 18}, "*****", true,
-         "0123456789abcdefgh*****NOP\r\nnext @1:3", true},
+        {"0123456789abcdefghijKLMNOP\r\nnext", {0, 18}, "*****", true, "0123456789abcdefgh*****NOP\r\nnext @1:3", true},
     };
     for (const auto& c : cases) {
         Start(c.Before, c.At, c.Wrap);
@@ -65,12 +64,15 @@ TEST_F(EditingTest, ADoubleByteCharacterWithAHighLeadByteIsInsertedWhole)
     // and its trail byte in the range of lead bytes.
     Start("ab", {0, 1});
     Type(Sjis("燹"));
-    EXPECT_EQ(State(), "a\xE0\x9F" "b @0:3");
+    EXPECT_EQ(State(), "a\xE0\x9F"
+                       "b @0:3");
     // The next typed byte does not pair with the trail byte.
     Type("c");
-    EXPECT_EQ(State(), "a\xE0\x9F" "cb @0:4");
+    EXPECT_EQ(State(), "a\xE0\x9F"
+                       "cb @0:4");
     List().Undo();
-    EXPECT_EQ(Text(), "a\xE0\x9F" "b");
+    EXPECT_EQ(Text(), "a\xE0\x9F"
+                      "b");
     List().Undo();
     EXPECT_EQ(Text(), "ab");
 }

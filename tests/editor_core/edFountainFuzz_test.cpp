@@ -23,6 +23,7 @@ bool IsBlank(unsigned char C) { return C >= 0x01 && C <= 0x20 && C != '\t'; }
 const std::vector<std::string>& Pieces()
 {
     static const std::vector<std::string> pieces = [] {
+        // clang-format off
         std::vector<std::string> p = {
             "abc", "begin", "End", "x_1", "42", "3.14", "1e5", "7.", "2.e-3", "0x1F", "$ff", "#13", "#$0D", "+", "-",
             ";", ",", ".", "@", "'", "\"", "''", "//", "/*", "*/", "{", "}", "(", "<", ">", "=", "&", "&amp;",
@@ -31,6 +32,7 @@ const std::vector<std::string>& Pieces()
             // Lone lead bytes: before a byte that cannot trail them.
             "\x82 ", "\x88\t", "\xe0\x7f", "\x81,",
         };
+        // clang-format on
         for (const char* utf8 : {"ひらがな", "カタカナー", "漢字", "亜", "メ", "ソ", "１２．３", "ＡＢ", "、", "。",
                                  "「", "」", "ｱｲｳ", "｡", "ー", "”"})
             p.push_back(Sjis(utf8));
@@ -193,8 +195,8 @@ TEST_P(FountainFuzz, EditorScheme)
     fountain->SetUrl(true);
     fountain->SetMail(true);
     int index = 0;
-    for (auto [left, right] : {std::pair<std::string, std::string>{"/*", "*/"}, {Sjis("「"), Sjis("」")},
-                               {"<!--", "-->"}, {"{", "}"}})
+    for (auto [left, right] :
+         {std::pair<std::string, std::string>{"/*", "*/"}, {Sjis("「"), Sjis("」")}, {"<!--", "-->"}, {"{", "}"}})
         AddBracket(*fountain->Brackets(), left, right)->ItemColor()->SetColor(RGB(index++, 1, 1));
     TStringList words;
     for (const std::string& word : {std::string("begin"), std::string("end"), std::string("x_1"), Sjis("亜")})

@@ -67,9 +67,9 @@ TEST_F(FountainParser, DoubleByteCharactersFallIntoTheirClasses)
         int Kind;
     };
     const Case cases[] = {
-        {"ひらがな", toDBHira},   {"カタカナー", toDBKana}, {"漢字", toDBKanji},     {"１２．３", toDBInt},
-        {"ＡＢＣａｂ", toDBAlph}, {"、", toDBSymbol},       {"ｱｲｳ", toKana},         {"｡", toKanaSymbol},
-        {"ー", toDBSymbol},       {"ぁー", toDBHira},       {"Ω", toDBSymbol},       {"亜", toDBKanji},
+        {"ひらがな", toDBHira},   {"カタカナー", toDBKana}, {"漢字", toDBKanji}, {"１２．３", toDBInt},
+        {"ＡＢＣａｂ", toDBAlph}, {"、", toDBSymbol},       {"ｱｲｳ", toKana},     {"｡", toKanaSymbol},
+        {"ー", toDBSymbol},       {"ぁー", toDBHira},       {"Ω", toDBSymbol},   {"亜", toDBKanji},
     };
     for (const Case& c : cases) {
         const std::string text = Sjis(c.Utf8);
@@ -147,6 +147,7 @@ TEST_F(FountainParser, TokensAndRegionsAreCarriedAcrossWrapsExactly)
     AddBracket("<!--", "-->");
     AddBracket("{", "}");
     AddBracket("/*", "*/");
+    // clang-format off
     ExpectCarries(*Parser, List, {
         {"a region leaves its own index", {{"x { y"}, {"z } w"}}, 1, 1, 0, -1, {T{0, 3, toBracket}, T{4, 1, toAnk}}},
         {"a split right bracket carries its rest", {{"a <!-- b --", raWrapped}, {"> c"}}, 1, 0, toBracket, 1,
@@ -180,6 +181,7 @@ TEST_F(FountainParser, TokensAndRegionsAreCarriedAcrossWrapsExactly)
         {"a token of the next row", {{"a   ", raWrapped}, {"/* b"}}, 1, -1, 0, -1, {T{0, 4, toBracket}}},
         {"...opens its region there", {{"a   ", raWrapped}, {"/* b"}}, 2, 2, 0, -1, {}},
     });
+    // clang-format on
     // The whole word decides whether it is reserved.
     TStringList words;
     words.Add("hello");

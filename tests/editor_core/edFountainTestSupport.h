@@ -69,7 +69,8 @@ struct TCarryCase {
 void ExpectCarries(TFountainParser& Parser, TRowAttributeStringList& List, const std::vector<TCarryCase>& Cases);
 
 // A scheme of type S with its parser, and a row list to colour.
-template <class S> class SchemeTest : public testing::Test {
+template <class S>
+class SchemeTest : public testing::Test {
 protected:
     SchemeTest() : F(TFileExtComponent::Create<S>(nullptr)), Parser(F->CreateParser()) {}
     ~SchemeTest() override

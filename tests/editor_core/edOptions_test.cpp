@@ -40,7 +40,8 @@ void ExpectNotifiesOnlyOnChange(TNotifyPersistent& Object, const std::function<v
 }
 
 // Assign copies the source as one change.
-template <class T> void ExpectAssignIsOneChange(T& Copy, const T& Source)
+template <class T>
+void ExpectAssignIsOneChange(T& Copy, const T& Source)
 {
     TCounter counter(Copy);
     Copy.Assign(&Source);
@@ -62,6 +63,7 @@ TEST(EditorOptions, ValuesAreClamped)
         std::function<int()> Get;
         std::vector<std::pair<int, int>> WrittenStored;
     };
+    // clang-format off
     const TCase cases[] = {
         {"TabSpaceCount (even)", [&](int v) { c.SetTabSpaceCount(v); }, [&] { return c.TabSpaceCount(); },
          {{9, 8}, {1, 2}, {5, 4}, {3, 2}, {7, 6}, {-100, 2}, {1000, 8}, {6, 6}}},
@@ -81,6 +83,7 @@ TEST(EditorOptions, ValuesAreClamped)
          {{5, 4}}},
         {"WrapByte", [&](int v) { w.SetWrapByte(v); }, [&] { return w.WrapByte(); }, {{10, 20}, {300, 250}, {37, 37}}},
     };
+    // clang-format on
     for (const TCase& row : cases) {
         SCOPED_TRACE(row.What);
         for (auto [written, stored] : row.WrittenStored) {
@@ -96,7 +99,8 @@ TEST(EditorOptions, ChangesAreAnnouncedOnceAndAssignCopiesAsOne)
     TEditorMargin m;
     m.SetLeft(100);
     m.SetTop(100);
-    ExpectNotifiesOnlyOnChange(m, [&] { m.SetTop(500); }, [&] { m.SetTop(3); }, "Top");
+    ExpectNotifiesOnlyOnChange(
+        m, [&] { m.SetTop(500); }, [&] { m.SetTop(3); }, "Top");
     {
         TCounter counter(m);
         m.SetUnderline(1); // the underline row is no change of the margins
@@ -109,10 +113,13 @@ TEST(EditorOptions, ChangesAreAnnouncedOnceAndAssignCopiesAsOne)
 
     TEditorLeftbar b;
     b.SetColumn(8);
-    ExpectNotifiesOnlyOnChange(b, [&] { b.SetColumn(20); }, [&] { b.SetColumn(2); }, "Column");
-    ExpectNotifiesOnlyOnChange(b, [&] { b.SetShowNumberMode(TEditorShowNumberMode::nmRow); },
-                               [&] { b.SetShowNumberMode(TEditorShowNumberMode::nmLine); }, "ShowNumberMode");
-    ExpectNotifiesOnlyOnChange(b, [&] { b.SetZeroLead(false); }, [&] { b.SetZeroLead(true); }, "ZeroLead");
+    ExpectNotifiesOnlyOnChange(
+        b, [&] { b.SetColumn(20); }, [&] { b.SetColumn(2); }, "Column");
+    ExpectNotifiesOnlyOnChange(
+        b, [&] { b.SetShowNumberMode(TEditorShowNumberMode::nmRow); },
+        [&] { b.SetShowNumberMode(TEditorShowNumberMode::nmLine); }, "ShowNumberMode");
+    ExpectNotifiesOnlyOnChange(
+        b, [&] { b.SetZeroLead(false); }, [&] { b.SetZeroLead(true); }, "ZeroLead");
     TEditorLeftbar leftbar;
     ExpectAssignIsOneChange(leftbar, b);
     EXPECT_EQ(std::tuple(leftbar.Column(), leftbar.ShowNumberMode(), leftbar.ZeroLead()),
@@ -120,8 +127,10 @@ TEST(EditorOptions, ChangesAreAnnouncedOnceAndAssignCopiesAsOne)
 
     TEditorImagebar i;
     i.SetMarkWidth(100);
-    ExpectNotifiesOnlyOnChange(i, [&] { i.SetMarkWidth(200); }, [&] { i.SetMarkWidth(11); }, "MarkWidth");
-    ExpectNotifiesOnlyOnChange(i, [&] { i.SetVisible(true); }, [&] { i.SetVisible(false); }, "Visible");
+    ExpectNotifiesOnlyOnChange(
+        i, [&] { i.SetMarkWidth(200); }, [&] { i.SetMarkWidth(11); }, "MarkWidth");
+    ExpectNotifiesOnlyOnChange(
+        i, [&] { i.SetVisible(true); }, [&] { i.SetVisible(false); }, "Visible");
     TEditorImagebar imagebar;
     ExpectAssignIsOneChange(imagebar, i);
     EXPECT_EQ(imagebar.MarkWidth(), 11);

@@ -34,7 +34,8 @@ protected:
 
 TEST_F(PreeditLayout, RowsAreAFreshWrapOfTheTextWithTheCompositionIn)
 {
-    static const std::string pieces[] = {"a", "bc ", Sjis("漢"), Sjis("。"), Sjis("「"), "\t", " ", "word", Sjis("かな")};
+    static const std::string pieces[] = {"a",  "bc ", Sjis("漢"), Sjis("。"),  Sjis("「"),
+                                         "\t", " ",   "word",     Sjis("かな")};
     std::mt19937 random(17);
     const auto pick = [&](int Count) {
         std::string text;
@@ -52,8 +53,7 @@ TEST_F(PreeditLayout, RowsAreAFreshWrapOfTheTextWithTheCompositionIn)
         SetText(text, wrap, std::uniform_int_distribution(20, 40)(random));
         TCaretPos caret = CaretAtPos(List(), std::uniform_int_distribution(0, List().GetTextLen())(random));
         // Now and then a caret past the end of its line's last row.
-        const bool atLineEnd = caret.Row < List().Count()
-                               && List().RowAttribute(caret.Row) != TRowAttribute::raWrapped
+        const bool atLineEnd = caret.Row < List().Count() && List().RowAttribute(caret.Row) != TRowAttribute::raWrapped
                                && caret.Col == ExpandedWidth(List().RowText(caret.Row), List().ColumnModel());
         const int pad = atLineEnd && random() % 2 ? 3 : 0;
         caret.Col += pad;

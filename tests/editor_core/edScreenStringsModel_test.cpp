@@ -71,9 +71,9 @@ protected:
         First.Fountain = Fountain.get();
         Second.ShareList(First);
         List().UndoObj()->SetUndoListMax(1000000);
-        Pieces = {"a",       "bc",      "word ",   " ",       "\t",     "\r\n",    "\r",     "\n",
-                  ",",       ".",       "(",       "/*",      "*/",     "\x82",    Sjis("あ"), Sjis("亜"),
-                  Sjis("メ"), Sjis("、"), Sjis("。"), Sjis("「"), Sjis("」"), Sjis("ｱ"), Sjis("｢"), Sjis("ー")};
+        Pieces = {"a",        "bc",       "word ",    " ",        "\t",       "\r\n",    "\r",       "\n",
+                  ",",        ".",        "(",        "/*",       "*/",       "\x82",    Sjis("あ"), Sjis("亜"),
+                  Sjis("メ"), Sjis("、"), Sjis("。"), Sjis("「"), Sjis("」"), Sjis("ｱ"), Sjis("｢"),  Sjis("ー")};
     }
 
     TEditorScreenStrings& List() { return *First.List; }

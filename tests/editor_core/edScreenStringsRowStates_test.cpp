@@ -80,7 +80,8 @@ TEST_F(RowStateTest, StatesComputedAheadInSlicesEqualAFullRescan)
             if (++slices % 7 == 0)
                 List().UpdateRowStates(static_cast<int>(random() % List().Count()), false);
             if (slices % 11 == 0)
-                List().ReplaceRows(static_cast<int>(random() % List().Count()), 1, random() % 2 ? "x /* y\r\n" : "x */ y\r\n");
+                List().ReplaceRows(static_cast<int>(random() % List().Count()), 1,
+                                   random() % 2 ? "x /* y\r\n" : "x */ y\r\n");
             ASSERT_LT(slices, 10000);
         }
         EXPECT_GT(slices, 10); // a zero budget still computes a few rows per slice

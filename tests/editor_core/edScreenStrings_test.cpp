@@ -142,8 +142,8 @@ TEST_F(ScreenStringsTest, EditsAtTheEndOfALineThatFillsItsLastRowLeaveTheRowsOfA
         {false, 20, false, "ab\r\n" + x20, 1, 1, "yy\r\n", "ab\r\nyy\r\n"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.Width << (c.WordWrap ? " wrapped " : " ") << c.Text << " @" << c.Row
-                                        << "+" << c.Count << " <- " << c.S);
+        SCOPED_TRACE(testing::Message() << c.Width << (c.WordWrap ? " wrapped " : " ") << c.Text << " @" << c.Row << "+"
+                                        << c.Count << " <- " << c.S);
         List().WrapOption()->SetWrapByte(c.Width);
         List().WrapOption()->SetWordBreak(c.WordBreak);
         Wrap(c.WordWrap);
@@ -274,7 +274,8 @@ TEST_F(FileTest, LoadFromFileReadsLinesAndStopsAtCtrlZ)
 {
     List().LoadFromFile(Write("lone.txt", "a\rb\rc"));
     EXPECT_EQ(Rows(), (std::vector<RowView>{{"a", Crlf}, {"b", Crlf}, {"c", Eof}}));
-    List().LoadFromFile(Write("eof.txt", "a\r\nb\x1A" "c\r\nd"));
+    List().LoadFromFile(Write("eof.txt", "a\r\nb\x1A"
+                                         "c\r\nd"));
     EXPECT_EQ(List().GetTextStr(), "a\r\nb");
     // A CR LF and a long line across the old 8 KB block boundary.
     const std::string first = A(8191);

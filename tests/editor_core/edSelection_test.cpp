@@ -41,7 +41,9 @@ TEST_F(SelectionTest, RemovalAndReplacementOfTheRows)
     // A box removal keeps each row's attribute.
     const TSelectionRemoval removal = RemoveSelection(List(), Select({0, 1}, {2, 3}, Box));
     ASSERT_EQ(removal.Rows.size(), 3u);
-    EXPECT_EQ(removal.Rows[0].Text + removal.Rows[1].Text + removal.Rows[2].Text, "adef" "0345" "x");
+    EXPECT_EQ(removal.Rows[0].Text + removal.Rows[1].Text + removal.Rows[2].Text, "adef"
+                                                                                  "0345"
+                                                                                  "x");
     EXPECT_EQ(removal.Rows[2].Attribute, TRowAttribute::raEof);
     EXPECT_EQ(removal.At, 1);
     const TRowEdit edit = SelectionReplacement(List(), Select({0, 2}, {1, 1}), "XY");
@@ -55,7 +57,9 @@ TEST_F(SelectionTest, HitTestMatchesWhatIsSelected)
 {
     SetText("abcdef\r\nghijkl\r\nmnopqr");
     const TSelectionRange stream = Select({0, 4}, {2, 2});
-    EXPECT_EQ(Selected(stream, 0, 6) + Selected(stream, 1, 1) + Selected(stream, 2, 3), "000011" "1" "110");
+    EXPECT_EQ(Selected(stream, 0, 6) + Selected(stream, 1, 1) + Selected(stream, 2, 3), "000011"
+                                                                                        "1"
+                                                                                        "110");
     EXPECT_FALSE(IsInSelection(List(), stream, 3, 0));
     // Row 0 takes "b" only: the kanji begins at column 1, left of the box.
     SetText("a" + Sjis("漢") + "b\r\n0123");

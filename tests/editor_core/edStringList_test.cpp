@@ -173,9 +173,11 @@ struct Fields {
 
 Fields Read(const TRowAttributeStringList& List, int Index)
 {
-    return {int(List.RowAttribute(Index)), int(List.PrevRowAttribute(Index)), List.BracketIndex(Index),
-            List.SchemeState(Index), List.CarryLength(Index), List.ExtraState(Index),
-            List.CarryKind(Index), List.PrevToken(Index), List.RowMarks(Index)};
+    return {int(List.RowAttribute(Index)), int(List.PrevRowAttribute(Index)),
+            List.BracketIndex(Index),      List.SchemeState(Index),
+            List.CarryLength(Index),       List.ExtraState(Index),
+            List.CarryKind(Index),         List.PrevToken(Index),
+            List.RowMarks(Index)};
 }
 
 TEST(RowAttributeStringList, SettingOneFieldNeverDisturbsTheOthers)

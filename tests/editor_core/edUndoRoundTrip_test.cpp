@@ -85,33 +85,21 @@ protected:
         const bool selected = Pick(2) == 0;
         const TEditPlace place{caret.Row, caret.Col, selected ? &range : nullptr};
         switch (Pick(9)) {
-        case 0:
-            Follow(InsertString(List(), place, Piece(), !selected && Pick(4) == 0));
-            break;
+        case 0: Follow(InsertString(List(), place, Piece(), !selected && Pick(4) == 0)); break;
         case 1:
             Follow(InsertText(List(), place, Pick(4) == 0 ? std::string() : Lines(1 + Pick(3), Pick(2) == 0)));
             break;
-        case 2:
-            Follow(PasteBox(List(), place, Lines(1 + Pick(4), true)));
-            break;
+        case 2: Follow(PasteBox(List(), place, Lines(1 + Pick(4), true))); break;
         case 3: {
             const auto kind = static_cast<TIndentKind>(Pick(4));
             if (const std::optional<TIndentResult> result = IndentSelection(List(), range, anchor, caret, kind))
                 SetCaret(result->Caret);
             break;
         }
-        case 4:
-            Follow(DeleteSelection(List(), range));
-            break;
-        case 5:
-            Follow(Pick(2) == 0 ? KeyDelete(List(), caret) : KeyBackSpace(List(), caret, Options));
-            break;
-        case 6:
-            Follow(KeyReturn(List(), caret, Options, false, Pick(4) == 0));
-            break;
-        case 7:
-            Follow(DeleteRow(List(), caret.Row));
-            break;
+        case 4: Follow(DeleteSelection(List(), range)); break;
+        case 5: Follow(Pick(2) == 0 ? KeyDelete(List(), caret) : KeyBackSpace(List(), caret, Options)); break;
+        case 6: Follow(KeyReturn(List(), caret, Options, false, Pick(4) == 0)); break;
+        case 7: Follow(DeleteRow(List(), caret.Row)); break;
         case 8:
             if (range.Mode == TEditorSelectionMode::smLine && !IsInSelection(List(), range, caret.Row, caret.Col)) {
                 const TCaretPos target = RandomPlace();

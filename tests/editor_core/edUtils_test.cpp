@@ -66,8 +66,13 @@ TEST(edUtils, ContainsDBCSMatchesOnlyAtCharacterBoundaries)
 TEST(edUtils, SetStringsFromTextCutsAtEachKindOfLineBreak)
 {
     const std::pair<const char*, Rows> cases[] = {
-        {"a\r\nb", {"a", "b"}},  {"a\r\n", {"a"}}, {"a\rb", {"a", "b"}},
-        {"a\nb\n", {"a", "b"}}, {"a\r\rb\n\n", {"a", "", "b", ""}}, {"", {""}}, {nullptr, {}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\n", {"a"}},
+        {"a\rb", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\rb\n\n", {"a", "", "b", ""}},
+        {"", {""}},
+        {nullptr, {}},
     };
     TStringList list;
     for (const auto& [text, lines] : cases) {
@@ -80,12 +85,8 @@ TEST(edUtils, LeadingBlanksAreSpacesAndFullWidthSpacesOrForTrimmingAnyControlByt
 {
     const std::tuple<std::string, int, std::string> cases[] = {
         // The text, the width of its leading blanks, the text trimmed.
-        {Sjis("　 \tx"), 3, "x"},
-        {"\tx", 0, "x"},
-        {"   ", 3, ""},
-        {Sjis("、x"), 0, Sjis("、x")},
-        {"", -1, ""},
-        {" \r\n" + Sjis("ア"), 1, Sjis("ア")},
+        {Sjis("　 \tx"), 3, "x"},      {"\tx", 0, "x"}, {"   ", 3, ""},
+        {Sjis("、x"), 0, Sjis("、x")}, {"", -1, ""},    {" \r\n" + Sjis("ア"), 1, Sjis("ア")},
         {" \x81", 1, "\x81"}, // a lone 0x81 at the end is no full-width space
     };
     for (const auto& [text, width, trimmed] : cases) {

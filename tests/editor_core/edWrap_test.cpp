@@ -58,7 +58,7 @@ TEST_F(WrapTest, LinesAreCutAtTheWidthAndAtEveryKindOfLineBreak)
         {A(19), {{A(19), Crlf}}},
         {A(20), {{A(20), Wrapped}, {"", Crlf}}}, // exactly the width: an empty row follows
         {A(45), {{A(20), Wrapped}, {A(20), Wrapped}, {A(5), Crlf}}},
-        {A(19) + a + "b", {{A(19), Wrapped}, {a + "b", Crlf}}}, // a pair across the edge moves whole
+        {A(19) + a + "b", {{A(19), Wrapped}, {a + "b", Crlf}}},    // a pair across the edge moves whole
         {A(18) + "\tbc", {{A(18) + "\t", Wrapped}, {"bc", Crlf}}}, // a tab reaching past the edge ends the row
         {A(19) + "\x82", {{A(19) + "\x82", Wrapped}, {"", Crlf}}}, // a lone lead byte is one column
         {"ab\x82", {{"ab\x82", Crlf}}},
@@ -136,9 +136,9 @@ TEST_F(WrapTest, RandomLinesUnderEveryOptionSet)
 {
     std::mt19937 random(20240601);
     const std::vector<std::string> pieces = {
-        "a",   "word", " ",    "\t",     ",",       ".",       "(",      Sjis("あ"), Sjis("亜"), Sjis("メ"),
-        Sjis("、"), Sjis("。"), Sjis("「"), Sjis("」"), Sjis("ｱ"), Sjis("｢"), Sjis("ｰ"), Sjis("　"), "\x82 ", "!",
-        Sjis("い"), "\t\t",
+        "a",        "word",     " ",        "\t",       ",",        ".",        "(",       Sjis("あ"),
+        Sjis("亜"), Sjis("メ"), Sjis("、"), Sjis("。"), Sjis("「"), Sjis("」"), Sjis("ｱ"), Sjis("｢"),
+        Sjis("ｰ"),  Sjis("　"), "\x82 ",    "!",        Sjis("い"), "\t\t",
     };
     for (int round = 0; round < 4000; ++round) {
         std::string line;

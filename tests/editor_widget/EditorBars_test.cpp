@@ -40,8 +40,8 @@ TEST_F(Bars, LineNumbersLeaveContinuationRowsEmptyAndLeadWithZeros)
         text += (line == 2 ? Bytes(30) : std::string("line")) + "\r\n";
     ed.SetText(text);
     ASSERT_EQ(ed->RowAttributeAt(2), TRowAttribute::raWrapped);
-    EXPECT_EQ(Numbers(0, 9), (std::vector<std::string>{"0001", "0002", "0003", "", "0004", "0005", "0006", "0007",
-                                                      "0008", "0009"}));
+    EXPECT_EQ(Numbers(0, 9),
+              (std::vector<std::string>{"0001", "0002", "0003", "", "0004", "0005", "0006", "0007", "0008", "0009"}));
     // Starting on a continuation row.
     EXPECT_EQ(Numbers(3, 4), (std::vector<std::string>{"", "0004"}));
     // Line 7 (counting from 1) from anywhere above it.
@@ -84,7 +84,6 @@ TEST_F(Bars, ImageBarTakesMissingPicturesFromTheDefaultsAndForgetsListsGoingAway
     EXPECT_EQ(ed->ImageMarks(), nullptr);
     EXPECT_EQ(ed->ImagebarPicture(11), &DefaultImageMarks()[1]);
 }
-
 
 TEST_F(Bars, RulerWithoutColoursTakesTheEditorsAndIsAsWideAsAViewportWiderThanTheScreen)
 {

@@ -11,8 +11,16 @@ using namespace edtest;
 class Caret : public testing::Test {
 protected:
     // The column the caret takes when sent to Col (of row Row).
-    int ColAfter(int Col) { ed->SetCol(Col); return ed->Col(); }
-    int ColAfter(int Row, int Col) { ed->SetRowCol(Row, Col); return ed->Col(); }
+    int ColAfter(int Col)
+    {
+        ed->SetCol(Col);
+        return ed->Col();
+    }
+    int ColAfter(int Row, int Col)
+    {
+        ed->SetRowCol(Row, Col);
+        return ed->Col();
+    }
 
     TEditorDriver ed;
 };

@@ -1,9 +1,9 @@
 // The editor library's dotted lines: drawn, cut, and their items.
 #include "Canvas.h"
-#include "QtColor.h"
-#include "SysUtils.h"
 #include "EditorDotLine.h"
 #include "EditorLibrary.h"
+#include "QtColor.h"
+#include "SysUtils.h"
 
 #include <QImage>
 #include <QPainter>
@@ -50,9 +50,8 @@ TEST(DrawDotLine, AlternatesFromX1ToX2InclusiveAndAReversedSpanDrawsNothing)
 TEST(DrawDotLine, SpansBeyondTheCachedLineOrAtExtremeCoordinatesAreCut)
 {
     const int cached = DotLineCollection().DotLine(clPurple, clAqua).width();
-    const QImage wide = Paint(cached + 50, 1, [&](TCanvas& canvas) {
-        DrawDotLine(canvas, 0, 0, clAqua, clPurple, cached + 40);
-    });
+    const QImage wide =
+        Paint(cached + 50, 1, [&](TCanvas& canvas) { DrawDotLine(canvas, 0, 0, clAqua, clPurple, cached + 40); });
     EXPECT_NE(wide.pixelColor(cached - 1, 0), Paper);
     for (int x = cached; x < cached + 50; ++x)
         EXPECT_EQ(wide.pixelColor(x, 0), Paper) << x;

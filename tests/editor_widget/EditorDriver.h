@@ -11,9 +11,9 @@
 
 #include <QColor>
 #include <QImage>
-#include <QString>
 #include <QPoint>
 #include <QSize>
+#include <QString>
 #include <memory>
 #include <string>
 #include <string_view>

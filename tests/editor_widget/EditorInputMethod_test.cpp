@@ -144,8 +144,10 @@ TEST_F(InputMethod, ClausesShowInlineAndTheFollowingTextWraps)
 
     // As IBus sends them: an underline under all, over it "日" converted
     // and active, "本語" a dotted clause; the cursor after the active one.
-    Send("日本語", {Format(0, 3, Underlined(QTextCharFormat::SingleUnderline)), Format(0, 1, ActiveClause()),
-                    Format(1, 2, Underlined(QTextCharFormat::DotLine)), {QInputMethodEvent::Cursor, 1, 1, {}}});
+    Send("日本語", {Format(0, 3, Underlined(QTextCharFormat::SingleUnderline)),
+                    Format(0, 1, ActiveClause()),
+                    Format(1, 2, Underlined(QTextCharFormat::DotLine)),
+                    {QInputMethodEvent::Cursor, 1, 1, {}}});
     EXPECT_EQ(ed->Preedit(), QString::fromUtf8("日本語"));
     const std::vector<TRowPlan> composing = Plans(4);
     // Row 0: 15 letters and "日本"; "語" would cross the edge and wraps

@@ -38,6 +38,7 @@ const auto Press = [](Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModif
 
 TEST_F(Typing, KeyEdits)
 {
+    // clang-format off
     const TKeyEdit cases[] = {
         {"characters go in at the caret, Japanese ones whole", "xy\r\n", {0, 1}, [](D d) { d.Type("abc漢"); },
          "xabc" + Sjis("漢") + "y\r\n", {0, 6}},
@@ -94,6 +95,7 @@ TEST_F(Typing, KeyEdits)
          },
          "ab"},
     };
+    // clang-format on
     for (const TKeyEdit& c : cases) {
         TEditorDriver drv;
         drv.SetText(c.Text);

@@ -57,7 +57,7 @@ protected:
     void Indent()
     {
         static void (TEditor::*const indents[])() = {&TEditor::IndentSelection, &TEditor::UnIndentSelection,
-                                                      &TEditor::TabIndentSelection, &TEditor::TabUnIndentSelection};
+                                                     &TEditor::TabIndentSelection, &TEditor::TabUnIndentSelection};
         ed.Key(Qt::Key_Down, Qt::ShiftModifier);
         (ed.Ed().*indents[Random(std::size(indents))])();
     }
@@ -78,7 +78,9 @@ protected:
                 break;
             }
             [[fallthrough]];
-        case 4: case 5: case 6: TypeSomething(); break;
+        case 4:
+        case 5:
+        case 6: TypeSomething(); break;
         case 7: MoveOrSelect(); break;
         case 8: ClickOrDrag(); break;
         case 9:
@@ -110,7 +112,8 @@ TEST_P(UndoRoundTrip, UndoAllAndRedoAllGiveBothEnds)
     QApplication::clipboard()->setText(QString::fromUtf8("貼り\n付け"));
     std::string start;
     for (int i = 0; i < 8; ++i)
-        start += "\tint main()\r\n{\r\n    return 0; // " + Sjis("終わり") + "\r\n}\r\n" + std::string(45, 'w') + "\r\n";
+        start +=
+            "\tint main()\r\n{\r\n    return 0; // " + Sjis("終わり") + "\r\n}\r\n" + std::string(45, 'w') + "\r\n";
     ed.SetText(start);
     for (int i = 0; i < 1000; ++i)
         Step();

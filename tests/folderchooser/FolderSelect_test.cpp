@@ -29,7 +29,8 @@ protected:
     }
     // Runs SelectFolder on Preset with the form driven by Drive; the
     // folder it leaves and whether it returned true.
-    std::pair<bool, std::string> Select(const std::string& Preset, const std::function<TModalResult(TFolderOpen&)>& Drive)
+    std::pair<bool, std::string> Select(const std::string& Preset,
+                                        const std::function<TModalResult(TFolderOpen&)>& Drive)
     {
         Dialogs.AnswerForm([&](QDialog& Form) {
             auto& form = static_cast<TFolderOpen&>(Form);
@@ -79,13 +80,14 @@ TEST_F(FolderDialog, ReturnsTheSelectedFolderOnlyOnOk)
     // A preset the tree does not list comes back as it was.
     EXPECT_EQ(Select(T + "/missing", ok), std::make_pair(true, T + "/missing"));
     // Computer has no path.
-    EXPECT_EQ(Select(preset, [&](TFolderOpen& Form) {
-                  TItemIDList computer;
-                  Namespace->GetSpecialFolderIDList(sfDrives, computer);
-                  Form.ShellTreeView1->SelectIDList(computer);
-                  EXPECT_EQ(Form.ShellComboBox1->currentText().toStdString(), "コンピューター");
-                  return ok(Form);
-              }),
+    EXPECT_EQ(Select(preset,
+                     [&](TFolderOpen& Form) {
+                         TItemIDList computer;
+                         Namespace->GetSpecialFolderIDList(sfDrives, computer);
+                         Form.ShellTreeView1->SelectIDList(computer);
+                         EXPECT_EQ(Form.ShellComboBox1->currentText().toStdString(), "コンピューター");
+                         return ok(Form);
+                     }),
               std::make_pair(true, std::string()));
 }
 
@@ -159,13 +161,15 @@ TEST_F(FolderDialog, CtrlShiftDeleteEmptiesTheFolderOfFilesAfterYes)
     WriteRaw(d + "/.h", "");
     WriteRaw(d + "/b/b.txt", ""); // which files stay is the deleting function's own test
     Select(d, [&](TFolderOpen& Form) {
-        for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
-                                                 Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier})
+        for (Qt::KeyboardModifiers modifiers :
+             {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+              Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier})
             Press(Form, Form.ShellTreeView1, Qt::Key_Delete, modifiers);
         EXPECT_TRUE(Messages().empty());
         // Unscripted, the question gets No.
         Press(Form, Form.ShellTreeView1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(Messages(), std::vector<std::string>{"指定したフォルダー下のファイルをすべて削除します。実行ますか？"});
+        EXPECT_EQ(Messages(),
+                  std::vector<std::string>{"指定したフォルダー下のファイルをすべて削除します。実行ますか？"});
         EXPECT_TRUE(fs::exists(d + "/a.txt"));
         EXPECT_EQ(Form.FileListBoxEx1->count(), 1);
         Dialogs.Answer(mrYes);
@@ -183,15 +187,16 @@ TEST_F(FolderDialog, CtrlShiftDeleteEmptiesTheFolderOfFilesAfterYes)
 TEST_F(FolderDialog, RefusesAFolderShiftJisCannotNameAndKeepsTheDialogOpen)
 {
     Temp.MakeDirs("T/caf\xC3\xA9");
-    EXPECT_EQ(Select(T, [&](TFolderOpen& Form) {
-                  Form.ShellTreeView1->SelectPath(T + "/caf\xC3\xA9");
-                  Form.OkButton->click();
-                  EXPECT_TRUE(Form.isVisible());
-                  EXPECT_EQ(Messages().back(), T + "/café-->フォルダー名が不正です。");
-                  Form.ShellTreeView1->SelectPath(T + "/a");
-                  Form.OkButton->click();
-                  return Form.result();
-              }),
+    EXPECT_EQ(Select(T,
+                     [&](TFolderOpen& Form) {
+                         Form.ShellTreeView1->SelectPath(T + "/caf\xC3\xA9");
+                         Form.OkButton->click();
+                         EXPECT_TRUE(Form.isVisible());
+                         EXPECT_EQ(Messages().back(), T + "/café-->フォルダー名が不正です。");
+                         Form.ShellTreeView1->SelectPath(T + "/a");
+                         Form.OkButton->click();
+                         return Form.result();
+                     }),
               std::make_pair(true, T + "/a"));
 }
 
@@ -226,7 +231,7 @@ TEST_F(FolderDialog, DrawsTheLayoutOffscreen)
         EXPECT_EQ(image.size(), QSize(514, 332));
         const QRect client = Form.rect();
         const std::vector<QWidget*> parts{Form.ShellTreeView1, Form.ShellComboBox1, Form.FileListBoxEx1, Form.OkButton,
-                                          Form.CancelButton,  Form.EdMakeDir,      Form.sbMakeDir};
+                                          Form.CancelButton,   Form.EdMakeDir,      Form.sbMakeDir};
         for (QWidget* part : parts) {
             const QRect bounds(part->mapTo(&Form, QPoint()), part->size());
             EXPECT_TRUE(part->isVisible() && client.contains(bounds)) << part->metaObject()->className();

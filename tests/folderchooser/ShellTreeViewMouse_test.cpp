@@ -185,7 +185,8 @@ TEST_F(TreeMouse, TheComboListsTheChainToTheSelectionAsTemporaryItems)
     for (int i = 0; i < list.Count(); ++i)
         if (list[i].Temporary)
             temporary.push_back(list[i].Item->DisplayName().toStdString());
-    EXPECT_EQ(temporary, (std::vector<std::string>{"リムーバブル ディスク (" + Temp.Root + "/media/USB)", "a", "b", "c"}));
+    EXPECT_EQ(temporary,
+              (std::vector<std::string>{"リムーバブル ディスク (" + Temp.Root + "/media/USB)", "a", "b", "c"}));
     EXPECT_EQ(chain.EditText(chain.currentIndex()).toStdString(), deep);
     int volume = chain.currentIndex();
     for (int up = 0; up < 3; ++up)
@@ -246,7 +247,9 @@ TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
     own->setData(1000);
     int triggered = 0, after = 0;
     QObject::connect(own, &QAction::triggered, [&] { ++triggered; });
-    menu.OnShAfterPopup = [&](TShellPopupMenu*, QAction* Item, const std::vector<std::string>&) { after += Item == own; };
+    menu.OnShAfterPopup = [&](TShellPopupMenu*, QAction* Item, const std::vector<std::string>&) {
+        after += Item == own;
+    };
     menu.SetInsertPos(5);
     EXPECT_EQ(menu.InsertPos(), 1);
     std::vector<QString> captions;

@@ -39,9 +39,9 @@ protected:
     void Open()
     {
         Namespace = Temp.Make();
-        View = std::make_unique<TShellTreeView>(nullptr, Namespace.get(),
-                                                TWatcherTiming{std::chrono::milliseconds(1500), std::chrono::milliseconds(1000),
-                                                               Clock.Clock()});
+        View = std::make_unique<TShellTreeView>(
+            nullptr, Namespace.get(),
+            TWatcherTiming{std::chrono::milliseconds(1500), std::chrono::milliseconds(1000), Clock.Clock()});
         View->OnChange = [this](TShellTreeView*) { ++Changes; };
     }
     // Lets the watcher's quiet periods pass and hands over what it holds.
@@ -129,7 +129,8 @@ TEST_F(Tree, RefreshKeepsNodesExpansionAndSelectionAndMergesChanges)
     Open();
     View->SelectPath(Temp.Root + "/home/docs/a");
     TShellTreeNode* docs = View->Selected()->Parent;
-    const std::vector<TShellTreeNode*> before = {docs->Children[0].get(), docs->Children[1].get(), docs->Children[2].get()};
+    const std::vector<TShellTreeNode*> before = {docs->Children[0].get(), docs->Children[1].get(),
+                                                 docs->Children[2].get()};
     EXPECT_EQ(Texts(docs), (std::vector<std::string>{".secret", "a", "m"}));
 
     Temp.MakeDirs("home/docs/b");
@@ -155,7 +156,8 @@ TEST_F(Tree, TheWatcherBringsNewFoldersInWithoutCollapsingAnything)
     View->Select(docs);
     ASSERT_TRUE(SpinUntil([&] {
         return std::count(View->Watcher().WatchList().begin(), View->Watcher().WatchList().end(),
-                          Temp.Root + "/home/docs") == 1;
+                          Temp.Root + "/home/docs")
+               == 1;
     }));
     Temp.MakeDirs("home/docs/new");
     ASSERT_TRUE(SpinUntil([&] { return View->Watcher().FolderChangePending(); }));

@@ -2,8 +2,8 @@
 #include "ShellFolder.h"
 #include "TempNamespace.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {

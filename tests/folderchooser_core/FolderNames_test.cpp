@@ -8,9 +8,13 @@ namespace {
 
 TEST(FolderNames, RefusesEmptyLongAndReservedSingleByteNames)
 {
-    const std::pair<std::string, bool> cases[] = {
-        {"", false},        {std::string(255, 'a'), true}, {std::string(256, 'a'), false}, {Sjis("ソ"), true},
-        {Sjis("表"), true}, {Sjis("ｱ"), true},             {"new folder", true}};
+    const std::pair<std::string, bool> cases[] = {{"", false},
+                                                  {std::string(255, 'a'), true},
+                                                  {std::string(256, 'a'), false},
+                                                  {Sjis("ソ"), true},
+                                                  {Sjis("表"), true},
+                                                  {Sjis("ｱ"), true},
+                                                  {"new folder", true}};
     for (const auto& [name, valid] : cases)
         EXPECT_EQ(IsValidFolderName(name), valid) << name;
     for (char reserved : std::string_view("\"*/:<>?\\|"))

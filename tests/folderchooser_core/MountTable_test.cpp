@@ -9,10 +9,11 @@ namespace {
 
 TEST(MountTable, ParsesEscapedFieldsAndOptionalTags)
 {
-    const auto mounts = ParseMountInfo("21 1 8:1 / / rw shared:1 - ext4 /dev/vda rw\n"
-                                       "bad line\n"
-                                       "40 21 8:17 / /media/me/MY\\040DISK rw,nosuid shared:5 master:2 - vfat /dev/sdb1 rw\n"
-                                       "41 21 0:50 / /mnt/nas rw - nfs4 server:/export rw");
+    const auto mounts =
+        ParseMountInfo("21 1 8:1 / / rw shared:1 - ext4 /dev/vda rw\n"
+                       "bad line\n"
+                       "40 21 8:17 / /media/me/MY\\040DISK rw,nosuid shared:5 master:2 - vfat /dev/sdb1 rw\n"
+                       "41 21 0:50 / /mnt/nas rw - nfs4 server:/export rw");
     ASSERT_EQ(mounts.size(), 3u);
     EXPECT_EQ(std::tie(mounts[1].MountPoint, mounts[1].FsType, mounts[1].Source),
               std::tuple("/media/me/MY DISK", "vfat", "/dev/sdb1"));
@@ -21,9 +22,9 @@ TEST(MountTable, ParsesEscapedFieldsAndOptionalTags)
 
 TEST(MountTable, ListsTheRootFirstThenDevicesBelowTheMediaRootsAndNetworkVolumes)
 {
-    const std::vector<TMountEntry> mounts = {{"/boot", "/dev/vda1", "ext4"},    {"/media/usb", "/dev/sdb1", "vfat"},
-                                             {"/", "/dev/vda2", "ext4"},        {"/srv/nas", "nas:/x", "cifs"},
-                                             {"/media/ram", "tmpfs", "tmpfs"},  {"/media/usb", "/dev/sdc1", "vfat"}};
+    const std::vector<TMountEntry> mounts = {{"/boot", "/dev/vda1", "ext4"},   {"/media/usb", "/dev/sdb1", "vfat"},
+                                             {"/", "/dev/vda2", "ext4"},       {"/srv/nas", "nas:/x", "cifs"},
+                                             {"/media/ram", "tmpfs", "tmpfs"}, {"/media/usb", "/dev/sdc1", "vfat"}};
     const auto volumes = ListVolumes(mounts, {"/media"}, {{"/dev/sdc1", "STICK"}});
     // The later mount on one point hides the earlier one.
     EXPECT_EQ(volumes, (std::vector<TVolume>{{"/", "/dev/vda2", TVolumeKind::Fixed, ""},
@@ -44,7 +45,10 @@ TEST(MountTable, DiffsAndLabelCase)
     EXPECT_EQ(swapped.Arrived[0].Source, "/dev/sdc1");
 
     EXPECT_EQ(VolumeLabelText("MY DISK"), "My disk");
-    EXPECT_EQ(VolumeLabelText("\xE3\x83\x87" "ATA"), "\xE3\x83\x87" "ata");
+    EXPECT_EQ(VolumeLabelText("\xE3\x83\x87"
+                              "ATA"),
+              "\xE3\x83\x87"
+              "ata");
     EXPECT_EQ(VolumeLabelText(""), "");
 }
 

@@ -17,7 +17,10 @@ protected:
         static QCoreApplication app(argc, argv);
     }
 
-    TWatcherTiming Timing() { return {std::chrono::milliseconds(1500), std::chrono::milliseconds(1000), Clock.Clock()}; }
+    TWatcherTiming Timing()
+    {
+        return {std::chrono::milliseconds(1500), std::chrono::milliseconds(1000), Clock.Clock()};
+    }
     std::unique_ptr<TShDirWatcher> Make(const std::vector<std::string>& Folders)
     {
         return std::make_unique<TShDirWatcher>(

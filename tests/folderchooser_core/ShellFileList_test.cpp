@@ -2,8 +2,8 @@
 #include "ShellNamespace.h"
 #include "TempNamespace.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {

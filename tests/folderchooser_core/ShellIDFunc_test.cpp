@@ -4,10 +4,7 @@
 
 namespace {
 
-TItemIDList Item(const std::string& Data)
-{
-    return TItemIDList::OneItem(Data);
-}
+TItemIDList Item(const std::string& Data) { return TItemIDList::OneItem(Data); }
 
 TItemIDList List(std::initializer_list<std::string> Items)
 {
@@ -62,7 +59,9 @@ TEST(IDList, PackedBytesAreReadBackOnlyWhenWellFormed)
     const std::string bytes = list.Bytes();
     for (const std::string& bad : {std::string(), std::string(1, '\0'), bytes.substr(0, bytes.size() - 1),
                                    bytes + std::string(2, '\0'), std::string("\x02\x00\x00\x00", 4),
-                                   std::string("\x09\x00" "C\x00\x00", 5)})
+                                   std::string("\x09\x00"
+                                               "C\x00\x00",
+                                               5)})
         EXPECT_TRUE(TItemIDList::FromBytes(bad).IsNil()) << testing::PrintToString(bad);
 }
 

@@ -25,8 +25,8 @@ std::vector<std::string> Children(const TShellFolder& Folder, uint32_t Flags = S
 TEST(NameOrder, IsATotalOrderThatReadsNumbersAndIgnoresCaseFirst)
 {
     // Each row sorts strictly before the next.
-    const std::vector<std::string> sorted = {"", "1", "2", "10", "a", "A01", "A1", "a1", "a2", "a10", "B", "b", "b0", "bb",
-                                             "\xE3\x81\x82"};
+    const std::vector<std::string> sorted = {"",   "1",   "2", "10", "a",  "A01", "A1",          "a1",
+                                             "a2", "a10", "B", "b",  "b0", "bb",  "\xE3\x81\x82"};
     for (size_t i = 0; i < sorted.size(); ++i)
         for (size_t j = 0; j < sorted.size(); ++j) {
             const int order = CompareNames(sorted[i], sorted[j]);
@@ -48,8 +48,10 @@ TEST_F(Namespace, TheDesktopListsHomeComputerTrashThenItsFolder)
     WriteRaw(Temp.Root + "/home/Desktop/file.txt", "x");
     const auto ns = Temp.Make();
     EXPECT_EQ(ns->DesktopFolder(), Temp.Config.Desktop);
-    EXPECT_EQ(Children(*ns->Desktop()), (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", ".hidden", "a", "b"}));
-    EXPECT_EQ(Children(*ns->Desktop(), SHCONTF_FOLDERS), (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", "a", "b"}));
+    EXPECT_EQ(Children(*ns->Desktop()),
+              (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", ".hidden", "a", "b"}));
+    EXPECT_EQ(Children(*ns->Desktop(), SHCONTF_FOLDERS),
+              (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", "a", "b"}));
     EXPECT_EQ(ns->Desktop()->GetDisplayNameOf(TItemIDList::Desktop()).toStdString(), "デスクトップ");
 }
 
@@ -67,7 +69,9 @@ TEST_F(Namespace, WithoutADesktopFolderTheDesktopIsHomeAndWithoutTrashNoTrash)
 
 TEST_F(Namespace, ComputerListsTheRootRemovableAndNetworkVolumesWithLabels)
 {
-    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}, {"CARD", "/dev/sdc1", "exfat"}, {"NAS", "server:/share", "nfs4"},
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"},
+                {"CARD", "/dev/sdc1", "exfat"},
+                {"NAS", "server:/share", "nfs4"},
                 {"LOOP", "tmpfs", "tmpfs"}});
     Temp.Label("MY\\x20DISK", "/dev/sdb1");
     const auto ns = Temp.Make();
@@ -108,9 +112,9 @@ TEST_F(Namespace, PathsParseThroughTheLongestMountAndComeBack)
         EXPECT_TRUE(list.IsNil());
     }
     // Lists that name no path, or try to leave their folder.
-    for (const TItemIDList& pathless : {TItemIDList(), TItemIDList::OneItem("C"), TItemIDList::OneItem("T"),
-                                        ConcatIDLists(TItemIDList::OneItem("H"), TItemIDList::OneItem("F..")),
-                                        TItemIDList::OneItem("Fa/b")}) {
+    for (const TItemIDList& pathless :
+         {TItemIDList(), TItemIDList::OneItem("C"), TItemIDList::OneItem("T"),
+          ConcatIDLists(TItemIDList::OneItem("H"), TItemIDList::OneItem("F..")), TItemIDList::OneItem("Fa/b")}) {
         EXPECT_FALSE(ns->IDListToPath(pathless, path));
         EXPECT_EQ(path, "");
     }
@@ -160,6 +164,7 @@ TEST_F(Namespace, AttributesComeFromTheEntryAndItsModeBits)
         const char* Name;
         uint32_t Mask;
         bool Has;
+        // clang-format off
     } cases[] = {
         {"full", SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_HASSUBFOLDER | SFGAO_DROPTARGET | SFGAO_CANRENAME, true},
         {"full", SFGAO_FILESYSANCESTOR, false}, {"full", SFGAO_HIDDEN, false},  {"full", SFGAO_READONLY, false},
@@ -167,6 +172,7 @@ TEST_F(Namespace, AttributesComeFromTheEntryAndItsModeBits)
         {"locked", SFGAO_READONLY, true},       {"locked", SFGAO_DROPTARGET, false},  {"missing", SFGAO_FOLDER, false},
         {"link", SFGAO_LINK | SFGAO_FOLDER | SFGAO_HASSUBFOLDER, true},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(desktop->GetAttributesOf(TItemIDList::OneItem(std::string("F") + c.Name), c.Mask) == c.Mask, c.Has)
             << c.Name << " " << c.Mask;
@@ -180,7 +186,8 @@ TEST_F(Namespace, SpecialFoldersAndItemTypes)
     const std::string docs = Temp.MakeDirs("home/docs");
     const auto ns = Temp.Make();
     TItemIDList list;
-    for (const auto& [folder, expected] : {std::pair{sfDesktop, TItemIDList::Desktop()}, {sfDrives, TItemIDList::OneItem("C")},
+    for (const auto& [folder, expected] : {std::pair{sfDesktop, TItemIDList::Desktop()},
+                                           {sfDrives, TItemIDList::OneItem("C")},
                                            {sfBitBucket, TItemIDList::OneItem("T")}}) {
         ASSERT_TRUE(ns->GetSpecialFolderIDList(folder, list)) << folder;
         EXPECT_EQ(list, expected) << folder;
@@ -198,8 +205,8 @@ TEST_F(Namespace, SpecialFoldersAndItemTypes)
     const TItemIDList home = TItemIDList::OneItem("H");
     const TItemIDList docsList = ConcatIDLists(home, TItemIDList::OneItem("Fdocs"));
     const TItemIDList volume = TShellNamespace::VolumeIDList(Temp.Root + "/media/USB");
-    EXPECT_EQ((std::vector{type(TItemIDList::Desktop()), type(TItemIDList::OneItem("C")), type(TItemIDList::OneItem("T")),
-                           type(home), type(volume), type(docsList)}),
+    EXPECT_EQ((std::vector{type(TItemIDList::Desktop()), type(TItemIDList::OneItem("C")),
+                           type(TItemIDList::OneItem("T")), type(home), type(volume), type(docsList)}),
               (std::vector{itDeskTop, itMyComputer, itBitBucket, itFolder, itRootDrive, itFolder}));
     TShellDataItem docsItem(*ns, TItemIDList::OneItem("Fdocs"), docsList);
     EXPECT_EQ(std::pair(docsItem.Path(), docsItem.DisplayName().toStdString()), std::pair(docs, std::string("docs")));

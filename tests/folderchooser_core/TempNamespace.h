@@ -20,8 +20,8 @@
 struct TTempNamespace {
     TempDir Dir;
     std::string Root = Dir.Path().substr(0, Dir.Path().size() - 1);
-    TNamespaceConfig Config{Root + "/home",       Root + "/home/Desktop", Root + "/home/.local/share/Trash",
-                            Root + "/mountinfo",  Root + "/by-label",     {Root + "/media"}};
+    TNamespaceConfig Config{Root + "/home",      Root + "/home/Desktop", Root + "/home/.local/share/Trash",
+                            Root + "/mountinfo", Root + "/by-label",     {Root + "/media"}};
 
     TTempNamespace()
     {
@@ -38,8 +38,8 @@ struct TTempNamespace {
         int id = 40;
         for (const auto& mount : Mounts) {
             std::filesystem::create_directories(Root + "/media/" + mount[0]);
-            table += std::to_string(id++) + " 21 8:17 / " + Root + "/media/" + mount[0] + " rw,nosuid - " + mount[2] + " " +
-                     mount[1] + " rw\n";
+            table += std::to_string(id++) + " 21 8:17 / " + Root + "/media/" + mount[0] + " rw,nosuid - " + mount[2]
+                     + " " + mount[1] + " rw\n";
         }
         WriteRaw(Config.MountTable, table);
     }

@@ -64,10 +64,12 @@ TEST_F(EditCommands, EditModesSetTheColouringAndWordListWhole)
     // The mode, its words, quotes, comment, brackets and fountain; the
     // label and the check of its item.
     const auto state = [&](const char* Item) {
-        return std::to_string(form->EditMode()) + " " + std::to_string(memo->ReserveWordList()->Count()) + " " +
-               view.Quotation() + view.Commenter() + " " + std::to_string(view.Brackets()->Count()) +
-               (memo->Fountain() == form->HTMLFountain1() ? " html " : memo->Fountain() ? " other " : " none ") +
-               form->EdModeLabel()->text().toStdString() + (form->MenuItem(Item)->Checked() ? " checked" : "");
+        return std::to_string(form->EditMode()) + " " + std::to_string(memo->ReserveWordList()->Count()) + " "
+               + view.Quotation() + view.Commenter() + " " + std::to_string(view.Brackets()->Count())
+               + (memo->Fountain() == form->HTMLFountain1() ? " html "
+                  : memo->Fountain()                        ? " other "
+                                                            : " none ")
+               + form->EdModeLabel()->text().toStdString() + (form->MenuItem(Item)->Checked() ? " checked" : "");
     };
     Run("subDelphi");
     EXPECT_EQ(state("subDelphi"), "1 2 '// 8 none Delphi checked") << "Delphi's two block comments";

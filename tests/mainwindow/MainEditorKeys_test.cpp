@@ -76,8 +76,8 @@ TEST_F(EditorKeys, CtrlAndKeypadDigitsEncloseTheSelectionOrChooseANumbering)
         const char* Selected;
         const char* Expected;
     } cases[] = {
-        {Qt::Key_1, "", "{*  *}"},      {Qt::Key_2, "x", "{! x !}"},  {Qt::Key_3, "x", "/* x */"},
-        {Qt::Key_4, "x", " \"x\" "},    {Qt::Key_5, "x", " 'x' "},
+        {Qt::Key_1, "", "{*  *}"},   {Qt::Key_2, "x", "{! x !}"}, {Qt::Key_3, "x", "/* x */"},
+        {Qt::Key_4, "x", " \"x\" "}, {Qt::Key_5, "x", " 'x' "},
     };
     for (const auto& c : cases) {
         Start(c.Selected, 0);

@@ -155,7 +155,8 @@ TEST_F(ExternalEditorTest, WholeDocumentViewWritesTheFileWithoutWaiting)
     SettingsVars.FindAll = true;
     SettingsVars.HideExe = "/bin/true %LINE%";
     form->EdAllViewClick();
-    EXPECT_NE(dialogs.Questions().back().Text.find("「階層付きテキストで保存」が指定されていますが"), std::string::npos);
+    EXPECT_NE(dialogs.Questions().back().Text.find("「階層付きテキストで保存」が指定されていますが"),
+              std::string::npos);
     std::ifstream file(Home() + "Temp/NewFile.txt");
     EXPECT_NE(std::string(std::istreambuf_iterator<char>(file), {}).find("abc"), std::string::npos);
 }

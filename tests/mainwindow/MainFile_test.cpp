@@ -62,8 +62,8 @@ protected:
     // What the window shows of its document.
     std::string State() const
     {
-        std::string state = velk->CaptionText() + "|" + velk->DocFileName() + "|" +
-                            std::to_string(velk->DataMemo()->Modified()) + "|";
+        std::string state =
+            velk->CaptionText() + "|" + velk->DocFileName() + "|" + std::to_string(velk->DataMemo()->Modified()) + "|";
         for (const TFlatPage& page : FlattenTree(velk->DataTree()->Items()))
             state += page.Title + "/" + page.Text + ";";
         return state;
@@ -220,7 +220,8 @@ TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
     WriteRaw(Home() + "mac.txt", "one\rtwo");
     dialogs.AnswerFiles({Home() + "unix.txt", Home() + "mac.txt"});
     velk->FlPageTextLoadClick();
-    EXPECT_EQ(State(), "NewFile||1|first/first\r\nsecond\r\n;one/one\r\ntwo;") << "the first file goes into the empty page";
+    EXPECT_EQ(State(), "NewFile||1|first/first\r\nsecond\r\n;one/one\r\ntwo;")
+        << "the first file goes into the empty page";
 }
 
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)

@@ -90,7 +90,9 @@ TEST_F(Links, PageLinksDoNothingInTheBrowsePaneAndProgramsAskFirst)
     form->OpSplitReadClick();
 
     const std::string program = Home() + "run.sh";
-    { std::ofstream(program) << "#!/bin/sh\n"; }
+    {
+        std::ofstream(program) << "#!/bin/sh\n";
+    }
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     Type(QString::fromStdString("\r<file@" + program + ">"));
     dialogs.Answer(mrNo);

@@ -40,11 +40,13 @@ TEST_F(OptionCommandsTest, OnlyConfirmedOptionsAreAppliedAndWritten)
     EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
     EXPECT_NE(SettingsVars.InsSpc.width, 3);
 
-    Options([](TOpForm& f) {
-        f.EdSpcNum->setText("3");
-        f.CheckZenSpace->setChecked(true);
-        f.ExEditor->setText("/bin/sh -c x");
-    }, true);
+    Options(
+        [](TOpForm& f) {
+            f.EdSpcNum->setText("3");
+            f.CheckZenSpace->setChecked(true);
+            f.ExEditor->setText("/bin/sh -c x");
+        },
+        true);
     EXPECT_TRUE(form->DataMemo()->ExMarks()->DBSpaceMark()->Visible());
     EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
     SettingsVars = {};
@@ -70,7 +72,7 @@ TEST_F(OptionCommandsTest, OnlyOkInTheKeyDialogChangesTheShortcutsAndWritesTheKe
         dialogs.AnswerForm([result](QDialog& Dialog) {
             auto& keys = dynamic_cast<TKeyForm&>(Dialog);
             keys.ListView1->setCurrentItem(keys.ListView1->topLevelItem(1)); // FlNew
-            keys.ListBox1->setCurrentRow(0);                                   // UnDefined
+            keys.ListBox1->setCurrentRow(0);                                 // UnDefined
             keys.ListBox1DblClick();
             if (result == mrOk)
                 keys.OkButtonClick();
@@ -89,7 +91,8 @@ TEST_F(OptionCommandsTest, OnlyOkInTheKeyDialogChangesTheShortcutsAndWritesTheKe
 
 TEST_F(OptionCommandsTest, ALoadedColourSchemeColoursTheEditorAndItsMarks)
 {
-    WriteFileAtomic(Home() + "mine.cfg", "[Colors]\r\nSelectCol=291\r\nZenTabCol=4660\r\nHanCol=22136\r\nAnkCol=255\r\n");
+    WriteFileAtomic(Home() + "mine.cfg",
+                    "[Colors]\r\nSelectCol=291\r\nZenTabCol=4660\r\nHanCol=22136\r\nAnkCol=255\r\n");
     dialogs.AnswerFiles({Home() + "mine.cfg"});
     form->MenuItem("OpLoadColor")->Click();
     TEditorEx& memo = *form->ActiveEditor();

@@ -118,7 +118,7 @@ TEST_F(OutputCommands, PageFilesRefuseLikeTitlesBeforeAskingForAFolder)
     Import("doc.txt", ".top\r\n..same\r\n..same\r\n");
     Output(tokPageFiles, "");
     EXPECT_EQ(LastQuestion(), "指定したページにはツリー項目名がまったく同じものが存在しますので出力できません。\r\n"
-                             "ツリー項目名を変更して再度実行してください。");
+                              "ツリー項目名を変更して再度実行してください。");
     EXPECT_TRUE(std::none_of(dialogs.Questions().begin(), dialogs.Questions().end(),
                              [](const TDialogQuestion& Q) { return Q.Caption == "フォルダーを選択する"; }));
 }

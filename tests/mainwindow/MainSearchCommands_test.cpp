@@ -77,6 +77,7 @@ TEST_F(Search, FastReplaceCoversThePageTheSubtreeOrTheLaterPages)
         std::vector<std::string> Expected;
         std::string Message;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {0, "現在のページ", {}, "foo", "X", {"p0\r\nX one", "p1\r\nno hit", "p2 foo\r\nfoo", "p3", "p4 foo"}, "1"},
         {0, "現在のページ（下の階層を含む）", {}, "FOO", "X",
@@ -86,6 +87,7 @@ TEST_F(Search, FastReplaceCoversThePageTheSubtreeOrTheLaterPages)
          {"p0\r\n<foo> one", "p1\r\nno hit", "p2 <foo>\r\n<foo>", "p3", "p4 foo"}, "3"},
         {2, "現在以降の全てのページ", {"-chkRegExp"}, "foo", "X", {"p0\r\nfoo one", "p1\r\nno hit", "p2 X\r\nX", "p3", "p4 X"}, "3"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         form.reset();
         form = std::make_unique<TTestForm>(*instances);
@@ -98,7 +100,8 @@ TEST_F(Search, FastReplaceCoversThePageTheSubtreeOrTheLaterPages)
         Run("FdFastReplace");
         for (size_t i = 0; i < c.Expected.size(); ++i)
             EXPECT_EQ(PageText(static_cast<int>(i)), c.Expected[i]) << c.Scope << " page " << i;
-        EXPECT_EQ(LastQuestion(), "検索文字列 " + c.Find + " を " + c.Replacement + " に\r\n\r\n" + c.Message + "個置換しました。");
+        EXPECT_EQ(LastQuestion(),
+                  "検索文字列 " + c.Find + " を " + c.Replacement + " に\r\n\r\n" + c.Message + "個置換しました。");
     }
 }
 

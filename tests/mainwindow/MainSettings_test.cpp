@@ -59,8 +59,9 @@ TEST_F(Settings, TheFirstShowColoursMarksAndLinksAndKeepsTheFormsAsRead)
 {
     // The white-space options that once overrode the two marks say the
     // opposite of "EOF" and "RET".
-    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\nBracketFlg=1\r\n"
-                                        "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\nFileCol=255\r\nPageCol=65280\r\n");
+    WriteFileAtomic(SettingsFilePath(),
+                    "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\nBracketFlg=1\r\n"
+                    "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\nFileCol=255\r\nPageCol=65280\r\n");
     StartShown();
     const TEditorMarks& marks = *form->DataMemo()->Marks();
     EXPECT_EQ(std::tuple(marks.EofMark()->Visible(), marks.WrapMark()->Visible(), marks.RetMark()->Visible()),

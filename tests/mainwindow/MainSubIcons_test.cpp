@@ -61,7 +61,8 @@ TEST_F(SubIcons, TheMenusSetTheSubIcon)
     form->DataMemo()->SetModified(false);
     Popup(3).Click();
     EXPECT_EQ(std::pair(form->DataTree()->Selected()->StateIndex(), form->ToolButton("sbImage")->ImageIndex()),
-              std::pair(3, 3)) << "the button shows the page's sub-icon";
+              std::pair(3, 3))
+        << "the button shows the page's sub-icon";
     EXPECT_TRUE(form->DataMemo()->Modified());
     form->MenuItem("pTreeSubIcon")->Items(0)->Click();
     EXPECT_EQ(form->DataTree()->Selected()->StateIndex(), -1) << "なし";

@@ -16,7 +16,10 @@ TEST_F(TreeViewCommands, GoingToAPageFollowsTheTreeOrderAndItsLevels)
         const char* Item;
         int To;
     } rows[] = {
-        {1, "TreePageNextSame", 3}, {3, "TreePagePrevSame", 1}, {2, "TreePageTop", 0}, {0, "TreePageLast", 4},
+        {1, "TreePageNextSame", 3},
+        {3, "TreePagePrevSame", 1},
+        {2, "TreePageTop", 0},
+        {0, "TreePageLast", 4},
         // Folding hands the selection up from a page without children.
         {2, "TreePageFold", 1},
     };

@@ -34,8 +34,8 @@ TEST_F(Views, SplitPanesShareOneTextAndTakeTurnsWithTheBrowseView)
 
     // Which view is open: the split view's check, the browse view and its tree.
     const auto open = [&] {
-        return std::string(form->MenuItem("OpSplit")->Checked() ? "split" : "") +
-               (form->BrowseViewOn() ? "browse" : "") + (form->BrowseTree() ? "+tree" : "");
+        return std::string(form->MenuItem("OpSplit")->Checked() ? "split" : "") + (form->BrowseViewOn() ? "browse" : "")
+               + (form->BrowseTree() ? "+tree" : "");
     };
     form->OpSplitReadClick();
     EXPECT_EQ(open(), "browse+tree");

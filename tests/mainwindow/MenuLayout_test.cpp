@@ -14,8 +14,8 @@ namespace {
 
 std::string_view MenuName(TCommandMenu Menu)
 {
-    constexpr std::string_view names[] = {"",          "FileTop",   "TreeTop",       "EditTop",      "FindTop",
-                                          "OptionTop", "HelpTop",   "EditPopupMenu", "TreePopupMenu"};
+    constexpr std::string_view names[] = {"",          "FileTop", "TreeTop",       "EditTop",      "FindTop",
+                                          "OptionTop", "HelpTop", "EditPopupMenu", "TreePopupMenu"};
     return names[static_cast<int>(Menu)];
 }
 

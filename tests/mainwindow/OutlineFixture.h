@@ -100,8 +100,5 @@ protected:
         return nullptr;
     }
     // Where the walk stands: the page and the caret row and column.
-    std::tuple<int, int, int> At() const
-    {
-        return {SelectedIndex(), form->DataMemo()->Row(), form->DataMemo()->Col()};
-    }
+    std::tuple<int, int, int> At() const { return {SelectedIndex(), form->DataMemo()->Row(), form->DataMemo()->Col()}; }
 };

@@ -48,7 +48,7 @@ TEST(ClipText, ChainRunsEachOptionOnlyWhenOn)
     EXPECT_EQ(ConvertClipText("\r\n\r\n\r\na\tb  \r\nc", none), "a b\r\nc");
     const std::string text = Sjis("  x  ｢y｣\r\n\r\nz");
     const struct {
-        bool TWebTextOptions::* Option;
+        bool TWebTextOptions::*Option;
         std::string Out;
     } cases[] = {
         {&TWebTextOptions::Hs2ToZs, Sjis("　x　｢y｣\r\n\r\nz")},

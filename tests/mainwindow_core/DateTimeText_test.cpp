@@ -11,7 +11,8 @@ constexpr TDateTimeParts Moment{2024, 3, 5, 7, 8, 9, 2};
 
 TSettingsVars::TIME JapaneseForms()
 {
-    return {"yyyy", Sjis("年"), "mm", Sjis("月"), "dd", Sjis("日"), "hh", Sjis("時"), "nn", Sjis("分"), "ss", Sjis("秒")};
+    return {"yyyy", Sjis("年"), "mm", Sjis("月"), "dd", Sjis("日"),
+            "hh",   Sjis("時"), "nn", Sjis("分"), "ss", Sjis("秒")};
 }
 
 } // namespace
@@ -28,6 +29,7 @@ TEST(DateTimeText, InsertionsFollowTheSettings)
         K Kind;
         TSettingsVars::TIME Ime;
         const char* Expected; // UTF-8
+        // clang-format off
     } cases[] = {
         {K::Date, JapaneseForms(), "2024年03月05日"},
         {K::Time, JapaneseForms(), "07時08分09秒"},
@@ -46,6 +48,7 @@ TEST(DateTimeText, InsertionsFollowTheSettings)
          "2024\"/03mm05\"aaa\""},
         {K::Time, with([](auto& i) { i.HourK = ":"; i.MinK = ":"; i.SecK = ""; i.ZenTime = true; }), "０７：０８：０９"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(SjisToUtf8(DateTimeInsertionText(c.Kind, c.Ime, Moment)), c.Expected) << c.Expected;
 }
@@ -56,8 +59,8 @@ TEST(DateTimeText, CodeBoxesTakeTheLongOrShortCodeOrNothing)
         const char* Long;
         const char* Text;
         bool Allowed;
-    } cases[] = {{"mm", "m", true},     {"mm", "mm", true},   {"mm", "M", false}, {"mm", "", true},
-                 {"yyyy", "yy", true},  {"yyyy", "y", false}, {"ss", "sss", false}, {"nn", "n", true}};
+    } cases[] = {{"mm", "m", true},    {"mm", "mm", true},   {"mm", "M", false},   {"mm", "", true},
+                 {"yyyy", "yy", true}, {"yyyy", "y", false}, {"ss", "sss", false}, {"nn", "n", true}};
     for (const auto& c : cases)
         EXPECT_EQ(DateCodeAllowed(c.Long, c.Text), c.Allowed) << c.Long << " " << c.Text;
 }

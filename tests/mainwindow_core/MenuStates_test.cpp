@@ -33,11 +33,11 @@ void Check(const std::function<TEnablings(const TMenuSnapshot&)>& States, const 
     }
 }
 
-const TButtonsOn AllButtons = {"sbOpen", "sbPageNew", "sbLoadTreeText", "sbTextOutput", "sbGoEditor", "sbIns",
-                               "sbAdd", "sbAddChild", "sbPageUp", "sbPageDown", "sbMoveUp", "sbMoveDown",
-                               "sbPageUnify", "sbPageDel", "sbPageUndo", "sbPageRedo", "sbToEditor", "sbPaste",
-                               "sbCut", "sbUndo", "sbRedo", "sbPageDevide", "sbSubIcon", "sbFind", "sbFoward",
-                               "sbBack", "sbFindList"};
+const TButtonsOn AllButtons = {
+    "sbOpen",       "sbPageNew",  "sbLoadTreeText", "sbTextOutput", "sbGoEditor", "sbIns",       "sbAdd",
+    "sbAddChild",   "sbPageUp",   "sbPageDown",     "sbMoveUp",     "sbMoveDown", "sbPageUnify", "sbPageDel",
+    "sbPageUndo",   "sbPageRedo", "sbToEditor",     "sbPaste",      "sbCut",      "sbUndo",      "sbRedo",
+    "sbPageDevide", "sbSubIcon",  "sbFind",         "sbFoward",     "sbBack",     "sbFindList"};
 
 TMenuSnapshot Busy()
 {
@@ -64,6 +64,7 @@ TEST(MenuStates, FileMenu)
     Check(FileMenuStates, Busy(),
           {"FlOpen", "FlNew", "FlTreeTextOpen", "FlTextSellect", "FlHtmlSave", "sbTextOutput", "FlHistory",
            "FlHistoryTr", "FlSave", "FlExit"},
+          // clang-format off
           {
               {"a page with three children", [](TMenuSnapshot&) {}, "+++++?++++"},
               {"no page selected", [](TMenuSnapshot& s) { s.NodeSelected = false; }, "+++---++++"},
@@ -76,6 +77,7 @@ TEST(MenuStates, FileMenu)
                [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {"sbOpen"}; s.Modified = false; },
                "+---+?++--"},
           });
+    // clang-format on
 }
 
 TEST(MenuStates, TreeMenuAndItsPopup)
@@ -84,6 +86,7 @@ TEST(MenuStates, TreeMenuAndItsPopup)
           {"TreeIns", "pTreeIns", "TreeNodeCopy", "pTreeNodeCopy", "TreeNodePaste", "pTreeNodePaste", "TreeScaleUp",
            "pTreeNodeExpand", "pTreeToChild", "pTreeNodeUp", "TreeMoveDown", "pTreeNodeUnify", "pTreeDel",
            "TreeNodeCut", "TreePageRedo", "TreeSort", "TreeChildSort", "TreeDisp"},
+          // clang-format off
           {
               {"a page with children", [](TMenuSnapshot&) {}, "++++++++++++++++++"},
               {"found-pages list open", [](TMenuSnapshot& s) { s.SearchListOpen = true; }, "++----+++++++++--+"},
@@ -101,15 +104,17 @@ TEST(MenuStates, TreeMenuAndItsPopup)
                [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; s.NodeCount = 1; }, "+++++++++++++++-++"},
               {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "+++++++++++++++--+"},
           });
+    // clang-format on
 }
 
 TEST(MenuStates, EditMenuAndItsPopup)
 {
     TMenuSnapshot base = Busy();
     Check(EditMenuStates, base,
-          {"EdPaste", "pEdPaste", "EdDate", "EdCut", "pEdDel", "EdSort", "EdCopy", "pEdAddCopy", "EdUndo", "pEdUndo",
-           "pEdRedo", "EdPageDevide", "EdAllView", "pEdLineCopy", "pEdLineCut", "pEdCalc", "pEdStrCv", "sbSeikei",
-           "pEdFileLink", "pEdPageLink", "pEdGoHide"},
+          {"EdPaste",    "pEdPaste", "EdDate",   "EdCut",    "pEdDel",       "EdSort",      "EdCopy",
+           "pEdAddCopy", "EdUndo",   "pEdUndo",  "pEdRedo",  "EdPageDevide", "EdAllView",   "pEdLineCopy",
+           "pEdLineCut", "pEdCalc",  "pEdStrCv", "sbSeikei", "pEdFileLink",  "pEdPageLink", "pEdGoHide"},
+          // clang-format off
           {
               {"a selection, all buttons", [](TMenuSnapshot&) {}, "++++++++++++-++++++++"},
               {"external editor", [](TMenuSnapshot& s) { s.ExtEditor = true; }, "+++++++++++++++++++++"},
@@ -127,6 +132,7 @@ TEST(MenuStates, EditMenuAndItsPopup)
                },
                "--+-------+-------+--"},
           });
+    // clang-format on
 }
 
 TEST(MenuStates, FindOptionAndHelpMenus)
@@ -134,24 +140,35 @@ TEST(MenuStates, FindOptionAndHelpMenus)
     Check(FindMenuStates, Busy(),
           {"FdExtractLine", "FdGoSubIcon", "FdGoFind", "FdReplace", "FdFastReplace", "FdForwardFind", "FdBackFind",
            "FdFindList", "FdFindListClose"},
+          // clang-format off
           {
               {"all buttons", [](TMenuSnapshot&) {}, "++++++++-"},
               {"found-pages list shown", [](TMenuSnapshot& s) { s.FindListCloseVisible = true; }, "+++++++++"},
               {"no selection, no buttons",
                [](TMenuSnapshot& s) { s.SelLength = 0; s.Buttons = {"sbFoward"}; }, "-----+---"},
           });
-    Check(OptionMenuStates, Busy(),
-          {"OpSplit", "OpSplitRead", "OpClip", "OpCheckKakko", "OpLoadColor", "OpSaveColor", "OpLoadSubIcon"},
-          {
-              {"plain", [](TMenuSnapshot&) {}, "++?++++"},
-              {"tree above the editor, nothing selected",
-               [](TMenuSnapshot& s) { s.TreeDispChecked = true; s.SelLength = 0; }, "--?-+++"},
-              {"external edit running", [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {}; }, "++-++++"},
-              {"clipping with the external editor",
-               [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; }, "++?++++"},
-              {"browse view", [](TMenuSnapshot& s) { s.BrowseView = true; }, "++?+---"},
-              {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "++?+---"},
-          });
+    // clang-format on
+    Check(
+        OptionMenuStates, Busy(),
+        {"OpSplit", "OpSplitRead", "OpClip", "OpCheckKakko", "OpLoadColor", "OpSaveColor", "OpLoadSubIcon"},
+        {
+            {"plain", [](TMenuSnapshot&) {}, "++?++++"},
+            {"tree above the editor, nothing selected",
+             [](TMenuSnapshot& s) {
+                 s.TreeDispChecked = true;
+                 s.SelLength = 0;
+             },
+             "--?-+++"},
+            {"external edit running",
+             [](TMenuSnapshot& s) {
+                 s.ExtEditor = true;
+                 s.Buttons = {};
+             },
+             "++-++++"},
+            {"clipping with the external editor", [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; }, "++?++++"},
+            {"browse view", [](TMenuSnapshot& s) { s.BrowseView = true; }, "++?+---"},
+            {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "++?+---"},
+        });
     Check(HelpMenuStates, Busy(), {"HpOtherHelp", "HpSample"},
           {
               {"nothing set", [](TMenuSnapshot&) {}, "--"},

@@ -21,12 +21,11 @@ TEST(StatusBarTexts, SizeKeepsEveryDigitWhereverTheLocalePutsItsSign)
         double Value;
         const char* Expected;
     } cases[] = {
-        {"ja_JP", 1234567, "1,234,567"},      // "￥1,234,567": no decimals, sign first
-        {"en_US", 1234567, "1,234,567.00"},   // "$1,234,567.00"
-        {"de_DE", 1234567, "1.234.567,00"},   // "1.234.567,00 €": sign after, with a blank
-        {"de_CH", 1234567, "1’234’567.00"},   // "CHF 1’234’567.00": three letters
-        {"fr_FR", 999, "999,00"},
-        {"ja_JP", 0, "0"},
+        {"ja_JP", 1234567, "1,234,567"},    // "￥1,234,567": no decimals, sign first
+        {"en_US", 1234567, "1,234,567.00"}, // "$1,234,567.00"
+        {"de_DE", 1234567, "1.234.567,00"}, // "1.234.567,00 €": sign after, with a blank
+        {"de_CH", 1234567, "1’234’567.00"}, // "CHF 1’234’567.00": three letters
+        {"fr_FR", 999, "999,00"},           {"ja_JP", 0, "0"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatSizeText(c.Value, QLocale(c.Locale)), c.Expected) << c.Locale;

@@ -29,6 +29,7 @@ TEST(ToolButtonRules, TreeAndPageButtons)
         std::string Signs;
         // sbSubIcon, sbMoveDown, sbMoveUp, sbPageUp, sbPageDown, sbPageDel, sbPageUnify
         const char* Expected;
+        // clang-format off
     } cases[] = {
         {"middle page", with([](TToolSnapshot&) {}), "+++-+++"},
         {"one page with text", with([](TToolSnapshot& s) { s = {1, true}; s.TextEmpty = false; }), "-----+-"},
@@ -47,6 +48,7 @@ TEST(ToolButtonRules, TreeAndPageButtons)
         {"first page", with([](TToolSnapshot& s) { s.SelHasPrevSibling = false; }), "++---++"},
         {"found-pages list open", with([](TToolSnapshot& s) { s.SearchListOpen = true; }), "-++-+--" "---------------"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(c.Signs, c.Expected) << c.Name;
 }

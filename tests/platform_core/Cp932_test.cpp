@@ -74,8 +74,15 @@ TEST(Cp932, DecodesEveryCodeAsIcuDoes)
 
 TEST(Cp932, UnassignedBytesBecomeReplacementsAndTheTextGoesOn)
 {
-    const std::string text = std::string("a\x80" "b\xA0" "c\xFD\xFE\xFF" "d") + "\x82\r\n" + "\x88\x9F" + "\x82";
-    EXPECT_EQ(SjisToUtf16(text), u"a\xFFFD" u"b\xFFFD" u"c\xFFFD\xFFFD\xFFFD" u"d\xFFFD\r\n\x4E9C\xFFFD");
+    const std::string text = std::string("a\x80"
+                                         "b\xA0"
+                                         "c\xFD\xFE\xFF"
+                                         "d")
+                             + "\x82\r\n" + "\x88\x9F" + "\x82";
+    EXPECT_EQ(SjisToUtf16(text), u"a\xFFFD"
+                                 u"b\xFFFD"
+                                 u"c\xFFFD\xFFFD\xFFFD"
+                                 u"d\xFFFD\r\n\x4E9C\xFFFD");
     EXPECT_EQ(SjisToUtf8(text), "a\uFFFDb\uFFFDc\uFFFD\uFFFD\uFFFDd\uFFFD\r\n亜\uFFFD");
     // A lead byte before a byte that cannot trail stands alone.
     EXPECT_EQ(SjisToUtf16("\x82 x"), u"\xFFFD x");

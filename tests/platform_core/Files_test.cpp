@@ -1,8 +1,8 @@
 // Whole-file reading and atomic writing, and file names in Shift-JIS.
 #include "Files.h"
-#include "SysUtils.h"
 #include "SjisLiteral.h"
 #include "SysErrorText.h"
+#include "SysUtils.h"
 #include "TempDir.h"
 
 #include <gmock/gmock.h>
@@ -57,8 +57,9 @@ TEST(Files, ReadingRefusesWhatIsNotAWholeRegularFile)
     EXPECT_EQ(ReadFileBytes(name), std::string(100, 'd'));
     EXPECT_EQ(ReadFileBytes(name, 100), std::string(100, 'd'));
     EXPECT_THROW(ReadFileBytes(name, 99), EFOpenError);
-    EXPECT_THAT([&] { ReadFileBytes(dir.File("absent")); },
-                ThrowsMessage<EFOpenError>("ファイル \"" + dir.File("absent") + "\" を開けません。" + SysErrorMessage(ENOENT)));
+    EXPECT_THAT(
+        [&] { ReadFileBytes(dir.File("absent")); },
+        ThrowsMessage<EFOpenError>("ファイル \"" + dir.File("absent") + "\" を開けません。" + SysErrorMessage(ENOENT)));
     EXPECT_THROW(ReadFileBytes(dir.Path()), EFOpenError);
     ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0644), 0);
     EXPECT_THROW(ReadFileBytes(dir.File("fifo")), EFOpenError); // and does not wait for a writer

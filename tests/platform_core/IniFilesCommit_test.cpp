@@ -192,8 +192,10 @@ TEST_F(IniCommit, TwoProcessesNeverLoseEachOthersKeys)
                 ini.EndUpdate();
             }
             int status = 0;
-            _exit(second == 0 || (waitpid(second, &status, 0) == second && WIFEXITED(status)
-                                  && WEXITSTATUS(status) == 0) ? 0 : 1);
+            _exit(second == 0
+                          || (waitpid(second, &status, 0) == second && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                      ? 0
+                      : 1);
         },
         testing::ExitedWithCode(0), "");
     TIniFile ini(Name_);

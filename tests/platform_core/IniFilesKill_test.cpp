@@ -102,7 +102,7 @@ TEST(IniKill, TheNextWriteRemovesOnlyTheTemporaryFilesOfDeadProcesses)
     };
     const std::vector<std::string> kept = {
         ".velk2000.ini.~" + std::to_string(getpid()) + "~a1B2c3", // a live writer's
-        ".velk2000.ini.~" + std::to_string(dead) + "~a1B2", // not a temporary name
+        ".velk2000.ini.~" + std::to_string(dead) + "~a1B2",       // not a temporary name
         ".other.ini.~" + std::to_string(dead) + "~a1B2c3",
         ".velk2000.ini.a1B2c3",
     };

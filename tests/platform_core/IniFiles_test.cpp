@@ -88,11 +88,13 @@ TEST_F(IniRules, NamesMatchWithoutAsciiCaseButTrailBytesStayAsTheyAre)
 
 TEST_F(IniRules, StringValuesAreTrimmedAndLoseOnePairOfQuotes)
 {
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         {"  \"> \"  ", "> "}, {"\t'a b'\t", "a b"},          {"'x\"", "'x\""},   {"\"\"", ""},
         {"\"", "\""},         {"\"\"a\"\"", "\"a\""}, {"  in  side  ", "in  side"}, {"a=b", "a=b"},
         {"", ""}, {"   ", ""}, // present but empty: not the default
     };
+    // clang-format on
     for (const auto& [stored, read] : cases)
         EXPECT_EQ(Read(stored), read) << stored;
     EXPECT_TRUE(Ini_.ValueExists("S", "K"));
@@ -115,12 +117,14 @@ TEST_F(IniRules, ValuesAreCutAt2047BytesWithoutSplittingACharacter)
 
 TEST_F(IniRules, IntegersReadDecimalAndHexOrGiveTheDefault)
 {
+    // clang-format off
     const std::pair<const char*, int32_t> cases[] = {
         {"0x1F", 31}, {"0X1f", 31}, {"$1F", 31}, {"+7", 7}, {"-7", -7}, {"007", 7}, {" 42 ", 42}, {"\"12\"", 12},
         {"-1", -1}, // a stored -1 reads as -1, which callers treat as absent
         {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"$FFFFFFFF", -1}, {"$80000000", INT32_MIN},
         {"-$10", -16},
     };
+    // clang-format on
     for (const auto& [stored, value] : cases)
         EXPECT_EQ(ReadInt(stored), value) << stored;
     for (const char* bad : {"", "12abc", "1.5", "0x", "$", "-", "+", "4294967296", "2147483648", "-2147483649",
@@ -159,8 +163,8 @@ TEST_F(IniRules, ChangesLandWhereTheyBelong)
 {
     // Ends without a line break.
     const std::string foreign = "[History]\r\nF0=" + Sjis("日本語.vk2")
-                                 + "\r\n# hash comment\r\n; comment with = sign\r\nline without equals\r\n   \t\r\n"
-                                   "Unknown =  spaced value  \n[ToolbarFile]\r\nVisible=1";
+                                + "\r\n# hash comment\r\n; comment with = sign\r\nline without equals\r\n   \t\r\n"
+                                  "Unknown =  spaced value  \n[ToolbarFile]\r\nVisible=1";
     const struct {
         const char* Name;
         std::string Before;
@@ -171,8 +175,8 @@ TEST_F(IniRules, ChangesLandWhereTheyBelong)
          [](TIniFile& I) { I.WriteInteger("S", "a", 9); }, "; head\r\n[S]\r\nA=9\r\nB=2\r\nA=3\r\n"},
         {"a new key goes after the last key line of its section", "[S]\r\nA=1\r\n; note\r\n\r\n[T]\r\nB=2\r\n",
          [](TIniFile& I) { I.WriteInteger("S", "C", 3); }, "[S]\r\nA=1\r\nC=3\r\n; note\r\n\r\n[T]\r\nB=2\r\n"},
-        {"a new key in an empty section", "[Empty]\r\n\r\n[T]\r\n", [](TIniFile& I) { I.WriteInteger("Empty", "K", 1); },
-         "[Empty]\r\nK=1\r\n\r\n[T]\r\n"},
+        {"a new key in an empty section", "[Empty]\r\n\r\n[T]\r\n",
+         [](TIniFile& I) { I.WriteInteger("Empty", "K", 1); }, "[Empty]\r\nK=1\r\n\r\n[T]\r\n"},
         {"a new section goes at the end; what the program does not know keeps its bytes",
          "junk before any section\r\n[Options]\r\nA=1\r\n" + foreign,
          [](TIniFile& I) {
@@ -227,6 +231,7 @@ TEST_F(IniRules, NamesTheFileCannotHoldAreRefusedWithTheReason)
 {
     const struct {
         std::string Section, Key, Reason;
+        // clang-format off
     } refused[] = {
         {"a]b", "K", "\"]\""},
         {" S", "K", "空白"},
@@ -240,9 +245,9 @@ TEST_F(IniRules, NamesTheFileCannotHoldAreRefusedWithTheReason)
         {"S", "K ", "空白"},
         {"S", "K\n", "改行"},
     };
+    // clang-format on
     for (const auto& c : refused)
-        EXPECT_THAT([&] { Ini_.WriteString(c.Section, c.Key, "v"); },
-                    ThrowsMessage<EIniNameError>(HasSubstr(c.Reason)))
+        EXPECT_THAT([&] { Ini_.WriteString(c.Section, c.Key, "v"); }, ThrowsMessage<EIniNameError>(HasSubstr(c.Reason)))
             << c.Section << "/" << c.Key;
     EXPECT_EQ(Bytes(), "<missing>");
     const std::pair<std::string, std::string> unusual[] = {

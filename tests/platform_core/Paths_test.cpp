@@ -53,6 +53,7 @@ TEST(FileNames, PathNameExtensionAndDelimiters)
     const struct {
         std::string (*Function)(std::string_view);
         std::string Input, Expected;
+        // clang-format off
     } cases[] = {
         {ExtractFilePath, "/a/b/c.txt", "/a/b/"},   {ExtractFilePath, "c.txt", ""},
         {ExtractFilePath, "/c", "/"},               {ExtractFilePath, japanese, Sjis("/文書/")},
@@ -64,6 +65,7 @@ TEST(FileNames, PathNameExtensionAndDelimiters)
         {IncludeTrailingPathDelimiter, "/a", "/a/"}, {IncludeTrailingPathDelimiter, "/a/", "/a/"},
         {ExcludeTrailingPathDelimiter, "/a/", "/a"}, {ExcludeTrailingPathDelimiter, "/a", "/a"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(c.Function(c.Input), c.Expected) << c.Input;
 }

@@ -1,8 +1,8 @@
 // The Shift-JIS character helper on the texts that fool byte-wise code:
 // trail bytes with lead-byte values, stray lead bytes, letters in trail
 // bytes.
-#include "SjisLiteral.h"
 #include "Sjis.h"
+#include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +73,10 @@ TEST(Sjis, CaseFoldingTouchesSingleByteLettersOnly)
     EXPECT_EQ(sjis::LowerAscii("A" + a + "B"), "a" + a + "b");
     // A stray lead byte takes the next letter as its trail byte, so that
     // letter is not folded either: the helper cuts characters one way only.
-    EXPECT_EQ(sjis::UpperAscii("\x83" "a"), "\x83" "a");
+    EXPECT_EQ(sjis::UpperAscii("\x83"
+                               "a"),
+              "\x83"
+              "a");
 }
 
 } // namespace

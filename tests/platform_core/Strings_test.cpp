@@ -75,7 +75,7 @@ TEST(StringList, SortedCaseInsensitiveWithDuplicateRules)
     for (const char* s : {"beta", "Alpha", "gamma", "ALPHA"})
         list.Add(s);
     EXPECT_EQ(Lines(list), (V{"Alpha", "beta", "gamma"})); // dupIgnore by default
-    int found = -1, missing = -1; // where it is, or where it would go
+    int found = -1, missing = -1;                          // where it is, or where it would go
     const bool hasBeta = list.Find("BETA", found), hasDelta = list.Find("delta", missing);
     EXPECT_EQ(std::tuple(hasBeta, found, hasDelta, missing, list.IndexOf("delta")), std::tuple(true, 1, false, 2, -1));
     EXPECT_THROW(list.Insert(0, "x"), EStringListError);

@@ -152,7 +152,7 @@ TEST(TreeNodes, SelectionMovesOffADeletedNodeWithoutNamingIt)
     struct TCase {
         const char* Selected;
         const char* Deleted;
-        const char* Then; // null: none
+        const char* Then;      // null: none
         bool Children = false; // delete only the children of Deleted
     } cases[] = {
         {"b", "b", "d"},       // next sibling
@@ -276,10 +276,9 @@ TEST(TreeNodes, ObserversHearEachChangeOrOneResetForAnUpdate)
     nodes.SetSelected(a);
     nodes.CustomSort(nullptr, false);
     nodes.Delete(Find(nodes, "n"));
-    EXPECT_EQ(recorder.Heard,
-              (std::vector<std::string>{"insert a22", "inserted", "move e a0", "moved e", "move d a4", "moved d",
-                                        "change A", "change A", "expand A", "select A", "order", "ordered",
-                                        "remove n", "removed"}));
+    EXPECT_EQ(recorder.Heard, (std::vector<std::string>{"insert a22", "inserted", "move e a0", "moved e", "move d a4",
+                                                        "moved d", "change A", "change A", "expand A", "select A",
+                                                        "order", "ordered", "remove n", "removed"}));
 
     recorder.Heard.clear();
     WithinUpdate(nodes, [&] {

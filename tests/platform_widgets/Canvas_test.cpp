@@ -100,7 +100,8 @@ TEST(TextOutCells, PutsEveryCharacterAtItsOwnCell)
     ASSERT_NE(metrics.horizontalAdvance(QStringLiteral("漢")), 2 * metrics.horizontalAdvance('a'));
     const std::string text = Sjis("a漢字Wｱ1 ;g全");
     for (const int cellWidth : {metrics.horizontalAdvance('0'), metrics.horizontalAdvance('0') + 3}) {
-        const QImage drawn = PaintCells(260, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(4, 6, text, cellWidth); });
+        const QImage drawn =
+            PaintCells(260, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(4, 6, text, cellWidth); });
         EXPECT_EQ(drawn, ReferenceCells(260, 30, font, 4, 6, text, cellWidth)) << "cell width " << cellWidth;
     }
 
@@ -108,7 +109,8 @@ TEST(TextOutCells, PutsEveryCharacterAtItsOwnCell)
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setPixelSize(14);
     const int cell = QFontMetrics(mono).horizontalAdvance('0');
-    const QImage kanji = PaintCells(100, 40, mono, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, Sjis("漢"), cell); });
+    const QImage kanji =
+        PaintCells(100, 40, mono, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, Sjis("漢"), cell); });
     EXPECT_EQ(kanji, ReferenceCells(100, 40, mono, 0, 0, Sjis("漢"), cell));
     EXPECT_NE(kanji, PaintCells(100, 40, mono, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, "\x85\x40", cell); }));
 }
@@ -127,7 +129,8 @@ TEST(TextOutCells, BadBytesShowABoxInTheirCellsAndTheRowGoesOn)
     for (const std::string& bad : cases) {
         SCOPED_TRACE(int(static_cast<unsigned char>(bad[0])));
         const int cells = static_cast<int>(bad.size());
-        const QImage drawn = PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, "1" + bad + "1", cell); });
+        const QImage drawn =
+            PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, "1" + bad + "1", cell); });
         const QRect badCells(cell, 0, cells * cell, height);
         EXPECT_TRUE(HasInk(drawn, badCells));
         if (cells == 1) {
@@ -136,12 +139,14 @@ TEST(TextOutCells, BadBytesShowABoxInTheirCellsAndTheRowGoesOn)
         }
         // The digit after it keeps its own cell: byte count equals cell count.
         const QRect afterCells((1 + cells) * cell, 0, cell, height);
-        const QImage digit = PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(afterCells.left(), 0, "1", cell); });
+        const QImage digit =
+            PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(afterCells.left(), 0, "1", cell); });
         EXPECT_EQ(drawn.copy(afterCells), digit.copy(afterCells));
         EXPECT_FALSE(HasInk(drawn, QRect(afterCells.right() + 1, 0, 120, 30)));
     }
     // A lone lead byte at the very end of the row shows too.
-    const QImage lastLead = PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, "A\x88", cell); });
+    const QImage lastLead =
+        PaintCells(120, 30, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(0, 0, "A\x88", cell); });
     EXPECT_TRUE(HasInk(lastLead, QRect(cell, 0, cell, 30)));
 }
 
@@ -219,9 +224,8 @@ TEST(TextOutCells, NothingToShowIsHarmless)
     });
     EXPECT_TRUE(InkBounds(drawn).isNull());
     // A long row far to the left shows only its last two cells.
-    const QImage tail = PaintCells(50, 20, font, [&](TCanvas& Canvas) {
-        Canvas.TextOutCells(-8 * 1000 + 16, 0, std::string(1000, 'x'), 8);
-    });
+    const QImage tail = PaintCells(
+        50, 20, font, [&](TCanvas& Canvas) { Canvas.TextOutCells(-8 * 1000 + 16, 0, std::string(1000, 'x'), 8); });
     EXPECT_TRUE(HasInk(tail, QRect(0, 0, 16, 20)) && !HasInk(tail, QRect(17, 0, 40, 20)));
 }
 

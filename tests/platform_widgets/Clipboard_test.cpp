@@ -22,7 +22,8 @@ TEST(RegisterClipboardFormat, GivesOneStableNumberPerNameWithoutCaseAndAMimeType
     EXPECT_EQ(ClipboardFormatMimeType(RegisterClipboardFormat("A B")), QStringLiteral("application/x-velk-a-b"));
     EXPECT_EQ(dashed, QStringLiteral("application/x-velk-a_2db"));
     EXPECT_NE(dashed, ClipboardFormatMimeType(RegisterClipboardFormat("A_2dB")));
-    EXPECT_EQ(ClipboardFormatMimeType(RegisterClipboardFormat("x/y\x82")), QStringLiteral("application/x-velk-x_2fy_82"));
+    EXPECT_EQ(ClipboardFormatMimeType(RegisterClipboardFormat("x/y\x82")),
+              QStringLiteral("application/x-velk-x_2fy_82"));
 
     // What it cannot name is refused.
     EXPECT_THROW(RegisterClipboardFormat(""), EInvalidOperation);

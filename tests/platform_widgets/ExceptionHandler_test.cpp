@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace {

@@ -7,18 +7,20 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <climits>
+#include <gtest/gtest.h>
 
 namespace {
 
 TEST(SpinValue, ReadsOnlyAWholeNumberClampsAndSaturates)
 {
+    // clang-format off
     const std::pair<const char*, int32_t> cases[] = {
         {"35", 35},   {" -7 ", -7}, {"+5", 5},    {"-2147483648", INT_MIN}, {"2147483647", INT_MAX},
         {"2147483648", 99}, {"abc", 99}, {"", 99}, {"1.5", 99}, {"12a", 99}, {"+-3", 99}, {"-", 99}, {"+", 99},
         {"0x10", 99},
     };
+    // clang-format on
     for (const auto& [text, value] : cases)
         EXPECT_EQ(SpinTextValue(text, 99), value) << '"' << text << '"';
     // The low ends of clamping and stepping (the spin edit tests drive the high ends).

@@ -116,9 +116,9 @@ TEST_F(TTreeViewTest, ExpansionSurvivesMovesSortsAndUpdates)
     Node("a")->Expand(true);
     View.SetSelected(Node("c"));
     Node("b")->MoveTo(Node("e"), TNodeAttachMode::naAddChild);
-    EXPECT_EQ(std::tuple(View.isExpanded(IndexOf("b")), View.isExpanded(IndexOf("e")), Node("e")->Expanded(),
-                         CurrentNode()),
-              std::tuple(true, false, false, Node("c")));
+    EXPECT_EQ(
+        std::tuple(View.isExpanded(IndexOf("b")), View.isExpanded(IndexOf("e")), Node("e")->Expanded(), CurrentNode()),
+        std::tuple(true, false, false, Node("c")));
 
     Node("e")->SetExpanded(true);
     Items().CustomSort([](const TTreeNode* A, const TTreeNode* B) { return B->Text().compare(A->Text()); }, true);

@@ -29,7 +29,8 @@ protected:
             titles += page->Text().substr(0, 1);
         return titles;
     }
-    std::string Find(int Start, int Scope, std::function<bool()> Stopped = [] { return false; }) const
+    std::string Find(
+        int Start, int Scope, std::function<bool()> Stopped = [] { return false; }) const
     {
         const auto hit = [](const TTreeNode& Node) { return Node.Text().back() == '*'; };
         return Titles(FindPages(Node(Start), Scope, hit, Stopped));

@@ -2,9 +2,9 @@
 // matching end to end.
 #include "AWKStr.h"
 #include "Cp932.h"
+#include "ERegExpParser.h"
 #include "FuzzyCharDic.h"
 #include "REPreProcessor.h"
-#include "ERegExpParser.h"
 #include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
@@ -79,10 +79,9 @@ TEST(FuzzyMatching, ErrorsKeepTheirPlaceInThePatternWritten)
 {
     TAWKStr re(nullptr);
     re.SetUseFuzzyCharDic(true);
-    for (const auto& [pattern, message, position] :
-         {std::tuple{std::string("a\\"), remsg::NeedCharAfterBackslash, 3},
-          std::tuple{std::string("ab)"), remsg::ExtraText, 4},
-          std::tuple{std::string("a**"), remsg::NeedCharOrLeftParen, 4}}) {
+    for (const auto& [pattern, message, position] : {std::tuple{std::string("a\\"), remsg::NeedCharAfterBackslash, 3},
+                                                     std::tuple{std::string("ab)"), remsg::ExtraText, 4},
+                                                     std::tuple{std::string("a**"), remsg::NeedCharOrLeftParen, 4}}) {
         try {
             re.SetRegExp(pattern);
             ADD_FAILURE() << pattern;

@@ -21,9 +21,9 @@ TEST(LineExtract, KeepsTheLinesHoldingEveryWordAfterTheSelection)
     };
     const TCase cases[] = {
         {"a b\r\nb only\r\nb and a", "a b", "a b\r\nb and a\r\n"},
-        {"x\r\nab", "b", "ab\r\n"},                                  // the last line needs no line break
-        {"x  y\r\nx", "x  y", "x  y\r\n"},                           // two blanks make no empty word
-        {"ABC\r\nabc", "a", "abc\r\n"},                              // byte for byte: case counts
+        {"x\r\nab", "b", "ab\r\n"},                                   // the last line needs no line break
+        {"x  y\r\nx", "x  y", "x  y\r\n"},                            // two blanks make no empty word
+        {"ABC\r\nabc", "a", "abc\r\n"},                               // byte for byte: case counts
         {Sjis("ア\r\nA"), "A", "A\r\n"},                              // "A" is not the trail byte of ア (83 41)
         {Sjis("表\r\n\\"), "\\", "\\\r\n"},                           // nor "\" that of 表 (95 5C)
         {Sjis("日本語\r\n本"), Sjis("本"), Sjis("日本語\r\n本\r\n")}, // whole characters do match

@@ -147,8 +147,7 @@ std::string VelkWrite(PatternGenerator& Gen, const PatternNode& Node)
         if (Node.Code == '^' || Node.Code == '$')
             return std::string("\\") + static_cast<char>(Node.Code);
         return Gen.Pick(2) == 0 ? "\\x" + Hex4(Node.Code) : re::RECharToStr(Node.Code);
-    case PatternNode::Dot:
-        return ".";
+    case PatternNode::Dot: return ".";
     case PatternNode::Class: {
         std::string text = Node.Negated ? "[^" : "[";
         for (const auto& [low, high] : Node.Items) {
@@ -159,8 +158,7 @@ std::string VelkWrite(PatternGenerator& Gen, const PatternNode& Node)
         return text + "]";
     }
     case PatternNode::Head:
-    case PatternNode::Tail:
-        return Node.Kind == PatternNode::Head ? "^" : "$";
+    case PatternNode::Tail: return Node.Kind == PatternNode::Head ? "^" : "$";
     case PatternNode::Concat:
     case PatternNode::Union: {
         std::string text;
@@ -168,12 +166,10 @@ std::string VelkWrite(PatternGenerator& Gen, const PatternNode& Node)
             text += (i && Node.Kind == PatternNode::Union ? "|" : "") + VelkWrite(Gen, Node.Kids[i]);
         return text;
     }
-    case PatternNode::Group:
-        return "(" + VelkWrite(Gen, Node.Kids[0]) + ")";
+    case PatternNode::Group: return "(" + VelkWrite(Gen, Node.Kids[0]) + ")";
     case PatternNode::Star:
     case PatternNode::Plus:
-    case PatternNode::Opt:
-        return VelkWrite(Gen, Node.Kids[0]) + "*+?"[Node.Kind - PatternNode::Star];
+    case PatternNode::Opt: return VelkWrite(Gen, Node.Kids[0]) + "*+?"[Node.Kind - PatternNode::Star];
     }
     return {};
 }
@@ -184,20 +180,16 @@ std::string OnigWrite(const PatternNode& Node, bool AtStart, bool AtEnd)
 {
     auto code = [](uint16_t C) { return C == '\n' ? std::string("\\n") : "\\x{" + Hex4(C) + "}"; };
     switch (Node.Kind) {
-    case PatternNode::Char:
-        return code(Node.Code);
-    case PatternNode::Dot:
-        return "[^\\x00\\n\\r]";
+    case PatternNode::Char: return code(Node.Code);
+    case PatternNode::Dot: return "[^\\x00\\n\\r]";
     case PatternNode::Class: {
         std::string text = Node.Negated ? "[^" : "[";
         for (const auto& [low, high] : Node.Items)
             text += code(low) + (high != low ? "-" + code(high) : "");
         return text + (Node.Negated ? "\\x00\\n\\r]" : "]");
     }
-    case PatternNode::Head:
-        return AtStart ? "^" : "\\^";
-    case PatternNode::Tail:
-        return AtEnd ? "$" : "\\$";
+    case PatternNode::Head: return AtStart ? "^" : "\\^";
+    case PatternNode::Tail: return AtEnd ? "$" : "\\$";
     case PatternNode::Concat: {
         std::string text;
         for (size_t i = 0; i < Node.Kids.size(); ++i)
@@ -210,15 +202,12 @@ std::string OnigWrite(const PatternNode& Node, bool AtStart, bool AtEnd)
             text += (i ? "|" : "") + OnigWrite(Node.Kids[i], AtStart, AtEnd);
         return text + ")";
     }
-    case PatternNode::Group:
-        return OnigWrite(Node.Kids[0], AtStart, AtEnd);
-    case PatternNode::Star:
-        return "(?:" + OnigWrite(Node.Kids[0], false, false) + ")*";
+    case PatternNode::Group: return OnigWrite(Node.Kids[0], AtStart, AtEnd);
+    case PatternNode::Star: return "(?:" + OnigWrite(Node.Kids[0], false, false) + ")*";
     case PatternNode::Plus:
         // The operand's first copy may start the pattern; its repeats never do.
         return "(?:" + OnigWrite(Node.Kids[0], AtStart, false) + ")(?:" + OnigWrite(Node.Kids[0], false, false) + ")*";
-    case PatternNode::Opt:
-        return "(?:" + OnigWrite(Node.Kids[0], AtStart, AtEnd) + "|)";
+    case PatternNode::Opt: return "(?:" + OnigWrite(Node.Kids[0], AtStart, AtEnd) + "|)";
     }
     return {};
 }

@@ -69,8 +69,8 @@ Replaced PlainGSub(const TAWKStr& Re, const std::string& Text)
     int count = 0;
     size_t rest = 0;
     for (TMatch match = first(Text); match;) {
-        out += Text.substr(rest, match->Start) + "<" + Text.substr(rest + match->Start, match->End - match->Start)
-               + ">";
+        out +=
+            Text.substr(rest, match->Start) + "<" + Text.substr(rest + match->Start, match->End - match->Start) + ">";
         ++count;
         rest += match->End;
         if (match->Start == match->End && rest < Text.size()) {
@@ -98,8 +98,8 @@ struct RandomSource {
 
     std::string Pattern(int Depth = 2)
     {
-        static const std::vector<std::string> atoms = {"a", "b", "c", ".", "[ab]", "[^b]", "\\r", "\\n", "A",
-                                                       "^", "$", Sjis("ア"), Sjis("表"), Sjis("[あ-ア]")};
+        static const std::vector<std::string> atoms = {"a",   "b", "c", ".", "[ab]",     "[^b]",     "\\r",
+                                                       "\\n", "A", "^", "$", Sjis("ア"), Sjis("表"), Sjis("[あ-ア]")};
         static const char* const repeats[] = {"", "", "*", "+", "?"};
         std::string result;
         do {
@@ -114,8 +114,8 @@ struct RandomSource {
 
     std::string Text(size_t Characters, bool LineBreaks)
     {
-        static const std::vector<std::string> pieces = {"a", "b", "c", "A", "\\", "\r", "\n", "\r\n", Sjis("あ"),
-                                                        Sjis("ア"), Sjis("表"), Sjis("亜"), "\x83\r"};
+        static const std::vector<std::string> pieces = {
+            "a", "b", "c", "A", "\\", "\r", "\n", "\r\n", Sjis("あ"), Sjis("ア"), Sjis("表"), Sjis("亜"), "\x83\r"};
         std::string text;
         while (text.size() < Characters) {
             const std::string& piece = pieces[Pick(static_cast<int>(pieces.size()))];

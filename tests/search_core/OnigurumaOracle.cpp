@@ -66,7 +66,7 @@ bool OnigurumaOracle::LongestAt(const std::string& Text, size_t Pos, std::option
     State_->Base = str;
     State_->Longest.reset();
     const int result = onig_match_with_param(State_->Regex, str, str + Text.size(), str + Pos, nullptr,
-                                              ONIG_OPTION_NONE, State_->Param);
+                                             ONIG_OPTION_NONE, State_->Param);
     End = State_->Longest;
     return result == ONIG_MISMATCH;
 }

@@ -49,6 +49,7 @@ struct ErrorCase {
 
 TEST(RegExpCompiler, EverySyntaxErrorHasItsMessageAndPosition)
 {
+    // clang-format off
     const std::vector<ErrorCase> cases = {
         {"a\x82", remsg::BadDoubleByte, 2},
         {"a\\", remsg::NeedCharAfterBackslash, 3},
@@ -69,6 +70,7 @@ TEST(RegExpCompiler, EverySyntaxErrorHasItsMessageAndPosition)
         {"a]", remsg::NeedCharOrLeftParen, 3},
         {"[^\\x01-\\xFCFC]", remsg::BadCharClass, 15},
     };
+    // clang-format on
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.Pattern);
         const auto error = CompileError(c.Pattern);

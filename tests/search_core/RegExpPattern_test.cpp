@@ -29,9 +29,11 @@ std::vector<Piece> Pieces(const std::string& Pattern)
 TEST(RegExpPattern, PiecesTellLiteralsFromClassItems)
 {
     const std::vector<Piece> expected = {
-        {Literal, 'a', 'a', "a"},          {Literal, 'b', 'b', "\\x62"}, {Other, 0, 0, "["},
-        {ClassItem, 'a', 'c', "a-c"},      {ClassItem, 't', 't', "t"},   {Other, 0, 0, "]"},
-        {Other, 0, 0, "+"},                {Literal, 0x8341, 0x8341, Sjis("ア")}, {Other, 0, 0, "$"},
+        {Literal, 'a', 'a', "a"},   {Literal, 'b', 'b', "\\x62"},
+        {Other, 0, 0, "["},         {ClassItem, 'a', 'c', "a-c"},
+        {ClassItem, 't', 't', "t"}, {Other, 0, 0, "]"},
+        {Other, 0, 0, "+"},         {Literal, 0x8341, 0x8341, Sjis("ア")},
+        {Other, 0, 0, "$"},
     };
     EXPECT_EQ(Pieces("a\\x62[a-ct]+" + Sjis("ア") + "$"), expected);
 }

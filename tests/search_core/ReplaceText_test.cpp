@@ -21,7 +21,7 @@ Replaced Replace(std::string_view Source, std::string_view Find, TSearchOptionWo
 
 TEST(ReplaceText, Vectors)
 {
-    const std::string a = Sjis("ア"); // 83 41: its trail byte is "A"
+    const std::string a = Sjis("ア");   // 83 41: its trail byte is "A"
     const std::string hyo = Sjis("表"); // 95 5C: its trail byte is "\"
     struct Case {
         std::string Source, Find;

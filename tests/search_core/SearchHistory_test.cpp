@@ -19,8 +19,12 @@ std::string FileText(const std::string& Name)
     return text.str();
 }
 
-const TSearchHistory kSample = {.MatchCase = true, .RegExp = true, .FindList = 2, .Mode = 2,
-                                 .FindHistory = {"  lead", "b"}, .ReplaceHistory = {"r"}};
+const TSearchHistory kSample = {.MatchCase = true,
+                                .RegExp = true,
+                                .FindList = 2,
+                                .Mode = 2,
+                                .FindHistory = {"  lead", "b"},
+                                .ReplaceHistory = {"r"}};
 
 TEST(SearchHistory, EachDialogWritesItsKeysInItsOrder)
 {
@@ -30,6 +34,7 @@ TEST(SearchHistory, EachDialogWritesItsKeysInItsOrder)
         void (*Write)(TIniFile&, const TSearchHistory&);
         std::string Expected;
     };
+    // clang-format off
     const Case cases[] = {
         {WriteSearchDialogHistory, "[Search]\r\nMatchCase=1\r\nWholeWord=0\r\nFuzzy=0\r\nRegExp=1\r\nStartPos=0\r\n"
                                    "WholeFile=0\r\nFindList=2\r\nCount=2\r\n0=\"  lead\"\r\n1=\"b\"\r\n"},
@@ -38,6 +43,7 @@ TEST(SearchHistory, EachDialogWritesItsKeysInItsOrder)
         {WriteFastReplaceDialogHistory, "[Search]\r\nMatchCase=1\r\nWholeWord=0\r\nRegExp=1\r\nCount=2\r\n0=\"  lead\"\r\n"
                                         "1=\"b\"\r\n\r\n[Replace]\r\nMode=2\r\nCount=1\r\n0=\"r\"\r\n"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::filesystem::remove(name);
         TIniFile file(name);

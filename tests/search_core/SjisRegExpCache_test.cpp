@@ -1,7 +1,7 @@
 // The pattern cache of TRegularExpression: a pattern that fails leaves the
 // empty one and is not cached.
-#include "MatchCORE.h"
 #include "ERegExpParser.h"
+#include "MatchCORE.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,8 @@ namespace {
 TEST(PageHitCheck, GivesTheVerdictOfTheEditorsFindNext)
 {
     const std::vector<std::string> pieces = {
-        "a", "A", "b", "-", " ", "\\", "\r\n", "\r\n", "\r", "\n",
-        Sjis("ア"), Sjis("表"), Sjis("ｱ"), Sjis("日本"), Sjis("ａ"), Sjis("Ａ"),
+        "a",  "A",  "b",        "-",        " ",       "\\",         "\r\n",     "\r\n",
+        "\r", "\n", Sjis("ア"), Sjis("表"), Sjis("ｱ"), Sjis("日本"), Sjis("ａ"), Sjis("Ａ"),
     };
     const std::vector<std::string> plain = {
         "a", "A", "ab", "b a", "\\", "-b", Sjis("ア"), Sjis("表\\"), "\r", Sjis("ａ"), "a\r\nb",
@@ -23,11 +23,13 @@ TEST(PageHitCheck, GivesTheVerdictOfTheEditorsFindNext)
     // Patterns with and without a run every match holds: literals in
     // groups, alternations, classes, anchors, optional parts, escapes,
     // letters that fold and double-byte characters.
+    // clang-format off
     const std::vector<std::string> regExps = {
         "a+b", "^a", "b$", "[aA]b", "\\\\", "a.*b$", "(ab|ba)", "^$", "ab", "Ab-", "a(b)a", "ab?a", "a?b",
         "(a|b)a", "b[aA]", "^ab", "ba$", "a\\x62", "a b*", "b.a", "-\r\n", Sjis("日本"), Sjis("ア+表"),
         Sjis("(ａ|b)Ａ"), Sjis("表\\\\"), Sjis("[ア表]a"), Sjis("ｱ?Ａ"),
     };
+    // clang-format on
     std::mt19937 random(20261207);
     const auto pick = [&random](const std::vector<std::string>& From) {
         return From[std::uniform_int_distribution<size_t>(0, From.size() - 1)(random)];

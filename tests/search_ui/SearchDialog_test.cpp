@@ -89,7 +89,12 @@ TEST_F(SearchDialogs, ExecuteSucceedsOnlyWithAFindText)
 TEST_F(SearchDialogs, ReplaceTellsOkFromAll)
 {
     for (const auto& [button, bit] : {std::pair{"btnOK", soReplace}, {"btnAll", soReplaceAll}}) {
-        Answer([](QDialog& D) { Type(D, "ComboBox1", "a"); Type(D, "ComboBox2", "b"); }, button);
+        Answer(
+            [](QDialog& D) {
+                Type(D, "ComboBox1", "a");
+                Type(D, "ComboBox2", "b");
+            },
+            button);
         std::string find, replacement;
         TSearchOptionWord options = 0;
         ASSERT_TRUE(TFmReplace::Execute(find, replacement, options));
@@ -114,8 +119,8 @@ TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
             [&](QDialog& D) {
                 for (const char* name : clicks)
                     D.findChild<QCheckBox*>(name)->click();
-                seen = States(D, {"ChkMatchCase", "chkWholeWord", "chkFuzzy", "chkRegExp", "ChkFindList",
-                                  "RadioGroup1", "RadioGroup2"});
+                seen = States(D, {"ChkMatchCase", "chkWholeWord", "chkFuzzy", "chkRegExp", "ChkFindList", "RadioGroup1",
+                                  "RadioGroup2"});
             },
             "btnCancel");
         std::string find;
@@ -127,7 +132,8 @@ TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
 
 TEST_F(SearchDialogs, ShowingAppliesTheFileAndTheCaller)
 {
-    std::ofstream(SearchHistoryFileName()) << "[Search]\nRegExp=1\nWholeFile=1\nWholeWord=1\nFuzzy=1\nCount=1\n0=\" last \"\n";
+    std::ofstream(SearchHistoryFileName())
+        << "[Search]\nRegExp=1\nWholeFile=1\nWholeWord=1\nFuzzy=1\nCount=1\n0=\" last \"\n";
     std::string search, fast;
     Answer(
         [&](QDialog& D) {

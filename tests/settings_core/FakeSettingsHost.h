@@ -17,11 +17,11 @@ struct TFakeFormState {
     TEditorSettings Editor{.Font = {"FixedSys", 9}};
     TTreeLook Tree{Sjis("ＭＳ Ｐゴシック"), 10, clBlack, clWindow};
     THtmlColors Html;
-    std::map<std::string, bool> Menus{
-        {"WeOpHKToZK", false},    {"WeOpTopSpcDel", false},  {"WeOpTopRtnDel", false},  {"WeOphyphen", false},
-        {"WeOpHs2ToZs", false},   {"WeOpLogicLine", false},  {"TreeTipHelp", false},    {"OpTbFileShow", false},
-        {"OpTbTreeShow", false},  {"OpTbEditShow", false},   {"OpTbFontShow", false},   {"OpTbStringShow", false},
-        {"OpSubMoveLink", false}, {"OpSubStrAdmin", false},  {"TreeDisp", false}};
+    std::map<std::string, bool> Menus{{"WeOpHKToZK", false},    {"WeOpTopSpcDel", false}, {"WeOpTopRtnDel", false},
+                                      {"WeOphyphen", false},    {"WeOpHs2ToZs", false},   {"WeOpLogicLine", false},
+                                      {"TreeTipHelp", false},   {"OpTbFileShow", false},  {"OpTbTreeShow", false},
+                                      {"OpTbEditShow", false},  {"OpTbFontShow", false},  {"OpTbStringShow", false},
+                                      {"OpSubMoveLink", false}, {"OpSubStrAdmin", false}, {"TreeDisp", false}};
     std::map<std::string, bool> Buttons{{"sbLineNo", false}, {"sbToEditor", false}};
     int ToolbarFontDockRow = 0;
     int Kind = 0;

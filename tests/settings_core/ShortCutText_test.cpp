@@ -40,10 +40,14 @@ TEST(ShortCutText, WritesTheMenuFormWithPrefixesInOrder)
 {
     const std::pair<TShortCut, const char*> cases[] = {
         // Keys the dialog offers round-trip in the test above; these are the rest.
-        {scShift | scCtrl | scAlt | 'X', "Shift+Ctrl+Alt+X"}, {scAlt | '7', "Alt+7"},
+        {scShift | scCtrl | scAlt | 'X', "Shift+Ctrl+Alt+X"},
+        {scAlt | '7', "Alt+7"},
         {ShortCut('N', {TShiftStateItem::ssCtrl, TShiftStateItem::ssLeft}), "Ctrl+N"},
         // No shortcut and keys without a name write nothing.
-        {0, ""}, {scCtrl, ""}, {scCtrl | VK_SHIFT, ""}, {VK_F1 + 12, ""}};
+        {0, ""},
+        {scCtrl, ""},
+        {scCtrl | VK_SHIFT, ""},
+        {VK_F1 + 12, ""}};
     for (const auto& [shortcut, text] : cases)
         EXPECT_EQ(ShortCutToText(shortcut), text) << shortcut;
 }

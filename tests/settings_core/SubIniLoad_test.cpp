@@ -68,8 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         TReadCase{"[Colors]\nBack=1193046", [](auto& H) { return H.Editor.Brackets[5].BkColor; }, 0x123456},
         TReadCase{"[Colors]\nBack=1193046", [](auto& H) { return H.Editor.Colors.Mail.BkColor; }, 0x123456},
         TReadCase{"[Colors]\nBack=1193046\nKagiBkCol=7", [](auto& H) { return H.Editor.Brackets[3].BkColor; }, 7},
-        TReadCase{"[Colors]\nBack=1193046\nSelectBkCol=8", [](auto& H) { return H.Editor.Colors.Select.BkColor; },
-                  8},
+        TReadCase{"[Colors]\nBack=1193046\nSelectBkCol=8", [](auto& H) { return H.Editor.Colors.Select.BkColor; }, 8},
         // The tree panel's extent is judged by the side "Mode" gave.
         TReadCase{"[Split]\nMode=1\nLine=150", [](auto& H) { return H.PanelHeight; }, 150},
         TReadCase{"[Split]\nMode=1\nLine=150", [](auto& H) { return H.Menus.at("TreeDisp"); }, 1},

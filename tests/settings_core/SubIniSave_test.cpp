@@ -61,7 +61,8 @@ void SetEveryValue(TFakeSettingsHost& Host)
     v.AnkBold = v.AnkItalic = v.AnkUL = v.DBCSBold = v.DBCSItalic = v.DBCSUL = v.UrlBold = v.UrlItalic = true;
     v.UrlUL = v.MailBold = v.MailItalic = v.MailUL = v.FileLinkBold = v.FileLinkItalic = true;
     v.PageLinkBold = v.PageLinkItalic = v.CommentBold = true;
-    v.IME = {"yy", Sjis("年 "), "m", Sjis(" 月"), "d", "\"", "h", Sjis("時"), "n", " ", "s", "'", true, true, true, true};
+    v.IME = {"yy", Sjis("年 "), "m", Sjis(" 月"), "d",  "\"", "h",  Sjis("時"),
+             "n",  " ",         "s", "'",         true, true, true, true};
     v.Convert.StrHenkanNo = 21;
     v.Seikei = {"40", 4, true, true, true, true, 23};
     v.Delete.GStrDelNo = 14;
@@ -128,14 +129,14 @@ TEST_F(SettingsSave, EveryValueComesBackAfterASaveAndALoad)
 // the end; retired [Search] goes once it has entries.
 TEST_F(SettingsSave, KeepsForeignSectionsByteForByteAndRewritesItsOwn)
 {
-    const std::string foreign = IniText("; comment\n[History]\nCount=1\nFile1=/home/u/日本.vk2\n") +
-                                "[SearchLine]\nItem1=  two  blanks \n   no equals sign\r\n";
+    const std::string foreign = IniText("; comment\n[History]\nCount=1\nFile1=/home/u/日本.vk2\n")
+                                + "[SearchLine]\nItem1=  two  blanks \n   no equals sign\r\n";
     const std::string toolbars = IniText("[ToolbarFile]\nDockRow=2\n");
-    WriteRaw(File(), foreign +
-                         IniText("[Options]\nLineScroll=3\nHandAdded=1\n[Form]\nLeft=10\nExtra=kept\n"
-                                 "[Colors]\nMine=1\n[ToolBar]\nDummyKey=x\nOther=1\n[Search]\nCount=3\nS1=a\n"
-                                 "[Replace]\nCount=0\nR1=b\n") +
-                         toolbars);
+    WriteRaw(File(), foreign
+                         + IniText("[Options]\nLineScroll=3\nHandAdded=1\n[Form]\nLeft=10\nExtra=kept\n"
+                                   "[Colors]\nMine=1\n[ToolBar]\nDummyKey=x\nOther=1\n[Search]\nCount=3\nS1=a\n"
+                                   "[Replace]\nCount=0\nR1=b\n")
+                         + toolbars);
     Load();
     Save();
     const std::string after = ReadRaw(File());

@@ -8,7 +8,6 @@
 #include "Strings.h"
 #include "TempDir.h"
 
-
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -33,6 +32,7 @@ TEST_F(KeyIni, EntriesDefaultsAndTheMarkerDecideEachShortcut)
         const char* Name;
         std::vector<std::string_view> Lines; // none: no file at all
         std::map<std::string_view, TShortCut> Preset, Expected;
+        // clang-format off
     } cases[] = {
         {"first start",
          {},
@@ -60,6 +60,7 @@ TEST_F(KeyIni, EntriesDefaultsAndTheMarkerDecideEachShortcut)
          {{"EdDel", VK_DELETE}},
          {{"pEdDel", VK_DELETE}, {"pTreeNodeUnify", scAlt | 'U'}}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         std::string text;

@@ -35,12 +35,13 @@ protected:
     {
         TEditorSettings& e = Host.Editor;
         TColor next = 0x010101;
-        for (TColor* c : {&e.Colors.Select.Color, &e.Colors.Select.BkColor, &e.Marks.EofMark.Color,
-                          &e.Marks.RetMark.Color, &e.Marks.Underline.Color, &e.Colors.Url.Color, &e.Colors.Mail.Color,
-                          &e.Colors.Comment.Color, &e.Colors.Reserve.Color, &e.Ruler.Color, &e.Ruler.MarkColor,
-                          &SettingsVars.AnkCol, &SettingsVars.StrCol, &SettingsVars.DBCSCol, &SettingsVars.ZenTabCol,
-                          &SettingsVars.HanCol, &SettingsVars.Colors.Back, &Host.Html.TagColor, &Host.Html.TagElement,
-                          &Host.Html.TagAttribute, &Host.Tree.FontColor, &Host.Tree.Color})
+        for (TColor* c :
+             {&e.Colors.Select.Color,    &e.Colors.Select.BkColor, &e.Marks.EofMark.Color,  &e.Marks.RetMark.Color,
+              &e.Marks.Underline.Color,  &e.Colors.Url.Color,      &e.Colors.Mail.Color,    &e.Colors.Comment.Color,
+              &e.Colors.Reserve.Color,   &e.Ruler.Color,           &e.Ruler.MarkColor,      &SettingsVars.AnkCol,
+              &SettingsVars.StrCol,      &SettingsVars.DBCSCol,    &SettingsVars.ZenTabCol, &SettingsVars.HanCol,
+              &SettingsVars.Colors.Back, &Host.Html.TagColor,      &Host.Html.TagElement,   &Host.Html.TagAttribute,
+              &Host.Tree.FontColor,      &Host.Tree.Color})
             *c = next += 0x010203;
         for (TItemColors& bracket : e.Brackets)
             bracket = {next += 0x010203, next += 0x010203};

@@ -57,8 +57,8 @@ TEST_F(KeyForm, OpensWithoutModifiersAndTheBoxesChooseTheSet)
     EXPECT_EQ(KeyOf("FlOpen"), "Ctrl+O");
     // Ctrl, Shift, Alt; the size of the set and its first key.
     const std::tuple<bool, bool, bool, int, const char*> sets[] = {
-        {1, 0, 0, 56, "Ctrl+A"},  {1, 1, 0, 48, "Shift+Ctrl+A"}, {0, 1, 0, 16, "Shift+Enter"},
-        {1, 0, 1, 22, "Ctrl+Alt+Ins"}, {0, 0, 1, 22, "Alt+Ins"}, {0, 1, 1, 22, "Shift+Alt+Ins"}};
+        {1, 0, 0, 56, "Ctrl+A"},       {1, 1, 0, 48, "Shift+Ctrl+A"}, {0, 1, 0, 16, "Shift+Enter"},
+        {1, 0, 1, 22, "Ctrl+Alt+Ins"}, {0, 0, 1, 22, "Alt+Ins"},      {0, 1, 1, 22, "Shift+Alt+Ins"}};
     for (const auto& [ctrl, shift, alt, count, first] : sets) {
         SetBoxes(ctrl, shift, alt);
         EXPECT_EQ(Form.ListBox1->count(), count) << first;

@@ -17,7 +17,7 @@ TFountainColor& Bracket(TEditorEx& Editor, int Index) { return *Editor.View()->B
 
 struct TElementCase {
     const char* Caption;
-    bool Back;      // coloured with "BkCol" rather than "Color"
+    bool Back;           // coloured with "BkCol" rather than "Color"
     const char* Buttons; // Color, BkCol, Bold, Italic, UnderLine enabled: "CBbiu" with "-" for disabled
     std::function<TColor(TEditorEx&, THTMLFountain&)> Stored;
 };
@@ -41,14 +41,16 @@ const TElementCase Cases[] = {
     {"強調", false, "C----", [](TEditorEx& E, THTMLFountain&) { return C(E).Reserve()->Color(); }},
     {"文字列", false, "C----", [](TEditorEx&, THTMLFountain& H) { return H.Str()->Color(); }},
     {"検索ヒット文字列", false, "C----", [](TEditorEx& E, THTMLFountain&) { return E.ExMarks()->Hit()->Color(); }},
-    {"検索ヒット文字列マーク", false, "C----", [](TEditorEx& E, THTMLFountain&) { return E.ExMarks()->FindMark()->Color(); }},
+    {"検索ヒット文字列マーク", false, "C----",
+     [](TEditorEx& E, THTMLFountain&) { return E.ExMarks()->FindMark()->Color(); }},
     {"ルーラー", false, "C----", [](TEditorEx& E, THTMLFountain&) { return E.Ruler()->Color(); }},
     {"ルーラーマーク", false, "C----", [](TEditorEx& E, THTMLFountain&) { return E.Ruler()->MarkColor(); }},
     {"「」", false, "CB---", [](TEditorEx& E, THTMLFountain&) { return Bracket(E, 3).Color(); }},
     {"「」", true, "CB---", [](TEditorEx& E, THTMLFountain&) { return Bracket(E, 3).BkColor(); }},
     {"選択文字", false, "CB---", [](TEditorEx& E, THTMLFountain&) { return C(E).Select()->Color(); }},
     {"選択文字", true, "CB---", [](TEditorEx& E, THTMLFountain&) { return C(E).Select()->BkColor(); }},
-    {"対応する括弧の背景", true, "-B---", [](TEditorEx& E, THTMLFountain&) { return E.ExMarks()->ParenMark()->Color(); }},
+    {"対応する括弧の背景", true, "-B---",
+     [](TEditorEx& E, THTMLFountain&) { return E.ExMarks()->ParenMark()->Color(); }},
     {"HTMLタグ", false, "C----", [](TEditorEx&, THTMLFountain& H) { return H.TagColor()->Color(); }},
     {"HTMLタグ要素", false, "C----", [](TEditorEx&, THTMLFountain& H) { return H.TagElement()->Color(); }},
     {"HTMLタグ属性", false, "C----", [](TEditorEx&, THTMLFountain& H) { return H.TagAttribute()->Color(); }},

@@ -7,9 +7,8 @@ namespace {
 
 void SetUpBrackets(TEditorEx& Editor)
 {
-    const std::pair<std::string, std::string> pairs[] = {{"{*", "*}"},          {"{!", "!}"},
-                                                         {"/*", "*/"},          {Sjis("「"), Sjis("」")},
-                                                         {"<file@", ">"},       {"<node@", ">"}};
+    const std::pair<std::string, std::string> pairs[] = {
+        {"{*", "*}"}, {"{!", "!}"}, {"/*", "*/"}, {Sjis("「"), Sjis("」")}, {"<file@", ">"}, {"<node@", ">"}};
     TFountainBracketCollection& brackets = *Editor.View()->Brackets();
     for (const auto& [left, right] : pairs) {
         TFountainBracketItem* item = brackets.Add();

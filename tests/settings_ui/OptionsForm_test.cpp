@@ -110,7 +110,7 @@ TEST_F(OptionsFormTest, UserExtension)
         const char* Typed;
         const char* Shown;
         const char* Stored; // null: refused with the message
-    } cases[] = {{"..md", "md", "md"}, {"ASM", "ASM", "ASM"}, {"ab1", "ab1", nullptr},
+    } cases[] = {{"..md", "md", "md"},           {"ASM", "ASM", "ASM"}, {"ab1", "ab1", nullptr},
                  {".ｔｘｔ", "ｔｘｔ", nullptr}, {" x", " x", nullptr}, {"", "", nullptr}};
     for (const auto& c : cases) {
         SettingsVars.UserExt = "txt";
@@ -136,8 +136,9 @@ TEST_F(OptionsFormTest, CountEdits)
     const struct {
         const char* Text;
         int32_t Before, After;
-    } space[] = {{"5", 2, 5},  {"-3", 2, 2},   {"", 2, 2},           {"abc", 2, 2},
-                 {"99999999999", 2, 2}, {"99999", 2, 8192}, {"x", -1, 2}}, book[] = {{"0", 16, 16}, {"0", -1, 16}, {"20", 16, 20}};
+    } space[] = {{"5", 2, 5},           {"-3", 2, 2},       {"", 2, 2},  {"abc", 2, 2},
+                 {"99999999999", 2, 2}, {"99999", 2, 8192}, {"x", -1, 2}},
+      book[] = {{"0", 16, 16}, {"0", -1, 16}, {"20", 16, 20}};
     for (const auto& c : space) {
         SettingsVars.InsSpc.width = c.Before;
         TOpForm& f = Open();

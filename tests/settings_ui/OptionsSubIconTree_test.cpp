@@ -13,8 +13,8 @@ std::vector<std::string> Captions(TPopupMenu& Menu)
 {
     std::vector<std::string> captions;
     for (int i = 0; i < Menu.Items().Count(); ++i)
-        captions.push_back(Menu.Items().Items(i)->Caption().toStdString() + "/" +
-                           std::to_string(Menu.Items().Items(i)->Tag()));
+        captions.push_back(Menu.Items().Items(i)->Caption().toStdString() + "/"
+                           + std::to_string(Menu.Items().Items(i)->Tag()));
     return captions;
 }
 

@@ -19,7 +19,11 @@ struct FakeEditor : TAlignLineEditor {
     int RowToLine(int Row) const override { return Row; }
     int LineCount() const override { return static_cast<int>(Lines_.size()); }
     std::string Line(int Index) const override { return Lines_.at(Index); }
-    void SetLine(int Index, const std::string& Text) override { Lines_.at(Index) = Text; ++Writes; }
+    void SetLine(int Index, const std::string& Text) override
+    {
+        Lines_.at(Index) = Text;
+        ++Writes;
+    }
     int WrapByte() const override { return Wrap_; }
 
     std::vector<std::string> Lines_;
@@ -50,9 +54,9 @@ TEST(AlignLine, AlignsTheCurrentLineWithinTheWrapColumnAndPutsTheCaretAtItsText)
 
 TEST(AlignLine, LeavesEmptyAndFullLinesAlone)
 {
-    for (const FakeEditor& editor : {Aligned({}, 0, 80, amCenter), Aligned({"", ""}, 1, 80, amCenter),
-                                     Aligned({"  " + std::string(80, 'x')}, 0, 80, amRight),
-                                     Aligned({"  abc"}, 0, 80, 3)}) {
+    for (const FakeEditor& editor :
+         {Aligned({}, 0, 80, amCenter), Aligned({"", ""}, 1, 80, amCenter),
+          Aligned({"  " + std::string(80, 'x')}, 0, 80, amRight), Aligned({"  abc"}, 0, 80, 3)}) {
         EXPECT_EQ(editor.Writes, 0);
         EXPECT_EQ(editor.Col_, -1);
     }

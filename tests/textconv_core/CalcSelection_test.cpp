@@ -25,10 +25,11 @@ const std::string kGrammar(kExpressionErrorMessage);
 
 TEST(CheckExpression, AcceptsArithmeticWithSignsAndRejectsForeignCharactersAndMisplacedOperators)
 {
-    for (const char* expression : {"2*(3+4)", "-3+1", "+3", "(-3)", "(+3)*2", "-(3)", "1.5/0.5", "((1))", "(1)(2)", "3.5.1"})
+    for (const char* expression :
+         {"2*(3+4)", "-3+1", "+3", "(-3)", "(+3)*2", "-(3)", "1.5/0.5", "((1))", "(1)(2)", "3.5.1"})
         EXPECT_TRUE(CheckExpression(expression)) << expression;
-    for (const char* expression : {"", " 1", "1,000+1", "a+1", "2*-3", "(3", "3)", ")3(", "*3", "3+", "3.", ".5", "1..2",
-                                   "1.(2)", "()", "(*3)", "3/)"})
+    for (const char* expression : {"", " 1", "1,000+1", "a+1", "2*-3", "(3", "3)", ")3(", "*3", "3+", "3.", ".5",
+                                   "1..2", "1.(2)", "()", "(*3)", "3/)"})
         EXPECT_FALSE(CheckExpression(expression)) << expression;
     EXPECT_FALSE(CheckExpression(S("１＋２")));
     // Ten thousand nested pairs are checked without recursion.
@@ -37,6 +38,7 @@ TEST(CheckExpression, AcceptsArithmeticWithSignsAndRejectsForeignCharactersAndMi
 
 TEST(CalcSelection, WritesTheExpressionAndItsValue)
 {
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         // Exact values, rounded and in fixed notation, are the business of
         // the exact test; here the form: three decimals or none, never "-0".
@@ -49,6 +51,7 @@ TEST(CalcSelection, WritesTheExpressionAndItsValue)
         {"1 + 2", "1+2 = 3"}, {"1+2\r\n", "1+2 = 3\r\n"}, {" 1 +\r\n2 \r\n", "1+2 = 3\r\n"},
         {"10/4\r\n", "10/4 = 2.500\r\n"},
     };
+    // clang-format on
     for (const auto& [selection, written] : cases)
         EXPECT_EQ(Written(selection), written);
 }

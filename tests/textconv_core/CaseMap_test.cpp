@@ -41,9 +41,6 @@ TEST(CaseMapOracle, EveryCp932CharacterMapsAsIcuDoes)
 
 // (Trail bytes that look like letters, as in ア 83 41, are the oracle's
 // business: each character is mapped alone there.)
-TEST(CaseMapOracle, ALeadByteAtTheVeryEndIsKeptAsItIs)
-{
-    EXPECT_EQ(UpperCaseText("a\x83"), "A\x83");
-}
+TEST(CaseMapOracle, ALeadByteAtTheVeryEndIsKeptAsItIs) { EXPECT_EQ(UpperCaseText("a\x83"), "A\x83"); }
 
 } // namespace

@@ -8,6 +8,7 @@ namespace {
 
 TEST(DaHenkan, DocumentedExamples)
 {
+    // clang-format off
     ExpectConverted(ToDa, {
         {"今日は晴れです。", "今日は晴れだ。"}, {"書きます。", "書く。"}, {"起きます。", "起きる。"},
         {"行きました。", "行った。"}, {"起きました。", "起きた。"}, {"書きました。", "書いた。"},
@@ -22,11 +23,13 @@ TEST(DaHenkan, DocumentedExamples)
         {"です。", "だ。"},                 // no final line end, none added
         {"彼か。", "彼か。"},               // only a particle: an empty stem
     });
+    // clang-format on
     EXPECT_EQ(DesuToDa("「です。\r\nです。」です。\r\n", true), "「です。\r\nです。」だ。\r\n");
 }
 
 TEST(DaHenkan, ContextRulesTellVerbsApart)
 {
+    // clang-format off
     ExpectConverted(ToDa, {
         {"落ちます。", "落ちる。"}, // the character before the run decides
         {"待ちます。", "待つ。"}, {"満ちました。", "満ちた。"}, {"勝ちました。", "勝った。"},
@@ -41,6 +44,7 @@ TEST(DaHenkan, ContextRulesTellVerbsApart)
         // Endings that end in a particle are reachable.
         {"書くんですけど。", "書くが。"}, {"分かりませんので、", "分からないので、"}, {"ですよ。", "だよ。"},
     });
+    // clang-format on
 }
 
 // The two bytes before さい spell 下 (89 BA), but they are the trail of ラ and

@@ -10,6 +10,7 @@ using ::testing::ElementsAre;
 
 TEST(SwapAssignment, SwapsTheSidesAndKeepsIndentAndTail)
 {
+    // clang-format off
     ExpectConverted({
         {SwapAssignment, "  a := b;", "  b := a;"}, {SwapAssignment, "\tx:=y\r\n", "\ty := x\r\n"},
         {SwapAssignment, "a := b;\r\n", "b := a;\r\n"}, {SwapAssignment, "s := 'あ';", "'あ' := s;"},
@@ -22,6 +23,7 @@ TEST(SwapAssignment, SwapsTheSidesAndKeepsIndentAndTail)
         {SwapAssignmentLines, "a := b;\r\n  c := d\r\n", "b := a;\r\n  d := c\r\n"},
         {SwapAssignmentLines, "a := b;\r\n\r\nc := d", "b := a;\r\n\r\nd := c"},
     });
+    // clang-format on
 }
 
 TEST(BoxedComment, CentresTheFirstLineInA68ColumnBox)

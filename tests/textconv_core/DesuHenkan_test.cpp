@@ -20,6 +20,7 @@ const std::string kKayouQuestion = "\"通った\" を \"通いました\" に変
 
 TEST(DesuHenkan, DocumentedExamples)
 {
+    // clang-format off
     ExpectConverted(ToDesu, {
         {"晴れだ。", "晴れです。"}, {"書く。", "書きます。"}, {"書いた。", "書きました。"},
         {"持った。", "持ちました。"}, {"言った。", "言いました。"}, {"取った。", "取りました。"},
@@ -27,6 +28,7 @@ TEST(DesuHenkan, DocumentedExamples)
         {"大きく、", "大きく、"}, {"ように。", "ように。"}, {"ありがとう。", "ありがとう。"},
         {"「行くのだ。」", "「行くのだ。」"},
     });
+    // clang-format on
 }
 
 TEST(DesuHenkan, AsksAboutIttaAndKayottaEachTimeAndNoKeepsTheDefault)
@@ -45,6 +47,7 @@ TEST(DesuHenkan, AsksAboutIttaAndKayottaEachTimeAndNoKeepsTheDefault)
 
 TEST(DesuHenkan, ContextRules)
 {
+    // clang-format off
     ExpectConverted(ToDesu, {
         {"書く、", "書く、"}, // before 、 or ， the adverb form stays
         {"美しく，", "美しく，"}, {"強いた。", "強いました。"}, {"もいた。", "もいました。"}, {"出る。", "出ます。"},
@@ -65,14 +68,12 @@ TEST(DesuHenkan, ContextRules)
         // Kept entries starting with a kanji or a digit are reachable.
         {"理由は一つ。", "理由は一つ。"}, {"１つ、", "１つ、"}, {"ひとつ。", "ひとつ。"},
     });
+    // clang-format on
 }
 
 // A context with no replacement is no match: the tail a character shorter
 // is tried instead.
-TEST(DesuHenkan, NothingForAContextRetriesTheShorterTail)
-{
-    EXPECT_EQ(DaToDesu("Ａつかった。"), "Ａついでした。");
-}
+TEST(DesuHenkan, NothingForAContextRetriesTheShorterTail) { EXPECT_EQ(DaToDesu("Ａつかった。"), "Ａついでした。"); }
 
 // Each ending after a neutral character and before 。 becomes its listed
 // replacement, and each kept ending stays: catches a mistyped string.

@@ -17,7 +17,7 @@ TEST(Genkou, SheetsAndLinesOnTheLastSheet)
     } cases[] = {
         {Sjis("あ"), 20, 20, 1, 1},
         {"a\r\nb\r\nc\r\n", 20, 2, 2, 1},
-        {"a\r\n\r\n\r\nb", 20, 4, 1, 4}, // lines of a line break alone count
+        {"a\r\n\r\n\r\nb", 20, 4, 1, 4},      // lines of a line break alone count
         {std::string(84, 'x'), 20, 20, 1, 3}, // a line takes 41 bytes of ASCII
         // Whole double-byte characters: 亜 (88 9F) has a trail byte with a
         // lead byte's value, so 20 of them fill exactly one line.

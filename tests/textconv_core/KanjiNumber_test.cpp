@@ -53,6 +53,7 @@ TEST(KanjiNumber, AgreesWithIcuSpellOut)
 
 TEST(KanjiNumber, DropsLeadingZerosKeepsZeroRunsAndDigitsAboveTheOku)
 {
+    // clang-format off
     ExpectConverted(NumberToKanji, {
         {"０１２", "十二"}, {"０", "０"}, {"０００", "０００"},
         {"１２３４５６７８９０", "１二億三千四百五十六万七千八百九十"},
@@ -63,13 +64,16 @@ TEST(KanjiNumber, DropsLeadingZerosKeepsZeroRunsAndDigitsAboveTheOku)
         // Other text is left alone.
         {"12", "12"}, {"１あ", "１あ"}, {"", ""},
     });
+    // clang-format on
 }
 
 TEST(KanjiNumber, ConvertsEveryDigitRunAndSingleDigitsOneToNineOnly)
 {
+    // clang-format off
     ExpectConverted({
         {NumbersToKanji, "第１２回は３０００円、12個", "第十二回は三千円、12個"},
         {NumbersToKanji, "０時\r\n１０分", "０時\r\n十分"}, {DigitToKanji, "１", "一"}, {DigitToKanji, "９", "九"},
         {DigitToKanji, "０", ""}, {DigitToKanji, "1", ""}, {DigitToKanji, "あ", ""},
     });
+    // clang-format on
 }

@@ -13,8 +13,8 @@ using namespace textconv;
 
 TEST(Literals, EveryTableLiteralConvertsToShiftJis)
 {
-    for (const auto& all : {std::span<const std::string_view>(literals::All),
-                            std::span<const std::string_view>(layout_literals::All)})
+    for (const auto& all :
+         {std::span<const std::string_view>(literals::All), std::span<const std::string_view>(layout_literals::All)})
         for (std::string_view literal : all) {
             bool lossless = false;
             const std::string sjis = Utf8ToSjis(literal, &lossless);

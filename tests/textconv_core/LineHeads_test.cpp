@@ -9,6 +9,7 @@ using namespace textconv;
 
 TEST(LineLayout, PrefixesLines)
 {
+    // clang-format off
     ExpectConverted({
         // Leading blanks go before every line, empty ones too.
         {Bind(InsertLeadingSpaces, 2), "a\r\n\r\nb", "  a\r\n  \r\n  b"}, {Bind(InsertLeadingSpaces, 2), "", ""},
@@ -17,14 +18,17 @@ TEST(LineLayout, PrefixesLines)
         // Quote marks go before non-empty lines only.
         {Bind(InsertQuoteMarks, "> "), "a\r\n\r\nb\r\n", "> a\r\n\r\n> b\r\n"}, {Bind(InsertQuoteMarks, ""), "a", "a"},
     });
+    // clang-format on
 }
 
 TEST(LogicalLinesToParagraphs, IndentsLinesThatDoNotStartAParagraph)
 {
-    EXPECT_EQ(U(LogicalLinesToParagraphs(S("本文\r\n\r\n(a)\r\n[b]\r\n1.\r\n　字下げ\r\n・点\r\n「会話」\r\n※注\r\n〒100\r\n"
-                                           "☆星\r\nx"))),
-              "　本文\r\n\r\n(a)\r\n[b]\r\n1.\r\n　字下げ\r\n・点\r\n「会話」\r\n※注\r\n〒100\r\n☆星\r\n　x");
-    EXPECT_EQ(U(LogicalLinesToParagraphs(S("（注）\r\n【見出し】\r\n［1］\r\n◎\r\n"))), "（注）\r\n【見出し】\r\n［1］\r\n◎\r\n");
+    EXPECT_EQ(
+        U(LogicalLinesToParagraphs(S("本文\r\n\r\n(a)\r\n[b]\r\n1.\r\n　字下げ\r\n・点\r\n「会話」\r\n※注\r\n〒100\r\n"
+                                     "☆星\r\nx"))),
+        "　本文\r\n\r\n(a)\r\n[b]\r\n1.\r\n　字下げ\r\n・点\r\n「会話」\r\n※注\r\n〒100\r\n☆星\r\n　x");
+    EXPECT_EQ(U(LogicalLinesToParagraphs(S("（注）\r\n【見出し】\r\n［1］\r\n◎\r\n"))),
+              "（注）\r\n【見出し】\r\n［1］\r\n◎\r\n");
 }
 
 TEST(InsertLineNumbers, AlignsNumbersToTheLineCount)

@@ -10,6 +10,7 @@ TEST(LineTransforms, ConvertEveryLine)
 {
     const auto tabsToSpaces = [](int Width) { return Bind(TabsToSpaces, Width); };
     const auto spacesToTabs = [](int Width) { return Bind(SpacesToTabs, Width); };
+    // clang-format off
     ExpectConverted({
         {tabsToSpaces(4), "ab\tc", "ab  c"}, {tabsToSpaces(4), "\tx\r\nabcd\ty", "    x\r\nabcd    y"},
         // A double-byte character is two columns wide.
@@ -28,5 +29,6 @@ TEST(LineTransforms, ConvertEveryLine)
         // ア (83 41) and ヂ (83 61) keep their trail bytes.
         {CapitalizeWords, "アヂa", "アヂA"},
     });
+    // clang-format on
     EXPECT_EQ(ReverseText(Bytes({'a', 0x82})), "?a");
 }

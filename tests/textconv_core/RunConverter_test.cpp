@@ -17,6 +17,7 @@ struct NamedConversion {
     Conversion Run;
 };
 
+// clang-format off
 const NamedConversion kConversions[] = {
     {"HalfToFullWidth", HalfToFullWidth}, {"FullToHalfWidth", FullToHalfWidth},
     {"HalfToFullWidthLines", HalfToFullWidthLines}, {"FullToHalfWidthLines", FullToHalfWidthLines},
@@ -30,6 +31,7 @@ const NamedConversion kConversions[] = {
     {"NumbersToKanji", NumbersToKanji}, {"SpacePairsToFullWidthSpace", SpacePairsToFullWidthSpace},
     {"FullWidthSpaceToSpacePairs", FullWidthSpaceToSpacePairs},
 };
+// clang-format on
 
 class EveryConversion : public testing::TestWithParam<NamedConversion> {};
 

@@ -12,6 +12,7 @@ TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
         SCOPED_TRACE(terminator);
         EXPECT_EQ(DesuToDa(std::string("晴れです") + terminator), std::string("晴れだ") + terminator);
     }
+    // clang-format off
     ExpectConverted(ToDa, {
         {"晴れです・", "晴れです・"}, {"晴れです 。", "晴れです 。"},
         // A terminator followed by a closing quote blocks.
@@ -24,6 +25,7 @@ TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
         // The longest known tail wins.
         {"ありがとうございます。", "ありがとう。"}, {"かしこまりました。", "かしこまった。"},
     });
+    // clang-format on
     // し is no particle for plain to polite.
     EXPECT_EQ(DaToDesu("書くね。"), "書きますね。");
     EXPECT_EQ(DaToDesu("書くし。"), "書くし。");
@@ -31,6 +33,7 @@ TEST(SentenceStyle, TerminatorsEndSentencesAndParticleGroupsStay)
 
 TEST(SentenceStyle, LineEnds)
 {
+    // clang-format off
     ExpectConverted(ToDa, {
         {"晴れです\r\n雨です\r\n", "晴れだ\r\n雨だ\r\n"},
         // The text after the last line end converts and gets no line end.
@@ -38,6 +41,7 @@ TEST(SentenceStyle, LineEnds)
         // A lone CR is an ordinary byte: it neither ends a line nor eats the next.
         {"晴れです\r雨です。", "晴れです\r雨だ。"}, {"晴れです\n", "晴れです\n"}, {"\r\n\r\n", "\r\n\r\n"}, {"", ""},
     });
+    // clang-format on
 }
 
 TEST(SentenceStyle, StrayLeadByteDoesNotSwallowTheLineEnd)
@@ -48,15 +52,16 @@ TEST(SentenceStyle, StrayLeadByteDoesNotSwallowTheLineEnd)
 
 TEST(SentenceStyle, QuoteSkipping)
 {
-    ExpectConverted(Bind(textconv::ConvertDesuToDa, true), {
-        {"「です。」です。", "「です。」だ。"},
-        {"「です。\r\nです、\r\nです。」です。\r\n", "「です。\r\nです、\r\nです。」だ。\r\n"},
-        {"「「です。」です。」です。", "「「です。」です。」だ。"},
-        {"「です。」「です。」です。", "「です。」「です。」だ。"},
-        {"「です。」\r\n「です。」\r\nです。", "「です。」\r\n「です。」\r\nだ。"},
-        {"「です。\r\nです。", "「です。\r\nです。"}, // never closed: copied to the end
-        {"です、「です。」", "だ、「です。」"},
-    });
+    ExpectConverted(Bind(textconv::ConvertDesuToDa, true),
+                    {
+                        {"「です。」です。", "「です。」だ。"},
+                        {"「です。\r\nです、\r\nです。」です。\r\n", "「です。\r\nです、\r\nです。」だ。\r\n"},
+                        {"「「です。」です。」です。", "「「です。」です。」だ。"},
+                        {"「です。」「です。」です。", "「です。」「です。」だ。"},
+                        {"「です。」\r\n「です。」\r\nです。", "「です。」\r\n「です。」\r\nだ。"},
+                        {"「です。\r\nです。", "「です。\r\nです。"}, // never closed: copied to the end
+                        {"です、「です。」", "だ、「です。」"},
+                    });
     EXPECT_EQ(DesuToDa("「です、です。」", false), "「だ、です。」");
     EXPECT_EQ(DaToDesu("「だ。」だ。", true), "「だ。」です。");
 }
@@ -72,8 +77,7 @@ TEST(SentenceStyle, RunsLongerThan127Characters)
 TEST(SentenceStyle, LinesLongerThan8192Bytes)
 {
     const std::string kanji = Repeat("漢", 6000);
-    EXPECT_EQ(DesuToDa(kanji + "です。" + kanji + "です\r\nです。\r\n"),
-              kanji + "だ。" + kanji + "だ\r\nだ。\r\n");
+    EXPECT_EQ(DesuToDa(kanji + "です。" + kanji + "です\r\nです。\r\n"), kanji + "だ。" + kanji + "だ\r\nだ。\r\n");
     EXPECT_EQ(DesuToDa("「" + kanji + "\r\n" + kanji + "」です。", true), "「" + kanji + "\r\n" + kanji + "」だ。");
 }
 

@@ -37,8 +37,8 @@ std::optional<size_t> ReferenceFind(std::string_view Text, std::string_view Patt
         if (!WholeWord)
             return pos;
         const size_t after = pos + Pattern.size();
-        const bool starts = pos == 0
-                            || (pos - previous == 1 && !WordCharSet.Contains(static_cast<unsigned char>(Text[previous])));
+        const bool starts =
+            pos == 0 || (pos - previous == 1 && !WordCharSet.Contains(static_cast<unsigned char>(Text[previous])));
         const bool ends = after == Text.size() || !WordCharSet.Contains(static_cast<unsigned char>(Text[after]));
         if (starts && ends)
             return pos;
@@ -58,6 +58,7 @@ struct SearchCase {
 
 TEST(SjisSearch, FindsMatchesOnCharacterBoundariesOnly)
 {
+    // clang-format off
     const std::vector<SearchCase> cases = {
         {FindBytes, Bytes({0x82, 0x41, 0x41}), "A", 1}, {FindBytes, "abc", "abcd", std::nullopt},
         {FindBytes, "abc", "", std::nullopt}, {FindBytes, "", "a", std::nullopt},
@@ -82,6 +83,7 @@ TEST(SjisSearch, FindsMatchesOnCharacterBoundariesOnly)
         // yet the character before the match is the space.
         {FindWholeWord, S("亜 abc"), "abc", 3}, {FindWholeWord, S("亜亜 abc"), "abc", 5},
     };
+    // clang-format on
     for (const SearchCase& c : cases)
         EXPECT_EQ(Find(c.F, c.Text, c.Pattern), c.Expected) << U(c.Text) << " / " << U(c.Pattern);
 }

@@ -10,6 +10,7 @@ TEST(Deletions, RemoveWhatTheyNameAndKeepTheRest)
 {
     const auto leadingChars = [](int Count) { return Bind(DeleteLeadingChars, Count); };
     const auto lineHeads = [](int Count) { return Bind(DeleteLineHeads, Count); };
+    // clang-format off
     ExpectConverted({
         {DeleteAllLineBreaks, "a\r\nb\r\n\r\nc\r\n", "abc"}, {DeleteAllLineBreaks, "", ""},
         // A lone CR is removed; the byte after it stays.
@@ -38,6 +39,7 @@ TEST(Deletions, RemoveWhatTheyNameAndKeepTheRest)
         {ZenSpcZenDel, "あ い う", "あいう"}, {ZenSpcZenDel, "あ  い", "あ  い"},
         {ZenSpcZenDel, "a い あ b", "a いあ b"}, {ZenKeisenDel, "┌─┐│あ│└─┘╂", "あ"},
     });
+    // clang-format on
 }
 
 TEST(Deletions, HaveNoLengthLimit)

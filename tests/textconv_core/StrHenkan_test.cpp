@@ -12,6 +12,7 @@ TEST(WidthAndKana, ConvertWhatTheyNameAndCopyTheRest)
     const auto halfKana = [](int Mode) { return Bind(HalfKanaToFullKana, Mode); };
     const auto asciiToFull = [](int Mode) { return Bind(AsciiToFullWidth, Mode); };
     const auto fullToAscii = [](int Mode) { return Bind(FullWidthToAscii, Mode); };
+    // clang-format off
     ExpectConverted({
         // The characters on which the ICU oracle test only sees a difference,
         // and runs of voiced marks. Kana without a voiced form keep the mark
@@ -46,6 +47,7 @@ TEST(WidthAndKana, ConvertWhatTheyNameAndCopyTheRest)
         {SpacePairsToFullWidthSpace, "   ", "　 "}, {SpacePairsToFullWidthSpace, "a    b c", "a　　b c"},
         {FullWidthSpaceToSpacePairs, "a　b", "a  b"},
     });
+    // clang-format on
 }
 
 TEST(WidthAndKana, NeverReadTrailOrStrayBytesAsCharacters)

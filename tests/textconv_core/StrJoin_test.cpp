@@ -17,7 +17,8 @@ TEST(StrJoin, JoinsLinesExceptBeforeWhatStartsAParagraph)
         {JoinLinesExceptZenSpace, "a\rb", "ab"},
         // Quote joins keep only the first break around an empty line.
         {JoinLinesForQuote, "あ\r\n\r\nい\r\nう\r\n「え」\r\n　お\r\n", "あ\r\nいう\r\n「え」\r\n　お"},
-        {JoinLinesExceptMarks, "あ\r\nい\r\n□う\r\n●え\r\n【お】\r\n\r\nか\r\nき", "あい\r\n□う\r\n●え\r\n【お】\r\nかき"},
+        {JoinLinesExceptMarks, "あ\r\nい\r\n□う\r\n●え\r\n【お】\r\n\r\nか\r\nき",
+         "あい\r\n□う\r\n●え\r\n【お】\r\nかき"},
         // Only whole characters count: 亜 (88 9F) after the break is no mark.
         {JoinLinesExceptMarks, "あ\r\n亜", "あ亜"},
     });

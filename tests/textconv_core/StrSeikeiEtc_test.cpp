@@ -12,13 +12,16 @@ TEST(StrSeikeiEtc, BreaksLinesSplitsWordsAndSpacesAlphanumerics)
         // Each 「」 sentence goes on its own line.
         {BreakKagiSentences, "彼は「はい」と言った\r\n", "彼は\r\n「はい」\r\nと言った\r\n"},
         {BreakKagiSentences, "「はい」\r\n「いいえ」「うん」\r\n\r\n", "「はい」\r\n「いいえ」\r\n「うん」\r\n\r\n"},
-        {BreakKagiSentences, "終わり」", "終わり」\r\n"}, {BreakKagiSentences, "", ""},
+        {BreakKagiSentences, "終わり」", "終わり」\r\n"},
+        {BreakKagiSentences, "", ""},
         {SplitWords, "ab cd\r\nあい　う", "ab\r\ncd\r\nあい　う\r\n"},
         {SplitWords, "a  b\r\n", "a\r\n\r\nb\r\n"}, // two spaces make an empty word
         {SplitWords, "", ""},
         // Letters and digits are spaced from double-byte text.
-        {SeparateAlphanumerics, "abcあ", "abc あ"}, {SeparateAlphanumerics, "あabc", "あ abc"},
-        {SeparateAlphanumerics, "第3章", "第 3 章"}, {SeparateAlphanumerics, "abc、x（y）z。1，", "abc、x（y）z。1，"},
+        {SeparateAlphanumerics, "abcあ", "abc あ"},
+        {SeparateAlphanumerics, "あabc", "あ abc"},
+        {SeparateAlphanumerics, "第3章", "第 3 章"},
+        {SeparateAlphanumerics, "abc、x（y）z。1，", "abc、x（y）z。1，"},
         {SeparateAlphanumerics, "（abc）　a゛b", "（abc）　a ゛b"},
         // Half-width kana and symbols are not alphanumerics.
         {SeparateAlphanumerics, "ｱあ-い", "ｱあ-い"},

@@ -40,6 +40,7 @@ struct SortCase {
 TEST(SortLines, ComparesFromTheKeyColumnWithoutCaseAndKeepsEqualKeysAndDoubleByteCharactersAsTheyAre)
 {
     const std::vector<std::string> same = {"1a", "2A", "3a", "4A", "5a"};
+    // clang-format off
     const std::vector<SortCase> cases = {
         {{"b", "A"}, 1, false, {"A", "b"}}, {{"a", "B"}, 1, false, {"a", "B"}},
         {{"c", "b", "A"}, 1, false, {"A", "b", "c"}}, {{"B", "c", "a"}, 1, false, {"a", "B", "c"}},
@@ -56,6 +57,7 @@ TEST(SortLines, ComparesFromTheKeyColumnWithoutCaseAndKeepsEqualKeysAndDoubleByt
         {{S("ヂ"), S("カ")}, 1, false, {S("カ"), S("ヂ")}},
         {{S("xヂ"), S("xカ"), S("xア")}, 2, false, {S("xア"), S("xカ"), S("xヂ")}},
     };
+    // clang-format on
     for (const SortCase& c : cases)
         EXPECT_THAT(Sorted(c.Lines, c.Column, c.Descending), ElementsAreArray(c.Expected))
             << c.Lines.front() << " column " << c.Column;

@@ -137,7 +137,8 @@ std::vector<size_t> WrapIndents(const std::string& Text, int Width, const TWrapO
             // rejoined after a wrap.
             const bool blank = spaces == lines[i].Text.size();
             EXPECT_TRUE(blank || spaces == indent || (spaces > indent && spaces % kTabWidth == 0))
-                << "indentation " << spaces << " instead of " << indent << ":\n" << U(wrapped);
+                << "indentation " << spaces << " instead of " << indent << ":\n"
+                << U(wrapped);
             indents.push_back(blank ? spaces : indent);
         }
     }
@@ -172,8 +173,9 @@ void CheckWrap(const std::string& Text, int Width, const TWrapOptions& Options)
             emptyOut.insert(line.Offset);
         const std::string_view head = std::string_view(line.Text).substr(indents[i]);
         if (!head.empty() && rules.Hangs(sjis::CharCode(head, 0)) && hangersBefore < kMaxHangersAfter) {
-            EXPECT_TRUE(textLineStarts.contains(line.Offset)) << "begins with a hanging character: " << U(line.Text)
-                                                               << "\n" << U(wrapped);
+            EXPECT_TRUE(textLineStarts.contains(line.Offset))
+                << "begins with a hanging character: " << U(line.Text) << "\n"
+                << U(wrapped);
         }
         // A line of the indentation alone (deep indentation) stands between.
         if (line.Text.find_first_not_of(' ') != std::string::npos) {

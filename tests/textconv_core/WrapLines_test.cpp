@@ -28,6 +28,7 @@ struct WrapCase {
 
 TEST(WrapLines, BreaksJapaneseAndEnglishTextByTheLineBreakingRules)
 {
+    // clang-format off
     const std::vector<WrapCase> cases = {
         // Breaks double byte text at the width.
         {"漢字漢字漢字漢字漢字漢字", {"漢字漢字漢", "字漢字漢字", "漢字"}},
@@ -86,6 +87,7 @@ TEST(WrapLines, BreaksJapaneseAndEnglishTextByTheLineBreakingRules)
         // Hanging characters after it stay on the line.
         {"abcdefgh\t、x", {"abcdefgh  、", "x"}, {.TabWidth = 4}},
     };
+    // clang-format on
     for (const WrapCase& c : cases)
         EXPECT_THAT(Wrap(c.Text + "\r\n", c.Width, c.Options), ElementsAreArray(c.Lines))
             << c.Text << " at " << c.Width;

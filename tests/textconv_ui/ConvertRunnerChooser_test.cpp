@@ -76,6 +76,7 @@ protected:
 
 TEST_F(ChooserDispatch, ConversionChooserRunsTheNamedConversion)
 {
+    // clang-format off
     const std::vector<TExpected> expected = {
         Bind(TabsToSpaces, TabWidth),     Bind(SpacesToTabs, TabWidth), FullWidthSpaceToSpacePairs,
         SpacePairsToFullWidthSpace,       LowerCaseText,                UpperCaseText,
@@ -86,6 +87,7 @@ TEST_F(ChooserDispatch, ConversionChooserRunsTheNamedConversion)
         Bind(ConvertKanaRuns, kToKatakana), Bind(ConvertDesuToDa, true),
         [](std::string_view s) { return ConvertDaToDesu(s, true, {}); }, NumbersToKanji,
     };
+    // clang-format on
     ASSERT_EQ(expected.size(), StrHenkanCount);
     // The sentence-style converters ask whether to pass over 「」.
     Check(SettingsVars.Convert.StrHenkanNo, &TConvertRunner::sbHenkanClick, expected, [this](int Index) {
@@ -103,6 +105,7 @@ TEST_F(ChooserDispatch, FormattingChooserRunsTheNamedFormatting)
     SettingsVars.NoContinue = false;
     const TLineNumberOptions numbering{SettingsVars.BeforeNumberStr, SettingsVars.AfterNumberStr,
                                        SettingsVars.NumberIndent, false};
+    // clang-format off
     const std::vector<TExpected> expected = {
         BreakKagiSentences, SeparateAlphanumerics, Bind(InsertLeadingSpaces, 2), Bind(InsertLeadingTabs, 3),
         Bind(InsertLeadingZenSpaces, 1), Bind(InsertQuoteMarks, "> "),
@@ -123,12 +126,14 @@ TEST_F(ChooserDispatch, FormattingChooserRunsTheNamedFormatting)
         LogicalLinesToParagraphs, BoxedComment, CapitalizeWords,
         [](std::string_view s) { return std::string(s) + Enclosed("［＃「", "」に傍点］")(s); },
     };
+    // clang-format on
     ASSERT_EQ(expected.size(), StrSeikeiCount);
     Check(SettingsVars.Seikei.StrSeikeiNo, &TConvertRunner::sbSeikeiClick, expected);
 }
 
 TEST_F(ChooserDispatch, DeletionChooserRunsTheNamedDeletion)
 {
+    // clang-format off
     const std::vector<TExpected> expected = {
         DeleteDuplicateLines,
         [](std::string_view s) {
@@ -140,6 +145,7 @@ TEST_F(ChooserDispatch, DeletionChooserRunsTheNamedDeletion)
         DeleteAllSpaces, DeleteTrailingBlanks, ZenSpcZenDel, DeleteAllLineBreaks, DeleteEmptyLines,
         DeleteRepeatedEmptyLines, ZenRtnZenDel, ZenKeisenDel,
     };
+    // clang-format on
     ASSERT_EQ(expected.size(), StrDelCount);
     Check(SettingsVars.Delete.GStrDelNo, &TConvertRunner::sbDeleteClick, expected, [this](int Index) {
         if (Index == 1) {

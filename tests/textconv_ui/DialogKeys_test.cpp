@@ -24,7 +24,8 @@ TEST(ConversionDialogs, EscapeCancelsAndEnterConfirmsWhereverTheFocusIs)
 {
     SettingsVars.Seikei.Width = "72";
     const auto check = [](const std::function<QDialog*()>& Make, const std::function<QWidget&(QDialog&)>& Focus) {
-        for (auto [key, result] : {std::pair{Qt::Key_Escape, mrCancel}, {Qt::Key_Return, mrOk}, {Qt::Key_Enter, mrOk}}) {
+        for (auto [key, result] :
+             {std::pair{Qt::Key_Escape, mrCancel}, {Qt::Key_Return, mrOk}, {Qt::Key_Enter, mrOk}}) {
             std::unique_ptr<QDialog> form(Make());
             form->show();
             Focus(*form).setFocus();
@@ -39,7 +40,8 @@ TEST(ConversionDialogs, EscapeCancelsAndEnterConfirmsWhereverTheFocusIs)
     check([] { return new TSortForm; }, [](QDialog& Form) -> QWidget& { return *static_cast<TSortForm&>(Form).Edit1; });
     check([] { return new TSeikeiForm; },
           [](QDialog& Form) -> QWidget& { return *static_cast<TSeikeiForm&>(Form).MySpinEdit1; });
-    check([] { return new TCopyForm; }, [](QDialog& Form) -> QWidget& { return *static_cast<TCopyForm&>(Form).OkButton; });
+    check([] { return new TCopyForm; },
+          [](QDialog& Form) -> QWidget& { return *static_cast<TCopyForm&>(Form).OkButton; });
 }
 
 } // namespace

@@ -17,8 +17,9 @@ TEST(ConversionDialogs, WidthIsKeptBetween10And8192)
     const struct {
         const char* Typed;
         const char* Kept;
-    } cases[] = {{"72", "72"}, {"9000", "8192"}, {"-20", "20"}, {"0", "10"}, {"1", "10"},
-                 {"99999999999999999999", "8192"}, {"abc", ""}, {"", ""}};
+    } cases[] = {{"72", "72"}, {"9000", "8192"}, {"-20", "20"},
+                 {"0", "10"},  {"1", "10"},      {"99999999999999999999", "8192"},
+                 {"abc", ""},  {"", ""}};
     for (const auto& c : cases)
         EXPECT_EQ(WrapWidthText(c.Typed).toStdString(), c.Kept) << c.Typed;
 }
@@ -46,9 +47,12 @@ TEST(ConversionDialogs, WidthThatIsNoNumberIsToldAndTheDialogStaysOpen)
 std::string Enabled(const TSeikeiForm& Form)
 {
     std::string letters;
-    for (const auto& [letter, widget] : {std::pair<char, QWidget*>{'W', Form.MySpinEdit1}, {'E', Form.CheckEnglish},
-                                         {'I', Form.CheckIndent}, {'M', Form.CheckMaxStr},
-                                         {'R', Form.CheckKeisenRtn}, {'K', Form.CheckKeisen}})
+    for (const auto& [letter, widget] : {std::pair<char, QWidget*>{'W', Form.MySpinEdit1},
+                                         {'E', Form.CheckEnglish},
+                                         {'I', Form.CheckIndent},
+                                         {'M', Form.CheckMaxStr},
+                                         {'R', Form.CheckKeisenRtn},
+                                         {'K', Form.CheckKeisen}})
         if (widget->isEnabled())
             letters += letter;
     return letters;

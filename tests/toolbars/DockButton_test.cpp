@@ -192,8 +192,13 @@ TEST(ButtonPictures, GlyphPlaceDitherAndDisabledGlyph)
     // A flat 23 x 22 button leaves 21 x 20 inside its border.
     const TButtonPlaces places = LayoutButtonContent({.Width = 21, .Height = 20, .GlyphWidth = 16, .GlyphHeight = 16});
     EXPECT_EQ(QPoint(places.GlyphX + 1, places.GlyphY + 1), QPoint(4, 3));
-    const TButtonPlaces spread = LayoutButtonContent(
-        {.Width = 60, .Height = 20, .GlyphWidth = 16, .GlyphHeight = 16, .TextWidth = 20, .TextHeight = 10, .Spacing = -1});
+    const TButtonPlaces spread = LayoutButtonContent({.Width = 60,
+                                                      .Height = 20,
+                                                      .GlyphWidth = 16,
+                                                      .GlyphHeight = 16,
+                                                      .TextWidth = 20,
+                                                      .TextHeight = 10,
+                                                      .Spacing = -1});
     EXPECT_EQ(spread.GlyphX, 8);
     EXPECT_EQ(spread.TextX, 8 + 16 + 8);
 

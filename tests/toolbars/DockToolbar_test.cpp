@@ -10,10 +10,7 @@
 
 namespace {
 
-QSize ClientSize(const TCustomToolWindow& Bar)
-{
-    return {Bar.ClientWidth(), Bar.ClientHeight()};
-}
+QSize ClientSize(const TCustomToolWindow& Bar) { return {Bar.ClientWidth(), Bar.ClientHeight()}; }
 
 TEST(DockToolbar, LaysItsControlsOutDockedAndFloating)
 {

@@ -36,8 +36,8 @@ protected:
 
     static void DoubleClick(QWidget* Bar)
     {
-        QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(3, 3), Bar->mapToGlobal(QPointF(3, 3)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(3, 3), Bar->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Bar, &event);
     }
 
@@ -174,8 +174,9 @@ TEST_F(DragSession, AFloatingToolbarResizesToTheSizesItCanWrapTo)
     s.Move(grip - QPoint(start.width() / 2, 0));
     const QSize snapped = s.NewRect().size() - f.Tree->FrameSize();
     const std::vector<TBarSize> sizes = f.Tree->BuildFloatingSizeList();
-    EXPECT_TRUE(std::any_of(sizes.begin(), sizes.end(),
-                            [&](const TBarSize& z) { return z.Width == snapped.width() && z.Height == snapped.height(); }));
+    EXPECT_TRUE(std::any_of(sizes.begin(), sizes.end(), [&](const TBarSize& z) {
+        return z.Width == snapped.width() && z.Height == snapped.height();
+    }));
     EXPECT_LT(snapped.width(), start.width());
     s.Finish(true);
     EXPECT_EQ(f.Tree->geometry(), s.NewRect());

@@ -30,7 +30,9 @@ TEST(ToolDock, TellsOfBarsAppearingAndGoingOnlyWhenTheShownListChanges)
 {
     TToolbarForm f;
     std::vector<std::pair<bool, TCustomToolWindow*>> told;
-    f.Top->OnInsertRemoveBar = [&](TObject*, bool Inserting, TCustomToolWindow* Bar) { told.emplace_back(Inserting, Bar); };
+    f.Top->OnInsertRemoveBar = [&](TObject*, bool Inserting, TCustomToolWindow* Bar) {
+        told.emplace_back(Inserting, Bar);
+    };
     f.File->SetVisible(false);
     f.File->SetVisible(false);
     f.Tree->SetDockRow(3);
@@ -73,7 +75,9 @@ TEST(ToolDock, RowsAndPositionsOfAnyValueFromTheSettingsFileLayOutWithEveryBarPl
     {
         TIniFile file(ini);
         const std::pair<const char*, std::pair<int32_t, int32_t>> places[] = {
-            {"ToolbarFile", {-3, 0}}, {"ToolbarTree", {2'000'000'000, INT32_MAX}}, {"ToolbarEdit", {2'000'000'000, INT32_MAX - 5}}};
+            {"ToolbarFile", {-3, 0}},
+            {"ToolbarTree", {2'000'000'000, INT32_MAX}},
+            {"ToolbarEdit", {2'000'000'000, INT32_MAX - 5}}};
         for (const auto& [bar, place] : places) {
             file.WriteInteger(bar, "Rev", 3);
             file.WriteString(bar, "DockedTo", "ToolDock1");

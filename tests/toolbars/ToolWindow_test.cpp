@@ -18,8 +18,8 @@ TEST(ToolWindow, GoesOnlyOnADockOrAForm)
                 testing::ThrowsMessage<EInvalidOperation>(
                     "A tool window can only be placed on a TToolDock or directly on the form"));
     TDockToolbar loose(nullptr, "ToolbarLoose");
-    EXPECT_THAT([&] { loose.SetDockedTo(nullptr); },
-                testing::ThrowsMessage<EInvalidOperation>("コントロール 'ToolbarLoose' は親ウィンドウを持っていません"));
+    EXPECT_THAT([&] { loose.SetDockedTo(nullptr); }, testing::ThrowsMessage<EInvalidOperation>(
+                                                         "コントロール 'ToolbarLoose' は親ウィンドウを持っていません"));
 }
 
 TEST(ToolWindow, ChangingDocksFiresItsEventsInOrderAndMovesOnceAfter)
@@ -28,7 +28,9 @@ TEST(ToolWindow, ChangingDocksFiresItsEventsInOrderAndMovesOnceAfter)
     std::vector<std::string> events;
     const auto note = [&](const char* Name) { return [&events, Name](TObject*) { events.emplace_back(Name); }; };
     const auto noteDock = [&](const char* Name) {
-        return [&events, &f, Name](TObject*, TToolDock* Dock) { events.emplace_back(std::string(Name) + (Dock == f.Left ? "(Left)" : "(?)")); };
+        return [&events, &f, Name](TObject*, TToolDock* Dock) {
+            events.emplace_back(std::string(Name) + (Dock == f.Left ? "(Left)" : "(?)"));
+        };
     };
     f.Tree->OnDockChanging = note("Changing");
     f.Tree->OnDockChangingEx = noteDock("ChangingEx");
@@ -153,10 +155,7 @@ TEST(ToolWindow, FrameRepaintsAreCoalesced)
 }
 
 int HookCalls = 0;
-void CountingHook(THookKind, QObject*, QEvent*)
-{
-    ++HookCalls;
-}
+void CountingHook(THookKind, QObject*, QEvent*) { ++HookCalls; }
 
 TEST(HookService, OneFilterServesAllClientsAndGoesWithTheLast)
 {

@@ -84,7 +84,7 @@ TEST(DockRows, RowsAndPositionsFromABadSettingsFileAreAllPlaced)
 TEST(DockRows, DroppingNearARowEdgeOpensANewRow)
 {
     const std::vector<int> rows{22, 0, 22}; // spans 0-26 and 26-52; the empty row is skipped
-    const std::pair<int, TRowDrop> cases[] = {{4, {0, true}},  {13, {0, false}}, {22, {2, true}},
+    const std::pair<int, TRowDrop> cases[] = {{4, {0, true}},   {13, {0, false}}, {22, {2, true}},
                                               {40, {2, false}}, {50, {3, true}},  {80, {3, false}}};
     for (const auto& [position, drop] : cases) {
         const TRowDrop got = RowForDrop(rows, position);

@@ -14,7 +14,7 @@ TEST(DragGeometry, MulDivRoundsHalfAwayFromZeroAndFailsSafely)
 {
     struct {
         int N, Num, Den, Expected;
-    } const cases[] = {{136, 10, 99, 14}, {48, 5, 25, 10}, {5, 1, 2, 3},     {-5, 1, 2, -3},
+    } const cases[] = {{136, 10, 99, 14}, {48, 5, 25, 10}, {5, 1, 2, 3},        {-5, 1, 2, -3},
                        {5, 1, -2, -3},    {7, 3, 0, -1},   {INT_MAX, 2, 1, -1}, {INT_MAX, 2, 2, INT_MAX}};
     for (const auto& c : cases)
         EXPECT_EQ(MulDiv(c.N, c.Num, c.Den), c.Expected) << c.N << " " << c.Num << " " << c.Den;
@@ -33,7 +33,7 @@ TEST(DragGeometry, ADockCatchesThePointerWithinItsBands)
     const auto catches = [&](int X, int Y, TBarRect Dock = {0, 0, 640, 27}, bool Vertical = false) {
         return DockCatches(Grip, X, Y, Dock, Vertical, PlaceOutline(Grip, X, Y, {100, 26}));
     };
-    const std::tuple<int, int, bool> edges[] = {{-29, 10, true}, {-30, 10, false}, {642, 10, true}, {643, 10, false},
+    const std::tuple<int, int, bool> edges[] = {{-29, 10, true},  {-30, 10, false},  {642, 10, true}, {643, 10, false},
                                                 {300, -16, true}, {300, -17, false}, {300, 30, true}, {300, 31, false}};
     for (const auto& [x, y, caught] : edges)
         EXPECT_EQ(catches(x, y), caught) << x << ", " << y;
@@ -82,10 +82,10 @@ TEST(DragGeometry, FloatingFrameHitTest)
         int X, Y;
         const TFloatingHitOptions& Options;
         THitCode Expected;
-    } const cases[] = {{0, 0, corners, htTopLeft},       {1, 24, corners, htLeft},  {1, 30, corners, htBottomLeft},
+    } const cases[] = {{0, 0, corners, htTopLeft},        {1, 24, corners, htLeft},   {1, 30, corners, htBottomLeft},
                        {136, 48, corners, htBottomRight}, {125, 8, corners, htClose}, {30, 8, corners, htClient},
-                       {60, 30, corners, htClient},       {0, 0, edges, htTop},      {1, 30, edges, htLeft},
-                       {136, 48, edges, htBottom},        {0, 0, fixed, htNowhere},  {125, 8, fixed, htClose}};
+                       {60, 30, corners, htClient},       {0, 0, edges, htTop},       {1, 30, edges, htLeft},
+                       {136, 48, edges, htBottom},        {0, 0, fixed, htNowhere},   {125, 8, fixed, htClose}};
     for (const auto& c : cases)
         EXPECT_EQ(HitTestFloating(c.X, c.Y, 137, 49, c.Options), c.Expected) << c.X << ", " << c.Y;
 }

@@ -31,7 +31,8 @@ std::vector<TToolbarItem> ExampleE(bool Blank = false)
 
 TBarSize Measure(std::vector<TToolbarItem> Items, TBarOrientation Orientation, int32_t FloatRightX = 0)
 {
-    const TToolbarLayout layout = LayoutToolbar(Items, {.Orientation = Orientation, .FloatRightX = FloatRightX, .WidestControl = 23});
+    const TToolbarLayout layout =
+        LayoutToolbar(Items, {.Orientation = Orientation, .FloatRightX = FloatRightX, .WidestControl = 23});
     return {layout.ClientWidth, layout.ClientHeight};
 }
 
@@ -67,7 +68,8 @@ TEST(ToolbarLayout, AWrapAtASeparatorLeavesALineAndAWrapInsideAGroupNone)
     }
     // Wrapping inside the first group: no gap, and the next group starts a row too.
     std::vector<TToolbarItem> items{Button(), Button(), Button(), Separator(), Button()};
-    const TToolbarLayout layout = LayoutToolbar(items, {.Orientation = boFloating, .FloatRightX = 60, .WidestControl = 23});
+    const TToolbarLayout layout =
+        LayoutToolbar(items, {.Orientation = boFloating, .FloatRightX = 60, .WidestControl = 23});
     EXPECT_EQ(items[2].Place, (TBarRect{4, 24, 23, 22}));
     EXPECT_EQ(items[4].Place.Top, 24 + 22 + 6);
     EXPECT_EQ(layout.Lines.size(), 1u);
@@ -87,7 +89,8 @@ TEST(ToolbarLayout, ControlsAreCentredInTheRowWithTheOddPixelBelow)
 
 TEST(ToolbarLayout, FloatingSizeListHoldsTheNarrowestWidthOfEachHeight)
 {
-    const auto sizes = FloatingSizeList([](int32_t FloatRightX) { return Measure(ExampleE(), boFloating, FloatRightX); });
+    const auto sizes =
+        FloatingSizeList([](int32_t FloatRightX) { return Measure(ExampleE(), boFloating, FloatRightX); });
     EXPECT_EQ(sizes, (std::vector<TBarSize>{{129, 25}, {77, 53}, {54, 75}, {31, 119}}));
 }
 
@@ -112,7 +115,8 @@ TEST(ToolFrame, FrameSizesByDockHandleAndCaption)
 
     const TFrameOptions close{.CloseButtonWhenDocked = true};
     EXPECT_EQ(DockedCloseButtonRect(close, 100), (TBarRect{3, 2, 11, 11}));
-    EXPECT_EQ(DockedCloseButtonRect({.Orientation = boVertical, .CloseButtonWhenDocked = true}, 30), (TBarRect{21, 3, 11, 11}));
+    EXPECT_EQ(DockedCloseButtonRect({.Orientation = boVertical, .CloseButtonWhenDocked = true}, 30),
+              (TBarRect{21, 3, 11, 11}));
     const TFrameOptions floating{.Orientation = boFloating};
     EXPECT_EQ(CaptionRect(floating, 100, true), (TBarRect{4, 4, 85, 15}));
     EXPECT_EQ(FloatingCloseButtonRect(floating, 100), (TBarRect{89, 4, 15, 15}));

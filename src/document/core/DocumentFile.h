@@ -28,7 +28,8 @@ void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int
 // Copies DocumentFile to Folder/<its name without extension>.vk~ through a
 // temporary file, so a failed copy never harms the previous backup. True
 // when copied or when there is no document file yet to copy.
-bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System = SystemFileSystem());
+bool BackupDocument(const std::string& DocumentFile, const std::string& Folder,
+                    TFileSystem& System = SystemFileSystem());
 
 // A text file's bytes as page text: lone LF and lone CR become CR LF; no
 // other conversion.

@@ -61,20 +61,11 @@ std::string HtmlEscape(std::string_view Text)
     out.reserve(Text.size() + Text.size() / 16);
     for (const char c : Text) {
         switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '\r':
-            out += "<BR>\r";
-            break;
-        default:
-            out += c;
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '\r': out += "<BR>\r"; break;
+        default: out += c;
         }
     }
     return out;

@@ -46,8 +46,8 @@ std::string EncodeNodeClipboard(std::span<const TSubtreeItem> Items)
 {
     size_t size = HeaderBytes;
     for (const TSubtreeItem& item : Items) {
-        if (item.Text.size() > std::numeric_limits<uint32_t>::max() ||
-            item.ItemStr.size() > std::numeric_limits<uint32_t>::max())
+        if (item.Text.size() > std::numeric_limits<uint32_t>::max()
+            || item.ItemStr.size() > std::numeric_limits<uint32_t>::max())
             throw ENodeClipboardFormat("ページが大きすぎるためコピーできません。");
         size += MinItemBytes + item.Text.size() + item.ItemStr.size();
     }

@@ -33,7 +33,7 @@ struct TSubtreeItem {
     std::string_view Text;    // the title
     std::string_view ItemStr; // the page text
     int32_t SelStart = 0;
-    int32_t SelLength = -1;   // the sub-icon, -1 none
+    int32_t SelLength = -1; // the sub-icon, -1 none
 };
 
 // The stream of Items. Raises ENodeClipboardFormat for a text of 4 GB or

@@ -12,15 +12,13 @@
 
 namespace {
 
-const char* const SameNamesMessage = "指定したページにはツリー項目名がまったく同じものが存在しますので出力できません。\r\n"
-                                     "ツリー項目名を変更して再度実行してください。";
+const char* const SameNamesMessage =
+    "指定したページにはツリー項目名がまったく同じものが存在しますので出力できません。\r\n"
+    "ツリー項目名を変更して再度実行してください。";
 
 // A title the system's (UTF-8) file names hold exactly: two different
 // titles never meet in one name.
-bool NamesAFile(const std::string& Title)
-{
-    return IsValidFileName(Title) && Utf8ToSjis(SjisToUtf8(Title)) == Title;
-}
+bool NamesAFile(const std::string& Title) { return IsValidFileName(Title) && Utf8ToSjis(SjisToUtf8(Title)) == Title; }
 
 } // namespace
 
@@ -31,7 +29,8 @@ bool IsValidFileName(std::string_view Name)
     for (size_t i = 0; i < Name.size();) {
         const size_t len = sjis::CharLen(Name, i);
         const auto c = static_cast<unsigned char>(Name[i]);
-        if (len == 1 && (c < 0x20 || std::string_view("\"*/:<>?\\|").find(static_cast<char>(c)) != std::string_view::npos))
+        if (len == 1
+            && (c < 0x20 || std::string_view("\"*/:<>?\\|").find(static_cast<char>(c)) != std::string_view::npos))
             return false;
         i += len;
     }

@@ -4,8 +4,8 @@
 
 void TPageHistory::Push(TNodeList& List, TTreeNode* Node) const
 {
-    const bool duplicate = KeepUnique_ ? std::find(List.begin(), List.end(), Node) != List.end()
-                                       : !List.empty() && List.back() == Node;
+    const bool duplicate =
+        KeepUnique_ ? std::find(List.begin(), List.end(), Node) != List.end() : !List.empty() && List.back() == Node;
     if (!duplicate)
         List.push_back(Node);
 }
@@ -24,10 +24,7 @@ void TPageHistory::PageLeft(TTreeNode* Old, TTreeNode* NewNode)
     ForwardList_.clear();
 }
 
-TTreeNode* TPageHistory::Back(int Depth, TTreeNode* Current)
-{
-    return Step(BackList_, ForwardList_, Depth, Current);
-}
+TTreeNode* TPageHistory::Back(int Depth, TTreeNode* Current) { return Step(BackList_, ForwardList_, Depth, Current); }
 
 TTreeNode* TPageHistory::Forward(int Depth, TTreeNode* Current)
 {

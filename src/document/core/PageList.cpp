@@ -38,7 +38,8 @@ TTreeNode* BuildTree(TTreeNodes& Nodes, const TFlatPages& Pages, TDepthPolicy Po
             const TFlatPage& page = Pages[i];
             const auto depth = static_cast<size_t>(depths[i]);
             lastAt.resize(depth + 1);
-            TTreeNode* node = depth == 0 ? Nodes.Add(nullptr, page.Title) : Nodes.AddChild(lastAt[depth - 1], page.Title);
+            TTreeNode* node =
+                depth == 0 ? Nodes.Add(nullptr, page.Title) : Nodes.AddChild(lastAt[depth - 1], page.Title);
             auto data = std::make_unique<TNodeData>();
             data->SetItemStr(page.Text);
             data->SetSelStart(page.SelStart);

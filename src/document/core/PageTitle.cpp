@@ -19,10 +19,7 @@ std::string_view CopyLeftDbcs(std::string_view S, size_t N)
     return S.substr(0, last + sjis::CharLen(S, last));
 }
 
-std::string_view FirstLine(std::string_view S)
-{
-    return S.substr(0, S.find('\r'));
-}
+std::string_view FirstLine(std::string_view S) { return S.substr(0, S.find('\r')); }
 
 std::string PageTitle(std::string_view Text)
 {

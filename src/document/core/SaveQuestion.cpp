@@ -9,12 +9,9 @@ bool MayReplaceDocument(const TSaveQuestion& Question, bool Forced)
     if (!Question.Modified())
         return true;
     switch (Question.Ask()) {
-    case TSaveAnswer::No:
-        return true;
-    case TSaveAnswer::Cancel:
-        return false;
-    case TSaveAnswer::Yes:
-        break;
+    case TSaveAnswer::No: return true;
+    case TSaveAnswer::Cancel: return false;
+    case TSaveAnswer::Yes: break;
     }
     Question.Save();
     return !Question.Modified();

@@ -193,17 +193,15 @@ bool OffersNumbering(int Kind)
     case tokPageIndentText:
     case tokTitles:
     case tokTitlesIndented:
-    case tokTitleTree:
-        return true;
-    default:
-        return false;
+    case tokTitleTree: return true;
+    default: return false;
     }
 }
 
 bool IsWholeDocumentOutput(int Kind)
 {
-    return Kind == tokAll || Kind == tokAllNoTitles || Kind == tokAllTreeText || Kind == tokTitles ||
-           Kind == tokTitlesIndented || Kind == tokTitleTree;
+    return Kind == tokAll || Kind == tokAllNoTitles || Kind == tokAllTreeText || Kind == tokTitles
+           || Kind == tokTitlesIndented || Kind == tokTitleTree;
 }
 
 std::string TextOutputBytes(int Kind, const TTreeNodes& Nodes, const TTreeNode& Selected,
@@ -211,30 +209,19 @@ std::string TextOutputBytes(int Kind, const TTreeNodes& Nodes, const TTreeNode& 
 {
     const bool numbered = Options.Numbered && OffersNumbering(Kind);
     switch (Kind) {
-    case tokAll:
-        return numbered ? NumberedPages(Nodes, nullptr, true, false) : AllPagesText(Nodes, false);
-    case tokAllNoTitles:
-        return AllPagesText(Nodes, true);
-    case tokAllTreeText:
-        return TreeTextOfTree(Nodes);
-    case tokPage:
-        return std::string(StoredText(Selected));
+    case tokAll: return numbered ? NumberedPages(Nodes, nullptr, true, false) : AllPagesText(Nodes, false);
+    case tokAllNoTitles: return AllPagesText(Nodes, true);
+    case tokAllTreeText: return TreeTextOfTree(Nodes);
+    case tokPage: return std::string(StoredText(Selected));
     case tokPageUnder:
-    case tokPageUnderNoTitles:
-        return NumberedPages(Nodes, &Selected, numbered, Kind == tokPageUnderNoTitles);
-    case tokPageTreeText:
-        return TreeTextOfSubtree(Selected);
-    case tokPageTabText:
-        return PageTabText(Nodes, Selected, numbered, Options.TabSpaceCount);
-    case tokPageIndentText:
-        return PageIndentText(Nodes, Selected, numbered, Options.WrapByte, Options.TabSpaceCount);
+    case tokPageUnderNoTitles: return NumberedPages(Nodes, &Selected, numbered, Kind == tokPageUnderNoTitles);
+    case tokPageTreeText: return TreeTextOfSubtree(Selected);
+    case tokPageTabText: return PageTabText(Nodes, Selected, numbered, Options.TabSpaceCount);
+    case tokPageIndentText: return PageIndentText(Nodes, Selected, numbered, Options.WrapByte, Options.TabSpaceCount);
     case tokTitles:
-    case tokTitlesIndented:
-        return TitleLines(Nodes, Kind == tokTitlesIndented, numbered);
-    case tokTitleTree:
-        return TitleTree(Nodes, Options.BlankLines, numbered);
-    default:
-        throw EInvalidOperation(Format("テキスト出力 %d はありません。", Kind));
+    case tokTitlesIndented: return TitleLines(Nodes, Kind == tokTitlesIndented, numbered);
+    case tokTitleTree: return TitleTree(Nodes, Options.BlankLines, numbered);
+    default: throw EInvalidOperation(Format("テキスト出力 %d はありません。", Kind));
     }
 }
 

@@ -11,19 +11,19 @@ class TTreeNodes;
 
 // The outputs by their place in the chooser.
 enum TTextOutputKind : int {
-    tokAll = 0,                // the whole document
-    tokAllNoTitles = 1,        // the whole document without title lines
-    tokAllTreeText = 2,        // the whole document as hierarchical text
-    tokPage = 3,               // the selected page
-    tokPageUnder = 4,          // the selected page with its descendants
-    tokPageUnderNoTitles = 5,  // the same without title lines
-    tokPageTreeText = 6,       // the selected page and descendants as hierarchical text
-    tokPageTabText = 7,        // TAB-indented
-    tokPageIndentText = 8,     // indented and wrapped
-    tokPageFiles = 9,          // one file per page
-    tokTitles = 10,            // the titles
-    tokTitlesIndented = 11,    // the titles, indented by level
-    tokTitleTree = 12,         // the titles as a ruled tree
+    tokAll = 0,               // the whole document
+    tokAllNoTitles = 1,       // the whole document without title lines
+    tokAllTreeText = 2,       // the whole document as hierarchical text
+    tokPage = 3,              // the selected page
+    tokPageUnder = 4,         // the selected page with its descendants
+    tokPageUnderNoTitles = 5, // the same without title lines
+    tokPageTreeText = 6,      // the selected page and descendants as hierarchical text
+    tokPageTabText = 7,       // TAB-indented
+    tokPageIndentText = 8,    // indented and wrapped
+    tokPageFiles = 9,         // one file per page
+    tokTitles = 10,           // the titles
+    tokTitlesIndented = 11,   // the titles, indented by level
+    tokTitleTree = 12,        // the titles as a ruled tree
 };
 inline constexpr int TextOutputKindCount = 13;
 

@@ -100,10 +100,7 @@ std::string EscapeTreeTextPage(std::string_view S)
 
 std::string TreeTextOfTree(const TTreeNodes& Nodes) { return TreeTextOf(Nodes.GetFirstNode(), nullptr, 0); }
 
-std::string TreeTextOfSubtree(const TTreeNode& Node)
-{
-    return TreeTextOf(&Node, AfterSubtree(Node), Node.Level());
-}
+std::string TreeTextOfSubtree(const TTreeNode& Node) { return TreeTextOf(&Node, AfterSubtree(Node), Node.Level()); }
 
 TFlatPages ParseTreeText(std::string_view Text)
 {

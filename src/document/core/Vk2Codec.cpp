@@ -50,10 +50,7 @@ uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, in
     return page.SubIcon > 0 ? static_cast<uint32_t>(page.SubIcon) : 0;
 }
 
-[[noreturn]] void Damaged()
-{
-    throw EVk2Format("このファイルは壊れているため開けません。");
-}
+[[noreturn]] void Damaged() { throw EVk2Format("このファイルは壊れているため開けません。"); }
 
 int SubIconFromFile(uint32_t Value, int SubIconCount)
 {

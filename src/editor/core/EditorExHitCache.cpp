@@ -33,7 +33,7 @@ void TFindHitCache::LoadLine(const TEditorScreenStrings& Rows, int Row)
 }
 
 const std::vector<TRowHitPart>& TFindHitCache::RowHits(const TEditorScreenStrings& Rows, int Row,
-                                                        const TColumnModel& Model)
+                                                       const TColumnModel& Model)
 {
     Parts_.clear();
     if (Row < 0 || Row >= Rows.Count())

@@ -30,7 +30,7 @@ public:
     TEditorMark* CurrentLine() const { return Mark(Current); }
     TEditorMark* DigitLine() const { return Mark(Digit); } // rows with a mark 0-9
     TEditorMark* ImageLine() const { return Mark(Image); } // rows with a mark 10-15
-    TEditorMark* Img0Line() const { return Mark(Img0); }  // rows with mark 10
+    TEditorMark* Img0Line() const { return Mark(Img0); }   // rows with mark 10
     TEditorMark* Img1Line() const { return Mark(Img0 + 1); }
     TEditorMark* Img2Line() const { return Mark(Img0 + 2); }
     TEditorMark* Img3Line() const { return Mark(Img0 + 3); }

@@ -265,20 +265,14 @@ TFountainColor* TEditorParser::TokenToFountainColor()
         return Fountain_->Reserve();
     const TEditorColors& colors = *Fountain_->Colors();
     switch (Token_) {
-    case toSymbol:
-        return colors.Symbol();
+    case toSymbol: return colors.Symbol();
     case toInteger:
     case toFloat:
-    case toHex:
-        return colors.Int();
-    case toBracket:
-        return BracketColor();
-    case toComment:
-        return colors.Comment();
-    case toReserve:
-        return Fountain_->Reserve();
-    case toAnk:
-        return colors.Ank();
+    case toHex: return colors.Int();
+    case toBracket: return BracketColor();
+    case toComment: return colors.Comment();
+    case toReserve: return Fountain_->Reserve();
+    case toAnk: return colors.Ank();
     case toDBSymbol:
     case toDBInt:
     case toDBAlph:
@@ -286,17 +280,12 @@ TFountainColor* TEditorParser::TokenToFountainColor()
     case toDBKana:
     case toDBKanji:
     case toKanaSymbol:
-    case toKana:
-        return colors.DBCS();
-    case toUrl:
-        return colors.Url();
-    case toMail:
-        return colors.Mail();
+    case toKana: return colors.DBCS();
+    case toUrl: return colors.Url();
+    case toMail: return colors.Mail();
     case toQuotation:
     case toCharCode:
-    case toHexCharCode:
-        return colors.Str();
-    default:
-        return nullptr;
+    case toHexCharCode: return colors.Str();
+    default: return nullptr;
     }
 }

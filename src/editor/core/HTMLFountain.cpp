@@ -96,15 +96,12 @@ void THTMLFountainParser::TagKindFixup()
     case toTagAttributeValue:
     case toTagElement:
     case toSingleQuotation:
-    case toDoubleQuotation:
-        Token_ = toTagAttribute;
-        break;
+    case toDoubleQuotation: Token_ = toTagAttribute; break;
     case toTagStart:
         if (Token_ == toAnk)
             Token_ = toTagElement;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -226,30 +223,19 @@ TFountainColor* THTMLFountainParser::TokenToFountainColor()
     if (IsReserveWord())
         return Fountain_->Reserve();
     switch (Token_) {
-    case toBracket:
-        return BracketColor();
-    case toReserve:
-        return Fountain_->Reserve();
-    case toUrl:
-        return Fountain_->Url();
-    case toMail:
-        return Fountain_->Mail();
+    case toBracket: return BracketColor();
+    case toReserve: return Fountain_->Reserve();
+    case toUrl: return Fountain_->Url();
+    case toMail: return Fountain_->Mail();
     case toSingleQuotation:
-    case toDoubleQuotation:
-        return Fountain_->Str();
+    case toDoubleQuotation: return Fountain_->Str();
     case toTagStart:
     case toTagEnd:
-    case toTagAttributeDelimiter:
-        return Fountain_->TagColor();
-    case toTagElement:
-        return Fountain_->TagElement();
-    case toTagAttribute:
-        return Fountain_->TagAttribute();
-    case toTagAttributeValue:
-        return Fountain_->TagAttributeValue();
-    case toAmpersand:
-        return Fountain_->Ampersand();
-    default:
-        return nullptr;
+    case toTagAttributeDelimiter: return Fountain_->TagColor();
+    case toTagElement: return Fountain_->TagElement();
+    case toTagAttribute: return Fountain_->TagAttribute();
+    case toTagAttributeValue: return Fountain_->TagAttributeValue();
+    case toAmpersand: return Fountain_->Ampersand();
+    default: return nullptr;
     }
 }

@@ -48,8 +48,8 @@ protected:
     void InitFileExtList() override;
 
 private:
-    std::unique_ptr<TFountainColor> Ampersand_, Mail_, Str_, TagAttribute_, TagAttributeValue_, TagColor_,
-        TagElement_, Url_;
+    std::unique_ptr<TFountainColor> Ampersand_, Mail_, Str_, TagAttribute_, TagAttributeValue_, TagColor_, TagElement_,
+        Url_;
 };
 
 // SchemeState is 1 inside a tag, 0 outside; PrevToken is the kind of the

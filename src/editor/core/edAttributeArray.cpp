@@ -38,14 +38,10 @@ void TEditorAttributeArray::Prev()
 std::string_view TEditorAttributeArray::CharAt(char Attribute, int Position) const
 {
     switch (Attribute) {
-    case ca::End:
-        return {};
-    case ca::Lead:
-        return S_.substr(static_cast<size_t>(Position - 1), 2);
-    case ca::Trail:
-        return S_.substr(static_cast<size_t>(Position - 2), 2);
-    default:
-        return S_.substr(static_cast<size_t>(Position - 1), 1);
+    case ca::End: return {};
+    case ca::Lead: return S_.substr(static_cast<size_t>(Position - 1), 2);
+    case ca::Trail: return S_.substr(static_cast<size_t>(Position - 2), 2);
+    default: return S_.substr(static_cast<size_t>(Position - 1), 1);
     }
 }
 

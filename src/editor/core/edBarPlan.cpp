@@ -7,10 +7,7 @@ namespace {
 
 constexpr int MaxLeftbarDigits = 8;
 
-bool EndsLine(const TRowAttributeStringList& Rows, int Row)
-{
-    return Rows.RowAttribute(Row) == TRowAttribute::raCrlf;
-}
+bool EndsLine(const TRowAttributeStringList& Rows, int Row) { return Rows.RowAttribute(Row) == TRowAttribute::raCrlf; }
 
 int DecimalDigits(int N)
 {
@@ -52,8 +49,8 @@ std::string LeftbarNumberText(int N, int Digits, bool ZeroLead)
     return text;
 }
 
-void LeftbarRowNumbers(const TRowAttributeStringList& Rows, bool WordWrap, const TEditorLeftbar& Leftbar,
-                       int FirstRow, int LastRow, std::vector<int>& Numbers)
+void LeftbarRowNumbers(const TRowAttributeStringList& Rows, bool WordWrap, const TEditorLeftbar& Leftbar, int FirstRow,
+                       int LastRow, std::vector<int>& Numbers)
 {
     Numbers.clear();
     const int count = Rows.Count();

@@ -25,8 +25,8 @@ std::string LeftbarNumberText(int N, int Digits, bool ZeroLead);
 // The numbers of rows FirstRow .. LastRow as the bar shows them (already
 // counting from 1 unless ZeroBase); -1 for an empty cell (a row past the
 // end, a continuation row of a wrapped line in line mode).
-void LeftbarRowNumbers(const TRowAttributeStringList& Rows, bool WordWrap, const TEditorLeftbar& Leftbar,
-                       int FirstRow, int LastRow, std::vector<int>& Numbers);
+void LeftbarRowNumbers(const TRowAttributeStringList& Rows, bool WordWrap, const TEditorLeftbar& Leftbar, int FirstRow,
+                       int LastRow, std::vector<int>& Numbers);
 
 // The image bar shows at most two marks of a row: the lowest of the digit
 // marks 0-9 and the lowest of the image marks 10-15; -1 for none.

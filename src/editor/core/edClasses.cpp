@@ -6,8 +6,7 @@
 
 TFileExtComponent::TFileExtComponent(TComponent* AOwner)
     : TStoreComponent(AOwner), FileExtList_(TFileExtComponent::CreateFileExtList())
-{
-}
+{}
 
 void TFileExtComponent::AfterConstruction() { InitFileExtList(); }
 

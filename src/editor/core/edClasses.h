@@ -128,10 +128,7 @@ private:
 // OnChange, with the collection as Sender.
 class TNotifyCollection : public TCollection {
 public:
-    TNotifyCollection(TPersistent* AOwner, TItemClass ItemClass)
-        : TCollection(std::move(ItemClass)), Owner_(AOwner)
-    {
-    }
+    TNotifyCollection(TPersistent* AOwner, TItemClass ItemClass) : TCollection(std::move(ItemClass)), Owner_(AOwner) {}
 
     TNotifyEvent OnChange;
 

@@ -15,8 +15,7 @@ class TColumnCursor {
 public:
     TColumnCursor(std::string_view Text, const TColumnModel& Model, size_t Pos = 0, int Col = 0)
         : Text_(Text), Model_(Model), Pos_(Pos), Col_(Col)
-    {
-    }
+    {}
 
     bool AtEnd() const { return Pos_ >= Text_.size(); }
     // The character's first byte and first column.

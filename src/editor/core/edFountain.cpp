@@ -89,8 +89,7 @@ void TFountainBracketItem::Assign(const TPersistent* Source)
 
 TFountainBracketCollection::TFountainBracketCollection(TPersistent* AOwner)
     : TNotifyCollection(AOwner, ItemClassOf<TFountainBracketItem>())
-{
-}
+{}
 
 void TFountainBracketCollection::CheckRoom(int NewCount) const
 {
@@ -165,17 +164,16 @@ bool SameRowState(const TRowAttributeStringList& Strings, int Index, const TRowA
     return Strings.PrevRowAttribute(Index) == TRowAttribute(static_cast<uint8_t>(Data.PrevRowAttribute) & 3)
            && Strings.BracketIndex(Index) == StoredBracketIndex(Data.BracketIndex)
            && Strings.SchemeState(Index) == Low8(Data.SchemeState)
-           && Strings.CarryLength(Index) == Low8(Data.CarryLength)
-           && Strings.ExtraState(Index) == Low8(Data.ExtraState) && Strings.CarryKind(Index) == Data.CarryKind
-           && Strings.PrevToken(Index) == Data.PrevToken && Strings.StateText(Index) == Data.StateText;
+           && Strings.CarryLength(Index) == Low8(Data.CarryLength) && Strings.ExtraState(Index) == Low8(Data.ExtraState)
+           && Strings.CarryKind(Index) == Data.CarryKind && Strings.PrevToken(Index) == Data.PrevToken
+           && Strings.StateText(Index) == Data.StateText;
 }
 
 // ---- TFountain -----------------------------------------------------------------
 
 TFountain::TFountain(TComponent* AOwner)
     : TFileExtComponent(AOwner), NotifyEventList_(std::make_unique<TNotifyEventList>(this))
-{
-}
+{}
 
 // The owned objects go before the event list they report to (members are
 // destroyed in reverse order).

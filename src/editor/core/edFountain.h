@@ -26,28 +26,28 @@ class TFountainParser;
 // ---- Token kinds -------------------------------------------------------------
 // Kinds 0-25 are the framework's; the editor scheme adds 26-28 and the HTML
 // scheme 50-56 (their headers name them).
-constexpr int toEof = 0;               // end of the row: NUL, LF or CR
-constexpr int toSymbol = 1;            // one single-byte symbol
+constexpr int toEof = 0;    // end of the row: NUL, LF or CR
+constexpr int toSymbol = 1; // one single-byte symbol
 constexpr int toInteger = 3;
 constexpr int toFloat = 4;
-constexpr int toBracket = 6;           // a bracket region ("/*" ... "*/")
-constexpr int toComment = 7;           // a comment to the end of the row
-constexpr int toReserve = 8;           // a reserved word
+constexpr int toBracket = 6; // a bracket region ("/*" ... "*/")
+constexpr int toComment = 7; // a comment to the end of the row
+constexpr int toReserve = 8; // a reserved word
 constexpr int toTab = 9;
-constexpr int toAnk = 11;              // ASCII letters, digits and "_"
-constexpr int toDBSymbol = 12;         // a double-byte symbol
-constexpr int toDBInt = 14;            // full-width digits
-constexpr int toDBAlph = 15;           // full-width Latin letters
-constexpr int toDBHira = 16;           // hiragana
-constexpr int toDBKana = 17;           // katakana
-constexpr int toDBKanji = 18;          // kanji
-constexpr int toKanaSymbol = 19;       // half-width kana punctuation
-constexpr int toKana = 20;             // half-width katakana
+constexpr int toAnk = 11;        // ASCII letters, digits and "_"
+constexpr int toDBSymbol = 12;   // a double-byte symbol
+constexpr int toDBInt = 14;      // full-width digits
+constexpr int toDBAlph = 15;     // full-width Latin letters
+constexpr int toDBHira = 16;     // hiragana
+constexpr int toDBKana = 17;     // katakana
+constexpr int toDBKanji = 18;    // kanji
+constexpr int toKanaSymbol = 19; // half-width kana punctuation
+constexpr int toKana = 20;       // half-width katakana
 constexpr int toUrl = 21;
 constexpr int toMail = 22;
-constexpr int toHex = 23;              // hexadecimal number
-constexpr int toSingleQuotation = 24;  // 'string'
-constexpr int toDoubleQuotation = 25;  // "string"
+constexpr int toHex = 23;             // hexadecimal number
+constexpr int toSingleQuotation = 24; // 'string'
+constexpr int toDoubleQuotation = 25; // "string"
 
 // A set of token kinds.
 using TTokenKinds = std::bitset<256>;
@@ -224,8 +224,7 @@ public:
     // Sets the members Which of every colour of Instance to Source's values,
     // through the colours' writers, passing over the colours the scheme
     // keeps out of such changes (SetColorCallback).
-    void SetAllColors(const TFountainColorHolder& Instance, const TFountainColor& Source,
-                      TFountainColorMembers Which);
+    void SetAllColors(const TFountainColorHolder& Instance, const TFountainColor& Source, TFountainColorMembers Which);
 
     // The brackets' colours, then Reserve; schemes add theirs.
     void EnumColors(const TFountainColorVisitor& Visit) const override;
@@ -395,9 +394,9 @@ protected:
 
     // The parser's state, loaded by NewData. The row state's ExtraState and
     // StateText pass through NextRowState unchanged; no scheme here reads them.
-    const char* Text_ = nullptr;       // the copy of the row text, NUL-terminated
-    const char* End_ = nullptr;        // its end, where the NUL stands
-    const char* P_ = nullptr;          // the running pointer
+    const char* Text_ = nullptr; // the copy of the row text, NUL-terminated
+    const char* End_ = nullptr;  // its end, where the NUL stands
+    const char* P_ = nullptr;    // the running pointer
     const char* TokenStart_ = nullptr;
     int Token_ = toEof;
     bool Carried_ = false; // the token began on an earlier row

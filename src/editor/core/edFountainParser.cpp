@@ -31,11 +31,19 @@ constexpr TByteSet ByteSet(std::initializer_list<std::pair<unsigned char, unsign
 
 // "!", "$", "%", "&", "*", "," to "9", ";", "=", "?" to "Z" (with "@"),
 // "^", "_", "a" to "z", "~".
-constexpr TByteSet MailChars = ByteSet({{'!', '!'}, {'$', '&'}, {'*', '*'}, {',', '9'}, {';', ';'}, {'=', '='},
-                                        {'?', 'Z'}, {'^', '_'}, {'a', 'z'}, {'~', '~'}});
+constexpr TByteSet MailChars = ByteSet({{'!', '!'},
+                                        {'$', '&'},
+                                        {'*', '*'},
+                                        {',', '9'},
+                                        {';', ';'},
+                                        {'=', '='},
+                                        {'?', 'Z'},
+                                        {'^', '_'},
+                                        {'a', 'z'},
+                                        {'~', '~'}});
 // "#", "%", "&", "+" to ";", "=", "?", "A" to "Z", "_", "a" to "z", "~".
-constexpr TByteSet UrlChars = ByteSet({{'#', '#'}, {'%', '&'}, {'+', ';'}, {'=', '='}, {'?', '?'}, {'A', 'Z'},
-                                       {'_', '_'}, {'a', 'z'}, {'~', '~'}});
+constexpr TByteSet UrlChars = ByteSet(
+    {{'#', '#'}, {'%', '&'}, {'+', ';'}, {'=', '='}, {'?', '?'}, {'A', 'Z'}, {'_', '_'}, {'a', 'z'}, {'~', '~'}});
 
 // Double-byte character codes, lead * 256 + trail.
 bool InRange(uint16_t Code, uint16_t First, uint16_t Last) { return Code >= First && Code <= Last; }
@@ -321,14 +329,10 @@ void TFountainParser::MailProc()
 bool TFountainParser::IsUrl()
 {
     switch (Byte()) {
-    case 'f':
-        return StepOver("ftp:");
-    case 'h':
-        return StepOver("http:") || StepOver("https:");
-    case 'w':
-        return StepOver("www.");
-    default:
-        return false;
+    case 'f': return StepOver("ftp:");
+    case 'h': return StepOver("http:") || StepOver("https:");
+    case 'w': return StepOver("www.");
+    default: return false;
     }
 }
 

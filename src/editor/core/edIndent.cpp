@@ -50,9 +50,7 @@ std::optional<TRowChange> PlanRow(const TEditorScreenStrings& List, int Row, con
     const int blankWidth = c.Col() - fromCol;
 
     switch (Kind) {
-    case TIndentKind::Indent:
-        change.Replacement = Blanks(blankWidth + 1);
-        break;
+    case TIndentKind::Indent: change.Replacement = Blanks(blankWidth + 1); break;
     case TIndentKind::UnIndent:
         if (change.To == change.From)
             return std::nullopt;

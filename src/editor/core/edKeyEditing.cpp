@@ -200,8 +200,7 @@ std::optional<TCaretPos> KeyDelete(TEditorScreenStrings& List, TCaretPos Caret)
     }
 
     switch (List.RowAttribute(row)) {
-    case TRowAttribute::raEof:
-        return std::nullopt;
+    case TRowAttribute::raEof: return std::nullopt;
     case TRowAttribute::raWrapped: {
         // The caret never rests past a wrapped row's end; should it, the
         // next character of the line goes.

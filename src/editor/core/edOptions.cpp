@@ -89,8 +89,7 @@ void TEditorMark::Assign(const TPersistent* Source)
 TEditorMarks::TEditorMarks()
     : EofMark_(CreateMark()), RetMark_(CreateMark()), WrapMark_(CreateMark()), HideMark_(CreateMark()),
       Underline_(CreateMark())
-{
-}
+{}
 
 std::unique_ptr<TEditorMark> TEditorMarks::CreateMark()
 {

@@ -26,8 +26,8 @@ enum class TCompositionUnderline : uint8_t { None, Solid, Dotted, Dashed, Wave }
 // A span of cells drawn alike. Cells past the drawn text are blank cells
 // of the row's background (or of the selection's).
 struct TTextRun {
-    int Col = 0;    // first cell
-    int Length = 0; // cells
+    int Col = 0;             // first cell
+    int Length = 0;          // cells
     TColor Color = clNone;   // the text colour
     TColor BkColor = clNone; // clNone: transparent, the row's fill shows
     TFontStyles Style;

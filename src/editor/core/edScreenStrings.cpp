@@ -47,7 +47,10 @@ TEditorScreenStrings::~TEditorScreenStrings()
         WrapOption_->OnChange = nullptr;
 }
 
-std::unique_ptr<TEditorUndoObj> TEditorScreenStrings::CreateUndoObj() { return std::make_unique<TEditorUndoObj>(*this); }
+std::unique_ptr<TEditorUndoObj> TEditorScreenStrings::CreateUndoObj()
+{
+    return std::make_unique<TEditorUndoObj>(*this);
+}
 
 std::unique_ptr<TEditorWrapOption> TEditorScreenStrings::CreateWrapOption()
 {
@@ -230,7 +233,8 @@ void TEditorScreenStrings::WrapAll()
         // Marks go to the new rows one by one; the surplus old rows' marks
         // join the line's last new row.
         const int newFirst = rows.Count();
-        wrapper.ForEachRow(line, [&rows](std::string_view text, TRowAttribute attribute) { rows.AddRow(text, attribute); });
+        wrapper.ForEachRow(line,
+                           [&rows](std::string_view text, TRowAttribute attribute) { rows.AddRow(text, attribute); });
         const int newLast = rows.Count() - 1;
         for (int r = lineFirst; r <= lineLast; ++r) {
             const int target = std::min(newFirst + (r - lineFirst), newLast);
@@ -594,7 +598,6 @@ void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, i
     CaretCol = ExpandedWidth(std::string_view(text).substr(0, rest), ColumnModel());
 }
 
-
 // ---- The row-state cache -------------------------------------------------------------------
 
 void TEditorScreenStrings::MarkRowsNotComputed(int From)
@@ -718,7 +721,8 @@ void TEditorScreenStrings::RescanRowStates()
     if (!fountain || count == 0)
         return;
     const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
-    const int last = editor->InitBracketsFull() ? count - 1 : std::min(count - 1, TwoScreens(*editor) + editor->TopRow());
+    const int last =
+        editor->InitBracketsFull() ? count - 1 : std::min(count - 1, TwoScreens(*editor) + editor->TopRow());
     TRowAttributeData data = InitialRowState();
     for (int row = 0; row <= last; ++row) {
         data.RowAttribute = RowAttribute(row);

@@ -14,7 +14,10 @@ public:
     // Make views with Create<T>(): the scheme comes from CreateViewFountain
     // once the object is whole.
     template <class T = TEditorViewInfo>
-    static std::unique_ptr<T> Create() { return Construction::Create<TEditorViewInfo, T>(); }
+    static std::unique_ptr<T> Create()
+    {
+        return Construction::Create<TEditorViewInfo, T>();
+    }
 
     // The view's own scheme, which the editor colours with when it is given
     // no other.

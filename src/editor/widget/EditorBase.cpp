@@ -1,11 +1,11 @@
 #include "EditorBase.h"
 
-#include "EditorPopupMenu.h"
-#include "EditorScreen.h"
 #include "EditorImageList.h"
 #include "EditorLibrary.h"
+#include "EditorPopupMenu.h"
 #include "EditorPopupShortcuts.h"
 #include "EditorRulerBitmaps.h"
+#include "EditorScreen.h"
 
 #include "ExceptionHandler.h"
 #include "Method.h"
@@ -95,10 +95,7 @@ std::unique_ptr<TEditorRuler> TEditor::CreateEditorRuler() { return std::make_un
 std::unique_ptr<TEditorSpeed> TEditor::CreateEditorSpeed() { return std::make_unique<TEditorSpeed>(); }
 QMenu* TEditor::CreateEditorPopupMenu() { return new TEditorPopupMenu(this, this); }
 std::unique_ptr<TEditorScreen> TEditor::CreateEditorScreen() { return std::make_unique<TEditorScreen>(*this); }
-std::shared_ptr<TEditorScreenStrings> TEditor::CreateScreenStrings()
-{
-    return TEditorScreenStrings::Create();
-}
+std::shared_ptr<TEditorScreenStrings> TEditor::CreateScreenStrings() { return TEditorScreenStrings::Create(); }
 std::unique_ptr<TEditorStrings> TEditor::CreateEditorStrings() { return std::make_unique<TEditorStrings>(*this); }
 std::unique_ptr<TEditorViewInfo> TEditor::CreateViewInfo() { return TEditorViewInfo::Create(); }
 
@@ -421,8 +418,8 @@ void TEditor::DoCaretMoved()
         OnCaretMoved(this);
 }
 
-void TEditor::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState ASelected, int ARow,
-                         const std::string& Text, int Y)
+void TEditor::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState ASelected, int ARow, const std::string& Text,
+                         int Y)
 {
     if (OnDrawLine)
         OnDrawLine(this, Text, X, Y, ARow, Rect, ASelected != TEditorSelectionState::sstNone);

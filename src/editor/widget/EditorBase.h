@@ -21,6 +21,8 @@
 // made by overridable factories once the object is whole.
 #pragma once
 
+#include "EdtProp.h"
+#include "HTSearch.h"
 #include "edBarPlan.h"
 #include "edColumns.h"
 #include "edEditing.h"
@@ -36,8 +38,6 @@
 #include "edSelection.h"
 #include "edTokens.h"
 #include "edViewInfo.h"
-#include "EdtProp.h"
-#include "HTSearch.h"
 
 #include "Construction.h"
 #include "Graphics.h"
@@ -512,8 +512,8 @@ protected:
     virtual std::unique_ptr<TEditorViewInfo> CreateViewInfo();
 
     virtual void DoCaretMoved();
-    virtual void DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow,
-                            const std::string& Text, int Y);
+    virtual void DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, const std::string& Text,
+                            int Y);
     virtual void DoSelectionChange(bool ASelected);
     virtual void DoSelectionModeChange();
     virtual void DoTopColChange();

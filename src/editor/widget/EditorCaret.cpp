@@ -6,11 +6,11 @@
 
 #include "ExceptionHandler.h"
 
-#include <chrono>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QTimerEvent>
 #include <algorithm>
+#include <chrono>
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "EditorDotLine.h"
 
 #include "Canvas.h"
+#include "EditorLibrary.h"
 #include "QtColor.h"
 #include "Screen.h"
-#include "EditorLibrary.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -95,10 +95,7 @@ void TEditor::Clear() { Lines_->Clear(); }
 
 // ---- Row marks ----------------------------------------------------------------------------------
 
-uint16_t TEditor::RowMarks(int ARow) const
-{
-    return ARow >= 0 && ARow < List_->Count() ? List_->RowMarks(ARow) : 0;
-}
+uint16_t TEditor::RowMarks(int ARow) const { return ARow >= 0 && ARow < List_->Count() ? List_->RowMarks(ARow) : 0; }
 
 void TEditor::InvalidateImagebar()
 {

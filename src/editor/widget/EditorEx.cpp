@@ -7,8 +7,7 @@
 
 #include "AWKStr.h"
 
-TEditorEx::TEditorEx(QWidget* Parent)
-    : TEditor(Parent), VerticalLines_(std::make_unique<TVerticalLines>(this))
+TEditorEx::TEditorEx(QWidget* Parent) : TEditor(Parent), VerticalLines_(std::make_unique<TVerticalLines>(this))
 {
     VerticalLines_->OnChange = [this](TObject*) { viewport()->update(); };
 }

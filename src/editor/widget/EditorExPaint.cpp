@@ -107,8 +107,8 @@ void TEditorEx::PaintRect(const QRect& Rect)
     DrawVerticalLines();
 }
 
-void TEditorEx::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow,
-                           const std::string& Text, int Y)
+void TEditorEx::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, const std::string& Text,
+                           int Y)
 {
     TEditor::DoDrawLine(Rect, X, Selected, ARow, Text, Y);
     if (!ExMarks_->Indicated() || !Canvas())

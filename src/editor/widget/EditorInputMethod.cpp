@@ -100,9 +100,7 @@ void TEditor::ReplaceAroundCaret(const std::string& Commit, int Start, int Lengt
     const TSelectionRange range = ComputeSelection(*List_, anchor, end.Row, end.Col, TEditorSelectionMode::smLine);
     CaretBeginUpdate();
     SetRowCol(end.Row, end.Col);
-    RunEdit([&](const TEditPlace& Place) {
-        return ::InsertText(*List_, {Place.Row, Place.Col, &range}, Commit);
-    });
+    RunEdit([&](const TEditPlace& Place) { return ::InsertText(*List_, {Place.Row, Place.Col, &range}, Commit); });
     CaretEndUpdate();
 }
 
@@ -121,7 +119,8 @@ QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery Query) const
             // While composing, the input method's cursor: its candidates
             // open there.
             const TCaretPos at = PreeditLayout_.Active() ? PreeditLayout_.Cursor() : TCaretPos{Row_, Col_};
-            const QPoint cell(TextLeft() + (at.Col - TopCol_) * ColWidth(), TextTop() + (at.Row - TopRow_) * RowHeight());
+            const QPoint cell(TextLeft() + (at.Col - TopCol_) * ColWidth(),
+                              TextTop() + (at.Row - TopRow_) * RowHeight());
             answer = QRect(viewport()->mapTo(this, cell), QSize(ColWidth(), FontHeight()));
             break;
         }

@@ -11,8 +11,8 @@
 // double-byte character goes in whole, as one insertion.
 #include "EditorBase.h"
 
-#include "edKeyEditing.h"
 #include "EditorPopupShortcuts.h"
+#include "edKeyEditing.h"
 
 #include "Cp932.h"
 #include "ExceptionHandler.h"

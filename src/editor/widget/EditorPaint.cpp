@@ -7,11 +7,11 @@
 // colours, the end mark) and then drawn from the plan (EditorRowRenderer.h).
 #include "EditorBase.h"
 
-#include "edColumnCursor.h"
 #include "EditorImageList.h"
 #include "EditorLibrary.h"
 #include "EditorRowRenderer.h"
 #include "EditorRulerBitmaps.h"
+#include "edColumnCursor.h"
 
 #include "Canvas.h"
 #include "ExceptionHandler.h"
@@ -219,8 +219,8 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
     // A shown selection covers the underline's pixel row too.
     const int cellHeight = FontHeight() + (SelectionPainted() ? Margin_->Underline() : 0);
     const auto columnX = [&](int Col) {
-        return static_cast<int>(std::clamp<long long>(textLeft + (static_cast<long long>(Col) - TopCol_) * cw,
-                                                      textLeft, Rect.right() + 1));
+        return static_cast<int>(
+            std::clamp<long long>(textLeft + (static_cast<long long>(Col) - TopCol_) * cw, textLeft, Rect.right() + 1));
     };
     const std::unique_ptr<TFountainParser> parser = ActiveFountain()->CreateParser();
     TRowPlanInput input = PassPlanInput(firstCol, lastCol, parser.get());
@@ -263,10 +263,7 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
 
 // ---- Marks ----------------------------------------------------------------------------------------------
 
-TColor TEditor::MarkColor(const TEditorMark& Mark) const
-{
-    return ForegroundOf(Mark.Color());
-}
+TColor TEditor::MarkColor(const TEditorMark& Mark) const { return ForegroundOf(Mark.Color()); }
 
 TColor TEditor::SelectionForeground() const
 {

@@ -76,19 +76,16 @@ void TEditorPopupMenu::CreateItems()
     addSeparator();
     CutItem = AddCommand("切り取り(&T)", scCtrl | 'X', &TEditorPopupClient::CutToClipboard);
     CopyItem = AddCommand("コピー(&C)", scCtrl | 'C', &TEditorPopupClient::CopyToClipboard);
-    PasteItem =
-        AddCommand("貼り付け(&P)", scCtrl | 'V', &TEditorPopupClient::PasteFromClipboard);
-    BoxPasteItem =
-        AddCommand("Box貼り付け(&B)", scCtrl | 'B', &TEditorPopupClient::PasteBoxFromClipboard);
+    PasteItem = AddCommand("貼り付け(&P)", scCtrl | 'V', &TEditorPopupClient::PasteFromClipboard);
+    BoxPasteItem = AddCommand("Box貼り付け(&B)", scCtrl | 'B', &TEditorPopupClient::PasteBoxFromClipboard);
     DeleteItem = AddCommand("削除(&D)", scNone, &TEditorPopupClient::ClearSelection);
     addSeparator();
     SelectAllItem = AddCommand("すべて選択(&A)", scNone, &TEditorPopupClient::SelectAll);
     addSeparator();
-    BoxSelectionModeItem =
-        AddCommand("Box選択モード(&K)", scCtrl | 'K', [this](TEditorPopupClient& Editor) {
-            Editor.SetSelectionMode(BoxSelectionModeItem->isChecked() ? TEditorSelectionMode::smBox
-                                                                      : TEditorSelectionMode::smLine);
-        });
+    BoxSelectionModeItem = AddCommand("Box選択モード(&K)", scCtrl | 'K', [this](TEditorPopupClient& Editor) {
+        Editor.SetSelectionMode(BoxSelectionModeItem->isChecked() ? TEditorSelectionMode::smBox
+                                                                  : TEditorSelectionMode::smLine);
+    });
     BoxSelectionModeItem->setCheckable(true);
     for (QAction* item : {UndoItem, RedoItem, CutItem, CopyItem, PasteItem, BoxPasteItem, DeleteItem, SelectAllItem})
         item->setEnabled(false);

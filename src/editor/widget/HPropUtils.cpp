@@ -1,7 +1,7 @@
 #include "HPropUtils.h"
 
-#include "EdtProp.h"
 #include "EditorBase.h"
+#include "EdtProp.h"
 
 #include <memory>
 

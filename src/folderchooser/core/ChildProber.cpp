@@ -10,10 +10,7 @@
 
 namespace {
 
-int64_t Nanoseconds(const timespec& Time)
-{
-    return static_cast<int64_t>(Time.tv_sec) * 1000000000 + Time.tv_nsec;
-}
+int64_t Nanoseconds(const timespec& Time) { return static_cast<int64_t>(Time.tv_sec) * 1000000000 + Time.tv_nsec; }
 
 // Coarse file-system clocks (and FAT's two seconds) can give a change made
 // just after a reading the same time as the reading saw.
@@ -24,8 +21,7 @@ constexpr int64_t kRacyNs = 2'100'000'000;
 TChildProber::TChildProber(const TShellFolder& Folder)
     : Fd_(Folder.Path().empty() ? -1 : open(Folder.Path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
       Remote_(Folder.IsRemote())
-{
-}
+{}
 
 TChildProber::~TChildProber()
 {
@@ -56,14 +52,18 @@ uint32_t TChildProber::Probe(std::string_view Name, TProbeStamp& Stamp)
     if (Remote_)
         return attributes | SFGAO_HASSUBFOLDER;
     const int64_t modified = Nanoseconds(st.st_mtim), changed = Nanoseconds(st.st_ctim);
-    if (!Stamp.Trusted || Stamp.Device != st.st_dev || Stamp.Inode != st.st_ino || Stamp.ModifiedNs != modified ||
-        Stamp.ChangedNs != changed) {
+    if (!Stamp.Trusted || Stamp.Device != st.st_dev || Stamp.Inode != st.st_ino || Stamp.ModifiedNs != modified
+        || Stamp.ChangedNs != changed) {
         // Read after the status: a change in between makes the next status
         // differ from this stamp, so it is read again then.
         timespec now;
         clock_gettime(CLOCK_REALTIME, &now);
         const int fd = openat(Fd_, Name_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        Stamp = {st.st_dev, st.st_ino, modified, changed, Nanoseconds(now) - std::max(modified, changed) > kRacyNs,
+        Stamp = {st.st_dev,
+                 st.st_ino,
+                 modified,
+                 changed,
+                 Nanoseconds(now) - std::max(modified, changed) > kRacyNs,
                  fd >= 0 && HoldsDirectory(fd)};
     }
     return attributes | (Stamp.HasSubFolder ? SFGAO_HASSUBFOLDER : 0);

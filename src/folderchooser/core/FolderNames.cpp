@@ -29,10 +29,7 @@ std::string ParentFolderOf(std::string_view Path)
     return std::string(slash == std::string_view::npos ? rest : rest.substr(0, slash + 1));
 }
 
-std::string RawPathOf(std::string_view SjisPath)
-{
-    return SjisToUtf8(SjisPath);
-}
+std::string RawPathOf(std::string_view SjisPath) { return SjisToUtf8(SjisPath); }
 
 std::optional<std::string> SjisPathOf(std::string_view RawPath)
 {

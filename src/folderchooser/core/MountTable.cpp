@@ -16,7 +16,8 @@ std::string DecodeOctalEscapes(std::string_view Field)
     const auto octal = [&](size_t K) { return Field[K] >= '0' && Field[K] <= '7'; };
     for (size_t i = 0; i < Field.size(); ++i) {
         if (Field[i] == '\\' && i + 3 < Field.size() && octal(i + 1) && octal(i + 2) && octal(i + 3)) {
-            text.push_back(static_cast<char>((Field[i + 1] - '0') * 64 + (Field[i + 2] - '0') * 8 + (Field[i + 3] - '0')));
+            text.push_back(
+                static_cast<char>((Field[i + 1] - '0') * 64 + (Field[i + 2] - '0') * 8 + (Field[i + 3] - '0')));
             i += 3;
             continue;
         }
@@ -30,10 +31,14 @@ std::string DecodeHexEscapes(std::string_view Name)
 {
     std::string text;
     const auto hex = [](char C) {
-        return C >= '0' && C <= '9' ? C - '0' : C >= 'a' && C <= 'f' ? C - 'a' + 10 : C >= 'A' && C <= 'F' ? C - 'A' + 10 : -1;
+        return C >= '0' && C <= '9'   ? C - '0'
+               : C >= 'a' && C <= 'f' ? C - 'a' + 10
+               : C >= 'A' && C <= 'F' ? C - 'A' + 10
+                                      : -1;
     };
     for (size_t i = 0; i < Name.size(); ++i) {
-        if (Name[i] == '\\' && i + 3 < Name.size() && Name[i + 1] == 'x' && hex(Name[i + 2]) >= 0 && hex(Name[i + 3]) >= 0) {
+        if (Name[i] == '\\' && i + 3 < Name.size() && Name[i + 1] == 'x' && hex(Name[i + 2]) >= 0
+            && hex(Name[i + 3]) >= 0) {
             text.push_back(static_cast<char>(hex(Name[i + 2]) * 16 + hex(Name[i + 3])));
             i += 3;
             continue;
@@ -82,18 +87,20 @@ std::vector<TMountEntry> ParseMountInfo(std::string_view Text)
         at = end + 1;
         // id parent major:minor root mount-point options [optional...] - type source super-options
         const auto separator = std::find(fields.begin(), fields.end(), "-");
-        if (fields.size() < 5 || separator == fields.end() || fields.end() - separator < 3 || separator - fields.begin() < 6)
+        if (fields.size() < 5 || separator == fields.end() || fields.end() - separator < 3
+            || separator - fields.begin() < 6)
             continue;
-        mounts.push_back({DecodeOctalEscapes(fields[4]), DecodeOctalEscapes(separator[2]), DecodeOctalEscapes(separator[1])});
+        mounts.push_back(
+            {DecodeOctalEscapes(fields[4]), DecodeOctalEscapes(separator[2]), DecodeOctalEscapes(separator[1])});
     }
     return mounts;
 }
 
 bool IsNetworkFileSystem(std::string_view FsType)
 {
-    static constexpr std::string_view kNetwork[] = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "9p", "afs", "ceph",
-                                                    "glusterfs", "fuse.sshfs", "fuse.rclone", "fuse.glusterfs", "davfs",
-                                                    "fuse.davfs2"};
+    static constexpr std::string_view kNetwork[] = {
+        "nfs",  "nfs4",      "cifs",       "smb3",        "smbfs",          "ncpfs", "9p",         "afs",
+        "ceph", "glusterfs", "fuse.sshfs", "fuse.rclone", "fuse.glusterfs", "davfs", "fuse.davfs2"};
     return std::find(std::begin(kNetwork), std::end(kNetwork), FsType) != std::end(kNetwork);
 }
 
@@ -140,7 +147,8 @@ std::vector<TVolume> ListVolumes(const std::vector<TMountEntry>& Mounts, const s
         std::erase_if(volumes, [&](const TVolume& Earlier) { return Earlier.MountPoint == volume.MountPoint; });
         volumes.push_back(std::move(volume));
     }
-    std::stable_partition(volumes.begin(), volumes.end(), [](const TVolume& Volume) { return Volume.MountPoint == "/"; });
+    std::stable_partition(volumes.begin(), volumes.end(),
+                          [](const TVolume& Volume) { return Volume.MountPoint == "/"; });
     return volumes;
 }
 

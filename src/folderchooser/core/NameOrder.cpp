@@ -4,20 +4,11 @@
 
 namespace {
 
-bool IsDigit(char C)
-{
-    return C >= '0' && C <= '9';
-}
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
-unsigned char Folded(char C)
-{
-    return static_cast<unsigned char>(C >= 'A' && C <= 'Z' ? C + ('a' - 'A') : C);
-}
+unsigned char Folded(char C) { return static_cast<unsigned char>(C >= 'A' && C <= 'Z' ? C + ('a' - 'A') : C); }
 
-int Sign(long long Value)
-{
-    return (Value > 0) - (Value < 0);
-}
+int Sign(long long Value) { return (Value > 0) - (Value < 0); }
 
 // Compares the digit runs starting at A[I] and B[J] by value and moves both
 // past them; 0 when the values are equal (leading zeros aside).

@@ -13,10 +13,7 @@ struct TShDirWatcher::TQt {
 
 namespace {
 
-QString SystemName(const std::string& Path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(Path));
-}
+QString SystemName(const std::string& Path) { return QFile::decodeName(QByteArray::fromStdString(Path)); }
 
 } // namespace
 
@@ -31,10 +28,7 @@ TShDirWatcher::TShDirWatcher(const std::vector<std::string>& Folders, TDeviceCha
     SetWatchList(&Folders);
 }
 
-TShDirWatcher::~TShDirWatcher()
-{
-    Stop();
-}
+TShDirWatcher::~TShDirWatcher() { Stop(); }
 
 void TShDirWatcher::SetWatchList(const std::vector<std::string>* Folders)
 {

@@ -4,8 +4,7 @@
 
 TShellComboList::TShellComboList(const TShellNamespace& Namespace, TEnumSubFolders EnumSubFolders)
     : Namespace_(Namespace), EnumSubFolders_(std::move(EnumSubFolders))
-{
-}
+{}
 
 int TShellComboList::ParentOf(int Index) const
 {
@@ -52,7 +51,8 @@ void TShellComboList::FillItems()
     if (Items_.empty()) {
         TItemIDList desktopFolder;
         Namespace_.GetSpecialFolderIDList(sfDesktopDirectory, desktopFolder);
-        Items_.push_back({std::make_unique<TShellDataItem>(Namespace_, std::move(desktopFolder), TItemIDList::Desktop())});
+        Items_.push_back(
+            {std::make_unique<TShellDataItem>(Namespace_, std::move(desktopFolder), TItemIDList::Desktop())});
     }
     MergeChildren(0);
     if (Count() > 1)

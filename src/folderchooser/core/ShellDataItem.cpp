@@ -9,8 +9,7 @@ TShellDataItem::TShellDataItem(const TShellNamespace& Namespace, TItemIDList Rel
                                std::shared_ptr<const TShellFolder> ParentFolder)
     : Namespace_(Namespace), Relative_(std::move(Relative)), Absolute_(std::move(Absolute)),
       ParentFolder_(std::move(ParentFolder))
-{
-}
+{}
 
 TItemIDList TShellDataItem::ParentIDList() const
 {
@@ -100,13 +99,16 @@ TShellIconKey TShellDataItem::IconKey(bool Open)
     case TItemKind::Volume: {
         const TVolume* volume = Namespace_.VolumeAt(last.substr(1));
         const TVolumeKind kind = volume ? volume->Kind : TVolumeKind::Removable;
-        return {kind == TVolumeKind::Fixed ? K::FixedDrive : kind == TVolumeKind::Network ? K::NetworkDrive : K::RemovableDrive, {}};
+        return {kind == TVolumeKind::Fixed     ? K::FixedDrive
+                : kind == TVolumeKind::Network ? K::NetworkDrive
+                                               : K::RemovableDrive,
+                {}};
     }
-    case TItemKind::Entry:
-        break;
+    case TItemKind::Entry: break;
     }
     if (HasAttribute(SFGAO_FOLDER))
         return {Open ? K::OpenFolder : K::Folder, {}};
     static const QMimeDatabase mimeTypes;
-    return {K::File, mimeTypes.mimeTypeForFile(QFile::decodeName(QByteArray::fromStdString(Path()))).name().toStdString()};
+    return {K::File,
+            mimeTypes.mimeTypeForFile(QFile::decodeName(QByteArray::fromStdString(Path()))).name().toStdString()};
 }

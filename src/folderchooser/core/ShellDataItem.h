@@ -15,15 +15,21 @@
 class TShellNamespace;
 
 enum TShItemIDType {
-    itDeskTop, itMyComputer, itRootDrive, itFolder, itFile, itInterNet, itBitBucket, itNetWork, itVirtual, itUnknown
+    itDeskTop,
+    itMyComputer,
+    itRootDrive,
+    itFolder,
+    itFile,
+    itInterNet,
+    itBitBucket,
+    itNetWork,
+    itVirtual,
+    itUnknown
 };
 // A set of the virtual item types (itBitBucket..itVirtual): bit n stands
 // for the type of ordinal n.
 using TShVirtuaItems = uint16_t;
-constexpr TShVirtuaItems VirtuaItem(TShItemIDType Type)
-{
-    return static_cast<TShVirtuaItems>(1u << Type);
-}
+constexpr TShVirtuaItems VirtuaItem(TShItemIDType Type) { return static_cast<TShVirtuaItems>(1u << Type); }
 
 // Which of the program's icons shows an item.
 struct TShellIconKey {

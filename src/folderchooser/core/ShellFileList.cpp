@@ -39,8 +39,7 @@ void TShellFileItem::ReadFindData()
 
 TShellFileList::TShellFileList(const TShellNamespace& Namespace, QObject* Parent)
     : QAbstractTableModel(Parent), Namespace_(Namespace)
-{
-}
+{}
 
 void TShellFileList::ShowFolder(const TItemIDList& Absolute)
 {
@@ -54,8 +53,9 @@ void TShellFileList::Fill()
     beginResetModel();
     Items_.clear();
     std::vector<TItemIDList> children;
-    if (Folder_ && Folder_->EnumObjects(SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (IncludeHidden_ ? SHCONTF_INCLUDEHIDDEN : 0),
-                                        children)) {
+    if (Folder_
+        && Folder_->EnumObjects(SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (IncludeHidden_ ? SHCONTF_INCLUDEHIDDEN : 0),
+                                children)) {
         Items_.reserve(children.size());
         for (TItemIDList& child : children) {
             TShellFileItem item;
@@ -153,10 +153,7 @@ QString TShellFileList::TypeName(const TShellFileItem& Item) const
     return mimeTypes.mimeTypeForFile(QFile::decodeName(QByteArray::fromStdString(Item.Path))).comment();
 }
 
-int TShellFileList::rowCount(const QModelIndex& Parent) const
-{
-    return Parent.isValid() ? 0 : Count();
-}
+int TShellFileList::rowCount(const QModelIndex& Parent) const { return Parent.isValid() ? 0 : Count(); }
 
 int TShellFileList::columnCount(const QModelIndex& Parent) const
 {
@@ -180,7 +177,8 @@ QVariant TShellFileList::data(const QModelIndex& Index, int Role) const
     case colType: return TypeName(item);
     case colModified: return item.Path.empty() ? QString() : ModifiedText(item.Modified);
     case colAttributes:
-        return QString(item.ReadOnly ? QStringLiteral("R") : QString()) + (item.Hidden ? QStringLiteral("H") : QString());
+        return QString(item.ReadOnly ? QStringLiteral("R") : QString())
+               + (item.Hidden ? QStringLiteral("H") : QString());
     default: return {};
     }
 }
@@ -196,8 +194,8 @@ QVariant TShellFileList::headerData(int Section, Qt::Orientation Orientation, in
 Qt::ItemFlags TShellFileList::flags(const QModelIndex& Index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(Index);
-    if (Index.isValid() && Index.column() == colName && Folder_ &&
-        Folder_->GetAttributesOf(Item(Index.row()).Relative, SFGAO_CANRENAME))
+    if (Index.isValid() && Index.column() == colName && Folder_
+        && Folder_->GetAttributesOf(Item(Index.row()).Relative, SFGAO_CANRENAME))
         flags |= Qt::ItemIsEditable;
     return flags;
 }

@@ -52,18 +52,16 @@ bool Inside(const std::string& Folder, const std::string& Source)
 bool CopyNew(const std::string& Source, const std::string& Target)
 {
     std::error_code error;
-    std::filesystem::copy(Source, Target, std::filesystem::copy_options::recursive |
-                                              std::filesystem::copy_options::copy_symlinks, error);
+    std::filesystem::copy(
+        Source, Target, std::filesystem::copy_options::recursive | std::filesystem::copy_options::copy_symlinks, error);
     return !error;
 }
 
 bool Transfer(const std::string& Source, const std::string& Target, TTransfer How)
 {
     switch (How) {
-    case TTransfer::Link:
-        return symlink(Source.c_str(), Target.c_str()) == 0;
-    case TTransfer::Copy:
-        return CopyNew(Source, Target);
+    case TTransfer::Link: return symlink(Source.c_str(), Target.c_str()) == 0;
+    case TTransfer::Copy: return CopyNew(Source, Target);
     case TTransfer::Move:
         if (renameat2(AT_FDCWD, Source.c_str(), AT_FDCWD, Target.c_str(), RENAME_NOREPLACE) == 0)
             return true;
@@ -94,7 +92,8 @@ bool MoveToTrash(const std::string& Path)
     // Qt does not make a missing home trash, and then falls back to a trash
     // relative to the current folder: entries would land in the program's
     // folder. The home trash is made first, private as the desktop makes it.
-    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    const QString trash =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
     for (const char* part : {"/files", "/info"})
         QDir().mkpath(trash + QLatin1String(part));
     QFile::setPermissions(trash, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

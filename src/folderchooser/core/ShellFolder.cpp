@@ -41,8 +41,8 @@ QString VolumeName(const TVolume* Volume, std::string_view MountPoint)
         name = QStringLiteral("リムーバブル ディスク");
     else
         name = QStringLiteral("ローカル ディスク");
-    return name + QStringLiteral(" (") + QFile::decodeName(QByteArray(MountPoint.data(), MountPoint.size())) +
-           QStringLiteral(")");
+    return name + QStringLiteral(" (") + QFile::decodeName(QByteArray(MountPoint.data(), MountPoint.size()))
+           + QStringLiteral(")");
 }
 
 constexpr uint32_t kFileSystemFolder = SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_CANCOPY | SFGAO_CANLINK;
@@ -178,10 +178,8 @@ uint32_t TShellFolder::GetAttributesOf(const TItemIDList& Child, uint32_t Mask) 
     const std::string_view item = Child.Items()[0];
     const std::string path = ChildPath(Child);
     switch (static_cast<TItemKind>(item[0])) {
-    case TItemKind::Computer:
-        return (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR | SFGAO_HASSUBFOLDER) & Mask;
-    case TItemKind::Trash:
-        return SFGAO_FOLDER & Mask;
+    case TItemKind::Computer: return (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR | SFGAO_HASSUBFOLDER) & Mask;
+    case TItemKind::Trash: return SFGAO_FOLDER & Mask;
     case TItemKind::Home:
     case TItemKind::Volume: {
         if (path.empty())
@@ -193,8 +191,7 @@ uint32_t TShellFolder::GetAttributesOf(const TItemIDList& Child, uint32_t Mask) 
             attributes |= SFGAO_HASSUBFOLDER;
         return attributes & Mask;
     }
-    case TItemKind::Entry:
-        return path.empty() ? 0 : EntryAttributes(path, item.substr(1), Path_, Remote_, Mask);
+    case TItemKind::Entry: return path.empty() ? 0 : EntryAttributes(path, item.substr(1), Path_, Remote_, Mask);
     }
     return 0;
 }
@@ -212,7 +209,8 @@ QString TShellFolder::GetDisplayNameOf(const TItemIDList& Child) const
     case TItemKind::Computer: return QStringLiteral("コンピューター");
     case TItemKind::Trash: return QStringLiteral("ゴミ箱");
     case TItemKind::Volume: return VolumeName(Namespace_.VolumeAt(item.substr(1)), item.substr(1));
-    case TItemKind::Entry: return QFile::decodeName(QByteArray(item.data() + 1, static_cast<qsizetype>(item.size() - 1)));
+    case TItemKind::Entry:
+        return QFile::decodeName(QByteArray(item.data() + 1, static_cast<qsizetype>(item.size() - 1)));
     }
     return {};
 }

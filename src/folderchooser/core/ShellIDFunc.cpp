@@ -76,10 +76,7 @@ std::vector<std::string_view> TItemIDList::Items() const
     return items;
 }
 
-size_t IDListSize(const TItemIDList& List)
-{
-    return List.Bytes().size();
-}
+size_t IDListSize(const TItemIDList& List) { return List.Bytes().size(); }
 
 size_t FirstItemSize(const TItemIDList& List)
 {
@@ -150,10 +147,7 @@ int IDListDepth(const TItemIDList& List)
     return static_cast<int>(ItemOffsets(List.Bytes()).size());
 }
 
-bool IsDesktopIDList(const TItemIDList& List)
-{
-    return List.IsEmpty();
-}
+bool IsDesktopIDList(const TItemIDList& List) { return List.IsEmpty(); }
 
 bool IsOneItem(const TItemIDList& List)
 {

@@ -89,10 +89,7 @@ TShellNamespace::TShellNamespace(TNamespaceConfig Config) : Config_(std::move(Co
 
 TShellNamespace::~TShellNamespace() = default;
 
-bool TShellNamespace::TrashListed() const
-{
-    return IsDirectory(Config_.Trash);
-}
+bool TShellNamespace::TrashListed() const { return IsDirectory(Config_.Trash); }
 
 const TVolume* TShellNamespace::VolumeAt(std::string_view MountPoint) const
 {
@@ -162,8 +159,8 @@ bool TShellNamespace::IDListToPath(const TItemIDList& List, std::string& Path) c
         return false;
     for (size_t i = first; i < items.size(); ++i) {
         const std::string_view name = items[i].substr(1);
-        if (!items[i].starts_with('F') || name.empty() || name == "." || name == ".." ||
-            name.find('/') != std::string_view::npos)
+        if (!items[i].starts_with('F') || name.empty() || name == "." || name == ".."
+            || name.find('/') != std::string_view::npos)
             return false;
         path = JoinPath(path, name);
     }

@@ -8,9 +8,9 @@
 #pragma once
 
 #include "ShDirWatcher.h"
-#include "ShellDrop.h"
 #include "ShellCtrlList.h"
 #include "ShellDataItem.h"
+#include "ShellDrop.h"
 #include "ShellTreeNode.h"
 
 #include <QTimer>
@@ -30,7 +30,8 @@ class TShellTreeView : public QTreeView, private IShellControl {
 public:
     // Namespace null: the program's. Timing: the watcher's quiet periods
     // and clock (tests pass their own).
-    explicit TShellTreeView(QWidget* Parent = nullptr, TShellNamespace* Namespace = nullptr, TWatcherTiming Timing = {});
+    explicit TShellTreeView(QWidget* Parent = nullptr, TShellNamespace* Namespace = nullptr,
+                            TWatcherTiming Timing = {});
     ~TShellTreeView() override;
 
     bool IncludeHidden() const { return IncludeHidden_; }

@@ -9,10 +9,10 @@
 std::optional<int> AutoSaveInterval(int32_t AutoSaveTime);
 
 struct TAutoSaveState {
-    bool AutoSave = false;    // [Options] AutoSave
-    bool HasFileName = false; // the document was opened or saved under a name
+    bool AutoSave = false;       // [Options] AutoSave
+    bool HasFileName = false;    // the document was opened or saved under a name
     bool NewFileCaption = false; // the caption is still "NewFile"
-    bool Saving = false;      // an auto-save, or one of its message boxes, is under way
+    bool Saving = false;         // an auto-save, or one of its message boxes, is under way
 };
 
 // A tick saves only a named document, and never inside a tick still running.

@@ -8,12 +8,12 @@
 
 // The checkable items of the web-text options menu.
 struct TWebTextOptions {
-    bool TopRtnDel = false;   // empty lines deleted
-    bool Hyphen = true;       // empty lines beside 80-hyphen rules deleted
-    bool TopSpcDel = false;   // leading half-width spaces deleted
-    bool HKToZK = false;      // half-width brackets and punctuation to full width
-    bool Hs2ToZs = false;     // two half-width spaces to one full-width space
-    bool LogicLine = false;   // logical lines taken as paragraphs
+    bool TopRtnDel = false; // empty lines deleted
+    bool Hyphen = true;     // empty lines beside 80-hyphen rules deleted
+    bool TopSpcDel = false; // leading half-width spaces deleted
+    bool HKToZK = false;    // half-width brackets and punctuation to full width
+    bool Hs2ToZs = false;   // two half-width spaces to one full-width space
+    bool LogicLine = false; // logical lines taken as paragraphs
 };
 
 // The whole chain: tabs, trailing blanks, repeated and leading empty lines,

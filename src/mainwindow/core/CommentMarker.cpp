@@ -10,7 +10,6 @@ std::string CommentMarker(int EditMode, bool CommentType, std::string_view QMark
         return "//";
     case 4: // VB
         return "'";
-    default:
-        return CommenterFor(CommentType, QMark);
+    default: return CommenterFor(CommentType, QMark);
     }
 }

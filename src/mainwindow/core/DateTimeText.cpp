@@ -86,8 +86,7 @@ std::string FormatDateTime(const TFormatTokens& Format, const TDateTimeParts& Wh
     return text;
 }
 
-std::string DateTimeInsertionText(TDateTimeInsertion Kind, const TSettingsVars::TIME& Ime,
-                                  const TDateTimeParts& When)
+std::string DateTimeInsertionText(TDateTimeInsertion Kind, const TSettingsVars::TIME& Ime, const TDateTimeParts& When)
 {
     // Digits and ", . :" only.
     constexpr int NumbersMode = 2;
@@ -96,12 +95,9 @@ std::string DateTimeInsertionText(TDateTimeInsertion Kind, const TSettingsVars::
     };
     const std::string lineEnd = Ime.Enter ? "\r\n" : "";
     switch (Kind) {
-    case TDateTimeInsertion::Date:
-        return widened(FormatDateTime(DateTokens(Ime), When) + lineEnd, Ime.ZenDate);
-    case TDateTimeInsertion::Time:
-        return widened(FormatDateTime(TimeTokens(Ime), When) + lineEnd, Ime.ZenTime);
-    case TDateTimeInsertion::DateTime:
-        break;
+    case TDateTimeInsertion::Date: return widened(FormatDateTime(DateTokens(Ime), When) + lineEnd, Ime.ZenDate);
+    case TDateTimeInsertion::Time: return widened(FormatDateTime(TimeTokens(Ime), When) + lineEnd, Ime.ZenTime);
+    case TDateTimeInsertion::DateTime: break;
     }
     return widened(FormatDateTime(DateTokens(Ime), When) + ' ' + FormatDateTime(TimeTokens(Ime), When) + lineEnd,
                    Ime.ZenDate);

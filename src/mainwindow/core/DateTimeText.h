@@ -42,8 +42,7 @@ enum class TDateTimeInsertion { Date, Time, DateTime };
 // between them. Enter ends the insertion with one CR LF; ZenDate makes the
 // date's digits and ", . :" full-width (and with the date and time, both
 // halves), ZenTime the time's.
-std::string DateTimeInsertionText(TDateTimeInsertion Kind, const TSettingsVars::TIME& Ime,
-                                  const TDateTimeParts& When);
+std::string DateTimeInsertionText(TDateTimeInsertion Kind, const TSettingsVars::TIME& Ime, const TDateTimeParts& When);
 
 // What a code box of the date and time dialog accepts: nothing, its long
 // code ("yyyy", "mm", "dd", "hh", "nn", "ss") or the short one ("yy", "m",

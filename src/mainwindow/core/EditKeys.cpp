@@ -9,9 +9,9 @@ std::string AutoIndentOf(std::string_view Line, int CaretIndex)
     const auto limit = static_cast<size_t>(std::max(CaretIndex, 0));
     size_t end = 0;
     while (end < Line.size()) {
-        const size_t width = Line[end] == ' ' || Line[end] == '\t'                                 ? 1
+        const size_t width = Line[end] == ' ' || Line[end] == '\t'                    ? 1
                              : Line.substr(end, 2) == std::string_view("\x81\x40", 2) ? 2
-                                                                                                    : 0;
+                                                                                      : 0;
         if (width == 0 || end + width > limit)
             break;
         end += width;
@@ -39,4 +39,3 @@ std::optional<TNumberingStyle> KeypadNumbering(uint16_t Key)
     default: return std::nullopt;
     }
 }
-

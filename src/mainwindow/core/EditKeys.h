@@ -25,4 +25,3 @@ struct TNumberingStyle {
     bool Indent;
 };
 std::optional<TNumberingStyle> KeypadNumbering(uint16_t Key);
-

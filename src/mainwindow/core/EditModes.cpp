@@ -14,9 +14,6 @@ constexpr TEditModeInfo Modes[EditModeCount] = {
 
 } // namespace
 
-const TEditModeInfo& EditModeInfo(int EditMode)
-{
-    return EditMode >= 0 && EditMode < 6 ? Modes[EditMode] : Modes[6];
-}
+const TEditModeInfo& EditModeInfo(int EditMode) { return EditMode >= 0 && EditMode < 6 ? Modes[EditMode] : Modes[6]; }
 
 const TEditModeInfo* EditModes() { return Modes; }

@@ -8,12 +8,12 @@
 enum class TStrColour { Unchanged, Ank, Str };
 
 struct TEditModeInfo {
-    int Value;                  // stored in the document: 0 Text .. 5 HTML, 6 User
-    std::string_view ItemName;  // its radio item
-    std::string_view Label;     // shown on the font toolbar
-    std::string_view WordFile;  // beside the program; empty: none
-    bool ClearsWords;           // Text empties the word list; HTML keeps it
-    bool Html;                  // colours with the HTML scheme, leaves the view alone
+    int Value;                 // stored in the document: 0 Text .. 5 HTML, 6 User
+    std::string_view ItemName; // its radio item
+    std::string_view Label;    // shown on the font toolbar
+    std::string_view WordFile; // beside the program; empty: none
+    bool ClearsWords;          // Text empties the word list; HTML keeps it
+    bool Html;                 // colours with the HTML scheme, leaves the view alone
     TStrColour StrColour;
     std::string_view Quotation; // the string quote character
 };

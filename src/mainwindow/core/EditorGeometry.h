@@ -5,13 +5,13 @@
 #include <optional>
 
 struct TWindowWrapInputs {
-    bool WordWrap = false;     // the editor wraps
-    bool RightRtn = false;     // [Options] RightRtn: wrap at the window's edge
-    int EditorWidth = 0;       // pixels
-    int TextOffset = 0;        // the left bar and margin before the text
-    int CharWidth = 0;         // of a half-width character
+    bool WordWrap = false; // the editor wraps
+    bool RightRtn = false; // [Options] RightRtn: wrap at the window's edge
+    int EditorWidth = 0;   // pixels
+    int TextOffset = 0;    // the left bar and margin before the text
+    int CharWidth = 0;     // of a half-width character
     bool VerticalScrollBar = false;
-    int ScrollBarExtent = 0;   // width of the vertical scroll bar
+    int ScrollBarExtent = 0; // width of the vertical scroll bar
     bool WrapMarkVisible = false;
 };
 

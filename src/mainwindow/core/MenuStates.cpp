@@ -72,8 +72,7 @@ TEnablings EditMenuStates(const TMenuSnapshot& S)
     const bool selected = S.SelLength > 0;
     Set(list, {"EdPaste", "pEdPaste"}, on("sbPaste"));
     Set(list, {"EdDate", "EdTime", "EdDateTime"}, editable);
-    Set(list, {"EdCut", "EdDel", "EdSort", "EdImeReconv", "pEdCut", "pEdDel", "pEdImeReconv"},
-        editable && on("sbCut"));
+    Set(list, {"EdCut", "EdDel", "EdSort", "EdImeReconv", "pEdCut", "pEdDel", "pEdImeReconv"}, editable && on("sbCut"));
     Set(list, {"EdCopy", "EdAddCopy", "pEdCopy", "pEdAddCopy"}, editable ? on("sbCut") : selected);
     Set(list, {"EdUndo"}, on("sbUndo"));
     Set(list, {"EdRedo"}, on("sbRedo"));

@@ -33,34 +33,34 @@ struct TMenuSnapshot {
     // The read-only browse pane has the focus (browse view open, the
     // active editor not the page editor).
     bool BrowsePaneActive = false;
-    bool BrowseView = false;        // OpSplitRead checked
-    int SelLength = 0;              // the active editor's selection
-    bool LineSelection = true;      // the active editor selects lines, not a box
-    bool CanUndo = false;           // the active editor
+    bool BrowseView = false;   // OpSplitRead checked
+    int SelLength = 0;         // the active editor's selection
+    bool LineSelection = true; // the active editor selects lines, not a box
+    bool CanUndo = false;      // the active editor
     bool CanRedo = false;
-    bool TextEmpty = true;          // the active editor's text
-    bool CaretLineHasText = false;  // the caret's logical line exists and is not empty
-    bool Modified = false;          // the active editor
+    bool TextEmpty = true;         // the active editor's text
+    bool CaretLineHasText = false; // the caret's logical line exists and is not empty
+    bool Modified = false;         // the active editor
     int EditMode = 0;
     bool PageLinkChooserOpen = false;
     bool NodeSelected = false;
-    bool NodeHasPage = false;       // the selected node carries its page record
-    int SelChildCount = 0;          // children of the selected node
+    bool NodeHasPage = false; // the selected node carries its page record
+    int SelChildCount = 0;    // children of the selected node
     bool SelHasNextSibling = false;
     int NodeCount = 0;
     bool HasFileName = false;
-    bool ExtEditor = false;         // [Options] ExtEditor
-    bool ClipMode = false;          // OpClip checked
+    bool ExtEditor = false; // [Options] ExtEditor
+    bool ClipMode = false;  // OpClip checked
     bool TreeDispChecked = false;
     bool TreePanelVisible = true;
     bool SubIconFinderClosed = true;
     bool SearchListOpen = false;
     bool ClipboardHasPages = false; // the node clipboard format is on the clipboard
     bool FindListCloseVisible = false;
-    bool HistoryEmpty = true;       // the recent documents
-    bool TreeHistoryEmpty = true;   // the recent hierarchical texts
-    bool OtherHelpSet = false;      // [Options] OtherHelp is not empty
-    bool SampleAvailable = false;   // the sample document may be opened
+    bool HistoryEmpty = true;     // the recent documents
+    bool TreeHistoryEmpty = true; // the recent hierarchical texts
+    bool OtherHelpSet = false;    // [Options] OtherHelp is not empty
+    bool SampleAvailable = false; // the sample document may be opened
 };
 
 // The value of EditMode that colours HTML.

@@ -18,10 +18,9 @@ TEnablings ToolButtonStates(const TToolSnapshot& S)
     const bool hasPage = S.NodeCount < 2 ? !S.TextEmpty : S.NodeSelected;
     // Deleting or joining pages must not pull a page from under the browse
     // pane, an external edit or the sub-icon finder.
-    const bool gate = !S.BrowseView && (!S.ExtEditor || S.GoEditorEnabled || S.ClipMode)
-        && (!S.HasFileName || subIcon);
+    const bool gate = !S.BrowseView && (!S.ExtEditor || S.GoEditorEnabled || S.ClipMode) && (!S.HasFileName || subIcon);
     const bool unify = !S.TextEmpty && !S.TextIsCrLf && S.NodeSelected && !S.SelHasChildren && S.SelHasNextSibling
-        && !S.NextSiblingHasChildren && gate;
+                       && !S.NextSiblingHasChildren && gate;
 
     TEnablings result{
         {"sbSubIcon", subIcon && free},
@@ -35,9 +34,9 @@ TEnablings ToolButtonStates(const TToolSnapshot& S)
     if (S.SearchListOpen) {
         // The found-pages list holds nodes of this tree: nothing may replace
         // the document or add pages, and no new search may start, while it is open.
-        for (std::string_view name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbIns", "sbAdd", "sbAddChild",
-                                      "sbPageDevide", "sbFind", "sbFindList", "pTreeLoadTexToMakePage", "FdGoFind",
-                                      "FdReplace", "FdFastReplace", "FileTop", "OptionTop"})
+        for (std::string_view name :
+             {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbIns", "sbAdd", "sbAddChild", "sbPageDevide", "sbFind",
+              "sbFindList", "pTreeLoadTexToMakePage", "FdGoFind", "FdReplace", "FdFastReplace", "FileTop", "OptionTop"})
             result.push_back({name, false});
     }
     return result;
@@ -50,6 +49,7 @@ TEnablings SelectionButtonStates(const TSelectionSnapshot& S)
     const bool selected = S.SelLength > 0;
     const bool readOnlyPane = S.BrowseView && !S.ActiveIsDataMemo;
     const bool lineSelected = !readOnlyPane && selected && S.LineSelection;
+    // clang-format off
     TEnablings result{
         {"sbCopy", selected},
         {"sbCut", !readOnlyPane && selected},
@@ -58,6 +58,7 @@ TEnablings SelectionButtonStates(const TSelectionSnapshot& S)
         {"sbHenkan", lineSelected},
         {"sbDelete", lineSelected},
     };
+    // clang-format on
     if (S.OnEnter) {
         for (std::string_view name : {"sbLeftStr", "sbCenterStr", "sbRigthStr"})
             result.push_back({name, !readOnlyPane});

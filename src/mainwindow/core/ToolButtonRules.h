@@ -20,21 +20,21 @@ std::optional<bool> EnablingOf(const TEnablings& List, std::string_view Name);
 
 // What the tree and page buttons depend on.
 struct TToolSnapshot {
-    int NodeCount = 0;          // items in the page tree
+    int NodeCount = 0; // items in the page tree
     bool NodeSelected = false;
     bool SelHasParent = false;
     bool SelHasPrevSibling = false;
     bool SelHasNextSibling = false;
     bool SelHasChildren = false;
     bool NextSiblingHasChildren = false;
-    bool TextEmpty = true;      // the active editor's text
-    bool TextIsCrLf = false;    // the active editor's text is exactly CR LF
+    bool TextEmpty = true;   // the active editor's text
+    bool TextIsCrLf = false; // the active editor's text is exactly CR LF
     bool SubIconFinderClosed = true;
     bool HasFileName = false;
-    bool BrowseView = false;    // OpSplitRead checked
-    bool ExtEditor = false;     // [Options] ExtEditor
+    bool BrowseView = false;      // OpSplitRead checked
+    bool ExtEditor = false;       // [Options] ExtEditor
     bool GoEditorEnabled = false; // sbGoEditor enabled (no external edit running)
-    bool ClipMode = false;      // OpClip checked
+    bool ClipMode = false;        // OpClip checked
     bool SearchListOpen = false;
 };
 
@@ -51,8 +51,8 @@ struct TSelectionSnapshot {
     bool BrowseView = false;      // OpSplitRead checked
     bool ActiveIsDataMemo = true; // the active editor is the page editor
     int SelLength = 0;
-    bool LineSelection = true;    // selection mode smLine
-    bool OnEnter = false;         // the editor just got the focus
+    bool LineSelection = true; // selection mode smLine
+    bool OnEnter = false;      // the editor just got the focus
 };
 
 // sbCopy, sbCut, sbReturn, sbSeikei, sbHenkan, sbDelete, and on entering the

@@ -15,8 +15,8 @@ void TPersistent::Assign(const TPersistent* Source)
 
 void TPersistent::AssignTo(TPersistent* Dest) const
 {
-    throw EConvertError(Format("Cannot assign a %s to a %s.", ClassNameOf(typeid(*this)).c_str(),
-                               ClassNameOf(typeid(*Dest)).c_str()));
+    throw EConvertError(
+        Format("Cannot assign a %s to a %s.", ClassNameOf(typeid(*this)).c_str(), ClassNameOf(typeid(*Dest)).c_str()));
 }
 
 TComponent::TComponent(TComponent* AOwner) : Owner_(AOwner)

@@ -53,7 +53,10 @@ public:
     int Count() const { return static_cast<int>(Items_.size()); }
     TCollectionItem* Items(int Index) const;
     template <class T>
-    T* ItemsAs(int Index) const { return static_cast<T*>(Items(Index)); }
+    T* ItemsAs(int Index) const
+    {
+        return static_cast<T*>(Items(Index));
+    }
 
     TCollectionItem* Add();
     TCollectionItem* Insert(int Index);

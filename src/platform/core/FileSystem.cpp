@@ -85,7 +85,10 @@ int TFileSystem::Sync(int Fd) { return Result(fsync(Fd)); }
 
 int TFileSystem::Close(int Fd) { return Result(::close(Fd)); }
 
-int TFileSystem::Rename(const std::string& From, const std::string& To) { return Result(rename(From.c_str(), To.c_str())); }
+int TFileSystem::Rename(const std::string& From, const std::string& To)
+{
+    return Result(rename(From.c_str(), To.c_str()));
+}
 
 void TFileSystem::Remove(const std::string& Path) { unlink(Path.c_str()); }
 

@@ -16,9 +16,9 @@
 #include <fcntl.h>
 #include <map>
 #include <optional>
+#include <set>
 #include <signal.h>
 #include <sys/stat.h>
-#include <set>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -113,8 +113,8 @@ bool IsTempSuffix(std::string_view Suffix)
 std::optional<std::pair<std::string_view, pid_t>> TempOwner(std::string_view Entry)
 {
     constexpr size_t suffixSize = 7; // "~XXXXXX"
-    if (Entry.size() < 1 + 2 + 1 + suffixSize || Entry.front() != '.' || Entry[Entry.size() - suffixSize] != '~' ||
-        !IsTempSuffix(Entry.substr(Entry.size() - suffixSize + 1)))
+    if (Entry.size() < 1 + 2 + 1 + suffixSize || Entry.front() != '.' || Entry[Entry.size() - suffixSize] != '~'
+        || !IsTempSuffix(Entry.substr(Entry.size() - suffixSize + 1)))
         return std::nullopt;
     const std::string_view head = Entry.substr(0, Entry.size() - suffixSize); // ".<name>.~<pid>"
     const size_t mark = head.rfind(".~");
@@ -130,8 +130,7 @@ std::optional<std::pair<std::string_view, pid_t>> TempOwner(std::string_view Ent
 
 // Removes the temporary files that processes now gone left for the targets
 // Names in Folder: one pass over the folder, however many targets.
-void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std::less<>>& Names,
-                      TFileSystem& System)
+void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std::less<>>& Names, TFileSystem& System)
 {
     DIR* dir = opendir(Folder.c_str());
     if (!dir)

@@ -39,10 +39,31 @@ constexpr TColor clDefault = 0x20000000;
 
 // System colours by their index.
 enum class TSystemColor {
-    ScrollBar, Background, ActiveCaption, InactiveCaption, Menu, Window, WindowFrame, MenuText,
-    WindowText, CaptionText, ActiveBorder, InactiveBorder, AppWorkSpace, Highlight, HighlightText,
-    BtnFace, BtnShadow, GrayText, BtnText, InactiveCaptionText, BtnHighlight, DkShadow3D, Light3D,
-    InfoText, InfoBk
+    ScrollBar,
+    Background,
+    ActiveCaption,
+    InactiveCaption,
+    Menu,
+    Window,
+    WindowFrame,
+    MenuText,
+    WindowText,
+    CaptionText,
+    ActiveBorder,
+    InactiveBorder,
+    AppWorkSpace,
+    Highlight,
+    HighlightText,
+    BtnFace,
+    BtnShadow,
+    GrayText,
+    BtnText,
+    InactiveCaptionText,
+    BtnHighlight,
+    DkShadow3D,
+    Light3D,
+    InfoText,
+    InfoBk
 };
 constexpr TColor SystemColor(TSystemColor Index)
 {

@@ -282,8 +282,7 @@ void IniDocument::Write(std::string_view Section, std::string_view Ident, std::s
         if (Lines_[i].Kind == LineKind::Key)
             after = i;
     EnsureBreakAfter(after);
-    Lines_.insert(Lines_.begin() + static_cast<ptrdiff_t>(after + 1),
-                  MakeLine(Join({Ident, "=", Value, "\r\n"})));
+    Lines_.insert(Lines_.begin() + static_cast<ptrdiff_t>(after + 1), MakeLine(Join({Ident, "=", Value, "\r\n"})));
     RebuildHeaders();
 }
 

@@ -7,8 +7,8 @@
 #include "Strings.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -105,8 +105,7 @@ void CheckNames(std::string_view Section, std::string_view Ident)
         throw EIniNameError(
             Format("セクション名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Section).c_str(), fault));
     if (const char* fault = IniDocument::KeyNameFault(Ident))
-        throw EIniNameError(
-            Format("キー名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Ident).c_str(), fault));
+        throw EIniNameError(Format("キー名 \"%s\" は設定ファイルに書けません: %s", SjisToUtf8(Ident).c_str(), fault));
 }
 
 // A value with a CR or LF would break the file's lines; those bytes are
@@ -219,15 +218,9 @@ struct IniOperation {
     void ApplyTo(IniDocument& Document) const
     {
         switch (Action) {
-        case Kind::Write:
-            Document.Write(Section, Ident, Value);
-            break;
-        case Kind::EraseSection:
-            Document.EraseSection(Section);
-            break;
-        case Kind::DeleteKey:
-            Document.DeleteKey(Section, Ident);
-            break;
+        case Kind::Write: Document.Write(Section, Ident, Value); break;
+        case Kind::EraseSection: Document.EraseSection(Section); break;
+        case Kind::DeleteKey: Document.DeleteKey(Section, Ident); break;
         }
     }
 };

@@ -13,8 +13,8 @@ std::string ProgramFolder();
 // What ProgramFolder() decides from, in the system's (UTF-8) form; a
 // string is empty when its variable is unset.
 struct TProgramFolderInputs {
-    std::string VelkHome;      // $VELK_HOME, made absolute
-    std::string ExeFolder;     // the executable's folder
+    std::string VelkHome;  // $VELK_HOME, made absolute
+    std::string ExeFolder; // the executable's folder
     bool ExeFolderWritable = false;
     std::string XdgConfigHome; // ignored unless absolute
     std::string Home;          // $HOME, else the user's home folder

@@ -15,19 +15,13 @@
 
 namespace sjis {
 
-constexpr bool IsLead(unsigned char Byte)
-{
-    return (Byte >= 0x81 && Byte <= 0x9F) || (Byte >= 0xE0 && Byte <= 0xFC);
-}
+constexpr bool IsLead(unsigned char Byte) { return (Byte >= 0x81 && Byte <= 0x9F) || (Byte >= 0xE0 && Byte <= 0xFC); }
 
 // A lead byte of a kanji (JIS level 1 starts at 88 9F): 0x88-0x9F or
 // 0xE0-0xFC. Like IsLead, it means something only at a character's start.
 constexpr bool IsKanjiLead(unsigned char Byte) { return Byte >= 0x88 && IsLead(Byte); }
 
-constexpr bool IsTrail(unsigned char Byte)
-{
-    return (Byte >= 0x40 && Byte <= 0x7E) || (Byte >= 0x80 && Byte <= 0xFC);
-}
+constexpr bool IsTrail(unsigned char Byte) { return (Byte >= 0x40 && Byte <= 0x7E) || (Byte >= 0x80 && Byte <= 0xFC); }
 
 // Length in bytes (1 or 2) of the character that starts at Pos. Pos must be
 // below Text.size().
@@ -42,10 +36,8 @@ inline size_t CharLen(std::string_view Text, size_t Pos)
 // The same for a raw range [P, End); P must be below End.
 inline size_t CharLen(const char* P, const char* End)
 {
-    return End - P >= 2 && IsLead(static_cast<unsigned char>(P[0]))
-                   && IsTrail(static_cast<unsigned char>(P[1]))
-               ? 2
-               : 1;
+    return End - P >= 2 && IsLead(static_cast<unsigned char>(P[0])) && IsTrail(static_cast<unsigned char>(P[1])) ? 2
+                                                                                                                 : 1;
 }
 
 // The 16-bit code of the character at Pos: a single byte keeps its value, a

@@ -143,9 +143,9 @@ namespace {
 bool NeedsQuotes(std::string_view S)
 {
     return S.empty() || std::any_of(S.begin(), S.end(), [](char C) {
-        const auto b = static_cast<unsigned char>(C);
-        return b <= ' ' || C == '"' || C == ',';
-    });
+               const auto b = static_cast<unsigned char>(C);
+               return b <= ' ' || C == '"' || C == ',';
+           });
 }
 
 bool IsBlank(unsigned char B) { return B >= 1 && B <= ' '; }

@@ -24,16 +24,13 @@ std::string Format(const char* Fmt, ...)
     return result;
 }
 
-void RaiseListIndexError(int Index)
-{
-    throw EListError(Format("List index out of bounds (%d)", Index));
-}
+void RaiseListIndexError(int Index) { throw EListError(Format("List index out of bounds (%d)", Index)); }
 
 std::string ClassNameOf(const std::type_info& Type)
 {
     int status = 0;
-    std::unique_ptr<char, void (*)(void*)> demangled(
-        abi::__cxa_demangle(Type.name(), nullptr, nullptr, &status), std::free);
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(Type.name(), nullptr, nullptr, &status),
+                                                     std::free);
     std::string name = status == 0 && demangled ? demangled.get() : Type.name();
     const size_t scope = name.rfind("::");
     return scope == std::string::npos ? name : name.substr(scope + 2);

@@ -103,20 +103,11 @@ void TTreeNode::Collapse(bool Recurse)
         node->SetExpanded(false);
 }
 
-TTreeNode* TTreeNode::Parent() const
-{
-    return Owner_->ParentOf(this);
-}
+TTreeNode* TTreeNode::Parent() const { return Owner_->ParentOf(this); }
 
-TTreeNode* TTreeNode::GetFirstChild() const
-{
-    return Children_.empty() ? nullptr : Children_.front();
-}
+TTreeNode* TTreeNode::GetFirstChild() const { return Children_.empty() ? nullptr : Children_.front(); }
 
-TTreeNode* TTreeNode::GetLastChild() const
-{
-    return Children_.empty() ? nullptr : Children_.back();
-}
+TTreeNode* TTreeNode::GetLastChild() const { return Children_.empty() ? nullptr : Children_.back(); }
 
 TTreeNode* TTreeNode::getNextSibling() const
 {
@@ -183,25 +174,13 @@ bool TTreeNode::HasAsParent(const TTreeNode* Node) const
     return false;
 }
 
-void TTreeNode::MoveTo(TTreeNode* Destination, TNodeAttachMode Mode)
-{
-    Owner_->MoveNode(this, Destination, Mode);
-}
+void TTreeNode::MoveTo(TTreeNode* Destination, TNodeAttachMode Mode) { Owner_->MoveNode(this, Destination, Mode); }
 
-void TTreeNode::Delete()
-{
-    Owner_->Delete(this);
-}
+void TTreeNode::Delete() { Owner_->Delete(this); }
 
-void TTreeNode::DeleteChildren()
-{
-    Owner_->DeleteChildren(this);
-}
+void TTreeNode::DeleteChildren() { Owner_->DeleteChildren(this); }
 
-bool TTreeNode::Selected() const
-{
-    return Owner_->Selected() == this;
-}
+bool TTreeNode::Selected() const { return Owner_->Selected() == this; }
 
 // ---- TTreeNodes ------------------------------------------------------------
 
@@ -249,20 +228,11 @@ TTreeNode* TTreeNodes::Item(int AbsoluteIndex) const
     return Order_[static_cast<size_t>(AbsoluteIndex)];
 }
 
-TTreeNode* TTreeNodes::GetFirstNode() const
-{
-    return Root()->GetFirstChild();
-}
+TTreeNode* TTreeNodes::GetFirstNode() const { return Root()->GetFirstChild(); }
 
-int TTreeNodes::TopLevelCount() const
-{
-    return Root()->Count();
-}
+int TTreeNodes::TopLevelCount() const { return Root()->Count(); }
 
-TTreeNode* TTreeNodes::TopLevelItem(int Index) const
-{
-    return Root()->Item(Index);
-}
+TTreeNode* TTreeNodes::TopLevelItem(int Index) const { return Root()->Item(Index); }
 
 void TTreeNodes::BuildOrder() const
 {
@@ -348,16 +318,12 @@ void TTreeNodes::MoveNode(TTreeNode* Node, TTreeNode* Destination, TNodeAttachMo
         parent = Destination ? Destination->Parent_ : Root();
         row = parent->Count();
         break;
-    case TNodeAttachMode::naAddFirst:
-        parent = Destination ? Destination->Parent_ : Root();
-        break;
+    case TNodeAttachMode::naAddFirst: parent = Destination ? Destination->Parent_ : Root(); break;
     case TNodeAttachMode::naAddChild:
         parent = NodeOrRoot(Destination);
         row = parent->Count();
         break;
-    case TNodeAttachMode::naAddChildFirst:
-        parent = NodeOrRoot(Destination);
-        break;
+    case TNodeAttachMode::naAddChildFirst: parent = NodeOrRoot(Destination); break;
     case TNodeAttachMode::naInsert:
         parent = Destination ? Destination->Parent_ : Root();
         row = Destination ? Destination->Index_ : parent->Count();
@@ -592,13 +558,6 @@ void TTreeNodes::ExpandedChanged(TTreeNode* Node)
         Notify([&](TTreeNodesObserver& O) { O.NodeExpandedChanged(Node); });
 }
 
-void TTreeNodes::AddObserver(TTreeNodesObserver* Observer)
-{
-    Observers_.push_back(Observer);
-}
+void TTreeNodes::AddObserver(TTreeNodesObserver* Observer) { Observers_.push_back(Observer); }
 
-void TTreeNodes::RemoveObserver(TTreeNodesObserver* Observer)
-{
-    std::erase(Observers_, Observer);
-}
-
+void TTreeNodes::RemoveObserver(TTreeNodesObserver* Observer) { std::erase(Observers_, Observer); }

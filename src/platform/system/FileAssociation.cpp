@@ -157,15 +157,18 @@ std::optional<std::string> AssociatedProgram()
 void AssociateDocumentType(const std::string& ProgramPath)
 {
     const std::string mimePackage = DataHome() + "/mime/packages/velk2000.xml";
-    const std::string mimeXml = std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                                            "  <mime-type type=\"") + MimeType + "\">\n"
-        "    <comment>Velk2000File</comment>\n"
-        "    <glob pattern=\"*.vk2\"/>\n"
-        "  </mime-type>\n"
-        "</mime-info>\n";
-    const std::string desktop = std::string("[Desktop Entry]\nType=Application\nName=Velk2000\nNoDisplay=true\n") +
-        "Exec=" + ExecQuoted(ProgramPath) + " %f\nMimeType=" + MimeType + ";\n";
+    const std::string mimeXml =
+        std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                    "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                    "  <mime-type type=\"")
+        + MimeType
+        + "\">\n"
+          "    <comment>Velk2000File</comment>\n"
+          "    <glob pattern=\"*.vk2\"/>\n"
+          "  </mime-type>\n"
+          "</mime-info>\n";
+    const std::string desktop = std::string("[Desktop Entry]\nType=Application\nName=Velk2000\nNoDisplay=true\n")
+                                + "Exec=" + ExecQuoted(ProgramPath) + " %f\nMimeType=" + MimeType + ";\n";
     const std::string list = WithOurDefault(ReadIfPresent(MimeAppsList()));
     for (const std::string& file : {mimePackage, DesktopFile(), MimeAppsList()})
         QDir().mkpath(QString::fromStdString(file.substr(0, file.rfind('/'))));

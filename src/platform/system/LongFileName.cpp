@@ -7,8 +7,8 @@
 std::string GetLongFileName(const std::string& Path)
 {
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::weakly_canonical(
-        std::filesystem::absolute(OsPath(Path), error), error);
+    const std::filesystem::path full =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(OsPath(Path), error), error);
     if (error)
         return Path;
     bool lossless = false;

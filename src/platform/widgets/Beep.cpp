@@ -20,7 +20,4 @@ void Beep()
         QApplication::beep();
 }
 
-void SetBeepHook(std::function<void()> Hook)
-{
-    BeepHook() = std::move(Hook);
-}
+void SetBeepHook(std::function<void()> Hook) { BeepHook() = std::move(Hook); }

@@ -24,10 +24,7 @@ std::vector<std::shared_ptr<TCellGlyphs>>& Cache()
 // Faces must not outlive the application's font database.
 void ReleaseCache() { Cache().clear(); }
 
-bool HasNoForm(char16_t Unit)
-{
-    return Unit == 0xFFFD || Unit < 0x20 || Unit == 0x7F;
-}
+bool HasNoForm(char16_t Unit) { return Unit == 0xFFFD || Unit < 0x20 || Unit == 0x7F; }
 
 } // namespace
 

@@ -11,16 +11,11 @@ TDialogHook* Installed = nullptr;
 TModalResult ModalResultOf(TMsgDlgBtn Button)
 {
     switch (Button) {
-    case TMsgDlgBtn::mbYes:
-        return mrYes;
-    case TMsgDlgBtn::mbNo:
-        return mrNo;
-    case TMsgDlgBtn::mbOK:
-        return mrOk;
-    case TMsgDlgBtn::mbCancel:
-        return mrCancel;
-    case TMsgDlgBtn::mbAll:
-        return mrAll;
+    case TMsgDlgBtn::mbYes: return mrYes;
+    case TMsgDlgBtn::mbNo: return mrNo;
+    case TMsgDlgBtn::mbOK: return mrOk;
+    case TMsgDlgBtn::mbCancel: return mrCancel;
+    case TMsgDlgBtn::mbAll: return mrAll;
     }
     return mrNone;
 }

@@ -55,8 +55,8 @@ void Tell(const std::string& Msg, TMsgDlgType DlgType) { MessageDlg(Msg, DlgType
 
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
 {
-    const TDialogAnswer answer = DialogHook().Ask(
-        {.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
+    const TDialogAnswer answer =
+        DialogHook().Ask({.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     const std::optional<std::string> typed = ChosenSjis(answer.Values.front(), Value, kTextRefusal);
@@ -76,8 +76,8 @@ std::optional<std::string> FileNameFromOs(const std::string& OsName) { return To
 
 bool SelectDirectory(const std::string& Caption, std::string& Directory)
 {
-    const TDialogAnswer answer = DialogHook().Ask(
-        {.Kind = TDialogKind::Folder, .Caption = Caption, .Value = SjisToUtf8(Directory)});
+    const TDialogAnswer answer =
+        DialogHook().Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = SjisToUtf8(Directory)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPathRefusal);

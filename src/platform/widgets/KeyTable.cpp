@@ -64,14 +64,13 @@ constexpr TKeyPair kKeypad[] = {
 // the JIS key that types each; unshifted characters first, so that they
 // name the key in a shortcut.
 constexpr TKeyPair kCharacters[] = {
-    {':', VK_OEM_1},      {';', VK_OEM_PLUS},  {',', VK_OEM_COMMA},  {'-', VK_OEM_MINUS},
-    {'.', VK_OEM_PERIOD}, {'/', VK_OEM_2},     {'@', VK_OEM_3},      {'[', VK_OEM_4},
-    {'\\', VK_OEM_5},     {']', VK_OEM_6},     {'^', VK_OEM_7},      {'_', VK_OEM_102},
-    {'*', VK_OEM_1},      {'+', VK_OEM_PLUS},  {'<', VK_OEM_COMMA},  {'=', VK_OEM_MINUS},
-    {'>', VK_OEM_PERIOD}, {'?', VK_OEM_2},     {'`', VK_OEM_3},      {'{', VK_OEM_4},
-    {'|', VK_OEM_5},      {'}', VK_OEM_6},     {'~', VK_OEM_7},      {'!', '1'},
-    {'"', '2'},           {'#', '3'},          {'$', '4'},           {'%', '5'},
-    {'&', '6'},           {'\'', '7'},         {'(', '8'},           {')', '9'},
+    {':', VK_OEM_1},     {';', VK_OEM_PLUS},   {',', VK_OEM_COMMA}, {'-', VK_OEM_MINUS}, {'.', VK_OEM_PERIOD},
+    {'/', VK_OEM_2},     {'@', VK_OEM_3},      {'[', VK_OEM_4},     {'\\', VK_OEM_5},    {']', VK_OEM_6},
+    {'^', VK_OEM_7},     {'_', VK_OEM_102},    {'*', VK_OEM_1},     {'+', VK_OEM_PLUS},  {'<', VK_OEM_COMMA},
+    {'=', VK_OEM_MINUS}, {'>', VK_OEM_PERIOD}, {'?', VK_OEM_2},     {'`', VK_OEM_3},     {'{', VK_OEM_4},
+    {'|', VK_OEM_5},     {'}', VK_OEM_6},      {'~', VK_OEM_7},     {'!', '1'},          {'"', '2'},
+    {'#', '3'},          {'$', '4'},           {'%', '5'},          {'&', '6'},          {'\'', '7'},
+    {'(', '8'},          {')', '9'},
 };
 
 // The X keycode (evdev code + 8, on X11 and Wayland alike) of the JIS
@@ -157,8 +156,9 @@ TKeyCode KeyCodeOf(int QtKey, Qt::KeyboardModifiers Modifiers, QStringView Text,
         result.Key = VK_OEM_102;
     const bool digitRow = NativeScanCode >= kDigitOneScanCode && NativeScanCode <= kDigitZeroScanCode;
     if (digitRow && !(Modifiers & Qt::KeypadModifier))
-        result.Key = NativeScanCode == kDigitZeroScanCode ? uint16_t{'0'}
-                                                          : static_cast<uint16_t>('1' + NativeScanCode - kDigitOneScanCode);
+        result.Key = NativeScanCode == kDigitZeroScanCode
+                         ? uint16_t{'0'}
+                         : static_cast<uint16_t>('1' + NativeScanCode - kDigitOneScanCode);
     if (result.Key == 0 && Text.size() == 1 && Text[0].unicode() > 0x20 && Text[0].unicode() < 0x7F)
         result.Key = CharacterCode(Text[0].unicode());
     return result;

@@ -129,10 +129,7 @@ QWidget* TMenuItem::Container()
     return SubMenu_.get();
 }
 
-TMenuItem* TMenuItem::Add(std::unique_ptr<TMenuItem> Item)
-{
-    return Insert(Count(), std::move(Item));
-}
+TMenuItem* TMenuItem::Add(std::unique_ptr<TMenuItem> Item) { return Insert(Count(), std::move(Item)); }
 
 TMenuItem* TMenuItem::Add(std::string Name, const QString& Caption, TNotifyEvent ClickHandler)
 {
@@ -160,10 +157,7 @@ void TMenuItem::Delete(int Index)
     Items_.erase(Items_.begin() + Index); // the action leaves its menu as it goes
 }
 
-void TMenuItem::Clear()
-{
-    Items_.clear();
-}
+void TMenuItem::Clear() { Items_.clear(); }
 
 int TMenuItem::IndexOf(const TMenuItem* Item) const
 {
@@ -226,10 +220,7 @@ TMainMenu::~TMainMenu()
         delete Bar_;
 }
 
-QMenuBar* TMainMenu::MenuBar() const
-{
-    return Bar_;
-}
+QMenuBar* TMainMenu::MenuBar() const { return Bar_; }
 
 class TPopupMenu::TRoot : public TMenuItem {
 public:
@@ -359,10 +350,7 @@ std::vector<TMenuItem*> MenusLeadingTo(TMenuItem& Item)
 
 } // namespace
 
-bool TShortCutDispatcher::Dispatch(TShortCut ShortCut)
-{
-    return Dispatch(ShortCut, QApplication::focusWidget());
-}
+bool TShortCutDispatcher::Dispatch(TShortCut ShortCut) { return Dispatch(ShortCut, QApplication::focusWidget()); }
 
 bool TShortCutDispatcher::Dispatch(TShortCut ShortCut, const QWidget* Focused)
 {

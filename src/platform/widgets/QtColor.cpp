@@ -12,31 +12,31 @@ struct TPaletteColor {
 
 // The palette colour that plays each system colour's part, by index.
 constexpr std::array<TPaletteColor, 25> SystemColors{{
-    {QPalette::Active, QPalette::Button},               // ScrollBar
-    {QPalette::Active, QPalette::Dark},                 // Background (the desktop)
-    {QPalette::Active, QPalette::Highlight},            // ActiveCaption
-    {QPalette::Inactive, QPalette::Highlight},          // InactiveCaption
-    {QPalette::Active, QPalette::Window},               // Menu
-    {QPalette::Active, QPalette::Base},                 // Window
-    {QPalette::Active, QPalette::Shadow},               // WindowFrame
-    {QPalette::Active, QPalette::WindowText},           // MenuText
-    {QPalette::Active, QPalette::Text},                 // WindowText
-    {QPalette::Active, QPalette::HighlightedText},      // CaptionText
-    {QPalette::Active, QPalette::Button},               // ActiveBorder
-    {QPalette::Inactive, QPalette::Button},             // InactiveBorder
-    {QPalette::Active, QPalette::Dark},                 // AppWorkSpace
-    {QPalette::Active, QPalette::Highlight},            // Highlight
-    {QPalette::Active, QPalette::HighlightedText},      // HighlightText
-    {QPalette::Active, QPalette::Button},               // BtnFace
-    {QPalette::Active, QPalette::Dark},                 // BtnShadow
-    {QPalette::Disabled, QPalette::Text},               // GrayText
-    {QPalette::Active, QPalette::ButtonText},           // BtnText
-    {QPalette::Inactive, QPalette::HighlightedText},    // InactiveCaptionText
-    {QPalette::Active, QPalette::Light},                // BtnHighlight
-    {QPalette::Active, QPalette::Shadow},               // DkShadow3D
-    {QPalette::Active, QPalette::Midlight},             // Light3D
-    {QPalette::Active, QPalette::ToolTipText},          // InfoText
-    {QPalette::Active, QPalette::ToolTipBase},          // InfoBk
+    {QPalette::Active, QPalette::Button},            // ScrollBar
+    {QPalette::Active, QPalette::Dark},              // Background (the desktop)
+    {QPalette::Active, QPalette::Highlight},         // ActiveCaption
+    {QPalette::Inactive, QPalette::Highlight},       // InactiveCaption
+    {QPalette::Active, QPalette::Window},            // Menu
+    {QPalette::Active, QPalette::Base},              // Window
+    {QPalette::Active, QPalette::Shadow},            // WindowFrame
+    {QPalette::Active, QPalette::WindowText},        // MenuText
+    {QPalette::Active, QPalette::Text},              // WindowText
+    {QPalette::Active, QPalette::HighlightedText},   // CaptionText
+    {QPalette::Active, QPalette::Button},            // ActiveBorder
+    {QPalette::Inactive, QPalette::Button},          // InactiveBorder
+    {QPalette::Active, QPalette::Dark},              // AppWorkSpace
+    {QPalette::Active, QPalette::Highlight},         // Highlight
+    {QPalette::Active, QPalette::HighlightedText},   // HighlightText
+    {QPalette::Active, QPalette::Button},            // BtnFace
+    {QPalette::Active, QPalette::Dark},              // BtnShadow
+    {QPalette::Disabled, QPalette::Text},            // GrayText
+    {QPalette::Active, QPalette::ButtonText},        // BtnText
+    {QPalette::Inactive, QPalette::HighlightedText}, // InactiveCaptionText
+    {QPalette::Active, QPalette::Light},             // BtnHighlight
+    {QPalette::Active, QPalette::Shadow},            // DkShadow3D
+    {QPalette::Active, QPalette::Midlight},          // Light3D
+    {QPalette::Active, QPalette::ToolTipText},       // InfoText
+    {QPalette::Active, QPalette::ToolTipBase},       // InfoBk
 }};
 
 bool IsNoColor(TColor Color) { return Color == clNone || Color == clDefault; }
@@ -64,7 +64,4 @@ QColor ColorToQColor(TColor Color, TColor Default, const QPalette& Palette)
     return ResolvedColor(Color, Palette);
 }
 
-QColor ColorToQColor(TColor Color, TColor Default)
-{
-    return ColorToQColor(Color, Default, QGuiApplication::palette());
-}
+QColor ColorToQColor(TColor Color, TColor Default) { return ColorToQColor(Color, Default, QGuiApplication::palette()); }

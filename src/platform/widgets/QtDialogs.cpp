@@ -15,7 +15,10 @@ namespace {
 QString ToQString(const std::string& Utf8) { return QString::fromStdString(Utf8); }
 
 // Message texts break lines with CR LF; a Qt label wants LF alone.
-QString MessageText(const std::string& Utf8) { return ToQString(Utf8).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString MessageText(const std::string& Utf8)
+{
+    return ToQString(Utf8).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 QWidget* ActiveWindow() { return QApplication::activeWindow(); }
 
@@ -38,16 +41,11 @@ const TButtonLook kButtons[] = {
 QString TypeCaption(TMsgDlgType Type)
 {
     switch (Type) {
-    case TMsgDlgType::mtWarning:
-        return QStringLiteral("警告");
-    case TMsgDlgType::mtError:
-        return QStringLiteral("エラー");
-    case TMsgDlgType::mtInformation:
-        return QStringLiteral("情報");
-    case TMsgDlgType::mtConfirmation:
-        return QStringLiteral("確認");
-    case TMsgDlgType::mtCustom:
-        break;
+    case TMsgDlgType::mtWarning: return QStringLiteral("警告");
+    case TMsgDlgType::mtError: return QStringLiteral("エラー");
+    case TMsgDlgType::mtInformation: return QStringLiteral("情報");
+    case TMsgDlgType::mtConfirmation: return QStringLiteral("確認");
+    case TMsgDlgType::mtCustom: break;
     }
     return QGuiApplication::applicationDisplayName();
 }
@@ -55,16 +53,11 @@ QString TypeCaption(TMsgDlgType Type)
 QMessageBox::Icon TypeIcon(TMsgDlgType Type)
 {
     switch (Type) {
-    case TMsgDlgType::mtWarning:
-        return QMessageBox::Warning;
-    case TMsgDlgType::mtError:
-        return QMessageBox::Critical;
-    case TMsgDlgType::mtInformation:
-        return QMessageBox::Information;
-    case TMsgDlgType::mtConfirmation:
-        return QMessageBox::Question;
-    case TMsgDlgType::mtCustom:
-        break;
+    case TMsgDlgType::mtWarning: return QMessageBox::Warning;
+    case TMsgDlgType::mtError: return QMessageBox::Critical;
+    case TMsgDlgType::mtInformation: return QMessageBox::Information;
+    case TMsgDlgType::mtConfirmation: return QMessageBox::Question;
+    case TMsgDlgType::mtCustom: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -129,9 +122,9 @@ TDialogAnswer AskFile(const TDialogQuestion& Question)
     const bool save = Question.Kind == TDialogKind::SaveFile;
     QFileDialog dialog(ActiveWindow(), ToQString(Question.Caption), ToQString(Question.InitialDir));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile
-                            : Question.MultiSelect ? QFileDialog::ExistingFiles
-                                                   : QFileDialog::ExistingFile);
+    dialog.setFileMode(save                   ? QFileDialog::AnyFile
+                       : Question.MultiSelect ? QFileDialog::ExistingFiles
+                                              : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !Question.OverwritePrompt);
     const QStringList filters = QtNameFilters(Question.Filter);
     if (!filters.isEmpty())
@@ -159,8 +152,8 @@ TDialogAnswer AskFolder(const TDialogQuestion& Question)
 
 TDialogAnswer AskColor(const TDialogQuestion& Question)
 {
-    const QColor chosen = QColorDialog::getColor(ColorToQColor(Question.Color, clBlack), ActiveWindow(),
-                                                 QStringLiteral("色の設定"));
+    const QColor chosen =
+        QColorDialog::getColor(ColorToQColor(Question.Color, clBlack), ActiveWindow(), QStringLiteral("色の設定"));
     if (!chosen.isValid())
         return {};
     return {.Result = mrOk, .Color = RGB(chosen.red(), chosen.green(), chosen.blue())};
@@ -177,19 +170,13 @@ public:
     TDialogAnswer Ask(const TDialogQuestion& Question) override
     {
         switch (Question.Kind) {
-        case TDialogKind::Message:
-            return AskMessage(Question);
-        case TDialogKind::Input:
-            return AskInput(Question);
+        case TDialogKind::Message: return AskMessage(Question);
+        case TDialogKind::Input: return AskInput(Question);
         case TDialogKind::OpenFile:
-        case TDialogKind::SaveFile:
-            return AskFile(Question);
-        case TDialogKind::Folder:
-            return AskFolder(Question);
-        case TDialogKind::Color:
-            return AskColor(Question);
-        case TDialogKind::Form:
-            return RunForm(Question);
+        case TDialogKind::SaveFile: return AskFile(Question);
+        case TDialogKind::Folder: return AskFolder(Question);
+        case TDialogKind::Color: return AskColor(Question);
+        case TDialogKind::Form: return RunForm(Question);
         }
         return {};
     }

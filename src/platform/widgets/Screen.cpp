@@ -10,18 +10,12 @@ namespace {
 Qt::CursorShape StandardShape(TCursor Id)
 {
     switch (Id) {
-    case crIBeam:
-        return Qt::IBeamCursor;
-    case crHourGlass:
-        return Qt::WaitCursor;
-    case crDrag:
-        return Qt::DragMoveCursor;
-    case crHSplit:
-        return Qt::SplitHCursor;
-    case crVSplit:
-        return Qt::SplitVCursor;
-    default:
-        return Qt::ArrowCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crHourGlass: return Qt::WaitCursor;
+    case crDrag: return Qt::DragMoveCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
+    default: return Qt::ArrowCursor;
     }
 }
 

@@ -53,20 +53,15 @@ TDialogAnswer TScriptedDialogs::Ask(const TDialogQuestion& Question)
 std::optional<TDialogAnswer> TScriptedDialogs::Fit(const TScripted& Scripted, const TDialogQuestion& Question)
 {
     switch (Scripted.Sort) {
-    case TSort::Result:
-        return FitResult(Scripted.Answer.Result, Question);
-    case TSort::Text:
-        return Question.Kind == TDialogKind::Input ? std::optional(Scripted.Answer) : std::nullopt;
+    case TSort::Result: return FitResult(Scripted.Answer.Result, Question);
+    case TSort::Text: return Question.Kind == TDialogKind::Input ? std::optional(Scripted.Answer) : std::nullopt;
     case TSort::Files:
         return Question.Kind == TDialogKind::OpenFile || Question.Kind == TDialogKind::SaveFile
                    ? std::optional(Scripted.Answer)
                    : std::nullopt;
-    case TSort::Folder:
-        return Question.Kind == TDialogKind::Folder ? std::optional(Scripted.Answer) : std::nullopt;
-    case TSort::Color:
-        return Question.Kind == TDialogKind::Color ? std::optional(Scripted.Answer) : std::nullopt;
-    case TSort::Form:
-        break; // taken by Ask
+    case TSort::Folder: return Question.Kind == TDialogKind::Folder ? std::optional(Scripted.Answer) : std::nullopt;
+    case TSort::Color: return Question.Kind == TDialogKind::Color ? std::optional(Scripted.Answer) : std::nullopt;
+    case TSort::Form: break; // taken by Ask
     }
     return std::nullopt;
 }
@@ -76,16 +71,14 @@ std::optional<TDialogAnswer> TScriptedDialogs::FitResult(TModalResult Result, co
     switch (Question.Kind) {
     case TDialogKind::Message: {
         const TMsgDlgButtons buttons = Question.Buttons.Empty() ? TMsgDlgButtons{TMsgDlgBtn::mbOK} : Question.Buttons;
-        for (const TMsgDlgBtn button : {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbOK, TMsgDlgBtn::mbCancel,
-                                        TMsgDlgBtn::mbAll})
+        for (const TMsgDlgBtn button :
+             {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbOK, TMsgDlgBtn::mbCancel, TMsgDlgBtn::mbAll})
             if (buttons.Contains(button) && ModalResultOf(button) == Result)
                 return TDialogAnswer{.Result = Result};
         return std::nullopt;
     }
-    case TDialogKind::Form:
-        return TDialogAnswer{.Result = Result};
-    default:
-        break;
+    case TDialogKind::Form: return TDialogAnswer{.Result = Result};
+    default: break;
     }
     if (Result == mrCancel)
         return TDialogAnswer{};

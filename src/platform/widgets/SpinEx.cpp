@@ -142,16 +142,13 @@ void TMySpinButton::keyPressEvent(QKeyEvent* Event)
 {
     CatchExceptions([&] {
         switch (Event->key()) {
-        case Qt::Key_Space:
-            Focused_->click();
-            break;
+        case Qt::Key_Space: Focused_->click(); break;
         case Qt::Key_Up:
         case Qt::Key_Down:
             SetFocusedButton(Event->key() == Qt::Key_Up ? Up_ : Down_);
             Focused_->click();
             break;
-        default:
-            QWidget::keyPressEvent(Event);
+        default: QWidget::keyPressEvent(Event);
         }
     });
 }
@@ -215,20 +212,11 @@ TMySpinEdit::TMySpinEdit(QWidget* Parent) : QLineEdit(Parent), Button_(new TMySp
 
 TMySpinEdit::~TMySpinEdit() = default;
 
-int32_t TMySpinEdit::Value() const
-{
-    return SpinTextValue(text().toStdString(), MinValue_);
-}
+int32_t TMySpinEdit::Value() const { return SpinTextValue(text().toStdString(), MinValue_); }
 
-void TMySpinEdit::SetValue(int32_t Value)
-{
-    setText(QString::number(CheckValue(Value)));
-}
+void TMySpinEdit::SetValue(int32_t Value) { setText(QString::number(CheckValue(Value))); }
 
-int32_t TMySpinEdit::CheckValue(int32_t Value) const
-{
-    return CheckSpinValue(Value, MinValue_, MaxValue_);
-}
+int32_t TMySpinEdit::CheckValue(int32_t Value) const { return CheckSpinValue(Value, MinValue_, MaxValue_); }
 
 int TMySpinEdit::MinHeight() const
 {
@@ -253,15 +241,9 @@ void TMySpinEdit::Step(int32_t Direction)
     SetValue(SpinStep(Value(), Increment_, ShiftHeld() ? 10 * Direction : Direction));
 }
 
-void TMySpinEdit::UpClick()
-{
-    Step(1);
-}
+void TMySpinEdit::UpClick() { Step(1); }
 
-void TMySpinEdit::DownClick()
-{
-    Step(-1);
-}
+void TMySpinEdit::DownClick() { Step(-1); }
 
 bool TMySpinEdit::IsValidChar(char32_t Key) const
 {
@@ -333,7 +315,8 @@ void TMySpinEdit::contextMenuEvent(QContextMenuEvent* Event)
         const std::unique_ptr<QMenu> menu(createStandardContextMenu());
         if (!MayChangeText())
             for (QAction* action : menu->actions())
-                if (action->objectName() == QLatin1String("edit-cut") || action->objectName() == QLatin1String("edit-paste"))
+                if (action->objectName() == QLatin1String("edit-cut")
+                    || action->objectName() == QLatin1String("edit-paste"))
                     action->setEnabled(false);
         menu->exec(Event->globalPos());
     });

@@ -39,7 +39,4 @@ std::unique_ptr<TRepeatTimer> MakeRepeatTimer()
     return std::make_unique<TQtRepeatTimer>();
 }
 
-void SetRepeatTimerFactory(TRepeatTimerFactory Factory)
-{
-    ::Factory() = std::move(Factory);
-}
+void SetRepeatTimerFactory(TRepeatTimerFactory Factory) { ::Factory() = std::move(Factory); }

@@ -36,7 +36,8 @@ int32_t SpinStep(int32_t Value, int32_t Increment, int32_t Times)
 {
     // Both factors fit in 32 bits, so the sum fits in 64.
     const int64_t sum = int64_t{Value} + int64_t{Increment} * Times;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 bool IsValidSpinChar(char32_t Key, bool EditorEnabled, char32_t DecimalSeparator)

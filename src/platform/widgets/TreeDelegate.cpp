@@ -78,9 +78,9 @@ void TTreeDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Option,
 QSize TTreeDelegate::sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const
 {
     const QString text = TitleOf(*TTreeModel::NodeOf(Index));
-    const int width = 3 * Gap + ImagesWidth(View_.StateImages()) + ImagesWidth(View_.Images()) +
-                      Option.fontMetrics.horizontalAdvance(text);
-    const int height = std::max({Option.fontMetrics.height() + 2, ImagesHeight(View_.StateImages()),
-                                 ImagesHeight(View_.Images())});
+    const int width = 3 * Gap + ImagesWidth(View_.StateImages()) + ImagesWidth(View_.Images())
+                      + Option.fontMetrics.horizontalAdvance(text);
+    const int height =
+        std::max({Option.fontMetrics.height() + 2, ImagesHeight(View_.StateImages()), ImagesHeight(View_.Images())});
     return {width, height};
 }

@@ -2,15 +2,9 @@
 
 #include "TreeView.h"
 
-TTreeModel::TTreeModel(TTreeView& View) : View_(View), Items_(View.Items())
-{
-    Items_.AddObserver(this);
-}
+TTreeModel::TTreeModel(TTreeView& View) : View_(View), Items_(View.Items()) { Items_.AddObserver(this); }
 
-TTreeModel::~TTreeModel()
-{
-    Items_.RemoveObserver(this);
-}
+TTreeModel::~TTreeModel() { Items_.RemoveObserver(this); }
 
 QModelIndex TTreeModel::IndexOf(const TTreeNode* Node) const
 {
@@ -36,15 +30,9 @@ int TTreeModel::rowCount(const QModelIndex& Parent) const
     return Parent.isValid() ? NodeOf(Parent)->Count() : Items_.TopLevelCount();
 }
 
-int TTreeModel::columnCount(const QModelIndex&) const
-{
-    return 1;
-}
+int TTreeModel::columnCount(const QModelIndex&) const { return 1; }
 
-bool TTreeModel::hasChildren(const QModelIndex& Parent) const
-{
-    return rowCount(Parent) > 0;
-}
+bool TTreeModel::hasChildren(const QModelIndex& Parent) const { return rowCount(Parent) > 0; }
 
 QVariant TTreeModel::data(const QModelIndex& Index, int Role) const
 {
@@ -141,12 +129,6 @@ void TTreeModel::NodeChanged(TTreeNode* Node)
     emit dataChanged(index, index);
 }
 
-void TTreeModel::NodeExpandedChanged(TTreeNode* Node)
-{
-    View_.ShowExpanded(Node);
-}
+void TTreeModel::NodeExpandedChanged(TTreeNode* Node) { View_.ShowExpanded(Node); }
 
-void TTreeModel::SelectionChanged(TTreeNode* Node)
-{
-    View_.ShowSelection(Node);
-}
+void TTreeModel::SelectionChanged(TTreeNode* Node) { View_.ShowSelection(Node); }

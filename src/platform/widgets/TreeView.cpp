@@ -20,12 +20,9 @@ namespace {
 TMouseButton MouseButtonOf(Qt::MouseButton Button)
 {
     switch (Button) {
-    case Qt::RightButton:
-        return TMouseButton::mbRight;
-    case Qt::MiddleButton:
-        return TMouseButton::mbMiddle;
-    default:
-        return TMouseButton::mbLeft;
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return TMouseButton::mbLeft;
     }
 }
 
@@ -88,10 +85,7 @@ TTreeNode* TTreeView::GetNodeAt(int X, int Y) const
     return index.isValid() ? TTreeModel::NodeOf(index) : nullptr;
 }
 
-TTreeNode* TTreeView::TopItem() const
-{
-    return GetNodeAt(0, 0);
-}
+TTreeNode* TTreeView::TopItem() const { return GetNodeAt(0, 0); }
 
 void TTreeView::SetFont(const TFont& Value)
 {

@@ -51,8 +51,8 @@ public:
     int ForEachMatch(std::string_view Subject, F&& Found) const
     {
         using TFound = std::remove_reference_t<F>;
-        return ForEachMatch(Subject, [](void* Context, TMatchRange M) { (*static_cast<TFound*>(Context))(M); },
-                            &Found);
+        return ForEachMatch(
+            Subject, [](void* Context, TMatchRange M) { (*static_cast<TFound*>(Context))(M); }, &Found);
     }
 
     // A run of characters every match of the current pattern (as

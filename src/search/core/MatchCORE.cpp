@@ -3,12 +3,9 @@
 int TMatchCORE::SeparatorByte() const
 {
     switch (LineSeparator_) {
-    case mcls_CRLF:
-        return '\r';
-    case mcls_LF:
-        return '\n';
-    default:
-        return -1;
+    case mcls_CRLF: return '\r';
+    case mcls_LF: return '\n';
+    default: return -1;
     }
 }
 

@@ -14,16 +14,10 @@ constexpr size_t kShortWalk = 16;
 class TStartPlaces {
 public:
     TStartPlaces(const TRE_DFA& Dfa, std::string_view Text, size_t From, const TScanRules& Rules)
-        : Dfa_(Dfa),
-          Text_(reinterpret_cast<const unsigned char*>(Text.data())),
-          From_(From),
-          Rules_(Rules),
-          Initial_(Dfa.InitialState()),
-          HeadState_(Dfa.LineHeadTarget(Initial_)),
-          Everywhere_(Dfa.IsAccepting(Initial_)),
-          Separator_(Dfa.AcceptsAtLineTail(Initial_) ? Rules.Separator : -1)
-    {
-    }
+        : Dfa_(Dfa), Text_(reinterpret_cast<const unsigned char*>(Text.data())), From_(From), Rules_(Rules),
+          Initial_(Dfa.InitialState()), HeadState_(Dfa.LineHeadTarget(Initial_)),
+          Everywhere_(Dfa.IsAccepting(Initial_)), Separator_(Dfa.AcceptsAtLineTail(Initial_) ? Rules.Separator : -1)
+    {}
 
     int HeadState() const { return HeadState_; }
     bool IsHead(size_t Pos) const
@@ -48,7 +42,7 @@ private:
 };
 
 struct TQuietStretch {
-    size_t End;                      // where a long walk or a line head starts, or the text's end
+    size_t End;                       // where a long walk or a line head starts, or the text's end
     std::optional<TMatchRange> Match; // or the match of a short walk before it
 };
 

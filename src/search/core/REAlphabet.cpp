@@ -37,9 +37,8 @@ void TREAlphabet::BuildRows()
             leads.push_back(byte);
     Rows_.resize(256 * (leads.size() + 1));
     auto fill = [this](size_t Row, uint32_t Base) {
-        auto cls = std::upper_bound(Highs_.begin(), Highs_.end(), Base, [](uint32_t Code, uint16_t High) {
-            return Code <= High;
-        });
+        auto cls = std::upper_bound(Highs_.begin(), Highs_.end(), Base,
+                                    [](uint32_t Code, uint16_t High) { return Code <= High; });
         for (uint32_t code = Base; code < Base + 256 && cls != Highs_.end(); ++code) {
             if (code > *cls)
                 ++cls;

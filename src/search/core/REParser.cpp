@@ -50,9 +50,7 @@ int TREParser::Factor()
 {
     const int primary = Primary();
     switch (Scanner_.TokenKind()) {
-    case tkStar:
-        Scanner_.GetToken();
-        return Tree_.AddStar(primary);
+    case tkStar: Scanner_.GetToken(); return Tree_.AddStar(primary);
     case tkPlus: {
         Scanner_.GetToken();
         const int operands[] = {primary, Tree_.AddStar(primary)};
@@ -63,8 +61,7 @@ int TREParser::Factor()
         const int operands[] = {primary, Tree_.AddEmpty()};
         return Tree_.AddList(nkUnion, operands);
     }
-    default:
-        return primary;
+    default: return primary;
     }
 }
 
@@ -72,9 +69,7 @@ int TREParser::Primary()
 {
     int node;
     switch (Scanner_.TokenKind()) {
-    case tkChar:
-        node = Tree_.AddChar({Scanner_.TokenChar(), Scanner_.TokenChar()});
-        break;
+    case tkChar: node = Tree_.AddChar({Scanner_.TokenChar(), Scanner_.TokenChar()}); break;
     case tkLPar:
         if (++GroupDepth_ > kMaxGroupDepth)
             throw ERegExpParser(remsg::TooComplex, static_cast<int>(Scanner_.Pattern().size() + 1));
@@ -84,23 +79,12 @@ int TREParser::Primary()
             Fail(remsg::NeedRightParen);
         --GroupDepth_;
         break;
-    case tkLBracket:
-        node = CharClass();
-        break;
-    case tkLBracketNeg:
-        node = NegCharClass();
-        break;
-    case tkDot:
-        node = MakeDotNode();
-        break;
-    case tkLineHead:
-        node = Tree_.AddLine(nkLineHead, '^');
-        break;
-    case tkLineTail:
-        node = Tree_.AddLine(nkLineTail, '$');
-        break;
-    default:
-        Fail(remsg::NeedCharOrLeftParen);
+    case tkLBracket: node = CharClass(); break;
+    case tkLBracketNeg: node = NegCharClass(); break;
+    case tkDot: node = MakeDotNode(); break;
+    case tkLineHead: node = Tree_.AddLine(nkLineHead, '^'); break;
+    case tkLineTail: node = Tree_.AddLine(nkLineTail, '$'); break;
+    default: Fail(remsg::NeedCharOrLeftParen);
     }
     Scanner_.GetToken();
     return node;

@@ -56,10 +56,8 @@ TLiteralInfo InfoOf(const TREParseTree& Tree, int Index)
         if (node.Range.Low != node.Range.High || node.Range.Low == '\r' || node.Range.Low == '\n')
             return {};
         return ExactInfo(re::RECharToStr(node.Range.Low));
-    case nkEmpty:
-        return ExactInfo({});
-    case nkConcat:
-        return ConcatInfo(Tree, Index);
+    case nkEmpty: return ExactInfo({});
+    case nkConcat: return ConcatInfo(Tree, Index);
     default:
         // Alternations and repeats hold nothing certain; "^" and "$" may
         // match a character or none.

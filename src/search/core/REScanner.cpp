@@ -37,26 +37,16 @@ TTokenKind TREScanner::GetTokenStd()
         return tkEnd;
     const uint16_t code = re::GetREChar(Pattern_, Index_);
     switch (code) {
-    case '$':
-        return tkLineTail;
-    case '(':
-        return tkLPar;
-    case ')':
-        return tkRPar;
-    case '*':
-        return tkStar;
-    case '+':
-        return tkPlus;
-    case '.':
-        return tkDot;
-    case '?':
-        return tkQMark;
-    case '|':
-        return tkUnion;
-    case ']':
-        return tkRBracket;
-    case '^':
-        return tkLineHead;
+    case '$': return tkLineTail;
+    case '(': return tkLPar;
+    case ')': return tkRPar;
+    case '*': return tkStar;
+    case '+': return tkPlus;
+    case '.': return tkDot;
+    case '?': return tkQMark;
+    case '|': return tkUnion;
+    case ']': return tkRBracket;
+    case '^': return tkLineHead;
     case '[': {
         RequireMore();
         const size_t next = Index_;
@@ -65,12 +55,8 @@ TTokenKind TREScanner::GetTokenStd()
         Index_ = next;
         return tkLBracket;
     }
-    case '\\':
-        TokenChar_ = re::ReadEscape(Pattern_, Index_);
-        return tkChar;
-    default:
-        TokenChar_ = code;
-        return tkChar;
+    case '\\': TokenChar_ = re::ReadEscape(Pattern_, Index_); return tkChar;
+    default: TokenChar_ = code; return tkChar;
     }
 }
 

@@ -200,9 +200,7 @@ private:
 };
 
 TRE_DFA::TRE_DFA(const TRE_NFA& Nfa)
-    : Alphabet_(Nfa.Alphabet()),
-      ClassCount_(Nfa.Alphabet().ClassCount()),
-      HasLineHead_(Nfa.HasLineHead()),
+    : Alphabet_(Nfa.Alphabet()), ClassCount_(Nfa.Alphabet().ClassCount()), HasLineHead_(Nfa.HasLineHead()),
       HasLineTail_(Nfa.HasLineTail())
 {
     Builder(Nfa, *this).Run();

@@ -4,8 +4,7 @@
 
 TRE_NFA::TRE_NFA(const TREParseTree& Tree, int PatternLength)
     : Tree_(Tree), PatternLength_(PatternLength), Alphabet_(Tree.CharRanges())
-{
-}
+{}
 
 uint32_t TRE_NFA::NewState()
 {
@@ -52,9 +51,7 @@ void TRE_NFA::Generate(int Node, uint32_t From, uint32_t To)
 {
     const TRENode& node = Tree_.Node(Node);
     switch (node.Kind) {
-    case nkChar:
-        AddChars(From, To, node.Range);
-        break;
+    case nkChar: AddChars(From, To, node.Range); break;
     case nkLineHead:
         if (From == Entry_) {
             AddEdge(From, {TNfaEdgeKind::LineHead, 0, 0, To});
@@ -95,8 +92,6 @@ void TRE_NFA::Generate(int Node, uint32_t From, uint32_t To)
         AddEdge(loop, {TNfaEdgeKind::Epsilon, 0, 0, To});
         break;
     }
-    case nkEmpty:
-        AddEdge(From, {TNfaEdgeKind::Epsilon, 0, 0, To});
-        break;
+    case nkEmpty: AddEdge(From, {TNfaEdgeKind::Epsilon, 0, 0, To}); break;
     }
 }

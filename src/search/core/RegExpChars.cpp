@@ -44,14 +44,10 @@ uint16_t ReadEscape(std::string_view S, size_t& Index)
     }
     const uint16_t code = GetREChar(S, Index);
     switch (code) {
-    case 'b':
-        return 8;
-    case 't':
-        return 9;
-    case 'n':
-        return 10;
-    case 'r':
-        return 13;
+    case 'b': return 8;
+    case 't': return 9;
+    case 'n': return 10;
+    case 'r': return 13;
     case 'x': {
         uint32_t value = 0;
         int digits = 0;
@@ -61,8 +57,7 @@ uint16_t ReadEscape(std::string_view S, size_t& Index)
             throw ERegExpParser(remsg::BadHexCode, Position(Index));
         return static_cast<uint16_t>(value);
     }
-    default:
-        return code;
+    default: return code;
     }
 }
 

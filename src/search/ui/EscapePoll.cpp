@@ -54,11 +54,8 @@ bool TEscapePoll::eventFilter(QObject*, QEvent* Event)
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-            swallow = true;
-            break;
-        default:
-            break;
+        case QEvent::Wheel: swallow = true; break;
+        default: break;
         }
     });
     return swallow;

@@ -13,7 +13,6 @@
 #include "SearchListState.h"
 #include "SubIni.h"
 
-
 namespace {
 
 TFoundPageList& FoundPages() { return SearchListState().FoundPageList; }

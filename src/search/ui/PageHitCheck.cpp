@@ -53,9 +53,8 @@ bool TPageHitCheck::HasHit(std::string_view PageText)
     // Line by line as the editor holds them: cut at CR LF, CR or LF.
     const char* textEnd = PageText.data() + PageText.size();
     bool hit = false;
-    ForEachLine(PageText, [&](std::string_view Line) {
-        hit = hit || LineHasHit(Line, Line.data() + Line.size() != textEnd);
-    });
+    ForEachLine(PageText,
+                [&](std::string_view Line) { hit = hit || LineHasHit(Line, Line.data() + Line.size() != textEnd); });
     return hit;
 }
 

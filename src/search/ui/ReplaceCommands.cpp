@@ -246,7 +246,7 @@ bool TSearchCommands::StoredPageHasHit(const TTreeNode* Node)
 void TSearchCommands::ReplaceInSubtree(TTreeNode* Node)
 {
     TTreeNodes& items = Window_.Binding.Items();
-    for (TTreeNode* node = DeepestFirst(Node);; ) {
+    for (TTreeNode* node = DeepestFirst(Node);;) {
         if (Stopped() || !ReplaceRunning_)
             break;
         const bool shown = node == items.Selected();

@@ -37,9 +37,13 @@ void TFmReplace::FormShow()
 
 TSearchOptionWord TFmReplace::GetOptions() const
 {
-    return CheckedBits({{chkWholeWord, soWholeWord}, {chkMatchCase, soMatchCase}, {chkFuzzy, soFuzzy},
-                        {chkRegExp, soRegexp}, {chkReplaceConfirm, soReplaceConfirm},
-                        {ChkWholeFile, soWholeFile}, {chkStartPos, soStartPos}});
+    return CheckedBits({{chkWholeWord, soWholeWord},
+                        {chkMatchCase, soMatchCase},
+                        {chkFuzzy, soFuzzy},
+                        {chkRegExp, soRegexp},
+                        {chkReplaceConfirm, soReplaceConfirm},
+                        {ChkWholeFile, soWholeFile},
+                        {chkStartPos, soStartPos}});
 }
 
 void TFmReplace::SaveOptions()

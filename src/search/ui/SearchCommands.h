@@ -51,10 +51,9 @@ public:
     // ReplaceText of the search core; a regular expression that does not
     // compile is told ("正規表現の記述に誤りがあります。"), stops a running
     // fast replace, and gives Source with a count of 0.
-    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result,
-                    TSearchOptionWord Options, const std::string& Replacement);
-    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result,
-                   TSearchOptionWord Options);
+    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options,
+                    const std::string& Replacement);
+    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options);
 
     // ---- The walk over pages ----
     // From the caret on, then in the following (preceding) pages in tree

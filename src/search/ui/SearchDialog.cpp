@@ -96,8 +96,7 @@ void TSearchDialogBase::AddClosingButtons()
         connect(button, &QPushButton::clicked, this, Clear);
         Buttons_->addWidget(button);
     };
-    addClear("btnFindStrClr", "検索文字列クリア",
-             [this] { ClearCombo(ComboBox1, History_.FindHistory, FindText_); });
+    addClear("btnFindStrClr", "検索文字列クリア", [this] { ClearCombo(ComboBox1, History_.FindHistory, FindText_); });
     if (ComboBox2)
         addClear("btnRepStrClr", "置換文字列クリア",
                  [this] { ClearCombo(ComboBox2, History_.ReplaceHistory, ReplaceText_); });

@@ -6,8 +6,8 @@
 #include "SearchOptionRules.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QComboBox>
+#include <QPushButton>
 
 namespace {
 
@@ -76,9 +76,12 @@ void TfmSearch::FormShow()
 
 TSearchOptionWord TfmSearch::GetOptions() const
 {
-    TSearchOptionWord options = CheckedBits({{chkWholeWord, soWholeWord}, {ChkMatchCase, soMatchCase},
-                                             {chkFuzzy, soFuzzy}, {chkRegExp, soRegexp},
-                                             {ChkWholeFile, soWholeFile}, {chkStartPos, soStartPos}});
+    TSearchOptionWord options = CheckedBits({{chkWholeWord, soWholeWord},
+                                             {ChkMatchCase, soMatchCase},
+                                             {chkFuzzy, soFuzzy},
+                                             {chkRegExp, soRegexp},
+                                             {ChkWholeFile, soWholeFile},
+                                             {chkStartPos, soStartPos}});
     if (RadioGroup1->ItemIndex() == 1)
         options |= soDownward;
     return options;

@@ -6,9 +6,8 @@ using enum TCommandMenu;
 
 constexpr TCommandRow Header(std::string_view Caption) { return {{}, None, Caption, {}, 0, 0, {}}; }
 
-constexpr TCommandRow Cmd(std::string_view ItemName, TCommandMenu Menu, std::string_view Caption,
-                          std::string_view Key, TShortCut Default = 0, TShortCut MenuShortCut = 0,
-                          std::string_view Twin = {})
+constexpr TCommandRow Cmd(std::string_view ItemName, TCommandMenu Menu, std::string_view Caption, std::string_view Key,
+                          TShortCut Default = 0, TShortCut MenuShortCut = 0, std::string_view Twin = {})
 {
     return {ItemName, Menu, Caption, Key, Default, MenuShortCut, Twin};
 }

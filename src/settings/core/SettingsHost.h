@@ -48,7 +48,7 @@ constexpr int KagiBracket = 3, FileLinkBracket = 4, PageLinkBracket = 5;
 struct TEditorSettings {
     struct TFontValues {
         std::string Name{}; // Shift-JIS; the face asked for, not its substitute
-        int32_t Size{};    // points
+        int32_t Size{};     // points
         bool operator==(const TFontValues&) const = default;
     };
     struct TMarginValues {

@@ -53,6 +53,6 @@ bool MeetsAnyScreen(const TFormPlacement& Placement, std::span<const TScreenArea
     const int64_t right = left + Placement.Width, bottom = top + Placement.Height;
     return std::ranges::any_of(Screens, [&](const TScreenArea& S) {
         return std::max<int64_t>(left, S.Left) < std::min<int64_t>(right, int64_t{S.Left} + S.Width)
-            && std::max<int64_t>(top, S.Top) < std::min<int64_t>(bottom, int64_t{S.Top} + S.Height);
+               && std::max<int64_t>(top, S.Top) < std::min<int64_t>(bottom, int64_t{S.Top} + S.Height);
     });
 }

@@ -12,8 +12,7 @@ constexpr TKeyNames MakeKeyNames()
 {
     // The characters of the letter and digit keys, for views to point into.
     constexpr std::string_view Chars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    constexpr std::string_view FKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6",
-                                          "F7", "F8", "F9", "F10", "F11", "F12"};
+    constexpr std::string_view FKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"};
     TKeyNames names{};
     names[VK_BACK] = "BkSp";
     names[VK_TAB] = "Tab";

@@ -68,12 +68,12 @@ struct TSettingsVars {
         bool operator==(const TWidth&) const = default;
     };
     struct TBackup {
-        bool Mode{};        // copy the old document to Folder before each save
+        bool Mode{}; // copy the old document to Folder before each save
         std::string Folder;
         bool operator==(const TBackup&) const = default;
     };
     struct TAPoFile {
-        bool Mode{};        // open File at start-up
+        bool Mode{}; // open File at start-up
         std::string File;
         std::string TextToPage;
         std::string TextSaveDir;
@@ -101,8 +101,8 @@ struct TSettingsVars {
     bool AutoClip{};
     bool InsSpace{};
     bool FindAll{};
-    bool BracketFlg{};     // links are written "[:...:]" rather than "<...>"
-    bool RightRtn{};       // wrap at the window's right edge
+    bool BracketFlg{}; // links are written "[:...:]" rather than "<...>"
+    bool RightRtn{};   // wrap at the window's right edge
     bool WaveTextFlg{};
     bool TreeUndoRedo{};
     bool FileLinkPath{};
@@ -145,7 +145,7 @@ struct TSettingsVars {
     TDelete Delete;
     TIntMode LineNumber; // 0: the left bar numbers screen rows, else logical lines
     TWidth InsSpc, InsTab, InsZenSpc, DelSpc;
-    TBoolMode Col_Row;   // positions shown counted from 1
+    TBoolMode Col_Row; // positions shown counted from 1
     TBackup Backup;
     TAPoFile APoFile;
     TBoolMode PageCursor; // restore a page's caret when it is shown

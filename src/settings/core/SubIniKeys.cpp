@@ -5,7 +5,8 @@
 namespace {
 
 // A row's value: a member reached from the state, spelt as its path.
-#define AT(Path) [](TSettingsState& S) -> auto& { return S.Path; }
+#define AT(Path)                                                                                                       \
+    [](TSettingsState & S) -> auto& { return S.Path; }
 
 using BoolRef = bool& (*)(TSettingsState&);
 using IntRef = int32_t& (*)(TSettingsState&);
@@ -64,10 +65,7 @@ TIntRule Within(int64_t AbsentValue, int32_t Min, int32_t Max = std::numeric_lim
 constexpr int32_t MaxInsertWidth = 8192;
 TIntRule InsertWidth() { return {.Absent = 1, .Min = 0, .Max = MaxInsertWidth, .CapAtMax = true}; }
 
-TStringRule FormatPart(std::string_view Long, std::string_view Short)
-{
-    return {.LongForm = Long, .ShortForm = Short};
-}
+TStringRule FormatPart(std::string_view Long, std::string_view Short) { return {.LongForm = Long, .ShortForm = Short}; }
 
 const TStringRule Kept{.KeepWhenEmpty = true};
 const TIntRule Positive{.Min = 1};
@@ -303,11 +301,11 @@ std::span<const TColourKey> ColourKeys()
 std::span<const std::string_view> ColourReadOrder()
 {
     static constexpr std::array<std::string_view, 30> order{
-        "AnkCol",      "StrCol",     "DBCSCol",    "UrlCol",         "MailCol",     "EOFMK",
-        "RETMK",       "ULCol",      "ParenCol",   "RulerCol",       "RulerMarkCol", "ZenTabCol",
-        "HitCol",      "HitMarkCol", "HanCol",     "CommentCol",     "SelectCol",   "ReserveCol",
-        "brAsterisk",  "brEexclamation", "brC_Comment", "KagiCol",   "FileCol",     "PageCol",
-        "SelectBkCol", "KagiBkCol",  "Back",       "HTMLTagCol",     "HTMLTagEleCol", "HTMLTagAtrCol",
+        "AnkCol",      "StrCol",         "DBCSCol",     "UrlCol",     "MailCol",       "EOFMK",
+        "RETMK",       "ULCol",          "ParenCol",    "RulerCol",   "RulerMarkCol",  "ZenTabCol",
+        "HitCol",      "HitMarkCol",     "HanCol",      "CommentCol", "SelectCol",     "ReserveCol",
+        "brAsterisk",  "brEexclamation", "brC_Comment", "KagiCol",    "FileCol",       "PageCol",
+        "SelectBkCol", "KagiBkCol",      "Back",        "HTMLTagCol", "HTMLTagEleCol", "HTMLTagAtrCol",
     };
     return order;
 }

@@ -52,8 +52,8 @@ struct TKeyRow {
     int32_t& (*IntAt)(TSettingsState&) = nullptr;
     std::string& (*StringAt)(TSettingsState&) = nullptr;
     std::string_view MenuItem{}; // a Boolean kept as this menu item's Checked
-    bool Inverted = false;     // a Boolean stored negated
-    bool FirstRunRule = false; // not read while [Options] "LineScroll" is absent
+    bool Inverted = false;       // a Boolean stored negated
+    bool FirstRunRule = false;   // not read while [Options] "LineScroll" is absent
     TIntRule Int{};
     TStringRule Str{};
 };

@@ -162,8 +162,7 @@ void LoadSubIconCaptions(const TIniFile& Ini, ISettingsHost& Host)
 
 // A section whose marker is missing or empty has never been written: its
 // menu items are all checked. Gives true then.
-bool LoadMarkedMenus(const TIniFile& Ini, std::string_view Section, std::span<const TMenuKey> Keys,
-                     ISettingsHost& Host)
+bool LoadMarkedMenus(const TIniFile& Ini, std::string_view Section, std::span<const TMenuKey> Keys, ISettingsHost& Host)
 {
     const bool firstRun = Ini.ReadString(Section, "DummyKey", "").empty();
     for (const TMenuKey& key : Keys)

@@ -36,9 +36,7 @@ public:
             Ini_.WriteBool(Row.Section, Row.Key, value != Row.Inverted);
             break;
         }
-        case TKeyKind::Int:
-            Ini_.WriteInteger(Row.Section, Row.Key, Row.IntAt(State_));
-            break;
+        case TKeyKind::Int: Ini_.WriteInteger(Row.Section, Row.Key, Row.IntAt(State_)); break;
         case TKeyKind::String:
         case TKeyKind::Quoted: {
             const auto stored = Stored_.find(&Row);
@@ -77,8 +75,7 @@ void SavePlacement(TIniFile& Ini, const TFormPlacement& Placement)
     Ini.WriteInteger("Form", "Window", Placement.WindowState == 2 ? 2 : 0);
 }
 
-void SaveMarkedMenus(TIniFile& Ini, std::string_view Section, std::span<const TMenuKey> Keys,
-                     const ISettingsHost& Host)
+void SaveMarkedMenus(TIniFile& Ini, std::string_view Section, std::span<const TMenuKey> Keys, const ISettingsHost& Host)
 {
     Ini.WriteString(Section, "DummyKey", Marker);
     for (const TMenuKey& key : Keys)

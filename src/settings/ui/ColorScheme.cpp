@@ -16,26 +16,22 @@ constexpr int32_t Absent = -1;
 // The colour keys a scheme holds, in the order they are written; the keys
 // of the settings file's [Colors] a scheme leaves out are not here.
 constexpr std::array<std::string_view, 27> SchemeColourKeys{
-    "SelectCol",  "EOFMK",          "RETMK",       "ULCol",      "AnkCol",       "StrCol",    "DBCSCol",
-    "UrlCol",     "MailCol",        "ZenTabCol",   "HanCol",     "CommentCol",   "ReserveCol", "brAsterisk",
-    "brEexclamation", "brC_Comment", "KagiCol",    "FileCol",    "PageCol",      "RulerCol",  "RulerMarkCol",
-    "Back",       "SelectBkCol",    "KagiBkCol",   "HTMLTagCol", "HTMLTagEleCol", "HTMLTagAtrCol",
+    "SelectCol",      "EOFMK",       "RETMK",     "ULCol",      "AnkCol",        "StrCol",        "DBCSCol",
+    "UrlCol",         "MailCol",     "ZenTabCol", "HanCol",     "CommentCol",    "ReserveCol",    "brAsterisk",
+    "brEexclamation", "brC_Comment", "KagiCol",   "FileCol",    "PageCol",       "RulerCol",      "RulerMarkCol",
+    "Back",           "SelectBkCol", "KagiBkCol", "HTMLTagCol", "HTMLTagEleCol", "HTMLTagAtrCol",
 };
 
 bool InScheme(std::string_view Key) { return std::ranges::find(SchemeColourKeys, Key) != SchemeColourKeys.end(); }
 
-const TColourKey& ColourKey(std::string_view Key)
-{
-    return *std::ranges::find(ColourKeys(), Key, &TColourKey::Key);
-}
+const TColourKey& ColourKey(std::string_view Key) { return *std::ranges::find(ColourKeys(), Key, &TColourKey::Key); }
 
 // A copy of everything a scheme touches; applied only once complete.
 struct TScheme {
     explicit TScheme(ISettingsHost& Host)
         : Vars(SettingsVars), Editor(Host.DataMemoSettings()), Tree(Host.DataTreeLook()),
           Html(Host.HTMLFountain1Colors()), State{Vars, Editor, Tree, Host}
-    {
-    }
+    {}
     TSettingsVars Vars;
     TEditorSettings Editor;
     TTreeLook Tree;

@@ -7,13 +7,13 @@ namespace {
 using TKeyNames = std::span<const std::string_view>;
 
 constexpr std::string_view Letters[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
-                           "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
+                                        "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
 constexpr std::string_view Punctuation[] = {"@", "[", "]", ";", ":", ",", ".", "\\", "/"};
 constexpr std::string_view FunctionKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"};
 constexpr std::string_view CtrlMoves[] = {"Del", "PgUp", "PgDn", "Enter", "Left", "Right", "Up", "Down"};
 constexpr std::string_view ShiftMoves[] = {"Enter", "PgUp", "PgDn"};
-constexpr std::string_view Editing[] = {"Ins", "Del", "BkSp", "Home", "End", "PgUp", "PgDn", "Enter", "Left", "Right", "Up",
-                               "Down"};
+constexpr std::string_view Editing[] = {"Ins",  "Del",   "BkSp", "Home",  "End", "PgUp",
+                                        "PgDn", "Enter", "Left", "Right", "Up",  "Down"};
 
 std::vector<std::string> CandidateSet(std::string_view Prefix, std::initializer_list<TKeyNames> Groups)
 {
@@ -73,6 +73,7 @@ TColor CandidateTextColor(bool Greyed, bool Selected, bool Taken, TColor SelText
 std::string DesktopKeyNote(std::string_view KeyText)
 {
     // Each key with what usually takes it.
+    // clang-format off
     static constexpr std::pair<std::string_view, std::string_view> taken[] = {
         {"Ctrl+Space", "入力メソッドの切り替え"},       {"Shift+Space", "入力メソッドの切り替え"},
         {"Shift+Ctrl+Space", "入力メソッドの切り替え"}, {"Ctrl+Alt+Left", "ワークスペースの切り替え"},
@@ -82,9 +83,10 @@ std::string DesktopKeyNote(std::string_view KeyText)
         {"Alt+F1", "メニュー"},                         {"Alt+F2", "コマンドの実行"},
         {"Alt+F4", "ウィンドウを閉じる操作"},           {"Ctrl+Alt+T", "端末の起動"},
     };
+    // clang-format on
     for (const auto& [key, taker] : taken)
         if (key == KeyText)
-            return std::string(KeyText) + " はデスクトップや入力メソッドが" + std::string(taker) +
-                   "に使うことが多く、このプログラムに届かないことがあります。";
+            return std::string(KeyText) + " はデスクトップや入力メソッドが" + std::string(taker)
+                   + "に使うことが多く、このプログラムに届かないことがあります。";
     return {};
 }

@@ -60,8 +60,7 @@ public:
             Painter->fillRect(Option.rect, back);
             Painter->setPen(ColorToQColor(Form_.CandidateColor(Index.row(), selected)));
             Painter->setFont(Option.font);
-            Painter->drawText(Option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                              Index.data().toString());
+            Painter->drawText(Option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, Index.data().toString());
         });
     }
     QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex&) const override
@@ -164,8 +163,8 @@ TKeyForm::TKeyForm(IShortCutTarget& Target, QWidget* Parent) : QDialog(Parent), 
     });
     connect(OkButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OkButtonClick(); }); });
     connect(CanButton, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    for (QWidget* control : std::initializer_list<QWidget*>{ListView1, ListBox1, CkCtrlKey, CkShiftKey, CkAltKey,
-                                                            OkButton, CanButton})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ListView1, ListBox1, CkCtrlKey, CkShiftKey, CkAltKey, OkButton, CanButton})
         control->installEventFilter(this);
 }
 

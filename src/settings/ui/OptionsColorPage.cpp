@@ -18,10 +18,9 @@ void TOpForm::ComboBox1Change()
     const TColorElement* element = FindColorElement(ComboBox1->currentText());
     ClChangeBtn->setEnabled(!element || element->Color);
     BkClChangeBtn->setEnabled(element && element->Back != TBackTarget::None);
-    const std::pair<QCheckBox*, bool TSettingsVars::*> boxes[] = {
-        {CkBold, element ? element->Bold : nullptr},
-        {CkItalic, element ? element->Italic : nullptr},
-        {CkUL, element ? element->UL : nullptr}};
+    const std::pair<QCheckBox*, bool TSettingsVars::*> boxes[] = {{CkBold, element ? element->Bold : nullptr},
+                                                                  {CkItalic, element ? element->Italic : nullptr},
+                                                                  {CkUL, element ? element->UL : nullptr}};
     for (auto [box, flag] : boxes) {
         box->setEnabled(flag != nullptr);
         if (flag)

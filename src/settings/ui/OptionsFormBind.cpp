@@ -36,11 +36,10 @@ void OnToggle(QCheckBox* Box, QObject* Context, std::function<void(bool)> Run)
 
 void TOpForm::BindHandlers()
 {
-    const std::pair<TMySpinEdit*, void (TEditorMargin::*)(int)> margins[] = {
-        {SpinTop, &TEditorMargin::SetTop},
-        {SpinLeft, &TEditorMargin::SetLeft},
-        {SpinLine, &TEditorMargin::SetLine},
-        {SpinChar, &TEditorMargin::SetCharacter}};
+    const std::pair<TMySpinEdit*, void (TEditorMargin::*)(int)> margins[] = {{SpinTop, &TEditorMargin::SetTop},
+                                                                             {SpinLeft, &TEditorMargin::SetLeft},
+                                                                             {SpinLine, &TEditorMargin::SetLine},
+                                                                             {SpinChar, &TEditorMargin::SetCharacter}};
     for (auto [spin, setter] : margins)
         spin->OnChange = [this, spin, setter](TObject*) { (EdMonitor->Margin()->*setter)(spin->Value()); };
     SpinTab->OnChange = [this](TObject*) { EdMonitor->Caret()->SetTabSpaceCount(SpinTab->Value()); };
@@ -95,10 +94,9 @@ void TOpForm::BindHandlers()
     On(trColorBtn, &QPushButton::clicked, this, [this] { PickTreeColor(false); });
     On(ImageEdit, &QLineEdit::editingFinished, this, [this] { ImageEditExit(); });
 
-    const std::pair<QCheckBox*, std::vector<QWidget*>> pairs[] = {
-        {CheckBackUp, {EdBackuoFolder, SpBtnFolder}},
-        {CheckApoFile, {ApoFileEdit, ApoFileRfBtn}},
-        {CheckLineScroll, {SpinScroll}}};
+    const std::pair<QCheckBox*, std::vector<QWidget*>> pairs[] = {{CheckBackUp, {EdBackuoFolder, SpBtnFolder}},
+                                                                  {CheckApoFile, {ApoFileEdit, ApoFileRfBtn}},
+                                                                  {CheckLineScroll, {SpinScroll}}};
     for (const auto& [box, list] : pairs) {
         OnToggle(box, this, [list](bool On) {
             for (QWidget* control : list)

@@ -75,14 +75,14 @@ void TOpForm::FormShow()
     RadioGroup4->SetItemIndex(v.PageCursor.Mode ? 1 : 0);
     RadioGroup5->SetItemIndex(v.Page.Mode ? 1 : 0);
     const std::pair<QCheckBox*, bool> boxes[] = {
-        {CheckAutoSave, v.AutoSave},         {CheckLineScroll, v.LineScrollFlg},
-        {CheckIME, v.Options.IME},           {CheckExit, v.Options.Exit},
-        {CheckLastFile, v.LastFile},         {CheckFindAll, v.FindAll},
-        {CheckLinkStr, v.InsSpace},          {CheckLinkStrChange, v.BracketFlg},
-        {CheckWordWrapOff, !work.WordWrap},  {CheckTextToPage, v.Options.TextToPage},
-        {CheckTrUndoReddo, v.TreeUndoRedo},  {CheckRelativePath, v.FileLinkPath},
-        {CheckForderIcon, v.ForderIconDel},  {CheckBackUp, v.Backup.Mode},
-        {CheckApoFile, v.APoFile.Mode},      {CheckNumber, v.NumberIndent},
+        {CheckAutoSave, v.AutoSave},        {CheckLineScroll, v.LineScrollFlg},
+        {CheckIME, v.Options.IME},          {CheckExit, v.Options.Exit},
+        {CheckLastFile, v.LastFile},        {CheckFindAll, v.FindAll},
+        {CheckLinkStr, v.InsSpace},         {CheckLinkStrChange, v.BracketFlg},
+        {CheckWordWrapOff, !work.WordWrap}, {CheckTextToPage, v.Options.TextToPage},
+        {CheckTrUndoReddo, v.TreeUndoRedo}, {CheckRelativePath, v.FileLinkPath},
+        {CheckForderIcon, v.ForderIconDel}, {CheckBackUp, v.Backup.Mode},
+        {CheckApoFile, v.APoFile.Mode},     {CheckNumber, v.NumberIndent},
         {CheckNoContinue, v.NoContinue}};
     for (auto [box, value] : boxes)
         box->setChecked(value);
@@ -95,7 +95,7 @@ void TOpForm::FormShow()
     ApoFileEdit->setText(Q(v.APoFile.File));
     SpinTimer->SetValue(AutoSaveMinutes(v.AutoSaveTime));
     EdQuoteMark->setCurrentText(Q(v.QMark));
-    const std::pair<QLineEdit*, int32_t> counts[] = {{EdSpcNum, v.InsSpc.width},    {EdTabNum, v.InsTab.width},
+    const std::pair<QLineEdit*, int32_t> counts[] = {{EdSpcNum, v.InsSpc.width},       {EdTabNum, v.InsTab.width},
                                                      {EdZenSpcNum, v.InsZenSpc.width}, {EdTopDelNum, v.DelSpc.width},
                                                      {EdBookMoji, v.BookMoji},         {EdBookLine, v.BookLine}};
     for (auto [edit, value] : counts)

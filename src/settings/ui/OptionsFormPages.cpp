@@ -109,9 +109,9 @@ TOpForm::TOpForm(const TOptionTargets& Targets, QWidget* Parent) : QDialog(Paren
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
     if (Targets_.dmyPopupMenu)
-        for (QWidget* control : std::initializer_list<QWidget*>{SpinTop, SpinLeft, SpinLine, SpinChar, SpinTab,
-                                                                trFontSpinEd, SpinTimer, SpinScroll, ComboBox1,
-                                                                trFontComboBox})
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{SpinTop, SpinLeft, SpinLine, SpinChar, SpinTab, trFontSpinEd, SpinTimer,
+                                             SpinScroll, ComboBox1, trFontComboBox})
             SetPopupMenu(*control, Targets_.dmyPopupMenu);
 }
 
@@ -354,17 +354,18 @@ QWidget* TOpForm::BuildOtherPage()
     for (QWidget* control : std::initializer_list<QWidget*>{EdBefore, EdAfter, CheckNumber, CheckNoContinue})
         numbers->addWidget(control);
     form->addRow(U("ナンバー挿入文字列"), numbers);
-    const std::pair<QLineEdit**, const char*> counts[] = {
-        {&EdSpcNum, "半角空白挿入個数"}, {&EdTabNum, "TAB挿入個数"}, {&EdZenSpcNum, "全角空白挿入個数"},
-        {&EdTopDelNum, "先頭から削除する文字数"}};
+    const std::pair<QLineEdit**, const char*> counts[] = {{&EdSpcNum, "半角空白挿入個数"},
+                                                          {&EdTabNum, "TAB挿入個数"},
+                                                          {&EdZenSpcNum, "全角空白挿入個数"},
+                                                          {&EdTopDelNum, "先頭から削除する文字数"}};
     for (auto [edit, caption] : counts) {
         *edit = new QLineEdit(GBoxNumber);
         form->addRow(U(caption), *edit);
     }
     EdQuoteMark = new QComboBox(GBoxNumber);
     EdQuoteMark->setEditable(true);
-    for (const char* mark : {"> ", "# ", "% ", "$ ", "& ", "// ", "※", "□", "■", "◇", "◆", "△", "▲", "▽", "▼",
-                             "☆", "★"})
+    for (const char* mark :
+         {"> ", "# ", "% ", "$ ", "& ", "// ", "※", "□", "■", "◇", "◆", "△", "▲", "▽", "▼", "☆", "★"})
         EdQuoteMark->addItem(U(mark));
     form->addRow(U("引用符"), EdQuoteMark);
     EdUserExt = new QLineEdit(GBoxNumber);
@@ -426,8 +427,8 @@ bool TOpForm::eventFilter(QObject* Watched, QEvent* Event)
             // The quote mark is chosen from the list: typed characters and
             // Backspace are swallowed; Delete still edits and Tab still
             // moves on.
-            const bool typesNothing = key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
-                                      key->key() == Qt::Key_Backtab || key->text().isEmpty();
+            const bool typesNothing = key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
+                                      || key->key() == Qt::Key_Backtab || key->text().isEmpty();
             handled = key->key() == Qt::Key_Backspace || !typesNothing;
         }
     });

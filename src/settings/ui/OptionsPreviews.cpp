@@ -35,39 +35,37 @@ void CopyColorAndStyle(TFountainColor& To, const TFountainColor& From)
 
 const std::string& EdMonitorText()
 {
-    static const std::string text = Utf8ToSjis(
-        "This is a sample of the editor's settings. Long English lines wrap\r\n"
-        "at a word boundary when English word wrap is on.\r\n"
-        "\r\n"
-        "これはエディタの設定を確かめるための見本です。行間や字間、マージン、"
-        "タブの幅、改行マークや EOF マークの表示がここに現れます。\r\n"
-        "\tタブで始まる行。");
+    static const std::string text = Utf8ToSjis("This is a sample of the editor's settings. Long English lines wrap\r\n"
+                                               "at a word boundary when English word wrap is on.\r\n"
+                                               "\r\n"
+                                               "これはエディタの設定を確かめるための見本です。行間や字間、マージン、"
+                                               "タブの幅、改行マークや EOF マークの表示がここに現れます。\r\n"
+                                               "\tタブで始まる行。");
     return text;
 }
 
 const std::string& ClMonitorText()
 {
-    static const std::string text = Utf8ToSjis(
-        "全角文字の文です。全角空白「　」と半角空白「 」があります。\r\n"
-        "// 標準のコメント行\r\n"
-        "> 半角の引用符で始まる行\r\n"
-        "※全角の引用符で始まる行\r\n"
-        "Half-width 12345 // comment\r\n"
-        "procedure Sample;\r\n"
-        "\"a double-quoted string\"\r\n"
-        "「かぎ括弧」 {* brace star *} {! brace bang !} /* C comment */\r\n"
-        "http://www.example.com/\r\n"
-        "someone@example.com\r\n"
-        "<file@/home/user/memo.txt>\r\n"
-        "<node@ページのタイトル>");
+    static const std::string text = Utf8ToSjis("全角文字の文です。全角空白「　」と半角空白「 」があります。\r\n"
+                                               "// 標準のコメント行\r\n"
+                                               "> 半角の引用符で始まる行\r\n"
+                                               "※全角の引用符で始まる行\r\n"
+                                               "Half-width 12345 // comment\r\n"
+                                               "procedure Sample;\r\n"
+                                               "\"a double-quoted string\"\r\n"
+                                               "「かぎ括弧」 {* brace star *} {! brace bang !} /* C comment */\r\n"
+                                               "http://www.example.com/\r\n"
+                                               "someone@example.com\r\n"
+                                               "<file@/home/user/memo.txt>\r\n"
+                                               "<node@ページのタイトル>");
     return text;
 }
 
 void SetUpBrackets(TEditorEx& Editor)
 {
     static const std::string corner = Utf8ToSjis("「"), cornerEnd = Utf8ToSjis("」");
-    const std::pair<std::string, std::string> pairs[] = {
-        {"{*", "*}"}, {"{!", "!}"}, {"/*", "*/"}, {corner, cornerEnd}, {"<file@", ">"}, {"<node@", ">"}};
+    const std::pair<std::string, std::string> pairs[] = {{"{*", "*}"},        {"{!", "!}"},    {"/*", "*/"},
+                                                         {corner, cornerEnd}, {"<file@", ">"}, {"<node@", ">"}};
     TFountainBracketCollection& brackets = *Editor.View()->Brackets();
     brackets.Clear();
     for (const auto& [left, right] : pairs) {

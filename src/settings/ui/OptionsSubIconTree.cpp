@@ -110,7 +110,8 @@ void TOpForm::RebuildImagePopupMenu()
 void TOpForm::SetTreeFontStyle()
 {
     TFontStyles& style = OptionsWorkState().TreeStyle;
-    for (auto [box, member] : {std::pair{trCheckBold, TFontStyle::fsBold}, std::pair{trCheckItalic, TFontStyle::fsItalic}}) {
+    for (auto [box, member] :
+         {std::pair{trCheckBold, TFontStyle::fsBold}, std::pair{trCheckItalic, TFontStyle::fsItalic}}) {
         if (box->isChecked())
             style.Include(member);
         else

@@ -86,8 +86,8 @@ std::string MapCase(std::string_view Text)
             ++pos;
             continue;
         }
-        const auto code = static_cast<uint16_t>(static_cast<unsigned char>(out[pos]) << 8 |
-                                                static_cast<unsigned char>(out[pos + 1]));
+        const auto code =
+            static_cast<uint16_t>(static_cast<unsigned char>(out[pos]) << 8 | static_cast<unsigned char>(out[pos + 1]));
         const uint16_t mapped = MapCode(code);
         out[pos] = static_cast<char>(mapped >> 8);
         out[pos + 1] = static_cast<char>(mapped & 0xFF);

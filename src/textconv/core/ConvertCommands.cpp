@@ -70,8 +70,7 @@ const TConvertCommand DirectCommands[] = {
     {"pEdSpHankSpClick", [](S s, C&) { return SeparateAlphanumerics(s); }, true},
     {"pEdInsSpcClick", [](S s, C& c) { return InsertLeadingSpaces(s, LineHeadCount(c.InsSpcWidth)); }, false},
     {"pEdInsTabClick", [](S s, C& c) { return InsertLeadingTabs(s, LineHeadCount(c.InsTabWidth)); }, false},
-    {"pEdInsZenSpcClick", [](S s, C& c) { return InsertLeadingZenSpaces(s, LineHeadCount(c.InsZenSpcWidth)); },
-     false},
+    {"pEdInsZenSpcClick", [](S s, C& c) { return InsertLeadingZenSpaces(s, LineHeadCount(c.InsZenSpcWidth)); }, false},
     {"pEdInsComClick", [](S s, C& c) { return InsertQuoteMarks(s, c.QMark); }, false},
     {"pEdInsNumberClick", [](S s, C& c) { return InsertLineNumbers(s, c.Numbering, c.InsertNumber); }, false},
     {"pEdLogicLineClick", [](S s, C&) { return LogicalLinesToParagraphs(s); }, false},
@@ -81,8 +80,7 @@ const TConvertCommand DirectCommands[] = {
     {"pEdDelphiCommentClick", [](S s, C&) { return BoxedComment(s); }, false},
     {"pEdAlpNumTopUpperClick", [](S s, C&) { return CapitalizeWords(s); }, false},
     {"pEdAozoraBoutenClick", [](S s, C&) { return AozoraBouten(s); }, false},
-    {"EdWebTextClick", [](S s, C& c) { return c.ClipConvert ? c.ClipConvert(std::string(s)) : std::string(s); },
-     false},
+    {"EdWebTextClick", [](S s, C& c) { return c.ClipConvert ? c.ClipConvert(std::string(s)) : std::string(s); }, false},
     {"pEdSameLineDelClick", [](S s, C&) { return DeleteDuplicateLines(s); }, false},
     {"pEdTopSpcDelClick", [](S s, C&) { return DeleteLeadingSpace(s); }, false},
     {"pEdTopTabDelClick", [](S s, C&) { return DeleteLeadingTab(s); }, false},
@@ -114,10 +112,10 @@ struct TEnclosure {
     std::string_view Name, Open, Close;
 };
 constexpr TEnclosure Enclosures[] = {
-    {"pEdMaruKakkoClick", "（", "）"},   {"pEdKakko1Click", "「", "」"},     {"pEdKakko2Click", "『", "』"},
-    {"pEdKakko3Click", "【", "】"},      {"pEdKakko4Click", "［", "］"},     {"pEdYomiKakkoClick", "《", "》"},
-    {"pEdKakko5Click", "{* ", " *}"},   {"pEdKakko6Click", "{! ", " !}"},   {"pEdKakko7Click", "/* ", " */"},
-    {"pEdSingleeQutnClick", "'", "'"},  {"pEdDoubleQutnClick", "\"", "\""}, {"pEdHankMaruKakkoClick", "(", ")"},
+    {"pEdMaruKakkoClick", "（", "）"}, {"pEdKakko1Click", "「", "」"},     {"pEdKakko2Click", "『", "』"},
+    {"pEdKakko3Click", "【", "】"},    {"pEdKakko4Click", "［", "］"},     {"pEdYomiKakkoClick", "《", "》"},
+    {"pEdKakko5Click", "{* ", " *}"},  {"pEdKakko6Click", "{! ", " !}"},   {"pEdKakko7Click", "/* ", " */"},
+    {"pEdSingleeQutnClick", "'", "'"}, {"pEdDoubleQutnClick", "\"", "\""}, {"pEdHankMaruKakkoClick", "(", ")"},
     {"pEdHankKakkoClick", "[", "]"},
 };
 
@@ -193,12 +191,12 @@ const std::array<std::string_view, StrHenkanCount>& StrHenkanChoices()
 const std::array<std::string_view, StrSeikeiCount>& StrSeikeiChoices()
 {
     static constexpr std::array<std::string_view, StrSeikeiCount> names = {
-        "pEdKaakoRtnClick",   "pEdSpHankSpClick",      "pEdInsSpcClick",         "pEdInsTabClick",
-        "pEdInsZenSpcClick",  "pEdInsComClick",        "pEdInsNumberClick",      "pEdMaruKakkoClick",
-        "pEdKakko1Click",     "pEdKakko2Click",        "pEdKakko3Click",         "pEdKakko4Click",
-        "pEdYomiKakkoClick",  "pEdKakko5Click",        "pEdKakko6Click",         "pEdKakko7Click",
-        "pEdRtnToBrClick",    "pEdStrReverseClick",    "pEdDelphiClick",         "EdWebTextClick",
-        "pEdLogicLineClick",  "pEdDelphiCommentClick", "pEdAlpNumTopUpperClick", "pEdAozoraBoutenClick",
+        "pEdKaakoRtnClick",  "pEdSpHankSpClick",      "pEdInsSpcClick",         "pEdInsTabClick",
+        "pEdInsZenSpcClick", "pEdInsComClick",        "pEdInsNumberClick",      "pEdMaruKakkoClick",
+        "pEdKakko1Click",    "pEdKakko2Click",        "pEdKakko3Click",         "pEdKakko4Click",
+        "pEdYomiKakkoClick", "pEdKakko5Click",        "pEdKakko6Click",         "pEdKakko7Click",
+        "pEdRtnToBrClick",   "pEdStrReverseClick",    "pEdDelphiClick",         "EdWebTextClick",
+        "pEdLogicLineClick", "pEdDelphiCommentClick", "pEdAlpNumTopUpperClick", "pEdAozoraBoutenClick",
     };
     return names;
 }
@@ -206,10 +204,10 @@ const std::array<std::string_view, StrSeikeiCount>& StrSeikeiChoices()
 const std::array<std::string_view, StrDelCount>& StrDelChoices()
 {
     static constexpr std::array<std::string_view, StrDelCount> names = {
-        "pEdSameLineDelClick",  "pEdSpecifiedStrDelClick", "pEdTopStrDelClick",      "pEdTopSpcDelClick",
-        "pEdTopTabDelClick",    "pEdTopAllTabDelClick",    "pEdTopAllSpcDelClick",   "pEdSpcDelClick",
-        "pEdEndSpcDelClick",    "pEdZenSpcZenDelClick",    "pEdAllRtnDelClick",      "pEdTopRtnDelClick",
-        "pEdTop2LineRtnDelClick", "pEdZenRtnZenDelClick",  "pEdZenKeisenDelClick",
+        "pEdSameLineDelClick",    "pEdSpecifiedStrDelClick", "pEdTopStrDelClick",    "pEdTopSpcDelClick",
+        "pEdTopTabDelClick",      "pEdTopAllTabDelClick",    "pEdTopAllSpcDelClick", "pEdSpcDelClick",
+        "pEdEndSpcDelClick",      "pEdZenSpcZenDelClick",    "pEdAllRtnDelClick",    "pEdTopRtnDelClick",
+        "pEdTop2LineRtnDelClick", "pEdZenRtnZenDelClick",    "pEdZenKeisenDelClick",
     };
     return names;
 }

@@ -14,12 +14,12 @@ namespace {
 using sentencestyle::Candidate;
 using sentencestyle::Contains;
 using sentencestyle::IsHiragana;
-using sjis::IsKanjiLead;
 using sentencestyle::LeadOf;
 using sentencestyle::Replacement;
 using sentencestyle::SjisCodes;
 using sentencestyle::SjisLiteral;
 using sentencestyle::TrailOf;
+using sjis::IsKanjiLead;
 
 bool OneOf(unsigned char Byte, std::initializer_list<unsigned char> Bytes)
 {
@@ -82,13 +82,11 @@ public:
         // 下さい: the 下 belongs to the ending ください.
         if (before == t.Shita && stem == t.Sai)
             return {DaEndingLookup(t.Kudasai, context), true};
-        if ((IsHiragana(before) || (OneOf(lead, {0x89, 0x8B}) && OneOf(trail, {0xAD, 0xF7})))
-            && stem == t.Inasai)
+        if ((IsHiragana(before) || (OneOf(lead, {0x89, 0x8B}) && OneOf(trail, {0xAD, 0xF7}))) && stem == t.Inasai)
             context = 1; // 億, 悔, 強, 隅
         if (OneOf(lead, {0x82, 0x97}) && OneOf(trail, {0x81, 0xA0}) && stem == t.Binasai)
             context = 1; // ａ, あ, 浴, 裏
-        if (OneOf(lead, {0x82, 0x89, 0x8D, 0x8E}) && OneOf(trail, {0x7E, 0xA8, 0xA9, 0xBA, 0xD8})
-            && stem == t.Rinasai)
+        if (OneOf(lead, {0x82, 0x89, 0x8D, 0x8E}) && OneOf(trail, {0x7E, 0xA8, 0xA9, 0xBA, 0xD8}) && stem == t.Rinasai)
             context = 1; // お, か, 下, 降, 借 ...
         if (stem == t.Shimashou && (IsKanjiLead(lead) || Contains(t.SouKana, before)))
             context = 1;

@@ -9,6 +9,7 @@ using sentencestyle::EndingSources;
 
 // Adverbs, conjunctions and set phrases that stay as they are, so that no
 // convertible tail is cut out of them.
+// clang-format off
 constexpr const char* kKept[] = {
     "いうえ",
     "うえに",
@@ -47,6 +48,7 @@ constexpr const char* kKept[] = {
     "たにせよ",
     "たにしろ",
 };
+// clang-format on
 
 constexpr EndingSources::Single kSingles[] = {
     {"いっぱいだ", "いっぱいです"},

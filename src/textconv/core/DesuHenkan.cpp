@@ -51,7 +51,7 @@ struct RuleTexts {
     uint16_t IdeographicSpace = SjisCode("　");
     std::string Tsukatta = SjisLiteral("つかった");
     std::vector<uint16_t> FoundChars = SjisCodes("にぶ見"); // 見つかった, ぶつかった
-    uint16_t Wo = SjisCode("を");                            // を使った
+    uint16_t Wo = SjisCode("を");                           // を使った
     std::string Katta = SjisLiteral("かった");
     uint16_t Muka = SjisCode("向");
     std::vector<uint16_t> KaruKanji = SjisCodes("分受授助");

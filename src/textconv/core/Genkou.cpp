@@ -57,8 +57,9 @@ std::string CountText(const char* Lead, std::string_view Text, int Chars, int Li
 {
     const TSheetCount count = CountSheetLines(Text, Chars, Lines);
     char text[256];
-    std::snprintf(text, sizeof text, Book ? "%s%6d頁です。最後の１頁は%3d行です。" : "%s%6d枚です。最後の１枚は%3d行です。",
-                  Lead, count.Sheets, count.LastLines);
+    std::snprintf(text, sizeof text,
+                  Book ? "%s%6d頁です。最後の１頁は%3d行です。" : "%s%6d枚です。最後の１枚は%3d行です。", Lead,
+                  count.Sheets, count.LastLines);
     return text;
 }
 
@@ -78,8 +79,8 @@ std::array<std::string, 7> GenkouTexts(std::string_view Page, const std::optiona
         texts[first + 1] = Subtree ? CountText(SubtreeLead, *Subtree, chars, lines, book) : std::string();
         texts[first + 2] = CountText(FileLead, File, chars, lines, book);
     }
-    texts[6] = "本・全角 " + std::to_string(BookMoji) + "文字 × " + std::to_string(BookLine) + "行" +
-               "　　数値は ［設定－その他］ で変更できます。";
+    texts[6] = "本・全角 " + std::to_string(BookMoji) + "文字 × " + std::to_string(BookLine) + "行"
+               + "　　数値は ［設定－その他］ で変更できます。";
     return texts;
 }
 

@@ -102,7 +102,7 @@ const std::array<uint8_t, kLastKanaColumn - kFirstKanaColumn + 1>& FullKanaToHal
 const SymbolPairTable& SymbolPairs()
 {
     static const SymbolPairTable pairs{TableTextOfLength(literals::SymbolsFull, kSymbolPairCount * 2),
-                                        TableTextOfLength(literals::SymbolsHalf, kSymbolPairCount)};
+                                       TableTextOfLength(literals::SymbolsHalf, kSymbolPairCount)};
     return pairs;
 }
 

@@ -18,10 +18,9 @@ namespace literals {
 // The full-width forms of the bytes 0x20-0x7E, in byte order. The single
 // bytes read as JIS X 0201 Roman: 0x22 and 0x27 are the right quotation
 // marks, 0x5C the yen sign, 0x7E the overline.
-inline constexpr std::string_view FullWidthAscii =
-    "　！”＃＄％＆’（）＊＋，－．／０１２３４５６７８９：；＜＝＞？"
-    "＠ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ［￥］＾＿"
-    "｀ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ｛｜｝￣";
+inline constexpr std::string_view FullWidthAscii = "　！”＃＄％＆’（）＊＋，－．／０１２３４５６７８９：；＜＝＞？"
+                                                   "＠ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ［￥］＾＿"
+                                                   "｀ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ｛｜｝￣";
 // The full-width forms of the half-width bytes 0xA1-0xDF, in byte order.
 inline constexpr std::string_view FullWidthHalfKana =
     "。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソ"

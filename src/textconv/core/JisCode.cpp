@@ -2,10 +2,7 @@
 
 namespace textconv {
 
-std::string WordToDbcsStr(uint16_t Code)
-{
-    return {static_cast<char>(Code >> 8), static_cast<char>(Code & 0xFF)};
-}
+std::string WordToDbcsStr(uint16_t Code) { return {static_cast<char>(Code >> 8), static_cast<char>(Code & 0xFF)}; }
 
 uint16_t DbcsStrToWord(std::string_view Text)
 {

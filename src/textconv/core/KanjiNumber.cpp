@@ -9,7 +9,7 @@ namespace textconv {
 namespace {
 
 constexpr uint16_t kFullWidthZero = 0x824F, kFullWidthNine = 0x8258; // "０" "９"
-constexpr size_t kMan = 5, kOku = 9; // the places of 万 and 億
+constexpr size_t kMan = 5, kOku = 9;                                 // the places of 万 and 億
 
 // A function object, so the conversion frame inlines it.
 constexpr auto IsFullWidthDigit = [](uint16_t Code) { return Code >= kFullWidthZero && Code <= kFullWidthNine; };

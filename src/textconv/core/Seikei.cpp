@@ -142,12 +142,9 @@ std::optional<std::string> SeikeiFormat(std::string_view Selection, const TSeike
     if (Selection.empty())
         return std::nullopt;
     switch (Options.Index) {
-    case 3:
-        return KeisenFormat(Selection, Options);
-    case 4:
-        return CommentFormat(Selection, Options);
-    default:
-        return WrapFormat(Selection, Options);
+    case 3: return KeisenFormat(Selection, Options);
+    case 4: return CommentFormat(Selection, Options);
+    default: return WrapFormat(Selection, Options);
     }
 }
 
@@ -155,14 +152,9 @@ std::string WrapFormat(std::string_view Selection, const TSeikeiOptions& Options
 {
     std::string text;
     switch (Options.Index) {
-    case 1:
-        text = JoinLinesExceptZenSpace(Selection);
-        break;
-    case 2:
-        text = JoinLinesExceptMarks(Selection);
-        break;
-    default:
-        text = Selection;
+    case 1: text = JoinLinesExceptZenSpace(Selection); break;
+    case 2: text = JoinLinesExceptMarks(Selection); break;
+    default: text = Selection;
     }
     const int width = Options.SeikeiMax ? kMaxWrapWidth : ParseWidth(Options.Width).value_or(kDefaultWidth);
     std::string result =

@@ -19,11 +19,17 @@ bool IsTerminator(uint16_t Code)
     if (LeadOf(Code) != 0x81)
         return false;
     switch (TrailOf(Code)) {
-    case 0x41: case 0x42: case 0x43: case 0x44: case 0x48:
-    case 0x49: case 0x69: case 0x6A: case 0x6E: case 0x76:
-        return true;
-    default:
-        return false;
+    case 0x41:
+    case 0x42:
+    case 0x43:
+    case 0x44:
+    case 0x48:
+    case 0x49:
+    case 0x69:
+    case 0x6A:
+    case 0x6E:
+    case 0x76: return true;
+    default: return false;
     }
 }
 
@@ -45,8 +51,7 @@ const GroupParticles& Groups()
 
 class Scanner {
 public:
-    Scanner(std::string_view Text, bool SkipQuotes, Policy& Rules)
-        : Text_(Text), SkipQuotes_(SkipQuotes), Rules_(Rules)
+    Scanner(std::string_view Text, bool SkipQuotes, Policy& Rules) : Text_(Text), SkipQuotes_(SkipQuotes), Rules_(Rules)
     {
         Out_.reserve(Text.size() + Text.size() / 4);
     }
@@ -69,10 +74,7 @@ public:
     }
 
 private:
-    bool AtLineEnd(size_t Pos) const
-    {
-        return Pos + 1 < Text_.size() && Text_[Pos] == '\r' && Text_[Pos + 1] == '\n';
-    }
+    bool AtLineEnd(size_t Pos) const { return Pos + 1 < Text_.size() && Text_[Pos] == '\r' && Text_[Pos + 1] == '\n'; }
 
     uint16_t CodeAt(size_t Pos) const { return sjis::CharCode(Text_, Pos); }
 
@@ -129,10 +131,7 @@ private:
         }
     }
 
-    bool HiraganaAt(size_t Pos) const
-    {
-        return Pos + 1 < Text_.size() && IsHiragana(CodeAt(Pos));
-    }
+    bool HiraganaAt(size_t Pos) const { return Pos + 1 < Text_.size() && IsHiragana(CodeAt(Pos)); }
 
     // The terminator at Pos right after a run, or 0. The end of the text
     // ends the last line.

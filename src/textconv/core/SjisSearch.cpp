@@ -96,8 +96,7 @@ class BoundaryMatches {
 public:
     BoundaryMatches(const char* Start, const char* End, const char* Pattern, const char* PatternEnd)
         : End_(End), Pattern_(Pattern), PatternEnd_(PatternEnd), Known_(Start)
-    {
-    }
+    {}
 
     // The first match at or after From (From is never before the last match
     // returned) that starts on a boundary, or nullptr. A match on the trail
@@ -135,7 +134,7 @@ private:
     const char* End_;
     const char* Pattern_;
     const char* PatternEnd_;
-    const char* Known_;                      // a character boundary
+    const char* Known_;                     // a character boundary
     const char* PreviousOfKnown_ = nullptr; // the start of the character before it
 };
 

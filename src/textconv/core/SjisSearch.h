@@ -12,9 +12,8 @@ namespace textconv {
 // The bytes that count as word characters for whole-word search: digits,
 // ASCII letters, 0x81-0x9F and 0xA6-0xFC (the half-width kana from ｦ and the
 // lead bytes 0xE0-0xFC). Underscore is not one.
-inline constexpr ByteSet WordCharSet =
-    ByteSet::Range('0', '9') + ByteSet::Range('A', 'Z') + ByteSet::Range('a', 'z') + ByteSet::Range(0x81, 0x9F)
-    + ByteSet::Range(0xA6, 0xFC);
+inline constexpr ByteSet WordCharSet = ByteSet::Range('0', '9') + ByteSet::Range('A', 'Z') + ByteSet::Range('a', 'z')
+                                       + ByteSet::Range(0x81, 0x9F) + ByteSet::Range(0xA6, 0xFC);
 
 // The first byte-for-byte match; none when the pattern is empty or longer
 // than the text.

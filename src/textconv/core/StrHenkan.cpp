@@ -8,10 +8,10 @@ namespace textconv {
 
 namespace {
 
-constexpr uint16_t kFullWidthSpace = 0x8140; // "　"
-constexpr uint16_t kFirstKatakana = 0x8340, kLastKatakana = 0x8393; // ァ..ン
-constexpr uint16_t kFirstHiragana = 0x829F, kLastHiragana = 0x82F1; // ぁ..ん
-constexpr uint16_t kLastKanaRunKatakana = 0x8396; // ヶ
+constexpr uint16_t kFullWidthSpace = 0x8140;                               // "　"
+constexpr uint16_t kFirstKatakana = 0x8340, kLastKatakana = 0x8393;        // ァ..ン
+constexpr uint16_t kFirstHiragana = 0x829F, kLastHiragana = 0x82F1;        // ぁ..ん
+constexpr uint16_t kLastKanaRunKatakana = 0x8396;                          // ヶ
 constexpr uint16_t kVoicedMarkFull = 0x814A, kSemiVoicedMarkFull = 0x814B; // ゛ ゜
 constexpr SjisChar kUnchanged;
 
@@ -35,8 +35,7 @@ public:
     explicit HalfToFullRuns(bool ToHiragana)
         : Table_(HalfToFullTable()), KanaColumns_(HalfKanaToJisTable()), KatakanaVu_(KatakanaVu()),
           ToHiragana_(ToHiragana)
-    {
-    }
+    {}
 
     char* operator()(std::string_view Run, char* Out) const
     {
@@ -96,8 +95,8 @@ const FullToHalfMap& FullToHalfTable()
             set(JisToSjis(static_cast<uint16_t>(0x2300 + column)), static_cast<unsigned char>(column), 0);
         const SymbolPairTable& pairs = SymbolPairs();
         for (size_t i = 0; i < kSymbolPairCount; ++i)
-            set(DbcsStrToWord(std::string_view(pairs.Full).substr(i * 2, 2)),
-                static_cast<unsigned char>(pairs.Half[i]), 0);
+            set(DbcsStrToWord(std::string_view(pairs.Full).substr(i * 2, 2)), static_cast<unsigned char>(pairs.Half[i]),
+                0);
         // The kana rows share their columns: hiragana become half-width
         // katakana too (so を and ヲ both give ｦ).
         const auto& kana = FullKanaToHalfTable();

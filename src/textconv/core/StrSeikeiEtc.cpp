@@ -107,8 +107,8 @@ std::string SeparateAlphanumerics(std::string_view Text)
         }
         const size_t len = sjis::CharLen(Text, pos);
         const uint16_t code = sjis::CharCode(Text, pos);
-        const bool afterAlnum = IsHalfAlnum(previous) && len == 2 && !noSpaceAfterAlnum.Contains(code)
-                                && !IsFullWidthBracket(code);
+        const bool afterAlnum =
+            IsHalfAlnum(previous) && len == 2 && !noSpaceAfterAlnum.Contains(code) && !IsFullWidthBracket(code);
         const bool beforeAlnum = previous > 0xFF && IsHalfAlnum(code) && !noSpaceBeforeAlnum.Contains(previous)
                                  && !IsFullWidthBracket(previous);
         if (afterAlnum || beforeAlnum)

@@ -65,10 +65,12 @@ std::vector<int> SortedOrder(const TStrings& Lines, size_t KeyStart, bool Descen
     const auto before = [&keys](const KeyedLine& A, const KeyedLine& B) {
         if (A.Prefix != B.Prefix)
             return A.Prefix < B.Prefix;
-        return std::string_view(keys).substr(A.KeyStart, A.KeyLen) < std::string_view(keys).substr(B.KeyStart, B.KeyLen);
+        return std::string_view(keys).substr(A.KeyStart, A.KeyLen)
+               < std::string_view(keys).substr(B.KeyStart, B.KeyLen);
     };
     if (Descending)
-        std::stable_sort(keyed.begin(), keyed.end(), [&before](const KeyedLine& A, const KeyedLine& B) { return before(B, A); });
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [&before](const KeyedLine& A, const KeyedLine& B) { return before(B, A); });
     else
         std::stable_sort(keyed.begin(), keyed.end(), before);
     std::vector<int> order(count);

@@ -40,7 +40,8 @@ TChooserForm::TChooserForm(QWidget* Parent, const char* Caption, const char* Gro
 
     connect(OKButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OKButtonClick(); }); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    new TDialogKeys(*this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
+    new TDialogKeys(
+        *this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
     SetItemIndex(Choice_);
 }
 

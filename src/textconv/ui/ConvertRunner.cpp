@@ -9,8 +9,8 @@
 #include "Seikei.h"
 #include "SeikeiForm.h"
 #include "SortForm.h"
-#include "StrDeleteEtc.h"
 #include "StrDelForm.h"
+#include "StrDeleteEtc.h"
 #include "StrHenkanForm.h"
 #include "StrSeikeiForm.h"
 #include "StrSort.h"
@@ -32,8 +32,8 @@ bool CheckKakkoPairs(std::string_view Text)
     const TKakkoCount count = CountKakko(Text);
     if (count.Open == count.Close)
         return true;
-    MessageDlg("「 = " + std::to_string(count.Open) + "\r\n\r\n」 = " + std::to_string(count.Close) +
-                   "\r\n\r\n「 」の数が一致しないので処理できません。",
+    MessageDlg("「 = " + std::to_string(count.Open) + "\r\n\r\n」 = " + std::to_string(count.Close)
+                   + "\r\n\r\n「 」の数が一致しないので処理できません。",
                TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
     return false;
 }

@@ -32,14 +32,15 @@ TCopyForm::TCopyForm(QWidget* Parent) : QDialog(Parent)
     layout->addWidget(OkButton, 0, Qt::AlignHCenter);
     connect(OkButton, &QPushButton::clicked, this, [this] { done(mrOk); });
     // Escape closes the window; Enter presses OK.
-    new TDialogKeys(*this, [this] { done(mrCancel); }, [this] { done(mrOk); });
+    new TDialogKeys(
+        *this, [this] { done(mrCancel); }, [this] { done(mrOk); });
 }
 
 bool ShowCopyForm(const std::array<std::string, 7>& Texts, QWidget* Parent)
 {
     TCopyForm form(Parent);
-    QLabel* const labels[] = {form.LbGPage, form.LbGPageUnder,
-                              form.LbGFile, form.LbHPage, form.LbHPageUnder, form.LbHFile, form.Label2};
+    QLabel* const labels[] = {form.LbGPage,      form.LbGPageUnder, form.LbGFile, form.LbHPage,
+                              form.LbHPageUnder, form.LbHFile,      form.Label2};
     for (size_t i = 0; i < Texts.size(); ++i)
         labels[i]->setText(QString::fromStdString(Texts[i]));
     return ShowModal(form) == mrOk;

@@ -23,11 +23,7 @@ constexpr int MinWidth = 10, MaxWidth = 8192;
 enum TSeikeiMode { smKeisen = 3, smQuote = 4 };
 
 const char* const ModeCaptions[] = {
-    "単純整形(&A)",
-    "全角空白 (&S)",
-    "全角空白と 「 ［ 【 （ □■◇◆▽▼○●(&D)",
-    "罫線で囲む(&F)",
-    "引用符整形(&G)",
+    "単純整形(&A)", "全角空白 (&S)", "全角空白と 「 ［ 【 （ □■◇◆▽▼○●(&D)", "罫線で囲む(&F)", "引用符整形(&G)",
 };
 
 } // namespace
@@ -47,7 +43,8 @@ QString WrapWidthText(const QString& Typed)
     const qlonglong width = text.toLongLong(&number);
     if (!number) {
         // Digits beyond what a number holds are still a width above the limit.
-        const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+        const bool digits =
+            !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
         return digits ? QString::number(MaxWidth) : QString();
     }
     // A width below 10 would make the wrap give nothing back and erase the
@@ -86,8 +83,8 @@ TSeikeiForm::TSeikeiForm(QWidget* Parent) : QDialog(Parent)
     auto* keisenLayout = new QVBoxLayout(keisen);
     CheckKeisenRtn = new QCheckBox(QStringLiteral("改行を保持する(&R)"), keisen);
     CheckKeisen = new QCheckBox(QStringLiteral("罫線太枠(&B)"), keisen);
-    for (QWidget* widget : {static_cast<QWidget*>(keisen), static_cast<QWidget*>(CheckKeisenRtn),
-                            static_cast<QWidget*>(CheckKeisen)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(keisen), static_cast<QWidget*>(CheckKeisenRtn), static_cast<QWidget*>(CheckKeisen)})
         widget->setProperty("HelpContext", 117);
     keisenLayout->addWidget(CheckKeisenRtn);
     keisenLayout->addWidget(CheckKeisen);
@@ -119,7 +116,8 @@ TSeikeiForm::TSeikeiForm(QWidget* Parent) : QDialog(Parent)
     connect(CheckMaxStr, &QCheckBox::clicked, this, [this] { CatchExceptions([this] { CheckMaxStrClick(); }); });
     connect(OKButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OKButtonClick(); }); });
     connect(CanButton, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    new TDialogKeys(*this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
+    new TDialogKeys(
+        *this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
 }
 
 void TSeikeiForm::SetItemIndex(int Index)

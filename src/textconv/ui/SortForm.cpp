@@ -51,7 +51,8 @@ TSortForm::TSortForm(QWidget* Parent) : QDialog(Parent)
 
     connect(OKButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OKButtonClick(); }); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    new TDialogKeys(*this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
+    new TDialogKeys(
+        *this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
 }
 
 void TSortForm::OKButtonClick()

@@ -27,5 +27,4 @@ const char* const Captions[textconv::StrDelCount] = {
 
 TStrDelForm::TStrDelForm(QWidget* Parent)
     : TChooserForm(Parent, "文字列削除", "削除メニュー", Captions, 1, SettingsVars.Delete.GStrDelNo)
-{
-}
+{}

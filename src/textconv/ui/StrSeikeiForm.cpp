@@ -36,5 +36,4 @@ const char* const Captions[textconv::StrSeikeiCount] = {
 
 TStrSeikeiForm::TStrSeikeiForm(QWidget* Parent)
     : TChooserForm(Parent, "文字列整形", "整形メニュー", Captions, 2, SettingsVars.Seikei.StrSeikeiNo)
-{
-}
+{}

@@ -6,13 +6,13 @@
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 struct TButtonContent {
-    int Width = 0, Height = 0;             // the area inside the border
-    int GlyphWidth = 0, GlyphHeight = 0;   // 0 x 0: no picture
-    int TextWidth = 0, TextHeight = 0;     // 0 x 0: no caption
-    int ArrowWidth = 0;                    // 0: no arrow beside the picture
+    int Width = 0, Height = 0;           // the area inside the border
+    int GlyphWidth = 0, GlyphHeight = 0; // 0 x 0: no picture
+    int TextWidth = 0, TextHeight = 0;   // 0 x 0: no caption
+    int ArrowWidth = 0;                  // 0: no arrow beside the picture
     TButtonLayout Layout = TButtonLayout::blGlyphLeft;
-    int Margin = -1;                       // from the edge; -1 centres
-    int Spacing = 4;                       // picture to caption; -1 spreads
+    int Margin = -1; // from the edge; -1 centres
+    int Spacing = 4; // picture to caption; -1 spreads
 };
 
 struct TButtonPlaces {

@@ -7,15 +7,12 @@ namespace {
 
 int32_t ClampToInt32(int64_t Value)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // The size a row takes across the dock: its bars' frames included.
-int RowSize(int Thickness)
-{
-    return Thickness == 0 ? 0 : Thickness + DockedFrameAcross;
-}
+int RowSize(int Thickness) { return Thickness == 0 ? 0 : Thickness + DockedFrameAcross; }
 
 // A full-size bar keeps its row alone: the other bars of that row and all
 // bars further out move one row out.
@@ -28,8 +25,8 @@ void GiveFullSizeBarsTheirRows(std::vector<TDockBarBox>& Bars, const std::vector
         for (size_t i : Order) {
             if (Bars[i].Row != row || !Bars[i].FullSize)
                 continue;
-            const bool shared = std::any_of(Order.begin(), Order.end(),
-                                            [&](size_t j) { return j != i && Bars[j].Row == row; });
+            const bool shared =
+                std::any_of(Order.begin(), Order.end(), [&](size_t j) { return j != i && Bars[j].Row == row; });
             if (!shared)
                 continue;
             for (size_t j : Order)

@@ -30,9 +30,9 @@ constexpr int MinRowThickness = 8;
 constexpr int DockedFrameAcross = 4;
 
 struct TDockLayout {
-    std::vector<size_t> Order;      // the bars sorted by row, then position
-    std::vector<int> RowThickness;  // contents thickness of each row; 0 when empty
-    int Thickness = 0;              // the rows' total size across the dock
+    std::vector<size_t> Order;     // the bars sorted by row, then position
+    std::vector<int> RowThickness; // contents thickness of each row; 0 when empty
+    int Thickness = 0;             // the rows' total size across the dock
 };
 
 // Lays the bars out on a dock whose client area is AvailableAlong long:

@@ -7,15 +7,9 @@
 
 namespace {
 
-int Right(const TBarRect& R)
-{
-    return R.Left + R.Width;
-}
+int Right(const TBarRect& R) { return R.Left + R.Width; }
 
-int Bottom(const TBarRect& R)
-{
-    return R.Top + R.Height;
-}
+int Bottom(const TBarRect& R) { return R.Top + R.Height; }
 
 bool Intersect(const TBarRect& A, const TBarRect& B)
 {
@@ -53,8 +47,8 @@ int MulDiv(int Number, int Numerator, int Denominator)
 
 TBarRect PlaceOutline(const TDragGrip& Grip, int Px, int Py, TBarSize Size)
 {
-    return {Px - MulDiv(Size.Width - 1, Grip.X, Grip.WidthLess1), Py - MulDiv(Size.Height - 1, Grip.Y, Grip.HeightLess1),
-            Size.Width, Size.Height};
+    return {Px - MulDiv(Size.Width - 1, Grip.X, Grip.WidthLess1),
+            Py - MulDiv(Size.Height - 1, Grip.Y, Grip.HeightLess1), Size.Width, Size.Height};
 }
 
 bool DockCatches(const TDragGrip& Grip, int Px, int Py, TBarRect Dock, bool VerticalDock, const TBarRect& Outline)

@@ -47,7 +47,14 @@ TBarRect NearestWorkArea(const std::vector<TBarRect>& WorkAreas, const TBarRect&
 enum THitCode {
     htNowhere = 0,
     htClient = 1,
-    htLeft = 10, htRight, htTop, htTopLeft, htTopRight, htBottom, htBottomLeft, htBottomRight,
+    htLeft = 10,
+    htRight,
+    htTop,
+    htTopLeft,
+    htTopRight,
+    htBottom,
+    htBottomLeft,
+    htBottomRight,
     htClose = 20,
 };
 

@@ -14,7 +14,8 @@ class TFloatSizing {
 public:
     // ClientSizes: the toolbar's floating size list (one line first);
     // Window: the window's bounds as the resize starts.
-    TFloatSizing(TSizeEdge Edge, const std::vector<TBarSize>& ClientSizes, const TFrameMargins& Frame, const TBarRect& Window);
+    TFloatSizing(TSizeEdge Edge, const std::vector<TBarSize>& ClientSizes, const TFrameMargins& Frame,
+                 const TBarRect& Window);
 
     // The window's bounds for the pointer at (X, Y), in the coordinates of
     // StartRect, the window's bounds as the resize started; Window is the

@@ -6,10 +6,7 @@ namespace {
 constexpr int HandleWidths[2][3] = {{9, 0, 6}, {14, 14, 14}};
 constexpr int GripOffsets[2][3] = {{2, 0, 1}, {3, 0, 5}};
 
-int FloatingFrame(const TFrameOptions& Options)
-{
-    return Options.SizableFrame ? SizingFrameSize : FixedFrameSize;
-}
+int FloatingFrame(const TFrameOptions& Options) { return Options.SizableFrame ? SizingFrameSize : FixedFrameSize; }
 
 } // namespace
 

@@ -31,8 +31,8 @@ struct TFrameOptions {
     bool AllowDrag = true;                      // docked: the dock lets bars be dragged off
     bool CloseButtonWhenDocked = false;
     TDragHandleStyle DragHandleStyle = TDragHandleStyle::dhDouble;
-    bool SizableFrame = true;                   // floating
-    bool ShowCaption = true;                    // floating
+    bool SizableFrame = true; // floating
+    bool ShowCaption = true;  // floating
 };
 
 TFrameMargins FrameMargins(const TFrameOptions& Options);

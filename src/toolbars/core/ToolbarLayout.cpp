@@ -72,8 +72,8 @@ TToolbarLayout LayoutToolbar(std::vector<TToolbarItem>& Items, const TToolbarLay
         extent = std::max(extent, along);
         for (size_t i = start; i < end; ++i) {
             TToolbarItem& item = Items[i];
-            const int length = item.Separator ? (vertical ? item.SizeVert : item.SizeHorz)
-                                              : (vertical ? item.Height : item.Width);
+            const int length =
+                item.Separator ? (vertical ? item.SizeVert : item.SizeHorz) : (vertical ? item.Height : item.Width);
             if (floating && !item.Separator && along + length + m.Right > limit) {
                 along = m.Left;
                 across += thickness;
@@ -81,7 +81,8 @@ TToolbarLayout LayoutToolbar(std::vector<TToolbarItem>& Items, const TToolbarLay
             }
             const int at = static_cast<int>(along);
             if (item.Separator)
-                item.Place = vertical ? TBarRect{across, at, row, item.SizeVert} : TBarRect{at, across, item.SizeHorz, row};
+                item.Place =
+                    vertical ? TBarRect{across, at, row, item.SizeVert} : TBarRect{at, across, item.SizeHorz, row};
             else if (vertical)
                 item.Place = {across + (row - item.Width) / 2, at, item.Width, item.Height};
             else

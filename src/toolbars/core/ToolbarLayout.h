@@ -23,10 +23,10 @@ struct TBarRect {
 // One control taking part in the layout, in layout order.
 struct TToolbarItem {
     bool Separator = false;
-    bool Blank = false;              // a separator that draws no line
-    int Width = 0, Height = 0;       // a control's size
-    int SizeHorz = 6, SizeVert = 6;  // a separator's length along the bar
-    TBarRect Place;                  // result
+    bool Blank = false;             // a separator that draws no line
+    int Width = 0, Height = 0;      // a control's size
+    int SizeHorz = 6, SizeVert = 6; // a separator's length along the bar
+    TBarRect Place;                 // result
 };
 
 // Where a floating toolbar wraps at a separator: a line above the row

@@ -46,8 +46,7 @@ public:
 private:
     void CreateItems();
     // An item that runs Command on the editor, when there is one.
-    QAction* AddCommand(const char* Caption, TShortCut ShortCut,
-                        std::function<void(TEditorPopupClient&)> Command);
+    QAction* AddCommand(const char* Caption, TShortCut ShortCut, std::function<void(TEditorPopupClient&)> Command);
     // Deletes row mark Mark from the caret row when the row has it, else
     // puts it there.
     void ToggleRowMark(TEditorPopupClient& Editor, int Mark);

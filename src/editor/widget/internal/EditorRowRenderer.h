@@ -11,11 +11,11 @@
 class TCanvas;
 
 struct TRowGeometry {
-    int X = 0;        // the x of column 0 of the display text
-    int Y = 0;        // the row's top
-    int Height = 0;   // the height of the row's cells
+    int X = 0;      // the x of column 0 of the display text
+    int Y = 0;      // the row's top
+    int Height = 0; // the height of the row's cells
     int ColWidth = 1;
-    QRect Clip;       // nothing is drawn outside it
+    QRect Clip;                  // nothing is drawn outside it
     TColor Background = clWhite; // the row's fill, behind transparent runs
 };
 

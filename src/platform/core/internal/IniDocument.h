@@ -57,7 +57,7 @@ private:
     enum class LineKind : uint8_t { Other, Header, Key };
     // A line is a range of the file text, or of a text this document wrote.
     struct Line {
-        uint32_t Start = 0, Length = 0; // the whole line with its break
+        uint32_t Start = 0, Length = 0;         // the whole line with its break
         uint32_t NameStart = 0, NameLength = 0; // within the line
         LineKind Kind = LineKind::Other;
         std::shared_ptr<const std::string> Own; // set for written lines

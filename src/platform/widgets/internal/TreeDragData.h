@@ -5,7 +5,6 @@
 #include <QMimeData>
 #include <QPointer>
 
-
 #include "TreeView.h"
 
 class TTreeDragData : public QMimeData {

@@ -43,8 +43,8 @@ private:
     };
     void Tokenize(std::string_view Pattern);
     std::string Expand(std::string_view Pattern, const std::vector<const TREDictionary*>& Dics);
-    void ExpandRun(std::string_view Pattern, size_t First, size_t Last,
-                   const std::vector<const TREDictionary*>& Dics, std::string& Out);
+    void ExpandRun(std::string_view Pattern, size_t First, size_t Last, const std::vector<const TREDictionary*>& Dics,
+                   std::string& Out);
 
     std::string Pattern_;
     std::string Processed_;

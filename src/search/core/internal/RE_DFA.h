@@ -51,8 +51,7 @@ public:
     // overlapping.
     std::span<const TREDfaTransition> Transitions(int State) const
     {
-        return {Transitions_.data() + TransitionStart_[State],
-                TransitionStart_[State + 1] - TransitionStart_[State]};
+        return {Transitions_.data() + TransitionStart_[State], TransitionStart_[State + 1] - TransitionStart_[State]};
     }
     // The state after Code, or kNoState.
     int NextState(int State, uint16_t Code) const { return Next(State, Alphabet_.ClassOf(Code)); }

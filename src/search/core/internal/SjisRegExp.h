@@ -4,8 +4,8 @@
 #pragma once
 
 #include "Classes.h"
-#include "RE_DFA.h"
 #include "REPreProcessor.h"
+#include "RE_DFA.h"
 #include "Strings.h"
 
 #include <memory>

@@ -10,8 +10,8 @@
 enum class TStyledElement { Ank, DBCS, Url, Mail, Comment, FileLink, PageLink };
 
 struct TOptionsWorkState {
-    int ScrollPosition = 0;  // the behaviour page's scroll box
-    bool WordWrap = false;   // the active editor's, as the dialog will leave it
+    int ScrollPosition = 0; // the behaviour page's scroll box
+    bool WordWrap = false;  // the active editor's, as the dialog will leave it
     TColor ZenTabCol{}, HanCol{};
     std::array<TFontStyles, 7> StyleSets{};
     TColor TagColor{}, TagElement{}, TagAttribute{};

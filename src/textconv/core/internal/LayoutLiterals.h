@@ -37,8 +37,8 @@ inline constexpr std::string_view NoSpaceBeforeAlnum = "　、。，゛゜´";
 inline constexpr std::string_view ThinFrame = "┌┐└┘│─";
 inline constexpr std::string_view HeavyFrame = "┏┓┗┛┃━";
 
-inline constexpr std::array All = {NotAtLineEnd, MayHang, HalfWidthClosers, HalfWidthOpeners, ZenSpace,
-                                   KagiOpen, KagiClose, ParagraphMarks, ParagraphHeads, NoSpaceAfterAlnum,
+inline constexpr std::array All = {NotAtLineEnd,       MayHang,   HalfWidthClosers, HalfWidthOpeners, ZenSpace,
+                                   KagiOpen,           KagiClose, ParagraphMarks,   ParagraphHeads,   NoSpaceAfterAlnum,
                                    NoSpaceBeforeAlnum, ThinFrame, HeavyFrame};
 
 } // namespace textconv::layout_literals

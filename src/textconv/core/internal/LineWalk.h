@@ -17,7 +17,10 @@ inline size_t LineBreakAt(std::string_view Text, size_t Pos)
     return Pos + 1 < Text.size() && Text[Pos + 1] == '\n' ? 2 : 1;
 }
 
-inline bool EndsWithLineBreak(std::string_view Text) { return !Text.empty() && (Text.back() == '\r' || Text.ends_with("\r\n")); }
+inline bool EndsWithLineBreak(std::string_view Text)
+{
+    return !Text.empty() && (Text.back() == '\r' || Text.ends_with("\r\n"));
+}
 
 // Calls Fn(Line, Break) for every line of Text: the line without its line
 // break, and the break (CR LF, a lone CR, or empty for a last line without

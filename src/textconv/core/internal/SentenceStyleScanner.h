@@ -22,9 +22,9 @@ constexpr uint16_t kLineEnd = 0x0D0A;
 
 // One tail of a hiragana run, as a policy judges it.
 struct Candidate {
-    std::string_view Stem; // the tail, whole or without its particle group (Shift-JIS)
-    uint16_t Before = 0;    // the character just before the tail, or kLineEnd
-    uint16_t TwoBefore = 0; // the character before that; 0 when there is none
+    std::string_view Stem;   // the tail, whole or without its particle group (Shift-JIS)
+    uint16_t Before = 0;     // the character just before the tail, or kLineEnd
+    uint16_t TwoBefore = 0;  // the character before that; 0 when there is none
     uint16_t Terminator = 0; // the terminator after the run, or kLineEnd
 };
 

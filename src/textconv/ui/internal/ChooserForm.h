@@ -18,8 +18,8 @@ class TChooserForm : public QDialog {
 public:
     // The captions are UTF-8, laid out down Columns columns; Choice is the
     // remembered index, read on opening and written by OK.
-    TChooserForm(QWidget* Parent, const char* Caption, const char* GroupCaption,
-                 std::span<const char* const> Captions, int Columns, int32_t& Choice);
+    TChooserForm(QWidget* Parent, const char* Caption, const char* GroupCaption, std::span<const char* const> Captions,
+                 int Columns, int32_t& Choice);
 
     QGroupBox* GroupBox = nullptr;
     QButtonGroup* RadioGroup1 = nullptr;
