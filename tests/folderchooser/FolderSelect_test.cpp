@@ -46,14 +46,6 @@ protected:
         QTest::keyClick(Target, static_cast<Qt::Key>(Key), Modifiers);
         return Form.isVisible() ? mrNone : Form.result();
     }
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const TDialogQuestion& question : Dialogs.Questions())
-            if (question.Kind == TDialogKind::Message)
-                texts.push_back(question.Text);
-        return texts;
-    }
 
     TTempNamespace Temp;
     std::string T;
@@ -133,9 +125,9 @@ TEST_F(FolderDialog, MakesANewFolderBesideTheSelectedOne)
         for (const auto& c : cases) {
             Form.ShellTreeView1->SelectPath(c.Selected);
             Form.EdMakeDir->setText(QString::fromStdString(c.Name));
-            const size_t asked = Messages().size();
+            const size_t asked = Dialogs.MessageTexts().size();
             Form.sbMakeDir->click();
-            const std::vector<std::string> messages = Messages();
+            const std::vector<std::string> messages = Dialogs.MessageTexts();
             EXPECT_EQ(messages.size() > asked ? messages.back() : std::string(), c.Message) << c.Name;
         }
         EXPECT_TRUE(fs::is_directory(T + "/a/new"));
@@ -144,7 +136,7 @@ TEST_F(FolderDialog, MakesANewFolderBesideTheSelectedOne)
         Form.FolderPath = T + "/file/x";
         Form.EdMakeDir->setText("y");
         Form.sbMakeDir->click();
-        EXPECT_EQ(Messages().back(), "フォルダーの作成に失敗しました。");
+        EXPECT_EQ(Dialogs.MessageTexts().back(), "フォルダーの作成に失敗しました。");
         Form.ShellTreeView1->SelectPath(T + "/a/b");
         Form.EdMakeDir->setText("made");
         Form.sbMakeDir->click();
@@ -165,21 +157,21 @@ TEST_F(FolderDialog, CtrlShiftDeleteEmptiesTheFolderOfFilesAfterYes)
              {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
               Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier})
             Press(Form, Form.ShellTreeView1, Qt::Key_Delete, modifiers);
-        EXPECT_TRUE(Messages().empty());
+        EXPECT_TRUE(Dialogs.MessageTexts().empty());
         // Unscripted, the question gets No.
         Press(Form, Form.ShellTreeView1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(Messages(),
+        EXPECT_EQ(Dialogs.MessageTexts(),
                   std::vector<std::string>{"指定したフォルダー下のファイルをすべて削除します。実行ますか？"});
         EXPECT_TRUE(fs::exists(d + "/a.txt"));
         EXPECT_EQ(Form.FileListBoxEx1->count(), 1);
         Dialogs.Answer(mrYes);
         Dialogs.Answer(mrOk);
         Press(Form, Form.FileListBoxEx1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(Messages().back(), "3個のファイルを削除しました。");
+        EXPECT_EQ(Dialogs.MessageTexts().back(), "3個のファイルを削除しました。");
         EXPECT_EQ(Form.FileListBoxEx1->count(), 0);
         Dialogs.Answer(mrYes);
         Press(Form, Form.FileListBoxEx1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(Messages().back(), "削除したファイルはありません。");
+        EXPECT_EQ(Dialogs.MessageTexts().back(), "削除したファイルはありません。");
         return mrCancel;
     });
 }
@@ -192,7 +184,7 @@ TEST_F(FolderDialog, RefusesAFolderShiftJisCannotNameAndKeepsTheDialogOpen)
                          Form.ShellTreeView1->SelectPath(T + "/caf\xC3\xA9");
                          Form.OkButton->click();
                          EXPECT_TRUE(Form.isVisible());
-                         EXPECT_EQ(Messages().back(), T + "/café-->フォルダー名が不正です。");
+                         EXPECT_EQ(Dialogs.MessageTexts().back(), T + "/café-->フォルダー名が不正です。");
                          Form.ShellTreeView1->SelectPath(T + "/a");
                          Form.OkButton->click();
                          return Form.result();
@@ -214,9 +206,9 @@ TEST_F(FolderDialog, RefusesEveryDropOntoTheTree)
         QApplication::sendEvent(tree.viewport(), &move);
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(tree.viewport(), &drop);
-        EXPECT_TRUE(Messages().empty()); // told only after the drop returned
+        EXPECT_TRUE(Dialogs.MessageTexts().empty()); // told only after the drop returned
         QApplication::processEvents();
-        EXPECT_EQ(Messages(), std::vector<std::string>{"フォルダーの移動はできません！"});
+        EXPECT_EQ(Dialogs.MessageTexts(), std::vector<std::string>{"フォルダーの移動はできません！"});
         EXPECT_FALSE(fs::exists(T + "/a/dropped.txt"));
         return mrCancel;
     });

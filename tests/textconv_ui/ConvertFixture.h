@@ -36,14 +36,4 @@ protected:
         .DeleteText = [](const std::string& Source, const std::string& Find,
                          std::string& Result) { return DeleteText(Source, Find, Result, soMatchCase); },
     }};
-
-    // The texts of the message boxes asked so far (UTF-8).
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const TDialogQuestion& question : Dialogs.Questions())
-            if (question.Kind == TDialogKind::Message)
-                texts.push_back(question.Text);
-        return texts;
-    }
 };

@@ -32,8 +32,8 @@ TEST_F(QuestionCommands, StringDeletionTellsTheCountOrThatNothingWasFound)
         Dialogs.AnswerText(c.Typed);
         Runner.pEdSpecifiedStrDelClick();
         EXPECT_EQ(Editor.Selected, Sjis(c.Result));
-        EXPECT_EQ(Messages().size(), static_cast<size_t>(&c - cases + 1));
-        EXPECT_EQ(Messages().back(), c.Told);
+        EXPECT_EQ(Dialogs.MessageTexts().size(), static_cast<size_t>(&c - cases + 1));
+        EXPECT_EQ(Dialogs.MessageTexts().back(), c.Told);
         EXPECT_EQ(SettingsVars.AllDelStr, Sjis(c.Typed));
     }
 }
@@ -48,7 +48,7 @@ TEST_F(QuestionCommands, CancelledDeletionsChangeNothing)
     Runner.pEdTopStrDelClick();
     EXPECT_EQ(Editor.Selected, "keep this");
     EXPECT_EQ(SettingsVars.AllDelStr, "keep");
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Dialogs.MessageTexts().empty());
 }
 
 TEST_F(QuestionCommands, LeadingCharacterDeletionCountIsKept)
@@ -74,7 +74,7 @@ TEST_F(QuestionCommands, UnbalancedKakkoAreToldAndNothingConverts)
     Dialogs.Answer(mrYes);
     Runner.pEdDesuToDaClick();
     EXPECT_EQ(Editor.Selected, text);
-    EXPECT_EQ(Messages().back(), "「 = 1\r\n\r\n」 = 0\r\n\r\n「 」の数が一致しないので処理できません。");
+    EXPECT_EQ(Dialogs.MessageTexts().back(), "「 = 1\r\n\r\n」 = 0\r\n\r\n「 」の数が一致しないので処理できません。");
 }
 
 TEST_F(QuestionCommands, SortUsesTheColumnAndDirectionChosen)

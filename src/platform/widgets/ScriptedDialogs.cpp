@@ -104,3 +104,12 @@ TDialogAnswer TScriptedDialogs::DefaultAnswer(const TDialogQuestion& Question)
             return {.Result = ModalResultOf(button)};
     return {.Result = mrOk};
 }
+
+std::vector<std::string> TScriptedDialogs::MessageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const TDialogQuestion& question : Questions_)
+        if (question.Kind == TDialogKind::Message)
+            texts.push_back(question.Text);
+    return texts;
+}

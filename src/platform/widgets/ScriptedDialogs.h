@@ -44,6 +44,8 @@ public:
     void AnswerForm(std::function<TModalResult(QDialog&)> Fill);
 
     const std::vector<TDialogQuestion>& Questions() const { return Questions_; }
+    // The texts of the message boxes asked so far (UTF-8), oldest first.
+    std::vector<std::string> MessageTexts() const;
     size_t PendingAnswers() const { return Script_.size(); }
 
     TDialogAnswer Ask(const TDialogQuestion& Question) override;
