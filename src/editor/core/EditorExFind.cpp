@@ -89,6 +89,13 @@ void TEditorExFinder::Prepare()
         throw *Failure_;
 }
 
+std::string TEditorExFinder::RequiredLiteral()
+{
+    if (!Prepared())
+        return {};
+    return Options_.Contains(soRegexp) ? AWKStr_.RequiredLiteral() : PlainPattern_;
+}
+
 void TEditorExFinder::CompileRegExp()
 {
     const bool fuzzy = Options_.Contains(soFuzzy);

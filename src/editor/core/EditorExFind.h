@@ -75,6 +75,14 @@ public:
     // hit of the lines before.
     std::optional<TFoundHit> FindPrevious(const TEditorScreenStrings& Rows, int Row, int Offset);
 
+    // Whether the find string compiles (a plain one always does).
+    bool Compiles() { return Prepared(); }
+    // A run of characters every hit holds, as searched (folded without
+    // soMatchCase): the plain pattern itself, or a regular expression's
+    // required run; empty when none is certain or the pattern does not
+    // compile.
+    std::string RequiredLiteral();
+
     // The regular-expression object and its pattern cache.
     const TAWKStrEx& AWKStr() const { return AWKStr_; }
 

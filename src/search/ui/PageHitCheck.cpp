@@ -15,17 +15,7 @@ TPageHitCheck::TPageHitCheck(const std::string& FindString, TExSearchOptions Opt
     Finder_.SetExSearchOptions(Options);
     Plain_ = !Finder_.ExSearchOptions().Contains(TExSearchOption::soRegexp);
     Fold_ = !Finder_.ExSearchOptions().Contains(TExSearchOption::soMatchCase);
-    if (Plain_) {
-        if (Fold_)
-            FoldTextInto(FindString, Literal_);
-        else
-            Literal_ = FindString;
-    } else {
-        // Compiles the pattern as the editor does (folded unless case
-        // matters); one that does not compile has no hits and no literal.
-        Finder_.PaintLineHits({}, Hits_);
-        Literal_ = Finder_.AWKStr().RequiredLiteral();
-    }
+    Literal_ = Finder_.RequiredLiteral();
     if (!Fold_ || Literal_.empty())
         return;
     // The first character is a capital form (or folds to nothing else);
@@ -117,11 +107,5 @@ bool FindPatternCompiles(const std::string& Pattern, TExSearchOptions Options)
     TEditorExFinder finder;
     finder.SetFindString(Pattern);
     finder.SetExSearchOptions(Options);
-    TFindHits hits;
-    try {
-        finder.LineHits({}, hits);
-    } catch (const ERegExpParser&) {
-        return false;
-    }
-    return true;
+    return finder.Compiles();
 }
