@@ -85,24 +85,24 @@ void TShellComboList::MergeChildren(int Index)
         } else if (order == 1) {
             Insert(position++, std::move(entries[next++]), parentAbsolute, false);
         } else {
-            const int end = EndOfDescendants(position);
-            if (ItemIndex_ >= position && ItemIndex_ < end)
-                ItemIndex_ = Index;
-            else if (ItemIndex_ >= end)
-                ItemIndex_ -= end - position;
-            Items_.erase(Items_.begin() + position, Items_.begin() + end);
+            EraseVanished(position, Index);
         }
     }
     for (; next < entries.size(); ++next)
         Insert(position++, std::move(entries[next]), parentAbsolute, false);
-    while (atChild()) {
-        const int end = EndOfDescendants(position);
-        if (ItemIndex_ >= position && ItemIndex_ < end)
-            ItemIndex_ = Index;
-        else if (ItemIndex_ >= end)
-            ItemIndex_ -= end - position;
-        Items_.erase(Items_.begin() + position, Items_.begin() + end);
-    }
+    while (atChild())
+        EraseVanished(position, Index);
+}
+
+// A shown item that goes leaves its parent shown.
+void TShellComboList::EraseVanished(int Position, int Parent)
+{
+    const int end = EndOfDescendants(Position);
+    if (ItemIndex_ >= Position && ItemIndex_ < end)
+        ItemIndex_ = Parent;
+    else if (ItemIndex_ >= end)
+        ItemIndex_ -= end - Position;
+    Items_.erase(Items_.begin() + Position, Items_.begin() + end);
 }
 
 int TShellComboList::FindItem(const TItemIDList& Absolute)

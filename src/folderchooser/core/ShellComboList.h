@@ -50,6 +50,9 @@ private:
     // One past the item's last descendant.
     int EndOfDescendants(int Index) const;
     void MergeChildren(int Index);
+    // Erases the item at Position, which has vanished from Parent, with
+    // its descendants.
+    void EraseVanished(int Position, int Parent);
     void Insert(int Position, TItemIDList Relative, const TItemIDList& ParentAbsolute, bool Temporary);
     void EraseTemporaries(int From, int To);
 
