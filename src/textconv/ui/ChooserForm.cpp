@@ -38,10 +38,7 @@ TChooserForm::TChooserForm(QWidget* Parent, const char* Caption, const char* Gro
     buttons->addWidget(CancelButton);
     layout->addLayout(buttons);
 
-    connect(OKButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OKButtonClick(); }); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    new TDialogKeys(
-        *this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
+    ConnectOkCancel(*this, *OKButton, *CancelButton, [this] { OKButtonClick(); });
     SetItemIndex(Choice_);
 }
 

@@ -1,7 +1,9 @@
 #include "DialogKeys.h"
 
+#include "DialogHook.h"
 #include "ExceptionHandler.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QKeyEvent>
 
@@ -28,4 +30,12 @@ bool TDialogKeys::eventFilter(QObject*, QEvent* Event)
     }
     CatchExceptions([&] { (escape ? Escape_ : Enter_)(); });
     return true;
+}
+
+void ConnectOkCancel(QDialog& Dialog, QAbstractButton& Ok, QAbstractButton& Cancel, std::function<void()> Confirm)
+{
+    QObject::connect(&Ok, &QAbstractButton::clicked, &Dialog, [Confirm] { CatchExceptions(Confirm); });
+    QObject::connect(&Cancel, &QAbstractButton::clicked, &Dialog, [&Dialog] { Dialog.done(mrCancel); });
+    new TDialogKeys(
+        Dialog, [&Dialog] { Dialog.done(mrCancel); }, std::move(Confirm));
 }

@@ -114,10 +114,7 @@ TSeikeiForm::TSeikeiForm(QWidget* Parent) : QDialog(Parent)
 
     connect(RadioGroup1, &QButtonGroup::idClicked, this, [this] { CatchExceptions([this] { RadioGroup1Click(); }); });
     connect(CheckMaxStr, &QCheckBox::clicked, this, [this] { CatchExceptions([this] { CheckMaxStrClick(); }); });
-    connect(OKButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OKButtonClick(); }); });
-    connect(CanButton, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    new TDialogKeys(
-        *this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
+    ConnectOkCancel(*this, *OKButton, *CanButton, [this] { OKButtonClick(); });
 }
 
 void TSeikeiForm::SetItemIndex(int Index)

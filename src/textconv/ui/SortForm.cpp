@@ -49,10 +49,7 @@ TSortForm::TSortForm(QWidget* Parent) : QDialog(Parent)
     buttons->addWidget(CancelButton);
     layout->addLayout(buttons);
 
-    connect(OKButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OKButtonClick(); }); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    new TDialogKeys(
-        *this, [this] { done(mrCancel); }, [this] { OKButtonClick(); });
+    ConnectOkCancel(*this, *OKButton, *CancelButton, [this] { OKButtonClick(); });
 }
 
 void TSortForm::OKButtonClick()

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 
+class QAbstractButton;
 class QDialog;
 
 class TDialogKeys : public QObject {
@@ -19,3 +20,7 @@ private:
     std::function<void()> Escape_;
     std::function<void()> Enter_;
 };
+
+// The OK and Cancel buttons of a conversion dialog: OK and Enter run
+// Confirm, Cancel and Escape close the dialog with mrCancel.
+void ConnectOkCancel(QDialog& Dialog, QAbstractButton& Ok, QAbstractButton& Cancel, std::function<void()> Confirm);
