@@ -4,10 +4,8 @@
 // followed by its repaint, in a 1280 x 960 window; against QPlainTextEdit
 // of the same size typing into the same text. The counters give the median
 // and the 99th percentile of one key press in milliseconds.
-#include "Application.h"
 #include "Cp932.h"
 #include "EditorEx.h"
-#include "EditorLibrary.h"
 #include "Instances.h"
 #include "KeyTiming.h"
 #include "Main.h"
@@ -113,14 +111,3 @@ BENCHMARK(PageGlueTyping)->Iterations(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainTextEditTyping)->Iterations(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
-    StartEditorLibrary();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

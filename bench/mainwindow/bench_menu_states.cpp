@@ -6,9 +6,7 @@
 // pressed in the page editor, recomputing its menu's states before its
 // item runs, against a QAction shortcut of a QPlainTextEdit pressed the
 // same way. Counters in microseconds per operation.
-#include "Application.h"
 #include "EditorEx.h"
-#include "EditorLibrary.h"
 #include "Instances.h"
 #include "Main.h"
 
@@ -127,14 +125,3 @@ BENCHMARK(ShortcutDispatch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(QtShortcutDispatch)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
-    StartEditorLibrary();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,8 +2,6 @@
 // 10,000-page document (every page carrying a sub-icon, so the finder
 // lists them all), each with the repaint that follows, against filling a
 // QTreeWidget with the same titles in the same run.
-#include "Application.h"
-#include "EditorLibrary.h"
 #include "FindIconForm.h"
 #include "Instances.h"
 #include "Main.h"
@@ -105,14 +103,3 @@ BENCHMARK(RefreshSubIconFinder)->Iterations(30)->Unit(benchmark::kMillisecond);
 BENCHMARK(FillQTreeWidget)->Iterations(30)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
-    StartEditorLibrary();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
