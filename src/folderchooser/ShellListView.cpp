@@ -14,7 +14,13 @@
 #include <QHeaderView>
 
 TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
-    : QTreeView(Parent), List_(new TShellFileList(Namespace ? *Namespace : DefaultShellNamespace(), this))
+    : QTreeView(Parent), List_(new TShellFileList(Namespace ? *Namespace : DefaultShellNamespace(), this)),
+      NamesWatcher_(
+          {}, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME,
+          [this](TShFilesWatcher* Sender, const std::string&) { CatchExceptions([&] { FilesChanged(Sender); }); }),
+      DataWatcher_(
+          {}, FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE,
+          [this](TShFilesWatcher* Sender, const std::string&) { CatchExceptions([&] { FilesChanged(Sender); }); })
 {
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -25,8 +31,6 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
     setEditTriggers(QAbstractItemView::EditKeyPressed);
-    connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this,
-            [this] { CatchExceptions([&] { FolderChanged(); }); });
     connect(this, &QAbstractItemView::activated, this,
             [this](const QModelIndex& Index) { CatchExceptions([&] { OpenRow(Index.row()); }); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -42,11 +46,9 @@ void TShellListView::ShowFolder(const TItemIDList& Absolute)
     const bool hadPath = List_->columnCount() > 1;
     if (hadPath)
         ReportState_ = header()->saveState();
+    StopWatching();
     List_->ShowFolder(Absolute);
-    if (!Watcher_.directories().isEmpty())
-        Watcher_.removePaths(Watcher_.directories());
-    if (const QString path = QFile::decodeName(QByteArray::fromStdString(List_->FolderPath())); !path.isEmpty())
-        Watcher_.addPath(path);
+    StartWatching();
     if (!List_->HasPath()) {
         header()->resizeSection(0, width() / 2);
     } else if (!hadPath) {
@@ -121,13 +123,31 @@ void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
     });
 }
 
-void TShellListView::FolderChanged()
+void TShellListView::StartWatching()
+{
+    NamesWatcher_.SetFolder(List_->FolderPath());
+    DataWatcher_.SetFolder(List_->FolderPath());
+}
+
+void TShellListView::StopWatching()
+{
+    NamesWatcher_.SetFolder({});
+    DataWatcher_.SetFolder({});
+}
+
+void TShellListView::FilesChanged(TShFilesWatcher* Sender)
 {
     const std::string path = List_->FolderPath();
     struct stat st;
-    if (path.empty() || stat(path.c_str(), &st) == 0) {
-        List_->Fill();
+    if (!path.empty() && stat(path.c_str(), &st) != 0) {
+        ShowFolder(Tree_ ? Tree_->SelectedIDList() : TItemIDList::Desktop());
         return;
     }
-    ShowFolder(Tree_ ? Tree_->SelectedIDList() : TItemIDList::Desktop());
+    if (Sender == &NamesWatcher_) {
+        StopWatching();
+        List_->Fill();
+        StartWatching();
+    } else {
+        List_->ReadFindData();
+    }
 }

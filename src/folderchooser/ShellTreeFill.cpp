@@ -1,5 +1,6 @@
 // Listing a folder's sub-folders and merging them into the tree's nodes,
 // and finding nodes by their lists.
+#include "ShellComboBox.h"
 #include "ShellNamespace.h"
 #include "ShellTreeModel.h"
 #include "ShellTreeView.h"
@@ -118,17 +119,33 @@ void TShellTreeView::FillChildren(TShellTreeNode* Node)
     RemoveChildren(Node, position, static_cast<int>(Node->Children.size()) - position);
 }
 
+namespace {
+
+// Whether Node is one of Parent's children Position..Position+Count-1 or
+// below one of them.
+bool IsAmong(const TShellTreeNode* Node, const TShellTreeNode* Parent, int Position, int Count)
+{
+    while (Node && Node->Parent != Parent)
+        Node = Node->Parent;
+    return Node && Node->Row >= Position && Node->Row < Position + Count;
+}
+
+} // namespace
+
 void TShellTreeView::RemoveChildren(TShellTreeNode* Node, int Position, int Count)
 {
+    if (Count <= 0)
+        return;
     // A selection inside the nodes that go moves to their parent first, so
     // that it never lands on a neighbour on its way.
-    if (TShellTreeNode* selected = Selected(); selected && Count > 0) {
-        const TShellTreeNode* child = selected;
-        while (child && child->Parent != Node)
-            child = child->Parent;
-        if (child && child->Row >= Position && child->Row < Position + Count)
-            Select(Node);
-    }
+    if (IsAmong(Selected(), Node, Position, Count))
+        Select(Node);
+    // A press or a drag over a node that goes (its volume was unmounted,
+    // say) goes on without a node.
+    if (IsAmong(DropHighlighted_, Node, Position, Count))
+        SetDropHighlighted(nullptr);
+    if (IsAmong(HoverNode_, Node, Position, Count))
+        HoverNode_ = nullptr;
     Model_->RemoveChildren(Node, Position, Count);
 }
 
@@ -199,6 +216,10 @@ TShellTreeNode* TShellTreeView::FindNode(const TItemIDList& List)
         }
         TShellTreeNode* child = FindChild(node, id);
         if (!child && !filled) {
+            // A folder made since the node was listed: the combo's listing
+            // is as old.
+            if (ShellComboBox_)
+                ShellComboBox_->FillItems();
             FillChildren(node);
             child = FindChild(node, id);
         }

@@ -64,8 +64,21 @@ TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)
     ASSERT_EQ(view.FileList().Count(), 1);
     WriteRaw(docs + "/../new.txt", "");
     EXPECT_TRUE(SpinUntil([&] { return view.FileList().Count() == 2; }));
+    // A file grows: its row is read again.
+    WriteRaw(docs + "/../new.txt", std::string(5000, 'x'));
+    EXPECT_TRUE(SpinUntil([&] { return view.FileList().Item(1).Size == 5000; }));
     view.OpenRow(0); // "sub"
     EXPECT_EQ(tree.SelectedPath(), docs);
+
+    // A folder renamed in the tree, selected or not: the list shows it
+    // under its new name.
+    TItemIDList subList;
+    ns->PathToIDList(docs, subList);
+    tree.SelectPath(temp.Root + "/home/Desktop");
+    EXPECT_TRUE(tree.Rename(tree.FindNode(subList), "renamed"));
+    std::string shown;
+    ns->IDListToPath(view.FileList().FolderIDList(), shown);
+    EXPECT_EQ(shown, temp.Root + "/home/Desktop/docs/renamed");
 }
 
 TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)

@@ -72,6 +72,14 @@ void TShellFileList::Fill()
     endResetModel();
 }
 
+void TShellFileList::ReadFindData()
+{
+    for (TShellFileItem& item : Items_)
+        item.ReadFindData();
+    if (!Items_.empty())
+        emit dataChanged(index(0, 0), index(Count() - 1, ColumnCount - 1));
+}
+
 void TShellFileList::ColumnClick(int Column)
 {
     if (Column < 0 || Column >= ColumnCount)

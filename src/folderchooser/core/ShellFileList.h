@@ -45,6 +45,8 @@ public:
     void ShowFolder(const TItemIDList& Absolute);
     // Lists the shown folder again.
     void Fill();
+    // Reads every row's size, time and mode again.
+    void ReadFindData();
     const TItemIDList& FolderIDList() const { return FolderList_; }
     // The shown folder's path; "" for none.
     std::string FolderPath() const { return Folder_ ? Folder_->Path() : std::string(); }

@@ -5,10 +5,10 @@
 // with a path the five columns return with their last widths and order.
 #pragma once
 
+#include "ShFilesWatcher.h"
 #include "ShellFileList.h"
 
 #include <QByteArray>
-#include <QFileSystemWatcher>
 #include <QTreeView>
 #include <functional>
 
@@ -38,18 +38,25 @@ public:
     // Opens a row: a folder is shown, a file handed to its program.
     void OpenRow(int Row);
 
+    // The shown folder is watched between these (the tree stops it while
+    // it renames a folder).
+    void StartWatching();
+    void StopWatching();
+
 protected:
     void keyboardSearch(const QString& Search) override;
     void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
-    // The shown folder changed on disk: listed again, or, when it is gone,
+    // The shown folder changed on disk: listed again (its names changed)
+    // or its rows read again (sizes, times, modes), or, when it is gone,
     // the tree's selection is shown instead.
-    void FolderChanged();
+    void FilesChanged(TShFilesWatcher* Sender);
 
     TShellFileList* List_;
     TShellTreeView* Tree_ = nullptr;
-    QFileSystemWatcher Watcher_;
+    TShFilesWatcher NamesWatcher_;
+    TShFilesWatcher DataWatcher_;
     TShellPopupMenu* ShellPopupMenu_ = nullptr;
     // The report's header as it was in the last folder with a path.
     QByteArray ReportState_;
