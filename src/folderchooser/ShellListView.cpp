@@ -1,10 +1,13 @@
 #include "ShellListView.h"
 
 #include "ExceptionHandler.h"
+#include "ShellDrop.h"
 #include "ShellNamespace.h"
 #include "ShellPopupMenu.h"
 #include "ShellTreeView.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFile>
@@ -31,6 +34,24 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
     setEditTriggers(QAbstractItemView::EditKeyPressed);
+    List_->OnFilter = [this](const TShellFileItem& Item, bool& Accept) {
+        if (OnShFilter)
+            OnShFilter(this, Item, Accept);
+    };
+    const auto listChanged = [this] {
+        CatchExceptions([&] {
+            if (OnShListChange)
+                OnShListChange(this, *List_);
+        });
+    };
+    connect(List_, &QAbstractItemModel::modelReset, this, listChanged);
+    connect(List_, &QAbstractItemModel::rowsRemoved, this, listChanged);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        CatchExceptions([&] {
+            if (OnShClipboard)
+                OnShClipboard(this, OffersShellItems(QApplication::clipboard()->mimeData()));
+        });
+    });
     connect(this, &QAbstractItemView::activated, this,
             [this](const QModelIndex& Index) { CatchExceptions([&] { OpenRow(Index.row()); }); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -106,21 +127,57 @@ void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
         const QModelIndex at = indexAt(Event->pos());
         if (!ShellPopupMenu_ || !at.isValid())
             return;
-        std::vector<std::string> paths;
+        std::vector<int> rows;
         for (const QModelIndex& index : selectionModel()->selectedRows())
-            paths.push_back(List_->Item(index.row()).Path);
-        if (paths.empty())
-            paths.push_back(List_->Item(at.row()).Path);
+            rows.push_back(index.row());
+        if (rows.empty())
+            rows.push_back(at.row());
+        TShellIDList items(List_->Namespace(), List_->FolderIDList(), {});
+        for (int row : rows)
+            items.Add(List_->Item(row).Relative);
         const QModelIndex current = currentIndex();
-        switch (ShellPopupMenu_->ShellPopup(paths, Event->globalPos())) {
+        StopWatching();
+        switch (ShellPopupMenu_->ShellPopup(items, Event->globalPos())) {
         case scCreateLink:
-        case scDelete: // the rows of what went to the trash go
-            List_->Fill();
+            if (List_->HasPath())
+                List_->Fill();
             break;
+        case scDelete: {
+            // What went to the trash leaves the list, and the tree.
+            struct stat st;
+            if (stat(List_->Item(rows.front()).Path.c_str(), &st) == 0)
+                break;
+            clearSelection();
+            List_->RemoveRows(rows);
+            if (Tree_)
+                Tree_->RefreshNodes();
+            break;
+        }
         case scRename: edit(current.isValid() ? current.siblingAtColumn(0) : at.siblingAtColumn(0)); break;
         default: break;
         }
+        StartWatching();
     });
+}
+
+void TShellListView::SetIncludeHidden(bool Value)
+{
+    if (Value == IncludeHidden())
+        return;
+    List_->SetIncludeHidden(Value);
+    if (Tree_)
+        Tree_->SetIncludeHidden(Value);
+    List_->Fill();
+}
+
+void TShellListView::SetShVirtuaItems(TShVirtuaItems Value)
+{
+    if (Value == ShVirtuaItems())
+        return;
+    List_->SetShVirtuaItems(Value);
+    if (Tree_)
+        Tree_->SetShVirtuaItems(Value);
+    List_->Fill();
 }
 
 void TShellListView::StartWatching()

@@ -17,30 +17,12 @@ std::vector<TItemIDList> TShellTreeView::EnumSubFolders(const std::shared_ptr<co
         const TShItemIDType parentType = level == 1 ? Parent.ItemType() : itUnknown;
         std::erase_if(children, [&](const TItemIDList& Child) {
             TShellFolderItem item(Namespace_, Child, ConcatIDLists(Parent.AbsoluteIDList(), Child), Folder);
-            return !Listed(item, level, parentType);
+            return !IsListedChild(item, level, parentType, ShVirtuaItems_);
         });
     }
     std::sort(children.begin(), children.end(),
               [&](const TItemIDList& A, const TItemIDList& B) { return Folder->CompareIDs(A, B) < 0; });
     return children;
-}
-
-bool TShellTreeView::Listed(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType) const
-{
-    const auto shown = [&](TShItemIDType Type) { return (ShVirtuaItems_ & VirtuaItem(Type)) != 0; };
-    if (ParentLevel == 0) {
-        switch (const TShItemIDType type = Item.ItemType()) {
-        case itBitBucket:
-        case itNetWork: return shown(type);
-        case itVirtual: return false;
-        default: return true;
-        }
-    }
-    if (ParentLevel == 1 && ParentType == itMyComputer)
-        return Item.ItemType() != itVirtual || shown(itVirtual);
-    if (ParentLevel == 1 && ParentType == itNetWork)
-        return shown(itNetWork);
-    return true;
 }
 
 std::unique_ptr<TShellTreeNode> TShellTreeView::MakeNode(std::unique_ptr<TShellFolderItem> Item, TChildProber* Prober)

@@ -146,7 +146,7 @@ void TShellTreeView::dragEnterEvent(QDragEnterEvent* Event)
             return Event->ignore();
         bool accept = true;
         if (OnShDragEnter)
-            OnShDragEnter(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, accept);
+            OnShDragEnter(this, TShellDragObject::Of(*Event, Event->position().toPoint()), accept);
         if (!accept)
             return Event->ignore();
         MouseState_ = TMouseState::Dragging;
@@ -169,7 +169,7 @@ void TShellTreeView::dragMoveEvent(QDragMoveEvent* Event)
         else
             Event->ignore();
         if (node && OnShDragOver)
-            OnShDragOver(this, {Event->mimeData(), Event->modifiers(), HoverPos_}, node);
+            OnShDragOver(this, TShellDragObject::Of(*Event, HoverPos_), node);
     });
 }
 
@@ -226,8 +226,7 @@ void TShellTreeView::dropEvent(QDropEvent* Event)
         MouseState_ = TMouseState::Idle;
         bool defaultAction = true;
         if (node && OnShDragDrop)
-            OnShDragDrop(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, node,
-                         defaultAction);
+            OnShDragDrop(this, TShellDragObject::Of(*Event, Event->position().toPoint()), node, defaultAction);
         if (!defaultAction || !node || !DropInto(*node->Item, *Event->mimeData(), Event->dropAction())) {
             Event->setDropAction(Qt::IgnoreAction);
             return Event->accept();
@@ -245,7 +244,8 @@ void TShellTreeView::ContextPopup(TShellTreeNode* Node, const QPoint& GlobalPos)
 {
     StopWatching();
     TShellTreeNode* parent = Node == Selected() ? Node->Parent : nullptr;
-    const int command = ShellPopupMenu_->ShellPopup({Node->Item->Path()}, GlobalPos);
+    const int command =
+        ShellPopupMenu_->ShellPopup(TShellIDList::OfItem(Namespace_, Node->Item->AbsoluteIDList()), GlobalPos);
     MouseState_ = TMouseState::Idle;
     // The node stays marked while the menu is up: a refresh meanwhile that
     // took it away unmarked it, and nothing is left to act on.
@@ -338,6 +338,8 @@ void TShellTreeView::SetShellListView(TShellListView* List)
     ShellListView_ = List;
     if (List) {
         List->SetShellTreeView(this);
+        List->SetIncludeHidden(IncludeHidden_);
+        List->SetShVirtuaItems(ShVirtuaItems_);
         FollowSelection(false);
     }
 }

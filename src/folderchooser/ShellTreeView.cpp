@@ -1,6 +1,7 @@
 #include "ShellTreeView.h"
 
 #include "ExceptionHandler.h"
+#include "ShellListView.h"
 #include "ShellNamespace.h"
 #include "ShellTreeModel.h"
 #include "SystemImageList.h"
@@ -110,6 +111,8 @@ void TShellTreeView::SetIncludeHidden(bool Value)
     if (Value == IncludeHidden_)
         return;
     IncludeHidden_ = Value;
+    if (ShellListView_)
+        ShellListView_->SetIncludeHidden(Value);
     RefreshWithLinks();
 }
 
@@ -118,6 +121,8 @@ void TShellTreeView::SetShVirtuaItems(TShVirtuaItems Value)
     if (Value == ShVirtuaItems_)
         return;
     ShVirtuaItems_ = Value;
+    if (ShellListView_)
+        ShellListView_->SetShVirtuaItems(Value);
     RefreshWithLinks();
 }
 

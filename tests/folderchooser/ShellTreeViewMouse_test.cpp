@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QUrl>
@@ -346,6 +347,24 @@ TEST_F(TreeMouse, TheComboListsTheChainToTheSelectionAsTemporaryItems)
         EXPECT_FALSE(list[i].Temporary);
     EXPECT_EQ(tree.Selected()->Text.toStdString(), "コンピューター");
 
+    // A selected item: only its name is highlighted, and names line up
+    // behind icons of one width.
+    QImage image(300, 24, QImage::Format_RGB32);
+    QStyleOptionViewItem option;
+    option.initFrom(&chain);
+    option.rect = image.rect();
+    option.state |= QStyle::State_Selected;
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        chain.view()->itemDelegate()->paint(&painter, option, chain.model()->index(computer, 0));
+    }
+    const QColor highlight = option.palette.highlight().color();
+    const int textLeft = TShellComboBox::IndentPerLevel * list[computer].Level() + chain.iconSize().width() + 3;
+    EXPECT_NE(image.pixelColor(textLeft - 2, 12), highlight);
+    EXPECT_EQ(image.pixelColor(textLeft, 12), highlight);
+    EXPECT_NE(image.pixelColor(299, 12), highlight);
+
     QFont font;
     font.setPixelSize(12);
     EXPECT_EQ(TShellComboBox::ItemHeightFor(font), 18);
@@ -380,17 +399,19 @@ TEST_F(TreeMouse, TheComboTakesDropsIntoTheFolderItShows)
 
 TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
 {
-    TempDir dir;
-    WriteRaw(dir.File("f.txt"), "x");
+    TTempNamespace temp;
+    WriteRaw(temp.Config.Desktop + "/f.txt", "x");
+    const auto ns = temp.Make();
+    TItemIDList fileList;
+    ns->PathToIDList(temp.Config.Desktop + "/f.txt", fileList);
+    const TShellIDList file = TShellIDList::OfItem(*ns, fileList);
     QWidget owner;
     TShellPopupMenu menu(&owner);
     QAction* own = menu.addAction("own");
     own->setData(1000);
     int triggered = 0, after = 0;
     QObject::connect(own, &QAction::triggered, [&] { ++triggered; });
-    menu.OnShAfterPopup = [&](TShellPopupMenu*, QAction* Item, const std::vector<std::string>&) {
-        after += Item == own;
-    };
+    menu.OnShAfterPopup = [&](TShellPopupMenu*, QAction* Item, const TShellIDList&) { after += Item == own; };
     menu.SetInsertPos(5);
     EXPECT_EQ(menu.InsertPos(), 1);
     std::vector<QString> captions;
@@ -403,16 +424,34 @@ TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
         return pick;
     });
     pick = own;
-    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 1000);
+    EXPECT_EQ(menu.ShellPopup(file, {}), 1000);
     EXPECT_EQ(triggered, 1);
     EXPECT_EQ(after, 1);
     // Read-only by default: no rename; a file has no paste.
     EXPECT_EQ(captions, (std::vector<QString>{"own", "開く", "切り取り", "コピー", "ショートカットの作成", "削除"}));
-    menu.OnShBeforPopup = [](TShellPopupMenu*, const std::vector<std::string>&, QPoint, bool& Allow) { Allow = false; };
-    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 0);
+    menu.OnShBeforPopup = [](TShellPopupMenu*, const TShellIDList&, QPoint, bool& Allow) { Allow = false; };
+    EXPECT_EQ(menu.ShellPopup(file, {}), 0);
     menu.OnShBeforPopup = nullptr;
     pick = nullptr;
-    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 0);
+    EXPECT_EQ(menu.ShellPopup(file, {}), 0);
+
+    // Aligned on its right edge or its centre: moved by its width.
+    std::vector<int> shifts;
+    SetPopupHook([&](QMenu& Menu, const QPoint& At) {
+        shifts.push_back(At.x() - 100);
+        shifts.push_back(Menu.sizeHint().width());
+        return static_cast<QAction*>(nullptr);
+    });
+    menu.SetAlignment(TPopupAlignment::paRight);
+    menu.ShellPopup(file, {100, 50});
+    menu.SetAlignment(TPopupAlignment::paCenter);
+    menu.ShellPopup(file, {100, 50});
+    ASSERT_EQ(shifts.size(), 4u);
+    EXPECT_EQ(std::pair(shifts[0], shifts[2]), std::pair(-shifts[1], -shifts[3] / 2));
+    // An item without a path (Computer, Trash) has no menu.
+    shifts.clear();
+    EXPECT_EQ(menu.ShellPopup(TShellIDList::OfItem(*ns, ItemOf(TItemKind::Computer)), {}), 0);
+    EXPECT_TRUE(shifts.empty());
     SetPopupHook({});
 }
 

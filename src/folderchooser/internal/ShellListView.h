@@ -30,6 +30,19 @@ public:
     // The context menu of a right click on a row; none by default.
     void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
 
+    // Hidden entries and virtual items are listed by these; a change goes
+    // to the linked tree too, and the list is filled again.
+    bool IncludeHidden() const { return List_->IncludeHidden(); }
+    void SetIncludeHidden(bool Value);
+    TShVirtuaItems ShVirtuaItems() const { return List_->ShVirtuaItems(); }
+    void SetShVirtuaItems(TShVirtuaItems Value);
+
+    // Asked for every entry a fill lists; Accept false leaves it out.
+    std::function<void(TShellListView*, const TShellFileItem& Item, bool& Accept)> OnShFilter;
+    // After the rows were listed anew or rows were taken out.
+    std::function<void(TShellListView*, TShellFileList& FileList)> OnShListChange;
+    // The clipboard changed; Contented: it holds files or shell items.
+    std::function<void(TShellListView*, bool Contented)> OnShClipboard;
     // After the selection changed, with its total size.
     std::function<void(TShellListView*, uint64_t SelSize)> OnShSelChange;
     // A file row is opened; DefaultAction false keeps it from its program.

@@ -136,7 +136,6 @@ private:
     void DeviceChanged(const TDeviceChangeData& Data);
 
     void FillRoot();
-    bool Listed(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType) const;
     std::unique_ptr<TShellTreeNode> MakeNode(std::unique_ptr<TShellFolderItem> Item, TChildProber* Prober = nullptr);
     // Re-reads the "+" and overlay (through Prober, the parent folder's,
     // when given); true when either changed.
