@@ -142,8 +142,15 @@ void TVelkForm::DataMemoDrawLine(TObject* Sender, const std::string& LineStr, in
     const int count = editor.width() / charWidth - (length + 1);
     if (count < 0)
         return;
+    // Only the blanks are filled: the selected text left of them keeps the
+    // selection's colours.
+    const int blanksLeft = (length + 1) * charWidth + X;
+    QRect blanks = ARect;
+    blanks.setLeft(std::max(ARect.left(), blanksLeft));
+    if (blanks.isEmpty())
+        return;
     editor.Canvas()->SetBrushColor(DataMemo_->Color());
-    editor.DrawTextRect(ARect, (length + 1) * charWidth + X, true, std::string(static_cast<size_t>(count) + 1, ' '), Y);
+    editor.DrawTextRect(blanks, blanksLeft, true, std::string(static_cast<size_t>(count) + 1, ' '), Y);
 }
 
 void TVelkForm::WMMouseWheel(int Notch)
