@@ -8,11 +8,13 @@
 #include "EditorEx.h"
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
+#include "ExceptionHandler.h"
 #include "NodeData.h"
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "SubIni.h"
+#include "TreeChangeWatch.h"
 #include "TreeView.h"
 
 #include <QStyle>
@@ -169,6 +171,22 @@ void TVelkForm::UpdateStatusBar()
         Text(PagePositionText(selected ? selected->AbsoluteIndex() : -1, DataTree_->Items().Count())));
     StatusPanels_[1]->setText(selected ? Text(SjisToUtf8(selected->Text())) : QString());
     StatusPanels_[2]->setText(Text(SizePanelText(ActiveEditor_->GetTextLen())));
+}
+
+void TVelkForm::FollowTreeChanges()
+{
+    TreeWatch_ = std::make_unique<TTreeChangeWatch>(DataTree_->Items(), [this] {
+        if (StatusBarPending_)
+            return;
+        StatusBarPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                StatusBarPending_ = false;
+                CatchExceptions([this] { UpdateStatusBar(); });
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void TVelkForm::UpdateToolButtons()
