@@ -91,6 +91,15 @@ void TShellFileList::Fill()
     endResetModel();
 }
 
+int TShellFileList::IconIndex(int Row, IIconIndexer& Icons)
+{
+    TShellFileItem& item = Items_[static_cast<size_t>(Row)];
+    if (item.IconIndex < 0)
+        item.IconIndex = TShellDataItem(Namespace_, item.Relative, ConcatIDLists(FolderList_, item.Relative), Folder_)
+                             .GetIconIndex(Icons);
+    return item.IconIndex;
+}
+
 void TShellFileList::ReadFindData()
 {
     for (TShellFileItem& item : Items_)
@@ -255,6 +264,7 @@ bool TShellFileList::Rename(int Row, const QString& NewName)
         return false;
     item.Relative = ItemOf(TItemKind::Entry, newPath.substr(newPath.rfind('/') + 1));
     item.Path = newPath;
+    item.IconIndex = -1;
     item.DisplayName = Folder_->GetDisplayNameOf(item.Relative);
     emit dataChanged(index(Row, 0), index(Row, ColumnCount - 1));
     return true;

@@ -34,6 +34,7 @@ struct TShellFileItem {
     int64_t Modified = 0;
     bool ReadOnly = false;
     bool Hidden = false;
+    int IconIndex = -1; // in the program's icon list; -1 until asked
     // Reads size, time and mode again (a link's target's).
     void ReadFindData();
 };
@@ -68,6 +69,8 @@ public:
     // A folder without a path shows its names only.
     bool HasPath() const { return Folder_ && !Folder_->Path().empty(); }
     const TShellFileItem& Item(int Row) const { return Items_[static_cast<size_t>(Row)]; }
+    // The row's icon in Icons, looked up once.
+    int IconIndex(int Row, IIconIndexer& Icons);
     int Count() const { return static_cast<int>(Items_.size()); }
 
     // A click on a column: the sort column again reverses its direction,
