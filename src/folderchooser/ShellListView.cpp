@@ -14,6 +14,7 @@
 #include <QDrag>
 #include <QFile>
 #include <QHeaderView>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QUrl>
 #include <sys/stat.h>
@@ -36,6 +37,23 @@ protected:
         TSystemImageList& icons = TSystemImageList::Instance();
         Option->icon = icons.Icon(View_->FileList().IconIndex(Index.row(), icons));
         Option->features |= QStyleOptionViewItem::HasDecoration;
+    }
+
+    void paint(QPainter* Painter, const QStyleOptionViewItem& Option, const QModelIndex& Index) const override
+    {
+        QStyledItemDelegate::paint(Painter, Option, Index);
+        if (Index.column() != TShellFileList::colAttributes)
+            return;
+        // Left to right from 2 pixels below the top, clipped to the cell.
+        Painter->save();
+        Painter->setClipRect(Option.rect);
+        int x = Option.rect.left();
+        const QSize size = View_->iconSize().isValid() ? View_->iconSize() : QSize(16, 16);
+        for (const QIcon& image : View_->AttributeImagesOf(View_->FileList().Item(Index.row()))) {
+            image.paint(Painter, QRect(QPoint(x, Option.rect.top() + 2), size));
+            x += size.width();
+        }
+        Painter->restore();
     }
 
 private:
@@ -320,6 +338,25 @@ void TShellListView::dropEvent(QDropEvent* Event)
         else
             Event->setDropAction(Qt::IgnoreAction);
     });
+}
+
+void TShellListView::SetAttributesImage(const TAttributesImage& Value)
+{
+    AttributesImage_ = Value;
+    List_->SetAttributeLetters(AttributesImage_.ImageList.empty());
+}
+
+std::vector<QIcon> TShellListView::AttributeImagesOf(const TShellFileItem& Item) const
+{
+    const TAttributesImage& images = AttributesImage_;
+    std::vector<QIcon> shown;
+    const auto add = [&](bool Has, int Index) {
+        if (Has && Index >= 0 && Index < static_cast<int>(images.ImageList.size()))
+            shown.push_back(images.ImageList[static_cast<size_t>(Index)]);
+    };
+    add(Item.ReadOnly, images.ReadOnly);
+    add(Item.Hidden, images.Hidden);
+    return shown;
 }
 
 void TShellListView::SetIncludeHidden(bool Value)

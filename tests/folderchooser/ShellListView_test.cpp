@@ -14,7 +14,9 @@
 #include <QUrl>
 
 #include <QHeaderView>
+#include <QPixmap>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -86,6 +88,26 @@ TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
     EXPECT_EQ(listChanges, 1);
     EXPECT_EQ(view.model()->data(view.model()->index(1, TShellFileList::colAttributes), Qt::TextAlignmentRole),
               QVariant(Qt::AlignRight | Qt::AlignVCenter));
+
+    // Attribute images take the letters' place.
+    QPixmap red(4, 4), blue(4, 4);
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    chmod((docs + "/a.txt").c_str(), 0444);
+    view.FileList().ReadFindData();
+    const QModelIndex attributes = view.model()->index(1, TShellFileList::colAttributes);
+    EXPECT_EQ(view.model()->data(attributes).toString().toStdString(), "R");
+    view.SetAttributesImage({{QIcon(red), QIcon(blue)}, -1, 1, 0, -1});
+    EXPECT_EQ(view.model()->data(attributes).toString().toStdString(), "");
+    const auto imageColours = [&](int Row) {
+        std::vector<QRgb> colours;
+        for (const QIcon& image : view.AttributeImagesOf(view.FileList().Item(Row)))
+            colours.push_back(image.pixmap(4, 4).toImage().pixel(1, 1));
+        return colours;
+    };
+    EXPECT_EQ(imageColours(0), std::vector<QRgb>{QColor(Qt::red).rgb()});  // ".hidden"
+    EXPECT_EQ(imageColours(1), std::vector<QRgb>{QColor(Qt::blue).rgb()}); // read-only
+    chmod((docs + "/a.txt").c_str(), 0644);
 
     // Hidden entries leave both the list and the tree, set on either.
     view.SetIncludeHidden(false);

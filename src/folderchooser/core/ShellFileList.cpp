@@ -100,6 +100,13 @@ int TShellFileList::IconIndex(int Row, IIconIndexer& Icons)
     return item.IconIndex;
 }
 
+void TShellFileList::SetAttributeLetters(bool Value)
+{
+    AttributeLetters_ = Value;
+    if (!Items_.empty())
+        emit dataChanged(index(0, colAttributes), index(Count() - 1, colAttributes));
+}
+
 void TShellFileList::ReadFindData()
 {
     for (TShellFileItem& item : Items_)
@@ -228,6 +235,8 @@ QVariant TShellFileList::data(const QModelIndex& Index, int Role) const
     case colType: return TypeName(item);
     case colModified: return item.Path.empty() ? QString() : ModifiedText(item.Modified);
     case colAttributes:
+        if (!AttributeLetters_)
+            return QString();
         return QString(item.ReadOnly ? QStringLiteral("R") : QString())
                + (item.Hidden ? QStringLiteral("H") : QString());
     default: return {};

@@ -52,6 +52,9 @@ public:
     void SetShVirtuaItems(TShVirtuaItems Value) { ShVirtuaItems_ = Value; }
     // Asked for every entry a fill lists; Accept false leaves it out.
     std::function<void(const TShellFileItem& Item, bool& Accept)> OnFilter;
+    // The attributes column holds letters ("R", "H") unless images are drawn there.
+    bool AttributeLetters() const { return AttributeLetters_; }
+    void SetAttributeLetters(bool Value);
 
     // Lists the folder of an absolute list (nothing for one that names no
     // folder), sorted by the current sort column.
@@ -104,6 +107,7 @@ private:
     TItemIDList FolderList_;
     std::vector<TShellFileItem> Items_;
     bool IncludeHidden_ = true;
+    bool AttributeLetters_ = true;
     TShVirtuaItems ShVirtuaItems_ = VirtuaItem(itBitBucket) | VirtuaItem(itNetWork);
     int SortColumn_ = colName;
     std::array<int, ColumnCount> Direction_{1, 1, 1, 1, 1};

@@ -11,12 +11,24 @@
 #include "ShellIDList.h"
 
 #include <QByteArray>
+#include <QIcon>
 #include <QTreeView>
 #include <functional>
 
 class TShellNamespace;
 class TShellPopupMenu;
 class TShellTreeView;
+
+// Images shown for a row's attributes instead of letters: indexes into
+// ImageList, -1 for none. Archive and System have no meaning here and
+// stay unshown.
+struct TAttributesImage {
+    std::vector<QIcon> ImageList; // empty: letters
+    int Archive = -1;
+    int ReadOnly = -1;
+    int Hidden = -1;
+    int System = -1;
+};
 
 class TShellListView : public QTreeView {
 public:
@@ -31,6 +43,10 @@ public:
     void SetShellTreeView(TShellTreeView* Tree) { Tree_ = Tree; }
     // The context menu of a right click on a row; none by default.
     void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
+    const TAttributesImage& AttributesImage() const { return AttributesImage_; }
+    void SetAttributesImage(const TAttributesImage& Value);
+    // The attribute images of an item, in the order they are drawn.
+    std::vector<QIcon> AttributeImagesOf(const TShellFileItem& Item) const;
 
     // Hidden entries and virtual items are listed by these; a change goes
     // to the linked tree too, and the list is filled again.
@@ -103,6 +119,7 @@ private:
     Qt::MouseButton PressedButton_ = Qt::NoButton;
     QPoint PressPoint_;
     int DropRow_ = -1;
+    TAttributesImage AttributesImage_;
     // The report's header as it was in the last folder with a path.
     QByteArray ReportState_;
 };
