@@ -6,6 +6,7 @@
 #include "NodeForm.h"
 #include "ShellOpen.h"
 
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <fstream>
@@ -117,8 +118,14 @@ TEST_F(Links, ADoubleClickSelectsTheWordAndTheHandShowsOverLinks)
 {
     SettingsVars.BracketFlg = false;
     form->SetupFountain();
-    MakePages({"title\rab 日本語 cd\r<node@title>\r<file@/tmp/x"});
+    MakePages({"title\rab "});
+    // Japanese comes committed by the input method.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("日本語"));
+    QApplication::sendEvent(form->DataMemo(), &commit);
+    Type(QStringLiteral(" cd\r<node@title>\r<file@/tmp/x"));
     TEditorEx& memo = *form->DataMemo();
+    ASSERT_EQ(memo.RowText(1), "ab " + Sjis("日本語") + " cd");
     DoubleClick(1, 5);
     EXPECT_EQ(memo.SelText(), Sjis("日本語"));
     DoubleClick(1, 11);
@@ -174,6 +181,9 @@ TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
     form->pEdPageLinkClick();
     QPointer<TNodeForm> chooser = form->PageLinkChooser();
     ASSERT_TRUE(chooser);
+    const QWidget* leftDock = form->findChild<QWidget*>(QStringLiteral("ToolDock2"));
+    ASSERT_NE(leftDock, nullptr);
+    EXPECT_EQ(chooser->height(), leftDock->height() + 2) << "as tall as the dock down the window's left";
     form->pEdPageLinkClick();
     EXPECT_EQ(form->PageLinkChooser(), chooser) << "a second click while it is open does nothing";
 
