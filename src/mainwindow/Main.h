@@ -50,6 +50,8 @@ class QComboBox;
 class QLabel;
 class QUrl;
 class TStatusPanel;
+class TStatusPanelRow;
+class TTreeChangeWatch;
 class QSplitter;
 class QTabWidget;
 class TFindIconForm;
@@ -64,6 +66,8 @@ class TToolImageList;
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
 
+// The divider between tree and editor stops this far from either edge.
+inline constexpr int SeparatorMargin = 10;
 // The caption of a document never saved.
 inline constexpr std::string_view NewFileCaption = "NewFile";
 // What the caption of a document opened read-only ends in (Shift-JIS).
@@ -271,6 +275,9 @@ private:
     void UpdateSelectionButtons(bool OnEnter);
     void UpdatePageDevide(const TEditorEx& Editor);
     void UpdateCaretPanel();
+    // Every change of the tree brings the status bar up to date once the
+    // command that made it is done (a command may change many nodes).
+    void FollowTreeChanges();
     void SetEnabled(const TEnablings& List);
 
     TInstanceRegistry& Instances_;
@@ -291,7 +298,10 @@ private:
     TMySpinEdit* WrapSpnEd_ = nullptr;
     QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
+    TStatusPanelRow* StatusPanelRow_ = nullptr;
     std::array<TStatusPanel*, 6> StatusPanels_{};
+    std::unique_ptr<TTreeChangeWatch> TreeWatch_;
+    bool StatusBarPending_ = false;
     std::unique_ptr<THTMLFountain> HTMLFountain1_;
     std::unique_ptr<TOpenDialog> OpenDialog1_;
     std::unique_ptr<TSaveDialog> SaveDialog1_;
@@ -544,6 +554,8 @@ public:
     TTreeNode* BrowsePageNode() const { return BrowsePageNode_; }
     void DataMemoClick(TObject* Sender);
     void DataMemoDblClick(TObject* Sender);
+    // The pointing hand over an address or a link, else the editor's cursor.
+    void DataMemoMouseMove(TObject* Sender, QPoint P);
     void pEdFileLinkClick();
     void pEdPageLinkClick();
     void SetMarkClick(int Mark);
@@ -581,6 +593,8 @@ private:
     void FollowLink(const TEditorEx& Editor);
     // Opens a file with the desktop's handler; asks first for a program.
     void OpenLinkedFile(const std::string& Path);
+    // Hands Target to the desktop; tells the user when nothing opens it.
+    void OpenLinkTarget(const std::string& Target);
     void InsertPageLink(const std::string& Title);
     void SubIconFinderClosed();
     void ShowFoundPage(TTreeNode* Page);
@@ -593,6 +607,8 @@ private:
     std::unique_ptr<TPageMirror> BrowseMirror_;
     QTabWidget* BrowseTab_ = nullptr;
     TTreeNode* BrowsePageNode_ = nullptr;
+    // The browse button's pictures: the view closed, and open.
+    std::array<int, 2> BrowseButtonImages_{-1, -1};
     TLink Link_;
     QPointer<TNodeForm> PageLinkChooser_;
     QPointer<TFindIconForm> SubIconFinder_;
