@@ -7,6 +7,9 @@
 #include "PageTitle.h"
 #include "StrDeleteEtc.h"
 #include "SubIni.h"
+#include "SubtreeItems.h"
+
+#include <utility>
 
 namespace {
 
@@ -51,6 +54,7 @@ TOutlineBinding::TOutlineBinding(TTreeView& DataTree, IOutlineHost& Host) : Data
 
 TOutlineBinding::~TOutlineBinding()
 {
+    DropUnstoredPage();
     TTreeNodes& items = Items();
     items.OnChanging = nullptr;
     items.OnChange = nullptr;
@@ -68,28 +72,78 @@ TOutlineBinding::~TOutlineBinding()
 
 void TOutlineBinding::StorePage(TTreeNode* Node)
 {
-    if (Node == nullptr || ShowingPage_)
+    if (Node == nullptr || !ActiveEditorHoldsPage())
         return;
-    // The browse view's pane is read-only and may show another page.
-    if (Host_.BrowseViewOn() && Host_.ActiveEditor() != Host_.DataMemo())
-        return;
-    TNodeData* data = PageData(Node);
-    if (data == nullptr) {
-        auto made = std::make_unique<TNodeData>();
-        data = made.get();
-        Node->SetData(std::move(made));
-    }
-    const TEditorEx& editor = *Host_.ActiveEditor();
-    std::string text = data->TakeItemStr();
+    TNodeData& data = NodeRecord(*Node);
+    // The editor's text is Node's page: it is stored now, and no record is
+    // left to take it later.
+    DropUnstoredPage();
+    const TEditorEx& editor = PageEditor();
+    std::string text = data.TakeItemStr();
     editor.GetTextInto(text);
     Node->SetText(PageTitle(text));
-    data->SetItemStr(std::move(text));
-    data->SetSelStart(editor.SelStart());
-    data->SetSelLength(0);
+    data.SetItemStr(std::move(text));
+    data.SetSelStart(editor.SelStart());
+    data.SetSelLength(0);
+}
+
+void TOutlineBinding::PageEdited(TTreeNode* Node)
+{
+    if (Node == nullptr || !ActiveEditorHoldsPage())
+        return;
+    TNodeData& data = NodeRecord(*Node);
+    if (UnstoredRecord_ != &data) {
+        // Another record still waiting would take this page's text: it
+        // keeps what it holds.
+        DropUnstoredPage();
+        UnstoredRecord_ = &data;
+        data.SetUnstored(this);
+    }
+    const TEditorEx& editor = PageEditor();
+    Node->SetText(PageTitle(editor.Lines()->Count() > 0 ? editor.Lines()->Get(0) : std::string()));
+}
+
+void TOutlineBinding::StoreUnstoredPage()
+{
+    if (UnstoredRecord_ != nullptr)
+        UnstoredRecord_->StoreUnstored();
+}
+
+void TOutlineBinding::DropUnstoredPage()
+{
+    if (TNodeData* record = std::exchange(UnstoredRecord_, nullptr))
+        record->SetUnstored(nullptr);
+}
+
+void TOutlineBinding::StoreInto(const TNodeData& Data, std::string& Text, int32_t& SelStart)
+{
+    Forget(Data);
+    const TEditorEx& editor = PageEditor();
+    editor.GetTextInto(Text);
+    SelStart = editor.SelStart();
+}
+
+void TOutlineBinding::Forget(const TNodeData& Data)
+{
+    if (UnstoredRecord_ == &Data)
+        UnstoredRecord_ = nullptr;
+}
+
+bool TOutlineBinding::ActiveEditorHoldsPage() const
+{
+    // The browse view's pane is read-only and may show another page.
+    return !ShowingPage_ && !(Host_.BrowseViewOn() && Host_.ActiveEditor() != Host_.DataMemo());
+}
+
+const TEditorEx& TOutlineBinding::PageEditor() const
+{
+    return Host_.BrowseViewOn() ? *Host_.DataMemo() : *Host_.ActiveEditor();
 }
 
 void TOutlineBinding::ShowPage(const TNodeData* Data)
 {
+    // The editor's text is about to be another page's.
+    StoreUnstoredPage();
     Host_.UpdateMarkMenus();
     if (Host_.BrowseViewOn() && Host_.ActiveEditor() == Host_.SecondEditor())
         Host_.SetActiveEditor(Host_.DataMemo());

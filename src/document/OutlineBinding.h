@@ -1,6 +1,8 @@
 // The page tree bound to the page editor. Only the selected page lives in
-// an editor; every other page lives in its node's TNodeData. The binding
-// stores the page into its node on every edit and on leaving it, shows a
+// an editor; every other page lives in its node's TNodeData. An edit only
+// marks the node's record as unstored (the record takes the editor's text
+// the first time it is read); the binding stores the page on leaving it
+// and whenever a command asks, shows a
 // newly selected page, keeps the back and forward page history, and runs
 // the tree's events and the commands that add pages.
 //
@@ -13,18 +15,18 @@
 // nothing, because a page switch is not an edit.
 #pragma once
 
+#include "NodeData.h"
 #include "PageHistory.h"
 #include "TreeView.h"
 #include "VirtualKeys.h"
 
 class IOutlineHost;
 class TEditorEx;
-class TNodeData;
 
 // Which drop-down menu of the page history was clicked.
 enum class TPageHistoryMenu { UndoPopup, RedoPopup };
 
-class TOutlineBinding {
+class TOutlineBinding : private IUnstoredPage {
 public:
     TOutlineBinding(TTreeView& DataTree, IOutlineHost& Host);
     TOutlineBinding(const TOutlineBinding&) = delete;
@@ -46,6 +48,10 @@ public:
     // its record when it has none). Nothing while the browse view's pane
     // is active, for a null Node, or while ShowPage is loading the page.
     void StorePage(TTreeNode* Node);
+    // An edit of Node's page in the active editor: the node's title follows
+    // the first line at once, and its record takes the text when first
+    // read. The same editors and conditions as StorePage.
+    void PageEdited(TTreeNode* Node);
     // Puts the page into the active editor (null clears it), with the caret
     // scrolled into the middle band of the view. Keeps the editor's modified
     // flag as it was.
@@ -107,10 +113,24 @@ private:
     // The node a drag from Source may land on at (X, Y), or null.
     TTreeNode* DropTarget(TObject* Source, int X, int Y) const;
     void CleanUpPageText();
+    // The record waiting for the editor's text, if any, takes it now.
+    void StoreUnstoredPage();
+    // The record waiting, if any, keeps what it holds.
+    void DropUnstoredPage();
+    void StoreInto(const TNodeData& Data, std::string& Text, int32_t& SelStart) override;
+    void Forget(const TNodeData& Data) override;
+    // Whether an edit or store in the active editor is one of the selected
+    // page: not while ShowPage loads a page, nor in the browse view's pane.
+    bool ActiveEditorHoldsPage() const;
+    // The editor StorePage reads: the browse view's pane may show another
+    // page, so the page editor then.
+    const TEditorEx& PageEditor() const;
 
     TTreeView& DataTree_;
     IOutlineHost& Host_;
     TPageHistory History_;
     TTreeNode* BeforePageNode_ = nullptr;
     bool ShowingPage_ = false;
+    // The shown page's record while it is behind the editor.
+    TNodeData* UnstoredRecord_ = nullptr;
 };

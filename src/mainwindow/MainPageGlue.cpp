@@ -34,7 +34,7 @@ void TVelkForm::DataMemoChange(TObject* Sender)
         return;
     TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
     ApplyScrollBars(editor);
-    StorePage(DataTree_->Selected());
+    Binding_->PageEdited(DataTree_->Selected());
     Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), TextEmpty(*ActiveEditor_)));
     SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
     Button("sbSave")->SetEnabled(ActiveEditor_->Modified());
