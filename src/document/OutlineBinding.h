@@ -2,14 +2,14 @@
 // an editor; every other page lives in its node's TNodeData. An edit only
 // marks the node's record as unstored (the record takes the editor's text
 // the first time it is read); the binding stores the page on leaving it
-// and whenever a command asks, shows a
-// newly selected page, keeps the back and forward page history, and runs
-// the tree's events and the commands that add pages.
+// and whenever a command asks, shows a newly selected page, keeps the back
+// and forward page history, and runs the tree's events and the commands
+// that add pages.
 //
 // Made with the window's DataTree and its host, the binding handles the
 // tree's events itself (the model's OnChanging, OnChange and OnDeletion,
 // the view's drag, key, mouse, enter and image-index events) until it is
-// destroyed; the host forwards its commands (StorePage from DataMemoChange,
+// destroyed; the host forwards its commands (PageEdited from DataMemoChange,
 // PageBack from sbPageUndo, ...) to it. While ShowingPage() is true the
 // editor's text is being replaced by ShowPage: DataMemoChange then does
 // nothing, because a page switch is not an edit.
