@@ -1,0 +1,22 @@
+// Keeping the windows the program places on the screen: a place worked out
+// from the main window can run past the screen's edge or under a panel
+// when the main window is maximised or near an edge.
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+// The work area (the screen less its panels) of the screen holding Point,
+// else of the primary screen; empty without a screen.
+QRect WorkAreaAt(QPoint Point);
+
+// What the window manager adds around Window's client area; none before
+// the window has been framed.
+QMargins FrameMargins(const QWidget& Window);
+
+// The client rectangle Client moved, and shrunk where it is larger, so that
+// it lies within Area together with its frame.
+QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area);
