@@ -33,3 +33,10 @@ QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area)
     outer.moveTop(std::clamp(outer.top(), Area.top(), Area.bottom() - outer.height() + 1));
     return outer.marginsRemoved(Frame);
 }
+
+void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& Frame)
+{
+    const QRect kept = KeptWithin(Client, Frame, WorkAreaAt(Client.center()));
+    Window.resize(kept.size());
+    Window.move(kept.topLeft() - QPoint(Frame.left(), Frame.top()));
+}

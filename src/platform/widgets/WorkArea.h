@@ -20,3 +20,9 @@ QMargins FrameMargins(const QWidget& Window);
 // The client rectangle Client moved, and shrunk where it is larger, so that
 // it lies within Area together with its frame.
 QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area);
+
+// Gives Window the client rectangle Client, kept within the work area of
+// its screen together with the frame Frame the window manager will add.
+// The window is placed by its frame, which is what a window manager
+// honours for a window it has not framed yet.
+void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& Frame);

@@ -194,7 +194,7 @@ void TFindList::PlaceWindow()
     const int treeTop = tree.mapToGlobal(QPoint(0, 0)).y();
     const int extra = Window_.Host.BrowseViewOn() ? 45 : 42;
     const QRect place(Window_.Window.x() + 2, treeTop + tree.height() / 2, tree.width() + 2, tree.height() / 2 + extra);
-    Form_->setGeometry(KeptWithin(place, FrameMargins(Window_.Window), WorkAreaAt(place.center())));
+    PlaceWithinWorkArea(*Form_, place, FrameMargins(Window_.Window));
 }
 
 void TFindList::WindowShown()
