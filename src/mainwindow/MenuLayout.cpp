@@ -348,6 +348,7 @@ constexpr TMenuEntry Entries[] = {
     Command("pEdDelphi", "pEdStrSeikei", 'D', "A := B ⇒ B := A"),
     Command("pEdDelphiComment", "pEdStrSeikei", 'E', "Delphi Comment"),
     Command("pEdAozoraBouten", "pEdStrSeikei", 'A'),
+    Item("OpMoveWindow", "EdLineMenu", "分割窓の移動とTabUnIndent", 'W', scShift | VK_TAB),
 };
 
 } // namespace

@@ -54,7 +54,7 @@ const std::map<std::string_view, std::string_view> PartCaptions = {
     {"Jump8", "Jump8"}, {"Jump9", "Jump9"}, {"EdLinkExecute", "リンク実行"}, {"FdGoFind", "検索(&F)"},
     {"FdForwardFind", "下検索"}, {"FdBackFind", "上検索"}, {"FdFindList", "検索リストを表示"},
     {"FdFindListClose", "検索リストを閉じる"}, {"FdUndoHitCol", "ヒット文字列の色を戻す"}, {"FdReplace", "置換(&R)"},
-    {"FdFastReplace", "高速置換(&E)"}, {"FdExtractLine", "検索行抽出(&L)"}, {"FdGoTop", "先頭へ(&T)"},
+    {"FdFastReplace", "高速置換(&E)"}, {"FdExtractLine", "検索行抽出(&L)"}, {"OpMoveWindow", "分割窓の移動とTabUnIndent"}, {"FdGoTop", "先頭へ(&T)"},
     {"FdGoBottom", "最後へ(&G)"}, {"OpMain", "設定(&S)"}, {"OpKeyCustom", "キーカスタマイズ(&K)"},
     {"OpBoxSel", "矩形選択(&B)"}, {"OpSplit", "画面上下分割(&H)"}, {"OpSplitRead", "閲覧専用画面を開く(&L)"},
     {"OpClip", "クリッピング(&P)"}, {"OpWebTextMenu", "WebText整形オプション"}, {"WeOpTopRtnDel", "空白行の削除"},
