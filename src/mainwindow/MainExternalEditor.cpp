@@ -214,7 +214,7 @@ void TVelkForm::EdAllViewClick()
         return;
     const std::string name = HasFileName_ ? ExtractFileName(DocFileName_) : std::string(NewFileCaption);
     const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(EditMode_, SettingsVars.UserExt);
-    if (Caption_ == NewFileCaption && nodeCount > 1)
+    if (DocumentCaption_ == NewFileCaption && nodeCount > 1)
         DataTree_->SetSelected(DataTree_->Items().GetFirstNode());
     StorePage(DataTree_->Selected());
     int kind = tokAll;

@@ -1,6 +1,7 @@
 // Start-up, closing and auto-save of the main window.
 #include "FormFixture.h"
 #include "SymbolList.h"
+#include "TempDir.h"
 
 #include <QComboBox>
 
@@ -34,6 +35,29 @@ TEST_F(LifeCycle, AStartDocumentThatCannotBeReadLeavesANewDocument)
     WriteFileAtomic(Home() + "a.vk2", "not a document");
     ASSERT_EQ(form->FormCreate({Home() + "a.txt"}), TStartOutcome::Run);
     EXPECT_EQ(form->windowTitle().toStdString() + "|" + Titles(), "NewFile|UnTitled");
+}
+
+TEST_F(LifeCycle, AFolderOrAnEmptyFileGivenAtStartIsToldAsSuchAndLeavesANewDocument)
+{
+    const struct {
+        const char* Name;
+        std::string Parameter;
+        std::string Told;
+    } cases[] = {
+        {"folder", Home() + "docs", Home() + "docs はフォルダーで、文書ではありません。新しい文書を開きます。"},
+        {"empty file", Home() + "empty.vk2", Home() + "empty.vk2\r\nこのファイルは空のため開けません。"},
+    };
+    std::filesystem::create_directory(Home() + "docs");
+    WriteRaw(Home() + "empty.vk2", "");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTestForm fresh(*instances, std::make_unique<TFakeTimer>());
+        const size_t asked = dialogs.Questions().size();
+        ASSERT_EQ(fresh.FormCreate({c.Parameter}), TStartOutcome::Run);
+        ASSERT_EQ(dialogs.Questions().size(), asked + 1);
+        EXPECT_EQ(dialogs.Questions().back().Text, c.Told);
+        EXPECT_EQ(fresh.CaptionText(), "NewFile");
+    }
 }
 
 TEST_F(LifeCycle, OnlyOwnTransferFilesGoAndWhatCannotBeRemovedOrMadeIsTold)

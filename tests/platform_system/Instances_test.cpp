@@ -85,6 +85,7 @@ TEST_F(Instances, SeeEachOtherAndCompareCaptionsExactly)
             EXPECT_FALSE(self.IsCaptionOpen("/docs/Plan.vk"));
             self.SetCaption("/docs/Self.vk2");
             EXPECT_TRUE(self.IsCaptionOpen("/docs/Self.vk2")); // its own window counts
+            EXPECT_EQ(self.OtherCaptions(), std::vector<std::string>{"/docs/Plan.vk2"});
             EXPECT_EQ(peer.Ask("open /docs/Self.vk2"), "open 1");
         }
         EXPECT_TRUE(self.IsSingleInstance());

@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -306,13 +307,16 @@ void TInstanceRegistry::SetCaption(const std::string& Caption)
 
 bool TInstanceRegistry::IsCaptionOpen(const std::string& Caption)
 {
-    if (Impl_->Caption == Caption)
-        return true;
-    for (const pid_t pid : Impl_->Others()) {
-        if (ReadSmallFile(Entry(Impl_->Folder, pid, ".caption")) == Caption)
-            return true;
-    }
-    return false;
+    const std::vector<std::string> others = OtherCaptions();
+    return Impl_->Caption == Caption || std::find(others.begin(), others.end(), Caption) != others.end();
+}
+
+std::vector<std::string> TInstanceRegistry::OtherCaptions()
+{
+    std::vector<std::string> captions;
+    for (const pid_t pid : Impl_->Others())
+        captions.push_back(ReadSmallFile(Entry(Impl_->Folder, pid, ".caption")));
+    return captions;
 }
 
 int TInstanceRegistry::Broadcast(const std::string& Text)
