@@ -51,6 +51,8 @@ class QComboBox;
 class QLabel;
 class QUrl;
 class TStatusPanel;
+class TStatusPanelRow;
+class TTreeChangeWatch;
 class QSplitter;
 class QTabWidget;
 class TFindIconForm;
@@ -65,6 +67,8 @@ class TToolImageList;
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
 
+// The divider between tree and editor stops this far from either edge.
+inline constexpr int SeparatorMargin = 10;
 // What other instances are told while an external edit runs (Shift-JIS);
 // an empty text tells that it ended.
 const std::string& ExternalEditRunningText();
@@ -272,6 +276,9 @@ private:
     void UpdateSelectionButtons(bool OnEnter);
     void UpdatePageDevide(const TEditorEx& Editor);
     void UpdateCaretPanel();
+    // Every change of the tree brings the status bar up to date once the
+    // command that made it is done (a command may change many nodes).
+    void FollowTreeChanges();
     void SetEnabled(const TEnablings& List);
 
     TInstanceRegistry& Instances_;
@@ -292,7 +299,10 @@ private:
     TMySpinEdit* WrapSpnEd_ = nullptr;
     QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
+    TStatusPanelRow* StatusPanelRow_ = nullptr;
     std::array<TStatusPanel*, 6> StatusPanels_{};
+    std::unique_ptr<TTreeChangeWatch> TreeWatch_;
+    bool StatusBarPending_ = false;
     std::unique_ptr<THTMLFountain> HTMLFountain1_;
     std::unique_ptr<TOpenDialog> OpenDialog1_;
     std::unique_ptr<TSaveDialog> SaveDialog1_;
@@ -566,6 +576,8 @@ public:
     TTreeNode* BrowsePageNode() const { return BrowsePageNode_; }
     void DataMemoClick(TObject* Sender);
     void DataMemoDblClick(TObject* Sender);
+    // The pointing hand over an address or a link, else the editor's cursor.
+    void DataMemoMouseMove(TObject* Sender, QPoint P);
     void pEdFileLinkClick();
     void pEdPageLinkClick();
     void SetMarkClick(int Mark);
@@ -603,6 +615,8 @@ private:
     void FollowLink(const TEditorEx& Editor);
     // Opens a file with the desktop's handler; asks first for a program.
     void OpenLinkedFile(const std::string& Path);
+    // Hands Target to the desktop; tells the user when nothing opens it.
+    void OpenLinkTarget(const std::string& Target);
     void InsertPageLink(const std::string& Title);
     void SubIconFinderClosed();
     void ShowFoundPage(TTreeNode* Page);
@@ -615,6 +629,8 @@ private:
     std::unique_ptr<TPageMirror> BrowseMirror_;
     QTabWidget* BrowseTab_ = nullptr;
     TTreeNode* BrowsePageNode_ = nullptr;
+    // The browse button's pictures: the view closed, and open.
+    std::array<int, 2> BrowseButtonImages_{-1, -1};
     TLink Link_;
     QPointer<TNodeForm> PageLinkChooser_;
     QPointer<TFindIconForm> SubIconFinder_;

@@ -8,11 +8,13 @@
 #include "EditorEx.h"
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
+#include "ExceptionHandler.h"
 #include "NodeData.h"
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "SubIni.h"
+#include "TreeChangeWatch.h"
 #include "TreeView.h"
 
 #include <QStyle>
@@ -72,7 +74,8 @@ void TVelkForm::UpdatePageDevide(const TEditorEx& Editor)
     // is known without adding up the rows before it.
     const int caretAfterStart = Editor.Row() > 0 || Editor.Col() > 0 ? 1 : 0;
     Button("sbPageDevide")
-        ->SetEnabled(PageDevideEnabled(false, BrowseViewOn(), ActiveEditor_ == DataMemo_, caretAfterStart));
+        ->SetEnabled(PageDevideEnabled(SearchListState().SearchListOpen, BrowseViewOn(), ActiveEditor_ == DataMemo_,
+                                       caretAfterStart));
 }
 
 void TVelkForm::DataMemoSelectionChange(TObject*, bool) { UpdateSelectionButtons(false); }
@@ -91,6 +94,13 @@ void TVelkForm::UpdateSelectionButtons(bool OnEnter)
 void TVelkForm::DataMemoEnter(TObject* Sender)
 {
     ActiveEditor_ = &EditorOf(Sender, *DataMemo_);
+    // The selection mode follows the user from pane to pane, and only the
+    // pane in use shows a selection.
+    if (SecondEditor_ != nullptr) {
+        TEditorEx* other = ActiveEditor_ == DataMemo_ ? SecondEditor_ : DataMemo_;
+        ActiveEditor_->SetSelectionMode(other->SelectionMode());
+        other->SetSelLength(0);
+    }
     const bool box = ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox;
     StatusPanels_[5]->setText(Text(BoxSelectionText(box)));
     Menus_.Item("OpBoxSel")->SetChecked(box);
@@ -113,7 +123,9 @@ void TVelkForm::DataMemoResize(TObject*)
     TWindowWrapInputs inputs;
     inputs.WordWrap = editor.WordWrap();
     inputs.RightRtn = SettingsVars.RightRtn;
-    inputs.EditorWidth = editor.viewport()->width();
+    // The width inside the frame: the vertical bar's room is taken off by
+    // the rule itself, so not the viewport's, which lacks it already.
+    inputs.EditorWidth = editor.contentsRect().width();
     inputs.TextOffset = editor.TextLeft();
     inputs.CharWidth = editor.ColWidth();
     inputs.VerticalScrollBar =
@@ -142,8 +154,15 @@ void TVelkForm::DataMemoDrawLine(TObject* Sender, const std::string& LineStr, in
     const int count = editor.width() / charWidth - (length + 1);
     if (count < 0)
         return;
+    // Only the blanks are filled: the selected text left of them keeps the
+    // selection's colours.
+    const int blanksLeft = (length + 1) * charWidth + X;
+    QRect blanks = ARect;
+    blanks.setLeft(std::max(ARect.left(), blanksLeft));
+    if (blanks.isEmpty())
+        return;
     editor.Canvas()->SetBrushColor(DataMemo_->Color());
-    editor.DrawTextRect(ARect, (length + 1) * charWidth + X, true, std::string(static_cast<size_t>(count) + 1, ' '), Y);
+    editor.DrawTextRect(blanks, blanksLeft, true, std::string(static_cast<size_t>(count) + 1, ' '), Y);
 }
 
 void TVelkForm::WMMouseWheel(int Notch)
@@ -162,6 +181,22 @@ void TVelkForm::UpdateStatusBar()
         Text(PagePositionText(selected ? selected->AbsoluteIndex() : -1, DataTree_->Items().Count())));
     StatusPanels_[1]->setText(selected ? Text(SjisToUtf8(selected->Text())) : QString());
     StatusPanels_[2]->setText(Text(SizePanelText(ActiveEditor_->GetTextLen())));
+}
+
+void TVelkForm::FollowTreeChanges()
+{
+    TreeWatch_ = std::make_unique<TTreeChangeWatch>(DataTree_->Items(), [this] {
+        if (StatusBarPending_)
+            return;
+        StatusBarPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                StatusBarPending_ = false;
+                CatchExceptions([this] { UpdateStatusBar(); });
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void TVelkForm::UpdateToolButtons()
