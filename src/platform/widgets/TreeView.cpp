@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
 
@@ -172,8 +173,14 @@ void TTreeView::ShowSelection(TTreeNode* Node)
     TFollowScope following(*this);
     const QModelIndex index = Model_->IndexOf(Node);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    if (index.isValid())
-        scrollTo(index);
+    if (!index.isValid())
+        return;
+    scrollTo(index);
+    // Sideways too: a deep title's start comes into view, one level's
+    // indentation after the view's left edge.
+    const QRect title = visualRect(index);
+    if (title.left() < 0 || title.left() + 4 * fontMetrics().averageCharWidth() > viewport()->width())
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + title.left() - indentation());
 }
 
 void TTreeView::ShowExpanded(TTreeNode* Node)
