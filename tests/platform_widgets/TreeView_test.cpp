@@ -230,6 +230,13 @@ TEST_F(TTreeViewTest, ADeepTitleIsReachedSidewaysAndTheHighlightStaysUnderTheTit
     EXPECT_EQ(View.GetNodeAt(shown.left() + 2, shown.center().y()), deepest);
     sideways->setValue(0);
     EXPECT_EQ(View.visualRect(IndexOf("level59")).left(), titleLeft) << "and back";
+    // A click on a title in sight leaves the view where it is.
+    sideways->setValue(View.visualRect(IndexOf("level50")).left() - 40);
+    const int before = sideways->value();
+    QTest::mouseClick(View.viewport(), Qt::LeftButton, {},
+                      View.visualRect(IndexOf("level50")).topLeft() + QPoint(4, 4));
+    ASSERT_EQ(View.Selected(), Items().Item(50));
+    EXPECT_EQ(sideways->value(), before);
 
     // The indentation before a selected title is never highlighted; the
     // title is.
