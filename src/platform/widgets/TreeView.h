@@ -100,6 +100,7 @@ protected:
     void dropEvent(QDropEvent* Event) override;
     void currentChanged(const QModelIndex& Current, const QModelIndex& Previous) override;
     int sizeHintForColumn(int Column) const override;
+    void scrollTo(const QModelIndex& Index, ScrollHint Hint = EnsureVisible) override;
 
 private:
     friend class TTreeModel;
