@@ -72,6 +72,9 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     // colours stay.
     SetupFountain();
     LoadKeyIni(Menus_);
+    // The blank and tab marks show from the start as the settings say.
+    ApplyMarkSettings();
+    ApplyBracketColors();
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
     FillFontCombo();
     ApplyEditorColors();
