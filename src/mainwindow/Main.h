@@ -48,6 +48,7 @@
 #include <vector>
 
 class QComboBox;
+class QIcon;
 class QLabel;
 class QUrl;
 class TStatusPanel;
@@ -496,11 +497,16 @@ public:
     // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
     // a missing word file is told and leaves the mode's word list empty.
     void SwitchEditMode(int Mode);
+    // The mode's colouring, word list, quote and comment characters, with
+    // the document left as it was.
+    void ApplyEditMode(int Mode);
     void DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
     void DataMemoKeyPress(TObject* Sender, char& Key);
     void EdFromTopClick();
     void EdToEndClick();
     void EdInsRtnClick();
+    // Hides the find hits in both panes.
+    void FdUndoHitColClick();
     // The font toolbar.
     void FillFontCombo();
     void ComboBox1Change();
@@ -548,6 +554,12 @@ private:
     void BindOptionCommands();
     // What the confirmed options change in the window's views.
     void ApplyOptions(bool TreeUndoRedoBefore);
+    // The blank marks as the settings give them, in both panes: the
+    // half-width blank (ApplyMarkSettings), the full-width blank and the tab
+    // (ApplyBracketColors).
+    void ApplyMarkSettings();
+    void ApplyBracketColors();
+    void ApplyWrapMark();
     // ---- end of the options dialog's members ---------------------------------------------------
 
     // ---- Key dialog and colour schemes (MainKeyCommands.cpp) -----------------------------
@@ -584,6 +596,10 @@ public:
     void JumpClick(int Mark);
     TNodeForm* PageLinkChooser() const;
     void BuildSubIconMenu();
+    // The sub-icon menus, sbImage and the finder show the pictures anew.
+    void ShowSubIconPictures();
+    // Sub-icon Index's picture; none for "none" (0 and below).
+    QIcon SubIconPicture(int Index) const;
     void LoadSubIcons();
     void FdGoSubIconClick();
     TFindIconForm* SubIconFinder() const;

@@ -22,6 +22,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
+#include <QMenu>
 #include <QMimeData>
 #include <algorithm>
 
@@ -127,6 +129,13 @@ void TVelkForm::BindEditCommands()
                  ActiveEditor_->DeleteRow(ActiveEditor_->Row());
          }},
         {"EdLineTop", [this] { ActiveEditor_->SetCol(0); }},
+        // The popup's move group: to the first and the last row, and the
+        // row-mark menus at the pointer.
+        {"pEdGoTop", [this] { ActiveEditor_->SetRowCol(0, 0); }},
+        {"pEdGoBottom", [this] { ActiveEditor_->SetRowCol(ActiveEditor_->RowCount(), 0); }},
+        {"pEdSetMark", [this] { Menus_.Item("EdSetMarkMenu")->SubMenu()->popup(QCursor::pos()); }},
+        {"pEdJumpMark", [this] { Menus_.Item("EdJumpMarkMenu")->SubMenu()->popup(QCursor::pos()); }},
+        {"FdUndoHitCol", [this] { FdUndoHitColClick(); }},
         {"EdLineEnd",
          [this] {
              const int line = CaretLogicalLine(*ActiveEditor_);
@@ -347,4 +356,12 @@ void TVelkForm::CleanWholeText(TEditorEx& Editor)
     Editor.SetSelText(
         textconv::DeleteRepeatedEmptyLines(textconv::DeleteTrailingBlanks(textconv::DeleteLeadingSpace(text))));
     MarkModified();
+}
+
+// The hits stay found: the next find shows them again.
+void TVelkForm::FdUndoHitColClick()
+{
+    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+        if (editor)
+            editor->ExMarks()->FindMark()->SetVisible(false);
 }

@@ -161,6 +161,13 @@ void TVelkForm::CreateEditorAndTree()
     DataTree_->setObjectName(QStringLiteral("DataTree"));
     DataTree_->SetImages(TreeImageList_.get());
     DataTree_->SetStateImages(TreeSubImageList_.get());
+    // What the tree shows until the settings file names its font.
+    static const std::string treeFace = Utf8ToSjis("ＭＳ Ｐゴシック");
+    TFont treeFont;
+    treeFont.SetName(treeFace);
+    treeFont.SetHeight(-13);
+    treeFont.SetColor(clBlack);
+    DataTree_->SetFont(treeFont);
     panelLayout->addWidget(DataTree_);
 
     DataMemo_ = TEditor::Create<TEditorEx>();

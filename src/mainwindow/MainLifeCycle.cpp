@@ -72,6 +72,9 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     // colours stay.
     SetupFountain();
     LoadKeyIni(Menus_);
+    // The blank and tab marks show from the start as the settings say.
+    ApplyMarkSettings();
+    ApplyBracketColors();
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
     FillFontCombo();
     ApplyEditorColors();
@@ -224,18 +227,11 @@ void TVelkForm::FormShow()
     DataMemo_->setFocus();
 }
 
-// The settings the window shows only once it is shown: the mark colours,
-// the toolbars, the popup's groups, the left bar's colour and the tree's
-// tips. The marks' visibility stays as the settings file gave it; the wrap
-// mark shows with the end-of-file mark.
+// The settings the window shows only once it is shown: the wrap mark, the
+// toolbars, the popup's groups, the left bar's colour and the tree's tips.
 void TVelkForm::ApplyShownSettings()
 {
-    TEditorMarks& marks = *ActiveEditor_->Marks();
-    marks.WrapMark()->SetVisible(marks.EofMark()->Visible());
-    marks.EofMark()->SetColor(SettingsVars.ZenTabCol);
-    marks.WrapMark()->SetColor(SettingsVars.ZenTabCol);
-    marks.RetMark()->SetColor(SettingsVars.HanCol);
-
+    ApplyWrapMark();
     ApplyMenuVisibilities();
     DataMemo_->Leftbar()->SetColor(SettingsVars.AnkCol);
     DataTree_->SetToolTips(!NamedItem("TreeTipHelp").Checked());

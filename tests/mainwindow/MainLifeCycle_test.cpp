@@ -118,6 +118,18 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestion,
                                          TCloseCase{"YesNotSaved", mrYes, false, false, 1}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
+TEST_F(LifeCycle, BlankAndTabMarksShowFromTheStartAsTheSettingsFileSays)
+{
+    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nSpaceTab=1\r\nHanSpace=1\r\n"
+                                        "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\n");
+    Create();
+    const TEditorExMarks& marks = *form->DataMemo()->ExMarks();
+    EXPECT_EQ(std::tuple(marks.SpaceMark()->Visible(), marks.DBSpaceMark()->Visible(), marks.TabMark()->Visible()),
+              std::tuple(true, true, true));
+    EXPECT_EQ((std::vector<int>{marks.SpaceMark()->Color(), marks.DBSpaceMark()->Color(), marks.TabMark()->Color()}),
+              (std::vector<int>{6636321, 1193046, 1193046}));
+}
+
 TEST_F(LifeCycle, ANamedDocumentIsSavedWithoutAskingWhenTheOptionsSaySo)
 {
     Start();

@@ -57,11 +57,12 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
 
 TEST_F(Settings, TheFirstShowColoursMarksAndLinksAndKeepsTheFormsAsRead)
 {
-    // The white-space options that once overrode the two marks say the
-    // opposite of "EOF" and "RET".
+    // The white-space options and colours that once overrode the two marks
+    // say the opposite of "EOF" and "RET", "EOFMK" and "RETMK".
     WriteFileAtomic(SettingsFilePath(),
                     "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\nBracketFlg=1\r\n"
-                    "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\nFileCol=255\r\nPageCol=65280\r\n");
+                    "[Colors]\r\nEOFMK=1193046\r\nRETMK=6636321\r\nZenTabCol=1\r\nHanCol=2\r\n"
+                    "FileCol=255\r\nPageCol=65280\r\n");
     StartShown();
     const TEditorMarks& marks = *form->DataMemo()->Marks();
     EXPECT_EQ(std::tuple(marks.EofMark()->Visible(), marks.WrapMark()->Visible(), marks.RetMark()->Visible()),

@@ -115,6 +115,13 @@ TTreeNode* TTreeView::GetNodeAt(int X, int Y) const
 
 TTreeNode* TTreeView::TopItem() const { return GetNodeAt(0, 0); }
 
+void TTreeView::SetReadOnly(bool Value)
+{
+    ReadOnly_ = Value;
+    setEditTriggers(Value ? QAbstractItemView::NoEditTriggers
+                          : QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+}
+
 void TTreeView::SetFont(const TFont& Value)
 {
     Font_.Assign(&Value);

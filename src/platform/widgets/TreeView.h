@@ -72,6 +72,11 @@ public:
     bool ToolTips() const { return ToolTips_; }
     void SetToolTips(bool Value) { ToolTips_ = Value; }
 
+    // While off, a selected node's title is edited in place (a click on
+    // it, or F2); on by default.
+    bool ReadOnly() const { return ReadOnly_; }
+    void SetReadOnly(bool Value);
+
     // The node a drag would drop on while the pointer is over it, shown
     // highlighted in the selection's place; null outside a drag.
     TTreeNode* DropTarget() const { return DropTarget_; }
@@ -87,6 +92,9 @@ public:
     TNotifyEvent OnEnter;
     TTreeNodeImageEvent OnGetImageIndex;
     TTreeNodeImageEvent OnGetSelectedIndex;
+    // A title edited in place, before the node takes Text (Shift-JIS),
+    // which the handler may change.
+    std::function<void(TObject* Sender, TTreeNode* Node, std::string& Text)> OnEdited;
 
 protected:
     bool event(QEvent* Event) override;
@@ -122,6 +130,7 @@ private:
     TTreeImageList* Images_ = nullptr;
     TTreeImageList* StateImages_ = nullptr;
     bool ToolTips_ = true;
+    bool ReadOnly_ = true;
     TTreeNode* DropTarget_ = nullptr;
     // Above 0 while the view follows the model, so that its own signals
     // are not sent back to the model.
