@@ -6,9 +6,12 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace {
 
@@ -20,7 +23,18 @@ QString MessageText(const std::string& Utf8)
     return ToQString(Utf8).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QWidget* ActiveWindow() { return QApplication::activeWindow(); }
+// The window a dialog belongs to: the active one, or, while the window
+// manager has not activated the main window yet, the first visible main
+// window, so that a box asked right after the start stands over it.
+QWidget* ActiveWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() == Qt::Window)
+            return window;
+    return nullptr;
+}
 
 struct TButtonLook {
     TMsgDlgBtn Button;
@@ -117,10 +131,38 @@ TDialogAnswer AskInput(const TDialogQuestion& Question)
     return {.Result = mrOk, .Values = {dialog.textValue().toStdString()}};
 }
 
+// Qt names a type it does not know after its extension ("vk2 ファイル");
+// documents carry the type name the desktop's file managers show.
+class TDocumentTypeNames : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& Info) const override
+    {
+        if (Info.isFile() && Info.suffix().compare(QStringLiteral("vk2"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Velk2000File");
+        return QFileIconProvider::type(Info);
+    }
+};
+
+// Qt sizes the Size and Type columns for short English words; Japanese
+// headers and type names such as "テキスト ドキュメント" need more.
+void WidenSizeAndTypeColumns(QFileDialog& Dialog)
+{
+    auto* details = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!details)
+        return;
+    const QFontMetrics metrics(details->font());
+    const int padding = 3 * metrics.averageCharWidth();
+    QHeaderView* header = details->header();
+    header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("1,023.99 KiB")) + padding);
+    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("テキスト ドキュメント")) + padding);
+}
+
 TDialogAnswer AskFile(const TDialogQuestion& Question)
 {
     const bool save = Question.Kind == TDialogKind::SaveFile;
+    TDocumentTypeNames typeNames; // outlives the dialog that asks it
     QFileDialog dialog(ActiveWindow(), ToQString(Question.Caption), ToQString(Question.InitialDir));
+    dialog.setIconProvider(&typeNames);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save                   ? QFileDialog::AnyFile
                        : Question.MultiSelect ? QFileDialog::ExistingFiles
@@ -133,6 +175,7 @@ TDialogAnswer AskFile(const TDialogQuestion& Question)
         dialog.selectFile(ToQString(Question.Value));
     dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("保存") : QStringLiteral("開く"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    WidenSizeAndTypeColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     TDialogAnswer answer{.Result = mrOk};
