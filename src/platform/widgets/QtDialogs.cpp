@@ -6,9 +6,11 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileIconProvider>
+#include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
@@ -131,21 +133,37 @@ TDialogAnswer AskInput(const TDialogQuestion& Question)
     return {.Result = mrOk, .Values = {dialog.textValue().toStdString()}};
 }
 
-// Qt names a type it does not know after its extension ("vk2 ファイル");
-// documents carry the type name the desktop's file managers show.
-class TDocumentTypeNames : public QFileIconProvider {
+// Qt's file list writes folders as "Folder", dates in the system's
+// locale, and names a type it does not know after its extension ("vk2
+// File"); a Japanese user reads "フォルダー", Japanese dates and the
+// document type name the desktop's file managers show.
+class TJapaneseFileColumns : public QIdentityProxyModel {
 public:
-    QString type(const QFileInfo& Info) const override
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& Index, int Role) const override
     {
-        if (Info.isFile() && Info.suffix().compare(QStringLiteral("vk2"), Qt::CaseInsensitive) == 0)
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (Role != Qt::DisplayRole || !files || (Index.column() != kType && Index.column() != kDate))
+            return QIdentityProxyModel::data(Index, Role);
+        const QFileInfo info = files->fileInfo(mapToSource(Index));
+        if (Index.column() == kDate)
+            return QLocale().toString(info.lastModified(), QLocale::ShortFormat);
+        if (info.isDir())
+            return QStringLiteral("フォルダー");
+        if (info.suffix().compare(QStringLiteral("vk2"), Qt::CaseInsensitive) == 0)
             return QStringLiteral("Velk2000File");
-        return QFileIconProvider::type(Info);
+        return QIdentityProxyModel::data(Index, Role);
     }
+
+private:
+    static constexpr int kType = 2;
+    static constexpr int kDate = 3;
 };
 
-// Qt sizes the Size and Type columns for short English words; Japanese
-// headers and type names such as "テキスト ドキュメント" need more.
-void WidenSizeAndTypeColumns(QFileDialog& Dialog)
+// Qt sizes the Size, Type and Date columns for short English words;
+// Japanese headers, type names and dates need more.
+void WidenColumns(QFileDialog& Dialog)
 {
     auto* details = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
     if (!details)
@@ -155,14 +173,14 @@ void WidenSizeAndTypeColumns(QFileDialog& Dialog)
     QHeaderView* header = details->header();
     header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("1,023.99 KiB")) + padding);
     header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("テキスト ドキュメント")) + padding);
+    header->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("2026/12/31 23:59")) + padding);
 }
 
 TDialogAnswer AskFile(const TDialogQuestion& Question)
 {
     const bool save = Question.Kind == TDialogKind::SaveFile;
-    TDocumentTypeNames typeNames; // outlives the dialog that asks it
     QFileDialog dialog(ActiveWindow(), ToQString(Question.Caption), ToQString(Question.InitialDir));
-    dialog.setIconProvider(&typeNames);
+    dialog.setProxyModel(new TJapaneseFileColumns(&dialog));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save                   ? QFileDialog::AnyFile
                        : Question.MultiSelect ? QFileDialog::ExistingFiles
@@ -175,7 +193,7 @@ TDialogAnswer AskFile(const TDialogQuestion& Question)
         dialog.selectFile(ToQString(Question.Value));
     dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("保存") : QStringLiteral("開く"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
-    WidenSizeAndTypeColumns(dialog);
+    WidenColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     TDialogAnswer answer{.Result = mrOk};
