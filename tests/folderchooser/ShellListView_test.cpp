@@ -20,6 +20,16 @@
 
 namespace {
 
+// Shows the folder at Path in a list view on the screen.
+void ShowIn(TShellListView& View, const TShellNamespace& Namespace, const std::string& Path)
+{
+    TItemIDList folder;
+    Namespace.PathToIDList(Path, folder);
+    View.resize(500, 300);
+    View.show();
+    View.ShowFolder(folder);
+}
+
 TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
 {
     TTempNamespace temp;
@@ -143,12 +153,8 @@ TEST(ShellListView, DragsTheSelectionOutAndTakesDropsIntoAFolderRowOrItsFolder)
     WriteRaw(docs + "/a.txt", "a");
     WriteRaw(outside + "/x.txt", "x");
     const auto ns = temp.Make();
-    TItemIDList docsList;
-    ns->PathToIDList(docs, docsList);
     TShellListView view(nullptr, ns.get());
-    view.resize(500, 300);
-    view.show();
-    view.ShowFolder(docsList);
+    ShowIn(view, *ns, docs);
     ASSERT_EQ(view.FileList().Count(), 2); // sub, a.txt
     std::vector<std::pair<QList<QUrl>, Qt::DropActions>> dragged;
     SetDragHook([&](QDrag& Drag, Qt::DropActions Allowed) {
@@ -242,12 +248,8 @@ TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
     WriteRaw(docs + "/a.txt", "a");
     WriteRaw(docs + "/b.txt", "b");
     const auto ns = temp.Make();
-    TItemIDList docsList;
-    ns->PathToIDList(docs, docsList);
     TShellListView view(nullptr, ns.get());
-    view.resize(500, 300);
-    view.show();
-    view.ShowFolder(docsList);
+    ShowIn(view, *ns, docs);
     TShellFileList& list = view.FileList();
     EXPECT_FALSE(list.setData(list.index(1, 0), "b.txt"));
     EXPECT_EQ(ReadRaw(docs + "/b.txt"), "b");
