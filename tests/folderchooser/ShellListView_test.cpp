@@ -15,6 +15,7 @@
 
 #include <QHeaderView>
 #include <QPixmap>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -237,6 +238,31 @@ TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)
     std::string shown;
     ns->IDListToPath(view.FileList().FolderIDList(), shown);
     EXPECT_EQ(shown, temp.Root + "/home/Desktop/docs/renamed");
+}
+
+// Rows under a pressed button stay where they are while the folder changes.
+TEST(ShellListView, APressedButtonHoldsTheRowsUntilTheNextChange)
+{
+    TTempNamespace temp;
+    const std::string docs = temp.MakeDirs("home/Desktop/docs");
+    WriteRaw(docs + "/a.txt", "");
+    const auto ns = temp.Make();
+    TShellListView view(nullptr, ns.get());
+    ShowIn(view, *ns, docs);
+    ASSERT_EQ(view.FileList().Count(), 1);
+    const QPoint row = view.visualRect(view.model()->index(0, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, row, view.viewport()->mapToGlobal(row), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &press);
+    WriteRaw(docs + "/b.txt", "");
+    QTest::qWait(3000); // past the watcher's wait
+    EXPECT_EQ(view.FileList().Count(), 1);
+
+    QMouseEvent release(QEvent::MouseButtonRelease, row, view.viewport()->mapToGlobal(row), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &release);
+    WriteRaw(docs + "/c.txt", "");
+    EXPECT_TRUE(SpinUntil([&] { return view.FileList().Count() == 3; }));
 }
 
 TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
