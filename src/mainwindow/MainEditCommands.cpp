@@ -255,8 +255,14 @@ void TVelkForm::EdDateCustomClick()
 
 void TVelkForm::InsertDateTime(TDateTimeInsertion Kind)
 {
-    if (!ActiveEditor_->ReadOnly())
-        ActiveEditor_->SetSelText(DateTimeInsertionText(Kind, SettingsVars.IME, Clock_()));
+    if (ActiveEditor_->ReadOnly())
+        return;
+    const std::string text = DateTimeInsertionText(Kind, SettingsVars.IME, Clock_());
+    // Empty formats give a blank or a line break at most.
+    if (text.find_first_not_of(" \r\n") == std::string::npos)
+        Tell("日付・時刻の書式が空です。「日付・時刻の設定」で書式を設定してください。", TMsgDlgType::mtInformation);
+    else
+        ActiveEditor_->SetSelText(text);
 }
 
 void TVelkForm::EdOverWriteClick()
