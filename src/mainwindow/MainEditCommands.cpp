@@ -4,6 +4,7 @@
 #include "Main.h"
 
 #include "AlignLine.h"
+#include "Beep.h"
 #include "Clipboard.h"
 #include "DateTimeForm.h"
 #include "Dialogs.h"
@@ -322,8 +323,13 @@ void TVelkForm::DeleteAroundCaret(bool ToLineStart)
 void TVelkForm::IndentSelectedLines(bool In)
 {
     TEditorEx& editor = *ActiveEditor_;
-    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly() || !editor.Selected())
+    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly())
         return;
+    // The commands take selected lines only: without any, say so.
+    if (!editor.Selected()) {
+        Beep();
+        return;
+    }
     if (In)
         editor.IndentSelection();
     else
