@@ -39,25 +39,26 @@ void SetPage(TTreeNode& Node, std::string Text, size_t Caret)
     data.SetSelLength(0);
 }
 
-bool ClipboardHasText()
+bool ClipboardHoldsAnything()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasText();
+    return data != nullptr && !data->formats().isEmpty();
 }
 
-// What the clipboard holds after a merge or split: the text it held before
-// stays; with none, the moved text is left there.
-class TClipboardTextKeeper {
+// What the clipboard holds after a merge or split: whatever the user had
+// there (text, copied pages, a picture) stays; with nothing, the moved text
+// is left there.
+class TClipboardKeeper {
 public:
-    TClipboardTextKeeper() : HadText_(ClipboardHasText()) {}
+    TClipboardKeeper() : HadData_(ClipboardHoldsAnything()) {}
     void Leave(std::string_view Moved) const
     {
-        if (!HadText_)
+        if (!HadData_)
             SetProgramClipboardText(Moved);
     }
 
 private:
-    bool HadText_;
+    bool HadData_;
 };
 
 } // namespace
@@ -151,7 +152,7 @@ void TTreeCommands::TreeUnifyClick()
     if (!Confirm("次の　『" + TitleOf(*next) + "』　と統合します。"
                  + "ページの統合は取り消しができません。本当に統合しますか？"))
         return;
-    const TClipboardTextKeeper clipboard;
+    const TClipboardKeeper clipboard;
     SetPage(*next, text + NodeRecord(*next).ItemStr(), text.size());
     next->SetStateIndex(selected->StateIndex());
     // The tree selects the next sibling in the deleted page's place and
@@ -176,7 +177,7 @@ void TTreeCommands::sbPageDevideClick()
         return;
     if (!Confirm("ページの分割は取り消しができません。本当に分割しますか？"))
         return;
-    const TClipboardTextKeeper clipboard;
+    const TClipboardKeeper clipboard;
     const std::string before = text.substr(0, caret);
     TTreeNode* front = Binding_.Items().Insert(selected, PageTitle(before));
     SetPage(*front, before, before.size());

@@ -50,6 +50,8 @@ class QComboBox;
 class QLabel;
 class QUrl;
 class TStatusPanel;
+class TStatusPanelRow;
+class TTreeChangeWatch;
 class QSplitter;
 class QTabWidget;
 class TFindIconForm;
@@ -271,6 +273,9 @@ private:
     void UpdateSelectionButtons(bool OnEnter);
     void UpdatePageDevide(const TEditorEx& Editor);
     void UpdateCaretPanel();
+    // Every change of the tree brings the status bar up to date once the
+    // command that made it is done (a command may change many nodes).
+    void FollowTreeChanges();
     void SetEnabled(const TEnablings& List);
 
     TInstanceRegistry& Instances_;
@@ -291,7 +296,10 @@ private:
     TMySpinEdit* WrapSpnEd_ = nullptr;
     QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
+    TStatusPanelRow* StatusPanelRow_ = nullptr;
     std::array<TStatusPanel*, 6> StatusPanels_{};
+    std::unique_ptr<TTreeChangeWatch> TreeWatch_;
+    bool StatusBarPending_ = false;
     std::unique_ptr<THTMLFountain> HTMLFountain1_;
     std::unique_ptr<TOpenDialog> OpenDialog1_;
     std::unique_ptr<TSaveDialog> SaveDialog1_;

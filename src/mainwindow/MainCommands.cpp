@@ -37,9 +37,17 @@ void TVelkForm::BindCommands()
     using THandler = std::function<void()>;
     const THandler newFile = [this] { FlNewClick(); };
     const THandler save = [this] { FlSaveClick(); };
-    const THandler ins = [this] { Binding_->TreeInsClick(); };
-    const THandler add = [this] { Binding_->TreeAddClick(); };
-    const THandler addChild = [this] { Binding_->TreeAddChildClick(); };
+    // A page added from the tree, a menu or a button is there to be
+    // written: the page editor takes the keys.
+    const auto thenWrite = [this](void (TOutlineBinding::*Add)()) -> THandler {
+        return [this, Add] {
+            (Binding_.get()->*Add)();
+            DataMemo_->setFocus();
+        };
+    };
+    const THandler ins = thenWrite(&TOutlineBinding::TreeInsClick);
+    const THandler add = thenWrite(&TOutlineBinding::TreeAddClick);
+    const THandler addChild = thenWrite(&TOutlineBinding::TreeAddChildClick);
     const THandler back = [this] { Binding_->PageBack(-1); };
     const THandler forward = [this] { Binding_->PageForward(-1); };
     // clang-format off

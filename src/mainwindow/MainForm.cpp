@@ -17,6 +17,7 @@
 #include "SubIni.h"
 #include "ToolDock.h"
 #include "ToolImageList.h"
+#include "TreeChangeWatch.h"
 #include "TreeView.h"
 
 #include <QApplication>
@@ -81,6 +82,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     LayOutForm();
     CreateStatusBar();
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
+    FollowTreeChanges();
     BindCommands();
     BindFileCommands();
     BindClippingCommands();
@@ -129,6 +131,7 @@ TVelkForm::~TVelkForm()
     Timer1_->SetInterval(std::nullopt);
     Dispatcher_.reset();
     Binding_.reset();
+    TreeWatch_.reset();
     // The panes go while the form is whole, deaf to their last events.
     for (TNotifyEvent* event : {&DataMemo_->OnChange, &DataMemo_->OnCaretMoved, &DataMemo_->OnEnter, &DataMemo_->OnExit,
                                 &DataMemo_->OnResize})
@@ -221,11 +224,13 @@ void TVelkForm::CreateStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
+    StatusPanelRow_ = new TStatusPanelRow(bar);
+    bar->addWidget(StatusPanelRow_, 1);
     for (size_t i = 0; i < StatusPanels_.size(); ++i) {
-        auto* panel = new TStatusPanel(bar);
+        TStatusPanel* panel = StatusPanelRow_->AddPanel();
+        const QString widest = QString::fromStdString(WidestPanelText(static_cast<int>(i)));
+        StatusPanelRow_->SetPanelWidth(*panel, std::max(StatusPanelWidths[i], panel->WidthFor(widest)));
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFixedWidth(StatusPanelWidths[i]);
-        bar->addWidget(panel);
         StatusPanels_[i] = panel;
     }
 }

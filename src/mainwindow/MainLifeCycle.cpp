@@ -283,8 +283,10 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 {
     QMainWindow::resizeEvent(Event);
     CatchExceptions([this] {
+        // The title's panel takes the rest of the bar, but at least 5 pixels
+        // per byte of the title it shows now.
         const int titleBytes = static_cast<int>(Utf8ToSjis(StatusPanels_[1]->text().toStdString()).size());
-        StatusPanels_[1]->setFixedWidth(TitlePanelWidth(statusBar()->width(), titleBytes));
+        StatusPanelRow_->SetStretchPanel(StatusPanels_[1], 5 * titleBytes);
     });
 }
 

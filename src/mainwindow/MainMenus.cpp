@@ -3,6 +3,10 @@
 #include "CommandTable.h"
 #include "MenuLayout.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <stdexcept>
 
 namespace {
@@ -23,6 +27,43 @@ QString CaptionWithAccelerator(std::string_view Caption, char Accelerator)
         text += QStringLiteral("(&") + QChar::fromLatin1(Accelerator) + QLatin1Char(')');
     return text;
 }
+
+// Escape in a menu dropped from the bar closes it and gives the keys back to
+// the window at once: the bar never stays active with nothing shown, where
+// the letters typed next would run its mnemonics instead of being text.
+class TMenuBarEscape : public QObject {
+public:
+    explicit TMenuBarEscape(QMenuBar& Bar) : QObject(&Bar), Bar_(Bar)
+    {
+        for (const QAction* action : Bar.actions())
+            if (QMenu* menu = action->menu())
+                menu->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(Event);
+            // The menu closes first and leaves the bar active; then the bar
+            // hears the Escape that leaves it.
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier)
+                QMetaObject::invokeMethod(
+                    this, [this] { LeaveBar(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void LeaveBar()
+    {
+        if (!Bar_.hasFocus())
+            return;
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Bar_, &escape);
+    }
+
+    QMenuBar& Bar_;
+};
 
 } // namespace
 
@@ -54,6 +95,7 @@ TVelkMenus::TVelkMenus()
         TMenuItem* item = Add(*parent, entry.Name, CaptionWithAccelerator(caption, entry.Accelerator));
         item->SetShortCut(shortCut);
     }
+    new TMenuBarEscape(*MainMenu_.MenuBar());
 }
 
 TVelkMenus::~TVelkMenus() = default;

@@ -8,11 +8,13 @@
 #include "EditorEx.h"
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
+#include "ExceptionHandler.h"
 #include "NodeData.h"
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "SubIni.h"
+#include "TreeChangeWatch.h"
 #include "TreeView.h"
 
 #include <QStyle>
@@ -142,8 +144,15 @@ void TVelkForm::DataMemoDrawLine(TObject* Sender, const std::string& LineStr, in
     const int count = editor.width() / charWidth - (length + 1);
     if (count < 0)
         return;
+    // Only the blanks are filled: the selected text left of them keeps the
+    // selection's colours.
+    const int blanksLeft = (length + 1) * charWidth + X;
+    QRect blanks = ARect;
+    blanks.setLeft(std::max(ARect.left(), blanksLeft));
+    if (blanks.isEmpty())
+        return;
     editor.Canvas()->SetBrushColor(DataMemo_->Color());
-    editor.DrawTextRect(ARect, (length + 1) * charWidth + X, true, std::string(static_cast<size_t>(count) + 1, ' '), Y);
+    editor.DrawTextRect(blanks, blanksLeft, true, std::string(static_cast<size_t>(count) + 1, ' '), Y);
 }
 
 void TVelkForm::WMMouseWheel(int Notch)
@@ -162,6 +171,22 @@ void TVelkForm::UpdateStatusBar()
         Text(PagePositionText(selected ? selected->AbsoluteIndex() : -1, DataTree_->Items().Count())));
     StatusPanels_[1]->setText(selected ? Text(SjisToUtf8(selected->Text())) : QString());
     StatusPanels_[2]->setText(Text(SizePanelText(ActiveEditor_->GetTextLen())));
+}
+
+void TVelkForm::FollowTreeChanges()
+{
+    TreeWatch_ = std::make_unique<TTreeChangeWatch>(DataTree_->Items(), [this] {
+        if (StatusBarPending_)
+            return;
+        StatusBarPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                StatusBarPending_ = false;
+                CatchExceptions([this] { UpdateStatusBar(); });
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void TVelkForm::UpdateToolButtons()

@@ -105,6 +105,29 @@ TEST_F(TreeCommandsTest, SplitMakesTheTextBeforeTheCaretAPageOfItsOwnByteForByte
     EXPECT_EQ(ClipboardText(), ClipboardText(Odd + "\r\n"));
 }
 
+TEST_F(TreeCommandsTest, SplitAndMergeLeaveWhatTheUserHadOnTheClipboard)
+{
+    // Copied pages carry no text; they must survive as well as text does.
+    const QString pagesFormat = QStringLiteral("application/x-velk-test-pages");
+    for (const bool merge : {false, true})
+        for (const bool text : {false, true}) {
+            auto* held = new QMimeData;
+            if (text)
+                held->setText(QStringLiteral("kept"));
+            else
+                held->setData(pagesFormat, "pages");
+            QGuiApplication::clipboard()->setMimeData(held);
+            Pages({{0, "P", "P\r\nline2", 0, -1}, {0, "N", "N", 0, -1}}, 0);
+            Memo().SetSelStart(3);
+            Dialogs.Answer(mrYes);
+            merge ? Commands.TreeUnifyClick() : Commands.sbPageDevideClick();
+            ASSERT_EQ(Tree.Items().Count(), merge ? 1 : 3);
+            const QMimeData* now = QGuiApplication::clipboard()->mimeData();
+            EXPECT_EQ(now->text(), text ? QStringLiteral("kept") : QString()) << merge;
+            EXPECT_EQ(now->data(pagesFormat), text ? QByteArray() : QByteArray("pages")) << merge;
+        }
+}
+
 TEST_F(TreeCommandsTest, MergeAndSplitDoNothingWhereTheyCannotAct)
 {
     const struct {

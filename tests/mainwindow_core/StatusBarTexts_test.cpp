@@ -31,10 +31,10 @@ TEST(StatusBarTexts, SizeKeepsEveryDigitWhereverTheLocalePutsItsSign)
         EXPECT_EQ(FormatSizeText(c.Value, QLocale(c.Locale)), c.Expected) << c.Locale;
 }
 
-TEST(StatusBarTexts, TitlePanelTakesTheRestButFitsItsText)
+TEST(StatusBarTexts, TheWidestTextsHoldEightDigitCountsAndNineDigitSizes)
 {
-    // The other five panels take 430 pixels.
-    EXPECT_EQ(TitlePanelWidth(1000, 10), 570);
-    EXPECT_EQ(TitlePanelWidth(500, 40), 200);
-    EXPECT_EQ(TitlePanelWidth(300, 0), 0);
+    EXPECT_EQ(WidestPanelText(0), " [99999999/99999999]");
+    EXPECT_EQ(WidestPanelText(2), "Size = " + FormatSizeText(999999999));
+    EXPECT_EQ(WidestPanelText(4), "9999 : 99999999");
+    EXPECT_EQ(WidestPanelText(1), "");
 }

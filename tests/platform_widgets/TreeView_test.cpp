@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -115,10 +116,11 @@ TEST_F(TTreeViewTest, ExpansionSurvivesMovesSortsAndUpdates)
 {
     Node("a")->Expand(true);
     View.SetSelected(Node("c"));
+    // The selected node moves along into a closed node, which opens to it.
     Node("b")->MoveTo(Node("e"), TNodeAttachMode::naAddChild);
     EXPECT_EQ(
         std::tuple(View.isExpanded(IndexOf("b")), View.isExpanded(IndexOf("e")), Node("e")->Expanded(), CurrentNode()),
-        std::tuple(true, false, false, Node("c")));
+        std::tuple(true, true, true, Node("c")));
 
     Node("e")->SetExpanded(true);
     Items().CustomSort([](const TTreeNode* A, const TTreeNode* B) { return B->Text().compare(A->Text()); }, true);
@@ -191,6 +193,96 @@ TEST_F(TTreeViewTest, OnlyACutOffTitleShowsAsAToolTipAndRowsTakeTheFontsHeight)
     EXPECT_FALSE(restOn("a"));
     EXPECT_TRUE(restOn(title));
     EXPECT_EQ(QToolTip::text().toStdString(), title);
+}
+
+// Pixels of Row (in viewport coordinates) in the highlight colour,
+// counted over columns [Left, Right).
+int HighlightPixels(TTreeView& View, const QRect& Row, int Left, int Right)
+{
+    const QImage image = View.viewport()->grab().toImage();
+    const QColor highlight = View.palette().color(QPalette::Active, QPalette::Highlight);
+    int count = 0;
+    for (int x = std::max(Left, 0); x < std::min(Right, image.width()); ++x)
+        for (int y = Row.top(); y <= Row.bottom(); ++y)
+            count += image.pixelColor(x, y) == highlight;
+    return count;
+}
+
+TEST_F(TTreeViewTest, ADeepTitleIsReachedSidewaysAndTheHighlightStaysUnderTheTitle)
+{
+    std::string text;
+    for (int level = 0; level < 60; ++level)
+        text += std::string(static_cast<size_t>(level), '\t') + "level" + std::to_string(level) + "\r\n";
+    Items().LoadFromText(text);
+    View.FullExpand();
+    TTreeNode* deepest = Items().Item(59);
+    View.SetSelected(deepest);
+    QApplication::processEvents();
+    const QRect row = View.visualRect(IndexOf("level59"));
+    const int titleRight = row.left() + View.fontMetrics().horizontalAdvance(QStringLiteral("level59"));
+    ASSERT_GT(titleRight, View.viewport()->width()) << "the title starts beyond the view";
+    QScrollBar* sideways = View.horizontalScrollBar();
+    EXPECT_GE(sideways->maximum() + View.viewport()->width(), titleRight + sideways->value());
+    sideways->setValue(sideways->maximum());
+    QApplication::processEvents();
+    const QRect shown = View.visualRect(IndexOf("level59"));
+    EXPECT_GE(shown.left(), 0);
+    EXPECT_LE(shown.left(), View.viewport()->width());
+    EXPECT_EQ(View.GetNodeAt(shown.left() + 2, shown.center().y()), deepest);
+
+    // The indentation before a selected title is never highlighted; the
+    // title is.
+    Items().LoadFromText("a\r\n\tb\r\n\t\tc\r\n");
+    View.FullExpand();
+    View.SetSelected(Node("c"));
+    QApplication::processEvents();
+    const QRect c = View.visualRect(IndexOf("c"));
+    EXPECT_EQ(HighlightPixels(View, c, 0, c.left()), 0);
+    EXPECT_GT(HighlightPixels(View, c, c.left(), c.right()), 0);
+    EXPECT_EQ(View.GetNodeAt(View.viewport()->width() - 2, c.center().y()), Node("c"))
+        << "the row answers across the view";
+}
+
+TEST_F(TTreeViewTest, TheDropTargetIsHighlightedWhileADragIsOverIt)
+{
+    View.OnDragOver = [](TObject*, TObject*, int, int, bool& Accept) { Accept = true; };
+    View.SetSelected(Node("a"));
+    TTreeDragData node(&View);
+    const QPoint at = CentreOf("e");
+    QDragEnterEvent enter(at, Qt::MoveAction, &node, Qt::LeftButton, {});
+    QApplication::sendEvent(View.viewport(), &enter);
+    QDragMoveEvent move(at, Qt::MoveAction, &node, Qt::LeftButton, {});
+    QApplication::sendEvent(View.viewport(), &move);
+    EXPECT_EQ(View.DropTarget(), Node("e"));
+    const QRect e = View.visualRect(IndexOf("e"));
+    const QRect a = View.visualRect(IndexOf("a"));
+    EXPECT_GT(HighlightPixels(View, e, e.left(), e.right()), 0) << "the target row";
+    EXPECT_EQ(HighlightPixels(View, a, a.left(), a.right()), 0) << "only the target, as the system's trees show it";
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(View.viewport(), &leave);
+    EXPECT_EQ(View.DropTarget(), nullptr);
+    EXPECT_EQ(HighlightPixels(View, e, e.left(), e.right()), 0);
+    EXPECT_GT(HighlightPixels(View, a, a.left(), a.right()), 0);
+}
+
+TEST_F(TTreeViewTest, ASelectedNodeMovedIntoAClosedOneOrSortedAwayStaysInView)
+{
+    Node("a")->Collapse(true);
+    View.SetSelected(Node("e"));
+    Node("e")->MoveTo(Node("a"), TNodeAttachMode::naAddChild);
+    QApplication::processEvents();
+    EXPECT_TRUE(Node("a")->Expanded()) << "the closed parent opens";
+    EXPECT_TRUE(View.viewport()->rect().intersects(View.visualRect(IndexOf("e"))));
+
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "p" + std::to_string(1000 - i) + "\r\n";
+    Items().LoadFromText(text);
+    View.SetSelected(Items().Item(0)); // "p1000", last once sorted
+    Items().CustomSort(nullptr, false);
+    QApplication::processEvents();
+    EXPECT_EQ(View.currentIndex(), IndexOf("p1000"));
+    EXPECT_TRUE(View.viewport()->rect().contains(View.visualRect(IndexOf("p1000"))));
 }
 
 } // namespace

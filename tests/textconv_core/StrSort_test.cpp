@@ -76,3 +76,16 @@ TEST(SortLines, MovesTheObjectsWithTheirLines)
     SortLinesAscending(empty, 1);
     EXPECT_EQ(empty.Count(), 0);
 }
+
+TEST(SortLinesText, KeepsWhetherTheTextEndedInALineBreak)
+{
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        {"c\r\na\r\nb", false, "a\r\nb\r\nc"},
+        {"c\r\na\r\nb\r\n", false, "a\r\nb\r\nc\r\n"},
+        {"b\r\na", true, "b\r\na"},
+        {"one line", false, "one line"},
+        {"", false, ""},
+    };
+    for (const auto& [text, descending, expected] : cases)
+        EXPECT_EQ(SortLinesText(text, 1, descending), expected) << text;
+}

@@ -6,6 +6,7 @@
 
 #include "ExceptionHandler.h"
 
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QTimerEvent>
@@ -23,6 +24,14 @@ int CapColumn(int Col, const std::string& Attributes)
     return Attributes.size() > PaintColumnLimit - 1 && Attributes[PaintColumnLimit - 1] == ca::Lead
                ? PaintColumnLimit + 1
                : PaintColumnLimit;
+}
+
+// A menu that opens, from the menu bar or as a popup, only borrows the keys:
+// the editor stays the one the user works in, so its owner hears neither
+// an exit nor an enter, and the menu's states see the editor as it was.
+bool MenuTookKeys(const QFocusEvent& Event)
+{
+    return Event.reason() == Qt::PopupFocusReason || Event.reason() == Qt::MenuBarFocusReason;
 }
 
 } // namespace
@@ -286,11 +295,11 @@ void TEditor::timerEvent(QTimerEvent* Event)
 void TEditor::focusInEvent(QFocusEvent* Event)
 {
     QAbstractScrollArea::focusInEvent(Event);
-    CatchExceptions([this] {
+    CatchExceptions([&] {
         InitCaret();
         SetCaretPosition();
         ShowCaret();
-        if (OnEnter)
+        if (OnEnter && !MenuTookKeys(*Event))
             OnEnter(this);
     });
 }
@@ -298,7 +307,7 @@ void TEditor::focusInEvent(QFocusEvent* Event)
 void TEditor::focusOutEvent(QFocusEvent* Event)
 {
     QAbstractScrollArea::focusOutEvent(Event);
-    CatchExceptions([this] {
+    CatchExceptions([&] {
         HideCaret();
         CaretCreated_ = false;
         BlinkTimer_.stop();
@@ -307,7 +316,7 @@ void TEditor::focusOutEvent(QFocusEvent* Event)
         RowSelecting_ = false;
         if (DragState_ != TDragState::None)
             CancelSelDrag();
-        if (OnExit)
+        if (OnExit && !MenuTookKeys(*Event))
             OnExit(this);
     });
 }

@@ -19,6 +19,8 @@
 #include "KeyTable.h"
 #include "Sjis.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QKeyEvent>
@@ -87,6 +89,14 @@ void TEditor::KeyPressed(QKeyEvent& Event)
         emit PopupMenu_->aboutToShow();
         if (item->isEnabled())
             item->trigger();
+        return;
+    }
+    if (qtKey == Qt::Key_F10 && Event.modifiers() == Qt::ShiftModifier) {
+        // The keyboard's way to the context menu, as the Menu key: it opens
+        // at the caret.
+        const QPoint at = CaretRect_.bottomLeft();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at), Event.modifiers());
+        QCoreApplication::sendEvent(viewport(), &menu);
         return;
     }
     KeyRepeating_ = Event.isAutoRepeat();

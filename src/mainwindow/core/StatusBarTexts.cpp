@@ -5,9 +5,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <algorithm>
-#include <numeric>
-
 std::string PagePositionText(int AbsoluteIndex, int Count)
 {
     return Format(" [%d/%d]", AbsoluteIndex < 0 ? 0 : AbsoluteIndex + 1, Count);
@@ -52,8 +49,15 @@ std::string CaretPanelText(int Col, int Row, bool OneBased)
 
 std::string BoxSelectionText(bool BoxMode) { return BoxMode ? "［矩形選択］" : ""; }
 
-int TitlePanelWidth(int BarWidth, int TitleBytes)
+std::string WidestPanelText(int Panel)
 {
-    const int others = std::accumulate(StatusPanelWidths.begin(), StatusPanelWidths.end(), 0) - StatusPanelWidths[1];
-    return std::max(BarWidth - others, 5 * TitleBytes);
+    constexpr int eightDigits = 99999999;
+    switch (Panel) {
+    case 0: return PagePositionText(eightDigits - 1, eightDigits);
+    case 2: return SizePanelText(999999999);
+    case 3: return InsertModeText(false);
+    case 4: return CaretPanelText(9999, eightDigits, false);
+    case 5: return BoxSelectionText(true);
+    default: return {};
+    }
 }

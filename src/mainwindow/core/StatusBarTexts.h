@@ -8,6 +8,7 @@
 
 class QLocale;
 
+// The panels' widths at the least; wider where their texts need it.
 inline constexpr std::array<int, 6> StatusPanelWidths{90, 350, 120, 40, 80, 100};
 
 // Panel 0: " [3/10]" for the third of ten items (AbsoluteIndex 2); " [0/10]"
@@ -35,6 +36,7 @@ std::string CaretPanelText(int Col, int Row, bool OneBased);
 // Panel 5: "［矩形選択］" in box-selection mode, else empty. UTF-8.
 std::string BoxSelectionText(bool BoxMode);
 
-// Panel 1's width: what the bar leaves beside the other five panels, but
-// never less than 5 pixels per byte of the title.
-int TitlePanelWidth(int BarWidth, int TitleBytes);
+// The longest text a panel shows, which its width must hold: page counts
+// and caret rows of 8 digits, sizes of 9. Empty for the title (panel 1),
+// whose width follows the bar's.
+std::string WidestPanelText(int Panel);

@@ -61,7 +61,9 @@ void TTreeDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Option,
         x += ImagesWidth(images);
     }
     const QString text = TitleOf(*node);
-    const bool selected = Option.state.testFlag(QStyle::State_Selected);
+    // While a drag is over the tree its target takes the highlight.
+    const TTreeNode* dropTarget = View_.DropTarget();
+    const bool selected = dropTarget ? node == dropTarget : Option.state.testFlag(QStyle::State_Selected);
     const QPalette::ColorGroup group =
         Option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
     // Only the selected row needs the title's width, for its highlight.

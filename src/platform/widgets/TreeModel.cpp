@@ -87,6 +87,10 @@ void TTreeModel::NodeMoved(TTreeNode* Node)
     endMoveRows();
     --View_.Following_;
     View_.ShowExpandedSubtree(Node);
+    // A selected page moved under a closed one is opened to, not hidden.
+    TTreeNode* selected = Items_.Selected();
+    if (selected && (selected == Node || selected->HasAsParent(Node)))
+        View_.ShowSelection(selected);
 }
 
 void TTreeModel::OrderChanging()
@@ -105,6 +109,8 @@ void TTreeModel::OrderChanged()
     changePersistentIndexList(before, after);
     emit layoutChanged();
     --View_.Following_;
+    // The selected page keeps its place in view wherever the sort put it.
+    View_.ShowSelection(Items_.Selected());
 }
 
 void TTreeModel::NodesResetting()

@@ -8,12 +8,16 @@
 #include "TreeDragData.h"
 #include "TreeModel.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QToolTip>
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +36,20 @@ TTreeView* DragSourceOf(const QDropEvent& Event)
     const auto* data = qobject_cast<const TTreeDragData*>(Event.mimeData());
     return data ? data->Source() : nullptr;
 }
+
+// The application's style, but a selected row is highlighted only under its
+// title (the delegate paints that), never across the indentation before it.
+class TTitleHighlightStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+                  QStyleHintReturn* ReturnData) const override
+    {
+        if (Hint == SH_ItemView_ShowDecorationSelected)
+            return 0;
+        return QProxyStyle::styleHint(Hint, Option, Widget, ReturnData);
+    }
+};
 
 } // namespace
 
@@ -61,6 +79,15 @@ TTreeView::TTreeView(QWidget* Parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
+    // The one column is as wide as its widest title, at least the view's
+    // width, so that a deep page is reached by scrolling sideways.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    auto* style = new TTitleHighlightStyle(QApplication::style()->name());
+    style->setParent(this);
+    setStyle(style);
     connect(this, &QTreeView::expanded, this, [this](const QModelIndex& Index) {
         if (Following_ == 0)
             CatchExceptions([&] { TTreeModel::NodeOf(Index)->SetExpanded(true); });
@@ -179,6 +206,13 @@ void TTreeView::currentChanged(const QModelIndex& Current, const QModelIndex& Pr
         ShowSelection(Items_->Selected());
 }
 
+// A row answers clicks and drops across the whole width of the view, and
+// further when its title is wider.
+int TTreeView::sizeHintForColumn(int Column) const
+{
+    return std::max(QTreeView::sizeHintForColumn(Column), viewport()->width());
+}
+
 bool TTreeView::event(QEvent* Event)
 {
     if (Event->type() == QEvent::KeyPress && OnKeyDown) {
@@ -280,10 +314,27 @@ void TTreeView::dragMoveEvent(QDragMoveEvent* Event)
     });
     Event->setDropAction(Qt::MoveAction);
     Event->setAccepted(accept);
+    const QPoint point = Event->position().toPoint();
+    SetDropTarget(accept ? GetNodeAt(point.x(), point.y()) : nullptr);
+}
+
+void TTreeView::dragLeaveEvent(QDragLeaveEvent* Event)
+{
+    QTreeView::dragLeaveEvent(Event);
+    SetDropTarget(nullptr);
+}
+
+void TTreeView::SetDropTarget(TTreeNode* Node)
+{
+    if (Node == DropTarget_)
+        return;
+    DropTarget_ = Node;
+    viewport()->update();
 }
 
 void TTreeView::dropEvent(QDropEvent* Event)
 {
+    SetDropTarget(nullptr);
     CatchExceptions([&] {
         TTreeView* source = DragSourceOf(*Event);
         if (source && OnDragDrop) {

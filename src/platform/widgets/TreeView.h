@@ -69,6 +69,10 @@ public:
     bool ToolTips() const { return ToolTips_; }
     void SetToolTips(bool Value) { ToolTips_ = Value; }
 
+    // The node a drag would drop on while the pointer is over it, shown
+    // highlighted in the selection's place; null outside a drag.
+    TTreeNode* DropTarget() const { return DropTarget_; }
+
     // Expands or collapses every node.
     void FullExpand();
     void FullCollapse();
@@ -89,8 +93,10 @@ protected:
     void startDrag(Qt::DropActions SupportedActions) override;
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dragMoveEvent(QDragMoveEvent* Event) override;
+    void dragLeaveEvent(QDragLeaveEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
     void currentChanged(const QModelIndex& Current, const QModelIndex& Previous) override;
+    int sizeHintForColumn(int Column) const override;
 
 private:
     friend class TTreeModel;
@@ -102,6 +108,7 @@ private:
     void ShowExpandedSubtree(TTreeNode* Node);
     void ShowToolTip(const QHelpEvent& Event);
     void ApplyFont();
+    void SetDropTarget(TTreeNode* Node);
 
     std::unique_ptr<TTreeNodes> Items_;
     std::unique_ptr<TTreeModel> Model_;
@@ -111,6 +118,7 @@ private:
     TTreeImageList* Images_ = nullptr;
     TTreeImageList* StateImages_ = nullptr;
     bool ToolTips_ = true;
+    TTreeNode* DropTarget_ = nullptr;
     // Above 0 while the view follows the model, so that its own signals
     // are not sent back to the model.
     int Following_ = 0;

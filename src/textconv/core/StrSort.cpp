@@ -116,4 +116,16 @@ void SortLinesAscending(TStrings& Lines, int Column) { SortLines(Lines, Column, 
 
 void SortLinesDescending(TStrings& Lines, int Column) { SortLines(Lines, Column, true); }
 
+std::string SortLinesText(std::string_view Text, int Column, bool Descending)
+{
+    TStringList lines;
+    lines.SetText(Text);
+    SortLines(lines, Column, Descending);
+    std::string sorted = lines.Text();
+    const bool endsInBreak = Text.ends_with('\n') || Text.ends_with('\r');
+    if (!endsInBreak && sorted.ends_with("\r\n"))
+        sorted.resize(sorted.size() - 2);
+    return sorted;
+}
+
 } // namespace textconv

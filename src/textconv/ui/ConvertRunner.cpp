@@ -14,7 +14,6 @@
 #include "StrHenkanForm.h"
 #include "StrSeikeiForm.h"
 #include "StrSort.h"
-#include "Strings.h"
 #include "SubIni.h"
 
 using namespace textconv;
@@ -272,11 +271,5 @@ void TConvertRunner::EdSortClick()
         ++column;
     }
     THourGlass wait;
-    TStringList lines;
-    lines.SetText(selection);
-    if (choice.SortDirection == 1)
-        SortLinesDescending(lines, column);
-    else
-        SortLinesAscending(lines, column);
-    Replace(lines.Text());
+    Replace(SortLinesText(selection, column, choice.SortDirection == 1));
 }
