@@ -49,6 +49,7 @@ TEST_F(Settings, HugeCountsAndExtentsStillStartTheWindow)
 {
     StartShown();
     ASSERT_TRUE(form->close());
+    form.reset(); // its recent-file lists are saved as it goes
     {
         TIniFile ini(SettingsFilePath());
         ini.WriteInteger("History", "Count", 2147483647);

@@ -166,8 +166,13 @@ struct TInstanceRegistry::TImpl {
     std::vector<pid_t> Others();
     // Pid is this instance or holds the lock of its entry.
     bool IsRunning(pid_t Other) const;
-    // The temporary-file check this registry replaced while it lives.
-    TTempWriterCheck PreviousTempWriterCheck;
+    // The registered registries of this process, newest last; the newest
+    // one answers whether a save's leftover may still be renamed.
+    static std::vector<const TImpl*>& Live()
+    {
+        static std::vector<const TImpl*> live;
+        return live;
+    }
 };
 
 void TInstanceRegistry::TImpl::Register()
@@ -305,14 +310,16 @@ TInstanceRegistry::TInstanceRegistry(const std::string& Folder) : Impl_(std::mak
     // A save's leftover belongs to a writer that may still rename it only
     // while that writer is a running instance; a live process that merely
     // reuses the id in the name does not keep it.
-    Impl_->PreviousTempWriterCheck =
-        SetTempWriterCheck([impl = Impl_.get()](pid_t Writer) { return impl->IsRunning(Writer); });
+    TImpl::Live().push_back(Impl_.get());
+    if (TImpl::Live().size() == 1)
+        SetTempWriterCheck([](pid_t Writer) { return TImpl::Live().back()->IsRunning(Writer); });
 }
 
 TInstanceRegistry::~TInstanceRegistry()
 {
-    if (Registered())
-        SetTempWriterCheck(std::move(Impl_->PreviousTempWriterCheck));
+    std::erase(TImpl::Live(), Impl_.get());
+    if (TImpl::Live().empty())
+        SetTempWriterCheck(nullptr);
     Impl_->Unregister();
 }
 
