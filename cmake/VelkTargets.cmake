@@ -18,7 +18,9 @@ endif()
 if(VELK_SANITIZE)
   target_compile_options(velk_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-  target_link_options(velk_options INTERFACE -fsanitize=address,undefined)
+  # About a hundred test programs each carry the whole program's debug
+  # information; compressed, a sanitizer build takes a third less disk.
+  target_link_options(velk_options INTERFACE -fsanitize=address,undefined -Wl,--compress-debug-sections=zlib)
 endif()
 
 # velk_add_library(<name> [QT] [DEPS <targets>...])

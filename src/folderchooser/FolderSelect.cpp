@@ -108,6 +108,10 @@ void TFolderOpen::BuildControls(TShellNamespace* Namespace)
         Painter.drawText(Rect.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, List->item(Index)->text());
     };
 
+    // The tree selected the desktop as it was made, before this form
+    // listened: the file list starts on it as the form would have seen it.
+    ShellTreeView1Change();
+
     OkButton = new QPushButton(QStringLiteral("OK!"), PanelBottom);
     OkButton->setGeometry(155, 8, 60, 25);
     connect(OkButton, &QPushButton::clicked, this, [this] { done(mrOk); });
@@ -187,8 +191,9 @@ void TFolderOpen::sbMakeDirClick()
                                : volumeRoot       ? JoinPath(FolderPath, "")
                                                   : ParentFolderOf(FolderPath);
     const std::string newPath = parent + QFile::encodeName(name).toStdString();
+    // Anything else of that name (a file, say) makes the creation fail.
     struct stat st;
-    if (!parent.empty() && lstat(newPath.c_str(), &st) == 0) {
+    if (!parent.empty() && stat(newPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
         MessageDlg(Utf8Of(newPath) + "-->このフォルダーはすでに存在します。", TMsgDlgType::mtWarning,
                    {TMsgDlgBtn::mbOK});
         return;

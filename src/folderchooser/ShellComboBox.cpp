@@ -16,24 +16,50 @@
 namespace {
 
 constexpr int LevelRole = Qt::UserRole + 1;
+constexpr int OpenIconRole = Qt::UserRole + 2;
 
-// The list part: names indented by level.
+// The list part: icons of one size indented by level, so that names line
+// up; a selected item shows its open icon and only its name highlighted.
 class TShellComboDelegate final : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit TShellComboDelegate(TShellComboBox* Combo) : QStyledItemDelegate(Combo), Combo_(Combo) {}
 
-protected:
-    void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override
+    void paint(QPainter* Painter, const QStyleOptionViewItem& Option, const QModelIndex& Index) const override
     {
-        QStyledItemDelegate::initStyleOption(Option, Index);
-        Option->rect.adjust(TShellComboBox::IndentPerLevel * Index.data(LevelRole).toInt(), 0, 0, 0);
+        const QRect& r = Option.rect;
+        Painter->fillRect(r, Option.palette.base());
+        const bool selected = Option.state & QStyle::State_Selected;
+        const QSize image = Combo_->iconSize();
+        const int x = r.left() + TShellComboBox::IndentPerLevel * Index.data(LevelRole).toInt();
+        const QRect imageRect(x, r.top() + (r.height() - image.height()) / 2, image.width(), image.height());
+        Index.data(selected ? OpenIconRole : Qt::DecorationRole)
+            .value<QIcon>()
+            .paint(Painter, imageRect, Qt::AlignCenter, selected ? QIcon::Selected : QIcon::Normal);
+        const QString text = Index.data(Qt::DisplayRole).toString();
+        const QFontMetrics metrics(Option.font);
+        const QRect textRect(x + image.width() + 3, r.top() + (r.height() - metrics.height()) / 2,
+                             metrics.horizontalAdvance(text) + 2, metrics.height());
+        if (selected)
+            Painter->fillRect(textRect, Option.palette.highlight());
+        Painter->setFont(Option.font);
+        Painter->setPen(Option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        Painter->drawText(textRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        if (Option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(Combo_);
+            focus.rect = textRect;
+            Combo_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, Painter, Combo_);
+        }
     }
     QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const override
     {
-        QSize size = QStyledItemDelegate::sizeHint(Option, Index);
-        size.setHeight(TShellComboBox::ItemHeightFor(Option.font));
-        return size;
+        const int width = TShellComboBox::IndentPerLevel * Index.data(LevelRole).toInt() + Combo_->iconSize().width()
+                          + 6 + QFontMetrics(Option.font).horizontalAdvance(Index.data(Qt::DisplayRole).toString());
+        return {width, TShellComboBox::ItemHeightFor(Option.font)};
     }
+
+private:
+    TShellComboBox* Combo_;
 };
 
 } // namespace
@@ -100,6 +126,7 @@ void TShellComboBox::ShowItems()
         TShellDataItem& item = *List_[i].Item;
         addItem(icons.Icon(item.GetIconIndex(icons)), item.DisplayName());
         setItemData(i, item.Level(), LevelRole);
+        setItemData(i, icons.Icon(item.GetOpenIconIndex(icons)), OpenIconRole);
     }
     setCurrentIndex(List_.ItemIndex());
     Showing_ = false;
@@ -150,7 +177,7 @@ void TShellComboBox::dragEnterEvent(QDragEnterEvent* Event)
     CatchExceptions([&] {
         bool accept = OffersShellItems(Event->mimeData());
         if (accept && OnShDragEnter)
-            OnShDragEnter(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, accept);
+            OnShDragEnter(this, TShellDragObject::Of(*Event, Event->position().toPoint()), accept);
         if (accept)
             Event->acceptProposedAction();
         else
@@ -167,7 +194,7 @@ void TShellComboBox::dragMoveEvent(QDragMoveEvent* Event)
         else
             Event->ignore();
         if (OnShDragOver)
-            OnShDragOver(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, item);
+            OnShDragOver(this, TShellDragObject::Of(*Event, Event->position().toPoint()), item);
     });
 }
 
@@ -186,8 +213,7 @@ void TShellComboBox::dropEvent(QDropEvent* Event)
         TShellDataItem* item = Shown();
         bool defaultAction = true;
         if (OnShDragDrop)
-            OnShDragDrop(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, item,
-                         defaultAction);
+            OnShDragDrop(this, TShellDragObject::Of(*Event, Event->position().toPoint()), item, defaultAction);
         if (defaultAction && item && DropInto(*item, *Event->mimeData(), Event->dropAction()) > 0)
             Event->acceptProposedAction();
         else

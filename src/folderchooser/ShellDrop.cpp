@@ -4,9 +4,55 @@
 #include "ShellFileOps.h"
 #include "ShellHooks.h"
 
+#include "SysUtils.h"
+
+#include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
+
+namespace {
+
+std::vector<std::string> LocalFilesOf(const QMimeData& Data)
+{
+    std::vector<std::string> files;
+    for (const QUrl& url : Data.urls())
+        if (url.isLocalFile())
+            files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    return files;
+}
+
+} // namespace
+
+TShiftState KeyStateToShiftState(Qt::KeyboardModifiers Keys, Qt::MouseButtons Buttons)
+{
+    TShiftState shift;
+    const std::pair<bool, TShiftStateItem> held[] = {
+        {Keys.testFlag(Qt::ShiftModifier), TShiftStateItem::ssShift},
+        {Keys.testFlag(Qt::ControlModifier), TShiftStateItem::ssCtrl},
+        {Keys.testFlag(Qt::AltModifier), TShiftStateItem::ssAlt},
+        {Buttons.testFlag(Qt::LeftButton), TShiftStateItem::ssLeft},
+        {Buttons.testFlag(Qt::RightButton), TShiftStateItem::ssRight},
+        {Buttons.testFlag(Qt::MiddleButton), TShiftStateItem::ssMiddle},
+    };
+    for (const auto& [down, item] : held)
+        if (down)
+            shift.Include(item);
+    return shift;
+}
+
+TShellDragObject::TShellDragObject(const QMimeData* MimeData, TShiftState Held, QPoint At)
+    : Data(MimeData), Shift(Held), Pos(At)
+{
+    if (!Data)
+        throw EInvalidOperation("パラメータが不正です。");
+    Files = LocalFilesOf(*Data);
+}
+
+TShellDragObject TShellDragObject::Of(const QDropEvent& Event, QPoint Pos)
+{
+    return {Event.mimeData(), KeyStateToShiftState(Event.modifiers(), Event.buttons()), Pos};
+}
 
 bool OffersShellItems(const QMimeData* Data) { return Data && (Data->hasUrls() || Data->hasFormat(ShellIDListFormat)); }
 
@@ -17,10 +63,7 @@ int DropInto(TShellDataItem& Item, const QMimeData& Data, Qt::DropAction Action)
     const std::string folder = Item.Path();
     if (folder.empty() || !IsDropTarget(Item))
         return 0;
-    std::vector<std::string> sources;
-    for (const QUrl& url : Data.urls())
-        if (url.isLocalFile())
-            sources.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    const std::vector<std::string> sources = LocalFilesOf(Data);
     const TTransfer how = Action == Qt::MoveAction   ? TTransfer::Move
                           : Action == Qt::LinkAction ? TTransfer::Link
                                                      : TTransfer::Copy;

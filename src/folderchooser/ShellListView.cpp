@@ -1,10 +1,13 @@
 #include "ShellListView.h"
 
 #include "ExceptionHandler.h"
+#include "ShellDrop.h"
 #include "ShellNamespace.h"
 #include "ShellPopupMenu.h"
 #include "ShellTreeView.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFile>
@@ -14,7 +17,13 @@
 #include <QHeaderView>
 
 TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
-    : QTreeView(Parent), List_(new TShellFileList(Namespace ? *Namespace : DefaultShellNamespace(), this))
+    : QTreeView(Parent), List_(new TShellFileList(Namespace ? *Namespace : DefaultShellNamespace(), this)),
+      NamesWatcher_(
+          {}, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME,
+          [this](TShFilesWatcher* Sender, const std::string&) { CatchExceptions([&] { FilesChanged(Sender); }); }),
+      DataWatcher_(
+          {}, FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE,
+          [this](TShFilesWatcher* Sender, const std::string&) { CatchExceptions([&] { FilesChanged(Sender); }); })
 {
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -25,8 +34,24 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
     setEditTriggers(QAbstractItemView::EditKeyPressed);
-    connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this,
-            [this] { CatchExceptions([&] { FolderChanged(); }); });
+    List_->OnFilter = [this](const TShellFileItem& Item, bool& Accept) {
+        if (OnShFilter)
+            OnShFilter(this, Item, Accept);
+    };
+    const auto listChanged = [this] {
+        CatchExceptions([&] {
+            if (OnShListChange)
+                OnShListChange(this, *List_);
+        });
+    };
+    connect(List_, &QAbstractItemModel::modelReset, this, listChanged);
+    connect(List_, &QAbstractItemModel::rowsRemoved, this, listChanged);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        CatchExceptions([&] {
+            if (OnShClipboard)
+                OnShClipboard(this, OffersShellItems(QApplication::clipboard()->mimeData()));
+        });
+    });
     connect(this, &QAbstractItemView::activated, this,
             [this](const QModelIndex& Index) { CatchExceptions([&] { OpenRow(Index.row()); }); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -42,11 +67,9 @@ void TShellListView::ShowFolder(const TItemIDList& Absolute)
     const bool hadPath = List_->columnCount() > 1;
     if (hadPath)
         ReportState_ = header()->saveState();
+    StopWatching();
     List_->ShowFolder(Absolute);
-    if (!Watcher_.directories().isEmpty())
-        Watcher_.removePaths(Watcher_.directories());
-    if (const QString path = QFile::decodeName(QByteArray::fromStdString(List_->FolderPath())); !path.isEmpty())
-        Watcher_.addPath(path);
+    StartWatching();
     if (!List_->HasPath()) {
         header()->resizeSection(0, width() / 2);
     } else if (!hadPath) {
@@ -104,30 +127,84 @@ void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
         const QModelIndex at = indexAt(Event->pos());
         if (!ShellPopupMenu_ || !at.isValid())
             return;
-        std::vector<std::string> paths;
+        std::vector<int> rows;
         for (const QModelIndex& index : selectionModel()->selectedRows())
-            paths.push_back(List_->Item(index.row()).Path);
-        if (paths.empty())
-            paths.push_back(List_->Item(at.row()).Path);
+            rows.push_back(index.row());
+        if (rows.empty())
+            rows.push_back(at.row());
+        TShellIDList items(List_->Namespace(), List_->FolderIDList(), {});
+        for (int row : rows)
+            items.Add(List_->Item(row).Relative);
         const QModelIndex current = currentIndex();
-        switch (ShellPopupMenu_->ShellPopup(paths, Event->globalPos())) {
+        StopWatching();
+        switch (ShellPopupMenu_->ShellPopup(items, Event->globalPos())) {
         case scCreateLink:
-        case scDelete: // the rows of what went to the trash go
-            List_->Fill();
+            if (List_->HasPath())
+                List_->Fill();
             break;
+        case scDelete: {
+            // What went to the trash leaves the list, and the tree.
+            struct stat st;
+            if (stat(List_->Item(rows.front()).Path.c_str(), &st) == 0)
+                break;
+            clearSelection();
+            List_->RemoveRows(rows);
+            if (Tree_)
+                Tree_->RefreshNodes();
+            break;
+        }
         case scRename: edit(current.isValid() ? current.siblingAtColumn(0) : at.siblingAtColumn(0)); break;
         default: break;
         }
+        StartWatching();
     });
 }
 
-void TShellListView::FolderChanged()
+void TShellListView::SetIncludeHidden(bool Value)
+{
+    if (Value == IncludeHidden())
+        return;
+    List_->SetIncludeHidden(Value);
+    if (Tree_)
+        Tree_->SetIncludeHidden(Value);
+    List_->Fill();
+}
+
+void TShellListView::SetShVirtuaItems(TShVirtuaItems Value)
+{
+    if (Value == ShVirtuaItems())
+        return;
+    List_->SetShVirtuaItems(Value);
+    if (Tree_)
+        Tree_->SetShVirtuaItems(Value);
+    List_->Fill();
+}
+
+void TShellListView::StartWatching()
+{
+    NamesWatcher_.SetFolder(List_->FolderPath());
+    DataWatcher_.SetFolder(List_->FolderPath());
+}
+
+void TShellListView::StopWatching()
+{
+    NamesWatcher_.SetFolder({});
+    DataWatcher_.SetFolder({});
+}
+
+void TShellListView::FilesChanged(TShFilesWatcher* Sender)
 {
     const std::string path = List_->FolderPath();
     struct stat st;
-    if (path.empty() || stat(path.c_str(), &st) == 0) {
-        List_->Fill();
+    if (!path.empty() && stat(path.c_str(), &st) != 0) {
+        ShowFolder(Tree_ ? Tree_->SelectedIDList() : TItemIDList::Desktop());
         return;
     }
-    ShowFolder(Tree_ ? Tree_->SelectedIDList() : TItemIDList::Desktop());
+    if (Sender == &NamesWatcher_) {
+        StopWatching();
+        List_->Fill();
+        StartWatching();
+    } else {
+        List_->ReadFindData();
+    }
 }

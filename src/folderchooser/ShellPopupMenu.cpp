@@ -61,6 +61,20 @@ bool IsFolder(const std::string& Path)
 
 TShellPopupMenu::TShellPopupMenu(QWidget* Parent) : QMenu(Parent) {}
 
+// The menu opens with its left edge at the point (its right edge under a
+// right-to-left layout); the other alignments move it by its width.
+QPoint TShellPopupMenu::AlignedPoint(const QMenu& Menu, const QPoint& Pos) const
+{
+    const int width = Menu.sizeHint().width();
+    int shift = 0;
+    switch (Alignment_) {
+    case TPopupAlignment::paLeft: break;
+    case TPopupAlignment::paRight: shift = -width; break;
+    case TPopupAlignment::paCenter: shift = -width / 2; break;
+    }
+    return Pos + QPoint(Menu.isRightToLeft() ? -shift : shift, 0);
+}
+
 int TShellPopupMenu::InsertPos() const { return std::clamp(InsertPos_, 0, static_cast<int>(actions().size())); }
 
 std::vector<QAction*> TShellPopupMenu::MakeCommands(QMenu& Menu, const std::vector<std::string>& Paths)
@@ -92,13 +106,14 @@ std::vector<QAction*> TShellPopupMenu::MakeCommands(QMenu& Menu, const std::vect
     return made;
 }
 
-int TShellPopupMenu::ShellPopup(const std::vector<std::string>& Paths, const QPoint& Pos)
+int TShellPopupMenu::ShellPopup(const TShellIDList& Items, const QPoint& Pos)
 {
-    if (Paths.empty())
+    const std::vector<std::string> Paths = Items.Paths();
+    if (Paths.empty() || Paths.front().empty())
         return 0;
     bool allow = true;
     if (OnShBeforPopup)
-        OnShBeforPopup(this, Paths, Pos, allow);
+        OnShBeforPopup(this, Items, Pos, allow);
     QWidget* owner = parentWidget() ? parentWidget() : QApplication::activeWindow();
     if (!allow || !owner)
         return 0;
@@ -117,13 +132,13 @@ int TShellPopupMenu::ShellPopup(const std::vector<std::string>& Paths, const QPo
         menu.addAction(own[i]);
     if (!commands.empty())
         menu.setDefaultAction(commands.front());
-    QAction* chosen = RunPopup(menu, Pos);
+    QAction* chosen = RunPopup(menu, AlignedPoint(menu, Pos));
     if (!chosen)
         return 0;
     if (std::find(commands.begin(), commands.end(), chosen) == commands.end()) {
         chosen->trigger();
         if (OnShAfterPopup)
-            OnShAfterPopup(this, chosen, Paths);
+            OnShAfterPopup(this, chosen, Items);
         return chosen->data().toInt();
     }
     const int offset = chosen->data().toInt();

@@ -1,5 +1,6 @@
 // Listing a folder's sub-folders and merging them into the tree's nodes,
 // and finding nodes by their lists.
+#include "ShellComboBox.h"
 #include "ShellNamespace.h"
 #include "ShellTreeModel.h"
 #include "ShellTreeView.h"
@@ -16,30 +17,12 @@ std::vector<TItemIDList> TShellTreeView::EnumSubFolders(const std::shared_ptr<co
         const TShItemIDType parentType = level == 1 ? Parent.ItemType() : itUnknown;
         std::erase_if(children, [&](const TItemIDList& Child) {
             TShellFolderItem item(Namespace_, Child, ConcatIDLists(Parent.AbsoluteIDList(), Child), Folder);
-            return !Listed(item, level, parentType);
+            return !IsListedChild(item, level, parentType, ShVirtuaItems_);
         });
     }
     std::sort(children.begin(), children.end(),
               [&](const TItemIDList& A, const TItemIDList& B) { return Folder->CompareIDs(A, B) < 0; });
     return children;
-}
-
-bool TShellTreeView::Listed(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType) const
-{
-    const auto shown = [&](TShItemIDType Type) { return (ShVirtuaItems_ & VirtuaItem(Type)) != 0; };
-    if (ParentLevel == 0) {
-        switch (const TShItemIDType type = Item.ItemType()) {
-        case itBitBucket:
-        case itNetWork: return shown(type);
-        case itVirtual: return false;
-        default: return true;
-        }
-    }
-    if (ParentLevel == 1 && ParentType == itMyComputer)
-        return Item.ItemType() != itVirtual || shown(itVirtual);
-    if (ParentLevel == 1 && ParentType == itNetWork)
-        return shown(itNetWork);
-    return true;
 }
 
 std::unique_ptr<TShellTreeNode> TShellTreeView::MakeNode(std::unique_ptr<TShellFolderItem> Item, TChildProber* Prober)
@@ -118,17 +101,33 @@ void TShellTreeView::FillChildren(TShellTreeNode* Node)
     RemoveChildren(Node, position, static_cast<int>(Node->Children.size()) - position);
 }
 
+namespace {
+
+// Whether Node is one of Parent's children Position..Position+Count-1 or
+// below one of them.
+bool IsAmong(const TShellTreeNode* Node, const TShellTreeNode* Parent, int Position, int Count)
+{
+    while (Node && Node->Parent != Parent)
+        Node = Node->Parent;
+    return Node && Node->Row >= Position && Node->Row < Position + Count;
+}
+
+} // namespace
+
 void TShellTreeView::RemoveChildren(TShellTreeNode* Node, int Position, int Count)
 {
+    if (Count <= 0)
+        return;
     // A selection inside the nodes that go moves to their parent first, so
     // that it never lands on a neighbour on its way.
-    if (TShellTreeNode* selected = Selected(); selected && Count > 0) {
-        const TShellTreeNode* child = selected;
-        while (child && child->Parent != Node)
-            child = child->Parent;
-        if (child && child->Row >= Position && child->Row < Position + Count)
-            Select(Node);
-    }
+    if (IsAmong(Selected(), Node, Position, Count))
+        Select(Node);
+    // A press or a drag over a node that goes (its volume was unmounted,
+    // say) goes on without a node.
+    if (IsAmong(DropHighlighted_, Node, Position, Count))
+        SetDropHighlighted(nullptr);
+    if (IsAmong(HoverNode_, Node, Position, Count))
+        HoverNode_ = nullptr;
     Model_->RemoveChildren(Node, Position, Count);
 }
 
@@ -199,6 +198,10 @@ TShellTreeNode* TShellTreeView::FindNode(const TItemIDList& List)
         }
         TShellTreeNode* child = FindChild(node, id);
         if (!child && !filled) {
+            // A folder made since the node was listed: the combo's listing
+            // is as old.
+            if (ShellComboBox_)
+                ShellComboBox_->FillItems();
             FillChildren(node);
             child = FindChild(node, id);
         }

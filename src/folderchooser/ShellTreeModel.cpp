@@ -118,6 +118,7 @@ QVariant TShellTreeModel::data(const QModelIndex& Index, int Role) const
     case OverlayRole: return node->OverlayIndex;
     case Qt::EditRole: return node->Text;
     case Qt::ForegroundRole: return node->Cut ? QVariant(QColor(Qt::gray)) : QVariant();
+    case Qt::CheckStateRole: return Checkboxes ? QVariant(node->Checked ? Qt::Checked : Qt::Unchecked) : QVariant();
     default: return {};
     }
 }
@@ -127,13 +128,19 @@ Qt::ItemFlags TShellTreeModel::flags(const QModelIndex& Index) const
     TShellTreeNode* node = NodeOf(Index);
     if (!node)
         return Qt::NoItemFlags;
-    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const Qt::ItemFlags flags =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | (Checkboxes ? Qt::ItemIsUserCheckable : Qt::NoItemFlags);
     return CanEdit && CanEdit(node) ? flags | Qt::ItemIsEditable : flags;
 }
 
 bool TShellTreeModel::setData(const QModelIndex& Index, const QVariant& Value, int Role)
 {
     TShellTreeNode* node = NodeOf(Index);
+    if (node && Role == Qt::CheckStateRole && Checkboxes) {
+        node->Checked = Value.toInt() == Qt::Checked;
+        emit dataChanged(Index, Index, {Qt::CheckStateRole});
+        return true;
+    }
     if (!node || Role != Qt::EditRole || !OnEdited)
         return false;
     CatchExceptions([&] { OnEdited(node, Value.toString()); });

@@ -58,7 +58,10 @@ void TShellTreeView::mousePressEvent(QMouseEvent* Event)
             return;
         }
         SetDropHighlighted(nullptr);
-        QTreeView::mousePressEvent(Event);
+        // Only the left button acts on the tree itself (its "+" among
+        // others); the right and middle buttons never select.
+        if (Event->button() == Qt::LeftButton)
+            QTreeView::mousePressEvent(Event);
     });
 }
 
@@ -75,11 +78,24 @@ void TShellTreeView::mouseMoveEvent(QMouseEvent* Event)
 void TShellTreeView::mouseReleaseEvent(QMouseEvent* Event)
 {
     CatchExceptions([&] {
-        TShellTreeNode* node = MouseState_ == TMouseState::LeftPressed ? DropHighlighted_ : nullptr;
+        TShellTreeNode* node = DropHighlighted_;
+        if (MouseState_ == TMouseState::RightPressed && Event->button() == Qt::RightButton) {
+            // The menu comes with the release, so that a right-button drag can start.
+            if (node && ShellPopupMenu_)
+                ContextPopup(node, Event->globalPosition().toPoint());
+            node = nullptr;
+        } else if (MouseState_ != TMouseState::LeftPressed || Event->button() != Qt::LeftButton) {
+            node = nullptr;
+        }
         MouseState_ = TMouseState::Idle;
         SetDropHighlighted(nullptr);
         QTreeView::mouseReleaseEvent(Event);
-        Select(node);
+        // The folder under the pointer is the one chosen, even when it is
+        // selected already (its path may differ from what was chosen before).
+        if (node && node == Selected())
+            Change();
+        else
+            Select(node);
     });
 }
 
@@ -130,7 +146,7 @@ void TShellTreeView::dragEnterEvent(QDragEnterEvent* Event)
             return Event->ignore();
         bool accept = true;
         if (OnShDragEnter)
-            OnShDragEnter(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, accept);
+            OnShDragEnter(this, TShellDragObject::Of(*Event, Event->position().toPoint()), accept);
         if (!accept)
             return Event->ignore();
         MouseState_ = TMouseState::Dragging;
@@ -153,7 +169,7 @@ void TShellTreeView::dragMoveEvent(QDragMoveEvent* Event)
         else
             Event->ignore();
         if (node && OnShDragOver)
-            OnShDragOver(this, {Event->mimeData(), Event->modifiers(), HoverPos_}, node);
+            OnShDragOver(this, TShellDragObject::Of(*Event, HoverPos_), node);
     });
 }
 
@@ -179,11 +195,11 @@ void TShellTreeView::AutoScroll(const QPoint& Pos)
     };
     if (Pos.y() < h)
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    else if (Pos.y() > height() - h - extent(horizontalScrollBar()))
+    else if (Pos.y() > height() - h - extent(verticalScrollBar()))
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     if (Pos.x() < h)
         horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    else if (Pos.x() > width() - h - extent(verticalScrollBar()))
+    else if (Pos.x() > width() - h - extent(horizontalScrollBar()))
         horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 }
 
@@ -210,8 +226,7 @@ void TShellTreeView::dropEvent(QDropEvent* Event)
         MouseState_ = TMouseState::Idle;
         bool defaultAction = true;
         if (node && OnShDragDrop)
-            OnShDragDrop(this, {Event->mimeData(), Event->modifiers(), Event->position().toPoint()}, node,
-                         defaultAction);
+            OnShDragDrop(this, TShellDragObject::Of(*Event, Event->position().toPoint()), node, defaultAction);
         if (!defaultAction || !node || !DropInto(*node->Item, *Event->mimeData(), Event->dropAction())) {
             Event->setDropAction(Qt::IgnoreAction);
             return Event->accept();
@@ -220,23 +235,21 @@ void TShellTreeView::dropEvent(QDropEvent* Event)
     });
 }
 
-void TShellTreeView::contextMenuEvent(QContextMenuEvent* Event)
-{
-    CatchExceptions([&] {
-        TShellTreeNode* node = DropHighlighted_;
-        const bool pressed = MouseState_ == TMouseState::RightPressed;
-        MouseState_ = TMouseState::Idle;
-        if (ShellPopupMenu_ && pressed && node)
-            ContextPopup(node, Event->globalPos());
-        SetDropHighlighted(nullptr);
-    });
-}
+// The menu belongs to a right click on a node and opens on its release;
+// the event the system sends with the press (or without the mouse) is taken
+// and dropped.
+void TShellTreeView::contextMenuEvent(QContextMenuEvent* Event) { Event->accept(); }
 
 void TShellTreeView::ContextPopup(TShellTreeNode* Node, const QPoint& GlobalPos)
 {
     StopWatching();
     TShellTreeNode* parent = Node == Selected() ? Node->Parent : nullptr;
-    switch (ShellPopupMenu_->ShellPopup({Node->Item->Path()}, GlobalPos)) {
+    const int command =
+        ShellPopupMenu_->ShellPopup(TShellIDList::OfItem(Namespace_, Node->Item->AbsoluteIDList()), GlobalPos);
+    MouseState_ = TMouseState::Idle;
+    // The node stays marked while the menu is up: a refresh meanwhile that
+    // took it away unmarked it, and nothing is left to act on.
+    switch (DropHighlighted_ == Node ? command : 0) {
     case scDelete:
         Select(parent);
         RefreshNodes();
@@ -258,6 +271,8 @@ bool TShellTreeView::Rename(TShellTreeNode* Node, const QString& NewName)
     const std::string path = item.Path();
     std::string newPath;
     StopWatching();
+    if (ShellListView_)
+        ShellListView_->StopWatching();
     const bool renamed =
         Node->Parent && !path.empty() && RenameNoReplace(path, QFile::encodeName(NewName).toStdString(), newPath);
     if (renamed) {
@@ -284,8 +299,10 @@ bool TShellTreeView::Rename(TShellTreeNode* Node, const QString& NewName)
     if (renamed) {
         if (Node == Selected() && OnChange)
             OnChange(this);
-        FollowSelection(true);
+        ShowInLinks(Node->Item->AbsoluteIDList(), true);
     }
+    if (ShellListView_)
+        ShellListView_->StartWatching();
     StartWatching();
     return renamed;
 }
@@ -321,17 +338,21 @@ void TShellTreeView::SetShellListView(TShellListView* List)
     ShellListView_ = List;
     if (List) {
         List->SetShellTreeView(this);
+        List->SetIncludeHidden(IncludeHidden_);
+        List->SetShVirtuaItems(ShVirtuaItems_);
         FollowSelection(false);
     }
 }
 
-void TShellTreeView::FollowSelection(bool Refill)
+void TShellTreeView::FollowSelection(bool Refill) { ShowInLinks(SelectedIDList(), Refill); }
+
+void TShellTreeView::ShowInLinks(const TItemIDList& List, bool Refill)
 {
-    if (ShellListView_ && ShellListView_->FileList().FolderIDList() != SelectedIDList())
-        ShellListView_->ShowFolder(SelectedIDList());
+    if (ShellListView_ && ShellListView_->FileList().FolderIDList() != List)
+        ShellListView_->ShowFolder(List);
     if (!ShellComboBox_)
         return;
     if (Refill)
         ShellComboBox_->FillItems();
-    ShellComboBox_->SelectIDList(SelectedIDList());
+    ShellComboBox_->SelectIDList(List);
 }

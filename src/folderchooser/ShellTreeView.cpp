@@ -1,14 +1,17 @@
 #include "ShellTreeView.h"
 
 #include "ExceptionHandler.h"
+#include "ShellListView.h"
 #include "ShellNamespace.h"
 #include "ShellTreeModel.h"
 #include "SystemImageList.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <sys/statvfs.h>
 
 namespace {
 
@@ -67,6 +70,10 @@ TShellTreeView::TShellTreeView(QWidget* Parent, TShellNamespace* Namespace, TWat
     setModel(Model_);
     setEditTriggers(QAbstractItemView::EditKeyPressed);
     setDragEnabled(false);
+    // Long names make the tree scroll sideways rather than end in "…".
+    setTextElideMode(Qt::ElideNone);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setAcceptDrops(true);
     HoverTimer_.callOnTimeout(this, [this] { CatchExceptions([&] { HoverTick(); }); });
     connect(this, &QTreeView::expanded, this, [this](const QModelIndex& Index) {
@@ -83,16 +90,11 @@ TShellTreeView::TShellTreeView(QWidget* Parent, TShellNamespace* Namespace, TWat
             UpdateWatchList();
         });
     });
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        CatchExceptions([&] {
-            FollowSelection(false);
-            if (OnChange)
-                OnChange(this);
-        });
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { CatchExceptions([&] { Change(); }); });
     Watcher_ = std::make_unique<TShDirWatcher>(
-        std::vector<std::string>(), [this](const TDeviceChangeData& Data) { DeviceChanged(Data); },
-        [this] { FolderChanged(); }, std::move(Timing));
+        std::vector<std::string>(), FILE_NOTIFY_CHANGE_DIR_NAME,
+        [this](const TDeviceChangeData& Data) { DeviceChanged(Data); }, [this] { FolderChanged(); }, std::move(Timing));
     Namespace_.Controls().Add(this);
     FillRoot();
     StartWatching();
@@ -109,7 +111,9 @@ void TShellTreeView::SetIncludeHidden(bool Value)
     if (Value == IncludeHidden_)
         return;
     IncludeHidden_ = Value;
-    RefreshNodes();
+    if (ShellListView_)
+        ShellListView_->SetIncludeHidden(Value);
+    RefreshWithLinks();
 }
 
 void TShellTreeView::SetShVirtuaItems(TShVirtuaItems Value)
@@ -117,7 +121,30 @@ void TShellTreeView::SetShVirtuaItems(TShVirtuaItems Value)
     if (Value == ShVirtuaItems_)
         return;
     ShVirtuaItems_ = Value;
+    if (ShellListView_)
+        ShellListView_->SetShVirtuaItems(Value);
+    RefreshWithLinks();
+}
+
+bool TShellTreeView::Checkboxes() const { return Model_->Checkboxes; }
+
+void TShellTreeView::SetCheckboxes(bool Value)
+{
+    Model_->Checkboxes = Value;
+    viewport()->update();
+}
+
+void TShellTreeView::RefreshWithLinks()
+{
     RefreshNodes();
+    FollowSelection(true);
+}
+
+void TShellTreeView::Change()
+{
+    FollowSelection(false);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TShellTreeView::FillRoot()
@@ -148,12 +175,27 @@ void TShellTreeView::Select(TShellTreeNode* Node)
 
 void TShellTreeView::Expand(TShellTreeNode* Node)
 {
+    if (MouseState_ == TMouseState::Dragging && !CanExpandWhileDragging(Node))
+        return;
     if (Node->NeedsFill)
         FillForExpansion(Node);
     if (Node->Children.empty())
         return;
     Node->Expanded = true;
     expand(Model_->IndexOf(Node));
+}
+
+bool TShellTreeView::CanExpandWhileDragging(TShellTreeNode* Node)
+{
+    TShellFolderItem& item = *Node->Item;
+    const TShItemIDType type = item.ItemType();
+    if (type == itVirtual)
+        return false;
+    if (type != itRootDrive || item.Level() < 2)
+        return true;
+    const std::string path = item.Path();
+    struct statvfs volume;
+    return Namespace_.VolumeAt(path) && statvfs(path.c_str(), &volume) == 0;
 }
 
 void TShellTreeView::Collapse(TShellTreeNode* Node) { collapse(Model_->IndexOf(Node)); }
@@ -234,7 +276,7 @@ void TShellTreeView::FolderChanged()
     // A change met while the mouse holds a node waits for the next one.
     CatchExceptions([&] {
         if (MouseState_ == TMouseState::Idle)
-            RefreshNodes();
+            RefreshWithLinks();
     });
 }
 
@@ -242,32 +284,22 @@ void TShellTreeView::DeviceChanged(const TDeviceChangeData& Data)
 {
     CatchExceptions([&] {
         const bool removed = Data.EventType == DBT_DEVICEREMOVECOMPLETE;
-        if (Data.Kind == 2) {
-            if (removed)
-                Select(Root());
-            RefreshNodes();
-            return;
-        }
+        if (Data.Kind == 2 && removed)
+            Select(Root());
         // Only the node whose list is the volume's: a volume the tree does
         // not list must never rename or empty whatever a search falls back on.
-        TShellTreeNode* node = Data.IDList.IsNil() ? nullptr : NearestListedNode(Data.IDList);
-        if (!node || node->Item->AbsoluteIDList() != Data.IDList) {
-            RefreshNodes();
-            return;
+        TShellTreeNode* node = Data.Kind != 1 || Data.IDList.IsNil() ? nullptr : NearestListedNode(Data.IDList);
+        if (node && node->Item->AbsoluteIDList() == Data.IDList) {
+            node->Item->ResetIconIndexes();
+            node->Item->SetDisplayName(Data.Text);
+            node->Text = Data.Text;
+            NodeChanged(node);
+            // An unmounted volume is gone from Computer: the refresh takes
+            // its node away, and its parent is the selection.
+            if (removed)
+                Select(node->Parent);
         }
-        node->Item->ResetIconIndexes();
-        node->Item->SetDisplayName(Data.Text);
-        node->Text = Data.Text;
-        Model_->NodeChanged(node);
-        if (!removed)
-            return;
-        Select(node->Parent);
-        Collapse(node);
-        RemoveChildren(node, 0, static_cast<int>(node->Children.size()));
-        node->HasChildren = true;
-        node->NeedsFill = true;
-        NodeChanged(node);
-        UpdateWatchList();
+        RefreshWithLinks();
     });
 }
 

@@ -30,6 +30,38 @@ std::string NameOf(const std::vector<std::string>& Names, int Filter)
 
 } // namespace
 
+// ---- TKeyLegend -------------------------------------------------------------------------------------
+
+TKeyLegend::TKeyLegend(QWidget* Parent, const std::array<TDockButton*, AllSubIconsFilter>& Buttons)
+    : QWidget(Parent), Buttons_(Buttons)
+{
+    setObjectName(QStringLiteral("KeyLegend"));
+    setFixedHeight(fontMetrics().height() + 2);
+}
+
+QString TKeyLegend::Key(int Filter)
+{
+    return Filter == AllSubIconsFilter ? QStringLiteral("-") : QString::number(Filter % 10);
+}
+
+int TKeyLegend::KeyCentre(int Filter) const
+{
+    const TDockButton* button = Buttons_.at(static_cast<size_t>(Filter - 1));
+    return mapFromGlobal(button->mapToGlobal(QPoint(button->width() / 2, 0))).x();
+}
+
+void TKeyLegend::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    for (int filter = 1; filter <= AllSubIconsFilter; ++filter) {
+        const QString key = Key(filter);
+        painter.drawText(KeyCentre(filter) - metrics.horizontalAdvance(key) / 2, metrics.ascent() + 1, key);
+    }
+}
+
+// ---- TFindIconForm ----------------------------------------------------------------------------------
+
 TFindIconForm::TFindIconForm(QWidget* MainWindow, TTreeView& DataTree, TTreeImageList& SubIcons,
                              const std::vector<std::string>& Names, bool AltShortcuts)
     : QWidget(MainWindow, Qt::Window), DataTree_(DataTree)
@@ -56,8 +88,8 @@ TFindIconForm::TFindIconForm(QWidget* MainWindow, TTreeView& DataTree, TTreeImag
     LbSubIcon_->setObjectName(QStringLiteral("LbSubIcon"));
     LbSubIcon_->setAutoFillBackground(true);
     LbSubIcon_->setMinimumWidth(LbSubIcon_->fontMetrics().horizontalAdvance(QStringLiteral("全部で 10000 ページ")));
-    auto* legend = new QLabel(QStringLiteral("     1    2    3     4     5     6    7    8    9     0     -"), this);
-    layout->addWidget(legend);
+    Legend_ = new TKeyLegend(this, Buttons_);
+    layout->addWidget(Legend_);
     IconTree_ = new TTreeView(this);
     IconTree_->setObjectName(QStringLiteral("IconTree"));
     IconTree_->setRootIsDecorated(false);
@@ -127,8 +159,8 @@ void TFindIconForm::AssignIconShortcuts()
 {
     const bool alt = CkAlt_->isChecked();
     for (int filter = 1; filter <= AllSubIconsFilter; ++filter) {
-        const std::string key = filter == AllSubIconsFilter ? "-" : std::to_string(filter % 10);
-        SubItem(filter)->SetShortCut(TextToShortCut((alt ? "Alt+" : "Shift+Ctrl+") + key));
+        SubItem(filter)->SetShortCut(
+            TextToShortCut((alt ? "Alt+" : "Shift+Ctrl+") + TKeyLegend::Key(filter).toStdString()));
     }
 }
 

@@ -66,6 +66,8 @@ class TToolImageList;
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
 
+// The divider between tree and editor stops this far from either edge.
+inline constexpr int SeparatorMargin = 10;
 // The caption of a document never saved.
 inline constexpr std::string_view NewFileCaption = "NewFile";
 // What the caption of a document opened read-only ends in (Shift-JIS).
@@ -552,6 +554,8 @@ public:
     TTreeNode* BrowsePageNode() const { return BrowsePageNode_; }
     void DataMemoClick(TObject* Sender);
     void DataMemoDblClick(TObject* Sender);
+    // The pointing hand over an address or a link, else the editor's cursor.
+    void DataMemoMouseMove(TObject* Sender, QPoint P);
     void pEdFileLinkClick();
     void pEdPageLinkClick();
     void SetMarkClick(int Mark);
@@ -589,6 +593,8 @@ private:
     void FollowLink(const TEditorEx& Editor);
     // Opens a file with the desktop's handler; asks first for a program.
     void OpenLinkedFile(const std::string& Path);
+    // Hands Target to the desktop; tells the user when nothing opens it.
+    void OpenLinkTarget(const std::string& Target);
     void InsertPageLink(const std::string& Title);
     void SubIconFinderClosed();
     void ShowFoundPage(TTreeNode* Page);
@@ -601,6 +607,8 @@ private:
     std::unique_ptr<TPageMirror> BrowseMirror_;
     QTabWidget* BrowseTab_ = nullptr;
     TTreeNode* BrowsePageNode_ = nullptr;
+    // The browse button's pictures: the view closed, and open.
+    std::array<int, 2> BrowseButtonImages_{-1, -1};
     TLink Link_;
     QPointer<TNodeForm> PageLinkChooser_;
     QPointer<TFindIconForm> SubIconFinder_;

@@ -96,13 +96,21 @@ void TVelkForm::CaptureClipboard()
         return;
     int unmapped = 0;
     const std::string clip = SjisOfClipboardText(mime->text(), unmapped);
+    // Told as the editor tells of what it cannot hold.
+    if (unmapped > 0 && DataMemo_->OnUnmappedCharacters)
+        DataMemo_->OnUnmappedCharacters(DataMemo_, unmapped);
     // The read-only browse pane takes nothing: the page editor does.
     TEditorEx* editor = ActiveEditor_->ReadOnly() ? DataMemo_ : ActiveEditor_;
     if (SettingsVars.AutoClip && !TextEmpty(*editor))
         Binding_->TreeAddClick();
     editor->setFocus();
     const std::string page = editor->GetText();
-    editor->SelectAll();
-    editor->ReplaceSel(CapturedPageText(page, clip, SettingsVars.WaveTextFlg, SettingsVars.AutoClip, WebTextOptions()));
+    const std::string captured =
+        CapturedPageText(page, clip, SettingsVars.WaveTextFlg, SettingsVars.AutoClip, WebTextOptions());
+    // Only what changed is replaced, so the row marks above stay put.
+    const size_t lead = UnchangedLead(page, captured);
+    editor->SetSelStart(static_cast<int>(lead));
+    editor->SetSelLength(static_cast<int>(page.size() - lead));
+    editor->ReplaceSel(captured.substr(lead));
     StorePage(DataTree_->Selected());
 }

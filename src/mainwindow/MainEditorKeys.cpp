@@ -52,13 +52,10 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
             else
                 DataTree_->setFocus();
             Key = 0;
-        } else if (!Shift.Contains(TShiftStateItem::ssCtrl) && !browsePane && !readOnly && TabIndents(editor)) {
-            if (Shift.Contains(TShiftStateItem::ssShift))
-                editor.TabUnIndentSelection();
-            else
-                editor.TabIndentSelection();
-        } else if (Shift == ShiftOnly && SecondEditor_ != nullptr) {
+        } else if (Shift == ShiftOnly) {
             OpMoveWindowClick();
+        } else if (Shift == TShiftState{} && !browsePane && !readOnly && TabIndents(editor)) {
+            editor.TabIndentSelection();
         }
         return;
     }
@@ -99,6 +96,22 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
         return;
     }
     Key = 0;
+}
+
+void TVelkForm::OpMoveWindowClick()
+{
+    TEditorEx& editor = *ActiveEditor_;
+    if (TabIndents(editor)) {
+        if (!editor.ReadOnly())
+            editor.TabUnIndentSelection();
+        return;
+    }
+    if (SecondEditor_ == nullptr)
+        return;
+    if (ActiveEditor_ == SecondEditor_)
+        DataMemo_->setFocus();
+    else
+        SecondEditor_->setFocus();
 }
 
 void TVelkForm::DataMemoKeyPress(TObject* Sender, char& Key)

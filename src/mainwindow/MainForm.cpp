@@ -11,6 +11,7 @@
 #include "ExceptionHandler.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
+#include "Separate.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "Strings.h"
@@ -144,7 +145,11 @@ TVelkForm::~TVelkForm()
 
 void TVelkForm::CreateEditorAndTree()
 {
-    Separater1_ = new QSplitter(Qt::Horizontal, this);
+    auto* separater = new TSeparater(this);
+    separater->SetLineWidth(3);
+    separater->SetUpperMgn(SeparatorMargin);
+    separater->SetLowerMgn(SeparatorMargin);
+    Separater1_ = separater;
     Separater1_->setObjectName(QStringLiteral("Separater1"));
     Separater1_->setChildrenCollapsible(false);
 

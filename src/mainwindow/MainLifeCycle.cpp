@@ -295,6 +295,8 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 bool TVelkForm::FormCloseQuery()
 {
     bool canClose = true;
+    // A refused save says that the close is what forced it.
+    ClosingSave_ = true;
     if (OwnExternalEdit_) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
@@ -309,12 +311,15 @@ bool TVelkForm::FormCloseQuery()
             canClose = SaveQuestion();
         }
     }
+    ClosingSave_ = false;
     // Whether or not the window closes, the newest recent document is kept
-    // for the next start, and the symbol list, the settings and the toolbar
-    // places are written. A write that fails is told once and changes
-    // nothing about closing: the document was dealt with above.
+    // for the next start, the views are closed, and the symbol list, the
+    // settings and the toolbar places are written. A write that fails is
+    // told once and changes nothing about closing: the document was dealt
+    // with above.
     if (!History_->Paths().empty())
         SettingsVars.LastFileName = History_->Paths().front();
+    CloseViews();
     const std::string failure = RunCloseWrites({[this] { SaveSymbolList(); }, [this] { SaveIni(*this); },
                                                 [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())

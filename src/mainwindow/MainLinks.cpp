@@ -3,6 +3,7 @@
 // double click; the page-link chooser; and the ten row marks.
 #include "Main.h"
 
+#include "Beep.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
@@ -18,6 +19,7 @@
 #include "ToolDock.h"
 #include "TreeView.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,6 +83,22 @@ void TVelkForm::BindLinkCommands()
     BindItems(items);
     DataMemo_->OnClick = [this](TObject* Sender) { DataMemoClick(Sender); };
     DataMemo_->OnDblClick = [this](TObject* Sender) { DataMemoDblClick(Sender); };
+    DataMemo_->OnMouseMove = [this](TObject* Sender, QPoint P) { DataMemoMouseMove(Sender, P); };
+}
+
+// ---- Pointing -------------------------------------------------------------------------------------------
+
+void TVelkForm::DataMemoMouseMove(TObject* Sender, QPoint P)
+{
+    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    const int kind = editor.TokenKindAt(P);
+    const bool link = kind == WebAddressKind || kind == MailAddressKind
+                      || (kind == BracketRegionKind
+                          && ParseLinkRegion(editor.RegionTextAt(P), SettingsVars.BracketFlg).Kind != TLinkKind::None);
+    if (link)
+        editor.viewport()->setCursor(Qt::PointingHandCursor);
+    else
+        editor.RestoreAreaCursor();
 }
 
 // ---- Following ------------------------------------------------------------------------------------------
@@ -107,6 +125,7 @@ void TVelkForm::DataMemoClick(TObject* Sender)
 void TVelkForm::DataMemoDblClick(TObject* Sender)
 {
     TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    editor.SelectWordAt(editor.CaretPoint());
     if (!Link_.Target.empty())
         FollowLink(editor);
     editor.SetSelectionMode(TEditorSelectionMode::smLine);
@@ -117,7 +136,7 @@ void TVelkForm::DataMemoDblClick(TObject* Sender)
 void TVelkForm::FollowLink(const TEditorEx& Editor)
 {
     switch (Link_.Kind) {
-    case TLinkKind::Address: ShellOpen(Link_.Target); break;
+    case TLinkKind::Address: OpenLinkTarget(Link_.Target); break;
     case TLinkKind::File: {
         // A relative link has nothing to start from in a document never saved.
         if (!Link_.Target.starts_with("/") && !HasFileName_)
@@ -152,7 +171,16 @@ void TVelkForm::OpenLinkedFile(const std::string& Path)
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return;
-    ShellOpen(Path);
+    OpenLinkTarget(Path);
+}
+
+void TVelkForm::OpenLinkTarget(const std::string& Target)
+{
+    if (!ShellOpen(Target))
+        MessageDlg(SjisToUtf8(Target)
+                       + "\r\n\r\nこのリンクを開けませんでした。開くためのアプリケーション（ウェブブラウザーなど）"
+                         "がデスクトップに設定されているか確かめてください。",
+                   TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
 }
 
 // ---- Inserting ------------------------------------------------------------------------------------------
@@ -187,8 +215,8 @@ void TVelkForm::pEdPageLinkClick()
                                   TreeSubImageList_.get());
     chooser->OnChoose = [this](const std::string& Title) { InsertPageLink(Title); };
     const QPoint corner = DataMemo_->mapToGlobal(QPoint(DataMemo_->width() / 2 + 6, 40));
-    chooser->setGeometry(corner.x(), corner.y(), DataMemo_->width() / 2,
-                         std::max(ToolDock2_->height() + 2, DataMemo_->height() - 40));
+    // As tall as the dock down the window's left, which runs beside the panes.
+    chooser->setGeometry(corner.x(), corner.y(), DataMemo_->width() / 2, ToolDock2_->height() + 2);
     PageLinkChooser_ = chooser;
     chooser->show();
 }
@@ -211,6 +239,12 @@ void TVelkForm::SetMarkClick(int Mark)
     TMenuItem* set = Menus_.Item("SetMark" + std::to_string(Mark));
     TMenuItem* jump = Menus_.Item("Jump" + std::to_string(Mark));
     const int row = editor.Row();
+    // The empty row after a final line break is no row of the text: no
+    // mark can stand there.
+    if (row >= editor.RowCount()) {
+        Beep();
+        return;
+    }
     const QString number = QString::number(Mark);
     if (editor.RowMarks(row) >> Mark & 1) {
         editor.DeleteRowMark(row, Mark);
@@ -221,11 +255,18 @@ void TVelkForm::SetMarkClick(int Mark)
         return;
     }
     editor.PutRowMark(row, Mark);
+    editor.SetRowCol(row, 0);
+    // The captions show the marked row from its start, as far as a row
+    // of the wrap width reaches.
     const int line = editor.WordWrap() ? editor.RowToLine(row) : row;
-    std::string text = line < editor.Lines()->Count() ? editor.Lines()->Strings(line) : std::string();
+    const std::string lineText = line < editor.Lines()->Count() ? editor.Lines()->Strings(line) : std::string();
+    const size_t rowStart = std::min(static_cast<size_t>(std::max(editor.LineCharIndex(row, 0), 0)), lineText.size());
+    std::string text = lineText.substr(rowStart);
     if (WrapByteCache_ > 0)
         text = CopyLeftDbcs(text, static_cast<size_t>(WrapByteCache_));
     text = CopyLeftDbcs(text, MarkCaptionBytes);
+    // A TAB would start the menu's shortcut column.
+    std::replace(text.begin(), text.end(), '\t', ' ');
     const QString shown = EscapeMenuCaption(QString::fromStdString(SjisToUtf8(text)));
     set->SetCaption(QStringLiteral("Mark") + number + ' ' + shown);
     jump->SetCaption(QStringLiteral("Jump") + number + ' ' + shown);

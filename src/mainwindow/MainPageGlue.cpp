@@ -74,7 +74,8 @@ void TVelkForm::UpdatePageDevide(const TEditorEx& Editor)
     // is known without adding up the rows before it.
     const int caretAfterStart = Editor.Row() > 0 || Editor.Col() > 0 ? 1 : 0;
     Button("sbPageDevide")
-        ->SetEnabled(PageDevideEnabled(false, BrowseViewOn(), ActiveEditor_ == DataMemo_, caretAfterStart));
+        ->SetEnabled(PageDevideEnabled(SearchListState().SearchListOpen, BrowseViewOn(), ActiveEditor_ == DataMemo_,
+                                       caretAfterStart));
 }
 
 void TVelkForm::DataMemoSelectionChange(TObject*, bool) { UpdateSelectionButtons(false); }
@@ -93,6 +94,13 @@ void TVelkForm::UpdateSelectionButtons(bool OnEnter)
 void TVelkForm::DataMemoEnter(TObject* Sender)
 {
     ActiveEditor_ = &EditorOf(Sender, *DataMemo_);
+    // The selection mode follows the user from pane to pane, and only the
+    // pane in use shows a selection.
+    if (SecondEditor_ != nullptr) {
+        TEditorEx* other = ActiveEditor_ == DataMemo_ ? SecondEditor_ : DataMemo_;
+        ActiveEditor_->SetSelectionMode(other->SelectionMode());
+        other->SetSelLength(0);
+    }
     const bool box = ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox;
     StatusPanels_[5]->setText(Text(BoxSelectionText(box)));
     Menus_.Item("OpBoxSel")->SetChecked(box);
@@ -115,7 +123,9 @@ void TVelkForm::DataMemoResize(TObject*)
     TWindowWrapInputs inputs;
     inputs.WordWrap = editor.WordWrap();
     inputs.RightRtn = SettingsVars.RightRtn;
-    inputs.EditorWidth = editor.viewport()->width();
+    // The width inside the frame: the vertical bar's room is taken off by
+    // the rule itself, so not the viewport's, which lacks it already.
+    inputs.EditorWidth = editor.contentsRect().width();
     inputs.TextOffset = editor.TextLeft();
     inputs.CharWidth = editor.ColWidth();
     inputs.VerticalScrollBar =

@@ -238,9 +238,13 @@ void TVelkForm::SubIconFinderClosed()
     SubIconFinder_ = nullptr;
     for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind"})
         Button(name)->SetEnabled(true);
-    Button("sbGoEditor")->SetEnabled(SettingsVars.ExtEditor);
+    // Clipping mode forbids an external edit, and so does one running.
+    Button("sbGoEditor")
+        ->SetEnabled(SettingsVars.ExtEditor && !Menus_.Item("OpClip")->Checked() && !OwnExternalEdit_
+                     && ExternalEditText_ != ExternalEditRunningText());
     for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
         Menus_.Item(name)->SetEnabled(true);
+    FindListChanged();
     UpdateToolButtons();
 }
 

@@ -14,9 +14,11 @@
 #include "NodeData.h"
 #include "PageTitle.h"
 #include "SubIni.h"
+#include "ToolImageList.h"
 #include "TreeView.h"
 
 #include <QLayout>
+#include <QPainter>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,8 +26,6 @@
 
 namespace {
 
-// The divider between tree and editor stops this far from either edge.
-constexpr int SeparatorMargin = 10;
 // How much of a page title the browse tab shows.
 constexpr size_t BrowseTabTitleBytes = 96;
 
@@ -50,7 +50,22 @@ void DetachEvents(TEditor& Editor)
     Editor.OnExit = nullptr;
     Editor.OnResize = nullptr;
     Editor.OnMouseWheel = nullptr;
+    Editor.OnMouseMove = nullptr;
     Editor.OnUnmappedCharacters = nullptr;
+}
+
+// The browse button's picture while the view is open: its own, crossed
+// in a corner, for the click that closes the view.
+QPixmap ClosingPicture(const QPixmap& Open)
+{
+    QPixmap picture = Open;
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(200, 30, 30), 2));
+    const QRectF corner(picture.width() * 0.55, picture.height() * 0.55, picture.width() * 0.4, picture.height() * 0.4);
+    painter.drawLine(corner.topLeft(), corner.bottomRight());
+    painter.drawLine(corner.topRight(), corner.bottomLeft());
+    return picture;
 }
 
 } // namespace
@@ -62,11 +77,15 @@ void TVelkForm::BindViewCommands()
         {"OpSplit", [this] { OpSplitClick(); }},
         {"OpSplitRead", browse},
         {"TabClose", browse},
+        {"OpMoveWindow", [this] { OpMoveWindowClick(); }},
     };
     BindItems(items);
     PanelL_->setMinimumWidth(SeparatorMargin);
     DataMemo_->setMinimumWidth(SeparatorMargin);
-    Button("sbSplitTargetNode")->OnClick = [browse](TObject*) { CatchExceptions(browse); };
+    TDockButton* browseButton = Button("sbSplitTargetNode");
+    browseButton->OnClick = [browse](TObject*) { CatchExceptions(browse); };
+    const int openPicture = browseButton->ImageIndex();
+    BrowseButtonImages_ = {openPicture, ButtonImages_->Add(ClosingPicture(ButtonImages_->Image(openPicture)))};
 }
 
 void TVelkForm::OpSplitClick()
@@ -99,16 +118,6 @@ void TVelkForm::OpSplitReadClick()
         StorePage(DataTree_->Selected());
     ToggleBrowseView();
     UpdateToolButtons();
-}
-
-void TVelkForm::OpMoveWindowClick()
-{
-    if (SecondEditor_ == nullptr)
-        return;
-    if (ActiveEditor_ == SecondEditor_)
-        DataMemo_->setFocus();
-    else
-        SecondEditor_->setFocus();
 }
 
 TVelkForm::TOpenViews TVelkForm::CloseViews()
@@ -176,10 +185,15 @@ void TVelkForm::ReplaceEditorSide(QWidget* Side)
         const QRect geometry = current->geometry();
         Separater1_->replaceWidget(sideIndex, Side);
         Side->setGeometry(geometry);
-        return;
+    } else {
+        Separater1_->replaceWidget(sideIndex, DataMemo_);
+        DataMemo_->show();
     }
-    Separater1_->replaceWidget(sideIndex, DataMemo_);
-    DataMemo_->show();
+    // The editor side takes what the window gains or loses, the tree
+    // keeps its extent: without its stretch the splitter would share the
+    // room by the sizes it was last given, which after a restart are the
+    // tree's saved extent against next to nothing.
+    Separater1_->setStretchFactor(sideIndex, 1);
 }
 
 void TVelkForm::ToggleSplitView()
@@ -188,6 +202,8 @@ void TVelkForm::ToggleSplitView()
         CloseSecondEditor();
         return;
     }
+    // Moving the page editor into the new side takes its focus away.
+    const bool editing = DataMemo_->hasFocus();
     auto* panel = new QSplitter(Qt::Vertical);
     panel->setObjectName(QStringLiteral("PanelR"));
     panel->setChildrenCollapsible(false);
@@ -196,6 +212,8 @@ void TVelkForm::ToggleSplitView()
     PanelR_ = panel;
     PanelR_->addWidget(DataMemo_);
     DataMemo_->show();
+    if (editing)
+        DataMemo_->setFocus();
     SecondEditor_ = CreateSecondEditor(PanelR_, true);
     PanelR_->addWidget(SecondEditor_);
     const int height = Separater1_->height();
@@ -228,6 +246,8 @@ void TVelkForm::CloseSecondEditor()
     TEditorEx* second = std::exchange(SecondEditor_, nullptr);
     DetachEvents(*second);
     ReplaceEditorSide(nullptr);
+    // Moved back beside the tree, it lost the focus again.
+    DataMemo_->setFocus();
     // A shortcut typed in the pane may be closing it: it goes once its
     // event is over.
     // Out of the splitter it has no parent: the window keeps it until then.
@@ -249,6 +269,8 @@ void TVelkForm::ToggleBrowseView()
 void TVelkForm::OpenBrowseView()
 {
     const THourGlass hourGlass;
+    // Moving the page editor into the new side takes its focus away.
+    const bool editing = DataMemo_->hasFocus();
     BrowseSplitter_ = new QSplitter(Qt::Vertical);
     BrowseSplitter_->setObjectName(QStringLiteral("BrowseSplitter"));
     BrowseSplitter_->setChildrenCollapsible(false);
@@ -302,6 +324,8 @@ void TVelkForm::OpenBrowseView()
     PanelR_->addWidget(BrowseTab_);
     PanelR_->addWidget(DataMemo_);
     DataMemo_->show();
+    if (editing)
+        DataMemo_->setFocus();
     // The two upper panes keep one height.
     connect(BrowseSplitter_, &QSplitter::splitterMoved, PanelR_, [this](int Pos) {
         PanelR_->setSizes({Pos, std::max(PanelR_->height() - Pos, 1)});
@@ -327,6 +351,7 @@ void TVelkForm::OpenBrowseView()
         });
     });
     Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を閉じる"));
+    Button("sbSplitTargetNode")->SetImageIndex(BrowseButtonImages_[1]);
 }
 
 void TVelkForm::CloseBrowseView()
@@ -347,6 +372,7 @@ void TVelkForm::CloseBrowseView()
     BrowseSplitter_ = nullptr;
     BrowseTree_ = nullptr;
     Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を開く"));
+    Button("sbSplitTargetNode")->SetImageIndex(BrowseButtonImages_[0]);
     DataTree_->setFocus();
 }
 

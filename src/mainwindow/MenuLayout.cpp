@@ -335,6 +335,7 @@ constexpr TMenuEntry Entries[] = {
     Command("pEdDelphi", "pEdStrSeikei", 'D'),
     Command("pEdDelphiComment", "pEdStrSeikei", 'E'),
     Command("pEdAozoraBouten", "pEdStrSeikei", 'A'),
+    Item("OpMoveWindow", "EdLineMenu", "分割窓の移動とTabUnIndent", 'W', scShift | VK_TAB),
 
 };
 

@@ -25,11 +25,19 @@ TEST(LinkText, RegionsAreLinksOnlyInTheChosenForm)
         const char* Target;
     };
     const Case cases[] = {
-        {"[:node@Top:]", true, TLinkKind::Page, "Top"}, {"[:file@../x.png:]", true, TLinkKind::File, "../x.png"},
-        {"<node@Top>", false, TLinkKind::Page, "Top"},  {"<file@/x>", false, TLinkKind::File, "/x"},
+        {"[:node@Top:]", true, TLinkKind::Page, "Top"},
+        {"[:file@../x.png:]", true, TLinkKind::File, "../x.png"},
+        {"<node@Top>", false, TLinkKind::Page, "Top"},
+        {"<file@/x>", false, TLinkKind::File, "/x"},
         {"[:node@Top:]", false, TLinkKind::None, ""}, // the other form is no link
-        {"<node@Top>", true, TLinkKind::None, ""},      {"[:mail@x:]", true, TLinkKind::None, ""},
+        {"<node@Top>", true, TLinkKind::None, ""},
+        {"[:mail@x:]", true, TLinkKind::None, ""},
         {"<node@", false, TLinkKind::None, ""}, // shorter than opener and closer
+        // A region the text ends before its closer keeps its last byte in
+        // no target: it is no link.
+        {"<file@/tmp/abcdef", false, TLinkKind::None, ""},
+        {"<node@Chapter", false, TLinkKind::None, ""},
+        {"[:file@/tmp/abcdef:", true, TLinkKind::None, ""},
     };
     for (const Case& c : cases) {
         const TLink link = ParseLinkRegion(c.Region, c.Bracket);

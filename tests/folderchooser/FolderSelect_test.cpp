@@ -83,6 +83,25 @@ TEST_F(FolderDialog, ReturnsTheSelectedFolderOnlyOnOk)
               std::make_pair(true, std::string()));
 }
 
+TEST_F(FolderDialog, APresetTheTreeDoesNotListShowsTheDesktopAndAClickOnItChoosesIt)
+{
+    WriteRaw(Temp.Config.Desktop + "/desk.txt", "");
+    const std::string desktop = Sjis(Temp.Config.Desktop);
+    EXPECT_EQ(Select(T + "/missing",
+                     [&](TFolderOpen& Form) {
+                         EXPECT_EQ(Form.FolderPath, T + "/missing");
+                         EXPECT_EQ(Form.FileListBoxEx1->count(), 1);
+                         EXPECT_EQ(Form.FileListBoxEx1->item(0)->text().toStdString(), "desk.txt");
+                         // The desktop, selected already, clicked: it is the folder now.
+                         TShellTreeView& tree = *Form.ShellTreeView1;
+                         const QPoint at = tree.visualRect(tree.model()->index(0, 0)).center();
+                         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+                         EXPECT_EQ(Form.FolderPath, Temp.Config.Desktop);
+                         return Press(Form, Form.ShellTreeView1, Qt::Key_Return);
+                     }),
+              std::make_pair(true, desktop));
+}
+
 TEST_F(FolderDialog, FollowsTheTreeWithTheComboAndTheFileList)
 {
     WriteRaw(T + "/a/b/y.txt", "y");
@@ -110,6 +129,7 @@ TEST_F(FolderDialog, FollowsTheTreeWithTheComboAndTheFileList)
 TEST_F(FolderDialog, MakesANewFolderBesideTheSelectedOne)
 {
     WriteRaw(T + "/file", "");
+    WriteRaw(T + "/a/plain", "");
     Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
     Namespace = Temp.Make();
     struct {
@@ -118,6 +138,7 @@ TEST_F(FolderDialog, MakesANewFolderBesideTheSelectedOne)
         {T + "/a/b", "new", ""},
         {T + "/a/b", "new", T + "/a/new-->このフォルダーはすでに存在します。"},
         {T + "/a/b", "a*b", "a*b-->フォルダー名が不正です。"},
+        {T + "/a/b", "plain", "フォルダーの作成に失敗しました。"}, // a file of that name
         {T + "/a/b", "é", "é-->フォルダー名が不正です。"},
         {Temp.Root + "/media/USB", "new", ""},
     };

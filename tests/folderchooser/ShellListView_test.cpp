@@ -5,8 +5,11 @@
 #include "ShellTreeView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 #include <QHeaderView>
 #include <gtest/gtest.h>
@@ -52,6 +55,61 @@ TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
     EXPECT_EQ(view.SelectionSize(), 1u);
 }
 
+TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
+{
+    TTempNamespace temp;
+    const std::string docs = temp.MakeDirs("home/Desktop/docs");
+    temp.MakeDirs("home/Desktop/docs/.hidden");
+    WriteRaw(docs + "/a.txt", "a");
+    WriteRaw(docs + "/b.log", "b");
+    const auto ns = temp.Make();
+    TShellTreeView tree(nullptr, ns.get());
+    TShellListView view(nullptr, ns.get());
+    tree.SetShellListView(&view);
+    int listChanges = 0;
+    std::vector<bool> clipboard;
+    view.OnShListChange = [&](TShellListView*, TShellFileList&) { ++listChanges; };
+    view.OnShClipboard = [&](TShellListView*, bool Contented) { clipboard.push_back(Contented); };
+    view.OnShFilter = [](TShellListView*, const TShellFileItem& Item, bool& Accept) {
+        Accept = !Item.DisplayName.endsWith(".log");
+    };
+    const auto names = [&] {
+        std::vector<std::string> texts;
+        for (int row = 0; row < view.FileList().Count(); ++row)
+            texts.push_back(view.FileList().Item(row).DisplayName.toStdString());
+        return texts;
+    };
+    tree.SelectPath(docs);
+    EXPECT_EQ(names(), (std::vector<std::string>{".hidden", "a.txt"}));
+    EXPECT_EQ(listChanges, 1);
+    EXPECT_EQ(view.model()->data(view.model()->index(1, TShellFileList::colAttributes), Qt::TextAlignmentRole),
+              QVariant(Qt::AlignRight | Qt::AlignVCenter));
+
+    // Hidden entries leave both the list and the tree, set on either.
+    view.SetIncludeHidden(false);
+    EXPECT_EQ(std::pair(tree.IncludeHidden(), names()), std::pair(false, std::vector<std::string>{"a.txt"}));
+    tree.SetIncludeHidden(true);
+    EXPECT_EQ(std::pair(view.IncludeHidden(), names().size()), std::pair(true, size_t{2}));
+
+    // The desktop lists Trash only while it is shown.
+    tree.Select(tree.Root());
+    const auto listsTrash = [&] {
+        const std::vector<std::string> shown = names();
+        return std::find(shown.begin(), shown.end(), "ゴミ箱") != shown.end();
+    };
+    EXPECT_TRUE(listsTrash());
+    view.SetShVirtuaItems(VirtuaItem(itNetWork));
+    EXPECT_FALSE(listsTrash());
+    EXPECT_EQ(tree.ShVirtuaItems(), VirtuaItem(itNetWork));
+
+    auto* files = new QMimeData;
+    files->setUrls({QUrl::fromLocalFile(QString::fromStdString(docs + "/a.txt"))});
+    QApplication::clipboard()->setMimeData(files);
+    QApplication::clipboard()->setText("text");
+    EXPECT_TRUE(SpinUntil([&] { return clipboard.size() >= 2; }));
+    EXPECT_EQ(clipboard, (std::vector<bool>{true, false}));
+}
+
 TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)
 {
     TTempNamespace temp;
@@ -64,8 +122,21 @@ TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)
     ASSERT_EQ(view.FileList().Count(), 1);
     WriteRaw(docs + "/../new.txt", "");
     EXPECT_TRUE(SpinUntil([&] { return view.FileList().Count() == 2; }));
+    // A file grows: its row is read again.
+    WriteRaw(docs + "/../new.txt", std::string(5000, 'x'));
+    EXPECT_TRUE(SpinUntil([&] { return view.FileList().Item(1).Size == 5000; }));
     view.OpenRow(0); // "sub"
     EXPECT_EQ(tree.SelectedPath(), docs);
+
+    // A folder renamed in the tree, selected or not: the list shows it
+    // under its new name.
+    TItemIDList subList;
+    ns->PathToIDList(docs, subList);
+    tree.SelectPath(temp.Root + "/home/Desktop");
+    EXPECT_TRUE(tree.Rename(tree.FindNode(subList), "renamed"));
+    std::string shown;
+    ns->IDListToPath(view.FileList().FolderIDList(), shown);
+    EXPECT_EQ(shown, temp.Root + "/home/Desktop/docs/renamed");
 }
 
 TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)

@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -48,15 +50,30 @@ protected:
         Namespace->PathToIDList(Path, list);
         return View.FindNode(list);
     }
-    QPoint At(TShellTreeNode* Node)
+    static QPoint At(TShellTreeNode* Node, TShellTreeView& Tree)
     {
-        return View.visualRect(static_cast<TShellTreeModel*>(View.model())->IndexOf(Node)).center();
+        return Tree.visualRect(static_cast<TShellTreeModel*>(Tree.model())->IndexOf(Node)).center();
     }
-    void Mouse(QEvent::Type Type, Qt::MouseButton Button, const QPoint& Pos)
+    QPoint At(TShellTreeNode* Node) { return At(Node, View); }
+    static void Mouse(TShellTreeView& Tree, QEvent::Type Type, Qt::MouseButton Button, const QPoint& Pos)
     {
         const Qt::MouseButtons held = Type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Button);
-        QMouseEvent event(Type, Pos, View.viewport()->mapToGlobal(Pos), Button, held, {});
-        QApplication::sendEvent(View.viewport(), &event);
+        QMouseEvent event(Type, Pos, Tree.viewport()->mapToGlobal(Pos), Button, held, {});
+        QApplication::sendEvent(Tree.viewport(), &event);
+    }
+    void Mouse(QEvent::Type Type, Qt::MouseButton Button, const QPoint& Pos) { Mouse(View, Type, Button, Pos); }
+    static void Drag(TShellTreeView& Tree, QEvent::Type Type, const QPoint& Pos, QMimeData& Data)
+    {
+        if (Type == QEvent::DragEnter) {
+            QDragEnterEvent event(Pos, Qt::CopyAction, &Data, Qt::LeftButton, {});
+            QApplication::sendEvent(Tree.viewport(), &event);
+        } else if (Type == QEvent::DragMove) {
+            QDragMoveEvent event(Pos, Qt::CopyAction, &Data, Qt::LeftButton, {});
+            QApplication::sendEvent(Tree.viewport(), &event);
+        } else {
+            QDropEvent event(Pos, Qt::CopyAction, &Data, Qt::LeftButton, {});
+            QApplication::sendEvent(Tree.viewport(), &event);
+        }
     }
 
     TTempNamespace Temp;
@@ -85,6 +102,13 @@ TEST_F(TreeMouse, SelectsOnReleaseAndDragsOnlyFromSixPixels)
     EXPECT_EQ(Dragged[0].first, T + "/b");
     EXPECT_EQ(Dragged[0].second, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
     EXPECT_EQ(View.Selected(), a);
+
+    // The right button drags too.
+    Mouse(QEvent::MouseButtonPress, Qt::RightButton, At(b));
+    Mouse(QEvent::MouseMove, Qt::RightButton, At(b) + QPoint(-6, 0));
+    ASSERT_EQ(Dragged.size(), 2u);
+    EXPECT_EQ(Dragged[1].first, T + "/b");
+    Dragged.pop_back();
 
     // A veto, or the right button on the desktop, starts nothing.
     View.OnShBeginDrag = [](TShellTreeView*, TShellTreeNode*, bool& CanDrag) { CanDrag = false; };
@@ -133,8 +157,11 @@ TEST_F(TreeMouse, ContextMenuMovesToTheTrashAndHandsRenameBack)
         const QPoint at = At(Node);
         Mouse(QEvent::MouseButtonPress, Qt::RightButton, at);
         ASSERT_EQ(View.DropHighlighted(), Node);
+        // The system's menu event on the press opens nothing; the release does.
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, View.viewport()->mapToGlobal(at));
         QApplication::sendEvent(View.viewport(), &event);
+        ASSERT_TRUE(fs::exists(Node->Item->Path()));
+        Mouse(QEvent::MouseButtonRelease, Qt::RightButton, at);
     };
     View.SelectPath(T + "/m");
     TShellTreeNode* m = View.Selected();
@@ -150,6 +177,121 @@ TEST_F(TreeMouse, ContextMenuMovesToTheTrashAndHandsRenameBack)
     popup(b);
     EXPECT_TRUE(View.indexWidget(static_cast<TShellTreeModel*>(View.model())->IndexOf(b))); // the name's editor
     EXPECT_TRUE(fs::exists(T + "/b"));
+}
+
+TEST_F(TreeMouse, OnlyTheLeftButtonSelectsAndItsReleaseChoosesEvenTheSelectedNode)
+{
+    TShellTreeNode* a = Node(T + "/a");
+    TShellTreeNode* t = View.Selected();
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        Mouse(QEvent::MouseButtonPress, button, At(a));
+        Mouse(QEvent::MouseButtonRelease, button, At(a));
+        EXPECT_EQ(View.Selected(), t) << button;
+    }
+    // Released on the node selected already: it is chosen again.
+    int changes = 0;
+    View.OnChange = [&](TShellTreeView*) { ++changes; };
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, At(t));
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, At(t));
+    EXPECT_EQ(std::pair(View.Selected(), changes), std::pair(t, 1));
+}
+
+TEST_F(TreeMouse, AVolumeUnmountedUnderAPressOrADragLeavesNoNodeBehind)
+{
+    const std::string usb = Temp.Root + "/media/USB";
+    Temp.MakeDirs("media/USB/photos/2024");
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
+    const auto mounted = Temp.Make();
+    TShellTreeView tree(nullptr, mounted.get(),
+                        TWatcherTiming{std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
+    tree.resize(400, 600);
+    tree.show();
+    const auto unmount = [&] {
+        Temp.Mount({});
+        mounted->Controls().Rescan();
+        tree.Watcher().CheckDue();
+    };
+    tree.SelectPath(usb + "/photos/2024");
+    TShellTreeNode* computer = tree.Selected()->Parent->Parent->Parent;
+    tree.Select(computer);
+    TItemIDList photos;
+    mounted->PathToIDList(usb + "/photos", photos);
+    const QPoint at = At(tree.FindNode(photos), tree);
+
+    // Pressed: the release finds no node and selects nothing.
+    Mouse(tree, QEvent::MouseButtonPress, Qt::LeftButton, at);
+    unmount();
+    EXPECT_EQ(tree.DropHighlighted(), nullptr);
+    Mouse(tree, QEvent::MouseMove, Qt::LeftButton, at + QPoint(9, 9));
+    Mouse(tree, QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    EXPECT_EQ(tree.Selected(), computer);
+    EXPECT_TRUE(Dragged.empty());
+
+    // Hovered by a drag: the hover ticks and the drop find no node.
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
+    mounted->Controls().Rescan();
+    tree.Watcher().CheckDue();
+    const QPoint hovered = At(tree.FindNode(photos), tree);
+    WriteRaw(T + "/x.txt", "x");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(T + "/x.txt"))});
+    Drag(tree, QEvent::DragEnter, hovered, data);
+    Drag(tree, QEvent::DragMove, hovered, data);
+    unmount();
+    QTest::qWait(3 * TShellTreeView::HoverInterval.count()); // hover ticks pass over the place
+    Drag(tree, QEvent::Drop, hovered, data);
+    EXPECT_FALSE(fs::exists(usb + "/photos/2024/x.txt") || fs::exists(usb + "/photos/x.txt"));
+}
+
+TEST_F(TreeMouse, ADragOpensNoVolumeThatCannotBeRead)
+{
+    Temp.MakeDirs("media/USB/photos");
+    Temp.Mount({{"USB", "/dev/sdb1", "vfat"}});
+    const auto mounted = Temp.Make();
+    TShellTreeView tree(nullptr, mounted.get());
+    tree.resize(400, 600);
+    tree.show();
+    TShellTreeNode* computer = tree.FindNode(ItemOf(TItemKind::Computer));
+    tree.Expand(computer);
+    ASSERT_EQ(computer->Children.size(), 2u);
+    TShellTreeNode* usb = computer->Children[1].get();
+    // The volume is gone from the mount table, its node not yet.
+    Temp.Mount({});
+    mounted->SetVolumes(ReadVolumes(Temp.Config.MountTable, Temp.Config.ByLabel, Temp.Config.MediaRoots));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(T))});
+    Drag(tree, QEvent::DragEnter, At(usb, tree), data);
+    Drag(tree, QEvent::DragMove, At(usb, tree), data);
+    QTest::qWait((TShellTreeView::HoverExpandCount + 5) * static_cast<int>(TShellTreeView::HoverInterval.count()));
+    EXPECT_FALSE(usb->Expanded);
+    // A readable one opens.
+    Drag(tree, QEvent::DragMove, At(computer->Children[0].get(), tree), data);
+    EXPECT_TRUE(SpinUntil([&] { return computer->Children[0]->Expanded; }));
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(tree.viewport(), &leave);
+}
+
+TEST_F(TreeMouse, ADragScrollsWhenItNearsTheEdgeOfAScrollingSide)
+{
+    for (int i = 0; i < 60; ++i)
+        Temp.MakeDirs("home/Desktop/T/b/f" + std::to_string(100 + i));
+    View.Expand(Node(T + "/b"));
+    View.resize(400, 200);
+    ASSERT_TRUE(SpinUntil([&] { return View.verticalScrollBar()->maximum() > 0; }));
+    ASSERT_EQ(View.horizontalScrollBar()->maximum(), 0);
+    View.verticalScrollBar()->setValue(0);
+    // Within the vertical bar's width of the zone above the bottom edge: the
+    // bottom test allows for its own bar, not the horizontal one.
+    const int h = View.fontMetrics().height();
+    const int bar = View.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QPoint near(50, View.height() - h - bar + 1);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(T + "/a"))});
+    Drag(View, QEvent::DragEnter, near, data);
+    Drag(View, QEvent::DragMove, near, data);
+    EXPECT_TRUE(SpinUntil([&] { return View.verticalScrollBar()->value() > 0; }));
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(View.viewport(), &leave);
 }
 
 TEST_F(TreeMouse, HoveringADragOpensTheFolderAfterThirtyNotifications)
@@ -205,6 +347,24 @@ TEST_F(TreeMouse, TheComboListsTheChainToTheSelectionAsTemporaryItems)
         EXPECT_FALSE(list[i].Temporary);
     EXPECT_EQ(tree.Selected()->Text.toStdString(), "コンピューター");
 
+    // A selected item: only its name is highlighted, and names line up
+    // behind icons of one width.
+    QImage image(300, 24, QImage::Format_RGB32);
+    QStyleOptionViewItem option;
+    option.initFrom(&chain);
+    option.rect = image.rect();
+    option.state |= QStyle::State_Selected;
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        chain.view()->itemDelegate()->paint(&painter, option, chain.model()->index(computer, 0));
+    }
+    const QColor highlight = option.palette.highlight().color();
+    const int textLeft = TShellComboBox::IndentPerLevel * list[computer].Level() + chain.iconSize().width() + 3;
+    EXPECT_NE(image.pixelColor(textLeft - 2, 12), highlight);
+    EXPECT_EQ(image.pixelColor(textLeft, 12), highlight);
+    EXPECT_NE(image.pixelColor(299, 12), highlight);
+
     QFont font;
     font.setPixelSize(12);
     EXPECT_EQ(TShellComboBox::ItemHeightFor(font), 18);
@@ -239,17 +399,19 @@ TEST_F(TreeMouse, TheComboTakesDropsIntoTheFolderItShows)
 
 TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
 {
-    TempDir dir;
-    WriteRaw(dir.File("f.txt"), "x");
+    TTempNamespace temp;
+    WriteRaw(temp.Config.Desktop + "/f.txt", "x");
+    const auto ns = temp.Make();
+    TItemIDList fileList;
+    ns->PathToIDList(temp.Config.Desktop + "/f.txt", fileList);
+    const TShellIDList file = TShellIDList::OfItem(*ns, fileList);
     QWidget owner;
     TShellPopupMenu menu(&owner);
     QAction* own = menu.addAction("own");
     own->setData(1000);
     int triggered = 0, after = 0;
     QObject::connect(own, &QAction::triggered, [&] { ++triggered; });
-    menu.OnShAfterPopup = [&](TShellPopupMenu*, QAction* Item, const std::vector<std::string>&) {
-        after += Item == own;
-    };
+    menu.OnShAfterPopup = [&](TShellPopupMenu*, QAction* Item, const TShellIDList&) { after += Item == own; };
     menu.SetInsertPos(5);
     EXPECT_EQ(menu.InsertPos(), 1);
     std::vector<QString> captions;
@@ -262,16 +424,34 @@ TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
         return pick;
     });
     pick = own;
-    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 1000);
+    EXPECT_EQ(menu.ShellPopup(file, {}), 1000);
     EXPECT_EQ(triggered, 1);
     EXPECT_EQ(after, 1);
     // Read-only by default: no rename; a file has no paste.
     EXPECT_EQ(captions, (std::vector<QString>{"own", "開く", "切り取り", "コピー", "ショートカットの作成", "削除"}));
-    menu.OnShBeforPopup = [](TShellPopupMenu*, const std::vector<std::string>&, QPoint, bool& Allow) { Allow = false; };
-    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 0);
+    menu.OnShBeforPopup = [](TShellPopupMenu*, const TShellIDList&, QPoint, bool& Allow) { Allow = false; };
+    EXPECT_EQ(menu.ShellPopup(file, {}), 0);
     menu.OnShBeforPopup = nullptr;
     pick = nullptr;
-    EXPECT_EQ(menu.ShellPopup({dir.File("f.txt")}, {}), 0);
+    EXPECT_EQ(menu.ShellPopup(file, {}), 0);
+
+    // Aligned on its right edge or its centre: moved by its width.
+    std::vector<int> shifts;
+    SetPopupHook([&](QMenu& Menu, const QPoint& At) {
+        shifts.push_back(At.x() - 100);
+        shifts.push_back(Menu.sizeHint().width());
+        return static_cast<QAction*>(nullptr);
+    });
+    menu.SetAlignment(TPopupAlignment::paRight);
+    menu.ShellPopup(file, {100, 50});
+    menu.SetAlignment(TPopupAlignment::paCenter);
+    menu.ShellPopup(file, {100, 50});
+    ASSERT_EQ(shifts.size(), 4u);
+    EXPECT_EQ(std::pair(shifts[0], shifts[2]), std::pair(-shifts[1], -shifts[3] / 2));
+    // An item without a path (Computer, Trash) has no menu.
+    shifts.clear();
+    EXPECT_EQ(menu.ShellPopup(TShellIDList::OfItem(*ns, ItemOf(TItemKind::Computer)), {}), 0);
+    EXPECT_TRUE(shifts.empty());
     SetPopupHook({});
 }
 

@@ -1,6 +1,8 @@
 #include "../folderchooser_core/TempNamespace.h"
+#include "ShellComboBox.h"
 #include "ShellTreeView.h"
 
+#include <QScrollBar>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -39,10 +41,32 @@ protected:
     void Open()
     {
         Namespace = Temp.Make();
+        MakeView();
+    }
+    // A tree on the namespace there is, with its path combo.
+    void MakeView()
+    {
         View = std::make_unique<TShellTreeView>(
             nullptr, Namespace.get(),
             TWatcherTiming{std::chrono::milliseconds(1500), std::chrono::milliseconds(1000), Clock.Clock()});
         View->OnChange = [this](TShellTreeView*) { ++Changes; };
+        Combo = std::make_unique<TShellComboBox>(nullptr, Namespace.get());
+        View->SetShellComboBox(Combo.get());
+    }
+    // The names the combo lists for good (not only on the way to its folder).
+    std::vector<std::string> ComboNames() const
+    {
+        std::vector<std::string> names;
+        const TShellComboList& list = Combo->List();
+        for (int i = 0; i < list.Count(); ++i)
+            if (!list[i].Temporary)
+                names.push_back(list[i].Item->DisplayName().toStdString());
+        return names;
+    }
+    bool ComboLists(const std::string& Name) const
+    {
+        const std::vector<std::string> names = ComboNames();
+        return std::find(names.begin(), names.end(), Name) != names.end();
     }
     // Lets the watcher's quiet periods pass and hands over what it holds.
     void DeliverWatcherReports()
@@ -56,6 +80,7 @@ protected:
     TFakeClock Clock;
     std::unique_ptr<TShellNamespace> Namespace;
     std::unique_ptr<TShellTreeView> View;
+    std::unique_ptr<TShellComboBox> Combo;
     int Changes = 0;
 };
 
@@ -182,19 +207,73 @@ TEST_F(Tree, FoldersDifferingOnlyInCaseAreTwoReachableNodes)
     EXPECT_EQ(Texts(home), (std::vector<std::string>{".local", "Desktop", "Docs", "docs", "music"}));
 }
 
-TEST_F(Tree, RemovingAListedVolumeCollapsesItsNodeAndSelectsComputer)
+TEST_F(Tree, AnUnmountedVolumeLeavesComputerAndTheSelectionMovesThere)
 {
     Open();
     View->SelectPath(Usb() + "/photos");
-    TShellTreeNode* volume = View->Selected()->Parent;
-    TShellTreeNode* computer = volume->Parent;
+    TShellTreeNode* computer = View->Selected()->Parent->Parent;
     Temp.Mount({});
     Namespace->Controls().Rescan();
     DeliverWatcherReports();
-    EXPECT_EQ(volume->Text.toStdString(), " (" + Usb() + ")");
-    EXPECT_EQ(std::tuple(volume->Children.size(), volume->HasChildren, volume->Expanded), std::tuple(0u, true, false));
+    EXPECT_EQ(Texts(computer), std::vector<std::string>{"ローカル ディスク (/)"});
     EXPECT_EQ(View->Selected(), computer);
+    EXPECT_EQ(Combo->EditText(Combo->currentIndex()).toStdString(), "コンピューター");
     EXPECT_EQ(View->Root()->Text.toStdString(), "デスクトップ");
+}
+
+TEST_F(Tree, EveryFirstTreeReadsTheMountTableAgain)
+{
+    Open();
+    View.reset(); // the last control: nobody follows the mount table now
+    Temp.Mount({{"CARD", "/dev/sdc1", "vfat"}});
+    MakeView();
+    TShellTreeNode* computer = Child(View->Root(), "コンピューター");
+    View->Expand(computer);
+    EXPECT_EQ(Texts(computer), (std::vector<std::string>{"ローカル ディスク (/)",
+                                                         "リムーバブル ディスク (" + Temp.Root + "/media/CARD)"}));
+}
+
+TEST_F(Tree, TheComboListsFoldersMadeSinceItWasFilled)
+{
+    Open();
+    EXPECT_TRUE(ComboLists("docs") && ComboLists(".local"));
+    // Made by the dialog, which then selects it.
+    Temp.MakeDirs("home/made");
+    View->SelectPath(Temp.Root + "/home/made");
+    EXPECT_EQ(View->SelectedPath(), Temp.Root + "/home/made");
+    EXPECT_TRUE(ComboLists("made"));
+    // Made from outside while the watcher looks on.
+    ASSERT_TRUE(SpinUntil([&] {
+        const std::vector<std::string>& list = View->Watcher().WatchList();
+        return std::find(list.begin(), list.end(), Temp.Root + "/home") != list.end();
+    }));
+    Temp.MakeDirs("home/outside");
+    ASSERT_TRUE(SpinUntil([&] { return View->Watcher().FolderChangePending(); }));
+    DeliverWatcherReports();
+    EXPECT_NE(Child(View->Root()->Children[0].get(), "outside"), nullptr);
+    EXPECT_TRUE(ComboLists("outside"));
+    EXPECT_EQ(Combo->EditText(Combo->currentIndex()).toStdString(), Temp.Root + "/home/made");
+    // Hidden folders leave the combo with the tree.
+    View->SetIncludeHidden(false);
+    EXPECT_FALSE(ComboLists(".local"));
+}
+
+TEST_F(Tree, LongNamesScrollSidewaysAndCheckBoxesAreOffered)
+{
+    Temp.MakeDirs("home/" + std::string(200, 'x'));
+    Open();
+    View->resize(200, 300);
+    View->show();
+    EXPECT_EQ(View->textElideMode(), Qt::ElideNone);
+    EXPECT_TRUE(SpinUntil([&] { return View->horizontalScrollBar()->maximum() > 0; }));
+
+    QAbstractItemModel& model = *View->model();
+    const QModelIndex root = model.index(0, 0);
+    EXPECT_FALSE(model.data(root, Qt::CheckStateRole).isValid());
+    View->SetCheckboxes(true);
+    EXPECT_TRUE(model.flags(root) & Qt::ItemIsUserCheckable);
+    EXPECT_TRUE(model.setData(root, Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(model.data(root, Qt::CheckStateRole).toInt(), Qt::Checked);
 }
 
 TEST_F(Tree, AVolumeTheTreeDoesNotListNeverRenamesOrEmptiesTheRoot)

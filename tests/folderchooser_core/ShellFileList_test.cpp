@@ -55,4 +55,11 @@ TEST_F(FileListTest, ShowsFiveColumnsWithSizesAndSortsByAClickedColumn)
     EXPECT_EQ(List.FindPartial("A.T", 4, false), -1);
 }
 
+TEST(FileTime, ZeroIsATimeNotKnown)
+{
+    EXPECT_FALSE(FileTimeToDateTime(0).isValid());
+    EXPECT_EQ(ModifiedText(0), "");
+    EXPECT_EQ(FileTimeToDateTime(86400).toUTC(), QDateTime(QDate(1970, 1, 2), QTime(0, 0), Qt::UTC));
+}
+
 } // namespace

@@ -102,10 +102,28 @@ TEST_F(Namespace, PathsParseThroughTheLongestMountAndComeBack)
     ASSERT_TRUE(ns->PathToIDList(Temp.Root + "//media/USB/a/./x/../b/", again));
     EXPECT_EQ(again, list);
 
-    ASSERT_TRUE(ns->PathToIDList(home, list));
-    EXPECT_EQ(list.Items().at(1), "V/") << "no listed volume holds home: it parses through the root";
-    ASSERT_TRUE(ns->IDListToPath(list, path));
-    EXPECT_EQ(path, home);
+    // The desktop's branches first: its own folder, Home; then the volumes.
+    const std::string desk = Temp.MakeDirs("home/Desktop/d");
+    const auto item = [](const char* Data) { return TItemIDList::OneItem(Data); };
+    const struct {
+        std::string Path;
+        TItemIDList List;
+    } branches[] = {
+        {desk, item("Fd")},
+        {Temp.Config.Desktop, ConcatIDLists(item("H"), item("FDesktop"))},
+        {home, ConcatIDLists(item("H"), item("Fx"))},
+        {Temp.Config.Home, item("H")},
+        {Temp.Root + "/media", ConcatIDLists(TShellNamespace::VolumeIDList("/"), item("Fmedia"))},
+    };
+    for (const auto& branch : branches) {
+        ASSERT_TRUE(ns->PathToIDList(branch.Path, list)) << branch.Path;
+        if (branch.Path.ends_with("/media")) // the root's list holds every component of the temporary folder
+            EXPECT_EQ(LastItemOfIDList(list), item("Fmedia"));
+        else
+            EXPECT_EQ(list, branch.List) << branch.Path;
+        ASSERT_TRUE(ns->IDListToPath(list, path));
+        EXPECT_EQ(path, branch.Path);
+    }
 
     for (const std::string& bad : {Temp.Root + "/missing", std::string("relative/path"), std::string()}) {
         EXPECT_FALSE(ns->PathToIDList(bad, list)) << bad;

@@ -6,6 +6,7 @@
 #include "Menus.h"
 
 #include <QClipboard>
+#include <QStatusBar>
 
 namespace {
 
@@ -75,6 +76,33 @@ TEST_F(ClippingTest, ModeShowsInTheCaptionAndBarsTheExternalEditor)
     EXPECT_EQ(form->CaptionText() + Enabled({"sbGoEditor"}), "NewFile+");
     form->OpClipClick();
     EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
+}
+
+TEST_F(ClippingTest, ClipsAppendedAtTheEndLeaveEveryRowMarkWhereItIs)
+{
+    for (const bool convert : {false, true}) {
+        SettingsVars.AutoClip = false;
+        SettingsVars.WaveTextFlg = convert;
+        TEditorEx& memo = *form->DataMemo();
+        memo.SetText("title\r\none\r\ntwo\r\nthree\r\n");
+        memo.PutRowMark(1, 1);
+        memo.PutRowMark(3, 3);
+        for (const char* clip : {"first", "second", "third"})
+            ForeignCopy(QString::fromLatin1(clip));
+        SCOPED_TRACE(convert);
+        EXPECT_EQ(Page(), "title\r\none\r\ntwo\r\nthree\r\nfirst\r\nsecond\r\nthird\r\n");
+        EXPECT_EQ(std::pair(memo.RowMarks(1), memo.RowMarks(3)), std::pair(uint16_t{1 << 1}, uint16_t{1 << 3}));
+    }
+}
+
+TEST_F(ClippingTest, CharactersShiftJisCannotHoldAreTold)
+{
+    SettingsVars.AutoClip = false;
+    SettingsVars.WaveTextFlg = false;
+    form->DataMemo()->SetText("p\r\n");
+    ForeignCopy(QString::fromUtf8("é😀"));
+    EXPECT_EQ(Page(), "p\r\n??\r\n");
+    EXPECT_EQ(form->statusBar()->currentMessage().toStdString(), UnmappedCharactersText(2));
 }
 
 TEST_F(ClippingTest, EmptyLineOptionsExcludeEachOther)

@@ -3,6 +3,7 @@
 #include "SymbolList.h"
 
 #include <QComboBox>
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,6 +148,30 @@ TEST_F(LifeCycle, AnotherInstancesExternalEditDisablesTheEditorButton)
     EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
     form->AppMessageHandler("");
     EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
+}
+
+using RealClose = RealFormTest;
+
+TEST_F(RealClose, AForcedSaveRefusedAtCloseSaysTheCloseForcedItAndTheViewsClose)
+{
+    velk->show();
+    QApplication::processEvents();
+    velk->DataMemo()->setFocus();
+    QTest::keyClicks(velk->DataMemo(), QStringLiteral("page"));
+    ASSERT_TRUE(velk->SaveOutline(Home() + "doc"));
+    velk->NameDocument(Home() + "doc");
+    chmod((Home() + "doc.vk2").c_str(), 0444);
+    QTest::keyClicks(velk->DataMemo(), QStringLiteral(" more"));
+    SettingsVars.Options.Exit = true;
+    velk->OpSplitClick();
+    ASSERT_NE(velk->SecondEditor(), nullptr);
+
+    EXPECT_FALSE(velk->FormCloseQuery());
+    EXPECT_EQ(LastQuestion(), Home()
+                                  + "doc.vk2\r\n\r\n終了時もしくはファイルを閉じるとき強制保存するモードですが、"
+                                    "指定したファイルは読み出し専用なので保存できません！");
+    EXPECT_EQ(std::pair(velk->MenuItem("OpSplit")->Checked(), velk->SecondEditor()),
+              std::pair(false, static_cast<TEditorEx*>(nullptr)));
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "NodeForm.h"
 #include "ShellOpen.h"
 
+#include <QInputMethodEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <fstream>
 
@@ -15,7 +17,10 @@ class Links : public ViewsTest {
 protected:
     Links()
     {
-        SetShellOpenHook([this](const std::string& Target) { Opened.push_back(Target); });
+        SetShellOpenHook([this](const std::string& Target) {
+            Opened.push_back(Target);
+            return Opens;
+        });
     }
     ~Links() override { SetShellOpenHook(nullptr); }
     // Puts Text in the page and the caret on the first occurrence of At,
@@ -26,7 +31,28 @@ protected:
         form->DataMemoClick(&Editor);
         form->DataMemoDblClick(&Editor);
     }
+    // The mouse over the page editor's cell (Row, Col), from its metrics.
+    void Mouse(QEvent::Type Type, int Row, int Col, Qt::MouseButtons Buttons = Qt::NoButton)
+    {
+        const TEditorEx& memo = *form->DataMemo();
+        const QPoint p(memo.TextLeft() + (Col - memo.TopCol()) * memo.ColWidth() + 1,
+                       memo.TextTop() + (Row - memo.TopRow()) * memo.RowHeight() + memo.RowHeight() / 2);
+        QWidget* viewport = form->DataMemo()->viewport();
+        const Qt::MouseButton button = Type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(Type, QPointF(p), QPointF(viewport->mapToGlobal(p)), button, Buttons, {});
+        QApplication::sendEvent(viewport, &event);
+    }
+    void DoubleClick(int Row, int Col)
+    {
+        Mouse(QEvent::MouseButtonPress, Row, Col, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, Row, Col);
+        Mouse(QEvent::MouseButtonDblClick, Row, Col, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, Row, Col);
+    }
+    Qt::CursorShape Pointer() const { return form->DataMemo()->viewport()->cursor().shape(); }
     std::vector<std::string> Opened;
+    // Whether the desktop has a handler for what is opened.
+    bool Opens = true;
 };
 
 TEST_F(Links, FileLinksGoBelowTheTitleRowRelativeToTheDocumentFolder)
@@ -77,6 +103,52 @@ TEST_F(Links, LinksAreFollowedByKindAndPageLinksFindTheFirstTitle)
     EXPECT_EQ(form->DataTree()->Selected(), Node(2)) << "the other form is no link";
 }
 
+TEST_F(Links, ARegionWithoutItsCloserIsNoLink)
+{
+    SettingsVars.BracketFlg = false;
+    form->SetupFountain();
+    MakePages({"other", "title\r<file@/tmp/abcdef\r\r<node@other"});
+    FollowIn(*form->DataMemo(), "file@");
+    FollowIn(*form->DataMemo(), "node@");
+    EXPECT_TRUE(Opened.empty());
+    EXPECT_EQ(form->DataTree()->Selected(), Node(1));
+}
+
+TEST_F(Links, ADoubleClickSelectsTheWordAndTheHandShowsOverLinks)
+{
+    SettingsVars.BracketFlg = false;
+    form->SetupFountain();
+    MakePages({"title\rab "});
+    // Japanese comes committed by the input method.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("日本語"));
+    QApplication::sendEvent(form->DataMemo(), &commit);
+    Type(QStringLiteral(" cd\r<node@title>\r<file@/tmp/x"));
+    TEditorEx& memo = *form->DataMemo();
+    ASSERT_EQ(memo.RowText(1), "ab " + Sjis("日本語") + " cd");
+    DoubleClick(1, 5);
+    EXPECT_EQ(memo.SelText(), Sjis("日本語"));
+    DoubleClick(1, 11);
+    EXPECT_EQ(memo.SelText(), "cd");
+
+    Mouse(QEvent::MouseMove, 2, 3);
+    EXPECT_EQ(Pointer(), Qt::PointingHandCursor) << "a page link";
+    Mouse(QEvent::MouseMove, 1, 1);
+    EXPECT_NE(Pointer(), Qt::PointingHandCursor);
+    Mouse(QEvent::MouseMove, 3, 3);
+    EXPECT_NE(Pointer(), Qt::PointingHandCursor) << "a link without its closer is none";
+}
+
+TEST_F(Links, ALinkNothingOpensIsTold)
+{
+    Opens = false;
+    MakePages({"title\rhttp://example.com/"});
+    FollowIn(*form->DataMemo(), "http");
+    EXPECT_EQ(Opened, std::vector<std::string>{"http://example.com/"});
+    EXPECT_EQ(LastQuestion(), "http://example.com/\r\n\r\nこのリンクを開けませんでした。開くためのアプリケーション"
+                              "（ウェブブラウザーなど）がデスクトップに設定されているか確かめてください。");
+}
+
 TEST_F(Links, PageLinksDoNothingInTheBrowsePaneAndProgramsAskFirst)
 {
     SettingsVars.BracketFlg = false;
@@ -109,6 +181,9 @@ TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
     form->pEdPageLinkClick();
     QPointer<TNodeForm> chooser = form->PageLinkChooser();
     ASSERT_TRUE(chooser);
+    const QWidget* leftDock = form->findChild<QWidget*>(QStringLiteral("ToolDock2"));
+    ASSERT_NE(leftDock, nullptr);
+    EXPECT_EQ(chooser->height(), leftDock->height() + 2) << "as tall as the dock down the window's left";
     form->pEdPageLinkClick();
     EXPECT_EQ(form->PageLinkChooser(), chooser) << "a second click while it is open does nothing";
 
@@ -151,6 +226,32 @@ TEST_F(Links, RowMarksSetMoveClearAndJumpWithTheirCaptions)
     memo.SetSelStart(static_cast<int>(memo.GetText().size()));
     form->SetMarkClick(0);
     EXPECT_EQ(form->MenuItem("Jump0")->Caption(), QStringLiteral("Jump0 ") + QString(50, 'x'));
+}
+
+TEST_F(Links, AMarkOnAWrappedRowShowsThatRowAndKeepsTheShortcutColumn)
+{
+    MakePages({"title"});
+    TEditorEx& memo = *form->DataMemo();
+    const int wrap = memo.WrapOption()->WrapByte();
+    Type(QStringLiteral("\r") + QString(wrap - 1, QLatin1Char('x')) + QStringLiteral(" second\tpart\r"));
+    ASSERT_EQ(memo.RowText(2), "second\tpart");
+    memo.SetRowCol(2, 3);
+    form->SetMarkClick(4);
+    EXPECT_EQ(std::pair(memo.Row(), memo.Col()), std::pair(2, 0)) << "the caret goes to the row's start";
+    EXPECT_EQ(form->MenuItem("SetMark4")->Caption(), QStringLiteral("Mark4 second part"));
+    EXPECT_EQ(form->MenuItem("Jump4")->Action()->text(), QStringLiteral("Jump4 second part\tCtrl+4"));
+
+    // The empty row after the last line break is no row: nothing is set.
+    memo.SetSelStart(memo.GetTextLen());
+    form->SetMarkClick(5);
+    EXPECT_EQ(memo.RowMarksInUse() >> 5 & 1, 0);
+    EXPECT_EQ(std::pair(form->MenuItem("Jump5")->Caption(), form->MenuItem("Jump5")->Checked()),
+              std::pair(QStringLiteral("Jump5"), false));
+    memo.SetSelStart(0);
+    form->JumpClick(5);
+    EXPECT_EQ(memo.SelStart(), 0);
+    form->JumpClick(4);
+    EXPECT_EQ(memo.Row(), 2);
 }
 
 } // namespace

@@ -3,10 +3,12 @@
 // and a key runs its command only while the command is enabled.
 #include "FormFixture.h"
 
+#include "SearchListState.h"
 #include "StatusBarTexts.h"
 
 #include <QClipboard>
 #include <QImage>
+#include <QScrollBar>
 #include <QStatusBar>
 
 namespace {
@@ -136,6 +138,34 @@ TEST_F(Pages, ASelectedRowWiderThanTheWindowPaintsWithoutPadding)
     EXPECT_FALSE(painted.isNull());
     EXPECT_TRUE(dialogs.Questions().empty()) << "painting raised " << dialogs.Questions().front().Text;
     EXPECT_EQ(Title(0), std::string(254, 'w')) << "a long first line gives a title of 254 bytes";
+}
+
+TEST_F(Pages, NoPageIsSplitUnderTheResultList)
+{
+    Type(QStringLiteral("text"));
+    EXPECT_EQ(Enabled({"sbPageDevide"}), "+");
+    SearchListState().SearchListOpen = true;
+    QTest::keyClick(form->DataMemo(), Qt::Key_Left);
+    EXPECT_EQ(Enabled({"sbPageDevide"}), "-");
+    SearchListState().SearchListOpen = false;
+    QTest::keyClick(form->DataMemo(), Qt::Key_Left);
+    EXPECT_EQ(Enabled({"sbPageDevide"}), "+");
+}
+
+TEST_F(Pages, TheWindowEdgeWrapUsesTheWholeWidthBesideTheScrollBar)
+{
+    SettingsVars.RightRtn = true;
+    TEditorEx& memo = *form->DataMemo();
+    memo.Marks()->WrapMark()->SetVisible(true);
+    Type(QString(memo.VisibleRows() + 5, QLatin1Char('\r')));
+    form->ApplyWindowWrap();
+    ASSERT_TRUE(memo.verticalScrollBar()->isVisible());
+    const int charWidth = memo.ColWidth();
+    // After the wrap column come the wrap mark's two columns and less than
+    // two more, up to the scroll bar.
+    const int gap = memo.viewport()->width() - memo.TextLeft() - memo.WrapOption()->WrapByte() * charWidth;
+    EXPECT_GE(gap, 2 * charWidth);
+    EXPECT_LT(gap, 4 * charWidth);
 }
 
 } // namespace

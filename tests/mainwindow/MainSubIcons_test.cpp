@@ -4,6 +4,7 @@
 
 #include "FindIconForm.h"
 #include "Paths.h"
+#include "SearchListState.h"
 #include "ShortCutText.h"
 
 #include <QCheckBox>
@@ -110,6 +111,48 @@ TEST_F(SubIcons, TheFinderListsCyclesAndShowsPages)
     EXPECT_EQ(form->SubIconFinder(), nullptr);
     EXPECT_TRUE(SettingsVars.SubIcon.AltSubIcon);
     EXPECT_EQ(Enabled({"sbOpen"}), "+");
+}
+
+TEST_F(SubIcons, TheFinderShowsEachKeyUnderItsButton)
+{
+    MakePages({"a", "b"});
+    form->FdGoSubIconClick();
+    TFindIconForm& finder = *form->SubIconFinder();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&finder));
+    QWidget& legend = *finder.Legend();
+    const QImage painted = legend.grab().toImage();
+    const QColor background = painted.pixelColor(0, 0);
+    for (int filter = 1; filter <= AllSubIconsFilter; ++filter) {
+        const TDockButton& button = *finder.TbIcon(filter);
+        const int centre = legend.mapFromGlobal(button.mapToGlobal(QPoint(button.width() / 2, 0))).x();
+        bool drawn = false;
+        for (int x = std::max(centre - 4, 0); x <= std::min(centre + 4, painted.width() - 1); ++x)
+            for (int y = 0; y < painted.height(); ++y)
+                drawn = drawn || painted.pixelColor(x, y) != background;
+        EXPECT_TRUE(drawn) << "the key of list " << filter << " under its button";
+    }
+}
+
+TEST_F(SubIcons, ClosingTheFinderGivesBackTheListButtonsButNoEditorWhileClipping)
+{
+    SettingsVars.ExtEditor = true;
+    MakePages({"a", "b"});
+    SearchListState().FoundPageList.Assign({Node(1)});
+    form->OpClipClick();
+    form->FdGoSubIconClick();
+    ASSERT_NE(form->SubIconFinder(), nullptr);
+    EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "--");
+    form->SubIconFinder()->close();
+    Settle();
+    EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "+-") << "clipping forbids an external edit";
+    EXPECT_TRUE(form->MenuItem("FdFindList")->Enabled());
+
+    form->OpClipClick();
+    SearchListState().FoundPageList.Clear();
+    form->FdGoSubIconClick();
+    form->SubIconFinder()->close();
+    Settle();
+    EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "-+") << "an empty list stays off";
 }
 
 } // namespace

@@ -5,10 +5,12 @@
 #include "FindIconForm.h"
 #include "HTMLFountain.h"
 #include "NodeData.h"
+#include "Separate.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSplitter>
+#include <QSplitterHandle>
 #include <QTabWidget>
 
 namespace {
@@ -62,25 +64,100 @@ TEST_F(Views, AModeSwitchRemakesTheOpenViewWithTheNewColouring)
     EXPECT_EQ(form->SecondEditor()->Fountain(), form->DataMemo()->Fountain());
 }
 
-TEST_F(Views, TheDividerStopsShortOfEitherEdge)
+TEST_F(Views, TheDividerMovesWhereItsLineIsReleasedNeverPastItsMargins)
 {
-    QSplitter& divider = *form->Separater1();
-    QSplitterHandle& handle = *divider.handle(1);
-    const QPoint middle(handle.width() / 2, handle.height() / 2);
-    const auto dragTo = [&](int X) {
+    auto& divider = static_cast<TSeparater&>(*form->Separater1());
+    EXPECT_EQ(divider.LineWidth(), 3);
+    int starts = 0;
+    std::vector<std::pair<int, int>> ends;
+    divider.OnStartDrag = [&](TSeparater&) { ++starts; };
+    divider.OnEndDrag = [&](TSeparater&, int Pos, int Size) { ends.emplace_back(Pos, Size); };
+    // Takes the bar by its middle and lets it go with its near edge at X.
+    const auto dragTo = [&](int X, int Expected) {
+        QSplitterHandle& handle = *divider.handle(1);
+        const QPoint middle(handle.width() / 2, handle.height() / 2);
+        const QPoint to(X - handle.x() + middle.x(), middle.y());
         QTest::mousePress(&handle, Qt::LeftButton, {}, middle);
-        QMouseEvent move(QEvent::MouseMove, QPointF(X - handle.x(), middle.y()),
-                         handle.mapToGlobal(QPointF(X - handle.x(), middle.y())), Qt::NoButton, Qt::LeftButton, {});
+        const int before = divider.widget(0)->width();
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), handle.mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                         {});
         QApplication::sendEvent(&handle, &move);
-        QTest::mouseRelease(&handle, Qt::LeftButton, {}, QPoint(X - handle.x(), middle.y()));
+        EXPECT_EQ(divider.widget(0)->width(), before) << "only the line moves while dragging";
+        QTest::mouseRelease(&handle, Qt::LeftButton, {}, to);
+        EXPECT_EQ(divider.widget(0)->width(), Expected) << X;
     };
-    dragTo(2);
-    EXPECT_EQ(form->PanelL()->width(), 10);
-    dragTo(divider.width() - 2);
-    EXPECT_EQ(form->DataMemo()->width(), 10);
+    const int start = form->PanelL()->width();
+    dragTo(start + 40, start + 40);
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(ends, (std::vector<std::pair<int, int>>{{start + 40, start + 40}}));
+    dragTo(SeparatorMargin - 1, start + 40);
+    dragTo(divider.width() - SeparatorMargin + 1, start + 40);
     form->OpSplitClick();
-    dragTo(divider.width());
-    EXPECT_EQ(divider.widget(1)->width(), 10) << "also with the split view open";
+    Settle();
+    dragTo(SeparatorMargin, SeparatorMargin);
+    EXPECT_EQ(ends.back(), std::pair(SeparatorMargin, SeparatorMargin)) << "also with the split view open";
+}
+
+TEST_F(Views, AfterARestartTheViewsLeaveTheEditorSideItsRoom)
+{
+    MakePages({"one"});
+    dialogs.Answer(mrNo);
+    ASSERT_TRUE(form->FormCloseQuery()) << "the first run writes the settings file";
+    form.reset();
+    SettingsVars = {};
+    form = std::make_unique<TTestForm>(*instances, std::make_unique<TFakeTimer>());
+    StartShown();
+    Click("sbAdd");
+    QSplitter& divider = *form->Separater1();
+    const int tree = form->PanelL()->width();
+    const int side = divider.width() - tree - divider.handleWidth();
+    for (const char* view : {"OpSplit", "OpSplitRead"}) {
+        form->MenuItem(view)->Click();
+        Settle();
+        EXPECT_EQ(std::pair(form->PanelL()->width(), divider.widget(1)->width()), std::pair(tree, side)) << view;
+        form->MenuItem(view)->Click();
+        Settle();
+    }
+}
+
+TEST_F(Views, TheEditorKeepsTheFocusAndTheSelectionModeFollowsItFromPaneToPane)
+{
+    MakePages({"one two\rthree four"});
+    TEditorEx& memo = *form->DataMemo();
+    memo.SetRowCol(0, 2);
+    form->OpSplitClick();
+    Settle();
+    ASSERT_TRUE(memo.hasFocus()) << "opening the split view";
+    TEditorEx& second = *form->SecondEditor();
+    memo.SetSelectionMode(TEditorSelectionMode::smBox);
+    QTest::keyClick(&memo, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(second.hasFocus()) << "Shift+TAB goes to the other pane";
+    EXPECT_EQ(second.SelectionMode(), TEditorSelectionMode::smBox);
+    second.SetSelectionMode(TEditorSelectionMode::smLine);
+    second.SetRowCol(1, 1);
+    QTest::keyClicks(&second, QStringLiteral("X"));
+    second.SetSelLength(3);
+    memo.setFocus();
+    EXPECT_EQ(std::pair(memo.SelectionMode(), second.SelLength()), std::pair(TEditorSelectionMode::smLine, 0));
+    QTest::keyClicks(&memo, QStringLiteral("Y"));
+    EXPECT_EQ(memo.GetText(), "onYe two\r\ntXhree four") << "typed in both panes";
+
+    second.setFocus();
+    form->OpSplitClick();
+    Settle();
+    EXPECT_TRUE(memo.hasFocus()) << "closing the split view";
+    TDockButton& browseButton = *form->ToolButton("sbSplitTargetNode");
+    const int closedPicture = browseButton.ImageIndex();
+    Click("sbAdd");
+    memo.setFocus();
+    form->OpSplitReadClick();
+    Settle();
+    EXPECT_TRUE(memo.hasFocus()) << "opening the browse view";
+    EXPECT_NE(browseButton.ImageIndex(), closedPicture) << "the button shows it closes the view";
+    form->OpSplitReadClick();
+    Settle();
+    EXPECT_EQ(browseButton.ImageIndex(), closedPicture);
+    EXPECT_TRUE(form->DataTree()->hasFocus()) << "closing the browse view goes to the tree, as the view's rules say";
 }
 
 TEST_F(Views, RefusedWithTheTreeAboveTheEditorAndTheBrowseViewWithOnePage)

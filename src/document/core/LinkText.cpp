@@ -49,7 +49,9 @@ TLink ParseLinkRegion(std::string_view Region, bool Bracket)
     const std::string_view closer = Closer(Bracket);
     for (const TLinkKind kind : {TLinkKind::Page, TLinkKind::File}) {
         const std::string_view opener = Opener(kind, Bracket);
-        if (Region.size() >= opener.size() + closer.size() && Region.starts_with(opener))
+        // A region the text ends before its closer is no link: its last
+        // bytes are part of the target.
+        if (Region.size() >= opener.size() + closer.size() && Region.starts_with(opener) && Region.ends_with(closer))
             return {kind, std::string(Region.substr(opener.size(), Region.size() - opener.size() - closer.size()))};
     }
     return {};

@@ -19,7 +19,7 @@ struct TLink {
 std::string LinkLine(TLinkKind Kind, std::string_view Target, bool Bracket, int Indent);
 
 // The link a bracket region holds; None when its opener is neither link's
-// opener of the chosen form.
+// opener of the chosen form, or when it does not end with the closer.
 TLink ParseLinkRegion(std::string_view Region, bool Bracket);
 
 // File as a link from Folder (absolute, ending in "/"): relative, with a

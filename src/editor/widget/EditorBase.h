@@ -469,6 +469,12 @@ public:
     // One notch of the wheel (+1 away from the user, -1 towards), in place
     // of the editor's own scrolling when set.
     std::function<void(TObject* Sender, int Notch)> OnMouseWheel;
+    // The pointer moved over the viewport with no button held (P in the
+    // viewport), after the editor chose its cursor; the owner may show
+    // another, and RestoreAreaCursor gives the editor's back.
+    std::function<void(TObject* Sender, QPoint P)> OnMouseMove;
+    // The cursor of what lies under the pointer, as the editor last chose it.
+    void RestoreAreaCursor();
     // Text pasted, committed by the input method or typed held Count
     // characters that Shift-JIS cannot hold; each became "?". Once per
     // action; without a handler the editor says so in a message box.

@@ -157,6 +157,8 @@ void TEditor::MouseMoved(const QMouseEvent& Event)
         SetCursorKind(TCursorKind::InSel);
     else
         SetCursorKind(TCursorKind::Default);
+    if (OnMouseMove)
+        OnMouseMove(this, p);
 }
 
 void TEditor::MouseReleased(const QMouseEvent& Event)
@@ -211,9 +213,14 @@ void TEditor::SetCursorKind(TCursorKind Kind)
     if (!Caret_->AutoCursor() || Kind == CursorKind_)
         return;
     CursorKind_ = Kind;
+    RestoreAreaCursor();
+}
+
+void TEditor::RestoreAreaCursor()
+{
     const TEditorCursors& cursors = *Caret_->Cursors();
     TCursor id = cursors.DefaultCursor();
-    switch (Kind) {
+    switch (CursorKind_) {
     case TCursorKind::Default: break;
     case TCursorKind::LeftMargin: id = cursors.LeftMarginCursor(); break;
     case TCursorKind::TopMargin: id = cursors.TopMarginCursor(); break;

@@ -24,6 +24,7 @@ void CopyEventHandlers(const TEditor& Source, TEditor& Dest)
     Dest.OnExit = Source.OnExit;
     Dest.OnResize = Source.OnResize;
     Dest.OnMouseWheel = Source.OnMouseWheel;
+    Dest.OnMouseMove = Source.OnMouseMove;
     Dest.OnUnmappedCharacters = Source.OnUnmappedCharacters;
 }
 

@@ -1,30 +1,16 @@
 #include "ShDirWatcher.h"
 
-#include <QFile>
-#include <QFileSystemWatcher>
-#include <QTimer>
 #include <algorithm>
 #include <sys/stat.h>
 
-struct TShDirWatcher::TQt {
-    QFileSystemWatcher Folders;
-    QTimer Timer;
-};
-
-namespace {
-
-QString SystemName(const std::string& Path) { return QFile::decodeName(QByteArray::fromStdString(Path)); }
-
-} // namespace
-
-TShDirWatcher::TShDirWatcher(const std::vector<std::string>& Folders, TDeviceChangeEvent OnDeviceChange,
-                             TChangeEvent OnChange, TWatcherTiming Timing)
-    : OnDeviceChange_(std::move(OnDeviceChange)), OnChange_(std::move(OnChange)), Clock_(std::move(Timing.Clock)),
-      FolderQuiet_(Timing.FolderQuiet), DeviceQuiet_(Timing.DeviceQuiet), Qt_(std::make_unique<TQt>())
+TShDirWatcher::TShDirWatcher(const std::vector<std::string>& Folders, uint32_t Filter,
+                             TDeviceChangeEvent OnDeviceChange, TChangeEvent OnChange, TWatcherTiming Timing)
+    : Events_(Filter, [this](const std::string&) { FolderChanged(); }), OnDeviceChange_(std::move(OnDeviceChange)),
+      OnChange_(std::move(OnChange)), Clock_(std::move(Timing.Clock)), FolderQuiet_(Timing.FolderQuiet),
+      DeviceQuiet_(Timing.DeviceQuiet), Timer_(std::make_unique<QTimer>())
 {
-    Qt_->Timer.setSingleShot(true);
-    QObject::connect(&Qt_->Timer, &QTimer::timeout, [this] { CheckDue(); });
-    QObject::connect(&Qt_->Folders, &QFileSystemWatcher::directoryChanged, [this] { FolderChanged(); });
+    Timer_->setSingleShot(true);
+    QObject::connect(Timer_.get(), &QTimer::timeout, [this] { CheckDue(); });
     SetWatchList(&Folders);
 }
 
@@ -44,19 +30,16 @@ void TShDirWatcher::SetWatchList(const std::vector<std::string>* Folders)
     if (list == WatchList_)
         return;
     ++ListChanges_;
-    QStringList gone, added;
+    FolderQuiet_.Clear();
     for (const std::string& folder : WatchList_)
         if (!std::binary_search(list.begin(), list.end(), folder))
-            gone << SystemName(folder);
-    for (const std::string& folder : list)
-        if (!std::binary_search(WatchList_.begin(), WatchList_.end(), folder))
-            added << SystemName(folder);
-    if (!gone.isEmpty())
-        Qt_->Folders.removePaths(gone);
+            Events_.Remove(folder);
     // A folder that cannot be watched is dropped from the list.
-    const QStringList failed = added.isEmpty() ? QStringList() : Qt_->Folders.addPaths(added);
-    std::erase_if(list, [&](const std::string& Folder) { return failed.contains(SystemName(Folder)); });
+    std::erase_if(list, [&](const std::string& Folder) {
+        return !std::binary_search(WatchList_.begin(), WatchList_.end(), Folder) && !Events_.Add(Folder);
+    });
     WatchList_ = std::move(list);
+    Rearm();
 }
 
 void TShDirWatcher::SetDeviceData(std::unique_ptr<TDeviceChangeData> Data)
@@ -65,9 +48,9 @@ void TShDirWatcher::SetDeviceData(std::unique_ptr<TDeviceChangeData> Data)
         return;
     DeviceData_ = std::move(Data);
     DeviceQuiet_.Note(Clock_());
+    FolderQuiet_.Clear();
     Rearm();
 }
-
 void TShDirWatcher::Stop()
 {
     OnDeviceChange_ = nullptr;
@@ -75,7 +58,7 @@ void TShDirWatcher::Stop()
     DeviceData_.reset();
     FolderQuiet_.Clear();
     DeviceQuiet_.Clear();
-    Qt_->Timer.stop();
+    Timer_->stop();
 }
 
 void TShDirWatcher::FolderChanged()
@@ -108,7 +91,7 @@ void TShDirWatcher::Rearm()
     if (DeviceQuiet_.Pending())
         wait = std::min(wait, DeviceQuiet_.Remaining(now));
     if (wait == std::chrono::milliseconds::max())
-        Qt_->Timer.stop();
+        Timer_->stop();
     else
-        Qt_->Timer.start(std::max(wait, std::chrono::milliseconds(1)));
+        Timer_->start(std::max(wait, std::chrono::milliseconds(1)));
 }

@@ -3,16 +3,19 @@
 // the burst has been quiet for a while), and hands back volume changes
 // queued by the tree (the latest of a burst, likewise held back).
 //
-// The folders are watched with inotify through QFileSystemWatcher, whose
-// notices arrive on the owner's thread: nothing ever waits for another
-// thread, and stopping is immediate. inotify watches one directory, not a
-// subtree, so the tree hands in the directories of its populated nodes.
+// The folders are watched with inotify, whose notices arrive on the
+// owner's thread: nothing ever waits for another thread, and stopping is
+// immediate. inotify watches one directory, not a subtree, so the tree
+// hands in the directories of its populated nodes. Only the changes the
+// filter names count (the tree asks for folder names alone).
 #pragma once
 
+#include "FolderEvents.h"
 #include "QuietPeriod.h"
 #include "ShellIDFunc.h"
 
 #include <QString>
+#include <QTimer>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -43,14 +46,16 @@ public:
     using TDeviceChangeEvent = std::function<void(const TDeviceChangeData&)>;
     using TChangeEvent = std::function<void()>;
 
-    TShDirWatcher(const std::vector<std::string>& Folders, TDeviceChangeEvent OnDeviceChange, TChangeEvent OnChange,
-                  TWatcherTiming Timing = {});
+    TShDirWatcher(const std::vector<std::string>& Folders, uint32_t Filter, TDeviceChangeEvent OnDeviceChange,
+                  TChangeEvent OnChange, TWatcherTiming Timing = {});
     ~TShDirWatcher();
     TShDirWatcher(const TShDirWatcher&) = delete;
     TShDirWatcher& operator=(const TShDirWatcher&) = delete;
 
     // Watches the existing directories among Folders (in any order); a list
-    // equal to the present one changes nothing. Null watches nothing.
+    // equal to the present one changes nothing. Null watches nothing. A
+    // new list, like a device change, ends a burst of folder changes
+    // unreported: whoever changes the list is looking at the folders anew.
     void SetWatchList(const std::vector<std::string>* Folders);
     // Replaces the pending device change (only while a device handler is set).
     void SetDeviceData(std::unique_ptr<TDeviceChangeData> Data);
@@ -70,6 +75,8 @@ private:
     void FolderChanged();
     void Rearm();
 
+    TFolderEvents Events_;
+
     TDeviceChangeEvent OnDeviceChange_;
     TChangeEvent OnChange_;
     TClock Clock_;
@@ -78,7 +85,6 @@ private:
     std::unique_ptr<TDeviceChangeData> DeviceData_;
     std::vector<std::string> WatchList_;
     int ListChanges_ = 0;
-    // Last, so that the watcher and the timer go first.
-    struct TQt;
-    std::unique_ptr<TQt> Qt_;
+    // Last, so that the timer goes first.
+    std::unique_ptr<QTimer> Timer_;
 };

@@ -48,8 +48,11 @@ TShellCtrlList::~TShellCtrlList() = default;
 
 void TShellCtrlList::Add(IShellControl* Control)
 {
-    if (Controls_.empty())
+    if (Controls_.empty()) {
         Monitor_ = std::make_unique<TMonitor>(Namespace_.Config().MountTable, *this);
+        // Volumes came and went unwatched while no control was listed.
+        Rescan();
+    }
     Controls_.push_back(Control);
 }
 

@@ -29,8 +29,8 @@ public:
     TShellCtrlList(const TShellCtrlList&) = delete;
     TShellCtrlList& operator=(const TShellCtrlList&) = delete;
 
-    // The first control starts watching the mount table, the last one gone
-    // stops it.
+    // The first control reads the mount table again and starts watching
+    // it, the last one gone stops it.
     void Add(IShellControl* Control);
     void Remove(IShellControl* Control);
     size_t Count() const { return Controls_.size(); }

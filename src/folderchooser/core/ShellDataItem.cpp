@@ -54,6 +54,24 @@ uint32_t TShellDataItem::Attributes(uint32_t Mask)
     return parent ? parent->GetAttributesOf(Relative_, Mask) : 0;
 }
 
+bool IsListedChild(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType, TShVirtuaItems Shown)
+{
+    const auto shown = [&](TShItemIDType Type) { return (Shown & VirtuaItem(Type)) != 0; };
+    if (ParentLevel == 0) {
+        switch (const TShItemIDType type = Item.ItemType()) {
+        case itBitBucket:
+        case itNetWork: return shown(type);
+        case itVirtual: return false;
+        default: return true;
+        }
+    }
+    if (ParentLevel == 1 && ParentType == itMyComputer)
+        return Item.ItemType() != itVirtual || shown(itVirtual);
+    if (ParentLevel == 1 && ParentType == itNetWork)
+        return shown(itNetWork);
+    return true;
+}
+
 TShItemIDType TShellDataItem::ItemType()
 {
     const int level = Level();

@@ -31,6 +31,13 @@ enum TShItemIDType {
 using TShVirtuaItems = uint16_t;
 constexpr TShVirtuaItems VirtuaItem(TShItemIDType Type) { return static_cast<TShVirtuaItems>(1u << Type); }
 
+class TShellDataItem;
+// Whether a shell control lists Item, a child of a folder of ParentLevel
+// and ParentType, when it shows the virtual items Shown: below the desktop
+// Trash and the network only when shown and virtual items never; below
+// Computer virtual items only when shown; deeper, everything.
+bool IsListedChild(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType, TShVirtuaItems Shown);
+
 // Which of the program's icons shows an item.
 struct TShellIconKey {
     enum TKind { Desktop, Computer, Home, Trash, Folder, OpenFolder, FixedDrive, RemovableDrive, NetworkDrive, File };

@@ -21,9 +21,15 @@ QString SizeText(uint64_t Bytes)
     return text + QStringLiteral("KB");
 }
 
+QDateTime FileTimeToDateTime(int64_t SecondsSinceEpoch)
+{
+    return SecondsSinceEpoch == 0 ? QDateTime() : QDateTime::fromSecsSinceEpoch(SecondsSinceEpoch);
+}
+
 QString ModifiedText(int64_t SecondsSinceEpoch)
 {
-    return QDateTime::fromSecsSinceEpoch(SecondsSinceEpoch).toString(QStringLiteral("yyyy/MM/dd H:mm"));
+    const QDateTime time = FileTimeToDateTime(SecondsSinceEpoch);
+    return time.isValid() ? time.toString(QStringLiteral("yyyy/MM/dd H:mm")) : QString();
 }
 
 void TShellFileItem::ReadFindData()
@@ -57,7 +63,16 @@ void TShellFileList::Fill()
         && Folder_->EnumObjects(SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (IncludeHidden_ ? SHCONTF_INCLUDEHIDDEN : 0),
                                 children)) {
         Items_.reserve(children.size());
+        // The desktop's and Computer's children are sorted out by type.
+        const int level = IDListDepth(FolderList_);
+        const TShItemIDType folderType =
+            level == 1 ? TShellDataItem(Namespace_, FolderList_, FolderList_).ItemType() : itUnknown;
         for (TItemIDList& child : children) {
+            if (level <= 1) {
+                TShellDataItem entry(Namespace_, child, ConcatIDLists(FolderList_, child), Folder_);
+                if (!IsListedChild(entry, level, folderType, ShVirtuaItems_))
+                    continue;
+            }
             TShellFileItem item;
             item.DisplayName = Folder_->GetDisplayNameOf(child);
             item.Path = Folder_->ChildPath(child);
@@ -65,11 +80,36 @@ void TShellFileList::Fill()
             item.Hidden = Folder_->GetAttributesOf(child, SFGAO_HIDDEN) != 0;
             item.Relative = std::move(child);
             item.ReadFindData();
-            Items_.push_back(std::move(item));
+            bool accept = true;
+            if (OnFilter)
+                OnFilter(item, accept);
+            if (accept)
+                Items_.push_back(std::move(item));
         }
     }
     SortItems();
     endResetModel();
+}
+
+void TShellFileList::ReadFindData()
+{
+    for (TShellFileItem& item : Items_)
+        item.ReadFindData();
+    if (!Items_.empty())
+        emit dataChanged(index(0, 0), index(Count() - 1, ColumnCount - 1));
+}
+
+void TShellFileList::RemoveRows(std::vector<int> Rows)
+{
+    std::sort(Rows.begin(), Rows.end(), std::greater<>());
+    Rows.erase(std::unique(Rows.begin(), Rows.end()), Rows.end());
+    for (int row : Rows) {
+        if (row < 0 || row >= Count())
+            continue;
+        beginRemoveRows({}, row, row);
+        Items_.erase(Items_.begin() + row);
+        endRemoveRows();
+    }
 }
 
 void TShellFileList::ColumnClick(int Column)
@@ -166,7 +206,9 @@ QVariant TShellFileList::data(const QModelIndex& Index, int Role) const
         return {};
     const TShellFileItem& item = Item(Index.row());
     if (Role == Qt::TextAlignmentRole)
-        return Index.column() == colSize ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        return Index.column() == colSize || Index.column() == colAttributes
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant();
     if (Role == Qt::EditRole && Index.column() == colName)
         return item.DisplayName;
     if (Role != Qt::DisplayRole)

@@ -3,19 +3,26 @@
 // Sizes and totals are 64-bit, so files of 4 GiB and more show their size.
 #pragma once
 
+#include "ShellDataItem.h"
 #include "ShellFolder.h"
 
 #include <QAbstractTableModel>
+#include <QDateTime>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class TShellNamespace;
 
 // "#,##0KB" of the size in KB rounded up ("0KB", "1KB" for 1 to 1,024
 // bytes, "5,242,880KB" for 5 GiB).
 QString SizeText(uint64_t Bytes);
-// Local time as "yyyy/MM/dd H:mm".
+// A file time (seconds since 1970) as local time; invalid for 0, which
+// stands for a time not known.
+QDateTime FileTimeToDateTime(int64_t SecondsSinceEpoch);
+// Local time as "yyyy/MM/dd H:mm"; "" for a time not known.
 QString ModifiedText(int64_t SecondsSinceEpoch);
 
 struct TShellFileItem {
@@ -39,12 +46,22 @@ public:
 
     bool IncludeHidden() const { return IncludeHidden_; }
     void SetIncludeHidden(bool Value) { IncludeHidden_ = Value; }
+    // The virtual items listed, by the folder tree's rules.
+    TShVirtuaItems ShVirtuaItems() const { return ShVirtuaItems_; }
+    void SetShVirtuaItems(TShVirtuaItems Value) { ShVirtuaItems_ = Value; }
+    // Asked for every entry a fill lists; Accept false leaves it out.
+    std::function<void(const TShellFileItem& Item, bool& Accept)> OnFilter;
 
     // Lists the folder of an absolute list (nothing for one that names no
     // folder), sorted by the current sort column.
     void ShowFolder(const TItemIDList& Absolute);
     // Lists the shown folder again.
     void Fill();
+    // Reads every row's size, time and mode again.
+    void ReadFindData();
+    // Takes rows out of the list (their entries are gone).
+    void RemoveRows(std::vector<int> Rows);
+    const TShellNamespace& Namespace() const { return Namespace_; }
     const TItemIDList& FolderIDList() const { return FolderList_; }
     // The shown folder's path; "" for none.
     std::string FolderPath() const { return Folder_ ? Folder_->Path() : std::string(); }
@@ -84,6 +101,7 @@ private:
     TItemIDList FolderList_;
     std::vector<TShellFileItem> Items_;
     bool IncludeHidden_ = true;
+    TShVirtuaItems ShVirtuaItems_ = VirtuaItem(itBitBucket) | VirtuaItem(itNetWork);
     int SortColumn_ = colName;
     std::array<int, ColumnCount> Direction_{1, 1, 1, 1, 1};
 };

@@ -131,6 +131,21 @@ bool TShellNamespace::PathToIDList(std::string_view Path, TItemIDList& List) con
     struct stat st;
     if (normal.empty() || stat(normal.c_str(), &st) != 0)
         return false;
+    // The branch the tree shows first: below the desktop's folder, the
+    // desktop's own sub-folders; below Home, Home; else the volume.
+    const auto below = [&](const std::string& Folder) {
+        return Folder != "/" && HoldsPath(Folder, normal) && normal.size() > Folder.size();
+    };
+    if (below(DesktopFolder_)) {
+        List = TItemIDList::Desktop();
+        AppendComponents(List, std::string_view(normal).substr(DesktopFolder_.size()));
+        return true;
+    }
+    if (HomeListed() && (normal == Config_.Home || below(Config_.Home))) {
+        List = ItemOf(TItemKind::Home);
+        AppendComponents(List, std::string_view(normal).substr(Config_.Home.size()));
+        return true;
+    }
     const TVolume* volume = VolumeHolding(normal);
     if (!volume)
         return false;

@@ -5,9 +5,10 @@
 // Item data is a kind byte and a payload: 'H' Home, 'C' Computer and 'T'
 // Trash carry nothing; 'V' a volume carries its mount point; 'F' a
 // file-system entry carries its raw name bytes (never a '/'). Paths are
-// the system's raw bytes. A path parses through Computer, the volume with
-// the longest mount point holding it, then one item per component, as a
-// drive path parses through the drives folder.
+// the system's raw bytes. A path parses through the first branch of the
+// desktop that holds it (the desktop's folder, Home, then Computer and the
+// volume with the longest mount point holding it), then one item per
+// component.
 #pragma once
 
 #include "MountTable.h"
@@ -68,7 +69,10 @@ public:
     // them, has no list here.
     bool GetSpecialFolderIDList(int Index, TItemIDList& List) const;
     // An absolute path of something that exists, normalised ("//", ".",
-    // ".." and a trailing '/' allowed); False for anything else.
+    // ".." and a trailing '/' allowed); False for anything else. A path
+    // below the desktop's folder parses through the desktop, one at or
+    // below Home through Home, any other through Computer and the volume
+    // with the longest mount point holding it.
     bool PathToIDList(std::string_view Path, TItemIDList& List) const;
     // The file-system path of an absolute list (the desktop's folder for the
     // desktop); False with an empty path for nil and for pathless items.

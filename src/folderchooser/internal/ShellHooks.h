@@ -11,9 +11,14 @@ class QAction;
 class QDrag;
 class QMenu;
 
-// The MIME type of the absolute item-ID lists a drag carries beside its
-// file URLs.
-inline constexpr const char* ShellIDListFormat = "application/x-velk-shell-idlist";
+// The clipboard and drag formats of shell items, named as the system that
+// defined them names them. A drag carries its absolute item-ID lists in
+// the first beside its file URLs.
+inline constexpr const char* ShellIDListFormat = "application/x-qt-windows-mime;value=\"Shell IDList Array\"";
+inline constexpr const char* ShellObjectOffsetsFormat = "application/x-qt-windows-mime;value=\"Shell Object Offsets\"";
+inline constexpr const char* FileNameMapFormat = "application/x-qt-windows-mime;value=\"FileNameMap\"";
+inline constexpr const char* FileNameMapWFormat = "application/x-qt-windows-mime;value=\"FileNameMapW\"";
+inline constexpr const char* PerformedDropEffectFormat = "application/x-qt-windows-mime;value=\"Performed DropEffect\"";
 
 using TDragHook = std::function<Qt::DropAction(QDrag& Drag, Qt::DropActions Allowed)>;
 using TPopupHook = std::function<QAction*(QMenu& Menu, const QPoint& GlobalPos)>;

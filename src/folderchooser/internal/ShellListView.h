@@ -5,10 +5,10 @@
 // with a path the five columns return with their last widths and order.
 #pragma once
 
+#include "ShFilesWatcher.h"
 #include "ShellFileList.h"
 
 #include <QByteArray>
-#include <QFileSystemWatcher>
 #include <QTreeView>
 #include <functional>
 
@@ -30,6 +30,19 @@ public:
     // The context menu of a right click on a row; none by default.
     void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
 
+    // Hidden entries and virtual items are listed by these; a change goes
+    // to the linked tree too, and the list is filled again.
+    bool IncludeHidden() const { return List_->IncludeHidden(); }
+    void SetIncludeHidden(bool Value);
+    TShVirtuaItems ShVirtuaItems() const { return List_->ShVirtuaItems(); }
+    void SetShVirtuaItems(TShVirtuaItems Value);
+
+    // Asked for every entry a fill lists; Accept false leaves it out.
+    std::function<void(TShellListView*, const TShellFileItem& Item, bool& Accept)> OnShFilter;
+    // After the rows were listed anew or rows were taken out.
+    std::function<void(TShellListView*, TShellFileList& FileList)> OnShListChange;
+    // The clipboard changed; Contented: it holds files or shell items.
+    std::function<void(TShellListView*, bool Contented)> OnShClipboard;
     // After the selection changed, with its total size.
     std::function<void(TShellListView*, uint64_t SelSize)> OnShSelChange;
     // A file row is opened; DefaultAction false keeps it from its program.
@@ -38,18 +51,25 @@ public:
     // Opens a row: a folder is shown, a file handed to its program.
     void OpenRow(int Row);
 
+    // The shown folder is watched between these (the tree stops it while
+    // it renames a folder).
+    void StartWatching();
+    void StopWatching();
+
 protected:
     void keyboardSearch(const QString& Search) override;
     void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
-    // The shown folder changed on disk: listed again, or, when it is gone,
+    // The shown folder changed on disk: listed again (its names changed)
+    // or its rows read again (sizes, times, modes), or, when it is gone,
     // the tree's selection is shown instead.
-    void FolderChanged();
+    void FilesChanged(TShFilesWatcher* Sender);
 
     TShellFileList* List_;
     TShellTreeView* Tree_ = nullptr;
-    QFileSystemWatcher Watcher_;
+    TShFilesWatcher NamesWatcher_;
+    TShFilesWatcher DataWatcher_;
     TShellPopupMenu* ShellPopupMenu_ = nullptr;
     // The report's header as it was in the last folder with a path.
     QByteArray ReportState_;

@@ -3,6 +3,8 @@
 // and the file list act on after the menu closes.
 #pragma once
 
+#include "ShellIDList.h"
+
 #include <QMenu>
 #include <functional>
 #include <string>
@@ -20,6 +22,9 @@ enum TShellCommand {
 };
 
 enum class TShellContextType { shctExplore, shctNormal, shctDefaultOnly };
+// Which edge of the menu the popup point holds (the other one under a
+// right-to-left layout).
+enum class TPopupAlignment { paLeft, paRight, paCenter };
 
 class TShellPopupMenu : public QMenu {
 public:
@@ -34,24 +39,28 @@ public:
     void SetReadOnly(bool Value) { ReadOnly_ = Value; }
     TShellContextType ContextType() const { return ContextType_; }
     void SetContextType(TShellContextType Value) { ContextType_ = Value; }
+    TPopupAlignment Alignment() const { return Alignment_; }
+    void SetAlignment(TPopupAlignment Value) { Alignment_ = Value; }
 
-    // Paths: the items, AllowPopup starts true.
-    std::function<void(TShellPopupMenu*, const std::vector<std::string>& Paths, QPoint Pos, bool& AllowPopup)>
-        OnShBeforPopup;
-    std::function<void(TShellPopupMenu*, QAction* MenuItem, const std::vector<std::string>& Paths)> OnShAfterPopup;
+    // AllowPopup starts true.
+    std::function<void(TShellPopupMenu*, const TShellIDList& Items, QPoint Pos, bool& AllowPopup)> OnShBeforPopup;
+    std::function<void(TShellPopupMenu*, QAction* MenuItem, const TShellIDList& Items)> OnShAfterPopup;
 
-    // Shows the menu for the items at the screen point. The result: 0 for
-    // nothing (or a command that failed); an own item's command number (its
-    // action's data) after its trigger; a file command's offset after it
-    // ran, scRename without running it.
-    int ShellPopup(const std::vector<std::string>& Paths, const QPoint& Pos);
+    // Shows the menu for the items at the screen point; items without a
+    // path (Computer, Trash) have none. The result: 0 for nothing (or a
+    // command that failed); an own item's command number (its action's
+    // data) after its trigger; a file command's offset after it ran,
+    // scRename without running it.
+    int ShellPopup(const TShellIDList& Items, const QPoint& Pos);
 
 private:
     // The file commands for the items, each an action holding its offset.
     std::vector<QAction*> MakeCommands(QMenu& Menu, const std::vector<std::string>& Paths);
     static bool Run(int Offset, const std::vector<std::string>& Paths);
+    QPoint AlignedPoint(const QMenu& Menu, const QPoint& Pos) const;
 
     int InsertPos_ = 0;
     bool ReadOnly_ = true;
     TShellContextType ContextType_ = TShellContextType::shctExplore;
+    TPopupAlignment Alignment_ = TPopupAlignment::paLeft;
 };

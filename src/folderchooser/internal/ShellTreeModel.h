@@ -23,6 +23,8 @@ public:
     // Whether a node's text may be edited, and the edit's end with a new text.
     std::function<bool(TShellTreeNode*)> CanEdit;
     std::function<void(TShellTreeNode*, const QString&)> OnEdited;
+    // Every node shows a check box the user can tick.
+    bool Checkboxes = false;
 
     TShellTreeNode* Root() const { return Root_.get(); }
     void SetRoot(std::unique_ptr<TShellTreeNode> Root);

@@ -34,4 +34,5 @@ struct TShellTreeNode {
     bool NeedsFill = true; // the children are listed again at the next expansion
     int OverlayIndex = -1;
     bool Cut = false; // drawn faded after the cut command
+    bool Checked = false;
 };

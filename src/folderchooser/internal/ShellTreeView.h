@@ -39,6 +39,10 @@ public:
     TShVirtuaItems ShVirtuaItems() const { return ShVirtuaItems_; }
     void SetShVirtuaItems(TShVirtuaItems Value);
 
+    // A check box on every node.
+    bool Checkboxes() const;
+    void SetCheckboxes(bool Value);
+
     // Label editing (rename) is refused while on.
     bool ReadOnly() const { return ReadOnly_; }
     void SetReadOnly(bool Value) { ReadOnly_ = Value; }
@@ -132,7 +136,6 @@ private:
     void DeviceChanged(const TDeviceChangeData& Data);
 
     void FillRoot();
-    bool Listed(TShellDataItem& Item, int ParentLevel, TShItemIDType ParentType) const;
     std::unique_ptr<TShellTreeNode> MakeNode(std::unique_ptr<TShellFolderItem> Item, TChildProber* Prober = nullptr);
     // Re-reads the "+" and overlay (through Prober, the parent folder's,
     // when given); true when either changed.
@@ -162,6 +165,15 @@ private:
     TShellTreeNode* NodeAt(const QPoint& Pos) const;
     // The combo (refilled when Refill) and the list follow the selection.
     void FollowSelection(bool Refill);
+    // The combo (refilled when Refill) and the list show the folder of List.
+    void ShowInLinks(const TItemIDList& List, bool Refill);
+    // The selection was made: the links follow it and OnChange is told.
+    void Change();
+    // Refreshes the nodes, the combo's list with them.
+    void RefreshWithLinks();
+    // Whether a node may open while a drag is over the tree: not a
+    // virtual folder, nor a volume that cannot be read.
+    bool CanExpandWhileDragging(TShellTreeNode* Node);
 
     TShellNamespace& Namespace_;
     TShellTreeModel* Model_;

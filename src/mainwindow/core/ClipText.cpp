@@ -166,3 +166,14 @@ std::string CapturedPageText(std::string_view Page, std::string_view Clip, bool 
         text += Crlf;
     return text;
 }
+
+size_t UnchangedLead(std::string_view Old, std::string_view New)
+{
+    size_t lead = 0;
+    for (sjis::CharCursor c(New); !c.AtEnd() && c.Pos() + c.Len() <= Old.size(); c.Next()) {
+        if (Old.substr(c.Pos(), c.Len()) != c.Char())
+            break;
+        lead = c.Pos() + c.Len();
+    }
+    return lead;
+}

@@ -35,3 +35,7 @@ std::string HyphenLineShape(std::string_view Text);
 // has its own page.
 std::string CapturedPageText(std::string_view Page, std::string_view Clip, bool Convert, bool OwnPage,
                              const TWebTextOptions& Options);
+
+// How much of Old begins New unchanged, in whole characters: a capture
+// replaces only what follows, so the rows before keep their marks.
+size_t UnchangedLead(std::string_view Old, std::string_view New);

@@ -23,6 +23,22 @@ class TTreeImageList;
 // The list of every page with a sub-icon.
 inline constexpr int AllSubIconsFilter = 11;
 
+// The key of each list under its button: the digits of the shortcuts,
+// and "-" for the list of all.
+class TKeyLegend : public QWidget {
+public:
+    TKeyLegend(QWidget* Parent, const std::array<TDockButton*, AllSubIconsFilter>& Buttons);
+    static QString Key(int Filter);
+    // Where the key of list Filter is centred, in the legend's coordinates.
+    int KeyCentre(int Filter) const;
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    const std::array<TDockButton*, AllSubIconsFilter>& Buttons_;
+};
+
 class TFindIconForm : public QWidget {
 public:
     // Names: the ten sub-icons' names (Shift-JIS). AltShortcuts: the lists'
@@ -48,6 +64,7 @@ public:
     TDockButton* TbIcon(int Filter) const { return Buttons_.at(static_cast<size_t>(Filter - 1)); }
     TMenuItem* SubItem(int Filter) const { return SubItems_.at(static_cast<size_t>(Filter - 1)); }
     TShortCutDispatcher& Dispatcher() const { return *Dispatcher_; }
+    TKeyLegend* Legend() const { return Legend_; }
 
     std::function<void(TTreeNode* Page)> OnSelectPage;
     std::function<void(int Filter)> OnFilterChange;
@@ -71,6 +88,7 @@ private:
     QCheckBox* CkAlt_ = nullptr;
     QLabel* LbSubIcon_ = nullptr;
     TTreeView* IconTree_ = nullptr;
+    TKeyLegend* Legend_ = nullptr;
     std::unique_ptr<TPageMirror> Entries_;
     int Filter_ = AllSubIconsFilter;
 };

@@ -17,12 +17,11 @@ TShellOpenHook& Hook()
 
 void SetShellOpenHook(TShellOpenHook Value) { Hook() = std::move(Value); }
 
-void ShellOpen(const std::string& Target)
+bool ShellOpen(const std::string& Target)
 {
-    if (Hook()) {
-        Hook()(Target);
-        return;
-    }
+    if (Hook())
+        return Hook()(Target);
     const QString target = QString::fromStdString(SjisToUtf8(Target));
-    QDesktopServices::openUrl(Target.starts_with("/") ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target));
+    return QDesktopServices::openUrl(Target.starts_with("/") ? QUrl::fromLocalFile(target)
+                                                             : QUrl::fromUserInput(target));
 }

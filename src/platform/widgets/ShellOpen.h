@@ -8,9 +8,11 @@
 #include <string>
 
 // Target is Shift-JIS: an absolute path, or an address ("http://...",
-// "www.example.com", "mailto:...").
-using TShellOpenHook = std::function<void(const std::string& Target)>;
+// "www.example.com", "mailto:..."). The result: whether a handler took it.
+using TShellOpenHook = std::function<bool(const std::string& Target)>;
 
 // Null puts back the desktop's handler.
 void SetShellOpenHook(TShellOpenHook Hook);
-void ShellOpen(const std::string& Target);
+// False when the desktop has no handler for Target (no web browser set up,
+// say); nothing is told.
+bool ShellOpen(const std::string& Target);
