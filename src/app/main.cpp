@@ -3,12 +3,16 @@
 #include "Main.h"
 #include "Application.h"
 #include "Cp932.h"
+#include "DeferredNotices.h"
 #include "Dialogs.h"
 #include "EditorLibrary.h"
 #include "EnvironmentDialogs.h"
 #include "Instances.h"
+#include "Paths.h"
+#include "QtTranslations.h"
 #include "ScriptedDialogs.h"
 #include "TerminationSignals.h"
+#include "WordFiles.h"
 
 #include <QTimer>
 #include <cstdlib>
@@ -52,13 +56,18 @@ std::vector<std::string> StartParameters(int Argc, char** Argv)
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
+    if (!UseJapaneseInQtWindows(app))
+        std::cerr << "velk: Qt's Japanese translations are not installed" << std::endl;
     StartEditorLibrary();
+    InstallWordFiles(ProgramFolder());
     const std::unique_ptr<TScriptedDialogs> scriptedDialogs = DialogsFromEnvironment();
     const std::vector<std::string> parameters = StartParameters(argc, argv);
 
     TInstanceRegistry instances;
     if (!instances.Registered())
         std::cerr << "velk: " << instances.RegistrationError() << std::endl;
+    // What goes wrong while the document opens is told over the window.
+    TDeferredNotices startNotices;
     TVelkForm form(instances);
     if (ReportsAreAsked()) {
         auto formHandler = instances.OnMessage;
@@ -69,11 +78,14 @@ int main(int argc, char** argv)
     }
     // A second instance told not to open the document the first one holds
     // ends here, without a window.
-    if (form.FormCreate(parameters) == TStartOutcome::Quit)
+    if (form.FormCreate(parameters) == TStartOutcome::Quit) {
+        startNotices.Release();
         return 0;
+    }
     TTerminationSignals terminationSignals([&form] { form.close(); });
     form.show();
     if (ReportsAreAsked())
         QTimer::singleShot(0, [] { std::cout << "velk: ready" << std::endl; });
+    QTimer::singleShot(0, [&startNotices] { startNotices.Release(); });
     return app.exec();
 }

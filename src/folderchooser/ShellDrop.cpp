@@ -4,7 +4,12 @@
 #include "ShellFileOps.h"
 #include "ShellHooks.h"
 
+#include "ShellIDList.h"
 #include "SysUtils.h"
+
+#include <QAbstractScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 
 #include <QDropEvent>
 #include <QFile>
@@ -52,6 +57,51 @@ TShellDragObject::TShellDragObject(const QMimeData* MimeData, TShiftState Held, 
 TShellDragObject TShellDragObject::Of(const QDropEvent& Event, QPoint Pos)
 {
     return {Event.mimeData(), KeyStateToShiftState(Event.modifiers(), Event.buttons()), Pos};
+}
+
+QMimeData* MimeDataOf(const TShellIDList& Items)
+{
+    auto* mime = new QMimeData;
+    QList<QUrl> urls;
+    for (const std::string& path : Items.Paths())
+        if (!path.empty())
+            urls.push_back(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
+    mime->setUrls(urls);
+    std::string lists;
+    for (int i = 0; i < Items.Count(); ++i)
+        lists += Items.AbsoluteIDList(i).Bytes();
+    mime->setData(ShellIDListFormat, QByteArray::fromStdString(lists));
+    return mime;
+}
+
+Qt::DropActions DropActionsOf(uint32_t Capabilities)
+{
+    Qt::DropActions allowed;
+    if (Capabilities & SFGAO_CANCOPY)
+        allowed |= Qt::CopyAction;
+    if (Capabilities & SFGAO_CANMOVE)
+        allowed |= Qt::MoveAction;
+    if (Capabilities & SFGAO_CANLINK)
+        allowed |= Qt::LinkAction;
+    return allowed;
+}
+
+void AutoScroll(QAbstractScrollArea& View, const QPoint& Pos)
+{
+    const int h = View.fontMetrics().height();
+    const auto extent = [&](const QScrollBar* Bar) {
+        return Bar->minimum() != Bar->maximum() ? View.style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    };
+    QScrollBar* vertical = View.verticalScrollBar();
+    QScrollBar* horizontal = View.horizontalScrollBar();
+    if (Pos.y() < h)
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (Pos.y() > View.height() - h - extent(vertical))
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    if (Pos.x() < h)
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (Pos.x() > View.width() - h - extent(horizontal))
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 }
 
 bool OffersShellItems(const QMimeData* Data) { return Data && (Data->hasUrls() || Data->hasFormat(ShellIDListFormat)); }

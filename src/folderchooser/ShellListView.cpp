@@ -1,20 +1,66 @@
 #include "ShellListView.h"
 
 #include "ExceptionHandler.h"
-#include "ShellDrop.h"
+#include "ShellHooks.h"
 #include "ShellNamespace.h"
 #include "ShellPopupMenu.h"
 #include "ShellTreeView.h"
+#include "SystemImageList.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDrag>
 #include <QFile>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QUrl>
 #include <sys/stat.h>
 
-#include <QHeaderView>
+namespace {
+
+// Names with their icons; the folder row a drag would drop into shows as selected.
+class TShellListDelegate final : public QStyledItemDelegate {
+public:
+    explicit TShellListDelegate(TShellListView* View) : QStyledItemDelegate(View), View_(View) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override
+    {
+        QStyledItemDelegate::initStyleOption(Option, Index);
+        if (Index.row() == View_->DropRow())
+            Option->state |= QStyle::State_Selected;
+        if (Index.column() != TShellFileList::colName)
+            return;
+        TSystemImageList& icons = TSystemImageList::Instance();
+        Option->icon = icons.Icon(View_->FileList().IconIndex(Index.row(), icons));
+        Option->features |= QStyleOptionViewItem::HasDecoration;
+    }
+
+    void paint(QPainter* Painter, const QStyleOptionViewItem& Option, const QModelIndex& Index) const override
+    {
+        QStyledItemDelegate::paint(Painter, Option, Index);
+        if (Index.column() != TShellFileList::colAttributes)
+            return;
+        // Left to right from 2 pixels below the top, clipped to the cell.
+        Painter->save();
+        Painter->setClipRect(Option.rect);
+        int x = Option.rect.left();
+        const QSize size = View_->iconSize().isValid() ? View_->iconSize() : QSize(16, 16);
+        for (const QIcon& image : View_->AttributeImagesOf(View_->FileList().Item(Index.row()))) {
+            image.paint(Painter, QRect(QPoint(x, Option.rect.top() + 2), size));
+            x += size.width();
+        }
+        Painter->restore();
+    }
+
+private:
+    TShellListView* View_;
+};
+
+} // namespace
 
 TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     : QTreeView(Parent), List_(new TShellFileList(Namespace ? *Namespace : DefaultShellNamespace(), this)),
@@ -29,11 +75,13 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformRowHeights(true);
     setModel(List_);
+    setItemDelegate(new TShellListDelegate(this));
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(true);
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { CatchExceptions([&] { List_->ColumnClick(Column); }); });
     setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setAcceptDrops(true);
     List_->OnFilter = [this](const TShellFileItem& Item, bool& Accept) {
         if (OnShFilter)
             OnShFilter(this, Item, Accept);
@@ -130,11 +178,11 @@ void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
         std::vector<int> rows;
         for (const QModelIndex& index : selectionModel()->selectedRows())
             rows.push_back(index.row());
-        if (rows.empty())
+        TShellIDList items = SelectedItems();
+        if (rows.empty()) {
             rows.push_back(at.row());
-        TShellIDList items(List_->Namespace(), List_->FolderIDList(), {});
-        for (int row : rows)
-            items.Add(List_->Item(row).Relative);
+            items.Add(List_->Item(at.row()).Relative);
+        }
         const QModelIndex current = currentIndex();
         StopWatching();
         switch (ShellPopupMenu_->ShellPopup(items, Event->globalPos())) {
@@ -158,6 +206,157 @@ void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
         }
         StartWatching();
     });
+}
+
+TShellIDList TShellListView::SelectedItems() const
+{
+    TShellIDList items(List_->Namespace(), List_->FolderIDList(), {});
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        items.Add(List_->Item(index.row()).Relative);
+    return items;
+}
+
+void TShellListView::mousePressEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] {
+        QTreeView::mousePressEvent(Event);
+        const bool onRow = indexAt(Event->position().toPoint()).isValid();
+        PressedButton_ = onRow ? Event->button() : Qt::NoButton;
+        PressPoint_ = Event->position().toPoint();
+    });
+}
+
+void TShellListView::mouseMoveEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] {
+        // A press on a row drags the selection rather than widening it.
+        if (PressedButton_ == Qt::NoButton)
+            return QTreeView::mouseMoveEvent(Event);
+        const QPoint moved = Event->position().toPoint() - PressPoint_;
+        if ((Event->buttons() & PressedButton_)
+            && (std::abs(moved.x()) >= TShellTreeView::DragThreshold
+                || std::abs(moved.y()) >= TShellTreeView::DragThreshold))
+            BeginDrag(Event->position().toPoint());
+    });
+}
+
+void TShellListView::mouseReleaseEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] {
+        PressedButton_ = Qt::NoButton;
+        QTreeView::mouseReleaseEvent(Event);
+    });
+}
+
+void TShellListView::BeginDrag(const QPoint& Pos)
+{
+    PressedButton_ = Qt::NoButton;
+    const TShellIDList items = SelectedItems();
+    const Qt::DropActions allowed = DropActionsOf(items.Attributes());
+    if (items.Count() == 0 || !allowed)
+        return;
+    bool canDrag = true;
+    if (OnShBeginDrag)
+        OnShBeginDrag(this, items, Pos, canDrag);
+    if (!canDrag)
+        return;
+    QDrag drag(this);
+    drag.setMimeData(MimeDataOf(items));
+    RunDrag(drag, allowed);
+}
+
+std::unique_ptr<TShellDataItem> TShellListView::DropTargetAt(const QPoint& Pos)
+{
+    const TItemIDList& folder = List_->FolderIDList();
+    const QModelIndex at = indexAt(Pos);
+    DropRow_ = -1;
+    if (at.isValid() && List_->Item(at.row()).Folder) {
+        const TItemIDList& relative = List_->Item(at.row()).Relative;
+        auto row = std::make_unique<TShellDataItem>(List_->Namespace(), relative, ConcatIDLists(folder, relative));
+        if (IsDropTarget(*row)) {
+            DropRow_ = at.row();
+            return row;
+        }
+    }
+    const TItemIDList last = LastItemOfIDList(folder);
+    auto shown = std::make_unique<TShellDataItem>(List_->Namespace(), last.IsNil() ? folder : last, folder);
+    return shown->IsValid() && IsDropTarget(*shown) ? std::move(shown) : nullptr;
+}
+
+void TShellListView::dragEnterEvent(QDragEnterEvent* Event)
+{
+    CatchExceptions([&] {
+        bool accept = OffersShellItems(Event->mimeData());
+        if (accept && OnShDragEnter)
+            OnShDragEnter(this, TShellDragObject::Of(*Event, Event->position().toPoint()), accept);
+        if (accept)
+            Event->acceptProposedAction();
+        else
+            Event->ignore();
+    });
+}
+
+void TShellListView::dragMoveEvent(QDragMoveEvent* Event)
+{
+    CatchExceptions([&] {
+        const QPoint pos = Event->position().toPoint();
+        if (DropTargetAt(pos))
+            Event->acceptProposedAction();
+        else
+            Event->ignore();
+        viewport()->update();
+        if (OnShDragOver)
+            OnShDragOver(this, TShellDragObject::Of(*Event, pos), DropRow_ >= 0 ? &List_->Item(DropRow_) : nullptr);
+        AutoScroll(*this, pos);
+    });
+}
+
+void TShellListView::dragLeaveEvent(QDragLeaveEvent* Event)
+{
+    CatchExceptions([&] {
+        DropRow_ = -1;
+        viewport()->update();
+        if (OnShDragLeave)
+            OnShDragLeave(this);
+        QTreeView::dragLeaveEvent(Event);
+    });
+}
+
+void TShellListView::dropEvent(QDropEvent* Event)
+{
+    CatchExceptions([&] {
+        const QPoint pos = Event->position().toPoint();
+        const std::unique_ptr<TShellDataItem> target = DropTargetAt(pos);
+        bool defaultAction = true;
+        if (OnShDragDrop)
+            OnShDragDrop(this, TShellDragObject::Of(*Event, pos), DropRow_ >= 0 ? &List_->Item(DropRow_) : nullptr,
+                         defaultAction);
+        DropRow_ = -1;
+        viewport()->update();
+        if (defaultAction && target && DropInto(*target, *Event->mimeData(), Event->dropAction()) > 0)
+            Event->acceptProposedAction();
+        else
+            Event->setDropAction(Qt::IgnoreAction);
+    });
+}
+
+void TShellListView::SetAttributesImage(const TAttributesImage& Value)
+{
+    AttributesImage_ = Value;
+    List_->SetAttributeLetters(AttributesImage_.ImageList.empty());
+}
+
+std::vector<QIcon> TShellListView::AttributeImagesOf(const TShellFileItem& Item) const
+{
+    const TAttributesImage& images = AttributesImage_;
+    std::vector<QIcon> shown;
+    const auto add = [&](bool Has, int Index) {
+        if (Has && Index >= 0 && Index < static_cast<int>(images.ImageList.size()))
+            shown.push_back(images.ImageList[static_cast<size_t>(Index)]);
+    };
+    add(Item.ReadOnly, images.ReadOnly);
+    add(Item.Hidden, images.Hidden);
+    return shown;
 }
 
 void TShellListView::SetIncludeHidden(bool Value)

@@ -15,10 +15,7 @@
 
 #include <QDrag>
 #include <QFile>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QScrollBar>
-#include <QUrl>
 
 TShellTreeNode* TShellTreeView::NodeAt(const QPoint& Pos) const { return TShellTreeModel::NodeOf(indexAt(Pos)); }
 
@@ -118,21 +115,10 @@ bool TShellTreeView::CanBeginDrag(const QPoint& Pos, Qt::MouseButtons Buttons)
 void TShellTreeView::BeginDrag()
 {
     TShellTreeNode* node = DropHighlighted_;
-    const uint32_t capabilities = node->Item->Attributes(SFGAO_CAPABILITYMASK);
-    auto* mime = new QMimeData;
-    if (const std::string path = node->Item->Path(); !path.empty())
-        mime->setUrls({QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)))});
-    mime->setData(ShellIDListFormat, QByteArray::fromStdString(node->Item->AbsoluteIDList().Bytes()));
-    Qt::DropActions allowed;
-    if (capabilities & SFGAO_CANCOPY)
-        allowed |= Qt::CopyAction;
-    if (capabilities & SFGAO_CANMOVE)
-        allowed |= Qt::MoveAction;
-    if (capabilities & SFGAO_CANLINK)
-        allowed |= Qt::LinkAction;
+    const Qt::DropActions allowed = DropActionsOf(node->Item->Attributes(SFGAO_CAPABILITYMASK));
     MouseState_ = TMouseState::Dragging;
     QDrag drag(this);
-    drag.setMimeData(mime);
+    drag.setMimeData(MimeDataOf(TShellIDList::OfItem(Namespace_, node->Item->AbsoluteIDList())));
     RunDrag(drag, allowed);
     MouseState_ = TMouseState::Idle;
     SetDropHighlighted(nullptr);
@@ -184,23 +170,7 @@ void TShellTreeView::HoverTick()
         if (HoverNode_->HasChildren || !HoverNode_->Children.empty())
             Expand(HoverNode_);
     }
-    AutoScroll(HoverPos_);
-}
-
-void TShellTreeView::AutoScroll(const QPoint& Pos)
-{
-    const int h = fontMetrics().height();
-    const auto extent = [&](const QScrollBar* Bar) {
-        return Bar->minimum() != Bar->maximum() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-    };
-    if (Pos.y() < h)
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    else if (Pos.y() > height() - h - extent(verticalScrollBar()))
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    if (Pos.x() < h)
-        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    else if (Pos.x() > width() - h - extent(horizontalScrollBar()))
-        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    AutoScroll(*this, HoverPos_);
 }
 
 void TShellTreeView::dragLeaveEvent(QDragLeaveEvent* Event)

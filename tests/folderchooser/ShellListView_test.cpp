@@ -7,12 +7,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QUrl>
 
 #include <QHeaderView>
+#include <QPixmap>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,6 +89,26 @@ TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
     EXPECT_EQ(view.model()->data(view.model()->index(1, TShellFileList::colAttributes), Qt::TextAlignmentRole),
               QVariant(Qt::AlignRight | Qt::AlignVCenter));
 
+    // Attribute images take the letters' place.
+    QPixmap red(4, 4), blue(4, 4);
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    chmod((docs + "/a.txt").c_str(), 0444);
+    view.FileList().ReadFindData();
+    const QModelIndex attributes = view.model()->index(1, TShellFileList::colAttributes);
+    EXPECT_EQ(view.model()->data(attributes).toString().toStdString(), "R");
+    view.SetAttributesImage({{QIcon(red), QIcon(blue)}, -1, 1, 0, -1});
+    EXPECT_EQ(view.model()->data(attributes).toString().toStdString(), "");
+    const auto imageColours = [&](int Row) {
+        std::vector<QRgb> colours;
+        for (const QIcon& image : view.AttributeImagesOf(view.FileList().Item(Row)))
+            colours.push_back(image.pixmap(4, 4).toImage().pixel(1, 1));
+        return colours;
+    };
+    EXPECT_EQ(imageColours(0), std::vector<QRgb>{QColor(Qt::red).rgb()});  // ".hidden"
+    EXPECT_EQ(imageColours(1), std::vector<QRgb>{QColor(Qt::blue).rgb()}); // read-only
+    chmod((docs + "/a.txt").c_str(), 0644);
+
     // Hidden entries leave both the list and the tree, set on either.
     view.SetIncludeHidden(false);
     EXPECT_EQ(std::pair(tree.IncludeHidden(), names()), std::pair(false, std::vector<std::string>{"a.txt"}));
@@ -108,6 +132,76 @@ TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
     QApplication::clipboard()->setText("text");
     EXPECT_TRUE(SpinUntil([&] { return clipboard.size() >= 2; }));
     EXPECT_EQ(clipboard, (std::vector<bool>{true, false}));
+}
+
+TEST(ShellListView, DragsTheSelectionOutAndTakesDropsIntoAFolderRowOrItsFolder)
+{
+    TTempNamespace temp;
+    const std::string sub = temp.MakeDirs("home/Desktop/docs/sub");
+    const std::string docs = temp.Root + "/home/Desktop/docs";
+    const std::string outside = temp.MakeDirs("home/outside");
+    WriteRaw(docs + "/a.txt", "a");
+    WriteRaw(outside + "/x.txt", "x");
+    const auto ns = temp.Make();
+    TItemIDList docsList;
+    ns->PathToIDList(docs, docsList);
+    TShellListView view(nullptr, ns.get());
+    view.resize(500, 300);
+    view.show();
+    view.ShowFolder(docsList);
+    ASSERT_EQ(view.FileList().Count(), 2); // sub, a.txt
+    std::vector<std::pair<QList<QUrl>, Qt::DropActions>> dragged;
+    SetDragHook([&](QDrag& Drag, Qt::DropActions Allowed) {
+        dragged.push_back({Drag.mimeData()->urls(), Allowed});
+        return Qt::IgnoreAction;
+    });
+    const QPoint file = view.visualRect(view.model()->index(1, 0)).center();
+    const auto pressAndMove = [&](QPoint By) {
+        QMouseEvent press(QEvent::MouseButtonPress, file, view.viewport()->mapToGlobal(file), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(view.viewport(), &press);
+        QMouseEvent move(QEvent::MouseMove, file + By, view.viewport()->mapToGlobal(file + By), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(view.viewport(), &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, file + By, view.viewport()->mapToGlobal(file + By),
+                            Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(view.viewport(), &release);
+    };
+    pressAndMove({5, 0});
+    EXPECT_TRUE(dragged.empty());
+    pressAndMove({0, 6});
+    ASSERT_EQ(dragged.size(), 1u);
+    EXPECT_EQ(dragged[0].first, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(docs + "/a.txt"))});
+    EXPECT_EQ(dragged[0].second, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
+    view.OnShBeginDrag = [](TShellListView*, const TShellIDList&, QPoint, bool& CanDrag) { CanDrag = false; };
+    pressAndMove({0, 9});
+    EXPECT_EQ(dragged.size(), 1u);
+    SetDragHook({});
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(outside + "/x.txt"))});
+    const auto drop = [&](int Row) {
+        const QPoint at = view.visualRect(view.model()->index(Row, 0)).center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view.viewport(), &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view.viewport(), &move);
+        const int over = view.DropRow();
+        QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view.viewport(), &event);
+        return over;
+    };
+    bool refuse = true;
+    view.OnShDragDrop = [&](TShellListView*, const TShellDragObject&, const TShellFileItem*, bool& DefaultAction) {
+        DefaultAction = !refuse;
+    };
+    EXPECT_EQ(drop(0), 0); // the folder row
+    EXPECT_FALSE(std::filesystem::exists(sub + "/x.txt"));
+    refuse = false;
+    EXPECT_EQ(drop(0), 0);
+    EXPECT_EQ(ReadRaw(sub + "/x.txt"), "x");
+    EXPECT_EQ(drop(1), -1); // a file row: into the folder shown
+    EXPECT_EQ(ReadRaw(docs + "/x.txt"), "x");
 }
 
 TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)

@@ -55,6 +55,26 @@ TEST_F(FileListTest, ShowsFiveColumnsWithSizesAndSortsByAClickedColumn)
     EXPECT_EQ(List.FindPartial("A.T", 4, false), -1);
 }
 
+TEST_F(FileListTest, EachRowLooksItsIconUpOnce)
+{
+    struct TIndexer final : IIconIndexer {
+        std::vector<TShellIconKey> Asked;
+        int IndexOf(const TShellIconKey& Key) override
+        {
+            Asked.push_back(Key);
+            return static_cast<int>(Asked.size()) - 1;
+        }
+    } icons;
+    List.ShowFolder(Docs);
+    EXPECT_EQ(List.IconIndex(0, icons), 0);
+    EXPECT_EQ(List.IconIndex(1, icons), 1);
+    EXPECT_EQ(List.IconIndex(0, icons), 0);
+    ASSERT_EQ(icons.Asked.size(), 2u);
+    EXPECT_EQ(icons.Asked[0].Kind, TShellIconKey::Folder);
+    EXPECT_EQ(std::pair(icons.Asked[1].Kind, icons.Asked[1].MimeType),
+              std::pair(TShellIconKey::File, std::string("text/plain")));
+}
+
 TEST(FileTime, ZeroIsATimeNotKnown)
 {
     EXPECT_FALSE(FileTimeToDateTime(0).isValid());

@@ -5,16 +5,22 @@
 #include "QtDialogs.h"
 #include "ScriptedDialogs.h"
 #include "SjisLiteral.h"
+#include "TempDir.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <tuple>
 
 namespace {
@@ -246,6 +252,36 @@ TEST_F(QtDialogsTest, EscapeGivesCancelElseNoAndFormsAndInputBoxesGiveTheirResul
     std::string value = Sjis("初め");
     EXPECT_TRUE(InputQuery("題", "入力", value));
     EXPECT_EQ(value, Sjis("後"));
+}
+
+// The file list as a Japanese reader sees it: folders, documents and dates.
+TEST_F(QtDialogsTest, FileListsNameFoldersAndDocumentsAndDateInJapanese)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    TempDir folder;
+    std::filesystem::create_directory(folder.File("章"));
+    WriteRaw(folder.File("a.vk2"), "x");
+    std::map<QString, QStringList> rows; // name: type, date
+    WhenModalShows([&](QWidget& Dialog) {
+        auto* list = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QAbstractItemModel* model = list->model();
+        for (int waited = 0; model->rowCount(list->rootIndex()) < 2 && waited < 5000; waited += 10)
+            QTest::qWait(10);
+        for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+            auto cell = [&](int Column) { return model->index(row, Column, list->rootIndex()).data().toString(); };
+            rows[cell(0)] = {cell(2), cell(3)};
+        }
+        static_cast<QDialog&>(Dialog).reject();
+    });
+    TDialogQuestion question{.Kind = TDialogKind::OpenFile, .InitialDir = folder.Path()};
+    DialogHook().Ask(question);
+    const QString date = QLocale().toString(QFileInfo(QString::fromStdString(folder.File("a.vk2"))).lastModified(),
+                                            QLocale::ShortFormat);
+    EXPECT_EQ(rows[QStringLiteral("章")].value(0), QStringLiteral("フォルダー"));
+    EXPECT_EQ(rows[QStringLiteral("a.vk2")], QStringList({QStringLiteral("Velk2000File"), date}));
+    EXPECT_TRUE(date.contains(u'/')) << date.toStdString();
+    QLocale::setDefault(previous);
 }
 
 } // namespace

@@ -59,6 +59,8 @@ void TShFilesWatcher::CheckDue()
     }
     Timer_.stop();
     Watch();
+    // The handler may hand over another folder.
+    const std::string folder = Folder_;
     if (OnChange_)
-        OnChange_(this, Folder_);
+        OnChange_(this, folder);
 }

@@ -91,6 +91,22 @@ void TShellFileList::Fill()
     endResetModel();
 }
 
+int TShellFileList::IconIndex(int Row, IIconIndexer& Icons)
+{
+    TShellFileItem& item = Items_[static_cast<size_t>(Row)];
+    if (item.IconIndex < 0)
+        item.IconIndex = TShellDataItem(Namespace_, item.Relative, ConcatIDLists(FolderList_, item.Relative), Folder_)
+                             .GetIconIndex(Icons);
+    return item.IconIndex;
+}
+
+void TShellFileList::SetAttributeLetters(bool Value)
+{
+    AttributeLetters_ = Value;
+    if (!Items_.empty())
+        emit dataChanged(index(0, colAttributes), index(Count() - 1, colAttributes));
+}
+
 void TShellFileList::ReadFindData()
 {
     for (TShellFileItem& item : Items_)
@@ -219,6 +235,8 @@ QVariant TShellFileList::data(const QModelIndex& Index, int Role) const
     case colType: return TypeName(item);
     case colModified: return item.Path.empty() ? QString() : ModifiedText(item.Modified);
     case colAttributes:
+        if (!AttributeLetters_)
+            return QString();
         return QString(item.ReadOnly ? QStringLiteral("R") : QString())
                + (item.Hidden ? QStringLiteral("H") : QString());
     default: return {};
@@ -255,6 +273,7 @@ bool TShellFileList::Rename(int Row, const QString& NewName)
         return false;
     item.Relative = ItemOf(TItemKind::Entry, newPath.substr(newPath.rfind('/') + 1));
     item.Path = newPath;
+    item.IconIndex = -1;
     item.DisplayName = Folder_->GetDisplayNameOf(item.Relative);
     emit dataChanged(index(Row, 0), index(Row, ColumnCount - 1));
     return true;

@@ -34,6 +34,7 @@ struct TShellFileItem {
     int64_t Modified = 0;
     bool ReadOnly = false;
     bool Hidden = false;
+    int IconIndex = -1; // in the program's icon list; -1 until asked
     // Reads size, time and mode again (a link's target's).
     void ReadFindData();
 };
@@ -51,6 +52,9 @@ public:
     void SetShVirtuaItems(TShVirtuaItems Value) { ShVirtuaItems_ = Value; }
     // Asked for every entry a fill lists; Accept false leaves it out.
     std::function<void(const TShellFileItem& Item, bool& Accept)> OnFilter;
+    // The attributes column holds letters ("R", "H") unless images are drawn there.
+    bool AttributeLetters() const { return AttributeLetters_; }
+    void SetAttributeLetters(bool Value);
 
     // Lists the folder of an absolute list (nothing for one that names no
     // folder), sorted by the current sort column.
@@ -68,6 +72,8 @@ public:
     // A folder without a path shows its names only.
     bool HasPath() const { return Folder_ && !Folder_->Path().empty(); }
     const TShellFileItem& Item(int Row) const { return Items_[static_cast<size_t>(Row)]; }
+    // The row's icon in Icons, looked up once.
+    int IconIndex(int Row, IIconIndexer& Icons);
     int Count() const { return static_cast<int>(Items_.size()); }
 
     // A click on a column: the sort column again reverses its direction,
@@ -101,6 +107,7 @@ private:
     TItemIDList FolderList_;
     std::vector<TShellFileItem> Items_;
     bool IncludeHidden_ = true;
+    bool AttributeLetters_ = true;
     TShVirtuaItems ShVirtuaItems_ = VirtuaItem(itBitBucket) | VirtuaItem(itNetWork);
     int SortColumn_ = colName;
     std::array<int, ColumnCount> Direction_{1, 1, 1, 1, 1};

@@ -7,12 +7,15 @@
 
 #include <QPoint>
 #include <Qt>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+class QAbstractScrollArea;
 class QDropEvent;
 class QMimeData;
 class TShellDataItem;
+class TShellIDList;
 
 // The keys and buttons held during a drag, as a shift state.
 TShiftState KeyStateToShiftState(Qt::KeyboardModifiers Keys, Qt::MouseButtons Buttons);
@@ -31,6 +34,16 @@ public:
     QPoint Pos;
     std::vector<std::string> Files;
 };
+
+// What a drag of the items carries: their file URLs and their absolute
+// lists, one after another (each ends in its terminator).
+QMimeData* MimeDataOf(const TShellIDList& Items);
+// The drop actions capabilities (SFGAO_CAN*) allow.
+Qt::DropActions DropActionsOf(uint32_t Capabilities);
+// Scrolls a view one line towards the edge a drag at Pos (in the viewport)
+// is near: within a line height of it, allowing for the width of that
+// side's own scroll bar while it can scroll.
+void AutoScroll(QAbstractScrollArea& View, const QPoint& Pos);
 
 bool OffersShellItems(const QMimeData* Data);
 bool IsDropTarget(TShellDataItem& Item);

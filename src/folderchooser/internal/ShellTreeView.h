@@ -159,7 +159,6 @@ private:
     // The pointer rests on the node a drag is over: opens it after a while,
     // and scrolls near the edges.
     void HoverTick();
-    void AutoScroll(const QPoint& Pos);
     void ContextPopup(TShellTreeNode* Node, const QPoint& GlobalPos);
     void SortChild(TShellTreeNode* Node);
     TShellTreeNode* NodeAt(const QPoint& Pos) const;

@@ -6,9 +6,14 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace {
 
@@ -20,7 +25,18 @@ QString MessageText(const std::string& Utf8)
     return ToQString(Utf8).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QWidget* ActiveWindow() { return QApplication::activeWindow(); }
+// The window a dialog belongs to: the active one, or, while the window
+// manager has not activated the main window yet, the first visible main
+// window, so that a box asked right after the start stands over it.
+QWidget* ActiveWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() == Qt::Window)
+            return window;
+    return nullptr;
+}
 
 struct TButtonLook {
     TMsgDlgBtn Button;
@@ -117,10 +133,54 @@ TDialogAnswer AskInput(const TDialogQuestion& Question)
     return {.Result = mrOk, .Values = {dialog.textValue().toStdString()}};
 }
 
+// Qt's file list writes folders as "Folder", dates in the system's
+// locale, and names a type it does not know after its extension ("vk2
+// File"); a Japanese user reads "フォルダー", Japanese dates and the
+// document type name the desktop's file managers show.
+class TJapaneseFileColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& Index, int Role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (Role != Qt::DisplayRole || !files || (Index.column() != kType && Index.column() != kDate))
+            return QIdentityProxyModel::data(Index, Role);
+        const QFileInfo info = files->fileInfo(mapToSource(Index));
+        if (Index.column() == kDate)
+            return QLocale().toString(info.lastModified(), QLocale::ShortFormat);
+        if (info.isDir())
+            return QStringLiteral("フォルダー");
+        if (info.suffix().compare(QStringLiteral("vk2"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Velk2000File");
+        return QIdentityProxyModel::data(Index, Role);
+    }
+
+private:
+    static constexpr int kType = 2;
+    static constexpr int kDate = 3;
+};
+
+// Qt sizes the Size, Type and Date columns for short English words;
+// Japanese headers, type names and dates need more.
+void WidenColumns(QFileDialog& Dialog)
+{
+    auto* details = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!details)
+        return;
+    const QFontMetrics metrics(details->font());
+    const int padding = 3 * metrics.averageCharWidth();
+    QHeaderView* header = details->header();
+    header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("1,023.99 KiB")) + padding);
+    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("テキスト ドキュメント")) + padding);
+    header->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("2026/12/31 23:59")) + padding);
+}
+
 TDialogAnswer AskFile(const TDialogQuestion& Question)
 {
     const bool save = Question.Kind == TDialogKind::SaveFile;
     QFileDialog dialog(ActiveWindow(), ToQString(Question.Caption), ToQString(Question.InitialDir));
+    dialog.setProxyModel(new TJapaneseFileColumns(&dialog));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save                   ? QFileDialog::AnyFile
                        : Question.MultiSelect ? QFileDialog::ExistingFiles
@@ -133,6 +193,7 @@ TDialogAnswer AskFile(const TDialogQuestion& Question)
         dialog.selectFile(ToQString(Question.Value));
     dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("保存") : QStringLiteral("開く"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    WidenColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     TDialogAnswer answer{.Result = mrOk};
