@@ -175,13 +175,10 @@ TShellDataItem* TShellComboBox::Shown() const
 void TShellComboBox::dragEnterEvent(QDragEnterEvent* Event)
 {
     CatchExceptions([&] {
-        bool accept = OffersShellItems(Event->mimeData());
-        if (accept && OnShDragEnter)
-            OnShDragEnter(this, TShellDragObject::Of(*Event, Event->position().toPoint()), accept);
-        if (accept)
-            Event->acceptProposedAction();
-        else
-            Event->ignore();
+        EnterDrag(*Event, [this](const TShellDragObject& Drag, bool& Accept) {
+            if (OnShDragEnter)
+                OnShDragEnter(this, Drag, Accept);
+        });
     });
 }
 

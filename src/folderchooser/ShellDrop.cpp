@@ -106,6 +106,17 @@ void AutoScroll(QAbstractScrollArea& View, const QPoint& Pos)
 
 bool OffersShellItems(const QMimeData* Data) { return Data && (Data->hasUrls() || Data->hasFormat(ShellIDListFormat)); }
 
+void EnterDrag(QDragEnterEvent& Event, const std::function<void(const TShellDragObject&, bool& Accept)>& OnEnter)
+{
+    bool accept = OffersShellItems(Event.mimeData());
+    if (accept && OnEnter)
+        OnEnter(TShellDragObject::Of(Event, Event.position().toPoint()), accept);
+    if (accept)
+        Event.acceptProposedAction();
+    else
+        Event.ignore();
+}
+
 bool IsDropTarget(TShellDataItem& Item) { return Item.Level() == 0 || Item.HasAttribute(SFGAO_DROPTARGET); }
 
 int DropInto(TShellDataItem& Item, const QMimeData& Data, Qt::DropAction Action)

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 #include <QUrl>
 #include <sys/stat.h>
@@ -172,6 +173,8 @@ void TShellListView::OpenRow(int Row)
 void TShellListView::contextMenuEvent(QContextMenuEvent* Event)
 {
     CatchExceptions([&] {
+        // The menu takes the press: its release never comes here.
+        PressedButton_ = Qt::NoButton;
         const QModelIndex at = indexAt(Event->pos());
         if (!ShellPopupMenu_ || !at.isValid())
             return;
@@ -262,6 +265,7 @@ void TShellListView::BeginDrag(const QPoint& Pos)
         return;
     QDrag drag(this);
     drag.setMimeData(MimeDataOf(items));
+    const QScopedValueRollback dragging(Dragging_, true);
     RunDrag(drag, allowed);
 }
 
@@ -286,13 +290,10 @@ std::unique_ptr<TShellDataItem> TShellListView::DropTargetAt(const QPoint& Pos)
 void TShellListView::dragEnterEvent(QDragEnterEvent* Event)
 {
     CatchExceptions([&] {
-        bool accept = OffersShellItems(Event->mimeData());
-        if (accept && OnShDragEnter)
-            OnShDragEnter(this, TShellDragObject::Of(*Event, Event->position().toPoint()), accept);
-        if (accept)
-            Event->acceptProposedAction();
-        else
-            Event->ignore();
+        EnterDrag(*Event, [this](const TShellDragObject& Drag, bool& Accept) {
+            if (OnShDragEnter)
+                OnShDragEnter(this, Drag, Accept);
+        });
     });
 }
 
@@ -393,6 +394,8 @@ void TShellListView::StopWatching()
 
 void TShellListView::FilesChanged(TShFilesWatcher* Sender)
 {
+    if (PressedButton_ != Qt::NoButton || Dragging_)
+        return;
     const std::string path = List_->FolderPath();
     struct stat st;
     if (!path.empty() && stat(path.c_str(), &st) != 0) {

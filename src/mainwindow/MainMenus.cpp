@@ -83,16 +83,14 @@ TVelkMenus::TVelkMenus()
         }
         if (!parent)
             throw std::logic_error("menu layout: unknown parent of " + std::string(entry.Name));
-        std::string_view caption = entry.Caption;
         TShortCut shortCut = entry.ShortCut;
         if (entry.Kind == TMenuEntryKind::Command || entry.Kind == TMenuEntryKind::Twin) {
             const TCommandRow* row = CommandRow(entry.Kind == TMenuEntryKind::Twin ? entry.Source : entry.Name);
             if (!row)
                 throw std::logic_error("menu layout: no command " + std::string(entry.Name));
-            caption = row->Caption;
             shortCut = row->MenuShortCut;
         }
-        TMenuItem* item = Add(*parent, entry.Name, CaptionWithAccelerator(caption, entry.Accelerator));
+        TMenuItem* item = Add(*parent, entry.Name, CaptionWithAccelerator(MenuCaption(entry), entry.Accelerator));
         item->SetShortCut(shortCut);
     }
     new TMenuBarEscape(*MainMenu_.MenuBar());

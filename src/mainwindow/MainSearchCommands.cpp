@@ -35,6 +35,8 @@ void TVelkForm::BindSearchCommands()
         {"FdReplace", [this] { Search_->FdReplaceClick(); }},
         {"FdFastReplace", [this] { Search_->FdFastReplaceClick(); }},
         {"FdExtractLine", [this] { FdExtractLineClick(*this, *this); }},
+        {"FdGoTop", [this] { Search_->FdGoTopClick(); }},
+        {"FdGoBottom", [this] { Search_->FdGoBottomClick(); }},
     };
     BindItems(items);
     Button("sbFind")->OnClick = [find](TObject*) { find(); };
@@ -49,7 +51,6 @@ void TVelkForm::BindFindListCommands()
         .Host = *this,
         .Binding = *Binding_,
         .Window = *this,
-        .TreePanel = *PanelL_,
         .SubIcons = *TreeSubImageList_,
         .SetButtonEnabled = [this](const char* Name, bool Enabled) { Button(Name)->SetEnabled(Enabled); },
         .ListShown = [this](bool Open) { FindListShown(Open); },

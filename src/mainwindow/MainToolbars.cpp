@@ -72,7 +72,7 @@ const TToolbarSpec ToolbarSpecs[] = {
       {"sbFind", "検", {}},
       {"sbFoward", "▽", {}},
       {"sbBack", "△", {}},
-      {"sbFindList", "覧", "検索リスト"},
+      {"sbFindList", "覧", "検索リスト表示"},
       {"sbFListClose", "閉", "検索リストを閉じる"},
       {"-", {}, {}},
       {"sbGoEditor", "外", {}},

@@ -120,6 +120,20 @@ TEST_F(Ex, TheReplaceLoopEndsAfterReplacingEachHitOnce)
     EXPECT_EQ(ed.ExpandReplaceText("a\\tb\\\\"), "a\tb\\");
 }
 
+// A hit shown as a caret stands at its start whether the editor has the
+// focus or not, so that the next find goes on right after it.
+TEST_F(Ex, AHitShownAsACaretStandsAtItsStartWithoutTheFocus)
+{
+    drv.SetText("foofoo");
+    ed.SetHitStyle(TEditorHitStyle::hsCaret);
+    Find("foo");
+    ed.clearFocus();
+    ASSERT_FALSE(ed.hasFocus());
+    EXPECT_EQ(After(&TEditorEx::FindNext).Col, 0);
+    EXPECT_EQ(After(&TEditorEx::FindNext).Col, 3);
+    After(&TEditorEx::FindNext, false);
+}
+
 // ---- Brackets ------------------------------------------------------------------------------------------
 
 TEST_F(Ex, TheCaretJustAfterAClosingBracketMarksThePairInItsColour)

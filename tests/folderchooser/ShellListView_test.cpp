@@ -15,10 +15,21 @@
 
 #include <QHeaderView>
 #include <QPixmap>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
+
+// Shows the folder at Path in a list view on the screen.
+void ShowIn(TShellListView& View, const TShellNamespace& Namespace, const std::string& Path)
+{
+    TItemIDList folder;
+    Namespace.PathToIDList(Path, folder);
+    View.resize(500, 300);
+    View.show();
+    View.ShowFolder(folder);
+}
 
 TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
 {
@@ -143,12 +154,8 @@ TEST(ShellListView, DragsTheSelectionOutAndTakesDropsIntoAFolderRowOrItsFolder)
     WriteRaw(docs + "/a.txt", "a");
     WriteRaw(outside + "/x.txt", "x");
     const auto ns = temp.Make();
-    TItemIDList docsList;
-    ns->PathToIDList(docs, docsList);
     TShellListView view(nullptr, ns.get());
-    view.resize(500, 300);
-    view.show();
-    view.ShowFolder(docsList);
+    ShowIn(view, *ns, docs);
     ASSERT_EQ(view.FileList().Count(), 2); // sub, a.txt
     std::vector<std::pair<QList<QUrl>, Qt::DropActions>> dragged;
     SetDragHook([&](QDrag& Drag, Qt::DropActions Allowed) {
@@ -233,6 +240,31 @@ TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)
     EXPECT_EQ(shown, temp.Root + "/home/Desktop/docs/renamed");
 }
 
+// Rows under a pressed button stay where they are while the folder changes.
+TEST(ShellListView, APressedButtonHoldsTheRowsUntilTheNextChange)
+{
+    TTempNamespace temp;
+    const std::string docs = temp.MakeDirs("home/Desktop/docs");
+    WriteRaw(docs + "/a.txt", "");
+    const auto ns = temp.Make();
+    TShellListView view(nullptr, ns.get());
+    ShowIn(view, *ns, docs);
+    ASSERT_EQ(view.FileList().Count(), 1);
+    const QPoint row = view.visualRect(view.model()->index(0, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, row, view.viewport()->mapToGlobal(row), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &press);
+    WriteRaw(docs + "/b.txt", "");
+    QTest::qWait(3000); // past the watcher's wait
+    EXPECT_EQ(view.FileList().Count(), 1);
+
+    QMouseEvent release(QEvent::MouseButtonRelease, row, view.viewport()->mapToGlobal(row), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &release);
+    WriteRaw(docs + "/c.txt", "");
+    EXPECT_TRUE(SpinUntil([&] { return view.FileList().Count() == 3; }));
+}
+
 TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
 {
     TTempNamespace temp;
@@ -242,12 +274,8 @@ TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
     WriteRaw(docs + "/a.txt", "a");
     WriteRaw(docs + "/b.txt", "b");
     const auto ns = temp.Make();
-    TItemIDList docsList;
-    ns->PathToIDList(docs, docsList);
     TShellListView view(nullptr, ns.get());
-    view.resize(500, 300);
-    view.show();
-    view.ShowFolder(docsList);
+    ShowIn(view, *ns, docs);
     TShellFileList& list = view.FileList();
     EXPECT_FALSE(list.setData(list.index(1, 0), "b.txt"));
     EXPECT_EQ(ReadRaw(docs + "/b.txt"), "b");

@@ -5,7 +5,9 @@
 #include "SearchListForm.h"
 #include "SearchListState.h"
 
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScreen>
 
 namespace {
 
@@ -35,6 +37,7 @@ protected:
 
 TEST_F(FindList, AListShowsItsPagesInOrderInOneWindowAtTheFirstHit)
 {
+    EXPECT_EQ(form->ToolButton("sbFindList")->Hint().toStdString(), "検索リスト表示");
     // The other scopes are the walk's and the single entry's below.
     for (int search = 0; search < 2; ++search) {
         form->DataTree()->SetSelected(Node(1));
@@ -94,6 +97,65 @@ TEST_F(FindList, ThePageKeysStepTheListAndClosingRestoresTheirState)
     EXPECT_TRUE(Window()->isVisible());
     EXPECT_EQ(Window()->SelectedRow(), 2);
     EXPECT_TRUE(SearchListState().FindListMode);
+}
+
+// Wherever the focus is when a row is chosen, plain, regular-expression
+// and fuzzy searches all put the caret at the hit's start, and the next
+// find goes on after the hit.
+TEST_F(FindList, EveryKindOfSearchStepsToTheHitsStart)
+{
+    const std::vector<std::pair<const char*, std::vector<const char*>>> kinds = {
+        {"foo", {"-chkFuzzy", "-chkRegExp"}}, {"fo+", {"chkRegExp", "-chkFuzzy"}}, {"foo", {"chkRegExp", "chkFuzzy"}}};
+    for (const auto& [find, options] : kinds) {
+        SCOPED_TRACE(options.back());
+        std::vector<const char*> clicks = options;
+        clicks.insert(clicks.end(), {"ChkWholeFile", "ChkFindList", "全てのページ", "btnOK"});
+        Fill({find, "", clicks});
+        Run("FdGoFind");
+        ASSERT_EQ(Rows(), "p0 p2 foo p4 foo");
+        // The list's own window has the focus, as after a click in it.
+        QApplication::setActiveWindow(Window());
+        Window()->FindTree->setFocus();
+        ASSERT_FALSE(form->DataMemo()->hasFocus());
+        ClickRow(1);
+        EXPECT_EQ(At(), std::make_tuple(2, 0, 3));
+        QApplication::setActiveWindow(form.get());
+        form->DataMemo()->setFocus();
+        EXPECT_EQ(At(), std::make_tuple(2, 0, 3)) << "the focus moves no caret";
+        Run("FdForwardFind");
+        EXPECT_EQ(At(), std::make_tuple(2, 1, 0));
+        Run("FdFindListClose");
+    }
+}
+
+// Over the lower half of the page tree, below the browse tree while that
+// is open, and never past the screen's work area.
+TEST_F(FindList, TheWindowCoversTheTreesLowerHalfWithinTheScreen)
+{
+    const auto expected = [this](int Extra) {
+        const QWidget& tree = *form->DataTree();
+        return QRect(form->x() + 2, tree.mapToGlobal(QPoint(0, 0)).y() + tree.height() / 2, tree.width() + 2,
+                     tree.height() / 2 + Extra);
+    };
+    ListSearch("foo", "全てのページ");
+    EXPECT_EQ(Window()->geometry(), expected(42));
+    Run("FdFindListClose");
+
+    Run("OpSplitRead");
+    ASSERT_TRUE(form->BrowseViewOn());
+    Run("FdFindList");
+    EXPECT_EQ(Window()->geometry(), expected(45));
+    Run("FdFindListClose");
+    Run("OpSplitRead");
+
+    // A main window reaching below the screen, as a maximised one with a
+    // tall tree does.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    form->setGeometry(area.x(), area.y() + area.height() / 2, area.width() / 2, area.height());
+    QApplication::processEvents();
+    Run("FdFindList");
+    EXPECT_TRUE(area.contains(Window()->frameGeometry())) << "the last rows can be reached";
+    EXPECT_EQ(Window()->geometry().left(), form->x() + 2);
 }
 
 TEST_F(FindList, ADeletedPageLeavesTheListAndItsRow)

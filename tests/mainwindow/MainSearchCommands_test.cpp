@@ -38,6 +38,37 @@ TEST_F(Search, FindWalksDownAndUpThroughTheOutline)
     EXPECT_EQ(Outline(), before) << "a walk changes no page";
 }
 
+TEST_F(Search, OnlyTheDialogStartsAtThePageTopTheStepsGoOn)
+{
+    form->DataTree()->SetSelected(Node(2));
+    Fill({"foo", "", {"chkStartPos", "ChkWholeFile", "btnOK"}});
+    Run("FdGoFind");
+    EXPECT_EQ(At(), std::make_tuple(2, 0, 3));
+    for (const auto& expected : std::vector<std::tuple<int, int, int>>{{2, 1, 0}, {4, 0, 3}}) {
+        Run("FdForwardFind");
+        EXPECT_EQ(At(), expected);
+    }
+    Run("FdBackFind");
+    EXPECT_EQ(At(), std::make_tuple(2, 1, 0)) << "backwards from the hit, not from the top";
+
+    // The next confirmed dialog starts over at the top of the page shown.
+    Fill({"foo", "", {"chkStartPos", "ChkWholeFile", "btnOK"}});
+    Run("FdGoFind");
+    EXPECT_EQ(At(), std::make_tuple(2, 0, 3));
+}
+
+// Ctrl+Home and Ctrl+End belong to the page text wherever the focus is.
+TEST_F(Search, TopAndBottomGoToThePageTextFromTheTree)
+{
+    for (const auto& [key, position] : {std::pair{Qt::Key_End, 11}, {Qt::Key_Home, 0}}) {
+        form->DataTree()->setFocus();
+        QTest::keyClick(form->DataTree(), key, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), form->DataMemo());
+        EXPECT_EQ(form->DataMemo()->SelStart(), position);
+        EXPECT_EQ(SelectedIndex(), 0) << "the tree kept its page";
+    }
+}
+
 TEST_F(Search, ReplaceAcrossPagesWithAllCountsEveryHit)
 {
     Fill({"foo", "bar", {"ChkWholeFile", "btnAll"}});

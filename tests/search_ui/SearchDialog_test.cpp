@@ -130,6 +130,31 @@ TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
     }
 }
 
+// A list search has no direction, so the direction group is off whenever
+// the list box is checked, from the showing on; the start-of-page box
+// changes neither.
+TEST_F(SearchDialogs, TheDirectionIsOfferedOnlyWithoutAList)
+{
+    std::ofstream(SearchHistoryFileName()) << "[Search]\nWholeFile=1\n";
+    std::vector<std::string> seen;
+    Answer(
+        [&](QDialog& D) {
+            const auto look = [&] { seen.push_back(States(D, {"ChkFindList", "RadioGroup1", "RadioGroup2"})); };
+            look();
+            D.findChild<QCheckBox*>("chkStartPos")->click();
+            look();
+            D.findChild<QCheckBox*>("ChkFindList")->click();
+            look();
+            D.findChild<QCheckBox*>("ChkWholeFile")->click();
+            look();
+        },
+        "btnCancel");
+    std::string find;
+    TSearchOptionWord options = 0;
+    TfmSearch::Execute(find, options, false);
+    EXPECT_EQ(seen, (std::vector<std::string>{"ex-.e.", "ex-.e.", "e.e.-.", "-.e.-."}));
+}
+
 TEST_F(SearchDialogs, ShowingAppliesTheFileAndTheCaller)
 {
     std::ofstream(SearchHistoryFileName())

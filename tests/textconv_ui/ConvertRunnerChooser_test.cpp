@@ -157,8 +157,9 @@ TEST_F(ChooserDispatch, DeletionChooserRunsTheNamedDeletion)
     });
 }
 
-// An index out of range, a cancelled chooser and a sentence-style command
-// on an empty selection change nothing and ask nothing more.
+// An index out of range, a cancelled chooser, and a chooser or a
+// sentence-style command on an empty selection change nothing and ask
+// nothing more.
 TEST_F(ChooserDispatch, RunsNothingOutOfRangeOnCancelOrOnAnEmptySelection)
 {
     for (int index : {-1, 22, 99}) {
@@ -177,12 +178,22 @@ TEST_F(ChooserDispatch, RunsNothingOutOfRangeOnCancelOrOnAnEmptySelection)
     Runner.sbDeleteClick();
     EXPECT_EQ(Editor.Selected, Selection());
 
-    const size_t asked = Dialogs.Questions().size();
+    // Without a selection the chooser still opens and keeps the choice.
     Editor.Selected.clear();
-    SettingsVars.Convert.StrHenkanNo = 19;
+    SettingsVars.Convert.StrHenkanNo = 0;
+    Dialogs.AnswerForm([](QDialog& Form) {
+        auto& chooser = static_cast<TChooserForm&>(Form);
+        chooser.Radio(19)->setChecked(true);
+        chooser.OKButtonClick();
+        return chooser.result();
+    });
     Runner.sbHenkanClick();
+    EXPECT_EQ(Dialogs.PendingAnswers(), 0u) << "the chooser opened";
+    EXPECT_EQ(SettingsVars.Convert.StrHenkanNo, 19);
+    const size_t asked = Dialogs.Questions().size();
     Runner.pEdDesuToDaClick();
     EXPECT_EQ(Dialogs.Questions().size(), asked);
+    EXPECT_TRUE(Editor.Selected.empty());
 }
 
 } // namespace

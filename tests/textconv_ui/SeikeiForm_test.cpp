@@ -77,4 +77,20 @@ TEST(ConversionDialogs, FormattingOptionsFollowTheMode)
     EXPECT_EQ(Enabled(form), "IM");
 }
 
+// Keeping the line breaks is asked afresh each time: the box opens
+// unchecked, whatever the last formatting used.
+TEST(ConversionDialogs, KeepingLineBreaksIsAskedEachTime)
+{
+    SettingsVars.Seikei.Index = 3; // ruled box
+    SettingsVars.Seikei.Width = "40";
+    {
+        TSeikeiForm form;
+        form.CheckKeisenRtn->click();
+        form.OKButtonClick();
+    }
+    EXPECT_TRUE(KeisenRtn()) << "the formatting that follows keeps them";
+    TSeikeiForm again;
+    EXPECT_FALSE(again.CheckKeisenRtn->isChecked());
+}
+
 } // namespace

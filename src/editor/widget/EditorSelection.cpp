@@ -180,7 +180,9 @@ void TEditor::SetHitSelLength(int Value)
         SetSelLength(Value);
         HitFlag_ = false;
         // A hit shown as a caret: a caret as wide as the hit, at its start.
-        if (HitStyle_ == TEditorHitStyle::hsCaret && hasFocus()) {
+        // Focused or not: the next find goes on from there, and a caret
+        // made on a later focus must not stand past the hit.
+        if (HitStyle_ == TEditorHitStyle::hsCaret) {
             SetRowCol(row, col);
             UpdateCaret();
         }

@@ -8,10 +8,12 @@
 #include <QPoint>
 #include <Qt>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 class QAbstractScrollArea;
+class QDragEnterEvent;
 class QDropEvent;
 class QMimeData;
 class TShellDataItem;
@@ -46,6 +48,9 @@ Qt::DropActions DropActionsOf(uint32_t Capabilities);
 void AutoScroll(QAbstractScrollArea& View, const QPoint& Pos);
 
 bool OffersShellItems(const QMimeData* Data);
+// Takes a drag entering a shell control when it offers shell items and
+// OnEnter (when set) does not refuse it.
+void EnterDrag(QDragEnterEvent& Event, const std::function<void(const TShellDragObject&, bool& Accept)>& OnEnter);
 bool IsDropTarget(TShellDataItem& Item);
 // Transfers the dropped local files into the item's folder; how many went.
 int DropInto(TShellDataItem& Item, const QMimeData& Data, Qt::DropAction Action);

@@ -101,7 +101,8 @@ protected:
 private:
     // The shown folder changed on disk: listed again (its names changed)
     // or its rows read again (sizes, times, modes), or, when it is gone,
-    // the tree's selection is shown instead.
+    // the tree's selection is shown instead. Ignored while a button is
+    // down on a row or rows are dragged out, so they stay under the mouse.
     void FilesChanged(TShFilesWatcher* Sender);
     // The selected rows as items of the shown folder.
     TShellIDList SelectedItems() const;
@@ -118,6 +119,7 @@ private:
     // The button pressed on a row, and where; none while no drag may start.
     Qt::MouseButton PressedButton_ = Qt::NoButton;
     QPoint PressPoint_;
+    bool Dragging_ = false;
     int DropRow_ = -1;
     TAttributesImage AttributesImage_;
     // The report's header as it was in the last folder with a path.

@@ -15,7 +15,7 @@ enum class TMenuEntryKind {
     Menu,    // a menu of the menu bar
     Popup,   // a context or drop-down menu
     SubMenu, // an item that opens a submenu
-    Command, // a command of the command table (its caption comes from there)
+    Command, // a command of the command table
     Twin,    // a popup item that runs and shares the shortcut of Source
     Item,    // a fixed item outside the command table
     Line,    // a separator
@@ -26,7 +26,8 @@ struct TMenuEntry {
     std::string_view Name;
     // The menu, popup or submenu that holds it; empty for a menu or popup.
     std::string_view Parent;
-    // UTF-8, without the accelerator; empty for a command or a twin.
+    // UTF-8, without the accelerator; for a command or a twin only where
+    // its menu caption differs from the key dialog's (see MenuCaption).
     std::string_view Caption;
     // The letter after "&"; 0 for none.
     char Accelerator = 0;
@@ -37,3 +38,9 @@ struct TMenuEntry {
 };
 
 std::span<const TMenuEntry> MenuLayout();
+
+// The caption Entry shows in its menu, without the accelerator: its own;
+// for a twin without one, its source's menu caption; for a command without
+// one, the caption the key dialog lists it under. Throws std::logic_error
+// for a command the command table lacks.
+std::string_view MenuCaption(const TMenuEntry& Entry);

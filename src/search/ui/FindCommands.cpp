@@ -46,7 +46,7 @@ void TSearchCommands::TakeSelectionAsFindStr()
     }
 }
 
-bool TSearchCommands::InstallFindString()
+bool TSearchCommands::InstallFindString(bool FromDialog)
 {
     TEditorEx& editor = Editor();
     const auto options = TExSearchOptions::FromBits(SearchOptions_ & kExSearchOptionBits);
@@ -58,7 +58,9 @@ bool TSearchCommands::InstallFindString()
     }
     editor.ExMarks()->FindMark()->SetVisible(true);
     editor.SetExSearchOptions(options);
-    if (SearchOptions_ & soStartPos)
+    // Only a search confirmed in its dialog starts over at the top: the
+    // steps that follow go on from the hit, or F3 would find it again.
+    if (FromDialog && SearchOptions_ & soStartPos)
         editor.SetSelStart(0);
     editor.SetFindString(FindStr_);
     Window_.SetButtonEnabled("sbFoward", !editor.FindString().empty());
@@ -101,7 +103,7 @@ void TSearchCommands::FdGoFindClick()
         NoFindString();
         return;
     }
-    if (!InstallFindString())
+    if (!InstallFindString(true))
         return;
     if (SearchListState().FindListMode && !BrowsePaneActive() && OnListSearch)
         OnListSearch();
@@ -113,7 +115,7 @@ void TSearchCommands::FdForwardFindClick()
 {
     const TCommandScope scope(*this);
     Editor().setFocus();
-    if (!FindStr_.empty() && InstallFindString())
+    if (!FindStr_.empty() && InstallFindString(false))
         SearchAndTell(true, SearchOptions_ & soWholeFile);
 }
 
@@ -121,8 +123,22 @@ void TSearchCommands::FdBackFindClick()
 {
     const TCommandScope scope(*this);
     Editor().setFocus();
-    if (!FindStr_.empty() && InstallFindString())
+    if (!FindStr_.empty() && InstallFindString(false))
         SearchAndTell(false, SearchOptions_ & soWholeFile);
+}
+
+void TSearchCommands::FdGoTopClick()
+{
+    TEditorEx& editor = Editor();
+    editor.setFocus();
+    editor.SetSelStart(0);
+}
+
+void TSearchCommands::FdGoBottomClick()
+{
+    TEditorEx& editor = Editor();
+    editor.setFocus();
+    editor.SetSelStart(editor.GetTextLen());
 }
 
 bool TSearchCommands::FindNextAcrossPages() { return WalkPages(true); }

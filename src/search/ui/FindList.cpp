@@ -12,6 +12,7 @@
 #include "SearchListForm.h"
 #include "SearchListState.h"
 #include "SubIni.h"
+#include "WorkArea.h"
 
 namespace {
 
@@ -183,12 +184,17 @@ void TFindList::OpenWindow()
     Window_.Window.activateWindow();
 }
 
-// Over the lower half of the page tree.
+// Over the lower half of the page tree, which stands below the browse tree
+// while the browse view is open; never past the screen's work area, where
+// the last rows could not be reached. The window, framed as the main
+// window is, is kept there frame and all.
 void TFindList::PlaceWindow()
 {
     const QWidget& tree = Window_.Binding.DataTree();
-    const QPoint panel = Window_.TreePanel.mapToGlobal(QPoint(0, 0));
-    Form_->setGeometry(Window_.Window.x() + 2, panel.y() + tree.height() / 2, tree.width() + 2, tree.height() / 2 + 42);
+    const int treeTop = tree.mapToGlobal(QPoint(0, 0)).y();
+    const int extra = Window_.Host.BrowseViewOn() ? 45 : 42;
+    const QRect place(Window_.Window.x() + 2, treeTop + tree.height() / 2, tree.width() + 2, tree.height() / 2 + extra);
+    PlaceWithinWorkArea(*Form_, place, FrameMargins(Window_.Window));
 }
 
 void TFindList::WindowShown()

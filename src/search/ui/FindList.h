@@ -26,9 +26,6 @@ struct TFindListWindow {
     TOutlineBinding& Binding;
     // The main window, over which the list window stands.
     QWidget& Window;
-    // The panel holding the page tree: the list window covers its lower
-    // half.
-    QWidget& TreePanel;
     const TTreeImageList& SubIcons;
     // Enables a toolbar button by name ("sbFoward", "sbBack").
     std::function<void(const char* Name, bool Enabled)> SetButtonEnabled;

@@ -97,7 +97,7 @@ void TSearchCommands::FdReplaceClick()
     }
     editor.SetHitStyle(TEditorHitStyle::hsSelect);
     StartEscapePoll();
-    if (InstallFindString())
+    if (InstallFindString(true))
         ReplaceLoop(replacement, SearchOptions_ & soWholeFile);
     Editor().SetHitStyle(TEditorHitStyle::hsCaret);
     if (ReplaceCount_ > 0)

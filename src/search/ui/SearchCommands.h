@@ -46,6 +46,10 @@ public:
     void FdBackFindClick();
     void FdReplaceClick();
     void FdFastReplaceClick();
+    // Focus the active editor with the caret at the start (end) of its
+    // text, wherever the focus was.
+    void FdGoTopClick();
+    void FdGoBottomClick();
 
     // ---- Replacement in whole texts, for every command that needs it ----
     // ReplaceText of the search core; a regular expression that does not
@@ -90,8 +94,10 @@ private:
     // The selection's first line becomes the find string.
     void TakeSelectionAsFindStr();
     // The editor's find string and options from the current search; false,
-    // after telling, when the regular expression does not compile.
-    bool InstallFindString();
+    // after telling, when the regular expression does not compile. A search
+    // just confirmed in its dialog (FromDialog) starts at the page's top
+    // when the options ask it to.
+    bool InstallFindString(bool FromDialog);
     void NoFindString();
     void SearchAndTell(bool Down, bool AcrossPages);
 

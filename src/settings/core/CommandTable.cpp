@@ -12,9 +12,10 @@ constexpr TCommandRow Cmd(std::string_view ItemName, TCommandMenu Menu, std::str
     return {ItemName, Menu, Caption, Key, Default, MenuShortCut, Twin};
 }
 
-// Captions keep their exact text, down to the comma that ends
-// "現在のページを畳む,"; keys keep their exact spelling ("MpTreeToFreind",
-// "SppEdKakko1", "SpEdColon"), since both are stored in files or shown as is.
+// The captions are the key dialog's; a menu may show a command under a
+// caption of its own (the main window's menu layout). Keys keep their exact
+// spelling ("MpTreeToFreind", "SppEdKakko1", "SpEdColon"): the key file
+// stores them.
 constexpr TCommandRow Rows[] = {
     Header("======= フ ァ イ ル ======="),
     Cmd("FlNew", FileTop, "新規作成", "FileNew", scCtrl | 'N'),
@@ -54,7 +55,7 @@ constexpr TCommandRow Rows[] = {
     Cmd("TreeCollapse", TreeTop, "ツリー全体を畳む", "MTreeCollapseAll"),
     Cmd("TreeRootNodeExpand", TreeTop, "ルートページを拡げる", "MTreeRootNodeExpand"),
     Cmd("pTreeNodeExpand", TreePopupMenu, "現在のページを拡げる", "MTreeNodeExpand"),
-    Cmd("pTreeNodeCollapse", TreePopupMenu, "現在のページを畳む,", "MTreeNodeCollapse"),
+    Cmd("pTreeNodeCollapse", TreePopupMenu, "現在のページを畳む", "MTreeNodeCollapse"),
     Cmd("TreeDisp", TreeTop, "ツリー表示切替", "MTreeDisp"),
     Cmd("TreeNonDisp", TreeTop, "ツリー部を消す", "MTreeNonDisp"),
     Cmd("TreeScaleUp", TreeTop, "ツリーエリアを拡大", "MTreeScaleUp"),

@@ -28,8 +28,9 @@ struct TCommandRow {
     // The menu item ("FlNew"); empty on a group-header row.
     std::string_view ItemName;
     TCommandMenu Menu = TCommandMenu::None;
-    // UTF-8. The caption the key dialog lists the command under; on a
-    // header row, the group's title.
+    // UTF-8. The caption the key dialog lists the command under, and its
+    // menu caption unless the menu layout gives another; on a header row,
+    // the group's title.
     std::string_view Caption;
     // The entry in the key file's [ShortcutKey]; empty for a command the
     // user cannot rebind.

@@ -103,12 +103,12 @@ void TConvertRunner::RunChoice(const std::array<std::string_view, N>& Choices, i
         Run(Choices[Index]);
 }
 
+// Without a selection the choice is still made and kept for the next
+// time; there is only nothing to convert.
 void TConvertRunner::sbHenkanClick()
 {
-    if (Selection().empty())
-        return;
     TStrHenkanForm form(Host_.Owner);
-    if (ShowModal(form) != mrCancel)
+    if (ShowModal(form) != mrCancel && !Selection().empty())
         RunChoice(StrHenkanChoices(), SettingsVars.Convert.StrHenkanNo);
 }
 

@@ -100,7 +100,6 @@ TSeikeiForm::TSeikeiForm(QWidget* Parent) : QDialog(Parent)
     CheckEnglish->setChecked(seikei.English);
     CheckIndent->setChecked(seikei.Indent);
     CheckKeisen->setChecked(seikei.KeisenBig);
-    CheckKeisenRtn->setChecked(KeisenRtn());
     CheckMaxStr->setChecked(seikei.SeikeiMax);
     CheckMaxStrClick();
     MySpinEdit1->setText(QString::fromStdString(seikei.Width));

@@ -9,7 +9,8 @@ class QCheckBox;
 class QPushButton;
 class TMySpinEdit;
 
-// The ruled box keeps the line breaks; kept for the run, not saved.
+// The last choice of "改行を保持する(&R)", for the ruled box that follows;
+// kept for the run, not saved. The box itself opens unchecked.
 bool& KeisenRtn();
 
 // The width typed, as the formatting command keeps it: a leading "-" is

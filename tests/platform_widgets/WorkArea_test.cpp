@@ -1,0 +1,31 @@
+// A window placed from the main window is kept on the screen: moved back
+// within the work area, frame and all, and shrunk only when larger.
+#include "WorkArea.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WorkArea, KeptWithinMovesThenShrinks)
+{
+    const QRect area(0, 30, 1280, 930); // a panel of 30 pixels above
+    const QMargins frame(1, 24, 1, 1);
+    const struct {
+        QRect Client;
+        QRect Kept;
+    } cases[] = {
+        {{100, 200, 300, 400}, {100, 200, 300, 400}}, // inside: as it was
+        {{2, 700, 300, 290}, {2, 669, 300, 290}},     // below the bottom: moved up
+        {{1100, 10, 300, 200}, {979, 54, 300, 200}},  // off the right and under the panel
+        {{-50, 100, 300, 200}, {1, 100, 300, 200}},   // off the left
+        {{10, 100, 300, 2000}, {10, 54, 300, 905}},   // taller than the area
+    };
+    for (const auto& c : cases) {
+        const QRect kept = KeptWithin(c.Client, frame, area);
+        EXPECT_EQ(kept, c.Kept) << c.Client.x() << "," << c.Client.y();
+        EXPECT_TRUE(area.contains(kept.marginsAdded(frame)));
+    }
+    EXPECT_EQ(KeptWithin({5, 5, 10, 10}, frame, QRect()), QRect(5, 5, 10, 10)) << "no screen: as it was";
+}
+
+} // namespace
