@@ -124,7 +124,7 @@ std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, c
     const TExternalCommand command =
         CommandWithFile(ExpandEditorTemplate(SettingsVars.HideExe, ActiveEditor_->Row()), TransferFile);
     try {
-        WriteFileAtomic(TransferFile, Page);
+        WriteFileAtomic(TransferFile, TransferText(Page));
     } catch (const Exception& E) {
         Tell(E.Message(), TMsgDlgType::mtError);
         return std::nullopt;
@@ -136,7 +136,10 @@ std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, c
     });
     Instances_.Broadcast("");
     SetExternalEditLocks(false);
-    return TakeBackTransferFile(TransferFile);
+    std::optional<std::string> edited = TakeBackTransferFile(TransferFile);
+    if (edited)
+        edited = PageTextFromTransfer(Page, std::move(*edited));
+    return edited;
 }
 
 void TVelkForm::pEdGoHideClick()

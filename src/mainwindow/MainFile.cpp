@@ -124,7 +124,10 @@ bool TVelkForm::LoadOutline(const std::string& Name)
 
     // From here on nothing can fail: the checked pages replace the old ones.
     CloseBrowseViewForNewDocument();
-    ReadOnlyDocument_ = IsReadOnlyFile(fileName);
+    // A save replaces the file through its folder: one the user cannot
+    // write makes the document as read-only as the file's own attribute.
+    const bool folderReadOnly = !CanReplaceIn(fileName);
+    ReadOnlyDocument_ = IsReadOnlyFile(fileName) || folderReadOnly;
     TTreeNodes& nodes = DataTree_->Items();
     nodes.Clear();
     BuildTree(nodes, document.Pages, TDepthPolicy::Strict);
@@ -144,6 +147,11 @@ bool TVelkForm::LoadOutline(const std::string& Name)
         History_->AddHistory(fileName);
         History_->SaveHistory();
     });
+    if (folderReadOnly)
+        Tell(SjisToUtf8(fileName)
+                 + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"
+                   "変更は「名前を付けて保存」で書き込めるフォルダーに保存してください。",
+             TMsgDlgType::mtInformation);
     return true;
 }
 

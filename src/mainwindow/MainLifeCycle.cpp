@@ -5,6 +5,7 @@
 #include "AutoSave.h"
 #include "CommentMarker.h"
 #include "Cp932.h"
+#include "DamagedFiles.h"
 #include "DateTimeFormats.h"
 #include "Dialogs.h"
 #include "DockButton.h"
@@ -64,6 +65,8 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     MakeProgramSubfolder("Temp", "Tempフォルダーの作成に失敗しました。");
     EdModeLabel_->setText(QStringLiteral("Text Mode"));
     EditMode_ = 0;
+    if (const std::string notice = SetAsideDamagedFiles(StartUpSettingsFiles()); !notice.empty())
+        MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
     LoadSymbolList();
 
     SetupFountain();

@@ -166,6 +166,23 @@ TEST_F(MainFile, AReadOnlyDocumentOpensMarkedAndIsNeverOverwritten)
     EXPECT_TRUE(velk->DataMemo()->Modified());
 }
 
+// A save needs the folder, not only the file: a document in a folder the
+// user cannot write opens marked read-only, and the user is told to save
+// with Save As.
+TEST_F(MainFile, ADocumentInAFolderNoOneMayWriteSaysSoWhenOpened)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the system lets root write into any folder";
+    const std::string file = SaveTwoPages("doc.vk2");
+    fs::create_directory(Home() + "locked");
+    fs::rename(file, Home() + "locked/doc.vk2");
+    chmod((Home() + "locked").c_str(), 0555);
+    ASSERT_TRUE(velk->LoadOutline(Home() + "locked/doc"));
+    chmod((Home() + "locked").c_str(), 0755);
+    EXPECT_EQ(velk->CaptionText(), Home() + "locked/doc.vk2" + Utf8ToSjis("－読み出し専用"));
+    EXPECT_NE(LastQuestion().find("名前を付けて保存"), std::string::npos) << LastQuestion();
+}
+
 TEST_F(MainFile, TheBackupHoldsTheFileAsItWasBeforeTheSave)
 {
     const std::string file = SaveTwoPages("b.vk2");

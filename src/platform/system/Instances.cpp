@@ -1,5 +1,6 @@
 #include "Instances.h"
 
+#include "Files.h"
 #include "SysErrorText.h"
 
 #include <QByteArray>
@@ -164,6 +165,15 @@ struct TInstanceRegistry::TImpl {
     // The pids of the running instances, this one not included; stale
     // entries met on the way are removed.
     std::vector<pid_t> Others();
+    // Pid is this instance or holds the lock of its entry.
+    bool IsRunning(pid_t Other) const;
+    // The registered registries of this process, newest last; the newest
+    // one answers whether a save's leftover may still be renamed.
+    static std::vector<const TImpl*>& Live()
+    {
+        static std::vector<const TImpl*> live;
+        return live;
+    }
 };
 
 void TInstanceRegistry::TImpl::Register()
@@ -283,14 +293,36 @@ std::vector<pid_t> TInstanceRegistry::TImpl::Others()
     return alive;
 }
 
+bool TInstanceRegistry::TImpl::IsRunning(pid_t Other) const
+{
+    if (Other == Pid)
+        return true;
+    TFd fd(::open(Entry(Folder, Other, ".lock").c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    return fd.Get() >= 0 && ::flock(fd.Get(), LOCK_SH | LOCK_NB) != 0;
+}
+
 TInstanceRegistry::TInstanceRegistry(const std::string& Folder) : Impl_(std::make_unique<TImpl>(*this, Folder))
 {
     Impl_->Register();
-    if (!Impl_->Error.empty())
+    if (!Impl_->Error.empty()) {
         Impl_->Unregister();
+        return;
+    }
+    // A save's leftover belongs to a writer that may still rename it only
+    // while that writer is a running instance; a live process that merely
+    // reuses the id in the name does not keep it.
+    TImpl::Live().push_back(Impl_.get());
+    if (TImpl::Live().size() == 1)
+        SetTempWriterCheck([](pid_t Writer) { return TImpl::Live().back()->IsRunning(Writer); });
 }
 
-TInstanceRegistry::~TInstanceRegistry() { Impl_->Unregister(); }
+TInstanceRegistry::~TInstanceRegistry()
+{
+    std::erase(TImpl::Live(), Impl_.get());
+    if (TImpl::Live().empty())
+        SetTempWriterCheck(nullptr);
+    Impl_->Unregister();
+}
 
 bool TInstanceRegistry::Registered() const { return Impl_->Error.empty(); }
 
