@@ -16,6 +16,9 @@
 #include "SubIni.h"
 #include "TreeView.h"
 
+#include <QAction>
+#include <QIcon>
+
 namespace {
 
 constexpr size_t PageHistoryCaptionBytes = 128;
@@ -191,12 +194,11 @@ void TVelkForm::BindPopups()
         const bool undo = which == TPageHistoryMenu::UndoPopup;
         TPopupMenu* popup = Menus_.Popup(undo ? "UndoPopup" : "RedoPopup");
         popup->OnPopup = [this, which](TObject*) { BuildPageHistoryMenu(which); };
-        SetPopupMenu(*Button(undo ? "sbPageUndo" : "sbPageRedo"), popup);
     }
 }
 
 // The drop-down menus of the page-history buttons list their pages newest
-// first.
+// first, each with its sub-icon.
 void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
 {
     const bool undo = Which == TPageHistoryMenu::UndoPopup;
@@ -207,7 +209,8 @@ void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
         const int index = root.Count();
         // A long title is cut, never inside a double-byte character.
         const std::string_view title = CopyLeftDbcs((*node)->Text(), PageHistoryCaptionBytes);
-        root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(title))),
-                 [this, Which, index](TObject*) { Binding_->PageHistoryMenuClick(Which, index); });
+        TMenuItem* item = root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(title))),
+                                   [this, Which, index](TObject*) { Binding_->PageHistoryMenuClick(Which, index); });
+        item->Action()->setIcon(SubIconPicture((*node)->StateIndex()));
     }
 }

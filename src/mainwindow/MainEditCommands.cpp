@@ -4,6 +4,7 @@
 #include "Main.h"
 
 #include "AlignLine.h"
+#include "Beep.h"
 #include "Clipboard.h"
 #include "DateTimeForm.h"
 #include "Dialogs.h"
@@ -22,6 +23,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
+#include <QMenu>
 #include <QMimeData>
 #include <algorithm>
 
@@ -127,6 +130,13 @@ void TVelkForm::BindEditCommands()
                  ActiveEditor_->DeleteRow(ActiveEditor_->Row());
          }},
         {"EdLineTop", [this] { ActiveEditor_->SetCol(0); }},
+        // The popup's move group: to the first and the last row, and the
+        // row-mark menus at the pointer.
+        {"pEdGoTop", [this] { ActiveEditor_->SetRowCol(0, 0); }},
+        {"pEdGoBottom", [this] { ActiveEditor_->SetRowCol(ActiveEditor_->RowCount(), 0); }},
+        {"pEdSetMark", [this] { Menus_.Item("EdSetMarkMenu")->SubMenu()->popup(QCursor::pos()); }},
+        {"pEdJumpMark", [this] { Menus_.Item("EdJumpMarkMenu")->SubMenu()->popup(QCursor::pos()); }},
+        {"FdUndoHitCol", [this] { FdUndoHitColClick(); }},
         {"EdLineEnd",
          [this] {
              const int line = CaretLogicalLine(*ActiveEditor_);
@@ -255,8 +265,14 @@ void TVelkForm::EdDateCustomClick()
 
 void TVelkForm::InsertDateTime(TDateTimeInsertion Kind)
 {
-    if (!ActiveEditor_->ReadOnly())
-        ActiveEditor_->SetSelText(DateTimeInsertionText(Kind, SettingsVars.IME, Clock_()));
+    if (ActiveEditor_->ReadOnly())
+        return;
+    const std::string text = DateTimeInsertionText(Kind, SettingsVars.IME, Clock_());
+    // Empty formats give a blank or a line break at most.
+    if (text.find_first_not_of(" \r\n") == std::string::npos)
+        Tell("日付・時刻の書式が空です。「日付・時刻の設定」で書式を設定してください。", TMsgDlgType::mtInformation);
+    else
+        ActiveEditor_->SetSelText(text);
 }
 
 void TVelkForm::EdOverWriteClick()
@@ -316,8 +332,13 @@ void TVelkForm::DeleteAroundCaret(bool ToLineStart)
 void TVelkForm::IndentSelectedLines(bool In)
 {
     TEditorEx& editor = *ActiveEditor_;
-    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly() || !editor.Selected())
+    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly())
         return;
+    // The commands take selected lines only: without any, say so.
+    if (!editor.Selected()) {
+        Beep();
+        return;
+    }
     if (In)
         editor.IndentSelection();
     else
@@ -347,4 +368,12 @@ void TVelkForm::CleanWholeText(TEditorEx& Editor)
     Editor.SetSelText(
         textconv::DeleteRepeatedEmptyLines(textconv::DeleteTrailingBlanks(textconv::DeleteLeadingSpace(text))));
     MarkModified();
+}
+
+// The hits stay found: the next find shows them again.
+void TVelkForm::FdUndoHitColClick()
+{
+    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+        if (editor)
+            editor->ExMarks()->FindMark()->SetVisible(false);
 }

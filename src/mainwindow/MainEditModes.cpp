@@ -19,6 +19,14 @@
 
 void TVelkForm::SwitchEditMode(int Mode)
 {
+    ApplyEditMode(Mode);
+    // The mode is saved with the document.
+    ActiveEditor_->SetModified(true);
+    Button("sbSave")->SetEnabled(true);
+}
+
+void TVelkForm::ApplyEditMode(int Mode)
+{
     const TEditModeInfo& info = EditModeInfo(Mode);
     // The word file is looked for before anything changes. When it is
     // missing the user is told, and the mode still takes effect whole,
@@ -57,7 +65,4 @@ void TVelkForm::SwitchEditMode(int Mode)
         view.SetCommenter(Commenter_);
     }
     ReopenViews(views);
-    // The mode is saved with the document.
-    ActiveEditor_->SetModified(true);
-    Button("sbSave")->SetEnabled(true);
 }

@@ -46,10 +46,11 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
     const bool readOnly = editor.ReadOnly();
     if (Key == VK_TAB) {
         if (ctrl) {
-            // The browse pane's tree comes with the browse view.
+            // The browse pane's tree comes with the browse view; an open
+            // sub-icon finder's tree comes before the page tree.
             if (browsePane)
                 BrowseTree_->setFocus();
-            else
+            else if (!FocusSubIconFinder())
                 DataTree_->setFocus();
             Key = 0;
         } else if (Shift == ShiftOnly) {

@@ -6,6 +6,7 @@
 #include "Cp932.h"
 #include "DockButton.h"
 #include "DockToolbar.h"
+#include "EditModes.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
@@ -18,12 +19,14 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-std::string SymbolFileName() { return ProgramFolder() + "mark.dat"; }
+std::string SymbolFileName() { return SymbolFilePath(); }
 
 // Fixed pitch as the editor needs it: Qt calls the usual Japanese fonts
 // proportional because their full-width characters are twice as wide, so a
@@ -36,6 +39,18 @@ bool EvenCells(const QString& Family)
         return false;
     const QFontMetrics metrics(QFont(Family, 12));
     return metrics.horizontalAdvance(QLatin1Char('i')) == metrics.horizontalAdvance(QLatin1Char('W'));
+}
+
+// The box's number while it is one of its range; a box being typed into
+// holds other texts on the way ("" or the "8" of "80"), which are not
+// applied. Leaving the box brings its text back into the range.
+std::optional<int> TypedValue(const TMySpinEdit& Box)
+{
+    bool number = false;
+    const int value = Box.text().toInt(&number);
+    if (!number || value < Box.MinValue() || value > Box.MaxValue())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -55,10 +70,21 @@ void TVelkForm::CreateFontToolbarControls()
     FontSpnEd_->setFixedSize(52, FontSpnEd_->MinHeight());
     WrapSpnEd_->setToolTip(QStringLiteral("ワードラップ"));
     ComboBox2_->setToolTip(QStringLiteral("記号選択"));
-    // The choosers take no keys and are not in the tab order.
-    for (QWidget* control : {static_cast<QWidget*>(ComboBox1_), static_cast<QWidget*>(ComboBox2_),
-                             static_cast<QWidget*>(FontSpnEd_), static_cast<QWidget*>(WrapSpnEd_)})
+    // The choosers take no keys; the size and the wrap column are typed
+    // after a click. None is in the tab order.
+    for (QWidget* control : {static_cast<QWidget*>(ComboBox1_), static_cast<QWidget*>(ComboBox2_)})
         control->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* control : {static_cast<QWidget*>(FontSpnEd_), static_cast<QWidget*>(WrapSpnEd_)})
+        control->setFocusPolicy(Qt::ClickFocus);
+    // As wide as the widest mode's name, so that no name is cut off and the
+    // controls after it keep their places.
+    const QFontMetrics labelMetrics(EdModeLabel_->font());
+    int labelWidth = labelMetrics.horizontalAdvance(EdModeLabel_->text());
+    for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode)
+        labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(QString::fromUtf8(
+                                              mode->Label.data(), static_cast<qsizetype>(mode->Label.size()))));
+    EdModeLabel_->setAlignment(Qt::AlignCenter);
+    EdModeLabel_->setFixedWidth(labelWidth + 2 * labelMetrics.averageCharWidth());
     connect(ComboBox1_, &QComboBox::currentIndexChanged, this,
             [this] { CatchExceptions([this] { ComboBox1Change(); }); });
     connect(ComboBox2_, &QComboBox::currentIndexChanged, this,
@@ -67,6 +93,16 @@ void TVelkForm::CreateFontToolbarControls()
     WrapSpnEd_->OnChange = [this](TObject*) { WrapSpnEdChange(); };
     SetPopupMenu(*ComboBox2_, Menus_.Popup("CmBoxPopupMenu"));
     Menus_.Item("ReLoad")->OnClick = [this](TObject*) { ReLoadClick(); };
+    // Where the controls stand gives their order along the bar once it is
+    // loaded: the mode, the symbol button, the two toggles, then the
+    // choosers and the two numbers.
+    int left = 0;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{EdModeLabel_, Button("sbMark"), Button("sbLineNo"), Button("sbRTN"),
+                                         ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
+        control->move(left, 0);
+        left += control->sizeHint().width();
+    }
     // The font toolbar stays on the top dock.
     fontBar->OnDockChanged = [this, fontBar](TObject*) {
         if (fontBar->DockedTo() == ToolDock2_)
@@ -103,19 +139,19 @@ void TVelkForm::ComboBox1Change()
 
 void TVelkForm::FontSpnEdChange()
 {
-    const int size = FontSpnEd_->Value();
-    if (size == LastFontSize_)
+    const std::optional<int> size = TypedValue(*FontSpnEd_);
+    if (!size || *size == LastFontSize_)
         return;
     for (TEditorEx* editor : {DataMemo_, SecondEditor()})
         if (editor)
-            editor->Font()->SetSize(size);
-    LastFontSize_ = size;
+            editor->Font()->SetSize(*size);
+    LastFontSize_ = *size;
 }
 
 void TVelkForm::WrapSpnEdChange()
 {
-    if (WrapSpnEd_->Value() != WrapByteCache_)
-        ApplyWrapByte(WrapSpnEd_->Value());
+    if (const std::optional<int> column = TypedValue(*WrapSpnEd_); column && *column != WrapByteCache_)
+        ApplyWrapByte(*column);
 }
 
 // While the text wraps at the window's edge the column typed reaches the
@@ -154,11 +190,14 @@ void TVelkForm::sbLineNoClick()
     Button("sbLineNo")->SetDown(ActiveEditor_->Leftbar()->Visible());
 }
 
+// An empty entry (a blank line of "mark.dat") is nothing to use: the box
+// shows the top entry again.
 void TVelkForm::ComboBox2Change(int Index)
 {
     if (Index <= 0 || Index >= static_cast<int>(SymbolList_.size()))
         return;
-    PromoteSymbol(SymbolList_, SymbolList_[static_cast<size_t>(Index)]);
+    if (const std::string chosen = SymbolList_[static_cast<size_t>(Index)]; !chosen.empty())
+        PromoteSymbol(SymbolList_, chosen);
     ShowSymbols();
 }
 
@@ -174,7 +213,7 @@ void TVelkForm::ShowSymbols()
 void TVelkForm::sbMarkClick()
 {
     const int index = ComboBox2_->currentIndex();
-    if (index < 0 || ActiveEditor_->ReadOnly())
+    if (index < 0 || ActiveEditor_->ReadOnly() || SymbolList_[static_cast<size_t>(index)].empty())
         return;
     const bool lineBreak = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
     ActiveEditor_->SetSelText(SymbolList_[static_cast<size_t>(index)] + (lineBreak ? "\r\n" : ""));

@@ -161,6 +161,13 @@ void TVelkForm::CreateEditorAndTree()
     DataTree_->setObjectName(QStringLiteral("DataTree"));
     DataTree_->SetImages(TreeImageList_.get());
     DataTree_->SetStateImages(TreeSubImageList_.get());
+    // What the tree shows until the settings file names its font.
+    static const std::string treeFace = Utf8ToSjis("ＭＳ Ｐゴシック");
+    TFont treeFont;
+    treeFont.SetName(treeFace);
+    treeFont.SetHeight(-13);
+    treeFont.SetColor(clBlack);
+    DataTree_->SetFont(treeFont);
     panelLayout->addWidget(DataTree_);
 
     DataMemo_ = TEditor::Create<TEditorEx>();
@@ -195,15 +202,19 @@ void TVelkForm::CreateEditorAndTree()
     DataMemo_->OnMouseWheel = [this](TObject*, int Notch) { WMMouseWheel(Notch); };
     // Text with characters Shift-JIS cannot hold is told of in the status
     // bar, where it does not stop the typing.
-    DataMemo_->OnUnmappedCharacters = [this](TObject*, int Count) {
-        statusBar()->showMessage(QString::fromStdString(UnmappedCharactersText(Count)), UnmappedNoticeMs);
-    };
+    DataMemo_->OnUnmappedCharacters = [this](TObject*, int Count) { ShowUnmappedNotice(Count); };
 
     Separater1_->addWidget(PanelL_);
     Separater1_->addWidget(DataMemo_);
     Separater1_->setStretchFactor(0, 0);
     Separater1_->setStretchFactor(1, 1);
     Separater1_->setSizes({200, 700});
+}
+
+void TVelkForm::ShowUnmappedNotice(int Count)
+{
+    if (Count > 0)
+        statusBar()->showMessage(QString::fromStdString(UnmappedCharactersText(Count)), UnmappedNoticeMs);
 }
 
 void TVelkForm::LayOutForm()

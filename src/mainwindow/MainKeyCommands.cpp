@@ -4,6 +4,7 @@
 #include "ColorSchemeFiles.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
+#include "FindIconForm.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
 #include "SubIni.h"
@@ -32,18 +33,26 @@ void TVelkForm::OpKeyCustomClick()
 }
 
 // The scheme reaches the editors through the settings host; the style
-// flags and the blank marks' colours follow here.
+// flags, the edit mode's colouring and the blank marks' colours follow
+// here. The pages remembered for going back may be shown in other colours
+// now, so they are forgotten. Nothing while the sub-icon finder is open.
 void TVelkForm::OpLoadColorClick()
 {
-    if (!LoadColorCfg(*this, *OpenDialog1_))
+    if (SubIconFinder_ || !LoadColorCfg(*this, *OpenDialog1_))
         return;
     ApplyEditorColors();
+    ApplyEditMode(EditMode_);
     TEditorExMarks& marks = *ActiveEditor_->ExMarks();
     marks.DBSpaceMark()->SetColor(SettingsVars.ZenTabCol);
     marks.TabMark()->SetColor(SettingsVars.ZenTabCol);
     marks.SpaceMark()->SetColor(SettingsVars.HanCol);
     ActiveEditor_->Leftbar()->SetColor(SettingsVars.AnkCol);
     ClearPageHistory();
+    BrowsePageNode_ = nullptr;
 }
 
-void TVelkForm::OpSaveColorClick() { SaveColorCfg(*this, *SaveDialog1_); }
+void TVelkForm::OpSaveColorClick()
+{
+    if (!SubIconFinder_)
+        SaveColorCfg(*this, *SaveDialog1_);
+}

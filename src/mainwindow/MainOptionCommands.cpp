@@ -35,7 +35,7 @@ void TVelkForm::OpMainClick()
                            .TreeImageList = TreeImageList_.get(),
                            .TreeSubImageList = TreeSubImageList_.get(),
                            .dmyPopupMenu = dmyPopupMenu(),
-                           .EdModeCaption = EdModeLabel_->text(),
+                           .EditMode = EditMode_,
                            .TreeImageSellect = [this](TMenuItem* Item) { TreeImageSellect(Item); }};
     // A child of the window opens centred over it.
     TOpForm form(targets, this);
@@ -46,10 +46,18 @@ void TVelkForm::OpMainClick()
     CatchExceptions([this] { SaveIni(*this); });
 }
 
+// The dialog wrote its options into DataMemo; the panes of the split and
+// browse views copy DataMemo's when they are made, so they are made again.
+// The page stays in the editor as it is (the editor wraps it again by
+// itself), which keeps its undo history.
 void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
 {
     const TSettingsVars& v = SettingsVars;
     TEditorEx& memo = *DataMemo_;
+    // The word-wrap choice was made for the active pane; the pane made
+    // again takes DataMemo's.
+    memo.SetWordWrap(ActiveEditor_->WordWrap());
+    const TOpenViews views = CloseViews();
     memo.Leftbar()->SetZeroBase(!v.Col_Row.Mode);
     UpdateCaretPanel();
     memo.Leftbar()->SetShowNumberMode(v.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
@@ -58,31 +66,64 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     memo.View()->SetCommenter(Commenter_);
     if (v.AutoSave)
         Timer1_->SetInterval(AutoSaveInterval(v.AutoSaveTime));
-    TEditorExMarks& blanks = *memo.ExMarks();
-    blanks.DBSpaceMark()->SetColor(v.ZenTabCol);
-    blanks.TabMark()->SetColor(v.ZenTabCol);
-    blanks.SpaceMark()->SetColor(v.HanCol);
-    blanks.DBSpaceMark()->SetVisible(v.SpaceTab);
-    blanks.TabMark()->SetVisible(v.SpaceTab);
-    blanks.SpaceMark()->SetVisible(v.HanSpace);
-    if (!ActiveEditor_->WordWrap())
+    if (!memo.WordWrap())
         SettingsVars.Options.Scroll = true;
-    ApplyScrollBars(*ActiveEditor_);
+    ApplyWrapMark();
+    ApplyScrollBars(memo);
+    ReopenViews(views);
     if (v.TreeUndoRedo != TreeUndoRedoBefore)
         ClearPageHistory();
     TMenuItem& images = ImagePopupMenu()->Items();
     SubIconMenu_->Clear();
-    for (int i = 0; i < images.Count(); ++i)
-        SubIconMenu_->Add(Utf8ToSjis(images.Items(i)->Caption().toStdString()));
+    SubIconMenu_->Add(Utf8ToSjis("なし"));
+    for (int i = 1; i < images.Count(); ++i)
+        SubIconMenu_->Add(Utf8ToSjis(UnescapeMenuCaption(images.Items(i)->Caption()).toStdString()));
+    ShowSubIconPictures();
     if (v.NoContinue)
         InsertNumber_ = 1;
     const bool wraps = ActiveEditor_->WordWrap();
-    WrapSpnEd_->setEnabled(wraps && !v.RightRtn);
     Button("sbRTN")->SetEnabled(wraps);
     if (ExternalEditText_.empty() && !OwnExternalEdit_)
         Button("sbGoEditor")->SetEnabled(!Menus_.Item("OpClip")->Checked() && v.ExtEditor);
-    UpdateToolButtons();
+    ApplyWindowWrap();
+    ApplyMarkSettings();
+    ApplyBracketColors();
     DataTree_->SetImages(v.ForderIconDel ? nullptr : TreeImageList_.get());
     SetupFountain();
     ApplyEditorColors();
+    WrapSpnEd_->setEnabled(wraps && !v.RightRtn);
+    UpdateToolButtons();
+}
+
+// The end-of-file and line-end marks keep what the settings file and the
+// options gave them ("EOFMK", "RETMK"), so that a colour chosen survives a
+// restart; the wrap mark, which has no setting of its own, shows with the
+// end-of-file mark and in its colour.
+void TVelkForm::ApplyWrapMark()
+{
+    TEditorMarks& marks = *DataMemo_->Marks();
+    marks.WrapMark()->SetVisible(marks.EofMark()->Visible());
+    marks.WrapMark()->SetColor(marks.EofMark()->Color());
+}
+
+void TVelkForm::ApplyMarkSettings()
+{
+    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+        if (editor) {
+            editor->ExMarks()->SpaceMark()->SetVisible(SettingsVars.HanSpace);
+            editor->ExMarks()->SpaceMark()->SetColor(SettingsVars.HanCol);
+        }
+}
+
+void TVelkForm::ApplyBracketColors()
+{
+    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+        if (editor) {
+            TEditorExMarks& marks = *editor->ExMarks();
+            for (TEditorMark* mark : {marks.DBSpaceMark(), marks.TabMark()}) {
+                mark->SetVisible(SettingsVars.SpaceTab);
+                mark->SetColor(SettingsVars.ZenTabCol);
+            }
+            marks.SpaceMark()->SetColor(SettingsVars.HanCol);
+        }
 }

@@ -117,9 +117,9 @@ void TVelkForm::DataMemoExit(TObject*)
     Menus_.Item("pEdPageDevide")->SetEnabled(false);
 }
 
-void TVelkForm::DataMemoResize(TObject*)
+void TVelkForm::DataMemoResize(TObject* Sender)
 {
-    TEditorEx& editor = *ActiveEditor_;
+    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
     TWindowWrapInputs inputs;
     inputs.WordWrap = editor.WordWrap();
     inputs.RightRtn = SettingsVars.RightRtn;
@@ -138,7 +138,12 @@ void TVelkForm::DataMemoResize(TObject*)
     }
 }
 
-void TVelkForm::ApplyWindowWrap() { DataMemoResize(ActiveEditor_); }
+void TVelkForm::ApplyWindowWrap()
+{
+    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+        if (editor)
+            DataMemoResize(editor);
+}
 
 void TVelkForm::DataMemoDrawLine(TObject* Sender, const std::string& LineStr, int X, int Y, int, const QRect& ARect,
                                  bool Selected)
@@ -261,6 +266,9 @@ void TVelkForm::SetPageHistoryButtons(bool CanGoBack, bool CanGoForward)
 void TVelkForm::MarkModified()
 {
     DataMemo_->SetModified(true);
+    // The save commands follow the active pane's flag.
+    if (SecondEditor_ && Menus_.Item("OpSplit")->Checked())
+        SecondEditor_->SetModified(true);
     Button("sbSave")->SetEnabled(true);
 }
 

@@ -88,6 +88,12 @@ const std::vector<std::string>& DefaultSubIconNames()
 
 TFindIconForm* TVelkForm::SubIconFinder() const { return SubIconFinder_; }
 
+QIcon TVelkForm::SubIconPicture(int Index) const
+{
+    const QPixmap* picture = Index >= 1 ? TreeSubImageList_->Image(Index) : nullptr;
+    return picture ? QIcon(*picture) : QIcon();
+}
+
 void TVelkForm::BindSubIconCommands()
 {
     for (const QPixmap& picture : DefaultSubIcons())
@@ -127,10 +133,6 @@ void TVelkForm::BuildSubIconMenu()
         for (const std::string& name : DefaultSubIconNames())
             SubIconMenu_->Add(name);
     const auto select = [this](TObject* Sender) { TreeImageSellect(dynamic_cast<TMenuItem*>(Sender)); };
-    const auto icon = [this](int Index) {
-        const QPixmap* picture = TreeSubImageList_->Image(Index);
-        return picture ? QIcon(*picture) : QIcon();
-    };
     SubIconButtonImages_ = std::make_unique<TToolImageList>();
     for (int i = 0; i < TreeSubImageList_->Count(); ++i)
         SubIconButtonImages_->Add(*TreeSubImageList_->Image(i));
@@ -145,10 +147,10 @@ void TVelkForm::BuildSubIconMenu()
         item->SetTag(i == 0 ? 0 : 100 + i);
         if (i == 0)
             continue;
-        item->Action()->setIcon(icon(i));
+        item->Action()->setIcon(SubIconPicture(i));
         TMenuItem* popupItem = popup.Add("TrImage" + std::to_string(i), caption, select);
         popupItem->SetTag(100 + i);
-        popupItem->Action()->setIcon(icon(i));
+        popupItem->Action()->setIcon(SubIconPicture(i));
     }
 }
 
@@ -193,6 +195,16 @@ void TVelkForm::LoadSubIcons()
     for (int i = TreeSubImageList_->Count(); i < SubIconPictures; ++i)
         TreeSubImageList_->Add(saved.at(static_cast<size_t>(i)));
     DataTree_->viewport()->update();
+    ShowSubIconPictures();
+}
+
+// The menus and sbImage hold copies of the pictures: they take them again.
+void TVelkForm::ShowSubIconPictures()
+{
+    BuildSubIconMenu();
+    const TTreeNode* selected = DataTree_->Selected();
+    SetSubIconButton(selected ? selected->StateIndex() : -1);
+    RefreshSubIconFinder();
 }
 
 // ---- The finder ---------------------------------------------------------------------------------------
@@ -216,7 +228,7 @@ void TVelkForm::FdGoSubIconClick()
     for (int i = 1; i < SubIconMenu_->Count(); ++i)
         names.push_back(SubIconMenu_->Strings(i));
     auto* finder = new TFindIconForm(this, *DataTree_, *TreeSubImageList_, names, SettingsVars.SubIcon.AltSubIcon);
-    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(Caption_)));
+    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(CaptionText())));
     finder->OnSelectPage = [this](TTreeNode* Page) { DataTree_->SetSelected(Page); };
     finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
     finder->OnClose = [this] { SubIconFinderClosed(); };
@@ -253,13 +265,14 @@ void TVelkForm::RefreshSubIconFinder()
     if (!SubIconFinder_)
         return;
     SubIconFinder_->ShowFilter(SubIconFinderFilter_);
-    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(Caption_)));
+    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(CaptionText())));
 }
 
 bool TVelkForm::FocusSubIconFinder()
 {
     if (!SubIconFinder_)
         return false;
+    SubIconFinder_->activateWindow();
     SubIconFinder_->IconTree()->setFocus();
     return true;
 }

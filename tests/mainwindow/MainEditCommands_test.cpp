@@ -6,6 +6,7 @@
 #include "DateTimeForm.h"
 #include "EditorFountain.h"
 #include "HTMLFountain.h"
+#include "OutlineFixture.h"
 #include "SortForm.h"
 #include "SpinEx.h"
 #include "StatusPanel.h"
@@ -31,6 +32,8 @@ protected:
 
     TEditorEx* memo = nullptr;
 };
+
+using HitColours = OutlineTest;
 
 TEST_F(EditCommands, AShortcutRunsItsItemOnlyWhileTheMenuEnablesIt)
 {
@@ -161,6 +164,95 @@ TEST_F(EditCommands, SymbolsMoveToTheTopAndGoInWithALineBreakUnderShift)
     dialogs.Answer(mrNo);
     EXPECT_TRUE(form->FormCloseQuery());
     EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), bytes) << "written back byte for byte";
+}
+
+// A blank line of "mark.dat" is an empty entry: choosing it or inserting
+// it does nothing.
+TEST_F(EditCommands, AnEmptySymbolEntryDoesNothing)
+{
+    WriteFileAtomic(Home() + "mark.dat", Sjis("※") + "\r\n\r\n" + Sjis("★") + "\r\n");
+    form->ReLoadClick();
+    form->ComboBox2()->setCurrentIndex(1);
+    EXPECT_EQ(SymbolListBytes(form->SymbolList()), Sjis("※") + "\r\n\r\n" + Sjis("★") + "\r\n");
+    EXPECT_EQ(form->ComboBox2()->currentIndex(), 0);
+
+    WriteFileAtomic(Home() + "mark.dat", "\r\n" + Sjis("※") + "\r\n");
+    form->ReLoadClick();
+    memo->SetText("a");
+    memo->SetModified(false);
+    QTest::mouseClick(form->ToolButton("sbMark"), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(memo->GetText(), "a");
+    EXPECT_FALSE(memo->Modified());
+}
+
+// The size and the wrap column are typed after a click; what is typed on
+// the way to a number in range is not applied.
+TEST_F(EditCommands, TheFontSizeAndWrapColumnCanBeTyped)
+{
+    for (TMySpinEdit* box : {form->FontSpnEd(), form->WrapSpnEd()})
+        EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus) << "out of the tab order";
+    TMySpinEdit& size = *form->FontSpnEd();
+    QTest::mouseClick(&size, Qt::LeftButton);
+    ASSERT_TRUE(size.hasFocus());
+    size.selectAll();
+    QTest::keyClicks(&size, QStringLiteral("2"));
+    EXPECT_EQ(memo->Font()->Size(), 2);
+    QTest::keyClick(&size, Qt::Key_Backspace);
+    EXPECT_EQ(memo->Font()->Size(), 2) << "an empty box applies nothing";
+    QTest::keyClicks(&size, QStringLiteral("20"));
+    EXPECT_EQ(memo->Font()->Size(), 20);
+    EXPECT_EQ(memo->GetText(), "") << "no digit reached the page";
+
+    TMySpinEdit& wrap = *form->WrapSpnEd();
+    wrap.setEnabled(true);
+    QTest::mouseClick(&wrap, Qt::LeftButton);
+    wrap.selectAll();
+    QTest::keyClicks(&wrap, QStringLiteral("64"));
+    EXPECT_EQ(memo->WrapOption()->WrapByte(), 64) << "the 6 on the way is below the range";
+}
+
+TEST_F(EditCommands, TheModeLabelHoldsTheWidestModeName)
+{
+    QLabel& label = *form->EdModeLabel();
+    const int width = label.width();
+    for (int mode = 0; mode < 7; ++mode) {
+        form->SwitchEditMode(mode);
+        EXPECT_GE(width, label.fontMetrics().horizontalAdvance(label.text())) << label.text().toStdString();
+        EXPECT_EQ(label.width(), width);
+    }
+}
+
+// Taking the find marks off the text in both panes; the next find shows
+// them again.
+TEST_F(HitColours, AreTakenOffInBothPanesUntilTheNextFind)
+{
+    Fill({"foo", "", {"btnOK"}});
+    Run("FdGoFind");
+    Run("OpSplit");
+    ASSERT_NE(form->SecondEditor(), nullptr);
+    const auto shown = [this] {
+        return std::pair(form->DataMemo()->ExMarks()->FindMark()->Visible(),
+                         form->SecondEditor()->ExMarks()->FindMark()->Visible());
+    };
+    EXPECT_EQ(shown(), std::pair(true, true));
+    Run("FdUndoHitCol");
+    EXPECT_EQ(shown(), std::pair(false, false));
+    Run("FdForwardFind");
+    EXPECT_TRUE(form->ActiveEditor()->ExMarks()->FindMark()->Visible());
+}
+
+// The popup's move group: the first and the last row, and the row-mark
+// menus.
+TEST_F(EditCommands, ThePopupsMoveItemsGoToTheEndsOfThePage)
+{
+    memo->SetText("one\r\ntwo\r\nthree");
+    memo->SetRowCol(1, 2);
+    Run("pEdGoBottom");
+    EXPECT_EQ(std::pair(memo->Row(), memo->Col()), std::pair(2, 0));
+    Run("pEdGoTop");
+    EXPECT_EQ(std::pair(memo->Row(), memo->Col()), std::pair(0, 0));
+    for (const char* item : {"pEdGoTop", "pEdGoBottom", "pEdSetMark", "pEdJumpMark"})
+        EXPECT_TRUE(form->MenuItem(item)->Enabled()) << item;
 }
 
 TEST_F(EditCommands, TheWrapColumnSurvivesWrappingAtTheWindowEdge)

@@ -3,31 +3,57 @@
 #include "FormFixture.h"
 #include "OptionsForm.h"
 
+#include "EditorFountain.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
 #include "Menus.h"
+#include "SpinEx.h"
+#include "TreeView.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
 
 namespace {
 
+// Runs "設定" with Change made in the dialog, confirmed or not.
+void RunOptions(TScriptedDialogs& Dialogs, TVelkForm& Form, std::function<void(TOpForm&)> Change, bool Confirm)
+{
+    Dialogs.AnswerForm([Change, Confirm](QDialog& Dialog) {
+        auto& options = static_cast<TOpForm&>(Dialog);
+        Change(options);
+        if (Confirm)
+            options.OKButtonClick();
+        return Confirm ? options.result() : mrCancel;
+    });
+    Form.MenuItem("OpMain")->Click();
+}
+
 class OptionCommandsTest : public FormTest {
 protected:
     void SetUp() override { ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run); }
-    // Runs "設定" with Change made in the dialog, confirmed or not.
     void Options(std::function<void(TOpForm&)> Change, bool Confirm)
     {
-        dialogs.AnswerForm([Change, Confirm](QDialog& Dialog) {
-            auto& options = static_cast<TOpForm&>(Dialog);
-            Change(options);
-            if (Confirm)
-                options.OKButtonClick();
-            return Confirm ? options.result() : mrCancel;
-        });
-        form->MenuItem("OpMain")->Click();
+        RunOptions(dialogs, *form, std::move(Change), Confirm);
+    }
+};
+
+// The window shown, with its panes.
+class ShownOptionsTest : public ViewsTest {
+protected:
+    void Options(std::function<void(TOpForm&)> Change) { RunOptions(dialogs, *form, std::move(Change), true); }
+    // Quits (the settings file is written) and starts again, shown.
+    void Restart()
+    {
+        ASSERT_TRUE(form->FormCloseQuery());
+        form.reset();
+        auto fakeTimer = std::make_unique<TFakeTimer>();
+        timer = fakeTimer.get();
+        form = std::make_unique<TTestForm>(*instances, std::move(fakeTimer));
+        StartShown();
     }
 };
 
@@ -137,4 +163,87 @@ TEST_F(OptionCommandsTest, BoxSelectionShowsInTheStatusBar)
     EXPECT_EQ(Panel(5), "［矩形選択］");
     form->MenuItem("OpBoxSel")->Click();
     EXPECT_EQ(Panel(5), "");
+}
+
+// The panes of the views copy DataMemo's settings when they are made: the
+// views are made again, and the page keeps its undo history.
+TEST_F(ShownOptionsTest, ConfirmedOptionsReachBothPanesAndKeepTheUndoHistory)
+{
+    Type(QStringLiteral("abc"));
+    form->MenuItem("OpSplit")->Click();
+    Settle();
+    ASSERT_NE(form->SecondEditor(), nullptr);
+    const bool ruler = form->DataMemo()->Ruler()->Visible();
+    Options([ruler](TOpForm& f) {
+        f.CheckRuler->setChecked(!ruler);
+        f.SpinLeft->SetValue(9);
+        f.CheckZenSpace->setChecked(true);
+        f.CheckHanSpace->setChecked(true);
+    });
+    Settle();
+    TEditorEx* second = form->SecondEditor();
+    ASSERT_NE(second, nullptr) << "the split view is open again";
+    for (TEditorEx* pane : {form->DataMemo(), second}) {
+        EXPECT_EQ(pane->Ruler()->Visible(), !ruler);
+        EXPECT_EQ(pane->Margin()->Left(), 9);
+        EXPECT_TRUE(pane->ExMarks()->DBSpaceMark()->Visible());
+        EXPECT_TRUE(pane->ExMarks()->SpaceMark()->Visible());
+    }
+    EXPECT_EQ(form->DataMemo()->GetText(), "abc");
+    EXPECT_TRUE(form->DataMemo()->CanUndo());
+}
+
+// A colour chosen for the end-of-file or line-end mark is written and read
+// back at the next start, not replaced by the blank marks' colours.
+TEST_F(ShownOptionsTest, EndAndLineEndMarkColoursSurviveARestart)
+{
+    form->DataMemo()->Marks()->EofMark()->SetColor(0x123456);
+    form->DataMemo()->Marks()->RetMark()->SetColor(0x654321);
+    Restart();
+    const TEditorMarks& marks = *form->DataMemo()->Marks();
+    EXPECT_EQ((std::vector<TColor>{marks.EofMark()->Color(), marks.RetMark()->Color(), marks.WrapMark()->Color()}),
+              (std::vector<TColor>{0x123456, 0x654321, 0x123456}))
+        << "the wrap mark shows in the end mark's colour";
+}
+
+// The options rebuild the sub-icon menus; their pictures and accelerators
+// stay, and a caption with "&" comes back as it was typed.
+TEST_F(ShownOptionsTest, TheSubIconMenusKeepTheirPicturesAndCaptions)
+{
+    Options([](TOpForm& f) {
+        f.ImageTree->SetSelected(f.ImageTree->Items().Item(1));
+        f.ImageEdit->setText("R&D");
+        f.ImageTree->SetSelected(f.ImageTree->Items().Item(2));
+    });
+    Options([](TOpForm&) {});
+    TMenuItem& images = form->ImagePopupMenu()->Items();
+    EXPECT_EQ(images.Items(0)->Caption(), QStringLiteral("なし(&N)"));
+    EXPECT_EQ(images.Items(1)->Caption(), QStringLiteral("R&&D"));
+    EXPECT_EQ(form->SubIconMenu()->Strings(1), "R&D");
+    EXPECT_FALSE(images.Items(1)->Action()->icon().isNull());
+    EXPECT_FALSE(form->MenuItem("pTreeSubIcon")->Items(1)->Action()->icon().isNull());
+}
+
+// Loading a scheme runs the edit mode again: Delphi's block comments take
+// the scheme's comment colour. The document is not changed by it.
+TEST_F(ShownOptionsTest, ALoadedSchemeRecoloursTheEditModesComments)
+{
+    form->SwitchEditMode(1);
+    form->DataMemo()->SetModified(false);
+    WriteFileAtomic(Home() + "blue.cfg", "[Colors]\r\nCommentCol=16711680\r\n");
+    dialogs.AnswerFiles({Home() + "blue.cfg"});
+    form->MenuItem("OpLoadColor")->Click();
+    TFountainBracketCollection& brackets = *form->DataMemo()->View()->Brackets();
+    ASSERT_EQ(brackets.Count(), 8);
+    EXPECT_EQ(brackets.Items(6)->ItemColor()->Color(), 0xFF0000) << "{ }";
+    EXPECT_EQ(brackets.Items(7)->ItemColor()->Color(), 0xFF0000) << "(* *)";
+    EXPECT_FALSE(form->DataMemo()->Modified());
+}
+
+TEST_F(ShownOptionsTest, TheTreeStartsInTheJapaneseProportionalFace)
+{
+    const TFont& font = form->DataTree()->Font();
+    EXPECT_EQ(std::tuple(font.Name(), font.Height(), font.Color()), std::tuple(Sjis("ＭＳ Ｐゴシック"), -13, clBlack));
+    EXPECT_TRUE(QFontInfo(form->DataTree()->font()).family().startsWith(QStringLiteral("IPA")))
+        << "mapped to the installed Japanese face";
 }

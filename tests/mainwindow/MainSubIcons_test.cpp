@@ -6,8 +6,11 @@
 #include "Paths.h"
 #include "SearchListState.h"
 #include "ShortCutText.h"
+#include "ToolImageList.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 
@@ -67,6 +70,51 @@ TEST_F(SubIcons, TheMenusSetTheSubIcon)
     EXPECT_TRUE(form->DataMemo()->Modified());
     form->MenuItem("pTreeSubIcon")->Items(0)->Click();
     EXPECT_EQ(form->DataTree()->Selected()->StateIndex(), -1) << "なし";
+}
+
+// The menus and the button hold copies of the pictures; registering them
+// again reaches every copy.
+TEST_F(SubIcons, PicturesRegisteredAgainReachTheMenusAndTheButton)
+{
+    MakePages({"one"});
+    Popup(1).Click();
+    WriteBitmap("a.bmp", 20);
+    form->LoadSubIcons();
+    const auto red = [](const QIcon& Icon) { return Icon.pixmap(16, 16).toImage().pixelColor(8, 8).red(); };
+    EXPECT_EQ(red(Popup(1).Action()->icon()), 200);
+    EXPECT_EQ(red(form->MenuItem("pTreeSubIcon")->Items(1)->Action()->icon()), 200);
+    const TDockButton& button = *form->ToolButton("sbImage");
+    EXPECT_EQ(button.Images()->Image(button.ImageIndex()).toImage().pixelColor(8, 8).red(), 200);
+}
+
+TEST_F(SubIcons, ThePageHistoryMenusShowEachPagesSubIcon)
+{
+    MakePages({"a", "b", "c"});
+    Node(0)->SetStateIndex(2);
+    QMenu* back = form->ToolButton("sbPageUndo")->DropdownMenu();
+    ASSERT_NE(back, nullptr);
+    emit back->aboutToShow();
+    std::string pictures;
+    for (const QAction* item : back->actions())
+        pictures += item->text().toStdString() + (item->icon().isNull() ? "-" : "+");
+    EXPECT_EQ(pictures, "b-a+");
+}
+
+// Each window's own focus widget: which window is active is the desktop's
+// business.
+TEST_F(SubIcons, CtrlTabGoesToTheOpenFindersTree)
+{
+    MakePages({"a", "b"});
+    form->FdGoSubIconClick();
+    TFindIconForm* finder = form->SubIconFinder();
+    ASSERT_NE(finder, nullptr);
+    finder->IconTree()->clearFocus();
+    QTest::keyClick(form->DataMemo(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(finder->focusWidget(), finder->IconTree());
+    finder->close();
+    Settle();
+    QTest::keyClick(form->DataMemo(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->focusWidget(), form->DataTree()) << "the page tree while no finder is open";
 }
 
 TEST_F(SubIcons, TheFinderListsCyclesAndShowsPages)

@@ -97,7 +97,22 @@ TEST_F(IniCommit, ReadingNeverCreatesTheFileButTheFirstWriteMakesItAndItsFolders
     EXPECT_FALSE(fs::exists(name));
     ini.WriteInteger("S", "K", 1);
     EXPECT_EQ(ReadRaw(name), "[S]\r\nK=1\r\n");
-    EXPECT_TRUE(fs::exists(name + ".lock")); // serialises commits
+    EXPECT_FALSE(fs::exists(name + ".lock")); // the lock is on the file itself
+}
+
+// Earlier versions left an empty "<file>.lock"; the next commit takes it
+// away, and only that: a file of the user's with that name stays.
+TEST_F(IniCommit, ACommitRemovesAnEmptyLockFileLeftBesideIt)
+{
+    const struct {
+        std::string Content;
+        bool Stays;
+    } cases[] = {{"", false}, {"mine", true}};
+    for (const auto& c : cases) {
+        WriteRaw(Name_ + ".lock", c.Content);
+        TIniFile(Name_).WriteInteger("S", "K", 1);
+        EXPECT_EQ(fs::exists(Name_ + ".lock"), c.Stays) << c.Content;
+    }
 }
 
 TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
@@ -114,8 +129,8 @@ TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
         EXPECT_THROW(ini.WriteString("Options", "Big", std::string(4096, 'x')), EIniFileException);
     }
     EXPECT_EQ(Bytes(), kOriginal);
-    // No temporary file is left beside the file and its lock, and the failed batch is gone.
-    EXPECT_EQ(std::distance(fs::directory_iterator(Dir_.Path()), fs::directory_iterator()), 2);
+    // Nothing is left beside the file, and the failed batch is gone.
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir_.Path()), fs::directory_iterator()), 1);
     EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 1);
     ini.WriteInteger("Options", "A", 5);
     EXPECT_EQ(ini.ReadInteger("Options", "A", 0), 5);

@@ -25,13 +25,13 @@ std::string BatchText(const std::string& Generation)
     return text;
 }
 
-// The names in Folder other than the settings file and its lock.
+// The names in Folder other than the settings file.
 std::vector<std::string> Others(const TempDir& Folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(Folder.Path())) {
         const std::string name = entry.path().filename().string();
-        if (name != "velk2000.ini" && name != "velk2000.ini.lock")
+        if (name != "velk2000.ini")
             names.push_back(name);
     }
     return names;

@@ -147,4 +147,29 @@ TEST_F(ColorSchemeTest, AWriteThatFailsIsToldAndKeepsTheOldFile)
     EXPECT_EQ(ReadRaw(Dir.File("old.cfg")), "[Colors]\r\nAnkCol=1\r\n");
 }
 
+// The shared dialogs may hold the document's file; the scheme dialogs start
+// in the program folder all the same, and give the document's name back.
+TEST_F(ColorSchemeTest, TheDialogsStartInTheProgramFolderWithASchemeName)
+{
+    SaveDialog.SetFileName("/docs/o13.idx");
+    OpenDialog.SetFileName("/docs/o13.idx");
+    WriteRaw(Dir.File("a.cfg"), "[Colors]\r\nAnkCol=1\r\n");
+    ASSERT_TRUE(Save(Dir.File("b.cfg")));
+    ASSERT_TRUE(Load(Dir.File("a.cfg")));
+    const std::vector<TDialogQuestion>& asked = Dialogs.Questions();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(std::pair(asked[0].InitialDir, asked[0].Value), std::pair(ProgramFolder(), std::string("color.cfg")));
+    EXPECT_EQ(std::pair(asked[1].InitialDir, asked[1].Value), std::pair(ProgramFolder(), std::string()));
+    EXPECT_EQ(SaveDialog.FileName(), "/docs/o13.idx");
+}
+
+TEST_F(ColorSchemeTest, AFileThatIsNoSchemeIsToldAndChangesNothing)
+{
+    WriteRaw(Dir.File("doc.vk2"), std::string("VK2\0\x01\x02[Tree]\r\n", 12));
+    EXPECT_FALSE(Load(Dir.File("doc.vk2")));
+    EXPECT_EQ(Dialogs.Questions().back().Text, "doc.vk2 はカラー設定ファイルではありません！");
+    EXPECT_EQ(Host.State(), TFakeSettingsHost().State());
+    EXPECT_EQ(SettingsVars, TSettingsVars{});
+}
+
 } // namespace

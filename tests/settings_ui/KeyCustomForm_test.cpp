@@ -81,7 +81,8 @@ TEST_F(KeyForm, ATakenKeyIsRefusedAndShownRed)
     Assign("FlOpen", "Ctrl+N");
     Assign("FlNew", "Ctrl+N");
     ASSERT_EQ(Dialogs.Questions().size(), 2u) << "the row's own key counts too";
-    EXPECT_EQ(Dialogs.Questions()[0].Text, "このキー割り当ては既に使われています。 Ctrl+N");
+    EXPECT_EQ(Dialogs.Questions()[0].Text, "このキー割り当ては既に使われています。 Ctrl+N（新規作成）")
+        << "the message names the command that has the key";
     EXPECT_EQ(KeyOf("FlOpen"), "UnDefined");
 
     const int ctrlN = Form.ListBox1->currentRow();
@@ -94,6 +95,28 @@ TEST_F(KeyForm, ATakenKeyIsRefusedAndShownRed)
     QTest::keyClick(Form.ListBox1, Qt::Key_Escape);
     EXPECT_EQ(Form.result(), mrCancel);
     EXPECT_EQ(Items.Items(), before) << "Escape discards every change";
+}
+
+// Without a mouse: Return and Space in the key list give the key; Return
+// anywhere else confirms the dialog.
+TEST_F(KeyForm, ReturnOrSpaceInTheKeyListAssigns)
+{
+    SetBoxes(true, false, false);
+    const struct {
+        const char* Item;
+        const char* Key;
+        Qt::Key Press;
+    } cases[] = {{"FlOpen", "Ctrl+J", Qt::Key_Return}, {"FlSave", "Ctrl+K", Qt::Key_Space}};
+    for (const auto& c : cases) {
+        Form.ListView1->setCurrentItem(Form.ListView1->topLevelItem(RowOf(c.Item)));
+        Form.ListBox1->setCurrentItem(Form.ListBox1->findItems(c.Key, Qt::MatchExactly).value(0));
+        QTest::keyClick(Form.ListBox1, c.Press);
+        EXPECT_EQ(KeyOf(c.Item), c.Key);
+    }
+    EXPECT_EQ(Form.result(), 0) << "the dialog stays open";
+    QTest::keyClick(Form.ListView1, Qt::Key_Return);
+    EXPECT_EQ(Form.result(), mrOk);
+    EXPECT_EQ(Items.ShortCut("FlSave"), scCtrl | 'K');
 }
 
 // A key moves by clearing it first; any number of rows may hold none. A
@@ -110,7 +133,7 @@ TEST_F(KeyForm, AClearedKeyCanBeReassignedAndEnterWritesEveryRow)
     EXPECT_TRUE(Dialogs.Questions().empty());
     EXPECT_EQ(Items.ShortCut("FlOpen"), scCtrl | 'O') << "nothing changes before OK";
 
-    QTest::keyClick(Form.ListBox1, Qt::Key_Return);
+    QTest::keyClick(Form.ListView1, Qt::Key_Return);
     EXPECT_EQ(Form.result(), mrOk);
     SaveKeyIni(Items, dir.File("k.ini"));
     TMenuItems restarted;

@@ -115,9 +115,10 @@ OptionsFormTest::~OptionsFormTest()
     SetDialogHook(nullptr);
 }
 
-TOpForm& OptionsFormTest::Open()
+TOpForm& OptionsFormTest::Open(int EditMode)
 {
     TOptionTargets targets;
+    targets.EditMode = EditMode;
     targets.DataMemo = memo;
     targets.ActiveEditor = memo;
     targets.DataTree = tree.get();

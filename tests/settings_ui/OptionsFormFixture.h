@@ -23,8 +23,9 @@ protected:
     OptionsFormTest();
     ~OptionsFormTest() override;
 
-    // A new dialog, filled as it is when it opens.
-    TOpForm& Open();
+    // A new dialog, filled as it is when it opens, for a document in edit
+    // mode EditMode.
+    TOpForm& Open(int EditMode = 0);
     // The page editor's settings as one text, to compare whole.
     std::string EditorState() const;
     // Chooses a colour element by its caption (UTF-8).

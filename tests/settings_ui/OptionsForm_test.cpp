@@ -3,11 +3,14 @@
 #include "OptionsFormFixture.h"
 
 #include "FolderSelect.h"
+#include "QtFont.h"
 #include "RadioGroup.h"
 #include "SpinEx.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -182,6 +185,29 @@ TEST_F(OptionsFormTest, QuoteMarkIsChosenNotTyped)
     f.EdQuoteMark->lineEdit()->setCursorPosition(0);
     QTest::keyClick(f.EdQuoteMark->lineEdit(), Qt::Key_Delete);
     EXPECT_EQ(f.EdQuoteMark->currentText(), " ");
+}
+
+TEST_F(OptionsFormTest, AnInputMethodCannotTypeTheQuoteMark)
+{
+    TOpForm& f = Open();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("＞"));
+    QApplication::sendEvent(f.EdQuoteMark->lineEdit(), &commit);
+    EXPECT_EQ(f.EdQuoteMark->currentText(), "> ");
+}
+
+// The preview quotes strings as the page editor does in the document's
+// edit mode, whatever the mode label reads; both previews show the Mincho
+// face, mapped to the installed one.
+TEST_F(OptionsFormTest, ThePreviewFollowsTheEditModeInTheMinchoFace)
+{
+    for (const auto& [mode, quote] : {std::pair{0, "\""}, std::pair{1, "'"}, std::pair{3, "\""}})
+        EXPECT_EQ(Open(mode).ClMonitor->View()->Quotation(), quote) << mode;
+    for (const TEditorEx* preview : {form->EdMonitor, form->ClMonitor}) {
+        EXPECT_EQ(preview->Font()->Name(), Sjis("ＭＳ 明朝"));
+        const QString shown = QFontInfo(FontToQFont(*preview->Font())).family();
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("IPA"))) << shown.toStdString() << ": an installed Japanese face";
+    }
 }
 
 // Without word wrap the horizontal scroll bar is always there: the box is

@@ -2,10 +2,12 @@
 // the page tree's look.
 #include "OptionsFormFixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -40,7 +42,32 @@ TEST_F(OptionsFormTest, SubIconCaptionsAreEditedInTheTree)
     EXPECT_FALSE(f.ImageEdit->isEnabled()); // "設定" cannot be renamed
     f.OKButtonClick();
 
-    EXPECT_EQ(Captions(*images), (std::vector<std::string>{"なし/0", "至急/101", "未完/102"}));
+    EXPECT_EQ(Captions(*images), (std::vector<std::string>{"なし(&N)/0", "至急/101", "未完/102"}));
+}
+
+// A caption is also edited in the tree itself (F2, or a click on the
+// selected caption), trimmed the same way; "設定" is not, and shows the
+// tree's picture.
+TEST_F(OptionsFormTest, SubIconCaptionsAreEditedInPlace)
+{
+    TOpForm& f = Open();
+    f.show();
+    TTreeNodes& nodes = f.ImageTree->Items();
+    f.ImageTree->setFocus();
+    QTest::keyClick(f.ImageTree, Qt::Key_F2);
+    auto* editor = f.ImageTree->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr) << "an editor over the caption";
+    editor->setText(QString::fromUtf8(" .急ぎ"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the edit is committed from the event loop
+    EXPECT_EQ(nodes.Item(1)->Text(), Sjis("急ぎ"));
+    EXPECT_EQ(f.ImageEdit->text(), QString::fromUtf8("急ぎ")) << "the box follows";
+    nodes.SetSelected(nodes.Item(2));
+    EXPECT_EQ(nodes.Item(1)->Text(), Sjis("急ぎ")) << "leaving keeps it";
+
+    nodes.SetSelected(nodes.Item(0));
+    EXPECT_TRUE(f.ImageTree->ReadOnly());
+    EXPECT_EQ(std::pair(nodes.Item(0)->ImageIndex(), nodes.Item(1)->ImageIndex()), std::pair(0, -1));
 }
 
 TEST_F(OptionsFormTest, TreeLookReachesThePageTree)

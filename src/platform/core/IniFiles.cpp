@@ -177,36 +177,86 @@ Snapshot LoadSnapshot(const std::string& FileName)
     return snapshot;
 }
 
-// An exclusive flock on "<file>.lock" for one read-change-write cycle, so
-// that two instances committing at once never lose each other's keys. The
-// lock file stays: removing it would let a third instance lock a new one.
+// An exclusive flock on the settings file itself for one read-change-write
+// cycle, so that two instances committing at once never lose each other's
+// keys, and nothing is left beside the file in the user's folder. A commit
+// replaces the file by a rename: a waiter that wakes holding the replaced
+// file locks the one now there instead. A file that does not exist yet is
+// made empty to be locked, and removed again when the commit writes nothing.
 class CommitLock {
 public:
-    explicit CommitLock(const std::string& OsFileName)
-        : Fd_(::open((OsFileName + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    explicit CommitLock(std::string OsFileName) : OsFileName_(std::move(OsFileName))
     {
-        if (Fd_ < 0)
-            return;
-        while (flock(Fd_, LOCK_EX) != 0) {
-            if (errno != EINTR) {
+        while (Fd_ < 0) {
+            Created_ = false;
+            Fd_ = ::open(OsFileName_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            if (Fd_ < 0 && errno == ENOENT) {
+                Fd_ = ::open(OsFileName_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_CREAT | O_EXCL, 0666);
+                Created_ = Fd_ >= 0;
+                if (Fd_ < 0 && errno == EEXIST)
+                    continue; // made by another instance meanwhile
+            }
+            if (Fd_ < 0 && errno == EINTR)
+                continue;
+            if (Fd_ < 0)
+                return;
+            if (!Lock() || !StillTheFile()) {
                 ::close(Fd_);
                 Fd_ = -1;
-                return;
+                if (Failed_)
+                    return;
             }
         }
     }
     ~CommitLock()
     {
-        if (Fd_ >= 0)
-            ::close(Fd_); // releases the lock
+        if (Fd_ < 0)
+            return;
+        if (Created_ && !Written_)
+            ::unlink(OsFileName_.c_str());
+        ::close(Fd_); // releases the lock
     }
     CommitLock(const CommitLock&) = delete;
     CommitLock& operator=(const CommitLock&) = delete;
     bool Held() const { return Fd_ >= 0; }
+    // The commit replaced the file: the one made for the lock is gone.
+    void Written() { Written_ = true; }
 
 private:
-    int Fd_;
+    bool Lock()
+    {
+        while (flock(Fd_, LOCK_EX) != 0)
+            if (errno != EINTR) {
+                Failed_ = true;
+                return false;
+            }
+        return true;
+    }
+    // False when the name now stands for another file (or none), which
+    // the lock does not cover.
+    bool StillTheFile() const
+    {
+        struct stat held, named;
+        return ::fstat(Fd_, &held) == 0 && ::stat(OsFileName_.c_str(), &named) == 0 && held.st_dev == named.st_dev
+               && held.st_ino == named.st_ino;
+    }
+
+    std::string OsFileName_;
+    int Fd_ = -1;
+    bool Created_ = false;
+    bool Written_ = false;
+    bool Failed_ = false;
 };
+
+// Earlier versions locked through an empty "<file>.lock" beside the file,
+// which stayed; the next commit of the file takes it away.
+void RemoveLeftoverLockFile(const std::string& OsFileName)
+{
+    const std::string lockFile = OsFileName + ".lock";
+    struct stat st;
+    if (::lstat(lockFile.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
+        ::unlink(lockFile.c_str());
+}
 
 // One write or erasure, kept so that a commit can replay it on the file as
 // it is under the lock.
@@ -283,9 +333,10 @@ private:
             std::filesystem::create_directories(path.parent_path(), error);
         if (error)
             RaiseWriteError(FileName_);
-        const CommitLock lock(path.string());
+        CommitLock lock(path.string());
         if (!lock.Held())
             RaiseWriteError(FileName_);
+        RemoveLeftoverLockFile(path.string());
 
         Snapshot snapshot = LoadSnapshot(FileName_);
         if (snapshot.State == FileState::Unreadable)
@@ -298,6 +349,7 @@ private:
         if (!unchanged) {
             try {
                 WriteFileAtomic(FileName_, text);
+                lock.Written();
             } catch (const EFCreateError&) {
                 RaiseWriteError(FileName_);
             }

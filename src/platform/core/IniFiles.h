@@ -5,7 +5,8 @@
 //
 // Every write replaces the file atomically. Between BeginUpdate and
 // EndUpdate writes and erasures are gathered and committed once, under a
-// lock shared with other instances; a batch abandoned by an exception is
+// lock on the file itself shared with other instances (nothing is left
+// beside it); a batch abandoned by an exception is
 // dropped and the file stays as it was. A file that exists but cannot be
 // read (no permission, an I/O error, not a regular file, larger than a few
 // MiB) reads as empty and is never overwritten: the commit fails. Reading

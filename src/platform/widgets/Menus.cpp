@@ -25,6 +25,12 @@ QString EscapeMenuCaption(const QString& Text)
     return result.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+QString UnescapeMenuCaption(const QString& Caption)
+{
+    QString result = Caption;
+    return result.replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
 // ---------------------------------------------------------------- TMenuItem
 
 TMenuItem::TMenuItem(std::string Name, const QString& Caption, TNotifyEvent ClickHandler)

@@ -31,6 +31,8 @@ class QWidget;
 // "&" doubled, so that text of the user's (a page title, a file name) shows
 // as written instead of marking an accelerator.
 QString EscapeMenuCaption(const QString& Text);
+// The text EscapeMenuCaption was given.
+QString UnescapeMenuCaption(const QString& Caption);
 
 // The text a menu shows for an item: the caption, then the shortcut in the
 // program's own words ("Shift+Ctrl+Del") after a TAB, which keeps Qt from

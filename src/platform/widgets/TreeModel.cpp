@@ -1,5 +1,6 @@
 #include "TreeModel.h"
 
+#include "Cp932.h"
 #include "TreeView.h"
 
 TTreeModel::TTreeModel(TTreeView& View) : View_(View), Items_(View.Items()) { Items_.AddObserver(this); }
@@ -36,7 +37,7 @@ bool TTreeModel::hasChildren(const QModelIndex& Parent) const { return rowCount(
 
 QVariant TTreeModel::data(const QModelIndex& Index, int Role) const
 {
-    if (!Index.isValid() || Role != Qt::DisplayRole)
+    if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
     const std::u16string& title = NodeOf(Index)->DisplayText();
     return QString(reinterpret_cast<const QChar*>(title.data()), static_cast<qsizetype>(title.size()));
@@ -46,7 +47,21 @@ Qt::ItemFlags TTreeModel::flags(const QModelIndex& Index) const
 {
     if (!Index.isValid())
         return Qt::ItemIsDropEnabled;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    const Qt::ItemFlags flags =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    return View_.ReadOnly() ? flags : flags | Qt::ItemIsEditable;
+}
+
+bool TTreeModel::setData(const QModelIndex& Index, const QVariant& Value, int Role)
+{
+    if (!Index.isValid() || Role != Qt::EditRole)
+        return false;
+    TTreeNode* node = NodeOf(Index);
+    std::string text = Utf8ToSjis(Value.toString().toStdString());
+    if (View_.OnEdited)
+        View_.OnEdited(&View_, node, text);
+    node->SetText(text);
+    return true;
 }
 
 // The view must not send its own reactions back to the nodes while they

@@ -44,6 +44,9 @@ public:
     // item and scrolls it into view.
     TTreeNode* Selected() const { return Items_->Selected(); }
     void SetSelected(TTreeNode* Node) { Items_->SetSelected(Node); }
+    // Scrolls the selected node into view again, after the view's shape
+    // changed.
+    void MakeSelectedVisible() { ShowSelection(Selected()); }
 
     // The node under a point of the client area, null for none.
     TTreeNode* GetNodeAt(int X, int Y) const;
@@ -69,6 +72,11 @@ public:
     bool ToolTips() const { return ToolTips_; }
     void SetToolTips(bool Value) { ToolTips_ = Value; }
 
+    // While off, a selected node's title is edited in place (a click on
+    // it, or F2); on by default.
+    bool ReadOnly() const { return ReadOnly_; }
+    void SetReadOnly(bool Value);
+
     // The node a drag would drop on while the pointer is over it, shown
     // highlighted in the selection's place; null outside a drag.
     TTreeNode* DropTarget() const { return DropTarget_; }
@@ -84,6 +92,9 @@ public:
     TNotifyEvent OnEnter;
     TTreeNodeImageEvent OnGetImageIndex;
     TTreeNodeImageEvent OnGetSelectedIndex;
+    // A title edited in place, before the node takes Text (Shift-JIS),
+    // which the handler may change.
+    std::function<void(TObject* Sender, TTreeNode* Node, std::string& Text)> OnEdited;
 
 protected:
     bool event(QEvent* Event) override;
@@ -97,6 +108,7 @@ protected:
     void dropEvent(QDropEvent* Event) override;
     void currentChanged(const QModelIndex& Current, const QModelIndex& Previous) override;
     int sizeHintForColumn(int Column) const override;
+    void scrollTo(const QModelIndex& Index, ScrollHint Hint = EnsureVisible) override;
 
 private:
     friend class TTreeModel;
@@ -118,6 +130,7 @@ private:
     TTreeImageList* Images_ = nullptr;
     TTreeImageList* StateImages_ = nullptr;
     bool ToolTips_ = true;
+    bool ReadOnly_ = true;
     TTreeNode* DropTarget_ = nullptr;
     // Above 0 while the view follows the model, so that its own signals
     // are not sent back to the model.

@@ -2,16 +2,25 @@
 
 #include "ColorScheme.h"
 #include "Dialogs.h"
+#include "Files.h"
 #include "IniFiles.h"
 #include "Paths.h"
 #include "SubIni.h"
 #include "SysUtils.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
 constexpr const char* SchemeFilter = "カラー設定(*.cfg)|*.cfg";
+constexpr const char* ProposedSchemeName = "color.cfg";
+
+bool EmptyFile(const std::string& FileName)
+{
+    std::error_code error;
+    return std::filesystem::file_size(OsPath(FileName), error) == 0 && !error;
+}
 
 // ASCII letters folded: the settings file's name in any letter case.
 std::string FoldedName(std::string_view FileName)
@@ -27,7 +36,10 @@ bool SaveColorCfg(ISettingsHost& Host, TSaveDialog& Dialog)
 {
     Dialog.SetFilter(SchemeFilter);
     const std::string initialDir = Dialog.InitialDir();
+    const std::string fileName = Dialog.FileName();
     Dialog.SetInitialDir(ProgramFolder());
+    // The shared dialog may still propose the document's file.
+    Dialog.SetFileName(ProposedSchemeName);
     Dialog.SetOptions({TOpenOption::ofOverwritePrompt});
     if (!Dialog.Execute())
         return false;
@@ -39,6 +51,7 @@ bool SaveColorCfg(ISettingsHost& Host, TSaveDialog& Dialog)
         written = false;
     }
     Dialog.SetInitialDir(initialDir);
+    Dialog.SetFileName(fileName);
     return written;
 }
 
@@ -47,13 +60,22 @@ bool LoadColorCfg(ISettingsHost& Host, TOpenDialog& Dialog)
     Dialog.SetFilter(SchemeFilter);
     const std::string initialDir = Dialog.InitialDir();
     Dialog.SetInitialDir(ProgramFolder());
+    Dialog.SetFileName("");
     if (!Dialog.Execute())
         return false;
-    if (FoldedName(Dialog.FileName()) == FoldedName(SettingsFilePath())) {
+    const std::string chosen = Dialog.FileName();
+    if (FoldedName(chosen) == FoldedName(SettingsFilePath())) {
         MessageDlg("Velk2000.ini は読み込めません！", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
         return false;
     }
-    ReadColorScheme(Host, Dialog.FileName());
+    // An empty file is an empty scheme; a file with something else in it
+    // (a document chosen by mistake) is left alone and told.
+    if (!TIniFile(chosen).SectionExists("Colors") && !EmptyFile(chosen)) {
+        MessageDlg(ExtractFileName(chosen) + " はカラー設定ファイルではありません！", TMsgDlgType::mtWarning,
+                   {TMsgDlgBtn::mbOK});
+        return false;
+    }
+    ReadColorScheme(Host, chosen);
     Dialog.SetInitialDir(initialDir);
     Dialog.SetFileName("");
     return true;

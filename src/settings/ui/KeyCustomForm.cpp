@@ -206,15 +206,17 @@ void TKeyForm::FillKeyList()
     ListBox1->addItems(lines);
 }
 
-bool TKeyForm::IsKeyAssigned(const std::string& KeyText) const
+bool TKeyForm::IsKeyAssigned(const std::string& KeyText) const { return KeyHolder(KeyText) != nullptr; }
+
+QTreeWidgetItem* TKeyForm::KeyHolder(const std::string& KeyText) const
 {
     if (KeyText == UnDefinedKey)
-        return false;
+        return nullptr;
     const QString text = QString::fromStdString(KeyText);
     for (int row = 1; row < ListView1->topLevelItemCount(); ++row)
         if (ListView1->topLevelItem(row)->text(1) == text)
-            return true;
-    return false;
+            return ListView1->topLevelItem(row);
+    return nullptr;
 }
 
 void TKeyForm::ListBox1DblClick()
@@ -227,8 +229,8 @@ void TKeyForm::ListBox1DblClick()
     if (KeyDialogRows().at(static_cast<size_t>(ListView1->indexOfTopLevelItem(row)))->IsHeader())
         return;
     const std::string key = candidates.front()->text().toStdString();
-    if (IsKeyAssigned(key)) {
-        ShowMessage("このキー割り当ては既に使われています。 " + key);
+    if (const QTreeWidgetItem* holder = KeyHolder(key)) {
+        ShowMessage("このキー割り当ては既に使われています。 " + key + "（" + holder->text(0).toStdString() + "）");
         return;
     }
     row->setText(1, QString::fromStdString(key));
@@ -294,7 +296,12 @@ bool TKeyForm::eventFilter(QObject* Watched, QEvent* Event)
         if (Event->type() != QEvent::KeyPress)
             return;
         const int key = static_cast<QKeyEvent*>(Event)->key();
-        if (key == Qt::Key_Escape) {
+        // In the key list Return and Space give the key, as a double-click
+        // does, so that the dialog is used without a mouse.
+        if (Watched == ListBox1 && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            ListBox1DblClick();
+            handled = true;
+        } else if (key == Qt::Key_Escape) {
             done(mrCancel);
             handled = true;
         } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -1,6 +1,7 @@
 // The key dialog: every rebindable command with its key on the left, the
 // keys on offer for the chosen modifiers on the right. A double-click on a
-// key gives it to the selected command unless a row already has it. The
+// key (or Return or Space in the key list) gives it to the selected command
+// unless a row already has it. The
 // key column is a working copy; only OK writes it into the menu items, all
 // at once, and the caller then saves the key file.
 #pragma once
@@ -17,6 +18,7 @@ class QListWidget;
 class QPushButton;
 class QSplitter;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 class TKeyForm : public QDialog {
 public:
@@ -36,6 +38,8 @@ public:
     void CkCtrlKeyClick();
     // True when a row has KeyText; "UnDefined" never counts as taken.
     bool IsKeyAssigned(const std::string& KeyText) const;
+    // The row that has KeyText, null for none.
+    QTreeWidgetItem* KeyHolder(const std::string& KeyText) const;
     // The colour candidate Row is drawn in.
     TColor CandidateColor(int Row, bool Selected) const;
 

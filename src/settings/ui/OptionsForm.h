@@ -39,6 +39,9 @@ class TTreeImageList;
 class TTreeNode;
 class TTreeView;
 
+// The edit mode whose strings are quoted with the single quote.
+inline constexpr int DelphiEditMode = 1;
+
 // What the dialog reads and writes besides the settings variables: the
 // main window's parts. None is owned.
 struct TOptionTargets {
@@ -50,7 +53,7 @@ struct TOptionTargets {
     TTreeImageList* TreeImageList = nullptr;    // the tree's first-node picture; may be null
     TTreeImageList* TreeSubImageList = nullptr; // the sub-icons; may be null
     TPopupMenu* dmyPopupMenu = nullptr;         // the empty popup of spin edits and combos; may be null
-    QString EdModeCaption;                      // the main window's mode label
+    int EditMode = 0;                           // the document's edit mode; 1 Delphi
     // Every rebuilt sub-icon menu item runs this.
     std::function<void(TMenuItem*)> TreeImageSellect;
 };
@@ -117,6 +120,8 @@ public:
     void SpBtnFolderClick();
     void ImageTreeChanging(TTreeNode* Node);
     void ImageTreeChange(TTreeNode* Node);
+    // A caption edited in the tree itself, trimmed as in ImageEdit.
+    void ImageTreeEdited(TTreeNode* Node, std::string& Text);
     void ImageEditExit();
 
 protected:

@@ -19,6 +19,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -252,6 +253,9 @@ QWidget* TOpForm::BuildTreePage()
     ImageTree = new TTreeView(page);
     ImageTree->SetImages(Targets_.TreeImageList);
     ImageTree->SetStateImages(Targets_.TreeSubImageList);
+    ImageTree->OnEdited = [this](TObject*, TTreeNode* Node, std::string& Text) {
+        CatchExceptions([&] { ImageTreeEdited(Node, Text); });
+    };
     ImageEdit = new QLineEdit(page);
     grid->addWidget(ImageTree, 2, 0, 1, 2);
     grid->addWidget(ImageEdit, 3, 0, 1, 2);
@@ -412,6 +416,12 @@ void TOpForm::SpBtnFolderClick()
 
 bool TOpForm::eventFilter(QObject* Watched, QEvent* Event)
 {
+    // Nor does an input method type into the quote mark: what it would
+    // commit is dropped (and with it the text it is composing).
+    if (Event->type() == QEvent::InputMethod && Watched == EdQuoteMark->lineEdit()) {
+        const auto* input = static_cast<QInputMethodEvent*>(Event);
+        return !input->commitString().isEmpty() || !input->preeditString().isEmpty();
+    }
     if (Event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(Event);

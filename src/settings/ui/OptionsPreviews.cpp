@@ -79,8 +79,9 @@ void SetUpBrackets(TEditorEx& Editor)
 // editor, and wrapping rules off until the controls set them.
 void SetUpCommon(TEditorEx& Preview, const TEditorEx& Main)
 {
+    static const std::string mincho = Utf8ToSjis("ＭＳ 明朝");
     TFont font;
-    font.SetName("IPAGothic");
+    font.SetName(mincho);
     font.SetHeight(-13);
     Preview.SetFont(&font);
     Preview.Caret()->SetFreeCaret(true);
@@ -159,7 +160,9 @@ void TOpForm::FillPreviews()
     const TColor back = SettingsVars.Colors.Back;
     const TEditorColors& from = Colors(main);
 
-    cl.View()->SetQuotation(Targets_.EdModeCaption == QLatin1String("Delphi Mode") ? "'" : "\"");
+    // Delphi quotes its strings with the single quote, as the page editor
+    // does in that mode.
+    cl.View()->SetQuotation(Targets_.EditMode == DelphiEditMode ? "'" : "\"");
     for (auto [to, source] : {std::pair{cl.Marks()->EofMark(), main.Marks()->EofMark()},
                               std::pair{cl.Marks()->RetMark(), main.Marks()->RetMark()},
                               std::pair{cl.Marks()->Underline(), main.Marks()->Underline()},

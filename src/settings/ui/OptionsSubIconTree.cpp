@@ -33,16 +33,15 @@ void TOpForm::FillSubIconTree()
     static const std::string settingsCaption = Utf8ToSjis("設定");
     TMenuItem& items = Targets_.ImagePopupMenu->Items();
     for (int i = 0; i < items.Count(); ++i) {
-        const std::string caption = Utf8ToSjis(items.Items(i)->Caption().toStdString());
+        const std::string caption = Utf8ToSjis(UnescapeMenuCaption(items.Items(i)->Caption()).toStdString());
         TTreeNode* selected = nodes.Selected();
         TTreeNode* node = i == 0   ? nodes.Add(nullptr, settingsCaption)
                           : i == 1 ? nodes.AddChild(selected, caption)
                                    : nodes.Add(selected, caption);
         node->SetStateIndex(i);
-        if (i > 0) {
-            node->SetImageIndex(-1);
-            node->SetSelectedIndex(-1);
-        }
+        // Only "設定" shows the tree's picture, the closed folder.
+        node->SetImageIndex(i == 0 ? 0 : -1);
+        node->SetSelectedIndex(i == 0 ? 0 : -1);
         nodes.SetSelected(node);
     }
     ImageTree->FullExpand();
@@ -77,11 +76,22 @@ void TOpForm::ImageTreeChanging(TTreeNode*)
         current->SetText(caption);
 }
 
+// The captions are edited in the box below the tree or in the tree itself;
+// the first node "設定" is not a caption.
 void TOpForm::ImageTreeChange(TTreeNode* Node)
 {
     const bool first = !Node || IsFirstNode(Node, *ImageTree);
     ImageEdit->setEnabled(!first);
+    ImageTree->SetReadOnly(first);
     ImageEdit->setText(Node ? Q(Node->Text()) : QString());
+}
+
+void TOpForm::ImageTreeEdited(TTreeNode* Node, std::string& Text)
+{
+    Text = TrimCaption(Text);
+    if (Text.empty())
+        Text = Node->Text();
+    ImageEdit->setText(Q(Text));
 }
 
 void TOpForm::ImageEditExit()
@@ -98,7 +108,7 @@ void TOpForm::RebuildImagePopupMenu()
     items.Clear();
     const TTreeNodes& nodes = ImageTree->Items();
     for (int i = 0; i < nodes.Count(); ++i) {
-        const QString caption = i == 0 ? QString::fromUtf8("なし") : Q(nodes.Item(i)->Text());
+        const QString caption = i == 0 ? QString::fromUtf8("なし(&N)") : EscapeMenuCaption(Q(nodes.Item(i)->Text()));
         TMenuItem* item = items.Add("TrImage" + std::to_string(i), caption, [this](TObject* Sender) {
             if (Targets_.TreeImageSellect)
                 Targets_.TreeImageSellect(static_cast<TMenuItem*>(Sender));

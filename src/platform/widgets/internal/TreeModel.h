@@ -26,6 +26,8 @@ public:
     bool hasChildren(const QModelIndex& Parent = {}) const override;
     QVariant data(const QModelIndex& Index, int Role) const override;
     Qt::ItemFlags flags(const QModelIndex& Index) const override;
+    // A title edited in place (Shift-JIS once OnEdited has seen it).
+    bool setData(const QModelIndex& Index, const QVariant& Value, int Role) override;
 
 private:
     void NodesInserting(TTreeNode* Parent, int First, int Last) override;
