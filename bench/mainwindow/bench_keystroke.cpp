@@ -60,7 +60,8 @@ const std::string& PageText(int64_t Megabytes)
 
 void PageGlueTyping(benchmark::State& State)
 {
-    QTemporaryDir home;
+    // The program folder is found once per process: both sizes share it.
+    static const QTemporaryDir home;
     setenv("VELK_HOME", home.path().toLocal8Bit().constData(), 1);
     TInstanceRegistry instances;
     TVelkForm form(instances);
