@@ -22,6 +22,14 @@ namespace {
 // clang-format off
 const std::map<std::string_view, std::string_view> PartCaptions = {
     {"FindTop", "検索(&D)"}, {"FlTextSellect", "テキスト出力(&E)"}, {"FlHtmlSave", "HTML出力(&L)"},
+    {"FlTextSave", "ファイル全体を保存する"}, {"FlTextNoSave", "ファイル全体をタイトル行抜きで保存する"},
+    {"FlPageTextSave", "現在のページを保存する"}, {"FlPageUnderTextSave", "現在のページを下の階層も含めて保存する"},
+    {"FlPageUnderNoTextSave", "現在のページを下の階層も含めタイトル行抜きで保存する"},
+    {"FlPageTabTextOut", "現在のページを下の階層も含めタブテキストで保存する"},
+    {"FlPageIndentText", "現在のページを下の階層も含めインデント整形して保存する"},
+    {"FlPageTextSavePart", "現在のページを下の階層も含めて個別に保存する"}, {"FlTitleSave", "タイトル行を保存する"},
+    {"FlTitleIndentSave", "タイトル行をインデントして保存する"}, {"FlTitleTreeSave", "タイトル行をツリー構造で保存する"},
+    {"FlTitleTreeNumberSave", "タイトル行をツリー構造で保存する"},
     {"TreeDel", "ページ削除(&D)"}, {"pTreeDel", "ページ削除"}, {"TreeNodeCopy", "ページコピー(&C)"},
     {"pTreeNodeCopy", "ページコピー"}, {"TreeNodeCut", "ページカット(&T)"}, {"pTreeNodeCut", "ページカット"},
     {"TreeNodePaste", "ページペースト(&P)"}, {"pTreeNodePaste", "ページペースト"}, {"TreeMoveUp", "上に移動(&Y)"},
