@@ -237,6 +237,7 @@ private:
     void CreateEditorAndTree();
     void CreateStatusBar();
     void CreateToolbars();
+    void CreateDropdownButtons();
     void LayOutForm();
     TDockToolbar* Toolbar(std::string_view Name) const;
     TDockButton* Button(std::string_view Name) const { return ToolButton(Name); }

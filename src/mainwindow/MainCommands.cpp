@@ -194,7 +194,6 @@ void TVelkForm::BindPopups()
         const bool undo = which == TPageHistoryMenu::UndoPopup;
         TPopupMenu* popup = Menus_.Popup(undo ? "UndoPopup" : "RedoPopup");
         popup->OnPopup = [this, which](TObject*) { BuildPageHistoryMenu(which); };
-        SetPopupMenu(*Button(undo ? "sbPageUndo" : "sbPageRedo"), popup);
     }
 }
 

@@ -1,12 +1,15 @@
-// The toolbars: ToolDock1 along the top holds the file, tree, edit and font
-// toolbars, ToolDock2 on the left the string toolbar. Each button shows a
-// small picture drawn here: one or two characters that name its command.
+// The toolbars: ToolDock1 along the top holds all five at the first start,
+// the file, tree and edit toolbars in its first row, the font and string
+// toolbars in its second; ToolDock2 on the left is empty. Each button shows
+// a small picture drawn here: one or two characters that name its command.
 #include "Main.h"
 
 #include "ButtonHints.h"
 #include "DockButton.h"
 #include "DockSeparator.h"
 #include "DockToolbar.h"
+#include "FormLoading.h"
+#include "MainMenus.h"
 #include "SpinEx.h"
 #include "ToolDock.h"
 #include "ToolImageList.h"
@@ -26,21 +29,20 @@ struct TButtonSpec {
 struct TToolbarSpec {
     std::string_view Name;
     std::string_view Caption;
-    bool OnLeftDock;
     int DockRow;
     std::initializer_list<TButtonSpec> Buttons;
 };
 
 // clang-format off
 const TToolbarSpec ToolbarSpecs[] = {
-    {"ToolbarFile", "ファイル", false, 0,
+    {"ToolbarFile", "ファイル", 0,
      {{"sbPageNew", "新", {}},
       {"sbOpen", "開", {}},
       {"sbSave", "保", {}},
       {"-", {}, {}},
       {"sbLoadTreeText", "階", {}},
       {"sbTextOutput", "出", {}}}},
-    {"ToolbarTree", "ツリー", false, 0,
+    {"ToolbarTree", "ツリー", 0,
      {{"sbIns", "前", {}},
       {"sbAdd", "後", {}},
       {"sbAddChild", "下", {}},
@@ -61,7 +63,7 @@ const TToolbarSpec ToolbarSpecs[] = {
       {"sbSplitTargetNode", "閲", {}},
       {"sbImage", "□", "サブアイコン"},
       {"sbSubIcon", "☆", {}}}},
-    {"ToolbarEdit", "編集", false, 0,
+    {"ToolbarEdit", "編集", 0,
      {{"sbCopy", "写", {}},
       {"sbCut", "切", {}},
       {"sbPaste", "貼", {}},
@@ -77,11 +79,11 @@ const TToolbarSpec ToolbarSpecs[] = {
       {"-", {}, {}},
       {"sbGoEditor", "外", {}},
       {"sbToEditor", "エ", "ツリー表示切替"}}},
-    {"ToolbarFont", "フォント・記号", false, 1,
+    {"ToolbarFont", "フォント・記号", 1,
      {{"sbMark", "記", "記号挿入"},
       {"sbLineNo", "#", "行番号表示"},
       {"sbRTN", "折", "サイズに応じて右端で折り返す"}}},
-    {"ToolbarString", "文字列処理", true, 0,
+    {"ToolbarString", "文字列処理", 1,
      {{"sbReturn", "改", "指定した数値で改行"},
       {"sbHenkan", "変", "文字列変換"},
       {"sbSeikei", "整", "文字列整形"},
@@ -112,13 +114,15 @@ QPixmap GlyphPicture(const QString& Glyph)
 
 void TVelkForm::CreateToolbars()
 {
+    // The bars line up in the order they are made, and the controls of a
+    // bar in the order of the places given them.
+    BeginFormLoading(*this);
     ToolDock1_ = new TToolDock(this, "ToolDock1", TDockPosition::dpTop);
     ToolDock2_ = new TToolDock(this, "ToolDock2", TDockPosition::dpLeft);
     ButtonImages_ = std::make_unique<TToolImageList>();
 
     for (const TToolbarSpec& spec : ToolbarSpecs) {
-        TToolDock* dock = spec.OnLeftDock ? ToolDock2_ : ToolDock1_;
-        auto* bar = new TDockToolbar(dock, std::string(spec.Name), Utf8(spec.Caption));
+        auto* bar = new TDockToolbar(ToolDock1_, std::string(spec.Name), Utf8(spec.Caption));
         bar->SetDockRow(spec.DockRow);
         Toolbars_.emplace(std::string(spec.Name), bar);
         for (const TButtonSpec& button : spec.Buttons) {
@@ -153,6 +157,23 @@ void TVelkForm::CreateToolbars()
     Button("sbToEditor")->SetGroupIndex(3);
     Button("sbToEditor")->SetAllowAllUp(true);
     CreateFontToolbarControls();
+    CreateDropdownButtons();
+    EndFormLoading(*this);
+}
+
+void TVelkForm::CreateDropdownButtons()
+{
+    // The page-history buttons go one page back or forward; their arrow
+    // parts list the pages to choose from.
+    for (const auto& [button, menu] : {std::pair{"sbPageUndo", "UndoPopup"}, std::pair{"sbPageRedo", "RedoPopup"}}) {
+        Button(button)->SetDropdownMenu(Menus_.Popup(menu)->Menu());
+        Button(button)->SetDropdownCombo(true);
+    }
+    // The sub-icon button drops its menu of sub-icons; its arrow stands
+    // beside the picture.
+    TDockButton* image = Button("sbImage");
+    image->SetDropdownMenu(Menus_.Popup("ImagePopupMenu")->Menu());
+    image->resize(image->width() + image->DropdownArrowWidth(), image->height());
 }
 
 void TVelkForm::UpdateButtonHints()

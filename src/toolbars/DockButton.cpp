@@ -8,6 +8,7 @@
 #include "ToolWindow.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,11 +22,25 @@ constexpr int ButtonWidth = 23;
 constexpr int ButtonHeight = 22;
 constexpr int MinArrowWidth = 7;
 
-QPointer<TDockButton>& Hot()
+// The one button under the mouse, and the safety net that takes its border
+// away when the mouse left it unnoticed (over another application's window,
+// or while a resize loop held the mouse): a check every 125 ms while a
+// button is hot, and one on every mouse move the program sees.
+struct THotTracking {
+    QPointer<TDockButton> Button;
+    std::unique_ptr<QTimer> Timer;
+    int LiveButtons = 0;
+};
+
+THotTracking& HotTracking()
 {
-    static QPointer<TDockButton> button;
-    return button;
+    static THotTracking tracking;
+    return tracking;
 }
+
+QPointer<TDockButton>& Hot() { return HotTracking().Button; }
+
+constexpr int HotCheckInterval = 125;
 
 TButtonPopup& Popup()
 {
@@ -69,21 +84,42 @@ TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent Cli
     setMouseTracking(true);
     setToolTip(Hint);
     resize(ButtonWidth, ButtonHeight);
-    AddHookClient(&TDockButton::HookProc, ActivateAppEvent);
+    AddHookClient(&TDockButton::HookProc, ActivateAppEvent | MouseMoveEvent);
+    THotTracking& tracking = HotTracking();
+    if (tracking.LiveButtons++ == 0) {
+        tracking.Timer = std::make_unique<QTimer>();
+        tracking.Timer->setInterval(HotCheckInterval);
+        QObject::connect(tracking.Timer.get(), &QTimer::timeout,
+                         [] { CatchExceptions([] { CheckHotButton(QCursor::pos()); }); });
+    }
 }
 
-TDockButton::~TDockButton() { RemoveHookClient(&TDockButton::HookProc); }
+TDockButton::~TDockButton()
+{
+    RemoveHookClient(&TDockButton::HookProc);
+    LeaveHot();
+    if (--HotTracking().LiveButtons == 0)
+        HotTracking().Timer.reset();
+}
 
 TDockButton* TDockButton::HotButton() { return Hot(); }
 
 TButtonPopup TDockButton::SetPopup(TButtonPopup NewPopup) { return std::exchange(Popup(), std::move(NewPopup)); }
 
-void TDockButton::HookProc(THookKind Kind, QObject*, QEvent*)
+void TDockButton::HookProc(THookKind Kind, QObject*, QEvent* Event)
 {
+    if (Kind == MouseMoveEvent)
+        CheckHotButton(static_cast<QMouseEvent*>(Event)->globalPosition().toPoint());
     // Another application took the focus: the border under the mouse goes.
-    if (Kind == ActivateAppEvent && QGuiApplication::applicationState() != Qt::ApplicationActive && Hot()
-        && !Hot()->ShowBorderWhenInactive_)
+    else if (Kind == ActivateAppEvent && QGuiApplication::applicationState() != Qt::ApplicationActive && Hot()
+             && !Hot()->ShowBorderWhenInactive_)
         Hot()->MouseExit();
+}
+
+void TDockButton::CheckHotButton(QPoint Cursor)
+{
+    if (TDockButton* hot = Hot(); hot && QApplication::widgetAt(Cursor) != hot)
+        hot->MouseExit();
 }
 
 void TDockButton::SetEnabled(bool Enabled) { setEnabled(Enabled); }
@@ -182,6 +218,43 @@ void TDockButton::SetSpacing(int Spacing)
     update();
 }
 
+void TDockButton::SetDisplayMode(TButtonDisplayMode DisplayMode)
+{
+    DisplayMode_ = DisplayMode;
+    update();
+}
+
+void TDockButton::SetFlat(bool Flat)
+{
+    Flat_ = Flat;
+    update();
+}
+
+void TDockButton::SetNoBorder(bool NoBorder)
+{
+    NoBorder_ = NoBorder;
+    update();
+}
+
+void TDockButton::SetOpaque(bool Opaque)
+{
+    Opaque_ = Opaque;
+    update();
+}
+
+void TDockButton::SetHighlightWhenDown(bool HighlightWhenDown)
+{
+    HighlightWhenDown_ = HighlightWhenDown;
+    if (Down_)
+        update();
+}
+
+void TDockButton::SetDropdownArrow(bool DropdownArrow)
+{
+    DropdownArrow_ = DropdownArrow;
+    update();
+}
+
 void TDockButton::SetDropdownMenu(QMenu* Menu)
 {
     DropdownMenu_ = Menu;
@@ -230,6 +303,8 @@ void TDockButton::MouseEnter()
     if (State_ == TState::Up)
         State_ = TState::Hot;
     update();
+    if (OnMouseEnter)
+        OnMouseEnter(this);
 }
 
 void TDockButton::MouseExit()
@@ -237,11 +312,12 @@ void TDockButton::MouseExit()
     if (!isEnabled() || !MouseInControl_ || Tracking_)
         return;
     MouseInControl_ = false;
-    if (Hot() == this)
-        Hot() = nullptr;
+    LeaveHot();
     if (State_ == TState::Hot || (State_ == TState::Down && !InClick_))
         State_ = Down_ && GroupIndex_ != 0 ? TState::Exclusive : TState::Up;
     update();
+    if (OnMouseExit)
+        OnMouseExit(this);
 }
 
 void TDockButton::CancelMode()
@@ -261,8 +337,17 @@ void TDockButton::TrackHot()
         Hot()->MouseExit();
     if (ShowBorderWhenInactive_ || QGuiApplication::applicationState() == Qt::ApplicationActive) {
         Hot() = this;
+        HotTracking().Timer->start();
         MouseEnter();
     }
+}
+
+void TDockButton::LeaveHot()
+{
+    if (Hot() != this)
+        return;
+    Hot() = nullptr;
+    HotTracking().Timer->stop();
 }
 
 void TDockButton::enterEvent(QEnterEvent* Event)
@@ -287,8 +372,7 @@ void TDockButton::changeEvent(QEvent* Event)
             State_ = TState::Disabled;
             MouseInControl_ = false;
             Tracking_ = false;
-            if (Hot() == this)
-                Hot() = nullptr;
+            LeaveHot();
             CancelMode();
         } else if (State_ == TState::Disabled) {
             State_ = Down_ && GroupIndex_ != 0 ? TState::Exclusive : TState::Up;
@@ -325,6 +409,16 @@ void TDockButton::mousePressEvent(QMouseEvent* Event)
             RepeatTimer_->Start(RepeatDelay_);
         }
         ArrowPressed_ = false;
+    });
+}
+
+void TDockButton::mouseDoubleClickEvent(QMouseEvent* Event)
+{
+    // The second press of a double click presses the button again.
+    mousePressEvent(Event);
+    CatchExceptions([this] {
+        if (Down_ && OnDblClick)
+            OnDblClick(this);
     });
 }
 
@@ -443,20 +537,29 @@ void TDockButton::paintEvent(QPaintEvent*)
         const bool combo = Combo();
         const bool downLook = State_ == TState::Down || State_ == TState::Exclusive;
         const bool pushed = State_ == TState::Exclusive || (State_ == TState::Down && !(combo && ArrowPressed_));
+        if (Opaque_ || !Flat_)
+            painter.fillRect(rect(), SysColor(clBtnFace, pal));
         // Flat: a border only while pushed or under the mouse.
-        const bool border = downLook || (MouseInControl_ && State_ != TState::Disabled);
+        const bool border = !NoBorder_ && (!Flat_ || downLook || (MouseInControl_ && State_ != TState::Disabled));
+        const auto edge = [&](const QRect& Part, bool Sunken) {
+            if (Flat_)
+                DrawEdge(painter, Part, Sunken ? TEdge::SunkenOuter : TEdge::RaisedInner, TEdgeFill::EdgeOnly, pal);
+            else
+                DrawEdge(painter, Part, Sunken ? TEdge::Sunken : TEdge::Raised, TEdgeFill::FillMiddle, pal);
+        };
         QRect main = rect();
         if (combo) {
             const QRect arrowPart(width() - 2 - DropdownArrowWidth_, 0, DropdownArrowWidth_ + 2, height());
             if (border)
-                DrawEdge(painter, arrowPart, downLook && ArrowPressed_ ? TEdge::SunkenOuter : TEdge::RaisedInner,
-                         TEdgeFill::EdgeOnly, pal);
+                edge(arrowPart, downLook && ArrowPressed_);
             main.setRight(arrowPart.left() - 1);
         }
         if (border)
-            DrawEdge(painter, main, pushed ? TEdge::SunkenOuter : TEdge::RaisedInner, TEdgeFill::EdgeOnly, pal);
-        QRect content = main.adjusted(1, 1, -1, -1);
-        if (pushed && State_ == TState::Exclusive && !ArrowPressed_ && !MouseInControl_)
+            edge(main, pushed);
+        const int inset = NoBorder_ ? 0 : Flat_ ? 1 : 2;
+        QRect content = main.adjusted(inset, inset, -inset, -inset);
+        if (pushed && State_ == TState::Exclusive && HighlightWhenDown_ && !ArrowPressed_
+            && (!Flat_ || !MouseInControl_))
             painter.drawTiledPixmap(content, DitherPattern(SysColor(clBtnFace, pal), SysColor(clBtnHighlight, pal)));
         if (pushed)
             content.translate(1, 1);
@@ -477,7 +580,7 @@ QImage TDockButton::StatePicture() const
 void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
 {
     const QPalette& pal = palette();
-    QImage image = StatePicture();
+    QImage image = DisplayMode_ == TButtonDisplayMode::dmTextOnly ? QImage() : StatePicture();
     // The grey picture is a pixel larger; it is placed as the glyph.
     const QSize glyph = image.isNull() ? QSize() : image.size();
     if (!isEnabled() && !image.isNull()) {
@@ -490,8 +593,9 @@ void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
         }
         image = DisabledGlyph_;
     }
-    const QSize text = Caption_.isEmpty() ? QSize() : fontMetrics().size(Qt::TextSingleLine, Caption_);
-    const bool arrow = DropdownActive() && !DropdownCombo_;
+    const QString caption = DisplayMode_ == TButtonDisplayMode::dmGlyphOnly ? QString() : Caption_;
+    const QSize text = caption.isEmpty() ? QSize() : fontMetrics().size(Qt::TextSingleLine, caption);
+    const bool arrow = DropdownArrow_ && DropdownActive() && !DropdownCombo_;
     const TButtonPlaces places = LayoutButtonContent({.Width = Content.width(),
                                                       .Height = Content.height(),
                                                       .GlyphWidth = glyph.width(),
@@ -505,16 +609,16 @@ void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
     const QPoint origin = Content.topLeft();
     if (!image.isNull())
         Painter.drawImage(origin + QPoint(places.GlyphX, places.GlyphY), image);
-    if (!Caption_.isEmpty()) {
+    if (!caption.isEmpty()) {
         const QRect textRect(origin + QPoint(places.TextX, places.TextY), text);
         if (!isEnabled()) {
             Painter.setPen(SysColor(clBtnHighlight, pal));
-            Painter.drawText(textRect.translated(1, 1), Qt::AlignCenter, Caption_);
+            Painter.drawText(textRect.translated(1, 1), Qt::AlignCenter, caption);
             Painter.setPen(SysColor(clBtnShadow, pal));
         } else {
             Painter.setPen(pal.color(QPalette::ButtonText));
         }
-        Painter.drawText(textRect, Qt::AlignCenter, Caption_);
+        Painter.drawText(textRect, Qt::AlignCenter, caption);
     }
     if (arrow)
         DrawArrow(Painter, origin.x() + places.ArrowX, origin.y() + places.ArrowY, DropdownArrowWidth_, isEnabled(),

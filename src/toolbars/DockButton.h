@@ -12,13 +12,14 @@
 #include "HookService.h"
 
 #include <QImage>
+#include <QMenu>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <utility>
 
-class QMenu;
 class QPainter;
 class TRepeatTimer;
 class TToolImageList;
@@ -76,6 +77,22 @@ public:
     void SetMargin(int Margin);
     int Spacing() const { return Spacing_; }
     void SetSpacing(int Spacing);
+    TButtonDisplayMode DisplayMode() const { return DisplayMode_; }
+    void SetDisplayMode(TButtonDisplayMode DisplayMode);
+    // Flat: a border only while down or under the mouse; else always a
+    // raised one.
+    bool Flat() const { return Flat_; }
+    void SetFlat(bool Flat);
+    // Never a border.
+    bool NoBorder() const { return NoBorder_; }
+    void SetNoBorder(bool NoBorder);
+    // Paints its background; a flat button that does not lets the toolbar
+    // show through.
+    bool Opaque() const { return Opaque_; }
+    void SetOpaque(bool Opaque);
+    // A button held down in its group shows a dither pattern.
+    bool HighlightWhenDown() const { return HighlightWhenDown_; }
+    void SetHighlightWhenDown(bool HighlightWhenDown);
 
     QMenu* DropdownMenu() const { return DropdownMenu_; }
     void SetDropdownMenu(QMenu* Menu);
@@ -88,6 +105,9 @@ public:
     // Never below 7.
     int DropdownArrowWidth() const { return DropdownArrowWidth_; }
     void SetDropdownArrowWidth(int Width);
+    // The small arrow beside the picture of a drop-down button.
+    bool DropdownArrow() const { return DropdownArrow_; }
+    void SetDropdownArrow(bool DropdownArrow);
 
     bool Repeating() const { return Repeating_; }
     void SetRepeating(bool Repeating) { Repeating_ = Repeating; }
@@ -101,7 +121,12 @@ public:
     void SetShowBorderWhenInactive(bool Show) { ShowBorderWhenInactive_ = Show; }
 
     TNotifyEvent OnClick;
+    // A double click on a button that is down.
+    TNotifyEvent OnDblClick;
     TButtonDropdownEvent OnDropdown;
+    // The button became the one under the mouse, or stopped being it.
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseExit;
 
     // The one button the mouse is over, if any.
     static TDockButton* HotButton();
@@ -122,6 +147,7 @@ protected:
     void enterEvent(QEnterEvent* Event) override;
     void leaveEvent(QEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
 
@@ -134,6 +160,10 @@ private:
     bool InsideMainPart(QPoint Point) const;
     // Makes this the button under the mouse, the one with a border.
     void TrackHot();
+    void LeaveHot();
+    // The hot button loses its border unless it is under Cursor (screen
+    // coordinates).
+    static void CheckHotButton(QPoint Cursor);
     void MouseEnter();
     void MouseExit();
     void UpdateGroup();
@@ -161,7 +191,14 @@ private:
     TButtonLayout Layout_ = TButtonLayout::blGlyphLeft;
     int Margin_ = -1;
     int Spacing_ = 4;
-    QMenu* DropdownMenu_ = nullptr;
+    TButtonDisplayMode DisplayMode_ = TButtonDisplayMode::dmBoth;
+    bool Flat_ = true;
+    bool NoBorder_ = false;
+    bool Opaque_ = true;
+    bool HighlightWhenDown_ = true;
+    bool DropdownArrow_ = true;
+    // Cleared when the menu goes away.
+    QPointer<QMenu> DropdownMenu_;
     bool DropdownAlways_ = false;
     bool DropdownCombo_ = false;
     int DropdownArrowWidth_ = 9;

@@ -25,13 +25,17 @@ void DrawRing(QPainter& Painter, const QRect& R, const QColor& TopLeft, const QC
 void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, TEdgeFill Fill, const QPalette& Palette)
 {
     QRect r = Rect;
-    if (Edge == TEdge::SunkenOuter) {
+    if (Edge == TEdge::SunkenOuter || Edge == TEdge::Sunken) {
         DrawRing(Painter, r, SysColor(clBtnShadow, Palette), SysColor(clBtnHighlight, Palette));
+        if (Edge == TEdge::Sunken) {
+            r.adjust(1, 1, -1, -1);
+            DrawRing(Painter, r, SysColor(cl3DDkShadow, Palette), SysColor(cl3DLight, Palette));
+        }
     } else if (Edge == TEdge::Raised) {
         DrawRing(Painter, r, SysColor(cl3DLight, Palette), SysColor(cl3DDkShadow, Palette));
         r.adjust(1, 1, -1, -1);
     }
-    if (Edge != TEdge::SunkenOuter)
+    if (Edge == TEdge::RaisedInner || Edge == TEdge::Raised)
         DrawRing(Painter, r, SysColor(clBtnHighlight, Palette), SysColor(clBtnShadow, Palette));
     if (Fill == TEdgeFill::FillMiddle)
         Painter.fillRect(r.adjusted(1, 1, -1, -1), SysColor(clBtnFace, Palette));

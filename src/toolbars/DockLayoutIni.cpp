@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -21,9 +22,24 @@ void CheckNamed(const TDockToolbar& Bar)
         throw Exception("Cannot save tool window's position because Name property is not set");
 }
 
+const QWidget* FormOf(const TToolDock& Dock) { return Dock.window(); }
+const QWidget* FormOf(const TDockToolbar& Bar) { return Bar.FormOf(); }
+
+// The docks or toolbars of Form itself, not those of a window of its own
+// that Form holds (the sub-icon finder's), in the order they were made.
+template <class T>
+std::vector<T*> OwnedBy(QWidget& Form)
+{
+    std::vector<T*> owned;
+    for (T* item : Form.findChildren<T*>())
+        if (FormOf(*item) == &Form)
+            owned.push_back(item);
+    return owned;
+}
+
 TToolDock* FindDockByName(QWidget& Form, const std::string& Name)
 {
-    for (TToolDock* dock : Form.findChildren<TToolDock*>())
+    for (TToolDock* dock : OwnedBy<TToolDock>(Form))
         if (dock->Name() == Name)
             return dock;
     return nullptr;
@@ -69,14 +85,14 @@ void LoadDockLayoutFromIni(QWidget& Form, const std::string& IniFileName, const 
 {
     const TIniFile ini(IniFileName);
     // No dock lays out while its bars arrive; each does once at the end.
-    const QList<TToolDock*> docks = Form.findChildren<TToolDock*>();
+    const std::vector<TToolDock*> docks = OwnedBy<TToolDock>(Form);
     for (TToolDock* dock : docks)
         dock->LockLayout();
     const auto unlock = qScopeGuard([&] {
         for (auto dock = docks.rbegin(); dock != docks.rend(); ++dock)
             (*dock)->UnlockLayout();
     });
-    for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>())
+    for (TDockToolbar* bar : OwnedBy<TDockToolbar>(Form))
         LoadToolbar(*bar, Form, ini, SectionPrefix + bar->Name());
 }
 
@@ -85,7 +101,7 @@ void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const st
     TIniFile ini(IniFileName);
     // Sections written before an error are kept.
     WithinUpdate(ini, [&] {
-        for (TDockToolbar* bar : Form.findChildren<TDockToolbar*>()) {
+        for (TDockToolbar* bar : OwnedBy<TDockToolbar>(Form)) {
             CheckNamed(*bar);
             const TToolDock* dock = bar->DockedTo();
             if (dock && dock->AllowDrag() && dock->Name().empty())
@@ -97,7 +113,7 @@ void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const st
                             !dock               ? FloatingDock
                             : dock->AllowDrag() ? dock->Name()
                                                 : std::string());
-            ini.WriteString(section, "LastDock", bar->LastDock() && !dock ? bar->LastDock()->Name() : std::string());
+            ini.WriteString(section, "LastDock", bar->LastDock() ? bar->LastDock()->Name() : std::string());
             ini.WriteInteger(section, "DockRow", bar->DockRow());
             ini.WriteInteger(section, "DockPos", bar->DockPos());
             ini.WriteInteger(section, "FloatLeft", bar->FloatPosition().x());

@@ -72,6 +72,14 @@ void TCustomDockToolbar::ControlListChanged(QWidget* Control, bool Inserted)
         OrderList_.push_back(Control);
 }
 
+void TCustomDockToolbar::SortOrderAtLoad()
+{
+    const bool vertical = DockedTo() && DockedTo()->Vertical();
+    std::stable_sort(OrderList_.begin(), OrderList_.end(), [vertical](const QWidget* a, const QWidget* b) {
+        return vertical ? a->y() < b->y() : a->x() < b->x();
+    });
+}
+
 std::vector<QWidget*> TCustomDockToolbar::TakingPart() const
 {
     std::vector<QWidget*> controls;

@@ -37,6 +37,10 @@ protected:
     QRect TrackFloatSizing(QPoint Cursor, const QRect& Proposed, const QRect& Start) override;
     void EndFloatSizing(bool Accepted) override;
 
+    // By place along the dock the toolbar is on: left to right, or top to
+    // bottom on a left or right dock; controls at one place keep their
+    // order.
+    void SortOrderAtLoad() override;
     void PaintClient(QPainter& Painter) override;
     void ControlListChanged(QWidget* Control, bool Inserted) override;
 

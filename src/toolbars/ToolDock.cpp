@@ -2,6 +2,7 @@
 
 #include "DockDraw.h"
 #include "ExceptionHandler.h"
+#include "FormLoading.h"
 #include "SysUtils.h"
 #include "ToolWindow.h"
 
@@ -189,14 +190,6 @@ void TToolDock::UpdateBarList(bool Insert, TCustomToolWindow* Bar)
 {
     const auto at = std::find(BarList_.begin(), BarList_.end(), Bar);
     if (Insert && at == BarList_.end()) {
-        // A bar not placed yet follows the bars already in its row, so that
-        // bars made one after another line up in that order. Any other
-        // position below 0 puts it in front of them.
-        if (Bar->DockPos_ == -1)
-            for (const TCustomToolWindow* other : BarList_)
-                if (other->DockRow_ == Bar->DockRow_)
-                    Bar->DockPos_ =
-                        std::max(Bar->DockPos_, other->DockPos_ == INT32_MAX ? INT32_MAX : other->DockPos_ + 1);
         BarList_.push_back(Bar);
     } else if (!Insert && at != BarList_.end())
         BarList_.erase(at);
@@ -290,7 +283,7 @@ void TToolDock::LayoutBars(bool ClipPositions)
 {
     if (ClipPositions)
         LayoutClipPending_ = true;
-    if (LayoutLockCount_ > 0 || Destroying_) {
+    if (LayoutLockCount_ > 0 || Destroying_ || FormLoading(this)) {
         LayoutPending_ = true;
         return;
     }
@@ -409,7 +402,7 @@ void TToolDock::resizeEvent(QResizeEvent* Event)
     QWidget::resizeEvent(Event);
     CatchExceptions([this] {
         LayoutBars();
-        if (OnResize)
+        if (OnResize && !FormLoading(this))
             OnResize(this);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "DockDraw.h"
 #include "ExceptionHandler.h"
+#include "FormLoading.h"
 #include "SysUtils.h"
 
 #include <QApplication>
@@ -54,6 +55,8 @@ TCustomToolWindow::TCustomToolWindow(std::string Name) : Name_(std::move(Name)),
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(1, 1);
     setMaximumSize(32767, 32767);
+    // The edges of a floating window show the sizing cursors.
+    setMouseTracking(true);
     Client_->installEventFilter(this);
     AddHookClient(&TCustomToolWindow::HookProc, ActivateAppEvent | WindowPosEvent | DestroyEvent);
     ComputeFrameSizes();
@@ -68,6 +71,9 @@ TCustomToolWindow::~TCustomToolWindow()
         LastDock_->ForgetBar(this);
     std::erase(FloatingToolWindows(), this);
     RemoveHookClient(&TCustomToolWindow::HookProc);
+    // The host goes with its bar, once the bar has left it.
+    if (FloatHost_)
+        FloatHost_->deleteLater();
 }
 
 void TCustomToolWindow::HookProc(THookKind Kind, QObject* Window, QEvent*)
@@ -77,7 +83,7 @@ void TCustomToolWindow::HookProc(THookKind Kind, QObject* Window, QEvent*)
     for (TCustomToolWindow* bar : FloatingToolWindows())
         if (Kind == ActivateAppEvent
             || (Kind == WindowPosEvent && bar->FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm
-                && bar->FloatForm_ == Window))
+                && bar->FloatForm() == Window))
             bar->UpdateVisibility();
 }
 
@@ -103,7 +109,7 @@ void TCustomToolWindow::SetVisible(bool Visible)
 QWidget* TCustomToolWindow::FormOf() const
 {
     if (!IsDocked())
-        return FloatForm_;
+        return FloatForm();
     return DockedTo_->window();
 }
 
@@ -125,7 +131,7 @@ void TCustomToolWindow::SetParent(QWidget* NewParent)
     if (NewParent && !newDock && !NewParent->isWindow())
         throw EInvalidOperation("A tool window can only be placed on a TToolDock or directly on the form");
     TToolDock* oldDock = DockedTo_;
-    QWidget* present = oldDock ? static_cast<QWidget*>(oldDock) : FloatForm_.data();
+    QWidget* present = oldDock ? static_cast<QWidget*>(oldDock) : FloatForm();
     if (NewParent == present)
         return;
 
@@ -156,15 +162,20 @@ void TCustomToolWindow::SetParent(QWidget* NewParent)
         oldDock->SyncShownBars(this, true);
     }
 
+    // A bar floating on a form lives in a host of its own, which follows
+    // the form.
+    TFloatingWindowParent* const oldHost = FloatHost_;
     DockedTo_ = newDock;
-    FloatForm_ = newDock ? nullptr : NewParent;
+    FloatHost_ = NewParent && !newDock ? new TFloatingWindowParent(NewParent) : nullptr;
     if (newDock)
         setParent(newDock);
-    else if (NewParent)
-        setParent(NewParent, Qt::Tool | Qt::FramelessWindowHint);
+    else if (FloatHost_)
+        setParent(FloatHost_, Qt::Tool | Qt::FramelessWindowHint);
     else
         setParent(nullptr);
     ComputeFrameSizes();
+    unsetCursor();
+    delete oldHost;
 
     if (newDock) {
         if (UseLastDock_) {
@@ -211,17 +222,40 @@ void TCustomToolWindow::UpdateVisibility()
         PostFloatingFrameRepaint(fpCaption);
     }
     bool show = Visible_ && HideCount_ == 0 && parentWidget();
+    QWidget* form = FloatForm();
     if (show && !IsDocked()) {
-        show = FloatForm_ && (!HideWhenInactive_ || active);
+        show = form && (!HideWhenInactive_ || active);
         if (FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm)
-            show = show && FloatForm_->isVisible() && !FloatForm_->isMinimized();
+            show = show && form->isVisible() && !form->isMinimized();
     }
-    if (show != !isHidden())
+    if (show && !IsDocked())
+        UpdateOwner();
+    if (FloatHost_)
+        FloatHost_->SetWantShown(show);
+    if (show != !isHidden()) {
+        // The window manager may have minimised the bar along with its form
+        // before the program hid it: it comes back as a normal window, as
+        // one shown minimised would take its form down again.
+        if (show)
+            setWindowState(windowState() & ~Qt::WindowMinimized);
         setVisible(show);
+    }
     // Above every window of every program, or only above its form.
     if (show && !IsDocked() && windowHandle())
         windowHandle()->setFlag(Qt::WindowStaysOnTopHint,
                                 FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfAllForms && isEnabled());
+}
+
+void TCustomToolWindow::UpdateOwner()
+{
+    if (!windowHandle())
+        create();
+    QWidget* form = FloatForm();
+    QWindow* owner = FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm && form
+                         ? form->window()->windowHandle()
+                         : nullptr;
+    if (windowHandle()->transientParent() != owner)
+        windowHandle()->setTransientParent(owner);
 }
 
 void TCustomToolWindow::SetFloatingMode(TToolWindowFloatingMode FloatingMode)
@@ -364,7 +398,9 @@ void TCustomToolWindow::SetBounds(const QRect& Bounds)
     const bool moved = Bounds.topLeft() != pos();
     if (!resized && !moved)
         return;
+    SettingBounds_ = true;
     setGeometry(Bounds);
+    SettingBounds_ = false;
     PlaceClientArea();
     if (!IsDocked() && SelfBoundsCount_ == 0)
         FloatPosition_ = Bounds.topLeft();
@@ -376,7 +412,7 @@ void TCustomToolWindow::SetBounds(const QRect& Bounds)
     }
     if (!resized)
         return;
-    if (OnResize)
+    if (OnResize && !FormLoading(this))
         OnResize(this);
     if (DockedTo_)
         DockedTo_->LayoutBars();
@@ -386,14 +422,17 @@ void TCustomToolWindow::SetBounds(const QRect& Bounds)
 void TCustomToolWindow::moveEvent(QMoveEvent* Event)
 {
     QWidget::moveEvent(Event);
-    // A floating bar the window manager moved: its place is remembered too.
-    if (!IsDocked() && isWindow() && SelfBoundsCount_ == 0)
+    // A floating bar the window manager moved: its place is remembered and
+    // the move reported, as for one the program moved.
+    if (!IsDocked() && isWindow() && SelfBoundsCount_ == 0 && !SettingBounds_) {
         FloatPosition_ = pos();
+        CatchExceptions([this] { FireMove(); });
+    }
 }
 
 void TCustomToolWindow::FireMove()
 {
-    if (MoveEventLock_ == 0 && OnMove)
+    if (MoveEventLock_ == 0 && OnMove && !FormLoading(this))
         OnMove(this);
 }
 
@@ -407,7 +446,7 @@ void TCustomToolWindow::EndArrange()
 
 void TCustomToolWindow::RearrangeChildren()
 {
-    if (ArrangeLock_ > 0 || Destroying_ || !parentWidget()) {
+    if (ArrangeLock_ > 0 || Destroying_ || !parentWidget() || FormLoading(this)) {
         ArrangePending_ = true;
         return;
     }
@@ -439,6 +478,13 @@ void TCustomToolWindow::RearrangeChildren()
     --ArrangeLock_;
 }
 
+void TCustomToolWindow::Loaded()
+{
+    AdoptChildren();
+    SortOrderAtLoad();
+    RearrangeChildren();
+}
+
 void TCustomToolWindow::AdoptChildren()
 {
     const QObjectList objects = children();
@@ -467,6 +513,17 @@ bool TCustomToolWindow::event(QEvent* Event)
             RearrangeChildren();
         });
         return true;
+    case QEvent::WindowActivate:
+        // A floating bar never keeps the activation: its form takes it.
+        if (QWidget* form = FloatForm();
+            form && FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm && form->isVisible())
+            form->activateWindow();
+        break;
+    case QEvent::EnabledChange:
+        // A bar above every window stays so only while it takes input.
+        if (FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfAllForms)
+            CatchExceptions([this] { UpdateVisibility(); });
+        break;
     default: break;
     }
     return QWidget::event(Event);

@@ -9,6 +9,7 @@
 
 #include "Classes.h"
 #include "DragGeometry.h"
+#include "FloatingWindowParent.h"
 #include "Graphics.h"
 #include "HookService.h"
 #include "ToolDock.h"
@@ -128,6 +129,8 @@ public:
     TFrameMargins FrameMarginsFor(const TToolDock* Dock) const;
     // The form the bar is on, docked or floating.
     QWidget* FormOf() const;
+    // The hidden host of the floating bar; none while docked.
+    TFloatingWindowParent* FloatHost() const { return FloatHost_; }
     // Moves a floating window onto the work area of the monitor nearest
     // it; with OnlyIfFullyOffscreen only when none of it is on that area.
     void KeepOnScreen(bool OnlyIfFullyOffscreen);
@@ -144,6 +147,9 @@ public:
     void RearrangeChildren();
     void BeginArrange();
     void EndArrange();
+    // The form finished loading: the controls are sorted by where their
+    // maker put them and arranged.
+    void Loaded();
 
     // The thickness of the bar's contents across its row, for a dock of
     // that orientation (boFloating: floating).
@@ -167,6 +173,7 @@ protected:
     void moveEvent(QMoveEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
@@ -177,6 +184,9 @@ protected:
     virtual void BeginFloatSizing(int) {}
     virtual QRect TrackFloatSizing(QPoint, const QRect& Proposed, const QRect&) { return Proposed; }
     virtual void EndFloatSizing(bool) {}
+    // Puts the controls in the order their places give, once the form is
+    // loaded.
+    virtual void SortOrderAtLoad() {}
     // Paints on the client area, under its controls.
     virtual void PaintClient(QPainter&) {}
     // A control was added to (Inserted) or removed from the client area.
@@ -194,6 +204,11 @@ private:
     void PlaceClientArea();
     void AdoptChildren();
     void UpdateVisibility();
+    // The form a floating bar floats for.
+    QWidget* FloatForm() const { return FloatHost_ ? FloatHost_->OwnerForm() : nullptr; }
+    // Gives the floating window to the window it stays above: its form's,
+    // or none when it is above every window.
+    void UpdateOwner();
     void FireMove();
     // The mouse on the window or its client area, at Point (window
     // coordinates).
@@ -219,7 +234,7 @@ private:
     QPointer<TToolDock> DockedTo_;
     QPointer<TToolDock> LastDock_;
     QPointer<TToolDock> DefaultDock_;
-    QPointer<QWidget> FloatForm_;
+    QPointer<TFloatingWindowParent> FloatHost_;
     int32_t DockRow_ = 0;
     int32_t DockPos_ = -1;
     bool ActivateParent_ = true;
@@ -241,6 +256,7 @@ private:
     bool CaptionDimmed_ = false;
     bool ClosePressed_ = false;
     int SelfBoundsCount_ = 0;
+    bool SettingBounds_ = false;
     int ArrangeLock_ = 0;
     bool ArrangePending_ = false;
     int MoveEventLock_ = 0;

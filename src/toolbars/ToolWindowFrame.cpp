@@ -81,7 +81,8 @@ void TCustomToolWindow::DrawFloatingFrame(QPainter& Painter)
     const QRect text = title.adjusted(1, 0, -1, 0);
     Painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      ElideCaptionText(Caption_, QFontMetrics(font), text.width()));
-    Painter.fillRect(whole.left(), whole.bottom(), whole.width(), 1, SysColor(clBtnFace, pal));
+    // The line under the caption band, as high as the close button's frame.
+    Painter.fillRect(whole.left(), whole.top() + whole.height(), whole.width(), 1, SysColor(clBtnFace, pal));
     if (CloseButton_) {
         const QRect close = ToQRect(FloatingCloseButtonRect(options, ClientWidth()));
         Painter.fillRect(close, caption);

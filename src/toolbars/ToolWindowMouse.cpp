@@ -24,6 +24,36 @@ void TCustomToolWindow::mousePressEvent(QMouseEvent* Event)
     });
 }
 
+namespace {
+
+// The pointer over an edge of a floating window shows which way it sizes.
+Qt::CursorShape SizingCursor(THitCode Code)
+{
+    switch (Code) {
+    case htLeft:
+    case htRight: return Qt::SizeHorCursor;
+    case htTop:
+    case htBottom: return Qt::SizeVerCursor;
+    case htTopLeft:
+    case htBottomRight: return Qt::SizeFDiagCursor;
+    case htTopRight:
+    case htBottomLeft: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+void TCustomToolWindow::mouseMoveEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] {
+        if (IsDocked())
+            unsetCursor();
+        else
+            setCursor(SizingCursor(HitTestFloatingFrame(Event->position().toPoint())));
+    });
+}
+
 void TCustomToolWindow::mouseDoubleClickEvent(QMouseEvent* Event)
 {
     CatchExceptions([&] {
@@ -36,8 +66,8 @@ void TCustomToolWindow::keyPressEvent(QKeyEvent* Event)
 {
     CatchExceptions([&] {
         // Esc in a floating bar gives the keyboard back to its form.
-        if (!IsDocked() && FloatForm_ && Event->key() == Qt::Key_Escape && Event->modifiers() == Qt::NoModifier)
-            FloatForm_->activateWindow();
+        if (!IsDocked() && FloatForm() && Event->key() == Qt::Key_Escape && Event->modifiers() == Qt::NoModifier)
+            FloatForm()->activateWindow();
         else
             Event->ignore();
     });
@@ -48,8 +78,8 @@ void TCustomToolWindow::closeEvent(QCloseEvent* Event)
     // The window manager's close of a floating bar closes its form.
     Event->ignore();
     CatchExceptions([&] {
-        if (!IsDocked() && FloatForm_)
-            FloatForm_->close();
+        if (!IsDocked() && FloatForm())
+            FloatForm()->close();
     });
 }
 
@@ -87,8 +117,8 @@ void TCustomToolWindow::LeftPress(QPoint Point)
         return;
     }
     raise();
-    if (ActivateParent_ && FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm && FloatForm_)
-        FloatForm_->activateWindow();
+    if (ActivateParent_ && FloatingMode_ == TToolWindowFloatingMode::fmOnTopOfParentForm && FloatForm())
+        FloatForm()->activateWindow();
     const THitCode code = HitTestFloatingFrame(Point);
     if (code == htClose)
         RunCloseButton();

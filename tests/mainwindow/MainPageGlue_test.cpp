@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QImage>
+#include <QMenu>
 #include <QScrollBar>
 #include <QStatusBar>
 
@@ -50,13 +51,21 @@ TEST_F(Pages, InsertedAndAddedPagesComeBackThroughTheHistoryButtons)
     Type(QStringLiteral("two & more"));
     Click("sbAdd");
     EXPECT_EQ(Titles(), "zero|two & more|UnTitled|one") << "inserted before the selection, added after it";
-    // The back button's menu lists the pages left, newest first.
-    TPopupMenu* menu = PopupMenuOf(form->ToolButton("sbPageUndo"));
-    ASSERT_NE(menu, nullptr);
-    menu->OnPopup(menu);
-    ASSERT_EQ(menu->Items().Count(), 3);
-    EXPECT_EQ(menu->Items().Items(0)->Caption(), QStringLiteral("two && more"));
-    menu->Items().Items(2)->Click();
+    // The back button's arrow drops the list of the pages left, newest
+    // first.
+    TDockButton* back = form->ToolButton("sbPageUndo");
+    QMenu* dropped = nullptr;
+    const TButtonPopup saved = TDockButton::SetPopup([&](QMenu& Menu, QPoint, bool) {
+        dropped = &Menu;
+        emit Menu.aboutToShow();
+    });
+    QTest::mouseClick(back, Qt::LeftButton, {}, QPoint(back->width() - 3, back->height() / 2));
+    TDockButton::SetPopup(saved);
+    ASSERT_NE(dropped, nullptr);
+    const QList<QAction*> items = dropped->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("two && more"));
+    items[2]->trigger();
     QApplication::processEvents();
     EXPECT_EQ(form->DataMemo()->GetText() + Enabled({"sbPageUndo"}), "one-");
     Click("sbPageRedo");

@@ -2,10 +2,12 @@
 // button with a border under the mouse, and the pictures they draw.
 #include "ButtonGlyph.h"
 #include "ButtonLayout.h"
+#include "DockDraw.h"
 #include "SpinRepeatTimer.h"
 #include "ToolImageList.h"
 #include "ToolbarForm.h"
 
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
@@ -151,6 +153,36 @@ TEST_F(DockButtonTest, OneButtonAtATimeIsHotAndNotWhileDisabled)
     EXPECT_EQ(TDockButton::HotButton(), nullptr);
 }
 
+// Takes every mouse move, enter and leave before the program sees it, as
+// when the pointer goes over another application's window.
+struct TMouseBlind : QObject {
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        const QEvent::Type type = Event->type();
+        return type == QEvent::MouseMove || type == QEvent::Enter || type == QEvent::Leave;
+    }
+};
+
+TEST_F(DockButtonTest, TheBorderGoesWhenTheMouseLeftTheButtonUnnoticed)
+{
+    TDockButton* a = f.File->ClientArea()->findChildren<TDockButton*>().front();
+    a->SetShowBorderWhenInactive(true);
+    const QPoint centre = a->rect().center();
+    Mouse(a, QEvent::MouseMove, centre);
+    ASSERT_EQ(TDockButton::HotButton(), a);
+    Mouse(&f.Form, QEvent::MouseMove, {f.Form.width() - 2, f.Form.height() - 2});
+    EXPECT_EQ(TDockButton::HotButton(), nullptr) << "a move elsewhere, though the button saw no leave";
+
+    Mouse(a, QEvent::MouseMove, centre);
+    ASSERT_EQ(TDockButton::HotButton(), a);
+    TMouseBlind blind;
+    qApp->installEventFilter(&blind);
+    QCursor::setPos(f.Form.mapToGlobal(QPoint(f.Form.width() + 200, 0)));
+    EXPECT_TRUE(QTest::qWaitFor([] { return TDockButton::HotButton() == nullptr; }))
+        << "the regular check finds the pointer gone";
+    qApp->removeEventFilter(&blind);
+}
+
 TEST(DockButton, DownInAGroupReleasesTheOthersOfItsToolbar)
 {
     TToolbarForm f;
@@ -185,6 +217,79 @@ TEST(DockButton, DownInAGroupReleasesTheOthersOfItsToolbar)
     b->SetEnabled(false);
     QTest::mouseClick(b, Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
+}
+
+TEST(DockButton, BordersFollowFlatNoBorderAndHighlightWhenDown)
+{
+    QWidget parent;
+    const QPalette& pal = parent.palette();
+    const auto colour = [&](TColor C) { return SysColor(C, pal).rgb(); };
+    struct TCase {
+        const char* Name;
+        std::function<void(TDockButton&)> Set;
+        QRgb TopLeft, BottomRight, Inside;
+    };
+    const TCase cases[] = {
+        {"flat and away from the mouse", [](TDockButton&) {}, colour(clBtnFace), colour(clBtnFace), colour(clBtnFace)},
+        {"raised", [](TDockButton& B) { B.SetFlat(false); }, colour(cl3DLight), colour(cl3DDkShadow),
+         colour(clBtnFace)},
+        {"down in a group",
+         [](TDockButton& B) {
+             B.SetGroupIndex(1);
+             B.SetDown(true);
+         },
+         colour(clBtnShadow), colour(clBtnHighlight), colour(clBtnHighlight)},
+        {"down without the dither",
+         [](TDockButton& B) {
+             B.SetGroupIndex(1);
+             B.SetDown(true);
+             B.SetHighlightWhenDown(false);
+         },
+         colour(clBtnShadow), colour(clBtnHighlight), colour(clBtnFace)},
+        {"down, never a border",
+         [](TDockButton& B) {
+             B.SetGroupIndex(1);
+             B.SetDown(true);
+             B.SetNoBorder(true);
+         },
+         colour(clBtnHighlight), colour(clBtnFace), colour(clBtnHighlight)},
+    };
+    for (const TCase& c : cases) {
+        TDockButton button(&parent);
+        c.Set(button);
+        QImage image(button.size(), QImage::Format_RGB32);
+        button.render(&image);
+        EXPECT_EQ(image.pixel(0, 0), c.TopLeft) << c.Name;
+        EXPECT_EQ(image.pixel(button.width() - 1, button.height() - 1), c.BottomRight) << c.Name;
+        // (3, 3) is a highlight pixel of the dither pattern.
+        EXPECT_EQ(image.pixel(3, 3), c.Inside) << c.Name;
+    }
+}
+
+TEST_F(DockButtonTest, TellsOfTheMouseComingGoingAndDoubleClickingWhileDown)
+{
+    TDockButton* a = f.File->ClientArea()->findChildren<TDockButton*>().front();
+    a->SetShowBorderWhenInactive(true);
+    std::vector<std::string> crossings;
+    int doubles = 0;
+    a->OnMouseEnter = [&](TObject*) { crossings.emplace_back("enter"); };
+    a->OnMouseExit = [&](TObject*) { crossings.emplace_back("exit"); };
+    a->OnDblClick = [&](TObject*) { ++doubles; };
+    Mouse(a, QEvent::MouseMove, {3, 3});
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(a, &leave);
+    EXPECT_EQ(crossings, (std::vector<std::string>{"enter", "exit"}));
+
+    const auto doubleClick = [&] {
+        Mouse(a, QEvent::MouseButtonDblClick, {3, 3});
+        Mouse(a, QEvent::MouseButtonRelease, {3, 3});
+    };
+    doubleClick();
+    EXPECT_EQ(doubles, 0) << "only while down";
+    a->SetGroupIndex(1);
+    a->SetDown(true);
+    doubleClick();
+    EXPECT_EQ(doubles, 1);
 }
 
 TEST(ButtonPictures, GlyphPlaceDitherAndDisabledGlyph)

@@ -41,6 +41,21 @@ TEST_F(DockLayoutIni, PlacesRoundTripThroughTheSettingsFile)
     EXPECT_EQ(f.Edit->geometry().topLeft(), QPoint(41, 1)) << "inside the bound lines; row 0 takes no room";
 }
 
+TEST_F(DockLayoutIni, DockedBarsWriteTheirLastDockAndAWindowOfTheFormKeepsItsOwnBars)
+{
+    TToolbarForm f;
+    QWidget finder(&f.Form, Qt::Window);
+    new TDockToolbar(new TToolDock(&finder, "FinderDock"), "FinderBar");
+    SaveDockLayoutToIni(f.Form, IniName, "");
+    TIniFile ini(IniName);
+    EXPECT_EQ(ini.ReadString("ToolbarEdit", "LastDock", ""), "ToolDock1");
+    EXPECT_EQ(ini.ReadInteger("FinderBar", "Rev", 0), 0) << "the finder's bar has no section";
+
+    ini.WriteString("ToolbarTree", "DockedTo", "FinderDock");
+    LoadDockLayoutFromIni(f.Form, IniName, "");
+    EXPECT_EQ(f.Tree->DockedTo(), f.Top) << "the finder's dock is not the form's";
+}
+
 TEST_F(DockLayoutIni, ForeignSectionsUnknownDocksAndAMissingFileChangeLittle)
 {
     TToolbarForm f;

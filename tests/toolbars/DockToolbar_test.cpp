@@ -36,6 +36,26 @@ TEST(DockToolbar, LaysItsControlsOutDockedAndFloating)
     EXPECT_EQ(ClientSize(*e), QSize(129, 25));
 }
 
+TEST(DockToolbar, ControlsOfAFormThatWasLoadingTakeTheOrderOfTheirPlaces)
+{
+    for (const TDockPosition side : {TDockPosition::dpTop, TDockPosition::dpLeft}) {
+        const bool vertical = side == TDockPosition::dpLeft;
+        QWidget form;
+        BeginFormLoading(form);
+        auto* bar = new TDockToolbar(new TToolDock(&form, "ToolDock1", side), "Bar");
+        std::vector<QWidget*> made;
+        for (const int place : {40, 10, 70, 10}) {
+            QWidget* control = made.emplace_back(new TDockButton(bar));
+            control->move(vertical ? QPoint(0, place) : QPoint(place, 0));
+        }
+        EndFormLoading(form);
+        const auto along = [&](int I) { return vertical ? made[size_t(I)]->y() : made[size_t(I)]->x(); };
+        EXPECT_LT(along(1), along(3)) << "one place: the order they were made";
+        EXPECT_LT(along(3), along(0));
+        EXPECT_LT(along(0), along(2));
+    }
+}
+
 TEST(DockSeparator, LivesOnlyOnAToolbar)
 {
     TToolbarForm f;
@@ -86,8 +106,14 @@ TEST(DockToolbar, AFormLikeTheMainWindowDrawsDocksGripsFramesAndWrapLines)
         EXPECT_EQ(floating.pixel(client + QPoint(x, 27)), highlight) << x;
     }
     EXPECT_NE(floating.pixel(client + QPoint(f.File->ClientWidth() - 1, 26)), shadow) << "end point excluded";
-    EXPECT_EQ(floating.pixel(client + QPoint(0, -16)), SysColor(SystemColor(TSystemColor::ActiveCaption), pal).rgb())
-        << "the caption";
+    const QRgb caption = SysColor(SystemColor(TSystemColor::ActiveCaption), pal).rgb();
+    EXPECT_EQ(floating.pixel(client + QPoint(0, -16)), caption) << "the caption";
+    // The caption band and the close button's frame are 15 px high, over a
+    // line of button face.
+    for (const int x : {0, f.File->ClientWidth() - 1}) {
+        EXPECT_EQ(floating.pixel(client + QPoint(x, -2)), caption) << x;
+        EXPECT_EQ(floating.pixel(client + QPoint(x, -1)), SysColor(clBtnFace, pal).rgb()) << x;
+    }
 }
 
 QImage Rendered(QWidget& Widget)

@@ -68,6 +68,34 @@ TEST(ToolDock, RefusesItsErrors)
     EXPECT_FALSE(f.Left->Vertical()) << "an empty dock moves to another edge";
 }
 
+TEST(ToolDock, BarsNotPlacedYetComeFirstInTheirRowsInTheOrderTheyWereMade)
+{
+    QWidget form;
+    form.resize(640, 400);
+    BeginFormLoading(form);
+    auto* dock = new TToolDock(&form, "ToolDock1");
+    dock->setGeometry(0, 0, 640, 0);
+    TDockToolbar* first = MakeToolbar(dock, "First", {2});
+    TDockToolbar* second = MakeToolbar(dock, "Second", {1});
+    second->SetDockRow(1);
+    TDockToolbar* placed = MakeToolbar(dock, "Placed", {1});
+    placed->SetDockRow(1);
+    placed->SetDockPos(200);
+    TDockToolbar* third = MakeToolbar(dock, "Third", {1});
+    third->SetDockRow(1);
+    EndFormLoading(form);
+    EXPECT_EQ(first->pos(), QPoint(0, 0));
+    EXPECT_EQ(second->pos(), QPoint(0, 26)) << "no gap at the start of its row";
+    EXPECT_EQ(third->pos(), QPoint(second->width(), 26)) << "after the bar made before it";
+    EXPECT_EQ(placed->x(), 200);
+    EXPECT_EQ(second->DockPos(), 0) << "placed now";
+
+    TDockToolbar* late = MakeToolbar(dock, "Late", {1});
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(late->x(), 0) << "a bar not placed yet goes in front";
+    EXPECT_EQ(first->x(), late->width());
+}
+
 TEST(ToolDock, RowsAndPositionsOfAnyValueFromTheSettingsFileLayOutWithEveryBarPlaced)
 {
     TempDir dir;

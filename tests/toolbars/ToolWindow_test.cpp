@@ -5,7 +5,9 @@
 #include "ToolbarForm.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,6 +94,87 @@ TEST(ToolWindow, AFloatingBarShowsWithItsFormAndKeepsItsOwnVisibleFlag)
     f.Edit->SetBounds(QRect(moved, f.Edit->size()));
     f.Edit->SetDockedTo(f.Left);
     EXPECT_EQ(f.Edit->FloatPosition(), moved) << "kept while docked";
+}
+
+TEST(ToolWindow, AFloatingBarLivesInAHostThatFollowsItsForm)
+{
+    TToolbarForm f;
+    // Whether the application is active is another test's matter.
+    f.Edit->SetHideWhenInactive(false);
+    f.Edit->SetDockedTo(nullptr);
+    const QPointer<TFloatingWindowParent> host = f.Edit->FloatHost();
+    ASSERT_TRUE(host);
+    EXPECT_EQ(f.Edit->parentWidget(), host.data());
+    EXPECT_EQ(host->OwnerForm(), &f.Form);
+    EXPECT_THAT(host->objectName().toStdString(), testing::MatchesRegex("DockFloatingWindowParent_[0-9a-f]{8}"));
+    EXPECT_FALSE(host->WantShown()) << "its form is not shown yet";
+
+    f.Form.show();
+    EXPECT_TRUE(host->WantShown());
+    EXPECT_FALSE(f.Edit->isHidden());
+    ASSERT_TRUE(f.Edit->windowHandle());
+    EXPECT_EQ(f.Edit->windowHandle()->transientParent(), f.Form.windowHandle()) << "it stays above its form";
+
+    // A window manager minimises the bar along with its form; the program
+    // hides it, and when the form comes back the bar is a normal window.
+    f.Edit->setWindowState(Qt::WindowMinimized);
+    f.Form.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(f.Edit->isHidden());
+    EXPECT_FALSE(host->WantShown());
+    f.Form.setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(f.Edit->isHidden());
+    EXPECT_FALSE(f.Edit->isMinimized());
+    EXPECT_TRUE(host->WantShown());
+
+    f.Edit->SetFloatingMode(TToolWindowFloatingMode::fmOnTopOfAllForms);
+    EXPECT_EQ(f.Edit->windowHandle()->transientParent(), nullptr) << "above every window, it has no owner";
+    f.Edit->SetDockedTo(f.Top);
+    EXPECT_FALSE(host) << "docking frees the host";
+    EXPECT_EQ(f.Edit->FloatHost(), nullptr);
+}
+
+TEST(ToolWindow, AFloatingBarReportsMovesByTheWindowManagerOnce)
+{
+    TToolbarForm f;
+    f.Edit->SetHideWhenInactive(false);
+    f.Edit->SetDockedTo(nullptr);
+    f.Form.show();
+    int moves = 0;
+    f.Edit->OnMove = [&](TObject*) { ++moves; };
+    const QPoint there = f.Edit->pos() + QPoint(25, 15);
+    f.Edit->move(there);
+    EXPECT_EQ(std::pair(moves, f.Edit->FloatPosition()), std::pair(1, there)) << "moved as a window manager does";
+    f.Edit->SetBounds(QRect(there + QPoint(5, 5), f.Edit->size()));
+    EXPECT_EQ(moves, 2) << "a move of the program's own is reported once";
+}
+
+TEST(ToolWindow, TheEdgesOfAFloatingWindowShowTheSizingCursors)
+{
+    TToolbarForm f;
+    f.Edit->SetDockedTo(nullptr);
+    f.Edit->SetResizeAtCorners(true);
+    const int w = f.Edit->width(), h = f.Edit->height();
+    const auto cursorAt = [&](QPoint At) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(At), f.Edit->mapToGlobal(QPointF(At)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(f.Edit, &move);
+        return f.Edit->cursor().shape();
+    };
+    const struct {
+        QPoint At;
+        Qt::CursorShape Shape;
+    } cases[] = {
+        {{1, h / 2}, Qt::SizeHorCursor},   {{w - 2, h / 2}, Qt::SizeHorCursor},
+        {{w / 2, 1}, Qt::SizeVerCursor},   {{w / 2, h - 2}, Qt::SizeVerCursor},
+        {{1, 1}, Qt::SizeFDiagCursor},     {{w - 2, h - 2}, Qt::SizeFDiagCursor},
+        {{w - 2, 1}, Qt::SizeBDiagCursor}, {{1, h - 2}, Qt::SizeBDiagCursor},
+        {{w / 2, 4 + 8}, Qt::ArrowCursor}, // the caption drags
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cursorAt(c.At), c.Shape) << c.At.x() << "," << c.At.y();
+    cursorAt({1, h / 2});
+    f.Edit->SetDockedTo(f.Top);
+    EXPECT_EQ(f.Edit->cursor().shape(), Qt::ArrowCursor) << "docked, no edge sizes";
 }
 
 TEST(ToolWindow, AFullSizeBarSpansTheDocksClientArea)

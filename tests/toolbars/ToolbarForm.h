@@ -6,6 +6,7 @@
 #include "DockButton.h"
 #include "DockSeparator.h"
 #include "DockToolbar.h"
+#include "FormLoading.h"
 #include "SysUtils.h"
 #include "ToolDock.h"
 
@@ -44,9 +45,11 @@ struct TToolbarForm {
         Left->setGeometry(0, 40, 0, 360);
         Top->SetBoundLines({TDockBoundLine::blTop, TDockBoundLine::blLeft});
         Top->SetFixAlign(true);
+        BeginFormLoading(Form);
         File = MakeToolbar(Top, "ToolbarFile", {3, 2});
         Tree = MakeToolbar(Top, "ToolbarTree", {4, 2});
         Edit = MakeToolbar(Top, "ToolbarEdit", {3});
+        EndFormLoading(Form);
         QApplication::sendPostedEvents();
     }
 };

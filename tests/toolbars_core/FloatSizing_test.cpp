@@ -14,10 +14,11 @@ TEST(FloatSizing, SnapsToTheNearestWrapAlongTheDraggedEdge)
     const TBarRect start{100, 100, 85, 77}; // the (77, 53) client size
     TFloatSizing right(TSizeEdge::Right, ExampleE, Floating, start);
     EXPECT_EQ(right.Threshold(), 12);
-    EXPECT_EQ(right.Track(100 + 85 + 11, 0, start, start), start) << "within the threshold";
+    EXPECT_EQ(right.Track(100 + 85 - 11, 0, start, start), start) << "inward within the threshold";
     EXPECT_FALSE(right.Moved());
-    const TBarRect wide = right.Track(100 + 98, 0, start, start);
-    EXPECT_EQ(wide, (TBarRect{100, 100, 137, 49}));
+    const TBarRect wide = right.Track(100 + 85 + 1, 0, start, start);
+    EXPECT_EQ(wide, (TBarRect{100, 100, 137, 49})) << "a pixel outward takes the next longer size";
+    EXPECT_TRUE(right.Moved());
     EXPECT_EQ(right.FloatRightX(), 0) << "one line";
     EXPECT_EQ(right.Track(100 + 60, 0, start, wide), (TBarRect{100, 100, 39, 143})) << "the widest that fits";
     EXPECT_EQ(right.FloatRightX(), 31);

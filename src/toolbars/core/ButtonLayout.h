@@ -4,6 +4,8 @@
 #pragma once
 
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+// What a button shows: its picture and caption, or only one of them.
+enum class TButtonDisplayMode { dmBoth, dmGlyphOnly, dmTextOnly };
 
 struct TButtonContent {
     int Width = 0, Height = 0;           // the area inside the border

@@ -47,10 +47,10 @@ TBarRect TFloatSizing::Track(int X, int Y, const TBarRect& StartRect, const TBar
             if (!choice || Along(s->Window) <= distance)
                 choice = &*s;
     } else {
-        // An entry as long as the distance counts too, so that a distance
-        // snapped to the present size keeps it.
+        // Growing takes the shortest size longer than the distance: the
+        // first pixel outward already reaches the next size.
         for (const TChoice& s : Sizes_)
-            if (!choice || Along(s.Window) >= distance)
+            if (!choice || Along(s.Window) > distance)
                 choice = &s;
     }
     FloatRightX_ = choice->FloatRightX;

@@ -19,9 +19,10 @@ QColor SysColor(TColor Color, const QPalette& Palette);
 // Raised edges: the inner one a pixel of highlight on the top and left
 // and of shadow on the bottom and right; the full one an outer pixel of 3-D
 // light and dark shadow around that; the sunken one shadow on the top and
-// left and highlight on the bottom and right. FillMiddle fills the inside
-// with the button face.
-enum class TEdge { RaisedInner, Raised, SunkenOuter };
+// left and highlight on the bottom and right, the full sunken one a dark
+// shadow and 3-D light ring inside that. FillMiddle fills the inside with
+// the button face.
+enum class TEdge { RaisedInner, Raised, SunkenOuter, Sunken };
 enum class TEdgeFill { EdgeOnly, FillMiddle };
 void DrawEdge(QPainter& Painter, const QRect& Rect, TEdge Edge, TEdgeFill Fill, const QPalette& Palette);
 
