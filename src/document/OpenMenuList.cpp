@@ -76,10 +76,13 @@ void TOpenMenuList::LoadHistory()
     const TIniFile ini(IniFileName_);
     if (const std::string folder = ini.ReadString(Section_, FolderKey, {}); !folder.empty())
         OpenDialog_.SetInitialDir(folder);
-    const int32_t count = std::max(ini.ReadInteger(Section_, "Count", 0), 0);
+    // A damaged or hand-edited "Count" must not decide how long start-up takes:
+    // the list never holds more than MaxCount entries, and the keys end at the
+    // first one missing.
+    const auto count = static_cast<size_t>(std::clamp<int32_t>(ini.ReadInteger(Section_, "Count", 0), 0, MaxCount));
     Paths_.clear();
-    for (int32_t i = 0; i < count; ++i)
-        Paths_.push_back(ini.ReadString(Section_, FileKey(static_cast<size_t>(i)), {}));
+    for (size_t i = 0; i < count && ini.ValueExists(Section_, FileKey(i)); ++i)
+        Paths_.push_back(ini.ReadString(Section_, FileKey(i), {}));
 }
 
 void TOpenMenuList::BuildHistoryMenu()

@@ -35,6 +35,14 @@ const TPart Parts[6] = {
     {"ss", "秒", "EdSecNum", "EdSecKigo", &T::Sec, &T::SecK},
 };
 
+bool IsEnterPress(const QEvent& Event)
+{
+    if (Event.type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent&>(Event).key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 QString Text(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(Sjis)); }
 std::string Sjis(const QLineEdit* Edit) { return Utf8ToSjis(Edit->text().toStdString()); }
 
@@ -71,10 +79,12 @@ TDateTimeForm::TDateTimeForm(QWidget* Parent) : QDialog(Parent)
     CkBoxEnter = check("改行", ime.Enter, 3);
     OkButton = new QPushButton(QStringLiteral("OK!"), this);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    // Enter moves between the boxes; only a click or Enter on a button
-    // closes the dialog.
-    OkButton->setAutoDefault(false);
-    CancelButton->setAutoDefault(false);
+    // Enter moves between the boxes and presses the button that has the
+    // focus; it is never OK by default.
+    for (QPushButton* button : {OkButton, CancelButton}) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
     layout->addWidget(OkButton, 8, 0, 1, 2);
     layout->addWidget(CancelButton, 8, 2, 1, 2);
     connect(OkButton, &QPushButton::clicked, this, [this] { CatchExceptions([this] { OkButtonClick(); }); });
@@ -83,16 +93,18 @@ TDateTimeForm::TDateTimeForm(QWidget* Parent) : QDialog(Parent)
 
 bool TDateTimeForm::eventFilter(QObject* Watched, QEvent* Event)
 {
+    if (auto* button = qobject_cast<QPushButton*>(Watched); button && IsEnterPress(*Event)) {
+        button->click();
+        return true;
+    }
     bool handled = false;
     CatchExceptions([&] {
         for (size_t i = 0; i < std::size(Parts); ++i) {
             const bool code = Watched == NumEdits[i];
             if (!code && Watched != KigoEdits[i])
                 continue;
-            if (Event->type() == QEvent::KeyPress) {
-                const int key = static_cast<QKeyEvent*>(Event)->key();
-                if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                    handled = EnterIn(i, code);
+            if (IsEnterPress(*Event)) {
+                handled = EnterIn(i, code);
             } else if (Event->type() == QEvent::FocusOut && code) {
                 CodeBoxLeft(i);
             }

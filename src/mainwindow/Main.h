@@ -33,6 +33,7 @@
 #include "SymbolList.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
+#include "WindowCaption.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -69,10 +70,6 @@ enum class TStartOutcome { Run, Quit };
 
 // The divider between tree and editor stops this far from either edge.
 inline constexpr int SeparatorMargin = 10;
-// The caption of a document never saved.
-inline constexpr std::string_view NewFileCaption = "NewFile";
-// What the caption of a document opened read-only ends in (Shift-JIS).
-const std::string& ReadOnlyCaptionSuffix();
 // What other instances are told while an external edit runs (Shift-JIS);
 // an empty text tells that it ended.
 const std::string& ExternalEditRunningText();
@@ -105,8 +102,11 @@ public:
     void FlExitClick() { close(); }
     // The document now lives in DocFileName + ".vk2"; the caption shows it.
     void NameDocument(const std::string& DocFileName);
-    // The caption the window shows, as the program keeps it (Shift-JIS).
-    const std::string& CaptionText() const { return Caption_; }
+    // The caption the window shows (Shift-JIS): the document's caption,
+    // with the clipping marker while clipping mode is on.
+    std::string CaptionText() const;
+    // The document's caption without the clipping marker (Shift-JIS).
+    const std::string& DocumentCaption() const { return DocumentCaption_; }
     // This instance's own external edit is running: closing is refused.
     void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
     QComboBox* ComboBox2() const { return ComboBox2_; }
@@ -127,6 +127,8 @@ public:
     void WMMouseWheel(int Notch);
     void ApplyWindowWrap();
     void ApplyScrollBars(TEditorEx& Editor);
+    // Tells in the status bar of Count characters that became "?" (none: nothing).
+    void ShowUnmappedNotice(int Count);
     // The clipboard holds text, as last heard from the clipboard, and the
     // active pane may take it.
     bool PasteEnabled() const;
@@ -269,7 +271,6 @@ private:
     bool SaveQuestion();
     void FormShow();
     void ApplyShownSettings();
-    void SetCaption(const std::string& Caption);
     void UpdateButtonHints();
     void DetectRunningExternalEdit();
 
@@ -315,7 +316,7 @@ private:
     int EditMode_ = 0;
     bool HasFileName_ = false;
     std::string DocFileName_;
-    std::string Caption_;
+    std::string DocumentCaption_;
     bool OpenDeclined_ = false;
     bool OwnExternalEdit_ = false;
     std::string ExternalEditText_;
@@ -341,6 +342,9 @@ public:
     // Writes the document to Name + ".vk2" when it is modified; false when
     // the write failed (told, the document stays modified).
     bool SaveOutline(const std::string& Name);
+    // The search option word keeps only match case, regular expression and
+    // fuzzy.
+    void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
     // The document path without its extension ("" for a new document).
     const std::string& DocFileName() const { return DocFileName_; }
     TOpenMenuList& History() const { return *History_; }
@@ -353,6 +357,20 @@ protected:
 
 private:
     void BindFileCommands();
+    // Shows DocumentCaption, with the clipping marker while clipping is on.
+    void SetCaption(const std::string& DocumentCaption);
+    bool ClippingOn() const;
+    // The document has a file of its own to save to; else a save asks for one.
+    bool HasDocumentFile() const;
+    // Another window of the program holds Path ("open elsewhere").
+    bool IsOpenElsewhere(const std::string& Path) const;
+    // Before another document replaces this one: the browse view shows
+    // pages that are about to go.
+    void CloseBrowseViewForNewDocument();
+    // After another document replaced this one: no search list, page
+    // history or modified flag of the old one is left.
+    void ForgetDocumentState();
+    void CloseSubIconFinder();
     // The save question of the commands that replace the document; true
     // when it may be replaced. Save answers Yes (FlSaveClick when empty).
     bool SaveFirst(const std::function<void()>& Save = {});
@@ -385,6 +403,10 @@ private:
     void UpdateTextOutputButton();
     std::unique_ptr<TTreeCommands> TreeCommands_;
     std::unique_ptr<TNodeClipboard> NodeClipboard_;
+    // The tree's width beside the editor and its height above it, each
+    // kept while the other is shown; 0 until that orientation was left.
+    int TreeWidthBeside_ = 0;
+    int TreeHeightAbove_ = 0;
     // ---- end of the tree commands' members -------------------------------------------------
 
     // ---- Find and replace (MainSearchCommands.cpp) ---------------------------------------
@@ -424,8 +446,8 @@ public:
     // The chooser of the text outputs, then the output chosen.
     void FlTextSellectClick();
     // Output Kind (TTextOutputKind) with the chooser's last numbering and
-    // connecting-line choices.
-    void RunTextOutput(int Kind);
+    // connecting-line choices; Numbered, when given, decides the numbering.
+    void RunTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
     void FlPageTextSavePartClick();
     // The selected page and its descendants as HTML pages in a folder.
     void FlHtmlSaveClick();
@@ -441,7 +463,7 @@ private:
     // Refusals of output Kind, told; true when it is not to run.
     bool OutputRefused(int Kind);
     // Asks for the file and writes output Kind; true when written.
-    bool SaveTextOutput(int Kind);
+    bool SaveTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
     bool SaveTreeTextOutput(int Kind);
     // The save dialog and the checks of the file chosen; the file to write.
     std::optional<std::string> ChooseTextOutputFile(int Kind);

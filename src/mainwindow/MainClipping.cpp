@@ -16,24 +16,6 @@
 #include <QClipboard>
 #include <QMimeData>
 
-namespace {
-
-const std::string& ClippingCaptionMarker()
-{
-    static const std::string marker = Utf8ToSjis("   ***** クリッピングモード *****");
-    return marker;
-}
-
-std::string WithoutMarker(std::string Caption)
-{
-    const std::string& marker = ClippingCaptionMarker();
-    for (size_t at = Caption.find(marker); at != std::string::npos; at = Caption.find(marker, at))
-        Caption.erase(at, marker.size());
-    return Caption;
-}
-
-} // namespace
-
 void TVelkForm::BindClippingCommands()
 {
     ProgramInFront_ = [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; };
@@ -66,7 +48,7 @@ void TVelkForm::OpClipClick()
     // No external edit while clipping.
     if (SettingsVars.ExtEditor)
         Button("sbGoEditor")->SetEnabled(!item->Checked());
-    SetCaption(item->Checked() ? Caption_ + ClippingCaptionMarker() : WithoutMarker(Caption_));
+    SetCaption(DocumentCaption_);
 }
 
 TWebTextOptions TVelkForm::WebTextOptions() const

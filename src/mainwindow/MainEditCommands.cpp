@@ -4,6 +4,7 @@
 #include "Main.h"
 
 #include "AlignLine.h"
+#include "Beep.h"
 #include "Clipboard.h"
 #include "DateTimeForm.h"
 #include "Dialogs.h"
@@ -264,8 +265,14 @@ void TVelkForm::EdDateCustomClick()
 
 void TVelkForm::InsertDateTime(TDateTimeInsertion Kind)
 {
-    if (!ActiveEditor_->ReadOnly())
-        ActiveEditor_->SetSelText(DateTimeInsertionText(Kind, SettingsVars.IME, Clock_()));
+    if (ActiveEditor_->ReadOnly())
+        return;
+    const std::string text = DateTimeInsertionText(Kind, SettingsVars.IME, Clock_());
+    // Empty formats give a blank or a line break at most.
+    if (text.find_first_not_of(" \r\n") == std::string::npos)
+        Tell("日付・時刻の書式が空です。「日付・時刻の設定」で書式を設定してください。", TMsgDlgType::mtInformation);
+    else
+        ActiveEditor_->SetSelText(text);
 }
 
 void TVelkForm::EdOverWriteClick()
@@ -325,8 +332,13 @@ void TVelkForm::DeleteAroundCaret(bool ToLineStart)
 void TVelkForm::IndentSelectedLines(bool In)
 {
     TEditorEx& editor = *ActiveEditor_;
-    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly() || !editor.Selected())
+    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly())
         return;
+    // The commands take selected lines only: without any, say so.
+    if (!editor.Selected()) {
+        Beep();
+        return;
+    }
     if (In)
         editor.IndentSelection();
     else

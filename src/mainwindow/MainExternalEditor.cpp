@@ -124,7 +124,7 @@ std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, c
     const TExternalCommand command =
         CommandWithFile(ExpandEditorTemplate(SettingsVars.HideExe, ActiveEditor_->Row()), TransferFile);
     try {
-        WriteFileAtomic(TransferFile, Page);
+        WriteFileAtomic(TransferFile, TransferText(Page));
     } catch (const Exception& E) {
         Tell(E.Message(), TMsgDlgType::mtError);
         return std::nullopt;
@@ -136,7 +136,10 @@ std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, c
     });
     Instances_.Broadcast("");
     SetExternalEditLocks(false);
-    return TakeBackTransferFile(TransferFile);
+    std::optional<std::string> edited = TakeBackTransferFile(TransferFile);
+    if (edited)
+        edited = PageTextFromTransfer(Page, std::move(*edited));
+    return edited;
 }
 
 void TVelkForm::pEdGoHideClick()
@@ -214,7 +217,7 @@ void TVelkForm::EdAllViewClick()
         return;
     const std::string name = HasFileName_ ? ExtractFileName(DocFileName_) : std::string(NewFileCaption);
     const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(EditMode_, SettingsVars.UserExt);
-    if (Caption_ == NewFileCaption && nodeCount > 1)
+    if (DocumentCaption_ == NewFileCaption && nodeCount > 1)
         DataTree_->SetSelected(DataTree_->Items().GetFirstNode());
     StorePage(DataTree_->Selected());
     int kind = tokAll;

@@ -16,11 +16,14 @@
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
+#include "FindIconForm.h"
+#include "HourGlass.h"
 #include "Instances.h"
 #include "LinkForm.h"
 #include "NodeData.h"
 #include "Paths.h"
 #include "SaveQuestion.h"
+#include "SearchListState.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -43,12 +46,6 @@ bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::Shif
 
 } // namespace
 
-const std::string& ReadOnlyCaptionSuffix()
-{
-    static const std::string suffix = Utf8ToSjis("－読み出し専用");
-    return suffix;
-}
-
 void TVelkForm::BindFileCommands()
 {
     const TCommandBinding items[] = {
@@ -68,6 +65,34 @@ void TVelkForm::BindFileCommands()
     setAcceptDrops(true);
 }
 
+// ---- The caption and the document's name ------------------------------------------------------------
+
+void TVelkForm::SetCaption(const std::string& DocumentCaption)
+{
+    DocumentCaption_ = DocumentCaption;
+    const std::string shown = CaptionText();
+    setWindowTitle(QString::fromStdString(SjisToUtf8(shown)));
+    Instances_.SetCaption(shown);
+}
+
+std::string TVelkForm::CaptionText() const { return ShownCaption(DocumentCaption_, ClippingOn()); }
+
+bool TVelkForm::ClippingOn() const { return Menus_.Item("OpClip")->Checked(); }
+
+bool TVelkForm::HasDocumentFile() const
+{
+    return HasFileName_ && !DocFileName_.empty() && DocumentCaption_ != NewFileCaption;
+}
+
+// This window's own document is not open elsewhere: opening it again reads
+// it back from its file.
+bool TVelkForm::IsOpenElsewhere(const std::string& Path) const
+{
+    const std::vector<std::string> captions = Instances_.OtherCaptions();
+    return std::any_of(captions.begin(), captions.end(),
+                       [&](const std::string& Caption) { return CaptionHoldsFile(Caption, Path); });
+}
+
 // ---- Reading -----------------------------------------------------------------------------------------
 
 bool TVelkForm::LoadOutline(const std::string& Name)
@@ -78,7 +103,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
         return false;
     }
     OpenDeclined_ = false;
-    if (Instances_.IsCaptionOpen(fileName)
+    if (IsOpenElsewhere(fileName)
         && MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes) {
@@ -98,7 +123,11 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     }
 
     // From here on nothing can fail: the checked pages replace the old ones.
-    ReadOnlyDocument_ = IsReadOnlyFile(fileName);
+    CloseBrowseViewForNewDocument();
+    // A save replaces the file through its folder: one the user cannot
+    // write makes the document as read-only as the file's own attribute.
+    const bool folderReadOnly = !CanReplaceIn(fileName);
+    ReadOnlyDocument_ = IsReadOnlyFile(fileName) || folderReadOnly;
     TTreeNodes& nodes = DataTree_->Items();
     nodes.Clear();
     BuildTree(nodes, document.Pages, TDepthPolicy::Strict);
@@ -108,16 +137,51 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     HasFileName_ = true;
     SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DataTree_->SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
-    DataMemo_->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
-    ClearPageHistory();
+    ForgetDocumentState();
+    Button("sbSubIcon")->SetEnabled(!SubIconFinder_);
+    SubIconFinderFilter_ = AllSubIconsFilter;
+    RefreshSubIconFinder();
     UpdateToolButtons();
     UpdateStatusBar();
     CatchExceptions([&] {
         History_->AddHistory(fileName);
         History_->SaveHistory();
     });
+    if (folderReadOnly)
+        Tell(SjisToUtf8(fileName)
+                 + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"
+                   "変更は「名前を付けて保存」で書き込めるフォルダーに保存してください。",
+             TMsgDlgType::mtInformation);
     return true;
+}
+
+void TVelkForm::CloseBrowseViewForNewDocument()
+{
+    if (!BrowseViewOn())
+        return;
+    Menus_.Item("OpSplitRead")->SetChecked(false);
+    ToggleBrowseView();
+    Button("sbToEditor")->SetEnabled(true);
+}
+
+void TVelkForm::CloseSubIconFinder()
+{
+    if (SubIconFinder_)
+        SubIconFinder_->close();
+}
+
+void TVelkForm::ForgetDocumentState()
+{
+    TSearchListState& list = SearchListState();
+    list.FindListMode = false;
+    list.Invalidate();
+    NormalizeFindOptions();
+    ClearPageHistory();
+    DataMemo_->SetModified(false);
+    if (SecondEditor_)
+        SecondEditor_->SetModified(false);
+    Button("sbSave")->SetEnabled(false);
+    UpdateTextOutputButton();
 }
 
 bool TVelkForm::SaveFirst(const std::function<void()>& Save)
@@ -190,10 +254,12 @@ void TVelkForm::TreeHistoryClick(TObject* Sender)
     } else if (ShiftHeld()) {
         Tell(SjisToUtf8(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
         TreeHistory_->RemoveHistory(*path);
+    } else if (!SaveFirst()) {
+        return;
     } else if (IsFileLocked(*path)) {
         Tell(SjisToUtf8(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
-    } else if (SaveBeforeTreeText()) {
-        LoadTreeText(*path);
+    } else if (LoadTreeText(*path)) {
+        OpenDialog1_->SetInitialDir(ExtractFilePath(*path));
     }
 }
 
@@ -229,10 +295,11 @@ std::string TVelkForm::SavePrefix() const
 
 bool TVelkForm::RefuseSave(const std::string& FileName, const std::string& Prefix)
 {
-    const std::string refusal = SaveRefusal(FileName);
-    if (!refusal.empty())
-        Tell(SjisToUtf8(FileName) + "\r\n\r\n" + Prefix + refusal, TMsgDlgType::mtWarning);
-    return !refusal.empty();
+    const TSaveRefusal refusal = SaveRefusal(FileName);
+    if (!refusal.Reason.empty())
+        Tell(SjisToUtf8(FileName) + "\r\n\r\n" + Prefix + refusal.Reason,
+             refusal.OpticalDisc ? TMsgDlgType::mtError : TMsgDlgType::mtWarning);
+    return !refusal.Reason.empty();
 }
 
 void TVelkForm::FlSaveClick()
@@ -240,7 +307,9 @@ void TVelkForm::FlSaveClick()
     StorePage(DataTree_->Selected());
     if (!DataMemo_->Modified())
         return;
-    if (Caption_ == NewFileCaption || !HasFileName_) {
+    // A document without a file of its own is never written under an
+    // empty or made-up name: Save As asks for one.
+    if (!HasDocumentFile()) {
         FlSaveAsClick();
         return;
     }
@@ -260,7 +329,7 @@ void TVelkForm::FlSaveClick()
 
 void TVelkForm::FlOverSaveClick()
 {
-    if (!HasFileName_) {
+    if (!HasDocumentFile()) {
         FlSaveAsClick();
         return;
     }
@@ -273,7 +342,7 @@ void TVelkForm::FlSaveAsClick()
     const std::string prefix = SavePrefix();
     const bool wasModified = DataMemo_->Modified();
     SaveDialog1_->SetFilter(DocumentFilter);
-    if (Caption_ != NewFileCaption)
+    if (DocumentCaption_ != NewFileCaption)
         SaveDialog1_->SetFileName(DocFileName_);
     if (!SaveDialog1_->Execute())
         return;
@@ -311,16 +380,24 @@ void TVelkForm::FlPageTextLoadClick()
     dialog.SetInitialDir(SettingsVars.APoFile.TextToPage);
     if (!dialog.Execute())
         return;
+    THourGlass hourGlass;
+    // Only the first file may go into the current page, and only when
+    // that page is empty; every other file gets a page of its own.
+    bool intoCurrentPage = ActiveEditor_->GetTextLen() == 0 && DataTree_->Items().Count() > 0;
+    int unmapped = 0;
     for (const std::string& file : dialog.Files()) {
         std::string text;
+        int fileUnmapped = 0;
         try {
-            text = ReadTextAsPage(file);
+            text = ReadTextAsPage(file, fileUnmapped);
         } catch (const Exception& error) {
             Tell(error.what(), TMsgDlgType::mtError);
             continue;
         }
-        if (ActiveEditor_->GetTextLen() > 0 || DataTree_->Items().Count() == 0)
+        unmapped += fileUnmapped;
+        if (!intoCurrentPage)
             Binding_->TreeAddClick();
+        intoCurrentPage = false;
         if (SettingsVars.Options.TextToPage) {
             const std::string link = SettingsVars.BracketFlg ? "[:file@" + file + ":]" : "<file@" + file + ">";
             text = ExtractFileName(file) + "\r\n" + link + "\r\n" + text;
@@ -329,6 +406,7 @@ void TVelkForm::FlPageTextLoadClick()
         StorePage(DataTree_->Selected());
         MarkModified();
     }
+    ShowUnmappedNotice(unmapped);
     if (!dialog.Files().empty())
         SettingsVars.APoFile.TextToPage = ExtractFilePath(dialog.Files().front());
 }

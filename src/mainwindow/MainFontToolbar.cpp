@@ -26,7 +26,7 @@
 
 namespace {
 
-std::string SymbolFileName() { return ProgramFolder() + "mark.dat"; }
+std::string SymbolFileName() { return SymbolFilePath(); }
 
 // Fixed pitch as the editor needs it: Qt calls the usual Japanese fonts
 // proportional because their full-width characters are twice as wide, so a

@@ -202,15 +202,19 @@ void TVelkForm::CreateEditorAndTree()
     DataMemo_->OnMouseWheel = [this](TObject*, int Notch) { WMMouseWheel(Notch); };
     // Text with characters Shift-JIS cannot hold is told of in the status
     // bar, where it does not stop the typing.
-    DataMemo_->OnUnmappedCharacters = [this](TObject*, int Count) {
-        statusBar()->showMessage(QString::fromStdString(UnmappedCharactersText(Count)), UnmappedNoticeMs);
-    };
+    DataMemo_->OnUnmappedCharacters = [this](TObject*, int Count) { ShowUnmappedNotice(Count); };
 
     Separater1_->addWidget(PanelL_);
     Separater1_->addWidget(DataMemo_);
     Separater1_->setStretchFactor(0, 0);
     Separater1_->setStretchFactor(1, 1);
     Separater1_->setSizes({200, 700});
+}
+
+void TVelkForm::ShowUnmappedNotice(int Count)
+{
+    if (Count > 0)
+        statusBar()->showMessage(QString::fromStdString(UnmappedCharactersText(Count)), UnmappedNoticeMs);
 }
 
 void TVelkForm::LayOutForm()

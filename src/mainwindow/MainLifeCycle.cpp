@@ -5,6 +5,7 @@
 #include "AutoSave.h"
 #include "CommentMarker.h"
 #include "Cp932.h"
+#include "DamagedFiles.h"
 #include "DateTimeFormats.h"
 #include "Dialogs.h"
 #include "DockButton.h"
@@ -64,6 +65,8 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     MakeProgramSubfolder("Temp", "Tempフォルダーの作成に失敗しました。");
     EdModeLabel_->setText(QStringLiteral("Text Mode"));
     EditMode_ = 0;
+    if (const std::string notice = SetAsideDamagedFiles(StartUpSettingsFiles()); !notice.empty())
+        MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
     LoadSymbolList();
 
     SetupFountain();
@@ -72,6 +75,9 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     // colours stay.
     SetupFountain();
     LoadKeyIni(Menus_);
+    // The blank and tab marks show from the start as the settings say.
+    ApplyMarkSettings();
+    ApplyBracketColors();
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
     FillFontCombo();
     ApplyEditorColors();
@@ -105,6 +111,9 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
         if (OpenDeclined_ && choice.OnDecline == TDeclineAction::CloseInstance)
             return TStartOutcome::Quit;
     }
+    if (Parameters.size() == 1 && DirectoryExists(Parameters.front()))
+        Tell(SjisToUtf8(Parameters.front()) + " はフォルダーで、文書ではありません。新しい文書を開きます。",
+             TMsgDlgType::mtInformation);
     // A start document that could not be read, or was declined, leaves a
     // new document rather than an empty window.
     FlNewClick();
@@ -152,16 +161,17 @@ void TVelkForm::FlNewClick()
     StorePage(DataTree_->Selected());
     if (!SaveQuestion())
         return;
+    CloseBrowseViewForNewDocument();
     DataTree_->Items().Clear();
     Binding_->TreeAddClick();
     SetCaption(std::string(NewFileCaption));
     SaveDialog1_->SetFileName({});
     DocFileName_.clear();
+    CloseSubIconFinder();
     DataMemo_->Clear();
     SwitchEditMode(0);
-    ActiveEditor_->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
-    ClearPageHistory();
+    ReadOnlyDocument_ = false;
+    ForgetDocumentState();
     UpdateToolButtons();
     UpdateStatusBar();
 }
@@ -177,13 +187,6 @@ void TVelkForm::ClearPageHistory()
 {
     Binding_->ClearPageHistory();
     SetPageHistoryButtons(false, false);
-}
-
-void TVelkForm::SetCaption(const std::string& Caption)
-{
-    Caption_ = Caption;
-    setWindowTitle(QString::fromStdString(SjisToUtf8(Caption)));
-    Instances_.SetCaption(Caption);
 }
 
 // ---- The first show ---------------------------------------------------------------------------------
@@ -321,7 +324,8 @@ bool TVelkForm::FormCloseQuery()
 
 void TVelkForm::Timer1Timer()
 {
-    const TAutoSaveState state{SettingsVars.AutoSave, HasFileName_, Caption_ == NewFileCaption, AutoSaving_};
+    const TAutoSaveState state{SettingsVars.AutoSave, HasDocumentFile(), DocumentCaption_ == NewFileCaption,
+                               AutoSaving_};
     if (!AutoSaveDue(state))
         return;
     // The save may ask or warn; ticks meanwhile do nothing, so boxes never

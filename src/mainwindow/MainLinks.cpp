@@ -191,7 +191,7 @@ void TVelkForm::pEdFileLinkClick()
         Warn(TitleRowRefusal);
         return;
     }
-    if (Caption_ == NewFileCaption && SettingsVars.FileLinkPath) {
+    if (DocumentCaption_ == NewFileCaption && SettingsVars.FileLinkPath) {
         Warn("新規作成ではファイルリンクの相対パス指定はできません！");
         return;
     }

@@ -14,7 +14,6 @@
 #include "FolderSelect.h"
 #include "HourGlass.h"
 #include "HtmlExport.h"
-#include "Instances.h"
 #include "NodeData.h"
 #include "PageFiles.h"
 #include "Paths.h"
@@ -24,18 +23,13 @@
 #include "TreeText.h"
 #include "TreeView.h"
 
+#include <tuple>
+
 namespace {
 
 const char* const TreeTextFilter = "階層付きテキスト|*.txt;*.mem";
 const char* const OnePageRefusal = "１ページしかないデータは保存できません。";
 const char* const NoChildrenRefusal = "子ページが存在しないページは保存できません。";
-
-// What the caption of a document read from hierarchical text ends in.
-const std::string& TreeTextMarker()
-{
-    static const std::string marker = Utf8ToSjis(" ［階層付きテキスト］");
-    return marker;
-}
 
 // The folder of the last file an output wrote, for the next save dialog.
 std::string& LastTextFolder()
@@ -67,6 +61,27 @@ void TVelkForm::BindOutputCommands()
         {"FlHtmlSave", [this] { FlHtmlSaveClick(); }},
     };
     BindItems(items);
+    // Each output without the chooser, for a key of its own; the items stay
+    // out of sight in the file menu.
+    const std::tuple<std::string_view, int, std::optional<bool>> outputs[] = {
+        {"FlTextSave", tokAll, {}},
+        {"FlTextNoSave", tokAllNoTitles, {}},
+        {"FlPageTextSave", tokPage, {}},
+        {"FlPageUnderTextSave", tokPageUnder, {}},
+        {"FlPageUnderNoTextSave", tokPageUnderNoTitles, {}},
+        {"FlPageTabTextOut", tokPageTabText, {}},
+        {"FlPageIndentText", tokPageIndentText, {}},
+        {"FlPageTextSavePart", tokPageFiles, {}},
+        {"FlTitleSave", tokTitles, {}},
+        {"FlTitleIndentSave", tokTitlesIndented, {}},
+        {"FlTitleTreeSave", tokTitleTree, false},
+        {"FlTitleTreeNumberSave", tokTitleTree, true},
+    };
+    for (const auto& [name, kind, numbered] : outputs) {
+        const TCommandBinding binding[] = {{name, [this, kind, numbered] { RunTextOutput(kind, numbered); }}};
+        BindItems(binding);
+        Menus_.Item(name)->SetVisible(false);
+    }
     Button("sbLoadTreeText")->OnClick = [this](TObject*) { FlTreeTextOpenClick(); };
     Button("sbTextOutput")->OnClick = [this](TObject*) { FlTextSellectClick(); };
 }
@@ -105,35 +120,38 @@ void TVelkForm::FlTreeTextOpenClick()
 
 bool TVelkForm::LoadTreeText(const std::string& Path)
 {
-    if (Instances_.IsCaptionOpen(Path + TreeTextMarker())
+    if (IsOpenElsewhere(Path + TreeTextCaptionMarker())
         && MessageDlg(SjisToUtf8(Path) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return false;
     TFlatPages pages;
+    int unmapped = 0;
     try {
         THourGlass hourGlass;
-        pages = ParseTreeText(ReadFileBytes(Path));
+        pages = ParseTreeText(SjisOfTextFile(ReadFileBytes(Path), unmapped));
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
     }
 
     // From here on nothing can fail: the pages read replace the old ones.
+    CloseBrowseViewForNewDocument();
     ReadOnlyDocument_ = IsReadOnlyFile(Path);
     TTreeNodes& nodes = DataTree_->Items();
     nodes.Clear();
     // New nodes start collapsed: the whole tree shows folded.
     BuildTree(nodes, pages, TDepthPolicy::Clamp);
     DataTree_->SetSelected(nodes.GetFirstNode());
-    SetCaption(Path + TreeTextMarker() + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
+    SetCaption(Path + TreeTextCaptionMarker() + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DocFileName_ = ChangeFileExt(Path, "");
     HasFileName_ = false;
-    DataMemo_->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
-    ClearPageHistory();
+    CloseSubIconFinder();
+    Button("sbSubIcon")->SetEnabled(false);
+    ForgetDocumentState();
     UpdateToolButtons();
     UpdateStatusBar();
+    ShowUnmappedNotice(unmapped);
     CatchExceptions([&] {
         TreeHistory_->AddHistory(Path);
         TreeHistory_->SaveHistory();
@@ -152,14 +170,14 @@ void TVelkForm::FlTextSellectClick()
         RunTextOutput(LastTextOutputChoice().Kind);
 }
 
-void TVelkForm::RunTextOutput(int Kind)
+void TVelkForm::RunTextOutput(int Kind, std::optional<bool> Numbered)
 {
     if (Kind == tokPageFiles)
         FlPageTextSavePartClick();
     else if (Kind == tokAllTreeText || Kind == tokPageTreeText)
         SaveTreeTextOutput(Kind);
     else
-        SaveTextOutput(Kind);
+        SaveTextOutput(Kind, Numbered);
 }
 
 bool TVelkForm::OutputRefused(int Kind)
@@ -191,7 +209,7 @@ bool TVelkForm::SaveTreeTextOutput(int Kind)
     return true;
 }
 
-bool TVelkForm::SaveTextOutput(int Kind)
+bool TVelkForm::SaveTextOutput(int Kind, std::optional<bool> Numbered)
 {
     if (OutputRefused(Kind))
         return false;
@@ -202,8 +220,9 @@ bool TVelkForm::SaveTextOutput(int Kind)
     if (Kind == tokPageUnder || Kind == tokPageUnderNoTitles)
         FillEmptyPages(selected);
     const TTextOutputChoice& choice = LastTextOutputChoice();
-    const TTextOutputOptions options{choice.Numbered, choice.BlankLines, ActiveEditor_->Caret()->TabSpaceCount(),
-                                     DataMemo_->WrapOption()->WrapByte()};
+    const TTextOutputOptions options{
+        Numbered.value_or(choice.Numbered),  choice.BlankLines,           ActiveEditor_->Caret()->TabSpaceCount(),
+        DataMemo_->WrapOption()->WrapByte(), SettingsVars.Seikei.English, SettingsVars.Seikei.Indent};
     try {
         THourGlass hourGlass;
         WriteFileAtomic(*fileName, TextOutputBytes(Kind, DataTree_->Items(), selected, options));
@@ -221,7 +240,7 @@ std::optional<std::string> TVelkForm::ChooseTextOutputFile(int Kind)
     const bool whole = IsWholeDocumentOutput(Kind);
     TSaveDialog& dialog = *SaveDialog1_;
     const TTreeNode* selected = DataTree_->Selected();
-    std::string name = DocFileName_.empty() ? Caption_ : ExtractFileName(DocFileName_);
+    std::string name = DocFileName_.empty() ? DocumentCaption_ : ExtractFileName(DocFileName_);
     if (!whole && selected && IsValidFileName(selected->Text()))
         name = selected->Text();
     dialog.SetFileName(name);

@@ -266,6 +266,9 @@ void TVelkForm::SetPageHistoryButtons(bool CanGoBack, bool CanGoForward)
 void TVelkForm::MarkModified()
 {
     DataMemo_->SetModified(true);
+    // The save commands follow the active pane's flag.
+    if (SecondEditor_ && Menus_.Item("OpSplit")->Checked())
+        SecondEditor_->SetModified(true);
     Button("sbSave")->SetEnabled(true);
 }
 

@@ -69,12 +69,17 @@ void TVelkForm::BindFindListCommands()
     Button("sbFindList")->OnClick = [showList](TObject*) { showList(); };
     Button("sbFListClose")->OnClick = [closeList](TObject*) { closeList(); };
     Button("sbFListClose")->SetVisible(false);
-    // With Ctrl held the buttons go to the sibling above or below.
+    // With Ctrl held the buttons go to the sibling above or below; with
+    // Shift both fold.
     for (const auto& [name, direction] : {std::pair{"sbPrevPage", 0}, std::pair{"sbNextPage", 1}})
         Button(name)->OnClick = [this, direction](TObject*) {
-            if (!SearchListState().SearchListOpen && QApplication::keyboardModifiers() & Qt::ControlModifier) {
+            const Qt::KeyboardModifiers held = QApplication::keyboardModifiers();
+            if (!SearchListState().SearchListOpen && held & Qt::ControlModifier) {
                 SearchListState().FindListForward = direction == 1;
                 Binding_->SelectRelative(direction + 2);
+            } else if (!SearchListState().SearchListOpen && held & Qt::ShiftModifier) {
+                SearchListState().FindListForward = direction == 1;
+                TreePageFoldClick();
             } else {
                 StepPage(direction);
             }

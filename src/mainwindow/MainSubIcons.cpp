@@ -228,7 +228,7 @@ void TVelkForm::FdGoSubIconClick()
     for (int i = 1; i < SubIconMenu_->Count(); ++i)
         names.push_back(SubIconMenu_->Strings(i));
     auto* finder = new TFindIconForm(this, *DataTree_, *TreeSubImageList_, names, SettingsVars.SubIcon.AltSubIcon);
-    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(Caption_)));
+    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(CaptionText())));
     finder->OnSelectPage = [this](TTreeNode* Page) { DataTree_->SetSelected(Page); };
     finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
     finder->OnClose = [this] { SubIconFinderClosed(); };
@@ -265,7 +265,7 @@ void TVelkForm::RefreshSubIconFinder()
     if (!SubIconFinder_)
         return;
     SubIconFinder_->ShowFilter(SubIconFinderFilter_);
-    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(Caption_)));
+    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(CaptionText())));
 }
 
 bool TVelkForm::FocusSubIconFinder()

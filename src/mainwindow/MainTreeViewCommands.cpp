@@ -19,6 +19,8 @@ constexpr int TreeScaleStep = 10;
 constexpr int TreeScaleMinimum = 30;
 constexpr int EditorRoomBeside = 30;
 constexpr int EditorRoomBelow = 160;
+// The share of the window a tree takes in an orientation not shown before.
+constexpr int TreeShareUnknown = 3;
 
 TTreeNode* RootOf(TTreeNode* Node)
 {
@@ -110,7 +112,10 @@ void TVelkForm::TreeRootNodeExpandClick()
 }
 
 // The tree beside the editor or above it; the browse view needs the tree
-// beside, so while it is open the button only springs back.
+// beside, so while it is open the button only springs back. Each
+// orientation keeps its own size, and the window gives up the room the tree
+// took beside the editor while it is above and takes the same room back, so
+// toggling never drifts the window's size.
 void TVelkForm::TreeDispClick()
 {
     TDockButton* button = Button("sbToEditor");
@@ -120,15 +125,22 @@ void TVelkForm::TreeDispClick()
     }
     TMenuItem* item = Menus_.Item("TreeDisp");
     item->SetChecked(!item->Checked());
-    button->SetDown(item->Checked());
-    Button("sbSplitTargetNode")->SetEnabled(!item->Checked());
-    if (item->Checked() && Menus_.Item("OpSplit")->Checked()) {
+    const bool above = item->Checked();
+    button->SetDown(above);
+    Button("sbSplitTargetNode")->SetEnabled(!above);
+    if (above && Menus_.Item("OpSplit")->Checked()) {
         Menus_.Item("OpSplit")->SetChecked(false);
         ToggleSplitView();
     }
-    const int extent = SplitLine();
-    Separater1_->setOrientation(item->Checked() ? Qt::Vertical : Qt::Horizontal);
+    (above ? TreeWidthBeside_ : TreeHeightAbove_) = SplitLine();
+    Separater1_->setOrientation(above ? Qt::Vertical : Qt::Horizontal);
+    const int along = SplitLine() + Separater1_->sizes().value(1);
+    const int kept = above ? TreeHeightAbove_ : TreeWidthBeside_;
+    const int extent = kept > 0 ? kept : along / TreeShareUnknown;
     SetTreePanelExtent(extent);
+    if (!isMaximized() && !isFullScreen())
+        resize(width() + (above ? -TreeWidthBeside_ : extent), height());
+    DataTree_->MakeSelectedVisible();
 }
 
 void TVelkForm::TreeNonDispClick()

@@ -349,6 +349,20 @@ constexpr TMenuEntry Entries[] = {
     Command("pEdDelphiComment", "pEdStrSeikei", 'E', "Delphi Comment"),
     Command("pEdAozoraBouten", "pEdStrSeikei", 'A'),
     Item("OpMoveWindow", "EdLineMenu", "分割窓の移動とTabUnIndent", 'W', scShift | VK_TAB),
+
+    // The text outputs one by one, kept hidden: each runs without the chooser.
+    Item("FlTextSave", "FileTop", "ファイル全体を保存する", 0),
+    Item("FlTextNoSave", "FileTop", "ファイル全体をタイトル行抜きで保存する", 0),
+    Item("FlPageTextSave", "FileTop", "現在のページを保存する", 0),
+    Item("FlPageUnderTextSave", "FileTop", "現在のページを下の階層も含めて保存する", 0),
+    Item("FlPageUnderNoTextSave", "FileTop", "現在のページを下の階層も含めタイトル行抜きで保存する", 0),
+    Item("FlPageTabTextOut", "FileTop", "現在のページを下の階層も含めタブテキストで保存する", 0),
+    Item("FlPageIndentText", "FileTop", "現在のページを下の階層も含めインデント整形して保存する", 0),
+    Item("FlPageTextSavePart", "FileTop", "現在のページを下の階層も含めて個別に保存する", 0),
+    Item("FlTitleSave", "FileTop", "タイトル行を保存する", 0),
+    Item("FlTitleIndentSave", "FileTop", "タイトル行をインデントして保存する", 0),
+    Item("FlTitleTreeSave", "FileTop", "タイトル行をツリー構造で保存する", 0),
+    Item("FlTitleTreeNumberSave", "FileTop", "タイトル行をツリー構造で保存する", 0),
 };
 
 } // namespace

@@ -130,11 +130,11 @@ TEST(DocumentFile, RefusesReadOnlyFilesAndSeesLocks)
 {
     TempDir dir;
     const std::string file = dir.File("doc.vk2");
-    EXPECT_EQ(SaveRefusal(file), "") << "a new file";
+    EXPECT_EQ(SaveRefusal(file).Reason, "") << "a new file";
     WriteDocumentFile(file, Pages("x"), 0, 0);
-    EXPECT_EQ(std::pair(SaveRefusal(file), IsReadOnlyFile(file)), std::pair(std::string(), false));
+    EXPECT_EQ(std::pair(SaveRefusal(file).Reason, IsReadOnlyFile(file)), std::pair(std::string(), false));
     chmod(file.c_str(), 0444);
-    EXPECT_EQ(std::pair(SaveRefusal(file), IsReadOnlyFile(file)),
+    EXPECT_EQ(std::pair(SaveRefusal(file).Reason, IsReadOnlyFile(file)),
               std::pair(std::string("指定したファイルは読み出し専用なので保存できません！"), true));
 
     EXPECT_FALSE(IsFileLocked(file));
@@ -161,7 +161,60 @@ TEST(DocumentFile, TextFilesReadAsPagesGetCrLfLineBreaks)
         EXPECT_EQ(NormalizeLineBreaks(c.In), c.Out) << c.In;
     TempDir dir;
     WriteRaw(dir.File("t.txt"), "one\ntwo");
-    EXPECT_EQ(ReadTextAsPage(dir.File("t.txt")), "one\r\ntwo");
+    int unmapped = -1;
+    EXPECT_EQ(ReadTextAsPage(dir.File("t.txt"), unmapped), "one\r\ntwo");
+    EXPECT_EQ(unmapped, 0);
+}
+
+// UTF-8 files, the usual text files here, become Shift-JIS; everything
+// else is Shift-JIS already and passes byte for byte.
+TEST(DocumentFile, TextFilesInUtf8AreConvertedAndOthersKeptAsTheyAre)
+{
+    const struct {
+        const char* Name;
+        std::string_view In;
+        std::string_view Out;
+        int Unmapped;
+    } cases[] = {
+        {"UTF-8 kana and kanji", "\xE3\x81\x82\xE6\xBC\xA2\n", "\x82\xA0\x8A\xBF\n", 0},
+        {"byte-order mark, ASCII after it",
+         "\xEF\xBB\xBF"
+         "abc",
+         "abc", 0},
+        {"byte-order mark alone", "\xEF\xBB\xBF", "", 0},
+        {"characters Shift-JIS lacks",
+         "a\xF0\x9F\x98\x80\xC3\xA9"
+         "b",
+         "a??b", 2},
+        {"Shift-JIS text", "\x82\xA0\x8A\xBF", "\x82\xA0\x8A\xBF", 0},
+        {"plain ASCII", "abc", "abc", 0},
+        {"a stray byte makes it Shift-JIS", "\xE3\x81\x82\x80", "\xE3\x81\x82\x80", 0},
+        {"an encoded surrogate is no UTF-8", "\xED\xA0\x80", "\xED\xA0\x80", 0},
+        {"an overlong form is no UTF-8", "\xC0\x80", "\xC0\x80", 0},
+        {"UTF-8 cut in the middle", "\xE3\x81", "\xE3\x81", 0},
+    };
+    for (const auto& c : cases) {
+        int unmapped = -1;
+        EXPECT_EQ(SjisOfTextFile(c.In, unmapped), c.Out) << c.Name;
+        EXPECT_EQ(unmapped, c.Unmapped) << c.Name;
+    }
+}
+
+TEST(DocumentFile, AnEmptyFileIsToldAsEmptyNotAsDamaged)
+{
+    TempDir dir;
+    WriteRaw(dir.File("empty.vk2"), "");
+    WriteRaw(dir.File("short.vk2"), "\x01");
+    const auto message = [&](const char* Name) -> std::string {
+        try {
+            ReadDocumentFile(dir.File(Name), 0);
+        } catch (const EVk2Format& error) {
+            return error.what();
+        }
+        return "read";
+    };
+    EXPECT_EQ(message("empty.vk2"), dir.File("empty.vk2") + "\r\nこのファイルは空のため開けません。");
+    EXPECT_EQ(message("short.vk2"), dir.File("short.vk2") + "\r\nこのファイルは壊れているため開けません。");
 }
 
 // A process killed at any moment while saving leaves either the whole old

@@ -62,7 +62,7 @@ TEST(NodeClipboardCodec, RefusesEveryPrefixAndForgedCountsAndLengths)
     }
 }
 
-TEST(NodeClipboardCodec, CleansForgedTitlesAndSubIcons)
+TEST(NodeClipboardCodec, KeepsCopiedTitlesAndCleansForgedOnesAndSubIcons)
 {
     const struct {
         std::string Title;
@@ -72,9 +72,10 @@ TEST(NodeClipboardCodec, CleansForgedTitlesAndSubIcons)
     } cases[] = {
         {"Title\r\nSecond", 3, "Title", 3},
         {"Title\nSecond", SubIcons, "Title", SubIcons},
-        {" \t..Dots", SubIcons + 1, "Dots", -1},
-        {"\r\nAfter", -7, "UnTitled", -1},
-        {"  .\nAfter", 1, "UnTitled", 1},
+        {" \t..Dots", SubIcons + 1, " \t..Dots", -1},
+        {"\r\nAfter", -7, "", -1},
+        {"  .\nAfter", 1, "  .", 1},
+        {"", 1, "", 1},
         {std::string(253, 'a') + Sjis("日本"), 0, std::string(253, 'a') + Sjis("日"), -1},
     };
     for (const auto& c : cases) {

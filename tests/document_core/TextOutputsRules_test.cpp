@@ -38,6 +38,40 @@ TEST(TextOutputs, NumbersOutlinesAndLeavesOutPagesBelowLevelTen)
         << "unnumbered title lists keep every page";
 }
 
+// A page that was never stored has no record: the outputs, their numbers,
+// the page files and the HTML parts go on as if it and its descendants
+// were not there.
+TEST(TextOutputs, APageWithoutARecordIsLeftOutWithItsDescendants)
+{
+    TTreeNodes nodes;
+    Build(nodes, {0, 1, 1, 2, 1});
+    nodes.Item(2)->SetData(nullptr);
+    EXPECT_EQ(TextOutputBytes(tokTitles, nodes, *nodes.Item(0), {true}), "1 t0\r\n1.1 t1\r\n1.2 t4\r\n");
+    const TOutputFiles pages = PageFiles(*nodes.Item(0), "/out/", ".txt");
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[2].Name, "/out/t4.txt");
+    const TOutputFiles html = HtmlFiles(*nodes.Item(0), "/out/");
+    ASSERT_EQ(html.size(), 3u) << "main.html and two parts";
+    EXPECT_THAT(html[0].Bytes, testing::HasSubstr("part002.html\">t4</A>"));
+    EXPECT_THAT(html[2].Bytes, testing::HasSubstr("t4"));
+}
+
+// Output 8 wraps as the formatting settings say: English words whole,
+// continuation lines indented as their line.
+TEST(TextOutputs, IndentedTextWrapsWithTheFormattingSettings)
+{
+    TTreeNodes nodes;
+    Build(nodes, {0}, {"  alpha beta gamma delta epsilon"});
+    TTextOutputOptions options;
+    options.WrapByte = 20;
+    EXPECT_EQ(TextOutputBytes(tokPageIndentText, nodes, *nodes.Item(0), options),
+              "  alpha beta gamma de\r\nlta epsilon\r\n");
+    options.WrapEnglish = true;
+    options.WrapIndent = true;
+    EXPECT_EQ(TextOutputBytes(tokPageIndentText, nodes, *nodes.Item(0), options),
+              "  alpha beta gamma \r\n  delta epsilon\r\n");
+}
+
 TEST(TextOutputs, IndentsDeepPagesButWrapsAtLeastTwentyBytes)
 {
     TTreeNodes nodes;

@@ -4,6 +4,8 @@
 #include "StatusPanel.h"
 #include "TempDir.h"
 
+#include <QKeyEvent>
+
 void TTestForm::FlSaveClick()
 {
     ++Saves;
@@ -98,3 +100,17 @@ RealFormTest::RealFormTest()
 }
 
 RealFormTest::~RealFormTest() { velk.reset(); }
+
+void RealFormTest::TypeInPage(const QString& Text)
+{
+    velk->DataMemo()->setFocus();
+    for (const QChar c : Text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(velk->DataMemo(), QString(c));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(velk->DataMemo(), &press);
+    }
+    QApplication::processEvents();
+}

@@ -82,6 +82,9 @@ class RealFormTest : public FormTest {
 protected:
     RealFormTest();
     ~RealFormTest() override;
+    // Types Text into the page editor as keys; keys of characters beyond
+    // ASCII carry their text, as an input method's keys do.
+    void TypeInPage(const QString& Text);
 
     std::unique_ptr<TVelkForm> velk;
 };

@@ -3,8 +3,10 @@
 #include "FormFixture.h"
 
 #include "CopyForm.h"
+#include "SortForm.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -42,6 +44,19 @@ TEST_F(ConvertCommandsTest, ManuscriptCountShowsThePageAndTheFile)
     form->MenuItem("OpGenkou")->Click();
     EXPECT_EQ(page, "このページは　　　　　　　      1枚です。最後の１枚は  3行です。");
     EXPECT_EQ(book.rfind("本・全角 ", 0), 0u);
+}
+
+TEST_F(ConvertCommandsTest, ALineSortAddsNoLineBreakToASelectionThatEndedWithoutOne)
+{
+    TEditorEx& memo = *form->DataMemo();
+    memo.SetText("c\r\na\r\nb");
+    memo.SelectAll();
+    dialogs.AnswerForm([](QDialog& Dialog) {
+        static_cast<TSortForm&>(Dialog).OKButton->click();
+        return Dialog.result();
+    });
+    form->MenuItem("EdSort")->Click();
+    EXPECT_EQ(memo.GetText(), "a\r\nb\r\nc");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "EditorFountain.h"
 
 #include <QImage>
+#include <functional>
 
 namespace {
 
@@ -79,6 +80,54 @@ TEST_F(EditorColours, AHitAboutToBeReplacedShowsInTheHitColours)
     const TColor background = shown.BkColor() == clNone ? memo->Font()->Color() : shown.BkColor();
     EXPECT_GT(Pixels(background, 0, 4, 10), CellArea(6) / 2);
     EXPECT_EQ(Pixels(background, 0, 11, 14), 0);
+}
+
+using EditorColourKeys = FormTest;
+
+TEST_F(EditorColourKeys, EveryColourKeyReachesItsElementOfThePageEditor)
+{
+    // (The end-of-file and line-break marks take the white-space colours at
+    // the first show instead of their own keys.)
+    using TElement = std::function<TColor(const TEditorEx&)>;
+    const auto colours = [](const TEditorEx& E) -> const TEditorColors& { return *E.View()->Colors(); };
+    const auto bracket = [](const TEditorEx& E, int I) { return E.View()->Brackets()->Items(I)->ItemColor(); };
+    const std::pair<const char*, TElement> keys[] = {
+        {"SelectCol", [&](const TEditorEx& E) { return colours(E).Select()->Color(); }},
+        {"SelectBkCol", [&](const TEditorEx& E) { return colours(E).Select()->BkColor(); }},
+        {"ULCol", [](const TEditorEx& E) { return E.Marks()->Underline()->Color(); }},
+        {"ParenCol", [](const TEditorEx& E) { return E.ExMarks()->ParenMark()->Color(); }},
+        {"AnkCol", [&](const TEditorEx& E) { return colours(E).Ank()->Color(); }},
+        // Text mode colours strings as single-byte text; the other modes
+        // take the string colour kept here.
+        {"StrCol", [](const TEditorEx&) { return SettingsVars.StrCol; }},
+        {"DBCSCol", [&](const TEditorEx& E) { return colours(E).DBCS()->Color(); }},
+        {"UrlCol", [&](const TEditorEx& E) { return colours(E).Url()->Color(); }},
+        {"MailCol", [&](const TEditorEx& E) { return colours(E).Mail()->Color(); }},
+        {"CommentCol", [&](const TEditorEx& E) { return colours(E).Comment()->Color(); }},
+        {"ReserveCol", [&](const TEditorEx& E) { return colours(E).Reserve()->Color(); }},
+        {"brAsterisk", [&](const TEditorEx& E) { return bracket(E, 0)->Color(); }},
+        {"brEexclamation", [&](const TEditorEx& E) { return bracket(E, 1)->Color(); }},
+        {"brC_Comment", [&](const TEditorEx& E) { return bracket(E, 2)->Color(); }},
+        {"KagiCol", [&](const TEditorEx& E) { return bracket(E, 3)->Color(); }},
+        {"FileCol", [&](const TEditorEx& E) { return bracket(E, 4)->Color(); }},
+        {"PageCol", [&](const TEditorEx& E) { return bracket(E, 5)->Color(); }},
+        {"KagiBkCol", [&](const TEditorEx& E) { return bracket(E, 3)->BkColor(); }},
+        {"RulerCol", [](const TEditorEx& E) { return E.Ruler()->Color(); }},
+        {"RulerMarkCol", [](const TEditorEx& E) { return E.Ruler()->MarkColor(); }},
+        {"HitCol", [](const TEditorEx& E) { return E.ExMarks()->Hit()->Color(); }},
+        {"HitMarkCol", [](const TEditorEx& E) { return E.ExMarks()->FindMark()->Color(); }},
+        {"Back", [](const TEditorEx& E) { return E.Color(); }},
+    };
+    std::string file = "[Colors]\r\n";
+    TColor value = 0x102030;
+    for (const auto& [key, element] : keys)
+        file += std::string(key) + "=" + std::to_string(value++) + "\r\n";
+    WriteFileAtomic(SettingsFilePath(), file);
+    StartShown();
+    ASSERT_EQ(form->EditMode(), 0);
+    value = 0x102030;
+    for (const auto& [key, element] : keys)
+        EXPECT_EQ(element(*form->DataMemo()), value++) << key;
 }
 
 } // namespace

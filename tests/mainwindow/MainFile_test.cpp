@@ -2,13 +2,16 @@
 // the user is told, and that the open document survives every refusal.
 #include "FormFixture.h"
 
+#include "Dialogs.h"
 #include "DocumentFile.h"
+#include "EditorBase.h"
 #include "Instances.h"
 #include "LinkForm.h"
+#include "SearchListState.h"
 #include "TempDir.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
+#include <QStatusBar>
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -33,21 +36,6 @@ protected:
         QApplication::processEvents();
     }
 
-    void TypeInPage(const QString& Text)
-    {
-        // Keys of characters beyond ASCII carry their text, as an input
-        // method's keys do.
-        velk->DataMemo()->setFocus();
-        for (const QChar c : Text) {
-            if (c.unicode() < 0x80) {
-                QTest::keyClicks(velk->DataMemo(), QString(c));
-                continue;
-            }
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(velk->DataMemo(), &press);
-        }
-        QApplication::processEvents();
-    }
     // A named two-page document, saved and unmodified.
     std::string SaveTwoPages(const std::string& Name)
     {
@@ -168,7 +156,6 @@ TEST_F(MainFile, AReadOnlyDocumentOpensMarkedAndIsNeverOverwritten)
 {
     const std::string file = SaveTwoPages("ro.vk2");
     chmod(file.c_str(), 0444);
-    dialogs.Answer(mrYes); // this window holds it already: open it again
     ASSERT_TRUE(velk->LoadOutline(Home() + "ro"));
     EXPECT_EQ(velk->CaptionText(), file + Utf8ToSjis("－読み出し専用"));
     const std::string bytes = ReadRaw(file);
@@ -177,6 +164,23 @@ TEST_F(MainFile, AReadOnlyDocumentOpensMarkedAndIsNeverOverwritten)
     EXPECT_EQ(LastQuestion(), file + "\r\n\r\n指定したファイルは読み出し専用なので保存できません！");
     EXPECT_EQ(ReadRaw(file), bytes);
     EXPECT_TRUE(velk->DataMemo()->Modified());
+}
+
+// A save needs the folder, not only the file: a document in a folder the
+// user cannot write opens marked read-only, and the user is told to save
+// with Save As.
+TEST_F(MainFile, ADocumentInAFolderNoOneMayWriteSaysSoWhenOpened)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the system lets root write into any folder";
+    const std::string file = SaveTwoPages("doc.vk2");
+    fs::create_directory(Home() + "locked");
+    fs::rename(file, Home() + "locked/doc.vk2");
+    chmod((Home() + "locked").c_str(), 0555);
+    ASSERT_TRUE(velk->LoadOutline(Home() + "locked/doc"));
+    chmod((Home() + "locked").c_str(), 0755);
+    EXPECT_EQ(velk->CaptionText(), Home() + "locked/doc.vk2" + Utf8ToSjis("－読み出し専用"));
+    EXPECT_NE(LastQuestion().find("名前を付けて保存"), std::string::npos) << LastQuestion();
 }
 
 TEST_F(MainFile, TheBackupHoldsTheFileAsItWasBeforeTheSave)
@@ -222,6 +226,90 @@ TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
     velk->FlPageTextLoadClick();
     EXPECT_EQ(State(), "NewFile||1|first/first\r\nsecond\r\n;one/one\r\ntwo;")
         << "the first file goes into the empty page";
+}
+
+TEST_F(MainFile, OnlyTheFirstTextFileGoesIntoTheEmptyPageAndUtf8IsConverted)
+{
+    WriteRaw(Home() + "empty.txt", "");
+    WriteRaw(Home() + "b.txt", "b");
+    // "あ" and an emoji, which Shift-JIS cannot hold, in UTF-8.
+    WriteRaw(Home() + "utf8.txt", "\xE3\x81\x82\xF0\x9F\x98\x80\n");
+    dialogs.AnswerFiles({Home() + "empty.txt", Home() + "b.txt", Home() + "utf8.txt"});
+    velk->FlPageTextLoadClick();
+    EXPECT_EQ(State(), "NewFile||1|UnTitled/;b/b;" + Sjis("あ?/あ?\r\n;"));
+    EXPECT_EQ(velk->statusBar()->currentMessage().toStdString(), UnmappedCharactersText(1));
+}
+
+// The document opened or made replaces everything the old one left: the
+// search list, the page history, the views and the output button.
+TEST_F(MainFile, OpenAndNewLeaveNothingOfTheOldDocument)
+{
+    WriteDocumentFile(Home() + "three.vk2", {{0, "a", "a"}, {0, "b", "b"}, {0, "c", "c"}}, 0, 0);
+    ASSERT_EQ(velk->ToolButton("sbTextOutput")->Enabled(), false) << "an empty window";
+    SearchListState().FindListMode = true;
+    ASSERT_TRUE(velk->LoadOutline(Home() + "three"));
+    EXPECT_TRUE(velk->ToolButton("sbTextOutput")->Enabled()) << "three pages can be output at once";
+    EXPECT_FALSE(SearchListState().FindListMode);
+
+    velk->OpSplitReadClick();
+    ASSERT_NE(velk->BrowseTree(), nullptr);
+    velk->FlNewClick();
+    EXPECT_EQ(velk->BrowseTree(), nullptr) << "the browse view closed";
+    EXPECT_FALSE(velk->MenuItem("OpSplitRead")->Checked());
+    EXPECT_FALSE(velk->ToolButton("sbTextOutput")->Enabled()) << "one empty page";
+
+    ASSERT_TRUE(velk->LoadOutline(Home() + "three"));
+    velk->OpSplitClick();
+    ASSERT_NE(velk->SecondEditor(), nullptr);
+    velk->SecondEditor()->SetModified(true);
+    velk->DataMemo()->SetModified(true);
+    dialogs.Answer(mrNo);
+    velk->FlNewClick();
+    EXPECT_FALSE(velk->SecondEditor() && velk->SecondEditor()->Modified());
+    EXPECT_FALSE(velk->DataMemo()->Modified());
+}
+
+TEST_F(MainFile, ATreeCommandMarksTheSplitPaneModifiedSoSaveWorksFromIt)
+{
+    const std::string file = SaveTwoPages("split.vk2");
+    velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(0));
+    velk->OpSplitClick();
+    ASSERT_NE(velk->SecondEditor(), nullptr);
+    velk->SecondEditor()->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(velk->ActiveEditor(), velk->SecondEditor());
+    velk->MenuItem("TreeMoveDown")->Click();
+    EXPECT_TRUE(velk->SecondEditor()->Modified());
+    const std::string before = ReadRaw(file);
+    QTest::keyClick(velk->SecondEditor(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(ReadRaw(file), before) << "Ctrl+S in the lower pane saved the move";
+}
+
+// The recent hierarchical-text list asks the document's own save question
+// (Yes saves the document as a document), and only then looks at the file.
+TEST_F(MainFile, ARecentTreeTextAsksTheSaveQuestionFirst)
+{
+    const std::string tree = Home() + "tree.txt";
+    WriteRaw(tree, ".A\r\n.B\r\n");
+    ASSERT_TRUE(velk->LoadTreeText(tree));
+    const int lock = open(tree.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    TypeInPage(QStringLiteral("x"));
+    const size_t asked = dialogs.Questions().size();
+    dialogs.Answer(mrYes);
+    dialogs.Answer(mrCancel);
+    velk->MenuItem("FlHistoryTr")->Items(0)->Click();
+    ASSERT_EQ(dialogs.Questions().size(), asked + 2);
+    EXPECT_EQ(dialogs.Questions()[asked].Text, SaveQuestion);
+    EXPECT_EQ(dialogs.Questions()[asked + 1].Filter, "Velk2000(*.vk2)|*.vk2") << "saved as a document";
+    dialogs.Answer(mrNo);
+    velk->MenuItem("FlHistoryTr")->Items(0)->Click();
+    EXPECT_EQ(LastQuestion(), tree + " は他のソフトで使われています。");
+    close(lock);
+    dialogs.Answer(mrNo);
+    velk->OpenDialog1()->SetInitialDir("/");
+    velk->MenuItem("FlHistoryTr")->Items(0)->Click();
+    EXPECT_EQ(velk->OpenDialog1()->InitialDir(), Home());
 }
 
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)

@@ -1,6 +1,7 @@
 // Start-up, closing and auto-save of the main window.
 #include "FormFixture.h"
 #include "SymbolList.h"
+#include "TempDir.h"
 
 #include <QComboBox>
 #include <sys/stat.h>
@@ -35,6 +36,29 @@ TEST_F(LifeCycle, AStartDocumentThatCannotBeReadLeavesANewDocument)
     WriteFileAtomic(Home() + "a.vk2", "not a document");
     ASSERT_EQ(form->FormCreate({Home() + "a.txt"}), TStartOutcome::Run);
     EXPECT_EQ(form->windowTitle().toStdString() + "|" + Titles(), "NewFile|UnTitled");
+}
+
+TEST_F(LifeCycle, AFolderOrAnEmptyFileGivenAtStartIsToldAsSuchAndLeavesANewDocument)
+{
+    const struct {
+        const char* Name;
+        std::string Parameter;
+        std::string Told;
+    } cases[] = {
+        {"folder", Home() + "docs", Home() + "docs はフォルダーで、文書ではありません。新しい文書を開きます。"},
+        {"empty file", Home() + "empty.vk2", Home() + "empty.vk2\r\nこのファイルは空のため開けません。"},
+    };
+    std::filesystem::create_directory(Home() + "docs");
+    WriteRaw(Home() + "empty.vk2", "");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTestForm fresh(*instances, std::make_unique<TFakeTimer>());
+        const size_t asked = dialogs.Questions().size();
+        ASSERT_EQ(fresh.FormCreate({c.Parameter}), TStartOutcome::Run);
+        ASSERT_EQ(dialogs.Questions().size(), asked + 1);
+        EXPECT_EQ(dialogs.Questions().back().Text, c.Told);
+        EXPECT_EQ(fresh.CaptionText(), "NewFile");
+    }
 }
 
 TEST_F(LifeCycle, OnlyOwnTransferFilesGoAndWhatCannotBeRemovedOrMadeIsTold)
@@ -93,6 +117,18 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestion,
                                          TCloseCase{"YesSaved", mrYes, true, true, 1},
                                          TCloseCase{"YesNotSaved", mrYes, false, false, 1}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST_F(LifeCycle, BlankAndTabMarksShowFromTheStartAsTheSettingsFileSays)
+{
+    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nSpaceTab=1\r\nHanSpace=1\r\n"
+                                        "[Colors]\r\nZenTabCol=1193046\r\nHanCol=6636321\r\n");
+    Create();
+    const TEditorExMarks& marks = *form->DataMemo()->ExMarks();
+    EXPECT_EQ(std::tuple(marks.SpaceMark()->Visible(), marks.DBSpaceMark()->Visible(), marks.TabMark()->Visible()),
+              std::tuple(true, true, true));
+    EXPECT_EQ((std::vector<int>{marks.SpaceMark()->Color(), marks.DBSpaceMark()->Color(), marks.TabMark()->Color()}),
+              (std::vector<int>{6636321, 1193046, 1193046}));
+}
 
 TEST_F(LifeCycle, ANamedDocumentIsSavedWithoutAskingWhenTheOptionsSaySo)
 {

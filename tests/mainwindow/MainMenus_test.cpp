@@ -5,6 +5,7 @@
 
 #include "Menus.h"
 
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -67,6 +68,20 @@ TEST_F(Menus, OneEscapeLeavesAMenuOpenedWithAltAndTheLettersAreTextAgain)
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened by its letter";
     EXPECT_EQ(form->DataMemo()->GetText().size(), before.size() + 1);
+}
+
+TEST_F(Menus, ASplitFromTheEditMenuLeavesTheUsersClipboard)
+{
+    QApplication::clipboard()->setText(QStringLiteral("the user's"));
+    form->DataMemo()->SetRowCol(1, 0);
+    QMenu* edit = form->MenuItem("EditTop")->SubMenu();
+    edit->popup(form->mapToGlobal(QPoint(20, 20)));
+    QApplication::processEvents();
+    dialogs.Answer(mrYes);
+    form->MenuItem("EdPageDevide")->Action()->trigger();
+    CloseMenus();
+    EXPECT_EQ(Titles(), "page|line two");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("the user's"));
 }
 
 } // namespace

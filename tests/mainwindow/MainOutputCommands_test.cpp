@@ -3,7 +3,9 @@
 // that the open document survives every refusal.
 #include "FormFixture.h"
 
+#include "EditorBase.h"
 #include "FolderSelect.h"
+#include "Menus.h"
 #include "PageList.h"
 #include "TempDir.h"
 #include "TextForm.h"
@@ -13,6 +15,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStatusBar>
 
 namespace {
 
@@ -78,6 +81,42 @@ TEST_F(OutputCommands, ImportReadsTheChosenFileIntoANewUnnamedDocument)
     velk->MenuItem("FlHistoryTr")->Items(1)->Click();
     EXPECT_EQ(velk->CaptionText(), Home() + "notes.mem" + Sjis(" ［階層付きテキスト］")) << "the recent list";
     EXPECT_EQ(Shape(), "A:0 B:1 C:2 D:0 ");
+}
+
+TEST_F(OutputCommands, ImportReadsUtf8AndTellsWhatBecameQuestionMarks)
+{
+    // "あ" and an emoji after a byte-order mark.
+    Import("utf8.txt", "\xEF\xBB\xBF.\xE3\x81\x82\r\n\xF0\x9F\x98\x80\r\n");
+    EXPECT_EQ(Shape(), Sjis("あ") + ":0 ");
+    EXPECT_EQ(velk->DataMemo()->GetText(), Sjis("あ") + "\r\n?\r\n");
+    EXPECT_EQ(velk->statusBar()->currentMessage().toStdString(), UnmappedCharactersText(1));
+}
+
+// Each output has a hidden item of its own that runs it without the
+// chooser; the two title trees differ only in their numbers.
+TEST_F(OutputCommands, HiddenItemsRunEachOutputWithoutTheChooser)
+{
+    Import("doc.txt", ".A\r\na\r\n..B\r\n.C\r\n");
+    const struct {
+        const char* Item;
+        std::string Written;
+    } rows[] = {
+        {"FlTitleSave", "A\r\nB\r\nC\r\n"},
+        {"FlTitleTreeNumberSave", "\x84\xA1"
+                                  "1 A\r\n"},
+        {"FlTitleTreeSave", "\x84\xA1"
+                            "A\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Item);
+        TMenuItem* item = velk->MenuItem(row.Item);
+        EXPECT_FALSE(item->Visible());
+        const size_t asked = dialogs.Questions().size();
+        dialogs.AnswerFiles({Home() + row.Item + ".idx"});
+        item->Click();
+        ASSERT_EQ(dialogs.Questions().size(), asked + 1) << "the file dialog alone";
+        EXPECT_EQ(ReadRaw(Home() + row.Item + ".idx").substr(0, row.Written.size()), row.Written);
+    }
 }
 
 TEST_F(OutputCommands, ImportGoesOnOnlyAfterARealSave)

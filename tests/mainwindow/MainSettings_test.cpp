@@ -2,6 +2,9 @@
 // run shows, and a close that cannot write it still closes.
 #include "FormFixture.h"
 
+#include "DamagedFiles.h"
+#include "IniFiles.h"
+
 namespace {
 
 class Settings : public FormTest {
@@ -39,10 +42,57 @@ TEST_F(Settings, WhatOneRunSavesTheNextRunShows)
               std::tuple(true, false, true, true));
 }
 
+// The file the first run wrote, with counts and an extent no window can
+// use: the next start shows the window with the entries the lists have and
+// room for the editor beside the tree.
+TEST_F(Settings, HugeCountsAndExtentsStillStartTheWindow)
+{
+    StartShown();
+    ASSERT_TRUE(form->close());
+    form.reset(); // its recent-file lists are saved as it goes
+    {
+        TIniFile ini(SettingsFilePath());
+        ini.WriteInteger("History", "Count", 2147483647);
+        ini.WriteString("History", "File0", "/a.vk2");
+        ini.WriteString("History", "File1", "/b.vk2");
+        ini.WriteInteger("TreeHistory", "Count", 2147483647);
+        ini.WriteInteger("Split", "Mode", 0);
+        ini.WriteInteger("Split", "Line", 2147483647);
+    }
+    Restart();
+    EXPECT_EQ(form->History().Paths(), (std::vector<std::string>{"/a.vk2", "/b.vk2"}));
+    EXPECT_EQ(form->MenuItem("FlHistoryTr")->Count(), 0);
+    EXPECT_GT(form->SplitLine(), 0);
+    EXPECT_GE(form->DataMemo()->width(), form->width() / 8) << "the editor is no strip";
+}
+
+// Random bytes in the settings file and the symbol list: the user is told
+// once, the window starts with the defaults, the damaged files stay beside
+// as ".bad" and the close writes sound ones.
+TEST_F(Settings, DamagedFilesAreToldOnceAndKeptAside)
+{
+    WriteFileAtomic(SettingsFilePath(), std::string("\x93\0\x01[Options]\x02=\xff", 15));
+    WriteFileAtomic(SymbolFilePath(), std::string("\x05\x06\x07", 3));
+    StartShown();
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Type, TMsgDlgType::mtWarning);
+    EXPECT_NE(LastQuestion().find(SettingsFilePath()), std::string::npos);
+    EXPECT_NE(LastQuestion().find(SymbolFilePath()), std::string::npos);
+    EXPECT_EQ(form->WrapSpinValue(), 80) << "the defaults";
+    EXPECT_EQ(ReadFileBytes(SymbolFilePath() + ".bad"), std::string("\x05\x06\x07", 3));
+    ASSERT_TRUE(form->close());
+    EXPECT_EQ(TIniFile(SettingsFilePath()).ReadInteger("Style", "WordWrap", -1), 80);
+    EXPECT_FALSE(LooksDamaged(ReadFileBytes(SettingsFilePath()), TSettingsFileShape::Ini));
+
+    Restart();
+    EXPECT_EQ(dialogs.Questions().size(), 1u) << "nothing more to tell";
+}
+
 TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
 {
     StartShown();
     std::filesystem::create_directory(SettingsFilePath()); // no file can replace it
+    std::filesystem::create_directory(SymbolFilePath());
     form->DataMemo()->setFocus();
     Type(QStringLiteral("keep me"));
     dialogs.Answer(mrYes);
@@ -51,8 +101,9 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
     ASSERT_EQ(dialogs.Questions().size(), 2u);
     const TDialogQuestion& error = dialogs.Questions()[1];
     EXPECT_EQ(error.Type, TMsgDlgType::mtError);
-    EXPECT_EQ(error.Text, SettingsFilePath() + " に書き込めません");
-    EXPECT_TRUE(FileExists(Home() + "mark.dat")) << "the other close writes ran";
+    // Both files, each once, in one message.
+    EXPECT_NE(error.Text.find(SymbolFilePath()), std::string::npos);
+    EXPECT_EQ(error.Text.substr(error.Text.find('\n') + 1), SettingsFilePath() + " に書き込めません");
 }
 
 TEST_F(Settings, TheFirstShowColoursMarksAndLinksAndKeepsTheFormsAsRead)

@@ -91,14 +91,12 @@ TEST_F(SubIcons, ThePageHistoryMenusShowEachPagesSubIcon)
 {
     MakePages({"a", "b", "c"});
     Node(0)->SetStateIndex(2);
-    TPopupMenu* back = PopupMenuOf(form->ToolButton("sbPageUndo"));
+    QMenu* back = form->ToolButton("sbPageUndo")->DropdownMenu();
     ASSERT_NE(back, nullptr);
-    back->OnPopup(back);
+    emit back->aboutToShow();
     std::string pictures;
-    for (int i = 0; i < back->Items().Count(); ++i) {
-        const TMenuItem& item = *back->Items().Items(i);
-        pictures += item.Caption().toStdString() + (item.Action()->icon().isNull() ? "-" : "+");
-    }
+    for (const QAction* item : back->actions())
+        pictures += item->text().toStdString() + (item->icon().isNull() ? "-" : "+");
     EXPECT_EQ(pictures, "b-a+");
 }
 

@@ -79,4 +79,54 @@ TEST_F(TreeViewCommands, TheTreeAreaHidesGrowsAndGoesAboveTheEditor)
     EXPECT_EQ(form->Separater1()->orientation(), Qt::Horizontal);
 }
 
+// Beside the editor the tree has a width, above it a height; each comes
+// back when the tree returns, and the window's width with it.
+TEST_F(TreeViewCommands, EachPlaceOfTheTreeKeepsItsOwnSize)
+{
+    form->resize(900, 600);
+    QApplication::processEvents();
+    const int windowWidth = form->width();
+    form->SetTreePanelWidth(180);
+    Run("TreeDisp");
+    QApplication::processEvents();
+    EXPECT_EQ(form->width(), windowWidth - 180) << "the room the tree took beside";
+    form->SetTreePanelHeight(120);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        Run("TreeDisp");
+        QApplication::processEvents();
+        EXPECT_EQ(form->Separater1()->orientation(), Qt::Horizontal);
+        EXPECT_EQ(form->SplitLine(), 180);
+        EXPECT_EQ(form->width(), windowWidth);
+        Run("TreeDisp");
+        QApplication::processEvents();
+        EXPECT_EQ(form->SplitLine(), 120);
+        EXPECT_EQ(form->width(), windowWidth - 180);
+    }
+}
+
+TEST_F(TreeViewCommands, TheDisplaySwitchScrollsTheSelectedPageIntoView)
+{
+    TTreeNodes& items = form->DataTree()->Items();
+    for (int i = 0; i < 60; ++i)
+        items.Add(nullptr, "more " + std::to_string(i));
+    form->DataTree()->SetSelected(items.Item(items.Count() - 1));
+    form->DataTree()->scrollToTop();
+    Run("TreeDisp");
+    QApplication::processEvents();
+    const QRect shown = form->DataTree()->visualRect(form->DataTree()->currentIndex());
+    EXPECT_TRUE(form->DataTree()->viewport()->rect().intersects(shown));
+}
+
+// Shift with either page button folds, as the fold command does.
+TEST_F(TreeViewCommands, ShiftWithThePageButtonsFolds)
+{
+    for (const char* button : {"sbPrevPage", "sbNextPage"}) {
+        SCOPED_TRACE(button);
+        form->DataTree()->SetSelected(Node(2));
+        QTest::mouseClick(form->ToolButton(button), Qt::LeftButton, Qt::ShiftModifier);
+        EXPECT_EQ(SelectedIndex(), 1) << "a page without children hands the selection to its parent";
+    }
+}
+
 } // namespace

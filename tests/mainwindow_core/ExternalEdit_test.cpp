@@ -23,4 +23,22 @@ TEST(ExternalEdit, ViewerTakesTheProgramAlone)
     EXPECT_EQ(windows.Arguments, QStringList{"f"});
 }
 
+// Out with a final CR LF, back without the one added: a line the editor
+// appends never joins the page's last line.
+TEST(ExternalEdit, TheTransferFileEndsEveryLine)
+{
+    const struct {
+        std::string_view Page, Transfer, Edited, Back;
+    } cases[] = {
+        {"abc", "abc\r\n", "abc\r\ndef\r\n", "abc\r\ndef"},
+        {"abc", "abc\r\n", "abc\r\ndef", "abc\r\ndef"}, // the editor took it off itself
+        {"abc\r\n", "abc\r\n", "abc\r\ndef\r\n", "abc\r\ndef\r\n"},
+        {"a\r\n\r\n", "a\r\n\r\n", "a\r\n\r\n", "a\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TransferText(c.Page), c.Transfer) << c.Page;
+        EXPECT_EQ(PageTextFromTransfer(c.Page, std::string(c.Edited)), c.Back) << c.Page;
+    }
+}
+
 } // namespace

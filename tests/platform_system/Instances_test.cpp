@@ -1,3 +1,4 @@
+#include "Files.h"
 #include "Instances.h"
 #include "TempDir.h"
 
@@ -85,6 +86,7 @@ TEST_F(Instances, SeeEachOtherAndCompareCaptionsExactly)
             EXPECT_FALSE(self.IsCaptionOpen("/docs/Plan.vk"));
             self.SetCaption("/docs/Self.vk2");
             EXPECT_TRUE(self.IsCaptionOpen("/docs/Self.vk2")); // its own window counts
+            EXPECT_EQ(self.OtherCaptions(), std::vector<std::string>{"/docs/Plan.vk2"});
             EXPECT_EQ(peer.Ask("open /docs/Self.vk2"), "open 1");
         }
         EXPECT_TRUE(self.IsSingleInstance());
@@ -130,6 +132,24 @@ TEST_F(Instances, StaleEntriesCountAsNoInstanceAndAreRemoved)
     const std::string pid = std::to_string(::getpid());
     EXPECT_EQ(Entries(Folder), (std::set<std::string>{pid + ".caption", pid + ".lock", pid + ".sock"}));
     ::kill(std::stoi(child.substr(6)), SIGKILL);
+}
+
+// A save's leftover stays while its writer is a running instance; a live
+// process that merely has the id in its name (an id reused after a reboot)
+// keeps nothing, and the next write of that file removes it.
+TEST_F(Instances, LeftoversOfASaveGoUnlessARunningInstanceHoldsThem)
+{
+    TInstanceRegistry self(Folder);
+    Peer peer(Folder);
+    const auto leftover = [this](qint64 Pid) { return Dir.File(".doc.vk2.~" + std::to_string(Pid) + "~a1B2c3"); };
+    const std::string ofPeer = leftover(peer.Process.processId()), ofSelf = leftover(::getpid()),
+                      ofOtherProcess = leftover(::getppid());
+    for (const std::string& name : {ofPeer, ofSelf, ofOtherProcess})
+        WriteRaw(name, "x");
+    WriteFileAtomic(Dir.File("doc.vk2"), "new");
+    EXPECT_TRUE(std::filesystem::exists(ofPeer));
+    EXPECT_TRUE(std::filesystem::exists(ofSelf));
+    EXPECT_FALSE(std::filesystem::exists(ofOtherProcess));
 }
 
 TEST_F(Instances, AnUnusableFolderLeavesTheInstanceAlone)

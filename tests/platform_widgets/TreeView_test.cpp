@@ -218,17 +218,25 @@ TEST_F(TTreeViewTest, ADeepTitleIsReachedSidewaysAndTheHighlightStaysUnderTheTit
     TTreeNode* deepest = Items().Item(59);
     View.SetSelected(deepest);
     QApplication::processEvents();
-    const QRect row = View.visualRect(IndexOf("level59"));
-    const int titleRight = row.left() + View.fontMetrics().horizontalAdvance(QStringLiteral("level59"));
-    ASSERT_GT(titleRight, View.viewport()->width()) << "the title starts beyond the view";
     QScrollBar* sideways = View.horizontalScrollBar();
-    EXPECT_GE(sideways->maximum() + View.viewport()->width(), titleRight + sideways->value());
-    sideways->setValue(sideways->maximum());
-    QApplication::processEvents();
     const QRect shown = View.visualRect(IndexOf("level59"));
+    const int titleLeft = shown.left() + sideways->value(); // in the whole width
+    ASSERT_GT(titleLeft, View.viewport()->width()) << "the title starts beyond the view";
+    EXPECT_GE(sideways->maximum() + View.viewport()->width(),
+              titleLeft + View.fontMetrics().horizontalAdvance(QStringLiteral("level59")));
+    // The selected title's start is scrolled into view.
     EXPECT_GE(shown.left(), 0);
-    EXPECT_LE(shown.left(), View.viewport()->width());
+    EXPECT_LE(shown.left() + View.fontMetrics().averageCharWidth(), View.viewport()->width());
     EXPECT_EQ(View.GetNodeAt(shown.left() + 2, shown.center().y()), deepest);
+    sideways->setValue(0);
+    EXPECT_EQ(View.visualRect(IndexOf("level59")).left(), titleLeft) << "and back";
+    // A click on a title in sight leaves the view where it is.
+    sideways->setValue(View.visualRect(IndexOf("level50")).left() - 40);
+    const int before = sideways->value();
+    QTest::mouseClick(View.viewport(), Qt::LeftButton, {},
+                      View.visualRect(IndexOf("level50")).topLeft() + QPoint(4, 4));
+    ASSERT_EQ(View.Selected(), Items().Item(50));
+    EXPECT_EQ(sideways->value(), before);
 
     // The indentation before a selected title is never highlighted; the
     // title is.

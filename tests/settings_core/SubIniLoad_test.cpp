@@ -76,6 +76,18 @@ INSTANTIATE_TEST_SUITE_P(
         TReadCase{"[Split]\nMode=0\nLine=150", [](auto& H) { return H.PanelWidth; }, 150},
         TReadCase{"[Split]\nMode=0\nLine=150", [](auto& H) { return H.Menus.at("TreeDisp"); }, 0},
         TReadCase{"[Split]\nMode=7\nLine=150", [](auto& H) { return H.PanelWidth; }, 150},
+        // Sizes the window cannot show are cut to what it can: the tree
+        // leaves the editor room in an 800 x 600 window, a window is no
+        // larger than its screen, margins no wider than the dialog sets.
+        TReadCase{"[Split]\nMode=0\nLine=2147483647", [](auto& H) { return H.PanelWidth; }, 600},
+        TReadCase{"[Split]\nMode=1\nLine=3000", [](auto& H) { return H.PanelHeight; }, 400},
+        TReadCase{"[Split]\nMode=0\nLine=3000\n[Form]\nWindow=2", [](auto& H) { return H.PanelWidth; }, 1720},
+        TReadCase{"[Form]\nWidth=2147483647\nHeight=5", [](auto& H) { return H.Form.Width * 10000 + H.Form.Height; },
+                  19200160},
+        TReadCase{"[Options]\nTopMargin=2147483647", [](auto& H) { return H.Editor.Margin.Top; }, 20},
+        TReadCase{"[Options]\nCharMargin=-3", [](auto& H) { return H.Editor.Margin.Character; }, 0},
+        TReadCase{"[Options]\nTabSpace=1000", [](auto& H) { return H.Editor.Caret.TabSpaceCount; }, 8},
+        TReadCase{"[Font]\nFontSize=5000", [](auto& H) { return H.Editor.Font.Size; }, 30},
         TReadCase{"[Style]\nWordWrap=100\nWordWrapOff=1", [](auto& H) { return H.WrapSpin * 10 + H.Editor.WordWrap; },
                   1000},
         // A marker present reads the keys; absent keys read false. An empty

@@ -186,6 +186,15 @@ TEST_F(SettingsSave, AFailedSaveKeepsTheOldFileAndLetsTheCloseGoOn)
     EXPECT_EQ(RunCloseWrites({[this] { Save(); }}), "");
 }
 
+// A close where several files could not be written names each of them once,
+// in one message.
+TEST(CloseWrites, NameEveryFileThatCouldNotBeWritten)
+{
+    const auto failing = [](const char* Message) { return [Message] { throw EIniFileException(Message); }; };
+    EXPECT_EQ(RunCloseWrites({failing("mark.dat"), [] {}, failing("velk2000.ini"), failing("mark.dat")}),
+              "mark.dat\nvelk2000.ini");
+}
+
 // A value with a line break cannot be stored: its key keeps what the file
 // held. A chosen name Shift-JIS cannot write is refused.
 TEST_F(SettingsSave, NeverWritesAValueAltered)

@@ -1,7 +1,9 @@
 #include "DocumentFile.h"
 
+#include "Cp932.h"
 #include "Files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -58,25 +60,28 @@ bool IsFileLocked(const std::string& FileName)
     return locked;
 }
 
-std::string SaveRefusal(const std::string& FileName)
+TSaveRefusal SaveRefusal(const std::string& FileName)
 {
     const std::string folder = FolderOf(OsPath(FileName));
     if (IsOnOpticalDisc(folder))
-        return "指定したファイルのドライブがCD-ROMですので保存できません！";
+        return {"指定したファイルのドライブがCD-ROMですので保存できません！", true};
     if (IsOnReadOnlyFileSystem(folder))
-        return "指定したファイルのあるドライブは読み出し専用なので保存できません！";
+        return {"指定したファイルのあるドライブは読み出し専用なので保存できません！"};
     if (FileExists(FileName) && IsReadOnlyFile(FileName))
-        return "指定したファイルは読み出し専用なので保存できません！";
+        return {"指定したファイルは読み出し専用なので保存できません！"};
     return {};
 }
 
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
 {
     const std::string bytes = ReadFileBytes(FileName);
+    // Nothing was ever written to it: not damage, so not told as damage.
+    if (bytes.empty())
+        throw EVk2Format(SjisToUtf8(FileName) + "\r\nこのファイルは空のため開けません。");
     try {
         return DecodeVk2(bytes, SubIconCount);
     } catch (const EVk2Format& error) {
-        throw EVk2Format(FileName + "\r\n" + error.what());
+        throw EVk2Format(SjisToUtf8(FileName) + "\r\n" + error.what());
     }
 }
 
@@ -106,7 +111,23 @@ bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, 
     }
 }
 
-std::string ReadTextAsPage(const std::string& FileName) { return NormalizeLineBreaks(ReadFileBytes(FileName)); }
+std::string SjisOfTextFile(std::string_view Bytes, int& Unmapped)
+{
+    Unmapped = 0;
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (Bytes.starts_with(byteOrderMark))
+        return Utf8ToSjis(Bytes.substr(byteOrderMark.size()), Unmapped);
+    const bool ascii =
+        std::all_of(Bytes.begin(), Bytes.end(), [](char C) { return static_cast<unsigned char>(C) < 0x80; });
+    if (!ascii && IsUtf8(Bytes))
+        return Utf8ToSjis(Bytes, Unmapped);
+    return std::string(Bytes);
+}
+
+std::string ReadTextAsPage(const std::string& FileName, int& Unmapped)
+{
+    return NormalizeLineBreaks(SjisOfTextFile(ReadFileBytes(FileName), Unmapped));
+}
 
 std::string NormalizeLineBreaks(std::string_view Text)
 {

@@ -8,10 +8,13 @@
 
 #include <string>
 
-// Why a save to FileName is refused before anything is written, as the user
-// reads it; empty when nothing refuses it. A CD or DVD, a file without
-// write permission, a file system mounted read-only.
-std::string SaveRefusal(const std::string& FileName);
+// Why a save to FileName is refused before anything is written: a CD or
+// DVD, a file system mounted read-only, a file without write permission.
+struct TSaveRefusal {
+    std::string Reason;       // as the user reads it; empty when nothing refuses it
+    bool OpticalDisc = false; // no save can ever reach the medium: an error, not a warning
+};
+TSaveRefusal SaveRefusal(const std::string& FileName);
 // The file exists and cannot be written: the document opens read-only.
 bool IsReadOnlyFile(const std::string& FileName);
 // Another program holds an exclusive lock on the file.
@@ -31,7 +34,12 @@ void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int
 bool BackupDocument(const std::string& DocumentFile, const std::string& Folder,
                     TFileSystem& System = SystemFileSystem());
 
-// A text file's bytes as page text: lone LF and lone CR become CR LF; no
-// other conversion.
-std::string ReadTextAsPage(const std::string& FileName);
+// A text file's bytes as the program keeps text. A file in UTF-8 (it starts
+// with the byte-order mark, or it holds non-ASCII text that is well-formed
+// UTF-8) is converted to Shift-JIS, each character Shift-JIS cannot hold
+// written "?" and counted in Unmapped; any other file is taken as Shift-JIS.
+std::string SjisOfTextFile(std::string_view Bytes, int& Unmapped);
+// A text file as page text: SjisOfTextFile, then lone LF and lone CR
+// become CR LF.
+std::string ReadTextAsPage(const std::string& FileName, int& Unmapped);
 std::string NormalizeLineBreaks(std::string_view Text);

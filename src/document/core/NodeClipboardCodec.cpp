@@ -29,15 +29,13 @@ void PutString(std::string& Out, std::string_view Bytes)
     throw ENodeClipboardFormat("クリップボードのページデータが壊れているため貼り付けできません。");
 }
 
-// A title as the tree may show it: only its first line counts, and a line
-// break of either kind ends it.
-// A title of blanks and dots alone would leave an item with no caption to
-// click; it is "UnTitled" like an empty one, so that cleaning a clean title
-// changes nothing.
-std::string CleanTitle(std::string_view Title)
+// A pasted page keeps the title it was copied with, an empty one included.
+// Only what no copied title holds is cut from a forged one: a line break,
+// which would split the page in the document file, and bytes past the
+// title length.
+std::string CopiedTitle(std::string_view Title)
 {
-    std::string title = PageTitle(Title.substr(0, std::min(Title.find('\r'), Title.find('\n'))));
-    return title.empty() ? std::string(UnTitledTitle) : title;
+    return std::string(CopyLeftDbcs(Title.substr(0, Title.find_first_of("\r\n")), TitleCutBytes));
 }
 
 } // namespace
@@ -86,7 +84,7 @@ TFlatPages DecodeNodeClipboard(std::string_view Bytes, int SubIconCount)
     TFlatPages pages(count);
     for (TFlatPage& page : pages) {
         page.Depth = reader.I32();
-        page.Title = CleanTitle(reader.String());
+        page.Title = CopiedTitle(reader.String());
         page.Text = reader.String();
         page.SelStart = reader.I32();
         const int32_t subIcon = reader.I32();

@@ -71,7 +71,9 @@ void ForEachOutlinePage(const TTreeNodes& Nodes, const TTreeNode* Top, int MaxLe
     TOutlineCounters counters;
     while (node != end) {
         const int level = node->Level() - base;
-        if (level > MaxLevel) {
+        // A page never stored has no text to give, and its descendants
+        // would stand under no title.
+        if (level > MaxLevel || !dynamic_cast<const TNodeData*>(node->Data())) {
             node = AfterSubtree(*node);
             continue;
         }

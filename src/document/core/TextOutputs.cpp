@@ -109,17 +109,16 @@ std::string PageTabText(const TTreeNodes& Nodes, const TTreeNode& Top, bool Numb
     return textconv::DeleteEmptyLines(out);
 }
 
-std::string PageIndentText(const TTreeNodes& Nodes, const TTreeNode& Top, bool Numbered, int WrapByte,
-                           int TabSpaceCount)
+std::string PageIndentText(const TTreeNodes& Nodes, const TTreeNode& Top, bool Numbered,
+                           const TTextOutputOptions& Options)
 {
     std::vector<std::string> items;
     ForEachOutlinePage(Nodes, &Top, MaxOutlineLevel, [&](const TOutlinePage& Page) {
         std::string text = TitledText(Page, Numbered);
         EnsureFinalCrLf(text);
         const int indent = Page.Level >= 1 ? (Page.Level - 1) * 8 : 0;
-        textconv::TWrapOptions options;
-        options.TabWidth = TabSpaceCount;
-        const std::string wrapped = textconv::WrapLines(text, std::max(WrapByte - indent, 20), options);
+        const textconv::TWrapOptions options{Options.WrapEnglish, Options.WrapIndent, Options.TabSpaceCount};
+        const std::string wrapped = textconv::WrapLines(text, std::max(Options.WrapByte - indent, 20), options);
         std::string item;
         for (size_t start = 0; start < wrapped.size();) {
             const size_t end = wrapped.find(CrLf, start);
@@ -217,7 +216,7 @@ std::string TextOutputBytes(int Kind, const TTreeNodes& Nodes, const TTreeNode& 
     case tokPageUnderNoTitles: return NumberedPages(Nodes, &Selected, numbered, Kind == tokPageUnderNoTitles);
     case tokPageTreeText: return TreeTextOfSubtree(Selected);
     case tokPageTabText: return PageTabText(Nodes, Selected, numbered, Options.TabSpaceCount);
-    case tokPageIndentText: return PageIndentText(Nodes, Selected, numbered, Options.WrapByte, Options.TabSpaceCount);
+    case tokPageIndentText: return PageIndentText(Nodes, Selected, numbered, Options);
     case tokTitles:
     case tokTitlesIndented: return TitleLines(Nodes, Kind == tokTitlesIndented, numbered);
     case tokTitleTree: return TitleTree(Nodes, Options.BlankLines, numbered);

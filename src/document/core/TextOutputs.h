@@ -38,8 +38,12 @@ struct TTextOutputOptions {
     bool BlankLines = false;
     // The blanks a page line's leading TAB becomes in TAB text.
     int TabSpaceCount = 8;
-    // The wrap width of indented text, in bytes.
+    // The wrap width of indented text, in bytes, and the formatting
+    // settings its wrap follows: English word wrap, continuation lines
+    // indented as their line.
     int WrapByte = 80;
+    bool WrapEnglish = false;
+    bool WrapIndent = false;
 };
 
 // The bytes of output Kind, any kind but tokPageFiles. Selected is the

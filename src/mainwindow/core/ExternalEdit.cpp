@@ -74,3 +74,22 @@ std::string CrlfLineEnds(std::string_view Text)
     }
     return result;
 }
+
+namespace {
+constexpr std::string_view CrLf = "\r\n";
+}
+
+std::string TransferText(std::string_view Page)
+{
+    std::string text(Page);
+    if (!text.empty() && !text.ends_with(CrLf))
+        text += CrLf;
+    return text;
+}
+
+std::string PageTextFromTransfer(std::string_view Page, std::string Edited)
+{
+    if (!Page.empty() && !Page.ends_with(CrLf) && Edited.ends_with(CrLf))
+        Edited.resize(Edited.size() - CrLf.size());
+    return Edited;
+}

@@ -36,3 +36,10 @@ bool LinesDiffer(std::string_view Page, std::string_view Edited);
 // Text as the program keeps it: CR LF, a bare LF and a bare CR each become
 // CR LF.
 std::string CrlfLineEnds(std::string_view Text);
+
+// The page as the transfer file holds it: every line ending in CR LF, so a
+// line the editor appends starts a line of its own.
+std::string TransferText(std::string_view Page);
+// The text read back as the page takes it: the final CR LF TransferText
+// gave a page that had none comes off again.
+std::string PageTextFromTransfer(std::string_view Page, std::string Edited);

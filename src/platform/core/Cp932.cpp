@@ -255,16 +255,36 @@ std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless)
     return result;
 }
 
-std::string Utf8ToSjis(std::string_view Text, bool* Lossless)
+std::string Utf8ToSjis(std::string_view Text, int& Unmapped)
 {
     std::string result;
     result.reserve(Text.size());
-    int unmapped = 0;
+    Unmapped = 0;
     for (size_t pos = 0; pos < Text.size();) {
         const char32_t c = NextUtf8(Text, pos);
-        AppendSjis(result, c, unmapped);
+        AppendSjis(result, c, Unmapped);
     }
+    return result;
+}
+
+std::string Utf8ToSjis(std::string_view Text, bool* Lossless)
+{
+    int unmapped = 0;
+    std::string result = Utf8ToSjis(Text, unmapped);
     if (Lossless)
         *Lossless = unmapped == 0;
     return result;
+}
+
+bool IsUtf8(std::string_view Text)
+{
+    for (size_t pos = 0; pos < Text.size();) {
+        const size_t start = pos;
+        const char32_t c = NextUtf8(Text, pos);
+        // A bad sequence is replaced one byte at a time; a real U+FFFD
+        // takes three.
+        if ((c == kReplacement && pos == start + 1) || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+    }
+    return true;
 }

@@ -27,3 +27,7 @@ std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless = nullptr);
 // unpaired surrogate is one).
 std::string Utf16ToSjis(std::u16string_view Text, int& Unmapped);
 std::string Utf8ToSjis(std::string_view Text, bool* Lossless = nullptr);
+std::string Utf8ToSjis(std::string_view Text, int& Unmapped);
+// Text is well-formed UTF-8: no stray or missing continuation byte, no
+// overlong form, no surrogate, nothing past U+10FFFF.
+bool IsUtf8(std::string_view Text);

@@ -128,7 +128,20 @@ std::optional<std::pair<std::string_view, pid_t>> TempOwner(std::string_view Ent
     return std::pair(head.substr(1, mark - 1), pid);
 }
 
-// Removes the temporary files that processes now gone left for the targets
+TTempWriterCheck& InstalledTempWriterCheck()
+{
+    static TTempWriterCheck check;
+    return check;
+}
+
+bool MayStillWrite(pid_t Pid)
+{
+    if (const TTempWriterCheck& check = InstalledTempWriterCheck())
+        return check(Pid);
+    return kill(Pid, 0) == 0 || errno != ESRCH;
+}
+
+// Removes the temporary files that writers now gone left for the targets
 // Names in Folder: one pass over the folder, however many targets.
 void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std::less<>>& Names, TFileSystem& System)
 {
@@ -137,13 +150,26 @@ void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std
         return;
     while (const dirent* entry = readdir(dir)) {
         const auto owner = TempOwner(entry->d_name);
-        if (owner && Names.contains(owner->first) && kill(owner->second, 0) != 0 && errno == ESRCH)
+        if (owner && Names.contains(owner->first) && !MayStillWrite(owner->second))
             System.Remove(Folder + entry->d_name);
     }
     closedir(dir);
 }
 
 } // namespace
+
+bool CanReplaceIn(const std::string& FileName)
+{
+    const std::string path = OsPath(FileName);
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    return access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+TTempWriterCheck SetTempWriterCheck(TTempWriterCheck Check)
+{
+    return std::exchange(InstalledTempWriterCheck(), std::move(Check));
+}
 
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
 {

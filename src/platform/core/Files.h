@@ -6,8 +6,10 @@
 #include "FileSystem.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // The system's (UTF-8) form of a program file name.
 std::string OsPath(std::string_view FileName);
@@ -17,6 +19,10 @@ std::string FromOsPath(std::string_view OsName, bool* Lossless = nullptr);
 
 bool FileExists(const std::string& FileName);
 bool DirectoryExists(const std::string& FileName);
+
+// The file's folder lets this user make and rename files in it, which
+// replacing the file needs.
+bool CanReplaceIn(const std::string& FileName);
 
 // The whole file. Raises EFOpenError when it cannot be opened or read, is
 // not a regular file (a folder, FIFO or device), or is larger than MaxBytes.
@@ -33,6 +39,15 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSy
 // The same with the data given in pieces, written one after the other.
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
                      TFileSystem& System = SystemFileSystem());
+
+// Whether the process Pid may still be renaming a temporary file it named;
+// the next write removes the leftovers of those that cannot. Without a
+// check installed, any process with that id counts, which a reused id
+// after a reboot or in a container fools: the instance registry installs
+// one that asks whether Pid is a running instance of the program.
+// Returns the check it replaces.
+using TTempWriterCheck = std::function<bool(pid_t Pid)>;
+TTempWriterCheck SetTempWriterCheck(TTempWriterCheck Check);
 
 // One file of a set written together.
 struct TFileWrite {

@@ -1,11 +1,13 @@
 #include "Instances.h"
 
+#include "Files.h"
 #include "SysErrorText.h"
 
 #include <QByteArray>
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -163,6 +165,15 @@ struct TInstanceRegistry::TImpl {
     // The pids of the running instances, this one not included; stale
     // entries met on the way are removed.
     std::vector<pid_t> Others();
+    // Pid is this instance or holds the lock of its entry.
+    bool IsRunning(pid_t Other) const;
+    // The registered registries of this process, newest last; the newest
+    // one answers whether a save's leftover may still be renamed.
+    static std::vector<const TImpl*>& Live()
+    {
+        static std::vector<const TImpl*> live;
+        return live;
+    }
 };
 
 void TInstanceRegistry::TImpl::Register()
@@ -282,14 +293,36 @@ std::vector<pid_t> TInstanceRegistry::TImpl::Others()
     return alive;
 }
 
+bool TInstanceRegistry::TImpl::IsRunning(pid_t Other) const
+{
+    if (Other == Pid)
+        return true;
+    TFd fd(::open(Entry(Folder, Other, ".lock").c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    return fd.Get() >= 0 && ::flock(fd.Get(), LOCK_SH | LOCK_NB) != 0;
+}
+
 TInstanceRegistry::TInstanceRegistry(const std::string& Folder) : Impl_(std::make_unique<TImpl>(*this, Folder))
 {
     Impl_->Register();
-    if (!Impl_->Error.empty())
+    if (!Impl_->Error.empty()) {
         Impl_->Unregister();
+        return;
+    }
+    // A save's leftover belongs to a writer that may still rename it only
+    // while that writer is a running instance; a live process that merely
+    // reuses the id in the name does not keep it.
+    TImpl::Live().push_back(Impl_.get());
+    if (TImpl::Live().size() == 1)
+        SetTempWriterCheck([](pid_t Writer) { return TImpl::Live().back()->IsRunning(Writer); });
 }
 
-TInstanceRegistry::~TInstanceRegistry() { Impl_->Unregister(); }
+TInstanceRegistry::~TInstanceRegistry()
+{
+    std::erase(TImpl::Live(), Impl_.get());
+    if (TImpl::Live().empty())
+        SetTempWriterCheck(nullptr);
+    Impl_->Unregister();
+}
 
 bool TInstanceRegistry::Registered() const { return Impl_->Error.empty(); }
 
@@ -306,13 +339,16 @@ void TInstanceRegistry::SetCaption(const std::string& Caption)
 
 bool TInstanceRegistry::IsCaptionOpen(const std::string& Caption)
 {
-    if (Impl_->Caption == Caption)
-        return true;
-    for (const pid_t pid : Impl_->Others()) {
-        if (ReadSmallFile(Entry(Impl_->Folder, pid, ".caption")) == Caption)
-            return true;
-    }
-    return false;
+    const std::vector<std::string> others = OtherCaptions();
+    return Impl_->Caption == Caption || std::find(others.begin(), others.end(), Caption) != others.end();
+}
+
+std::vector<std::string> TInstanceRegistry::OtherCaptions()
+{
+    std::vector<std::string> captions;
+    for (const pid_t pid : Impl_->Others())
+        captions.push_back(ReadSmallFile(Entry(Impl_->Folder, pid, ".caption")));
+    return captions;
 }
 
 int TInstanceRegistry::Broadcast(const std::string& Text)

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The runtime folder: $VELK_HOME/.run when VELK_HOME is set, else
 // $XDG_RUNTIME_DIR/velk2000, else /tmp/velk2000-<uid>. In the system's form.
@@ -41,6 +42,8 @@ public:
     // A running instance, this one included, has exactly this caption (byte
     // for byte: file names differ by letter case on this system).
     bool IsCaptionOpen(const std::string& Caption);
+    // The captions of the other running instances, this one not included.
+    std::vector<std::string> OtherCaptions();
     // Hands Text (Shift-JIS bytes) to every other running instance, never to
     // this one, without waiting for them to read it. Returns how many took it.
     int Broadcast(const std::string& Text);

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
 
@@ -181,6 +182,22 @@ void TTreeView::ShowSelection(TTreeNode* Node)
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     if (index.isValid())
         scrollTo(index);
+}
+
+// Qt scrolls a column wider than the view back to its start whenever a row
+// is scrolled to, so that a click on a deep title would make it jump away.
+// The view stays where it is unless the title's start is out of sight; then
+// it comes into view one level's indentation after the left edge.
+void TTreeView::scrollTo(const QModelIndex& Index, ScrollHint Hint)
+{
+    QScrollBar& sideways = *horizontalScrollBar();
+    const int kept = sideways.value();
+    QTreeView::scrollTo(Index, Hint);
+    sideways.setValue(kept);
+    const QRect title = visualRect(Index);
+    if (title.isValid()
+        && (title.left() < 0 || title.left() + 4 * fontMetrics().averageCharWidth() > viewport()->width()))
+        sideways.setValue(kept + title.left() - indentation());
 }
 
 void TTreeView::ShowExpanded(TTreeNode* Node)

@@ -44,6 +44,9 @@ public:
     // item and scrolls it into view.
     TTreeNode* Selected() const { return Items_->Selected(); }
     void SetSelected(TTreeNode* Node) { Items_->SetSelected(Node); }
+    // Scrolls the selected node into view again, after the view's shape
+    // changed.
+    void MakeSelectedVisible() { ShowSelection(Selected()); }
 
     // The node under a point of the client area, null for none.
     TTreeNode* GetNodeAt(int X, int Y) const;
@@ -105,6 +108,7 @@ protected:
     void dropEvent(QDropEvent* Event) override;
     void currentChanged(const QModelIndex& Current, const QModelIndex& Previous) override;
     int sizeHintForColumn(int Column) const override;
+    void scrollTo(const QModelIndex& Index, ScrollHint Hint = EnsureVisible) override;
 
 private:
     friend class TTreeModel;

@@ -80,6 +80,9 @@ public:
     std::function<void()> OnListSearch;
     const std::string& ReplaceStr() const { return ReplaceStr_; }
     TSearchOptionWord SearchOptions() const { return SearchOptions_; }
+    // Keeps only how the find string matches (case, regular expression,
+    // fuzzy): a new document starts no search from its old place or scope.
+    void KeepMatchOptions() { SearchOptions_ &= soMatchCase | soRegexp | soFuzzy; }
 
 private:
     class TCommandScope;

@@ -28,4 +28,6 @@ std::string KeyFilePath() { return ProgramBasePath() + "Key.ini"; }
 
 std::string HistoryFilePath() { return ProgramBasePath() + ".sch"; }
 
+std::string SymbolFilePath() { return ProgramFolder() + "mark.dat"; }
+
 std::string BackupFolderDefault() { return IncludeTrailingPathDelimiter(ProgramFolder()) + "Temp"; }

@@ -164,11 +164,12 @@ extern TSettingsVars SettingsVars;
 // gives "//" as well.
 std::string CommenterFor(bool CommentType, std::string_view QMark);
 
-// The files beside the program: "velk2000.ini", "velk2000Key.ini" and
-// "velk2000.sch" in the program folder.
+// The files beside the program: "velk2000.ini", "velk2000Key.ini",
+// "velk2000.sch" and the symbol list "mark.dat" in the program folder.
 std::string SettingsFilePath();
 std::string KeyFilePath();
 std::string HistoryFilePath();
+std::string SymbolFilePath();
 
 // The backup folder when none is set: the program folder followed by
 // "Temp", without a delimiter after it.
@@ -191,8 +192,8 @@ void SaveIni(ISettingsHost& Host, const std::string& FileName = SettingsFilePath
 
 // The writes of a close, in order: every one runs even when an earlier one
 // failed, since a file that cannot be written must not keep the program
-// from closing. Gives the message of the first failure, to be shown once,
-// or "" when all went through.
+// from closing. Gives the messages of every failure, one a line and each
+// once, to be shown in one box, or "" when all went through.
 std::string RunCloseWrites(std::initializer_list<std::function<void()>> Writes);
 
 // While a list of search results is open, showing its pages must not move

@@ -68,16 +68,24 @@ TIntRule InsertWidth() { return {.Absent = 1, .Min = 0, .Max = MaxInsertWidth, .
 TStringRule FormatPart(std::string_view Long, std::string_view Short) { return {.LongForm = Long, .ShortForm = Short}; }
 
 const TStringRule Kept{.KeepWhenEmpty = true};
-const TIntRule Positive{.Min = 1};
+
+// Sizes the options dialog offers no further: a hand-edited or damaged
+// value beyond them is cut to the largest the dialog would set.
+TIntRule Capped(int64_t AbsentValue, int32_t Min, int32_t Max)
+{
+    return {.Absent = AbsentValue, .Min = Min, .Max = Max, .CapAtMax = true};
+}
+constexpr int32_t MaxMargin = 20;
+constexpr int32_t MaxMinutes = 60;
 
 } // namespace
 
 std::span<const TKeyRow> FontAndOptionKeys()
 {
     static const std::array rows{
-        Int("Font", "FontSize", AT(Editor.Font.Size), Positive),
+        Int("Font", "FontSize", AT(Editor.Font.Size), Capped(TIntRule::KeepValue, 1, 30)),
         Text("Font", "FontName", AT(Editor.Font.Name), Kept),
-        Int("Font", "TreeFontSize", AT(Tree.FontSize), Positive),
+        Int("Font", "TreeFontSize", AT(Tree.FontSize), Capped(TIntRule::KeepValue, 1, 100)),
         Text("Font", "TreeFontName", AT(Tree.FontName), Kept),
         Int("Font", "TreeFontColor", AT(Tree.FontColor)),
         Int("Font", "TreeBackColor", AT(Tree.Color)),
@@ -87,11 +95,11 @@ std::span<const TKeyRow> FontAndOptionKeys()
         Bool("Options", "ExtEditor", AT(Vars.ExtEditor)),
         Text("Options", "HideExe", AT(Vars.HideExe), Kept),
         Text("Options", "OtherHelp", AT(Vars.OtherHelp), Kept),
-        Int("Options", "TopMargin", AT(Editor.Margin.Top), Absent(1)),
-        Int("Options", "LeftMargin", AT(Editor.Margin.Left), Absent(1)),
-        Int("Options", "LineMargin", AT(Editor.Margin.Line), Absent(0)),
-        Int("Options", "CharMargin", AT(Editor.Margin.Character), Absent(0)),
-        Int("Options", "TabSpace", AT(Editor.Caret.TabSpaceCount), Absent(4)),
+        Int("Options", "TopMargin", AT(Editor.Margin.Top), Capped(1, 0, MaxMargin)),
+        Int("Options", "LeftMargin", AT(Editor.Margin.Left), Capped(1, 0, MaxMargin)),
+        Int("Options", "LineMargin", AT(Editor.Margin.Line), Capped(0, 0, MaxMargin)),
+        Int("Options", "CharMargin", AT(Editor.Margin.Character), Capped(0, 0, MaxMargin)),
+        Int("Options", "TabSpace", AT(Editor.Caret.TabSpaceCount), Capped(4, 2, 8)),
         Bool("Options", "EOF", AT(Editor.Marks.EofMark.Visible)),
         Bool("Options", "RET", AT(Editor.Marks.RetMark.Visible)),
         Bool("Options", "Paren", AT(Editor.ExMarks.ParenMark.Visible)),
@@ -128,9 +136,9 @@ std::span<const TKeyRow> FontAndOptionKeys()
         Bool("Options", "FileLinkPath", AT(Vars.FileLinkPath)),
         Bool("Options", "ForderIconDel", AT(Vars.ForderIconDel)),
         FirstRun(Bool("Options", "LineScrollFlg", AT(Vars.LineScrollFlg))),
-        Int("Options", "LineScroll", AT(Vars.LineScroll), Absent(1)),
+        Int("Options", "LineScroll", AT(Vars.LineScroll), Capped(1, 0, 10)),
         // A timer of 0 ms or less would save without pause.
-        Int("Options", "AutoSaveTime", AT(Vars.AutoSaveTime), Within(600000, 1)),
+        Int("Options", "AutoSaveTime", AT(Vars.AutoSaveTime), Capped(600000, 1, MaxMinutes * 60000)),
         Text("Options", "LastFileName", AT(Vars.LastFileName)),
         Quoted("Options", "BeforeNumberStr", AT(Vars.BeforeNumberStr)),
         Quoted("Options", "AfterNumberStr", AT(Vars.AfterNumberStr)),

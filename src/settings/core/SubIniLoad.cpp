@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,35 @@ namespace {
 constexpr int32_t Absent = -1;
 constexpr int DefaultWrapColumn = 80;
 constexpr int VerticalSplit = 1;
+constexpr int MaximisedState = 2;
+// The smallest window a stored size gives, and the least of the window's
+// extent the tree leaves to the editor, in pixels.
+constexpr int32_t MinWindowExtent = 160;
+constexpr int32_t MinEditorExtent = 200;
 
 const std::string& NoSubIconCaption()
 {
     static const std::string caption = Utf8ToSjis("なし");
     return caption;
+}
+
+// The date and time a Japanese user writes, for a first run: without them
+// the insert commands would insert nothing until the formats are set.
+TSettingsVars::TIME FirstRunDateTimeFormats()
+{
+    static const TSettingsVars::TIME formats{.Year = "yyyy",
+                                             .YearK = Utf8ToSjis("年"),
+                                             .Month = "mm",
+                                             .MonthK = Utf8ToSjis("月"),
+                                             .Day = "dd",
+                                             .DayK = Utf8ToSjis("日"),
+                                             .Hour = "hh",
+                                             .HourK = Utf8ToSjis("時"),
+                                             .Min = "nn",
+                                             .MinK = Utf8ToSjis("分"),
+                                             .Sec = "ss",
+                                             .SecK = Utf8ToSjis("秒")};
+    return formats;
 }
 
 // The value an integer read gives under Rule; none to leave it as it is.
@@ -83,23 +108,41 @@ void ReadKeys(const TIniFile& Ini, std::span<const TKeyRow> Rows, TSettingsState
             ReadKey(Ini, row, State);
 }
 
-// The stored rectangle over the window's default one, key by key; all of
-// the default stays when the result meets no screen. A stored minimised
-// state starts the window normal.
+// The largest width and height any screen offers; none without screens.
+std::optional<TScreenArea> LargestScreen(std::span<const TScreenArea> Screens)
+{
+    if (Screens.empty())
+        return std::nullopt;
+    TScreenArea largest{};
+    for (const TScreenArea& screen : Screens) {
+        largest.Width = std::max(largest.Width, screen.Width);
+        largest.Height = std::max(largest.Height, screen.Height);
+    }
+    return largest;
+}
+
+// The stored rectangle over the window's default one, key by key, no
+// larger than a screen; all of the default stays when the result meets no
+// screen. A stored minimised state starts the window normal.
 void LoadPlacement(const TIniFile& Ini, ISettingsHost& Host)
 {
     const TFormPlacement initial = Host.Placement();
     TFormPlacement placement = initial;
+    const std::vector<TScreenArea> screens = Host.ScreenAreas();
+    const std::optional<TScreenArea> largest = LargestScreen(screens);
     const auto read = [&Ini](const char* Key) { return Ini.ReadInteger("Form", Key, Absent); };
+    const auto extent = [](int32_t Read, int32_t ScreenExtent) {
+        return std::clamp(Read, std::min(MinWindowExtent, ScreenExtent), ScreenExtent);
+    };
     if (const int32_t left = read("Left"); left != Absent)
         placement.Left = left;
     if (const int32_t top = read("Top"); top != Absent)
         placement.Top = top;
     if (const int32_t width = read("Width"); width > 0)
-        placement.Width = width;
+        placement.Width = largest ? extent(width, largest->Width) : width;
     if (const int32_t height = read("Height"); height > 0)
-        placement.Height = height;
-    if (!MeetsAnyScreen(placement, Host.ScreenAreas()))
+        placement.Height = largest ? extent(height, largest->Height) : height;
+    if (!MeetsAnyScreen(placement, screens))
         placement = initial;
     const int32_t state = read("Window");
     if (state == 0 || state == 1)
@@ -126,17 +169,31 @@ void LoadColours(const TIniFile& Ini, TSettingsState& State, THtmlColors& Html)
     }
 }
 
+// The room the window gives the tree and the editor along the split: its
+// normal extent, or the screen's when it starts maximised.
+int32_t SplitRoom(ISettingsHost& Host, bool Vertical)
+{
+    const TFormPlacement placement = Host.Placement();
+    const int32_t room = Vertical ? placement.Height : placement.Width;
+    const std::optional<TScreenArea> largest = LargestScreen(Host.ScreenAreas());
+    if (placement.WindowState != MaximisedState || !largest)
+        return room;
+    return std::max(room, Vertical ? largest->Height : largest->Width);
+}
+
 // The tree panel's side and extent; the extent is judged by the side as it
-// is once "Mode" has been applied.
+// is once "Mode" has been applied, and always leaves the editor room to
+// show text.
 void LoadSplit(const TIniFile& Ini, ISettingsHost& Host)
 {
     const int32_t kind = Ini.ReadInteger("Split", "Mode", Absent);
     if (kind == 0 || kind == VerticalSplit)
         Host.SetSplitKind(kind);
-    const int32_t line = Ini.ReadInteger("Split", "Line", Absent);
+    int32_t line = Ini.ReadInteger("Split", "Line", Absent);
     if (line < 0)
         return;
     const bool vertical = Host.SplitKind() == VerticalSplit;
+    line = std::min(line, std::max(SplitRoom(Host, vertical) - MinEditorExtent, 0));
     Host.SetMenuChecked("TreeDisp", vertical);
     Host.SetButtonDown("sbToEditor", vertical);
     if (vertical)
@@ -195,6 +252,8 @@ void LoadIni(ISettingsHost& Host, const std::string& FileName)
     ReadKey(ini, KinsokuKey(), state);
     LoadSplit(ini, Host);
     ReadKeys(ini, DialogAndDocumentKeys(), state);
+    if (firstRun && !ini.SectionExists("IME"))
+        SettingsVars.IME = FirstRunDateTimeFormats();
     const int32_t wrapColumn = ini.ReadInteger("Style", "WordWrap", Absent);
     Host.SetWrapSpinValue(wrapColumn == Absent ? DefaultWrapColumn : wrapColumn);
     ReadKey(ini, WordWrapOffKey(), state);

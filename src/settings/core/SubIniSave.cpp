@@ -6,8 +6,10 @@
 #include "SettingsValues.h"
 #include "SubIniKeys.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -133,14 +135,18 @@ void SaveIni(ISettingsHost& Host, const std::string& FileName)
 
 std::string RunCloseWrites(std::initializer_list<std::function<void()>> Writes)
 {
-    std::string firstFailure;
+    std::vector<std::string> failures;
     for (const auto& write : Writes) {
         try {
             write();
         } catch (const Exception& error) {
-            if (firstFailure.empty())
-                firstFailure = error.Message();
+            // Two writes into one file fail with one message.
+            if (std::ranges::find(failures, error.Message()) == failures.end())
+                failures.push_back(error.Message());
         }
     }
-    return firstFailure;
+    std::string message;
+    for (const std::string& failure : failures)
+        message += (message.empty() ? "" : "\n") + failure;
+    return message;
 }

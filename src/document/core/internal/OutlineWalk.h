@@ -32,7 +32,8 @@ struct TOutlinePage {
 };
 
 // Visits the whole tree (Top null) or Top and its descendants in tree
-// order. Pages deeper than MaxLevel are left out with their descendants.
+// order. Pages deeper than MaxLevel, and pages without a record, are left
+// out with their descendants.
 // Numbers count per level; going up a level starts the deeper counts anew.
 void ForEachOutlinePage(const TTreeNodes& Nodes, const TTreeNode* Top, int MaxLevel,
                         const std::function<void(const TOutlinePage&)>& Visit);

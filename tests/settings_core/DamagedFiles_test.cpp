@@ -1,0 +1,75 @@
+#include "DamagedFiles.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+struct TShapeCase {
+    std::string Bytes;
+    TSettingsFileShape Shape;
+    bool Damaged;
+};
+
+// Bytes as escapes, so that test names stay readable text.
+void PrintTo(const TShapeCase& Case, std::ostream* Out)
+{
+    for (const char c : Case.Bytes)
+        if (c >= 0x20 && c < 0x7F)
+            *Out << c;
+        else
+            *Out << "\\x" << std::hex << int{static_cast<unsigned char>(c)} << std::dec;
+}
+
+class DamagedShape : public ::testing::TestWithParam<TShapeCase> {};
+
+TEST_P(DamagedShape, TellsWhatNoWriterMakes)
+{
+    EXPECT_EQ(LooksDamaged(GetParam().Bytes, GetParam().Shape), GetParam().Damaged) << GetParam().Bytes;
+}
+
+using enum TSettingsFileShape;
+INSTANTIATE_TEST_SUITE_P(Files, DamagedShape,
+                         ::testing::Values(TShapeCase{"", Ini, false},
+                                           TShapeCase{"[Options]\r\nAutoSave=1\r\n", Ini, false},
+                                           // Comments and blank lines may stand first; tabs inside.
+                                           TShapeCase{"; mine\r\n\r\n  [History]\nFile0=/a\tb\n", Ini, false},
+                                           TShapeCase{"AutoSave=1\r\n[Options]\r\n", Ini, true},
+                                           TShapeCase{"\xEF\xBB\xBF[Options]\r\n", Ini, false},
+                                           TShapeCase{std::string("[Options]\r\nA=\0\x01", 15), Ini, true},
+                                           TShapeCase{"[Options]\r\nA=\x1b[0m\r\n", Ini, true},
+                                           // A symbol list has no sections; Shift-JIS bytes are text.
+                                           TShapeCase{"\x81\xa0\r\n//\r\n", Lines, false},
+                                           TShapeCase{"\x81\xa0\r\n\x07\r\n", Lines, true}));
+
+TEST(DamagedFiles, AreSetAsideAndToldOnceWhileSoundOnesStay)
+{
+    TempDir dir;
+    const std::string ini = dir.File("velk2000.ini"), keys = dir.File("velk2000Key.ini"), marks = dir.File("mark.dat");
+    WriteRaw(ini, std::string("\x8f\0\xfe garbage", 11));
+    WriteRaw(ini + ".bad", "an older damaged file");
+    WriteRaw(keys, "[ShortcutKey]\r\nFileNew=Ctrl+N\r\n");
+    WriteRaw(marks, "\x01\x02");
+    const std::vector<TSettingsFileCheck> files{
+        {ini, TSettingsFileShape::Ini},
+        {keys, TSettingsFileShape::Ini},
+        {marks, TSettingsFileShape::Lines},
+        {dir.File("velk2000.sch"), TSettingsFileShape::Ini}, // missing: nothing to say
+    };
+
+    const std::string notice = SetAsideDamagedFiles(files);
+    EXPECT_NE(notice.find(ini), std::string::npos);
+    EXPECT_NE(notice.find(marks), std::string::npos);
+    EXPECT_EQ(notice.find(keys), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(ini));
+    EXPECT_EQ(ReadRaw(ini + ".bad"), std::string("\x8f\0\xfe garbage", 11)) << "the damaged bytes are kept";
+    EXPECT_EQ(ReadRaw(marks + ".bad"), "\x01\x02");
+    EXPECT_EQ(ReadRaw(keys), "[ShortcutKey]\r\nFileNew=Ctrl+N\r\n");
+    EXPECT_EQ(SetAsideDamagedFiles(files), "") << "told once: the next start finds nothing damaged";
+}
+
+} // namespace
