@@ -211,6 +211,15 @@ TEST_F(EditCommands, TheFontSizeAndWrapColumnCanBeTyped)
     EXPECT_EQ(memo->WrapOption()->WrapByte(), 64) << "the 6 on the way is below the range";
 }
 
+TEST_F(EditCommands, TheFontToolbarsControlsStandInTheirOrder)
+{
+    const QWidget* controls[] = {form->EdModeLabel(),       form->ToolButton("sbMark"), form->ToolButton("sbLineNo"),
+                                 form->ToolButton("sbRTN"), form->ComboBox1(),          form->ComboBox2(),
+                                 form->FontSpnEd(),         form->WrapSpnEd()};
+    for (size_t i = 1; i < std::size(controls); ++i)
+        EXPECT_GT(controls[i]->x(), controls[i - 1]->x()) << controls[i]->objectName().toStdString();
+}
+
 TEST_F(EditCommands, TheModeLabelHoldsTheWidestModeName)
 {
     QLabel& label = *form->EdModeLabel();
