@@ -177,6 +177,18 @@ TEditorEx* TVelkForm::CreateSecondEditor(QWidget* Parent, bool ShareText)
 // Side takes DataMemo's place beside the tree (null: DataMemo comes back).
 void TVelkForm::ReplaceEditorSide(QWidget* Side)
 {
+    // Moving, the page editor passes through sizes of a few pixels, which
+    // scroll its caret into the top left corner; laid out again, it shows
+    // what it showed before. Queued first, this runs before the panes are
+    // placed by it.
+    const int topRow = DataMemo_->TopRow();
+    const int topCol = DataMemo_->TopCol();
+    QTimer::singleShot(0, DataMemo_, [this, topRow, topCol] {
+        CatchExceptions([&] {
+            DataMemo_->SetTopRow(topRow);
+            DataMemo_->SetTopCol(topCol);
+        });
+    });
     QWidget* current = PanelR_ ? static_cast<QWidget*>(PanelR_) : DataMemo_;
     const int sideIndex = Separater1_->indexOf(current);
     if (Side != nullptr) {

@@ -120,6 +120,24 @@ TEST_F(Views, AfterARestartTheViewsLeaveTheEditorSideItsRoom)
     }
 }
 
+// Moved into a view's panel, the page editor passes through tiny sizes;
+// it must not stay scrolled to where its caret was then.
+TEST_F(Views, OpeningAndClosingAViewKeepsWhatThePageEditorShowed)
+{
+    MakePages({"Title line\rsecond line of text"});
+    TEditorEx& memo = *form->DataMemo();
+    memo.SetRowCol(1, 19);
+    Settle();
+    ASSERT_EQ(std::pair(memo.TopRow(), memo.TopCol()), std::pair(0, 0));
+    form->OpSplitClick();
+    Settle();
+    EXPECT_EQ(std::pair(memo.TopRow(), memo.TopCol()), std::pair(0, 0)) << "opened";
+    EXPECT_EQ(std::pair(form->SecondEditor()->TopRow(), form->SecondEditor()->TopCol()), std::pair(0, 0));
+    form->OpSplitClick();
+    Settle();
+    EXPECT_EQ(std::pair(memo.TopRow(), memo.TopCol()), std::pair(0, 0)) << "closed";
+}
+
 TEST_F(Views, TheEditorKeepsTheFocusAndTheSelectionModeFollowsItFromPaneToPane)
 {
     MakePages({"one two\rthree four"});
