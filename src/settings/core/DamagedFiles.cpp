@@ -67,9 +67,10 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
         }
         if (!LooksDamaged(bytes, file.Shape))
             continue;
-        names += "\n" + SjisToUtf8(file.FileName);
+        names += '\n';
+        names += SjisToUtf8(file.FileName);
         if (std::rename(OsPath(file.FileName).c_str(), OsPath(file.FileName + ".bad").c_str()) != 0)
-            names += "（" + SysErrorMessage(errno) + "）";
+            names.append("（").append(SysErrorMessage(errno)).append("）");
     }
     if (names.empty())
         return {};
