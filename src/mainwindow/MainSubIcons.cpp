@@ -162,6 +162,7 @@ void TVelkForm::TreeImageSellect(TMenuItem* Sender)
     const int subIcon = Sender->Tag() > 100 ? Sender->Tag() - 100 : -1;
     selected->SetStateIndex(subIcon);
     SetSubIconButton(subIcon);
+    FindList().PageSubIconChanged(selected);
     if (SecondEditor_)
         SecondEditor_->SetModified(true);
     MarkModified();

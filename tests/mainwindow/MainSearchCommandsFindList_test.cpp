@@ -54,6 +54,18 @@ TEST_F(FindList, AListShowsItsPagesInOrderInOneWindowAtTheFirstHit)
     EXPECT_EQ(form->findChildren<QWidget*>("SearchListfm").size(), 1) << "one window serves every list";
 }
 
+TEST_F(FindList, AnEntryTakesTheSubIconItsPageIsGiven)
+{
+    ListSearch("foo", "全てのページ");
+    form->DataTree()->SetSelected(Node(2));
+    ASSERT_TRUE(Window()->FindTree->item(1)->icon().isNull());
+    TPopupMenu& subIcons = *form->ImagePopupMenu();
+    subIcons.Items().Items(3)->Click();
+    EXPECT_FALSE(Window()->FindTree->item(1)->icon().isNull());
+    subIcons.Items().Items(0)->Click(); // なし
+    EXPECT_TRUE(Window()->FindTree->item(1)->icon().isNull());
+}
+
 TEST_F(FindList, BuildingAndSteppingTheListChangesNoPage)
 {
     form->DataTree()->SetSelected(Node(3));

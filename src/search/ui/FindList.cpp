@@ -151,6 +151,16 @@ void TFindList::ShowFindListPage(TTreeNode* Node)
         Form_->SelectRow(state.FoundPageList.Position());
 }
 
+void TFindList::PageSubIconChanged(const TTreeNode* Node)
+{
+    if (!Form_)
+        return;
+    const std::vector<TTreeNode*>& pages = FoundPages().Pages();
+    for (size_t row = 0; row < pages.size(); ++row)
+        if (pages[row] == Node)
+            Form_->SetEntryIcon(static_cast<int>(row), Window_.SubIcons.Image(Node->StateIndex()));
+}
+
 void TFindList::PageNodeDeleted(TTreeNode* Node) { FoundPages().Remove(Node); }
 
 void TFindList::ListChanged()

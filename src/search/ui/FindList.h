@@ -61,6 +61,8 @@ public:
     void ShowFindListPage(TTreeNode* Node);
     // Node is about to be freed.
     void PageNodeDeleted(TTreeNode* Node);
+    // Node took another sub-icon: its entry shows it.
+    void PageSubIconChanged(const TTreeNode* Node);
 
     // The result window; null before the first list.
     TSearchListfm* SearchListfm() const { return Form_.get(); }

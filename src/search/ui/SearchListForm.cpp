@@ -43,6 +43,12 @@ void TSearchListfm::Fill(const std::vector<TTreeNode*>& Pages, const TTreeImageL
     }
 }
 
+void TSearchListfm::SetEntryIcon(int Row, const QPixmap* Icon)
+{
+    if (QListWidgetItem* item = FindTree->item(Row))
+        item->setIcon(Icon ? QIcon(*Icon) : QIcon());
+}
+
 void TSearchListfm::SelectRow(int Row, bool AtTop)
 {
     const QSignalBlocker quiet(FindTree);

@@ -19,6 +19,8 @@ public:
 
     // One row per page: its title and sub-icon. No event runs.
     void Fill(const std::vector<TTreeNode*>& Pages, const TTreeImageList& SubIcons);
+    // Row's page took another sub-icon (null: none).
+    void SetEntryIcon(int Row, const QPixmap* Icon);
     // Selects Row and, with AtTop, scrolls it to the top. No event runs.
     void SelectRow(int Row, bool AtTop = false);
     int SelectedRow() const;
