@@ -229,6 +229,8 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
     geometry.Height = cellHeight;
     geometry.ColWidth = cw;
     geometry.Background = Color_;
+    // PaintRect filled the whole area with the editor's colour.
+    geometry.BackgroundFilled = true;
     int y = RowTop;
     for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
         const std::string& text = PlanRow(row, input, RowPlan_);
