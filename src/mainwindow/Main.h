@@ -169,10 +169,10 @@ public:
     void SetEditMode(int Value) override { SwitchEditMode(Value); }
     QLabel* EdModeLabel() const override { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const override { return HTMLFountain1_.get(); }
-    TMenuItem* MenuItem(std::string_view Name) const override { return Menus_.Item(Name); }
-    TPopupMenu* EditPopupMenu() const override { return Menus_.Popup("EditPopupMenu"); }
-    TPopupMenu* ImagePopupMenu() const override { return Menus_.Popup("ImagePopupMenu"); }
-    TPopupMenu* dmyPopupMenu() const override { return Menus_.Popup("dmyPopupMenu"); }
+    TMenuItem* MenuItem(std::string_view Name) const override { return Menus_.ItemNamed(Name); }
+    TPopupMenu* EditPopupMenu() const override { return Menus_.Popup(Cmd::EditPopupMenu); }
+    TPopupMenu* ImagePopupMenu() const override { return Menus_.Popup(Cmd::ImagePopupMenu); }
+    TPopupMenu* dmyPopupMenu() const override { return Menus_.Popup(Cmd::dmyPopupMenu); }
     TStringList* SubIconMenu() const override { return SubIconMenu_.get(); }
     TDockToolbar* ToolbarString() const override { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const override { return Toolbar("ToolbarFont"); }
@@ -242,7 +242,10 @@ private:
     void CreateDropdownButtons();
     void LayOutForm();
     TDockToolbar* Toolbar(std::string_view Name) const;
-    TDockButton* Button(std::string_view Name) const { return ToolButton(Name); }
+    // A toolbar button; never null: an id no button has throws std::logic_error.
+    TDockButton* Button(TCommandId Id) const;
+    // The button of Id, or null when Id is a menu item's.
+    TDockButton* FindButton(TCommandId Id) const;
 
     // ---- Settings (MainSettings.cpp) ----
     // A menu item the settings name; an unknown name is a fault of ours.
@@ -250,8 +253,8 @@ private:
     void SetTreePanelExtent(int Extent);
 
     // ---- Commands (MainCommands.cpp) ----
-    // A menu item's name and what it runs.
-    using TCommandBinding = std::pair<std::string_view, std::function<void()>>;
+    // A menu item and what it runs.
+    using TCommandBinding = std::pair<TCommandId, std::function<void()>>;
     // Gives the named items their handlers and enables them. Each area of
     // commands binds its own items (Bind...Commands) through this.
     void BindItems(std::span<const TCommandBinding> Items);
@@ -296,7 +299,7 @@ private:
     TToolDock* ToolDock1_ = nullptr;
     TToolDock* ToolDock2_ = nullptr;
     std::map<std::string, TDockToolbar*, std::less<>> Toolbars_;
-    std::map<std::string, TDockButton*, std::less<>> Buttons_;
+    std::map<TCommandId, TDockButton*> Buttons_;
     std::unique_ptr<TToolImageList> ButtonImages_;
     TMySpinEdit* WrapSpnEd_ = nullptr;
     QComboBox* ComboBox2_ = nullptr;

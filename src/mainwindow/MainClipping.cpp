@@ -19,48 +19,48 @@
 void TVelkForm::BindClippingCommands()
 {
     ProgramInFront_ = [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; };
-    const auto toggle = [this](std::string_view Name) {
+    const auto toggle = [this](TCommandId Name) {
         TMenuItem* item = Menus_.Item(Name);
         item->SetChecked(!item->Checked());
     };
     // Empty lines go either everywhere or only beside the hyphen rules.
-    const auto exclusive = [this](std::string_view Name, std::string_view Other) {
+    const auto exclusive = [this](TCommandId Name, TCommandId Other) {
         TMenuItem* item = Menus_.Item(Name);
         item->SetChecked(!item->Checked());
         Menus_.Item(Other)->SetChecked(!item->Checked());
     };
     const TCommandBinding items[] = {
-        {"OpClip", [this] { OpClipClick(); }},
-        {"WeOpTopRtnDel", [exclusive] { exclusive("WeOpTopRtnDel", "WeOphyphen"); }},
-        {"WeOphyphen", [exclusive] { exclusive("WeOphyphen", "WeOpTopRtnDel"); }},
-        {"WeOpTopSpcDel", [toggle] { toggle("WeOpTopSpcDel"); }},
-        {"WeOpHKToZK", [toggle] { toggle("WeOpHKToZK"); }},
-        {"WeOpHs2ToZs", [toggle] { toggle("WeOpHs2ToZs"); }},
-        {"WeOpLogicLine", [toggle] { toggle("WeOpLogicLine"); }},
+        {Cmd::OpClip, [this] { OpClipClick(); }},
+        {Cmd::WeOpTopRtnDel, [exclusive] { exclusive(Cmd::WeOpTopRtnDel, Cmd::WeOphyphen); }},
+        {Cmd::WeOphyphen, [exclusive] { exclusive(Cmd::WeOphyphen, Cmd::WeOpTopRtnDel); }},
+        {Cmd::WeOpTopSpcDel, [toggle] { toggle(Cmd::WeOpTopSpcDel); }},
+        {Cmd::WeOpHKToZK, [toggle] { toggle(Cmd::WeOpHKToZK); }},
+        {Cmd::WeOpHs2ToZs, [toggle] { toggle(Cmd::WeOpHs2ToZs); }},
+        {Cmd::WeOpLogicLine, [toggle] { toggle(Cmd::WeOpLogicLine); }},
     };
     BindItems(items);
 }
 
 void TVelkForm::OpClipClick()
 {
-    TMenuItem* item = Menus_.Item("OpClip");
+    TMenuItem* item = Menus_.Item(Cmd::OpClip);
     item->SetChecked(!item->Checked());
     // No external edit while clipping.
     if (SettingsVars.ExtEditor)
-        Button("sbGoEditor")->SetEnabled(!item->Checked());
+        Button(Cmd::sbGoEditor)->SetEnabled(!item->Checked());
     SetCaption(DocumentCaption_);
 }
 
 TWebTextOptions TVelkForm::WebTextOptions() const
 {
-    const auto on = [this](std::string_view Name) { return Menus_.Item(Name)->Checked(); };
+    const auto on = [this](TCommandId Name) { return Menus_.Item(Name)->Checked(); };
     TWebTextOptions options;
-    options.TopRtnDel = on("WeOpTopRtnDel");
-    options.Hyphen = on("WeOphyphen");
-    options.TopSpcDel = on("WeOpTopSpcDel");
-    options.HKToZK = on("WeOpHKToZK");
-    options.Hs2ToZs = on("WeOpHs2ToZs");
-    options.LogicLine = on("WeOpLogicLine");
+    options.TopRtnDel = on(Cmd::WeOpTopRtnDel);
+    options.Hyphen = on(Cmd::WeOphyphen);
+    options.TopSpcDel = on(Cmd::WeOpTopSpcDel);
+    options.HKToZK = on(Cmd::WeOpHKToZK);
+    options.Hs2ToZs = on(Cmd::WeOpHs2ToZs);
+    options.LogicLine = on(Cmd::WeOpLogicLine);
     return options;
 }
 
@@ -68,7 +68,7 @@ std::string TVelkForm::ConvertClipText(const std::string& Text) { return ::Conve
 
 void TVelkForm::CaptureClipboard()
 {
-    if (!Menus_.Item("OpClip")->Checked() || !ClipboardHasText_)
+    if (!Menus_.Item(Cmd::OpClip)->Checked() || !ClipboardHasText_)
         return;
     // The program's own copies, from this instance or another, and copies
     // made while one of its windows is in front are never captured; nor

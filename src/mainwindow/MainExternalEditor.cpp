@@ -31,8 +31,8 @@ namespace {
 
 // The buttons an external edit disables; page deletion and joining follow
 // the edit button through the tool-button rules.
-constexpr const char* LockedButtons[] = {"sbOpen",      "sbLoadTreeText", "sbPageNew", "sbPageDel",
-                                         "sbPageUnify", "sbSubIcon",      "sbFind",    "sbFindList"};
+constexpr TCommandId LockedButtons[] = {Cmd::sbOpen,      Cmd::sbLoadTreeText, Cmd::sbPageNew, Cmd::sbPageDel,
+                                        Cmd::sbPageUnify, Cmd::sbSubIcon,      Cmd::sbFind,    Cmd::sbFindList};
 
 // Runs Command and waits for it to end, handling events meanwhile. False
 // when it could not be started.
@@ -81,11 +81,11 @@ std::optional<std::string> TakeBackTransferFile(const std::string& File)
 void TVelkForm::BindExternalEditorCommands()
 {
     const TCommandBinding items[] = {
-        {"pEdGoHide", [this] { pEdGoHideClick(); }},
-        {"EdAllView", [this] { EdAllViewClick(); }},
+        {Cmd::pEdGoHide, [this] { pEdGoHideClick(); }},
+        {Cmd::EdAllView, [this] { EdAllViewClick(); }},
     };
     BindItems(items);
-    Button("sbGoEditor")->OnClick = [this](TObject*) { pEdGoHideClick(); };
+    Button(Cmd::sbGoEditor)->OnClick = [this](TObject*) { pEdGoHideClick(); };
 }
 
 void TVelkForm::SetExternalEditLocks(bool Locked)
@@ -105,18 +105,18 @@ void TVelkForm::SetExternalEditLocks(bool Locked)
     }
     // A dropped document would replace the one the page belongs to.
     setAcceptDrops(!Locked);
-    Menus_.Item("OptionTop")->SetEnabled(!Locked);
+    Menus_.Item(Cmd::OptionTop)->SetEnabled(!Locked);
     if (Locked) {
-        Button("sbGoEditor")->SetEnabled(false);
-        for (const char* name : LockedButtons)
+        Button(Cmd::sbGoEditor)->SetEnabled(false);
+        for (const TCommandId name : LockedButtons)
             Button(name)->SetEnabled(false);
         return;
     }
-    for (const char* name : {"sbOpen", "sbLoadTreeText", "sbPageNew", "sbFind"})
+    for (const TCommandId name : {Cmd::sbOpen, Cmd::sbLoadTreeText, Cmd::sbPageNew, Cmd::sbFind})
         Button(name)->SetEnabled(true);
-    Button("sbSubIcon")->SetEnabled(DataTree_->Items().Count() > 1 && HasFileName_);
-    Button("sbFindList")->SetEnabled(!SearchListState().FoundPageList.Empty());
-    Button("sbGoEditor")->SetEnabled(SettingsVars.ExtEditor && !Menus_.Item("OpClip")->Checked());
+    Button(Cmd::sbSubIcon)->SetEnabled(DataTree_->Items().Count() > 1 && HasFileName_);
+    Button(Cmd::sbFindList)->SetEnabled(!SearchListState().FoundPageList.Empty());
+    Button(Cmd::sbGoEditor)->SetEnabled(SettingsVars.ExtEditor && !Menus_.Item(Cmd::OpClip)->Checked());
 }
 
 std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, const std::string& TransferFile)

@@ -49,18 +49,18 @@ bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::Shif
 void TVelkForm::BindFileCommands()
 {
     const TCommandBinding items[] = {
-        {"FlOpen", [this] { FlOpenClick(); }},
-        {"FlSaveAs", [this] { FlSaveAsClick(); }},
-        {"FlPageTextLoad", [this] { FlPageTextLoadClick(); }},
+        {Cmd::FlOpen, [this] { FlOpenClick(); }},
+        {Cmd::FlSaveAs, [this] { FlSaveAsClick(); }},
+        {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
-        {"FlGoVelk2000", [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
+        {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };
     BindItems(items);
     History_ = std::make_unique<TOpenMenuList>(
-        *Menus_.Item("FlHistory"), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
+        *Menus_.Item(Cmd::FlHistory), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
         *OpenDialog1_);
     TreeHistory_ = std::make_unique<TOpenMenuList>(
-        *Menus_.Item("FlHistoryTr"), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
+        *Menus_.Item(Cmd::FlHistoryTr), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
         SettingsFilePath(), *OpenDialog1_);
     setAcceptDrops(true);
 }
@@ -77,7 +77,7 @@ void TVelkForm::SetCaption(const std::string& DocumentCaption)
 
 std::string TVelkForm::CaptionText() const { return ShownCaption(DocumentCaption_, ClippingOn()); }
 
-bool TVelkForm::ClippingOn() const { return Menus_.Item("OpClip")->Checked(); }
+bool TVelkForm::ClippingOn() const { return Menus_.Item(Cmd::OpClip)->Checked(); }
 
 bool TVelkForm::HasDocumentFile() const
 {
@@ -138,7 +138,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DataTree_->SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
     ForgetDocumentState();
-    Button("sbSubIcon")->SetEnabled(!SubIconFinder_);
+    Button(Cmd::sbSubIcon)->SetEnabled(!SubIconFinder_);
     SubIconFinderFilter_ = AllSubIconsFilter;
     RefreshSubIconFinder();
     UpdateToolButtons();
@@ -159,9 +159,9 @@ void TVelkForm::CloseBrowseViewForNewDocument()
 {
     if (!BrowseViewOn())
         return;
-    Menus_.Item("OpSplitRead")->SetChecked(false);
+    Menus_.Item(Cmd::OpSplitRead)->SetChecked(false);
     ToggleBrowseView();
-    Button("sbToEditor")->SetEnabled(true);
+    Button(Cmd::sbToEditor)->SetEnabled(true);
 }
 
 void TVelkForm::CloseSubIconFinder()
@@ -180,7 +180,7 @@ void TVelkForm::ForgetDocumentState()
     DataMemo_->SetModified(false);
     if (SecondEditor_)
         SecondEditor_->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
+    Button(Cmd::sbSave)->SetEnabled(false);
     UpdateTextOutputButton();
 }
 
@@ -283,7 +283,7 @@ bool TVelkForm::SaveOutline(const std::string& Name)
     HasFileName_ = true;
     SetCaption(fileName);
     DataMemo_->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
+    Button(Cmd::sbSave)->SetEnabled(false);
     return true;
 }
 

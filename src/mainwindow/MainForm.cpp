@@ -30,6 +30,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace {
 
@@ -112,7 +113,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     const auto clipboardChanged = [this] {
         const QMimeData* mime = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
         ClipboardHasText_ = mime && mime->hasText();
-        Button("sbPaste")->SetEnabled(PasteEnabled());
+        Button(Cmd::sbPaste)->SetEnabled(PasteEnabled());
     };
     clipboardChanged();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this, clipboardChanged] {
@@ -271,7 +272,23 @@ TDockToolbar* TVelkForm::Toolbar(std::string_view Name) const
 
 TDockButton* TVelkForm::ToolButton(std::string_view Name) const
 {
-    const auto found = Buttons_.find(Name);
+    for (const auto& [id, button] : Buttons_)
+        if (id.Name() == Name)
+            return button;
+    throw std::invalid_argument("no toolbar button " + std::string(Name));
+}
+
+TDockButton* TVelkForm::Button(TCommandId Id) const
+{
+    TDockButton* button = FindButton(Id);
+    if (!button)
+        throw std::logic_error("no toolbar button " + std::string(Id.Name()));
+    return button;
+}
+
+TDockButton* TVelkForm::FindButton(TCommandId Id) const
+{
+    const auto found = Buttons_.find(Id);
     return found == Buttons_.end() ? nullptr : found->second;
 }
 

@@ -20,7 +20,7 @@
 
 void TVelkForm::BindOptionCommands()
 {
-    const TCommandBinding items[] = {{"OpMain", [this] { OpMainClick(); }}};
+    const TCommandBinding items[] = {{Cmd::OpMain, [this] { OpMainClick(); }}};
     BindItems(items);
 }
 
@@ -82,9 +82,9 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     if (v.NoContinue)
         InsertNumber_ = 1;
     const bool wraps = ActiveEditor_->WordWrap();
-    Button("sbRTN")->SetEnabled(wraps);
+    Button(Cmd::sbRTN)->SetEnabled(wraps);
     if (ExternalEditText_.empty() && !OwnExternalEdit_)
-        Button("sbGoEditor")->SetEnabled(!Menus_.Item("OpClip")->Checked() && v.ExtEditor);
+        Button(Cmd::sbGoEditor)->SetEnabled(!Menus_.Item(Cmd::OpClip)->Checked() && v.ExtEditor);
     ApplyWindowWrap();
     ApplyMarkSettings();
     ApplyBracketColors();

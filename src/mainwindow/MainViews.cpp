@@ -74,15 +74,15 @@ void TVelkForm::BindViewCommands()
 {
     const auto browse = [this] { OpSplitReadClick(); };
     const TCommandBinding items[] = {
-        {"OpSplit", [this] { OpSplitClick(); }},
-        {"OpSplitRead", browse},
-        {"TabClose", browse},
-        {"OpMoveWindow", [this] { OpMoveWindowClick(); }},
+        {Cmd::OpSplit, [this] { OpSplitClick(); }},
+        {Cmd::OpSplitRead, browse},
+        {Cmd::TabClose, browse},
+        {Cmd::OpMoveWindow, [this] { OpMoveWindowClick(); }},
     };
     BindItems(items);
     PanelL_->setMinimumWidth(SeparatorMargin);
     DataMemo_->setMinimumWidth(SeparatorMargin);
-    TDockButton* browseButton = Button("sbSplitTargetNode");
+    TDockButton* browseButton = Button(Cmd::sbSplitTargetNode);
     browseButton->OnClick = [browse](TObject*) { CatchExceptions(browse); };
     const int openPicture = browseButton->ImageIndex();
     BrowseButtonImages_ = {openPicture, ButtonImages_->Add(ClosingPicture(ButtonImages_->Image(openPicture)))};
@@ -90,13 +90,13 @@ void TVelkForm::BindViewCommands()
 
 void TVelkForm::OpSplitClick()
 {
-    if (Menus_.Item("TreeDisp")->Checked())
+    if (Menus_.Item(Cmd::TreeDisp)->Checked())
         return;
     if (BrowseViewOn()) {
-        Menus_.Item("OpSplitRead")->SetChecked(false);
+        Menus_.Item(Cmd::OpSplitRead)->SetChecked(false);
         ToggleBrowseView();
     }
-    TMenuItem* split = Menus_.Item("OpSplit");
+    TMenuItem* split = Menus_.Item(Cmd::OpSplit);
     split->SetChecked(!split->Checked());
     ToggleSplitView();
     UpdateToolButtons();
@@ -104,16 +104,16 @@ void TVelkForm::OpSplitClick()
 
 void TVelkForm::OpSplitReadClick()
 {
-    if (DataTree_->Items().Count() < 2 || Menus_.Item("TreeDisp")->Checked())
+    if (DataTree_->Items().Count() < 2 || Menus_.Item(Cmd::TreeDisp)->Checked())
         return;
-    TMenuItem* split = Menus_.Item("OpSplit");
+    TMenuItem* split = Menus_.Item(Cmd::OpSplit);
     if (split->Checked()) {
         split->SetChecked(false);
         ToggleSplitView();
     }
-    TMenuItem* browse = Menus_.Item("OpSplitRead");
+    TMenuItem* browse = Menus_.Item(Cmd::OpSplitRead);
     browse->SetChecked(!browse->Checked());
-    Button("sbToEditor")->SetEnabled(!browse->Checked());
+    Button(Cmd::sbToEditor)->SetEnabled(!browse->Checked());
     if (browse->Checked())
         StorePage(DataTree_->Selected());
     ToggleBrowseView();
@@ -122,13 +122,13 @@ void TVelkForm::OpSplitReadClick()
 
 TVelkForm::TOpenViews TVelkForm::CloseViews()
 {
-    const TOpenViews open{Menus_.Item("OpSplit")->Checked(), BrowseViewOn()};
+    const TOpenViews open{Menus_.Item(Cmd::OpSplit)->Checked(), BrowseViewOn()};
     if (open.Split) {
-        Menus_.Item("OpSplit")->SetChecked(false);
+        Menus_.Item(Cmd::OpSplit)->SetChecked(false);
         ToggleSplitView();
     }
     if (open.Browse) {
-        Menus_.Item("OpSplitRead")->SetChecked(false);
+        Menus_.Item(Cmd::OpSplitRead)->SetChecked(false);
         ToggleBrowseView();
     }
     return open;
@@ -137,11 +137,11 @@ TVelkForm::TOpenViews TVelkForm::CloseViews()
 void TVelkForm::ReopenViews(TOpenViews Views)
 {
     if (Views.Split) {
-        Menus_.Item("OpSplit")->SetChecked(true);
+        Menus_.Item(Cmd::OpSplit)->SetChecked(true);
         ToggleSplitView();
     }
     if (Views.Browse) {
-        Menus_.Item("OpSplitRead")->SetChecked(true);
+        Menus_.Item(Cmd::OpSplitRead)->SetChecked(true);
         ToggleBrowseView();
     }
 }
@@ -170,7 +170,7 @@ TEditorEx* TVelkForm::CreateSecondEditor(QWidget* Parent, bool ShareText)
     editor->SetModified(DataMemo_->Modified());
     editor->SetSelectionMode(DataMemo_->SelectionMode());
     editor->SetFountain(DataMemo_->Fountain());
-    SetPopupMenu(*editor, Menus_.Popup("EditPopupMenu"));
+    SetPopupMenu(*editor, Menus_.Popup(Cmd::EditPopupMenu));
     return editor;
 }
 
@@ -210,7 +210,7 @@ void TVelkForm::ReplaceEditorSide(QWidget* Side)
 
 void TVelkForm::ToggleSplitView()
 {
-    if (!Menus_.Item("OpSplit")->Checked()) {
+    if (!Menus_.Item(Cmd::OpSplit)->Checked()) {
         CloseSecondEditor();
         return;
     }
@@ -272,7 +272,7 @@ void TVelkForm::CloseSecondEditor()
 
 void TVelkForm::ToggleBrowseView()
 {
-    if (Menus_.Item("OpSplitRead")->Checked())
+    if (Menus_.Item(Cmd::OpSplitRead)->Checked())
         OpenBrowseView();
     else
         CloseBrowseView();
@@ -318,7 +318,7 @@ void TVelkForm::OpenBrowseView()
             Key = 0;
         }
     };
-    Button("sbPageDevide")->SetEnabled(false);
+    Button(Cmd::sbPageDevide)->SetEnabled(false);
 
     auto* panel = new QSplitter(Qt::Vertical);
     panel->setObjectName(QStringLiteral("PanelR"));
@@ -328,7 +328,7 @@ void TVelkForm::OpenBrowseView()
     PanelR_ = panel;
     BrowseTab_ = new QTabWidget(PanelR_);
     BrowseTab_->setObjectName(QStringLiteral("BrowseTab"));
-    SetPopupMenu(*BrowseTab_->tabBar(), Menus_.Popup("TabPopup"));
+    SetPopupMenu(*BrowseTab_->tabBar(), Menus_.Popup(Cmd::TabPopup));
     SecondEditor_ = CreateSecondEditor(BrowseTab_, false);
     SecondEditor_->SetReadOnly(true);
     BrowseTab_->addTab(SecondEditor_, QString());
@@ -362,8 +362,8 @@ void TVelkForm::OpenBrowseView()
                 BrowseTreeChange(BrowseTree_->Selected());
         });
     });
-    Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を閉じる"));
-    Button("sbSplitTargetNode")->SetImageIndex(BrowseButtonImages_[1]);
+    Button(Cmd::sbSplitTargetNode)->SetHint(QStringLiteral("閲覧専用画面を閉じる"));
+    Button(Cmd::sbSplitTargetNode)->SetImageIndex(BrowseButtonImages_[1]);
 }
 
 void TVelkForm::CloseBrowseView()
@@ -383,8 +383,8 @@ void TVelkForm::CloseBrowseView()
     BrowseSplitter_->deleteLater();
     BrowseSplitter_ = nullptr;
     BrowseTree_ = nullptr;
-    Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を開く"));
-    Button("sbSplitTargetNode")->SetImageIndex(BrowseButtonImages_[0]);
+    Button(Cmd::sbSplitTargetNode)->SetHint(QStringLiteral("閲覧専用画面を開く"));
+    Button(Cmd::sbSplitTargetNode)->SetImageIndex(BrowseButtonImages_[0]);
     DataTree_->setFocus();
 }
 
