@@ -4,11 +4,13 @@
 #include "CommandTable.h"
 #include "MainMenus.h"
 #include "MenuLayout.h"
+#include "ToolButtonIds.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
+#include <stdexcept>
 
 namespace {
 
@@ -57,6 +59,23 @@ TEST(MenuLayout, AcceleratorsAreUniqueWithinEachMenu)
                 << entry.Id.Name() << " repeats '" << entry.Accelerator << "' in " << parent;
         }
     }
+}
+
+// Names that arrive at run time (the settings file's items, the conversion
+// handlers' items) must name an item; an id asked of the wrong table is a
+// fault of ours. Neither is skipped in silence.
+TEST(MenuLayout, AnUnknownCommandNameFailsLoudly)
+{
+    TVelkMenus menus;
+    EXPECT_EQ(menus.ItemNamed("OpSplit"), menus.Item(Cmd::OpSplit));
+    EXPECT_EQ(MenuItemId("pEdZenToHank"), Cmd::pEdZenToHank);
+    for (const std::string_view name : {"OpSpilt", "opsplit", "OpSplit ", "", "sbSave"}) {
+        EXPECT_THROW(menus.ItemNamed(name), std::invalid_argument) << '"' << name << '"';
+        EXPECT_THROW(MenuItemId(name), std::invalid_argument) << '"' << name << '"';
+    }
+    EXPECT_THROW(menus.Item(Cmd::sbSave), std::logic_error) << "a toolbar button is no menu item";
+    EXPECT_THROW(menus.Popup(Cmd::FileTop), std::logic_error) << "a menu of the bar is no popup";
+    EXPECT_THROW(CommandRow(Cmd::FlHtmlSave), std::logic_error) << "a fixed item is no command of the table";
 }
 
 } // namespace
