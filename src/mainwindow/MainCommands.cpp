@@ -81,15 +81,6 @@ void TVelkForm::BindCommands()
         Button(id)->OnClick = [handler](TObject*) { handler(); };
 }
 
-void TVelkForm::BindItems(std::span<const TCommandBinding> Items)
-{
-    for (const auto& [id, handler] : Items) {
-        TMenuItem* item = Menus_.Item(id);
-        item->OnClick = [handler](TObject*) { handler(); };
-        item->SetEnabled(true);
-    }
-}
-
 void TVelkForm::ComputeMenuStates(TObject* Sender)
 {
     using TStates = TEnablings (*)(const TMenuSnapshot&);
@@ -150,7 +141,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.NodeCount = DataTree_->Items().Count();
     s.HasFileName = HasFileName_;
     s.ExtEditor = SettingsVars.ExtEditor;
-    s.ClipMode = Menus_.Item(Cmd::OpClip)->Checked();
+    s.ClipMode = ClippingOn();
     s.TreeDispChecked = Menus_.Item(Cmd::TreeDisp)->Checked();
     s.TreePanelVisible = PanelL_->isVisible();
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();

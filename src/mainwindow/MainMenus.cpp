@@ -110,6 +110,15 @@ TMenuItem* TVelkMenus::Item(TCommandId Id) const
 
 TMenuItem* TVelkMenus::ItemNamed(std::string_view Name) const { return Item(MenuItemId(Name)); }
 
+void TVelkMenus::Bind(std::span<const TCommandBinding> Items) const
+{
+    for (const auto& [id, handler] : Items) {
+        TMenuItem* item = Item(id);
+        item->OnClick = [handler](TObject*) { handler(); };
+        item->SetEnabled(true);
+    }
+}
+
 TShortCut TVelkMenus::ShortCut(TCommandId Id) const { return Item(Id)->ShortCut(); }
 
 void TVelkMenus::SetShortCut(TCommandId Id, TShortCut Value) { Item(Id)->SetShortCut(Value); }

@@ -7,10 +7,16 @@
 #include "Menus.h"
 #include "SubKeyIni.h"
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+
+// A menu item and what it runs.
+using TCommandBinding = std::pair<TCommandId, std::function<void()>>;
 
 class TVelkMenus : public IShortCutTarget {
 public:
@@ -31,6 +37,8 @@ public:
     // The item named Name ("OpSplit"), for names read at run time; throws
     // std::invalid_argument for a name no item has.
     TMenuItem* ItemNamed(std::string_view Name) const;
+    // Gives the items their handlers and enables them.
+    void Bind(std::span<const TCommandBinding> Items) const;
 
     TShortCut ShortCut(TCommandId Id) const override;
     void SetShortCut(TCommandId Id, TShortCut Value) override;
