@@ -130,7 +130,7 @@ TFuzzResult Fuzz(TFountain& Fountain, unsigned Seed, int Rounds)
         const auto states = RowStates(*parser, list);
         std::vector<std::vector<const TFountainColor*>> painted;
         for (int r = 0; r < list.Count(); ++r) {
-            const std::string& row = list.RowText(r);
+            const std::string_view row = list.RowText(r);
             const int length = static_cast<int>(row.size());
             ColourAndCheckTiling(*parser, row, states[r], length, context);
             std::string text = row;
@@ -168,7 +168,7 @@ TFuzzResult Fuzz(TFountain& Fountain, unsigned Seed, int Rounds)
             continue;
         ++result.Compared;
         for (int r = 0; r < list.Count(); ++r) {
-            const std::string& row = list.RowText(r);
+            const std::string_view row = list.RowText(r);
             // Blanks that begin a row are passed over before its first token.
             size_t i = 0;
             while (i < row.size() && IsBlank(row[i]))

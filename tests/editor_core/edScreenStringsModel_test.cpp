@@ -126,7 +126,7 @@ protected:
             return;
         std::string s;
         if (firstRow < count)
-            s = List().RowText(firstRow).substr(0, static_cast<size_t>(firstIndex));
+            s = std::string(List().RowText(firstRow).substr(0, static_cast<size_t>(firstIndex)));
         s += Insert;
         int rows = 0;
         if (lastRow < count) {

@@ -4,6 +4,7 @@
 // a two-byte character only when a valid trail byte follows it.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,19 @@ bool ContainsDBCS(std::string_view Sub, std::string_view S);
 constexpr int Max(int A, int B) { return A > B ? A : B; }
 constexpr int Min(int A, int B) { return A < B ? A : B; }
 
+// The first CR or LF in S from Pos on, or npos. (Two vectorised searches:
+// a set search tests each byte against the set in turn.)
+inline size_t FindLineBreak(std::string_view S, size_t Pos)
+{
+    const char* from = S.data() + Pos;
+    const size_t rest = S.size() - Pos;
+    const void* lf = std::memchr(from, '\n', rest);
+    const size_t beforeLf = lf ? static_cast<size_t>(static_cast<const char*>(lf) - from) : rest;
+    if (const void* cr = std::memchr(from, '\r', beforeLf))
+        return Pos + static_cast<size_t>(static_cast<const char*>(cr) - from);
+    return lf ? Pos + beforeLf : std::string_view::npos;
+}
+
 // Calls Line(text) for each line of S cut at CR LF, CR or LF, without its
 // line break. A final line break adds no line; an empty S is one empty
 // line. (A CR or LF byte is never part of a double-byte character.)
@@ -37,7 +51,7 @@ void ForEachLine(std::string_view S, F&& Line)
 {
     size_t pos = 0;
     do {
-        const size_t end = S.find_first_of("\r\n", pos);
+        const size_t end = FindLineBreak(S, pos);
         if (end == std::string_view::npos) {
             Line(S.substr(pos));
             return;
