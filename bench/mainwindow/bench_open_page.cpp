@@ -95,7 +95,7 @@ struct TWindow {
         Form.FormCreate({});
         Form.resize(benchpage::Width, benchpage::Height);
         Form.show();
-        Form.SetEditMode(CEditMode);
+        Form.SwitchEditMode(CEditMode);
         QApplication::processEvents();
     }
     TEditorEx& Memo() { return *Form.DataMemo(); }

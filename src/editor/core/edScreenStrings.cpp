@@ -569,6 +569,9 @@ void TEditorScreenStrings::LoadText(std::string Text)
     }
     if (WordWrap_)
         WrapAll();
+    // A long text leaves no spare room behind its rows: the first edit
+    // that needs some makes it.
+    SetCapacity(GetCount());
     RescanRowStates();
     update.End();
 }
