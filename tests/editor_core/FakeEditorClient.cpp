@@ -91,4 +91,19 @@ void ExpectConsistentRows(const TEditorScreenStrings& List, int TabSize)
     ASSERT_EQ(RowsOf(List), FreshRows(List, TabSize));
 }
 
+std::string Normalized(std::string_view Text)
+{
+    std::string text;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\r' || Text[i] == '\n') {
+            text += "\r\n";
+            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
+                ++i;
+        } else {
+            text += Text[i];
+        }
+    }
+    return text;
+}
+
 } // namespace edtest

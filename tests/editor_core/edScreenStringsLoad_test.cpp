@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+using edtest::Normalized;
 using edtest::RowsOf;
 using edtest::RowView;
 using edtest::Sjis;
@@ -56,22 +57,6 @@ std::string GeneratedText(std::mt19937& Random, int Lines, int WrapByte, bool Mi
     return text;
 }
 
-// The text with every line break written CR LF, as the rows give it back.
-std::string WithCrLf(const std::string& Text)
-{
-    std::string out;
-    for (size_t i = 0; i < Text.size(); ++i) {
-        if (Text[i] == '\r' || Text[i] == '\n') {
-            out += "\r\n";
-            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
-                ++i;
-        } else {
-            out += Text[i];
-        }
-    }
-    return out;
-}
-
 // The eager pass: every line of the text wrapped on its own.
 std::vector<RowView> EagerRows(const TEditorScreenStrings& List, const std::string& Text)
 {
@@ -112,7 +97,7 @@ TEST_F(LoadTest, EveryByteComesBackWithAndWithoutWrap)
     for (const std::string& text : texts)
         for (const bool wrap : {false, true}) {
             Load(text, wrap, 20);
-            EXPECT_EQ(List().GetTextStr(), WithCrLf(text)) << wrap << " " << text;
+            EXPECT_EQ(List().GetTextStr(), Normalized(text)) << wrap << " " << text;
             EXPECT_EQ(RowsOf(List()), EagerRows(List(), text)) << wrap << " " << text;
         }
 }
@@ -133,7 +118,7 @@ TEST_F(LoadTest, WrappingInPlaceGivesTheRowsOfTheEagerPass)
         ASSERT_EQ(RowsOf(List()), EagerRows(List(), text)) << round;
         List().SetWordWrap(true);
         ASSERT_EQ(RowsOf(List()), EagerRows(List(), text)) << round;
-        EXPECT_EQ(List().GetTextStr(), WithCrLf(text)) << round;
+        EXPECT_EQ(List().GetTextStr(), Normalized(text)) << round;
     }
 }
 
@@ -162,9 +147,9 @@ TEST_F(LoadTest, EditsAmongSharedRowsLeaveTheOtherRowsByteForByte)
     // A second load frees the first text; nothing may still show it.
     const std::string second = GeneratedText(random, 50, 24, true);
     List().SetTextStr(second);
-    EXPECT_EQ(List().GetTextStr(), WithCrLf(second));
+    EXPECT_EQ(List().GetTextStr(), Normalized(second));
     List().SetWordWrap(false);
-    EXPECT_EQ(List().GetTextStr(), WithCrLf(second));
+    EXPECT_EQ(List().GetTextStr(), Normalized(second));
 }
 
 TEST_F(LoadTest, MarksStayOnTheirLogicalLinesThroughRewrapping)
