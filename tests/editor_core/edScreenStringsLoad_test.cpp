@@ -93,6 +93,7 @@ TEST_F(LoadTest, EveryByteComesBackWithAndWithoutWrap)
         lead + "\r\n\r\n" + lead + lead + lead + lead + "\r\n",
         Sjis("ｱｲｳ") + "\t" + Sjis("日本") + "\r" + "\x81",
         std::string(100, 'x') + "\r\n" + Sjis("日") + std::string(19, 'y') + Sjis("本"),
+        std::string(600, 'z') + "\r" + std::string(300, 'w') + "\n" + std::string(255, 'v') + "\r\r\nx",
     };
     for (const std::string& text : texts)
         for (const bool wrap : {false, true}) {
