@@ -133,7 +133,7 @@ TFuzzResult Fuzz(TFountain& Fountain, unsigned Seed, int Rounds)
             const std::string_view row = list.RowText(r);
             const int length = static_cast<int>(row.size());
             ColourAndCheckTiling(*parser, row, states[r], length, context);
-            std::string text = row;
+            std::string text(row);
             if (rows[r].Attribute == raWrapped && r + 1 < list.Count())
                 text += list.RowText(r + 1);
             painted.push_back(ColourAndCheckTiling(*parser, text, states[r], length, context));
