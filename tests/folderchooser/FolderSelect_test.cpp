@@ -197,6 +197,22 @@ TEST_F(FolderDialog, CtrlShiftDeleteEmptiesTheFolderOfFilesAfterYes)
     });
 }
 
+TEST_F(FolderDialog, WithoutKeyPreviewTheControlsAloneSeeTheirKeys)
+{
+    WriteRaw(T + "/a/a.txt", "");
+    const auto result = Select(T + "/a", [&](TFolderOpen& Form) {
+        Form.KeyPreview = false;
+        Form.EdMakeDir->setFocus();
+        EXPECT_EQ(Press(Form, Form.EdMakeDir, Qt::Key_Return), mrNone);
+        Press(Form, Form.ShellTreeView1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(Dialogs.MessageTexts().empty());
+        EXPECT_TRUE(fs::exists(T + "/a/a.txt"));
+        Form.KeyPreview = true;
+        return Press(Form, Form.EdMakeDir, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, std::make_pair(true, T + "/a"));
+}
+
 TEST_F(FolderDialog, RefusesAFolderShiftJisCannotNameAndKeepsTheDialogOpen)
 {
     Temp.MakeDirs("T/caf\xC3\xA9");
