@@ -81,15 +81,6 @@ void TVelkForm::BindCommands()
         Button(name)->OnClick = [handler](TObject*) { handler(); };
 }
 
-void TVelkForm::BindItems(std::span<const TCommandBinding> Items)
-{
-    for (const auto& [name, handler] : Items) {
-        TMenuItem* item = Menus_.Item(name);
-        item->OnClick = [handler](TObject*) { handler(); };
-        item->SetEnabled(true);
-    }
-}
-
 void TVelkForm::ComputeMenuStates(TObject* Sender)
 {
     using TStates = TEnablings (*)(const TMenuSnapshot&);
@@ -148,7 +139,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.NodeCount = DataTree_->Items().Count();
     s.HasFileName = HasFileName_;
     s.ExtEditor = SettingsVars.ExtEditor;
-    s.ClipMode = Menus_.Item("OpClip")->Checked();
+    s.ClipMode = ClippingOn();
     s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
     s.TreePanelVisible = PanelL_->isVisible();
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();
