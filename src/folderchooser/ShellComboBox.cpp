@@ -71,6 +71,9 @@ TShellComboBox::TShellComboBox(QWidget* Parent, TShellNamespace* Namespace)
       })
 {
     setItemDelegate(new TShellComboDelegate(this));
+    // Styles that open the list as a menu would show every item, whatever
+    // the drop-down count.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     SetDropDownCount(8);
     setAcceptDrops(true);
     connect(this, &QComboBox::activated, this, [this](int Index) { CatchExceptions([&] { Picked(Index); }); });

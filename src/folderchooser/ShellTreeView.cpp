@@ -28,8 +28,10 @@ protected:
         const auto* view = dynamic_cast<const TShellTreeView*>(Option->widget);
         const bool pressed =
             view && view->DropHighlighted() && view->DropHighlighted() == TShellTreeModel::NodeOf(Index);
-        if (pressed)
+        if (pressed) {
             Option->state |= QStyle::State_Selected;
+            Option->palette = view->palette();
+        }
         if (Option->state & QStyle::State_Selected)
             Option->icon = Index.data(TShellTreeModel::OpenIconRole).value<QIcon>();
         // A hidden selection still shows its open folder.
@@ -129,6 +131,17 @@ void TShellTreeView::SetShVirtuaItems(TShVirtuaItems Value)
     if (ShellListView_)
         ShellListView_->SetShVirtuaItems(Value);
     RefreshWithLinks();
+}
+
+void TShellTreeView::initViewItemOption(QStyleOptionViewItem* Option) const
+{
+    QTreeView::initViewItemOption(Option);
+    // The row's highlight is drawn in the base colour while the selection
+    // is hidden.
+    if (HideSelection_ && !hasFocus()) {
+        Option->palette.setBrush(QPalette::Highlight, Option->palette.base());
+        Option->palette.setBrush(QPalette::HighlightedText, Option->palette.text());
+    }
 }
 
 void TShellTreeView::SetHideSelection(bool Value)

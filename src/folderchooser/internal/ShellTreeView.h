@@ -135,6 +135,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* Event) override;
     void dragLeaveEvent(QDragLeaveEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
+    void initViewItemOption(QStyleOptionViewItem* Option) const override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& Index, const QEvent* Event) const override;
     // Whether a move to Pos, with Buttons down, starts a drag of the
     // pressed node.
