@@ -69,18 +69,13 @@ void TFolderOpen::BuildControls(TShellNamespace* Namespace)
     ShellTreeView1 = new TShellTreeView(PanelLeft, Namespace);
     ShellTreeView1->setGeometry(0, 46, 289, 245);
     ShellTreeView1->SetReadOnly(true);
+    ShellTreeView1->SetHideSelection(false);
     ShellTreeView1->setIndentation(19);
     ShellTreeView1->SetShellComboBox(ShellComboBox1);
     ShellTreeView1->OnChange = [this](TShellTreeView*) { ShellTreeView1Change(); };
-    ShellTreeView1->OnShDragDrop = [this](TShellTreeView*, const TShellDragObject&, TShellTreeNode*,
+    ShellTreeView1->OnShDragDrop = [this](TShellTreeView*, const TShellDragObject& DragObject, TShellTreeNode* Node,
                                           bool& DefaultAction) {
-        DefaultAction = false;
-        // Told after the drop has returned, so that the dragging program
-        // is not left waiting on our box.
-        QTimer::singleShot(0, this, [] {
-            CatchExceptions(
-                [] { MessageDlg("フォルダーの移動はできません！", TMsgDlgType::mtError, {TMsgDlgBtn::mbOK}); });
-        });
+        ShellTreeView1ShDragDrop(DragObject, Node, DefaultAction);
     };
 
     PanelRight = Panel(this, {289, 0, 225, 291});
@@ -102,10 +97,7 @@ void TFolderOpen::BuildControls(TShellNamespace* Namespace)
     FileListBoxEx1->SetItemHeight(12);
     FileListBoxEx1->OnDrawItem = [this](TFileListBoxEx* List, int Index, const QRect& Rect, QStyle::State State,
                                         QPainter& Painter) {
-        const bool selected = State & QStyle::State_Selected;
-        Painter.fillRect(Rect, selected ? SelBackground_ : List->palette().base().color());
-        Painter.setPen(selected ? SelText_ : List->palette().text().color());
-        Painter.drawText(Rect.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, List->item(Index)->text());
+        FileListBoxEx1DrawItem(List, Index, Rect, State, Painter);
     };
 
     // The tree selected the desktop as it was made, before this form
@@ -164,6 +156,29 @@ void TFolderOpen::ShellTreeView1Change()
     }
 }
 
+void TFolderOpen::ShellTreeView1ShDragDrop(const TShellDragObject&, TShellTreeNode*, bool& DefaultAction)
+{
+    DefaultAction = false;
+    // Told after the drop has returned, so that the dragging program is
+    // not left waiting on our box.
+    QTimer::singleShot(0, this, [] {
+        CatchExceptions([] { MessageDlg("フォルダーの移動はできません！", TMsgDlgType::mtError, {TMsgDlgBtn::mbOK}); });
+    });
+}
+
+void TFolderOpen::FileListBoxEx1Enter() { SetListColours(true); }
+
+void TFolderOpen::FileListBoxEx1Exit() { SetListColours(false); }
+
+void TFolderOpen::FileListBoxEx1DrawItem(TFileListBoxEx* List, int Index, const QRect& Rect, QStyle::State State,
+                                         QPainter& Painter)
+{
+    const bool selected = State & QStyle::State_Selected;
+    Painter.fillRect(Rect, selected ? SelBackground_ : List->palette().base().color());
+    Painter.setPen(selected ? SelText_ : List->palette().text().color());
+    Painter.drawText(Rect.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, List->item(Index)->text());
+}
+
 void TFolderOpen::SetListColours(bool Focused)
 {
     SelBackground_ = Focused ? palette().highlight().color() : QColor(0xC0, 0xC0, 0xC0);
@@ -188,7 +203,7 @@ void TFolderOpen::sbMakeDirClick()
     const TShellTreeNode* selected = ShellTreeView1->Selected();
     const bool volumeRoot = selected && selected->Item->ItemType() == itRootDrive;
     const std::string parent = FolderPath.empty() ? std::string()
-                               : volumeRoot       ? JoinPath(FolderPath, "")
+                               : volumeRoot       ? AddBackslash(FolderPath)
                                                   : ParentFolderOf(FolderPath);
     const std::string newPath = parent + QFile::encodeName(name).toStdString();
     // Anything else of that name (a file, say) makes the creation fail.
@@ -228,19 +243,21 @@ bool TFolderOpen::eventFilter(QObject* Watched, QEvent* Event)
         if (Event->type() == QEvent::MouseButtonRelease && Watched == EdMakeDir)
             EdMakeDir->selectAll();
         if (Event->type() == QEvent::FocusIn && Watched == FileListBoxEx1)
-            SetListColours(true);
+            FileListBoxEx1Enter();
         else if (Event->type() == QEvent::FocusOut && Watched == FileListBoxEx1)
-            SetListColours(false);
+            FileListBoxEx1Exit();
         // Keys of this form's controls; an open drop-down keeps its own
         // (Esc closes the list, not the dialog).
-        if (Event->type() == QEvent::KeyPress && Watched->isWidgetType()
-            && static_cast<QWidget*>(Watched)->window() == this)
-            handled = FormKey(static_cast<QKeyEvent&>(*Event));
+        if (KeyPreview && Event->type() == QEvent::KeyPress && Watched->isWidgetType()
+            && static_cast<QWidget*>(Watched)->window() == this) {
+            const auto& key = static_cast<const QKeyEvent&>(*Event);
+            handled = FormKeyDown(key) || FormKeyPress(key);
+        }
     });
     return handled;
 }
 
-bool TFolderOpen::FormKey(QKeyEvent& Event)
+bool TFolderOpen::FormKeyDown(const QKeyEvent& Event)
 {
     DeletedFiles_ = 0;
     const Qt::KeyboardModifiers modifiers =
@@ -250,6 +267,11 @@ bool TFolderOpen::FormKey(QKeyEvent& Event)
         DeleteAllFilesBelow();
         return true;
     }
+    return false;
+}
+
+bool TFolderOpen::FormKeyPress(const QKeyEvent& Event)
+{
     switch (Event.key()) {
     case Qt::Key_Escape: done(mrCancel); return true;
     case Qt::Key_Return:

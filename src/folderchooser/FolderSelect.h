@@ -6,15 +6,20 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QStyle>
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QPushButton;
 class QToolButton;
 class TFileListBoxEx;
 class TShellComboBox;
 class TShellNamespace;
+class TShellDragObject;
+class TShellTreeNode;
 class TShellTreeView;
 
 class TFolderOpen : public QDialog {
@@ -32,6 +37,9 @@ public:
     // The preset on entry and the choice on OK, as raw path bytes; it
     // follows the tree's selection.
     std::string FolderPath;
+    // The form sees the keys of its controls before they do; off, the
+    // controls alone see them.
+    bool KeyPreview = true;
 
     QWidget* PanelLeft;
     QWidget* PanelLeftTop;
@@ -50,6 +58,20 @@ public:
 
     void FormShow();
     void ShellTreeView1Change();
+    // Nothing may be moved into the tree: every drop is refused with a box.
+    void ShellTreeView1ShDragDrop(const TShellDragObject& DragObject, TShellTreeNode* Node, bool& DefaultAction);
+    // The file list's selection shows in the highlight colours while the
+    // list has the focus, in silver with black text otherwise.
+    void FileListBoxEx1Enter();
+    void FileListBoxEx1Exit();
+    void FileListBoxEx1DrawItem(TFileListBoxEx* List, int Index, const QRect& Rect, QStyle::State State,
+                                QPainter& Painter);
+    // A key going down: the deleted-file count starts again at 0, and
+    // Ctrl+Shift+Delete deletes. True when the key was used.
+    bool FormKeyDown(const QKeyEvent& Event);
+    // Esc cancels and Enter confirms, from any control. True when the key
+    // was used.
+    bool FormKeyPress(const QKeyEvent& Event);
     void sbMakeDirClick();
     // Asks, then deletes every file below the selected folder.
     void DeleteAllFilesBelow();
@@ -69,8 +91,6 @@ protected:
 
 private:
     void BuildControls(TShellNamespace* Namespace);
-    // The form sees every key of its controls first.
-    bool FormKey(QKeyEvent& Event);
     void SetListColours(bool Focused);
 
     QColor SelBackground_;

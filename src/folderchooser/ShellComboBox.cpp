@@ -55,7 +55,7 @@ public:
     {
         const int width = TShellComboBox::IndentPerLevel * Index.data(LevelRole).toInt() + Combo_->iconSize().width()
                           + 6 + QFontMetrics(Option.font).horizontalAdvance(Index.data(Qt::DisplayRole).toString());
-        return {width, TShellComboBox::ItemHeightFor(Option.font)};
+        return {width, Combo_->MeasureItem(Index.row(), Option.font)};
     }
 
 private:
@@ -71,6 +71,10 @@ TShellComboBox::TShellComboBox(QWidget* Parent, TShellNamespace* Namespace)
       })
 {
     setItemDelegate(new TShellComboDelegate(this));
+    // Styles that open the list as a menu would show every item, whatever
+    // the drop-down count.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    SetDropDownCount(8);
     setAcceptDrops(true);
     connect(this, &QComboBox::activated, this, [this](int Index) { CatchExceptions([&] { Picked(Index); }); });
 }
@@ -80,6 +84,21 @@ TShellComboBox::~TShellComboBox() = default;
 int TShellComboBox::ItemHeightFor(const QFont& Font)
 {
     return std::max(18, static_cast<int>(std::lround(QFontInfo(Font).pixelSize() * 1.2)));
+}
+
+int TShellComboBox::MeasureItem(int Index, const QFont& Font)
+{
+    int height = ItemHeightFor(Font);
+    if (OnMeasureItem)
+        OnMeasureItem(this, Index, height);
+    return height;
+}
+
+void TShellComboBox::showPopup()
+{
+    if (OnDropDown)
+        CatchExceptions([&] { OnDropDown(this); });
+    QComboBox::showPopup();
 }
 
 void TShellComboBox::FillItems()
@@ -121,7 +140,7 @@ void TShellComboBox::ShowItems()
     Showing_ = true;
     const QSignalBlocker blocker(this);
     clear();
-    TSystemImageList& icons = TSystemImageList::Instance();
+    TSystemImageList& icons = GetSystemImageList();
     for (int i = 0; i < List_.Count(); ++i) {
         TShellDataItem& item = *List_[i].Item;
         addItem(icons.Icon(item.GetIconIndex(icons)), item.DisplayName());
@@ -155,7 +174,7 @@ void TShellComboBox::paintEvent(QPaintEvent*)
         if (index < 0 || index >= List_.Count())
             return;
         const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-        TSystemImageList& icons = TSystemImageList::Instance();
+        TSystemImageList& icons = GetSystemImageList();
         const QSize image = iconSize();
         const QRect imageRect(field.left(), field.top() + (field.height() - image.height()) / 2, image.width(),
                               image.height());

@@ -36,7 +36,7 @@ void TShellListDelegate::initStyleOption(QStyleOptionViewItem* Option, const QMo
         Option->state |= QStyle::State_Selected;
     if (Index.column() != TShellFileList::colName)
         return;
-    TSystemImageList& icons = TSystemImageList::Instance();
+    TSystemImageList& icons = GetSystemImageList();
     Option->icon = icons.Icon(List_.FileList().IconIndex(Index.row(), icons));
     Option->features |= QStyleOptionViewItem::HasDecoration;
 }

@@ -110,7 +110,7 @@ QVariant TShellTreeModel::data(const QModelIndex& Index, int Role) const
     TShellTreeNode* node = NodeOf(Index);
     if (!node)
         return {};
-    TSystemImageList& icons = TSystemImageList::Instance();
+    TSystemImageList& icons = GetSystemImageList();
     switch (Role) {
     case Qt::DisplayRole: return node->Text;
     case Qt::DecorationRole: return icons.Icon(node->Item->GetIconIndex(icons));

@@ -26,10 +26,17 @@ protected:
         QStyledItemDelegate::initStyleOption(Option, Index);
         // The pressed node shows as selected until the button comes up.
         const auto* view = dynamic_cast<const TShellTreeView*>(Option->widget);
-        if (view && view->DropHighlighted() && view->DropHighlighted() == TShellTreeModel::NodeOf(Index))
+        const bool pressed =
+            view && view->DropHighlighted() && view->DropHighlighted() == TShellTreeModel::NodeOf(Index);
+        if (pressed) {
             Option->state |= QStyle::State_Selected;
+            Option->palette = view->palette();
+        }
         if (Option->state & QStyle::State_Selected)
             Option->icon = Index.data(TShellTreeModel::OpenIconRole).value<QIcon>();
+        // A hidden selection still shows its open folder.
+        if (view && view->HideSelection() && !view->hasFocus() && !pressed)
+            Option->state &= ~QStyle::State_Selected;
     }
     void paint(QPainter* Painter, const QStyleOptionViewItem& Option, const QModelIndex& Index) const override
     {
@@ -124,6 +131,23 @@ void TShellTreeView::SetShVirtuaItems(TShVirtuaItems Value)
     if (ShellListView_)
         ShellListView_->SetShVirtuaItems(Value);
     RefreshWithLinks();
+}
+
+void TShellTreeView::initViewItemOption(QStyleOptionViewItem* Option) const
+{
+    QTreeView::initViewItemOption(Option);
+    // The row's highlight is drawn in the base colour while the selection
+    // is hidden.
+    if (HideSelection_ && !hasFocus()) {
+        Option->palette.setBrush(QPalette::Highlight, Option->palette.base());
+        Option->palette.setBrush(QPalette::HighlightedText, Option->palette.text());
+    }
+}
+
+void TShellTreeView::SetHideSelection(bool Value)
+{
+    HideSelection_ = Value;
+    viewport()->update();
 }
 
 bool TShellTreeView::Checkboxes() const { return Model_->Checkboxes; }
@@ -312,7 +336,7 @@ void TShellTreeView::NodeChanged(TShellTreeNode* Node)
 
 void TShellTreeView::ReloadImages()
 {
-    TSystemImageList::Instance().Reload();
+    GetSystemImageList().Reload();
     std::vector<TShellTreeNode*> pending{Root()};
     while (!pending.empty()) {
         TShellTreeNode* node = pending.back();

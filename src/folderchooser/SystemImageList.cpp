@@ -61,7 +61,7 @@ QIcon Resolve(const TShellIconKey& Key)
 
 } // namespace
 
-TSystemImageList& TSystemImageList::Instance()
+TSystemImageList& GetSystemImageList()
 {
     static TSystemImageList instance;
     return instance;

@@ -197,6 +197,21 @@ TEST_F(FolderDialog, CtrlShiftDeleteEmptiesTheFolderOfFilesAfterYes)
     });
 }
 
+TEST_F(FolderDialog, WithoutKeyPreviewTheFormDoesNotSeeItsControlsKeys)
+{
+    WriteRaw(T + "/a/a.txt", "");
+    Select(T + "/a", [&](TFolderOpen& Form) {
+        Form.KeyPreview = false;
+        Press(Form, Form.ShellTreeView1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(Dialogs.MessageTexts().empty());
+        Form.KeyPreview = true;
+        Press(Form, Form.ShellTreeView1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(Dialogs.MessageTexts().size(), 1u); // the question, answered No
+        EXPECT_TRUE(fs::exists(T + "/a/a.txt"));
+        return mrCancel;
+    });
+}
+
 TEST_F(FolderDialog, RefusesAFolderShiftJisCannotNameAndKeepsTheDialogOpen)
 {
     Temp.MakeDirs("T/caf\xC3\xA9");

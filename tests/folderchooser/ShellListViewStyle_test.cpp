@@ -58,7 +58,7 @@ TEST(ShellListViewStyle, IconsAreTheDefaultAndAChangeKeepsSelectionCurrentRowAnd
     EXPECT_EQ(view.IconView().iconSize(), QSize(large, large));
     EXPECT_EQ(view.ReportView().iconSize(), QSize(small, small));
     // Every row's icon at the large size, folders' too.
-    TSystemImageList& images = TSystemImageList::Instance();
+    TSystemImageList& images = GetSystemImageList();
     for (int row = 0; row < view.FileList().Count(); ++row) {
         EXPECT_EQ(view.IconRect(row).size(), QSize(large, large)) << row;
         EXPECT_EQ(images.Icon(view.FileList().IconIndex(row, images)).actualSize({large, large}), QSize(large, large))

@@ -456,3 +456,68 @@ TEST(ShellPopupMenu, MergesItsOwnItemsAndReportsTheChoice)
 }
 
 } // namespace
+
+namespace {
+
+// The pixels of the selected node's row, across the whole viewport, in
+// either highlight colour.
+int HighlightedPixels(TShellTreeView& View)
+{
+    const QRect node = View.visualRect(View.selectionModel()->selectedIndexes().value(0));
+    const QImage row = View.viewport()->grab(QRect(0, node.top(), View.viewport()->width(), node.height())).toImage();
+    const QPalette& palette = View.palette();
+    int count = 0;
+    for (int y = 0; y < row.height(); ++y)
+        for (int x = 0; x < row.width(); ++x) {
+            const QColor colour = row.pixelColor(x, y);
+            count += colour == palette.color(QPalette::Active, QPalette::Highlight)
+                     || colour == palette.color(QPalette::Inactive, QPalette::Highlight);
+        }
+    return count;
+}
+
+} // namespace
+
+TEST_F(TreeMouse, HideSelectionDrawsTheSelectionOnlyWhileTheTreeHasTheFocus)
+{
+    View.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&View));
+    View.clearFocus();
+    ASSERT_FALSE(View.hasFocus());
+    EXPECT_TRUE(View.HideSelection());
+    EXPECT_EQ(HighlightedPixels(View), 0);
+    View.SetHideSelection(false);
+    EXPECT_GT(HighlightedPixels(View), 0);
+
+    View.SetHideSelection(true);
+    View.setFocus();
+    ASSERT_TRUE(View.hasFocus());
+    EXPECT_GT(HighlightedPixels(View), 0);
+}
+
+TEST_F(TreeMouse, TheComboOpensOnDropDownCountItemsOfTheHeightsItIsTold)
+{
+    TShellComboBox combo(nullptr, Namespace.get());
+    View.SetShellComboBox(&combo);
+    View.SelectPath(T + "/a/inner");
+    ASSERT_GT(combo.count(), 4);
+    EXPECT_EQ(combo.DropDownCount(), 8);
+    combo.SetDropDownCount(3);
+    std::vector<int> measured;
+    combo.OnMeasureItem = [&](TShellComboBox*, int Index, int& Height) {
+        measured.push_back(Index);
+        Height = 2 * TShellComboBox::ItemHeightFor(combo.font());
+    };
+    int dropDowns = 0;
+    combo.OnDropDown = [&](TShellComboBox*) { ++dropDowns; };
+    combo.show();
+    combo.showPopup();
+    EXPECT_EQ(dropDowns, 1);
+    EXPECT_FALSE(measured.empty());
+    const int rowHeight = combo.view()->visualRect(combo.model()->index(0, 0)).height();
+    EXPECT_EQ(rowHeight, 2 * TShellComboBox::ItemHeightFor(combo.font()));
+    // Three rows show; the others are reached by scrolling.
+    EXPECT_LE(combo.view()->viewport()->height(), 3 * rowHeight + 2);
+    EXPECT_GT(combo.view()->verticalScrollBar()->maximum(), 0);
+    combo.hidePopup();
+}

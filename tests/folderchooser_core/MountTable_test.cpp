@@ -44,12 +44,12 @@ TEST(MountTable, DiffsAndLabelCase)
     ASSERT_EQ(swapped.Arrived.size(), 1u);
     EXPECT_EQ(swapped.Arrived[0].Source, "/dev/sdc1");
 
-    EXPECT_EQ(VolumeLabelText("MY DISK"), "My disk");
-    EXPECT_EQ(VolumeLabelText("\xE3\x83\x87"
-                              "ATA"),
+    EXPECT_EQ(GetVolumeLabel("MY DISK"), "My disk");
+    EXPECT_EQ(GetVolumeLabel("\xE3\x83\x87"
+                             "ATA"),
               "\xE3\x83\x87"
               "ata");
-    EXPECT_EQ(VolumeLabelText(""), "");
+    EXPECT_EQ(GetVolumeLabel(""), "");
 }
 
 struct TRecordedChange {

@@ -40,6 +40,15 @@ protected:
     TTempNamespace Temp;
 };
 
+TEST(AddBackslash, EndsAPathInExactlyOneSlash)
+{
+    const std::pair<std::string, std::string> cases[] = {{"", "/"}, {"/", "/"}, {"/a", "/a/"}, {"/a/", "/a/"}};
+    for (const auto& [path, ended] : cases)
+        EXPECT_EQ(AddBackslash(path), ended) << path;
+    EXPECT_EQ(JoinPath("/", "x"), "/x");
+    EXPECT_EQ(JoinPath("/a", "x"), "/a/x");
+}
+
 TEST_F(Namespace, TheDesktopListsHomeComputerTrashThenItsFolder)
 {
     Temp.MakeDirs("home/Desktop/b");
@@ -53,6 +62,9 @@ TEST_F(Namespace, TheDesktopListsHomeComputerTrashThenItsFolder)
     EXPECT_EQ(Children(*ns->Desktop(), SHCONTF_FOLDERS),
               (std::vector<std::string>{"ホーム", "コンピューター", "ゴミ箱", "a", "b"}));
     EXPECT_EQ(ns->Desktop()->GetDisplayNameOf(TItemIDList::Desktop()).toStdString(), "デスクトップ");
+    EXPECT_EQ(GetItemDisplayName(ns->Desktop().get(), TItemIDList::Desktop()).toStdString(), "デスクトップ");
+    EXPECT_TRUE(GetItemDisplayName(ns->Desktop().get(), TItemIDList()).isEmpty());
+    EXPECT_TRUE(GetItemDisplayName(nullptr, TItemIDList::Desktop()).isEmpty());
 }
 
 TEST_F(Namespace, WithoutADesktopFolderTheDesktopIsHomeAndWithoutTrashNoTrash)

@@ -175,7 +175,7 @@ TVolumeChanges DiffVolumes(const std::vector<TVolume>& Before, const std::vector
     return {missingFrom(After, Before), missingFrom(Before, After)};
 }
 
-std::string VolumeLabelText(std::string_view Label)
+std::string GetVolumeLabel(std::string_view Label)
 {
     std::string text(Label);
     for (char& c : text)

@@ -46,4 +46,4 @@ TVolumeChanges DiffVolumes(const std::vector<TVolume>& Before, const std::vector
 // A label as volume-change texts show it: lower-cased, then a leading
 // ASCII letter upper-cased ("MY DISK" -> "My disk"). Only ASCII letters
 // change case.
-std::string VolumeLabelText(std::string_view Label);
+std::string GetVolumeLabel(std::string_view Label);

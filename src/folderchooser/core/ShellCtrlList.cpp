@@ -36,7 +36,7 @@ namespace {
 
 QString DeviceText(const TVolume& Volume, bool Arrived)
 {
-    const std::string text = (Arrived ? VolumeLabelText(Volume.Label) : std::string()) + " (" + Volume.MountPoint + ")";
+    const std::string text = (Arrived ? GetVolumeLabel(Volume.Label) : std::string()) + " (" + Volume.MountPoint + ")";
     return QFile::decodeName(QByteArray::fromStdString(text));
 }
 

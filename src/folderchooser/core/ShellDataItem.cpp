@@ -33,8 +33,7 @@ std::shared_ptr<const TShellFolder> TShellDataItem::Folder()
 const QString& TShellDataItem::DisplayName()
 {
     if (!DisplayName_) {
-        const TShellFolder* parent = ParentFolder();
-        DisplayName_ = !parent ? QString() : parent->GetDisplayNameOf(Level() == 0 ? Absolute_ : Relative_);
+        DisplayName_ = GetItemDisplayName(ParentFolder(), Level() == 0 ? Absolute_ : Relative_);
     }
     return *DisplayName_;
 }
@@ -93,14 +92,14 @@ TShItemIDType TShellDataItem::ItemType()
 int TShellDataItem::GetIconIndex(IIconIndexer& Icons)
 {
     if (IconIndex_ < 0)
-        IconIndex_ = Icons.IndexOf(IconKey(false));
+        IconIndex_ = GetItemIconIndex(Icons, false);
     return IconIndex_;
 }
 
 int TShellDataItem::GetOpenIconIndex(IIconIndexer& Icons)
 {
     if (OpenIconIndex_ < 0)
-        OpenIconIndex_ = Icons.IndexOf(IconKey(true));
+        OpenIconIndex_ = GetItemIconIndex(Icons, true);
     return OpenIconIndex_;
 }
 

@@ -94,6 +94,9 @@ public:
     int GetIconIndex(IIconIndexer& Icons);
     int GetOpenIconIndex(IIconIndexer& Icons);
     void ResetIconIndexes() { IconIndex_ = OpenIconIndex_ = -1; }
+    // The index in Icons of the item's icon (of the open folder when Open),
+    // asked anew.
+    int GetItemIconIndex(IIconIndexer& Icons, bool Open) { return Icons.IndexOf(IconKey(Open)); }
 
 protected:
     const TShellNamespace& Namespace_;

@@ -77,13 +77,21 @@ uint32_t EntryAttributes(const std::string& Path, std::string_view Name, const s
 
 } // namespace
 
+QString GetItemDisplayName(const TShellFolder* Folder, const TItemIDList& Child)
+{
+    return Folder && !Child.IsNil() ? Folder->GetDisplayNameOf(Child) : QString();
+}
+
+std::string AddBackslash(std::string Path)
+{
+    if (!Path.ends_with('/'))
+        Path.push_back('/');
+    return Path;
+}
+
 std::string JoinPath(const std::string& Path, std::string_view Name)
 {
-    std::string joined;
-    joined.reserve(Path.size() + 1 + Name.size());
-    joined.append(Path);
-    if (!joined.ends_with('/'))
-        joined.push_back('/');
+    std::string joined = AddBackslash(Path);
     joined.append(Name);
     return joined;
 }

@@ -75,6 +75,11 @@ private:
 // when before, 3 for a nil argument.
 int CompareIDLists(const TShellFolder& Folder, const TItemIDList& A, const TItemIDList& B);
 
+// The name Folder shows for its child; empty when either is missing.
+QString GetItemDisplayName(const TShellFolder* Folder, const TItemIDList& Child);
+
+// Path ending in '/': unchanged when it does already ("" gives "/").
+std::string AddBackslash(std::string Path);
 // Path + "/" + Name, without doubling the root's '/'.
 std::string JoinPath(const std::string& Path, std::string_view Name);
 // Whether an entry of the open directory Folder is a directory or a link to one.

@@ -15,6 +15,12 @@
 class TShellNamespace;
 class TShellTreeView;
 
+class TShellComboBox;
+using TShellComboDragEnterEvent = std::function<void(TShellComboBox*, const TShellDragObject&, bool& Accept)>;
+using TShellComboDragEvent = std::function<void(TShellComboBox*, const TShellDragObject&, TShellDataItem* Item)>;
+using TShellComboDropEvent =
+    std::function<void(TShellComboBox*, const TShellDragObject&, TShellDataItem* Item, bool& DefaultAction)>;
+
 class TShellComboBox : public QComboBox {
 public:
     static constexpr int IndentPerLevel = 12;
@@ -36,12 +42,24 @@ public:
     QString EditText(int Index) const;
     // Every item's height: 1.2 times the font's pixel height, at least 18.
     static int ItemHeightFor(const QFont& Font);
+    // The height of the item at Index in Font: ItemHeightFor, unless
+    // OnMeasureItem changes it.
+    int MeasureItem(int Index, const QFont& Font);
+    // The most items the open list shows without scrolling; 8 at first.
+    int DropDownCount() const { return maxVisibleItems(); }
+    void SetDropDownCount(int Value) { setMaxVisibleItems(Value); }
+    // Shows the list, telling OnDropDown first.
+    void showPopup() override;
+
+    // Before the list opens.
+    std::function<void(TShellComboBox*)> OnDropDown;
+    // Asked for each item's height, which starts at ItemHeightFor.
+    std::function<void(TShellComboBox*, int Index, int& Height)> OnMeasureItem;
 
     // Drags over the combo act on the folder it shows.
-    std::function<void(TShellComboBox*, const TShellDragObject&, bool& Accept)> OnShDragEnter;
-    std::function<void(TShellComboBox*, const TShellDragObject&, TShellDataItem* Item)> OnShDragOver;
-    std::function<void(TShellComboBox*, const TShellDragObject&, TShellDataItem* Item, bool& DefaultAction)>
-        OnShDragDrop;
+    TShellComboDragEnterEvent OnShDragEnter;
+    TShellComboDragEvent OnShDragOver;
+    TShellComboDropEvent OnShDragDrop;
     std::function<void(TShellComboBox*)> OnShDragLeave;
 
 protected:

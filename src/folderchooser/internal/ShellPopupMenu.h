@@ -26,6 +26,11 @@ enum class TShellContextType { shctExplore, shctNormal, shctDefaultOnly };
 // right-to-left layout).
 enum class TPopupAlignment { paLeft, paRight, paCenter };
 
+class TShellPopupMenu;
+using TShellBeforPopupEvent =
+    std::function<void(TShellPopupMenu*, const TShellIDList& Items, QPoint Pos, bool& AllowPopup)>;
+using TShellAfterPopupEvent = std::function<void(TShellPopupMenu*, QAction* MenuItem, const TShellIDList& Items)>;
+
 class TShellPopupMenu : public QMenu {
 public:
     explicit TShellPopupMenu(QWidget* Parent = nullptr);
@@ -43,8 +48,8 @@ public:
     void SetAlignment(TPopupAlignment Value) { Alignment_ = Value; }
 
     // AllowPopup starts true.
-    std::function<void(TShellPopupMenu*, const TShellIDList& Items, QPoint Pos, bool& AllowPopup)> OnShBeforPopup;
-    std::function<void(TShellPopupMenu*, QAction* MenuItem, const TShellIDList& Items)> OnShAfterPopup;
+    TShellBeforPopupEvent OnShBeforPopup;
+    TShellAfterPopupEvent OnShAfterPopup;
 
     // Shows the menu for the items at the screen point; items without a
     // path (Computer, Trash) have none. The result: 0 for nothing (or a

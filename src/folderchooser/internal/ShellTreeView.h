@@ -26,6 +26,13 @@ class TShellNamespace;
 class TShellPopupMenu;
 class TShellTreeModel;
 
+class TShellTreeView;
+using TShellBeginDragEvent = std::function<void(TShellTreeView*, TShellTreeNode* Node, bool& CanDrag)>;
+using TShellTreeDragEnterEvent = std::function<void(TShellTreeView*, const TShellDragObject&, bool& Accept)>;
+using TShellTreeDragEvent = std::function<void(TShellTreeView*, const TShellDragObject&, TShellTreeNode* Node)>;
+using TShellTreeDropEvent =
+    std::function<void(TShellTreeView*, const TShellDragObject&, TShellTreeNode* Node, bool& DefaultAction)>;
+
 class TShellTreeView : public QTreeView, private IShellControl {
 public:
     // Namespace null: the program's. Timing: the watcher's quiet periods
@@ -43,6 +50,10 @@ public:
     bool Checkboxes() const;
     void SetCheckboxes(bool Value);
 
+    // The selection is drawn only while the tree has the focus (a pressed
+    // or dragged-over node always is).
+    bool HideSelection() const { return HideSelection_; }
+    void SetHideSelection(bool Value);
     // Label editing (rename) is refused while on.
     bool ReadOnly() const { return ReadOnly_; }
     void SetReadOnly(bool Value) { ReadOnly_ = Value; }
@@ -57,13 +68,12 @@ public:
     // After the selection changed.
     std::function<void(TShellTreeView*)> OnChange;
     // Before a drag of Node's folder starts; CanDrag false stops it.
-    std::function<void(TShellTreeView*, TShellTreeNode* Node, bool& CanDrag)> OnShBeginDrag;
+    TShellBeginDragEvent OnShBeginDrag;
     // A drag entering the tree; Accept false refuses it.
-    std::function<void(TShellTreeView*, const TShellDragObject&, bool& Accept)> OnShDragEnter;
-    std::function<void(TShellTreeView*, const TShellDragObject&, TShellTreeNode* Node)> OnShDragOver;
+    TShellTreeDragEnterEvent OnShDragEnter;
+    TShellTreeDragEvent OnShDragOver;
     // A drop onto Node; DefaultAction false keeps it from the folder.
-    std::function<void(TShellTreeView*, const TShellDragObject&, TShellTreeNode* Node, bool& DefaultAction)>
-        OnShDragDrop;
+    TShellTreeDropEvent OnShDragDrop;
     std::function<void(TShellTreeView*)> OnShDragLeave;
 
     // The node pressed or dragged over, drawn as selected; null for none.
@@ -125,6 +135,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* Event) override;
     void dragLeaveEvent(QDragLeaveEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
+    void initViewItemOption(QStyleOptionViewItem* Option) const override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& Index, const QEvent* Event) const override;
     // Whether a move to Pos, with Buttons down, starts a drag of the
     // pressed node.
@@ -181,6 +192,7 @@ private:
     TShVirtuaItems ShVirtuaItems_ = VirtuaItem(itBitBucket) | VirtuaItem(itNetWork);
     bool Watching_ = false;
     bool ReadOnly_ = false;
+    bool HideSelection_ = true;
     TShellComboBox* ShellComboBox_ = nullptr;
     TShellListView* ShellListView_ = nullptr;
     TShellPopupMenu* ShellPopupMenu_ = nullptr;

@@ -13,15 +13,19 @@
 
 class TSystemImageList final : public IIconIndexer {
 public:
-    static TSystemImageList& Instance();
-
     int IndexOf(const TShellIconKey& Key) override;
     QIcon Icon(int Index) const;
     int Count() const { return static_cast<int>(Icons_.size()); }
     void Reload();
 
 private:
+    friend TSystemImageList& GetSystemImageList();
+    TSystemImageList() = default;
+
     std::map<TShellIconKey, int> Indexes_;
     std::vector<TShellIconKey> Keys_;
     std::vector<QIcon> Icons_;
 };
+
+// The program's one list, made on first use.
+TSystemImageList& GetSystemImageList();
