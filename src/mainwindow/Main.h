@@ -16,6 +16,7 @@
 #include "ClipText.h"
 #include "ConvertRunner.h"
 #include "DateTimeText.h"
+#include "DocumentHost.h"
 #include "FindList.h"
 #include "FormTimer.h"
 #include "IMainWindow.h"
@@ -23,17 +24,14 @@
 #include "MainMenus.h"
 #include "MenuStates.h"
 #include "NodeClipboard.h"
-#include "OpenMenuList.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
-#include "OutputFiles.h"
 #include "PageMirror.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SymbolList.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
-#include "WindowCaption.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -59,6 +57,7 @@ class QTabWidget;
 class TFindIconForm;
 class TNodeForm;
 class TDockButton;
+class TDocumentFiles;
 class TDockToolbar;
 class TInstanceRegistry;
 class TShortCutDispatcher;
@@ -74,7 +73,11 @@ inline constexpr int SeparatorMargin = 10;
 // an empty text tells that it ended.
 const std::string& ExternalEditRunningText();
 
-class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost, public ISettingsHost {
+class TVelkForm : public QMainWindow,
+                  public IMainWindow,
+                  public IOutlineHost,
+                  public IDocumentHost,
+                  public ISettingsHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -93,27 +96,16 @@ public:
     void AppMessageHandler(const std::string& Text);
 
     // ---- Document ----
-    // A new document of one "UnTitled" page, caption "NewFile".
-    void FlNewClick();
-    // Save, and save even when unchanged (MainFile.cpp). Tests that are not
-    // about the document file stand in for them.
-    virtual void FlSaveClick();
-    virtual void FlOverSaveClick();
+    // The document's name and caption, its files and outputs (DocumentFiles.h).
+    TDocumentFiles& DocumentFiles() const { return *DocumentFiles_; }
     void FlExitClick() { close(); }
-    // The document now lives in DocFileName + ".vk2"; the caption shows it.
-    void NameDocument(const std::string& DocFileName);
-    // The caption the window shows (Shift-JIS): the document's caption,
-    // with the clipping marker while clipping mode is on.
-    std::string CaptionText() const;
-    // The document's caption without the clipping marker (Shift-JIS).
-    const std::string& DocumentCaption() const { return DocumentCaption_; }
     // This instance's own external edit is running: closing is refused.
     void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
     QComboBox* ComboBox2() const { return ComboBox2_; }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
-    void StorePage(TTreeNode* Node) { Binding_->StorePage(Node); }
+    void StorePage(TTreeNode* Node) override { Binding_->StorePage(Node); }
     void ShowPage(const TNodeData* Data) { Binding_->ShowPage(Data); }
     void DataMemoChange(TObject* Sender);
     void DataMemoCaretMoved(TObject* Sender);
@@ -128,7 +120,7 @@ public:
     void ApplyWindowWrap();
     void ApplyScrollBars(TEditorEx& Editor);
     // Tells in the status bar of Count characters that became "?" (none: nothing).
-    void ShowUnmappedNotice(int Count);
+    void ShowUnmappedNotice(int Count) override;
     // The clipboard holds text, as last heard from the clipboard, and the
     // active pane may take it.
     bool PasteEnabled() const;
@@ -152,6 +144,16 @@ public:
     void RefreshSubIconFinder() override;
     bool FocusSubIconFinder() override;
     void PageNodeDeleted(TTreeNode* Node) override;
+
+    // ---- IDocumentHost (MainDocument.cpp; the rest above and below) ----
+    void AddPage() override;
+    int SubIconCount() const override;
+    bool ClippingOn() const override;
+    void ShowCaption(const std::string& Caption) override;
+    QWidget* DialogParent() override { return this; }
+    void DocumentReplacing() override;
+    void DocumentReplaced(bool KeepsSubIconFinder) override;
+    void CloseSubIconFinder() override;
 
     // ---- IMainWindow ----
     int Left() const override { return x(); }
@@ -250,11 +252,9 @@ private:
     void SetTreePanelExtent(int Extent);
 
     // ---- Commands (MainCommands.cpp) ----
-    // A menu item's name and what it runs.
-    using TCommandBinding = std::pair<std::string_view, std::function<void()>>;
     // Gives the named items their handlers and enables them. Each area of
     // commands binds its own items (Bind...Commands) through this.
-    void BindItems(std::span<const TCommandBinding> Items);
+    void BindItems(std::span<const TCommandBinding> Items) { Menus_.Bind(Items); }
     void BindCommands();
     void BindPopups();
     // A menu's OnClick: items follow the buttons that run the same command.
@@ -266,9 +266,6 @@ private:
     void MakeProgramSubfolder(const char* Name, const char* Warning);
     void LoadSymbolList();
     void SaveSymbolList();
-    // The save question before the document is replaced or the program
-    // closes; false when the document is to stay.
-    bool SaveQuestion();
     void FormShow();
     void ApplyShownSettings();
     void UpdateButtonHints();
@@ -314,13 +311,8 @@ private:
     std::unique_ptr<TOutlineBinding> Binding_;
 
     int EditMode_ = 0;
-    bool HasFileName_ = false;
-    std::string DocFileName_;
-    std::string DocumentCaption_;
-    bool OpenDeclined_ = false;
     bool OwnExternalEdit_ = false;
     std::string ExternalEditText_;
-    bool AutoSaving_ = false;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
     int WrapByteCache_ = 0;
@@ -329,60 +321,19 @@ private:
     std::string TimeFormatText_;
     std::string Commenter_;
 
+    // ---- The document (MainDocument.cpp; its files and outputs are TDocumentFiles) ----------
 public:
-    // ---- Document file (MainFile.cpp) ----------------------------------------------------
-    void FlOpenClick();
-    void FlSaveAsClick();
-    void FlPageTextLoadClick();
-    void HistoryClick(TObject* Sender);
-    void TreeHistoryClick(TObject* Sender);
-    // Reads Name + ".vk2" into the window; the open document, its name and
-    // caption change only when the whole file was read. False when not read.
-    bool LoadOutline(const std::string& Name);
-    // Writes the document to Name + ".vk2" when it is modified; false when
-    // the write failed (told, the document stays modified).
-    bool SaveOutline(const std::string& Name);
     // The search option word keeps only match case, regular expression and
     // fuzzy.
     void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
-    // The document path without its extension ("" for a new document).
-    const std::string& DocFileName() const { return DocFileName_; }
-    TOpenMenuList& History() const { return *History_; }
-    // Files dropped on the window (Shift-JIS paths).
-    void DropFiles(const std::vector<std::string>& Files);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
 
 private:
-    void BindFileCommands();
-    // Shows DocumentCaption, with the clipping marker while clipping is on.
-    void SetCaption(const std::string& DocumentCaption);
-    bool ClippingOn() const;
-    // The document has a file of its own to save to; else a save asks for one.
-    bool HasDocumentFile() const;
-    // Another window of the program holds Path ("open elsewhere").
-    bool IsOpenElsewhere(const std::string& Path) const;
-    // Before another document replaces this one: the browse view shows
-    // pages that are about to go.
-    void CloseBrowseViewForNewDocument();
-    // After another document replaced this one: no search list, page
-    // history or modified flag of the old one is left.
-    void ForgetDocumentState();
-    void CloseSubIconFinder();
-    // The save question of the commands that replace the document; true
-    // when it may be replaced. Save answers Yes (FlSaveClick when empty).
-    bool SaveFirst(const std::function<void()>& Save = {});
-    bool RefuseSave(const std::string& FileName, const std::string& Prefix);
-    std::string SavePrefix() const;
-    void InsertFileLinks(const std::vector<std::string>& Files);
-    bool ReadOnlyDocument_ = false;
-    // A command that replaces the document is saving it first.
-    bool ClosingSave_ = false;
-    std::unique_ptr<TOpenMenuList> History_;
-    std::unique_ptr<TOpenMenuList> TreeHistory_;
-    // ---- end of the document file's members ----------------------------------------------
+    std::unique_ptr<TDocumentFiles> DocumentFiles_;
+    // ---- end of the document's members ----------------------------------------------------
 
     // ---- Tree commands and the page clipboard (MainTreeCommands.cpp) ----------------------
 private:
@@ -439,40 +390,6 @@ private:
     std::unique_ptr<TFindList> FindList_;
     // ---- end of the find and replace members ---------------------------------------------
 
-public:
-    // ---- Hierarchical text, text outputs, HTML export (MainOutputCommands.cpp) ----------
-    void FlTreeTextOpenClick();
-    void FlTreeTextSaveClick();
-    // The chooser of the text outputs, then the output chosen.
-    void FlTextSellectClick();
-    // Output Kind (TTextOutputKind) with the chooser's last numbering and
-    // connecting-line choices; Numbered, when given, decides the numbering.
-    void RunTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
-    void FlPageTextSavePartClick();
-    // The selected page and its descendants as HTML pages in a folder.
-    void FlHtmlSaveClick();
-    // Reads Path as hierarchical text into a new document without a file
-    // name; the open document changes only when the file was read.
-    bool LoadTreeText(const std::string& Path);
-
-private:
-    void BindOutputCommands();
-    // The save question before hierarchical text replaces the document;
-    // true when it may be replaced.
-    bool SaveBeforeTreeText();
-    // Refusals of output Kind, told; true when it is not to run.
-    bool OutputRefused(int Kind);
-    // Asks for the file and writes output Kind; true when written.
-    bool SaveTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
-    bool SaveTreeTextOutput(int Kind);
-    // The save dialog and the checks of the file chosen; the file to write.
-    std::optional<std::string> ChooseTextOutputFile(int Kind);
-    // A folder chosen for outputs of many files, ending in "/".
-    std::optional<std::string> ChooseOutputFolder();
-    // Writes Files; false after telling of a failed write.
-    bool WriteFilesTold(const std::vector<TOutputFile>& Files);
-    // ---- end of the outputs' members ------------------------------------------------------
-
     // ---- Edit commands, edit modes, editor keys, font and symbol toolbar -----------------------
     // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp, MainFontToolbar.cpp)
 public:
@@ -497,7 +414,7 @@ public:
     void AlignLine(int Mode);
     // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
     // a missing word file is told and leaves the mode's word list empty.
-    void SwitchEditMode(int Mode);
+    void SwitchEditMode(int Mode) override;
     // The mode's colouring, word list, quote and comment characters, with
     // the document left as it was.
     void ApplyEditMode(int Mode);

@@ -7,6 +7,7 @@
 #include "Clipboard.h"
 #include "Cp932.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "SubIni.h"
@@ -48,7 +49,7 @@ void TVelkForm::OpClipClick()
     // No external edit while clipping.
     if (SettingsVars.ExtEditor)
         Button("sbGoEditor")->SetEnabled(!item->Checked());
-    SetCaption(DocumentCaption_);
+    DocumentFiles_->RefreshCaption();
 }
 
 TWebTextOptions TVelkForm::WebTextOptions() const

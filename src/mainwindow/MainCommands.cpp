@@ -8,9 +8,11 @@
 #include "CommentMarker.h"
 #include "Cp932.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "MenuLayout.h"
+#include "OpenMenuList.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
 #include "SubIni.h"
@@ -38,8 +40,6 @@ int CaretLine(const TEditorEx& Editor)
 void TVelkForm::BindCommands()
 {
     using THandler = std::function<void()>;
-    const THandler newFile = [this] { FlNewClick(); };
-    const THandler save = [this] { FlSaveClick(); };
     // A page added from the tree, a menu or a button is there to be
     // written: the page editor takes the keys.
     const auto thenWrite = [this](void (TOutlineBinding::*Add)()) -> THandler {
@@ -55,7 +55,6 @@ void TVelkForm::BindCommands()
     const THandler forward = [this] { Binding_->PageForward(-1); };
     // clang-format off
     const TCommandBinding items[] = {
-        {"FlNew", newFile},       {"FlSave", save},          {"FlOverSave", [this] { FlOverSaveClick(); }},
         {"FlExit", [this] { FlExitClick(); }},
         {"TreeIns", ins},         {"pTreeIns", ins},         {"TreeAdd", add},
         {"pTreeAdd", add},        {"TreeAddChild", addChild}, {"pTreeAddChild", addChild},
@@ -74,20 +73,10 @@ void TVelkForm::BindCommands()
             Menus_.Item(entry.Name)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
     const std::pair<std::string_view, THandler> buttons[] = {
-        {"sbPageNew", newFile},   {"sbSave", save},     {"sbIns", ins},          {"sbAdd", add},
-        {"sbAddChild", addChild}, {"sbPageUndo", back}, {"sbPageRedo", forward},
+        {"sbIns", ins}, {"sbAdd", add}, {"sbAddChild", addChild}, {"sbPageUndo", back}, {"sbPageRedo", forward},
     };
     for (const auto& [name, handler] : buttons)
         Button(name)->OnClick = [handler](TObject*) { handler(); };
-}
-
-void TVelkForm::BindItems(std::span<const TCommandBinding> Items)
-{
-    for (const auto& [name, handler] : Items) {
-        TMenuItem* item = Menus_.Item(name);
-        item->OnClick = [handler](TObject*) { handler(); };
-        item->SetEnabled(true);
-    }
 }
 
 void TVelkForm::ComputeMenuStates(TObject* Sender)
@@ -146,7 +135,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.SelChildCount = selected ? selected->Count() : 0;
     s.SelHasNextSibling = selected && selected->getNextSibling();
     s.NodeCount = DataTree_->Items().Count();
-    s.HasFileName = HasFileName_;
+    s.HasFileName = DocumentFiles_->HasFileName();
     s.ExtEditor = SettingsVars.ExtEditor;
     s.ClipMode = Menus_.Item("OpClip")->Checked();
     s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
@@ -154,8 +143,8 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();
     s.SearchListOpen = SearchListState().SearchListOpen;
     s.FindListCloseVisible = Button("sbFListClose")->Visible();
-    s.HistoryEmpty = History_->Paths().empty();
-    s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
+    s.HistoryEmpty = DocumentFiles_->History().Paths().empty();
+    s.TreeHistoryEmpty = DocumentFiles_->TreeHistory().Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
     s.PageLinkChooserOpen = PageLinkChooser() != nullptr;
     s.SubIconFinderClosed = SubIconFinder() == nullptr;

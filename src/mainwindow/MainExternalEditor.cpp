@@ -8,6 +8,7 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExternalEdit.h"
@@ -21,6 +22,7 @@
 #include "TextOutputs.h"
 #include "TreeText.h"
 #include "TreeView.h"
+#include "WindowCaption.h"
 
 #include <QEventLoop>
 #include <QProcess>
@@ -114,7 +116,7 @@ void TVelkForm::SetExternalEditLocks(bool Locked)
     }
     for (const char* name : {"sbOpen", "sbLoadTreeText", "sbPageNew", "sbFind"})
         Button(name)->SetEnabled(true);
-    Button("sbSubIcon")->SetEnabled(DataTree_->Items().Count() > 1 && HasFileName_);
+    Button("sbSubIcon")->SetEnabled(DataTree_->Items().Count() > 1 && DocumentFiles_->HasFileName());
     Button("sbFindList")->SetEnabled(!SearchListState().FoundPageList.Empty());
     Button("sbGoEditor")->SetEnabled(SettingsVars.ExtEditor && !Menus_.Item("OpClip")->Checked());
 }
@@ -215,9 +217,11 @@ void TVelkForm::EdAllViewClick()
     const int nodeCount = DataTree_->Items().Count();
     if (nodeCount < 2 && TextEmpty(*ActiveEditor_))
         return;
-    const std::string name = HasFileName_ ? ExtractFileName(DocFileName_) : std::string(NewFileCaption);
+    const TDocumentFiles& document = *DocumentFiles_;
+    const std::string name =
+        document.HasFileName() ? ExtractFileName(document.DocFileName()) : std::string(NewFileCaption);
     const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(EditMode_, SettingsVars.UserExt);
-    if (DocumentCaption_ == NewFileCaption && nodeCount > 1)
+    if (document.DocumentCaption() == NewFileCaption && nodeCount > 1)
         DataTree_->SetSelected(DataTree_->Items().GetFirstNode());
     StorePage(DataTree_->Selected());
     int kind = tokAll;

@@ -6,6 +6,7 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
@@ -85,7 +86,11 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
     FollowTreeChanges();
     BindCommands();
-    BindFileCommands();
+    DocumentFiles_ = std::make_unique<TDocumentFiles>(
+        *this, Menus_,
+        TDocumentButtons{*Button("sbPageNew"), *Button("sbSave"), *Button("sbLoadTreeText"), *Button("sbTextOutput")},
+        Instances_, *OpenDialog1_, *SaveDialog1_);
+    setAcceptDrops(true);
     BindClippingCommands();
     BindExternalEditorCommands();
     BindOptionMenuCommands();
@@ -100,7 +105,6 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
-    BindOutputCommands();
     BindEditCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());

@@ -111,6 +111,15 @@ TPopupMenu* TVelkMenus::Popup(std::string_view Name) const
     return found == Popups_.end() ? nullptr : found->second.get();
 }
 
+void TVelkMenus::Bind(std::span<const TCommandBinding> Items)
+{
+    for (const auto& [name, handler] : Items) {
+        TMenuItem* item = Item(name);
+        item->OnClick = [handler](TObject*) { handler(); };
+        item->SetEnabled(true);
+    }
+}
+
 TMenuItem* TVelkMenus::Item(std::string_view Name) const
 {
     const auto found = Items_.find(Name);
