@@ -19,7 +19,6 @@
 #include "DocumentHost.h"
 #include "FindList.h"
 #include "FormTimer.h"
-#include "IMainWindow.h"
 #include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
@@ -55,6 +54,16 @@ class TTreeChangeWatch;
 class QSplitter;
 class QTabWidget;
 class TFindIconForm;
+class THTMLFountain;
+class TMenuItem;
+class TMySpinEdit;
+class TOpenDialog;
+class TPopupMenu;
+class TSaveDialog;
+class TStringList;
+class TTreeImageList;
+class TTreeNode;
+class TTreeView;
 class TNodeForm;
 class TDockButton;
 class TDocumentFiles;
@@ -73,11 +82,7 @@ inline constexpr int SeparatorMargin = 10;
 // an empty text tells that it ended.
 const std::string& ExternalEditRunningText();
 
-class TVelkForm : public QMainWindow,
-                  public IMainWindow,
-                  public IOutlineHost,
-                  public IDocumentHost,
-                  public ISettingsHost {
+class TVelkForm : public QMainWindow, public IOutlineHost, public IDocumentHost, public ISettingsHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -155,56 +160,46 @@ public:
     void DocumentReplaced(bool KeepsSubIconFinder) override;
     void CloseSubIconFinder() override;
 
-    // ---- IMainWindow ----
-    int Left() const override { return x(); }
-    void SetLeft(int Value) override { move(Value, y()); }
-    int Top() const override { return y(); }
-    void SetTop(int Value) override { move(x(), Value); }
-    int Width() const override { return width(); }
-    void SetWidth(int Value) override { resize(Value, height()); }
-    int Height() const override { return height(); }
-    void SetHeight(int Value) override { resize(width(), Value); }
-    int WindowState() const override;
-    void SetWindowState(int Value) override;
+    // ---- What the window's parts and the tests reach ----
+    // 0 normal, 1 minimized, 2 maximized.
+    int WindowState() const;
+    void SetWindowState(int Value);
     TTreeView* DataTree() const override { return DataTree_; }
     int EditMode() const override { return EditMode_; }
-    void SetEditMode(int Value) override { SwitchEditMode(Value); }
-    QLabel* EdModeLabel() const override { return EdModeLabel_; }
-    THTMLFountain* HTMLFountain1() const override { return HTMLFountain1_.get(); }
-    TMenuItem* MenuItem(std::string_view Name) const override { return Menus_.Item(Name); }
-    TPopupMenu* EditPopupMenu() const override { return Menus_.Popup("EditPopupMenu"); }
-    TPopupMenu* ImagePopupMenu() const override { return Menus_.Popup("ImagePopupMenu"); }
-    TPopupMenu* dmyPopupMenu() const override { return Menus_.Popup("dmyPopupMenu"); }
-    TStringList* SubIconMenu() const override { return SubIconMenu_.get(); }
-    TDockToolbar* ToolbarString() const override { return Toolbar("ToolbarString"); }
-    TDockToolbar* ToolbarFont() const override { return Toolbar("ToolbarFont"); }
-    TDockButton* ToolButton(std::string_view Name) const override;
-    TMySpinEdit* WrapSpnEd() const override { return WrapSpnEd_; }
-    QWidget* PanelL() const override { return PanelL_; }
-    QSplitter* Separater1() const override { return Separater1_; }
-    TOpenDialog* OpenDialog1() const override { return OpenDialog1_.get(); }
-    TSaveDialog* SaveDialog1() const override { return SaveDialog1_.get(); }
-    TTreeImageList* TreeImageList() const override { return TreeImageList_.get(); }
-    TTreeImageList* TreeSubImageList() const override { return TreeSubImageList_.get(); }
-    int WrapByteCache() const override { return WrapByteCache_; }
-    int InsertNumber() const override { return InsertNumber_; }
-    void SetInsertNumber(int Value) override { InsertNumber_ = Value; }
-    const std::vector<TTreeNode*>& BackList() const override { return Binding_->History().BackList(); }
-    const std::vector<TTreeNode*>& ForwardList() const override { return Binding_->History().ForwardList(); }
-    void ClearPageHistory() override;
-    void OpKeyCustomClick() override;
-    void OpMainClick() override;
-    void OpLoadColorClick() override;
-    void OpSaveColorClick() override;
-    void ApplyEditorColors() override;
-    void SetupFountain() override;
-    void TreeImageSellect(TMenuItem* Sender) override;
-    std::string ConvertClipText(const std::string& Text) override;
-    void EdSortClick() override;
-    void OpGenkouClick() override;
-    void pEdDesuToDaClick() override;
-    void pEdDaToDesuClick() override;
-    void pEdCalcClick() override;
+    QLabel* EdModeLabel() const { return EdModeLabel_; }
+    THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
+    TMenuItem* MenuItem(std::string_view Name) const { return Menus_.Item(Name); }
+    TPopupMenu* EditPopupMenu() const { return Menus_.Popup("EditPopupMenu"); }
+    TPopupMenu* ImagePopupMenu() const { return Menus_.Popup("ImagePopupMenu"); }
+    TPopupMenu* dmyPopupMenu() const { return Menus_.Popup("dmyPopupMenu"); }
+    TStringList* SubIconMenu() const { return SubIconMenu_.get(); }
+    TDockToolbar* ToolbarString() const { return Toolbar("ToolbarString"); }
+    TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
+    TDockButton* ToolButton(std::string_view Name) const;
+    TMySpinEdit* WrapSpnEd() const { return WrapSpnEd_; }
+    QWidget* PanelL() const { return PanelL_; }
+    QSplitter* Separater1() const { return Separater1_; }
+    TOpenDialog* OpenDialog1() const { return OpenDialog1_.get(); }
+    TTreeImageList* TreeSubImageList() const { return TreeSubImageList_.get(); }
+    int WrapByteCache() const { return WrapByteCache_; }
+    int InsertNumber() const { return InsertNumber_; }
+    void SetInsertNumber(int Value) { InsertNumber_ = Value; }
+    const std::vector<TTreeNode*>& BackList() const { return Binding_->History().BackList(); }
+    const std::vector<TTreeNode*>& ForwardList() const { return Binding_->History().ForwardList(); }
+    void ClearPageHistory();
+    void OpKeyCustomClick();
+    void OpMainClick();
+    void OpLoadColorClick();
+    void OpSaveColorClick();
+    void ApplyEditorColors();
+    void SetupFountain();
+    void TreeImageSellect(TMenuItem* Sender);
+    std::string ConvertClipText(const std::string& Text);
+    void EdSortClick();
+    void OpGenkouClick();
+    void pEdDesuToDaClick();
+    void pEdDaToDesuClick();
+    void pEdCalcClick();
 
     // ---- ISettingsHost (MainSettings.cpp) ----
     TFormPlacement Placement() const override;

@@ -125,13 +125,11 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
             CaptureClipboard();
         });
     });
-    VelkForm = this;
 }
 
 TVelkForm::~TVelkForm()
 {
     // FormDestroy: the binding goes before the tree whose events it handles.
-    VelkForm = nullptr;
     Instances_.OnMessage = nullptr;
     Timer1_->SetInterval(std::nullopt);
     Dispatcher_.reset();
