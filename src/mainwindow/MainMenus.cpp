@@ -111,6 +111,12 @@ TPopupMenu* TVelkMenus::Popup(std::string_view Name) const
     return found == Popups_.end() ? nullptr : found->second.get();
 }
 
+TMenuItem* TVelkMenus::Item(std::string_view Name) const
+{
+    const auto found = Items_.find(Name);
+    return found == Items_.end() ? nullptr : found->second;
+}
+
 void TVelkMenus::Bind(std::span<const TCommandBinding> Items)
 {
     for (const auto& [name, handler] : Items) {
@@ -118,12 +124,6 @@ void TVelkMenus::Bind(std::span<const TCommandBinding> Items)
         item->OnClick = [handler](TObject*) { handler(); };
         item->SetEnabled(true);
     }
-}
-
-TMenuItem* TVelkMenus::Item(std::string_view Name) const
-{
-    const auto found = Items_.find(Name);
-    return found == Items_.end() ? nullptr : found->second;
 }
 
 TShortCut TVelkMenus::ShortCut(std::string_view ItemName) const

@@ -32,8 +32,7 @@ public:
     // An item by name: a menu of the bar, a submenu, a command, a twin or
     // a fixed item; null for an unknown name.
     TMenuItem* Item(std::string_view Name) const;
-    // Gives the named items their handlers and enables them; each area of
-    // the window's commands binds its own items through it.
+    // Gives the named items their handlers and enables them.
     void Bind(std::span<const TCommandBinding> Items);
 
     TShortCut ShortCut(std::string_view ItemName) const override;
