@@ -33,7 +33,7 @@ public:
     // Clipping mode is on: the shown caption carries its marker.
     virtual bool ClippingOn() const = 0;
     // The window's title becomes Caption (Shift-JIS).
-    virtual void ShowCaption(const std::string& Caption) = 0;
+    virtual void ShowTitle(const std::string& Caption) = 0;
     // The parent of the document's dialogs.
     virtual QWidget* DialogParent() = 0;
 

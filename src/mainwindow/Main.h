@@ -13,10 +13,11 @@
 // mainwindow_core.
 #pragma once
 
-#include "ClipText.h"
+#include "ClippingHost.h"
 #include "ConvertRunner.h"
 #include "DateTimeText.h"
 #include "DocumentHost.h"
+#include "ExternalEditorHost.h"
 #include "FindList.h"
 #include "FormTimer.h"
 #include "LinkText.h"
@@ -25,7 +26,7 @@
 #include "NodeClipboard.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
-#include "PageMirror.h"
+#include "PaneViewsHost.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SymbolList.h"
@@ -52,8 +53,9 @@ class TStatusPanel;
 class TStatusPanelRow;
 class TTreeChangeWatch;
 class QSplitter;
-class QTabWidget;
 class TFindIconForm;
+class TClippingMode;
+class TExternalEditor;
 class THTMLFountain;
 class TMenuItem;
 class TMySpinEdit;
@@ -65,6 +67,7 @@ class TTreeImageList;
 class TTreeNode;
 class TTreeView;
 class TNodeForm;
+class TPaneViews;
 class TDockButton;
 class TDocumentFiles;
 class TDockToolbar;
@@ -76,13 +79,13 @@ class TToolImageList;
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
 
-// The divider between tree and editor stops this far from either edge.
-inline constexpr int SeparatorMargin = 10;
-// What other instances are told while an external edit runs (Shift-JIS);
-// an empty text tells that it ended.
-const std::string& ExternalEditRunningText();
-
-class TVelkForm : public QMainWindow, public IOutlineHost, public IDocumentHost, public ISettingsHost {
+class TVelkForm : public QMainWindow,
+                  public IOutlineHost,
+                  public IDocumentHost,
+                  public ISettingsHost,
+                  public IPaneViewsHost,
+                  public IClippingHost,
+                  public IExternalEditorHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -104,8 +107,6 @@ public:
     // The document's name and caption, its files and outputs (DocumentFiles.h).
     TDocumentFiles& DocumentFiles() const { return *DocumentFiles_; }
     void FlExitClick() { close(); }
-    // This instance's own external edit is running: closing is refused.
-    void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
     QComboBox* ComboBox2() const { return ComboBox2_; }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
@@ -134,7 +135,7 @@ public:
     TEditorEx* ActiveEditor() const override { return ActiveEditor_; }
     void SetActiveEditor(TEditorEx* Editor) override { ActiveEditor_ = Editor; }
     TEditorEx* DataMemo() const override { return DataMemo_; }
-    TEditorEx* SecondEditor() const override { return SecondEditor_; }
+    TEditorEx* SecondEditor() const override;
     bool BrowseViewOn() const override;
     bool BoxSelectionOn() const override;
     bool FindListMode() const override;
@@ -153,8 +154,7 @@ public:
     // ---- IDocumentHost (MainDocument.cpp; the rest above and below) ----
     void AddPage() override;
     int SubIconCount() const override;
-    bool ClippingOn() const override;
-    void ShowCaption(const std::string& Caption) override;
+    void ShowTitle(const std::string& Caption) override;
     QWidget* DialogParent() override { return this; }
     void DocumentReplacing() override;
     void DocumentReplaced(bool KeepsSubIconFinder) override;
@@ -264,7 +264,6 @@ private:
     void FormShow();
     void ApplyShownSettings();
     void UpdateButtonHints();
-    void DetectRunningExternalEdit();
 
     // ---- Page glue (MainPageGlue.cpp) ----
     void UpdateSelectionButtons(bool OnEnter);
@@ -306,8 +305,6 @@ private:
     std::unique_ptr<TOutlineBinding> Binding_;
 
     int EditMode_ = 0;
-    bool OwnExternalEdit_ = false;
-    std::string ExternalEditText_;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
     int WrapByteCache_ = 0;
@@ -487,18 +484,12 @@ private:
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
 
-    // ---- Split and browse views, links and row marks, sub-icons and their finder -----------------
-    // (MainViews.cpp, MainLinks.cpp, MainSubIcons.cpp)
+    // ---- Split and browse views (PaneViews.h), links and row marks, sub-icons and their finder ---
+    // (MainLinks.cpp, MainSubIcons.cpp)
 public:
-    void OpSplitClick();
-    void OpSplitReadClick();
-    // Shift+TAB: un-indents a selection of whole lines or a box, else
-    // moves the focus to the other pane of an open view.
-    void OpMoveWindowClick();
-    TTreeView* BrowseTree() const { return BrowseTree_; }
-    QTabWidget* BrowseTab() const { return BrowseTab_; }
-    // The page the browse view shows when it next opens.
-    TTreeNode* BrowsePageNode() const { return BrowsePageNode_; }
+    TPaneViews& PaneViews() const { return *PaneViews_; }
+    // ---- IPaneViewsHost ----
+    bool TreeAboveEditor() const override;
     void DataMemoClick(TObject* Sender);
     void DataMemoDblClick(TObject* Sender);
     // The pointing hand over an address or a link, else the editor's cursor.
@@ -519,28 +510,8 @@ public:
     int SubIconFinderFilter() const { return SubIconFinderFilter_; }
 
 private:
-    // The views open before a change that rebuilds the panes (closed by
-    // CloseViews) and opened again by ReopenViews.
-    struct TOpenViews {
-        bool Split = false;
-        bool Browse = false;
-    };
-    TOpenViews CloseViews();
-    void ReopenViews(TOpenViews Views);
-    void BindViewCommands();
     void BindLinkCommands();
     void BindSubIconCommands();
-    TEditorEx* CreateSecondEditor(QWidget* Parent, bool ShareText);
-    void ReplaceEditorSide(QWidget* Side);
-    void ToggleSplitView();
-    void PlaceSplitPane();
-    void ToggleBrowseView();
-    void OpenBrowseView();
-    void CloseBrowseView();
-    void CloseSecondEditor();
-    void BrowseTreeChanging(TTreeNode* Node);
-    void BrowseTreeChange(TTreeNode* Node);
-    void SetBrowseTabCaption(const TTreeNode* Page);
     void FollowLink(const TEditorEx& Editor);
     // Opens a file with the desktop's handler; asks first for a program.
     void OpenLinkedFile(const std::string& Path);
@@ -549,17 +520,7 @@ private:
     void InsertPageLink(const std::string& Title);
     void SubIconFinderClosed();
     void ShowFoundPage(TTreeNode* Page);
-    TEditorEx* SecondEditor_ = nullptr;
-    // The editor side while a view is open: the second pane above or
-    // below DataMemo.
-    QSplitter* PanelR_ = nullptr;
-    QSplitter* BrowseSplitter_ = nullptr;
-    TTreeView* BrowseTree_ = nullptr;
-    std::unique_ptr<TPageMirror> BrowseMirror_;
-    QTabWidget* BrowseTab_ = nullptr;
-    TTreeNode* BrowsePageNode_ = nullptr;
-    // The browse button's pictures: the view closed, and open.
-    std::array<int, 2> BrowseButtonImages_{-1, -1};
+    std::unique_ptr<TPaneViews> PaneViews_;
     TLink Link_;
     QPointer<TNodeForm> PageLinkChooser_;
     QPointer<TFindIconForm> SubIconFinder_;
@@ -570,32 +531,23 @@ private:
     int SubIconNoneImage_ = -1;
     // ---- end of the views' members ------------------------------------------------------------------
 
-    // ---- Clipping mode and the external editor (MainClipping.cpp, MainExternalEditor.cpp) -----
+    // ---- Clipping mode (ClippingMode.h) and the external editor (ExternalEditor.h) ------------
+    // (MainEditingHosts.cpp: the window as they see it)
 public:
-    void OpClipClick();
-    // Edits the current page in the user's editor and takes the result back.
-    void pEdGoHideClick();
-    // Shows the whole document in the user's editor, without waiting.
-    void EdAllViewClick();
+    TClippingMode& Clipping() const { return *Clipping_; }
+    TExternalEditor& ExternalEditor() const { return *ExternalEditor_; }
+    bool ClippingOn() const override;
     // This instance's page is out in the external editor.
-    bool OwnExternalEditRunning() const { return OwnExternalEdit_; }
-    // Whether a window of the program is in front (tests stand in for it):
-    // clipping never captures then.
-    void SetProgramInFront(std::function<bool()> Query) { ProgramInFront_ = std::move(Query); }
+    bool OwnExternalEditRunning() const override;
+    void ShowCaption() override;
+    bool HasFileName() const override;
+    const std::string& DocFileName() const override;
+    const std::string& DocumentCaption() const override;
+    void SetButtonEnabled(std::string_view Name, bool Enabled) override;
 
 private:
-    void BindClippingCommands();
-    void BindExternalEditorCommands();
-    TWebTextOptions WebTextOptions() const;
-    // Text another program copied goes into a page while clipping mode is on.
-    void CaptureClipboard();
-    // Writes the page out, runs the editor and waits; the text read back,
-    // or nothing when the editor left no file.
-    std::optional<std::string> RunExternalEdit(const std::string& Page, const std::string& TransferFile);
-    void SetExternalEditLocks(bool Locked);
-    std::function<bool()> ProgramInFront_;
-    // The split pane made read-only for an external edit, to be unlocked.
-    TEditorEx* LockedSecondEditor_ = nullptr;
+    std::unique_ptr<TClippingMode> Clipping_;
+    std::unique_ptr<TExternalEditor> ExternalEditor_;
     // ---- end of clipping mode and the external editor's members ----------------------------
 
     // ---- Option toggles, help and the about box (MainOptionMenuCommands.cpp, MainHelpCommands.cpp)

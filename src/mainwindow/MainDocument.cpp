@@ -9,6 +9,7 @@
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "FindIconForm.h"
+#include "PaneViews.h"
 #include "SearchListState.h"
 
 #include <QDragEnterEvent>
@@ -21,18 +22,9 @@ void TVelkForm::AddPage() { Binding_->TreeAddClick(); }
 
 int TVelkForm::SubIconCount() const { return std::max(ImagePopupMenu()->Items().Count() - 1, 0); }
 
-bool TVelkForm::ClippingOn() const { return Menus_.Item("OpClip")->Checked(); }
+void TVelkForm::ShowTitle(const std::string& Caption) { setWindowTitle(QString::fromStdString(SjisToUtf8(Caption))); }
 
-void TVelkForm::ShowCaption(const std::string& Caption) { setWindowTitle(QString::fromStdString(SjisToUtf8(Caption))); }
-
-void TVelkForm::DocumentReplacing()
-{
-    if (!BrowseViewOn())
-        return;
-    Menus_.Item("OpSplitRead")->SetChecked(false);
-    ToggleBrowseView();
-    Button("sbToEditor")->SetEnabled(true);
-}
+void TVelkForm::DocumentReplacing() { PaneViews_->CloseBrowseView(); }
 
 void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
 {
@@ -42,8 +34,8 @@ void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
     NormalizeFindOptions();
     ClearPageHistory();
     DataMemo_->SetModified(false);
-    if (SecondEditor_)
-        SecondEditor_->SetModified(false);
+    if (TEditorEx* second = SecondEditor())
+        second->SetModified(false);
     Button("sbSave")->SetEnabled(false);
     UpdateTextOutputButton();
     if (KeepsSubIconFinder) {

@@ -87,7 +87,7 @@ void TDocumentFiles::SetCaption(const std::string& DocumentCaption)
 {
     DocumentCaption_ = DocumentCaption;
     const std::string shown = CaptionText();
-    Host_.ShowCaption(shown);
+    Host_.ShowTitle(shown);
     Instances_.SetCaption(shown);
 }
 

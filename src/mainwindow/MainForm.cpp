@@ -3,6 +3,7 @@
 // events.
 #include "Main.h"
 
+#include "ClippingMode.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
@@ -10,8 +11,10 @@
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
+#include "ExternalEditor.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
+#include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -91,15 +94,21 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         TDocumentButtons{*Button("sbPageNew"), *Button("sbSave"), *Button("sbLoadTreeText"), *Button("sbTextOutput")},
         Instances_, *OpenDialog1_, *SaveDialog1_);
     setAcceptDrops(true);
-    BindClippingCommands();
-    BindExternalEditorCommands();
+    Clipping_ = std::make_unique<TClippingMode>(
+        *this, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button("sbGoEditor")});
+    ExternalEditor_ =
+        std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
+                                                                      Instances_, *Button("sbGoEditor")});
     BindOptionMenuCommands();
     BindHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
 
-    BindViewCommands();
+    PaneViews_ = std::make_unique<TPaneViews>(
+        *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
+                               *TreeImageList_, *TreeSubImageList_, *ButtonImages_, *Button("sbSplitTargetNode"),
+                               *Button("sbToEditor"), *Button("sbPageDevide")});
     BindLinkCommands();
     BindSubIconCommands();
     BindTreeCommands();
@@ -122,7 +131,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this, clipboardChanged] {
         CatchExceptions([&] {
             clipboardChanged();
-            CaptureClipboard();
+            if (ClipboardHasText_)
+                Clipping_->CaptureClipboard();
         });
     });
 }

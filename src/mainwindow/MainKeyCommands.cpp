@@ -7,6 +7,7 @@
 #include "FindIconForm.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
+#include "PaneViews.h"
 #include "SubIni.h"
 
 void TVelkForm::BindKeyCommands()
@@ -48,7 +49,7 @@ void TVelkForm::OpLoadColorClick()
     marks.SpaceMark()->SetColor(SettingsVars.HanCol);
     ActiveEditor_->Leftbar()->SetColor(SettingsVars.AnkCol);
     ClearPageHistory();
-    BrowsePageNode_ = nullptr;
+    PaneViews_->ForgetBrowsePage();
 }
 
 void TVelkForm::OpSaveColorClick()

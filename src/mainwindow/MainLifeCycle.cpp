@@ -14,9 +14,12 @@
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "ExternalEdit.h"
+#include "ExternalEditor.h"
 #include "Files.h"
 #include "Instances.h"
 #include "OpenMenuList.h"
+#include "PaneViews.h"
 #include "Paths.h"
 #include "SpinEx.h"
 #include "StartDocument.h"
@@ -33,28 +36,6 @@
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-// The transfer files of the external editor, one per edit mode, and the
-// user's own extension: the only "temp." files the program makes.
-std::vector<std::string> TransferFileNames()
-{
-    std::vector<std::string> names;
-    for (const char* extension : {"txt", "pas", "as", "c", "html", "bas"})
-        names.push_back(ProgramFolder() + "temp." + extension);
-    if (!SettingsVars.UserExt.empty())
-        names.push_back(ProgramFolder() + "temp." + SettingsVars.UserExt);
-    return names;
-}
-
-} // namespace
-
-const std::string& ExternalEditRunningText()
-{
-    static const std::string text = Utf8ToSjis("外部エディタ起動中");
-    return text;
-}
 
 // ---- Start-up -------------------------------------------------------------------------------------
 
@@ -124,7 +105,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
 
 void TVelkForm::DeleteLeftoverTransferFiles()
 {
-    for (const std::string& name : TransferFileNames()) {
+    for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt)) {
         if (::unlink(OsPath(name).c_str()) == 0 || errno == ENOENT)
             continue;
         MessageDlg(SjisToUtf8(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
@@ -166,7 +147,7 @@ void TVelkForm::FormShow()
     DataMemo_->WrapOption()->SetWrapByte(WrapSpnEd_->Value());
     if (ComboBox2_->count() > 0)
         ComboBox2_->setCurrentIndex(0);
-    DetectRunningExternalEdit();
+    ExternalEditor_->DetectRunningExternalEdit();
 
     Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
     Button("sbPageDevide")->SetEnabled(true);
@@ -213,23 +194,6 @@ void TVelkForm::ApplyMenuVisibilities()
         NamedItem(item).SetVisible(strings);
 }
 
-// A transfer file left beside the program means an external edit still runs
-// in another instance.
-void TVelkForm::DetectRunningExternalEdit()
-{
-    bool leftover = false;
-    for (const std::string& name : TransferFileNames())
-        leftover = leftover || FileExists(name);
-    TDockButton* goEditor = Button("sbGoEditor");
-    if (leftover) {
-        goEditor->SetEnabled(false);
-        ExternalEditText_ = ExternalEditRunningText();
-    } else {
-        goEditor->SetEnabled(!Menus_.Item("OpClip")->Checked() && SettingsVars.ExtEditor);
-        ExternalEditText_.clear();
-    }
-}
-
 void TVelkForm::resizeEvent(QResizeEvent* Event)
 {
     QMainWindow::resizeEvent(Event);
@@ -246,7 +210,7 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 bool TVelkForm::FormCloseQuery()
 {
     bool canClose = true;
-    if (OwnExternalEdit_) {
+    if (OwnExternalEditRunning()) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
         canClose = false;
@@ -261,7 +225,7 @@ bool TVelkForm::FormCloseQuery()
     const std::vector<std::string>& recent = DocumentFiles_->History().Paths();
     if (!recent.empty())
         SettingsVars.LastFileName = recent.front();
-    CloseViews();
+    PaneViews_->CloseViews();
     const std::string failure = RunCloseWrites({[this] { SaveSymbolList(); }, [this] { SaveIni(*this); },
                                                 [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())
@@ -273,8 +237,4 @@ bool TVelkForm::FormCloseQuery()
 
 void TVelkForm::Timer1Timer() { DocumentFiles_->AutoSave(); }
 
-void TVelkForm::AppMessageHandler(const std::string& Text)
-{
-    ExternalEditText_ = Text;
-    Button("sbGoEditor")->SetEnabled(Text != ExternalEditRunningText());
-}
+void TVelkForm::AppMessageHandler(const std::string& Text) { ExternalEditor_->ExternalEditTold(Text); }

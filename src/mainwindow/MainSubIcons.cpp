@@ -10,6 +10,7 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "ExternalEditor.h"
 #include "FindIconForm.h"
 #include "Paths.h"
 #include "SubIni.h"
@@ -164,8 +165,8 @@ void TVelkForm::TreeImageSellect(TMenuItem* Sender)
     selected->SetStateIndex(subIcon);
     SetSubIconButton(subIcon);
     FindList().PageSubIconChanged(selected);
-    if (SecondEditor_)
-        SecondEditor_->SetModified(true);
+    if (TEditorEx* second = SecondEditor())
+        second->SetModified(true);
     MarkModified();
     RefreshSubIconFinder();
 }
@@ -254,8 +255,8 @@ void TVelkForm::SubIconFinderClosed()
         Button(name)->SetEnabled(true);
     // Clipping mode forbids an external edit, and so does one running.
     Button("sbGoEditor")
-        ->SetEnabled(SettingsVars.ExtEditor && !Menus_.Item("OpClip")->Checked() && !OwnExternalEdit_
-                     && ExternalEditText_ != ExternalEditRunningText());
+        ->SetEnabled(SettingsVars.ExtEditor && !ClippingOn() && !OwnExternalEditRunning()
+                     && ExternalEditor_->ExternalEditText() != ExternalEditRunningText());
     for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
         Menus_.Item(name)->SetEnabled(true);
     FindListChanged();

@@ -52,7 +52,7 @@ public:
     }
     int SubIconCount() const override { return 10; }
     bool ClippingOn() const override { return Clipping; }
-    void ShowCaption(const std::string& Caption) override { Calls.push_back("ShowCaption " + Caption); }
+    void ShowTitle(const std::string& Caption) override { Calls.push_back("ShowTitle " + Caption); }
     QWidget* DialogParent() override { return nullptr; }
     void DocumentReplacing() override { Calls.push_back("DocumentReplacing"); }
     void DocumentReplaced(bool KeepsSubIconFinder) override
@@ -104,7 +104,7 @@ TEST_F(DocumentFiles, EachReplacementTellsTheWindowBeforeAndAfterInItsOrder)
 
     ASSERT_TRUE(files->LoadOutline(document));
     EXPECT_EQ(host.Calls,
-              (std::vector<std::string>{"DocumentReplacing", "SwitchEditMode 3", "ShowCaption " + document + ".vk2",
+              (std::vector<std::string>{"DocumentReplacing", "SwitchEditMode 3", "ShowTitle " + document + ".vk2",
                                         "DocumentReplaced keeping the finder"}));
     EXPECT_EQ(host.DataTree()->Items().Count(), 2);
     EXPECT_EQ(files->History().Paths(), std::vector<std::string>{document + ".vk2"});
@@ -112,14 +112,14 @@ TEST_F(DocumentFiles, EachReplacementTellsTheWindowBeforeAndAfterInItsOrder)
     host.Calls.clear();
     ASSERT_TRUE(files->LoadTreeText(treeText));
     EXPECT_EQ(host.Calls,
-              (std::vector<std::string>{"DocumentReplacing", "ShowCaption " + treeText + TreeTextCaptionMarker(),
+              (std::vector<std::string>{"DocumentReplacing", "ShowTitle " + treeText + TreeTextCaptionMarker(),
                                         "CloseSubIconFinder", "DocumentReplaced ", "ShowUnmappedNotice 0"}));
     EXPECT_FALSE(files->HasFileName()) << "hierarchical text is saved under a name asked for";
     EXPECT_EQ(files->TreeHistory().Paths(), std::vector<std::string>{treeText});
 
     host.Calls.clear();
     files->FlNewClick();
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{"StorePage", "DocumentReplacing", "AddPage", "ShowCaption NewFile",
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{"StorePage", "DocumentReplacing", "AddPage", "ShowTitle NewFile",
                                                     "CloseSubIconFinder", "SwitchEditMode 0", "DocumentReplaced "}));
     EXPECT_EQ(files->DocFileName(), "");
     EXPECT_TRUE(dialogs.Questions().empty());
@@ -146,11 +146,11 @@ TEST_F(DocumentFiles, TheShownCaptionCarriesTheClippingMarkerTheDocumentsCaption
     const std::string caption = home.Path() + "doc.vk2";
     EXPECT_EQ(files->DocumentCaption(), caption);
     EXPECT_EQ(files->CaptionText(), caption + ClippingCaptionMarker());
-    EXPECT_EQ(host.Calls.back(), "ShowCaption " + caption + ClippingCaptionMarker());
+    EXPECT_EQ(host.Calls.back(), "ShowTitle " + caption + ClippingCaptionMarker());
 
     host.Clipping = false;
     files->RefreshCaption();
-    EXPECT_EQ(host.Calls.back(), "ShowCaption " + caption);
+    EXPECT_EQ(host.Calls.back(), "ShowTitle " + caption);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "Instances.h"
 #include "LinkForm.h"
 #include "OpenMenuList.h"
+#include "PaneViews.h"
 #include "SearchListState.h"
 #include "TempDir.h"
 
@@ -51,8 +52,8 @@ protected:
     // What the window shows of its document.
     std::string State() const
     {
-        std::string state = velk->DocumentFiles().CaptionText() + "|" + velk->DocumentFiles().DocFileName() + "|"
-                            + std::to_string(velk->DataMemo()->Modified()) + "|";
+        std::string state =
+            velk->DocumentFiles().CaptionText() + "|" + velk->DocumentFiles().DocFileName() + "|" + std::to_string(velk->DataMemo()->Modified()) + "|";
         for (const TFlatPage& page : FlattenTree(velk->DataTree()->Items()))
             state += page.Title + "/" + page.Text + ";";
         return state;
@@ -252,15 +253,15 @@ TEST_F(MainFile, OpenAndNewLeaveNothingOfTheOldDocument)
     EXPECT_TRUE(velk->ToolButton("sbTextOutput")->Enabled()) << "three pages can be output at once";
     EXPECT_FALSE(SearchListState().FindListMode);
 
-    velk->OpSplitReadClick();
-    ASSERT_NE(velk->BrowseTree(), nullptr);
+    velk->PaneViews().OpSplitReadClick();
+    ASSERT_NE(velk->PaneViews().BrowseTree(), nullptr);
     velk->DocumentFiles().FlNewClick();
-    EXPECT_EQ(velk->BrowseTree(), nullptr) << "the browse view closed";
+    EXPECT_EQ(velk->PaneViews().BrowseTree(), nullptr) << "the browse view closed";
     EXPECT_FALSE(velk->MenuItem("OpSplitRead")->Checked());
     EXPECT_FALSE(velk->ToolButton("sbTextOutput")->Enabled()) << "one empty page";
 
     ASSERT_TRUE(velk->DocumentFiles().LoadOutline(Home() + "three"));
-    velk->OpSplitClick();
+    velk->PaneViews().OpSplitClick();
     ASSERT_NE(velk->SecondEditor(), nullptr);
     velk->SecondEditor()->SetModified(true);
     velk->DataMemo()->SetModified(true);
@@ -274,7 +275,7 @@ TEST_F(MainFile, ATreeCommandMarksTheSplitPaneModifiedSoSaveWorksFromIt)
 {
     const std::string file = SaveTwoPages("split.vk2");
     velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(0));
-    velk->OpSplitClick();
+    velk->PaneViews().OpSplitClick();
     ASSERT_NE(velk->SecondEditor(), nullptr);
     velk->SecondEditor()->setFocus();
     QApplication::processEvents();
