@@ -126,9 +126,11 @@ TEST_F(MainFileCaption, TheClippingMarkerStaysOnEveryNewCaption)
     EXPECT_EQ(velk->DocumentFiles().CaptionText(), file + Marker) << "opened";
     WriteRaw(Home() + "tree.txt", ".A\r\n.B\r\n");
     ASSERT_TRUE(velk->DocumentFiles().LoadTreeText(Home() + "tree.txt"));
-    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］") + Marker) << "tree text";
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］") + Marker)
+        << "tree text";
     velk->Clipping().OpClipClick();
-    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］")) << "clipping off";
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］"))
+        << "clipping off";
     EXPECT_EQ(velk->windowTitle().toStdString(), SjisToUtf8(velk->DocumentFiles().CaptionText()));
 }
 

@@ -52,8 +52,8 @@ protected:
     // What the window shows of its document.
     std::string State() const
     {
-        std::string state =
-            velk->DocumentFiles().CaptionText() + "|" + velk->DocumentFiles().DocFileName() + "|" + std::to_string(velk->DataMemo()->Modified()) + "|";
+        std::string state = velk->DocumentFiles().CaptionText() + "|" + velk->DocumentFiles().DocFileName() + "|"
+                            + std::to_string(velk->DataMemo()->Modified()) + "|";
         for (const TFlatPage& page : FlattenTree(velk->DataTree()->Items()))
             state += page.Title + "/" + page.Text + ";";
         return state;

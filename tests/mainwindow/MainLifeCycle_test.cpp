@@ -1,9 +1,9 @@
 // Start-up, closing and auto-save of the main window.
 #include "ExternalEditor.h"
 #include "FormFixture.h"
+#include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "SymbolList.h"
-#include "OpenMenuList.h"
 #include "TempDir.h"
 
 #include <QComboBox>
