@@ -168,10 +168,10 @@ public:
     int EditMode() const override { return EditMode_; }
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
-    TMenuItem* MenuItem(std::string_view Name) const { return Menus_.Item(Name); }
-    TPopupMenu* EditPopupMenu() const { return Menus_.Popup("EditPopupMenu"); }
-    TPopupMenu* ImagePopupMenu() const { return Menus_.Popup("ImagePopupMenu"); }
-    TPopupMenu* dmyPopupMenu() const { return Menus_.Popup("dmyPopupMenu"); }
+    TMenuItem* MenuItem(std::string_view Name) const { return Menus_.ItemNamed(Name); }
+    TPopupMenu* EditPopupMenu() const { return Menus_.Popup(Cmd::EditPopupMenu); }
+    TPopupMenu* ImagePopupMenu() const { return Menus_.Popup(Cmd::ImagePopupMenu); }
+    TPopupMenu* dmyPopupMenu() const { return Menus_.Popup(Cmd::dmyPopupMenu); }
     TStringList* SubIconMenu() const { return SubIconMenu_.get(); }
     TDockToolbar* ToolbarString() const { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
@@ -239,7 +239,10 @@ private:
     void CreateDropdownButtons();
     void LayOutForm();
     TDockToolbar* Toolbar(std::string_view Name) const;
-    TDockButton* Button(std::string_view Name) const { return ToolButton(Name); }
+    // A toolbar button; never null: an id no button has throws std::logic_error.
+    TDockButton* Button(TCommandId Id) const;
+    // The button of Id, or null when Id is a menu item's.
+    TDockButton* FindButton(TCommandId Id) const;
 
     // ---- Settings (MainSettings.cpp) ----
     // A menu item the settings name; an unknown name is a fault of ours.
@@ -287,7 +290,7 @@ private:
     TToolDock* ToolDock1_ = nullptr;
     TToolDock* ToolDock2_ = nullptr;
     std::map<std::string, TDockToolbar*, std::less<>> Toolbars_;
-    std::map<std::string, TDockButton*, std::less<>> Buttons_;
+    std::map<TCommandId, TDockButton*> Buttons_;
     std::unique_ptr<TToolImageList> ButtonImages_;
     TMySpinEdit* WrapSpnEd_ = nullptr;
     QComboBox* ComboBox2_ = nullptr;
@@ -543,7 +546,7 @@ public:
     bool HasFileName() const override;
     const std::string& DocFileName() const override;
     const std::string& DocumentCaption() const override;
-    void SetButtonEnabled(std::string_view Name, bool Enabled) override;
+    void SetButtonEnabled(TCommandId Button, bool Enabled) override;
 
 private:
     std::unique_ptr<TClippingMode> Clipping_;

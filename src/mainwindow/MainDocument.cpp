@@ -36,7 +36,7 @@ void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
     DataMemo_->SetModified(false);
     if (TEditorEx* second = SecondEditor())
         second->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
+    Button(Cmd::sbSave)->SetEnabled(false);
     UpdateTextOutputButton();
     if (KeepsSubIconFinder) {
         SubIconFinderFilter_ = AllSubIconsFilter;

@@ -18,6 +18,6 @@ const std::string& TVelkForm::DocFileName() const { return DocumentFiles_->DocFi
 
 const std::string& TVelkForm::DocumentCaption() const { return DocumentFiles_->DocumentCaption(); }
 
-void TVelkForm::SetButtonEnabled(std::string_view Name, bool Enabled) { Button(Name)->SetEnabled(Enabled); }
+void TVelkForm::SetButtonEnabled(TCommandId Id, bool Enabled) { Button(Id)->SetEnabled(Enabled); }
 
 std::string TVelkForm::ConvertClipText(const std::string& Text) { return Clipping_->ConvertClipText(Text); }

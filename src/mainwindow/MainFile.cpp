@@ -55,23 +55,23 @@ TDocumentFiles::~TDocumentFiles() = default;
 void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
 {
     const TCommandBinding items[] = {
-        {"FlNew", [this] { FlNewClick(); }},
-        {"FlOpen", [this] { FlOpenClick(); }},
-        {"FlSave", [this] { FlSaveClick(); }},
-        {"FlOverSave", [this] { FlOverSaveClick(); }},
-        {"FlSaveAs", [this] { FlSaveAsClick(); }},
-        {"FlPageTextLoad", [this] { FlPageTextLoadClick(); }},
+        {Cmd::FlNew, [this] { FlNewClick(); }},
+        {Cmd::FlOpen, [this] { FlOpenClick(); }},
+        {Cmd::FlSave, [this] { FlSaveClick(); }},
+        {Cmd::FlOverSave, [this] { FlOverSaveClick(); }},
+        {Cmd::FlSaveAs, [this] { FlSaveAsClick(); }},
+        {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
-        {"FlGoVelk2000", [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
+        {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };
     Menus_.Bind(items);
     Buttons.sbPageNew.OnClick = [this](TObject*) { FlNewClick(); };
     Buttons.sbSave.OnClick = [this](TObject*) { FlSaveClick(); };
     History_ = std::make_unique<TOpenMenuList>(
-        *Menus_.Item("FlHistory"), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
+        *Menus_.Item(Cmd::FlHistory), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
         OpenDialog1_);
     TreeHistory_ = std::make_unique<TOpenMenuList>(
-        *Menus_.Item("FlHistoryTr"), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
+        *Menus_.Item(Cmd::FlHistoryTr), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
         SettingsFilePath(), OpenDialog1_);
 }
 

@@ -91,14 +91,14 @@ void TVelkForm::CreateFontToolbarControls()
             [this](int Index) { CatchExceptions([&] { ComboBox2Change(Index); }); });
     FontSpnEd_->OnChange = [this](TObject*) { FontSpnEdChange(); };
     WrapSpnEd_->OnChange = [this](TObject*) { WrapSpnEdChange(); };
-    SetPopupMenu(*ComboBox2_, Menus_.Popup("CmBoxPopupMenu"));
-    Menus_.Item("ReLoad")->OnClick = [this](TObject*) { ReLoadClick(); };
+    SetPopupMenu(*ComboBox2_, Menus_.Popup(Cmd::CmBoxPopupMenu));
+    Menus_.Item(Cmd::ReLoad)->OnClick = [this](TObject*) { ReLoadClick(); };
     // Where the controls stand gives their order along the bar once it is
     // loaded: the mode, the symbol button, the two toggles, then the
     // choosers and the two numbers.
     int left = 0;
     for (QWidget* control :
-         std::initializer_list<QWidget*>{EdModeLabel_, Button("sbMark"), Button("sbLineNo"), Button("sbRTN"),
+         std::initializer_list<QWidget*>{EdModeLabel_, Button(Cmd::sbMark), Button(Cmd::sbLineNo), Button(Cmd::sbRTN),
                                          ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
         control->move(left, 0);
         left += control->sizeHint().width();
@@ -174,7 +174,7 @@ void TVelkForm::sbRTNClick()
     if (!SettingsVars.RightRtn)
         ApplyWrapByte(WrapSpnEd_->Value());
     WrapSpnEd_->setEnabled(ActiveEditor_->WordWrap() && !SettingsVars.RightRtn);
-    Button("sbRTN")->SetDown(SettingsVars.RightRtn);
+    Button(Cmd::sbRTN)->SetDown(SettingsVars.RightRtn);
     ApplyWindowWrap();
 }
 
@@ -187,7 +187,7 @@ void TVelkForm::sbLineNoClick()
             editor->Leftbar()->SetShowNumberMode(mode);
             editor->Leftbar()->SetVisible(!editor->Leftbar()->Visible());
         }
-    Button("sbLineNo")->SetDown(ActiveEditor_->Leftbar()->Visible());
+    Button(Cmd::sbLineNo)->SetDown(ActiveEditor_->Leftbar()->Visible());
 }
 
 // An empty entry (a blank line of "mark.dat") is nothing to use: the box

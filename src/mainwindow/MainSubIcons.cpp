@@ -100,15 +100,15 @@ void TVelkForm::BindSubIconCommands()
 {
     for (const QPixmap& picture : DefaultSubIcons())
         TreeSubImageList_->Add(picture);
-    SubIconNoneImage_ = Button("sbImage")->ImageIndex();
+    SubIconNoneImage_ = Button(Cmd::sbImage)->ImageIndex();
     SubIconButtonImages_ = std::make_unique<TToolImageList>();
     const TCommandBinding items[] = {
-        {"FdGoSubIcon", [this] { FdGoSubIconClick(); }},
-        {"OpLoadSubIcon", [this] { LoadSubIcons(); }},
+        {Cmd::FdGoSubIcon, [this] { FdGoSubIconClick(); }},
+        {Cmd::OpLoadSubIcon, [this] { LoadSubIcons(); }},
     };
     BindItems(items);
-    Button("sbSubIcon")->OnClick = [this](TObject*) { CatchExceptions([this] { FdGoSubIconClick(); }); };
-    TMenuItem* none = Menus_.Item("TrImage0");
+    Button(Cmd::sbSubIcon)->OnClick = [this](TObject*) { CatchExceptions([this] { FdGoSubIconClick(); }); };
+    TMenuItem* none = Menus_.Item(Cmd::TrImage0);
     none->SetTag(100);
     none->OnClick = [this](TObject* Sender) { TreeImageSellect(dynamic_cast<TMenuItem*>(Sender)); };
     none->SetEnabled(true);
@@ -116,7 +116,7 @@ void TVelkForm::BindSubIconCommands()
 
 void TVelkForm::SetSubIconButton(int ImageIndex)
 {
-    TDockButton* button = Button("sbImage");
+    TDockButton* button = Button(Cmd::sbImage);
     if (SubIconButtonImages_ && ImageIndex >= 1 && ImageIndex < SubIconButtonImages_->Count()) {
         button->SetImages(SubIconButtonImages_.get());
         button->SetImageIndex(ImageIndex);
@@ -124,7 +124,7 @@ void TVelkForm::SetSubIconButton(int ImageIndex)
         button->SetImages(ButtonImages_.get());
         button->SetImageIndex(SubIconNoneImage_);
     }
-    Menus_.Popup("ImagePopupMenu")->SetAutoPopup(true);
+    Menus_.Popup(Cmd::ImagePopupMenu)->SetAutoPopup(true);
 }
 
 void TVelkForm::BuildSubIconMenu()
@@ -138,10 +138,10 @@ void TVelkForm::BuildSubIconMenu()
     SubIconButtonImages_ = std::make_unique<TToolImageList>();
     for (int i = 0; i < TreeSubImageList_->Count(); ++i)
         SubIconButtonImages_->Add(*TreeSubImageList_->Image(i));
-    TMenuItem& popup = Menus_.Popup("ImagePopupMenu")->Items();
+    TMenuItem& popup = Menus_.Popup(Cmd::ImagePopupMenu)->Items();
     while (popup.Count() > 1)
         popup.Delete(popup.Count() - 1);
-    TMenuItem& submenu = *Menus_.Item("pTreeSubIcon");
+    TMenuItem& submenu = *Menus_.Item(Cmd::pTreeSubIcon);
     submenu.Clear();
     for (int i = 0; i < SubIconMenu_->Count(); ++i) {
         const QString caption = EscapeMenuCaption(QString::fromStdString(SjisToUtf8(SubIconMenu_->Strings(i))));
@@ -236,9 +236,10 @@ void TVelkForm::FdGoSubIconClick()
     finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
     finder->OnClose = [this] { SubIconFinderClosed(); };
     SubIconFinder_ = finder;
-    for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind", "sbFindList", "sbGoEditor"})
+    for (const TCommandId name :
+         {Cmd::sbPageNew, Cmd::sbOpen, Cmd::sbLoadTreeText, Cmd::sbFind, Cmd::sbFindList, Cmd::sbGoEditor})
         Button(name)->SetEnabled(false);
-    for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
+    for (const TCommandId name : {Cmd::FlPageTextLoad, Cmd::pTreeLoadTexToMakePage})
         Menus_.Item(name)->SetEnabled(false);
     finder->resize(480, 420);
     finder->move(geometry().center() - finder->rect().center());
@@ -251,13 +252,13 @@ void TVelkForm::SubIconFinderClosed()
 {
     SettingsVars.SubIcon.AltSubIcon = SubIconFinder_->CkAlt()->isChecked();
     SubIconFinder_ = nullptr;
-    for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind"})
+    for (const TCommandId name : {Cmd::sbPageNew, Cmd::sbOpen, Cmd::sbLoadTreeText, Cmd::sbFind})
         Button(name)->SetEnabled(true);
     // Clipping mode forbids an external edit, and so does one running.
-    Button("sbGoEditor")
+    Button(Cmd::sbGoEditor)
         ->SetEnabled(SettingsVars.ExtEditor && !ClippingOn() && !OwnExternalEditRunning()
                      && ExternalEditor_->ExternalEditText() != ExternalEditRunningText());
-    for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
+    for (const TCommandId name : {Cmd::FlPageTextLoad, Cmd::pTreeLoadTexToMakePage})
         Menus_.Item(name)->SetEnabled(true);
     FindListChanged();
     UpdateToolButtons();
