@@ -6,6 +6,7 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
@@ -230,7 +231,7 @@ void TVelkForm::FdGoSubIconClick()
     for (int i = 1; i < SubIconMenu_->Count(); ++i)
         names.push_back(SubIconMenu_->Strings(i));
     auto* finder = new TFindIconForm(this, *DataTree_, *TreeSubImageList_, names, SettingsVars.SubIcon.AltSubIcon);
-    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(CaptionText())));
+    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(DocumentFiles_->CaptionText())));
     finder->OnSelectPage = [this](TTreeNode* Page) { DataTree_->SetSelected(Page); };
     finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
     finder->OnClose = [this] { SubIconFinderClosed(); };
@@ -268,7 +269,7 @@ void TVelkForm::RefreshSubIconFinder()
     if (!SubIconFinder_)
         return;
     SubIconFinder_->ShowFilter(SubIconFinderFilter_);
-    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(CaptionText())));
+    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(DocumentFiles_->CaptionText())));
 }
 
 bool TVelkForm::FocusSubIconFinder()
