@@ -17,6 +17,7 @@
 #include "ConvertRunner.h"
 #include "DateTimeText.h"
 #include "FindList.h"
+#include "FontToolbarHost.h"
 #include "FormTimer.h"
 #include "IMainWindow.h"
 #include "LinkText.h"
@@ -30,7 +31,6 @@
 #include "PageMirror.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
-#include "SymbolList.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
 #include "WindowCaption.h"
@@ -47,7 +47,6 @@
 #include <string_view>
 #include <vector>
 
-class QComboBox;
 class QIcon;
 class QLabel;
 class QUrl;
@@ -57,6 +56,7 @@ class TTreeChangeWatch;
 class QSplitter;
 class QTabWidget;
 class TFindIconForm;
+class TFontToolbar;
 class TNodeForm;
 class TDockButton;
 class TDockToolbar;
@@ -74,7 +74,11 @@ inline constexpr int SeparatorMargin = 10;
 // an empty text tells that it ended.
 const std::string& ExternalEditRunningText();
 
-class TVelkForm : public QMainWindow, public IMainWindow, public IOutlineHost, public ISettingsHost {
+class TVelkForm : public QMainWindow,
+                  public IMainWindow,
+                  public IOutlineHost,
+                  public ISettingsHost,
+                  public IFontToolbarHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -109,7 +113,6 @@ public:
     const std::string& DocumentCaption() const { return DocumentCaption_; }
     // This instance's own external edit is running: closing is refused.
     void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
-    QComboBox* ComboBox2() const { return ComboBox2_; }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
@@ -125,7 +128,7 @@ public:
                           bool Selected);
     // One notch of the wheel over an editor: +1 away from the user.
     void WMMouseWheel(int Notch);
-    void ApplyWindowWrap();
+    void ApplyWindowWrap() override;
     void ApplyScrollBars(TEditorEx& Editor);
     // Tells in the status bar of Count characters that became "?" (none: nothing).
     void ShowUnmappedNotice(int Count);
@@ -177,14 +180,14 @@ public:
     TDockToolbar* ToolbarString() const override { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const override { return Toolbar("ToolbarFont"); }
     TDockButton* ToolButton(std::string_view Name) const override;
-    TMySpinEdit* WrapSpnEd() const override { return WrapSpnEd_; }
+    TMySpinEdit* WrapSpnEd() const override;
     QWidget* PanelL() const override { return PanelL_; }
     QSplitter* Separater1() const override { return Separater1_; }
     TOpenDialog* OpenDialog1() const override { return OpenDialog1_.get(); }
     TSaveDialog* SaveDialog1() const override { return SaveDialog1_.get(); }
     TTreeImageList* TreeImageList() const override { return TreeImageList_.get(); }
     TTreeImageList* TreeSubImageList() const override { return TreeSubImageList_.get(); }
-    int WrapByteCache() const override { return WrapByteCache_; }
+    int WrapByteCache() const override;
     int InsertNumber() const override { return InsertNumber_; }
     void SetInsertNumber(int Value) override { InsertNumber_ = Value; }
     const std::vector<TTreeNode*>& BackList() const override { return Binding_->History().BackList(); }
@@ -250,11 +253,9 @@ private:
     void SetTreePanelExtent(int Extent);
 
     // ---- Commands (MainCommands.cpp) ----
-    // A menu item's name and what it runs.
-    using TCommandBinding = std::pair<std::string_view, std::function<void()>>;
-    // Gives the named items their handlers and enables them. Each area of
-    // commands binds its own items (Bind...Commands) through this.
-    void BindItems(std::span<const TCommandBinding> Items);
+    // Each area of commands binds its own items (Bind...Commands) through
+    // this.
+    void BindItems(std::span<const TCommandBinding> Items) { Menus_.Bind(Items); }
     void BindCommands();
     void BindPopups();
     // A menu's OnClick: items follow the buttons that run the same command.
@@ -264,8 +265,6 @@ private:
     // ---- Life cycle (MainLifeCycle.cpp) ----
     void DeleteLeftoverTransferFiles();
     void MakeProgramSubfolder(const char* Name, const char* Warning);
-    void LoadSymbolList();
-    void SaveSymbolList();
     // The save question before the document is replaced or the program
     // closes; false when the document is to stay.
     bool SaveQuestion();
@@ -298,8 +297,6 @@ private:
     std::map<std::string, TDockToolbar*, std::less<>> Toolbars_;
     std::map<std::string, TDockButton*, std::less<>> Buttons_;
     std::unique_ptr<TToolImageList> ButtonImages_;
-    TMySpinEdit* WrapSpnEd_ = nullptr;
-    QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
     TStatusPanelRow* StatusPanelRow_ = nullptr;
     std::array<TStatusPanel*, 6> StatusPanels_{};
@@ -323,7 +320,6 @@ private:
     bool AutoSaving_ = false;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
-    int WrapByteCache_ = 0;
     int InsertNumber_ = 1;
     std::string DateFormatText_;
     std::string TimeFormatText_;
@@ -474,7 +470,7 @@ private:
     // ---- end of the outputs' members ------------------------------------------------------
 
     // ---- Edit commands, edit modes, editor keys, font and symbol toolbar -----------------------
-    // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp, MainFontToolbar.cpp)
+    // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp; the toolbar is TFontToolbar's)
 public:
     // The clock the date and time commands read.
     void SetClock(std::function<TDateTimeParts()> Clock) { Clock_ = std::move(Clock); }
@@ -508,24 +504,11 @@ public:
     void EdInsRtnClick();
     // Hides the find hits in both panes.
     void FdUndoHitColClick();
-    // The font toolbar.
-    void FillFontCombo();
-    void ComboBox1Change();
-    void FontSpnEdChange();
-    void WrapSpnEdChange();
-    void sbRTNClick();
-    void sbLineNoClick();
-    void ComboBox2Change(int Index);
-    void sbMarkClick();
-    void ReLoadClick();
-    QComboBox* ComboBox1() const { return ComboBox1_; }
-    TMySpinEdit* FontSpnEd() const { return FontSpnEd_; }
-    const TSymbolList& SymbolList() const { return SymbolList_; }
+    TFontToolbar& FontToolbar() const { return *FontToolbar_; }
 
 private:
     void BindEditCommands();
     void BindEditorKeys(TEditorEx& Editor);
-    void CreateFontToolbarControls();
     TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
     void ApplyMenuStates(const TEnablings& States);
     void EditPopupMenuPopup();
@@ -538,16 +521,10 @@ private:
     void IndentSelectedLines(bool In);
     void AutoIndentReturn(TEditorEx& Editor, bool Shift);
     void CleanWholeText(TEditorEx& Editor);
-    void ShowSymbols();
-    void ApplyWrapByte(int Value);
     std::function<TDateTimeParts()> Clock_ = CurrentDateTimeParts;
     // The modifiers of the key whose characters OnKeyPress hears next.
     TShiftState KeyShift_;
-    QComboBox* ComboBox1_ = nullptr;
-    TMySpinEdit* FontSpnEd_ = nullptr;
-    std::string LastFontName_;
-    int LastFontSize_ = 0;
-    TSymbolList SymbolList_;
+    std::unique_ptr<TFontToolbar> FontToolbar_;
     // ---- end of the edit commands' members -------------------------------------------------------
 
     // ---- The options dialog (MainOptionCommands.cpp) ----------------------------------------------

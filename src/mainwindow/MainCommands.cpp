@@ -81,15 +81,6 @@ void TVelkForm::BindCommands()
         Button(name)->OnClick = [handler](TObject*) { handler(); };
 }
 
-void TVelkForm::BindItems(std::span<const TCommandBinding> Items)
-{
-    for (const auto& [name, handler] : Items) {
-        TMenuItem* item = Menus_.Item(name);
-        item->OnClick = [handler](TObject*) { handler(); };
-        item->SetEnabled(true);
-    }
-}
-
 void TVelkForm::ComputeMenuStates(TObject* Sender)
 {
     using TStates = TEnablings (*)(const TMenuSnapshot&);

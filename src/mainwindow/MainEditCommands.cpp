@@ -13,6 +13,7 @@
 #include "EditModes.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "FontToolbar.h"
 #include "HourGlass.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -73,7 +74,6 @@ void TVelkForm::BindEditCommands()
     const THandler left = [this] { AlignLine(textconv::amLeft); };
     const THandler centre = [this] { AlignLine(textconv::amCenter); };
     const THandler right = [this] { AlignLine(textconv::amRight); };
-    const THandler mark = [this] { sbMarkClick(); };
     std::vector<TCommandBinding> items = {
         {"EdCopy", copy},
         {"pEdCopy", copy},
@@ -112,7 +112,6 @@ void TVelkForm::BindEditCommands()
         {"EdIndent", [this] { IndentSelectedLines(true); }},
         {"EdUnIndent", [this] { IndentSelectedLines(false); }},
         {"EdParenMark", [this] { DataMemo_->JumpToBracketPair(); }},
-        {"EdMark", mark},
         {"EdBeforePage",
          [this] {
              if (TTreeNode* before = Binding_->BeforePageNode())
@@ -141,7 +140,7 @@ void TVelkForm::BindEditCommands()
          [this] {
              const int line = CaretLogicalLine(*ActiveEditor_);
              const int length = line < 0 ? 0 : static_cast<int>(ActiveEditor_->Lines()->Strings(line).size());
-             ActiveEditor_->SetCol(std::min(length, WrapByteCache_));
+             ActiveEditor_->SetCol(std::min(length, FontToolbar_->WrapByteCache()));
          }},
     };
     for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode) {
@@ -156,8 +155,7 @@ void TVelkForm::BindEditCommands()
     // clang-format off
     const std::pair<std::string_view, THandler> buttons[] = {
         {"sbCopy", copy},     {"sbCut", cut},          {"sbPaste", paste},     {"sbUndo", undo}, {"sbRedo", redo},
-        {"sbLeftStr", left},  {"sbCenterStr", centre}, {"sbRigthStr", right},  {"sbMark", mark},
-        {"sbRTN", [this] { sbRTNClick(); }},           {"sbLineNo", [this] { sbLineNoClick(); }},
+        {"sbLeftStr", left},  {"sbCenterStr", centre}, {"sbRigthStr", right},
     };
     // clang-format on
     for (const auto& [name, handler] : buttons)

@@ -9,6 +9,7 @@
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
+#include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
 #include "Separate.h"
@@ -102,6 +103,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindSearchCommands();
     BindOutputCommands();
     BindEditCommands();
+    FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
     Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };
@@ -295,3 +297,7 @@ void TVelkForm::closeEvent(QCloseEvent* Event)
     else
         Event->ignore();
 }
+
+TMySpinEdit* TVelkForm::WrapSpnEd() const { return FontToolbar_->WrapSpnEd(); }
+
+int TVelkForm::WrapByteCache() const { return FontToolbar_->WrapByteCache(); }

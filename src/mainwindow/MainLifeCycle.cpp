@@ -14,9 +14,9 @@
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
+#include "FontToolbar.h"
 #include "Instances.h"
 #include "Paths.h"
-#include "SpinEx.h"
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -25,7 +25,6 @@
 #include "SysErrorText.h"
 #include "TreeView.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QStatusBar>
 #include <cerrno>
@@ -67,7 +66,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     EditMode_ = 0;
     if (const std::string notice = SetAsideDamagedFiles(StartUpSettingsFiles()); !notice.empty())
         MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
-    LoadSymbolList();
+    FontToolbar_->LoadSymbolList();
 
     SetupFountain();
     LoadIni(*this);
@@ -79,7 +78,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     ApplyMarkSettings();
     ApplyBracketColors();
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
-    FillFontCombo();
+    FontToolbar_->FillFontCombo();
     ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
@@ -195,19 +194,9 @@ void TVelkForm::FormShow()
 {
     DataMemo_->Leftbar()->SetShowNumberMode(SettingsVars.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
                                                                               : TEditorShowNumberMode::nmRow);
-    Button("sbLineNo")->SetDown(DataMemo_->Leftbar()->Visible());
     Timer1_->SetInterval(AutoSaveInterval(SettingsVars.AutoSaveTime));
-    WrapByteCache_ = DataMemo_->WrapOption()->WrapByte();
     ApplyShownSettings();
-
-    const bool wraps = ActiveEditor_->WordWrap();
-    WrapSpnEd_->setEnabled(wraps && !SettingsVars.RightRtn);
-    Button("sbRTN")->SetEnabled(wraps);
-    Button("sbRTN")->SetDown(SettingsVars.RightRtn);
-    ApplyWindowWrap();
-    DataMemo_->WrapOption()->SetWrapByte(WrapSpnEd_->Value());
-    if (ComboBox2_->count() > 0)
-        ComboBox2_->setCurrentIndex(0);
+    FontToolbar_->FormShow();
     DetectRunningExternalEdit();
 
     Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
@@ -313,7 +302,7 @@ bool TVelkForm::FormCloseQuery()
     if (!History_->Paths().empty())
         SettingsVars.LastFileName = History_->Paths().front();
     CloseViews();
-    const std::string failure = RunCloseWrites({[this] { SaveSymbolList(); }, [this] { SaveIni(*this); },
+    const std::string failure = RunCloseWrites({[this] { FontToolbar_->SaveSymbolList(); }, [this] { SaveIni(*this); },
                                                 [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())
         MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});

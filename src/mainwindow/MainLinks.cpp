@@ -9,6 +9,7 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "FontToolbar.h"
 #include "HourGlass.h"
 #include "NodeForm.h"
 #include "PageTitle.h"
@@ -262,8 +263,8 @@ void TVelkForm::SetMarkClick(int Mark)
     const std::string lineText = line < editor.Lines()->Count() ? editor.Lines()->Strings(line) : std::string();
     const size_t rowStart = std::min(static_cast<size_t>(std::max(editor.LineCharIndex(row, 0), 0)), lineText.size());
     std::string text = lineText.substr(rowStart);
-    if (WrapByteCache_ > 0)
-        text = CopyLeftDbcs(text, static_cast<size_t>(WrapByteCache_));
+    if (const int column = FontToolbar_->WrapByteCache(); column > 0)
+        text = CopyLeftDbcs(text, static_cast<size_t>(column));
     text = CopyLeftDbcs(text, MarkCaptionBytes);
     // A TAB would start the menu's shortcut column.
     std::replace(text.begin(), text.end(), '\t', ' ');

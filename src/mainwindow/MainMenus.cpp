@@ -117,6 +117,15 @@ TMenuItem* TVelkMenus::Item(std::string_view Name) const
     return found == Items_.end() ? nullptr : found->second;
 }
 
+void TVelkMenus::Bind(std::span<const TCommandBinding> Items)
+{
+    for (const auto& [name, handler] : Items) {
+        TMenuItem* item = Item(name);
+        item->OnClick = [handler](TObject*) { handler(); };
+        item->SetEnabled(true);
+    }
+}
+
 TShortCut TVelkMenus::ShortCut(std::string_view ItemName) const
 {
     const TMenuItem* item = Item(ItemName);

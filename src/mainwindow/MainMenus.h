@@ -6,10 +6,16 @@
 #include "Menus.h"
 #include "SubKeyIni.h"
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+
+// A menu item's name and what it runs.
+using TCommandBinding = std::pair<std::string_view, std::function<void()>>;
 
 class TVelkMenus : public IShortCutTarget {
 public:
@@ -26,6 +32,8 @@ public:
     // An item by name: a menu of the bar, a submenu, a command, a twin or
     // a fixed item; null for an unknown name.
     TMenuItem* Item(std::string_view Name) const;
+    // Gives the named items their handlers and enables them.
+    void Bind(std::span<const TCommandBinding> Items);
 
     TShortCut ShortCut(std::string_view ItemName) const override;
     // Unknown names are ignored: a key file may name commands this version

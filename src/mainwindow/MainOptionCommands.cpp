@@ -9,10 +9,10 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "OptionsForm.h"
-#include "SpinEx.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -81,8 +81,6 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     ShowSubIconPictures();
     if (v.NoContinue)
         InsertNumber_ = 1;
-    const bool wraps = ActiveEditor_->WordWrap();
-    Button("sbRTN")->SetEnabled(wraps);
     if (ExternalEditText_.empty() && !OwnExternalEdit_)
         Button("sbGoEditor")->SetEnabled(!Menus_.Item("OpClip")->Checked() && v.ExtEditor);
     ApplyWindowWrap();
@@ -91,7 +89,7 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     DataTree_->SetImages(v.ForderIconDel ? nullptr : TreeImageList_.get());
     SetupFountain();
     ApplyEditorColors();
-    WrapSpnEd_->setEnabled(wraps && !v.RightRtn);
+    FontToolbar_->EnableWrapControls(ActiveEditor_->WordWrap());
     UpdateToolButtons();
 }
 

@@ -6,6 +6,7 @@
 #include "DockButton.h"
 #include "DockToolbar.h"
 #include "EditorEx.h"
+#include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "SpinEx.h"
@@ -257,9 +258,9 @@ void TVelkForm::SetTreePanelExtent(int Extent)
     Separater1_->setSizes({Extent, std::max(total - Extent, 1)});
 }
 
-int TVelkForm::WrapSpinValue() const { return WrapSpnEd_->Value(); }
+int TVelkForm::WrapSpinValue() const { return FontToolbar_->WrapSpnEd()->Value(); }
 
-void TVelkForm::SetWrapSpinValue(int Value) { WrapSpnEd_->SetValue(Value); }
+void TVelkForm::SetWrapSpinValue(int Value) { FontToolbar_->WrapSpnEd()->SetValue(Value); }
 
 // The sub-icon popup's items are built from SubIconMenu, whose line 0 is
 // the "none" entry; its other lines are the captions the popup shows.
