@@ -31,6 +31,7 @@
 #include "PageMirror.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
+#include "SubIconHost.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
 #include "WindowCaption.h"
@@ -47,7 +48,6 @@
 #include <string_view>
 #include <vector>
 
-class QIcon;
 class QLabel;
 class QUrl;
 class TStatusPanel;
@@ -55,8 +55,8 @@ class TStatusPanelRow;
 class TTreeChangeWatch;
 class QSplitter;
 class QTabWidget;
-class TFindIconForm;
 class TFontToolbar;
+class TSubIcons;
 class TNodeForm;
 class TDockButton;
 class TDockToolbar;
@@ -78,7 +78,8 @@ class TVelkForm : public QMainWindow,
                   public IMainWindow,
                   public IOutlineHost,
                   public ISettingsHost,
-                  public IFontToolbarHost {
+                  public IFontToolbarHost,
+                  public ISubIconHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -176,7 +177,7 @@ public:
     TPopupMenu* EditPopupMenu() const override { return Menus_.Popup("EditPopupMenu"); }
     TPopupMenu* ImagePopupMenu() const override { return Menus_.Popup("ImagePopupMenu"); }
     TPopupMenu* dmyPopupMenu() const override { return Menus_.Popup("dmyPopupMenu"); }
-    TStringList* SubIconMenu() const override { return SubIconMenu_.get(); }
+    TStringList* SubIconMenu() const override;
     TDockToolbar* ToolbarString() const override { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const override { return Toolbar("ToolbarFont"); }
     TDockButton* ToolButton(std::string_view Name) const override;
@@ -186,7 +187,7 @@ public:
     TOpenDialog* OpenDialog1() const override { return OpenDialog1_.get(); }
     TSaveDialog* SaveDialog1() const override { return SaveDialog1_.get(); }
     TTreeImageList* TreeImageList() const override { return TreeImageList_.get(); }
-    TTreeImageList* TreeSubImageList() const override { return TreeSubImageList_.get(); }
+    TTreeImageList* TreeSubImageList() const override;
     int WrapByteCache() const override;
     int InsertNumber() const override { return InsertNumber_; }
     void SetInsertNumber(int Value) override { InsertNumber_ = Value; }
@@ -306,8 +307,6 @@ private:
     std::unique_ptr<TOpenDialog> OpenDialog1_;
     std::unique_ptr<TSaveDialog> SaveDialog1_;
     std::unique_ptr<TTreeImageList> TreeImageList_;
-    std::unique_ptr<TTreeImageList> TreeSubImageList_;
-    std::unique_ptr<TStringList> SubIconMenu_;
     std::unique_ptr<TOutlineBinding> Binding_;
 
     int EditMode_ = 0;
@@ -366,7 +365,6 @@ private:
     // After another document replaced this one: no search list, page
     // history or modified flag of the old one is left.
     void ForgetDocumentState();
-    void CloseSubIconFinder();
     // The save question of the commands that replace the document; true
     // when it may be replaced. Save answers Yes (FlSaveClick when empty).
     bool SaveFirst(const std::function<void()>& Save = {});
@@ -427,7 +425,7 @@ private:
     void BindSearchCommands();
     void BindFindListCommands();
     void FindListShown(bool Open);
-    void FindListChanged();
+    void FindListChanged() override;
     // 0 the page above, 1 the page below: the next entry of the result list
     // while it is open.
     void StepPage(int Direction);
@@ -552,8 +550,7 @@ private:
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
 
-    // ---- Split and browse views, links and row marks, sub-icons and their finder -----------------
-    // (MainViews.cpp, MainLinks.cpp, MainSubIcons.cpp)
+    // ---- Split and browse views, links and row marks (MainViews.cpp, MainLinks.cpp) ---------------
 public:
     void OpSplitClick();
     void OpSplitReadClick();
@@ -573,15 +570,6 @@ public:
     void SetMarkClick(int Mark);
     void JumpClick(int Mark);
     TNodeForm* PageLinkChooser() const;
-    void BuildSubIconMenu();
-    // The sub-icon menus, sbImage and the finder show the pictures anew.
-    void ShowSubIconPictures();
-    // Sub-icon Index's picture; none for "none" (0 and below).
-    QIcon SubIconPicture(int Index) const;
-    void LoadSubIcons();
-    void FdGoSubIconClick();
-    TFindIconForm* SubIconFinder() const;
-    int SubIconFinderFilter() const { return SubIconFinderFilter_; }
 
 private:
     // The views open before a change that rebuilds the panes (closed by
@@ -594,7 +582,6 @@ private:
     void ReopenViews(TOpenViews Views);
     void BindViewCommands();
     void BindLinkCommands();
-    void BindSubIconCommands();
     TEditorEx* CreateSecondEditor(QWidget* Parent, bool ShareText);
     void ReplaceEditorSide(QWidget* Side);
     void ToggleSplitView();
@@ -612,8 +599,6 @@ private:
     // Hands Target to the desktop; tells the user when nothing opens it.
     void OpenLinkTarget(const std::string& Target);
     void InsertPageLink(const std::string& Title);
-    void SubIconFinderClosed();
-    void ShowFoundPage(TTreeNode* Page);
     TEditorEx* SecondEditor_ = nullptr;
     // The editor side while a view is open: the second pane above or
     // below DataMemo.
@@ -627,13 +612,18 @@ private:
     std::array<int, 2> BrowseButtonImages_{-1, -1};
     TLink Link_;
     QPointer<TNodeForm> PageLinkChooser_;
-    QPointer<TFindIconForm> SubIconFinder_;
-    int SubIconFinderFilter_ = 11;
-    // sbImage shows the selected page's sub-icon from these, or its own
-    // picture for none.
-    std::unique_ptr<TToolImageList> SubIconButtonImages_;
-    int SubIconNoneImage_ = -1;
     // ---- end of the views' members ------------------------------------------------------------------
+
+    // ---- Sub-icons and their finder (TSubIcons; MainSubIcons.cpp answers them) -------------------
+public:
+    TSubIcons& SubIcons() const { return *SubIcons_; }
+    // ISubIconHost
+    void PageSubIconChanged(TTreeNode* Page) override;
+    bool ExternalEditAllowed() const override;
+
+private:
+    std::unique_ptr<TSubIcons> SubIcons_;
+    // ---- end of the sub-icons' members -------------------------------------------------------
 
     // ---- Clipping mode and the external editor (MainClipping.cpp, MainExternalEditor.cpp) -----
 public:

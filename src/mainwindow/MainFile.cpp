@@ -16,7 +16,6 @@
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
-#include "FindIconForm.h"
 #include "HourGlass.h"
 #include "Instances.h"
 #include "LinkForm.h"
@@ -24,6 +23,7 @@
 #include "Paths.h"
 #include "SaveQuestion.h"
 #include "SearchListState.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -138,9 +138,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DataTree_->SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
     ForgetDocumentState();
-    Button("sbSubIcon")->SetEnabled(!SubIconFinder_);
-    SubIconFinderFilter_ = AllSubIconsFilter;
-    RefreshSubIconFinder();
+    SubIcons_->DocumentOpened();
     UpdateToolButtons();
     UpdateStatusBar();
     CatchExceptions([&] {
@@ -162,12 +160,6 @@ void TVelkForm::CloseBrowseViewForNewDocument()
     Menus_.Item("OpSplitRead")->SetChecked(false);
     ToggleBrowseView();
     Button("sbToEditor")->SetEnabled(true);
-}
-
-void TVelkForm::CloseSubIconFinder()
-{
-    if (SubIconFinder_)
-        SubIconFinder_->close();
 }
 
 void TVelkForm::ForgetDocumentState()

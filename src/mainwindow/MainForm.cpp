@@ -16,6 +16,7 @@
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "Strings.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "ToolDock.h"
 #include "ToolImageList.h"
@@ -72,8 +73,7 @@ std::unique_ptr<TTreeImageList> CreateTreeImages()
 TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
     : Instances_(Instances), Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
       OpenDialog1_(std::make_unique<TOpenDialog>()), SaveDialog1_(std::make_unique<TSaveDialog>()),
-      TreeImageList_(CreateTreeImages()), TreeSubImageList_(std::make_unique<TTreeImageList>()),
-      SubIconMenu_(std::make_unique<TStringList>())
+      TreeImageList_(CreateTreeImages())
 {
     HTMLFountain1_.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
     setObjectName(QStringLiteral("VelkForm"));
@@ -81,6 +81,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     setMenuBar(Menus_.MainMenu().MenuBar());
     CreateEditorAndTree();
     CreateToolbars();
+    SubIcons_ = std::make_unique<TSubIcons>(*this, *this, *DataTree_, Menus_);
     LayOutForm();
     CreateStatusBar();
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
@@ -97,7 +98,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
 
     BindViewCommands();
     BindLinkCommands();
-    BindSubIconCommands();
+    SubIcons_->BindCommands();
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
@@ -162,7 +163,6 @@ void TVelkForm::CreateEditorAndTree()
     DataTree_ = new TTreeView(PanelL_);
     DataTree_->setObjectName(QStringLiteral("DataTree"));
     DataTree_->SetImages(TreeImageList_.get());
-    DataTree_->SetStateImages(TreeSubImageList_.get());
     // What the tree shows until the settings file names its font.
     static const std::string treeFace = Utf8ToSjis("ＭＳ Ｐゴシック");
     TFont treeFont;

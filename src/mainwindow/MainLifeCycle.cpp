@@ -20,6 +20,7 @@
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "SubKeyIni.h"
 #include "SysErrorText.h"
@@ -82,8 +83,8 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
-    LoadSubIcons();
-    BuildSubIconMenu();
+    SubIcons_->LoadSubIcons();
+    SubIcons_->BuildSubIconMenu();
     DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get());
     StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(false)));
     DateFormatText_ = DateFormatText(SettingsVars.IME);
@@ -166,7 +167,7 @@ void TVelkForm::FlNewClick()
     SetCaption(std::string(NewFileCaption));
     SaveDialog1_->SetFileName({});
     DocFileName_.clear();
-    CloseSubIconFinder();
+    SubIcons_->CloseSubIconFinder();
     DataMemo_->Clear();
     SwitchEditMode(0);
     ReadOnlyDocument_ = false;

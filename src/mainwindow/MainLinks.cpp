@@ -16,6 +16,7 @@
 #include "Paths.h"
 #include "ShellOpen.h"
 #include "StatusPanel.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "ToolDock.h"
 #include "TreeView.h"
@@ -213,7 +214,7 @@ void TVelkForm::pEdPageLinkClick()
         return;
     const THourGlass hourGlass;
     auto* chooser = new TNodeForm(this, DataTree_->Items(), SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get(),
-                                  TreeSubImageList_.get());
+                                  &SubIcons_->TreeSubImageList());
     chooser->OnChoose = [this](const std::string& Title) { InsertPageLink(Title); };
     const QPoint corner = DataMemo_->mapToGlobal(QPoint(DataMemo_->width() / 2 + 6, 40));
     // As tall as the dock down the window's left, which runs beside the panes.

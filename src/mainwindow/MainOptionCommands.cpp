@@ -4,7 +4,6 @@
 
 #include "AutoSave.h"
 #include "CommentMarker.h"
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "EditorEx.h"
@@ -13,6 +12,7 @@
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "OptionsForm.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -33,10 +33,10 @@ void TVelkForm::OpMainClick()
                            .HTMLFountain1 = HTMLFountain1_.get(),
                            .ImagePopupMenu = ImagePopupMenu(),
                            .TreeImageList = TreeImageList_.get(),
-                           .TreeSubImageList = TreeSubImageList_.get(),
+                           .TreeSubImageList = &SubIcons_->TreeSubImageList(),
                            .dmyPopupMenu = dmyPopupMenu(),
                            .EditMode = EditMode_,
-                           .TreeImageSellect = [this](TMenuItem* Item) { TreeImageSellect(Item); }};
+                           .TreeImageSellect = [this](TMenuItem* Item) { SubIcons_->TreeImageSellect(Item); }};
     // A child of the window opens centred over it.
     TOpForm form(targets, this);
     form.FormShow();
@@ -73,12 +73,7 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     ReopenViews(views);
     if (v.TreeUndoRedo != TreeUndoRedoBefore)
         ClearPageHistory();
-    TMenuItem& images = ImagePopupMenu()->Items();
-    SubIconMenu_->Clear();
-    SubIconMenu_->Add(Utf8ToSjis("なし"));
-    for (int i = 1; i < images.Count(); ++i)
-        SubIconMenu_->Add(Utf8ToSjis(UnescapeMenuCaption(images.Items(i)->Caption()).toStdString()));
-    ShowSubIconPictures();
+    SubIcons_->TakeNamesFromImagePopup();
     if (v.NoContinue)
         InsertNumber_ = 1;
     if (ExternalEditText_.empty() && !OwnExternalEdit_)

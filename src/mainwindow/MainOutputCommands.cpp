@@ -17,6 +17,7 @@
 #include "NodeData.h"
 #include "PageFiles.h"
 #include "Paths.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TextForm.h"
 #include "TextOutputs.h"
@@ -146,7 +147,7 @@ bool TVelkForm::LoadTreeText(const std::string& Path)
     SetCaption(Path + TreeTextCaptionMarker() + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DocFileName_ = ChangeFileExt(Path, "");
     HasFileName_ = false;
-    CloseSubIconFinder();
+    SubIcons_->CloseSubIconFinder();
     Button("sbSubIcon")->SetEnabled(false);
     ForgetDocumentState();
     UpdateToolButtons();

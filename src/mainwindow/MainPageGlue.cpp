@@ -13,6 +13,7 @@
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeChangeWatch.h"
 #include "TreeView.h"
@@ -220,7 +221,7 @@ void TVelkForm::UpdateToolButtons()
     }
     snapshot.TextEmpty = TextEmpty(*ActiveEditor_);
     snapshot.TextIsCrLf = TextIsCrLf(*ActiveEditor_);
-    snapshot.SubIconFinderClosed = SubIconFinder() == nullptr;
+    snapshot.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
     snapshot.HasFileName = HasFileName_;
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;

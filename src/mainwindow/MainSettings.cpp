@@ -10,6 +10,8 @@
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "SpinEx.h"
+#include "Strings.h"
+#include "SubIcons.h"
 #include "TreeView.h"
 
 #include <QGuiApplication>
@@ -266,15 +268,17 @@ void TVelkForm::SetWrapSpinValue(int Value) { FontToolbar_->WrapSpnEd()->SetValu
 // the "none" entry; its other lines are the captions the popup shows.
 std::vector<std::string> TVelkForm::ImagePopupCaptions() const
 {
+    const TStringList& names = SubIcons_->SubIconMenu();
     std::vector<std::string> captions;
-    for (int i = 1; i < SubIconMenu_->Count(); ++i)
-        captions.push_back(SubIconMenu_->Strings(i));
+    for (int i = 1; i < names.Count(); ++i)
+        captions.push_back(names.Strings(i));
     return captions;
 }
 
 void TVelkForm::SetSubIconMenu(const std::vector<std::string>& Captions)
 {
-    SubIconMenu_->Clear();
+    TStringList& names = SubIcons_->SubIconMenu();
+    names.Clear();
     for (const std::string& caption : Captions)
-        SubIconMenu_->Add(caption);
+        names.Add(caption);
 }

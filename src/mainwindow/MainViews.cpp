@@ -8,11 +8,11 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
-#include "FindIconForm.h"
 #include "HPropUtils.h"
 #include "HourGlass.h"
 #include "NodeData.h"
 #include "PageTitle.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "ToolImageList.h"
 #include "TreeView.h"
@@ -293,7 +293,7 @@ void TVelkForm::OpenBrowseView()
     BrowseTree_->SetColor(DataTree_->Color());
     if (!SettingsVars.ForderIconDel)
         BrowseTree_->SetImages(TreeImageList_.get());
-    BrowseTree_->SetStateImages(TreeSubImageList_.get());
+    BrowseTree_->SetStateImages(&SubIcons_->TreeSubImageList());
     BrowseTree_->setDragEnabled(false);
     BrowseSplitter_->addWidget(BrowseTree_);
     BrowseSplitter_->addWidget(DataTree_);
@@ -428,8 +428,8 @@ void TVelkForm::PageNodeDeleted(TTreeNode* Node)
         BrowsePageNode_ = nullptr;
     if (BrowseMirror_)
         BrowseMirror_->PageDeleted(Node);
-    if (SubIconFinder_)
-        SubIconFinder_->PageDeleted(Node);
+    if (SubIcons_)
+        SubIcons_->PageDeleted(Node);
     // The list goes before the tree while the window is destroyed.
     if (FindList_)
         FindList_->PageNodeDeleted(Node);

@@ -6,6 +6,7 @@
 #include "HTMLFountain.h"
 #include "NodeData.h"
 #include "Separate.h"
+#include "SubIcons.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -248,8 +249,8 @@ TEST_F(Views, DeletedPagesLeaveNoEntryInTheBrowseViewOrTheFinder)
     form->DataTree()->SetSelected(Node(1));
     form->OpSplitReadClick();
     form->BrowseTree()->SetSelected(form->BrowseTree()->Items().Item(2));
-    form->FdGoSubIconClick();
-    TFindIconForm* finder = form->SubIconFinder();
+    form->SubIcons().FdGoSubIconClick();
+    TFindIconForm* finder = form->SubIcons().SubIconFinder();
     ASSERT_NE(finder, nullptr);
     ASSERT_EQ(finder->IconTree()->Items().Count(), 4);
 
