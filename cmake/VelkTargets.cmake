@@ -45,6 +45,34 @@ function(velk_add_library name)
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
+  set_property(GLOBAL APPEND PROPERTY VELK_LIBRARIES ${name})
+  set_property(GLOBAL PROPERTY VELK_LIBRARY_${name}_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  set_property(GLOBAL PROPERTY VELK_LIBRARY_${name}_DEPS ${ARG_DEPS})
+endfunction()
+
+# velk_add_layer_check(): a test that fails when a library includes a header
+# of a library it does not link (an arrow pointing up the layers), or links
+# a library of the project it takes nothing from. Called once every
+# library is declared.
+function(velk_add_layer_check)
+  get_property(libraries GLOBAL PROPERTY VELK_LIBRARIES)
+  set(manifest "")
+  foreach(name IN LISTS libraries)
+    get_property(dir GLOBAL PROPERTY VELK_LIBRARY_${name}_DIR)
+    get_property(deps GLOBAL PROPERTY VELK_LIBRARY_${name}_DEPS)
+    set(own_deps "")
+    foreach(dep IN LISTS deps)
+      if(dep IN_LIST libraries)
+        list(APPEND own_deps ${dep})
+      endif()
+    endforeach()
+    list(JOIN own_deps "," own_deps)
+    string(APPEND manifest "${name}|${dir}|${own_deps}\n")
+  endforeach()
+  set(file ${CMAKE_BINARY_DIR}/velk_layers.txt)
+  file(WRITE ${file} "${manifest}")
+  add_test(NAME build.LibrariesIncludeOnlyTheLibrariesTheyLink
+    COMMAND ${CMAKE_COMMAND} -DMANIFEST=${file} -P ${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake)
 endfunction()
 
 # velk_add_tests(<folder> [QT_APP] DEPS <targets>...)

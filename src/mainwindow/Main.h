@@ -19,7 +19,6 @@
 #include "FindList.h"
 #include "FontToolbarHost.h"
 #include "FormTimer.h"
-#include "IMainWindow.h"
 #include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
@@ -56,7 +55,15 @@ class TTreeChangeWatch;
 class QSplitter;
 class QTabWidget;
 class TFontToolbar;
+class THTMLFountain;
+class TMenuItem;
+class TOpenDialog;
+class TPopupMenu;
+class TSaveDialog;
 class TSubIcons;
+class TTreeImageList;
+class TTreeNode;
+class TTreeView;
 class TNodeForm;
 class TDockButton;
 class TDockToolbar;
@@ -75,7 +82,6 @@ inline constexpr int SeparatorMargin = 10;
 const std::string& ExternalEditRunningText();
 
 class TVelkForm : public QMainWindow,
-                  public IMainWindow,
                   public IOutlineHost,
                   public ISettingsHost,
                   public IFontToolbarHost,
@@ -157,56 +163,41 @@ public:
     bool FocusSubIconFinder() override;
     void PageNodeDeleted(TTreeNode* Node) override;
 
-    // ---- IMainWindow ----
-    int Left() const override { return x(); }
-    void SetLeft(int Value) override { move(Value, y()); }
-    int Top() const override { return y(); }
-    void SetTop(int Value) override { move(x(), Value); }
-    int Width() const override { return width(); }
-    void SetWidth(int Value) override { resize(Value, height()); }
-    int Height() const override { return height(); }
-    void SetHeight(int Value) override { resize(width(), Value); }
-    int WindowState() const override;
-    void SetWindowState(int Value) override;
-    TTreeView* DataTree() const override { return DataTree_; }
-    int EditMode() const override { return EditMode_; }
-    void SetEditMode(int Value) override { SwitchEditMode(Value); }
-    QLabel* EdModeLabel() const override { return EdModeLabel_; }
-    THTMLFountain* HTMLFountain1() const override { return HTMLFountain1_.get(); }
-    TMenuItem* MenuItem(std::string_view Name) const override { return Menus_.Item(Name); }
-    TPopupMenu* EditPopupMenu() const override { return Menus_.Popup("EditPopupMenu"); }
-    TPopupMenu* ImagePopupMenu() const override { return Menus_.Popup("ImagePopupMenu"); }
-    TPopupMenu* dmyPopupMenu() const override { return Menus_.Popup("dmyPopupMenu"); }
-    TStringList* SubIconMenu() const override;
-    TDockToolbar* ToolbarString() const override { return Toolbar("ToolbarString"); }
-    TDockToolbar* ToolbarFont() const override { return Toolbar("ToolbarFont"); }
+    // ---- What the window's parts and the tests reach ----
+    // 0 normal, 1 minimized, 2 maximized.
+    int WindowState() const;
+    void SetWindowState(int Value);
+    TTreeView* DataTree() const { return DataTree_; }
+    int EditMode() const { return EditMode_; }
+    QLabel* EdModeLabel() const { return EdModeLabel_; }
+    THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
+    TMenuItem* MenuItem(std::string_view Name) const { return Menus_.Item(Name); }
+    TPopupMenu* EditPopupMenu() const { return Menus_.Popup("EditPopupMenu"); }
+    TPopupMenu* ImagePopupMenu() const { return Menus_.Popup("ImagePopupMenu"); }
+    TPopupMenu* dmyPopupMenu() const { return Menus_.Popup("dmyPopupMenu"); }
+    TDockToolbar* ToolbarString() const { return Toolbar("ToolbarString"); }
+    TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
     TDockButton* ToolButton(std::string_view Name) const override;
-    TMySpinEdit* WrapSpnEd() const override;
-    QWidget* PanelL() const override { return PanelL_; }
-    QSplitter* Separater1() const override { return Separater1_; }
-    TOpenDialog* OpenDialog1() const override { return OpenDialog1_.get(); }
-    TSaveDialog* SaveDialog1() const override { return SaveDialog1_.get(); }
-    TTreeImageList* TreeImageList() const override { return TreeImageList_.get(); }
-    TTreeImageList* TreeSubImageList() const override;
-    int WrapByteCache() const override;
-    int InsertNumber() const override { return InsertNumber_; }
-    void SetInsertNumber(int Value) override { InsertNumber_ = Value; }
-    const std::vector<TTreeNode*>& BackList() const override { return Binding_->History().BackList(); }
-    const std::vector<TTreeNode*>& ForwardList() const override { return Binding_->History().ForwardList(); }
-    void ClearPageHistory() override;
-    void OpKeyCustomClick() override;
-    void OpMainClick() override;
-    void OpLoadColorClick() override;
-    void OpSaveColorClick() override;
-    void ApplyEditorColors() override;
-    void SetupFountain() override;
-    void TreeImageSellect(TMenuItem* Sender) override;
-    std::string ConvertClipText(const std::string& Text) override;
-    void EdSortClick() override;
-    void OpGenkouClick() override;
-    void pEdDesuToDaClick() override;
-    void pEdDaToDesuClick() override;
-    void pEdCalcClick() override;
+    QWidget* PanelL() const { return PanelL_; }
+    QSplitter* Separater1() const { return Separater1_; }
+    TOpenDialog* OpenDialog1() const { return OpenDialog1_.get(); }
+    int InsertNumber() const { return InsertNumber_; }
+    void SetInsertNumber(int Value) { InsertNumber_ = Value; }
+    const std::vector<TTreeNode*>& BackList() const { return Binding_->History().BackList(); }
+    const std::vector<TTreeNode*>& ForwardList() const { return Binding_->History().ForwardList(); }
+    void ClearPageHistory();
+    void OpKeyCustomClick();
+    void OpMainClick();
+    void OpLoadColorClick();
+    void OpSaveColorClick();
+    void ApplyEditorColors();
+    void SetupFountain();
+    std::string ConvertClipText(const std::string& Text);
+    void EdSortClick();
+    void OpGenkouClick();
+    void pEdDesuToDaClick();
+    void pEdDaToDesuClick();
+    void pEdCalcClick();
 
     // ---- ISettingsHost (MainSettings.cpp) ----
     TFormPlacement Placement() const override;

@@ -132,7 +132,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     nodes.Clear();
     BuildTree(nodes, document.Pages, TDepthPolicy::Strict);
     if (document.EditMode)
-        SetEditMode(*document.EditMode);
+        SwitchEditMode(*document.EditMode);
     DocFileName_ = Name;
     HasFileName_ = true;
     SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));

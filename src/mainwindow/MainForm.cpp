@@ -124,13 +124,11 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
             CaptureClipboard();
         });
     });
-    VelkForm = this;
 }
 
 TVelkForm::~TVelkForm()
 {
     // FormDestroy: the binding goes before the tree whose events it handles.
-    VelkForm = nullptr;
     Instances_.OnMessage = nullptr;
     Timer1_->SetInterval(std::nullopt);
     Dispatcher_.reset();
@@ -297,7 +295,3 @@ void TVelkForm::closeEvent(QCloseEvent* Event)
     else
         Event->ignore();
 }
-
-TMySpinEdit* TVelkForm::WrapSpnEd() const { return FontToolbar_->WrapSpnEd(); }
-
-int TVelkForm::WrapByteCache() const { return FontToolbar_->WrapByteCache(); }

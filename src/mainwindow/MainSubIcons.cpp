@@ -20,9 +20,3 @@ bool TVelkForm::ExternalEditAllowed() const
     return SettingsVars.ExtEditor && !Menus_.Item("OpClip")->Checked() && !OwnExternalEdit_
            && ExternalEditText_ != ExternalEditRunningText();
 }
-
-TStringList* TVelkForm::SubIconMenu() const { return &SubIcons_->SubIconMenu(); }
-
-TTreeImageList* TVelkForm::TreeSubImageList() const { return &SubIcons_->TreeSubImageList(); }
-
-void TVelkForm::TreeImageSellect(TMenuItem* Sender) { SubIcons_->TreeImageSellect(Sender); }

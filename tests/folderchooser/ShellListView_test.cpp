@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -21,15 +22,25 @@
 
 namespace {
 
-// Shows the folder at Path in a list view on the screen.
-void ShowIn(TShellListView& View, const TShellNamespace& Namespace, const std::string& Path)
+// Shows the folder at Path in a list view of the style on the screen.
+void ShowIn(TShellListView& View, const TShellNamespace& Namespace, const std::string& Path, TViewStyle Style)
 {
     TItemIDList folder;
     Namespace.PathToIDList(Path, folder);
+    View.SetViewStyle(Style);
     View.resize(500, 300);
     View.show();
     View.ShowFolder(folder);
 }
+
+// What differs between the icon view and the report is where rows are;
+// these tests find them through the view of the style and run in both.
+class ShellListViewStyle : public testing::TestWithParam<TViewStyle> {};
+
+INSTANTIATE_TEST_SUITE_P(BothStyles, ShellListViewStyle, testing::Values(vsIcon, vsReport),
+                         [](const testing::TestParamInfo<TViewStyle>& Style) {
+                             return std::string(Style.param == vsIcon ? "Icon" : "Report");
+                         });
 
 TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
 {
@@ -44,17 +55,17 @@ TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
     view.resize(500, 300);
 
     view.ShowFolder(docsList);
-    QHeaderView& header = *view.header();
+    QHeaderView& header = *view.ReportView().header();
     ASSERT_EQ(header.count(), 5);
     EXPECT_EQ(header.sectionSize(1), 100);
     header.resizeSection(1, 77);
     header.moveSection(3, 0);
-    EXPECT_EQ(view.currentIndex().row(), 0);
+    EXPECT_EQ(view.ItemView().currentIndex().row(), 0);
 
     view.ShowFolder(computer);
     ASSERT_EQ(header.count(), 1);
     EXPECT_EQ(header.sectionSize(0), 250);
-    EXPECT_EQ(view.model()->headerData(0, Qt::Horizontal).toString().toStdString(), "名前");
+    EXPECT_EQ(view.FileList().headerData(0, Qt::Horizontal).toString().toStdString(), "名前");
 
     view.ShowFolder(docsList);
     ASSERT_EQ(header.count(), 5);
@@ -66,7 +77,7 @@ TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
     EXPECT_TRUE(view.FileList().Ascending());
     emit header.sectionClicked(3);
     EXPECT_FALSE(view.FileList().Ascending());
-    view.selectAll();
+    view.ItemView().selectAll();
     EXPECT_EQ(view.SelectionSize(), 1u);
 }
 
@@ -97,7 +108,8 @@ TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
     tree.SelectPath(docs);
     EXPECT_EQ(names(), (std::vector<std::string>{".hidden", "a.txt"}));
     EXPECT_EQ(listChanges, 1);
-    EXPECT_EQ(view.model()->data(view.model()->index(1, TShellFileList::colAttributes), Qt::TextAlignmentRole),
+    QAbstractItemModel& model = view.FileList();
+    EXPECT_EQ(model.data(model.index(1, TShellFileList::colAttributes), Qt::TextAlignmentRole),
               QVariant(Qt::AlignRight | Qt::AlignVCenter));
 
     // Attribute images take the letters' place.
@@ -106,10 +118,10 @@ TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
     blue.fill(Qt::blue);
     chmod((docs + "/a.txt").c_str(), 0444);
     view.FileList().ReadFindData();
-    const QModelIndex attributes = view.model()->index(1, TShellFileList::colAttributes);
-    EXPECT_EQ(view.model()->data(attributes).toString().toStdString(), "R");
+    const QModelIndex attributes = model.index(1, TShellFileList::colAttributes);
+    EXPECT_EQ(model.data(attributes).toString().toStdString(), "R");
     view.SetAttributesImage({{QIcon(red), QIcon(blue)}, -1, 1, 0, -1});
-    EXPECT_EQ(view.model()->data(attributes).toString().toStdString(), "");
+    EXPECT_EQ(model.data(attributes).toString().toStdString(), "");
     const auto imageColours = [&](int Row) {
         std::vector<QRgb> colours;
         for (const QIcon& image : view.AttributeImagesOf(view.FileList().Item(Row)))
@@ -145,7 +157,7 @@ TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
     EXPECT_EQ(clipboard, (std::vector<bool>{true, false}));
 }
 
-TEST(ShellListView, DragsTheSelectionOutAndTakesDropsIntoAFolderRowOrItsFolder)
+TEST_P(ShellListViewStyle, DragsTheSelectionOutAndTakesDropsIntoAFolderRowOrItsFolder)
 {
     TTempNamespace temp;
     const std::string sub = temp.MakeDirs("home/Desktop/docs/sub");
@@ -155,24 +167,25 @@ TEST(ShellListView, DragsTheSelectionOutAndTakesDropsIntoAFolderRowOrItsFolder)
     WriteRaw(outside + "/x.txt", "x");
     const auto ns = temp.Make();
     TShellListView view(nullptr, ns.get());
-    ShowIn(view, *ns, docs);
+    ShowIn(view, *ns, docs, GetParam());
     ASSERT_EQ(view.FileList().Count(), 2); // sub, a.txt
+    QAbstractItemView& items = view.ItemView();
     std::vector<std::pair<QList<QUrl>, Qt::DropActions>> dragged;
     SetDragHook([&](QDrag& Drag, Qt::DropActions Allowed) {
         dragged.push_back({Drag.mimeData()->urls(), Allowed});
         return Qt::IgnoreAction;
     });
-    const QPoint file = view.visualRect(view.model()->index(1, 0)).center();
+    const QPoint file = items.visualRect(view.FileList().index(1, 0)).center();
     const auto pressAndMove = [&](QPoint By) {
-        QMouseEvent press(QEvent::MouseButtonPress, file, view.viewport()->mapToGlobal(file), Qt::LeftButton,
+        QMouseEvent press(QEvent::MouseButtonPress, file, items.viewport()->mapToGlobal(file), Qt::LeftButton,
                           Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &press);
-        QMouseEvent move(QEvent::MouseMove, file + By, view.viewport()->mapToGlobal(file + By), Qt::NoButton,
+        QApplication::sendEvent(items.viewport(), &press);
+        QMouseEvent move(QEvent::MouseMove, file + By, items.viewport()->mapToGlobal(file + By), Qt::NoButton,
                          Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, file + By, view.viewport()->mapToGlobal(file + By),
+        QApplication::sendEvent(items.viewport(), &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, file + By, items.viewport()->mapToGlobal(file + By),
                             Qt::LeftButton, Qt::NoButton, {});
-        QApplication::sendEvent(view.viewport(), &release);
+        QApplication::sendEvent(items.viewport(), &release);
     };
     pressAndMove({5, 0});
     EXPECT_TRUE(dragged.empty());
@@ -188,14 +201,14 @@ TEST(ShellListView, DragsTheSelectionOutAndTakesDropsIntoAFolderRowOrItsFolder)
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(outside + "/x.txt"))});
     const auto drop = [&](int Row) {
-        const QPoint at = view.visualRect(view.model()->index(Row, 0)).center();
+        const QPoint at = items.visualRect(view.FileList().index(Row, 0)).center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &enter);
+        QApplication::sendEvent(items.viewport(), &enter);
         QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &move);
+        QApplication::sendEvent(items.viewport(), &move);
         const int over = view.DropRow();
         QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &event);
+        QApplication::sendEvent(items.viewport(), &event);
         return over;
     };
     bool refuse = true;
@@ -241,31 +254,32 @@ TEST(ShellListView, FollowsTheTreeBothWaysAndTheDisk)
 }
 
 // Rows under a pressed button stay where they are while the folder changes.
-TEST(ShellListView, APressedButtonHoldsTheRowsUntilTheNextChange)
+TEST_P(ShellListViewStyle, APressedButtonHoldsTheRowsUntilTheNextChange)
 {
     TTempNamespace temp;
     const std::string docs = temp.MakeDirs("home/Desktop/docs");
     WriteRaw(docs + "/a.txt", "");
     const auto ns = temp.Make();
     TShellListView view(nullptr, ns.get());
-    ShowIn(view, *ns, docs);
+    ShowIn(view, *ns, docs, GetParam());
     ASSERT_EQ(view.FileList().Count(), 1);
-    const QPoint row = view.visualRect(view.model()->index(0, 0)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, row, view.viewport()->mapToGlobal(row), Qt::LeftButton, Qt::LeftButton,
+    QAbstractItemView& items = view.ItemView();
+    const QPoint row = items.visualRect(view.FileList().index(0, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, row, items.viewport()->mapToGlobal(row), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &press);
+    QApplication::sendEvent(items.viewport(), &press);
     WriteRaw(docs + "/b.txt", "");
     QTest::qWait(3000); // past the watcher's wait
     EXPECT_EQ(view.FileList().Count(), 1);
 
-    QMouseEvent release(QEvent::MouseButtonRelease, row, view.viewport()->mapToGlobal(row), Qt::LeftButton,
+    QMouseEvent release(QEvent::MouseButtonRelease, row, items.viewport()->mapToGlobal(row), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &release);
+    QApplication::sendEvent(items.viewport(), &release);
     WriteRaw(docs + "/c.txt", "");
     EXPECT_TRUE(SpinUntil([&] { return view.FileList().Count() == 3; }));
 }
 
-TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
+TEST_P(ShellListViewStyle, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
 {
     TTempNamespace temp;
     setenv("XDG_DATA_HOME", (temp.Root + "/home/.local/share").c_str(), 1);
@@ -275,8 +289,9 @@ TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
     WriteRaw(docs + "/b.txt", "b");
     const auto ns = temp.Make();
     TShellListView view(nullptr, ns.get());
-    ShowIn(view, *ns, docs);
+    ShowIn(view, *ns, docs, GetParam());
     TShellFileList& list = view.FileList();
+    QAbstractItemView& items = view.ItemView();
     EXPECT_FALSE(list.setData(list.index(1, 0), "b.txt"));
     EXPECT_EQ(ReadRaw(docs + "/b.txt"), "b");
     EXPECT_TRUE(list.setData(list.index(1, 0), "c.txt"));
@@ -284,20 +299,29 @@ TEST(ShellListView, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
     EXPECT_EQ(ReadRaw(docs + "/c.txt"), "a");
 
     TShellPopupMenu menu(&view);
+    menu.SetReadOnly(false);
     view.SetShellPopupMenu(&menu);
-    SetPopupHook([](QMenu& Menu, const QPoint&) {
-        for (QAction* action : Menu.actions())
-            if (action->data().toInt() == scDelete)
-                return action;
-        return static_cast<QAction*>(nullptr);
-    });
-    view.setCurrentIndex(list.index(2, 0)); // b.txt
-    const QPoint at = view.visualRect(list.index(2, 0)).center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view.viewport(), &event);
-    SetPopupHook({});
+    const auto choose = [&](int Command, int Row) {
+        SetPopupHook([Command](QMenu& Menu, const QPoint&) {
+            for (QAction* action : Menu.actions())
+                if (action->data().toInt() == Command)
+                    return action;
+            return static_cast<QAction*>(nullptr);
+        });
+        items.setCurrentIndex(list.index(Row, 0));
+        const QPoint at = items.visualRect(list.index(Row, 0)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, items.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(items.viewport(), &event);
+        SetPopupHook({});
+    };
+    choose(scDelete, 2); // b.txt
     EXPECT_EQ(list.Count(), 2);
     EXPECT_EQ(ReadRaw(temp.Root + "/home/.local/share/Trash/files/b.txt"), "b");
+    // Rename edits the name where the row is shown.
+    choose(scRename, 1);
+    const auto* editor = items.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text().toStdString(), "c.txt");
 
     view.OpenRow(0); // the folder "sub"
     std::string shown;

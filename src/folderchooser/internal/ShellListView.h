@@ -1,8 +1,10 @@
-// A folder's contents as a five-column report (name, size, type, modified,
-// attributes), sorted by a click on a column header, listed again when the
-// folder changes on disk. A folder without a
-// path shows one "名前" column, half the control wide; back in a folder
-// with a path the five columns return with their last widths and order.
+// A folder's contents as large icons or as a five-column report (name,
+// size, type, modified, attributes), sorted by a click on a column header,
+// listed again when the folder changes on disk. Both styles show one model
+// with one selection, and the mouse, drags, drops and the context menu
+// work the same in either. A folder without a path shows one "名前" column
+// in the report, half the control wide; back in a folder with a path the
+// five columns return with their last widths and order.
 #pragma once
 
 #include "ShFilesWatcher.h"
@@ -12,12 +14,24 @@
 
 #include <QByteArray>
 #include <QIcon>
-#include <QTreeView>
+#include <QWidget>
 #include <functional>
 
+class QAbstractItemView;
+class QContextMenuEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QListView;
+class QMouseEvent;
+class QPainter;
+class QStyleOptionViewItem;
+class QTreeView;
 class TShellNamespace;
 class TShellPopupMenu;
 class TShellTreeView;
+template <class TView>
+class TShellItemView;
 
 // Images shown for a row's attributes instead of letters: indexes into
 // ImageList, -1 for none. Archive and System have no meaning here and
@@ -30,9 +44,46 @@ struct TAttributesImage {
     int System = -1;
 };
 
-class TShellListView : public QTreeView {
+// Large icons in rows that wrap, or the report with one row per item.
+enum TViewStyle { vsIcon, vsReport };
+
+class TShellListView;
+using TShellListFilterEvent = std::function<void(TShellListView*, const TShellFileItem& Item, bool& Accept)>;
+using TShellListChangeEvent = std::function<void(TShellListView*, TShellFileList& FileList)>;
+using TShellListBeginDragEvent =
+    std::function<void(TShellListView*, const TShellIDList& Items, QPoint Pos, bool& CanDrag)>;
+using TShellListDragEnterEvent = std::function<void(TShellListView*, const TShellDragObject&, bool& Accept)>;
+using TShellListDragEvent = std::function<void(TShellListView*, const TShellDragObject&, const TShellFileItem* Item)>;
+using TShellListDropEvent =
+    std::function<void(TShellListView*, const TShellDragObject&, const TShellFileItem* Item, bool& DefaultAction)>;
+using TShellClipboardEvent = std::function<void(TShellListView*, bool Contented)>;
+using TShellListSelChangeEvent = std::function<void(TShellListView*, uint64_t SelSize)>;
+using TShellListExecuteEvent = std::function<void(TShellListView*, const TShellFileItem& Item, bool& DefaultAction)>;
+// Drawing a row's icon and name (Option.rect: its cell), or one of the
+// report's other columns (SubItem 1 to 4). DefaultDraw false: the hook drew
+// it, and the list draws nothing there.
+using TShellListDrawItemEvent =
+    std::function<void(TShellListView*, QPainter& Painter, const QStyleOptionViewItem& Option,
+                       const TShellFileItem& Item, bool& DefaultDraw)>;
+using TShellListDrawSubItemEvent =
+    std::function<void(TShellListView*, QPainter& Painter, const QStyleOptionViewItem& Option,
+                       const TShellFileItem& Item, int SubItem, bool& DefaultDraw)>;
+
+class TShellListView : public QWidget {
 public:
     explicit TShellListView(QWidget* Parent = nullptr, TShellNamespace* Namespace = nullptr);
+
+    // Large icons by default; a change keeps the rows, the selection and
+    // the current row, and the focus when the list had it.
+    TViewStyle ViewStyle() const { return ViewStyle_; }
+    void SetViewStyle(TViewStyle Value);
+    // The view of the current style, and each style's own view.
+    QAbstractItemView& ItemView() const;
+    QTreeView& ReportView() const;
+    QListView& IconView() const;
+    // Where the row's icon is drawn in the current style, in the item
+    // view's viewport.
+    QRect IconRect(int Row) const;
 
     void ShowFolder(const TItemIDList& Absolute);
     TShellFileList& FileList() { return *List_; }
@@ -45,7 +96,8 @@ public:
     void SetShellPopupMenu(TShellPopupMenu* Menu) { ShellPopupMenu_ = Menu; }
     const TAttributesImage& AttributesImage() const { return AttributesImage_; }
     void SetAttributesImage(const TAttributesImage& Value);
-    // The attribute images of an item, in the order they are drawn.
+    // The attribute images of an item, in the order the report draws them
+    // (read-only, hidden); the icon view stacks them the other way round.
     std::vector<QIcon> AttributeImagesOf(const TShellFileItem& Item) const;
 
     // Hidden entries and virtual items are listed by these; a change goes
@@ -56,25 +108,27 @@ public:
     void SetShVirtuaItems(TShVirtuaItems Value);
 
     // Asked for every entry a fill lists; Accept false leaves it out.
-    std::function<void(TShellListView*, const TShellFileItem& Item, bool& Accept)> OnShFilter;
+    TShellListFilterEvent OnShFilter;
     // After the rows were listed anew or rows were taken out.
-    std::function<void(TShellListView*, TShellFileList& FileList)> OnShListChange;
+    TShellListChangeEvent OnShListChange;
     // Before the selected rows are dragged out; CanDrag false stops it.
-    std::function<void(TShellListView*, const TShellIDList& Items, QPoint Pos, bool& CanDrag)> OnShBeginDrag;
+    TShellListBeginDragEvent OnShBeginDrag;
     // A drag entering the list; Accept false refuses it.
-    std::function<void(TShellListView*, const TShellDragObject&, bool& Accept)> OnShDragEnter;
+    TShellListDragEnterEvent OnShDragEnter;
     // Item: the folder row under the pointer, null for the shown folder.
-    std::function<void(TShellListView*, const TShellDragObject&, const TShellFileItem* Item)> OnShDragOver;
+    TShellListDragEvent OnShDragOver;
     // A drop; DefaultAction false keeps it from the folder.
-    std::function<void(TShellListView*, const TShellDragObject&, const TShellFileItem* Item, bool& DefaultAction)>
-        OnShDragDrop;
+    TShellListDropEvent OnShDragDrop;
     std::function<void(TShellListView*)> OnShDragLeave;
     // The clipboard changed; Contented: it holds files or shell items.
-    std::function<void(TShellListView*, bool Contented)> OnShClipboard;
+    TShellClipboardEvent OnShClipboard;
     // After the selection changed, with its total size.
-    std::function<void(TShellListView*, uint64_t SelSize)> OnShSelChange;
+    TShellListSelChangeEvent OnShSelChange;
     // A file row is opened; DefaultAction false keeps it from its program.
-    std::function<void(TShellListView*, const TShellFileItem& Item, bool& DefaultAction)> OnShExecute;
+    TShellListExecuteEvent OnShExecute;
+    // Run before the list draws a row or a report cell.
+    TShellListDrawItemEvent OnShDrawItem;
+    TShellListDrawSubItemEvent OnShDrawSubItem;
 
     // Opens a row: a folder is shown, a file handed to its program.
     void OpenRow(int Row);
@@ -88,30 +142,48 @@ public:
     int DropRow() const { return DropRow_; }
 
 protected:
-    void keyboardSearch(const QString& Search) override;
-    void contextMenuEvent(QContextMenuEvent* Event) override;
-    void mousePressEvent(QMouseEvent* Event) override;
-    void mouseMoveEvent(QMouseEvent* Event) override;
-    void mouseReleaseEvent(QMouseEvent* Event) override;
-    void dragEnterEvent(QDragEnterEvent* Event) override;
-    void dragMoveEvent(QDragMoveEvent* Event) override;
-    void dragLeaveEvent(QDragLeaveEvent* Event) override;
-    void dropEvent(QDropEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
 
 private:
+    template <class TView>
+    friend class TShellItemView;
+    using TReportView = TShellItemView<QTreeView>;
+    using TIconView = TShellItemView<QListView>;
+
+    // What both views hand over (ShellListMouse.cpp).
+    void TypeAhead(const QString& Search);
+    void RowMenu(const QContextMenuEvent& Event);
+    void RowPressed(const QMouseEvent& Event);
+    // True when a press on a row holds the move, which may begin a drag.
+    bool PressedMove(const QMouseEvent& Event);
+    void Released() { PressedButton_ = Qt::NoButton; }
+    void DragEnter(QDragEnterEvent& Event);
+    void DragMove(QDragMoveEvent& Event);
+    void DragLeave();
+    void Drop(QDropEvent& Event);
+
+    // Both views on one model and one selection, the icon view shown.
+    void SetUpViews();
+    // The icons at the style's sizes: large in the icon view, small in the report.
+    void ApplyIconSizes();
     // The shown folder changed on disk: listed again (its names changed)
     // or its rows read again (sizes, times, modes), or, when it is gone,
     // the tree's selection is shown instead. Ignored while a button is
     // down on a row or rows are dragged out, so they stay under the mouse.
     void FilesChanged(TShFilesWatcher* Sender);
-    // The selected rows as items of the shown folder.
+    // The selected rows, and the same rows as items of the shown folder.
+    std::vector<int> SelectedRows() const;
     TShellIDList SelectedItems() const;
     void BeginDrag(const QPoint& Pos);
     // The folder a drop at Pos goes into, and sets DropRow_: a folder row
     // that takes drops, else the shown folder; null when neither does.
     std::unique_ptr<TShellDataItem> DropTargetAt(const QPoint& Pos);
 
+    // The views come first, so that they go before the model they show.
+    TReportView* Report_;
+    TIconView* Icons_;
     TShellFileList* List_;
+    TViewStyle ViewStyle_ = vsIcon;
     TShellTreeView* Tree_ = nullptr;
     TShFilesWatcher NamesWatcher_;
     TShFilesWatcher DataWatcher_;
