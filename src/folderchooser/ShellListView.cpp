@@ -80,7 +80,6 @@ void TShellListView::SetUpViews()
     Icons_->setMovement(QListView::Static);
     Icons_->setResizeMode(QListView::Adjust);
     Icons_->setWordWrap(true);
-    Icons_->setUniformItemSizes(true);
     setUp(*Icons_, vsIcon);
     setUp(*Report_, vsReport);
     Report_->setRootIsDecorated(false);

@@ -29,6 +29,21 @@ TThemeIcon ThemeIconOf(TShellIconKey::TKind Kind)
     return {"text-x-generic", QStyle::SP_FileIcon};
 }
 
+// The file list's icon view draws icons at the large size; an icon the
+// theme has in small sizes only is scaled up, so that all stand as large.
+QIcon WithLargeSize(const QIcon& Icon)
+{
+    const QStyle* style = QApplication::style();
+    const int large = style->pixelMetric(QStyle::PM_LargeIconSize);
+    const int small = style->pixelMetric(QStyle::PM_SmallIconSize);
+    const QSize fits = Icon.actualSize({large, large});
+    if (Icon.isNull() || std::max(fits.width(), fits.height()) >= large)
+        return Icon;
+    QIcon sized(Icon.pixmap(small));
+    sized.addPixmap(Icon.pixmap(large).scaled(large, large, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return sized;
+}
+
 QIcon Resolve(const TShellIconKey& Key)
 {
     const TThemeIcon theme = ThemeIconOf(Key.Kind);
@@ -56,7 +71,7 @@ int TSystemImageList::IndexOf(const TShellIconKey& Key)
     const auto [at, added] = Indexes_.try_emplace(Key, static_cast<int>(Icons_.size()));
     if (added) {
         Keys_.push_back(Key);
-        Icons_.push_back(Resolve(Key));
+        Icons_.push_back(WithLargeSize(Resolve(Key)));
     }
     return at->second;
 }
@@ -69,5 +84,5 @@ QIcon TSystemImageList::Icon(int Index) const
 void TSystemImageList::Reload()
 {
     for (size_t i = 0; i < Keys_.size(); ++i)
-        Icons_[i] = Resolve(Keys_[i]);
+        Icons_[i] = WithLargeSize(Resolve(Keys_[i]));
 }

@@ -13,9 +13,10 @@
 // mainwindow_core.
 #pragma once
 
-#include "ClipText.h"
+#include "ClippingHost.h"
 #include "ConvertRunner.h"
 #include "DateTimeText.h"
+#include "ExternalEditorHost.h"
 #include "FindList.h"
 #include "FontToolbarHost.h"
 #include "FormTimer.h"
@@ -27,7 +28,7 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "OutputFiles.h"
-#include "PageMirror.h"
+#include "PaneViewsHost.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SubIconHost.h"
@@ -53,7 +54,8 @@ class TStatusPanel;
 class TStatusPanelRow;
 class TTreeChangeWatch;
 class QSplitter;
-class QTabWidget;
+class TClippingMode;
+class TExternalEditor;
 class TFontToolbar;
 class THTMLFountain;
 class TMenuItem;
@@ -65,6 +67,7 @@ class TTreeImageList;
 class TTreeNode;
 class TTreeView;
 class TNodeForm;
+class TPaneViews;
 class TDockButton;
 class TDockToolbar;
 class TInstanceRegistry;
@@ -75,15 +78,12 @@ class TToolImageList;
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
 
-// The divider between tree and editor stops this far from either edge.
-inline constexpr int SeparatorMargin = 10;
-// What other instances are told while an external edit runs (Shift-JIS);
-// an empty text tells that it ended.
-const std::string& ExternalEditRunningText();
-
 class TVelkForm : public QMainWindow,
                   public IOutlineHost,
                   public ISettingsHost,
+                  public IPaneViewsHost,
+                  public IClippingHost,
+                  public IExternalEditorHost,
                   public IFontToolbarHost,
                   public ISubIconHost {
 public:
@@ -117,9 +117,7 @@ public:
     // with the clipping marker while clipping mode is on.
     std::string CaptionText() const;
     // The document's caption without the clipping marker (Shift-JIS).
-    const std::string& DocumentCaption() const { return DocumentCaption_; }
-    // This instance's own external edit is running: closing is refused.
-    void SetOwnExternalEditRunning(bool Value) { OwnExternalEdit_ = Value; }
+    const std::string& DocumentCaption() const override { return DocumentCaption_; }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
@@ -147,7 +145,7 @@ public:
     TEditorEx* ActiveEditor() const override { return ActiveEditor_; }
     void SetActiveEditor(TEditorEx* Editor) override { ActiveEditor_ = Editor; }
     TEditorEx* DataMemo() const override { return DataMemo_; }
-    TEditorEx* SecondEditor() const override { return SecondEditor_; }
+    TEditorEx* SecondEditor() const override;
     bool BrowseViewOn() const override;
     bool BoxSelectionOn() const override;
     bool FindListMode() const override;
@@ -168,7 +166,7 @@ public:
     int WindowState() const;
     void SetWindowState(int Value);
     TTreeView* DataTree() const { return DataTree_; }
-    int EditMode() const { return EditMode_; }
+    int EditMode() const override { return EditMode_; }
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
     TMenuItem* MenuItem(std::string_view Name) const { return Menus_.Item(Name); }
@@ -245,8 +243,8 @@ private:
     void SetTreePanelExtent(int Extent);
 
     // ---- Commands (MainCommands.cpp) ----
-    // Each area of commands binds its own items (Bind...Commands) through
-    // this.
+    // Gives the named items their handlers and enables them. Each area of
+    // commands binds its own items (Bind...Commands) through this.
     void BindItems(std::span<const TCommandBinding> Items) { Menus_.Bind(Items); }
     void BindCommands();
     void BindPopups();
@@ -263,7 +261,6 @@ private:
     void FormShow();
     void ApplyShownSettings();
     void UpdateButtonHints();
-    void DetectRunningExternalEdit();
 
     // ---- Page glue (MainPageGlue.cpp) ----
     void UpdateSelectionButtons(bool OnEnter);
@@ -305,8 +302,6 @@ private:
     std::string DocFileName_;
     std::string DocumentCaption_;
     bool OpenDeclined_ = false;
-    bool OwnExternalEdit_ = false;
-    std::string ExternalEditText_;
     bool AutoSaving_ = false;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
@@ -332,7 +327,7 @@ public:
     // fuzzy.
     void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
     // The document path without its extension ("" for a new document).
-    const std::string& DocFileName() const { return DocFileName_; }
+    const std::string& DocFileName() const override { return DocFileName_; }
     TOpenMenuList& History() const { return *History_; }
     // Files dropped on the window (Shift-JIS paths).
     void DropFiles(const std::vector<std::string>& Files);
@@ -345,7 +340,6 @@ private:
     void BindFileCommands();
     // Shows DocumentCaption, with the clipping marker while clipping is on.
     void SetCaption(const std::string& DocumentCaption);
-    bool ClippingOn() const;
     // The document has a file of its own to save to; else a save asks for one.
     bool HasDocumentFile() const;
     // Another window of the program holds Path ("open elsewhere").
@@ -541,17 +535,11 @@ private:
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
 
-    // ---- Split and browse views, links and row marks (MainViews.cpp, MainLinks.cpp) ---------------
+    // ---- Split and browse views (PaneViews.h), links and row marks (MainLinks.cpp) ----------------
 public:
-    void OpSplitClick();
-    void OpSplitReadClick();
-    // Shift+TAB: un-indents a selection of whole lines or a box, else
-    // moves the focus to the other pane of an open view.
-    void OpMoveWindowClick();
-    TTreeView* BrowseTree() const { return BrowseTree_; }
-    QTabWidget* BrowseTab() const { return BrowseTab_; }
-    // The page the browse view shows when it next opens.
-    TTreeNode* BrowsePageNode() const { return BrowsePageNode_; }
+    TPaneViews& PaneViews() const { return *PaneViews_; }
+    // ---- IPaneViewsHost ----
+    bool TreeAboveEditor() const override;
     void DataMemoClick(TObject* Sender);
     void DataMemoDblClick(TObject* Sender);
     // The pointing hand over an address or a link, else the editor's cursor.
@@ -563,44 +551,14 @@ public:
     TNodeForm* PageLinkChooser() const;
 
 private:
-    // The views open before a change that rebuilds the panes (closed by
-    // CloseViews) and opened again by ReopenViews.
-    struct TOpenViews {
-        bool Split = false;
-        bool Browse = false;
-    };
-    TOpenViews CloseViews();
-    void ReopenViews(TOpenViews Views);
-    void BindViewCommands();
     void BindLinkCommands();
-    TEditorEx* CreateSecondEditor(QWidget* Parent, bool ShareText);
-    void ReplaceEditorSide(QWidget* Side);
-    void ToggleSplitView();
-    void PlaceSplitPane();
-    void ToggleBrowseView();
-    void OpenBrowseView();
-    void CloseBrowseView();
-    void CloseSecondEditor();
-    void BrowseTreeChanging(TTreeNode* Node);
-    void BrowseTreeChange(TTreeNode* Node);
-    void SetBrowseTabCaption(const TTreeNode* Page);
     void FollowLink(const TEditorEx& Editor);
     // Opens a file with the desktop's handler; asks first for a program.
     void OpenLinkedFile(const std::string& Path);
     // Hands Target to the desktop; tells the user when nothing opens it.
     void OpenLinkTarget(const std::string& Target);
     void InsertPageLink(const std::string& Title);
-    TEditorEx* SecondEditor_ = nullptr;
-    // The editor side while a view is open: the second pane above or
-    // below DataMemo.
-    QSplitter* PanelR_ = nullptr;
-    QSplitter* BrowseSplitter_ = nullptr;
-    TTreeView* BrowseTree_ = nullptr;
-    std::unique_ptr<TPageMirror> BrowseMirror_;
-    QTabWidget* BrowseTab_ = nullptr;
-    TTreeNode* BrowsePageNode_ = nullptr;
-    // The browse button's pictures: the view closed, and open.
-    std::array<int, 2> BrowseButtonImages_{-1, -1};
+    std::unique_ptr<TPaneViews> PaneViews_;
     TLink Link_;
     QPointer<TNodeForm> PageLinkChooser_;
     // ---- end of the views' members ------------------------------------------------------------------
@@ -616,32 +574,21 @@ private:
     std::unique_ptr<TSubIcons> SubIcons_;
     // ---- end of the sub-icons' members -------------------------------------------------------
 
-    // ---- Clipping mode and the external editor (MainClipping.cpp, MainExternalEditor.cpp) -----
+    // ---- Clipping mode (ClippingMode.h) and the external editor (ExternalEditor.h) ------------
+    // (MainEditingHosts.cpp: the window as they see it)
 public:
-    void OpClipClick();
-    // Edits the current page in the user's editor and takes the result back.
-    void pEdGoHideClick();
-    // Shows the whole document in the user's editor, without waiting.
-    void EdAllViewClick();
+    TClippingMode& Clipping() const { return *Clipping_; }
+    TExternalEditor& ExternalEditor() const { return *ExternalEditor_; }
+    bool ClippingOn() const override;
     // This instance's page is out in the external editor.
-    bool OwnExternalEditRunning() const { return OwnExternalEdit_; }
-    // Whether a window of the program is in front (tests stand in for it):
-    // clipping never captures then.
-    void SetProgramInFront(std::function<bool()> Query) { ProgramInFront_ = std::move(Query); }
+    bool OwnExternalEditRunning() const override;
+    void ShowCaption() override;
+    bool HasFileName() const override { return HasFileName_; }
+    void SetButtonEnabled(std::string_view Name, bool Enabled) override;
 
 private:
-    void BindClippingCommands();
-    void BindExternalEditorCommands();
-    TWebTextOptions WebTextOptions() const;
-    // Text another program copied goes into a page while clipping mode is on.
-    void CaptureClipboard();
-    // Writes the page out, runs the editor and waits; the text read back,
-    // or nothing when the editor left no file.
-    std::optional<std::string> RunExternalEdit(const std::string& Page, const std::string& TransferFile);
-    void SetExternalEditLocks(bool Locked);
-    std::function<bool()> ProgramInFront_;
-    // The split pane made read-only for an external edit, to be unlocked.
-    TEditorEx* LockedSecondEditor_ = nullptr;
+    std::unique_ptr<TClippingMode> Clipping_;
+    std::unique_ptr<TExternalEditor> ExternalEditor_;
     // ---- end of clipping mode and the external editor's members ----------------------------
 
     // ---- Option toggles, help and the about box (MainOptionMenuCommands.cpp, MainHelpCommands.cpp)

@@ -140,7 +140,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.NodeCount = DataTree_->Items().Count();
     s.HasFileName = HasFileName_;
     s.ExtEditor = SettingsVars.ExtEditor;
-    s.ClipMode = Menus_.Item("OpClip")->Checked();
+    s.ClipMode = ClippingOn();
     s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
     s.TreePanelVisible = PanelL_->isVisible();
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();

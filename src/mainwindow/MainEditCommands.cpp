@@ -371,7 +371,7 @@ void TVelkForm::CleanWholeText(TEditorEx& Editor)
 // The hits stay found: the next find shows them again.
 void TVelkForm::FdUndoHitColClick()
 {
-    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
         if (editor)
             editor->ExMarks()->FindMark()->SetVisible(false);
 }

@@ -11,6 +11,7 @@
 #include "EditorFountain.h"
 #include "Files.h"
 #include "HTMLFountain.h"
+#include "PaneViews.h"
 #include "Paths.h"
 #include "Strings.h"
 #include "SubIni.h"
@@ -45,7 +46,7 @@ void TVelkForm::ApplyEditMode(int Mode)
     }
 
     // The second pane takes the new colouring when it is made again.
-    const TOpenViews views = CloseViews();
+    const TPaneView views = PaneViews_->CloseViews();
     DataMemo_->SetFountain(info.Html ? HTMLFountain1_.get() : nullptr);
     if (words)
         DataMemo_->SetReserveWordList(&*words);
@@ -64,5 +65,5 @@ void TVelkForm::ApplyEditMode(int Mode)
         Commenter_ = CommentMarker(info.Value, SettingsVars.CommentType, SettingsVars.QMark);
         view.SetCommenter(Commenter_);
     }
-    ReopenViews(views);
+    PaneViews_->ReopenViews(views);
 }

@@ -10,6 +10,7 @@
 #include "EditKeys.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "PaneViews.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -17,15 +18,6 @@ namespace {
 
 constexpr TShiftState Ctrl{TShiftStateItem::ssCtrl};
 constexpr TShiftState ShiftOnly{TShiftStateItem::ssShift};
-
-// TAB indents rather than types: a box with a selection, or whole selected
-// lines.
-bool TabIndents(const TEditorEx& Editor)
-{
-    if (Editor.SelectionMode() == TEditorSelectionMode::smBox)
-        return Editor.Selected();
-    return Editor.SelEndsAtRowStart();
-}
 
 } // namespace
 
@@ -49,12 +41,12 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
             // The browse pane's tree comes with the browse view; an open
             // sub-icon finder's tree comes before the page tree.
             if (browsePane)
-                BrowseTree_->setFocus();
+                PaneViews_->BrowseTree()->setFocus();
             else if (!FocusSubIconFinder())
                 DataTree_->setFocus();
             Key = 0;
         } else if (Shift == ShiftOnly) {
-            OpMoveWindowClick();
+            PaneViews_->OpMoveWindowClick();
         } else if (Shift == TShiftState{} && !browsePane && !readOnly && TabIndents(editor)) {
             editor.TabIndentSelection();
         }
@@ -97,22 +89,6 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
         return;
     }
     Key = 0;
-}
-
-void TVelkForm::OpMoveWindowClick()
-{
-    TEditorEx& editor = *ActiveEditor_;
-    if (TabIndents(editor)) {
-        if (!editor.ReadOnly())
-            editor.TabUnIndentSelection();
-        return;
-    }
-    if (SecondEditor_ == nullptr)
-        return;
-    if (ActiveEditor_ == SecondEditor_)
-        DataMemo_->setFocus();
-    else
-        SecondEditor_->setFocus();
 }
 
 void TVelkForm::DataMemoKeyPress(TObject* Sender, char& Key)

@@ -20,6 +20,7 @@
 #include "Instances.h"
 #include "LinkForm.h"
 #include "NodeData.h"
+#include "PaneViews.h"
 #include "Paths.h"
 #include "SaveQuestion.h"
 #include "SearchListState.h"
@@ -76,8 +77,6 @@ void TVelkForm::SetCaption(const std::string& DocumentCaption)
 }
 
 std::string TVelkForm::CaptionText() const { return ShownCaption(DocumentCaption_, ClippingOn()); }
-
-bool TVelkForm::ClippingOn() const { return Menus_.Item("OpClip")->Checked(); }
 
 bool TVelkForm::HasDocumentFile() const
 {
@@ -153,14 +152,7 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     return true;
 }
 
-void TVelkForm::CloseBrowseViewForNewDocument()
-{
-    if (!BrowseViewOn())
-        return;
-    Menus_.Item("OpSplitRead")->SetChecked(false);
-    ToggleBrowseView();
-    Button("sbToEditor")->SetEnabled(true);
-}
+void TVelkForm::CloseBrowseViewForNewDocument() { PaneViews_->CloseBrowseView(); }
 
 void TVelkForm::ForgetDocumentState()
 {
@@ -170,8 +162,8 @@ void TVelkForm::ForgetDocumentState()
     NormalizeFindOptions();
     ClearPageHistory();
     DataMemo_->SetModified(false);
-    if (SecondEditor_)
-        SecondEditor_->SetModified(false);
+    if (TEditorEx* second = SecondEditor())
+        second->SetModified(false);
     Button("sbSave")->SetEnabled(false);
     UpdateTextOutputButton();
 }

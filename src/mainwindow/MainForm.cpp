@@ -3,15 +3,18 @@
 // events.
 #include "Main.h"
 
+#include "ClippingMode.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
+#include "ExternalEditor.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
+#include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -88,15 +91,21 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     FollowTreeChanges();
     BindCommands();
     BindFileCommands();
-    BindClippingCommands();
-    BindExternalEditorCommands();
+    Clipping_ = std::make_unique<TClippingMode>(
+        *this, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button("sbGoEditor")});
+    ExternalEditor_ =
+        std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
+                                                                      Instances_, *Button("sbGoEditor")});
     BindOptionMenuCommands();
     BindHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
 
-    BindViewCommands();
+    PaneViews_ = std::make_unique<TPaneViews>(
+        *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
+                               *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
+                               *Button("sbSplitTargetNode"), *Button("sbToEditor"), *Button("sbPageDevide")});
     BindLinkCommands();
     SubIcons_->BindCommands();
     BindTreeCommands();
@@ -121,7 +130,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this, clipboardChanged] {
         CatchExceptions([&] {
             clipboardChanged();
-            CaptureClipboard();
+            if (ClipboardHasText_)
+                Clipping_->CaptureClipboard();
         });
     });
 }

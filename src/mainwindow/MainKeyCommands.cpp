@@ -6,6 +6,7 @@
 #include "EditorEx.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
+#include "PaneViews.h"
 #include "SubIcons.h"
 #include "SubIni.h"
 
@@ -48,7 +49,7 @@ void TVelkForm::OpLoadColorClick()
     marks.SpaceMark()->SetColor(SettingsVars.HanCol);
     ActiveEditor_->Leftbar()->SetColor(SettingsVars.AnkCol);
     ClearPageHistory();
-    BrowsePageNode_ = nullptr;
+    PaneViews_->ForgetBrowsePage();
 }
 
 void TVelkForm::OpSaveColorClick()

@@ -13,9 +13,12 @@
 #include "DockToolbar.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "ExternalEdit.h"
+#include "ExternalEditor.h"
 #include "Files.h"
 #include "FontToolbar.h"
 #include "Instances.h"
+#include "PaneViews.h"
 #include "Paths.h"
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
@@ -31,28 +34,6 @@
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-// The transfer files of the external editor, one per edit mode, and the
-// user's own extension: the only "temp." files the program makes.
-std::vector<std::string> TransferFileNames()
-{
-    std::vector<std::string> names;
-    for (const char* extension : {"txt", "pas", "as", "c", "html", "bas"})
-        names.push_back(ProgramFolder() + "temp." + extension);
-    if (!SettingsVars.UserExt.empty())
-        names.push_back(ProgramFolder() + "temp." + SettingsVars.UserExt);
-    return names;
-}
-
-} // namespace
-
-const std::string& ExternalEditRunningText()
-{
-    static const std::string text = Utf8ToSjis("外部エディタ起動中");
-    return text;
-}
 
 // ---- Start-up -------------------------------------------------------------------------------------
 
@@ -122,7 +103,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
 
 void TVelkForm::DeleteLeftoverTransferFiles()
 {
-    for (const std::string& name : TransferFileNames()) {
+    for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt)) {
         if (::unlink(OsPath(name).c_str()) == 0 || errno == ENOENT)
             continue;
         MessageDlg(SjisToUtf8(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
@@ -198,7 +179,7 @@ void TVelkForm::FormShow()
     Timer1_->SetInterval(AutoSaveInterval(SettingsVars.AutoSaveTime));
     ApplyShownSettings();
     FontToolbar_->FormShow();
-    DetectRunningExternalEdit();
+    ExternalEditor_->DetectRunningExternalEdit();
 
     Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
     Button("sbPageDevide")->SetEnabled(true);
@@ -245,23 +226,6 @@ void TVelkForm::ApplyMenuVisibilities()
         NamedItem(item).SetVisible(strings);
 }
 
-// A transfer file left beside the program means an external edit still runs
-// in another instance.
-void TVelkForm::DetectRunningExternalEdit()
-{
-    bool leftover = false;
-    for (const std::string& name : TransferFileNames())
-        leftover = leftover || FileExists(name);
-    TDockButton* goEditor = Button("sbGoEditor");
-    if (leftover) {
-        goEditor->SetEnabled(false);
-        ExternalEditText_ = ExternalEditRunningText();
-    } else {
-        goEditor->SetEnabled(!Menus_.Item("OpClip")->Checked() && SettingsVars.ExtEditor);
-        ExternalEditText_.clear();
-    }
-}
-
 void TVelkForm::resizeEvent(QResizeEvent* Event)
 {
     QMainWindow::resizeEvent(Event);
@@ -280,7 +244,7 @@ bool TVelkForm::FormCloseQuery()
     bool canClose = true;
     // A refused save says that the close is what forced it.
     ClosingSave_ = true;
-    if (OwnExternalEdit_) {
+    if (OwnExternalEditRunning()) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
         canClose = false;
@@ -302,7 +266,7 @@ bool TVelkForm::FormCloseQuery()
     // with above.
     if (!History_->Paths().empty())
         SettingsVars.LastFileName = History_->Paths().front();
-    CloseViews();
+    PaneViews_->CloseViews();
     const std::string failure = RunCloseWrites({[this] { FontToolbar_->SaveSymbolList(); }, [this] { SaveIni(*this); },
                                                 [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())
@@ -325,8 +289,4 @@ void TVelkForm::Timer1Timer()
     AutoSaving_ = false;
 }
 
-void TVelkForm::AppMessageHandler(const std::string& Text)
-{
-    ExternalEditText_ = Text;
-    Button("sbGoEditor")->SetEnabled(Text != ExternalEditRunningText());
-}
+void TVelkForm::AppMessageHandler(const std::string& Text) { ExternalEditor_->ExternalEditTold(Text); }

@@ -117,7 +117,7 @@ TMenuItem* TVelkMenus::Item(std::string_view Name) const
     return found == Items_.end() ? nullptr : found->second;
 }
 
-void TVelkMenus::Bind(std::span<const TCommandBinding> Items)
+void TVelkMenus::Bind(std::span<const TCommandBinding> Items) const
 {
     for (const auto& [name, handler] : Items) {
         TMenuItem* item = Item(name);

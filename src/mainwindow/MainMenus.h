@@ -32,8 +32,8 @@ public:
     // An item by name: a menu of the bar, a submenu, a command, a twin or
     // a fixed item; null for an unknown name.
     TMenuItem* Item(std::string_view Name) const;
-    // Gives the named items their handlers and enables them.
-    void Bind(std::span<const TCommandBinding> Items);
+    // Gives the items their handlers and enables them.
+    void Bind(std::span<const TCommandBinding> Items) const;
 
     TShortCut ShortCut(std::string_view ItemName) const override;
     // Unknown names are ignored: a key file may name commands this version

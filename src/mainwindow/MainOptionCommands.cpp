@@ -8,10 +8,12 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "ExternalEditor.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "OptionsForm.h"
+#include "PaneViews.h"
 #include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeView.h"
@@ -57,7 +59,7 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     // The word-wrap choice was made for the active pane; the pane made
     // again takes DataMemo's.
     memo.SetWordWrap(ActiveEditor_->WordWrap());
-    const TOpenViews views = CloseViews();
+    const TPaneView views = PaneViews_->CloseViews();
     memo.Leftbar()->SetZeroBase(!v.Col_Row.Mode);
     UpdateCaretPanel();
     memo.Leftbar()->SetShowNumberMode(v.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
@@ -70,14 +72,14 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
         SettingsVars.Options.Scroll = true;
     ApplyWrapMark();
     ApplyScrollBars(memo);
-    ReopenViews(views);
+    PaneViews_->ReopenViews(views);
     if (v.TreeUndoRedo != TreeUndoRedoBefore)
         ClearPageHistory();
     SubIcons_->TakeNamesFromImagePopup();
     if (v.NoContinue)
         InsertNumber_ = 1;
-    if (ExternalEditText_.empty() && !OwnExternalEdit_)
-        Button("sbGoEditor")->SetEnabled(!Menus_.Item("OpClip")->Checked() && v.ExtEditor);
+    if (ExternalEditor_->ExternalEditText().empty() && !OwnExternalEditRunning())
+        Button("sbGoEditor")->SetEnabled(!ClippingOn() && v.ExtEditor);
     ApplyWindowWrap();
     ApplyMarkSettings();
     ApplyBracketColors();
@@ -101,7 +103,7 @@ void TVelkForm::ApplyWrapMark()
 
 void TVelkForm::ApplyMarkSettings()
 {
-    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
         if (editor) {
             editor->ExMarks()->SpaceMark()->SetVisible(SettingsVars.HanSpace);
             editor->ExMarks()->SpaceMark()->SetColor(SettingsVars.HanCol);
@@ -110,7 +112,7 @@ void TVelkForm::ApplyMarkSettings()
 
 void TVelkForm::ApplyBracketColors()
 {
-    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
         if (editor) {
             TEditorExMarks& marks = *editor->ExMarks();
             for (TEditorMark* mark : {marks.DBSpaceMark(), marks.TabMark()}) {

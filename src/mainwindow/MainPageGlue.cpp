@@ -10,6 +10,7 @@
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
 #include "NodeData.h"
+#include "PaneViews.h"
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -97,8 +98,8 @@ void TVelkForm::DataMemoEnter(TObject* Sender)
     ActiveEditor_ = &EditorOf(Sender, *DataMemo_);
     // The selection mode follows the user from pane to pane, and only the
     // pane in use shows a selection.
-    if (SecondEditor_ != nullptr) {
-        TEditorEx* other = ActiveEditor_ == DataMemo_ ? SecondEditor_ : DataMemo_;
+    if (TEditorEx* second = SecondEditor()) {
+        TEditorEx* other = ActiveEditor_ == DataMemo_ ? second : DataMemo_;
         ActiveEditor_->SetSelectionMode(other->SelectionMode());
         other->SetSelLength(0);
     }
@@ -141,7 +142,7 @@ void TVelkForm::DataMemoResize(TObject* Sender)
 
 void TVelkForm::ApplyWindowWrap()
 {
-    for (TEditorEx* editor : {DataMemo_, SecondEditor_})
+    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
         if (editor)
             DataMemoResize(editor);
 }
@@ -226,7 +227,7 @@ void TVelkForm::UpdateToolButtons()
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;
     snapshot.GoEditorEnabled = Button("sbGoEditor")->Enabled();
-    snapshot.ClipMode = Menus_.Item("OpClip")->Checked();
+    snapshot.ClipMode = ClippingOn();
     snapshot.SearchListOpen = SearchListState().SearchListOpen;
     SetEnabled(ToolButtonStates(snapshot));
 }
@@ -268,13 +269,31 @@ void TVelkForm::MarkModified()
 {
     DataMemo_->SetModified(true);
     // The save commands follow the active pane's flag.
-    if (SecondEditor_ && Menus_.Item("OpSplit")->Checked())
-        SecondEditor_->SetModified(true);
+    if (PaneViews_->SplitViewOn())
+        SecondEditor()->SetModified(true);
     Button("sbSave")->SetEnabled(true);
 }
 
 bool TVelkForm::PasteEnabled() const { return ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_); }
 
-bool TVelkForm::BrowseViewOn() const { return Menus_.Item("OpSplitRead")->Checked(); }
+TEditorEx* TVelkForm::SecondEditor() const { return PaneViews_->SecondEditor(); }
+
+bool TVelkForm::BrowseViewOn() const { return PaneViews_->BrowseViewOn(); }
+
+bool TVelkForm::TreeAboveEditor() const { return Menus_.Item("TreeDisp")->Checked(); }
+
+// Nothing may lead to a deleted page: the browse view's entry and its next
+// page, the finder's entry and the result list's entry go with it.
+void TVelkForm::PageNodeDeleted(TTreeNode* Node)
+{
+    // The views, the sub-icons and the list go before the tree while the
+    // window is destroyed.
+    if (PaneViews_)
+        PaneViews_->PageNodeDeleted(Node);
+    if (SubIcons_)
+        SubIcons_->PageDeleted(Node);
+    if (FindList_)
+        FindList_->PageNodeDeleted(Node);
+}
 
 bool TVelkForm::BoxSelectionOn() const { return Menus_.Item("OpBoxSel")->Checked(); }

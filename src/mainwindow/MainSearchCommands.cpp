@@ -116,7 +116,7 @@ void TVelkForm::FindListShown(bool Open)
     const bool pages = DataTree_->Items().Count() > 0;
     // A page out in the external editor keeps the document and its pages
     // locked until its text is back.
-    const bool free = !OwnExternalEdit_;
+    const bool free = !OwnExternalEditRunning();
     SetEnabled({{"sbPageNew", free},
                 {"sbOpen", free},
                 {"sbLoadTreeText", free},

@@ -2,6 +2,7 @@
 // asks of them, and what they ask of the window.
 #include "Main.h"
 
+#include "ExternalEditor.h"
 #include "FindList.h"
 #include "SubIcons.h"
 #include "SubIni.h"
@@ -17,6 +18,6 @@ void TVelkForm::PageSubIconChanged(TTreeNode* Page) { FindList().PageSubIconChan
 // Clipping mode forbids an external edit, and so does one running.
 bool TVelkForm::ExternalEditAllowed() const
 {
-    return SettingsVars.ExtEditor && !Menus_.Item("OpClip")->Checked() && !OwnExternalEdit_
-           && ExternalEditText_ != ExternalEditRunningText();
+    return SettingsVars.ExtEditor && !ClippingOn() && !OwnExternalEditRunning()
+           && ExternalEditor_->ExternalEditText() != ExternalEditRunningText();
 }

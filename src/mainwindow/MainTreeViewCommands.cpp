@@ -7,6 +7,7 @@
 #include "DockButton.h"
 #include "HourGlass.h"
 #include "NodeData.h"
+#include "PaneViews.h"
 #include "TreeView.h"
 
 #include <QSplitter>
@@ -128,10 +129,9 @@ void TVelkForm::TreeDispClick()
     const bool above = item->Checked();
     button->SetDown(above);
     Button("sbSplitTargetNode")->SetEnabled(!above);
-    if (above && Menus_.Item("OpSplit")->Checked()) {
-        Menus_.Item("OpSplit")->SetChecked(false);
-        ToggleSplitView();
-    }
+    // Only the split view can be open here; there is no room for it.
+    if (above)
+        PaneViews_->CloseViews();
     (above ? TreeWidthBeside_ : TreeHeightAbove_) = SplitLine();
     Separater1_->setOrientation(above ? Qt::Vertical : Qt::Horizontal);
     const int along = SplitLine() + Separater1_->sizes().value(1);

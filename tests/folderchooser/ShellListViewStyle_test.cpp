@@ -1,8 +1,9 @@
 // What differs between the list's two styles: which view shows, icon
-// sizes, where attribute images go, what the drawing hooks are asked for,
-// and that keys reach the list in either.
+// sizes, where attribute images go, what the drawing hooks are asked for.
 #include "../folderchooser_core/TempNamespace.h"
+#include "ListViewInStyle.h"
 #include "ShellListView.h"
+#include "SystemImageList.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,24 +19,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void ShowIn(TShellListView& View, const TShellNamespace& Namespace, const std::string& Path, TViewStyle Style)
-{
-    TItemIDList folder;
-    Namespace.PathToIDList(Path, folder);
-    View.SetViewStyle(Style);
-    View.resize(500, 300);
-    View.show();
-    View.ShowFolder(folder);
-}
-
-int RowNamed(TShellListView& View, const QString& Name)
-{
-    for (int row = 0; row < View.FileList().Count(); ++row)
-        if (View.FileList().Item(row).DisplayName == Name)
-            return row;
-    return -1;
-}
 
 std::vector<int> SelectedRows(TShellListView& View)
 {
@@ -54,6 +37,7 @@ TEST(ShellListViewStyle, IconsAreTheDefaultAndAChangeKeepsSelectionCurrentRowAnd
     const std::string docs = temp.MakeDirs("home/Desktop/docs");
     for (const char* name : {"a.txt", "b.txt", "c.txt"})
         WriteRaw(docs + "/" + name, "x");
+    temp.MakeDirs("home/Desktop/docs/sub");
     const auto ns = temp.Make();
     // On a form with a control after it, which the focus must not go to.
     QWidget form;
@@ -72,16 +56,22 @@ TEST(ShellListViewStyle, IconsAreTheDefaultAndAChangeKeepsSelectionCurrentRowAnd
     EXPECT_FALSE(view.ReportView().isVisible());
     EXPECT_EQ(view.IconView().iconSize(), QSize(large, large));
     EXPECT_EQ(view.ReportView().iconSize(), QSize(small, small));
-    EXPECT_GT(view.IconRect(0).height(), small);
+    // Every row's icon at the large size, folders' too.
+    TSystemImageList& images = TSystemImageList::Instance();
+    for (int row = 0; row < view.FileList().Count(); ++row) {
+        EXPECT_EQ(view.IconRect(row).size(), QSize(large, large)) << row;
+        EXPECT_EQ(images.Icon(view.FileList().IconIndex(row, images)).actualSize({large, large}), QSize(large, large))
+            << row;
+    }
 
     // A click and a Ctrl+click in the icon view select two rows.
     std::vector<uint64_t> totals;
     view.OnShSelChange = [&](TShellListView*, uint64_t SelSize) { totals.push_back(SelSize); };
     QListView& icons = view.IconView();
-    QTest::mouseClick(icons.viewport(), Qt::LeftButton, {}, icons.visualRect(view.FileList().index(0, 0)).center());
+    QTest::mouseClick(icons.viewport(), Qt::LeftButton, {}, icons.visualRect(view.FileList().index(1, 0)).center());
     QTest::mouseClick(icons.viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      icons.visualRect(view.FileList().index(2, 0)).center());
-    EXPECT_EQ(SelectedRows(view), (std::vector<int>{0, 2}));
+                      icons.visualRect(view.FileList().index(3, 0)).center());
+    EXPECT_EQ(SelectedRows(view), (std::vector<int>{1, 3}));
     ASSERT_FALSE(totals.empty());
     EXPECT_EQ(totals.back(), 2u);
     EXPECT_TRUE(icons.hasFocus());
@@ -90,13 +80,13 @@ TEST(ShellListViewStyle, IconsAreTheDefaultAndAChangeKeepsSelectionCurrentRowAnd
     EXPECT_EQ(&view.ItemView(), &view.ReportView());
     EXPECT_TRUE(view.ReportView().isVisible());
     EXPECT_FALSE(icons.isVisible());
-    EXPECT_EQ(SelectedRows(view), (std::vector<int>{0, 2}));
-    EXPECT_EQ(view.ReportView().currentIndex().row(), 2);
+    EXPECT_EQ(SelectedRows(view), (std::vector<int>{1, 3}));
+    EXPECT_EQ(view.ReportView().currentIndex().row(), 3);
     EXPECT_TRUE(view.ReportView().hasFocus());
-    EXPECT_LE(view.IconRect(0).height(), small);
+    EXPECT_EQ(view.IconRect(0).size(), QSize(small, small));
 
     view.SetViewStyle(vsIcon);
-    EXPECT_EQ(SelectedRows(view), (std::vector<int>{0, 2}));
+    EXPECT_EQ(SelectedRows(view), (std::vector<int>{1, 3}));
     EXPECT_TRUE(icons.hasFocus());
 }
 
@@ -204,45 +194,6 @@ TEST(ShellListViewStyle, DrawingHooksTakeOverRowsAndTheReportsCells)
                       QColor(Qt::yellow).rgb());
         }
     }
-}
-
-class ShellListViewKeys : public testing::TestWithParam<TViewStyle> {};
-
-INSTANTIATE_TEST_SUITE_P(BothStyles, ShellListViewKeys, testing::Values(vsIcon, vsReport),
-                         [](const testing::TestParamInfo<TViewStyle>& Style) {
-                             return std::string(Style.param == vsIcon ? "Icon" : "Report");
-                         });
-
-TEST_P(ShellListViewKeys, TypeAheadWrapsAndEnterOpensTheCurrentRow)
-{
-    TTempNamespace temp;
-    const std::string sub = temp.MakeDirs("home/Desktop/docs/sub");
-    const std::string docs = temp.Root + "/home/Desktop/docs";
-    WriteRaw(docs + "/alpha.txt", "x");
-    WriteRaw(docs + "/beta.txt", "x");
-    const auto ns = temp.Make();
-    TShellListView view(nullptr, ns.get());
-    ShowIn(view, *ns, docs, GetParam());
-    QAbstractItemView& items = view.ItemView();
-    ASSERT_EQ(items.currentIndex().row(), 0); // sub, alpha.txt, beta.txt
-
-    // "b" is in "beta.txt", then, past the end, in "sub".
-    QTest::keyClick(&items, Qt::Key_B);
-    EXPECT_EQ(items.currentIndex().row(), 2);
-    std::vector<std::string> executed;
-    view.OnShExecute = [&](TShellListView*, const TShellFileItem& Item, bool& DefaultAction) {
-        executed.push_back(Item.DisplayName.toStdString());
-        DefaultAction = false;
-    };
-    QTest::keyClick(&items, Qt::Key_Return);
-    EXPECT_EQ(executed, std::vector<std::string>{"beta.txt"});
-    QTest::keyClick(&items, Qt::Key_B);
-    EXPECT_EQ(items.currentIndex().row(), 0);
-
-    QTest::keyClick(&items, Qt::Key_Return);
-    std::string shown;
-    ns->IDListToPath(view.FileList().FolderIDList(), shown);
-    EXPECT_EQ(shown, sub);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "../folderchooser_core/TempNamespace.h"
+#include "ListViewInStyle.h"
 #include "ShellHooks.h"
 #include "ShellListView.h"
 #include "ShellPopupMenu.h"
@@ -21,21 +22,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// Shows the folder at Path in a list view of the style on the screen.
-void ShowIn(TShellListView& View, const TShellNamespace& Namespace, const std::string& Path, TViewStyle Style)
-{
-    TItemIDList folder;
-    Namespace.PathToIDList(Path, folder);
-    View.SetViewStyle(Style);
-    View.resize(500, 300);
-    View.show();
-    View.ShowFolder(folder);
-}
-
-// What differs between the icon view and the report is where rows are;
-// these tests find them through the view of the style and run in both.
-class ShellListViewStyle : public testing::TestWithParam<TViewStyle> {};
 
 INSTANTIATE_TEST_SUITE_P(BothStyles, ShellListViewStyle, testing::Values(vsIcon, vsReport),
                          [](const testing::TestParamInfo<TViewStyle>& Style) {
@@ -328,6 +314,38 @@ TEST_P(ShellListViewStyle, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolde
     ns->IDListToPath(list.FolderIDList(), shown);
     EXPECT_EQ(shown, docs + "/sub");
     EXPECT_EQ(list.Count(), 0);
+}
+
+TEST_P(ShellListViewStyle, TypeAheadWrapsAndEnterOpensTheCurrentRow)
+{
+    TTempNamespace temp;
+    const std::string sub = temp.MakeDirs("home/Desktop/docs/sub");
+    const std::string docs = temp.Root + "/home/Desktop/docs";
+    WriteRaw(docs + "/alpha.txt", "x");
+    WriteRaw(docs + "/beta.txt", "x");
+    const auto ns = temp.Make();
+    TShellListView view(nullptr, ns.get());
+    ShowIn(view, *ns, docs, GetParam());
+    QAbstractItemView& items = view.ItemView();
+    ASSERT_EQ(items.currentIndex().row(), 0); // sub, alpha.txt, beta.txt
+
+    // "b" is in "beta.txt", then, past the end, in "sub".
+    QTest::keyClick(&items, Qt::Key_B);
+    EXPECT_EQ(items.currentIndex().row(), 2);
+    std::vector<std::string> executed;
+    view.OnShExecute = [&](TShellListView*, const TShellFileItem& Item, bool& DefaultAction) {
+        executed.push_back(Item.DisplayName.toStdString());
+        DefaultAction = false;
+    };
+    QTest::keyClick(&items, Qt::Key_Return);
+    EXPECT_EQ(executed, std::vector<std::string>{"beta.txt"});
+    QTest::keyClick(&items, Qt::Key_B);
+    EXPECT_EQ(items.currentIndex().row(), 0);
+
+    QTest::keyClick(&items, Qt::Key_Return);
+    std::string shown;
+    ns->IDListToPath(view.FileList().FolderIDList(), shown);
+    EXPECT_EQ(shown, sub);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // under a name the user gives, and "open elsewhere" means another window.
 #include "FormFixture.h"
 
+#include "ClippingMode.h"
 #include "DocumentFile.h"
 #include "Instances.h"
 #include "TempDir.h"
@@ -87,7 +88,7 @@ TEST_F(MainFileCaption, EverySaveOfAnUnnamedDocumentInClippingModeAsksForANameAn
     TypeInPage(QStringLiteral("named"));
     SaveAs("named.vk2");
     velk->FlNewClick();
-    velk->OpClipClick();
+    velk->Clipping().OpClipClick();
     TypeInPage(QStringLiteral("clip"));
     ASSERT_EQ(velk->CaptionText(), "NewFile" + Marker);
     const std::set<std::string> before = DocumentsIn(Home()), here = DocumentsIn(fs::current_path());
@@ -115,7 +116,7 @@ TEST_F(MainFileCaption, EverySaveOfAnUnnamedDocumentInClippingModeAsksForANameAn
 
 TEST_F(MainFileCaption, TheClippingMarkerStaysOnEveryNewCaption)
 {
-    velk->OpClipClick();
+    velk->Clipping().OpClipClick();
     TypeInPage(QStringLiteral("a"));
     const std::string file = SaveAs("doc.vk2");
     EXPECT_EQ(velk->CaptionText(), file + Marker) << "saved";
@@ -126,7 +127,7 @@ TEST_F(MainFileCaption, TheClippingMarkerStaysOnEveryNewCaption)
     WriteRaw(Home() + "tree.txt", ".A\r\n.B\r\n");
     ASSERT_TRUE(velk->LoadTreeText(Home() + "tree.txt"));
     EXPECT_EQ(velk->CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］") + Marker) << "tree text";
-    velk->OpClipClick();
+    velk->Clipping().OpClipClick();
     EXPECT_EQ(velk->CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］")) << "clipping off";
     EXPECT_EQ(velk->windowTitle().toStdString(), SjisToUtf8(velk->CaptionText()));
 }
@@ -149,7 +150,7 @@ TEST_F(MainFileCaption, ItsOwnDocumentIsNotOpenElsewhere)
 {
     TypeInPage(QStringLiteral("own"));
     const std::string file = SaveAs("own.vk2");
-    velk->OpClipClick();
+    velk->Clipping().OpClipClick();
     const size_t asked = dialogs.Questions().size();
     velk->MenuItem("FlHistory")->Items(0)->Click();
     EXPECT_EQ(dialogs.Questions().size(), asked) << LastQuestion();

@@ -7,6 +7,7 @@
 #include "EditorBase.h"
 #include "Instances.h"
 #include "LinkForm.h"
+#include "PaneViews.h"
 #include "SearchListState.h"
 #include "TempDir.h"
 
@@ -251,15 +252,15 @@ TEST_F(MainFile, OpenAndNewLeaveNothingOfTheOldDocument)
     EXPECT_TRUE(velk->ToolButton("sbTextOutput")->Enabled()) << "three pages can be output at once";
     EXPECT_FALSE(SearchListState().FindListMode);
 
-    velk->OpSplitReadClick();
-    ASSERT_NE(velk->BrowseTree(), nullptr);
+    velk->PaneViews().OpSplitReadClick();
+    ASSERT_NE(velk->PaneViews().BrowseTree(), nullptr);
     velk->FlNewClick();
-    EXPECT_EQ(velk->BrowseTree(), nullptr) << "the browse view closed";
+    EXPECT_EQ(velk->PaneViews().BrowseTree(), nullptr) << "the browse view closed";
     EXPECT_FALSE(velk->MenuItem("OpSplitRead")->Checked());
     EXPECT_FALSE(velk->ToolButton("sbTextOutput")->Enabled()) << "one empty page";
 
     ASSERT_TRUE(velk->LoadOutline(Home() + "three"));
-    velk->OpSplitClick();
+    velk->PaneViews().OpSplitClick();
     ASSERT_NE(velk->SecondEditor(), nullptr);
     velk->SecondEditor()->SetModified(true);
     velk->DataMemo()->SetModified(true);
@@ -273,7 +274,7 @@ TEST_F(MainFile, ATreeCommandMarksTheSplitPaneModifiedSoSaveWorksFromIt)
 {
     const std::string file = SaveTwoPages("split.vk2");
     velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(0));
-    velk->OpSplitClick();
+    velk->PaneViews().OpSplitClick();
     ASSERT_NE(velk->SecondEditor(), nullptr);
     velk->SecondEditor()->setFocus();
     QApplication::processEvents();

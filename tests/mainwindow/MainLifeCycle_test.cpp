@@ -1,6 +1,8 @@
 // Start-up, closing and auto-save of the main window.
+#include "ExternalEditor.h"
 #include "FontToolbar.h"
 #include "FormFixture.h"
+#include "PaneViews.h"
 #include "SymbolList.h"
 #include "TempDir.h"
 
@@ -149,11 +151,11 @@ TEST_F(LifeCycle, ClosingIsRefusedOnlyWhileTheOwnExternalEditRuns)
 {
     Start();
     WriteFileAtomic(Home() + "temp.txt", "left by another instance");
-    form->SetOwnExternalEditRunning(true);
+    form->ExternalEditor().SetOwnExternalEditRunning(true);
     EXPECT_FALSE(form->FormCloseQuery());
     EXPECT_EQ(LastQuestion(), "外部エディタが起動中です。エディタを先に終了してください。");
     EXPECT_TRUE(FileExists(Home() + "mark.dat"));
-    form->SetOwnExternalEditRunning(false);
+    form->ExternalEditor().SetOwnExternalEditRunning(false);
     EXPECT_TRUE(form->FormCloseQuery()) << "a transfer file alone never keeps the window";
 }
 
@@ -200,7 +202,7 @@ TEST_F(RealClose, AForcedSaveRefusedAtCloseSaysTheCloseForcedItAndTheViewsClose)
     chmod((Home() + "doc.vk2").c_str(), 0444);
     QTest::keyClicks(velk->DataMemo(), QStringLiteral(" more"));
     SettingsVars.Options.Exit = true;
-    velk->OpSplitClick();
+    velk->PaneViews().OpSplitClick();
     ASSERT_NE(velk->SecondEditor(), nullptr);
 
     EXPECT_FALSE(velk->FormCloseQuery());

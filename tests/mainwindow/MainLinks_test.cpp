@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "NodeForm.h"
+#include "PaneViews.h"
 #include "ShellOpen.h"
 
 #include <QInputMethodEvent>
@@ -154,12 +155,12 @@ TEST_F(Links, PageLinksDoNothingInTheBrowsePaneAndProgramsAskFirst)
     SettingsVars.BracketFlg = false;
     form->SetupFountain();
     MakePages({"links\r<node@second>", "second"});
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     TEditorEx& browse = *form->SecondEditor();
     FollowIn(browse, "node@");
     EXPECT_EQ(LastQuestion(), "閲覧画面ではページリンクは機能しません！");
     EXPECT_EQ(form->DataTree()->Selected(), Node(1));
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
 
     const std::string program = Home() + "run.sh";
     {

@@ -1,5 +1,6 @@
 // The Options menu through the real window: the options, key and colour
 // dialogs, and the menu's own switches.
+#include "ClippingMode.h"
 #include "FormFixture.h"
 #include "OptionsForm.h"
 
@@ -87,7 +88,7 @@ TEST_F(OptionCommandsTest, ConfirmedOptionsFollowTheModeAndClipping)
     form->SwitchEditMode(4);
     SettingsVars.CommentType = true;
     SettingsVars.QMark = ">";
-    form->OpClipClick();
+    form->Clipping().OpClipClick();
     Options([](TOpForm& f) { f.ExEditor->setText("/bin/sh -c x"); }, true);
     EXPECT_EQ(form->DataMemo()->View()->Commenter(), "'");
     EXPECT_EQ(Enabled({"sbGoEditor"}), "-") << "clipping bars the external editor";

@@ -2,6 +2,7 @@
 // a page's sub-icon, and the finder that lists pages by sub-icon.
 #include "FormFixture.h"
 
+#include "ClippingMode.h"
 #include "FindIconForm.h"
 #include "MainMenus.h"
 #include "Paths.h"
@@ -196,7 +197,7 @@ TEST_F(SubIcons, ClosingTheFinderGivesBackTheListButtonsButNoEditorWhileClipping
     SettingsVars.ExtEditor = true;
     MakePages({"a", "b"});
     SearchListState().FoundPageList.Assign({Node(1)});
-    form->OpClipClick();
+    form->Clipping().OpClipClick();
     form->SubIcons().FdGoSubIconClick();
     ASSERT_NE(form->SubIcons().SubIconFinder(), nullptr);
     EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "--");
@@ -205,7 +206,7 @@ TEST_F(SubIcons, ClosingTheFinderGivesBackTheListButtonsButNoEditorWhileClipping
     EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "+-") << "clipping forbids an external edit";
     EXPECT_TRUE(form->MenuItem("FdFindList")->Enabled());
 
-    form->OpClipClick();
+    form->Clipping().OpClipClick();
     SearchListState().FoundPageList.Clear();
     form->SubIcons().FdGoSubIconClick();
     form->SubIcons().SubIconFinder()->close();

@@ -93,3 +93,13 @@ std::string PageTextFromTransfer(std::string_view Page, std::string Edited)
         Edited.resize(Edited.size() - CrLf.size());
     return Edited;
 }
+
+std::vector<std::string> TransferFileNames(const std::string& ProgramFolder, const std::string& UserExtension)
+{
+    std::vector<std::string> names;
+    for (const char* extension : {"txt", "pas", "as", "c", "html", "bas"})
+        names.push_back(ProgramFolder + "temp." + extension);
+    if (!UserExtension.empty())
+        names.push_back(ProgramFolder + "temp." + UserExtension);
+    return names;
+}

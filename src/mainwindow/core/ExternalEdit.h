@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A program to start and its arguments, in the system's form.
 struct TExternalCommand {
@@ -43,3 +44,8 @@ std::string TransferText(std::string_view Page);
 // The text read back as the page takes it: the final CR LF TransferText
 // gave a page that had none comes off again.
 std::string PageTextFromTransfer(std::string_view Page, std::string Edited);
+
+// The transfer files of the external editor in ProgramFolder (ending in
+// "/"), one per edit mode, and the user's own extension when there is one:
+// the only "temp." files the program makes.
+std::vector<std::string> TransferFileNames(const std::string& ProgramFolder, const std::string& UserExtension);

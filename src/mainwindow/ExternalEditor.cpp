@@ -1,9 +1,7 @@
-// The user's own editor: a page goes out to it through a transfer file
-// beside the program and comes back when the editor ends; or the whole
-// document is shown in it without waiting. The wait runs a nested event
-// loop, so the window stays responsive; everything that could pull the
-// page or the document from under the edit is locked meanwhile.
-#include "Main.h"
+// The external editor's commands. The wait for the editor runs a nested
+// event loop, so the window stays responsive; everything that could pull
+// the page or the document from under the edit is locked meanwhile.
+#include "ExternalEditor.h"
 
 #include "Cp932.h"
 #include "Dialogs.h"
@@ -11,8 +9,11 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExternalEdit.h"
+#include "ExternalEditorHost.h"
 #include "Files.h"
 #include "Instances.h"
+#include "MainMenus.h"
+#include "OutlineBinding.h"
 #include "PageFiles.h"
 #include "Paths.h"
 #include "SearchListState.h"
@@ -21,6 +22,7 @@
 #include "TextOutputs.h"
 #include "TreeText.h"
 #include "TreeView.h"
+#include "WindowCaption.h"
 
 #include <QEventLoop>
 #include <QProcess>
@@ -78,23 +80,34 @@ std::optional<std::string> TakeBackTransferFile(const std::string& File)
 
 } // namespace
 
-void TVelkForm::BindExternalEditorCommands()
+const std::string& ExternalEditRunningText()
+{
+    static const std::string text = Utf8ToSjis("外部エディタ起動中");
+    return text;
+}
+
+TExternalEditor::TExternalEditor(IExternalEditorHost& Host, TExternalEditorParts Parts) : Host_(Host), Parts_(Parts)
+{
+    BindCommands();
+}
+
+void TExternalEditor::BindCommands()
 {
     const TCommandBinding items[] = {
         {"pEdGoHide", [this] { pEdGoHideClick(); }},
         {"EdAllView", [this] { EdAllViewClick(); }},
     };
-    BindItems(items);
-    Button("sbGoEditor")->OnClick = [this](TObject*) { pEdGoHideClick(); };
+    Parts_.Menus.Bind(items);
+    Parts_.GoEditorButton.OnClick = [this](TObject*) { pEdGoHideClick(); };
 }
 
-void TVelkForm::SetExternalEditLocks(bool Locked)
+void TExternalEditor::SetExternalEditLocks(bool Locked)
 {
     OwnExternalEdit_ = Locked;
     // Typing into the page meanwhile would be lost under the text read back;
     // a split pane shows the same text and is locked with it.
-    DataMemo_->SetReadOnly(Locked);
-    TEditorEx* second = SecondEditor();
+    Parts_.DataMemo.SetReadOnly(Locked);
+    TEditorEx* second = Host_.SecondEditor();
     if (Locked && second && !second->ReadOnly()) {
         second->SetReadOnly(true);
         LockedSecondEditor_ = second;
@@ -104,25 +117,25 @@ void TVelkForm::SetExternalEditLocks(bool Locked)
         LockedSecondEditor_ = nullptr;
     }
     // A dropped document would replace the one the page belongs to.
-    setAcceptDrops(!Locked);
-    Menus_.Item("OptionTop")->SetEnabled(!Locked);
+    Parts_.Window.setAcceptDrops(!Locked);
+    Parts_.Menus.Item("OptionTop")->SetEnabled(!Locked);
     if (Locked) {
-        Button("sbGoEditor")->SetEnabled(false);
+        Parts_.GoEditorButton.SetEnabled(false);
         for (const char* name : LockedButtons)
-            Button(name)->SetEnabled(false);
+            Host_.SetButtonEnabled(name, false);
         return;
     }
     for (const char* name : {"sbOpen", "sbLoadTreeText", "sbPageNew", "sbFind"})
-        Button(name)->SetEnabled(true);
-    Button("sbSubIcon")->SetEnabled(DataTree_->Items().Count() > 1 && HasFileName_);
-    Button("sbFindList")->SetEnabled(!SearchListState().FoundPageList.Empty());
-    Button("sbGoEditor")->SetEnabled(SettingsVars.ExtEditor && !Menus_.Item("OpClip")->Checked());
+        Host_.SetButtonEnabled(name, true);
+    Host_.SetButtonEnabled("sbSubIcon", Parts_.DataTree.Items().Count() > 1 && Host_.HasFileName());
+    Host_.SetButtonEnabled("sbFindList", !SearchListState().FoundPageList.Empty());
+    Parts_.GoEditorButton.SetEnabled(SettingsVars.ExtEditor && !Host_.ClippingOn());
 }
 
-std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, const std::string& TransferFile)
+std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& Page, const std::string& TransferFile)
 {
     const TExternalCommand command =
-        CommandWithFile(ExpandEditorTemplate(SettingsVars.HideExe, ActiveEditor_->Row()), TransferFile);
+        CommandWithFile(ExpandEditorTemplate(SettingsVars.HideExe, Host_.ActiveEditor()->Row()), TransferFile);
     try {
         WriteFileAtomic(TransferFile, TransferText(Page));
     } catch (const Exception& E) {
@@ -132,9 +145,9 @@ std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, c
     SetExternalEditLocks(true);
     RunAndWait(command, [this] {
         ExternalEditText_.clear();
-        Instances_.Broadcast(ExternalEditRunningText());
+        Parts_.Instances.Broadcast(ExternalEditRunningText());
     });
-    Instances_.Broadcast("");
+    Parts_.Instances.Broadcast("");
     SetExternalEditLocks(false);
     std::optional<std::string> edited = TakeBackTransferFile(TransferFile);
     if (edited)
@@ -142,27 +155,31 @@ std::optional<std::string> TVelkForm::RunExternalEdit(const std::string& Page, c
     return edited;
 }
 
-void TVelkForm::pEdGoHideClick()
+void TExternalEditor::pEdGoHideClick()
 {
-    if (TextEmpty(*DataMemo_)) {
+    TEditorEx& dataMemo = Parts_.DataMemo;
+    TTreeView& dataTree = Parts_.DataTree;
+    TOutlineBinding& binding = Parts_.Binding;
+    if (TextEmpty(dataMemo)) {
         Tell("エディタ部が空ページです！", TMsgDlgType::mtWarning);
         return;
     }
     if (!SettingsVars.ExtEditor || OwnExternalEdit_)
         return;
-    const std::string transferFile = ProgramFolder() + "temp" + EditModeExtension(EditMode_, SettingsVars.UserExt);
+    const std::string transferFile =
+        ProgramFolder() + "temp" + EditModeExtension(Host_.EditMode(), SettingsVars.UserExt);
     if (FileExists(transferFile)) {
         Tell("他のプロセスで外部エディタを起動中です。", TMsgDlgType::mtError);
         return;
     }
-    TTreeNode* page = DataTree_->Selected();
-    StorePage(page);
-    const int caret = DataMemo_->SelStart();
-    const std::string text = DataMemo_->GetText();
+    TTreeNode* page = dataTree.Selected();
+    binding.StorePage(page);
+    const int caret = dataMemo.SelStart();
+    const std::string text = dataMemo.GetText();
 
     // The page may go while the editor runs (a command no lock covers):
     // its node is then forgotten, never selected again.
-    TTreeNodes& nodes = DataTree_->Items();
+    TTreeNodes& nodes = dataTree.Items();
     const TTreeNodeEvent deletion = nodes.OnDeletion;
     bool pageGone = false;
     nodes.OnDeletion = [&](TTreeNode* Node) {
@@ -179,50 +196,52 @@ void TVelkForm::pEdGoHideClick()
     }
     nodes.OnDeletion = deletion;
 
-    TTreeNode* chosenMeanwhile = DataTree_->Selected();
+    TTreeNode* chosenMeanwhile = dataTree.Selected();
     if (pageGone) {
-        UpdateToolButtons();
+        Host_.UpdateToolButtons();
         if (!edited)
             return;
-        Binding_->TreeAddClick();
-        DataMemo_->SelectAll();
-        DataMemo_->ReplaceSel(*edited);
-        StorePage(DataTree_->Selected());
-        MarkModified();
+        binding.TreeAddClick();
+        dataMemo.SelectAll();
+        dataMemo.ReplaceSel(*edited);
+        binding.StorePage(dataTree.Selected());
+        Host_.MarkModified();
         Tell("外部エディタで編集していたページが削除されていたため、新しいページに入れました。",
              TMsgDlgType::mtWarning);
         return;
     }
     if (chosenMeanwhile != page)
-        DataTree_->SetSelected(page);
-    const bool changed = edited && LinesDiffer(DataMemo_->GetText(), *edited);
-    UpdateToolButtons();
+        dataTree.SetSelected(page);
+    const bool changed = edited && LinesDiffer(dataMemo.GetText(), *edited);
+    Host_.UpdateToolButtons();
     // The document's modified state is kept as it was unless the text
     // came back changed.
     if (changed) {
-        DataMemo_->SelectAll();
-        DataMemo_->ReplaceSel(*edited);
-        MarkModified();
+        dataMemo.SelectAll();
+        dataMemo.ReplaceSel(*edited);
+        Host_.MarkModified();
     }
-    DataMemo_->SetSelStart(std::min(caret, DataMemo_->GetTextLen()));
-    StorePage(page);
+    dataMemo.SetSelStart(std::min(caret, dataMemo.GetTextLen()));
+    binding.StorePage(page);
     if (chosenMeanwhile != page)
-        DataTree_->SetSelected(chosenMeanwhile);
+        dataTree.SetSelected(chosenMeanwhile);
 }
 
-void TVelkForm::EdAllViewClick()
+void TExternalEditor::EdAllViewClick()
 {
-    const int nodeCount = DataTree_->Items().Count();
-    if (nodeCount < 2 && TextEmpty(*ActiveEditor_))
+    TTreeView& dataTree = Parts_.DataTree;
+    const int nodeCount = dataTree.Items().Count();
+    if (nodeCount < 2 && TextEmpty(*Host_.ActiveEditor()))
         return;
-    const std::string name = HasFileName_ ? ExtractFileName(DocFileName_) : std::string(NewFileCaption);
-    const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(EditMode_, SettingsVars.UserExt);
-    if (DocumentCaption_ == NewFileCaption && nodeCount > 1)
-        DataTree_->SetSelected(DataTree_->Items().GetFirstNode());
-    StorePage(DataTree_->Selected());
+    const int editMode = Host_.EditMode();
+    const std::string name = Host_.HasFileName() ? ExtractFileName(Host_.DocFileName()) : std::string(NewFileCaption);
+    const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(editMode, SettingsVars.UserExt);
+    if (Host_.DocumentCaption() == NewFileCaption && nodeCount > 1)
+        dataTree.SetSelected(dataTree.Items().GetFirstNode());
+    Parts_.Binding.StorePage(dataTree.Selected());
     int kind = tokAll;
     if (SettingsVars.FindAll) {
-        if (nodeCount < 2 || EditMode_ != 0)
+        if (nodeCount < 2 || editMode != 0)
             Tell(" 「階層付きテキストで保存」が指定されていますが、１ページしかないデータ\r\nであるか、編集モードが "
                  "Text "
                  "ではありません\r\n 編集モードに応じたテキストファイルを作成し外部エディタに読み込ませます。",
@@ -231,7 +250,7 @@ void TVelkForm::EdAllViewClick()
             kind = tokAllTreeText;
     }
     try {
-        WriteFileAtomic(file, TextOutputBytes(kind, DataTree_->Items(), *DataTree_->Selected(), {}));
+        WriteFileAtomic(file, TextOutputBytes(kind, dataTree.Items(), *dataTree.Selected(), {}));
     } catch (const Exception& E) {
         Tell(E.Message(), TMsgDlgType::mtError);
         return;
@@ -240,4 +259,24 @@ void TVelkForm::EdAllViewClick()
         return;
     const TExternalCommand command = ViewerCommand(SettingsVars.HideExe, file);
     QProcess::startDetached(command.Program, command.Arguments);
+}
+
+void TExternalEditor::ExternalEditTold(const std::string& Text)
+{
+    ExternalEditText_ = Text;
+    Parts_.GoEditorButton.SetEnabled(Text != ExternalEditRunningText());
+}
+
+void TExternalEditor::DetectRunningExternalEdit()
+{
+    bool leftover = false;
+    for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt))
+        leftover = leftover || FileExists(name);
+    if (leftover) {
+        Parts_.GoEditorButton.SetEnabled(false);
+        ExternalEditText_ = ExternalEditRunningText();
+    } else {
+        Parts_.GoEditorButton.SetEnabled(!Host_.ClippingOn() && SettingsVars.ExtEditor);
+        ExternalEditText_.clear();
+    }
 }

@@ -1,20 +1,22 @@
-// The split view (the page in two panes sharing one text) and the browse
-// view (a second, read-only page tree and editor to read one page while
-// writing another). Their panes are made when a view opens and go when it
-// closes.
-#include "Main.h"
+// The split and browse views' commands, state and panes.
+#include "PaneViews.h"
 
 #include "Cp932.h"
 #include "DockButton.h"
 #include "EditorEx.h"
+#include "EditorQueries.h"
 #include "ExceptionHandler.h"
 #include "HPropUtils.h"
 #include "HourGlass.h"
+#include "MainMenus.h"
 #include "NodeData.h"
+#include "OutlineBinding.h"
+#include "PageMirror.h"
 #include "PageTitle.h"
-#include "SubIcons.h"
+#include "PaneViewsHost.h"
 #include "SubIni.h"
 #include "ToolImageList.h"
+#include "TreeImageList.h"
 #include "TreeView.h"
 
 #include <QLayout>
@@ -70,7 +72,11 @@ QPixmap ClosingPicture(const QPixmap& Open)
 
 } // namespace
 
-void TVelkForm::BindViewCommands()
+TPaneViews::TPaneViews(IPaneViewsHost& Host, TPaneViewsParts Parts) : Host_(Host), Parts_(Parts) { BindCommands(); }
+
+TPaneViews::~TPaneViews() = default;
+
+void TPaneViews::BindCommands()
 {
     const auto browse = [this] { OpSplitReadClick(); };
     const TCommandBinding items[] = {
@@ -79,230 +85,275 @@ void TVelkForm::BindViewCommands()
         {"TabClose", browse},
         {"OpMoveWindow", [this] { OpMoveWindowClick(); }},
     };
-    BindItems(items);
-    PanelL_->setMinimumWidth(SeparatorMargin);
-    DataMemo_->setMinimumWidth(SeparatorMargin);
-    TDockButton* browseButton = Button("sbSplitTargetNode");
-    browseButton->OnClick = [browse](TObject*) { CatchExceptions(browse); };
-    const int openPicture = browseButton->ImageIndex();
-    BrowseButtonImages_ = {openPicture, ButtonImages_->Add(ClosingPicture(ButtonImages_->Image(openPicture)))};
+    Parts_.Menus.Bind(items);
+    Parts_.PanelL.setMinimumWidth(SeparatorMargin);
+    Parts_.DataMemo.setMinimumWidth(SeparatorMargin);
+    TDockButton& browseButton = Parts_.BrowseButton;
+    browseButton.OnClick = [browse](TObject*) { CatchExceptions(browse); };
+    const int openPicture = browseButton.ImageIndex();
+    TToolImageList& images = Parts_.ButtonImages;
+    BrowseButtonImages_ = {openPicture, images.Add(ClosingPicture(images.Image(openPicture)))};
 }
 
-void TVelkForm::OpSplitClick()
+void TPaneViews::OpSplitClick()
 {
-    if (Menus_.Item("TreeDisp")->Checked())
+    if (Host_.TreeAboveEditor())
         return;
-    if (BrowseViewOn()) {
-        Menus_.Item("OpSplitRead")->SetChecked(false);
-        ToggleBrowseView();
-    }
-    TMenuItem* split = Menus_.Item("OpSplit");
-    split->SetChecked(!split->Checked());
-    ToggleSplitView();
-    UpdateToolButtons();
+    Show(SplitViewOn() ? TPaneView::None : TPaneView::Split);
+    Host_.UpdateToolButtons();
 }
 
-void TVelkForm::OpSplitReadClick()
+void TPaneViews::OpSplitReadClick()
 {
-    if (DataTree_->Items().Count() < 2 || Menus_.Item("TreeDisp")->Checked())
+    if (Parts_.DataTree.Items().Count() < 2 || Host_.TreeAboveEditor())
         return;
-    TMenuItem* split = Menus_.Item("OpSplit");
-    if (split->Checked()) {
-        split->SetChecked(false);
-        ToggleSplitView();
+    const bool opening = !BrowseViewOn();
+    // An open split view goes first: the page is stored with the caret of
+    // the pane it was written in.
+    Show(TPaneView::None);
+    if (opening) {
+        Parts_.Binding.StorePage(Parts_.DataTree.Selected());
+        Show(TPaneView::Browse);
     }
-    TMenuItem* browse = Menus_.Item("OpSplitRead");
-    browse->SetChecked(!browse->Checked());
-    Button("sbToEditor")->SetEnabled(!browse->Checked());
-    if (browse->Checked())
-        StorePage(DataTree_->Selected());
-    ToggleBrowseView();
-    UpdateToolButtons();
+    Host_.UpdateToolButtons();
 }
 
-TVelkForm::TOpenViews TVelkForm::CloseViews()
+void TPaneViews::OpMoveWindowClick()
 {
-    const TOpenViews open{Menus_.Item("OpSplit")->Checked(), BrowseViewOn()};
-    if (open.Split) {
-        Menus_.Item("OpSplit")->SetChecked(false);
-        ToggleSplitView();
+    TEditorEx& editor = *Host_.ActiveEditor();
+    if (TabIndents(editor)) {
+        if (!editor.ReadOnly())
+            editor.TabUnIndentSelection();
+        return;
     }
-    if (open.Browse) {
-        Menus_.Item("OpSplitRead")->SetChecked(false);
-        ToggleBrowseView();
-    }
+    if (SecondEditor_ == nullptr)
+        return;
+    if (&editor == SecondEditor_)
+        Parts_.DataMemo.setFocus();
+    else
+        SecondEditor_->setFocus();
+}
+
+TPaneView TPaneViews::CloseViews()
+{
+    const TPaneView open = View_;
+    Show(TPaneView::None);
     return open;
 }
 
-void TVelkForm::ReopenViews(TOpenViews Views)
+void TPaneViews::CloseBrowseView()
 {
-    if (Views.Split) {
-        Menus_.Item("OpSplit")->SetChecked(true);
+    if (BrowseViewOn())
+        Show(TPaneView::None);
+}
+
+void TPaneViews::Show(TPaneView View)
+{
+    const TPaneView open = View_;
+    if (open == View)
+        return;
+    SetView(TPaneView::None);
+    ToggleView(open);
+    SetView(View);
+    ToggleView(View);
+}
+
+void TPaneViews::SetView(TPaneView View)
+{
+    const bool browseFlips = (View == TPaneView::Browse) != BrowseViewOn();
+    View_ = View;
+    Parts_.Menus.Item("OpSplit")->SetChecked(SplitViewOn());
+    Parts_.Menus.Item("OpSplitRead")->SetChecked(BrowseViewOn());
+    if (!browseFlips)
+        return;
+    // The browse view needs the tree beside the editor.
+    Parts_.TreeDispButton.SetEnabled(!BrowseViewOn());
+    TDockButton& browseButton = Parts_.BrowseButton;
+    browseButton.SetHint(BrowseViewOn() ? QStringLiteral("閲覧専用画面を閉じる")
+                                        : QStringLiteral("閲覧専用画面を開く"));
+    browseButton.SetImageIndex(BrowseButtonImages_[BrowseViewOn() ? 1 : 0]);
+}
+
+void TPaneViews::ToggleView(TPaneView View)
+{
+    if (View == TPaneView::Split)
         ToggleSplitView();
-    }
-    if (Views.Browse) {
-        Menus_.Item("OpSplitRead")->SetChecked(true);
+    else if (View == TPaneView::Browse)
         ToggleBrowseView();
-    }
 }
 
 // A second pane that looks and behaves like DataMemo: its settings, marks,
 // handlers and colouring.
-TEditorEx* TVelkForm::CreateSecondEditor(QWidget* Parent, bool ShareText)
+TEditorEx* TPaneViews::CreateSecondEditor(QWidget* Parent, bool ShareText)
 {
+    TEditorEx& dataMemo = Parts_.DataMemo;
     TEditorEx* editor = TEditor::Create<TEditorEx>();
     editor->setParent(Parent);
     editor->setObjectName(QStringLiteral("SecondEditor"));
-    CopyPublishedProperties(*DataMemo_, *editor, {TPublishedKind::pkSetting, TPublishedKind::pkMethod});
+    CopyPublishedProperties(dataMemo, *editor, {TPublishedKind::pkSetting, TPublishedKind::pkMethod});
     // Shared after the settings, so that the pane shows the shared rows as
     // they are wrapped.
     if (ShareText)
-        editor->ShareList(DataMemo_);
+        editor->ShareList(&dataMemo);
     TEditorExMarks& marks = *editor->ExMarks();
-    marks.SetFindMark(DataMemo_->ExMarks()->FindMark());
-    marks.SetSpaceMark(DataMemo_->ExMarks()->SpaceMark());
-    marks.SetHit(DataMemo_->ExMarks()->Hit());
+    marks.SetFindMark(dataMemo.ExMarks()->FindMark());
+    marks.SetSpaceMark(dataMemo.ExMarks()->SpaceMark());
+    marks.SetHit(dataMemo.ExMarks()->Hit());
     for (TEditorMark* mark : {marks.DBSpaceMark(), marks.TabMark()}) {
         mark->SetVisible(SettingsVars.SpaceTab);
         mark->SetColor(SettingsVars.ZenTabCol);
     }
     marks.SpaceMark()->SetColor(SettingsVars.HanCol);
-    editor->SetModified(DataMemo_->Modified());
-    editor->SetSelectionMode(DataMemo_->SelectionMode());
-    editor->SetFountain(DataMemo_->Fountain());
-    SetPopupMenu(*editor, Menus_.Popup("EditPopupMenu"));
+    editor->SetModified(dataMemo.Modified());
+    editor->SetSelectionMode(dataMemo.SelectionMode());
+    editor->SetFountain(dataMemo.Fountain());
+    SetPopupMenu(*editor, Parts_.Menus.Popup("EditPopupMenu"));
     return editor;
 }
 
-// Side takes DataMemo's place beside the tree (null: DataMemo comes back).
-void TVelkForm::ReplaceEditorSide(QWidget* Side)
+// The editor side of an open view, put in DataMemo's place beside the tree.
+QSplitter* TPaneViews::CreateEditorSide()
 {
-    // Moving, the page editor passes through sizes of a few pixels, which
-    // scroll its caret into the top left corner; laid out again, it shows
-    // what it showed before. Queued first, this runs before the panes are
-    // placed by it.
-    const int topRow = DataMemo_->TopRow();
-    const int topCol = DataMemo_->TopCol();
-    QTimer::singleShot(0, DataMemo_, [this, topRow, topCol] {
-        CatchExceptions([&] {
-            DataMemo_->SetTopRow(topRow);
-            DataMemo_->SetTopCol(topCol);
-        });
-    });
-    QWidget* current = PanelR_ ? static_cast<QWidget*>(PanelR_) : DataMemo_;
-    const int sideIndex = Separater1_->indexOf(current);
-    if (Side != nullptr) {
-        // The side is laid out at once, so that the panes placed in it
-        // next know their sizes.
-        const QRect geometry = current->geometry();
-        Separater1_->replaceWidget(sideIndex, Side);
-        Side->setGeometry(geometry);
-    } else {
-        Separater1_->replaceWidget(sideIndex, DataMemo_);
-        DataMemo_->show();
-    }
-    // The editor side takes what the window gains or loses, the tree
-    // keeps its extent: without its stretch the splitter would share the
-    // room by the sizes it was last given, which after a restart are the
-    // tree's saved extent against next to nothing.
-    Separater1_->setStretchFactor(sideIndex, 1);
-}
-
-void TVelkForm::ToggleSplitView()
-{
-    if (!Menus_.Item("OpSplit")->Checked()) {
-        CloseSecondEditor();
-        return;
-    }
-    // Moving the page editor into the new side takes its focus away.
-    const bool editing = DataMemo_->hasFocus();
     auto* panel = new QSplitter(Qt::Vertical);
     panel->setObjectName(QStringLiteral("PanelR"));
     panel->setChildrenCollapsible(false);
     panel->setMinimumWidth(SeparatorMargin);
     ReplaceEditorSide(panel);
-    PanelR_ = panel;
-    PanelR_->addWidget(DataMemo_);
-    DataMemo_->show();
+    return panel;
+}
+
+// Side takes DataMemo's place beside the tree (null: DataMemo comes back).
+void TPaneViews::ReplaceEditorSide(QWidget* Side)
+{
+    TEditorEx* dataMemo = &Parts_.DataMemo;
+    QSplitter& separater = Parts_.Separater1;
+    // Moving, the page editor passes through sizes of a few pixels, which
+    // scroll its caret into the top left corner; laid out again, it shows
+    // what it showed before. Queued first, this runs before the panes are
+    // placed by it.
+    const int topRow = dataMemo->TopRow();
+    const int topCol = dataMemo->TopCol();
+    QTimer::singleShot(0, dataMemo, [dataMemo, topRow, topCol] {
+        CatchExceptions([&] {
+            dataMemo->SetTopRow(topRow);
+            dataMemo->SetTopCol(topCol);
+        });
+    });
+    QWidget* current = PanelR_ ? static_cast<QWidget*>(PanelR_) : dataMemo;
+    const int sideIndex = separater.indexOf(current);
+    if (Side != nullptr) {
+        // The side is laid out at once, so that the panes placed in it
+        // next know their sizes.
+        const QRect geometry = current->geometry();
+        separater.replaceWidget(sideIndex, Side);
+        Side->setGeometry(geometry);
+    } else {
+        separater.replaceWidget(sideIndex, dataMemo);
+        dataMemo->show();
+    }
+    // The editor side takes what the window gains or loses, the tree
+    // keeps its extent: without its stretch the splitter would share the
+    // room by the sizes it was last given, which after a restart are the
+    // tree's saved extent against next to nothing.
+    separater.setStretchFactor(sideIndex, 1);
+}
+
+void TPaneViews::ToggleSplitView()
+{
+    if (!SplitViewOn()) {
+        CloseSecondEditor();
+        return;
+    }
+    TEditorEx& dataMemo = Parts_.DataMemo;
+    // Moving the page editor into the new side takes its focus away.
+    const bool editing = dataMemo.hasFocus();
+    PanelR_ = CreateEditorSide();
+    PanelR_->addWidget(&dataMemo);
+    dataMemo.show();
     if (editing)
-        DataMemo_->setFocus();
+        dataMemo.setFocus();
     SecondEditor_ = CreateSecondEditor(PanelR_, true);
     PanelR_->addWidget(SecondEditor_);
-    const int height = Separater1_->height();
+    const int height = Parts_.Separater1.height();
     PanelR_->setSizes({height / 2 + 5, height - height / 2 - 5});
-    SecondEditor_->SetSelStart(DataMemo_->SelStart());
+    SecondEditor_->SetSelStart(dataMemo.SelStart());
     // The panes get their sizes when the event loop lays them out; the
     // lower one is scrolled by them then.
     QTimer::singleShot(0, SecondEditor_, [this] { CatchExceptions([this] { PlaceSplitPane(); }); });
 }
 
-void TVelkForm::PlaceSplitPane()
+void TPaneViews::PlaceSplitPane()
 {
     // The view may have closed meanwhile.
     if (SecondEditor_ == nullptr || BrowseViewOn())
         return;
+    const TEditorEx& dataMemo = Parts_.DataMemo;
     // The lower pane goes on where the upper one ends.
-    const int below = DataMemo_->TopRow() + DataMemo_->VisibleRows();
-    SecondEditor_->SetTopRow(below < DataMemo_->RowCount() ? below : DataMemo_->TopRow());
-    SecondEditor_->SetTopCol(DataMemo_->TopCol());
+    const int below = dataMemo.TopRow() + dataMemo.VisibleRows();
+    SecondEditor_->SetTopRow(below < dataMemo.RowCount() ? below : dataMemo.TopRow());
+    SecondEditor_->SetTopCol(dataMemo.TopCol());
 }
 
 // The second pane and the editor side of either view go; DataMemo takes
 // the whole side again.
-void TVelkForm::CloseSecondEditor()
+void TPaneViews::CloseSecondEditor()
 {
     if (SecondEditor_ == nullptr)
         return;
-    DataMemo_->setFocus();
-    ActiveEditor_ = DataMemo_;
+    TEditorEx& dataMemo = Parts_.DataMemo;
+    dataMemo.setFocus();
+    Host_.SetActiveEditor(&dataMemo);
     TEditorEx* second = std::exchange(SecondEditor_, nullptr);
     DetachEvents(*second);
     ReplaceEditorSide(nullptr);
     // Moved back beside the tree, it lost the focus again.
-    DataMemo_->setFocus();
+    dataMemo.setFocus();
     // A shortcut typed in the pane may be closing it: it goes once its
     // event is over.
     // Out of the splitter it has no parent: the window keeps it until then.
-    PanelR_->setParent(this);
+    PanelR_->setParent(&Parts_.Window);
     PanelR_->hide();
     PanelR_->deleteLater();
     PanelR_ = nullptr;
     BrowseTab_ = nullptr;
 }
 
-void TVelkForm::ToggleBrowseView()
+void TPaneViews::ToggleBrowseView()
 {
-    if (Menus_.Item("OpSplitRead")->Checked())
-        OpenBrowseView();
+    if (BrowseViewOn())
+        OpenBrowsePanes();
     else
-        CloseBrowseView();
+        CloseBrowsePanes();
 }
 
-void TVelkForm::OpenBrowseView()
+void TPaneViews::OpenBrowsePanes()
 {
     const THourGlass hourGlass;
+    TEditorEx& dataMemo = Parts_.DataMemo;
+    TTreeView& dataTree = Parts_.DataTree;
+    QWidget& panelL = Parts_.PanelL;
     // Moving the page editor into the new side takes its focus away.
-    const bool editing = DataMemo_->hasFocus();
+    const bool editing = dataMemo.hasFocus();
     BrowseSplitter_ = new QSplitter(Qt::Vertical);
     BrowseSplitter_->setObjectName(QStringLiteral("BrowseSplitter"));
     BrowseSplitter_->setChildrenCollapsible(false);
-    delete PanelL_->layout()->replaceWidget(DataTree_, BrowseSplitter_);
+    delete panelL.layout()->replaceWidget(&dataTree, BrowseSplitter_);
     BrowseTree_ = new TTreeView(BrowseSplitter_);
     BrowseTree_->setObjectName(QStringLiteral("BrowseTree"));
-    BrowseTree_->SetFont(DataTree_->Font());
-    BrowseTree_->SetColor(DataTree_->Color());
+    BrowseTree_->SetFont(dataTree.Font());
+    BrowseTree_->SetColor(dataTree.Color());
     if (!SettingsVars.ForderIconDel)
-        BrowseTree_->SetImages(TreeImageList_.get());
-    BrowseTree_->SetStateImages(&SubIcons_->TreeSubImageList());
+        BrowseTree_->SetImages(&Parts_.TreeImages);
+    BrowseTree_->SetStateImages(&Parts_.TreeSubImages);
     BrowseTree_->setDragEnabled(false);
     BrowseSplitter_->addWidget(BrowseTree_);
-    BrowseSplitter_->addWidget(DataTree_);
-    DataTree_->show();
+    BrowseSplitter_->addWidget(&dataTree);
+    dataTree.show();
 
     BrowseMirror_ = std::make_unique<TPageMirror>(*BrowseTree_);
-    BrowseMirror_->CopyTree(DataTree_->Items());
+    BrowseMirror_->CopyTree(dataTree.Items());
     if (BrowsePageNode_ == nullptr)
-        BrowsePageNode_ = DataTree_->Items().GetFirstNode();
+        BrowsePageNode_ = dataTree.Items().GetFirstNode();
     TTreeNodes& entries = BrowseTree_->Items();
     entries.OnChanging = [this](TTreeNode* Node) { CatchExceptions([&] { BrowseTreeChanging(Node); }); };
     entries.OnChange = [this](TTreeNode* Node) { CatchExceptions([&] { BrowseTreeChange(Node); }); };
@@ -318,35 +369,30 @@ void TVelkForm::OpenBrowseView()
             Key = 0;
         }
     };
-    Button("sbPageDevide")->SetEnabled(false);
+    Parts_.PageDevideButton.SetEnabled(false);
 
-    auto* panel = new QSplitter(Qt::Vertical);
-    panel->setObjectName(QStringLiteral("PanelR"));
-    panel->setChildrenCollapsible(false);
-    panel->setMinimumWidth(SeparatorMargin);
-    ReplaceEditorSide(panel);
-    PanelR_ = panel;
+    PanelR_ = CreateEditorSide();
     BrowseTab_ = new QTabWidget(PanelR_);
     BrowseTab_->setObjectName(QStringLiteral("BrowseTab"));
-    SetPopupMenu(*BrowseTab_->tabBar(), Menus_.Popup("TabPopup"));
+    SetPopupMenu(*BrowseTab_->tabBar(), Parts_.Menus.Popup("TabPopup"));
     SecondEditor_ = CreateSecondEditor(BrowseTab_, false);
     SecondEditor_->SetReadOnly(true);
     BrowseTab_->addTab(SecondEditor_, QString());
     BrowseTab_->tabBar()->setTabTextColor(0, Qt::blue);
     PanelR_->addWidget(BrowseTab_);
-    PanelR_->addWidget(DataMemo_);
-    DataMemo_->show();
+    PanelR_->addWidget(&dataMemo);
+    dataMemo.show();
     if (editing)
-        DataMemo_->setFocus();
+        dataMemo.setFocus();
     // The two upper panes keep one height.
-    connect(BrowseSplitter_, &QSplitter::splitterMoved, PanelR_, [this](int Pos) {
+    QObject::connect(BrowseSplitter_, &QSplitter::splitterMoved, PanelR_, [this](int Pos) {
         PanelR_->setSizes({Pos, std::max(PanelR_->height() - Pos, 1)});
     });
-    connect(PanelR_, &QSplitter::splitterMoved, BrowseSplitter_, [this](int Pos) {
+    QObject::connect(PanelR_, &QSplitter::splitterMoved, BrowseSplitter_, [this](int Pos) {
         BrowseSplitter_->setSizes({Pos, std::max(BrowseSplitter_->height() - Pos, 1)});
     });
-    const int half = PanelL_->height() / 2;
-    BrowseSplitter_->setSizes({half, PanelL_->height() - half});
+    const int half = panelL.height() / 2;
+    BrowseSplitter_->setSizes({half, panelL.height() - half});
     PanelR_->setSizes({half, std::max(PanelR_->height() - half, 1)});
 
     TTreeNode* entry = BrowseMirror_->EntryOf(BrowsePageNode_);
@@ -362,11 +408,9 @@ void TVelkForm::OpenBrowseView()
                 BrowseTreeChange(BrowseTree_->Selected());
         });
     });
-    Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を閉じる"));
-    Button("sbSplitTargetNode")->SetImageIndex(BrowseButtonImages_[1]);
 }
 
-void TVelkForm::CloseBrowseView()
+void TPaneViews::CloseBrowsePanes()
 {
     if (BrowseTree_ == nullptr)
         return;
@@ -377,25 +421,24 @@ void TVelkForm::CloseBrowseView()
     entries.OnChange = nullptr;
     BrowseMirror_->Clear();
     BrowseMirror_.reset();
-    delete PanelL_->layout()->replaceWidget(BrowseSplitter_, DataTree_);
-    DataTree_->show();
+    TTreeView& dataTree = Parts_.DataTree;
+    delete Parts_.PanelL.layout()->replaceWidget(BrowseSplitter_, &dataTree);
+    dataTree.show();
     BrowseSplitter_->hide();
     BrowseSplitter_->deleteLater();
     BrowseSplitter_ = nullptr;
     BrowseTree_ = nullptr;
-    Button("sbSplitTargetNode")->SetHint(QStringLiteral("閲覧専用画面を開く"));
-    Button("sbSplitTargetNode")->SetImageIndex(BrowseButtonImages_[0]);
-    DataTree_->setFocus();
+    dataTree.setFocus();
 }
 
 // The caret of the page being left is kept for its next showing.
-void TVelkForm::BrowseTreeChanging(TTreeNode*)
+void TPaneViews::BrowseTreeChanging(TTreeNode*)
 {
     if (TNodeData* record = PageRecord(BrowseMirror_->PageOf(BrowseTree_->Selected())); record && SecondEditor_)
         record->SetSelStart(SecondEditor_->SelStart());
 }
 
-void TVelkForm::BrowseTreeChange(TTreeNode* Node)
+void TPaneViews::BrowseTreeChange(TTreeNode* Node)
 {
     if (SecondEditor_ == nullptr)
         return;
@@ -407,30 +450,23 @@ void TVelkForm::BrowseTreeChange(TTreeNode* Node)
     if (const TNodeData* record = PageRecord(page)) {
         SecondEditor_->Lines()->SetTextStr(record->ItemStr());
         SecondEditor_->SetSelStart(SettingsVars.PageCursor.Mode ? record->SelStart() : 0);
-        Binding_->ScrollCaretIntoBand(*SecondEditor_);
+        Parts_.Binding.ScrollCaretIntoBand(*SecondEditor_);
     } else {
         SecondEditor_->Lines()->Clear();
     }
     SetBrowseTabCaption(page);
 }
 
-void TVelkForm::SetBrowseTabCaption(const TTreeNode* Page)
+void TPaneViews::SetBrowseTabCaption(const TTreeNode* Page)
 {
     const std::string_view title = Page ? CopyLeftDbcs(Page->Text(), BrowseTabTitleBytes) : std::string_view();
     BrowseTab_->setTabText(0, QStringLiteral(" ［閲覧専用］") + QString::fromStdString(SjisToUtf8(title)));
 }
 
-// Nothing may lead to a deleted page: the browse view's entry and its next
-// page, the finder's entry and the result list's entry go with it.
-void TVelkForm::PageNodeDeleted(TTreeNode* Node)
+void TPaneViews::PageNodeDeleted(TTreeNode* Node)
 {
     if (BrowsePageNode_ == Node)
         BrowsePageNode_ = nullptr;
     if (BrowseMirror_)
         BrowseMirror_->PageDeleted(Node);
-    if (SubIcons_)
-        SubIcons_->PageDeleted(Node);
-    // The list goes before the tree while the window is destroyed.
-    if (FindList_)
-        FindList_->PageNodeDeleted(Node);
 }

@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "Clipboard.h"
+#include "ClippingMode.h"
 #include "Menus.h"
 
 #include <QClipboard>
@@ -15,8 +16,8 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->SetProgramInFront([this] { return inFront; });
-        form->OpClipClick();
+        form->Clipping().SetProgramInFront([this] { return inFront; });
+        form->Clipping().OpClipClick();
     }
     // Another program copies Text.
     static void ForeignCopy(const QString& Text)
@@ -63,7 +64,7 @@ TEST_F(ClippingTest, OwnCopiesAndCopiesWithTheProgramInFrontAreNotCaptured)
     ForeignCopy("front");
     EXPECT_EQ(Page() + Enabled({"sbPaste"}), "p+");
     inFront = false;
-    form->OpClipClick();
+    form->Clipping().OpClipClick();
     ForeignCopy("off");
     EXPECT_EQ(Page(), "p");
 }
@@ -72,9 +73,9 @@ TEST_F(ClippingTest, ModeShowsInTheCaptionAndBarsTheExternalEditor)
 {
     EXPECT_EQ(form->CaptionText(), "NewFile" + Sjis("   ***** クリッピングモード *****"));
     SettingsVars.ExtEditor = true;
-    form->OpClipClick();
+    form->Clipping().OpClipClick();
     EXPECT_EQ(form->CaptionText() + Enabled({"sbGoEditor"}), "NewFile+");
-    form->OpClipClick();
+    form->Clipping().OpClipClick();
     EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
 }
 

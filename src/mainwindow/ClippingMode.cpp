@@ -1,14 +1,16 @@
-// Clipping mode: text other programs copy to the clipboard is collected
-// into pages, optionally cleaned by the web-text chain. Only the clipboard
-// is watched, never the selection, which changes with every mouse
-// selection in any program.
-#include "Main.h"
+// Clipping mode's commands and its capture of the clipboard. Only the
+// clipboard is watched, never the selection, which changes with every
+// mouse selection in any program.
+#include "ClippingMode.h"
 
 #include "Clipboard.h"
+#include "ClippingHost.h"
 #include "Cp932.h"
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "MainMenus.h"
+#include "OutlineBinding.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -16,18 +18,25 @@
 #include <QClipboard>
 #include <QMimeData>
 
-void TVelkForm::BindClippingCommands()
+TClippingMode::TClippingMode(IClippingHost& Host, TClippingParts Parts)
+    : Host_(Host), Parts_(Parts),
+      ProgramInFront_([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; })
 {
-    ProgramInFront_ = [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; };
-    const auto toggle = [this](std::string_view Name) {
-        TMenuItem* item = Menus_.Item(Name);
+    BindCommands();
+}
+
+void TClippingMode::BindCommands()
+{
+    TVelkMenus& menus = Parts_.Menus;
+    const auto toggle = [&menus](std::string_view Name) {
+        TMenuItem* item = menus.Item(Name);
         item->SetChecked(!item->Checked());
     };
     // Empty lines go either everywhere or only beside the hyphen rules.
-    const auto exclusive = [this](std::string_view Name, std::string_view Other) {
-        TMenuItem* item = Menus_.Item(Name);
+    const auto exclusive = [&menus](std::string_view Name, std::string_view Other) {
+        TMenuItem* item = menus.Item(Name);
         item->SetChecked(!item->Checked());
-        Menus_.Item(Other)->SetChecked(!item->Checked());
+        menus.Item(Other)->SetChecked(!item->Checked());
     };
     const TCommandBinding items[] = {
         {"OpClip", [this] { OpClipClick(); }},
@@ -38,22 +47,22 @@ void TVelkForm::BindClippingCommands()
         {"WeOpHs2ToZs", [toggle] { toggle("WeOpHs2ToZs"); }},
         {"WeOpLogicLine", [toggle] { toggle("WeOpLogicLine"); }},
     };
-    BindItems(items);
+    menus.Bind(items);
 }
 
-void TVelkForm::OpClipClick()
+void TClippingMode::OpClipClick()
 {
-    TMenuItem* item = Menus_.Item("OpClip");
-    item->SetChecked(!item->Checked());
+    On_ = !On_;
+    Parts_.Menus.Item("OpClip")->SetChecked(On_);
     // No external edit while clipping.
     if (SettingsVars.ExtEditor)
-        Button("sbGoEditor")->SetEnabled(!item->Checked());
-    SetCaption(DocumentCaption_);
+        Parts_.GoEditorButton.SetEnabled(!On_);
+    Host_.ShowCaption();
 }
 
-TWebTextOptions TVelkForm::WebTextOptions() const
+TWebTextOptions TClippingMode::WebTextOptions() const
 {
-    const auto on = [this](std::string_view Name) { return Menus_.Item(Name)->Checked(); };
+    const auto on = [this](std::string_view Name) { return Parts_.Menus.Item(Name)->Checked(); };
     TWebTextOptions options;
     options.TopRtnDel = on("WeOpTopRtnDel");
     options.Hyphen = on("WeOphyphen");
@@ -64,27 +73,32 @@ TWebTextOptions TVelkForm::WebTextOptions() const
     return options;
 }
 
-std::string TVelkForm::ConvertClipText(const std::string& Text) { return ::ConvertClipText(Text, WebTextOptions()); }
-
-void TVelkForm::CaptureClipboard()
+std::string TClippingMode::ConvertClipText(const std::string& Text) const
 {
-    if (!Menus_.Item("OpClip")->Checked() || !ClipboardHasText_)
+    return ::ConvertClipText(Text, WebTextOptions());
+}
+
+void TClippingMode::CaptureClipboard()
+{
+    if (!On_)
         return;
     // The program's own copies, from this instance or another, and copies
     // made while one of its windows is in front are never captured; nor
     // does anything go into a page that is out in the external editor.
     const QMimeData* mime = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
-    if (!mime || IsProgramData(mime) || ProgramInFront_() || OwnExternalEdit_)
+    if (!mime || IsProgramData(mime) || ProgramInFront_() || Host_.OwnExternalEditRunning())
         return;
+    TEditorEx& dataMemo = Parts_.DataMemo;
     int unmapped = 0;
     const std::string clip = SjisOfClipboardText(mime->text(), unmapped);
     // Told as the editor tells of what it cannot hold.
-    if (unmapped > 0 && DataMemo_->OnUnmappedCharacters)
-        DataMemo_->OnUnmappedCharacters(DataMemo_, unmapped);
+    if (unmapped > 0 && dataMemo.OnUnmappedCharacters)
+        dataMemo.OnUnmappedCharacters(&dataMemo, unmapped);
     // The read-only browse pane takes nothing: the page editor does.
-    TEditorEx* editor = ActiveEditor_->ReadOnly() ? DataMemo_ : ActiveEditor_;
+    TEditorEx* active = Host_.ActiveEditor();
+    TEditorEx* editor = active->ReadOnly() ? &dataMemo : active;
     if (SettingsVars.AutoClip && !TextEmpty(*editor))
-        Binding_->TreeAddClick();
+        Parts_.Binding.TreeAddClick();
     editor->setFocus();
     const std::string page = editor->GetText();
     const std::string captured =
@@ -94,5 +108,5 @@ void TVelkForm::CaptureClipboard()
     editor->SetSelStart(static_cast<int>(lead));
     editor->SetSelLength(static_cast<int>(page.size() - lead));
     editor->ReplaceSel(captured.substr(lead));
-    StorePage(DataTree_->Selected());
+    Parts_.Binding.StorePage(Parts_.DataTree.Selected());
 }

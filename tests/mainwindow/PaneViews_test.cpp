@@ -2,9 +2,11 @@
 // which never open together, and what deleting pages does to them.
 #include "FormFixture.h"
 
+#include "ExternalEditor.h"
 #include "FindIconForm.h"
 #include "HTMLFountain.h"
 #include "NodeData.h"
+#include "PaneViews.h"
 #include "Separate.h"
 #include "SubIcons.h"
 
@@ -21,7 +23,7 @@ using Views = ViewsTest;
 TEST_F(Views, SplitPanesShareOneTextAndTakeTurnsWithTheBrowseView)
 {
     MakePages({"one\rtext", "two\r\rmore"});
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     Settle();
     TEditorEx* second = form->SecondEditor();
     ASSERT_NE(second, nullptr);
@@ -38,28 +40,53 @@ TEST_F(Views, SplitPanesShareOneTextAndTakeTurnsWithTheBrowseView)
     // Which view is open: the split view's check, the browse view and its tree.
     const auto open = [&] {
         return std::string(form->MenuItem("OpSplit")->Checked() ? "split" : "") + (form->BrowseViewOn() ? "browse" : "")
-               + (form->BrowseTree() ? "+tree" : "");
+               + (form->PaneViews().BrowseTree() ? "+tree" : "");
     };
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     EXPECT_EQ(open(), "browse+tree");
     EXPECT_TRUE(form->SecondEditor()->ReadOnly());
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     EXPECT_EQ(open(), "split");
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     EXPECT_EQ(form->SecondEditor(), nullptr);
     EXPECT_EQ(form->ActiveEditor(), form->DataMemo());
     Settle();
     EXPECT_EQ(form->Separater1()->widget(1), form->DataMemo()) << "the page editor takes the whole side again";
 }
 
+// The check marks, the tree's place button and the browse button follow
+// the open view whichever way it closes: by the other view's command, or
+// by a close of the window that was then refused.
+TEST_F(Views, TheButtonsFollowTheOpenViewHoweverItCloses)
+{
+    MakePages({"one", "two"});
+    const auto shown = [&] {
+        TDockButton* browse = form->ToolButton("sbSplitTargetNode");
+        return std::string(form->MenuItem("OpSplit")->Checked() ? "split" : "")
+               + (form->MenuItem("OpSplitRead")->Checked() ? "browse" : "") + Enabled({"sbToEditor"})
+               + browse->Hint().toStdString();
+    };
+    const std::string closed = "+閲覧専用画面を開く";
+    form->PaneViews().OpSplitReadClick();
+    EXPECT_EQ(shown(), "browse-閲覧専用画面を閉じる");
+    form->PaneViews().OpSplitClick();
+    EXPECT_EQ(shown(), "split" + closed);
+    form->PaneViews().OpSplitReadClick();
+    form->ExternalEditor().SetOwnExternalEditRunning(true);
+    ASSERT_FALSE(form->FormCloseQuery());
+    EXPECT_EQ(form->PaneViews().View(), TPaneView::None);
+    EXPECT_EQ(shown(), closed);
+    form->ExternalEditor().SetOwnExternalEditRunning(false);
+}
+
 TEST_F(Views, AModeSwitchRemakesTheOpenViewWithTheNewColouring)
 {
     MakePages({"one", "two"});
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     form->SwitchEditMode(HtmlEditMode);
     ASSERT_NE(form->SecondEditor(), nullptr);
     EXPECT_EQ(form->SecondEditor()->Fountain(), form->HTMLFountain1());
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     form->SwitchEditMode(0);
     EXPECT_TRUE(form->BrowseViewOn());
     EXPECT_EQ(form->SecondEditor()->Fountain(), form->DataMemo()->Fountain());
@@ -93,7 +120,7 @@ TEST_F(Views, TheDividerMovesWhereItsLineIsReleasedNeverPastItsMargins)
     EXPECT_EQ(ends, (std::vector<std::pair<int, int>>{{start + 40, start + 40}}));
     dragTo(SeparatorMargin - 1, start + 40);
     dragTo(divider.width() - SeparatorMargin + 1, start + 40);
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     Settle();
     dragTo(SeparatorMargin, SeparatorMargin);
     EXPECT_EQ(ends.back(), std::pair(SeparatorMargin, SeparatorMargin)) << "also with the split view open";
@@ -130,11 +157,11 @@ TEST_F(Views, OpeningAndClosingAViewKeepsWhatThePageEditorShowed)
     memo.SetRowCol(1, 19);
     Settle();
     ASSERT_EQ(std::pair(memo.TopRow(), memo.TopCol()), std::pair(0, 0));
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     Settle();
     EXPECT_EQ(std::pair(memo.TopRow(), memo.TopCol()), std::pair(0, 0)) << "opened";
     EXPECT_EQ(std::pair(form->SecondEditor()->TopRow(), form->SecondEditor()->TopCol()), std::pair(0, 0));
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     Settle();
     EXPECT_EQ(std::pair(memo.TopRow(), memo.TopCol()), std::pair(0, 0)) << "closed";
 }
@@ -144,7 +171,7 @@ TEST_F(Views, TheEditorKeepsTheFocusAndTheSelectionModeFollowsItFromPaneToPane)
     MakePages({"one two\rthree four"});
     TEditorEx& memo = *form->DataMemo();
     memo.SetRowCol(0, 2);
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     Settle();
     ASSERT_TRUE(memo.hasFocus()) << "opening the split view";
     TEditorEx& second = *form->SecondEditor();
@@ -162,18 +189,18 @@ TEST_F(Views, TheEditorKeepsTheFocusAndTheSelectionModeFollowsItFromPaneToPane)
     EXPECT_EQ(memo.GetText(), "onYe two\r\ntXhree four") << "typed in both panes";
 
     second.setFocus();
-    form->OpSplitClick();
+    form->PaneViews().OpSplitClick();
     Settle();
     EXPECT_TRUE(memo.hasFocus()) << "closing the split view";
     TDockButton& browseButton = *form->ToolButton("sbSplitTargetNode");
     const int closedPicture = browseButton.ImageIndex();
     Click("sbAdd");
     memo.setFocus();
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     Settle();
     EXPECT_TRUE(memo.hasFocus()) << "opening the browse view";
     EXPECT_NE(browseButton.ImageIndex(), closedPicture) << "the button shows it closes the view";
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     Settle();
     EXPECT_EQ(browseButton.ImageIndex(), closedPicture);
     EXPECT_TRUE(form->DataTree()->hasFocus()) << "closing the browse view goes to the tree, as the view's rules say";
@@ -182,12 +209,12 @@ TEST_F(Views, TheEditorKeepsTheFocusAndTheSelectionModeFollowsItFromPaneToPane)
 TEST_F(Views, RefusedWithTheTreeAboveTheEditorAndTheBrowseViewWithOnePage)
 {
     MakePages({"only"});
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     EXPECT_EQ(form->SecondEditor(), nullptr);
     Click("sbAdd");
     form->MenuItem("TreeDisp")->SetChecked(true);
-    form->OpSplitClick();
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitClick();
+    form->PaneViews().OpSplitReadClick();
     EXPECT_EQ(form->SecondEditor(), nullptr);
 }
 
@@ -195,15 +222,15 @@ TEST_F(Views, BrowseViewShowsOnePageWhileAnotherIsEditedAndRemembersIt)
 {
     SettingsVars.PageCursor.Mode = true;
     MakePages({"one", "two\rsecond line", "three"});
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     Settle();
     TEditorEx* browse = form->SecondEditor();
     ASSERT_NE(browse, nullptr);
     EXPECT_EQ(browse->GetText(), "one") << "the first opening shows the first page";
-    EXPECT_EQ(form->BrowseTab()->tabText(0), QStringLiteral(" ［閲覧専用］one"));
+    EXPECT_EQ(form->PaneViews().BrowseTab()->tabText(0), QStringLiteral(" ［閲覧専用］one"));
     EXPECT_EQ(form->DataMemo()->GetText() + Enabled({"sbToEditor"}), "three-") << "the page editor keeps its page";
 
-    TTreeView* tree = form->BrowseTree();
+    TTreeView* tree = form->PaneViews().BrowseTree();
     tree->SetSelected(tree->Items().Item(1));
     EXPECT_EQ(browse->GetText(), "two\r\nsecond line");
     browse->SetSelStart(5);
@@ -212,19 +239,19 @@ TEST_F(Views, BrowseViewShowsOnePageWhileAnotherIsEditedAndRemembersIt)
     tree->SetSelected(tree->Items().Item(1));
     EXPECT_EQ(browse->SelStart(), 5);
 
-    form->OpSplitReadClick();
-    EXPECT_EQ(form->BrowsePageNode(), Node(1));
+    form->PaneViews().OpSplitReadClick();
+    EXPECT_EQ(form->PaneViews().BrowsePageNode(), Node(1));
     EXPECT_EQ(Enabled({"sbToEditor"}), "+");
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     EXPECT_EQ(form->SecondEditor()->GetText(), "two\r\nsecond line") << "reopening shows the page left there";
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
 
     form->DataTree()->Items().Delete(Node(1));
-    EXPECT_EQ(form->BrowsePageNode(), nullptr);
+    EXPECT_EQ(form->PaneViews().BrowsePageNode(), nullptr);
     form->DataTree()->Items().Add(nullptr, "no record");
-    form->OpSplitReadClick();
+    form->PaneViews().OpSplitReadClick();
     EXPECT_EQ(form->SecondEditor()->GetText(), "one");
-    tree = form->BrowseTree();
+    tree = form->PaneViews().BrowseTree();
     tree->SetSelected(tree->Items().Item(2));
     EXPECT_EQ(form->SecondEditor()->GetText(), "") << "a page without its record shows nothing";
     tree->SetSelected(tree->Items().Item(0)); // leaving it stores nothing
@@ -236,8 +263,8 @@ TEST_F(Views, TabCaptionKeepsADoubleByteCharacterWhole)
     MakePages({"x", "y"});
     const std::string title = std::string(95, 'a') + Sjis("表題");
     form->DataTree()->Items().Item(0)->SetText(title);
-    form->OpSplitReadClick();
-    const QString shown = form->BrowseTab()->tabText(0).mid(QStringLiteral(" ［閲覧専用］").size());
+    form->PaneViews().OpSplitReadClick();
+    const QString shown = form->PaneViews().BrowseTab()->tabText(0).mid(QStringLiteral(" ［閲覧専用］").size());
     EXPECT_EQ(Utf8ToSjis(shown.toStdString()), std::string(95, 'a') + Sjis("表")) << "97 bytes, not 96";
 }
 
@@ -247,8 +274,8 @@ TEST_F(Views, DeletedPagesLeaveNoEntryInTheBrowseViewOrTheFinder)
     for (int i = 0; i < 4; ++i)
         Node(i)->SetStateIndex(1 + i % 2);
     form->DataTree()->SetSelected(Node(1));
-    form->OpSplitReadClick();
-    form->BrowseTree()->SetSelected(form->BrowseTree()->Items().Item(2));
+    form->PaneViews().OpSplitReadClick();
+    form->PaneViews().BrowseTree()->SetSelected(form->PaneViews().BrowseTree()->Items().Item(2));
     form->SubIcons().FdGoSubIconClick();
     TFindIconForm* finder = form->SubIcons().SubIconFinder();
     ASSERT_NE(finder, nullptr);
@@ -261,11 +288,11 @@ TEST_F(Views, DeletedPagesLeaveNoEntryInTheBrowseViewOrTheFinder)
 
     // Any other way a page goes takes its entries with it.
     form->DataTree()->Items().Delete(Node(2));
-    EXPECT_EQ(form->BrowseTree()->Items().Count(), 3);
+    EXPECT_EQ(form->PaneViews().BrowseTree()->Items().Count(), 3);
     EXPECT_EQ(finder->LbSubIcon()->text(), QStringLiteral("全部で 3 ページ"));
     EXPECT_NE(form->SecondEditor()->GetText(), "three") << "the browse pane no longer shows it";
-    for (TTreeNode* entry = form->BrowseTree()->Items().GetFirstNode(); entry; entry = entry->GetNext())
-        form->BrowseTree()->SetSelected(entry);
+    for (TTreeNode* entry = form->PaneViews().BrowseTree()->Items().GetFirstNode(); entry; entry = entry->GetNext())
+        form->PaneViews().BrowseTree()->SetSelected(entry);
     for (TTreeNode* entry = finder->IconTree()->Items().GetFirstNode(); entry; entry = entry->GetNext()) {
         finder->IconTree()->SetSelected(entry);
         finder->IconTreeClick();

@@ -3,6 +3,7 @@
 // the window waits for it.
 #include "FormFixture.h"
 
+#include "ExternalEditor.h"
 #include "Menus.h"
 
 #include <QProcess>
@@ -44,7 +45,7 @@ protected:
     void Edit(const std::string& Command)
     {
         SettingsVars.HideExe = Command;
-        form->pEdGoHideClick();
+        form->ExternalEditor().pEdGoHideClick();
     }
     std::string Page() const { return form->DataMemo()->GetText(); }
     bool Modified() const { return form->DataMemo()->Modified(); }
@@ -157,7 +158,7 @@ TEST_F(ExternalEditorTest, WholeDocumentViewWritesTheFileWithoutWaiting)
 {
     SettingsVars.FindAll = true;
     SettingsVars.HideExe = "/bin/true %LINE%";
-    form->EdAllViewClick();
+    form->ExternalEditor().EdAllViewClick();
     EXPECT_NE(dialogs.Questions().back().Text.find("「階層付きテキストで保存」が指定されていますが"),
               std::string::npos);
     std::ifstream file(Home() + "Temp/NewFile.txt");
