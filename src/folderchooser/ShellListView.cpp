@@ -46,12 +46,20 @@ TShellListView::TShellListView(QWidget* Parent, TShellNamespace* Namespace)
                 OnShClipboard(this, OffersShellItems(QApplication::clipboard()->mimeData()));
         });
     });
-    connect(ItemView().selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        CatchExceptions([&] {
-            if (OnShSelChange)
-                OnShSelChange(this, SelectionSize());
-        });
-    });
+    connect(ItemView().selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { CatchExceptions([&] { SelChanged(); }); });
+}
+
+void TShellListView::SelChanged()
+{
+    if (OnShSelChange)
+        OnShSelChange(this, SelectionSize());
+}
+
+void TShellListView::showEvent(QShowEvent* Event)
+{
+    QWidget::showEvent(Event);
+    CatchExceptions([&] { SelChanged(); });
 }
 
 void TShellListView::SetUpViews()

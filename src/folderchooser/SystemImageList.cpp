@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMimeDatabase>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 

@@ -2,17 +2,24 @@
 
 #include "ButtonGlyph.h"
 #include "DockDraw.h"
+#include "DockVersion.h"
 #include "ExceptionHandler.h"
+#include "MenuPopup.h"
 #include "SpinRepeatTimer.h"
 #include "ToolImageList.h"
 #include "ToolWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -42,21 +49,6 @@ QPointer<TDockButton>& Hot() { return HotTracking().Button; }
 
 constexpr int HotCheckInterval = 125;
 
-TButtonPopup& Popup()
-{
-    static TButtonPopup popup;
-    return popup;
-}
-
-void ShowPopup(QMenu& Menu, QPoint Point, bool RightAligned)
-{
-    if (Popup()) {
-        Popup()(Menu, Point, RightAligned);
-        return;
-    }
-    Menu.exec(RightAligned ? Point - QPoint(Menu.sizeHint().width(), 0) : Point);
-}
-
 // A filled triangle pointing down, centred in [X, X + Width) from Y.
 void DrawArrow(QPainter& Painter, int X, int Y, int Width, bool Enabled, const QPalette& Palette)
 {
@@ -75,10 +67,33 @@ void DrawArrow(QPainter& Painter, int X, int Y, int Width, bool Enabled, const Q
     }
 }
 
+Qt::Alignment AlignmentFlags(TAlignment Alignment)
+{
+    switch (Alignment) {
+    case TAlignment::taLeftJustify: return Qt::AlignLeft | Qt::AlignVCenter;
+    case TAlignment::taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
+    case TAlignment::taCenter: break;
+    }
+    return Qt::AlignCenter;
+}
+
+// Alt and the letter after the caption's "&" ("&&" is an "&" itself).
+QKeySequence MnemonicOf(const QString& Caption)
+{
+    for (qsizetype i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != u'&')
+            continue;
+        if (Caption[i + 1] != u'&')
+            return QKeySequence(QStringLiteral("Alt+") + Caption[i + 1].toUpper());
+        ++i;
+    }
+    return {};
+}
+
 } // namespace
 
 TDockButton::TDockButton(QWidget* Toolbar, const QString& Hint, TNotifyEvent ClickHandler)
-    : QWidget(Toolbar), OnClick(std::move(ClickHandler))
+    : QWidget(Toolbar), OnClick(std::move(ClickHandler)), Glyph_(std::make_unique<TButtonGlyph>())
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -104,7 +119,7 @@ TDockButton::~TDockButton()
 
 TDockButton* TDockButton::HotButton() { return Hot(); }
 
-TButtonPopup TDockButton::SetPopup(TButtonPopup NewPopup) { return std::exchange(Popup(), std::move(NewPopup)); }
+TMenuPopup TDockButton::SetPopup(TMenuPopup NewPopup) { return SetMenuPopup(std::move(NewPopup)); }
 
 void TDockButton::HookProc(THookKind Kind, QObject*, QEvent* Event)
 {
@@ -129,7 +144,133 @@ void TDockButton::SetVisible(bool Visible) { setVisible(Visible); }
 void TDockButton::SetCaption(const QString& Caption)
 {
     Caption_ = Caption;
+    UpdateMnemonic();
     update();
+}
+
+void TDockButton::SetAlignment(TAlignment Alignment)
+{
+    Alignment_ = Alignment;
+    update();
+}
+
+void TDockButton::SetWordWrap(bool WordWrap)
+{
+    WordWrap_ = WordWrap;
+    update();
+}
+
+QString TDockButton::Version() { return QString::fromLatin1(DockToolbarVersion); }
+
+void TDockButton::SetAction(QAction* Action)
+{
+    if (Action_)
+        Action_->disconnect(this);
+    Action_ = Action;
+    if (!Action)
+        return;
+    connect(Action, &QAction::changed, this, [this] { CatchExceptions([this] { ActionChanged(); }); });
+    ActionChanged();
+}
+
+void TDockButton::ActionChanged()
+{
+    SetCaption(Action_->text());
+    setToolTip(Action_->toolTip());
+    setEnabled(Action_->isEnabled());
+    setVisible(Action_->isVisible());
+    if (Action_->isCheckable())
+        SetDown(Action_->isChecked());
+}
+
+void TDockButton::FireClick()
+{
+    if (OnClick)
+        OnClick(this);
+    else if (Action_)
+        Action_->trigger();
+}
+
+void TDockButton::SetDefault(bool Default)
+{
+    Default_ = Default;
+    WatchDialogKeys();
+}
+
+void TDockButton::SetCancel(bool Cancel)
+{
+    Cancel_ = Cancel;
+    WatchDialogKeys();
+}
+
+void TDockButton::UpdateMnemonic()
+{
+    const QKeySequence key = DisplayMode_ == TButtonDisplayMode::dmGlyphOnly ? QKeySequence() : MnemonicOf(Caption_);
+    if (key.isEmpty()) {
+        delete std::exchange(Mnemonic_, nullptr);
+        return;
+    }
+    if (!Mnemonic_) {
+        Mnemonic_ = new QShortcut(this);
+        connect(Mnemonic_, &QShortcut::activated, this, [this] {
+            CatchExceptions([this] {
+                if (TakesDialogKeys())
+                    Click();
+            });
+        });
+    }
+    Mnemonic_->setKey(key);
+}
+
+bool TDockButton::TakesDialogKeys() const
+{
+    const QWidget* toolbar = parentWidget();
+    return isEnabled() && isVisible() && toolbar && toolbar->isEnabled();
+}
+
+void TDockButton::WatchDialogKeys()
+{
+    QWidget* wanted = Default_ || Cancel_ ? window() : nullptr;
+    if (wanted == KeyWindow_)
+        return;
+    if (KeyWindow_)
+        KeyWindow_->removeEventFilter(this);
+    KeyWindow_ = wanted;
+    if (wanted)
+        wanted->installEventFilter(this);
+}
+
+bool TDockButton::event(QEvent* Event)
+{
+    // The button moved to another window, as when its toolbar floats.
+    if (Event->type() == QEvent::ParentChange)
+        CatchExceptions([this] { WatchDialogKeys(); });
+    return QWidget::event(Event);
+}
+
+bool TDockButton::eventFilter(QObject* Watched, QEvent* Event)
+{
+    // A key reaches the window itself only when the control with the focus
+    // (if any) left it.
+    if (Watched == KeyWindow_ && Event->type() == QEvent::KeyPress) {
+        bool handled = false;
+        CatchExceptions([&] { handled = DialogKey(*static_cast<QKeyEvent*>(Event)); });
+        if (handled)
+            return true;
+    }
+    return QWidget::eventFilter(Watched, Event);
+}
+
+bool TDockButton::DialogKey(const QKeyEvent& Key)
+{
+    const Qt::KeyboardModifiers shifts =
+        Key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool enter = Key.key() == Qt::Key_Return || Key.key() == Qt::Key_Enter;
+    const bool clicks = shifts == Qt::NoModifier && TakesDialogKeys()
+                        && ((enter && Default_) || (Key.key() == Qt::Key_Escape && Cancel_));
+    if (clicks)
+        Click();
+    return clicks;
 }
 
 void TDockButton::SetGroupIndex(int GroupIndex)
@@ -173,30 +314,53 @@ void TDockButton::UpdateGroup()
     }
 }
 
+int TDockButton::ImageIndex() const { return Glyph_->ImageIndex(); }
+
 void TDockButton::SetImageIndex(int ImageIndex)
 {
-    if (ImageIndex == ImageIndex_)
+    if (ImageIndex == Glyph_->ImageIndex())
         return;
-    ImageIndex_ = ImageIndex;
+    Glyph_->SetImageIndex(ImageIndex);
     update();
 }
+
+TToolImageList* TDockButton::Images() const { return Glyph_->Images(); }
 
 void TDockButton::SetImages(TToolImageList* Images)
 {
-    Images_ = Images;
+    Glyph_->SetImages(Images);
     update();
 }
+
+const QPixmap& TDockButton::Glyph() const { return Glyph_->Glyph(); }
 
 void TDockButton::SetGlyph(const QPixmap& Glyph)
 {
-    Glyph_ = Glyph;
-    NumGlyphs_ = GlyphCountOfStrip(Glyph.size());
+    Glyph_->SetGlyph(Glyph);
     update();
 }
 
+const QPixmap& TDockButton::GlyphMask() const { return Glyph_->GlyphMask(); }
+
+void TDockButton::SetGlyphMask(const QPixmap& GlyphMask)
+{
+    Glyph_->SetGlyphMask(GlyphMask);
+    update();
+}
+
+int TDockButton::NumGlyphs() const { return Glyph_->NumGlyphs(); }
+
 void TDockButton::SetNumGlyphs(int NumGlyphs)
 {
-    NumGlyphs_ = std::clamp(NumGlyphs, 1, 5);
+    Glyph_->SetNumGlyphs(NumGlyphs);
+    update();
+}
+
+bool TDockButton::OldDisabledStyle() const { return Glyph_->OldDisabledStyle(); }
+
+void TDockButton::SetOldDisabledStyle(bool OldDisabledStyle)
+{
+    Glyph_->SetOldDisabledStyle(OldDisabledStyle);
     update();
 }
 
@@ -221,6 +385,7 @@ void TDockButton::SetSpacing(int Spacing)
 void TDockButton::SetDisplayMode(TButtonDisplayMode DisplayMode)
 {
     DisplayMode_ = DisplayMode;
+    UpdateMnemonic();
     update();
 }
 
@@ -365,6 +530,11 @@ void TDockButton::leaveEvent(QEvent* Event)
 void TDockButton::changeEvent(QEvent* Event)
 {
     QWidget::changeEvent(Event);
+    // The pictures were made in the old colours.
+    if (Event->type() == QEvent::PaletteChange) {
+        Glyph_->Invalidate();
+        update();
+    }
     if (Event->type() != QEvent::EnabledChange)
         return;
     CatchExceptions([this] {
@@ -475,8 +645,7 @@ void TDockButton::mouseReleaseEvent(QMouseEvent* Event)
 void TDockButton::Click()
 {
     if (Repeating_ && !ArrowPressed_) {
-        if (OnClick)
-            OnClick(this);
+        FireClick();
         return;
     }
     const QPointer<TDockButton> alive(this);
@@ -489,9 +658,11 @@ void TDockButton::Click()
         update();
     }
     MouseExit();
+    if (!showMenu)
+        if (auto* dialog = qobject_cast<QDialog*>(window()); dialog && ModalResult_ != mrNone)
+            dialog->done(ModalResult_);
     if (!showMenu || !DropdownCombo_)
-        if (OnClick)
-            OnClick(this);
+        FireClick();
     if (showMenu && alive)
         DropMenu();
     if (!alive)
@@ -520,7 +691,7 @@ void TDockButton::DropMenu()
         const QPoint at = side == TDockPosition::dpLeft    ? QPoint(width(), 0)
                           : side == TDockPosition::dpRight ? QPoint(0, 0)
                                                            : QPoint(0, height());
-        ShowPopup(*DropdownMenu_, mapToGlobal(at), side == TDockPosition::dpRight);
+        PopupMenu(*DropdownMenu_, mapToGlobal(at), side == TDockPosition::dpRight);
     }
     if (removeClicks) {
         // The presses waiting in the queue are those that closed the menu.
@@ -549,7 +720,8 @@ void TDockButton::paintEvent(QPaintEvent*)
         };
         QRect main = rect();
         if (combo) {
-            const QRect arrowPart(width() - 2 - DropdownArrowWidth_, 0, DropdownArrowWidth_ + 2, height());
+            // The arrow part ends 2 px short of the button's right edge.
+            const QRect arrowPart(width() - 2 - DropdownArrowWidth_, 0, DropdownArrowWidth_, height());
             if (border)
                 edge(arrowPart, downLook && ArrowPressed_);
             main.setRight(arrowPart.left() - 1);
@@ -570,55 +742,47 @@ void TDockButton::paintEvent(QPaintEvent*)
     });
 }
 
-QImage TDockButton::StatePicture() const
-{
-    if (Images_)
-        return Images_->Image(ImageIndex_).toImage();
-    return GlyphOfStrip(Glyph_.toImage(), NumGlyphs_, static_cast<int>(State_));
-}
-
 void TDockButton::PaintContent(QPainter& Painter, const QRect& Content)
 {
     const QPalette& pal = palette();
-    QImage image = DisplayMode_ == TButtonDisplayMode::dmTextOnly ? QImage() : StatePicture();
+    const QImage image =
+        DisplayMode_ == TButtonDisplayMode::dmTextOnly
+            ? QImage()
+            : Glyph_->Picture(static_cast<int>(State_), SysColor(clBtnHighlight, pal), SysColor(clBtnShadow, pal));
     // The grey picture is a pixel larger; it is placed as the glyph.
     const QSize glyph = image.isNull() ? QSize() : image.size();
-    if (!isEnabled() && !image.isNull()) {
-        const std::pair key{Images_ ? Images_->Image(ImageIndex_).cacheKey() : Glyph_.cacheKey(), pal.cacheKey()};
-        if (key != DisabledGlyphKey_) {
-            const QColor highlight = SysColor(clBtnHighlight, pal), shadow = SysColor(clBtnShadow, pal);
-            DisabledGlyph_ = NumGlyphs_ >= 2 ? RecolouredDisabledGlyph(image, highlight, shadow)
-                                             : DisabledGlyph(image, highlight, shadow, false);
-            DisabledGlyphKey_ = key;
-        }
-        image = DisabledGlyph_;
-    }
     const QString caption = DisplayMode_ == TButtonDisplayMode::dmGlyphOnly ? QString() : Caption_;
-    const QSize text = caption.isEmpty() ? QSize() : fontMetrics().size(Qt::TextSingleLine, caption);
     const bool arrow = DropdownArrow_ && DropdownActive() && !DropdownCombo_;
-    const TButtonPlaces places = LayoutButtonContent({.Width = Content.width(),
-                                                      .Height = Content.height(),
-                                                      .GlyphWidth = glyph.width(),
-                                                      .GlyphHeight = glyph.height(),
-                                                      .TextWidth = text.width(),
-                                                      .TextHeight = text.height(),
-                                                      .ArrowWidth = arrow ? DropdownArrowWidth_ : 0,
-                                                      .Layout = Layout_,
-                                                      .Margin = Margin_,
-                                                      .Spacing = Spacing_});
+    TButtonContent content{.Width = Content.width(),
+                           .Height = Content.height(),
+                           .GlyphWidth = glyph.width(),
+                           .GlyphHeight = glyph.height(),
+                           .ArrowWidth = arrow ? DropdownArrowWidth_ : 0,
+                           .Layout = Layout_,
+                           .Margin = Margin_,
+                           .Spacing = Spacing_};
+    const int textFlags = Qt::TextShowMnemonic | (WordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine);
+    if (!caption.isEmpty()) {
+        const QSize text =
+            fontMetrics().boundingRect(QRect(0, 0, CaptionRoom(content, WordWrap_), 0), textFlags, caption).size();
+        content.TextWidth = text.width();
+        content.TextHeight = text.height();
+    }
+    const TButtonPlaces places = LayoutButtonContent(content);
     const QPoint origin = Content.topLeft();
     if (!image.isNull())
         Painter.drawImage(origin + QPoint(places.GlyphX, places.GlyphY), image);
     if (!caption.isEmpty()) {
-        const QRect textRect(origin + QPoint(places.TextX, places.TextY), text);
+        const QRect textRect(origin + QPoint(places.TextX, places.TextY), QSize(content.TextWidth, content.TextHeight));
+        const int flags = textFlags | static_cast<int>(AlignmentFlags(Alignment_));
         if (!isEnabled()) {
             Painter.setPen(SysColor(clBtnHighlight, pal));
-            Painter.drawText(textRect.translated(1, 1), Qt::AlignCenter, caption);
+            Painter.drawText(textRect.translated(1, 1), flags, caption);
             Painter.setPen(SysColor(clBtnShadow, pal));
         } else {
             Painter.setPen(pal.color(QPalette::ButtonText));
         }
-        Painter.drawText(textRect, Qt::AlignCenter, caption);
+        Painter.drawText(textRect, flags, caption);
     }
     if (arrow)
         DrawArrow(Painter, origin.x() + places.ArrowX, origin.y() + places.ArrowY, DropdownArrowWidth_, isEnabled(),

@@ -9,7 +9,9 @@
 
 #include "ButtonLayout.h"
 #include "Classes.h"
+#include "DialogHook.h"
 #include "HookService.h"
+#include "MenuPopup.h"
 
 #include <QImage>
 #include <QMenu>
@@ -20,16 +22,18 @@
 #include <memory>
 #include <utility>
 
+class QAction;
+class QKeyEvent;
 class QPainter;
+class QShortcut;
+class TButtonGlyph;
 class TRepeatTimer;
 class TToolImageList;
 
 // Sender, whether to show the menu, and whether presses on the button that
 // closed the menu are dropped; the handler may change both.
 using TButtonDropdownEvent = std::function<void(TObject* Sender, bool& ShowMenu, bool& RemoveClicks)>;
-// Shows Menu at Point (screen coordinates), right-aligned to it when
-// RightAligned; tests put in their own.
-using TButtonPopup = std::function<void(QMenu& Menu, QPoint Point, bool RightAligned)>;
+using TButtonPopup = TMenuPopup;
 
 class TDockButton : public QWidget, public TObject {
     Q_OBJECT
@@ -47,8 +51,31 @@ public:
     void SetHint(const QString& Hint) { setToolTip(Hint); }
     int Tag() const { return Tag_; }
     void SetTag(int Tag) { Tag_ = Tag; }
+    // An "&" marks the letter that clicks the button with Alt while its
+    // window is active.
     const QString& Caption() const { return Caption_; }
     void SetCaption(const QString& Caption);
+    TAlignment Alignment() const { return Alignment_; }
+    void SetAlignment(TAlignment Alignment);
+    // The caption breaks into lines between words to fit the button.
+    bool WordWrap() const { return WordWrap_; }
+    void SetWordWrap(bool WordWrap);
+    static QString Version();
+
+    // The action the button shows (caption, hint, enabled, visible, checked
+    // as Down) and triggers when clicked without an OnClick; cleared when
+    // the action goes away.
+    QAction* Action() const { return Action_; }
+    void SetAction(QAction* Action);
+    // Enter (Default) or Esc (Cancel) in the button's window, when no
+    // control there took the key, clicks the button.
+    bool Default() const { return Default_; }
+    void SetDefault(bool Default);
+    bool Cancel() const { return Cancel_; }
+    void SetCancel(bool Cancel);
+    // Given to the dialog the button is on when clicked, which closes it.
+    TModalResult ModalResult() const { return ModalResult_; }
+    void SetModalResult(TModalResult ModalResult) { ModalResult_ = ModalResult; }
 
     int GroupIndex() const { return GroupIndex_; }
     void SetGroupIndex(int GroupIndex);
@@ -60,17 +87,25 @@ public:
     // A button of group 0 never stays down.
     void SetDown(bool Down);
 
-    int ImageIndex() const { return ImageIndex_; }
+    int ImageIndex() const;
     void SetImageIndex(int ImageIndex);
-    TToolImageList* Images() const { return Images_; }
+    TToolImageList* Images() const;
+    // Sets NumGlyphs to 1.
     void SetImages(TToolImageList* Images);
     // A strip of up to five pictures side by side, for the states up,
     // disabled, down, held down and hot; used without Images.
-    const QPixmap& Glyph() const { return Glyph_; }
+    const QPixmap& Glyph() const;
     void SetGlyph(const QPixmap& Glyph);
+    // Black where the glyph is, white where it is not; without it the
+    // glyph's bottom-left colour is its transparent one.
+    const QPixmap& GlyphMask() const;
+    void SetGlyphMask(const QPixmap& GlyphMask);
     // 1 to 5; setting the glyph counts them.
-    int NumGlyphs() const { return NumGlyphs_; }
+    int NumGlyphs() const;
     void SetNumGlyphs(int NumGlyphs);
+    // The disabled picture is made from the glyph's black pixels only.
+    bool OldDisabledStyle() const;
+    void SetOldDisabledStyle(bool OldDisabledStyle);
     TButtonLayout Layout() const { return Layout_; }
     void SetLayout(TButtonLayout Layout);
     int Margin() const { return Margin_; }
@@ -131,7 +166,7 @@ public:
     // The one button the mouse is over, if any.
     static TDockButton* HotButton();
     // Replaces how drop-down menus are shown; returns the one replaced.
-    static TButtonPopup SetPopup(TButtonPopup Popup);
+    static TMenuPopup SetPopup(TMenuPopup Popup);
 
     // The click, as a release of the mouse on the button does it.
     void Click();
@@ -142,6 +177,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
     void changeEvent(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void enterEvent(QEnterEvent* Event) override;
@@ -169,6 +206,18 @@ private:
     void UpdateGroup();
     void RepeatTick();
     void DropMenu();
+    // OnClick, or else the action.
+    void FireClick();
+    void ActionChanged();
+    // Alt and the caption's marked letter click the button while its
+    // window is active.
+    void UpdateMnemonic();
+    // Enabled and shown on an enabled toolbar.
+    bool TakesDialogKeys() const;
+    // Listens to the keys reaching the button's window while it is a
+    // Default or Cancel button.
+    void WatchDialogKeys();
+    bool DialogKey(const QKeyEvent& Key);
     void PaintContent(QPainter& Painter, const QRect& Content);
     static void HookProc(THookKind Kind, QObject* Window, QEvent* Event);
 
@@ -181,13 +230,18 @@ private:
     QPoint LastPoint_;
     int Tag_ = 0;
     QString Caption_;
+    TAlignment Alignment_ = TAlignment::taCenter;
+    bool WordWrap_ = false;
+    QPointer<QAction> Action_;
+    bool Default_ = false;
+    bool Cancel_ = false;
+    TModalResult ModalResult_ = mrNone;
+    QPointer<QWidget> KeyWindow_;
+    QShortcut* Mnemonic_ = nullptr;
     int GroupIndex_ = 0;
     bool AllowAllUp_ = false;
     bool Down_ = false;
-    int ImageIndex_ = -1;
-    TToolImageList* Images_ = nullptr;
-    QPixmap Glyph_;
-    int NumGlyphs_ = 1;
+    std::unique_ptr<TButtonGlyph> Glyph_;
     TButtonLayout Layout_ = TButtonLayout::blGlyphLeft;
     int Margin_ = -1;
     int Spacing_ = 4;
@@ -207,9 +261,4 @@ private:
     int RepeatInterval_ = 100;
     bool ShowBorderWhenInactive_ = false;
     std::unique_ptr<TRepeatTimer> RepeatTimer_;
-    // The disabled look of the picture, made again when the picture or the
-    // palette changes.
-    QImage DisabledGlyph_;
-    std::pair<qint64, qint64> DisabledGlyphKey_{};
-    QImage StatePicture() const;
 };

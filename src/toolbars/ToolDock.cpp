@@ -1,13 +1,18 @@
 #include "ToolDock.h"
 
 #include "DockDraw.h"
+#include "DockVersion.h"
+#include "EdgeLayout.h"
 #include "ExceptionHandler.h"
 #include "FormLoading.h"
+#include "MenuPopup.h"
 #include "SysUtils.h"
 #include "ToolWindow.h"
 
 #include <QBitmap>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -15,6 +20,7 @@ TToolDock::TToolDock(QWidget* Parent, std::string Name, TDockPosition Position)
     : QWidget(CheckedParent(Parent)), Name_(std::move(Name)), Position_(Position)
 {
     setObjectName(QString::fromStdString(Name_));
+    setMouseTracking(true);
     LayoutBars();
 }
 
@@ -54,6 +60,34 @@ void TToolDock::SetPosition(TDockPosition Position)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     ResizeDock(Vertical() ? thickness : width(), Vertical() ? height() : thickness);
     LayoutBars();
+    if (auto* edges = parentWidget() ? qobject_cast<TEdgeLayout*>(parentWidget()->layout()) : nullptr) {
+        edges->invalidate();
+        edges->activate();
+    }
+}
+
+QString TToolDock::Version() { return QString::fromLatin1(DockToolbarVersion); }
+
+void TToolDock::contextMenuEvent(QContextMenuEvent* Event)
+{
+    if (!PopupMenu_)
+        return QWidget::contextMenuEvent(Event);
+    CatchExceptions([&] { ::PopupMenu(*PopupMenu_, Event->globalPos(), false); });
+}
+
+void TToolDock::mousePressEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] { TellMouseButton(OnMouseDown, this, *Event, Event->position().toPoint() - ClientOrigin()); });
+}
+
+void TToolDock::mouseMoveEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] { TellMouseMove(OnMouseMove, this, *Event, Event->position().toPoint() - ClientOrigin()); });
+}
+
+void TToolDock::mouseReleaseEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] { TellMouseButton(OnMouseUp, this, *Event, Event->position().toPoint() - ClientOrigin()); });
 }
 
 void TToolDock::SetAllowDrag(bool AllowDrag)

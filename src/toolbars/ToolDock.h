@@ -6,12 +6,15 @@
 #pragma once
 
 #include "Classes.h"
+#include "ControlMouse.h"
 #include "DockRows.h"
 #include "Graphics.h"
 #include "Set.h"
 #include "ToolbarLayout.h"
 
+#include <QMenu>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -40,8 +43,15 @@ public:
 
     const std::string& Name() const { return Name_; }
     TDockPosition Position() const { return Position_; }
-    // Raises EInvalidOperation while the dock holds any control.
+    // Moves the dock to that edge of its parent (when the parent's layout
+    // is a TEdgeLayout); raises EInvalidOperation while the dock holds any
+    // control.
     void SetPosition(TDockPosition Position);
+    static QString Version();
+    // Shown by a right click on the dock outside its bars; cleared when the
+    // menu goes away.
+    QMenu* PopupMenu() const { return PopupMenu_; }
+    void SetPopupMenu(QMenu* Menu) { PopupMenu_ = Menu; }
     bool Vertical() const { return Position_ == TDockPosition::dpLeft || Position_ == TDockPosition::dpRight; }
     TBarOrientation BarOrientation() const { return Vertical() ? boVertical : boHorizontal; }
     // Bars show a drag handle; off: never a drop target, and not written as
@@ -77,6 +87,10 @@ public:
     TInsertRemoveEvent OnInsertRemoveBar;
     TRequestDockEvent OnRequestDock;
     TNotifyEvent OnResize;
+    // In the dock's client coordinates.
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
 
     // Every bar that belongs to the dock: docked on it, or floating and
     // coming back to it (its LastDock); sorted by each layout.
@@ -119,6 +133,10 @@ public:
 
 protected:
     void changeEvent(QEvent* Event) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
     void moveEvent(QMoveEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
@@ -140,6 +158,7 @@ private:
     bool BackgroundTransparent_ = false;
     bool FixAlign_ = false;
     bool LimitToOneRow_ = false;
+    QPointer<QMenu> PopupMenu_;
     int LayoutLockCount_ = 0;
     bool LayoutPending_ = false;
     bool LayoutClipPending_ = false;

@@ -1,6 +1,7 @@
 #include "ToolWindow.h"
 
 #include "DockDraw.h"
+#include "DockVersion.h"
 #include "ExceptionHandler.h"
 #include "FormLoading.h"
 #include "SysUtils.h"
@@ -106,6 +107,8 @@ void TCustomToolWindow::SetVisible(bool Visible)
         OnVisibleChanged(this);
 }
 
+QString TCustomToolWindow::Version() { return QString::fromLatin1(DockToolbarVersion); }
+
 QWidget* TCustomToolWindow::FormOf() const
 {
     if (!IsDocked())
@@ -154,6 +157,9 @@ void TCustomToolWindow::SetParent(QWidget* NewParent)
     ++SelfBoundsCount_;
     if (NewParent && !Destroying_ && OnDockChangingHidden)
         OnDockChangingHidden(this, newDock);
+    // Already laid out for the new place when it shows there.
+    if (NewParent && ArrangedForType_)
+        LayoutControls(true, newDock);
     ArrangePending_ = true;
     BeginArrange();
     if (oldDock) {
@@ -195,6 +201,8 @@ void TCustomToolWindow::SetParent(QWidget* NewParent)
     // The controls are arranged for the new place once, here, while the
     // bar is still hidden.
     EndArrange();
+    if (NewParent)
+        ArrangedForType_ = newDock ? newDock->BarOrientation() : boFloating;
     --SelfBoundsCount_;
     if (newDock)
         newDock->UnlockLayout();
@@ -398,6 +406,8 @@ void TCustomToolWindow::SetBounds(const QRect& Bounds)
     const bool moved = Bounds.topLeft() != pos();
     if (!resized && !moved)
         return;
+    if (resized && SelfBoundsCount_ == 0)
+        BeforeResize(Bounds.width(), Bounds.height());
     SettingBounds_ = true;
     setGeometry(Bounds);
     SettingBounds_ = false;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Classes.h"
+#include "ControlMouse.h"
 #include "DragGeometry.h"
 #include "FloatingWindowParent.h"
 #include "Graphics.h"
@@ -18,6 +19,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QPainter;
@@ -118,6 +120,16 @@ public:
     // it is hidden and OnClose follows.
     TCloseQueryEvent OnCloseQuery;
     TNotifyEvent OnClose;
+    // In the client area's coordinates (negative on the handle or the
+    // caption). A press that drags the bar is followed, once the drag is
+    // over, by a left release at (-1, -1).
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    static QString Version();
+    // The kind of dock the controls were last arranged for when the bar
+    // changed places (none before its first place).
+    std::optional<TBarOrientation> ArrangedForType() const { return ArrangedForType_; }
 
     // The last floating position, in screen coordinates; kept while docked.
     QPoint FloatPosition() const { return FloatPosition_; }
@@ -174,6 +186,7 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
@@ -181,6 +194,9 @@ protected:
     // 3 top-left, 4 top-right, 5 bottom, 6 bottom-left, 7 bottom-right)
     // starts, goes on with the pointer at Cursor proposing the bounds
     // Proposed (the result is what the window will take), and ends.
+    // The bar is about to take that width and height at someone else's
+    // asking than its own arranging.
+    virtual void BeforeResize(int /*NewWidth*/, int /*NewHeight*/) {}
     virtual void BeginFloatSizing(int) {}
     virtual QRect TrackFloatSizing(QPoint, const QRect& Proposed, const QRect&) { return Proposed; }
     virtual void EndFloatSizing(bool) {}
@@ -260,6 +276,7 @@ private:
     int ArrangeLock_ = 0;
     bool ArrangePending_ = false;
     int MoveEventLock_ = 0;
+    std::optional<TBarOrientation> ArrangedForType_;
     int HideCount_ = 0;
     bool Destroying_ = false;
     QPoint FloatPosition_;

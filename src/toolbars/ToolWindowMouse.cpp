@@ -15,13 +15,21 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 void TCustomToolWindow::mousePressEvent(QMouseEvent* Event)
 {
     CatchExceptions([&] {
+        const QPoint at = Event->position().toPoint();
+        TellMouseButton(OnMouseDown, this, *Event, at - Client_->pos());
         if (Event->button() == Qt::LeftButton)
-            LeftPress(Event->position().toPoint());
+            LeftPress(at);
     });
+}
+
+void TCustomToolWindow::mouseReleaseEvent(QMouseEvent* Event)
+{
+    CatchExceptions([&] { TellMouseButton(OnMouseUp, this, *Event, Event->position().toPoint() - Client_->pos()); });
 }
 
 namespace {
@@ -47,10 +55,12 @@ Qt::CursorShape SizingCursor(THitCode Code)
 void TCustomToolWindow::mouseMoveEvent(QMouseEvent* Event)
 {
     CatchExceptions([&] {
+        const QPoint at = Event->position().toPoint();
         if (IsDocked())
             unsetCursor();
         else
-            setCursor(SizingCursor(HitTestFloatingFrame(Event->position().toPoint())));
+            setCursor(SizingCursor(HitTestFloatingFrame(at)));
+        TellMouseMove(OnMouseMove, this, *Event, at - Client_->pos());
     });
 }
 
@@ -149,8 +159,15 @@ void TCustomToolWindow::RunDrag(QPoint Point)
 {
     TDragOutline outline;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-    TDragSession session(*this, Point, ctrl, &outline);
-    session.Finish(RunMouseLoop(*this, session, TEscKey::Cancels));
+    const QPointer<TCustomToolWindow> alive(this);
+    {
+        TDragSession session(*this, Point, ctrl, &outline);
+        session.Finish(RunMouseLoop(*this, session, TEscKey::Cancels));
+    }
+    // The drag took the release; the press the handlers saw still gets
+    // one, at a point off the bar.
+    if (alive && OnMouseUp)
+        OnMouseUp(this, TMouseButton::mbLeft, {}, -1, -1);
 }
 
 void TCustomToolWindow::RunResize(int Edge, QPoint Start)

@@ -40,6 +40,11 @@ TEST_F(LinesTest, LogicalLinesSpanTheirWrappedRows)
     EXPECT_EQ(Lines().LineToRow(-5), 0);
     EXPECT_THROW(Lines().Strings(3), EListError);
     EXPECT_THROW(Lines().Strings(-1), EListError);
+    // A last row marked wrapped still ends the last line.
+    Editor.List->SetRowAttribute(5, TRowAttribute::raWrapped);
+    EXPECT_EQ(Lines().Count(), 3);
+    Editor.List->SetRowAttribute(3, TRowAttribute::raWrapped);
+    EXPECT_EQ(Lines().Count(), 2);
 }
 
 TEST_F(LinesTest, AddAndAssignPutTheCaretAfterTheText)

@@ -219,3 +219,31 @@ TEST_F(PaintPlan, EndOfFileMarkAndUnderlineArePaintedInTheirColours)
 }
 
 } // namespace
+
+TEST_F(PaintPlan, EveryCellOfAPartialRepaintShowsItsBackground)
+{
+    ed->View()->SetQuotation("\"");
+    ed->View()->Colors()->Str()->SetBkColor(clAqua);
+    ed->SetColor(clYellow);
+    ed.SetText("ab \" s \" c\r\nxyz\r\n");
+    ed.Grab();
+    // Only a band across both rows, from the middle of the string to past
+    // the text, painted over pixels of another colour.
+    const QPoint from = ed.CellPoint(0, 4);
+    const QRect band(from, QPoint(ed.CellPoint(2, 12).x() - 1, ed.CellPoint(2, 12).y() - 1));
+    QImage image(ed->viewport()->size(), QImage::Format_ARGB32);
+    image.fill(Qt::magenta);
+    ed->viewport()->render(&image, band.topLeft(), QRegion(band));
+    const auto cell = [&](int Row, int Col) {
+        const QPoint p = ed.CellPoint(Row, Col) + QPoint(1, 1);
+        return image.pixelColor(p);
+    };
+    const std::vector<std::tuple<int, int, QColor>> cells = {
+        {0, 4, QColor(Qt::cyan)},    {0, 6, QColor(Qt::cyan)},    {0, 8, QColor(Qt::yellow)},
+        {0, 10, QColor(Qt::yellow)}, {0, 11, QColor(Qt::yellow)}, {1, 4, QColor(Qt::yellow)},
+    };
+    for (const auto& [row, col, colour] : cells)
+        EXPECT_EQ(cell(row, col), colour) << row << ":" << col;
+    // Left of the band nothing was painted.
+    EXPECT_EQ(cell(0, 0), QColor(Qt::magenta));
+}

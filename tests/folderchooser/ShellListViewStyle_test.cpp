@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QTest>
 #include <QTreeView>
@@ -88,6 +89,25 @@ TEST(ShellListViewStyle, IconsAreTheDefaultAndAChangeKeepsSelectionCurrentRowAnd
     view.SetViewStyle(vsIcon);
     EXPECT_EQ(SelectedRows(view), (std::vector<int>{1, 3}));
     EXPECT_TRUE(icons.hasFocus());
+}
+
+// A style whose large icons are 48 pixels.
+class TLargerIcons final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const override
+    {
+        return Metric == PM_LargeIconSize ? 48 : QProxyStyle::pixelMetric(Metric, Option, Widget);
+    }
+};
+
+TEST(ShellListViewStyle, IconSizesFollowTheStyle)
+{
+    TShellListView view;
+    TLargerIcons style;
+    view.setStyle(&style);
+    EXPECT_EQ(view.IconView().iconSize(), QSize(48, 48));
+    EXPECT_GE(view.IconView().gridSize().width(), 2 * 48);
+    view.setStyle(nullptr);
 }
 
 // The pixels of a solid square the size of a small icon.

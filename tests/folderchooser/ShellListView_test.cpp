@@ -67,6 +67,26 @@ TEST(ShellListView, AFolderWithoutAPathShowsOneColumnAndTheReportComesBack)
     EXPECT_EQ(view.SelectionSize(), 1u);
 }
 
+TEST(ShellListView, ShowingTheListTellsTheSelectionsTotal)
+{
+    TTempNamespace temp;
+    const std::string docs = temp.MakeDirs("home/Desktop/docs");
+    WriteRaw(docs + "/a.txt", "abc");
+    const auto ns = temp.Make();
+    TItemIDList docsList;
+    ns->PathToIDList(docs, docsList);
+    TShellListView view(nullptr, ns.get());
+    view.ShowFolder(docsList); // selects a.txt
+    std::vector<uint64_t> totals;
+    view.OnShSelChange = [&](TShellListView*, uint64_t SelSize) { totals.push_back(SelSize); };
+    view.show();
+    EXPECT_EQ(totals, std::vector<uint64_t>{3});
+    view.hide();
+    view.ItemView().clearSelection();
+    view.show();
+    EXPECT_EQ(totals, (std::vector<uint64_t>{3, 0, 0}));
+}
+
 TEST(ShellListView, FiltersRowsAndTellsListChangesAndTheClipboard)
 {
     TTempNamespace temp;

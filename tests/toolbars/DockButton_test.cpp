@@ -266,6 +266,26 @@ TEST(DockButton, BordersFollowFlatNoBorderAndHighlightWhenDown)
     }
 }
 
+TEST(DockButton, AComboArrowPartEndsTwoPixelsShortOfTheRightEdge)
+{
+    QWidget parent;
+    QMenu menu;
+    TDockButton button(&parent);
+    button.SetFlat(false);
+    button.SetDropdownMenu(&menu);
+    button.SetDropdownCombo(true);
+    QImage image(button.size(), QImage::Format_RGB32);
+    button.render(&image);
+    const QPalette& pal = parent.palette();
+    const int w = button.width(), bottom = button.height() - 1;
+    // The arrow part spans [w - 2 - 9, w - 2): its raised edge's dark
+    // bottom-right corner is at w - 3, and the last two columns are bare.
+    EXPECT_EQ(image.pixel(w - 3, bottom), SysColor(cl3DDkShadow, pal).rgb());
+    EXPECT_EQ(image.pixel(w - 2, bottom), SysColor(clBtnFace, pal).rgb());
+    EXPECT_EQ(image.pixel(w - 1, bottom), SysColor(clBtnFace, pal).rgb());
+    EXPECT_EQ(image.pixel(w - 2 - 9, 0), SysColor(cl3DLight, pal).rgb()) << "the arrow part's left edge";
+}
+
 TEST_F(DockButtonTest, TellsOfTheMouseComingGoingAndDoubleClickingWhileDown)
 {
     TDockButton* a = f.File->ClientArea()->findChildren<TDockButton*>().front();

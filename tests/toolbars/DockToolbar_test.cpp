@@ -116,13 +116,6 @@ TEST(DockToolbar, AFormLikeTheMainWindowDrawsDocksGripsFramesAndWrapLines)
     }
 }
 
-QImage Rendered(QWidget& Widget)
-{
-    QImage image(Widget.size(), QImage::Format_RGB32);
-    Widget.render(&image);
-    return image;
-}
-
 TEST(DockToolbar, TheDocksBackgroundRunsOnIntoItsBarsFromTheFormsOrigin)
 {
     TToolbarForm f;

@@ -220,4 +220,24 @@ TEST_F(DragSession, TheRealMouseLoopMovesAToolbarToAnotherDock)
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
+TEST_F(DragSession, APressThatDraggedIsFollowedByAReleaseOffTheBar)
+{
+    std::vector<std::pair<TMouseButton, QPoint>> ups;
+    int downs = 0;
+    f.Edit->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
+    f.Edit->OnMouseUp = [&](TObject*, TMouseButton Button, TShiftState Shift, int X, int Y) {
+        EXPECT_TRUE(Shift.Empty());
+        ups.emplace_back(Button, QPoint(X, Y));
+    };
+    const QPoint target = f.Edit->mapToGlobal(QPoint(60, 0));
+    const QPoint local = f.Edit->mapFromGlobal(target);
+    QCoreApplication::postEvent(
+        f.Edit, new QMouseEvent(QEvent::MouseButtonRelease, local, target, Qt::LeftButton, {}, Qt::NoModifier));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(Press), f.Edit->mapToGlobal(QPointF(Press)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.Edit, &press);
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, (std::vector{std::pair(TMouseButton::mbLeft, QPoint(-1, -1))})) << "the drag took the real one";
+}
+
 } // namespace

@@ -5,6 +5,10 @@
 #include "TempDir.h"
 #include "ToolbarForm.h"
 
+#include "EdgeLayout.h"
+
+#include <QMenu>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,6 +124,67 @@ TEST(ToolDock, RowsAndPositionsOfAnyValueFromTheSettingsFileLayOutWithEveryBarPl
     // The row is squeezed back into the dock, one bar after the other.
     EXPECT_EQ(f.Tree->geometry().right() + 1, 1 + f.Top->width() - 1);
     EXPECT_EQ(f.Edit->geometry().right() + 1, f.Tree->x());
+}
+
+TEST(ToolDock, TakesTheEdgeItsPositionNamesAndTheRestOfTheFormMakesRoom)
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto* edges = new TEdgeLayout(&form);
+    auto* dock = new TToolDock(&form, "Dock");
+    dock->SetFixAlign(true);
+    auto* middle = new QWidget(&form);
+    edges->addWidget(dock);
+    edges->addWidget(middle);
+    form.show();
+    struct TCase {
+        TDockPosition Position;
+        QRect Dock, Middle;
+    };
+    const TCase cases[] = {
+        {TDockPosition::dpBottom, {0, 299, 400, 1}, {0, 0, 400, 299}},
+        {TDockPosition::dpLeft, {0, 0, 1, 300}, {1, 0, 399, 300}},
+        {TDockPosition::dpRight, {399, 0, 1, 300}, {0, 0, 399, 300}},
+        {TDockPosition::dpTop, {0, 0, 400, 1}, {0, 1, 400, 299}},
+    };
+    for (const TCase& c : cases) {
+        dock->SetPosition(c.Position);
+        EXPECT_EQ(dock->geometry(), c.Dock) << static_cast<int>(c.Position);
+        EXPECT_EQ(middle->geometry(), c.Middle) << static_cast<int>(c.Position);
+    }
+}
+
+TEST(ToolDock, ARightClickShowsItsMenuAndTheMouseIsToldInClientCoordinates)
+{
+    TToolbarForm f;
+    std::vector<std::pair<QMenu*, QPoint>> shown;
+    const TMenuPopup saved = SetMenuPopup([&](QMenu& Menu, QPoint At, bool) { shown.emplace_back(&Menu, At); });
+    auto* menu = new QMenu;
+    f.Top->SetPopupMenu(menu);
+    const QPoint at(600, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, f.Top->mapToGlobal(at));
+    QApplication::sendEvent(f.Top, &event);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], std::pair(menu, f.Top->mapToGlobal(at)));
+    delete menu;
+    EXPECT_EQ(f.Top->PopupMenu(), nullptr) << "the menu went away";
+    SetMenuPopup(saved);
+
+    std::vector<std::tuple<TMouseButton, int, int>> presses;
+    f.Top->OnMouseDown = [&](TObject*, TMouseButton Button, TShiftState, int X, int Y) {
+        presses.emplace_back(Button, X, Y);
+    };
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), f.Top->mapToGlobal(QPointF(at)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(f.Top, &press);
+    // Past the top and left bound lines.
+    EXPECT_EQ(presses, (std::vector{std::tuple(TMouseButton::mbRight, 599, 4)}));
+}
+
+TEST(ToolDock, DocksBarsAndButtonsReportTheirVersion)
+{
+    for (const QString& version : {TToolDock::Version(), TCustomToolWindow::Version(), TDockButton::Version()})
+        EXPECT_EQ(version, QStringLiteral("DockToolbar version 1.0"));
 }
 
 } // namespace

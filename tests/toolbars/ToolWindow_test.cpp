@@ -263,4 +263,75 @@ TEST(HookService, OneFilterServesAllClientsAndGoesWithTheLast)
     RemoveHookClient(&CountingHook);
 }
 
+// Notes each size the bar is asked to take by someone other than itself.
+struct TWatchedToolbar : TDockToolbar {
+    using TDockToolbar::TDockToolbar;
+    void BeforeResize(int NewWidth, int NewHeight) override { Sizes.emplace_back(NewWidth, NewHeight); }
+    std::vector<QSize> Sizes;
+};
+
+TEST(ToolWindow, IsToldBeforeASizeOnlyWhenSomeoneElseAsksForIt)
+{
+    TToolbarForm f;
+    auto* bar = new TWatchedToolbar(f.Top, "ToolbarWatched");
+    new TDockButton(bar);
+    new TDockButton(bar);
+    QApplication::sendPostedEvents();
+    bar->SetDockedTo(f.Left);
+    bar->SetDockedTo(nullptr);
+    EXPECT_TRUE(bar->Sizes.empty()) << "docking, floating and arranging size it by itself";
+    bar->SetBounds(QRect(bar->pos(), QSize(80, 60)));
+    EXPECT_EQ(bar->Sizes, std::vector{QSize(80, 60)});
+    bar->SetBounds(QRect(bar->pos() + QPoint(5, 5), bar->size()));
+    EXPECT_EQ(bar->Sizes.size(), 1u) << "a move only";
+}
+
+TEST(ToolWindow, ItsControlsAreLaidOutForTheNewDockBeforeItMovesThere)
+{
+    TToolbarForm f;
+    const QList<TDockButton*> buttons = f.Edit->ClientArea()->findChildren<TDockButton*>();
+    ASSERT_GE(buttons.size(), 2);
+    EXPECT_EQ(f.Edit->ArrangedForType(), boHorizontal);
+    struct TParentWatch : QObject {
+        const QList<TDockButton*>& Buttons;
+        std::vector<QPoint> Places;
+        explicit TParentWatch(const QList<TDockButton*>& B) : Buttons(B) {}
+        bool eventFilter(QObject*, QEvent* Event) override
+        {
+            if (Event->type() == QEvent::ParentChange)
+                Places = {Buttons[0]->pos(), Buttons[1]->pos()};
+            return false;
+        }
+    } watch(buttons);
+    f.Edit->installEventFilter(&watch);
+    f.Edit->SetDockedTo(f.Left);
+    ASSERT_EQ(watch.Places.size(), 2u);
+    EXPECT_EQ(watch.Places[1].x(), watch.Places[0].x()) << "one above the other already";
+    EXPECT_GT(watch.Places[1].y(), watch.Places[0].y());
+    EXPECT_EQ(f.Edit->ArrangedForType(), boVertical);
+}
+
+TEST(ToolWindow, TellsOfTheMouseInItsClientCoordinates)
+{
+    TToolbarForm f;
+    std::vector<std::string> told;
+    const auto note = [&](const char* Kind) {
+        return [&told, Kind](TObject*, TMouseButton, TShiftState, int X, int Y) {
+            told.push_back(std::string(Kind) + " " + std::to_string(X) + "," + std::to_string(Y));
+        };
+    };
+    f.File->OnMouseDown = note("down");
+    f.File->OnMouseUp = note("up");
+    const QPoint client = f.File->ClientArea()->pos();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        // The handle, left of the client area; the right button drags nothing.
+        QMouseEvent event(type, QPointF(3, 3), f.File->mapToGlobal(QPointF(3, 3)), Qt::RightButton,
+                          type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.File, &event);
+    }
+    const std::string at = std::to_string(3 - client.x()) + "," + std::to_string(3 - client.y());
+    EXPECT_EQ(told, (std::vector<std::string>{"down " + at, "up " + at}));
+    EXPECT_LT(3 - client.x(), 0);
+}
+
 } // namespace

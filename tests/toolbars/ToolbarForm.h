@@ -11,6 +11,7 @@
 #include "ToolDock.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QWidget>
 #include <gmock/gmock.h>
 #include <initializer_list>
@@ -28,6 +29,14 @@ inline TDockToolbar* MakeToolbar(TToolDock* Dock, const char* Name, std::initial
             new TDockButton(bar);
     }
     return bar;
+}
+
+// What Widget paints, as an image of its size.
+inline QImage Rendered(QWidget& Widget)
+{
+    QImage image(Widget.size(), QImage::Format_RGB32);
+    Widget.render(&image);
+    return image;
 }
 
 struct TToolbarForm {

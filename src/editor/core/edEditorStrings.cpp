@@ -42,13 +42,10 @@ int TEditorStrings::GetCount() const
     const int count = list.Count();
     if (!list.WordWrap() || count == 0)
         return count;
-    int lines = 0;
-    for (int row = 0; row < count; ++row)
-        if (list.RowAttribute(row) != TRowAttribute::raWrapped)
-            ++lines;
-    if (list.RowAttribute(count - 1) == TRowAttribute::raWrapped)
-        ++lines;
-    return lines;
+    // The rows that end a logical line, from the row index; a last row
+    // marked wrapped still ends the last line.
+    const int lines = list.LineEndsBefore(count);
+    return list.RowAttribute(count - 1) == TRowAttribute::raWrapped ? lines + 1 : lines;
 }
 
 std::string TEditorStrings::GetTextStr() const { return List().GetTextStr(); }

@@ -178,6 +178,7 @@ void TEditorEx::DrawRowBackground(const QRect& Rect, int X, int ARow, const std:
     geometry.ColWidth = cw;
     geometry.Clip = fill;
     geometry.Background = Color;
+    geometry.BackgroundFilled = true;
     DrawRowPlan(canvas, BackgroundPlan_, Text, geometry);
 }
 

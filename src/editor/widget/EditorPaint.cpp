@@ -229,6 +229,8 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
     geometry.Height = cellHeight;
     geometry.ColWidth = cw;
     geometry.Background = Color_;
+    // PaintRect filled the whole area with the editor's colour.
+    geometry.BackgroundFilled = true;
     int y = RowTop;
     for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
         const std::string& text = PlanRow(row, input, RowPlan_);
@@ -423,17 +425,15 @@ void TEditor::PaintLeftbars(int FirstRow, int LastRow)
     const int bottom = top + (LastRow - FirstRow + 1) * rowHeight;
     DrawLeftbarEdge(textTop, viewport()->height());
     canvas.SetBrushColor(Leftbar_->BkColor());
-    if (!Leftbar_->ShowNumber()) {
-        canvas.FillRect(QRect(left, top, width, bottom - top));
+    canvas.FillRect(QRect(left, top, width, bottom - top));
+    if (!Leftbar_->ShowNumber())
         return;
-    }
     ShownLeftbarNumbers(FirstRow, LastRow);
     const TColor color = ForegroundOf(Leftbar_->Color());
     const TColor background = BackgroundOf(Leftbar_->BkColor());
     int y = top;
     for (const int number : LeftbarNumbers_) {
         const QRect cell(left, y, width, rowHeight);
-        canvas.FillRect(cell);
         if (number >= 0)
             DrawCellText(canvas, left + Leftbar_->LeftMargin(), y,
                          LeftbarNumberText(number, M_.LeftbarDigits, Leftbar_->ZeroLead()), ColWidth(), color,

@@ -72,7 +72,7 @@ void DrawCellText(TCanvas& Canvas, int X, int Y, std::string_view Text, int ColW
 void DrawRowPlan(TCanvas& Canvas, const TRowPlan& Plan, std::string_view Text, const TRowGeometry& Geometry)
 {
     for (const TTextRun& run : Plan.Runs) {
-        if (run.BkColor == clNone)
+        if (run.BkColor == clNone || (Geometry.BackgroundFilled && run.BkColor == Geometry.Background))
             continue;
         Canvas.SetBrushColor(run.BkColor);
         Canvas.FillRect(RunRect(run, Geometry).intersected(Geometry.Clip));

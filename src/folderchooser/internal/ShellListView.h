@@ -24,6 +24,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QListView;
 class QMouseEvent;
+class QShowEvent;
 class QPainter;
 class QStyleOptionViewItem;
 class QTreeView;
@@ -122,7 +123,8 @@ public:
     std::function<void(TShellListView*)> OnShDragLeave;
     // The clipboard changed; Contented: it holds files or shell items.
     TShellClipboardEvent OnShClipboard;
-    // After the selection changed, with its total size.
+    // After the selection changed and when the list is shown, with the
+    // selection's total size.
     TShellListSelChangeEvent OnShSelChange;
     // A file row is opened; DefaultAction false keeps it from its program.
     TShellListExecuteEvent OnShExecute;
@@ -143,6 +145,8 @@ public:
 
 protected:
     void changeEvent(QEvent* Event) override;
+    // Tells the selection's total, as every change of the selection does.
+    void showEvent(QShowEvent* Event) override;
 
 private:
     template <class TView>
@@ -164,6 +168,7 @@ private:
 
     // Both views on one model and one selection, the icon view shown.
     void SetUpViews();
+    void SelChanged();
     // The icons at the style's sizes: large in the icon view, small in the report.
     void ApplyIconSizes();
     // The shown folder changed on disk: listed again (its names changed)

@@ -2,6 +2,7 @@
 // folders, drives, and files by MIME type) from the desktop's icon theme.
 // An index, once handed out, names the same kind of icon for the life of
 // the program; Reload looks every icon up again after a theme change.
+// Every icon has the small and the large size.
 #pragma once
 
 #include "ShellDataItem.h"

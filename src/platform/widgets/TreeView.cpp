@@ -20,8 +20,6 @@
 #include <QToolTip>
 #include <algorithm>
 
-namespace {
-
 TMouseButton MouseButtonOf(Qt::MouseButton Button)
 {
     switch (Button) {
@@ -30,6 +28,8 @@ TMouseButton MouseButtonOf(Qt::MouseButton Button)
     default: return TMouseButton::mbLeft;
     }
 }
+
+namespace {
 
 // The view a drag comes from, when it carries a node of a tree view.
 TTreeView* DragSourceOf(const QDropEvent& Event)

@@ -18,6 +18,8 @@ class TTreeModel;
 class TTreeDelegate;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+// The button of a mouse event; any other than right and middle is left.
+TMouseButton MouseButtonOf(Qt::MouseButton Button);
 
 // Source is the object being dragged: a TTreeView for a node dragged out of
 // a tree view. X and Y are in the view's client (viewport) coordinates.

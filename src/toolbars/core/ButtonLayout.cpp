@@ -1,15 +1,51 @@
 #include "ButtonLayout.h"
 
+#include <algorithm>
+
+namespace {
+
+constexpr int DefaultSpacing = 4;
+
+bool HasGlyph(const TButtonContent& C) { return C.GlyphWidth != 0 && C.GlyphHeight != 0; }
+
+// Without a picture there is nothing to put above or below the caption.
+TButtonLayout EffectiveLayout(const TButtonContent& C)
+{
+    const bool vertical = C.Layout == TButtonLayout::blGlyphTop || C.Layout == TButtonLayout::blGlyphBottom;
+    return vertical && !HasGlyph(C) ? TButtonLayout::blGlyphLeft : C.Layout;
+}
+
+bool Horizontal(TButtonLayout Layout)
+{
+    return Layout == TButtonLayout::blGlyphLeft || Layout == TButtonLayout::blGlyphRight;
+}
+
+} // namespace
+
+int CaptionRoom(const TButtonContent& C, bool WordWrap)
+{
+    const bool horizontal = Horizontal(EffectiveLayout(C));
+    int room = horizontal ? C.Width - C.ArrowWidth : C.Width;
+    if (WordWrap) {
+        if (horizontal && HasGlyph(C)) {
+            const int spacing = C.Spacing == -1 ? DefaultSpacing : C.Spacing;
+            const int margin = C.Margin != -1 ? C.Margin : spacing;
+            room -= C.GlyphWidth + spacing + 2 * margin;
+        } else {
+            room -= 2 * DefaultSpacing;
+        }
+    }
+    return std::max(room, 0);
+}
+
 TButtonPlaces LayoutButtonContent(const TButtonContent& C)
 {
     TButtonPlaces p;
-    const bool hasGlyph = C.GlyphWidth != 0 && C.GlyphHeight != 0;
+    const bool hasGlyph = HasGlyph(C);
     const int gw = hasGlyph ? C.GlyphWidth : 0, gh = hasGlyph ? C.GlyphHeight : 0;
     const int tw = C.TextWidth, th = C.TextHeight, aw = C.ArrowWidth;
-    TButtonLayout layout = C.Layout;
-    if (!hasGlyph && (layout == TButtonLayout::blGlyphTop || layout == TButtonLayout::blGlyphBottom))
-        layout = TButtonLayout::blGlyphLeft;
-    const bool horizontal = layout == TButtonLayout::blGlyphLeft || layout == TButtonLayout::blGlyphRight;
+    const TButtonLayout layout = EffectiveLayout(C);
+    const bool horizontal = Horizontal(layout);
 
     if (horizontal) {
         p.GlyphY = (C.Height - gh + 1) / 2;

@@ -6,6 +6,8 @@
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // What a button shows: its picture and caption, or only one of them.
 enum class TButtonDisplayMode { dmBoth, dmGlyphOnly, dmTextOnly };
+// Where the caption's lines sit across the room it has.
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 struct TButtonContent {
     int Width = 0, Height = 0;           // the area inside the border
@@ -25,3 +27,9 @@ struct TButtonPlaces {
 
 // The places, relative to the area's top-left corner.
 TButtonPlaces LayoutButtonContent(const TButtonContent& Content);
+
+// The width the caption is measured in (its own size is not used): the
+// area's less the arrow on a horizontal layout, and with WordWrap less the
+// picture and its spacing and the margins too, so wrapped lines fit
+// beside the picture.
+int CaptionRoom(const TButtonContent& Content, bool WordWrap);

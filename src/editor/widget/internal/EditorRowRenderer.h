@@ -17,6 +17,8 @@ struct TRowGeometry {
     int ColWidth = 1;
     QRect Clip;                  // nothing is drawn outside it
     TColor Background = clWhite; // the row's fill, behind transparent runs
+    // The clip shows Background already: runs in it need no fill.
+    bool BackgroundFilled = false;
 };
 
 void DrawRowPlan(TCanvas& Canvas, const TRowPlan& Plan, std::string_view Text, const TRowGeometry& Geometry);
