@@ -109,12 +109,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     TRowAttributeData state;
     for (int r = 0; r < rows.Count(); ++r) {
         state.RowAttribute = rows.RowAttribute(r);
-        const std::string& row = rows.RowText(r);
+        const std::string row(rows.RowText(r));
         // A NUL ends a row for the parser, as for every C string.
         const int length = static_cast<int>(std::min(row.find('\0'), row.size()));
         CheckTiling(*parser, row, state, length);
         if (rows.RowAttribute(r) == raWrapped && r + 1 < rows.Count())
-            CheckTiling(*parser, row + rows.RowText(r + 1), state, length);
+            CheckTiling(*parser, row + std::string(rows.RowText(r + 1)), state, length);
         parser->NextRowState(r, &rows, state);
         state.PrevRowAttribute = rows.RowAttribute(r);
     }

@@ -115,7 +115,7 @@ void PaintAt(TEditorScreenStrings& List, int Row)
 // there deleted, and its line break: what the editor hands to ReplaceRows.
 std::string Keystroke(const TEditorScreenStrings& List, int Row, size_t Index, bool Insert)
 {
-    std::string text = List.RowText(Row);
+    std::string text(List.RowText(Row));
     if (Insert)
         text.insert(Index, "\x82\xA0"); // あ
     else if (Index < text.size())
@@ -143,7 +143,7 @@ void BM_KeystrokesInA2MBPage(benchmark::State& State)
         samples.clear();
         for (int i = 0; i < 2000; ++i) {
             const int row = static_cast<int>(random() % static_cast<unsigned>(list.Count()));
-            const std::string& text = list.RowText(row);
+            const std::string_view text = list.RowText(row);
             // A character boundary of the row.
             size_t index = 0;
             for (size_t target = random() % (text.size() + 1);
@@ -178,7 +178,8 @@ void BM_KeystrokeAtTheStartOfA200KBLine(benchmark::State& State)
     bool insert = true;
     for (auto _ : State) {
         // The caret on row 0, column 0: the whole logical line re-wraps.
-        const std::string s = insert ? "\x82\xA0" + list.RowText(0) : list.RowText(0).substr(2);
+        const std::string s =
+            insert ? "\x82\xA0" + std::string(list.RowText(0)) : std::string(list.RowText(0).substr(2));
         list.ReplaceRows(0, 1, s);
         const std::string page = list.GetTextStr();
         benchmark::DoNotOptimize(page.data());

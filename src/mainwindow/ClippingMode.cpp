@@ -10,6 +10,7 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "OutlineBinding.h"
 #include "SubIni.h"
 #include "TreeView.h"
@@ -28,24 +29,24 @@ TClippingMode::TClippingMode(IClippingHost& Host, TClippingParts Parts)
 void TClippingMode::BindCommands()
 {
     TVelkMenus& menus = Parts_.Menus;
-    const auto toggle = [&menus](std::string_view Name) {
+    const auto toggle = [&menus](TCommandId Name) {
         TMenuItem* item = menus.Item(Name);
         item->SetChecked(!item->Checked());
     };
     // Empty lines go either everywhere or only beside the hyphen rules.
-    const auto exclusive = [&menus](std::string_view Name, std::string_view Other) {
+    const auto exclusive = [&menus](TCommandId Name, TCommandId Other) {
         TMenuItem* item = menus.Item(Name);
         item->SetChecked(!item->Checked());
         menus.Item(Other)->SetChecked(!item->Checked());
     };
     const TCommandBinding items[] = {
-        {"OpClip", [this] { OpClipClick(); }},
-        {"WeOpTopRtnDel", [exclusive] { exclusive("WeOpTopRtnDel", "WeOphyphen"); }},
-        {"WeOphyphen", [exclusive] { exclusive("WeOphyphen", "WeOpTopRtnDel"); }},
-        {"WeOpTopSpcDel", [toggle] { toggle("WeOpTopSpcDel"); }},
-        {"WeOpHKToZK", [toggle] { toggle("WeOpHKToZK"); }},
-        {"WeOpHs2ToZs", [toggle] { toggle("WeOpHs2ToZs"); }},
-        {"WeOpLogicLine", [toggle] { toggle("WeOpLogicLine"); }},
+        {Cmd::OpClip, [this] { OpClipClick(); }},
+        {Cmd::WeOpTopRtnDel, [exclusive] { exclusive(Cmd::WeOpTopRtnDel, Cmd::WeOphyphen); }},
+        {Cmd::WeOphyphen, [exclusive] { exclusive(Cmd::WeOphyphen, Cmd::WeOpTopRtnDel); }},
+        {Cmd::WeOpTopSpcDel, [toggle] { toggle(Cmd::WeOpTopSpcDel); }},
+        {Cmd::WeOpHKToZK, [toggle] { toggle(Cmd::WeOpHKToZK); }},
+        {Cmd::WeOpHs2ToZs, [toggle] { toggle(Cmd::WeOpHs2ToZs); }},
+        {Cmd::WeOpLogicLine, [toggle] { toggle(Cmd::WeOpLogicLine); }},
     };
     menus.Bind(items);
 }
@@ -53,7 +54,7 @@ void TClippingMode::BindCommands()
 void TClippingMode::OpClipClick()
 {
     On_ = !On_;
-    Parts_.Menus.Item("OpClip")->SetChecked(On_);
+    Parts_.Menus.Item(Cmd::OpClip)->SetChecked(On_);
     // No external edit while clipping.
     if (SettingsVars.ExtEditor)
         Parts_.GoEditorButton.SetEnabled(!On_);
@@ -62,14 +63,14 @@ void TClippingMode::OpClipClick()
 
 TWebTextOptions TClippingMode::WebTextOptions() const
 {
-    const auto on = [this](std::string_view Name) { return Parts_.Menus.Item(Name)->Checked(); };
+    const auto on = [this](TCommandId Name) { return Parts_.Menus.Item(Name)->Checked(); };
     TWebTextOptions options;
-    options.TopRtnDel = on("WeOpTopRtnDel");
-    options.Hyphen = on("WeOphyphen");
-    options.TopSpcDel = on("WeOpTopSpcDel");
-    options.HKToZK = on("WeOpHKToZK");
-    options.Hs2ToZs = on("WeOpHs2ToZs");
-    options.LogicLine = on("WeOpLogicLine");
+    options.TopRtnDel = on(Cmd::WeOpTopRtnDel);
+    options.Hyphen = on(Cmd::WeOphyphen);
+    options.TopSpcDel = on(Cmd::WeOpTopSpcDel);
+    options.HKToZK = on(Cmd::WeOpHKToZK);
+    options.Hs2ToZs = on(Cmd::WeOpHs2ToZs);
+    options.LogicLine = on(Cmd::WeOpLogicLine);
     return options;
 }
 

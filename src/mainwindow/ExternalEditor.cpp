@@ -13,6 +13,7 @@
 #include "Files.h"
 #include "Instances.h"
 #include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "OutlineBinding.h"
 #include "PageFiles.h"
 #include "Paths.h"
@@ -21,6 +22,7 @@
 #include "SysUtils.h"
 #include "TextOutputs.h"
 #include "TreeText.h"
+#include "ToolButtonIds.h"
 #include "TreeView.h"
 #include "WindowCaption.h"
 
@@ -33,8 +35,8 @@ namespace {
 
 // The buttons an external edit disables; page deletion and joining follow
 // the edit button through the tool-button rules.
-constexpr const char* LockedButtons[] = {"sbOpen",      "sbLoadTreeText", "sbPageNew", "sbPageDel",
-                                         "sbPageUnify", "sbSubIcon",      "sbFind",    "sbFindList"};
+constexpr TCommandId LockedButtons[] = {Cmd::sbOpen,      Cmd::sbLoadTreeText, Cmd::sbPageNew, Cmd::sbPageDel,
+                                        Cmd::sbPageUnify, Cmd::sbSubIcon,      Cmd::sbFind,    Cmd::sbFindList};
 
 // Runs Command and waits for it to end, handling events meanwhile. False
 // when it could not be started.
@@ -94,8 +96,8 @@ TExternalEditor::TExternalEditor(IExternalEditorHost& Host, TExternalEditorParts
 void TExternalEditor::BindCommands()
 {
     const TCommandBinding items[] = {
-        {"pEdGoHide", [this] { pEdGoHideClick(); }},
-        {"EdAllView", [this] { EdAllViewClick(); }},
+        {Cmd::pEdGoHide, [this] { pEdGoHideClick(); }},
+        {Cmd::EdAllView, [this] { EdAllViewClick(); }},
     };
     Parts_.Menus.Bind(items);
     Parts_.GoEditorButton.OnClick = [this](TObject*) { pEdGoHideClick(); };
@@ -118,17 +120,17 @@ void TExternalEditor::SetExternalEditLocks(bool Locked)
     }
     // A dropped document would replace the one the page belongs to.
     Parts_.Window.setAcceptDrops(!Locked);
-    Parts_.Menus.Item("OptionTop")->SetEnabled(!Locked);
+    Parts_.Menus.Item(Cmd::OptionTop)->SetEnabled(!Locked);
     if (Locked) {
         Parts_.GoEditorButton.SetEnabled(false);
-        for (const char* name : LockedButtons)
+        for (const TCommandId name : LockedButtons)
             Host_.SetButtonEnabled(name, false);
         return;
     }
-    for (const char* name : {"sbOpen", "sbLoadTreeText", "sbPageNew", "sbFind"})
+    for (const TCommandId name : {Cmd::sbOpen, Cmd::sbLoadTreeText, Cmd::sbPageNew, Cmd::sbFind})
         Host_.SetButtonEnabled(name, true);
-    Host_.SetButtonEnabled("sbSubIcon", Parts_.DataTree.Items().Count() > 1 && Host_.HasFileName());
-    Host_.SetButtonEnabled("sbFindList", !SearchListState().FoundPageList.Empty());
+    Host_.SetButtonEnabled(Cmd::sbSubIcon, Parts_.DataTree.Items().Count() > 1 && Host_.HasFileName());
+    Host_.SetButtonEnabled(Cmd::sbFindList, !SearchListState().FoundPageList.Empty());
     Parts_.GoEditorButton.SetEnabled(SettingsVars.ExtEditor && !Host_.ClippingOn());
 }
 

@@ -2,8 +2,9 @@
 // parts they work on. The main window implements it; tests can use a fake.
 #pragma once
 
+#include "CommandId.h"
+
 #include <string>
-#include <string_view>
 
 class TEditorEx;
 
@@ -25,6 +26,6 @@ public:
     virtual bool ClippingOn() const = 0;
     virtual void MarkModified() = 0;
     virtual void UpdateToolButtons() = 0;
-    // Enables a toolbar button by name ("sbOpen").
-    virtual void SetButtonEnabled(std::string_view Name, bool Enabled) = 0;
+    // Enables a toolbar button (Cmd::sbOpen).
+    virtual void SetButtonEnabled(TCommandId Button, bool Enabled) = 0;
 };

@@ -9,9 +9,11 @@
 #include "Files.h"
 #include "FontToolbarHost.h"
 #include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "Paths.h"
 #include "SpinEx.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "ToolDock.h"
 
 #include <QComboBox>
@@ -97,7 +99,7 @@ void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
     FontSpnEd_->SetMaxValue(30);
     FontSpnEd_->setFixedSize(52, FontSpnEd_->MinHeight());
     // Two toggles, each free to be up.
-    for (const auto& [name, group] : {std::pair{"sbRTN", 1}, std::pair{"sbLineNo", 2}}) {
+    for (const auto& [name, group] : {std::pair{Cmd::sbRTN, 1}, std::pair{Cmd::sbLineNo, 2}}) {
         TDockButton& toggle = *Host_.ToolButton(name);
         toggle.SetGroupIndex(group);
         toggle.SetAllowAllUp(true);
@@ -122,8 +124,8 @@ void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
     // choosers and the two numbers.
     int left = 0;
     for (QWidget* control :
-         std::initializer_list<QWidget*>{&EdModeLabel, Host_.ToolButton("sbMark"), Host_.ToolButton("sbLineNo"),
-                                         Host_.ToolButton("sbRTN"), ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
+         std::initializer_list<QWidget*>{&EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo),
+                                         Host_.ToolButton(Cmd::sbRTN), ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
         control->move(left, 0);
         left += control->sizeHint().width();
     }
@@ -142,13 +144,13 @@ void TFontToolbar::BindCommands()
                      [this](int Index) { CatchExceptions([&] { ComboBox2Change(Index); }); });
     FontSpnEd_->OnChange = [this](TObject*) { FontSpnEdChange(); };
     WrapSpnEd_->OnChange = [this](TObject*) { WrapSpnEdChange(); };
-    SetPopupMenu(*ComboBox2_, Menus_.Popup("CmBoxPopupMenu"));
-    Menus_.Item("ReLoad")->OnClick = [this](TObject*) { ReLoadClick(); };
-    const TCommandBinding items[] = {{"EdMark", [this] { sbMarkClick(); }}};
+    SetPopupMenu(*ComboBox2_, Menus_.Popup(Cmd::CmBoxPopupMenu));
+    Menus_.Item(Cmd::ReLoad)->OnClick = [this](TObject*) { ReLoadClick(); };
+    const TCommandBinding items[] = {{Cmd::EdMark, [this] { sbMarkClick(); }}};
     Menus_.Bind(items);
-    Host_.ToolButton("sbMark")->OnClick = [this](TObject*) { sbMarkClick(); };
-    Host_.ToolButton("sbRTN")->OnClick = [this](TObject*) { sbRTNClick(); };
-    Host_.ToolButton("sbLineNo")->OnClick = [this](TObject*) { sbLineNoClick(); };
+    Host_.ToolButton(Cmd::sbMark)->OnClick = [this](TObject*) { sbMarkClick(); };
+    Host_.ToolButton(Cmd::sbRTN)->OnClick = [this](TObject*) { sbRTNClick(); };
+    Host_.ToolButton(Cmd::sbLineNo)->OnClick = [this](TObject*) { sbLineNoClick(); };
 }
 
 void TFontToolbar::FillFontCombo()
@@ -171,10 +173,10 @@ void TFontToolbar::FillFontCombo()
 void TFontToolbar::FormShow()
 {
     TEditorEx& memo = *Host_.DataMemo();
-    Host_.ToolButton("sbLineNo")->SetDown(memo.Leftbar()->Visible());
+    Host_.ToolButton(Cmd::sbLineNo)->SetDown(memo.Leftbar()->Visible());
     WrapByteCache_ = memo.WrapOption()->WrapByte();
     EnableWrapControls(Host_.ActiveEditor()->WordWrap());
-    Host_.ToolButton("sbRTN")->SetDown(SettingsVars.RightRtn);
+    Host_.ToolButton(Cmd::sbRTN)->SetDown(SettingsVars.RightRtn);
     Host_.ApplyWindowWrap();
     memo.WrapOption()->SetWrapByte(WrapSpnEd_->Value());
     if (ComboBox2_->count() > 0)
@@ -184,7 +186,7 @@ void TFontToolbar::FormShow()
 void TFontToolbar::EnableWrapControls(bool Wraps)
 {
     WrapSpnEd_->setEnabled(Wraps && !SettingsVars.RightRtn);
-    Host_.ToolButton("sbRTN")->SetEnabled(Wraps);
+    Host_.ToolButton(Cmd::sbRTN)->SetEnabled(Wraps);
 }
 
 void TFontToolbar::ComboBox1Change()
@@ -236,7 +238,7 @@ void TFontToolbar::sbRTNClick()
     if (!SettingsVars.RightRtn)
         ApplyWrapByte(WrapSpnEd_->Value());
     WrapSpnEd_->setEnabled(Host_.ActiveEditor()->WordWrap() && !SettingsVars.RightRtn);
-    Host_.ToolButton("sbRTN")->SetDown(SettingsVars.RightRtn);
+    Host_.ToolButton(Cmd::sbRTN)->SetDown(SettingsVars.RightRtn);
     Host_.ApplyWindowWrap();
 }
 
@@ -249,7 +251,7 @@ void TFontToolbar::sbLineNoClick()
             editor->Leftbar()->SetShowNumberMode(mode);
             editor->Leftbar()->SetVisible(!editor->Leftbar()->Visible());
         }
-    Host_.ToolButton("sbLineNo")->SetDown(Host_.ActiveEditor()->Leftbar()->Visible());
+    Host_.ToolButton(Cmd::sbLineNo)->SetDown(Host_.ActiveEditor()->Leftbar()->Visible());
 }
 
 // An empty entry (a blank line of "mark.dat") is nothing to use: the box

@@ -2,7 +2,7 @@
 // implements it; tests use a fake.
 #pragma once
 
-#include <string_view>
+#include "CommandId.h"
 
 class TDockButton;
 class TEditorEx;
@@ -16,8 +16,8 @@ public:
     virtual TEditorEx* DataMemo() const = 0;
     virtual TEditorEx* SecondEditor() const = 0;
     virtual TEditorEx* ActiveEditor() const = 0;
-    // The window's toolbar button Name (sbMark, sbLineNo, sbRTN).
-    virtual TDockButton* ToolButton(std::string_view Name) const = 0;
+    // The window's toolbar button (sbMark, sbLineNo, sbRTN).
+    virtual TDockButton* ToolButton(TCommandId Button) const = 0;
     // sbUndo and sbRedo.
     virtual void SetEditUndoButtons(bool CanUndo, bool CanRedo) = 0;
     // The panes wrap at the window's edge while RightRtn is on.

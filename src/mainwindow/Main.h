@@ -169,13 +169,15 @@ public:
     int EditMode() const override { return EditMode_; }
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
-    TMenuItem* MenuItem(std::string_view Name) const { return Menus_.Item(Name); }
-    TPopupMenu* EditPopupMenu() const { return Menus_.Popup("EditPopupMenu"); }
-    TPopupMenu* ImagePopupMenu() const { return Menus_.Popup("ImagePopupMenu"); }
-    TPopupMenu* dmyPopupMenu() const { return Menus_.Popup("dmyPopupMenu"); }
+    TMenuItem* MenuItem(std::string_view Name) const { return Menus_.ItemNamed(Name); }
+    TPopupMenu* EditPopupMenu() const { return Menus_.Popup(Cmd::EditPopupMenu); }
+    TPopupMenu* ImagePopupMenu() const { return Menus_.Popup(Cmd::ImagePopupMenu); }
+    TPopupMenu* dmyPopupMenu() const { return Menus_.Popup(Cmd::dmyPopupMenu); }
     TDockToolbar* ToolbarString() const { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
-    TDockButton* ToolButton(std::string_view Name) const override;
+    // The button a test or the settings file names; an unknown name throws.
+    TDockButton* ToolButton(std::string_view Name) const;
+    TDockButton* ToolButton(TCommandId Id) const override { return Button(Id); }
     QWidget* PanelL() const { return PanelL_; }
     QSplitter* Separater1() const { return Separater1_; }
     TOpenDialog* OpenDialog1() const { return OpenDialog1_.get(); }
@@ -235,7 +237,10 @@ private:
     void CreateDropdownButtons();
     void LayOutForm();
     TDockToolbar* Toolbar(std::string_view Name) const;
-    TDockButton* Button(std::string_view Name) const { return ToolButton(Name); }
+    // A toolbar button; never null: an id no button has throws std::logic_error.
+    TDockButton* Button(TCommandId Id) const;
+    // The button of Id, or null when Id is a menu item's.
+    TDockButton* FindButton(TCommandId Id) const;
 
     // ---- Settings (MainSettings.cpp) ----
     // A menu item the settings name; an unknown name is a fault of ours.
@@ -284,7 +289,7 @@ private:
     TToolDock* ToolDock1_ = nullptr;
     TToolDock* ToolDock2_ = nullptr;
     std::map<std::string, TDockToolbar*, std::less<>> Toolbars_;
-    std::map<std::string, TDockButton*, std::less<>> Buttons_;
+    std::map<TCommandId, TDockButton*> Buttons_;
     std::unique_ptr<TToolImageList> ButtonImages_;
     QLabel* EdModeLabel_ = nullptr;
     TStatusPanelRow* StatusPanelRow_ = nullptr;
@@ -584,7 +589,7 @@ public:
     bool OwnExternalEditRunning() const override;
     void ShowCaption() override;
     bool HasFileName() const override { return HasFileName_; }
-    void SetButtonEnabled(std::string_view Name, bool Enabled) override;
+    void SetButtonEnabled(TCommandId Button, bool Enabled) override;
 
 private:
     std::unique_ptr<TClippingMode> Clipping_;

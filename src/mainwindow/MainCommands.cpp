@@ -56,11 +56,11 @@ void TVelkForm::BindCommands()
     const THandler forward = [this] { Binding_->PageForward(-1); };
     // clang-format off
     const TCommandBinding items[] = {
-        {"FlNew", newFile},       {"FlSave", save},          {"FlOverSave", [this] { FlOverSaveClick(); }},
-        {"FlExit", [this] { FlExitClick(); }},
-        {"TreeIns", ins},         {"pTreeIns", ins},         {"TreeAdd", add},
-        {"pTreeAdd", add},        {"TreeAddChild", addChild}, {"pTreeAddChild", addChild},
-        {"TreePageUndo", back},   {"TreePageRedo", forward},
+        {Cmd::FlNew, newFile},       {Cmd::FlSave, save},          {Cmd::FlOverSave, [this] { FlOverSaveClick(); }},
+        {Cmd::FlExit, [this] { FlExitClick(); }},
+        {Cmd::TreeIns, ins},         {Cmd::pTreeIns, ins},         {Cmd::TreeAdd, add},
+        {Cmd::pTreeAdd, add},        {Cmd::TreeAddChild, addChild}, {Cmd::pTreeAddChild, addChild},
+        {Cmd::TreePageUndo, back},   {Cmd::TreePageRedo, forward},
     };
     // clang-format on
     // Every command item starts disabled; the bound ones are enabled by
@@ -68,36 +68,36 @@ void TVelkForm::BindCommands()
     for (const TMenuEntry& entry : MenuLayout())
         if (entry.Kind == TMenuEntryKind::Command || entry.Kind == TMenuEntryKind::Twin
             || entry.Kind == TMenuEntryKind::Item)
-            Menus_.Item(entry.Name)->SetEnabled(false);
+            Menus_.Item(entry.Id)->SetEnabled(false);
     BindItems(items);
     for (const TMenuEntry& entry : MenuLayout())
         if (entry.Kind == TMenuEntryKind::Menu)
-            Menus_.Item(entry.Name)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
+            Menus_.Item(entry.Id)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
-    const std::pair<std::string_view, THandler> buttons[] = {
-        {"sbPageNew", newFile},   {"sbSave", save},     {"sbIns", ins},          {"sbAdd", add},
-        {"sbAddChild", addChild}, {"sbPageUndo", back}, {"sbPageRedo", forward},
+    const std::pair<TCommandId, THandler> buttons[] = {
+        {Cmd::sbPageNew, newFile},   {Cmd::sbSave, save},     {Cmd::sbIns, ins},          {Cmd::sbAdd, add},
+        {Cmd::sbAddChild, addChild}, {Cmd::sbPageUndo, back}, {Cmd::sbPageRedo, forward},
     };
-    for (const auto& [name, handler] : buttons)
-        Button(name)->OnClick = [handler](TObject*) { handler(); };
+    for (const auto& [id, handler] : buttons)
+        Button(id)->OnClick = [handler](TObject*) { handler(); };
 }
 
 void TVelkForm::ComputeMenuStates(TObject* Sender)
 {
     using TStates = TEnablings (*)(const TMenuSnapshot&);
-    static const std::pair<std::string_view, TStates> menus[] = {
-        {"FileTop", FileMenuStates}, {"TreeTop", TreeMenuStates},     {"EditTop", EditMenuStates},
-        {"FindTop", FindMenuStates}, {"OptionTop", OptionMenuStates}, {"HelpTop", HelpMenuStates},
+    static const std::pair<TCommandId, TStates> menus[] = {
+        {Cmd::FileTop, FileMenuStates}, {Cmd::TreeTop, TreeMenuStates},     {Cmd::EditTop, EditMenuStates},
+        {Cmd::FindTop, FindMenuStates}, {Cmd::OptionTop, OptionMenuStates}, {Cmd::HelpTop, HelpMenuStates},
     };
     const auto* item = dynamic_cast<const TMenuItem*>(Sender);
-    for (const auto& [name, states] : menus)
-        if (item && item->Name() == name) {
-            TMenuSnapshot snapshot = MenuSnapshot(name == "TreeTop");
+    for (const auto& [menu, states] : menus)
+        if (item == Menus_.Item(menu)) {
+            TMenuSnapshot snapshot = MenuSnapshot(menu == Cmd::TreeTop);
             // Only the help menu asks the disk whether the sample may open.
-            snapshot.SampleAvailable = name == "HelpTop" && SampleAvailable();
+            snapshot.SampleAvailable = menu == Cmd::HelpTop && SampleAvailable();
             ApplyMenuStates(states(snapshot));
         }
-    if (item && item->Name() == "OptionTop")
+    if (item == Menus_.Item(Cmd::OptionTop))
         Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
 }
 
@@ -106,10 +106,12 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
 void TVelkForm::ApplyMenuStates(const TEnablings& States)
 {
     for (const TEnabling& state : States) {
-        if (TDockButton* button = Button(state.Name))
+        if (TDockButton* button = FindButton(state.Id)) {
             button->SetEnabled(state.Enabled);
-        else if (TMenuItem* item = Menus_.Item(state.Name))
-            item->SetEnabled(state.Enabled && (item->OnClick || item->Count() > 0));
+            continue;
+        }
+        TMenuItem* item = Menus_.Item(state.Id);
+        item->SetEnabled(state.Enabled && (item->OnClick || item->Count() > 0));
     }
 }
 
@@ -118,9 +120,9 @@ void TVelkForm::ApplyMenuStates(const TEnablings& States)
 TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
 {
     TMenuSnapshot s;
-    for (const auto& [name, button] : Buttons_)
+    for (const auto& [id, button] : Buttons_)
         if (button->Enabled())
-            s.Buttons.AddInOrder(name);
+            s.Buttons.AddInOrder(id);
     const TEditorEx& editor = *ActiveEditor_;
     const TTreeNode* selected = DataTree_->Selected();
     s.BrowseView = BrowseViewOn();
@@ -141,11 +143,11 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.HasFileName = HasFileName_;
     s.ExtEditor = SettingsVars.ExtEditor;
     s.ClipMode = ClippingOn();
-    s.TreeDispChecked = Menus_.Item("TreeDisp")->Checked();
+    s.TreeDispChecked = Menus_.Item(Cmd::TreeDisp)->Checked();
     s.TreePanelVisible = PanelL_->isVisible();
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();
     s.SearchListOpen = SearchListState().SearchListOpen;
-    s.FindListCloseVisible = Button("sbFListClose")->Visible();
+    s.FindListCloseVisible = Button(Cmd::sbFListClose)->Visible();
     s.HistoryEmpty = History_->Paths().empty();
     s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
@@ -170,8 +172,8 @@ void TVelkForm::EditPopupMenuPopup()
 
 void TVelkForm::BindPopups()
 {
-    TPopupMenu* editPopup = Menus_.Popup("EditPopupMenu");
-    TPopupMenu* treePopup = Menus_.Popup("TreePopupMenu");
+    TPopupMenu* editPopup = Menus_.Popup(Cmd::EditPopupMenu);
+    TPopupMenu* treePopup = Menus_.Popup(Cmd::TreePopupMenu);
     editPopup->OnPopup = [this](TObject*) { EditPopupMenuPopup(); };
     treePopup->OnPopup = [this](TObject*) { ApplyMenuStates(TreeMenuStates(MenuSnapshot(true))); };
     // The editor and the tree draw in their viewports, where a right click
@@ -180,11 +182,11 @@ void TVelkForm::BindPopups()
         SetPopupMenu(*control, editPopup);
     for (QWidget* control : {static_cast<QWidget*>(DataTree_), DataTree_->viewport()})
         SetPopupMenu(*control, treePopup);
-    SetPopupMenu(*Button("sbImage"), Menus_.Popup("ImagePopupMenu"));
+    SetPopupMenu(*Button(Cmd::sbImage), Menus_.Popup(Cmd::ImagePopupMenu));
 
     for (const TPageHistoryMenu which : {TPageHistoryMenu::UndoPopup, TPageHistoryMenu::RedoPopup}) {
         const bool undo = which == TPageHistoryMenu::UndoPopup;
-        TPopupMenu* popup = Menus_.Popup(undo ? "UndoPopup" : "RedoPopup");
+        TPopupMenu* popup = Menus_.Popup(undo ? Cmd::UndoPopup : Cmd::RedoPopup);
         popup->OnPopup = [this, which](TObject*) { BuildPageHistoryMenu(which); };
     }
 }
@@ -194,7 +196,7 @@ void TVelkForm::BindPopups()
 void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
 {
     const bool undo = Which == TPageHistoryMenu::UndoPopup;
-    TMenuItem& root = Menus_.Popup(undo ? "UndoPopup" : "RedoPopup")->Items();
+    TMenuItem& root = Menus_.Popup(undo ? Cmd::UndoPopup : Cmd::RedoPopup)->Items();
     root.Clear();
     const std::vector<TTreeNode*>& list = undo ? BackList() : ForwardList();
     for (auto node = list.rbegin(); node != list.rend(); ++node) {

@@ -8,6 +8,7 @@
 #include "EditorSelection.h"
 #include "FontToolbar.h"
 #include "Genkou.h"
+#include "MenuLayout.h"
 #include "NodeData.h"
 #include "SubIni.h"
 
@@ -60,22 +61,21 @@ void TVelkForm::BindConvertCommands()
         if (!handler.ends_with("Click"))
             continue; // reached through a chooser only
         const std::string_view item = std::string_view(handler).substr(0, handler.size() - 5);
-        if (Menus_.Item(item))
-            items.emplace_back(item, [this, handler] { Convert_->Run(handler); });
+        items.emplace_back(MenuItemId(item), [this, handler] { Convert_->Run(handler); });
     }
-    items.emplace_back("pEdDesuToDa", [this] { pEdDesuToDaClick(); });
-    items.emplace_back("pEdDaToDesu", [this] { pEdDaToDesuClick(); });
-    items.emplace_back("pEdCalc", [this] { pEdCalcClick(); });
-    items.emplace_back("EdSort", [this] { EdSortClick(); });
-    items.emplace_back("OpGenkou", [this] { OpGenkouClick(); });
-    items.emplace_back("pEdStrCvDialog", [this] { Convert_->sbHenkanClick(); });
-    items.emplace_back("pEdSeikeiDialog", [this] { Convert_->sbSeikeiClick(); });
-    items.emplace_back("pEdDelDialog", [this] { Convert_->sbDeleteClick(); });
+    items.emplace_back(Cmd::pEdDesuToDa, [this] { pEdDesuToDaClick(); });
+    items.emplace_back(Cmd::pEdDaToDesu, [this] { pEdDaToDesuClick(); });
+    items.emplace_back(Cmd::pEdCalc, [this] { pEdCalcClick(); });
+    items.emplace_back(Cmd::EdSort, [this] { EdSortClick(); });
+    items.emplace_back(Cmd::OpGenkou, [this] { OpGenkouClick(); });
+    items.emplace_back(Cmd::pEdStrCvDialog, [this] { Convert_->sbHenkanClick(); });
+    items.emplace_back(Cmd::pEdSeikeiDialog, [this] { Convert_->sbSeikeiClick(); });
+    items.emplace_back(Cmd::pEdDelDialog, [this] { Convert_->sbDeleteClick(); });
     BindItems(items);
-    Button("sbReturn")->OnClick = [this](TObject*) { Convert_->pEdStrRtnClick(); };
-    Button("sbHenkan")->OnClick = [this](TObject*) { Convert_->sbHenkanClick(); };
-    Button("sbSeikei")->OnClick = [this](TObject*) { Convert_->sbSeikeiClick(); };
-    Button("sbDelete")->OnClick = [this](TObject*) { Convert_->sbDeleteClick(); };
+    Button(Cmd::sbReturn)->OnClick = [this](TObject*) { Convert_->pEdStrRtnClick(); };
+    Button(Cmd::sbHenkan)->OnClick = [this](TObject*) { Convert_->sbHenkanClick(); };
+    Button(Cmd::sbSeikei)->OnClick = [this](TObject*) { Convert_->sbSeikeiClick(); };
+    Button(Cmd::sbDelete)->OnClick = [this](TObject*) { Convert_->sbDeleteClick(); };
 }
 
 void TVelkForm::EdSortClick() { Convert_->EdSortClick(); }

@@ -75,68 +75,68 @@ void TVelkForm::BindEditCommands()
     const THandler centre = [this] { AlignLine(textconv::amCenter); };
     const THandler right = [this] { AlignLine(textconv::amRight); };
     std::vector<TCommandBinding> items = {
-        {"EdCopy", copy},
-        {"pEdCopy", copy},
-        {"EdAddCopy", addCopy},
-        {"pEdAddCopy", addCopy},
-        {"EdCut", cut},
-        {"pEdCut", cut},
-        {"EdSecondCut", cut},
-        {"EdPaste", paste},
-        {"pEdPaste", paste},
-        {"EdAllSel", allSel},
-        {"pEdAllSel", allSel},
-        {"EdDel", del},
-        {"pEdDel", del},
-        {"EdUndo", undo},
-        {"pEdUndo", undo},
-        {"EdRedo", redo},
-        {"pEdRedo", redo},
-        {"EdImeReconv", reconvert},
-        {"pEdImeReconv", reconvert},
-        {"EdDateCustom", [this] { EdDateCustomClick(); }},
-        {"EdDate", [this] { EdDateClick(); }},
-        {"EdTime", [this] { EdTimeClick(); }},
-        {"EdDateTime", [this] { EdDateTimeClick(); }},
-        {"EdOverWrite", [this] { EdOverWriteClick(); }},
-        {"pEdLineCopy", [this] { pEdLineCopyClick(); }},
-        {"pEdLineCut", [this] { pEdLineCutClick(); }},
-        {"EdLeftPos", left},
-        {"EdCenterPos", centre},
-        {"EdRightPos", right},
-        {"EdFromTop", [this] { EdFromTopClick(); }},
-        {"EdToEnd", [this] { EdToEndClick(); }},
-        {"EdInsRtn", [this] { EdInsRtnClick(); }},
+        {Cmd::EdCopy, copy},
+        {Cmd::pEdCopy, copy},
+        {Cmd::EdAddCopy, addCopy},
+        {Cmd::pEdAddCopy, addCopy},
+        {Cmd::EdCut, cut},
+        {Cmd::pEdCut, cut},
+        {Cmd::EdSecondCut, cut},
+        {Cmd::EdPaste, paste},
+        {Cmd::pEdPaste, paste},
+        {Cmd::EdAllSel, allSel},
+        {Cmd::pEdAllSel, allSel},
+        {Cmd::EdDel, del},
+        {Cmd::pEdDel, del},
+        {Cmd::EdUndo, undo},
+        {Cmd::pEdUndo, undo},
+        {Cmd::EdRedo, redo},
+        {Cmd::pEdRedo, redo},
+        {Cmd::EdImeReconv, reconvert},
+        {Cmd::pEdImeReconv, reconvert},
+        {Cmd::EdDateCustom, [this] { EdDateCustomClick(); }},
+        {Cmd::EdDate, [this] { EdDateClick(); }},
+        {Cmd::EdTime, [this] { EdTimeClick(); }},
+        {Cmd::EdDateTime, [this] { EdDateTimeClick(); }},
+        {Cmd::EdOverWrite, [this] { EdOverWriteClick(); }},
+        {Cmd::pEdLineCopy, [this] { pEdLineCopyClick(); }},
+        {Cmd::pEdLineCut, [this] { pEdLineCutClick(); }},
+        {Cmd::EdLeftPos, left},
+        {Cmd::EdCenterPos, centre},
+        {Cmd::EdRightPos, right},
+        {Cmd::EdFromTop, [this] { EdFromTopClick(); }},
+        {Cmd::EdToEnd, [this] { EdToEndClick(); }},
+        {Cmd::EdInsRtn, [this] { EdInsRtnClick(); }},
         // What Ctrl+Space and Shift+Space do, for when an input method
         // takes those keys.
-        {"EdIndent", [this] { IndentSelectedLines(true); }},
-        {"EdUnIndent", [this] { IndentSelectedLines(false); }},
-        {"EdParenMark", [this] { DataMemo_->JumpToBracketPair(); }},
-        {"EdBeforePage",
+        {Cmd::EdIndent, [this] { IndentSelectedLines(true); }},
+        {Cmd::EdUnIndent, [this] { IndentSelectedLines(false); }},
+        {Cmd::EdParenMark, [this] { DataMemo_->JumpToBracketPair(); }},
+        {Cmd::EdBeforePage,
          [this] {
              if (TTreeNode* before = Binding_->BeforePageNode())
                  DataTree_->SetSelected(before);
          }},
         // The sub-icon menu beside the tree, halfway down the editor.
-        {"EdKeyImagePopUp",
+        {Cmd::EdKeyImagePopUp,
          [this] {
-             Menus_.Popup("ImagePopupMenu")->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
+             Menus_.Popup(Cmd::ImagePopupMenu)->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
          }},
         // The row commands of the line menu.
-        {"EdLineDel",
+        {Cmd::EdLineDel,
          [this] {
              if (!ActiveEditor_->ReadOnly())
                  ActiveEditor_->DeleteRow(ActiveEditor_->Row());
          }},
-        {"EdLineTop", [this] { ActiveEditor_->SetCol(0); }},
+        {Cmd::EdLineTop, [this] { ActiveEditor_->SetCol(0); }},
         // The popup's move group: to the first and the last row, and the
         // row-mark menus at the pointer.
-        {"pEdGoTop", [this] { ActiveEditor_->SetRowCol(0, 0); }},
-        {"pEdGoBottom", [this] { ActiveEditor_->SetRowCol(ActiveEditor_->RowCount(), 0); }},
-        {"pEdSetMark", [this] { Menus_.Item("EdSetMarkMenu")->SubMenu()->popup(QCursor::pos()); }},
-        {"pEdJumpMark", [this] { Menus_.Item("EdJumpMarkMenu")->SubMenu()->popup(QCursor::pos()); }},
-        {"FdUndoHitCol", [this] { FdUndoHitColClick(); }},
-        {"EdLineEnd",
+        {Cmd::pEdGoTop, [this] { ActiveEditor_->SetRowCol(0, 0); }},
+        {Cmd::pEdGoBottom, [this] { ActiveEditor_->SetRowCol(ActiveEditor_->RowCount(), 0); }},
+        {Cmd::pEdSetMark, [this] { Menus_.Item(Cmd::EdSetMarkMenu)->SubMenu()->popup(QCursor::pos()); }},
+        {Cmd::pEdJumpMark, [this] { Menus_.Item(Cmd::EdJumpMarkMenu)->SubMenu()->popup(QCursor::pos()); }},
+        {Cmd::FdUndoHitCol, [this] { FdUndoHitColClick(); }},
+        {Cmd::EdLineEnd,
          [this] {
              const int line = CaretLogicalLine(*ActiveEditor_);
              const int length = line < 0 ? 0 : static_cast<int>(ActiveEditor_->Lines()->Strings(line).size());
@@ -144,22 +144,22 @@ void TVelkForm::BindEditCommands()
          }},
     };
     for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode) {
-        items.push_back({mode->ItemName, [this, value = mode->Value] { SwitchEditMode(value); }});
-        TMenuItem* item = Menus_.Item(mode->ItemName);
+        items.push_back({mode->Item, [this, value = mode->Value] { SwitchEditMode(value); }});
+        TMenuItem* item = Menus_.Item(mode->Item);
         item->SetRadioItem(true);
         item->SetGroupIndex(1);
     }
-    Menus_.Item("subText")->SetChecked(true);
+    Menus_.Item(Cmd::subText)->SetChecked(true);
     BindItems(items);
 
     // clang-format off
-    const std::pair<std::string_view, THandler> buttons[] = {
-        {"sbCopy", copy},     {"sbCut", cut},          {"sbPaste", paste},     {"sbUndo", undo}, {"sbRedo", redo},
-        {"sbLeftStr", left},  {"sbCenterStr", centre}, {"sbRigthStr", right},
+    const std::pair<TCommandId, THandler> buttons[] = {
+        {Cmd::sbCopy, copy},     {Cmd::sbCut, cut},          {Cmd::sbPaste, paste},     {Cmd::sbUndo, undo}, {Cmd::sbRedo, redo},
+        {Cmd::sbLeftStr, left},  {Cmd::sbCenterStr, centre}, {Cmd::sbRigthStr, right},
     };
     // clang-format on
-    for (const auto& [name, handler] : buttons)
-        Button(name)->OnClick = [handler](TObject*) { handler(); };
+    for (const auto& [id, handler] : buttons)
+        Button(id)->OnClick = [handler](TObject*) { handler(); };
     BindEditorKeys(*DataMemo_);
 }
 
@@ -169,7 +169,7 @@ void TVelkForm::RefreshPasteButton()
 {
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     ClipboardHasText_ = mime && mime->hasText();
-    Button("sbPaste")->SetEnabled(PasteEnabled());
+    Button(Cmd::sbPaste)->SetEnabled(PasteEnabled());
 }
 
 void TVelkForm::EdCopyClick()
@@ -215,7 +215,7 @@ void TVelkForm::EdAllSelClick()
 {
     if (ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox) {
         StatusPanels_[5]->setText({});
-        Menus_.Item("OpBoxSel")->SetChecked(false);
+        Menus_.Item(Cmd::OpBoxSel)->SetChecked(false);
     }
     FocusActiveEditor();
     ActiveEditor_->SelectAll();
@@ -275,7 +275,7 @@ void TVelkForm::InsertDateTime(TDateTimeInsertion Kind)
 
 void TVelkForm::EdOverWriteClick()
 {
-    TMenuItem* item = Menus_.Item("EdOverWrite");
+    TMenuItem* item = Menus_.Item(Cmd::EdOverWrite);
     item->SetChecked(!item->Checked());
     StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(item->Checked())));
     ActiveEditor_->SetOverWrite(item->Checked());

@@ -23,7 +23,7 @@ void TVelkForm::SwitchEditMode(int Mode)
     ApplyEditMode(Mode);
     // The mode is saved with the document.
     ActiveEditor_->SetModified(true);
-    Button("sbSave")->SetEnabled(true);
+    Button(Cmd::sbSave)->SetEnabled(true);
 }
 
 void TVelkForm::ApplyEditMode(int Mode)
@@ -52,7 +52,7 @@ void TVelkForm::ApplyEditMode(int Mode)
         DataMemo_->SetReserveWordList(&*words);
     EdModeLabel_->setText(QString::fromUtf8(info.Label.data(), static_cast<qsizetype>(info.Label.size())));
     EditMode_ = info.Value;
-    Menus_.Item(info.ItemName)->SetChecked(true);
+    Menus_.Item(info.Item)->SetChecked(true);
     if (info.Html) {
         ActiveEditor_->Font()->SetColor(SettingsVars.AnkCol);
     } else {

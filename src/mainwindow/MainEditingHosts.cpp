@@ -11,6 +11,6 @@ bool TVelkForm::OwnExternalEditRunning() const { return ExternalEditor_->OwnExte
 
 void TVelkForm::ShowCaption() { SetCaption(DocumentCaption_); }
 
-void TVelkForm::SetButtonEnabled(std::string_view Name, bool Enabled) { Button(Name)->SetEnabled(Enabled); }
+void TVelkForm::SetButtonEnabled(TCommandId Id, bool Enabled) { Button(Id)->SetEnabled(Enabled); }
 
 std::string TVelkForm::ConvertClipText(const std::string& Text) { return Clipping_->ConvertClipText(Text); }

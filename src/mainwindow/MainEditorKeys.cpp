@@ -79,7 +79,7 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
         editor.SetSelText(std::string(enclosure->Before) + editor.SelText() + std::string(enclosure->After));
     } else if (Key == VK_NUMPAD0 + 6) {
         // The Delphi formatting command, once the conversions bind it.
-        if (TMenuItem* delphi = Menus_.Item("pEdDelphi"); delphi && delphi->OnClick)
+        if (TMenuItem* delphi = Menus_.Item(Cmd::pEdDelphi); delphi && delphi->OnClick)
             delphi->Click();
     } else if (const std::optional<TNumberingStyle> numbering = KeypadNumbering(Key)) {
         SettingsVars.BeforeNumberStr = numbering->Before;

@@ -50,18 +50,18 @@ bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::Shif
 void TVelkForm::BindFileCommands()
 {
     const TCommandBinding items[] = {
-        {"FlOpen", [this] { FlOpenClick(); }},
-        {"FlSaveAs", [this] { FlSaveAsClick(); }},
-        {"FlPageTextLoad", [this] { FlPageTextLoadClick(); }},
+        {Cmd::FlOpen, [this] { FlOpenClick(); }},
+        {Cmd::FlSaveAs, [this] { FlSaveAsClick(); }},
+        {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
-        {"FlGoVelk2000", [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
+        {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };
     BindItems(items);
     History_ = std::make_unique<TOpenMenuList>(
-        *Menus_.Item("FlHistory"), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
+        *Menus_.Item(Cmd::FlHistory), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
         *OpenDialog1_);
     TreeHistory_ = std::make_unique<TOpenMenuList>(
-        *Menus_.Item("FlHistoryTr"), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
+        *Menus_.Item(Cmd::FlHistoryTr), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
         SettingsFilePath(), *OpenDialog1_);
     setAcceptDrops(true);
 }
@@ -164,7 +164,7 @@ void TVelkForm::ForgetDocumentState()
     DataMemo_->SetModified(false);
     if (TEditorEx* second = SecondEditor())
         second->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
+    Button(Cmd::sbSave)->SetEnabled(false);
     UpdateTextOutputButton();
 }
 
@@ -267,7 +267,7 @@ bool TVelkForm::SaveOutline(const std::string& Name)
     HasFileName_ = true;
     SetCaption(fileName);
     DataMemo_->SetModified(false);
-    Button("sbSave")->SetEnabled(false);
+    Button(Cmd::sbSave)->SetEnabled(false);
     return true;
 }
 

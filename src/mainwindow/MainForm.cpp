@@ -35,6 +35,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace {
 
@@ -92,10 +93,10 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindCommands();
     BindFileCommands();
     Clipping_ = std::make_unique<TClippingMode>(
-        *this, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button("sbGoEditor")});
+        *this, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button(Cmd::sbGoEditor)});
     ExternalEditor_ =
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
-                                                                      Instances_, *Button("sbGoEditor")});
+                                                                      Instances_, *Button(Cmd::sbGoEditor)});
     BindOptionMenuCommands();
     BindHelpCommands();
     BindOptionCommands();
@@ -105,7 +106,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     PaneViews_ = std::make_unique<TPaneViews>(
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
-                               *Button("sbSplitTargetNode"), *Button("sbToEditor"), *Button("sbPageDevide")});
+                               *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
     BindLinkCommands();
     SubIcons_->BindCommands();
     BindTreeCommands();
@@ -124,7 +125,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     const auto clipboardChanged = [this] {
         const QMimeData* mime = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
         ClipboardHasText_ = mime && mime->hasText();
-        Button("sbPaste")->SetEnabled(PasteEnabled());
+        Button(Cmd::sbPaste)->SetEnabled(PasteEnabled());
     };
     clipboardChanged();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this, clipboardChanged] {
@@ -281,7 +282,23 @@ TDockToolbar* TVelkForm::Toolbar(std::string_view Name) const
 
 TDockButton* TVelkForm::ToolButton(std::string_view Name) const
 {
-    const auto found = Buttons_.find(Name);
+    for (const auto& [id, button] : Buttons_)
+        if (id.Name() == Name)
+            return button;
+    throw std::invalid_argument("no toolbar button " + std::string(Name));
+}
+
+TDockButton* TVelkForm::Button(TCommandId Id) const
+{
+    TDockButton* button = FindButton(Id);
+    if (!button)
+        throw std::logic_error("no toolbar button " + std::string(Id.Name()));
+    return button;
+}
+
+TDockButton* TVelkForm::FindButton(TCommandId Id) const
+{
+    const auto found = Buttons_.find(Id);
     return found == Buttons_.end() ? nullptr : found->second;
 }
 

@@ -30,11 +30,11 @@ void TVelkForm::BindHelpCommands()
 {
     OpenUrl_ = [](const QUrl& Url) { return QDesktopServices::openUrl(Url); };
     const TCommandBinding items[] = {
-        {"HpTopic", [this] { HpTopicClick(); }},
-        {"HpOtherHelp", [this] { HpOtherHelpClick(); }},
-        {"HpSample", [this] { HpSampleClick(); }},
-        {"HpVersion", [this] { HpVersionClick(); }},
-        {"OpAssociation", [this] { OpAssociationClick(); }},
+        {Cmd::HpTopic, [this] { HpTopicClick(); }},
+        {Cmd::HpOtherHelp, [this] { HpOtherHelpClick(); }},
+        {Cmd::HpSample, [this] { HpSampleClick(); }},
+        {Cmd::HpVersion, [this] { HpVersionClick(); }},
+        {Cmd::OpAssociation, [this] { OpAssociationClick(); }},
     };
     BindItems(items);
 }

@@ -13,9 +13,9 @@
 void TVelkForm::BindKeyCommands()
 {
     const TCommandBinding items[] = {
-        {"OpKeyCustom", [this] { OpKeyCustomClick(); }},
-        {"OpLoadColor", [this] { OpLoadColorClick(); }},
-        {"OpSaveColor", [this] { OpSaveColorClick(); }},
+        {Cmd::OpKeyCustom, [this] { OpKeyCustomClick(); }},
+        {Cmd::OpLoadColor, [this] { OpLoadColorClick(); }},
+        {Cmd::OpSaveColor, [this] { OpSaveColorClick(); }},
     };
     BindItems(items);
 }

@@ -181,13 +181,13 @@ void TVelkForm::FormShow()
     FontToolbar_->FormShow();
     ExternalEditor_->DetectRunningExternalEdit();
 
-    Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
-    Button("sbPageDevide")->SetEnabled(true);
-    Button("sbPaste")->SetEnabled(PasteEnabled());
+    Button(Cmd::sbTextOutput)->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
+    Button(Cmd::sbPageDevide)->SetEnabled(true);
+    Button(Cmd::sbPaste)->SetEnabled(PasteEnabled());
     UpdateSelectionButtons(false);
     SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
-    Button("sbSave")->SetEnabled(ActiveEditor_->Modified());
-    for (const char* name : {"sbFoward", "sbBack", "sbFindList"})
+    Button(Cmd::sbSave)->SetEnabled(ActiveEditor_->Modified());
+    for (const TCommandId name : {Cmd::sbFoward, Cmd::sbBack, Cmd::sbFindList})
         Button(name)->SetEnabled(false);
     UpdateButtonHints();
 
@@ -208,22 +208,26 @@ void TVelkForm::ApplyShownSettings()
     ApplyWrapMark();
     ApplyMenuVisibilities();
     DataMemo_->Leftbar()->SetColor(SettingsVars.AnkCol);
-    DataTree_->SetToolTips(!NamedItem("TreeTipHelp").Checked());
+    DataTree_->SetToolTips(!Menus_.Item(Cmd::TreeTipHelp)->Checked());
 }
 
 // Toolbars and the editor popup's groups show as their option items say.
 void TVelkForm::ApplyMenuVisibilities()
 {
-    for (const char* bar : {"File", "Tree", "Edit", "Font", "String"})
-        Toolbar(std::string("Toolbar") + bar)->SetVisible(NamedItem(std::string("OpTb") + bar + "Show").Checked());
-    const bool moveLink = NamedItem("OpSubMoveLink").Checked();
-    for (const char* item :
-         {"N4", "pEdGoTop", "pEdGoBottom", "pEdSetMark", "pEdJumpMark", "pEdFileLink", "pEdPageLink"})
-        NamedItem(item).SetVisible(moveLink);
-    const bool strings = NamedItem("OpSubStrAdmin").Checked();
-    for (const char* item : {"N7", "pEdStrRtn", "pEdKeisen", "pEdComment", "pEdStrCv", "pEdStrSeikei",
-                             "pEdStrSeikeiKakomu", "pEdStrDel", "pEdCalc"})
-        NamedItem(item).SetVisible(strings);
+    const std::pair<std::string_view, TCommandId> bars[] = {
+        {"ToolbarFile", Cmd::OpTbFileShow}, {"ToolbarTree", Cmd::OpTbTreeShow},     {"ToolbarEdit", Cmd::OpTbEditShow},
+        {"ToolbarFont", Cmd::OpTbFontShow}, {"ToolbarString", Cmd::OpTbStringShow},
+    };
+    for (const auto& [bar, item] : bars)
+        Toolbar(bar)->SetVisible(Menus_.Item(item)->Checked());
+    const bool moveLink = Menus_.Item(Cmd::OpSubMoveLink)->Checked();
+    for (const TCommandId item : {Cmd::N4, Cmd::pEdGoTop, Cmd::pEdGoBottom, Cmd::pEdSetMark, Cmd::pEdJumpMark,
+                                  Cmd::pEdFileLink, Cmd::pEdPageLink})
+        Menus_.Item(item)->SetVisible(moveLink);
+    const bool strings = Menus_.Item(Cmd::OpSubStrAdmin)->Checked();
+    for (const TCommandId item : {Cmd::N7, Cmd::pEdStrRtn, Cmd::pEdKeisen, Cmd::pEdComment, Cmd::pEdStrCv,
+                                  Cmd::pEdStrSeikei, Cmd::pEdStrSeikeiKakomu, Cmd::pEdStrDel, Cmd::pEdCalc})
+        Menus_.Item(item)->SetVisible(strings);
 }
 
 void TVelkForm::resizeEvent(QResizeEvent* Event)

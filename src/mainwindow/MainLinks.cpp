@@ -48,20 +48,6 @@ bool RunsAsProgram(const std::string& Utf8Path)
     return access(Utf8Path.c_str(), X_OK) == 0 || Utf8Path.ends_with(".desktop");
 }
 
-// "SetMark0".."SetMark9" and "Jump0".."Jump9", kept for the bindings.
-std::string_view MarkItemName(std::string_view Prefix, int Mark)
-{
-    static const std::array<std::array<std::string, 10>, 2> names = [] {
-        std::array<std::array<std::string, 10>, 2> made;
-        for (size_t i = 0; i < 10; ++i) {
-            made[0][i] = "SetMark" + std::to_string(i);
-            made[1][i] = "Jump" + std::to_string(i);
-        }
-        return made;
-    }();
-    return names[Prefix == "Jump" ? 1 : 0][static_cast<size_t>(Mark)];
-}
-
 } // namespace
 
 TNodeForm* TVelkForm::PageLinkChooser() const { return PageLinkChooser_; }
@@ -69,18 +55,18 @@ TNodeForm* TVelkForm::PageLinkChooser() const { return PageLinkChooser_; }
 void TVelkForm::BindLinkCommands()
 {
     std::vector<TCommandBinding> items = {
-        {"pEdFileLink", [this] { pEdFileLinkClick(); }},
-        {"pEdPageLink", [this] { pEdPageLinkClick(); }},
-        {"EdLinkExecute",
+        {Cmd::pEdFileLink, [this] { pEdFileLinkClick(); }},
+        {Cmd::pEdPageLink, [this] { pEdPageLinkClick(); }},
+        {Cmd::EdLinkExecute,
          [this] {
              DataMemoClick(ActiveEditor_);
              DataMemoDblClick(ActiveEditor_);
          }},
-        {"EdLinkSel", [this] { DataMemoClick(ActiveEditor_); }},
+        {Cmd::EdLinkSel, [this] { DataMemoClick(ActiveEditor_); }},
     };
     for (int mark = 0; mark < 10; ++mark) {
-        items.push_back({MarkItemName("SetMark", mark), [this, mark] { SetMarkClick(mark); }});
-        items.push_back({MarkItemName("Jump", mark), [this, mark] { JumpClick(mark); }});
+        items.push_back({Cmd::SetMarkItems[static_cast<size_t>(mark)], [this, mark] { SetMarkClick(mark); }});
+        items.push_back({Cmd::JumpItems[static_cast<size_t>(mark)], [this, mark] { JumpClick(mark); }});
     }
     BindItems(items);
     DataMemo_->OnClick = [this](TObject* Sender) { DataMemoClick(Sender); };
@@ -120,7 +106,7 @@ void TVelkForm::DataMemoClick(TObject* Sender)
     }
     if (Link_.Kind != TLinkKind::None) {
         StatusPanels_[5]->setText({});
-        Menus_.Item("OpBoxSel")->SetChecked(false);
+        Menus_.Item(Cmd::OpBoxSel)->SetChecked(false);
     }
 }
 
@@ -132,7 +118,7 @@ void TVelkForm::DataMemoDblClick(TObject* Sender)
         FollowLink(editor);
     editor.SetSelectionMode(TEditorSelectionMode::smLine);
     StatusPanels_[5]->setText({});
-    Menus_.Item("OpBoxSel")->SetChecked(false);
+    Menus_.Item(Cmd::OpBoxSel)->SetChecked(false);
 }
 
 void TVelkForm::FollowLink(const TEditorEx& Editor)
@@ -238,8 +224,8 @@ void TVelkForm::InsertPageLink(const std::string& Title)
 void TVelkForm::SetMarkClick(int Mark)
 {
     TEditorEx& editor = *ActiveEditor_;
-    TMenuItem* set = Menus_.Item("SetMark" + std::to_string(Mark));
-    TMenuItem* jump = Menus_.Item("Jump" + std::to_string(Mark));
+    TMenuItem* set = Menus_.Item(Cmd::SetMarkItems[static_cast<size_t>(Mark)]);
+    TMenuItem* jump = Menus_.Item(Cmd::JumpItems[static_cast<size_t>(Mark)]);
     const int row = editor.Row();
     // The empty row after a final line break is no row of the text: no
     // mark can stand there.

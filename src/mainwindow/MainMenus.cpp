@@ -11,14 +11,6 @@
 
 namespace {
 
-const TCommandRow* CommandRow(std::string_view Name)
-{
-    for (const TCommandRow& row : CommandRegistry())
-        if (row.ItemName == Name)
-            return &row;
-    return nullptr;
-}
-
 // "新規作成(&N)"; a caption without an accelerator stays as it is.
 QString CaptionWithAccelerator(std::string_view Caption, char Accelerator)
 {
@@ -71,26 +63,20 @@ TVelkMenus::TVelkMenus()
 {
     for (const TMenuEntry& entry : MenuLayout()) {
         if (entry.Kind == TMenuEntryKind::Popup) {
-            Popups_.emplace(std::string(entry.Name), std::make_unique<TPopupMenu>());
+            Popups_.emplace(std::string(entry.Id.Name()), std::make_unique<TPopupMenu>());
             continue;
         }
-        TMenuItem* parent = entry.Parent.empty() ? &MainMenu_.Items() : nullptr;
-        if (!parent) {
-            if (TPopupMenu* popup = Popup(entry.Parent))
-                parent = &popup->Items();
-            else
-                parent = Item(entry.Parent);
+        TMenuItem* parent = &MainMenu_.Items();
+        if (entry.Parent) {
+            const auto popup = Popups_.find(entry.Parent->Name());
+            parent = popup != Popups_.end() ? &popup->second->Items() : Item(*entry.Parent);
         }
-        if (!parent)
-            throw std::logic_error("menu layout: unknown parent of " + std::string(entry.Name));
         TShortCut shortCut = entry.ShortCut;
-        if (entry.Kind == TMenuEntryKind::Command || entry.Kind == TMenuEntryKind::Twin) {
-            const TCommandRow* row = CommandRow(entry.Kind == TMenuEntryKind::Twin ? entry.Source : entry.Name);
-            if (!row)
-                throw std::logic_error("menu layout: no command " + std::string(entry.Name));
-            shortCut = row->MenuShortCut;
-        }
-        TMenuItem* item = Add(*parent, entry.Name, CaptionWithAccelerator(MenuCaption(entry), entry.Accelerator));
+        if (entry.Kind == TMenuEntryKind::Command)
+            shortCut = CommandRow(entry.Id).MenuShortCut;
+        else if (entry.Kind == TMenuEntryKind::Twin)
+            shortCut = CommandRow(*entry.Source).MenuShortCut;
+        TMenuItem* item = Add(*parent, entry.Id, CaptionWithAccelerator(MenuCaption(entry), entry.Accelerator));
         item->SetShortCut(shortCut);
     }
     new TMenuBarEscape(*MainMenu_.MenuBar());
@@ -98,42 +84,41 @@ TVelkMenus::TVelkMenus()
 
 TVelkMenus::~TVelkMenus() = default;
 
-TMenuItem* TVelkMenus::Add(TMenuItem& Parent, std::string_view Name, const QString& Caption)
+TMenuItem* TVelkMenus::Add(TMenuItem& Parent, TCommandId Id, const QString& Caption)
 {
-    TMenuItem* item = Parent.Add(std::string(Name), Caption);
-    Items_.emplace(std::string(Name), item);
+    TMenuItem* item = Parent.Add(std::string(Id.Name()), Caption);
+    if (!Items_.emplace(std::string(Id.Name()), item).second)
+        throw std::logic_error("menu layout: two items " + std::string(Id.Name()));
     return item;
 }
 
-TPopupMenu* TVelkMenus::Popup(std::string_view Name) const
+TPopupMenu* TVelkMenus::Popup(TCommandId Id) const
 {
-    const auto found = Popups_.find(Name);
-    return found == Popups_.end() ? nullptr : found->second.get();
+    const auto found = Popups_.find(Id.Name());
+    if (found == Popups_.end())
+        throw std::logic_error("no popup menu " + std::string(Id.Name()));
+    return found->second.get();
 }
 
-TMenuItem* TVelkMenus::Item(std::string_view Name) const
+TMenuItem* TVelkMenus::Item(TCommandId Id) const
 {
-    const auto found = Items_.find(Name);
-    return found == Items_.end() ? nullptr : found->second;
+    const auto found = Items_.find(Id.Name());
+    if (found == Items_.end())
+        throw std::logic_error("no menu item " + std::string(Id.Name()));
+    return found->second;
 }
+
+TMenuItem* TVelkMenus::ItemNamed(std::string_view Name) const { return Item(MenuItemId(Name)); }
 
 void TVelkMenus::Bind(std::span<const TCommandBinding> Items) const
 {
-    for (const auto& [name, handler] : Items) {
-        TMenuItem* item = Item(name);
+    for (const auto& [id, handler] : Items) {
+        TMenuItem* item = Item(id);
         item->OnClick = [handler](TObject*) { handler(); };
         item->SetEnabled(true);
     }
 }
 
-TShortCut TVelkMenus::ShortCut(std::string_view ItemName) const
-{
-    const TMenuItem* item = Item(ItemName);
-    return item ? item->ShortCut() : TShortCut(0);
-}
+TShortCut TVelkMenus::ShortCut(TCommandId Id) const { return Item(Id)->ShortCut(); }
 
-void TVelkMenus::SetShortCut(std::string_view ItemName, TShortCut Value)
-{
-    if (TMenuItem* item = Item(ItemName))
-        item->SetShortCut(Value);
-}
+void TVelkMenus::SetShortCut(TCommandId Id, TShortCut Value) { Item(Id)->SetShortCut(Value); }

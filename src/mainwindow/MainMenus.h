@@ -1,8 +1,9 @@
 // The main window's menus built from the menu layout: the menu bar, the
-// popup menus and every item by name. The key file reads and writes the
+// popup menus and every item by its id. The key file reads and writes the
 // items' shortcuts through it.
 #pragma once
 
+#include "MenuItemIds.h"
 #include "Menus.h"
 #include "SubKeyIni.h"
 
@@ -14,8 +15,8 @@
 #include <string_view>
 #include <utility>
 
-// A menu item's name and what it runs.
-using TCommandBinding = std::pair<std::string_view, std::function<void()>>;
+// A menu item and what it runs.
+using TCommandBinding = std::pair<TCommandId, std::function<void()>>;
 
 class TVelkMenus : public IShortCutTarget {
 public:
@@ -27,21 +28,23 @@ public:
     TVelkMenus& operator=(const TVelkMenus&) = delete;
 
     TMainMenu& MainMenu() { return MainMenu_; }
-    // A popup menu by name ("EditPopupMenu"); null for an unknown name.
-    TPopupMenu* Popup(std::string_view Name) const;
-    // An item by name: a menu of the bar, a submenu, a command, a twin or
-    // a fixed item; null for an unknown name.
-    TMenuItem* Item(std::string_view Name) const;
+    // A popup menu (Cmd::EditPopupMenu); never null.
+    TPopupMenu* Popup(TCommandId Id) const;
+    // An item: a menu of the bar, a submenu, a command, a twin, a fixed item
+    // or a separator; never null. An id the menus lack, a toolbar button's,
+    // throws std::logic_error.
+    TMenuItem* Item(TCommandId Id) const;
+    // The item named Name ("OpSplit"), for names read at run time; throws
+    // std::invalid_argument for a name no item has.
+    TMenuItem* ItemNamed(std::string_view Name) const;
     // Gives the items their handlers and enables them.
     void Bind(std::span<const TCommandBinding> Items) const;
 
-    TShortCut ShortCut(std::string_view ItemName) const override;
-    // Unknown names are ignored: a key file may name commands this version
-    // does not have.
-    void SetShortCut(std::string_view ItemName, TShortCut Value) override;
+    TShortCut ShortCut(TCommandId Id) const override;
+    void SetShortCut(TCommandId Id, TShortCut Value) override;
 
 private:
-    TMenuItem* Add(TMenuItem& Parent, std::string_view Name, const QString& Caption);
+    TMenuItem* Add(TMenuItem& Parent, TCommandId Id, const QString& Caption);
 
     TMainMenu MainMenu_;
     std::map<std::string, std::unique_ptr<TPopupMenu>, std::less<>> Popups_;

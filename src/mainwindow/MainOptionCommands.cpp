@@ -22,7 +22,7 @@
 
 void TVelkForm::BindOptionCommands()
 {
-    const TCommandBinding items[] = {{"OpMain", [this] { OpMainClick(); }}};
+    const TCommandBinding items[] = {{Cmd::OpMain, [this] { OpMainClick(); }}};
     BindItems(items);
 }
 
@@ -79,7 +79,7 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     if (v.NoContinue)
         InsertNumber_ = 1;
     if (ExternalEditor_->ExternalEditText().empty() && !OwnExternalEditRunning())
-        Button("sbGoEditor")->SetEnabled(!ClippingOn() && v.ExtEditor);
+        Button(Cmd::sbGoEditor)->SetEnabled(!ClippingOn() && v.ExtEditor);
     ApplyWindowWrap();
     ApplyMarkSettings();
     ApplyBracketColors();

@@ -26,7 +26,7 @@ int NumberOr0(const std::string& Text)
 
 void TVelkForm::BindOptionMenuCommands()
 {
-    const auto toggle = [this](std::string_view Name) {
+    const auto toggle = [this](TCommandId Name) {
         return [this, Name] {
             TMenuItem* item = Menus_.Item(Name);
             item->SetChecked(!item->Checked());
@@ -35,16 +35,16 @@ void TVelkForm::BindOptionMenuCommands()
     };
     // clang-format off
     const TCommandBinding items[] = {
-        {"OpBoxSel", [this] { OpBoxSelClick(); }},
-        {"OpCheckKakko", [this] { OpCheckKakkoClick(); }},
-        {"OpInsNoInit", [this] { OpInsNoInitClick(); }},
-        {"OpTbFileShow", toggle("OpTbFileShow")},
-        {"OpTbTreeShow", toggle("OpTbTreeShow")},
-        {"OpTbEditShow", toggle("OpTbEditShow")},
-        {"OpTbFontShow", toggle("OpTbFontShow")},
-        {"OpTbStringShow", toggle("OpTbStringShow")},
-        {"OpSubMoveLink", toggle("OpSubMoveLink")},
-        {"OpSubStrAdmin", toggle("OpSubStrAdmin")},
+        {Cmd::OpBoxSel, [this] { OpBoxSelClick(); }},
+        {Cmd::OpCheckKakko, [this] { OpCheckKakkoClick(); }},
+        {Cmd::OpInsNoInit, [this] { OpInsNoInitClick(); }},
+        {Cmd::OpTbFileShow, toggle(Cmd::OpTbFileShow)},
+        {Cmd::OpTbTreeShow, toggle(Cmd::OpTbTreeShow)},
+        {Cmd::OpTbEditShow, toggle(Cmd::OpTbEditShow)},
+        {Cmd::OpTbFontShow, toggle(Cmd::OpTbFontShow)},
+        {Cmd::OpTbStringShow, toggle(Cmd::OpTbStringShow)},
+        {Cmd::OpSubMoveLink, toggle(Cmd::OpSubMoveLink)},
+        {Cmd::OpSubStrAdmin, toggle(Cmd::OpSubStrAdmin)},
     };
     // clang-format on
     BindItems(items);
@@ -61,7 +61,7 @@ void TVelkForm::OpBoxSelClick()
         flip(*second);
     const bool box = ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox;
     StatusPanels_[5]->setText(box ? QString::fromUtf8("［矩形選択］") : QString());
-    TMenuItem* item = Menus_.Item("OpBoxSel");
+    TMenuItem* item = Menus_.Item(Cmd::OpBoxSel);
     item->SetChecked(!item->Checked());
 }
 

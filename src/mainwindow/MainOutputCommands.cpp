@@ -56,35 +56,35 @@ TOutputFileKind FileKindOf(int Kind)
 void TVelkForm::BindOutputCommands()
 {
     const TCommandBinding items[] = {
-        {"FlTreeTextOpen", [this] { FlTreeTextOpenClick(); }},
-        {"FlTreeTextSave", [this] { FlTreeTextSaveClick(); }},
-        {"FlTextSellect", [this] { FlTextSellectClick(); }},
-        {"FlHtmlSave", [this] { FlHtmlSaveClick(); }},
+        {Cmd::FlTreeTextOpen, [this] { FlTreeTextOpenClick(); }},
+        {Cmd::FlTreeTextSave, [this] { FlTreeTextSaveClick(); }},
+        {Cmd::FlTextSellect, [this] { FlTextSellectClick(); }},
+        {Cmd::FlHtmlSave, [this] { FlHtmlSaveClick(); }},
     };
     BindItems(items);
     // Each output without the chooser, for a key of its own; the items stay
     // out of sight in the file menu.
-    const std::tuple<std::string_view, int, std::optional<bool>> outputs[] = {
-        {"FlTextSave", tokAll, {}},
-        {"FlTextNoSave", tokAllNoTitles, {}},
-        {"FlPageTextSave", tokPage, {}},
-        {"FlPageUnderTextSave", tokPageUnder, {}},
-        {"FlPageUnderNoTextSave", tokPageUnderNoTitles, {}},
-        {"FlPageTabTextOut", tokPageTabText, {}},
-        {"FlPageIndentText", tokPageIndentText, {}},
-        {"FlPageTextSavePart", tokPageFiles, {}},
-        {"FlTitleSave", tokTitles, {}},
-        {"FlTitleIndentSave", tokTitlesIndented, {}},
-        {"FlTitleTreeSave", tokTitleTree, false},
-        {"FlTitleTreeNumberSave", tokTitleTree, true},
+    const std::tuple<TCommandId, int, std::optional<bool>> outputs[] = {
+        {Cmd::FlTextSave, tokAll, {}},
+        {Cmd::FlTextNoSave, tokAllNoTitles, {}},
+        {Cmd::FlPageTextSave, tokPage, {}},
+        {Cmd::FlPageUnderTextSave, tokPageUnder, {}},
+        {Cmd::FlPageUnderNoTextSave, tokPageUnderNoTitles, {}},
+        {Cmd::FlPageTabTextOut, tokPageTabText, {}},
+        {Cmd::FlPageIndentText, tokPageIndentText, {}},
+        {Cmd::FlPageTextSavePart, tokPageFiles, {}},
+        {Cmd::FlTitleSave, tokTitles, {}},
+        {Cmd::FlTitleIndentSave, tokTitlesIndented, {}},
+        {Cmd::FlTitleTreeSave, tokTitleTree, false},
+        {Cmd::FlTitleTreeNumberSave, tokTitleTree, true},
     };
-    for (const auto& [name, kind, numbered] : outputs) {
-        const TCommandBinding binding[] = {{name, [this, kind, numbered] { RunTextOutput(kind, numbered); }}};
+    for (const auto& [id, kind, numbered] : outputs) {
+        const TCommandBinding binding[] = {{id, [this, kind, numbered] { RunTextOutput(kind, numbered); }}};
         BindItems(binding);
-        Menus_.Item(name)->SetVisible(false);
+        Menus_.Item(id)->SetVisible(false);
     }
-    Button("sbLoadTreeText")->OnClick = [this](TObject*) { FlTreeTextOpenClick(); };
-    Button("sbTextOutput")->OnClick = [this](TObject*) { FlTextSellectClick(); };
+    Button(Cmd::sbLoadTreeText)->OnClick = [this](TObject*) { FlTreeTextOpenClick(); };
+    Button(Cmd::sbTextOutput)->OnClick = [this](TObject*) { FlTextSellectClick(); };
 }
 
 // ---- Hierarchical text in ----------------------------------------------------------------------------
@@ -148,7 +148,7 @@ bool TVelkForm::LoadTreeText(const std::string& Path)
     DocFileName_ = ChangeFileExt(Path, "");
     HasFileName_ = false;
     SubIcons_->CloseSubIconFinder();
-    Button("sbSubIcon")->SetEnabled(false);
+    Button(Cmd::sbSubIcon)->SetEnabled(false);
     ForgetDocumentState();
     UpdateToolButtons();
     UpdateStatusBar();

@@ -37,9 +37,9 @@ void TVelkForm::DataMemoChange(TObject* Sender)
     TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
     ApplyScrollBars(editor);
     Binding_->PageEdited(DataTree_->Selected());
-    Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), TextEmpty(*ActiveEditor_)));
+    Button(Cmd::sbTextOutput)->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), TextEmpty(*ActiveEditor_)));
     SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
-    Button("sbSave")->SetEnabled(ActiveEditor_->Modified());
+    Button(Cmd::sbSave)->SetEnabled(ActiveEditor_->Modified());
     UpdateToolButtons();
     UpdateStatusBar();
 }
@@ -75,7 +75,7 @@ void TVelkForm::UpdatePageDevide(const TEditorEx& Editor)
     // Only whether the caret stands after the text's start counts, and that
     // is known without adding up the rows before it.
     const int caretAfterStart = Editor.Row() > 0 || Editor.Col() > 0 ? 1 : 0;
-    Button("sbPageDevide")
+    Button(Cmd::sbPageDevide)
         ->SetEnabled(PageDevideEnabled(SearchListState().SearchListOpen, BrowseViewOn(), ActiveEditor_ == DataMemo_,
                                        caretAfterStart));
 }
@@ -105,7 +105,7 @@ void TVelkForm::DataMemoEnter(TObject* Sender)
     }
     const bool box = ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox;
     StatusPanels_[5]->setText(Text(BoxSelectionText(box)));
-    Menus_.Item("OpBoxSel")->SetChecked(box);
+    Menus_.Item(Cmd::OpBoxSel)->SetChecked(box);
     UpdateSelectionButtons(true);
     UpdatePageDevide(*DataMemo_);
 }
@@ -114,9 +114,9 @@ void TVelkForm::DataMemoExit(TObject*)
 {
     if (TTreeNode* selected = DataTree_->Selected())
         StorePage(selected);
-    Button("sbPageDevide")->SetEnabled(false);
-    Menus_.Item("EdPageDevide")->SetEnabled(false);
-    Menus_.Item("pEdPageDevide")->SetEnabled(false);
+    Button(Cmd::sbPageDevide)->SetEnabled(false);
+    Menus_.Item(Cmd::EdPageDevide)->SetEnabled(false);
+    Menus_.Item(Cmd::pEdPageDevide)->SetEnabled(false);
 }
 
 void TVelkForm::DataMemoResize(TObject* Sender)
@@ -150,7 +150,7 @@ void TVelkForm::ApplyWindowWrap()
 void TVelkForm::DataMemoDrawLine(TObject* Sender, const std::string& LineStr, int X, int Y, int, const QRect& ARect,
                                  bool Selected)
 {
-    Button("sbPaste")->SetEnabled(PasteEnabled());
+    Button(Cmd::sbPaste)->SetEnabled(PasteEnabled());
     TEditorEx& editor = EditorOf(Sender, *DataMemo_);
     if (!Selected || !editor.Canvas())
         return;
@@ -226,28 +226,28 @@ void TVelkForm::UpdateToolButtons()
     snapshot.HasFileName = HasFileName_;
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;
-    snapshot.GoEditorEnabled = Button("sbGoEditor")->Enabled();
+    snapshot.GoEditorEnabled = Button(Cmd::sbGoEditor)->Enabled();
     snapshot.ClipMode = ClippingOn();
     snapshot.SearchListOpen = SearchListState().SearchListOpen;
     SetEnabled(ToolButtonStates(snapshot));
 }
 
-// Each name is a button, else a menu item.
+// Each id is a button, else a menu item.
 void TVelkForm::SetEnabled(const TEnablings& List)
 {
     for (const TEnabling& enabling : List) {
-        if (TDockButton* button = Button(enabling.Name))
+        if (TDockButton* button = FindButton(enabling.Id))
             button->SetEnabled(enabling.Enabled);
-        else if (TMenuItem* item = Menus_.Item(enabling.Name))
-            item->SetEnabled(enabling.Enabled);
+        else
+            Menus_.Item(enabling.Id)->SetEnabled(enabling.Enabled);
     }
 }
 
 void TVelkForm::UpdateMarkMenus()
 {
-    for (const auto& [prefix, caption] : {std::pair{"SetMark", "Mark"}, std::pair{"Jump", "Jump"}})
+    for (const auto& [items, caption] : {std::pair{Cmd::SetMarkItems, "Mark"}, std::pair{Cmd::JumpItems, "Jump"}})
         for (int i = 0; i < 10; ++i) {
-            TMenuItem* item = Menus_.Item(prefix + std::to_string(i));
+            TMenuItem* item = Menus_.Item(items[static_cast<size_t>(i)]);
             item->SetChecked(false);
             item->SetCaption(QString::fromLatin1(caption) + QString::number(i));
         }
@@ -255,14 +255,14 @@ void TVelkForm::UpdateMarkMenus()
 
 void TVelkForm::SetEditUndoButtons(bool CanUndo, bool CanRedo)
 {
-    Button("sbUndo")->SetEnabled(CanUndo);
-    Button("sbRedo")->SetEnabled(CanRedo);
+    Button(Cmd::sbUndo)->SetEnabled(CanUndo);
+    Button(Cmd::sbRedo)->SetEnabled(CanRedo);
 }
 
 void TVelkForm::SetPageHistoryButtons(bool CanGoBack, bool CanGoForward)
 {
-    Button("sbPageUndo")->SetEnabled(CanGoBack);
-    Button("sbPageRedo")->SetEnabled(CanGoForward);
+    Button(Cmd::sbPageUndo)->SetEnabled(CanGoBack);
+    Button(Cmd::sbPageRedo)->SetEnabled(CanGoForward);
 }
 
 void TVelkForm::MarkModified()
@@ -271,7 +271,7 @@ void TVelkForm::MarkModified()
     // The save commands follow the active pane's flag.
     if (PaneViews_->SplitViewOn())
         SecondEditor()->SetModified(true);
-    Button("sbSave")->SetEnabled(true);
+    Button(Cmd::sbSave)->SetEnabled(true);
 }
 
 bool TVelkForm::PasteEnabled() const { return ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_); }
@@ -280,7 +280,7 @@ TEditorEx* TVelkForm::SecondEditor() const { return PaneViews_->SecondEditor(); 
 
 bool TVelkForm::BrowseViewOn() const { return PaneViews_->BrowseViewOn(); }
 
-bool TVelkForm::TreeAboveEditor() const { return Menus_.Item("TreeDisp")->Checked(); }
+bool TVelkForm::TreeAboveEditor() const { return Menus_.Item(Cmd::TreeDisp)->Checked(); }
 
 // Nothing may lead to a deleted page: the browse view's entry and its next
 // page, the finder's entry and the result list's entry go with it.
@@ -296,4 +296,4 @@ void TVelkForm::PageNodeDeleted(TTreeNode* Node)
         FindList_->PageNodeDeleted(Node);
 }
 
-bool TVelkForm::BoxSelectionOn() const { return Menus_.Item("OpBoxSel")->Checked(); }
+bool TVelkForm::BoxSelectionOn() const { return Menus_.Item(Cmd::OpBoxSel)->Checked(); }

@@ -19,30 +19,30 @@ void TVelkForm::BindSearchCommands()
         .Host = *this,
         .Binding = *Binding_,
         .Window = *this,
-        .SetButtonEnabled = [this](const char* Name, bool Enabled) { Button(Name)->SetEnabled(Enabled); },
+        .SetButtonEnabled = [this](const char* Name, bool Enabled) { ToolButton(Name)->SetEnabled(Enabled); },
         .ListInvalidated =
             [this] {
-                Button("sbFindList")->SetEnabled(false);
-                Menus_.Item("FdFindList")->SetEnabled(false);
+                Button(Cmd::sbFindList)->SetEnabled(false);
+                Menus_.Item(Cmd::FdFindList)->SetEnabled(false);
             },
     });
     const auto find = [this] { Search_->FdGoFindClick(); };
     const auto forward = [this] { Search_->FdForwardFindClick(); };
     const auto back = [this] { Search_->FdBackFindClick(); };
     const TCommandBinding items[] = {
-        {"FdGoFind", find},
-        {"FdForwardFind", forward},
-        {"FdBackFind", back},
-        {"FdReplace", [this] { Search_->FdReplaceClick(); }},
-        {"FdFastReplace", [this] { Search_->FdFastReplaceClick(); }},
-        {"FdExtractLine", [this] { FdExtractLineClick(*this, *this); }},
-        {"FdGoTop", [this] { Search_->FdGoTopClick(); }},
-        {"FdGoBottom", [this] { Search_->FdGoBottomClick(); }},
+        {Cmd::FdGoFind, find},
+        {Cmd::FdForwardFind, forward},
+        {Cmd::FdBackFind, back},
+        {Cmd::FdReplace, [this] { Search_->FdReplaceClick(); }},
+        {Cmd::FdFastReplace, [this] { Search_->FdFastReplaceClick(); }},
+        {Cmd::FdExtractLine, [this] { FdExtractLineClick(*this, *this); }},
+        {Cmd::FdGoTop, [this] { Search_->FdGoTopClick(); }},
+        {Cmd::FdGoBottom, [this] { Search_->FdGoBottomClick(); }},
     };
     BindItems(items);
-    Button("sbFind")->OnClick = [find](TObject*) { find(); };
-    Button("sbFoward")->OnClick = [forward](TObject*) { forward(); };
-    Button("sbBack")->OnClick = [back](TObject*) { back(); };
+    Button(Cmd::sbFind)->OnClick = [find](TObject*) { find(); };
+    Button(Cmd::sbFoward)->OnClick = [forward](TObject*) { forward(); };
+    Button(Cmd::sbBack)->OnClick = [back](TObject*) { back(); };
     BindFindListCommands();
 }
 
@@ -53,7 +53,7 @@ void TVelkForm::BindFindListCommands()
         .Binding = *Binding_,
         .Window = *this,
         .SubIcons = SubIcons_->TreeSubImageList(),
-        .SetButtonEnabled = [this](const char* Name, bool Enabled) { Button(Name)->SetEnabled(Enabled); },
+        .SetButtonEnabled = [this](const char* Name, bool Enabled) { ToolButton(Name)->SetEnabled(Enabled); },
         .ListShown = [this](bool Open) { FindListShown(Open); },
         .ListChanged = [this] { FindListChanged(); },
     });
@@ -61,18 +61,18 @@ void TVelkForm::BindFindListCommands()
     const auto showList = [this] { FindList_->FdFindListClick(); };
     const auto closeList = [this] { FindList_->sbFListCloseClick(); };
     const TCommandBinding items[] = {
-        {"FdFindList", showList},
-        {"FdFindListClose", closeList},
-        {"TreePagePrev", [this] { StepPage(0); }},
-        {"TreePageNext", [this] { StepPage(1); }},
+        {Cmd::FdFindList, showList},
+        {Cmd::FdFindListClose, closeList},
+        {Cmd::TreePagePrev, [this] { StepPage(0); }},
+        {Cmd::TreePageNext, [this] { StepPage(1); }},
     };
     BindItems(items);
-    Button("sbFindList")->OnClick = [showList](TObject*) { showList(); };
-    Button("sbFListClose")->OnClick = [closeList](TObject*) { closeList(); };
-    Button("sbFListClose")->SetVisible(false);
+    Button(Cmd::sbFindList)->OnClick = [showList](TObject*) { showList(); };
+    Button(Cmd::sbFListClose)->OnClick = [closeList](TObject*) { closeList(); };
+    Button(Cmd::sbFListClose)->SetVisible(false);
     // With Ctrl held the buttons go to the sibling above or below; with
     // Shift both fold.
-    for (const auto& [name, direction] : {std::pair{"sbPrevPage", 0}, std::pair{"sbNextPage", 1}})
+    for (const auto& [name, direction] : {std::pair{Cmd::sbPrevPage, 0}, std::pair{Cmd::sbNextPage, 1}})
         Button(name)->OnClick = [this, direction](TObject*) {
             const Qt::KeyboardModifiers held = QApplication::keyboardModifiers();
             if (!SearchListState().SearchListOpen && held & Qt::ControlModifier) {
@@ -85,7 +85,7 @@ void TVelkForm::BindFindListCommands()
                 StepPage(direction);
             }
         };
-    Menus_.Item("FdFindListClose")->SetEnabled(false);
+    Menus_.Item(Cmd::FdFindListClose)->SetEnabled(false);
 }
 
 void TVelkForm::StepPage(int Direction)
@@ -104,12 +104,12 @@ void TVelkForm::StepPage(int Direction)
 
 void TVelkForm::FindListShown(bool Open)
 {
-    Menus_.Item("FdFindListClose")->SetEnabled(Open);
-    Button("sbFListClose")->SetVisible(Open);
+    Menus_.Item(Cmd::FdFindListClose)->SetEnabled(Open);
+    Button(Cmd::sbFListClose)->SetVisible(Open);
     if (Open) {
-        Button("sbPrevPage")->SetHint(QString::fromUtf8("上のページを閲覧（検索リスト）"));
-        Button("sbNextPage")->SetHint(QString::fromUtf8("下のページを閲覧（検索リスト）"));
-        Button("sbFindList")->SetEnabled(false);
+        Button(Cmd::sbPrevPage)->SetHint(QString::fromUtf8("上のページを閲覧（検索リスト）"));
+        Button(Cmd::sbNextPage)->SetHint(QString::fromUtf8("下のページを閲覧（検索リスト）"));
+        Button(Cmd::sbFindList)->SetEnabled(false);
         return;
     }
     UpdateButtonHints();
@@ -117,30 +117,30 @@ void TVelkForm::FindListShown(bool Open)
     // A page out in the external editor keeps the document and its pages
     // locked until its text is back.
     const bool free = !OwnExternalEditRunning();
-    SetEnabled({{"sbPageNew", free},
-                {"sbOpen", free},
-                {"sbLoadTreeText", free},
-                {"sbIns", true},
-                {"sbAdd", true},
-                {"sbAddChild", true},
-                {"sbPageDel", free},
-                {"sbPageDevide", true},
-                {"FdGoFind", true},
-                {"sbFind", true},
-                {"sbFindList", pages},
-                {"FdFindList", pages},
-                {"pTreeLoadTexToMakePage", true},
-                {"FdReplace", true},
-                {"FdFastReplace", true},
-                {"FileTop", free},
-                {"OptionTop", free}});
+    SetEnabled({{Cmd::sbPageNew, free},
+                {Cmd::sbOpen, free},
+                {Cmd::sbLoadTreeText, free},
+                {Cmd::sbIns, true},
+                {Cmd::sbAdd, true},
+                {Cmd::sbAddChild, true},
+                {Cmd::sbPageDel, free},
+                {Cmd::sbPageDevide, true},
+                {Cmd::FdGoFind, true},
+                {Cmd::sbFind, true},
+                {Cmd::sbFindList, pages},
+                {Cmd::FdFindList, pages},
+                {Cmd::pTreeLoadTexToMakePage, true},
+                {Cmd::FdReplace, true},
+                {Cmd::FdFastReplace, true},
+                {Cmd::FileTop, free},
+                {Cmd::OptionTop, free}});
 }
 
 void TVelkForm::FindListChanged()
 {
     const bool enabled = !SearchListState().FoundPageList.Empty() && !SearchListState().SearchListOpen;
-    Button("sbFindList")->SetEnabled(enabled);
-    Menus_.Item("FdFindList")->SetEnabled(enabled);
+    Button(Cmd::sbFindList)->SetEnabled(enabled);
+    Menus_.Item(Cmd::FdFindList)->SetEnabled(enabled);
 }
 
 bool TVelkForm::FindListMode() const { return SearchListState().FindListMode; }

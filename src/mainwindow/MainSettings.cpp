@@ -67,13 +67,7 @@ TFountainBracketItem* HtmlCommentBracket(const THTMLFountain& Html)
 
 } // namespace
 
-TMenuItem& TVelkForm::NamedItem(std::string_view Name) const
-{
-    TMenuItem* item = Menus_.Item(Name);
-    if (!item)
-        throw std::logic_error("no menu item " + std::string(Name));
-    return *item;
-}
+TMenuItem& TVelkForm::NamedItem(std::string_view Name) const { return *Menus_.ItemNamed(Name); }
 
 // The rectangle is the frame's position and the client's size, which move()
 // and resize() take back unchanged; a window not normal keeps its normal
@@ -224,13 +218,7 @@ bool TVelkForm::MenuChecked(std::string_view ItemName) const { return NamedItem(
 
 void TVelkForm::SetMenuChecked(std::string_view ItemName, bool Checked) { NamedItem(ItemName).SetChecked(Checked); }
 
-void TVelkForm::SetButtonDown(std::string_view ButtonName, bool Down)
-{
-    TDockButton* button = Button(ButtonName);
-    if (!button)
-        throw std::logic_error("no button " + std::string(ButtonName));
-    button->SetDown(Down);
-}
+void TVelkForm::SetButtonDown(std::string_view ButtonName, bool Down) { ToolButton(ButtonName)->SetDown(Down); }
 
 void TVelkForm::SetToolbarFontDockRow(int Row) { ToolbarFont()->SetDockRow(Row); }
 

@@ -16,11 +16,12 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <optional>
 
 namespace {
 
 struct TButtonSpec {
-    std::string_view Name;  // "sbSave"; "-" for a separator
+    std::optional<TCommandId> Id; // Cmd::sbSave; none for a separator
     std::string_view Glyph; // UTF-8, drawn as the picture
     std::string_view Hint;  // UTF-8; buttons of the hint table get theirs from it
 };
@@ -35,62 +36,62 @@ struct TToolbarSpec {
 // clang-format off
 const TToolbarSpec ToolbarSpecs[] = {
     {"ToolbarFile", "ファイル", 0,
-     {{"sbPageNew", "新", {}},
-      {"sbOpen", "開", {}},
-      {"sbSave", "保", {}},
-      {"-", {}, {}},
-      {"sbLoadTreeText", "階", {}},
-      {"sbTextOutput", "出", {}}}},
+     {{Cmd::sbPageNew, "新", {}},
+      {Cmd::sbOpen, "開", {}},
+      {Cmd::sbSave, "保", {}},
+      {std::nullopt, {}, {}},
+      {Cmd::sbLoadTreeText, "階", {}},
+      {Cmd::sbTextOutput, "出", {}}}},
     {"ToolbarTree", "ツリー", 0,
-     {{"sbIns", "前", {}},
-      {"sbAdd", "後", {}},
-      {"sbAddChild", "下", {}},
-      {"sbPageDel", "削", {}},
-      {"-", {}, {}},
-      {"sbMoveUp", "↑", {}},
-      {"sbMoveDown", "↓", {}},
-      {"sbPageUp", "←", {}},
-      {"sbPageDown", "→", {}},
-      {"-", {}, {}},
-      {"sbPageDevide", "分", {}},
-      {"sbPageUnify", "統", {}},
-      {"-", {}, {}},
-      {"sbPrevPage", "▲", {}},
-      {"sbNextPage", "▼", {}},
-      {"sbPageUndo", "◀", {}},
-      {"sbPageRedo", "▶", {}},
-      {"sbSplitTargetNode", "閲", {}},
-      {"sbImage", "□", "サブアイコン"},
-      {"sbSubIcon", "☆", {}}}},
+     {{Cmd::sbIns, "前", {}},
+      {Cmd::sbAdd, "後", {}},
+      {Cmd::sbAddChild, "下", {}},
+      {Cmd::sbPageDel, "削", {}},
+      {std::nullopt, {}, {}},
+      {Cmd::sbMoveUp, "↑", {}},
+      {Cmd::sbMoveDown, "↓", {}},
+      {Cmd::sbPageUp, "←", {}},
+      {Cmd::sbPageDown, "→", {}},
+      {std::nullopt, {}, {}},
+      {Cmd::sbPageDevide, "分", {}},
+      {Cmd::sbPageUnify, "統", {}},
+      {std::nullopt, {}, {}},
+      {Cmd::sbPrevPage, "▲", {}},
+      {Cmd::sbNextPage, "▼", {}},
+      {Cmd::sbPageUndo, "◀", {}},
+      {Cmd::sbPageRedo, "▶", {}},
+      {Cmd::sbSplitTargetNode, "閲", {}},
+      {Cmd::sbImage, "□", "サブアイコン"},
+      {Cmd::sbSubIcon, "☆", {}}}},
     {"ToolbarEdit", "編集", 0,
-     {{"sbCopy", "写", {}},
-      {"sbCut", "切", {}},
-      {"sbPaste", "貼", {}},
-      {"-", {}, {}},
-      {"sbUndo", "戻", {}},
-      {"sbRedo", "進", {}},
-      {"-", {}, {}},
-      {"sbFind", "検", {}},
-      {"sbFoward", "▽", {}},
-      {"sbBack", "△", {}},
-      {"sbFindList", "覧", "検索リスト表示"},
-      {"sbFListClose", "閉", "検索リストを閉じる"},
-      {"-", {}, {}},
-      {"sbGoEditor", "外", {}},
-      {"sbToEditor", "エ", "ツリー表示切替"}}},
+     {{Cmd::sbCopy, "写", {}},
+      {Cmd::sbCut, "切", {}},
+      {Cmd::sbPaste, "貼", {}},
+      {std::nullopt, {}, {}},
+      {Cmd::sbUndo, "戻", {}},
+      {Cmd::sbRedo, "進", {}},
+      {std::nullopt, {}, {}},
+      {Cmd::sbFind, "検", {}},
+      {Cmd::sbFoward, "▽", {}},
+      {Cmd::sbBack, "△", {}},
+      {Cmd::sbFindList, "覧", "検索リスト表示"},
+      {Cmd::sbFListClose, "閉", "検索リストを閉じる"},
+      {std::nullopt, {}, {}},
+      {Cmd::sbGoEditor, "外", {}},
+      {Cmd::sbToEditor, "エ", "ツリー表示切替"}}},
     {"ToolbarFont", "フォント・記号", 1,
-     {{"sbMark", "記", "記号挿入"},
-      {"sbLineNo", "#", "行番号表示"},
-      {"sbRTN", "折", "サイズに応じて右端で折り返す"}}},
+     {{Cmd::sbMark, "記", "記号挿入"},
+      {Cmd::sbLineNo, "#", "行番号表示"},
+      {Cmd::sbRTN, "折", "サイズに応じて右端で折り返す"}}},
     {"ToolbarString", "文字列処理", 1,
-     {{"sbReturn", "改", "指定した数値で改行"},
-      {"sbHenkan", "変", "文字列変換"},
-      {"sbSeikei", "整", "文字列整形"},
-      {"sbDelete", "消", "文字列削除"},
-      {"-", {}, {}},
-      {"sbLeftStr", "左", "左寄せ"},
-      {"sbCenterStr", "中", "センター"},
-      {"sbRigthStr", "右", "右寄せ"}}},
+     {{Cmd::sbReturn, "改", "指定した数値で改行"},
+      {Cmd::sbHenkan, "変", "文字列変換"},
+      {Cmd::sbSeikei, "整", "文字列整形"},
+      {Cmd::sbDelete, "消", "文字列削除"},
+      {std::nullopt, {}, {}},
+      {Cmd::sbLeftStr, "左", "左寄せ"},
+      {Cmd::sbCenterStr, "中", "センター"},
+      {Cmd::sbRigthStr, "右", "右寄せ"}}},
 };
 // clang-format on
 
@@ -125,23 +126,23 @@ void TVelkForm::CreateToolbars()
         bar->SetDockRow(spec.DockRow);
         Toolbars_.emplace(std::string(spec.Name), bar);
         for (const TButtonSpec& button : spec.Buttons) {
-            if (button.Name == "-") {
+            if (!button.Id) {
                 new TDockSeparator(bar);
                 continue;
             }
             auto* sb = new TDockButton(bar, Utf8(button.Hint));
-            sb->setObjectName(Utf8(button.Name));
+            sb->setObjectName(Utf8(button.Id->Name()));
             sb->SetImages(ButtonImages_.get());
             sb->SetImageIndex(ButtonImages_->Add(GlyphPicture(Utf8(button.Glyph))));
-            Buttons_.emplace(std::string(button.Name), sb);
+            Buttons_.emplace(*button.Id, sb);
         }
     }
     TDockToolbar* fontBar = Toolbar("ToolbarFont");
     EdModeLabel_ = new QLabel(QStringLiteral("Text Mode"), fontBar);
     EdModeLabel_->setObjectName(QStringLiteral("EdModeLabel"));
     // Down while the tree stands above the editor.
-    Button("sbToEditor")->SetGroupIndex(3);
-    Button("sbToEditor")->SetAllowAllUp(true);
+    Button(Cmd::sbToEditor)->SetGroupIndex(3);
+    Button(Cmd::sbToEditor)->SetAllowAllUp(true);
     FontToolbar_ = std::make_unique<TFontToolbar>(*this, Menus_, *fontBar, *EdModeLabel_, *ToolDock1_, *ToolDock2_);
     CreateDropdownButtons();
     EndFormLoading(*this);
@@ -151,22 +152,21 @@ void TVelkForm::CreateDropdownButtons()
 {
     // The page-history buttons go one page back or forward; their arrow
     // parts list the pages to choose from.
-    for (const auto& [button, menu] : {std::pair{"sbPageUndo", "UndoPopup"}, std::pair{"sbPageRedo", "RedoPopup"}}) {
+    for (const auto& [button, menu] :
+         {std::pair{Cmd::sbPageUndo, Cmd::UndoPopup}, std::pair{Cmd::sbPageRedo, Cmd::RedoPopup}}) {
         Button(button)->SetDropdownMenu(Menus_.Popup(menu)->Menu());
         Button(button)->SetDropdownCombo(true);
     }
     // The sub-icon button drops its menu of sub-icons; its arrow stands
     // beside the picture.
-    TDockButton* image = Button("sbImage");
-    image->SetDropdownMenu(Menus_.Popup("ImagePopupMenu")->Menu());
+    TDockButton* image = Button(Cmd::sbImage);
+    image->SetDropdownMenu(Menus_.Popup(Cmd::ImagePopupMenu)->Menu());
     image->resize(image->width() + image->DropdownArrowWidth(), image->height());
 }
 
 void TVelkForm::UpdateButtonHints()
 {
     for (const TButtonHint& hint : ButtonHintTable())
-        if (TDockButton* button = Button(hint.Button)) {
-            const TMenuItem* item = Menus_.Item(hint.MenuItem);
-            button->SetHint(QString::fromStdString(ButtonHintText(hint, item ? item->ShortCut() : TShortCut(0))));
-        }
+        Button(hint.Button)
+            ->SetHint(QString::fromStdString(ButtonHintText(hint, Menus_.Item(hint.MenuItem)->ShortCut())));
 }

@@ -33,40 +33,41 @@ void TVelkForm::BindTreeCommands()
     const THandler cut = changingPages([&pages] { pages.TreeNodeCutClick(); });
     const THandler paste = changingPages([&pages] { pages.TreeNodePasteClick(); });
     const TCommandBinding items[] = {
-        {"TreeDel", del},
-        {"pTreeDel", del},
-        {"TreeMoveUp", moveUp},
-        {"TreeMoveDown", moveDown},
-        {"TreeNodeUp", nodeUp},
-        {"pTreeNodeUp", nodeUp},
-        {"TreeNodeDown", nodeDown},
-        {"pTreeNodeDown", nodeDown},
-        {"TreeUnify", unify},
-        {"pTreeNodeUnify", unify},
-        {"EdPageDevide", devide},
-        {"pEdPageDevide", devide},
-        {"pTreeToChild", [&tree] { tree.pTreeToChildClick(); }},
-        {"pTreeToFreind", [&tree] { tree.pTreeToFreindClick(); }},
-        {"TreeNodeCopy", copy},
-        {"pTreeNodeCopy", copy},
-        {"TreeNodeCut", cut},
-        {"pTreeNodeCut", cut},
-        {"TreeNodePaste", paste},
-        {"pTreeNodePaste", paste},
-        {"TreeSort", [&tree] { tree.TreeSortClick(); }},
-        {"TreeChildSort", [&tree] { tree.TreeChildSortClick(); }},
+        {Cmd::TreeDel, del},
+        {Cmd::pTreeDel, del},
+        {Cmd::TreeMoveUp, moveUp},
+        {Cmd::TreeMoveDown, moveDown},
+        {Cmd::TreeNodeUp, nodeUp},
+        {Cmd::pTreeNodeUp, nodeUp},
+        {Cmd::TreeNodeDown, nodeDown},
+        {Cmd::pTreeNodeDown, nodeDown},
+        {Cmd::TreeUnify, unify},
+        {Cmd::pTreeNodeUnify, unify},
+        {Cmd::EdPageDevide, devide},
+        {Cmd::pEdPageDevide, devide},
+        {Cmd::pTreeToChild, [&tree] { tree.pTreeToChildClick(); }},
+        {Cmd::pTreeToFreind, [&tree] { tree.pTreeToFreindClick(); }},
+        {Cmd::TreeNodeCopy, copy},
+        {Cmd::pTreeNodeCopy, copy},
+        {Cmd::TreeNodeCut, cut},
+        {Cmd::pTreeNodeCut, cut},
+        {Cmd::TreeNodePaste, paste},
+        {Cmd::pTreeNodePaste, paste},
+        {Cmd::TreeSort, [&tree] { tree.TreeSortClick(); }},
+        {Cmd::TreeChildSort, [&tree] { tree.TreeChildSortClick(); }},
     };
     BindItems(items);
 
-    const std::pair<std::string_view, THandler> buttons[] = {
-        {"sbPageDel", del},       {"sbMoveUp", moveUp},   {"sbMoveDown", moveDown}, {"sbPageUp", nodeUp},
-        {"sbPageDown", nodeDown}, {"sbPageUnify", unify}, {"sbPageDevide", devide},
+    const std::pair<TCommandId, THandler> buttons[] = {
+        {Cmd::sbPageDel, del},       {Cmd::sbMoveUp, moveUp},   {Cmd::sbMoveDown, moveDown}, {Cmd::sbPageUp, nodeUp},
+        {Cmd::sbPageDown, nodeDown}, {Cmd::sbPageUnify, unify}, {Cmd::sbPageDevide, devide},
     };
-    for (const auto& [name, handler] : buttons)
-        Button(name)->OnClick = [handler](TObject*) { handler(); };
+    for (const auto& [id, handler] : buttons)
+        Button(id)->OnClick = [handler](TObject*) { handler(); };
 }
 
 void TVelkForm::UpdateTextOutputButton()
 {
-    Button("sbTextOutput")->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), ActiveEditor_->GetTextLen() == 0));
+    Button(Cmd::sbTextOutput)
+        ->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), ActiveEditor_->GetTextLen() == 0));
 }

@@ -35,27 +35,27 @@ TTreeNode* RootOf(TTreeNode* Node)
 void TVelkForm::BindTreeViewCommands()
 {
     const TCommandBinding items[] = {
-        {"TreePagePrevSame", [this] { Binding_->SelectRelative(2); }},
-        {"TreePageNextSame", [this] { Binding_->SelectRelative(3); }},
-        {"TreePageTop", [this] { TreePageEndClick(false); }},
-        {"TreePageLast", [this] { TreePageEndClick(true); }},
-        {"TreePageExpand", [this] { TreePageExpandClick(); }},
-        {"TreePageFold", [this] { TreePageFoldClick(); }},
-        {"TreeExpand", [this] { DataTree_->FullExpand(); }},
-        {"TreeCollapse", [this] { TreeCollapseClick(); }},
-        {"pTreeNodeExpand", [this] { ExpandSelectedSubtree(true); }},
-        {"pTreeNodeCollapse", [this] { ExpandSelectedSubtree(false); }},
-        {"TreeRootNodeExpand", [this] { TreeRootNodeExpandClick(); }},
-        {"TreeDisp", [this] { TreeDispClick(); }},
-        {"TreeNonDisp", [this] { TreeNonDispClick(); }},
-        {"TreeScaleUp", [this] { TreeScaleClick(TreeScaleStep); }},
-        {"TreeScaleDown", [this] { TreeScaleClick(-TreeScaleStep); }},
-        {"TreeTipHelp", [this] { TreeTipHelpClick(); }},
-        {"pTreeNodeTextCopy", [this] { pTreeNodeTextCopyClick(); }},
-        {"pTreeURListClear", [this] { ClearPageHistory(); }},
+        {Cmd::TreePagePrevSame, [this] { Binding_->SelectRelative(2); }},
+        {Cmd::TreePageNextSame, [this] { Binding_->SelectRelative(3); }},
+        {Cmd::TreePageTop, [this] { TreePageEndClick(false); }},
+        {Cmd::TreePageLast, [this] { TreePageEndClick(true); }},
+        {Cmd::TreePageExpand, [this] { TreePageExpandClick(); }},
+        {Cmd::TreePageFold, [this] { TreePageFoldClick(); }},
+        {Cmd::TreeExpand, [this] { DataTree_->FullExpand(); }},
+        {Cmd::TreeCollapse, [this] { TreeCollapseClick(); }},
+        {Cmd::pTreeNodeExpand, [this] { ExpandSelectedSubtree(true); }},
+        {Cmd::pTreeNodeCollapse, [this] { ExpandSelectedSubtree(false); }},
+        {Cmd::TreeRootNodeExpand, [this] { TreeRootNodeExpandClick(); }},
+        {Cmd::TreeDisp, [this] { TreeDispClick(); }},
+        {Cmd::TreeNonDisp, [this] { TreeNonDispClick(); }},
+        {Cmd::TreeScaleUp, [this] { TreeScaleClick(TreeScaleStep); }},
+        {Cmd::TreeScaleDown, [this] { TreeScaleClick(-TreeScaleStep); }},
+        {Cmd::TreeTipHelp, [this] { TreeTipHelpClick(); }},
+        {Cmd::pTreeNodeTextCopy, [this] { pTreeNodeTextCopyClick(); }},
+        {Cmd::pTreeURListClear, [this] { ClearPageHistory(); }},
     };
     BindItems(items);
-    Button("sbToEditor")->OnClick = [this](TObject*) { TreeDispClick(); };
+    Button(Cmd::sbToEditor)->OnClick = [this](TObject*) { TreeDispClick(); };
 }
 
 void TVelkForm::TreePageEndClick(bool Last)
@@ -119,16 +119,16 @@ void TVelkForm::TreeRootNodeExpandClick()
 // toggling never drifts the window's size.
 void TVelkForm::TreeDispClick()
 {
-    TDockButton* button = Button("sbToEditor");
+    TDockButton* button = Button(Cmd::sbToEditor);
     if (BrowseViewOn()) {
         button->SetDown(false);
         return;
     }
-    TMenuItem* item = Menus_.Item("TreeDisp");
+    TMenuItem* item = Menus_.Item(Cmd::TreeDisp);
     item->SetChecked(!item->Checked());
     const bool above = item->Checked();
     button->SetDown(above);
-    Button("sbSplitTargetNode")->SetEnabled(!above);
+    Button(Cmd::sbSplitTargetNode)->SetEnabled(!above);
     // Only the split view can be open here; there is no room for it.
     if (above)
         PaneViews_->CloseViews();
@@ -145,7 +145,7 @@ void TVelkForm::TreeDispClick()
 
 void TVelkForm::TreeNonDispClick()
 {
-    TMenuItem* item = Menus_.Item("TreeNonDisp");
+    TMenuItem* item = Menus_.Item(Cmd::TreeNonDisp);
     item->SetChecked(!item->Checked());
     PanelL_->setHidden(item->Checked());
 }
@@ -163,7 +163,7 @@ void TVelkForm::TreeScaleClick(int Step)
 
 void TVelkForm::TreeTipHelpClick()
 {
-    TMenuItem* item = Menus_.Item("TreeTipHelp");
+    TMenuItem* item = Menus_.Item(Cmd::TreeTipHelp);
     item->SetChecked(!item->Checked());
     DataTree_->SetToolTips(!item->Checked());
 }

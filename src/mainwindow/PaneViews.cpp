@@ -9,6 +9,7 @@
 #include "HPropUtils.h"
 #include "HourGlass.h"
 #include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "NodeData.h"
 #include "OutlineBinding.h"
 #include "PageMirror.h"
@@ -80,10 +81,10 @@ void TPaneViews::BindCommands()
 {
     const auto browse = [this] { OpSplitReadClick(); };
     const TCommandBinding items[] = {
-        {"OpSplit", [this] { OpSplitClick(); }},
-        {"OpSplitRead", browse},
-        {"TabClose", browse},
-        {"OpMoveWindow", [this] { OpMoveWindowClick(); }},
+        {Cmd::OpSplit, [this] { OpSplitClick(); }},
+        {Cmd::OpSplitRead, browse},
+        {Cmd::TabClose, browse},
+        {Cmd::OpMoveWindow, [this] { OpMoveWindowClick(); }},
     };
     Parts_.Menus.Bind(items);
     Parts_.PanelL.setMinimumWidth(SeparatorMargin);
@@ -162,8 +163,8 @@ void TPaneViews::SetView(TPaneView View)
 {
     const bool browseFlips = (View == TPaneView::Browse) != BrowseViewOn();
     View_ = View;
-    Parts_.Menus.Item("OpSplit")->SetChecked(SplitViewOn());
-    Parts_.Menus.Item("OpSplitRead")->SetChecked(BrowseViewOn());
+    Parts_.Menus.Item(Cmd::OpSplit)->SetChecked(SplitViewOn());
+    Parts_.Menus.Item(Cmd::OpSplitRead)->SetChecked(BrowseViewOn());
     if (!browseFlips)
         return;
     // The browse view needs the tree beside the editor.
@@ -207,7 +208,7 @@ TEditorEx* TPaneViews::CreateSecondEditor(QWidget* Parent, bool ShareText)
     editor->SetModified(dataMemo.Modified());
     editor->SetSelectionMode(dataMemo.SelectionMode());
     editor->SetFountain(dataMemo.Fountain());
-    SetPopupMenu(*editor, Parts_.Menus.Popup("EditPopupMenu"));
+    SetPopupMenu(*editor, Parts_.Menus.Popup(Cmd::EditPopupMenu));
     return editor;
 }
 
@@ -374,7 +375,7 @@ void TPaneViews::OpenBrowsePanes()
     PanelR_ = CreateEditorSide();
     BrowseTab_ = new QTabWidget(PanelR_);
     BrowseTab_->setObjectName(QStringLiteral("BrowseTab"));
-    SetPopupMenu(*BrowseTab_->tabBar(), Parts_.Menus.Popup("TabPopup"));
+    SetPopupMenu(*BrowseTab_->tabBar(), Parts_.Menus.Popup(Cmd::TabPopup));
     SecondEditor_ = CreateSecondEditor(BrowseTab_, false);
     SecondEditor_->SetReadOnly(true);
     BrowseTab_->addTab(SecondEditor_, QString());

@@ -2,8 +2,9 @@
 // window implements it; tests use a fake.
 #pragma once
 
+#include "CommandId.h"
+
 #include <string>
-#include <string_view>
 
 class TDockButton;
 class TEditorEx;
@@ -13,8 +14,8 @@ class ISubIconHost {
 public:
     virtual ~ISubIconHost() = default;
 
-    // The window's toolbar button Name.
-    virtual TDockButton* ToolButton(std::string_view Name) const = 0;
+    // One of the window's toolbar buttons.
+    virtual TDockButton* ToolButton(TCommandId Button) const = 0;
     // The pane that holds the page, the page editor and the second pane
     // (null while no view is open).
     virtual TEditorEx* ActiveEditor() const = 0;

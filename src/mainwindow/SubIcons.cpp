@@ -8,11 +8,13 @@
 #include "ExceptionHandler.h"
 #include "FindIconForm.h"
 #include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "Menus.h"
 #include "Paths.h"
 #include "Strings.h"
 #include "SubIconHost.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "ToolImageList.h"
 #include "TreeImageList.h"
 #include "TreeView.h"
@@ -98,7 +100,7 @@ TSubIcons::TSubIcons(ISubIconHost& Host, QWidget& Window, TTreeView& DataTree, T
     for (const QPixmap& picture : DefaultSubIcons())
         TreeSubImageList_->Add(picture);
     DataTree_.SetStateImages(TreeSubImageList_.get());
-    const TDockButton& image = *Host_.ToolButton("sbImage");
+    const TDockButton& image = *Host_.ToolButton(Cmd::sbImage);
     ToolbarImages_ = image.Images();
     SubIconNoneImage_ = image.ImageIndex();
 }
@@ -108,12 +110,12 @@ TSubIcons::~TSubIcons() = default;
 void TSubIcons::BindCommands()
 {
     const TCommandBinding items[] = {
-        {"FdGoSubIcon", [this] { FdGoSubIconClick(); }},
-        {"OpLoadSubIcon", [this] { LoadSubIcons(); }},
+        {Cmd::FdGoSubIcon, [this] { FdGoSubIconClick(); }},
+        {Cmd::OpLoadSubIcon, [this] { LoadSubIcons(); }},
     };
     Menus_.Bind(items);
-    Host_.ToolButton("sbSubIcon")->OnClick = [this](TObject*) { CatchExceptions([this] { FdGoSubIconClick(); }); };
-    TMenuItem* none = Menus_.Item("TrImage0");
+    Host_.ToolButton(Cmd::sbSubIcon)->OnClick = [this](TObject*) { CatchExceptions([this] { FdGoSubIconClick(); }); };
+    TMenuItem* none = Menus_.Item(Cmd::TrImage0);
     none->SetTag(100);
     none->OnClick = [this](TObject* Sender) { TreeImageSellect(dynamic_cast<TMenuItem*>(Sender)); };
     none->SetEnabled(true);
@@ -129,7 +131,7 @@ QIcon TSubIcons::SubIconPicture(int Index) const
 
 void TSubIcons::SetSubIconButton(int ImageIndex)
 {
-    TDockButton* button = Host_.ToolButton("sbImage");
+    TDockButton* button = Host_.ToolButton(Cmd::sbImage);
     if (ImageIndex >= 1 && ImageIndex < SubIconButtonImages_->Count()) {
         button->SetImages(SubIconButtonImages_.get());
         button->SetImageIndex(ImageIndex);
@@ -137,7 +139,7 @@ void TSubIcons::SetSubIconButton(int ImageIndex)
         button->SetImages(ToolbarImages_);
         button->SetImageIndex(SubIconNoneImage_);
     }
-    Menus_.Popup("ImagePopupMenu")->SetAutoPopup(true);
+    Menus_.Popup(Cmd::ImagePopupMenu)->SetAutoPopup(true);
 }
 
 void TSubIcons::BuildSubIconMenu()
@@ -151,10 +153,10 @@ void TSubIcons::BuildSubIconMenu()
     SubIconButtonImages_ = std::make_unique<TToolImageList>();
     for (int i = 0; i < TreeSubImageList_->Count(); ++i)
         SubIconButtonImages_->Add(*TreeSubImageList_->Image(i));
-    TMenuItem& popup = Menus_.Popup("ImagePopupMenu")->Items();
+    TMenuItem& popup = Menus_.Popup(Cmd::ImagePopupMenu)->Items();
     while (popup.Count() > 1)
         popup.Delete(popup.Count() - 1);
-    TMenuItem& submenu = *Menus_.Item("pTreeSubIcon");
+    TMenuItem& submenu = *Menus_.Item(Cmd::pTreeSubIcon);
     submenu.Clear();
     for (int i = 0; i < SubIconMenu_->Count(); ++i) {
         const QString caption = EscapeMenuCaption(QString::fromStdString(SjisToUtf8(SubIconMenu_->Strings(i))));
@@ -171,7 +173,7 @@ void TSubIcons::BuildSubIconMenu()
 
 void TSubIcons::TakeNamesFromImagePopup()
 {
-    TMenuItem& images = Menus_.Popup("ImagePopupMenu")->Items();
+    TMenuItem& images = Menus_.Popup(Cmd::ImagePopupMenu)->Items();
     SubIconMenu_->Clear();
     SubIconMenu_->Add(Utf8ToSjis("なし"));
     for (int i = 1; i < images.Count(); ++i)
@@ -260,9 +262,9 @@ void TSubIcons::FdGoSubIconClick()
     finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
     finder->OnClose = [this] { SubIconFinderClosed(); };
     SubIconFinder_ = finder;
-    for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind", "sbFindList", "sbGoEditor"})
+    for (const TCommandId name : {Cmd::sbPageNew, Cmd::sbOpen, Cmd::sbLoadTreeText, Cmd::sbFind, Cmd::sbFindList, Cmd::sbGoEditor})
         Host_.ToolButton(name)->SetEnabled(false);
-    for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
+    for (const TCommandId name : {Cmd::FlPageTextLoad, Cmd::pTreeLoadTexToMakePage})
         Menus_.Item(name)->SetEnabled(false);
     finder->resize(480, 420);
     finder->move(Window_.geometry().center() - finder->rect().center());
@@ -275,10 +277,10 @@ void TSubIcons::SubIconFinderClosed()
 {
     SettingsVars.SubIcon.AltSubIcon = SubIconFinder_->CkAlt()->isChecked();
     SubIconFinder_ = nullptr;
-    for (const char* name : {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind"})
+    for (const TCommandId name : {Cmd::sbPageNew, Cmd::sbOpen, Cmd::sbLoadTreeText, Cmd::sbFind})
         Host_.ToolButton(name)->SetEnabled(true);
-    Host_.ToolButton("sbGoEditor")->SetEnabled(Host_.ExternalEditAllowed());
-    for (const char* name : {"FlPageTextLoad", "pTreeLoadTexToMakePage"})
+    Host_.ToolButton(Cmd::sbGoEditor)->SetEnabled(Host_.ExternalEditAllowed());
+    for (const TCommandId name : {Cmd::FlPageTextLoad, Cmd::pTreeLoadTexToMakePage})
         Menus_.Item(name)->SetEnabled(true);
     Host_.FindListChanged();
     Host_.UpdateToolButtons();
@@ -309,7 +311,7 @@ void TSubIcons::CloseSubIconFinder()
 
 void TSubIcons::DocumentOpened()
 {
-    Host_.ToolButton("sbSubIcon")->SetEnabled(!SubIconFinder_);
+    Host_.ToolButton(Cmd::sbSubIcon)->SetEnabled(!SubIconFinder_);
     SubIconFinderFilter_ = AllSubIconsFilter;
     RefreshSubIconFinder();
 }

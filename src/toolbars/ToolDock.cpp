@@ -21,6 +21,7 @@ TToolDock::TToolDock(QWidget* Parent, std::string Name, TDockPosition Position)
 {
     setObjectName(QString::fromStdString(Name_));
     setMouseTracking(true);
+    new TControlDrag(*this, *this, OnDragOver, OnDragDrop, [this] { return ClientOrigin(); });
     LayoutBars();
 }
 

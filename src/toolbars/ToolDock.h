@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Classes.h"
+#include "ControlDrag.h"
 #include "ControlMouse.h"
 #include "DockRows.h"
 #include "Graphics.h"
@@ -91,6 +92,8 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
 
     // Every bar that belongs to the dock: docked on it, or floating and
     // coming back to it (its LastDock); sorted by each layout.

@@ -59,6 +59,7 @@ TCustomToolWindow::TCustomToolWindow(std::string Name) : Name_(std::move(Name)),
     // The edges of a floating window show the sizing cursors.
     setMouseTracking(true);
     Client_->installEventFilter(this);
+    new TControlDrag(*this, *this, OnDragOver, OnDragDrop, [this] { return Client_->pos(); });
     AddHookClient(&TCustomToolWindow::HookProc, ActivateAppEvent | WindowPosEvent | DestroyEvent);
     ComputeFrameSizes();
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Classes.h"
+#include "ControlDrag.h"
 #include "ControlMouse.h"
 #include "DragGeometry.h"
 #include "FloatingWindowParent.h"
@@ -126,6 +127,8 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
     static QString Version();
     // The kind of dock the controls were last arranged for when the bar
     // changed places (none before its first place).

@@ -51,7 +51,7 @@ std::vector<RowView> RowsOf(const TEditorStringList& List)
 {
     std::vector<RowView> rows;
     for (int i = 0; i < List.Count(); ++i)
-        rows.push_back({List.RowText(i), List.RowAttribute(i)});
+        rows.push_back({std::string(List.RowText(i)), List.RowAttribute(i)});
     return rows;
 }
 
@@ -59,7 +59,7 @@ std::vector<std::string> RowTexts(const TEditorStringList& List)
 {
     std::vector<std::string> rows;
     for (int i = 0; i < List.Count(); ++i)
-        rows.push_back(List.RowText(i));
+        rows.push_back(std::string(List.RowText(i)));
     return rows;
 }
 
@@ -78,7 +78,7 @@ void ExpectConsistentRows(const TEditorScreenStrings& List, int TabSize)
     const int count = List.Count();
     int pos = 0;
     for (int row = 0; row < count; ++row) {
-        const std::string& text = List.RowText(row);
+        const std::string_view text = List.RowText(row);
         const TRowAttribute attribute = List.RowAttribute(row);
         ASSERT_EQ(text.find_first_of("\r\n"), std::string::npos) << row;
         ASSERT_EQ(List.RowStartPos(row), pos) << row;
@@ -89,6 +89,21 @@ void ExpectConsistentRows(const TEditorScreenStrings& List, int TabSize)
     }
     ASSERT_EQ(List.RowStartPos(count), pos);
     ASSERT_EQ(RowsOf(List), FreshRows(List, TabSize));
+}
+
+std::string Normalized(std::string_view Text)
+{
+    std::string text;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\r' || Text[i] == '\n') {
+            text += "\r\n";
+            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
+                ++i;
+        } else {
+            text += Text[i];
+        }
+    }
+    return text;
 }
 
 } // namespace edtest

@@ -14,6 +14,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace edtest {
@@ -115,6 +116,9 @@ std::vector<RowView> FreshRows(const TEditorScreenStrings& List, int TabSize = 8
 // never raWrapped, marks only from those in use, and the rows a fresh wrap
 // gives.
 void ExpectConsistentRows(const TEditorScreenStrings& List, int TabSize = 8);
+
+// Text with lone CR and LF made CR LF, as the list stores them.
+std::string Normalized(std::string_view Text);
 
 using ::Sjis;
 

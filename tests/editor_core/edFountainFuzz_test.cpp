@@ -130,10 +130,10 @@ TFuzzResult Fuzz(TFountain& Fountain, unsigned Seed, int Rounds)
         const auto states = RowStates(*parser, list);
         std::vector<std::vector<const TFountainColor*>> painted;
         for (int r = 0; r < list.Count(); ++r) {
-            const std::string& row = list.RowText(r);
+            const std::string_view row = list.RowText(r);
             const int length = static_cast<int>(row.size());
             ColourAndCheckTiling(*parser, row, states[r], length, context);
-            std::string text = row;
+            std::string text(row);
             if (rows[r].Attribute == raWrapped && r + 1 < list.Count())
                 text += list.RowText(r + 1);
             painted.push_back(ColourAndCheckTiling(*parser, text, states[r], length, context));
@@ -168,7 +168,7 @@ TFuzzResult Fuzz(TFountain& Fountain, unsigned Seed, int Rounds)
             continue;
         ++result.Compared;
         for (int r = 0; r < list.Count(); ++r) {
-            const std::string& row = list.RowText(r);
+            const std::string_view row = list.RowText(r);
             // Blanks that begin a row are passed over before its first token.
             size_t i = 0;
             while (i < row.size() && IsBlank(row[i]))

@@ -75,7 +75,7 @@ std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttr
 std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeStringList& List, int Index,
                               const TRowAttributeData& State)
 {
-    std::string text = List.RowText(Index);
+    std::string text(List.RowText(Index));
     const int length = static_cast<int>(text.size());
     if (List.RowAttribute(Index) == TRowAttribute::raWrapped && Index + 1 < List.Count())
         text += List.RowText(Index + 1);

@@ -9,6 +9,7 @@
 
 #include <random>
 
+using edtest::Normalized;
 using edtest::Sjis;
 using edtest::TFakeEditorClient;
 using edtest::TTestFountain;
@@ -45,22 +46,6 @@ std::string JoinLines(const std::vector<TModelLine>& Lines)
     std::string text;
     for (const TModelLine& line : Lines)
         text += line.Text + (line.Break ? "\r\n" : "");
-    return text;
-}
-
-// Lone CR and LF become CR LF, as the list stores them.
-std::string Normalized(std::string_view Text)
-{
-    std::string text;
-    for (size_t i = 0; i < Text.size(); ++i) {
-        if (Text[i] == '\r' || Text[i] == '\n') {
-            text += "\r\n";
-            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
-                ++i;
-        } else {
-            text += Text[i];
-        }
-    }
     return text;
 }
 
@@ -126,7 +111,7 @@ protected:
             return;
         std::string s;
         if (firstRow < count)
-            s = List().RowText(firstRow).substr(0, static_cast<size_t>(firstIndex));
+            s = std::string(List().RowText(firstRow).substr(0, static_cast<size_t>(firstIndex)));
         s += Insert;
         int rows = 0;
         if (lastRow < count) {

@@ -1,5 +1,6 @@
 // The row list's storage: indexes checked, change events, capacity, the
 // packed row fields and the part index of row starts.
+#include "edEditorStringList.h"
 #include "edPartitioning.h"
 #include "edRaStrings.h"
 #include "edStringList.h"
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -285,6 +287,38 @@ TEST(Partitioning, FollowsRandomEditsAndAnswersLookups)
     ExpectSame(index, lengths);
     index.Clear();
     ExpectSame(index, {});
+}
+
+} // namespace
+
+namespace {
+
+TEST(edStringList, RowsTakenFromAListThatSharesItsTextOutliveThatList)
+{
+    TEditorStringList kept;
+    {
+        TEditorStringList loaded;
+        const auto block = std::make_shared<const std::string>("first\r\nsecond\r\n");
+        loaded.ShareTextBlock(block);
+        loaded.AddSharedRow(std::string_view(*block).substr(0, 5), TRowAttribute::raCrlf);
+        loaded.AddSharedRow(std::string_view(*block).substr(7, 6), TRowAttribute::raCrlf);
+        loaded.SetStateText(1, "state");
+        kept.Add(std::string());
+        kept.Add(std::string());
+        kept.TakeRow(0, loaded, 1);
+        kept.TakeRow(1, loaded, 0);
+        // An edit gives a row its own bytes; the other rows keep theirs.
+        loaded.Put(0, "changed");
+        EXPECT_EQ(loaded.Get(0), "changed");
+    }
+    EXPECT_EQ(RowsOf(kept), "second,first");
+    EXPECT_EQ(kept.StateText(0), "state");
+    EXPECT_EQ(kept.StateText(1), "");
+    // Rows exchanged and cleared keep or free their texts as whole rows.
+    kept.Exchange(0, 1);
+    EXPECT_EQ(RowsOf(kept), "first,second");
+    kept.Clear();
+    EXPECT_EQ(kept.Count(), 0);
 }
 
 } // namespace

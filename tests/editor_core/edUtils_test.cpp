@@ -96,3 +96,24 @@ TEST(edUtils, LeadingBlanksAreSpacesAndFullWidthSpacesOrForTrimmingAnyControlByt
 }
 
 } // namespace
+
+namespace {
+
+// Every line break kind at every distance from the start, across the
+// pieces the search takes at a time.
+TEST(edUtils, ForEachLineCutsAtEveryKindOfBreakWhereverItStands)
+{
+    for (const std::string breakText : {"\r\n", "\r", "\n"})
+        for (const size_t length : {0u, 1u, 254u, 255u, 256u, 257u, 511u, 700u}) {
+            const std::string first(length, 'a');
+            const std::string text = first + breakText + "b" + breakText + breakText + first + "z";
+            Rows lines;
+            ForEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
+            EXPECT_EQ(lines, (Rows{first, "b", "", first + "z"})) << length << " " << breakText.size();
+        }
+    Rows lines;
+    ForEachLine("", [&lines](std::string_view line) { lines.emplace_back(line); });
+    EXPECT_EQ(lines, Rows{""});
+}
+
+} // namespace

@@ -160,7 +160,7 @@ TEST_F(WrapTest, RandomLinesUnderEveryOptionSet)
         std::string joined;
         const int w = Option.WrapByte();
         for (int r = 0; r < rows.Count(); ++r) {
-            const std::string& row = rows.RowText(r);
+            const std::string_view row = rows.RowText(r);
             ASSERT_TRUE(sjis::IsCharBoundary(line, joined.size() + row.size())) << "row " << r;
             if (r + 1 < rows.Count()) {
                 ASSERT_FALSE(row.empty()) << "row " << r;

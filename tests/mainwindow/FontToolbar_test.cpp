@@ -130,7 +130,7 @@ public:
     TEditorEx* DataMemo() const override { return Memo.get(); }
     TEditorEx* SecondEditor() const override { return Second.get(); }
     TEditorEx* ActiveEditor() const override { return Active; }
-    TDockButton* ToolButton(std::string_view Name) const override { return Buttons.at(std::string(Name)); }
+    TDockButton* ToolButton(TCommandId Button) const override { return Buttons.at(std::string(Button.Name())); }
     void SetEditUndoButtons(bool CanUndo, bool CanRedo) override { UndoButtons = {CanUndo, CanRedo}; }
     void ApplyWindowWrap() override { ++WindowWraps; }
 

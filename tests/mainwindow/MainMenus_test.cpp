@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <stdexcept>
 
 namespace {
 
@@ -82,6 +83,17 @@ TEST_F(Menus, ASplitFromTheEditMenuLeavesTheUsersClipboard)
     CloseMenus();
     EXPECT_EQ(Titles(), "page|line two");
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("the user's"));
+}
+
+// The settings file names the items and buttons it keeps; a name the window
+// lacks stops the read instead of being passed over.
+TEST_F(Menus, AnItemOrButtonNameTheWindowLacksFails)
+{
+    EXPECT_NO_THROW(form->MenuChecked("TreeTipHelp"));
+    EXPECT_THROW(form->MenuChecked("TreeTipHlp"), std::invalid_argument);
+    EXPECT_THROW(form->SetMenuChecked("WeOpHyphen", true), std::invalid_argument) << "names keep their case";
+    EXPECT_THROW(form->SetButtonDown("sbRtn", true), std::invalid_argument);
+    EXPECT_THROW(form->ToolButton("sbPageDivide"), std::invalid_argument);
 }
 
 } // namespace

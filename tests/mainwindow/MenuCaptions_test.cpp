@@ -161,7 +161,7 @@ TEST(MenuCaptions, EveryMenuAndPopupItemShowsItsPartsCaption)
     WalkItems(menus.MainMenu().Items(), seen);
     for (const TMenuEntry& entry : MenuLayout())
         if (entry.Kind == TMenuEntryKind::Popup)
-            WalkItems(menus.Popup(entry.Name)->Items(), seen);
+            WalkItems(menus.Popup(entry.Id)->Items(), seen);
     for (const auto& [name, caption] : PartCaptions)
         EXPECT_TRUE(seen.contains(name)) << name << " is in no menu";
 }

@@ -4,53 +4,49 @@
 #include "CommandTable.h"
 #include "MainMenus.h"
 #include "MenuLayout.h"
+#include "ToolButtonIds.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
+#include <stdexcept>
 
 namespace {
 
-std::string_view MenuName(TCommandMenu Menu)
-{
-    constexpr std::string_view names[] = {"",          "FileTop", "TreeTop",       "EditTop",      "FindTop",
-                                          "OptionTop", "HelpTop", "EditPopupMenu", "TreePopupMenu"};
-    return names[static_cast<int>(Menu)];
-}
-
 TEST(MenuLayout, EveryCommandAndTwinIsAnItemInTableOrderUnderItsMenu)
 {
-    std::map<std::string_view, std::string_view> parents;
-    std::vector<std::string_view> layoutOrder;
+    std::map<TCommandId, std::optional<TCommandId>> parents;
+    std::vector<TCommandId> layoutOrder;
     for (const TMenuEntry& entry : MenuLayout()) {
-        parents[entry.Name] = entry.Parent;
+        parents.insert_or_assign(entry.Id, entry.Parent);
         if (entry.Kind == TMenuEntryKind::Command)
-            layoutOrder.push_back(entry.Name);
+            layoutOrder.push_back(entry.Id);
     }
     // The menu or popup that an item ends up in, through its submenus.
-    const auto owningMenu = [&](std::string_view Name) {
-        while (!parents[parents[Name]].empty())
-            Name = parents[Name];
-        return parents[Name];
+    const auto owningMenu = [&](TCommandId Id) {
+        while (parents.at(*parents.at(Id)))
+            Id = *parents.at(Id);
+        return parents.at(Id);
     };
     TVelkMenus menus;
-    std::vector<std::string_view> registryOrder;
+    std::vector<TCommandId> registryOrder;
     int twins = 0;
     for (const TCommandRow& row : CommandRegistry()) {
         if (row.IsHeader())
             continue;
-        registryOrder.push_back(row.ItemName);
-        ASSERT_NE(menus.Item(row.ItemName), nullptr) << row.ItemName;
-        EXPECT_EQ(owningMenu(row.ItemName), MenuName(row.Menu)) << row.ItemName;
-        EXPECT_EQ(menus.ShortCut(row.ItemName), row.MenuShortCut) << row.ItemName;
-        if (!row.Twin.empty()) {
+        const TCommandId item = *row.Item;
+        registryOrder.push_back(item);
+        ASSERT_NO_THROW(menus.Item(item)) << item.Name();
+        EXPECT_EQ(owningMenu(item), row.Menu) << item.Name();
+        EXPECT_EQ(menus.ShortCut(item), row.MenuShortCut) << item.Name();
+        if (row.Twin) {
             ++twins;
-            EXPECT_NE(menus.Item(row.Twin), nullptr) << row.Twin;
+            EXPECT_NO_THROW(menus.Item(*row.Twin)) << row.Twin->Name();
         }
     }
     EXPECT_EQ(twins, 20);
-    EXPECT_EQ(layoutOrder, registryOrder);
+    EXPECT_TRUE(layoutOrder == registryOrder);
 }
 
 TEST(MenuLayout, AcceleratorsAreUniqueWithinEachMenu)
@@ -58,10 +54,28 @@ TEST(MenuLayout, AcceleratorsAreUniqueWithinEachMenu)
     std::map<std::string_view, std::set<char>> used;
     for (const TMenuEntry& entry : MenuLayout()) {
         if (entry.Accelerator != 0) {
-            EXPECT_TRUE(used[entry.Parent].insert(entry.Accelerator).second)
-                << entry.Name << " repeats '" << entry.Accelerator << "' in " << entry.Parent;
+            const std::string_view parent = entry.Parent ? entry.Parent->Name() : "the menu bar";
+            EXPECT_TRUE(used[parent].insert(entry.Accelerator).second)
+                << entry.Id.Name() << " repeats '" << entry.Accelerator << "' in " << parent;
         }
     }
+}
+
+// Names that arrive at run time (the settings file's items, the conversion
+// handlers' items) must name an item; an id asked of the wrong table is a
+// fault of ours. Neither is skipped in silence.
+TEST(MenuLayout, AnUnknownCommandNameFailsLoudly)
+{
+    TVelkMenus menus;
+    EXPECT_EQ(menus.ItemNamed("OpSplit"), menus.Item(Cmd::OpSplit));
+    EXPECT_EQ(MenuItemId("pEdZenToHank"), Cmd::pEdZenToHank);
+    for (const std::string_view name : {"OpSpilt", "opsplit", "OpSplit ", "", "sbSave"}) {
+        EXPECT_THROW(menus.ItemNamed(name), std::invalid_argument) << '"' << name << '"';
+        EXPECT_THROW(MenuItemId(name), std::invalid_argument) << '"' << name << '"';
+    }
+    EXPECT_THROW(menus.Item(Cmd::sbSave), std::logic_error) << "a toolbar button is no menu item";
+    EXPECT_THROW(menus.Popup(Cmd::FileTop), std::logic_error) << "a menu of the bar is no popup";
+    EXPECT_THROW(CommandRow(Cmd::FlHtmlSave), std::logic_error) << "a fixed item is no command of the table";
 }
 
 } // namespace

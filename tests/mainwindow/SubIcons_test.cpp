@@ -227,7 +227,7 @@ public:
             Buttons.emplace(name, button);
         }
     }
-    TDockButton* ToolButton(std::string_view Name) const override { return Buttons.at(std::string(Name)); }
+    TDockButton* ToolButton(TCommandId Button) const override { return Buttons.at(std::string(Button.Name())); }
     TEditorEx* ActiveEditor() const override { return Memo.get(); }
     TEditorEx* DataMemo() const override { return Memo.get(); }
     TEditorEx* SecondEditor() const override { return Second.get(); }

@@ -7,11 +7,11 @@
 namespace {
 
 // "+" or "-" for each named item, "?" when the table leaves it alone.
-std::string Signs(const TEnablings& List, std::initializer_list<std::string_view> Names)
+std::string Signs(const TEnablings& List, std::initializer_list<TCommandId> Ids)
 {
     std::string signs;
-    for (std::string_view name : Names) {
-        const std::optional<bool> enabled = EnablingOf(List, name);
+    for (const TCommandId id : Ids) {
+        const std::optional<bool> enabled = EnablingOf(List, id);
         signs += !enabled ? '?' : *enabled ? '+' : '-';
     }
     return signs;
@@ -24,20 +24,21 @@ struct TCase {
 };
 
 void Check(const std::function<TEnablings(const TMenuSnapshot&)>& States, const TMenuSnapshot& Base,
-           std::initializer_list<std::string_view> Names, std::initializer_list<TCase> Cases)
+           std::initializer_list<TCommandId> Ids, std::initializer_list<TCase> Cases)
 {
     for (const TCase& c : Cases) {
         TMenuSnapshot s = Base;
         c.Change(s);
-        EXPECT_EQ(Signs(States(s), Names), c.Expected) << c.Name;
+        EXPECT_EQ(Signs(States(s), Ids), c.Expected) << c.Name;
     }
 }
 
 const TButtonsOn AllButtons = {
-    "sbOpen",       "sbPageNew",  "sbLoadTreeText", "sbTextOutput", "sbGoEditor", "sbIns",       "sbAdd",
-    "sbAddChild",   "sbPageUp",   "sbPageDown",     "sbMoveUp",     "sbMoveDown", "sbPageUnify", "sbPageDel",
-    "sbPageUndo",   "sbPageRedo", "sbToEditor",     "sbPaste",      "sbCut",      "sbUndo",      "sbRedo",
-    "sbPageDevide", "sbSubIcon",  "sbFind",         "sbFoward",     "sbBack",     "sbFindList"};
+    Cmd::sbOpen,      Cmd::sbPageNew,  Cmd::sbLoadTreeText, Cmd::sbTextOutput, Cmd::sbGoEditor, Cmd::sbIns,
+    Cmd::sbAdd,       Cmd::sbAddChild, Cmd::sbPageUp,       Cmd::sbPageDown,   Cmd::sbMoveUp,   Cmd::sbMoveDown,
+    Cmd::sbPageUnify, Cmd::sbPageDel,  Cmd::sbPageUndo,     Cmd::sbPageRedo,   Cmd::sbToEditor, Cmd::sbPaste,
+    Cmd::sbCut,       Cmd::sbUndo,     Cmd::sbRedo,         Cmd::sbPageDevide, Cmd::sbSubIcon,  Cmd::sbFind,
+    Cmd::sbFoward,    Cmd::sbBack,     Cmd::sbFindList};
 
 TMenuSnapshot Busy()
 {
@@ -62,8 +63,8 @@ TMenuSnapshot Busy()
 TEST(MenuStates, FileMenu)
 {
     Check(FileMenuStates, Busy(),
-          {"FlOpen", "FlNew", "FlTreeTextOpen", "FlTextSellect", "FlHtmlSave", "sbTextOutput", "FlHistory",
-           "FlHistoryTr", "FlSave", "FlExit"},
+          {Cmd::FlOpen, Cmd::FlNew, Cmd::FlTreeTextOpen, Cmd::FlTextSellect, Cmd::FlHtmlSave, Cmd::sbTextOutput,
+           Cmd::FlHistory, Cmd::FlHistoryTr, Cmd::FlSave, Cmd::FlExit},
           // clang-format off
           {
               {"a page with three children", [](TMenuSnapshot&) {}, "+++++?++++"},
@@ -72,9 +73,9 @@ TEST(MenuStates, FileMenu)
               {"no children", [](TMenuSnapshot& s) { s.SelChildCount = 0; }, "++++-?++++"},
               {"99 children", [](TMenuSnapshot& s) { s.SelChildCount = 99; }, "+++++?++++"},
               {"100 children", [](TMenuSnapshot& s) { s.SelChildCount = 100; }, "++++-?++++"},
-              {"opening refused", [](TMenuSnapshot& s) { s.Buttons = {"sbTextOutput"}; }, "---++?--++"},
+              {"opening refused", [](TMenuSnapshot& s) { s.Buttons = {Cmd::sbTextOutput}; }, "---++?--++"},
               {"external edit running",
-               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {"sbOpen"}; s.Modified = false; },
+               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {Cmd::sbOpen}; s.Modified = false; },
                "+---+?++--"},
           });
     // clang-format on
@@ -83,9 +84,10 @@ TEST(MenuStates, FileMenu)
 TEST(MenuStates, TreeMenuAndItsPopup)
 {
     Check(TreeMenuStates, Busy(),
-          {"TreeIns", "pTreeIns", "TreeNodeCopy", "pTreeNodeCopy", "TreeNodePaste", "pTreeNodePaste", "TreeScaleUp",
-           "pTreeNodeExpand", "pTreeToChild", "pTreeNodeUp", "TreeMoveDown", "pTreeNodeUnify", "pTreeDel",
-           "TreeNodeCut", "TreePageRedo", "TreeSort", "TreeChildSort", "TreeDisp"},
+          {Cmd::TreeIns, Cmd::pTreeIns, Cmd::TreeNodeCopy, Cmd::pTreeNodeCopy, Cmd::TreeNodePaste, Cmd::pTreeNodePaste,
+           Cmd::TreeScaleUp, Cmd::pTreeNodeExpand, Cmd::pTreeToChild, Cmd::pTreeNodeUp, Cmd::TreeMoveDown,
+           Cmd::pTreeNodeUnify, Cmd::pTreeDel, Cmd::TreeNodeCut, Cmd::TreePageRedo, Cmd::TreeSort, Cmd::TreeChildSort,
+           Cmd::TreeDisp},
           // clang-format off
           {
               {"a page with children", [](TMenuSnapshot&) {}, "++++++++++++++++++"},
@@ -99,7 +101,7 @@ TEST(MenuStates, TreeMenuAndItsPopup)
                "--++-----------+--"},
               {"browse pane active", [](TMenuSnapshot& s) { s.BrowsePaneActive = true; }, "+++++++++++++++--+"},
               {"external edit running",
-               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {"sbIns"}; }, "+++++++++---------"},
+               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {Cmd::sbIns}; }, "+++++++++---------"},
               {"clipping during an external edit",
                [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; s.NodeCount = 1; }, "+++++++++++++++-++"},
               {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "+++++++++++++++--+"},
@@ -111,15 +113,16 @@ TEST(MenuStates, EditMenuAndItsPopup)
 {
     TMenuSnapshot base = Busy();
     Check(EditMenuStates, base,
-          {"EdPaste",    "pEdPaste", "EdDate",   "EdCut",    "pEdDel",       "EdSort",      "EdCopy",
-           "pEdAddCopy", "EdUndo",   "pEdUndo",  "pEdRedo",  "EdPageDevide", "EdAllView",   "pEdLineCopy",
-           "pEdLineCut", "pEdCalc",  "pEdStrCv", "sbSeikei", "pEdFileLink",  "pEdPageLink", "pEdGoHide"},
+          {Cmd::EdPaste,     Cmd::pEdPaste,    Cmd::EdDate,     Cmd::EdCut,   Cmd::pEdDel,   Cmd::EdSort,
+           Cmd::EdCopy,      Cmd::pEdAddCopy,  Cmd::EdUndo,     Cmd::pEdUndo, Cmd::pEdRedo,  Cmd::EdPageDevide,
+           Cmd::EdAllView,   Cmd::pEdLineCopy, Cmd::pEdLineCut, Cmd::pEdCalc, Cmd::pEdStrCv, Cmd::sbSeikei,
+           Cmd::pEdFileLink, Cmd::pEdPageLink, Cmd::pEdGoHide},
           // clang-format off
           {
               {"a selection, all buttons", [](TMenuSnapshot&) {}, "++++++++++++-++++++++"},
               {"external editor", [](TMenuSnapshot& s) { s.ExtEditor = true; }, "+++++++++++++++++++++"},
               {"browse pane active",
-               [](TMenuSnapshot& s) { s.BrowsePaneActive = s.ExtEditor = true; s.Buttons = {"sbPaste", "sbUndo"}; },
+               [](TMenuSnapshot& s) { s.BrowsePaneActive = s.ExtEditor = true; s.Buttons = {Cmd::sbPaste, Cmd::sbUndo}; },
                "++----+++++--+-------"},
               {"box selection, HTML",
                [](TMenuSnapshot& s) { s.LineSelection = false; s.EditMode = HtmlEditMode; }, "++++++++++++-++-----+"},
@@ -138,19 +141,20 @@ TEST(MenuStates, EditMenuAndItsPopup)
 TEST(MenuStates, FindOptionAndHelpMenus)
 {
     Check(FindMenuStates, Busy(),
-          {"FdExtractLine", "FdGoSubIcon", "FdGoFind", "FdReplace", "FdFastReplace", "FdForwardFind", "FdBackFind",
-           "FdFindList", "FdFindListClose"},
+          {Cmd::FdExtractLine, Cmd::FdGoSubIcon, Cmd::FdGoFind, Cmd::FdReplace, Cmd::FdFastReplace, Cmd::FdForwardFind,
+           Cmd::FdBackFind, Cmd::FdFindList, Cmd::FdFindListClose},
           // clang-format off
           {
               {"all buttons", [](TMenuSnapshot&) {}, "++++++++-"},
               {"found-pages list shown", [](TMenuSnapshot& s) { s.FindListCloseVisible = true; }, "+++++++++"},
               {"no selection, no buttons",
-               [](TMenuSnapshot& s) { s.SelLength = 0; s.Buttons = {"sbFoward"}; }, "-----+---"},
+               [](TMenuSnapshot& s) { s.SelLength = 0; s.Buttons = {Cmd::sbFoward}; }, "-----+---"},
           });
     // clang-format on
     Check(
         OptionMenuStates, Busy(),
-        {"OpSplit", "OpSplitRead", "OpClip", "OpCheckKakko", "OpLoadColor", "OpSaveColor", "OpLoadSubIcon"},
+        {Cmd::OpSplit, Cmd::OpSplitRead, Cmd::OpClip, Cmd::OpCheckKakko, Cmd::OpLoadColor, Cmd::OpSaveColor,
+         Cmd::OpLoadSubIcon},
         {
             {"plain", [](TMenuSnapshot&) {}, "++?++++"},
             {"tree above the editor, nothing selected",
@@ -169,7 +173,7 @@ TEST(MenuStates, FindOptionAndHelpMenus)
             {"browse view", [](TMenuSnapshot& s) { s.BrowseView = true; }, "++?+---"},
             {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "++?+---"},
         });
-    Check(HelpMenuStates, Busy(), {"HpOtherHelp", "HpSample"},
+    Check(HelpMenuStates, Busy(), {Cmd::HpOtherHelp, Cmd::HpSample},
           {
               {"nothing set", [](TMenuSnapshot&) {}, "--"},
               {"other help", [](TMenuSnapshot& s) { s.OtherHelpSet = true; }, "+-"},

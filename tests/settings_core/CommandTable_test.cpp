@@ -19,12 +19,12 @@ TEST(CommandTable, HoldsTheRebindableCommandsWithUniqueKeysAndItems)
         if (row.IsKeyed()) {
             EXPECT_TRUE(keys.insert(sjis::UpperAscii(row.Key)).second) << "key " << row.Key;
         }
-        EXPECT_TRUE(items.insert(row.ItemName).second) << "item " << row.ItemName;
-        if (!row.Twin.empty()) {
-            EXPECT_TRUE(items.insert(row.Twin).second) << "twin " << row.Twin;
+        EXPECT_TRUE(items.insert(row.Item->Name()).second) << "item " << row.Item->Name();
+        if (row.Twin) {
+            EXPECT_TRUE(items.insert(row.Twin->Name()).second) << "twin " << row.Twin->Name();
         }
-        EXPECT_NE(row.Menu, TCommandMenu::None) << row.ItemName;
-        EXPECT_FALSE(row.Caption.empty()) << row.ItemName;
+        EXPECT_TRUE(row.Menu) << row.Item->Name();
+        EXPECT_FALSE(row.Caption.empty()) << row.Item->Name();
     }
     EXPECT_EQ(keys.size(), 152u);
 }

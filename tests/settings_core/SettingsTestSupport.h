@@ -20,13 +20,16 @@ public:
         for (const TCommandRow& row : CommandRegistry()) {
             if (row.IsHeader())
                 continue;
-            Items_[std::string(row.ItemName)] = row.MenuShortCut;
-            if (!row.Twin.empty())
-                Items_[std::string(row.Twin)] = 0;
+            Items_[std::string(row.Item->Name())] = row.MenuShortCut;
+            if (row.Twin)
+                Items_[std::string(row.Twin->Name())] = 0;
         }
     }
-    TShortCut ShortCut(std::string_view ItemName) const override { return *Find(ItemName); }
-    void SetShortCut(std::string_view ItemName, TShortCut Value) override { *Find(ItemName) = Value; }
+    TShortCut ShortCut(TCommandId Item) const override { return ShortCut(Item.Name()); }
+    void SetShortCut(TCommandId Item, TShortCut Value) override { SetShortCut(Item.Name(), Value); }
+    // The same by the item's name, as the tests' tables give it.
+    TShortCut ShortCut(std::string_view ItemName) const { return *Find(ItemName); }
+    void SetShortCut(std::string_view ItemName, TShortCut Value) { *Find(ItemName) = Value; }
 
     const std::map<std::string, TShortCut, std::less<>>& Items() const { return Items_; }
 

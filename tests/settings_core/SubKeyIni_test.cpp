@@ -92,7 +92,7 @@ TEST_F(KeyIni, SaveThenLoadGivesEveryCommandItsOwnShortcut)
     size_t used = 0;
     for (const TCommandRow& row : CommandRegistry())
         if (row.IsKeyed())
-            saved.SetShortCut(row.ItemName, named.at(used++));
+            saved.SetShortCut(*row.Item, named.at(used++));
     ASSERT_EQ(used, 152u);
     saved.SetShortCut("FlOverSave", 0);
     SaveKeyIni(saved, Path);
@@ -102,9 +102,9 @@ TEST_F(KeyIni, SaveThenLoadGivesEveryCommandItsOwnShortcut)
     for (const TCommandRow& row : CommandRegistry()) {
         if (!row.IsKeyed())
             continue;
-        EXPECT_EQ(Items.ShortCut(row.ItemName), saved.ShortCut(row.ItemName)) << row.Key;
-        if (!row.Twin.empty()) {
-            EXPECT_EQ(Items.ShortCut(row.Twin), saved.ShortCut(row.ItemName)) << row.Twin;
+        EXPECT_EQ(Items.ShortCut(*row.Item), saved.ShortCut(*row.Item)) << row.Key;
+        if (row.Twin) {
+            EXPECT_EQ(Items.ShortCut(*row.Twin), saved.ShortCut(*row.Item)) << row.Twin->Name();
         }
     }
 }
@@ -144,13 +144,13 @@ TEST_F(KeyIni, TheWriterReplacesItsSectionInTableOrderAndKeepsTheRest)
 // is interrupted would.
 class TFailingItems final : public IShortCutTarget {
 public:
-    TShortCut ShortCut(std::string_view) const override
+    TShortCut ShortCut(TCommandId) const override
     {
         if (++Reads_ == 100)
             throw std::runtime_error("interrupted");
         return scCtrl | 'Q';
     }
-    void SetShortCut(std::string_view, TShortCut) override {}
+    void SetShortCut(TCommandId, TShortCut) override {}
 
 private:
     mutable int Reads_ = 0;

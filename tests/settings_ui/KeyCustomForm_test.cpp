@@ -20,7 +20,8 @@ namespace {
 int RowOf(std::string_view ItemName)
 {
     const auto& rows = KeyDialogRows();
-    return static_cast<int>(std::ranges::find(rows, ItemName, &TCommandRow::ItemName) - rows.begin());
+    const auto named = [ItemName](const TCommandRow* Row) { return Row->Item && Row->Item->Name() == ItemName; };
+    return static_cast<int>(std::ranges::find_if(rows, named) - rows.begin());
 }
 
 class KeyForm : public ::testing::Test {

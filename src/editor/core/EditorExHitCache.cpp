@@ -40,7 +40,7 @@ const std::vector<TRowHitPart>& TFindHitCache::RowHits(const TEditorScreenString
         return Parts_;
     if (!Valid_ || Row < FirstRow_ || Row > LastRow_)
         LoadLine(Rows, Row);
-    const std::string& text = Rows.RowText(Row);
+    const std::string_view text = Rows.RowText(Row);
     const int rowStart = RowStarts_[static_cast<size_t>(Row - FirstRow_)];
     const int rowEnd = rowStart + static_cast<int>(text.size());
     // Hits are in order and do not overlap, so their ends are in order too.

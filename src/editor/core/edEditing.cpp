@@ -171,7 +171,7 @@ std::optional<TCaretPos> PasteBox(TEditorScreenStrings& List, const TEditPlace& 
     }
     while (rows.size() < lines.size() && lastOld + 1 < count) {
         ++lastOld;
-        rows.push_back({List.RowText(lastOld), List.RowAttribute(lastOld)});
+        rows.push_back({std::string(List.RowText(lastOld)), List.RowAttribute(lastOld)});
     }
     const size_t existing = rows.size();
     rows.resize(std::max(rows.size(), lines.size()));

@@ -10,8 +10,18 @@ int TEditorStringList::AddRow(std::string_view Text, TRowAttribute Attribute)
     return index;
 }
 
+int TEditorStringList::AddSharedRow(std::string_view Text, TRowAttribute Attribute)
+{
+    const int index = Add(std::string());
+    ShareRowText(index, Text);
+    SetRowAttribute(index, Attribute);
+    return index;
+}
+
 void TEditorStringList::TakeRow(int Index, TEditorStringList& Source, int SourceIndex)
 {
+    if (&Source != this)
+        ShareTextBlocksOf(Source);
     ReplaceRow(Index, Source.ReplaceRow(SourceIndex, TRowItem()));
 }
 

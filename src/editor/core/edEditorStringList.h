@@ -15,9 +15,11 @@ class TEditorStringList : public TRowAttributeStringList {
 public:
     // Appends a row with Text and Attribute, its state not computed.
     int AddRow(std::string_view Text, TRowAttribute Attribute);
+    // The same without a copy: Text lies in a block the list shares.
+    int AddSharedRow(std::string_view Text, TRowAttribute Attribute);
     // Moves the whole row SourceIndex of Source (text, state, data, both
     // attribute words) into row Index, whose old content is freed. Source's
-    // row is left empty.
+    // row is left empty; this list shares Source's blocks from then on.
     void TakeRow(int Index, TEditorStringList& Source, int SourceIndex);
     // Makes the row count Count: empty rows are added at the end, or the
     // rows past Count deleted.

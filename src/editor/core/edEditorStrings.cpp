@@ -27,7 +27,7 @@ std::string TEditorStrings::Get(int Index) const
     if (Index < 0 || row >= list.Count())
         RaiseListIndexError(Index);
     if (!list.WordWrap())
-        return list.RowText(row);
+        return std::string(list.RowText(row));
     std::string text;
     int taken = 0;
     list.GetRowsText(row, -1, text, taken);
@@ -92,7 +92,7 @@ int TEditorStrings::Add(const std::string& S)
     const int lines = GetCount();
     const int count = list.Count();
     if (count > 0 && list.RowAttribute(count - 1) != TRowAttribute::raCrlf) {
-        const std::string text = list.RowText(count - 1) + "\r\n" + S;
+        const std::string text = std::string(list.RowText(count - 1)) + "\r\n" + S;
         Replace(count - 1, 1, text, count - 1, static_cast<int>(text.size()));
     } else {
         const std::string text = S + "\r\n";

@@ -562,7 +562,7 @@ void TFountainParser::NextRowState(int Index, const TRowAttributeStringList* Str
     // A blank row changes no state, except that a token carried into it
     // (a string left open on the wrapped row before) ends with its logical
     // line. Bracket regions and the scheme's state go on over line breaks.
-    const std::string& row = Strings->RowText(Index);
+    const std::string_view row = Strings->RowText(Index);
     if (Data.CarryLength == 0 && IsBlankRow(row)) {
         if (!wrapped)
             Data.CarryKind = 0;
@@ -580,7 +580,7 @@ void TFountainParser::NextRowState(int Index, const TRowAttributeStringList* Str
     TRowScan scan = ScanRow(row, next, Data);
     if (scan.Crossed && TokenStart_ < scan.RowEnd && P_ == End_ && nextWrapped && Index + 2 < Strings->Count()) {
         Data = start;
-        scan = ScanRow(row, std::string(next) + Strings->RowText(Index + 2), Data);
+        scan = ScanRow(row, std::string(next).append(Strings->RowText(Index + 2)), Data);
     }
     Data.CarryLength = 0;
     Data.CarryKind = 0;

@@ -31,7 +31,7 @@ bool IsWholeLine(const TEditorScreenStrings& List, int Row)
 std::optional<TRowChange> PlanRow(const TEditorScreenStrings& List, int Row, const TSelectionRange& Range,
                                   TIndentKind Kind)
 {
-    const std::string& text = List.RowText(Row);
+    const std::string_view text = List.RowText(Row);
     const TColumnModel model = List.ColumnModel();
     TColumnCursor c(text, model);
     if (Range.Mode == TEditorSelectionMode::smBox) {
@@ -88,7 +88,7 @@ struct TRowPlace {
 // Where a place of a changed row goes with its text: a place at or before
 // the change stays, one after it moves with the text, one past the row's
 // end keeps its distance from the end.
-TRowPlace MovedPlace(const TRowChange& Change, const std::string& OldText, const TColumnModel& Model, TRowPlace Place)
+TRowPlace MovedPlace(const TRowChange& Change, std::string_view OldText, const TColumnModel& Model, TRowPlace Place)
 {
     const int oldWidth = ExpandedWidth(OldText, Model);
     const int newWidth = ExpandedWidth(Change.NewText, Model);
@@ -124,7 +124,7 @@ std::optional<TIndentResult> IndentSelection(TEditorScreenStrings& List, const T
     TRowPlace anchor{Anchor.Index, Anchor.Col};
     TRowPlace caret{CaretIndex(List, Caret.Row, Caret.Col), Caret.Col};
     for (const TRowChange& change : changes) {
-        const std::string& oldText = List.RowText(change.Row);
+        const std::string_view oldText = List.RowText(change.Row);
         if (change.Row == Anchor.Row)
             anchor = MovedPlace(change, oldText, model, anchor);
         if (change.Row == Caret.Row)

@@ -150,7 +150,7 @@ std::optional<TCaretPos> KeyBackSpace(TEditorScreenStrings& List, TCaretPos Care
         // The row joins the one above: a wrapped row above loses its last
         // character, any other its line break.
         const int above = row - 1;
-        std::string joined = List.RowText(above);
+        std::string joined(List.RowText(above));
         if (row >= count)
             return ApplyRowEdit(List, {above, 1, joined, static_cast<int>(joined.size())});
         if (List.RowAttribute(above) == TRowAttribute::raWrapped && !joined.empty())

@@ -1,5 +1,7 @@
 #include "edPartitioning.h"
 
+#include <algorithm>
+
 void TPartitioning::Clear()
 {
     Starts_.Clear();
@@ -7,6 +9,13 @@ void TPartitioning::Clear()
     Starts_.Insert(0, 0);
     StepPart_ = 0;
     StepLength_ = 0;
+}
+
+void TPartitioning::SetCapacity(int Parts)
+{
+    const int slots = std::max(Parts, this->Parts()) + 1;
+    if (slots != Starts_.Capacity())
+        Starts_.SetCapacity(slots);
 }
 
 void TPartitioning::AddToStarts(int From, int To, int Delta)
@@ -47,7 +56,7 @@ void TPartitioning::Resize(int P, int Delta)
 void TPartitioning::Insert(int P, int Length)
 {
     if (Starts_.Count() == Starts_.Capacity())
-        Starts_.SetCapacity(Starts_.Capacity() * 2);
+        Starts_.SetCapacity(Starts_.Capacity() + std::max(8, Starts_.Capacity() / 4));
     // The new part starts empty where part P starts.
     const int start = Start(P);
     if (StepPart_ > P) {

@@ -32,6 +32,8 @@ public:
     void Resize(int P, int Delta);
     // No parts, total 0.
     void Clear();
+    // Room for Parts parts without growing (never less than there are).
+    void SetCapacity(int Parts);
 
 private:
     // Makes the pending step apply to the starts after P.

@@ -50,7 +50,7 @@ int IndexToCol(const TEditorScreenStrings& List, int Row, int Index)
 {
     if (!HasRow(List, Row) || Index <= 0)
         return 0;
-    const std::string& text = List.RowText(Row);
+    const std::string_view text = List.RowText(Row);
     return ExpandedWidth(std::string_view(text).substr(0, static_cast<size_t>(Index)), List.ColumnModel());
 }
 
@@ -98,8 +98,8 @@ std::string GetLine(const TEditorScreenStrings& List, int Row, int MaxBytes)
 {
     if (!HasRow(List, Row) || MaxBytes <= 0)
         return {};
-    const std::string& text = List.RowText(Row);
-    return text.substr(0, std::min(text.size(), static_cast<size_t>(MaxBytes)));
+    const std::string_view text = List.RowText(Row);
+    return std::string(text.substr(0, std::min(text.size(), static_cast<size_t>(MaxBytes))));
 }
 
 TCaretPos PosFromChar(const TEditorScreenStrings& List, int Pos)

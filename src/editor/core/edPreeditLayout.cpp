@@ -109,7 +109,7 @@ void TPreeditLayout::Build(const TEditorScreenStrings& List, const TColumnModel&
 
     for (int i = 0; i < Count(); ++i) {
         std::string& display = Laid_[static_cast<size_t>(i)].Display;
-        const std::string& text = Rows_.RowText(i);
+        const std::string_view text = Rows_.RowText(i);
         for (TColumnCursor c(text, Model_); !c.AtEnd(); c.Next()) {
             if (text[c.Pos()] == '\t')
                 display.append(static_cast<size_t>(c.Width()), ' ');
@@ -178,7 +178,7 @@ void TPreeditLayout::ComputeStates(const TEditorScreenStrings& List, TFountainPa
 
 int TPreeditLayout::ColumnOf(int I, int Offset) const
 {
-    const std::string& text = Rows_.RowText(I);
+    const std::string_view text = Rows_.RowText(I);
     const int bytes = std::clamp(Offset - Laid_[static_cast<size_t>(I)].Start, 0, static_cast<int>(text.size()));
     return ExpandedWidth(std::string_view(text).substr(0, static_cast<size_t>(bytes)), Model_);
 }

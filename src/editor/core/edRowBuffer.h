@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -78,13 +80,86 @@ private:
     int GapEnd_ = 0;
 };
 
-// One screen row. A new item has empty strings and all numbers 0.
-struct TRowItem {
-    std::string Text;
-    std::string StateText;
+// One screen row in 32 bytes. A 20 MB page has about half a million rows,
+// so a row keeps no string object of its own: its text is either a piece of
+// a block that the row list shares (the text it was loaded from, see
+// TedStringList::ShareTextBlock), or bytes of its own once it is edited. The
+// colouring state text, rarely set, lives on the heap only when not empty.
+class TRowItem {
+public:
+    TRowItem() = default;
+    TRowItem(TRowItem&& Other) noexcept { *this = std::move(Other); }
+    TRowItem& operator=(TRowItem&& Other) noexcept
+    {
+        if (this != &Other) {
+            FreeText();
+            Text_ = std::exchange(Other.Text_, nullptr);
+            TextSize_ = std::exchange(Other.TextSize_, 0);
+            StateText_ = std::move(Other.StateText_);
+            RowData = std::exchange(Other.RowData, 0);
+            AttributeA = std::exchange(Other.AttributeA, 0);
+            AttributeB = std::exchange(Other.AttributeB, 0);
+        }
+        return *this;
+    }
+    ~TRowItem() { FreeText(); }
+
+    std::string_view Text() const { return {Text_, TextSize_ & SizeBits}; }
+    // The row takes a copy of Text as its own.
+    void SetText(std::string_view Text)
+    {
+        char* own = nullptr;
+        if (!Text.empty()) {
+            own = new char[Text.size()];
+            std::copy(Text.begin(), Text.end(), own);
+        }
+        FreeText();
+        Text_ = own;
+        TextSize_ = static_cast<uint32_t>(Text.size()) | (own ? OwnsText : 0);
+    }
+    // The row shows Text without a copy; its bytes must outlive the row
+    // (a block of the list that holds the row).
+    void ShareText(std::string_view Text)
+    {
+        FreeText();
+        Text_ = Text.data();
+        TextSize_ = static_cast<uint32_t>(Text.size());
+    }
+    bool SharesText() const { return Text_ != nullptr && (TextSize_ & OwnsText) == 0; }
+
+    const std::string& StateText() const
+    {
+        static const std::string none;
+        return StateText_ ? *StateText_ : none;
+    }
+    void SetStateText(const std::string& Value)
+    {
+        if (Value.empty())
+            StateText_.reset();
+        else if (StateText_)
+            *StateText_ = Value;
+        else
+            StateText_ = std::make_unique<std::string>(Value);
+    }
+
     int32_t RowData = 0;
     uint32_t AttributeA = 0;
     uint32_t AttributeB = 0;
+
+private:
+    static constexpr uint32_t OwnsText = 0x80000000;
+    static constexpr uint32_t SizeBits = ~OwnsText;
+    void FreeText()
+    {
+        if (TextSize_ & OwnsText)
+            delete[] Text_;
+        Text_ = nullptr;
+        TextSize_ = 0;
+    }
+
+    const char* Text_ = nullptr;
+    std::unique_ptr<std::string> StateText_;
+    uint32_t TextSize_ = 0; // the length, and OwnsText when the bytes are the row's
 };
 
 using TRowBuffer = TGapBuffer<TRowItem>;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -206,7 +207,7 @@ void TEditorScreenStrings::Rewrap()
 
 void TEditorScreenStrings::WrapAll()
 {
-    const int count = GetCount();
+    int count = GetCount();
     if (count == 0 || Editor0Loading())
         return;
     CleanEditorSelections();
@@ -214,38 +215,78 @@ void TEditorScreenStrings::WrapAll()
     TUpdateScope update(*this);
 
     const TRowAttribute lastAttribute = RowAttribute(count - 1);
-    TEditorStringList rows;
-    TLineWrapper wrapper(ColumnModel(), *WrapOption_);
+    const TColumnModel model = ColumnModel();
+    TLineWrapper wrapper(model, *WrapOption_);
+    std::vector<std::pair<std::string_view, TRowAttribute>> pieces;
+    std::vector<uint16_t> marks;
     std::string joined;
+    // Each logical line is re-wrapped in place, so that a line that keeps
+    // its one row (most lines of most texts) costs no copy at all.
     for (int row = 0; row < count;) {
-        // The logical line: one row, or its rows joined.
         const int lineFirst = row;
         while (row < count - 1 && RowAttribute(row) == TRowAttribute::raWrapped)
             ++row;
-        const int lineLast = row++;
+        const int oldRows = ++row - lineFirst;
+        if (oldRows == 1 && FitsOneRow(RowText(lineFirst), model.WrapByte)) {
+            ResetRowState(lineFirst, TRowAttribute::raCrlf);
+            continue;
+        }
+        // The new rows are pieces of the line: of the block the row shares,
+        // else of a copy, since the old rows' own bytes go as they are
+        // replaced.
         std::string_view line = RowText(lineFirst);
-        if (lineLast > lineFirst) {
+        const bool shared = oldRows == 1 && Row(lineFirst).SharesText();
+        if (!shared) {
             joined.clear();
-            for (int r = lineFirst; r <= lineLast; ++r)
+            for (int r = lineFirst; r < row; ++r)
                 joined += RowText(r);
             line = joined;
         }
+        pieces.clear();
+        wrapper.ForEachRow(
+            line, [&pieces](std::string_view text, TRowAttribute attribute) { pieces.emplace_back(text, attribute); });
+        const int newRows = static_cast<int>(pieces.size());
         // Marks go to the new rows one by one; the surplus old rows' marks
         // join the line's last new row.
-        const int newFirst = rows.Count();
-        wrapper.ForEachRow(line,
-                           [&rows](std::string_view text, TRowAttribute attribute) { rows.AddRow(text, attribute); });
-        const int newLast = rows.Count() - 1;
-        for (int r = lineFirst; r <= lineLast; ++r) {
-            const int target = std::min(newFirst + (r - lineFirst), newLast);
-            rows.SetRowMarks(target, rows.RowMarks(target) | RowMarks(r));
+        marks.assign(pieces.size(), 0);
+        for (int r = 0; r < oldRows; ++r)
+            marks[static_cast<size_t>(std::min(r, newRows - 1))] |= RowMarks(lineFirst + r);
+        for (int i = oldRows; i < newRows; ++i)
+            Insert(lineFirst + oldRows, std::string());
+        for (int i = newRows; i < oldRows; ++i)
+            Delete(lineFirst + newRows);
+        for (int i = 0; i < newRows; ++i) {
+            const int target = lineFirst + i;
+            ReplaceRow(target, TRowItem());
+            const auto& [text, attribute] = pieces[static_cast<size_t>(i)];
+            if (shared)
+                ShareRowText(target, text);
+            else
+                SetRowText(target, text);
+            SetRowAttribute(target, attribute);
+            SetRowMarks(target, marks[static_cast<size_t>(i)]);
         }
+        count += newRows - oldRows;
+        row = lineFirst + newRows;
     }
-    SetRowCount(rows.Count());
-    for (int i = 0; i < rows.Count(); ++i)
-        TakeRow(i, rows, i);
-    SetRowAttribute(GetCount() - 1, lastAttribute);
+    SetRowAttribute(count - 1, lastAttribute);
     update.End();
+}
+
+bool TEditorScreenStrings::FitsOneRow(std::string_view Line, int WrapByte)
+{
+    // Every character but a tab is as many columns wide as it has bytes.
+    return Line.size() < static_cast<size_t>(std::max(WrapByte, 0)) && Line.find('\t') == std::string_view::npos;
+}
+
+void TEditorScreenStrings::ResetRowState(int Row, TRowAttribute Attribute)
+{
+    TRowItem& item = this->Row(Row);
+    item.SetStateText(std::string());
+    item.RowData = 0;
+    item.AttributeB &= 0xFFFF0000; // the row marks stay
+    SetAttributeA(Row, 0);
+    SetRowAttribute(Row, Attribute);
 }
 
 void TEditorScreenStrings::UnwrapAll()
@@ -266,11 +307,15 @@ void TEditorScreenStrings::UnwrapAll()
             marks |= RowMarks(++row);
         // The rows before the target are done, so its old content can go.
         TRowItem line = ReplaceRow(first, TRowItem());
-        line.StateText.clear();
+        line.SetStateText(std::string());
         line.RowData = 0;
         line.AttributeA = line.AttributeB = 0;
-        for (int next = first + 1; next <= row; ++next)
-            line.Text += RowText(next);
+        if (row > first) {
+            std::string joined(line.Text());
+            for (int next = first + 1; next <= row; ++next)
+                joined += RowText(next);
+            line.SetText(joined);
+        }
         ++row;
         ReplaceRow(target, std::move(line));
         SetRowMarks(target, marks);
@@ -498,7 +543,7 @@ void TEditorScreenStrings::GetTextInto(std::string& Text) const
     char* out = Text.data();
     const int count = GetCount();
     for (int row = 0; row < count; ++row) {
-        const std::string& text = RowText(row);
+        const std::string_view text = RowText(row);
         out = std::copy(text.begin(), text.end(), out);
         if (RowAttribute(row) == TRowAttribute::raCrlf) {
             *out++ = '\r';
@@ -507,22 +552,31 @@ void TEditorScreenStrings::GetTextInto(std::string& Text) const
     }
 }
 
-void TEditorScreenStrings::LoadText(std::string_view Text)
+void TEditorScreenStrings::LoadText(std::string Text)
 {
     TUpdateScope update(*this);
     Clear();
     if (!Text.empty()) {
-        ForEachLine(Text, [this](std::string_view Line) { AddRow(Line, TRowAttribute::raCrlf); });
-        if (Text.back() != '\r' && Text.back() != '\n')
+        // The rows show pieces of one shared copy of the text.
+        const auto block = std::make_shared<const std::string>(std::move(Text));
+        ShareTextBlock(block);
+        int lines = 0;
+        ForEachLine(*block, [&lines](std::string_view) { ++lines; });
+        SetCapacity(lines);
+        ForEachLine(*block, [this](std::string_view Line) { AddSharedRow(Line, TRowAttribute::raCrlf); });
+        if (block->back() != '\r' && block->back() != '\n')
             SetRowAttribute(GetCount() - 1, TRowAttribute::raEof);
     }
     if (WordWrap_)
         WrapAll();
+    // A long text leaves no spare room behind its rows: the first edit
+    // that needs some makes it.
+    SetCapacity(GetCount());
     RescanRowStates();
     update.End();
 }
 
-void TEditorScreenStrings::SetTextStr(std::string_view S) { LoadText(S); }
+void TEditorScreenStrings::SetTextStr(std::string_view S) { LoadText(std::string(S)); }
 
 void TEditorScreenStrings::LoadFromFile(const std::string& FileName)
 {
@@ -535,7 +589,7 @@ void TEditorScreenStrings::LoadFromFile(const std::string& FileName)
     // A NUL would end a row for the colouring parsers and the painter.
     std::replace(bytes.begin(), bytes.end(), '\0', ' ');
     TUpdateScope update(*this);
-    LoadText(bytes);
+    LoadText(std::move(bytes));
     RefreshEditors();
     update.End();
 }
@@ -593,7 +647,7 @@ void TEditorScreenStrings::RowColAfterText(int Row, int Length, int& CaretRow, i
         return;
     }
     // The rest is cut to the row, so its width is at most the row's.
-    const std::string& text = RowText(CaretRow);
+    const std::string_view text = RowText(CaretRow);
     const size_t rest = std::min(static_cast<size_t>(pos - RowStart(CaretRow)), text.size());
     CaretCol = ExpandedWidth(std::string_view(text).substr(0, rest), ColumnModel());
 }

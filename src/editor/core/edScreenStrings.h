@@ -209,7 +209,13 @@ private:
     // Clears the history and re-wraps or un-wraps, then refreshes.
     void Rewrap();
     // Replaces the rows by the lines of Text, in one update.
-    void LoadText(std::string_view Text);
+    void LoadText(std::string Text);
+    // A logical line that word wrap leaves on one row, known without
+    // wrapping it.
+    static bool FitsOneRow(std::string_view Line, int WrapByte);
+    // The row's colouring state and row data cleared as in a new row, its
+    // marks kept, its attribute Attribute.
+    void ResetRowState(int Row, TRowAttribute Attribute);
     // Deletes Count rows from First that hold whole logical lines, as one
     // undo step.
     void DeleteLines(int First, int Count);

@@ -1,5 +1,6 @@
 #include "edStringList.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -11,7 +12,7 @@ constexpr uint32_t WrappedIntoNext = 1;
 
 int Places(const TRowItem& Row)
 {
-    return static_cast<int>(Row.Text.size()) + ((Row.AttributeA & RowEndBits) == EndsWithLineBreak ? 2 : 0);
+    return static_cast<int>(Row.Text().size()) + ((Row.AttributeA & RowEndBits) == EndsWithLineBreak ? 2 : 0);
 }
 
 int EndsLine(const TRowItem& Row) { return (Row.AttributeA & RowEndBits) != WrappedIntoNext ? 1 : 0; }
@@ -24,7 +25,7 @@ TedStringList::~TedStringList()
     OnChanging = nullptr;
 }
 
-std::string TedStringList::Get(int Index) const { return Row(Index).Text; }
+std::string TedStringList::Get(int Index) const { return std::string(Row(Index).Text()); }
 
 void TedStringList::Put(int Index, const std::string& S)
 {
@@ -36,8 +37,26 @@ void TedStringList::Put(int Index, const std::string& S)
 
 void TedStringList::SetRowText(int Index, std::string_view Text)
 {
-    Row(Index).Text.assign(Text);
+    Row(Index).SetText(Text);
     IndexRow(Index);
+}
+
+void TedStringList::ShareRowText(int Index, std::string_view Text)
+{
+    Row(Index).ShareText(Text);
+    IndexRow(Index);
+}
+
+void TedStringList::ShareTextBlock(std::shared_ptr<const std::string> Block)
+{
+    if (Block && std::find(TextBlocks_.begin(), TextBlocks_.end(), Block) == TextBlocks_.end())
+        TextBlocks_.push_back(std::move(Block));
+}
+
+void TedStringList::ShareTextBlocksOf(const TedStringList& Source)
+{
+    for (const std::shared_ptr<const std::string>& block : Source.TextBlocks_)
+        ShareTextBlock(block);
 }
 
 void TedStringList::SetAttributeA(int Index, uint32_t Value)
@@ -65,8 +84,11 @@ void TedStringList::IndexRow(int Index)
 
 void TedStringList::SetCapacity(int NewCapacity)
 {
-    if (NewCapacity >= GetCount() && NewCapacity != GetCapacity())
+    if (NewCapacity >= GetCount() && NewCapacity != GetCapacity()) {
         Rows_.SetCapacity(NewCapacity);
+        Places_.SetCapacity(NewCapacity);
+        LineEnds_.SetCapacity(NewCapacity);
+    }
 }
 
 void TedStringList::Grow()
@@ -81,7 +103,7 @@ void TedStringList::Insert(int Index, const std::string& S)
     if (Index < 0 || Index > GetCount())
         RaiseListIndexError(Index);
     TRowItem row;
-    row.Text = S;
+    row.SetText(S);
     Changing();
     if (GetCount() == GetCapacity())
         Grow();
@@ -116,10 +138,13 @@ void TedStringList::Exchange(int Index1, int Index2)
 
 void TedStringList::Clear()
 {
-    if (GetCount() == 0)
+    if (GetCount() == 0) {
+        TextBlocks_.clear();
         return;
+    }
     Changing();
     Rows_.Clear();
+    TextBlocks_.clear();
     Places_.Clear();
     LineEnds_.Clear();
     Changed();

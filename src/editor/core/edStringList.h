@@ -17,8 +17,10 @@
 #include "SysUtils.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TedStringList : public TStrings {
 public:
@@ -37,7 +39,8 @@ public:
     // Replaces the row's text only; its state and attributes stay.
     void Put(int Index, const std::string& S) override;
     int GetCapacity() const override { return Rows_.Capacity(); }
-    // A capacity below Count is ignored: rows are never cut this way.
+    // A capacity below Count is ignored: rows are never cut this way. The
+    // row index takes the same capacity.
     void SetCapacity(int NewCapacity) override;
 
     // A new row has empty texts and all numbers 0.
@@ -45,16 +48,24 @@ public:
     void Delete(int Index) override;
     // Swaps the two whole rows: texts, row data and both attribute words.
     void Exchange(int Index1, int Index2) override;
-    // Empties the list and frees its storage.
+    // Empties the list and frees its storage and its shared blocks.
     void Clear() override;
+
+    // ---- Shared text ------------------------------------------------------
+    // Rows may show pieces of Block without a copy (ShareRowText): a loaded
+    // text costs its bytes once, not once more per row. The list keeps the
+    // block until it is cleared.
+    void ShareTextBlock(std::shared_ptr<const std::string> Block);
+    // The blocks of Source, for rows that move from it into this list.
+    void ShareTextBlocksOf(const TedStringList& Source);
 
     // The row text without a copy, for the paths that read every row
     // (painting, wrapping, colouring). Valid until the list changes.
-    const std::string& RowText(int Index) const { return Row(Index).Text; }
+    std::string_view RowText(int Index) const { return Row(Index).Text(); }
 
     // The row's own state. These change nothing else and fire no event.
-    const std::string& StateText(int Index) const { return Row(Index).StateText; }
-    void SetStateText(int Index, const std::string& Value) { Row(Index).StateText = Value; }
+    const std::string& StateText(int Index) const { return Row(Index).StateText(); }
+    void SetStateText(int Index, const std::string& Value) { Row(Index).SetStateText(Value); }
     int32_t RowData(int Index) const { return Row(Index).RowData; }
     void SetRowData(int Index, int32_t Value) { Row(Index).RowData = Value; }
     uint32_t AttributeA(int Index) const { return Row(Index).AttributeA; }
@@ -93,6 +104,8 @@ protected:
         return Rows_[Index];
     }
     void SetRowText(int Index, std::string_view Text);
+    // Like SetRowText, without a copy: Text lies in a block the list shares.
+    void ShareRowText(int Index, std::string_view Text);
     // Row Index takes Item whole and returns its old content.
     TRowItem ReplaceRow(int Index, TRowItem&& Item);
     const TRowItem& Row(int Index) const
@@ -112,6 +125,7 @@ private:
     void IndexRow(int Index);
 
     TRowBuffer Rows_;
+    std::vector<std::shared_ptr<const std::string>> TextBlocks_;
     TPartitioning Places_;
     TPartitioning LineEnds_;
     int UpdateCount_ = 0;

@@ -85,7 +85,7 @@ void ForEachTokenColumn(const TEditorScreenStrings& List, int Row, TFountain* Fo
 {
     if (!HasRow(List, Row))
         return;
-    const std::string& text = List.RowText(Row);
+    const std::string_view text = List.RowText(Row);
     const std::unique_ptr<TFountainParser> parser = MakeParser(Fountain);
     // Tokens come in order: one walk gives their columns.
     TColumnCursor column(text, List.ColumnModel());

@@ -4,6 +4,8 @@
 // a two-byte character only when a valid trail byte follows it.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,26 @@ bool ContainsDBCS(std::string_view Sub, std::string_view S);
 constexpr int Max(int A, int B) { return A > B ? A : B; }
 constexpr int Min(int A, int B) { return A < B ? A : B; }
 
+// The first CR or LF in S from Pos on, or npos. Two vectorised searches
+// (a set search would test each byte against the set in turn), a piece at
+// a time, so that text with lone CR line ends is not searched to its end
+// for an LF at every line.
+inline size_t FindLineBreak(std::string_view S, size_t Pos)
+{
+    constexpr size_t Piece = 256;
+    for (size_t from = Pos; from < S.size(); from += Piece) {
+        const char* piece = S.data() + from;
+        const size_t length = std::min(Piece, S.size() - from);
+        const void* lf = std::memchr(piece, '\n', length);
+        const size_t beforeLf = lf ? static_cast<size_t>(static_cast<const char*>(lf) - piece) : length;
+        if (const void* cr = std::memchr(piece, '\r', beforeLf))
+            return from + static_cast<size_t>(static_cast<const char*>(cr) - piece);
+        if (lf)
+            return from + beforeLf;
+    }
+    return std::string_view::npos;
+}
+
 // Calls Line(text) for each line of S cut at CR LF, CR or LF, without its
 // line break. A final line break adds no line; an empty S is one empty
 // line. (A CR or LF byte is never part of a double-byte character.)
@@ -37,7 +59,7 @@ void ForEachLine(std::string_view S, F&& Line)
 {
     size_t pos = 0;
     do {
-        const size_t end = S.find_first_of("\r\n", pos);
+        const size_t end = FindLineBreak(S, pos);
         if (end == std::string_view::npos) {
             Line(S.substr(pos));
             return;

@@ -16,12 +16,6 @@
 #include <QScreen>
 #include <QScrollBar>
 
-namespace {
-
-const std::string EmptyRow;
-
-} // namespace
-
 // ---- Construction --------------------------------------------------------------------
 
 TEditor::TEditor(QWidget* Parent)
@@ -289,9 +283,9 @@ void TEditor::ViewChanged(TObject* Sender)
 
 // ---- Text access ----------------------------------------------------------------------------
 
-const std::string& TEditor::RowText(int ARow) const
+std::string_view TEditor::RowText(int ARow) const
 {
-    return ARow >= 0 && ARow < List_->Count() ? List_->RowText(ARow) : EmptyRow;
+    return ARow >= 0 && ARow < List_->Count() ? List_->RowText(ARow) : std::string_view();
 }
 
 TRowAttribute TEditor::RowAttributeAt(int ARow) const
@@ -304,7 +298,7 @@ TColumnModel TEditor::ColumnModel() const { return List_->ColumnModel(); }
 std::string TEditor::ExpandedRowText(int ARow) const
 {
     std::string buffer;
-    return DisplayText(ARow, buffer);
+    return std::string(DisplayText(ARow, buffer));
 }
 
 int TEditor::ExpandedWidth(std::string_view S) const { return ::ExpandedWidth(S, ColumnModel()); }
@@ -418,11 +412,11 @@ void TEditor::DoCaretMoved()
         OnCaretMoved(this);
 }
 
-void TEditor::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState ASelected, int ARow, const std::string& Text,
+void TEditor::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState ASelected, int ARow, std::string_view Text,
                          int Y)
 {
     if (OnDrawLine)
-        OnDrawLine(this, Text, X, Y, ARow, Rect, ASelected != TEditorSelectionState::sstNone);
+        OnDrawLine(this, std::string(Text), X, Y, ARow, Rect, ASelected != TEditorSelectionState::sstNone);
 }
 
 void TEditor::DoSelectionChange(bool ASelected)

@@ -234,7 +234,7 @@ public:
 
     // ---- Text access --------------------------------------------------------------
     // The row's bytes; empty outside the rows.
-    const std::string& RowText(int ARow) const;
+    std::string_view RowText(int ARow) const;
     // raEof outside the rows.
     TRowAttribute RowAttributeAt(int ARow) const;
     // The row with each tab replaced by the blanks up to its tab stop.
@@ -518,7 +518,7 @@ protected:
     virtual std::unique_ptr<TEditorViewInfo> CreateViewInfo();
 
     virtual void DoCaretMoved();
-    virtual void DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, const std::string& Text,
+    virtual void DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, std::string_view Text,
                             int Y);
     virtual void DoSelectionChange(bool ASelected);
     virtual void DoSelectionModeChange();
@@ -555,7 +555,7 @@ protected:
     std::pair<int, int> ViewColumns() const;
     // The row's display text: the row itself, or Buffer holding it with
     // its tabs expanded to blanks.
-    const std::string& DisplayText(int ARow, std::string& Buffer) const;
+    std::string_view DisplayText(int ARow, std::string& Buffer) const;
     // Sets the parts of a row plan's input that come from row ARow: Text
     // (its display text), its attribute, whether it is the last row, the
     // next row's display text (in NextBuffer) for a token running on past
@@ -726,7 +726,7 @@ private:
     TRowPlanInput PassPlanInput(int FirstCol, int LastCol, TFountainParser* Parser) const;
     // Plans row ARow with Input, setting its row's parts and selected
     // cells; returns the row's display text.
-    const std::string& PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan);
+    std::string_view PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan);
     void PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int RowTop);
     void DrawMark(const TRowPlan& Plan, int X, int Y);
     void DrawMarkLines(TColor Color, std::initializer_list<QPoint> Points);

@@ -123,7 +123,7 @@ protected:
     void PaintRect(const QRect& Rect) override;
     // Draws the row's background, find hits and marks over the piece Rect
     // of the row TEditor painted.
-    void DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, const std::string& Text,
+    void DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, std::string_view Text,
                     int Y) override;
     // "[EOF]" drawn without filling its cells.
     void DrawEofMark(int X, int Y) override;
@@ -135,11 +135,11 @@ protected:
     virtual void DrawSpaceMark(int X, int Y);
     virtual void DrawTabMark(int X, int Y, int Cols);
     virtual void DrawFindMark(int X, int Y, int Cols);
-    virtual void DrawHitText(const QRect& Rect, int X, const std::string& Text, const TRowHitPart& Part, int Y);
+    virtual void DrawHitText(const QRect& Rect, int X, std::string_view Text, const TRowHitPart& Part, int Y);
     virtual void DrawBracket(int X, int Y, const std::string& Bracket);
     // Fills the piece Rect of row ARow up to the end of its text in Color
     // and draws the row's tokens again over it.
-    virtual void DrawRowBackground(const QRect& Rect, int X, int ARow, const std::string& Text, int Y, TColor Color);
+    virtual void DrawRowBackground(const QRect& Rect, int X, int ARow, std::string_view Text, int Y, TColor Color);
     virtual void DrawVerticalLine(int X, TColor Color);
     virtual void DrawVerticalLines();
 

@@ -107,7 +107,7 @@ void TEditorEx::PaintRect(const QRect& Rect)
     DrawVerticalLines();
 }
 
-void TEditorEx::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, const std::string& Text,
+void TEditorEx::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selected, int ARow, std::string_view Text,
                            int Y)
 {
     TEditor::DoDrawLine(Rect, X, Selected, ARow, Text, Y);
@@ -146,7 +146,7 @@ void TEditorEx::DoDrawLine(const QRect& Rect, int X, TEditorSelectionState Selec
 
 // ---- The painters ------------------------------------------------------------------------------------
 
-void TEditorEx::DrawRowBackground(const QRect& Rect, int X, int ARow, const std::string& Text, int Y, TColor Color)
+void TEditorEx::DrawRowBackground(const QRect& Rect, int X, int ARow, std::string_view Text, int Y, TColor Color)
 {
     const int cw = ColWidth();
     const int textEnd = X + DrawnLength(Text) * cw;
@@ -182,7 +182,7 @@ void TEditorEx::DrawRowBackground(const QRect& Rect, int X, int ARow, const std:
     DrawRowPlan(canvas, BackgroundPlan_, Text, geometry);
 }
 
-void TEditorEx::DrawHitText(const QRect& Rect, int X, const std::string& Text, const TRowHitPart& Part, int Y)
+void TEditorEx::DrawHitText(const QRect& Rect, int X, std::string_view Text, const TRowHitPart& Part, int Y)
 {
     const TFountainColor& hit = *ExMarks_->Hit();
     const TColor background = hit.BkColor() == clNone ? Color() : hit.BkColor();

@@ -111,9 +111,9 @@ std::pair<int, int> TEditor::ViewColumns() const
     return {TopCol_, TopCol_ + (width + ColWidth() - 1) / ColWidth()};
 }
 
-const std::string& TEditor::DisplayText(int ARow, std::string& Buffer) const
+std::string_view TEditor::DisplayText(int ARow, std::string& Buffer) const
 {
-    const std::string& text = RowText(ARow);
+    const std::string_view text = RowText(ARow);
     if (text.find('\t') == std::string::npos)
         return text;
     Buffer.clear();
@@ -178,7 +178,7 @@ void TEditor::FillRowInput(int ARow, std::string_view Text, std::string& NextBuf
     Input.State = LoadRowState(*List_, ARow);
 }
 
-const std::string& TEditor::PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan)
+std::string_view TEditor::PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan)
 {
     if (const int composed = PreeditLayout_.RunRow(ARow); composed >= 0)
         return PlanComposedRow(composed, Input, Plan);
@@ -192,7 +192,7 @@ const std::string& TEditor::PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Pl
     }
     if (List_->BracketIndex(ARow) == BracketNotComputed)
         List_->UpdateRowStates(ARow, false);
-    const std::string& text = DisplayText(ARow, RowTextBuffer_);
+    const std::string_view text = DisplayText(ARow, RowTextBuffer_);
     FillRowInput(ARow, text, NextTextBuffer_, Input);
     std::tie(Input.SelStart, Input.SelEnd) = SelectedCells(ARow);
     BuildRowPlan(Input, PlanScratch_, Plan);
@@ -233,7 +233,7 @@ void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int Ro
     geometry.BackgroundFilled = true;
     int y = RowTop;
     for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
-        const std::string& text = PlanRow(row, input, RowPlan_);
+        const std::string_view text = PlanRow(row, input, RowPlan_);
         geometry.Y = y;
         geometry.Clip = QRect(Rect.left(), y, Rect.width(), cellHeight);
         DrawRowPlan(*Canvas_, RowPlan_, text, geometry);

@@ -2,6 +2,8 @@
 // item that runs the same command, so a rebound key shows in the hint.
 #pragma once
 
+#include "MenuItemIds.h"
+#include "ToolButtonIds.h"
 #include "VirtualKeys.h"
 
 #include <span>
@@ -9,9 +11,9 @@
 #include <string_view>
 
 struct TButtonHint {
-    std::string_view Button;   // "sbOpen"
-    std::string_view Label;    // UTF-8, ending in a blank: "ファイルを開く "
-    std::string_view MenuItem; // "FlOpen"
+    TCommandId Button;      // Cmd::sbOpen
+    std::string_view Label; // UTF-8, ending in a blank: "ファイルを開く "
+    TCommandId MenuItem;    // Cmd::FlOpen
 };
 
 std::span<const TButtonHint> ButtonHintTable();

@@ -2,6 +2,8 @@
 // it reads.
 #pragma once
 
+#include "MenuItemIds.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,7 +11,7 @@ enum class TStrColour { Unchanged, Ank, Str };
 
 struct TEditModeInfo {
     int Value;                 // stored in the document: 0 Text .. 5 HTML, 6 User
-    std::string_view ItemName; // its radio item
+    TCommandId Item;           // its radio item
     std::string_view Label;    // shown on the font toolbar
     std::string_view WordFile; // beside the program; empty: none
     bool ClearsWords;          // Text empties the word list; HTML keeps it

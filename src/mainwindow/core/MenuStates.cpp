@@ -2,36 +2,36 @@
 
 namespace {
 
-// Each of Names takes Enabled.
-void Set(TEnablings& List, std::initializer_list<std::string_view> Names, bool Enabled)
+// Each of Ids takes Enabled.
+void Set(TEnablings& List, std::initializer_list<TCommandId> Ids, bool Enabled)
 {
-    for (std::string_view name : Names)
-        List.push_back({name, Enabled});
+    for (const TCommandId id : Ids)
+        List.push_back({id, Enabled});
 }
 
 // No command that would end or replace what an external edit holds runs
 // while one is running (a clipping document is not handed out).
-bool NoExternalEdit(const TMenuSnapshot& S) { return !S.ExtEditor || S.Buttons("sbGoEditor") || S.ClipMode; }
+bool NoExternalEdit(const TMenuSnapshot& S) { return !S.ExtEditor || S.Buttons(Cmd::sbGoEditor) || S.ClipMode; }
 
 } // namespace
 
 TEnablings FileMenuStates(const TMenuSnapshot& S)
 {
     TEnablings list;
-    const bool open = S.Buttons("sbOpen");
-    Set(list, {"FlOpen"}, open);
-    Set(list, {"FlNew"}, S.Buttons("sbPageNew"));
-    Set(list, {"FlTreeTextOpen"}, S.Buttons("sbLoadTreeText"));
+    const bool open = S.Buttons(Cmd::sbOpen);
+    Set(list, {Cmd::FlOpen}, open);
+    Set(list, {Cmd::FlNew}, S.Buttons(Cmd::sbPageNew));
+    Set(list, {Cmd::FlTreeTextOpen}, S.Buttons(Cmd::sbLoadTreeText));
     if (S.NodeSelected) {
-        Set(list, {"FlTextSellect"}, S.Buttons("sbTextOutput"));
-        Set(list, {"FlHtmlSave"}, S.SelChildCount >= 1 && S.SelChildCount <= 99 && S.EditMode != HtmlEditMode);
+        Set(list, {Cmd::FlTextSellect}, S.Buttons(Cmd::sbTextOutput));
+        Set(list, {Cmd::FlHtmlSave}, S.SelChildCount >= 1 && S.SelChildCount <= 99 && S.EditMode != HtmlEditMode);
     } else {
-        Set(list, {"FlTextSellect", "FlHtmlSave", "sbTextOutput"}, false);
+        Set(list, {Cmd::FlTextSellect, Cmd::FlHtmlSave, Cmd::sbTextOutput}, false);
     }
-    Set(list, {"FlHistory"}, !S.HistoryEmpty && open);
-    Set(list, {"FlHistoryTr"}, !S.TreeHistoryEmpty && open);
-    Set(list, {"FlSave"}, S.Modified);
-    Set(list, {"FlExit"}, NoExternalEdit(S));
+    Set(list, {Cmd::FlHistory}, !S.HistoryEmpty && open);
+    Set(list, {Cmd::FlHistoryTr}, !S.TreeHistoryEmpty && open);
+    Set(list, {Cmd::FlSave}, S.Modified);
+    Set(list, {Cmd::FlExit}, NoExternalEdit(S));
     return list;
 }
 
@@ -42,25 +42,25 @@ TEnablings TreeMenuStates(const TMenuSnapshot& S)
     const bool free = !S.SearchListOpen && S.NodeSelected;
     const bool hasChild = S.SelChildCount > 0;
     const bool sortable = S.SubIconFinderClosed && NoExternalEdit(S) && !S.BrowsePaneActive && !S.SearchListOpen;
-    Set(list, {"TreeIns", "pTreeIns"}, on("sbIns"));
-    Set(list, {"TreeAdd", "pTreeAdd"}, on("sbAdd"));
-    Set(list, {"TreeAddChild", "pTreeAddChild"}, on("sbAddChild"));
-    Set(list, {"TreeNodeCopy", "pTreeNodeCopy"}, free);
-    Set(list, {"TreeNodePaste", "pTreeNodePaste"}, S.ClipboardHasPages && !S.SearchListOpen);
-    Set(list, {"TreeScaleUp", "TreeScaleDown"}, S.TreePanelVisible);
-    Set(list, {"pTreeNodeExpand", "pTreeNodeCollapse", "pTreeToFreind"}, hasChild);
-    Set(list, {"pTreeToChild"}, S.SelHasNextSibling);
-    Set(list, {"TreeNodeUp", "pTreeNodeUp"}, on("sbPageUp"));
-    Set(list, {"TreeNodeDown", "pTreeNodeDown"}, on("sbPageDown"));
-    Set(list, {"TreeMoveUp"}, on("sbMoveUp"));
-    Set(list, {"TreeMoveDown"}, on("sbMoveDown"));
-    Set(list, {"TreeUnify", "pTreeNodeUnify"}, on("sbPageUnify"));
-    Set(list, {"TreeDel", "pTreeDel", "TreeNodeCut", "pTreeNodeCut"}, on("sbPageDel"));
-    Set(list, {"TreePageUndo"}, on("sbPageUndo"));
-    Set(list, {"TreePageRedo"}, on("sbPageRedo"));
-    Set(list, {"TreeSort"}, S.NodeCount > 1 && sortable);
-    Set(list, {"TreeChildSort"}, hasChild && sortable);
-    Set(list, {"TreeDisp"}, on("sbToEditor"));
+    Set(list, {Cmd::TreeIns, Cmd::pTreeIns}, on(Cmd::sbIns));
+    Set(list, {Cmd::TreeAdd, Cmd::pTreeAdd}, on(Cmd::sbAdd));
+    Set(list, {Cmd::TreeAddChild, Cmd::pTreeAddChild}, on(Cmd::sbAddChild));
+    Set(list, {Cmd::TreeNodeCopy, Cmd::pTreeNodeCopy}, free);
+    Set(list, {Cmd::TreeNodePaste, Cmd::pTreeNodePaste}, S.ClipboardHasPages && !S.SearchListOpen);
+    Set(list, {Cmd::TreeScaleUp, Cmd::TreeScaleDown}, S.TreePanelVisible);
+    Set(list, {Cmd::pTreeNodeExpand, Cmd::pTreeNodeCollapse, Cmd::pTreeToFreind}, hasChild);
+    Set(list, {Cmd::pTreeToChild}, S.SelHasNextSibling);
+    Set(list, {Cmd::TreeNodeUp, Cmd::pTreeNodeUp}, on(Cmd::sbPageUp));
+    Set(list, {Cmd::TreeNodeDown, Cmd::pTreeNodeDown}, on(Cmd::sbPageDown));
+    Set(list, {Cmd::TreeMoveUp}, on(Cmd::sbMoveUp));
+    Set(list, {Cmd::TreeMoveDown}, on(Cmd::sbMoveDown));
+    Set(list, {Cmd::TreeUnify, Cmd::pTreeNodeUnify}, on(Cmd::sbPageUnify));
+    Set(list, {Cmd::TreeDel, Cmd::pTreeDel, Cmd::TreeNodeCut, Cmd::pTreeNodeCut}, on(Cmd::sbPageDel));
+    Set(list, {Cmd::TreePageUndo}, on(Cmd::sbPageUndo));
+    Set(list, {Cmd::TreePageRedo}, on(Cmd::sbPageRedo));
+    Set(list, {Cmd::TreeSort}, S.NodeCount > 1 && sortable);
+    Set(list, {Cmd::TreeChildSort}, hasChild && sortable);
+    Set(list, {Cmd::TreeDisp}, on(Cmd::sbToEditor));
     return list;
 }
 
@@ -70,26 +70,27 @@ TEnablings EditMenuStates(const TMenuSnapshot& S)
     const auto& on = S.Buttons;
     const bool editable = !S.BrowsePaneActive;
     const bool selected = S.SelLength > 0;
-    Set(list, {"EdPaste", "pEdPaste"}, on("sbPaste"));
-    Set(list, {"EdDate", "EdTime", "EdDateTime"}, editable);
-    Set(list, {"EdCut", "EdDel", "EdSort", "EdImeReconv", "pEdCut", "pEdDel", "pEdImeReconv"}, editable && on("sbCut"));
-    Set(list, {"EdCopy", "EdAddCopy", "pEdCopy", "pEdAddCopy"}, editable ? on("sbCut") : selected);
-    Set(list, {"EdUndo"}, on("sbUndo"));
-    Set(list, {"EdRedo"}, on("sbRedo"));
-    Set(list, {"pEdUndo"}, S.CanUndo);
-    Set(list, {"pEdRedo"}, S.CanRedo);
-    Set(list, {"EdPageDevide", "pEdPageDevide"}, editable && on("sbPageDevide"));
-    Set(list, {"EdAllView"}, editable && S.NodeHasPage && S.ExtEditor && S.HasFileName);
-    Set(list, {"pEdLineCopy"}, S.CaretLineHasText);
-    Set(list, {"pEdLineCut"}, editable && S.CaretLineHasText);
+    Set(list, {Cmd::EdPaste, Cmd::pEdPaste}, on(Cmd::sbPaste));
+    Set(list, {Cmd::EdDate, Cmd::EdTime, Cmd::EdDateTime}, editable);
+    Set(list, {Cmd::EdCut, Cmd::EdDel, Cmd::EdSort, Cmd::EdImeReconv, Cmd::pEdCut, Cmd::pEdDel, Cmd::pEdImeReconv},
+        editable && on(Cmd::sbCut));
+    Set(list, {Cmd::EdCopy, Cmd::EdAddCopy, Cmd::pEdCopy, Cmd::pEdAddCopy}, editable ? on(Cmd::sbCut) : selected);
+    Set(list, {Cmd::EdUndo}, on(Cmd::sbUndo));
+    Set(list, {Cmd::EdRedo}, on(Cmd::sbRedo));
+    Set(list, {Cmd::pEdUndo}, S.CanUndo);
+    Set(list, {Cmd::pEdRedo}, S.CanRedo);
+    Set(list, {Cmd::EdPageDevide, Cmd::pEdPageDevide}, editable && on(Cmd::sbPageDevide));
+    Set(list, {Cmd::EdAllView}, editable && S.NodeHasPage && S.ExtEditor && S.HasFileName);
+    Set(list, {Cmd::pEdLineCopy}, S.CaretLineHasText);
+    Set(list, {Cmd::pEdLineCut}, editable && S.CaretLineHasText);
     Set(list,
-        {"pEdCalc", "pEdStrCv", "pEdStrDel", "pEdStrSeikei", "pEdStrSeikeiKakomu", "pEdStrRtn", "pEdKeisen",
-         "pEdComment", "sbSeikei"},
+        {Cmd::pEdCalc, Cmd::pEdStrCv, Cmd::pEdStrDel, Cmd::pEdStrSeikei, Cmd::pEdStrSeikeiKakomu, Cmd::pEdStrRtn,
+         Cmd::pEdKeisen, Cmd::pEdComment, Cmd::sbSeikei},
         editable && selected && S.LineSelection);
     const bool notHtml = S.EditMode != HtmlEditMode;
-    Set(list, {"pEdFileLink"}, editable && notHtml);
-    Set(list, {"pEdPageLink"}, editable && notHtml && !S.PageLinkChooserOpen && !S.TextEmpty);
-    Set(list, {"pEdGoHide"}, editable && on("sbGoEditor"));
+    Set(list, {Cmd::pEdFileLink}, editable && notHtml);
+    Set(list, {Cmd::pEdPageLink}, editable && notHtml && !S.PageLinkChooserOpen && !S.TextEmpty);
+    Set(list, {Cmd::pEdGoHide}, editable && on(Cmd::sbGoEditor));
     return list;
 }
 
@@ -97,30 +98,30 @@ TEnablings FindMenuStates(const TMenuSnapshot& S)
 {
     TEnablings list;
     const auto& on = S.Buttons;
-    Set(list, {"FdExtractLine"}, S.SelLength > 0);
-    Set(list, {"FdGoSubIcon"}, on("sbSubIcon"));
-    Set(list, {"FdGoFind", "FdReplace", "FdFastReplace"}, on("sbFind"));
-    Set(list, {"FdForwardFind"}, on("sbFoward"));
-    Set(list, {"FdBackFind"}, on("sbBack"));
-    Set(list, {"FdFindList"}, on("sbFindList"));
-    Set(list, {"FdFindListClose"}, S.FindListCloseVisible);
+    Set(list, {Cmd::FdExtractLine}, S.SelLength > 0);
+    Set(list, {Cmd::FdGoSubIcon}, on(Cmd::sbSubIcon));
+    Set(list, {Cmd::FdGoFind, Cmd::FdReplace, Cmd::FdFastReplace}, on(Cmd::sbFind));
+    Set(list, {Cmd::FdForwardFind}, on(Cmd::sbFoward));
+    Set(list, {Cmd::FdBackFind}, on(Cmd::sbBack));
+    Set(list, {Cmd::FdFindList}, on(Cmd::sbFindList));
+    Set(list, {Cmd::FdFindListClose}, S.FindListCloseVisible);
     return list;
 }
 
 TEnablings OptionMenuStates(const TMenuSnapshot& S)
 {
     TEnablings list;
-    Set(list, {"OpSplit", "OpSplitRead"}, !S.TreeDispChecked);
+    Set(list, {Cmd::OpSplit, Cmd::OpSplitRead}, !S.TreeDispChecked);
     // No clipping may start while an external edit runs; a running
     // clipping mode can always be ended.
     if (S.ExtEditor && !S.ClipMode)
-        Set(list, {"OpClip"}, S.Buttons("sbGoEditor"));
-    Set(list, {"OpCheckKakko"}, S.SelLength > 0);
-    Set(list, {"OpLoadColor", "OpSaveColor", "OpLoadSubIcon"}, S.SubIconFinderClosed && !S.BrowseView);
+        Set(list, {Cmd::OpClip}, S.Buttons(Cmd::sbGoEditor));
+    Set(list, {Cmd::OpCheckKakko}, S.SelLength > 0);
+    Set(list, {Cmd::OpLoadColor, Cmd::OpSaveColor, Cmd::OpLoadSubIcon}, S.SubIconFinderClosed && !S.BrowseView);
     return list;
 }
 
 TEnablings HelpMenuStates(const TMenuSnapshot& S)
 {
-    return {{"HpOtherHelp", S.OtherHelpSet}, {"HpSample", S.SampleAvailable}};
+    return {{Cmd::HpOtherHelp, S.OtherHelpSet}, {Cmd::HpSample, S.SampleAvailable}};
 }

@@ -8,23 +8,19 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <string_view>
 #include <vector>
 
-// The names of the toolbar buttons that are enabled, sorted.
+// The toolbar buttons that are enabled, sorted by name.
 class TButtonsOn {
 public:
     TButtonsOn() = default;
-    TButtonsOn(std::initializer_list<std::string_view> Names) : Names_(Names)
-    {
-        std::sort(Names_.begin(), Names_.end());
-    }
-    // Names must come in ascending order.
-    void AddInOrder(std::string_view Name) { Names_.push_back(Name); }
-    bool operator()(std::string_view Name) const { return std::binary_search(Names_.begin(), Names_.end(), Name); }
+    TButtonsOn(std::initializer_list<TCommandId> Ids) : Ids_(Ids) { std::sort(Ids_.begin(), Ids_.end()); }
+    // Ids must come in ascending order of their names.
+    void AddInOrder(TCommandId Id) { Ids_.push_back(Id); }
+    bool operator()(TCommandId Id) const { return std::binary_search(Ids_.begin(), Ids_.end(), Id); }
 
 private:
-    std::vector<std::string_view> Names_;
+    std::vector<TCommandId> Ids_;
 };
 
 // What the menus' states depend on at the moment a menu opens.

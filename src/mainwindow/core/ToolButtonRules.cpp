@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-std::optional<bool> EnablingOf(const TEnablings& List, std::string_view Name)
+std::optional<bool> EnablingOf(const TEnablings& List, TCommandId Id)
 {
-    const auto it = std::find_if(List.begin(), List.end(), [&](const TEnabling& E) { return E.Name == Name; });
+    const auto it = std::find_if(List.begin(), List.end(), [&](const TEnabling& E) { return E.Id == Id; });
     if (it == List.end())
         return std::nullopt;
     return it->Enabled;
@@ -23,21 +23,22 @@ TEnablings ToolButtonStates(const TToolSnapshot& S)
                        && !S.NextSiblingHasChildren && gate;
 
     TEnablings result{
-        {"sbSubIcon", subIcon && free},
-        {"sbMoveDown", several && S.SelHasNextSibling},
-        {"sbMoveUp", several && S.SelHasPrevSibling},
-        {"sbPageUp", several && S.SelHasParent},
-        {"sbPageDown", several && S.SelHasPrevSibling},
-        {"sbPageDel", hasPage && gate && free},
-        {"sbPageUnify", unify && free},
+        {Cmd::sbSubIcon, subIcon && free},
+        {Cmd::sbMoveDown, several && S.SelHasNextSibling},
+        {Cmd::sbMoveUp, several && S.SelHasPrevSibling},
+        {Cmd::sbPageUp, several && S.SelHasParent},
+        {Cmd::sbPageDown, several && S.SelHasPrevSibling},
+        {Cmd::sbPageDel, hasPage && gate && free},
+        {Cmd::sbPageUnify, unify && free},
     };
     if (S.SearchListOpen) {
         // The found-pages list holds nodes of this tree: nothing may replace
         // the document or add pages, and no new search may start, while it is open.
-        for (std::string_view name :
-             {"sbPageNew", "sbOpen", "sbLoadTreeText", "sbIns", "sbAdd", "sbAddChild", "sbPageDevide", "sbFind",
-              "sbFindList", "pTreeLoadTexToMakePage", "FdGoFind", "FdReplace", "FdFastReplace", "FileTop", "OptionTop"})
-            result.push_back({name, false});
+        for (const TCommandId id :
+             {Cmd::sbPageNew, Cmd::sbOpen, Cmd::sbLoadTreeText, Cmd::sbIns, Cmd::sbAdd, Cmd::sbAddChild,
+              Cmd::sbPageDevide, Cmd::sbFind, Cmd::sbFindList, Cmd::pTreeLoadTexToMakePage, Cmd::FdGoFind,
+              Cmd::FdReplace, Cmd::FdFastReplace, Cmd::FileTop, Cmd::OptionTop})
+            result.push_back({id, false});
     }
     return result;
 }
@@ -51,17 +52,17 @@ TEnablings SelectionButtonStates(const TSelectionSnapshot& S)
     const bool lineSelected = !readOnlyPane && selected && S.LineSelection;
     // clang-format off
     TEnablings result{
-        {"sbCopy", selected},
-        {"sbCut", !readOnlyPane && selected},
-        {"sbReturn", lineSelected},
-        {"sbSeikei", lineSelected},
-        {"sbHenkan", lineSelected},
-        {"sbDelete", lineSelected},
+        {Cmd::sbCopy, selected},
+        {Cmd::sbCut, !readOnlyPane && selected},
+        {Cmd::sbReturn, lineSelected},
+        {Cmd::sbSeikei, lineSelected},
+        {Cmd::sbHenkan, lineSelected},
+        {Cmd::sbDelete, lineSelected},
     };
     // clang-format on
     if (S.OnEnter) {
-        for (std::string_view name : {"sbLeftStr", "sbCenterStr", "sbRigthStr"})
-            result.push_back({name, !readOnlyPane});
+        for (const TCommandId id : {Cmd::sbLeftStr, Cmd::sbCenterStr, Cmd::sbRigthStr})
+            result.push_back({id, !readOnlyPane});
     }
     return result;
 }

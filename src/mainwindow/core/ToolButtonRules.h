@@ -2,21 +2,23 @@
 // page tree, the page text and the selection.
 #pragma once
 
+#include "MenuItemIds.h"
+#include "ToolButtonIds.h"
+
 #include <optional>
-#include <string_view>
 #include <vector>
 
-// One Enabled assignment to the button or menu item of that name.
+// One Enabled assignment to a button or menu item.
 struct TEnabling {
-    std::string_view Name;
+    TCommandId Id;
     bool Enabled;
     bool operator==(const TEnabling&) const = default;
 };
-// Assignments in the order they are made; a name appears at most once.
+// Assignments in the order they are made; an id appears at most once.
 using TEnablings = std::vector<TEnabling>;
 
-// The assignment a list makes to Name, if any.
-std::optional<bool> EnablingOf(const TEnablings& List, std::string_view Name);
+// The assignment a list makes to Id, if any.
+std::optional<bool> EnablingOf(const TEnablings& List, TCommandId Id);
 
 // What the tree and page buttons depend on.
 struct TToolSnapshot {

@@ -6,8 +6,10 @@
 // turn), which the layout test checks.
 #pragma once
 
+#include "MenuItemIds.h"
 #include "VirtualKeys.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -23,9 +25,9 @@ enum class TMenuEntryKind {
 
 struct TMenuEntry {
     TMenuEntryKind Kind;
-    std::string_view Name;
-    // The menu, popup or submenu that holds it; empty for a menu or popup.
-    std::string_view Parent;
+    TCommandId Id;
+    // The menu, popup or submenu that holds it; none for a menu or popup.
+    std::optional<TCommandId> Parent;
     // UTF-8, without the accelerator; for a command or a twin only where
     // its menu caption differs from the key dialog's (see MenuCaption).
     std::string_view Caption;
@@ -34,7 +36,7 @@ struct TMenuEntry {
     // A fixed item's own shortcut.
     TShortCut ShortCut = 0;
     // A twin's main-menu item.
-    std::string_view Source = {};
+    std::optional<TCommandId> Source = std::nullopt;
 };
 
 std::span<const TMenuEntry> MenuLayout();
@@ -44,3 +46,7 @@ std::span<const TMenuEntry> MenuLayout();
 // one, the caption the key dialog lists it under. Throws std::logic_error
 // for a command the command table lacks.
 std::string_view MenuCaption(const TMenuEntry& Entry);
+
+// The id of the item named Name ("pEdZenToHank"), for names made at run
+// time; throws std::invalid_argument for a name no item has.
+TCommandId MenuItemId(std::string_view Name);

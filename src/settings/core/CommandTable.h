@@ -5,29 +5,20 @@
 // file and the key dialog take their vocabulary from it.
 #pragma once
 
+#include "CommandIds.h"
 #include "VirtualKeys.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
-// The menu bar menus and the popup menus that hold commands.
-enum class TCommandMenu {
-    None, // a group-header row
-    FileTop,
-    TreeTop,
-    EditTop,
-    FindTop,
-    OptionTop,
-    HelpTop,
-    EditPopupMenu,
-    TreePopupMenu,
-};
-
 struct TCommandRow {
-    // The menu item ("FlNew"); empty on a group-header row.
-    std::string_view ItemName;
-    TCommandMenu Menu = TCommandMenu::None;
+    // The menu item (Cmd::FlNew); none on a group-header row.
+    std::optional<TCommandId> Item;
+    // The menu or popup menu that holds it, through its submenus
+    // (Cmd::FileTop); none on a header row.
+    std::optional<TCommandId> Menu;
     // UTF-8. The caption the key dialog lists the command under, and its
     // menu caption unless the menu layout gives another; on a header row,
     // the group's title.
@@ -39,10 +30,10 @@ struct TCommandRow {
     TShortCut Default = 0;
     // The shortcut the menu definition gives the item.
     TShortCut MenuShortCut = 0;
-    // The popup-menu item that always carries the same shortcut, or empty.
-    std::string_view Twin;
+    // The popup-menu item that always carries the same shortcut, if any.
+    std::optional<TCommandId> Twin;
 
-    bool IsHeader() const { return ItemName.empty(); }
+    bool IsHeader() const { return !Item; }
     bool IsKeyed() const { return !Key.empty(); }
 };
 
@@ -53,3 +44,6 @@ std::span<const TCommandRow> CommandRegistry();
 // The key dialog's 160 rows: the headers and the rebindable commands, in
 // registry order. Row numbers index this list.
 const std::vector<const TCommandRow*>& KeyDialogRows();
+
+// The command row of Item; throws std::logic_error when the table lacks it.
+const TCommandRow& CommandRow(TCommandId Item);

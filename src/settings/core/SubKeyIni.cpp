@@ -41,17 +41,17 @@ void LoadKeyIni(IShortCutTarget& Target, const std::string& FileName)
             continue;
         const std::string text = ini.ReadString(ShortcutSection, row.Key, "");
         if (!text.empty())
-            Target.SetShortCut(row.ItemName, TextToShortCut(text));
+            Target.SetShortCut(*row.Item, TextToShortCut(text));
         else if (!marked) {
             if (row.Default != 0)
-                Target.SetShortCut(row.ItemName, row.Default);
+                Target.SetShortCut(*row.Item, row.Default);
         } else if (ini.ValueExists(ShortcutSection, row.Key))
             // Saved empty: the user removed the shortcut.
-            Target.SetShortCut(row.ItemName, 0);
+            Target.SetShortCut(*row.Item, 0);
     }
     for (const TCommandRow& row : CommandRegistry())
-        if (!row.Twin.empty())
-            Target.SetShortCut(row.Twin, Target.ShortCut(row.ItemName));
+        if (row.Twin)
+            Target.SetShortCut(*row.Twin, Target.ShortCut(*row.Item));
 }
 
 void SaveKeyIni(const IShortCutTarget& Target, const std::string& FileName)
@@ -61,6 +61,6 @@ void SaveKeyIni(const IShortCutTarget& Target, const std::string& FileName)
     ini.WriteString(ActivationSection, MarkerKey, MarkerValue);
     ini.EraseSection(ShortcutSection);
     for (const TCommandRow* row : WriteOrder())
-        ini.WriteString(ShortcutSection, row->Key, ShortCutToText(Target.ShortCut(row->ItemName)));
+        ini.WriteString(ShortcutSection, row->Key, ShortCutToText(Target.ShortCut(*row->Item)));
     ini.EndUpdate();
 }

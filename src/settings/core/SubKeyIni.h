@@ -3,18 +3,19 @@
 // [Activation] First=IsFirst once the program has saved it.
 #pragma once
 
+#include "CommandId.h"
 #include "SubIni.h"
 #include "VirtualKeys.h"
 
 #include <string>
 #include <string_view>
 
-// The menu items whose shortcuts the key file holds, by item name
-// ("FlNew", "pEdCopy"). The main window implements it over its menus.
+// The menu items whose shortcuts the key file holds (Cmd::FlNew,
+// Cmd::pEdCopy). The main window implements it over its menus.
 class IShortCutTarget {
 public:
-    virtual TShortCut ShortCut(std::string_view ItemName) const = 0;
-    virtual void SetShortCut(std::string_view ItemName, TShortCut Value) = 0;
+    virtual TShortCut ShortCut(TCommandId Item) const = 0;
+    virtual void SetShortCut(TCommandId Item, TShortCut Value) = 0;
 
 protected:
     ~IShortCutTarget() = default;

@@ -174,7 +174,7 @@ void TKeyForm::FormShow()
     for (const TCommandRow* row : KeyDialogRows()) {
         std::string key;
         if (!row->IsHeader()) {
-            key = ShortCutToText(Target_.ShortCut(row->ItemName));
+            key = ShortCutToText(Target_.ShortCut(*row->Item));
             if (key.empty())
                 key = UnDefinedKey;
         }
@@ -243,11 +243,11 @@ void TKeyForm::OkButtonClick()
     const std::vector<const TCommandRow*>& rows = KeyDialogRows();
     for (size_t row = 1; row < rows.size(); ++row)
         if (!rows[row]->IsHeader())
-            Target_.SetShortCut(rows[row]->ItemName,
+            Target_.SetShortCut(*rows[row]->Item,
                                 TextToShortCut(ListView1->topLevelItem(static_cast<int>(row))->text(1).toStdString()));
     for (const TCommandRow& row : CommandRegistry())
-        if (!row.Twin.empty())
-            Target_.SetShortCut(row.Twin, Target_.ShortCut(row.ItemName));
+        if (row.Twin)
+            Target_.SetShortCut(*row.Twin, Target_.ShortCut(*row.Item));
     done(mrOk);
 }
 
