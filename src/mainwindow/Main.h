@@ -16,6 +16,7 @@
 #include "ClippingHost.h"
 #include "ConvertRunner.h"
 #include "DateTimeText.h"
+#include "DocumentHost.h"
 #include "ExternalEditorHost.h"
 #include "FindList.h"
 #include "FontToolbarHost.h"
@@ -24,17 +25,14 @@
 #include "MainMenus.h"
 #include "MenuStates.h"
 #include "NodeClipboard.h"
-#include "OpenMenuList.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
-#include "OutputFiles.h"
 #include "PaneViewsHost.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SubIconHost.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
-#include "WindowCaption.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -69,6 +67,7 @@ class TTreeView;
 class TNodeForm;
 class TPaneViews;
 class TDockButton;
+class TDocumentFiles;
 class TDockToolbar;
 class TInstanceRegistry;
 class TShortCutDispatcher;
@@ -80,6 +79,7 @@ enum class TStartOutcome { Run, Quit };
 
 class TVelkForm : public QMainWindow,
                   public IOutlineHost,
+                  public IDocumentHost,
                   public ISettingsHost,
                   public IPaneViewsHost,
                   public IClippingHost,
@@ -104,24 +104,13 @@ public:
     void AppMessageHandler(const std::string& Text);
 
     // ---- Document ----
-    // A new document of one "UnTitled" page, caption "NewFile".
-    void FlNewClick();
-    // Save, and save even when unchanged (MainFile.cpp). Tests that are not
-    // about the document file stand in for them.
-    virtual void FlSaveClick();
-    virtual void FlOverSaveClick();
+    // The document's name and caption, its files and outputs (DocumentFiles.h).
+    TDocumentFiles& DocumentFiles() const { return *DocumentFiles_; }
     void FlExitClick() { close(); }
-    // The document now lives in DocFileName + ".vk2"; the caption shows it.
-    void NameDocument(const std::string& DocFileName);
-    // The caption the window shows (Shift-JIS): the document's caption,
-    // with the clipping marker while clipping mode is on.
-    std::string CaptionText() const;
-    // The document's caption without the clipping marker (Shift-JIS).
-    const std::string& DocumentCaption() const override { return DocumentCaption_; }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
-    void StorePage(TTreeNode* Node) { Binding_->StorePage(Node); }
+    void StorePage(TTreeNode* Node) override { Binding_->StorePage(Node); }
     void ShowPage(const TNodeData* Data) { Binding_->ShowPage(Data); }
     void DataMemoChange(TObject* Sender);
     void DataMemoCaretMoved(TObject* Sender);
@@ -136,7 +125,7 @@ public:
     void ApplyWindowWrap() override;
     void ApplyScrollBars(TEditorEx& Editor);
     // Tells in the status bar of Count characters that became "?" (none: nothing).
-    void ShowUnmappedNotice(int Count);
+    void ShowUnmappedNotice(int Count) override;
     // The clipboard holds text, as last heard from the clipboard, and the
     // active pane may take it.
     bool PasteEnabled() const;
@@ -161,11 +150,20 @@ public:
     bool FocusSubIconFinder() override;
     void PageNodeDeleted(TTreeNode* Node) override;
 
+    // ---- IDocumentHost (MainDocument.cpp; the rest above and below) ----
+    void AddPage() override;
+    int SubIconCount() const override;
+    void ShowTitle(const std::string& Caption) override;
+    QWidget* DialogParent() override { return this; }
+    void DocumentReplacing() override;
+    void DocumentReplaced(bool KeepsSubIconFinder) override;
+    void CloseSubIconFinder() override;
+
     // ---- What the window's parts and the tests reach ----
     // 0 normal, 1 minimized, 2 maximized.
     int WindowState() const;
     void SetWindowState(int Value);
-    TTreeView* DataTree() const { return DataTree_; }
+    TTreeView* DataTree() const override { return DataTree_; }
     int EditMode() const override { return EditMode_; }
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
@@ -260,9 +258,6 @@ private:
     // ---- Life cycle (MainLifeCycle.cpp) ----
     void DeleteLeftoverTransferFiles();
     void MakeProgramSubfolder(const char* Name, const char* Warning);
-    // The save question before the document is replaced or the program
-    // closes; false when the document is to stay.
-    bool SaveQuestion();
     void FormShow();
     void ApplyShownSettings();
     void UpdateButtonHints();
@@ -303,11 +298,6 @@ private:
     std::unique_ptr<TOutlineBinding> Binding_;
 
     int EditMode_ = 0;
-    bool HasFileName_ = false;
-    std::string DocFileName_;
-    std::string DocumentCaption_;
-    bool OpenDeclined_ = false;
-    bool AutoSaving_ = false;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
     int InsertNumber_ = 1;
@@ -315,58 +305,19 @@ private:
     std::string TimeFormatText_;
     std::string Commenter_;
 
+    // ---- The document (MainDocument.cpp; its files and outputs are TDocumentFiles) ----------
 public:
-    // ---- Document file (MainFile.cpp) ----------------------------------------------------
-    void FlOpenClick();
-    void FlSaveAsClick();
-    void FlPageTextLoadClick();
-    void HistoryClick(TObject* Sender);
-    void TreeHistoryClick(TObject* Sender);
-    // Reads Name + ".vk2" into the window; the open document, its name and
-    // caption change only when the whole file was read. False when not read.
-    bool LoadOutline(const std::string& Name);
-    // Writes the document to Name + ".vk2" when it is modified; false when
-    // the write failed (told, the document stays modified).
-    bool SaveOutline(const std::string& Name);
     // The search option word keeps only match case, regular expression and
     // fuzzy.
     void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
-    // The document path without its extension ("" for a new document).
-    const std::string& DocFileName() const override { return DocFileName_; }
-    TOpenMenuList& History() const { return *History_; }
-    // Files dropped on the window (Shift-JIS paths).
-    void DropFiles(const std::vector<std::string>& Files);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
 
 private:
-    void BindFileCommands();
-    // Shows DocumentCaption, with the clipping marker while clipping is on.
-    void SetCaption(const std::string& DocumentCaption);
-    // The document has a file of its own to save to; else a save asks for one.
-    bool HasDocumentFile() const;
-    // Another window of the program holds Path ("open elsewhere").
-    bool IsOpenElsewhere(const std::string& Path) const;
-    // Before another document replaces this one: the browse view shows
-    // pages that are about to go.
-    void CloseBrowseViewForNewDocument();
-    // After another document replaced this one: no search list, page
-    // history or modified flag of the old one is left.
-    void ForgetDocumentState();
-    // The save question of the commands that replace the document; true
-    // when it may be replaced. Save answers Yes (FlSaveClick when empty).
-    bool SaveFirst(const std::function<void()>& Save = {});
-    bool RefuseSave(const std::string& FileName, const std::string& Prefix);
-    std::string SavePrefix() const;
-    void InsertFileLinks(const std::vector<std::string>& Files);
-    bool ReadOnlyDocument_ = false;
-    // A command that replaces the document is saving it first.
-    bool ClosingSave_ = false;
-    std::unique_ptr<TOpenMenuList> History_;
-    std::unique_ptr<TOpenMenuList> TreeHistory_;
-    // ---- end of the document file's members ----------------------------------------------
+    std::unique_ptr<TDocumentFiles> DocumentFiles_;
+    // ---- end of the document's members ----------------------------------------------------
 
     // ---- Tree commands and the page clipboard (MainTreeCommands.cpp) ----------------------
 private:
@@ -423,40 +374,6 @@ private:
     std::unique_ptr<TFindList> FindList_;
     // ---- end of the find and replace members ---------------------------------------------
 
-public:
-    // ---- Hierarchical text, text outputs, HTML export (MainOutputCommands.cpp) ----------
-    void FlTreeTextOpenClick();
-    void FlTreeTextSaveClick();
-    // The chooser of the text outputs, then the output chosen.
-    void FlTextSellectClick();
-    // Output Kind (TTextOutputKind) with the chooser's last numbering and
-    // connecting-line choices; Numbered, when given, decides the numbering.
-    void RunTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
-    void FlPageTextSavePartClick();
-    // The selected page and its descendants as HTML pages in a folder.
-    void FlHtmlSaveClick();
-    // Reads Path as hierarchical text into a new document without a file
-    // name; the open document changes only when the file was read.
-    bool LoadTreeText(const std::string& Path);
-
-private:
-    void BindOutputCommands();
-    // The save question before hierarchical text replaces the document;
-    // true when it may be replaced.
-    bool SaveBeforeTreeText();
-    // Refusals of output Kind, told; true when it is not to run.
-    bool OutputRefused(int Kind);
-    // Asks for the file and writes output Kind; true when written.
-    bool SaveTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
-    bool SaveTreeTextOutput(int Kind);
-    // The save dialog and the checks of the file chosen; the file to write.
-    std::optional<std::string> ChooseTextOutputFile(int Kind);
-    // A folder chosen for outputs of many files, ending in "/".
-    std::optional<std::string> ChooseOutputFolder();
-    // Writes Files; false after telling of a failed write.
-    bool WriteFilesTold(const std::vector<TOutputFile>& Files);
-    // ---- end of the outputs' members ------------------------------------------------------
-
     // ---- Edit commands, edit modes, editor keys, font and symbol toolbar -----------------------
     // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp; the toolbar is TFontToolbar's)
 public:
@@ -481,7 +398,7 @@ public:
     void AlignLine(int Mode);
     // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
     // a missing word file is told and leaves the mode's word list empty.
-    void SwitchEditMode(int Mode);
+    void SwitchEditMode(int Mode) override;
     // The mode's colouring, word list, quote and comment characters, with
     // the document left as it was.
     void ApplyEditMode(int Mode);
@@ -574,6 +491,7 @@ public:
     // ISubIconHost
     void PageSubIconChanged(TTreeNode* Page) override;
     bool ExternalEditAllowed() const override;
+    std::string CaptionText() const override;
 
 private:
     std::unique_ptr<TSubIcons> SubIcons_;
@@ -588,7 +506,9 @@ public:
     // This instance's page is out in the external editor.
     bool OwnExternalEditRunning() const override;
     void ShowCaption() override;
-    bool HasFileName() const override { return HasFileName_; }
+    bool HasFileName() const override;
+    const std::string& DocFileName() const override;
+    const std::string& DocumentCaption() const override;
     void SetButtonEnabled(TCommandId Button, bool Enabled) override;
 
 private:

@@ -8,9 +8,11 @@
 #include "CommentMarker.h"
 #include "Cp932.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "MenuLayout.h"
+#include "OpenMenuList.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
@@ -39,8 +41,6 @@ int CaretLine(const TEditorEx& Editor)
 void TVelkForm::BindCommands()
 {
     using THandler = std::function<void()>;
-    const THandler newFile = [this] { FlNewClick(); };
-    const THandler save = [this] { FlSaveClick(); };
     // A page added from the tree, a menu or a button is there to be
     // written: the page editor takes the keys.
     const auto thenWrite = [this](void (TOutlineBinding::*Add)()) -> THandler {
@@ -56,7 +56,6 @@ void TVelkForm::BindCommands()
     const THandler forward = [this] { Binding_->PageForward(-1); };
     // clang-format off
     const TCommandBinding items[] = {
-        {Cmd::FlNew, newFile},       {Cmd::FlSave, save},          {Cmd::FlOverSave, [this] { FlOverSaveClick(); }},
         {Cmd::FlExit, [this] { FlExitClick(); }},
         {Cmd::TreeIns, ins},         {Cmd::pTreeIns, ins},         {Cmd::TreeAdd, add},
         {Cmd::pTreeAdd, add},        {Cmd::TreeAddChild, addChild}, {Cmd::pTreeAddChild, addChild},
@@ -75,8 +74,7 @@ void TVelkForm::BindCommands()
             Menus_.Item(entry.Id)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
     const std::pair<TCommandId, THandler> buttons[] = {
-        {Cmd::sbPageNew, newFile},   {Cmd::sbSave, save},     {Cmd::sbIns, ins},          {Cmd::sbAdd, add},
-        {Cmd::sbAddChild, addChild}, {Cmd::sbPageUndo, back}, {Cmd::sbPageRedo, forward},
+        {Cmd::sbIns, ins}, {Cmd::sbAdd, add}, {Cmd::sbAddChild, addChild}, {Cmd::sbPageUndo, back}, {Cmd::sbPageRedo, forward},
     };
     for (const auto& [id, handler] : buttons)
         Button(id)->OnClick = [handler](TObject*) { handler(); };
@@ -140,7 +138,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.SelChildCount = selected ? selected->Count() : 0;
     s.SelHasNextSibling = selected && selected->getNextSibling();
     s.NodeCount = DataTree_->Items().Count();
-    s.HasFileName = HasFileName_;
+    s.HasFileName = DocumentFiles_->HasFileName();
     s.ExtEditor = SettingsVars.ExtEditor;
     s.ClipMode = ClippingOn();
     s.TreeDispChecked = Menus_.Item(Cmd::TreeDisp)->Checked();
@@ -148,8 +146,8 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();
     s.SearchListOpen = SearchListState().SearchListOpen;
     s.FindListCloseVisible = Button(Cmd::sbFListClose)->Visible();
-    s.HistoryEmpty = History_->Paths().empty();
-    s.TreeHistoryEmpty = TreeHistory_->Paths().empty();
+    s.HistoryEmpty = DocumentFiles_->History().Paths().empty();
+    s.TreeHistoryEmpty = DocumentFiles_->TreeHistory().Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
     s.PageLinkChooserOpen = PageLinkChooser() != nullptr;
     s.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;

@@ -3,13 +3,20 @@
 
 #include "ClippingMode.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "ExternalEditor.h"
 
 bool TVelkForm::ClippingOn() const { return Clipping_->On(); }
 
 bool TVelkForm::OwnExternalEditRunning() const { return ExternalEditor_->OwnExternalEditRunning(); }
 
-void TVelkForm::ShowCaption() { SetCaption(DocumentCaption_); }
+void TVelkForm::ShowCaption() { DocumentFiles_->RefreshCaption(); }
+
+bool TVelkForm::HasFileName() const { return DocumentFiles_->HasFileName(); }
+
+const std::string& TVelkForm::DocFileName() const { return DocumentFiles_->DocFileName(); }
+
+const std::string& TVelkForm::DocumentCaption() const { return DocumentFiles_->DocumentCaption(); }
 
 void TVelkForm::SetButtonEnabled(TCommandId Id, bool Enabled) { Button(Id)->SetEnabled(Enabled); }
 

@@ -1,39 +1,33 @@
-// The document file's commands: new documents come from MainLifeCycle.cpp;
-// here are open, save, save as, over-save, text files read as pages, files
-// dropped on the window and the two recent-file lists.
-//
-// Every command keeps the open document whole until it has something whole
-// to put in its place: a file is read and checked completely before the
-// tree is touched, the document's name changes only after a read or a
-// write succeeded, and a command that would replace a modified document
-// goes on only after the document was really saved or the user said No.
-#include "Main.h"
+// The document file's commands: new, open, save, save as, over-save, text
+// files read as pages, files dropped on the window, the two recent-file
+// lists, and the saves that closing and the auto-save timer ask for.
+#include "DocumentFiles.h"
 
+#include "AutoSave.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFile.h"
+#include "DocumentHost.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
 #include "HourGlass.h"
 #include "Instances.h"
 #include "LinkForm.h"
-#include "NodeData.h"
-#include "PaneViews.h"
+#include "LinkText.h"
+#include "MainMenus.h"
+#include "OpenMenuList.h"
+#include "PageList.h"
 #include "Paths.h"
 #include "SaveQuestion.h"
-#include "SearchListState.h"
-#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeView.h"
+#include "WindowCaption.h"
 
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QProcess>
-#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -47,54 +41,120 @@ bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::Shif
 
 } // namespace
 
-void TVelkForm::BindFileCommands()
+TDocumentFiles::TDocumentFiles(IDocumentHost& Host, TVelkMenus& Menus, const TDocumentButtons& Buttons,
+                               TInstanceRegistry& Instances, TOpenDialog& OpenDialog1, TSaveDialog& SaveDialog1)
+    : Host_(Host), Menus_(Menus), sbSave_(Buttons.sbSave), Instances_(Instances), OpenDialog1_(OpenDialog1),
+      SaveDialog1_(SaveDialog1)
+{
+    BindFileCommands(Buttons);
+    BindOutputCommands(Buttons);
+}
+
+TDocumentFiles::~TDocumentFiles() = default;
+
+void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
 {
     const TCommandBinding items[] = {
+        {Cmd::FlNew, [this] { FlNewClick(); }},
         {Cmd::FlOpen, [this] { FlOpenClick(); }},
+        {Cmd::FlSave, [this] { FlSaveClick(); }},
+        {Cmd::FlOverSave, [this] { FlOverSaveClick(); }},
         {Cmd::FlSaveAs, [this] { FlSaveAsClick(); }},
         {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
         {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };
-    BindItems(items);
+    Menus_.Bind(items);
+    Buttons.sbPageNew.OnClick = [this](TObject*) { FlNewClick(); };
+    Buttons.sbSave.OnClick = [this](TObject*) { FlSaveClick(); };
     History_ = std::make_unique<TOpenMenuList>(
         *Menus_.Item(Cmd::FlHistory), "History", [this](TObject* Sender) { HistoryClick(Sender); }, SettingsFilePath(),
-        *OpenDialog1_);
+        OpenDialog1_);
     TreeHistory_ = std::make_unique<TOpenMenuList>(
         *Menus_.Item(Cmd::FlHistoryTr), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
-        SettingsFilePath(), *OpenDialog1_);
-    setAcceptDrops(true);
+        SettingsFilePath(), OpenDialog1_);
+}
+
+void TDocumentFiles::StandInForSaves(std::function<void()> Save, std::function<void()> OverSave)
+{
+    SaveStandIn_ = std::move(Save);
+    OverSaveStandIn_ = std::move(OverSave);
 }
 
 // ---- The caption and the document's name ------------------------------------------------------------
 
-void TVelkForm::SetCaption(const std::string& DocumentCaption)
+void TDocumentFiles::SetCaption(const std::string& DocumentCaption)
 {
     DocumentCaption_ = DocumentCaption;
     const std::string shown = CaptionText();
-    setWindowTitle(QString::fromStdString(SjisToUtf8(shown)));
+    Host_.ShowTitle(shown);
     Instances_.SetCaption(shown);
 }
 
-std::string TVelkForm::CaptionText() const { return ShownCaption(DocumentCaption_, ClippingOn()); }
+std::string TDocumentFiles::CaptionText() const { return ShownCaption(DocumentCaption_, Host_.ClippingOn()); }
 
-bool TVelkForm::HasDocumentFile() const
+void TDocumentFiles::NameDocument(const std::string& DocFileName)
+{
+    DocFileName_ = DocFileName;
+    HasFileName_ = true;
+    SetCaption(DocFileName + ".vk2");
+}
+
+bool TDocumentFiles::HasDocumentFile() const
 {
     return HasFileName_ && !DocFileName_.empty() && DocumentCaption_ != NewFileCaption;
 }
 
 // This window's own document is not open elsewhere: opening it again reads
 // it back from its file.
-bool TVelkForm::IsOpenElsewhere(const std::string& Path) const
+bool TDocumentFiles::IsOpenElsewhere(const std::string& Path) const
 {
     const std::vector<std::string> captions = Instances_.OtherCaptions();
     return std::any_of(captions.begin(), captions.end(),
                        [&](const std::string& Caption) { return CaptionHoldsFile(Caption, Path); });
 }
 
+// ---- New ---------------------------------------------------------------------------------------------
+
+bool TDocumentFiles::SaveQuestion()
+{
+    TEditorEx& dataMemo = *Host_.DataMemo();
+    if (!dataMemo.Modified())
+        return true;
+    const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
+                                           {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
+    if (answer == mrCancel)
+        return false;
+    if (answer != mrYes)
+        return true;
+    // A save that did not happen (refused, failed, its dialog cancelled)
+    // keeps the document.
+    FlSaveClick();
+    return !dataMemo.Modified();
+}
+
+void TDocumentFiles::FlNewClick()
+{
+    TTreeView& dataTree = *Host_.DataTree();
+    Host_.StorePage(dataTree.Selected());
+    if (!SaveQuestion())
+        return;
+    Host_.DocumentReplacing();
+    dataTree.Items().Clear();
+    Host_.AddPage();
+    SetCaption(std::string(NewFileCaption));
+    SaveDialog1_.SetFileName({});
+    DocFileName_.clear();
+    Host_.CloseSubIconFinder();
+    Host_.DataMemo()->Clear();
+    Host_.SwitchEditMode(0);
+    ReadOnlyDocument_ = false;
+    Host_.DocumentReplaced(false);
+}
+
 // ---- Reading -----------------------------------------------------------------------------------------
 
-bool TVelkForm::LoadOutline(const std::string& Name)
+bool TDocumentFiles::LoadOutline(const std::string& Name)
 {
     const std::string fileName = Name + ".vk2";
     if (!FileExists(fileName)) {
@@ -115,31 +175,29 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     }
     TVk2Document document;
     try {
-        document = ReadDocumentFile(fileName, std::max(ImagePopupMenu()->Items().Count() - 1, 0));
+        document = ReadDocumentFile(fileName, Host_.SubIconCount());
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
     }
 
     // From here on nothing can fail: the checked pages replace the old ones.
-    CloseBrowseViewForNewDocument();
+    Host_.DocumentReplacing();
     // A save replaces the file through its folder: one the user cannot
     // write makes the document as read-only as the file's own attribute.
     const bool folderReadOnly = !CanReplaceIn(fileName);
     ReadOnlyDocument_ = IsReadOnlyFile(fileName) || folderReadOnly;
-    TTreeNodes& nodes = DataTree_->Items();
+    TTreeView& dataTree = *Host_.DataTree();
+    TTreeNodes& nodes = dataTree.Items();
     nodes.Clear();
     BuildTree(nodes, document.Pages, TDepthPolicy::Strict);
     if (document.EditMode)
-        SwitchEditMode(*document.EditMode);
+        Host_.SwitchEditMode(*document.EditMode);
     DocFileName_ = Name;
     HasFileName_ = true;
     SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
-    DataTree_->SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
-    ForgetDocumentState();
-    SubIcons_->DocumentOpened();
-    UpdateToolButtons();
-    UpdateStatusBar();
+    dataTree.SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
+    Host_.DocumentReplaced(true);
     CatchExceptions([&] {
         History_->AddHistory(fileName);
         History_->SaveHistory();
@@ -152,29 +210,15 @@ bool TVelkForm::LoadOutline(const std::string& Name)
     return true;
 }
 
-void TVelkForm::CloseBrowseViewForNewDocument() { PaneViews_->CloseBrowseView(); }
-
-void TVelkForm::ForgetDocumentState()
+bool TDocumentFiles::SaveFirst(const std::function<void()>& Save)
 {
-    TSearchListState& list = SearchListState();
-    list.FindListMode = false;
-    list.Invalidate();
-    NormalizeFindOptions();
-    ClearPageHistory();
-    DataMemo_->SetModified(false);
-    if (TEditorEx* second = SecondEditor())
-        second->SetModified(false);
-    Button(Cmd::sbSave)->SetEnabled(false);
-    UpdateTextOutputButton();
-}
-
-bool TVelkForm::SaveFirst(const std::function<void()>& Save)
-{
-    StorePage(DataTree_->Selected());
+    TTreeView& dataTree = *Host_.DataTree();
+    TEditorEx& dataMemo = *Host_.DataMemo();
+    Host_.StorePage(dataTree.Selected());
     const bool forced =
-        SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_ && DataTree_->Items().Count() > 0;
+        SettingsVars.Options.Exit && dataMemo.GetTextLen() > 0 && HasFileName_ && dataTree.Items().Count() > 0;
     const TSaveQuestion question{
-        [this] { return DataMemo_->Modified(); },
+        [&dataMemo] { return dataMemo.Modified(); },
         [] {
             const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
                                                    {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
@@ -186,23 +230,23 @@ bool TVelkForm::SaveFirst(const std::function<void()>& Save)
     return MayReplaceDocument(question, forced);
 }
 
-void TVelkForm::FlOpenClick()
+void TDocumentFiles::FlOpenClick()
 {
     ClosingSave_ = true;
     const bool mayReplace = SaveFirst();
     ClosingSave_ = false;
     if (!mayReplace)
         return;
-    OpenDialog1_->SetFileName(DocFileName_);
-    OpenDialog1_->SetFilter(DocumentFilter);
-    if (!OpenDialog1_->Execute())
+    OpenDialog1_.SetFileName(DocFileName_);
+    OpenDialog1_.SetFilter(DocumentFilter);
+    if (!OpenDialog1_.Execute())
         return;
-    const std::string path = OpenDialog1_->FileName();
+    const std::string path = OpenDialog1_.FileName();
     if (LoadOutline(DocumentNameOf(path)))
-        OpenDialog1_->SetInitialDir(ExtractFilePath(path));
+        OpenDialog1_.SetInitialDir(ExtractFilePath(path));
 }
 
-void TVelkForm::HistoryClick(TObject* Sender)
+void TDocumentFiles::HistoryClick(TObject* Sender)
 {
     const std::optional<std::string> path = History_->PathOf(Sender);
     if (!path) {
@@ -221,10 +265,10 @@ void TVelkForm::HistoryClick(TObject* Sender)
         return;
     }
     if (SaveFirst() && LoadOutline(DocumentNameOf(*path)))
-        OpenDialog1_->SetInitialDir(ExtractFilePath(*path));
+        OpenDialog1_.SetInitialDir(ExtractFilePath(*path));
 }
 
-void TVelkForm::TreeHistoryClick(TObject* Sender)
+void TDocumentFiles::TreeHistoryClick(TObject* Sender)
 {
     const std::optional<std::string> path = TreeHistory_->PathOf(Sender);
     if (!path) {
@@ -243,22 +287,24 @@ void TVelkForm::TreeHistoryClick(TObject* Sender)
     } else if (IsFileLocked(*path)) {
         Tell(SjisToUtf8(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
     } else if (LoadTreeText(*path)) {
-        OpenDialog1_->SetInitialDir(ExtractFilePath(*path));
+        OpenDialog1_.SetInitialDir(ExtractFilePath(*path));
     }
 }
 
 // ---- Writing -----------------------------------------------------------------------------------------
 
-bool TVelkForm::SaveOutline(const std::string& Name)
+bool TDocumentFiles::SaveOutline(const std::string& Name)
 {
-    StorePage(DataTree_->Selected());
-    if (!DataMemo_->Modified())
+    TTreeView& dataTree = *Host_.DataTree();
+    TEditorEx& dataMemo = *Host_.DataMemo();
+    Host_.StorePage(dataTree.Selected());
+    if (!dataMemo.Modified())
         return true;
     const std::string fileName = Name + ".vk2";
-    const TTreeNode* selected = DataTree_->Selected();
+    const TTreeNode* selected = dataTree.Selected();
     try {
-        WriteDocumentFile(fileName, FlattenTree(DataTree_->Items()), selected ? selected->AbsoluteIndex() : 0,
-                          EditMode_);
+        WriteDocumentFile(fileName, FlattenTree(dataTree.Items()), selected ? selected->AbsoluteIndex() : 0,
+                          Host_.EditMode());
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -266,18 +312,18 @@ bool TVelkForm::SaveOutline(const std::string& Name)
     DocFileName_ = Name;
     HasFileName_ = true;
     SetCaption(fileName);
-    DataMemo_->SetModified(false);
-    Button(Cmd::sbSave)->SetEnabled(false);
+    dataMemo.SetModified(false);
+    sbSave_.SetEnabled(false);
     return true;
 }
 
-std::string TVelkForm::SavePrefix() const
+std::string TDocumentFiles::SavePrefix() const
 {
     return SettingsVars.Options.Exit && ClosingSave_ ? "終了時もしくはファイルを閉じるとき強制保存するモードですが、"
                                                      : "";
 }
 
-bool TVelkForm::RefuseSave(const std::string& FileName, const std::string& Prefix)
+bool TDocumentFiles::RefuseSave(const std::string& FileName, const std::string& Prefix)
 {
     const TSaveRefusal refusal = SaveRefusal(FileName);
     if (!refusal.Reason.empty())
@@ -286,10 +332,14 @@ bool TVelkForm::RefuseSave(const std::string& FileName, const std::string& Prefi
     return !refusal.Reason.empty();
 }
 
-void TVelkForm::FlSaveClick()
+void TDocumentFiles::FlSaveClick()
 {
-    StorePage(DataTree_->Selected());
-    if (!DataMemo_->Modified())
+    if (SaveStandIn_) {
+        SaveStandIn_();
+        return;
+    }
+    Host_.StorePage(Host_.DataTree()->Selected());
+    if (!Host_.DataMemo()->Modified())
         return;
     // A document without a file of its own is never written under an
     // empty or made-up name: Save As asks for one.
@@ -311,26 +361,31 @@ void TVelkForm::FlSaveClick()
     }
 }
 
-void TVelkForm::FlOverSaveClick()
+void TDocumentFiles::FlOverSaveClick()
 {
+    if (OverSaveStandIn_) {
+        OverSaveStandIn_();
+        return;
+    }
     if (!HasDocumentFile()) {
         FlSaveAsClick();
         return;
     }
-    DataMemo_->SetModified(true);
+    Host_.DataMemo()->SetModified(true);
     FlSaveClick();
 }
 
-void TVelkForm::FlSaveAsClick()
+void TDocumentFiles::FlSaveAsClick()
 {
+    TEditorEx& dataMemo = *Host_.DataMemo();
     const std::string prefix = SavePrefix();
-    const bool wasModified = DataMemo_->Modified();
-    SaveDialog1_->SetFilter(DocumentFilter);
+    const bool wasModified = dataMemo.Modified();
+    SaveDialog1_.SetFilter(DocumentFilter);
     if (DocumentCaption_ != NewFileCaption)
-        SaveDialog1_->SetFileName(DocFileName_);
-    if (!SaveDialog1_->Execute())
+        SaveDialog1_.SetFileName(DocFileName_);
+    if (!SaveDialog1_.Execute())
         return;
-    const std::string name = DocumentNameOf(SaveDialog1_->FileName());
+    const std::string name = DocumentNameOf(SaveDialog1_.FileName());
     const std::string fileName = name + ".vk2";
     if (RefuseSave(fileName, prefix))
         return;
@@ -340,23 +395,56 @@ void TVelkForm::FlSaveAsClick()
                != mrYes)
         return;
     // The document is written even when unchanged: it gets a new file.
-    DataMemo_->SetModified(true);
+    dataMemo.SetModified(true);
     if (!SaveOutline(name)) {
-        DataMemo_->SetModified(wasModified);
+        dataMemo.SetModified(wasModified);
         return;
     }
     ReadOnlyDocument_ = false;
     ClosingSave_ = false;
-    OpenDialog1_->SetInitialDir(ExtractFilePath(fileName));
+    OpenDialog1_.SetInitialDir(ExtractFilePath(fileName));
     CatchExceptions([&] {
         History_->AddHistory(fileName);
         History_->SaveHistory();
     });
 }
 
+// ---- Closing and the auto-save ---------------------------------------------------------------------------
+
+bool TDocumentFiles::CloseQuery()
+{
+    // A refused save says that the close is what forced it.
+    ClosingSave_ = true;
+    TTreeView& dataTree = *Host_.DataTree();
+    TEditorEx& dataMemo = *Host_.DataMemo();
+    Host_.StorePage(dataTree.Selected());
+    bool mayClose = true;
+    if (SettingsVars.Options.Exit && dataMemo.GetTextLen() > 0 && HasFileName_ && dataTree.Items().Count() > 0) {
+        FlOverSaveClick();
+        mayClose = !dataMemo.Modified();
+    } else {
+        mayClose = SaveQuestion();
+    }
+    ClosingSave_ = false;
+    return mayClose;
+}
+
+void TDocumentFiles::AutoSave()
+{
+    const TAutoSaveState state{SettingsVars.AutoSave, HasDocumentFile(), DocumentCaption_ == NewFileCaption,
+                               AutoSaving_};
+    if (!AutoSaveDue(state))
+        return;
+    // The save may ask or warn; ticks meanwhile do nothing, so boxes never
+    // pile up while nobody answers them.
+    AutoSaving_ = true;
+    CatchExceptions([this] { FlSaveClick(); });
+    AutoSaving_ = false;
+}
+
 // ---- Text files as pages -------------------------------------------------------------------------------
 
-void TVelkForm::FlPageTextLoadClick()
+void TDocumentFiles::FlPageTextLoadClick()
 {
     TOpenDialog dialog;
     dialog.SetFilter("Text(*.txt;*.PAS;*.html;*.ini;*.dat)|*.txt;*.PAS;*.htm*;*.ini;*.dat|All Files|*.*");
@@ -365,9 +453,10 @@ void TVelkForm::FlPageTextLoadClick()
     if (!dialog.Execute())
         return;
     THourGlass hourGlass;
+    TTreeView& dataTree = *Host_.DataTree();
     // Only the first file may go into the current page, and only when
     // that page is empty; every other file gets a page of its own.
-    bool intoCurrentPage = ActiveEditor_->GetTextLen() == 0 && DataTree_->Items().Count() > 0;
+    bool intoCurrentPage = Host_.ActiveEditor()->GetTextLen() == 0 && dataTree.Items().Count() > 0;
     int unmapped = 0;
     for (const std::string& file : dialog.Files()) {
         std::string text;
@@ -380,45 +469,24 @@ void TVelkForm::FlPageTextLoadClick()
         }
         unmapped += fileUnmapped;
         if (!intoCurrentPage)
-            Binding_->TreeAddClick();
+            Host_.AddPage();
         intoCurrentPage = false;
         if (SettingsVars.Options.TextToPage) {
             const std::string link = SettingsVars.BracketFlg ? "[:file@" + file + ":]" : "<file@" + file + ">";
             text = ExtractFileName(file) + "\r\n" + link + "\r\n" + text;
         }
-        ActiveEditor_->SetText(text);
-        StorePage(DataTree_->Selected());
-        MarkModified();
+        Host_.ActiveEditor()->SetText(text);
+        Host_.StorePage(dataTree.Selected());
+        Host_.MarkModified();
     }
-    ShowUnmappedNotice(unmapped);
+    Host_.ShowUnmappedNotice(unmapped);
     if (!dialog.Files().empty())
         SettingsVars.APoFile.TextToPage = ExtractFilePath(dialog.Files().front());
 }
 
 // ---- Dropped files -------------------------------------------------------------------------------------
 
-void TVelkForm::dragEnterEvent(QDragEnterEvent* Event)
-{
-    CatchExceptions([&] {
-        if (Event->mimeData()->hasUrls())
-            Event->acceptProposedAction();
-    });
-}
-
-void TVelkForm::dropEvent(QDropEvent* Event)
-{
-    CatchExceptions([&] {
-        std::vector<std::string> files;
-        for (const QUrl& url : Event->mimeData()->urls())
-            if (url.isLocalFile())
-                if (const std::optional<std::string> name = FileNameFromOs(url.toLocalFile().toStdString()))
-                    files.push_back(*name);
-        Event->acceptProposedAction();
-        DropFiles(files);
-    });
-}
-
-void TVelkForm::DropFiles(const std::vector<std::string>& Files)
+void TDocumentFiles::DropFiles(const std::vector<std::string>& Files)
 {
     if (Files.empty())
         return;
@@ -427,22 +495,23 @@ void TVelkForm::DropFiles(const std::vector<std::string>& Files)
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; });
     if (extension == ".vk2") {
-        TLinkForm form(this);
+        TLinkForm form(Host_.DialogParent());
         ShowModal(form);
         if (form.Choice() == TLinkChoice::Cancel)
             return;
         if (form.Choice() == TLinkChoice::Load) {
             if (SaveFirst() && LoadOutline(DocumentNameOf(first)))
-                OpenDialog1_->SetInitialDir(ExtractFilePath(first));
+                OpenDialog1_.SetInitialDir(ExtractFilePath(first));
             return;
         }
     }
     InsertFileLinks(Files);
 }
 
-void TVelkForm::InsertFileLinks(const std::vector<std::string>& Files)
+void TDocumentFiles::InsertFileLinks(const std::vector<std::string>& Files)
 {
-    if (ActiveEditor_->Row() == 0) {
+    TEditorEx& editor = *Host_.ActiveEditor();
+    if (editor.Row() == 0) {
         Tell("カーソルが第１行にあるので挿入できません！", TMsgDlgType::mtWarning);
         return;
     }
@@ -453,6 +522,6 @@ void TVelkForm::InsertFileLinks(const std::vector<std::string>& Files)
     for (const std::string& file : Files)
         lines += LinkLine(TLinkKind::File, relative ? RelativeLinkPath(folder, file) : file, SettingsVars.BracketFlg,
                           indent);
-    ActiveEditor_->SetSelText(lines);
-    OpenDialog1_->SetInitialDir(ExtractFilePath(Files.back()));
+    editor.SetSelText(lines);
+    OpenDialog1_.SetInitialDir(ExtractFilePath(Files.back()));
 }

@@ -7,6 +7,7 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
@@ -91,7 +92,11 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
     FollowTreeChanges();
     BindCommands();
-    BindFileCommands();
+    DocumentFiles_ = std::make_unique<TDocumentFiles>(
+        *this, Menus_,
+        TDocumentButtons{*Button(Cmd::sbPageNew), *Button(Cmd::sbSave), *Button(Cmd::sbLoadTreeText), *Button(Cmd::sbTextOutput)},
+        Instances_, *OpenDialog1_, *SaveDialog1_);
+    setAcceptDrops(true);
     Clipping_ = std::make_unique<TClippingMode>(
         *this, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button(Cmd::sbGoEditor)});
     ExternalEditor_ =
@@ -112,7 +117,6 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
-    BindOutputCommands();
     BindEditCommands();
     FontToolbar_->BindCommands();
     BindPopups();

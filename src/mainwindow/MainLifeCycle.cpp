@@ -11,6 +11,7 @@
 #include "DockButton.h"
 #include "DockLayoutIni.h"
 #include "DockToolbar.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "ExternalEdit.h"
@@ -18,6 +19,7 @@
 #include "Files.h"
 #include "FontToolbar.h"
 #include "Instances.h"
+#include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "Paths.h"
 #include "StartDocument.h"
@@ -73,7 +75,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     DataMemo_->SetModified(false);
     InsertNumber_ = 1;
     if (SettingsVars.APoFile.TextSaveDir.empty())
-        SettingsVars.APoFile.TextSaveDir = ExtractFilePath(DocFileName_);
+        SettingsVars.APoFile.TextSaveDir = ExtractFilePath(DocumentFiles_->DocFileName());
 
     TStartInputs inputs;
     inputs.OptionFileMode = SettingsVars.APoFile.Mode;
@@ -85,11 +87,11 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     inputs.FileExists = [](const std::string& FileName) { return FileExists(FileName); };
     const TStartChoice choice = ChooseStartDocument(inputs);
     if (choice.Rule != TStartRule::NewDocument) {
-        if (LoadOutline(choice.DocFileName)) {
+        if (DocumentFiles_->LoadOutline(choice.DocFileName)) {
             OpenDialog1_->SetInitialDir(choice.InitialDir);
             return TStartOutcome::Run;
         }
-        if (OpenDeclined_ && choice.OnDecline == TDeclineAction::CloseInstance)
+        if (DocumentFiles_->OpenDeclined() && choice.OnDecline == TDeclineAction::CloseInstance)
             return TStartOutcome::Quit;
     }
     if (Parameters.size() == 1 && DirectoryExists(Parameters.front()))
@@ -97,7 +99,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
              TMsgDlgType::mtInformation);
     // A start document that could not be read, or was declined, leaves a
     // new document rather than an empty window.
-    FlNewClick();
+    DocumentFiles_->FlNewClick();
     return TStartOutcome::Run;
 }
 
@@ -118,50 +120,6 @@ void TVelkForm::MakeProgramSubfolder(const char* Name, const char* Warning)
     if (::mkdir(folder.c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(ProgramFolder() + Name)))
         return;
     MessageDlg(std::string(Warning) + "\n" + SysErrorMessage(errno), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
-}
-
-// "mark.dat" beside the program holds the symbol list, one symbol a line.
-bool TVelkForm::SaveQuestion()
-{
-    if (!DataMemo_->Modified())
-        return true;
-    const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
-                                           {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
-    if (answer == mrCancel)
-        return false;
-    if (answer != mrYes)
-        return true;
-    // A save that did not happen (refused, failed, its dialog cancelled)
-    // keeps the document.
-    FlSaveClick();
-    return !DataMemo_->Modified();
-}
-
-void TVelkForm::FlNewClick()
-{
-    StorePage(DataTree_->Selected());
-    if (!SaveQuestion())
-        return;
-    CloseBrowseViewForNewDocument();
-    DataTree_->Items().Clear();
-    Binding_->TreeAddClick();
-    SetCaption(std::string(NewFileCaption));
-    SaveDialog1_->SetFileName({});
-    DocFileName_.clear();
-    SubIcons_->CloseSubIconFinder();
-    DataMemo_->Clear();
-    SwitchEditMode(0);
-    ReadOnlyDocument_ = false;
-    ForgetDocumentState();
-    UpdateToolButtons();
-    UpdateStatusBar();
-}
-
-void TVelkForm::NameDocument(const std::string& DocFileName)
-{
-    DocFileName_ = DocFileName;
-    HasFileName_ = true;
-    SetCaption(DocFileName + ".vk2");
 }
 
 void TVelkForm::ClearPageHistory()
@@ -246,30 +204,21 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 bool TVelkForm::FormCloseQuery()
 {
     bool canClose = true;
-    // A refused save says that the close is what forced it.
-    ClosingSave_ = true;
     if (OwnExternalEditRunning()) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
         canClose = false;
     } else {
-        StorePage(DataTree_->Selected());
-        if (SettingsVars.Options.Exit && DataMemo_->GetTextLen() > 0 && HasFileName_
-            && DataTree_->Items().Count() > 0) {
-            FlOverSaveClick();
-            canClose = !DataMemo_->Modified();
-        } else {
-            canClose = SaveQuestion();
-        }
+        canClose = DocumentFiles_->CloseQuery();
     }
-    ClosingSave_ = false;
     // Whether or not the window closes, the newest recent document is kept
     // for the next start, the views are closed, and the symbol list, the
     // settings and the toolbar places are written. A write that fails is
     // told once and changes nothing about closing: the document was dealt
     // with above.
-    if (!History_->Paths().empty())
-        SettingsVars.LastFileName = History_->Paths().front();
+    const std::vector<std::string>& recent = DocumentFiles_->History().Paths();
+    if (!recent.empty())
+        SettingsVars.LastFileName = recent.front();
     PaneViews_->CloseViews();
     const std::string failure = RunCloseWrites({[this] { FontToolbar_->SaveSymbolList(); }, [this] { SaveIni(*this); },
                                                 [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
@@ -280,17 +229,6 @@ bool TVelkForm::FormCloseQuery()
 
 // ---- The auto-save timer and other instances ---------------------------------------------------------
 
-void TVelkForm::Timer1Timer()
-{
-    const TAutoSaveState state{SettingsVars.AutoSave, HasDocumentFile(), DocumentCaption_ == NewFileCaption,
-                               AutoSaving_};
-    if (!AutoSaveDue(state))
-        return;
-    // The save may ask or warn; ticks meanwhile do nothing, so boxes never
-    // pile up while nobody answers them.
-    AutoSaving_ = true;
-    CatchExceptions([this] { FlSaveClick(); });
-    AutoSaving_ = false;
-}
+void TVelkForm::Timer1Timer() { DocumentFiles_->AutoSave(); }
 
 void TVelkForm::AppMessageHandler(const std::string& Text) { ExternalEditor_->ExternalEditTold(Text); }

@@ -6,6 +6,7 @@
 #include "Beep.h"
 #include "Cp932.h"
 #include "Dialogs.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
@@ -20,6 +21,7 @@
 #include "SubIni.h"
 #include "ToolDock.h"
 #include "TreeView.h"
+#include "WindowCaption.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -127,9 +129,9 @@ void TVelkForm::FollowLink(const TEditorEx& Editor)
     case TLinkKind::Address: OpenLinkTarget(Link_.Target); break;
     case TLinkKind::File: {
         // A relative link has nothing to start from in a document never saved.
-        if (!Link_.Target.starts_with("/") && !HasFileName_)
+        if (!Link_.Target.starts_with("/") && !DocumentFiles_->HasFileName())
             return;
-        const std::string path = ResolveLinkPath(ExtractFilePath(DocFileName_), Link_.Target);
+        const std::string path = ResolveLinkPath(ExtractFilePath(DocumentFiles_->DocFileName()), Link_.Target);
         if (IsValidPath(path))
             OpenLinkedFile(path);
         break;
@@ -179,7 +181,7 @@ void TVelkForm::pEdFileLinkClick()
         Warn(TitleRowRefusal);
         return;
     }
-    if (DocumentCaption_ == NewFileCaption && SettingsVars.FileLinkPath) {
+    if (DocumentFiles_->DocumentCaption() == NewFileCaption && SettingsVars.FileLinkPath) {
         Warn("新規作成ではファイルリンクの相対パス指定はできません！");
         return;
     }
@@ -190,7 +192,7 @@ void TVelkForm::pEdFileLinkClick()
     if (!chosen)
         return;
     const std::vector<std::string> files = OpenDialog1_->Files();
-    InsertFileLinks(files);
+    DocumentFiles_->InsertFileLinks(files);
     OpenDialog1_->SetInitialDir(ExtractFilePath(files.front()));
 }
 

@@ -2,20 +2,25 @@
 // export: the commands check and ask, the document core makes the bytes,
 // and every file is written atomically. A failed write is told with the
 // file and the reason, and no success follows it.
-#include "Main.h"
+#include "DocumentFiles.h"
 
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFile.h"
+#include "DocumentHost.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
 #include "FolderSelect.h"
 #include "HourGlass.h"
 #include "HtmlExport.h"
+#include "MainMenus.h"
 #include "NodeData.h"
+#include "OpenMenuList.h"
+#include "OutputFiles.h"
 #include "PageFiles.h"
+#include "PageList.h"
 #include "Paths.h"
 #include "SubIcons.h"
 #include "SubIni.h"
@@ -23,6 +28,7 @@
 #include "TextOutputs.h"
 #include "TreeText.h"
 #include "TreeView.h"
+#include "WindowCaption.h"
 
 #include <tuple>
 
@@ -51,9 +57,22 @@ TOutputFileKind FileKindOf(int Kind)
     return TOutputFileKind::Text;
 }
 
+// Writes Files; false after telling of a failed write.
+bool WriteFilesTold(const TOutputFiles& Files)
+{
+    try {
+        THourGlass hourGlass;
+        WriteOutputFiles(Files);
+    } catch (const Exception& error) {
+        Tell(error.what(), TMsgDlgType::mtError);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
-void TVelkForm::BindOutputCommands()
+void TDocumentFiles::BindOutputCommands(const TDocumentButtons& Buttons)
 {
     const TCommandBinding items[] = {
         {Cmd::FlTreeTextOpen, [this] { FlTreeTextOpenClick(); }},
@@ -61,7 +80,7 @@ void TVelkForm::BindOutputCommands()
         {Cmd::FlTextSellect, [this] { FlTextSellectClick(); }},
         {Cmd::FlHtmlSave, [this] { FlHtmlSaveClick(); }},
     };
-    BindItems(items);
+    Menus_.Bind(items);
     // Each output without the chooser, for a key of its own; the items stay
     // out of sight in the file menu.
     const std::tuple<TCommandId, int, std::optional<bool>> outputs[] = {
@@ -78,18 +97,18 @@ void TVelkForm::BindOutputCommands()
         {Cmd::FlTitleTreeSave, tokTitleTree, false},
         {Cmd::FlTitleTreeNumberSave, tokTitleTree, true},
     };
-    for (const auto& [id, kind, numbered] : outputs) {
-        const TCommandBinding binding[] = {{id, [this, kind, numbered] { RunTextOutput(kind, numbered); }}};
-        BindItems(binding);
-        Menus_.Item(id)->SetVisible(false);
+    for (const auto& [name, kind, numbered] : outputs) {
+        const TCommandBinding binding[] = {{name, [this, kind, numbered] { RunTextOutput(kind, numbered); }}};
+        Menus_.Bind(binding);
+        Menus_.Item(name)->SetVisible(false);
     }
-    Button(Cmd::sbLoadTreeText)->OnClick = [this](TObject*) { FlTreeTextOpenClick(); };
-    Button(Cmd::sbTextOutput)->OnClick = [this](TObject*) { FlTextSellectClick(); };
+    Buttons.sbLoadTreeText.OnClick = [this](TObject*) { FlTreeTextOpenClick(); };
+    Buttons.sbTextOutput.OnClick = [this](TObject*) { FlTextSellectClick(); };
 }
 
 // ---- Hierarchical text in ----------------------------------------------------------------------------
 
-bool TVelkForm::SaveBeforeTreeText()
+bool TDocumentFiles::SaveBeforeTreeText()
 {
     // A document without a file is kept as hierarchical text; only a file
     // really written lets the command go on.
@@ -97,18 +116,18 @@ bool TVelkForm::SaveBeforeTreeText()
         if (HasFileName_)
             FlSaveClick();
         else if (SaveTreeTextOutput(tokAllTreeText))
-            DataMemo_->SetModified(false);
+            Host_.DataMemo()->SetModified(false);
     });
 }
 
-void TVelkForm::FlTreeTextOpenClick()
+void TDocumentFiles::FlTreeTextOpenClick()
 {
     if (!SaveBeforeTreeText())
         return;
-    OpenDialog1_->SetFilter(TreeTextFilter);
-    if (!OpenDialog1_->Execute())
+    OpenDialog1_.SetFilter(TreeTextFilter);
+    if (!OpenDialog1_.Execute())
         return;
-    std::string path = OpenDialog1_->FileName();
+    std::string path = OpenDialog1_.FileName();
     if (ExtractFileExt(path).empty())
         path += ".txt";
     if (IsFileLocked(path))
@@ -116,10 +135,10 @@ void TVelkForm::FlTreeTextOpenClick()
     else if (!FileExists(path))
         Tell(SjisToUtf8(path) + " は存在しません。", TMsgDlgType::mtWarning);
     else if (LoadTreeText(path))
-        OpenDialog1_->SetInitialDir(ExtractFilePath(path));
+        OpenDialog1_.SetInitialDir(ExtractFilePath(path));
 }
 
-bool TVelkForm::LoadTreeText(const std::string& Path)
+bool TDocumentFiles::LoadTreeText(const std::string& Path)
 {
     if (IsOpenElsewhere(Path + TreeTextCaptionMarker())
         && MessageDlg(SjisToUtf8(Path) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
@@ -137,22 +156,20 @@ bool TVelkForm::LoadTreeText(const std::string& Path)
     }
 
     // From here on nothing can fail: the pages read replace the old ones.
-    CloseBrowseViewForNewDocument();
+    Host_.DocumentReplacing();
     ReadOnlyDocument_ = IsReadOnlyFile(Path);
-    TTreeNodes& nodes = DataTree_->Items();
+    TTreeView& dataTree = *Host_.DataTree();
+    TTreeNodes& nodes = dataTree.Items();
     nodes.Clear();
     // New nodes start collapsed: the whole tree shows folded.
     BuildTree(nodes, pages, TDepthPolicy::Clamp);
-    DataTree_->SetSelected(nodes.GetFirstNode());
+    dataTree.SetSelected(nodes.GetFirstNode());
     SetCaption(Path + TreeTextCaptionMarker() + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     DocFileName_ = ChangeFileExt(Path, "");
     HasFileName_ = false;
-    SubIcons_->CloseSubIconFinder();
-    Button(Cmd::sbSubIcon)->SetEnabled(false);
-    ForgetDocumentState();
-    UpdateToolButtons();
-    UpdateStatusBar();
-    ShowUnmappedNotice(unmapped);
+    Host_.CloseSubIconFinder();
+    Host_.DocumentReplaced(false);
+    Host_.ShowUnmappedNotice(unmapped);
     CatchExceptions([&] {
         TreeHistory_->AddHistory(Path);
         TreeHistory_->SaveHistory();
@@ -162,16 +179,16 @@ bool TVelkForm::LoadTreeText(const std::string& Path)
 
 // ---- Text outputs ------------------------------------------------------------------------------------
 
-void TVelkForm::FlTreeTextSaveClick() { SaveTreeTextOutput(tokAllTreeText); }
+void TDocumentFiles::FlTreeTextSaveClick() { SaveTreeTextOutput(tokAllTreeText); }
 
-void TVelkForm::FlTextSellectClick()
+void TDocumentFiles::FlTextSellectClick()
 {
-    TTextForm form(this);
+    TTextForm form(Host_.DialogParent());
     if (ShowModal(form) != mrCancel)
         RunTextOutput(LastTextOutputChoice().Kind);
 }
 
-void TVelkForm::RunTextOutput(int Kind, std::optional<bool> Numbered)
+void TDocumentFiles::RunTextOutput(int Kind, std::optional<bool> Numbered)
 {
     if (Kind == tokPageFiles)
         FlPageTextSavePartClick();
@@ -181,28 +198,29 @@ void TVelkForm::RunTextOutput(int Kind, std::optional<bool> Numbered)
         SaveTextOutput(Kind, Numbered);
 }
 
-bool TVelkForm::OutputRefused(int Kind)
+bool TDocumentFiles::OutputRefused(int Kind)
 {
     // Every output writes what the editor shows.
-    StorePage(DataTree_->Selected());
-    const TTreeNode* selected = DataTree_->Selected();
+    const TTreeView& dataTree = *Host_.DataTree();
+    Host_.StorePage(dataTree.Selected());
+    const TTreeNode* selected = dataTree.Selected();
     if (selected == nullptr)
         return true;
     if (IsWholeDocumentOutput(Kind)) {
-        if (DataTree_->Items().Count() >= 2)
+        if (dataTree.Items().Count() >= 2)
             return false;
         Tell(OnePageRefusal, TMsgDlgType::mtInformation);
         return true;
     }
     if (Kind == tokPage || Kind == tokPageUnder || Kind == tokPageUnderNoTitles)
-        return DataMemo_->GetTextLen() == 0;
+        return Host_.DataMemo()->GetTextLen() == 0;
     if (selected->HasChildren())
         return false;
     Tell(NoChildrenRefusal, TMsgDlgType::mtInformation);
     return true;
 }
 
-bool TVelkForm::SaveTreeTextOutput(int Kind)
+bool TDocumentFiles::SaveTreeTextOutput(int Kind)
 {
     if (!SaveTextOutput(Kind))
         return false;
@@ -210,23 +228,27 @@ bool TVelkForm::SaveTreeTextOutput(int Kind)
     return true;
 }
 
-bool TVelkForm::SaveTextOutput(int Kind, std::optional<bool> Numbered)
+bool TDocumentFiles::SaveTextOutput(int Kind, std::optional<bool> Numbered)
 {
     if (OutputRefused(Kind))
         return false;
     const std::optional<std::string> fileName = ChooseTextOutputFile(Kind);
     if (!fileName)
         return false;
-    const TTreeNode& selected = *DataTree_->Selected();
+    const TTreeView& dataTree = *Host_.DataTree();
+    const TTreeNode& selected = *dataTree.Selected();
     if (Kind == tokPageUnder || Kind == tokPageUnderNoTitles)
         FillEmptyPages(selected);
     const TTextOutputChoice& choice = LastTextOutputChoice();
-    const TTextOutputOptions options{
-        Numbered.value_or(choice.Numbered),  choice.BlankLines,           ActiveEditor_->Caret()->TabSpaceCount(),
-        DataMemo_->WrapOption()->WrapByte(), SettingsVars.Seikei.English, SettingsVars.Seikei.Indent};
+    const TTextOutputOptions options{Numbered.value_or(choice.Numbered),
+                                     choice.BlankLines,
+                                     Host_.ActiveEditor()->Caret()->TabSpaceCount(),
+                                     Host_.DataMemo()->WrapOption()->WrapByte(),
+                                     SettingsVars.Seikei.English,
+                                     SettingsVars.Seikei.Indent};
     try {
         THourGlass hourGlass;
-        WriteFileAtomic(*fileName, TextOutputBytes(Kind, DataTree_->Items(), selected, options));
+        WriteFileAtomic(*fileName, TextOutputBytes(Kind, dataTree.Items(), selected, options));
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -235,12 +257,12 @@ bool TVelkForm::SaveTextOutput(int Kind, std::optional<bool> Numbered)
     return true;
 }
 
-std::optional<std::string> TVelkForm::ChooseTextOutputFile(int Kind)
+std::optional<std::string> TDocumentFiles::ChooseTextOutputFile(int Kind)
 {
     const TOutputFileKind fileKind = FileKindOf(Kind);
     const bool whole = IsWholeDocumentOutput(Kind);
-    TSaveDialog& dialog = *SaveDialog1_;
-    const TTreeNode* selected = DataTree_->Selected();
+    TSaveDialog& dialog = SaveDialog1_;
+    const TTreeNode* selected = Host_.DataTree()->Selected();
     std::string name = DocFileName_.empty() ? DocumentCaption_ : ExtractFileName(DocFileName_);
     if (!whole && selected && IsValidFileName(selected->Text()))
         name = selected->Text();
@@ -277,7 +299,7 @@ std::optional<std::string> TVelkForm::ChooseTextOutputFile(int Kind)
 
 // ---- Files per page and HTML ---------------------------------------------------------------------------
 
-std::optional<std::string> TVelkForm::ChooseOutputFolder()
+std::optional<std::string> TDocumentFiles::ChooseOutputFolder()
 {
     std::string folder = ExtractFilePath(DocFileName_);
     if (!TFolderOpen::SelectFolder(folder) || !DirectoryExists(folder))
@@ -285,29 +307,18 @@ std::optional<std::string> TVelkForm::ChooseOutputFolder()
     return IncludeTrailingPathDelimiter(folder);
 }
 
-bool TVelkForm::WriteFilesTold(const std::vector<TOutputFile>& Files)
-{
-    try {
-        THourGlass hourGlass;
-        WriteOutputFiles(Files);
-    } catch (const Exception& error) {
-        Tell(error.what(), TMsgDlgType::mtError);
-        return false;
-    }
-    return true;
-}
-
-void TVelkForm::FlPageTextSavePartClick()
+void TDocumentFiles::FlPageTextSavePartClick()
 {
     if (OutputRefused(tokPageFiles))
         return;
-    const TTreeNode& selected = *DataTree_->Selected();
+    const TTreeNode& selected = *Host_.DataTree()->Selected();
     try {
         CheckPageTitlesDiffer(selected);
         const std::optional<std::string> folder = ChooseOutputFolder();
         if (!folder)
             return;
-        const TOutputFiles files = PageFiles(selected, *folder, EditModeExtension(EditMode_, SettingsVars.UserExt));
+        const TOutputFiles files =
+            PageFiles(selected, *folder, EditModeExtension(Host_.EditMode(), SettingsVars.UserExt));
         if (WriteFilesTold(files))
             Tell(std::to_string(files.size()) + " 個のページをテキストファイル化しました。",
                  TMsgDlgType::mtInformation);
@@ -316,10 +327,11 @@ void TVelkForm::FlPageTextSavePartClick()
     }
 }
 
-void TVelkForm::FlHtmlSaveClick()
+void TDocumentFiles::FlHtmlSaveClick()
 {
-    StorePage(DataTree_->Selected());
-    const TTreeNode* selected = DataTree_->Selected();
+    const TTreeView& dataTree = *Host_.DataTree();
+    Host_.StorePage(dataTree.Selected());
+    const TTreeNode* selected = dataTree.Selected();
     if (selected == nullptr || !selected->HasChildren())
         return;
     const std::optional<std::string> folder = ChooseOutputFolder();

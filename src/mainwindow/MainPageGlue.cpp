@@ -5,6 +5,7 @@
 #include "Canvas.h"
 #include "Cp932.h"
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
@@ -223,7 +224,7 @@ void TVelkForm::UpdateToolButtons()
     snapshot.TextEmpty = TextEmpty(*ActiveEditor_);
     snapshot.TextIsCrLf = TextIsCrLf(*ActiveEditor_);
     snapshot.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
-    snapshot.HasFileName = HasFileName_;
+    snapshot.HasFileName = DocumentFiles_->HasFileName();
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;
     snapshot.GoEditorEnabled = Button(Cmd::sbGoEditor)->Enabled();

@@ -2,6 +2,7 @@
 // asks of them, and what they ask of the window.
 #include "Main.h"
 
+#include "DocumentFiles.h"
 #include "ExternalEditor.h"
 #include "FindList.h"
 #include "SubIcons.h"
@@ -21,3 +22,5 @@ bool TVelkForm::ExternalEditAllowed() const
     return SettingsVars.ExtEditor && !ClippingOn() && !OwnExternalEditRunning()
            && ExternalEditor_->ExternalEditText() != ExternalEditRunningText();
 }
+
+std::string TVelkForm::CaptionText() const { return DocumentFiles_->CaptionText(); }

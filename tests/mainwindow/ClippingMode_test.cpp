@@ -71,10 +71,10 @@ TEST_F(ClippingTest, OwnCopiesAndCopiesWithTheProgramInFrontAreNotCaptured)
 
 TEST_F(ClippingTest, ModeShowsInTheCaptionAndBarsTheExternalEditor)
 {
-    EXPECT_EQ(form->CaptionText(), "NewFile" + Sjis("   ***** クリッピングモード *****"));
+    EXPECT_EQ(form->DocumentFiles().CaptionText(), "NewFile" + Sjis("   ***** クリッピングモード *****"));
     SettingsVars.ExtEditor = true;
     form->Clipping().OpClipClick();
-    EXPECT_EQ(form->CaptionText() + Enabled({"sbGoEditor"}), "NewFile+");
+    EXPECT_EQ(form->DocumentFiles().CaptionText() + Enabled({"sbGoEditor"}), "NewFile+");
     form->Clipping().OpClipClick();
     EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
 }

@@ -7,8 +7,10 @@
 #include "FontToolbar.h"
 #include "FontToolbarHost.h"
 #include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "SpinEx.h"
 #include "SymbolList.h"
+#include "ToolButtonIds.h"
 #include "ToolDock.h"
 
 #include <QComboBox>
@@ -157,10 +159,10 @@ TEST_F(FontToolbarAlone, RunsOnAHostOfItsOwn)
     TFontToolbar toolbar(host, menus, host.Bar, host.ModeLabel, host.TopDock, host.LeftDock);
     toolbar.BindCommands();
     toolbar.LoadSymbolList();
-    EXPECT_TRUE(menus.Item("EdMark")->Enabled());
+    EXPECT_TRUE(menus.Item(Cmd::EdMark)->Enabled());
 
     toolbar.ComboBox2()->setCurrentIndex(2);
-    menus.Item("EdMark")->Click();
+    menus.Item(Cmd::EdMark)->Click();
     EXPECT_EQ(host.Second->GetText(), toolbar.SymbolList().front()) << "the symbol goes into the active pane";
     EXPECT_EQ(host.Memo->GetText(), "");
 
@@ -170,9 +172,9 @@ TEST_F(FontToolbarAlone, RunsOnAHostOfItsOwn)
     EXPECT_EQ(toolbar.WrapByteCache(), 60);
     EXPECT_TRUE(host.UndoButtons.has_value()) << "the undo buttons follow the active pane";
 
-    QTest::mouseClick(host.ToolButton("sbRTN"), Qt::LeftButton);
+    QTest::mouseClick(host.ToolButton(Cmd::sbRTN), Qt::LeftButton);
     EXPECT_TRUE(SettingsVars.RightRtn);
-    EXPECT_TRUE(host.ToolButton("sbRTN")->Down());
+    EXPECT_TRUE(host.ToolButton(Cmd::sbRTN)->Down());
     EXPECT_EQ(host.WindowWraps, 1);
     toolbar.WrapSpnEd()->SetValue(70);
     EXPECT_EQ(host.Memo->WrapOption()->WrapByte(), 70);

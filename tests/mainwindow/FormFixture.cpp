@@ -6,6 +6,12 @@
 
 #include <QKeyEvent>
 
+TTestForm::TTestForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
+    : TVelkForm(Instances, std::move(Timer))
+{
+    DocumentFiles().StandInForSaves([this] { FlSaveClick(); }, [this] { FlOverSaveClick(); });
+}
+
 void TTestForm::FlSaveClick()
 {
     ++Saves;

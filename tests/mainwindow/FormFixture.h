@@ -5,6 +5,7 @@
 
 // The window's parts every test reaches.
 #include "DockButton.h"
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "Files.h"
 #include "Main.h"
@@ -36,14 +37,15 @@ private:
 
 class TTestForm : public TVelkForm {
 public:
-    using TVelkForm::TVelkForm;
+    // The document's saves are the two below.
+    explicit TTestForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer = nullptr);
     // A save that works clears the modified flag; OnSave runs inside it.
     bool SaveWorks = true;
     int Saves = 0;
     int OverSaves = 0;
     std::function<void()> OnSave;
-    void FlSaveClick() override;
-    void FlOverSaveClick() override;
+    void FlSaveClick();
+    void FlOverSaveClick();
 };
 
 inline const std::string SaveQuestion = "データが変更されています。セーブしますか ?";

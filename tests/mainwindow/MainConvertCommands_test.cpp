@@ -33,7 +33,7 @@ TEST_F(ConvertCommandsTest, PopupItemsAndToolbarActOnTheSelection)
 
 TEST_F(ConvertCommandsTest, ManuscriptCountShowsThePageAndTheFile)
 {
-    form->FlNewClick();
+    form->DocumentFiles().FlNewClick();
     form->DataMemo()->Lines()->SetTextStr("a\r\nb\r\nc\r\n");
     std::string page, book;
     dialogs.AnswerForm([&](QDialog& Form) {

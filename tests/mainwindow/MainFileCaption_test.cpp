@@ -41,7 +41,7 @@ protected:
     std::string SaveAs(const std::string& Name)
     {
         dialogs.AnswerFiles({Home() + Name});
-        velk->FlSaveAsClick();
+        velk->DocumentFiles().FlSaveAsClick();
         return Home() + Name;
     }
     // Another running instance whose window shows Caption.
@@ -87,10 +87,10 @@ TEST_F(MainFileCaption, EverySaveOfAnUnnamedDocumentInClippingModeAsksForANameAn
     SettingsVars.Options.Exit = true;
     TypeInPage(QStringLiteral("named"));
     SaveAs("named.vk2");
-    velk->FlNewClick();
+    velk->DocumentFiles().FlNewClick();
     velk->Clipping().OpClipClick();
     TypeInPage(QStringLiteral("clip"));
-    ASSERT_EQ(velk->CaptionText(), "NewFile" + Marker);
+    ASSERT_EQ(velk->DocumentFiles().CaptionText(), "NewFile" + Marker);
     const std::set<std::string> before = DocumentsIn(Home()), here = DocumentsIn(fs::current_path());
     for (const auto& path : paths) {
         SCOPED_TRACE(path.Path);
@@ -111,7 +111,7 @@ TEST_F(MainFileCaption, EverySaveOfAnUnnamedDocumentInClippingModeAsksForANameAn
     // A name given: the document is written there, the marker stays.
     SaveAs("clip.vk2");
     EXPECT_EQ(ReadDocumentFile(Home() + "clip.vk2", 0).Pages.at(0).Text, "clip");
-    EXPECT_EQ(velk->CaptionText(), Home() + "clip.vk2" + Marker);
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "clip.vk2" + Marker);
 }
 
 TEST_F(MainFileCaption, TheClippingMarkerStaysOnEveryNewCaption)
@@ -119,29 +119,31 @@ TEST_F(MainFileCaption, TheClippingMarkerStaysOnEveryNewCaption)
     velk->Clipping().OpClipClick();
     TypeInPage(QStringLiteral("a"));
     const std::string file = SaveAs("doc.vk2");
-    EXPECT_EQ(velk->CaptionText(), file + Marker) << "saved";
-    velk->FlNewClick();
-    EXPECT_EQ(velk->CaptionText(), "NewFile" + Marker) << "new";
-    ASSERT_TRUE(velk->LoadOutline(Home() + "doc"));
-    EXPECT_EQ(velk->CaptionText(), file + Marker) << "opened";
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), file + Marker) << "saved";
+    velk->DocumentFiles().FlNewClick();
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), "NewFile" + Marker) << "new";
+    ASSERT_TRUE(velk->DocumentFiles().LoadOutline(Home() + "doc"));
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), file + Marker) << "opened";
     WriteRaw(Home() + "tree.txt", ".A\r\n.B\r\n");
-    ASSERT_TRUE(velk->LoadTreeText(Home() + "tree.txt"));
-    EXPECT_EQ(velk->CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］") + Marker) << "tree text";
+    ASSERT_TRUE(velk->DocumentFiles().LoadTreeText(Home() + "tree.txt"));
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］") + Marker)
+        << "tree text";
     velk->Clipping().OpClipClick();
-    EXPECT_EQ(velk->CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］")) << "clipping off";
-    EXPECT_EQ(velk->windowTitle().toStdString(), SjisToUtf8(velk->CaptionText()));
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "tree.txt" + Sjis(" ［階層付きテキスト］"))
+        << "clipping off";
+    EXPECT_EQ(velk->windowTitle().toStdString(), SjisToUtf8(velk->DocumentFiles().CaptionText()));
 }
 
 TEST_F(MainFileCaption, ADocumentAnotherWindowHoldsInClippingModeIsAskedAbout)
 {
     TypeInPage(QStringLiteral("a"));
     const std::string file = SaveAs("shared.vk2");
-    velk->FlNewClick();
+    velk->DocumentFiles().FlNewClick();
     AnotherInstanceShows(file + Marker);
     dialogs.Answer(mrNo);
-    EXPECT_FALSE(velk->LoadOutline(Home() + "shared"));
+    EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "shared"));
     EXPECT_EQ(LastQuestion(), file + "\r\nこのファイルはすでに開かれています。強制的に開きますか？");
-    EXPECT_EQ(velk->CaptionText(), "NewFile");
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), "NewFile");
 }
 
 // Opening this window's own document again, from the recent-file list,
@@ -154,7 +156,7 @@ TEST_F(MainFileCaption, ItsOwnDocumentIsNotOpenElsewhere)
     const size_t asked = dialogs.Questions().size();
     velk->MenuItem("FlHistory")->Items(0)->Click();
     EXPECT_EQ(dialogs.Questions().size(), asked) << LastQuestion();
-    EXPECT_EQ(velk->CaptionText(), file + Marker);
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), file + Marker);
 }
 
 } // namespace

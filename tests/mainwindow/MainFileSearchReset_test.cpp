@@ -16,7 +16,7 @@ TEST_F(MainFileSearchReset, ANewDocumentKeepsOnlyHowTheFindStringMatches)
     ASSERT_EQ(form->SearchCommands().SearchOptions() & (kept | soWholeFile | soStartPos),
               kept | soWholeFile | soStartPos);
     dialogs.Answer(mrNo);
-    form->FlNewClick();
+    form->DocumentFiles().FlNewClick();
     EXPECT_EQ(form->SearchCommands().SearchOptions(), kept);
 }
 

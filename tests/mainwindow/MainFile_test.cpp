@@ -7,6 +7,7 @@
 #include "EditorBase.h"
 #include "Instances.h"
 #include "LinkForm.h"
+#include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "SearchListState.h"
 #include "TempDir.h"
@@ -44,15 +45,15 @@ protected:
         velk->MenuItem("TreeAdd")->Click();
         TypeInPage(QStringLiteral("second"));
         dialogs.AnswerFiles({Home() + Name});
-        velk->FlSaveAsClick();
+        velk->DocumentFiles().FlSaveAsClick();
         EXPECT_FALSE(velk->DataMemo()->Modified());
         return Home() + Name;
     }
     // What the window shows of its document.
     std::string State() const
     {
-        std::string state =
-            velk->CaptionText() + "|" + velk->DocFileName() + "|" + std::to_string(velk->DataMemo()->Modified()) + "|";
+        std::string state = velk->DocumentFiles().CaptionText() + "|" + velk->DocumentFiles().DocFileName() + "|"
+                            + std::to_string(velk->DataMemo()->Modified()) + "|";
         for (const TFlatPage& page : FlattenTree(velk->DataTree()->Items()))
             state += page.Title + "/" + page.Text + ";";
         return state;
@@ -64,19 +65,19 @@ TEST_F(MainFile, SaveAsThenOpenGivesBackEveryPage)
     const std::string file = SaveTwoPages("doc.vk2");
     const std::string saved = State();
     EXPECT_EQ(saved, file + "|" + Home() + "doc|0|" + Sjis("日本語の題/日本語の題\r\n本文;second/second;"));
-    EXPECT_EQ(velk->History().Paths().front(), file);
+    EXPECT_EQ(velk->DocumentFiles().History().Paths().front(), file);
 
-    velk->FlNewClick();
-    EXPECT_EQ(velk->CaptionText(), "NewFile");
+    velk->DocumentFiles().FlNewClick();
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), "NewFile");
     dialogs.AnswerFiles({file});
-    velk->FlOpenClick();
+    velk->DocumentFiles().FlOpenClick();
     EXPECT_EQ(State(), saved);
 
     // Unchanged: Save writes nothing; over-save writes.
     fs::remove(file);
-    velk->FlSaveClick();
+    velk->DocumentFiles().FlSaveClick();
     EXPECT_FALSE(FileExists(file));
-    velk->FlOverSaveClick();
+    velk->DocumentFiles().FlOverSaveClick();
     EXPECT_EQ(ReadDocumentFile(file, 0).Pages.size(), 2u);
 }
 
@@ -88,11 +89,11 @@ TEST_F(MainFile, AFileThatCannotBeReadLeavesTheOpenDocumentAsItWas)
     const std::string bytes = ReadRaw(good);
     for (size_t length = 0; length < bytes.size(); length += 3) {
         WriteRaw(Home() + "cut.vk2", bytes.substr(0, length));
-        EXPECT_FALSE(velk->LoadOutline(Home() + "cut"));
+        EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "cut"));
         ASSERT_EQ(State(), before) << length;
     }
     EXPECT_EQ(LastQuestion(), Home() + "cut.vk2\r\nこのファイルは壊れているため開けません。");
-    EXPECT_FALSE(velk->LoadOutline(Home() + "missing"));
+    EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "missing"));
     EXPECT_EQ(LastQuestion(), Home() + "missing\r\nこのファイルは存在しません。");
     EXPECT_EQ(State(), before);
 }
@@ -102,12 +103,12 @@ TEST_F(MainFile, ASaveThatDidNotHappenStopsTheCommandThatAsked)
     enum class TFailure { DialogCancelled, ReadOnly, WriteFails };
     for (TFailure failure : {TFailure::DialogCancelled, TFailure::ReadOnly, TFailure::WriteFails}) {
         SCOPED_TRACE(static_cast<int>(failure));
-        velk->FlNewClick();
+        velk->DocumentFiles().FlNewClick();
         const std::string folder = Home() + "sub" + std::to_string(static_cast<int>(failure)) + "/";
         fs::create_directory(folder);
         if (failure != TFailure::DialogCancelled) {
             dialogs.AnswerFiles({folder + "doc.vk2"});
-            velk->FlSaveAsClick();
+            velk->DocumentFiles().FlSaveAsClick();
         }
         TypeInPage(QStringLiteral("changed"));
         if (failure == TFailure::ReadOnly)
@@ -119,7 +120,7 @@ TEST_F(MainFile, ASaveThatDidNotHappenStopsTheCommandThatAsked)
         if (failure == TFailure::DialogCancelled)
             dialogs.Answer(mrCancel);
         const size_t asked = dialogs.Questions().size();
-        velk->FlOpenClick();
+        velk->DocumentFiles().FlOpenClick();
         EXPECT_EQ(dialogs.Questions().at(asked).Text, SaveQuestion);
         EXPECT_EQ(State(), before);
         EXPECT_TRUE(std::none_of(dialogs.Questions().begin() + static_cast<long>(asked), dialogs.Questions().end(),
@@ -134,7 +135,7 @@ TEST_F(MainFile, ADeclinedDocumentKeepsTheOpenOneAndItsFile)
     const std::string mine = SaveTwoPages("mine.vk2");
     SaveTwoPages("theirs.vk2");
     dialogs.AnswerFiles({mine});
-    velk->FlOpenClick();
+    velk->DocumentFiles().FlOpenClick();
     // Another instance holding "theirs": its entry, locked while it runs.
     const std::string entry = InstanceFolder() + "/999999";
     WriteRaw(entry + ".caption", Home() + "theirs.vk2");
@@ -143,11 +144,11 @@ TEST_F(MainFile, ADeclinedDocumentKeepsTheOpenOneAndItsFile)
     ASSERT_EQ(flock(lock, LOCK_EX), 0);
     TypeInPage(QStringLiteral("more"));
     dialogs.Answer(mrNo);
-    EXPECT_FALSE(velk->LoadOutline(Home() + "theirs"));
+    EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "theirs"));
     EXPECT_EQ(LastQuestion(), Home() + "theirs.vk2\r\nこのファイルはすでに開かれています。強制的に開きますか？");
-    EXPECT_EQ(velk->DocFileName(), Home() + "mine");
+    EXPECT_EQ(velk->DocumentFiles().DocFileName(), Home() + "mine");
     const std::string theirs = ReadRaw(Home() + "theirs.vk2");
-    velk->FlSaveClick();
+    velk->DocumentFiles().FlSaveClick();
     EXPECT_EQ(ReadRaw(Home() + "theirs.vk2"), theirs);
     EXPECT_NE(ReadRaw(mine).find("more"), std::string::npos);
     close(lock);
@@ -157,11 +158,11 @@ TEST_F(MainFile, AReadOnlyDocumentOpensMarkedAndIsNeverOverwritten)
 {
     const std::string file = SaveTwoPages("ro.vk2");
     chmod(file.c_str(), 0444);
-    ASSERT_TRUE(velk->LoadOutline(Home() + "ro"));
-    EXPECT_EQ(velk->CaptionText(), file + Utf8ToSjis("－読み出し専用"));
+    ASSERT_TRUE(velk->DocumentFiles().LoadOutline(Home() + "ro"));
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), file + Utf8ToSjis("－読み出し専用"));
     const std::string bytes = ReadRaw(file);
     TypeInPage(QStringLiteral("change"));
-    velk->FlSaveClick();
+    velk->DocumentFiles().FlSaveClick();
     EXPECT_EQ(LastQuestion(), file + "\r\n\r\n指定したファイルは読み出し専用なので保存できません！");
     EXPECT_EQ(ReadRaw(file), bytes);
     EXPECT_TRUE(velk->DataMemo()->Modified());
@@ -178,9 +179,9 @@ TEST_F(MainFile, ADocumentInAFolderNoOneMayWriteSaysSoWhenOpened)
     fs::create_directory(Home() + "locked");
     fs::rename(file, Home() + "locked/doc.vk2");
     chmod((Home() + "locked").c_str(), 0555);
-    ASSERT_TRUE(velk->LoadOutline(Home() + "locked/doc"));
+    ASSERT_TRUE(velk->DocumentFiles().LoadOutline(Home() + "locked/doc"));
     chmod((Home() + "locked").c_str(), 0755);
-    EXPECT_EQ(velk->CaptionText(), Home() + "locked/doc.vk2" + Utf8ToSjis("－読み出し専用"));
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "locked/doc.vk2" + Utf8ToSjis("－読み出し専用"));
     EXPECT_NE(LastQuestion().find("名前を付けて保存"), std::string::npos) << LastQuestion();
 }
 
@@ -192,7 +193,7 @@ TEST_F(MainFile, TheBackupHoldsTheFileAsItWasBeforeTheSave)
     SettingsVars.Backup.Folder = Home() + "backup";
     fs::create_directory(SettingsVars.Backup.Folder);
     TypeInPage(QStringLiteral("new"));
-    velk->FlSaveClick();
+    velk->DocumentFiles().FlSaveClick();
     EXPECT_EQ(ReadRaw(Home() + "backup/b.vk~"), old);
     EXPECT_NE(ReadRaw(file), old);
 }
@@ -202,21 +203,21 @@ TEST_F(MainFile, DroppedFilesBecomeLinksOrOpenTheDocument)
     const std::string doc = SaveTwoPages("drop.vk2");
     velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(1));
     velk->DataMemo()->SetSelStart(0);
-    velk->DropFiles({Home() + "a.txt"});
+    velk->DocumentFiles().DropFiles({Home() + "a.txt"});
     EXPECT_EQ(LastQuestion(), "カーソルが第１行にあるので挿入できません！");
     TypeInPage(QStringLiteral("\r"));
-    velk->DropFiles({Home() + "a.txt", Home() + "b.txt"});
+    velk->DocumentFiles().DropFiles({Home() + "a.txt", Home() + "b.txt"});
     EXPECT_NE(velk->DataMemo()->GetText().find("<file@" + Home() + "a.txt>\r\n<file@" + Home() + "b.txt>\r\n"),
               std::string::npos);
 
     dialogs.Answer(mrNo);
-    velk->FlNewClick();
+    velk->DocumentFiles().FlNewClick();
     dialogs.AnswerForm(ChooseLoad);
-    velk->DropFiles({Home() + "DROP.VK2"});
-    EXPECT_EQ(velk->CaptionText(), "NewFile") << "a missing file opens nothing";
+    velk->DocumentFiles().DropFiles({Home() + "DROP.VK2"});
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), "NewFile") << "a missing file opens nothing";
     dialogs.AnswerForm(ChooseLoad);
-    velk->DropFiles({doc});
-    EXPECT_EQ(velk->CaptionText(), doc);
+    velk->DocumentFiles().DropFiles({doc});
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), doc);
 }
 
 TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
@@ -224,7 +225,7 @@ TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
     WriteRaw(Home() + "unix.txt", "first\nsecond\n");
     WriteRaw(Home() + "mac.txt", "one\rtwo");
     dialogs.AnswerFiles({Home() + "unix.txt", Home() + "mac.txt"});
-    velk->FlPageTextLoadClick();
+    velk->DocumentFiles().FlPageTextLoadClick();
     EXPECT_EQ(State(), "NewFile||1|first/first\r\nsecond\r\n;one/one\r\ntwo;")
         << "the first file goes into the empty page";
 }
@@ -236,7 +237,7 @@ TEST_F(MainFile, OnlyTheFirstTextFileGoesIntoTheEmptyPageAndUtf8IsConverted)
     // "あ" and an emoji, which Shift-JIS cannot hold, in UTF-8.
     WriteRaw(Home() + "utf8.txt", "\xE3\x81\x82\xF0\x9F\x98\x80\n");
     dialogs.AnswerFiles({Home() + "empty.txt", Home() + "b.txt", Home() + "utf8.txt"});
-    velk->FlPageTextLoadClick();
+    velk->DocumentFiles().FlPageTextLoadClick();
     EXPECT_EQ(State(), "NewFile||1|UnTitled/;b/b;" + Sjis("あ?/あ?\r\n;"));
     EXPECT_EQ(velk->statusBar()->currentMessage().toStdString(), UnmappedCharactersText(1));
 }
@@ -248,24 +249,24 @@ TEST_F(MainFile, OpenAndNewLeaveNothingOfTheOldDocument)
     WriteDocumentFile(Home() + "three.vk2", {{0, "a", "a"}, {0, "b", "b"}, {0, "c", "c"}}, 0, 0);
     ASSERT_EQ(velk->ToolButton("sbTextOutput")->Enabled(), false) << "an empty window";
     SearchListState().FindListMode = true;
-    ASSERT_TRUE(velk->LoadOutline(Home() + "three"));
+    ASSERT_TRUE(velk->DocumentFiles().LoadOutline(Home() + "three"));
     EXPECT_TRUE(velk->ToolButton("sbTextOutput")->Enabled()) << "three pages can be output at once";
     EXPECT_FALSE(SearchListState().FindListMode);
 
     velk->PaneViews().OpSplitReadClick();
     ASSERT_NE(velk->PaneViews().BrowseTree(), nullptr);
-    velk->FlNewClick();
+    velk->DocumentFiles().FlNewClick();
     EXPECT_EQ(velk->PaneViews().BrowseTree(), nullptr) << "the browse view closed";
     EXPECT_FALSE(velk->MenuItem("OpSplitRead")->Checked());
     EXPECT_FALSE(velk->ToolButton("sbTextOutput")->Enabled()) << "one empty page";
 
-    ASSERT_TRUE(velk->LoadOutline(Home() + "three"));
+    ASSERT_TRUE(velk->DocumentFiles().LoadOutline(Home() + "three"));
     velk->PaneViews().OpSplitClick();
     ASSERT_NE(velk->SecondEditor(), nullptr);
     velk->SecondEditor()->SetModified(true);
     velk->DataMemo()->SetModified(true);
     dialogs.Answer(mrNo);
-    velk->FlNewClick();
+    velk->DocumentFiles().FlNewClick();
     EXPECT_FALSE(velk->SecondEditor() && velk->SecondEditor()->Modified());
     EXPECT_FALSE(velk->DataMemo()->Modified());
 }
@@ -292,7 +293,7 @@ TEST_F(MainFile, ARecentTreeTextAsksTheSaveQuestionFirst)
 {
     const std::string tree = Home() + "tree.txt";
     WriteRaw(tree, ".A\r\n.B\r\n");
-    ASSERT_TRUE(velk->LoadTreeText(tree));
+    ASSERT_TRUE(velk->DocumentFiles().LoadTreeText(tree));
     const int lock = open(tree.c_str(), O_RDONLY);
     ASSERT_EQ(flock(lock, LOCK_EX), 0);
     TypeInPage(QStringLiteral("x"));
@@ -319,7 +320,7 @@ TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)
     fs::remove(file);
     velk->MenuItem("FlHistory")->Items(0)->Click();
     EXPECT_EQ(LastQuestion(), file + " は存在しないので履歴から削除します。");
-    EXPECT_TRUE(velk->History().Paths().empty());
+    EXPECT_TRUE(velk->DocumentFiles().History().Paths().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ExternalEditor.h"
 #include "FontToolbar.h"
 #include "FormFixture.h"
+#include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "SymbolList.h"
 #include "TempDir.h"
@@ -60,7 +61,7 @@ TEST_F(LifeCycle, AFolderOrAnEmptyFileGivenAtStartIsToldAsSuchAndLeavesANewDocum
         ASSERT_EQ(fresh.FormCreate({c.Parameter}), TStartOutcome::Run);
         ASSERT_EQ(dialogs.Questions().size(), asked + 1);
         EXPECT_EQ(dialogs.Questions().back().Text, c.Told);
-        EXPECT_EQ(fresh.CaptionText(), "NewFile");
+        EXPECT_EQ(fresh.DocumentFiles().CaptionText(), "NewFile");
     }
 }
 
@@ -98,8 +99,8 @@ TEST_P(CloseQuestion, ClosesOnlyWhenNothingIsLost)
     const TCloseCase& c = GetParam();
     Start();
     Modify();
-    form->History().AddHistory(Home() + "older.vk2");
-    form->History().AddHistory(Home() + "newest.vk2");
+    form->DocumentFiles().History().AddHistory(Home() + "older.vk2");
+    form->DocumentFiles().History().AddHistory(Home() + "newest.vk2");
     form->SaveWorks = c.SaveWorks;
     dialogs.Answer(c.Answer);
     EXPECT_EQ(form->FormCloseQuery(), c.Closes);
@@ -137,7 +138,7 @@ TEST_F(LifeCycle, ANamedDocumentIsSavedWithoutAskingWhenTheOptionsSaySo)
 {
     Start();
     Modify();
-    form->NameDocument(Home() + "doc");
+    form->DocumentFiles().NameDocument(Home() + "doc");
     SettingsVars.Options.Exit = true;
     form->SaveWorks = false;
     EXPECT_FALSE(form->FormCloseQuery()) << "a forced save that did not happen keeps the window";
@@ -169,7 +170,7 @@ TEST_F(LifeCycle, AutoSaveSavesOnlyANamedDocumentAndNeverStacks)
     Modify();
     timer->Fire();
     EXPECT_EQ(form->Saves, 0) << "an unnamed document";
-    form->NameDocument(Home() + "doc");
+    form->DocumentFiles().NameDocument(Home() + "doc");
     form->OnSave = [this] { timer->Fire(); };
     timer->Fire();
     EXPECT_EQ(form->Saves, 1) << "a tick during the save does nothing";
@@ -197,8 +198,8 @@ TEST_F(RealClose, AForcedSaveRefusedAtCloseSaysTheCloseForcedItAndTheViewsClose)
     QApplication::processEvents();
     velk->DataMemo()->setFocus();
     QTest::keyClicks(velk->DataMemo(), QStringLiteral("page"));
-    ASSERT_TRUE(velk->SaveOutline(Home() + "doc"));
-    velk->NameDocument(Home() + "doc");
+    ASSERT_TRUE(velk->DocumentFiles().SaveOutline(Home() + "doc"));
+    velk->DocumentFiles().NameDocument(Home() + "doc");
     chmod((Home() + "doc.vk2").c_str(), 0444);
     QTest::keyClicks(velk->DataMemo(), QStringLiteral(" more"));
     SettingsVars.Options.Exit = true;

@@ -68,7 +68,7 @@ TEST_F(Links, FileLinksGoBelowTheTitleRowRelativeToTheDocumentFolder)
     form->pEdFileLinkClick();
     EXPECT_EQ(LastQuestion(), "新規作成ではファイルリンクの相対パス指定はできません！");
 
-    form->NameDocument("/h/u/docs/a");
+    form->DocumentFiles().NameDocument("/h/u/docs/a");
     dialogs.AnswerFiles({"/h/u/pics/x.png", "/h/u/docs/y.txt", "/srv/z"});
     form->pEdFileLinkClick();
     EXPECT_EQ(form->DataMemo()->GetText(), "title\r\n  <file@../pics/x.png>\r\n  <file@y.txt>\r\n  <file@/srv/z>\r\n");
@@ -81,7 +81,7 @@ TEST_F(Links, LinksAreFollowedByKindAndPageLinksFindTheFirstTitle)
     form->SetupFountain();
     const std::string folder = Home() + "docs/";
     std::filesystem::create_directories(folder + "sub");
-    form->NameDocument(folder + "doc");
+    form->DocumentFiles().NameDocument(folder + "doc");
     MakePages({"Two", "Two", "links"});
     Type(QStringLiteral("\r[:file@sub/../x.txt:]\r[:node@Two:]\r[:node@None:]\r[:file@a*b:]\rhttp://example.com/"));
     TEditorEx& memo = *form->DataMemo();

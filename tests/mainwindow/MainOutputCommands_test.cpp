@@ -30,7 +30,7 @@ protected:
     {
         WriteRaw(Home() + File, Text);
         dialogs.AnswerFiles({Home() + File});
-        velk->FlTreeTextOpenClick();
+        velk->DocumentFiles().FlTreeTextOpenClick();
     }
     std::string Shape() const
     {
@@ -53,7 +53,7 @@ protected:
         dialogs.AnswerFiles({File});
         if (Then != mrNone)
             dialogs.Answer(Then);
-        velk->FlTextSellectClick();
+        velk->DocumentFiles().FlTextSellectClick();
     }
 };
 
@@ -61,25 +61,26 @@ TEST_F(OutputCommands, ImportReadsTheChosenFileIntoANewUnnamedDocument)
 {
     Import("notes.mem", ".A\r\n..B\r\n....C\r\n.D\n");
     EXPECT_EQ(Shape(), "A:0 B:1 C:2 D:0 ");
-    EXPECT_EQ(velk->CaptionText(), Home() + "notes.mem" + Sjis(" ［階層付きテキスト］"));
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "notes.mem" + Sjis(" ［階層付きテキスト］"));
     EXPECT_EQ(velk->DataTree()->Selected(), velk->DataTree()->Items().Item(0));
     EXPECT_FALSE(velk->DataTree()->Items().Item(0)->Expanded());
     EXPECT_FALSE(velk->DataMemo()->Modified());
     // Without a file name of its own, the next save asks for one.
     dialogs.Answer(mrCancel);
     velk->DataMemo()->SetModified(true);
-    velk->FlSaveClick();
+    velk->DocumentFiles().FlSaveClick();
     EXPECT_EQ(dialogs.Questions().back().Kind, TDialogKind::SaveFile);
     velk->DataMemo()->SetModified(false);
 
     dialogs.AnswerFiles({Home() + "missing"});
-    velk->FlTreeTextOpenClick();
+    velk->DocumentFiles().FlTreeTextOpenClick();
     EXPECT_EQ(LastQuestion(), Home() + "missing.txt は存在しません。");
     EXPECT_EQ(Shape(), "A:0 B:1 C:2 D:0 ") << "the open document stays";
 
     Import("second.txt", ".two\r\n");
     velk->MenuItem("FlHistoryTr")->Items(1)->Click();
-    EXPECT_EQ(velk->CaptionText(), Home() + "notes.mem" + Sjis(" ［階層付きテキスト］")) << "the recent list";
+    EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "notes.mem" + Sjis(" ［階層付きテキスト］"))
+        << "the recent list";
     EXPECT_EQ(Shape(), "A:0 B:1 C:2 D:0 ");
 }
 
@@ -126,7 +127,7 @@ TEST_F(OutputCommands, ImportGoesOnOnlyAfterARealSave)
     velk->DataMemo()->SetText("unsaved");
     velk->DataMemo()->SetModified(true);
     dialogs.Answer(mrYes);
-    velk->FlTreeTextOpenClick();
+    velk->DocumentFiles().FlTreeTextOpenClick();
     EXPECT_EQ(LastQuestion(), "１ページしかないデータは保存できません。");
     EXPECT_TRUE(std::none_of(dialogs.Questions().begin(), dialogs.Questions().end(),
                              [](const TDialogQuestion& Q) { return Q.Kind == TDialogKind::OpenFile; }));
@@ -148,7 +149,7 @@ TEST_F(OutputCommands, OutputsWriteTheirBytesAndRefuseWhatTheyCannotWrite)
     Output(tokPage, Home() + "none/page.txt");
     EXPECT_NE(LastQuestion().find(Home() + "none/page.txt"), std::string::npos) << LastQuestion();
     velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(2));
-    velk->RunTextOutput(tokPageTabText);
+    velk->DocumentFiles().RunTextOutput(tokPageTabText);
     EXPECT_EQ(LastQuestion(), "子ページが存在しないページは保存できません。");
 }
 
@@ -170,7 +171,7 @@ TEST_F(OutputCommands, HtmlExportWritesEveryPageAndCountsThem)
         static_cast<TFolderOpen&>(Form).FolderPath = folder.Path();
         return mrOk;
     });
-    velk->FlHtmlSaveClick();
+    velk->DocumentFiles().FlHtmlSaveClick();
     EXPECT_EQ(LastQuestion(), "4 個のページをHTMLファイル化しました。");
     EXPECT_NE(ReadRaw(folder.Path() + "part002.html").find("<TITLE>two</TITLE>"), std::string::npos);
     EXPECT_TRUE(FileExists(folder.Path() + "part003.html"));

@@ -119,13 +119,13 @@ TEST_F(LazyStore, DeletingTheEditedPageLeavesTheOthersIntact)
 TEST_F(LazyStore, NewAndLoadNeverCarryTheEditedTextOver)
 {
     MakePages({"saved", "page"});
-    ASSERT_TRUE(form->SaveOutline(Home() + "doc"));
+    ASSERT_TRUE(form->DocumentFiles().SaveOutline(Home() + "doc"));
     Type(QStringLiteral(" unsaved"));
     dialogs.Answer(mrNo);
-    form->FlNewClick();
+    form->DocumentFiles().FlNewClick();
     ExpectPages({""}, "a new document");
     Type(QStringLiteral("new"));
-    ASSERT_TRUE(form->LoadOutline(Home() + "doc"));
+    ASSERT_TRUE(form->DocumentFiles().LoadOutline(Home() + "doc"));
     ExpectPages({"saved", "page"}, "the loaded document");
     EXPECT_EQ(EditorText(), "saved");
     Type(QStringLiteral("x"));

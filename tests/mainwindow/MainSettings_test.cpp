@@ -4,6 +4,7 @@
 
 #include "DamagedFiles.h"
 #include "IniFiles.h"
+#include "OpenMenuList.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ TEST_F(Settings, HugeCountsAndExtentsStillStartTheWindow)
         ini.WriteInteger("Split", "Line", 2147483647);
     }
     Restart();
-    EXPECT_EQ(form->History().Paths(), (std::vector<std::string>{"/a.vk2", "/b.vk2"}));
+    EXPECT_EQ(form->DocumentFiles().History().Paths(), (std::vector<std::string>{"/a.vk2", "/b.vk2"}));
     EXPECT_EQ(form->MenuItem("FlHistoryTr")->Count(), 0);
     EXPECT_GT(form->SplitLine(), 0);
     EXPECT_GE(form->DataMemo()->width(), form->width() / 8) << "the editor is no strip";

@@ -5,11 +5,13 @@
 #include "ClippingMode.h"
 #include "FindIconForm.h"
 #include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "Paths.h"
 #include "SearchListState.h"
 #include "ShortCutText.h"
 #include "SubIconHost.h"
 #include "SubIcons.h"
+#include "ToolButtonIds.h"
 #include "ToolImageList.h"
 #include "TreeImageList.h"
 
@@ -257,7 +259,7 @@ TEST(SubIconsAlone, SetAPagesSubIconAndFindItOnAHostOfTheirOwn)
     TSubIcons subIcons(host, host.Window, host.Tree, menus);
     subIcons.BindCommands();
     subIcons.BuildSubIconMenu();
-    TMenuItem& popup = menus.Popup("ImagePopupMenu")->Items();
+    TMenuItem& popup = menus.Popup(Cmd::ImagePopupMenu)->Items();
     ASSERT_EQ(popup.Count(), 11) << "none and the ten default names";
     EXPECT_EQ(SjisToUtf8(subIcons.SubIconMenu().Strings(10)), "＜(_ _)＞");
 
@@ -269,7 +271,7 @@ TEST(SubIconsAlone, SetAPagesSubIconAndFindItOnAHostOfTheirOwn)
     EXPECT_EQ(host.Changed, std::vector<TTreeNode*>{page});
     EXPECT_EQ(host.Modified, 1);
     EXPECT_TRUE(host.Second->Modified()) << "both panes";
-    const TDockButton& image = *host.ToolButton("sbImage");
+    const TDockButton& image = *host.ToolButton(Cmd::sbImage);
     EXPECT_NE(image.Images(), &host.ButtonImages) << "the button shows the sub-icon";
     EXPECT_EQ(image.ImageIndex(), 3);
     popup.Items(0)->Click();
@@ -277,17 +279,17 @@ TEST(SubIconsAlone, SetAPagesSubIconAndFindItOnAHostOfTheirOwn)
     EXPECT_EQ(std::pair(image.Images(), image.ImageIndex()), std::pair(&host.ButtonImages, 0)) << "its own picture";
 
     popup.Items(2)->Click();
-    menus.Item("FdGoSubIcon")->Click();
+    menus.Item(Cmd::FdGoSubIcon)->Click();
     TFindIconForm* finder = subIcons.SubIconFinder();
     ASSERT_NE(finder, nullptr);
     EXPECT_EQ(finder->windowTitle(), QStringLiteral("doc.vk2"));
     EXPECT_EQ(finder->IconTree()->Items().Count(), 1);
-    EXPECT_FALSE(host.ToolButton("sbOpen")->Enabled());
-    EXPECT_FALSE(menus.Item("FlPageTextLoad")->Enabled());
+    EXPECT_FALSE(host.ToolButton(Cmd::sbOpen)->Enabled());
+    EXPECT_FALSE(menus.Item(Cmd::FlPageTextLoad)->Enabled());
     finder->close();
     EXPECT_EQ(subIcons.SubIconFinder(), nullptr);
-    EXPECT_TRUE(host.ToolButton("sbOpen")->Enabled());
-    EXPECT_FALSE(host.ToolButton("sbGoEditor")->Enabled()) << "as the host allows";
+    EXPECT_TRUE(host.ToolButton(Cmd::sbOpen)->Enabled());
+    EXPECT_FALSE(host.ToolButton(Cmd::sbGoEditor)->Enabled()) << "as the host allows";
     EXPECT_EQ(host.ListChanges, 1);
 }
 

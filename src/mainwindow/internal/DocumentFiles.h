@@ -1,0 +1,162 @@
+// The document and its files: the document's name and caption, new, open,
+// save, save as, the recent-file lists, text files read as pages, files
+// dropped on the window, the save questions of closing and the auto-save
+// (MainFile.cpp); hierarchical text read and written, the text outputs and
+// the HTML export (MainOutputCommands.cpp).
+//
+// Every command keeps the open document whole until it has something whole
+// to put in its place: a file is read and checked completely before the
+// tree is touched, the document's name changes only after a read or a
+// write succeeded, and a command that would replace a modified document
+// goes on only after the document was really saved or the user said No.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class IDocumentHost;
+class TDockButton;
+class TInstanceRegistry;
+class TObject;
+class TOpenDialog;
+class TOpenMenuList;
+class TSaveDialog;
+class TVelkMenus;
+
+// The toolbar buttons of the document's commands.
+struct TDocumentButtons {
+    TDockButton& sbPageNew;
+    TDockButton& sbSave;
+    TDockButton& sbLoadTreeText;
+    TDockButton& sbTextOutput;
+};
+
+class TDocumentFiles {
+public:
+    // Binds the document's menu items and buttons. The dialogs are the
+    // window's, which its other commands use too; Instances tells other
+    // windows of the program this one's caption.
+    TDocumentFiles(IDocumentHost& Host, TVelkMenus& Menus, const TDocumentButtons& Buttons,
+                   TInstanceRegistry& Instances, TOpenDialog& OpenDialog1, TSaveDialog& SaveDialog1);
+    ~TDocumentFiles();
+    TDocumentFiles(const TDocumentFiles&) = delete;
+    TDocumentFiles& operator=(const TDocumentFiles&) = delete;
+
+    // ---- The document's name and caption ----
+    // The document path without its extension ("" for a new document).
+    const std::string& DocFileName() const { return DocFileName_; }
+    // The document was opened or saved under DocFileName.
+    bool HasFileName() const { return HasFileName_; }
+    // The document's caption without the clipping marker (Shift-JIS).
+    const std::string& DocumentCaption() const { return DocumentCaption_; }
+    // The caption the window shows (Shift-JIS): the document's caption,
+    // with the clipping marker while clipping mode is on.
+    std::string CaptionText() const;
+    // The window shows the caption again (clipping mode was switched).
+    void RefreshCaption() { SetCaption(DocumentCaption_); }
+    // The document now lives in DocFileName + ".vk2"; the caption shows it.
+    void NameDocument(const std::string& DocFileName);
+    // The last open was declined: another window holds the file.
+    bool OpenDeclined() const { return OpenDeclined_; }
+    TOpenMenuList& History() const { return *History_; }
+    TOpenMenuList& TreeHistory() const { return *TreeHistory_; }
+
+    // ---- Document file (MainFile.cpp) ----
+    // A new document of one "UnTitled" page, caption "NewFile".
+    void FlNewClick();
+    void FlOpenClick();
+    // Save, and save even when unchanged.
+    void FlSaveClick();
+    void FlOverSaveClick();
+    void FlSaveAsClick();
+    void FlPageTextLoadClick();
+    void HistoryClick(TObject* Sender);
+    void TreeHistoryClick(TObject* Sender);
+    // Reads Name + ".vk2" into the window; the open document, its name and
+    // caption change only when the whole file was read. False when not read.
+    bool LoadOutline(const std::string& Name);
+    // Writes the document to Name + ".vk2" when it is modified; false when
+    // the write failed (told, the document stays modified).
+    bool SaveOutline(const std::string& Name);
+    // Files dropped on the window (Shift-JIS paths).
+    void DropFiles(const std::vector<std::string>& Files);
+    // Links to Files at the caret of the active pane.
+    void InsertFileLinks(const std::vector<std::string>& Files);
+    // The save question (or the forced save) of closing the window; true
+    // when the document may go.
+    bool CloseQuery();
+    // A tick of the auto-save timer: saves when the settings ask for it.
+    void AutoSave();
+    // Tests that are not about the document file stand in for its two
+    // saves; empty functions give them back.
+    void StandInForSaves(std::function<void()> Save, std::function<void()> OverSave);
+
+    // ---- Hierarchical text, text outputs, HTML export (MainOutputCommands.cpp) ----
+    void FlTreeTextOpenClick();
+    void FlTreeTextSaveClick();
+    // The chooser of the text outputs, then the output chosen.
+    void FlTextSellectClick();
+    // Output Kind (TTextOutputKind) with the chooser's last numbering and
+    // connecting-line choices; Numbered, when given, decides the numbering.
+    void RunTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
+    void FlPageTextSavePartClick();
+    // The selected page and its descendants as HTML pages in a folder.
+    void FlHtmlSaveClick();
+    // Reads Path as hierarchical text into a new document without a file
+    // name; the open document changes only when the file was read.
+    bool LoadTreeText(const std::string& Path);
+
+private:
+    void BindFileCommands(const TDocumentButtons& Buttons);
+    void BindOutputCommands(const TDocumentButtons& Buttons);
+    // Shows DocumentCaption, with the clipping marker while clipping is on.
+    void SetCaption(const std::string& DocumentCaption);
+    // The document has a file of its own to save to; else a save asks for one.
+    bool HasDocumentFile() const;
+    // Another window of the program holds Path ("open elsewhere").
+    bool IsOpenElsewhere(const std::string& Path) const;
+    // The save question before New or closing replaces the document; false
+    // when the document is to stay.
+    bool SaveQuestion();
+    // The save question of the commands that replace the document; true
+    // when it may be replaced. Save answers Yes (FlSaveClick when empty).
+    bool SaveFirst(const std::function<void()>& Save = {});
+    bool RefuseSave(const std::string& FileName, const std::string& Prefix);
+    std::string SavePrefix() const;
+    // The save question before hierarchical text replaces the document;
+    // true when it may be replaced.
+    bool SaveBeforeTreeText();
+    // Refusals of output Kind, told; true when it is not to run.
+    bool OutputRefused(int Kind);
+    // Asks for the file and writes output Kind; true when written.
+    bool SaveTextOutput(int Kind, std::optional<bool> Numbered = std::nullopt);
+    bool SaveTreeTextOutput(int Kind);
+    // The save dialog and the checks of the file chosen; the file to write.
+    std::optional<std::string> ChooseTextOutputFile(int Kind);
+    // A folder chosen for outputs of many files, ending in "/".
+    std::optional<std::string> ChooseOutputFolder();
+
+    IDocumentHost& Host_;
+    TVelkMenus& Menus_;
+    TDockButton& sbSave_;
+    TInstanceRegistry& Instances_;
+    TOpenDialog& OpenDialog1_;
+    TSaveDialog& SaveDialog1_;
+
+    bool HasFileName_ = false;
+    std::string DocFileName_;
+    std::string DocumentCaption_;
+    bool OpenDeclined_ = false;
+    bool ReadOnlyDocument_ = false;
+    // A command that replaces the document is saving it first.
+    bool ClosingSave_ = false;
+    // A save of the auto-save timer is running.
+    bool AutoSaving_ = false;
+    std::unique_ptr<TOpenMenuList> History_;
+    std::unique_ptr<TOpenMenuList> TreeHistory_;
+    std::function<void()> SaveStandIn_;
+    std::function<void()> OverSaveStandIn_;
+};

@@ -1,0 +1,156 @@
+// The document's files driven alone through a fake window: what a command
+// asks of the window, and in which order, when it replaces or names the
+// document; and that a file that cannot be read leaves the window alone.
+#include "DocumentFiles.h"
+
+#include "Cp932.h"
+#include "Dialogs.h"
+#include "DockButton.h"
+#include "DocumentFile.h"
+#include "DocumentHost.h"
+#include "EditorEx.h"
+#include "Files.h"
+#include "Instances.h"
+#include "MainMenus.h"
+#include "OpenMenuList.h"
+#include "PageList.h"
+#include "ScriptedDialogs.h"
+#include "SjisLiteral.h"
+#include "SubIni.h"
+#include "TempDir.h"
+#include "TreeView.h"
+#include "WindowCaption.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records every call that changes the window, as "Name argument".
+class TFakeDocumentHost : public IDocumentHost {
+public:
+    TFakeDocumentHost() : DataMemo_(TEditor::Create<TEditorEx>()) {}
+
+    TTreeView* DataTree() const override { return &DataTree_; }
+    TEditorEx* DataMemo() const override { return DataMemo_.get(); }
+    TEditorEx* ActiveEditor() const override { return DataMemo_.get(); }
+    void StorePage(TTreeNode*) override { Calls.push_back("StorePage"); }
+    void AddPage() override
+    {
+        DataTree_.SetSelected(DataTree_.Items().Add(nullptr, "UnTitled"));
+        Calls.push_back("AddPage");
+    }
+    void MarkModified() override { Calls.push_back("MarkModified"); }
+    int EditMode() const override { return EditMode_; }
+    void SwitchEditMode(int Mode) override
+    {
+        EditMode_ = Mode;
+        Calls.push_back("SwitchEditMode " + std::to_string(Mode));
+    }
+    int SubIconCount() const override { return 10; }
+    bool ClippingOn() const override { return Clipping; }
+    void ShowTitle(const std::string& Caption) override { Calls.push_back("ShowTitle " + Caption); }
+    QWidget* DialogParent() override { return nullptr; }
+    void DocumentReplacing() override { Calls.push_back("DocumentReplacing"); }
+    void DocumentReplaced(bool KeepsSubIconFinder) override
+    {
+        Calls.push_back(std::string("DocumentReplaced ") + (KeepsSubIconFinder ? "keeping the finder" : ""));
+    }
+    void CloseSubIconFinder() override { Calls.push_back("CloseSubIconFinder"); }
+    void ShowUnmappedNotice(int Count) override { Calls.push_back("ShowUnmappedNotice " + std::to_string(Count)); }
+
+    std::vector<std::string> Calls;
+    bool Clipping = false;
+
+private:
+    mutable TTreeView DataTree_;
+    std::unique_ptr<TEditorEx> DataMemo_;
+    int EditMode_ = 0;
+};
+
+class DocumentFiles : public testing::Test {
+protected:
+    DocumentFiles()
+    {
+        setenv("VELK_HOME", home.Path().c_str(), 1);
+        SettingsVars = {};
+        files = std::make_unique<TDocumentFiles>(host, menus, TDocumentButtons{pageNew, save, loadTreeText, textOutput},
+                                                 instances, openDialog, saveDialog);
+    }
+
+    TempDir home;
+    TScriptedDialogs dialogs;
+    TFakeDocumentHost host;
+    TVelkMenus menus;
+    TDockButton pageNew{nullptr};
+    TDockButton save{nullptr};
+    TDockButton loadTreeText{nullptr};
+    TDockButton textOutput{nullptr};
+    TInstanceRegistry instances{home.Path() + "run"};
+    TOpenDialog openDialog;
+    TSaveDialog saveDialog;
+    std::unique_ptr<TDocumentFiles> files;
+};
+
+TEST_F(DocumentFiles, EachReplacementTellsTheWindowBeforeAndAfterInItsOrder)
+{
+    const std::string document = home.Path() + "doc";
+    WriteDocumentFile(document + ".vk2", {{0, "one", "one\r\n", 0, -1}, {1, "two", "two\r\n", 0, 2}}, 1, 3);
+    const std::string treeText = home.Path() + "notes.txt";
+    WriteFileAtomic(treeText, ".one\r\n..two\r\n");
+
+    ASSERT_TRUE(files->LoadOutline(document));
+    EXPECT_EQ(host.Calls,
+              (std::vector<std::string>{"DocumentReplacing", "SwitchEditMode 3", "ShowTitle " + document + ".vk2",
+                                        "DocumentReplaced keeping the finder"}));
+    EXPECT_EQ(host.DataTree()->Items().Count(), 2);
+    EXPECT_EQ(files->History().Paths(), std::vector<std::string>{document + ".vk2"});
+
+    host.Calls.clear();
+    ASSERT_TRUE(files->LoadTreeText(treeText));
+    EXPECT_EQ(host.Calls,
+              (std::vector<std::string>{"DocumentReplacing", "ShowTitle " + treeText + TreeTextCaptionMarker(),
+                                        "CloseSubIconFinder", "DocumentReplaced ", "ShowUnmappedNotice 0"}));
+    EXPECT_FALSE(files->HasFileName()) << "hierarchical text is saved under a name asked for";
+    EXPECT_EQ(files->TreeHistory().Paths(), std::vector<std::string>{treeText});
+
+    host.Calls.clear();
+    files->FlNewClick();
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{"StorePage", "DocumentReplacing", "AddPage", "ShowTitle NewFile",
+                                                    "CloseSubIconFinder", "SwitchEditMode 0", "DocumentReplaced "}));
+    EXPECT_EQ(files->DocFileName(), "");
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+TEST_F(DocumentFiles, AFileThatCannotBeReadLeavesTheWindowAlone)
+{
+    const std::string damaged = home.Path() + "damaged";
+    WriteFileAtomic(damaged + ".vk2", "not a document");
+    for (const std::string& name : {home.Path() + "missing", damaged}) {
+        host.Calls.clear();
+        EXPECT_FALSE(files->LoadOutline(name)) << name;
+        EXPECT_TRUE(host.Calls.empty()) << name;
+        EXPECT_EQ(files->DocFileName(), "") << name;
+        EXPECT_TRUE(files->History().Paths().empty()) << name;
+    }
+    EXPECT_EQ(dialogs.Questions().size(), 2u) << "each failure is told";
+}
+
+TEST_F(DocumentFiles, TheShownCaptionCarriesTheClippingMarkerTheDocumentsCaptionDoesNot)
+{
+    host.Clipping = true;
+    files->NameDocument(home.Path() + "doc");
+    const std::string caption = home.Path() + "doc.vk2";
+    EXPECT_EQ(files->DocumentCaption(), caption);
+    EXPECT_EQ(files->CaptionText(), caption + ClippingCaptionMarker());
+    EXPECT_EQ(host.Calls.back(), "ShowTitle " + caption + ClippingCaptionMarker());
+
+    host.Clipping = false;
+    files->RefreshCaption();
+    EXPECT_EQ(host.Calls.back(), "ShowTitle " + caption);
+}
+
+} // namespace
