@@ -6,6 +6,7 @@
 #include "Instances.h"
 #include "Main.h"
 #include "NodeData.h"
+#include "SubIcons.h"
 #include "TreeView.h"
 
 #include <QApplication>
@@ -69,13 +70,13 @@ void OpenBrowseView(benchmark::State& State)
 void RefreshSubIconFinder(benchmark::State& State)
 {
     TVelkForm& form = Form();
-    form.FdGoSubIconClick();
+    form.SubIcons().FdGoSubIconClick();
     QApplication::processEvents();
     for (auto _ : State) {
         form.RefreshSubIconFinder();
         QApplication::processEvents();
     }
-    State.counters["entries"] = form.SubIconFinder()->IconTree()->Items().Count();
+    State.counters["entries"] = form.SubIcons().SubIconFinder()->IconTree()->Items().Count();
 }
 
 void FillQTreeWidget(benchmark::State& State)

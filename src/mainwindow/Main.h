@@ -19,6 +19,7 @@
 #include "DocumentHost.h"
 #include "ExternalEditorHost.h"
 #include "FindList.h"
+#include "FontToolbarHost.h"
 #include "FormTimer.h"
 #include "LinkText.h"
 #include "MainMenus.h"
@@ -29,7 +30,7 @@
 #include "PaneViewsHost.h"
 #include "SearchCommands.h"
 #include "SettingsHost.h"
-#include "SymbolList.h"
+#include "SubIconHost.h"
 #include "ToolButtonRules.h"
 #include "TreeCommands.h"
 
@@ -45,24 +46,21 @@
 #include <string_view>
 #include <vector>
 
-class QComboBox;
-class QIcon;
 class QLabel;
 class QUrl;
 class TStatusPanel;
 class TStatusPanelRow;
 class TTreeChangeWatch;
 class QSplitter;
-class TFindIconForm;
 class TClippingMode;
 class TExternalEditor;
+class TFontToolbar;
 class THTMLFountain;
 class TMenuItem;
-class TMySpinEdit;
 class TOpenDialog;
 class TPopupMenu;
 class TSaveDialog;
-class TStringList;
+class TSubIcons;
 class TTreeImageList;
 class TTreeNode;
 class TTreeView;
@@ -85,7 +83,9 @@ class TVelkForm : public QMainWindow,
                   public ISettingsHost,
                   public IPaneViewsHost,
                   public IClippingHost,
-                  public IExternalEditorHost {
+                  public IExternalEditorHost,
+                  public IFontToolbarHost,
+                  public ISubIconHost {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -107,7 +107,6 @@ public:
     // The document's name and caption, its files and outputs (DocumentFiles.h).
     TDocumentFiles& DocumentFiles() const { return *DocumentFiles_; }
     void FlExitClick() { close(); }
-    QComboBox* ComboBox2() const { return ComboBox2_; }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
@@ -123,7 +122,7 @@ public:
                           bool Selected);
     // One notch of the wheel over an editor: +1 away from the user.
     void WMMouseWheel(int Notch);
-    void ApplyWindowWrap();
+    void ApplyWindowWrap() override;
     void ApplyScrollBars(TEditorEx& Editor);
     // Tells in the status bar of Count characters that became "?" (none: nothing).
     void ShowUnmappedNotice(int Count) override;
@@ -172,16 +171,14 @@ public:
     TPopupMenu* EditPopupMenu() const { return Menus_.Popup(Cmd::EditPopupMenu); }
     TPopupMenu* ImagePopupMenu() const { return Menus_.Popup(Cmd::ImagePopupMenu); }
     TPopupMenu* dmyPopupMenu() const { return Menus_.Popup(Cmd::dmyPopupMenu); }
-    TStringList* SubIconMenu() const { return SubIconMenu_.get(); }
     TDockToolbar* ToolbarString() const { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
+    // The button a test or the settings file names; an unknown name throws.
     TDockButton* ToolButton(std::string_view Name) const;
-    TMySpinEdit* WrapSpnEd() const { return WrapSpnEd_; }
+    TDockButton* ToolButton(TCommandId Id) const override { return Button(Id); }
     QWidget* PanelL() const { return PanelL_; }
     QSplitter* Separater1() const { return Separater1_; }
     TOpenDialog* OpenDialog1() const { return OpenDialog1_.get(); }
-    TTreeImageList* TreeSubImageList() const { return TreeSubImageList_.get(); }
-    int WrapByteCache() const { return WrapByteCache_; }
     int InsertNumber() const { return InsertNumber_; }
     void SetInsertNumber(int Value) { InsertNumber_ = Value; }
     const std::vector<TTreeNode*>& BackList() const { return Binding_->History().BackList(); }
@@ -193,7 +190,6 @@ public:
     void OpSaveColorClick();
     void ApplyEditorColors();
     void SetupFountain();
-    void TreeImageSellect(TMenuItem* Sender);
     std::string ConvertClipText(const std::string& Text);
     void EdSortClick();
     void OpGenkouClick();
@@ -262,8 +258,6 @@ private:
     // ---- Life cycle (MainLifeCycle.cpp) ----
     void DeleteLeftoverTransferFiles();
     void MakeProgramSubfolder(const char* Name, const char* Warning);
-    void LoadSymbolList();
-    void SaveSymbolList();
     void FormShow();
     void ApplyShownSettings();
     void UpdateButtonHints();
@@ -292,8 +286,6 @@ private:
     std::map<std::string, TDockToolbar*, std::less<>> Toolbars_;
     std::map<TCommandId, TDockButton*> Buttons_;
     std::unique_ptr<TToolImageList> ButtonImages_;
-    TMySpinEdit* WrapSpnEd_ = nullptr;
-    QComboBox* ComboBox2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
     TStatusPanelRow* StatusPanelRow_ = nullptr;
     std::array<TStatusPanel*, 6> StatusPanels_{};
@@ -303,14 +295,11 @@ private:
     std::unique_ptr<TOpenDialog> OpenDialog1_;
     std::unique_ptr<TSaveDialog> SaveDialog1_;
     std::unique_ptr<TTreeImageList> TreeImageList_;
-    std::unique_ptr<TTreeImageList> TreeSubImageList_;
-    std::unique_ptr<TStringList> SubIconMenu_;
     std::unique_ptr<TOutlineBinding> Binding_;
 
     int EditMode_ = 0;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
-    int WrapByteCache_ = 0;
     int InsertNumber_ = 1;
     std::string DateFormatText_;
     std::string TimeFormatText_;
@@ -377,7 +366,7 @@ private:
     void BindSearchCommands();
     void BindFindListCommands();
     void FindListShown(bool Open);
-    void FindListChanged();
+    void FindListChanged() override;
     // 0 the page above, 1 the page below: the next entry of the result list
     // while it is open.
     void StepPage(int Direction);
@@ -386,7 +375,7 @@ private:
     // ---- end of the find and replace members ---------------------------------------------
 
     // ---- Edit commands, edit modes, editor keys, font and symbol toolbar -----------------------
-    // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp, MainFontToolbar.cpp)
+    // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp; the toolbar is TFontToolbar's)
 public:
     // The clock the date and time commands read.
     void SetClock(std::function<TDateTimeParts()> Clock) { Clock_ = std::move(Clock); }
@@ -420,24 +409,11 @@ public:
     void EdInsRtnClick();
     // Hides the find hits in both panes.
     void FdUndoHitColClick();
-    // The font toolbar.
-    void FillFontCombo();
-    void ComboBox1Change();
-    void FontSpnEdChange();
-    void WrapSpnEdChange();
-    void sbRTNClick();
-    void sbLineNoClick();
-    void ComboBox2Change(int Index);
-    void sbMarkClick();
-    void ReLoadClick();
-    QComboBox* ComboBox1() const { return ComboBox1_; }
-    TMySpinEdit* FontSpnEd() const { return FontSpnEd_; }
-    const TSymbolList& SymbolList() const { return SymbolList_; }
+    TFontToolbar& FontToolbar() const { return *FontToolbar_; }
 
 private:
     void BindEditCommands();
     void BindEditorKeys(TEditorEx& Editor);
-    void CreateFontToolbarControls();
     TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
     void ApplyMenuStates(const TEnablings& States);
     void EditPopupMenuPopup();
@@ -450,16 +426,10 @@ private:
     void IndentSelectedLines(bool In);
     void AutoIndentReturn(TEditorEx& Editor, bool Shift);
     void CleanWholeText(TEditorEx& Editor);
-    void ShowSymbols();
-    void ApplyWrapByte(int Value);
     std::function<TDateTimeParts()> Clock_ = CurrentDateTimeParts;
     // The modifiers of the key whose characters OnKeyPress hears next.
     TShiftState KeyShift_;
-    QComboBox* ComboBox1_ = nullptr;
-    TMySpinEdit* FontSpnEd_ = nullptr;
-    std::string LastFontName_;
-    int LastFontSize_ = 0;
-    TSymbolList SymbolList_;
+    std::unique_ptr<TFontToolbar> FontToolbar_;
     // ---- end of the edit commands' members -------------------------------------------------------
 
     // ---- The options dialog (MainOptionCommands.cpp) ----------------------------------------------
@@ -487,8 +457,7 @@ private:
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
 
-    // ---- Split and browse views (PaneViews.h), links and row marks, sub-icons and their finder ---
-    // (MainLinks.cpp, MainSubIcons.cpp)
+    // ---- Split and browse views (PaneViews.h), links and row marks (MainLinks.cpp) ----------------
 public:
     TPaneViews& PaneViews() const { return *PaneViews_; }
     // ---- IPaneViewsHost ----
@@ -502,37 +471,31 @@ public:
     void SetMarkClick(int Mark);
     void JumpClick(int Mark);
     TNodeForm* PageLinkChooser() const;
-    void BuildSubIconMenu();
-    // The sub-icon menus, sbImage and the finder show the pictures anew.
-    void ShowSubIconPictures();
-    // Sub-icon Index's picture; none for "none" (0 and below).
-    QIcon SubIconPicture(int Index) const;
-    void LoadSubIcons();
-    void FdGoSubIconClick();
-    TFindIconForm* SubIconFinder() const;
-    int SubIconFinderFilter() const { return SubIconFinderFilter_; }
 
 private:
     void BindLinkCommands();
-    void BindSubIconCommands();
     void FollowLink(const TEditorEx& Editor);
     // Opens a file with the desktop's handler; asks first for a program.
     void OpenLinkedFile(const std::string& Path);
     // Hands Target to the desktop; tells the user when nothing opens it.
     void OpenLinkTarget(const std::string& Target);
     void InsertPageLink(const std::string& Title);
-    void SubIconFinderClosed();
-    void ShowFoundPage(TTreeNode* Page);
     std::unique_ptr<TPaneViews> PaneViews_;
     TLink Link_;
     QPointer<TNodeForm> PageLinkChooser_;
-    QPointer<TFindIconForm> SubIconFinder_;
-    int SubIconFinderFilter_ = 11;
-    // sbImage shows the selected page's sub-icon from these, or its own
-    // picture for none.
-    std::unique_ptr<TToolImageList> SubIconButtonImages_;
-    int SubIconNoneImage_ = -1;
     // ---- end of the views' members ------------------------------------------------------------------
+
+    // ---- Sub-icons and their finder (TSubIcons; MainSubIcons.cpp answers them) -------------------
+public:
+    TSubIcons& SubIcons() const { return *SubIcons_; }
+    // ISubIconHost
+    void PageSubIconChanged(TTreeNode* Page) override;
+    bool ExternalEditAllowed() const override;
+    std::string CaptionText() const override;
+
+private:
+    std::unique_ptr<TSubIcons> SubIcons_;
+    // ---- end of the sub-icons' members -------------------------------------------------------
 
     // ---- Clipping mode (ClippingMode.h) and the external editor (ExternalEditor.h) ------------
     // (MainEditingHosts.cpp: the window as they see it)

@@ -15,6 +15,7 @@
 #include "OpenMenuList.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -149,7 +150,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.TreeHistoryEmpty = DocumentFiles_->TreeHistory().Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
     s.PageLinkChooserOpen = PageLinkChooser() != nullptr;
-    s.SubIconFinderClosed = SubIconFinder() == nullptr;
+    s.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
     return s;
 }
 
@@ -202,6 +203,6 @@ void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
         const std::string_view title = CopyLeftDbcs((*node)->Text(), PageHistoryCaptionBytes);
         TMenuItem* item = root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(title))),
                                    [this, Which, index](TObject*) { Binding_->PageHistoryMenuClick(Which, index); });
-        item->Action()->setIcon(SubIconPicture((*node)->StateIndex()));
+        item->Action()->setIcon(SubIcons_->SubIconPicture((*node)->StateIndex()));
     }
 }

@@ -6,6 +6,7 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "EditorSelection.h"
+#include "FontToolbar.h"
 #include "Genkou.h"
 #include "MenuLayout.h"
 #include "NodeData.h"
@@ -41,7 +42,7 @@ void TVelkForm::BindConvertCommands()
         .Owner = this,
         .Editor = [this] { return ActiveEditor_ ? ActiveSelection_.get() : nullptr; },
         .TabWidth = [this] { return ActiveEditor_->Caret()->TabSpaceCount(); },
-        .WrapByteCache = [this] { return WrapByteCache_; },
+        .WrapByteCache = [this] { return FontToolbar_->WrapByteCache(); },
         .InsertNumber = [this] { return InsertNumber_; },
         .SetInsertNumber = [this](int Value) { InsertNumber_ = Value; },
         .ConvertClipText = [this](const std::string& Text) { return ConvertClipText(Text); },

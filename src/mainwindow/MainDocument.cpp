@@ -8,9 +8,9 @@
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
-#include "FindIconForm.h"
 #include "PaneViews.h"
 #include "SearchListState.h"
+#include "SubIcons.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -38,19 +38,13 @@ void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
         second->SetModified(false);
     Button(Cmd::sbSave)->SetEnabled(false);
     UpdateTextOutputButton();
-    if (KeepsSubIconFinder) {
-        SubIconFinderFilter_ = AllSubIconsFilter;
-        RefreshSubIconFinder();
-    }
+    if (KeepsSubIconFinder)
+        SubIcons_->DocumentOpened();
     UpdateToolButtons();
     UpdateStatusBar();
 }
 
-void TVelkForm::CloseSubIconFinder()
-{
-    if (SubIconFinder_)
-        SubIconFinder_->close();
-}
+void TVelkForm::CloseSubIconFinder() { SubIcons_->CloseSubIconFinder(); }
 
 void TVelkForm::dragEnterEvent(QDragEnterEvent* Event)
 {

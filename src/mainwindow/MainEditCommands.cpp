@@ -13,6 +13,7 @@
 #include "EditModes.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "FontToolbar.h"
 #include "HourGlass.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -73,7 +74,6 @@ void TVelkForm::BindEditCommands()
     const THandler left = [this] { AlignLine(textconv::amLeft); };
     const THandler centre = [this] { AlignLine(textconv::amCenter); };
     const THandler right = [this] { AlignLine(textconv::amRight); };
-    const THandler mark = [this] { sbMarkClick(); };
     std::vector<TCommandBinding> items = {
         {Cmd::EdCopy, copy},
         {Cmd::pEdCopy, copy},
@@ -112,7 +112,6 @@ void TVelkForm::BindEditCommands()
         {Cmd::EdIndent, [this] { IndentSelectedLines(true); }},
         {Cmd::EdUnIndent, [this] { IndentSelectedLines(false); }},
         {Cmd::EdParenMark, [this] { DataMemo_->JumpToBracketPair(); }},
-        {Cmd::EdMark, mark},
         {Cmd::EdBeforePage,
          [this] {
              if (TTreeNode* before = Binding_->BeforePageNode())
@@ -141,7 +140,7 @@ void TVelkForm::BindEditCommands()
          [this] {
              const int line = CaretLogicalLine(*ActiveEditor_);
              const int length = line < 0 ? 0 : static_cast<int>(ActiveEditor_->Lines()->Strings(line).size());
-             ActiveEditor_->SetCol(std::min(length, WrapByteCache_));
+             ActiveEditor_->SetCol(std::min(length, FontToolbar_->WrapByteCache()));
          }},
     };
     for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode) {
@@ -156,8 +155,7 @@ void TVelkForm::BindEditCommands()
     // clang-format off
     const std::pair<TCommandId, THandler> buttons[] = {
         {Cmd::sbCopy, copy},     {Cmd::sbCut, cut},          {Cmd::sbPaste, paste},     {Cmd::sbUndo, undo}, {Cmd::sbRedo, redo},
-        {Cmd::sbLeftStr, left},  {Cmd::sbCenterStr, centre}, {Cmd::sbRigthStr, right},  {Cmd::sbMark, mark},
-        {Cmd::sbRTN, [this] { sbRTNClick(); }},           {Cmd::sbLineNo, [this] { sbLineNoClick(); }},
+        {Cmd::sbLeftStr, left},  {Cmd::sbCenterStr, centre}, {Cmd::sbRigthStr, right},
     };
     // clang-format on
     for (const auto& [id, handler] : buttons)

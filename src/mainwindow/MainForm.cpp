@@ -12,6 +12,7 @@
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
+#include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
 #include "PaneViews.h"
@@ -19,6 +20,7 @@
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "Strings.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "ToolDock.h"
 #include "ToolImageList.h"
@@ -76,8 +78,7 @@ std::unique_ptr<TTreeImageList> CreateTreeImages()
 TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
     : Instances_(Instances), Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
       OpenDialog1_(std::make_unique<TOpenDialog>()), SaveDialog1_(std::make_unique<TSaveDialog>()),
-      TreeImageList_(CreateTreeImages()), TreeSubImageList_(std::make_unique<TTreeImageList>()),
-      SubIconMenu_(std::make_unique<TStringList>())
+      TreeImageList_(CreateTreeImages())
 {
     HTMLFountain1_.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
     setObjectName(QStringLiteral("VelkForm"));
@@ -85,6 +86,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     setMenuBar(Menus_.MainMenu().MenuBar());
     CreateEditorAndTree();
     CreateToolbars();
+    SubIcons_ = std::make_unique<TSubIcons>(*this, *this, *DataTree_, Menus_);
     LayOutForm();
     CreateStatusBar();
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
@@ -108,14 +110,15 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
 
     PaneViews_ = std::make_unique<TPaneViews>(
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
-                               *TreeImageList_, *TreeSubImageList_, *ButtonImages_, *Button(Cmd::sbSplitTargetNode),
-                               *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
+                               *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
+                               *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
     BindLinkCommands();
-    BindSubIconCommands();
+    SubIcons_->BindCommands();
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
     BindEditCommands();
+    FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
     Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };
@@ -173,7 +176,6 @@ void TVelkForm::CreateEditorAndTree()
     DataTree_ = new TTreeView(PanelL_);
     DataTree_->setObjectName(QStringLiteral("DataTree"));
     DataTree_->SetImages(TreeImageList_.get());
-    DataTree_->SetStateImages(TreeSubImageList_.get());
     // What the tree shows until the settings file names its font.
     static const std::string treeFace = Utf8ToSjis("ＭＳ Ｐゴシック");
     TFont treeFont;

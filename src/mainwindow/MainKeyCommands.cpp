@@ -4,10 +4,10 @@
 #include "ColorSchemeFiles.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
-#include "FindIconForm.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
 #include "PaneViews.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 
 void TVelkForm::BindKeyCommands()
@@ -39,7 +39,7 @@ void TVelkForm::OpKeyCustomClick()
 // now, so they are forgotten. Nothing while the sub-icon finder is open.
 void TVelkForm::OpLoadColorClick()
 {
-    if (SubIconFinder_ || !LoadColorCfg(*this, *OpenDialog1_))
+    if (SubIcons_->SubIconFinder() || !LoadColorCfg(*this, *OpenDialog1_))
         return;
     ApplyEditorColors();
     ApplyEditMode(EditMode_);
@@ -54,6 +54,6 @@ void TVelkForm::OpLoadColorClick()
 
 void TVelkForm::OpSaveColorClick()
 {
-    if (!SubIconFinder_)
+    if (!SubIcons_->SubIconFinder())
         SaveColorCfg(*this, *SaveDialog1_);
 }

@@ -17,20 +17,20 @@
 #include "ExternalEdit.h"
 #include "ExternalEditor.h"
 #include "Files.h"
+#include "FontToolbar.h"
 #include "Instances.h"
 #include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "Paths.h"
-#include "SpinEx.h"
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "SubKeyIni.h"
 #include "SysErrorText.h"
 #include "TreeView.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QStatusBar>
 #include <cerrno>
@@ -50,7 +50,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     EditMode_ = 0;
     if (const std::string notice = SetAsideDamagedFiles(StartUpSettingsFiles()); !notice.empty())
         MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
-    LoadSymbolList();
+    FontToolbar_->LoadSymbolList();
 
     SetupFountain();
     LoadIni(*this);
@@ -62,12 +62,12 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     ApplyMarkSettings();
     ApplyBracketColors();
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
-    FillFontCombo();
+    FontToolbar_->FillFontCombo();
     ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
-    LoadSubIcons();
-    BuildSubIconMenu();
+    SubIcons_->LoadSubIcons();
+    SubIcons_->BuildSubIconMenu();
     DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get());
     StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(false)));
     DateFormatText_ = DateFormatText(SettingsVars.IME);
@@ -134,19 +134,9 @@ void TVelkForm::FormShow()
 {
     DataMemo_->Leftbar()->SetShowNumberMode(SettingsVars.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
                                                                               : TEditorShowNumberMode::nmRow);
-    Button(Cmd::sbLineNo)->SetDown(DataMemo_->Leftbar()->Visible());
     Timer1_->SetInterval(AutoSaveInterval(SettingsVars.AutoSaveTime));
-    WrapByteCache_ = DataMemo_->WrapOption()->WrapByte();
     ApplyShownSettings();
-
-    const bool wraps = ActiveEditor_->WordWrap();
-    WrapSpnEd_->setEnabled(wraps && !SettingsVars.RightRtn);
-    Button(Cmd::sbRTN)->SetEnabled(wraps);
-    Button(Cmd::sbRTN)->SetDown(SettingsVars.RightRtn);
-    ApplyWindowWrap();
-    DataMemo_->WrapOption()->SetWrapByte(WrapSpnEd_->Value());
-    if (ComboBox2_->count() > 0)
-        ComboBox2_->setCurrentIndex(0);
+    FontToolbar_->FormShow();
     ExternalEditor_->DetectRunningExternalEdit();
 
     Button(Cmd::sbTextOutput)->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
@@ -230,7 +220,7 @@ bool TVelkForm::FormCloseQuery()
     if (!recent.empty())
         SettingsVars.LastFileName = recent.front();
     PaneViews_->CloseViews();
-    const std::string failure = RunCloseWrites({[this] { SaveSymbolList(); }, [this] { SaveIni(*this); },
+    const std::string failure = RunCloseWrites({[this] { FontToolbar_->SaveSymbolList(); }, [this] { SaveIni(*this); },
                                                 [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())
         MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});

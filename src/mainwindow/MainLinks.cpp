@@ -10,12 +10,14 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "FontToolbar.h"
 #include "HourGlass.h"
 #include "NodeForm.h"
 #include "PageTitle.h"
 #include "Paths.h"
 #include "ShellOpen.h"
 #include "StatusPanel.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "ToolDock.h"
 #include "TreeView.h"
@@ -200,7 +202,7 @@ void TVelkForm::pEdPageLinkClick()
         return;
     const THourGlass hourGlass;
     auto* chooser = new TNodeForm(this, DataTree_->Items(), SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get(),
-                                  TreeSubImageList_.get());
+                                  &SubIcons_->TreeSubImageList());
     chooser->OnChoose = [this](const std::string& Title) { InsertPageLink(Title); };
     const QPoint corner = DataMemo_->mapToGlobal(QPoint(DataMemo_->width() / 2 + 6, 40));
     // As tall as the dock down the window's left, which runs beside the panes.
@@ -250,8 +252,8 @@ void TVelkForm::SetMarkClick(int Mark)
     const std::string lineText = line < editor.Lines()->Count() ? editor.Lines()->Strings(line) : std::string();
     const size_t rowStart = std::min(static_cast<size_t>(std::max(editor.LineCharIndex(row, 0), 0)), lineText.size());
     std::string text = lineText.substr(rowStart);
-    if (WrapByteCache_ > 0)
-        text = CopyLeftDbcs(text, static_cast<size_t>(WrapByteCache_));
+    if (const int column = FontToolbar_->WrapByteCache(); column > 0)
+        text = CopyLeftDbcs(text, static_cast<size_t>(column));
     text = CopyLeftDbcs(text, MarkCaptionBytes);
     // A TAB would start the menu's shortcut column.
     std::replace(text.begin(), text.end(), '\t', ' ');

@@ -4,17 +4,17 @@
 
 #include "AutoSave.h"
 #include "CommentMarker.h"
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
+#include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "OptionsForm.h"
 #include "PaneViews.h"
-#include "SpinEx.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -35,10 +35,10 @@ void TVelkForm::OpMainClick()
                            .HTMLFountain1 = HTMLFountain1_.get(),
                            .ImagePopupMenu = ImagePopupMenu(),
                            .TreeImageList = TreeImageList_.get(),
-                           .TreeSubImageList = TreeSubImageList_.get(),
+                           .TreeSubImageList = &SubIcons_->TreeSubImageList(),
                            .dmyPopupMenu = dmyPopupMenu(),
                            .EditMode = EditMode_,
-                           .TreeImageSellect = [this](TMenuItem* Item) { TreeImageSellect(Item); }};
+                           .TreeImageSellect = [this](TMenuItem* Item) { SubIcons_->TreeImageSellect(Item); }};
     // A child of the window opens centred over it.
     TOpForm form(targets, this);
     form.FormShow();
@@ -75,16 +75,9 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     PaneViews_->ReopenViews(views);
     if (v.TreeUndoRedo != TreeUndoRedoBefore)
         ClearPageHistory();
-    TMenuItem& images = ImagePopupMenu()->Items();
-    SubIconMenu_->Clear();
-    SubIconMenu_->Add(Utf8ToSjis("なし"));
-    for (int i = 1; i < images.Count(); ++i)
-        SubIconMenu_->Add(Utf8ToSjis(UnescapeMenuCaption(images.Items(i)->Caption()).toStdString()));
-    ShowSubIconPictures();
+    SubIcons_->TakeNamesFromImagePopup();
     if (v.NoContinue)
         InsertNumber_ = 1;
-    const bool wraps = ActiveEditor_->WordWrap();
-    Button(Cmd::sbRTN)->SetEnabled(wraps);
     if (ExternalEditor_->ExternalEditText().empty() && !OwnExternalEditRunning())
         Button(Cmd::sbGoEditor)->SetEnabled(!ClippingOn() && v.ExtEditor);
     ApplyWindowWrap();
@@ -93,7 +86,7 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     DataTree_->SetImages(v.ForderIconDel ? nullptr : TreeImageList_.get());
     SetupFountain();
     ApplyEditorColors();
-    WrapSpnEd_->setEnabled(wraps && !v.RightRtn);
+    FontToolbar_->EnableWrapControls(ActiveEditor_->WordWrap());
     UpdateToolButtons();
 }
 

@@ -22,6 +22,7 @@
 #include "PageFiles.h"
 #include "PageList.h"
 #include "Paths.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TextForm.h"
 #include "TextOutputs.h"

@@ -10,12 +10,12 @@
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
-#include "FindIconForm.h"
 #include "NodeData.h"
 #include "PaneViews.h"
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeChangeWatch.h"
 #include "TreeView.h"
@@ -223,7 +223,7 @@ void TVelkForm::UpdateToolButtons()
     }
     snapshot.TextEmpty = TextEmpty(*ActiveEditor_);
     snapshot.TextIsCrLf = TextIsCrLf(*ActiveEditor_);
-    snapshot.SubIconFinderClosed = SubIconFinder() == nullptr;
+    snapshot.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
     snapshot.HasFileName = DocumentFiles_->HasFileName();
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;
@@ -287,12 +287,12 @@ bool TVelkForm::TreeAboveEditor() const { return Menus_.Item(Cmd::TreeDisp)->Che
 // page, the finder's entry and the result list's entry go with it.
 void TVelkForm::PageNodeDeleted(TTreeNode* Node)
 {
-    // The views and the list go before the tree while the window is
-    // destroyed.
+    // The views, the sub-icons and the list go before the tree while the
+    // window is destroyed.
     if (PaneViews_)
         PaneViews_->PageNodeDeleted(Node);
-    if (SubIconFinder_)
-        SubIconFinder_->PageDeleted(Node);
+    if (SubIcons_)
+        SubIcons_->PageDeleted(Node);
     if (FindList_)
         FindList_->PageNodeDeleted(Node);
 }

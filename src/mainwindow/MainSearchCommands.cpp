@@ -8,6 +8,7 @@
 #include "EditorEx.h"
 #include "FindLineForm.h"
 #include "SearchListState.h"
+#include "SubIcons.h"
 #include "TreeView.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ void TVelkForm::BindFindListCommands()
         .Host = *this,
         .Binding = *Binding_,
         .Window = *this,
-        .SubIcons = *TreeSubImageList_,
+        .SubIcons = SubIcons_->TreeSubImageList(),
         .SetButtonEnabled = [this](const char* Name, bool Enabled) { ToolButton(Name)->SetEnabled(Enabled); },
         .ListShown = [this](bool Open) { FindListShown(Open); },
         .ListChanged = [this] { FindListChanged(); },

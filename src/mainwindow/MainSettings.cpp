@@ -6,9 +6,12 @@
 #include "DockButton.h"
 #include "DockToolbar.h"
 #include "EditorEx.h"
+#include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "SpinEx.h"
+#include "Strings.h"
+#include "SubIcons.h"
 #include "TreeView.h"
 
 #include <QGuiApplication>
@@ -245,23 +248,25 @@ void TVelkForm::SetTreePanelExtent(int Extent)
     Separater1_->setSizes({Extent, std::max(total - Extent, 1)});
 }
 
-int TVelkForm::WrapSpinValue() const { return WrapSpnEd_->Value(); }
+int TVelkForm::WrapSpinValue() const { return FontToolbar_->WrapSpnEd()->Value(); }
 
-void TVelkForm::SetWrapSpinValue(int Value) { WrapSpnEd_->SetValue(Value); }
+void TVelkForm::SetWrapSpinValue(int Value) { FontToolbar_->WrapSpnEd()->SetValue(Value); }
 
 // The sub-icon popup's items are built from SubIconMenu, whose line 0 is
 // the "none" entry; its other lines are the captions the popup shows.
 std::vector<std::string> TVelkForm::ImagePopupCaptions() const
 {
+    const TStringList& names = SubIcons_->SubIconMenu();
     std::vector<std::string> captions;
-    for (int i = 1; i < SubIconMenu_->Count(); ++i)
-        captions.push_back(SubIconMenu_->Strings(i));
+    for (int i = 1; i < names.Count(); ++i)
+        captions.push_back(names.Strings(i));
     return captions;
 }
 
 void TVelkForm::SetSubIconMenu(const std::vector<std::string>& Captions)
 {
-    SubIconMenu_->Clear();
+    TStringList& names = SubIcons_->SubIconMenu();
+    names.Clear();
     for (const std::string& caption : Captions)
-        SubIconMenu_->Add(caption);
+        names.Add(caption);
 }

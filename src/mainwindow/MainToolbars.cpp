@@ -8,13 +8,12 @@
 #include "DockButton.h"
 #include "DockSeparator.h"
 #include "DockToolbar.h"
+#include "FontToolbar.h"
 #include "FormLoading.h"
 #include "MainMenus.h"
-#include "SpinEx.h"
 #include "ToolDock.h"
 #include "ToolImageList.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <optional>
@@ -139,25 +138,12 @@ void TVelkForm::CreateToolbars()
         }
     }
     TDockToolbar* fontBar = Toolbar("ToolbarFont");
-    WrapSpnEd_ = new TMySpinEdit(fontBar);
-    WrapSpnEd_->setObjectName(QStringLiteral("WrapSpnEd"));
-    WrapSpnEd_->SetMinValue(20);
-    WrapSpnEd_->SetMaxValue(250);
-    WrapSpnEd_->SetValue(80);
-    WrapSpnEd_->setFixedSize(64, WrapSpnEd_->MinHeight());
-    ComboBox2_ = new QComboBox(fontBar);
-    ComboBox2_->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2_->setMinimumWidth(80);
     EdModeLabel_ = new QLabel(QStringLiteral("Text Mode"), fontBar);
     EdModeLabel_->setObjectName(QStringLiteral("EdModeLabel"));
-    Button(Cmd::sbRTN)->SetGroupIndex(1);
-    Button(Cmd::sbRTN)->SetAllowAllUp(true);
-    Button(Cmd::sbLineNo)->SetGroupIndex(2);
-    Button(Cmd::sbLineNo)->SetAllowAllUp(true);
     // Down while the tree stands above the editor.
     Button(Cmd::sbToEditor)->SetGroupIndex(3);
     Button(Cmd::sbToEditor)->SetAllowAllUp(true);
-    CreateFontToolbarControls();
+    FontToolbar_ = std::make_unique<TFontToolbar>(*this, Menus_, *fontBar, *EdModeLabel_, *ToolDock1_, *ToolDock2_);
     CreateDropdownButtons();
     EndFormLoading(*this);
 }

@@ -1,6 +1,5 @@
-// The edit menu's commands, the edit modes, the symbol chooser and the font
-// toolbar on the shown window; a shortcut runs its item only while the
-// item's menu enables it.
+// The edit menu's commands and the edit modes on the shown window; a
+// shortcut runs its item only while the item's menu enables it.
 #include "FormFixture.h"
 
 #include "DateTimeForm.h"
@@ -8,12 +7,9 @@
 #include "HTMLFountain.h"
 #include "OutlineFixture.h"
 #include "SortForm.h"
-#include "SpinEx.h"
 #include "StatusPanel.h"
-#include "SymbolList.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -148,78 +144,6 @@ TEST_F(EditCommands, DeletingToTheLineStartPutsTheCaretWhereTheTextNowBegins)
     }
 }
 
-TEST_F(EditCommands, SymbolsMoveToTheTopAndGoInWithALineBreakUnderShift)
-{
-    form->ComboBox2()->setCurrentIndex(7);
-    EXPECT_EQ(SjisToUtf8(form->SymbolList().front()), "★");
-    EXPECT_EQ(form->ComboBox2()->currentText(), QStringLiteral("★"));
-    memo->SetText("");
-    QTest::mouseClick(form->ToolButton("sbMark"), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(memo->GetText(), Sjis("★") + "\r\n");
-
-    const std::string bytes = Sjis("※") + "\r\n\xF0\x40\r\n";
-    WriteFileAtomic(Home() + "mark.dat", bytes);
-    form->ReLoadClick();
-    EXPECT_EQ(form->ComboBox2()->count(), 2);
-    dialogs.Answer(mrNo);
-    EXPECT_TRUE(form->FormCloseQuery());
-    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), bytes) << "written back byte for byte";
-}
-
-// A blank line of "mark.dat" is an empty entry: choosing it or inserting
-// it does nothing.
-TEST_F(EditCommands, AnEmptySymbolEntryDoesNothing)
-{
-    WriteFileAtomic(Home() + "mark.dat", Sjis("※") + "\r\n\r\n" + Sjis("★") + "\r\n");
-    form->ReLoadClick();
-    form->ComboBox2()->setCurrentIndex(1);
-    EXPECT_EQ(SymbolListBytes(form->SymbolList()), Sjis("※") + "\r\n\r\n" + Sjis("★") + "\r\n");
-    EXPECT_EQ(form->ComboBox2()->currentIndex(), 0);
-
-    WriteFileAtomic(Home() + "mark.dat", "\r\n" + Sjis("※") + "\r\n");
-    form->ReLoadClick();
-    memo->SetText("a");
-    memo->SetModified(false);
-    QTest::mouseClick(form->ToolButton("sbMark"), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(memo->GetText(), "a");
-    EXPECT_FALSE(memo->Modified());
-}
-
-// The size and the wrap column are typed after a click; what is typed on
-// the way to a number in range is not applied.
-TEST_F(EditCommands, TheFontSizeAndWrapColumnCanBeTyped)
-{
-    for (TMySpinEdit* box : {form->FontSpnEd(), form->WrapSpnEd()})
-        EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus) << "out of the tab order";
-    TMySpinEdit& size = *form->FontSpnEd();
-    QTest::mouseClick(&size, Qt::LeftButton);
-    ASSERT_TRUE(size.hasFocus());
-    size.selectAll();
-    QTest::keyClicks(&size, QStringLiteral("2"));
-    EXPECT_EQ(memo->Font()->Size(), 2);
-    QTest::keyClick(&size, Qt::Key_Backspace);
-    EXPECT_EQ(memo->Font()->Size(), 2) << "an empty box applies nothing";
-    QTest::keyClicks(&size, QStringLiteral("20"));
-    EXPECT_EQ(memo->Font()->Size(), 20);
-    EXPECT_EQ(memo->GetText(), "") << "no digit reached the page";
-
-    TMySpinEdit& wrap = *form->WrapSpnEd();
-    wrap.setEnabled(true);
-    QTest::mouseClick(&wrap, Qt::LeftButton);
-    wrap.selectAll();
-    QTest::keyClicks(&wrap, QStringLiteral("64"));
-    EXPECT_EQ(memo->WrapOption()->WrapByte(), 64) << "the 6 on the way is below the range";
-}
-
-TEST_F(EditCommands, TheFontToolbarsControlsStandInTheirOrder)
-{
-    const QWidget* controls[] = {form->EdModeLabel(),       form->ToolButton("sbMark"), form->ToolButton("sbLineNo"),
-                                 form->ToolButton("sbRTN"), form->ComboBox1(),          form->ComboBox2(),
-                                 form->FontSpnEd(),         form->WrapSpnEd()};
-    for (size_t i = 1; i < std::size(controls); ++i)
-        EXPECT_GT(controls[i]->x(), controls[i - 1]->x()) << controls[i]->objectName().toStdString();
-}
-
 TEST_F(EditCommands, TheModeLabelHoldsTheWidestModeName)
 {
     QLabel& label = *form->EdModeLabel();
@@ -262,19 +186,6 @@ TEST_F(EditCommands, ThePopupsMoveItemsGoToTheEndsOfThePage)
     EXPECT_EQ(std::pair(memo->Row(), memo->Col()), std::pair(0, 0));
     for (const char* item : {"pEdGoTop", "pEdGoBottom", "pEdSetMark", "pEdJumpMark"})
         EXPECT_TRUE(form->MenuItem(item)->Enabled()) << item;
-}
-
-TEST_F(EditCommands, TheWrapColumnSurvivesWrappingAtTheWindowEdge)
-{
-    SettingsVars.RightRtn = false;
-    form->WrapSpnEd()->SetValue(250);
-    form->sbRTNClick();
-    form->WrapSpnEd()->SetValue(100);
-    EXPECT_EQ(form->WrapByteCache(), 250) << "at the window's edge the column is not remembered";
-    form->WrapSpnEd()->SetValue(250);
-    form->sbRTNClick();
-    EXPECT_EQ(memo->WrapOption()->WrapByte(), 250);
-    EXPECT_EQ(form->WrapByteCache(), 250);
 }
 
 TEST_F(EditCommands, TheDateDialogTakesOnlyItsCodes)

@@ -1,5 +1,6 @@
 // Start-up, closing and auto-save of the main window.
 #include "ExternalEditor.h"
+#include "FontToolbar.h"
 #include "FormFixture.h"
 #include "OpenMenuList.h"
 #include "PaneViews.h"
@@ -80,7 +81,7 @@ TEST_F(LifeCycle, OnlyOwnTransferFilesGoAndWhatCannotBeRemovedOrMadeIsTold)
     EXPECT_TRUE(FileExists(Home() + "temp.c")) << "the deletion stops at the first failure";
     EXPECT_TRUE(FileExists(Home() + "temp.keep")) << "not a transfer file";
     EXPECT_EQ(dialogs.Questions()[1].Text.find("Tempフォルダーの作成に失敗しました。"), 0u);
-    EXPECT_EQ(form->ComboBox2()->count(), 2) << "the symbol list is read all the same";
+    EXPECT_EQ(form->FontToolbar().ComboBox2()->count(), 2) << "the symbol list is read all the same";
 }
 
 struct TCloseCase {

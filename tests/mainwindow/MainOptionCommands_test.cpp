@@ -9,6 +9,7 @@
 #include "KeyCustomForm.h"
 #include "Menus.h"
 #include "SpinEx.h"
+#include "SubIcons.h"
 #include "TreeView.h"
 
 #include <QAction>
@@ -220,7 +221,7 @@ TEST_F(ShownOptionsTest, TheSubIconMenusKeepTheirPicturesAndCaptions)
     TMenuItem& images = form->ImagePopupMenu()->Items();
     EXPECT_EQ(images.Items(0)->Caption(), QStringLiteral("なし(&N)"));
     EXPECT_EQ(images.Items(1)->Caption(), QStringLiteral("R&&D"));
-    EXPECT_EQ(form->SubIconMenu()->Strings(1), "R&D");
+    EXPECT_EQ(form->SubIcons().SubIconMenu().Strings(1), "R&D");
     EXPECT_FALSE(images.Items(1)->Action()->icon().isNull());
     EXPECT_FALSE(form->MenuItem("pTreeSubIcon")->Items(1)->Action()->icon().isNull());
 }

@@ -8,6 +8,7 @@
 #include "NodeData.h"
 #include "PaneViews.h"
 #include "Separate.h"
+#include "SubIcons.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -275,8 +276,8 @@ TEST_F(Views, DeletedPagesLeaveNoEntryInTheBrowseViewOrTheFinder)
     form->DataTree()->SetSelected(Node(1));
     form->PaneViews().OpSplitReadClick();
     form->PaneViews().BrowseTree()->SetSelected(form->PaneViews().BrowseTree()->Items().Item(2));
-    form->FdGoSubIconClick();
-    TFindIconForm* finder = form->SubIconFinder();
+    form->SubIcons().FdGoSubIconClick();
+    TFindIconForm* finder = form->SubIcons().SubIconFinder();
     ASSERT_NE(finder, nullptr);
     ASSERT_EQ(finder->IconTree()->Items().Count(), 4);
 

@@ -1,7 +1,4 @@
-// The font toolbar: the editor's font and size, the wrap column and wrap at
-// the window's edge, line numbers, and the symbol chooser with its list
-// "mark.dat", most recently used first.
-#include "Main.h"
+#include "FontToolbar.h"
 
 #include "Cp932.h"
 #include "DockButton.h"
@@ -10,9 +7,13 @@
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
+#include "FontToolbarHost.h"
+#include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "Paths.h"
 #include "SpinEx.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "ToolDock.h"
 
 #include <QComboBox>
@@ -22,7 +23,9 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -55,21 +58,52 @@ std::optional<int> TypedValue(const TMySpinEdit& Box)
 
 } // namespace
 
-void TVelkForm::CreateFontToolbarControls()
+TFontToolbar::TFontToolbar(IFontToolbarHost& Host, TVelkMenus& Menus, TDockToolbar& Bar, QLabel& EdModeLabel,
+                           TToolDock& TopDock, TToolDock& LeftDock)
+    : Host_(Host), Menus_(Menus), Bar_(Bar), TopDock_(TopDock), LeftDock_(LeftDock)
 {
-    TDockToolbar* fontBar = Toolbar("ToolbarFont");
-    ComboBox1_ = new QComboBox(fontBar);
+    CreateFontToolbarControls(EdModeLabel);
+}
+
+// The controls outlive the toolbar's handlers: they go with the window.
+TFontToolbar::~TFontToolbar()
+{
+    for (QComboBox* box : {ComboBox1_, ComboBox2_})
+        QObject::disconnect(box, &QComboBox::currentIndexChanged, nullptr, nullptr);
+    FontSpnEd_->OnChange = nullptr;
+    WrapSpnEd_->OnChange = nullptr;
+    Bar_.OnDockChanged = nullptr;
+}
+
+void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
+{
+    WrapSpnEd_ = new TMySpinEdit(&Bar_);
+    WrapSpnEd_->setObjectName(QStringLiteral("WrapSpnEd"));
+    WrapSpnEd_->SetMinValue(20);
+    WrapSpnEd_->SetMaxValue(250);
+    WrapSpnEd_->SetValue(80);
+    WrapSpnEd_->setFixedSize(64, WrapSpnEd_->MinHeight());
+    WrapSpnEd_->setToolTip(QStringLiteral("ワードラップ"));
+    ComboBox2_ = new QComboBox(&Bar_);
+    ComboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2_->setMinimumWidth(80);
+    ComboBox2_->setToolTip(QStringLiteral("記号選択"));
+    ComboBox1_ = new QComboBox(&Bar_);
     ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1_->setToolTip(QStringLiteral("フォント選択"));
     ComboBox1_->setMinimumWidth(140);
-    FontSpnEd_ = new TMySpinEdit(fontBar);
+    FontSpnEd_ = new TMySpinEdit(&Bar_);
     FontSpnEd_->setObjectName(QStringLiteral("FontSpnEd"));
     FontSpnEd_->setToolTip(QStringLiteral("フォントサイズ"));
     FontSpnEd_->SetMinValue(1);
     FontSpnEd_->SetMaxValue(30);
     FontSpnEd_->setFixedSize(52, FontSpnEd_->MinHeight());
-    WrapSpnEd_->setToolTip(QStringLiteral("ワードラップ"));
-    ComboBox2_->setToolTip(QStringLiteral("記号選択"));
+    // Two toggles, each free to be up.
+    for (const auto& [name, group] : {std::pair{Cmd::sbRTN, 1}, std::pair{Cmd::sbLineNo, 2}}) {
+        TDockButton& toggle = *Host_.ToolButton(name);
+        toggle.SetGroupIndex(group);
+        toggle.SetAllowAllUp(true);
+    }
     // The choosers take no keys; the size and the wrap column are typed
     // after a click. None is in the tab order.
     for (QWidget* control : {static_cast<QWidget*>(ComboBox1_), static_cast<QWidget*>(ComboBox2_)})
@@ -78,39 +112,48 @@ void TVelkForm::CreateFontToolbarControls()
         control->setFocusPolicy(Qt::ClickFocus);
     // As wide as the widest mode's name, so that no name is cut off and the
     // controls after it keep their places.
-    const QFontMetrics labelMetrics(EdModeLabel_->font());
-    int labelWidth = labelMetrics.horizontalAdvance(EdModeLabel_->text());
+    const QFontMetrics labelMetrics(EdModeLabel.font());
+    int labelWidth = labelMetrics.horizontalAdvance(EdModeLabel.text());
     for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode)
         labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(QString::fromUtf8(
                                               mode->Label.data(), static_cast<qsizetype>(mode->Label.size()))));
-    EdModeLabel_->setAlignment(Qt::AlignCenter);
-    EdModeLabel_->setFixedWidth(labelWidth + 2 * labelMetrics.averageCharWidth());
-    connect(ComboBox1_, &QComboBox::currentIndexChanged, this,
-            [this] { CatchExceptions([this] { ComboBox1Change(); }); });
-    connect(ComboBox2_, &QComboBox::currentIndexChanged, this,
-            [this](int Index) { CatchExceptions([&] { ComboBox2Change(Index); }); });
-    FontSpnEd_->OnChange = [this](TObject*) { FontSpnEdChange(); };
-    WrapSpnEd_->OnChange = [this](TObject*) { WrapSpnEdChange(); };
-    SetPopupMenu(*ComboBox2_, Menus_.Popup(Cmd::CmBoxPopupMenu));
-    Menus_.Item(Cmd::ReLoad)->OnClick = [this](TObject*) { ReLoadClick(); };
+    EdModeLabel.setAlignment(Qt::AlignCenter);
+    EdModeLabel.setFixedWidth(labelWidth + 2 * labelMetrics.averageCharWidth());
     // Where the controls stand gives their order along the bar once it is
     // loaded: the mode, the symbol button, the two toggles, then the
     // choosers and the two numbers.
     int left = 0;
     for (QWidget* control :
-         std::initializer_list<QWidget*>{EdModeLabel_, Button(Cmd::sbMark), Button(Cmd::sbLineNo), Button(Cmd::sbRTN),
-                                         ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
+         std::initializer_list<QWidget*>{&EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo),
+                                         Host_.ToolButton(Cmd::sbRTN), ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
         control->move(left, 0);
         left += control->sizeHint().width();
     }
     // The font toolbar stays on the top dock.
-    fontBar->OnDockChanged = [this, fontBar](TObject*) {
-        if (fontBar->DockedTo() == ToolDock2_)
-            fontBar->SetDockedTo(ToolDock1_);
+    Bar_.OnDockChanged = [this](TObject*) {
+        if (Bar_.DockedTo() == &LeftDock_)
+            Bar_.SetDockedTo(&TopDock_);
     };
 }
 
-void TVelkForm::FillFontCombo()
+void TFontToolbar::BindCommands()
+{
+    QObject::connect(ComboBox1_, &QComboBox::currentIndexChanged, ComboBox1_,
+                     [this] { CatchExceptions([this] { ComboBox1Change(); }); });
+    QObject::connect(ComboBox2_, &QComboBox::currentIndexChanged, ComboBox2_,
+                     [this](int Index) { CatchExceptions([&] { ComboBox2Change(Index); }); });
+    FontSpnEd_->OnChange = [this](TObject*) { FontSpnEdChange(); };
+    WrapSpnEd_->OnChange = [this](TObject*) { WrapSpnEdChange(); };
+    SetPopupMenu(*ComboBox2_, Menus_.Popup(Cmd::CmBoxPopupMenu));
+    Menus_.Item(Cmd::ReLoad)->OnClick = [this](TObject*) { ReLoadClick(); };
+    const TCommandBinding items[] = {{Cmd::EdMark, [this] { sbMarkClick(); }}};
+    Menus_.Bind(items);
+    Host_.ToolButton(Cmd::sbMark)->OnClick = [this](TObject*) { sbMarkClick(); };
+    Host_.ToolButton(Cmd::sbRTN)->OnClick = [this](TObject*) { sbRTNClick(); };
+    Host_.ToolButton(Cmd::sbLineNo)->OnClick = [this](TObject*) { sbLineNoClick(); };
+}
+
+void TFontToolbar::FillFontCombo()
 {
     QStringList families;
     for (const QString& family : QFontDatabase::families())
@@ -120,35 +163,55 @@ void TVelkForm::FillFontCombo()
     const QSignalBlocker blocker(ComboBox1_);
     ComboBox1_->clear();
     ComboBox1_->addItems(families);
-    LastFontName_ = DataMemo_->Font()->Name();
+    const TEditorEx& memo = *Host_.DataMemo();
+    LastFontName_ = memo.Font()->Name();
     ComboBox1_->setCurrentText(QString::fromStdString(SjisToUtf8(LastFontName_)));
-    LastFontSize_ = DataMemo_->Font()->Size();
+    LastFontSize_ = memo.Font()->Size();
     FontSpnEd_->SetValue(LastFontSize_);
 }
 
-void TVelkForm::ComboBox1Change()
+void TFontToolbar::FormShow()
+{
+    TEditorEx& memo = *Host_.DataMemo();
+    Host_.ToolButton(Cmd::sbLineNo)->SetDown(memo.Leftbar()->Visible());
+    WrapByteCache_ = memo.WrapOption()->WrapByte();
+    EnableWrapControls(Host_.ActiveEditor()->WordWrap());
+    Host_.ToolButton(Cmd::sbRTN)->SetDown(SettingsVars.RightRtn);
+    Host_.ApplyWindowWrap();
+    memo.WrapOption()->SetWrapByte(WrapSpnEd_->Value());
+    if (ComboBox2_->count() > 0)
+        ComboBox2_->setCurrentIndex(0);
+}
+
+void TFontToolbar::EnableWrapControls(bool Wraps)
+{
+    WrapSpnEd_->setEnabled(Wraps && !SettingsVars.RightRtn);
+    Host_.ToolButton(Cmd::sbRTN)->SetEnabled(Wraps);
+}
+
+void TFontToolbar::ComboBox1Change()
 {
     const std::string name = Utf8ToSjis(ComboBox1_->currentText().toStdString());
     if (name == LastFontName_)
         return;
-    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
+    for (TEditorEx* editor : {Host_.DataMemo(), Host_.SecondEditor()})
         if (editor)
             editor->Font()->SetName(name);
-    LastFontName_ = DataMemo_->Font()->Name();
+    LastFontName_ = Host_.DataMemo()->Font()->Name();
 }
 
-void TVelkForm::FontSpnEdChange()
+void TFontToolbar::FontSpnEdChange()
 {
     const std::optional<int> size = TypedValue(*FontSpnEd_);
     if (!size || *size == LastFontSize_)
         return;
-    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
+    for (TEditorEx* editor : {Host_.DataMemo(), Host_.SecondEditor()})
         if (editor)
             editor->Font()->SetSize(*size);
     LastFontSize_ = *size;
 }
 
-void TVelkForm::WrapSpnEdChange()
+void TFontToolbar::WrapSpnEdChange()
 {
     if (const std::optional<int> column = TypedValue(*WrapSpnEd_); column && *column != WrapByteCache_)
         ApplyWrapByte(*column);
@@ -156,43 +219,44 @@ void TVelkForm::WrapSpnEdChange()
 
 // While the text wraps at the window's edge the column typed reaches the
 // editors but is not the one remembered.
-void TVelkForm::ApplyWrapByte(int Value)
+void TFontToolbar::ApplyWrapByte(int Value)
 {
-    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
+    for (TEditorEx* editor : {Host_.DataMemo(), Host_.SecondEditor()})
         if (editor)
             editor->WrapOption()->SetWrapByte(Value);
     if (!SettingsVars.RightRtn)
         WrapByteCache_ = Value;
-    SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
+    const TEditorEx& active = *Host_.ActiveEditor();
+    Host_.SetEditUndoButtons(active.CanUndo(), active.CanRedo());
 }
 
-void TVelkForm::sbRTNClick()
+void TFontToolbar::sbRTNClick()
 {
     SettingsVars.RightRtn = !SettingsVars.RightRtn;
     // Back to the column of the spin edit, whatever it is (at the top of
     // its range too).
     if (!SettingsVars.RightRtn)
         ApplyWrapByte(WrapSpnEd_->Value());
-    WrapSpnEd_->setEnabled(ActiveEditor_->WordWrap() && !SettingsVars.RightRtn);
-    Button(Cmd::sbRTN)->SetDown(SettingsVars.RightRtn);
-    ApplyWindowWrap();
+    WrapSpnEd_->setEnabled(Host_.ActiveEditor()->WordWrap() && !SettingsVars.RightRtn);
+    Host_.ToolButton(Cmd::sbRTN)->SetDown(SettingsVars.RightRtn);
+    Host_.ApplyWindowWrap();
 }
 
-void TVelkForm::sbLineNoClick()
+void TFontToolbar::sbLineNoClick()
 {
     const TEditorShowNumberMode mode =
         SettingsVars.LineNumber.Mode == 0 ? TEditorShowNumberMode::nmRow : TEditorShowNumberMode::nmLine;
-    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
+    for (TEditorEx* editor : {Host_.DataMemo(), Host_.SecondEditor()})
         if (editor) {
             editor->Leftbar()->SetShowNumberMode(mode);
             editor->Leftbar()->SetVisible(!editor->Leftbar()->Visible());
         }
-    Button(Cmd::sbLineNo)->SetDown(ActiveEditor_->Leftbar()->Visible());
+    Host_.ToolButton(Cmd::sbLineNo)->SetDown(Host_.ActiveEditor()->Leftbar()->Visible());
 }
 
 // An empty entry (a blank line of "mark.dat") is nothing to use: the box
 // shows the top entry again.
-void TVelkForm::ComboBox2Change(int Index)
+void TFontToolbar::ComboBox2Change(int Index)
 {
     if (Index <= 0 || Index >= static_cast<int>(SymbolList_.size()))
         return;
@@ -201,7 +265,7 @@ void TVelkForm::ComboBox2Change(int Index)
     ShowSymbols();
 }
 
-void TVelkForm::ShowSymbols()
+void TFontToolbar::ShowSymbols()
 {
     const QSignalBlocker blocker(ComboBox2_);
     ComboBox2_->clear();
@@ -210,17 +274,18 @@ void TVelkForm::ShowSymbols()
     ComboBox2_->setCurrentIndex(SymbolList_.empty() ? -1 : 0);
 }
 
-void TVelkForm::sbMarkClick()
+void TFontToolbar::sbMarkClick()
 {
+    TEditorEx& active = *Host_.ActiveEditor();
     const int index = ComboBox2_->currentIndex();
-    if (index < 0 || ActiveEditor_->ReadOnly() || SymbolList_[static_cast<size_t>(index)].empty())
+    if (index < 0 || active.ReadOnly() || SymbolList_[static_cast<size_t>(index)].empty())
         return;
     const bool lineBreak = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
-    ActiveEditor_->SetSelText(SymbolList_[static_cast<size_t>(index)] + (lineBreak ? "\r\n" : ""));
-    ActiveEditor_->setFocus();
+    active.SetSelText(SymbolList_[static_cast<size_t>(index)] + (lineBreak ? "\r\n" : ""));
+    active.setFocus();
 }
 
-void TVelkForm::ReLoadClick()
+void TFontToolbar::ReLoadClick()
 {
     if (!FileExists(SymbolFileName()))
         return;
@@ -229,11 +294,11 @@ void TVelkForm::ReLoadClick()
 }
 
 // Kept as bytes, so that the file comes back as it was read.
-void TVelkForm::LoadSymbolList()
+void TFontToolbar::LoadSymbolList()
 {
     SymbolList_ = BuiltInSymbols();
     CatchExceptions([this] { ReLoadClick(); });
     ShowSymbols();
 }
 
-void TVelkForm::SaveSymbolList() { WriteFileAtomic(SymbolFileName(), SymbolListBytes(SymbolList_)); }
+void TFontToolbar::SaveSymbolList() const { WriteFileAtomic(SymbolFileName(), SymbolListBytes(SymbolList_)); }

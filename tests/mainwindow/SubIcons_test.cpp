@@ -4,16 +4,25 @@
 
 #include "ClippingMode.h"
 #include "FindIconForm.h"
+#include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "Paths.h"
 #include "SearchListState.h"
 #include "ShortCutText.h"
+#include "SubIconHost.h"
+#include "SubIcons.h"
+#include "ToolButtonIds.h"
 #include "ToolImageList.h"
+#include "TreeImageList.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,7 +35,10 @@ protected:
         image.fill(QColor(Index * 10, 0, 0));
         image.save(QString::fromStdString(ProgramFolder() + "Images/" + Name), "BMP");
     }
-    int RedOf(int Image) const { return form->TreeSubImageList()->Image(Image)->toImage().pixelColor(8, 8).red(); }
+    int RedOf(int Image) const
+    {
+        return form->SubIcons().TreeSubImageList().Image(Image)->toImage().pixelColor(8, 8).red();
+    }
     TMenuItem& Popup(int Index) const { return *form->ImagePopupMenu()->Items().Items(Index); }
 };
 
@@ -34,8 +46,8 @@ TEST_F(SubIcons, TheFirstElevenBitmapsByNameAreTaken)
 {
     for (int i = 12; i >= 0; --i)
         WriteBitmap("b" + std::to_string(10 + i) + ".bmp", i);
-    form->LoadSubIcons();
-    ASSERT_EQ(form->TreeSubImageList()->Count(), 12);
+    form->SubIcons().LoadSubIcons();
+    ASSERT_EQ(form->SubIcons().TreeSubImageList().Count(), 12);
     EXPECT_EQ(RedOf(1), 0);
     EXPECT_EQ(RedOf(11), 100) << "b20, the eleventh by name";
 }
@@ -47,14 +59,14 @@ TEST_F(SubIcons, FewBitmapsAreFilledUpWithThePicturesBeforeAndWrongSizesSkipped)
     WriteBitmap("b.bmp", 21);
     WriteBitmap("bb.bmp", 1, 32);
     WriteBitmap("c.bmp", 22);
-    form->LoadSubIcons();
-    ASSERT_EQ(form->TreeSubImageList()->Count(), 11);
+    form->SubIcons().LoadSubIcons();
+    ASSERT_EQ(form->SubIcons().TreeSubImageList().Count(), 11);
     EXPECT_EQ(RedOf(1), 200) << "an upper-case extension is a bitmap too";
     EXPECT_EQ(RedOf(3), 220) << "the 32 x 32 picture was skipped";
     EXPECT_EQ(RedOf(4), ownFour);
 
     std::filesystem::remove_all(ProgramFolder() + "Images");
-    form->LoadSubIcons();
+    form->SubIcons().LoadSubIcons();
     EXPECT_EQ(dialogs.Questions().back().Text, "Velk2000があるフォルダーの下に Images フォルダーが存在しません！");
     EXPECT_EQ(RedOf(1), 200) << "the pictures stay";
 }
@@ -80,7 +92,7 @@ TEST_F(SubIcons, PicturesRegisteredAgainReachTheMenusAndTheButton)
     MakePages({"one"});
     Popup(1).Click();
     WriteBitmap("a.bmp", 20);
-    form->LoadSubIcons();
+    form->SubIcons().LoadSubIcons();
     const auto red = [](const QIcon& Icon) { return Icon.pixmap(16, 16).toImage().pixelColor(8, 8).red(); };
     EXPECT_EQ(red(Popup(1).Action()->icon()), 200);
     EXPECT_EQ(red(form->MenuItem("pTreeSubIcon")->Items(1)->Action()->icon()), 200);
@@ -106,8 +118,8 @@ TEST_F(SubIcons, ThePageHistoryMenusShowEachPagesSubIcon)
 TEST_F(SubIcons, CtrlTabGoesToTheOpenFindersTree)
 {
     MakePages({"a", "b"});
-    form->FdGoSubIconClick();
-    TFindIconForm* finder = form->SubIconFinder();
+    form->SubIcons().FdGoSubIconClick();
+    TFindIconForm* finder = form->SubIcons().SubIconFinder();
     ASSERT_NE(finder, nullptr);
     finder->IconTree()->clearFocus();
     QTest::keyClick(form->DataMemo(), Qt::Key_Tab, Qt::ControlModifier);
@@ -125,12 +137,12 @@ TEST_F(SubIcons, TheFinderListsCyclesAndShowsPages)
     Node(0)->SetStateIndex(2);
     Node(2)->SetStateIndex(2);
     Node(3)->SetStateIndex(5);
-    form->FdGoSubIconClick();
-    TFindIconForm* finder = form->SubIconFinder();
+    form->SubIcons().FdGoSubIconClick();
+    TFindIconForm* finder = form->SubIcons().SubIconFinder();
     ASSERT_NE(finder, nullptr);
     EXPECT_EQ(Enabled({"sbOpen"}), "-");
-    form->FdGoSubIconClick();
-    EXPECT_EQ(form->SubIconFinder(), finder) << "never a second finder";
+    form->SubIcons().FdGoSubIconClick();
+    EXPECT_EQ(form->SubIcons().SubIconFinder(), finder) << "never a second finder";
     EXPECT_EQ(finder->LbSubIcon()->text(), QStringLiteral("全部で 3 ページ"));
     EXPECT_EQ(finder->IconTree()->Selected()->Text(), "d") << "the page shown in the tree";
 
@@ -157,7 +169,7 @@ TEST_F(SubIcons, TheFinderListsCyclesAndShowsPages)
 
     finder->close();
     Settle();
-    EXPECT_EQ(form->SubIconFinder(), nullptr);
+    EXPECT_EQ(form->SubIcons().SubIconFinder(), nullptr);
     EXPECT_TRUE(SettingsVars.SubIcon.AltSubIcon);
     EXPECT_EQ(Enabled({"sbOpen"}), "+");
 }
@@ -165,8 +177,8 @@ TEST_F(SubIcons, TheFinderListsCyclesAndShowsPages)
 TEST_F(SubIcons, TheFinderShowsEachKeyUnderItsButton)
 {
     MakePages({"a", "b"});
-    form->FdGoSubIconClick();
-    TFindIconForm& finder = *form->SubIconFinder();
+    form->SubIcons().FdGoSubIconClick();
+    TFindIconForm& finder = *form->SubIcons().SubIconFinder();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&finder));
     QWidget& legend = *finder.Legend();
     const QImage painted = legend.grab().toImage();
@@ -188,20 +200,97 @@ TEST_F(SubIcons, ClosingTheFinderGivesBackTheListButtonsButNoEditorWhileClipping
     MakePages({"a", "b"});
     SearchListState().FoundPageList.Assign({Node(1)});
     form->Clipping().OpClipClick();
-    form->FdGoSubIconClick();
-    ASSERT_NE(form->SubIconFinder(), nullptr);
+    form->SubIcons().FdGoSubIconClick();
+    ASSERT_NE(form->SubIcons().SubIconFinder(), nullptr);
     EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "--");
-    form->SubIconFinder()->close();
+    form->SubIcons().SubIconFinder()->close();
     Settle();
     EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "+-") << "clipping forbids an external edit";
     EXPECT_TRUE(form->MenuItem("FdFindList")->Enabled());
 
     form->Clipping().OpClipClick();
     SearchListState().FoundPageList.Clear();
-    form->FdGoSubIconClick();
-    form->SubIconFinder()->close();
+    form->SubIcons().FdGoSubIconClick();
+    form->SubIcons().SubIconFinder()->close();
     Settle();
     EXPECT_EQ(Enabled({"sbFindList", "sbGoEditor"}), "-+") << "an empty list stays off";
+}
+
+// The sub-icons with nothing of the window but what their host gives them.
+class FakeSubIconHost : public ISubIconHost {
+public:
+    FakeSubIconHost()
+    {
+        for (const char* name :
+             {"sbImage", "sbSubIcon", "sbPageNew", "sbOpen", "sbLoadTreeText", "sbFind", "sbFindList", "sbGoEditor"}) {
+            auto* button = new TDockButton(&Window);
+            button->SetImages(&ButtonImages);
+            button->SetImageIndex(ButtonImages.Add(QPixmap(16, 16)));
+            Buttons.emplace(name, button);
+        }
+    }
+    TDockButton* ToolButton(TCommandId Button) const override { return Buttons.at(std::string(Button.Name())); }
+    TEditorEx* ActiveEditor() const override { return Memo.get(); }
+    TEditorEx* DataMemo() const override { return Memo.get(); }
+    TEditorEx* SecondEditor() const override { return Second.get(); }
+    bool BrowseViewOn() const override { return false; }
+    std::string CaptionText() const override { return "doc.vk2"; }
+    void MarkModified() override { ++Modified; }
+    void PageSubIconChanged(TTreeNode* Page) override { Changed.push_back(Page); }
+    void UpdateToolButtons() override {}
+    bool ExternalEditAllowed() const override { return false; }
+    void FindListChanged() override { ++ListChanges; }
+
+    QWidget Window;
+    TToolImageList ButtonImages;
+    TTreeView Tree{&Window};
+    std::unique_ptr<TEditorEx> Memo{TEditor::Create<TEditorEx>()};
+    std::unique_ptr<TEditorEx> Second{TEditor::Create<TEditorEx>()};
+    std::map<std::string, TDockButton*> Buttons;
+    std::vector<TTreeNode*> Changed;
+    int Modified = 0;
+    int ListChanges = 0;
+};
+
+TEST(SubIconsAlone, SetAPagesSubIconAndFindItOnAHostOfTheirOwn)
+{
+    FakeSubIconHost host;
+    TVelkMenus menus;
+    TSubIcons subIcons(host, host.Window, host.Tree, menus);
+    subIcons.BindCommands();
+    subIcons.BuildSubIconMenu();
+    TMenuItem& popup = menus.Popup(Cmd::ImagePopupMenu)->Items();
+    ASSERT_EQ(popup.Count(), 11) << "none and the ten default names";
+    EXPECT_EQ(SjisToUtf8(subIcons.SubIconMenu().Strings(10)), "＜(_ _)＞");
+
+    TTreeNode* page = host.Tree.Items().Add(nullptr, "a");
+    host.Tree.Items().Add(nullptr, "b");
+    host.Tree.SetSelected(page);
+    popup.Items(3)->Click();
+    EXPECT_EQ(page->StateIndex(), 3);
+    EXPECT_EQ(host.Changed, std::vector<TTreeNode*>{page});
+    EXPECT_EQ(host.Modified, 1);
+    EXPECT_TRUE(host.Second->Modified()) << "both panes";
+    const TDockButton& image = *host.ToolButton(Cmd::sbImage);
+    EXPECT_NE(image.Images(), &host.ButtonImages) << "the button shows the sub-icon";
+    EXPECT_EQ(image.ImageIndex(), 3);
+    popup.Items(0)->Click();
+    EXPECT_EQ(page->StateIndex(), -1);
+    EXPECT_EQ(std::pair(image.Images(), image.ImageIndex()), std::pair(&host.ButtonImages, 0)) << "its own picture";
+
+    popup.Items(2)->Click();
+    menus.Item(Cmd::FdGoSubIcon)->Click();
+    TFindIconForm* finder = subIcons.SubIconFinder();
+    ASSERT_NE(finder, nullptr);
+    EXPECT_EQ(finder->windowTitle(), QStringLiteral("doc.vk2"));
+    EXPECT_EQ(finder->IconTree()->Items().Count(), 1);
+    EXPECT_FALSE(host.ToolButton(Cmd::sbOpen)->Enabled());
+    EXPECT_FALSE(menus.Item(Cmd::FlPageTextLoad)->Enabled());
+    finder->close();
+    EXPECT_EQ(subIcons.SubIconFinder(), nullptr);
+    EXPECT_TRUE(host.ToolButton(Cmd::sbOpen)->Enabled());
+    EXPECT_FALSE(host.ToolButton(Cmd::sbGoEditor)->Enabled()) << "as the host allows";
+    EXPECT_EQ(host.ListChanges, 1);
 }
 
 } // namespace

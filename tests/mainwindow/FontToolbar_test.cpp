@@ -1,0 +1,184 @@
+// The font toolbar: the symbol chooser and "mark.dat", the font size and
+// the wrap column typed, wrapping at the window's edge; on the shown
+// window, and on a host of its own.
+#include "FormFixture.h"
+
+#include "DockToolbar.h"
+#include "FontToolbar.h"
+#include "FontToolbarHost.h"
+#include "MainMenus.h"
+#include "MenuItemIds.h"
+#include "SpinEx.h"
+#include "SymbolList.h"
+#include "ToolButtonIds.h"
+#include "ToolDock.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <map>
+#include <optional>
+#include <utility>
+
+namespace {
+
+class FontToolbarTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        StartShown();
+        memo = form->DataMemo();
+    }
+    TFontToolbar& Toolbar() const { return form->FontToolbar(); }
+
+    TEditorEx* memo = nullptr;
+};
+
+TEST_F(FontToolbarTest, SymbolsMoveToTheTopAndGoInWithALineBreakUnderShift)
+{
+    Toolbar().ComboBox2()->setCurrentIndex(7);
+    EXPECT_EQ(SjisToUtf8(Toolbar().SymbolList().front()), "★");
+    EXPECT_EQ(Toolbar().ComboBox2()->currentText(), QStringLiteral("★"));
+    memo->SetText("");
+    QTest::mouseClick(form->ToolButton("sbMark"), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(memo->GetText(), Sjis("★") + "\r\n");
+
+    const std::string bytes = Sjis("※") + "\r\n\xF0\x40\r\n";
+    WriteFileAtomic(Home() + "mark.dat", bytes);
+    Toolbar().ReLoadClick();
+    EXPECT_EQ(Toolbar().ComboBox2()->count(), 2);
+    dialogs.Answer(mrNo);
+    EXPECT_TRUE(form->FormCloseQuery());
+    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), bytes) << "written back byte for byte";
+}
+
+// A blank line of "mark.dat" is an empty entry: choosing it or inserting
+// it does nothing.
+TEST_F(FontToolbarTest, AnEmptySymbolEntryDoesNothing)
+{
+    WriteFileAtomic(Home() + "mark.dat", Sjis("※") + "\r\n\r\n" + Sjis("★") + "\r\n");
+    Toolbar().ReLoadClick();
+    Toolbar().ComboBox2()->setCurrentIndex(1);
+    EXPECT_EQ(SymbolListBytes(Toolbar().SymbolList()), Sjis("※") + "\r\n\r\n" + Sjis("★") + "\r\n");
+    EXPECT_EQ(Toolbar().ComboBox2()->currentIndex(), 0);
+
+    WriteFileAtomic(Home() + "mark.dat", "\r\n" + Sjis("※") + "\r\n");
+    Toolbar().ReLoadClick();
+    memo->SetText("a");
+    memo->SetModified(false);
+    QTest::mouseClick(form->ToolButton("sbMark"), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(memo->GetText(), "a");
+    EXPECT_FALSE(memo->Modified());
+}
+
+// The size and the wrap column are typed after a click; what is typed on
+// the way to a number in range is not applied.
+TEST_F(FontToolbarTest, TheFontSizeAndWrapColumnCanBeTyped)
+{
+    for (TMySpinEdit* box : {Toolbar().FontSpnEd(), Toolbar().WrapSpnEd()})
+        EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus) << "out of the tab order";
+    TMySpinEdit& size = *Toolbar().FontSpnEd();
+    QTest::mouseClick(&size, Qt::LeftButton);
+    ASSERT_TRUE(size.hasFocus());
+    size.selectAll();
+    QTest::keyClicks(&size, QStringLiteral("2"));
+    EXPECT_EQ(memo->Font()->Size(), 2);
+    QTest::keyClick(&size, Qt::Key_Backspace);
+    EXPECT_EQ(memo->Font()->Size(), 2) << "an empty box applies nothing";
+    QTest::keyClicks(&size, QStringLiteral("20"));
+    EXPECT_EQ(memo->Font()->Size(), 20);
+    EXPECT_EQ(memo->GetText(), "") << "no digit reached the page";
+
+    TMySpinEdit& wrap = *Toolbar().WrapSpnEd();
+    wrap.setEnabled(true);
+    QTest::mouseClick(&wrap, Qt::LeftButton);
+    wrap.selectAll();
+    QTest::keyClicks(&wrap, QStringLiteral("64"));
+    EXPECT_EQ(memo->WrapOption()->WrapByte(), 64) << "the 6 on the way is below the range";
+}
+
+TEST_F(FontToolbarTest, TheControlsStandInTheirOrder)
+{
+    const QWidget* controls[] = {form->EdModeLabel(),       form->ToolButton("sbMark"), form->ToolButton("sbLineNo"),
+                                 form->ToolButton("sbRTN"), Toolbar().ComboBox1(),      Toolbar().ComboBox2(),
+                                 Toolbar().FontSpnEd(),     Toolbar().WrapSpnEd()};
+    for (size_t i = 1; i < std::size(controls); ++i)
+        EXPECT_GT(controls[i]->x(), controls[i - 1]->x()) << controls[i]->objectName().toStdString();
+}
+
+TEST_F(FontToolbarTest, TheWrapColumnSurvivesWrappingAtTheWindowEdge)
+{
+    SettingsVars.RightRtn = false;
+    Toolbar().WrapSpnEd()->SetValue(250);
+    Toolbar().sbRTNClick();
+    Toolbar().WrapSpnEd()->SetValue(100);
+    EXPECT_EQ(Toolbar().WrapByteCache(), 250) << "at the window's edge the column is not remembered";
+    Toolbar().WrapSpnEd()->SetValue(250);
+    Toolbar().sbRTNClick();
+    EXPECT_EQ(memo->WrapOption()->WrapByte(), 250);
+    EXPECT_EQ(Toolbar().WrapByteCache(), 250);
+}
+
+// The toolbar with nothing of the window but what its host gives it.
+class FakeFontToolbarHost : public IFontToolbarHost {
+public:
+    FakeFontToolbarHost()
+    {
+        for (const char* name : {"sbMark", "sbLineNo", "sbRTN"}) {
+            auto* button = new TDockButton(&Bar);
+            button->setObjectName(QString::fromLatin1(name));
+            Buttons.emplace(name, button);
+        }
+    }
+    TEditorEx* DataMemo() const override { return Memo.get(); }
+    TEditorEx* SecondEditor() const override { return Second.get(); }
+    TEditorEx* ActiveEditor() const override { return Active; }
+    TDockButton* ToolButton(TCommandId Button) const override { return Buttons.at(std::string(Button.Name())); }
+    void SetEditUndoButtons(bool CanUndo, bool CanRedo) override { UndoButtons = {CanUndo, CanRedo}; }
+    void ApplyWindowWrap() override { ++WindowWraps; }
+
+    QWidget Window;
+    TToolDock TopDock{&Window, "ToolDock1", TDockPosition::dpTop};
+    TToolDock LeftDock{&Window, "ToolDock2", TDockPosition::dpLeft};
+    TDockToolbar Bar{&TopDock, "ToolbarFont"};
+    QLabel ModeLabel{QStringLiteral("Text Mode"), &Bar};
+    std::unique_ptr<TEditorEx> Memo{TEditor::Create<TEditorEx>()};
+    std::unique_ptr<TEditorEx> Second{TEditor::Create<TEditorEx>()};
+    TEditorEx* Active = Second.get();
+    std::map<std::string, TDockButton*> Buttons;
+    std::optional<std::pair<bool, bool>> UndoButtons;
+    int WindowWraps = 0;
+};
+
+// The window's fixture gives the program folder that "mark.dat" is read from.
+using FontToolbarAlone = FormTest;
+
+TEST_F(FontToolbarAlone, RunsOnAHostOfItsOwn)
+{
+    FakeFontToolbarHost host;
+    TVelkMenus menus;
+    TFontToolbar toolbar(host, menus, host.Bar, host.ModeLabel, host.TopDock, host.LeftDock);
+    toolbar.BindCommands();
+    toolbar.LoadSymbolList();
+    EXPECT_TRUE(menus.Item(Cmd::EdMark)->Enabled());
+
+    toolbar.ComboBox2()->setCurrentIndex(2);
+    menus.Item(Cmd::EdMark)->Click();
+    EXPECT_EQ(host.Second->GetText(), toolbar.SymbolList().front()) << "the symbol goes into the active pane";
+    EXPECT_EQ(host.Memo->GetText(), "");
+
+    toolbar.WrapSpnEd()->SetValue(60);
+    for (const TEditorEx* editor : {host.Memo.get(), host.Second.get()})
+        EXPECT_EQ(editor->WrapOption()->WrapByte(), 60);
+    EXPECT_EQ(toolbar.WrapByteCache(), 60);
+    EXPECT_TRUE(host.UndoButtons.has_value()) << "the undo buttons follow the active pane";
+
+    QTest::mouseClick(host.ToolButton(Cmd::sbRTN), Qt::LeftButton);
+    EXPECT_TRUE(SettingsVars.RightRtn);
+    EXPECT_TRUE(host.ToolButton(Cmd::sbRTN)->Down());
+    EXPECT_EQ(host.WindowWraps, 1);
+    toolbar.WrapSpnEd()->SetValue(70);
+    EXPECT_EQ(host.Memo->WrapOption()->WrapByte(), 70);
+    EXPECT_EQ(toolbar.WrapByteCache(), 60) << "not remembered while wrapping at the window's edge";
+}
+
+} // namespace
