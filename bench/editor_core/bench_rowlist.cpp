@@ -44,17 +44,24 @@ struct StringVector {
     void Put(int Index, const std::string& S) { List[Index] = S; }
 };
 
+TRowItem RowItemOf(const std::string& Text)
+{
+    TRowItem item;
+    item.SetText(Text);
+    return item;
+}
+
 // A vector of whole row items: what the row list would cost without its gap.
 struct ItemVector {
     std::vector<TRowItem> List;
     ItemVector()
     {
         for (int i = 0; i < RowCount; ++i)
-            List.push_back(TRowItem{RowTextOf(i), {}, 0, 0, 0});
+            List.push_back(RowItemOf(RowTextOf(i)));
     }
-    void Insert(int Index, const std::string& S) { List.insert(List.begin() + Index, TRowItem{S, {}, 0, 0, 0}); }
+    void Insert(int Index, const std::string& S) { List.insert(List.begin() + Index, RowItemOf(S)); }
     void Delete(int Index) { List.erase(List.begin() + Index); }
-    void Put(int Index, const std::string& S) { List[Index].Text = S; }
+    void Put(int Index, const std::string& S) { List[Index].SetText(S); }
 };
 
 template <class List>

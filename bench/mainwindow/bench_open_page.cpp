@@ -9,6 +9,7 @@
 // /proc/self/statm after giving freed memory back).
 #include "BenchPage.h"
 
+#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "Instances.h"
 #include "Main.h"
@@ -123,7 +124,7 @@ std::string WriteDocument(const std::vector<std::string>& Pages, const std::stri
     items.EndUpdate();
     window.Form.DataTree()->SetSelected(items.Item(0));
     window.Memo().SetModified(true);
-    if (!window.Form.SaveOutline(name))
+    if (!window.Form.DocumentFiles().SaveOutline(name))
         std::abort();
     window.Memo().SetModified(false);
     return name;
@@ -147,7 +148,7 @@ void OpenToFirstPaint(benchmark::State& State, const std::string& Document)
     window.Paint();
     const double before = ResidentMegabytes();
     for (auto _ : State) {
-        if (!window.Form.LoadOutline(Document))
+        if (!window.Form.DocumentFiles().LoadOutline(Document))
             std::abort();
         window.Paint();
         State.PauseTiming();
@@ -188,7 +189,7 @@ void CtrlEndAfterOpen(benchmark::State& State)
     TWindow window;
     for (auto _ : State) {
         State.PauseTiming();
-        if (!window.Form.LoadOutline(OnePageDocument()))
+        if (!window.Form.DocumentFiles().LoadOutline(OnePageDocument()))
             std::abort();
         window.Paint();
         window.Memo().setFocus();

@@ -6,6 +6,7 @@
 #include "Instances.h"
 #include "Main.h"
 #include "NodeData.h"
+#include "PaneViews.h"
 #include "SubIcons.h"
 #include "TreeView.h"
 
@@ -57,10 +58,10 @@ void OpenBrowseView(benchmark::State& State)
 {
     TVelkForm& form = Form();
     for (auto _ : State) {
-        form.OpSplitReadClick();
+        form.PaneViews().OpSplitReadClick();
         QApplication::processEvents();
         State.PauseTiming();
-        form.OpSplitReadClick();
+        form.PaneViews().OpSplitReadClick();
         QApplication::processEvents();
         State.ResumeTiming();
     }

@@ -108,15 +108,15 @@ private:
 
 class TBenchShortCuts final : public IShortCutTarget {
 public:
-    TShortCut ShortCut(std::string_view Name) const override
+    TShortCut ShortCut(TCommandId Item) const override
     {
-        const auto item = Items_.find(Name);
-        return item == Items_.end() ? 0 : item->second;
+        const auto found = Items_.find(Item);
+        return found == Items_.end() ? 0 : found->second;
     }
-    void SetShortCut(std::string_view Name, TShortCut Value) override { Items_[std::string(Name)] = Value; }
+    void SetShortCut(TCommandId Item, TShortCut Value) override { Items_[Item] = Value; }
 
 private:
-    std::map<std::string, TShortCut, std::less<>> Items_;
+    std::map<TCommandId, TShortCut> Items_;
 };
 
 // ---- the files --------------------------------------------------------------

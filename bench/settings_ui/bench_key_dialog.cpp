@@ -29,17 +29,17 @@ public:
     {
         for (const TCommandRow& row : CommandRegistry())
             if (!row.IsHeader())
-                Items_[std::string(row.ItemName)] = row.Default ? row.Default : row.MenuShortCut;
+                Items_[*row.Item] = row.Default ? row.Default : row.MenuShortCut;
     }
-    TShortCut ShortCut(std::string_view Name) const override
+    TShortCut ShortCut(TCommandId Item) const override
     {
-        const auto item = Items_.find(Name);
-        return item == Items_.end() ? 0 : item->second;
+        const auto found = Items_.find(Item);
+        return found == Items_.end() ? 0 : found->second;
     }
-    void SetShortCut(std::string_view Name, TShortCut Value) override { Items_[std::string(Name)] = Value; }
+    void SetShortCut(TCommandId Item, TShortCut Value) override { Items_[Item] = Value; }
 
 private:
-    std::map<std::string, TShortCut, std::less<>> Items_;
+    std::map<TCommandId, TShortCut> Items_;
 };
 
 void ShowAndPaint(QWidget& Window)
@@ -77,7 +77,7 @@ void BM_OpenPlainQtLists(benchmark::State& State)
             list.append(new QTreeWidgetItem(
                 {QString::fromUtf8(row->Caption.data(), static_cast<qsizetype>(row->Caption.size())),
                  QString::fromStdString(row->IsHeader() ? std::string()
-                                                        : ShortCutToText(items.ShortCut(row->ItemName)))}));
+                                                        : ShortCutToText(items.ShortCut(*row->Item)))}));
         rows->addTopLevelItems(list);
         for (const std::string& key : KeyCandidates(0))
             candidates->addItem(QString::fromStdString(key));
