@@ -14,17 +14,14 @@
 #pragma once
 
 #include "ClippingHost.h"
-#include "ConvertRunner.h"
 #include "DateTimeText.h"
 #include "DocumentHost.h"
 #include "ExternalEditorHost.h"
-#include "FindList.h"
 #include "FontToolbarHost.h"
 #include "FormTimer.h"
 #include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
-#include "NodeClipboard.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "PaneViewsHost.h"
@@ -32,7 +29,6 @@
 #include "SettingsHost.h"
 #include "SubIconHost.h"
 #include "ToolButtonRules.h"
-#include "TreeCommands.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -53,6 +49,10 @@ class TStatusPanelRow;
 class TTreeChangeWatch;
 class QSplitter;
 class TClippingMode;
+class TConvertRunner;
+class TFindList;
+class TNodeClipboard;
+class TTreeCommands;
 class TExternalEditor;
 class TFontToolbar;
 class THTMLFountain;
@@ -76,6 +76,10 @@ class TToolImageList;
 
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
+
+namespace textconv {
+class ISelectionEditor;
+}
 
 class TVelkForm : public QMainWindow,
                   public IOutlineHost,

@@ -12,6 +12,7 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "MenuLayout.h"
+#include "NodeClipboard.h"
 #include "OpenMenuList.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
@@ -74,7 +75,8 @@ void TVelkForm::BindCommands()
             Menus_.Item(entry.Id)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
     const std::pair<TCommandId, THandler> buttons[] = {
-        {Cmd::sbIns, ins}, {Cmd::sbAdd, add}, {Cmd::sbAddChild, addChild}, {Cmd::sbPageUndo, back}, {Cmd::sbPageRedo, forward},
+        {Cmd::sbIns, ins},       {Cmd::sbAdd, add},          {Cmd::sbAddChild, addChild},
+        {Cmd::sbPageUndo, back}, {Cmd::sbPageRedo, forward},
     };
     for (const auto& [id, handler] : buttons)
         Button(id)->OnClick = [handler](TObject*) { handler(); };

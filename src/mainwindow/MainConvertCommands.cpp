@@ -2,6 +2,7 @@
 // menu and the string toolbar; the commands themselves are TConvertRunner's.
 #include "Main.h"
 
+#include "ConvertRunner.h"
 #include "CopyForm.h"
 #include "DockButton.h"
 #include "EditorEx.h"

@@ -4,6 +4,7 @@
 #include "Main.h"
 
 #include "ClippingMode.h"
+#include "ConvertRunner.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
@@ -12,9 +13,11 @@
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
+#include "FindList.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
+#include "NodeClipboard.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -25,6 +28,7 @@
 #include "ToolDock.h"
 #include "ToolImageList.h"
 #include "TreeChangeWatch.h"
+#include "TreeCommands.h"
 #include "TreeView.h"
 
 #include <QApplication>
@@ -92,10 +96,11 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
     FollowTreeChanges();
     BindCommands();
-    DocumentFiles_ = std::make_unique<TDocumentFiles>(
-        *this, Menus_,
-        TDocumentButtons{*Button(Cmd::sbPageNew), *Button(Cmd::sbSave), *Button(Cmd::sbLoadTreeText), *Button(Cmd::sbTextOutput)},
-        Instances_, *OpenDialog1_, *SaveDialog1_);
+    DocumentFiles_ =
+        std::make_unique<TDocumentFiles>(*this, Menus_,
+                                         TDocumentButtons{*Button(Cmd::sbPageNew), *Button(Cmd::sbSave),
+                                                          *Button(Cmd::sbLoadTreeText), *Button(Cmd::sbTextOutput)},
+                                         Instances_, *OpenDialog1_, *SaveDialog1_);
     setAcceptDrops(true);
     Clipping_ = std::make_unique<TClippingMode>(
         *this, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button(Cmd::sbGoEditor)});

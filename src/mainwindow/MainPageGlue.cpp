@@ -10,6 +10,7 @@
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "FindList.h"
 #include "NodeData.h"
 #include "PaneViews.h"
 #include "SearchListState.h"

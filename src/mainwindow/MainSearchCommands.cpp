@@ -7,6 +7,7 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "FindLineForm.h"
+#include "FindList.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
 #include "TreeView.h"

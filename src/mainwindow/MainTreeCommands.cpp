@@ -4,6 +4,8 @@
 
 #include "DockButton.h"
 #include "EditorEx.h"
+#include "NodeClipboard.h"
+#include "TreeCommands.h"
 #include "TreeView.h"
 
 void TVelkForm::BindTreeCommands()

@@ -2,6 +2,7 @@
 // menu commands and the result window, and line extraction.
 #include "OutlineFixture.h"
 
+#include "FindList.h"
 #include "SearchListForm.h"
 #include "SearchListState.h"
 
