@@ -253,6 +253,8 @@ private:
     // Gives the named items their handlers and enables them. Each area of
     // commands binds its own items (Bind...Commands) through this.
     void BindItems(std::span<const TCommandBinding> Items) { Menus_.Bind(Items); }
+    // Gives the toolbar buttons their handlers.
+    void BindButtons(std::span<const TCommandBinding> Buttons) const;
     void BindCommands();
     void BindPopups();
     // A menu's OnClick: items follow the buttons that run the same command.

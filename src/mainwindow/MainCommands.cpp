@@ -74,11 +74,16 @@ void TVelkForm::BindCommands()
         if (entry.Kind == TMenuEntryKind::Menu)
             Menus_.Item(entry.Id)->OnClick = [this](TObject* Sender) { ComputeMenuStates(Sender); };
 
-    const std::pair<TCommandId, THandler> buttons[] = {
+    const TCommandBinding buttons[] = {
         {Cmd::sbIns, ins},       {Cmd::sbAdd, add},          {Cmd::sbAddChild, addChild},
         {Cmd::sbPageUndo, back}, {Cmd::sbPageRedo, forward},
     };
-    for (const auto& [id, handler] : buttons)
+    BindButtons(buttons);
+}
+
+void TVelkForm::BindButtons(std::span<const TCommandBinding> Buttons) const
+{
+    for (const auto& [id, handler] : Buttons)
         Button(id)->OnClick = [handler](TObject*) { handler(); };
 }
 

@@ -153,13 +153,12 @@ void TVelkForm::BindEditCommands()
     BindItems(items);
 
     // clang-format off
-    const std::pair<TCommandId, THandler> buttons[] = {
+    const TCommandBinding buttons[] = {
         {Cmd::sbCopy, copy},     {Cmd::sbCut, cut},          {Cmd::sbPaste, paste},     {Cmd::sbUndo, undo}, {Cmd::sbRedo, redo},
         {Cmd::sbLeftStr, left},  {Cmd::sbCenterStr, centre}, {Cmd::sbRigthStr, right},
     };
     // clang-format on
-    for (const auto& [id, handler] : buttons)
-        Button(id)->OnClick = [handler](TObject*) { handler(); };
+    BindButtons(buttons);
     BindEditorKeys(*DataMemo_);
 }
 

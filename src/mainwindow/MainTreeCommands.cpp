@@ -60,12 +60,11 @@ void TVelkForm::BindTreeCommands()
     };
     BindItems(items);
 
-    const std::pair<TCommandId, THandler> buttons[] = {
+    const TCommandBinding buttons[] = {
         {Cmd::sbPageDel, del},       {Cmd::sbMoveUp, moveUp},   {Cmd::sbMoveDown, moveDown}, {Cmd::sbPageUp, nodeUp},
         {Cmd::sbPageDown, nodeDown}, {Cmd::sbPageUnify, unify}, {Cmd::sbPageDevide, devide},
     };
-    for (const auto& [id, handler] : buttons)
-        Button(id)->OnClick = [handler](TObject*) { handler(); };
+    BindButtons(buttons);
 }
 
 void TVelkForm::UpdateTextOutputButton()
