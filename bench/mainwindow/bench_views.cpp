@@ -74,7 +74,7 @@ void RefreshSubIconFinder(benchmark::State& State)
     form.SubIcons().FdGoSubIconClick();
     QApplication::processEvents();
     for (auto _ : State) {
-        form.RefreshSubIconFinder();
+        form.SubIcons().RefreshSubIconFinder();
         QApplication::processEvents();
     }
     State.counters["entries"] = form.SubIcons().SubIconFinder()->IconTree()->Items().Count();

@@ -8,26 +8,20 @@
 // their handlers and computes the menus' states, MainLifeCycle.cpp holds
 // start-up, the first show, closing, the auto-save timer and the messages
 // of other instances, MainPageGlue.cpp the editor's events, the status bar
-// and the button states, MainSettings.cpp the window as the settings file
-// reads and writes it. The rules behind them are plain functions in
-// mainwindow_core.
+// and the button states. The rooms (the document's files, the views, the
+// sub-icons ...) reach the window through host interfaces of their own,
+// which private adapters answer: MainOutlineHost.cpp for the page binding,
+// MainDocument.cpp, MainSettings.cpp (the window as the settings file reads
+// and writes it), MainSubIcons.cpp and MainEditingHosts.cpp. The rules
+// behind them are plain functions in mainwindow_core.
 #pragma once
 
-#include "ClippingHost.h"
 #include "DateTimeText.h"
-#include "DocumentHost.h"
-#include "ExternalEditorHost.h"
-#include "FontToolbarHost.h"
 #include "FormTimer.h"
 #include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
-#include "OutlineBinding.h"
-#include "OutlineHost.h"
-#include "PaneViewsHost.h"
 #include "SearchCommands.h"
-#include "SettingsHost.h"
-#include "SubIconHost.h"
 #include "ToolButtonRules.h"
 
 #include <QMainWindow>
@@ -58,6 +52,7 @@ class TFontToolbar;
 class THTMLFountain;
 class TMenuItem;
 class TOpenDialog;
+class TOutlineBinding;
 class TPopupMenu;
 class TSaveDialog;
 class TSubIcons;
@@ -69,10 +64,20 @@ class TPaneViews;
 class TDockButton;
 class TDocumentFiles;
 class TDockToolbar;
+class TEditorEx;
 class TInstanceRegistry;
 class TShortCutDispatcher;
 class TToolDock;
 class TToolImageList;
+class IClippingHost;
+class IDocumentHost;
+class IExternalEditorHost;
+class IFontToolbarHost;
+class IOutlineHost;
+class IPaneViewsHost;
+class ISettingsHost;
+class ISubIconHost;
+enum class TPageHistoryMenu;
 
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
@@ -81,15 +86,7 @@ namespace textconv {
 class ISelectionEditor;
 }
 
-class TVelkForm : public QMainWindow,
-                  public IOutlineHost,
-                  public IDocumentHost,
-                  public ISettingsHost,
-                  public IPaneViewsHost,
-                  public IClippingHost,
-                  public IExternalEditorHost,
-                  public IFontToolbarHost,
-                  public ISubIconHost {
+class TVelkForm : public QMainWindow {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
@@ -110,12 +107,14 @@ public:
     // ---- Document ----
     // The document's name and caption, its files and outputs (DocumentFiles.h).
     TDocumentFiles& DocumentFiles() const { return *DocumentFiles_; }
+    // The pages of the tree and the page the editor shows (OutlineBinding.h).
+    TOutlineBinding& Binding() const { return *Binding_; }
+    // The window as the settings file and the colour schemes read and write it.
+    ISettingsHost& SettingsHost() const { return *SettingsHost_; }
     void FlExitClick() { close(); }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
-    void StorePage(TTreeNode* Node) override { Binding_->StorePage(Node); }
-    void ShowPage(const TNodeData* Data) { Binding_->ShowPage(Data); }
     void DataMemoChange(TObject* Sender);
     void DataMemoCaretMoved(TObject* Sender);
     void DataMemoSelectionChange(TObject* Sender, bool Selected);
@@ -126,49 +125,22 @@ public:
                           bool Selected);
     // One notch of the wheel over an editor: +1 away from the user.
     void WMMouseWheel(int Notch);
-    void ApplyWindowWrap() override;
+    // The panes wrap at the window's edge while RightRtn is on.
+    void ApplyWindowWrap();
     void ApplyScrollBars(TEditorEx& Editor);
-    // Tells in the status bar of Count characters that became "?" (none: nothing).
-    void ShowUnmappedNotice(int Count) override;
     // The clipboard holds text, as last heard from the clipboard, and the
     // active pane may take it.
     bool PasteEnabled() const;
 
-    // ---- IOutlineHost ----
-    TEditorEx* ActiveEditor() const override { return ActiveEditor_; }
-    void SetActiveEditor(TEditorEx* Editor) override { ActiveEditor_ = Editor; }
-    TEditorEx* DataMemo() const override { return DataMemo_; }
-    TEditorEx* SecondEditor() const override;
-    bool BrowseViewOn() const override;
-    bool BoxSelectionOn() const override;
-    bool FindListMode() const override;
-    void ShowFindListPage(TTreeNode* Node) override;
-    void UpdateStatusBar() override;
-    void UpdateToolButtons() override;
-    void UpdateMarkMenus() override;
-    void SetEditUndoButtons(bool CanUndo, bool CanRedo) override;
-    void SetPageHistoryButtons(bool CanGoBack, bool CanGoForward) override;
-    void SetSubIconButton(int ImageIndex) override;
-    void MarkModified() override;
-    void RefreshSubIconFinder() override;
-    bool FocusSubIconFinder() override;
-    void PageNodeDeleted(TTreeNode* Node) override;
-
-    // ---- IDocumentHost (MainDocument.cpp; the rest above and below) ----
-    void AddPage() override;
-    int SubIconCount() const override;
-    void ShowTitle(const std::string& Caption) override;
-    QWidget* DialogParent() override { return this; }
-    void DocumentReplacing() override;
-    void DocumentReplaced(bool KeepsSubIconFinder) override;
-    void CloseSubIconFinder() override;
-
     // ---- What the window's parts and the tests reach ----
-    // 0 normal, 1 minimized, 2 maximized.
-    int WindowState() const;
-    void SetWindowState(int Value);
-    TTreeView* DataTree() const override { return DataTree_; }
-    int EditMode() const override { return EditMode_; }
+    // The pane that holds the page: DataMemo, or a view's pane.
+    TEditorEx* ActiveEditor() const { return ActiveEditor_; }
+    TEditorEx* DataMemo() const { return DataMemo_; }
+    // The split or browse view's pane; null while neither is open.
+    TEditorEx* SecondEditor() const;
+    bool BrowseViewOn() const;
+    TTreeView* DataTree() const { return DataTree_; }
+    int EditMode() const { return EditMode_; }
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
     TMenuItem* MenuItem(std::string_view Name) const { return Menus_.ItemNamed(Name); }
@@ -179,14 +151,11 @@ public:
     TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
     // The button a test or the settings file names; an unknown name throws.
     TDockButton* ToolButton(std::string_view Name) const;
-    TDockButton* ToolButton(TCommandId Id) const override { return Button(Id); }
     QWidget* PanelL() const { return PanelL_; }
     QSplitter* Separater1() const { return Separater1_; }
     TOpenDialog* OpenDialog1() const { return OpenDialog1_.get(); }
     int InsertNumber() const { return InsertNumber_; }
     void SetInsertNumber(int Value) { InsertNumber_ = Value; }
-    const std::vector<TTreeNode*>& BackList() const { return Binding_->History().BackList(); }
-    const std::vector<TTreeNode*>& ForwardList() const { return Binding_->History().ForwardList(); }
     void ClearPageHistory();
     void OpKeyCustomClick();
     void OpMainClick();
@@ -200,31 +169,6 @@ public:
     void pEdDesuToDaClick();
     void pEdDaToDesuClick();
     void pEdCalcClick();
-
-    // ---- ISettingsHost (MainSettings.cpp) ----
-    TFormPlacement Placement() const override;
-    void SetPlacement(const TFormPlacement& Value) override;
-    std::vector<TScreenArea> ScreenAreas() const override;
-    TEditorSettings DataMemoSettings() const override;
-    void SetDataMemoSettings(const TEditorSettings& Value) override;
-    TTreeLook DataTreeLook() const override;
-    void SetDataTreeLook(const TTreeLook& Value) override;
-    THtmlColors HTMLFountain1Colors() const override;
-    void SetHTMLFountain1Colors(const THtmlColors& Value) override;
-    bool MenuChecked(std::string_view ItemName) const override;
-    void SetMenuChecked(std::string_view ItemName, bool Checked) override;
-    void SetButtonDown(std::string_view ButtonName, bool Down) override;
-    void SetToolbarFontDockRow(int Row) override;
-    int SplitKind() const override;
-    void SetSplitKind(int Kind) override;
-    bool TreePanelVisible() const override;
-    int SplitLine() const override;
-    void SetTreePanelHeight(int Height) override;
-    void SetTreePanelWidth(int Width) override;
-    int WrapSpinValue() const override;
-    void SetWrapSpinValue(int Value) override;
-    std::vector<std::string> ImagePopupCaptions() const override;
-    void SetSubIconMenu(const std::vector<std::string>& Captions) override;
 
 protected:
     void showEvent(QShowEvent* Event) override;
@@ -245,8 +189,7 @@ private:
     TDockButton* FindButton(TCommandId Id) const;
 
     // ---- Settings (MainSettings.cpp) ----
-    // A menu item the settings name; an unknown name is a fault of ours.
-    TMenuItem& NamedItem(std::string_view Name) const;
+    int SplitLine() const;
     void SetTreePanelExtent(int Extent);
 
     // ---- Commands (MainCommands.cpp) ----
@@ -268,7 +211,7 @@ private:
     void ApplyShownSettings();
     void UpdateButtonHints();
 
-    // ---- Page glue (MainPageGlue.cpp) ----
+    // ---- Page glue (MainPageGlue.cpp), and what the rooms ask through their adapters ----
     void UpdateSelectionButtons(bool OnEnter);
     void UpdatePageDevide(const TEditorEx& Editor);
     void UpdateCaretPanel();
@@ -276,6 +219,47 @@ private:
     // command that made it is done (a command may change many nodes).
     void FollowTreeChanges();
     void SetEnabled(const TEnablings& List);
+    void UpdateStatusBar();
+    void UpdateToolButtons();
+    // sbUndo and sbRedo; sbPageUndo and sbPageRedo.
+    void SetEditUndoButtons(bool CanUndo, bool CanRedo);
+    void SetPageHistoryButtons(bool CanGoBack, bool CanGoForward);
+    // The document is modified: the panes' flags set, sbSave enabled.
+    void MarkModified();
+    bool BoxSelectionOn() const;
+    bool ClippingOn() const;
+    // Tells in the status bar of Count characters that became "?" (none: nothing).
+    void ShowUnmappedNotice(int Count);
+
+    // ---- The window as each room sees it ----
+    // One adapter per host interface, defined beside the window's answers
+    // to that room, where alone it is complete: so each is made there and
+    // held as its interface. Made first (MainForm.cpp) and declared before
+    // the rooms, which they outlive.
+    class TOutlineHost;   // MainOutlineHost.cpp
+    class TDocumentHost;  // MainDocument.cpp
+    class TSettingsHost;  // MainSettings.cpp
+    class TSubIconHost;   // MainSubIcons.cpp
+    class TPaneViewsHost; // MainEditingHosts.cpp, with the three below
+    class TClippingHost;
+    class TExternalEditorHost;
+    class TFontToolbarHost;
+    std::unique_ptr<IOutlineHost> MakeOutlineHost();
+    std::unique_ptr<IDocumentHost> MakeDocumentHost();
+    std::unique_ptr<ISettingsHost> MakeSettingsHost();
+    std::unique_ptr<ISubIconHost> MakeSubIconHost();
+    std::unique_ptr<IPaneViewsHost> MakePaneViewsHost();
+    std::unique_ptr<IClippingHost> MakeClippingHost();
+    std::unique_ptr<IExternalEditorHost> MakeExternalEditorHost();
+    std::unique_ptr<IFontToolbarHost> MakeFontToolbarHost();
+    std::unique_ptr<IOutlineHost> OutlineHost_;
+    std::unique_ptr<IDocumentHost> DocumentHost_;
+    std::unique_ptr<ISettingsHost> SettingsHost_;
+    std::unique_ptr<ISubIconHost> SubIconHost_;
+    std::unique_ptr<IPaneViewsHost> PaneViewsHost_;
+    std::unique_ptr<IClippingHost> ClippingHost_;
+    std::unique_ptr<IExternalEditorHost> ExternalEditorHost_;
+    std::unique_ptr<IFontToolbarHost> FontToolbarHost_;
 
     TInstanceRegistry& Instances_;
     std::unique_ptr<IFormTimer> Timer1_;
@@ -312,11 +296,6 @@ private:
     std::string Commenter_;
 
     // ---- The document (MainDocument.cpp; its files and outputs are TDocumentFiles) ----------
-public:
-    // The search option word keeps only match case, regular expression and
-    // fuzzy.
-    void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
-
 protected:
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
@@ -372,7 +351,11 @@ private:
     void BindSearchCommands();
     void BindFindListCommands();
     void FindListShown(bool Open);
-    void FindListChanged() override;
+    void FindListChanged();
+    // While the result list steps the pages, a page selected is shown at
+    // its next or previous hit.
+    bool FindListMode() const;
+    void ShowFindListPage(TTreeNode* Node);
     // 0 the page above, 1 the page below: the next entry of the result list
     // while it is open.
     void StepPage(int Direction);
@@ -404,7 +387,7 @@ public:
     void AlignLine(int Mode);
     // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
     // a missing word file is told and leaves the mode's word list empty.
-    void SwitchEditMode(int Mode) override;
+    void SwitchEditMode(int Mode);
     // The mode's colouring, word list, quote and comment characters, with
     // the document left as it was.
     void ApplyEditMode(int Mode);
@@ -466,8 +449,6 @@ private:
     // ---- Split and browse views (PaneViews.h), links and row marks (MainLinks.cpp) ----------------
 public:
     TPaneViews& PaneViews() const { return *PaneViews_; }
-    // ---- IPaneViewsHost ----
-    bool TreeAboveEditor() const override;
     void DataMemoClick(TObject* Sender);
     void DataMemoDblClick(TObject* Sender);
     // The pointing hand over an address or a link, else the editor's cursor.
@@ -494,10 +475,6 @@ private:
     // ---- Sub-icons and their finder (TSubIcons; MainSubIcons.cpp answers them) -------------------
 public:
     TSubIcons& SubIcons() const { return *SubIcons_; }
-    // ISubIconHost
-    void PageSubIconChanged(TTreeNode* Page) override;
-    bool ExternalEditAllowed() const override;
-    std::string CaptionText() const override;
 
 private:
     std::unique_ptr<TSubIcons> SubIcons_;
@@ -508,14 +485,6 @@ private:
 public:
     TClippingMode& Clipping() const { return *Clipping_; }
     TExternalEditor& ExternalEditor() const { return *ExternalEditor_; }
-    bool ClippingOn() const override;
-    // This instance's page is out in the external editor.
-    bool OwnExternalEditRunning() const override;
-    void ShowCaption() override;
-    bool HasFileName() const override;
-    const std::string& DocFileName() const override;
-    const std::string& DocumentCaption() const override;
-    void SetButtonEnabled(TCommandId Button, bool Enabled) override;
 
 private:
     std::unique_ptr<TClippingMode> Clipping_;

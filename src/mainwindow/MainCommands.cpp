@@ -14,6 +14,7 @@
 #include "MenuLayout.h"
 #include "NodeClipboard.h"
 #include "OpenMenuList.h"
+#include "OutlineBinding.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
@@ -203,7 +204,7 @@ void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
     const bool undo = Which == TPageHistoryMenu::UndoPopup;
     TMenuItem& root = Menus_.Popup(undo ? Cmd::UndoPopup : Cmd::RedoPopup)->Items();
     root.Clear();
-    const std::vector<TTreeNode*>& list = undo ? BackList() : ForwardList();
+    const std::vector<TTreeNode*>& list = undo ? Binding_->History().BackList() : Binding_->History().ForwardList();
     for (auto node = list.rbegin(); node != list.rend(); ++node) {
         const int index = root.Count();
         // A long title is cut, never inside a double-byte character.

@@ -11,7 +11,9 @@
 #include "Genkou.h"
 #include "MenuLayout.h"
 #include "NodeData.h"
+#include "OutlineBinding.h"
 #include "SubIni.h"
+#include "TreeView.h"
 
 namespace {
 
@@ -93,7 +95,7 @@ void TVelkForm::OpGenkouClick()
     if (DataMemo_->Lines()->Text().empty() || !node)
         return;
     DataMemo_->setFocus();
-    StorePage(node);
+    Binding_->StorePage(node);
     std::optional<std::string> subtree;
     if (node->HasChildren()) {
         std::vector<std::string_view> texts;

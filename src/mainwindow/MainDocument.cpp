@@ -6,9 +6,13 @@
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
+#include "DocumentHost.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "Menus.h"
+#include "OutlineBinding.h"
 #include "PaneViews.h"
+#include "SearchCommands.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
 
@@ -18,33 +22,55 @@
 #include <QUrl>
 #include <algorithm>
 
-void TVelkForm::AddPage() { Binding_->TreeAddClick(); }
+class TVelkForm::TDocumentHost final : public IDocumentHost {
+public:
+    explicit TDocumentHost(TVelkForm& Form) : Form_(Form) {}
 
-int TVelkForm::SubIconCount() const { return std::max(ImagePopupMenu()->Items().Count() - 1, 0); }
+    TTreeView* DataTree() const override { return Form_.DataTree_; }
+    TEditorEx* DataMemo() const override { return Form_.DataMemo_; }
+    TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
+    void StorePage(TTreeNode* Node) override { Form_.Binding_->StorePage(Node); }
+    void AddPage() override { Form_.Binding_->TreeAddClick(); }
+    void MarkModified() override { Form_.MarkModified(); }
+    int EditMode() const override { return Form_.EditMode_; }
+    void SwitchEditMode(int Mode) override { Form_.SwitchEditMode(Mode); }
+    int SubIconCount() const override { return std::max(Form_.ImagePopupMenu()->Items().Count() - 1, 0); }
+    bool ClippingOn() const override { return Form_.ClippingOn(); }
+    void ShowTitle(const std::string& Caption) override
+    {
+        Form_.setWindowTitle(QString::fromStdString(SjisToUtf8(Caption)));
+    }
+    QWidget* DialogParent() override { return &Form_; }
+    void DocumentReplacing() override { Form_.PaneViews_->CloseBrowseView(); }
+    void DocumentReplaced(bool KeepsSubIconFinder) override;
+    void CloseSubIconFinder() override { Form_.SubIcons_->CloseSubIconFinder(); }
+    void ShowUnmappedNotice(int Count) override { Form_.ShowUnmappedNotice(Count); }
 
-void TVelkForm::ShowTitle(const std::string& Caption) { setWindowTitle(QString::fromStdString(SjisToUtf8(Caption))); }
+private:
+    TVelkForm& Form_;
+};
 
-void TVelkForm::DocumentReplacing() { PaneViews_->CloseBrowseView(); }
+std::unique_ptr<IDocumentHost> TVelkForm::MakeDocumentHost() { return std::make_unique<TDocumentHost>(*this); }
 
-void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
+void TVelkForm::TDocumentHost::DocumentReplaced(bool KeepsSubIconFinder)
 {
     TSearchListState& list = SearchListState();
     list.FindListMode = false;
     list.Invalidate();
-    NormalizeFindOptions();
-    ClearPageHistory();
-    DataMemo_->SetModified(false);
-    if (TEditorEx* second = SecondEditor())
+    // The search option word keeps only match case, regular expression and
+    // fuzzy.
+    Form_.Search_->KeepMatchOptions();
+    Form_.ClearPageHistory();
+    Form_.DataMemo_->SetModified(false);
+    if (TEditorEx* second = Form_.SecondEditor())
         second->SetModified(false);
-    Button(Cmd::sbSave)->SetEnabled(false);
-    UpdateTextOutputButton();
+    Form_.Button(Cmd::sbSave)->SetEnabled(false);
+    Form_.UpdateTextOutputButton();
     if (KeepsSubIconFinder)
-        SubIcons_->DocumentOpened();
-    UpdateToolButtons();
-    UpdateStatusBar();
+        Form_.SubIcons_->DocumentOpened();
+    Form_.UpdateToolButtons();
+    Form_.UpdateStatusBar();
 }
-
-void TVelkForm::CloseSubIconFinder() { SubIcons_->CloseSubIconFinder(); }
 
 void TVelkForm::dragEnterEvent(QDragEnterEvent* Event)
 {

@@ -15,6 +15,7 @@
 #include "EditorQueries.h"
 #include "FontToolbar.h"
 #include "HourGlass.h"
+#include "OutlineBinding.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "StrDeleteEtc.h"
@@ -207,7 +208,7 @@ void TVelkForm::EdPasteClick()
     FocusActiveEditor();
     ActiveEditor_->PasteFromClipboard();
     // A pasted first line renames the page at once.
-    StorePage(DataTree_->Selected());
+    Binding_->StorePage(DataTree_->Selected());
 }
 
 void TVelkForm::EdAllSelClick()

@@ -7,6 +7,7 @@
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "HTMLFountain.h"
+#include "SettingsHost.h"
 #include "SubIni.h"
 #include "TreeView.h"
 

@@ -11,6 +11,7 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "PaneViews.h"
+#include "SubIcons.h"
 #include "SubIni.h"
 #include "TreeView.h"
 
@@ -42,7 +43,7 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
             // sub-icon finder's tree comes before the page tree.
             if (browsePane)
                 PaneViews_->BrowseTree()->setFocus();
-            else if (!FocusSubIconFinder())
+            else if (!SubIcons_->FocusSubIconFinder())
                 DataTree_->setFocus();
             Key = 0;
         } else if (Shift == ShiftOnly) {

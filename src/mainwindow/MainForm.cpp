@@ -3,26 +3,35 @@
 // events.
 #include "Main.h"
 
+#include "ClippingHost.h"
 #include "ClippingMode.h"
 #include "ConvertRunner.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
+#include "DocumentHost.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
+#include "ExternalEditorHost.h"
 #include "FindList.h"
 #include "FontToolbar.h"
+#include "FontToolbarHost.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
 #include "NodeClipboard.h"
+#include "OutlineBinding.h"
+#include "OutlineHost.h"
 #include "PaneViews.h"
+#include "PaneViewsHost.h"
 #include "Separate.h"
+#include "SettingsHost.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "Strings.h"
+#include "SubIconHost.h"
 #include "SubIcons.h"
 #include "SubIni.h"
 #include "ToolDock.h"
@@ -80,7 +89,10 @@ std::unique_ptr<TTreeImageList> CreateTreeImages()
 } // namespace
 
 TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
-    : Instances_(Instances), Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
+    : OutlineHost_(MakeOutlineHost()), DocumentHost_(MakeDocumentHost()), SettingsHost_(MakeSettingsHost()),
+      SubIconHost_(MakeSubIconHost()), PaneViewsHost_(MakePaneViewsHost()), ClippingHost_(MakeClippingHost()),
+      ExternalEditorHost_(MakeExternalEditorHost()), FontToolbarHost_(MakeFontToolbarHost()), Instances_(Instances),
+      Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
       OpenDialog1_(std::make_unique<TOpenDialog>()), SaveDialog1_(std::make_unique<TSaveDialog>()),
       TreeImageList_(CreateTreeImages())
 {
@@ -90,23 +102,23 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     setMenuBar(Menus_.MainMenu().MenuBar());
     CreateEditorAndTree();
     CreateToolbars();
-    SubIcons_ = std::make_unique<TSubIcons>(*this, *this, *DataTree_, Menus_);
+    SubIcons_ = std::make_unique<TSubIcons>(*SubIconHost_, *this, *DataTree_, Menus_);
     LayOutForm();
     CreateStatusBar();
-    Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *this);
+    Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *OutlineHost_);
     FollowTreeChanges();
     BindCommands();
     DocumentFiles_ =
-        std::make_unique<TDocumentFiles>(*this, Menus_,
+        std::make_unique<TDocumentFiles>(*DocumentHost_, Menus_,
                                          TDocumentButtons{*Button(Cmd::sbPageNew), *Button(Cmd::sbSave),
                                                           *Button(Cmd::sbLoadTreeText), *Button(Cmd::sbTextOutput)},
                                          Instances_, *OpenDialog1_, *SaveDialog1_);
     setAcceptDrops(true);
     Clipping_ = std::make_unique<TClippingMode>(
-        *this, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button(Cmd::sbGoEditor)});
-    ExternalEditor_ =
-        std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
-                                                                      Instances_, *Button(Cmd::sbGoEditor)});
+        *ClippingHost_, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button(Cmd::sbGoEditor)});
+    ExternalEditor_ = std::make_unique<TExternalEditor>(
+        *ExternalEditorHost_,
+        TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_, Instances_, *Button(Cmd::sbGoEditor)});
     BindOptionMenuCommands();
     BindHelpCommands();
     BindOptionCommands();
@@ -114,9 +126,10 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindConvertCommands();
 
     PaneViews_ = std::make_unique<TPaneViews>(
-        *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
-                               *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
-                               *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
+        *PaneViewsHost_,
+        TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_, *TreeImageList_,
+                        SubIcons_->TreeSubImageList(), *ButtonImages_, *Button(Cmd::sbSplitTargetNode),
+                        *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
     BindLinkCommands();
     SubIcons_->BindCommands();
     BindTreeCommands();
@@ -269,18 +282,6 @@ void TVelkForm::CreateStatusBar()
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         StatusPanels_[i] = panel;
     }
-}
-
-int TVelkForm::WindowState() const
-{
-    if (isMinimized())
-        return 1;
-    return isMaximized() ? 2 : 0;
-}
-
-void TVelkForm::SetWindowState(int Value)
-{
-    setWindowState(Value == 1 ? Qt::WindowMinimized : Value == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
 TDockToolbar* TVelkForm::Toolbar(std::string_view Name) const

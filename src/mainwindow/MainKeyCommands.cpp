@@ -39,7 +39,7 @@ void TVelkForm::OpKeyCustomClick()
 // now, so they are forgotten. Nothing while the sub-icon finder is open.
 void TVelkForm::OpLoadColorClick()
 {
-    if (SubIcons_->SubIconFinder() || !LoadColorCfg(*this, *OpenDialog1_))
+    if (SubIcons_->SubIconFinder() || !LoadColorCfg(*SettingsHost_, *OpenDialog1_))
         return;
     ApplyEditorColors();
     ApplyEditMode(EditMode_);
@@ -55,5 +55,5 @@ void TVelkForm::OpLoadColorClick()
 void TVelkForm::OpSaveColorClick()
 {
     if (!SubIcons_->SubIconFinder())
-        SaveColorCfg(*this, *SaveDialog1_);
+        SaveColorCfg(*SettingsHost_, *SaveDialog1_);
 }

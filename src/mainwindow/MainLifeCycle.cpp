@@ -20,6 +20,7 @@
 #include "FontToolbar.h"
 #include "Instances.h"
 #include "OpenMenuList.h"
+#include "OutlineBinding.h"
 #include "PaneViews.h"
 #include "Paths.h"
 #include "StartDocument.h"
@@ -53,7 +54,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     FontToolbar_->LoadSymbolList();
 
     SetupFountain();
-    LoadIni(*this);
+    LoadIni(*SettingsHost_);
     // Again, for the link brackets in the form the settings choose; their
     // colours stay.
     SetupFountain();
@@ -204,7 +205,7 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 bool TVelkForm::FormCloseQuery()
 {
     bool canClose = true;
-    if (OwnExternalEditRunning()) {
+    if (ExternalEditor_->OwnExternalEditRunning()) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
         canClose = false;
@@ -220,8 +221,9 @@ bool TVelkForm::FormCloseQuery()
     if (!recent.empty())
         SettingsVars.LastFileName = recent.front();
     PaneViews_->CloseViews();
-    const std::string failure = RunCloseWrites({[this] { FontToolbar_->SaveSymbolList(); }, [this] { SaveIni(*this); },
-                                                [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
+    const std::string failure =
+        RunCloseWrites({[this] { FontToolbar_->SaveSymbolList(); }, [this] { SaveIni(*SettingsHost_); },
+                        [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())
         MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
     return canClose;

@@ -45,7 +45,7 @@ void TVelkForm::OpMainClick()
     if (ShowModal(form) == mrCancel)
         return;
     ApplyOptions(treeUndoRedo);
-    CatchExceptions([this] { SaveIni(*this); });
+    CatchExceptions([this] { SaveIni(*SettingsHost_); });
 }
 
 // The dialog wrote its options into DataMemo; the panes of the split and
@@ -78,7 +78,7 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     SubIcons_->TakeNamesFromImagePopup();
     if (v.NoContinue)
         InsertNumber_ = 1;
-    if (ExternalEditor_->ExternalEditText().empty() && !OwnExternalEditRunning())
+    if (ExternalEditor_->ExternalEditText().empty() && !ExternalEditor_->OwnExternalEditRunning())
         Button(Cmd::sbGoEditor)->SetEnabled(!ClippingOn() && v.ExtEditor);
     ApplyWindowWrap();
     ApplyMarkSettings();

@@ -10,8 +10,8 @@
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
-#include "FindList.h"
 #include "NodeData.h"
+#include "OutlineBinding.h"
 #include "PaneViews.h"
 #include "SearchListState.h"
 #include "StatusBarTexts.h"
@@ -115,7 +115,7 @@ void TVelkForm::DataMemoEnter(TObject* Sender)
 void TVelkForm::DataMemoExit(TObject*)
 {
     if (TTreeNode* selected = DataTree_->Selected())
-        StorePage(selected);
+        Binding_->StorePage(selected);
     Button(Cmd::sbPageDevide)->SetEnabled(false);
     Menus_.Item(Cmd::EdPageDevide)->SetEnabled(false);
     Menus_.Item(Cmd::pEdPageDevide)->SetEnabled(false);
@@ -245,16 +245,6 @@ void TVelkForm::SetEnabled(const TEnablings& List)
     }
 }
 
-void TVelkForm::UpdateMarkMenus()
-{
-    for (const auto& [items, caption] : {std::pair{Cmd::SetMarkItems, "Mark"}, std::pair{Cmd::JumpItems, "Jump"}})
-        for (int i = 0; i < 10; ++i) {
-            TMenuItem* item = Menus_.Item(items[static_cast<size_t>(i)]);
-            item->SetChecked(false);
-            item->SetCaption(QString::fromLatin1(caption) + QString::number(i));
-        }
-}
-
 void TVelkForm::SetEditUndoButtons(bool CanUndo, bool CanRedo)
 {
     Button(Cmd::sbUndo)->SetEnabled(CanUndo);
@@ -281,21 +271,5 @@ bool TVelkForm::PasteEnabled() const { return ClipboardHasText_ && (!BrowseViewO
 TEditorEx* TVelkForm::SecondEditor() const { return PaneViews_->SecondEditor(); }
 
 bool TVelkForm::BrowseViewOn() const { return PaneViews_->BrowseViewOn(); }
-
-bool TVelkForm::TreeAboveEditor() const { return Menus_.Item(Cmd::TreeDisp)->Checked(); }
-
-// Nothing may lead to a deleted page: the browse view's entry and its next
-// page, the finder's entry and the result list's entry go with it.
-void TVelkForm::PageNodeDeleted(TTreeNode* Node)
-{
-    // The views, the sub-icons and the list go before the tree while the
-    // window is destroyed.
-    if (PaneViews_)
-        PaneViews_->PageNodeDeleted(Node);
-    if (SubIcons_)
-        SubIcons_->PageDeleted(Node);
-    if (FindList_)
-        FindList_->PageNodeDeleted(Node);
-}
 
 bool TVelkForm::BoxSelectionOn() const { return Menus_.Item(Cmd::OpBoxSel)->Checked(); }

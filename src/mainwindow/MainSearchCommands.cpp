@@ -6,8 +6,10 @@
 
 #include "DockButton.h"
 #include "EditorEx.h"
+#include "ExternalEditor.h"
 #include "FindLineForm.h"
 #include "FindList.h"
+#include "OutlineBinding.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
 #include "TreeView.h"
@@ -17,7 +19,7 @@
 void TVelkForm::BindSearchCommands()
 {
     Search_ = std::make_unique<TSearchCommands>(TSearchWindow{
-        .Host = *this,
+        .Host = *OutlineHost_,
         .Binding = *Binding_,
         .Window = *this,
         .SetButtonEnabled = [this](const char* Name, bool Enabled) { ToolButton(Name)->SetEnabled(Enabled); },
@@ -36,7 +38,7 @@ void TVelkForm::BindSearchCommands()
         {Cmd::FdBackFind, back},
         {Cmd::FdReplace, [this] { Search_->FdReplaceClick(); }},
         {Cmd::FdFastReplace, [this] { Search_->FdFastReplaceClick(); }},
-        {Cmd::FdExtractLine, [this] { FdExtractLineClick(*this, *this); }},
+        {Cmd::FdExtractLine, [this] { FdExtractLineClick(*OutlineHost_, *this); }},
         {Cmd::FdGoTop, [this] { Search_->FdGoTopClick(); }},
         {Cmd::FdGoBottom, [this] { Search_->FdGoBottomClick(); }},
     };
@@ -50,7 +52,7 @@ void TVelkForm::BindSearchCommands()
 void TVelkForm::BindFindListCommands()
 {
     FindList_ = std::make_unique<TFindList>(TFindListWindow{
-        .Host = *this,
+        .Host = *OutlineHost_,
         .Binding = *Binding_,
         .Window = *this,
         .SubIcons = SubIcons_->TreeSubImageList(),
@@ -117,7 +119,7 @@ void TVelkForm::FindListShown(bool Open)
     const bool pages = DataTree_->Items().Count() > 0;
     // A page out in the external editor keeps the document and its pages
     // locked until its text is back.
-    const bool free = !OwnExternalEditRunning();
+    const bool free = !ExternalEditor_->OwnExternalEditRunning();
     SetEnabled({{Cmd::sbPageNew, free},
                 {Cmd::sbOpen, free},
                 {Cmd::sbLoadTreeText, free},

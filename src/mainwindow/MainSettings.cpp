@@ -9,6 +9,7 @@
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Menus.h"
+#include "SettingsHost.h"
 #include "SpinEx.h"
 #include "Strings.h"
 #include "SubIcons.h"
@@ -67,28 +68,80 @@ TFountainBracketItem* HtmlCommentBracket(const THTMLFountain& Html)
 
 } // namespace
 
-TMenuItem& TVelkForm::NamedItem(std::string_view Name) const { return *Menus_.ItemNamed(Name); }
+class TVelkForm::TSettingsHost final : public ISettingsHost {
+public:
+    explicit TSettingsHost(TVelkForm& Form) : Form_(Form) {}
+
+    TFormPlacement Placement() const override;
+    void SetPlacement(const TFormPlacement& Value) override;
+    std::vector<TScreenArea> ScreenAreas() const override;
+    TEditorSettings DataMemoSettings() const override;
+    void SetDataMemoSettings(const TEditorSettings& Value) override;
+    TTreeLook DataTreeLook() const override;
+    void SetDataTreeLook(const TTreeLook& Value) override;
+    THtmlColors HTMLFountain1Colors() const override;
+    void SetHTMLFountain1Colors(const THtmlColors& Value) override;
+    bool MenuChecked(std::string_view ItemName) const override { return NamedItem(ItemName).Checked(); }
+    void SetMenuChecked(std::string_view ItemName, bool Checked) override { NamedItem(ItemName).SetChecked(Checked); }
+    void SetButtonDown(std::string_view ButtonName, bool Down) override { Form_.ToolButton(ButtonName)->SetDown(Down); }
+    void SetToolbarFontDockRow(int Row) override { Form_.ToolbarFont()->SetDockRow(Row); }
+    int SplitKind() const override;
+    void SetSplitKind(int Kind) override;
+    bool TreePanelVisible() const override { return !Form_.PanelL_->isHidden(); }
+    int SplitLine() const override { return Form_.SplitLine(); }
+    // The panel's height or width is its extent along the splitter, whichever
+    // way the splitter runs.
+    void SetTreePanelHeight(int Height) override { Form_.SetTreePanelExtent(Height); }
+    void SetTreePanelWidth(int Width) override { Form_.SetTreePanelExtent(Width); }
+    int WrapSpinValue() const override { return Form_.FontToolbar_->WrapSpnEd()->Value(); }
+    void SetWrapSpinValue(int Value) override { Form_.FontToolbar_->WrapSpnEd()->SetValue(Value); }
+    std::vector<std::string> ImagePopupCaptions() const override;
+    void SetSubIconMenu(const std::vector<std::string>& Captions) override;
+
+private:
+    // A menu item the settings name; an unknown name is a fault of ours.
+    TMenuItem& NamedItem(std::string_view Name) const { return *Form_.Menus_.ItemNamed(Name); }
+    // 0 normal, 1 minimized, 2 maximized.
+    int WindowState() const;
+    void SetWindowState(int Value);
+
+    TVelkForm& Form_;
+};
+
+std::unique_ptr<ISettingsHost> TVelkForm::MakeSettingsHost() { return std::make_unique<TSettingsHost>(*this); }
+
+int TVelkForm::TSettingsHost::WindowState() const
+{
+    if (Form_.isMinimized())
+        return 1;
+    return Form_.isMaximized() ? 2 : 0;
+}
+
+void TVelkForm::TSettingsHost::SetWindowState(int Value)
+{
+    Form_.setWindowState(Value == 1 ? Qt::WindowMinimized : Value == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+}
 
 // The rectangle is the frame's position and the client's size, which move()
 // and resize() take back unchanged; a window not normal keeps its normal
 // rectangle.
-TFormPlacement TVelkForm::Placement() const
+TFormPlacement TVelkForm::TSettingsHost::Placement() const
 {
     const int state = WindowState();
     if (state == 0)
-        return {x(), y(), width(), height(), 0};
-    const QRect normal = normalGeometry();
+        return {Form_.x(), Form_.y(), Form_.width(), Form_.height(), 0};
+    const QRect normal = Form_.normalGeometry();
     return {normal.x(), normal.y(), normal.width(), normal.height(), state};
 }
 
-void TVelkForm::SetPlacement(const TFormPlacement& Value)
+void TVelkForm::TSettingsHost::SetPlacement(const TFormPlacement& Value)
 {
-    move(Value.Left, Value.Top);
-    resize(Value.Width, Value.Height);
+    Form_.move(Value.Left, Value.Top);
+    Form_.resize(Value.Width, Value.Height);
     SetWindowState(Value.WindowState);
 }
 
-std::vector<TScreenArea> TVelkForm::ScreenAreas() const
+std::vector<TScreenArea> TVelkForm::TSettingsHost::ScreenAreas() const
 {
     std::vector<TScreenArea> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -98,9 +151,9 @@ std::vector<TScreenArea> TVelkForm::ScreenAreas() const
     return areas;
 }
 
-TEditorSettings TVelkForm::DataMemoSettings() const
+TEditorSettings TVelkForm::TSettingsHost::DataMemoSettings() const
 {
-    const TEditorEx& memo = *DataMemo_;
+    const TEditorEx& memo = *Form_.DataMemo_;
     TEditorSettings v;
     v.Font = {memo.Font()->Name(), memo.Font()->Size()};
     const TEditorMargin& margin = *memo.Margin();
@@ -125,9 +178,9 @@ TEditorSettings TVelkForm::DataMemoSettings() const
     return v;
 }
 
-void TVelkForm::SetDataMemoSettings(const TEditorSettings& Value)
+void TVelkForm::TSettingsHost::SetDataMemoSettings(const TEditorSettings& Value)
 {
-    TEditorEx& memo = *DataMemo_;
+    TEditorEx& memo = *Form_.DataMemo_;
     TFont font;
     font.Assign(memo.Font());
     font.SetName(Value.Font.Name);
@@ -171,26 +224,26 @@ void TVelkForm::SetDataMemoSettings(const TEditorSettings& Value)
     memo.SetColor(Value.Color);
 }
 
-TTreeLook TVelkForm::DataTreeLook() const
+TTreeLook TVelkForm::TSettingsHost::DataTreeLook() const
 {
-    const TFont& font = DataTree_->Font();
-    return {font.Name(), font.Size(), font.Color(), DataTree_->Color()};
+    const TFont& font = Form_.DataTree_->Font();
+    return {font.Name(), font.Size(), font.Color(), Form_.DataTree_->Color()};
 }
 
-void TVelkForm::SetDataTreeLook(const TTreeLook& Value)
+void TVelkForm::TSettingsHost::SetDataTreeLook(const TTreeLook& Value)
 {
     TFont font;
-    font.Assign(&DataTree_->Font());
+    font.Assign(&Form_.DataTree_->Font());
     font.SetName(Value.FontName);
     font.SetSize(Value.FontSize);
     font.SetColor(Value.FontColor);
-    DataTree_->SetFont(font);
-    DataTree_->SetColor(Value.Color);
+    Form_.DataTree_->SetFont(font);
+    Form_.DataTree_->SetColor(Value.Color);
 }
 
-THtmlColors TVelkForm::HTMLFountain1Colors() const
+THtmlColors TVelkForm::TSettingsHost::HTMLFountain1Colors() const
 {
-    const THTMLFountain& html = *HTMLFountain1_;
+    const THTMLFountain& html = *Form_.HTMLFountain1_;
     const TFountainBracketItem* comment = HtmlCommentBracket(html);
     return {html.TagColor()->Color(),
             html.TagElement()->Color(),
@@ -201,9 +254,9 @@ THtmlColors TVelkForm::HTMLFountain1Colors() const
             comment ? comment->ItemColor()->Color() : TColor{}};
 }
 
-void TVelkForm::SetHTMLFountain1Colors(const THtmlColors& Value)
+void TVelkForm::TSettingsHost::SetHTMLFountain1Colors(const THtmlColors& Value)
 {
-    THTMLFountain& html = *HTMLFountain1_;
+    THTMLFountain& html = *Form_.HTMLFountain1_;
     html.TagColor()->SetColor(Value.TagColor);
     html.TagElement()->SetColor(Value.TagElement);
     html.TagAttribute()->SetColor(Value.TagAttribute);
@@ -214,32 +267,19 @@ void TVelkForm::SetHTMLFountain1Colors(const THtmlColors& Value)
         comment->ItemColor()->SetColor(Value.Comment);
 }
 
-bool TVelkForm::MenuChecked(std::string_view ItemName) const { return NamedItem(ItemName).Checked(); }
-
-void TVelkForm::SetMenuChecked(std::string_view ItemName, bool Checked) { NamedItem(ItemName).SetChecked(Checked); }
-
-void TVelkForm::SetButtonDown(std::string_view ButtonName, bool Down) { ToolButton(ButtonName)->SetDown(Down); }
-
-void TVelkForm::SetToolbarFontDockRow(int Row) { ToolbarFont()->SetDockRow(Row); }
-
-int TVelkForm::SplitKind() const { return Separater1_->orientation() == Qt::Vertical ? VerticalSplit : 0; }
-
-void TVelkForm::SetSplitKind(int Kind)
+int TVelkForm::TSettingsHost::SplitKind() const
 {
-    Separater1_->setOrientation(Kind == VerticalSplit ? Qt::Vertical : Qt::Horizontal);
+    return Form_.Separater1_->orientation() == Qt::Vertical ? VerticalSplit : 0;
 }
 
-bool TVelkForm::TreePanelVisible() const { return !PanelL_->isHidden(); }
+void TVelkForm::TSettingsHost::SetSplitKind(int Kind)
+{
+    Form_.Separater1_->setOrientation(Kind == VerticalSplit ? Qt::Vertical : Qt::Horizontal);
+}
 
 // The tree panel's extent along the splitter: its height above the editor,
 // its width beside it.
 int TVelkForm::SplitLine() const { return Separater1_->sizes().value(0); }
-
-// The panel's height or width is its extent along the splitter, whichever
-// way the splitter runs.
-void TVelkForm::SetTreePanelHeight(int Height) { SetTreePanelExtent(Height); }
-
-void TVelkForm::SetTreePanelWidth(int Width) { SetTreePanelExtent(Width); }
 
 void TVelkForm::SetTreePanelExtent(int Extent)
 {
@@ -248,24 +288,20 @@ void TVelkForm::SetTreePanelExtent(int Extent)
     Separater1_->setSizes({Extent, std::max(total - Extent, 1)});
 }
 
-int TVelkForm::WrapSpinValue() const { return FontToolbar_->WrapSpnEd()->Value(); }
-
-void TVelkForm::SetWrapSpinValue(int Value) { FontToolbar_->WrapSpnEd()->SetValue(Value); }
-
 // The sub-icon popup's items are built from SubIconMenu, whose line 0 is
 // the "none" entry; its other lines are the captions the popup shows.
-std::vector<std::string> TVelkForm::ImagePopupCaptions() const
+std::vector<std::string> TVelkForm::TSettingsHost::ImagePopupCaptions() const
 {
-    const TStringList& names = SubIcons_->SubIconMenu();
+    const TStringList& names = Form_.SubIcons_->SubIconMenu();
     std::vector<std::string> captions;
     for (int i = 1; i < names.Count(); ++i)
         captions.push_back(names.Strings(i));
     return captions;
 }
 
-void TVelkForm::SetSubIconMenu(const std::vector<std::string>& Captions)
+void TVelkForm::TSettingsHost::SetSubIconMenu(const std::vector<std::string>& Captions)
 {
-    TStringList& names = SubIcons_->SubIconMenu();
+    TStringList& names = Form_.SubIcons_->SubIconMenu();
     names.Clear();
     for (const std::string& caption : Captions)
         names.Add(caption);

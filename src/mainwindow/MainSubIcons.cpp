@@ -1,26 +1,38 @@
-// The window's side of the sub-icons (TSubIcons): what the page binding
-// asks of them, and what they ask of the window.
+// The window as the sub-icons and their finder (TSubIcons) see it.
 #include "Main.h"
 
 #include "DocumentFiles.h"
 #include "ExternalEditor.h"
 #include "FindList.h"
-#include "SubIcons.h"
+#include "SubIconHost.h"
 #include "SubIni.h"
 
-void TVelkForm::SetSubIconButton(int ImageIndex) { SubIcons_->SetSubIconButton(ImageIndex); }
+class TVelkForm::TSubIconHost final : public ISubIconHost {
+public:
+    explicit TSubIconHost(TVelkForm& Form) : Form_(Form) {}
 
-void TVelkForm::RefreshSubIconFinder() { SubIcons_->RefreshSubIconFinder(); }
+    TDockButton* ToolButton(TCommandId Button) const override { return Form_.Button(Button); }
+    TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
+    TEditorEx* DataMemo() const override { return Form_.DataMemo_; }
+    TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
+    bool BrowseViewOn() const override { return Form_.BrowseViewOn(); }
+    std::string CaptionText() const override { return Form_.DocumentFiles_->CaptionText(); }
+    void MarkModified() override { Form_.MarkModified(); }
+    void PageSubIconChanged(TTreeNode* Page) override { Form_.FindList_->PageSubIconChanged(Page); }
+    void UpdateToolButtons() override { Form_.UpdateToolButtons(); }
+    bool ExternalEditAllowed() const override;
+    void FindListChanged() override { Form_.FindListChanged(); }
 
-bool TVelkForm::FocusSubIconFinder() { return SubIcons_->FocusSubIconFinder(); }
+private:
+    TVelkForm& Form_;
+};
 
-void TVelkForm::PageSubIconChanged(TTreeNode* Page) { FindList().PageSubIconChanged(Page); }
+std::unique_ptr<ISubIconHost> TVelkForm::MakeSubIconHost() { return std::make_unique<TSubIconHost>(*this); }
 
 // Clipping mode forbids an external edit, and so does one running.
-bool TVelkForm::ExternalEditAllowed() const
+bool TVelkForm::TSubIconHost::ExternalEditAllowed() const
 {
-    return SettingsVars.ExtEditor && !ClippingOn() && !OwnExternalEditRunning()
-           && ExternalEditor_->ExternalEditText() != ExternalEditRunningText();
+    const TExternalEditor& editor = *Form_.ExternalEditor_;
+    return SettingsVars.ExtEditor && !Form_.ClippingOn() && !editor.OwnExternalEditRunning()
+           && editor.ExternalEditText() != ExternalEditRunningText();
 }
-
-std::string TVelkForm::CaptionText() const { return DocumentFiles_->CaptionText(); }

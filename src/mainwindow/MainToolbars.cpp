@@ -22,8 +22,8 @@ namespace {
 
 struct TButtonSpec {
     std::optional<TCommandId> Id; // Cmd::sbSave; none for a separator
-    std::string_view Glyph; // UTF-8, drawn as the picture
-    std::string_view Hint;  // UTF-8; buttons of the hint table get theirs from it
+    std::string_view Glyph;       // UTF-8, drawn as the picture
+    std::string_view Hint;        // UTF-8; buttons of the hint table get theirs from it
 };
 
 struct TToolbarSpec {
@@ -143,7 +143,8 @@ void TVelkForm::CreateToolbars()
     // Down while the tree stands above the editor.
     Button(Cmd::sbToEditor)->SetGroupIndex(3);
     Button(Cmd::sbToEditor)->SetAllowAllUp(true);
-    FontToolbar_ = std::make_unique<TFontToolbar>(*this, Menus_, *fontBar, *EdModeLabel_, *ToolDock1_, *ToolDock2_);
+    FontToolbar_ =
+        std::make_unique<TFontToolbar>(*FontToolbarHost_, Menus_, *fontBar, *EdModeLabel_, *ToolDock1_, *ToolDock2_);
     CreateDropdownButtons();
     EndFormLoading(*this);
 }

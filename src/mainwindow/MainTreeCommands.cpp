@@ -10,8 +10,8 @@
 
 void TVelkForm::BindTreeCommands()
 {
-    TreeCommands_ = std::make_unique<TTreeCommands>(*Binding_, *this);
-    NodeClipboard_ = std::make_unique<TNodeClipboard>(*Binding_, *this);
+    TreeCommands_ = std::make_unique<TTreeCommands>(*Binding_, *OutlineHost_);
+    NodeClipboard_ = std::make_unique<TNodeClipboard>(*Binding_, *OutlineHost_);
     NodeClipboard_->SubIconCount = [this] { return std::max(ImagePopupMenu()->Items().Count() - 1, 0); };
 
     using THandler = std::function<void()>;

@@ -7,6 +7,7 @@
 #include "DockButton.h"
 #include "HourGlass.h"
 #include "NodeData.h"
+#include "OutlineBinding.h"
 #include "PaneViews.h"
 #include "TreeView.h"
 
@@ -175,7 +176,7 @@ void TVelkForm::pTreeNodeTextCopyClick()
     TTreeNode* selected = DataTree_->Selected();
     if (!selected)
         return;
-    StorePage(selected);
+    Binding_->StorePage(selected);
     std::string text;
     const int level = selected->Level();
     for (TTreeNode* node = selected; node && (node == selected || node->Level() > level); node = node->GetNext())

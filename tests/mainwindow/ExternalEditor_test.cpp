@@ -75,7 +75,7 @@ TEST_F(ExternalEditorTest, ReadsBackWhatTheEditorLeft)
         EXPECT_EQ(Modified(), c.Modified);
         // The transfer file gone, the page and the buttons free again.
         EXPECT_EQ(std::tuple(std::filesystem::exists(TransferFile()), form->DataMemo()->ReadOnly(),
-                             form->OwnExternalEditRunning(), Enabled({"sbOpen", "sbGoEditor"})),
+                             form->ExternalEditor().OwnExternalEditRunning(), Enabled({"sbOpen", "sbGoEditor"})),
                   std::tuple(false, false, false, "++"));
     }
     EXPECT_TRUE(dialogs.Questions().empty());

@@ -4,6 +4,7 @@
 #include "FormFixture.h"
 
 #include "Menus.h"
+#include "SettingsHost.h"
 
 #include <QClipboard>
 #include <QMenu>
@@ -89,10 +90,11 @@ TEST_F(Menus, ASplitFromTheEditMenuLeavesTheUsersClipboard)
 // lacks stops the read instead of being passed over.
 TEST_F(Menus, AnItemOrButtonNameTheWindowLacksFails)
 {
-    EXPECT_NO_THROW(form->MenuChecked("TreeTipHelp"));
-    EXPECT_THROW(form->MenuChecked("TreeTipHlp"), std::invalid_argument);
-    EXPECT_THROW(form->SetMenuChecked("WeOpHyphen", true), std::invalid_argument) << "names keep their case";
-    EXPECT_THROW(form->SetButtonDown("sbRtn", true), std::invalid_argument);
+    EXPECT_NO_THROW(form->SettingsHost().MenuChecked("TreeTipHelp"));
+    EXPECT_THROW(form->SettingsHost().MenuChecked("TreeTipHlp"), std::invalid_argument);
+    EXPECT_THROW(form->SettingsHost().SetMenuChecked("WeOpHyphen", true), std::invalid_argument)
+        << "names keep their case";
+    EXPECT_THROW(form->SettingsHost().SetButtonDown("sbRtn", true), std::invalid_argument);
     EXPECT_THROW(form->ToolButton("sbPageDivide"), std::invalid_argument);
 }
 

@@ -78,7 +78,7 @@ TEST_F(OptionCommandsTest, OnlyConfirmedOptionsAreAppliedAndWritten)
     EXPECT_TRUE(form->DataMemo()->ExMarks()->DBSpaceMark()->Visible());
     EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
     SettingsVars = {};
-    LoadIni(*form);
+    LoadIni(form->SettingsHost());
     EXPECT_EQ(SettingsVars.InsSpc.width, 3);
     EXPECT_TRUE(SettingsVars.SpaceTab);
 }

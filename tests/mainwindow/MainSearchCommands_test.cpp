@@ -186,18 +186,13 @@ TEST_F(Search, EscStopsAFastReplaceAndTheCountSoFarIsTold)
 }
 
 // The browse view's pane shows a page read-only: no replacing there.
-class BrowseForm : public TTestForm {
-public:
-    using TTestForm::TTestForm;
-    bool BrowseViewOn() const override { return true; }
-    TEditorEx* SecondEditor() const override { return DataMemo(); }
-};
-
 TEST_F(Search, TheBrowsePaneRefusesReplacing)
 {
-    form.reset();
-    form = std::make_unique<BrowseForm>(*instances);
-    Start();
+    Run("OpSplitRead");
+    ASSERT_TRUE(form->BrowseViewOn());
+    form->SecondEditor()->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(form->ActiveEditor(), form->SecondEditor());
     for (const char* command : {"FdReplace", "FdFastReplace"}) {
         Run(command);
         EXPECT_EQ(LastQuestion(), "閲覧画面では置換できません！");

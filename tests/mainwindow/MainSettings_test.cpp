@@ -5,6 +5,7 @@
 #include "DamagedFiles.h"
 #include "IniFiles.h"
 #include "OpenMenuList.h"
+#include "SettingsHost.h"
 
 namespace {
 
@@ -25,21 +26,24 @@ TEST_F(Settings, WhatOneRunSavesTheNextRunShows)
 {
     StartShown();
     const TFormPlacement placement{30, 40, 520, 380, 0};
-    form->SetPlacement(placement);
+    form->SettingsHost().SetPlacement(placement);
     form->DataMemo()->View()->Colors()->Comment()->SetColor(0x123456);
-    form->SetMenuChecked("WeOpHKToZK", true);
-    form->SetWrapSpinValue(120);
-    form->SetSplitKind(1);
-    form->SetTreePanelHeight(150);
-    SaveIni(*form);
+    form->SettingsHost().SetMenuChecked("WeOpHKToZK", true);
+    form->SettingsHost().SetWrapSpinValue(120);
+    form->SettingsHost().SetSplitKind(1);
+    form->SettingsHost().SetTreePanelHeight(150);
+    SaveIni(form->SettingsHost());
 
     Restart();
-    EXPECT_EQ(form->Placement(), placement);
+    EXPECT_EQ(form->SettingsHost().Placement(), placement);
     EXPECT_EQ(form->DataMemo()->View()->Colors()->Comment()->Color(), 0x123456);
-    EXPECT_EQ(std::tuple(form->WrapSpinValue(), form->SplitKind(), form->SplitLine()), std::tuple(120, 1, 150));
+    EXPECT_EQ(std::tuple(form->SettingsHost().WrapSpinValue(), form->SettingsHost().SplitKind(),
+                         form->SettingsHost().SplitLine()),
+              std::tuple(120, 1, 150));
     // Two option checks; the tree standing above the editor.
-    EXPECT_EQ(std::tuple(form->MenuChecked("WeOpHKToZK"), form->MenuChecked("WeOpTopSpcDel"),
-                         form->MenuChecked("TreeDisp"), form->ToolButton("sbToEditor")->Down()),
+    EXPECT_EQ(std::tuple(form->SettingsHost().MenuChecked("WeOpHKToZK"),
+                         form->SettingsHost().MenuChecked("WeOpTopSpcDel"),
+                         form->SettingsHost().MenuChecked("TreeDisp"), form->ToolButton("sbToEditor")->Down()),
               std::tuple(true, false, true, true));
 }
 
@@ -63,7 +67,7 @@ TEST_F(Settings, HugeCountsAndExtentsStillStartTheWindow)
     Restart();
     EXPECT_EQ(form->DocumentFiles().History().Paths(), (std::vector<std::string>{"/a.vk2", "/b.vk2"}));
     EXPECT_EQ(form->MenuItem("FlHistoryTr")->Count(), 0);
-    EXPECT_GT(form->SplitLine(), 0);
+    EXPECT_GT(form->SettingsHost().SplitLine(), 0);
     EXPECT_GE(form->DataMemo()->width(), form->width() / 8) << "the editor is no strip";
 }
 
@@ -79,7 +83,7 @@ TEST_F(Settings, DamagedFilesAreToldOnceAndKeptAside)
     EXPECT_EQ(dialogs.Questions()[0].Type, TMsgDlgType::mtWarning);
     EXPECT_NE(LastQuestion().find(SettingsFilePath()), std::string::npos);
     EXPECT_NE(LastQuestion().find(SymbolFilePath()), std::string::npos);
-    EXPECT_EQ(form->WrapSpinValue(), 80) << "the defaults";
+    EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 80) << "the defaults";
     EXPECT_EQ(ReadFileBytes(SymbolFilePath() + ".bad"), std::string("\x05\x06\x07", 3));
     ASSERT_TRUE(form->close());
     EXPECT_EQ(TIniFile(SettingsFilePath()).ReadInteger("Style", "WordWrap", -1), 80);
@@ -111,10 +115,9 @@ TEST_F(Settings, TheFirstShowColoursMarksAndLinksAndKeepsTheFormsAsRead)
 {
     // The white-space options and colours that once overrode the two marks
     // say the opposite of "EOF" and "RET", "EOFMK" and "RETMK".
-    WriteFileAtomic(SettingsFilePath(),
-                    "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\nBracketFlg=1\r\n"
-                    "[Colors]\r\nEOFMK=1193046\r\nRETMK=6636321\r\nZenTabCol=1\r\nHanCol=2\r\n"
-                    "FileCol=255\r\nPageCol=65280\r\n");
+    WriteFileAtomic(SettingsFilePath(), "[Options]\r\nEOF=1\r\nRET=0\r\nSpaceTab=0\r\nHanSpace=1\r\nBracketFlg=1\r\n"
+                                        "[Colors]\r\nEOFMK=1193046\r\nRETMK=6636321\r\nZenTabCol=1\r\nHanCol=2\r\n"
+                                        "FileCol=255\r\nPageCol=65280\r\n");
     StartShown();
     const TEditorMarks& marks = *form->DataMemo()->Marks();
     EXPECT_EQ(std::tuple(marks.EofMark()->Visible(), marks.WrapMark()->Visible(), marks.RetMark()->Visible()),

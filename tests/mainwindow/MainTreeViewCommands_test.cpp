@@ -2,6 +2,8 @@
 // page, folding, the subtree's text and the tree's place and size.
 #include "OutlineFixture.h"
 
+#include "SettingsHost.h"
+
 #include <QClipboard>
 #include <QSplitter>
 
@@ -67,11 +69,11 @@ TEST_F(TreeViewCommands, TheTreeAreaHidesGrowsAndGoesAboveTheEditor)
     Run("TreeNonDisp");
     EXPECT_FALSE(form->PanelL()->isHidden());
 
-    const int extent = form->SplitLine();
+    const int extent = form->SettingsHost().SplitLine();
     Run("TreeScaleUp");
-    EXPECT_EQ(form->SplitLine(), extent + 10);
+    EXPECT_EQ(form->SettingsHost().SplitLine(), extent + 10);
     Run("TreeScaleDown");
-    EXPECT_EQ(form->SplitLine(), extent);
+    EXPECT_EQ(form->SettingsHost().SplitLine(), extent);
 
     Run("TreeDisp");
     EXPECT_EQ(form->Separater1()->orientation(), Qt::Vertical);
@@ -86,21 +88,21 @@ TEST_F(TreeViewCommands, EachPlaceOfTheTreeKeepsItsOwnSize)
     form->resize(900, 600);
     QApplication::processEvents();
     const int windowWidth = form->width();
-    form->SetTreePanelWidth(180);
+    form->SettingsHost().SetTreePanelWidth(180);
     Run("TreeDisp");
     QApplication::processEvents();
     EXPECT_EQ(form->width(), windowWidth - 180) << "the room the tree took beside";
-    form->SetTreePanelHeight(120);
+    form->SettingsHost().SetTreePanelHeight(120);
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
         Run("TreeDisp");
         QApplication::processEvents();
         EXPECT_EQ(form->Separater1()->orientation(), Qt::Horizontal);
-        EXPECT_EQ(form->SplitLine(), 180);
+        EXPECT_EQ(form->SettingsHost().SplitLine(), 180);
         EXPECT_EQ(form->width(), windowWidth);
         Run("TreeDisp");
         QApplication::processEvents();
-        EXPECT_EQ(form->SplitLine(), 120);
+        EXPECT_EQ(form->SettingsHost().SplitLine(), 120);
         EXPECT_EQ(form->width(), windowWidth - 180);
     }
 }

@@ -6,6 +6,7 @@
 #include "FormFixture.h"
 
 #include "NodeData.h"
+#include "OutlineBinding.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -44,7 +45,7 @@ protected:
             node->SetText(text.substr(0, text.find('\r')));
             parents.push_back(node);
         }
-        form->ShowPage(static_cast<TNodeData*>(items.Item(0)->Data()));
+        form->Binding().ShowPage(static_cast<TNodeData*>(items.Item(0)->Data()));
         QApplication::processEvents();
     }
     int SelectedIndex() const { return form->DataTree()->Items().Selected()->AbsoluteIndex(); }

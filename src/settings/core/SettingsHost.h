@@ -132,6 +132,8 @@ struct THtmlColors {
 
 class ISettingsHost {
 public:
+    virtual ~ISettingsHost() = default;
+
     // The main window's placement (Left, Top, Width, Height, WindowState).
     // SetPlacement applies the rectangle first, then the state, so that a
     // maximised window still remembers its normal rectangle.
@@ -185,9 +187,6 @@ public:
     // Replaces SubIconMenu's lines with Captions: "なし" first, then the
     // stored captions in order.
     virtual void SetSubIconMenu(const std::vector<std::string>& Captions) = 0;
-
-protected:
-    ~ISettingsHost() = default;
 };
 
 // Gives Back to every background that follows the page background: the

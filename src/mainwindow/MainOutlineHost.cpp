@@ -1,0 +1,65 @@
+// The window as the page binding (and the tree and search commands that
+// share it) sees it.
+#include "Main.h"
+
+#include "EditorEx.h"
+#include "FindList.h"
+#include "OutlineHost.h"
+#include "PaneViews.h"
+#include "SubIcons.h"
+
+class TVelkForm::TOutlineHost final : public IOutlineHost {
+public:
+    explicit TOutlineHost(TVelkForm& Form) : Form_(Form) {}
+
+    TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
+    void SetActiveEditor(TEditorEx* Editor) override { Form_.ActiveEditor_ = Editor; }
+    TEditorEx* DataMemo() const override { return Form_.DataMemo_; }
+    TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
+    bool BrowseViewOn() const override { return Form_.BrowseViewOn(); }
+    bool BoxSelectionOn() const override { return Form_.BoxSelectionOn(); }
+    bool FindListMode() const override { return Form_.FindListMode(); }
+    void ShowFindListPage(TTreeNode* Node) override { Form_.ShowFindListPage(Node); }
+    void UpdateStatusBar() override { Form_.UpdateStatusBar(); }
+    void UpdateToolButtons() override { Form_.UpdateToolButtons(); }
+    void UpdateMarkMenus() override;
+    void SetEditUndoButtons(bool CanUndo, bool CanRedo) override { Form_.SetEditUndoButtons(CanUndo, CanRedo); }
+    void SetPageHistoryButtons(bool CanGoBack, bool CanGoForward) override
+    {
+        Form_.SetPageHistoryButtons(CanGoBack, CanGoForward);
+    }
+    void SetSubIconButton(int ImageIndex) override { Form_.SubIcons_->SetSubIconButton(ImageIndex); }
+    void MarkModified() override { Form_.MarkModified(); }
+    void RefreshSubIconFinder() override { Form_.SubIcons_->RefreshSubIconFinder(); }
+    bool FocusSubIconFinder() override { return Form_.SubIcons_->FocusSubIconFinder(); }
+    void PageNodeDeleted(TTreeNode* Node) override;
+
+private:
+    TVelkForm& Form_;
+};
+
+std::unique_ptr<IOutlineHost> TVelkForm::MakeOutlineHost() { return std::make_unique<TOutlineHost>(*this); }
+
+void TVelkForm::TOutlineHost::UpdateMarkMenus()
+{
+    for (const auto& [items, caption] : {std::pair{Cmd::SetMarkItems, "Mark"}, std::pair{Cmd::JumpItems, "Jump"}})
+        for (int i = 0; i < 10; ++i) {
+            TMenuItem* item = Form_.Menus_.Item(items[static_cast<size_t>(i)]);
+            item->SetChecked(false);
+            item->SetCaption(QString::fromLatin1(caption) + QString::number(i));
+        }
+}
+
+// Nothing may lead to a deleted page: the browse view's entry and its next
+// page, the finder's entry and the result list's entry go with it.
+void TVelkForm::TOutlineHost::PageNodeDeleted(TTreeNode* Node)
+{
+    // The views, the sub-icons and the list go before the tree while the
+    // window is destroyed.
+    if (Form_.PaneViews_)
+        Form_.PaneViews_->PageNodeDeleted(Node);
+    if (Form_.SubIcons_)
+        Form_.SubIcons_->PageDeleted(Node);
+    if (Form_.FindList_)
+        Form_.FindList_->PageNodeDeleted(Node);
+}
