@@ -17,12 +17,9 @@
 #pragma once
 
 #include "DateTimeText.h"
-#include "FormTimer.h"
 #include "LinkText.h"
 #include "MainMenus.h"
-#include "MenuStates.h"
 #include "SearchCommands.h"
-#include "ToolButtonRules.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -70,6 +67,7 @@ class TShortCutDispatcher;
 class TToolDock;
 class TToolImageList;
 class IClippingHost;
+class IFormTimer;
 class IDocumentHost;
 class IExternalEditorHost;
 class IFontToolbarHost;
@@ -78,6 +76,8 @@ class IPaneViewsHost;
 class ISettingsHost;
 class ISubIconHost;
 enum class TPageHistoryMenu;
+struct TEnabling;
+struct TMenuSnapshot;
 
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
@@ -144,9 +144,9 @@ public:
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
     TMenuItem* MenuItem(std::string_view Name) const { return Menus_.ItemNamed(Name); }
-    TPopupMenu* EditPopupMenu() const { return Menus_.Popup(Cmd::EditPopupMenu); }
-    TPopupMenu* ImagePopupMenu() const { return Menus_.Popup(Cmd::ImagePopupMenu); }
-    TPopupMenu* dmyPopupMenu() const { return Menus_.Popup(Cmd::dmyPopupMenu); }
+    TPopupMenu* EditPopupMenu() const;
+    TPopupMenu* ImagePopupMenu() const;
+    TPopupMenu* dmyPopupMenu() const;
     TDockToolbar* ToolbarString() const { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
     // The button a test or the settings file names; an unknown name throws.
@@ -218,7 +218,7 @@ private:
     // Every change of the tree brings the status bar up to date once the
     // command that made it is done (a command may change many nodes).
     void FollowTreeChanges();
-    void SetEnabled(const TEnablings& List);
+    void SetEnabled(const std::vector<TEnabling>& List);
     void UpdateStatusBar();
     void UpdateToolButtons();
     // sbUndo and sbRedo; sbPageUndo and sbPageRedo.
@@ -404,7 +404,7 @@ private:
     void BindEditCommands();
     void BindEditorKeys(TEditorEx& Editor);
     TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
-    void ApplyMenuStates(const TEnablings& States);
+    void ApplyMenuStates(const std::vector<TEnabling>& States);
     void EditPopupMenuPopup();
     bool CaretLineHasText(const TEditorEx& Editor) const;
     void InsertDateTime(TDateTimeInsertion Kind);

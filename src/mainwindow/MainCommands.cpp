@@ -12,6 +12,7 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "MenuLayout.h"
+#include "MenuStates.h"
 #include "NodeClipboard.h"
 #include "OpenMenuList.h"
 #include "OutlineBinding.h"
@@ -19,6 +20,8 @@
 #include "SearchListState.h"
 #include "SubIcons.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
+#include "ToolButtonRules.h"
 #include "TreeView.h"
 
 #include <QAction>

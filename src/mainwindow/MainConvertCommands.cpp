@@ -13,6 +13,7 @@
 #include "NodeData.h"
 #include "OutlineBinding.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "TreeView.h"
 
 namespace {

@@ -15,6 +15,7 @@
 #include "SearchCommands.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
+#include "ToolButtonIds.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

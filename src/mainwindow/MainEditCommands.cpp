@@ -21,6 +21,7 @@
 #include "StrDeleteEtc.h"
 #include "Strings.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "TreeView.h"
 
 #include <QApplication>

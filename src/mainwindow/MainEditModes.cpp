@@ -15,6 +15,7 @@
 #include "Paths.h"
 #include "Strings.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 
 #include <QLabel>
 

@@ -19,6 +19,7 @@
 #include "FindList.h"
 #include "FontToolbar.h"
 #include "FontToolbarHost.h"
+#include "FormTimer.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
 #include "NodeClipboard.h"
@@ -34,6 +35,7 @@
 #include "SubIconHost.h"
 #include "SubIcons.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "ToolDock.h"
 #include "ToolImageList.h"
 #include "TreeChangeWatch.h"
@@ -283,6 +285,12 @@ void TVelkForm::CreateStatusBar()
         StatusPanels_[i] = panel;
     }
 }
+
+TPopupMenu* TVelkForm::EditPopupMenu() const { return Menus_.Popup(Cmd::EditPopupMenu); }
+
+TPopupMenu* TVelkForm::ImagePopupMenu() const { return Menus_.Popup(Cmd::ImagePopupMenu); }
+
+TPopupMenu* TVelkForm::dmyPopupMenu() const { return Menus_.Popup(Cmd::dmyPopupMenu); }
 
 TDockToolbar* TVelkForm::Toolbar(std::string_view Name) const
 {

@@ -18,6 +18,7 @@
 #include "ExternalEditor.h"
 #include "Files.h"
 #include "FontToolbar.h"
+#include "FormTimer.h"
 #include "Instances.h"
 #include "OpenMenuList.h"
 #include "OutlineBinding.h"
@@ -30,6 +31,8 @@
 #include "SubIni.h"
 #include "SubKeyIni.h"
 #include "SysErrorText.h"
+#include "ToolButtonIds.h"
+#include "ToolButtonRules.h"
 #include "TreeView.h"
 
 #include <QLabel>

@@ -10,12 +10,14 @@
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
 #include "FontToolbar.h"
+#include "FormTimer.h"
 #include "HTMLFountain.h"
 #include "Menus.h"
 #include "OptionsForm.h"
 #include "PaneViews.h"
 #include "SubIcons.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "TreeView.h"
 
 #include <QLabel>

@@ -10,6 +10,7 @@
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "MenuStates.h"
 #include "NodeData.h"
 #include "OutlineBinding.h"
 #include "PaneViews.h"
@@ -18,6 +19,8 @@
 #include "StatusPanel.h"
 #include "SubIcons.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
+#include "ToolButtonRules.h"
 #include "TreeChangeWatch.h"
 #include "TreeView.h"
 

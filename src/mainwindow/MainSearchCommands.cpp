@@ -12,6 +12,8 @@
 #include "OutlineBinding.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
+#include "ToolButtonIds.h"
+#include "ToolButtonRules.h"
 #include "TreeView.h"
 
 #include <QApplication>

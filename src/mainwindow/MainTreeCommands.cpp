@@ -5,6 +5,8 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "NodeClipboard.h"
+#include "ToolButtonIds.h"
+#include "ToolButtonRules.h"
 #include "TreeCommands.h"
 #include "TreeView.h"
 

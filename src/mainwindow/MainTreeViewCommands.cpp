@@ -9,6 +9,7 @@
 #include "NodeData.h"
 #include "OutlineBinding.h"
 #include "PaneViews.h"
+#include "ToolButtonIds.h"
 #include "TreeView.h"
 
 #include <QSplitter>

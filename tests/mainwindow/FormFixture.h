@@ -8,6 +8,7 @@
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "Files.h"
+#include "FormTimer.h"
 #include "Main.h"
 #include "ScriptedDialogs.h"
 #include "SjisLiteral.h"

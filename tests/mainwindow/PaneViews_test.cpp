@@ -5,6 +5,7 @@
 #include "ExternalEditor.h"
 #include "FindIconForm.h"
 #include "HTMLFountain.h"
+#include "MenuStates.h"
 #include "NodeData.h"
 #include "PaneViews.h"
 #include "Separate.h"
