@@ -11,6 +11,8 @@
 #include "DockButton.h"
 #include "DocumentFiles.h"
 #include "DocumentHost.h"
+#include "EditCommands.h"
+#include "EditCommandsHost.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
@@ -137,7 +139,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
-    BindEditCommands();
+    CreateEditCommands();
+    BindEditModeCommands();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
