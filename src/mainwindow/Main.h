@@ -112,26 +112,13 @@ public:
     TOutlineBinding& Binding() const { return *Binding_; }
     // The window as the settings file and the colour schemes read and write it.
     ISettingsHost& SettingsHost() const { return *SettingsHost_; }
-    void FlExitClick() { close(); }
     TStatusPanel* StatusPanel(int Index) const { return StatusPanels_.at(static_cast<size_t>(Index)); }
 
     // ---- Page glue ----
-    void DataMemoChange(TObject* Sender);
-    void DataMemoCaretMoved(TObject* Sender);
-    void DataMemoSelectionChange(TObject* Sender, bool Selected);
-    void DataMemoEnter(TObject* Sender);
-    void DataMemoExit(TObject* Sender);
-    void DataMemoResize(TObject* Sender);
-    void DataMemoDrawLine(TObject* Sender, const std::string& LineStr, int X, int Y, int Index, const QRect& ARect,
-                          bool Selected);
     // One notch of the wheel over an editor: +1 away from the user.
     void WMMouseWheel(int Notch);
     // The panes wrap at the window's edge while RightRtn is on.
     void ApplyWindowWrap();
-    void ApplyScrollBars(TEditorEx& Editor);
-    // The clipboard holds text, as last heard from the clipboard, and the
-    // active pane may take it.
-    bool PasteEnabled() const;
 
     // ---- What the window's parts and the tests reach ----
     // The pane that holds the page: DataMemo, or a view's pane.
@@ -147,7 +134,6 @@ public:
     TMenuItem* MenuItem(std::string_view Name) const { return Menus_.ItemNamed(Name); }
     TPopupMenu* EditPopupMenu() const;
     TPopupMenu* ImagePopupMenu() const;
-    TPopupMenu* dmyPopupMenu() const;
     TDockToolbar* ToolbarString() const { return Toolbar("ToolbarString"); }
     TDockToolbar* ToolbarFont() const { return Toolbar("ToolbarFont"); }
     // The button a test or the settings file names; an unknown name throws.
@@ -156,15 +142,12 @@ public:
     QSplitter* Separater1() const { return Separater1_; }
     TOpenDialog* OpenDialog1() const { return OpenDialog1_.get(); }
     int InsertNumber() const { return InsertNumber_; }
-    void SetInsertNumber(int Value) { InsertNumber_ = Value; }
-    void ClearPageHistory();
     void OpKeyCustomClick();
     void OpMainClick();
     void OpLoadColorClick();
     void OpSaveColorClick();
     void ApplyEditorColors();
     void SetupFountain();
-    std::string ConvertClipText(const std::string& Text);
     void EdSortClick();
     void OpGenkouClick();
     void pEdDesuToDaClick();
@@ -188,6 +171,7 @@ private:
     TDockButton* Button(TCommandId Id) const;
     // The button of Id, or null when Id is a menu item's.
     TDockButton* FindButton(TCommandId Id) const;
+    TPopupMenu* dmyPopupMenu() const;
 
     // ---- Settings (MainSettings.cpp) ----
     int SplitLine() const;
@@ -200,6 +184,7 @@ private:
     // Gives the toolbar buttons their handlers.
     void BindButtons(std::span<const TCommandBinding> Buttons) const;
     void BindCommands();
+    void FlExitClick() { close(); }
     void BindPopups();
     // A menu's OnClick: items follow the buttons that run the same command.
     void ComputeMenuStates(TObject* Sender);
@@ -215,8 +200,21 @@ private:
     void FormShow();
     void ApplyShownSettings();
     void UpdateButtonHints();
+    void ClearPageHistory();
 
     // ---- Page glue (MainPageGlue.cpp), and what the rooms ask through their adapters ----
+    void DataMemoChange(TObject* Sender);
+    void DataMemoCaretMoved(TObject* Sender);
+    void DataMemoSelectionChange(TObject* Sender, bool Selected);
+    void DataMemoEnter(TObject* Sender);
+    void DataMemoExit(TObject* Sender);
+    void DataMemoResize(TObject* Sender);
+    void DataMemoDrawLine(TObject* Sender, const std::string& LineStr, int X, int Y, int Index, const QRect& ARect,
+                          bool Selected);
+    void ApplyScrollBars(TEditorEx& Editor);
+    // The clipboard holds text, as last heard from the clipboard, and the
+    // active pane may take it.
+    bool PasteEnabled() const;
     void UpdateSelectionButtons(bool OnEnter);
     void UpdatePageDevide(const TEditorEx& Editor);
     void UpdateCaretPanel();
@@ -233,6 +231,7 @@ private:
     void MarkModified();
     bool BoxSelectionOn() const;
     bool ClippingOn() const;
+    std::string ConvertClipText(const std::string& Text);
     // Tells in the status bar of Count characters that became "?" (none: nothing).
     void ShowUnmappedNotice(int Count);
 

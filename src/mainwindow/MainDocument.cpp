@@ -21,7 +21,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
-#include <algorithm>
 
 class TVelkForm::TDocumentHost final : public IDocumentHost {
 public:
@@ -35,7 +34,7 @@ public:
     void MarkModified() override { Form_.MarkModified(); }
     int EditMode() const override { return Form_.EditMode_; }
     void SwitchEditMode(int Mode) override { Form_.SwitchEditMode(Mode); }
-    int SubIconCount() const override { return std::max(Form_.ImagePopupMenu()->Items().Count() - 1, 0); }
+    int SubIconCount() const override { return Form_.Menus_.SubIconCount(); }
     bool ClippingOn() const override { return Form_.ClippingOn(); }
     void ShowTitle(const std::string& Caption) override
     {

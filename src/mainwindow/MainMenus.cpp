@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -99,6 +100,8 @@ TPopupMenu* TVelkMenus::Popup(TCommandId Id) const
         throw std::logic_error("no popup menu " + std::string(Id.Name()));
     return found->second.get();
 }
+
+int TVelkMenus::SubIconCount() const { return std::max(Popup(Cmd::ImagePopupMenu)->Items().Count() - 1, 0); }
 
 TMenuItem* TVelkMenus::Item(TCommandId Id) const
 {

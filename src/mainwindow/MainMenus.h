@@ -30,6 +30,9 @@ public:
     TMainMenu& MainMenu() { return MainMenu_; }
     // A popup menu (Cmd::EditPopupMenu); never null.
     TPopupMenu* Popup(TCommandId Id) const;
+    // How many sub-icons a page may be given: ImagePopupMenu's items after
+    // its "none".
+    int SubIconCount() const;
     // An item: a menu of the bar, a submenu, a command, a twin, a fixed item
     // or a separator; never null. An id the menus lack, a toolbar button's,
     // throws std::logic_error.

@@ -14,7 +14,7 @@ void TVelkForm::BindTreeCommands()
 {
     TreeCommands_ = std::make_unique<TTreeCommands>(*Binding_, *OutlineHost_);
     NodeClipboard_ = std::make_unique<TNodeClipboard>(*Binding_, *OutlineHost_);
-    NodeClipboard_->SubIconCount = [this] { return std::max(ImagePopupMenu()->Items().Count() - 1, 0); };
+    NodeClipboard_->SubIconCount = [this] { return Menus_.SubIconCount(); };
 
     using THandler = std::function<void()>;
     TTreeCommands& tree = *TreeCommands_;
