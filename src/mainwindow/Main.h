@@ -43,7 +43,6 @@
 #include <vector>
 
 class QLabel;
-class QUrl;
 class TStatusPanel;
 class TStatusPanelRow;
 class TTreeChangeWatch;
@@ -55,6 +54,8 @@ class TNodeClipboard;
 class TTreeCommands;
 class TExternalEditor;
 class TFontToolbar;
+class IHelpCommandsHost;
+class THelpCommands;
 class THTMLFountain;
 class TMenuItem;
 class TOpenDialog;
@@ -522,26 +523,27 @@ private:
     std::unique_ptr<TExternalEditor> ExternalEditor_;
     // ---- end of clipping mode and the external editor's members ----------------------------
 
-    // ---- Option toggles, help and the about box (MainOptionMenuCommands.cpp, MainHelpCommands.cpp)
+    // ---- Option toggles (MainOptionMenuCommands.cpp) ------------------------------------------
 public:
     void OpBoxSelClick();
     void OpCheckKakkoClick();
     void OpInsNoInitClick();
-    void HpTopicClick();
-    void HpOtherHelpClick();
-    void HpSampleClick();
-    void HpVersionClick();
-    void OpAssociationClick();
-    // How help files, the sample and addresses are opened (the desktop's
-    // default handler); tests stand in for it.
-    void SetOpenUrl(std::function<bool(const QUrl&)> Open) { OpenUrl_ = std::move(Open); }
 
 private:
     void BindOptionMenuCommands();
-    void BindHelpCommands();
     void ApplyMenuVisibilities();
-    void OpenHelpFile(const std::string& File);
-    bool SampleAvailable() const;
-    std::function<bool(const QUrl&)> OpenUrl_;
-    // ---- end of the option toggles' and help members ----------------------------------------
+    // ---- end of the option toggles' members ---------------------------------------------------
+
+    // ---- Help and the about box (HelpCommands.h; MainHelpCommandsHost.cpp) -------------------
+public:
+    THelpCommands& HelpCommands() const { return *HelpCommands_; }
+
+private:
+    // The window as the help commands see it.
+    class THelpCommandsHost;
+    void CreateHelpCommands();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IHelpCommandsHost> HelpCommandsHost_;
+    std::unique_ptr<THelpCommands> HelpCommands_;
+    // ---- end of the help members -------------------------------------------------------------
 };

@@ -11,6 +11,7 @@
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "HelpCommands.h"
 #include "MenuLayout.h"
 #include "NodeClipboard.h"
 #include "OpenMenuList.h"
@@ -99,7 +100,7 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
         if (item == Menus_.Item(menu)) {
             TMenuSnapshot snapshot = MenuSnapshot(menu == Cmd::TreeTop);
             // Only the help menu asks the disk whether the sample may open.
-            snapshot.SampleAvailable = menu == Cmd::HelpTop && SampleAvailable();
+            snapshot.SampleAvailable = menu == Cmd::HelpTop && HelpCommands_->SampleAvailable();
             ApplyMenuStates(states(snapshot));
         }
     if (item == Menus_.Item(Cmd::OptionTop))

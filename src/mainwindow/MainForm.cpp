@@ -16,6 +16,8 @@
 #include "FindList.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
+#include "HelpCommands.h"
+#include "HelpCommandsHost.h"
 #include "Instances.h"
 #include "NodeClipboard.h"
 #include "PaneViews.h"
@@ -108,7 +110,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
                                                                       Instances_, *Button(Cmd::sbGoEditor)});
     BindOptionMenuCommands();
-    BindHelpCommands();
+    CreateHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
