@@ -19,7 +19,6 @@
 #include "ExternalEditorHost.h"
 #include "FontToolbarHost.h"
 #include "FormTimer.h"
-#include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
 #include "OutlineBinding.h"
@@ -31,7 +30,6 @@
 #include "ToolButtonRules.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -65,8 +63,9 @@ class TSubIcons;
 class TTreeImageList;
 class TTreeNode;
 class TTreeView;
-class TNodeForm;
 class TPaneViews;
+class IPageLinksHost;
+class TPageLinks;
 class TDockButton;
 class TDocumentFiles;
 class TDockToolbar;
@@ -464,33 +463,28 @@ private:
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
 
-    // ---- Split and browse views (PaneViews.h), links and row marks (MainLinks.cpp) ----------------
+    // ---- Split and browse views (PaneViews.h) ----------------------------------------------------------
 public:
     TPaneViews& PaneViews() const { return *PaneViews_; }
     // ---- IPaneViewsHost ----
     bool TreeAboveEditor() const override;
-    void DataMemoClick(TObject* Sender);
-    void DataMemoDblClick(TObject* Sender);
-    // The pointing hand over an address or a link, else the editor's cursor.
-    void DataMemoMouseMove(TObject* Sender, QPoint P);
-    void pEdFileLinkClick();
-    void pEdPageLinkClick();
-    void SetMarkClick(int Mark);
-    void JumpClick(int Mark);
-    TNodeForm* PageLinkChooser() const;
 
 private:
-    void BindLinkCommands();
-    void FollowLink(const TEditorEx& Editor);
-    // Opens a file with the desktop's handler; asks first for a program.
-    void OpenLinkedFile(const std::string& Path);
-    // Hands Target to the desktop; tells the user when nothing opens it.
-    void OpenLinkTarget(const std::string& Target);
-    void InsertPageLink(const std::string& Title);
     std::unique_ptr<TPaneViews> PaneViews_;
-    TLink Link_;
-    QPointer<TNodeForm> PageLinkChooser_;
     // ---- end of the views' members ------------------------------------------------------------------
+
+    // ---- Links and row marks (PageLinks.h; MainPageLinksHost.cpp) -----------------------------------
+public:
+    TPageLinks& PageLinks() const { return *PageLinks_; }
+
+private:
+    // The window as the links see it.
+    class TPageLinksHost;
+    void CreatePageLinks();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IPageLinksHost> PageLinksHost_;
+    std::unique_ptr<TPageLinks> PageLinks_;
+    // ---- end of the links' members ------------------------------------------------------------------
 
     // ---- Sub-icons and their finder (TSubIcons; MainSubIcons.cpp answers them) -------------------
 public:

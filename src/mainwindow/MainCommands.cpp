@@ -15,6 +15,7 @@
 #include "MenuLayout.h"
 #include "NodeClipboard.h"
 #include "OpenMenuList.h"
+#include "PageLinks.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
@@ -157,7 +158,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.HistoryEmpty = DocumentFiles_->History().Paths().empty();
     s.TreeHistoryEmpty = DocumentFiles_->TreeHistory().Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
-    s.PageLinkChooserOpen = PageLinkChooser() != nullptr;
+    s.PageLinkChooserOpen = PageLinks_->PageLinkChooser() != nullptr;
     s.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
     return s;
 }

@@ -20,6 +20,8 @@
 #include "HelpCommandsHost.h"
 #include "Instances.h"
 #include "NodeClipboard.h"
+#include "PageLinks.h"
+#include "PageLinksHost.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -119,7 +121,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
-    BindLinkCommands();
+    CreatePageLinks();
     SubIcons_->BindCommands();
     BindTreeCommands();
     BindTreeViewCommands();
