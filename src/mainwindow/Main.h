@@ -53,6 +53,8 @@ class TConvertRunner;
 class TFindList;
 class TNodeClipboard;
 class TTreeCommands;
+class ITreeViewHost;
+class TTreeViewCommands;
 class TExternalEditor;
 class TFontToolbar;
 class THTMLFountain;
@@ -325,29 +327,19 @@ private:
     std::unique_ptr<TDocumentFiles> DocumentFiles_;
     // ---- end of the document's members ----------------------------------------------------
 
-    // ---- Tree commands and the page clipboard (MainTreeCommands.cpp) ----------------------
+    // ---- Tree commands and the page clipboard (MainTreeCommands.cpp, TreeViewCommands.h) ---
 private:
     void BindTreeCommands();
-    // What the tree shows (MainTreeViewCommands.cpp).
-    void BindTreeViewCommands();
-    void TreePageEndClick(bool Last);
-    void TreePageExpandClick();
-    void TreePageFoldClick();
-    void TreeCollapseClick();
-    void ExpandSelectedSubtree(bool Expand);
-    void TreeRootNodeExpandClick();
-    void TreeDispClick();
-    void TreeNonDispClick();
-    void TreeScaleClick(int Step);
-    void TreeTipHelpClick();
-    void pTreeNodeTextCopyClick();
     void UpdateTextOutputButton();
     std::unique_ptr<TTreeCommands> TreeCommands_;
     std::unique_ptr<TNodeClipboard> NodeClipboard_;
-    // The tree's width beside the editor and its height above it, each
-    // kept while the other is shown; 0 until that orientation was left.
-    int TreeWidthBeside_ = 0;
-    int TreeHeightAbove_ = 0;
+    // The window as the commands that change what the tree shows see it
+    // (MainTreeViewCommands.cpp).
+    class TTreeViewHost;
+    void CreateTreeViewCommands();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<ITreeViewHost> TreeViewHost_;
+    std::unique_ptr<TTreeViewCommands> TreeViewCommands_;
     // ---- end of the tree commands' members -------------------------------------------------
 
     // ---- Find and replace (MainSearchCommands.cpp) ---------------------------------------

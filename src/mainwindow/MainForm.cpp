@@ -30,6 +30,8 @@
 #include "TreeChangeWatch.h"
 #include "TreeCommands.h"
 #include "TreeView.h"
+#include "TreeViewCommands.h"
+#include "TreeViewHost.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -120,7 +122,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindLinkCommands();
     SubIcons_->BindCommands();
     BindTreeCommands();
-    BindTreeViewCommands();
+    CreateTreeViewCommands();
     BindSearchCommands();
     BindEditCommands();
     FontToolbar_->BindCommands();

@@ -10,6 +10,7 @@
 #include "FindList.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
+#include "TreeViewCommands.h"
 #include "TreeView.h"
 
 #include <QApplication>
@@ -81,7 +82,7 @@ void TVelkForm::BindFindListCommands()
                 Binding_->SelectRelative(direction + 2);
             } else if (!SearchListState().SearchListOpen && held & Qt::ShiftModifier) {
                 SearchListState().FindListForward = direction == 1;
-                TreePageFoldClick();
+                TreeViewCommands_->TreePageFoldClick();
             } else {
                 StepPage(direction);
             }
