@@ -25,7 +25,6 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "PaneViewsHost.h"
-#include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SubIconHost.h"
 #include "ToolButtonRules.h"
@@ -50,7 +49,8 @@ class TTreeChangeWatch;
 class QSplitter;
 class TClippingMode;
 class TConvertRunner;
-class TFindList;
+class IFindAndReplaceHost;
+class TFindAndReplace;
 class TNodeClipboard;
 class TTreeCommands;
 class ITreeViewHost;
@@ -314,11 +314,6 @@ private:
     std::string Commenter_;
 
     // ---- The document (MainDocument.cpp; its files and outputs are TDocumentFiles) ----------
-public:
-    // The search option word keeps only match case, regular expression and
-    // fuzzy.
-    void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
-
 protected:
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
@@ -342,34 +337,18 @@ private:
     std::unique_ptr<TTreeViewCommands> TreeViewCommands_;
     // ---- end of the tree commands' members -------------------------------------------------
 
-    // ---- Find and replace (MainSearchCommands.cpp) ---------------------------------------
+    // ---- Find and replace (FindAndReplace.h; MainSearchCommands.cpp) ---------------------
 public:
-    TSearchCommands& SearchCommands() const { return *Search_; }
-    // Replacing and deleting in whole texts, for the commands that convert
-    // text; a regular expression that does not compile is told.
-    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options,
-                    const std::string& Replacement)
-    {
-        return Search_->ReplaceText(Source, Find, Result, Options, Replacement);
-    }
-    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options)
-    {
-        return Search_->DeleteText(Source, Find, Result, Options);
-    }
-
-    // The list search's result window and the page keys that step it.
-    TFindList& FindList() const { return *FindList_; }
+    TFindAndReplace& FindAndReplace() const { return *FindAndReplace_; }
 
 private:
-    void BindSearchCommands();
-    void BindFindListCommands();
-    void FindListShown(bool Open);
     void FindListChanged() override;
-    // 0 the page above, 1 the page below: the next entry of the result list
-    // while it is open.
-    void StepPage(int Direction);
-    std::unique_ptr<TSearchCommands> Search_;
-    std::unique_ptr<TFindList> FindList_;
+    // The window as the find and replace commands see it.
+    class TFindHost;
+    void CreateFindAndReplace();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IFindAndReplaceHost> FindHost_;
+    std::unique_ptr<TFindAndReplace> FindAndReplace_;
     // ---- end of the find and replace members ---------------------------------------------
 
     // ---- Edit commands, edit modes, editor keys, font and symbol toolbar -----------------------

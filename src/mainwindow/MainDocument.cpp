@@ -8,7 +8,9 @@
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "FindAndReplace.h"
 #include "PaneViews.h"
+#include "SearchCommands.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
 
@@ -31,7 +33,7 @@ void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
     TSearchListState& list = SearchListState();
     list.FindListMode = false;
     list.Invalidate();
-    NormalizeFindOptions();
+    FindAndReplace_->SearchCommands().KeepMatchOptions();
     ClearPageHistory();
     DataMemo_->SetModified(false);
     if (TEditorEx* second = SecondEditor())

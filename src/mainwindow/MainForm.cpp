@@ -13,7 +13,8 @@
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
-#include "FindList.h"
+#include "FindAndReplace.h"
+#include "FindAndReplaceHost.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
@@ -123,7 +124,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     SubIcons_->BindCommands();
     BindTreeCommands();
     CreateTreeViewCommands();
-    BindSearchCommands();
+    CreateFindAndReplace();
     BindEditCommands();
     FontToolbar_->BindCommands();
     BindPopups();
