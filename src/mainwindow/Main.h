@@ -51,8 +51,8 @@ class TClippingMode;
 class TConvertRunner;
 class IFindAndReplaceHost;
 class TFindAndReplace;
-class TNodeClipboard;
-class TTreeCommands;
+class IOutlineCommandsHost;
+class TOutlineCommands;
 class ITreeViewHost;
 class TTreeViewCommands;
 class TExternalEditor;
@@ -322,17 +322,19 @@ private:
     std::unique_ptr<TDocumentFiles> DocumentFiles_;
     // ---- end of the document's members ----------------------------------------------------
 
-    // ---- Tree commands and the page clipboard (MainTreeCommands.cpp, TreeViewCommands.h) ---
+    // ---- Tree commands and the page clipboard (OutlineCommands.h, TreeViewCommands.h) -----
 private:
-    void BindTreeCommands();
-    void UpdateTextOutputButton();
-    std::unique_ptr<TTreeCommands> TreeCommands_;
-    std::unique_ptr<TNodeClipboard> NodeClipboard_;
+    // The window as the commands that reshape the outline see it
+    // (MainTreeCommands.cpp).
+    class TOutlineCommandsHost;
+    void CreateOutlineCommands();
+    // Each host is declared before its room: it outlives it.
+    std::unique_ptr<IOutlineCommandsHost> OutlineCommandsHost_;
+    std::unique_ptr<TOutlineCommands> OutlineCommands_;
     // The window as the commands that change what the tree shows see it
     // (MainTreeViewCommands.cpp).
     class TTreeViewHost;
     void CreateTreeViewCommands();
-    // Declared before the room: it outlives it.
     std::unique_ptr<ITreeViewHost> TreeViewHost_;
     std::unique_ptr<TTreeViewCommands> TreeViewCommands_;
     // ---- end of the tree commands' members -------------------------------------------------

@@ -9,6 +9,7 @@
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "FindAndReplace.h"
+#include "OutlineCommands.h"
 #include "PaneViews.h"
 #include "SearchCommands.h"
 #include "SearchListState.h"
@@ -39,7 +40,7 @@ void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
     if (TEditorEx* second = SecondEditor())
         second->SetModified(false);
     Button(Cmd::sbSave)->SetEnabled(false);
-    UpdateTextOutputButton();
+    OutlineCommands_->UpdateTextOutputButton();
     if (KeepsSubIconFinder)
         SubIcons_->DocumentOpened();
     UpdateToolButtons();

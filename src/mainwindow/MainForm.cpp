@@ -18,7 +18,8 @@
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "Instances.h"
-#include "NodeClipboard.h"
+#include "OutlineCommands.h"
+#include "OutlineCommandsHost.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -29,7 +30,6 @@
 #include "ToolDock.h"
 #include "ToolImageList.h"
 #include "TreeChangeWatch.h"
-#include "TreeCommands.h"
 #include "TreeView.h"
 #include "TreeViewCommands.h"
 #include "TreeViewHost.h"
@@ -122,7 +122,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
     BindLinkCommands();
     SubIcons_->BindCommands();
-    BindTreeCommands();
+    CreateOutlineCommands();
     CreateTreeViewCommands();
     CreateFindAndReplace();
     BindEditCommands();
