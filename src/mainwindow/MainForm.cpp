@@ -19,9 +19,13 @@
 #include "FindAndReplaceHost.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
+#include "HelpCommands.h"
+#include "HelpCommandsHost.h"
 #include "Instances.h"
 #include "OutlineCommands.h"
 #include "OutlineCommandsHost.h"
+#include "PageLinks.h"
+#include "PageLinksHost.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -113,7 +117,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
                                                                       Instances_, *Button(Cmd::sbGoEditor)});
     BindOptionMenuCommands();
-    BindHelpCommands();
+    CreateHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
@@ -122,7 +126,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
-    BindLinkCommands();
+    CreatePageLinks();
     SubIcons_->BindCommands();
     CreateOutlineCommands();
     CreateTreeViewCommands();
