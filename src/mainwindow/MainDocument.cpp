@@ -9,8 +9,10 @@
 #include "DocumentHost.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "FindAndReplace.h"
 #include "Menus.h"
 #include "OutlineBinding.h"
+#include "OutlineCommands.h"
 #include "PaneViews.h"
 #include "SearchCommands.h"
 #include "SearchListState.h"
@@ -32,7 +34,7 @@ public:
     void StorePage(TTreeNode* Node) override { Form_.Binding_->StorePage(Node); }
     void AddPage() override { Form_.Binding_->TreeAddClick(); }
     void MarkModified() override { Form_.MarkModified(); }
-    int EditMode() const override { return Form_.EditMode_; }
+    int EditMode() const override { return Form_.EditMode(); }
     void SwitchEditMode(int Mode) override { Form_.SwitchEditMode(Mode); }
     int SubIconCount() const override { return Form_.Menus_.SubIconCount(); }
     bool ClippingOn() const override { return Form_.ClippingOn(); }
@@ -59,13 +61,13 @@ void TVelkForm::TDocumentHost::DocumentReplaced(bool KeepsSubIconFinder)
     list.Invalidate();
     // The search option word keeps only match case, regular expression and
     // fuzzy.
-    Form_.Search_->KeepMatchOptions();
+    Form_.FindAndReplace_->SearchCommands().KeepMatchOptions();
     Form_.ClearPageHistory();
     Form_.DataMemo_->SetModified(false);
     if (TEditorEx* second = Form_.SecondEditor())
         second->SetModified(false);
     Form_.Button(Cmd::sbSave)->SetEnabled(false);
-    Form_.UpdateTextOutputButton();
+    Form_.OutlineCommands_->UpdateTextOutputButton();
     if (KeepsSubIconFinder)
         Form_.SubIcons_->DocumentOpened();
     Form_.UpdateToolButtons();

@@ -43,7 +43,7 @@ public:
 
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
     TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
-    int EditMode() const override { return Form_.EditMode_; }
+    int EditMode() const override { return Form_.EditMode(); }
     bool HasFileName() const override { return Form_.DocumentFiles_->HasFileName(); }
     const std::string& DocFileName() const override { return Form_.DocumentFiles_->DocFileName(); }
     const std::string& DocumentCaption() const override { return Form_.DocumentFiles_->DocumentCaption(); }

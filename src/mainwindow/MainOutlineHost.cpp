@@ -3,9 +3,11 @@
 #include "Main.h"
 
 #include "EditorEx.h"
+#include "FindAndReplace.h"
 #include "FindList.h"
 #include "OutlineHost.h"
 #include "PaneViews.h"
+#include "SearchListState.h"
 #include "SubIcons.h"
 
 class TVelkForm::TOutlineHost final : public IOutlineHost {
@@ -18,8 +20,8 @@ public:
     TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
     bool BrowseViewOn() const override { return Form_.BrowseViewOn(); }
     bool BoxSelectionOn() const override { return Form_.BoxSelectionOn(); }
-    bool FindListMode() const override { return Form_.FindListMode(); }
-    void ShowFindListPage(TTreeNode* Node) override { Form_.ShowFindListPage(Node); }
+    bool FindListMode() const override { return SearchListState().FindListMode; }
+    void ShowFindListPage(TTreeNode* Node) override { Form_.FindAndReplace_->FindList().ShowFindListPage(Node); }
     void UpdateStatusBar() override { Form_.UpdateStatusBar(); }
     void UpdateToolButtons() override { Form_.UpdateToolButtons(); }
     void UpdateMarkMenus() override;
@@ -60,6 +62,6 @@ void TVelkForm::TOutlineHost::PageNodeDeleted(TTreeNode* Node)
         Form_.PaneViews_->PageNodeDeleted(Node);
     if (Form_.SubIcons_)
         Form_.SubIcons_->PageDeleted(Node);
-    if (Form_.FindList_)
-        Form_.FindList_->PageNodeDeleted(Node);
+    if (Form_.FindAndReplace_)
+        Form_.FindAndReplace_->FindList().PageNodeDeleted(Node);
 }

@@ -10,6 +10,7 @@
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "FindAndReplace.h"
 #include "MenuStates.h"
 #include "NodeData.h"
 #include "OutlineBinding.h"

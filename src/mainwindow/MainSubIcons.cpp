@@ -3,6 +3,7 @@
 
 #include "DocumentFiles.h"
 #include "ExternalEditor.h"
+#include "FindAndReplace.h"
 #include "FindList.h"
 #include "SubIconHost.h"
 #include "SubIni.h"
@@ -18,7 +19,7 @@ public:
     bool BrowseViewOn() const override { return Form_.BrowseViewOn(); }
     std::string CaptionText() const override { return Form_.DocumentFiles_->CaptionText(); }
     void MarkModified() override { Form_.MarkModified(); }
-    void PageSubIconChanged(TTreeNode* Page) override { Form_.FindList_->PageSubIconChanged(Page); }
+    void PageSubIconChanged(TTreeNode* Page) override { Form_.FindAndReplace_->FindList().PageSubIconChanged(Page); }
     void UpdateToolButtons() override { Form_.UpdateToolButtons(); }
     bool ExternalEditAllowed() const override;
     void FindListChanged() override { Form_.FindListChanged(); }
