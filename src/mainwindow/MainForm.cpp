@@ -18,8 +18,12 @@
 #include "FindList.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
+#include "HelpCommands.h"
+#include "HelpCommandsHost.h"
 #include "Instances.h"
 #include "NodeClipboard.h"
+#include "PageLinks.h"
+#include "PageLinksHost.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -110,7 +114,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
                                                                       Instances_, *Button(Cmd::sbGoEditor)});
     BindOptionMenuCommands();
-    BindHelpCommands();
+    CreateHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
@@ -119,7 +123,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
-    BindLinkCommands();
+    CreatePageLinks();
     SubIcons_->BindCommands();
     BindTreeCommands();
     BindTreeViewCommands();
