@@ -403,10 +403,9 @@ public:
     TPageLinks& PageLinks() const { return *PageLinks_; }
 
 private:
-    // The window as the links see it.
-    class TPageLinksHost;
     void CreatePageLinks();
-    // Declared before the room: it outlives it.
+    // The window as the links see it; it outlives them.
+    class TPageLinksHost;
     std::unique_ptr<IPageLinksHost> PageLinksHost_;
     std::unique_ptr<TPageLinks> PageLinks_;
     // ---- end of the links' members ------------------------------------------------------------------
@@ -446,10 +445,9 @@ public:
     THelpCommands& HelpCommands() const { return *HelpCommands_; }
 
 private:
-    // The window as the help commands see it.
-    class THelpCommandsHost;
     void CreateHelpCommands();
-    // Declared before the room: it outlives it.
+    // The window as the help commands see it; it outlives them.
+    class THelpCommandsHost;
     std::unique_ptr<IHelpCommandsHost> HelpCommandsHost_;
     std::unique_ptr<THelpCommands> HelpCommands_;
     // ---- end of the help members -------------------------------------------------------------

@@ -63,7 +63,7 @@ void LoadToolbar(TDockToolbar& Bar, QWidget& Form, const TIniFile& Ini, const st
     Bar.SetDockRow(std::max(0, Ini.ReadInteger(Section, "DockRow", Bar.DockRow())));
     Bar.SetDockPos(Ini.ReadInteger(Section, "DockPos", Bar.DockPos()));
     const QPoint floatPosition(Ini.ReadInteger(Section, "FloatLeft", 0), Ini.ReadInteger(Section, "FloatTop", 0));
-    Bar.SetFloatRightX(Ini.ReadInteger(Section, "FloatRightX", 0));
+    Bar.ReadPositionExtras(Ini, Section);
     Bar.SetFloatPosition(floatPosition);
     if (dock) {
         Bar.SetDockedTo(dock);
@@ -118,7 +118,7 @@ void SaveDockLayoutToIni(QWidget& Form, const std::string& IniFileName, const st
             ini.WriteInteger(section, "DockPos", bar->DockPos());
             ini.WriteInteger(section, "FloatLeft", bar->FloatPosition().x());
             ini.WriteInteger(section, "FloatTop", bar->FloatPosition().y());
-            ini.WriteInteger(section, "FloatRightX", bar->FloatRightX());
+            bar->WritePositionExtras(ini, section);
         }
     });
 }

@@ -2,6 +2,7 @@
 
 #include "DockDraw.h"
 #include "DockSeparator.h"
+#include "IniFiles.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -57,6 +58,16 @@ TDockToolbar::TDockToolbar(TToolDock* Dock, std::string Name, const QString& Cap
         SetCaption(Caption);
     if (Dock)
         SetParent(Dock);
+}
+
+void TCustomDockToolbar::ReadPositionExtras(const TIniFile& Ini, const std::string& Section)
+{
+    SetFloatRightX(Ini.ReadInteger(Section, "FloatRightX", 0));
+}
+
+void TCustomDockToolbar::WritePositionExtras(TIniFile& Ini, const std::string& Section) const
+{
+    Ini.WriteInteger(Section, "FloatRightX", FloatRightX_);
 }
 
 void TCustomDockToolbar::SetFloatRightX(int32_t FloatRightX)

@@ -7,7 +7,10 @@
 #include "FloatSizing.h"
 #include "ToolWindow.h"
 
+class TIniFile;
+
 #include <memory>
+#include <string>
 
 #include <vector>
 
@@ -27,6 +30,14 @@ public:
 
     int GetBarThickness(TBarOrientation Orientation) const override;
     QSize LayoutControls(bool MoveChildren, TToolDock* Dock) override;
+    // Resizing snaps to the sizes the toolbar can wrap to, so it needs
+    // nothing beyond its frame.
+    QSize GetExtraSize() const override { return {0, 0}; }
+
+    // The toolbar's own keys of its section in a position file: the width
+    // it wraps at when floating.
+    void ReadPositionExtras(const TIniFile& Ini, const std::string& Section);
+    void WritePositionExtras(TIniFile& Ini, const std::string& Section) const;
 
 protected:
     explicit TCustomDockToolbar(std::string Name);

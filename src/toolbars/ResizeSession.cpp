@@ -18,9 +18,9 @@ void TResizeSession::Move(QPoint Global)
         return;
     Last_ = Global;
     const QPoint travel = Global - Start_;
-    const QSize frame = Bar_.FrameSize();
+    const QSize least = Bar_.FrameSize() + Bar_.GetExtraSize();
     const TBarRect start{StartRect_.left(), StartRect_.top(), StartRect_.width(), StartRect_.height()};
-    const TBarRect r = ResizeByEdge(start, Edge_, travel.x(), travel.y(), {frame.width(), frame.height()});
+    const TBarRect r = ResizeByEdge(start, Edge_, travel.x(), travel.y(), {least.width(), least.height()});
     NewRect_ = Bar_.TrackFloatSizing(Global, QRect(r.Left, r.Top, r.Width, r.Height), StartRect_);
     ShowOutline();
 }

@@ -156,10 +156,10 @@ void TCustomToolWindow::SetParent(QWidget* NewParent)
     if (newDock)
         newDock->LockLayout();
     ++SelfBoundsCount_;
-    if (NewParent && !Destroying_ && OnDockChangingHidden)
-        OnDockChangingHidden(this, newDock);
+    if (NewParent)
+        FireDockChangingHidden(newDock);
     // Already laid out for the new place when it shows there.
-    if (NewParent && ArrangedForType_)
+    if (NewParent && ArrangedForTypeKnown())
         LayoutControls(true, newDock);
     ArrangePending_ = true;
     BeginArrange();
@@ -445,6 +445,12 @@ void TCustomToolWindow::FireMove()
 {
     if (MoveEventLock_ == 0 && OnMove && !FormLoading(this))
         OnMove(this);
+}
+
+void TCustomToolWindow::FireDockChangingHidden(TToolDock* DockingTo)
+{
+    if (!Destroying_ && OnDockChangingHidden)
+        OnDockChangingHidden(this, DockingTo);
 }
 
 void TCustomToolWindow::BeginArrange() { ++ArrangeLock_; }

@@ -133,6 +133,7 @@ public:
     // The kind of dock the controls were last arranged for when the bar
     // changed places (none before its first place).
     std::optional<TBarOrientation> ArrangedForType() const { return ArrangedForType_; }
+    bool ArrangedForTypeKnown() const { return ArrangedForType_.has_value(); }
 
     // The last floating position, in screen coordinates; kept while docked.
     QPoint FloatPosition() const { return FloatPosition_; }
@@ -172,6 +173,9 @@ public:
     // Lays the controls out for Dock (none: floating), moving them only
     // with MoveChildren, and returns the client size the bar needs there.
     virtual QSize LayoutControls(bool MoveChildren, TToolDock* Dock) = 0;
+    // What a floating window needs beyond its frame: resizing it never
+    // goes below this plus the frame.
+    virtual QSize GetExtraSize() const = 0;
 
     // Repaints of the frame wait for the event loop, so that however many
     // are asked for, each window paints its frame once with all parts
@@ -229,11 +233,15 @@ private:
     // or none when it is above every window.
     void UpdateOwner();
     void FireMove();
+    // OnDockChangingHidden, unless the bar is going away.
+    void FireDockChangingHidden(TToolDock* DockingTo);
     // The mouse on the window or its client area, at Point (window
     // coordinates).
     void LeftPress(QPoint Point);
     void DoubleClick();
-    void RunDrag(QPoint Point);
+    // Drags the bar from a press at Point (window coordinates) until the
+    // button is released (docks or floats it there) or Esc cancels.
+    void DragLoop(QPoint Point);
     void RunResize(int Edge, QPoint Start);
     void RunCloseButton();
     QRect CloseButtonRect() const;

@@ -123,7 +123,7 @@ void TCustomToolWindow::LeftPress(QPoint Point)
         if (CloseButtonWhenDocked_ && CloseButtonRect().contains(Point))
             RunCloseButton();
         else
-            RunDrag(Point);
+            DragLoop(Point);
         return;
     }
     raise();
@@ -135,7 +135,7 @@ void TCustomToolWindow::LeftPress(QPoint Point)
     else if (const int edge = SizingEdge(code); edge >= 0)
         RunResize(edge, mapToGlobal(Point));
     else if (code == htClient)
-        RunDrag(Point);
+        DragLoop(Point);
 }
 
 void TCustomToolWindow::DoubleClick()
@@ -155,7 +155,7 @@ void TCustomToolWindow::DoubleClick()
     }
 }
 
-void TCustomToolWindow::RunDrag(QPoint Point)
+void TCustomToolWindow::DragLoop(QPoint Point)
 {
     TDragOutline outline;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);

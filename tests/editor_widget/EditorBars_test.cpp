@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using namespace edtest;
@@ -101,6 +103,75 @@ TEST_F(Bars, RulerWithoutColoursTakesTheEditorsAndIsAsWideAsAViewportWiderThanTh
     // The gauge's bottom line reaches the right edge.
     for (const int lineX : {x, ed->viewport()->width() - 1})
         EXPECT_EQ(image.pixelColor(lineX, ed->RulerHeight() - 1), QColor(Qt::blue)) << lineX;
+}
+
+TEST(RulerBitmaps, PicturesAreWholeGaugeUnitsTwoMoreThanFitTheWidth)
+{
+    struct TCase {
+        int GaugeRange, ColWidth, Width, Expected;
+    };
+    const TCase cases[] = {
+        {10, 8, 1920, 26 * 80}, // 24 units fit exactly
+        {10, 7, 1920, 29 * 70}, // 27 fit, and a part of one more
+        {4, 9, 35, 2 * 36},     // not even one fits
+        {1, 1, 0, 2},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(TEditorRulerBitmaps::RulerGaugeWidth(c.GaugeRange, c.ColWidth, c.Width), c.Expected) << c.Width;
+}
+
+TEST_F(Bars, RulerMarkFollowsTheCaretAndTheScreenKeepsUp)
+{
+    ed->Ruler()->SetVisible(true);
+    ed->Ruler()->SetBkColor(clYellow);
+    ed->Ruler()->SetMarkColor(clRed);
+    ed.SetText("abcdefghijklmn\r\nxyz\r\n");
+    ed.Shown();
+    // Below the digits, inside the cell of column Col.
+    const auto marked = [&](const QImage& Image, int Col) {
+        const QPoint cell = ed.CellPoint(0, Col);
+        return Image.pixelColor(cell.x() + ed->ColWidth() / 2, ed->RulerHeight() - 3) == QColor(Qt::red);
+    };
+    const std::pair<Qt::Key, int> moves[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_End, 14}, {Qt::Key_Left, 13}, {Qt::Key_Home, 0}, {Qt::Key_Down, 0}};
+    int previous = 0;
+    for (const auto& [key, col] : moves) {
+        ed.Key(key);
+        ASSERT_EQ(ed->Col(), col);
+        const QImage shown = ed.Shown();
+        EXPECT_TRUE(marked(shown, col)) << col;
+        if (previous != col) {
+            EXPECT_FALSE(marked(shown, previous)) << previous;
+        }
+        // Only the two cells were repainted, and they agree with a whole
+        // repaint.
+        EXPECT_EQ(shown, ed.Grab().convertToFormat(QImage::Format_RGB32)) << col;
+        previous = col;
+    }
+}
+
+TEST_F(Bars, TextMovesWithTheLeftBarWhenItsNumbersGainOrLoseADigit)
+{
+    ed->Leftbar()->SetVisible(true);
+    ed->Leftbar()->SetColumn(1);
+    ed.SetText(Lines(8, "abc") + "abc");
+    ed.Shown();
+    const int cw = ed->ColWidth();
+    const int left = ed->TextLeft();
+    struct TStep {
+        std::function<void()> Edit;
+        int Digits;
+        int TextLeft;
+    };
+    const TStep steps[] = {
+        {[&] { ed.ReplaceRows(8, 1, "abc\r\n"); }, 2, left + cw},
+        {[&] { ed->Undo(); }, 1, left},
+    };
+    for (const TStep& step : steps) {
+        step.Edit();
+        EXPECT_EQ(std::pair(ed->LeftbarDigitCount(), ed->TextLeft()), std::pair(step.Digits, step.TextLeft));
+        EXPECT_EQ(ed.Shown(), ed.Grab().convertToFormat(QImage::Format_RGB32)) << step.Digits;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStyleHints>
 #include <QTest>
 #include <QWheelEvent>
@@ -53,6 +54,17 @@ QImage TEditorDriver::Grab() const
 {
     Process();
     return Editor_->viewport()->grab().toImage();
+}
+
+QImage TEditorDriver::Shown() const
+{
+    Process();
+    const QWidget& viewport = *Editor_->viewport();
+    const QPoint origin = viewport.mapTo(viewport.window(), QPoint(0, 0));
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(viewport.window()->winId(), origin.x(), origin.y(), viewport.width(), viewport.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 QPoint TEditorDriver::CellPoint(int Row, int Col) const

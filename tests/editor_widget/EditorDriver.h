@@ -48,6 +48,9 @@ public:
     static void Process();
     // The viewport as painted now.
     QImage Grab() const;
+    // The viewport as the screen shows it: what the editor's own repaints
+    // have put there so far.
+    QImage Shown() const;
     // The top left corner of cell (Row, Col) in the viewport.
     QPoint CellPoint(int Row, int Col) const;
     // The colour of the pixel just inside the top left corner of a cell,

@@ -218,6 +218,63 @@ TEST_F(PaintPlan, EndOfFileMarkAndUnderlineArePaintedInTheirColours)
     EXPECT_NE(image.pixelColor(ed->TextLeft() + 20, ed->UnderlinePos(0)), QColor(Qt::blue));
 }
 
+TEST_F(PaintPlan, TheOwnerDrawsOnEachPieceOfARowCutWhereTheSelectionBeginsAndEnds)
+{
+    // A piece: its row, its first and last column (-1: the right edge) and
+    // whether it is selected.
+    using TPiece = std::tuple<int, int, int, bool>;
+    struct TCase {
+        TEditorSelectionMode Mode;
+        TCaretPos From, To;
+        std::vector<TPiece> Pieces;
+    };
+    const TCase cases[] = {
+        {TEditorSelectionMode::smLine,
+         {0, 2},
+         {2, 1},
+         {{0, 0, 2, false}, {0, 2, -1, true}, {1, 0, -1, true}, {2, 0, 1, true}, {2, 1, -1, false}, {3, 0, -1, false}}},
+        {TEditorSelectionMode::smLine,
+         {1, 1},
+         {1, 3},
+         {{0, 0, -1, false},
+          {1, 0, 1, false},
+          {1, 1, 3, true},
+          {1, 3, -1, false},
+          {2, 0, -1, false},
+          {3, 0, -1, false}}},
+        // A box shows nothing past the end of a shorter row.
+        {TEditorSelectionMode::smBox,
+         {0, 1},
+         {2, 5},
+         {{0, 0, 1, false},
+          {0, 1, 5, true},
+          {0, 5, -1, false},
+          {1, 0, 1, false},
+          {1, 1, 4, true},
+          {1, 4, -1, false},
+          {2, 0, 1, false},
+          {2, 1, 3, true},
+          {2, 3, -1, false},
+          {3, 0, -1, false}}},
+    };
+    for (const TCase& c : cases) {
+        ed->SetSelectionMode(c.Mode);
+        ed.SetText("abcdef\r\nghij\r\nklm\r\nnop");
+        ed.Select(c.From, c.To);
+        std::vector<TPiece> pieces;
+        const int cw = ed->ColWidth();
+        ed->OnDrawLine = [&](TObject*, const std::string&, int X, int, int Index, const QRect& R, bool Selected) {
+            const int right = R.right() + 1 == ed->viewport()->width() ? -1 : (R.right() + 1 - X) / cw;
+            pieces.emplace_back(Index, (R.left() - X) / cw, right, Selected);
+        };
+        ed->viewport()->repaint();
+        ed->OnDrawLine = nullptr;
+        std::sort(pieces.begin(), pieces.end());
+        EXPECT_EQ(pieces, c.Pieces) << static_cast<int>(c.Mode);
+        ed->CleanSelection();
+    }
+}
+
 } // namespace
 
 TEST_F(PaintPlan, EveryCellOfAPartialRepaintShowsItsBackground)

@@ -96,4 +96,26 @@ TEST_F(View, ScrollByRowsKeepsTheCaretsPlaceInTheView)
     EXPECT_EQ(ed->TopRow(), 3);
 }
 
+TEST_F(View, VisibleColumnsAreTheWholeCellsLeftAfterHalfACell)
+{
+    const int cw = ed->ColWidth();
+    const int frame = ed->width() - ed->viewport()->width();
+    struct TCase {
+        int ViewportWidth;
+        int Cols;
+    };
+    const TCase cases[] = {
+        {ed->TextLeft() + 10 * cw + cw / 2, 10},
+        {ed->TextLeft() + 10 * cw + cw / 2 - 1, 9},
+        {ed->TextLeft() + 10 * cw + cw / 2 + cw - 1, 10},
+        {ed->TextLeft(), 1}, // never fewer than one
+    };
+    for (const TCase& c : cases) {
+        ed->resize(c.ViewportWidth + frame, ed->height());
+        ed.Process();
+        ASSERT_EQ(ed->viewport()->width(), c.ViewportWidth);
+        EXPECT_EQ(ed->VisibleCols(), c.Cols) << c.ViewportWidth;
+    }
+}
+
 } // namespace

@@ -3,16 +3,12 @@
 // list frees, renews the buttons' hints and folds the selected page.
 #include "FindAndReplace.h"
 
-#include "../document/FakeOutlineHost.h"
 #include "DockButton.h"
-#include "EditorEx.h"
 #include "FindAndReplaceHost.h"
-#include "MainMenus.h"
 #include "MenuItemIds.h"
-#include "OutlineBinding.h"
+#include "RoomParts.h"
 #include "SearchListState.h"
 #include "TreeImageList.h"
-#include "TreeView.h"
 
 #include <QApplication>
 #include <QTest>
@@ -52,19 +48,15 @@ protected:
     FindAndReplaceAlone()
     {
         for (const char* title : {"p0", "p1", "p2"})
-            DataTree.Items().Add(nullptr, title);
+            Parts.DataTree.Items().Add(nullptr, title);
     }
-    bool ItemEnabled(TCommandId Item) const { return Menus.Item(Item)->Enabled(); }
+    bool ItemEnabled(TCommandId Item) const { return Parts.Menus.Item(Item)->Enabled(); }
 
     FakeFindHost Host;
-    QWidget Window;
-    TTreeView DataTree;
-    std::unique_ptr<TEditorEx> Memo{TEditor::Create<TEditorEx>()};
-    TFakeHost Outline{Memo.get()};
-    TOutlineBinding Binding{DataTree, Outline};
-    TVelkMenus Menus;
+    TRoomParts Parts;
     TTreeImageList SubIcons;
-    TFindAndReplace Commands{Host, TFindAndReplaceParts{Outline, Binding, Window, DataTree, Menus, SubIcons}};
+    TFindAndReplace Commands{
+        Host, TFindAndReplaceParts{Parts.Outline, Parts.Binding, Parts.Window, Parts.DataTree, Parts.Menus, SubIcons}};
 };
 
 TEST_F(FindAndReplaceAlone, ShiftWithThePageButtonsAsksTheHostToFold)
@@ -81,18 +73,18 @@ TEST_F(FindAndReplaceAlone, TheListsButtonsAndItemsFollowItsWindow)
 {
     EXPECT_FALSE(Host.ToolButton(Cmd::sbFListClose)->isVisibleTo(&Host.Bar));
     EXPECT_FALSE(ItemEnabled(Cmd::FdFindListClose));
-    SearchListState().FoundPageList.Assign({DataTree.Items().Item(0), DataTree.Items().Item(2)});
+    SearchListState().FoundPageList.Assign({Parts.DataTree.Items().Item(0), Parts.DataTree.Items().Item(2)});
     EXPECT_TRUE(Host.ToolButton(Cmd::sbFindList)->Enabled());
     EXPECT_TRUE(ItemEnabled(Cmd::FdFindList));
 
-    Menus.Item(Cmd::FdFindList)->Click();
+    Parts.Menus.Item(Cmd::FdFindList)->Click();
     ASSERT_TRUE(SearchListState().SearchListOpen);
     EXPECT_TRUE(ItemEnabled(Cmd::FdFindListClose));
     EXPECT_TRUE(Host.ToolButton(Cmd::sbFListClose)->isVisibleTo(&Host.Bar));
     EXPECT_FALSE(Host.ToolButton(Cmd::sbFindList)->Enabled());
 
     Host.ExternalEdit = true;
-    Menus.Item(Cmd::FdFindListClose)->Click();
+    Parts.Menus.Item(Cmd::FdFindListClose)->Click();
     QApplication::processEvents();
     EXPECT_FALSE(SearchListState().SearchListOpen);
     EXPECT_FALSE(ItemEnabled(Cmd::FdFindListClose));

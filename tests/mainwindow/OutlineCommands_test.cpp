@@ -3,17 +3,13 @@
 // can change the page set brings sbTextOutput up to date.
 #include "OutlineCommands.h"
 
-#include "../document/FakeOutlineHost.h"
 #include "DockButton.h"
-#include "EditorEx.h"
-#include "MainMenus.h"
 #include "MenuItemIds.h"
-#include "OutlineBinding.h"
 #include "OutlineCommandsHost.h"
 #include "PageList.h"
+#include "RoomParts.h"
 #include "SubIni.h"
 #include "ToolButtonIds.h"
-#include "TreeView.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -42,22 +38,18 @@ protected:
     {
         SettingsVars = {};
         QGuiApplication::clipboard()->clear();
-        BuildTree(DataTree.Items(), {{0, "a", "a\r\ntext"}, {0, "b", ""}}, TDepthPolicy::Strict);
-        DataTree.SetSelected(DataTree.Items().Item(0));
+        BuildTree(Parts.DataTree.Items(), {{0, "a", "a\r\ntext"}, {0, "b", ""}}, TDepthPolicy::Strict);
+        Parts.DataTree.SetSelected(Parts.DataTree.Items().Item(0));
     }
     ~OutlineCommandsAlone() override { SettingsVars = {}; }
-    void Run(TCommandId Item) { Menus.Item(Item)->Click(); }
-    int Pages() const { return DataTree.Items().Count(); }
+    void Run(TCommandId Item) { Parts.Menus.Item(Item)->Click(); }
+    int Pages() const { return Parts.DataTree.Items().Count(); }
 
     FakeOutlineCommandsHost Host;
-    QWidget Window;
-    TTreeView DataTree;
-    std::unique_ptr<TEditorEx> Memo{TEditor::Create<TEditorEx>()};
-    TFakeHost Outline{Memo.get()};
-    TOutlineBinding Binding{DataTree, Outline};
-    TVelkMenus Menus;
-    TDockButton* TextOutputButton = new TDockButton(&Window);
-    TOutlineCommands Commands{Host, TOutlineCommandsParts{Outline, Binding, DataTree, Menus, *TextOutputButton}};
+    TRoomParts Parts;
+    TDockButton* TextOutputButton = new TDockButton(&Parts.Window);
+    TOutlineCommands Commands{
+        Host, TOutlineCommandsParts{Parts.Outline, Parts.Binding, Parts.DataTree, Parts.Menus, *TextOutputButton}};
 };
 
 TEST_F(OutlineCommandsAlone, CommandsThatChangeThePageSetKeepTheTextOutputButtonInStep)
@@ -70,7 +62,7 @@ TEST_F(OutlineCommandsAlone, CommandsThatChangeThePageSetKeepTheTextOutputButton
     EXPECT_TRUE(TextOutputButton->Enabled());
 
     // The empty page goes without a question.
-    DataTree.SetSelected(DataTree.Items().Item(0));
+    Parts.DataTree.SetSelected(Parts.DataTree.Items().Item(0));
     TextOutputButton->SetEnabled(false);
     ASSERT_EQ(Host.Handlers.count(Cmd::sbPageDel), 1U);
     Host.Handlers.at(Cmd::sbPageDel)();

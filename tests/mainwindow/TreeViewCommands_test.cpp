@@ -3,19 +3,13 @@
 // view, gives and sets the tree panel's extent and forgets the page history.
 #include "TreeViewCommands.h"
 
-#include "../document/FakeOutlineHost.h"
 #include "DockButton.h"
-#include "EditorEx.h"
-#include "MainMenus.h"
 #include "MenuItemIds.h"
-#include "OutlineBinding.h"
-#include "TreeView.h"
+#include "RoomParts.h"
 #include "TreeViewHost.h"
 
 #include <QSplitter>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -42,22 +36,18 @@ protected:
         TreeDispButton->SetGroupIndex(3);
         TreeDispButton->SetAllowAllUp(true);
     }
-    void Run(TCommandId Item) { Menus.Item(Item)->Click(); }
-    bool Above() const { return Menus.Item(Cmd::TreeDisp)->Checked(); }
+    void Run(TCommandId Item) { Parts.Menus.Item(Item)->Click(); }
+    bool Above() const { return Parts.Menus.Item(Cmd::TreeDisp)->Checked(); }
 
     FakeTreeViewHost Host;
-    QWidget Window;
+    TRoomParts Parts;
+    QWidget& Window = Parts.Window;
     QSplitter* Separater1 = new QSplitter(&Window);
     QWidget* PanelL = new QWidget(Separater1);
-    TTreeView* DataTree = new TTreeView(PanelL);
-    std::unique_ptr<TEditorEx> Memo{TEditor::Create<TEditorEx>()};
-    TFakeHost Outline{Memo.get()};
-    TOutlineBinding Binding{*DataTree, Outline};
-    TVelkMenus Menus;
     TDockButton* TreeDispButton = new TDockButton(&Window);
     TDockButton* BrowseButton = new TDockButton(&Window);
-    TTreeViewCommands Commands{
-        Host, TTreeViewParts{Window, *Separater1, *PanelL, *DataTree, Binding, Menus, *TreeDispButton, *BrowseButton}};
+    TTreeViewCommands Commands{Host, TTreeViewParts{Window, *Separater1, *PanelL, Parts.DataTree, Parts.Binding,
+                                                    Parts.Menus, *TreeDispButton, *BrowseButton}};
 };
 
 TEST_F(TreeViewCommandsAlone, TheTreeStaysBesideWhileTheBrowseViewIsOpen)

@@ -100,7 +100,6 @@ void TEditor::SetColor(TColor Value)
     if (Color_ == Value)
         return;
     Color_ = Value;
-    RulerBitmaps_->Invalidate();
     viewport()->update();
 }
 
@@ -255,7 +254,6 @@ void TEditor::FontChanged()
         Col_ = 0;
     InitDrawInfo();
     UpdateScrollBars();
-    RulerBitmaps_->Invalidate();
     viewport()->update();
     UpdateCaret();
 }
@@ -270,8 +268,6 @@ void TEditor::ViewChanged(TObject* Sender)
         RescanRowStates();
     InitDrawInfo();
     UpdateScrollBars();
-    if (Sender == Margin_.get() || Sender == Ruler_.get())
-        RulerBitmaps_->Invalidate();
     viewport()->update();
     if (Sender == Caret_.get()) {
         UpdateCaret();
@@ -357,10 +353,10 @@ void TEditor::DoChange()
         Screen_->Update(extent);
     // A load announces no extent, yet leaves the most states to compute.
     StatesAheadTimer_.start(0, this);
+    const int oldWidth = M_.LeftbarWidth;
     if (Leftbar_->Visible() && Leftbar_->ShowNumber() && LeftbarDigits()) {
-        // The text moves sideways by the bar's change of width.
         InitDrawInfo();
-        viewport()->update();
+        ScrollColumns(oldWidth, M_.LeftbarWidth);
         PlaceCaret();
     }
     UpdateScrollBars();

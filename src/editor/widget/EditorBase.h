@@ -57,9 +57,11 @@
 
 class QMenu;
 class QAction;
+class QImage;
 class QInputMethodEvent;
 class TCanvas;
 class TEditorRulerBitmaps;
+struct TRulerLook;
 class TEditorScreen;
 class TImageList;
 class TPopupShortcuts;
@@ -549,6 +551,27 @@ protected:
     virtual void PaintImagebar(int FirstRow, int LastRow);
     virtual void PaintRuler();
     virtual void DrawCornerBitmap();
+    // Rebuilds the ruler's pictures for its options, colours and font.
+    void UpdateBars();
+    // The caret's mark on the ruler: ShowRulerMark marks column ACol,
+    // HideRulerMark takes the mark off it; each repaints that one cell.
+    void ShowRulerMark(int ACol);
+    void HideRulerMark(int ACol);
+    // The left bar went from OldWidth to NewWidth pixels: what lies right
+    // of the image bar moves sideways by the difference, and the bar is
+    // repainted.
+    void ScrollColumns(int OldWidth, int NewWidth);
+
+    // The row painters of the paint pass, for list row ARow whose display
+    // text is Text: Rect is the part to paint, X the x of the text's
+    // column 0 and Y the row's top. PaintRow paints it unselected,
+    // PaintRowSelected in the selection's colours, and
+    // PaintRowWithSelection cuts it where the selection begins and ends
+    // and paints each piece with one of the two.
+    void PaintRow(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text, int Y);
+    void PaintRowSelected(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text, int Y);
+    void PaintRowWithSelection(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text,
+                               int Y);
 
     // What painting shares with an editor that draws over its rows.
     // The columns the view shows, [first, last).
@@ -615,6 +638,8 @@ private:
     template <class T>
     std::unique_ptr<T> Hooked(std::unique_ptr<T> Option);
     void FontChanged();
+    // Recomputes the visible columns alone, from the viewport's width.
+    void UpdateVisibleCols();
     void UpdateScrollBars();
     void UpdateScrollBarPolicy();
     void SyncScrollBar(QScrollBar* Bar, int Maximum, int Page, int Value);
@@ -728,13 +753,30 @@ private:
     // cells; returns the row's display text.
     std::string_view PlanRow(int ARow, TRowPlanInput& Input, TRowPlan& Plan);
     void PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int RowTop);
+    // Paints a piece of a list row with its selection state Selected
+    // (sstNone: unselected).
+    void PaintRowPiece(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text, int Y,
+                       TEditorSelectionState Selected);
+    // Draws RowPlan_, planned for the row whose display text is Text, in
+    // Rect; its end mark is drawn apart.
+    void DrawPlannedRow(const QRect& Rect, int X, std::string_view Text, int Y);
     void DrawMark(const TRowPlan& Plan, int X, int Y);
     void DrawMarkLines(TColor Color, std::initializer_list<QPoint> Points);
     TColor SelectionForeground() const;
     QRect RowRect(int ARow) const;
     void DrawRetArrow(int X, int Y, TColor Color);
     void DrawChevron(int X, int Y, TColor Color, bool PointsLeft);
+    // The two pixel columns at the left bar's right, Height high: a raised
+    // edge, or a line in the bar's text colour between the bar and the
+    // text.
+    QImage CreateLeftbarEdge(int Height) const;
     void DrawLeftbarEdge(int Top, int Bottom);
+    TRulerLook RulerLook() const;
+    // The ruler cell of column ACol, where its mark goes; empty when the
+    // column is out of view.
+    QRect RulerMarkRect(int ACol) const;
+    // The ruler's mark follows the caret's column.
+    void MoveRulerMark();
     void InvalidateUnderline(int ARow);
     // The size of the screen the editor is on.
     QSize ScreenSize() const;
@@ -791,6 +833,8 @@ private:
     // Computes the colouring states below the view while the program is idle.
     QBasicTimer StatesAheadTimer_;
     int UnderlineUpdateCount_ = 0;
+    // The column the ruler shows marked; -1 for none.
+    int RulerMarkCol_ = 0;
     bool SyncingScrollBars_ = false;
 
     TEditorSelectionState SelectionState_ = TEditorSelectionState::sstNone;

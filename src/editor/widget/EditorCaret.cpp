@@ -119,8 +119,7 @@ void TEditor::SetCol(int Value)
     const int old = Col_;
     Col_ = Value;
     AdjustCol(false, Value > old ? 1 : -1);
-    if (Ruler_->Visible() && Col_ != old)
-        viewport()->update(0, 0, viewport()->width(), M_.RulerHeight);
+    MoveRulerMark();
 }
 
 void TEditor::SetRowCol(int ARow, int ACol)
@@ -214,8 +213,7 @@ void TEditor::PlaceCaret()
         viewport()->update(old);
         viewport()->update(CaretRect_);
     }
-    if (Ruler_->Visible())
-        viewport()->update(0, 0, viewport()->width(), M_.RulerHeight);
+    MoveRulerMark();
     if (!Preedit_.isEmpty())
         viewport()->update();
     UpdateImePosition();

@@ -211,56 +211,100 @@ TRowPlan TEditor::RowPlan(int ARow)
 
 void TEditor::PaintTextRows(const QRect& Rect, int FirstRow, int LastRow, int RowTop)
 {
-    const int textLeft = TextLeft();
-    const int cw = ColWidth();
-    const int x0 = textLeft - TopCol_ * cw;
-    const int firstCol = TopCol_ + (Rect.left() - textLeft) / cw;
-    const int lastCol = TopCol_ + (Rect.right() + 1 - textLeft + cw - 1) / cw;
+    const int x = TextLeft() - TopCol_ * ColWidth();
     // A shown selection covers the underline's pixel row too.
     const int cellHeight = FontHeight() + (SelectionPainted() ? Margin_->Underline() : 0);
+    const std::unique_ptr<TFountainParser> parser = ActiveFountain()->CreateParser();
+    int y = RowTop;
+    for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
+        const QRect rowRect(Rect.left(), y, Rect.width(), cellHeight);
+        const int listRow = ListRowAt(row);
+        if (PreeditLayout_.RunRow(row) >= 0 || listRow >= RowCount()) {
+            // Composed text and the blank rows past the end: the owner
+            // draws over neither.
+            TRowPlanInput input = PassPlanInput((rowRect.left() - x) / ColWidth(),
+                                                (rowRect.right() + ColWidth() - x) / ColWidth(), parser.get());
+            DrawPlannedRow(rowRect, x, PlanRow(row, input, RowPlan_), y);
+            DrawMark(RowPlan_, x + RowPlan_.MarkCol * ColWidth(), y);
+            continue;
+        }
+        if (List_->BracketIndex(listRow) == BracketNotComputed)
+            List_->UpdateRowStates(listRow, false);
+        const std::string_view text = DisplayText(listRow, RowTextBuffer_);
+        if (SelectionPainted())
+            PaintRowWithSelection(rowRect, x, parser.get(), listRow, text, y);
+        else
+            PaintRow(rowRect, x, parser.get(), listRow, text, y);
+    }
+}
+
+void TEditor::PaintRow(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text, int Y)
+{
+    PaintRowPiece(Rect, X, Parser, ARow, Text, Y, TEditorSelectionState::sstNone);
+}
+
+void TEditor::PaintRowSelected(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text,
+                               int Y)
+{
+    PaintRowPiece(Rect, X, Parser, ARow, Text, Y, SelectionState_);
+}
+
+void TEditor::PaintRowWithSelection(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text,
+                                    int Y)
+{
+    const auto [selStart, selEnd] = SelectedCells(ARow);
+    if (selStart >= selEnd) {
+        PaintRow(Rect, X, Parser, ARow, Text, Y);
+        return;
+    }
+    const int right = Rect.right() + 1;
     const auto columnX = [&](int Col) {
         return static_cast<int>(
-            std::clamp<long long>(textLeft + (static_cast<long long>(Col) - TopCol_) * cw, textLeft, Rect.right() + 1));
+            std::clamp<long long>(X + static_cast<long long>(Col) * ColWidth(), Rect.left(), right));
     };
-    const std::unique_ptr<TFountainParser> parser = ActiveFountain()->CreateParser();
-    TRowPlanInput input = PassPlanInput(firstCol, lastCol, parser.get());
+    const auto piece = [&](int Left, int Right) { return QRect(Left, Rect.top(), Right - Left, Rect.height()); };
+    const int from = columnX(selStart);
+    const int to = columnX(selEnd);
+    // Right to left: an end mark that reaches into the next cell stays on
+    // top of that cell's background.
+    if (to < right)
+        PaintRow(piece(to, right), X, Parser, ARow, Text, Y);
+    if (from < to)
+        PaintRowSelected(piece(from, to), X, Parser, ARow, Text, Y);
+    if (Rect.left() < from)
+        PaintRow(piece(Rect.left(), from), X, Parser, ARow, Text, Y);
+}
+
+void TEditor::PaintRowPiece(const QRect& Rect, int X, TFountainParser* Parser, int ARow, std::string_view Text, int Y,
+                            TEditorSelectionState Selected)
+{
+    const int cw = ColWidth();
+    TRowPlanInput input = PassPlanInput((Rect.left() - X) / cw, (Rect.right() + cw - X) / cw, Parser);
+    FillRowInput(ARow, Text, NextTextBuffer_, input);
+    if (Selected != TEditorSelectionState::sstNone) {
+        input.SelStart = 0;
+        input.SelEnd = INT_MAX;
+    }
+    BuildRowPlan(input, PlanScratch_, RowPlan_);
+    DrawPlannedRow(Rect, X, Text, Y);
+    // A row that ends well left of the view gets nothing more drawn.
+    if (static_cast<int>(Text.size()) + 5 >= TopCol_)
+        DoDrawLine(Rect, X, Selected, ARow, Text, Y);
+    DrawMark(RowPlan_, X + RowPlan_.MarkCol * cw, Y);
+}
+
+void TEditor::DrawPlannedRow(const QRect& Rect, int X, std::string_view Text, int Y)
+{
     TRowGeometry geometry;
-    geometry.X = x0;
-    geometry.Height = cellHeight;
-    geometry.ColWidth = cw;
+    geometry.X = X;
+    geometry.Y = Y;
+    geometry.Height = Rect.height();
+    geometry.ColWidth = ColWidth();
+    geometry.Clip = Rect;
     geometry.Background = Color_;
     // PaintRect filled the whole area with the editor's colour.
     geometry.BackgroundFilled = true;
-    int y = RowTop;
-    for (int row = FirstRow; row <= LastRow; ++row, y += RowHeight()) {
-        const std::string_view text = PlanRow(row, input, RowPlan_);
-        geometry.Y = y;
-        geometry.Clip = QRect(Rect.left(), y, Rect.width(), cellHeight);
-        DrawRowPlan(*Canvas_, RowPlan_, text, geometry);
-        // The owner draws over the list's rows, not over composed ones, and
-        // a row that ends well left of the view gets nothing more drawn.
-        const int listRow = PreeditLayout_.RunRow(row) < 0 ? ListRowAt(row) : -1;
-        const bool leftOfView = static_cast<int>(text.size()) + 5 < TopCol_;
-        if (listRow >= 0 && listRow < RowCount() && !leftOfView) {
-            // The owner's drawing per piece: left of, inside and right of
-            // the selection.
-            const int selStart = input.SelStart;
-            const int selEnd = input.SelEnd;
-            const int cuts[] = {firstCol, std::clamp(selStart, firstCol, lastCol),
-                                std::clamp(selEnd, firstCol, lastCol), lastCol};
-            for (int piece = 0; piece < 3; ++piece) {
-                if (cuts[piece] >= cuts[piece + 1] && !(piece == 0 && selStart >= selEnd))
-                    continue;
-                const int right = piece == 0 && selStart >= selEnd ? lastCol : cuts[piece + 1];
-                const QRect pieceRect(QPoint(columnX(cuts[piece]), y), QPoint(columnX(right) - 1, y + cellHeight - 1));
-                DoDrawLine(pieceRect, x0, piece == 1 ? SelectionState_ : TEditorSelectionState::sstNone, listRow, text,
-                           y);
-                if (selStart >= selEnd)
-                    break;
-            }
-        }
-        DrawMark(RowPlan_, x0 + RowPlan_.MarkCol * cw, y);
-    }
+    DrawRowPlan(*Canvas_, RowPlan_, Text, geometry);
 }
 
 // ---- Marks ----------------------------------------------------------------------------------------------
@@ -363,7 +407,6 @@ void TEditor::DrawTextRect(const QRect& Rect, int X, bool Opaque, std::string_vi
 void TEditor::DrawCornerBitmap()
 {
     TCanvas& canvas = *Canvas_;
-    QPainter& painter = canvas.Painter();
     const int textTop = TextTop();
     canvas.SetBrushColor(Color_);
     canvas.FillRect(QRect(0, 0, TextLeft(), textTop));
@@ -379,39 +422,89 @@ void TEditor::DrawCornerBitmap()
         const int height = M_.RulerHeight;
         canvas.SetBrushColor(BackgroundOf(Ruler_->BkColor()));
         canvas.FillRect(QRect(x0, 0, TextLeft() - x0, height));
-        painter.fillRect(QRect(std::max(0, x0 - 1), height - 2, TextLeft() - x0 + 1, 1), Qt::white);
-        painter.fillRect(QRect(std::max(0, x0 - 1), height - 1, TextLeft() - x0 + 1, 1), QColor(0x80, 0x80, 0x80));
+        canvas.Painter().drawImage(QPoint(std::max(0, x0 - 1), height - 2),
+                                   TEditorRulerBitmaps::CreateRulerEdge(TextLeft() - x0 + 1));
     }
+}
+
+QImage TEditor::CreateLeftbarEdge(int Height) const
+{
+    const QPalette& palette = this->palette();
+    const bool edge = Leftbar_->Edge();
+    const QColor outer = edge ? QColor(Qt::white) : ColorToQColor(Leftbar_->BkColor(), Color_, palette);
+    const QColor inner = edge ? QColor(0x80, 0x80, 0x80) : ColorToQColor(Leftbar_->Color(), Font_->Color(), palette);
+    QImage image(2, std::max(1, Height), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, 1, image.height(), outer);
+    painter.fillRect(1, 0, 1, image.height(), inner);
+    return image;
 }
 
 void TEditor::DrawLeftbarEdge(int Top, int Bottom)
 {
-    // Two pixel columns at the bar's right: a raised edge, or a line in
-    // the bar's text colour between the bar and the text.
-    QPainter& painter = Canvas_->Painter();
-    const QPalette& palette = Canvas_->Palette();
-    const int x = ImagebarWidth() + LeftbarWidth() - 2;
-    const bool edge = Leftbar_->Edge();
-    const QColor outer = edge ? QColor(Qt::white) : ColorToQColor(Leftbar_->BkColor(), Color_, palette);
-    const QColor inner = edge ? QColor(0x80, 0x80, 0x80) : ColorToQColor(Leftbar_->Color(), Font_->Color(), palette);
-    painter.fillRect(QRect(x, Top, 1, Bottom - Top), outer);
-    painter.fillRect(QRect(x + 1, Top, 1, Bottom - Top), inner);
+    if (Bottom > Top)
+        Canvas_->Painter().drawImage(QPoint(ImagebarWidth() + LeftbarWidth() - 2, Top),
+                                     CreateLeftbarEdge(Bottom - Top));
 }
 
-void TEditor::PaintRuler()
+TRulerLook TEditor::RulerLook() const
 {
-    TEditorRulerBitmaps::TLook look;
-    look.Color = ForegroundOf(Ruler_->Color());
-    look.BkColor = BackgroundOf(Ruler_->BkColor());
-    look.MarkColor = ForegroundOf(Ruler_->MarkColor());
+    const QPalette& palette = this->palette();
+    TRulerLook look;
+    look.Color = ColorToQColor(ForegroundOf(Ruler_->Color()), clNone, palette);
+    look.BkColor = ColorToQColor(BackgroundOf(Ruler_->BkColor()), clNone, palette);
+    look.MarkColor = ColorToQColor(ForegroundOf(Ruler_->MarkColor()), clNone, palette);
     look.Edge = Ruler_->Edge();
     look.GaugeRange = Ruler_->GaugeRange();
     look.ColWidth = ColWidth();
-    look.Height = M_.RulerHeight;
+    look.Height = RulerHeight();
     // As wide as the screen, or the viewport when that is wider.
     look.Width = std::max(ScreenSize().width(), viewport()->width());
-    RulerBitmaps_->Paint(Canvas_->Painter(), Canvas_->Palette(), look, TextLeft(), viewport()->width(), TopCol_, Col_,
-                         VisibleCols());
+    return look;
+}
+
+void TEditor::UpdateBars() { RulerBitmaps_->UpdateBars(RulerLook()); }
+
+void TEditor::PaintRuler()
+{
+    if (RulerBitmaps_->Look() != RulerLook())
+        UpdateBars();
+    const int range = Ruler_->GaugeRange();
+    RulerBitmaps_->DrawRulerBack(TopCol_ / range * range);
+    QPainter& painter = Canvas_->Painter();
+    RulerBitmaps_->DrawRuler(painter, TextLeft(), viewport()->width(), TopCol_);
+    if (!RulerMarkRect(RulerMarkCol_).isEmpty())
+        RulerBitmaps_->ShowRulerMark(painter, TextLeft(), TopCol_, RulerMarkCol_);
+}
+
+QRect TEditor::RulerMarkRect(int ACol) const
+{
+    if (ACol < TopCol_ || ACol > TopCol_ + VisibleCols() || !Ruler_->Visible())
+        return {};
+    const int w = ColWidth();
+    const int height = M_.RulerHeight - 1 - (Ruler_->Edge() ? 1 : 0);
+    return {TextLeft() + (ACol - TopCol_) * w + 1, 0, w - 1, height};
+}
+
+void TEditor::ShowRulerMark(int ACol)
+{
+    RulerMarkCol_ = ACol;
+    viewport()->update(RulerMarkRect(ACol));
+}
+
+void TEditor::HideRulerMark(int ACol)
+{
+    if (ACol == RulerMarkCol_)
+        RulerMarkCol_ = -1;
+    viewport()->update(RulerMarkRect(ACol));
+}
+
+void TEditor::MoveRulerMark()
+{
+    if (RulerMarkCol_ == Col_)
+        return;
+    HideRulerMark(RulerMarkCol_);
+    ShowRulerMark(Col_);
 }
 
 void TEditor::PaintLeftbars(int FirstRow, int LastRow)

@@ -1,7 +1,5 @@
 #include "EditorRulerBitmaps.h"
 
-#include "QtColor.h"
-
 #include <QPainter>
 #include <string>
 
@@ -27,7 +25,7 @@ constexpr const char* DigitRows[DigitHeight] = {
 // The digits in Ink on Paper.
 QImage ColouredDigits(QColor Ink, QColor Paper)
 {
-    const QImage& mask = TEditorRulerBitmaps::DigitMask();
+    const QImage& mask = TEditorRulerBitmaps::CreateRulerMarkBitmap();
     QImage digits(mask.size(), QImage::Format_RGB32);
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
@@ -48,7 +46,13 @@ void WriteNumber(QPainter& Painter, const QImage& Digits, int X, int Number)
 
 } // namespace
 
-const QImage& TEditorRulerBitmaps::DigitMask()
+int TEditorRulerBitmaps::RulerGaugeWidth(int GaugeRange, int ColWidth, int Width)
+{
+    const int unit = GaugeRange * ColWidth;
+    return unit * (Width / unit + 2);
+}
+
+const QImage& TEditorRulerBitmaps::CreateRulerMarkBitmap()
 {
     static const QImage mask = [] {
         QImage image(56, DigitHeight, QImage::Format_ARGB32);
@@ -58,6 +62,15 @@ const QImage& TEditorRulerBitmaps::DigitMask()
         return image;
     }();
     return mask;
+}
+
+QImage TEditorRulerBitmaps::CreateRulerEdge(int Width)
+{
+    QImage edge(Width, 2, QImage::Format_RGB32);
+    QPainter painter(&edge);
+    painter.fillRect(0, 0, Width, 1, Qt::white);
+    painter.fillRect(0, 1, Width, 1, QColor(0x80, 0x80, 0x80));
+    return edge;
 }
 
 std::vector<int> TEditorRulerBitmaps::Numbers(int FirstCol, int Units, int GaugeRange)
@@ -72,82 +85,91 @@ std::vector<int> TEditorRulerBitmaps::Numbers(int FirstCol, int Units, int Gauge
     return numbers;
 }
 
-void TEditorRulerBitmaps::DrawGauge(const QPalette& Palette, const TLook& Look)
+void TEditorRulerBitmaps::UpdateBars(const TRulerLook& Look)
 {
-    const int unit = Look.GaugeRange * Look.ColWidth;
-    const int width = unit * (Look.Width / unit + 2);
-    Gauge_ = QImage(width, Look.Height, QImage::Format_RGB32);
+    Look_ = Look;
+    InitRulerBitmaps();
+    DrawRulerGauge();
+    AdjustBarBitmaps();
+}
+
+void TEditorRulerBitmaps::InitRulerBitmaps()
+{
+    NormalDigits_ = ColouredDigits(Look_->Color, Look_->BkColor);
+    MarkDigits_ = ColouredDigits(Look_->BkColor, Look_->MarkColor);
+}
+
+void TEditorRulerBitmaps::DrawRulerGauge()
+{
+    const TRulerLook& look = *Look_;
+    const int unit = look.GaugeRange * look.ColWidth;
+    const int width = RulerGaugeWidth(look.GaugeRange, look.ColWidth, look.Width);
+    Gauge_ = QImage(width, look.Height, QImage::Format_RGB32);
     QPainter painter(&Gauge_);
-    painter.fillRect(Gauge_.rect(), ColorToQColor(Look.BkColor, clNone, Palette));
-    painter.setPen(ColorToQColor(Look.Color, clNone, Palette));
-    for (int i = 0; i < Look.GaugeRange; ++i) {
-        const int top = i == 0 ? 0 : i == Look.GaugeRange / 2 ? 3 : 6;
-        const int x = i * Look.ColWidth;
-        painter.drawLine(x, top, x, Look.Height - 1);
+    painter.fillRect(Gauge_.rect(), look.BkColor);
+    painter.setPen(look.Color);
+    for (int i = 0; i < look.GaugeRange; ++i) {
+        const int top = i == 0 ? 0 : i == look.GaugeRange / 2 ? 3 : 6;
+        const int x = i * look.ColWidth;
+        painter.drawLine(x, top, x, look.Height - 1);
     }
-    if (Look.Edge) {
-        painter.setPen(Qt::white);
-        painter.drawLine(0, Look.Height - 2, unit - 1, Look.Height - 2);
-        painter.setPen(QColor(0x80, 0x80, 0x80));
-    }
-    painter.drawLine(0, Look.Height - 1, unit - 1, Look.Height - 1);
-    const QImage first = Gauge_.copy(0, 0, unit, Look.Height);
+    if (look.Edge)
+        painter.drawImage(QPoint(0, look.Height - 2), CreateRulerEdge(unit));
+    else
+        painter.drawLine(0, look.Height - 1, unit - 1, look.Height - 1);
+    const QImage first = Gauge_.copy(0, 0, unit, look.Height);
     for (int x = unit; x < width; x += unit)
         painter.drawImage(QPoint(x, 0), first);
 }
 
-void TEditorRulerBitmaps::DrawNumbers(QImage& Target, const QImage& Digits, QColor Background, const TLook& Look,
-                                      int FirstCol)
+void TEditorRulerBitmaps::AdjustBarBitmaps()
 {
-    QPainter painter(&Target);
-    const int unit = Look.GaugeRange * Look.ColWidth;
-    const std::vector<int> numbers = Numbers(FirstCol, Target.width() / unit, Look.GaugeRange);
+    Ruler_ = QImage(Gauge_.size(), QImage::Format_RGB32);
+    Mark_ = QImage(Gauge_.size(), QImage::Format_RGB32);
+    FirstCol_ = -1;
+}
+
+void TEditorRulerBitmaps::DrawRulerNumbers(QImage& Bitmap, const QImage& Digits, QColor Background, int FirstCol) const
+{
+    const TRulerLook& look = *Look_;
+    QPainter painter(&Bitmap);
+    const int unit = look.GaugeRange * look.ColWidth;
+    const std::vector<int> numbers = Numbers(FirstCol, Bitmap.width() / unit, look.GaugeRange);
     for (size_t k = 0; k < numbers.size(); ++k) {
         const int start = static_cast<int>(k) * unit;
         // The ruler ends at column 1000: no gauge after its number.
         if (numbers[k] >= LastRulerColumn)
-            painter.fillRect(start, 0, Target.width() - start, Look.Height - (Look.Edge ? 2 : 1), Background);
+            painter.fillRect(start, 0, Bitmap.width() - start, look.Height - (look.Edge ? 2 : 1), Background);
         WriteNumber(painter, Digits, start + 1, numbers[k]);
     }
 }
 
-void TEditorRulerBitmaps::Rebuild(const QPalette& Palette, const TLook& Look, int FirstCol)
+void TEditorRulerBitmaps::DrawRulerBack(int FirstCol)
 {
-    if (!Valid_ || !(Look == Look_)) {
-        Look_ = Look;
-        DrawGauge(Palette, Look);
-        const QColor ink = ColorToQColor(Look.Color, clNone, Palette);
-        const QColor paper = ColorToQColor(Look.BkColor, clNone, Palette);
-        const QColor mark = ColorToQColor(Look.MarkColor, clNone, Palette);
-        NormalDigits_ = ColouredDigits(ink, paper);
-        MarkDigits_ = ColouredDigits(paper, mark);
-        FirstCol_ = -1;
-        Valid_ = true;
-    }
     if (FirstCol == FirstCol_)
         return;
     FirstCol_ = FirstCol;
-    Ruler_ = Gauge_.copy();
-    DrawNumbers(Ruler_, NormalDigits_, ColorToQColor(Look.BkColor, clNone, Palette), Look, FirstCol);
-    Mark_ = QImage(Gauge_.size(), QImage::Format_RGB32);
-    const QColor mark = ColorToQColor(Look.MarkColor, clNone, Palette);
-    Mark_.fill(mark);
-    DrawNumbers(Mark_, MarkDigits_, mark, Look, FirstCol);
+    {
+        QPainter painter(&Ruler_);
+        painter.drawImage(QPoint(0, 0), Gauge_);
+    }
+    DrawRulerNumbers(Ruler_, NormalDigits_, Look_->BkColor, FirstCol);
+    Mark_.fill(Look_->MarkColor);
+    DrawRulerNumbers(Mark_, MarkDigits_, Look_->MarkColor, FirstCol);
 }
 
-void TEditorRulerBitmaps::Paint(QPainter& Painter, const QPalette& Palette, const TLook& Look, int Left, int Right,
-                                int TopCol, int MarkCol, int VisibleCols)
+void TEditorRulerBitmaps::DrawRuler(QPainter& Painter, int Left, int Right, int TopCol) const
 {
-    if (Right <= Left || Look.Height <= 0)
-        return;
-    const int range = Look.GaugeRange;
-    const int w = Look.ColWidth;
-    Rebuild(Palette, Look, TopCol / range * range);
-    const int offset = TopCol % range * w;
-    Painter.drawImage(QPoint(Left, 0), Ruler_, QRect(offset, 0, Right - Left, Look.Height));
-    if (MarkCol < TopCol || MarkCol > TopCol + VisibleCols)
-        return;
-    const int height = Look.Height - 1 - (Look.Edge ? 1 : 0);
-    const int x = Left + (MarkCol - TopCol) * w + 1;
-    Painter.drawImage(QPoint(x, 0), Mark_, QRect(w * (MarkCol - TopCol) + offset + 1, 0, w - 1, height));
+    const int offset = TopCol % Look_->GaugeRange * Look_->ColWidth;
+    Painter.drawImage(QPoint(Left, 0), Ruler_, QRect(offset, 0, Right - Left, Look_->Height));
+}
+
+void TEditorRulerBitmaps::ShowRulerMark(QPainter& Painter, int Left, int TopCol, int Col) const
+{
+    const TRulerLook& look = *Look_;
+    const int w = look.ColWidth;
+    const int offset = TopCol % look.GaugeRange * w;
+    const int height = look.Height - 1 - (look.Edge ? 1 : 0);
+    Painter.drawImage(QPoint(Left + (Col - TopCol) * w + 1, 0), Mark_,
+                      QRect(w * (Col - TopCol) + offset + 1, 0, w - 1, height));
 }

@@ -5,8 +5,6 @@
 // visible rows and columns are measured on it without subtracting them.
 #include "EditorBase.h"
 
-#include "EditorRulerBitmaps.h"
-
 #include "ExceptionHandler.h"
 #include "Messages.h"
 
@@ -63,17 +61,20 @@ void TEditor::InitDrawInfo()
     M_.LeftbarWidth = LeftbarWidth();
     M_.ImagebarWidth = ImagebarWidth();
     M_.TextLeft = Margin_->Left() + M_.ImagebarWidth + M_.LeftbarWidth;
-    const QSize client = viewport()->size();
-    M_.VisibleRows = std::max(1, (client.height() - M_.TextTop - 5) / M_.RowHeight);
-    M_.VisibleCols = std::max(1, (client.width() - M_.TextLeft - M_.ColWidth / 2) / M_.ColWidth);
+    M_.VisibleRows = std::max(1, (viewport()->height() - M_.TextTop - 5) / M_.RowHeight);
+    UpdateVisibleCols();
     M_.PerToken = QtFont_.italic() || ActiveFountain()->HasItalic();
+}
+
+void TEditor::UpdateVisibleCols()
+{
+    M_.VisibleCols = std::max(1, (viewport()->width() - M_.TextLeft - M_.ColWidth / 2) / M_.ColWidth);
 }
 
 void TEditor::RefreshDrawInfo()
 {
     InitDrawInfo();
     UpdateScrollBars();
-    RulerBitmaps_->Invalidate();
     viewport()->update();
 }
 
@@ -288,6 +289,16 @@ void TEditor::InvalidateRows(int Row1, int Row2)
         return;
     const QRect rows = RowRect(first).united(RowRect(last));
     viewport()->update(ImagebarWidth(), rows.top(), LeftbarWidth(), rows.height());
+}
+
+void TEditor::ScrollColumns(int OldWidth, int NewWidth)
+{
+    const int left = ImagebarWidth();
+    const int width = viewport()->width() - left;
+    const int height = viewport()->height();
+    // Qt repaints what the move uncovers.
+    viewport()->scroll(NewWidth - OldWidth, 0, QRect(left, 0, width, height));
+    viewport()->update(left, 0, NewWidth, height);
 }
 
 void TEditor::InvalidateFromRow(int ARow)
