@@ -9,6 +9,8 @@
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
+#include "EditCommands.h"
+#include "EditCommandsHost.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
@@ -122,7 +124,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
-    BindEditCommands();
+    CreateEditCommands();
+    BindEditModeCommands();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
