@@ -71,14 +71,6 @@ std::vector<const TFountainColor*> ColourAndCheckTiling(TFountainParser& Parser,
     return colours;
 }
 
-std::string Describe(const std::vector<TRow>& Rows)
-{
-    std::string text;
-    for (const TRow& row : Rows)
-        text += testing::PrintToString(row.Text) + (row.Attribute == raWrapped ? " |" : " $\n");
-    return text;
-}
-
 struct TFuzzResult {
     int Texts = 0;
     int Compared = 0; // texts in which no token spans more than two rows

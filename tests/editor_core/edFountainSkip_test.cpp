@@ -132,14 +132,6 @@ std::vector<TRow> RandomRows(std::mt19937& Random)
     return rows;
 }
 
-std::string Describe(const std::vector<TRow>& Rows)
-{
-    std::string text;
-    for (const TRow& row : Rows)
-        text += testing::PrintToString(row.Text) + (row.Attribute == raWrapped ? " |\n" : " $\n");
-    return text;
-}
-
 class QuickRowStates : public testing::TestWithParam<TModeCase> {
 protected:
     QuickRowStates()

@@ -73,6 +73,14 @@ std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttr
     return states;
 }
 
+std::string Describe(const std::vector<TRow>& Rows)
+{
+    std::string text;
+    for (const TRow& row : Rows)
+        text += testing::PrintToString(row.Text) + (row.Attribute == TRowAttribute::raWrapped ? " |\n" : " $\n");
+    return text;
+}
+
 std::string RandomLine(std::mt19937& Random, const std::vector<std::string>& Pieces)
 {
     std::string line;

@@ -50,6 +50,9 @@ void Fill(TRowAttributeStringList& List, const std::vector<TRow>& Rows);
 // last row.
 std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttributeStringList& List);
 
+// Rows and their ends ("|" a wrap, "$" a line break), for failure messages.
+std::string Describe(const std::vector<TRow>& Rows);
+
 // A logical line of 1 to 10 random Pieces, sometimes ending with a lone
 // lead byte.
 std::string RandomLine(std::mt19937& Random, const std::vector<std::string>& Pieces);

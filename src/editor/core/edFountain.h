@@ -303,6 +303,11 @@ public:
     // region and a comment never are.
     bool IsReserveWord() const;
 
+    // Reads the scheme's rules now and keeps them for every later
+    // NextRowState, which otherwise reads them afresh for each row: for a
+    // caller computing many rows' states while the scheme cannot change.
+    void KeepRules();
+
     // Turns Data, the state at the start of row Index of Strings, with
     // Data.RowAttribute the row's attribute, into the state at the next row's
     // start. A wrapped row is parsed together with the row after it, so a
@@ -468,8 +473,10 @@ private:
     // and the end bytes: no other byte starts a token that can open a
     // region or hold a blank. Read by ScanRow.
     TByteTable SpecialStarts_;
-    // StateIsBracketsOnly, read with the rules.
+    // StateIsBracketsOnly and InitRowStateB, read with the rules.
     bool SkipPlainTokens_ = false;
+    TTokenKinds RunThroughKinds_;
+    bool RulesKept_ = false;
     // Where the last SkipPlainTokens stopped looking: no separator lies
     // between the pointer and it.
     const char* SkipTarget_ = nullptr;

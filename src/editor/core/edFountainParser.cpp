@@ -154,6 +154,14 @@ void TFountainParser::LoadRules()
         }
     }
     SkipPlainTokens_ = StateIsBracketsOnly();
+    RunThroughKinds_.reset();
+    InitRowStateB(RunThroughKinds_);
+}
+
+void TFountainParser::KeepRules()
+{
+    LoadRules();
+    RulesKept_ = true;
 }
 
 void TFountainParser::LoadState(const TRowAttributeData& Data)
@@ -567,11 +575,11 @@ bool IsBlankRow(std::string_view Row)
 void TFountainParser::NextRowState(int Index, const TRowAttributeStringList* Strings, TRowAttributeData& Data)
 {
     const bool wrapped = Data.RowAttribute == TRowAttribute::raWrapped;
+    if (!RulesKept_)
+        LoadRules();
 
     // A comment runs on through the rows of its logical line.
-    TTokenKinds runThrough;
-    InitRowStateB(runThrough);
-    if (runThrough[Data.CarryKind]) {
+    if (RunThroughKinds_[Data.CarryKind]) {
         if (!wrapped)
             Data.CarryKind = 0;
         Data.CarryLength = 0;
@@ -587,7 +595,6 @@ void TFountainParser::NextRowState(int Index, const TRowAttributeStringList* Str
             Data.CarryKind = 0;
         return;
     }
-    LoadRules();
     if (!wrapped && RowKeepsState(row, Data)) {
         Data.CarryKind = 0;
         Data.CarryLength = 0;
