@@ -18,19 +18,16 @@
 #include "ExternalEditorHost.h"
 #include "FontToolbarHost.h"
 #include "FormTimer.h"
-#include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "PaneViewsHost.h"
-#include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SubIconHost.h"
 #include "ToolButtonRules.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -42,18 +39,22 @@
 #include <vector>
 
 class QLabel;
-class QUrl;
 class TStatusPanel;
 class TStatusPanelRow;
 class TTreeChangeWatch;
 class QSplitter;
 class TClippingMode;
 class TConvertRunner;
-class TFindList;
-class TNodeClipboard;
-class TTreeCommands;
+class IFindAndReplaceHost;
+class TFindAndReplace;
+class IOutlineCommandsHost;
+class TOutlineCommands;
+class ITreeViewHost;
+class TTreeViewCommands;
 class TExternalEditor;
 class TFontToolbar;
+class IHelpCommandsHost;
+class THelpCommands;
 class THTMLFountain;
 class TMenuItem;
 class TOpenDialog;
@@ -63,12 +64,15 @@ class TSubIcons;
 class TTreeImageList;
 class TTreeNode;
 class TTreeView;
-class TNodeForm;
 class TPaneViews;
+class IPageLinksHost;
+class TPageLinks;
 class TDockButton;
 class TDocumentFiles;
 class TEditCommands;
 class IEditCommandsHost;
+class IEditModeHost;
+class TEditModeSwitch;
 class TDockToolbar;
 class TInstanceRegistry;
 class TShortCutDispatcher;
@@ -169,7 +173,7 @@ public:
     int WindowState() const;
     void SetWindowState(int Value);
     TTreeView* DataTree() const override { return DataTree_; }
-    int EditMode() const override { return EditMode_; }
+    int EditMode() const override;
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
     TMenuItem* MenuItem(std::string_view Name) const { return Menus_.ItemNamed(Name); }
@@ -308,20 +312,13 @@ private:
     std::unique_ptr<TTreeImageList> TreeImageList_;
     std::unique_ptr<TOutlineBinding> Binding_;
 
-    int EditMode_ = 0;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
     int InsertNumber_ = 1;
     std::string DateFormatText_;
     std::string TimeFormatText_;
-    std::string Commenter_;
 
     // ---- The document (MainDocument.cpp; its files and outputs are TDocumentFiles) ----------
-public:
-    // The search option word keeps only match case, regular expression and
-    // fuzzy.
-    void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
-
 protected:
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
@@ -330,82 +327,59 @@ private:
     std::unique_ptr<TDocumentFiles> DocumentFiles_;
     // ---- end of the document's members ----------------------------------------------------
 
-    // ---- Tree commands and the page clipboard (MainTreeCommands.cpp) ----------------------
+    // ---- Tree commands and the page clipboard (OutlineCommands.h, TreeViewCommands.h) -----
 private:
-    void BindTreeCommands();
-    // What the tree shows (MainTreeViewCommands.cpp).
-    void BindTreeViewCommands();
-    void TreePageEndClick(bool Last);
-    void TreePageExpandClick();
-    void TreePageFoldClick();
-    void TreeCollapseClick();
-    void ExpandSelectedSubtree(bool Expand);
-    void TreeRootNodeExpandClick();
-    void TreeDispClick();
-    void TreeNonDispClick();
-    void TreeScaleClick(int Step);
-    void TreeTipHelpClick();
-    void pTreeNodeTextCopyClick();
-    void UpdateTextOutputButton();
-    std::unique_ptr<TTreeCommands> TreeCommands_;
-    std::unique_ptr<TNodeClipboard> NodeClipboard_;
-    // The tree's width beside the editor and its height above it, each
-    // kept while the other is shown; 0 until that orientation was left.
-    int TreeWidthBeside_ = 0;
-    int TreeHeightAbove_ = 0;
+    // The window as the commands that reshape the outline see it
+    // (MainTreeCommands.cpp).
+    class TOutlineCommandsHost;
+    void CreateOutlineCommands();
+    // Each host is declared before its room: it outlives it.
+    std::unique_ptr<IOutlineCommandsHost> OutlineCommandsHost_;
+    std::unique_ptr<TOutlineCommands> OutlineCommands_;
+    // The window as the commands that change what the tree shows see it
+    // (MainTreeViewCommands.cpp).
+    class TTreeViewHost;
+    void CreateTreeViewCommands();
+    std::unique_ptr<ITreeViewHost> TreeViewHost_;
+    std::unique_ptr<TTreeViewCommands> TreeViewCommands_;
     // ---- end of the tree commands' members -------------------------------------------------
 
-    // ---- Find and replace (MainSearchCommands.cpp) ---------------------------------------
+    // ---- Find and replace (FindAndReplace.h; MainSearchCommands.cpp) ---------------------
 public:
-    TSearchCommands& SearchCommands() const { return *Search_; }
-    // Replacing and deleting in whole texts, for the commands that convert
-    // text; a regular expression that does not compile is told.
-    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options,
-                    const std::string& Replacement)
-    {
-        return Search_->ReplaceText(Source, Find, Result, Options, Replacement);
-    }
-    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options)
-    {
-        return Search_->DeleteText(Source, Find, Result, Options);
-    }
-
-    // The list search's result window and the page keys that step it.
-    TFindList& FindList() const { return *FindList_; }
+    TFindAndReplace& FindAndReplace() const { return *FindAndReplace_; }
 
 private:
-    void BindSearchCommands();
-    void BindFindListCommands();
-    void FindListShown(bool Open);
     void FindListChanged() override;
-    // 0 the page above, 1 the page below: the next entry of the result list
-    // while it is open.
-    void StepPage(int Direction);
-    std::unique_ptr<TSearchCommands> Search_;
-    std::unique_ptr<TFindList> FindList_;
+    // The window as the find and replace commands see it.
+    class TFindHost;
+    void CreateFindAndReplace();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IFindAndReplaceHost> FindHost_;
+    std::unique_ptr<TFindAndReplace> FindAndReplace_;
     // ---- end of the find and replace members ---------------------------------------------
 
     // ---- Edit commands and editor keys (EditCommands.h; MainEditCommandsHost.cpp), edit modes
-    // (MainEditModes.cpp), font and symbol toolbar (FontToolbar.h) ---------------------------------
+    // (EditModeSwitch.h; MainEditModeHost.cpp), font and symbol toolbar (FontToolbar.h) -------------
 public:
     TEditCommands& EditCommands() const { return *EditCommands_; }
-    // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
-    // a missing word file is told and leaves the mode's word list empty.
+    TEditModeSwitch& EditModeSwitch() const { return *EditModeSwitch_; }
+    // IDocumentHost: the document takes the mode it was saved with.
     void SwitchEditMode(int Mode) override;
-    // The mode's colouring, word list, quote and comment characters, with
-    // the document left as it was.
-    void ApplyEditMode(int Mode);
     TFontToolbar& FontToolbar() const { return *FontToolbar_; }
 
 private:
     void CreateEditCommands();
-    void BindEditModeCommands();
+    void CreateEditModeSwitch();
     std::unique_ptr<TFontToolbar> FontToolbar_;
     // The window as the edit commands see it (MainEditCommandsHost.cpp); it
     // outlives them.
     class TEditHost;
     std::unique_ptr<IEditCommandsHost> EditHost_;
     std::unique_ptr<TEditCommands> EditCommands_;
+    // The window as the edit modes see it (MainEditModeHost.cpp).
+    class TEditModeHost;
+    std::unique_ptr<IEditModeHost> EditModeHost_;
+    std::unique_ptr<TEditModeSwitch> EditModeSwitch_;
     // ---- end of the edit commands' members -------------------------------------------------------
 
     // ---- The options dialog (MainOptionCommands.cpp) ----------------------------------------------
@@ -433,33 +407,28 @@ private:
     std::unique_ptr<TConvertRunner> Convert_;
     // ---- end of the conversion commands' members ------------------------------------------
 
-    // ---- Split and browse views (PaneViews.h), links and row marks (MainLinks.cpp) ----------------
+    // ---- Split and browse views (PaneViews.h) ----------------------------------------------------------
 public:
     TPaneViews& PaneViews() const { return *PaneViews_; }
     // ---- IPaneViewsHost ----
     bool TreeAboveEditor() const override;
-    void DataMemoClick(TObject* Sender);
-    void DataMemoDblClick(TObject* Sender);
-    // The pointing hand over an address or a link, else the editor's cursor.
-    void DataMemoMouseMove(TObject* Sender, QPoint P);
-    void pEdFileLinkClick();
-    void pEdPageLinkClick();
-    void SetMarkClick(int Mark);
-    void JumpClick(int Mark);
-    TNodeForm* PageLinkChooser() const;
 
 private:
-    void BindLinkCommands();
-    void FollowLink(const TEditorEx& Editor);
-    // Opens a file with the desktop's handler; asks first for a program.
-    void OpenLinkedFile(const std::string& Path);
-    // Hands Target to the desktop; tells the user when nothing opens it.
-    void OpenLinkTarget(const std::string& Target);
-    void InsertPageLink(const std::string& Title);
     std::unique_ptr<TPaneViews> PaneViews_;
-    TLink Link_;
-    QPointer<TNodeForm> PageLinkChooser_;
     // ---- end of the views' members ------------------------------------------------------------------
+
+    // ---- Links and row marks (PageLinks.h; MainPageLinksHost.cpp) -----------------------------------
+public:
+    TPageLinks& PageLinks() const { return *PageLinks_; }
+
+private:
+    // The window as the links see it.
+    class TPageLinksHost;
+    void CreatePageLinks();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IPageLinksHost> PageLinksHost_;
+    std::unique_ptr<TPageLinks> PageLinks_;
+    // ---- end of the links' members ------------------------------------------------------------------
 
     // ---- Sub-icons and their finder (TSubIcons; MainSubIcons.cpp answers them) -------------------
 public:
@@ -492,26 +461,27 @@ private:
     std::unique_ptr<TExternalEditor> ExternalEditor_;
     // ---- end of clipping mode and the external editor's members ----------------------------
 
-    // ---- Option toggles, help and the about box (MainOptionMenuCommands.cpp, MainHelpCommands.cpp)
+    // ---- Option toggles (MainOptionMenuCommands.cpp) ------------------------------------------
 public:
     void OpBoxSelClick();
     void OpCheckKakkoClick();
     void OpInsNoInitClick();
-    void HpTopicClick();
-    void HpOtherHelpClick();
-    void HpSampleClick();
-    void HpVersionClick();
-    void OpAssociationClick();
-    // How help files, the sample and addresses are opened (the desktop's
-    // default handler); tests stand in for it.
-    void SetOpenUrl(std::function<bool(const QUrl&)> Open) { OpenUrl_ = std::move(Open); }
 
 private:
     void BindOptionMenuCommands();
-    void BindHelpCommands();
     void ApplyMenuVisibilities();
-    void OpenHelpFile(const std::string& File);
-    bool SampleAvailable() const;
-    std::function<bool(const QUrl&)> OpenUrl_;
-    // ---- end of the option toggles' and help members ----------------------------------------
+    // ---- end of the option toggles' members ---------------------------------------------------
+
+    // ---- Help and the about box (HelpCommands.h; MainHelpCommandsHost.cpp) -------------------
+public:
+    THelpCommands& HelpCommands() const { return *HelpCommands_; }
+
+private:
+    // The window as the help commands see it.
+    class THelpCommandsHost;
+    void CreateHelpCommands();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IHelpCommandsHost> HelpCommandsHost_;
+    std::unique_ptr<THelpCommands> HelpCommands_;
+    // ---- end of the help members -------------------------------------------------------------
 };

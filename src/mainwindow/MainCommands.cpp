@@ -5,15 +5,16 @@
 // is not built yet has no handler and stays disabled.
 #include "Main.h"
 
-#include "CommentMarker.h"
 #include "Cp932.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "HelpCommands.h"
 #include "MenuLayout.h"
 #include "NodeClipboard.h"
 #include "OpenMenuList.h"
+#include "PageLinks.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
@@ -99,11 +100,9 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
         if (item == Menus_.Item(menu)) {
             TMenuSnapshot snapshot = MenuSnapshot(menu == Cmd::TreeTop);
             // Only the help menu asks the disk whether the sample may open.
-            snapshot.SampleAvailable = menu == Cmd::HelpTop && SampleAvailable();
+            snapshot.SampleAvailable = menu == Cmd::HelpTop && HelpCommands_->SampleAvailable();
             ApplyMenuStates(states(snapshot));
         }
-    if (item == Menus_.Item(Cmd::OptionTop))
-        Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
 }
 
 // A state reaches a button, or an item that has something to run: an item
@@ -139,7 +138,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.TextEmpty = TextEmpty(editor);
     s.CaretLineHasText = CaretLineHasText(editor);
     s.Modified = editor.Modified();
-    s.EditMode = EditMode_;
+    s.EditMode = EditMode();
     s.NodeSelected = selected != nullptr;
     s.NodeHasPage = selected && selected->Data();
     s.SelChildCount = selected ? selected->Count() : 0;
@@ -156,7 +155,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.HistoryEmpty = DocumentFiles_->History().Paths().empty();
     s.TreeHistoryEmpty = DocumentFiles_->TreeHistory().Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
-    s.PageLinkChooserOpen = PageLinkChooser() != nullptr;
+    s.PageLinkChooserOpen = PageLinks_->PageLinkChooser() != nullptr;
     s.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
     return s;
 }

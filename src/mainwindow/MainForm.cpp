@@ -11,15 +11,23 @@
 #include "DocumentFiles.h"
 #include "EditCommands.h"
 #include "EditCommandsHost.h"
+#include "EditModeHost.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
-#include "FindList.h"
+#include "FindAndReplace.h"
+#include "FindAndReplaceHost.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
+#include "HelpCommands.h"
+#include "HelpCommandsHost.h"
 #include "Instances.h"
-#include "NodeClipboard.h"
+#include "OutlineCommands.h"
+#include "OutlineCommandsHost.h"
+#include "PageLinks.h"
+#include "PageLinksHost.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -30,8 +38,9 @@
 #include "ToolDock.h"
 #include "ToolImageList.h"
 #include "TreeChangeWatch.h"
-#include "TreeCommands.h"
 #include "TreeView.h"
+#include "TreeViewCommands.h"
+#include "TreeViewHost.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -110,7 +119,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
                                                                       Instances_, *Button(Cmd::sbGoEditor)});
     BindOptionMenuCommands();
-    BindHelpCommands();
+    CreateHelpCommands();
     BindOptionCommands();
     BindKeyCommands();
     BindConvertCommands();
@@ -119,13 +128,13 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
-    BindLinkCommands();
+    CreatePageLinks();
     SubIcons_->BindCommands();
-    BindTreeCommands();
-    BindTreeViewCommands();
-    BindSearchCommands();
+    CreateOutlineCommands();
+    CreateTreeViewCommands();
+    CreateFindAndReplace();
     CreateEditCommands();
-    BindEditModeCommands();
+    CreateEditModeSwitch();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
