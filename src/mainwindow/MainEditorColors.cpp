@@ -70,7 +70,7 @@ void TVelkForm::SetupFountain()
         }
         // Delphi's block comments, behind the first pair's background and
         // in the comment colour.
-        if (EditMode_ == 1)
+        if (EditMode() == 1)
             for (const auto& [open, close] : {std::pair{"{", "}"}, std::pair{"(*", "*)"}}) {
                 TFountainBracketItem* item = brackets.Add();
                 item->SetLeftBracket(open);

@@ -11,6 +11,8 @@
 #include "DocumentFiles.h"
 #include "EditCommands.h"
 #include "EditCommandsHost.h"
+#include "EditModeHost.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
@@ -129,7 +131,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindTreeViewCommands();
     BindSearchCommands();
     CreateEditCommands();
-    BindEditModeCommands();
+    CreateEditModeSwitch();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());

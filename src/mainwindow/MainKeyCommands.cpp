@@ -3,6 +3,7 @@
 
 #include "ColorSchemeFiles.h"
 #include "Dialogs.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
@@ -42,7 +43,7 @@ void TVelkForm::OpLoadColorClick()
     if (SubIcons_->SubIconFinder() || !LoadColorCfg(*this, *OpenDialog1_))
         return;
     ApplyEditorColors();
-    ApplyEditMode(EditMode_);
+    EditModeSwitch_->ApplyEditMode(EditMode());
     TEditorExMarks& marks = *ActiveEditor_->ExMarks();
     marks.DBSpaceMark()->SetColor(SettingsVars.ZenTabCol);
     marks.TabMark()->SetColor(SettingsVars.ZenTabCol);

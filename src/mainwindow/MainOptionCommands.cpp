@@ -3,9 +3,9 @@
 #include "Main.h"
 
 #include "AutoSave.h"
-#include "CommentMarker.h"
 #include "Dialogs.h"
 #include "DockButton.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
@@ -37,7 +37,7 @@ void TVelkForm::OpMainClick()
                            .TreeImageList = TreeImageList_.get(),
                            .TreeSubImageList = &SubIcons_->TreeSubImageList(),
                            .dmyPopupMenu = dmyPopupMenu(),
-                           .EditMode = EditMode_,
+                           .EditMode = EditMode(),
                            .TreeImageSellect = [this](TMenuItem* Item) { SubIcons_->TreeImageSellect(Item); }};
     // A child of the window opens centred over it.
     TOpForm form(targets, this);
@@ -64,8 +64,7 @@ void TVelkForm::ApplyOptions(bool TreeUndoRedoBefore)
     UpdateCaretPanel();
     memo.Leftbar()->SetShowNumberMode(v.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
                                                              : TEditorShowNumberMode::nmRow);
-    Commenter_ = CommentMarker(EditMode_, v.CommentType, v.QMark);
-    memo.View()->SetCommenter(Commenter_);
+    EditModeSwitch_->ApplyCommenter();
     if (v.AutoSave)
         Timer1_->SetInterval(AutoSaveInterval(v.AutoSaveTime));
     if (!memo.WordWrap())
