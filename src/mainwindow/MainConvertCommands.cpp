@@ -7,10 +7,12 @@
 #include "DockButton.h"
 #include "EditorEx.h"
 #include "EditorSelection.h"
+#include "FindAndReplace.h"
 #include "FontToolbar.h"
 #include "Genkou.h"
 #include "MenuLayout.h"
 #include "NodeData.h"
+#include "SearchCommands.h"
 #include "SubIni.h"
 
 namespace {
@@ -47,8 +49,10 @@ void TVelkForm::BindConvertCommands()
         .InsertNumber = [this] { return InsertNumber_; },
         .SetInsertNumber = [this](int Value) { InsertNumber_ = Value; },
         .ConvertClipText = [this](const std::string& Text) { return ConvertClipText(Text); },
-        .DeleteText = [this](const std::string& Source, const std::string& Find,
-                             std::string& Result) { return DeleteText(Source, Find, Result, soMatchCase); },
+        .DeleteText =
+            [this](const std::string& Source, const std::string& Find, std::string& Result) {
+                return FindAndReplace_->SearchCommands().DeleteText(Source, Find, Result, soMatchCase);
+            },
     });
     // Every handler of a command in the menus is named after its item.
     std::vector<std::string> handlers;

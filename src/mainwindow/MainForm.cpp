@@ -17,13 +17,15 @@
 #include "EditorFountain.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
-#include "FindList.h"
+#include "FindAndReplace.h"
+#include "FindAndReplaceHost.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "HelpCommands.h"
 #include "HelpCommandsHost.h"
 #include "Instances.h"
-#include "NodeClipboard.h"
+#include "OutlineCommands.h"
+#include "OutlineCommandsHost.h"
 #include "PageLinks.h"
 #include "PageLinksHost.h"
 #include "PaneViews.h"
@@ -36,8 +38,9 @@
 #include "ToolDock.h"
 #include "ToolImageList.h"
 #include "TreeChangeWatch.h"
-#include "TreeCommands.h"
 #include "TreeView.h"
+#include "TreeViewCommands.h"
+#include "TreeViewHost.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -127,9 +130,9 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
     CreatePageLinks();
     SubIcons_->BindCommands();
-    BindTreeCommands();
-    BindTreeViewCommands();
-    BindSearchCommands();
+    CreateOutlineCommands();
+    CreateTreeViewCommands();
+    CreateFindAndReplace();
     CreateEditCommands();
     CreateEditModeSwitch();
     FontToolbar_->BindCommands();
