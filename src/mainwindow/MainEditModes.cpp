@@ -9,6 +9,7 @@
 #include "EditModes.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
+#include "EditorLook.h"
 #include "Files.h"
 #include "HTMLFountain.h"
 #include "PaneViews.h"
@@ -56,7 +57,7 @@ void TVelkForm::ApplyEditMode(int Mode)
     if (info.Html) {
         ActiveEditor_->Font()->SetColor(SettingsVars.AnkCol);
     } else {
-        SetupFountain();
+        EditorLook_->SetupFountain();
         TEditorViewInfo& view = *DataMemo_->View();
         if (info.Value == 1)
             view.Brackets()->Items(6)->ItemColor()->SetBkColor(SettingsVars.Colors.Back);

@@ -4,13 +4,16 @@
 #include "Main.h"
 
 #include "ClippingMode.h"
-#include "ConvertRunner.h"
+#include "ConversionCommands.h"
+#include "ConversionCommandsHost.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
+#include "EditorLook.h"
+#include "EditorLookHost.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
 #include "FindList.h"
@@ -18,6 +21,10 @@
 #include "HTMLFountain.h"
 #include "Instances.h"
 #include "NodeClipboard.h"
+#include "OptionCommands.h"
+#include "OptionCommandsHost.h"
+#include "OptionToggles.h"
+#include "OptionTogglesHost.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -107,16 +114,13 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     ExternalEditor_ =
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
                                                                       Instances_, *Button(Cmd::sbGoEditor)});
-    BindOptionMenuCommands();
     BindHelpCommands();
-    BindOptionCommands();
-    BindKeyCommands();
-    BindConvertCommands();
 
     PaneViews_ = std::make_unique<TPaneViews>(
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
+    CreateOptionRooms();
     BindLinkCommands();
     SubIcons_->BindCommands();
     BindTreeCommands();

@@ -4,6 +4,7 @@
 
 #include "DateTimeForm.h"
 #include "EditorFountain.h"
+#include "EditorLook.h"
 #include "HTMLFountain.h"
 #include "OutlineFixture.h"
 #include "SortForm.h"
@@ -86,11 +87,11 @@ TEST_F(EditCommands, AColourStyleSwitchedOffIsOffAtOnce)
 {
     TEditorColors& colors = *memo->View()->Colors();
     SettingsVars.AnkBold = SettingsVars.FileLinkItalic = true;
-    form->ApplyEditorColors();
+    form->EditorLook().ApplyEditorColors();
     EXPECT_TRUE(colors.Str()->Style().Contains(TFontStyle::fsBold));
     EXPECT_TRUE(memo->View()->Brackets()->Items(4)->ItemColor()->Style().Contains(TFontStyle::fsItalic));
     SettingsVars.AnkBold = false;
-    form->ApplyEditorColors();
+    form->EditorLook().ApplyEditorColors();
     for (TEditorColor* colour : {colors.Ank(), colors.Int(), colors.Str(), colors.Symbol()})
         EXPECT_FALSE(colour->Style().Contains(TFontStyle::fsBold));
 }
