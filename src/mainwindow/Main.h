@@ -14,7 +14,6 @@
 #pragma once
 
 #include "ClippingHost.h"
-#include "DateTimeText.h"
 #include "DocumentHost.h"
 #include "ExternalEditorHost.h"
 #include "FontToolbarHost.h"
@@ -71,6 +70,8 @@ class TNodeForm;
 class TPaneViews;
 class TDockButton;
 class TDocumentFiles;
+class TEditCommands;
+class IEditCommandsHost;
 class IConversionCommandsHost;
 class IEditorLookHost;
 class IOptionCommandsHost;
@@ -251,6 +252,10 @@ private:
     void BindPopups();
     // A menu's OnClick: items follow the buttons that run the same command.
     void ComputeMenuStates(TObject* Sender);
+    TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
+    void ApplyMenuStates(const TEnablings& States);
+    void EditPopupMenuPopup();
+    bool CaretLineHasText(const TEditorEx& Editor) const;
     void BuildPageHistoryMenu(TPageHistoryMenu Which);
 
     // ---- Life cycle (MainLifeCycle.cpp) ----
@@ -372,62 +377,27 @@ private:
     std::unique_ptr<TFindList> FindList_;
     // ---- end of the find and replace members ---------------------------------------------
 
-    // ---- Edit commands, edit modes, editor keys, font and symbol toolbar -----------------------
-    // (MainEditCommands.cpp, MainEditModes.cpp, MainEditorKeys.cpp; the toolbar is TFontToolbar's)
+    // ---- Edit commands and editor keys (EditCommands.h; MainEditCommandsHost.cpp), edit modes
+    // (MainEditModes.cpp), font and symbol toolbar (FontToolbar.h) ---------------------------------
 public:
-    // The clock the date and time commands read.
-    void SetClock(std::function<TDateTimeParts()> Clock) { Clock_ = std::move(Clock); }
-    void EdCopyClick();
-    void EdAddCopyClick();
-    void EdCutClick();
-    void EdPasteClick();
-    void EdAllSelClick();
-    void EdDelClick();
-    void EdUndoClick();
-    void EdRedoClick();
-    void EdImeReconvClick();
-    void EdDateCustomClick();
-    void EdDateClick() { InsertDateTime(TDateTimeInsertion::Date); }
-    void EdTimeClick() { InsertDateTime(TDateTimeInsertion::Time); }
-    void EdDateTimeClick() { InsertDateTime(TDateTimeInsertion::DateTime); }
-    void EdOverWriteClick();
-    void pEdLineCopyClick() { CopyCaretLine(false); }
-    void pEdLineCutClick() { CopyCaretLine(true); }
-    void AlignLine(int Mode);
+    TEditCommands& EditCommands() const { return *EditCommands_; }
     // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
     // a missing word file is told and leaves the mode's word list empty.
     void SwitchEditMode(int Mode) override;
     // The mode's colouring, word list, quote and comment characters, with
     // the document left as it was.
     void ApplyEditMode(int Mode);
-    void DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
-    void DataMemoKeyPress(TObject* Sender, char& Key);
-    void EdFromTopClick();
-    void EdToEndClick();
-    void EdInsRtnClick();
-    // Hides the find hits in both panes.
-    void FdUndoHitColClick();
     TFontToolbar& FontToolbar() const { return *FontToolbar_; }
 
 private:
-    void BindEditCommands();
-    void BindEditorKeys(TEditorEx& Editor);
-    TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
-    void ApplyMenuStates(const TEnablings& States);
-    void EditPopupMenuPopup();
-    bool CaretLineHasText(const TEditorEx& Editor) const;
-    void InsertDateTime(TDateTimeInsertion Kind);
-    void CopyCaretLine(bool Cut);
-    void FocusActiveEditor();
-    void RefreshPasteButton();
-    void DeleteAroundCaret(bool ToLineStart);
-    void IndentSelectedLines(bool In);
-    void AutoIndentReturn(TEditorEx& Editor, bool Shift);
-    void CleanWholeText(TEditorEx& Editor);
-    std::function<TDateTimeParts()> Clock_ = CurrentDateTimeParts;
-    // The modifiers of the key whose characters OnKeyPress hears next.
-    TShiftState KeyShift_;
+    void CreateEditCommands();
+    void BindEditModeCommands();
     std::unique_ptr<TFontToolbar> FontToolbar_;
+    // The window as the edit commands see it (MainEditCommandsHost.cpp); it
+    // outlives them.
+    class TEditHost;
+    std::unique_ptr<IEditCommandsHost> EditHost_;
+    std::unique_ptr<TEditCommands> EditCommands_;
     // ---- end of the edit commands' members -------------------------------------------------------
 
     // ---- The Options menu, its switches, the page editor's look, the conversion commands ----

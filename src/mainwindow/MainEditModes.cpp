@@ -19,6 +19,19 @@
 
 #include <QLabel>
 
+void TVelkForm::BindEditModeCommands()
+{
+    std::vector<TCommandBinding> items;
+    for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode) {
+        items.push_back({mode->Item, [this, value = mode->Value] { SwitchEditMode(value); }});
+        TMenuItem* item = Menus_.Item(mode->Item);
+        item->SetRadioItem(true);
+        item->SetGroupIndex(1);
+    }
+    Menus_.Item(Cmd::subText)->SetChecked(true);
+    BindItems(items);
+}
+
 void TVelkForm::SwitchEditMode(int Mode)
 {
     ApplyEditMode(Mode);

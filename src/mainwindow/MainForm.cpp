@@ -10,6 +10,8 @@
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
+#include "EditCommands.h"
+#include "EditCommandsHost.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "EditorLook.h"
@@ -126,7 +128,8 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
-    BindEditCommands();
+    CreateEditCommands();
+    BindEditModeCommands();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());

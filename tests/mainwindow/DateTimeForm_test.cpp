@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "DateTimeForm.h"
+#include "EditCommands.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +15,7 @@ protected:
     void SetUp() override
     {
         StartShown();
-        form->SetClock([] { return TDateTimeParts{2026, 3, 7, 9, 5, 4, 6}; });
+        form->EditCommands().SetClock([] { return TDateTimeParts{2026, 3, 7, 9, 5, 4, 6}; });
         form->DataMemo()->SetText("");
     }
     std::string Inserted(const char* Item)

@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "DateTimeForm.h"
+#include "EditCommands.h"
 #include "EditorFountain.h"
 #include "EditorLook.h"
 #include "HTMLFountain.h"
@@ -51,7 +52,7 @@ TEST_F(EditCommands, DateAndTimeComeFromTheClockInTheSettingsForm)
 {
     SettingsVars.IME = {"yyyy", Sjis("年"), "m", Sjis("月"), "d", Sjis("日"), "hh", ":", "nn", "", "", ""};
     SettingsVars.IME.Youbi = SettingsVars.IME.Enter = true;
-    form->SetClock([] { return TDateTimeParts{2026, 12, 7, 9, 5, 0, 1}; });
+    form->EditCommands().SetClock([] { return TDateTimeParts{2026, 12, 7, 9, 5, 0, 1}; });
     memo->SetText("");
     Run("EdDateTime");
     EXPECT_EQ(SjisToUtf8(memo->GetText()), "2026年12月7日（月） 09:05\r\n");

@@ -4,12 +4,14 @@
 // keys, the enclosures and numbering styles of Ctrl with the keypad, and
 // Ctrl+TAB to the page tree. Keys that would change text do nothing in a
 // read-only editor, and typing there beeps.
-#include "Main.h"
+#include "EditCommands.h"
 
 #include "Beep.h"
+#include "EditCommandsHost.h"
 #include "EditKeys.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "MainMenus.h"
 #include "PaneViews.h"
 #include "SubIni.h"
 #include "TreeView.h"
@@ -21,7 +23,7 @@ constexpr TShiftState ShiftOnly{TShiftStateItem::ssShift};
 
 } // namespace
 
-void TVelkForm::BindEditorKeys(TEditorEx& Editor)
+void TEditCommands::BindEditorKeys(TEditorEx& Editor)
 {
     Editor.OnKeyDown = [this](TObject* Sender, uint16_t& Key, TShiftState Shift) {
         DataMemoKeyDown(Sender, Key, Shift);
@@ -29,11 +31,11 @@ void TVelkForm::BindEditorKeys(TEditorEx& Editor)
     Editor.OnKeyPress = [this](TObject* Sender, char& Key) { DataMemoKeyPress(Sender, Key); };
 }
 
-void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift)
+void TEditCommands::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift)
 {
-    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    TEditorEx& editor = EditorOf(Sender, Active());
     KeyShift_ = Shift;
-    const bool browsePane = BrowseViewOn() && &editor != DataMemo_;
+    const bool browsePane = Parts_.PaneViews.BrowseViewOn() && &editor != &Parts_.DataMemo;
     const bool ctrl = Shift == Ctrl;
     const bool readOnly = editor.ReadOnly();
     if (Key == VK_TAB) {
@@ -41,12 +43,12 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
             // The browse pane's tree comes with the browse view; an open
             // sub-icon finder's tree comes before the page tree.
             if (browsePane)
-                PaneViews_->BrowseTree()->setFocus();
-            else if (!FocusSubIconFinder())
-                DataTree_->setFocus();
+                Parts_.PaneViews.BrowseTree()->setFocus();
+            else if (!Host_.FocusSubIconFinder())
+                Parts_.DataTree.setFocus();
             Key = 0;
         } else if (Shift == ShiftOnly) {
-            PaneViews_->OpMoveWindowClick();
+            Parts_.PaneViews.OpMoveWindowClick();
         } else if (Shift == TShiftState{} && !browsePane && !readOnly && TabIndents(editor)) {
             editor.TabIndentSelection();
         }
@@ -56,7 +58,7 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
         if (ctrl) {
             editor.CopyToClipboard();
             editor.SetSelLength(0);
-            if (BoxSelectionOn())
+            if (Host_.BoxSelectionOn())
                 editor.SetSelectionMode(TEditorSelectionMode::smBox);
         } else {
             editor.PasteFromClipboard();
@@ -79,7 +81,7 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
         editor.SetSelText(std::string(enclosure->Before) + editor.SelText() + std::string(enclosure->After));
     } else if (Key == VK_NUMPAD0 + 6) {
         // The Delphi formatting command, once the conversions bind it.
-        if (TMenuItem* delphi = Menus_.Item(Cmd::pEdDelphi); delphi && delphi->OnClick)
+        if (TMenuItem* delphi = Parts_.Menus.Item(Cmd::pEdDelphi); delphi && delphi->OnClick)
             delphi->Click();
     } else if (const std::optional<TNumberingStyle> numbering = KeypadNumbering(Key)) {
         SettingsVars.BeforeNumberStr = numbering->Before;
@@ -91,9 +93,9 @@ void TVelkForm::DataMemoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shif
     Key = 0;
 }
 
-void TVelkForm::DataMemoKeyPress(TObject* Sender, char& Key)
+void TEditCommands::DataMemoKeyPress(TObject* Sender, char& Key)
 {
-    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    TEditorEx& editor = EditorOf(Sender, Active());
     if (editor.ReadOnly()) {
         if (Key != ' ')
             Beep();
@@ -123,7 +125,7 @@ void TVelkForm::DataMemoKeyPress(TObject* Sender, char& Key)
 // Enter carries the blanks, TABs and full-width blanks that begin the
 // caret's line, as far as the caret. With Shift the new line opens above
 // the text after the indent.
-void TVelkForm::AutoIndentReturn(TEditorEx& Editor, bool Shift)
+void TEditCommands::AutoIndentReturn(TEditorEx& Editor, bool Shift)
 {
     const int row = Editor.Row();
     const int line = Editor.RowToLine(row);

@@ -1,25 +1,26 @@
 // The edit menu's commands and their buttons: the clipboard, undo and redo,
 // date and time, aligning and the line commands, all acting on
 // the editor that has the user's attention.
-#include "Main.h"
+#include "EditCommands.h"
 
 #include "AlignLine.h"
 #include "Beep.h"
 #include "Clipboard.h"
 #include "DateTimeForm.h"
 #include "Dialogs.h"
-#include "DockButton.h"
-#include "EditKeys.h"
-#include "EditModes.h"
+#include "EditCommandsHost.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "FontToolbar.h"
 #include "HourGlass.h"
+#include "MainMenus.h"
+#include "OutlineBinding.h"
+#include "PaneViews.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "StrDeleteEtc.h"
-#include "Strings.h"
 #include "SubIni.h"
+#include "ToolButtonIds.h"
 #include "TreeView.h"
 
 #include <QApplication>
@@ -59,7 +60,14 @@ private:
 
 } // namespace
 
-void TVelkForm::BindEditCommands()
+TEditCommands::TEditCommands(IEditCommandsHost& Host, TEditCommandsParts Parts) : Host_(Host), Parts_(Parts)
+{
+    BindCommands();
+}
+
+TEditorEx& TEditCommands::Active() const { return *Host_.ActiveEditor(); }
+
+void TEditCommands::BindCommands()
 {
     using THandler = std::function<void()>;
     const THandler copy = [this] { EdCopyClick(); };
@@ -74,7 +82,7 @@ void TVelkForm::BindEditCommands()
     const THandler left = [this] { AlignLine(textconv::amLeft); };
     const THandler centre = [this] { AlignLine(textconv::amCenter); };
     const THandler right = [this] { AlignLine(textconv::amRight); };
-    std::vector<TCommandBinding> items = {
+    const TCommandBinding items[] = {
         {Cmd::EdCopy, copy},
         {Cmd::pEdCopy, copy},
         {Cmd::EdAddCopy, addCopy},
@@ -111,46 +119,40 @@ void TVelkForm::BindEditCommands()
         // takes those keys.
         {Cmd::EdIndent, [this] { IndentSelectedLines(true); }},
         {Cmd::EdUnIndent, [this] { IndentSelectedLines(false); }},
-        {Cmd::EdParenMark, [this] { DataMemo_->JumpToBracketPair(); }},
+        {Cmd::EdParenMark, [this] { Parts_.DataMemo.JumpToBracketPair(); }},
         {Cmd::EdBeforePage,
          [this] {
-             if (TTreeNode* before = Binding_->BeforePageNode())
-                 DataTree_->SetSelected(before);
+             if (TTreeNode* before = Parts_.Binding.BeforePageNode())
+                 Parts_.DataTree.SetSelected(before);
          }},
         // The sub-icon menu beside the tree, halfway down the editor.
         {Cmd::EdKeyImagePopUp,
          [this] {
-             Menus_.Popup(Cmd::ImagePopupMenu)->Popup(DataTree_->width() + x() + 20, ActiveEditor_->height() / 2 + y());
+             Parts_.Menus.Popup(Cmd::ImagePopupMenu)
+                 ->Popup(Parts_.DataTree.width() + Parts_.Window.x() + 20, Active().height() / 2 + Parts_.Window.y());
          }},
         // The row commands of the line menu.
         {Cmd::EdLineDel,
          [this] {
-             if (!ActiveEditor_->ReadOnly())
-                 ActiveEditor_->DeleteRow(ActiveEditor_->Row());
+             if (!Active().ReadOnly())
+                 Active().DeleteRow(Active().Row());
          }},
-        {Cmd::EdLineTop, [this] { ActiveEditor_->SetCol(0); }},
+        {Cmd::EdLineTop, [this] { Active().SetCol(0); }},
         // The popup's move group: to the first and the last row, and the
         // row-mark menus at the pointer.
-        {Cmd::pEdGoTop, [this] { ActiveEditor_->SetRowCol(0, 0); }},
-        {Cmd::pEdGoBottom, [this] { ActiveEditor_->SetRowCol(ActiveEditor_->RowCount(), 0); }},
-        {Cmd::pEdSetMark, [this] { Menus_.Item(Cmd::EdSetMarkMenu)->SubMenu()->popup(QCursor::pos()); }},
-        {Cmd::pEdJumpMark, [this] { Menus_.Item(Cmd::EdJumpMarkMenu)->SubMenu()->popup(QCursor::pos()); }},
+        {Cmd::pEdGoTop, [this] { Active().SetRowCol(0, 0); }},
+        {Cmd::pEdGoBottom, [this] { Active().SetRowCol(Active().RowCount(), 0); }},
+        {Cmd::pEdSetMark, [this] { Parts_.Menus.Item(Cmd::EdSetMarkMenu)->SubMenu()->popup(QCursor::pos()); }},
+        {Cmd::pEdJumpMark, [this] { Parts_.Menus.Item(Cmd::EdJumpMarkMenu)->SubMenu()->popup(QCursor::pos()); }},
         {Cmd::FdUndoHitCol, [this] { FdUndoHitColClick(); }},
         {Cmd::EdLineEnd,
          [this] {
-             const int line = CaretLogicalLine(*ActiveEditor_);
-             const int length = line < 0 ? 0 : static_cast<int>(ActiveEditor_->Lines()->Strings(line).size());
-             ActiveEditor_->SetCol(std::min(length, FontToolbar_->WrapByteCache()));
+             const int line = CaretLogicalLine(Active());
+             const int length = line < 0 ? 0 : static_cast<int>(Active().Lines()->Strings(line).size());
+             Active().SetCol(std::min(length, Parts_.FontToolbar.WrapByteCache()));
          }},
     };
-    for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode) {
-        items.push_back({mode->Item, [this, value = mode->Value] { SwitchEditMode(value); }});
-        TMenuItem* item = Menus_.Item(mode->Item);
-        item->SetRadioItem(true);
-        item->SetGroupIndex(1);
-    }
-    Menus_.Item(Cmd::subText)->SetChecked(true);
-    BindItems(items);
+    Parts_.Menus.Bind(items);
 
     // clang-format off
     const TCommandBinding buttons[] = {
@@ -158,29 +160,22 @@ void TVelkForm::BindEditCommands()
         {Cmd::sbLeftStr, left},  {Cmd::sbCenterStr, centre}, {Cmd::sbRigthStr, right},
     };
     // clang-format on
-    BindButtons(buttons);
-    BindEditorKeys(*DataMemo_);
+    Host_.BindButtons(buttons);
+    BindEditorKeys(Parts_.DataMemo);
 }
 
-void TVelkForm::FocusActiveEditor() { ActiveEditor_->setFocus(); }
+void TEditCommands::FocusActiveEditor() { Active().setFocus(); }
 
-void TVelkForm::RefreshPasteButton()
-{
-    const QMimeData* mime = QApplication::clipboard()->mimeData();
-    ClipboardHasText_ = mime && mime->hasText();
-    Button(Cmd::sbPaste)->SetEnabled(PasteEnabled());
-}
-
-void TVelkForm::EdCopyClick()
+void TEditCommands::EdCopyClick()
 {
     FocusActiveEditor();
-    ActiveEditor_->CopyToClipboard();
-    RefreshPasteButton();
-    if (BoxSelectionOn())
-        ActiveEditor_->SetSelectionMode(TEditorSelectionMode::smBox);
+    Active().CopyToClipboard();
+    Host_.RefreshPasteButton();
+    if (Host_.BoxSelectionOn())
+        Active().SetSelectionMode(TEditorSelectionMode::smBox);
 }
 
-void TVelkForm::EdAddCopyClick()
+void TEditCommands::EdAddCopyClick()
 {
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     std::string text;
@@ -188,101 +183,101 @@ void TVelkForm::EdAddCopyClick()
         int unmapped = 0;
         text = SjisOfClipboardText(mime->text(), unmapped);
     }
-    SetProgramClipboardText(text + ActiveEditor_->SelText());
-    ActiveEditor_->SetSelLength(0);
-    RefreshPasteButton();
-    if (BoxSelectionOn())
-        ActiveEditor_->SetSelectionMode(TEditorSelectionMode::smBox);
+    SetProgramClipboardText(text + Active().SelText());
+    Active().SetSelLength(0);
+    Host_.RefreshPasteButton();
+    if (Host_.BoxSelectionOn())
+        Active().SetSelectionMode(TEditorSelectionMode::smBox);
 }
 
-void TVelkForm::EdCutClick()
+void TEditCommands::EdCutClick()
 {
     FocusActiveEditor();
-    ActiveEditor_->CutToClipboard();
-    RefreshPasteButton();
+    Active().CutToClipboard();
+    Host_.RefreshPasteButton();
 }
 
-void TVelkForm::EdPasteClick()
+void TEditCommands::EdPasteClick()
 {
     FocusActiveEditor();
-    ActiveEditor_->PasteFromClipboard();
+    Active().PasteFromClipboard();
     // A pasted first line renames the page at once.
-    StorePage(DataTree_->Selected());
+    Parts_.Binding.StorePage(Parts_.DataTree.Selected());
 }
 
-void TVelkForm::EdAllSelClick()
+void TEditCommands::EdAllSelClick()
 {
-    if (ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox) {
-        StatusPanels_[5]->setText({});
-        Menus_.Item(Cmd::OpBoxSel)->SetChecked(false);
+    if (Active().SelectionMode() == TEditorSelectionMode::smBox) {
+        Parts_.BoxSelectionPanel.setText({});
+        Parts_.Menus.Item(Cmd::OpBoxSel)->SetChecked(false);
     }
     FocusActiveEditor();
-    ActiveEditor_->SelectAll();
+    Active().SelectAll();
 }
 
-void TVelkForm::EdDelClick()
+void TEditCommands::EdDelClick()
 {
     FocusActiveEditor();
-    if (!ActiveEditor_->ReadOnly())
-        ActiveEditor_->DeleteSelection();
+    if (!Active().ReadOnly())
+        Active().DeleteSelection();
 }
 
 // Undo and redo never act on the read-only browse pane: they go back to
 // the page editor.
-void TVelkForm::EdUndoClick()
+void TEditCommands::EdUndoClick()
 {
-    if (BrowseViewOn())
-        ActiveEditor_ = DataMemo_;
+    if (Parts_.PaneViews.BrowseViewOn())
+        Host_.SetActiveEditor(&Parts_.DataMemo);
     FocusActiveEditor();
-    ActiveEditor_->Undo();
-    SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
+    Active().Undo();
+    Host_.SetEditUndoButtons(Active().CanUndo(), Active().CanRedo());
 }
 
-void TVelkForm::EdRedoClick()
+void TEditCommands::EdRedoClick()
 {
-    if (BrowseViewOn())
-        ActiveEditor_ = DataMemo_;
+    if (Parts_.PaneViews.BrowseViewOn())
+        Host_.SetActiveEditor(&Parts_.DataMemo);
     FocusActiveEditor();
-    ActiveEditor_->Redo();
-    SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
+    Active().Redo();
+    Host_.SetEditUndoButtons(Active().CanUndo(), Active().CanRedo());
 }
 
-void TVelkForm::EdImeReconvClick()
+void TEditCommands::EdImeReconvClick()
 {
-    repaint();
+    Parts_.Window.repaint();
     if (auto* editor = dynamic_cast<TEditorEx*>(QApplication::focusWidget()))
         editor->ReconvertSelection();
 }
 
-void TVelkForm::EdDateCustomClick()
+void TEditCommands::EdDateCustomClick()
 {
-    TDateTimeForm form(this);
+    TDateTimeForm form(&Parts_.Window);
     ShowModal(form);
 }
 
-void TVelkForm::InsertDateTime(TDateTimeInsertion Kind)
+void TEditCommands::InsertDateTime(TDateTimeInsertion Kind)
 {
-    if (ActiveEditor_->ReadOnly())
+    if (Active().ReadOnly())
         return;
     const std::string text = DateTimeInsertionText(Kind, SettingsVars.IME, Clock_());
     // Empty formats give a blank or a line break at most.
     if (text.find_first_not_of(" \r\n") == std::string::npos)
         Tell("日付・時刻の書式が空です。「日付・時刻の設定」で書式を設定してください。", TMsgDlgType::mtInformation);
     else
-        ActiveEditor_->SetSelText(text);
+        Active().SetSelText(text);
 }
 
-void TVelkForm::EdOverWriteClick()
+void TEditCommands::EdOverWriteClick()
 {
-    TMenuItem* item = Menus_.Item(Cmd::EdOverWrite);
+    TMenuItem* item = Parts_.Menus.Item(Cmd::EdOverWrite);
     item->SetChecked(!item->Checked());
-    StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(item->Checked())));
-    ActiveEditor_->SetOverWrite(item->Checked());
+    Parts_.InsertModePanel.setText(QString::fromStdString(InsertModeText(item->Checked())));
+    Active().SetOverWrite(item->Checked());
 }
 
-void TVelkForm::CopyCaretLine(bool Cut)
+void TEditCommands::CopyCaretLine(bool Cut)
 {
-    TEditorEx& editor = *ActiveEditor_;
+    TEditorEx& editor = Active();
     const int line = CaretLogicalLine(editor);
     if (TextIsEmptyOrCrLf(editor) || line < 0 || (Cut && editor.ReadOnly()))
         return;
@@ -290,23 +285,23 @@ void TVelkForm::CopyCaretLine(bool Cut)
     SetProgramClipboardText(Cut ? text + "\r\n" : text);
     if (Cut)
         editor.Lines()->Delete(line);
-    RefreshPasteButton();
+    Host_.RefreshPasteButton();
 }
 
-void TVelkForm::AlignLine(int Mode)
+void TEditCommands::AlignLine(int Mode)
 {
-    if (ActiveEditor_->ReadOnly())
+    if (Active().ReadOnly())
         return;
-    TAlignAdapter editor(*ActiveEditor_);
+    TAlignAdapter editor(Active());
     textconv::AlignLine(editor, Mode);
 }
 
-void TVelkForm::EdFromTopClick() { DeleteAroundCaret(true); }
-void TVelkForm::EdToEndClick() { DeleteAroundCaret(false); }
+void TEditCommands::EdFromTopClick() { DeleteAroundCaret(true); }
+void TEditCommands::EdToEndClick() { DeleteAroundCaret(false); }
 
-void TVelkForm::DeleteAroundCaret(bool ToLineStart)
+void TEditCommands::DeleteAroundCaret(bool ToLineStart)
 {
-    TEditorEx& editor = *ActiveEditor_;
+    TEditorEx& editor = Active();
     const int row = editor.Row(), col = editor.Col();
     const int line = CaretLogicalLine(editor);
     const bool lastRowUnwrapped = !editor.WordWrap() && row >= editor.RowCount() - 1;
@@ -326,10 +321,10 @@ void TVelkForm::DeleteAroundCaret(bool ToLineStart)
         editor.SetRowCol(row, col);
 }
 
-void TVelkForm::IndentSelectedLines(bool In)
+void TEditCommands::IndentSelectedLines(bool In)
 {
-    TEditorEx& editor = *ActiveEditor_;
-    if ((BrowseViewOn() && &editor != DataMemo_) || editor.ReadOnly())
+    TEditorEx& editor = Active();
+    if ((Parts_.PaneViews.BrowseViewOn() && &editor != &Parts_.DataMemo) || editor.ReadOnly())
         return;
     // The commands take selected lines only: without any, say so.
     if (!editor.Selected()) {
@@ -342,20 +337,20 @@ void TVelkForm::IndentSelectedLines(bool In)
         editor.UnIndentSelection();
 }
 
-void TVelkForm::EdInsRtnClick()
+void TEditCommands::EdInsRtnClick()
 {
-    TEditorEx& editor = *ActiveEditor_;
+    TEditorEx& editor = Active();
     if (editor.ReadOnly())
         return;
     editor.SetSelLength(0);
-    if (BoxSelectionOn())
+    if (Host_.BoxSelectionOn())
         editor.SetSelectionMode(TEditorSelectionMode::smBox);
     editor.SetCol(0);
     editor.InsertString("\r\n");
     editor.SetRowCol(editor.Row() - 1, 0);
 }
 
-void TVelkForm::CleanWholeText(TEditorEx& Editor)
+void TEditCommands::CleanWholeText(TEditorEx& Editor)
 {
     if (Editor.ReadOnly())
         return;
@@ -364,13 +359,13 @@ void TVelkForm::CleanWholeText(TEditorEx& Editor)
     Editor.SelectAll();
     Editor.SetSelText(
         textconv::DeleteRepeatedEmptyLines(textconv::DeleteTrailingBlanks(textconv::DeleteLeadingSpace(text))));
-    MarkModified();
+    Host_.MarkModified();
 }
 
 // The hits stay found: the next find shows them again.
-void TVelkForm::FdUndoHitColClick()
+void TEditCommands::FdUndoHitColClick()
 {
-    for (TEditorEx* editor : {DataMemo_, SecondEditor()})
+    for (TEditorEx* editor : {&Parts_.DataMemo, Parts_.PaneViews.SecondEditor()})
         if (editor)
             editor->ExMarks()->FindMark()->SetVisible(false);
 }
