@@ -18,7 +18,6 @@
 #include "ExternalEditorHost.h"
 #include "FontToolbarHost.h"
 #include "FormTimer.h"
-#include "LinkText.h"
 #include "MainMenus.h"
 #include "MenuStates.h"
 #include "OutlineBinding.h"
@@ -30,7 +29,6 @@
 #include "ToolButtonRules.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -42,7 +40,6 @@
 #include <vector>
 
 class QLabel;
-class QUrl;
 class TStatusPanel;
 class TStatusPanelRow;
 class TTreeChangeWatch;
@@ -55,6 +52,8 @@ class TTreeCommands;
 class TEditorLook;
 class TExternalEditor;
 class TFontToolbar;
+class IHelpCommandsHost;
+class THelpCommands;
 class THTMLFountain;
 class TMenuItem;
 class TOpenDialog;
@@ -66,8 +65,9 @@ class TSubIcons;
 class TTreeImageList;
 class TTreeNode;
 class TTreeView;
-class TNodeForm;
 class TPaneViews;
+class IPageLinksHost;
+class TPageLinks;
 class TDockButton;
 class TDocumentFiles;
 class TEditCommands;
@@ -424,33 +424,28 @@ private:
     std::unique_ptr<TConversionCommands> ConversionCommands_;
     // ---- end of the Options menu's and the conversion commands' members ---------------------
 
-    // ---- Split and browse views (PaneViews.h), links and row marks (MainLinks.cpp) ----------------
+    // ---- Split and browse views (PaneViews.h) ----------------------------------------------------------
 public:
     TPaneViews& PaneViews() const { return *PaneViews_; }
     // ---- IPaneViewsHost ----
     bool TreeAboveEditor() const override;
-    void DataMemoClick(TObject* Sender);
-    void DataMemoDblClick(TObject* Sender);
-    // The pointing hand over an address or a link, else the editor's cursor.
-    void DataMemoMouseMove(TObject* Sender, QPoint P);
-    void pEdFileLinkClick();
-    void pEdPageLinkClick();
-    void SetMarkClick(int Mark);
-    void JumpClick(int Mark);
-    TNodeForm* PageLinkChooser() const;
 
 private:
-    void BindLinkCommands();
-    void FollowLink(const TEditorEx& Editor);
-    // Opens a file with the desktop's handler; asks first for a program.
-    void OpenLinkedFile(const std::string& Path);
-    // Hands Target to the desktop; tells the user when nothing opens it.
-    void OpenLinkTarget(const std::string& Target);
-    void InsertPageLink(const std::string& Title);
     std::unique_ptr<TPaneViews> PaneViews_;
-    TLink Link_;
-    QPointer<TNodeForm> PageLinkChooser_;
     // ---- end of the views' members ------------------------------------------------------------------
+
+    // ---- Links and row marks (PageLinks.h; MainPageLinksHost.cpp) -----------------------------------
+public:
+    TPageLinks& PageLinks() const { return *PageLinks_; }
+
+private:
+    // The window as the links see it.
+    class TPageLinksHost;
+    void CreatePageLinks();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IPageLinksHost> PageLinksHost_;
+    std::unique_ptr<TPageLinks> PageLinks_;
+    // ---- end of the links' members ------------------------------------------------------------------
 
     // ---- Sub-icons and their finder (TSubIcons; MainSubIcons.cpp answers them) -------------------
 public:
@@ -483,21 +478,16 @@ private:
     std::unique_ptr<TExternalEditor> ExternalEditor_;
     // ---- end of clipping mode and the external editor's members ----------------------------
 
-    // ---- Help and the about box (MainHelpCommands.cpp)
+    // ---- Help and the about box (HelpCommands.h; MainHelpCommandsHost.cpp) -------------------
 public:
-    void HpTopicClick();
-    void HpOtherHelpClick();
-    void HpSampleClick();
-    void HpVersionClick();
-    void OpAssociationClick();
-    // How help files, the sample and addresses are opened (the desktop's
-    // default handler); tests stand in for it.
-    void SetOpenUrl(std::function<bool(const QUrl&)> Open) { OpenUrl_ = std::move(Open); }
+    THelpCommands& HelpCommands() const { return *HelpCommands_; }
 
 private:
-    void BindHelpCommands();
-    void OpenHelpFile(const std::string& File);
-    bool SampleAvailable() const;
-    std::function<bool(const QUrl&)> OpenUrl_;
-    // ---- end of the help members ----------------------------------------
+    // The window as the help commands see it.
+    class THelpCommandsHost;
+    void CreateHelpCommands();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IHelpCommandsHost> HelpCommandsHost_;
+    std::unique_ptr<THelpCommands> HelpCommands_;
+    // ---- end of the help members -------------------------------------------------------------
 };

@@ -11,9 +11,11 @@
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
+#include "HelpCommands.h"
 #include "MenuLayout.h"
 #include "NodeClipboard.h"
 #include "OpenMenuList.h"
+#include "PageLinks.h"
 #include "PageTitle.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
@@ -99,7 +101,7 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
         if (item == Menus_.Item(menu)) {
             TMenuSnapshot snapshot = MenuSnapshot(menu == Cmd::TreeTop);
             // Only the help menu asks the disk whether the sample may open.
-            snapshot.SampleAvailable = menu == Cmd::HelpTop && SampleAvailable();
+            snapshot.SampleAvailable = menu == Cmd::HelpTop && HelpCommands_->SampleAvailable();
             ApplyMenuStates(states(snapshot));
         }
     if (item == Menus_.Item(Cmd::OptionTop))
@@ -156,7 +158,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.HistoryEmpty = DocumentFiles_->History().Paths().empty();
     s.TreeHistoryEmpty = DocumentFiles_->TreeHistory().Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
-    s.PageLinkChooserOpen = PageLinkChooser() != nullptr;
+    s.PageLinkChooserOpen = PageLinks_->PageLinkChooser() != nullptr;
     s.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
     return s;
 }

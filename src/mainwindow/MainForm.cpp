@@ -21,12 +21,16 @@
 #include "FindList.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
+#include "HelpCommands.h"
+#include "HelpCommandsHost.h"
 #include "Instances.h"
 #include "NodeClipboard.h"
 #include "OptionCommands.h"
 #include "OptionCommandsHost.h"
 #include "OptionToggles.h"
 #include "OptionTogglesHost.h"
+#include "PageLinks.h"
+#include "PageLinksHost.h"
 #include "PaneViews.h"
 #include "Separate.h"
 #include "StatusBarTexts.h"
@@ -116,14 +120,14 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     ExternalEditor_ =
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
                                                                       Instances_, *Button(Cmd::sbGoEditor)});
-    BindHelpCommands();
+    CreateHelpCommands();
 
     PaneViews_ = std::make_unique<TPaneViews>(
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
     CreateOptionRooms();
-    BindLinkCommands();
+    CreatePageLinks();
     SubIcons_->BindCommands();
     BindTreeCommands();
     BindTreeViewCommands();

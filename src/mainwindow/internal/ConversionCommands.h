@@ -27,8 +27,6 @@ public:
     // Binds the commands' items and buttons.
     TConversionCommands(IConversionCommandsHost& Host, TConversionCommandsParts Parts);
 
-    // The commands on the selection (EdSortClick, pEdCalcClick, ...).
-    TConvertRunner& Runner() { return Convert_; }
     void OpGenkouClick();
 
 private:
@@ -37,5 +35,6 @@ private:
     IConversionCommandsHost& Host_;
     TConversionCommandsParts Parts_;
     TEditorSelection ActiveSelection_;
+    // The commands on the selection (EdSortClick, pEdCalcClick, ...).
     TConvertRunner Convert_;
 };

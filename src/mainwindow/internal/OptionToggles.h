@@ -1,7 +1,7 @@
 // The option menu's own switches: box selection, the corner-bracket count,
 // the number the line numbering starts at, and which toolbars and editor
-// popup groups show. The check marks of the menu items are their state,
-// which the settings file keeps.
+// popup groups show. Their state is their items' check marks; the settings
+// file keeps those of the toolbars and popup groups.
 #pragma once
 
 class IOptionTogglesHost;

@@ -1,14 +1,15 @@
-// The help menu and the document type's association: help files and the
-// sample open with the desktop's default handler (no help viewer takes a
-// keyword here), and the about box.
-#include "Main.h"
+// The help menu's commands and the document type's association.
+#include "HelpCommands.h"
 
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
 #include "FileAssociation.h"
 #include "Files.h"
+#include "HelpCommandsHost.h"
 #include "Instances.h"
+#include "MainMenus.h"
+#include "MenuItemIds.h"
 #include "Paths.h"
 #include "SubIni.h"
 #include "SysUtils.h"
@@ -26,9 +27,14 @@ std::string FolderOf(const std::string& Path) { return Path.substr(0, Path.rfind
 
 } // namespace
 
-void TVelkForm::BindHelpCommands()
+THelpCommands::THelpCommands(IHelpCommandsHost& Host, THelpCommandsParts Parts)
+    : Host_(Host), Parts_(Parts), OpenUrl_([](const QUrl& Url) { return QDesktopServices::openUrl(Url); })
 {
-    OpenUrl_ = [](const QUrl& Url) { return QDesktopServices::openUrl(Url); };
+    BindCommands();
+}
+
+void THelpCommands::BindCommands()
+{
     const TCommandBinding items[] = {
         {Cmd::HpTopic, [this] { HpTopicClick(); }},
         {Cmd::HpOtherHelp, [this] { HpOtherHelpClick(); }},
@@ -36,41 +42,42 @@ void TVelkForm::BindHelpCommands()
         {Cmd::HpVersion, [this] { HpVersionClick(); }},
         {Cmd::OpAssociation, [this] { OpAssociationClick(); }},
     };
-    BindItems(items);
+    Parts_.Menus.Bind(items);
 }
 
-void TVelkForm::OpenHelpFile(const std::string& File)
+void THelpCommands::OpenHelpFile(const std::string& File)
 {
     if (!FileExists(File) || !OpenUrl_(QUrl::fromLocalFile(QString::fromStdString(OsPath(File)))))
         MessageDlg("ヘルプファイル " + SjisToUtf8(File) + " を開けません。", TMsgDlgType::mtInformation,
                    {TMsgDlgBtn::mbOK});
 }
 
-void TVelkForm::HpTopicClick() { OpenHelpFile(ProgramBasePath() + ".hlp"); }
+void THelpCommands::HpTopicClick() { OpenHelpFile(ProgramBasePath() + ".hlp"); }
 
 // The word at the caret is selected as the word to look up, though the
 // desktop's handler can only open the file.
-void TVelkForm::HpOtherHelpClick()
+void THelpCommands::HpOtherHelpClick()
 {
-    if (ActiveEditor_->SelLength() == 0)
-        ActiveEditor_->SelectWordAt(ActiveEditor_->CaretPoint());
+    TEditorEx& editor = *Host_.ActiveEditor();
+    if (editor.SelLength() == 0)
+        editor.SelectWordAt(editor.CaretPoint());
     OpenHelpFile(SettingsVars.OtherHelp);
 }
 
-bool TVelkForm::SampleAvailable() const
+bool THelpCommands::SampleAvailable() const
 {
-    return FileExists(SampleFile()) && AssociatedProgram() && !Instances_.IsCaptionOpen(SampleFile());
+    return FileExists(SampleFile()) && AssociatedProgram() && !Parts_.Instances.IsCaptionOpen(SampleFile());
 }
 
-void TVelkForm::HpSampleClick() { OpenUrl_(QUrl::fromLocalFile(QString::fromStdString(OsPath(SampleFile())))); }
+void THelpCommands::HpSampleClick() { OpenUrl_(QUrl::fromLocalFile(QString::fromStdString(OsPath(SampleFile())))); }
 
-void TVelkForm::HpVersionClick()
+void THelpCommands::HpVersionClick()
 {
-    TVerForm form(OpenUrl_, this);
+    TVerForm form(OpenUrl_, &Parts_.Window);
     ShowModal(form);
 }
 
-void TVelkForm::OpAssociationClick()
+void THelpCommands::OpAssociationClick()
 {
     const std::string self = QCoreApplication::applicationFilePath().toStdString();
     if (const std::optional<std::string> registered = AssociatedProgram()) {

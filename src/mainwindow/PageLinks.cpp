@@ -1,25 +1,21 @@
-// Links in page text (to web and mail addresses, files and other pages):
-// inserting them, recognising one under a click and following it on the
-// double click; the page-link chooser; and the ten row marks.
-#include "Main.h"
+// The links' and row marks' commands and the chooser of page links.
+#include "PageLinks.h"
 
 #include "Beep.h"
 #include "Cp932.h"
 #include "Dialogs.h"
-#include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "EditorQueries.h"
-#include "ExceptionHandler.h"
-#include "FontToolbar.h"
 #include "HourGlass.h"
+#include "MainMenus.h"
+#include "MenuItemIds.h"
+#include "Menus.h"
 #include "NodeForm.h"
+#include "PageLinksHost.h"
 #include "PageTitle.h"
 #include "Paths.h"
 #include "ShellOpen.h"
-#include "StatusPanel.h"
-#include "SubIcons.h"
 #include "SubIni.h"
-#include "ToolDock.h"
 #include "TreeView.h"
 #include "WindowCaption.h"
 
@@ -52,35 +48,38 @@ bool RunsAsProgram(const std::string& Utf8Path)
 
 } // namespace
 
-TNodeForm* TVelkForm::PageLinkChooser() const { return PageLinkChooser_; }
+TPageLinks::TPageLinks(IPageLinksHost& Host, TPageLinksParts Parts) : Host_(Host), Parts_(Parts) { BindCommands(); }
 
-void TVelkForm::BindLinkCommands()
+TNodeForm* TPageLinks::PageLinkChooser() const { return PageLinkChooser_; }
+
+void TPageLinks::BindCommands()
 {
     std::vector<TCommandBinding> items = {
         {Cmd::pEdFileLink, [this] { pEdFileLinkClick(); }},
         {Cmd::pEdPageLink, [this] { pEdPageLinkClick(); }},
         {Cmd::EdLinkExecute,
          [this] {
-             DataMemoClick(ActiveEditor_);
-             DataMemoDblClick(ActiveEditor_);
+             DataMemoClick(Host_.ActiveEditor());
+             DataMemoDblClick(Host_.ActiveEditor());
          }},
-        {Cmd::EdLinkSel, [this] { DataMemoClick(ActiveEditor_); }},
+        {Cmd::EdLinkSel, [this] { DataMemoClick(Host_.ActiveEditor()); }},
     };
     for (int mark = 0; mark < 10; ++mark) {
         items.push_back({Cmd::SetMarkItems[static_cast<size_t>(mark)], [this, mark] { SetMarkClick(mark); }});
         items.push_back({Cmd::JumpItems[static_cast<size_t>(mark)], [this, mark] { JumpClick(mark); }});
     }
-    BindItems(items);
-    DataMemo_->OnClick = [this](TObject* Sender) { DataMemoClick(Sender); };
-    DataMemo_->OnDblClick = [this](TObject* Sender) { DataMemoDblClick(Sender); };
-    DataMemo_->OnMouseMove = [this](TObject* Sender, QPoint P) { DataMemoMouseMove(Sender, P); };
+    Parts_.Menus.Bind(items);
+    TEditorEx& dataMemo = Parts_.DataMemo;
+    dataMemo.OnClick = [this](TObject* Sender) { DataMemoClick(Sender); };
+    dataMemo.OnDblClick = [this](TObject* Sender) { DataMemoDblClick(Sender); };
+    dataMemo.OnMouseMove = [this](TObject* Sender, QPoint P) { DataMemoMouseMove(Sender, P); };
 }
 
 // ---- Pointing -------------------------------------------------------------------------------------------
 
-void TVelkForm::DataMemoMouseMove(TObject* Sender, QPoint P)
+void TPageLinks::DataMemoMouseMove(TObject* Sender, QPoint P)
 {
-    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    TEditorEx& editor = EditorOf(Sender, *Host_.ActiveEditor());
     const int kind = editor.TokenKindAt(P);
     const bool link = kind == WebAddressKind || kind == MailAddressKind
                       || (kind == BracketRegionKind
@@ -93,9 +92,9 @@ void TVelkForm::DataMemoMouseMove(TObject* Sender, QPoint P)
 
 // ---- Following ------------------------------------------------------------------------------------------
 
-void TVelkForm::DataMemoClick(TObject* Sender)
+void TPageLinks::DataMemoClick(TObject* Sender)
 {
-    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    TEditorEx& editor = EditorOf(Sender, *Host_.ActiveEditor());
     Link_ = {};
     const int kind = editor.TokenKindAtCaret();
     if (kind == WebAddressKind || kind == MailAddressKind) {
@@ -106,46 +105,43 @@ void TVelkForm::DataMemoClick(TObject* Sender)
         if (Link_.Kind != TLinkKind::None)
             editor.SelectRegionAtCaret();
     }
-    if (Link_.Kind != TLinkKind::None) {
-        StatusPanels_[5]->setText({});
-        Menus_.Item(Cmd::OpBoxSel)->SetChecked(false);
-    }
+    if (Link_.Kind != TLinkKind::None)
+        Host_.ShowLineSelection();
 }
 
-void TVelkForm::DataMemoDblClick(TObject* Sender)
+void TPageLinks::DataMemoDblClick(TObject* Sender)
 {
-    TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
+    TEditorEx& editor = EditorOf(Sender, *Host_.ActiveEditor());
     editor.SelectWordAt(editor.CaretPoint());
     if (!Link_.Target.empty())
         FollowLink(editor);
     editor.SetSelectionMode(TEditorSelectionMode::smLine);
-    StatusPanels_[5]->setText({});
-    Menus_.Item(Cmd::OpBoxSel)->SetChecked(false);
+    Host_.ShowLineSelection();
 }
 
-void TVelkForm::FollowLink(const TEditorEx& Editor)
+void TPageLinks::FollowLink(const TEditorEx& Editor)
 {
     switch (Link_.Kind) {
     case TLinkKind::Address: OpenLinkTarget(Link_.Target); break;
     case TLinkKind::File: {
         // A relative link has nothing to start from in a document never saved.
-        if (!Link_.Target.starts_with("/") && !DocumentFiles_->HasFileName())
+        if (!Link_.Target.starts_with("/") && !Host_.HasFileName())
             return;
-        const std::string path = ResolveLinkPath(ExtractFilePath(DocumentFiles_->DocFileName()), Link_.Target);
+        const std::string path = ResolveLinkPath(ExtractFilePath(Host_.DocFileName()), Link_.Target);
         if (IsValidPath(path))
             OpenLinkedFile(path);
         break;
     }
     case TLinkKind::Page: {
-        if (BrowseViewOn() && &Editor != DataMemo_) {
+        if (Host_.BrowseViewOn() && &Editor != &Parts_.DataMemo) {
             Warn("閲覧画面ではページリンクは機能しません！");
             return;
         }
-        TTreeNodes& pages = DataTree_->Items();
+        TTreeNodes& pages = Parts_.DataTree.Items();
         for (TTreeNode* node = pages.GetFirstNode(); node != nullptr; node = node->GetNext())
             if (node->Text() == Link_.Target) {
-                DataTree_->SetSelected(node);
-                ActiveEditor_->SetSelLength(0);
+                Parts_.DataTree.SetSelected(node);
+                Host_.ActiveEditor()->SetSelLength(0);
                 return;
             }
         break;
@@ -154,7 +150,7 @@ void TVelkForm::FollowLink(const TEditorEx& Editor)
     }
 }
 
-void TVelkForm::OpenLinkedFile(const std::string& Path)
+void TPageLinks::OpenLinkedFile(const std::string& Path)
 {
     if (RunsAsProgram(SjisToUtf8(Path))
         && MessageDlg(SjisToUtf8(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
@@ -164,7 +160,7 @@ void TVelkForm::OpenLinkedFile(const std::string& Path)
     OpenLinkTarget(Path);
 }
 
-void TVelkForm::OpenLinkTarget(const std::string& Target)
+void TPageLinks::OpenLinkTarget(const std::string& Target)
 {
     if (!ShellOpen(Target))
         MessageDlg(SjisToUtf8(Target)
@@ -175,59 +171,63 @@ void TVelkForm::OpenLinkTarget(const std::string& Target)
 
 // ---- Inserting ------------------------------------------------------------------------------------------
 
-void TVelkForm::pEdFileLinkClick()
+void TPageLinks::pEdFileLinkClick()
 {
-    if (ActiveEditor_->Row() == 0) {
+    if (Host_.ActiveEditor()->Row() == 0) {
         Warn(TitleRowRefusal);
         return;
     }
-    if (DocumentFiles_->DocumentCaption() == NewFileCaption && SettingsVars.FileLinkPath) {
+    if (Host_.DocumentCaption() == NewFileCaption && SettingsVars.FileLinkPath) {
         Warn("新規作成ではファイルリンクの相対パス指定はできません！");
         return;
     }
-    OpenDialog1_->SetFilter("すべてのファイル|*.*");
-    OpenDialog1_->SetOptions({TOpenOption::ofAllowMultiSelect});
-    const bool chosen = OpenDialog1_->Execute();
-    OpenDialog1_->SetOptions({});
+    TOpenDialog& dialog = Parts_.OpenDialog;
+    dialog.SetFilter("すべてのファイル|*.*");
+    dialog.SetOptions({TOpenOption::ofAllowMultiSelect});
+    const bool chosen = dialog.Execute();
+    dialog.SetOptions({});
     if (!chosen)
         return;
-    const std::vector<std::string> files = OpenDialog1_->Files();
-    DocumentFiles_->InsertFileLinks(files);
-    OpenDialog1_->SetInitialDir(ExtractFilePath(files.front()));
+    const std::vector<std::string> files = dialog.Files();
+    Host_.InsertFileLinks(files);
+    dialog.SetInitialDir(ExtractFilePath(files.front()));
 }
 
-void TVelkForm::pEdPageLinkClick()
+void TPageLinks::pEdPageLinkClick()
 {
-    if ((DataTree_->Items().Count() < 2 && TextEmpty(*ActiveEditor_)) || PageLinkChooser_)
+    TTreeNodes& pages = Parts_.DataTree.Items();
+    if ((pages.Count() < 2 && TextEmpty(*Host_.ActiveEditor())) || PageLinkChooser_)
         return;
     const THourGlass hourGlass;
-    auto* chooser = new TNodeForm(this, DataTree_->Items(), SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get(),
-                                  &SubIcons_->TreeSubImageList());
+    auto* chooser = new TNodeForm(&Parts_.Window, pages, SettingsVars.ForderIconDel ? nullptr : &Parts_.TreeImages,
+                                  &Parts_.TreeSubImages);
     chooser->OnChoose = [this](const std::string& Title) { InsertPageLink(Title); };
-    const QPoint corner = DataMemo_->mapToGlobal(QPoint(DataMemo_->width() / 2 + 6, 40));
+    const TEditorEx& dataMemo = Parts_.DataMemo;
+    const QPoint corner = dataMemo.mapToGlobal(QPoint(dataMemo.width() / 2 + 6, 40));
     // As tall as the dock down the window's left, which runs beside the panes.
-    chooser->setGeometry(corner.x(), corner.y(), DataMemo_->width() / 2, ToolDock2_->height() + 2);
+    chooser->setGeometry(corner.x(), corner.y(), dataMemo.width() / 2, Parts_.LeftDock.height() + 2);
     PageLinkChooser_ = chooser;
     chooser->show();
 }
 
-void TVelkForm::InsertPageLink(const std::string& Title)
+void TPageLinks::InsertPageLink(const std::string& Title)
 {
-    if (ActiveEditor_->Row() == 0) {
+    TEditorEx& editor = *Host_.ActiveEditor();
+    if (editor.Row() == 0) {
         Warn(TitleRowRefusal);
         return;
     }
     const int indent = SettingsVars.InsSpace ? SettingsVars.InsSpc.width : 0;
-    ActiveEditor_->SetSelText(LinkLine(TLinkKind::Page, Title, SettingsVars.BracketFlg, indent));
+    editor.SetSelText(LinkLine(TLinkKind::Page, Title, SettingsVars.BracketFlg, indent));
 }
 
 // ---- Row marks ------------------------------------------------------------------------------------------
 
-void TVelkForm::SetMarkClick(int Mark)
+void TPageLinks::SetMarkClick(int Mark)
 {
-    TEditorEx& editor = *ActiveEditor_;
-    TMenuItem* set = Menus_.Item(Cmd::SetMarkItems[static_cast<size_t>(Mark)]);
-    TMenuItem* jump = Menus_.Item(Cmd::JumpItems[static_cast<size_t>(Mark)]);
+    TEditorEx& editor = *Host_.ActiveEditor();
+    TMenuItem* set = Parts_.Menus.Item(Cmd::SetMarkItems[static_cast<size_t>(Mark)]);
+    TMenuItem* jump = Parts_.Menus.Item(Cmd::JumpItems[static_cast<size_t>(Mark)]);
     const int row = editor.Row();
     // The empty row after a final line break is no row of the text: no
     // mark can stand there.
@@ -252,7 +252,7 @@ void TVelkForm::SetMarkClick(int Mark)
     const std::string lineText = line < editor.Lines()->Count() ? editor.Lines()->Strings(line) : std::string();
     const size_t rowStart = std::min(static_cast<size_t>(std::max(editor.LineCharIndex(row, 0), 0)), lineText.size());
     std::string text = lineText.substr(rowStart);
-    if (const int column = FontToolbar_->WrapByteCache(); column > 0)
+    if (const int column = Host_.WrapByteCache(); column > 0)
         text = CopyLeftDbcs(text, static_cast<size_t>(column));
     text = CopyLeftDbcs(text, MarkCaptionBytes);
     // A TAB would start the menu's shortcut column.
@@ -264,4 +264,4 @@ void TVelkForm::SetMarkClick(int Mark)
     jump->SetChecked(true);
 }
 
-void TVelkForm::JumpClick(int Mark) { ActiveEditor_->GotoRowMark(Mark); }
+void TPageLinks::JumpClick(int Mark) { Host_.ActiveEditor()->GotoRowMark(Mark); }

@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "FileAssociation.h"
+#include "HelpCommands.h"
 #include "Menus.h"
 #include "Paths.h"
 #include "VerForm.h"
@@ -20,7 +21,7 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(form->FormCreate({}), TStartOutcome::Run);
-        form->SetOpenUrl([this](const QUrl& Url) {
+        form->HelpCommands().SetOpenUrl([this](const QUrl& Url) {
             opened.push_back(Url);
             return true;
         });
@@ -61,10 +62,10 @@ TEST_F(HelpCommandsTest, AssociationIsWrittenOnceAndAskedAgainForAnotherFolder)
 
 TEST_F(HelpCommandsTest, HelpAndTheAboutBoxOpenTheirTargets)
 {
-    form->HpTopicClick();
+    form->HelpCommands().HpTopicClick();
     EXPECT_EQ(LastQuestion(), "ヘルプファイル " + Home() + "velk2000.hlp を開けません。");
     std::ofstream(Home() + "velk2000.hlp") << "help";
-    form->HpTopicClick();
+    form->HelpCommands().HpTopicClick();
     dialogs.AnswerForm([](QDialog& Dialog) {
         QTest::mouseClick(static_cast<TVerForm&>(Dialog).lbURL, Qt::LeftButton);
         return mrOk;

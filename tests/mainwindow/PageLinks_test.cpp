@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "EditorLook.h"
 #include "NodeForm.h"
+#include "PageLinks.h"
 #include "PaneViews.h"
 #include "ShellOpen.h"
 
@@ -30,8 +31,8 @@ protected:
     void FollowIn(TEditorEx& Editor, const std::string& At)
     {
         Editor.SetSelStart(static_cast<int>(Editor.GetText().find(At)) + 1);
-        form->DataMemoClick(&Editor);
-        form->DataMemoDblClick(&Editor);
+        form->PageLinks().DataMemoClick(&Editor);
+        form->PageLinks().DataMemoDblClick(&Editor);
     }
     // The mouse over the page editor's cell (Row, Col), from its metrics.
     void Mouse(QEvent::Type Type, int Row, int Col, Qt::MouseButtons Buttons = Qt::NoButton)
@@ -63,15 +64,15 @@ TEST_F(Links, FileLinksGoBelowTheTitleRowRelativeToTheDocumentFolder)
     SettingsVars.InsSpace = true;
     SettingsVars.InsSpc.width = 2;
     MakePages({"title"});
-    form->pEdFileLinkClick();
+    form->PageLinks().pEdFileLinkClick();
     EXPECT_EQ(LastQuestion(), "カーソルが第１行にあるので挿入できません！");
     Type(QStringLiteral("\r"));
-    form->pEdFileLinkClick();
+    form->PageLinks().pEdFileLinkClick();
     EXPECT_EQ(LastQuestion(), "新規作成ではファイルリンクの相対パス指定はできません！");
 
     form->DocumentFiles().NameDocument("/h/u/docs/a");
     dialogs.AnswerFiles({"/h/u/pics/x.png", "/h/u/docs/y.txt", "/srv/z"});
-    form->pEdFileLinkClick();
+    form->PageLinks().pEdFileLinkClick();
     EXPECT_EQ(form->DataMemo()->GetText(), "title\r\n  <file@../pics/x.png>\r\n  <file@y.txt>\r\n  <file@/srv/z>\r\n");
     EXPECT_EQ(form->OpenDialog1()->InitialDir(), "/h/u/pics/") << "the folder of the first file chosen";
 }
@@ -180,14 +181,14 @@ TEST_F(Links, PageLinksDoNothingInTheBrowsePaneAndProgramsAskFirst)
 TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
 {
     MakePages({"first", "second"});
-    form->pEdPageLinkClick();
-    QPointer<TNodeForm> chooser = form->PageLinkChooser();
+    form->PageLinks().pEdPageLinkClick();
+    QPointer<TNodeForm> chooser = form->PageLinks().PageLinkChooser();
     ASSERT_TRUE(chooser);
     const QWidget* leftDock = form->findChild<QWidget*>(QStringLiteral("ToolDock2"));
     ASSERT_NE(leftDock, nullptr);
     EXPECT_EQ(chooser->height(), leftDock->height() + 2) << "as tall as the dock down the window's left";
-    form->pEdPageLinkClick();
-    EXPECT_EQ(form->PageLinkChooser(), chooser) << "a second click while it is open does nothing";
+    form->PageLinks().pEdPageLinkClick();
+    EXPECT_EQ(form->PageLinks().PageLinkChooser(), chooser) << "a second click while it is open does nothing";
 
     chooser->TreeView1()->SetSelected(chooser->TreeView1()->Items().Item(0));
     chooser->TreeView1DblClick();
@@ -199,8 +200,8 @@ TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
     QTest::keyClick(chooser, Qt::Key_Escape);
     Settle();
     EXPECT_FALSE(chooser) << "closing frees it";
-    form->pEdPageLinkClick();
-    EXPECT_NE(form->PageLinkChooser(), nullptr);
+    form->PageLinks().pEdPageLinkClick();
+    EXPECT_NE(form->PageLinks().PageLinkChooser(), nullptr);
 }
 
 TEST_F(Links, RowMarksSetMoveClearAndJumpWithTheirCaptions)
@@ -209,24 +210,24 @@ TEST_F(Links, RowMarksSetMoveClearAndJumpWithTheirCaptions)
     Type(QStringLiteral("\rA&B\rline three\r") + QString(60, 'x'));
     TEditorEx& memo = *form->DataMemo();
     memo.SetSelStart(8); // row 1
-    form->SetMarkClick(3);
+    form->PageLinks().SetMarkClick(3);
     EXPECT_EQ(form->MenuItem("SetMark3")->Caption(), QStringLiteral("Mark3 A&&B"));
     EXPECT_EQ(form->MenuItem("Jump3")->Caption(), QStringLiteral("Jump3 A&&B"));
     EXPECT_TRUE(form->MenuItem("Jump3")->Checked());
 
     memo.SetSelStart(13); // row 2
-    form->SetMarkClick(3);
+    form->PageLinks().SetMarkClick(3);
     EXPECT_EQ(memo.RowMarks(1) >> 3 & 1, 0) << "the mark moved";
     EXPECT_EQ(form->MenuItem("SetMark3")->Caption(), QStringLiteral("Mark3 line three"));
     memo.SetSelStart(0);
-    form->JumpClick(3);
+    form->PageLinks().JumpClick(3);
     EXPECT_EQ(memo.Row(), 2);
-    form->SetMarkClick(3);
+    form->PageLinks().SetMarkClick(3);
     EXPECT_EQ(form->MenuItem("SetMark3")->Caption(), QStringLiteral("Mark3"));
     EXPECT_FALSE(form->MenuItem("SetMark3")->Checked());
 
     memo.SetSelStart(static_cast<int>(memo.GetText().size()));
-    form->SetMarkClick(0);
+    form->PageLinks().SetMarkClick(0);
     EXPECT_EQ(form->MenuItem("Jump0")->Caption(), QStringLiteral("Jump0 ") + QString(50, 'x'));
 }
 
@@ -238,21 +239,21 @@ TEST_F(Links, AMarkOnAWrappedRowShowsThatRowAndKeepsTheShortcutColumn)
     Type(QStringLiteral("\r") + QString(wrap - 1, QLatin1Char('x')) + QStringLiteral(" second\tpart\r"));
     ASSERT_EQ(memo.RowText(2), "second\tpart");
     memo.SetRowCol(2, 3);
-    form->SetMarkClick(4);
+    form->PageLinks().SetMarkClick(4);
     EXPECT_EQ(std::pair(memo.Row(), memo.Col()), std::pair(2, 0)) << "the caret goes to the row's start";
     EXPECT_EQ(form->MenuItem("SetMark4")->Caption(), QStringLiteral("Mark4 second part"));
     EXPECT_EQ(form->MenuItem("Jump4")->Action()->text(), QStringLiteral("Jump4 second part\tCtrl+4"));
 
     // The empty row after the last line break is no row: nothing is set.
     memo.SetSelStart(memo.GetTextLen());
-    form->SetMarkClick(5);
+    form->PageLinks().SetMarkClick(5);
     EXPECT_EQ(memo.RowMarksInUse() >> 5 & 1, 0);
     EXPECT_EQ(std::pair(form->MenuItem("Jump5")->Caption(), form->MenuItem("Jump5")->Checked()),
               std::pair(QStringLiteral("Jump5"), false));
     memo.SetSelStart(0);
-    form->JumpClick(5);
+    form->PageLinks().JumpClick(5);
     EXPECT_EQ(memo.SelStart(), 0);
-    form->JumpClick(4);
+    form->PageLinks().JumpClick(4);
     EXPECT_EQ(memo.Row(), 2);
 }
 
