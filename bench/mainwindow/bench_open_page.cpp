@@ -10,6 +10,7 @@
 #include "BenchPage.h"
 
 #include "DocumentFiles.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "Instances.h"
 #include "Main.h"
@@ -96,7 +97,7 @@ struct TWindow {
         Form.FormCreate({});
         Form.resize(benchpage::Width, benchpage::Height);
         Form.show();
-        Form.SwitchEditMode(CEditMode);
+        Form.EditModeSwitch().SwitchEditMode(CEditMode);
         QApplication::processEvents();
     }
     TEditorEx& Memo() { return *Form.DataMemo(); }

@@ -72,6 +72,8 @@ class TDockButton;
 class TDocumentFiles;
 class TEditCommands;
 class IEditCommandsHost;
+class IEditModeHost;
+class TEditModeSwitch;
 class IConversionCommandsHost;
 class IEditorLookHost;
 class IOptionCommandsHost;
@@ -172,7 +174,7 @@ public:
     int WindowState() const;
     void SetWindowState(int Value);
     TTreeView* DataTree() const override { return DataTree_; }
-    int EditMode() const override { return EditMode_; }
+    int EditMode() const override;
     QLabel* EdModeLabel() const { return EdModeLabel_; }
     THTMLFountain* HTMLFountain1() const { return HTMLFountain1_.get(); }
     TMenuItem* MenuItem(std::string_view Name) const { return Menus_.ItemNamed(Name); }
@@ -300,13 +302,11 @@ private:
     std::unique_ptr<TTreeImageList> TreeImageList_;
     std::unique_ptr<TOutlineBinding> Binding_;
 
-    int EditMode_ = 0;
     bool Shown_ = false;
     bool ClipboardHasText_ = false;
     int InsertNumber_ = 1;
     std::string DateFormatText_;
     std::string TimeFormatText_;
-    std::string Commenter_;
 
     // ---- The document (MainDocument.cpp; its files and outputs are TDocumentFiles) ----------
 public:
@@ -378,26 +378,27 @@ private:
     // ---- end of the find and replace members ---------------------------------------------
 
     // ---- Edit commands and editor keys (EditCommands.h; MainEditCommandsHost.cpp), edit modes
-    // (MainEditModes.cpp), font and symbol toolbar (FontToolbar.h) ---------------------------------
+    // (EditModeSwitch.h; MainEditModeHost.cpp), font and symbol toolbar (FontToolbar.h) -------------
 public:
     TEditCommands& EditCommands() const { return *EditCommands_; }
-    // Switches the document to an edit mode (0 Text .. 5 HTML, other User);
-    // a missing word file is told and leaves the mode's word list empty.
+    TEditModeSwitch& EditModeSwitch() const { return *EditModeSwitch_; }
+    // IDocumentHost: the document takes the mode it was saved with.
     void SwitchEditMode(int Mode) override;
-    // The mode's colouring, word list, quote and comment characters, with
-    // the document left as it was.
-    void ApplyEditMode(int Mode);
     TFontToolbar& FontToolbar() const { return *FontToolbar_; }
 
 private:
     void CreateEditCommands();
-    void BindEditModeCommands();
+    void CreateEditModeSwitch();
     std::unique_ptr<TFontToolbar> FontToolbar_;
     // The window as the edit commands see it (MainEditCommandsHost.cpp); it
     // outlives them.
     class TEditHost;
     std::unique_ptr<IEditCommandsHost> EditHost_;
     std::unique_ptr<TEditCommands> EditCommands_;
+    // The window as the edit modes see it (MainEditModeHost.cpp).
+    class TEditModeHost;
+    std::unique_ptr<IEditModeHost> EditModeHost_;
+    std::unique_ptr<TEditModeSwitch> EditModeSwitch_;
     // ---- end of the edit commands' members -------------------------------------------------------
 
     // ---- The Options menu, its switches, the page editor's look, the conversion commands ----

@@ -5,7 +5,6 @@
 // is not built yet has no handler and stays disabled.
 #include "Main.h"
 
-#include "CommentMarker.h"
 #include "Cp932.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
@@ -104,8 +103,6 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
             snapshot.SampleAvailable = menu == Cmd::HelpTop && HelpCommands_->SampleAvailable();
             ApplyMenuStates(states(snapshot));
         }
-    if (item == Menus_.Item(Cmd::OptionTop))
-        Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
 }
 
 // A state reaches a button, or an item that has something to run: an item
@@ -141,7 +138,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.TextEmpty = TextEmpty(editor);
     s.CaretLineHasText = CaretLineHasText(editor);
     s.Modified = editor.Modified();
-    s.EditMode = EditMode_;
+    s.EditMode = EditMode();
     s.NodeSelected = selected != nullptr;
     s.NodeHasPage = selected && selected->Data();
     s.SelChildCount = selected ? selected->Count() : 0;

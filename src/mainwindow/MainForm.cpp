@@ -12,6 +12,8 @@
 #include "DocumentFiles.h"
 #include "EditCommands.h"
 #include "EditCommandsHost.h"
+#include "EditModeHost.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
 #include "EditorLook.h"
@@ -126,14 +128,14 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
                                *TreeImageList_, SubIcons_->TreeSubImageList(), *ButtonImages_,
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
-    CreateOptionRooms();
     CreatePageLinks();
     SubIcons_->BindCommands();
     BindTreeCommands();
     BindTreeViewCommands();
     BindSearchCommands();
     CreateEditCommands();
-    BindEditModeCommands();
+    CreateEditModeSwitch();
+    CreateOptionRooms();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());

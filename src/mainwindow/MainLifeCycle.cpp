@@ -3,7 +3,6 @@
 #include "Main.h"
 
 #include "AutoSave.h"
-#include "CommentMarker.h"
 #include "Cp932.h"
 #include "DamagedFiles.h"
 #include "DateTimeFormats.h"
@@ -11,6 +10,7 @@
 #include "DockButton.h"
 #include "DockLayoutIni.h"
 #include "DocumentFiles.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorLook.h"
 #include "ExceptionHandler.h"
@@ -32,7 +32,6 @@
 #include "SysErrorText.h"
 #include "TreeView.h"
 
-#include <QLabel>
 #include <QStatusBar>
 #include <cerrno>
 #include <sys/stat.h>
@@ -47,8 +46,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     if (single)
         DeleteLeftoverTransferFiles();
     MakeProgramSubfolder("Temp", "Tempフォルダーの作成に失敗しました。");
-    EdModeLabel_->setText(QStringLiteral("Text Mode"));
-    EditMode_ = 0;
+    EditModeSwitch_->Reset();
     if (const std::string notice = SetAsideDamagedFiles(StartUpSettingsFiles()); !notice.empty())
         MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
     FontToolbar_->LoadSymbolList();
@@ -153,8 +151,7 @@ void TVelkForm::FormShow()
     UpdateToolButtons();
     DataMemo_->Leftbar()->SetZeroBase(!SettingsVars.Col_Row.Mode);
     UpdateCaretPanel();
-    Commenter_ = CommentMarker(EditMode_, SettingsVars.CommentType, SettingsVars.QMark);
-    DataMemo_->View()->SetCommenter(Commenter_);
+    EditModeSwitch_->ApplyCommenter();
     StatusPanels_[5]->setText(QString::fromStdString(BoxSelectionText(BoxSelectionOn())));
     UpdateStatusBar();
     DataMemo_->setFocus();

@@ -16,7 +16,7 @@ class TVelkForm::TEditorLookHost final : public IEditorLookHost {
 public:
     explicit TEditorLookHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
-    int EditMode() const override { return Form_.EditMode_; }
+    int EditMode() const override { return Form_.EditMode(); }
 
 private:
     TVelkForm& Form_;
@@ -39,10 +39,7 @@ class TVelkForm::TOptionCommandsHost final : public IOptionCommandsHost {
 public:
     explicit TOptionCommandsHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
-    int EditMode() const override { return Form_.EditMode_; }
     ISettingsHost& Settings() override { return Form_; }
-    void ApplyEditMode(int Mode) override { Form_.ApplyEditMode(Mode); }
-    void SetCommentMarker(const std::string& Marker) override { Form_.Commenter_ = Marker; }
     void SetInsertNumber(int Value) override { Form_.InsertNumber_ = Value; }
     void ClearPageHistory() override { Form_.ClearPageHistory(); }
     void UpdateCaretPanel() override { Form_.UpdateCaretPanel(); }
@@ -85,8 +82,8 @@ void TVelkForm::CreateOptionRooms()
     OptionCommands_ = std::make_unique<TOptionCommands>(
         *OptionCommandsHost_,
         TOptionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_, *HTMLFountain1_, *TreeImageList_, *SubIcons_,
-                             *PaneViews_, *FontToolbar_, *EditorLook_, *ExternalEditor_, *Clipping_, *Timer1_,
-                             *OpenDialog1_, *SaveDialog1_, *Button(Cmd::sbGoEditor)});
+                             *PaneViews_, *FontToolbar_, *EditorLook_, *EditModeSwitch_, *ExternalEditor_, *Clipping_,
+                             *Timer1_, *OpenDialog1_, *SaveDialog1_, *Button(Cmd::sbGoEditor)});
     ConversionCommandsHost_ = std::make_unique<TConversionCommandsHost>(*this);
     ConversionCommands_ = std::make_unique<TConversionCommands>(
         *ConversionCommandsHost_, TConversionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_});

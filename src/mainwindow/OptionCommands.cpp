@@ -4,9 +4,9 @@
 
 #include "AutoSave.h"
 #include "ClippingMode.h"
-#include "CommentMarker.h"
 #include "Dialogs.h"
 #include "DockButton.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorLook.h"
 #include "ExceptionHandler.h"
@@ -50,7 +50,7 @@ void TOptionCommands::OpMainClick()
                            .TreeImageList = &Parts_.TreeImages,
                            .TreeSubImageList = &subIcons.TreeSubImageList(),
                            .dmyPopupMenu = Parts_.Menus.Popup(Cmd::dmyPopupMenu),
-                           .EditMode = Host_.EditMode(),
+                           .EditMode = Parts_.EditModes.Mode(),
                            .TreeImageSellect = [&subIcons](TMenuItem* Item) { subIcons.TreeImageSellect(Item); }};
     // A child of the window opens centred over it.
     TOpForm form(targets, &Parts_.Window);
@@ -78,9 +78,7 @@ void TOptionCommands::ApplyOptions(bool TreeUndoRedoBefore)
     Host_.UpdateCaretPanel();
     memo.Leftbar()->SetShowNumberMode(v.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
                                                              : TEditorShowNumberMode::nmRow);
-    const std::string commenter = CommentMarker(Host_.EditMode(), v.CommentType, v.QMark);
-    Host_.SetCommentMarker(commenter);
-    memo.View()->SetCommenter(commenter);
+    Parts_.EditModes.ApplyCommenter();
     if (v.AutoSave)
         Parts_.Timer1.SetInterval(AutoSaveInterval(v.AutoSaveTime));
     if (!memo.WordWrap())

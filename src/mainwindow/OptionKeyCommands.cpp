@@ -3,6 +3,7 @@
 
 #include "ColorSchemeFiles.h"
 #include "Dialogs.h"
+#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorLook.h"
 #include "IniFiles.h"
@@ -36,7 +37,7 @@ void TOptionCommands::OpLoadColorClick()
     if (Parts_.SubIcons.SubIconFinder() || !LoadColorCfg(Host_.Settings(), Parts_.OpenDialog1))
         return;
     Parts_.Look.ApplyEditorColors();
-    Host_.ApplyEditMode(Host_.EditMode());
+    Parts_.EditModes.ApplyEditMode(Parts_.EditModes.Mode());
     TEditorEx& active = *Host_.ActiveEditor();
     TEditorExMarks& marks = *active.ExMarks();
     marks.DBSpaceMark()->SetColor(SettingsVars.ZenTabCol);

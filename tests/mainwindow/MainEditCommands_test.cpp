@@ -4,6 +4,7 @@
 
 #include "DateTimeForm.h"
 #include "EditCommands.h"
+#include "EditModeSwitch.h"
 #include "EditorFountain.h"
 #include "EditorLook.h"
 #include "HTMLFountain.h"
@@ -151,7 +152,7 @@ TEST_F(EditCommands, TheModeLabelHoldsTheWidestModeName)
     QLabel& label = *form->EdModeLabel();
     const int width = label.width();
     for (int mode = 0; mode < 7; ++mode) {
-        form->SwitchEditMode(mode);
+        form->EditModeSwitch().SwitchEditMode(mode);
         EXPECT_GE(width, label.fontMetrics().horizontalAdvance(label.text())) << label.text().toStdString();
         EXPECT_EQ(label.width(), width);
     }

@@ -5,6 +5,7 @@
 #include "OptionToggles.h"
 #include "OptionsForm.h"
 
+#include "EditModeSwitch.h"
 #include "EditorFountain.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
@@ -86,7 +87,7 @@ TEST_F(OptionCommandsTest, OnlyConfirmedOptionsAreAppliedAndWritten)
 
 TEST_F(OptionCommandsTest, ConfirmedOptionsFollowTheModeAndClipping)
 {
-    form->SwitchEditMode(4);
+    form->EditModeSwitch().SwitchEditMode(4);
     SettingsVars.CommentType = true;
     SettingsVars.QMark = ">";
     form->Clipping().OpClipClick();
@@ -231,7 +232,7 @@ TEST_F(ShownOptionsTest, TheSubIconMenusKeepTheirPicturesAndCaptions)
 // the scheme's comment colour. The document is not changed by it.
 TEST_F(ShownOptionsTest, ALoadedSchemeRecoloursTheEditModesComments)
 {
-    form->SwitchEditMode(1);
+    form->EditModeSwitch().SwitchEditMode(1);
     form->DataMemo()->SetModified(false);
     WriteFileAtomic(Home() + "blue.cfg", "[Colors]\r\nCommentCol=16711680\r\n");
     dialogs.AnswerFiles({Home() + "blue.cfg"});

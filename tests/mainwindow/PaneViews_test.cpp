@@ -2,6 +2,7 @@
 // which never open together, and what deleting pages does to them.
 #include "FormFixture.h"
 
+#include "EditModeSwitch.h"
 #include "ExternalEditor.h"
 #include "FindIconForm.h"
 #include "HTMLFountain.h"
@@ -83,11 +84,11 @@ TEST_F(Views, AModeSwitchRemakesTheOpenViewWithTheNewColouring)
 {
     MakePages({"one", "two"});
     form->PaneViews().OpSplitClick();
-    form->SwitchEditMode(HtmlEditMode);
+    form->EditModeSwitch().SwitchEditMode(HtmlEditMode);
     ASSERT_NE(form->SecondEditor(), nullptr);
     EXPECT_EQ(form->SecondEditor()->Fountain(), form->HTMLFountain1());
     form->PaneViews().OpSplitReadClick();
-    form->SwitchEditMode(0);
+    form->EditModeSwitch().SwitchEditMode(0);
     EXPECT_TRUE(form->BrowseViewOn());
     EXPECT_EQ(form->SecondEditor()->Fountain(), form->DataMemo()->Fountain());
 }

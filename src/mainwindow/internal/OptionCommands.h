@@ -8,6 +8,7 @@ class IOptionCommandsHost;
 class QWidget;
 class TClippingMode;
 class TDockButton;
+class TEditModeSwitch;
 class TEditorEx;
 class TEditorLook;
 class TExternalEditor;
@@ -34,6 +35,8 @@ struct TOptionCommandsParts {
     TPaneViews& PaneViews;
     TFontToolbar& FontToolbar;
     TEditorLook& Look;
+    // The edit mode, whose colouring a colour scheme changes.
+    TEditModeSwitch& EditModes;
     TExternalEditor& ExternalEditor;
     TClippingMode& Clipping;
     // The auto-save timer.

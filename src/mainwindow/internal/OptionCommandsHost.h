@@ -2,8 +2,6 @@
 // they change. The main window implements it; tests can use a fake.
 #pragma once
 
-#include <string>
-
 class ISettingsHost;
 class TEditorEx;
 
@@ -13,14 +11,9 @@ public:
 
     // The pane that holds the page.
     virtual TEditorEx* ActiveEditor() const = 0;
-    virtual int EditMode() const = 0;
     // The window as the settings file and the colour schemes read and
     // write it.
     virtual ISettingsHost& Settings() = 0;
-    // The edit mode's colouring again, after a colour scheme changed it.
-    virtual void ApplyEditMode(int Mode) = 0;
-    // What the comment command puts before each line.
-    virtual void SetCommentMarker(const std::string& Marker) = 0;
     virtual void SetInsertNumber(int Value) = 0;
     virtual void ClearPageHistory() = 0;
     virtual void UpdateCaretPanel() = 0;

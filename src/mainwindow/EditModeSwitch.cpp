@@ -1,46 +1,65 @@
 // The document's edit modes: the colouring scheme, the word list, the quote
 // and comment characters each mode gives the page editor.
-#include "Main.h"
+#include "EditModeSwitch.h"
 
 #include "CommentMarker.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
+#include "EditModeHost.h"
 #include "EditModes.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
-#include "EditorLook.h"
 #include "Files.h"
 #include "HTMLFountain.h"
+#include "MainMenus.h"
 #include "PaneViews.h"
 #include "Paths.h"
 #include "Strings.h"
 #include "SubIni.h"
 
 #include <QLabel>
+#include <optional>
+#include <vector>
 
-void TVelkForm::BindEditModeCommands()
+TEditModeSwitch::TEditModeSwitch(IEditModeHost& Host, TEditModeParts Parts) : Host_(Host), Parts_(Parts)
+{
+    BindCommands();
+}
+
+void TEditModeSwitch::BindCommands()
 {
     std::vector<TCommandBinding> items;
     for (const TEditModeInfo* mode = EditModes(); mode != EditModes() + EditModeCount; ++mode) {
         items.push_back({mode->Item, [this, value = mode->Value] { SwitchEditMode(value); }});
-        TMenuItem* item = Menus_.Item(mode->Item);
+        TMenuItem* item = Parts_.Menus.Item(mode->Item);
         item->SetRadioItem(true);
         item->SetGroupIndex(1);
     }
-    Menus_.Item(Cmd::subText)->SetChecked(true);
-    BindItems(items);
+    Parts_.Menus.Item(Cmd::subText)->SetChecked(true);
+    Parts_.Menus.Bind(items);
 }
 
-void TVelkForm::SwitchEditMode(int Mode)
+void TEditModeSwitch::Reset()
+{
+    Parts_.EdModeLabel.setText(QStringLiteral("Text Mode"));
+    Mode_ = 0;
+}
+
+void TEditModeSwitch::SwitchEditMode(int Mode)
 {
     ApplyEditMode(Mode);
     // The mode is saved with the document.
-    ActiveEditor_->SetModified(true);
-    Button(Cmd::sbSave)->SetEnabled(true);
+    Host_.ActiveEditor()->SetModified(true);
+    Parts_.SaveButton.SetEnabled(true);
 }
 
-void TVelkForm::ApplyEditMode(int Mode)
+void TEditModeSwitch::ApplyCommenter()
+{
+    Parts_.DataMemo.View()->SetCommenter(CommentMarker(Mode_, SettingsVars.CommentType, SettingsVars.QMark));
+}
+
+void TEditModeSwitch::ApplyEditMode(int Mode)
 {
     const TEditModeInfo& info = EditModeInfo(Mode);
     // The word file is looked for before anything changes. When it is
@@ -60,24 +79,23 @@ void TVelkForm::ApplyEditMode(int Mode)
     }
 
     // The second pane takes the new colouring when it is made again.
-    const TPaneView views = PaneViews_->CloseViews();
-    DataMemo_->SetFountain(info.Html ? HTMLFountain1_.get() : nullptr);
+    const TPaneView views = Parts_.PaneViews.CloseViews();
+    Parts_.DataMemo.SetFountain(info.Html ? &Parts_.HTMLFountain1 : nullptr);
     if (words)
-        DataMemo_->SetReserveWordList(&*words);
-    EdModeLabel_->setText(QString::fromUtf8(info.Label.data(), static_cast<qsizetype>(info.Label.size())));
-    EditMode_ = info.Value;
-    Menus_.Item(info.Item)->SetChecked(true);
+        Parts_.DataMemo.SetReserveWordList(&*words);
+    Parts_.EdModeLabel.setText(QString::fromUtf8(info.Label.data(), static_cast<qsizetype>(info.Label.size())));
+    Mode_ = info.Value;
+    Parts_.Menus.Item(info.Item)->SetChecked(true);
     if (info.Html) {
-        ActiveEditor_->Font()->SetColor(SettingsVars.AnkCol);
+        Host_.ActiveEditor()->Font()->SetColor(SettingsVars.AnkCol);
     } else {
-        EditorLook_->SetupFountain();
-        TEditorViewInfo& view = *DataMemo_->View();
+        Host_.SetupFountain();
+        TEditorViewInfo& view = *Parts_.DataMemo.View();
         if (info.Value == 1)
             view.Brackets()->Items(6)->ItemColor()->SetBkColor(SettingsVars.Colors.Back);
         view.Colors()->Str()->SetColor(info.StrColour == TStrColour::Ank ? SettingsVars.AnkCol : SettingsVars.StrCol);
         view.SetQuotation(std::string(info.Quotation));
-        Commenter_ = CommentMarker(info.Value, SettingsVars.CommentType, SettingsVars.QMark);
-        view.SetCommenter(Commenter_);
+        ApplyCommenter();
     }
-    PaneViews_->ReopenViews(views);
+    Parts_.PaneViews.ReopenViews(views);
 }
