@@ -23,7 +23,6 @@
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "PaneViewsHost.h"
-#include "SearchCommands.h"
 #include "SettingsHost.h"
 #include "SubIconHost.h"
 #include "ToolButtonRules.h"
@@ -46,10 +45,13 @@ class TTreeChangeWatch;
 class QSplitter;
 class TClippingMode;
 class TConversionCommands;
-class TFindList;
-class TNodeClipboard;
-class TTreeCommands;
 class TEditorLook;
+class IFindAndReplaceHost;
+class TFindAndReplace;
+class IOutlineCommandsHost;
+class TOutlineCommands;
+class ITreeViewHost;
+class TTreeViewCommands;
 class TExternalEditor;
 class TFontToolbar;
 class IHelpCommandsHost;
@@ -309,11 +311,6 @@ private:
     std::string TimeFormatText_;
 
     // ---- The document (MainDocument.cpp; its files and outputs are TDocumentFiles) ----------
-public:
-    // The search option word keeps only match case, regular expression and
-    // fuzzy.
-    void NormalizeFindOptions() { Search_->KeepMatchOptions(); }
-
 protected:
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
@@ -322,59 +319,35 @@ private:
     std::unique_ptr<TDocumentFiles> DocumentFiles_;
     // ---- end of the document's members ----------------------------------------------------
 
-    // ---- Tree commands and the page clipboard (MainTreeCommands.cpp) ----------------------
+    // ---- Tree commands and the page clipboard (OutlineCommands.h, TreeViewCommands.h) -----
 private:
-    void BindTreeCommands();
-    // What the tree shows (MainTreeViewCommands.cpp).
-    void BindTreeViewCommands();
-    void TreePageEndClick(bool Last);
-    void TreePageExpandClick();
-    void TreePageFoldClick();
-    void TreeCollapseClick();
-    void ExpandSelectedSubtree(bool Expand);
-    void TreeRootNodeExpandClick();
-    void TreeDispClick();
-    void TreeNonDispClick();
-    void TreeScaleClick(int Step);
-    void TreeTipHelpClick();
-    void pTreeNodeTextCopyClick();
-    void UpdateTextOutputButton();
-    std::unique_ptr<TTreeCommands> TreeCommands_;
-    std::unique_ptr<TNodeClipboard> NodeClipboard_;
-    // The tree's width beside the editor and its height above it, each
-    // kept while the other is shown; 0 until that orientation was left.
-    int TreeWidthBeside_ = 0;
-    int TreeHeightAbove_ = 0;
+    // The window as the commands that reshape the outline see it
+    // (MainTreeCommands.cpp).
+    class TOutlineCommandsHost;
+    void CreateOutlineCommands();
+    // Each host is declared before its room: it outlives it.
+    std::unique_ptr<IOutlineCommandsHost> OutlineCommandsHost_;
+    std::unique_ptr<TOutlineCommands> OutlineCommands_;
+    // The window as the commands that change what the tree shows see it
+    // (MainTreeViewCommands.cpp).
+    class TTreeViewHost;
+    void CreateTreeViewCommands();
+    std::unique_ptr<ITreeViewHost> TreeViewHost_;
+    std::unique_ptr<TTreeViewCommands> TreeViewCommands_;
     // ---- end of the tree commands' members -------------------------------------------------
 
-    // ---- Find and replace (MainSearchCommands.cpp) ---------------------------------------
+    // ---- Find and replace (FindAndReplace.h; MainSearchCommands.cpp) ---------------------
 public:
-    TSearchCommands& SearchCommands() const { return *Search_; }
-    // Replacing and deleting in whole texts, for the commands that convert
-    // text; a regular expression that does not compile is told.
-    int ReplaceText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options,
-                    const std::string& Replacement)
-    {
-        return Search_->ReplaceText(Source, Find, Result, Options, Replacement);
-    }
-    int DeleteText(const std::string& Source, const std::string& Find, std::string& Result, TSearchOptionWord Options)
-    {
-        return Search_->DeleteText(Source, Find, Result, Options);
-    }
-
-    // The list search's result window and the page keys that step it.
-    TFindList& FindList() const { return *FindList_; }
+    TFindAndReplace& FindAndReplace() const { return *FindAndReplace_; }
 
 private:
-    void BindSearchCommands();
-    void BindFindListCommands();
-    void FindListShown(bool Open);
     void FindListChanged() override;
-    // 0 the page above, 1 the page below: the next entry of the result list
-    // while it is open.
-    void StepPage(int Direction);
-    std::unique_ptr<TSearchCommands> Search_;
-    std::unique_ptr<TFindList> FindList_;
+    // The window as the find and replace commands see it.
+    class TFindHost;
+    void CreateFindAndReplace();
+    // Declared before the room: it outlives it.
+    std::unique_ptr<IFindAndReplaceHost> FindHost_;
+    std::unique_ptr<TFindAndReplace> FindAndReplace_;
     // ---- end of the find and replace members ---------------------------------------------
 
     // ---- Edit commands and editor keys (EditCommands.h; MainEditCommandsHost.cpp), edit modes

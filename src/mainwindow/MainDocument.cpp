@@ -8,7 +8,10 @@
 #include "DocumentFiles.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "FindAndReplace.h"
+#include "OutlineCommands.h"
 #include "PaneViews.h"
+#include "SearchCommands.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
 
@@ -31,13 +34,13 @@ void TVelkForm::DocumentReplaced(bool KeepsSubIconFinder)
     TSearchListState& list = SearchListState();
     list.FindListMode = false;
     list.Invalidate();
-    NormalizeFindOptions();
+    FindAndReplace_->SearchCommands().KeepMatchOptions();
     ClearPageHistory();
     DataMemo_->SetModified(false);
     if (TEditorEx* second = SecondEditor())
         second->SetModified(false);
     Button(Cmd::sbSave)->SetEnabled(false);
-    UpdateTextOutputButton();
+    OutlineCommands_->UpdateTextOutputButton();
     if (KeepsSubIconFinder)
         SubIcons_->DocumentOpened();
     UpdateToolButtons();

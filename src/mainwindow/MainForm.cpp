@@ -20,17 +20,19 @@
 #include "EditorLookHost.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
-#include "FindList.h"
+#include "FindAndReplace.h"
+#include "FindAndReplaceHost.h"
 #include "FontToolbar.h"
 #include "HTMLFountain.h"
 #include "HelpCommands.h"
 #include "HelpCommandsHost.h"
 #include "Instances.h"
-#include "NodeClipboard.h"
 #include "OptionCommands.h"
 #include "OptionCommandsHost.h"
 #include "OptionToggles.h"
 #include "OptionTogglesHost.h"
+#include "OutlineCommands.h"
+#include "OutlineCommandsHost.h"
 #include "PageLinks.h"
 #include "PageLinksHost.h"
 #include "PaneViews.h"
@@ -43,8 +45,9 @@
 #include "ToolDock.h"
 #include "ToolImageList.h"
 #include "TreeChangeWatch.h"
-#include "TreeCommands.h"
 #include "TreeView.h"
+#include "TreeViewCommands.h"
+#include "TreeViewHost.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -130,9 +133,9 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
                                *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
     CreatePageLinks();
     SubIcons_->BindCommands();
-    BindTreeCommands();
-    BindTreeViewCommands();
-    BindSearchCommands();
+    CreateOutlineCommands();
+    CreateTreeViewCommands();
+    CreateFindAndReplace();
     CreateEditCommands();
     CreateEditModeSwitch();
     CreateOptionRooms();

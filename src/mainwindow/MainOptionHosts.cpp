@@ -6,11 +6,13 @@
 #include "ConversionCommandsHost.h"
 #include "EditorLook.h"
 #include "EditorLookHost.h"
+#include "FindAndReplace.h"
 #include "FontToolbar.h"
 #include "OptionCommands.h"
 #include "OptionCommandsHost.h"
 #include "OptionToggles.h"
 #include "OptionTogglesHost.h"
+#include "SearchCommands.h"
 
 class TVelkForm::TEditorLookHost final : public IEditorLookHost {
 public:
@@ -62,7 +64,7 @@ public:
     std::string ConvertClipText(const std::string& Text) const override { return Form_.ConvertClipText(Text); }
     int DeleteText(const std::string& Source, const std::string& Find, std::string& Result) override
     {
-        return Form_.DeleteText(Source, Find, Result, soMatchCase);
+        return Form_.FindAndReplace_->SearchCommands().DeleteText(Source, Find, Result, soMatchCase);
     }
     void BindButtons(std::span<const TCommandBinding> Buttons) override { Form_.BindButtons(Buttons); }
 

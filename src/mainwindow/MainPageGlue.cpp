@@ -10,6 +10,7 @@
 #include "EditorGeometry.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "FindAndReplace.h"
 #include "FindList.h"
 #include "NodeData.h"
 #include "PaneViews.h"
@@ -294,8 +295,8 @@ void TVelkForm::PageNodeDeleted(TTreeNode* Node)
         PaneViews_->PageNodeDeleted(Node);
     if (SubIcons_)
         SubIcons_->PageDeleted(Node);
-    if (FindList_)
-        FindList_->PageNodeDeleted(Node);
+    if (FindAndReplace_)
+        FindAndReplace_->FindList().PageNodeDeleted(Node);
 }
 
 bool TVelkForm::BoxSelectionOn() const { return Menus_.Item(Cmd::OpBoxSel)->Checked(); }

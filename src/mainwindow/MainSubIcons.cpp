@@ -4,6 +4,7 @@
 
 #include "DocumentFiles.h"
 #include "ExternalEditor.h"
+#include "FindAndReplace.h"
 #include "FindList.h"
 #include "SubIcons.h"
 #include "SubIni.h"
@@ -14,7 +15,7 @@ void TVelkForm::RefreshSubIconFinder() { SubIcons_->RefreshSubIconFinder(); }
 
 bool TVelkForm::FocusSubIconFinder() { return SubIcons_->FocusSubIconFinder(); }
 
-void TVelkForm::PageSubIconChanged(TTreeNode* Page) { FindList().PageSubIconChanged(Page); }
+void TVelkForm::PageSubIconChanged(TTreeNode* Page) { FindAndReplace_->FindList().PageSubIconChanged(Page); }
 
 // Clipping mode forbids an external edit, and so does one running.
 bool TVelkForm::ExternalEditAllowed() const

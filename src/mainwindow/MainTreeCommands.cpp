@@ -1,74 +1,22 @@
-// The Tree menu's commands that reshape the outline and the page clipboard,
-// bound to their menu items, popup twins and toolbar buttons.
+// The window as the commands that reshape the outline see it.
 #include "Main.h"
 
 #include "DockButton.h"
-#include "EditorEx.h"
-#include "NodeClipboard.h"
-#include "TreeCommands.h"
-#include "TreeView.h"
+#include "OutlineCommands.h"
+#include "OutlineCommandsHost.h"
 
-void TVelkForm::BindTreeCommands()
+class TVelkForm::TOutlineCommandsHost final : public IOutlineCommandsHost {
+public:
+    explicit TOutlineCommandsHost(TVelkForm& Form) : Form_(Form) {}
+    void BindButtons(std::span<const TCommandBinding> Buttons) override { Form_.BindButtons(Buttons); }
+
+private:
+    TVelkForm& Form_;
+};
+
+void TVelkForm::CreateOutlineCommands()
 {
-    TreeCommands_ = std::make_unique<TTreeCommands>(*Binding_, *this);
-    NodeClipboard_ = std::make_unique<TNodeClipboard>(*Binding_, *this);
-    NodeClipboard_->SubIconCount = [this] { return std::max(ImagePopupMenu()->Items().Count() - 1, 0); };
-
-    using THandler = std::function<void()>;
-    TTreeCommands& tree = *TreeCommands_;
-    TNodeClipboard& pages = *NodeClipboard_;
-    // Commands that can change the page set also set what follows from it.
-    const auto changingPages = [this](THandler Command) -> THandler {
-        return [this, Command] {
-            Command();
-            UpdateTextOutputButton();
-        };
-    };
-    const THandler del = changingPages([&tree] { tree.TreeDelClick(); });
-    const THandler moveUp = [&tree] { tree.TreeMoveUpClick(); };
-    const THandler moveDown = [&tree] { tree.TreeMoveDownClick(); };
-    const THandler nodeUp = [&tree] { tree.TreeNodeUpClick(); };
-    const THandler nodeDown = [&tree] { tree.TreeNodeDownClick(); };
-    const THandler unify = [&tree] { tree.TreeUnifyClick(); };
-    const THandler devide = [&tree] { tree.sbPageDevideClick(); };
-    const THandler copy = [&pages] { pages.TreeNodeCopyClick(); };
-    const THandler cut = changingPages([&pages] { pages.TreeNodeCutClick(); });
-    const THandler paste = changingPages([&pages] { pages.TreeNodePasteClick(); });
-    const TCommandBinding items[] = {
-        {Cmd::TreeDel, del},
-        {Cmd::pTreeDel, del},
-        {Cmd::TreeMoveUp, moveUp},
-        {Cmd::TreeMoveDown, moveDown},
-        {Cmd::TreeNodeUp, nodeUp},
-        {Cmd::pTreeNodeUp, nodeUp},
-        {Cmd::TreeNodeDown, nodeDown},
-        {Cmd::pTreeNodeDown, nodeDown},
-        {Cmd::TreeUnify, unify},
-        {Cmd::pTreeNodeUnify, unify},
-        {Cmd::EdPageDevide, devide},
-        {Cmd::pEdPageDevide, devide},
-        {Cmd::pTreeToChild, [&tree] { tree.pTreeToChildClick(); }},
-        {Cmd::pTreeToFreind, [&tree] { tree.pTreeToFreindClick(); }},
-        {Cmd::TreeNodeCopy, copy},
-        {Cmd::pTreeNodeCopy, copy},
-        {Cmd::TreeNodeCut, cut},
-        {Cmd::pTreeNodeCut, cut},
-        {Cmd::TreeNodePaste, paste},
-        {Cmd::pTreeNodePaste, paste},
-        {Cmd::TreeSort, [&tree] { tree.TreeSortClick(); }},
-        {Cmd::TreeChildSort, [&tree] { tree.TreeChildSortClick(); }},
-    };
-    BindItems(items);
-
-    const TCommandBinding buttons[] = {
-        {Cmd::sbPageDel, del},       {Cmd::sbMoveUp, moveUp},   {Cmd::sbMoveDown, moveDown}, {Cmd::sbPageUp, nodeUp},
-        {Cmd::sbPageDown, nodeDown}, {Cmd::sbPageUnify, unify}, {Cmd::sbPageDevide, devide},
-    };
-    BindButtons(buttons);
-}
-
-void TVelkForm::UpdateTextOutputButton()
-{
-    Button(Cmd::sbTextOutput)
-        ->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), ActiveEditor_->GetTextLen() == 0));
+    OutlineCommandsHost_ = std::make_unique<TOutlineCommandsHost>(*this);
+    OutlineCommands_ = std::make_unique<TOutlineCommands>(
+        *OutlineCommandsHost_, TOutlineCommandsParts{*this, *Binding_, *DataTree_, Menus_, *Button(Cmd::sbTextOutput)});
 }

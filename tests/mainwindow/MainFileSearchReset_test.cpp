@@ -2,6 +2,8 @@
 // stood: the search keeps only how its string matches.
 #include "OutlineFixture.h"
 
+#include "FindAndReplace.h"
+#include "SearchCommands.h"
 #include "SearchOptionWord.h"
 
 namespace {
@@ -13,11 +15,11 @@ TEST_F(MainFileSearchReset, ANewDocumentKeepsOnlyHowTheFindStringMatches)
     Fill({"foo", "", {"ChkMatchCase", "chkRegExp", "ChkWholeFile", "chkStartPos", "btnOK"}});
     Run("FdGoFind");
     const TSearchOptionWord kept = soMatchCase | soRegexp;
-    ASSERT_EQ(form->SearchCommands().SearchOptions() & (kept | soWholeFile | soStartPos),
+    ASSERT_EQ(form->FindAndReplace().SearchCommands().SearchOptions() & (kept | soWholeFile | soStartPos),
               kept | soWholeFile | soStartPos);
     dialogs.Answer(mrNo);
     form->DocumentFiles().FlNewClick();
-    EXPECT_EQ(form->SearchCommands().SearchOptions(), kept);
+    EXPECT_EQ(form->FindAndReplace().SearchCommands().SearchOptions(), kept);
 }
 
 } // namespace

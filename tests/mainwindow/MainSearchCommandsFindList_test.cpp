@@ -2,6 +2,7 @@
 // menu commands and the result window, and line extraction.
 #include "OutlineFixture.h"
 
+#include "FindAndReplace.h"
 #include "FindList.h"
 #include "SearchListForm.h"
 #include "SearchListState.h"
@@ -20,7 +21,7 @@ protected:
         Fill({Find, "", {"ChkWholeFile", "ChkFindList", Scope, "btnOK"}});
         Run("FdGoFind");
     }
-    TSearchListfm* Window() const { return form->FindList().SearchListfm(); }
+    TSearchListfm* Window() const { return form->FindAndReplace().FindList().SearchListfm(); }
     // The window's rows, "p0 p2" for two.
     std::string Rows() const
     {

@@ -3,6 +3,8 @@
 #include "OutlineFixture.h"
 
 #include "EscapePoll.h"
+#include "FindAndReplace.h"
+#include "SearchCommands.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -161,9 +163,9 @@ TEST_F(Search, BadPatternsAreToldOnceAndChangeNothing)
     EXPECT_EQ(dialogs.Questions().size(), told) << "painting tells nothing more";
 
     std::string result;
-    EXPECT_EQ(form->DeleteText("xabyAB", "ab", result, 0), 2);
+    EXPECT_EQ(form->FindAndReplace().SearchCommands().DeleteText("xabyAB", "ab", result, 0), 2);
     EXPECT_EQ(result, "xy");
-    EXPECT_EQ(form->ReplaceText("abc", "a(", result, soRegexp, "x"), 0);
+    EXPECT_EQ(form->FindAndReplace().SearchCommands().ReplaceText("abc", "a(", result, soRegexp, "x"), 0);
     EXPECT_EQ(result, "abc") << "the whole-text replacement keeps the text";
     EXPECT_EQ(LastQuestion(), "正規表現の記述に誤りがあります。");
 }
