@@ -4,7 +4,8 @@
 #include "Main.h"
 
 #include "ClippingMode.h"
-#include "ConvertRunner.h"
+#include "ConversionCommands.h"
+#include "ConversionCommandsHost.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
@@ -15,6 +16,8 @@
 #include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
+#include "EditorLook.h"
+#include "EditorLookHost.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
 #include "FindAndReplace.h"
@@ -24,6 +27,10 @@
 #include "HelpCommands.h"
 #include "HelpCommandsHost.h"
 #include "Instances.h"
+#include "OptionCommands.h"
+#include "OptionCommandsHost.h"
+#include "OptionToggles.h"
+#include "OptionTogglesHost.h"
 #include "OutlineCommands.h"
 #include "OutlineCommandsHost.h"
 #include "PageLinks.h"
@@ -118,11 +125,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     ExternalEditor_ =
         std::make_unique<TExternalEditor>(*this, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_,
                                                                       Instances_, *Button(Cmd::sbGoEditor)});
-    BindOptionMenuCommands();
     CreateHelpCommands();
-    BindOptionCommands();
-    BindKeyCommands();
-    BindConvertCommands();
 
     PaneViews_ = std::make_unique<TPaneViews>(
         *this, TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_,
@@ -135,6 +138,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     CreateFindAndReplace();
     CreateEditCommands();
     CreateEditModeSwitch();
+    CreateOptionRooms();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
