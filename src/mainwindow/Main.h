@@ -35,7 +35,8 @@ class TStatusPanelRow;
 class TTreeChangeWatch;
 class QSplitter;
 class TClippingMode;
-class TConvertRunner;
+class TConversionCommands;
+class TEditorLook;
 class IFindAndReplaceHost;
 class TFindAndReplace;
 class IOutlineCommandsHost;
@@ -50,6 +51,8 @@ class THTMLFountain;
 class TMenuItem;
 class TOpenDialog;
 class TOutlineBinding;
+class TOptionCommands;
+class TOptionToggles;
 class TPopupMenu;
 class TSaveDialog;
 class TSubIcons;
@@ -65,6 +68,10 @@ class TEditCommands;
 class IEditCommandsHost;
 class IEditModeHost;
 class TEditModeSwitch;
+class IConversionCommandsHost;
+class IEditorLookHost;
+class IOptionCommandsHost;
+class IOptionTogglesHost;
 class TDockToolbar;
 class TEditorEx;
 class TInstanceRegistry;
@@ -86,10 +93,6 @@ struct TMenuSnapshot;
 
 // What start-up decided.
 enum class TStartOutcome { Run, Quit };
-
-namespace textconv {
-class ISelectionEditor;
-}
 
 class TVelkForm : public QMainWindow {
 public:
@@ -146,17 +149,6 @@ public:
     QSplitter* Separater1() const { return Separater1_; }
     TOpenDialog* OpenDialog1() const { return OpenDialog1_.get(); }
     int InsertNumber() const { return InsertNumber_; }
-    void OpKeyCustomClick();
-    void OpMainClick();
-    void OpLoadColorClick();
-    void OpSaveColorClick();
-    void ApplyEditorColors();
-    void SetupFountain();
-    void EdSortClick();
-    void OpGenkouClick();
-    void pEdDesuToDaClick();
-    void pEdDaToDesuClick();
-    void pEdCalcClick();
 
 protected:
     void showEvent(QShowEvent* Event) override;
@@ -365,30 +357,29 @@ private:
     std::unique_ptr<TEditModeSwitch> EditModeSwitch_;
     // ---- end of the edit commands' members -------------------------------------------------------
 
-    // ---- The options dialog (MainOptionCommands.cpp) ----------------------------------------------
-private:
-    void BindOptionCommands();
-    // What the confirmed options change in the window's views.
-    void ApplyOptions(bool TreeUndoRedoBefore);
-    // The blank marks as the settings give them, in both panes: the
-    // half-width blank (ApplyMarkSettings), the full-width blank and the tab
-    // (ApplyBracketColors).
-    void ApplyMarkSettings();
-    void ApplyBracketColors();
-    void ApplyWrapMark();
-    // ---- end of the options dialog's members ---------------------------------------------------
+    // ---- The Options menu, its switches, the page editor's look, the conversion commands ----
+    // (OptionCommands.h, OptionToggles.h, EditorLook.h, ConversionCommands.h; MainOptionHosts.cpp)
+public:
+    TEditorLook& EditorLook() const { return *EditorLook_; }
+    TOptionToggles& OptionToggles() const { return *OptionToggles_; }
 
-    // ---- Key dialog and colour schemes (MainKeyCommands.cpp) -----------------------------
 private:
-    void BindKeyCommands();
-    // ---- end of the key dialog's members --------------------------------------------------
-
-    // ---- Conversion commands on the selection (MainConvertCommands.cpp) -------------------
-private:
-    void BindConvertCommands();
-    std::unique_ptr<textconv::ISelectionEditor> ActiveSelection_;
-    std::unique_ptr<TConvertRunner> Convert_;
-    // ---- end of the conversion commands' members ------------------------------------------
+    // The window as each room sees it, declared before the room: it
+    // outlives it.
+    class TEditorLookHost;
+    class TOptionTogglesHost;
+    class TOptionCommandsHost;
+    class TConversionCommandsHost;
+    void CreateOptionRooms();
+    std::unique_ptr<IEditorLookHost> EditorLookHost_;
+    std::unique_ptr<TEditorLook> EditorLook_;
+    std::unique_ptr<IOptionTogglesHost> OptionTogglesHost_;
+    std::unique_ptr<TOptionToggles> OptionToggles_;
+    std::unique_ptr<IOptionCommandsHost> OptionCommandsHost_;
+    std::unique_ptr<TOptionCommands> OptionCommands_;
+    std::unique_ptr<IConversionCommandsHost> ConversionCommandsHost_;
+    std::unique_ptr<TConversionCommands> ConversionCommands_;
+    // ---- end of the Options menu's and the conversion commands' members ---------------------
 
     // ---- Split and browse views (PaneViews.h) ----------------------------------------------------------
 public:
@@ -428,17 +419,6 @@ private:
     std::unique_ptr<TClippingMode> Clipping_;
     std::unique_ptr<TExternalEditor> ExternalEditor_;
     // ---- end of clipping mode and the external editor's members ----------------------------
-
-    // ---- Option toggles (MainOptionMenuCommands.cpp) ------------------------------------------
-public:
-    void OpBoxSelClick();
-    void OpCheckKakkoClick();
-    void OpInsNoInitClick();
-
-private:
-    void BindOptionMenuCommands();
-    void ApplyMenuVisibilities();
-    // ---- end of the option toggles' members ---------------------------------------------------
 
     // ---- Help and the about box (HelpCommands.h; MainHelpCommandsHost.cpp) -------------------
 public:

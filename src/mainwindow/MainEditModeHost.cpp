@@ -3,6 +3,7 @@
 
 #include "EditModeHost.h"
 #include "EditModeSwitch.h"
+#include "EditorLook.h"
 #include "PaneViews.h"
 #include "ToolButtonIds.h"
 
@@ -10,7 +11,7 @@ class TVelkForm::TEditModeHost final : public IEditModeHost {
 public:
     explicit TEditModeHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor(); }
-    void SetupFountain() override { Form_.SetupFountain(); }
+    void SetupFountain() override { Form_.EditorLook_->SetupFountain(); }
 
 private:
     TVelkForm& Form_;

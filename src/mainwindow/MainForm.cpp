@@ -5,7 +5,8 @@
 
 #include "ClippingHost.h"
 #include "ClippingMode.h"
-#include "ConvertRunner.h"
+#include "ConversionCommands.h"
+#include "ConversionCommandsHost.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
@@ -17,6 +18,8 @@
 #include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
+#include "EditorLook.h"
+#include "EditorLookHost.h"
 #include "ExceptionHandler.h"
 #include "ExternalEditor.h"
 #include "ExternalEditorHost.h"
@@ -29,6 +32,10 @@
 #include "HelpCommands.h"
 #include "HelpCommandsHost.h"
 #include "Instances.h"
+#include "OptionCommands.h"
+#include "OptionCommandsHost.h"
+#include "OptionToggles.h"
+#include "OptionTogglesHost.h"
 #include "OutlineBinding.h"
 #include "OutlineCommands.h"
 #include "OutlineCommandsHost.h"
@@ -132,11 +139,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     ExternalEditor_ = std::make_unique<TExternalEditor>(
         *ExternalEditorHost_,
         TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_, Instances_, *Button(Cmd::sbGoEditor)});
-    BindOptionMenuCommands();
     CreateHelpCommands();
-    BindOptionCommands();
-    BindKeyCommands();
-    BindConvertCommands();
 
     PaneViews_ = std::make_unique<TPaneViews>(
         *PaneViewsHost_,
@@ -150,6 +153,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     CreateFindAndReplace();
     CreateEditCommands();
     CreateEditModeSwitch();
+    CreateOptionRooms();
     FontToolbar_->BindCommands();
     BindPopups();
     Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());

@@ -9,10 +9,10 @@
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DockLayoutIni.h"
-#include "DockToolbar.h"
 #include "DocumentFiles.h"
 #include "EditModeSwitch.h"
 #include "EditorEx.h"
+#include "EditorLook.h"
 #include "ExceptionHandler.h"
 #include "ExternalEdit.h"
 #include "ExternalEditor.h"
@@ -21,6 +21,7 @@
 #include "FormTimer.h"
 #include "Instances.h"
 #include "OpenMenuList.h"
+#include "OptionToggles.h"
 #include "OutlineBinding.h"
 #include "PaneViews.h"
 #include "Paths.h"
@@ -54,18 +55,18 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
         MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
     FontToolbar_->LoadSymbolList();
 
-    SetupFountain();
+    EditorLook_->SetupFountain();
     LoadIni(*SettingsHost_);
     // Again, for the link brackets in the form the settings choose; their
     // colours stay.
-    SetupFountain();
+    EditorLook_->SetupFountain();
     LoadKeyIni(Menus_);
     // The blank and tab marks show from the start as the settings say.
-    ApplyMarkSettings();
-    ApplyBracketColors();
+    EditorLook_->ApplyMarkSettings();
+    EditorLook_->ApplyBracketColors();
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
     FontToolbar_->FillFontCombo();
-    ApplyEditorColors();
+    EditorLook_->ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
     SubIcons_->LoadSubIcons();
@@ -164,29 +165,10 @@ void TVelkForm::FormShow()
 // toolbars, the popup's groups, the left bar's colour and the tree's tips.
 void TVelkForm::ApplyShownSettings()
 {
-    ApplyWrapMark();
-    ApplyMenuVisibilities();
+    EditorLook_->ApplyWrapMark();
+    OptionToggles_->ApplyMenuVisibilities();
     DataMemo_->Leftbar()->SetColor(SettingsVars.AnkCol);
     DataTree_->SetToolTips(!Menus_.Item(Cmd::TreeTipHelp)->Checked());
-}
-
-// Toolbars and the editor popup's groups show as their option items say.
-void TVelkForm::ApplyMenuVisibilities()
-{
-    const std::pair<std::string_view, TCommandId> bars[] = {
-        {"ToolbarFile", Cmd::OpTbFileShow}, {"ToolbarTree", Cmd::OpTbTreeShow},     {"ToolbarEdit", Cmd::OpTbEditShow},
-        {"ToolbarFont", Cmd::OpTbFontShow}, {"ToolbarString", Cmd::OpTbStringShow},
-    };
-    for (const auto& [bar, item] : bars)
-        Toolbar(bar)->SetVisible(Menus_.Item(item)->Checked());
-    const bool moveLink = Menus_.Item(Cmd::OpSubMoveLink)->Checked();
-    for (const TCommandId item : {Cmd::N4, Cmd::pEdGoTop, Cmd::pEdGoBottom, Cmd::pEdSetMark, Cmd::pEdJumpMark,
-                                  Cmd::pEdFileLink, Cmd::pEdPageLink})
-        Menus_.Item(item)->SetVisible(moveLink);
-    const bool strings = Menus_.Item(Cmd::OpSubStrAdmin)->Checked();
-    for (const TCommandId item : {Cmd::N7, Cmd::pEdStrRtn, Cmd::pEdKeisen, Cmd::pEdComment, Cmd::pEdStrCv,
-                                  Cmd::pEdStrSeikei, Cmd::pEdStrSeikeiKakomu, Cmd::pEdStrDel, Cmd::pEdCalc})
-        Menus_.Item(item)->SetVisible(strings);
 }
 
 void TVelkForm::resizeEvent(QResizeEvent* Event)

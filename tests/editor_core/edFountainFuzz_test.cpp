@@ -41,31 +41,6 @@ const std::vector<std::string>& Pieces()
     return pieces;
 }
 
-// A logical line of random pieces, sometimes ending with a lone lead byte.
-std::string RandomLine(std::mt19937& Random)
-{
-    std::string line;
-    const int count = 1 + static_cast<int>(Random() % 10);
-    for (int i = 0; i < count; ++i)
-        line += Pieces()[Random() % Pieces().size()];
-    if (Random() % 8 == 0)
-        line += static_cast<char>(0x83);
-    return line;
-}
-
-// Cuts Line at character boundaries into rows of at least MinRow bytes
-// but the last, as wrapping at a narrow column does.
-void AddWrappedLine(std::vector<TRow>& Rows, const std::string& Line, size_t MinRow, std::mt19937& Random)
-{
-    size_t start = 0;
-    for (sjis::CharCursor c(Line); !c.AtEnd(); c.Next())
-        if (c.Pos() >= start + MinRow && Random() % 4 == 0) {
-            Rows.push_back({Line.substr(start, c.Pos() - start), raWrapped});
-            start = c.Pos();
-        }
-    Rows.push_back({Line.substr(start), raCrlf});
-}
-
 // Per byte of the text: the colour a token gives it, or null. Also checks
 // that the tokens tile the text: in order, on character boundaries, with
 // only blanks between them, never past the end.
@@ -96,14 +71,6 @@ std::vector<const TFountainColor*> ColourAndCheckTiling(TFountainParser& Parser,
     return colours;
 }
 
-std::string Describe(const std::vector<TRow>& Rows)
-{
-    std::string text;
-    for (const TRow& row : Rows)
-        text += testing::PrintToString(row.Text) + (row.Attribute == raWrapped ? " |" : " $\n");
-    return text;
-}
-
 struct TFuzzResult {
     int Texts = 0;
     int Compared = 0; // texts in which no token spans more than two rows
@@ -119,7 +86,7 @@ TFuzzResult Fuzz(TFountain& Fountain, unsigned Seed, int Rounds)
         std::vector<TRow> rows;
         const int lines = 1 + static_cast<int>(random() % 6);
         for (int i = 0; i < lines; ++i)
-            AddWrappedLine(rows, RandomLine(random), 4 + random() % 12, random);
+            AddWrappedLine(rows, RandomLine(random, Pieces()), 4 + random() % 12, random);
         if (random() % 2)
             rows.back().Attribute = raEof;
         Fill(list, rows);

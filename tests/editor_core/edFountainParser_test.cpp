@@ -104,6 +104,12 @@ TEST_F(FountainParser, BracketRegionsSpanRowsUntilTheRightBracket)
     EXPECT_EQ(states[3].BracketIndex, -1);
     // A row that starts inside the region continues it from its first byte.
     EXPECT_EQ(Tok("c --> d", states[2]), (Tokens_{T{0, 5, toBracket}, T{6, 1, toAnk}}));
+    // The right bracket closes it after a lone lead byte and after a
+    // double-byte character; a piece of it at the row's end closes nothing.
+    EXPECT_EQ(Tok("\x81-->a", states[2]), (Tokens_{T{0, 4, toBracket}, T{4, 1, toAnk}}));
+    EXPECT_EQ(Tok(Sjis("亜-->"), states[2]), (Tokens_{T{0, 5, toBracket}}));
+    EXPECT_EQ(Tok("--", states[2]), (Tokens_{T{0, 2, toBracket}}));
+    EXPECT_EQ(Parser->BracketIndex(), 0);
 }
 
 TEST_F(FountainParser, APairWithoutRightBracketOpensNoRegion)

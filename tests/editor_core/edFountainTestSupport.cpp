@@ -1,6 +1,7 @@
 #include "edFountainTestSupport.h"
 
 #include "Cp932.h"
+#include "Sjis.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,36 @@ std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttr
     }
     states.push_back(state);
     return states;
+}
+
+std::string Describe(const std::vector<TRow>& Rows)
+{
+    std::string text;
+    for (const TRow& row : Rows)
+        text += testing::PrintToString(row.Text) + (row.Attribute == TRowAttribute::raWrapped ? " |\n" : " $\n");
+    return text;
+}
+
+std::string RandomLine(std::mt19937& Random, const std::vector<std::string>& Pieces)
+{
+    std::string line;
+    const int count = 1 + static_cast<int>(Random() % 10);
+    for (int i = 0; i < count; ++i)
+        line += Pieces[Random() % Pieces.size()];
+    if (Random() % 8 == 0)
+        line += static_cast<char>(0x83);
+    return line;
+}
+
+void AddWrappedLine(std::vector<TRow>& Rows, const std::string& Line, size_t MinRow, std::mt19937& Random)
+{
+    size_t start = 0;
+    for (sjis::CharCursor c(Line); !c.AtEnd(); c.Next())
+        if (c.Pos() >= start + MinRow && Random() % 4 == 0) {
+            Rows.push_back({Line.substr(start, c.Pos() - start), TRowAttribute::raWrapped});
+            start = c.Pos();
+        }
+    Rows.push_back({Line.substr(start), TRowAttribute::raCrlf});
 }
 
 std::vector<TToken> RowTokens(TFountainParser& Parser, const TRowAttributeStringList& List, int Index,

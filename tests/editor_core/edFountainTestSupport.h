@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,16 @@ void Fill(TRowAttributeStringList& List, const std::vector<TRow>& Rows);
 // editor's row-state cache does; one more entry for the state after the
 // last row.
 std::vector<TRowAttributeData> RowStates(TFountainParser& Parser, const TRowAttributeStringList& List);
+
+// Rows and their ends ("|" a wrap, "$" a line break), for failure messages.
+std::string Describe(const std::vector<TRow>& Rows);
+
+// A logical line of 1 to 10 random Pieces, sometimes ending with a lone
+// lead byte.
+std::string RandomLine(std::mt19937& Random, const std::vector<std::string>& Pieces);
+// Cuts Line at character boundaries into rows of at least MinRow bytes
+// but the last, as wrapping at a narrow column does.
+void AddWrappedLine(std::vector<TRow>& Rows, const std::string& Line, size_t MinRow, std::mt19937& Random);
 
 // The tokens the editor paints on row Index: the row is parsed from its
 // state, with the next row after it when it is wrapped; tokens that start

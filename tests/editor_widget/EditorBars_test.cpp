@@ -174,4 +174,17 @@ TEST_F(Bars, TextMovesWithTheLeftBarWhenItsNumbersGainOrLoseADigit)
     }
 }
 
+TEST_F(Bars, RowAfterTheTextIsNumberedAsSoonAsTheTextEndsWithALineBreak)
+{
+    ed->Leftbar()->SetVisible(true);
+    ed->Leftbar()->SetShowNumberMode(TEditorShowNumberMode::nmRow);
+    ed.SetText("abc\r\nxyz");
+    ed.Shown();
+    // A final line break typed, then taken away again.
+    for (const std::string_view text : {"xyz\r\n", "xyz"}) {
+        ed.ReplaceRows(1, 1, text);
+        EXPECT_EQ(ed.Shown(), ed.Grab().convertToFormat(QImage::Format_RGB32)) << text;
+    }
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "EditCommands.h"
 #include "EditModeSwitch.h"
 #include "EditorFountain.h"
+#include "EditorLook.h"
 #include "HTMLFountain.h"
 #include "OutlineFixture.h"
 #include "SortForm.h"
@@ -88,11 +89,11 @@ TEST_F(EditCommands, AColourStyleSwitchedOffIsOffAtOnce)
 {
     TEditorColors& colors = *memo->View()->Colors();
     SettingsVars.AnkBold = SettingsVars.FileLinkItalic = true;
-    form->ApplyEditorColors();
+    form->EditorLook().ApplyEditorColors();
     EXPECT_TRUE(colors.Str()->Style().Contains(TFontStyle::fsBold));
     EXPECT_TRUE(memo->View()->Brackets()->Items(4)->ItemColor()->Style().Contains(TFontStyle::fsItalic));
     SettingsVars.AnkBold = false;
-    form->ApplyEditorColors();
+    form->EditorLook().ApplyEditorColors();
     for (TEditorColor* colour : {colors.Ank(), colors.Int(), colors.Str(), colors.Symbol()})
         EXPECT_FALSE(colour->Style().Contains(TFontStyle::fsBold));
 }

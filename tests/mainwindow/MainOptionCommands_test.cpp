@@ -2,6 +2,7 @@
 // dialogs, and the menu's own switches.
 #include "ClippingMode.h"
 #include "FormFixture.h"
+#include "OptionToggles.h"
 #include "OptionsForm.h"
 
 #include "EditModeSwitch.h"
@@ -139,10 +140,10 @@ TEST_F(OptionCommandsTest, BracketCountStepsOverWholeCharacters)
 {
     form->DataMemo()->SetText(Sjis("「a」「b") + "\x8C\x81u");
     form->DataMemo()->SelectAll();
-    form->OpCheckKakkoClick();
+    form->OptionToggles().OpCheckKakkoClick();
     EXPECT_EQ(LastQuestion(), "「 = 2\r\n\r\n」 = 1");
     form->DataMemo()->SetSelLength(0);
-    form->OpCheckKakkoClick();
+    form->OptionToggles().OpCheckKakkoClick();
     EXPECT_EQ(dialogs.Questions().size(), 1u);
 }
 
@@ -154,7 +155,7 @@ TEST_F(OptionCommandsTest, NumberingStartStaysWithinItsRange)
     } cases[] = {{"5000", 1}, {"abc", 0}, {"-1", 1}, {"12", 12}};
     for (const auto& c : cases) {
         dialogs.AnswerText(c.Typed);
-        form->OpInsNoInitClick();
+        form->OptionToggles().OpInsNoInitClick();
         EXPECT_EQ(form->InsertNumber(), c.Number) << c.Typed;
     }
 }

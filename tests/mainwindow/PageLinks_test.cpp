@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "Dialogs.h"
+#include "EditorLook.h"
 #include "NodeForm.h"
 #include "PageLinks.h"
 #include "PaneViews.h"
@@ -79,7 +80,7 @@ TEST_F(Links, FileLinksGoBelowTheTitleRowRelativeToTheDocumentFolder)
 TEST_F(Links, LinksAreFollowedByKindAndPageLinksFindTheFirstTitle)
 {
     SettingsVars.BracketFlg = true;
-    form->SetupFountain();
+    form->EditorLook().SetupFountain();
     const std::string folder = Home() + "docs/";
     std::filesystem::create_directories(folder + "sub");
     form->DocumentFiles().NameDocument(folder + "doc");
@@ -99,7 +100,7 @@ TEST_F(Links, LinksAreFollowedByKindAndPageLinksFindTheFirstTitle)
     EXPECT_EQ(form->DataMemo()->SelLength(), 0);
 
     SettingsVars.BracketFlg = false;
-    form->SetupFountain();
+    form->EditorLook().SetupFountain();
     form->DataTree()->SetSelected(Node(2));
     FollowIn(memo, "node@Two");
     EXPECT_EQ(form->DataTree()->Selected(), Node(2)) << "the other form is no link";
@@ -108,7 +109,7 @@ TEST_F(Links, LinksAreFollowedByKindAndPageLinksFindTheFirstTitle)
 TEST_F(Links, ARegionWithoutItsCloserIsNoLink)
 {
     SettingsVars.BracketFlg = false;
-    form->SetupFountain();
+    form->EditorLook().SetupFountain();
     MakePages({"other", "title\r<file@/tmp/abcdef\r\r<node@other"});
     FollowIn(*form->DataMemo(), "file@");
     FollowIn(*form->DataMemo(), "node@");
@@ -119,7 +120,7 @@ TEST_F(Links, ARegionWithoutItsCloserIsNoLink)
 TEST_F(Links, ADoubleClickSelectsTheWordAndTheHandShowsOverLinks)
 {
     SettingsVars.BracketFlg = false;
-    form->SetupFountain();
+    form->EditorLook().SetupFountain();
     MakePages({"title\rab "});
     // Japanese comes committed by the input method.
     QInputMethodEvent commit;
@@ -154,7 +155,7 @@ TEST_F(Links, ALinkNothingOpensIsTold)
 TEST_F(Links, PageLinksDoNothingInTheBrowsePaneAndProgramsAskFirst)
 {
     SettingsVars.BracketFlg = false;
-    form->SetupFountain();
+    form->EditorLook().SetupFountain();
     MakePages({"links\r<node@second>", "second"});
     form->PaneViews().OpSplitReadClick();
     TEditorEx& browse = *form->SecondEditor();

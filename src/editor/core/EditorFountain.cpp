@@ -2,6 +2,8 @@
 
 #include "Sjis.h"
 
+#include <algorithm>
+
 // ---- TEditorColors -------------------------------------------------------------
 
 TEditorColors::TEditorColors(TEditorFountain* Owner) : Owner_(Owner)
@@ -192,6 +194,24 @@ void TEditorParser::InitRowStateA(TTokenKinds& Kinds) const
 {
     TFountainParser::InitRowStateA(Kinds);
     Kinds.set(toQuotation);
+}
+
+void TEditorParser::AddBlankHoldingStarts(TByteTable& Starts) const
+{
+    auto mark = [&Starts](const std::string& Start) {
+        if (!Start.empty())
+            Starts.set(static_cast<unsigned char>(Start[0]));
+    };
+    mark(Fountain_->Commenter());
+    mark(Fountain_->Quotation());
+    // The prefix is compared without case.
+    const std::string& hexPrefix = Fountain_->HexPrefix();
+    if (std::any_of(hexPrefix.begin(), hexPrefix.end(), [](char C) { return static_cast<unsigned char>(C) <= 0x20; })) {
+        const auto first = static_cast<unsigned char>(hexPrefix[0]);
+        Starts.set(first);
+        if ((first | 0x20) >= 'a' && (first | 0x20) <= 'z')
+            Starts.set(first ^ 0x20);
+    }
 }
 
 void TEditorParser::DispatchProc()

@@ -136,6 +136,8 @@ public:
 
 protected:
     void InitRowStateA(TTokenKinds& Kinds) const override;
+    // Strings, comments, and hexadecimal numbers when the prefix holds a blank.
+    void AddBlankHoldingStarts(TByteTable& Starts) const override;
     void DispatchProc() override;
 
 private:

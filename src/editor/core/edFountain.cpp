@@ -139,34 +139,27 @@ TRowAttributeData LoadRowState(const TRowAttributeStringList& Strings, int Index
     return data;
 }
 
-void StoreRowState(TRowAttributeStringList& Strings, int Index, const TRowAttributeData& Data)
-{
-    Strings.SetPrevRowAttribute(Index, Data.PrevRowAttribute);
-    Strings.SetBracketIndex(Index, Data.BracketIndex);
-    Strings.SetSchemeState(Index, Data.SchemeState);
-    Strings.SetCarryLength(Index, Data.CarryLength);
-    Strings.SetExtraState(Index, Data.ExtraState);
-    Strings.SetCarryKind(Index, Data.CarryKind);
-    Strings.SetPrevToken(Index, Data.PrevToken);
-    Strings.SetStateText(Index, Data.StateText);
-}
-
 namespace {
 
-// What the row list reads back from a field after storing Value.
-int Low8(int Value) { return Value & 0xFF; }
-int StoredBracketIndex(int Value) { return ((Value + 2) & 0xF) - 2; }
+TRowAttributeStringList::TStateBits PackState(const TRowAttributeData& Data)
+{
+    return TRowAttributeStringList::PackState(Data.PrevRowAttribute, Data.BracketIndex, Data.SchemeState,
+                                              Data.CarryLength, Data.ExtraState, Data.CarryKind, Data.PrevToken);
+}
 
 } // namespace
 
+void StoreRowState(TRowAttributeStringList& Strings, int Index, const TRowAttributeData& Data)
+{
+    // The row attribute, which the row index follows, is not among the bits.
+    Strings.SetStateBits(Index, PackState(Data));
+    if (Strings.StateText(Index) != Data.StateText)
+        Strings.SetStateText(Index, Data.StateText);
+}
+
 bool SameRowState(const TRowAttributeStringList& Strings, int Index, const TRowAttributeData& Data)
 {
-    return Strings.PrevRowAttribute(Index) == TRowAttribute(static_cast<uint8_t>(Data.PrevRowAttribute) & 3)
-           && Strings.BracketIndex(Index) == StoredBracketIndex(Data.BracketIndex)
-           && Strings.SchemeState(Index) == Low8(Data.SchemeState)
-           && Strings.CarryLength(Index) == Low8(Data.CarryLength) && Strings.ExtraState(Index) == Low8(Data.ExtraState)
-           && Strings.CarryKind(Index) == Data.CarryKind && Strings.PrevToken(Index) == Data.PrevToken
-           && Strings.StateText(Index) == Data.StateText;
+    return Strings.StateBits(Index) == PackState(Data) && Strings.StateText(Index) == Data.StateText;
 }
 
 // ---- TFountain -----------------------------------------------------------------

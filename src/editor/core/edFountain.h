@@ -303,6 +303,11 @@ public:
     // region and a comment never are.
     bool IsReserveWord() const;
 
+    // Reads the scheme's rules now and keeps them for every later
+    // NextRowState, which otherwise reads them afresh for each row: for a
+    // caller computing many rows' states while the scheme cannot change.
+    void KeepRules();
+
     // Turns Data, the state at the start of row Index of Strings, with
     // Data.RowAttribute the row's attribute, into the state at the next row's
     // start. A wrapped row is parsed together with the row after it, so a
@@ -333,6 +338,18 @@ protected:
     // comments), and those that run through a whole continued row.
     virtual void InitRowStateA(TTokenKinds& Kinds) const;
     virtual void InitRowStateB(TTokenKinds& Kinds) const;
+
+    // A set of byte values.
+    using TByteTable = std::bitset<256>;
+    // True when the scheme's tokens leave SchemeState and PrevToken as they
+    // are, so that the state a row hands on depends only on where bracket
+    // regions open and close and on the token crossing a wrap. Such rows
+    // are passed over quickly (edFountainSkip.cpp).
+    virtual bool StateIsBracketsOnly() const { return true; }
+    // Marks the first bytes of the scheme's own tokens that may hold a
+    // blank or a TAB (strings, comments, prefixes holding a blank): every
+    // other token of the scheme ends before the first blank or TAB.
+    virtual void AddBlankHoldingStarts(TByteTable& Starts) const;
 
     // No bracket open and a bracket starts here: BracketProc; else the
     // first-byte table.
@@ -423,7 +440,21 @@ private:
 
     void InitMethodTables();
     void LoadText(std::string_view Row, std::string_view NextRow);
+    // Reads the scheme's bracket pairs.
+    void LoadRules();
     void LoadState(const TRowAttributeData& Data);
+
+    // Quick passage over what cannot change the state (edFountainSkip.cpp).
+    // True when the unwrapped Row, entered in state Data, hands Data on as
+    // it is but for the carried token, which ends on the row: no bracket
+    // region opens or closes on it.
+    bool RowKeepsState(std::string_view Row, const TRowAttributeData& Data) const;
+    // Between tokens, outside any region: moves the pointer over whole
+    // tokens up to the last blank or TAB before the next byte that may start
+    // a bracket, string or comment (or before RowEnd), where a token
+    // boundary is certain. The tokens passed over change nothing.
+    void SkipPlainTokens(const char* RowEnd);
+    bool CanSkipPlainTokens() const { return SkipPlainTokens_ && CarryKind_ == 0 && BracketIndex_ < 0; }
 
     TFountain* Fountain_ = nullptr;
     TProc MethodTable_[256];
@@ -436,7 +467,19 @@ private:
     };
     TBracketPair Brackets_[MaxBracketCount];
     int BracketCount_ = 0;
-    std::bitset<256> BracketFirstBytes_;
+    // The first bytes of the pairs that open a region.
+    TByteTable BracketFirstBytes_;
+    // Those, the first bytes of the scheme's tokens that may hold blanks,
+    // and the end bytes: no other byte starts a token that can open a
+    // region or hold a blank. Read by ScanRow.
+    TByteTable SpecialStarts_;
+    // StateIsBracketsOnly and InitRowStateB, read with the rules.
+    bool SkipPlainTokens_ = false;
+    TTokenKinds RunThroughKinds_;
+    bool RulesKept_ = false;
+    // Where the last SkipPlainTokens stopped looking: no separator lies
+    // between the pointer and it.
+    const char* SkipTarget_ = nullptr;
 
     // What IsMailAddress learnt of the run of mail characters it is in, so
     // that a long run ("1,2,3,...") is scanned once, not once per token.

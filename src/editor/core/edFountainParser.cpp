@@ -136,9 +136,10 @@ void TFountainParser::LoadText(std::string_view Row, std::string_view NextRow)
     Token_ = toEof;
     Carried_ = false;
     MailRunEnd_ = MailAt_ = MailDot_ = nullptr;
+    SkipTarget_ = nullptr;
 }
 
-void TFountainParser::LoadState(const TRowAttributeData& Data)
+void TFountainParser::LoadRules()
 {
     BracketCount_ = 0;
     BracketFirstBytes_.reset();
@@ -152,6 +153,19 @@ void TFountainParser::LoadState(const TRowAttributeData& Data)
                 BracketFirstBytes_.set(static_cast<unsigned char>(item.LeftBracket()[0]));
         }
     }
+    SkipPlainTokens_ = StateIsBracketsOnly();
+    RunThroughKinds_.reset();
+    InitRowStateB(RunThroughKinds_);
+}
+
+void TFountainParser::KeepRules()
+{
+    LoadRules();
+    RulesKept_ = true;
+}
+
+void TFountainParser::LoadState(const TRowAttributeData& Data)
+{
     BracketIndex_ = Data.BracketIndex;
     LastBracketIndex_ = -2;
     SchemeState_ = Data.SchemeState;
@@ -163,6 +177,7 @@ void TFountainParser::LoadState(const TRowAttributeData& Data)
 void TFountainParser::NewData(std::string_view Text, const TRowAttributeData& Data)
 {
     LoadText(Text, {});
+    LoadRules();
     LoadState(Data);
 }
 
@@ -197,7 +212,8 @@ size_t TFountainParser::CharLen() const { return sjis::CharLen(P_, End_); }
 
 bool TFountainParser::StepOver(std::string_view S, bool FoldCase)
 {
-    if (S.empty())
+    // Most calls are turned away by the first byte.
+    if (S.empty() || (FoldCase ? UpperAscii(*P_) != UpperAscii(S[0]) : *P_ != S[0]))
         return false;
     const char* p = P_;
     size_t i = 0;
@@ -281,12 +297,21 @@ void TFountainParser::BracketProc()
     Token_ = toBracket;
     LastBracketIndex_ = BracketIndex_;
     const std::string_view right = Brackets_[BracketIndex_].Right;
+    // A byte below 0x40 is never a trail byte, so where the right bracket
+    // starts with one, the bytes up to the next such byte are passed over
+    // whole: none of them starts it, and none ends the row.
+    const auto first = static_cast<unsigned char>(right[0]);
+    const bool leapable = first < 0x40 && !IsEndByte(first);
     while (!AtEnd()) {
+        if (leapable)
+            while (Byte() != first && !AtEnd())
+                ++P_;
         if (StepOver(right)) {
             BracketIndex_ = -1;
             return;
         }
-        StepChar();
+        if (!AtEnd())
+            StepChar();
     }
 }
 
@@ -533,6 +558,8 @@ void TFountainParser::InitRowStateA(TTokenKinds& Kinds) const
 
 void TFountainParser::InitRowStateB(TTokenKinds& Kinds) const { Kinds.set(toComment); }
 
+void TFountainParser::AddBlankHoldingStarts(TByteTable&) const {}
+
 namespace {
 
 bool IsBlankRow(std::string_view Row)
@@ -548,11 +575,11 @@ bool IsBlankRow(std::string_view Row)
 void TFountainParser::NextRowState(int Index, const TRowAttributeStringList* Strings, TRowAttributeData& Data)
 {
     const bool wrapped = Data.RowAttribute == TRowAttribute::raWrapped;
+    if (!RulesKept_)
+        LoadRules();
 
     // A comment runs on through the rows of its logical line.
-    TTokenKinds runThrough;
-    InitRowStateB(runThrough);
-    if (runThrough[Data.CarryKind]) {
+    if (RunThroughKinds_[Data.CarryKind]) {
         if (!wrapped)
             Data.CarryKind = 0;
         Data.CarryLength = 0;
@@ -566,6 +593,11 @@ void TFountainParser::NextRowState(int Index, const TRowAttributeStringList* Str
     if (Data.CarryLength == 0 && IsBlankRow(row)) {
         if (!wrapped)
             Data.CarryKind = 0;
+        return;
+    }
+    if (!wrapped && RowKeepsState(row, Data)) {
+        Data.CarryKind = 0;
+        Data.CarryLength = 0;
         return;
     }
 
@@ -650,11 +682,18 @@ TFountainParser::TRowScan TFountainParser::ScanRow(std::string_view Row, std::st
 {
     LoadText(Row, Following);
     LoadState(Data);
+    if (SkipPlainTokens_) {
+        SpecialStarts_ = BracketFirstBytes_;
+        SpecialStarts_.set(0).set('\n').set('\r');
+        AddBlankHoldingStarts(SpecialStarts_);
+    }
     TRowScan scan;
     scan.RowEnd = Text_ + Row.size();
     scan.BracketBefore = Data.BracketIndex;
     scan.SchemeAfter = Data.SchemeState;
     for (;;) {
+        if (CanSkipPlainTokens())
+            SkipPlainTokens(scan.RowEnd);
         const bool regionOpen = BracketIndex_ >= 0;
         const int kind = NextToken();
         if (kind == toEof)

@@ -60,6 +60,39 @@ public:
     uint16_t RowMarks(int Index) const { return uint16_t(GetB(Index, RowMarksField)); }
     void SetRowMarks(int Index, uint16_t Value) { SetB(Index, RowMarksField, Value); }
 
+    // The colouring state's fields of both words together, as the setters
+    // above store them (row attribute and marks left out), so that a row's
+    // whole state is stored or compared at once.
+    struct TStateBits {
+        uint32_t A = 0;
+        uint32_t B = 0;
+        bool operator==(const TStateBits&) const = default;
+    };
+    static TStateBits PackState(TRowAttribute Prev, int BracketIndex, int SchemeState, int CarryLength, int ExtraState,
+                                int CarryKind, int PrevToken)
+    {
+        TStateBits bits;
+        Write(bits.A, PrevRowAttributeField, uint32_t(Prev));
+        Write(bits.A, BracketIndexField, uint32_t(BracketIndex) + 2);
+        Write(bits.A, SchemeStateField, uint32_t(SchemeState));
+        Write(bits.A, CarryLengthField, uint32_t(CarryLength));
+        Write(bits.A, ExtraStateField, uint32_t(ExtraState));
+        Write(bits.B, CarryKindField, uint32_t(CarryKind));
+        Write(bits.B, PrevTokenField, uint32_t(PrevToken));
+        return bits;
+    }
+    TStateBits StateBits(int Index) const
+    {
+        const TRowItem& row = Row(Index);
+        return {row.AttributeA & ~RowAttributeField.Mask(), row.AttributeB & ~RowMarksField.Mask()};
+    }
+    void SetStateBits(int Index, TStateBits Bits)
+    {
+        TRowItem& row = Row(Index);
+        row.AttributeA = (row.AttributeA & RowAttributeField.Mask()) | Bits.A;
+        row.AttributeB = (row.AttributeB & RowMarksField.Mask()) | Bits.B;
+    }
+
 private:
     struct Field {
         unsigned Shift;

@@ -673,6 +673,15 @@ namespace {
 // The rows two screens hold.
 int TwoScreens(const TEditorClient& Editor) { return 2 * (Editor.ScreenHeight() / std::max(Editor.RowHeight(), 1)); }
 
+// A parser for computing many rows' states: the scheme does not change
+// meanwhile.
+std::unique_ptr<TFountainParser> RowStateParser(TFountain& Fountain)
+{
+    std::unique_ptr<TFountainParser> parser = Fountain.CreateParser();
+    parser->KeepRules();
+    return parser;
+}
+
 // The state at the text's start.
 TRowAttributeData InitialRowState()
 {
@@ -692,7 +701,7 @@ int TEditorScreenStrings::UpdateRowStates(int Start, bool Notify)
     TFountain* fountain = editor ? editor->ActiveFountain() : nullptr;
     if (Start < 0 || Start >= count || !fountain)
         return 0;
-    const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+    const std::unique_ptr<TFountainParser> parser = RowStateParser(*fountain);
 
     // Resume after the nearest computed row before Start.
     int row = Start - 1;
@@ -740,7 +749,7 @@ bool TEditorScreenStrings::ComputeRowStatesAhead(std::chrono::microseconds Budge
         return false;
 
     const auto deadline = std::chrono::steady_clock::now() + Budget;
-    const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+    const std::unique_ptr<TFountainParser> parser = RowStateParser(*fountain);
     TRowAttributeData data = InitialRowState();
     if (row > 0) {
         data = LoadRowState(*this, row - 1);
@@ -774,7 +783,7 @@ void TEditorScreenStrings::RescanRowStates()
     const int count = GetCount();
     if (!fountain || count == 0)
         return;
-    const std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+    const std::unique_ptr<TFountainParser> parser = RowStateParser(*fountain);
     const int last =
         editor->InitBracketsFull() ? count - 1 : std::min(count - 1, TwoScreens(*editor) + editor->TopRow());
     TRowAttributeData data = InitialRowState();

@@ -25,6 +25,10 @@ void TEditorScreen::Update(const TChangeExtent& Extent)
     }
     for (int row = first; row < bottom + (pastEnd ? 2 : 0); ++row)
         editor.InvalidateRow(row);
+    // The row after the text holds a number exactly when the text ends
+    // with a line break.
+    if (pastEnd)
+        editor.InvalidateRows(bottom, bottom + 1);
     const TEditorLeftbar& leftbar = *editor.Leftbar();
     if (leftbar.Visible() && leftbar.ShowNumber() && leftbar.ShowNumberMode() == TEditorShowNumberMode::nmLine)
         editor.InvalidateRows(bottom, first + rows);

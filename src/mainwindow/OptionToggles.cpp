@@ -1,10 +1,12 @@
-// The option menu's own switches: box selection, the corner-bracket count,
-// the number the line numbering starts at, and which toolbars and editor
-// popup groups show.
-#include "Main.h"
+// The option menu's own switches.
+#include "OptionToggles.h"
 
 #include "Dialogs.h"
+#include "DockToolbar.h"
 #include "EditorEx.h"
+#include "MainMenus.h"
+#include "MenuItemIds.h"
+#include "OptionTogglesHost.h"
 #include "Sjis.h"
 #include "StatusPanel.h"
 
@@ -24,11 +26,16 @@ int NumberOr0(const std::string& Text)
 
 } // namespace
 
-void TVelkForm::BindOptionMenuCommands()
+TOptionToggles::TOptionToggles(IOptionTogglesHost& Host, TOptionTogglesParts Parts) : Host_(Host), Parts_(Parts)
+{
+    BindCommands();
+}
+
+void TOptionToggles::BindCommands()
 {
     const auto toggle = [this](TCommandId Name) {
         return [this, Name] {
-            TMenuItem* item = Menus_.Item(Name);
+            TMenuItem* item = Parts_.Menus.Item(Name);
             item->SetChecked(!item->Checked());
             ApplyMenuVisibilities();
         };
@@ -47,27 +54,27 @@ void TVelkForm::BindOptionMenuCommands()
         {Cmd::OpSubStrAdmin, toggle(Cmd::OpSubStrAdmin)},
     };
     // clang-format on
-    BindItems(items);
+    Parts_.Menus.Bind(items);
 }
 
-void TVelkForm::OpBoxSelClick()
+void TOptionToggles::OpBoxSelClick()
 {
     const auto flip = [](TEditorEx& Editor) {
         Editor.SetSelectionMode(Editor.SelectionMode() == TEditorSelectionMode::smBox ? TEditorSelectionMode::smLine
                                                                                       : TEditorSelectionMode::smBox);
     };
-    flip(*DataMemo_);
-    if (TEditorEx* second = SecondEditor())
+    flip(Parts_.DataMemo);
+    if (TEditorEx* second = Host_.SecondEditor())
         flip(*second);
-    const bool box = ActiveEditor_->SelectionMode() == TEditorSelectionMode::smBox;
-    StatusPanels_[5]->setText(box ? QString::fromUtf8("［矩形選択］") : QString());
-    TMenuItem* item = Menus_.Item(Cmd::OpBoxSel);
+    const bool box = Host_.ActiveEditor()->SelectionMode() == TEditorSelectionMode::smBox;
+    Parts_.BoxSelectionPanel.setText(box ? QString::fromUtf8("［矩形選択］") : QString());
+    TMenuItem* item = Parts_.Menus.Item(Cmd::OpBoxSel);
     item->SetChecked(!item->Checked());
 }
 
-void TVelkForm::OpCheckKakkoClick()
+void TOptionToggles::OpCheckKakkoClick()
 {
-    const std::string text = ActiveEditor_->SelText();
+    const std::string text = Host_.ActiveEditor()->SelText();
     if (text.empty())
         return;
     int open = 0;
@@ -81,11 +88,30 @@ void TVelkForm::OpCheckKakkoClick()
                {TMsgDlgBtn::mbOK});
 }
 
-void TVelkForm::OpInsNoInitClick()
+void TOptionToggles::OpInsNoInitClick()
 {
+    int number = Host_.InsertNumber();
     std::string value = "1";
     if (InputQuery("行頭に挿入する番号文字列", "先頭行の番号", value))
-        InsertNumber_ = NumberOr0(value);
-    if (InsertNumber_ < 0 || InsertNumber_ > MaxInsertNumber)
-        InsertNumber_ = 1;
+        number = NumberOr0(value);
+    Host_.SetInsertNumber(number < 0 || number > MaxInsertNumber ? 1 : number);
+}
+
+void TOptionToggles::ApplyMenuVisibilities()
+{
+    const TVelkMenus& menus = Parts_.Menus;
+    const std::pair<std::string_view, TCommandId> bars[] = {
+        {"ToolbarFile", Cmd::OpTbFileShow}, {"ToolbarTree", Cmd::OpTbTreeShow},     {"ToolbarEdit", Cmd::OpTbEditShow},
+        {"ToolbarFont", Cmd::OpTbFontShow}, {"ToolbarString", Cmd::OpTbStringShow},
+    };
+    for (const auto& [bar, item] : bars)
+        Host_.Toolbar(bar)->SetVisible(menus.Item(item)->Checked());
+    const bool moveLink = menus.Item(Cmd::OpSubMoveLink)->Checked();
+    for (const TCommandId item : {Cmd::N4, Cmd::pEdGoTop, Cmd::pEdGoBottom, Cmd::pEdSetMark, Cmd::pEdJumpMark,
+                                  Cmd::pEdFileLink, Cmd::pEdPageLink})
+        menus.Item(item)->SetVisible(moveLink);
+    const bool strings = menus.Item(Cmd::OpSubStrAdmin)->Checked();
+    for (const TCommandId item : {Cmd::N7, Cmd::pEdStrRtn, Cmd::pEdKeisen, Cmd::pEdComment, Cmd::pEdStrCv,
+                                  Cmd::pEdStrSeikei, Cmd::pEdStrSeikeiKakomu, Cmd::pEdStrDel, Cmd::pEdCalc})
+        menus.Item(item)->SetVisible(strings);
 }

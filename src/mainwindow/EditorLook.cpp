@@ -1,15 +1,16 @@
-// The colouring the options give the page editor: the font styles of its
-// colours and the bracket regions (comments, corner brackets, links) of the
-// edit mode.
-#include "Main.h"
+// The page editor's look as the settings give it.
+#include "EditorLook.h"
 
 #include "Cp932.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
+#include "EditorLookHost.h"
 #include "HTMLFountain.h"
 #include "SettingsHost.h"
 #include "SubIni.h"
 #include "TreeView.h"
+
+#include <array>
 
 namespace {
 
@@ -31,11 +32,11 @@ TFontStyles Styles(bool Bold, bool Italic, bool Underline = false)
 // addresses and six bracket pairs, the last two the links in the form the
 // options choose, and in Delphi mode its two block comments. Rebuilding
 // the pairs keeps the colours they had.
-void TVelkForm::SetupFountain()
+void TEditorLook::SetupFountain()
 {
     static const std::string corner = Utf8ToSjis("「");
     static const std::string cornerEnd = Utf8ToSjis("」");
-    TEditorViewInfo& view = *DataMemo_->View();
+    TEditorViewInfo& view = *Parts_.DataMemo.View();
     view.SetUrl(true);
     view.SetMail(true);
     TFountainBracketCollection& brackets = *view.Brackets();
@@ -71,7 +72,7 @@ void TVelkForm::SetupFountain()
         }
         // Delphi's block comments, behind the first pair's background and
         // in the comment colour.
-        if (EditMode() == 1)
+        if (Host_.EditMode() == 1)
             for (const auto& [open, close] : {std::pair{"{", "}"}, std::pair{"(*", "*)"}}) {
                 TFountainBracketItem* item = brackets.Add();
                 item->SetLeftBracket(open);
@@ -84,15 +85,15 @@ void TVelkForm::SetupFountain()
 
 // Each style is made afresh from its settings, so that one switched off in
 // the options is off at once.
-void TVelkForm::ApplyEditorColors()
+void TEditorLook::ApplyEditorColors()
 {
     const TSettingsVars& v = SettingsVars;
     TFont treeFont;
-    treeFont.Assign(&DataTree_->Font());
+    treeFont.Assign(&Parts_.DataTree.Font());
     treeFont.SetStyle(Styles(v.TreeFontBold, v.TreeFontItalic));
-    DataTree_->SetFont(treeFont);
+    Parts_.DataTree.SetFont(treeFont);
 
-    TEditorColors& colors = *DataMemo_->View()->Colors();
+    TEditorColors& colors = *Parts_.DataMemo.View()->Colors();
     const TFontStyles ank = Styles(v.AnkBold, v.AnkItalic, v.AnkUL);
     for (TEditorColor* colour : {colors.Ank(), colors.Int(), colors.Str(), colors.Symbol()})
         colour->SetStyle(ank);
@@ -100,13 +101,46 @@ void TVelkForm::ApplyEditorColors()
     const TFontStyles url = Styles(v.UrlBold, v.UrlItalic, v.UrlUL);
     const TFontStyles mail = Styles(v.MailBold, v.MailItalic, v.MailUL);
     colors.Url()->SetStyle(url);
-    HTMLFountain1_->Url()->SetStyle(url);
+    Parts_.HTMLFountain1.Url()->SetStyle(url);
     colors.Mail()->SetStyle(mail);
-    HTMLFountain1_->Mail()->SetStyle(mail);
+    Parts_.HTMLFountain1.Mail()->SetStyle(mail);
     colors.Comment()->SetStyle(Styles(v.CommentBold, false));
-    TFountainBracketCollection& brackets = *DataMemo_->View()->Brackets();
+    TFountainBracketCollection& brackets = *Parts_.DataMemo.View()->Brackets();
     if (brackets.Count() > PageLinkBracket) {
         brackets.Items(FileLinkBracket)->ItemColor()->SetStyle(Styles(v.FileLinkBold, v.FileLinkItalic));
         brackets.Items(PageLinkBracket)->ItemColor()->SetStyle(Styles(v.PageLinkBold, v.PageLinkItalic));
     }
+}
+
+// The end-of-file and line-end marks keep what the settings file and the
+// options gave them ("EOFMK", "RETMK"), so that a colour chosen survives a
+// restart; the wrap mark, which has no setting of its own, shows with the
+// end-of-file mark and in its colour.
+void TEditorLook::ApplyWrapMark()
+{
+    TEditorMarks& marks = *Parts_.DataMemo.Marks();
+    marks.WrapMark()->SetVisible(marks.EofMark()->Visible());
+    marks.WrapMark()->SetColor(marks.EofMark()->Color());
+}
+
+void TEditorLook::ApplyMarkSettings()
+{
+    for (TEditorEx* editor : {&Parts_.DataMemo, Host_.SecondEditor()})
+        if (editor) {
+            editor->ExMarks()->SpaceMark()->SetVisible(SettingsVars.HanSpace);
+            editor->ExMarks()->SpaceMark()->SetColor(SettingsVars.HanCol);
+        }
+}
+
+void TEditorLook::ApplyBracketColors()
+{
+    for (TEditorEx* editor : {&Parts_.DataMemo, Host_.SecondEditor()})
+        if (editor) {
+            TEditorExMarks& marks = *editor->ExMarks();
+            for (TEditorMark* mark : {marks.DBSpaceMark(), marks.TabMark()}) {
+                mark->SetVisible(SettingsVars.SpaceTab);
+                mark->SetColor(SettingsVars.ZenTabCol);
+            }
+            marks.SpaceMark()->SetColor(SettingsVars.HanCol);
+        }
 }

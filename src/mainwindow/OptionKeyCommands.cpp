@@ -1,34 +1,28 @@
 // The Options menu's key dialog and colour-scheme commands.
-#include "Main.h"
+#include "OptionCommands.h"
 
 #include "ColorSchemeFiles.h"
 #include "Dialogs.h"
 #include "EditModeSwitch.h"
 #include "EditorEx.h"
+#include "EditorLook.h"
 #include "IniFiles.h"
 #include "KeyCustomForm.h"
+#include "MainMenus.h"
+#include "OptionCommandsHost.h"
 #include "PaneViews.h"
 #include "SubIcons.h"
 #include "SubIni.h"
-
-void TVelkForm::BindKeyCommands()
-{
-    const TCommandBinding items[] = {
-        {Cmd::OpKeyCustom, [this] { OpKeyCustomClick(); }},
-        {Cmd::OpLoadColor, [this] { OpLoadColorClick(); }},
-        {Cmd::OpSaveColor, [this] { OpSaveColorClick(); }},
-    };
-    BindItems(items);
-}
+#include "SubKeyIni.h"
 
 // The new shortcuts work at once; a key file that cannot be written is told
 // and keeps what it held.
-void TVelkForm::OpKeyCustomClick()
+void TOptionCommands::OpKeyCustomClick()
 {
-    if (!ExecuteKeyForm(Menus_, this))
+    if (!ExecuteKeyForm(Parts_.Menus, &Parts_.Window))
         return;
     try {
-        SaveKeyIni(Menus_);
+        SaveKeyIni(Parts_.Menus);
     } catch (const EIniFileException& E) {
         MessageDlg(E.Message(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
     }
@@ -38,23 +32,24 @@ void TVelkForm::OpKeyCustomClick()
 // flags, the edit mode's colouring and the blank marks' colours follow
 // here. The pages remembered for going back may be shown in other colours
 // now, so they are forgotten. Nothing while the sub-icon finder is open.
-void TVelkForm::OpLoadColorClick()
+void TOptionCommands::OpLoadColorClick()
 {
-    if (SubIcons_->SubIconFinder() || !LoadColorCfg(*SettingsHost_, *OpenDialog1_))
+    if (Parts_.SubIcons.SubIconFinder() || !LoadColorCfg(Host_.Settings(), Parts_.OpenDialog1))
         return;
-    ApplyEditorColors();
-    EditModeSwitch_->ApplyEditMode(EditMode());
-    TEditorExMarks& marks = *ActiveEditor_->ExMarks();
+    Parts_.Look.ApplyEditorColors();
+    Parts_.EditModes.ApplyEditMode(Parts_.EditModes.Mode());
+    TEditorEx& active = *Host_.ActiveEditor();
+    TEditorExMarks& marks = *active.ExMarks();
     marks.DBSpaceMark()->SetColor(SettingsVars.ZenTabCol);
     marks.TabMark()->SetColor(SettingsVars.ZenTabCol);
     marks.SpaceMark()->SetColor(SettingsVars.HanCol);
-    ActiveEditor_->Leftbar()->SetColor(SettingsVars.AnkCol);
-    ClearPageHistory();
-    PaneViews_->ForgetBrowsePage();
+    active.Leftbar()->SetColor(SettingsVars.AnkCol);
+    Host_.ClearPageHistory();
+    Parts_.PaneViews.ForgetBrowsePage();
 }
 
-void TVelkForm::OpSaveColorClick()
+void TOptionCommands::OpSaveColorClick()
 {
-    if (!SubIcons_->SubIconFinder())
-        SaveColorCfg(*SettingsHost_, *SaveDialog1_);
+    if (!Parts_.SubIcons.SubIconFinder())
+        SaveColorCfg(Host_.Settings(), Parts_.SaveDialog1);
 }
