@@ -471,7 +471,7 @@ private:
     TByteTable BracketFirstBytes_;
     // Those, the first bytes of the scheme's tokens that may hold blanks,
     // and the end bytes: no other byte starts a token that can open a
-    // region or hold a blank. Read by ScanRow.
+    // region or hold a blank. Made with the rules; read by SkipPlainTokens.
     TByteTable SpecialStarts_;
     // StateIsBracketsOnly and InitRowStateB, read with the rules.
     bool SkipPlainTokens_ = false;

@@ -154,6 +154,11 @@ void TFountainParser::LoadRules()
         }
     }
     SkipPlainTokens_ = StateIsBracketsOnly();
+    if (SkipPlainTokens_) {
+        SpecialStarts_ = BracketFirstBytes_;
+        SpecialStarts_.set(0).set('\n').set('\r');
+        AddBlankHoldingStarts(SpecialStarts_);
+    }
     RunThroughKinds_.reset();
     InitRowStateB(RunThroughKinds_);
 }
@@ -682,11 +687,6 @@ TFountainParser::TRowScan TFountainParser::ScanRow(std::string_view Row, std::st
 {
     LoadText(Row, Following);
     LoadState(Data);
-    if (SkipPlainTokens_) {
-        SpecialStarts_ = BracketFirstBytes_;
-        SpecialStarts_.set(0).set('\n').set('\r');
-        AddBlankHoldingStarts(SpecialStarts_);
-    }
     TRowScan scan;
     scan.RowEnd = Text_ + Row.size();
     scan.BracketBefore = Data.BracketIndex;
