@@ -24,6 +24,7 @@
 #include "ToolButtonIds.h"
 #include "ToolButtonRules.h"
 #include "TreeView.h"
+#include "WindowParts.h"
 
 #include <QAction>
 #include <QIcon>
@@ -51,15 +52,15 @@ void TVelkForm::BindCommands()
     // written: the page editor takes the keys.
     const auto thenWrite = [this](void (TOutlineBinding::*Add)()) -> THandler {
         return [this, Add] {
-            (Binding_.get()->*Add)();
+            (Parts_->Binding.get()->*Add)();
             DataMemo_->setFocus();
         };
     };
     const THandler ins = thenWrite(&TOutlineBinding::TreeInsClick);
     const THandler add = thenWrite(&TOutlineBinding::TreeAddClick);
     const THandler addChild = thenWrite(&TOutlineBinding::TreeAddChildClick);
-    const THandler back = [this] { Binding_->PageBack(-1); };
-    const THandler forward = [this] { Binding_->PageForward(-1); };
+    const THandler back = [this] { Parts_->Binding->PageBack(-1); };
+    const THandler forward = [this] { Parts_->Binding->PageForward(-1); };
     // clang-format off
     const TCommandBinding items[] = {
         {Cmd::FlExit, [this] { FlExitClick(); }},
@@ -104,7 +105,7 @@ void TVelkForm::ComputeMenuStates(TObject* Sender)
         if (item == Menus_.Item(menu)) {
             TMenuSnapshot snapshot = MenuSnapshot(menu == Cmd::TreeTop);
             // Only the help menu asks the disk whether the sample may open.
-            snapshot.SampleAvailable = menu == Cmd::HelpTop && HelpCommands_->SampleAvailable();
+            snapshot.SampleAvailable = menu == Cmd::HelpTop && Parts_->HelpCommands->SampleAvailable();
             ApplyMenuStates(states(snapshot));
         }
 }
@@ -128,7 +129,7 @@ void TVelkForm::ApplyMenuStates(const TEnablings& States)
 TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
 {
     TMenuSnapshot s;
-    for (const auto& [id, button] : Buttons_)
+    for (const auto& [id, button] : Parts_->Buttons)
         if (button->Enabled())
             s.Buttons.AddInOrder(id);
     const TEditorEx& editor = *ActiveEditor_;
@@ -148,7 +149,7 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.SelChildCount = selected ? selected->Count() : 0;
     s.SelHasNextSibling = selected && selected->getNextSibling();
     s.NodeCount = DataTree_->Items().Count();
-    s.HasFileName = DocumentFiles_->HasFileName();
+    s.HasFileName = Parts_->DocumentFiles->HasFileName();
     s.ExtEditor = SettingsVars.ExtEditor;
     s.ClipMode = ClippingOn();
     s.TreeDispChecked = Menus_.Item(Cmd::TreeDisp)->Checked();
@@ -156,11 +157,11 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.ClipboardHasPages = AskClipboard && ClipboardHasNodeData();
     s.SearchListOpen = SearchListState().SearchListOpen;
     s.FindListCloseVisible = Button(Cmd::sbFListClose)->Visible();
-    s.HistoryEmpty = DocumentFiles_->History().Paths().empty();
-    s.TreeHistoryEmpty = DocumentFiles_->TreeHistory().Paths().empty();
+    s.HistoryEmpty = Parts_->DocumentFiles->History().Paths().empty();
+    s.TreeHistoryEmpty = Parts_->DocumentFiles->TreeHistory().Paths().empty();
     s.OtherHelpSet = !SettingsVars.OtherHelp.empty();
-    s.PageLinkChooserOpen = PageLinks_->PageLinkChooser() != nullptr;
-    s.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
+    s.PageLinkChooserOpen = Parts_->PageLinks->PageLinkChooser() != nullptr;
+    s.SubIconFinderClosed = Parts_->SubIcons->SubIconFinder() == nullptr;
     return s;
 }
 
@@ -206,13 +207,15 @@ void TVelkForm::BuildPageHistoryMenu(TPageHistoryMenu Which)
     const bool undo = Which == TPageHistoryMenu::UndoPopup;
     TMenuItem& root = Menus_.Popup(undo ? Cmd::UndoPopup : Cmd::RedoPopup)->Items();
     root.Clear();
-    const std::vector<TTreeNode*>& list = undo ? Binding_->History().BackList() : Binding_->History().ForwardList();
+    const std::vector<TTreeNode*>& list =
+        undo ? Parts_->Binding->History().BackList() : Parts_->Binding->History().ForwardList();
     for (auto node = list.rbegin(); node != list.rend(); ++node) {
         const int index = root.Count();
         // A long title is cut, never inside a double-byte character.
         const std::string_view title = CopyLeftDbcs((*node)->Text(), PageHistoryCaptionBytes);
-        TMenuItem* item = root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(title))),
-                                   [this, Which, index](TObject*) { Binding_->PageHistoryMenuClick(Which, index); });
-        item->Action()->setIcon(SubIcons_->SubIconPicture((*node)->StateIndex()));
+        TMenuItem* item =
+            root.Add({}, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(title))),
+                     [this, Which, index](TObject*) { Parts_->Binding->PageHistoryMenuClick(Which, index); });
+        item->Action()->setIcon(Parts_->SubIcons->SubIconPicture((*node)->StateIndex()));
     }
 }

@@ -18,6 +18,7 @@
 #include "SearchListState.h"
 #include "SubIcons.h"
 #include "ToolButtonIds.h"
+#include "WindowParts.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -31,8 +32,8 @@ public:
     TTreeView* DataTree() const override { return Form_.DataTree_; }
     TEditorEx* DataMemo() const override { return Form_.DataMemo_; }
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
-    void StorePage(TTreeNode* Node) override { Form_.Binding_->StorePage(Node); }
-    void AddPage() override { Form_.Binding_->TreeAddClick(); }
+    void StorePage(TTreeNode* Node) override { Form_.Parts_->Binding->StorePage(Node); }
+    void AddPage() override { Form_.Parts_->Binding->TreeAddClick(); }
     void MarkModified() override { Form_.MarkModified(); }
     int EditMode() const override { return Form_.EditMode(); }
     void SwitchEditMode(int Mode) override { Form_.SwitchEditMode(Mode); }
@@ -43,16 +44,24 @@ public:
         Form_.setWindowTitle(QString::fromStdString(SjisToUtf8(Caption)));
     }
     QWidget* DialogParent() override { return &Form_; }
-    void DocumentReplacing() override { Form_.PaneViews_->CloseBrowseView(); }
+    void DocumentReplacing() override { Form_.Parts_->PaneViews->CloseBrowseView(); }
     void DocumentReplaced(bool KeepsSubIconFinder) override;
-    void CloseSubIconFinder() override { Form_.SubIcons_->CloseSubIconFinder(); }
+    void CloseSubIconFinder() override { Form_.Parts_->SubIcons->CloseSubIconFinder(); }
     void ShowUnmappedNotice(int Count) override { Form_.ShowUnmappedNotice(Count); }
 
 private:
     TVelkForm& Form_;
 };
 
-std::unique_ptr<IDocumentHost> TVelkForm::MakeDocumentHost() { return std::make_unique<TDocumentHost>(*this); }
+void TVelkForm::CreateDocumentFiles()
+{
+    Parts_->DocumentHost = std::make_unique<TDocumentHost>(*this);
+    Parts_->DocumentFiles =
+        std::make_unique<TDocumentFiles>(*Parts_->DocumentHost, Menus_,
+                                         TDocumentButtons{*Button(Cmd::sbPageNew), *Button(Cmd::sbSave),
+                                                          *Button(Cmd::sbLoadTreeText), *Button(Cmd::sbTextOutput)},
+                                         Instances_, *Parts_->OpenDialog1, *Parts_->SaveDialog1);
+}
 
 void TVelkForm::TDocumentHost::DocumentReplaced(bool KeepsSubIconFinder)
 {
@@ -61,15 +70,15 @@ void TVelkForm::TDocumentHost::DocumentReplaced(bool KeepsSubIconFinder)
     list.Invalidate();
     // The search option word keeps only match case, regular expression and
     // fuzzy.
-    Form_.FindAndReplace_->SearchCommands().KeepMatchOptions();
+    Form_.Parts_->FindAndReplace->SearchCommands().KeepMatchOptions();
     Form_.ClearPageHistory();
     Form_.DataMemo_->SetModified(false);
     if (TEditorEx* second = Form_.SecondEditor())
         second->SetModified(false);
     Form_.Button(Cmd::sbSave)->SetEnabled(false);
-    Form_.OutlineCommands_->UpdateTextOutputButton();
+    Form_.Parts_->OutlineCommands->UpdateTextOutputButton();
     if (KeepsSubIconFinder)
-        Form_.SubIcons_->DocumentOpened();
+        Form_.Parts_->SubIcons->DocumentOpened();
     Form_.UpdateToolButtons();
     Form_.UpdateStatusBar();
 }
@@ -91,6 +100,6 @@ void TVelkForm::dropEvent(QDropEvent* Event)
                 if (const std::optional<std::string> name = FileNameFromOs(url.toLocalFile().toStdString()))
                     files.push_back(*name);
         Event->acceptProposedAction();
-        DocumentFiles_->DropFiles(files);
+        Parts_->DocumentFiles->DropFiles(files);
     });
 }

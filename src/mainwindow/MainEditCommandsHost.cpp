@@ -6,6 +6,7 @@
 #include "EditCommandsHost.h"
 #include "SubIcons.h"
 #include "ToolButtonIds.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,7 +26,7 @@ public:
         Form_.ClipboardHasText_ = mime && mime->hasText();
         Form_.Button(Cmd::sbPaste)->SetEnabled(Form_.PasteEnabled());
     }
-    bool FocusSubIconFinder() override { return Form_.SubIcons_->FocusSubIconFinder(); }
+    bool FocusSubIconFinder() override { return Form_.Parts_->SubIcons->FocusSubIconFinder(); }
     void BindButtons(std::span<const TCommandBinding> Buttons) override { Form_.BindButtons(Buttons); }
 
 private:
@@ -34,8 +35,9 @@ private:
 
 void TVelkForm::CreateEditCommands()
 {
-    EditHost_ = std::make_unique<TEditHost>(*this);
-    EditCommands_ = std::make_unique<TEditCommands>(
-        *EditHost_, TEditCommandsParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_, *PaneViews_, *FontToolbar_,
-                                       *StatusPanels_[3], *StatusPanels_[5]});
+    Parts_->EditHost = std::make_unique<TEditHost>(*this);
+    Parts_->EditCommands = std::make_unique<TEditCommands>(
+        *Parts_->EditHost,
+        TEditCommandsParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->Binding, *Parts_->PaneViews,
+                           *Parts_->FontToolbar, *StatusPanels_[3], *StatusPanels_[5]});
 }

@@ -6,12 +6,13 @@
 #include "EditorLook.h"
 #include "PaneViews.h"
 #include "ToolButtonIds.h"
+#include "WindowParts.h"
 
 class TVelkForm::TEditModeHost final : public IEditModeHost {
 public:
     explicit TEditModeHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor(); }
-    void SetupFountain() override { Form_.EditorLook_->SetupFountain(); }
+    void SetupFountain() override { Form_.Parts_->EditorLook->SetupFountain(); }
 
 private:
     TVelkForm& Form_;
@@ -19,12 +20,12 @@ private:
 
 void TVelkForm::CreateEditModeSwitch()
 {
-    EditModeHost_ = std::make_unique<TEditModeHost>(*this);
-    EditModeSwitch_ = std::make_unique<TEditModeSwitch>(
-        *EditModeHost_,
-        TEditModeParts{Menus_, *DataMemo_, *PaneViews_, *HTMLFountain1_, *EdModeLabel_, *Button(Cmd::sbSave)});
+    Parts_->EditModeHost = std::make_unique<TEditModeHost>(*this);
+    Parts_->EditModeSwitch = std::make_unique<TEditModeSwitch>(
+        *Parts_->EditModeHost, TEditModeParts{Menus_, *DataMemo_, *Parts_->PaneViews, *Parts_->HTMLFountain1,
+                                              *EdModeLabel_, *Button(Cmd::sbSave)});
 }
 
-int TVelkForm::EditMode() const { return EditModeSwitch_->Mode(); }
+int TVelkForm::EditMode() const { return Parts_->EditModeSwitch->Mode(); }
 
-void TVelkForm::SwitchEditMode(int Mode) { EditModeSwitch_->SwitchEditMode(Mode); }
+void TVelkForm::SwitchEditMode(int Mode) { Parts_->EditModeSwitch->SwitchEditMode(Mode); }

@@ -8,9 +8,15 @@
 #include "DocumentFiles.h"
 #include "ExternalEditor.h"
 #include "ExternalEditorHost.h"
+#include "FontToolbar.h"
 #include "FontToolbarHost.h"
 #include "Menus.h"
+#include "OutlineBinding.h"
+#include "PaneViews.h"
 #include "PaneViewsHost.h"
+#include "SubIcons.h"
+#include "ToolButtonIds.h"
+#include "WindowParts.h"
 
 class TVelkForm::TPaneViewsHost final : public IPaneViewsHost {
 public:
@@ -30,8 +36,8 @@ public:
     explicit TClippingHost(TVelkForm& Form) : Form_(Form) {}
 
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
-    bool OwnExternalEditRunning() const override { return Form_.ExternalEditor_->OwnExternalEditRunning(); }
-    void ShowCaption() override { Form_.DocumentFiles_->RefreshCaption(); }
+    bool OwnExternalEditRunning() const override { return Form_.Parts_->ExternalEditor->OwnExternalEditRunning(); }
+    void ShowCaption() override { Form_.Parts_->DocumentFiles->RefreshCaption(); }
 
 private:
     TVelkForm& Form_;
@@ -44,9 +50,9 @@ public:
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
     TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
     int EditMode() const override { return Form_.EditMode(); }
-    bool HasFileName() const override { return Form_.DocumentFiles_->HasFileName(); }
-    const std::string& DocFileName() const override { return Form_.DocumentFiles_->DocFileName(); }
-    const std::string& DocumentCaption() const override { return Form_.DocumentFiles_->DocumentCaption(); }
+    bool HasFileName() const override { return Form_.Parts_->DocumentFiles->HasFileName(); }
+    const std::string& DocFileName() const override { return Form_.Parts_->DocumentFiles->DocFileName(); }
+    const std::string& DocumentCaption() const override { return Form_.Parts_->DocumentFiles->DocumentCaption(); }
     bool ClippingOn() const override { return Form_.ClippingOn(); }
     void MarkModified() override { Form_.MarkModified(); }
     void UpdateToolButtons() override { Form_.UpdateToolButtons(); }
@@ -71,17 +77,40 @@ private:
     TVelkForm& Form_;
 };
 
-std::unique_ptr<IPaneViewsHost> TVelkForm::MakePaneViewsHost() { return std::make_unique<TPaneViewsHost>(*this); }
-
-std::unique_ptr<IClippingHost> TVelkForm::MakeClippingHost() { return std::make_unique<TClippingHost>(*this); }
-
-std::unique_ptr<IExternalEditorHost> TVelkForm::MakeExternalEditorHost()
+void TVelkForm::CreatePaneViews()
 {
-    return std::make_unique<TExternalEditorHost>(*this);
+    Parts_->PaneViewsHost = std::make_unique<TPaneViewsHost>(*this);
+    Parts_->PaneViews = std::make_unique<TPaneViews>(
+        *Parts_->PaneViewsHost,
+        TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Parts_->Binding, Menus_,
+                        *Parts_->TreeImageList, Parts_->SubIcons->TreeSubImageList(), *Parts_->ButtonImages,
+                        *Button(Cmd::sbSplitTargetNode), *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
 }
 
-std::unique_ptr<IFontToolbarHost> TVelkForm::MakeFontToolbarHost() { return std::make_unique<TFontToolbarHost>(*this); }
+void TVelkForm::CreateClipping()
+{
+    Parts_->ClippingHost = std::make_unique<TClippingHost>(*this);
+    Parts_->Clipping = std::make_unique<TClippingMode>(
+        *Parts_->ClippingHost,
+        TClippingParts{Menus_, *DataMemo_, *DataTree_, *Parts_->Binding, *Button(Cmd::sbGoEditor)});
+}
 
-bool TVelkForm::ClippingOn() const { return Clipping_->On(); }
+void TVelkForm::CreateExternalEditor()
+{
+    Parts_->ExternalEditorHost = std::make_unique<TExternalEditorHost>(*this);
+    Parts_->ExternalEditor = std::make_unique<TExternalEditor>(
+        *Parts_->ExternalEditorHost, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->Binding,
+                                                          Instances_, *Button(Cmd::sbGoEditor)});
+}
 
-std::string TVelkForm::ConvertClipText(const std::string& Text) { return Clipping_->ConvertClipText(Text); }
+// The font bar and the edit mode label on it are made; the room takes them.
+void TVelkForm::CreateFontToolbar()
+{
+    Parts_->FontToolbarHost = std::make_unique<TFontToolbarHost>(*this);
+    Parts_->FontToolbar = std::make_unique<TFontToolbar>(*Parts_->FontToolbarHost, Menus_, *Toolbar("ToolbarFont"),
+                                                         *EdModeLabel_, *ToolDock1_, *ToolDock2_);
+}
+
+bool TVelkForm::ClippingOn() const { return Parts_->Clipping->On(); }
+
+std::string TVelkForm::ConvertClipText(const std::string& Text) { return Parts_->Clipping->ConvertClipText(Text); }

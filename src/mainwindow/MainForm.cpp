@@ -3,53 +3,23 @@
 // events.
 #include "Main.h"
 
-#include "ClippingHost.h"
 #include "ClippingMode.h"
-#include "ConversionCommands.h"
-#include "ConversionCommandsHost.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
-#include "DocumentFiles.h"
-#include "DocumentHost.h"
-#include "EditCommands.h"
-#include "EditCommandsHost.h"
-#include "EditModeHost.h"
-#include "EditModeSwitch.h"
 #include "EditorEx.h"
 #include "EditorFountain.h"
-#include "EditorLook.h"
-#include "EditorLookHost.h"
 #include "ExceptionHandler.h"
-#include "ExternalEditor.h"
-#include "ExternalEditorHost.h"
-#include "FindAndReplace.h"
-#include "FindAndReplaceHost.h"
 #include "FontToolbar.h"
-#include "FontToolbarHost.h"
 #include "FormTimer.h"
 #include "HTMLFountain.h"
-#include "HelpCommands.h"
-#include "HelpCommandsHost.h"
 #include "Instances.h"
-#include "OptionCommands.h"
-#include "OptionCommandsHost.h"
-#include "OptionToggles.h"
-#include "OptionTogglesHost.h"
 #include "OutlineBinding.h"
-#include "OutlineCommands.h"
-#include "OutlineCommandsHost.h"
-#include "OutlineHost.h"
-#include "PageLinks.h"
-#include "PageLinksHost.h"
 #include "PaneViews.h"
-#include "PaneViewsHost.h"
 #include "Separate.h"
-#include "SettingsHost.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
 #include "Strings.h"
-#include "SubIconHost.h"
 #include "SubIcons.h"
 #include "SubIni.h"
 #include "ToolButtonIds.h"
@@ -57,8 +27,7 @@
 #include "ToolImageList.h"
 #include "TreeChangeWatch.h"
 #include "TreeView.h"
-#include "TreeViewCommands.h"
-#include "TreeViewHost.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -109,54 +78,42 @@ std::unique_ptr<TTreeImageList> CreateTreeImages()
 } // namespace
 
 TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
-    : OutlineHost_(MakeOutlineHost()), DocumentHost_(MakeDocumentHost()), SettingsHost_(MakeSettingsHost()),
-      SubIconHost_(MakeSubIconHost()), PaneViewsHost_(MakePaneViewsHost()), ClippingHost_(MakeClippingHost()),
-      ExternalEditorHost_(MakeExternalEditorHost()), FontToolbarHost_(MakeFontToolbarHost()), Instances_(Instances),
-      Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
-      OpenDialog1_(std::make_unique<TOpenDialog>()), SaveDialog1_(std::make_unique<TSaveDialog>()),
-      TreeImageList_(CreateTreeImages())
+    : Instances_(Instances), Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
+      Parts_(std::make_unique<TWindowParts>())
 {
-    HTMLFountain1_.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
+    Parts_->OpenDialog1 = std::make_unique<TOpenDialog>();
+    Parts_->SaveDialog1 = std::make_unique<TSaveDialog>();
+    Parts_->TreeImageList = CreateTreeImages();
+    Parts_->HTMLFountain1.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
     setObjectName(QStringLiteral("VelkForm"));
     resize(900, 640);
     setMenuBar(Menus_.MainMenu().MenuBar());
+    CreateSettingsHost();
     CreateEditorAndTree();
     CreateToolbars();
-    SubIcons_ = std::make_unique<TSubIcons>(*SubIconHost_, *this, *DataTree_, Menus_);
+    CreateSubIcons();
     LayOutForm();
     CreateStatusBar();
-    Binding_ = std::make_unique<TOutlineBinding>(*DataTree_, *OutlineHost_);
+    CreateBinding();
     FollowTreeChanges();
     BindCommands();
-    DocumentFiles_ =
-        std::make_unique<TDocumentFiles>(*DocumentHost_, Menus_,
-                                         TDocumentButtons{*Button(Cmd::sbPageNew), *Button(Cmd::sbSave),
-                                                          *Button(Cmd::sbLoadTreeText), *Button(Cmd::sbTextOutput)},
-                                         Instances_, *OpenDialog1_, *SaveDialog1_);
+    CreateDocumentFiles();
     setAcceptDrops(true);
-    Clipping_ = std::make_unique<TClippingMode>(
-        *ClippingHost_, TClippingParts{Menus_, *DataMemo_, *DataTree_, *Binding_, *Button(Cmd::sbGoEditor)});
-    ExternalEditor_ = std::make_unique<TExternalEditor>(
-        *ExternalEditorHost_,
-        TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Binding_, Instances_, *Button(Cmd::sbGoEditor)});
+    CreateClipping();
+    CreateExternalEditor();
     CreateHelpCommands();
-
-    PaneViews_ = std::make_unique<TPaneViews>(
-        *PaneViewsHost_,
-        TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Binding_, Menus_, *TreeImageList_,
-                        SubIcons_->TreeSubImageList(), *ButtonImages_, *Button(Cmd::sbSplitTargetNode),
-                        *Button(Cmd::sbToEditor), *Button(Cmd::sbPageDevide)});
+    CreatePaneViews();
     CreatePageLinks();
-    SubIcons_->BindCommands();
+    Parts_->SubIcons->BindCommands();
     CreateOutlineCommands();
     CreateTreeViewCommands();
     CreateFindAndReplace();
     CreateEditCommands();
     CreateEditModeSwitch();
     CreateOptionRooms();
-    FontToolbar_->BindCommands();
+    Parts_->FontToolbar->BindCommands();
     BindPopups();
-    Dispatcher_ = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
+    Parts_->Dispatcher = std::make_unique<TShortCutDispatcher>(*this, &Menus_.MainMenu());
     Timer1_->OnTimer = [this] { CatchExceptions([this] { Timer1Timer(); }); };
     Timer1_->SetInterval(600000);
     Instances_.OnMessage = [this](const std::string& Text) { CatchExceptions([&] { AppMessageHandler(Text); }); };
@@ -172,7 +129,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
         CatchExceptions([&] {
             clipboardChanged();
             if (ClipboardHasText_)
-                Clipping_->CaptureClipboard();
+                Parts_->Clipping->CaptureClipboard();
         });
     });
 }
@@ -182,9 +139,9 @@ TVelkForm::~TVelkForm()
     // FormDestroy: the binding goes before the tree whose events it handles.
     Instances_.OnMessage = nullptr;
     Timer1_->SetInterval(std::nullopt);
-    Dispatcher_.reset();
-    Binding_.reset();
-    TreeWatch_.reset();
+    Parts_->Dispatcher.reset();
+    Parts_->Binding.reset();
+    Parts_->TreeWatch.reset();
     // The panes go while the form is whole, deaf to their last events.
     for (TNotifyEvent* event : {&DataMemo_->OnChange, &DataMemo_->OnCaretMoved, &DataMemo_->OnEnter, &DataMemo_->OnExit,
                                 &DataMemo_->OnResize})
@@ -211,7 +168,7 @@ void TVelkForm::CreateEditorAndTree()
     panelLayout->setContentsMargins(0, 0, 0, 0);
     DataTree_ = new TTreeView(PanelL_);
     DataTree_->setObjectName(QStringLiteral("DataTree"));
-    DataTree_->SetImages(TreeImageList_.get());
+    DataTree_->SetImages(Parts_->TreeImageList.get());
     // What the tree shows until the settings file names its font.
     static const std::string treeFace = Utf8ToSjis("ＭＳ Ｐゴシック");
     TFont treeFont;
@@ -310,13 +267,13 @@ TPopupMenu* TVelkForm::dmyPopupMenu() const { return Menus_.Popup(Cmd::dmyPopupM
 
 TDockToolbar* TVelkForm::Toolbar(std::string_view Name) const
 {
-    const auto found = Toolbars_.find(Name);
-    return found == Toolbars_.end() ? nullptr : found->second;
+    const auto found = Parts_->Toolbars.find(Name);
+    return found == Parts_->Toolbars.end() ? nullptr : found->second;
 }
 
 TDockButton* TVelkForm::ToolButton(std::string_view Name) const
 {
-    for (const auto& [id, button] : Buttons_)
+    for (const auto& [id, button] : Parts_->Buttons)
         if (id.Name() == Name)
             return button;
     throw std::invalid_argument("no toolbar button " + std::string(Name));
@@ -332,8 +289,8 @@ TDockButton* TVelkForm::Button(TCommandId Id) const
 
 TDockButton* TVelkForm::FindButton(TCommandId Id) const
 {
-    const auto found = Buttons_.find(Id);
-    return found == Buttons_.end() ? nullptr : found->second;
+    const auto found = Parts_->Buttons.find(Id);
+    return found == Parts_->Buttons.end() ? nullptr : found->second;
 }
 
 void TVelkForm::showEvent(QShowEvent* Event)

@@ -3,6 +3,7 @@
 
 #include "HelpCommands.h"
 #include "HelpCommandsHost.h"
+#include "WindowParts.h"
 
 class TVelkForm::THelpCommandsHost final : public IHelpCommandsHost {
 public:
@@ -15,6 +16,7 @@ private:
 
 void TVelkForm::CreateHelpCommands()
 {
-    HelpCommandsHost_ = std::make_unique<THelpCommandsHost>(*this);
-    HelpCommands_ = std::make_unique<THelpCommands>(*HelpCommandsHost_, THelpCommandsParts{*this, Menus_, Instances_});
+    Parts_->HelpCommandsHost = std::make_unique<THelpCommandsHost>(*this);
+    Parts_->HelpCommands =
+        std::make_unique<THelpCommands>(*Parts_->HelpCommandsHost, THelpCommandsParts{*this, Menus_, Instances_});
 }

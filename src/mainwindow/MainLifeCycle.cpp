@@ -35,6 +35,7 @@
 #include "ToolButtonIds.h"
 #include "ToolButtonRules.h"
 #include "TreeView.h"
+#include "WindowParts.h"
 
 #include <QStatusBar>
 #include <cerrno>
@@ -50,35 +51,35 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     if (single)
         DeleteLeftoverTransferFiles();
     MakeProgramSubfolder("Temp", "Tempフォルダーの作成に失敗しました。");
-    EditModeSwitch_->Reset();
+    Parts_->EditModeSwitch->Reset();
     if (const std::string notice = SetAsideDamagedFiles(StartUpSettingsFiles()); !notice.empty())
         MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
-    FontToolbar_->LoadSymbolList();
+    Parts_->FontToolbar->LoadSymbolList();
 
-    EditorLook_->SetupFountain();
-    LoadIni(*SettingsHost_);
+    Parts_->EditorLook->SetupFountain();
+    LoadIni(*Parts_->SettingsHost);
     // Again, for the link brackets in the form the settings choose; their
     // colours stay.
-    EditorLook_->SetupFountain();
+    Parts_->EditorLook->SetupFountain();
     LoadKeyIni(Menus_);
     // The blank and tab marks show from the start as the settings say.
-    EditorLook_->ApplyMarkSettings();
-    EditorLook_->ApplyBracketColors();
+    Parts_->EditorLook->ApplyMarkSettings();
+    Parts_->EditorLook->ApplyBracketColors();
     LoadDockLayoutFromIni(*this, SettingsFilePath(), "");
-    FontToolbar_->FillFontCombo();
-    EditorLook_->ApplyEditorColors();
+    Parts_->FontToolbar->FillFontCombo();
+    Parts_->EditorLook->ApplyEditorColors();
 
     MakeProgramSubfolder("Images", "Imagesフォルダーの作成に失敗しました。");
-    SubIcons_->LoadSubIcons();
-    SubIcons_->BuildSubIconMenu();
-    DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : TreeImageList_.get());
+    Parts_->SubIcons->LoadSubIcons();
+    Parts_->SubIcons->BuildSubIconMenu();
+    DataTree_->SetImages(SettingsVars.ForderIconDel ? nullptr : Parts_->TreeImageList.get());
     StatusPanels_[3]->setText(QString::fromStdString(InsertModeText(false)));
     DateFormatText_ = DateFormatText(SettingsVars.IME);
     TimeFormatText_ = TimeFormatText(SettingsVars.IME);
     DataMemo_->SetModified(false);
     InsertNumber_ = 1;
     if (SettingsVars.APoFile.TextSaveDir.empty())
-        SettingsVars.APoFile.TextSaveDir = ExtractFilePath(DocumentFiles_->DocFileName());
+        SettingsVars.APoFile.TextSaveDir = ExtractFilePath(Parts_->DocumentFiles->DocFileName());
 
     TStartInputs inputs;
     inputs.OptionFileMode = SettingsVars.APoFile.Mode;
@@ -90,11 +91,11 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     inputs.FileExists = [](const std::string& FileName) { return FileExists(FileName); };
     const TStartChoice choice = ChooseStartDocument(inputs);
     if (choice.Rule != TStartRule::NewDocument) {
-        if (DocumentFiles_->LoadOutline(choice.DocFileName)) {
-            OpenDialog1_->SetInitialDir(choice.InitialDir);
+        if (Parts_->DocumentFiles->LoadOutline(choice.DocFileName)) {
+            Parts_->OpenDialog1->SetInitialDir(choice.InitialDir);
             return TStartOutcome::Run;
         }
-        if (DocumentFiles_->OpenDeclined() && choice.OnDecline == TDeclineAction::CloseInstance)
+        if (Parts_->DocumentFiles->OpenDeclined() && choice.OnDecline == TDeclineAction::CloseInstance)
             return TStartOutcome::Quit;
     }
     if (Parameters.size() == 1 && DirectoryExists(Parameters.front()))
@@ -102,7 +103,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
              TMsgDlgType::mtInformation);
     // A start document that could not be read, or was declined, leaves a
     // new document rather than an empty window.
-    DocumentFiles_->FlNewClick();
+    Parts_->DocumentFiles->FlNewClick();
     return TStartOutcome::Run;
 }
 
@@ -127,7 +128,7 @@ void TVelkForm::MakeProgramSubfolder(const char* Name, const char* Warning)
 
 void TVelkForm::ClearPageHistory()
 {
-    Binding_->ClearPageHistory();
+    Parts_->Binding->ClearPageHistory();
     SetPageHistoryButtons(false, false);
 }
 
@@ -139,8 +140,8 @@ void TVelkForm::FormShow()
                                                                               : TEditorShowNumberMode::nmRow);
     Timer1_->SetInterval(AutoSaveInterval(SettingsVars.AutoSaveTime));
     ApplyShownSettings();
-    FontToolbar_->FormShow();
-    ExternalEditor_->DetectRunningExternalEdit();
+    Parts_->FontToolbar->FormShow();
+    Parts_->ExternalEditor->DetectRunningExternalEdit();
 
     Button(Cmd::sbTextOutput)->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), DataMemo_->GetTextLen() == 0));
     Button(Cmd::sbPageDevide)->SetEnabled(true);
@@ -155,7 +156,7 @@ void TVelkForm::FormShow()
     UpdateToolButtons();
     DataMemo_->Leftbar()->SetZeroBase(!SettingsVars.Col_Row.Mode);
     UpdateCaretPanel();
-    EditModeSwitch_->ApplyCommenter();
+    Parts_->EditModeSwitch->ApplyCommenter();
     StatusPanels_[5]->setText(QString::fromStdString(BoxSelectionText(BoxSelectionOn())));
     UpdateStatusBar();
     DataMemo_->setFocus();
@@ -165,8 +166,8 @@ void TVelkForm::FormShow()
 // toolbars, the popup's groups, the left bar's colour and the tree's tips.
 void TVelkForm::ApplyShownSettings()
 {
-    EditorLook_->ApplyWrapMark();
-    OptionToggles_->ApplyMenuVisibilities();
+    Parts_->EditorLook->ApplyWrapMark();
+    Parts_->OptionToggles->ApplyMenuVisibilities();
     DataMemo_->Leftbar()->SetColor(SettingsVars.AnkCol);
     DataTree_->SetToolTips(!Menus_.Item(Cmd::TreeTipHelp)->Checked());
 }
@@ -187,24 +188,24 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 bool TVelkForm::FormCloseQuery()
 {
     bool canClose = true;
-    if (ExternalEditor_->OwnExternalEditRunning()) {
+    if (Parts_->ExternalEditor->OwnExternalEditRunning()) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
         canClose = false;
     } else {
-        canClose = DocumentFiles_->CloseQuery();
+        canClose = Parts_->DocumentFiles->CloseQuery();
     }
     // Whether or not the window closes, the newest recent document is kept
     // for the next start, the views are closed, and the symbol list, the
     // settings and the toolbar places are written. A write that fails is
     // told once and changes nothing about closing: the document was dealt
     // with above.
-    const std::vector<std::string>& recent = DocumentFiles_->History().Paths();
+    const std::vector<std::string>& recent = Parts_->DocumentFiles->History().Paths();
     if (!recent.empty())
         SettingsVars.LastFileName = recent.front();
-    PaneViews_->CloseViews();
+    Parts_->PaneViews->CloseViews();
     const std::string failure =
-        RunCloseWrites({[this] { FontToolbar_->SaveSymbolList(); }, [this] { SaveIni(*SettingsHost_); },
+        RunCloseWrites({[this] { Parts_->FontToolbar->SaveSymbolList(); }, [this] { SaveIni(*Parts_->SettingsHost); },
                         [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
     if (!failure.empty())
         MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
@@ -213,6 +214,6 @@ bool TVelkForm::FormCloseQuery()
 
 // ---- The auto-save timer and other instances ---------------------------------------------------------
 
-void TVelkForm::Timer1Timer() { DocumentFiles_->AutoSave(); }
+void TVelkForm::Timer1Timer() { Parts_->DocumentFiles->AutoSave(); }
 
-void TVelkForm::AppMessageHandler(const std::string& Text) { ExternalEditor_->ExternalEditTold(Text); }
+void TVelkForm::AppMessageHandler(const std::string& Text) { Parts_->ExternalEditor->ExternalEditTold(Text); }

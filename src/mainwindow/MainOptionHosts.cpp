@@ -15,6 +15,7 @@
 #include "OutlineBinding.h"
 #include "SearchCommands.h"
 #include "ToolButtonIds.h"
+#include "WindowParts.h"
 
 class TVelkForm::TEditorLookHost final : public IEditorLookHost {
 public:
@@ -43,7 +44,7 @@ class TVelkForm::TOptionCommandsHost final : public IOptionCommandsHost {
 public:
     explicit TOptionCommandsHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
-    ISettingsHost& Settings() override { return *Form_.SettingsHost_; }
+    ISettingsHost& Settings() override { return *Form_.Parts_->SettingsHost; }
     void SetInsertNumber(int Value) override { Form_.InsertNumber_ = Value; }
     void ClearPageHistory() override { Form_.ClearPageHistory(); }
     void UpdateCaretPanel() override { Form_.UpdateCaretPanel(); }
@@ -59,14 +60,14 @@ class TVelkForm::TConversionCommandsHost final : public IConversionCommandsHost 
 public:
     explicit TConversionCommandsHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
-    void StorePage(TTreeNode* Node) override { Form_.Binding_->StorePage(Node); }
+    void StorePage(TTreeNode* Node) override { Form_.Parts_->Binding->StorePage(Node); }
     int InsertNumber() const override { return Form_.InsertNumber_; }
     void SetInsertNumber(int Value) override { Form_.InsertNumber_ = Value; }
-    int WrapByteCache() const override { return Form_.FontToolbar_->WrapByteCache(); }
+    int WrapByteCache() const override { return Form_.Parts_->FontToolbar->WrapByteCache(); }
     std::string ConvertClipText(const std::string& Text) const override { return Form_.ConvertClipText(Text); }
     int DeleteText(const std::string& Source, const std::string& Find, std::string& Result) override
     {
-        return Form_.FindAndReplace_->SearchCommands().DeleteText(Source, Find, Result, soMatchCase);
+        return Form_.Parts_->FindAndReplace->SearchCommands().DeleteText(Source, Find, Result, soMatchCase);
     }
     void BindButtons(std::span<const TCommandBinding> Buttons) override { Form_.BindButtons(Buttons); }
 
@@ -76,19 +77,20 @@ private:
 
 void TVelkForm::CreateOptionRooms()
 {
-    EditorLookHost_ = std::make_unique<TEditorLookHost>(*this);
-    EditorLook_ =
-        std::make_unique<TEditorLook>(*EditorLookHost_, TEditorLookParts{*DataMemo_, *DataTree_, *HTMLFountain1_});
-    OptionTogglesHost_ = std::make_unique<TOptionTogglesHost>(*this);
-    OptionToggles_ = std::make_unique<TOptionToggles>(*OptionTogglesHost_,
-                                                      TOptionTogglesParts{Menus_, *DataMemo_, *StatusPanels_[5]});
-    OptionCommandsHost_ = std::make_unique<TOptionCommandsHost>(*this);
-    OptionCommands_ = std::make_unique<TOptionCommands>(
-        *OptionCommandsHost_,
-        TOptionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_, *HTMLFountain1_, *TreeImageList_, *SubIcons_,
-                             *PaneViews_, *FontToolbar_, *EditorLook_, *EditModeSwitch_, *ExternalEditor_, *Clipping_,
-                             *Timer1_, *OpenDialog1_, *SaveDialog1_, *Button(Cmd::sbGoEditor)});
-    ConversionCommandsHost_ = std::make_unique<TConversionCommandsHost>(*this);
-    ConversionCommands_ = std::make_unique<TConversionCommands>(
-        *ConversionCommandsHost_, TConversionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_});
+    Parts_->EditorLookHost = std::make_unique<TEditorLookHost>(*this);
+    Parts_->EditorLook = std::make_unique<TEditorLook>(
+        *Parts_->EditorLookHost, TEditorLookParts{*DataMemo_, *DataTree_, *Parts_->HTMLFountain1});
+    Parts_->OptionTogglesHost = std::make_unique<TOptionTogglesHost>(*this);
+    Parts_->OptionToggles = std::make_unique<TOptionToggles>(
+        *Parts_->OptionTogglesHost, TOptionTogglesParts{Menus_, *DataMemo_, *StatusPanels_[5]});
+    Parts_->OptionCommandsHost = std::make_unique<TOptionCommandsHost>(*this);
+    Parts_->OptionCommands = std::make_unique<TOptionCommands>(
+        *Parts_->OptionCommandsHost,
+        TOptionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->HTMLFountain1, *Parts_->TreeImageList,
+                             *Parts_->SubIcons, *Parts_->PaneViews, *Parts_->FontToolbar, *Parts_->EditorLook,
+                             *Parts_->EditModeSwitch, *Parts_->ExternalEditor, *Parts_->Clipping, *Timer1_,
+                             *Parts_->OpenDialog1, *Parts_->SaveDialog1, *Button(Cmd::sbGoEditor)});
+    Parts_->ConversionCommandsHost = std::make_unique<TConversionCommandsHost>(*this);
+    Parts_->ConversionCommands = std::make_unique<TConversionCommands>(
+        *Parts_->ConversionCommandsHost, TConversionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_});
 }

@@ -5,10 +5,12 @@
 #include "EditorEx.h"
 #include "FindAndReplace.h"
 #include "FindList.h"
+#include "OutlineBinding.h"
 #include "OutlineHost.h"
 #include "PaneViews.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
+#include "WindowParts.h"
 
 class TVelkForm::TOutlineHost final : public IOutlineHost {
 public:
@@ -21,7 +23,7 @@ public:
     bool BrowseViewOn() const override { return Form_.BrowseViewOn(); }
     bool BoxSelectionOn() const override { return Form_.BoxSelectionOn(); }
     bool FindListMode() const override { return SearchListState().FindListMode; }
-    void ShowFindListPage(TTreeNode* Node) override { Form_.FindAndReplace_->FindList().ShowFindListPage(Node); }
+    void ShowFindListPage(TTreeNode* Node) override { Form_.Parts_->FindAndReplace->FindList().ShowFindListPage(Node); }
     void UpdateStatusBar() override { Form_.UpdateStatusBar(); }
     void UpdateToolButtons() override { Form_.UpdateToolButtons(); }
     void UpdateMarkMenus() override;
@@ -30,17 +32,21 @@ public:
     {
         Form_.SetPageHistoryButtons(CanGoBack, CanGoForward);
     }
-    void SetSubIconButton(int ImageIndex) override { Form_.SubIcons_->SetSubIconButton(ImageIndex); }
+    void SetSubIconButton(int ImageIndex) override { Form_.Parts_->SubIcons->SetSubIconButton(ImageIndex); }
     void MarkModified() override { Form_.MarkModified(); }
-    void RefreshSubIconFinder() override { Form_.SubIcons_->RefreshSubIconFinder(); }
-    bool FocusSubIconFinder() override { return Form_.SubIcons_->FocusSubIconFinder(); }
+    void RefreshSubIconFinder() override { Form_.Parts_->SubIcons->RefreshSubIconFinder(); }
+    bool FocusSubIconFinder() override { return Form_.Parts_->SubIcons->FocusSubIconFinder(); }
     void PageNodeDeleted(TTreeNode* Node) override;
 
 private:
     TVelkForm& Form_;
 };
 
-std::unique_ptr<IOutlineHost> TVelkForm::MakeOutlineHost() { return std::make_unique<TOutlineHost>(*this); }
+void TVelkForm::CreateBinding()
+{
+    Parts_->OutlineHost = std::make_unique<TOutlineHost>(*this);
+    Parts_->Binding = std::make_unique<TOutlineBinding>(*DataTree_, *Parts_->OutlineHost);
+}
 
 void TVelkForm::TOutlineHost::UpdateMarkMenus()
 {
@@ -58,10 +64,10 @@ void TVelkForm::TOutlineHost::PageNodeDeleted(TTreeNode* Node)
 {
     // The views, the sub-icons and the list go before the tree while the
     // window is destroyed.
-    if (Form_.PaneViews_)
-        Form_.PaneViews_->PageNodeDeleted(Node);
-    if (Form_.SubIcons_)
-        Form_.SubIcons_->PageDeleted(Node);
-    if (Form_.FindAndReplace_)
-        Form_.FindAndReplace_->FindList().PageNodeDeleted(Node);
+    if (Form_.Parts_->PaneViews)
+        Form_.Parts_->PaneViews->PageNodeDeleted(Node);
+    if (Form_.Parts_->SubIcons)
+        Form_.Parts_->SubIcons->PageDeleted(Node);
+    if (Form_.Parts_->FindAndReplace)
+        Form_.Parts_->FindAndReplace->FindList().PageNodeDeleted(Node);
 }

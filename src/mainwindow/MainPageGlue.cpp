@@ -24,6 +24,7 @@
 #include "ToolButtonRules.h"
 #include "TreeChangeWatch.h"
 #include "TreeView.h"
+#include "WindowParts.h"
 
 #include <QStyle>
 
@@ -38,11 +39,11 @@ QString Text(const std::string& Utf8) { return QString::fromStdString(Utf8); }
 void TVelkForm::DataMemoChange(TObject* Sender)
 {
     // Showing a page replaces the text; that is no edit of the page.
-    if (Binding_->ShowingPage())
+    if (Parts_->Binding->ShowingPage())
         return;
     TEditorEx& editor = EditorOf(Sender, *ActiveEditor_);
     ApplyScrollBars(editor);
-    Binding_->PageEdited(DataTree_->Selected());
+    Parts_->Binding->PageEdited(DataTree_->Selected());
     Button(Cmd::sbTextOutput)->SetEnabled(TextOutputEnabled(DataTree_->Items().Count(), TextEmpty(*ActiveEditor_)));
     SetEditUndoButtons(ActiveEditor_->CanUndo(), ActiveEditor_->CanRedo());
     Button(Cmd::sbSave)->SetEnabled(ActiveEditor_->Modified());
@@ -119,7 +120,7 @@ void TVelkForm::DataMemoEnter(TObject* Sender)
 void TVelkForm::DataMemoExit(TObject*)
 {
     if (TTreeNode* selected = DataTree_->Selected())
-        Binding_->StorePage(selected);
+        Parts_->Binding->StorePage(selected);
     Button(Cmd::sbPageDevide)->SetEnabled(false);
     Menus_.Item(Cmd::EdPageDevide)->SetEnabled(false);
     Menus_.Item(Cmd::pEdPageDevide)->SetEnabled(false);
@@ -198,7 +199,7 @@ void TVelkForm::UpdateStatusBar()
 
 void TVelkForm::FollowTreeChanges()
 {
-    TreeWatch_ = std::make_unique<TTreeChangeWatch>(DataTree_->Items(), [this] {
+    Parts_->TreeWatch = std::make_unique<TTreeChangeWatch>(DataTree_->Items(), [this] {
         if (StatusBarPending_)
             return;
         StatusBarPending_ = true;
@@ -228,8 +229,8 @@ void TVelkForm::UpdateToolButtons()
     }
     snapshot.TextEmpty = TextEmpty(*ActiveEditor_);
     snapshot.TextIsCrLf = TextIsCrLf(*ActiveEditor_);
-    snapshot.SubIconFinderClosed = SubIcons_->SubIconFinder() == nullptr;
-    snapshot.HasFileName = DocumentFiles_->HasFileName();
+    snapshot.SubIconFinderClosed = Parts_->SubIcons->SubIconFinder() == nullptr;
+    snapshot.HasFileName = Parts_->DocumentFiles->HasFileName();
     snapshot.BrowseView = BrowseViewOn();
     snapshot.ExtEditor = SettingsVars.ExtEditor;
     snapshot.GoEditorEnabled = Button(Cmd::sbGoEditor)->Enabled();
@@ -265,15 +266,15 @@ void TVelkForm::MarkModified()
 {
     DataMemo_->SetModified(true);
     // The save commands follow the active pane's flag.
-    if (PaneViews_->SplitViewOn())
+    if (Parts_->PaneViews->SplitViewOn())
         SecondEditor()->SetModified(true);
     Button(Cmd::sbSave)->SetEnabled(true);
 }
 
 bool TVelkForm::PasteEnabled() const { return ClipboardHasText_ && (!BrowseViewOn() || ActiveEditor_ == DataMemo_); }
 
-TEditorEx* TVelkForm::SecondEditor() const { return PaneViews_->SecondEditor(); }
+TEditorEx* TVelkForm::SecondEditor() const { return Parts_->PaneViews->SecondEditor(); }
 
-bool TVelkForm::BrowseViewOn() const { return PaneViews_->BrowseViewOn(); }
+bool TVelkForm::BrowseViewOn() const { return Parts_->PaneViews->BrowseViewOn(); }
 
 bool TVelkForm::BoxSelectionOn() const { return Menus_.Item(Cmd::OpBoxSel)->Checked(); }

@@ -9,20 +9,21 @@
 #include "StatusPanel.h"
 #include "SubIcons.h"
 #include "ToolDock.h"
+#include "WindowParts.h"
 
 class TVelkForm::TPageLinksHost final : public IPageLinksHost {
 public:
     explicit TPageLinksHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
     bool BrowseViewOn() const override { return Form_.BrowseViewOn(); }
-    bool HasFileName() const override { return Form_.DocumentFiles_->HasFileName(); }
-    const std::string& DocFileName() const override { return Form_.DocumentFiles_->DocFileName(); }
-    const std::string& DocumentCaption() const override { return Form_.DocumentFiles_->DocumentCaption(); }
+    bool HasFileName() const override { return Form_.Parts_->DocumentFiles->HasFileName(); }
+    const std::string& DocFileName() const override { return Form_.Parts_->DocumentFiles->DocFileName(); }
+    const std::string& DocumentCaption() const override { return Form_.Parts_->DocumentFiles->DocumentCaption(); }
     void InsertFileLinks(const std::vector<std::string>& Files) override
     {
-        Form_.DocumentFiles_->InsertFileLinks(Files);
+        Form_.Parts_->DocumentFiles->InsertFileLinks(Files);
     }
-    int WrapByteCache() const override { return Form_.FontToolbar_->WrapByteCache(); }
+    int WrapByteCache() const override { return Form_.Parts_->FontToolbar->WrapByteCache(); }
     void ShowLineSelection() override
     {
         Form_.StatusPanels_[5]->setText({});
@@ -35,8 +36,9 @@ private:
 
 void TVelkForm::CreatePageLinks()
 {
-    PageLinksHost_ = std::make_unique<TPageLinksHost>(*this);
-    PageLinks_ = std::make_unique<TPageLinks>(
-        *PageLinksHost_, TPageLinksParts{*this, Menus_, *DataMemo_, *DataTree_, *OpenDialog1_, *TreeImageList_,
-                                         SubIcons_->TreeSubImageList(), *ToolDock2_});
+    Parts_->PageLinksHost = std::make_unique<TPageLinksHost>(*this);
+    Parts_->PageLinks = std::make_unique<TPageLinks>(
+        *Parts_->PageLinksHost,
+        TPageLinksParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->OpenDialog1, *Parts_->TreeImageList,
+                        Parts_->SubIcons->TreeSubImageList(), *ToolDock2_});
 }

@@ -9,6 +9,7 @@
 #include "SearchListState.h"
 #include "SubIcons.h"
 #include "TreeViewCommands.h"
+#include "WindowParts.h"
 
 class TVelkForm::TFindHost final : public IFindAndReplaceHost {
 public:
@@ -17,8 +18,8 @@ public:
     TDockButton* ToolButton(std::string_view Name) const override { return Form_.ToolButton(Name); }
     void SetEnabled(const TEnablings& List) override { Form_.SetEnabled(List); }
     void UpdateButtonHints() override { Form_.UpdateButtonHints(); }
-    bool OwnExternalEditRunning() const override { return Form_.ExternalEditor_->OwnExternalEditRunning(); }
-    void TreePageFoldClick() override { Form_.TreeViewCommands_->TreePageFoldClick(); }
+    bool OwnExternalEditRunning() const override { return Form_.Parts_->ExternalEditor->OwnExternalEditRunning(); }
+    void TreePageFoldClick() override { Form_.Parts_->TreeViewCommands->TreePageFoldClick(); }
 
 private:
     TVelkForm& Form_;
@@ -26,10 +27,10 @@ private:
 
 void TVelkForm::CreateFindAndReplace()
 {
-    FindHost_ = std::make_unique<TFindHost>(*this);
-    FindAndReplace_ =
-        std::make_unique<TFindAndReplace>(*FindHost_, TFindAndReplaceParts{*OutlineHost_, *Binding_, *this, *DataTree_,
-                                                                           Menus_, SubIcons_->TreeSubImageList()});
+    Parts_->FindHost = std::make_unique<TFindHost>(*this);
+    Parts_->FindAndReplace = std::make_unique<TFindAndReplace>(
+        *Parts_->FindHost, TFindAndReplaceParts{*Parts_->OutlineHost, *Parts_->Binding, *this, *DataTree_, Menus_,
+                                                Parts_->SubIcons->TreeSubImageList()});
 }
 
-void TVelkForm::FindListChanged() { FindAndReplace_->FindListChanged(); }
+void TVelkForm::FindListChanged() { Parts_->FindAndReplace->FindListChanged(); }

@@ -14,6 +14,7 @@
 #include "Strings.h"
 #include "SubIcons.h"
 #include "TreeView.h"
+#include "WindowParts.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -93,8 +94,8 @@ public:
     // way the splitter runs.
     void SetTreePanelHeight(int Height) override { Form_.SetTreePanelExtent(Height); }
     void SetTreePanelWidth(int Width) override { Form_.SetTreePanelExtent(Width); }
-    int WrapSpinValue() const override { return Form_.FontToolbar_->WrapSpnEd()->Value(); }
-    void SetWrapSpinValue(int Value) override { Form_.FontToolbar_->WrapSpnEd()->SetValue(Value); }
+    int WrapSpinValue() const override { return Form_.Parts_->FontToolbar->WrapSpnEd()->Value(); }
+    void SetWrapSpinValue(int Value) override { Form_.Parts_->FontToolbar->WrapSpnEd()->SetValue(Value); }
     std::vector<std::string> ImagePopupCaptions() const override;
     void SetSubIconMenu(const std::vector<std::string>& Captions) override;
 
@@ -108,7 +109,7 @@ private:
     TVelkForm& Form_;
 };
 
-std::unique_ptr<ISettingsHost> TVelkForm::MakeSettingsHost() { return std::make_unique<TSettingsHost>(*this); }
+void TVelkForm::CreateSettingsHost() { Parts_->SettingsHost = std::make_unique<TSettingsHost>(*this); }
 
 int TVelkForm::TSettingsHost::WindowState() const
 {
@@ -243,7 +244,7 @@ void TVelkForm::TSettingsHost::SetDataTreeLook(const TTreeLook& Value)
 
 THtmlColors TVelkForm::TSettingsHost::HTMLFountain1Colors() const
 {
-    const THTMLFountain& html = *Form_.HTMLFountain1_;
+    const THTMLFountain& html = *Form_.Parts_->HTMLFountain1;
     const TFountainBracketItem* comment = HtmlCommentBracket(html);
     return {html.TagColor()->Color(),
             html.TagElement()->Color(),
@@ -256,7 +257,7 @@ THtmlColors TVelkForm::TSettingsHost::HTMLFountain1Colors() const
 
 void TVelkForm::TSettingsHost::SetHTMLFountain1Colors(const THtmlColors& Value)
 {
-    THTMLFountain& html = *Form_.HTMLFountain1_;
+    THTMLFountain& html = *Form_.Parts_->HTMLFountain1;
     html.TagColor()->SetColor(Value.TagColor);
     html.TagElement()->SetColor(Value.TagElement);
     html.TagAttribute()->SetColor(Value.TagAttribute);
@@ -292,7 +293,7 @@ void TVelkForm::SetTreePanelExtent(int Extent)
 // the "none" entry; its other lines are the captions the popup shows.
 std::vector<std::string> TVelkForm::TSettingsHost::ImagePopupCaptions() const
 {
-    const TStringList& names = Form_.SubIcons_->SubIconMenu();
+    const TStringList& names = Form_.Parts_->SubIcons->SubIconMenu();
     std::vector<std::string> captions;
     for (int i = 1; i < names.Count(); ++i)
         captions.push_back(names.Strings(i));
@@ -301,7 +302,7 @@ std::vector<std::string> TVelkForm::TSettingsHost::ImagePopupCaptions() const
 
 void TVelkForm::TSettingsHost::SetSubIconMenu(const std::vector<std::string>& Captions)
 {
-    TStringList& names = Form_.SubIcons_->SubIconMenu();
+    TStringList& names = Form_.Parts_->SubIcons->SubIconMenu();
     names.Clear();
     for (const std::string& caption : Captions)
         names.Add(caption);

@@ -6,7 +6,9 @@
 #include "FindAndReplace.h"
 #include "FindList.h"
 #include "SubIconHost.h"
+#include "SubIcons.h"
 #include "SubIni.h"
+#include "WindowParts.h"
 
 class TVelkForm::TSubIconHost final : public ISubIconHost {
 public:
@@ -17,9 +19,12 @@ public:
     TEditorEx* DataMemo() const override { return Form_.DataMemo_; }
     TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
     bool BrowseViewOn() const override { return Form_.BrowseViewOn(); }
-    std::string CaptionText() const override { return Form_.DocumentFiles_->CaptionText(); }
+    std::string CaptionText() const override { return Form_.Parts_->DocumentFiles->CaptionText(); }
     void MarkModified() override { Form_.MarkModified(); }
-    void PageSubIconChanged(TTreeNode* Page) override { Form_.FindAndReplace_->FindList().PageSubIconChanged(Page); }
+    void PageSubIconChanged(TTreeNode* Page) override
+    {
+        Form_.Parts_->FindAndReplace->FindList().PageSubIconChanged(Page);
+    }
     void UpdateToolButtons() override { Form_.UpdateToolButtons(); }
     bool ExternalEditAllowed() const override;
     void FindListChanged() override { Form_.FindListChanged(); }
@@ -28,12 +33,16 @@ private:
     TVelkForm& Form_;
 };
 
-std::unique_ptr<ISubIconHost> TVelkForm::MakeSubIconHost() { return std::make_unique<TSubIconHost>(*this); }
+void TVelkForm::CreateSubIcons()
+{
+    Parts_->SubIconHost = std::make_unique<TSubIconHost>(*this);
+    Parts_->SubIcons = std::make_unique<TSubIcons>(*Parts_->SubIconHost, *this, *DataTree_, Menus_);
+}
 
 // Clipping mode forbids an external edit, and so does one running.
 bool TVelkForm::TSubIconHost::ExternalEditAllowed() const
 {
-    const TExternalEditor& editor = *Form_.ExternalEditor_;
+    const TExternalEditor& editor = *Form_.Parts_->ExternalEditor;
     return SettingsVars.ExtEditor && !Form_.ClippingOn() && !editor.OwnExternalEditRunning()
            && editor.ExternalEditText() != ExternalEditRunningText();
 }

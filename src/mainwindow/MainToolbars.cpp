@@ -13,6 +13,7 @@
 #include "MainMenus.h"
 #include "ToolDock.h"
 #include "ToolImageList.h"
+#include "WindowParts.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -119,12 +120,12 @@ void TVelkForm::CreateToolbars()
     BeginFormLoading(*this);
     ToolDock1_ = new TToolDock(this, "ToolDock1", TDockPosition::dpTop);
     ToolDock2_ = new TToolDock(this, "ToolDock2", TDockPosition::dpLeft);
-    ButtonImages_ = std::make_unique<TToolImageList>();
+    Parts_->ButtonImages = std::make_unique<TToolImageList>();
 
     for (const TToolbarSpec& spec : ToolbarSpecs) {
         auto* bar = new TDockToolbar(ToolDock1_, std::string(spec.Name), Utf8(spec.Caption));
         bar->SetDockRow(spec.DockRow);
-        Toolbars_.emplace(std::string(spec.Name), bar);
+        Parts_->Toolbars.emplace(std::string(spec.Name), bar);
         for (const TButtonSpec& button : spec.Buttons) {
             if (!button.Id) {
                 new TDockSeparator(bar);
@@ -132,9 +133,9 @@ void TVelkForm::CreateToolbars()
             }
             auto* sb = new TDockButton(bar, Utf8(button.Hint));
             sb->setObjectName(Utf8(button.Id->Name()));
-            sb->SetImages(ButtonImages_.get());
-            sb->SetImageIndex(ButtonImages_->Add(GlyphPicture(Utf8(button.Glyph))));
-            Buttons_.emplace(*button.Id, sb);
+            sb->SetImages(Parts_->ButtonImages.get());
+            sb->SetImageIndex(Parts_->ButtonImages->Add(GlyphPicture(Utf8(button.Glyph))));
+            Parts_->Buttons.emplace(*button.Id, sb);
         }
     }
     TDockToolbar* fontBar = Toolbar("ToolbarFont");
@@ -143,8 +144,7 @@ void TVelkForm::CreateToolbars()
     // Down while the tree stands above the editor.
     Button(Cmd::sbToEditor)->SetGroupIndex(3);
     Button(Cmd::sbToEditor)->SetAllowAllUp(true);
-    FontToolbar_ =
-        std::make_unique<TFontToolbar>(*FontToolbarHost_, Menus_, *fontBar, *EdModeLabel_, *ToolDock1_, *ToolDock2_);
+    CreateFontToolbar();
     CreateDropdownButtons();
     EndFormLoading(*this);
 }

@@ -5,6 +5,7 @@
 #include "OutlineCommands.h"
 #include "OutlineCommandsHost.h"
 #include "ToolButtonIds.h"
+#include "WindowParts.h"
 
 class TVelkForm::TOutlineCommandsHost final : public IOutlineCommandsHost {
 public:
@@ -17,8 +18,8 @@ private:
 
 void TVelkForm::CreateOutlineCommands()
 {
-    OutlineCommandsHost_ = std::make_unique<TOutlineCommandsHost>(*this);
-    OutlineCommands_ = std::make_unique<TOutlineCommands>(
-        *OutlineCommandsHost_,
-        TOutlineCommandsParts{*OutlineHost_, *Binding_, *DataTree_, Menus_, *Button(Cmd::sbTextOutput)});
+    Parts_->OutlineCommandsHost = std::make_unique<TOutlineCommandsHost>(*this);
+    Parts_->OutlineCommands = std::make_unique<TOutlineCommands>(
+        *Parts_->OutlineCommandsHost,
+        TOutlineCommandsParts{*Parts_->OutlineHost, *Parts_->Binding, *DataTree_, Menus_, *Button(Cmd::sbTextOutput)});
 }

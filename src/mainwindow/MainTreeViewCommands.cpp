@@ -6,12 +6,13 @@
 #include "ToolButtonIds.h"
 #include "TreeViewCommands.h"
 #include "TreeViewHost.h"
+#include "WindowParts.h"
 
 class TVelkForm::TTreeViewHost final : public ITreeViewHost {
 public:
     explicit TTreeViewHost(TVelkForm& Form) : Form_(Form) {}
-    bool BrowseViewOn() const override { return Form_.PaneViews_->BrowseViewOn(); }
-    void CloseViews() override { Form_.PaneViews_->CloseViews(); }
+    bool BrowseViewOn() const override { return Form_.Parts_->PaneViews->BrowseViewOn(); }
+    void CloseViews() override { Form_.Parts_->PaneViews->CloseViews(); }
     int SplitLine() const override { return Form_.SplitLine(); }
     void SetTreePanelExtent(int Extent) override { Form_.SetTreePanelExtent(Extent); }
     void ClearPageHistory() override { Form_.ClearPageHistory(); }
@@ -22,8 +23,8 @@ private:
 
 void TVelkForm::CreateTreeViewCommands()
 {
-    TreeViewHost_ = std::make_unique<TTreeViewHost>(*this);
-    TreeViewCommands_ = std::make_unique<TTreeViewCommands>(
-        *TreeViewHost_, TTreeViewParts{*this, *Separater1_, *PanelL_, *DataTree_, *Binding_, Menus_,
-                                       *Button(Cmd::sbToEditor), *Button(Cmd::sbSplitTargetNode)});
+    Parts_->TreeViewHost = std::make_unique<TTreeViewHost>(*this);
+    Parts_->TreeViewCommands = std::make_unique<TTreeViewCommands>(
+        *Parts_->TreeViewHost, TTreeViewParts{*this, *Separater1_, *PanelL_, *DataTree_, *Parts_->Binding, Menus_,
+                                              *Button(Cmd::sbToEditor), *Button(Cmd::sbSplitTargetNode)});
 }
