@@ -1,17 +1,10 @@
-// The main window: the page tree on the left, the page editor on the right,
-// the menu bar and popup menus, the toolbars on their docks and the status
-// bar; the program's start and end; and the glue between the tree, the
-// editor and the buttons.
-//
-// MainForm.cpp builds the window, MainToolbars.cpp the toolbars,
-// MainCommands.cpp binds the menu items and computes their states,
-// MainLifeCycle.cpp holds start-up, the first show, closing and the
-// auto-save timer, MainPageGlue.cpp the editor's events, the status bar and
-// the button states. The rooms (the document's files, the views, the
-// sub-icons ...) are the window's parts (WindowParts.h); each reaches the
-// window through a host interface of its own, answered by a private adapter
-// in the file that makes the room. The rules behind them are plain
-// functions in mainwindow_core.
+// The main window: the page tree beside the page editor, the menus, the
+// toolbars and the status bar; the program's start and end; and the glue
+// between the tree, the editor and the buttons. The rooms that hold the
+// commands' state (the document's files, the views, the sub-icons ...) are
+// the window's parts (WindowParts.h); each reaches the window through a host
+// interface of its own, answered by a private adapter in the file that makes
+// the room.
 #pragma once
 
 #include "MainMenus.h"
@@ -152,7 +145,6 @@ private:
     TDockButton* Button(TCommandId Id) const;
     // The button of Id, or null when Id is a menu item's.
     TDockButton* FindButton(TCommandId Id) const;
-    TPopupMenu* dmyPopupMenu() const;
 
     // ---- Settings (MainSettings.cpp) ----
     int SplitLine() const;
@@ -172,12 +164,9 @@ private:
     TMenuSnapshot MenuSnapshot(bool AskClipboard) const;
     void ApplyMenuStates(const std::vector<TEnabling>& States);
     void EditPopupMenuPopup();
-    bool CaretLineHasText(const TEditorEx& Editor) const;
     void BuildPageHistoryMenu(TPageHistoryMenu Which);
 
     // ---- Life cycle (MainLifeCycle.cpp) ----
-    void DeleteLeftoverTransferFiles();
-    void MakeProgramSubfolder(const char* Name, const char* Warning);
     void FormShow();
     void ApplyShownSettings();
     void UpdateButtonHints();

@@ -43,6 +43,12 @@ int CaretLine(const TEditorEx& Editor)
     return line < Editor.Lines()->Count() ? line : -1;
 }
 
+bool CaretLineHasText(const TEditorEx& Editor)
+{
+    const int line = CaretLine(Editor);
+    return line >= 0 && !Editor.Lines()->Strings(line).empty();
+}
+
 } // namespace
 
 void TVelkForm::BindCommands()
@@ -163,12 +169,6 @@ TMenuSnapshot TVelkForm::MenuSnapshot(bool AskClipboard) const
     s.PageLinkChooserOpen = Parts_->PageLinks->PageLinkChooser() != nullptr;
     s.SubIconFinderClosed = Parts_->SubIcons->SubIconFinder() == nullptr;
     return s;
-}
-
-bool TVelkForm::CaretLineHasText(const TEditorEx& Editor) const
-{
-    const int line = CaretLine(Editor);
-    return line >= 0 && !Editor.Lines()->Strings(line).empty();
 }
 
 // The editor's popup shows the edit menu's states and leaves the focus in

@@ -263,8 +263,6 @@ TPopupMenu* TVelkForm::EditPopupMenu() const { return Menus_.Popup(Cmd::EditPopu
 
 TPopupMenu* TVelkForm::ImagePopupMenu() const { return Menus_.Popup(Cmd::ImagePopupMenu); }
 
-TPopupMenu* TVelkForm::dmyPopupMenu() const { return Menus_.Popup(Cmd::dmyPopupMenu); }
-
 TDockToolbar* TVelkForm::Toolbar(std::string_view Name) const
 {
     const auto found = Parts_->Toolbars.find(Name);

@@ -42,6 +42,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// Transfer files an external edit left behind when the program last ended
+// without cleaning up.
+void DeleteLeftoverTransferFiles()
+{
+    for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt)) {
+        if (::unlink(OsPath(name).c_str()) == 0 || errno == ENOENT)
+            continue;
+        MessageDlg(SjisToUtf8(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
+                   TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        return;
+    }
+}
+
+void MakeProgramSubfolder(const char* Name, const char* Warning)
+{
+    const std::string folder = OsPath(ProgramFolder() + Name);
+    if (::mkdir(folder.c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(ProgramFolder() + Name)))
+        return;
+    MessageDlg(std::string(Warning) + "\n" + SysErrorMessage(errno), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+}
+
+} // namespace
+
 // ---- Start-up -------------------------------------------------------------------------------------
 
 TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
@@ -105,25 +130,6 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
     // new document rather than an empty window.
     Parts_->DocumentFiles->FlNewClick();
     return TStartOutcome::Run;
-}
-
-void TVelkForm::DeleteLeftoverTransferFiles()
-{
-    for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt)) {
-        if (::unlink(OsPath(name).c_str()) == 0 || errno == ENOENT)
-            continue;
-        MessageDlg(SjisToUtf8(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
-                   TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
-        return;
-    }
-}
-
-void TVelkForm::MakeProgramSubfolder(const char* Name, const char* Warning)
-{
-    const std::string folder = OsPath(ProgramFolder() + Name);
-    if (::mkdir(folder.c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(ProgramFolder() + Name)))
-        return;
-    MessageDlg(std::string(Warning) + "\n" + SysErrorMessage(errno), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
 }
 
 void TVelkForm::ClearPageHistory()
