@@ -31,7 +31,7 @@ void TFindAndReplace::BindSearchCommands()
         .Host = Parts_.Outline,
         .Binding = Parts_.Binding,
         .Window = Parts_.Window,
-        .SetButtonEnabled = [this](const char* Name, bool Enabled) { Host_.ToolButton(Name)->SetEnabled(Enabled); },
+        .SetSearchAgainEnabled = [this](bool Enabled) { SetSearchAgainEnabled(Enabled); },
         .ListInvalidated = [this] { EnableFindList(false); },
     });
     const auto find = [this] { Search_->FdGoFindClick(); };
@@ -60,7 +60,7 @@ void TFindAndReplace::BindFindListCommands()
         .Binding = Parts_.Binding,
         .Window = Parts_.Window,
         .SubIcons = Parts_.SubIcons,
-        .SetButtonEnabled = [this](const char* Name, bool Enabled) { Host_.ToolButton(Name)->SetEnabled(Enabled); },
+        .SetSearchAgainEnabled = [this](bool Enabled) { SetSearchAgainEnabled(Enabled); },
         .ListShown = [this](bool Open) { FindListShown(Open); },
         .ListChanged = [this] { FindListChanged(); },
     });
@@ -94,6 +94,12 @@ void TFindAndReplace::BindFindListCommands()
             }
         };
     Parts_.Menus.Item(Cmd::FdFindListClose)->SetEnabled(false);
+}
+
+void TFindAndReplace::SetSearchAgainEnabled(bool Enabled)
+{
+    for (const TCommandId button : {Cmd::sbFoward, Cmd::sbBack})
+        Host_.ToolButton(button)->SetEnabled(Enabled);
 }
 
 void TFindAndReplace::StepPage(int Direction)

@@ -15,7 +15,6 @@ class TVelkForm::TFindHost final : public IFindAndReplaceHost {
 public:
     explicit TFindHost(TVelkForm& Form) : Form_(Form) {}
     TDockButton* ToolButton(TCommandId Id) const override { return Form_.Button(Id); }
-    TDockButton* ToolButton(std::string_view Name) const override { return Form_.ToolButton(Name); }
     void SetEnabled(const TEnablings& List) override { Form_.SetEnabled(List); }
     void UpdateButtonHints() override { Form_.UpdateButtonHints(); }
     bool OwnExternalEditRunning() const override { return Form_.Parts_->ExternalEditor->OwnExternalEditRunning(); }

@@ -16,7 +16,6 @@
 
 #include <map>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -26,17 +25,16 @@ public:
     {
         for (TCommandId id : {Cmd::sbFind, Cmd::sbFoward, Cmd::sbBack, Cmd::sbFindList, Cmd::sbFListClose,
                               Cmd::sbPrevPage, Cmd::sbNextPage})
-            Buttons.emplace(id.Name(), new TDockButton(&Bar));
+            Buttons.emplace(id, new TDockButton(&Bar));
     }
-    TDockButton* ToolButton(TCommandId Id) const override { return ToolButton(Id.Name()); }
-    TDockButton* ToolButton(std::string_view Name) const override { return Buttons.at(std::string(Name)); }
+    TDockButton* ToolButton(TCommandId Id) const override { return Buttons.at(Id); }
     void SetEnabled(const TEnablings& List) override { Enablings = List; }
     void UpdateButtonHints() override { ++HintUpdates; }
     bool OwnExternalEditRunning() const override { return ExternalEdit; }
     void TreePageFoldClick() override { ++Folds; }
 
     QWidget Bar;
-    std::map<std::string, TDockButton*, std::less<>> Buttons;
+    std::map<TCommandId, TDockButton*> Buttons;
     TEnablings Enablings;
     int HintUpdates = 0;
     bool ExternalEdit = false;

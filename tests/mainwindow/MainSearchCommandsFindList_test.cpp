@@ -216,7 +216,8 @@ TEST_F(FindList, NothingFoundStaysOnThePageAndTells)
     EXPECT_EQ(dialogs.Questions().back().Text, "zzzは見つかりませんでした！");
     EXPECT_EQ(SelectedIndex(), 1);
     EXPECT_EQ(PageText(1), "p1\r\nno hit");
-    EXPECT_FALSE(form->ToolButton("sbFoward")->Enabled());
+    for (const char* button : {"sbFoward", "sbBack"})
+        EXPECT_FALSE(form->ToolButton(button)->Enabled()) << button;
     EXPECT_EQ(Window(), nullptr);
 }
 

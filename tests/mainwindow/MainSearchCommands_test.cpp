@@ -19,6 +19,8 @@ TEST_F(Search, FindWalksDownAndUpThroughTheOutline)
     Fill({"foo", "", {"ChkWholeFile", "btnOK"}});
     Run("FdGoFind");
     EXPECT_EQ(At(), std::make_tuple(0, 1, 0));
+    for (const char* button : {"sbFoward", "sbBack"})
+        EXPECT_TRUE(form->ToolButton(button)->Enabled()) << button << " searches again";
     const std::vector<std::tuple<int, int, int>> down = {{2, 0, 3}, {2, 1, 0}, {4, 0, 3}};
     for (const auto& expected : down) {
         Run("FdForwardFind");

@@ -56,6 +56,8 @@ private:
     void FindListShown(bool Open);
     // FdFindList and sbFindList.
     void EnableFindList(bool Enabled);
+    // sbFoward and sbBack, which search again for the find string.
+    void SetSearchAgainEnabled(bool Enabled);
 
     IFindAndReplaceHost& Host_;
     TFindAndReplaceParts Parts_;

@@ -6,18 +6,15 @@
 #include "CommandId.h"
 #include "ToolButtonRules.h"
 
-#include <string_view>
-
 class TDockButton;
 
 class IFindAndReplaceHost {
 public:
     virtual ~IFindAndReplaceHost() = default;
 
-    // A toolbar button by id, or by the name the search commands give
-    // ("sbFoward"); never null: a button no toolbar has is a fault of ours.
+    // A toolbar button; never null: a button no toolbar has is a fault of
+    // ours.
     virtual TDockButton* ToolButton(TCommandId Id) const = 0;
-    virtual TDockButton* ToolButton(std::string_view Name) const = 0;
     // Enables buttons and menu items alike.
     virtual void SetEnabled(const TEnablings& List) = 0;
     // The page buttons' hints as the menus' shortcuts give them.

@@ -63,16 +63,14 @@ bool TSearchCommands::InstallFindString(bool FromDialog)
     if (FromDialog && SearchOptions_ & soStartPos)
         editor.SetSelStart(0);
     editor.SetFindString(FindStr_);
-    Window_.SetButtonEnabled("sbFoward", !editor.FindString().empty());
-    Window_.SetButtonEnabled("sbBack", !editor.FindString().empty());
+    Window_.SetSearchAgainEnabled(!editor.FindString().empty());
     return true;
 }
 
 void TSearchCommands::NoFindString()
 {
     Editor().SetFindString({});
-    Window_.SetButtonEnabled("sbFoward", false);
-    Window_.SetButtonEnabled("sbBack", false);
+    Window_.SetSearchAgainEnabled(false);
 }
 
 void TSearchCommands::SearchAndTell(bool Down, bool AcrossPages)

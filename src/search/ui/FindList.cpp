@@ -74,8 +74,7 @@ void TFindList::ListSearch()
             [&esc] { return esc.Pressed(); }));
     }
     if (FoundPages().Empty()) {
-        Window_.SetButtonEnabled("sbFoward", false);
-        Window_.SetButtonEnabled("sbBack", false);
+        Window_.SetSearchAgainEnabled(false);
         MessageDlg(SjisToUtf8(Window_.Host.DataMemo()->FindString()) + "は見つかりませんでした！",
                    TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
         return;

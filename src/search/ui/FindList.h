@@ -27,8 +27,8 @@ struct TFindListWindow {
     // The main window, over which the list window stands.
     QWidget& Window;
     const TTreeImageList& SubIcons;
-    // Enables a toolbar button by name ("sbFoward", "sbBack").
-    std::function<void(const char* Name, bool Enabled)> SetButtonEnabled;
+    // Enables the buttons that search again forward and back.
+    std::function<void(bool Enabled)> SetSearchAgainEnabled;
     // The window opened (true) or closed: the window's buttons, menu items
     // and hints follow.
     std::function<void(bool Open)> ListShown;

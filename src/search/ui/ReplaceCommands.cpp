@@ -192,8 +192,7 @@ void TSearchCommands::FdFastReplaceClick()
     ReplaceRunning_ = true;
     const int caret = Editor().SelStart();
     BeginHourglass();
-    Window_.SetButtonEnabled("sbFoward", !Editor().FindString().empty());
-    Window_.SetButtonEnabled("sbBack", !Editor().FindString().empty());
+    Window_.SetSearchAgainEnabled(!Editor().FindString().empty());
 
     TTreeNode* const selected = Window_.Binding.Items().Selected();
     if (selected) {

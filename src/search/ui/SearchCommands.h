@@ -26,8 +26,8 @@ struct TSearchWindow {
     TOutlineBinding& Binding;
     // The main window: the confirmation box is placed over its top edge.
     QWidget& Window;
-    // Enables a toolbar button by name ("sbFoward", "sbBack", "sbSave").
-    std::function<void(const char* Name, bool Enabled)> SetButtonEnabled;
+    // Enables the buttons that search again forward and back.
+    std::function<void(bool Enabled)> SetSearchAgainEnabled;
     // A confirmed search dialog made the list of found pages stale; heard
     // while the commands live.
     std::function<void()> ListInvalidated;
