@@ -29,7 +29,7 @@ struct TOutline {
     bench::TBenchHost Host{Memo.get()};
     TOutlineBinding Binding{Tree, Host};
     TTreeImageList SubIcons;
-    TFindList List{{Host, Binding, Window, SubIcons, [](const char*, bool) {}, [](bool) {}, [] {}}};
+    TFindList List{{Host, Binding, Window, SubIcons, [](bool) {}, [](bool) {}, [] {}}};
 
     TOutline()
     {

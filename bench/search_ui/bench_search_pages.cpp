@@ -28,7 +28,7 @@ struct TOutline {
     const std::unique_ptr<TEditorEx> Memo{TEditor::Create<TEditorEx>()};
     bench::TBenchHost Host{Memo.get()};
     TOutlineBinding Binding{Tree, Host};
-    TSearchCommands Commands{{Host, Binding, *Memo, [](const char*, bool) {}, {}}};
+    TSearchCommands Commands{{Host, Binding, *Memo, [](bool) {}, {}}};
 
     explicit TOutline(int HitEvery)
     {
