@@ -3,8 +3,8 @@
 // between the tree, the editor and the buttons. The rooms that hold the
 // commands' state (the document's files, the views, the sub-icons ...) are
 // the window's parts (WindowParts.h); each reaches the window through a host
-// interface of its own, answered by a private adapter in the file that makes
-// the room.
+// interface of its own, answered by an adapter in the file that makes the
+// room.
 #pragma once
 
 #include "MainMenus.h"
@@ -204,28 +204,7 @@ private:
     void ShowUnmappedNotice(int Count);
     void FindListChanged();
 
-    // ---- The rooms and the window as each sees it ----
-    // Each adapter is defined, and its room made by Create<Room>(), in the
-    // file of the window's answers to that room, where alone it is complete.
-    class TSettingsHost;  // MainSettings.cpp
-    class TOutlineHost;   // MainOutlineHost.cpp
-    class TDocumentHost;  // MainDocument.cpp
-    class TSubIconHost;   // MainSubIcons.cpp
-    class TPaneViewsHost; // MainEditingHosts.cpp, with the three below
-    class TClippingHost;
-    class TExternalEditorHost;
-    class TFontToolbarHost;
-    class TOutlineCommandsHost; // MainTreeCommands.cpp
-    class TTreeViewHost;        // MainTreeViewCommands.cpp
-    class TFindHost;            // MainSearchCommands.cpp
-    class TEditHost;            // MainEditCommandsHost.cpp
-    class TEditModeHost;        // MainEditModeHost.cpp
-    class TEditorLookHost;      // MainOptionHosts.cpp, with the three below
-    class TOptionTogglesHost;
-    class TOptionCommandsHost;
-    class TConversionCommandsHost;
-    class TPageLinksHost;    // MainPageLinksHost.cpp
-    class THelpCommandsHost; // MainHelpCommandsHost.cpp
+    // ---- Making the rooms, each beside its adapter (WindowParts.h) ----
     void CreateSettingsHost();
     void CreateBinding();
     void CreateDocumentFiles();
@@ -246,7 +225,10 @@ private:
     TInstanceRegistry& Instances_;
     std::unique_ptr<IFormTimer> Timer1_;
     TVelkMenus Menus_;
-    // Declared after the menus, which the rooms use to the end.
+    // The rooms, their adapters and the helpers the window made; declared
+    // after the menus, which the rooms use to the end. The adapters, nested
+    // in the parts, answer the rooms with the window's private state.
+    friend struct TWindowParts;
     std::unique_ptr<TWindowParts> Parts_;
 
     QWidget* PanelL_ = nullptr;

@@ -25,7 +25,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-class TVelkForm::TDocumentHost final : public IDocumentHost {
+class TWindowParts::TDocumentHost final : public IDocumentHost {
 public:
     explicit TDocumentHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -55,7 +55,7 @@ private:
 
 void TVelkForm::CreateDocumentFiles()
 {
-    Parts_->DocumentHost = std::make_unique<TDocumentHost>(*this);
+    Parts_->DocumentHost = std::make_unique<TWindowParts::TDocumentHost>(*this);
     Parts_->DocumentFiles =
         std::make_unique<TDocumentFiles>(*Parts_->DocumentHost, Menus_,
                                          TDocumentButtons{*Button(Cmd::sbPageNew), *Button(Cmd::sbSave),
@@ -63,7 +63,7 @@ void TVelkForm::CreateDocumentFiles()
                                          Instances_, *Parts_->OpenDialog1, *Parts_->SaveDialog1);
 }
 
-void TVelkForm::TDocumentHost::DocumentReplaced(bool KeepsSubIconFinder)
+void TWindowParts::TDocumentHost::DocumentReplaced(bool KeepsSubIconFinder)
 {
     TSearchListState& list = SearchListState();
     list.FindListMode = false;

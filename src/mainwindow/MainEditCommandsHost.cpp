@@ -12,7 +12,7 @@
 #include <QClipboard>
 #include <QMimeData>
 
-class TVelkForm::TEditHost final : public IEditCommandsHost {
+class TWindowParts::TEditHost final : public IEditCommandsHost {
 public:
     explicit TEditHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor(); }
@@ -35,7 +35,7 @@ private:
 
 void TVelkForm::CreateEditCommands()
 {
-    Parts_->EditHost = std::make_unique<TEditHost>(*this);
+    Parts_->EditHost = std::make_unique<TWindowParts::TEditHost>(*this);
     Parts_->EditCommands = std::make_unique<TEditCommands>(
         *Parts_->EditHost,
         TEditCommandsParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->Binding, *Parts_->PaneViews,

@@ -8,7 +8,7 @@
 #include "ToolButtonIds.h"
 #include "WindowParts.h"
 
-class TVelkForm::TEditModeHost final : public IEditModeHost {
+class TWindowParts::TEditModeHost final : public IEditModeHost {
 public:
     explicit TEditModeHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor(); }
@@ -20,7 +20,7 @@ private:
 
 void TVelkForm::CreateEditModeSwitch()
 {
-    Parts_->EditModeHost = std::make_unique<TEditModeHost>(*this);
+    Parts_->EditModeHost = std::make_unique<TWindowParts::TEditModeHost>(*this);
     Parts_->EditModeSwitch = std::make_unique<TEditModeSwitch>(
         *Parts_->EditModeHost, TEditModeParts{Menus_, *DataMemo_, *Parts_->PaneViews, *Parts_->HTMLFountain1,
                                               *EdModeLabel_, *Button(Cmd::sbSave)});

@@ -18,7 +18,7 @@
 #include "ToolButtonIds.h"
 #include "WindowParts.h"
 
-class TVelkForm::TPaneViewsHost final : public IPaneViewsHost {
+class TWindowParts::TPaneViewsHost final : public IPaneViewsHost {
 public:
     explicit TPaneViewsHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -31,7 +31,7 @@ private:
     TVelkForm& Form_;
 };
 
-class TVelkForm::TClippingHost final : public IClippingHost {
+class TWindowParts::TClippingHost final : public IClippingHost {
 public:
     explicit TClippingHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -43,7 +43,7 @@ private:
     TVelkForm& Form_;
 };
 
-class TVelkForm::TExternalEditorHost final : public IExternalEditorHost {
+class TWindowParts::TExternalEditorHost final : public IExternalEditorHost {
 public:
     explicit TExternalEditorHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -62,7 +62,7 @@ private:
     TVelkForm& Form_;
 };
 
-class TVelkForm::TFontToolbarHost final : public IFontToolbarHost {
+class TWindowParts::TFontToolbarHost final : public IFontToolbarHost {
 public:
     explicit TFontToolbarHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -79,7 +79,7 @@ private:
 
 void TVelkForm::CreatePaneViews()
 {
-    Parts_->PaneViewsHost = std::make_unique<TPaneViewsHost>(*this);
+    Parts_->PaneViewsHost = std::make_unique<TWindowParts::TPaneViewsHost>(*this);
     Parts_->PaneViews = std::make_unique<TPaneViews>(
         *Parts_->PaneViewsHost,
         TPaneViewsParts{*this, *Separater1_, *PanelL_, *DataTree_, *DataMemo_, *Parts_->Binding, Menus_,
@@ -89,7 +89,7 @@ void TVelkForm::CreatePaneViews()
 
 void TVelkForm::CreateClipping()
 {
-    Parts_->ClippingHost = std::make_unique<TClippingHost>(*this);
+    Parts_->ClippingHost = std::make_unique<TWindowParts::TClippingHost>(*this);
     Parts_->Clipping = std::make_unique<TClippingMode>(
         *Parts_->ClippingHost,
         TClippingParts{Menus_, *DataMemo_, *DataTree_, *Parts_->Binding, *Button(Cmd::sbGoEditor)});
@@ -97,7 +97,7 @@ void TVelkForm::CreateClipping()
 
 void TVelkForm::CreateExternalEditor()
 {
-    Parts_->ExternalEditorHost = std::make_unique<TExternalEditorHost>(*this);
+    Parts_->ExternalEditorHost = std::make_unique<TWindowParts::TExternalEditorHost>(*this);
     Parts_->ExternalEditor = std::make_unique<TExternalEditor>(
         *Parts_->ExternalEditorHost, TExternalEditorParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->Binding,
                                                           Instances_, *Button(Cmd::sbGoEditor)});
@@ -106,7 +106,7 @@ void TVelkForm::CreateExternalEditor()
 // The font bar and the edit mode label on it are made; the room takes them.
 void TVelkForm::CreateFontToolbar()
 {
-    Parts_->FontToolbarHost = std::make_unique<TFontToolbarHost>(*this);
+    Parts_->FontToolbarHost = std::make_unique<TWindowParts::TFontToolbarHost>(*this);
     Parts_->FontToolbar = std::make_unique<TFontToolbar>(*Parts_->FontToolbarHost, Menus_, *Toolbar("ToolbarFont"),
                                                          *EdModeLabel_, *ToolDock1_, *ToolDock2_);
 }

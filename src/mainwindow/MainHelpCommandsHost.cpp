@@ -5,7 +5,7 @@
 #include "HelpCommandsHost.h"
 #include "WindowParts.h"
 
-class TVelkForm::THelpCommandsHost final : public IHelpCommandsHost {
+class TWindowParts::THelpCommandsHost final : public IHelpCommandsHost {
 public:
     explicit THelpCommandsHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
@@ -16,7 +16,7 @@ private:
 
 void TVelkForm::CreateHelpCommands()
 {
-    Parts_->HelpCommandsHost = std::make_unique<THelpCommandsHost>(*this);
+    Parts_->HelpCommandsHost = std::make_unique<TWindowParts::THelpCommandsHost>(*this);
     Parts_->HelpCommands =
         std::make_unique<THelpCommands>(*Parts_->HelpCommandsHost, THelpCommandsParts{*this, Menus_, Instances_});
 }

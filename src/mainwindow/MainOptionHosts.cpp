@@ -17,7 +17,7 @@
 #include "ToolButtonIds.h"
 #include "WindowParts.h"
 
-class TVelkForm::TEditorLookHost final : public IEditorLookHost {
+class TWindowParts::TEditorLookHost final : public IEditorLookHost {
 public:
     explicit TEditorLookHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* SecondEditor() const override { return Form_.SecondEditor(); }
@@ -27,7 +27,7 @@ private:
     TVelkForm& Form_;
 };
 
-class TVelkForm::TOptionTogglesHost final : public IOptionTogglesHost {
+class TWindowParts::TOptionTogglesHost final : public IOptionTogglesHost {
 public:
     explicit TOptionTogglesHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
@@ -40,7 +40,7 @@ private:
     TVelkForm& Form_;
 };
 
-class TVelkForm::TOptionCommandsHost final : public IOptionCommandsHost {
+class TWindowParts::TOptionCommandsHost final : public IOptionCommandsHost {
 public:
     explicit TOptionCommandsHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
@@ -56,7 +56,7 @@ private:
     TVelkForm& Form_;
 };
 
-class TVelkForm::TConversionCommandsHost final : public IConversionCommandsHost {
+class TWindowParts::TConversionCommandsHost final : public IConversionCommandsHost {
 public:
     explicit TConversionCommandsHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
@@ -77,20 +77,20 @@ private:
 
 void TVelkForm::CreateOptionRooms()
 {
-    Parts_->EditorLookHost = std::make_unique<TEditorLookHost>(*this);
+    Parts_->EditorLookHost = std::make_unique<TWindowParts::TEditorLookHost>(*this);
     Parts_->EditorLook = std::make_unique<TEditorLook>(
         *Parts_->EditorLookHost, TEditorLookParts{*DataMemo_, *DataTree_, *Parts_->HTMLFountain1});
-    Parts_->OptionTogglesHost = std::make_unique<TOptionTogglesHost>(*this);
+    Parts_->OptionTogglesHost = std::make_unique<TWindowParts::TOptionTogglesHost>(*this);
     Parts_->OptionToggles = std::make_unique<TOptionToggles>(
         *Parts_->OptionTogglesHost, TOptionTogglesParts{Menus_, *DataMemo_, *StatusPanels_[5]});
-    Parts_->OptionCommandsHost = std::make_unique<TOptionCommandsHost>(*this);
+    Parts_->OptionCommandsHost = std::make_unique<TWindowParts::TOptionCommandsHost>(*this);
     Parts_->OptionCommands = std::make_unique<TOptionCommands>(
         *Parts_->OptionCommandsHost,
         TOptionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->HTMLFountain1, *Parts_->TreeImageList,
                              *Parts_->SubIcons, *Parts_->PaneViews, *Parts_->FontToolbar, *Parts_->EditorLook,
                              *Parts_->EditModeSwitch, *Parts_->ExternalEditor, *Parts_->Clipping, *Timer1_,
                              *Parts_->OpenDialog1, *Parts_->SaveDialog1, *Button(Cmd::sbGoEditor)});
-    Parts_->ConversionCommandsHost = std::make_unique<TConversionCommandsHost>(*this);
+    Parts_->ConversionCommandsHost = std::make_unique<TWindowParts::TConversionCommandsHost>(*this);
     Parts_->ConversionCommands = std::make_unique<TConversionCommands>(
         *Parts_->ConversionCommandsHost, TConversionCommandsParts{*this, Menus_, *DataMemo_, *DataTree_});
 }

@@ -12,7 +12,7 @@
 #include "SubIcons.h"
 #include "WindowParts.h"
 
-class TVelkForm::TOutlineHost final : public IOutlineHost {
+class TWindowParts::TOutlineHost final : public IOutlineHost {
 public:
     explicit TOutlineHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -44,11 +44,11 @@ private:
 
 void TVelkForm::CreateBinding()
 {
-    Parts_->OutlineHost = std::make_unique<TOutlineHost>(*this);
+    Parts_->OutlineHost = std::make_unique<TWindowParts::TOutlineHost>(*this);
     Parts_->Binding = std::make_unique<TOutlineBinding>(*DataTree_, *Parts_->OutlineHost);
 }
 
-void TVelkForm::TOutlineHost::UpdateMarkMenus()
+void TWindowParts::TOutlineHost::UpdateMarkMenus()
 {
     for (const auto& [items, caption] : {std::pair{Cmd::SetMarkItems, "Mark"}, std::pair{Cmd::JumpItems, "Jump"}})
         for (int i = 0; i < 10; ++i) {
@@ -60,7 +60,7 @@ void TVelkForm::TOutlineHost::UpdateMarkMenus()
 
 // Nothing may lead to a deleted page: the browse view's entry and its next
 // page, the finder's entry and the result list's entry go with it.
-void TVelkForm::TOutlineHost::PageNodeDeleted(TTreeNode* Node)
+void TWindowParts::TOutlineHost::PageNodeDeleted(TTreeNode* Node)
 {
     // The views, the sub-icons and the list go before the tree while the
     // window is destroyed.

@@ -11,7 +11,7 @@
 #include "ToolDock.h"
 #include "WindowParts.h"
 
-class TVelkForm::TPageLinksHost final : public IPageLinksHost {
+class TWindowParts::TPageLinksHost final : public IPageLinksHost {
 public:
     explicit TPageLinksHost(TVelkForm& Form) : Form_(Form) {}
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
@@ -36,7 +36,7 @@ private:
 
 void TVelkForm::CreatePageLinks()
 {
-    Parts_->PageLinksHost = std::make_unique<TPageLinksHost>(*this);
+    Parts_->PageLinksHost = std::make_unique<TWindowParts::TPageLinksHost>(*this);
     Parts_->PageLinks = std::make_unique<TPageLinks>(
         *Parts_->PageLinksHost,
         TPageLinksParts{*this, Menus_, *DataMemo_, *DataTree_, *Parts_->OpenDialog1, *Parts_->TreeImageList,

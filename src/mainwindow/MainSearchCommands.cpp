@@ -11,7 +11,7 @@
 #include "TreeViewCommands.h"
 #include "WindowParts.h"
 
-class TVelkForm::TFindHost final : public IFindAndReplaceHost {
+class TWindowParts::TFindHost final : public IFindAndReplaceHost {
 public:
     explicit TFindHost(TVelkForm& Form) : Form_(Form) {}
     TDockButton* ToolButton(TCommandId Id) const override { return Form_.Button(Id); }
@@ -26,7 +26,7 @@ private:
 
 void TVelkForm::CreateFindAndReplace()
 {
-    Parts_->FindHost = std::make_unique<TFindHost>(*this);
+    Parts_->FindHost = std::make_unique<TWindowParts::TFindHost>(*this);
     Parts_->FindAndReplace = std::make_unique<TFindAndReplace>(
         *Parts_->FindHost, TFindAndReplaceParts{*Parts_->OutlineHost, *Parts_->Binding, *this, *DataTree_, Menus_,
                                                 Parts_->SubIcons->TreeSubImageList()});

@@ -69,7 +69,7 @@ TFountainBracketItem* HtmlCommentBracket(const THTMLFountain& Html)
 
 } // namespace
 
-class TVelkForm::TSettingsHost final : public ISettingsHost {
+class TWindowParts::TSettingsHost final : public ISettingsHost {
 public:
     explicit TSettingsHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -109,16 +109,16 @@ private:
     TVelkForm& Form_;
 };
 
-void TVelkForm::CreateSettingsHost() { Parts_->SettingsHost = std::make_unique<TSettingsHost>(*this); }
+void TVelkForm::CreateSettingsHost() { Parts_->SettingsHost = std::make_unique<TWindowParts::TSettingsHost>(*this); }
 
-int TVelkForm::TSettingsHost::WindowState() const
+int TWindowParts::TSettingsHost::WindowState() const
 {
     if (Form_.isMinimized())
         return 1;
     return Form_.isMaximized() ? 2 : 0;
 }
 
-void TVelkForm::TSettingsHost::SetWindowState(int Value)
+void TWindowParts::TSettingsHost::SetWindowState(int Value)
 {
     Form_.setWindowState(Value == 1 ? Qt::WindowMinimized : Value == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
@@ -126,7 +126,7 @@ void TVelkForm::TSettingsHost::SetWindowState(int Value)
 // The rectangle is the frame's position and the client's size, which move()
 // and resize() take back unchanged; a window not normal keeps its normal
 // rectangle.
-TFormPlacement TVelkForm::TSettingsHost::Placement() const
+TFormPlacement TWindowParts::TSettingsHost::Placement() const
 {
     const int state = WindowState();
     if (state == 0)
@@ -135,14 +135,14 @@ TFormPlacement TVelkForm::TSettingsHost::Placement() const
     return {normal.x(), normal.y(), normal.width(), normal.height(), state};
 }
 
-void TVelkForm::TSettingsHost::SetPlacement(const TFormPlacement& Value)
+void TWindowParts::TSettingsHost::SetPlacement(const TFormPlacement& Value)
 {
     Form_.move(Value.Left, Value.Top);
     Form_.resize(Value.Width, Value.Height);
     SetWindowState(Value.WindowState);
 }
 
-std::vector<TScreenArea> TVelkForm::TSettingsHost::ScreenAreas() const
+std::vector<TScreenArea> TWindowParts::TSettingsHost::ScreenAreas() const
 {
     std::vector<TScreenArea> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -152,7 +152,7 @@ std::vector<TScreenArea> TVelkForm::TSettingsHost::ScreenAreas() const
     return areas;
 }
 
-TEditorSettings TVelkForm::TSettingsHost::DataMemoSettings() const
+TEditorSettings TWindowParts::TSettingsHost::DataMemoSettings() const
 {
     const TEditorEx& memo = *Form_.DataMemo_;
     TEditorSettings v;
@@ -179,7 +179,7 @@ TEditorSettings TVelkForm::TSettingsHost::DataMemoSettings() const
     return v;
 }
 
-void TVelkForm::TSettingsHost::SetDataMemoSettings(const TEditorSettings& Value)
+void TWindowParts::TSettingsHost::SetDataMemoSettings(const TEditorSettings& Value)
 {
     TEditorEx& memo = *Form_.DataMemo_;
     TFont font;
@@ -225,13 +225,13 @@ void TVelkForm::TSettingsHost::SetDataMemoSettings(const TEditorSettings& Value)
     memo.SetColor(Value.Color);
 }
 
-TTreeLook TVelkForm::TSettingsHost::DataTreeLook() const
+TTreeLook TWindowParts::TSettingsHost::DataTreeLook() const
 {
     const TFont& font = Form_.DataTree_->Font();
     return {font.Name(), font.Size(), font.Color(), Form_.DataTree_->Color()};
 }
 
-void TVelkForm::TSettingsHost::SetDataTreeLook(const TTreeLook& Value)
+void TWindowParts::TSettingsHost::SetDataTreeLook(const TTreeLook& Value)
 {
     TFont font;
     font.Assign(&Form_.DataTree_->Font());
@@ -242,7 +242,7 @@ void TVelkForm::TSettingsHost::SetDataTreeLook(const TTreeLook& Value)
     Form_.DataTree_->SetColor(Value.Color);
 }
 
-THtmlColors TVelkForm::TSettingsHost::HTMLFountain1Colors() const
+THtmlColors TWindowParts::TSettingsHost::HTMLFountain1Colors() const
 {
     const THTMLFountain& html = *Form_.Parts_->HTMLFountain1;
     const TFountainBracketItem* comment = HtmlCommentBracket(html);
@@ -255,7 +255,7 @@ THtmlColors TVelkForm::TSettingsHost::HTMLFountain1Colors() const
             comment ? comment->ItemColor()->Color() : TColor{}};
 }
 
-void TVelkForm::TSettingsHost::SetHTMLFountain1Colors(const THtmlColors& Value)
+void TWindowParts::TSettingsHost::SetHTMLFountain1Colors(const THtmlColors& Value)
 {
     THTMLFountain& html = *Form_.Parts_->HTMLFountain1;
     html.TagColor()->SetColor(Value.TagColor);
@@ -268,12 +268,12 @@ void TVelkForm::TSettingsHost::SetHTMLFountain1Colors(const THtmlColors& Value)
         comment->ItemColor()->SetColor(Value.Comment);
 }
 
-int TVelkForm::TSettingsHost::SplitKind() const
+int TWindowParts::TSettingsHost::SplitKind() const
 {
     return Form_.Separater1_->orientation() == Qt::Vertical ? VerticalSplit : 0;
 }
 
-void TVelkForm::TSettingsHost::SetSplitKind(int Kind)
+void TWindowParts::TSettingsHost::SetSplitKind(int Kind)
 {
     Form_.Separater1_->setOrientation(Kind == VerticalSplit ? Qt::Vertical : Qt::Horizontal);
 }
@@ -291,7 +291,7 @@ void TVelkForm::SetTreePanelExtent(int Extent)
 
 // The sub-icon popup's items are built from SubIconMenu, whose line 0 is
 // the "none" entry; its other lines are the captions the popup shows.
-std::vector<std::string> TVelkForm::TSettingsHost::ImagePopupCaptions() const
+std::vector<std::string> TWindowParts::TSettingsHost::ImagePopupCaptions() const
 {
     const TStringList& names = Form_.Parts_->SubIcons->SubIconMenu();
     std::vector<std::string> captions;
@@ -300,7 +300,7 @@ std::vector<std::string> TVelkForm::TSettingsHost::ImagePopupCaptions() const
     return captions;
 }
 
-void TVelkForm::TSettingsHost::SetSubIconMenu(const std::vector<std::string>& Captions)
+void TWindowParts::TSettingsHost::SetSubIconMenu(const std::vector<std::string>& Captions)
 {
     TStringList& names = Form_.Parts_->SubIcons->SubIconMenu();
     names.Clear();

@@ -10,7 +10,7 @@
 #include "SubIni.h"
 #include "WindowParts.h"
 
-class TVelkForm::TSubIconHost final : public ISubIconHost {
+class TWindowParts::TSubIconHost final : public ISubIconHost {
 public:
     explicit TSubIconHost(TVelkForm& Form) : Form_(Form) {}
 
@@ -35,12 +35,12 @@ private:
 
 void TVelkForm::CreateSubIcons()
 {
-    Parts_->SubIconHost = std::make_unique<TSubIconHost>(*this);
+    Parts_->SubIconHost = std::make_unique<TWindowParts::TSubIconHost>(*this);
     Parts_->SubIcons = std::make_unique<TSubIcons>(*Parts_->SubIconHost, *this, *DataTree_, Menus_);
 }
 
 // Clipping mode forbids an external edit, and so does one running.
-bool TVelkForm::TSubIconHost::ExternalEditAllowed() const
+bool TWindowParts::TSubIconHost::ExternalEditAllowed() const
 {
     const TExternalEditor& editor = *Form_.Parts_->ExternalEditor;
     return SettingsVars.ExtEditor && !Form_.ClippingOn() && !editor.OwnExternalEditRunning()

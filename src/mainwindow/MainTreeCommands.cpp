@@ -7,7 +7,7 @@
 #include "ToolButtonIds.h"
 #include "WindowParts.h"
 
-class TVelkForm::TOutlineCommandsHost final : public IOutlineCommandsHost {
+class TWindowParts::TOutlineCommandsHost final : public IOutlineCommandsHost {
 public:
     explicit TOutlineCommandsHost(TVelkForm& Form) : Form_(Form) {}
     void BindButtons(std::span<const TCommandBinding> Buttons) override { Form_.BindButtons(Buttons); }
@@ -18,7 +18,7 @@ private:
 
 void TVelkForm::CreateOutlineCommands()
 {
-    Parts_->OutlineCommandsHost = std::make_unique<TOutlineCommandsHost>(*this);
+    Parts_->OutlineCommandsHost = std::make_unique<TWindowParts::TOutlineCommandsHost>(*this);
     Parts_->OutlineCommands = std::make_unique<TOutlineCommands>(
         *Parts_->OutlineCommandsHost,
         TOutlineCommandsParts{*Parts_->OutlineHost, *Parts_->Binding, *DataTree_, Menus_, *Button(Cmd::sbTextOutput)});

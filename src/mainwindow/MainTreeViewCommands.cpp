@@ -8,7 +8,7 @@
 #include "TreeViewHost.h"
 #include "WindowParts.h"
 
-class TVelkForm::TTreeViewHost final : public ITreeViewHost {
+class TWindowParts::TTreeViewHost final : public ITreeViewHost {
 public:
     explicit TTreeViewHost(TVelkForm& Form) : Form_(Form) {}
     bool BrowseViewOn() const override { return Form_.Parts_->PaneViews->BrowseViewOn(); }
@@ -23,7 +23,7 @@ private:
 
 void TVelkForm::CreateTreeViewCommands()
 {
-    Parts_->TreeViewHost = std::make_unique<TTreeViewHost>(*this);
+    Parts_->TreeViewHost = std::make_unique<TWindowParts::TTreeViewHost>(*this);
     Parts_->TreeViewCommands = std::make_unique<TTreeViewCommands>(
         *Parts_->TreeViewHost, TTreeViewParts{*this, *Separater1_, *PanelL_, *DataTree_, *Parts_->Binding, Menus_,
                                               *Button(Cmd::sbToEditor), *Button(Cmd::sbSplitTargetNode)});

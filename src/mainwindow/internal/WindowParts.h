@@ -2,6 +2,7 @@
 // commands' state, the adapters through which each room reaches the window,
 // and the helpers the window made. Only the window's own files see it, so a
 // room added here rebuilds them and not every user of the window.
+// TVelkForm makes the parts and fills them; it names them its friend.
 //
 // Members are destroyed in reverse of their order here: the rooms, then
 // the helpers they use, then the adapters, which outlive every room.
@@ -67,26 +68,50 @@ struct TWindowParts {
     TWindowParts(const TWindowParts&) = delete;
     TWindowParts& operator=(const TWindowParts&) = delete;
 
-    // ---- The window as each room sees it; they outlive every room ----
-    std::unique_ptr<ISettingsHost> SettingsHost;               // MainSettings.cpp
-    std::unique_ptr<IOutlineHost> OutlineHost;                 // MainOutlineHost.cpp
-    std::unique_ptr<IDocumentHost> DocumentHost;               // MainDocument.cpp
-    std::unique_ptr<ISubIconHost> SubIconHost;                 // MainSubIcons.cpp
-    std::unique_ptr<IPaneViewsHost> PaneViewsHost;             // MainEditingHosts.cpp
-    std::unique_ptr<IClippingHost> ClippingHost;               // MainEditingHosts.cpp
-    std::unique_ptr<IExternalEditorHost> ExternalEditorHost;   // MainEditingHosts.cpp
-    std::unique_ptr<IFontToolbarHost> FontToolbarHost;         // MainEditingHosts.cpp
-    std::unique_ptr<IOutlineCommandsHost> OutlineCommandsHost; // MainTreeCommands.cpp
-    std::unique_ptr<ITreeViewHost> TreeViewHost;               // MainTreeViewCommands.cpp
-    std::unique_ptr<IFindAndReplaceHost> FindHost;             // MainSearchCommands.cpp
-    std::unique_ptr<IEditCommandsHost> EditHost;               // MainEditCommandsHost.cpp
-    std::unique_ptr<IEditModeHost> EditModeHost;               // MainEditModeHost.cpp
-    std::unique_ptr<IEditorLookHost> EditorLookHost;           // MainOptionHosts.cpp, with the three below
+    // ---- The window as each room sees it ----
+    // Each adapter is nested here so that, as a member of the window's
+    // friend, it answers its room with the window's private state; it is
+    // defined, and its room made by TVelkForm::Create<Room>(), in the file
+    // named beside it. Held as its interface, as only that file sees it
+    // whole; declared first, as they outlive every room.
+    class TSettingsHost;  // MainSettings.cpp
+    class TOutlineHost;   // MainOutlineHost.cpp
+    class TDocumentHost;  // MainDocument.cpp
+    class TSubIconHost;   // MainSubIcons.cpp
+    class TPaneViewsHost; // MainEditingHosts.cpp, with the three below
+    class TClippingHost;
+    class TExternalEditorHost;
+    class TFontToolbarHost;
+    class TOutlineCommandsHost; // MainTreeCommands.cpp
+    class TTreeViewHost;        // MainTreeViewCommands.cpp
+    class TFindHost;            // MainSearchCommands.cpp
+    class TEditHost;            // MainEditCommandsHost.cpp
+    class TEditModeHost;        // MainEditModeHost.cpp
+    class TEditorLookHost;      // MainOptionHosts.cpp, with the three below
+    class TOptionTogglesHost;
+    class TOptionCommandsHost;
+    class TConversionCommandsHost;
+    class TPageLinksHost;    // MainPageLinksHost.cpp
+    class THelpCommandsHost; // MainHelpCommandsHost.cpp
+    std::unique_ptr<ISettingsHost> SettingsHost;
+    std::unique_ptr<IOutlineHost> OutlineHost;
+    std::unique_ptr<IDocumentHost> DocumentHost;
+    std::unique_ptr<ISubIconHost> SubIconHost;
+    std::unique_ptr<IPaneViewsHost> PaneViewsHost;
+    std::unique_ptr<IClippingHost> ClippingHost;
+    std::unique_ptr<IExternalEditorHost> ExternalEditorHost;
+    std::unique_ptr<IFontToolbarHost> FontToolbarHost;
+    std::unique_ptr<IOutlineCommandsHost> OutlineCommandsHost;
+    std::unique_ptr<ITreeViewHost> TreeViewHost;
+    std::unique_ptr<IFindAndReplaceHost> FindHost;
+    std::unique_ptr<IEditCommandsHost> EditHost;
+    std::unique_ptr<IEditModeHost> EditModeHost;
+    std::unique_ptr<IEditorLookHost> EditorLookHost;
     std::unique_ptr<IOptionTogglesHost> OptionTogglesHost;
     std::unique_ptr<IOptionCommandsHost> OptionCommandsHost;
     std::unique_ptr<IConversionCommandsHost> ConversionCommandsHost;
-    std::unique_ptr<IPageLinksHost> PageLinksHost;       // MainPageLinksHost.cpp
-    std::unique_ptr<IHelpCommandsHost> HelpCommandsHost; // MainHelpCommandsHost.cpp
+    std::unique_ptr<IPageLinksHost> PageLinksHost;
+    std::unique_ptr<IHelpCommandsHost> HelpCommandsHost;
 
     // ---- Helpers the window made (MainForm.cpp, MainToolbars.cpp) ----
     std::unique_ptr<TShortCutDispatcher> Dispatcher;
