@@ -24,7 +24,6 @@
 #include "SubIni.h"
 #include "ToolButtonIds.h"
 #include "ToolDock.h"
-#include "ToolImageList.h"
 #include "TreeChangeWatch.h"
 #include "TreeView.h"
 #include "WindowParts.h"

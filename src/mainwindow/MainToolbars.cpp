@@ -8,7 +8,6 @@
 #include "DockButton.h"
 #include "DockSeparator.h"
 #include "DockToolbar.h"
-#include "FontToolbar.h"
 #include "FormLoading.h"
 #include "MainMenus.h"
 #include "ToolDock.h"
