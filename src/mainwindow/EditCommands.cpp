@@ -34,14 +34,6 @@ namespace {
 
 bool TextIsEmptyOrCrLf(const TEditorEx& Editor) { return TextEmpty(Editor) || TextIsCrLf(Editor); }
 
-// The caret's logical line through the editor's own row mapping; -1 past
-// the last line.
-int CaretLogicalLine(const TEditorEx& Editor)
-{
-    const int line = Editor.RowToLine(Editor.Row());
-    return line < Editor.Lines()->Count() ? line : -1;
-}
-
 class TAlignAdapter : public textconv::TAlignLineEditor {
 public:
     explicit TAlignAdapter(TEditorEx& Editor) : Editor_(Editor) {}
@@ -147,7 +139,7 @@ void TEditCommands::BindCommands()
         {Cmd::FdUndoHitCol, [this] { FdUndoHitColClick(); }},
         {Cmd::EdLineEnd,
          [this] {
-             const int line = CaretLogicalLine(Active());
+             const int line = CaretLine(Active());
              const int length = line < 0 ? 0 : static_cast<int>(Active().Lines()->Strings(line).size());
              Active().SetCol(std::min(length, Parts_.FontToolbar.WrapByteCache()));
          }},
@@ -278,7 +270,7 @@ void TEditCommands::EdOverWriteClick()
 void TEditCommands::CopyCaretLine(bool Cut)
 {
     TEditorEx& editor = Active();
-    const int line = CaretLogicalLine(editor);
+    const int line = CaretLine(editor);
     if (TextIsEmptyOrCrLf(editor) || line < 0 || (Cut && editor.ReadOnly()))
         return;
     const std::string text = editor.Lines()->Strings(line);
@@ -303,7 +295,7 @@ void TEditCommands::DeleteAroundCaret(bool ToLineStart)
 {
     TEditorEx& editor = Active();
     const int row = editor.Row(), col = editor.Col();
-    const int line = CaretLogicalLine(editor);
+    const int line = CaretLine(editor);
     const bool lastRowUnwrapped = !editor.WordWrap() && row >= editor.RowCount() - 1;
     if (editor.ReadOnly() || TextIsEmptyOrCrLf(editor) || line < 0 || lastRowUnwrapped)
         return;

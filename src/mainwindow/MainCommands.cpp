@@ -33,16 +33,6 @@ namespace {
 
 constexpr size_t PageHistoryCaptionBytes = 128;
 
-// The logical line the caret stands in; -1 when there is none (the caret
-// after a final line break stands in none).
-int CaretLine(const TEditorEx& Editor)
-{
-    if (TextEmpty(Editor))
-        return -1;
-    const int line = Editor.WordWrap() ? Editor.RowToLine(Editor.Row()) : Editor.Row();
-    return line < Editor.Lines()->Count() ? line : -1;
-}
-
 bool CaretLineHasText(const TEditorEx& Editor)
 {
     const int line = CaretLine(Editor);

@@ -7,6 +7,7 @@
 #include "FindList.h"
 #include "OutlineBinding.h"
 #include "OutlineHost.h"
+#include "PageLinks.h"
 #include "PaneViews.h"
 #include "SearchListState.h"
 #include "SubIcons.h"
@@ -48,15 +49,7 @@ void TVelkForm::CreateBinding()
     Parts_->Binding = std::make_unique<TOutlineBinding>(*DataTree_, *Parts_->OutlineHost);
 }
 
-void TWindowParts::TOutlineHost::UpdateMarkMenus()
-{
-    for (const auto& [items, caption] : {std::pair{Cmd::SetMarkItems, "Mark"}, std::pair{Cmd::JumpItems, "Jump"}})
-        for (int i = 0; i < 10; ++i) {
-            TMenuItem* item = Form_.Menus_.Item(items[static_cast<size_t>(i)]);
-            item->SetChecked(false);
-            item->SetCaption(QString::fromLatin1(caption) + QString::number(i));
-        }
-}
+void TWindowParts::TOutlineHost::UpdateMarkMenus() { Form_.Parts_->PageLinks->ClearMarkItems(); }
 
 // Nothing may lead to a deleted page: the browse view's entry and its next
 // page, the finder's entry and the result list's entry go with it.

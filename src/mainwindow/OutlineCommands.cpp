@@ -12,15 +12,11 @@
 #include "TreeCommands.h"
 #include "TreeView.h"
 
-#include <algorithm>
-
 TOutlineCommands::TOutlineCommands(IOutlineCommandsHost& Host, TOutlineCommandsParts Parts)
     : Parts_(Parts), TreeCommands_(std::make_unique<TTreeCommands>(Parts.Binding, Parts.Outline)),
       NodeClipboard_(std::make_unique<TNodeClipboard>(Parts.Binding, Parts.Outline))
 {
-    NodeClipboard_->SubIconCount = [this] {
-        return std::max(Parts_.Menus.Popup(Cmd::ImagePopupMenu)->Items().Count() - 1, 0);
-    };
+    NodeClipboard_->SubIconCount = [this] { return Parts_.Menus.SubIconCount(); };
     BindCommands(Host);
 }
 

@@ -226,8 +226,6 @@ void TPageLinks::InsertPageLink(const std::string& Title)
 void TPageLinks::SetMarkClick(int Mark)
 {
     TEditorEx& editor = *Host_.ActiveEditor();
-    TMenuItem* set = Parts_.Menus.Item(Cmd::SetMarkItems[static_cast<size_t>(Mark)]);
-    TMenuItem* jump = Parts_.Menus.Item(Cmd::JumpItems[static_cast<size_t>(Mark)]);
     const int row = editor.Row();
     // The empty row after a final line break is no row of the text: no
     // mark can stand there.
@@ -235,20 +233,16 @@ void TPageLinks::SetMarkClick(int Mark)
         Beep();
         return;
     }
-    const QString number = QString::number(Mark);
     if (editor.RowMarks(row) >> Mark & 1) {
         editor.DeleteRowMark(row, Mark);
-        set->SetCaption(QStringLiteral("Mark") + number);
-        jump->SetCaption(QStringLiteral("Jump") + number);
-        set->SetChecked(false);
-        jump->SetChecked(false);
+        ShowMarkItems(Mark, false);
         return;
     }
     editor.PutRowMark(row, Mark);
     editor.SetRowCol(row, 0);
     // The captions show the marked row from its start, as far as a row
     // of the wrap width reaches.
-    const int line = editor.WordWrap() ? editor.RowToLine(row) : row;
+    const int line = editor.RowToLine(row);
     const std::string lineText = line < editor.Lines()->Count() ? editor.Lines()->Strings(line) : std::string();
     const size_t rowStart = std::min(static_cast<size_t>(std::max(editor.LineCharIndex(row, 0), 0)), lineText.size());
     std::string text = lineText.substr(rowStart);
@@ -257,11 +251,23 @@ void TPageLinks::SetMarkClick(int Mark)
     text = CopyLeftDbcs(text, MarkCaptionBytes);
     // A TAB would start the menu's shortcut column.
     std::replace(text.begin(), text.end(), '\t', ' ');
-    const QString shown = EscapeMenuCaption(QString::fromStdString(SjisToUtf8(text)));
-    set->SetCaption(QStringLiteral("Mark") + number + ' ' + shown);
-    jump->SetCaption(QStringLiteral("Jump") + number + ' ' + shown);
-    set->SetChecked(true);
-    jump->SetChecked(true);
+    ShowMarkItems(Mark, true, EscapeMenuCaption(QString::fromStdString(SjisToUtf8(text))));
 }
 
 void TPageLinks::JumpClick(int Mark) { Host_.ActiveEditor()->GotoRowMark(Mark); }
+
+void TPageLinks::ClearMarkItems()
+{
+    for (int mark = 0; mark < 10; ++mark)
+        ShowMarkItems(mark, false);
+}
+
+void TPageLinks::ShowMarkItems(int Mark, bool Set, const QString& RowText)
+{
+    const QString suffix = QString::number(Mark) + (Set ? ' ' + RowText : QString());
+    for (const auto& [items, caption] : {std::pair{Cmd::SetMarkItems, "Mark"}, std::pair{Cmd::JumpItems, "Jump"}}) {
+        TMenuItem* item = Parts_.Menus.Item(items[static_cast<size_t>(Mark)]);
+        item->SetCaption(QString::fromLatin1(caption) + suffix);
+        item->SetChecked(Set);
+    }
+}

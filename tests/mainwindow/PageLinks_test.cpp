@@ -229,6 +229,10 @@ TEST_F(Links, RowMarksSetMoveClearAndJumpWithTheirCaptions)
     memo.SetSelStart(static_cast<int>(memo.GetText().size()));
     form->PageLinks().SetMarkClick(0);
     EXPECT_EQ(form->MenuItem("Jump0")->Caption(), QStringLiteral("Jump0 ") + QString(50, 'x'));
+
+    Click("sbAdd");
+    EXPECT_EQ(form->MenuItem("Jump0")->Caption(), QStringLiteral("Jump0")) << "another page has no marks";
+    EXPECT_FALSE(form->MenuItem("SetMark0")->Checked());
 }
 
 TEST_F(Links, AMarkOnAWrappedRowShowsThatRowAndKeepsTheShortcutColumn)

@@ -57,6 +57,9 @@ public:
     void pEdPageLinkClick();
     void SetMarkClick(int Mark);
     void JumpClick(int Mark);
+    // Every row mark's items unchecked, with bare captions: a page shown
+    // afresh has no marks.
+    void ClearMarkItems();
 
     // The open page-link chooser; null while none is.
     TNodeForm* PageLinkChooser() const;
@@ -69,6 +72,9 @@ private:
     // Hands Target to the desktop; tells the user when nothing opens it.
     void OpenLinkTarget(const std::string& Target);
     void InsertPageLink(const std::string& Title);
+    // Mark's set and jump items: checked with the marked row's text, or
+    // unchecked and bare.
+    void ShowMarkItems(int Mark, bool Set, const QString& RowText = {});
 
     IPageLinksHost& Host_;
     TPageLinksParts Parts_;
