@@ -7,7 +7,6 @@
 // and the 99th percentile of one key press in milliseconds.
 #include "Cp932.h"
 #include "EditorEx.h"
-#include "FormTimer.h"
 #include "Instances.h"
 #include "KeyTiming.h"
 #include "Main.h"

@@ -7,7 +7,6 @@
 // item runs, against a QAction shortcut of a QPlainTextEdit pressed the
 // same way. Counters in microseconds per operation.
 #include "EditorEx.h"
-#include "FormTimer.h"
 #include "Instances.h"
 #include "Main.h"
 

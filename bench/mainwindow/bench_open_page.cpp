@@ -8,7 +8,6 @@
 // loading added to the window that was already up (read from
 // /proc/self/statm after giving freed memory back).
 #include "BenchPage.h"
-#include "FormTimer.h"
 
 #include "DocumentFiles.h"
 #include "EditModeSwitch.h"

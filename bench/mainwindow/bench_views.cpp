@@ -3,7 +3,6 @@
 // lists them all), each with the repaint that follows, against filling a
 // QTreeWidget with the same titles in the same run.
 #include "FindIconForm.h"
-#include "FormTimer.h"
 #include "Instances.h"
 #include "Main.h"
 #include "NodeData.h"

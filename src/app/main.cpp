@@ -7,7 +7,6 @@
 #include "Dialogs.h"
 #include "EditorLibrary.h"
 #include "EnvironmentDialogs.h"
-#include "FormTimer.h"
 #include "Instances.h"
 #include "Paths.h"
 #include "QtTranslations.h"

@@ -57,8 +57,10 @@ class TVelkForm : public QMainWindow {
 public:
     // Builds the window; nothing of the start-up runs yet. Instances is
     // the registry of running instances (not owned); Timer the auto-save
-    // timer (a Qt timer when null).
-    explicit TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer = nullptr);
+    // timer (a Qt timer when null or not given, so that callers need not
+    // know the timer's type).
+    explicit TVelkForm(TInstanceRegistry& Instances);
+    TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer);
     ~TVelkForm() override;
 
     // ---- Life cycle ----

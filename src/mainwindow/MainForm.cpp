@@ -76,6 +76,8 @@ std::unique_ptr<TTreeImageList> CreateTreeImages()
 
 } // namespace
 
+TVelkForm::TVelkForm(TInstanceRegistry& Instances) : TVelkForm(Instances, nullptr) {}
+
 TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> Timer)
     : Instances_(Instances), Timer1_(Timer ? std::move(Timer) : std::make_unique<TQtFormTimer>()),
       Parts_(std::make_unique<TWindowParts>())

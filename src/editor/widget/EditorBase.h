@@ -439,9 +439,9 @@ public:
     // The text part of a row, from text left to the right edge.
     void InvalidateRow(int ARow) override;
     // Rows Row1 .. Row2 (either order, clamped to the view) across the
-    // whole width, repainted at once.
+    // whole width, repainted with the next paint.
     void RepaintRows(int Row1, int Row2);
-    // The left-bar cells of rows Row1 .. Row2, repainted at once.
+    // The left-bar cells of rows Row1 .. Row2, repainted with the next paint.
     virtual void InvalidateRows(int Row1, int Row2);
     // Rows ARow on, from the top of ARow to the bottom of the viewport,
     // bars included.
