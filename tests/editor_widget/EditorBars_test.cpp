@@ -148,6 +148,16 @@ TEST_F(Bars, RulerMarkFollowsTheCaretAndTheScreenKeepsUp)
         EXPECT_EQ(shown, ed.Grab().convertToFormat(QImage::Format_RGB32)) << col;
         previous = col;
     }
+
+    // Re-wrapping puts the caret at its row's start without a caret move;
+    // the ruler marks that column all the same.
+    ed.Key(Qt::Key_End);
+    ASSERT_EQ(ed->Col(), 3);
+    ed->SetWordWrap(!ed->WordWrap());
+    ASSERT_EQ(ed->Col(), 0);
+    const QImage rewrapped = ed.Grab();
+    EXPECT_TRUE(marked(rewrapped, 0));
+    EXPECT_FALSE(marked(rewrapped, 3));
 }
 
 TEST_F(Bars, TextMovesWithTheLeftBarWhenItsNumbersGainOrLoseADigit)

@@ -833,7 +833,7 @@ private:
     // Computes the colouring states below the view while the program is idle.
     QBasicTimer StatesAheadTimer_;
     int UnderlineUpdateCount_ = 0;
-    // The column the ruler shows marked; -1 for none.
+    // The column whose ruler cell was last repainted with the mark.
     int RulerMarkCol_ = 0;
     bool SyncingScrollBars_ = false;
 

@@ -473,8 +473,9 @@ void TEditor::PaintRuler()
     RulerBitmaps_->DrawRulerBack(TopCol_ / range * range);
     QPainter& painter = Canvas_->Painter();
     RulerBitmaps_->DrawRuler(painter, TextLeft(), viewport()->width(), TopCol_);
-    if (!RulerMarkRect(RulerMarkCol_).isEmpty())
-        RulerBitmaps_->ShowRulerMark(painter, TextLeft(), TopCol_, RulerMarkCol_);
+    // The mark stands at the caret's column however that column was set.
+    if (const QRect cell = RulerMarkRect(Col_); !cell.isEmpty())
+        RulerBitmaps_->ShowRulerMark(painter, cell, TextLeft(), TopCol_);
 }
 
 QRect TEditor::RulerMarkRect(int ACol) const
@@ -492,12 +493,7 @@ void TEditor::ShowRulerMark(int ACol)
     viewport()->update(RulerMarkRect(ACol));
 }
 
-void TEditor::HideRulerMark(int ACol)
-{
-    if (ACol == RulerMarkCol_)
-        RulerMarkCol_ = -1;
-    viewport()->update(RulerMarkRect(ACol));
-}
+void TEditor::HideRulerMark(int ACol) { viewport()->update(RulerMarkRect(ACol)); }
 
 void TEditor::MoveRulerMark()
 {

@@ -164,12 +164,8 @@ void TEditorRulerBitmaps::DrawRuler(QPainter& Painter, int Left, int Right, int 
     Painter.drawImage(QPoint(Left, 0), Ruler_, QRect(offset, 0, Right - Left, Look_->Height));
 }
 
-void TEditorRulerBitmaps::ShowRulerMark(QPainter& Painter, int Left, int TopCol, int Col) const
+void TEditorRulerBitmaps::ShowRulerMark(QPainter& Painter, const QRect& Cell, int Left, int TopCol) const
 {
-    const TRulerLook& look = *Look_;
-    const int w = look.ColWidth;
-    const int offset = TopCol % look.GaugeRange * w;
-    const int height = look.Height - 1 - (look.Edge ? 1 : 0);
-    Painter.drawImage(QPoint(Left + (Col - TopCol) * w + 1, 0), Mark_,
-                      QRect(w * (Col - TopCol) + offset + 1, 0, w - 1, height));
+    const int offset = TopCol % Look_->GaugeRange * Look_->ColWidth;
+    Painter.drawImage(Cell.topLeft(), Mark_, Cell.translated(offset - Left, 0));
 }

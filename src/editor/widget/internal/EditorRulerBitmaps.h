@@ -49,9 +49,9 @@ public:
     // Copies the ruler from x = Left to Right, for the first visible column
     // TopCol.
     void DrawRuler(QPainter& Painter, int Left, int Right, int TopCol) const;
-    // Copies the marked cell of column Col onto a ruler drawn from Left for
-    // TopCol.
-    void ShowRulerMark(QPainter& Painter, int Left, int TopCol, int Col) const;
+    // Copies the marked picture into Cell, a ruler cell of a ruler drawn
+    // from Left for TopCol.
+    void ShowRulerMark(QPainter& Painter, const QRect& Cell, int Left, int TopCol) const;
 
 private:
     void InitRulerBitmaps();
