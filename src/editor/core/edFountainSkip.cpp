@@ -53,9 +53,9 @@ void TFountainParser::SkipPlainTokens(const char* RowEnd)
     if (P_ < SkipTarget_ || P_ >= RowEnd)
         return;
     const char* special = P_;
-    while (!SpecialStarts_[static_cast<unsigned char>(*special)])
+    while (special < RowEnd && !SpecialStarts_[static_cast<unsigned char>(*special)])
         ++special;
-    SkipTarget_ = std::min(special, RowEnd);
+    SkipTarget_ = special;
     for (const char* q = SkipTarget_; q > P_;)
         if (IsSeparator(static_cast<unsigned char>(*--q))) {
             P_ = q;
