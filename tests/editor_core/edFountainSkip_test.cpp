@@ -88,7 +88,9 @@ const TModeCase Modes[] = {
     {"HSP", "\"", ";", "", false, true, false, true},
     {"C", "\"", "//", "0x"},
     {"VB", "\"", "'", "&H"},
-    {"User", "", Sjis("＃"), " $", true, true, false, true}, // a prefix holding a blank
+    // A prefix holding a blank, whose tail would open a region were the
+    // prefix not seen whole.
+    {"User", "", Sjis("＃"), "& {", true, true, true, true},
     {"Bare", "", "", "", false, false},
 };
 
@@ -101,7 +103,7 @@ const std::vector<std::string>& Pieces()
     static const std::vector<std::string> pieces = [] {
         // clang-format off
         std::vector<std::string> p = {
-            "int", "if", "begin", "x_1", "42", "3.5e-2", "0x1F", "&HFF", "$ff", " $1f", "#13", "#$0D", "a / b",
+            "int", "if", "begin", "x_1", "42", "3.5e-2", "0x1F", "&HFF", "$ff", "& {1f", "& {", "#13", "#$0D", "a / b",
             "//", "/", "*", "/*", "*/", "{", "}", "{*", "*}", "{!", "!}", "(*", "*)", "'", "''", "\"", "\"\"", "\\\"",
             ";", "<", ">", "<file@", "[:file@", "<node@", "[:node@", ":]", "a,b@c.d/*e", "http://x/*y", "www.a/*",
             "\"/* in a string */\"", "' // '", " ", "  ", "\t", "\x01", "\x7f", "\x80", "\xa0", "\xfd",

@@ -204,9 +204,11 @@ void TEditorParser::AddBlankHoldingStarts(TByteTable& Starts) const
     };
     mark(Fountain_->Commenter());
     mark(Fountain_->Quotation());
-    // The prefix is compared without case.
+    // The prefix is compared without case. One that starts with a blank
+    // never matches: blanks before a token are passed over.
     const std::string& hexPrefix = Fountain_->HexPrefix();
-    if (std::any_of(hexPrefix.begin(), hexPrefix.end(), [](char C) { return static_cast<unsigned char>(C) <= 0x20; })) {
+    const auto blank = [](char C) { return static_cast<unsigned char>(C) <= 0x20; };
+    if (!hexPrefix.empty() && !blank(hexPrefix[0]) && std::any_of(hexPrefix.begin(), hexPrefix.end(), blank)) {
         const auto first = static_cast<unsigned char>(hexPrefix[0]);
         Starts.set(first);
         if ((first | 0x20) >= 'a' && (first | 0x20) <= 'z')

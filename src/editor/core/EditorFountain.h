@@ -136,6 +136,8 @@ public:
 
 protected:
     void InitRowStateA(TTokenKinds& Kinds) const override;
+    // Its tokens keep no state of their own beyond the bracket regions.
+    bool StateIsBracketsOnly() const override { return true; }
     // Strings, comments, and hexadecimal numbers when the prefix holds a blank.
     void AddBlankHoldingStarts(TByteTable& Starts) const override;
     void DispatchProc() override;

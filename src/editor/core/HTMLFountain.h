@@ -64,8 +64,6 @@ public:
     TFountainColor* TokenToFountainColor() override;
 
 protected:
-    // Every token moves the tag's state on.
-    bool StateIsBracketsOnly() const override { return false; }
     void DispatchProc() override;
     // Outside a tag a quote is a symbol; inside, a value quoted up to the
     // first closing quote (no doubling).

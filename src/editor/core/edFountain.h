@@ -344,8 +344,9 @@ protected:
     // True when the scheme's tokens leave SchemeState and PrevToken as they
     // are, so that the state a row hands on depends only on where bracket
     // regions open and close and on the token crossing a wrap. Such rows
-    // are passed over quickly (edFountainSkip.cpp).
-    virtual bool StateIsBracketsOnly() const { return true; }
+    // are passed over quickly (edFountainSkip.cpp). A scheme says so
+    // itself: a wrong yes colours rows wrongly, a missing one costs speed.
+    virtual bool StateIsBracketsOnly() const { return false; }
     // Marks the first bytes of the scheme's own tokens that may hold a
     // blank or a TAB (strings, comments, prefixes holding a blank): every
     // other token of the scheme ends before the first blank or TAB.
