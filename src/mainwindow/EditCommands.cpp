@@ -214,23 +214,17 @@ void TEditCommands::EdDelClick()
         Active().DeleteSelection();
 }
 
+void TEditCommands::EdUndoClick() { UndoStep(&TEditorEx::Undo); }
+void TEditCommands::EdRedoClick() { UndoStep(&TEditorEx::Redo); }
+
 // Undo and redo never act on the read-only browse pane: they go back to
 // the page editor.
-void TEditCommands::EdUndoClick()
+void TEditCommands::UndoStep(void (TEditorEx::*Step)())
 {
     if (Parts_.PaneViews.BrowseViewOn())
         Host_.SetActiveEditor(&Parts_.DataMemo);
     FocusActiveEditor();
-    Active().Undo();
-    Host_.SetEditUndoButtons(Active().CanUndo(), Active().CanRedo());
-}
-
-void TEditCommands::EdRedoClick()
-{
-    if (Parts_.PaneViews.BrowseViewOn())
-        Host_.SetActiveEditor(&Parts_.DataMemo);
-    FocusActiveEditor();
-    Active().Redo();
+    (Active().*Step)();
     Host_.SetEditUndoButtons(Active().CanUndo(), Active().CanRedo());
 }
 

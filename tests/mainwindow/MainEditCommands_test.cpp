@@ -9,6 +9,7 @@
 #include "EditorLook.h"
 #include "HTMLFountain.h"
 #include "OutlineFixture.h"
+#include "PaneViews.h"
 #include "SortForm.h"
 #include "StatusPanel.h"
 
@@ -33,6 +34,7 @@ protected:
 };
 
 using HitColours = OutlineTest;
+using EditCommandsInViews = ViewsTest;
 
 TEST_F(EditCommands, AShortcutRunsItsItemOnlyWhileTheMenuEnablesIt)
 {
@@ -47,6 +49,30 @@ TEST_F(EditCommands, AShortcutRunsItsItemOnlyWhileTheMenuEnablesIt)
     QTest::keyClick(memo, Qt::Key_J, Qt::ControlModifier);
     EXPECT_EQ(memo->GetText(), "\r\nx");
     EXPECT_EQ(ClipboardText(), "abc\n");
+}
+
+// The browse pane is read-only: undo and redo go back to the page editor,
+// and the buttons follow what is left to undo and redo there.
+TEST_F(EditCommandsInViews, UndoAndRedoActOnThePageEditorAndTheButtonsFollow)
+{
+    TEditorEx* memo = form->DataMemo();
+    const auto Run = [this](std::string_view Item) { form->MenuItem(Item)->Click(); };
+    MakePages({"one", "two\rab"});
+    const std::string typed = memo->GetText();
+    form->PaneViews().OpSplitReadClick();
+    ASSERT_TRUE(form->BrowseViewOn());
+    form->SecondEditor()->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(form->ActiveEditor(), form->SecondEditor());
+
+    Run("EdUndo");
+    EXPECT_EQ(form->ActiveEditor(), memo);
+    EXPECT_NE(memo->GetText(), typed);
+    EXPECT_TRUE(form->ToolButton("sbRedo")->Enabled());
+    Run("EdRedo");
+    EXPECT_EQ(memo->GetText(), typed);
+    EXPECT_FALSE(form->ToolButton("sbRedo")->Enabled());
+    EXPECT_TRUE(form->ToolButton("sbUndo")->Enabled());
 }
 
 TEST_F(EditCommands, DateAndTimeComeFromTheClockInTheSettingsForm)

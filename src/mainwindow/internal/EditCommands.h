@@ -77,6 +77,8 @@ private:
     void BindEditorKeys(TEditorEx& Editor);
     TEditorEx& Active() const;
     void FocusActiveEditor();
+    // Undo or redo (Step) in the page's editor, and the buttons follow.
+    void UndoStep(void (TEditorEx::*Step)());
     void InsertDateTime(TDateTimeInsertion Kind);
     void CopyCaretLine(bool Cut);
     void DeleteAroundCaret(bool ToLineStart);
