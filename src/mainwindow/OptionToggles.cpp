@@ -16,6 +16,12 @@ namespace {
 
 constexpr int MaxInsertNumber = 1001;
 
+// Each toolbar and the item that shows it.
+constexpr std::pair<std::string_view, TCommandId> ToolbarItems[] = {
+    {"ToolbarFile", Cmd::OpTbFileShow}, {"ToolbarTree", Cmd::OpTbTreeShow},     {"ToolbarEdit", Cmd::OpTbEditShow},
+    {"ToolbarFont", Cmd::OpTbFontShow}, {"ToolbarString", Cmd::OpTbStringShow},
+};
+
 // The whole text as a decimal number; 0 when it is none.
 int NumberOr0(const std::string& Text)
 {
@@ -29,6 +35,19 @@ int NumberOr0(const std::string& Text)
 TOptionToggles::TOptionToggles(IOptionTogglesHost& Host, TOptionTogglesParts Parts) : Host_(Host), Parts_(Parts)
 {
     BindCommands();
+    FollowToolbars();
+}
+
+void TOptionToggles::FollowToolbars()
+{
+    // A bar also hides by its own close box, and the toolbar places read
+    // at the start may hide it: its item says so, so that the settings
+    // keep it hidden too.
+    for (const auto& [name, id] : ToolbarItems) {
+        TDockToolbar* bar = Host_.Toolbar(name);
+        TMenuItem* item = Parts_.Menus.Item(id);
+        bar->OnVisibleChanged = [bar, item](TObject*) { item->SetChecked(bar->Visible()); };
+    }
 }
 
 void TOptionToggles::BindCommands()
@@ -100,11 +119,7 @@ void TOptionToggles::OpInsNoInitClick()
 void TOptionToggles::ApplyMenuVisibilities()
 {
     const TVelkMenus& menus = Parts_.Menus;
-    const std::pair<std::string_view, TCommandId> bars[] = {
-        {"ToolbarFile", Cmd::OpTbFileShow}, {"ToolbarTree", Cmd::OpTbTreeShow},     {"ToolbarEdit", Cmd::OpTbEditShow},
-        {"ToolbarFont", Cmd::OpTbFontShow}, {"ToolbarString", Cmd::OpTbStringShow},
-    };
-    for (const auto& [bar, item] : bars)
+    for (const auto& [bar, item] : ToolbarItems)
         Host_.Toolbar(bar)->SetVisible(menus.Item(item)->Checked());
     const bool moveLink = menus.Item(Cmd::OpSubMoveLink)->Checked();
     for (const TCommandId item : {Cmd::N4, Cmd::pEdGoTop, Cmd::pEdGoBottom, Cmd::pEdSetMark, Cmd::pEdJumpMark,

@@ -16,9 +16,9 @@ QSize WithFrame(QSize Client, const TFrameMargins& Frame) { return Client + QSiz
 
 } // namespace
 
-TDragSession::TDragSession(TCustomToolWindow& Bar, QPoint Press, bool CtrlDown, TDragOutline* Outline)
+TDragSession::TDragSession(TCustomToolWindow& Bar, QPoint Press, QPoint Global, bool CtrlDown, TDragOutline* Outline)
     : Bar_(Bar), Grip_{Press.x(), Press.y(), Bar.width() - 1, Bar.height() - 1}, CtrlDown_(CtrlDown),
-      NoFloat_(Bar.DockMode() != TToolWindowDockMode::dmCanFloat), Outline_(Outline), Cursor_(Bar.mapToGlobal(Press))
+      NoFloat_(Bar.DockMode() != TToolWindowDockMode::dmCanFloat), Outline_(Outline), Cursor_(Global)
 {
     if (Bar.DockMode() == TToolWindowDockMode::dmCannotFloatOrChangeDocks) {
         if (Bar.DockedTo())

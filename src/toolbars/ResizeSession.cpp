@@ -4,9 +4,9 @@
 #include "DragOutline.h"
 #include "ToolWindow.h"
 
-TResizeSession::TResizeSession(TCustomToolWindow& Bar, int Edge, QPoint Start, TDragOutline* Outline)
-    : Bar_(Bar), Edge_(Edge), Start_(Start), Last_(Start), StartRect_(Bar.geometry()), NewRect_(StartRect_),
-      Outline_(Outline)
+TResizeSession::TResizeSession(TCustomToolWindow& Bar, int Edge, QPoint Press, QPoint Global, TDragOutline* Outline)
+    : Bar_(Bar), Edge_(Edge), Start_(Global), Last_(Global), StartRect_(Global - Press, Bar.size()),
+      NewRect_(StartRect_), Outline_(Outline)
 {
     Bar_.BeginFloatSizing(Edge);
     ShowOutline();

@@ -557,7 +557,7 @@ bool TCustomToolWindow::eventFilter(QObject* Watched, QEvent* Event)
         const QPoint point = Client_->mapTo(this, mouse->position().toPoint());
         CatchExceptions([&] {
             if (type == QEvent::MouseButtonPress)
-                LeftPress(point);
+                LeftPress(point, mouse->globalPosition().toPoint());
             else
                 DoubleClick();
         });

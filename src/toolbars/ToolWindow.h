@@ -235,14 +235,17 @@ private:
     void FireMove();
     // OnDockChangingHidden, unless the bar is going away.
     void FireDockChangingHidden(TToolDock* DockingTo);
-    // The mouse on the window or its client area, at Point (window
-    // coordinates).
-    void LeftPress(QPoint Point);
+    // The left button went down on the window or its client area, at Point
+    // (window coordinates) and Global (the screen). Global less Point is
+    // where the window really is: the place kept for a top-level window can
+    // be stale after the window was moved while hidden.
+    void LeftPress(QPoint Point, QPoint Global);
     void DoubleClick();
-    // Drags the bar from a press at Point (window coordinates) until the
-    // button is released (docks or floats it there) or Esc cancels.
-    void DragLoop(QPoint Point);
-    void RunResize(int Edge, QPoint Start);
+    // Drags the bar from a press at Point (window coordinates) and Global
+    // until the button is released (docks or floats it there) or Esc
+    // cancels.
+    void DragLoop(QPoint Point, QPoint Global);
+    void RunResize(int Edge, QPoint Point, QPoint Global);
     void RunCloseButton();
     QRect CloseButtonRect() const;
     void SetClosePressed(bool Pressed);

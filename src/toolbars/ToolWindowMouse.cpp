@@ -23,7 +23,7 @@ void TCustomToolWindow::mousePressEvent(QMouseEvent* Event)
         const QPoint at = Event->position().toPoint();
         TellMouseButton(OnMouseDown, this, *Event, at - Client_->pos());
         if (Event->button() == Qt::LeftButton)
-            LeftPress(at);
+            LeftPress(at, Event->globalPosition().toPoint());
     });
 }
 
@@ -111,7 +111,7 @@ QRect TCustomToolWindow::CloseButtonRect() const
     return {r.Left, r.Top, r.Width, r.Height};
 }
 
-void TCustomToolWindow::LeftPress(QPoint Point)
+void TCustomToolWindow::LeftPress(QPoint Point, QPoint Global)
 {
     // A disabled control passes its presses on to the bar; they do not
     // drag it.
@@ -123,7 +123,7 @@ void TCustomToolWindow::LeftPress(QPoint Point)
         if (CloseButtonWhenDocked_ && CloseButtonRect().contains(Point))
             RunCloseButton();
         else
-            DragLoop(Point);
+            DragLoop(Point, Global);
         return;
     }
     raise();
@@ -133,9 +133,9 @@ void TCustomToolWindow::LeftPress(QPoint Point)
     if (code == htClose)
         RunCloseButton();
     else if (const int edge = SizingEdge(code); edge >= 0)
-        RunResize(edge, mapToGlobal(Point));
+        RunResize(edge, Point, Global);
     else if (code == htClient)
-        DragLoop(Point);
+        DragLoop(Point, Global);
 }
 
 void TCustomToolWindow::DoubleClick()
@@ -155,13 +155,13 @@ void TCustomToolWindow::DoubleClick()
     }
 }
 
-void TCustomToolWindow::DragLoop(QPoint Point)
+void TCustomToolWindow::DragLoop(QPoint Point, QPoint Global)
 {
     TDragOutline outline;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
     const QPointer<TCustomToolWindow> alive(this);
     {
-        TDragSession session(*this, Point, ctrl, &outline);
+        TDragSession session(*this, Point, Global, ctrl, &outline);
         session.Finish(RunMouseLoop(*this, session, TEscKey::Cancels));
     }
     // The drag took the release; the press the handlers saw still gets
@@ -170,10 +170,10 @@ void TCustomToolWindow::DragLoop(QPoint Point)
         OnMouseUp(this, TMouseButton::mbLeft, {}, -1, -1);
 }
 
-void TCustomToolWindow::RunResize(int Edge, QPoint Start)
+void TCustomToolWindow::RunResize(int Edge, QPoint Point, QPoint Global)
 {
     TDragOutline outline;
-    TResizeSession session(*this, Edge, Start, &outline);
+    TResizeSession session(*this, Edge, Point, Global, &outline);
     session.Finish(RunMouseLoop(*this, session, TEscKey::Cancels));
 }
 

@@ -1,9 +1,11 @@
 // The main window's toolbars: where they stand at the first start and what
-// that start writes, and the buttons that drop menus down.
+// that start writes, the ticks that follow their showing across runs, and
+// the buttons that drop menus down.
 #include "FormFixture.h"
 
 #include "DockToolbar.h"
 #include "IniFiles.h"
+#include "Menus.h"
 #include "ToolDock.h"
 
 #include <QMenu>
@@ -18,7 +20,31 @@ protected:
         form->show();
         QApplication::processEvents();
     }
+    // A new run in the same program folder.
+    void Restart()
+    {
+        form.reset();
+        SettingsVars = {};
+        form = std::make_unique<TTestForm>(*instances, std::make_unique<TFakeTimer>());
+        Start();
+    }
+    bool Ticked() const { return form->MenuItem("OpTbStringShow")->Checked(); }
 };
+
+// Presses a floating bar's close box and lets go over it.
+void ClickCloseBox(TDockToolbar& Bar)
+{
+    QPoint box(-1, -1);
+    for (int x = Bar.width() - 1; x >= 0 && box.x() < 0; --x)
+        if (Bar.HitTestFloatingFrame({x, Bar.height() / 8}) == htClose)
+            box = {x, Bar.height() / 8};
+    ASSERT_GE(box.x(), 0) << "the caption has a close box";
+    const QPoint global = Bar.mapToGlobal(box);
+    QCoreApplication::postEvent(
+        &Bar, new QMouseEvent(QEvent::MouseButtonRelease, box, global, Qt::LeftButton, {}, Qt::NoModifier));
+    QMouseEvent press(QEvent::MouseButtonPress, box, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Bar, &press);
+}
 
 TEST_F(Toolbars, AllFiveStartOnTheTopDockTheFontAndStringBarsInTheSecondRowWithoutAGap)
 {
@@ -38,6 +64,47 @@ TEST_F(Toolbars, AllFiveStartOnTheTopDockTheFontAndStringBarsInTheSecondRowWitho
     TIniFile ini(SettingsFilePath());
     EXPECT_EQ(ini.ReadString("ToolbarString", "DockedTo", ""), "ToolDock1");
     EXPECT_EQ(ini.ReadInteger("ToolbarFont", "DockPos", -2), 0) << "written as placed";
+}
+
+TEST_F(Toolbars, ABarClosedByItsCloseBoxLosesItsTickAndStaysClosedAtTheNextStart)
+{
+    Start();
+    form->ToolbarString()->SetDockedTo(nullptr);
+    ClickCloseBox(*form->ToolbarString());
+    EXPECT_FALSE(form->ToolbarString()->Visible());
+    EXPECT_FALSE(Ticked());
+    ASSERT_TRUE(form->FormCloseQuery());
+
+    Restart();
+    EXPECT_FALSE(form->ToolbarString()->Visible());
+    EXPECT_FALSE(Ticked());
+    form->MenuItem("OpTbStringShow")->Click();
+    EXPECT_TRUE(form->ToolbarString()->Visible()) << "the item shows it again";
+    EXPECT_TRUE(Ticked());
+}
+
+// The toolbar menu's ticks and the toolbar places are written side by side;
+// where they disagree (a file from a run whose close box left the tick) the
+// bar shows only when both say so, and its tick says what it does.
+TEST_F(Toolbars, ABarShowsAtTheStartOnlyWhenItsTickAndItsPlaceBothSaySo)
+{
+    Start();
+    ASSERT_TRUE(form->FormCloseQuery());
+    const struct {
+        bool Show;    // [ToolBar] "StringShow"
+        bool Visible; // [ToolbarString] "Visible"
+    } cases[] = {{true, true}, {true, false}, {false, true}};
+    for (const auto& c : cases) {
+        {
+            TIniFile ini(SettingsFilePath());
+            ini.WriteBool("ToolBar", "StringShow", c.Show);
+            ini.WriteBool("ToolbarString", "Visible", c.Visible);
+        }
+        Restart();
+        const bool shown = c.Show && c.Visible;
+        EXPECT_EQ(form->ToolbarString()->Visible(), shown) << c.Show << c.Visible;
+        EXPECT_EQ(Ticked(), shown) << c.Show << c.Visible;
+    }
 }
 
 TEST_F(Toolbars, ALeftClickOnTheSubIconButtonDropsItsMenu)

@@ -1,6 +1,6 @@
 // The option menu's switches on parts of their own, through a fake window:
-// box selection reaches both panes and the status bar, and each show item
-// shows or hides its toolbar or popup group.
+// box selection reaches both panes and the status bar, each show item shows
+// or hides its toolbar or popup group, and a toolbar's item follows the bar.
 #include "OptionToggles.h"
 
 #include "DockToolbar.h"
@@ -84,6 +84,21 @@ TEST_F(OptionTogglesAlone, EachShowItemShowsWhatItNames)
         EXPECT_TRUE(c.Shown()) << c.Item.Name();
         menus.Item(c.Item)->Click();
         EXPECT_FALSE(c.Shown()) << c.Item.Name();
+    }
+}
+
+TEST_F(OptionTogglesAlone, EachToolbarsItemFollowsTheBarHoweverItShows)
+{
+    const std::pair<const char*, TCommandId> bars[] = {
+        {"ToolbarFile", Cmd::OpTbFileShow}, {"ToolbarTree", Cmd::OpTbTreeShow},     {"ToolbarEdit", Cmd::OpTbEditShow},
+        {"ToolbarFont", Cmd::OpTbFontShow}, {"ToolbarString", Cmd::OpTbStringShow},
+    };
+    for (const auto& [bar, item] : bars) {
+        menus.Item(item)->SetChecked(true);
+        host.Bars.at(bar)->SetVisible(false);
+        EXPECT_FALSE(menus.Item(item)->Checked()) << bar;
+        host.Bars.at(bar)->SetVisible(true);
+        EXPECT_TRUE(menus.Item(item)->Checked()) << bar;
     }
 }
 

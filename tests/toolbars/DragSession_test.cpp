@@ -49,7 +49,7 @@ protected:
 
 TEST_F(DragSession, TheOutlineFollowsTheDockUnderThePointerUnlessCtrlIsHeld)
 {
-    TDragSession s(*f.Edit, Press, false, nullptr);
+    TDragSession s(*f.Edit, Press, f.Edit->mapToGlobal(Press), false, nullptr);
     EXPECT_EQ(s.Candidates(), (std::vector<TToolDock*>{f.Top, f.Left}));
     EXPECT_EQ(s.DockingTo(), f.Top) << "it starts where it is";
     EXPECT_EQ(s.OutlineRect(), QRect(f.Edit->mapToGlobal(QPoint(0, 0)), f.Edit->size()));
@@ -69,19 +69,20 @@ TEST_F(DragSession, TheOutlineFollowsTheDockUnderThePointerUnlessCtrlIsHeld)
     EXPECT_EQ(f.Edit->geometry(), before);
 
     f.Edit->SetDockMode(TToolWindowDockMode::dmCannotFloatOrChangeDocks);
-    EXPECT_EQ(TDragSession(*f.Edit, Press, false, nullptr).Candidates(), std::vector<TToolDock*>{f.Top});
+    EXPECT_EQ(TDragSession(*f.Edit, Press, f.Edit->mapToGlobal(Press), false, nullptr).Candidates(),
+              std::vector<TToolDock*>{f.Top});
 }
 
 TEST_F(DragSession, DropsOpenANewRowAtARowsEdgeOrGoIntoTheRowAtTheOutline)
 {
     {
-        TDragSession s(*f.Edit, Press, false, nullptr);
+        TDragSession s(*f.Edit, Press, f.Edit->mapToGlobal(Press), false, nullptr);
         s.Move(PointFor(f.Top, f.Edit, Press, 400, f.Edit->height() / 2));
         s.Finish(true);
     }
     EXPECT_EQ(std::pair(f.Edit->DockRow(), f.Edit->DockPos()), std::pair(0, 400));
     {
-        TDragSession s(*f.Edit, Press, false, nullptr);
+        TDragSession s(*f.Edit, Press, f.Edit->mapToGlobal(Press), false, nullptr);
         s.Move(PointFor(f.Top, f.Edit, Press, 100, 2));
         s.Finish(true);
     }
@@ -92,7 +93,7 @@ TEST_F(DragSession, DropsOpenANewRowAtARowsEdgeOrGoIntoTheRowAtTheOutline)
     // A full-size bar dropped onto a row with bars gets the next row.
     f.Tree->SetFullSize(true);
     const int rowOne = f.Top->RowThickness()[0] + 4;
-    TDragSession s(*f.Tree, Press, false, nullptr);
+    TDragSession s(*f.Tree, Press, f.Tree->mapToGlobal(Press), false, nullptr);
     s.Move(PointFor(f.Top, f.Tree, Press, 0, rowOne / 2));
     s.Finish(true);
     EXPECT_EQ(std::pair(f.Tree->DockRow(), f.File->DockRow()), std::pair(1, 2));
@@ -101,7 +102,7 @@ TEST_F(DragSession, DropsOpenANewRowAtARowsEdgeOrGoIntoTheRowAtTheOutline)
 TEST_F(DragSession, ARefusedDockOrAForbiddenFloatGoesElsewhereOrNowhere)
 {
     f.Left->OnRequestDock = [](TObject*, TCustomToolWindow*, bool& Accept) { Accept = false; };
-    TDragSession s(*f.Edit, Press, false, nullptr);
+    TDragSession s(*f.Edit, Press, f.Edit->mapToGlobal(Press), false, nullptr);
     s.Move(f.Left->mapToGlobal(QPoint(0, 100)));
     EXPECT_EQ(s.DockingTo(), nullptr);
     const QRect outline = s.OutlineRect();
@@ -112,7 +113,7 @@ TEST_F(DragSession, ARefusedDockOrAForbiddenFloatGoesElsewhereOrNowhere)
 
     f.Tree->SetDockMode(TToolWindowDockMode::dmCannotFloat);
     {
-        TDragSession forbidden(*f.Tree, Press, false, nullptr);
+        TDragSession forbidden(*f.Tree, Press, f.Tree->mapToGlobal(Press), false, nullptr);
         forbidden.Move({900, 500});
         EXPECT_TRUE(forbidden.OutlineRect().isEmpty());
         ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
@@ -129,7 +130,7 @@ TEST_F(DragSession, AFloatingOutlineKeepsPartOfItsCaptionOnTheMonitor)
     // The pointer stays on the monitor; gripped at its far corner the
     // outline would leave it.
     const QPoint corner(f.Edit->width() - 1, f.Edit->height() - 1);
-    TDragSession s(*f.Edit, corner, true, nullptr);
+    TDragSession s(*f.Edit, corner, f.Edit->mapToGlobal(corner), true, nullptr);
     s.Move({500, -300});
     EXPECT_EQ(s.OutlineRect().top(), 4 - f.Edit->FrameMarginsFor(nullptr).Top);
     s.Move({-3000, 300});
@@ -162,15 +163,16 @@ TEST_F(DragSession, AFloatingToolbarResizesToTheSizesItCanWrapTo)
     f.Tree->SetDockedTo(nullptr);
     EXPECT_EQ(f.Tree->HitTestFloatingFrame({0, 0}), htTop) << "no corners on a toolbar";
     const QRect start = f.Tree->geometry();
-    const QPoint grip = f.Tree->mapToGlobal(QPoint(start.width() - 2, 30));
+    const QPoint press(start.width() - 2, 30);
+    const QPoint grip = f.Tree->mapToGlobal(press);
     {
-        TResizeSession cancelled(*f.Tree, 1, grip, nullptr);
+        TResizeSession cancelled(*f.Tree, 1, press, grip, nullptr);
         cancelled.Move(grip - QPoint(start.width() / 2, 0));
         cancelled.Finish(false);
     }
     EXPECT_EQ(f.Tree->geometry(), start);
 
-    TResizeSession s(*f.Tree, 1, grip, nullptr);
+    TResizeSession s(*f.Tree, 1, press, grip, nullptr);
     s.Move(grip - QPoint(start.width() / 2, 0));
     const QSize snapped = s.NewRect().size() - f.Tree->FrameSize();
     const std::vector<TBarSize> sizes = f.Tree->BuildFloatingSizeList();
@@ -181,6 +183,80 @@ TEST_F(DragSession, AFloatingToolbarResizesToTheSizesItCanWrapTo)
     s.Finish(true);
     EXPECT_EQ(f.Tree->geometry(), s.NewRect());
     EXPECT_NE(f.Tree->FloatRightX(), 0);
+}
+
+// The place kept for a top-level window can be stale: a window manager may
+// have put it elsewhere while it was hidden. The press tells where the user
+// sees the window. Here the bar is kept at the screen's corner but seen at
+// Seen; every resize and drag starts from Seen.
+class StalePlace : public DragSession {
+protected:
+    StalePlace()
+    {
+        f.Tree->SetDockedTo(nullptr);
+        EXPECT_EQ(f.Tree->pos(), QPoint(0, 0));
+        Seen = QRect(QPoint(400, 300), f.Tree->size());
+    }
+
+    QRect Seen;
+};
+
+TEST_F(StalePlace, AResizeKeepsTheSideOppositeTheDraggedEdgeWhereItIsSeen)
+{
+    const int frame = f.Tree->FrameMarginsFor(nullptr).Left;
+    using TSide = int (QRect::*)() const;
+    const struct {
+        const char* Edge;
+        int Code;
+        QPoint Press;  // window coordinates, on that edge
+        QPoint Travel; // of the pointer from the press
+        TSide Kept;    // the opposite side
+        TSide Aside;   // the side across the dragged axis that leads
+    } cases[] = {
+        {"left", 0, {frame / 2, Seen.height() / 2}, {Seen.width() / 2, 0}, &QRect::right, &QRect::top},
+        {"top", 2, {Seen.width() / 2, frame / 2}, {0, -2 * Seen.height()}, &QRect::bottom, &QRect::left},
+    };
+    for (const auto& c : cases) {
+        f.Tree->SetFloatRightX(0);
+        f.Tree->SetBounds(QRect(QPoint(0, 0), f.Tree->size()));
+        Seen.setSize(f.Tree->size());
+        const QPoint global = Seen.topLeft() + c.Press;
+        TResizeSession s(*f.Tree, c.Code, c.Press, global, nullptr);
+        s.Move(global + c.Travel);
+        s.Finish(true);
+        const QRect now = f.Tree->geometry();
+        EXPECT_NE(now.size(), Seen.size()) << c.Edge;
+        EXPECT_EQ((now.*c.Kept)(), (Seen.*c.Kept)()) << c.Edge;
+        EXPECT_EQ((now.*c.Aside)(), (Seen.*c.Aside)()) << c.Edge;
+    }
+}
+
+TEST_F(StalePlace, ADragReleasedWhereItWasPressedLeavesTheBarWhereItIsSeen)
+{
+    const QPoint press(10, 8);
+    TDragSession s(*f.Tree, press, Seen.topLeft() + press, false, nullptr);
+    EXPECT_EQ(s.OutlineRect(), Seen);
+    s.Finish(true);
+    EXPECT_EQ(f.Tree->geometry(), Seen);
+    EXPECT_EQ(f.Tree->FloatPosition(), Seen.topLeft());
+}
+
+TEST_F(StalePlace, TheMouseLoopTakesThePlaceFromThePress)
+{
+    const int frame = f.Tree->FrameMarginsFor(nullptr).Left;
+    const QPoint press(frame / 2, Seen.height() / 2);
+    const QPoint global = Seen.topLeft() + press;
+    const QPoint target = global + QPoint(Seen.width() / 2, 0);
+    QCoreApplication::postEvent(
+        f.Tree, new QMouseEvent(QEvent::MouseMove, press, target, Qt::NoButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        f.Tree, new QMouseEvent(QEvent::MouseButtonRelease, press, target, Qt::LeftButton, {}, Qt::NoModifier));
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(press), QPointF(global), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(f.Tree, &event);
+    EXPECT_LT(f.Tree->width(), Seen.width());
+    EXPECT_EQ(f.Tree->geometry().right(), Seen.right());
+    EXPECT_EQ(f.Tree->geometry().top(), Seen.top());
 }
 
 TEST_F(DragSession, TheCloseButtonClosesOnAReleaseOverItUnlessRefused)

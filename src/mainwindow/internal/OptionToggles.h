@@ -1,7 +1,8 @@
 // The option menu's own switches: box selection, the corner-bracket count,
 // the number the line numbering starts at, and which toolbars and editor
 // popup groups show. Their state is their items' check marks; the settings
-// file keeps those of the toolbars and popup groups.
+// file keeps those of the toolbars and popup groups. A toolbar's item follows
+// the toolbar however it was shown or hidden.
 #pragma once
 
 class IOptionTogglesHost;
@@ -30,6 +31,7 @@ public:
 
 private:
     void BindCommands();
+    void FollowToolbars();
 
     IOptionTogglesHost& Host_;
     TOptionTogglesParts Parts_;

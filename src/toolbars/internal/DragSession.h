@@ -18,9 +18,11 @@ class TToolDock;
 
 class TDragSession : public TMouseSession {
 public:
-    // Press: where the bar was pressed, in its window coordinates; the
-    // outline starts there. Outline (may be none) shows where it would go.
-    TDragSession(TCustomToolWindow& Bar, QPoint Press, bool CtrlDown, TDragOutline* Outline);
+    // Press and Global: where the bar was pressed, in its window
+    // coordinates and on the screen; the outline starts there, around the
+    // bar where the user sees it. Outline (may be none) shows where it
+    // would go.
+    TDragSession(TCustomToolWindow& Bar, QPoint Press, QPoint Global, bool CtrlDown, TDragOutline* Outline);
     ~TDragSession() override;
 
     void Move(QPoint Global) override;

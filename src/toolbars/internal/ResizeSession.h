@@ -13,8 +13,10 @@ class TDragOutline;
 
 class TResizeSession : public TMouseSession {
 public:
-    // Start: the pointer as the resize starts (screen coordinates).
-    TResizeSession(TCustomToolWindow& Bar, int Edge, QPoint Start, TDragOutline* Outline);
+    // Press and Global: the pointer as the resize starts, in the window's
+    // coordinates and on the screen. The window is taken to be where they
+    // put it, which is where the user sees it.
+    TResizeSession(TCustomToolWindow& Bar, int Edge, QPoint Press, QPoint Global, TDragOutline* Outline);
 
     void Move(QPoint Global) override;
     void Finish(bool Accept);
