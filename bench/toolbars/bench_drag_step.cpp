@@ -40,6 +40,10 @@ struct TDragForm {
         QApplication::sendPostedEvents();
     }
 
+    // The press that starts every drag, in the bar and on the screen.
+    static constexpr QPoint Press{4, 5};
+    QPoint PressOnScreen() const { return Bar->mapToGlobal(Press); }
+
     QPoint Step(int64_t I) const
     {
         return I % 2 ? Docks[2]->mapToGlobal(QPoint(0, 100 + int(I % 50))) : QPoint(500, 300 + int(I % 50));
@@ -49,7 +53,7 @@ struct TDragForm {
 void BM_DragStep(benchmark::State& State)
 {
     TDragForm f;
-    TDragSession session(*f.Bar, {4, 5}, false, nullptr);
+    TDragSession session(*f.Bar, TDragForm::Press, f.PressOnScreen(), false, nullptr);
     int64_t i = 0;
     for (auto _ : State)
         session.Move(f.Step(++i));
@@ -60,7 +64,7 @@ void BM_DragStepWithOutline(benchmark::State& State)
 {
     TDragForm f;
     TDragOutline outline;
-    TDragSession session(*f.Bar, {4, 5}, false, &outline);
+    TDragSession session(*f.Bar, TDragForm::Press, f.PressOnScreen(), false, &outline);
     int64_t i = 0;
     for (auto _ : State)
         session.Move(f.Step(++i));
