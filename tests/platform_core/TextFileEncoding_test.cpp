@@ -59,7 +59,8 @@ TEST(TextFileEncoding, ShiftJisStaysAndUtf8IsConverted)
 }
 
 // A file the program wrote in UTF-8 comes back UTF-8 even when its
-// characters alone would not tell: Greek read as Shift-JIS is katakana.
+// characters alone would not tell (Greek read as Shift-JIS is katakana),
+// and one an editor turned into Shift-JIS comes back Shift-JIS.
 TEST(TextFileEncoding, TheEncodingWrittenDecidesWhatTheCharactersLeaveOpen)
 {
     for (const std::string page : {"αβγ", "x ± 1", "ﾃｽﾄｶ", "Шрифт", "§ 2"}) {
@@ -68,6 +69,8 @@ TEST(TextFileEncoding, TheEncodingWrittenDecidesWhatTheCharactersLeaveOpen)
         EXPECT_EQ(TextFileEncoding(Sjis(page), ShiftJis), ShiftJis) << page;
     }
     EXPECT_EQ(TextFileEncoding("αβγ", ShiftJis), ShiftJis) << "the bytes are half-width katakana as well";
+    // Written in UTF-8, come back in Shift-JIS: "ýĶ" has no Shift-JIS code.
+    EXPECT_EQ(TextFileEncoding(Sjis("ﾃｽﾄｶ ﾅｲﾃｽ"), Utf8), ShiftJis);
 }
 
 TEST(TextFileEncoding, TheLocaleWritesUtf8UnlessItsCharacterSetIsShiftJis)

@@ -33,12 +33,12 @@ bool IsAsciiLetter(std::string_view Bytes, size_t Pos)
 // not the signs × and ÷.
 bool IsAccentedLatinLetter(char32_t C) { return C >= 0xC0 && C <= 0x24F && C != 0xD7 && C != 0xF7; }
 
-// True when the UTF-8 reading of well-formed Bytes looks like UTF-8 text:
-// a character of three bytes or more, or more accented Latin letters
-// beside ASCII letters than other two-byte characters. Shift-JIS
-// half-width katakana read as UTF-8 give two-byte characters only, and
-// seldom a letter inside a word ("ﾃｽﾄｶ" gives "ýĶ").
-bool ReadsAsUtf8Text(std::string_view Bytes)
+// What the UTF-8 reading of Bytes, well-formed as UTF-8 and as Shift-JIS,
+// says of them. Shift-JIS half-width katakana read as UTF-8 give two-byte
+// characters only, seldom a letter inside a word, and mostly characters
+// Shift-JIS has no code for ("ﾃｽﾄｶ" gives "ýĶ"); text that was Shift-JIS
+// before it was written in UTF-8 has none of those.
+std::optional<TTextEncoding> Utf8ReadingSays(std::string_view Bytes)
 {
     int latinInWords = 0;
     int otherTwoByte = 0;
@@ -49,7 +49,7 @@ bool ReadsAsUtf8Text(std::string_view Bytes)
             continue;
         }
         if (lead >= 0xE0)
-            return true;
+            return TTextEncoding::Utf8;
         const char32_t c = (lead & 0x1Fu) << 6 | (static_cast<unsigned char>(Bytes[pos + 1]) & 0x3Fu);
         const bool inWord = IsAsciiLetter(Bytes, pos + 2) || (pos > 0 && IsAsciiLetter(Bytes, pos - 1));
         if (IsAccentedLatinLetter(c) && inWord)
@@ -58,7 +58,13 @@ bool ReadsAsUtf8Text(std::string_view Bytes)
             ++otherTwoByte;
         pos += 2;
     }
-    return latinInWords > otherTwoByte;
+    if (latinInWords > otherTwoByte)
+        return TTextEncoding::Utf8;
+    bool lossless = false;
+    Utf8ToSjis(Bytes, &lossless);
+    if (!lossless)
+        return TTextEncoding::ShiftJis;
+    return std::nullopt;
 }
 
 } // namespace
@@ -72,7 +78,7 @@ std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncod
     const bool utf8 = IsUtf8(Bytes);
     const bool shiftJis = IsShiftJis(Bytes);
     if (utf8 && shiftJis)
-        return ReadsAsUtf8Text(Bytes) ? TTextEncoding::Utf8 : Likely;
+        return Utf8ReadingSays(Bytes).value_or(Likely);
     if (utf8)
         return TTextEncoding::Utf8;
     if (shiftJis)

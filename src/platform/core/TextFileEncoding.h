@@ -17,11 +17,14 @@ enum class TTextEncoding { ShiftJis, Utf8 };
 // Many bytes read well both ways: Shift-JIS half-width katakana are the
 // bytes A1-DF, and a pair of them can be a two-byte UTF-8 character ("ﾃｽ"
 // C3 BD reads as "ý"). Such bytes are weighed by what the UTF-8 reading
-// yields: a character of three or four bytes (kana, kanji, punctuation
-// such as "…") makes them UTF-8, and so do accented Latin letters that
-// stand in words of ASCII letters ("café"), when they outnumber the other
-// two-byte characters. Whatever the characters leave open is Likely: the
-// encoding the file was written in, when the caller knows it.
+// yields, in this order:
+// - a character of three or four bytes (kana, kanji, punctuation such as
+//   "…"): UTF-8;
+// - more accented Latin letters standing in words of ASCII letters
+//   ("café") than other two-byte characters: UTF-8;
+// - a character Shift-JIS has no code for ("ýĶ"): Shift-JIS;
+// - anything else ("αβ", "±" read as UTF-8, "ﾎｱ", "ﾂｱ" as Shift-JIS) is
+//   Likely: the encoding the file was written in, when the caller knows it.
 std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes,
                                               TTextEncoding Likely = TTextEncoding::ShiftJis);
 
