@@ -147,7 +147,13 @@ void TExternalEditor::SetExternalEditLocks(bool Locked)
         Host_.SetButtonEnabled(name, true);
     Host_.SetButtonEnabled(Cmd::sbSubIcon, Parts_.DataTree.Items().Count() > 1 && Host_.HasFileName());
     Host_.SetButtonEnabled(Cmd::sbFindList, !SearchListState().FoundPageList.Empty());
-    Parts_.GoEditorButton.SetEnabled(SettingsVars.ExtEditor && !Host_.ClippingOn());
+    Parts_.GoEditorButton.SetEnabled(ExternalEditAllowed());
+}
+
+bool TExternalEditor::ExternalEditAllowed() const
+{
+    return SettingsVars.ExtEditor && !Host_.ClippingOn() && !OwnExternalEdit_
+           && ExternalEditText_ != ExternalEditRunningText();
 }
 
 std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& Page, const std::string& TransferFile)
@@ -298,7 +304,7 @@ void TExternalEditor::EdAllViewClick()
 void TExternalEditor::ExternalEditTold(const std::string& Text)
 {
     ExternalEditText_ = Text;
-    Parts_.GoEditorButton.SetEnabled(Text != ExternalEditRunningText());
+    Parts_.GoEditorButton.SetEnabled(ExternalEditAllowed());
 }
 
 void TExternalEditor::DetectRunningExternalEdit()
@@ -306,11 +312,6 @@ void TExternalEditor::DetectRunningExternalEdit()
     bool leftover = false;
     for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt))
         leftover = leftover || FileExists(name);
-    if (leftover) {
-        Parts_.GoEditorButton.SetEnabled(false);
-        ExternalEditText_ = ExternalEditRunningText();
-    } else {
-        Parts_.GoEditorButton.SetEnabled(!Host_.ClippingOn() && SettingsVars.ExtEditor);
-        ExternalEditText_.clear();
-    }
+    ExternalEditText_ = leftover ? ExternalEditRunningText() : std::string();
+    Parts_.GoEditorButton.SetEnabled(ExternalEditAllowed());
 }

@@ -3,6 +3,7 @@
 // the window waits for it.
 #include "FormFixture.h"
 
+#include "ClippingMode.h"
 #include "EditorBase.h"
 #include "ExternalEditor.h"
 #include "Menus.h"
@@ -129,6 +130,26 @@ TEST_F(ExternalEditorTest, AFileInNeitherEncodingIsRefusedAndKept)
     std::ifstream kept(Home() + "Temp/temp.txt");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "\xFF\xFEx");
     EXPECT_FALSE(std::filesystem::exists(TransferFile()));
+}
+
+// Another instance's edit ending frees the button only where an edit may
+// start: not while clipping, not without the option.
+TEST_F(ExternalEditorTest, AnEditEndingElsewhereKeepsTheButtonOffWhileClipping)
+{
+    TExternalEditor& editor = form->ExternalEditor();
+    editor.ExternalEditTold(ExternalEditRunningText());
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
+    editor.ExternalEditTold("");
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
+    form->Clipping().OpClipClick();
+    editor.ExternalEditTold(ExternalEditRunningText());
+    editor.ExternalEditTold("");
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
+    form->Clipping().OpClipClick();
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
+    SettingsVars.ExtEditor = false;
+    editor.ExternalEditTold("");
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
 }
 
 TEST_F(ExternalEditorTest, PageIsLockedWhileOutAndComesBackToItsOwnNode)
