@@ -90,8 +90,8 @@ TEST(TextOutputs, IndentsDeepPagesButWrapsAtLeastTwentyBytes)
 TEST(TextOutputs, EveryOutputReadsBackAsWritten)
 {
     const std::pair<int, std::string> pages[] = {
-        {0, "ﾃｽﾄｶ\r\nﾃｽﾄｶ ﾃｽ\r\n"}, {1, "ﾃｽ\r\nabc ﾃｽﾄｶ"},     {2, "ﾅｲﾃｽ\r\n\tﾃｽ 1\r\n.ﾃｽ"},
-        {1, "ﾃﾞｰﾀ\r\n"},               {0, "ﾄｶ ﾃｽ\r\nﾅｲﾃｽ\r\n"}, {1, "ﾃｽﾄｶ 2"},
+        {0, "ﾃｽﾄｶ\r\nﾃｽﾄｶ ﾃｽ\r\n"}, {1, "ﾃｽ\r\nabc ﾃｽﾄｶ"}, {2, "ﾅｲﾃｽ\r\n\tﾃｽ 1\r\n.ﾃｽ"}, {1, "ﾃﾞｰﾀ\r\n"},
+        {0, "ﾄｶ ﾃｽ\r\nﾅｲﾃｽ\r\n"},   {1, "ﾃｽﾄｶ 2"},
     };
     TFlatPages flat;
     for (const auto& [depth, text] : pages)

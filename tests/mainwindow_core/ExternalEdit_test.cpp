@@ -45,7 +45,7 @@ TEST(ExternalEdit, TheTransferFileEndsEveryLine)
 // Shift-JIS kept, and bytes in neither refused.
 TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
 {
-    const std::string page = "a\x80" "b"; // 0x80 has no Unicode form
+    const std::string page = "a\x80z"; // 0x80 has no Unicode form
     constexpr auto Utf8 = TTextEncoding::Utf8;
     const struct {
         const char* Name;
@@ -53,8 +53,8 @@ TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
         std::optional<std::string> Back;
         int Unmapped;
     } cases[] = {
-        {"left as it went", "a\xEF\xBF\xBD" "b\r\n", page, 0},
-        {"edited in UTF-8", "a\xEF\xBF\xBD" "b\nc\xE3\x81\x82\n", "a?b\r\nc\x82\xA0", 1},
+        {"left as it went", "a\xEF\xBF\xBDz\r\n", page, 0},
+        {"edited in UTF-8", "a\xEF\xBF\xBDz\nc\xE3\x81\x82\n", "a?z\r\nc\x82\xA0", 1},
         {"saved in Shift-JIS", "ab\r\n\x83\x5C\r\n", "ab\r\n\x83\x5C", 0},
         {"neither", "ab\xFF\r\n", std::nullopt, 0},
     };

@@ -25,8 +25,7 @@ enum class TTextEncoding { ShiftJis, Utf8 };
 // - a character Shift-JIS has no code for ("ýĶ"): Shift-JIS;
 // - anything else ("αβ", "±" read as UTF-8, "ﾎｱ", "ﾂｱ" as Shift-JIS) is
 //   Likely: the encoding the file was written in, when the caller knows it.
-std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes,
-                                              TTextEncoding Likely = TTextEncoding::ShiftJis);
+std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Likely = TTextEncoding::ShiftJis);
 
 // Bytes in Encoding as Shift-JIS: UTF-8, its byte-order mark dropped, is
 // converted with each character Shift-JIS cannot hold written "?" and
