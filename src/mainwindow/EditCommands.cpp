@@ -169,13 +169,11 @@ void TEditCommands::EdCopyClick()
 
 void TEditCommands::EdAddCopyClick()
 {
+    // The clipboard's text stays as it is, characters Shift-JIS cannot
+    // hold included: only the selection is added.
     const QMimeData* mime = QApplication::clipboard()->mimeData();
-    std::string text;
-    if (mime && mime->hasText()) {
-        int unmapped = 0;
-        text = SjisOfClipboardText(mime->text(), unmapped);
-    }
-    SetProgramClipboardText(text + Active().SelText());
+    const QString before = mime && mime->hasText() ? mime->text() : QString();
+    SetProgramClipboardUnicode(before + ClipboardTextOf(Active().SelText()));
     Active().SetSelLength(0);
     Host_.RefreshPasteButton();
     if (Host_.BoxSelectionOn())

@@ -20,6 +20,7 @@
 #include "SearchListState.h"
 #include "SubIni.h"
 #include "SysUtils.h"
+#include "TextFileEncoding.h"
 #include "TextOutputs.h"
 #include "TreeText.h"
 #include "ToolButtonIds.h"
@@ -60,24 +61,39 @@ bool RunAndWait(const TExternalCommand& Command, const std::function<void()>& St
     return true;
 }
 
-// The transfer file's text, normalised to CR LF, and the file deleted.
-// Nothing when the editor left no file or it cannot be read (told).
-std::optional<std::string> TakeBackTransferFile(const std::string& File)
+// The transfer file's bytes; nothing when the editor left no file or it
+// cannot be read (told).
+std::optional<std::string> ReadTransferFile(const std::string& File)
 {
     if (!FileExists(File))
         return std::nullopt;
-    std::optional<std::string> text;
     try {
-        text = CrlfLineEnds(ReadFileBytes(File));
+        return ReadFileBytes(File);
     } catch (const Exception& E) {
         Tell(E.Message(), TMsgDlgType::mtError);
+        return std::nullopt;
     }
-    if (std::remove(OsPath(File).c_str()) != 0)
+}
+
+void DeleteTransferFile(const std::string& File)
+{
+    if (FileExists(File) && std::remove(OsPath(File).c_str()) != 0)
         Tell("一時ファイル " + SjisToUtf8(File)
                  + " を削除できませんでした！\r\n\r\n"
                    "Velk2000のあるフォルダーを調べ、適当な方法で削除してください。",
              TMsgDlgType::mtError);
-    return text;
+}
+
+// A file the page cannot take is refused; what the user edited is kept in
+// the Temp folder (or, failing that, where it is) and the place told.
+void RefuseTransferFile(const std::string& File)
+{
+    const std::string kept = ProgramFolder() + "Temp/" + ExtractFileName(File);
+    const bool moved = std::rename(OsPath(File).c_str(), OsPath(kept).c_str()) == 0;
+    Tell("外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
+         "編集した内容は "
+             + SjisToUtf8(moved ? kept : File) + " に残してあります。",
+         TMsgDlgType::mtError);
 }
 
 } // namespace
@@ -131,15 +147,23 @@ void TExternalEditor::SetExternalEditLocks(bool Locked)
         Host_.SetButtonEnabled(name, true);
     Host_.SetButtonEnabled(Cmd::sbSubIcon, Parts_.DataTree.Items().Count() > 1 && Host_.HasFileName());
     Host_.SetButtonEnabled(Cmd::sbFindList, !SearchListState().FoundPageList.Empty());
-    Parts_.GoEditorButton.SetEnabled(SettingsVars.ExtEditor && !Host_.ClippingOn());
+    Parts_.GoEditorButton.SetEnabled(ExternalEditAllowed());
+}
+
+bool TExternalEditor::ExternalEditAllowed() const
+{
+    return SettingsVars.ExtEditor && !Host_.ClippingOn() && !OwnExternalEdit_
+           && ExternalEditText_ != ExternalEditRunningText();
 }
 
 std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& Page, const std::string& TransferFile)
 {
     const TExternalCommand command =
         CommandWithFile(ExpandEditorTemplate(SettingsVars.HideExe, Host_.ActiveEditor()->Row()), TransferFile);
+    // The editor reads and writes the system's encoding.
+    const TTextEncoding encoding = LocaleTextEncoding();
     try {
-        WriteFileAtomic(TransferFile, TransferText(Page));
+        WriteFileAtomic(TransferFile, TransferFileBytes(Page, encoding));
     } catch (const Exception& E) {
         Tell(E.Message(), TMsgDlgType::mtError);
         return std::nullopt;
@@ -151,9 +175,22 @@ std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& P
     });
     Parts_.Instances.Broadcast("");
     SetExternalEditLocks(false);
-    std::optional<std::string> edited = TakeBackTransferFile(TransferFile);
-    if (edited)
-        edited = PageTextFromTransfer(Page, std::move(*edited));
+    const std::optional<std::string> bytes = ReadTransferFile(TransferFile);
+    if (!bytes) {
+        DeleteTransferFile(TransferFile);
+        return std::nullopt;
+    }
+    int unmapped = 0;
+    std::optional<std::string> edited = PageTextFromTransferFile(Page, *bytes, encoding, unmapped);
+    if (!edited) {
+        RefuseTransferFile(TransferFile);
+        return std::nullopt;
+    }
+    DeleteTransferFile(TransferFile);
+    // Told as a paste tells of what the page cannot hold.
+    TEditorEx& dataMemo = Parts_.DataMemo;
+    if (unmapped > 0 && dataMemo.OnUnmappedCharacters)
+        dataMemo.OnUnmappedCharacters(&dataMemo, unmapped);
     return edited;
 }
 
@@ -252,7 +289,8 @@ void TExternalEditor::EdAllViewClick()
             kind = tokAllTreeText;
     }
     try {
-        WriteFileAtomic(file, TextOutputBytes(kind, dataTree.Items(), *dataTree.Selected(), {}));
+        WriteFileAtomic(file, TextInEncoding(TextOutputBytes(kind, dataTree.Items(), *dataTree.Selected(), {}),
+                                             LocaleTextEncoding()));
     } catch (const Exception& E) {
         Tell(E.Message(), TMsgDlgType::mtError);
         return;
@@ -266,7 +304,7 @@ void TExternalEditor::EdAllViewClick()
 void TExternalEditor::ExternalEditTold(const std::string& Text)
 {
     ExternalEditText_ = Text;
-    Parts_.GoEditorButton.SetEnabled(Text != ExternalEditRunningText());
+    Parts_.GoEditorButton.SetEnabled(ExternalEditAllowed());
 }
 
 void TExternalEditor::DetectRunningExternalEdit()
@@ -274,11 +312,6 @@ void TExternalEditor::DetectRunningExternalEdit()
     bool leftover = false;
     for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt))
         leftover = leftover || FileExists(name);
-    if (leftover) {
-        Parts_.GoEditorButton.SetEnabled(false);
-        ExternalEditText_ = ExternalEditRunningText();
-    } else {
-        Parts_.GoEditorButton.SetEnabled(!Host_.ClippingOn() && SettingsVars.ExtEditor);
-        ExternalEditText_.clear();
-    }
+    ExternalEditText_ = leftover ? ExternalEditRunningText() : std::string();
+    Parts_.GoEditorButton.SetEnabled(ExternalEditAllowed());
 }

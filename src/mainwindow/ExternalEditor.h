@@ -50,6 +50,9 @@ public:
     // What another instance told last: ExternalEditRunningText while its
     // edit runs, else empty.
     const std::string& ExternalEditText() const { return ExternalEditText_; }
+    // An external edit may start: the option is on, clipping is off and no
+    // edit runs, here or in another instance. sbGoEditor follows it.
+    bool ExternalEditAllowed() const;
     // Another instance told Text; sbGoEditor follows.
     void ExternalEditTold(const std::string& Text);
     // A transfer file left beside the program at start-up means an

@@ -7,7 +7,6 @@
 #include "FindList.h"
 #include "SubIconHost.h"
 #include "SubIcons.h"
-#include "SubIni.h"
 #include "WindowParts.h"
 
 class TWindowParts::TSubIconHost final : public ISubIconHost {
@@ -39,10 +38,7 @@ void TVelkForm::CreateSubIcons()
     Parts_->SubIcons = std::make_unique<TSubIcons>(*Parts_->SubIconHost, *this, *DataTree_, Menus_);
 }
 
-// Clipping mode forbids an external edit, and so does one running.
 bool TWindowParts::TSubIconHost::ExternalEditAllowed() const
 {
-    const TExternalEditor& editor = *Form_.Parts_->ExternalEditor;
-    return SettingsVars.ExtEditor && !Form_.ClippingOn() && !editor.OwnExternalEditRunning()
-           && editor.ExternalEditText() != ExternalEditRunningText();
+    return Form_.Parts_->ExternalEditor->ExternalEditAllowed();
 }

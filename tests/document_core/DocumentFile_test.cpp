@@ -166,40 +166,6 @@ TEST(DocumentFile, TextFilesReadAsPagesGetCrLfLineBreaks)
     EXPECT_EQ(unmapped, 0);
 }
 
-// UTF-8 files, the usual text files here, become Shift-JIS; everything
-// else is Shift-JIS already and passes byte for byte.
-TEST(DocumentFile, TextFilesInUtf8AreConvertedAndOthersKeptAsTheyAre)
-{
-    const struct {
-        const char* Name;
-        std::string_view In;
-        std::string_view Out;
-        int Unmapped;
-    } cases[] = {
-        {"UTF-8 kana and kanji", "\xE3\x81\x82\xE6\xBC\xA2\n", "\x82\xA0\x8A\xBF\n", 0},
-        {"byte-order mark, ASCII after it",
-         "\xEF\xBB\xBF"
-         "abc",
-         "abc", 0},
-        {"byte-order mark alone", "\xEF\xBB\xBF", "", 0},
-        {"characters Shift-JIS lacks",
-         "a\xF0\x9F\x98\x80\xC3\xA9"
-         "b",
-         "a??b", 2},
-        {"Shift-JIS text", "\x82\xA0\x8A\xBF", "\x82\xA0\x8A\xBF", 0},
-        {"plain ASCII", "abc", "abc", 0},
-        {"a stray byte makes it Shift-JIS", "\xE3\x81\x82\x80", "\xE3\x81\x82\x80", 0},
-        {"an encoded surrogate is no UTF-8", "\xED\xA0\x80", "\xED\xA0\x80", 0},
-        {"an overlong form is no UTF-8", "\xC0\x80", "\xC0\x80", 0},
-        {"UTF-8 cut in the middle", "\xE3\x81", "\xE3\x81", 0},
-    };
-    for (const auto& c : cases) {
-        int unmapped = -1;
-        EXPECT_EQ(SjisOfTextFile(c.In, unmapped), c.Out) << c.Name;
-        EXPECT_EQ(unmapped, c.Unmapped) << c.Name;
-    }
-}
-
 TEST(DocumentFile, AnEmptyFileIsToldAsEmptyNotAsDamaged)
 {
     TempDir dir;

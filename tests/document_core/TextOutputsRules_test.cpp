@@ -6,6 +6,7 @@
 #include "PageList.h"
 #include "SjisLiteral.h"
 #include "TempDir.h"
+#include "TextFileEncoding.h"
 #include "TextOutputs.h"
 #include "TreeNodes.h"
 
@@ -81,6 +82,36 @@ TEST(TextOutputs, IndentsDeepPagesButWrapsAtLeastTwentyBytes)
     options.WrapByte = 20;
     const std::string text = TextOutputBytes(tokPageIndentText, nodes, *nodes.Item(0), options);
     EXPECT_THAT(text, testing::EndsWith("\r\n" + indent + ten + "\r\n" + indent + ten + "\r\n"));
+}
+
+// Every output of a document in half-width katakana reads back byte for
+// byte, though many of its bytes are well-formed UTF-8 too ("ﾃｽﾄｶ" is
+// C3 BD C4 B6).
+TEST(TextOutputs, EveryOutputReadsBackAsWritten)
+{
+    const std::pair<int, std::string> pages[] = {
+        {0, "ﾃｽﾄｶ\r\nﾃｽﾄｶ ﾃｽ\r\n"}, {1, "ﾃｽ\r\nabc ﾃｽﾄｶ"}, {2, "ﾅｲﾃｽ\r\n\tﾃｽ 1\r\n.ﾃｽ"}, {1, "ﾃﾞｰﾀ\r\n"},
+        {0, "ﾄｶ ﾃｽ\r\nﾅｲﾃｽ\r\n"},   {1, "ﾃｽﾄｶ 2"},
+    };
+    TFlatPages flat;
+    for (const auto& [depth, text] : pages)
+        flat.push_back({depth, Sjis(text.substr(0, text.find('\r'))), Sjis(text)});
+    TTreeNodes nodes;
+    BuildTree(nodes, flat, TDepthPolicy::Strict);
+    const auto readBack = [](const std::string& Bytes) {
+        int unmapped = 0;
+        return SjisOfTextFile(Bytes, unmapped);
+    };
+    for (int kind = 0; kind < TextOutputKindCount; ++kind) {
+        if (kind == tokPageFiles)
+            continue;
+        for (const bool numbered : {false, true}) {
+            const std::string bytes = TextOutputBytes(kind, nodes, *nodes.Item(0), {numbered});
+            EXPECT_EQ(readBack(bytes), bytes) << "output " << kind << (numbered ? " numbered" : "");
+        }
+    }
+    for (const TOutputFile& file : PageFiles(*nodes.Item(0), "/f/", ".txt"))
+        EXPECT_EQ(readBack(file.Bytes), file.Bytes) << file.Name;
 }
 
 TEST(PageFiles, NamesValidTitlesAndRefusesNamesThatMeet)

@@ -3,10 +3,15 @@
 // the window waits for it.
 #include "FormFixture.h"
 
+#include "ClippingMode.h"
+#include "EditorBase.h"
 #include "ExternalEditor.h"
 #include "Menus.h"
+#include "SjisLiteral.h"
+#include "TextFileEncoding.h"
 
 #include <QProcess>
+#include <QStatusBar>
 #include <QTimer>
 #include <fstream>
 
@@ -79,6 +84,72 @@ TEST_F(ExternalEditorTest, ReadsBackWhatTheEditorLeft)
                   std::tuple(false, false, false, "++"));
     }
     EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+// The page goes out in the system's encoding and comes back from an editor
+// that saves UTF-8 or one that keeps Shift-JIS alike.
+TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
+{
+    const std::string page = Sjis("ﾃｽﾄｶ 漢字");
+    const struct {
+        std::string Command, Page;
+        int Unmapped;
+    } cases[] = {
+        {Editor("cp \"$1\" \"$1.seen\"; printf '日本語 ﾃｽﾄｶ\\n' > \"$1\""), Sjis("日本語 ﾃｽﾄｶ"), 0},
+        {Editor("printf 'ﾃｽﾄｶ\\n' | iconv -f UTF-8 -t CP932 > \"$1\""), Sjis("ﾃｽﾄｶ"), 0},
+        {Editor("printf '\\203\\134\\225\\134\\r\\n' > \"$1\""), Sjis("ソ表"), 0},
+        {Editor("printf 'caf\\303\\251 \\360\\237\\230\\200\\n' > \"$1\""), "caf? ?", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Command);
+        form->DataMemo()->SetText(page);
+        form->statusBar()->clearMessage();
+        Edit(c.Command);
+        EXPECT_EQ(Page(), c.Page);
+        EXPECT_EQ(form->statusBar()->currentMessage().toStdString(),
+                  c.Unmapped ? UnmappedCharactersText(c.Unmapped) : "");
+    }
+    std::ifstream seen(TransferFile() + ".seen");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(seen), {}),
+              TextInEncoding(page + "\r\n", LocaleTextEncoding()));
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
+// A file in neither encoding would put mojibake in the page: it is refused
+// and kept for the user, and the page stays as it was.
+TEST_F(ExternalEditorTest, AFileInNeitherEncodingIsRefusedAndKept)
+{
+    Edit(Editor("printf '\\377\\376x' > \"$1\""));
+    EXPECT_EQ(Page(), "abc");
+    EXPECT_FALSE(Modified());
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
+              "編集した内容は "
+                  + Home() + "Temp/temp.txt に残してあります。");
+    std::ifstream kept(Home() + "Temp/temp.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "\xFF\xFEx");
+    EXPECT_FALSE(std::filesystem::exists(TransferFile()));
+}
+
+// Another instance's edit ending frees the button only where an edit may
+// start: not while clipping, not without the option.
+TEST_F(ExternalEditorTest, AnEditEndingElsewhereKeepsTheButtonOffWhileClipping)
+{
+    TExternalEditor& editor = form->ExternalEditor();
+    editor.ExternalEditTold(ExternalEditRunningText());
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
+    editor.ExternalEditTold("");
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
+    form->Clipping().OpClipClick();
+    editor.ExternalEditTold(ExternalEditRunningText());
+    editor.ExternalEditTold("");
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
+    form->Clipping().OpClipClick();
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
+    SettingsVars.ExtEditor = false;
+    editor.ExternalEditTold("");
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
 }
 
 TEST_F(ExternalEditorTest, PageIsLockedWhileOutAndComesBackToItsOwnNode)
@@ -158,9 +229,11 @@ TEST_F(ExternalEditorTest, WholeDocumentViewWritesTheFileWithoutWaiting)
 {
     SettingsVars.FindAll = true;
     SettingsVars.HideExe = "/bin/true %LINE%";
+    form->DataMemo()->SetText(Sjis("abc ﾃｽﾄｶ"));
     form->ExternalEditor().EdAllViewClick();
     EXPECT_NE(dialogs.Questions().back().Text.find("「階層付きテキストで保存」が指定されていますが"),
               std::string::npos);
     std::ifstream file(Home() + "Temp/NewFile.txt");
-    EXPECT_NE(std::string(std::istreambuf_iterator<char>(file), {}).find("abc"), std::string::npos);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
+              TextInEncoding(Sjis("abc ﾃｽﾄｶ"), LocaleTextEncoding()));
 }

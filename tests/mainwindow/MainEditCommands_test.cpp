@@ -2,6 +2,7 @@
 // shortcut runs its item only while the item's menu enables it.
 #include "FormFixture.h"
 
+#include "Clipboard.h"
 #include "DateTimeForm.h"
 #include "EditCommands.h"
 #include "EditModeSwitch.h"
@@ -73,6 +74,33 @@ TEST_F(EditCommandsInViews, UndoAndRedoActOnThePageEditorAndTheButtonsFollow)
     EXPECT_EQ(memo->GetText(), typed);
     EXPECT_FALSE(form->ToolButton("sbRedo")->Enabled());
     EXPECT_TRUE(form->ToolButton("sbUndo")->Enabled());
+}
+
+// Add-copy appends the selection to what the clipboard holds, which keeps
+// its own characters, those Shift-JIS cannot hold included.
+TEST_F(EditCommands, AddCopyKeepsTheClipboardsOwnText)
+{
+    const struct {
+        std::optional<std::string> Before;
+        std::string After;
+    } cases[] = {
+        {"café 😀\n", "café 😀\nabc 漢字\n"},
+        {"x", "xabc 漢字\n"},
+        {std::nullopt, "abc 漢字\n"},
+    };
+    for (const auto& c : cases) {
+        if (c.Before)
+            QApplication::clipboard()->setText(QString::fromStdString(*c.Before));
+        else
+            QApplication::clipboard()->clear();
+        memo->SetText(Sjis("abc 漢字\r\nnext"));
+        memo->SetSelStart(0);
+        memo->SetSelLength(static_cast<int>(Sjis("abc 漢字\r\n").size()));
+        Run("EdAddCopy");
+        EXPECT_EQ(ClipboardText(), c.After);
+        EXPECT_TRUE(IsProgramData(QApplication::clipboard()->mimeData())) << "clipping mode never takes it";
+        EXPECT_EQ(memo->SelLength(), 0);
+    }
 }
 
 TEST_F(EditCommands, DateAndTimeComeFromTheClockInTheSettingsForm)

@@ -41,4 +41,29 @@ TEST(ExternalEdit, TheTransferFileEndsEveryLine)
     }
 }
 
+// What comes back replaces the page only as Shift-JIS: UTF-8 is converted,
+// Shift-JIS kept, and bytes in neither refused.
+TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
+{
+    const std::string page = "a\x80z"; // 0x80 has no Unicode form
+    constexpr auto Utf8 = TTextEncoding::Utf8;
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        std::optional<std::string> Back;
+        int Unmapped;
+    } cases[] = {
+        {"left as it went", "a\xEF\xBF\xBDz\r\n", page, 0},
+        {"edited in UTF-8", "a\xEF\xBF\xBDz\nc\xE3\x81\x82\n", "a?z\r\nc\x82\xA0", 1},
+        {"saved in Shift-JIS", "ab\r\n\x83\x5C\r\n", "ab\r\n\x83\x5C", 0},
+        {"neither", "ab\xFF\r\n", std::nullopt, 0},
+    };
+    EXPECT_EQ(TransferFileBytes(page, Utf8), cases[0].Bytes);
+    for (const auto& c : cases) {
+        int unmapped = -1;
+        EXPECT_EQ(PageTextFromTransferFile(page, c.Bytes, Utf8, unmapped), c.Back) << c.Name;
+        EXPECT_EQ(unmapped, c.Unmapped) << c.Name;
+    }
+}
+
 } // namespace

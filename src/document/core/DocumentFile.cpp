@@ -3,7 +3,6 @@
 #include "Cp932.h"
 #include "Files.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -109,19 +108,6 @@ bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, 
     } catch (const Exception&) {
         return false;
     }
-}
-
-std::string SjisOfTextFile(std::string_view Bytes, int& Unmapped)
-{
-    Unmapped = 0;
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (Bytes.starts_with(byteOrderMark))
-        return Utf8ToSjis(Bytes.substr(byteOrderMark.size()), Unmapped);
-    const bool ascii =
-        std::all_of(Bytes.begin(), Bytes.end(), [](char C) { return static_cast<unsigned char>(C) < 0x80; });
-    if (!ascii && IsUtf8(Bytes))
-        return Utf8ToSjis(Bytes, Unmapped);
-    return std::string(Bytes);
 }
 
 std::string ReadTextAsPage(const std::string& FileName, int& Unmapped)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "TextFileEncoding.h"
 #include "Vk2Codec.h"
 
 #include <string>
@@ -34,12 +35,7 @@ void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int
 bool BackupDocument(const std::string& DocumentFile, const std::string& Folder,
                     TFileSystem& System = SystemFileSystem());
 
-// A text file's bytes as the program keeps text. A file in UTF-8 (it starts
-// with the byte-order mark, or it holds non-ASCII text that is well-formed
-// UTF-8) is converted to Shift-JIS, each character Shift-JIS cannot hold
-// written "?" and counted in Unmapped; any other file is taken as Shift-JIS.
-std::string SjisOfTextFile(std::string_view Bytes, int& Unmapped);
-// A text file as page text: SjisOfTextFile, then lone LF and lone CR
-// become CR LF.
+// A text file as page text: SjisOfTextFile (its encoding judged by the
+// rule every text file is read by), then lone LF and lone CR become CR LF.
 std::string ReadTextAsPage(const std::string& FileName, int& Unmapped);
 std::string NormalizeLineBreaks(std::string_view Text);

@@ -94,6 +94,25 @@ std::string PageTextFromTransfer(std::string_view Page, std::string Edited)
     return Edited;
 }
 
+std::string TransferFileBytes(std::string_view Page, TTextEncoding Encoding)
+{
+    return TextInEncoding(TransferText(Page), Encoding);
+}
+
+std::optional<std::string> PageTextFromTransferFile(std::string_view Page, std::string_view Bytes,
+                                                    TTextEncoding Encoding, int& Unmapped)
+{
+    Unmapped = 0;
+    // A page byte with no Unicode form went out as U+FFFD: a file left as
+    // it went must not turn it into "?".
+    if (Bytes == TransferFileBytes(Page, Encoding))
+        return std::string(Page);
+    const std::optional<TTextEncoding> encoding = TextFileEncoding(Bytes, Encoding);
+    if (!encoding)
+        return std::nullopt;
+    return PageTextFromTransfer(Page, CrlfLineEnds(SjisOfText(Bytes, *encoding, Unmapped)));
+}
+
 std::vector<std::string> TransferFileNames(const std::string& ProgramFolder, const std::string& UserExtension)
 {
     std::vector<std::string> names;

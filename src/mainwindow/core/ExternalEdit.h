@@ -3,8 +3,11 @@
 // and whether the text read back differs from the page.
 #pragma once
 
+#include "TextFileEncoding.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +47,20 @@ std::string TransferText(std::string_view Page);
 // The text read back as the page takes it: the final CR LF TransferText
 // gave a page that had none comes off again.
 std::string PageTextFromTransfer(std::string_view Page, std::string Edited);
+
+// The transfer file's bytes: TransferText(Page) in Encoding, the one the
+// system's editors read (LocaleTextEncoding).
+std::string TransferFileBytes(std::string_view Page, TTextEncoding Encoding);
+// The page as the editor left the transfer file, which went out as
+// TransferFileBytes(Page, Encoding). Bytes left as they went give Page
+// itself. Other bytes are read in the encoding TextFileEncoding finds, the
+// one written deciding what their characters leave open, so an editor that
+// saves in UTF-8 or keeps Shift-JIS both come back; line ends become CR LF
+// and PageTextFromTransfer applies. Unmapped counts the characters
+// Shift-JIS cannot hold, each now "?". Nothing when the bytes are in
+// neither encoding.
+std::optional<std::string> PageTextFromTransferFile(std::string_view Page, std::string_view Bytes,
+                                                    TTextEncoding Encoding, int& Unmapped);
 
 // The transfer files of the external editor in ProgramFolder (ending in
 // "/"), one per edit mode, and the user's own extension when there is one:

@@ -136,10 +136,12 @@ void SetClipboardData(int Format, std::string_view Bytes)
     QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
-void SetProgramClipboardText(std::string_view Sjis)
+void SetProgramClipboardText(std::string_view Sjis) { SetProgramClipboardUnicode(ClipboardTextOf(Sjis)); }
+
+void SetProgramClipboardUnicode(const QString& Text)
 {
     auto data = std::make_unique<QMimeData>();
-    data->setText(ClipboardTextOf(Sjis));
+    data->setText(Text);
     MarkProgramData(*data);
     QGuiApplication::clipboard()->setMimeData(data.release());
 }

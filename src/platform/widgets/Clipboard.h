@@ -52,3 +52,5 @@ std::optional<std::string> GetClipboardData(int Format);
 void SetClipboardData(int Format, std::string_view Bytes);
 // Puts Shift-JIS text on the clipboard as plain text, marked.
 void SetProgramClipboardText(std::string_view Sjis);
+// The same for text in Unicode, kept as it is.
+void SetProgramClipboardUnicode(const QString& Text);
