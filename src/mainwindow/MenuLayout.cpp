@@ -359,6 +359,7 @@ constexpr TMenuEntry Entries[] = {
     Item(Cmd::FlPageTextSave, Cmd::FileTop, "現在のページを保存する", 0),
     Item(Cmd::FlPageUnderTextSave, Cmd::FileTop, "現在のページを下の階層も含めて保存する", 0),
     Item(Cmd::FlPageUnderNoTextSave, Cmd::FileTop, "現在のページを下の階層も含めタイトル行抜きで保存する", 0),
+    Item(Cmd::FlPageTreeTextSave, Cmd::FileTop, "現在のページを階層付きテキストとして保存する", 0),
     Item(Cmd::FlPageTabTextOut, Cmd::FileTop, "現在のページを下の階層も含めタブテキストで保存する", 0),
     Item(Cmd::FlPageIndentText, Cmd::FileTop, "現在のページを下の階層も含めインデント整形して保存する", 0),
     Item(Cmd::FlPageTextSavePart, Cmd::FileTop, "現在のページを下の階層も含めて個別に保存する", 0),

@@ -25,6 +25,7 @@ const std::map<std::string_view, std::string_view> PartCaptions = {
     {"FlTextSave", "ファイル全体を保存する"}, {"FlTextNoSave", "ファイル全体をタイトル行抜きで保存する"},
     {"FlPageTextSave", "現在のページを保存する"}, {"FlPageUnderTextSave", "現在のページを下の階層も含めて保存する"},
     {"FlPageUnderNoTextSave", "現在のページを下の階層も含めタイトル行抜きで保存する"},
+    {"FlPageTreeTextSave", "現在のページを階層付きテキストとして保存する"},
     {"FlPageTabTextOut", "現在のページを下の階層も含めタブテキストで保存する"},
     {"FlPageIndentText", "現在のページを下の階層も含めインデント整形して保存する"},
     {"FlPageTextSavePart", "現在のページを下の階層も含めて個別に保存する"}, {"FlTitleSave", "タイトル行を保存する"},

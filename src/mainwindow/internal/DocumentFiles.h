@@ -97,6 +97,9 @@ public:
     // ---- Hierarchical text, text outputs, HTML export (MainOutputCommands.cpp) ----
     void FlTreeTextOpenClick();
     void FlTreeTextSaveClick();
+    // The selected page and its descendants as hierarchical text; refused,
+    // with a word, for a page without children.
+    void FlPageTreeTextSaveClick();
     // The chooser of the text outputs, then the output chosen.
     void FlTextSellectClick();
     // Output Kind (TTextOutputKind) with the chooser's last numbering and
