@@ -86,9 +86,8 @@ void TDocumentFiles::StandInForSaves(std::function<void()> Save, std::function<v
 void TDocumentFiles::SetCaption(const std::string& DocumentCaption)
 {
     DocumentCaption_ = DocumentCaption;
-    const std::string shown = CaptionText();
-    Host_.ShowTitle(shown);
-    Instances_.SetCaption(shown);
+    Host_.ShowTitle(WindowTitle(DocumentCaption_, Host_.ClippingOn()));
+    Instances_.SetCaption(CaptionText());
 }
 
 std::string TDocumentFiles::CaptionText() const { return ShownCaption(DocumentCaption_, Host_.ClippingOn()); }
