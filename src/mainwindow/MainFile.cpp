@@ -97,6 +97,7 @@ void TDocumentFiles::NameDocument(const std::string& DocFileName)
     DocFileName_ = DocFileName;
     HasFileName_ = true;
     SetCaption(DocFileName + ".vk2");
+    Host_.DocumentNamed();
 }
 
 bool TDocumentFiles::HasDocumentFile() const
@@ -308,9 +309,7 @@ bool TDocumentFiles::SaveOutline(const std::string& Name)
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
     }
-    DocFileName_ = Name;
-    HasFileName_ = true;
-    SetCaption(fileName);
+    NameDocument(Name);
     dataMemo.SetModified(false);
     sbSave_.SetEnabled(false);
     return true;

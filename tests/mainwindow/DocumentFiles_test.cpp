@@ -59,6 +59,7 @@ public:
     {
         Calls.push_back(std::string("DocumentReplaced ") + (KeepsSubIconFinder ? "keeping the finder" : ""));
     }
+    void DocumentNamed() override { Calls.push_back("DocumentNamed"); }
     void CloseSubIconFinder() override { Calls.push_back("CloseSubIconFinder"); }
     void ShowUnmappedNotice(int Count) override { Calls.push_back("ShowUnmappedNotice " + std::to_string(Count)); }
 
@@ -149,7 +150,9 @@ TEST_F(DocumentFiles, TheShownCaptionCarriesTheClippingMarkerTheDocumentsCaption
     const std::string caption = home.Path() + "doc.vk2";
     EXPECT_EQ(files->DocumentCaption(), caption);
     EXPECT_EQ(files->CaptionText(), caption + ClippingCaptionMarker());
-    EXPECT_EQ(host.Calls.back(), "ShowTitle (*)" + caption + ClippingCaptionMarker());
+    EXPECT_EQ(host.Calls,
+              (std::vector<std::string>{"ShowTitle (*)" + caption + ClippingCaptionMarker(), "DocumentNamed"}))
+        << "a named document has the tool buttons follow";
     EXPECT_TRUE(instances.IsCaptionOpen(caption + ClippingCaptionMarker()));
 
     host.Clipping = false;
