@@ -45,6 +45,9 @@ public:
     // status bar follow the new one. KeepsSubIconFinder: the sub-icon
     // finder, when open, shows every sub-icon of the new document.
     virtual void DocumentReplaced(bool KeepsSubIconFinder) = 0;
+    // A save gave the document a file of its own: the tool buttons that
+    // need one follow.
+    virtual void DocumentNamed() = 0;
     virtual void CloseSubIconFinder() = 0;
     // Tells in the status bar of Count characters that became "?".
     virtual void ShowUnmappedNotice(int Count) = 0;

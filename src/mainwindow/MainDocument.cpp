@@ -46,6 +46,7 @@ public:
     QWidget* DialogParent() override { return &Form_; }
     void DocumentReplacing() override { Form_.Parts_->PaneViews->CloseBrowseView(); }
     void DocumentReplaced(bool KeepsSubIconFinder) override;
+    void DocumentNamed() override { Form_.UpdateToolButtons(); }
     void CloseSubIconFinder() override { Form_.Parts_->SubIcons->CloseSubIconFinder(); }
     void ShowUnmappedNotice(int Count) override { Form_.ShowUnmappedNotice(Count); }
 

@@ -86,9 +86,8 @@ void TDocumentFiles::StandInForSaves(std::function<void()> Save, std::function<v
 void TDocumentFiles::SetCaption(const std::string& DocumentCaption)
 {
     DocumentCaption_ = DocumentCaption;
-    const std::string shown = CaptionText();
-    Host_.ShowTitle(shown);
-    Instances_.SetCaption(shown);
+    Host_.ShowTitle(WindowTitle(DocumentCaption_, Host_.ClippingOn()));
+    Instances_.SetCaption(CaptionText());
 }
 
 std::string TDocumentFiles::CaptionText() const { return ShownCaption(DocumentCaption_, Host_.ClippingOn()); }
@@ -98,6 +97,7 @@ void TDocumentFiles::NameDocument(const std::string& DocFileName)
     DocFileName_ = DocFileName;
     HasFileName_ = true;
     SetCaption(DocFileName + ".vk2");
+    Host_.DocumentNamed();
 }
 
 bool TDocumentFiles::HasDocumentFile() const
@@ -309,9 +309,7 @@ bool TDocumentFiles::SaveOutline(const std::string& Name)
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
     }
-    DocFileName_ = Name;
-    HasFileName_ = true;
-    SetCaption(fileName);
+    NameDocument(Name);
     dataMemo.SetModified(false);
     sbSave_.SetEnabled(false);
     return true;

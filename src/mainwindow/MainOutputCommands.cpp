@@ -77,10 +77,12 @@ void TDocumentFiles::BindOutputCommands(const TDocumentButtons& Buttons)
     const TCommandBinding items[] = {
         {Cmd::FlTreeTextOpen, [this] { FlTreeTextOpenClick(); }},
         {Cmd::FlTreeTextSave, [this] { FlTreeTextSaveClick(); }},
+        {Cmd::FlPageTreeTextSave, [this] { FlPageTreeTextSaveClick(); }},
         {Cmd::FlTextSellect, [this] { FlTextSellectClick(); }},
         {Cmd::FlHtmlSave, [this] { FlHtmlSaveClick(); }},
     };
     Menus_.Bind(items);
+    Menus_.Item(Cmd::FlPageTreeTextSave)->SetVisible(false);
     // Each output without the chooser, for a key of its own; the items stay
     // out of sight in the file menu.
     const std::tuple<TCommandId, int, std::optional<bool>> outputs[] = {
@@ -180,6 +182,8 @@ bool TDocumentFiles::LoadTreeText(const std::string& Path)
 // ---- Text outputs ------------------------------------------------------------------------------------
 
 void TDocumentFiles::FlTreeTextSaveClick() { SaveTreeTextOutput(tokAllTreeText); }
+
+void TDocumentFiles::FlPageTreeTextSaveClick() { SaveTreeTextOutput(tokPageTreeText); }
 
 void TDocumentFiles::FlTextSellectClick()
 {

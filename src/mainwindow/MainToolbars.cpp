@@ -90,7 +90,7 @@ const TToolbarSpec ToolbarSpecs[] = {
       {Cmd::sbDelete, "消", "文字列削除"},
       {std::nullopt, {}, {}},
       {Cmd::sbLeftStr, "左", "左寄せ"},
-      {Cmd::sbCenterStr, "中", "センター"},
+      {Cmd::sbCenterStr, "中", "センタリング"},
       {Cmd::sbRigthStr, "右", "右寄せ"}}},
 };
 // clang-format on

@@ -48,11 +48,14 @@ void TTreeViewCommands::BindCommands()
         {Cmd::TreePageLast, [this] { TreePageEndClick(true); }},
         {Cmd::TreePageExpand, [this] { TreePageExpandClick(); }},
         {Cmd::TreePageFold, [this] { TreePageFoldClick(); }},
-        {Cmd::TreeExpand, [this] { Parts_.DataTree.FullExpand(); }},
-        {Cmd::TreeCollapse, [this] { TreeCollapseClick(); }},
+        {Cmd::TreeExpand, [this] { pTreeExpandClick(); }},
+        {Cmd::pTreeExpand, [this] { pTreeExpandClick(); }},
+        {Cmd::TreeCollapse, [this] { pTreeCollapseClick(); }},
+        {Cmd::pTreeCollapse, [this] { pTreeCollapseClick(); }},
         {Cmd::pTreeNodeExpand, [this] { ExpandSelectedSubtree(true); }},
         {Cmd::pTreeNodeCollapse, [this] { ExpandSelectedSubtree(false); }},
         {Cmd::TreeRootNodeExpand, [this] { TreeRootNodeExpandClick(); }},
+        {Cmd::pTreeRootNodeExpand, [this] { TreeRootNodeExpandClick(); }},
         {Cmd::TreeDisp, [this] { TreeDispClick(); }},
         {Cmd::TreeNonDisp, [this] { TreeNonDispClick(); }},
         {Cmd::TreeScaleUp, [this] { TreeScaleClick(TreeScaleStep); }},
@@ -92,9 +95,11 @@ void TTreeViewCommands::TreePageFoldClick()
         Parts_.DataTree.SetSelected(parent);
 }
 
+void TTreeViewCommands::pTreeExpandClick() { Parts_.DataTree.FullExpand(); }
+
 // A folded tree shows only its root pages: the page shown is the root
 // above the one selected.
-void TTreeViewCommands::TreeCollapseClick()
+void TTreeViewCommands::pTreeCollapseClick()
 {
     Parts_.DataTree.FullCollapse();
     if (TTreeNode* selected = Parts_.DataTree.Selected())

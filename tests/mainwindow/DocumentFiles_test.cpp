@@ -59,6 +59,7 @@ public:
     {
         Calls.push_back(std::string("DocumentReplaced ") + (KeepsSubIconFinder ? "keeping the finder" : ""));
     }
+    void DocumentNamed() override { Calls.push_back("DocumentNamed"); }
     void CloseSubIconFinder() override { Calls.push_back("CloseSubIconFinder"); }
     void ShowUnmappedNotice(int Count) override { Calls.push_back("ShowUnmappedNotice " + std::to_string(Count)); }
 
@@ -139,6 +140,9 @@ TEST_F(DocumentFiles, AFileThatCannotBeReadLeavesTheWindowAlone)
     EXPECT_EQ(dialogs.Questions().size(), 2u) << "each failure is told";
 }
 
+// While clipping, the title leads with "(*)", which a taskbar shows
+// however much of a long title it cuts; other windows compare the caption
+// without it.
 TEST_F(DocumentFiles, TheShownCaptionCarriesTheClippingMarkerTheDocumentsCaptionDoesNot)
 {
     host.Clipping = true;
@@ -146,11 +150,15 @@ TEST_F(DocumentFiles, TheShownCaptionCarriesTheClippingMarkerTheDocumentsCaption
     const std::string caption = home.Path() + "doc.vk2";
     EXPECT_EQ(files->DocumentCaption(), caption);
     EXPECT_EQ(files->CaptionText(), caption + ClippingCaptionMarker());
-    EXPECT_EQ(host.Calls.back(), "ShowTitle " + caption + ClippingCaptionMarker());
+    EXPECT_EQ(host.Calls,
+              (std::vector<std::string>{"ShowTitle (*)" + caption + ClippingCaptionMarker(), "DocumentNamed"}))
+        << "a named document has the tool buttons follow";
+    EXPECT_TRUE(instances.IsCaptionOpen(caption + ClippingCaptionMarker()));
 
     host.Clipping = false;
     files->RefreshCaption();
     EXPECT_EQ(host.Calls.back(), "ShowTitle " + caption);
+    EXPECT_TRUE(instances.IsCaptionOpen(caption));
 }
 
 } // namespace

@@ -134,6 +134,21 @@ TEST_F(MainFileCaption, TheClippingMarkerStaysOnEveryNewCaption)
     EXPECT_EQ(velk->windowTitle().toStdString(), SjisToUtf8(velk->DocumentFiles().CaptionText()));
 }
 
+// A taskbar that cuts a long title still shows the mode: the title leads
+// with "(*)" while clipping. Other windows compare the caption without it.
+TEST_F(MainFileCaption, ClippingModeLeadsTheTitleWithItsMarkUntilItEnds)
+{
+    TypeInPage(QStringLiteral("a"));
+    const std::string file = SaveAs("title.vk2");
+    velk->MenuItem("OpClip")->Click();
+    EXPECT_EQ(velk->windowTitle().toStdString(), "(*)" + SjisToUtf8(file + Marker));
+    EXPECT_TRUE(instances->IsCaptionOpen(file + Marker));
+    velk->DocumentFiles().FlNewClick();
+    EXPECT_EQ(velk->windowTitle().toStdString(), "(*)NewFile" + SjisToUtf8(Marker)) << "a new caption keeps it";
+    velk->MenuItem("OpClip")->Click();
+    EXPECT_EQ(velk->windowTitle().toStdString(), "NewFile");
+}
+
 TEST_F(MainFileCaption, ADocumentAnotherWindowHoldsInClippingModeIsAskedAbout)
 {
     TypeInPage(QStringLiteral("a"));

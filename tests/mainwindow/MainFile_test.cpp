@@ -60,6 +60,21 @@ protected:
     }
 };
 
+// The sub-icon search needs a second page and a document file: the first
+// save of a new document offers it at once, without another page chosen.
+TEST_F(MainFile, TheFirstSaveOfANewDocumentOffersTheSubIconSearch)
+{
+    const TDockButton* search = velk->ToolButton("sbSubIcon");
+    TypeInPage(QStringLiteral("one"));
+    velk->MenuItem("TreeAdd")->Click();
+    TypeInPage(QStringLiteral("two"));
+    EXPECT_FALSE(search->Enabled()) << "no file yet";
+    dialogs.AnswerFiles({Home() + "doc.vk2"});
+    QTest::keyClick(velk->DataMemo(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(FileExists(Home() + "doc.vk2"));
+    EXPECT_TRUE(search->Enabled());
+}
+
 TEST_F(MainFile, SaveAsThenOpenGivesBackEveryPage)
 {
     const std::string file = SaveTwoPages("doc.vk2");

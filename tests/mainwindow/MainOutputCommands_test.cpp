@@ -100,24 +100,37 @@ TEST_F(OutputCommands, HiddenItemsRunEachOutputWithoutTheChooser)
     Import("doc.txt", ".A\r\na\r\n..B\r\n.C\r\n");
     const struct {
         const char* Item;
+        const char* Extension;
         std::string Written;
     } rows[] = {
-        {"FlTitleSave", "A\r\nB\r\nC\r\n"},
-        {"FlTitleTreeNumberSave", "\x84\xA1"
-                                  "1 A\r\n"},
-        {"FlTitleTreeSave", "\x84\xA1"
-                            "A\r\n"},
+        {"FlTitleSave", ".idx", "A\r\nB\r\nC\r\n"},
+        {"FlTitleTreeNumberSave", ".idx",
+         "\x84\xA1"
+         "1 A\r\n"},
+        {"FlTitleTreeSave", ".idx",
+         "\x84\xA1"
+         "A\r\n"},
+        {"FlPageTreeTextSave", ".txt", ".A\r\na\r\n..B\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Item);
         TMenuItem* item = velk->MenuItem(row.Item);
         EXPECT_FALSE(item->Visible());
         const size_t asked = dialogs.Questions().size();
-        dialogs.AnswerFiles({Home() + row.Item + ".idx"});
+        dialogs.AnswerFiles({Home() + row.Item + row.Extension});
         item->Click();
         ASSERT_EQ(dialogs.Questions().size(), asked + 1) << "the file dialog alone";
-        EXPECT_EQ(ReadRaw(Home() + row.Item + ".idx").substr(0, row.Written.size()), row.Written);
+        EXPECT_EQ(ReadRaw(Home() + row.Item + row.Extension).substr(0, row.Written.size()), row.Written);
     }
+    EXPECT_EQ(ReadRaw(Home() + "FlPageTreeTextSave.txt"), ".A\r\na\r\n..B\r\n") << "the page and its child alone";
+    EXPECT_EQ(SettingsVars.APoFile.TextSaveDir, Home());
+
+    // A page without children has no hierarchy to write.
+    velk->DataTree()->SetSelected(velk->DataTree()->Items().Item(2));
+    const size_t asked = dialogs.Questions().size();
+    velk->MenuItem("FlPageTreeTextSave")->Click();
+    ASSERT_EQ(dialogs.Questions().size(), asked + 1);
+    EXPECT_EQ(LastQuestion(), "子ページが存在しないページは保存できません。");
 }
 
 TEST_F(OutputCommands, ImportGoesOnOnlyAfterARealSave)

@@ -119,4 +119,13 @@ TEST_F(Toolbars, ALeftClickOnTheSubIconButtonDropsItsMenu)
         EXPECT_TRUE(form->ToolButton(name)->DropdownCombo()) << name << ": the arrow part drops the page list";
 }
 
+TEST_F(Toolbars, TheAlignmentButtonsSayWhereTheyPutTheLine)
+{
+    Start();
+    const std::pair<const char*, const char*> hints[] = {
+        {"sbLeftStr", "左寄せ"}, {"sbCenterStr", "センタリング"}, {"sbRigthStr", "右寄せ"}};
+    for (const auto& [button, hint] : hints)
+        EXPECT_EQ(form->ToolButton(button)->Hint().toStdString(), hint) << button;
+}
+
 } // namespace

@@ -2,10 +2,17 @@
 // page, folding, the subtree's text and the tree's place and size.
 #include "OutlineFixture.h"
 
+#include "KeyCustomForm.h"
+#include "Menus.h"
 #include "SettingsHost.h"
+#include "ShortCutText.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QListWidget>
+#include <QMenu>
 #include <QSplitter>
+#include <QTreeWidget>
 
 namespace {
 
@@ -52,6 +59,65 @@ TEST_F(TreeViewCommands, FoldingFoldsThenWalksUpAndAFoldedTreeShowsARoot)
     EXPECT_EQ(form->DataMemo()->GetText(), "p0\r\nfoo one") << "the root's page is shown";
     Run("TreeRootNodeExpand");
     EXPECT_EQ(state(), std::tuple(true, false, 0)) << "one level only";
+}
+
+// The tree's popup, opened by a right click on the tree, offers the tree
+// menu's whole-tree commands too; they run there as in the menu.
+TEST_F(TreeViewCommands, ThePopupExpandsAndCollapsesTheWholeTree)
+{
+    QWidget* viewport = form->DataTree()->viewport();
+    const QPoint at = form->DataTree()->visualRect(form->DataTree()->currentIndex()).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &click);
+    QMenu* popup = PopupMenuOf(form->DataTree())->Menu();
+    ASSERT_TRUE(popup->isVisible());
+    const QList<QAction*> shown = popup->actions();
+    for (const char* name : {"pTreeExpand", "pTreeCollapse", "pTreeRootNodeExpand"}) {
+        const TMenuItem* item = form->MenuItem(name);
+        EXPECT_TRUE(shown.contains(item->Action())) << name;
+        EXPECT_TRUE(item->Enabled()) << name;
+    }
+    popup->close();
+
+    const auto expanded = [&] { return std::pair(Node(0)->Expanded(), Node(1)->Expanded()); };
+    form->DataTree()->SetSelected(Node(2));
+    Run("pTreeCollapse");
+    EXPECT_EQ(expanded(), std::pair(false, false));
+    EXPECT_EQ(SelectedIndex(), 0) << "the root above is shown";
+    Run("pTreeRootNodeExpand");
+    EXPECT_EQ(expanded(), std::pair(true, false)) << "one level only";
+    Run("pTreeExpand");
+    EXPECT_EQ(expanded(), std::pair(true, true));
+}
+
+// A key given to a whole-tree command in the key dialog reaches its popup
+// item too.
+TEST_F(TreeViewCommands, ThePopupsWholeTreeItemsTakeTheKeysOfTheTreeMenus)
+{
+    const std::pair<int, const char*> rows[] = {
+        {34, "pTreeExpand"}, {35, "pTreeCollapse"}, {36, "pTreeRootNodeExpand"}};
+    dialogs.AnswerForm([&](QDialog& Dialog) {
+        auto& keys = dynamic_cast<TKeyForm&>(Dialog);
+        // F6, F7 and F8, which no command has at the first start.
+        for (const auto& [row, name] : rows) {
+            keys.ListView1->setCurrentItem(keys.ListView1->topLevelItem(row));
+            keys.ListBox1->setCurrentRow(row - 28);
+            keys.ListBox1DblClick();
+        }
+        keys.OkButtonClick();
+        return mrOk;
+    });
+    Run("OpKeyCustom");
+    for (const auto& [row, name] : rows) {
+        const TShortCut key = TextToShortCut("F" + std::to_string(row - 28));
+        EXPECT_EQ(form->MenuItem(name)->ShortCut(), key) << name;
+        EXPECT_EQ(form->MenuItem(std::string_view(name).substr(1))->ShortCut(), key) << name;
+    }
+    Run("pTreeCollapse");
+    ASSERT_FALSE(Node(0)->Expanded());
+    form->DataTree()->setFocus();
+    QTest::keyClick(form->DataTree(), Qt::Key_F6);
+    EXPECT_TRUE(Node(0)->Expanded() && Node(1)->Expanded()) << "the key runs the command";
 }
 
 TEST_F(TreeViewCommands, TheSubtreesTextGoesToTheClipboardInTreeOrder)

@@ -109,8 +109,8 @@ TEST_F(SettingsLoad, StringsFollowTheirRules)
     EXPECT_EQ(std::tie(v.Backup.Folder, v.HideExe, v.QMark), std::tuple(BackupFolderDefault(), "/bin/ed", "> "));
 }
 
-// Empty items are passed over; the count never runs past the section's
-// keys, so a corrupt one finishes at once.
+// Items 1 to Count are read in number order, empty and missing ones passed
+// over, however few keys the section has; a corrupt count finishes at once.
 TEST_F(SettingsLoad, SubIconCaptionsSkipEmptyItemsAndBadCounts)
 {
     const std::string none = Sjis("なし");
@@ -118,6 +118,10 @@ TEST_F(SettingsLoad, SubIconCaptionsSkipEmptyItemsAndBadCounts)
         {"Count=3\nItem1=赤\nItem2=\nItem3=青\n", {none, Sjis("赤"), Sjis("青")}},
         {"Count=2000000000\nItem1=a\nItem2=b\nItem3=c\n", {none, "a", "b", "c"}},
         {"Count=-2\nItem1=a\n", {none}},
+        {"Count=3\nItem3=three\n", {none, "three"}},
+        {"Count=12\nItem12=l\nitem2=b\nItem4=\n", {none, "b", "l"}},
+        {"Count=2000000000\nItem1999999999=z\nItem1=a\n", {none, "a", "z"}},
+        {"Count=2\nItem3=past the count\nItem02=zero\nItemX=x\nItem=y\nItem-1=m\n", {none}},
     };
     for (const auto& [items, captions] : cases) {
         WriteIni(std::string("[ImagePopup]\n") + items);

@@ -106,6 +106,7 @@ VELK_COMMAND_ID(FlTextNoSave);
 VELK_COMMAND_ID(FlPageTextSave);
 VELK_COMMAND_ID(FlPageUnderTextSave);
 VELK_COMMAND_ID(FlPageUnderNoTextSave);
+VELK_COMMAND_ID(FlPageTreeTextSave);
 VELK_COMMAND_ID(FlPageTabTextOut);
 VELK_COMMAND_ID(FlPageIndentText);
 VELK_COMMAND_ID(FlPageTextSavePart);

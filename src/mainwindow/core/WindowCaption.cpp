@@ -25,6 +25,12 @@ std::string ShownCaption(const std::string& DocumentCaption, bool Clipping)
     return Clipping ? DocumentCaption + ClippingCaptionMarker() : DocumentCaption;
 }
 
+std::string WindowTitle(const std::string& DocumentCaption, bool Clipping)
+{
+    const std::string shown = ShownCaption(DocumentCaption, Clipping);
+    return Clipping ? "(*)" + shown : shown;
+}
+
 bool CaptionHoldsFile(const std::string& Caption, const std::string& Path)
 {
     return Caption == Path || Caption == Path + ClippingCaptionMarker();

@@ -18,8 +18,12 @@ const std::string& TreeTextCaptionMarker();
 // What the window shows after the caption while clipping mode is on.
 const std::string& ClippingCaptionMarker();
 
-// The caption the window shows for a document caption.
+// The caption for a document caption: what other windows of the program
+// see of this one, and what it is compared by.
 std::string ShownCaption(const std::string& DocumentCaption, bool Clipping);
+// The window's title: the shown caption, led by "(*)" while clipping mode
+// is on, so that a taskbar that cuts a long title still shows the mode.
+std::string WindowTitle(const std::string& DocumentCaption, bool Clipping);
 // A window showing Caption holds the file Path: the caption is the path,
 // or the path followed by the clipping marker.
 bool CaptionHoldsFile(const std::string& Caption, const std::string& Path);

@@ -52,8 +52,9 @@ public:
     bool HasFileName() const { return HasFileName_; }
     // The document's caption without the clipping marker (Shift-JIS).
     const std::string& DocumentCaption() const { return DocumentCaption_; }
-    // The caption the window shows (Shift-JIS): the document's caption,
-    // with the clipping marker while clipping mode is on.
+    // The window's caption (Shift-JIS): the document's caption, with the
+    // clipping marker while clipping mode is on. The window's title leads
+    // it with "(*)" then; other windows of the program see it without.
     std::string CaptionText() const;
     // The window shows the caption again (clipping mode was switched).
     void RefreshCaption() { SetCaption(DocumentCaption_); }
@@ -97,6 +98,9 @@ public:
     // ---- Hierarchical text, text outputs, HTML export (MainOutputCommands.cpp) ----
     void FlTreeTextOpenClick();
     void FlTreeTextSaveClick();
+    // The selected page and its descendants as hierarchical text; refused,
+    // with a word, for a page without children.
+    void FlPageTreeTextSaveClick();
     // The chooser of the text outputs, then the output chosen.
     void FlTextSellectClick();
     // Output Kind (TTextOutputKind) with the chooser's last numbering and
@@ -112,7 +116,7 @@ public:
 private:
     void BindFileCommands(const TDocumentButtons& Buttons);
     void BindOutputCommands(const TDocumentButtons& Buttons);
-    // Shows DocumentCaption, with the clipping marker while clipping is on.
+    // Shows DocumentCaption, marked while clipping is on.
     void SetCaption(const std::string& DocumentCaption);
     // The document has a file of its own to save to; else a save asks for one.
     bool HasDocumentFile() const;

@@ -37,7 +37,9 @@ public:
     void TreePageEndClick(bool Last);
     void TreePageExpandClick();
     void TreePageFoldClick();
-    void TreeCollapseClick();
+    // The whole tree expanded or collapsed.
+    void pTreeExpandClick();
+    void pTreeCollapseClick();
     void ExpandSelectedSubtree(bool Expand);
     void TreeRootNodeExpandClick();
     void TreeDispClick();

@@ -4,11 +4,14 @@
 #include "Cp932.h"
 #include "IniFiles.h"
 #include "SettingsValues.h"
+#include "Sjis.h"
 #include "Strings.h"
 #include "SubIniKeys.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -205,13 +208,34 @@ void LoadSplit(const TIniFile& Ini, ISettingsHost& Host)
 // "なし" and the stored captions; empty items are passed over. The count is
 // never taken beyond the keys the section has, so a corrupt count cannot
 // stall the start.
+// The i of a key "Item<i>" (any letter case, i from 1 without leading
+// zeros); none for any other key.
+std::optional<int32_t> SubIconItemNumber(std::string_view Key)
+{
+    constexpr std::string_view prefix = "Item";
+    if (Key.size() <= prefix.size() || !sjis::SameText(Key.substr(0, prefix.size()), prefix))
+        return std::nullopt;
+    const std::string_view digits = Key.substr(prefix.size());
+    int32_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.front() == '0' || number < 1)
+        return std::nullopt;
+    return number;
+}
+
+// Items 1 to "Count" in order, an empty or missing one passed over. Only
+// the items the section holds are read, so a huge count costs nothing.
 void LoadSubIconCaptions(const TIniFile& Ini, ISettingsHost& Host)
 {
     TStringList keys;
     Ini.ReadSection("ImagePopup", keys);
-    const int32_t count = std::min(Ini.ReadInteger("ImagePopup", "Count", 0), keys.Count());
+    const int32_t count = Ini.ReadInteger("ImagePopup", "Count", 0);
+    std::set<int32_t> present;
+    for (int i = 0; i < keys.Count(); ++i)
+        if (const std::optional<int32_t> number = SubIconItemNumber(keys.Strings(i)); number && *number <= count)
+            present.insert(*number);
     std::vector<std::string> captions{NoSubIconCaption()};
-    for (int32_t i = 1; i <= count; ++i)
+    for (const int32_t i : present)
         if (std::string caption = Ini.ReadString("ImagePopup", "Item" + std::to_string(i), ""); !caption.empty())
             captions.push_back(std::move(caption));
     Host.SetSubIconMenu(captions);
