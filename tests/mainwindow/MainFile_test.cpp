@@ -231,6 +231,20 @@ TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
         << "the first file goes into the empty page";
 }
 
+// With its name and a link at the head of the page, a text file whose name
+// page text cannot hold is refused; the others still become pages.
+TEST_F(MainFile, ATextFileNamedWithALookAlikeCharacterIsNotTitledWithAnotherName)
+{
+    SettingsVars.Options.TextToPage = true;
+    WriteRaw(Home() + "a〜b.txt", "wave");
+    WriteRaw(Home() + "c.txt", "c");
+    dialogs.AnswerFiles({Home() + "a〜b.txt", Home() + "c.txt"});
+    velk->DocumentFiles().FlPageTextLoadClick();
+    EXPECT_EQ(State(), "NewFile||1|c.txt/c.txt\r\n<file@" + Home() + "c.txt>\r\nc;");
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              Home() + "a〜b.txt\r\n\r\nこの名前には Shift-JIS で表せない文字が含まれているので使えません。");
+}
+
 TEST_F(MainFile, OnlyTheFirstTextFileGoesIntoTheEmptyPageAndUtf8IsConverted)
 {
     WriteRaw(Home() + "empty.txt", "");
