@@ -1,9 +1,9 @@
 #include "OpenMenuList.h"
 
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "IniFiles.h"
 #include "Menus.h"
+#include "OsPath.h"
 
 #include <algorithm>
 
@@ -90,7 +90,7 @@ void TOpenMenuList::BuildHistoryMenu()
     Parent_.Clear();
     for (size_t i = 0; i < Paths_.size(); ++i) {
         const QString caption =
-            QStringLiteral("&%1 ").arg(i) + EscapeMenuCaption(QString::fromStdString(SjisToUtf8(Paths_[i])));
+            QStringLiteral("&%1 ").arg(i) + EscapeMenuCaption(QString::fromStdString(OsPath(Paths_[i])));
         Parent_.Add({}, caption, OnClick_)->SetTag(static_cast<int>(i));
     }
     if (Paths_.empty())

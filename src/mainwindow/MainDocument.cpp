@@ -2,7 +2,6 @@
 // when a document is replaced or renamed, and the files dropped on it.
 #include "Main.h"
 
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
@@ -11,6 +10,7 @@
 #include "ExceptionHandler.h"
 #include "FindAndReplace.h"
 #include "Menus.h"
+#include "OsPath.h"
 #include "OutlineBinding.h"
 #include "OutlineCommands.h"
 #include "PaneViews.h"
@@ -41,7 +41,7 @@ public:
     bool ClippingOn() const override { return Form_.ClippingOn(); }
     void ShowTitle(const std::string& Caption) override
     {
-        Form_.setWindowTitle(QString::fromStdString(SjisToUtf8(Caption)));
+        Form_.setWindowTitle(QString::fromStdString(OsPath(Caption)));
     }
     QWidget* DialogParent() override { return &Form_; }
     void DocumentReplacing() override { Form_.Parts_->PaneViews->CloseBrowseView(); }

@@ -4,7 +4,6 @@
 #include "DocumentFiles.h"
 
 #include "AutoSave.h"
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFile.h"
@@ -158,19 +157,19 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
 {
     const std::string fileName = Name + ".vk2";
     if (!FileExists(fileName)) {
-        Tell(SjisToUtf8(Name) + "\r\nこのファイルは存在しません。", TMsgDlgType::mtError);
+        Tell(OsPath(Name) + "\r\nこのファイルは存在しません。", TMsgDlgType::mtError);
         return false;
     }
     OpenDeclined_ = false;
     if (IsOpenElsewhere(fileName)
-        && MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+        && MessageDlg(OsPath(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes) {
         OpenDeclined_ = true;
         return false;
     }
     if (IsFileLocked(fileName)) {
-        Tell(SjisToUtf8(fileName) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+        Tell(OsPath(fileName) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
         return false;
     }
     TVk2Document document;
@@ -203,7 +202,7 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
         History_->SaveHistory();
     });
     if (folderReadOnly)
-        Tell(SjisToUtf8(fileName)
+        Tell(OsPath(fileName)
                  + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"
                    "変更は「名前を付けて保存」で書き込めるフォルダーに保存してください。",
              TMsgDlgType::mtInformation);
@@ -255,12 +254,12 @@ void TDocumentFiles::HistoryClick(TObject* Sender)
         return;
     }
     if (!FileExists(*path)) {
-        Tell(SjisToUtf8(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(OsPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
         History_->RemoveHistory(*path);
         return;
     }
     if (ShiftHeld()) {
-        Tell(SjisToUtf8(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(OsPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
         History_->RemoveHistory(*path);
         return;
     }
@@ -277,15 +276,15 @@ void TDocumentFiles::TreeHistoryClick(TObject* Sender)
         return;
     }
     if (!FileExists(*path)) {
-        Tell(SjisToUtf8(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(OsPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
         TreeHistory_->RemoveHistory(*path);
     } else if (ShiftHeld()) {
-        Tell(SjisToUtf8(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(OsPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
         TreeHistory_->RemoveHistory(*path);
     } else if (!SaveFirst()) {
         return;
     } else if (IsFileLocked(*path)) {
-        Tell(SjisToUtf8(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+        Tell(OsPath(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
     } else if (LoadTreeText(*path)) {
         OpenDialog1_.SetInitialDir(ExtractFilePath(*path));
     }
@@ -325,7 +324,7 @@ bool TDocumentFiles::RefuseSave(const std::string& FileName, const std::string& 
 {
     const TSaveRefusal refusal = SaveRefusal(FileName);
     if (!refusal.Reason.empty())
-        Tell(SjisToUtf8(FileName) + "\r\n\r\n" + Prefix + refusal.Reason,
+        Tell(OsPath(FileName) + "\r\n\r\n" + Prefix + refusal.Reason,
              refusal.OpticalDisc ? TMsgDlgType::mtError : TMsgDlgType::mtWarning);
     return !refusal.Reason.empty();
 }
@@ -388,7 +387,7 @@ void TDocumentFiles::FlSaveAsClick()
     if (RefuseSave(fileName, prefix))
         return;
     if (FileExists(fileName)
-        && MessageDlg(SjisToUtf8(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
+        && MessageDlg(OsPath(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
                       {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return;
@@ -457,6 +456,11 @@ void TDocumentFiles::FlPageTextLoadClick()
     bool intoCurrentPage = Host_.ActiveEditor()->GetTextLen() == 0 && dataTree.Items().Count() > 0;
     int unmapped = 0;
     for (const std::string& file : dialog.Files()) {
+        // The page would begin with the name and a link to it, in Shift-JIS.
+        if (SettingsVars.Options.TextToPage && !IsTextName(file)) {
+            RefuseFileName(file);
+            continue;
+        }
         std::string text;
         int fileUnmapped = 0;
         try {
@@ -517,9 +521,15 @@ void TDocumentFiles::InsertFileLinks(const std::vector<std::string>& Files)
     const bool relative = SettingsVars.FileLinkPath && HasFileName_;
     const int indent = SettingsVars.InsSpace ? SettingsVars.InsSpc.width : 0;
     std::string lines;
-    for (const std::string& file : Files)
-        lines += LinkLine(TLinkKind::File, relative ? RelativeLinkPath(folder, file) : file, SettingsVars.BracketFlg,
-                          indent);
+    for (const std::string& file : Files) {
+        const std::string path = relative ? RelativeLinkPath(folder, file) : file;
+        // Page text is Shift-JIS: a name it cannot hold would link another file.
+        if (!IsTextName(path)) {
+            RefuseFileName(file);
+            return;
+        }
+        lines += LinkLine(TLinkKind::File, path, SettingsVars.BracketFlg, indent);
+    }
     editor.SetSelText(lines);
     OpenDialog1_.SetInitialDir(ExtractFilePath(Files.back()));
 }

@@ -124,7 +124,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
             return TStartOutcome::Quit;
     }
     if (Parameters.size() == 1 && DirectoryExists(Parameters.front()))
-        Tell(SjisToUtf8(Parameters.front()) + " はフォルダーで、文書ではありません。新しい文書を開きます。",
+        Tell(OsPath(Parameters.front()) + " はフォルダーで、文書ではありません。新しい文書を開きます。",
              TMsgDlgType::mtInformation);
     // A start document that could not be read, or was declined, leaves a
     // new document rather than an empty window.

@@ -11,6 +11,7 @@
 #include "MenuItemIds.h"
 #include "Menus.h"
 #include "NodeForm.h"
+#include "OsPath.h"
 #include "PageLinksHost.h"
 #include "PageTitle.h"
 #include "Paths.h"
@@ -152,8 +153,8 @@ void TPageLinks::FollowLink(const TEditorEx& Editor)
 
 void TPageLinks::OpenLinkedFile(const std::string& Path)
 {
-    if (RunsAsProgram(SjisToUtf8(Path))
-        && MessageDlg(SjisToUtf8(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
+    if (RunsAsProgram(OsPath(Path))
+        && MessageDlg(OsPath(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return;
@@ -163,7 +164,7 @@ void TPageLinks::OpenLinkedFile(const std::string& Path)
 void TPageLinks::OpenLinkTarget(const std::string& Target)
 {
     if (!ShellOpen(Target))
-        MessageDlg(SjisToUtf8(Target)
+        MessageDlg(OsPath(Target)
                        + "\r\n\r\nこのリンクを開けませんでした。開くためのアプリケーション（ウェブブラウザーなど）"
                          "がデスクトップに設定されているか確かめてください。",
                    TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});

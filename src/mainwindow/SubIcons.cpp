@@ -10,6 +10,7 @@
 #include "MainMenus.h"
 #include "MenuItemIds.h"
 #include "Menus.h"
+#include "OsPath.h"
 #include "Paths.h"
 #include "Strings.h"
 #include "SubIconHost.h"
@@ -198,7 +199,7 @@ void TSubIcons::TreeImageSellect(TMenuItem* Sender)
 
 void TSubIcons::LoadSubIcons()
 {
-    const QDir folder(QString::fromStdString(SjisToUtf8(ProgramFolder() + "Images")));
+    const QDir folder(QString::fromStdString(OsPath(ProgramFolder() + "Images")));
     if (!folder.exists()) {
         MessageDlg("Velk2000があるフォルダーの下に Images フォルダーが存在しません！", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
@@ -257,7 +258,7 @@ void TSubIcons::FdGoSubIconClick()
     for (int i = 1; i < SubIconMenu_->Count(); ++i)
         names.push_back(SubIconMenu_->Strings(i));
     auto* finder = new TFindIconForm(&Window_, DataTree_, *TreeSubImageList_, names, SettingsVars.SubIcon.AltSubIcon);
-    finder->setWindowTitle(QString::fromStdString(SjisToUtf8(Host_.CaptionText())));
+    finder->setWindowTitle(QString::fromStdString(OsPath(Host_.CaptionText())));
     finder->OnSelectPage = [this](TTreeNode* Page) { DataTree_.SetSelected(Page); };
     finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
     finder->OnClose = [this] { SubIconFinderClosed(); };
@@ -291,7 +292,7 @@ void TSubIcons::RefreshSubIconFinder()
     if (!SubIconFinder_)
         return;
     SubIconFinder_->ShowFilter(SubIconFinderFilter_);
-    SubIconFinder_->setWindowTitle(QString::fromStdString(SjisToUtf8(Host_.CaptionText())));
+    SubIconFinder_->setWindowTitle(QString::fromStdString(OsPath(Host_.CaptionText())));
 }
 
 bool TSubIcons::FocusSubIconFinder()

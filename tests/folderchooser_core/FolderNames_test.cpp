@@ -33,8 +33,11 @@ TEST(FolderNames, OnlyPathsThatComeBackUnchangedFromShiftJisPass)
 {
     EXPECT_EQ(SjisPathOf("/home/表/a"), Sjis("/home/表/a"));
     EXPECT_EQ(RawPathOf(Sjis("/home/表/a")), "/home/表/a");
-    for (const std::string path : {"/home/é€😀", "/home/\xFF\xFE", "/home/〜"}) // U+301C comes back as U+FF5E
+    for (const std::string path : {"/home/é€😀", "/home/\xFF\xFE"})
         EXPECT_FALSE(SjisPathOf(path)) << path;
+    // "〜" shares its Shift-JIS code with "～", yet names its own folder.
+    for (const std::string path : {"/home/資料〜2024", "/home/資料～2024"})
+        EXPECT_EQ(RawPathOf(SjisPathOf(path).value_or("")), path);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <algorithm>
 #include <fcntl.h>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -245,6 +246,20 @@ TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
         << "the first file goes into the empty page";
 }
 
+// With its name and a link at the head of the page, a text file whose name
+// page text cannot hold is refused; the others still become pages.
+TEST_F(MainFile, ATextFileNamedWithALookAlikeCharacterIsNotTitledWithAnotherName)
+{
+    SettingsVars.Options.TextToPage = true;
+    WriteRaw(Home() + "a〜b.txt", "wave");
+    WriteRaw(Home() + "c.txt", "c");
+    dialogs.AnswerFiles({Home() + "a〜b.txt", Home() + "c.txt"});
+    velk->DocumentFiles().FlPageTextLoadClick();
+    EXPECT_EQ(State(), "NewFile||1|c.txt/c.txt\r\n<file@" + Home() + "c.txt>\r\nc;");
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              Home() + "a〜b.txt\r\n\r\nこの名前には Shift-JIS で表せない文字が含まれているので使えません。");
+}
+
 TEST_F(MainFile, OnlyTheFirstTextFileGoesIntoTheEmptyPageAndUtf8IsConverted)
 {
     WriteRaw(Home() + "empty.txt", "");
@@ -327,6 +342,51 @@ TEST_F(MainFile, ARecentTreeTextAsksTheSaveQuestionFirst)
     velk->OpenDialog1()->SetInitialDir("/");
     velk->MenuItem("FlHistoryTr")->Items(0)->Click();
     EXPECT_EQ(velk->OpenDialog1()->InitialDir(), Home());
+}
+
+// "〜" and "～" share one Shift-JIS code: each name still opens and writes
+// its own file, in a folder named with one too, and after a restart the
+// recent list still names it.
+TEST_F(MainFile, ANameWithALookAlikeCharacterOpensAndWritesExactlyItsFile)
+{
+    const std::string folder = Home() + "資料〜2024/";
+    fs::create_directory(folder);
+    const auto firstPage = [&] { return FlattenTree(velk->DataTree()->Items()).at(0).Text; };
+    const auto fileText = [](const std::string& File) {
+        return ReadDocumentFile(FromOsPath(File), 0).Pages.at(0).Text;
+    };
+    TypeInPage(QStringLiteral("tilde"));
+    dialogs.AnswerFiles({folder + "w～.vk2"});
+    velk->DocumentFiles().FlSaveAsClick();
+    velk->DocumentFiles().FlNewClick();
+    TypeInPage(QStringLiteral("wave"));
+    dialogs.AnswerFiles({folder + "new〜.vk2"});
+    velk->DocumentFiles().FlSaveAsClick();
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"new〜.vk2", "w～.vk2"}));
+    fs::copy_file(folder + "new〜.vk2", folder + "w〜.vk2");
+
+    velk->DocumentFiles().FlNewClick();
+    dialogs.AnswerFiles({folder + "w〜.vk2"});
+    velk->DocumentFiles().FlOpenClick();
+    EXPECT_EQ(firstPage(), "wave");
+    EXPECT_EQ(velk->windowTitle().toStdString(), folder + "w〜.vk2");
+    EXPECT_EQ(velk->MenuItem("FlHistory")->Items(0)->Caption().toStdString(), "&0 " + folder + "w〜.vk2");
+    TypeInPage(QStringLiteral("!"));
+    velk->DocumentFiles().FlSaveClick();
+    EXPECT_EQ(fileText(folder + "w〜.vk2"), "!wave");
+    EXPECT_EQ(fileText(folder + "w～.vk2"), "tilde");
+
+    // The next run's recent list opens the same file.
+    velk.reset();
+    SettingsVars = {};
+    velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
+    ASSERT_EQ(velk->FormCreate({}), TStartOutcome::Run);
+    velk->MenuItem("FlHistory")->Items(0)->Click();
+    EXPECT_EQ(firstPage(), "!wave");
+    EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), folder + "w〜");
 }
 
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)

@@ -1,4 +1,5 @@
 // Start-up, closing and auto-save of the main window.
+#include "Dialogs.h"
 #include "ExternalEditor.h"
 #include "FontToolbar.h"
 #include "FormFixture.h"
@@ -40,6 +41,22 @@ TEST_F(LifeCycle, AStartDocumentThatCannotBeReadLeavesANewDocument)
     WriteFileAtomic(Home() + "a.vk2", "not a document");
     ASSERT_EQ(form->FormCreate({Home() + "a.txt"}), TStartOutcome::Run);
     EXPECT_EQ(form->windowTitle().toStdString() + "|" + Titles(), "NewFile|UnTitled");
+}
+
+// The command line's name as main() takes it: "a〜b" is not "a～b", whose
+// Shift-JIS code it shares.
+TEST_F(LifeCycle, ADocumentNamedAtStartWithALookAlikeCharacterIsThatDocument)
+{
+    const auto onePage = [](const std::string& Title) {
+        return std::string("\x06\0\0\0", 4) + Title + "\r\n" + std::string("\x04\0\0\0", 4) + Title
+               + std::string(8, '\0');
+    };
+    WriteRaw(Home() + "a～b.vk2", onePage("full"));
+    WriteRaw(Home() + "a〜b.vk2", onePage("wave"));
+    const std::optional<std::string> parameter = FileNameFromOs(Home() + "a〜b.txt");
+    ASSERT_TRUE(parameter);
+    ASSERT_EQ(form->FormCreate({*parameter}), TStartOutcome::Run);
+    EXPECT_EQ(form->windowTitle().toStdString() + "|" + Titles(), Home() + "a〜b.vk2|wave");
 }
 
 TEST_F(LifeCycle, AFolderOrAnEmptyFileGivenAtStartIsToldAsSuchAndLeavesANewDocument)

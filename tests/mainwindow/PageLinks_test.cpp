@@ -77,6 +77,30 @@ TEST_F(Links, FileLinksGoBelowTheTitleRowRelativeToTheDocumentFolder)
     EXPECT_EQ(form->OpenDialog1()->InitialDir(), "/h/u/pics/") << "the folder of the first file chosen";
 }
 
+// Page text is Shift-JIS: a link to "a〜b.txt" would read back as a link
+// to "a～b.txt", so it is refused; the document's own folder may hold one.
+TEST_F(Links, ALinkIsNeverWrittenUnderALookAlikeNameAndFollowsFromAnyFolder)
+{
+    SettingsVars.FileLinkPath = true;
+    const std::string folder = Home() + "資料〜2024/";
+    form->DocumentFiles().NameDocument(FromOsPath(folder + "doc"));
+    MakePages({"title"});
+    Type(QStringLiteral("\r"));
+    const std::string before = form->DataMemo()->GetText();
+    dialogs.AnswerFiles({folder + "x.txt", folder + "a〜b.txt"});
+    form->PageLinks().pEdFileLinkClick();
+    EXPECT_EQ(LastQuestion(),
+              folder + "a〜b.txt\r\n\r\nこの名前には Shift-JIS で表せない文字が含まれているので使えません。");
+    EXPECT_EQ(form->DataMemo()->GetText(), before);
+
+    dialogs.AnswerFiles({folder + "x.txt"});
+    form->PageLinks().pEdFileLinkClick();
+    EXPECT_EQ(form->DataMemo()->GetText(), before + "<file@x.txt>\r\n");
+    FollowIn(*form->DataMemo(), "file@");
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_EQ(OsPath(Opened[0]), folder + "x.txt");
+}
+
 TEST_F(Links, LinksAreFollowedByKindAndPageLinksFindTheFirstTitle)
 {
     SettingsVars.BracketFlg = true;

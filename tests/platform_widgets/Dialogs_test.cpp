@@ -2,6 +2,8 @@
 // Shift-JIS edges of values and paths, and the Qt dialogs a person sees.
 #include "Cp932.h"
 #include "Dialogs.h"
+#include "OsPath.h"
+#include "Paths.h"
 #include "QtDialogs.h"
 #include "ScriptedDialogs.h"
 #include "SjisLiteral.h"
@@ -173,6 +175,36 @@ TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
     EXPECT_EQ(FileNameFromOs("/home/ユーザー/メモ.vk2"), Sjis("/home/ユーザー/メモ.vk2"));
     EXPECT_EQ(FileNameFromOs("/tmp/caf\xC3\xA9.vk2"), std::nullopt);
     EXPECT_EQ(dialogs.Questions().size(), 5u) << "each refusal is told";
+}
+
+TEST(FileDialogs, AChosenNameNamesExactlyItsFileEvenWithALookAlikeCharacter)
+{
+    // "〜" and "～" share one Shift-JIS code: neither choice may come back
+    // as the other's name.
+    TScriptedDialogs dialogs;
+    TOpenDialog open;
+    dialogs.AnswerFiles({"/tmp/資料〜2024/w〜.vk2", "/tmp/w～.vk2"});
+    open.SetOptions({TOpenOption::ofAllowMultiSelect});
+    ASSERT_TRUE(open.Execute());
+    ASSERT_EQ(open.Files().size(), 2u);
+    EXPECT_EQ(OsPath(open.Files()[0]), "/tmp/資料〜2024/w〜.vk2");
+    EXPECT_EQ(OsPath(open.Files()[1]), "/tmp/w～.vk2");
+    // Proposed again, the dialog shows the very name and folder chosen.
+    open.SetInitialDir(ExtractFilePath(open.FileName()));
+    dialogs.AnswerFiles({"/tmp/資料〜2024/w〜.vk2"});
+    ASSERT_TRUE(open.Execute());
+    EXPECT_EQ(dialogs.Questions().back().Value, "/tmp/資料〜2024/w〜.vk2");
+    EXPECT_EQ(dialogs.Questions().back().InitialDir, "/tmp/資料〜2024/");
+
+    std::string folder = "/tmp";
+    dialogs.AnswerFolder("/tmp/資料〜2024");
+    ASSERT_TRUE(SelectDirectory("", folder));
+    EXPECT_EQ(OsPath(folder), "/tmp/資料〜2024");
+    EXPECT_EQ(OsPath(FileNameFromOs("/tmp/a¥b‾c−d.vk2").value_or("")), "/tmp/a¥b‾c−d.vk2");
+
+    RefuseFileName(*FileNameFromOs("/tmp/a〜b.txt"));
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              "/tmp/a〜b.txt\r\n\r\nこの名前には Shift-JIS で表せない文字が含まれているので使えません。");
 }
 
 TEST(QtNameFilters, TurnTheProgramsFiltersIntoQtsWithEveryCase)

@@ -76,11 +76,11 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
     const std::string bytes = ReadFileBytes(FileName);
     // Nothing was ever written to it: not damage, so not told as damage.
     if (bytes.empty())
-        throw EVk2Format(SjisToUtf8(FileName) + "\r\nこのファイルは空のため開けません。");
+        throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。");
     try {
         return DecodeVk2(bytes, SubIconCount);
     } catch (const EVk2Format& error) {
-        throw EVk2Format(SjisToUtf8(FileName) + "\r\n" + error.what());
+        throw EVk2Format(OsPath(FileName) + "\r\n" + error.what());
     }
 }
 

@@ -1,6 +1,6 @@
 #include "FolderNames.h"
 
-#include "Cp932.h"
+#include "OsPath.h"
 #include "Sjis.h"
 
 bool IsValidFolderName(std::string_view SjisName)
@@ -29,13 +29,13 @@ std::string ParentFolderOf(std::string_view Path)
     return std::string(slash == std::string_view::npos ? rest : rest.substr(0, slash + 1));
 }
 
-std::string RawPathOf(std::string_view SjisPath) { return SjisToUtf8(SjisPath); }
+std::string RawPathOf(std::string_view SjisPath) { return OsPath(SjisPath); }
 
 std::optional<std::string> SjisPathOf(std::string_view RawPath)
 {
     bool lossless = false;
-    std::string sjis = Utf8ToSjis(RawPath, &lossless);
-    if (!lossless || SjisToUtf8(sjis) != RawPath)
+    std::string sjis = FromOsPath(RawPath, &lossless);
+    if (!lossless)
         return std::nullopt;
     return sjis;
 }

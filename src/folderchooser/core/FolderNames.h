@@ -19,10 +19,8 @@ bool IsValidFolderName(std::string_view SjisName);
 // '/' comes back as it was.
 std::string ParentFolderOf(std::string_view Path);
 
-// The raw (UTF-8) path of a Shift-JIS path.
+// The raw (UTF-8) path of a program path (OsPath.h).
 std::string RawPathOf(std::string_view SjisPath);
-// The Shift-JIS form of a raw path, only when it comes back unchanged
-// from Shift-JIS: a name Shift-JIS cannot hold, bytes that are not UTF-8,
-// or a character that converts to another one on the way back would name
-// some other folder.
+// The program's form of a raw path, which names exactly that folder; none
+// for a name Shift-JIS cannot hold or bytes that are not UTF-8.
 std::optional<std::string> SjisPathOf(std::string_view RawPath);

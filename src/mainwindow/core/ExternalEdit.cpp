@@ -1,6 +1,7 @@
 #include "ExternalEdit.h"
 
 #include "Cp932.h"
+#include "OsPath.h"
 #include "Sjis.h"
 
 #include <QProcess>
@@ -42,7 +43,7 @@ TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string
         return command;
     command.Program = words.takeFirst();
     command.Arguments = words;
-    command.Arguments << OsText(File);
+    command.Arguments << QString::fromStdString(OsPath(File));
     return command;
 }
 

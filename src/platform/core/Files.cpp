@@ -1,6 +1,5 @@
 #include "Files.h"
 
-#include "Cp932.h"
 #include "FileSystem.h"
 #include "SysErrorText.h"
 #include "SysUtils.h"
@@ -22,10 +21,6 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
-
-std::string OsPath(std::string_view FileName) { return SjisToUtf8(FileName); }
-
-std::string FromOsPath(std::string_view OsName, bool* Lossless) { return Utf8ToSjis(OsName, Lossless); }
 
 bool FileExists(const std::string& FileName)
 {

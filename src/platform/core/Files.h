@@ -1,21 +1,16 @@
 // Reading and writing whole files. File names inside the program are
 // Shift-JIS like all its text; they become UTF-8 only here, where they are
-// handed to the system.
+// handed to the system (OsPath.h).
 #pragma once
 
 #include "FileSystem.h"
+#include "OsPath.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
-
-// The system's (UTF-8) form of a program file name.
-std::string OsPath(std::string_view FileName);
-// The program's (Shift-JIS) form of a system file name; *Lossless is
-// cleared when the name holds a character Shift-JIS cannot write.
-std::string FromOsPath(std::string_view OsName, bool* Lossless = nullptr);
 
 bool FileExists(const std::string& FileName);
 bool DirectoryExists(const std::string& FileName);

@@ -1,35 +1,53 @@
 #include "Dialogs.h"
 
 #include "Cp932.h"
+#include "OsPath.h"
 
 #include <QDialog>
 
 namespace {
 
+const char* const kPathRefusal = "この名前には Shift-JIS で表せない文字が含まれているので使えません。";
+const char* const kTextRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
+
+void Refuse(const std::string& Utf8, const char* Refusal)
+{
+    MessageDlg(Utf8 + "\r\n\r\n" + Refusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+// How typed text and file names become Shift-JIS and are shown: a file
+// name keeps exactly the file it names (OsPath.h).
+struct TConversion {
+    std::string (*ToSjis)(std::string_view, bool*);
+    std::string (*ToUtf8)(std::string_view);
+    const char* Refusal;
+};
+std::string TextToSjis(std::string_view Utf8, bool* Lossless) { return Utf8ToSjis(Utf8, Lossless); }
+std::string TextToUtf8(std::string_view Sjis) { return SjisToUtf8(Sjis); }
+const TConversion kText{TextToSjis, TextToUtf8, kTextRefusal};
+const TConversion kPath{FromOsPath, OsPath, kPathRefusal};
+
 // The Shift-JIS form of a path or text the user chose, or nothing, after
 // telling the user, when Shift-JIS cannot hold it.
-std::optional<std::string> ToSjisOrRefuse(const std::string& Utf8, const char* Refusal)
+std::optional<std::string> ToSjisOrRefuse(const std::string& Utf8, const TConversion& As)
 {
     bool lossless = true;
-    std::string sjis = Utf8ToSjis(Utf8, &lossless);
+    std::string sjis = As.ToSjis(Utf8, &lossless);
     if (lossless)
         return sjis;
-    MessageDlg(Utf8 + "\r\n\r\n" + Refusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+    Refuse(Utf8, As.Refusal);
     return std::nullopt;
 }
 
 // The same for a choice that may be what the dialog proposed: that keeps
 // its bytes (a character with two Shift-JIS codes would otherwise come back
 // as the other one).
-std::optional<std::string> ChosenSjis(const std::string& Utf8, const std::string& ProposedSjis, const char* Refusal)
+std::optional<std::string> ChosenSjis(const std::string& Utf8, const std::string& ProposedSjis, const TConversion& As)
 {
-    if (Utf8 == SjisToUtf8(ProposedSjis))
+    if (Utf8 == As.ToUtf8(ProposedSjis))
         return ProposedSjis;
-    return ToSjisOrRefuse(Utf8, Refusal);
+    return ToSjisOrRefuse(Utf8, As);
 }
-
-const char* const kPathRefusal = "この名前には Shift-JIS で表せない文字が含まれているので使えません。";
-const char* const kTextRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
 
 TModalResult AskMessage(TDialogQuestion Question)
 {
@@ -59,7 +77,7 @@ bool InputQuery(const std::string& Caption, const std::string& Prompt, std::stri
         DialogHook().Ask({.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
-    const std::optional<std::string> typed = ChosenSjis(answer.Values.front(), Value, kTextRefusal);
+    const std::optional<std::string> typed = ChosenSjis(answer.Values.front(), Value, kText);
     if (!typed)
         return false;
     Value = *typed;
@@ -72,15 +90,17 @@ std::string InputBox(const std::string& Caption, const std::string& Prompt, cons
     return InputQuery(Caption, Prompt, value) ? value : Default;
 }
 
-std::optional<std::string> FileNameFromOs(const std::string& OsName) { return ToSjisOrRefuse(OsName, kPathRefusal); }
+std::optional<std::string> FileNameFromOs(const std::string& OsName) { return ToSjisOrRefuse(OsName, kPath); }
+
+void RefuseFileName(const std::string& FileName) { Refuse(OsPath(FileName), kPathRefusal); }
 
 bool SelectDirectory(const std::string& Caption, std::string& Directory)
 {
     const TDialogAnswer answer =
-        DialogHook().Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = SjisToUtf8(Directory)});
+        DialogHook().Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = OsPath(Directory)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
-    const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPathRefusal);
+    const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPath);
     if (!folder)
         return false;
     Directory = *folder;
@@ -92,8 +112,8 @@ bool TOpenDialog::Execute()
     const TDialogAnswer answer =
         DialogHook().Ask({.Kind = Kind_,
                           .Caption = Title_,
-                          .Value = SjisToUtf8(FileName_),
-                          .InitialDir = SjisToUtf8(InitialDir_),
+                          .Value = OsPath(FileName_),
+                          .InitialDir = OsPath(InitialDir_),
                           .Filter = Filter_,
                           .MultiSelect = Options_.Contains(TOpenOption::ofAllowMultiSelect),
                           .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});
@@ -101,7 +121,7 @@ bool TOpenDialog::Execute()
         return false;
     std::vector<std::string> files;
     for (const std::string& path : answer.Values) {
-        std::optional<std::string> file = ChosenSjis(path, FileName_, kPathRefusal);
+        std::optional<std::string> file = ChosenSjis(path, FileName_, kPath);
         if (!file)
             return false;
         files.push_back(std::move(*file));

@@ -37,6 +37,9 @@ bool SelectDirectory(const std::string& Caption, std::string& Directory);
 // program's dialogs (the command line, a drop), or nothing, after telling
 // the user, when Shift-JIS cannot hold it.
 std::optional<std::string> FileNameFromOs(const std::string& OsName);
+// Tells the user, as FileNameFromOs does, that a file name (the program's
+// form) cannot be used where it would have to stand as Shift-JIS text.
+void RefuseFileName(const std::string& FileName);
 
 enum class TOpenOption { ofAllowMultiSelect, ofOverwritePrompt };
 using TOpenOptions = TSet<TOpenOption>;

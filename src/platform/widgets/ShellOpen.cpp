@@ -1,6 +1,7 @@
 #include "ShellOpen.h"
 
 #include "Cp932.h"
+#include "OsPath.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -21,7 +22,7 @@ bool ShellOpen(const std::string& Target)
 {
     if (Hook())
         return Hook()(Target);
-    const QString target = QString::fromStdString(SjisToUtf8(Target));
-    return QDesktopServices::openUrl(Target.starts_with("/") ? QUrl::fromLocalFile(target)
-                                                             : QUrl::fromUserInput(target));
+    if (Target.starts_with("/"))
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(OsPath(Target))));
+    return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(SjisToUtf8(Target))));
 }

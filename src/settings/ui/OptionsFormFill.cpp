@@ -7,6 +7,7 @@
 #include "EditorEx.h"
 #include "OptionsRules.h"
 #include "OptionsWorkState.h"
+#include "OsPath.h"
 #include "RadioGroup.h"
 #include "SpinEx.h"
 #include "SubIni.h"
@@ -22,6 +23,7 @@
 namespace {
 
 QString Q(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(Sjis)); }
+QString PathText(const std::string& Path) { return QString::fromStdString(OsPath(Path)); }
 
 } // namespace
 
@@ -41,7 +43,7 @@ void TOpForm::FormShow()
     BkClChangeBtn->setEnabled(false);
     ComboBox1->setCurrentIndex(0);
     ExEditor->setText(Q(v.HideExe));
-    HelpEdit->setText(Q(v.OtherHelp));
+    HelpEdit->setText(PathText(v.OtherHelp));
     ComboBox1Change();
 
     SpinTop->SetValue(main.Margin()->Top());
@@ -91,8 +93,8 @@ void TOpForm::FormShow()
     CheckClipText->setChecked(v.WaveTextFlg);
     EdBefore->setText(Q(v.BeforeNumberStr));
     EdAfter->setText(Q(v.AfterNumberStr));
-    EdBackuoFolder->setText(Q(v.Backup.Folder));
-    ApoFileEdit->setText(Q(v.APoFile.File));
+    EdBackuoFolder->setText(PathText(v.Backup.Folder));
+    ApoFileEdit->setText(PathText(v.APoFile.File));
     SpinTimer->SetValue(AutoSaveMinutes(v.AutoSaveTime));
     EdQuoteMark->setCurrentText(Q(v.QMark));
     const std::pair<QLineEdit*, int32_t> counts[] = {{EdSpcNum, v.InsSpc.width},       {EdTabNum, v.InsTab.width},

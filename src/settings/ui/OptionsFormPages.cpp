@@ -9,6 +9,7 @@
 #include "Menus.h"
 #include "OptionsColorElements.h"
 #include "OptionsFontList.h"
+#include "OsPath.h"
 #include "RadioGroup.h"
 #include "SpinEx.h"
 #include "SubIni.h"
@@ -397,13 +398,13 @@ void TOpForm::BrowseFile(QLineEdit* Edit, const char* Filter)
 {
     TOpenDialog dialog;
     dialog.SetFilter(Filter);
-    const std::string text = Utf8ToSjis(Edit->text().toStdString());
+    const std::string text = FromOsPath(Edit->text().toStdString());
     if (!text.empty()) {
         const size_t slash = text.rfind('/');
         dialog.SetInitialDir(slash == std::string::npos ? std::string() : text.substr(0, slash));
     }
     if (dialog.Execute())
-        Edit->setText(QString::fromStdString(SjisToUtf8(dialog.FileName())));
+        Edit->setText(QString::fromStdString(OsPath(dialog.FileName())));
 }
 
 void TOpForm::SpBtnFolderClick()
@@ -411,7 +412,7 @@ void TOpForm::SpBtnFolderClick()
     // The choice goes into the setting at once, as the folder chooser
     // works on the variable itself.
     if (TFolderOpen::SelectFolder(SettingsVars.Backup.Folder))
-        EdBackuoFolder->setText(QString::fromStdString(SjisToUtf8(SettingsVars.Backup.Folder)));
+        EdBackuoFolder->setText(QString::fromStdString(OsPath(SettingsVars.Backup.Folder)));
 }
 
 bool TOpForm::eventFilter(QObject* Watched, QEvent* Event)

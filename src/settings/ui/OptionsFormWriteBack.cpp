@@ -7,6 +7,7 @@
 #include "EditorEx.h"
 #include "OptionsRules.h"
 #include "OptionsWorkState.h"
+#include "OsPath.h"
 #include "RadioGroup.h"
 #include "SpinEx.h"
 #include "SubIni.h"
@@ -21,6 +22,8 @@
 namespace {
 
 std::string S(const QLineEdit* Edit) { return Utf8ToSjis(Edit->text().toStdString()); }
+// A file or folder name typed or chosen: it keeps exactly the file it names.
+std::string PathOf(const QLineEdit* Edit) { return FromOsPath(Edit->text().toStdString()); }
 
 // The most blanks or tabs a count may insert: the longest line the
 // conversions build.
@@ -75,14 +78,14 @@ void TOpForm::OKButtonClick()
     v.Options.Scroll = CheckScrbar->isChecked();
 
     v.Backup.Mode = CheckBackUp->isChecked();
-    v.Backup.Folder = EdBackuoFolder->text().isEmpty() ? BackupFolderDefault() : S(EdBackuoFolder);
-    v.APoFile.File = S(ApoFileEdit);
+    v.Backup.Folder = EdBackuoFolder->text().isEmpty() ? BackupFolderDefault() : PathOf(EdBackuoFolder);
+    v.APoFile.File = PathOf(ApoFileEdit);
     v.APoFile.Mode = CheckApoFile->isChecked();
     const TExternalEditor editor = CheckExternalEditor(S(ExEditor));
     v.ExtEditor = editor.On;
     v.HideExe = editor.Command;
     if (!HelpEdit->text().isEmpty())
-        v.OtherHelp = S(HelpEdit);
+        v.OtherHelp = PathOf(HelpEdit);
 
     v.BeforeNumberStr = S(EdBefore);
     v.AfterNumberStr = S(EdAfter);
