@@ -6,6 +6,7 @@
 
 #include "EscapePoll.h"
 
+#include <QTimer>
 #include <QWindow>
 #include <cctype>
 #include <functional>
@@ -116,6 +117,72 @@ TEST_F(CloseDuringCommand, AReplaceOverManyPagesStopsAndEverythingItReplacedIsSa
             EXPECT_EQ(savedReplacements, reported) << "the save holds every replacement made";
             EXPECT_FALSE(form->isVisible()) << "the window closed after its question";
         }
+}
+
+// Runs the program's forms modally, in an event loop of their own, as the
+// program does; every other question goes to the script.
+class TModalForms : public TDialogHook {
+public:
+    explicit TModalForms(TDialogHook& Script) : Script_(Script), Previous_(SetDialogHook(this)) {}
+    ~TModalForms() override { SetDialogHook(Previous_); }
+    TModalForms(const TModalForms&) = delete;
+    TModalForms& operator=(const TModalForms&) = delete;
+
+    // Runs once the form shows.
+    std::function<void(QDialog&)> OnShown;
+
+    TDialogAnswer Ask(const TDialogQuestion& Question) override
+    {
+        if (Question.Kind != TDialogKind::Form)
+            return Script_.Ask(Question);
+        QDialog& form = *Question.Form;
+        QTimer::singleShot(0, &form, [this, &form] { OnShown(form); });
+        const int result = form.exec();
+        return {.Result = result == QDialog::Rejected ? mrCancel : result};
+    }
+
+private:
+    TDialogHook& Script_;
+    TDialogHook* Previous_;
+};
+
+TEST_F(CloseDuringCommand, AFindOrReplaceDialogEndsFirstAndTheDocumentQuestionFollows)
+{
+    const std::pair<const char*, const char*> commands[] = {
+        {"FdGoFind", "btnOK"}, {"FdReplace", "btnAll"}, {"FdFastReplace", "btnOK"}};
+    for (const auto& [item, confirm] : commands) {
+        SCOPED_TRACE(item);
+        form.reset();
+        form = std::make_unique<TTestForm>(*instances);
+        Start();
+        Type(QStringLiteral("x"));
+        const std::string before = Outline();
+        std::string saved;
+        form->OnSave = [&] { saved = Outline(); };
+        const size_t asked = dialogs.Questions().size();
+        TModalForms modal(dialogs);
+        QWidget* parent = nullptr;
+        modal.OnShown = [&, confirm = confirm](QDialog& Dialog) {
+            parent = Dialog.parentWidget();
+            for (const char* name : {"ComboBox1", "ComboBox2"})
+                if (auto* box = Dialog.findChild<QComboBox*>(name))
+                    box->setEditText(QString::fromUtf8(std::string(name) == "ComboBox1" ? "foo" : "bar"));
+            form->close(); // the termination signal's close
+            // A dialog left open is used on, as a person would.
+            if (Dialog.isVisible())
+                ButtonOf(Dialog, confirm)->click();
+        };
+        dialogs.Answer(mrYes);
+        Run(item);
+        QApplication::processEvents();
+
+        EXPECT_EQ(parent, form.get()) << "the dialog is the window's";
+        ASSERT_EQ(dialogs.Questions().size(), asked + 1) << "nothing but the question about the document";
+        EXPECT_EQ(LastQuestion(), SaveQuestion);
+        EXPECT_EQ(saved, before) << "saved as it was when the close was asked";
+        EXPECT_EQ(Outline(), before);
+        EXPECT_FALSE(form->isVisible());
+    }
 }
 
 } // namespace
