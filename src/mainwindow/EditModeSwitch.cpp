@@ -60,6 +60,14 @@ void TEditModeSwitch::ApplyCommenter()
     Parts_.DataMemo.View()->SetCommenter(CommentMarker(Mode_, SettingsVars.CommentType, SettingsVars.QMark));
 }
 
+void TEditModeSwitch::ApplyStrColour()
+{
+    const TStrColour colour = EditModeInfo(Mode_).StrColour;
+    if (colour != TStrColour::Unchanged)
+        Parts_.DataMemo.View()->Colors()->Str()->SetColor(colour == TStrColour::Ank ? SettingsVars.AnkCol
+                                                                                    : SettingsVars.StrCol);
+}
+
 void TEditModeSwitch::ApplyEditMode(int Mode)
 {
     const TEditModeInfo& info = EditModeInfo(Mode);
@@ -94,7 +102,7 @@ void TEditModeSwitch::ApplyEditMode(int Mode)
         TEditorViewInfo& view = *Parts_.DataMemo.View();
         if (info.Value == 1)
             view.Brackets()->Items(6)->ItemColor()->SetBkColor(SettingsVars.Colors.Back);
-        view.Colors()->Str()->SetColor(info.StrColour == TStrColour::Ank ? SettingsVars.AnkCol : SettingsVars.StrCol);
+        ApplyStrColour();
         view.SetQuotation(std::string(info.Quotation));
         ApplyCommenter();
     }

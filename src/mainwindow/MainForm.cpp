@@ -4,6 +4,7 @@
 #include "Main.h"
 
 #include "ClippingMode.h"
+#include "CloseAfterDialogs.h"
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
@@ -85,6 +86,7 @@ TVelkForm::TVelkForm(TInstanceRegistry& Instances, std::unique_ptr<IFormTimer> T
     Parts_->OpenDialog1 = std::make_unique<TOpenDialog>();
     Parts_->SaveDialog1 = std::make_unique<TSaveDialog>();
     Parts_->TreeImageList = CreateTreeImages();
+    Parts_->CloseAfterDialogs = std::make_unique<TCloseAfterDialogs>(*this);
     Parts_->HTMLFountain1.reset(TFileExtComponent::Create<THTMLFountain>(nullptr));
     setObjectName(QStringLiteral("VelkForm"));
     resize(900, 640);

@@ -3,6 +3,7 @@
 #include "Main.h"
 
 #include "AutoSave.h"
+#include "CloseAfterDialogs.h"
 #include "Cp932.h"
 #include "DamagedFiles.h"
 #include "DateTimeFormats.h"
@@ -193,6 +194,10 @@ void TVelkForm::resizeEvent(QResizeEvent* Event)
 
 bool TVelkForm::FormCloseQuery()
 {
+    // Nothing is asked or written until the command under a modal dialog
+    // has returned.
+    if (Parts_->CloseAfterDialogs->Postpone())
+        return false;
     bool canClose = true;
     if (Parts_->ExternalEditor->OwnExternalEditRunning()) {
         MessageDlg("外部エディタが起動中です。エディタを先に終了してください。", TMsgDlgType::mtError,

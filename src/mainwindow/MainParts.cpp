@@ -4,6 +4,7 @@
 
 #include "ClippingHost.h"
 #include "ClippingMode.h"
+#include "CloseAfterDialogs.h"
 #include "ConversionCommands.h"
 #include "ConversionCommandsHost.h"
 #include "Dialogs.h"

@@ -78,6 +78,8 @@ void TOptionCommands::ApplyOptions(bool TreeUndoRedoBefore)
     Host_.UpdateCaretPanel();
     memo.Leftbar()->SetShowNumberMode(v.LineNumber.Mode != 0 ? TEditorShowNumberMode::nmLine
                                                              : TEditorShowNumberMode::nmRow);
+    // The dialog wrote the plain text's colour over the strings' as well.
+    Parts_.EditModes.ApplyStrColour();
     Parts_.EditModes.ApplyCommenter();
     if (v.AutoSave)
         Parts_.Timer1.SetInterval(AutoSaveInterval(v.AutoSaveTime));

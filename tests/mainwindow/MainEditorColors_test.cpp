@@ -4,7 +4,9 @@
 #include "FormFixture.h"
 
 #include "Cp932.h"
+#include "EditModeSwitch.h"
 #include "EditorFountain.h"
+#include "OptionsForm.h"
 
 #include <QImage>
 #include <functional>
@@ -80,6 +82,38 @@ TEST_F(EditorColours, AHitAboutToBeReplacedShowsInTheHitColours)
     const TColor background = shown.BkColor() == clNone ? memo->Font()->Color() : shown.BkColor();
     EXPECT_GT(Pixels(background, 0, 4, 10), CellArea(6) / 2);
     EXPECT_EQ(Pixels(background, 0, 11, 14), 0);
+}
+
+// Confirming the options gives the page the colouring of its edit mode
+// again: a code page's strings keep their colour, or take the one chosen.
+TEST_F(EditorColours, StringsKeepTheirColourThroughTheOptions)
+{
+    const TColor chosen = 0x00AA00;
+    const struct {
+        const char* Name;
+        int Mode;
+        bool ChooseColour;
+    } cases[] = {{"C/C++, nothing changed", 3, false}, {"C/C++, colour chosen", 3, true}, {"text", 0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        form->EditModeSwitch().SwitchEditMode(c.Mode);
+        memo->SetText("s = \"abc\";");
+        const TColor before = memo->View()->Colors()->Str()->Color();
+        EXPECT_EQ(before, c.Mode == 0 ? SettingsVars.AnkCol : SettingsVars.StrCol);
+        // The quoted string takes the cells 4 to 8.
+        ASSERT_GT(Pixels(before, 0, 4, 9), 0);
+        dialogs.AnswerForm([&](QDialog& Dialog) {
+            auto& options = static_cast<TOpForm&>(Dialog);
+            if (c.ChooseColour)
+                options.ClMonitor->View()->Colors()->Str()->SetColor(chosen);
+            options.OKButtonClick();
+            return options.result();
+        });
+        form->MenuItem("OpMain")->Click();
+        const TColor expected = c.ChooseColour ? chosen : before;
+        EXPECT_EQ(memo->View()->Colors()->Str()->Color(), expected);
+        EXPECT_GT(Pixels(expected, 0, 4, 9), 0) << "the string is painted in it";
+    }
 }
 
 using EditorColourKeys = FormTest;

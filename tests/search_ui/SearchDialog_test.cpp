@@ -76,7 +76,7 @@ TEST_F(SearchDialogs, ExecuteSucceedsOnlyWithAFindText)
         Answer([&](QDialog& D) { Type(D, "ComboBox1", c.Typed); }, c.Button);
         std::string find = c.Passed;
         TSearchOptionWord options = soWholeFile | soFuzzy;
-        EXPECT_EQ(TfmSearch::Execute(find, options, false), c.Ok) << c.Passed << " " << c.Button;
+        EXPECT_EQ(TfmSearch::Execute(nullptr, find, options, false), c.Ok) << c.Passed << " " << c.Button;
         EXPECT_EQ(find, c.Find);
         EXPECT_EQ(options, c.Ok ? soDownward : soWholeFile | soFuzzy);
     }
@@ -97,7 +97,7 @@ TEST_F(SearchDialogs, ReplaceTellsOkFromAll)
             button);
         std::string find, replacement;
         TSearchOptionWord options = 0;
-        ASSERT_TRUE(TFmReplace::Execute(find, replacement, options));
+        ASSERT_TRUE(TFmReplace::Execute(nullptr, find, replacement, options));
         EXPECT_EQ(replacement, "b");
         EXPECT_EQ(options, bit | soReplaceConfirm) << "the confirmation box is checked at every showing";
     }
@@ -125,7 +125,7 @@ TEST_F(SearchDialogs, OptionBoxesFollowTheirRules)
             "btnCancel");
         std::string find;
         TSearchOptionWord options = 0;
-        TfmSearch::Execute(find, options, false);
+        TfmSearch::Execute(nullptr, find, options, false);
         EXPECT_EQ(seen, expected) << clicks.size();
     }
 }
@@ -151,7 +151,7 @@ TEST_F(SearchDialogs, TheDirectionIsOfferedOnlyWithoutAList)
         "btnCancel");
     std::string find;
     TSearchOptionWord options = 0;
-    TfmSearch::Execute(find, options, false);
+    TfmSearch::Execute(nullptr, find, options, false);
     EXPECT_EQ(seen, (std::vector<std::string>{"ex-.e.", "ex-.e.", "e.e.-.", "-.e.-."}));
 }
 
@@ -168,12 +168,12 @@ TEST_F(SearchDialogs, ShowingAppliesTheFileAndTheCaller)
         "btnCancel");
     std::string find;
     TSearchOptionWord options = 0;
-    TfmSearch::Execute(find, options, true);
+    TfmSearch::Execute(nullptr, find, options, true);
     EXPECT_EQ(search, " last |-.v") << "blanks kept; the browse pane searches its own page; downward";
     Answer([&](QDialog& D) { fast = States(D, {"chkMatchCase", "chkWholeWord"}); }, "btnCancel");
     std::string replacement;
     int scope = 0;
-    TFmFastReplace::Execute(find, replacement, scope, options);
+    TFmFastReplace::Execute(nullptr, find, replacement, scope, options);
     EXPECT_EQ(fast, "-x-.") << "a regular expression is case-sensitive; a stored fuzzy unchecks whole word";
 }
 
@@ -191,7 +191,7 @@ TEST_F(SearchDialogs, ClearingEmptiesTheHistoryWhenConfirmed)
     for (int i = 0; i < 3; ++i) {
         std::string find;
         TSearchOptionWord options = 0;
-        TfmSearch::Execute(find, options, false);
+        TfmSearch::Execute(nullptr, find, options, false);
         kept.push_back(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory);
     }
     EXPECT_EQ(kept, (std::vector<std::vector<std::string>>{{"one"}, {"two", "one"}, {"three"}}));

@@ -39,6 +39,9 @@ public:
     void ApplyEditMode(int Mode);
     // The comment characters of the mode as the settings give them.
     void ApplyCommenter();
+    // The colour of the mode's strings as the settings give it (the HTML
+    // mode colours its own).
+    void ApplyStrColour();
     // Start-up: the text mode, its label as the window first shows it.
     void Reset();
 

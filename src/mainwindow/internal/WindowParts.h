@@ -35,6 +35,7 @@ class ISettingsHost;
 class ISubIconHost;
 class ITreeViewHost;
 class TClippingMode;
+class TCloseAfterDialogs;
 class TConversionCommands;
 class TDockButton;
 class TDockToolbar;
@@ -123,6 +124,7 @@ struct TWindowParts {
     std::unique_ptr<TOpenDialog> OpenDialog1;
     std::unique_ptr<TSaveDialog> SaveDialog1;
     std::unique_ptr<TTreeImageList> TreeImageList;
+    std::unique_ptr<TCloseAfterDialogs> CloseAfterDialogs;
 
     // ---- The rooms, each made by Create<Room>() beside its adapter ----
     std::unique_ptr<TOutlineBinding> Binding;

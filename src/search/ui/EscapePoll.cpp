@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace {
 
@@ -18,7 +19,16 @@ TEscapePoll::TEscapePoll()
     SinceEvents_.start();
 }
 
-TEscapePoll::~TEscapePoll() { QApplication::instance()->removeEventFilter(this); }
+TEscapePoll::~TEscapePoll()
+{
+    QApplication::instance()->removeEventFilter(this);
+    // Asked through the event loop: the command that walked has returned
+    // by the time the request is heard.
+    for (const QPointer<QWidget>& window : HeldCloses_)
+        if (window)
+            QMetaObject::invokeMethod(
+                window, [window] { window->close(); }, Qt::QueuedConnection);
+}
 
 std::function<void()>& TEscapePoll::OnPoll()
 {
@@ -34,13 +44,36 @@ bool TEscapePoll::Pressed()
         QApplication::processEvents();
         SinceEvents_.restart();
     }
-    return std::exchange(Pressed_, false);
+    return std::exchange(Pressed_, false) || !HeldCloses_.empty();
 }
 
-bool TEscapePoll::eventFilter(QObject*, QEvent* Event)
+bool TEscapePoll::HoldClose(QObject* Watched, QEvent* Event)
+{
+    if (Event->type() != QEvent::Close)
+        return false;
+    auto* window = qobject_cast<QWidget*>(Watched);
+    if (!window || !window->isWindow() || window->isModal())
+        return false;
+    const Qt::WindowType type = window->windowType();
+    if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)
+        return false;
+    // An accepted close event would close the window all the same.
+    Event->ignore();
+    if (std::find(HeldCloses_.begin(), HeldCloses_.end(), window) == HeldCloses_.end())
+        HeldCloses_.emplace_back(window);
+    return true;
+}
+
+bool TEscapePoll::eventFilter(QObject* Watched, QEvent* Event)
 {
     bool swallow = false;
     CatchExceptions([&] {
+        // Held also while the walk asks its question: the window would
+        // close under the box.
+        if (HoldClose(Watched, Event)) {
+            swallow = true;
+            return;
+        }
         if (QApplication::activeModalWidget())
             return;
         switch (Event->type()) {

@@ -4,21 +4,33 @@
 // the walk; a modal box the walk asks (a confirmation) keeps its own input.
 // A poll is made when a walk starts, so an Esc pressed before it (the one
 // that closed a window, say) never stops it.
+//
+// A request to close a window (from the window manager, or the program's
+// own close on a termination signal) must not close it in the middle of
+// the walk, where its save question would save half the work and the rest
+// would be lost. The poll holds the request back, stops the walk as Esc
+// does, and asks for the close again when the walk is over, so that the
+// window closes then with its question.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
+#include <vector>
 
 class TEscapePoll : public QObject {
 public:
     TEscapePoll();
+    // Asks the windows whose close was held back to close now.
     ~TEscapePoll() override;
     TEscapePoll(const TEscapePoll&) = delete;
     TEscapePoll& operator=(const TEscapePoll&) = delete;
 
-    // True when Esc was pressed since the last call. Lets the window handle
-    // its events now and then, so it repaints and hears Esc at all.
+    // True when Esc was pressed since the last call, and at every call
+    // after a close was requested. Lets the window handle its events now
+    // and then, so it repaints and hears Esc at all.
     bool Pressed();
 
     // Runs at every poll; tests press Esc through it mid-walk.
@@ -28,6 +40,11 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
+    // True when Event closes one of the program's windows (not a modal
+    // dialog ending itself, nor a popup): the close is held back.
+    bool HoldClose(QObject* Watched, QEvent* Event);
+
     bool Pressed_ = false;
+    std::vector<QPointer<QWidget>> HeldCloses_;
     QElapsedTimer SinceEvents_;
 };

@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-TFmFastReplace::TFmFastReplace() : TSearchDialogBase("高速置換", true)
+TFmFastReplace::TFmFastReplace(QWidget* Parent) : TSearchDialogBase(Parent, "高速置換", true)
 {
     chkWholeWord = AddCheck("chkWholeWord", "単語単位で探す(&W)");
     chkMatchCase = AddCheck("chkMatchCase", "大/小文字の区別(&C)");
@@ -55,11 +55,12 @@ void TFmFastReplace::SaveOptions()
 
 void TFmFastReplace::WriteHistory(TIniFile& File) { WriteFastReplaceDialogHistory(File, History_); }
 
-bool TFmFastReplace::Execute(std::string& Find, std::string& Replacement, int& Scope, TSearchOptionWord& Options)
+bool TFmFastReplace::Execute(QWidget* Parent, std::string& Find, std::string& Replacement, int& Scope,
+                             TSearchOptionWord& Options)
 {
     const TSearchOptionWord callers = Options;
     Options = 0;
-    TFmFastReplace form;
+    TFmFastReplace form(Parent);
     form.FindText_ = Find;
     form.ReplaceText_ = Replacement;
     form.FormShow();

@@ -95,7 +95,7 @@ void TSearchCommands::FdGoFindClick()
     TEditorEx& editor = Editor();
     editor.setFocus();
     editor.SetHitStyle(TEditorHitStyle::hsCaret);
-    if (!TfmSearch::Execute(FindStr_, SearchOptions_, BrowsePaneActive()))
+    if (!TfmSearch::Execute(&Window_.Window, FindStr_, SearchOptions_, BrowsePaneActive()))
         return;
     if (FindStr_.empty()) {
         NoFindString();

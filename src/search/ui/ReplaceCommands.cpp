@@ -78,7 +78,7 @@ void TSearchCommands::FdReplaceClick()
     }
     editor.setFocus();
     ReplaceCount_ = 0;
-    if (!TFmReplace::Execute(FindStr_, ReplaceStr_, SearchOptions_))
+    if (!TFmReplace::Execute(&Window_.Window, FindStr_, ReplaceStr_, SearchOptions_))
         return;
     if (FindStr_.empty()) {
         NoFindString();
@@ -168,7 +168,7 @@ void TSearchCommands::FdFastReplaceClick()
     Editor().setFocus();
     ReplaceCount_ = 0;
     int pages = 0;
-    if (!TFmFastReplace::Execute(FindStr_, ReplaceStr_, pages, SearchOptions_))
+    if (!TFmFastReplace::Execute(&Window_.Window, FindStr_, ReplaceStr_, pages, SearchOptions_))
         return;
     if (FindStr_.empty()) {
         NoFindString();

@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-TFmReplace::TFmReplace() : TSearchDialogBase("置換", true)
+TFmReplace::TFmReplace(QWidget* Parent) : TSearchDialogBase(Parent, "置換", true)
 {
     chkWholeWord = AddCheck("chkWholeWord", "単語単位で探す(&W)");
     chkMatchCase = AddCheck("chkMatchCase", "大/小文字の区別(&C)");
@@ -59,11 +59,11 @@ void TFmReplace::SaveOptions()
 
 void TFmReplace::WriteHistory(TIniFile& File) { WriteReplaceDialogHistory(File, History_); }
 
-bool TFmReplace::Execute(std::string& Find, std::string& Replacement, TSearchOptionWord& Options)
+bool TFmReplace::Execute(QWidget* Parent, std::string& Find, std::string& Replacement, TSearchOptionWord& Options)
 {
     const TSearchOptionWord callers = Options;
     Options = 0;
-    TFmReplace form;
+    TFmReplace form(Parent);
     form.FindText_ = Find;
     form.ReplaceText_ = Replacement;
     form.FormShow();

@@ -24,7 +24,8 @@ class TTreeNode;
 struct TSearchWindow {
     IOutlineHost& Host;
     TOutlineBinding& Binding;
-    // The main window: the confirmation box is placed over its top edge.
+    // The main window: the search dialogs are its own, and the
+    // confirmation box is placed over its top edge.
     QWidget& Window;
     // Enables the buttons that search again forward and back.
     std::function<void(bool Enabled)> SetSearchAgainEnabled;

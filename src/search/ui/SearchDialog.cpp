@@ -20,7 +20,7 @@ QString Utf(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(
 
 } // namespace
 
-TSearchDialogBase::TSearchDialogBase(const char* Caption, bool WithReplacement)
+TSearchDialogBase::TSearchDialogBase(QWidget* Parent, const char* Caption, bool WithReplacement) : QDialog(Parent)
 {
     setWindowTitle(QString::fromUtf8(Caption));
     auto* layout = new QHBoxLayout(this);

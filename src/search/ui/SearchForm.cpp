@@ -16,7 +16,7 @@ int ListScope(int Index) { return Index == 0 || Index == 1 ? Index : 2; }
 
 } // namespace
 
-TfmSearch::TfmSearch() : TSearchDialogBase("検索", false)
+TfmSearch::TfmSearch(QWidget* Parent) : TSearchDialogBase(Parent, "検索", false)
 {
     ChkMatchCase = AddCheck("ChkMatchCase", "大/小文字の区別(&C)");
     chkWholeWord = AddCheck("chkWholeWord", "単語単位で探す(&W)");
@@ -104,11 +104,11 @@ void TfmSearch::SaveOptions()
 
 void TfmSearch::WriteHistory(TIniFile& File) { WriteSearchDialogHistory(File, History_); }
 
-bool TfmSearch::Execute(std::string& Find, TSearchOptionWord& Options, bool BrowsePane)
+bool TfmSearch::Execute(QWidget* Parent, std::string& Find, TSearchOptionWord& Options, bool BrowsePane)
 {
     const TSearchOptionWord callers = Options;
     Options = 0;
-    TfmSearch form;
+    TfmSearch form(Parent);
     form.FindText_ = Find;
     form.BrowsePane_ = BrowsePane;
     form.FormShow();

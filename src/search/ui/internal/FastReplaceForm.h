@@ -6,12 +6,14 @@
 
 class TFmFastReplace : public TSearchDialogBase {
 public:
-    TFmFastReplace();
+    explicit TFmFastReplace(QWidget* Parent);
 
-    // True when confirmed with a find text; Find, Replacement, Scope (0 this
-    // page, 1 with the pages under it, 2 this and every later page) and
-    // Options are then the dialog's. Otherwise Options is left as it was.
-    static bool Execute(std::string& Find, std::string& Replacement, int& Scope, TSearchOptionWord& Options);
+    // Shows the dialog over Parent (the main window). True when confirmed
+    // with a find text; Find, Replacement, Scope (0 this page, 1 with the
+    // pages under it, 2 this and every later page) and Options are then the
+    // dialog's. Otherwise Options is left as it was.
+    static bool Execute(QWidget* Parent, std::string& Find, std::string& Replacement, int& Scope,
+                        TSearchOptionWord& Options);
 
     void FormShow() override;
     TSearchOptionWord GetOptions() const;

@@ -6,12 +6,13 @@
 
 class TFmReplace : public TSearchDialogBase {
 public:
-    TFmReplace();
+    explicit TFmReplace(QWidget* Parent);
 
-    // True when confirmed with a find text; Find, Replacement and Options
-    // are then the dialog's, with soReplace for OK and soReplaceAll for
-    // "すべて置換(&A)". Otherwise Options is left as it was.
-    static bool Execute(std::string& Find, std::string& Replacement, TSearchOptionWord& Options);
+    // Shows the dialog over Parent (the main window). True when confirmed
+    // with a find text; Find, Replacement and Options are then the
+    // dialog's, with soReplace for OK and soReplaceAll for "すべて置換(&A)".
+    // Otherwise Options is left as it was.
+    static bool Execute(QWidget* Parent, std::string& Find, std::string& Replacement, TSearchOptionWord& Options);
 
     void FormShow() override;
     TSearchOptionWord GetOptions() const;

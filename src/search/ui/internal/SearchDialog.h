@@ -26,8 +26,9 @@ public:
     virtual void FormShow();
 
 protected:
-    // WithReplacement adds the replacement box and its clear button.
-    TSearchDialogBase(const char* Caption, bool WithReplacement);
+    // A dialog of Parent's, so that it stands over that window and ends with
+    // it; WithReplacement adds the replacement box and its clear button.
+    TSearchDialogBase(QWidget* Parent, const char* Caption, bool WithReplacement);
 
     QCheckBox* AddCheck(const char* Name, const char* Caption);
     TRadioGroup* AddRadioGroup(const char* Name, const char* Caption, std::initializer_list<const char*> Items);

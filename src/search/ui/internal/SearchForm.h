@@ -6,13 +6,14 @@
 
 class TfmSearch : public TSearchDialogBase {
 public:
-    TfmSearch();
+    explicit TfmSearch(QWidget* Parent);
 
-    // Shows the dialog with Find (when not empty) in its box; BrowsePane
-    // keeps the search in the browse view's page. True when confirmed with
-    // a find text; Find (which the user may have emptied) and Options are
-    // then the dialog's. Otherwise Options is left as it was.
-    static bool Execute(std::string& Find, TSearchOptionWord& Options, bool BrowsePane);
+    // Shows the dialog over Parent (the main window) with Find (when not
+    // empty) in its box; BrowsePane keeps the search in the browse view's
+    // page. True when confirmed with a find text; Find (which the user may
+    // have emptied) and Options are then the dialog's. Otherwise Options is
+    // left as it was.
+    static bool Execute(QWidget* Parent, std::string& Find, TSearchOptionWord& Options, bool BrowsePane);
 
     void FormShow() override;
     TSearchOptionWord GetOptions() const;
