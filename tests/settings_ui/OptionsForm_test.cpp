@@ -235,3 +235,20 @@ TEST_F(OptionsFormTest, BackupFolderChoiceTakesEffectAtOnce)
     f.reject();
     EXPECT_EQ(SettingsVars.Backup.Folder, "/tmp/chosen");
 }
+
+// With the input method's Japanese mode on a digit is committed full-width;
+// the spin edits and the count edits take it as the digit.
+TEST_F(OptionsFormTest, DigitsCommittedFullWidthAreStored)
+{
+    TOpForm& f = Open();
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{f.SpinTop, f.EdSpcNum, f.EdBookLine}) {
+        SCOPED_TRACE(edit->metaObject()->className());
+        edit->clear();
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("４"));
+        QApplication::sendEvent(edit, &commit);
+        EXPECT_EQ(edit->text(), QStringLiteral("4"));
+    }
+    QTest::keyClick(f.EdBookLine, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(memo->Margin()->Top(), SettingsVars.InsSpc.width, SettingsVars.BookLine), std::tuple(4, 4, 4));
+}

@@ -7,6 +7,7 @@
 #include "ExceptionHandler.h"
 #include "FolderSelect.h"
 #include "Menus.h"
+#include "NumberField.h"
 #include "OptionsColorElements.h"
 #include "OptionsFontList.h"
 #include "RadioGroup.h"
@@ -385,6 +386,8 @@ QWidget* TOpForm::BuildOtherPage()
     book->addWidget(new QLabel(U("行数"), GBoxNumber));
     book->addWidget(EdBookLine);
     form->addRow(U("本・原稿換算"), book);
+    for (QLineEdit* count : {EdSpcNum, EdTabNum, EdZenSpcNum, EdTopDelNum, EdBookMoji, EdBookLine})
+        MakeNumberField(*count, IsPartialInteger);
     outer->addWidget(GBoxNumber);
     auto* note = new QLabel(U("※本・原稿換算の文字数は必ず全角の文字数を入力すること！"), page);
     note->setStyleSheet(QStringLiteral("color: blue"));
