@@ -2,6 +2,7 @@
 #include "OptionsForm.h"
 
 #include "Cp932.h"
+#include "DialogKeyPress.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
@@ -430,10 +431,11 @@ bool TOpForm::eventFilter(QObject* Watched, QEvent* Event)
     const auto* key = static_cast<QKeyEvent*>(Event);
     bool handled = false;
     CatchExceptions([&] {
-        if (key->key() == Qt::Key_Escape) {
+        const TDialogKey dialogKey = DialogKeyOf(*this, Watched, *Event);
+        if (dialogKey == TDialogKey::Escape) {
             done(mrCancel);
             handled = true;
-        } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        } else if (dialogKey == TDialogKey::Enter) {
             OKButtonClick();
             handled = true;
         } else if (Watched == EdQuoteMark || Watched == EdQuoteMark->lineEdit()) {
