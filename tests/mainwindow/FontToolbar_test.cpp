@@ -13,7 +13,9 @@
 #include "ToolButtonIds.h"
 #include "ToolDock.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <map>
 #include <optional>
@@ -94,6 +96,36 @@ TEST_F(FontToolbarTest, TheFontSizeAndWrapColumnCanBeTyped)
     wrap.selectAll();
     QTest::keyClicks(&wrap, QStringLiteral("64"));
     EXPECT_EQ(memo->WrapOption()->WrapByte(), 64) << "the 6 on the way is below the range";
+}
+
+// The keys that edit a field act on the field the user typed into, not
+// on the page; the window's other keys still work from it.
+TEST_F(FontToolbarTest, EditingKeysInTheSizeAndWrapFieldsStayThere)
+{
+    memo->SetText(Sjis("題名\r\n本文"));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TMySpinEdit& size = *Toolbar().FontSpnEd();
+    QTest::mouseClick(&size, Qt::LeftButton);
+    ASSERT_TRUE(size.hasFocus());
+    QTest::keyClick(&size, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("14"));
+    EXPECT_EQ(std::tuple(size.text(), memo->Font()->Size(), memo->GetText()),
+              std::tuple(QStringLiteral("14"), 14, Sjis("題名\r\n本文")));
+
+    TMySpinEdit& wrap = *Toolbar().WrapSpnEd();
+    wrap.setEnabled(true);
+    QTest::mouseClick(&wrap, Qt::LeftButton);
+    QGuiApplication::clipboard()->setText(QStringLiteral("64"));
+    QTest::keyClick(&wrap, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&wrap, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(wrap.text(), memo->WrapOption()->WrapByte(), Title(0)),
+              std::tuple(QStringLiteral("64"), 64, Sjis("題名")));
+
+    memo->SetModified(true);
+    QTest::keyClick(&wrap, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(form->Saves, 1) << "Ctrl+S saves from the field";
+    EXPECT_TRUE(wrap.hasFocus());
 }
 
 TEST_F(FontToolbarTest, TheControlsStandInTheirOrder)

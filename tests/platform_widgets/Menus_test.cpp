@@ -1,14 +1,18 @@
 // Menu items and the keys that run them: shortcut text without Qt
 // shortcuts, states recomputed before a key runs a command, the focused
 // control's context menu after the main menu, radio groups.
+#include "KeyTable.h"
 #include "Menus.h"
 #include "SysUtils.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -18,7 +22,7 @@
 namespace {
 
 constexpr TShortCut kCtrlDel = scCtrl | VK_DELETE;
-constexpr TShortCut kCtrlC = scCtrl | 'C';
+constexpr TShortCut kCtrlQ = scCtrl | 'Q';
 constexpr TShortCut kCtrlK = scCtrl | 'K';
 
 // A window with two fields, a main menu "Tree" > "Delete" (Ctrl+Del) whose
@@ -50,9 +54,9 @@ struct TMenuWindow {
         TreeDel->SetShortCut(kCtrlDel);
         TreeDel->SetEnabled(true); // stale: the menu was last opened when it could
         TMenuItem* edit = MainMenu.Items().Add("EditTop", "編集(&E)", {});
-        edit->Add("EdCopy", "コピー(&C)", Logger("EdCopy"))->SetShortCut(kCtrlC);
+        edit->Add("EdAddCopy", "追加コピー(&Q)", Logger("EdAddCopy"))->SetShortCut(kCtrlQ);
         Popup.OnPopup = Logger("OnPopup");
-        Popup.Items().Add("pEdCopy", "コピー(&C)", Logger("pEdCopy"))->SetShortCut(kCtrlC);
+        Popup.Items().Add("pEdAddCopy", "追加コピー", Logger("pEdAddCopy"))->SetShortCut(kCtrlQ);
         Popup.Items().Add("pEdKeep", "保持", Logger("pEdKeep"))->SetShortCut(kCtrlK);
         SetPopupMenu(*Field, &Popup);
         Window.show();
@@ -144,8 +148,8 @@ TEST(ShortCutDispatcher, TheMainMenuComesBeforeTheFocusedControlsPopup)
 {
     TMenuWindow w;
     // Twins: the main-menu item wins.
-    QTest::keyClick(w.Field, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(w.Log, std::vector<std::string>{"EdCopy"});
+    QTest::keyClick(w.Field, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(w.Log, std::vector<std::string>{"EdAddCopy"});
 
     // A key only the popup knows runs after the popup computed its states.
     w.Log.clear();
@@ -163,7 +167,7 @@ TEST(ShortCutDispatcher, TheMainMenuComesBeforeTheFocusedControlsPopup)
     // Keys of another window and freed popups are left alone.
     QLineEdit elsewhere;
     elsewhere.show();
-    QTest::keyClick(&elsewhere, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&elsewhere, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(w.Log.empty());
 
     auto popup = std::make_unique<TPopupMenu>();
@@ -173,6 +177,61 @@ TEST(ShortCutDispatcher, TheMainMenuComesBeforeTheFocusedControlsPopup)
     popup.reset();
     EXPECT_EQ(PopupMenuOf(w.Other), nullptr);
     EXPECT_FALSE(w.Dispatcher.Dispatch(scCtrl | 'J', w.Other));
+}
+
+// Keys that edit and move in a one-line field are the field's, whatever
+// item has them; the field's other keys still run their items, and the
+// editing keys run theirs from any other control.
+TEST(ShortCutDispatcher, AOneLineFieldKeepsTheKeysThatEditIt)
+{
+    TMenuWindow w;
+    auto* combo = new QComboBox(&w.Window);
+    combo->setEditable(true);
+    auto* button = new QPushButton(QStringLiteral("OK"), &w.Window);
+    w.Window.layout()->addWidget(combo);
+    w.Window.layout()->addWidget(button);
+    // A key the field leaves unused goes on to its parents: the focus
+    // tells that it came from the field.
+    w.Window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.Window));
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> editing[] = {
+        {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_C, Qt::ControlModifier},      {Qt::Key_X, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier},    {Qt::Key_Z, Qt::ControlModifier},      {Qt::Key_Y, Qt::ControlModifier},
+        {Qt::Key_Insert, Qt::ShiftModifier}, {Qt::Key_Insert, Qt::ControlModifier}, {Qt::Key_Delete, Qt::ShiftModifier},
+        {Qt::Key_Delete, Qt::NoModifier},    {Qt::Key_Backspace, Qt::NoModifier},   {Qt::Key_Home, Qt::NoModifier},
+        {Qt::Key_End, Qt::ShiftModifier},    {Qt::Key_Left, Qt::NoModifier},        {Qt::Key_Right, Qt::ShiftModifier},
+        {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::ShiftModifier},
+    };
+    TMenuItem* edit = w.MainMenu.Items().Find("EditTop");
+    for (const auto& [key, modifiers] : editing) {
+        const QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        const TKeyCode code = KeyCodeOf(event);
+        edit->Add("Key" + std::to_string(edit->Count()), "key", w.Logger("item"))
+            ->SetShortCut(ShortCut(code.Key, code.Shift));
+    }
+    edit->Add("FdForwardFind", "次を検索", w.Logger("FdForwardFind"))->SetShortCut(VK_F3);
+    for (QWidget* field : {static_cast<QWidget*>(w.Field), static_cast<QWidget*>(combo)}) {
+        SCOPED_TRACE(field->metaObject()->className());
+        field->setFocus();
+        for (const auto& [key, modifiers] : editing)
+            QTest::keyClick(field, key, modifiers);
+        EXPECT_TRUE(w.Log.empty());
+        QTest::keyClick(field, Qt::Key_F3);
+        EXPECT_EQ(w.Log, std::vector<std::string>{"FdForwardFind"});
+        w.Log.clear();
+    }
+
+    // The keys act on the field: all of it selected, then typed over.
+    w.Field->setText(QStringLiteral("title"));
+    w.Field->setFocus();
+    w.Field->end(false);
+    QTest::keyClick(w.Field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.Field, QStringLiteral("14"));
+    EXPECT_EQ(w.Field->text(), QStringLiteral("14"));
+
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(w.Log, std::vector<std::string>{"item"}) << "elsewhere the item runs";
 }
 
 } // namespace

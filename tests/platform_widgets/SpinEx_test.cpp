@@ -5,7 +5,9 @@
 #include "SpinValue.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <climits>
 #include <gtest/gtest.h>
@@ -130,6 +132,57 @@ TEST_F(SpinEdit, RefusedKeysBeepAndChangeNothing)
     EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(6, QString("7")));
     QTest::keyClick(&Spin, Qt::Key_Up);
     EXPECT_EQ(Spin.text(), QString("8")) << "the arrows still step";
+}
+
+// An input method with its Japanese mode on composes "４" and commits it.
+void Commit(QWidget& Field, const QString& Text)
+{
+    QInputMethodEvent composing(Text, {});
+    QApplication::sendEvent(&Field, &composing);
+    QInputMethodEvent commit;
+    commit.setCommitString(Text);
+    QApplication::sendEvent(&Field, &commit);
+}
+
+// Full-width digits are numbers on every way in; what is no number stays
+// out, so the field never shows a value other than the one it gives.
+TEST_F(SpinEdit, FullWidthDigitsCountAsDigitsTypedCommittedOrPasted)
+{
+    Spin.show();
+    Spin.activateWindow();
+    Spin.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Spin));
+    Spin.SetValue(1);
+    Spin.end(false);
+
+    QInputMethodEvent composing(QStringLiteral("４"), {});
+    QApplication::sendEvent(&Spin, &composing);
+    EXPECT_EQ(std::pair(Spin.text(), Spin.Value()), std::pair(QString("1"), 1)) << "composing is not yet typing";
+    Commit(Spin, QStringLiteral("４"));
+    EXPECT_EQ(std::pair(Spin.text(), Spin.Value()), std::pair(QString("14"), 14));
+    Spin.clear();
+    Commit(Spin, QStringLiteral("－２５"));
+    EXPECT_EQ(Spin.Value(), -25) << "signs too";
+
+    Spin.selectAll();
+    QTest::sendKeyEvent(QTest::Click, &Spin, Qt::Key_2, QStringLiteral("２"), Qt::NoModifier);
+    EXPECT_EQ(Spin.text(), QString("2")) << "a key that types a full-width digit";
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("１２"));
+    Spin.selectAll();
+    QTest::keyClick(&Spin, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Spin.text(), QString("12"));
+    EXPECT_EQ(Beeps, 0);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(&Spin, Qt::Key_V, Qt::ControlModifier);
+    Spin.end(false);
+    Commit(Spin, QStringLiteral("あ"));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(2, QString("12"))) << "no number: refused";
+
+    Spin.SetEditorEnabled(false);
+    Commit(Spin, QStringLiteral("３"));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(3, QString("12"))) << "no typing, no committing";
 }
 
 TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)

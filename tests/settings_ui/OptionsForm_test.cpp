@@ -235,3 +235,48 @@ TEST_F(OptionsFormTest, BackupFolderChoiceTakesEffectAtOnce)
     f.reject();
     EXPECT_EQ(SettingsVars.Backup.Folder, "/tmp/chosen");
 }
+
+// Return and Esc pressed in an open drop-down list are the list's: Return
+// picks the entry, Esc closes the list, and the dialog stays open with its
+// changes; with the list closed they confirm and cancel again.
+TEST_F(OptionsFormTest, ReturnAndEscapeInAnOpenListAreTheLists)
+{
+    TOpForm& f = Open();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.SpinTop->SetValue(7);
+    for (const auto& [page, box] : {std::pair{1, f.ComboBox1}, std::pair{2, f.trFontComboBox}}) {
+        SCOPED_TRACE(page);
+        f.PageControl1->setCurrentIndex(page);
+        box->setCurrentIndex(0);
+        box->showPopup();
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        QTest::keyClick(box->view(), Qt::Key_Down);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        EXPECT_EQ(std::tuple(box->currentIndex(), f.result(), f.isVisible()), std::tuple(1, mrNone, true));
+        box->showPopup();
+        QTest::keyClick(box->view(), Qt::Key_Escape);
+        EXPECT_EQ(std::tuple(QApplication::activePopupWidget(), f.result(), f.isVisible()),
+                  std::tuple(nullptr, mrNone, true));
+    }
+    const int top = memo->Margin()->Top();
+    QTest::keyClick(f.trFontComboBox, Qt::Key_Escape);
+    EXPECT_EQ(std::pair(f.result(), memo->Margin()->Top()), std::pair(mrCancel, top));
+}
+
+// With the input method's Japanese mode on a digit is committed full-width;
+// the spin edits and the count edits take it as the digit.
+TEST_F(OptionsFormTest, DigitsCommittedFullWidthAreStored)
+{
+    TOpForm& f = Open();
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{f.SpinTop, f.EdSpcNum, f.EdBookLine}) {
+        SCOPED_TRACE(edit->metaObject()->className());
+        edit->clear();
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("４"));
+        QApplication::sendEvent(edit, &commit);
+        EXPECT_EQ(edit->text(), QStringLiteral("4"));
+    }
+    QTest::keyClick(f.EdBookLine, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(memo->Margin()->Top(), SettingsVars.InsSpc.width, SettingsVars.BookLine), std::tuple(4, 4, 4));
+}

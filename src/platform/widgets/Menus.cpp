@@ -8,10 +8,14 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -354,6 +358,29 @@ std::vector<TMenuItem*> MenusLeadingTo(TMenuItem& Item)
     return menus;
 }
 
+// A one-line text field: a line edit (a spin edit too), or an editable
+// combo box, which hands its keys on to its line edit.
+bool IsOneLineField(const QWidget& Widget)
+{
+    if (qobject_cast<const QLineEdit*>(&Widget))
+        return true;
+    const auto* combo = qobject_cast<const QComboBox*>(&Widget);
+    return combo && combo->isEditable();
+}
+
+// The keys a one-line field edits its own text with. Users expect them to
+// act on the field they typed into, not on a menu command that has them.
+bool IsFieldEditingKey(TShortCut ShortCut)
+{
+    static constexpr TShortCut editing[] = {
+        scCtrl | 'A',       scCtrl | 'C',        scCtrl | 'X',        scCtrl | 'V', scCtrl | 'Y', scCtrl | 'Z',
+        scCtrl | VK_INSERT, scShift | VK_INSERT, scShift | VK_DELETE, VK_DELETE,    VK_BACK};
+    // These also with Shift, which selects as it moves.
+    static constexpr TShortCut moving[] = {VK_HOME, VK_END, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
+    return std::ranges::find(editing, ShortCut) != std::end(editing)
+           || std::ranges::find(moving, static_cast<TShortCut>(ShortCut & ~scShift)) != std::end(moving);
+}
+
 } // namespace
 
 bool TShortCutDispatcher::Dispatch(TShortCut ShortCut) { return Dispatch(ShortCut, QApplication::focusWidget()); }
@@ -395,8 +422,12 @@ bool TShortCutDispatcher::eventFilter(QObject* Watched, QEvent* Event)
         auto* key = static_cast<QKeyEvent*>(Event);
         const TKeyCode code = KeyCodeOf(*key);
         const TShortCut shortCut = ::ShortCut(code.Key, code.Shift);
+        // The field's own keys stay its own even when it leaves one unused
+        // and the key goes on to the field's parents.
+        const QWidget* focused = QApplication::focusWidget();
+        const bool inField = IsOneLineField(focused ? *focused : *widget);
         TPopupMenu* popup = nullptr;
-        if (shortCut == scNone || !ItemOf(shortCut, widget, popup))
+        if (shortCut == scNone || (inField && IsFieldEditingKey(shortCut)) || !ItemOf(shortCut, widget, popup))
             return;
         taken = true;
         if (type == QEvent::ShortcutOverride)

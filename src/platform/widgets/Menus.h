@@ -186,7 +186,11 @@ TPopupMenu* PopupMenuOf(const QWidget* Control);
 // OnClick of each item with sub-items from the top down. The item runs
 // only when it and the menus leading to it are enabled and visible; a key
 // that names an item is taken either way, so that it never does something
-// else in the control that has the focus.
+// else in the control that has the focus. The one exception: while a
+// one-line text field (a line edit, an editable combo box) has the focus,
+// the keys that edit and move in it are the field's (Ctrl+A, C, X, V, Y,
+// Z, Ctrl+Ins, Shift+Ins, Shift+Del, Del, Backspace, Home, End and the
+// arrows, with or without Shift).
 class TShortCutDispatcher : public QObject {
     Q_OBJECT
 

@@ -2,11 +2,13 @@
 
 #include "Beep.h"
 #include "ExceptionHandler.h"
+#include "NumberField.h"
 #include "SpinValue.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
 
 // ---------------------------------------------------------------- TTimerMySpeedButton
 
@@ -192,12 +195,31 @@ namespace {
 
 constexpr int BorderHeight = 1;
 
+// What a key pressed with Ctrl, Alt or Meta reports as its text is no
+// character typed (Ctrl+V may report "v").
+bool TypesCharacter(const QKeyEvent& Event)
+{
+    return !Event.text().isEmpty() && Event.key() != Qt::Key_Delete
+           && !(Event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+char32_t DecimalSeparator()
+{
+    const QString separator = QLocale().decimalPoint();
+    return separator.isEmpty() ? U'.' : separator.at(0).unicode();
+}
+
 } // namespace
 
 TMySpinEdit::TMySpinEdit(QWidget* Parent) : QLineEdit(Parent), Button_(new TMySpinButton(this))
 {
-    // Digits only; an input method would only get in the way.
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // What may be typed may also come from an input method or be pasted;
+    // whether typing is allowed at all is the keys' and commits' own check.
+    MakeNumberField(*this, [](const QString& Text) {
+        const char32_t separator = DecimalSeparator();
+        return std::all_of(Text.begin(), Text.end(),
+                           [separator](QChar c) { return IsValidSpinChar(c.unicode(), true, separator); });
+    });
     Button_->resize(15, 17);
     Button_->SetFocusControl(this);
     Button_->OnUpClick = [this](TObject*) { UpClick(); };
@@ -245,11 +267,7 @@ void TMySpinEdit::UpClick() { Step(1); }
 
 void TMySpinEdit::DownClick() { Step(-1); }
 
-bool TMySpinEdit::IsValidChar(char32_t Key) const
-{
-    const QString separator = QLocale().decimalPoint();
-    return IsValidSpinChar(Key, EditorEnabled_, separator.isEmpty() ? U'.' : separator.at(0).unicode());
-}
+bool TMySpinEdit::IsValidChar(char32_t Key) const { return IsValidSpinChar(Key, EditorEnabled_, DecimalSeparator()); }
 
 void TMySpinEdit::keyPressEvent(QKeyEvent* Event)
 {
@@ -261,7 +279,7 @@ void TMySpinEdit::keyPressEvent(QKeyEvent* Event)
             key == Qt::Key_Up ? UpClick() : DownClick();
         } else if ((Event->matches(QKeySequence::Cut) || Event->matches(QKeySequence::Paste)) && !MayChangeText()) {
             return;
-        } else if (!Event->text().isEmpty() && key != Qt::Key_Delete && !IsValidChar(Event->text().at(0).unicode())) {
+        } else if (TypesCharacter(*Event) && !IsValidChar(AsciiDigitsAndSigns(Event->text()).at(0).unicode())) {
             // Enter belongs to a dialog's default button.
             const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
             if (enter && qobject_cast<QDialog*>(window())) {
@@ -273,6 +291,16 @@ void TMySpinEdit::keyPressEvent(QKeyEvent* Event)
         }
         QLineEdit::keyPressEvent(Event);
     });
+}
+
+void TMySpinEdit::inputMethodEvent(QInputMethodEvent* Event)
+{
+    // The input method may compose here; it commits only where keys may type.
+    if (!Event->commitString().isEmpty() && !EditorEnabled_) {
+        Beep();
+        Event->setCommitString({});
+    }
+    QLineEdit::inputMethodEvent(Event);
 }
 
 void TMySpinEdit::resizeEvent(QResizeEvent* Event)

@@ -2,7 +2,9 @@
 // at its right edge. Holding a button repeats its step (first after
 // 400 ms, then every 100 ms); Up and Down arrow keys step too, with Shift
 // by ten steps. The limits clamp the value when it is written and when the
-// field is left, never while the user types.
+// field is left, never while the user types. Full-width digits, typed,
+// committed by an input method or pasted, are taken as ASCII ones
+// (NumberField.h).
 #pragma once
 
 #include "Classes.h"
@@ -129,6 +131,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* Event) override;
+    void inputMethodEvent(QInputMethodEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
     void focusOutEvent(QFocusEvent* Event) override;

@@ -2,6 +2,7 @@
 
 #include "CommandTable.h"
 #include "Cp932.h"
+#include "DialogKeyPress.h"
 #include "Dialogs.h"
 #include "ExceptionHandler.h"
 #include "KeyCandidates.h"
@@ -301,10 +302,10 @@ bool TKeyForm::eventFilter(QObject* Watched, QEvent* Event)
         if (Watched == ListBox1 && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
             ListBox1DblClick();
             handled = true;
-        } else if (key == Qt::Key_Escape) {
+        } else if (const TDialogKey dialogKey = DialogKeyOf(*this, Watched, *Event); dialogKey == TDialogKey::Escape) {
             done(mrCancel);
             handled = true;
-        } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        } else if (dialogKey == TDialogKey::Enter) {
             OkButtonClick();
             handled = true;
         }

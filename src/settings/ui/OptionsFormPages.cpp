@@ -2,11 +2,13 @@
 #include "OptionsForm.h"
 
 #include "Cp932.h"
+#include "DialogKeyPress.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
 #include "FolderSelect.h"
 #include "Menus.h"
+#include "NumberField.h"
 #include "OptionsColorElements.h"
 #include "OptionsFontList.h"
 #include "OsPath.h"
@@ -386,6 +388,8 @@ QWidget* TOpForm::BuildOtherPage()
     book->addWidget(new QLabel(U("行数"), GBoxNumber));
     book->addWidget(EdBookLine);
     form->addRow(U("本・原稿換算"), book);
+    for (QLineEdit* count : {EdSpcNum, EdTabNum, EdZenSpcNum, EdTopDelNum, EdBookMoji, EdBookLine})
+        MakeNumberField(*count, IsPartialInteger);
     outer->addWidget(GBoxNumber);
     auto* note = new QLabel(U("※本・原稿換算の文字数は必ず全角の文字数を入力すること！"), page);
     note->setStyleSheet(QStringLiteral("color: blue"));
@@ -428,10 +432,11 @@ bool TOpForm::eventFilter(QObject* Watched, QEvent* Event)
     const auto* key = static_cast<QKeyEvent*>(Event);
     bool handled = false;
     CatchExceptions([&] {
-        if (key->key() == Qt::Key_Escape) {
+        const TDialogKey dialogKey = DialogKeyOf(*this, Watched, *Event);
+        if (dialogKey == TDialogKey::Escape) {
             done(mrCancel);
             handled = true;
-        } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        } else if (dialogKey == TDialogKey::Enter) {
             OKButtonClick();
             handled = true;
         } else if (Watched == EdQuoteMark || Watched == EdQuoteMark->lineEdit()) {

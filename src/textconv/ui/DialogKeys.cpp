@@ -1,34 +1,32 @@
 #include "DialogKeys.h"
 
 #include "DialogHook.h"
+#include "DialogKeyPress.h"
 #include "ExceptionHandler.h"
 
 #include <QAbstractButton>
 #include <QDialog>
-#include <QKeyEvent>
+#include <QEvent>
 
 TDialogKeys::TDialogKeys(QDialog& Dialog, std::function<void()> Escape, std::function<void()> Enter)
-    : QObject(&Dialog), Escape_(std::move(Escape)), Enter_(std::move(Enter))
+    : QObject(&Dialog), Dialog_(Dialog), Escape_(std::move(Escape)), Enter_(std::move(Enter))
 {
     Dialog.installEventFilter(this);
     for (QWidget* child : Dialog.findChildren<QWidget*>())
         child->installEventFilter(this);
 }
 
-bool TDialogKeys::eventFilter(QObject*, QEvent* Event)
+bool TDialogKeys::eventFilter(QObject* Watched, QEvent* Event)
 {
-    if (Event->type() != QEvent::KeyPress && Event->type() != QEvent::ShortcutOverride)
-        return false;
-    const int key = static_cast<QKeyEvent*>(Event)->key();
-    const bool escape = key == Qt::Key_Escape;
-    if (!escape && key != Qt::Key_Return && key != Qt::Key_Enter)
+    const TDialogKey key = DialogKeyOf(Dialog_, Watched, *Event);
+    if (key == TDialogKey::None)
         return false;
     // A shortcut override is only claimed, so the key press follows.
     if (Event->type() == QEvent::ShortcutOverride) {
         Event->accept();
         return true;
     }
-    CatchExceptions([&] { (escape ? Escape_ : Enter_)(); });
+    CatchExceptions([&] { (key == TDialogKey::Escape ? Escape_ : Enter_)(); });
     return true;
 }
 

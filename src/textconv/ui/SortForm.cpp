@@ -3,6 +3,7 @@
 #include "DialogHook.h"
 #include "DialogKeys.h"
 #include "ExceptionHandler.h"
+#include "NumberField.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -29,7 +30,7 @@ TSortForm::TSortForm(QWidget* Parent) : QDialog(Parent)
     auto* position = new QHBoxLayout;
     position->addWidget(new QLabel(QStringLiteral("Position"), this));
     Edit1 = new QLineEdit(this);
-    Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
+    MakeNumberField(*Edit1, IsPartialInteger);
     position->addWidget(Edit1);
     layout->addLayout(position);
     auto* group = new QGroupBox(QStringLiteral("方向"), this);

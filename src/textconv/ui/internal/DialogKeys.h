@@ -1,5 +1,6 @@
 // Escape cancels and Enter confirms in the conversion dialogs wherever the
 // focus is, a spin edit or line edit included; both keys go no further.
+// An open drop-down list or menu keeps them (DialogKeyPress.h).
 #pragma once
 
 #include <QObject>
@@ -17,6 +18,7 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
+    QDialog& Dialog_;
     std::function<void()> Escape_;
     std::function<void()> Enter_;
 };
