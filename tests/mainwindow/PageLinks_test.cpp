@@ -9,9 +9,11 @@
 #include "PaneViews.h"
 #include "ShellOpen.h"
 
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <fstream>
 
 namespace {
@@ -202,6 +204,22 @@ TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
     EXPECT_FALSE(chooser) << "closing frees it";
     form->PageLinks().pEdPageLinkClick();
     EXPECT_NE(form->PageLinks().PageLinkChooser(), nullptr);
+}
+
+// From a window as tall as the screen, the chooser is moved up until its
+// lower edge can be reached; it keeps its height.
+TEST_F(Links, ThePageLinkChooserStaysOnTheScreen)
+{
+    MakePages({"first", "second"});
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    form->setGeometry(area);
+    Settle();
+    form->PageLinks().pEdPageLinkClick();
+    TNodeForm* chooser = form->PageLinks().PageLinkChooser();
+    ASSERT_NE(chooser, nullptr);
+    Settle();
+    EXPECT_TRUE(area.contains(chooser->frameGeometry()));
+    EXPECT_EQ(chooser->height(), form->findChild<QWidget*>(QStringLiteral("ToolDock2"))->height() + 2);
 }
 
 TEST_F(Links, RowMarksSetMoveClearAndJumpWithTheirCaptions)
