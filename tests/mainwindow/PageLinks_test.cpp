@@ -2,6 +2,7 @@
 // and the ten row marks with the captions of their menu items.
 #include "FormFixture.h"
 
+#include "DialogFrameCheck.h"
 #include "Dialogs.h"
 #include "EditorLook.h"
 #include "NodeForm.h"
@@ -206,9 +207,9 @@ TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
     EXPECT_NE(form->PageLinks().PageLinkChooser(), nullptr);
 }
 
-// From a window as tall as the screen, the chooser is moved up until its
-// lower edge can be reached; it keeps its height.
-TEST_F(Links, ThePageLinkChooserStaysOnTheScreen)
+// The chooser has a close box only. From a window as tall as the screen it
+// is moved up until its lower edge can be reached; it keeps its height.
+TEST_F(Links, ThePageLinkChooserHasACloseBoxAndStaysOnTheScreen)
 {
     MakePages({"first", "second"});
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -217,6 +218,7 @@ TEST_F(Links, ThePageLinkChooserStaysOnTheScreen)
     form->PageLinks().pEdPageLinkClick();
     TNodeForm* chooser = form->PageLinks().PageLinkChooser();
     ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(HasDialogFrame(*chooser, false));
     Settle();
     EXPECT_TRUE(area.contains(chooser->frameGeometry()));
     EXPECT_EQ(chooser->height(), form->findChild<QWidget*>(QStringLiteral("ToolDock2"))->height() + 2);

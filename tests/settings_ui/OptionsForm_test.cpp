@@ -2,6 +2,7 @@
 // stores from each page.
 #include "OptionsFormFixture.h"
 
+#include "DialogFrameCheck.h"
 #include "FolderSelect.h"
 #include "QtFont.h"
 #include "RadioGroup.h"
@@ -235,3 +236,5 @@ TEST_F(OptionsFormTest, BackupFolderChoiceTakesEffectAtOnce)
     f.reject();
     EXPECT_EQ(SettingsVars.Backup.Folder, "/tmp/chosen");
 }
+
+TEST_F(OptionsFormTest, HasADialogBorderWithACloseBoxOnly) { EXPECT_TRUE(HasDialogFrame(Open(), true)); }
