@@ -1,5 +1,7 @@
 #include "LinkForm.h"
 
+#include "DialogFrame.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -12,6 +14,7 @@ TLinkForm::TLinkForm(QWidget* Parent) : QDialog(Parent)
     CanBtn = new QPushButton(QStringLiteral("Cancel"), this);
     for (QPushButton* button : {btnFileLoad, btnLinkFile, CanBtn})
         layout->addWidget(button);
+    SetDialogFrame(*this, TDialogBorder::Fixed);
     const auto choose = [this](TLinkChoice Choice) {
         Choice_ = Choice;
         accept();

@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 #include "DeleteFilesBelow.h"
+#include "DialogFrame.h"
 #include "Dialogs.h"
 #include "ExceptionHandler.h"
 #include "FileListBoxEx.h"
@@ -50,6 +51,7 @@ TFolderOpen::TFolderOpen(QWidget* Owner, TShellNamespace* Namespace) : QDialog(O
     setFont(FormFont(12));
     setFixedSize(514, 332);
     BuildControls(Namespace);
+    SetDialogFrame(*this, TDialogBorder::Fixed);
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     qApp->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "FindIconForm.h"
 
 #include "Cp932.h"
+#include "DialogFrame.h"
 #include "DockButton.h"
 #include "DockToolbar.h"
 #include "ExceptionHandler.h"
@@ -68,6 +69,7 @@ TFindIconForm::TFindIconForm(QWidget* MainWindow, TTreeView& DataTree, TTreeImag
 {
     setObjectName(QStringLiteral("FindIconForm"));
     setAttribute(Qt::WA_DeleteOnClose);
+    SetDialogFrame(*this, TDialogBorder::Sizable);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -15,6 +15,7 @@
 #include "SubIcons.h"
 #include "TreeView.h"
 #include "WindowParts.h"
+#include "WorkArea.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -140,6 +141,7 @@ void TWindowParts::TSettingsHost::SetPlacement(const TFormPlacement& Value)
     Form_.move(Value.Left, Value.Top);
     Form_.resize(Value.Width, Value.Height);
     SetWindowState(Value.WindowState);
+    KeepWithinWorkAreaOnceFramed(Form_);
 }
 
 std::vector<TScreenArea> TWindowParts::TSettingsHost::ScreenAreas() const

@@ -1,5 +1,6 @@
 #include "NodeForm.h"
 
+#include "DialogFrame.h"
 #include "ExceptionHandler.h"
 #include "OutlineBinding.h"
 #include "PageMirror.h"
@@ -15,6 +16,7 @@ TNodeForm::TNodeForm(QWidget* MainWindow, const TTreeNodes& Pages, TTreeImageLis
     setObjectName(QStringLiteral("NodeForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ページリンク"));
+    SetDialogFrame(*this, TDialogBorder::Sizable);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     Memo1_ = new QPlainTextEdit(this);

@@ -19,6 +19,7 @@
 #include "SubIni.h"
 #include "TreeView.h"
 #include "WindowCaption.h"
+#include "WorkArea.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -205,8 +206,11 @@ void TPageLinks::pEdPageLinkClick()
     chooser->OnChoose = [this](const std::string& Title) { InsertPageLink(Title); };
     const TEditorEx& dataMemo = Parts_.DataMemo;
     const QPoint corner = dataMemo.mapToGlobal(QPoint(dataMemo.width() / 2 + 6, 40));
-    // As tall as the dock down the window's left, which runs beside the panes.
-    chooser->setGeometry(corner.x(), corner.y(), dataMemo.width() / 2, Parts_.LeftDock.height() + 2);
+    // As tall as the dock down the window's left, which runs beside the
+    // panes; kept on the screen's work area, frame and all, where its lower
+    // edge can be reached.
+    const QRect place(corner, QSize(dataMemo.width() / 2, Parts_.LeftDock.height() + 2));
+    PlaceWithinWorkArea(*chooser, place, FrameMargins(Parts_.Window));
     PageLinkChooser_ = chooser;
     chooser->show();
 }

@@ -1,5 +1,6 @@
 #include "VerForm.h"
 
+#include "DialogFrame.h"
 #include "ExceptionHandler.h"
 #include "Files.h"
 #include "Paths.h"
@@ -22,7 +23,9 @@ TVerForm::TVerForm(std::function<bool(const QUrl&)> OpenUrl, QWidget* Parent)
     : QDialog(Parent), OpenUrl_(std::move(OpenUrl))
 {
     setWindowTitle(QStringLiteral("About Velk2000"));
-    setStyleSheet(QStringLiteral("TVerForm { background: white; }"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
     auto* layout = new QVBoxLayout(this);
     Image1 = new QLabel(QStringLiteral("Velk2000"), this);
     Image1->setStyleSheet(QStringLiteral("font-size: 28pt; font-weight: bold; color: navy;"));
@@ -41,6 +44,7 @@ TVerForm::TVerForm(std::function<bool(const QUrl&)> OpenUrl, QWidget* Parent)
                             static_cast<QWidget*>(caption), static_cast<QWidget*>(lbURL)})
         layout->addWidget(widget, 0, Qt::AlignHCenter);
     layout->addWidget(OKBtn, 0, Qt::AlignHCenter);
+    SetDialogFrame(*this, TDialogBorder::Fixed);
 }
 
 void TVerForm::lbURLMouseDown()

@@ -1,4 +1,5 @@
 #include "../folderchooser_core/TempNamespace.h"
+#include "DialogFrameCheck.h"
 #include "FileListBoxEx.h"
 #include "FolderSelect.h"
 #include "ScriptedDialogs.h"
@@ -52,6 +53,15 @@ protected:
     std::unique_ptr<TShellNamespace> Namespace = Temp.Make();
     TScriptedDialogs Dialogs;
 };
+
+TEST_F(FolderDialog, HasADialogBorderWithACloseBoxOnly)
+{
+    Select(T, [](TFolderOpen& Form) {
+        EXPECT_TRUE(HasDialogFrame(Form, true));
+        Form.CancelButton->click();
+        return Form.result();
+    });
+}
 
 TEST_F(FolderDialog, ReturnsTheSelectedFolderOnlyOnOk)
 {

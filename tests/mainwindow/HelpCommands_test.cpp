@@ -2,6 +2,7 @@
 // folders of the test's.
 #include "FormFixture.h"
 
+#include "DialogFrameCheck.h"
 #include "FileAssociation.h"
 #include "HelpCommands.h"
 #include "Menus.h"
@@ -9,6 +10,7 @@
 #include "VerForm.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QUrl>
 #include <cstdlib>
@@ -74,6 +76,19 @@ TEST_F(HelpCommandsTest, HelpAndTheAboutBoxOpenTheirTargets)
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0].toLocalFile().toStdString(), Home() + "velk2000.hlp");
     EXPECT_EQ(opened[1].toLocalFile().toStdString(), Home()) << "the about box's link";
+}
+
+// A fixed dialog with a close box only, on a white background.
+TEST_F(HelpCommandsTest, TheAboutBoxIsAFixedDialogOnWhite)
+{
+    dialogs.AnswerForm([](QDialog& Dialog) {
+        EXPECT_TRUE(HasDialogFrame(Dialog, true));
+        const QImage look = Dialog.grab().toImage();
+        EXPECT_EQ(look.pixelColor(1, 1), QColor(Qt::white));
+        EXPECT_EQ(look.pixelColor(look.width() - 2, look.height() - 2), QColor(Qt::white));
+        return mrOk;
+    });
+    form->MenuItem("HpVersion")->Click();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // and the ten row marks with the captions of their menu items.
 #include "FormFixture.h"
 
+#include "DialogFrameCheck.h"
 #include "Dialogs.h"
 #include "EditorLook.h"
 #include "NodeForm.h"
@@ -9,9 +10,11 @@
 #include "PaneViews.h"
 #include "ShellOpen.h"
 
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <fstream>
 
 namespace {
@@ -226,6 +229,23 @@ TEST_F(Links, OneChooserAtATimeInsertsPageLinks)
     EXPECT_FALSE(chooser) << "closing frees it";
     form->PageLinks().pEdPageLinkClick();
     EXPECT_NE(form->PageLinks().PageLinkChooser(), nullptr);
+}
+
+// The chooser has a close box only. From a window as tall as the screen it
+// is moved up until its lower edge can be reached; it keeps its height.
+TEST_F(Links, ThePageLinkChooserHasACloseBoxAndStaysOnTheScreen)
+{
+    MakePages({"first", "second"});
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    form->setGeometry(area);
+    Settle();
+    form->PageLinks().pEdPageLinkClick();
+    TNodeForm* chooser = form->PageLinks().PageLinkChooser();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(HasDialogFrame(*chooser, false));
+    Settle();
+    EXPECT_TRUE(area.contains(chooser->frameGeometry()));
+    EXPECT_EQ(chooser->height(), form->findChild<QWidget*>(QStringLiteral("ToolDock2"))->height() + 2);
 }
 
 TEST_F(Links, RowMarksSetMoveClearAndJumpWithTheirCaptions)

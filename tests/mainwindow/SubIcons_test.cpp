@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "ClippingMode.h"
+#include "DialogFrameCheck.h"
 #include "FindIconForm.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
@@ -128,6 +129,14 @@ TEST_F(SubIcons, CtrlTabGoesToTheOpenFindersTree)
     Settle();
     QTest::keyClick(form->DataMemo(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form->focusWidget(), form->DataTree()) << "the page tree while no finder is open";
+}
+
+TEST_F(SubIcons, TheFinderHasACloseBoxOnly)
+{
+    MakePages({"a", "b"});
+    form->SubIcons().FdGoSubIconClick();
+    ASSERT_NE(form->SubIcons().SubIconFinder(), nullptr);
+    EXPECT_TRUE(HasDialogFrame(*form->SubIcons().SubIconFinder(), false));
 }
 
 TEST_F(SubIcons, TheFinderListsCyclesAndShowsPages)

@@ -262,6 +262,24 @@ TEST_F(QtDialogsTest, MessageBoxesShowJapaneseButtonsAndGiveThePressedOne)
     EXPECT_EQ(seen, QStringList({QStringLiteral("警告"), QStringLiteral("一行目\n二行目")}) + expected);
 }
 
+// A plain box is titled as the window it stands over: the key dialog's
+// "already used" box reads "キーカスタマイズ", as every other box has a
+// Japanese title.
+TEST_F(QtDialogsTest, APlainBoxTakesTheTitleOfTheWindowItStandsOver)
+{
+    QDialog keyDialog;
+    keyDialog.setWindowTitle(QStringLiteral("キーカスタマイズ"));
+    keyDialog.show();
+    QApplication::setActiveWindow(&keyDialog);
+    QString title;
+    WhenModalShows([&title](QWidget& Box) {
+        title = Box.windowTitle();
+        Reject(Box);
+    });
+    ShowMessage("このキー割り当ては既に使われています。 Ctrl+N");
+    EXPECT_EQ(title.toStdString(), "キーカスタマイズ");
+}
+
 TEST_F(QtDialogsTest, EscapeGivesCancelElseNoAndFormsAndInputBoxesGiveTheirResult)
 {
     WhenModalShows(Reject);

@@ -2,6 +2,10 @@
 // within the work area, frame and all, and shrunk only when larger.
 #include "WorkArea.h"
 
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +30,30 @@ TEST(WorkArea, KeptWithinMovesThenShrinks)
         EXPECT_TRUE(area.contains(kept.marginsAdded(frame)));
     }
     EXPECT_EQ(KeptWithin({5, 5, 10, 10}, frame, QRect()), QRect(5, 5, 10, 10)) << "no screen: as it was";
+}
+
+// A window placed before it had a frame is kept on the screen, frame and
+// all, once the window manager frames it; a maximised one is left alone.
+TEST(WorkArea, AWindowIsKeptOnTheScreenOnceFramed)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    window.setGeometry(area.right() - 100, area.bottom() - 100, area.width() / 2, area.height() / 2);
+    KeepWithinWorkAreaOnceFramed(window);
+    window.show();
+    QApplication::processEvents();
+    ASSERT_FALSE(FrameMargins(window).isNull()) << "the test platform frames its windows";
+    EXPECT_TRUE(area.contains(window.frameGeometry()));
+    EXPECT_EQ(window.size(), QSize(area.width() / 2, area.height() / 2)) << "moved, not cut";
+
+    QWidget maximised;
+    maximised.setGeometry(area.right() - 100, area.bottom() - 100, 300, 200);
+    KeepWithinWorkAreaOnceFramed(maximised);
+    maximised.showMaximized();
+    QApplication::processEvents();
+    maximised.showNormal();
+    QApplication::processEvents();
+    EXPECT_FALSE(area.contains(maximised.frameGeometry())) << "its normal place stays as it was";
 }
 
 } // namespace

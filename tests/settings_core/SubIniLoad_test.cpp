@@ -4,6 +4,7 @@
 #include <functional>
 #include <ostream>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -54,11 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
         TReadCase{"[Seikei]\nIndex=3", [](auto&) { return Vars.Seikei.Index; }, 3},
         TReadCase{"[Delete]\nGStrDelNo=15", [](auto&) { return Vars.Delete.GStrDelNo; }, 0},
         // Placement: -1 is absent, a minimised start is normal, a
-        // rectangle on no screen is not applied, a partly visible one is.
+        // rectangle on no screen is not applied, a partly visible one is
+        // moved onto the screen.
         TReadCase{"[Form]\nLeft=-1\nTop=7", [](auto& H) { return H.Form.Left * 1000 + H.Form.Top; }, 100007},
         TReadCase{"[Form]\nWindow=1", [](auto& H) { return H.Form.WindowState; }, 0},
         TReadCase{"[Form]\nLeft=5000\nTop=10", [](auto& H) { return H.Form.Left; }, 100},
-        TReadCase{"[Form]\nLeft=-700\nTop=10", [](auto& H) { return H.Form.Left; }, -700},
+        TReadCase{"[Form]\nLeft=-700\nTop=10", [](auto& H) { return H.Form.Left; }, 0},
         TReadCase{"[Form]\nWidth=0", [](auto& H) { return H.Form.Width; }, 800},
         // Colours: the string colour is always "StrCol"'s; a present
         // "HTMLTagAtrCol" wins over "AnkCol".
@@ -94,6 +96,34 @@ INSTANTIATE_TEST_SUITE_P(
         // one is a first run of that section alone.
         TReadCase{"[ToolBar]\nDummyKey=\nFileShow=0\n[RightClik]\nDummyKey=1",
                   [](auto& H) { return H.Menus.at("OpTbFileShow") * 10 + H.Menus.at("OpSubMoveLink"); }, 10}));
+
+// A window saved on a larger screen comes back whole on a smaller one:
+// moved back first, then cut to the screen; on two screens it stays on the
+// one it was mostly on.
+TEST_F(SettingsLoad, PlacementIsKeptOnTheScreenItIsMostlyOn)
+{
+    const TScreenArea small{0, 0, 1024, 600}, right{1024, 0, 1280, 1024};
+    const struct {
+        const char* Form;
+        std::vector<TScreenArea> Screens;
+        TFormPlacement Expected;
+    } cases[] = {
+        {"Left=400\nTop=120\nWidth=950\nHeight=620", {small}, {74, 0, 950, 600, 0}},
+        {"Left=400\nTop=120\nWidth=600\nHeight=400", {small}, {400, 120, 600, 400, 0}},
+        {"Left=-50\nTop=-20\nWidth=600\nHeight=400", {small}, {0, 0, 600, 400, 0}},
+        {"Left=900\nTop=300\nWidth=1300\nHeight=700", {small, right}, {1024, 300, 1280, 700, 0}},
+        {"Left=850\nTop=300\nWidth=300\nHeight=200", {small, right}, {724, 300, 300, 200, 0}},
+        // The default, 800 x 600 at 100, 80, kept on the screen too.
+        {"Left=5000\nTop=5000", {small}, {100, 0, 800, 600, 0}},
+    };
+    for (const auto& c : cases) {
+        WriteIni(std::string("[Form]\n") + c.Form);
+        TFakeSettingsHost host;
+        host.Screens = c.Screens;
+        LoadIni(host, File());
+        EXPECT_EQ(host.Form, c.Expected) << c.Form;
+    }
+}
 
 // Strings: the format parts take only their two forms, fallbacks fill an
 // empty value.

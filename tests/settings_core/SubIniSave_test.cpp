@@ -76,7 +76,9 @@ void SetEveryValue(TFakeSettingsHost& Host)
     v.Backup.Folder = "/var/backup";
     v.APoFile = {true, "/doc/start.vk2", "/doc/text", "/doc/out"};
 
-    Host.Form = {-40, 30, 1024, 700, 0};
+    // On a screen left of the primary one.
+    Host.Screens = {{-1280, 0, 1280, 1024}, {0, 0, 1920, 1080}};
+    Host.Form = {-1240, 30, 1024, 700, 0};
     TEditorSettings& e = Host.Editor;
     e.Font = {Sjis("ＭＳ ゴシック"), 12};
     e.Margin = {3, 4, 5, 6};
@@ -117,6 +119,7 @@ TEST_F(SettingsSave, EveryValueComesBackAfterASaveAndALoad)
     Save();
     SettingsVars = {};
     TFakeSettingsHost restarted;
+    restarted.Screens = Host.Screens;
     LoadIni(restarted, File());
     EXPECT_TRUE(SettingsVars == saved);
     EXPECT_TRUE(restarted.Editor == Host.Editor);

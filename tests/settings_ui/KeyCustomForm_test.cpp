@@ -1,6 +1,7 @@
 #include "KeyCustomForm.h"
 
 #include "CommandTable.h"
+#include "DialogFrameCheck.h"
 #include "ScriptedDialogs.h"
 #include "SettingsTestSupport.h"
 #include "ShortCutText.h"
@@ -153,5 +154,7 @@ TEST_F(KeyForm, KeysTheDesktopUsuallyTakesCarryANote)
     Form.ListBox1->setCurrentItem(Form.ListBox1->findItems("Ctrl+Alt+Ins", Qt::MatchExactly).value(0));
     EXPECT_TRUE(Form.NoteLabel->isHidden());
 }
+
+TEST_F(KeyForm, HasADialogBorderWithACloseBoxOnly) { EXPECT_TRUE(HasDialogFrame(Form, true)); }
 
 } // namespace

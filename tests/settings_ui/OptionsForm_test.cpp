@@ -2,6 +2,7 @@
 // stores from each page.
 #include "OptionsFormFixture.h"
 
+#include "DialogFrameCheck.h"
 #include "FolderSelect.h"
 #include "QtFont.h"
 #include "RadioGroup.h"
@@ -280,3 +281,5 @@ TEST_F(OptionsFormTest, DigitsCommittedFullWidthAreStored)
     QTest::keyClick(f.EdBookLine, Qt::Key_Return);
     EXPECT_EQ(std::tuple(memo->Margin()->Top(), SettingsVars.InsSpc.width, SettingsVars.BookLine), std::tuple(4, 4, 4));
 }
+
+TEST_F(OptionsFormTest, HasADialogBorderWithACloseBoxOnly) { EXPECT_TRUE(HasDialogFrame(Open(), true)); }

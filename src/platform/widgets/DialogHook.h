@@ -23,7 +23,7 @@ enum class TMsgDlgType {
     mtError,
     mtInformation,
     mtConfirmation,
-    mtCustom // no icon, the application's name as caption (ShowMessage)
+    mtCustom // no icon, the caption of the window it stands over (ShowMessage)
 };
 
 enum class TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAll };

@@ -54,7 +54,9 @@ const TButtonLook kButtons[] = {
     {TMsgDlgBtn::mbAll, "すべて", QMessageBox::AcceptRole, QKeySequence(Qt::Key_A)},
 };
 
-QString TypeCaption(TMsgDlgType Type)
+// A plain box, which names no type, takes the title of the window it stands
+// over (the key dialog's "キーカスタマイズ").
+QString TypeCaption(TMsgDlgType Type, const QWidget* Over)
 {
     switch (Type) {
     case TMsgDlgType::mtWarning: return QStringLiteral("警告");
@@ -63,7 +65,7 @@ QString TypeCaption(TMsgDlgType Type)
     case TMsgDlgType::mtConfirmation: return QStringLiteral("確認");
     case TMsgDlgType::mtCustom: break;
     }
-    return QGuiApplication::applicationDisplayName();
+    return Over && !Over->windowTitle().isEmpty() ? Over->windowTitle() : QGuiApplication::applicationDisplayName();
 }
 
 QMessageBox::Icon TypeIcon(TMsgDlgType Type)
@@ -80,8 +82,9 @@ QMessageBox::Icon TypeIcon(TMsgDlgType Type)
 
 TDialogAnswer AskMessage(const TDialogQuestion& Question)
 {
-    QMessageBox box(ActiveWindow());
-    box.setWindowTitle(TypeCaption(Question.Type));
+    QWidget* over = ActiveWindow();
+    QMessageBox box(over);
+    box.setWindowTitle(TypeCaption(Question.Type, over));
     box.setIcon(TypeIcon(Question.Type));
     box.setTextFormat(Qt::PlainText);
     box.setText(MessageText(Question.Text));

@@ -18,7 +18,7 @@ QRect WorkAreaAt(QPoint Point);
 QMargins FrameMargins(const QWidget& Window);
 
 // The client rectangle Client moved, and shrunk where it is larger, so that
-// it lies within Area together with its frame.
+// it lies within Area together with its frame (KeptWithin of ScreenRect.h).
 QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area);
 
 // Gives Window the client rectangle Client, kept within the work area of
@@ -26,3 +26,9 @@ QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area);
 // The window is placed by its frame, which is what a window manager
 // honours for a window it has not framed yet.
 void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& Frame);
+
+// Keeps Window, frame and all, on the work area of its screen once the
+// window manager has framed it: a place chosen before the window is shown
+// cannot allow for a frame it does not know. Once only; a window not in
+// the normal state is left as it is.
+void KeepWithinWorkAreaOnceFramed(QWidget& Window);

@@ -194,16 +194,19 @@ void TFindList::OpenWindow()
 }
 
 // Over the lower half of the page tree, which stands below the browse tree
-// while the browse view is open; never past the screen's work area, where
-// the last rows could not be reached. The window, framed as the main
-// window is, is kept there frame and all.
+// while the browse view is open. The height and width are the frame's, and
+// the frame ends where the tree ends, so that the status bar below it, with
+// the page position and title, stays in sight. Never past the screen's work
+// area, where the last rows could not be reached; the window, framed as the
+// main window is, is kept there frame and all.
 void TFindList::PlaceWindow()
 {
     const QWidget& tree = Window_.Binding.DataTree();
-    const int treeTop = tree.mapToGlobal(QPoint(0, 0)).y();
-    const int extra = Window_.Host.BrowseViewOn() ? 45 : 42;
-    const QRect place(Window_.Window.x() + 2, treeTop + tree.height() / 2, tree.width() + 2, tree.height() / 2 + extra);
-    PlaceWithinWorkArea(*Form_, place, FrameMargins(Window_.Window));
+    const int treeBottom = tree.mapToGlobal(QPoint(0, tree.height())).y();
+    const int height = tree.height() / 2 + (Window_.Host.BrowseViewOn() ? 45 : 42);
+    const QRect frameRect(Window_.Window.x() + 2, treeBottom - height, tree.width() + 2, height);
+    const QMargins frame = FrameMargins(Window_.Window);
+    PlaceWithinWorkArea(*Form_, frameRect.marginsRemoved(frame), frame);
 }
 
 void TFindList::WindowShown()

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "Graphics.h"
+#include "ScreenRect.h"
 
 #include <array>
 #include <cstdint>
@@ -29,10 +30,7 @@ struct TFormPlacement {
 };
 
 // A screen's available area in the same coordinates as the placement.
-struct TScreenArea {
-    int32_t Left{}, Top{}, Width{}, Height{};
-    bool operator==(const TScreenArea&) const = default;
-};
+using TScreenArea = TScreenRect;
 
 struct TItemColors {
     TColor Color{}, BkColor{};
@@ -139,8 +137,8 @@ public:
     // maximised window still remembers its normal rectangle.
     virtual TFormPlacement Placement() const = 0;
     virtual void SetPlacement(const TFormPlacement& Value) = 0;
-    // The available areas of the screens now attached; a stored placement
-    // that meets none of them is not applied.
+    // The available areas of the screens now attached, on which a stored
+    // placement is kept; one that meets none of them is not applied.
     virtual std::vector<TScreenArea> ScreenAreas() const = 0;
 
     // DataMemo's font, margins, caret, marks, ruler, left bar, wrapping and

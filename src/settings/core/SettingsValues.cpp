@@ -2,8 +2,6 @@
 
 #include "Files.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr size_t MaxReadBytes = 2047;
@@ -43,16 +41,4 @@ std::string ProtectedValue(std::string_view Value)
     const bool blankEdge = !Value.empty() && (IsBlank(Value.front()) || IsBlank(Value.back()));
     const bool enclosed = Value.size() >= 2 && IsQuote(Value.front()) && Value.back() == Value.front();
     return blankEdge || enclosed ? QuotedValue(Value) : std::string(Value);
-}
-
-bool MeetsAnyScreen(const TFormPlacement& Placement, std::span<const TScreenArea> Screens)
-{
-    if (Screens.empty())
-        return true;
-    const int64_t left = Placement.Left, top = Placement.Top;
-    const int64_t right = left + Placement.Width, bottom = top + Placement.Height;
-    return std::ranges::any_of(Screens, [&](const TScreenArea& S) {
-        return std::max<int64_t>(left, S.Left) < std::min<int64_t>(right, int64_t{S.Left} + S.Width)
-               && std::max<int64_t>(top, S.Top) < std::min<int64_t>(bottom, int64_t{S.Top} + S.Height);
-    });
 }

@@ -124,29 +124,45 @@ std::optional<TScreenArea> LargestScreen(std::span<const TScreenArea> Screens)
     return largest;
 }
 
-// The stored rectangle over the window's default one, key by key, no
-// larger than a screen; all of the default stays when the result meets no
-// screen. A stored minimised state starts the window normal.
+TScreenRect RectOf(const TFormPlacement& Placement)
+{
+    return {Placement.Left, Placement.Top, Placement.Width, Placement.Height};
+}
+
+// The stored rectangle over the window's default one, key by key, kept on
+// the work area of the screen it overlaps most: moved back first, then cut
+// to the screen. One that meets no screen gives way to the default, kept
+// on a screen the same way; the window's frame is kept there once it has
+// one (the platform's part). A stored minimised state starts the window
+// normal.
 void LoadPlacement(const TIniFile& Ini, ISettingsHost& Host)
 {
     const TFormPlacement initial = Host.Placement();
     TFormPlacement placement = initial;
-    const std::vector<TScreenArea> screens = Host.ScreenAreas();
-    const std::optional<TScreenArea> largest = LargestScreen(screens);
     const auto read = [&Ini](const char* Key) { return Ini.ReadInteger("Form", Key, Absent); };
-    const auto extent = [](int32_t Read, int32_t ScreenExtent) {
-        return std::clamp(Read, std::min(MinWindowExtent, ScreenExtent), ScreenExtent);
-    };
     if (const int32_t left = read("Left"); left != Absent)
         placement.Left = left;
     if (const int32_t top = read("Top"); top != Absent)
         placement.Top = top;
     if (const int32_t width = read("Width"); width > 0)
-        placement.Width = largest ? extent(width, largest->Width) : width;
+        placement.Width = width;
     if (const int32_t height = read("Height"); height > 0)
-        placement.Height = largest ? extent(height, largest->Height) : height;
-    if (!MeetsAnyScreen(placement, screens))
-        placement = initial;
+        placement.Height = height;
+    if (const std::vector<TScreenArea> screens = Host.ScreenAreas(); !screens.empty()) {
+        int screen = MostOverlapped(screens, RectOf(placement));
+        if (screen < 0) {
+            placement = initial;
+            screen = std::max(MostOverlapped(screens, RectOf(initial)), 0);
+        }
+        const TScreenArea& area = screens[screen];
+        placement.Width = std::max(placement.Width, std::min(MinWindowExtent, area.Width));
+        placement.Height = std::max(placement.Height, std::min(MinWindowExtent, area.Height));
+        const TScreenRect kept = KeptWithin(RectOf(placement), area);
+        placement.Left = kept.Left;
+        placement.Top = kept.Top;
+        placement.Width = kept.Width;
+        placement.Height = kept.Height;
+    }
     const int32_t state = read("Window");
     if (state == 0 || state == 1)
         placement.WindowState = 0;

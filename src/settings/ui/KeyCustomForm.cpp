@@ -2,6 +2,7 @@
 
 #include "CommandTable.h"
 #include "Cp932.h"
+#include "DialogFrame.h"
 #include "DialogKeyPress.h"
 #include "Dialogs.h"
 #include "ExceptionHandler.h"
@@ -150,6 +151,7 @@ TKeyForm::TKeyForm(IShortCutTarget& Target, QWidget* Parent) : QDialog(Parent), 
     layout->addWidget(Splitter1, 1);
     layout->addWidget(NoteLabel);
     layout->addWidget(panel1);
+    SetDialogFrame(*this, TDialogBorder::Fixed);
 
     for (QCheckBox* box : {CkCtrlKey, CkShiftKey, CkAltKey})
         connect(box, &QCheckBox::toggled, this, [this] { CatchExceptions([this] { CkCtrlKeyClick(); }); });

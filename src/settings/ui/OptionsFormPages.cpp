@@ -2,6 +2,7 @@
 #include "OptionsForm.h"
 
 #include "Cp932.h"
+#include "DialogFrame.h"
 #include "DialogKeyPress.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
@@ -105,6 +106,7 @@ TOpForm::TOpForm(const TOptionTargets& Targets, QWidget* Parent) : QDialog(Paren
     Panel1->addWidget(OKButton);
     Panel1->addWidget(CanButton);
     layout->addLayout(Panel1);
+    SetDialogFrame(*this, TDialogBorder::Fixed);
 
     SetUpPreviews();
     BindHandlers();

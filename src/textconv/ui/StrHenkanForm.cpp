@@ -43,8 +43,11 @@ constexpr TColorGroup Groups[] = {{6, 0xCC0066}, {11, 0x914800}, {17, 0x306000},
 
 } // namespace
 
+// In two columns, so that OK and Cancel stay on a screen 600 pixels high:
+// the blank, case and half-width conversions, then the full-width, kana and
+// sentence-style ones.
 TStrHenkanForm::TStrHenkanForm(QWidget* Parent)
-    : TChooserForm(Parent, "文字列変換", "文字列変換", Captions, 1, SettingsVars.Convert.StrHenkanNo)
+    : TChooserForm(Parent, "文字列変換", "文字列変換", Captions, 2, SettingsVars.Convert.StrHenkanNo)
 {
     for (const TColorGroup& group : Groups)
         for (int i = group.First; i < static_cast<int>(textconv::StrHenkanCount); ++i) {

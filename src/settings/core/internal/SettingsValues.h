@@ -2,10 +2,7 @@
 // were written, and which values the file cannot hold at all.
 #pragma once
 
-#include "SettingsHost.h"
-
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,7 +22,3 @@ std::string QuotedValue(std::string_view Value);
 // change it (blanks or tabs at either end, or enclosing quotation marks),
 // then in double quotes.
 std::string ProtectedValue(std::string_view Value);
-
-// True when the rectangle shares some area with one of the screens (or no
-// screen is known).
-bool MeetsAnyScreen(const TFormPlacement& Placement, std::span<const TScreenArea> Screens);
