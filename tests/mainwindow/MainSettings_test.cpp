@@ -6,6 +6,10 @@
 #include "IniFiles.h"
 #include "OpenMenuList.h"
 #include "SettingsHost.h"
+#include "SysErrorText.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,7 +112,38 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
     EXPECT_EQ(error.Type, TMsgDlgType::mtError);
     // Both files, each once, in one message.
     EXPECT_NE(error.Text.find(SymbolFilePath()), std::string::npos);
-    EXPECT_EQ(error.Text.substr(error.Text.find('\n') + 1), SettingsFilePath() + " に書き込めません");
+    EXPECT_EQ(error.Text.substr(error.Text.find('\n') + 1),
+              SettingsFilePath() + " に書き込めません\nフォルダーなので、書き換えずにそのまま残しました。");
+}
+
+// A user who made the settings file read-only meant it: the close leaves it
+// as it is and says so once, for all the writes into it.
+TEST_F(Settings, AReadOnlySettingsFileIsKeptAndTheCloseSaysSoOnce)
+{
+    const std::string kept = "[Style]\r\nWordWrap=100\r\n";
+    WriteFileAtomic(SettingsFilePath(), kept);
+    chmod(OsPath(SettingsFilePath()).c_str(), 0444);
+    StartShown();
+    EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 100);
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(LastQuestion(), SettingsFilePath()
+                                  + " に書き込めません\n"
+                                    "読み出し専用のファイルなので、書き換えずにそのまま残しました。");
+    EXPECT_EQ(ReadFileBytes(SettingsFilePath()), kept);
+}
+
+// A settings file that is a link whose target is gone (a synced file on a
+// drive not mounted) reads as absent, and the close says once that it could
+// not be written, and closes.
+TEST_F(Settings, ASettingsFileLinkedToNothingStartsAndCloses)
+{
+    std::filesystem::create_symlink("unmounted/velk2000.ini", OsPath(SettingsFilePath()));
+    StartShown();
+    EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 80) << "the defaults";
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(LastQuestion(), SettingsFilePath() + " に書き込めません\n" + SysErrorMessage(ENOENT));
+    EXPECT_TRUE(std::filesystem::is_symlink(OsPath(SettingsFilePath())));
 }
 
 TEST_F(Settings, TheFirstShowColoursMarksAndLinksAndKeepsTheFormsAsRead)
