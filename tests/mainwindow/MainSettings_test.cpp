@@ -3,9 +3,11 @@
 #include "FormFixture.h"
 
 #include "DamagedFiles.h"
+#include "FontToolbar.h"
 #include "IniFiles.h"
 #include "OpenMenuList.h"
 #include "SettingsHost.h"
+#include "SymbolList.h"
 #include "SysErrorText.h"
 
 #include <sys/stat.h>
@@ -114,6 +116,34 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
     EXPECT_NE(error.Text.find(SymbolFilePath()), std::string::npos);
     EXPECT_EQ(error.Text.substr(error.Text.find('\n') + 1),
               SettingsFilePath() + " に書き込めません\nフォルダーなので、書き換えずにそのまま残しました。");
+}
+
+// A symbol list that is there but cannot be read is not replaced at the
+// close by the built-in symbols shown instead: the user's list stays, and
+// the close says why it was not written.
+TEST_F(Settings, ASymbolListThatCouldNotBeReadIsKeptAtTheClose)
+{
+    ASSERT_EQ(mkfifo(OsPath(SymbolFilePath()).c_str(), 0644), 0);
+    StartShown();
+    EXPECT_EQ(form->FontToolbar().SymbolList(), BuiltInSymbols());
+    ASSERT_TRUE(form->close());
+    const std::string told =
+        SymbolFilePath() + " に書き込めません\n読み込めないファイルなので、書き換えずにそのまま残しました。";
+    EXPECT_EQ(LastQuestion().substr(0, told.size()), told);
+    EXPECT_EQ(std::filesystem::symlink_status(SymbolFilePath()).type(), std::filesystem::file_type::fifo);
+}
+
+TEST_F(Settings, ASymbolListNoOneMayReadIsKeptAtTheClose)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the system lets root read any file";
+    const std::string mine = Sjis("◆") + "\r\n";
+    WriteFileAtomic(SymbolFilePath(), mine);
+    chmod(OsPath(SymbolFilePath()).c_str(), 0);
+    StartShown();
+    ASSERT_TRUE(form->close());
+    chmod(OsPath(SymbolFilePath()).c_str(), 0644);
+    EXPECT_EQ(ReadFileBytes(SymbolFilePath()), mine);
 }
 
 // A user who made the settings file read-only meant it: the close leaves it
