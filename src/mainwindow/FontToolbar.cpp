@@ -289,7 +289,13 @@ void TFontToolbar::ReLoadClick()
 {
     if (!FileExists(SymbolFileName()))
         return;
-    SymbolList_ = ParseSymbolList(ReadFileBytes(SymbolFileName()));
+    try {
+        SymbolList_ = ParseSymbolList(ReadFileBytes(SymbolFileName()));
+        Unread_.clear();
+    } catch (const EFOpenError& E) {
+        Unread_ = E.Message();
+        throw;
+    }
     ShowSymbols();
 }
 
@@ -301,4 +307,12 @@ void TFontToolbar::LoadSymbolList()
     ShowSymbols();
 }
 
-void TFontToolbar::SaveSymbolList() const { WriteFileAtomic(SymbolFileName(), SymbolListBytes(SymbolList_)); }
+// A file that could not be read would lose the user's symbols to the list
+// shown instead.
+void TFontToolbar::SaveSymbolList() const
+{
+    if (!Unread_.empty())
+        throw EFCreateError(
+            CannotWriteMessage(SymbolFileName(), KeptAsItIs("読み込めないファイルなので") + "\n" + Unread_));
+    WriteFileAtomic(SymbolFileName(), SymbolListBytes(SymbolList_));
+}

@@ -126,6 +126,21 @@ TEST(DocumentFile, BackupCopiesTheOldDocumentOrNothing)
     EXPECT_FALSE(BackupDocument(doc, dir.File("no-such-folder")));
 }
 
+// A document or its backup named by a link to a FIFO (or a device) is
+// refused: the link's target stays what it was.
+TEST(DocumentFile, NeitherASaveNorABackupReplacesWhatIsNoRegularFile)
+{
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0644), 0);
+    fs::create_symlink("pipe", dir.File("doc.vk2"));
+    EXPECT_THROW(WriteDocumentFile(dir.File("doc.vk2"), Pages("x"), 0, 0), EFCreateError);
+
+    WriteDocumentFile(dir.File("real.vk2"), Pages("x"), 0, 0);
+    fs::create_symlink("pipe", dir.File("real.vk~"));
+    EXPECT_FALSE(BackupDocument(dir.File("real.vk2"), dir.Path()));
+    EXPECT_EQ(fs::symlink_status(dir.File("pipe")).type(), fs::file_type::fifo);
+}
+
 TEST(DocumentFile, RefusesReadOnlyFilesAndSeesLocks)
 {
     TempDir dir;

@@ -90,10 +90,11 @@ TEST(Vk2Codec, CleansTitlesSoTheTreeReadsBackAsMeant)
     EXPECT_EQ(DecodeVk2(EncodeVk2(pages, 0, 0), SubIcons).Pages, cleaned);
 }
 
-TEST(Vk2Codec, ReadsWhatTheWindowsProgramMayHaveWritten)
+TEST(Vk2Codec, ReadsFilesAsAnyEarlierVersionWroteThem)
 {
-    // Blanks count as depth too; a title may end in a lone lead byte; the
-    // tree text is split at CR LF pairs only; trailing bytes are ignored.
+    // The format has no header. Blanks count as depth too; a title may end
+    // in a lone lead byte; the tree text is split at CR LF pairs only;
+    // trailing bytes are ignored.
     const std::string tree = "root\x81\r\n child\r\n\t\tgrand\rchild\r\n";
     std::string bytes = std::string(1, static_cast<char>(tree.size())) + std::string(3, '\0') + tree;
     for (int i = 0; i < 3; ++i)
@@ -118,8 +119,8 @@ TEST(Vk2Codec, ReadsSubIconsSelectionAndEditModeWithinTheirRanges)
 
     const TVk2Document onePage = DecodeVk2(EncodeVk2({pages[0]}, 0, 4), SubIcons);
     EXPECT_FALSE(onePage.EditMode.has_value()) << "one page stores no edit mode";
-    const TVk2Document noPages = DecodeVk2(EncodeVk2({}, 0, 0), SubIcons);
-    EXPECT_EQ(noPages.Pages, (TFlatPages{{0, "UnTitled", "", 0, -1}}));
+    EXPECT_EQ(EncodeVk2({}, 0, 0), EncodeVk2({{0, "UnTitled", "", 0, -1}}, 0, 0))
+        << "no pages are written as the new document, never as a file of no pages";
 
     // The selection shares its word with the first sub-icon: a large one
     // must never spill into it.
@@ -169,6 +170,18 @@ TEST(Vk2Codec, RefusesEveryTruncationAndCorruptLength)
     };
     for (const std::string& bytes : damaged)
         EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << Hex(bytes);
+}
+
+// A crash or a broken disk zeroes a file's start, or the whole file. Read
+// as a document of no pages, the next save (an auto-save needs no key)
+// would replace every page with an empty one.
+TEST(Vk2Codec, RefusesAFileOfNoPagesAsDamaged)
+{
+    std::string zeroedStart = EncodeVk2(TwoPages, 1, 3);
+    zeroedStart.replace(0, 4, 4, '\0');
+    const std::string damaged[] = {zeroedStart, std::string(4, '\0'), std::string(1 << 20, '\0')};
+    for (const std::string& bytes : damaged)
+        EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << bytes.size() << " bytes";
 }
 
 TEST(Vk2Codec, SurvivesTenThousandMutatedDocuments)

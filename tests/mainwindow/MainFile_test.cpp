@@ -109,6 +109,15 @@ TEST_F(MainFile, AFileThatCannotBeReadLeavesTheOpenDocumentAsItWas)
         ASSERT_EQ(State(), before) << length;
     }
     EXPECT_EQ(LastQuestion(), Home() + "cut.vk2\r\nこのファイルは壊れているため開けません。");
+    // What a crash or a broken disk leaves: the file's start zeroed, or all of it.
+    std::string zeroedStart = bytes;
+    zeroedStart.replace(0, 4, 4, '\0');
+    for (const std::string& zeroed : {zeroedStart, std::string(1 << 20, '\0')}) {
+        WriteRaw(Home() + "zeroed.vk2", zeroed);
+        EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "zeroed"));
+        EXPECT_EQ(LastQuestion(), Home() + "zeroed.vk2\r\nこのファイルは壊れているため開けません。");
+        ASSERT_EQ(State(), before) << zeroed.size();
+    }
     EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "missing"));
     EXPECT_EQ(LastQuestion(), Home() + "missing\r\nこのファイルは存在しません。");
     EXPECT_EQ(State(), before);

@@ -3,9 +3,15 @@
 #include "FormFixture.h"
 
 #include "DamagedFiles.h"
+#include "FontToolbar.h"
 #include "IniFiles.h"
 #include "OpenMenuList.h"
 #include "SettingsHost.h"
+#include "SymbolList.h"
+#include "SysErrorText.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,7 +114,66 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
     EXPECT_EQ(error.Type, TMsgDlgType::mtError);
     // Both files, each once, in one message.
     EXPECT_NE(error.Text.find(SymbolFilePath()), std::string::npos);
-    EXPECT_EQ(error.Text.substr(error.Text.find('\n') + 1), SettingsFilePath() + " に書き込めません");
+    EXPECT_EQ(error.Text.substr(error.Text.find('\n') + 1),
+              SettingsFilePath() + " に書き込めません\nフォルダーなので、書き換えずにそのまま残しました。");
+}
+
+// A symbol list that is there but cannot be read is not replaced at the
+// close by the built-in symbols shown instead: the user's list stays, and
+// the close says why it was not written.
+TEST_F(Settings, ASymbolListThatCouldNotBeReadIsKeptAtTheClose)
+{
+    ASSERT_EQ(mkfifo(OsPath(SymbolFilePath()).c_str(), 0644), 0);
+    StartShown();
+    EXPECT_EQ(form->FontToolbar().SymbolList(), BuiltInSymbols());
+    ASSERT_TRUE(form->close());
+    const std::string told =
+        SymbolFilePath() + " に書き込めません\n読み込めないファイルなので、書き換えずにそのまま残しました。";
+    EXPECT_EQ(LastQuestion().substr(0, told.size()), told);
+    EXPECT_EQ(std::filesystem::symlink_status(SymbolFilePath()).type(), std::filesystem::file_type::fifo);
+}
+
+TEST_F(Settings, ASymbolListNoOneMayReadIsKeptAtTheClose)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the system lets root read any file";
+    const std::string mine = Sjis("◆") + "\r\n";
+    WriteFileAtomic(SymbolFilePath(), mine);
+    chmod(OsPath(SymbolFilePath()).c_str(), 0);
+    StartShown();
+    ASSERT_TRUE(form->close());
+    chmod(OsPath(SymbolFilePath()).c_str(), 0644);
+    EXPECT_EQ(ReadFileBytes(SymbolFilePath()), mine);
+}
+
+// A user who made the settings file read-only meant it: the close leaves it
+// as it is and says so once, for all the writes into it.
+TEST_F(Settings, AReadOnlySettingsFileIsKeptAndTheCloseSaysSoOnce)
+{
+    const std::string kept = "[Style]\r\nWordWrap=100\r\n";
+    WriteFileAtomic(SettingsFilePath(), kept);
+    chmod(OsPath(SettingsFilePath()).c_str(), 0444);
+    StartShown();
+    EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 100);
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(LastQuestion(), SettingsFilePath()
+                                  + " に書き込めません\n"
+                                    "読み出し専用のファイルなので、書き換えずにそのまま残しました。");
+    EXPECT_EQ(ReadFileBytes(SettingsFilePath()), kept);
+}
+
+// A settings file that is a link whose target is gone (a synced file on a
+// drive not mounted) reads as absent, and the close says once that it could
+// not be written, and closes.
+TEST_F(Settings, ASettingsFileLinkedToNothingStartsAndCloses)
+{
+    std::filesystem::create_symlink("unmounted/velk2000.ini", OsPath(SettingsFilePath()));
+    StartShown();
+    EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 80) << "the defaults";
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(LastQuestion(), SettingsFilePath() + " に書き込めません\n" + SysErrorMessage(ENOENT));
+    EXPECT_TRUE(std::filesystem::is_symlink(OsPath(SettingsFilePath())));
 }
 
 TEST_F(Settings, TheFirstShowColoursMarksAndLinksAndKeepsTheFormsAsRead)

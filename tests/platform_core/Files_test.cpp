@@ -49,6 +49,58 @@ TEST(Files, AtomicWriteThroughASymlinkReplacesItsTarget)
     EXPECT_EQ(ReadRaw(dir.File("real/settings.ini")), "new");
 }
 
+// A rename over a FIFO or a device puts a plain file where the system had
+// something else: the write refuses, through a link too, and says why.
+TEST(Files, AtomicWriteReplacesNothingButARegularFile)
+{
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", dir.File("mark.dat"));
+    fs::create_directory(dir.File("folder"));
+    const struct {
+        std::string Name, Target, Reason;
+    } cases[] = {
+        {dir.File("fifo"), dir.File("fifo"), "通常のファイルではないので、置き換えません。"},
+        {dir.File("mark.dat"), dir.File("fifo"), "通常のファイルではないので、置き換えません。"},
+        {dir.File("folder"), dir.File("folder"), SysErrorMessage(EISDIR)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_THAT([&] { WriteFileAtomic(c.Name, "x"); },
+                    ThrowsMessage<EFCreateError>("ファイル \"" + c.Target + "\" を作成できません。" + c.Reason));
+        const TFileWrite writes[] = {{dir.File("other"), "x"}, {c.Name, "x"}};
+        EXPECT_THROW(WriteFilesAtomic(writes), EFCreateError);
+        EXPECT_FALSE(fs::exists(dir.File("other"))) << "nothing of the set is written";
+    }
+    EXPECT_EQ(fs::symlink_status(dir.File("fifo")).type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink(dir.File("mark.dat")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3) << "no temporary file";
+}
+
+// A link whose target is gone (a synced folder's file deleted) is written
+// through: the write makes its target, and the link stays. Where the target
+// cannot be made, or the links loop, the write fails and the link stays.
+TEST(Files, AtomicWriteThroughALinkWhoseTargetIsGoneMakesTheTarget)
+{
+    TempDir dir;
+    fs::create_directory(dir.File("synced"));
+    fs::create_symlink("synced/velk2000.ini", dir.File("second"));
+    fs::create_symlink(dir.File("second"), dir.File("first"));
+    WriteFileAtomic(dir.File("first"), "made");
+    EXPECT_EQ(ReadRaw(dir.File("synced/velk2000.ini")), "made");
+    EXPECT_TRUE(fs::is_symlink(dir.File("first")) && fs::is_symlink(dir.File("second")));
+
+    fs::create_symlink("unmounted/velk2000.ini", dir.File("gone"));
+    fs::create_symlink("loop", dir.File("loop"));
+    EXPECT_THAT([&] { WriteFileAtomic(dir.File("gone"), "x"); },
+                ThrowsMessage<EFCreateError>("ファイル \"" + dir.File("unmounted/velk2000.ini")
+                                             + "\" を作成できません。" + SysErrorMessage(ENOENT)));
+    EXPECT_THAT([&] { WriteFileAtomic(dir.File("loop"), "x"); },
+                ThrowsMessage<EFCreateError>("ファイル \"" + dir.File("loop") + "\" を作成できません。"
+                                             + SysErrorMessage(ELOOP)));
+    EXPECT_TRUE(fs::is_symlink(dir.File("gone")) && fs::is_symlink(dir.File("loop")));
+    EXPECT_FALSE(fs::exists(dir.File("unmounted")));
+}
+
 TEST(Files, ReadingRefusesWhatIsNotAWholeRegularFile)
 {
     TempDir dir;

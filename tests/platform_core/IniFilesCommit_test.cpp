@@ -3,10 +3,13 @@
 #include "FileSizeLimit.h"
 #include "IniFiles.h"
 #include "Strings.h"
+#include "SysErrorText.h"
 #include "TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -15,6 +18,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -138,29 +142,81 @@ TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
 
 // A file that is there but cannot be read must never be replaced by one
 // made from nothing: it would lose every section the program did not write.
-TEST_F(IniCommit, AnUnreadableFileIsNeverOverwritten)
+// The write error says why it was kept.
+TEST_F(IniCommit, AnUnreadableFileIsNeverOverwrittenAndTheErrorSaysWhy)
 {
     std::string big = "[Options]\r\nA=1\r\n"; // larger than the cap: reads as empty
-    while (big.size() <= 5u * 1024 * 1024)
+    while (big.size() <= kIniFileMaxBytes)
         big += "; padding padding padding padding padding padding padding\r\n";
-    const std::function<bool()> kinds[] = {
-        [&] { return mkfifo(Name_.c_str(), 0644) == 0; }, // reading must not block on it either
-        [&] { return fs::create_directory(Name_); },
-        [&] {
-            WriteRaw(Name_, big);
-            return true;
-        },
+    const std::string notRegular = "通常のファイルではないので、書き換えずにそのまま残しました。";
+    const struct {
+        std::function<bool()> Make;
+        std::string Reason;
+    } kinds[] = {
+        {[&] { return mkfifo(Name_.c_str(), 0644) == 0; }, notRegular}, // reading must not block on it either
+        {[&] { return fs::create_directory(Name_); }, "フォルダーなので、書き換えずにそのまま残しました。"},
+        {[&] {
+             WriteRaw(Name_, big);
+             return true;
+         },
+         "4 MiB を超える大きなファイルなので、読み込まずに既定の設定を使い、書き換えずにそのまま残しました。"},
     };
     TIniFile ini(Name_);
-    for (const auto& make : kinds) {
+    for (const auto& kind : kinds) {
         fs::remove(Name_);
-        ASSERT_TRUE(make());
+        ASSERT_TRUE(kind.Make());
         const fs::file_type type = fs::symlink_status(Name_).type();
         EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
-        EXPECT_THROW(ini.WriteInteger("Options", "A", 2), EIniFileException);
+        EXPECT_THAT([&] { ini.WriteInteger("Options", "A", 2); },
+                    ThrowsMessage<EIniFileException>(Name_ + " に書き込めません\n" + kind.Reason));
         EXPECT_EQ(fs::symlink_status(Name_).type(), type);
     }
     EXPECT_TRUE(Bytes() == big);
+}
+
+// A user who made the file read-only meant it: a write that would change it
+// fails and says so, whoever runs the program (root included); one that
+// changes nothing is no failure.
+TEST_F(IniCommit, AReadOnlyFileIsKeptAndTheWriteSaysSo)
+{
+    WriteRaw(Name_, kOriginal);
+    chmod(Name_.c_str(), 0444);
+    TIniFile ini(Name_);
+    EXPECT_THAT([&] { ini.WriteInteger("Options", "A", 2); },
+                ThrowsMessage<EIniFileException>(Name_
+                                                 + " に書き込めません\n"
+                                                   "読み出し専用のファイルなので、書き換えずにそのまま残しました。"));
+    ini.WriteInteger("Options", "A", 1);
+    EXPECT_EQ(Bytes(), kOriginal);
+    struct stat st;
+    ASSERT_EQ(stat(Name_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+}
+
+// A link whose target is gone (a synced file on a drive not mounted) reads
+// as a missing file. A write makes the target where its folder is; where it
+// is not, the write fails once with the reason, and the link stays.
+TEST_F(IniCommit, ALinkWhoseTargetIsGoneReadsAsAbsentAndAWriteNeverWaitsOnIt)
+{
+    fs::create_symlink("drive/velk2000.ini", Name_);
+    TIniFile ini(Name_);
+    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), -1);
+    EXPECT_THAT([&] { ini.WriteInteger("Options", "A", 2); },
+                ThrowsMessage<EIniFileException>(Name_ + " に書き込めません\n" + SysErrorMessage(ENOENT)));
+    EXPECT_TRUE(fs::is_symlink(Name_));
+    EXPECT_FALSE(fs::exists(Dir_.File("drive")));
+
+    fs::create_directory(Dir_.File("drive"));
+    ini.WriteInteger("Options", "A", 2);
+    EXPECT_EQ(ReadRaw(Dir_.File("drive/velk2000.ini")), "[Options]\r\nA=2\r\n");
+    EXPECT_TRUE(fs::is_symlink(Name_));
+    EXPECT_EQ(ini.ReadInteger("Options", "A", -1), 2);
+
+    // A batch that writes nothing takes back the target made for the lock.
+    fs::remove(Dir_.File("drive/velk2000.ini"));
+    ini.EraseSection("Options");
+    EXPECT_FALSE(fs::exists(Dir_.File("drive/velk2000.ini")));
+    EXPECT_TRUE(fs::is_symlink(Name_));
 }
 
 // Random bytes are a valid, if odd, settings file under these rules: every

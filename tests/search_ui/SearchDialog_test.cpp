@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,6 +196,29 @@ TEST_F(SearchDialogs, ClearingEmptiesTheHistoryWhenConfirmed)
         kept.push_back(ReadSearchHistory(TIniFile(SearchHistoryFileName())).FindHistory);
     }
     EXPECT_EQ(kept, (std::vector<std::vector<std::string>>{{"one"}, {"two", "one"}, {"three"}}));
+}
+
+// A history file the user made read-only stays as it is; the search runs,
+// and that the history was not kept is told once, not at every search.
+TEST_F(SearchDialogs, AReadOnlyHistoryFileIsKeptAndToldOnce)
+{
+    const std::string kept = "[Search]\r\nFind0=mine\r\n";
+    std::ofstream(SearchHistoryFileName(), std::ios::binary) << kept;
+    chmod(SearchHistoryFileName().c_str(), 0444);
+    for (const char* text : {"one", "two"}) {
+        Answer([text](QDialog& D) { Type(D, "ComboBox1", text); }, "btnOK");
+        std::string find;
+        TSearchOptionWord options = 0;
+        EXPECT_TRUE(TfmSearch::Execute(find, options, false));
+        EXPECT_EQ(find, text);
+    }
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{SearchHistoryFileName()
+                                       + " に書き込めません\n"
+                                         "読み出し専用のファイルなので、書き換えずにそのまま残しました。"});
+    std::ifstream file(SearchHistoryFileName(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), kept);
+    chmod(SearchHistoryFileName().c_str(), 0644);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "DamagedFiles.h"
+#include "IniFiles.h"
 
 #include "TempDir.h"
 
@@ -70,6 +71,24 @@ TEST(DamagedFiles, AreSetAsideAndToldOnceWhileSoundOnesStay)
     EXPECT_EQ(ReadRaw(marks + ".bad"), "\x01\x02");
     EXPECT_EQ(ReadRaw(keys), "[ShortcutKey]\r\nFileNew=Ctrl+N\r\n");
     EXPECT_EQ(SetAsideDamagedFiles(files), "") << "told once: the next start finds nothing damaged";
+}
+
+// A settings file too large to read is used as if absent: the start says
+// so, once a start, and keeps it as it is. A symbol list has no such cap.
+TEST(DamagedFiles, ASettingsFileTooLargeToReadIsToldAndKept)
+{
+    TempDir dir;
+    const std::string ini = dir.File("velk2000.ini"), marks = dir.File("mark.dat");
+    std::string big = "[Options]\r\n";
+    big.resize(kIniFileMaxBytes + 1, ';');
+    WriteRaw(ini, big);
+    WriteRaw(marks, std::string(kIniFileMaxBytes + 1, 'x'));
+    const std::vector<TSettingsFileCheck> files{{ini, TSettingsFileShape::Ini}, {marks, TSettingsFileShape::Lines}};
+    EXPECT_EQ(SetAsideDamagedFiles(files),
+              "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、"
+              "読み込まずに既定の設定を使います。ファイルは書き換えずにそのまま残します。\n"
+                  + ini);
+    EXPECT_TRUE(ReadRaw(ini) == big);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Vk2Codec.h"
 
 #include "ByteReader.h"
+#include "PageTitle.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -57,13 +58,18 @@ int SubIconFromFile(uint32_t Value, int SubIconCount)
     return Value >= 1 && Value <= static_cast<uint32_t>(std::max(SubIconCount, 0)) ? static_cast<int>(Value) : -1;
 }
 
+const TFlatPages& NewDocumentPages()
+{
+    static const TFlatPages pages{{0, std::string(UnTitledTitle), {}, 0, -1}};
+    return pages;
+}
+
 // The tree text's lines, split at CR LF byte pairs only: a CR or LF never
 // ends a double-byte character, and an old title may end in a lone lead
-// byte that a character-wise split would join to the CR.
+// byte that a character-wise split would join to the CR. No writer writes
+// a document of no pages, so an empty tree text is damage.
 TFlatPages ParseTreeText(std::string_view Text)
 {
-    if (Text.empty())
-        return {};
     if (Text.size() < 2 || Text.substr(Text.size() - 2) != "\r\n")
         Damaged();
     TFlatPages pages;
@@ -105,26 +111,27 @@ std::string CleanTitleForFile(std::string_view Title)
 
 TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 {
+    const TFlatPages& pages = Pages.empty() ? NewDocumentPages() : Pages;
     std::string tree;
-    for (const TFlatPage& page : Pages) {
+    for (const TFlatPage& page : pages) {
         tree.append(static_cast<size_t>(std::max(page.Depth, 0)), '\t');
         tree += CleanTitleForFile(page.Title);
         tree += "\r\n";
     }
     TVk2Layout layout;
-    layout.Frame.resize(4 + tree.size() + 12 * Pages.size());
+    layout.Frame.resize(4 + tree.size() + 12 * pages.size());
     char* out = layout.Frame.data();
     PutU32(out, CheckedLength(tree.size()));
     PutBytes(out, tree);
     // Frame pieces end before each page text; the text follows as its own piece.
     const char* pieceStart = layout.Frame.data();
-    for (size_t i = 0; i < Pages.size(); ++i) {
-        PutU32(out, CheckedLength(Pages[i].Text.size()));
+    for (size_t i = 0; i < pages.size(); ++i) {
+        PutU32(out, CheckedLength(pages[i].Text.size()));
         layout.Pieces.emplace_back(pieceStart, static_cast<size_t>(out - pieceStart));
-        layout.Pieces.emplace_back(Pages[i].Text);
+        layout.Pieces.emplace_back(pages[i].Text);
         pieceStart = out;
-        PutU32(out, static_cast<uint32_t>(Pages[i].SelStart));
-        PutU32(out, PackedWord(Pages, i, SelectedIndex, EditMode));
+        PutU32(out, static_cast<uint32_t>(pages[i].SelStart));
+        PutU32(out, PackedWord(pages, i, SelectedIndex, EditMode));
     }
     layout.Pieces.emplace_back(pieceStart, static_cast<size_t>(out - pieceStart));
     return layout;
@@ -171,8 +178,6 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
             page.SubIcon = SubIconFromFile(packed, SubIconCount);
         }
     }
-    if (document.Pages.empty())
-        document.Pages.push_back(TFlatPage{0, "UnTitled", {}, 0, -1});
     if (static_cast<size_t>(document.SelectedIndex) >= document.Pages.size())
         document.SelectedIndex = 0;
     return document;

@@ -1,6 +1,8 @@
 // The document file (".vk2"): the page tree as tab-indented text, then one
-// record per page. All integers are 32-bit little-endian; there is no
-// header, so files of the Windows program read as they are.
+// record per page. All integers are 32-bit little-endian. The format has
+// no header, magic number or version: a file is read as any earlier
+// version wrote it, with blanks as well as TABs for depth and titles that
+// may end in a lone lead byte.
 //
 //   u32 L, L bytes of tree text: per page in tree order, depth x TAB, the
 //   title, CR LF
@@ -27,8 +29,9 @@ struct TVk2Document {
 };
 
 // A file that cannot be a document: too short for the lengths it announces,
-// a tree text not ending in a line break, or a page more than one level
-// deeper than the page before.
+// a tree text not ending in a line break, a page more than one level
+// deeper than the page before, or no page at all (a tree length of 0 is
+// what a crash or a broken disk leaves when it zeroes the file's start).
 class EVk2Format : public Exception {
 public:
     using Exception::Exception;
@@ -42,7 +45,9 @@ public:
 
 // The file's bytes. Titles are written cleaned (CleanTitleForFile), so
 // they read back as they were meant. A selected index that does not fit
-// in 16 bits is written as 0 rather than spill into the sub-icon.
+// in 16 bits is written as 0 rather than spill into the sub-icon. No pages
+// are written as the new document's one "UnTitled" page, since a file of
+// no pages reads as damaged.
 std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 
 // The file's bytes in pieces, for writing without one more copy of every
@@ -56,8 +61,7 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 
 // The document the bytes hold. Every length is checked against the bytes
 // left before anything is allocated. A sub-icon outside 1..SubIconCount
-// reads as none; a selected index past the last page as page 0; a file of
-// no pages as one "UnTitled" page.
+// reads as none; a selected index past the last page as page 0.
 TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount);
 
 // A title as the file can hold it: cut at its first CR or LF, and without

@@ -35,7 +35,8 @@ public:
     void FillFontCombo();
     // The built-in symbols, replaced by "mark.dat" when it exists.
     void LoadSymbolList();
-    // Writes "mark.dat"; throws when the file cannot be written.
+    // Writes "mark.dat"; throws when the file cannot be written, or was
+    // there but could not be read (it is kept as it is).
     void SaveSymbolList() const;
     // The first show: the buttons, the wrap column and the symbol shown as
     // the settings left them.
@@ -80,4 +81,7 @@ private:
     int LastFontSize_ = 0;
     int WrapByteCache_ = 0;
     TSymbolList SymbolList_;
+    // Why "mark.dat", there at the last read, could not be read; empty
+    // when it was read or missing.
+    std::string Unread_;
 };

@@ -57,19 +57,42 @@ private:
     throw EFOpenError(Format("ファイル \"%s\" を開けません。%s", Path.c_str(), SysErrorMessage(Error).c_str()));
 }
 
-[[noreturn]] void RaiseCreateError(const std::string& Path, int Error)
+[[noreturn]] void RaiseCreateError(const std::string& Path, const std::string& Reason)
 {
-    throw EFCreateError(Format("ファイル \"%s\" を作成できません。%s", Path.c_str(), SysErrorMessage(Error).c_str()));
+    throw EFCreateError(Format("ファイル \"%s\" を作成できません。%s", Path.c_str(), Reason.c_str()));
 }
 
-// The path a write really replaces: the final target of a symbolic link.
-std::string ResolveTarget(const std::string& Path)
+[[noreturn]] void RaiseCreateError(const std::string& Path, int Error)
 {
-    char resolved[PATH_MAX];
-    struct stat st;
-    if (lstat(Path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && realpath(Path.c_str(), resolved))
-        return resolved;
-    return Path;
+    RaiseCreateError(Path, SysErrorMessage(Error));
+}
+
+// As the system resolves a path: no more links than this in a row.
+constexpr int MaxLinksInARow = 40;
+
+// Path, or the last of the symbolic links it leads through. A link whose
+// target is gone leads to the name it points to: the write makes that file.
+// Gives 0, or the errno of a link that cannot be read or a loop.
+int FollowLinks(const std::string& Path, std::string& Target)
+{
+    std::string path = Path;
+    for (int links = 0; links < MaxLinksInARow; ++links) {
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            Target = path;
+            return 0;
+        }
+        std::string next(static_cast<size_t>(PATH_MAX), '\0');
+        const ssize_t length = readlink(path.c_str(), next.data(), next.size());
+        if (length < 0)
+            return errno;
+        next.resize(static_cast<size_t>(length));
+        const size_t slash = path.rfind('/');
+        if (!next.empty() && next.front() != '/' && slash != std::string::npos)
+            next.insert(0, path, 0, slash + 1);
+        path = std::move(next);
+    }
+    return ELOOP;
 }
 
 // umask() can only be read by changing it, which would race with other
@@ -166,6 +189,31 @@ TTempWriterCheck SetTempWriterCheck(TTempWriterCheck Check)
     return std::exchange(InstalledTempWriterCheck(), std::move(Check));
 }
 
+std::string WriteTarget(const std::string& FileName)
+{
+    const std::string path = OsPath(FileName);
+    std::string target;
+    if (const int error = FollowLinks(path, target))
+        RaiseCreateError(path, error);
+    // Only a file of data is ever replaced: a rename over a device or a
+    // FIFO would put a plain file where the system had something else.
+    struct stat st;
+    if (lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        RaiseCreateError(target, S_ISDIR(st.st_mode) ? SysErrorMessage(EISDIR)
+                                                     : "通常のファイルではないので、置き換えません。");
+    return target;
+}
+
+std::string CannotWriteMessage(const std::string& FileName, std::string_view Reason)
+{
+    std::string message = SjisToUtf8(FileName) + " に書き込めません";
+    if (!Reason.empty())
+        message.append("\n").append(Reason);
+    return message;
+}
+
+std::string KeptAsItIs(std::string_view Because) { return std::string(Because) + "、書き換えずにそのまま残しました。"; }
+
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
 {
     const std::string path = OsPath(FileName);
@@ -220,7 +268,7 @@ struct TReplacement {
 TReplacement StartReplacement(const std::string& FileName)
 {
     TReplacement file;
-    file.Target = ResolveTarget(OsPath(FileName));
+    file.Target = WriteTarget(FileName);
     const size_t slash = file.Target.rfind('/');
     file.Folder = slash == std::string::npos ? "./" : file.Target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? file.Target : file.Target.substr(slash + 1);

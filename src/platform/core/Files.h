@@ -23,17 +23,30 @@ bool CanReplaceIn(const std::string& FileName);
 // not a regular file (a folder, FIFO or device), or is larger than MaxBytes.
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes = UINT64_MAX);
 
-// Writes Data to a temporary file in the target's folder, flushes it to
-// disk and renames it over the target, keeping the old file's permissions
-// (and replacing the target of a symbolic link). On failure the old file is
-// untouched and EFCreateError is raised. The temporary file has no name
-// until it is complete where the file system allows; a named one that a
-// process killed before its rename left is removed by the next write.
+// The file a write of FileName replaces, in the system's form: FileName,
+// or the file its symbolic links lead to, which the write makes when it
+// is gone. Raises EFCreateError when that is something other than a
+// regular file (a folder, a device, a FIFO) or the links loop.
+std::string WriteTarget(const std::string& FileName);
+
+// Writes Data to a temporary file in the target's folder (WriteTarget),
+// flushes it to disk and renames it over the target, keeping the old
+// file's permissions. On failure the old file is untouched and
+// EFCreateError is raised. The temporary file has no name until it is
+// complete where the file system allows; a named one that a process
+// killed before its rename left is removed by the next write.
 // The file-system calls go through System (tests make them fail).
 void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem());
 // The same with the data given in pieces, written one after the other.
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
                      TFileSystem& System = SystemFileSystem());
+
+// The message of a write that did not happen: "<file name> に書き込めません",
+// then Reason on a line of its own when there is one.
+std::string CannotWriteMessage(const std::string& FileName, std::string_view Reason = {});
+// The reason for a file the program left as it is rather than replace:
+// Because (a clause ending in "ので"), then that the file was kept.
+std::string KeptAsItIs(std::string_view Because);
 
 // Whether the process Pid may still be renaming a temporary file it named;
 // the next write removes the leftovers of those that cannot. Without a

@@ -5,6 +5,7 @@
 #include "IniDocument.h"
 #include "Sjis.h"
 #include "Strings.h"
+#include "SysErrorText.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,15 +18,15 @@
 
 namespace {
 
-// A settings file is a few KiB; anything much larger is not one (a colour
-// scheme chooser may be pointed at any file) and is neither parsed nor
-// replaced.
-constexpr uint64_t kMaxFileBytes = 4 * 1024 * 1024;
 constexpr size_t kMaxValueBytes = 2047;
+// Bounds the retries of taking the lock while other instances replace or
+// make the file, so that no state of the disk can keep a write waiting.
+constexpr int kLockAttempts = 100;
 
-[[noreturn]] void RaiseWriteError(const std::string& FileName)
+// The write error, with Reason (why nothing was written) when there is one.
+[[noreturn]] void RaiseWriteError(const std::string& FileName, const std::string& Reason = {})
 {
-    throw EIniFileException(Format("%s に書き込めません", SjisToUtf8(FileName).c_str()));
+    throw EIniFileException(CannotWriteMessage(FileName, Reason));
 }
 
 // ---- value rules -----------------------------------------------------------
@@ -151,28 +152,52 @@ enum class FileState { Missing, Readable, Unreadable };
 struct Snapshot {
     FileState State = FileState::Missing;
     FileStamp Stamp;
-    std::string Text; // the bytes read (Readable only)
+    std::string Text;   // the bytes read (Readable only)
+    std::string Unread; // why it was not read (Unreadable only), for the write error
+    // It has no write permission: the user keeps it as it is.
+    bool ReadOnly = false;
 };
 
-// Reads the file as it is now. A missing file (or folder) reads as empty;
-// a file that exists but is not a regular file, is larger than the cap or
-// cannot be read is Unreadable, and a commit must not replace it.
+// Reads the file as it is now. A missing file (or folder, or a symbolic
+// link whose target is gone) reads as empty; a file that exists but is not
+// a regular file, is larger than the cap or cannot be read is Unreadable,
+// and a commit must not replace it.
 Snapshot LoadSnapshot(const std::string& FileName)
 {
     Snapshot snapshot;
+    const std::string path = OsPath(FileName);
     struct stat st;
-    if (stat(OsPath(FileName).c_str(), &st) != 0) {
-        snapshot.State = errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable;
+    if (stat(path.c_str(), &st) != 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return snapshot;
+        snapshot.State = FileState::Unreadable;
+        snapshot.Unread = KeptAsItIs("読み込めないファイルなので") + SysErrorMessage(error);
         return snapshot;
     }
     snapshot.Stamp = StampOf(st);
+    // Without a write bit it is read-only even for a user (root) whom the
+    // system would let write.
+    snapshot.ReadOnly = (st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
     snapshot.State = FileState::Unreadable;
-    if (!S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > kMaxFileBytes)
+    if (!S_ISREG(st.st_mode)) {
+        snapshot.Unread = KeptAsItIs(S_ISDIR(st.st_mode) ? "フォルダーなので" : "通常のファイルではないので");
         return snapshot;
+    }
+    if (static_cast<uint64_t>(st.st_size) > kIniFileMaxBytes) {
+        snapshot.Unread = KeptAsItIs("4 MiB を超える大きなファイルなので、読み込まずに既定の設定を使い");
+        return snapshot;
+    }
+    if (access(path.c_str(), R_OK) != 0) {
+        const int error = errno;
+        snapshot.Unread = KeptAsItIs("読み込めないファイルなので") + SysErrorMessage(error);
+        return snapshot;
+    }
     try {
-        snapshot.Text = ReadFileBytes(FileName, kMaxFileBytes);
+        snapshot.Text = ReadFileBytes(FileName, kIniFileMaxBytes);
         snapshot.State = FileState::Readable;
     } catch (const EFOpenError&) {
+        snapshot.Unread = KeptAsItIs("読み込めないファイルなので") + SysErrorMessage(EIO);
     }
     return snapshot;
 }
@@ -183,30 +208,36 @@ Snapshot LoadSnapshot(const std::string& FileName)
 // replaces the file by a rename: a waiter that wakes holding the replaced
 // file locks the one now there instead. A file that does not exist yet is
 // made empty to be locked, and removed again when the commit writes nothing.
+// The name is the one the write replaces (WriteTarget): never a symbolic
+// link, whose exclusive creation would fail however often it was tried.
 class CommitLock {
 public:
-    explicit CommitLock(std::string OsFileName) : OsFileName_(std::move(OsFileName))
+    explicit CommitLock(std::string OsTarget) : OsFileName_(std::move(OsTarget))
     {
-        while (Fd_ < 0) {
+        for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
             Created_ = false;
             Fd_ = ::open(OsFileName_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
             if (Fd_ < 0 && errno == ENOENT) {
                 Fd_ = ::open(OsFileName_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_CREAT | O_EXCL, 0666);
                 Created_ = Fd_ >= 0;
-                if (Fd_ < 0 && errno == EEXIST)
-                    continue; // made by another instance meanwhile
             }
-            if (Fd_ < 0 && errno == EINTR)
-                continue;
-            if (Fd_ < 0)
+            if (Fd_ < 0) {
+                Error_ = errno;
+                if (Error_ == EEXIST || Error_ == EINTR)
+                    continue; // made by another instance meanwhile
                 return;
-            if (!Lock() || !StillTheFile()) {
+            }
+            if (!Lock()) {
                 ::close(Fd_);
                 Fd_ = -1;
-                if (Failed_)
-                    return;
+                return;
             }
+            if (StillTheFile())
+                return;
+            ::close(Fd_);
+            Fd_ = -1;
         }
+        Error_ = EBUSY;
     }
     ~CommitLock()
     {
@@ -219,6 +250,8 @@ public:
     CommitLock(const CommitLock&) = delete;
     CommitLock& operator=(const CommitLock&) = delete;
     bool Held() const { return Fd_ >= 0; }
+    // Why the lock is not held (an errno value).
+    int Error() const { return Error_; }
     // The commit replaced the file: the one made for the lock is gone.
     void Written() { Written_ = true; }
 
@@ -227,7 +260,7 @@ private:
     {
         while (flock(Fd_, LOCK_EX) != 0)
             if (errno != EINTR) {
-                Failed_ = true;
+                Error_ = errno;
                 return false;
             }
         return true;
@@ -245,7 +278,7 @@ private:
     int Fd_ = -1;
     bool Created_ = false;
     bool Written_ = false;
-    bool Failed_ = false;
+    int Error_ = 0;
 };
 
 // Earlier versions locked through an empty "<file>.lock" beside the file,
@@ -333,19 +366,31 @@ private:
             std::filesystem::create_directories(path.parent_path(), error);
         if (error)
             RaiseWriteError(FileName_);
-        CommitLock lock(path.string());
+        std::string target;
+        try {
+            target = WriteTarget(FileName_);
+        } catch (const EFCreateError& E) {
+            // Something other than a file of data in its place (a FIFO, a
+            // device, a folder, a loop of links): told as the reader found it.
+            const Snapshot found = LoadSnapshot(FileName_);
+            RaiseWriteError(FileName_, found.State == FileState::Unreadable ? found.Unread : E.Message());
+        }
+        CommitLock lock(target);
         if (!lock.Held())
-            RaiseWriteError(FileName_);
+            RaiseWriteError(FileName_, SysErrorMessage(lock.Error()));
         RemoveLeftoverLockFile(path.string());
 
         Snapshot snapshot = LoadSnapshot(FileName_);
         if (snapshot.State == FileState::Unreadable)
-            RaiseWriteError(FileName_);
+            RaiseWriteError(FileName_, snapshot.Unread);
         IniDocument document(snapshot.Text);
         for (const IniOperation& operation : Journal)
             operation.ApplyTo(document);
         const std::string text = document.Text();
         const bool unchanged = snapshot.State == FileState::Readable ? text == snapshot.Text : text.empty();
+        // The user made the file read-only to keep it as it is.
+        if (!unchanged && snapshot.ReadOnly)
+            RaiseWriteError(FileName_, KeptAsItIs("読み出し専用のファイルなので"));
         if (!unchanged) {
             try {
                 WriteFileAtomic(FileName_, text);

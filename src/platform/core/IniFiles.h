@@ -8,9 +8,12 @@
 // lock on the file itself shared with other instances (nothing is left
 // beside it); a batch abandoned by an exception is
 // dropped and the file stays as it was. A file that exists but cannot be
-// read (no permission, an I/O error, not a regular file, larger than a few
-// MiB) reads as empty and is never overwritten: the commit fails. Reading
-// never creates the file; the first write creates it and its folder.
+// read (no permission, an I/O error, not a regular file, larger than
+// kIniFileMaxBytes) reads as empty and is never overwritten, nor is a file
+// without write permission: the commit fails and says why. A symbolic link
+// whose target is gone reads as a missing file, and a write makes the
+// target. Reading never creates the file; the first write creates it and
+// its folder.
 //
 // Reads see the file as it is on disk now (another instance may have
 // written it); it is parsed again only when it changed. Lines end in CR LF
@@ -28,7 +31,13 @@
 
 class TStrings;
 
-// A write that failed: "<file name> に書き込めません".
+// A settings file is a few KiB; anything much larger is not one (a colour
+// scheme chooser may be pointed at any file) and is neither parsed nor
+// replaced.
+inline constexpr uint64_t kIniFileMaxBytes = 4 * 1024 * 1024;
+
+// A write that failed: "<file name> に書き込めません", and on a line of its
+// own why, when nothing was written because of what the file is.
 class EIniFileException : public Exception {
 public:
     using Exception::Exception;

@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 #include "Files.h"
+#include "IniFiles.h"
 #include "SubIni.h"
 #include "SysErrorText.h"
 #include "SysUtils.h"
@@ -9,12 +10,20 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
-// Larger files are no settings file of ours; their readers refuse them
-// without help.
-constexpr uint64_t LargestCheckedFile = 4 << 20;
+// Larger files are no settings file of ours; their readers refuse them,
+// and a settings file that large is told (TooLargeToRead).
+constexpr uint64_t LargestCheckedFile = kIniFileMaxBytes;
+
+bool TooLargeToRead(const TSettingsFileCheck& File)
+{
+    struct stat st;
+    return File.Shape == TSettingsFileShape::Ini && stat(OsPath(File.FileName).c_str(), &st) == 0 && S_ISREG(st.st_mode)
+           && static_cast<uint64_t>(st.st_size) > kIniFileMaxBytes;
+}
 
 bool IsStrayControl(char C)
 {
@@ -55,10 +64,14 @@ bool LooksDamaged(std::string_view Bytes, TSettingsFileShape Shape)
 
 std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
 {
-    std::string names;
+    std::string names, tooLarge;
     for (const TSettingsFileCheck& file : Files) {
         if (!FileExists(file.FileName))
             continue;
+        if (TooLargeToRead(file)) {
+            tooLarge.append("\n").append(SjisToUtf8(file.FileName));
+            continue;
+        }
         std::string bytes;
         try {
             bytes = ReadFileBytes(file.FileName, LargestCheckedFile);
@@ -72,11 +85,18 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
         if (std::rename(OsPath(file.FileName).c_str(), OsPath(file.FileName + ".bad").c_str()) != 0)
             names.append("（").append(SysErrorMessage(errno)).append("）");
     }
-    if (names.empty())
-        return {};
-    return "次のファイルが壊れていたため、既定の設定を使います。"
-           "壊れたファイルは名前に \".bad\" を付けて残しました。"
-           + names;
+    std::string notice;
+    if (!names.empty())
+        notice = "次のファイルが壊れていたため、既定の設定を使います。"
+                 "壊れたファイルは名前に \".bad\" を付けて残しました。"
+                 + names;
+    if (!tooLarge.empty())
+        notice += (notice.empty() ? "" : "\n\n")
+                  + std::string(
+                      "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、読み込まずに既定の設定を"
+                      "使います。ファイルは書き換えずにそのまま残します。")
+                  + tooLarge;
+    return notice;
 }
 
 std::vector<TSettingsFileCheck> StartUpSettingsFiles()
