@@ -209,7 +209,7 @@ TEST_F(SearchDialogs, AReadOnlyHistoryFileIsKeptAndToldOnce)
         Answer([text](QDialog& D) { Type(D, "ComboBox1", text); }, "btnOK");
         std::string find;
         TSearchOptionWord options = 0;
-        EXPECT_TRUE(TfmSearch::Execute(find, options, false));
+        EXPECT_TRUE(TfmSearch::Execute(nullptr, find, options, false));
         EXPECT_EQ(find, text);
     }
     EXPECT_EQ(dialogs.MessageTexts(),

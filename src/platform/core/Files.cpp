@@ -206,7 +206,7 @@ std::string WriteTarget(const std::string& FileName)
 
 std::string CannotWriteMessage(const std::string& FileName, std::string_view Reason)
 {
-    std::string message = SjisToUtf8(FileName) + " に書き込めません";
+    std::string message = OsPath(FileName) + " に書き込めません";
     if (!Reason.empty())
         message.append("\n").append(Reason);
     return message;
