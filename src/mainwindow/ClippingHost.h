@@ -13,6 +13,8 @@ public:
     // This instance's page is out in the external editor: nothing goes
     // into a page meanwhile.
     virtual bool OwnExternalEditRunning() const = 0;
+    // An external edit may start now: the rule the 外 button follows.
+    virtual bool ExternalEditAllowed() const = 0;
     // The caption shows whether clipping mode is on.
     virtual void ShowCaption() = 0;
 };

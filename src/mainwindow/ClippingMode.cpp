@@ -55,9 +55,9 @@ void TClippingMode::OpClipClick()
 {
     On_ = !On_;
     Parts_.Menus.Item(Cmd::OpClip)->SetChecked(On_);
-    // No external edit while clipping.
+    // No external edit while clipping, nor while one runs elsewhere.
     if (SettingsVars.ExtEditor)
-        Parts_.GoEditorButton.SetEnabled(!On_);
+        Parts_.GoEditorButton.SetEnabled(Host_.ExternalEditAllowed());
     Host_.ShowCaption();
 }
 

@@ -37,6 +37,7 @@ public:
 
     TEditorEx* ActiveEditor() const override { return Form_.ActiveEditor_; }
     bool OwnExternalEditRunning() const override { return Form_.Parts_->ExternalEditor->OwnExternalEditRunning(); }
+    bool ExternalEditAllowed() const override { return Form_.Parts_->ExternalEditor->ExternalEditAllowed(); }
     void ShowCaption() override { Form_.Parts_->DocumentFiles->RefreshCaption(); }
 
 private:

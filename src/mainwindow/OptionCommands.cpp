@@ -93,9 +93,7 @@ void TOptionCommands::ApplyOptions(bool TreeUndoRedoBefore)
     Parts_.SubIcons.TakeNamesFromImagePopup();
     if (v.NoContinue)
         Host_.SetInsertNumber(1);
-    const TExternalEditor& external = Parts_.ExternalEditor;
-    if (external.ExternalEditText().empty() && !external.OwnExternalEditRunning())
-        Parts_.GoEditorButton.SetEnabled(!Parts_.Clipping.On() && v.ExtEditor);
+    Parts_.GoEditorButton.SetEnabled(Parts_.ExternalEditor.ExternalEditAllowed());
     Host_.ApplyWindowWrap();
     look.ApplyMarkSettings();
     look.ApplyBracketColors();

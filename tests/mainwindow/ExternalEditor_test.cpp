@@ -147,6 +147,12 @@ TEST_F(ExternalEditorTest, AnEditEndingElsewhereKeepsTheButtonOffWhileClipping)
     EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
     form->Clipping().OpClipClick();
     EXPECT_EQ(Enabled({"sbGoEditor"}), "+");
+    // Clipping that ends while an edit runs elsewhere leaves the button off.
+    form->Clipping().OpClipClick();
+    editor.ExternalEditTold(ExternalEditRunningText());
+    form->Clipping().OpClipClick();
+    EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
+    editor.ExternalEditTold("");
     SettingsVars.ExtEditor = false;
     editor.ExternalEditTold("");
     EXPECT_EQ(Enabled({"sbGoEditor"}), "-");
