@@ -45,6 +45,16 @@ void TOpenMenuList::AddHistory(const std::string& Path)
     BuildHistoryMenu();
 }
 
+void TOpenMenuList::Remember(const std::string& Path)
+{
+    AddHistory(Path);
+    try {
+        SaveHistory();
+    } catch (const EIniFileException& E) {
+        TellOnce(E.Message(), TMsgDlgType::mtError);
+    }
+}
+
 void TOpenMenuList::RemoveHistory(const std::string& Path)
 {
     std::erase(Paths_, Path);

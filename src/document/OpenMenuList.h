@@ -31,6 +31,9 @@ public:
     // Puts Path at the top (moving it when listed), dropping the oldest
     // entries beyond 10.
     void AddHistory(const std::string& Path);
+    // AddHistory, and the list written to the settings file at once. A
+    // write that fails is told once a run for each reason.
+    void Remember(const std::string& Path);
     void RemoveHistory(const std::string& Path);
     // Empties the list and saves it.
     void ClearHistory();

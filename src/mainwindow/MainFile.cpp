@@ -197,10 +197,7 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     dataTree.SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
     Host_.DocumentReplaced(true);
-    CatchExceptions([&] {
-        History_->AddHistory(fileName);
-        History_->SaveHistory();
-    });
+    CatchExceptions([&] { History_->Remember(fileName); });
     if (folderReadOnly)
         Tell(OsPath(fileName)
                  + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"
@@ -400,10 +397,7 @@ void TDocumentFiles::FlSaveAsClick()
     ReadOnlyDocument_ = false;
     ClosingSave_ = false;
     OpenDialog1_.SetInitialDir(ExtractFilePath(fileName));
-    CatchExceptions([&] {
-        History_->AddHistory(fileName);
-        History_->SaveHistory();
-    });
+    CatchExceptions([&] { History_->Remember(fileName); });
 }
 
 // ---- Closing and the auto-save ---------------------------------------------------------------------------

@@ -172,10 +172,7 @@ bool TDocumentFiles::LoadTreeText(const std::string& Path)
     Host_.CloseSubIconFinder();
     Host_.DocumentReplaced(false);
     Host_.ShowUnmappedNotice(unmapped);
-    CatchExceptions([&] {
-        TreeHistory_->AddHistory(Path);
-        TreeHistory_->SaveHistory();
-    });
+    CatchExceptions([&] { TreeHistory_->Remember(Path); });
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "DamagedFiles.h"
+#include "DocumentFile.h"
 #include "FontToolbar.h"
 #include "IniFiles.h"
 #include "OpenMenuList.h"
@@ -155,11 +156,19 @@ TEST_F(Settings, AReadOnlySettingsFileIsKeptAndTheCloseSaysSoOnce)
     chmod(OsPath(SettingsFilePath()).c_str(), 0444);
     StartShown();
     EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 100);
-    EXPECT_TRUE(form->close());
+    const std::string told = SettingsFilePath()
+                             + " に書き込めません\n"
+                               "読み出し専用のファイルなので、書き換えずにそのまま残しました。";
+    // Each open puts the document on the recent list, which the file keeps.
+    for (const char* name : {"one", "two"}) {
+        WriteDocumentFile(Home() + name + ".vk2", {{0, name, name}}, 0, 0);
+        ASSERT_TRUE(form->DocumentFiles().LoadOutline(Home() + name));
+    }
     ASSERT_EQ(dialogs.Questions().size(), 1u);
-    EXPECT_EQ(LastQuestion(), SettingsFilePath()
-                                  + " に書き込めません\n"
-                                    "読み出し専用のファイルなので、書き換えずにそのまま残しました。");
+    EXPECT_EQ(LastQuestion(), told);
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(dialogs.Questions().size(), 2u) << "and the close says it once more";
+    EXPECT_EQ(LastQuestion(), told);
     EXPECT_EQ(ReadFileBytes(SettingsFilePath()), kept);
 }
 

@@ -4,6 +4,7 @@
 #include "OsPath.h"
 
 #include <QDialog>
+#include <set>
 
 namespace {
 
@@ -70,6 +71,13 @@ TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgBu
 void ShowMessage(const std::string& Msg) { MessageDlg(Msg, TMsgDlgType::mtCustom, {TMsgDlgBtn::mbOK}); }
 
 void Tell(const std::string& Msg, TMsgDlgType DlgType) { MessageDlg(Msg, DlgType, {TMsgDlgBtn::mbOK}); }
+
+void TellOnce(const std::string& Msg, TMsgDlgType DlgType)
+{
+    static std::set<std::string> told;
+    if (told.insert(Msg).second)
+        Tell(Msg, DlgType);
+}
 
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
 {

@@ -22,6 +22,10 @@ TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgBu
 void ShowMessage(const std::string& Msg);
 // A box of DlgType with an OK button: telling, not asking.
 void Tell(const std::string& Msg, TMsgDlgType DlgType);
+// Tell, but only the first time this run that Msg is to be told: for a
+// failure that would otherwise come back at every command, such as a
+// settings file the user keeps read-only.
+void TellOnce(const std::string& Msg, TMsgDlgType DlgType);
 
 // A one-line input box that opens on Value. On OK, Value becomes what was
 // typed and the result is true.

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <set>
 #include <string>
 
 namespace {
@@ -162,12 +161,8 @@ void TSearchDialogBase::Confirm(int Result)
         TIniFile file(SearchHistoryFileName());
         WriteHistory(file);
     } catch (const EIniFileException& E) {
-        // The search still runs; only the history is not kept. Each reason
-        // is told once a run: a history file the user keeps read-only
-        // would bring the box back at every search.
-        static std::set<std::string> told;
-        if (told.insert(E.Message()).second)
-            MessageDlg(E.Message(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        // The search still runs; only the history is not kept.
+        TellOnce(E.Message(), TMsgDlgType::mtError);
     }
     done(Result);
 }
