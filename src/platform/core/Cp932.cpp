@@ -115,25 +115,6 @@ const Tables& Table()
     return *tables;
 }
 
-void AppendUtf8(std::string& Out, char32_t C)
-{
-    if (C < 0x80) {
-        Out += static_cast<char>(C);
-    } else if (C < 0x800) {
-        Out += static_cast<char>(0xC0 | C >> 6);
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    } else if (C < 0x10000) {
-        Out += static_cast<char>(0xE0 | C >> 12);
-        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    } else {
-        Out += static_cast<char>(0xF0 | C >> 18);
-        Out += static_cast<char>(0x80 | (C >> 12 & 0x3F));
-        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    }
-}
-
 // Decodes one UTF-8 sequence at Pos; malformed input (a stray or truncated
 // sequence, an overlong form, a value past U+10FFFF) yields U+FFFD for one
 // byte. An overlong form must not pass: "C0 80" would smuggle in a NUL.
@@ -197,6 +178,25 @@ void AppendSjis(std::string& Out, char32_t C, int& Unmapped)
 }
 
 } // namespace
+
+void AppendUtf8(std::string& Out, char32_t C)
+{
+    if (C < 0x80) {
+        Out += static_cast<char>(C);
+    } else if (C < 0x800) {
+        Out += static_cast<char>(0xC0 | C >> 6);
+        Out += static_cast<char>(0x80 | (C & 0x3F));
+    } else if (C < 0x10000) {
+        Out += static_cast<char>(0xE0 | C >> 12);
+        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
+        Out += static_cast<char>(0x80 | (C & 0x3F));
+    } else {
+        Out += static_cast<char>(0xF0 | C >> 18);
+        Out += static_cast<char>(0x80 | (C >> 12 & 0x3F));
+        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
+        Out += static_cast<char>(0x80 | (C & 0x3F));
+    }
+}
 
 char16_t SjisCharToUtf16(uint16_t Code) { return Table().Decode[Code]; }
 

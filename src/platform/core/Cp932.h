@@ -28,6 +28,8 @@ std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless = nullptr);
 std::string Utf16ToSjis(std::u16string_view Text, int& Unmapped);
 std::string Utf8ToSjis(std::string_view Text, bool* Lossless = nullptr);
 std::string Utf8ToSjis(std::string_view Text, int& Unmapped);
+// C written as UTF-8 at the end of Out.
+void AppendUtf8(std::string& Out, char32_t C);
 // Text is well-formed UTF-8: no stray or missing continuation byte, no
 // overlong form, no surrogate, nothing past U+10FFFF.
 bool IsUtf8(std::string_view Text);

@@ -49,20 +49,6 @@ std::optional<char16_t> EscapedChar(std::string_view Text)
     return value;
 }
 
-void AppendUtf8(std::string& Out, char16_t C)
-{
-    if (C < 0x80) {
-        Out += static_cast<char>(C);
-    } else if (C < 0x800) {
-        Out += static_cast<char>(0xC0 | C >> 6);
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    } else {
-        Out += static_cast<char>(0xE0 | C >> 12);
-        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    }
-}
-
 // Bytes of the UTF-8 sequence that Lead starts (1 for a byte that starts
 // none: the converter refuses it).
 size_t SequenceLength(unsigned char Lead)
