@@ -78,7 +78,7 @@ std::optional<std::string> ReadTransferFile(const std::string& File)
 void DeleteTransferFile(const std::string& File)
 {
     if (FileExists(File) && std::remove(OsPath(File).c_str()) != 0)
-        Tell("一時ファイル " + SjisToUtf8(File)
+        Tell("一時ファイル " + OsPath(File)
                  + " を削除できませんでした！\r\n\r\n"
                    "Velk2000のあるフォルダーを調べ、適当な方法で削除してください。",
              TMsgDlgType::mtError);

@@ -1,7 +1,6 @@
 // The help menu's commands and the document type's association.
 #include "HelpCommands.h"
 
-#include "Cp932.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
 #include "FileAssociation.h"
@@ -48,7 +47,7 @@ void THelpCommands::BindCommands()
 void THelpCommands::OpenHelpFile(const std::string& File)
 {
     if (!FileExists(File) || !OpenUrl_(QUrl::fromLocalFile(QString::fromStdString(OsPath(File)))))
-        MessageDlg("ヘルプファイル " + SjisToUtf8(File) + " を開けません。", TMsgDlgType::mtInformation,
+        MessageDlg("ヘルプファイル " + OsPath(File) + " を開けません。", TMsgDlgType::mtInformation,
                    {TMsgDlgBtn::mbOK});
 }
 

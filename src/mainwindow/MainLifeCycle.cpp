@@ -52,7 +52,7 @@ void DeleteLeftoverTransferFiles()
     for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt)) {
         if (::unlink(OsPath(name).c_str()) == 0 || errno == ENOENT)
             continue;
-        MessageDlg(SjisToUtf8(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
+        MessageDlg(OsPath(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
                    TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         return;
     }

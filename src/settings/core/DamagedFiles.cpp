@@ -1,6 +1,5 @@
 #include "DamagedFiles.h"
 
-#include "Cp932.h"
 #include "Files.h"
 #include "IniFiles.h"
 #include "SubIni.h"
@@ -69,7 +68,7 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
         if (!FileExists(file.FileName))
             continue;
         if (TooLargeToRead(file)) {
-            tooLarge.append("\n").append(SjisToUtf8(file.FileName));
+            tooLarge.append("\n").append(OsPath(file.FileName));
             continue;
         }
         std::string bytes;
@@ -81,7 +80,7 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
         if (!LooksDamaged(bytes, file.Shape))
             continue;
         names += '\n';
-        names += SjisToUtf8(file.FileName);
+        names += OsPath(file.FileName);
         if (std::rename(OsPath(file.FileName).c_str(), OsPath(file.FileName + ".bad").c_str()) != 0)
             names.append("（").append(SysErrorMessage(errno)).append("）");
     }
