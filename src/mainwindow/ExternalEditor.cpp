@@ -92,7 +92,7 @@ void RefuseTransferFile(const std::string& File)
     const bool moved = std::rename(OsPath(File).c_str(), OsPath(kept).c_str()) == 0;
     Tell("外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
          "編集した内容は "
-             + SjisToUtf8(moved ? kept : File) + " に残してあります。",
+             + OsPath(moved ? kept : File) + " に残してあります。",
          TMsgDlgType::mtError);
 }
 
