@@ -30,8 +30,7 @@ kanji=$(iconv -f EUC-JP -t UTF-8 "$source_file" | awk '$0 !~ /^#/ && / G[1-8] / 
   echo
   echo 'constexpr std::string_view kCommonKanji ='
   echo "$kanji" | awk '{ line = line $1 } NR % 40 == 0 { print "    \"" line "\""; line = "" }
-                      END { if (line != "") print "    \"" line "\"" }'
-  echo '    ;'
+                      END { if (line != "") print "    \"" line "\"" }' | sed '$ s/$/;/'
   echo
   echo '} // namespace'
   echo
