@@ -11,7 +11,9 @@
 // its katakana made half-width; Western text and English lines with signs
 // in UTF-8. The table gives, for each kind, piece size and encoding the
 // caller expects, how many pieces came back in the encoding they were
-// written in. Pieces that read the same in both encodings count as right.
+// written in (pieces that read the same in both encodings count as right),
+// and how many of them were well-formed both ways, where the rule weighs
+// the two readings.
 #include "Cp932.h"
 #include "Sjis.h"
 #include "StrHenkan.h"
@@ -70,26 +72,48 @@ std::vector<std::string> Lines(const std::string& Text)
     return lines;
 }
 
-// Words of Western text, and phrases of Japanese text: what lies between
-// blanks and Japanese punctuation, as a title or a word typed alone would.
+// Japanese words are not set apart by blanks: a run of kanji, of
+// hiragana or of katakana stands for one.
+enum class TScript { Kanji, Hiragana, Katakana, Other };
+
+TScript ScriptOf(char32_t C)
+{
+    if ((C >= 0x4E00 && C <= 0x9FFF) || C == U'々')
+        return TScript::Kanji;
+    if (C >= 0x3041 && C <= 0x309F)
+        return TScript::Hiragana;
+    if ((C >= 0x30A0 && C <= 0x30FF) || (C >= 0xFF66 && C <= 0xFF9F))
+        return TScript::Katakana;
+    return TScript::Other;
+}
+
+// Words of Western text, and of Japanese text: what lies between blanks
+// and Japanese punctuation, cut again where the script changes, as a
+// title or a word typed alone would be.
 std::vector<std::string> Words(const std::string& Utf8)
 {
     static const std::u32string breaks = U" \t\r\n　、。，．「」『』（）【】・：；！？";
     std::vector<std::string> words;
     std::string word;
-    for (size_t pos = 0; pos < Utf8.size();) {
-        const size_t start = pos;
-        const char32_t c = NextUtf8(Utf8, pos).value_or(U'\uFFFD');
-        if (breaks.find(c) == std::u32string::npos) {
-            word.append(Utf8, start, pos - start);
-            continue;
-        }
+    TScript script = TScript::Other;
+    const auto endWord = [&] {
         if (!word.empty())
             words.push_back(word);
         word.clear();
+    };
+    for (size_t pos = 0; pos < Utf8.size();) {
+        const size_t start = pos;
+        const char32_t c = NextUtf8(Utf8, pos).value_or(U'\uFFFD');
+        if (breaks.find(c) != std::u32string::npos) {
+            endWord();
+            continue;
+        }
+        if (ScriptOf(c) != script)
+            endWord();
+        script = ScriptOf(c);
+        word.append(Utf8, start, pos - start);
     }
-    if (!word.empty())
-        words.push_back(word);
+    endWord();
     return words;
 }
 
@@ -106,8 +130,13 @@ std::string HalfWidthKatakana(std::string_view Sjis)
 }
 
 struct TTally {
-    int Right = 0, Total = 0;
+    int Right = 0, Total = 0, BothWays = 0;
 };
+
+bool ReadsBothWays(const std::string& Bytes)
+{
+    return IsUtf8(Bytes) && SjisToUtf16(Bytes).find(u'\uFFFD') == std::u16string::npos;
+}
 
 // One kind of text as the pieces are written: a name, the encoding, and
 // how a piece of UTF-8 text becomes the bytes of a file.
@@ -186,9 +215,11 @@ int main(int argc, char** argv)
                         const std::string bytes = writing.Write(piece);
                         if (IsAscii(bytes) || !seen[size].insert(bytes).second)
                             continue;
+                        const bool bothWays = ReadsBothWays(bytes);
                         for (const TTextEncoding likely : {TTextEncoding::ShiftJis, TTextEncoding::Utf8}) {
                             TTally& tally = tallies[writing.Name][size][likely];
                             ++tally.Total;
+                            tally.BothWays += bothWays;
                             if (ReadRight(bytes, writing.Written, likely))
                                 ++tally.Right;
                             else if (showWrong && size != TSize::File)
@@ -199,16 +230,18 @@ int main(int argc, char** argv)
             }
         }
     }
-    std::printf("| %-44s | %-5s | %-9s | %7s | %15s |\n", "kind", "piece", "likely", "right", "right / pieces");
-    std::printf("|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(7, '-').c_str(),
-                std::string(11, '-').c_str(), std::string(9, '-').c_str(), std::string(17, '-').c_str());
+    std::printf("| %-44s | %-5s | %-9s | %7s | %17s | %9s |\n", "kind", "piece", "likely", "right", "right / pieces",
+                "both ways");
+    std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(7, '-').c_str(),
+                std::string(11, '-').c_str(), std::string(9, '-').c_str(), std::string(19, '-').c_str(),
+                std::string(11, '-').c_str());
     for (const std::string& name : order)
         for (const TSize size : kSizes)
             for (const TTextEncoding likely : {TTextEncoding::ShiftJis, TTextEncoding::Utf8}) {
                 const TTally& tally = tallies[name][size][likely];
                 const double percent = tally.Total == 0 ? 100.0 : 100.0 * tally.Right / tally.Total;
-                std::printf("| %-44s | %-5s | %-9s | %6.2f%% | %7d / %5d |\n", name.c_str(), SizeName(size),
-                            EncodingName(likely), percent, tally.Right, tally.Total);
+                std::printf("| %-44s | %-5s | %-9s | %6.2f%% | %7d / %7d | %9d |\n", name.c_str(), SizeName(size),
+                            EncodingName(likely), percent, tally.Right, tally.Total, tally.BothWays);
             }
     return 0;
 }

@@ -23,8 +23,8 @@ enum class TTextEncoding { ShiftJis, Utf8, Utf16Le, Utf16Be };
 // yields: real text is made of the characters its writers use (kana and
 // common kanji, Latin letters inside Latin words, the usual signs), so the
 // reading with the fewer rare or misplaced characters wins. When the two
-// weigh the same ("αβ" read as UTF-8, "ﾎｱﾎｲ" as Shift-JIS), the file is
-// in Likely: the encoding it was written in, when the caller knows it.
+// weigh the same ("ý" read as UTF-8, "ﾃｽ" as Shift-JIS), the file is in
+// Likely: the encoding it was written in, when the caller knows it.
 std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Likely = TTextEncoding::ShiftJis);
 
 // Bytes in Encoding as Shift-JIS: UTF-8 and UTF-16, the byte-order mark
