@@ -10,6 +10,7 @@
 #include "FontToolbarHost.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
+#include "NumberField.h"
 #include "Paths.h"
 #include "SpinEx.h"
 #include "SubIni.h"
@@ -49,11 +50,9 @@ bool EvenCells(const QString& Family)
 // applied. Leaving the box brings its text back into the range.
 std::optional<int> TypedValue(const TMySpinEdit& Box)
 {
-    bool number = false;
-    const int value = Box.text().toInt(&number);
-    if (!number || value < Box.MinValue() || value > Box.MaxValue())
+    if (!TNumberField::Of(Box)->HoldsValue())
         return std::nullopt;
-    return value;
+    return Box.Value();
 }
 
 } // namespace
@@ -123,9 +122,9 @@ void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
     // loaded: the mode, the symbol button, the two toggles, then the
     // choosers and the two numbers.
     int left = 0;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{&EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo),
-                                         Host_.ToolButton(Cmd::sbRTN), ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             &EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo), Host_.ToolButton(Cmd::sbRTN),
+             ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
         control->move(left, 0);
         left += control->sizeHint().width();
     }
