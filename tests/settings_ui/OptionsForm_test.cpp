@@ -234,6 +234,7 @@ TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirField)
         f.PageControl1->setCurrentIndex(0);
         dialogs.Answer(mrOk);
         f.OKButtonClick();
+        ASSERT_EQ(dialogs.MessageTexts().size(), static_cast<size_t>(&c - cases + 1)) << c.Typed;
         EXPECT_EQ(dialogs.MessageTexts().back(), std::string(c.Typed) + "\r\n\r\n" + c.Refusal);
         EXPECT_EQ(std::pair(f.result(), f.PageControl1->currentIndex()), std::pair(mrNone, c.Page)) << c.Typed;
         EXPECT_TRUE(SettingsVars == before) << c.Typed;
