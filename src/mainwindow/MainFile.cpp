@@ -116,7 +116,7 @@ bool TDocumentFiles::IsOpenElsewhere(const std::string& Path) const
 
 // ---- New ---------------------------------------------------------------------------------------------
 
-TSaveQuestion TDocumentFiles::SaveQuestionSaving(const std::function<void()>& Save)
+TSaveQuestion TDocumentFiles::MakeSaveQuestion(const std::function<void()>& Save)
 {
     return {
         [this] { return Host_.DataMemo()->Modified(); },
@@ -135,7 +135,7 @@ TSaveQuestion TDocumentFiles::SaveQuestionSaving(const std::function<void()>& Sa
     };
 }
 
-bool TDocumentFiles::SaveQuestion() { return MayReplaceDocument(SaveQuestionSaving(), false); }
+bool TDocumentFiles::SaveQuestion() { return MayReplaceDocument(MakeSaveQuestion(), false); }
 
 void TDocumentFiles::FlNewClick()
 {
@@ -220,7 +220,7 @@ bool TDocumentFiles::ForcedSaveApplies() const
 bool TDocumentFiles::SaveFirst(const std::function<void()>& Save)
 {
     Host_.StorePage(Host_.DataTree()->Selected());
-    return MayReplaceDocument(SaveQuestionSaving(Save), ForcedSaveApplies());
+    return MayReplaceDocument(MakeSaveQuestion(Save), ForcedSaveApplies());
 }
 
 void TDocumentFiles::FlOpenClick()

@@ -1,27 +1,49 @@
 // Work held back while a question, a dialog or a walk runs.
+#include "DeferredNotices.h"
 #include "Dialogs.h"
 #include "ModalActivity.h"
-#include "ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
-TEST(ModalActivity, EveryQuestionIsOne)
+// Notes, for each question, whether a modal activity ran while it was asked.
+class TRunningWhileAsked : public TDialogHook {
+public:
+    TRunningWhileAsked() : Previous_(SetDialogHook(this)) {}
+    ~TRunningWhileAsked() override { SetDialogHook(Previous_); }
+    TRunningWhileAsked(const TRunningWhileAsked&) = delete;
+    TRunningWhileAsked& operator=(const TRunningWhileAsked&) = delete;
+
+    std::vector<bool> Seen;
+
+    TDialogAnswer Ask(const TDialogQuestion&) override
+    {
+        Seen.push_back(TModalActivity::Running());
+        return {.Result = mrOk};
+    }
+
+private:
+    TDialogHook* Previous_;
+};
+
+TEST(ModalActivity, EveryQuestionIsOneAndANoticeHeldAtStartToo)
 {
-    TScriptedDialogs dialogs;
-    bool runningWhileAsked = false;
-    dialogs.AnswerForm([&](QDialog&) {
-        runningWhileAsked = TModalActivity::Running();
-        return mrOk;
-    });
+    TRunningWhileAsked hook;
     QDialog form;
     ShowModal(form);
-    EXPECT_TRUE(runningWhileAsked);
+    MessageDlg("?", TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo});
+    {
+        TDeferredNotices notices;
+        Tell("!", TMsgDlgType::mtError);
+        notices.Release();
+    }
+    EXPECT_EQ(hook.Seen, (std::vector<bool>{true, true, true}));
     EXPECT_FALSE(TModalActivity::Running());
 }
 

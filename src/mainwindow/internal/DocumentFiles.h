@@ -133,7 +133,7 @@ private:
     bool IsOpenElsewhere(const std::string& Path) const;
     // The question "save the changes first?" over this document; Save
     // answers Yes (FlSaveClick when empty).
-    TSaveQuestion SaveQuestionSaving(const std::function<void()>& Save = {});
+    TSaveQuestion MakeSaveQuestion(const std::function<void()>& Save = {});
     // The save question before New replaces the document; false when the
     // document is to stay.
     bool SaveQuestion();
