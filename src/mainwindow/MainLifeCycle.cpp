@@ -21,11 +21,13 @@
 #include "FontToolbar.h"
 #include "FormTimer.h"
 #include "Instances.h"
+#include "ModalActivity.h"
 #include "OpenMenuList.h"
 #include "OptionToggles.h"
 #include "OutlineBinding.h"
 #include "PaneViews.h"
 #include "Paths.h"
+#include "SessionEnd.h"
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -221,6 +223,26 @@ bool TVelkForm::FormCloseQuery()
     if (!failure.empty())
         MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
     return canClose;
+}
+
+// The close runs inside the request, as a close from the window manager
+// would: the session manager waits for the answer, and the user's answer
+// (or the forced save) is all the program needs before it ends. A close
+// held back by a dialog or a walk asks its question only later, so the
+// session must not end before that.
+void TVelkForm::SessionEnding(const TSessionEnd& Session)
+{
+    if (Session.AllowsInteraction()) {
+        const bool closed = close();
+        Session.Release();
+        if (!closed)
+            Session.Cancel();
+        return;
+    }
+    // Nothing may be asked. A save in the middle of a question or a walk
+    // would write what the user has not decided yet.
+    if (!TModalActivity::Running())
+        Parts_->DocumentFiles->SaveUnasked();
 }
 
 // ---- The auto-save timer and other instances ---------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include "Cp932.h"
+#include "ModalActivity.h"
 #include "OsPath.h"
 
 #include <QDialog>
@@ -50,10 +51,18 @@ std::optional<std::string> ChosenSjis(const std::string& Utf8, const std::string
     return ToSjisOrRefuse(Utf8, As);
 }
 
+// Every question goes through here: while it is open, the program is in a
+// modal activity.
+TDialogAnswer Ask(const TDialogQuestion& Question)
+{
+    const TModalActivity asking;
+    return DialogHook().Ask(Question);
+}
+
 TModalResult AskMessage(TDialogQuestion Question)
 {
     Question.Kind = TDialogKind::Message;
-    return DialogHook().Ask(Question).Result;
+    return Ask(Question).Result;
 }
 
 } // namespace
@@ -82,7 +91,7 @@ void TellOnce(const std::string& Msg, TMsgDlgType DlgType)
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
 {
     const TDialogAnswer answer =
-        DialogHook().Ask({.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
+        Ask({.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     const std::optional<std::string> typed = ChosenSjis(answer.Values.front(), Value, kText);
@@ -106,8 +115,7 @@ void RefuseFileName(const std::string& FileName) { Refuse(OsPath(FileName), kPat
 
 bool SelectDirectory(const std::string& Caption, std::string& Directory)
 {
-    const TDialogAnswer answer =
-        DialogHook().Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = OsPath(Directory)});
+    const TDialogAnswer answer = Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = OsPath(Directory)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPath);
@@ -119,14 +127,13 @@ bool SelectDirectory(const std::string& Caption, std::string& Directory)
 
 bool TOpenDialog::Execute()
 {
-    const TDialogAnswer answer =
-        DialogHook().Ask({.Kind = Kind_,
-                          .Caption = Title_,
-                          .Value = OsPath(FileName_),
-                          .InitialDir = OsPath(InitialDir_),
-                          .Filter = Filter_,
-                          .MultiSelect = Options_.Contains(TOpenOption::ofAllowMultiSelect),
-                          .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});
+    const TDialogAnswer answer = Ask({.Kind = Kind_,
+                                      .Caption = Title_,
+                                      .Value = OsPath(FileName_),
+                                      .InitialDir = OsPath(InitialDir_),
+                                      .Filter = Filter_,
+                                      .MultiSelect = Options_.Contains(TOpenOption::ofAllowMultiSelect),
+                                      .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     std::vector<std::string> files;
@@ -143,7 +150,7 @@ bool TOpenDialog::Execute()
 
 bool TColorDialog::Execute()
 {
-    const TDialogAnswer answer = DialogHook().Ask({.Kind = TDialogKind::Color, .Color = Color_});
+    const TDialogAnswer answer = Ask({.Kind = TDialogKind::Color, .Color = Color_});
     if (answer.Result != mrOk)
         return false;
     Color_ = answer.Color;
@@ -152,7 +159,5 @@ bool TColorDialog::Execute()
 
 TModalResult ShowModal(QDialog& Form)
 {
-    return DialogHook()
-        .Ask({.Kind = TDialogKind::Form, .Caption = Form.windowTitle().toStdString(), .Form = &Form})
-        .Result;
+    return Ask({.Kind = TDialogKind::Form, .Caption = Form.windowTitle().toStdString(), .Form = &Form}).Result;
 }
