@@ -68,6 +68,15 @@ void MakeProgramSubfolder(const char* Name, const char* Warning)
     MessageDlg(std::string(Warning) + "\n" + SysErrorMessage(errno), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
 }
 
+// Without its entries in the runtime folder an instance sees no other one,
+// and a document open in another opens again without the question.
+void TellOtherInstancesUnseen(const TInstanceRegistry& Instances)
+{
+    MessageDlg("他に起動しているVelk2000を確認できません。\n" + Instances.Folder() + " を使えません。"
+                   + Instances.RegistrationError() + "\n同じ文書を別のVelk2000で開いていても、確認せずに開きます。",
+               TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+}
+
 } // namespace
 
 // ---- Start-up -------------------------------------------------------------------------------------
@@ -75,6 +84,8 @@ void MakeProgramSubfolder(const char* Name, const char* Warning)
 TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
 {
     ActiveEditor_ = DataMemo_;
+    if (!Instances_.Registered())
+        TellOtherInstancesUnseen(Instances_);
     const bool single = Instances_.IsSingleInstance();
     if (single)
         DeleteLeftoverTransferFiles();

@@ -123,6 +123,31 @@ TEST_F(MainFile, AFileThatCannotBeReadLeavesTheOpenDocumentAsItWas)
     EXPECT_EQ(State(), before);
 }
 
+// A tree that lost a line break names one page fewer than the file holds:
+// opened, the first save would drop the last page's text. It is refused,
+// and the file stays as it is.
+TEST_F(MainFile, ADocumentWhosePagesNoLongerMatchItsTreeIsRefused)
+{
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0)
+            velk->MenuItem("TreeAdd")->Click();
+        TypeInPage(QStringLiteral("P%1\rtext of page %1").arg(i));
+    }
+    dialogs.AnswerFiles({Home() + "five.vk2"});
+    velk->DocumentFiles().FlSaveAsClick();
+    std::string bytes = ReadRaw(Home() + "five.vk2");
+    bytes.replace(bytes.find("\r\nP4\r\n"), 2, "  ");
+    WriteRaw(Home() + "five.vk2", bytes);
+    velk->DocumentFiles().FlNewClick();
+    TypeInPage(QStringLiteral("x"));
+    const std::string before = State();
+
+    EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "five"));
+    EXPECT_EQ(LastQuestion(), Home() + "five.vk2\r\nこのファイルは壊れているため開けません。");
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(ReadRaw(Home() + "five.vk2"), bytes);
+}
+
 TEST_F(MainFile, ASaveThatDidNotHappenStopsTheCommandThatAsked)
 {
     enum class TFailure { DialogCancelled, ReadOnly, WriteFails };

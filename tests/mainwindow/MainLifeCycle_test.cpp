@@ -1,8 +1,10 @@
 // Start-up, closing and auto-save of the main window.
 #include "Dialogs.h"
+#include "DocumentFile.h"
 #include "ExternalEditor.h"
 #include "FontToolbar.h"
 #include "FormFixture.h"
+#include "Instances.h"
 #include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "SessionEnd.h"
@@ -81,6 +83,25 @@ TEST_F(LifeCycle, AFolderOrAnEmptyFileGivenAtStartIsToldAsSuchAndLeavesANewDocum
         EXPECT_EQ(dialogs.Questions().back().Text, c.Told);
         EXPECT_EQ(fresh.DocumentFiles().CaptionText(), "NewFile");
     }
+}
+
+// An instance that cannot use its runtime folder sees no other: it says so
+// once, at start, and not again when a document opens.
+TEST_F(LifeCycle, ARuntimeFolderThatCannotBeUsedIsToldOnceAtStart)
+{
+    WriteRaw(Home() + "run", "a file where the folder belongs");
+    TInstanceRegistry alone(Home() + "run");
+    TTestForm fresh(alone, std::make_unique<TFakeTimer>());
+    ASSERT_EQ(fresh.FormCreate({}), TStartOutcome::Run);
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Type, TMsgDlgType::mtWarning);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "他に起動しているVelk2000を確認できません。\n" + Home()
+                                               + "run を使えません。フォルダーではなくファイルです。\n"
+                                                 "同じ文書を別のVelk2000で開いていても、確認せずに開きます。");
+    WriteDocumentFile(Home() + "doc.vk2", {{0, "doc", "doc", 0, -1}}, 0, 0);
+    EXPECT_TRUE(fresh.DocumentFiles().LoadOutline(Home() + "doc"));
+    EXPECT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(ReadRaw(Home() + "run"), "a file where the folder belongs");
 }
 
 TEST_F(LifeCycle, OnlyOwnTransferFilesGoAndWhatCannotBeRemovedOrMadeIsTold)

@@ -78,7 +78,9 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
     if (bytes.empty())
         throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。");
     try {
-        return DecodeVk2(bytes, SubIconCount);
+        TVk2Document document = DecodeVk2(bytes, SubIconCount);
+        CheckTitlesAgreeWithTexts(document.Pages);
+        return document;
     } catch (const EVk2Format& error) {
         throw EVk2Format(OsPath(FileName) + "\r\n" + error.what());
     }

@@ -22,7 +22,8 @@ bool IsReadOnlyFile(const std::string& FileName);
 bool IsFileLocked(const std::string& FileName);
 
 // Reads the whole document. Raises EFOpenError (unreadable) or EVk2Format
-// (damaged); the message names the file.
+// (damaged: the format broken, or records that no longer match the tree,
+// CheckTitlesAgreeWithTexts); the message names the file.
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount);
 // Writes the document atomically: the old file stays whole on any failure,
 // which raises EFCreateError or EVk2TooLarge.
