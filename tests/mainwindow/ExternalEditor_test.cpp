@@ -8,8 +8,10 @@
 #include "ExternalEditor.h"
 #include "Menus.h"
 #include "SjisLiteral.h"
+#include "TempDir.h"
 #include "TextFileEncoding.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTimer>
@@ -116,20 +118,31 @@ TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
 }
 
 // A file in neither encoding would put mojibake in the page: it is refused
-// and kept for the user, and the page stays as it was.
-TEST_F(ExternalEditorTest, AFileInNeitherEncodingIsRefusedAndKept)
+// and kept for the user, and the page stays as it was. Each refusal keeps
+// a file of its own, even in one second, and the next start leaves them.
+TEST_F(ExternalEditorTest, FilesInNeitherEncodingAreRefusedAndEachIsKept)
 {
-    Edit(Editor("printf '\\377\\376x' > \"$1\""));
-    EXPECT_EQ(Page(), "abc");
-    EXPECT_FALSE(Modified());
-    ASSERT_EQ(dialogs.Questions().size(), 1u);
-    EXPECT_EQ(dialogs.Questions().back().Text,
-              "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
-              "編集した内容は "
-                  + Home() + "Temp/temp.txt に残してあります。");
-    std::ifstream kept(Home() + "Temp/temp.txt");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "\xFF\xFEx");
+    std::filesystem::remove_all(Home() + "Temp");
+    const std::string refused =
+        "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
+        "編集した内容は ";
+    std::vector<std::string> kept;
+    for (const char* bytes : {"\\377\\376x", "\\377\\376y"}) {
+        Edit(Editor(std::string("printf '") + bytes + "' > \"$1\""));
+        EXPECT_EQ(Page(), "abc");
+        EXPECT_FALSE(Modified());
+        const std::string told = dialogs.Questions().back().Text;
+        ASSERT_EQ(told.find(refused + Home() + "Temp/edit-"), 0u) << told;
+        ASSERT_TRUE(told.ends_with(".txt に残してあります。")) << told;
+        kept.push_back(
+            told.substr(refused.size(), told.size() - refused.size() - std::string_view(" に残してあります。").size()));
+    }
+    EXPECT_EQ(dialogs.Questions().size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(TransferFile()));
+    TTestForm restarted(*instances, std::make_unique<TFakeTimer>());
+    ASSERT_EQ(restarted.FormCreate({}), TStartOutcome::Run);
+    EXPECT_EQ(ReadRaw(kept[0]), "\xFF\xFEx");
+    EXPECT_EQ(ReadRaw(kept[1]), "\xFF\xFEy");
 }
 
 // Another instance's edit ending frees the button only where an edit may
