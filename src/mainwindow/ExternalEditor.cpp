@@ -290,7 +290,9 @@ void TExternalEditor::EdAllViewClick()
     if (nodeCount < 2 && TextEmpty(*Host_.ActiveEditor()))
         return;
     const int editMode = Host_.EditMode();
-    const std::string name = Host_.HasFileName() ? ExtractFileName(Host_.DocFileName()) : std::string(NewFileCaption);
+    // Named as the document, in a form the editor can be handed.
+    const std::string name =
+        Host_.HasFileName() ? ExtractFileName(ReadableName(Host_.DocFileName())) : std::string(NewFileCaption);
     const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(editMode, SettingsVars.UserExt);
     if (Host_.DocumentCaption() == NewFileCaption && nodeCount > 1)
         dataTree.SetSelected(dataTree.Items().GetFirstNode());

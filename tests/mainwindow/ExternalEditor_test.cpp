@@ -244,6 +244,40 @@ TEST_F(ExternalEditorTest, AnotherRunningInstanceHearsTheEditStartAndEnd)
     EXPECT_TRUE(other.waitForFinished(60000));
 }
 
+// The view hands the file to the whole command as an argument of its own:
+// an editor run by an interpreter gets its script and the file, and the
+// document is never run as a program.
+TEST_F(ExternalEditorTest, TheViewRunsTheWholeCommandAndNeverTheDocument)
+{
+    const std::string pwned = Home() + "pwned";
+    const std::string seen = Home() + "seen";
+    std::filesystem::remove(pwned);
+    SettingsVars.HideExe =
+        Editor("printf '%s|' \"$@\" > \"" + seen + ".part\"; mv \"" + seen + ".part\" \"" + seen + "\"")
+        + " /%WIN% +%LINE%";
+    // What the editor was handed, once it has run.
+    const auto viewed = [&] {
+        QElapsedTimer waited;
+        waited.start();
+        while (!std::filesystem::exists(seen) && !std::filesystem::exists(pwned) && waited.elapsed() < 60000)
+            QTest::qWait(10);
+        const std::string arguments = ReadRaw(seen);
+        std::filesystem::remove(seen);
+        return arguments;
+    };
+    // "#" keeps the line end from the name a shell would touch.
+    form->DataMemo()->SetText("touch " + pwned + " #\r\ntouch " + pwned + " #");
+    form->ExternalEditor().EdAllViewClick();
+    EXPECT_EQ(viewed(), "+0|" + Home() + "Temp/NewFile.txt|");
+    EXPECT_FALSE(std::filesystem::exists(pwned));
+
+    // A document named in Shift-JIS bytes is viewed under the name they
+    // spell, which the editor can be handed.
+    form->DocumentFiles().NameDocument(FromOsPath(Home() + "\x83\x81\x83\x82"));
+    form->ExternalEditor().EdAllViewClick();
+    EXPECT_EQ(viewed(), "+0|" + Home() + "Temp/メモ.txt|");
+}
+
 TEST_F(ExternalEditorTest, WholeDocumentViewWritesTheFileWithoutWaiting)
 {
     SettingsVars.FindAll = true;
