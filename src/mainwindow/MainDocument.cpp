@@ -42,7 +42,7 @@ public:
     bool ClippingOn() const override { return Form_.ClippingOn(); }
     void ShowTitle(const std::string& Caption) override
     {
-        Form_.setWindowTitle(QString::fromStdString(OsPath(Caption)));
+        Form_.setWindowTitle(QString::fromStdString(ShownPath(Caption)));
     }
     QWidget* DialogParent() override { return &Form_; }
     void DocumentReplacing() override { Form_.Parts_->PaneViews->CloseBrowseView(); }

@@ -439,7 +439,9 @@ TEST_F(MainFile, ANameInShiftJisBytesOpensSavesAndBacksUpItsOwnFile)
     EXPECT_EQ(ReadRaw(folder + "bak/\x83\x81\x83\x82.vk~"), before);
     EXPECT_EQ(ReadDocumentFile(FromOsPath(memo + ".vk2"), 0).Pages.at(0).Text, Sjis("new 日本語の題\r\n本文"));
     EXPECT_EQ(ReadRaw(utf8Memo), before);
-    EXPECT_EQ(velk->MenuItem("FlHistory")->Items(0)->Caption(), "&0 " + QString::fromUtf8(memo + ".vk2"));
+    // Shown as the words the bytes spell.
+    EXPECT_EQ(velk->MenuItem("FlHistory")->Items(0)->Caption().toStdString(), "&0 " + Home() + "資料/メモ.vk2");
+    EXPECT_EQ(velk->windowTitle().toStdString(), Home() + "資料/メモ.vk2");
 
     restart({});
     velk->MenuItem("FlHistory")->Items(0)->Click();

@@ -140,6 +140,7 @@ TEST(OsPath, NamesInBytesThatAreNotUtf8KeepTheirOwnFile)
                                       "DC81");
     // A name for a file of the program's own making says what they say.
     EXPECT_EQ(OsPath(ReadableName(FromOsPath(names[0]))), "/home/u/メモ.vk2");
+    EXPECT_EQ(ShownPath(FromOsPath(names[5])), "/home/資料〜/メモメ.vk2");
     EXPECT_EQ(OsPath(ReadableName(FromOsPath("a\xFD"
                                              "301C〜"))),
               "a?301C〜");

@@ -199,6 +199,8 @@ std::string ReadableName(std::string_view FileName)
     return name;
 }
 
+std::string ShownPath(std::string_view FileName) { return OsPath(ReadableName(FileName)); }
+
 bool IsTextName(std::string_view FileName) { return OsPath(FileName) == SjisToUtf8(FileName); }
 
 TEscapedParts EscapedParts(std::string_view FileName)

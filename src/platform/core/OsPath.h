@@ -21,8 +21,8 @@
 #include <string>
 #include <string_view>
 
-// The system's form of a program file name; also how the name is shown to
-// the user.
+// The system's form of a program file name; also how the name is shown in
+// messages.
 std::string OsPath(std::string_view FileName);
 // The program's form of a system file name. A character with no Shift-JIS
 // code becomes "?" and clears *Lossless: such a name cannot be kept.
@@ -38,6 +38,11 @@ std::string CharactersWithoutShiftJis(std::string_view OsName);
 // program's own making that says what such a name says and that any other
 // program can be handed.
 std::string ReadableName(std::string_view FileName);
+
+// How a file name is shown in the window's title and the recent lists:
+// OsPath(ReadableName(FileName)), so a name in Shift-JIS bytes shows as
+// the words they spell rather than as marks for unreadable bytes.
+std::string ShownPath(std::string_view FileName);
 
 // The name holds no escape, so it can stand in page text (a file link) and
 // still name the same file.
