@@ -60,6 +60,7 @@ void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
         {Cmd::FlOverSave, [this] { FlOverSaveClick(); }},
         {Cmd::FlSaveAs, [this] { FlSaveAsClick(); }},
         {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
+        {Cmd::pTreeLoadTexToMakePage, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
         {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };

@@ -112,7 +112,7 @@ bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, 
 
 std::string ReadTextAsPage(const std::string& FileName, int& Unmapped)
 {
-    return NormalizeLineBreaks(SjisOfTextFile(ReadFileBytes(FileName), Unmapped));
+    return NormalizeLineBreaks(ReadTextFile(FileName, Unmapped));
 }
 
 std::string NormalizeLineBreaks(std::string_view Text)

@@ -35,7 +35,8 @@ void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int
 bool BackupDocument(const std::string& DocumentFile, const std::string& Folder,
                     TFileSystem& System = SystemFileSystem());
 
-// A text file as page text: SjisOfTextFile (its encoding judged by the
-// rule every text file is read by), then lone LF and lone CR become CR LF.
+// A text file as page text: ReadTextFile (its encoding judged by the rule
+// every text file is read by; a file that is text in no encoding raises
+// EFOpenError naming it), then lone LF and lone CR become CR LF.
 std::string ReadTextAsPage(const std::string& FileName, int& Unmapped);
 std::string NormalizeLineBreaks(std::string_view Text);

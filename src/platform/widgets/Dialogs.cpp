@@ -106,6 +106,8 @@ std::string InputBox(const std::string& Caption, const std::string& Prompt, cons
     return InputQuery(Caption, Prompt, value) ? value : Default;
 }
 
+std::optional<std::string> TypedText(const std::string& Utf8) { return ToSjisOrRefuse(Utf8, kText); }
+
 std::optional<std::string> FileNameFromOs(const std::string& OsName) { return ToSjisOrRefuse(OsName, kPath); }
 
 void RefuseFileName(const std::string& FileName)

@@ -33,6 +33,10 @@ bool InputQuery(const std::string& Caption, const std::string& Prompt, std::stri
 // The text typed, or Default when the box is cancelled.
 std::string InputBox(const std::string& Caption, const std::string& Prompt, const std::string& Default);
 
+// The Shift-JIS form of text the user typed into a field, or nothing, after
+// telling the user, when Shift-JIS cannot hold it.
+std::optional<std::string> TypedText(const std::string& Utf8);
+
 // A folder dialog that opens on Directory. On OK, Directory becomes the
 // chosen folder and the result is true.
 bool SelectDirectory(const std::string& Caption, std::string& Directory);
