@@ -1,8 +1,8 @@
 #include "OsPath.h"
 
 #include "Cp932.h"
+#include "Utf8.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -76,24 +76,6 @@ void WalkEscapes(std::string_view FileName, TPlain Plain, TVisit Visit)
     Plain(FileName.substr(from));
 }
 
-// The well-formed UTF-8 character at the start of Text and its length in
-// bytes; nothing when Text starts with a byte that begins none.
-struct TUtf8Char {
-    char32_t Code;
-    size_t Length;
-};
-std::optional<TUtf8Char> Utf8CharAt(std::string_view Text)
-{
-    const auto lead = static_cast<unsigned char>(Text.front());
-    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (length > Text.size() || !IsUtf8(Text.substr(0, length)))
-        return std::nullopt;
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (size_t i = 1; i < length; ++i)
-        code = code << 6 | (static_cast<unsigned char>(Text[i]) & 0x3F);
-    return TUtf8Char{code, length};
-}
-
 // How the program keeps one piece of a system name: a character as its
 // Shift-JIS code, a look-alike or a stray byte as an escape; nothing for
 // a character Shift-JIS has no code for.
@@ -103,17 +85,17 @@ struct TNamePiece {
 };
 TNamePiece NamePieceAt(std::string_view OsName)
 {
-    const std::optional<TUtf8Char> c = Utf8CharAt(OsName);
+    size_t length = 0;
+    const std::optional<char32_t> c = NextUtf8(OsName, length);
+    const std::string_view os = OsName.substr(0, length);
     if (!c)
-        return {OsName.substr(0, 1),
-                Escaped(static_cast<char16_t>(kRawByteBase + static_cast<unsigned char>(OsName.front())))};
-    const std::string_view os = OsName.substr(0, c->Length);
+        return {os, Escaped(static_cast<char16_t>(kRawByteBase + static_cast<unsigned char>(OsName.front())))};
     bool mapped = true;
     std::string sjis = Utf8ToSjis(os, &mapped);
     if (mapped && SjisToUtf8(sjis) == os)
         return {os, std::move(sjis)};
-    if (mapped && ReadsBackAsAnother(c->Code))
-        return {os, Escaped(static_cast<char16_t>(c->Code))};
+    if (mapped && ReadsBackAsAnother(*c))
+        return {os, Escaped(static_cast<char16_t>(*c))};
     return {os, std::nullopt};
 }
 
