@@ -214,7 +214,6 @@ TEST_F(OptionsFormTest, AMinusThroughTheInputMethodLeavesTheLineMarginAsItWas)
 TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirField)
 {
     const char* const textRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
-    const char* const nameRefusal = "この名前には Shift-JIS で表せない文字が含まれているので使えません。";
     const TSettingsVars before = SettingsVars;
     const std::string editor = EditorState();
     TOpForm& f = Open();
@@ -223,10 +222,11 @@ TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirField)
         const char* Typed;
         const char* Refusal;
         int Page;
-    } cases[] = {{f.ExEditor, "vi 😀", textRefusal, 4},
-                 {f.EdBackuoFolder, "/tmp/년", nameRefusal, 4},
-                 {f.HelpEdit, "/tmp/😀.html", nameRefusal, 4},
-                 {f.EdAfter, "년", textRefusal, 5}};
+    } cases[] = {
+        {f.ExEditor, "vi 😀", textRefusal, 4},
+        {f.EdBackuoFolder, "/tmp/년", "この名前には Shift-JIS で表せない文字（년）が含まれているので使えません。", 4},
+        {f.HelpEdit, "/tmp/😀.html", "この名前には Shift-JIS で表せない文字（😀）が含まれているので使えません。", 4},
+        {f.EdAfter, "년", textRefusal, 5}};
     for (const auto& c : cases) {
         const QString kept = c.Field->text();
         c.Field->setText(QString::fromUtf8(c.Typed));

@@ -9,12 +9,20 @@
 
 namespace {
 
-const char* const kPathRefusal = "この名前には Shift-JIS で表せない文字が含まれているので使えません。";
 const char* const kTextRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
 
-void Refuse(const std::string& Utf8, const char* Refusal)
+void Refuse(const std::string& Utf8, const std::string& Refusal)
 {
     MessageDlg(Utf8 + "\r\n\r\n" + Refusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+std::string TextRefusal(const std::string&) { return kTextRefusal; }
+
+// Names the characters that keep the name from being used.
+std::string PathRefusal(const std::string& OsName)
+{
+    return "この名前には Shift-JIS で表せない文字（" + CharactersWithoutShiftJis(OsName)
+           + "）が含まれているので使えません。";
 }
 
 // How typed text and file names become Shift-JIS and are shown: a file
@@ -22,12 +30,12 @@ void Refuse(const std::string& Utf8, const char* Refusal)
 struct TConversion {
     std::string (*ToSjis)(std::string_view, bool*);
     std::string (*ToUtf8)(std::string_view);
-    const char* Refusal;
+    std::string (*Refusal)(const std::string& Utf8);
 };
 std::string TextToSjis(std::string_view Utf8, bool* Lossless) { return Utf8ToSjis(Utf8, Lossless); }
 std::string TextToUtf8(std::string_view Sjis) { return SjisToUtf8(Sjis); }
-const TConversion kText{TextToSjis, TextToUtf8, kTextRefusal};
-const TConversion kPath{FromOsPath, OsPath, kPathRefusal};
+const TConversion kText{TextToSjis, TextToUtf8, TextRefusal};
+const TConversion kPath{FromOsPath, OsPath, PathRefusal};
 
 // The Shift-JIS form of a path or text the user chose, or nothing, after
 // telling the user, when Shift-JIS cannot hold it.
@@ -37,7 +45,7 @@ std::optional<std::string> ToSjisOrRefuse(const std::string& Utf8, const TConver
     std::string sjis = As.ToSjis(Utf8, &lossless);
     if (lossless)
         return sjis;
-    Refuse(Utf8, As.Refusal);
+    Refuse(Utf8, As.Refusal(Utf8));
     return std::nullopt;
 }
 
@@ -111,7 +119,16 @@ std::optional<std::string> TypedText(const std::string& Utf8) { return ToSjisOrR
 
 std::optional<std::string> FileNameFromOs(const std::string& OsName) { return ToSjisOrRefuse(OsName, kPath); }
 
-void RefuseFileName(const std::string& FileName) { Refuse(OsPath(FileName), kPathRefusal); }
+void RefuseFileName(const std::string& FileName)
+{
+    const TEscapedParts parts = EscapedParts(FileName);
+    std::string why;
+    if (!parts.LookAlikeCharacters.empty())
+        why += "この名前の文字「" + parts.LookAlikeCharacters + "」はページの文字にすると別の文字として読まれます。";
+    if (parts.BytesNotUtf8)
+        why += "この名前には UTF-8 の文字でないバイトがあります。";
+    Refuse(OsPath(FileName), why + "そのためページに書けません。");
+}
 
 bool SelectDirectory(const std::string& Caption, std::string& Directory)
 {
