@@ -148,13 +148,26 @@ TEST(SubtreeItems, PastedPagesGoAfterTheSelectionWithDepthsCountedFromTheFirst)
         TTreeNodes nodes;
         Load(nodes, c.Tree);
         TFlatPages pages;
-        for (int level : c.Levels)
-            pages.push_back({level, "n" + std::to_string(pages.size()), "text", 0, pages.empty() ? 2 : -1});
+        for (int level : c.Levels) {
+            const std::string title = "n" + std::to_string(pages.size());
+            pages.push_back({level, title, title + "\r\ntext", 0, pages.empty() ? 2 : -1});
+        }
         TTreeNode* first = RebuildSubtree(nodes, *c.Selected ? Find(nodes, c.Selected) : nullptr, std::move(pages));
         EXPECT_EQ(Outline(nodes), c.After) << c.Tree;
         EXPECT_EQ(first->StateIndex(), 2);
-        EXPECT_EQ(NodeRecord(*first).ItemStr(), "text");
+        EXPECT_EQ(NodeRecord(*first).ItemStr(), "n0\r\ntext");
     }
+}
+
+// Another program may put pages on the clipboard whose titles their texts
+// could not give; saved so, the document would no longer open.
+TEST(SubtreeItems, APastedTitleItsTextCouldNotGiveIsTheTextsOwn)
+{
+    TTreeNodes nodes;
+    Load(nodes, "A");
+    TFlatPages pages{{0, "forged", "  Real title\r\nbody", 0, -1}, {1, "kept", "kept", 0, -1}, {1, "x", "", 0, -1}};
+    RebuildSubtree(nodes, Find(nodes, "A"), std::move(pages));
+    EXPECT_EQ(Outline(nodes), "A Real title .kept .UnTitled");
 }
 
 } // namespace

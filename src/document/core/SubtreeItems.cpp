@@ -1,7 +1,9 @@
 #include "SubtreeItems.h"
 
 #include "NodeData.h"
+#include "PageTitle.h"
 #include "TreeNodes.h"
+#include "Vk2Codec.h"
 
 #include <cstdint>
 
@@ -56,6 +58,11 @@ TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, TFlatPages&& P
         TTreeNode* current = nullptr;
         int64_t previousLevel = 0;
         for (TFlatPage& page : Pages) {
+            // Pages copied here carry their own titles; a title that another
+            // program's copy gives and the text does not would be saved into
+            // a document the reader refuses.
+            if (!TitleAgreesWithText(page.Title, page.Text))
+                page.Title = PageTitle(page.Text);
             TTreeNode* node;
             if (current == nullptr) {
                 TTreeNode* next = Selected != nullptr ? Selected->getNextSibling() : nullptr;

@@ -31,5 +31,6 @@ std::vector<TSubtreeItem> AddSubtreeItems(TTreeNode& Node);
 // (to the top level when that runs past it), else no level up; there it
 // becomes the last child. So depths count from the first page, and a page
 // deeper than the one before by any amount becomes its child.
-// The pages' texts move into the new nodes' records.
+// The pages' texts move into the new nodes' records; a title that its text
+// could not have given is replaced by the text's own.
 TTreeNode* RebuildSubtree(TTreeNodes& Nodes, TTreeNode* Selected, TFlatPages&& Pages);
