@@ -8,6 +8,7 @@
 #include "ExceptionHandler.h"
 #include "Files.h"
 #include "FontToolbarHost.h"
+#include "IniFiles.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
 #include "Paths.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cerrno>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -123,9 +125,9 @@ void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
     // loaded: the mode, the symbol button, the two toggles, then the
     // choosers and the two numbers.
     int left = 0;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{&EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo),
-                                         Host_.ToolButton(Cmd::sbRTN), ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             &EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo), Host_.ToolButton(Cmd::sbRTN),
+             ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
         control->move(left, 0);
         left += control->sizeHint().width();
     }
@@ -287,23 +289,29 @@ void TFontToolbar::sbMarkClick()
 
 void TFontToolbar::ReLoadClick()
 {
-    if (!FileExists(SymbolFileName()))
+    std::string bytes;
+    const int error = ReadSettingsFile(SymbolFileName(), bytes);
+    if (error == ENOENT)
         return;
-    try {
-        SymbolList_ = ParseSymbolList(ReadFileBytes(SymbolFileName()));
-        Unread_.clear();
-    } catch (const EFOpenError& E) {
-        Unread_ = E.Message();
-        throw;
+    if (error != 0) {
+        Unread_ = KeptUnreadReason(error);
+        throw EFOpenError(CannotOpenMessage(SymbolFileName(), error));
     }
+    SymbolList_ = ParseSymbolList(bytes);
+    Unread_.clear();
     ShowSymbols();
 }
 
-// Kept as bytes, so that the file comes back as it was read.
+// Kept as bytes, so that the file comes back as it was read. A file that
+// cannot be read is told with the other settings files at start-up
+// (SetAsideDamagedFiles).
 void TFontToolbar::LoadSymbolList()
 {
     SymbolList_ = BuiltInSymbols();
-    CatchExceptions([this] { ReLoadClick(); });
+    try {
+        ReLoadClick();
+    } catch (const EFOpenError&) {
+    }
     ShowSymbols();
 }
 
@@ -312,7 +320,6 @@ void TFontToolbar::LoadSymbolList()
 void TFontToolbar::SaveSymbolList() const
 {
     if (!Unread_.empty())
-        throw EFCreateError(
-            CannotWriteMessage(SymbolFileName(), KeptAsItIs("読み込めないファイルなので") + "\n" + Unread_));
-    WriteFileAtomic(SymbolFileName(), SymbolListBytes(SymbolList_));
+        throw EFCreateError(CannotWriteMessage(SymbolFileName(), Unread_));
+    WriteSymbolFile(SymbolFileName(), SymbolList_);
 }

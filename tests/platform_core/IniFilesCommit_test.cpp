@@ -129,7 +129,9 @@ TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
         ini.BeginUpdate();
         ini.EraseSection("Options");
         ini.WriteString("Options", "Big", std::string(4096, 'x'));
-        EXPECT_THROW(ini.EndUpdate(), EIniFileException);
+        // The system's reason, as on a full disk.
+        EXPECT_THAT([&] { ini.EndUpdate(); },
+                    ThrowsMessage<EIniFileException>(Name_ + " に書き込めません\n" + SysErrorMessage(EFBIG)));
         EXPECT_THROW(ini.WriteString("Options", "Big", std::string(4096, 'x')), EIniFileException);
     }
     EXPECT_EQ(Bytes(), kOriginal);
@@ -153,6 +155,9 @@ TEST_F(IniCommit, AnUnreadableFileIsNeverOverwrittenAndTheErrorSaysWhy)
         std::function<bool()> Make;
         std::string Reason;
     } kinds[] = {
+        // The reason first, then what became of the file.
+        {[&] { return fs::create_symlink(Name_, Name_), true; },
+         SysErrorMessage(ELOOP) + "読み込めないファイルなので、書き換えずにそのまま残しました。"},
         {[&] { return mkfifo(Name_.c_str(), 0644) == 0; }, notRegular}, // reading must not block on it either
         {[&] { return fs::create_directory(Name_); }, "フォルダーなので、書き換えずにそのまま残しました。"},
         {[&] {
@@ -172,6 +177,28 @@ TEST_F(IniCommit, AnUnreadableFileIsNeverOverwrittenAndTheErrorSaysWhy)
         EXPECT_EQ(fs::symlink_status(Name_).type(), type);
     }
     EXPECT_TRUE(Bytes() == big);
+}
+
+// Whatever is written must read back: a write that would take the file past
+// the size a read takes is refused and says so, and the file stays as it
+// was, still read whole.
+TEST_F(IniCommit, AWriteThatWouldPassTheReadCapKeepsTheFileAndSaysSo)
+{
+    std::string full = "[Options]\r\nA=1\r\n[Padding]\r\n";
+    const std::string line = "; padding padding padding padding padding padding padding\r\n";
+    while (full.size() + line.size() <= kIniFileMaxBytes)
+        full += line;
+    WriteRaw(Name_, full);
+    TIniFile ini(Name_);
+    EXPECT_THAT([&] { ini.WriteString("Options", "Longer", std::string(line.size(), 'x')); },
+                ThrowsMessage<EIniFileException>(Name_
+                                                 + " に書き込めません\n"
+                                                   "書き込むと 4 MiB を超えて読み込めなくなるので、"
+                                                   "書き換えずにそのまま残しました。"));
+    EXPECT_TRUE(Bytes() == full);
+    EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", -1), 1);
+    ini.WriteInteger("Options", "A", 2); // a write that fits goes through
+    EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", -1), 2);
 }
 
 // A user who made the file read-only meant it: a write that would change it
