@@ -125,9 +125,9 @@ void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
     // loaded: the mode, the symbol button, the two toggles, then the
     // choosers and the two numbers.
     int left = 0;
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             &EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo), Host_.ToolButton(Cmd::sbRTN),
-             ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{&EdModeLabel, Host_.ToolButton(Cmd::sbMark), Host_.ToolButton(Cmd::sbLineNo),
+                                         Host_.ToolButton(Cmd::sbRTN), ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_}) {
         control->move(left, 0);
         left += control->sizeHint().width();
     }
