@@ -6,11 +6,13 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
+#include <type_traits>
 #include <unistd.h>
 
 namespace {
 
-constexpr int HandledSignals[] = {SIGTERM, SIGINT};
+constexpr int HandledSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The pipe's write end, for the handler; -1 while no object exists.
 volatile sig_atomic_t SignalPipe = -1;
@@ -24,16 +26,6 @@ void OnTerminationSignal(int Signal)
     errno = savedErrno;
 }
 
-void SetHandler(void (*Handler)(int))
-{
-    struct sigaction action {};
-    action.sa_handler = Handler;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : HandledSignals)
-        sigaction(signal, &action, nullptr);
-}
-
 } // namespace
 
 TTerminationSignals::TTerminationSignals(std::function<void()> OnSignal) : OnSignal_(std::move(OnSignal))
@@ -45,12 +37,25 @@ TTerminationSignals::TTerminationSignals(std::function<void()> OnSignal) : OnSig
     Notifier_ = std::make_unique<QSocketNotifier>(Pipe_[0], QSocketNotifier::Read);
     QObject::connect(Notifier_.get(), &QSocketNotifier::activated, [this] { ReadSignals(); });
     SignalPipe = Pipe_[1];
-    SetHandler(OnTerminationSignal);
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    static_assert(std::size(HandledSignals) == std::extent_v<decltype(Previous_)>);
+    for (size_t i = 0; i < std::size(HandledSignals); ++i) {
+        sigaction(HandledSignals[i], nullptr, &Previous_[i]);
+        // Started under nohup: the user asked the program to outlive its
+        // terminal.
+        if (HandledSignals[i] == SIGHUP && Previous_[i].sa_handler == SIG_IGN)
+            continue;
+        sigaction(HandledSignals[i], &action, nullptr);
+    }
 }
 
 TTerminationSignals::~TTerminationSignals()
 {
-    SetHandler(SIG_DFL);
+    for (size_t i = 0; i < std::size(HandledSignals); ++i)
+        sigaction(HandledSignals[i], &Previous_[i], nullptr);
     SignalPipe = -1;
     Notifier_.reset();
     close(Pipe_[0]);

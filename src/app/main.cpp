@@ -7,13 +7,16 @@
 #include "Dialogs.h"
 #include "EditorLibrary.h"
 #include "EnvironmentDialogs.h"
+#include "ExceptionHandler.h"
 #include "Instances.h"
 #include "Paths.h"
 #include "QtTranslations.h"
 #include "ScriptedDialogs.h"
+#include "SessionEnd.h"
 #include "TerminationSignals.h"
 #include "WordFiles.h"
 
+#include <QSessionManager>
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
@@ -83,6 +86,17 @@ int main(int argc, char** argv)
         return 0;
     }
     TTerminationSignals terminationSignals([&form] { form.close(); });
+    // Logging out of the desktop closes the window as a close request does,
+    // while the session manager waits for the answer.
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &form,
+        [&form](QSessionManager& Manager) {
+            CatchExceptions([&] {
+                form.SessionEnding({[&Manager] { return Manager.allowsInteraction(); },
+                                    [&Manager] { Manager.release(); }, [&Manager] { Manager.cancel(); }});
+            });
+        },
+        Qt::DirectConnection);
     form.show();
     if (ReportsAreAsked())
         QTimer::singleShot(0, [] { std::cout << "velk: ready" << std::endl; });

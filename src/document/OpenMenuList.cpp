@@ -100,7 +100,7 @@ void TOpenMenuList::BuildHistoryMenu()
     Parent_.Clear();
     for (size_t i = 0; i < Paths_.size(); ++i) {
         const QString caption =
-            QStringLiteral("&%1 ").arg(i) + EscapeMenuCaption(QString::fromStdString(OsPath(Paths_[i])));
+            QStringLiteral("&%1 ").arg(i) + EscapeMenuCaption(QString::fromStdString(ShownPath(Paths_[i])));
         Parent_.Add({}, caption, OnClick_)->SetTag(static_cast<int>(i));
     }
     if (Paths_.empty())

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -44,7 +46,6 @@ bool IsEnterPress(const QEvent& Event)
 }
 
 QString Text(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(Sjis)); }
-std::string Sjis(const QLineEdit* Edit) { return Utf8ToSjis(Edit->text().toStdString()); }
 
 } // namespace
 
@@ -146,16 +147,29 @@ void TDateTimeForm::CodeBoxLeft(size_t Index)
     });
 }
 
+// Only what every box holds as typed is stored: a wrong code being told
+// (the box just left for this button) or a character Shift-JIS cannot hold
+// keeps the dialog open.
 void TDateTimeForm::OkButtonClick()
 {
-    TSettingsVars::TIME& ime = SettingsVars.IME;
-    for (size_t i = 0; i < std::size(Parts); ++i) {
-        ime.*Parts[i].NumValue = Sjis(NumEdits[i]);
-        ime.*Parts[i].KigoValue = Sjis(KigoEdits[i]);
-    }
+    if (Checking_)
+        return;
+    TSettingsVars::TIME ime = SettingsVars.IME;
+    for (size_t i = 0; i < std::size(Parts); ++i)
+        for (const auto& [box, value] :
+             {std::pair(NumEdits[i], Parts[i].NumValue), std::pair(KigoEdits[i], Parts[i].KigoValue)}) {
+            const std::optional<std::string> typed = TypedText(box->text().toStdString());
+            if (!typed) {
+                box->setFocus();
+                box->selectAll();
+                return;
+            }
+            ime.*value = *typed;
+        }
     ime.ZenDate = CkBoxZen->isChecked();
     ime.ZenTime = CkBoxZenTime->isChecked();
     ime.Youbi = CkBoxYoubi->isChecked();
     ime.Enter = CkBoxEnter->isChecked();
+    SettingsVars.IME = ime;
     done(mrOk);
 }

@@ -17,13 +17,14 @@
 #include "OutlineBinding.h"
 #include "PageFiles.h"
 #include "Paths.h"
+#include "RefusedEdit.h"
 #include "SearchListState.h"
 #include "SubIni.h"
 #include "SysUtils.h"
 #include "TextFileEncoding.h"
 #include "TextOutputs.h"
-#include "TreeText.h"
 #include "ToolButtonIds.h"
+#include "TreeText.h"
 #include "TreeView.h"
 #include "WindowCaption.h"
 
@@ -31,6 +32,7 @@
 #include <QProcess>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -84,16 +86,31 @@ void DeleteTransferFile(const std::string& File)
              TMsgDlgType::mtError);
 }
 
-// A file the page cannot take is refused; what the user edited is kept in
-// the Temp folder (or, failing that, where it is) and the place told.
-void RefuseTransferFile(const std::string& File)
+// A file the page cannot take is refused. What the user edited is kept
+// under a name of its own in the Temp folder (or, failing that, beside the
+// program) and the transfer file goes; kept nowhere, it stays where it is,
+// and the user is asked to move it before a start-up clears it.
+void RefuseTransferFile(const std::string& File, std::string_view Bytes)
 {
-    const std::string kept = ProgramFolder() + "Temp/" + ExtractFileName(File);
-    const bool moved = std::rename(OsPath(File).c_str(), OsPath(kept).c_str()) == 0;
-    Tell("外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
-         "編集した内容は "
-             + OsPath(moved ? kept : File) + " に残してあります。",
-         TMsgDlgType::mtError);
+    std::string kept, failure;
+    for (const std::string& folder : {ProgramFolder() + "Temp/", ProgramFolder()}) {
+        try {
+            kept = KeepRefusedEdit(Bytes, folder, ExtractFileExt(File), std::time(nullptr));
+            break;
+        } catch (const EFCreateError& E) {
+            if (failure.empty())
+                failure = E.Message();
+        }
+    }
+    const std::string refused =
+        "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n";
+    if (kept.empty()) {
+        Tell(refused + "編集した内容は " + OsPath(File) + " にあります。別の場所へ移してください。\r\n\r\n" + failure,
+             TMsgDlgType::mtError);
+        return;
+    }
+    DeleteTransferFile(File);
+    Tell(refused + "編集した内容は " + OsPath(kept) + " に残してあります。", TMsgDlgType::mtError);
 }
 
 } // namespace
@@ -183,7 +200,7 @@ std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& P
     int unmapped = 0;
     std::optional<std::string> edited = PageTextFromTransferFile(Page, *bytes, encoding, unmapped);
     if (!edited) {
-        RefuseTransferFile(TransferFile);
+        RefuseTransferFile(TransferFile, *bytes);
         return std::nullopt;
     }
     DeleteTransferFile(TransferFile);
@@ -273,7 +290,9 @@ void TExternalEditor::EdAllViewClick()
     if (nodeCount < 2 && TextEmpty(*Host_.ActiveEditor()))
         return;
     const int editMode = Host_.EditMode();
-    const std::string name = Host_.HasFileName() ? ExtractFileName(Host_.DocFileName()) : std::string(NewFileCaption);
+    // Named as the document, in a form the editor can be handed.
+    const std::string name =
+        Host_.HasFileName() ? ExtractFileName(ReadableName(Host_.DocFileName())) : std::string(NewFileCaption);
     const std::string file = ProgramFolder() + "Temp/" + name + EditModeExtension(editMode, SettingsVars.UserExt);
     if (Host_.DocumentCaption() == NewFileCaption && nodeCount > 1)
         dataTree.SetSelected(dataTree.Items().GetFirstNode());

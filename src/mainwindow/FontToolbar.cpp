@@ -11,6 +11,7 @@
 #include "IniFiles.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
+#include "NumberField.h"
 #include "Paths.h"
 #include "SpinEx.h"
 #include "SubIni.h"
@@ -51,11 +52,9 @@ bool EvenCells(const QString& Family)
 // applied. Leaving the box brings its text back into the range.
 std::optional<int> TypedValue(const TMySpinEdit& Box)
 {
-    bool number = false;
-    const int value = Box.text().toInt(&number);
-    if (!number || value < Box.MinValue() || value > Box.MaxValue())
+    if (!TNumberField::Of(Box)->HoldsValue())
         return std::nullopt;
-    return value;
+    return Box.Value();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "EditorEx.h"
 #include "FileAssociation.h"
+#include "FileUrl.h"
 #include "Files.h"
 #include "HelpCommandsHost.h"
 #include "Instances.h"
@@ -46,7 +47,7 @@ void THelpCommands::BindCommands()
 
 void THelpCommands::OpenHelpFile(const std::string& File)
 {
-    if (!FileExists(File) || !OpenUrl_(QUrl::fromLocalFile(QString::fromStdString(OsPath(File)))))
+    if (!FileExists(File) || !OpenUrl_(FileUrl(File)))
         MessageDlg("ヘルプファイル " + OsPath(File) + " を開けません。", TMsgDlgType::mtInformation,
                    {TMsgDlgBtn::mbOK});
 }
@@ -68,7 +69,7 @@ bool THelpCommands::SampleAvailable() const
     return FileExists(SampleFile()) && AssociatedProgram() && !Parts_.Instances.IsCaptionOpen(SampleFile());
 }
 
-void THelpCommands::HpSampleClick() { OpenUrl_(QUrl::fromLocalFile(QString::fromStdString(OsPath(SampleFile())))); }
+void THelpCommands::HpSampleClick() { OpenUrl_(FileUrl(SampleFile())); }
 
 void THelpCommands::HpVersionClick()
 {

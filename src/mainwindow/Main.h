@@ -47,6 +47,7 @@ class TToolDock;
 class TTreeView;
 struct TEnabling;
 struct TMenuSnapshot;
+struct TSessionEnd;
 struct TWindowParts;
 enum class TPageHistoryMenu;
 
@@ -69,6 +70,9 @@ public:
     TStartOutcome FormCreate(const std::vector<std::string>& Parameters);
     // Asks and writes what closing writes; true when the window may close.
     bool FormCloseQuery();
+    // The desktop session ends: the window closes as on any close request,
+    // with its question, and the session goes on when the window stays.
+    void SessionEnding(const TSessionEnd& Session);
     void Timer1Timer();
     // A text another instance sent.
     void AppMessageHandler(const std::string& Text);

@@ -8,6 +8,7 @@
 #include "DocumentHost.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "FileUrl.h"
 #include "FindAndReplace.h"
 #include "Menus.h"
 #include "OsPath.h"
@@ -41,7 +42,7 @@ public:
     bool ClippingOn() const override { return Form_.ClippingOn(); }
     void ShowTitle(const std::string& Caption) override
     {
-        Form_.setWindowTitle(QString::fromStdString(OsPath(Caption)));
+        Form_.setWindowTitle(QString::fromStdString(ShownPath(Caption)));
     }
     QWidget* DialogParent() override { return &Form_; }
     void DocumentReplacing() override { Form_.Parts_->PaneViews->CloseBrowseView(); }
@@ -98,7 +99,7 @@ void TVelkForm::dropEvent(QDropEvent* Event)
         std::vector<std::string> files;
         for (const QUrl& url : Event->mimeData()->urls())
             if (url.isLocalFile())
-                if (const std::optional<std::string> name = FileNameFromOs(url.toLocalFile().toStdString()))
+                if (const std::optional<std::string> name = FileNameFromOs(OsNameOfUrl(url)))
                     files.push_back(*name);
         Event->acceptProposedAction();
         Parts_->DocumentFiles->DropFiles(files);

@@ -16,6 +16,7 @@
 #include "LinkForm.h"
 #include "LinkText.h"
 #include "MainMenus.h"
+#include "ModalActivity.h"
 #include "OpenMenuList.h"
 #include "PageList.h"
 #include "Paths.h"
@@ -60,6 +61,7 @@ void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
         {Cmd::FlOverSave, [this] { FlOverSaveClick(); }},
         {Cmd::FlSaveAs, [this] { FlSaveAsClick(); }},
         {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
+        {Cmd::pTreeLoadTexToMakePage, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
         {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
     };
@@ -115,22 +117,26 @@ bool TDocumentFiles::IsOpenElsewhere(const std::string& Path) const
 
 // ---- New ---------------------------------------------------------------------------------------------
 
-bool TDocumentFiles::SaveQuestion()
+TSaveQuestion TDocumentFiles::MakeSaveQuestion(const std::function<void()>& Save)
 {
-    TEditorEx& dataMemo = *Host_.DataMemo();
-    if (!dataMemo.Modified())
-        return true;
-    const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
-                                           {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
-    if (answer == mrCancel)
-        return false;
-    if (answer != mrYes)
-        return true;
-    // A save that did not happen (refused, failed, its dialog cancelled)
-    // keeps the document.
-    FlSaveClick();
-    return !dataMemo.Modified();
+    return {
+        [this] { return Host_.DataMemo()->Modified(); },
+        [this] {
+            const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
+                                                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
+            if (answer != mrYes && answer != mrNo)
+                return TSaveAnswer::Cancel;
+            // The answer decides what becomes of the edits: a tick of the
+            // auto-save that waited for it is dropped.
+            ++SaveAnswers_;
+            return answer == mrYes ? TSaveAnswer::Yes : TSaveAnswer::No;
+        },
+        Save ? Save : [this] { FlSaveClick(); },
+        [this] { FlOverSaveClick(); },
+    };
 }
+
+bool TDocumentFiles::SaveQuestion() { return MayReplaceDocument(MakeSaveQuestion(), false); }
 
 void TDocumentFiles::FlNewClick()
 {
@@ -206,24 +212,16 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     return true;
 }
 
+bool TDocumentFiles::ForcedSaveApplies() const
+{
+    return SettingsVars.Options.Exit && Host_.DataMemo()->GetTextLen() > 0 && HasFileName_
+           && Host_.DataTree()->Items().Count() > 0;
+}
+
 bool TDocumentFiles::SaveFirst(const std::function<void()>& Save)
 {
-    TTreeView& dataTree = *Host_.DataTree();
-    TEditorEx& dataMemo = *Host_.DataMemo();
-    Host_.StorePage(dataTree.Selected());
-    const bool forced =
-        SettingsVars.Options.Exit && dataMemo.GetTextLen() > 0 && HasFileName_ && dataTree.Items().Count() > 0;
-    const TSaveQuestion question{
-        [&dataMemo] { return dataMemo.Modified(); },
-        [] {
-            const TModalResult answer = MessageDlg("データが変更されています。セーブしますか ?", TMsgDlgType::mtWarning,
-                                                   {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel});
-            return answer == mrYes ? TSaveAnswer::Yes : answer == mrNo ? TSaveAnswer::No : TSaveAnswer::Cancel;
-        },
-        Save ? Save : [this] { FlSaveClick(); },
-        [this] { FlOverSaveClick(); },
-    };
-    return MayReplaceDocument(question, forced);
+    Host_.StorePage(Host_.DataTree()->Selected());
+    return MayReplaceDocument(MakeSaveQuestion(Save), ForcedSaveApplies());
 }
 
 void TDocumentFiles::FlOpenClick()
@@ -407,18 +405,19 @@ bool TDocumentFiles::CloseQuery()
 {
     // A refused save says that the close is what forced it.
     ClosingSave_ = true;
-    TTreeView& dataTree = *Host_.DataTree();
-    TEditorEx& dataMemo = *Host_.DataMemo();
-    Host_.StorePage(dataTree.Selected());
-    bool mayClose = true;
-    if (SettingsVars.Options.Exit && dataMemo.GetTextLen() > 0 && HasFileName_ && dataTree.Items().Count() > 0) {
-        FlOverSaveClick();
-        mayClose = !dataMemo.Modified();
-    } else {
-        mayClose = SaveQuestion();
-    }
+    const bool mayClose = SaveFirst();
     ClosingSave_ = false;
     return mayClose;
+}
+
+void TDocumentFiles::SaveUnasked()
+{
+    Host_.StorePage(Host_.DataTree()->Selected());
+    if (!ForcedSaveApplies())
+        return;
+    ClosingSave_ = true;
+    FlOverSaveClick();
+    ClosingSave_ = false;
 }
 
 void TDocumentFiles::AutoSave()
@@ -427,11 +426,24 @@ void TDocumentFiles::AutoSave()
                                AutoSaving_};
     if (!AutoSaveDue(state))
         return;
+    if (TModalActivity::Running()) {
+        if (!TickWait_.Waiting())
+            WaitingTick_ = {SaveAnswers_, DocFileName_};
+        TickWait_.Wait();
+        return;
+    }
     // The save may ask or warn; ticks meanwhile do nothing, so boxes never
     // pile up while nobody answers them.
     AutoSaving_ = true;
     CatchExceptions([this] { FlSaveClick(); });
     AutoSaving_ = false;
+}
+
+void TDocumentFiles::AutoSaveAfterWait()
+{
+    if (WaitingTick_.SaveAnswers == SaveAnswers_ && WaitingTick_.DocFileName == DocFileName_
+        && Host_.DataMemo()->Modified())
+        AutoSave();
 }
 
 // ---- Text files as pages -------------------------------------------------------------------------------

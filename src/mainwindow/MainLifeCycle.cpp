@@ -21,11 +21,13 @@
 #include "FontToolbar.h"
 #include "FormTimer.h"
 #include "Instances.h"
+#include "ModalActivity.h"
 #include "OpenMenuList.h"
 #include "OptionToggles.h"
 #include "OutlineBinding.h"
 #include "PaneViews.h"
 #include "Paths.h"
+#include "SessionEnd.h"
 #include "StartDocument.h"
 #include "StatusBarTexts.h"
 #include "StatusPanel.h"
@@ -66,6 +68,15 @@ void MakeProgramSubfolder(const char* Name, const char* Warning)
     MessageDlg(std::string(Warning) + "\n" + SysErrorMessage(errno), TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
 }
 
+// Without its entries in the runtime folder an instance sees no other one,
+// and a document open in another opens again without the question.
+void TellOtherInstancesUnseen(const TInstanceRegistry& Instances)
+{
+    MessageDlg("他に起動しているVelk2000を確認できません。\n" + Instances.Folder() + " を使えません。"
+                   + Instances.RegistrationError() + "\n同じ文書を別のVelk2000で開いていても、確認せずに開きます。",
+               TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+}
+
 } // namespace
 
 // ---- Start-up -------------------------------------------------------------------------------------
@@ -73,6 +84,8 @@ void MakeProgramSubfolder(const char* Name, const char* Warning)
 TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
 {
     ActiveEditor_ = DataMemo_;
+    if (!Instances_.Registered())
+        TellOtherInstancesUnseen(Instances_);
     const bool single = Instances_.IsSingleInstance();
     if (single)
         DeleteLeftoverTransferFiles();
@@ -221,6 +234,26 @@ bool TVelkForm::FormCloseQuery()
     if (!failure.empty())
         MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
     return canClose;
+}
+
+// The close runs inside the request, as a close from the window manager
+// would: the session manager waits for the answer, and the user's answer
+// (or the forced save) is all the program needs before it ends. A close
+// held back by a dialog or a walk asks its question only later, so the
+// session must not end before that.
+void TVelkForm::SessionEnding(const TSessionEnd& Session)
+{
+    if (Session.AllowsInteraction()) {
+        const bool closed = close();
+        Session.Release();
+        if (!closed)
+            Session.Cancel();
+        return;
+    }
+    // Nothing may be asked. A save in the middle of a question or a walk
+    // would write what the user has not decided yet.
+    if (!TModalActivity::Running())
+        Parts_->DocumentFiles->SaveUnasked();
 }
 
 // ---- The auto-save timer and other instances ---------------------------------------------------------

@@ -151,7 +151,7 @@ bool TDocumentFiles::LoadTreeText(const std::string& Path)
     int unmapped = 0;
     try {
         THourGlass hourGlass;
-        pages = ParseTreeText(SjisOfTextFile(ReadFileBytes(Path), unmapped));
+        pages = ParseTreeText(ReadTextFile(Path, unmapped));
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;

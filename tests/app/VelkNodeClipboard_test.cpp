@@ -51,7 +51,7 @@ void CopyInOnePasteInTheOther()
     const TFlatPages source{{0, "P", "P\r\n" + odd, 5, -1},
                             {1, "C1", "C1\r\n" + odd + odd, 2, -1},
                             {2, "C11", "C11", 0, -1},
-                            {1, "C2", "", 0, -1},
+                            {1, "UnTitled", "", 0, -1},
                             {0, "Z", "Z", 0, -1}};
     const std::string from = home.File("from.vk2");
     const std::string to = home.File("to.vk2");

@@ -12,7 +12,7 @@ constexpr int PatienceMs = 120000;
 } // namespace
 
 TVelkProcess::TVelkProcess(const std::string& Home, const std::vector<std::string>& Arguments,
-                           const std::vector<std::pair<std::string, std::string>>& Environment)
+                           const std::vector<std::pair<std::string, std::string>>& Environment, THangUp HangUp)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -29,6 +29,8 @@ TVelkProcess::TVelkProcess(const std::string& Home, const std::vector<std::strin
         arguments << QString::fromStdString(argument);
     Process_.setProcessEnvironment(environment);
     Process_.setStandardInputFile(QProcess::nullDevice());
+    // Not what the test runner happens to do with it.
+    Process_.setChildProcessModifier([HangUp] { signal(SIGHUP, HangUp == THangUp::Ignored ? SIG_IGN : SIG_DFL); });
     Process_.start(VELK_EXECUTABLE, arguments);
 }
 
@@ -58,6 +60,13 @@ int TVelkProcess::WaitForExit()
     const bool finished = Process_.waitForFinished(PatienceMs);
     ReadAvailable();
     return finished && Process_.exitStatus() == QProcess::NormalExit ? Process_.exitCode() : -1;
+}
+
+bool TVelkProcess::RunsOnFor(int Ms)
+{
+    Process_.waitForFinished(Ms);
+    ReadAvailable();
+    return Process_.state() != QProcess::NotRunning;
 }
 
 void TVelkProcess::ReadAvailable()

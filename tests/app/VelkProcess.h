@@ -11,9 +11,12 @@
 class TVelkProcess {
 public:
     // Starts velk with Arguments and the variables Environment beside the
-    // ones every test needs.
+    // ones every test needs. SIGHUP starts as the system's default, or
+    // ignored as nohup starts a program.
+    enum class THangUp { Default, Ignored };
     explicit TVelkProcess(const std::string& Home, const std::vector<std::string>& Arguments = {},
-                          const std::vector<std::pair<std::string, std::string>>& Environment = {});
+                          const std::vector<std::pair<std::string, std::string>>& Environment = {},
+                          THangUp HangUp = THangUp::Default);
     ~TVelkProcess();
 
     // Reads until standard output holds Line, or the program ends, or the
@@ -23,6 +26,8 @@ public:
     // Waits for the exit: the exit code, or -1 when the program crashed or
     // did not end in time.
     int WaitForExit();
+    // The program is still running after Ms milliseconds.
+    bool RunsOnFor(int Ms);
 
     const std::string& Out() const { return Out_; }
     const std::string& Err() const { return Err_; }

@@ -1,5 +1,6 @@
 #include "DocumentFile.h"
 
+#include "../common/SjisLiteral.h"
 #include "../common/TempDir.h"
 #include "Files.h"
 #include "SysErrorText.h"
@@ -60,11 +61,14 @@ private:
     TStep Failing_;
 };
 
+// Pages titled by their first lines, as the program titles them.
 TFlatPages Pages(std::string_view Text, size_t Count = 2)
 {
     TFlatPages pages;
-    for (size_t i = 0; i < Count; ++i)
-        pages.push_back({0, "page" + std::to_string(i), std::string(Text) + std::to_string(i), 1, -1});
+    for (size_t i = 0; i < Count; ++i) {
+        const std::string title = "page" + std::to_string(i);
+        pages.push_back({0, title, title + "\r\n" + std::string(Text) + std::to_string(i), 1, -1});
+    }
     return pages;
 }
 
@@ -104,6 +108,50 @@ TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)
     EXPECT_THAT([&] { ReadDocumentFile(file, 0); },
                 testing::ThrowsMessage<EVk2Format>(file + "\r\nこのファイルは壊れているため開けません。"));
     EXPECT_THROW(ReadDocumentFile(dir.File("missing.vk2"), 0), EFOpenError);
+}
+
+// Records that no longer match the tree: read as they were, the first
+// save would lose a page's text (an auto-save or a forced save at close
+// needs no key).
+TEST(DocumentFile, ADocumentWhoseRecordsNoLongerMatchItsTreeIsDamaged)
+{
+    TempDir dir;
+    const std::string file = dir.File("five.vk2");
+    TFlatPages pages;
+    for (int i = 0; i < 5; ++i) {
+        const std::string title = Sjis("第") + std::to_string(i + 1) + Sjis("章　題");
+        pages.push_back({0, title, title + "\r\n" + Sjis("本文です。") + std::string(700, 'x'), 0, -1});
+    }
+    WriteDocumentFile(file, pages, 0, 0);
+    const std::string whole = ReadRaw(file);
+    ASSERT_EQ(ReadDocumentFile(file, 0).Pages, pages);
+    const auto changed = [&](size_t At, std::string_view Bytes) {
+        std::string bytes = whole;
+        bytes.replace(At, Bytes.size(), Bytes);
+        return bytes;
+    };
+    // One CR LF of the tree text made two blanks: four pages, five records.
+    const std::string lostLine = changed(whole.find("\r\n" + pages[4].Title), "  ");
+    const size_t lastLength = whole.size() - 12 - pages[4].Text.size();
+    const struct {
+        const char* Name;
+        std::string Bytes;
+    } cases[] = {
+        {"the issue's tree", lostLine},
+        {"and bytes after it", lostLine + "junk"},
+        {"a last length inside the title", changed(lastLength, std::string("\x03\0\0\0", 4))},
+        {"a last length past the title", changed(lastLength, std::string("\x20\0\0\0", 4))},
+        {"a title that is another page's", changed(whole.find(pages[2].Title), pages[1].Title)},
+    };
+    for (const auto& c : cases) {
+        WriteRaw(file, c.Bytes);
+        EXPECT_THAT([&] { ReadDocumentFile(file, 0); },
+                    testing::ThrowsMessage<EVk2Format>(file + "\r\nこのファイルは壊れているため開けません。"))
+            << c.Name;
+        EXPECT_EQ(ReadRaw(file), c.Bytes) << c.Name;
+    }
+    WriteRaw(file, whole + "stray bytes");
+    EXPECT_EQ(ReadDocumentFile(file, 0).Pages, pages) << "bytes that are no record stay ignored";
 }
 
 TEST(DocumentFile, BackupCopiesTheOldDocumentOrNothing)

@@ -100,7 +100,7 @@ TEST(TextOutputs, EveryOutputReadsBackAsWritten)
     BuildTree(nodes, flat, TDepthPolicy::Strict);
     const auto readBack = [](const std::string& Bytes) {
         int unmapped = 0;
-        return SjisOfTextFile(Bytes, unmapped);
+        return SjisOfText(Bytes, TextFileEncoding(Bytes).value(), unmapped);
     };
     for (int kind = 0; kind < TextOutputKindCount; ++kind) {
         if (kind == tokPageFiles)

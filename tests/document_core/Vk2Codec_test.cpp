@@ -1,6 +1,8 @@
 #include "Vk2Codec.h"
 
 #include "../common/SjisLiteral.h"
+#include "PageTitle.h"
+#include "TreeText.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,30 @@ TVk2Document RandomDocument(std::mt19937& Random)
     if (count >= 2)
         document.EditMode = std::uniform_int_distribution<int>(0, 255)(Random);
     return document;
+}
+
+// Pages titled by their first lines, as the program titles them: "P0",
+// "P1", ..., each with about 750 bytes of Japanese text.
+TFlatPages PagesP(int Count)
+{
+    static const std::string line = Sjis("本文の行です。ページの文章がここに続きます。\r\n");
+    TFlatPages pages;
+    for (int i = 0; i < Count; ++i) {
+        std::string text = "P" + std::to_string(i) + "\r\n";
+        for (int n = 0; n < 16; ++n)
+            text += line;
+        pages.push_back({0, PageTitle(text), text, 0, -1});
+    }
+    return pages;
+}
+
+// Bytes with the last page's text length field set to Length.
+std::string LastLengthSetTo(std::string Bytes, const TFlatPages& Pages, uint32_t Length)
+{
+    const size_t at = Bytes.size() - 12 - Pages.back().Text.size();
+    for (int i = 0; i < 4; ++i)
+        Bytes[at + static_cast<size_t>(i)] = static_cast<char>(Length >> (8 * i));
+    return Bytes;
 }
 
 std::string Encode(const TVk2Document& Document)
@@ -182,6 +208,99 @@ TEST(Vk2Codec, RefusesAFileOfNoPagesAsDamaged)
     const std::string damaged[] = {zeroedStart, std::string(4, '\0'), std::string(1 << 20, '\0')};
     for (const std::string& bytes : damaged)
         EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << bytes.size() << " bytes";
+}
+
+// A tree that lost a line break ("P3" CR LF "P4" became "P3  P4") names one
+// page fewer than the file holds, and a last length cut short leaves the
+// rest of its text behind the record: read as they were, the first save
+// (an auto-save needs no key) would drop that text.
+TEST(Vk2Codec, RefusesPagesTheTreeLostAndALastRecordCutShort)
+{
+    const TFlatPages five = PagesP(5);
+    const std::string whole = EncodeVk2(five, 0, 0);
+    std::string lostLine = whole;
+    lostLine.replace(lostLine.find("\r\nP4"), 2, "  ");
+    const std::string record(12, '\0');
+    const TFlatPages two = PagesP(2), one = PagesP(1);
+    const std::string damaged[] = {
+        lostLine,
+        whole + record,
+        whole + record + std::string("\x02\0\0\0xy", 6) + std::string(8, '\0'),
+        LastLengthSetTo(whole, five, 100),
+        LastLengthSetTo(EncodeVk2(two, 1, 3), two, 100),
+        LastLengthSetTo(EncodeVk2(one, 0, 0), one, 100),
+    };
+    for (const std::string& bytes : damaged)
+        EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << bytes.size() << " bytes";
+
+    // Bytes after the last record that are no whole record stay ignored.
+    const std::string stray[] = {"garbage", std::string(11, '\0'), std::string(13, '\0'),
+                                 std::string("\x05\0\0\0", 4) + std::string(12, '\0')};
+    for (const std::string& tail : stray)
+        EXPECT_EQ(DecodeVk2(whole + tail, SubIcons).Pages, five) << Hex(tail);
+}
+
+TEST(Vk2Codec, ATitleAgreesWithTheTextEveryVersionTookItFrom)
+{
+    const std::string a300(300, 'a');
+    const std::string kanji = Sjis("亜"); // 88 9F: its trail byte has a lead byte's value
+    const std::string dbcsAt253 = std::string(253, 'a') + kanji + "bc";
+    const std::string trailAt253 = std::string(252, 'a') + kanji + kanji + "c";
+    const struct {
+        std::string Title, Text;
+        bool Agrees;
+    } cases[] = {
+        {"Title", "Title\r\nbody", true},
+        {"Title", "Title", true},
+        {"Title", " .\t..Title\r\n", true},
+        {"UnTitled", "", true},
+        {"UnTitled", "\r\nbody", true},
+        {"", "...\r\nbody", true},         // only dots: an empty title
+        {"UnTitled", " . \r\nbody", true}, // ... or "UnTitled" from a hierarchical text
+        {"abc", "abc\ndef\r\n", true},     // a lone LF ends the line the file holds
+        {"", "\nabc\r\n", true},
+        {"abc\x81", "abc\x81\r\n", true}, // a line ending in a lone lead byte
+        {std::string(254, 'a'), a300, true},
+        {std::string(252, 'a'), "  " + a300, true},    // cut, then trimmed
+        {std::string(254, 'a'), "  " + a300, true},    // trimmed, then cut
+        {"", std::string(260, '.') + "x", true},       // the cut took only dots
+        {dbcsAt253.substr(0, 255), dbcsAt253, true},   // the character kept whole
+        {trailAt253.substr(0, 254), trailAt253, true}, // cut by walking
+        {trailAt253.substr(0, 255), trailAt253, true}, // cut by the byte's value: a lone lead byte
+        {"P3  P4", "P3\r\nbody", false},
+        {"P4", "P\r\n", false},
+        {"Title", "Titl", false},
+        {"Titl", "Title\r\n", false},
+        {"P1", "P2\r\n", false},
+        {"UnTitled", "text", false},
+        {"", "", false},
+        {"", "\r\nbody", false},
+        {"", "text", false},
+        {"a\nb", "a\nb", false},
+        {std::string(200, 'a'), a300, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TitleAgreesWithText(c.Title, c.Text), c.Agrees) << Hex(c.Title) << " / " << Hex(c.Text.substr(0, 40));
+}
+
+// Whatever a page's first line holds, the title the program gives it, and
+// the one a hierarchical text gives it, agree with it once written.
+TEST(Vk2Codec, EveryTitleTheProgramGivesAPageAgreesWithIt)
+{
+    std::mt19937 random(7070);
+    const std::string pieces[] = {" ", "\t", ".", "a", "Z", Sjis("亜"), Sjis("メ"), "\x81", Sjis("ｶ"), "\n", "\r"};
+    std::uniform_int_distribution<size_t> piece(0, std::size(pieces) - 1), length(0, 400), lead(0, 300);
+    for (int i = 0; i < 2000; ++i) {
+        std::string text(lead(random) % 3 == 0 ? lead(random) : 0, ". \t"[i % 3]);
+        for (size_t n = length(random); n > 0; --n)
+            text += pieces[piece(random)];
+        text += "\r\nbody";
+        const std::string program = CleanTitleForFile(PageTitle(text));
+        ASSERT_TRUE(TitleAgreesWithText(program, text)) << i << ": " << Hex(text.substr(0, 60));
+        const TFlatPages imported = ParseTreeText("." + text);
+        ASSERT_TRUE(TitleAgreesWithText(CleanTitleForFile(imported.at(0).Title), imported.at(0).Text))
+            << i << ": " << Hex(text.substr(0, 60));
+    }
 }
 
 TEST(Vk2Codec, SurvivesTenThousandMutatedDocuments)

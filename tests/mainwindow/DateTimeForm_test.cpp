@@ -75,4 +75,47 @@ TEST_F(DateTime, ReturnWalksTheBoxesAndPressesOnlyTheFocusedButton)
     EXPECT_EQ(SjisToUtf8(SettingsVars.IME.YearK), "年") << "Cancel stored nothing";
 }
 
+// A character Shift-JIS cannot hold is refused at OK with the message and
+// its box gets the focus; nothing is stored until every box can be.
+TEST_F(DateTime, ATextShiftJisCannotHoldIsRefusedAtItsBox)
+{
+    TDateTimeForm dialog(form.get());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QApplication::processEvents();
+    dialog.KigoEdits[0]->setText(QStringLiteral("년😀"));
+    dialog.KigoEdits[1]->setText(QStringLiteral("月の"));
+    dialogs.Answer(mrOk);
+    QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    EXPECT_EQ(LastQuestion(), "년😀\r\n\r\n入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。");
+    EXPECT_EQ(std::tuple(dialog.isVisible(), dialog.KigoEdits[0]->hasFocus(), SjisToUtf8(SettingsVars.IME.MonthK)),
+              std::tuple(true, true, "月"));
+
+    dialog.KigoEdits[0]->setText(QStringLiteral("年の"));
+    QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), mrOk);
+    EXPECT_EQ(Inserted("EdDate"), "2026年の03月の07日");
+}
+
+// A wrong code in the box left by clicking OK is told as leaving it tells
+// it, and OK stores nothing meanwhile.
+TEST_F(DateTime, AWrongCodeLeftForOkIsToldNotStored)
+{
+    TDateTimeForm dialog(form.get());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.NumEdits[1]->setFocus();
+    QApplication::processEvents();
+    dialog.NumEdits[1]->setText(QStringLiteral("M"));
+    dialogs.Answer(mrOk);
+    QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    EXPECT_EQ(std::pair(dialog.isVisible(), SettingsVars.IME.Month), std::pair(true, std::string("mm")));
+    QApplication::processEvents();
+    EXPECT_EQ(LastQuestion(), "入力に間違いがあります！");
+    EXPECT_EQ(std::pair(dialog.NumEdits[1]->text(), dialog.NumEdits[1]->hasFocus()),
+              std::pair(QStringLiteral("mm"), true));
+}
+
 } // namespace

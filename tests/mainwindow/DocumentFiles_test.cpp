@@ -140,6 +140,35 @@ TEST_F(DocumentFiles, AFileThatCannotBeReadLeavesTheWindowAlone)
     EXPECT_EQ(dialogs.Questions().size(), 2u) << "each failure is told";
 }
 
+// Text from other programs: UTF-16 as Windows writes it reads like UTF-8,
+// as hierarchical text and as a page; bytes that are text in no encoding
+// are refused by name and the document stays as it was.
+TEST_F(DocumentFiles, Utf16IsReadAndBytesThatAreNoTextAreRefused)
+{
+    const std::string unicode = home.Path() + "unicode.txt", binary = home.Path() + "binary.txt";
+    // ".一" CR LF "..二" CR LF in UTF-16 little-endian, with its mark.
+    const std::string utf16("\xFF\xFE.\0\0N\r\0\n\0.\0.\0\x8CN\r\0\n\0", 20);
+    WriteFileAtomic(unicode, utf16);
+    WriteFileAtomic(binary, std::string("\x7F\x45\x4C\x46\x02\x01\x01\0", 8));
+    const std::string refusal =
+        "ファイル \"" + OsPath(binary) + "\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。";
+
+    ASSERT_TRUE(files->LoadTreeText(unicode));
+    ASSERT_EQ(host.DataTree()->Items().Count(), 2);
+    EXPECT_EQ(host.DataTree()->Items().Item(0)->Text(), Sjis("一"));
+    EXPECT_EQ(host.DataTree()->Items().Item(1)->Text(), Sjis("二"));
+    host.Calls.clear();
+    EXPECT_FALSE(files->LoadTreeText(binary));
+    EXPECT_TRUE(host.Calls.empty());
+    EXPECT_EQ(host.DataTree()->Items().Count(), 2);
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{refusal});
+
+    dialogs.AnswerFiles({binary, unicode});
+    files->FlPageTextLoadClick();
+    EXPECT_EQ(host.DataMemo()->GetText(), Sjis(".一\r\n..二\r\n")) << "only the text became a page";
+    EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{refusal, refusal}));
+}
+
 // While clipping, the title leads with "(*)", which a taskbar shows
 // however much of a long title it cuts; other windows compare the caption
 // without it.

@@ -8,8 +8,10 @@
 #include "ExternalEditor.h"
 #include "Menus.h"
 #include "SjisLiteral.h"
+#include "TempDir.h"
 #include "TextFileEncoding.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTimer>
@@ -116,20 +118,31 @@ TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
 }
 
 // A file in neither encoding would put mojibake in the page: it is refused
-// and kept for the user, and the page stays as it was.
-TEST_F(ExternalEditorTest, AFileInNeitherEncodingIsRefusedAndKept)
+// and kept for the user, and the page stays as it was. Each refusal keeps
+// a file of its own, even in one second, and the next start leaves them.
+TEST_F(ExternalEditorTest, FilesInNeitherEncodingAreRefusedAndEachIsKept)
 {
-    Edit(Editor("printf '\\377\\376x' > \"$1\""));
-    EXPECT_EQ(Page(), "abc");
-    EXPECT_FALSE(Modified());
-    ASSERT_EQ(dialogs.Questions().size(), 1u);
-    EXPECT_EQ(dialogs.Questions().back().Text,
-              "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
-              "編集した内容は "
-                  + Home() + "Temp/temp.txt に残してあります。");
-    std::ifstream kept(Home() + "Temp/temp.txt");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "\xFF\xFEx");
+    std::filesystem::remove_all(Home() + "Temp");
+    const std::string refused =
+        "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
+        "編集した内容は ";
+    std::vector<std::string> kept;
+    for (const char* bytes : {"\\377\\376x", "\\377\\376y"}) {
+        Edit(Editor(std::string("printf '") + bytes + "' > \"$1\""));
+        EXPECT_EQ(Page(), "abc");
+        EXPECT_FALSE(Modified());
+        const std::string told = dialogs.Questions().back().Text;
+        ASSERT_EQ(told.find(refused + Home() + "Temp/edit-"), 0u) << told;
+        ASSERT_TRUE(told.ends_with(".txt に残してあります。")) << told;
+        kept.push_back(
+            told.substr(refused.size(), told.size() - refused.size() - std::string_view(" に残してあります。").size()));
+    }
+    EXPECT_EQ(dialogs.Questions().size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(TransferFile()));
+    TTestForm restarted(*instances, std::make_unique<TFakeTimer>());
+    ASSERT_EQ(restarted.FormCreate({}), TStartOutcome::Run);
+    EXPECT_EQ(ReadRaw(kept[0]), "\xFF\xFEx");
+    EXPECT_EQ(ReadRaw(kept[1]), "\xFF\xFEy");
 }
 
 // Another instance's edit ending frees the button only where an edit may
@@ -229,6 +242,40 @@ TEST_F(ExternalEditorTest, AnotherRunningInstanceHearsTheEditStartAndEnd)
     EXPECT_TRUE(readUntil("velk: message 外部エディタ起動中\nvelk: message \n")) << out.toStdString();
     other.terminate();
     EXPECT_TRUE(other.waitForFinished(60000));
+}
+
+// The view hands the file to the whole command as an argument of its own:
+// an editor run by an interpreter gets its script and the file, and the
+// document is never run as a program.
+TEST_F(ExternalEditorTest, TheViewRunsTheWholeCommandAndNeverTheDocument)
+{
+    const std::string pwned = Home() + "pwned";
+    const std::string seen = Home() + "seen";
+    std::filesystem::remove(pwned);
+    SettingsVars.HideExe =
+        Editor("printf '%s|' \"$@\" > \"" + seen + ".part\"; mv \"" + seen + ".part\" \"" + seen + "\"")
+        + " /%WIN% +%LINE%";
+    // What the editor was handed, once it has run.
+    const auto viewed = [&] {
+        QElapsedTimer waited;
+        waited.start();
+        while (!std::filesystem::exists(seen) && !std::filesystem::exists(pwned) && waited.elapsed() < 60000)
+            QTest::qWait(10);
+        const std::string arguments = ReadRaw(seen);
+        std::filesystem::remove(seen);
+        return arguments;
+    };
+    // "#" keeps the line end from the name a shell would touch.
+    form->DataMemo()->SetText("touch " + pwned + " #\r\ntouch " + pwned + " #");
+    form->ExternalEditor().EdAllViewClick();
+    EXPECT_EQ(viewed(), "+0|" + Home() + "Temp/NewFile.txt|");
+    EXPECT_FALSE(std::filesystem::exists(pwned));
+
+    // A document named in Shift-JIS bytes is viewed under the name they
+    // spell, which the editor can be handed.
+    form->DocumentFiles().NameDocument(FromOsPath(Home() + "\x83\x81\x83\x82"));
+    form->ExternalEditor().EdAllViewClick();
+    EXPECT_EQ(viewed(), "+0|" + Home() + "Temp/メモ.txt|");
 }
 
 TEST_F(ExternalEditorTest, WholeDocumentViewWritesTheFileWithoutWaiting)

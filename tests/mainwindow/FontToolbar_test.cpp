@@ -3,6 +3,7 @@
 // window, and on a host of its own.
 #include "FormFixture.h"
 
+#include "Beep.h"
 #include "DockToolbar.h"
 #include "FontToolbar.h"
 #include "FontToolbarHost.h"
@@ -96,6 +97,36 @@ TEST_F(FontToolbarTest, TheFontSizeAndWrapColumnCanBeTyped)
     wrap.selectAll();
     QTest::keyClicks(&wrap, QStringLiteral("64"));
     EXPECT_EQ(memo->WrapOption()->WrapByte(), 64) << "the 6 on the way is below the range";
+}
+
+// The size field shows the size in effect: a key past the largest size is
+// refused with a beep and the hint, and an emptied field, left, shows the
+// size again; leaving changes neither the field nor the font.
+TEST_F(FontToolbarTest, TheSizeFieldShowsTheSizeInEffect)
+{
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TMySpinEdit& size = *Toolbar().FontSpnEd();
+    const auto shown = [&size] {
+        const QLabel* hint = size.findChild<QLabel*>();
+        return std::pair(size.text(), hint && hint->isVisible() ? hint->text() : QString());
+    };
+    QTest::mouseClick(&size, Qt::LeftButton);
+    QTest::keyClick(&size, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&size, QStringLiteral("145"));
+    EXPECT_EQ(shown(), std::pair(QStringLiteral("14"), QStringLiteral("1 から 30 までの数を入力してください。")));
+    EXPECT_EQ(std::pair(memo->Font()->Size(), beeps), std::pair(14, 1));
+    QTest::mouseClick(memo, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(size.text(), memo->Font()->Size(), beeps), std::tuple(QStringLiteral("14"), 14, 1));
+
+    QTest::mouseClick(&size, Qt::LeftButton);
+    QTest::keyClick(&size, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&size, Qt::Key_Backspace);
+    QTest::mouseClick(memo, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(size.text(), memo->Font()->Size(), beeps), std::tuple(QStringLiteral("14"), 14, 2));
+    SetBeepHook(nullptr);
 }
 
 // The keys that edit a field act on the field the user typed into, not

@@ -1,11 +1,14 @@
 // A request to close the window while a command runs: from the window
 // manager, or the program's own close when a termination signal comes.
-// The command finishes or stops first, and the window then closes with its
-// question about the document, which saves everything the command did.
+// The command finishes or stops first (a question it is asking ends as its
+// Cancel), and the window then closes with its question about the document,
+// which saves everything the command did.
 #include "OutlineFixture.h"
 
 #include "EscapePoll.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 #include <cctype>
@@ -183,6 +186,71 @@ TEST_F(CloseDuringCommand, AFindOrReplaceDialogEndsFirstAndTheDocumentQuestionFo
         EXPECT_EQ(Outline(), before);
         EXPECT_FALSE(form->isVisible());
     }
+}
+
+// Shows the replace command's question as a real box, over which the close
+// request comes; every other question goes to the script.
+class TReplaceQuestionShown : public TDialogHook {
+public:
+    TReplaceQuestionShown(TDialogHook& Script, QWidget& Window)
+        : Script_(Script), Window_(Window), Previous_(SetDialogHook(this))
+    {}
+    ~TReplaceQuestionShown() override { SetDialogHook(Previous_); }
+    TReplaceQuestionShown(const TReplaceQuestionShown&) = delete;
+    TReplaceQuestionShown& operator=(const TReplaceQuestionShown&) = delete;
+
+    int Asked = 0;
+    TModalResult FirstAnswer = mrNone;
+
+    TDialogAnswer Ask(const TDialogQuestion& Question) override
+    {
+        if (!Question.Buttons.Contains(TMsgDlgBtn::mbAll))
+            return Script_.Ask(Question);
+        if (++Asked > 1)
+            return {.Result = mrCancel};
+        QTimer::singleShot(0, &Window_, [this] {
+            Window_.close(); // the termination signal's close
+            // A box left open is answered, as a person would.
+            QTimer::singleShot(0, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    for (QAbstractButton* button : box->buttons())
+                        if (button->text() == QStringLiteral("はい"))
+                            button->click();
+            });
+        });
+        SetDialogHook(nullptr);
+        const TDialogAnswer answer = DialogHook().Ask(Question);
+        SetDialogHook(this);
+        FirstAnswer = answer.Result;
+        return answer;
+    }
+
+private:
+    TDialogHook& Script_;
+    QWidget& Window_;
+    TDialogHook* Previous_;
+};
+
+TEST_F(CloseDuringCommand, TheReplaceQuestionEndsAsCancelAndTheDocumentQuestionFollows)
+{
+    StartShown();
+    MakePages(3);
+    Type(QStringLiteral("x"));
+    const std::string before = Outline();
+    std::string saved;
+    form->OnSave = [&] { saved = Outline(); };
+    TReplaceQuestionShown question(dialogs, *form);
+    Fill({"1", "Q", {"ChkWholeFile", "chkReplaceConfirm", "btnAll"}});
+    dialogs.Answer(mrYes); // the question about the document
+    Run("FdReplace");
+    QApplication::processEvents();
+
+    EXPECT_EQ(question.Asked, 1);
+    EXPECT_EQ(question.FirstAnswer, mrCancel);
+    EXPECT_EQ(Replaced(), 0);
+    EXPECT_EQ(LastQuestion(), SaveQuestion);
+    EXPECT_EQ(saved, before);
+    EXPECT_FALSE(form->isVisible()) << "the window closed after its question";
 }
 
 } // namespace

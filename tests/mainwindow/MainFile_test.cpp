@@ -12,6 +12,8 @@
 #include "SearchListState.h"
 #include "TempDir.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <algorithm>
@@ -121,6 +123,31 @@ TEST_F(MainFile, AFileThatCannotBeReadLeavesTheOpenDocumentAsItWas)
     EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "missing"));
     EXPECT_EQ(LastQuestion(), Home() + "missing\r\nこのファイルは存在しません。");
     EXPECT_EQ(State(), before);
+}
+
+// A tree that lost a line break names one page fewer than the file holds:
+// opened, the first save would drop the last page's text. It is refused,
+// and the file stays as it is.
+TEST_F(MainFile, ADocumentWhosePagesNoLongerMatchItsTreeIsRefused)
+{
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0)
+            velk->MenuItem("TreeAdd")->Click();
+        TypeInPage(QStringLiteral("P%1\rtext of page %1").arg(i));
+    }
+    dialogs.AnswerFiles({Home() + "five.vk2"});
+    velk->DocumentFiles().FlSaveAsClick();
+    std::string bytes = ReadRaw(Home() + "five.vk2");
+    bytes.replace(bytes.find("\r\nP4\r\n"), 2, "  ");
+    WriteRaw(Home() + "five.vk2", bytes);
+    velk->DocumentFiles().FlNewClick();
+    TypeInPage(QStringLiteral("x"));
+    const std::string before = State();
+
+    EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "five"));
+    EXPECT_EQ(LastQuestion(), Home() + "five.vk2\r\nこのファイルは壊れているため開けません。");
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(ReadRaw(Home() + "five.vk2"), bytes);
 }
 
 TEST_F(MainFile, ASaveThatDidNotHappenStopsTheCommandThatAsked)
@@ -265,8 +292,10 @@ TEST_F(MainFile, ATextFileNamedWithALookAlikeCharacterIsNotTitledWithAnotherName
     dialogs.AnswerFiles({Home() + "a〜b.txt", Home() + "c.txt"});
     velk->DocumentFiles().FlPageTextLoadClick();
     EXPECT_EQ(State(), "NewFile||1|c.txt/c.txt\r\n<file@" + Home() + "c.txt>\r\nc;");
-    EXPECT_EQ(dialogs.Questions().back().Text,
-              Home() + "a〜b.txt\r\n\r\nこの名前には Shift-JIS で表せない文字が含まれているので使えません。");
+    EXPECT_EQ(dialogs.Questions().back().Text, Home()
+                                                   + "a〜b."
+                                                     "txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字とし"
+                                                     "て読まれます。そのためページに書けません。");
 }
 
 TEST_F(MainFile, OnlyTheFirstTextFileGoesIntoTheEmptyPageAndUtf8IsConverted)
@@ -396,6 +425,63 @@ TEST_F(MainFile, ANameWithALookAlikeCharacterOpensAndWritesExactlyItsFile)
     velk->MenuItem("FlHistory")->Items(0)->Click();
     EXPECT_EQ(firstPage(), "!wave");
     EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), folder + "w〜");
+}
+
+// Archives unpacked without converting names give names in Shift-JIS
+// bytes, which are not UTF-8 ("メモ.vk2" as 83 81 83 82). Such a document
+// opens as the command line names it, saves with its backup, and the next
+// run's recent list opens it again; the UTF-8 "メモ.vk2" beside it stays.
+TEST_F(MainFile, ANameInShiftJisBytesOpensSavesAndBacksUpItsOwnFile)
+{
+    const std::string folder = Home() + "\x8E\x91\x97\xBF/"; // "資料"
+    const std::string memo = folder + "\x83\x81\x83\x82";
+    const std::string utf8Memo = folder + "メモ.vk2";
+    fs::create_directory(folder);
+    fs::rename(SaveTwoPages("plain.vk2"), memo + ".vk2");
+    fs::copy_file(memo + ".vk2", utf8Memo);
+    const auto firstPage = [&] { return FlattenTree(velk->DataTree()->Items()).at(0).Text; };
+    const auto restart = [&](const std::vector<std::string>& Parameters) {
+        velk.reset();
+        SettingsVars = {};
+        velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
+        ASSERT_EQ(velk->FormCreate(Parameters), TStartOutcome::Run);
+    };
+    const std::optional<std::string> parameter = FileNameFromOs(memo + ".txt");
+    ASSERT_TRUE(parameter) << LastQuestion();
+    restart({*parameter});
+    EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo);
+    EXPECT_EQ(firstPage(), Sjis("日本語の題\r\n本文"));
+
+    const std::string before = ReadRaw(memo + ".vk2");
+    SettingsVars.Backup.Mode = true;
+    SettingsVars.Backup.Folder = FromOsPath(folder + "bak");
+    fs::create_directory(folder + "bak");
+    velk->DataMemo()->SetSelStart(0);
+    TypeInPage(QStringLiteral("new "));
+    const size_t asked = dialogs.Questions().size();
+    velk->DocumentFiles().FlSaveClick();
+    EXPECT_EQ(dialogs.Questions().size(), asked) << LastQuestion();
+    EXPECT_EQ(ReadRaw(folder + "bak/\x83\x81\x83\x82.vk~"), before);
+    EXPECT_EQ(ReadDocumentFile(FromOsPath(memo + ".vk2"), 0).Pages.at(0).Text, Sjis("new 日本語の題\r\n本文"));
+    EXPECT_EQ(ReadRaw(utf8Memo), before);
+    // Shown as the words the bytes spell.
+    EXPECT_EQ(velk->MenuItem("FlHistory")->Items(0)->Caption().toStdString(), "&0 " + Home() + "資料/メモ.vk2");
+    EXPECT_EQ(velk->windowTitle().toStdString(), Home() + "資料/メモ.vk2");
+
+    restart({});
+    velk->MenuItem("FlHistory")->Items(0)->Click();
+    EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo);
+    EXPECT_EQ(firstPage(), Sjis("new 日本語の題\r\n本文"));
+
+    // Dropped from a file manager, as an address with its bytes encoded.
+    velk->DocumentFiles().FlNewClick();
+    QMimeData dropped;
+    dropped.setData("text/uri-list", "file://" + QByteArray::fromStdString(memo).toPercentEncoding("/") + ".vk2\r\n");
+    dialogs.AnswerForm(ChooseLoad);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    // Qt sends a drop only inside a drag of its own: straight to the window.
+    static_cast<QObject*>(velk.get())->event(&drop);
+    EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo) << LastQuestion();
 }
 
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)

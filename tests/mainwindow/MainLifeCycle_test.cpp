@@ -1,10 +1,13 @@
 // Start-up, closing and auto-save of the main window.
 #include "Dialogs.h"
+#include "DocumentFile.h"
 #include "ExternalEditor.h"
 #include "FontToolbar.h"
 #include "FormFixture.h"
+#include "Instances.h"
 #include "OpenMenuList.h"
 #include "PaneViews.h"
+#include "SessionEnd.h"
 #include "SymbolList.h"
 #include "TempDir.h"
 
@@ -80,6 +83,25 @@ TEST_F(LifeCycle, AFolderOrAnEmptyFileGivenAtStartIsToldAsSuchAndLeavesANewDocum
         EXPECT_EQ(dialogs.Questions().back().Text, c.Told);
         EXPECT_EQ(fresh.DocumentFiles().CaptionText(), "NewFile");
     }
+}
+
+// An instance that cannot use its runtime folder sees no other: it says so
+// once, at start, and not again when a document opens.
+TEST_F(LifeCycle, ARuntimeFolderThatCannotBeUsedIsToldOnceAtStart)
+{
+    WriteRaw(Home() + "run", "a file where the folder belongs");
+    TInstanceRegistry alone(Home() + "run");
+    TTestForm fresh(alone, std::make_unique<TFakeTimer>());
+    ASSERT_EQ(fresh.FormCreate({}), TStartOutcome::Run);
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Type, TMsgDlgType::mtWarning);
+    EXPECT_EQ(dialogs.Questions()[0].Text, "他に起動しているVelk2000を確認できません。\n" + Home()
+                                               + "run を使えません。フォルダーではなくファイルです。\n"
+                                                 "同じ文書を別のVelk2000で開いていても、確認せずに開きます。");
+    WriteDocumentFile(Home() + "doc.vk2", {{0, "doc", "doc", 0, -1}}, 0, 0);
+    EXPECT_TRUE(fresh.DocumentFiles().LoadOutline(Home() + "doc"));
+    EXPECT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(ReadRaw(Home() + "run"), "a file where the folder belongs");
 }
 
 TEST_F(LifeCycle, OnlyOwnTransferFilesGoAndWhatCannotBeRemovedOrMadeIsTold)
@@ -194,6 +216,74 @@ TEST_F(LifeCycle, AutoSaveSavesOnlyANamedDocumentAndNeverStacks)
     SettingsVars.AutoSave = false;
     timer->Fire();
     EXPECT_EQ(form->Saves, 1);
+}
+
+struct TSessionCase {
+    const char* Name;
+    bool MayAsk;
+    bool ForcedSave;
+    // The answer to the question about the document; none: not asked.
+    TModalResult Answer;
+    int Saves;
+    int OverSaves;
+    bool Closed;
+    bool SessionCancelled;
+};
+
+// Logging out of the desktop with an edit.
+TEST_F(LifeCycle, TheSessionsEndClosesAsACloseDoesAndAKeptWindowKeepsTheSession)
+{
+    // clang-format off
+    const TSessionCase cases[] = {
+        {"Yes",                         true,  false, mrYes,    1, 0, true,  false},
+        {"No",                          true,  false, mrNo,     0, 0, true,  false},
+        {"Cancel",                      true,  false, mrCancel, 0, 0, false, true},
+        {"forced save",                 true,  true,  mrNone,   0, 1, true,  false},
+        // The desktop ends the program afterwards; its close asks then.
+        {"no leave to ask, forced save", false, true,  mrNone,   0, 1, false, false},
+        {"no leave to ask",             false, false, mrNone,   0, 0, false, false},
+    };
+    // clang-format on
+    for (const TSessionCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        form.reset();
+        form = std::make_unique<TTestForm>(*instances);
+        Start();
+        Modify();
+        form->DocumentFiles().NameDocument(Home() + "doc");
+        SettingsVars.Options.Exit = test.ForcedSave;
+        const size_t asked = dialogs.Questions().size();
+        if (test.Answer != mrNone)
+            dialogs.Answer(test.Answer);
+        bool released = false;
+        bool cancelled = false;
+        form->SessionEnding({[&] { return test.MayAsk; }, [&] { released = true; }, [&] { cancelled = true; }});
+        EXPECT_EQ(dialogs.Questions().size() - asked, test.Answer != mrNone ? 1u : 0u);
+        EXPECT_EQ(std::pair(form->Saves, form->OverSaves), std::pair(test.Saves, test.OverSaves));
+        EXPECT_EQ(!form->isVisible(), test.Closed);
+        EXPECT_EQ(cancelled, test.SessionCancelled);
+        EXPECT_EQ(released, test.MayAsk);
+    }
+}
+
+// What the user has not answered yet is not saved behind the question.
+TEST_F(LifeCycle, TheSessionsEndWithoutLeaveToAskSavesNothingWhileADialogIsOpen)
+{
+    Start();
+    Modify();
+    form->DocumentFiles().NameDocument(Home() + "doc");
+    SettingsVars.Options.Exit = true;
+    const TSessionEnd unasked{[] { return false; }, [] {}, [] {}};
+    int overSavesWhileOpen = -1;
+    dialogs.AnswerForm([&](QDialog&) {
+        form->SessionEnding(unasked);
+        overSavesWhileOpen = form->OverSaves;
+        return mrCancel;
+    });
+    form->MenuItem("FdGoFind")->Click();
+    EXPECT_EQ(overSavesWhileOpen, 0);
+    form->SessionEnding(unasked);
+    EXPECT_EQ(form->OverSaves, 1);
 }
 
 TEST_F(LifeCycle, AnotherInstancesExternalEditDisablesTheEditorButton)

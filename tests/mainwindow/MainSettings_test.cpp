@@ -10,6 +10,10 @@
 #include "SettingsHost.h"
 #include "SymbolList.h"
 #include "SysErrorText.h"
+#include "WorkArea.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,6 +80,30 @@ TEST_F(Settings, HugeCountsAndExtentsStillStartTheWindow)
     EXPECT_EQ(form->MenuItem("FlHistoryTr")->Count(), 0);
     EXPECT_GT(form->SettingsHost().SplitLine(), 0);
     EXPECT_GE(form->DataMemo()->width(), form->width() / 8) << "the editor is no strip";
+}
+
+// Saved maximised on a larger screen, the window's normal place is as
+// large as this screen: restored, it keeps its frame on the screen.
+TEST_F(Settings, AWindowSavedMaximisedOnALargerScreenIsRestoredOnThisOne)
+{
+    StartShown();
+    ASSERT_TRUE(form->close());
+    form.reset();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        TIniFile ini(SettingsFilePath());
+        ini.WriteInteger("Form", "Left", area.left());
+        ini.WriteInteger("Form", "Top", area.top());
+        ini.WriteInteger("Form", "Width", area.width() + 400);
+        ini.WriteInteger("Form", "Height", area.height() + 300);
+        ini.WriteInteger("Form", "Window", 2);
+    }
+    Restart();
+    ASSERT_TRUE(form->isMaximized());
+    form->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(form->frameGeometry()));
+    EXPECT_FALSE(FrameMargins(*form).isNull()) << "the test platform frames its windows";
 }
 
 // Random bytes in the settings file and the symbol list: the user is told

@@ -92,8 +92,10 @@ TEST_F(Links, ALinkIsNeverWrittenUnderALookAlikeNameAndFollowsFromAnyFolder)
     const std::string before = form->DataMemo()->GetText();
     dialogs.AnswerFiles({folder + "x.txt", folder + "a〜b.txt"});
     form->PageLinks().pEdFileLinkClick();
-    EXPECT_EQ(LastQuestion(),
-              folder + "a〜b.txt\r\n\r\nこの名前には Shift-JIS で表せない文字が含まれているので使えません。");
+    EXPECT_EQ(LastQuestion(), folder
+                                  + "a〜b."
+                                    "txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字として読まれます。そ"
+                                    "のためページに書けません。");
     EXPECT_EQ(form->DataMemo()->GetText(), before);
 
     dialogs.AnswerFiles({folder + "x.txt"});

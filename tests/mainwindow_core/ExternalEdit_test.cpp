@@ -15,12 +15,48 @@ TEST(ExternalEdit, TemplateLosesWindowMarkAndTakesTheRow)
     EXPECT_EQ(CommandWithFile("\"my ed\" -w", "f").Program, "my ed");
 }
 
-TEST(ExternalEdit, ViewerTakesTheProgramAlone)
+// Words as a shell splits them, and nothing a shell would do beyond that.
+TEST(ExternalEdit, CommandLinesSplitAsAShellSplitsThem)
 {
-    EXPECT_EQ(ViewerCommand("gedit --wait +%LINE%", "f").Arguments, QStringList{"f"});
-    const TExternalCommand windows = ViewerCommand("c:\\ed.EXE /%WIN% %LINE%", "f");
-    EXPECT_EQ(windows.Program, "c:\\ed.EXE");
-    EXPECT_EQ(windows.Arguments, QStringList{"f"});
+    const struct {
+        const char* Line;
+        QStringList Words;
+    } cases[] = {
+        {"xterm -e vim", {"xterm", "-e", "vim"}},
+        {"  a\tb  ", {"a", "b"}},
+        {"sh -c 'exec vim \"$1\"' sh", {"sh", "-c", "exec vim \"$1\"", "sh"}},
+        {"\"my ed\" --opt=\"a b\"c", {"my ed", "--opt=a bc"}},
+        {"a\\ b \"x\\\"y\\z\" 'p\\q'", {"a b", "x\"y\\z", "p\\q"}},
+        {"ed '' \"\"", {"ed", "", ""}},
+        {"ed $HOME ~ *.txt `id` ;", {"ed", "$HOME", "~", "*.txt", "`id`", ";"}},
+        {"ed 'open to the end", {"ed", "open to the end"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShellWords(QString::fromUtf8(c.Line)), c.Words) << c.Line;
+}
+
+// The view runs what the page edit runs: every word of the command, the
+// file as an argument of its own, the row placeholder at the view's start.
+TEST(ExternalEdit, ViewerRunsTheWholeCommand)
+{
+    const struct {
+        const char* Template;
+        QString Program;
+        QStringList Arguments;
+    } cases[] = {
+        {"/bin/sh edit.sh", "/bin/sh", {"edit.sh", "/t/Temp/doc.txt"}},
+        {"xterm -e vim +%LINE%", "xterm", {"-e", "vim", "+0", "/t/Temp/doc.txt"}},
+        {"flatpak run org.gnome.gedit --wait /%WIN%",
+         "flatpak",
+         {"run", "org.gnome.gedit", "--wait", "/t/Temp/doc.txt"}},
+        {"ed.exe /%WIN% -l %LINE% -x", "ed.exe", {"-l", "0", "-x", "/t/Temp/doc.txt"}},
+    };
+    for (const auto& c : cases) {
+        const TExternalCommand command = ViewerCommand(c.Template, "/t/Temp/doc.txt");
+        EXPECT_EQ(command.Program, c.Program) << c.Template;
+        EXPECT_EQ(command.Arguments, c.Arguments) << c.Template;
+    }
+    EXPECT_TRUE(ViewerCommand("/%WIN%", "f").Program.isEmpty());
 }
 
 // Out with a final CR LF, back without the one added: a line the editor

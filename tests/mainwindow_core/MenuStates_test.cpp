@@ -87,24 +87,24 @@ TEST(MenuStates, TreeMenuAndItsPopup)
           {Cmd::TreeIns, Cmd::pTreeIns, Cmd::TreeNodeCopy, Cmd::pTreeNodeCopy, Cmd::TreeNodePaste, Cmd::pTreeNodePaste,
            Cmd::TreeScaleUp, Cmd::pTreeNodeExpand, Cmd::pTreeToChild, Cmd::pTreeNodeUp, Cmd::TreeMoveDown,
            Cmd::pTreeNodeUnify, Cmd::pTreeDel, Cmd::TreeNodeCut, Cmd::TreePageRedo, Cmd::TreeSort, Cmd::TreeChildSort,
-           Cmd::TreeDisp},
+           Cmd::TreeDisp, Cmd::pTreeLoadTexToMakePage},
           // clang-format off
           {
-              {"a page with children", [](TMenuSnapshot&) {}, "++++++++++++++++++"},
-              {"found-pages list open", [](TMenuSnapshot& s) { s.SearchListOpen = true; }, "++----+++++++++--+"},
+              {"a page with children", [](TMenuSnapshot&) {}, "+++++++++++++++++++"},
+              {"found-pages list open", [](TMenuSnapshot& s) { s.SearchListOpen = true; }, "++----+++++++++--+-"},
               {"no buttons, leaf page, no pages on the clipboard",
                [](TMenuSnapshot& s) {
                    s.Buttons = {};
                    s.SelChildCount = 0;
                    s.SelHasNextSibling = s.ClipboardHasPages = s.TreePanelVisible = false;
                },
-               "--++-----------+--"},
-              {"browse pane active", [](TMenuSnapshot& s) { s.BrowsePaneActive = true; }, "+++++++++++++++--+"},
+               "--++-----------+--+"},
+              {"browse pane active", [](TMenuSnapshot& s) { s.BrowsePaneActive = true; }, "+++++++++++++++--++"},
               {"external edit running",
-               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {Cmd::sbIns}; }, "+++++++++---------"},
+               [](TMenuSnapshot& s) { s.ExtEditor = true; s.Buttons = {Cmd::sbIns}; }, "+++++++++---------+"},
               {"clipping during an external edit",
-               [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; s.NodeCount = 1; }, "+++++++++++++++-++"},
-              {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "+++++++++++++++--+"},
+               [](TMenuSnapshot& s) { s.ExtEditor = s.ClipMode = true; s.NodeCount = 1; }, "+++++++++++++++-+++"},
+              {"sub-icon finder open", [](TMenuSnapshot& s) { s.SubIconFinderClosed = false; }, "+++++++++++++++--+-"},
           });
     // clang-format on
 }

@@ -77,8 +77,7 @@ TEST(OsPath, EveryCharacterWithAShiftJisCodeGoesToTheSystemAndBackAlone)
 
 TEST(OsPath, NamesShiftJisCannotHoldAreRefusedAndStoredNamesReadAsBefore)
 {
-    for (const char* os :
-         {"/tmp/jürgen", "/tmp/\xF0\x9F\x98\x80", "/tmp/flag\xF3\xA0\x81\xA2", "/tmp/\xFF\xFE", "/tmp/\xEF\xBF\xBD"}) {
+    for (const char* os : {"/tmp/jürgen", "/tmp/\xF0\x9F\x98\x80", "/tmp/flag\xF3\xA0\x81\xA2", "/tmp/\xEF\xBF\xBD"}) {
         bool lossless = true;
         FromOsPath(os, &lossless);
         EXPECT_FALSE(lossless) << os;
@@ -98,9 +97,84 @@ TEST(OsPath, NamesShiftJisCannotHoldAreRefusedAndStoredNamesReadAsBefore)
               "a\xEF\xBF\xBD"
               "301c");
     EXPECT_EQ(OsPath("a\xFD"
+                     "DC41"),
+              "a\xEF\xBF\xBD"
+              "DC41")
+        << "an ASCII byte is never escaped";
+    EXPECT_EQ(OsPath("a\xFD"
                      "30"),
               "a\xEF\xBF\xBD"
               "30");
+}
+
+// Old archives unpacked without converting names give names in Shift-JIS
+// bytes; any byte that is no part of a UTF-8 character is kept as it is.
+TEST(OsPath, NamesInBytesThatAreNotUtf8KeepTheirOwnFile)
+{
+    const char* const names[] = {
+        "/home/u/\x83\x81\x83\x82.vk2", // "メモ.vk2" in Shift-JIS
+        "/home/u/\xFF\xFE\x80\xBF",     // bytes no character starts with
+        "/home/u/\xC0\x80\xE3\x83"
+        "A\xED\xA0\x80",                // overlong, cut short, a surrogate
+        "/home/u/\xF4\x90\x80\x80\xF8", // past U+10FFFF
+        "/home/u/\xFD"
+        "DC83\xFD",                                  // the escape byte itself
+        "/home/\x8E\x91\x97\xBF〜/メモ\x83\x81.vk2", // with a look-alike and UTF-8
+    };
+    std::set<std::string> kept;
+    for (const char* os : names) {
+        SCOPED_TRACE(os);
+        bool lossless = false;
+        const std::string name = FromOsPath(os, &lossless);
+        EXPECT_TRUE(lossless);
+        EXPECT_EQ(OsPath(name), os);
+        EXPECT_FALSE(IsTextName(name));
+        EXPECT_EQ(CharactersWithoutShiftJis(os), "");
+        kept.insert(name);
+    }
+    EXPECT_EQ(kept.size(), std::size(names));
+    // The UTF-8 name of the same words is another file.
+    EXPECT_NE(FromOsPath(names[0]), FromOsPath("/home/u/メモ.vk2"));
+    EXPECT_EQ(FromOsPath("\x83\x81"), "\xFD"
+                                      "DC83\xFD"
+                                      "DC81");
+    // A name for a file of the program's own making says what they say.
+    EXPECT_EQ(OsPath(ReadableName(FromOsPath(names[0]))), "/home/u/メモ.vk2");
+    EXPECT_EQ(ShownPath(FromOsPath(names[5])), "/home/資料〜/メモメ.vk2");
+    EXPECT_EQ(OsPath(ReadableName(FromOsPath("a\xFD"
+                                             "301C〜"))),
+              "a?301C〜");
+
+    TempDir dir;
+    const std::string folder = FromOsPath(dir.Path());
+    WriteRaw(dir.File("\x83\x81\x83\x82.vk2"), "memo");
+    EXPECT_EQ(ReadFileBytes(folder + FromOsPath("\x83\x81\x83\x82.vk2")), "memo");
+    WriteFileAtomic(folder + FromOsPath("\x83\x81\x83\x82.vk~"), "backup");
+    EXPECT_EQ(ReadRaw(dir.File("\x83\x81\x83\x82.vk~")), "backup");
+}
+
+// What keeps a name out is named: the characters Shift-JIS has no code
+// for, or what in a name page text cannot hold.
+TEST(OsPath, WhatKeepsANameOutIsNamed)
+{
+    EXPECT_EQ(CharactersWithoutShiftJis("/tmp/jürgen/café/über.vk2"), "üé");
+    EXPECT_EQ(CharactersWithoutShiftJis("/tmp/\xF0\x9F\x98\x80\x83\x81〜"), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(CharactersWithoutShiftJis("/tmp/メモ.vk2"), "");
+    const struct {
+        const char* Os;
+        const char* LookAlikes;
+        bool Bytes;
+    } cases[] = {
+        {"a〜b−c〜.txt", "〜−", false},
+        {"\x83\x81.txt", "", true},
+        {"\x83〜.txt", "〜", true},
+        {"メモ.txt", "", false},
+    };
+    for (const auto& c : cases) {
+        const TEscapedParts parts = EscapedParts(FromOsPath(c.Os));
+        EXPECT_EQ(parts.LookAlikeCharacters, c.LookAlikes) << c.Os;
+        EXPECT_EQ(parts.BytesNotUtf8, c.Bytes) << c.Os;
+    }
 }
 
 TEST(OsPath, TheLookAlikeFileBesideItIsNeitherReadNorWritten)

@@ -1,17 +1,30 @@
 // The one rule that tells a text file's encoding, over the files it meets:
-// Shift-JIS that the program wrote, UTF-8 that other programs wrote, and
-// bytes that read well both ways.
+// Shift-JIS that the program wrote, UTF-8 and UTF-16 that other programs
+// wrote, bytes that read well both ways, and bytes that are no text.
 #include "TextFileEncoding.h"
 
 #include "Cp932.h"
+#include "Files.h"
 #include "SjisLiteral.h"
+#include "SysUtils.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
 constexpr auto ShiftJis = TTextEncoding::ShiftJis;
 constexpr auto Utf8 = TTextEncoding::Utf8;
+constexpr auto Utf16Le = TTextEncoding::Utf16Le;
+constexpr auto Utf16Be = TTextEncoding::Utf16Be;
+
+// Bytes as the program takes them in, in the encoding the rule finds.
+std::string ReadBack(const std::string& Bytes, int& Unmapped)
+{
+    return SjisOfText(Bytes, TextFileEncoding(Bytes).value(), Unmapped);
+}
 
 TEST(TextFileEncoding, ShiftJisStaysAndUtf8IsConverted)
 {
@@ -33,6 +46,7 @@ TEST(TextFileEncoding, ShiftJisStaysAndUtf8IsConverted)
         {"a ruled tree", Sjis("┌ﾃｽ\r\n└ﾃｽ"), ShiftJis, Sjis("┌ﾃｽ\r\n└ﾃｽ"), 0},
         {"plain ASCII", "abc\r\n", ShiftJis, "abc\r\n", 0},
         {"UTF-8 cut in the middle is a kanji", "\xE3\x81", ShiftJis, "\xE3\x81", 0},
+        {"Shift-JIS that reads as UTF-8 too", Sjis("莉子"), ShiftJis, "\xE4\xBB\x8E\x71", 0},
         // UTF-8, the usual text files here.
         {"UTF-8 kana and kanji", "あ漢\n", Utf8, Sjis("あ漢\n"), 0},
         {"UTF-8 kana that is Shift-JIS too", "あい", Utf8, Sjis("あい"), 0},
@@ -44,17 +58,110 @@ TEST(TextFileEncoding, ShiftJisStaysAndUtf8IsConverted)
         {"byte-order mark", "\xEF\xBB\xBF" + std::string("ﾃｽﾄｶ"), Utf8, Sjis("ﾃｽﾄｶ"), 0},
         {"byte-order mark, ASCII after it", "\xEF\xBB\xBF" + std::string("abc"), Utf8, "abc", 0},
         {"byte-order mark alone", "\xEF\xBB\xBF", Utf8, "", 0},
-        // Neither: the bytes are kept as they are.
-        {"a stray byte", "\xE3\x81\x82\x80", std::nullopt, "\xE3\x81\x82\x80", 0},
-        {"an encoded surrogate", "\xED\xA0\x80", std::nullopt, "\xED\xA0\x80", 0},
-        {"an overlong form", "\xC0\x80", std::nullopt, "\xC0\x80", 0},
-        {"a byte-order mark before broken UTF-8", "\xEF\xBB\xBF\xFF", std::nullopt, "\xEF\xBB\xBF\xFF", 0},
+        // UTF-16 as Windows writes it, with its byte-order mark.
+        {"UTF-16 little-endian", std::string("\xFF\xFE\x42\x30\x22\x6F\x0D\x00\x0A\x00", 10), Utf16Le, Sjis("あ漢\r\n"),
+         0},
+        {"UTF-16 big-endian", std::string("\xFE\xFF\x00\x61\x00\xE9\xD8\x3D\xDE\x00", 10), Utf16Be, "a??", 2},
+        {"UTF-16 mark alone", "\xFF\xFE", Utf16Le, "", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TextFileEncoding(c.In), c.Encoding) << c.Name;
         int unmapped = -1;
-        EXPECT_EQ(SjisOfTextFile(c.In, unmapped), c.Out) << c.Name;
+        EXPECT_EQ(ReadBack(c.In, unmapped), c.Out) << c.Name;
         EXPECT_EQ(unmapped, c.Unmapped) << c.Name;
+    }
+}
+
+// Bytes that are text in no encoding are refused, whatever the caller
+// expects, so that no page fills with garbage.
+TEST(TextFileEncoding, BytesThatAreTextInNoEncodingAreRefused)
+{
+    std::mt19937 random(69);
+    std::string noise(4096, '\0');
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    const std::pair<const char*, std::string> cases[] = {
+        {"a stray byte", "\xE3\x81\x82\x80"},
+        {"an encoded surrogate", "\xED\xA0\x80"},
+        {"an overlong form", "\xC0\x80"},
+        {"a byte-order mark before broken UTF-8", "\xEF\xBB\xBF\xFF"},
+        {"a NUL in ASCII", std::string("ab\0c", 4)},
+        {"a NUL in Shift-JIS", Sjis("漢") + std::string(1, '\0')},
+        {"a NUL in UTF-8", std::string("\xEF\xBB\xBF\x61\0", 5)},
+        {"UTF-16 without its mark", std::string("a\0b\0", 4)},
+        {"UTF-16 of an odd length", std::string("\xFF\xFE\x61\x00\x62", 5)},
+        {"UTF-16 with an unpaired surrogate", std::string("\xFF\xFE\x3D\xD8\x61\x00", 6)},
+        {"UTF-16 holding a NUL", std::string("\xFE\xFF\x00\x00", 4)},
+        {"random bytes", noise},
+    };
+    for (const auto& [name, bytes] : cases)
+        for (const TTextEncoding likely : {ShiftJis, Utf8})
+            EXPECT_EQ(TextFileEncoding(bytes, likely), std::nullopt) << name;
+}
+
+// Bytes that are well-formed both ways are read as what each reading
+// yields says, whatever the caller expects: kana, common kanji, Latin
+// letters in Latin words and the usual signs for UTF-8; rare kanji and
+// scripts, and half-width kana no word is spelt with, for Shift-JIS.
+TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
+{
+    const std::pair<std::string, TTextEncoding> cases[] = {
+        {"Copyright © 2024", Utf8},
+        {"±5% 20°C", Utf8},
+        {"café", Utf8},
+        {"αβγ", Utf8},
+        {"Шрифт", Utf8},
+        {"x ± 1", Utf8},
+        {"§ 2", Utf8},
+        {"日本語のテキスト", Utf8},
+        // Met in manual pages and copyright files.
+        {"Écrit par Bruno Haible.", Utf8},
+        {"quotes\\ »).", Utf8},
+        {"Mateusz Łukasik", Utf8},
+        {"Ngọc", Utf8},
+        {"Mətin Əmirov", Utf8},
+        {"dubbi è inteso", Utf8},
+        {"наб", Utf8},
+        {"nº 466037", Utf8},
+        // 莉 E4 BB, 子 8E 71: as UTF-8 "从q", a Chinese character
+        // beside a letter; 罠１ and 苺１ give a character of extension A.
+        {Sjis("莉子"), ShiftJis},
+        {Sjis("罠１"), ShiftJis},
+        {Sjis("苺１"), ShiftJis},
+        {Sjis("ﾃｽﾄｶ ﾃｽ"), ShiftJis},
+        {Sjis("ﾃｽﾄｶ ﾅｲﾃｽ"), ShiftJis},
+        {Sjis("ﾃｽﾄｶ"), ShiftJis},
+    };
+    for (const auto& [bytes, encoding] : cases)
+        for (const TTextEncoding likely : {ShiftJis, Utf8})
+            EXPECT_EQ(TextFileEncoding(bytes, likely), encoding) << bytes << " expecting " << static_cast<int>(likely);
+}
+
+// A hierarchical text the program wrote reads back byte for byte, though
+// the whole of it is well-formed UTF-8 as well.
+TEST(TextFileEncoding, AHierarchicalTextTheProgramWroteReadsBack)
+{
+    TempDir dir;
+    const std::string tree = Sjis(".莉子\r\n..罠１\r\n苺１\r\n");
+    ASSERT_TRUE(IsUtf8(tree));
+    WriteFileAtomic(dir.File("tree.txt"), tree);
+    int unmapped = -1;
+    EXPECT_EQ(ReadTextFile(dir.File("tree.txt"), unmapped), tree);
+    EXPECT_EQ(unmapped, 0);
+}
+
+TEST(TextFileEncoding, ReadingAFileThatIsNoTextSaysWhichFile)
+{
+    TempDir dir;
+    const std::string file = dir.File(Sjis("バイナリ.dat"));
+    WriteFileAtomic(file, std::string("\x7F\x45\x4C\x46\x02\x01\x01\0\0", 9));
+    int unmapped = -1;
+    try {
+        ReadTextFile(file, unmapped);
+        ADD_FAILURE() << "read";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.Message(), "ファイル \"" + OsPath(file)
+                                       + "\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。");
     }
 }
 
@@ -68,8 +175,9 @@ TEST(TextFileEncoding, TheEncodingWrittenDecidesWhatTheCharactersLeaveOpen)
         EXPECT_EQ(TextFileEncoding(written, Utf8), Utf8) << page;
         EXPECT_EQ(TextFileEncoding(Sjis(page), ShiftJis), ShiftJis) << page;
     }
-    EXPECT_EQ(TextFileEncoding("αβγ", ShiftJis), ShiftJis) << "the bytes are half-width katakana as well";
-    // Written in UTF-8, come back in Shift-JIS: "ýĶ" has no Shift-JIS code.
+    // Written in UTF-8, come back in Shift-JIS: read as UTF-8 they would be
+    // accented letters of several languages with no Latin word around them
+    // ("ýĶ Ųý").
     EXPECT_EQ(TextFileEncoding(Sjis("ﾃｽﾄｶ ﾅｲﾃｽ"), Utf8), ShiftJis);
 }
 

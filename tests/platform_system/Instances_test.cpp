@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -160,6 +162,74 @@ TEST_F(Instances, AnUnusableFolderLeavesTheInstanceAlone)
     EXPECT_FALSE(self.RegistrationError().empty());
     EXPECT_TRUE(self.IsSingleInstance());
     EXPECT_EQ(self.Broadcast("EXTEDIT 1"), 0);
+}
+
+// A folder another user owns: made and given away when the test runs as
+// root, else one of the system's, which root owns.
+std::string FolderOfAnotherUser(const TempDir& Dir)
+{
+    if (::getuid() != 0)
+        return "/usr";
+    const std::string folder = Dir.File("theirs");
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    return folder;
+}
+
+struct stat Lstat(const std::string& Path)
+{
+    struct stat st {};
+    ::lstat(Path.c_str(), &st);
+    return st;
+}
+
+// What stands at the folder's name is the reason told, and it is left as
+// it was: the instance runs alone.
+TEST_F(Instances, AnUnusableFolderSaysWhatStandsThere)
+{
+    const struct {
+        const char* Name;
+        std::function<std::string()> Make;
+        const char* Reason;
+    } cases[] = {
+        {"a file",
+         [&] {
+             WriteRaw(Folder, "not a folder");
+             return Folder;
+         },
+         "フォルダーではなくファイルです。"},
+        {"a FIFO",
+         [&] {
+             ::mkfifo(Folder.c_str(), 0600);
+             return Folder;
+         },
+         "フォルダーではなく名前付きパイプ（FIFO）です。"},
+        {"a dangling link",
+         [&] {
+             std::filesystem::create_symlink(Dir.File("nothing"), Folder);
+             return Folder;
+         },
+         "リンク先のないシンボリックリンクです。"},
+        {"another user's folder", [&] { return FolderOfAnotherUser(Dir); }, "別のユーザーのフォルダーです。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove_all(Folder);
+        const std::string folder = c.Make();
+        const struct stat before = Lstat(folder);
+        ASSERT_NE(before.st_uid == ::getuid() && S_ISDIR(before.st_mode), true) << "would be used";
+        {
+            TInstanceRegistry self(folder);
+            EXPECT_FALSE(self.Registered());
+            EXPECT_EQ(self.RegistrationError(), c.Reason);
+            EXPECT_EQ(self.Folder(), folder);
+            EXPECT_TRUE(self.IsSingleInstance());
+        }
+        const struct stat after = Lstat(folder);
+        EXPECT_EQ(std::tie(after.st_ino, after.st_mode, after.st_uid),
+                  std::tie(before.st_ino, before.st_mode, before.st_uid));
+        EXPECT_FALSE(std::filesystem::exists(Dir.File("nothing")));
+    }
 }
 
 TEST(InstanceFolder, FollowsTheEnvironment)

@@ -165,7 +165,9 @@ TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
     EXPECT_TRUE(open.Files().empty());
     ASSERT_EQ(dialogs.Questions().size(), 2u);
     EXPECT_EQ(dialogs.Questions()[1].Type, TMsgDlgType::mtError);
-    EXPECT_EQ(dialogs.Questions()[1].Text.rfind("/tmp/caf\xC3\xA9.txt\r\n\r\n", 0), 0u);
+    EXPECT_EQ(
+        dialogs.Questions()[1].Text,
+        "/tmp/caf\xC3\xA9.txt\r\n\r\nこの名前には Shift-JIS で表せない文字（\xC3\xA9）が含まれているので使えません。");
 
     std::string folder = "/tmp";
     dialogs.AnswerFolder("/tmp/\xF0\x9F\x98\x80"); // an emoji
@@ -175,6 +177,9 @@ TEST(FileDialogs, APathShiftJisCannotHoldIsRefusedAndNothingChanges)
     EXPECT_EQ(FileNameFromOs("/home/ユーザー/メモ.vk2"), Sjis("/home/ユーザー/メモ.vk2"));
     EXPECT_EQ(FileNameFromOs("/tmp/caf\xC3\xA9.vk2"), std::nullopt);
     EXPECT_EQ(dialogs.Questions().size(), 5u) << "each refusal is told";
+    // A name in bytes that are not UTF-8 ("メモ" in Shift-JIS) is no refusal.
+    EXPECT_EQ(OsPath(FileNameFromOs("/tmp/\x83\x81\x83\x82.vk2").value_or("")), "/tmp/\x83\x81\x83\x82.vk2");
+    EXPECT_EQ(dialogs.Questions().size(), 5u);
 }
 
 TEST(FileDialogs, AChosenNameNamesExactlyItsFileEvenWithALookAlikeCharacter)
@@ -202,9 +207,15 @@ TEST(FileDialogs, AChosenNameNamesExactlyItsFileEvenWithALookAlikeCharacter)
     EXPECT_EQ(OsPath(folder), "/tmp/資料〜2024");
     EXPECT_EQ(OsPath(FileNameFromOs("/tmp/a¥b‾c−d.vk2").value_or("")), "/tmp/a¥b‾c−d.vk2");
 
+    // Page text cannot hold such a name; the message says what in it.
     RefuseFileName(*FileNameFromOs("/tmp/a〜b.txt"));
     EXPECT_EQ(dialogs.Questions().back().Text,
-              "/tmp/a〜b.txt\r\n\r\nこの名前には Shift-JIS で表せない文字が含まれているので使えません。");
+              "/tmp/a〜b.txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字として読まれます。"
+              "そのためページに書けません。");
+    RefuseFileName(FileNameFromOs("/tmp/\x83\x81〜.txt").value_or(""));
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              "/tmp/\x83\x81〜.txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字として読まれます。"
+              "この名前には UTF-8 の文字でないバイトがあります。そのためページに書けません。");
 }
 
 TEST(QtNameFilters, TurnTheProgramsFiltersIntoQtsWithEveryCase)

@@ -24,8 +24,9 @@ namespace {
 constexpr TShortCut kCtrlDel = scCtrl | VK_DELETE;
 constexpr TShortCut kCtrlQ = scCtrl | 'Q';
 constexpr TShortCut kCtrlK = scCtrl | 'K';
+constexpr TShortCut kCtrlL = scCtrl | 'L';
 
-// A window with two fields, a main menu "Tree" > "Delete" (Ctrl+Del) whose
+// A window with two fields, a main menu "Tree" > "Delete" (Ctrl+L) whose
 // state follows CanDelete when the menu computes it, and a context menu on
 // the first field. Log records what ran, in order.
 struct TMenuWindow {
@@ -51,7 +52,7 @@ struct TMenuWindow {
             TreeDel->SetEnabled(CanDelete);
         });
         TreeDel = TreeTop->Add("TreeDel", "削除(&D)", Logger("TreeDel"));
-        TreeDel->SetShortCut(kCtrlDel);
+        TreeDel->SetShortCut(kCtrlL);
         TreeDel->SetEnabled(true); // stale: the menu was last opened when it could
         TMenuItem* edit = MainMenu.Items().Add("EditTop", "編集(&E)", {});
         edit->Add("EdAddCopy", "追加コピー(&Q)", Logger("EdAddCopy"))->SetShortCut(kCtrlQ);
@@ -128,19 +129,19 @@ TEST(ShortCutDispatcher, ADisabledItemNeverRunsFromItsKey)
     TMenuWindow w;
     // The item still reads enabled from the last time its menu opened; the
     // key recomputes the menu first.
-    QTest::keyClick(w.Field, Qt::Key_Delete, Qt::ControlModifier);
+    QTest::keyClick(w.Field, Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(w.Log, std::vector<std::string>{"TreeTop"});
     EXPECT_EQ(w.Field->text(), QString()) << "the key is taken, not typed";
 
     w.Log.clear();
     w.CanDelete = true;
-    QTest::keyClick(w.Field, Qt::Key_Delete, Qt::ControlModifier);
+    QTest::keyClick(w.Field, Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(w.Log, (std::vector<std::string>{"TreeTop", "TreeDel"}));
 
     // A hidden top menu hides its items' keys too.
     w.Log.clear();
     w.TreeTop->SetVisible(false);
-    EXPECT_TRUE(w.Dispatcher.Dispatch(kCtrlDel, w.Field));
+    EXPECT_TRUE(w.Dispatcher.Dispatch(kCtrlL, w.Field));
     EXPECT_EQ(w.Log, std::vector<std::string>{"TreeTop"});
 }
 
@@ -195,12 +196,16 @@ TEST(ShortCutDispatcher, AOneLineFieldKeepsTheKeysThatEditIt)
     w.Window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.Window));
     const std::pair<Qt::Key, Qt::KeyboardModifiers> editing[] = {
-        {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_C, Qt::ControlModifier},      {Qt::Key_X, Qt::ControlModifier},
-        {Qt::Key_V, Qt::ControlModifier},    {Qt::Key_Z, Qt::ControlModifier},      {Qt::Key_Y, Qt::ControlModifier},
-        {Qt::Key_Insert, Qt::ShiftModifier}, {Qt::Key_Insert, Qt::ControlModifier}, {Qt::Key_Delete, Qt::ShiftModifier},
-        {Qt::Key_Delete, Qt::NoModifier},    {Qt::Key_Backspace, Qt::NoModifier},   {Qt::Key_Home, Qt::NoModifier},
-        {Qt::Key_End, Qt::ShiftModifier},    {Qt::Key_Left, Qt::NoModifier},        {Qt::Key_Right, Qt::ShiftModifier},
-        {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::ShiftModifier},
+        {Qt::Key_A, Qt::ControlModifier},      {Qt::Key_C, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},      {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_Z, Qt::ControlModifier},      {Qt::Key_Y, Qt::ControlModifier},
+        {Qt::Key_Insert, Qt::ShiftModifier},   {Qt::Key_Insert, Qt::ControlModifier},
+        {Qt::Key_Delete, Qt::ShiftModifier},   {Qt::Key_Delete, Qt::NoModifier},
+        {Qt::Key_Backspace, Qt::NoModifier},   {Qt::Key_Home, Qt::NoModifier},
+        {Qt::Key_End, Qt::ShiftModifier},      {Qt::Key_Left, Qt::NoModifier},
+        {Qt::Key_Right, Qt::ShiftModifier},    {Qt::Key_Up, Qt::NoModifier},
+        {Qt::Key_Down, Qt::NoModifier},        {Qt::Key_Insert, Qt::NoModifier},
+        {Qt::Key_Delete, Qt::ControlModifier}, {Qt::Key_Backspace, Qt::ControlModifier},
     };
     TMenuItem* edit = w.MainMenu.Items().Find("EditTop");
     for (const auto& [key, modifiers] : editing) {
@@ -232,6 +237,52 @@ TEST(ShortCutDispatcher, AOneLineFieldKeepsTheKeysThatEditIt)
     button->setFocus();
     QTest::keyClick(button, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(w.Log, std::vector<std::string>{"item"}) << "elsewhere the item runs";
+}
+
+// A field that cuts the text after its cursor on Ctrl+K without claiming
+// the key beforehand, as Qt's line edit does under X11.
+class TCutToEndField : public QLineEdit {
+protected:
+    void keyPressEvent(QKeyEvent* Event) override
+    {
+        if (Event->key() == Qt::Key_K && Event->modifiers() == Qt::ControlModifier)
+            setText(text().left(cursorPosition()));
+        else
+            QLineEdit::keyPressEvent(Event);
+    }
+};
+
+// The field is asked, not looked up in a list: a key it acts on is its
+// own, one it leaves runs its item, and so does a key that would type its
+// character, which any field would take.
+TEST(ShortCutDispatcher, AFieldKeepsTheKeysItActsOn)
+{
+    TMenuWindow w;
+    auto* field = new TCutToEndField;
+    w.Window.layout()->addWidget(field);
+    SetPopupMenu(*field, &w.Popup);
+    w.Window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.Window));
+    field->setText(QStringLiteral("title"));
+    field->setFocus();
+    field->setCursorPosition(2);
+    QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("ti"));
+    EXPECT_TRUE(w.Log.empty()) << "pEdKeep has Ctrl+K";
+
+    QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(w.Log, std::vector<std::string>{"EdAddCopy"});
+
+    w.Log.clear();
+    const QKeyEvent bracket(QEvent::KeyPress, Qt::Key_BracketLeft, Qt::AltModifier, QStringLiteral("["));
+    const TKeyCode code = KeyCodeOf(bracket);
+    w.MainMenu.Items()
+        .Find("EditTop")
+        ->Add("Bracket", "bracket", w.Logger("Bracket"))
+        ->SetShortCut(ShortCut(code.Key, code.Shift));
+    QTest::keyClick(field, Qt::Key_BracketLeft, Qt::AltModifier);
+    EXPECT_EQ(w.Log, std::vector<std::string>{"Bracket"});
+    EXPECT_EQ(field->text(), QStringLiteral("ti"));
 }
 
 } // namespace

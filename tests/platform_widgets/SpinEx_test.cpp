@@ -68,7 +68,7 @@ protected:
     int Changes = 0;
 };
 
-TEST_F(SpinEdit, OnChangeRunsOnlyWhenTheTextChangesAndATypedValueIsClampedOnlyWhenLeaving)
+TEST_F(SpinEdit, OnChangeRunsOnlyWhenTheTextChangesAndAValuePastALimitIsRefusedOrClampedWhenLeaving)
 {
     Spin.SetValue(5);
     Spin.SetValue(5);
@@ -78,7 +78,9 @@ TEST_F(SpinEdit, OnChangeRunsOnlyWhenTheTextChangesAndATypedValueIsClampedOnlyWh
 
     Spin.clear();
     QTest::keyClicks(&Spin, "35");
-    EXPECT_EQ(Spin.Value(), 35);
+    EXPECT_EQ(Spin.text(), QString("3")) << "typed past the limit: refused";
+    Spin.setText("35");
+    EXPECT_EQ(Spin.Value(), 35) << "set from code: read as it stands";
     Leave();
     EXPECT_EQ(Spin.text(), QString("30"));
 
@@ -160,9 +162,10 @@ TEST_F(SpinEdit, FullWidthDigitsCountAsDigitsTypedCommittedOrPasted)
     EXPECT_EQ(std::pair(Spin.text(), Spin.Value()), std::pair(QString("1"), 1)) << "composing is not yet typing";
     Commit(Spin, QStringLiteral("４"));
     EXPECT_EQ(std::pair(Spin.text(), Spin.Value()), std::pair(QString("14"), 14));
+    Spin.SetMinValue(-30);
     Spin.clear();
     Commit(Spin, QStringLiteral("－２５"));
-    EXPECT_EQ(Spin.Value(), -25) << "signs too";
+    EXPECT_EQ(Spin.Value(), -25) << "signs too, where the range takes them";
 
     Spin.selectAll();
     QTest::sendKeyEvent(QTest::Click, &Spin, Qt::Key_2, QStringLiteral("２"), Qt::NoModifier);
@@ -183,6 +186,27 @@ TEST_F(SpinEdit, FullWidthDigitsCountAsDigitsTypedCommittedOrPasted)
     Spin.SetEditorEnabled(false);
     Commit(Spin, QStringLiteral("３"));
     EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(3, QString("12"))) << "no typing, no committing";
+}
+
+// Emptied, or given a minus it has no use for through the input method, a
+// spin edit keeps the value it had, and shows it again when left.
+TEST_F(SpinEdit, AFieldEmptiedKeepsItsValueAndShowsItWhenLeft)
+{
+    Spin.show();
+    Spin.activateWindow();
+    Spin.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Spin));
+    Spin.SetMinValue(0);
+    Spin.SetMaxValue(20);
+    Spin.SetValue(7);
+    Spin.selectAll();
+    Commit(Spin, QStringLiteral("ー３"));
+    EXPECT_EQ(std::tuple(Spin.text(), Spin.Value(), Beeps), std::tuple(QString("7"), 7, 1));
+
+    Spin.clear();
+    EXPECT_EQ(Spin.Value(), 7) << "nothing typed is no 0";
+    Leave();
+    EXPECT_EQ(std::pair(Spin.text(), Beeps), std::pair(QString("7"), 2));
 }
 
 TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)

@@ -33,7 +33,8 @@ TEST(WorkArea, KeptWithinMovesThenShrinks)
 }
 
 // A window placed before it had a frame is kept on the screen, frame and
-// all, once the window manager frames it; a maximised one is left alone.
+// all, once the window manager frames it; a maximised one once it is
+// restored.
 TEST(WorkArea, AWindowIsKeptOnTheScreenOnceFramed)
 {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -46,14 +47,21 @@ TEST(WorkArea, AWindowIsKeptOnTheScreenOnceFramed)
     EXPECT_TRUE(area.contains(window.frameGeometry()));
     EXPECT_EQ(window.size(), QSize(area.width() / 2, area.height() / 2)) << "moved, not cut";
 
+    // Its normal place taken from a larger screen: as large as this one.
     QWidget maximised;
-    maximised.setGeometry(area.right() - 100, area.bottom() - 100, 300, 200);
+    maximised.setGeometry(area);
     KeepWithinWorkAreaOnceFramed(maximised);
     maximised.showMaximized();
     QApplication::processEvents();
+    ASSERT_EQ(maximised.frameGeometry(), area);
     maximised.showNormal();
     QApplication::processEvents();
-    EXPECT_FALSE(area.contains(maximised.frameGeometry())) << "its normal place stays as it was";
+    EXPECT_EQ(maximised.frameGeometry(), area) << "restored, frame and all on the screen";
+
+    // Once only: the user's own place afterwards is the user's.
+    maximised.move(area.right() - 100, area.top());
+    QApplication::processEvents();
+    EXPECT_FALSE(area.contains(maximised.frameGeometry()));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "OptionsFormFixture.h"
 
 #include <QComboBox>
+#include <QTest>
 #include <sstream>
 
 namespace {
@@ -127,6 +128,15 @@ TOpForm& OptionsFormTest::Open(int EditMode)
     form = std::make_unique<TOpForm>(targets);
     form->FormShow();
     return *form;
+}
+
+TOpForm& OptionsFormTest::OpenActive()
+{
+    TOpForm& f = Open();
+    f.show();
+    f.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+    return f;
 }
 
 void OptionsFormTest::Choose(const char* Caption) { form->ComboBox1->setCurrentText(QString::fromUtf8(Caption)); }

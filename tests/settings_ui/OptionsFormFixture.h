@@ -26,6 +26,9 @@ protected:
     // A new dialog, filled as it is when it opens, for a document in edit
     // mode EditMode.
     TOpForm& Open(int EditMode = 0);
+    // The same, shown as the active window, so that keys and the input
+    // method reach the field with the focus.
+    TOpForm& OpenActive();
     // The page editor's settings as one text, to compare whole.
     std::string EditorState() const;
     // Chooses a colour element by its caption (UTF-8).

@@ -2,6 +2,7 @@
 // stores from each page.
 #include "OptionsFormFixture.h"
 
+#include "Beep.h"
 #include "DialogFrameCheck.h"
 #include "FolderSelect.h"
 #include "QtFont.h"
@@ -12,10 +13,12 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <cstdlib>
 
 // Opening and confirming without a change leaves every setting and the
 // page editor as they were, except the documented normalisations.
@@ -133,30 +136,113 @@ TEST_F(OptionsFormTest, UserExtension)
     EXPECT_EQ(dialogs.Questions().back().Text, "UserModeの拡張子の指定に誤りがあります。");
 }
 
-// Counts take plain numbers only; zero lines or characters a page and
-// lines of millions of blanks are refused or capped.
+// What the user sees when a field refuses: its text and the hint under it.
+std::pair<QString, QString> Shown(const QLineEdit& Field)
+{
+    const QLabel* hint = Field.findChild<QLabel*>();
+    return {Field.text(), hint && hint->isVisible() ? hint->text() : QString()};
+}
+
+// A count takes only what its setting can hold, so what it shows is what
+// OK stores: a key past the limit or a minus is refused with a beep and
+// the hint. Emptied, it is refused at OK, showing its value again.
 TEST_F(OptionsFormTest, CountEdits)
 {
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
     const struct {
-        const char* Text;
-        int32_t Before, After;
-    } space[] = {{"5", 2, 5},           {"-3", 2, 2},       {"", 2, 2},  {"abc", 2, 2},
-                 {"99999999999", 2, 2}, {"99999", 2, 8192}, {"x", -1, 2}},
-      book[] = {{"0", 16, 16}, {"0", -1, 16}, {"20", 16, 20}};
-    for (const auto& c : space) {
-        SettingsVars.InsSpc.width = c.Before;
-        TOpForm& f = Open();
-        f.EdSpcNum->setText(c.Text);
-        f.OKButtonClick();
-        EXPECT_EQ(SettingsVars.InsSpc.width, c.After) << c.Text;
+        const char* Typed;
+        const char* Shown;
+        int Beeps;
+    } cases[] = {{"5", "5", 0}, {"-3", "3", 1}, {"9000", "900", 1}, {"99999999999", "999", 8}};
+    const QString hint = QStringLiteral("0 から 8192 までの数を入力してください。");
+    for (const auto& c : cases) {
+        TOpForm& f = OpenActive();
+        f.PageControl1->setCurrentIndex(5);
+        f.EdSpcNum->setFocus();
+        f.EdSpcNum->clear();
+        beeps = 0;
+        QTest::keyClicks(f.EdSpcNum, QString::fromUtf8(c.Typed));
+        EXPECT_EQ(Shown(*f.EdSpcNum), std::pair(QString::fromUtf8(c.Shown), c.Beeps ? hint : QString())) << c.Typed;
+        EXPECT_EQ(beeps, c.Beeps) << c.Typed;
+        QTest::keyClick(f.EdSpcNum, Qt::Key_Return);
+        EXPECT_EQ(std::pair(f.result(), SettingsVars.InsSpc.width), std::pair(mrOk, atoi(c.Shown))) << c.Typed;
     }
-    for (const auto& c : book) {
-        SettingsVars.BookLine = c.Before;
-        TOpForm& f = Open();
-        f.EdBookLine->setText(c.Text);
-        f.OKButtonClick();
-        EXPECT_EQ(SettingsVars.BookLine, c.After) << c.Text;
+
+    SettingsVars.BookLine = -1;
+    TOpForm& f = OpenActive();
+    EXPECT_EQ(f.EdBookLine->text(), QStringLiteral("16")) << "a setting still absent shows what OK stores";
+    f.PageControl1->setCurrentIndex(5);
+    f.EdBookLine->setFocus();
+    f.EdBookLine->clear();
+    beeps = 0;
+    QTest::keyClick(f.EdBookLine, Qt::Key_Return);
+    EXPECT_EQ(Shown(*f.EdBookLine),
+              std::pair(QStringLiteral("16"), QStringLiteral("1 から 2147483647 までの数を入力してください。")));
+    EXPECT_EQ(std::tuple(f.result(), f.PageControl1->currentIndex(), beeps, SettingsVars.BookLine),
+              std::tuple(mrNone, 5, 1, -1));
+    QTest::keyClick(f.EdBookLine, Qt::Key_Return);
+    EXPECT_EQ(std::pair(f.result(), SettingsVars.BookLine), std::pair(mrOk, 16));
+    SetBeepHook(nullptr);
+}
+
+// With the input method on, "-3" comes as 「ー３」. 行間 takes no minus:
+// the commit is refused, and the field keeps its value, which OK keeps.
+TEST_F(OptionsFormTest, AMinusThroughTheInputMethodLeavesTheLineMarginAsItWas)
+{
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
+    TOpForm& f = OpenActive();
+    f.SpinLine->setFocus();
+    ASSERT_EQ(f.SpinLine->selectedText(), QStringLiteral("3"));
+    for (const QString& composing : {QStringLiteral("ー"), QStringLiteral("ー３")}) {
+        QInputMethodEvent event(composing, {});
+        QApplication::sendEvent(f.SpinLine, &event);
     }
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("ー３"));
+    QApplication::sendEvent(f.SpinLine, &commit);
+    EXPECT_EQ(Shown(*f.SpinLine),
+              std::pair(QStringLiteral("3"), QStringLiteral("0 から 20 までの数を入力してください。")));
+    QTest::keyClick(f.SpinLine, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(f.result(), memo->Margin()->Line(), beeps), std::tuple(mrOk, 3, 1));
+    SetBeepHook(nullptr);
+}
+
+// A character Shift-JIS cannot hold is refused at OK with the message, its
+// field is shown, and nothing is written.
+TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirField)
+{
+    const char* const textRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
+    const TSettingsVars before = SettingsVars;
+    const std::string editor = EditorState();
+    TOpForm& f = Open();
+    const struct {
+        QLineEdit* Field;
+        const char* Typed;
+        const char* Refusal;
+        int Page;
+    } cases[] = {
+        {f.ExEditor, "vi 😀", textRefusal, 4},
+        {f.EdBackuoFolder, "/tmp/년", "この名前には Shift-JIS で表せない文字（년）が含まれているので使えません。", 4},
+        {f.HelpEdit, "/tmp/😀.html", "この名前には Shift-JIS で表せない文字（😀）が含まれているので使えません。", 4},
+        {f.EdAfter, "년", textRefusal, 5}};
+    for (const auto& c : cases) {
+        const QString kept = c.Field->text();
+        c.Field->setText(QString::fromUtf8(c.Typed));
+        f.SpinTop->SetValue(9);
+        f.PageControl1->setCurrentIndex(0);
+        dialogs.Answer(mrOk);
+        f.OKButtonClick();
+        ASSERT_EQ(dialogs.MessageTexts().size(), static_cast<size_t>(&c - cases + 1)) << c.Typed;
+        EXPECT_EQ(dialogs.MessageTexts().back(), std::string(c.Typed) + "\r\n\r\n" + c.Refusal);
+        EXPECT_EQ(std::pair(f.result(), f.PageControl1->currentIndex()), std::pair(mrNone, c.Page)) << c.Typed;
+        EXPECT_TRUE(SettingsVars == before) << c.Typed;
+        EXPECT_EQ(EditorState(), editor) << c.Typed;
+        c.Field->setText(kept);
+    }
+    f.OKButtonClick();
+    EXPECT_EQ(std::pair(f.result(), memo->Margin()->Top()), std::pair(mrOk, 9));
 }
 
 TEST_F(OptionsFormTest, CommentMarker)

@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLineEdit>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -93,6 +95,41 @@ TEST_F(QuestionCommands, SortUsesTheColumnAndDirectionChosen)
     EXPECT_EQ(SortChoice().SortPosition, 2);
     EXPECT_EQ(SortChoice().SortDirection, 1);
     EXPECT_FALSE(SortChoice().SortPositionEmpty);
+}
+
+// A column the sort cannot use is told and the dialog stays open for
+// another; the sort then uses the column it took.
+TEST_F(QuestionCommands, SortRefusesAColumnOutOfRangeAndStaysOpen)
+{
+    const struct {
+        bool OneBase;
+        const char* Told;
+    } bases[] = {{true, "1 から 2147483647 までの数を入力してください。"},
+                 {false, "0 から 2147483646 までの数を入力してください。"}};
+    for (const auto& base : bases) {
+        SettingsVars.Col_Row.Mode = base.OneBase;
+        Editor.Selected = "xb\r\nya\r\nzc\r\n";
+        std::vector<TModalResult> results;
+        Dialogs.AnswerForm([&results, &base](QDialog& Form) {
+            auto& sort = static_cast<TSortForm&>(Form);
+            for (const char* typed :
+                 {"99999999999", "-5", base.OneBase ? "0" : "2147483647", base.OneBase ? "2" : "1"}) {
+                sort.Edit1->setText(typed);
+                sort.OKButtonClick();
+                results.push_back(sort.result());
+            }
+            return sort.result();
+        });
+        for (int i = 0; i < 3; ++i)
+            Dialogs.Answer(mrOk);
+        Runner.EdSortClick();
+        EXPECT_EQ(results, std::vector<TModalResult>({mrNone, mrNone, mrNone, mrOk}));
+        const std::vector<std::string> told = Dialogs.MessageTexts();
+        ASSERT_GE(told.size(), 3u);
+        EXPECT_TRUE(std::all_of(told.end() - 3, told.end(), [&](const std::string& Text) { return Text == base.Told; }))
+            << told.back();
+        EXPECT_EQ(Editor.Selected, "ya\r\nxb\r\nzc\r\n") << "by the second character";
+    }
 }
 
 } // namespace

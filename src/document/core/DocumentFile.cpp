@@ -79,7 +79,9 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
     if (bytes.empty())
         throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。");
     try {
-        return DecodeVk2(bytes, SubIconCount);
+        TVk2Document document = DecodeVk2(bytes, SubIconCount);
+        CheckTitlesAgreeWithTexts(document.Pages);
+        return document;
     } catch (const EVk2Format& error) {
         throw EVk2Format(OsPath(FileName) + "\r\n" + error.what());
     }
@@ -140,7 +142,7 @@ std::string BackupDocument(const std::string& DocumentFile, const std::string& F
 
 std::string ReadTextAsPage(const std::string& FileName, int& Unmapped)
 {
-    return NormalizeLineBreaks(SjisOfTextFile(ReadFileBytes(FileName), Unmapped));
+    return NormalizeLineBreaks(ReadTextFile(FileName, Unmapped));
 }
 
 std::string NormalizeLineBreaks(std::string_view Text)

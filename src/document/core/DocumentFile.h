@@ -22,7 +22,8 @@ bool IsReadOnlyFile(const std::string& FileName);
 bool IsFileLocked(const std::string& FileName);
 
 // Reads the whole document. Raises EFOpenError (unreadable) or EVk2Format
-// (damaged); the message names the file.
+// (damaged: the format broken, or records that no longer match the tree,
+// CheckTitlesAgreeWithTexts); the message names the file.
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount);
 // Writes the document atomically: the old file stays whole on any failure,
 // which raises EFCreateError or EVk2TooLarge.
@@ -37,7 +38,8 @@ void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int
 std::string BackupDocument(const std::string& DocumentFile, const std::string& Folder,
                            TFileSystem& System = SystemFileSystem());
 
-// A text file as page text: SjisOfTextFile (its encoding judged by the
-// rule every text file is read by), then lone LF and lone CR become CR LF.
+// A text file as page text: ReadTextFile (its encoding judged by the rule
+// every text file is read by; a file that is text in no encoding raises
+// EFOpenError naming it), then lone LF and lone CR become CR LF.
 std::string ReadTextAsPage(const std::string& FileName, int& Unmapped);
 std::string NormalizeLineBreaks(std::string_view Text);

@@ -11,6 +11,8 @@
 namespace {
 
 constexpr uint32_t MaxIndexInPackedWord = 0xFFFF;
+// A page record without its text: the text length, the caret, the packed word.
+constexpr size_t RecordFrameBytes = 12;
 
 void PutU32(char*& Out, uint32_t Value)
 {
@@ -52,6 +54,38 @@ uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, in
 }
 
 [[noreturn]] void Damaged() { throw EVk2Format("このファイルは壊れているため開けません。"); }
+
+uint32_t U32At(std::string_view Bytes, size_t At)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(Bytes.data() + At);
+    return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
+}
+
+// Whether a writer writes Packed as the packed word of the page at Index
+// in a document of PageCount pages: the selection names a page, the edit
+// mode fills the low byte alone, and a sub-icon is a small number.
+bool IsPackedWordAsWritten(uint32_t Packed, size_t Index, size_t PageCount)
+{
+    if (Index == 0)
+        return (Packed & MaxIndexInPackedWord) < PageCount;
+    if (Index == 1)
+        return (Packed & 0xFF00) == 0;
+    return Packed <= 0xFFFF;
+}
+
+// Rest, the bytes after the last page's record, is one or more whole page
+// records: the tree has lost the lines of pages the file still holds.
+bool HoldsWholeRecords(std::string_view Rest)
+{
+    size_t at = 0;
+    while (Rest.size() - at >= RecordFrameBytes) {
+        const uint64_t end = uint64_t{at} + RecordFrameBytes + U32At(Rest, at);
+        if (end > Rest.size())
+            return false;
+        at = static_cast<size_t>(end);
+    }
+    return at > 0 && at == Rest.size();
+}
 
 int SubIconFromFile(uint32_t Value, int SubIconCount)
 {
@@ -158,8 +192,9 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
     document.Pages = ParseTreeText(reader.Bytes(treeLength));
     // Each record takes at least 12 bytes: a file announcing more pages
     // than that cannot be whole.
-    if (document.Pages.size() > reader.Left() / 12)
+    if (document.Pages.size() > reader.Left() / RecordFrameBytes)
         Damaged();
+    uint32_t packed = 0;
     for (size_t i = 0; i < document.Pages.size(); ++i) {
         TFlatPage& page = document.Pages[i];
         const uint32_t textLength = reader.U32();
@@ -167,7 +202,7 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
             Damaged();
         page.Text = reader.Bytes(textLength);
         page.SelStart = static_cast<int32_t>(reader.U32());
-        const uint32_t packed = reader.U32();
+        packed = reader.U32();
         if (i == 0) {
             page.SubIcon = SubIconFromFile(packed >> 16, SubIconCount);
             document.SelectedIndex = static_cast<int>(packed & MaxIndexInPackedWord);
@@ -178,7 +213,41 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
             page.SubIcon = SubIconFromFile(packed, SubIconCount);
         }
     }
+    // Bytes after the last record are ignored, unless they are pages the
+    // tree lost, or they show the last record's length cut short: its packed
+    // word was then read from its text, and no writer writes such a word.
+    if (const std::string_view rest = reader.Bytes(reader.Left());
+        !rest.empty()
+        && (HoldsWholeRecords(rest)
+            || !IsPackedWordAsWritten(packed, document.Pages.size() - 1, document.Pages.size())))
+        Damaged();
     if (static_cast<size_t>(document.SelectedIndex) >= document.Pages.size())
         document.SelectedIndex = 0;
     return document;
+}
+
+bool TitleAgreesWithText(std::string_view Title, std::string_view Text)
+{
+    const auto endsLine = [Text](size_t At) { return At == Text.size() || Text[At] == '\r' || Text[At] == '\n'; };
+    // Where the first line's title part starts, past the blanks, TABs and
+    // dots the title leaves out.
+    const size_t start = std::min(Text.find_first_not_of(" \t."), Text.size());
+    // No title part: "UnTitled", or an empty title when the line up to its
+    // first CR holds something (dots, or a lone LF that the file cuts at).
+    if (endsLine(start))
+        return Title == UnTitledTitle || (Title.empty() && !Text.empty() && Text[0] != '\r');
+    // Compared where it stands, so a first line of many megabytes is not
+    // walked to its end.
+    if (Text.substr(start, Title.size()) != Title || Title.find('\r') != std::string_view::npos
+        || Title.find('\n') != std::string_view::npos)
+        return false;
+    const size_t end = start + Title.size();
+    return endsLine(end) || end >= TitleCutBytes;
+}
+
+void CheckTitlesAgreeWithTexts(const TFlatPages& Pages)
+{
+    for (const TFlatPage& page : Pages)
+        if (!TitleAgreesWithText(page.Title, page.Text))
+            Damaged();
 }

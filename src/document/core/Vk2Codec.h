@@ -10,7 +10,8 @@
 //     page 0: sub-icon x 65536 + index of the selected page
 //     page 1: sub-icon x 65536 + edit mode (low byte)
 //     later pages: the sub-icon
-//   (a sub-icon of none is 0; bytes after the last record are ignored)
+//   (a sub-icon of none is 0; stray bytes after the last record are
+//   ignored, see DecodeVk2)
 #pragma once
 
 #include "PageList.h"
@@ -61,8 +62,26 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 
 // The document the bytes hold. Every length is checked against the bytes
 // left before anything is allocated. A sub-icon outside 1..SubIconCount
-// reads as none; a selected index past the last page as page 0.
+// reads as none; a selected index past the last page as page 0. Bytes after
+// the last page are damage when they form one or more whole page records
+// (the tree lost the lines of pages the file still holds) or when the last
+// record's packed word is one no writer writes (its length was cut short
+// and the word read from its text): a save would drop them.
 TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount);
+
+// Whether Text, a page's text, can be the page the tree's Title names: Title
+// is what some version made of Text's first line (up to CR or LF). Writers
+// have cut the line to 254 or 255 bytes before or after leaving out its
+// leading blanks, TABs and dots (so a cut title may end in a lone lead
+// byte), named an empty line "UnTitled", and a line of only those
+// characters "UnTitled" or "". Titles hold no CR or LF.
+bool TitleAgreesWithText(std::string_view Title, std::string_view Text);
+// Raises EVk2Format, as damaged, when a page's text disagrees with its title:
+// the tree and the records no longer line up (a lost line break in the
+// tree, a record's length cut short), and the first save would lose text.
+// Reading a document file checks this after DecodeVk2, which reads the
+// format alone.
+void CheckTitlesAgreeWithTexts(const TFlatPages& Pages);
 
 // A title as the file can hold it: cut at its first CR or LF, and without
 // the leading blanks and TABs that would read back as depth.

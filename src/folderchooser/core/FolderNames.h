@@ -22,5 +22,5 @@ std::string ParentFolderOf(std::string_view Path);
 // The raw (UTF-8) path of a program path (OsPath.h).
 std::string RawPathOf(std::string_view SjisPath);
 // The program's form of a raw path, which names exactly that folder; none
-// for a name Shift-JIS cannot hold or bytes that are not UTF-8.
+// for a name with a character Shift-JIS cannot hold.
 std::optional<std::string> SjisPathOf(std::string_view RawPath);

@@ -2,9 +2,6 @@
 
 #include "Cp932.h"
 #include "OsPath.h"
-#include "Sjis.h"
-
-#include <QProcess>
 
 namespace {
 
@@ -35,9 +32,46 @@ std::string ExpandEditorTemplate(std::string_view Template, int Row)
     return command;
 }
 
+QStringList ShellWords(const QString& CommandLine)
+{
+    // Within double quotes a backslash keeps only these as they are.
+    static const QString keptInDoubleQuotes = QStringLiteral("\"\\$`");
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    QChar quote; // the quote that is open, if any
+    for (qsizetype i = 0; i < CommandLine.size(); ++i) {
+        const QChar c = CommandLine[i];
+        const bool hasNext = i + 1 < CommandLine.size();
+        if (c == u'\\' && hasNext
+            && (quote.isNull() || (quote == u'"' && keptInDoubleQuotes.contains(CommandLine[i + 1])))) {
+            word += CommandLine[++i];
+        } else if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            else
+                word += c;
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u' ' || c == u'\t' || c == u'\n') {
+            if (inWord)
+                words << word;
+            word.clear();
+            inWord = false;
+            continue;
+        } else {
+            word += c;
+        }
+        inWord = true;
+    }
+    if (inWord)
+        words << word;
+    return words;
+}
+
 TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string& File)
 {
-    QStringList words = QProcess::splitCommand(OsText(CommandLine));
+    QStringList words = ShellWords(OsText(CommandLine));
     TExternalCommand command;
     if (words.isEmpty())
         return command;
@@ -49,13 +83,7 @@ TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string
 
 TExternalCommand ViewerCommand(std::string_view Template, const std::string& File)
 {
-    const size_t exe = sjis::LowerAscii(Template).find(".exe", 1);
-    if (exe != std::string::npos)
-        return CommandWithFile(Template.substr(0, exe + 4), File);
-    TExternalCommand command = CommandWithFile(Template, File);
-    if (!command.Program.isEmpty())
-        command.Arguments = QStringList{command.Arguments.last()};
-    return command;
+    return CommandWithFile(ExpandEditorTemplate(Template, 0), File);
 }
 
 bool LinesDiffer(std::string_view Page, std::string_view Edited) { return LinesOf(Page) != LinesOf(Edited); }

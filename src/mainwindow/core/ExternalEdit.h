@@ -22,14 +22,21 @@ struct TExternalCommand {
 // every "%LINE%" replaced by Row (the caret's row, counted from 0).
 std::string ExpandEditorTemplate(std::string_view Template, int Row);
 
-// Splits a command line (Shift-JIS; quotes group words as a shell's do) and
-// appends File as an argument of its own, so no quoting of the file name
-// can go wrong. Program is empty when the line holds no word.
+// The words of a command line as a POSIX shell splits them, and nothing
+// more: blanks part words, '...' keeps what it holds as it is, "..." too
+// but for a backslash before " \\ $ ` (which then stands for that
+// character), and a backslash outside quotes keeps the next character.
+// Nothing is expanded; the words go to the program as they are, with no
+// shell in between. A quote left open ends with the line.
+QStringList ShellWords(const QString& CommandLine);
+
+// Splits a command line (Shift-JIS) into words (ShellWords) and appends
+// File as an argument of its own, so no quoting of the file name can go
+// wrong. Program is empty when the line holds no word.
 TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string& File);
 
-// The command that views File: the template's program alone (everything up
-// to ".exe" when that occurs after the first character, else its first
-// word, since placeholders mean nothing to a viewer) with File.
+// The command that views File: the whole template, as a page edit runs it,
+// with the view's start for its row (ExpandEditorTemplate(Template, 0)).
 TExternalCommand ViewerCommand(std::string_view Template, const std::string& File);
 
 // True when Edited holds other lines than Page: line ends in any style and

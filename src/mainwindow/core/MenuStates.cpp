@@ -61,6 +61,10 @@ TEnablings TreeMenuStates(const TMenuSnapshot& S)
     Set(list, {Cmd::TreeSort}, S.NodeCount > 1 && sortable);
     Set(list, {Cmd::TreeChildSort}, hasChild && sortable);
     Set(list, {Cmd::TreeDisp}, on(Cmd::sbToEditor));
+    // Runs the file menu's text-to-pages command and is enabled as it is:
+    // the sub-icon finder disables it, and the found-pages list disables
+    // the whole file menu.
+    Set(list, {Cmd::pTreeLoadTexToMakePage}, S.SubIconFinderClosed && !S.SearchListOpen);
     return list;
 }
 

@@ -11,6 +11,8 @@
 // goes on only after the document was really saved or the user said No.
 #pragma once
 
+#include "ModalActivity.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,6 +27,7 @@ class TOpenDialog;
 class TOpenMenuList;
 class TSaveDialog;
 class TVelkMenus;
+struct TSaveQuestion;
 
 // The toolbar buttons of the document's commands.
 struct TDocumentButtons {
@@ -89,7 +92,13 @@ public:
     // The save question (or the forced save) of closing the window; true
     // when the document may go.
     bool CloseQuery();
-    // A tick of the auto-save timer: saves when the settings ask for it.
+    // What closing may do when no one may be asked (the desktop session
+    // ends without leave to ask): the forced save, when the options ask
+    // for it.
+    void SaveUnasked();
+    // A tick of the auto-save timer: saves when the settings ask for it. A
+    // tick during a question, a modal dialog or a walk waits until it is
+    // over (ModalActivity.h).
     void AutoSave();
     // Tests that are not about the document file stand in for its two
     // saves; empty functions give them back.
@@ -122,12 +131,23 @@ private:
     bool HasDocumentFile() const;
     // Another window of the program holds Path ("open elsewhere").
     bool IsOpenElsewhere(const std::string& Path) const;
-    // The save question before New or closing replaces the document; false
-    // when the document is to stay.
+    // The question "save the changes first?" over this document; Save
+    // answers Yes (FlSaveClick when empty).
+    TSaveQuestion MakeSaveQuestion(const std::function<void()>& Save = {});
+    // The save question before New replaces the document; false when the
+    // document is to stay.
     bool SaveQuestion();
-    // The save question of the commands that replace the document; true
-    // when it may be replaced. Save answers Yes (FlSaveClick when empty).
+    // The options ask that closing, or replacing the document, saves it
+    // without a question.
+    bool ForcedSaveApplies() const;
+    // The save question, or the forced save, of the commands that replace
+    // the document; true when it may be replaced. Save answers Yes
+    // (FlSaveClick when empty).
     bool SaveFirst(const std::function<void()>& Save = {});
+    // A tick that waited: dropped when the save question was answered
+    // meanwhile (the answer decided what becomes of the edits), when
+    // another document is open, or when nothing is left to save.
+    void AutoSaveAfterWait();
     bool RefuseSave(const std::string& FileName, const std::string& Prefix);
     std::string SavePrefix() const;
     // The save question before hierarchical text replaces the document;
@@ -159,6 +179,15 @@ private:
     bool ClosingSave_ = false;
     // A save of the auto-save timer is running.
     bool AutoSaving_ = false;
+    // How often the save question was answered Yes or No.
+    int SaveAnswers_ = 0;
+    // The tick waiting for a modal activity to end, and what it found.
+    struct TWaitingTick {
+        int SaveAnswers = 0;
+        std::string DocFileName;
+    };
+    TWaitingTick WaitingTick_;
+    TAfterModalActivity TickWait_{[this] { AutoSaveAfterWait(); }};
     std::unique_ptr<TOpenMenuList> History_;
     std::unique_ptr<TOpenMenuList> TreeHistory_;
     std::function<void()> SaveStandIn_;

@@ -1,6 +1,7 @@
 #include "Cp932.h"
 
 #include "Sjis.h"
+#include "Utf8.h"
 
 #include <array>
 #include <cerrno>
@@ -115,52 +116,9 @@ const Tables& Table()
     return *tables;
 }
 
-// Decodes one UTF-8 sequence at Pos; malformed input (a stray or truncated
-// sequence, an overlong form, a value past U+10FFFF) yields U+FFFD for one
-// byte. An overlong form must not pass: "C0 80" would smuggle in a NUL.
-char32_t NextUtf8(std::string_view Text, size_t& Pos)
-{
-    const auto b0 = static_cast<unsigned char>(Text[Pos]);
-    int extra;
-    char32_t c;
-    if (b0 < 0x80) {
-        ++Pos;
-        return b0;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        extra = 1, c = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        extra = 2, c = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        extra = 3, c = b0 & 0x07;
-    } else {
-        ++Pos;
-        return kReplacement;
-    }
-    if (Pos + extra >= Text.size()) {
-        ++Pos;
-        return kReplacement;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        const auto b = static_cast<unsigned char>(Text[Pos + i]);
-        if ((b & 0xC0) != 0x80) {
-            ++Pos;
-            return kReplacement;
-        }
-        c = c << 6 | (b & 0x3F);
-    }
-    static constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kShortest[extra] || c > 0x10FFFF) {
-        ++Pos;
-        return kReplacement;
-    }
-    Pos += extra + 1;
-    return c;
-}
-
 void AppendSjis(std::string& Out, char32_t C, int& Unmapped)
 {
-    const Tables& t = Table();
-    const uint16_t code = C < 0x10000 ? t.Encode[C] : 0;
+    const uint16_t code = SjisCodeOf(C);
     if (C >= 0xE0000 && C <= 0xE007F) {
         // Tag characters (the invisible tail of a flag emoji) are dropped,
         // as the C library's converter drops them.
@@ -179,26 +137,9 @@ void AppendSjis(std::string& Out, char32_t C, int& Unmapped)
 
 } // namespace
 
-void AppendUtf8(std::string& Out, char32_t C)
-{
-    if (C < 0x80) {
-        Out += static_cast<char>(C);
-    } else if (C < 0x800) {
-        Out += static_cast<char>(0xC0 | C >> 6);
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    } else if (C < 0x10000) {
-        Out += static_cast<char>(0xE0 | C >> 12);
-        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    } else {
-        Out += static_cast<char>(0xF0 | C >> 18);
-        Out += static_cast<char>(0x80 | (C >> 12 & 0x3F));
-        Out += static_cast<char>(0x80 | (C >> 6 & 0x3F));
-        Out += static_cast<char>(0x80 | (C & 0x3F));
-    }
-}
-
 char16_t SjisCharToUtf16(uint16_t Code) { return Table().Decode[Code]; }
+
+uint16_t SjisCodeOf(char32_t C) { return C < 0x10000 ? Table().Encode[C] : 0; }
 
 std::u16string SjisToUtf16(std::string_view Sjis)
 {
@@ -261,8 +202,9 @@ std::string Utf8ToSjis(std::string_view Text, int& Unmapped)
     result.reserve(Text.size());
     Unmapped = 0;
     for (size_t pos = 0; pos < Text.size();) {
-        const char32_t c = NextUtf8(Text, pos);
-        AppendSjis(result, c, Unmapped);
+        // A malformed sequence is replaced one byte at a time.
+        const std::optional<char32_t> c = NextUtf8(Text, pos);
+        AppendSjis(result, c.value_or(kReplacement), Unmapped);
     }
     return result;
 }
@@ -274,17 +216,4 @@ std::string Utf8ToSjis(std::string_view Text, bool* Lossless)
     if (Lossless)
         *Lossless = unmapped == 0;
     return result;
-}
-
-bool IsUtf8(std::string_view Text)
-{
-    for (size_t pos = 0; pos < Text.size();) {
-        const size_t start = pos;
-        const char32_t c = NextUtf8(Text, pos);
-        // A bad sequence is replaced one byte at a time; a real U+FFFD
-        // takes three.
-        if ((c == kReplacement && pos == start + 1) || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-    }
-    return true;
 }

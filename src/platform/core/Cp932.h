@@ -3,6 +3,8 @@
 // names handed to the system. Page text is never round-tripped through it.
 #pragma once
 
+#include "Utf8.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +18,9 @@ std::string SjisToUtf8(std::string_view Sjis);
 // The Unicode character of one character code (sjis::CharCode): U+FFFD when
 // the code has none.
 char16_t SjisCharToUtf16(uint16_t Code);
+// The character code (sjis::CharCode) Shift-JIS writes C as, as encoding
+// does; 0 when it has none (and for NUL).
+uint16_t SjisCodeOf(char32_t C);
 
 // Encoding gives every character the bytes the C library's CP932 converter
 // gives it, one-way mappings included (so where CP932 has two codes for one
@@ -28,8 +33,3 @@ std::string Utf16ToSjis(std::u16string_view Text, bool* Lossless = nullptr);
 std::string Utf16ToSjis(std::u16string_view Text, int& Unmapped);
 std::string Utf8ToSjis(std::string_view Text, bool* Lossless = nullptr);
 std::string Utf8ToSjis(std::string_view Text, int& Unmapped);
-// C written as UTF-8 at the end of Out.
-void AppendUtf8(std::string& Out, char32_t C);
-// Text is well-formed UTF-8: no stray or missing continuation byte, no
-// overlong form, no surrogate, nothing past U+10FFFF.
-bool IsUtf8(std::string_view Text);

@@ -1,14 +1,19 @@
 #include "TextFileEncoding.h"
 
 #include "Cp932.h"
+#include "Files.h"
+#include "ReadingCost.h"
 #include "Sjis.h"
+#include "SysUtils.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <langinfo.h>
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LeByteOrderMark = "\xFF\xFE", Utf16BeByteOrderMark = "\xFE\xFF";
 
 bool IsAscii(std::string_view Bytes)
 {
@@ -23,47 +28,41 @@ bool IsShiftJis(std::string_view Bytes)
     return true;
 }
 
-bool IsAsciiLetter(std::string_view Bytes, size_t Pos)
+bool IsBigEndian(TTextEncoding Encoding) { return Encoding == TTextEncoding::Utf16Be; }
+
+// The UTF-16 units of Bytes, the byte-order mark of Encoding gone.
+std::u16string Utf16Units(std::string_view Bytes, TTextEncoding Encoding)
 {
-    const char c = Pos < Bytes.size() ? Bytes[Pos] : '\0';
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    Bytes.remove_prefix(Utf16LeByteOrderMark.size());
+    const int high = IsBigEndian(Encoding) ? 0 : 1;
+    std::u16string units(Bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(Bytes[2 * i + high]) << 8
+                                         | static_cast<unsigned char>(Bytes[2 * i + 1 - high]));
+    return units;
 }
 
-// An accented Latin letter (Latin-1 Supplement, Latin Extended-A and -B),
-// not the signs × and ÷.
-bool IsAccentedLatinLetter(char32_t C) { return C >= 0xC0 && C <= 0x24F && C != 0xD7 && C != 0xF7; }
-
-// What the UTF-8 reading of Bytes, well-formed as UTF-8 and as Shift-JIS,
-// says of them. Shift-JIS half-width katakana read as UTF-8 give two-byte
-// characters only, seldom a letter inside a word, and mostly characters
-// Shift-JIS has no code for ("ﾃｽﾄｶ" gives "ýĶ"); text that was Shift-JIS
-// before it was written in UTF-8 has none of those.
-std::optional<TTextEncoding> Utf8ReadingSays(std::string_view Bytes)
+// Whole units, every surrogate paired, no NUL.
+bool IsUtf16Text(std::u16string_view Units)
 {
-    int latinInWords = 0;
-    int otherTwoByte = 0;
-    for (size_t pos = 0; pos < Bytes.size();) {
-        const auto lead = static_cast<unsigned char>(Bytes[pos]);
-        if (lead < 0x80) {
-            ++pos;
-            continue;
-        }
-        if (lead >= 0xE0)
-            return TTextEncoding::Utf8;
-        const char32_t c = (lead & 0x1Fu) << 6 | (static_cast<unsigned char>(Bytes[pos + 1]) & 0x3Fu);
-        const bool inWord = IsAsciiLetter(Bytes, pos + 2) || (pos > 0 && IsAsciiLetter(Bytes, pos - 1));
-        if (IsAccentedLatinLetter(c) && inWord)
-            ++latinInWords;
-        else
-            ++otherTwoByte;
-        pos += 2;
+    for (size_t i = 0; i < Units.size(); ++i) {
+        const char16_t unit = Units[i];
+        if (unit == 0 || (unit >= 0xDC00 && unit <= 0xDFFF))
+            return false;
+        if (unit >= 0xD800 && unit <= 0xDBFF && !(++i < Units.size() && Units[i] >= 0xDC00 && Units[i] <= 0xDFFF))
+            return false;
     }
-    if (latinInWords > otherTwoByte)
-        return TTextEncoding::Utf8;
-    bool lossless = false;
-    Utf8ToSjis(Bytes, &lossless);
-    if (!lossless)
-        return TTextEncoding::ShiftJis;
+    return true;
+}
+
+std::optional<TTextEncoding> Utf16Encoding(std::string_view Bytes)
+{
+    for (const TTextEncoding encoding : {TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
+        const std::string_view mark = IsBigEndian(encoding) ? Utf16BeByteOrderMark : Utf16LeByteOrderMark;
+        if (Bytes.starts_with(mark))
+            return Bytes.size() % 2 == 0 && IsUtf16Text(Utf16Units(Bytes, encoding)) ? std::optional(encoding)
+                                                                                     : std::nullopt;
+    }
     return std::nullopt;
 }
 
@@ -71,14 +70,23 @@ std::optional<TTextEncoding> Utf8ReadingSays(std::string_view Bytes)
 
 std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Likely)
 {
-    if (Bytes.starts_with(ByteOrderMark) && IsUtf8(Bytes.substr(ByteOrderMark.size())))
+    // Neither byte of a UTF-16 byte-order mark stands in UTF-8 or Shift-JIS.
+    if (Bytes.starts_with(Utf16LeByteOrderMark) || Bytes.starts_with(Utf16BeByteOrderMark))
+        return Utf16Encoding(Bytes);
+    if (Bytes.find('\0') != std::string_view::npos)
+        return std::nullopt;
+    if (Bytes.starts_with(Utf8ByteOrderMark) && IsUtf8(Bytes))
         return TTextEncoding::Utf8;
     if (IsAscii(Bytes))
         return TTextEncoding::ShiftJis;
     const bool utf8 = IsUtf8(Bytes);
     const bool shiftJis = IsShiftJis(Bytes);
-    if (utf8 && shiftJis)
-        return Utf8ReadingSays(Bytes).value_or(Likely);
+    if (utf8 && shiftJis) {
+        const int utf8Cost = Utf8ReadingCost(Bytes), shiftJisCost = SjisReadingCost(Bytes);
+        if (utf8Cost != shiftJisCost)
+            return utf8Cost < shiftJisCost ? TTextEncoding::Utf8 : TTextEncoding::ShiftJis;
+        return Likely == TTextEncoding::Utf8 ? TTextEncoding::Utf8 : TTextEncoding::ShiftJis;
+    }
     if (utf8)
         return TTextEncoding::Utf8;
     if (shiftJis)
@@ -89,21 +97,45 @@ std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncod
 std::string SjisOfText(std::string_view Bytes, TTextEncoding Encoding, int& Unmapped)
 {
     Unmapped = 0;
-    if (Encoding == TTextEncoding::ShiftJis)
-        return std::string(Bytes);
-    if (Bytes.starts_with(ByteOrderMark))
-        Bytes.remove_prefix(ByteOrderMark.size());
-    return Utf8ToSjis(Bytes, Unmapped);
+    switch (Encoding) {
+    case TTextEncoding::ShiftJis: return std::string(Bytes);
+    case TTextEncoding::Utf8:
+        if (Bytes.starts_with(Utf8ByteOrderMark))
+            Bytes.remove_prefix(Utf8ByteOrderMark.size());
+        return Utf8ToSjis(Bytes, Unmapped);
+    case TTextEncoding::Utf16Le:
+    case TTextEncoding::Utf16Be: return Utf16ToSjis(Utf16Units(Bytes, Encoding), Unmapped);
+    }
+    return std::string(Bytes);
 }
 
-std::string SjisOfTextFile(std::string_view Bytes, int& Unmapped)
+std::string ReadTextFile(const std::string& FileName, int& Unmapped)
 {
-    return SjisOfText(Bytes, TextFileEncoding(Bytes).value_or(TTextEncoding::ShiftJis), Unmapped);
+    const std::string bytes = ReadFileBytes(FileName);
+    const std::optional<TTextEncoding> encoding = TextFileEncoding(bytes);
+    if (!encoding)
+        throw EFOpenError("ファイル \"" + OsPath(FileName)
+                          + "\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。");
+    return SjisOfText(bytes, *encoding, Unmapped);
 }
 
 std::string TextInEncoding(std::string_view Sjis, TTextEncoding Encoding)
 {
-    return Encoding == TTextEncoding::Utf8 ? SjisToUtf8(Sjis) : std::string(Sjis);
+    switch (Encoding) {
+    case TTextEncoding::ShiftJis: break;
+    case TTextEncoding::Utf8: return SjisToUtf8(Sjis);
+    case TTextEncoding::Utf16Le:
+    case TTextEncoding::Utf16Be: {
+        std::string bytes(IsBigEndian(Encoding) ? Utf16BeByteOrderMark : Utf16LeByteOrderMark);
+        for (const char16_t unit : SjisToUtf16(Sjis)) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            bytes += IsBigEndian(Encoding) ? high : low;
+            bytes += IsBigEndian(Encoding) ? low : high;
+        }
+        return bytes;
+    }
+    }
+    return std::string(Sjis);
 }
 
 TTextEncoding EncodingOfCodeset(std::string_view Codeset)

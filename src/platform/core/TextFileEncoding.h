@@ -9,33 +9,34 @@
 #include <string>
 #include <string_view>
 
-enum class TTextEncoding { ShiftJis, Utf8 };
+// UTF-16 comes only with its byte-order mark, as Windows writes it.
+enum class TTextEncoding { ShiftJis, Utf8, Utf16Le, Utf16Be };
 
-// The encoding of Bytes; nothing when they are neither well-formed UTF-8
-// nor Shift-JIS whose every character has a Unicode form.
+// The encoding of Bytes; nothing when they are text in no encoding: they
+// hold a NUL outside UTF-16, or are neither well-formed UTF-8 nor
+// Shift-JIS whose every character has a Unicode form.
 //
-// Many bytes read well both ways: Shift-JIS half-width katakana are the
+// Much text reads well both ways: Shift-JIS half-width katakana are the
 // bytes A1-DF, and a pair of them can be a two-byte UTF-8 character ("ﾃｽ"
-// C3 BD reads as "ý"). Such bytes are weighed by what the UTF-8 reading
-// yields, in this order:
-// - a character of three or four bytes (kana, kanji, punctuation such as
-//   "…"): UTF-8;
-// - more accented Latin letters standing in words of ASCII letters
-//   ("café") than other two-byte characters: UTF-8;
-// - a character Shift-JIS has no code for ("ýĶ"): Shift-JIS;
-// - anything else ("αβ", "±" read as UTF-8, "ﾎｱ", "ﾂｱ" as Shift-JIS) is
-//   Likely: the encoding the file was written in, when the caller knows it.
+// C3 BD reads as "ý"); "莉子" in Shift-JIS (E4 BB 8E 71) reads as UTF-8
+// "从q". Such bytes are read both ways and weighed by what each reading
+// yields: real text is made of the characters its writers use (kana and
+// common kanji, Latin letters inside Latin words, the usual signs), so the
+// reading with the fewer rare or misplaced characters wins. When the two
+// weigh the same ("ý" read as UTF-8, "ﾃｽ" as Shift-JIS), the file is in
+// Likely: the encoding it was written in, when the caller knows it.
 std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Likely = TTextEncoding::ShiftJis);
 
-// Bytes in Encoding as Shift-JIS: UTF-8, its byte-order mark dropped, is
-// converted with each character Shift-JIS cannot hold written "?" and
-// counted in Unmapped; Shift-JIS is kept as it is.
+// Bytes in Encoding as Shift-JIS: UTF-8 and UTF-16, the byte-order mark
+// dropped, are converted with each character Shift-JIS cannot hold
+// written "?" and counted in Unmapped; Shift-JIS is kept as it is.
 std::string SjisOfText(std::string_view Bytes, TTextEncoding Encoding, int& Unmapped);
-// A text file's bytes as Shift-JIS, in the encoding TextFileEncoding finds;
-// bytes in neither encoding are kept as they are.
-std::string SjisOfTextFile(std::string_view Bytes, int& Unmapped);
+// A text file's contents as Shift-JIS, in the encoding TextFileEncoding
+// finds. Raises EFOpenError, naming the file, when it cannot be read or
+// holds text in no encoding.
+std::string ReadTextFile(const std::string& FileName, int& Unmapped);
 
-// Shift-JIS text written in Encoding.
+// Shift-JIS text written in Encoding (UTF-16 after its byte-order mark).
 std::string TextInEncoding(std::string_view Sjis, TTextEncoding Encoding);
 
 // The encoding the programs of this system read and write text in, from

@@ -107,6 +107,20 @@ int ReplaceFile(const std::string& Path, const std::string& Data)
     return 0;
 }
 
+// Folder without its final "/": the name of the folder itself, which is
+// not followed when it is a link.
+std::string FolderName(const std::string& Folder) { return Folder.substr(0, Folder.find_last_not_of('/') + 1); }
+
+// Why what stands at the folder's name is no folder, as the user reads it.
+std::string NoFolderReason(mode_t Mode)
+{
+    if (S_ISREG(Mode))
+        return "フォルダーではなくファイルです。";
+    if (S_ISFIFO(Mode))
+        return "フォルダーではなく名前付きパイプ（FIFO）です。";
+    return "フォルダーではありません。";
+}
+
 // Makes the folder private to this user, or says why it cannot be used.
 std::string PrepareFolder(const std::string& Folder)
 {
@@ -114,13 +128,18 @@ std::string PrepareFolder(const std::string& Folder)
     std::filesystem::create_directories(std::filesystem::path(Folder).parent_path().parent_path(), ignored);
     if (::mkdir(Folder.c_str(), 0700) != 0 && errno != EEXIST)
         return SysErrorMessage(errno);
+    const std::string name = FolderName(Folder);
     struct stat st;
-    if (::lstat(Folder.c_str(), &st) != 0)
+    if (::lstat(name.c_str(), &st) != 0)
         return SysErrorMessage(errno);
-    // Another user's folder (or a link planted in /tmp) must not receive
-    // our entries.
-    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-        return SysErrorMessage(EACCES);
+    if (S_ISLNK(st.st_mode) && ::stat(name.c_str(), &st) != 0)
+        return errno == ENOENT ? "リンク先のないシンボリックリンクです。" : SysErrorMessage(errno);
+    if (!S_ISDIR(st.st_mode))
+        return NoFolderReason(st.st_mode);
+    // Another user's folder (or a link planted in /tmp to one) must not
+    // receive our entries.
+    if (st.st_uid != ::getuid())
+        return "別のユーザーのフォルダーです。";
     if ((st.st_mode & 077) != 0 && ::chmod(Folder.c_str(), 0700) != 0)
         return SysErrorMessage(errno);
     return {};
@@ -325,6 +344,8 @@ TInstanceRegistry::~TInstanceRegistry()
 }
 
 bool TInstanceRegistry::Registered() const { return Impl_->Error.empty(); }
+
+std::string TInstanceRegistry::Folder() const { return FolderName(Impl_->Folder); }
 
 const std::string& TInstanceRegistry::RegistrationError() const { return Impl_->Error; }
 

@@ -32,8 +32,11 @@ public:
     TInstanceRegistry& operator=(const TInstanceRegistry&) = delete;
 
     bool Registered() const;
-    // Empty when registered; else a Japanese sentence with the reason.
+    // Empty when registered; else a Japanese sentence with the reason
+    // (the folder is no folder, is another user's, cannot be made, ...).
     const std::string& RegistrationError() const;
+    // The runtime folder.
+    std::string Folder() const;
 
     // No other running instance.
     bool IsSingleInstance();

@@ -1,5 +1,7 @@
 #include "DeferredNotices.h"
 
+#include "ModalActivity.h"
+
 #include <utility>
 
 namespace {
@@ -26,8 +28,11 @@ void TDeferredNotices::Release()
         return;
     SetDialogHook(Replaced_);
     Installed_ = false;
-    for (const TDialogQuestion& notice : std::exchange(Held_, {}))
+    for (const TDialogQuestion& notice : std::exchange(Held_, {})) {
+        // Shown past the questions' own way in, and as modal as they are.
+        const TModalActivity telling;
         Asked_.Ask(notice);
+    }
 }
 
 TDialogAnswer TDeferredNotices::Ask(const TDialogQuestion& Question)

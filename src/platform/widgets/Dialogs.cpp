@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include "Cp932.h"
+#include "ModalActivity.h"
 #include "OsPath.h"
 
 #include <QDialog>
@@ -8,12 +9,20 @@
 
 namespace {
 
-const char* const kPathRefusal = "この名前には Shift-JIS で表せない文字が含まれているので使えません。";
 const char* const kTextRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
 
-void Refuse(const std::string& Utf8, const char* Refusal)
+void Refuse(const std::string& Utf8, const std::string& Refusal)
 {
     MessageDlg(Utf8 + "\r\n\r\n" + Refusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+std::string TextRefusal(const std::string&) { return kTextRefusal; }
+
+// Names the characters that keep the name from being used.
+std::string PathRefusal(const std::string& OsName)
+{
+    return "この名前には Shift-JIS で表せない文字（" + CharactersWithoutShiftJis(OsName)
+           + "）が含まれているので使えません。";
 }
 
 // How typed text and file names become Shift-JIS and are shown: a file
@@ -21,12 +30,12 @@ void Refuse(const std::string& Utf8, const char* Refusal)
 struct TConversion {
     std::string (*ToSjis)(std::string_view, bool*);
     std::string (*ToUtf8)(std::string_view);
-    const char* Refusal;
+    std::string (*Refusal)(const std::string& Utf8);
 };
 std::string TextToSjis(std::string_view Utf8, bool* Lossless) { return Utf8ToSjis(Utf8, Lossless); }
 std::string TextToUtf8(std::string_view Sjis) { return SjisToUtf8(Sjis); }
-const TConversion kText{TextToSjis, TextToUtf8, kTextRefusal};
-const TConversion kPath{FromOsPath, OsPath, kPathRefusal};
+const TConversion kText{TextToSjis, TextToUtf8, TextRefusal};
+const TConversion kPath{FromOsPath, OsPath, PathRefusal};
 
 // The Shift-JIS form of a path or text the user chose, or nothing, after
 // telling the user, when Shift-JIS cannot hold it.
@@ -36,7 +45,7 @@ std::optional<std::string> ToSjisOrRefuse(const std::string& Utf8, const TConver
     std::string sjis = As.ToSjis(Utf8, &lossless);
     if (lossless)
         return sjis;
-    Refuse(Utf8, As.Refusal);
+    Refuse(Utf8, As.Refusal(Utf8));
     return std::nullopt;
 }
 
@@ -50,10 +59,18 @@ std::optional<std::string> ChosenSjis(const std::string& Utf8, const std::string
     return ToSjisOrRefuse(Utf8, As);
 }
 
+// Every question goes through here: while it is open, the program is in a
+// modal activity.
+TDialogAnswer Ask(const TDialogQuestion& Question)
+{
+    const TModalActivity asking;
+    return DialogHook().Ask(Question);
+}
+
 TModalResult AskMessage(TDialogQuestion Question)
 {
     Question.Kind = TDialogKind::Message;
-    return DialogHook().Ask(Question).Result;
+    return Ask(Question).Result;
 }
 
 } // namespace
@@ -82,7 +99,7 @@ void TellOnce(const std::string& Msg, TMsgDlgType DlgType)
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
 {
     const TDialogAnswer answer =
-        DialogHook().Ask({.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
+        Ask({.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     const std::optional<std::string> typed = ChosenSjis(answer.Values.front(), Value, kText);
@@ -98,14 +115,24 @@ std::string InputBox(const std::string& Caption, const std::string& Prompt, cons
     return InputQuery(Caption, Prompt, value) ? value : Default;
 }
 
+std::optional<std::string> TypedText(const std::string& Utf8) { return ToSjisOrRefuse(Utf8, kText); }
+
 std::optional<std::string> FileNameFromOs(const std::string& OsName) { return ToSjisOrRefuse(OsName, kPath); }
 
-void RefuseFileName(const std::string& FileName) { Refuse(OsPath(FileName), kPathRefusal); }
+void RefuseFileName(const std::string& FileName)
+{
+    const TEscapedParts parts = EscapedParts(FileName);
+    std::string why;
+    if (!parts.LookAlikeCharacters.empty())
+        why += "この名前の文字「" + parts.LookAlikeCharacters + "」はページの文字にすると別の文字として読まれます。";
+    if (parts.BytesNotUtf8)
+        why += "この名前には UTF-8 の文字でないバイトがあります。";
+    Refuse(OsPath(FileName), why + "そのためページに書けません。");
+}
 
 bool SelectDirectory(const std::string& Caption, std::string& Directory)
 {
-    const TDialogAnswer answer =
-        DialogHook().Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = OsPath(Directory)});
+    const TDialogAnswer answer = Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = OsPath(Directory)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPath);
@@ -117,14 +144,13 @@ bool SelectDirectory(const std::string& Caption, std::string& Directory)
 
 bool TOpenDialog::Execute()
 {
-    const TDialogAnswer answer =
-        DialogHook().Ask({.Kind = Kind_,
-                          .Caption = Title_,
-                          .Value = OsPath(FileName_),
-                          .InitialDir = OsPath(InitialDir_),
-                          .Filter = Filter_,
-                          .MultiSelect = Options_.Contains(TOpenOption::ofAllowMultiSelect),
-                          .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});
+    const TDialogAnswer answer = Ask({.Kind = Kind_,
+                                      .Caption = Title_,
+                                      .Value = OsPath(FileName_),
+                                      .InitialDir = OsPath(InitialDir_),
+                                      .Filter = Filter_,
+                                      .MultiSelect = Options_.Contains(TOpenOption::ofAllowMultiSelect),
+                                      .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     std::vector<std::string> files;
@@ -141,7 +167,7 @@ bool TOpenDialog::Execute()
 
 bool TColorDialog::Execute()
 {
-    const TDialogAnswer answer = DialogHook().Ask({.Kind = TDialogKind::Color, .Color = Color_});
+    const TDialogAnswer answer = Ask({.Kind = TDialogKind::Color, .Color = Color_});
     if (answer.Result != mrOk)
         return false;
     Color_ = answer.Color;
@@ -150,7 +176,5 @@ bool TColorDialog::Execute()
 
 TModalResult ShowModal(QDialog& Form)
 {
-    return DialogHook()
-        .Ask({.Kind = TDialogKind::Form, .Caption = Form.windowTitle().toStdString(), .Form = &Form})
-        .Result;
+    return Ask({.Kind = TDialogKind::Form, .Caption = Form.windowTitle().toStdString(), .Form = &Form}).Result;
 }

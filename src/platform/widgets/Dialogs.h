@@ -33,16 +33,21 @@ bool InputQuery(const std::string& Caption, const std::string& Prompt, std::stri
 // The text typed, or Default when the box is cancelled.
 std::string InputBox(const std::string& Caption, const std::string& Prompt, const std::string& Default);
 
+// The Shift-JIS form of text the user typed into a field, or nothing, after
+// telling the user, when Shift-JIS cannot hold it.
+std::optional<std::string> TypedText(const std::string& Utf8);
+
 // A folder dialog that opens on Directory. On OK, Directory becomes the
 // chosen folder and the result is true.
 bool SelectDirectory(const std::string& Caption, std::string& Directory);
 
 // The program's (Shift-JIS) form of a file name that came from outside the
 // program's dialogs (the command line, a drop), or nothing, after telling
-// the user, when Shift-JIS cannot hold it.
+// the user which of its characters Shift-JIS cannot hold.
 std::optional<std::string> FileNameFromOs(const std::string& OsName);
-// Tells the user, as FileNameFromOs does, that a file name (the program's
-// form) cannot be used where it would have to stand as Shift-JIS text.
+// Tells the user that a file name (the program's form) cannot stand in page
+// text (a link, a title), and what in it keeps it out: a character whose
+// Shift-JIS code reads back as another, or bytes that are not UTF-8.
 void RefuseFileName(const std::string& FileName);
 
 enum class TOpenOption { ofAllowMultiSelect, ofOverwritePrompt };

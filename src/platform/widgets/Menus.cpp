@@ -14,8 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
-#include <iterator>
+#include <memory>
 
 namespace {
 
@@ -368,17 +367,56 @@ bool IsOneLineField(const QWidget& Widget)
     return combo && combo->isEditable();
 }
 
-// The keys a one-line field edits its own text with. Users expect them to
-// act on the field they typed into, not on a menu command that has them.
-bool IsFieldEditingKey(TShortCut ShortCut)
+// Event as Qt hands it to the widget with the focus, put to Field alone:
+// neither the window-wide filters nor the field's parents answer it.
+// Returns whether the field accepted it.
+bool FieldAccepts(QWidget& Field, QEvent& Event, bool AcceptedAtFirst)
 {
-    static constexpr TShortCut editing[] = {
-        scCtrl | 'A',       scCtrl | 'C',        scCtrl | 'X',        scCtrl | 'V', scCtrl | 'Y', scCtrl | 'Z',
-        scCtrl | VK_INSERT, scShift | VK_INSERT, scShift | VK_DELETE, VK_DELETE,    VK_BACK};
-    // These also with Shift, which selects as it moves.
-    static constexpr TShortCut moving[] = {VK_HOME, VK_END, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
-    return std::ranges::find(editing, ShortCut) != std::end(editing)
-           || std::ranges::find(moving, static_cast<TShortCut>(ShortCut & ~scShift)) != std::end(moving);
+    Event.setAccepted(AcceptedAtFirst);
+    static_cast<QObject&>(Field).event(&Event);
+    return Event.isAccepted();
+}
+
+// The keys a focused field keeps even where it has no use for one:
+// - those it claims when asked before any shortcut may have the key, as Qt
+//   asks a widget (Qt's line edit claims its moving and selecting keys,
+//   the clipboard's and undo's);
+// - the keys with no modifier, function keys aside: they type, move and
+//   edit in a field, and Insert, which a line edit has no use for, must
+//   not switch the page to overwriting.
+bool FieldKeeps(QWidget& Field, const QKeyEvent& Key, const TKeyCode& Code)
+{
+    const bool functionKey = Code.Key >= VK_F1 && Code.Key < VK_F1 + 24;
+    if (Code.Shift.Empty() && !functionKey)
+        return true;
+    QKeyEvent question(QEvent::ShortcutOverride, Key.key(), Key.modifiers(), Key.nativeScanCode(),
+                       Key.nativeVirtualKey(), Key.nativeModifiers(), Key.text(), Key.isAutoRepeat(),
+                       static_cast<quint16>(Key.count()));
+    return FieldAccepts(Field, question, false);
+}
+
+// Whether Key would type its text into a field: a printable character,
+// unless Ctrl alone is held (Ctrl+V may report "v"; Ctrl with Alt may be
+// the key that types a keyboard's third character).
+bool TypesCharacter(const QKeyEvent& Key, const TKeyCode& Code)
+{
+    using enum TShiftStateItem;
+    const bool ctrlAlone = Code.Shift.Contains(ssCtrl) && !Code.Shift.Contains(ssAlt);
+    return !ctrlAlone && !Key.text().isEmpty() && Key.text().at(0).isPrint();
+}
+
+// Whether the focused field acts on the key press Key when it has it
+// first, as it would without menus. It edits with keys it does not claim
+// beforehand: Qt's line edit deletes words and lines on Ctrl+Del,
+// Ctrl+BackSpace, and under X11 Ctrl+K and Ctrl+D; a spin edit steps on
+// Shift with the arrow keys. A key that would type its character is left
+// to the menus: a field would take any of those.
+bool FieldActsOn(QWidget& Field, const QKeyEvent& Key, const TKeyCode& Code)
+{
+    if (TypesCharacter(Key, Code))
+        return false;
+    const std::unique_ptr<QEvent> press(Key.clone());
+    return FieldAccepts(Field, *press, true);
 }
 
 } // namespace
@@ -422,17 +460,20 @@ bool TShortCutDispatcher::eventFilter(QObject* Watched, QEvent* Event)
         auto* key = static_cast<QKeyEvent*>(Event);
         const TKeyCode code = KeyCodeOf(*key);
         const TShortCut shortCut = ::ShortCut(code.Key, code.Shift);
+        TPopupMenu* popup = nullptr;
+        if (shortCut == scNone || !ItemOf(shortCut, widget, popup))
+            return;
         // The field's own keys stay its own even when it leaves one unused
         // and the key goes on to the field's parents.
-        const QWidget* focused = QApplication::focusWidget();
-        const bool inField = IsOneLineField(focused ? *focused : *widget);
-        TPopupMenu* popup = nullptr;
-        if (shortCut == scNone || (inField && IsFieldEditingKey(shortCut)) || !ItemOf(shortCut, widget, popup))
+        QWidget* focused = QApplication::focusWidget();
+        QWidget& field = focused ? *focused : *widget;
+        const bool inField = IsOneLineField(field);
+        if (inField && FieldKeeps(field, *key, code))
             return;
         taken = true;
         if (type == QEvent::ShortcutOverride)
             key->accept(); // so that it arrives as a key press, not as some control's shortcut
-        else
+        else if (!inField || !FieldActsOn(field, *key, code))
             Dispatch(shortCut, widget);
     });
     return taken;

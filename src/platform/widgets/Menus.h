@@ -187,10 +187,11 @@ TPopupMenu* PopupMenuOf(const QWidget* Control);
 // only when it and the menus leading to it are enabled and visible; a key
 // that names an item is taken either way, so that it never does something
 // else in the control that has the focus. The one exception: while a
-// one-line text field (a line edit, an editable combo box) has the focus,
-// the keys that edit and move in it are the field's (Ctrl+A, C, X, V, Y,
-// Z, Ctrl+Ins, Shift+Ins, Shift+Del, Del, Backspace, Home, End and the
-// arrows, with or without Shift).
+// one-line text field (a line edit, a spin edit, an editable combo box)
+// has the focus, the field is asked first, and every key it takes is its
+// own: those it claims against shortcuts as Qt asks a widget, those it
+// acts on when it has the key press first, and the keys without a
+// modifier but the function keys. Only the others reach the menus.
 class TShortCutDispatcher : public QObject {
     Q_OBJECT
 

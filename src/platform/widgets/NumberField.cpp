@@ -1,38 +1,56 @@
 #include "NumberField.h"
 
 #include "Beep.h"
+#include "ExceptionHandler.h"
 
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
+#include <QTimer>
+#include <QToolTip>
+#include <algorithm>
 
 namespace {
 
-// Every change of the field's text passes its validator, whatever brought
-// it (QLineEdit undoes a change made by the user that the validator
-// refuses), so this is the one place that sees them all.
-class TNumberValidator : public QValidator {
-public:
-    TNumberValidator(QLineEdit& Edit, std::function<bool(const QString&)> Takes)
-        : QValidator(&Edit), Takes_(std::move(Takes))
-    {
-        // Also told of refused text set from code, which is kept; only the
-        // user, typing into the field, hears the beep.
-        connect(&Edit, &QLineEdit::inputRejected, this, [&Edit] {
-            if (Edit.hasFocus())
-                Beep();
-        });
-    }
+// Past any 32-bit number; longer runs of digits are held here.
+constexpr int64_t Beyond32Bits = int64_t{1} << 32;
 
-    // The forms map one character to one, so the cursor stays where it is.
-    State validate(QString& Input, int&) const override
-    {
-        Input = AsciiDigitsAndSigns(std::move(Input));
-        return Takes_(Input) ? Acceptable : Invalid;
-    }
-
-private:
-    std::function<bool(const QString&)> Takes_;
+// A sign and digits read as a number; its magnitude stops at Beyond32Bits.
+struct TWholeNumber {
+    bool Negative = false;
+    int64_t Magnitude = 0;
+    int64_t Signed() const { return Negative ? -Magnitude : Magnitude; }
 };
+
+std::optional<TWholeNumber> ReadWholeNumber(const QString& Text)
+{
+    if (!IsWholeNumber(Text))
+        return std::nullopt;
+    TWholeNumber number{.Negative = Text.front() == u'-'};
+    const bool sign = number.Negative || Text.front() == u'+';
+    for (qsizetype i = sign ? 1 : 0; i < Text.size(); ++i)
+        number.Magnitude = std::min(number.Magnitude * 10 + (Text[i].unicode() - u'0'), Beyond32Bits);
+    return number;
+}
+
+// Whether digits typed after Number can still give a number of Min..Max:
+// each further digit makes the magnitude ten times larger, plus 0 to 9.
+bool MayGrowInto(const TWholeNumber& Number, int32_t Min, int32_t Max)
+{
+    for (int64_t unit = 10; Number.Magnitude * unit < Beyond32Bits && unit < Beyond32Bits; unit *= 10) {
+        const int64_t low = Number.Magnitude * unit;
+        const int64_t high = low + unit - 1;
+        const int64_t from = Number.Negative ? -high : low;
+        const int64_t to = Number.Negative ? -low : high;
+        if (from <= Max && to >= Min)
+            return true;
+    }
+    return false;
+}
+
+// How long a hint stays when nothing else takes it away.
+constexpr int HintMilliseconds = 5000;
 
 } // namespace
 
@@ -44,22 +62,179 @@ QString AsciiDigitsAndSigns(QString Text)
             c = QChar(u'0' + (code - u'０'));
         else if (code == u'＋')
             c = QLatin1Char('+');
-        else if (code == u'－' || code == u'−')
+        else if (code == u'－' || code == u'−' || code == u'ー')
             c = QLatin1Char('-');
     }
     return Text;
 }
 
-bool IsPartialInteger(const QString& Text)
+bool IsWholeNumber(const QString& Text)
 {
-    const qsizetype digits = !Text.isEmpty() && (Text.front() == u'+' || Text.front() == u'-') ? 1 : 0;
-    for (qsizetype i = digits; i < Text.size(); ++i)
+    const qsizetype first = !Text.isEmpty() && (Text.front() == u'-' || Text.front() == u'+') ? 1 : 0;
+    if (first == Text.size())
+        return false;
+    for (qsizetype i = first; i < Text.size(); ++i)
         if (Text[i] < u'0' || Text[i] > u'9')
             return false;
     return true;
 }
 
-void MakeNumberField(QLineEdit& Edit, std::function<bool(const QString&)> Takes)
+TNumberField::TNumberField(QLineEdit& Edit, int32_t Min, int32_t Max) : QValidator(&Edit), Min_(Min), Max_(Max)
 {
-    Edit.setValidator(new TNumberValidator(Edit, std::move(Takes)));
+    Value_ = ValueOf(Edit.text()).value_or(Clamped(0));
+    // Every change of the field's text passes its validator, whatever
+    // brought it (QLineEdit undoes a change made by the user that the
+    // validator refuses), so this is the one place that sees them all.
+    Edit.setValidator(this);
+    Edit.installEventFilter(this);
+    // Also told of refused text set from code, which is kept; only the
+    // user, typing into the field, is told.
+    connect(&Edit, &QLineEdit::inputRejected, this, [this] {
+        if (this->Edit().hasFocus())
+            Refuse();
+    });
+    connect(&Edit, &QLineEdit::textChanged, this, [this](const QString& Text) {
+        if (const std::optional<int32_t> value = ValueOf(Text))
+            Value_ = *value;
+    });
+}
+
+TNumberField* TNumberField::Of(const QLineEdit& Edit)
+{
+    return qobject_cast<TNumberField*>(const_cast<QValidator*>(Edit.validator()));
+}
+
+QLineEdit& TNumberField::Edit() const { return *static_cast<QLineEdit*>(parent()); }
+
+void TNumberField::SetRange(int32_t Min, int32_t Max)
+{
+    Min_ = Min;
+    Max_ = Max;
+    Value_ = Clamped(Value_);
+}
+
+int32_t TNumberField::Clamped(int64_t Number) const
+{
+    // Not std::clamp: while a range is being set its limits may cross.
+    if (Number < Min_)
+        return Min_;
+    if (Number > Max_)
+        return Max_;
+    return static_cast<int32_t>(Number);
+}
+
+std::optional<int32_t> TNumberField::ValueOf(const QString& Text) const
+{
+    const std::optional<TWholeNumber> number = ReadWholeNumber(AsciiDigitsAndSigns(Text));
+    if (!number || number->Signed() < Min_ || number->Signed() > Max_)
+        return std::nullopt;
+    return static_cast<int32_t>(number->Signed());
+}
+
+bool TNumberField::HoldsValue() const
+{
+    const QString text = Edit().text();
+    return text.isEmpty() ? EmptyAllowed_ : ValueOf(text).has_value();
+}
+
+QValidator::State TNumberField::validate(QString& Input, int&) const
+{
+    // The forms map one character to one, so the cursor stays where it is.
+    Input = AsciiDigitsAndSigns(std::move(Input));
+    if (Input.isEmpty())
+        return EmptyAllowed_ ? Acceptable : Intermediate;
+    // A minus only where the range has negative numbers.
+    if (Input.front() == u'-' && Min_ >= 0)
+        return Invalid;
+    if (Input == u"-" || Input == u"+")
+        return Intermediate;
+    const std::optional<TWholeNumber> number = ReadWholeNumber(Input);
+    if (!number)
+        return Invalid;
+    if (number->Signed() >= Min_ && number->Signed() <= Max_)
+        return Acceptable;
+    return MayGrowInto(*number, Min_, Max_) ? Intermediate : Invalid;
+}
+
+bool TNumberField::Settle()
+{
+    if (HoldsValue())
+        return true;
+    const std::optional<TWholeNumber> number = ReadWholeNumber(AsciiDigitsAndSigns(Edit().text()));
+    Edit().setText(QString::number(number ? Clamped(number->Signed()) : Value_));
+    Refuse();
+    return false;
+}
+
+QString TNumberField::Hint() const
+{
+    return QStringLiteral("%1 から %2 までの数を入力してください。").arg(Min_).arg(Max_);
+}
+
+void TNumberField::Refuse()
+{
+    Beep();
+    ShowHint();
+}
+
+// A label of the field's own rather than a tool tip: the click that left
+// the field would take a tool tip away at once.
+void TNumberField::ShowHint()
+{
+    if (!Hint_) {
+        Hint_ = new QLabel(&Edit(), Qt::ToolTip);
+        Hint_->setPalette(QToolTip::palette());
+        Hint_->setForegroundRole(QPalette::ToolTipText);
+        Hint_->setBackgroundRole(QPalette::ToolTipBase);
+        Hint_->setAutoFillBackground(true);
+        Hint_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        Hint_->setMargin(2);
+        HintTimer_ = new QTimer(this);
+        HintTimer_->setSingleShot(true);
+        connect(HintTimer_, &QTimer::timeout, Hint_, &QWidget::hide);
+    }
+    Hint_->setText(Hint());
+    Hint_->adjustSize();
+    Hint_->move(Edit().mapToGlobal(QPoint(0, Edit().height())));
+    Hint_->show();
+    HintTimer_->start(HintMilliseconds);
+}
+
+bool TNumberField::eventFilter(QObject* Watched, QEvent* Event)
+{
+    // The edit being destroyed is one no longer (it loses the focus then).
+    if (!qobject_cast<QLineEdit*>(Watched))
+        return false;
+    if (Event->type() == QEvent::InputMethod) {
+        CatchExceptions([&] { TakeInputMethodEvent(*static_cast<QInputMethodEvent*>(Event)); });
+        return true;
+    }
+    // Not while the window is in the background or a menu of the field is
+    // open: the user has not left the field.
+    if (Event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(Event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            CatchExceptions([this] { Settle(); });
+    }
+    return false;
+}
+
+void TNumberField::TakeInputMethodEvent(QInputMethodEvent& Event)
+{
+    QLineEdit& edit = Edit();
+    // Composing removes the selected text the composition is to replace.
+    if (!Composing_)
+        BeforeComposing_ = {edit.text(), edit.cursorPosition(), edit.selectionStart(),
+                            static_cast<int>(edit.selectedText().size())};
+    const QString textBefore = edit.text();
+    Composing_ = !Event.preeditString().isEmpty();
+    edit.event(&Event);
+    if (Composing_ || edit.text() != textBefore || edit.text() == BeforeComposing_.Text)
+        return;
+    const TEditState& before = BeforeComposing_;
+    edit.setText(before.Text);
+    if (before.SelectionStart >= 0)
+        edit.setSelection(before.SelectionStart, before.SelectionLength);
+    else
+        edit.setCursorPosition(before.Cursor);
 }

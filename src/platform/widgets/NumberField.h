@@ -1,26 +1,97 @@
 // Number fields as Japanese users type into them. With the input method's
-// Japanese mode on (its usual state) a digit comes as a full-width "４".
-// A number field takes full-width digits and signs as their ASCII forms,
-// whichever way the text arrives: typed keys, an input method's commit,
-// paste or drop. A change that would leave a text the field does not take
-// is refused with a beep, so the field never shows a number other than the
-// one it gives.
+// Japanese mode on (its usual state) a digit comes as a full-width "４" and
+// a minus as the long-vowel mark "ー". A number field takes the full-width
+// digits and minus signs as their ASCII forms, whichever way the text
+// arrives: typed keys, an input method's commit, paste or drop.
+//
+// A field takes only the whole numbers of its range:
+// - A change after which the text can no longer become one (a letter, a
+//   minus where the range has no negative numbers, a number past a limit)
+//   is refused with a beep and a hint that names the range. An input
+//   method's refused commit leaves the field as it was before the
+//   composition began.
+// - A field left holding no number of its range (emptied, or a number typed
+//   on the way to a larger one) is brought back to the nearest one, with
+//   the same beep and hint: a number to the limit it passed, anything else
+//   to the value the field had.
+// So the field never shows a number other than the one in effect, and it
+// is never left empty to be read as 0.
 #pragma once
 
 #include <QString>
-#include <functional>
+#include <QValidator>
+#include <cstdint>
+#include <optional>
 
+class QInputMethodEvent;
+class QLabel;
 class QLineEdit;
+class QTimer;
 
-// Text with the full-width digits "０" to "９", "＋", "－" and the minus sign
-// "−" as their ASCII forms; every other character as it is.
+// Text with the full-width digits "０" to "９" as ASCII digits, "＋" as
+// "+", and "－", the minus sign "−" and the long-vowel mark "ー" as "-";
+// every other character as it is.
 QString AsciiDigitsAndSigns(QString Text);
 
-// Whether Text is a whole number or on its way to one: an optional sign,
-// then digits ("", "-" and "12" are; "1-2" and "a" are not).
-bool IsPartialInteger(const QString& Text);
+// A sign and digits, or digits alone, of any length.
+bool IsWholeNumber(const QString& Text);
 
-// Makes Edit a number field that holds only texts Takes accepts (after the
-// full-width forms became ASCII). A text set from code is kept as it is,
-// apart from those forms.
-void MakeNumberField(QLineEdit& Edit, std::function<bool(const QString&)> Takes);
+class TNumberField : public QValidator {
+    Q_OBJECT
+
+public:
+    // Makes Edit a number field of Min..Max; the field goes with Edit. A
+    // text set from code is kept as it is, apart from the full-width forms.
+    TNumberField(QLineEdit& Edit, int32_t Min, int32_t Max);
+    // The number field Edit was made, or null.
+    static TNumberField* Of(const QLineEdit& Edit);
+
+    int32_t Min() const { return Min_; }
+    int32_t Max() const { return Max_; }
+    void SetRange(int32_t Min, int32_t Max);
+    // Whether an empty field is a value of its own, never filled in.
+    void SetEmptyAllowed(bool EmptyAllowed) { EmptyAllowed_ = EmptyAllowed; }
+
+    // The value in effect: the last number of the range the text held.
+    int32_t Value() const { return Value_; }
+    // Whether the text is a number of the range (or empty where allowed).
+    bool HoldsValue() const;
+    // What leaving the field does: a text that is no value of the range is
+    // brought back to the nearest one, with the beep and the hint. Whether
+    // the text was a value.
+    bool Settle();
+    // The hint a refusal shows: "1 から 30 までの数を入力してください。"
+    QString Hint() const;
+
+    State validate(QString& Input, int& Pos) const override;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    struct TEditState {
+        QString Text;
+        int Cursor = 0;
+        int SelectionStart = -1;
+        int SelectionLength = 0;
+    };
+
+    QLineEdit& Edit() const;
+    std::optional<int32_t> ValueOf(const QString& Text) const;
+    int32_t Clamped(int64_t Number) const;
+    void Refuse();
+    void ShowHint();
+    // Lets the edit take an input method's event; a commit that put
+    // nothing in, or a composition given up, restores the field as it was
+    // before the composition began.
+    void TakeInputMethodEvent(QInputMethodEvent& Event);
+
+    int32_t Min_;
+    int32_t Max_;
+    int32_t Value_ = 0;
+    bool EmptyAllowed_ = false;
+    bool Composing_ = false;
+    TEditState BeforeComposing_;
+    QLabel* Hint_ = nullptr;
+    QTimer* HintTimer_ = nullptr;
+};

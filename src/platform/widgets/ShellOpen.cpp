@@ -1,7 +1,7 @@
 #include "ShellOpen.h"
 
 #include "Cp932.h"
-#include "OsPath.h"
+#include "FileUrl.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -23,6 +23,6 @@ bool ShellOpen(const std::string& Target)
     if (Hook())
         return Hook()(Target);
     if (Target.starts_with("/"))
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(OsPath(Target))));
+        return QDesktopServices::openUrl(FileUrl(Target));
     return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(SjisToUtf8(Target))));
 }

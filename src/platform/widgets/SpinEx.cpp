@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
+#include <limits>
 
 // ---------------------------------------------------------------- TTimerMySpeedButton
 
@@ -211,15 +212,10 @@ char32_t DecimalSeparator()
 
 } // namespace
 
-TMySpinEdit::TMySpinEdit(QWidget* Parent) : QLineEdit(Parent), Button_(new TMySpinButton(this))
+TMySpinEdit::TMySpinEdit(QWidget* Parent)
+    : QLineEdit(Parent), Button_(new TMySpinButton(this)),
+      Field_(new TNumberField(*this, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()))
 {
-    // What may be typed may also come from an input method or be pasted;
-    // whether typing is allowed at all is the keys' and commits' own check.
-    MakeNumberField(*this, [](const QString& Text) {
-        const char32_t separator = DecimalSeparator();
-        return std::all_of(Text.begin(), Text.end(),
-                           [separator](QChar c) { return IsValidSpinChar(c.unicode(), true, separator); });
-    });
     Button_->resize(15, 17);
     Button_->SetFocusControl(this);
     Button_->OnUpClick = [this](TObject*) { UpClick(); };
@@ -234,7 +230,27 @@ TMySpinEdit::TMySpinEdit(QWidget* Parent) : QLineEdit(Parent), Button_(new TMySp
 
 TMySpinEdit::~TMySpinEdit() = default;
 
-int32_t TMySpinEdit::Value() const { return SpinTextValue(text().toStdString(), MinValue_); }
+void TMySpinEdit::SetMinValue(int32_t MinValue)
+{
+    MinValue_ = MinValue;
+    ApplyLimits();
+}
+
+void TMySpinEdit::SetMaxValue(int32_t MaxValue)
+{
+    MaxValue_ = MaxValue;
+    ApplyLimits();
+}
+
+void TMySpinEdit::ApplyLimits()
+{
+    if (MinValue_ == MaxValue_)
+        Field_->SetRange(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+    else
+        Field_->SetRange(MinValue_, MaxValue_);
+}
+
+int32_t TMySpinEdit::Value() const { return SpinTextValue(text().toStdString(), Field_->Value()); }
 
 void TMySpinEdit::SetValue(int32_t Value) { setText(QString::number(CheckValue(Value))); }
 
@@ -324,16 +340,6 @@ void TMySpinEdit::focusInEvent(QFocusEvent* Event)
     CatchExceptions([this] {
         if (AutoSelect_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
             selectAll();
-    });
-}
-
-void TMySpinEdit::focusOutEvent(QFocusEvent* Event)
-{
-    QLineEdit::focusOutEvent(Event);
-    CatchExceptions([&] {
-        const int32_t value = Value();
-        if (CheckValue(value) != value)
-            SetValue(value);
     });
 }
 

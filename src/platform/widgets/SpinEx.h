@@ -1,10 +1,10 @@
 // The spin edit: a one-line integer field with small up and down buttons
 // at its right edge. Holding a button repeats its step (first after
 // 400 ms, then every 100 ms); Up and Down arrow keys step too, with Shift
-// by ten steps. The limits clamp the value when it is written and when the
-// field is left, never while the user types. Full-width digits, typed,
-// committed by an input method or pasted, are taken as ASCII ones
-// (NumberField.h).
+// by ten steps. The limits clamp the value written or stepped. What is
+// typed, committed by an input method or pasted is a number field's
+// (NumberField.h): full-width digits count, a number past a limit is
+// refused as it is typed, and the field left empty shows its value again.
 #pragma once
 
 #include "Classes.h"
@@ -18,6 +18,7 @@
 #include <optional>
 
 class TMySpinButton;
+class TNumberField;
 
 // A button that clicks again and again while it is held down.
 class TTimerMySpeedButton : public QToolButton {
@@ -97,9 +98,9 @@ public:
     ~TMySpinEdit() override;
 
     int32_t MinValue() const { return MinValue_; }
-    void SetMinValue(int32_t MinValue) { MinValue_ = MinValue; }
+    void SetMinValue(int32_t MinValue);
     int32_t MaxValue() const { return MaxValue_; }
-    void SetMaxValue(int32_t MaxValue) { MaxValue_ = MaxValue; }
+    void SetMaxValue(int32_t MaxValue);
     int32_t Increment() const { return Increment_; }
     void SetIncrement(int32_t Increment) { Increment_ = Increment; }
     // Off: the text cannot be typed, cut or pasted, only stepped.
@@ -111,7 +112,8 @@ public:
     bool AutoSelect() const { return AutoSelect_; }
     void SetAutoSelect(bool AutoSelect) { AutoSelect_ = AutoSelect; }
 
-    // The text as a number, MinValue when it is none.
+    // The text as a number; while it is none (emptied, or a sign alone) the
+    // last value of the range it held.
     int32_t Value() const;
     // The text becomes the clamped value in decimal.
     void SetValue(int32_t Value);
@@ -134,7 +136,6 @@ protected:
     void inputMethodEvent(QInputMethodEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
-    void focusOutEvent(QFocusEvent* Event) override;
     void contextMenuEvent(QContextMenuEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
     void dragEnterEvent(QDragEnterEvent* Event) override;
@@ -145,6 +146,8 @@ private:
     // Shift of the arrow key being handled, else of the keyboard now.
     bool ShiftHeld() const;
     bool MayChangeText() const { return EditorEnabled_ && !isReadOnly(); }
+    // The number field takes what the limits take; equal limits, any number.
+    void ApplyLimits();
 
     int32_t MinValue_ = 0;
     int32_t MaxValue_ = 0;
@@ -153,4 +156,5 @@ private:
     bool AutoSelect_ = true;
     std::optional<bool> KeyShift_;
     TMySpinButton* Button_;
+    TNumberField* Field_;
 };

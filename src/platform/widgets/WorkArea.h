@@ -28,7 +28,7 @@ QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area);
 void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& Frame);
 
 // Keeps Window, frame and all, on the work area of its screen once the
-// window manager has framed it: a place chosen before the window is shown
-// cannot allow for a frame it does not know. Once only; a window not in
-// the normal state is left as it is.
+// window manager has framed it in the normal state: a place chosen before
+// the window is shown cannot allow for a frame it does not know. Once
+// only: a window shown maximised is kept when it is first restored.
 void KeepWithinWorkAreaOnceFramed(QWidget& Window);

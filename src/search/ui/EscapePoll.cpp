@@ -3,6 +3,7 @@
 #include "ExceptionHandler.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -61,6 +62,8 @@ bool TEscapePoll::HoldClose(QObject* Watched, QEvent* Event)
     Event->ignore();
     if (std::find(HeldCloses_.begin(), HeldCloses_.end(), window) == HeldCloses_.end())
         HeldCloses_.emplace_back(window);
+    if (auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        question->reject();
     return true;
 }
 
@@ -68,8 +71,8 @@ bool TEscapePoll::eventFilter(QObject* Watched, QEvent* Event)
 {
     bool swallow = false;
     CatchExceptions([&] {
-        // Held also while the walk asks its question: the window would
-        // close under the box.
+        // Held also while the walk asks its question, which then ends:
+        // the window would close under the box.
         if (HoldClose(Watched, Event)) {
             swallow = true;
             return;

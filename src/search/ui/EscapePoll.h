@@ -10,8 +10,15 @@
 // the walk, where its save question would save half the work and the rest
 // would be lost. The poll holds the request back, stops the walk as Esc
 // does, and asks for the close again when the walk is over, so that the
-// window closes then with its question.
+// window closes then with its question. A question the walk is asking when
+// the request comes is answered as its Cancel would answer it, so the walk
+// ends now instead of when the user answers.
+//
+// A walk is a modal activity (ModalActivity.h): the auto-save waits until it
+// is over rather than save pages half replaced.
 #pragma once
+
+#include "ModalActivity.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -44,6 +51,7 @@ private:
     // dialog ending itself, nor a popup): the close is held back.
     bool HoldClose(QObject* Watched, QEvent* Event);
 
+    const TModalActivity Walk_;
     bool Pressed_ = false;
     std::vector<QPointer<QWidget>> HeldCloses_;
     QElapsedTimer SinceEvents_;

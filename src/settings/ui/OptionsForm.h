@@ -18,6 +18,8 @@
 
 #include <QDialog>
 #include <QString>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -153,6 +155,19 @@ private:
     void SetTreeFontStyle();
     void PickTreeColor(bool FontColor);
 
+    // A count edit: its setting, the numbers it takes and what it shows
+    // for a setting still absent.
+    struct TCountEdit {
+        QLineEdit* Edit;
+        int32_t* Setting;
+        int32_t Min, Max, Fallback;
+    };
+    std::array<TCountEdit, 6> CountEdits() const;
+
+    // A field holding what its setting cannot take is told so at the field,
+    // which is shown, and nothing is written.
+    bool RefusesAField();
+    void ShowField(QLineEdit& Field);
     void WriteCounts();
     void WriteUserExt();
 

@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 
@@ -97,10 +98,10 @@ void TOpForm::FormShow()
     ApoFileEdit->setText(PathText(v.APoFile.File));
     SpinTimer->SetValue(AutoSaveMinutes(v.AutoSaveTime));
     EdQuoteMark->setCurrentText(Q(v.QMark));
-    const std::pair<QLineEdit*, int32_t> counts[] = {{EdSpcNum, v.InsSpc.width},       {EdTabNum, v.InsTab.width},
-                                                     {EdZenSpcNum, v.InsZenSpc.width}, {EdTopDelNum, v.DelSpc.width},
-                                                     {EdBookMoji, v.BookMoji},         {EdBookLine, v.BookLine}};
-    for (auto [edit, value] : counts)
-        edit->setText(QString::number(value));
+    // A count shows what confirming stores: a setting still absent its
+    // built-in value, one past the edit's range the nearest it takes.
+    for (const TCountEdit& count : CountEdits())
+        count.Edit->setText(
+            QString::number(*count.Setting < count.Min ? count.Fallback : std::min(*count.Setting, count.Max)));
     EdUserExt->setText(Q(v.UserExt));
 }

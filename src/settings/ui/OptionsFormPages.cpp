@@ -390,8 +390,8 @@ QWidget* TOpForm::BuildOtherPage()
     book->addWidget(new QLabel(U("行数"), GBoxNumber));
     book->addWidget(EdBookLine);
     form->addRow(U("本・原稿換算"), book);
-    for (QLineEdit* count : {EdSpcNum, EdTabNum, EdZenSpcNum, EdTopDelNum, EdBookMoji, EdBookLine})
-        MakeNumberField(*count, IsPartialInteger);
+    for (const TCountEdit& count : CountEdits())
+        new TNumberField(*count.Edit, count.Min, count.Max);
     outer->addWidget(GBoxNumber);
     auto* note = new QLabel(U("※本・原稿換算の文字数は必ず全角の文字数を入力すること！"), page);
     note->setStyleSheet(QStringLiteral("color: blue"));

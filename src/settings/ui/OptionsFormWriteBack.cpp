@@ -5,6 +5,7 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
+#include "NumberField.h"
 #include "OptionsRules.h"
 #include "OptionsWorkState.h"
 #include "OsPath.h"
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <limits>
 
 namespace {
 
@@ -33,6 +36,8 @@ constexpr int32_t MaxInsertCount = 8192;
 
 void TOpForm::OKButtonClick()
 {
+    if (RefusesAField())
+        return;
     TSettingsVars& v = SettingsVars;
     TOptionsWorkState& work = OptionsWorkState();
     TEditorEx& main = *Targets_.DataMemo;
@@ -116,33 +121,61 @@ void TOpForm::OKButtonClick()
     done(mrOk);
 }
 
-// A count that is not a plain number in range keeps the setting; a setting
-// still absent then takes its built-in value. Zero lines or characters a
-// page would divide by zero, so those two start at 1.
-void TOpForm::WriteCounts()
+// Zero lines or characters a page would divide by zero, so those two
+// start at 1.
+std::array<TOpForm::TCountEdit, 6> TOpForm::CountEdits() const
 {
     TSettingsVars& v = SettingsVars;
-    struct TCount {
-        QLineEdit* Edit;
-        int32_t& Setting;
-        int32_t Min, Max;
-        int32_t Fallback;
-    };
-    const TCount counts[] = {
-        {EdSpcNum, v.InsSpc.width, 0, MaxInsertCount, 2},
-        {EdTabNum, v.InsTab.width, 0, MaxInsertCount, 1},
-        {EdZenSpcNum, v.InsZenSpc.width, 0, MaxInsertCount, 1},
-        {EdTopDelNum, v.DelSpc.width, 0, MaxInsertCount, 0},
-        {EdBookLine, v.BookLine, 1, std::numeric_limits<int32_t>::max(), 16},
-        {EdBookMoji, v.BookMoji, 1, std::numeric_limits<int32_t>::max(), 42},
-    };
-    for (const TCount& count : counts) {
-        const TAboveMax aboveMax = count.Max == MaxInsertCount ? TAboveMax::Capped : TAboveMax::Refused;
-        if (const auto value = ParseCount(S(count.Edit), count.Min, count.Max, aboveMax))
-            count.Setting = *value;
-        if (count.Setting < count.Min)
-            count.Setting = count.Fallback;
-    }
+    constexpr int32_t most = std::numeric_limits<int32_t>::max();
+    return {{
+        {EdSpcNum, &v.InsSpc.width, 0, MaxInsertCount, 2},
+        {EdTabNum, &v.InsTab.width, 0, MaxInsertCount, 1},
+        {EdZenSpcNum, &v.InsZenSpc.width, 0, MaxInsertCount, 1},
+        {EdTopDelNum, &v.DelSpc.width, 0, MaxInsertCount, 0},
+        {EdBookLine, &v.BookLine, 1, most, 16},
+        {EdBookMoji, &v.BookMoji, 1, most, 42},
+    }};
+}
+
+bool TOpForm::RefusesAField()
+{
+    const std::initializer_list<QLineEdit*> numbers = {SpinTop,      SpinLeft,    SpinLine,   SpinChar,  SpinTab,
+                                                       trFontSpinEd, SpinTimer,   SpinScroll, EdSpcNum,  EdTabNum,
+                                                       EdZenSpcNum,  EdTopDelNum, EdBookLine, EdBookMoji};
+    for (QLineEdit* number : numbers)
+        if (TNumberField& field = *TNumberField::Of(*number); !field.HoldsValue()) {
+            ShowField(*number);
+            field.Settle();
+            return true;
+        }
+    // Names keep the file they name; other text must be Shift-JIS as typed.
+    for (QLineEdit* path : {EdBackuoFolder, ApoFileEdit, HelpEdit})
+        if (!FileNameFromOs(path->text().toStdString())) {
+            ShowField(*path);
+            return true;
+        }
+    for (QLineEdit* text : {ExEditor, EdBefore, EdAfter})
+        if (!TypedText(text->text().toStdString())) {
+            ShowField(*text);
+            return true;
+        }
+    return false;
+}
+
+void TOpForm::ShowField(QLineEdit& Field)
+{
+    for (int page = 0; page < PageControl1->count(); ++page)
+        if (PageControl1->widget(page)->isAncestorOf(&Field))
+            PageControl1->setCurrentIndex(page);
+    Field.setFocus();
+    Field.selectAll();
+}
+
+// Every count holds a number of its range by now.
+void TOpForm::WriteCounts()
+{
+    for (const TCountEdit& count : CountEdits())
+        *count.Setting = TNumberField::Of(*count.Edit)->Value();
 }
 
 void TOpForm::WriteUserExt()

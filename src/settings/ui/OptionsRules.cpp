@@ -7,25 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <limits>
 #include <unistd.h>
-
-std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Max, TAboveMax AboveMax)
-{
-    if (Text.empty() || !std::all_of(Text.begin(), Text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    int64_t value = 0;
-    for (char c : Text) {
-        value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<int32_t>::max())
-            return std::nullopt;
-    }
-    if (value < Min)
-        return std::nullopt;
-    if (value > Max)
-        return AboveMax == TAboveMax::Capped ? std::optional<int32_t>(Max) : std::nullopt;
-    return static_cast<int32_t>(value);
-}
 
 std::string StripLeadingDots(std::string_view Text)
 {

@@ -2,8 +2,10 @@
 
 #include "DialogHook.h"
 #include "DialogKeys.h"
+#include "Dialogs.h"
 #include "ExceptionHandler.h"
 #include "NumberField.h"
+#include "SubIni.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <limits>
 
 TSortChoice& SortChoice()
 {
@@ -30,7 +33,13 @@ TSortForm::TSortForm(QWidget* Parent) : QDialog(Parent)
     auto* position = new QHBoxLayout;
     position->addWidget(new QLabel(QStringLiteral("Position"), this));
     Edit1 = new QLineEdit(this);
-    MakeNumberField(*Edit1, IsPartialInteger);
+    // Columns count from 0 unless the settings count from 1; the command
+    // adds the 1 to a column counted from 0.
+    const int32_t most = std::numeric_limits<int32_t>::max();
+    auto* column =
+        SettingsVars.Col_Row.Mode ? new TNumberField(*Edit1, 1, most) : new TNumberField(*Edit1, 0, most - 1);
+    // Empty is a choice of its own: from the start of the line.
+    column->SetEmptyAllowed(true);
     position->addWidget(Edit1);
     layout->addLayout(position);
     auto* group = new QGroupBox(QStringLiteral("方向"), this);
@@ -55,12 +64,21 @@ TSortForm::TSortForm(QWidget* Parent) : QDialog(Parent)
 
 void TSortForm::OKButtonClick()
 {
+    const TNumberField& column = *TNumberField::Of(*Edit1);
+    const QString text = Edit1->text();
+    const bool holdsColumn = column.HoldsValue();
+    // A number the sort cannot use is told; what is no number at all is
+    // column 1.
+    if (!holdsColumn && IsWholeNumber(text)) {
+        MessageDlg(column.Hint().toStdString(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        Edit1->setFocus();
+        Edit1->selectAll();
+        return;
+    }
     TSortChoice& choice = SortChoice();
-    bool number = false;
-    const int position = Edit1->text().trimmed().toInt(&number);
-    choice.SortPosition = number ? position : 1;
+    choice.SortPosition = holdsColumn && !text.isEmpty() ? column.Value() : 1;
     choice.SortDirection = RadioGroup1->checkedId();
-    choice.SortPositionEmpty = Edit1->text().isEmpty();
+    choice.SortPositionEmpty = text.isEmpty();
     done(mrOk);
 }
 

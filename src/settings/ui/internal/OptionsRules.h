@@ -1,20 +1,11 @@
 // The rules the options dialog applies to what was typed before it stores
-// it: counts, the user mode's extension, the external editor's command and
-// the sub-icon captions. Texts are Shift-JIS.
+// it: the user mode's extension, the external editor's command and the
+// sub-icon captions. Texts are Shift-JIS.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-
-// What a number above Max that fits 32 bits gives: Max (counts that build
-// lines of that many characters), or nothing like any other bad text.
-enum class TAboveMax { Capped, Refused };
-
-// A count edit's text as a number in Min..Max: digits only, no sign, no
-// blanks. Text that gives nothing leaves the setting as it was.
-std::optional<int32_t> ParseCount(std::string_view Text, int32_t Min, int32_t Max, TAboveMax AboveMax);
 
 // The extension without the leading dots the user may type.
 std::string StripLeadingDots(std::string_view Text);
