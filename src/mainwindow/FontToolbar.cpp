@@ -8,6 +8,7 @@
 #include "ExceptionHandler.h"
 #include "Files.h"
 #include "FontToolbarHost.h"
+#include "IniFiles.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
 #include "NumberField.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cerrno>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -286,23 +288,29 @@ void TFontToolbar::sbMarkClick()
 
 void TFontToolbar::ReLoadClick()
 {
-    if (!FileExists(SymbolFileName()))
+    std::string bytes;
+    const int error = ReadSettingsFile(SymbolFileName(), bytes);
+    if (error == ENOENT)
         return;
-    try {
-        SymbolList_ = ParseSymbolList(ReadFileBytes(SymbolFileName()));
-        Unread_.clear();
-    } catch (const EFOpenError& E) {
-        Unread_ = E.Message();
-        throw;
+    if (error != 0) {
+        Unread_ = KeptUnreadReason(error);
+        throw EFOpenError(CannotOpenMessage(SymbolFileName(), error));
     }
+    SymbolList_ = ParseSymbolList(bytes);
+    Unread_.clear();
     ShowSymbols();
 }
 
-// Kept as bytes, so that the file comes back as it was read.
+// Kept as bytes, so that the file comes back as it was read. A file that
+// cannot be read is told with the other settings files at start-up
+// (SetAsideDamagedFiles).
 void TFontToolbar::LoadSymbolList()
 {
     SymbolList_ = BuiltInSymbols();
-    CatchExceptions([this] { ReLoadClick(); });
+    try {
+        ReLoadClick();
+    } catch (const EFOpenError&) {
+    }
     ShowSymbols();
 }
 
@@ -311,7 +319,6 @@ void TFontToolbar::LoadSymbolList()
 void TFontToolbar::SaveSymbolList() const
 {
     if (!Unread_.empty())
-        throw EFCreateError(
-            CannotWriteMessage(SymbolFileName(), KeptAsItIs("読み込めないファイルなので") + "\n" + Unread_));
-    WriteFileAtomic(SymbolFileName(), SymbolListBytes(SymbolList_));
+        throw EFCreateError(CannotWriteMessage(SymbolFileName(), Unread_));
+    WriteSymbolFile(SymbolFileName(), SymbolList_);
 }

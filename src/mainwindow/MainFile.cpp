@@ -343,10 +343,11 @@ void TDocumentFiles::FlSaveClick()
     if (RefuseSave(fileName, SavePrefix()))
         return;
     const std::string& backupFolder = SettingsVars.Backup.Folder;
-    if (SettingsVars.Backup.Mode
-        && !BackupDocument(fileName, backupFolder.empty() ? BackupFolderDefault() : backupFolder))
-        Tell("バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。",
-             TMsgDlgType::mtInformation);
+    if (SettingsVars.Backup.Mode)
+        if (const std::string failure =
+                BackupDocument(fileName, backupFolder.empty() ? BackupFolderDefault() : backupFolder);
+            !failure.empty())
+            Tell(failure, TMsgDlgType::mtInformation);
     if (SaveOutline(DocFileName_)) {
         ReadOnlyDocument_ = false;
         ClosingSave_ = false;

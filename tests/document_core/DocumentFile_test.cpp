@@ -3,6 +3,7 @@
 #include "../common/SjisLiteral.h"
 #include "../common/TempDir.h"
 #include "Files.h"
+#include "SysErrorText.h"
 #include "SysUtils.h"
 
 #include <gmock/gmock.h>
@@ -159,19 +160,60 @@ TEST(DocumentFile, BackupCopiesTheOldDocumentOrNothing)
     const std::string doc = dir.File("doc.vk2");
     const std::string backups = dir.File("backup");
     fs::create_directory(backups);
-    EXPECT_TRUE(BackupDocument(doc, backups)) << "no old file: nothing to copy";
+    EXPECT_EQ(BackupDocument(doc, backups), "") << "no old file: nothing to copy";
     EXPECT_EQ(FileCount(backups), 0u);
 
     WriteDocumentFile(doc, Pages("first"), 0, 0);
-    ASSERT_TRUE(BackupDocument(doc, backups));
+    ASSERT_EQ(BackupDocument(doc, backups), "");
     EXPECT_EQ(ReadRaw(backups + "/doc.vk~"), ReadRaw(doc));
 
     const std::string firstBackup = ReadRaw(doc);
     WriteDocumentFile(doc, Pages("second"), 0, 0);
     TFailingFileSystem failing(TStep::Write);
-    EXPECT_FALSE(BackupDocument(doc, backups, failing));
+    EXPECT_NE(BackupDocument(doc, backups, failing), "");
     EXPECT_EQ(ReadRaw(backups + "/doc.vk~"), firstBackup) << "a failed copy leaves the earlier backup";
-    EXPECT_FALSE(BackupDocument(doc, dir.File("no-such-folder")));
+    EXPECT_NE(BackupDocument(doc, dir.File("no-such-folder")), "");
+}
+
+// A failed backup says why: to set the folder again only when the folder is
+// the trouble. A backup the user made read-only, or the read-only file a
+// link leads to, is kept (whoever saves, root too).
+TEST(DocumentFile, AFailedBackupSaysWhyAndKeepsAReadOnlyBackup)
+{
+    TempDir dir;
+    const std::string doc = dir.File("doc.vk2");
+    WriteDocumentFile(doc, Pages("x"), 0, 0);
+    WriteRaw(dir.File("plain"), "x");
+    for (const char* folder : {"ro", "full", "linked"})
+        fs::create_directory(dir.File(folder));
+    WriteRaw(dir.File("ro/doc.vk~"), "mine");
+    chmod(dir.File("ro/doc.vk~").c_str(), 0444);
+    fs::create_symlink("../ro/doc.vk~", dir.File("linked/doc.vk~"));
+    const std::string setAgain =
+        "バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。\n";
+    const std::string failed = "バックアップに失敗しました。\n";
+    const std::string readOnly = "読み出し専用のファイルなので、書き換えずにそのまま残しました。";
+    TFailingFileSystem diskFull(TStep::Write);
+    const struct {
+        std::string Folder;
+        TFileSystem& System;
+        std::string Told;
+    } cases[] = {
+        {dir.File("gone"), SystemFileSystem(),
+         setAgain + dir.File("gone/") + " に書き込めません\n" + SysErrorMessage(ENOENT)},
+        {dir.File("plain"), SystemFileSystem(),
+         setAgain + dir.File("plain/") + " に書き込めません\n" + SysErrorMessage(ENOTDIR)},
+        {dir.File("full"), diskFull,
+         failed + dir.File("full/doc.vk~") + " に書き込めません\n" + SysErrorMessage(ENOSPC)},
+        {dir.File("ro"), SystemFileSystem(), failed + dir.File("ro/doc.vk~") + " に書き込めません\n" + readOnly},
+        {dir.File("linked"), SystemFileSystem(),
+         failed + dir.File("linked/doc.vk~") + " に書き込めません\n" + readOnly},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BackupDocument(doc, c.Folder, c.System), c.Told);
+    EXPECT_EQ(ReadRaw(dir.File("ro/doc.vk~")), "mine");
+    EXPECT_TRUE(fs::is_symlink(dir.File("linked/doc.vk~")));
+    EXPECT_EQ(FileCount(dir.File("full")), 0u);
 }
 
 // A document or its backup named by a link to a FIFO (or a device) is
@@ -185,7 +227,7 @@ TEST(DocumentFile, NeitherASaveNorABackupReplacesWhatIsNoRegularFile)
 
     WriteDocumentFile(dir.File("real.vk2"), Pages("x"), 0, 0);
     fs::create_symlink("pipe", dir.File("real.vk~"));
-    EXPECT_FALSE(BackupDocument(dir.File("real.vk2"), dir.Path()));
+    EXPECT_NE(BackupDocument(dir.File("real.vk2"), dir.Path()), "");
     EXPECT_EQ(fs::symlink_status(dir.File("pipe")).type(), fs::file_type::fifo);
 }
 

@@ -142,9 +142,8 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
     const TDialogQuestion& error = dialogs.Questions()[1];
     EXPECT_EQ(error.Type, TMsgDlgType::mtError);
     // Both files, each once, in one message.
-    EXPECT_NE(error.Text.find(SymbolFilePath()), std::string::npos);
-    EXPECT_EQ(error.Text.substr(error.Text.find('\n') + 1),
-              SettingsFilePath() + " に書き込めません\nフォルダーなので、書き換えずにそのまま残しました。");
+    const std::string kept = " に書き込めません\nフォルダーなので、書き換えずにそのまま残しました。";
+    EXPECT_EQ(error.Text, SymbolFilePath() + kept + "\n" + SettingsFilePath() + kept);
 }
 
 // A symbol list that is there but cannot be read is not replaced at the
@@ -155,11 +154,53 @@ TEST_F(Settings, ASymbolListThatCouldNotBeReadIsKeptAtTheClose)
     ASSERT_EQ(mkfifo(OsPath(SymbolFilePath()).c_str(), 0644), 0);
     StartShown();
     EXPECT_EQ(form->FontToolbar().SymbolList(), BuiltInSymbols());
+    ASSERT_EQ(dialogs.Questions().size(), 1u) << "the start tells it once";
     ASSERT_TRUE(form->close());
-    const std::string told =
-        SymbolFilePath() + " に書き込めません\n読み込めないファイルなので、書き換えずにそのまま残しました。";
-    EXPECT_EQ(LastQuestion().substr(0, told.size()), told);
+    EXPECT_EQ(LastQuestion(),
+              SymbolFilePath() + " に書き込めません\n通常のファイルではないので、書き換えずにそのまま残しました。");
     EXPECT_EQ(std::filesystem::symlink_status(SymbolFilePath()).type(), std::filesystem::file_type::fifo);
+}
+
+// A symbol list past the settings files' cap is not read (a huge one would
+// take the start minutes and gigabytes): the start says so once, the
+// built-in symbols are used, and the close keeps the file and says why.
+TEST_F(Settings, ASymbolListTooLargeToReadIsToldOnceAndKept)
+{
+    std::string huge;
+    while (huge.size() <= kIniFileMaxBytes)
+        huge += Sjis("★") + "\r\n";
+    WriteFileAtomic(SymbolFilePath(), huge);
+    StartShown();
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_NE(LastQuestion().find("4 MiB"), std::string::npos);
+    EXPECT_NE(LastQuestion().find(SymbolFilePath()), std::string::npos);
+    EXPECT_EQ(form->FontToolbar().SymbolList(), BuiltInSymbols());
+    ASSERT_TRUE(form->close());
+    EXPECT_EQ(LastQuestion(),
+              SymbolFilePath()
+                  + " に書き込めません\n4 MiB を超える大きなファイルなので、読み込まずに既定の設定を使い、"
+                    "書き換えずにそのまま残しました。");
+    EXPECT_TRUE(ReadFileBytes(SymbolFilePath()) == huge);
+}
+
+// A settings file just within the size a start reads is never written past
+// it, which would lose every setting at the next start: the close keeps it
+// and says why, and the next start still reads it.
+TEST_F(Settings, TheCloseNeverWritesTheSettingsFilePastWhatTheStartReads)
+{
+    std::string full = "[Style]\r\nWordWrap=100\r\n[Mine]\r\n";
+    full.resize(kIniFileMaxBytes - 2, ';');
+    full += "\r\n";
+    WriteFileAtomic(SettingsFilePath(), full);
+    StartShown();
+    EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 100);
+    ASSERT_TRUE(form->close());
+    EXPECT_EQ(LastQuestion(), SettingsFilePath()
+                                  + " に書き込めません\n書き込むと 4 MiB を超えて読み込めなくなるので、"
+                                    "書き換えずにそのまま残しました。");
+    EXPECT_TRUE(ReadFileBytes(SettingsFilePath()) == full);
+    Restart();
+    EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 100);
 }
 
 TEST_F(Settings, ASymbolListNoOneMayReadIsKeptAtTheClose)

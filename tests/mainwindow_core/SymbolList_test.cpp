@@ -1,8 +1,18 @@
 #include "SymbolList.h"
 
+#include "Files.h"
+#include "IniFiles.h"
 #include "SjisLiteral.h"
+#include "TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+using ::testing::ThrowsMessage;
 
 TEST(SymbolList, FileRoundTripsByteForByte)
 {
@@ -21,4 +31,58 @@ TEST(SymbolList, AChosenSymbolGoesToTheTop)
     EXPECT_EQ(list, (TSymbolList{"b", "a", "c", "b"}));
     PromoteSymbol(list, "new");
     EXPECT_EQ(list, (TSymbolList{"new", "b", "a", "c", "b"}));
+}
+
+// The list is written only when it changed, so a file the user keeps
+// read-only (or the read-only file a link leads to) costs no word while the
+// list stays as it was; once it changed, the file is kept and the close
+// says why (mode bits, so for root too).
+TEST(SymbolList, AReadOnlyFileIsKeptAndToldOnlyWhenTheListChanged)
+{
+    TempDir dir;
+    const std::string bytes = "a\r\nb\r\n";
+    WriteRaw(dir.File("mark.dat"), bytes);
+    chmod(dir.File("mark.dat").c_str(), 0444);
+    fs::create_symlink("mark.dat", dir.File("link.dat"));
+    for (const char* name : {"mark.dat", "link.dat"}) {
+        WriteSymbolFile(dir.File(name), {"a", "b"});
+        EXPECT_THAT(
+            [&] {
+                WriteSymbolFile(dir.File(name), {"b", "a"});
+            },
+            ThrowsMessage<EFCreateError>(dir.File(name)
+                                         + " に書き込めません\n"
+                                           "読み出し専用のファイルなので、書き換えずにそのまま残しました。"));
+    }
+    EXPECT_EQ(ReadRaw(dir.File("mark.dat")), bytes);
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.dat")));
+}
+
+// Whatever is written must read back: a file that is too large to read is
+// kept, and so is one that the list would take past the cap (a file of bare
+// LF lines gets CR LF).
+TEST(SymbolList, AFileTooLargeToReadOrToWriteIsKept)
+{
+    TempDir dir;
+    const std::string tooLarge(kIniFileMaxBytes + 1, 'x');
+    std::string bareLines;
+    for (size_t i = 0; i < kIniFileMaxBytes / 2; ++i)
+        bareLines += "a\n";
+    TSymbolList changed(kIniFileMaxBytes / 2, "a");
+    changed.front() = "b";
+    const struct {
+        std::string Bytes, Reason;
+    } cases[] = {
+        {tooLarge, "4 MiB を超える大きなファイルなので、読み込まずに既定の設定を使い、"},
+        {bareLines, "書き込むと 4 MiB を超えて読み込めなくなるので、"},
+    };
+    for (const auto& c : cases) {
+        WriteRaw(dir.File("mark.dat"), c.Bytes);
+        EXPECT_THAT([&] { WriteSymbolFile(dir.File("mark.dat"), changed); },
+                    ThrowsMessage<EFCreateError>(dir.File("mark.dat") + " に書き込めません\n" + c.Reason
+                                                 + "書き換えずにそのまま残しました。"));
+        EXPECT_TRUE(ReadRaw(dir.File("mark.dat")) == c.Bytes);
+    }
+    WriteSymbolFile(dir.File("new.dat"), {"a"});
+    EXPECT_EQ(ReadRaw(dir.File("new.dat")), "a\r\n");
 }

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <functional>
+#include <grp.h>
 #include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -23,6 +24,40 @@ using ::testing::ThrowsMessage;
 namespace {
 
 const std::string kOriginal = "; kept\r\n[Options]\r\nA=1\r\n[History]\r\nF0=x\r\n";
+
+// The message of one write of Name by an ordinary user ("" when it went
+// through): root, as the tests run in CI, becomes the user nobody in a
+// child process first.
+std::string WriteErrorAsAUser(const std::string& Name)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        std::string message = "cannot become an ordinary user";
+        constexpr uid_t nobody = 65534;
+        if (geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0)) {
+            message.clear();
+            try {
+                TIniFile(Name).WriteInteger("Options", "A", 2);
+            } catch (const EIniFileException& E) {
+                message = E.Message();
+            }
+        }
+        const bool sent = write(channel[1], message.data(), message.size()) == static_cast<ssize_t>(message.size());
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    std::string message;
+    char buffer[4096];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        message.append(buffer, static_cast<size_t>(n));
+    close(channel[0]);
+    waitpid(child, nullptr, 0);
+    return message;
+}
 
 class IniCommit : public testing::Test {
 protected:
@@ -129,7 +164,9 @@ TEST_F(IniCommit, AFailedWriteLeavesTheOldFileWholeAndRaises)
         ini.BeginUpdate();
         ini.EraseSection("Options");
         ini.WriteString("Options", "Big", std::string(4096, 'x'));
-        EXPECT_THROW(ini.EndUpdate(), EIniFileException);
+        // The system's reason, as on a full disk.
+        EXPECT_THAT([&] { ini.EndUpdate(); },
+                    ThrowsMessage<EIniFileException>(Name_ + " に書き込めません\n" + SysErrorMessage(EFBIG)));
         EXPECT_THROW(ini.WriteString("Options", "Big", std::string(4096, 'x')), EIniFileException);
     }
     EXPECT_EQ(Bytes(), kOriginal);
@@ -153,6 +190,9 @@ TEST_F(IniCommit, AnUnreadableFileIsNeverOverwrittenAndTheErrorSaysWhy)
         std::function<bool()> Make;
         std::string Reason;
     } kinds[] = {
+        // The reason first, then what became of the file.
+        {[&] { return fs::create_symlink(Name_, Name_), true; },
+         SysErrorMessage(ELOOP) + "読み込めないファイルなので、書き換えずにそのまま残しました。"},
         {[&] { return mkfifo(Name_.c_str(), 0644) == 0; }, notRegular}, // reading must not block on it either
         {[&] { return fs::create_directory(Name_); }, "フォルダーなので、書き換えずにそのまま残しました。"},
         {[&] {
@@ -172,6 +212,39 @@ TEST_F(IniCommit, AnUnreadableFileIsNeverOverwrittenAndTheErrorSaysWhy)
         EXPECT_EQ(fs::symlink_status(Name_).type(), type);
     }
     EXPECT_TRUE(Bytes() == big);
+}
+
+// Whatever is written must read back: a write that would take the file past
+// the size a read takes is refused and says so, and the file stays as it
+// was, still read whole.
+TEST_F(IniCommit, AWriteThatWouldPassTheReadCapKeepsTheFileAndSaysSo)
+{
+    std::string full = "[Options]\r\nA=1\r\n[Padding]\r\n";
+    const std::string line = "; padding padding padding padding padding padding padding\r\n";
+    while (full.size() + line.size() <= kIniFileMaxBytes)
+        full += line;
+    WriteRaw(Name_, full);
+    TIniFile ini(Name_);
+    EXPECT_THAT([&] { ini.WriteString("Options", "Longer", std::string(line.size(), 'x')); },
+                ThrowsMessage<EIniFileException>(Name_
+                                                 + " に書き込めません\n"
+                                                   "書き込むと 4 MiB を超えて読み込めなくなるので、"
+                                                   "書き換えずにそのまま残しました。"));
+    EXPECT_TRUE(Bytes() == full);
+    EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", -1), 1);
+    ini.WriteInteger("Options", "A", 2); // a write that fits goes through
+    EXPECT_EQ(TIniFile(Name_).ReadInteger("Options", "A", -1), 2);
+}
+
+// A program folder this user may not write in (the file itself may be
+// written): the error says why.
+TEST_F(IniCommit, AFolderTheUserMayNotWriteInIsToldWithWhy)
+{
+    WriteRaw(Name_, kOriginal);
+    chmod(Name_.c_str(), 0666);
+    chmod(Dir_.Path().c_str(), 0555);
+    EXPECT_EQ(WriteErrorAsAUser(Name_), Name_ + " に書き込めません\n" + SysErrorMessage(EACCES));
+    EXPECT_EQ(Bytes(), kOriginal);
 }
 
 // A user who made the file read-only meant it: a write that would change it

@@ -3,12 +3,16 @@
 #include "IniFiles.h"
 #include "SjisLiteral.h"
 #include "Strings.h"
+#include "SysErrorText.h"
 #include "TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <functional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -263,13 +267,24 @@ TEST_F(IniRules, NamesTheFileCannotHoldAreRefusedWithTheReason)
     }
 }
 
-TEST_F(IniRules, AWriteErrorNamesTheFile)
+// Something other than a folder where the file's folder should be: nothing
+// can be made there, and the error names the file and says why.
+TEST_F(IniRules, AWriteErrorNamesTheFileAndWhy)
 {
-    // A plain file where the folder should be: nothing can be created there.
     WriteRaw(Dir_.File("plain"), "x");
-    TIniFile ini(Dir_.File("plain/") + Sjis("設定.ini"));
-    EXPECT_THAT([&] { ini.WriteInteger("S", "K", 1); },
-                ThrowsMessage<EIniFileException>(Dir_.File("plain/") + "設定.ini に書き込めません"));
+    ASSERT_EQ(mkfifo(Dir_.File("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("unmounted", Dir_.File("gone"));
+    const struct {
+        const char* Folder;
+        int Reason;
+    } cases[] = {{"plain", ENOTDIR}, {"fifo", ENOTDIR}, {"gone", ENOENT}};
+    for (const auto& c : cases) {
+        const std::string folder = Dir_.File(c.Folder) + "/";
+        TIniFile ini(folder + Sjis("設定.ini"));
+        EXPECT_THAT(
+            [&] { ini.WriteInteger("S", "K", 1); },
+            ThrowsMessage<EIniFileException>(folder + "設定.ini に書き込めません\n" + SysErrorMessage(c.Reason)));
+    }
 }
 
 } // namespace

@@ -1,12 +1,16 @@
 #include "DamagedFiles.h"
 #include "IniFiles.h"
+#include "SysErrorText.h"
 
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <ostream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -73,8 +77,8 @@ TEST(DamagedFiles, AreSetAsideAndToldOnceWhileSoundOnesStay)
     EXPECT_EQ(SetAsideDamagedFiles(files), "") << "told once: the next start finds nothing damaged";
 }
 
-// A settings file too large to read is used as if absent: the start says
-// so, once a start, and keeps it as it is. A symbol list has no such cap.
+// A settings file or symbol list too large to read is used as if absent:
+// the start says so, once a start, and keeps it as it is.
 TEST(DamagedFiles, ASettingsFileTooLargeToReadIsToldAndKept)
 {
     TempDir dir;
@@ -87,8 +91,35 @@ TEST(DamagedFiles, ASettingsFileTooLargeToReadIsToldAndKept)
     EXPECT_EQ(SetAsideDamagedFiles(files),
               "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、"
               "読み込まずに既定の設定を使います。ファイルは書き換えずにそのまま残します。\n"
-                  + ini);
+                  + ini + "\n" + marks);
     EXPECT_TRUE(ReadRaw(ini) == big);
+}
+
+// A settings file that is there but cannot be read (here the key file, which
+// no close writes to tell it later) is told at the start with why, and
+// left as it is; a file not there at all is nothing to tell.
+TEST(DamagedFiles, AFileThatIsThereButCannotBeReadIsToldWithWhy)
+{
+    const struct {
+        std::function<void(const std::string&)> Make;
+        std::string Reason;
+    } cases[] = {
+        {[](const std::string& Name) { std::filesystem::create_directory(Name); }, SysErrorMessage(EISDIR)},
+        {[](const std::string& Name) { mkfifo(Name.c_str(), 0644); }, "通常のファイルではありません。"},
+        {[](const std::string& Name) { std::filesystem::create_symlink("unmounted/velk2000Key.ini", Name); },
+         "リンク先のファイルがありません。"},
+        {[](const std::string& Name) { std::filesystem::create_symlink(Name, Name); }, SysErrorMessage(ELOOP)},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string keys = dir.File("velk2000Key.ini");
+        c.Make(keys);
+        const std::vector<TSettingsFileCheck> files{{keys, TSettingsFileShape::Ini},
+                                                    {dir.File("velk2000.sch"), TSettingsFileShape::Ini}};
+        EXPECT_EQ(SetAsideDamagedFiles(files),
+                  "次のファイルを読み込めないため、既定の設定を使います。\n" + keys + "（" + c.Reason + "）");
+        EXPECT_TRUE(std::filesystem::symlink_status(keys).type() != std::filesystem::file_type::regular);
+    }
 }
 
 } // namespace

@@ -4,7 +4,9 @@
 #include "IniFiles.h"
 #include "SettingsValues.h"
 #include "Strings.h"
+#include "SysErrorText.h"
 
+#include <cerrno>
 #include <filesystem>
 
 namespace {
@@ -183,7 +185,7 @@ TEST_F(SettingsSave, AFailedSaveKeepsTheOldFileAndLetsTheCloseGoOn)
         EXPECT_THROW(Save(), EIniFileException);
         message = RunCloseWrites({[this] { Save(); }, [&] { laterWriteRan = true; }});
     }
-    EXPECT_EQ(message, File() + " に書き込めません");
+    EXPECT_EQ(message, File() + " に書き込めません\n" + SysErrorMessage(EFBIG));
     EXPECT_TRUE(laterWriteRan);
     EXPECT_EQ(ReadRaw(File()), before);
     EXPECT_EQ(RunCloseWrites({[this] { Save(); }}), "");

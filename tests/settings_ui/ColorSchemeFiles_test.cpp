@@ -7,10 +7,12 @@
 #include "ScriptedDialogs.h"
 #include "Strings.h"
 #include "SubIni.h"
+#include "SysErrorText.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 namespace {
@@ -143,7 +145,7 @@ TEST_F(ColorSchemeTest, AWriteThatFailsIsToldAndKeepsTheOldFile)
         EXPECT_FALSE(Save(Dir.File("old.cfg")));
     }
     EXPECT_EQ(Dialogs.Questions().back().Type, TMsgDlgType::mtError);
-    EXPECT_EQ(Dialogs.Questions().back().Text, Dir.File("old.cfg") + " に書き込めません");
+    EXPECT_EQ(Dialogs.Questions().back().Text, Dir.File("old.cfg") + " に書き込めません\n" + SysErrorMessage(EFBIG));
     EXPECT_EQ(ReadRaw(Dir.File("old.cfg")), "[Colors]\r\nAnkCol=1\r\n");
 }
 

@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 #include "Files.h"
+#include "SysErrorText.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -93,10 +94,25 @@ void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int
     WriteFileAtomic(FileName, layout.Pieces, System);
 }
 
-bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)
+namespace {
+
+// 0 when OsFolder is a folder this user may make files in, else why not.
+int FolderFault(const std::string& OsFolder)
+{
+    struct stat st;
+    if (stat(OsFolder.c_str(), &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode))
+        return ENOTDIR;
+    return access(OsFolder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+std::string BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)
 {
     if (!FileExists(DocumentFile))
-        return true;
+        return {};
     const size_t slash = DocumentFile.rfind('/');
     std::string name = slash == std::string::npos ? DocumentFile : DocumentFile.substr(slash + 1);
     if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
@@ -104,11 +120,23 @@ bool BackupDocument(const std::string& DocumentFile, const std::string& Folder, 
     std::string folder = Folder;
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
+    const std::string backup = folder + name + ".vk~";
+    const std::string failed = "バックアップに失敗しました。";
+    // A folder that is not there, or that this user may not make files in,
+    // is the setting to change; anything else is told as what it is.
+    if (const int error = FolderFault(OsPath(folder.empty() ? "." : folder)))
+        return "バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。\n"
+               + CannotWriteMessage(folder, SysErrorMessage(error));
+    // The user made the old backup read-only to keep it.
+    if (IsKeptReadOnly(backup))
+        return failed + "\n" + CannotWriteMessage(backup, KeptReadOnlyReason());
     try {
-        WriteFileAtomic(folder + name + ".vk~", ReadFileBytes(DocumentFile), System);
-        return true;
-    } catch (const Exception&) {
-        return false;
+        WriteFileAtomic(backup, ReadFileBytes(DocumentFile), System);
+        return {};
+    } catch (const EFWriteError& E) {
+        return failed + "\n" + CannotWriteMessage(backup, E.Reason());
+    } catch (const EFOpenError& E) {
+        return failed + "\n" + E.Message();
     }
 }
 

@@ -31,10 +31,12 @@ void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int
                        TFileSystem& System = SystemFileSystem());
 
 // Copies DocumentFile to Folder/<its name without extension>.vk~ through a
-// temporary file, so a failed copy never harms the previous backup. True
-// when copied or when there is no document file yet to copy.
-bool BackupDocument(const std::string& DocumentFile, const std::string& Folder,
-                    TFileSystem& System = SystemFileSystem());
+// temporary file, so a failed copy never harms the previous backup, and
+// never over a backup the user made read-only. Gives why the copy was not
+// made, as the user reads it (to set the folder again when the folder is
+// the trouble), or "" when it was made or there is no document file yet.
+std::string BackupDocument(const std::string& DocumentFile, const std::string& Folder,
+                           TFileSystem& System = SystemFileSystem());
 
 // A text file as page text: ReadTextFile (its encoding judged by the rule
 // every text file is read by; a file that is text in no encoding raises

@@ -1,8 +1,11 @@
 #include "SymbolList.h"
 
 #include "Cp932.h"
+#include "Files.h"
+#include "IniFiles.h"
 
 #include <algorithm>
+#include <cerrno>
 
 const TSymbolList& BuiltInSymbols()
 {
@@ -41,4 +44,29 @@ void PromoteSymbol(TSymbolList& List, std::string Symbol)
     if (found != List.end())
         List.erase(found);
     List.insert(List.begin(), std::move(Symbol));
+}
+
+void WriteSymbolFile(const std::string& FileName, const TSymbolList& List)
+{
+    std::string old;
+    const int error = ReadSettingsFile(FileName, old);
+    // Unchanged, the file is left alone, read-only or not.
+    if (error == 0 && ParseSymbolList(old) == List)
+        return;
+    const std::string bytes = SymbolListBytes(List);
+    std::string why;
+    if (error != 0 && error != ENOENT)
+        why = KeptUnreadReason(error);
+    else if (IsKeptReadOnly(FileName))
+        why = KeptReadOnlyReason();
+    else if (bytes.size() > kIniFileMaxBytes)
+        why = KeptPastCapReason();
+    else
+        try {
+            WriteFileAtomic(FileName, bytes);
+            return;
+        } catch (const EFWriteError& E) {
+            why = E.Reason();
+        }
+    throw EFCreateError(CannotWriteMessage(FileName, why));
 }

@@ -1,5 +1,8 @@
 // The symbols of the font toolbar's chooser, most recently used first, as
 // "mark.dat" holds them: one Shift-JIS entry per line, each ending in CR LF.
+// The file is read and kept as the settings files are (IniFiles.h): at
+// most kIniFileMaxBytes, never replaced when it could not be read or the
+// user made it read-only.
 #pragma once
 
 #include <string>
@@ -17,3 +20,9 @@ std::string SymbolListBytes(const TSymbolList& List);
 // The first entry equal to Symbol leaves its place and Symbol goes on top
 // (taken by value: it may be one of the entries).
 void PromoteSymbol(TSymbolList& List, std::string Symbol);
+
+// Writes List to FileName unless the file holds that list already. Raises
+// EFCreateError ("<file> に書き込めません" and why) when the file is there
+// but cannot be read, is read-only, would grow past kIniFileMaxBytes, or
+// the write fails; the file then stays as it was.
+void WriteSymbolFile(const std::string& FileName, const TSymbolList& List);

@@ -33,10 +33,12 @@ public:
 
     // Start-up: the fixed-pitch fonts, DataMemo's font and size shown.
     void FillFontCombo();
-    // The built-in symbols, replaced by "mark.dat" when it exists.
+    // The built-in symbols, replaced by "mark.dat" when it exists; one that
+    // cannot be read is not told here (the start-up notice tells it).
     void LoadSymbolList();
-    // Writes "mark.dat"; throws when the file cannot be written, or was
-    // there but could not be read (it is kept as it is).
+    // Writes "mark.dat" when its list changed (WriteSymbolFile); throws when
+    // the file cannot be written, or was there but could not be read (it
+    // is kept as it is).
     void SaveSymbolList() const;
     // The first show: the buttons, the wrap column and the symbol shown as
     // the settings left them.
@@ -81,7 +83,7 @@ private:
     int LastFontSize_ = 0;
     int WrapByteCache_ = 0;
     TSymbolList SymbolList_;
-    // Why "mark.dat", there at the last read, could not be read; empty
-    // when it was read or missing.
+    // Why the close keeps "mark.dat", there at the last read but not read
+    // (KeptUnreadReason); empty when it was read or missing.
     std::string Unread_;
 };

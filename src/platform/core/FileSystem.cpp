@@ -81,6 +81,8 @@ int TFileSystem::Write(int Fd, std::span<const std::string_view> Pieces)
 
 int TFileSystem::SetMode(int Fd, mode_t Mode) { return Result(fchmod(Fd, Mode)); }
 
+int TFileSystem::SetOwner(int Fd, uid_t Owner, gid_t Group) { return Result(fchown(Fd, Owner, Group)); }
+
 int TFileSystem::Sync(int Fd) { return Result(fsync(Fd)); }
 
 int TFileSystem::Close(int Fd) { return Result(::close(Fd)); }
@@ -91,6 +93,16 @@ int TFileSystem::Rename(const std::string& From, const std::string& To)
 }
 
 void TFileSystem::Remove(const std::string& Path) { unlink(Path.c_str()); }
+
+int TFileSystem::OpenForRewrite(const std::string& Path, int* Fd)
+{
+    // O_NONBLOCK: should something other than a file have taken its place,
+    // opening it must not wait.
+    *Fd = ::open(Path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    return *Fd >= 0 ? 0 : errno;
+}
+
+int TFileSystem::Truncate(int Fd, off_t Length) { return Result(ftruncate(Fd, Length)); }
 
 TFileSystem& SystemFileSystem()
 {

@@ -1,5 +1,7 @@
-// The system calls an atomic file write is made of, behind one interface so
-// that tests can make any one of them fail and check what is left on disk.
+// The system calls an atomic file write is made of (and the rewrite in place
+// that stands in for it where a file's owner cannot be kept), behind one
+// interface so that tests can make any one of them fail and check what is
+// left on disk.
 // Each call returns 0 on success, else the errno value.
 #pragma once
 
@@ -24,10 +26,17 @@ public:
     // Writes all the pieces, one after the other.
     virtual int Write(int Fd, std::span<const std::string_view> Pieces);
     virtual int SetMode(int Fd, mode_t Mode);
+    // Gives the file open as Fd an owner and a group; (uid_t)-1 or
+    // (gid_t)-1 leaves that one as it is.
+    virtual int SetOwner(int Fd, uid_t Owner, gid_t Group);
     virtual int Sync(int Fd);
     virtual int Close(int Fd);
     virtual int Rename(const std::string& From, const std::string& To);
     virtual void Remove(const std::string& Path);
+    // Opens the existing file Path for writing over its bytes, without
+    // following a symbolic link; *Fd receives the descriptor.
+    virtual int OpenForRewrite(const std::string& Path, int* Fd);
+    virtual int Truncate(int Fd, off_t Length);
 };
 
 // The real system calls.

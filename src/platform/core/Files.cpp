@@ -52,19 +52,52 @@ private:
     int Fd_;
 };
 
-[[noreturn]] void RaiseOpenError(const std::string& Path, int Error)
-{
-    throw EFOpenError(Format("ファイル \"%s\" を開けません。%s", Path.c_str(), SysErrorMessage(Error).c_str()));
-}
-
 [[noreturn]] void RaiseCreateError(const std::string& Path, const std::string& Reason)
 {
-    throw EFCreateError(Format("ファイル \"%s\" を作成できません。%s", Path.c_str(), Reason.c_str()));
+    throw EFWriteError(Format("ファイル \"%s\" を作成できません。%s", Path.c_str(), Reason.c_str()), Reason);
 }
 
 [[noreturn]] void RaiseCreateError(const std::string& Path, int Error)
 {
     RaiseCreateError(Path, SysErrorMessage(Error));
+}
+
+// The whole file OsName into Data: 0, or the errno of what kept it from
+// being read (EFBIG past MaxBytes, EISDIR or EINVAL for what is not a
+// regular file).
+int ReadWhole(const std::string& OsName, uint64_t MaxBytes, std::string& Data)
+{
+    // Only regular files are read; a FIFO or a device could block or never
+    // end, and is not even opened. O_NONBLOCK: should a FIFO take the
+    // file's place meanwhile, opening it must not wait for a writer.
+    struct stat st;
+    if (stat(OsName.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    FileDescriptor fd(::open(OsName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.Get() < 0)
+        return errno;
+    if (fstat(fd.Get(), &st) != 0)
+        return errno;
+    if (!S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (static_cast<uint64_t>(st.st_size) > MaxBytes)
+        return EFBIG;
+    Data.clear();
+    Data.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        if (Data.size() + static_cast<size_t>(n) > MaxBytes)
+            return EFBIG;
+        Data.append(buffer, static_cast<size_t>(n));
+    }
 }
 
 // As the system resolves a path: no more links than this in a row.
@@ -176,6 +209,10 @@ void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std
 
 } // namespace
 
+EFWriteError::EFWriteError(const std::string& Message, std::string Reason)
+    : EFCreateError(Message), Reason_(std::move(Reason))
+{}
+
 bool CanReplaceIn(const std::string& FileName)
 {
     const std::string path = OsPath(FileName);
@@ -204,6 +241,11 @@ std::string WriteTarget(const std::string& FileName)
     return target;
 }
 
+std::string CannotOpenMessage(const std::string& FileName, int Error)
+{
+    return Format("ファイル \"%s\" を開けません。%s", OsPath(FileName).c_str(), SysErrorMessage(Error).c_str());
+}
+
 std::string CannotWriteMessage(const std::string& FileName, std::string_view Reason)
 {
     std::string message = OsPath(FileName) + " に書き込めません";
@@ -212,40 +254,28 @@ std::string CannotWriteMessage(const std::string& FileName, std::string_view Rea
     return message;
 }
 
+bool IsKeptReadOnly(const std::string& FileName)
+{
+    const std::string path = OsPath(FileName);
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+}
+
+std::string KeptReadOnlyReason() { return KeptAsItIs("読み出し専用のファイルなので"); }
+
 std::string KeptAsItIs(std::string_view Because) { return std::string(Because) + "、書き換えずにそのまま残しました。"; }
 
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
 {
-    const std::string path = OsPath(FileName);
-    // O_NONBLOCK: opening a FIFO must not wait for a writer. Only regular
-    // files are read; a FIFO or a device could block or never end.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.Get() < 0)
-        RaiseOpenError(path, errno);
-    struct stat st;
-    if (fstat(fd.Get(), &st) != 0)
-        RaiseOpenError(path, errno);
-    if (!S_ISREG(st.st_mode))
-        RaiseOpenError(path, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
-    if (static_cast<uint64_t>(st.st_size) > MaxBytes)
-        RaiseOpenError(path, EFBIG);
     std::string data;
-    data.reserve(static_cast<size_t>(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            RaiseOpenError(path, errno);
-        }
-        if (n == 0)
-            break;
-        if (data.size() + static_cast<size_t>(n) > MaxBytes)
-            RaiseOpenError(path, EFBIG);
-        data.append(buffer, static_cast<size_t>(n));
-    }
+    if (const int error = TryReadFileBytes(FileName, data, MaxBytes))
+        throw EFOpenError(CannotOpenMessage(FileName, error));
     return data;
+}
+
+int TryReadFileBytes(const std::string& FileName, std::string& Data, uint64_t MaxBytes)
+{
+    return ReadWhole(OsPath(FileName), MaxBytes, Data);
 }
 
 void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System)
@@ -255,14 +285,17 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSy
 
 namespace {
 
-// A file being replaced: written to Temp beside Target, renamed over it
-// once written and flushed.
+// A file being replaced: written to Temp beside Target, then put in its
+// place once written and flushed.
 struct TReplacement {
     std::string Target;
     std::string Folder;
     // The target's name in Folder.
     std::string Name;
     std::string Temp;
+    // The system lets Temp have neither the target's owner nor its group:
+    // the target is rewritten in place instead of replaced.
+    bool InPlace = false;
 };
 
 TReplacement StartReplacement(const std::string& FileName)
@@ -277,21 +310,43 @@ TReplacement StartReplacement(const std::string& FileName)
     return file;
 }
 
-// Writes the temporary file with the old file's permissions (a new file's
-// from the umask), flushing it to disk when Flush; removes it on failure.
-// An unnamed temporary file gets its name only once it is complete, so a
-// process killed while writing leaves nothing behind.
+// Gives the temporary file Fd the owner and group of the file it replaces,
+// so that a save by root or by another member of the group leaves the file
+// to the people it belonged to. Where the system refuses the owner, the
+// group alone keeps the group's access; where it refuses that too, File
+// is marked to be rewritten in place.
+int KeepOwnerAndGroup(TReplacement& File, int Fd, const struct stat& Old, TFileSystem& System)
+{
+    struct stat made;
+    if (fstat(Fd, &made) != 0)
+        return errno;
+    if ((made.st_uid == Old.st_uid && made.st_gid == Old.st_gid) || System.SetOwner(Fd, Old.st_uid, Old.st_gid) == 0)
+        return 0;
+    if (made.st_gid != Old.st_gid && System.SetOwner(Fd, static_cast<uid_t>(-1), Old.st_gid) != 0)
+        File.InPlace = true;
+    return 0;
+}
+
+// Writes the temporary file with the old file's permissions, owner and
+// group (a new file's permissions from the umask), flushing it to disk when
+// Flush; removes it on failure. An unnamed temporary file gets its name
+// only once it is complete, so a process killed while writing leaves
+// nothing behind.
 void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, bool Flush, TFileSystem& System)
 {
     const std::string nameTemplate = File.Temp;
     int fd = -1;
     if (const int error = System.CreateTemp(File.Temp, &fd))
         RaiseCreateError(File.Target, error);
-    struct stat st;
-    const mode_t mode = stat(File.Target.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~CurrentUmask();
+    struct stat old;
+    const bool replacing = stat(File.Target.c_str(), &old) == 0;
     int error = System.Write(fd, Pieces);
+    // The owner first: a change of owner clears the set-user and set-group
+    // bits that the mode then gives back.
+    if (error == 0 && replacing)
+        error = KeepOwnerAndGroup(File, fd, old, System);
     if (error == 0)
-        error = System.SetMode(fd, mode);
+        error = System.SetMode(fd, replacing ? old.st_mode & 07777 : 0666 & ~CurrentUmask());
     if (error == 0 && Flush)
         error = System.Sync(fd);
     if (error == 0 && File.Temp.empty()) {
@@ -310,6 +365,56 @@ void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, boo
     }
 }
 
+// Writes Pieces over the bytes of the file open as Fd, to disk, and closes it.
+int Rewrite(int Fd, std::span<const std::string_view> Pieces, TFileSystem& System)
+{
+    int error = System.Truncate(Fd, 0);
+    if (error == 0)
+        error = System.Write(Fd, Pieces);
+    if (error == 0)
+        error = System.Sync(Fd);
+    const int closeError = System.Close(Fd);
+    return error != 0 ? error : closeError;
+}
+
+// Puts the complete temporary file (Pieces, flushed to disk) in the
+// target's place, or raises EFWriteError. A file to be rewritten in place
+// is read first, so that a rewrite that fails part-way can be undone;
+// should the old bytes not go back either, the complete copy is renamed
+// over it rather than leave it torn. A process killed during the rewrite
+// leaves the complete copy beside it.
+void PutInPlace(const TReplacement& File, std::span<const std::string_view> Pieces, TFileSystem& System)
+{
+    const auto fail = [&](int Error) {
+        System.Remove(File.Temp);
+        RaiseCreateError(File.Target, Error);
+    };
+    if (!File.InPlace) {
+        if (const int error = System.Rename(File.Temp, File.Target))
+            fail(error);
+        return;
+    }
+    std::string old;
+    int fd = -1;
+    if (const int error = ReadWhole(File.Target, UINT64_MAX, old))
+        fail(error);
+    if (const int error = System.OpenForRewrite(File.Target, &fd))
+        fail(error);
+    const int error = Rewrite(fd, Pieces, System);
+    if (error == 0) {
+        System.Remove(File.Temp);
+        return;
+    }
+    const std::string_view oldBytes = old;
+    const bool restored =
+        System.OpenForRewrite(File.Target, &fd) == 0 && Rewrite(fd, std::span(&oldBytes, 1), System) == 0;
+    if (restored)
+        System.Remove(File.Temp);
+    else
+        System.Rename(File.Temp, File.Target); // should this fail too, the copy stays beside
+    RaiseCreateError(File.Target, error);
+}
+
 void SyncFolder(const std::string& Folder)
 {
     FileDescriptor dir(::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -324,10 +429,7 @@ void WriteFileAtomic(const std::string& FileName, std::span<const std::string_vi
     TReplacement file = StartReplacement(FileName);
     RemoveStaleTemps(file.Folder, {file.Name}, System);
     WriteTemp(file, Pieces, true, System);
-    if (const int error = System.Rename(file.Temp, file.Target)) {
-        System.Remove(file.Temp);
-        RaiseCreateError(file.Target, error);
-    }
+    PutInPlace(file, Pieces, System);
     SyncFolder(file.Folder);
 }
 
@@ -366,9 +468,11 @@ void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
         }
     }
     for (size_t i = 0; i < files.size(); ++i) {
-        if (const int error = System.Rename(files[i].Temp, files[i].Target)) {
-            removeTemps(i);
-            RaiseCreateError(files[i].Target, error);
+        try {
+            PutInPlace(files[i], std::span(&Files[i].Data, 1), System);
+        } catch (...) {
+            removeTemps(i + 1);
+            throw;
         }
     }
     for (const auto& [folder, names] : namesByFolder)

@@ -5,12 +5,25 @@
 
 #include "FileSystem.h"
 #include "OsPath.h"
+#include "SysUtils.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+
+// A write that did not happen: the message names the file and gives the
+// system's reason, which Reason() gives alone (a sentence as
+// SysErrorMessage words it) for messages that name the file their own way.
+class EFWriteError : public EFCreateError {
+public:
+    EFWriteError(const std::string& Message, std::string Reason);
+    const std::string& Reason() const { return Reason_; }
+
+private:
+    std::string Reason_;
+};
 
 bool FileExists(const std::string& FileName);
 bool DirectoryExists(const std::string& FileName);
@@ -22,25 +35,44 @@ bool CanReplaceIn(const std::string& FileName);
 // The whole file. Raises EFOpenError when it cannot be opened or read, is
 // not a regular file (a folder, FIFO or device), or is larger than MaxBytes.
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes = UINT64_MAX);
+// The same into Data without raising: 0, or the errno of what kept it from
+// being read (EISDIR a folder, EINVAL another file that is not a regular
+// one, EFBIG larger than MaxBytes).
+int TryReadFileBytes(const std::string& FileName, std::string& Data, uint64_t MaxBytes = UINT64_MAX);
 
 // The file a write of FileName replaces, in the system's form: FileName,
 // or the file its symbolic links lead to, which the write makes when it
-// is gone. Raises EFCreateError when that is something other than a
+// is gone. Raises EFWriteError when that is something other than a
 // regular file (a folder, a device, a FIFO) or the links loop.
 std::string WriteTarget(const std::string& FileName);
 
 // Writes Data to a temporary file in the target's folder (WriteTarget),
 // flushes it to disk and renames it over the target, keeping the old
-// file's permissions. On failure the old file is untouched and
-// EFCreateError is raised. The temporary file has no name until it is
-// complete where the file system allows; a named one that a process
-// killed before its rename left is removed by the next write.
+// file's permissions, owner and group. Where the system keeps this user
+// from giving the new file the old owner, it keeps the old group alone (a
+// member of a shared group folder saving another member's file). Where it
+// allows neither, the complete temporary file stays beside as a copy while
+// the target is rewritten in place, which keeps all it has; should that
+// rewrite fail, the old bytes are written back. On failure the old file is
+// untouched and EFWriteError is raised. The temporary file has no name
+// until it is complete where the file system allows; a named one that a
+// process killed before its rename left is removed by the next write.
 // The file-system calls go through System (tests make them fail).
 void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem());
 // The same with the data given in pieces, written one after the other.
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
                      TFileSystem& System = SystemFileSystem());
 
+// The file (or the file its links lead to) is there and its user keeps it
+// as it is: it has no write bit, which counts for root too, or this user
+// may not write it.
+bool IsKeptReadOnly(const std::string& FileName);
+// The reason for not replacing such a file, for CannotWriteMessage.
+std::string KeptReadOnlyReason();
+
+// The message of a read that did not happen, for the errno value Error:
+// "ファイル "<file name>" を開けません。" and the reason.
+std::string CannotOpenMessage(const std::string& FileName, int Error);
 // The message of a write that did not happen: "<file name> に書き込めません",
 // then Reason on a line of its own when there is one.
 std::string CannotWriteMessage(const std::string& FileName, std::string_view Reason = {});
@@ -63,7 +95,8 @@ struct TFileWrite {
     std::string_view Data;
 };
 // Writes every file to a temporary file beside it, flushes them to disk
-// together and only then renames each over its target. A failure before
-// the renames leaves every old file as it was; a failed rename leaves the
-// files renamed before it. Raises EFCreateError naming the file.
+// together and only then puts each in its target's place, keeping owners
+// and groups as WriteFileAtomic does. A failure before that leaves every
+// old file as it was; a failure to put one in place leaves the files put
+// before it. Raises EFWriteError naming the file.
 void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System = SystemFileSystem());

@@ -29,6 +29,14 @@ constexpr int kLockAttempts = 100;
     throw EIniFileException(CannotWriteMessage(FileName, Reason));
 }
 
+// Why the settings file's folder could not be made (Error, from
+// create_directories): a link to nothing in its place counts as a folder
+// not found, though the system sees a name already there.
+std::string FolderFault(const std::error_code& Error)
+{
+    return SysErrorMessage(Error.value() == EEXIST ? ENOENT : Error.value());
+}
+
 // ---- value rules -----------------------------------------------------------
 
 // Blanks and tabs around the value go, then one pair of matching enclosing
@@ -165,40 +173,22 @@ struct Snapshot {
 Snapshot LoadSnapshot(const std::string& FileName)
 {
     Snapshot snapshot;
-    const std::string path = OsPath(FileName);
+    // The stamp before the bytes: a change in between is seen as a change.
     struct stat st;
-    if (stat(path.c_str(), &st) != 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return snapshot;
+    int error = stat(OsPath(FileName).c_str(), &st) == 0 ? 0 : errno;
+    if (error == 0) {
+        snapshot.Stamp = StampOf(st);
+        snapshot.ReadOnly = IsKeptReadOnly(FileName);
+        error = ReadSettingsFile(FileName, snapshot.Text);
+    }
+    if (error == ENOENT || error == ENOTDIR)
+        return snapshot;
+    if (error != 0) {
         snapshot.State = FileState::Unreadable;
-        snapshot.Unread = KeptAsItIs("読み込めないファイルなので") + SysErrorMessage(error);
+        snapshot.Unread = KeptUnreadReason(error);
         return snapshot;
     }
-    snapshot.Stamp = StampOf(st);
-    // Without a write bit it is read-only even for a user (root) whom the
-    // system would let write.
-    snapshot.ReadOnly = (st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
-    snapshot.State = FileState::Unreadable;
-    if (!S_ISREG(st.st_mode)) {
-        snapshot.Unread = KeptAsItIs(S_ISDIR(st.st_mode) ? "フォルダーなので" : "通常のファイルではないので");
-        return snapshot;
-    }
-    if (static_cast<uint64_t>(st.st_size) > kIniFileMaxBytes) {
-        snapshot.Unread = KeptAsItIs("4 MiB を超える大きなファイルなので、読み込まずに既定の設定を使い");
-        return snapshot;
-    }
-    if (access(path.c_str(), R_OK) != 0) {
-        const int error = errno;
-        snapshot.Unread = KeptAsItIs("読み込めないファイルなので") + SysErrorMessage(error);
-        return snapshot;
-    }
-    try {
-        snapshot.Text = ReadFileBytes(FileName, kIniFileMaxBytes);
-        snapshot.State = FileState::Readable;
-    } catch (const EFOpenError&) {
-        snapshot.Unread = KeptAsItIs("読み込めないファイルなので") + SysErrorMessage(EIO);
-    }
+    snapshot.State = FileState::Readable;
     return snapshot;
 }
 
@@ -310,6 +300,25 @@ struct IniOperation {
 
 } // namespace
 
+int ReadSettingsFile(const std::string& FileName, std::string& Bytes)
+{
+    Bytes.clear();
+    const int error = TryReadFileBytes(FileName, Bytes, kIniFileMaxBytes);
+    return error == ENOTDIR ? ENOENT : error;
+}
+
+std::string KeptUnreadReason(int Error)
+{
+    switch (Error) {
+    case EISDIR: return KeptAsItIs("フォルダーなので");
+    case EINVAL: return KeptAsItIs("通常のファイルではないので");
+    case EFBIG: return KeptAsItIs("4 MiB を超える大きなファイルなので、読み込まずに既定の設定を使い");
+    default: return SysErrorMessage(Error) + KeptAsItIs("読み込めないファイルなので");
+    }
+}
+
+std::string KeptPastCapReason() { return KeptAsItIs("書き込むと 4 MiB を超えて読み込めなくなるので"); }
+
 // ---- TIniFile::Impl --------------------------------------------------------
 
 class TIniFile::Impl {
@@ -365,15 +374,15 @@ private:
         if (path.has_parent_path())
             std::filesystem::create_directories(path.parent_path(), error);
         if (error)
-            RaiseWriteError(FileName_);
+            RaiseWriteError(FileName_, FolderFault(error));
         std::string target;
         try {
             target = WriteTarget(FileName_);
-        } catch (const EFCreateError& E) {
+        } catch (const EFWriteError& E) {
             // Something other than a file of data in its place (a FIFO, a
             // device, a folder, a loop of links): told as the reader found it.
             const Snapshot found = LoadSnapshot(FileName_);
-            RaiseWriteError(FileName_, found.State == FileState::Unreadable ? found.Unread : E.Message());
+            RaiseWriteError(FileName_, found.State == FileState::Unreadable ? found.Unread : E.Reason());
         }
         CommitLock lock(target);
         if (!lock.Held())
@@ -388,15 +397,19 @@ private:
             operation.ApplyTo(document);
         const std::string text = document.Text();
         const bool unchanged = snapshot.State == FileState::Readable ? text == snapshot.Text : text.empty();
-        // The user made the file read-only to keep it as it is.
-        if (!unchanged && snapshot.ReadOnly)
-            RaiseWriteError(FileName_, KeptAsItIs("読み出し専用のファイルなので"));
         if (!unchanged) {
+            // The user made the file read-only to keep it as it is.
+            if (snapshot.ReadOnly)
+                RaiseWriteError(FileName_, KeptReadOnlyReason());
+            // What is written must read back: a file past the cap would
+            // lose every setting at the next read.
+            if (text.size() > kIniFileMaxBytes)
+                RaiseWriteError(FileName_, KeptPastCapReason());
             try {
                 WriteFileAtomic(FileName_, text);
                 lock.Written();
-            } catch (const EFCreateError&) {
-                RaiseWriteError(FileName_);
+            } catch (const EFWriteError& E) {
+                RaiseWriteError(FileName_, E.Reason());
             }
         }
         // Still under the lock, so the file on disk is the one just made.

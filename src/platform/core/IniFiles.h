@@ -6,12 +6,13 @@
 // Every write replaces the file atomically. Between BeginUpdate and
 // EndUpdate writes and erasures are gathered and committed once, under a
 // lock on the file itself shared with other instances (nothing is left
-// beside it); a batch abandoned by an exception is
-// dropped and the file stays as it was. A file that exists but cannot be
-// read (no permission, an I/O error, not a regular file, larger than
-// kIniFileMaxBytes) reads as empty and is never overwritten, nor is a file
-// without write permission: the commit fails and says why. A symbolic link
-// whose target is gone reads as a missing file, and a write makes the
+// beside it); a batch abandoned by an exception is dropped and the file
+// stays as it was. A file that exists but cannot be read (no permission,
+// an I/O error, not a regular file, larger than kIniFileMaxBytes) reads as
+// empty and is never overwritten, nor is a file without write permission;
+// nor is any file replaced by one larger than kIniFileMaxBytes, which
+// could not be read back. Such a commit fails and says why. A symbolic
+// link whose target is gone reads as a missing file, and a write makes the
 // target. Reading never creates the file; the first write creates it and
 // its folder.
 //
@@ -35,6 +36,19 @@ class TStrings;
 // scheme chooser may be pointed at any file) and is neither parsed nor
 // replaced.
 inline constexpr uint64_t kIniFileMaxBytes = 4 * 1024 * 1024;
+
+// Reads a settings file of any kind (an INI file, "mark.dat") whole into
+// Bytes: 0; ENOENT when it is not there (a link whose target is gone too);
+// or the errno of why it is there but cannot be read (EISDIR a folder,
+// EINVAL another file that is not a regular one, EFBIG larger than
+// kIniFileMaxBytes).
+int ReadSettingsFile(const std::string& FileName, std::string& Bytes);
+// Why a write leaves such a file as it is, for CannotWriteMessage: what
+// ReadSettingsFile found (Error), then that the file was kept.
+std::string KeptUnreadReason(int Error);
+// Why a write leaves such a file as it is rather than make it larger than
+// kIniFileMaxBytes: it could not be read back.
+std::string KeptPastCapReason();
 
 // A write that failed: "<file name> に書き込めません", and on a line of its
 // own why, when nothing was written because of what the file is.

@@ -13,15 +13,18 @@
 
 namespace {
 
-// Larger files are no settings file of ours; their readers refuse them,
-// and a settings file that large is told (TooLargeToRead).
-constexpr uint64_t LargestCheckedFile = kIniFileMaxBytes;
-
-bool TooLargeToRead(const TSettingsFileCheck& File)
+// Why a settings file that is there cannot be read, for the start-up
+// notice: what ReadSettingsFile found, and a link whose target is gone.
+std::string UnreadReason(const std::string& FileName, int Error)
 {
     struct stat st;
-    return File.Shape == TSettingsFileShape::Ini && stat(OsPath(File.FileName).c_str(), &st) == 0 && S_ISREG(st.st_mode)
-           && static_cast<uint64_t>(st.st_size) > kIniFileMaxBytes;
+    switch (Error) {
+    case EINVAL: return "通常のファイルではありません。";
+    case ENOENT:
+        return lstat(OsPath(FileName).c_str(), &st) == 0 && S_ISLNK(st.st_mode) ? "リンク先のファイルがありません。"
+                                                                                : "";
+    default: return SysErrorMessage(Error);
+    }
 }
 
 bool IsStrayControl(char C)
@@ -63,19 +66,18 @@ bool LooksDamaged(std::string_view Bytes, TSettingsFileShape Shape)
 
 std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
 {
-    std::string names, tooLarge;
+    std::string names, tooLarge, unread;
     for (const TSettingsFileCheck& file : Files) {
-        if (!FileExists(file.FileName))
-            continue;
-        if (TooLargeToRead(file)) {
+        std::string bytes;
+        const int error = ReadSettingsFile(file.FileName, bytes);
+        if (error == EFBIG) {
             tooLarge.append("\n").append(OsPath(file.FileName));
             continue;
         }
-        std::string bytes;
-        try {
-            bytes = ReadFileBytes(file.FileName, LargestCheckedFile);
-        } catch (const Exception&) {
-            continue; // unreadable or too large: its reader says what it can
+        if (error != 0) {
+            if (const std::string reason = UnreadReason(file.FileName, error); !reason.empty())
+                unread.append("\n").append(OsPath(file.FileName)).append("（").append(reason).append("）");
+            continue;
         }
         if (!LooksDamaged(bytes, file.Shape))
             continue;
@@ -85,16 +87,17 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
             names.append("（").append(SysErrorMessage(errno)).append("）");
     }
     std::string notice;
+    const auto add = [&notice](const std::string& Paragraph) { notice += (notice.empty() ? "" : "\n\n") + Paragraph; };
     if (!names.empty())
-        notice = "次のファイルが壊れていたため、既定の設定を使います。"
-                 "壊れたファイルは名前に \".bad\" を付けて残しました。"
-                 + names;
+        add("次のファイルが壊れていたため、既定の設定を使います。"
+            "壊れたファイルは名前に \".bad\" を付けて残しました。"
+            + names);
     if (!tooLarge.empty())
-        notice += (notice.empty() ? "" : "\n\n")
-                  + std::string(
-                      "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、読み込まずに既定の設定を"
-                      "使います。ファイルは書き換えずにそのまま残します。")
-                  + tooLarge;
+        add("次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、読み込まずに既定の設定を"
+            "使います。ファイルは書き換えずにそのまま残します。"
+            + tooLarge);
+    if (!unread.empty())
+        add("次のファイルを読み込めないため、既定の設定を使います。" + unread);
     return notice;
 }
 

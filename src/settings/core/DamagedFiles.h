@@ -26,9 +26,10 @@ bool LooksDamaged(std::string_view Bytes, TSettingsFileShape Shape);
 
 // Moves every existing file of Files that looks damaged to its name plus
 // ".bad" (replacing an older one). Gives the message telling the user
-// which files were damaged, and which settings files are too large to be
-// read (kept as they are), and that the defaults are used (UTF-8), or ""
-// when there is nothing to tell.
+// which files were damaged, which are too large to be read (kept as they
+// are) and which are there but cannot be read (a folder, a FIFO, a link
+// whose target is gone, no permission), each with why, and that the
+// defaults are used (UTF-8); or "" when there is nothing to tell.
 std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files);
 
 // The settings file, the key file, the search history and the symbol list.
