@@ -191,7 +191,7 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     // A save replaces the file through its folder: one the user cannot
     // write makes the document as read-only as the file's own attribute.
     const bool folderReadOnly = !CanReplaceIn(fileName);
-    ReadOnlyDocument_ = IsReadOnlyFile(fileName) || folderReadOnly;
+    ReadOnlyDocument_ = IsKeptReadOnly(fileName) || folderReadOnly;
     TTreeView& dataTree = *Host_.DataTree();
     TTreeNodes& nodes = dataTree.Items();
     nodes.Clear();

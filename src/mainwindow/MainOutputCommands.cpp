@@ -159,7 +159,7 @@ bool TDocumentFiles::LoadTreeText(const std::string& Path)
 
     // From here on nothing can fail: the pages read replace the old ones.
     Host_.DocumentReplacing();
-    ReadOnlyDocument_ = IsReadOnlyFile(Path);
+    ReadOnlyDocument_ = IsKeptReadOnly(Path);
     TTreeView& dataTree = *Host_.DataTree();
     TTreeNodes& nodes = dataTree.Items();
     nodes.Clear();

@@ -237,9 +237,9 @@ TEST(DocumentFile, RefusesReadOnlyFilesAndSeesLocks)
     const std::string file = dir.File("doc.vk2");
     EXPECT_EQ(SaveRefusal(file).Reason, "") << "a new file";
     WriteDocumentFile(file, Pages("x"), 0, 0);
-    EXPECT_EQ(std::pair(SaveRefusal(file).Reason, IsReadOnlyFile(file)), std::pair(std::string(), false));
+    EXPECT_EQ(std::pair(SaveRefusal(file).Reason, IsKeptReadOnly(file)), std::pair(std::string(), false));
     chmod(file.c_str(), 0444);
-    EXPECT_EQ(std::pair(SaveRefusal(file).Reason, IsReadOnlyFile(file)),
+    EXPECT_EQ(std::pair(SaveRefusal(file).Reason, IsKeptReadOnly(file)),
               std::pair(std::string("指定したファイルは読み出し専用なので保存できません！"), true));
 
     EXPECT_FALSE(IsFileLocked(file));

@@ -39,17 +39,6 @@ bool IsOnReadOnlyFileSystem(const std::string& OsFolder)
 
 } // namespace
 
-bool IsReadOnlyFile(const std::string& FileName)
-{
-    const std::string path = OsPath(FileName);
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    // No write bit at all is the read-only attribute even for a user (root)
-    // whom the system would let write.
-    return (st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
-}
-
 bool IsFileLocked(const std::string& FileName)
 {
     const int fd = ::open(OsPath(FileName).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -67,7 +56,7 @@ TSaveRefusal SaveRefusal(const std::string& FileName)
         return {"指定したファイルのドライブがCD-ROMですので保存できません！", true};
     if (IsOnReadOnlyFileSystem(folder))
         return {"指定したファイルのあるドライブは読み出し専用なので保存できません！"};
-    if (FileExists(FileName) && IsReadOnlyFile(FileName))
+    if (IsKeptReadOnly(FileName))
         return {"指定したファイルは読み出し専用なので保存できません！"};
     return {};
 }

@@ -16,8 +16,6 @@ struct TSaveRefusal {
     bool OpticalDisc = false; // no save can ever reach the medium: an error, not a warning
 };
 TSaveRefusal SaveRefusal(const std::string& FileName);
-// The file exists and cannot be written: the document opens read-only.
-bool IsReadOnlyFile(const std::string& FileName);
 // Another program holds an exclusive lock on the file.
 bool IsFileLocked(const std::string& FileName);
 

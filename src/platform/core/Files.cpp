@@ -258,7 +258,8 @@ bool IsKeptReadOnly(const std::string& FileName)
 {
     const std::string path = OsPath(FileName);
     struct stat st;
-    return stat(path.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)
+           && ((st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
 }
 
 std::string KeptReadOnlyReason() { return KeptAsItIs("読み出し専用のファイルなので"); }

@@ -63,9 +63,9 @@ void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSy
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
                      TFileSystem& System = SystemFileSystem());
 
-// The file (or the file its links lead to) is there and its user keeps it
-// as it is: it has no write bit, which counts for root too, or this user
-// may not write it.
+// The file (or the file its links lead to) is a regular file and its user
+// keeps it as it is: it has no write bit, which counts for root too, or
+// this user may not write it. A document that is opens read-only.
 bool IsKeptReadOnly(const std::string& FileName);
 // The reason for not replacing such a file, for CannotWriteMessage.
 std::string KeptReadOnlyReason();
