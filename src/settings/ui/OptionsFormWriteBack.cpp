@@ -86,7 +86,7 @@ void TOpForm::OKButtonClick()
     v.Backup.Folder = EdBackuoFolder->text().isEmpty() ? BackupFolderDefault() : PathOf(EdBackuoFolder);
     v.APoFile.File = PathOf(ApoFileEdit);
     v.APoFile.Mode = CheckApoFile->isChecked();
-    const TExternalEditor editor = CheckExternalEditor(S(ExEditor));
+    const TExternalEditorOption editor = CheckExternalEditor(S(ExEditor));
     v.ExtEditor = editor.On;
     v.HideExe = editor.Command;
     if (!HelpEdit->text().isEmpty())

@@ -55,7 +55,7 @@ bool IsProgram(const std::string& Program)
 
 } // namespace
 
-TExternalEditor CheckExternalEditor(const std::string& Text) { return {IsProgram(ProgramOf(Text)), Text}; }
+TExternalEditorOption CheckExternalEditor(const std::string& Text) { return {IsProgram(ProgramOf(Text)), Text}; }
 
 std::string TrimCaption(std::string_view Text)
 {

@@ -16,7 +16,7 @@ bool ValidUserExt(std::string_view Ext);
 // The external editor as the options store it. The command stays as typed
 // even when no program is found, so a drive that is away when the options
 // are confirmed does not wipe it; only the switch goes off.
-struct TExternalEditor {
+struct TExternalEditorOption {
     bool On = false;
     std::string Command;
 };
@@ -24,7 +24,7 @@ struct TExternalEditor {
 // the first character; else the first word (a double-quoted path, or up to
 // the first blank). It counts when it names an existing executable file,
 // or a bare name found on PATH.
-TExternalEditor CheckExternalEditor(const std::string& Text);
+TExternalEditorOption CheckExternalEditor(const std::string& Text);
 
 // A sub-icon caption as typed: leading blanks, tabs and dots removed.
 std::string TrimCaption(std::string_view Text);
