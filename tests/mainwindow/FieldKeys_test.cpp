@@ -22,9 +22,7 @@ protected:
         StartShown();
         ASSERT_TRUE(form->FormCloseQuery());
         ASSERT_TRUE(FileExists(SettingsFilePath()));
-        form.reset();
-        SettingsVars = {};
-        form = std::make_unique<TTestForm>(*instances, std::make_unique<TFakeTimer>());
+        NewRun();
         Start();
         // The wrap column can be typed while the page does not wrap at the
         // window's edge.

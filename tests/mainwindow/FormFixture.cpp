@@ -41,8 +41,14 @@ FormTest::FormTest()
     for (const auto& entry : std::filesystem::directory_iterator(Home()))
         if (entry.path().filename() != ".run")
             std::filesystem::remove_all(entry.path());
-    SettingsVars = {};
     instances = std::make_unique<TInstanceRegistry>();
+    NewRun();
+}
+
+void FormTest::NewRun()
+{
+    form.reset();
+    SettingsVars = {};
     auto fakeTimer = std::make_unique<TFakeTimer>();
     timer = fakeTimer.get();
     form = std::make_unique<TTestForm>(*instances, std::move(fakeTimer));

@@ -73,6 +73,10 @@ protected:
     std::string LastQuestion() const;
     // Starts the window, shows it and puts the focus in the page editor.
     void StartShown();
+    // A new run in the same program folder, not yet started: the window
+    // goes without closing and the settings variables start afresh, as in
+    // a new process.
+    void NewRun();
 
     TScriptedDialogs dialogs;
     std::unique_ptr<TInstanceRegistry> instances;

@@ -23,9 +23,7 @@ protected:
         StartShown();
         ASSERT_TRUE(form->FormCloseQuery());
         ASSERT_TRUE(FileExists(SettingsFilePath()));
-        form.reset();
-        SettingsVars = {};
-        form = std::make_unique<TTestForm>(*instances, std::make_unique<TFakeTimer>());
+        NewRun();
         StartShown();
         memo = form->DataMemo();
         memo->SetWordWrap(false);

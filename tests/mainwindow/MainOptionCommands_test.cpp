@@ -53,10 +53,7 @@ protected:
     void Restart()
     {
         ASSERT_TRUE(form->FormCloseQuery());
-        form.reset();
-        auto fakeTimer = std::make_unique<TFakeTimer>();
-        timer = fakeTimer.get();
-        form = std::make_unique<TTestForm>(*instances, std::move(fakeTimer));
+        NewRun();
         StartShown();
     }
 };

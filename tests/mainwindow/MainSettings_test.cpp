@@ -22,13 +22,9 @@ namespace {
 
 class Settings : public FormTest {
 protected:
-    // A new run: the window goes without closing and the settings
-    // variables start afresh, as in a new process.
     void Restart()
     {
-        form.reset();
-        SettingsVars = {};
-        form = std::make_unique<TTestForm>(*instances, std::make_unique<TFakeTimer>());
+        NewRun();
         StartShown();
     }
 };

@@ -20,12 +20,9 @@ protected:
         form->show();
         QApplication::processEvents();
     }
-    // A new run in the same program folder.
     void Restart()
     {
-        form.reset();
-        SettingsVars = {};
-        form = std::make_unique<TTestForm>(*instances, std::make_unique<TFakeTimer>());
+        NewRun();
         Start();
     }
     bool Ticked() const { return form->MenuItem("OpTbStringShow")->Checked(); }
