@@ -102,8 +102,8 @@ void RefuseTransferFile(const std::string& File, std::string_view Bytes)
                 failure = E.Message();
         }
     }
-    const std::string refused =
-        "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n";
+    const std::string refused = "外部エディタから戻ったファイルは UTF-8 でも UTF-16 でも Shift-JIS "
+                                "でもないため、ページは元のままにしました。\r\n";
     if (kept.empty()) {
         Tell(refused + "編集した内容は " + OsPath(File) + " にあります。別の場所へ移してください。\r\n\r\n" + failure,
              TMsgDlgType::mtError);

@@ -123,9 +123,9 @@ TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
 TEST_F(ExternalEditorTest, FilesInNeitherEncodingAreRefusedAndEachIsKept)
 {
     std::filesystem::remove_all(Home() + "Temp");
-    const std::string refused =
-        "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもないため、ページは元のままにしました。\r\n"
-        "編集した内容は ";
+    const std::string refused = "外部エディタから戻ったファイルは UTF-8 でも UTF-16 でも Shift-JIS "
+                                "でもないため、ページは元のままにしました。\r\n"
+                                "編集した内容は ";
     std::vector<std::string> kept;
     for (const char* bytes : {"\\377\\376x", "\\377\\376y"}) {
         Edit(Editor(std::string("printf '") + bytes + "' > \"$1\""));
