@@ -18,10 +18,12 @@ endif()
 if(VELK_SANITIZE)
   target_compile_options(velk_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-  # About a hundred test programs each carry the whole program's debug
-  # information; compressed, a sanitizer build takes a third less disk.
-  target_link_options(velk_options INTERFACE -fsanitize=address,undefined -Wl,--compress-debug-sections=zlib)
+  target_link_options(velk_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The headers most files of a widget library include, precompiled.
+set(VELK_WIDGET_HEADERS <QApplication> <QWidget> <QPainter> <QDialog> <QPushButton> <QLineEdit> <QString>
+  <string> <vector> <memory> <functional>)
 
 # velk_add_library(<name> [QT] [DEPS <targets>...])
 # A library made of every .cpp file in the calling folder. QT runs Qt's
@@ -44,6 +46,11 @@ function(velk_add_library name)
   endif()
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
+  # A library of Qt widgets parses the same Qt headers in every file: once
+  # is enough.
+  if(ARG_QT OR "Qt6::Widgets" IN_LIST ARG_DEPS)
+    target_precompile_headers(${name} PRIVATE ${VELK_WIDGET_HEADERS})
   endif()
   set_property(GLOBAL APPEND PROPERTY VELK_LIBRARIES ${name})
   set_property(GLOBAL PROPERTY VELK_LIBRARY_${name}_DIR ${CMAKE_CURRENT_SOURCE_DIR})
@@ -76,14 +83,19 @@ function(velk_add_layer_check)
 endfunction()
 
 # velk_add_tests(<folder> [QT_APP] DEPS <targets>...)
-# One test program per tests/<folder>/*_test.cpp, so a half-written test file
-# never stops the others from building. Files in the folder that are not
-# tests (shared fixtures, drivers) are linked into every program. QT_APP
-# gives the programs a main() that makes a QApplication first.
+# One test program, <folder>_tests, of every tests/<folder>/*_test.cpp;
+# CTest still runs each test on its own, as <folder>.<Suite>.<Test>. The
+# program links once, and its files are compiled eight to a unit, so the
+# headers they share are parsed once for eight: both were most of a test
+# build's time. Names a test file keeps to itself (in its anonymous
+# namespace) must therefore differ from the other files' of its folder.
+# QT_APP gives the program a main() that makes a QApplication first.
 function(velk_add_tests folder)
   cmake_parse_arguments(ARG "QT_APP" "" "DEPS" ${ARGN})
   if(ARG_QT_APP)
+    find_package(Qt6 REQUIRED COMPONENTS Test)
     set(main_lib velk_qt_test_main)
+    list(APPEND ARG_DEPS Qt6::Test)
   else()
     set(main_lib GTest::gtest_main)
   endif()
@@ -94,27 +106,31 @@ function(velk_add_tests folder)
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/*_test.cpp)
   file(GLOB support CONFIGURE_DEPENDS ${dir}/*.cpp)
   list(REMOVE_ITEM support ${tests})
+  # Fixtures and drivers, which other folders' tests may use too.
   if(support)
     add_library(${folder}_test_support STATIC ${support})
     target_include_directories(${folder}_test_support PUBLIC ${dir} ${CMAKE_SOURCE_DIR}/tests/common)
     target_link_libraries(${folder}_test_support PUBLIC ${ARG_DEPS} GTest::gtest GTest::gmock)
     set(ARG_DEPS ${folder}_test_support ${ARG_DEPS})
   endif()
-  foreach(test IN LISTS tests)
-    get_filename_component(base ${test} NAME_WE)
-    set(exe ${folder}_${base})
-    add_executable(${exe} ${test})
-    target_include_directories(${exe} PRIVATE ${dir} ${CMAKE_SOURCE_DIR}/tests/common)
-    target_link_libraries(${exe} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock ${main_lib})
+  set(exe ${folder}_tests)
+  add_executable(${exe} ${tests})
+  target_include_directories(${exe} PRIVATE ${dir} ${CMAKE_SOURCE_DIR}/tests/common)
+  target_link_libraries(${exe} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock ${main_lib})
+  set_target_properties(${exe} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # In a unit of several files GCC takes each file for a header, and a
+    # fixture of a file's anonymous namespace for one shared with others.
+    target_compile_options(${exe} PRIVATE -Wno-subobject-linkage)
     # GCC 12 reports overlapping copies inside std::string's operator+ when
     # the assertion macros' string building is optimised (GCC bug 105329,
     # fixed in GCC 13); the warning is about the library, not the tests.
-    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    if(CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
       target_compile_options(${exe} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Wno-restrict>)
     endif()
-    gtest_discover_tests(${exe} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${folder}."
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-  endforeach()
+  endif()
+  gtest_discover_tests(${exe} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${folder}."
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
 # velk_add_bench(<name> [QT_APP] DEPS <targets>...): <name>.cpp of the

@@ -7,7 +7,7 @@
 namespace {
 
 // The history only compares node addresses; these stand for pages.
-struct Pages {
+struct TPageSet {
     std::array<char, 32> Storage{};
     TTreeNode* operator[](size_t I) { return reinterpret_cast<TTreeNode*>(&Storage[I]); }
 };
@@ -24,7 +24,7 @@ protected:
             Current = P[page];
         }
     }
-    Pages P;
+    TPageSet P;
     TPageHistory History;
     TTreeNode* Current = nullptr;
 };

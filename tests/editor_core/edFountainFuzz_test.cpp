@@ -20,7 +20,7 @@ using enum TRowAttribute;
 
 bool IsBlank(unsigned char C) { return C >= 0x01 && C <= 0x20 && C != '\t'; }
 
-const std::vector<std::string>& Pieces()
+const std::vector<std::string>& MixedPieces()
 {
     static const std::vector<std::string> pieces = [] {
         // clang-format off
@@ -86,7 +86,7 @@ TFuzzResult Fuzz(TFountain& Fountain, unsigned Seed, int Rounds)
         std::vector<TRow> rows;
         const int lines = 1 + static_cast<int>(random() % 6);
         for (int i = 0; i < lines; ++i)
-            AddWrappedLine(rows, RandomLine(random, Pieces()), 4 + random() % 12, random);
+            AddWrappedLine(rows, RandomLine(random, MixedPieces()), 4 + random() % 12, random);
         if (random() % 2)
             rows.back().Attribute = raEof;
         Fill(list, rows);

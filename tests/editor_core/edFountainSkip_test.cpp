@@ -98,7 +98,7 @@ const TModeCase Modes[] = {
 // double-byte characters whose trail byte is "\", "{" or looks like a lead
 // byte, a lone lead before a quote or a slash, false corner brackets, and
 // openers hidden in mail addresses, URLs and strings.
-const std::vector<std::string>& Pieces()
+const std::vector<std::string>& TrickyPieces()
 {
     static const std::vector<std::string> pieces = [] {
         // clang-format off
@@ -124,7 +124,7 @@ std::vector<TRow> RandomRows(std::mt19937& Random)
     std::vector<TRow> rows;
     const int lines = 1 + static_cast<int>(Random() % 12);
     for (int i = 0; i < lines; ++i) {
-        std::string line = RandomLine(Random, Pieces());
+        std::string line = RandomLine(Random, TrickyPieces());
         if (Random() % 6 == 0)
             line.insert(Random() % (line.size() + 1), std::string(1 + Random() % 20, ' '));
         AddWrappedLine(rows, line, 1 + Random() % 12, Random);
@@ -173,7 +173,7 @@ std::string Page(std::mt19937& Random)
 {
     std::string text = "int x;\r\ny = 1;\r\na / b\r\np 3\r\np 4\r\np 5\r\n";
     for (int i = 0; i < 300; ++i)
-        text += (i == 150 ? std::string("c * d") : RandomLine(Random, Pieces()).substr(0, 30)) + "\r\n";
+        text += (i == 150 ? std::string("c * d") : RandomLine(Random, TrickyPieces()).substr(0, 30)) + "\r\n";
     return text;
 }
 

@@ -23,7 +23,7 @@ void Fill(TedStringList& List, std::initializer_list<const char*> Rows)
         List.Add(row);
 }
 
-std::string RowsOf(const TedStringList& List)
+std::string JoinedRows(const TedStringList& List)
 {
     std::string rows;
     for (int i = 0; i < List.Count(); ++i)
@@ -60,10 +60,10 @@ TEST(edStringList, EveryIndexIsCheckedAndTheErrorNamesIt)
     ExpectListIndexError([&] { list.SetRowData(2, 1); }, 2);
     ExpectListIndexError([&] { list.AttributeA(2); }, 2);
     ExpectListIndexError([&] { list.SetAttributeB(2, 1); }, 2);
-    EXPECT_EQ(RowsOf(list), "a,b");
+    EXPECT_EQ(JoinedRows(list), "a,b");
 
     list.Insert(2, "c");
-    EXPECT_EQ(RowsOf(list), "a,b,c");
+    EXPECT_EQ(JoinedRows(list), "a,b,c");
 }
 
 void SetRowState(TedStringList& List, int Index, int Seed)
@@ -108,16 +108,16 @@ TEST(edStringList, CapacityBelowTheCountIsIgnored)
     SetRowState(list, 2, 2);
     list.SetCapacity(1);
     EXPECT_EQ(list.Capacity(), 4);
-    EXPECT_EQ(RowsOf(list), "a,b,c");
+    EXPECT_EQ(JoinedRows(list), "a,b,c");
 
     list.SetCapacity(100);
     EXPECT_EQ(list.Capacity(), 100);
     list.SetCapacity(3);
     EXPECT_EQ(list.Capacity(), 3);
-    EXPECT_EQ(RowsOf(list), "a,b,c");
+    EXPECT_EQ(JoinedRows(list), "a,b,c");
     ExpectRowState(list, 2, 2);
     list.Add("d");
-    EXPECT_EQ(RowsOf(list), "a,b,c,d");
+    EXPECT_EQ(JoinedRows(list), "a,b,c,d");
     list.Clear();
     EXPECT_EQ(list.Capacity(), 0);
 }
@@ -311,12 +311,12 @@ TEST(edStringList, RowsTakenFromAListThatSharesItsTextOutliveThatList)
         loaded.Put(0, "changed");
         EXPECT_EQ(loaded.Get(0), "changed");
     }
-    EXPECT_EQ(RowsOf(kept), "second,first");
+    EXPECT_EQ(JoinedRows(kept), "second,first");
     EXPECT_EQ(kept.StateText(0), "state");
     EXPECT_EQ(kept.StateText(1), "");
     // Rows exchanged and cleared keep or free their texts as whole rows.
     kept.Exchange(0, 1);
-    EXPECT_EQ(RowsOf(kept), "first,second");
+    EXPECT_EQ(JoinedRows(kept), "first,second");
     kept.Clear();
     EXPECT_EQ(kept.Count(), 0);
 }

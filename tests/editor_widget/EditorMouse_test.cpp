@@ -15,7 +15,7 @@ using namespace edtest;
 class Mouse : public testing::Test {
 protected:
     Qt::CursorShape Cursor() const { return ed->viewport()->cursor().shape(); }
-    void Hover(QPoint P) { ed.Move(P, Qt::NoModifier, false); }
+    void Hover(QPoint At) { ed.Move(At, Qt::NoModifier, false); }
     QPoint InLeftBar(int Row) const { return {ed->TextLeft() / 2, ed.At(Row, 0).y()}; }
 
     TEditorDriver ed;

@@ -8,7 +8,7 @@
 
 namespace {
 
-const TMsgDlgButtons kYesNo{TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo};
+const TMsgDlgButtons kAskYesNo{TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo};
 
 TEST(DeferredNotices, HoldsNoticesUntilReleasedAndPassesQuestionsAtOnce)
 {
@@ -18,7 +18,7 @@ TEST(DeferredNotices, HoldsNoticesUntilReleasedAndPassesQuestionsAtOnce)
         TDeferredNotices notices;
         EXPECT_EQ(MessageDlg("壊れています", TMsgDlgType::mtError, {TMsgDlgBtn::mbOK}), mrOk);
         ShowMessage("お知らせ");
-        EXPECT_EQ(MessageDlg("強制的に開きますか", TMsgDlgType::mtConfirmation, kYesNo), mrYes);
+        EXPECT_EQ(MessageDlg("強制的に開きますか", TMsgDlgType::mtConfirmation, kAskYesNo), mrYes);
         EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"強制的に開きますか"});
 
         notices.Release();

@@ -17,7 +17,7 @@ icu::UnicodeString Expected(const std::string& Character, UChar32 (*Map)(UChar32
 {
     const icu::UnicodeString text = Uni(Character), mapped(Map(text[0]));
     bool lossless = true;
-    Sjis(mapped, &lossless);
+    SjisOfUni(mapped, &lossless);
     return lossless ? mapped : text;
 }
 

@@ -16,7 +16,7 @@ icu::UnicodeString Uni(std::string_view Sjis)
     return icu::UnicodeString(utf16.data(), static_cast<int32_t>(utf16.size()));
 }
 
-std::string Sjis(const icu::UnicodeString& Text, bool* Lossless)
+std::string SjisOfUni(const icu::UnicodeString& Text, bool* Lossless)
 {
     return Utf16ToSjis(std::u16string_view(Text.getBuffer(), Text.length()), Lossless);
 }

@@ -11,7 +11,7 @@
 icu::UnicodeString Uni(std::string_view Sjis);
 // Shift-JIS of an ICU string; Lossless is cleared when a character has no
 // Shift-JIS form.
-std::string Sjis(const icu::UnicodeString& Text, bool* Lossless = nullptr);
+std::string SjisOfUni(const icu::UnicodeString& Text, bool* Lossless = nullptr);
 std::string Utf8(const icu::UnicodeString& Text);
 
 // The result of an ICU transliterator (by ID) on a Shift-JIS text.

@@ -29,7 +29,7 @@ icu::UnicodeString NfkcWithSpacingMarks(std::string_view Sjis)
     for (int32_t i = 0; i < composed.length(); ++i) {
         icu::UnicodeString c(composed.charAt(i));
         bool lossless = false;
-        ::Sjis(c, &lossless);
+        SjisOfUni(c, &lossless);
         if (!lossless)
             c = nfd->normalize(c, status);
         result += c;
