@@ -232,6 +232,13 @@ TEST(Vk2Codec, RefusesPagesTheTreeLostAndALastRecordCutShort)
     };
     for (const std::string& bytes : damaged)
         EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << bytes.size() << " bytes";
+    // Cut short by less than a record's frame, the text's last bytes are read
+    // as a caret past its end. (Its very last byte alone, LF, reads as a
+    // caret of 10, which a page may have.)
+    for (const uint32_t shortBy : {2u, 3u, 4u, 5u, 6u, 7u}) {
+        const auto length = static_cast<uint32_t>(five.back().Text.size()) - shortBy;
+        EXPECT_THROW(DecodeVk2(LastLengthSetTo(whole, five, length), SubIcons), EVk2Format) << shortBy;
+    }
 
     // Bytes after the last record that are no whole record stay ignored.
     const std::string stray[] = {"garbage", std::string(11, '\0'), std::string(13, '\0'),

@@ -214,11 +214,13 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
         }
     }
     // Bytes after the last record are ignored, unless they are pages the
-    // tree lost, or they show the last record's length cut short: its packed
-    // word was then read from its text, and no writer writes such a word.
+    // tree lost, or they show the last record's length cut short: its caret
+    // and packed word were then read from its text, and no writer writes a
+    // caret past the text or such a word.
+    const TFlatPage& last = document.Pages.back();
     if (const std::string_view rest = reader.Bytes(reader.Left());
         !rest.empty()
-        && (HoldsWholeRecords(rest)
+        && (HoldsWholeRecords(rest) || static_cast<uint32_t>(last.SelStart) > last.Text.size()
             || !IsPackedWordAsWritten(packed, document.Pages.size() - 1, document.Pages.size())))
         Damaged();
     if (static_cast<size_t>(document.SelectedIndex) >= document.Pages.size())
