@@ -16,13 +16,9 @@ namespace {
 
 class FieldKeys : public OutlineTest {
 protected:
-    // The second start: the first one wrote the settings file.
     void SetUp() override
     {
-        StartShown();
-        ASSERT_TRUE(form->FormCloseQuery());
-        ASSERT_TRUE(FileExists(SettingsFilePath()));
-        NewRun();
+        ASSERT_NO_FATAL_FAILURE(RunOnceToWriteSettings());
         Start();
         // The wrap column can be typed while the page does not wrap at the
         // window's edge.

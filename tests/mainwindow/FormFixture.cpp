@@ -54,6 +54,14 @@ void FormTest::NewRun()
     form = std::make_unique<TTestForm>(*instances, std::move(fakeTimer));
 }
 
+void FormTest::RunOnceToWriteSettings()
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    ASSERT_TRUE(form->FormCloseQuery());
+    ASSERT_TRUE(FileExists(SettingsFilePath()));
+    NewRun();
+}
+
 FormTest::~FormTest()
 {
     form.reset();

@@ -77,6 +77,9 @@ protected:
     // goes without closing and the settings variables start afresh, as in
     // a new process.
     void NewRun();
+    // A first run, shown and closed, so that the settings file the program
+    // writes on its first run is there as a user's would be; then NewRun().
+    void RunOnceToWriteSettings();
 
     TScriptedDialogs dialogs;
     std::unique_ptr<TInstanceRegistry> instances;

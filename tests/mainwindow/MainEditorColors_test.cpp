@@ -17,13 +17,9 @@ QColor QColorOf(TColor Colour) { return QColor(Colour & 0xFF, (Colour >> 8) & 0x
 
 class EditorColours : public FormTest {
 protected:
-    // The second start: the first one wrote the settings file.
     void SetUp() override
     {
-        StartShown();
-        ASSERT_TRUE(form->FormCloseQuery());
-        ASSERT_TRUE(FileExists(SettingsFilePath()));
-        NewRun();
+        ASSERT_NO_FATAL_FAILURE(RunOnceToWriteSettings());
         StartShown();
         memo = form->DataMemo();
         memo->SetWordWrap(false);
