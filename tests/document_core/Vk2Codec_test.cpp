@@ -225,7 +225,7 @@ TEST(Vk2Codec, RefusesPagesTheTreeLostAndALastRecordCutShort)
     const TFlatPages two = PagesP(2), one = PagesP(1);
     const std::string damaged[] = {
         lostLine,
-        whole + record,
+        whole + std::string("\x01\0\0\0x", 5) + std::string(8, '\0'),
         whole + record + std::string("\x02\0\0\0xy", 6) + std::string(8, '\0'),
         LastLengthSetTo(whole, five, 100),
         LastLengthSetTo(EncodeVk2(two, 1, 3), two, 100),
@@ -262,6 +262,21 @@ TEST(Vk2Codec, ATitleHoldingALoneLfOfItsFirstLineOpens)
 {
     const std::string bytes("\x05\0\0\0a\nb\r\n\x03\0\0\0a\nb\0\0\0\0\0\0\0\0", 24);
     EXPECT_EQ(ReadAsAFile(bytes), (TFlatPages{{0, "a\nb", "a\nb", 0, -1}}));
+}
+
+// Padded copies and recovered files hold zeros after the last record; twelve
+// of them read as an empty page's record.
+TEST(Vk2Codec, ZerosAfterTheLastRecordAreIgnored)
+{
+    for (const int count : {1, 5}) {
+        const TFlatPages pages = PagesP(count);
+        const std::string whole = EncodeVk2(pages, 0, 0);
+        for (const size_t zeros : {1u, 11u, 12u, 13u, 24u, 36u, 4096u}) {
+            TFlatPages read;
+            EXPECT_NO_THROW(read = ReadAsAFile(whole + std::string(zeros, '\0'))) << count << " pages, " << zeros;
+            EXPECT_EQ(read, pages) << count << " pages, " << zeros << " zeros";
+        }
+    }
 }
 
 TEST(Vk2Codec, ATitleAgreesWithTheTextEveryVersionTookItFrom)
@@ -369,13 +384,13 @@ std::string LiteralFile(const TFlatPages& Pages)
 // TABs, lines cut at 254 bytes beside a lead byte, empty lines, titled as
 // this program titles a page, as a hierarchical text titles it and as a
 // writer following the title rule to the letter: written by this program
-// and by that writer, they read back.
+// and by that writer, with or without zeros after them, they read back.
 TEST(Vk2Codec, WhatEitherWriterWroteReadsBack)
 {
     std::mt19937 random(7602);
     // Long lines take the pieces before the last two, so they reach the cut.
     const std::string pieces[] = {" ", "\t", ".", "a", Sjis("亜"), Sjis("メ"), "\x81", Sjis("ｶ"), "\n", "\r", "\r\n"};
-    std::uniform_int_distribution<size_t> piece(0, std::size(pieces) - 1), length(0, 400), lead(0, 300);
+    std::uniform_int_distribution<size_t> piece(0, std::size(pieces) - 1), length(0, 400), lead(0, 300), zeros(0, 40);
     std::uniform_int_distribution<int> pageCount(1, 4), titling(0, 2);
     for (int i = 0; i < 1500; ++i) {
         TFlatPages pages;
@@ -395,11 +410,12 @@ TEST(Vk2Codec, WhatEitherWriterWroteReadsBack)
                 break;
             }
         }
+        const std::string padding(zeros(random), '\0');
         TFlatPages cleaned = pages;
         for (TFlatPage& page : cleaned)
             page.Title = CleanTitleForFile(page.Title);
-        ASSERT_EQ(ReadAsAFile(EncodeVk2(pages, 0, 0)), cleaned) << i;
-        ASSERT_EQ(ReadAsAFile(LiteralFile(pages)), pages) << i;
+        ASSERT_EQ(ReadAsAFile(EncodeVk2(pages, 0, 0) + padding), cleaned) << i;
+        ASSERT_EQ(ReadAsAFile(LiteralFile(pages) + padding), pages) << i;
     }
 }
 

@@ -74,9 +74,13 @@ bool IsPackedWordAsWritten(uint32_t Packed, size_t Index, size_t PageCount)
 }
 
 // Rest, the bytes after the last page's record, is one or more whole page
-// records: the tree has lost the lines of pages the file still holds.
-bool HoldsWholeRecords(std::string_view Rest)
+// records: the tree has lost the lines of pages the file still holds. Zeros
+// alone are padding (a padded copy, a recovered file), though each twelve
+// of them read as the record of an empty page.
+bool HoldsLostPages(std::string_view Rest)
 {
+    if (Rest.find_first_not_of('\0') == std::string_view::npos)
+        return false;
     size_t at = 0;
     while (Rest.size() - at >= RecordFrameBytes) {
         const uint64_t end = uint64_t{at} + RecordFrameBytes + U32At(Rest, at);
@@ -220,7 +224,7 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
     const TFlatPage& last = document.Pages.back();
     if (const std::string_view rest = reader.Bytes(reader.Left());
         !rest.empty()
-        && (HoldsWholeRecords(rest) || static_cast<uint32_t>(last.SelStart) > last.Text.size()
+        && (HoldsLostPages(rest) || static_cast<uint32_t>(last.SelStart) > last.Text.size()
             || !IsPackedWordAsWritten(packed, document.Pages.size() - 1, document.Pages.size())))
         Damaged();
     if (static_cast<size_t>(document.SelectedIndex) >= document.Pages.size())

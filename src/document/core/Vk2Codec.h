@@ -64,9 +64,10 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 // left before anything is allocated. A sub-icon outside 1..SubIconCount
 // reads as none; a selected index past the last page as page 0. Bytes after
 // the last page are damage when they form one or more whole page records
-// (the tree lost the lines of pages the file still holds) or when the last
-// record's caret or packed word is one no writer writes (its length was cut
-// short and they were read from its text): a save would drop them.
+// (the tree lost the lines of pages the file still holds; zeros alone are
+// padding, not records) or when the last record's caret or packed word is
+// one no writer writes (its length was cut short and they were read from
+// its text): a save would drop them.
 TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount);
 
 // Whether Text, a page's text, can be the page the tree's Title names: Title
