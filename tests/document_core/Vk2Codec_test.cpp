@@ -2,6 +2,7 @@
 
 #include "../common/SjisLiteral.h"
 #include "PageTitle.h"
+#include "Sjis.h"
 #include "TreeText.h"
 
 #include <gtest/gtest.h>
@@ -224,7 +225,7 @@ TEST(Vk2Codec, RefusesPagesTheTreeLostAndALastRecordCutShort)
     const TFlatPages two = PagesP(2), one = PagesP(1);
     const std::string damaged[] = {
         lostLine,
-        whole + record,
+        whole + std::string("\x01\0\0\0x", 5) + std::string(8, '\0'),
         whole + record + std::string("\x02\0\0\0xy", 6) + std::string(8, '\0'),
         LastLengthSetTo(whole, five, 100),
         LastLengthSetTo(EncodeVk2(two, 1, 3), two, 100),
@@ -247,6 +248,37 @@ TEST(Vk2Codec, RefusesPagesTheTreeLostAndALastRecordCutShort)
         EXPECT_EQ(DecodeVk2(whole + tail, SubIcons).Pages, five) << Hex(tail);
 }
 
+// What the file reader does: the format, then the titles against the texts.
+TFlatPages ReadAsAFile(std::string_view Bytes)
+{
+    TFlatPages pages = DecodeVk2(Bytes, SubIcons).Pages;
+    CheckTitlesAgreeWithTexts(pages);
+    return pages;
+}
+
+// A page not yet shown keeps the title it came with, and its first line runs
+// to CR: a title may hold a lone LF.
+TEST(Vk2Codec, ATitleHoldingALoneLfOfItsFirstLineOpens)
+{
+    const std::string bytes("\x05\0\0\0a\nb\r\n\x03\0\0\0a\nb\0\0\0\0\0\0\0\0", 24);
+    EXPECT_EQ(ReadAsAFile(bytes), (TFlatPages{{0, "a\nb", "a\nb", 0, -1}}));
+}
+
+// Padded copies and recovered files hold zeros after the last record; twelve
+// of them read as an empty page's record.
+TEST(Vk2Codec, ZerosAfterTheLastRecordAreIgnored)
+{
+    for (const int count : {1, 5}) {
+        const TFlatPages pages = PagesP(count);
+        const std::string whole = EncodeVk2(pages, 0, 0);
+        for (const size_t zeros : {1u, 11u, 12u, 13u, 24u, 36u, 4096u}) {
+            TFlatPages read;
+            EXPECT_NO_THROW(read = ReadAsAFile(whole + std::string(zeros, '\0'))) << count << " pages, " << zeros;
+            EXPECT_EQ(read, pages) << count << " pages, " << zeros << " zeros";
+        }
+    }
+}
+
 TEST(Vk2Codec, ATitleAgreesWithTheTextEveryVersionTookItFrom)
 {
     const std::string a300(300, 'a');
@@ -264,8 +296,11 @@ TEST(Vk2Codec, ATitleAgreesWithTheTextEveryVersionTookItFrom)
         {"UnTitled", "\r\nbody", true},
         {"", "...\r\nbody", true},         // only dots: an empty title
         {"UnTitled", " . \r\nbody", true}, // ... or "UnTitled" from a hierarchical text
-        {"abc", "abc\ndef\r\n", true},     // a lone LF ends the line the file holds
+        {"abc", "abc\ndef\r\n", true},     // cut at a lone LF, as this program writes it
         {"", "\nabc\r\n", true},
+        {"abc\ndef", "abc\ndef\r\n", true}, // the first line runs to CR
+        {"\nabc", ". \nabc", true},
+        {"a\n" + std::string(252, 'a'), "a\n" + a300, true},
         {"abc\x81", "abc\x81\r\n", true}, // a line ending in a lone lead byte
         {std::string(254, 'a'), a300, true},
         {std::string(252, 'a'), "  " + a300, true},    // cut, then trimmed
@@ -283,7 +318,9 @@ TEST(Vk2Codec, ATitleAgreesWithTheTextEveryVersionTookItFrom)
         {"", "", false},
         {"", "\r\nbody", false},
         {"", "text", false},
-        {"a\nb", "a\nb", false},
+        {"a\nb", "a\nb\nc\r\n", false}, // neither the first line nor cut at its first LF
+        {"a\n", "a\nb\r\n", false},
+        {"a\rb", "a\rb\r\n", false},
         {std::string(200, 'a'), a300, false},
     };
     for (const auto& c : cases)
@@ -307,6 +344,78 @@ TEST(Vk2Codec, EveryTitleTheProgramGivesAPageAgreesWithIt)
         const TFlatPages imported = ParseTreeText("." + text);
         ASSERT_TRUE(TitleAgreesWithText(CleanTitleForFile(imported.at(0).Title), imported.at(0).Text))
             << i << ": " << Hex(text.substr(0, 60));
+    }
+}
+
+// The title a writer following the title rule to the letter gives Text: the
+// first line up to CR, cut to 254 bytes (255 when byte 254 has a lead
+// byte's value), then trimmed.
+std::string LiteralTitle(std::string_view Text)
+{
+    std::string_view line = FirstLine(Text);
+    if (line.empty())
+        return std::string(UnTitledTitle);
+    if (line.size() > TitleCutBytes)
+        line = line.substr(0, TitleCutBytes + (sjis::IsLead(static_cast<unsigned char>(line[TitleCutBytes - 1])) ? 1 : 0));
+    return std::string(TrimTitle(line));
+}
+
+std::string U32(uint32_t Value)
+{
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[static_cast<size_t>(i)] = static_cast<char>(Value >> (8 * i));
+    return bytes;
+}
+
+// The file that writer writes: titles as they are, page 0 selected.
+std::string LiteralFile(const TFlatPages& Pages)
+{
+    std::string tree;
+    for (const TFlatPage& page : Pages)
+        tree += std::string(static_cast<size_t>(page.Depth), '\t') + page.Title + "\r\n";
+    std::string bytes = U32(static_cast<uint32_t>(tree.size())) + tree;
+    for (const TFlatPage& page : Pages)
+        bytes += U32(static_cast<uint32_t>(page.Text.size())) + page.Text + U32(0) + U32(0);
+    return bytes;
+}
+
+// Pages whose first lines hold lone LFs and CRs, leading dots, blanks and
+// TABs, lines cut at 254 bytes beside a lead byte, empty lines, titled as
+// this program titles a page, as a hierarchical text titles it and as a
+// writer following the title rule to the letter: written by this program
+// and by that writer, with or without zeros after them, they read back.
+TEST(Vk2Codec, WhatEitherWriterWroteReadsBack)
+{
+    std::mt19937 random(7602);
+    // Long lines take the pieces before the last two, so they reach the cut.
+    const std::string pieces[] = {" ", "\t", ".", "a", Sjis("亜"), Sjis("メ"), "\x81", Sjis("ｶ"), "\n", "\r", "\r\n"};
+    std::uniform_int_distribution<size_t> piece(0, std::size(pieces) - 1), length(0, 400), lead(0, 300), zeros(0, 40);
+    std::uniform_int_distribution<int> pageCount(1, 4), titling(0, 2);
+    for (int i = 0; i < 1500; ++i) {
+        TFlatPages pages;
+        for (int n = pageCount(random); n > 0; --n) {
+            const bool longLine = n % 2 == 0;
+            std::string text(lead(random) % 3 == 0 ? lead(random) : 0, ". \t"[i % 3]);
+            for (size_t k = length(random) % (longLine ? 400 : 8); k > 0; --k)
+                text += pieces[piece(random) % (std::size(pieces) - (longLine ? 2 : 0))];
+            if (longLine)
+                text += "\r\nbody";
+            switch (titling(random)) {
+            case 0: pages.push_back({0, PageTitle(text), text, 0, -1}); break;
+            case 1: pages.push_back({0, LiteralTitle(text), text, 0, -1}); break;
+            default:
+                pages.push_back(ParseTreeText("." + text).at(0));
+                pages.back().Depth = 0;
+                break;
+            }
+        }
+        const std::string padding(zeros(random), '\0');
+        TFlatPages cleaned = pages;
+        for (TFlatPage& page : cleaned)
+            page.Title = CleanTitleForFile(page.Title);
+        ASSERT_EQ(ReadAsAFile(EncodeVk2(pages, 0, 0) + padding), cleaned) << i;
+        ASSERT_EQ(ReadAsAFile(LiteralFile(pages) + padding), pages) << i;
     }
 }
 

@@ -15,6 +15,28 @@ TEST(ExternalEdit, TemplateLosesWindowMarkAndTakesTheRow)
     EXPECT_EQ(CommandWithFile("\"my ed\" -w", "f").Program, "my ed");
 }
 
+// The command holds no "/%WIN%", not even one that taking another out
+// joins; "%LINE%" is the row wherever the template without "/%WIN%" holds it.
+TEST(ExternalEdit, TemplateKeepsNoWindowMarkItsRemovalJoins)
+{
+    const struct {
+        const char* Template;
+        int Row;
+        const char* Command;
+    } cases[] = {
+        {"/%W/%WIN%IN%", 0, ""},
+        {"ed /%/%WIN%WIN% f", 0, "ed  f"},
+        {"/%W/%W/%WIN%IN%IN%x", 0, "x"},
+        {"a/%WIN%/%WIN%b", 0, "ab"},
+        {"/%WIN /%WI%N%", 0, "/%WIN /%WI%N%"},
+        {"%LI/%WIN%NE%", 7, "7"},
+        {"%LINE%LINE% %%LINE%%", 12, "12LINE% %12%"},
+        {"\x82\xA0/%WIN%\x83\x81 +%LINE%", 3, "\x82\xA0\x83\x81 +3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExpandEditorTemplate(c.Template, c.Row), c.Command) << c.Template;
+}
+
 // Words as a shell splits them, and nothing a shell would do beyond that.
 TEST(ExternalEdit, CommandLinesSplitAsAShellSplitsThem)
 {

@@ -74,9 +74,13 @@ bool IsPackedWordAsWritten(uint32_t Packed, size_t Index, size_t PageCount)
 }
 
 // Rest, the bytes after the last page's record, is one or more whole page
-// records: the tree has lost the lines of pages the file still holds.
-bool HoldsWholeRecords(std::string_view Rest)
+// records: the tree has lost the lines of pages the file still holds. Zeros
+// alone are padding (a padded copy, a recovered file), though each twelve
+// of them read as the record of an empty page.
+bool HoldsLostPages(std::string_view Rest)
 {
+    if (Rest.find_first_not_of('\0') == std::string_view::npos)
+        return false;
     size_t at = 0;
     while (Rest.size() - at >= RecordFrameBytes) {
         const uint64_t end = uint64_t{at} + RecordFrameBytes + U32At(Rest, at);
@@ -220,7 +224,7 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
     const TFlatPage& last = document.Pages.back();
     if (const std::string_view rest = reader.Bytes(reader.Left());
         !rest.empty()
-        && (HoldsWholeRecords(rest) || static_cast<uint32_t>(last.SelStart) > last.Text.size()
+        && (HoldsLostPages(rest) || static_cast<uint32_t>(last.SelStart) > last.Text.size()
             || !IsPackedWordAsWritten(packed, document.Pages.size() - 1, document.Pages.size())))
         Damaged();
     if (static_cast<size_t>(document.SelectedIndex) >= document.Pages.size())
@@ -230,21 +234,23 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
 
 bool TitleAgreesWithText(std::string_view Title, std::string_view Text)
 {
-    const auto endsLine = [Text](size_t At) { return At == Text.size() || Text[At] == '\r' || Text[At] == '\n'; };
+    if (Text.empty() || Text[0] == '\r')
+        return Title == UnTitledTitle;
     // Where the first line's title part starts, past the blanks, TABs and
     // dots the title leaves out.
     const size_t start = std::min(Text.find_first_not_of(" \t."), Text.size());
-    // No title part: "UnTitled", or an empty title when the line up to its
-    // first CR holds something (dots, or a lone LF that the file cuts at).
-    if (endsLine(start))
-        return Title == UnTitledTitle || (Title.empty() && !Text.empty() && Text[0] != '\r');
+    const auto endsLine = [Text](size_t At) { return At == Text.size() || Text[At] == '\r' || Text[At] == '\n'; };
+    if (Title == UnTitledTitle && endsLine(start))
+        return true;
     // Compared where it stands, so a first line of many megabytes is not
     // walked to its end.
-    if (Text.substr(start, Title.size()) != Title || Title.find('\r') != std::string_view::npos
-        || Title.find('\n') != std::string_view::npos)
+    if (Text.substr(start, Title.size()) != Title || Title.find('\r') != std::string_view::npos)
         return false;
+    // The title runs to the first CR, or to the first LF where the file
+    // cut it there, unless it was cut to length.
     const size_t end = start + Title.size();
-    return endsLine(end) || end >= TitleCutBytes;
+    return end == Text.size() || Text[end] == '\r' || (Text[end] == '\n' && Title.find('\n') == std::string_view::npos)
+           || end >= TitleCutBytes;
 }
 
 void CheckTitlesAgreeWithTexts(const TFlatPages& Pages)

@@ -64,17 +64,20 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 // left before anything is allocated. A sub-icon outside 1..SubIconCount
 // reads as none; a selected index past the last page as page 0. Bytes after
 // the last page are damage when they form one or more whole page records
-// (the tree lost the lines of pages the file still holds) or when the last
-// record's caret or packed word is one no writer writes (its length was cut
-// short and they were read from its text): a save would drop them.
+// (the tree lost the lines of pages the file still holds; zeros alone are
+// padding, not records) or when the last record's caret or packed word is
+// one no writer writes (its length was cut short and they were read from
+// its text): a save would drop them.
 TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount);
 
 // Whether Text, a page's text, can be the page the tree's Title names: Title
-// is what some version made of Text's first line (up to CR or LF). Writers
-// have cut the line to 254 or 255 bytes before or after leaving out its
-// leading blanks, TABs and dots (so a cut title may end in a lone lead
-// byte), named an empty line "UnTitled", and a line of only those
-// characters "UnTitled" or "". Titles hold no CR or LF.
+// is what some writer made of Text's first line. The line runs to its first
+// CR, so a title may hold a lone LF; this program's writer cuts the title
+// at that LF too (CleanTitleForFile). Writers have cut the line to 254 or
+// 255 bytes before or after leaving out its leading blanks, TABs and dots
+// (so a cut title may end in a lone lead byte), named an empty line
+// "UnTitled", and a line of only those characters "UnTitled" or "". Titles
+// hold no CR.
 bool TitleAgreesWithText(std::string_view Title, std::string_view Text);
 // Raises EVk2Format, as damaged, when a page's text disagrees with its title:
 // the tree and the records no longer line up (a lost line break in the

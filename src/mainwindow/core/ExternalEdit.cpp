@@ -11,6 +11,21 @@ void ReplaceAll(std::string& Text, std::string_view From, std::string_view To)
         Text.replace(at, From.size(), To);
 }
 
+// Text without Word, also where taking one out joins another from the
+// bytes on its two sides: one pass, dropping Word whenever what is kept
+// ends in it.
+std::string WithoutEvery(std::string_view Text, std::string_view Word)
+{
+    std::string kept;
+    kept.reserve(Text.size());
+    for (const char c : Text) {
+        kept += c;
+        if (kept.ends_with(Word))
+            kept.resize(kept.size() - Word.size());
+    }
+    return kept;
+}
+
 // CR LF, LF and CR are all one line end; a final one is dropped.
 std::string LinesOf(std::string_view Text)
 {
@@ -26,8 +41,7 @@ QString OsText(std::string_view Sjis) { return QString::fromStdString(SjisToUtf8
 
 std::string ExpandEditorTemplate(std::string_view Template, int Row)
 {
-    std::string command(Template);
-    ReplaceAll(command, "/%WIN%", "");
+    std::string command = WithoutEvery(Template, "/%WIN%");
     ReplaceAll(command, "%LINE%", std::to_string(Row));
     return command;
 }

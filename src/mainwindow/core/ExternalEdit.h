@@ -18,8 +18,12 @@ struct TExternalCommand {
     QStringList Arguments;
 };
 
-// The editor's command template (Shift-JIS) with every "/%WIN%" removed and
-// every "%LINE%" replaced by Row (the caret's row, counted from 0).
+// The editor's command template (Shift-JIS) with every "/%WIN%" removed, so
+// that the command holds none, also none that a removal joins from the
+// text around it ("/%W/%WIN%IN%" holds two); then every "%LINE%" replaced
+// by Row (the caret's row, counted from 0). Bytes are matched as they are:
+// both words start with a byte that is never a trail byte and hold no lead
+// byte, so no match splits a double-byte character.
 std::string ExpandEditorTemplate(std::string_view Template, int Row);
 
 // The words of a command line as a POSIX shell splits them, and nothing
