@@ -157,7 +157,20 @@ TEST_F(ChangedOnDisk, TheAutoSaveLeavesTheFileAndTellsOnceAcrossTicks)
     EXPECT_TRUE(Modified());
     // Saving by hand asks, as the notice says.
     CtrlS();
-    EXPECT_EQ(AskedSince().back(), file + "\r\n\r\n" + ChangedText);
+    EXPECT_EQ(AskedSince(),
+              (std::vector<std::string>{file + "\r\n" + AutoSaveHeldText, file + "\r\n\r\n" + ChangedText}));
+    EXPECT_EQ(ReadRaw(file), theirs);
+}
+
+// A session that ends without leave to ask: no one can answer, so the
+// other program's file stays.
+TEST_F(ChangedOnDisk, TheForcedSaveOfASessionEndingUnaskedKeepsTheOtherProgramsFile)
+{
+    SettingsVars.Options.Exit = true;
+    const std::string theirs = OtherProgramWrites();
+    Edit("x");
+    velk->DocumentFiles().SaveUnasked();
+    EXPECT_EQ(AskedSince(), std::vector<std::string>{});
     EXPECT_EQ(ReadRaw(file), theirs);
 }
 
@@ -168,7 +181,8 @@ TEST_F(ChangedOnDisk, SaveAsOntoTheDocumentsOwnFileAsksToo)
     dialogs.AnswerFiles({file});
     dialogs.Answer(mrYes); // "このファイルは存在します。上書きしますか ?"
     velk->DocumentFiles().FlSaveAsClick();
-    EXPECT_EQ(AskedSince().back(), file + "\r\n\r\n" + ChangedText);
+    EXPECT_EQ(AskedSince(), (std::vector<std::string>{file + "\r\nこのファイルは存在します。上書きしますか ?",
+                                                      file + "\r\n\r\n" + ChangedText}));
     EXPECT_EQ(ReadRaw(file), theirs);
     EXPECT_TRUE(Modified());
 }

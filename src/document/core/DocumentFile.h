@@ -31,7 +31,7 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount,
 // Writes the document atomically: the old file stays whole on any failure,
 // which raises EFCreateError or EVk2TooLarge. Gives what the file now holds.
 TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
-                       TFileSystem& System = SystemFileSystem());
+                               TFileSystem& System = SystemFileSystem());
 
 // Copies DocumentFile to Folder/<its name without extension>.vk~ through a
 // temporary file, so a failed copy never harms the previous backup, and

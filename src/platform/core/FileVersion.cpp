@@ -51,18 +51,11 @@ TFileVersion::TFileVersion(const TFileLook& Look, std::span<const std::string_vi
     Restamp(Look);
 }
 
-TFileVersion::TFileVersion(const TFileLook& Look, std::string_view Bytes) : TFileVersion(Look, std::span(&Bytes, 1))
-{}
+TFileVersion::TFileVersion(const TFileLook& Look, std::string_view Bytes) : TFileVersion(Look, std::span(&Bytes, 1)) {}
 
-bool TFileVersion::StampVouches(const TFileStamp& Current) const
-{
-    return Settled_ && Stamp_ && *Stamp_ == Current;
-}
+bool TFileVersion::StampVouches(const TFileStamp& Current) const { return Settled_ && Stamp_ && *Stamp_ == Current; }
 
-bool TFileVersion::SizeDiffers(const TFileStamp& Current) const
-{
-    return static_cast<uint64_t>(Current.Size) != Size_;
-}
+bool TFileVersion::SizeDiffers(const TFileStamp& Current) const { return static_cast<uint64_t>(Current.Size) != Size_; }
 
 bool TFileVersion::Holds(std::string_view Bytes) const { return Bytes.size() == Size_ && Sha256(Bytes) == Digest_; }
 
