@@ -9,6 +9,8 @@
 // tree is touched, the document's name changes only after a read or a
 // write succeeded, and a command that would replace a modified document
 // goes on only after the document was really saved or the user said No.
+// No save writes over a file that another program changed since this
+// window read or wrote it without asking first (FileVersion.h).
 #pragma once
 
 #include "FileVersion.h"
