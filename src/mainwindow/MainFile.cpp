@@ -179,8 +179,9 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
         return false;
     }
     TVk2Document document;
+    std::optional<TFileVersion> version;
     try {
-        document = ReadDocumentFile(fileName, Host_.SubIconCount());
+        document = ReadDocumentFile(fileName, Host_.SubIconCount(), &version);
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -200,6 +201,7 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
         Host_.SwitchEditMode(*document.EditMode);
     DocFileName_ = Name;
     HasFileName_ = true;
+    KnowFile(fileName, *version);
     SetCaption(fileName + (ReadOnlyDocument_ ? ReadOnlyCaptionSuffix() : ""));
     dataTree.SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
     Host_.DocumentReplaced(true);
@@ -297,8 +299,8 @@ bool TDocumentFiles::SaveOutline(const std::string& Name)
     const std::string fileName = Name + ".vk2";
     const TTreeNode* selected = dataTree.Selected();
     try {
-        WriteDocumentFile(fileName, FlattenTree(dataTree.Items()), selected ? selected->AbsoluteIndex() : 0,
-                          Host_.EditMode());
+        KnowFile(fileName, WriteDocumentFile(fileName, FlattenTree(dataTree.Items()),
+                                             selected ? selected->AbsoluteIndex() : 0, Host_.EditMode()));
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -324,6 +326,34 @@ bool TDocumentFiles::RefuseSave(const std::string& FileName, const std::string& 
     return !refusal.Reason.empty();
 }
 
+void TDocumentFiles::KnowFile(const std::string& FileName, TFileVersion Version)
+{
+    KnownFile_.emplace(FileName, std::move(Version));
+}
+
+bool TDocumentFiles::MayWriteOver(const std::string& FileName, const std::string& Prefix)
+{
+    if (!KnownFile_ || KnownFile_->FileName != FileName || !ChangedOnDisk(KnownFile_->Version, FileName))
+        return true;
+    if (SavingUnasked_)
+        return false;
+    if (AutoSaving_) {
+        if (!KnownFile_->ChangeTold)
+            Tell(OsPath(FileName)
+                     + "\r\nこのファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられたので、"
+                       "自動保存しませんでした。「上書き保存」で保存すると、上書きするかどうかを確認します。"
+                       "両方を残すときは「名前を付けて保存」で別の名前を付けて保存してください。",
+                 TMsgDlgType::mtWarning);
+        KnownFile_->ChangeTold = true;
+        return false;
+    }
+    return MessageDlg(OsPath(FileName) + "\r\n\r\n" + Prefix
+                          + "このファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられています。"
+                            "上書きすると、その内容は失われます。上書きしますか ?",
+                      TMsgDlgType::mtWarning, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbCancel})
+           == mrYes;
+}
+
 void TDocumentFiles::FlSaveClick()
 {
     if (SaveStandIn_) {
@@ -340,7 +370,7 @@ void TDocumentFiles::FlSaveClick()
         return;
     }
     const std::string fileName = DocFileName_ + ".vk2";
-    if (RefuseSave(fileName, SavePrefix()))
+    if (RefuseSave(fileName, SavePrefix()) || !MayWriteOver(fileName, SavePrefix()))
         return;
     const std::string& backupFolder = SettingsVars.Backup.Folder;
     if (SettingsVars.Backup.Mode)
@@ -387,6 +417,8 @@ void TDocumentFiles::FlSaveAsClick()
                       {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return;
+    if (!MayWriteOver(fileName, prefix))
+        return;
     // The document is written even when unchanged: it gets a new file.
     dataMemo.SetModified(true);
     if (!SaveOutline(name)) {
@@ -416,7 +448,9 @@ void TDocumentFiles::SaveUnasked()
     if (!ForcedSaveApplies())
         return;
     ClosingSave_ = true;
+    SavingUnasked_ = true;
     FlOverSaveClick();
+    SavingUnasked_ = false;
     ClosingSave_ = false;
 }
 

@@ -61,8 +61,10 @@ TSaveRefusal SaveRefusal(const std::string& FileName)
     return {};
 }
 
-TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
+TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std::optional<TFileVersion>* Version)
 {
+    // Looked at first: a write while the file is read changes its stamp.
+    const TFileLook look = LookAt(FileName);
     const std::string bytes = ReadFileBytes(FileName);
     // Nothing was ever written to it: not damage, so not told as damage.
     if (bytes.empty())
@@ -70,17 +72,20 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
     try {
         TVk2Document document = DecodeVk2(bytes, SubIconCount);
         CheckTitlesAgreeWithTexts(document.Pages);
+        if (Version)
+            Version->emplace(look, bytes);
         return document;
     } catch (const EVk2Format& error) {
         throw EVk2Format(OsPath(FileName) + "\r\n" + error.what());
     }
 }
 
-void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
-                       TFileSystem& System)
+TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
+                               TFileSystem& System)
 {
     const TVk2Layout layout = LayOutVk2(Pages, SelectedIndex, EditMode);
     WriteFileAtomic(FileName, layout.Pieces, System);
+    return TFileVersion(LookAt(FileName), layout.Pieces);
 }
 
 namespace {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "FileVersion.h"
 #include "TextFileEncoding.h"
 #include "Vk2Codec.h"
 
+#include <optional>
 #include <string>
 
 // Why a save to FileName is refused before anything is written: a CD or
@@ -21,12 +23,15 @@ bool IsFileLocked(const std::string& FileName);
 
 // Reads the whole document. Raises EFOpenError (unreadable) or EVk2Format
 // (damaged: the format broken, or records that no longer match the tree,
-// CheckTitlesAgreeWithTexts); the message names the file.
-TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount);
+// CheckTitlesAgreeWithTexts); the message names the file. Version, when
+// given, receives what the file held, to tell a later change by another
+// program.
+TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount,
+                              std::optional<TFileVersion>* Version = nullptr);
 // Writes the document atomically: the old file stays whole on any failure,
-// which raises EFCreateError or EVk2TooLarge.
-void WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
-                       TFileSystem& System = SystemFileSystem());
+// which raises EFCreateError or EVk2TooLarge. Gives what the file now holds.
+TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
+                               TFileSystem& System = SystemFileSystem());
 
 // Copies DocumentFile to Folder/<its name without extension>.vk~ through a
 // temporary file, so a failed copy never harms the previous backup, and

@@ -9,8 +9,11 @@
 // tree is touched, the document's name changes only after a read or a
 // write succeeded, and a command that would replace a modified document
 // goes on only after the document was really saved or the user said No.
+// No save writes over a file that another program changed since this
+// window read or wrote it without asking first (FileVersion.h).
 #pragma once
 
+#include "FileVersion.h"
 #include "ModalActivity.h"
 
 #include <functional>
@@ -149,6 +152,13 @@ private:
     // another document is open, or when nothing is left to save.
     void AutoSaveAfterWait();
     bool RefuseSave(const std::string& FileName, const std::string& Prefix);
+    // Whether the document may be written over FileName: unless another
+    // program changed the file since this window read or wrote it, and the
+    // user keeps that. A save no one is there to answer keeps it; the
+    // auto-save tells so once.
+    bool MayWriteOver(const std::string& FileName, const std::string& Prefix);
+    // This window read or wrote FileName, which held Version then.
+    void KnowFile(const std::string& FileName, TFileVersion Version);
     std::string SavePrefix() const;
     // The save question before hierarchical text replaces the document;
     // true when it may be replaced.
@@ -179,6 +189,17 @@ private:
     bool ClosingSave_ = false;
     // A save of the auto-save timer is running.
     bool AutoSaving_ = false;
+    // The forced save of a session that ends without leave to ask.
+    bool SavingUnasked_ = false;
+    // The file this window last read or wrote the document from or to, and
+    // what it held then.
+    struct TKnownFile {
+        std::string FileName;
+        TFileVersion Version;
+        // The auto-save told that another program changed it.
+        bool ChangeTold = false;
+    };
+    std::optional<TKnownFile> KnownFile_;
     // How often the save question was answered Yes or No.
     int SaveAnswers_ = 0;
     // The tick waiting for a modal activity to end, and what it found.
