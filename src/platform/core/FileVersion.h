@@ -9,8 +9,7 @@
 // bytes decide, through their digest.
 #pragma once
 
-#include "Sha256.h"
-
+#include <cstdint>
 #include <ctime>
 #include <optional>
 #include <span>
@@ -62,7 +61,7 @@ private:
     std::optional<TFileStamp> Stamp_;
     bool Settled_ = false;
     uint64_t Size_ = 0;
-    TSha256Digest Digest_{};
+    uint64_t Digest_ = 0;
 };
 
 // Whether FileName no longer holds what Known records, so that writing it
