@@ -14,17 +14,8 @@
 
 namespace {
 
-TEST(SpinValue, ReadsOnlyAWholeNumberClampsAndSaturates)
+TEST(SpinValue, ClampsAndSaturates)
 {
-    // clang-format off
-    const std::pair<const char*, int32_t> cases[] = {
-        {"35", 35},   {" -7 ", -7}, {"+5", 5},    {"-2147483648", INT_MIN}, {"2147483647", INT_MAX},
-        {"2147483648", 99}, {"abc", 99}, {"", 99}, {"1.5", 99}, {"12a", 99}, {"+-3", 99}, {"-", 99}, {"+", 99},
-        {"0x10", 99},
-    };
-    // clang-format on
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(SpinTextValue(text, 99), value) << '"' << text << '"';
     // The low ends of clamping and stepping (the spin edit tests drive the high ends).
     EXPECT_EQ(CheckSpinValue(-4, 1, 30), 1);
     EXPECT_EQ(SpinStep(INT_MIN + 1, INT_MAX, -10), INT_MIN);
@@ -80,7 +71,7 @@ TEST_F(SpinEdit, OnChangeRunsOnlyWhenTheTextChangesAndAValuePastALimitIsRefusedO
     QTest::keyClicks(&Spin, "35");
     EXPECT_EQ(Spin.text(), QString("3")) << "typed past the limit: refused";
     Spin.setText("35");
-    EXPECT_EQ(Spin.Value(), 35) << "set from code: read as it stands";
+    EXPECT_EQ(Spin.Value(), 30) << "set from code: the limit it passed";
     Leave();
     EXPECT_EQ(Spin.text(), QString("30"));
 
@@ -119,19 +110,19 @@ TEST_F(SpinEdit, RefusedKeysBeepAndChangeNothing)
     Spin.SetValue(7);
     QTest::keyClick(&Spin, Qt::Key_A);
     QTest::keyClick(&Spin, Qt::Key_Return);
-    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(2, QString("7")));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(1, QString("7"))) << "Return with a value is no refusal";
 
     Spin.SetReadOnly(true);
     Spin.UpClick();
     QTest::keyClick(&Spin, Qt::Key_Down);
-    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(4, QString("7")));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(3, QString("7")));
 
     Spin.SetReadOnly(false);
     Spin.SetEditorEnabled(false);
     Spin.end(false);
     QTest::keyClick(&Spin, Qt::Key_5);
     QTest::keyClick(&Spin, Qt::Key_Backspace);
-    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(6, QString("7")));
+    EXPECT_EQ(std::pair(Beeps, Spin.text()), std::pair(5, QString("7")));
     QTest::keyClick(&Spin, Qt::Key_Up);
     EXPECT_EQ(Spin.text(), QString("8")) << "the arrows still step";
 }
@@ -207,6 +198,48 @@ TEST_F(SpinEdit, AFieldEmptiedKeepsItsValueAndShowsItWhenLeft)
     EXPECT_EQ(Spin.Value(), 7) << "nothing typed is no 0";
     Leave();
     EXPECT_EQ(std::pair(Spin.text(), Beeps), std::pair(QString("7"), 2));
+}
+
+// The value of a field at 100 of 20..250 while a number is typed over it,
+// and once Return (no dialog's) or leaving the field is done with it: a
+// number on the way to another is never the value, and is told and given
+// up when the field is done with; one of the range is taken.
+TEST_F(SpinEdit, AHalfTypedNumberIsNotTheValueAndGivesWayToItWhenDoneWith)
+{
+    Spin.show();
+    Spin.activateWindow();
+    Spin.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Spin));
+    Spin.SetMinValue(20);
+    Spin.SetMaxValue(250);
+    enum TDone { Typing, Return, Left };
+    const struct {
+        const char* Typed;
+        TDone Done;
+        const char* Shown;
+        int32_t Value;
+        int Beeps;
+    } cases[] = {
+        {"1", Typing, "1", 100, 0}, {"12", Typing, "12", 100, 0}, {"1", Return, "100", 100, 1},
+        {"1", Left, "100", 100, 1}, {"", Return, "100", 100, 1},  {"+", Left, "100", 100, 1},
+        {"120", Return, "120", 120, 0}, {"25", Left, "25", 25, 0},
+    };
+    for (const auto& c : cases) {
+        Spin.SetValue(100);
+        Spin.selectAll();
+        Beeps = 0;
+        QTest::keyClick(&Spin, Qt::Key_Backspace);
+        QTest::keyClicks(&Spin, QString::fromUtf8(c.Typed));
+        if (c.Done == Return)
+            QTest::keyClick(&Spin, Qt::Key_Return);
+        else if (c.Done == Left)
+            Leave();
+        EXPECT_EQ(std::tuple(Spin.text(), Spin.Value(), Beeps), std::tuple(QString::fromUtf8(c.Shown), c.Value, c.Beeps))
+            << '"' << c.Typed << "\" " << c.Done;
+    }
+    QTest::keyClicks(&Spin, QStringLiteral("2"));
+    QTest::keyClick(&Spin, Qt::Key_Up);
+    EXPECT_EQ(Spin.text(), QStringLiteral("26")) << "a step goes from the value in effect";
 }
 
 TEST_F(SpinEdit, AHeldButtonRepeatsAfter400ThenEvery100Milliseconds)

@@ -398,7 +398,7 @@ bool FieldKeeps(QWidget& Field, const QKeyEvent& Key, const TKeyCode& Code)
 // Whether Key would type its text into a field: a printable character,
 // unless Ctrl alone is held (Ctrl+V may report "v"; Ctrl with Alt may be
 // the key that types a keyboard's third character).
-bool TypesCharacter(const QKeyEvent& Key, const TKeyCode& Code)
+bool TypesPrintableCharacter(const QKeyEvent& Key, const TKeyCode& Code)
 {
     using enum TShiftStateItem;
     const bool ctrlAlone = Code.Shift.Contains(ssCtrl) && !Code.Shift.Contains(ssAlt);
@@ -413,7 +413,7 @@ bool TypesCharacter(const QKeyEvent& Key, const TKeyCode& Code)
 // to the menus: a field would take any of those.
 bool FieldActsOn(QWidget& Field, const QKeyEvent& Key, const TKeyCode& Code)
 {
-    if (TypesCharacter(Key, Code))
+    if (TypesPrintableCharacter(Key, Code))
         return false;
     const std::unique_ptr<QEvent> press(Key.clone());
     return FieldAccepts(Field, *press, true);

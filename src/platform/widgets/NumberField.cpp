@@ -81,7 +81,8 @@ bool IsWholeNumber(const QString& Text)
 
 TNumberField::TNumberField(QLineEdit& Edit, int32_t Min, int32_t Max) : QValidator(&Edit), Min_(Min), Max_(Max)
 {
-    Value_ = ValueOf(Edit.text()).value_or(Clamped(0));
+    Value_ = Clamped(0);
+    TakeValueOf(Edit.text());
     // Every change of the field's text passes its validator, whatever
     // brought it (QLineEdit undoes a change made by the user that the
     // validator refuses), so this is the one place that sees them all.
@@ -93,10 +94,7 @@ TNumberField::TNumberField(QLineEdit& Edit, int32_t Min, int32_t Max) : QValidat
         if (this->Edit().hasFocus())
             Refuse();
     });
-    connect(&Edit, &QLineEdit::textChanged, this, [this](const QString& Text) {
-        if (const std::optional<int32_t> value = ValueOf(Text))
-            Value_ = *value;
-    });
+    connect(&Edit, &QLineEdit::textChanged, this, [this](const QString& Text) { TakeValueOf(Text); });
 }
 
 TNumberField* TNumberField::Of(const QLineEdit& Edit)
@@ -111,7 +109,35 @@ void TNumberField::SetRange(int32_t Min, int32_t Max)
     Min_ = Min;
     Max_ = Max;
     Value_ = Clamped(Value_);
+    TakeValueOf(Edit().text());
 }
+
+void TNumberField::SetEmptyAllowed(bool EmptyAllowed)
+{
+    EmptyAllowed_ = EmptyAllowed;
+    EmptyInEffect_ = false;
+    TakeValueOf(Edit().text());
+}
+
+void TNumberField::TakeValueOf(const QString& Text)
+{
+    const QString ascii = AsciiDigitsAndSigns(Text);
+    if (ascii.isEmpty()) {
+        EmptyInEffect_ = EmptyAllowed_;
+        return;
+    }
+    const std::optional<TWholeNumber> number = ReadWholeNumber(ascii);
+    if (!number)
+        return;
+    const bool inRange = number->Signed() >= Min_ && number->Signed() <= Max_;
+    // A number on its way to one of the range is not yet a value.
+    if (!inRange && MayGrowInto(*number, Min_, Max_))
+        return;
+    Value_ = Clamped(number->Signed());
+    EmptyInEffect_ = false;
+}
+
+QString TNumberField::TextInEffect() const { return EmptyInEffect_ ? QString() : QString::number(Value_); }
 
 int32_t TNumberField::Clamped(int64_t Number) const
 {
@@ -160,8 +186,17 @@ bool TNumberField::Settle()
 {
     if (HoldsValue())
         return true;
-    const std::optional<TWholeNumber> number = ReadWholeNumber(AsciiDigitsAndSigns(Edit().text()));
-    Edit().setText(QString::number(number ? Clamped(number->Signed()) : Value_));
+    Edit().setText(TextInEffect());
+    Refuse();
+    return false;
+}
+
+bool TNumberField::Confirm()
+{
+    if (HoldsValue())
+        return true;
+    Edit().setFocus();
+    Edit().selectAll();
     Refuse();
     return false;
 }

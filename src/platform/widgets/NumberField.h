@@ -11,11 +11,15 @@
 //   method's refused commit leaves the field as it was before the
 //   composition began.
 // - A field left holding no number of its range (emptied, or a number typed
-//   on the way to a larger one) is brought back to the nearest one, with
-//   the same beep and hint: a number to the limit it passed, anything else
-//   to the value the field had.
-// So the field never shows a number other than the one in effect, and it
-// is never left empty to be read as 0.
+//   on the way to another) shows the value in effect again, with the same
+//   beep and hint. The value in effect is the last number of the range the
+//   field held; a number past a limit set from code counts as that limit.
+// - A field confirmed (its dialog's OK) holding no number of its range is
+//   refused with the beep and the hint, and what was typed stays, selected,
+//   to be corrected.
+// So the field never shows a number other than the one in effect once it is
+// left, what is read from it is always that number, and it is never left
+// empty to be read as 0.
 #pragma once
 
 #include <QString>
@@ -50,16 +54,21 @@ public:
     int32_t Max() const { return Max_; }
     void SetRange(int32_t Min, int32_t Max);
     // Whether an empty field is a value of its own, never filled in.
-    void SetEmptyAllowed(bool EmptyAllowed) { EmptyAllowed_ = EmptyAllowed; }
+    void SetEmptyAllowed(bool EmptyAllowed);
 
-    // The value in effect: the last number of the range the text held.
+    // The value in effect: the last number of the range the text held (an
+    // empty text where empty is a value leaves it as it was).
     int32_t Value() const { return Value_; }
     // Whether the text is a number of the range (or empty where allowed).
     bool HoldsValue() const;
-    // What leaving the field does: a text that is no value of the range is
-    // brought back to the nearest one, with the beep and the hint. Whether
+    // What leaving the field does: a text that is no value of the range
+    // gives way to the value in effect, with the beep and the hint. Whether
     // the text was a value.
     bool Settle();
+    // What confirming the field's dialog does: a text that is no value of
+    // the range is refused with the beep and the hint, and stays, focused
+    // and selected. Whether the text was a value.
+    bool Confirm();
     // The hint a refusal shows: "1 から 30 までの数を入力してください。"
     QString Hint() const;
 
@@ -78,6 +87,11 @@ private:
 
     QLineEdit& Edit() const;
     std::optional<int32_t> ValueOf(const QString& Text) const;
+    // The text shown for the value in effect.
+    QString TextInEffect() const;
+    // Follows a new text: a number of the range, an empty text where empty
+    // is a value, or a number past a limit that no typing could have given.
+    void TakeValueOf(const QString& Text);
     int32_t Clamped(int64_t Number) const;
     void Refuse();
     void ShowHint();
@@ -90,6 +104,8 @@ private:
     int32_t Max_;
     int32_t Value_ = 0;
     bool EmptyAllowed_ = false;
+    // The empty text is the value in effect (only where empty is a value).
+    bool EmptyInEffect_ = false;
     bool Composing_ = false;
     TEditState BeforeComposing_;
     QLabel* Hint_ = nullptr;

@@ -196,9 +196,10 @@ namespace {
 
 constexpr int BorderHeight = 1;
 
-// What a key pressed with Ctrl, Alt or Meta reports as its text is no
-// character typed (Ctrl+V may report "v").
-bool TypesCharacter(const QKeyEvent& Event)
+// Whether Event carries a character, a control character such as Return or
+// Backspace included, with no Ctrl, Alt or Meta held: what a key pressed with
+// those reports as its text is no character typed (Ctrl+V may report "v").
+bool CarriesUnmodifiedCharacter(const QKeyEvent& Event)
 {
     return !Event.text().isEmpty() && Event.key() != Qt::Key_Delete
            && !(Event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -250,7 +251,7 @@ void TMySpinEdit::ApplyLimits()
         Field_->SetRange(MinValue_, MaxValue_);
 }
 
-int32_t TMySpinEdit::Value() const { return SpinTextValue(text().toStdString(), Field_->Value()); }
+int32_t TMySpinEdit::Value() const { return Field_->Value(); }
 
 void TMySpinEdit::SetValue(int32_t Value) { setText(QString::number(CheckValue(Value))); }
 
@@ -295,14 +296,17 @@ void TMySpinEdit::keyPressEvent(QKeyEvent* Event)
             key == Qt::Key_Up ? UpClick() : DownClick();
         } else if ((Event->matches(QKeySequence::Cut) || Event->matches(QKeySequence::Paste)) && !MayChangeText()) {
             return;
-        } else if (TypesCharacter(*Event) && !IsValidChar(AsciiDigitsAndSigns(Event->text()).at(0).unicode())) {
-            // Enter belongs to a dialog's default button.
+        } else if (CarriesUnmodifiedCharacter(*Event)
+                   && !IsValidChar(AsciiDigitsAndSigns(Event->text()).at(0).unicode())) {
+            // Enter belongs to a dialog's default button; elsewhere it is
+            // done with typing, as leaving the field is.
             const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-            if (enter && qobject_cast<QDialog*>(window())) {
+            if (enter && qobject_cast<QDialog*>(window()))
                 Event->ignore();
-                return;
-            }
-            Beep();
+            else if (enter)
+                Field_->Settle();
+            else
+                Beep();
             return;
         }
         QLineEdit::keyPressEvent(Event);

@@ -4,7 +4,8 @@
 // by ten steps. The limits clamp the value written or stepped. What is
 // typed, committed by an input method or pasted is a number field's
 // (NumberField.h): full-width digits count, a number past a limit is
-// refused as it is typed, and the field left empty shows its value again.
+// refused as it is typed, and the field left, or given Return outside a
+// dialog, without a number of its range shows its value again.
 #pragma once
 
 #include "Classes.h"
@@ -112,8 +113,8 @@ public:
     bool AutoSelect() const { return AutoSelect_; }
     void SetAutoSelect(bool AutoSelect) { AutoSelect_ = AutoSelect; }
 
-    // The text as a number; while it is none (emptied, or a sign alone) the
-    // last value of the range it held.
+    // The value in effect: the last number of the range the text held, so
+    // never a number typed on the way to another (NumberField.h).
     int32_t Value() const;
     // The text becomes the clamped value in decimal.
     void SetValue(int32_t Value);

@@ -1,25 +1,7 @@
 #include "SpinValue.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
-
-int32_t SpinTextValue(std::string_view Text, int32_t Fallback)
-{
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!Text.empty() && isBlank(Text.front()))
-        Text.remove_prefix(1);
-    while (!Text.empty() && isBlank(Text.back()))
-        Text.remove_suffix(1);
-    // from_chars takes a minus sign but not a plus sign.
-    if (Text.size() > 1 && Text.front() == '+' && Text[1] != '-')
-        Text.remove_prefix(1);
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), value);
-    if (Text.empty() || error != std::errc() || end != Text.data() + Text.size())
-        return Fallback;
-    return value;
-}
 
 int32_t CheckSpinValue(int32_t Value, int32_t MinValue, int32_t MaxValue)
 {

@@ -4,6 +4,7 @@
 #include "DialogKeys.h"
 #include "Dialogs.h"
 #include "ExceptionHandler.h"
+#include "NumberField.h"
 #include "SpinEx.h"
 #include "SubIni.h"
 
@@ -15,7 +16,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -32,24 +33,6 @@ bool& KeisenRtn()
 {
     static bool keep = false;
     return keep;
-}
-
-QString WrapWidthText(const QString& Typed)
-{
-    QString text = Typed.trimmed();
-    if (text.startsWith(u'-'))
-        text.remove(0, 1);
-    bool number = false;
-    const qlonglong width = text.toLongLong(&number);
-    if (!number) {
-        // Digits beyond what a number holds are still a width above the limit.
-        const bool digits =
-            !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-        return digits ? QString::number(MaxWidth) : QString();
-    }
-    // A width below 10 would make the wrap give nothing back and erase the
-    // selection.
-    return QString::number(std::clamp<qlonglong>(width, MinWidth, MaxWidth));
 }
 
 TSeikeiForm::TSeikeiForm(QWidget* Parent) : QDialog(Parent)
@@ -143,19 +126,17 @@ void TSeikeiForm::CheckMaxStrClick()
     CheckEnglish->setEnabled(!CheckMaxStr->isChecked());
 }
 
+// A width below 10 would make the wrap give nothing back and erase the
+// selection; the field takes none. One that "最大値" leaves unused is not
+// asked for.
 void TSeikeiForm::OKButtonClick()
 {
-    const QString width = WrapWidthText(MySpinEdit1->text());
-    if (width.isEmpty()) {
-        const QString message = u'\'' + MySpinEdit1->text() + QStringLiteral("' は有効な整数値ではありません。");
-        MessageDlg(message.toStdString(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
-        MySpinEdit1->setFocus();
+    if (MySpinEdit1->isEnabled() && !TNumberField::Of(*MySpinEdit1)->Confirm())
         return;
-    }
     auto& seikei = SettingsVars.Seikei;
     if (RadioGroup1->checkedId() >= 0)
         seikei.Index = RadioGroup1->checkedId();
-    seikei.Width = width.toStdString();
+    seikei.Width = std::to_string(MySpinEdit1->Value());
     seikei.English = CheckEnglish->isChecked();
     seikei.Indent = CheckIndent->isChecked();
     seikei.KeisenBig = CheckKeisen->isChecked();

@@ -64,19 +64,15 @@ TSortForm::TSortForm(QWidget* Parent) : QDialog(Parent)
 
 void TSortForm::OKButtonClick()
 {
-    const TNumberField& column = *TNumberField::Of(*Edit1);
-    const QString text = Edit1->text();
-    const bool holdsColumn = column.HoldsValue();
-    // A number the sort cannot use is told; what is no number at all is
-    // column 1.
-    if (!holdsColumn && IsWholeNumber(text)) {
-        MessageDlg(column.Hint().toStdString(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
-        Edit1->setFocus();
-        Edit1->selectAll();
+    // A column the sort cannot use, or a sign typed on the way to one, is
+    // refused with the range and stays to be corrected: it is never taken
+    // for the start of the line.
+    TNumberField& column = *TNumberField::Of(*Edit1);
+    if (!column.Confirm())
         return;
-    }
+    const QString text = Edit1->text();
     TSortChoice& choice = SortChoice();
-    choice.SortPosition = holdsColumn && !text.isEmpty() ? column.Value() : 1;
+    choice.SortPosition = text.isEmpty() ? 1 : column.Value();
     choice.SortDirection = RadioGroup1->checkedId();
     choice.SortPositionEmpty = text.isEmpty();
     done(mrOk);

@@ -24,7 +24,8 @@ public:
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
-    // Keeps the choice and closes with mrOk.
+    // Keeps the choice and closes with mrOk; a column that is no number of
+    // the range is refused with the range, and the dialog stays open.
     void OKButtonClick();
 
 protected:

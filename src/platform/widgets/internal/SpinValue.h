@@ -1,14 +1,8 @@
-// The value rules of the spin edit, apart from its window: reading the
-// text as a number, clamping, stepping and which typed characters it takes.
+// The value rules of the spin edit, apart from its window: clamping,
+// stepping and which typed characters it takes.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
-
-// The number Text holds: an optional sign and decimal digits, with blanks
-// around them allowed; anything else, a number beyond 32 bits included,
-// reads as Fallback.
-int32_t SpinTextValue(std::string_view Text, int32_t Fallback);
 
 // Value clamped to MinValue..MaxValue; equal limits mean no limits.
 int32_t CheckSpinValue(int32_t Value, int32_t MinValue, int32_t MaxValue);

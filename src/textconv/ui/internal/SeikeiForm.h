@@ -13,11 +13,6 @@ class TMySpinEdit;
 // kept for the run, not saved. The box itself opens unchecked.
 bool& KeisenRtn();
 
-// The width typed, as the formatting command keeps it: a leading "-" is
-// dropped and the number is held within 10..8192; empty when the text is
-// no number.
-QString WrapWidthText(const QString& Typed);
-
 class TSeikeiForm : public QDialog {
 public:
     explicit TSeikeiForm(QWidget* Parent = nullptr);
@@ -33,8 +28,8 @@ public:
     QPushButton* CanButton = nullptr;
 
     void SetItemIndex(int Index);
-    // Keeps the choices and closes with mrOk; a width that is no number is
-    // told and the dialog stays open.
+    // Keeps the choices and closes with mrOk; a width that is no number of
+    // 10..8192 is refused with the range, and the dialog stays open.
     void OKButtonClick();
 
 protected:
