@@ -61,18 +61,30 @@ TSaveRefusal SaveRefusal(const std::string& FileName)
     return {};
 }
 
+namespace {
+
+// A save that rewrote the file in place and was cut short left it empty or
+// torn, and the whole document in a copy beside it: the user is told where.
+std::string SaveCopyNote(const std::string& FileName)
+{
+    const std::string copy = SaveCopyBeside(FileName);
+    return copy.empty() ? copy : "\r\n途中で止まった保存の内容は、すべて次のファイルに残っています。\r\n" + OsPath(copy);
+}
+
+} // namespace
+
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount)
 {
     const std::string bytes = ReadFileBytes(FileName);
     // Nothing was ever written to it: not damage, so not told as damage.
     if (bytes.empty())
-        throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。");
+        throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。" + SaveCopyNote(FileName));
     try {
         TVk2Document document = DecodeVk2(bytes, SubIconCount);
         CheckTitlesAgreeWithTexts(document.Pages);
         return document;
     } catch (const EVk2Format& error) {
-        throw EVk2Format(OsPath(FileName) + "\r\n" + error.what());
+        throw EVk2Format(OsPath(FileName) + "\r\n" + error.what() + SaveCopyNote(FileName));
     }
 }
 

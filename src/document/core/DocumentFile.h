@@ -21,7 +21,8 @@ bool IsFileLocked(const std::string& FileName);
 
 // Reads the whole document. Raises EFOpenError (unreadable) or EVk2Format
 // (damaged: the format broken, or records that no longer match the tree,
-// CheckTitlesAgreeWithTexts); the message names the file.
+// CheckTitlesAgreeWithTexts); the message names the file, and the whole
+// copy a save cut short left beside it (SaveCopyBeside) when there is one.
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount);
 // Writes the document atomically: the old file stays whole on any failure,
 // which raises EFCreateError or EVk2TooLarge.
