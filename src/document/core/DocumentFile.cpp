@@ -110,7 +110,7 @@ int FolderFault(const std::string& OsFolder)
 
 } // namespace
 
-std::string BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)
+TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)
 {
     if (!FileExists(DocumentFile))
         return {};
@@ -126,18 +126,19 @@ std::string BackupDocument(const std::string& DocumentFile, const std::string& F
     // A folder that is not there, or that this user may not make files in,
     // is the setting to change; anything else is told as what it is.
     if (const int error = FolderFault(OsPath(folder.empty() ? "." : folder)))
-        return "バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。\n"
-               + CannotWriteMessage(folder, SysErrorMessage(error));
-    // The user made the old backup read-only to keep it.
+        return {"バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。\n"
+                + CannotWriteMessage(folder, SysErrorMessage(error))};
+    // The user made the old backup read-only to keep it, or it is another
+    // user's.
     if (IsKeptReadOnly(backup))
-        return failed + "\n" + CannotWriteMessage(backup, KeptReadOnlyReason());
+        return {failed + "\n" + CannotWriteMessage(backup, KeptReadOnlyReason(backup)), IsOtherUsersFile(backup)};
     try {
-        WriteFileAtomic(backup, ReadFileBytes(DocumentFile), System);
+        WriteFileAtomic(backup, ReadFileBytes(DocumentFile), System, DocumentFile);
         return {};
     } catch (const EFWriteError& E) {
-        return failed + "\n" + CannotWriteMessage(backup, E.Reason());
+        return {failed + "\n" + CannotWriteMessage(backup, E.Reason())};
     } catch (const EFOpenError& E) {
-        return failed + "\n" + E.Message();
+        return {failed + "\n" + E.Message()};
     }
 }
 
