@@ -227,8 +227,40 @@ bool MayStillWrite(pid_t Pid)
     return kill(Pid, 0) == 0 || errno != ESRCH;
 }
 
+// More copies than anyone keeps: a folder full of them is refused.
+constexpr int MaxCopies = 10000;
+
+// Gives the complete file open as Fd the first copy name of Name in Folder
+// not taken (an earlier copy is never replaced): 0 with Copy its path, or
+// the errno.
+int LinkCopy(const std::string& Folder, std::string_view Name, int Fd, TFileSystem& System, std::string& Copy)
+{
+    for (int number = 1; number <= MaxCopies; ++number) {
+        const std::string copy = Folder + CopyName(Name, number);
+        const int error = System.LinkAs(Fd, copy);
+        if (error == EEXIST)
+            continue;
+        if (error == 0)
+            Copy = copy;
+        return error;
+    }
+    return EEXIST;
+}
+
+// Temp holds more than Target and begins with all Target holds: a rewrite
+// in place of Target was cut short and Temp is the whole document (a
+// writer that hid its copy left it so).
+bool IsCutShortBy(const std::string& Target, const std::string& Temp)
+{
+    std::string target, temp;
+    return ReadWhole(Target, UINT64_MAX, target) == 0 && ReadWhole(Temp, UINT64_MAX, temp) == 0
+           && target.size() < temp.size() && temp.starts_with(target);
+}
+
 // Removes the temporary files that writers now gone left for the targets
-// Names in Folder: one pass over the folder, however many targets.
+// Names in Folder: one pass over the folder, however many targets. One
+// that is the only whole document of a target cut short is never removed:
+// it gets a copy's name the user sees instead.
 void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std::less<>>& Names, TFileSystem& System)
 {
     DIR* dir = opendir(Folder.c_str());
@@ -236,8 +268,17 @@ void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std
         return;
     while (const dirent* entry = readdir(dir)) {
         const auto owner = TempOwner(entry->d_name);
-        if (owner && Names.contains(owner->first) && !MayStillWrite(owner->second))
-            System.Remove(Folder + entry->d_name);
+        if (!owner || !Names.contains(owner->first) || MayStillWrite(owner->second))
+            continue;
+        const std::string temp = Folder + entry->d_name;
+        if (IsCutShortBy(Folder + std::string(owner->first), temp)) {
+            FileDescriptor fd(::open(temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+            std::string copy;
+            if (fd.Get() >= 0 && LinkCopy(Folder, owner->first, fd.Get(), System, copy) == 0)
+                System.Remove(temp);
+            continue;
+        }
+        System.Remove(temp);
     }
     closedir(dir);
 }
@@ -441,27 +482,18 @@ int KeepOwnerAndGroup(TReplacement& File, int Fd, const TOwnership& Wanted, bool
     return 0;
 }
 
-// More copies than anyone keeps: a folder full of them is refused.
-constexpr int MaxCopies = 10000;
-
 // Names the complete file open as Fd for the user, in case the rewrite in
-// place is cut short: the first copy name not taken (an earlier copy is
-// never replaced). The temporary name it had goes.
+// place is cut short (LinkCopy). The temporary name it had goes.
 int NameCopy(TReplacement& File, int Fd, TFileSystem& System)
 {
-    for (int number = 1; number <= MaxCopies; ++number) {
-        const std::string copy = File.Folder + CopyName(File.Name, number);
-        const int error = System.LinkAs(Fd, copy);
-        if (error == EEXIST)
-            continue;
-        if (error == 0) {
-            if (!File.Temp.empty())
-                System.Remove(File.Temp);
-            File.Temp = copy;
-        }
-        return error;
+    std::string copy;
+    const int error = LinkCopy(File.Folder, File.Name, Fd, System, copy);
+    if (error == 0) {
+        if (!File.Temp.empty())
+            System.Remove(File.Temp);
+        File.Temp = copy;
     }
-    return EEXIST;
+    return error;
 }
 
 // Writes the temporary file with the owner, group and permissions
