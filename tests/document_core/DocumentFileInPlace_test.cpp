@@ -96,7 +96,8 @@ TEST(DocumentFileInPlace, ASaveKilledAnywhereLeavesAWholeDocumentThatOpeningName
     points.push_back({0, true});
     int cutShort = 0;
     for (const TKillPoint& point : points) {
-        SCOPED_TRACE(testing::Message() << "killed before step " << point.Step << (point.MidRewrite ? " mid-rewrite" : ""));
+        SCOPED_TRACE(testing::Message() << "killed before step " << point.Step
+                                        << (point.MidRewrite ? " mid-rewrite" : ""));
         makeTheirs();
         const pid_t child = fork();
         ASSERT_GE(child, 0);

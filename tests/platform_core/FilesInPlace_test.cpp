@@ -75,9 +75,8 @@ TEST_F(FilesInPlace, AFaultAtAnyStepLeavesAWholeDocumentUnderAVisibleNameAndSays
         for (int failing = 1; failing <= steps; ++failing) {
             SCOPED_TRACE(testing::Message() << "step " << failing << (diskDies ? " and after" : ""));
             MakeTheirs(Old_);
-            TInPlaceFileSystem user([&](std::string_view, int Step) {
-                return Step == failing || (diskDies && Step > failing) ? EIO : 0;
-            });
+            TInPlaceFileSystem user(
+                [&](std::string_view, int Step) { return Step == failing || (diskDies && Step > failing) ? EIO : 0; });
             std::string told;
             try {
                 WriteFileAtomic(Name_, New_, user);

@@ -150,8 +150,11 @@ TEST_F(FilesOwner, ARewriteInPlaceThatFailsNeverLeavesTheFileTorn)
         size_t Files;
     } cases[] = {
         {{2}, "old", failed, 1},
-        {{2, 3}, "",
-         failed + "\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"" + copy + "\" にあります。", 2},
+        {{2, 3},
+         "",
+         failed + "\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"" + copy
+             + "\" にあります。",
+         2},
     };
     for (const auto& c : cases) {
         WriteRaw(Name_, "old");

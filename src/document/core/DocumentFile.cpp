@@ -68,7 +68,8 @@ namespace {
 std::string SaveCopyNote(const std::string& FileName)
 {
     const std::string copy = SaveCopyBeside(FileName);
-    return copy.empty() ? copy : "\r\n途中で止まった保存の内容は、すべて次のファイルに残っています。\r\n" + OsPath(copy);
+    return copy.empty() ? copy
+                        : "\r\n途中で止まった保存の内容は、すべて次のファイルに残っています。\r\n" + OsPath(copy);
 }
 
 } // namespace

@@ -17,9 +17,9 @@
 #include <optional>
 #include <pwd.h>
 #include <set>
-#include <tuple>
 #include <signal.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -374,8 +374,8 @@ bool IsOtherUsersFile(const std::string& FileName)
 {
     const std::string path = OsPath(FileName);
     struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0
-           && st.st_uid != geteuid() && access(path.c_str(), W_OK) != 0;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && st.st_uid != geteuid()
+           && access(path.c_str(), W_OK) != 0;
 }
 
 std::string KeptReadOnlyReason(const std::string& FileName)
@@ -594,10 +594,11 @@ void PutInPlace(const TReplacement& File, std::span<const std::string_view> Piec
     const std::string_view oldBytes = old;
     if (System.OpenForRewrite(File.Target, &fd) == 0 && Rewrite(fd, std::span(&oldBytes, 1), System, touched) == 0)
         fail(error);
-    RaiseCreateError(File.Target,
-                     SysErrorMessage(error)
-                         + Format("\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"%s\" にあります。",
-                                  File.Temp.c_str()));
+    RaiseCreateError(
+        File.Target,
+        SysErrorMessage(error)
+            + Format("\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"%s\" にあります。",
+                     File.Temp.c_str()));
 }
 
 } // namespace
