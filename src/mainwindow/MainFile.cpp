@@ -373,11 +373,14 @@ void TDocumentFiles::FlSaveClick()
     if (RefuseSave(fileName, SavePrefix()) || !MayWriteOver(fileName, SavePrefix()))
         return;
     const std::string& backupFolder = SettingsVars.Backup.Folder;
-    if (SettingsVars.Backup.Mode)
-        if (const std::string failure =
-                BackupDocument(fileName, backupFolder.empty() ? BackupFolderDefault() : backupFolder);
-            !failure.empty())
-            Tell(failure, TMsgDlgType::mtInformation);
+    if (SettingsVars.Backup.Mode) {
+        const TBackupOutcome backup =
+            BackupDocument(fileName, backupFolder.empty() ? BackupFolderDefault() : backupFolder);
+        // Another user's backup stays theirs: told once a run for each
+        // document, not at every save and auto-save tick.
+        if (!backup.Failure.empty() && (!backup.OtherUsersBackup || OthersBackupsTold_.insert(fileName).second))
+            Tell(backup.Failure, TMsgDlgType::mtInformation);
+    }
     if (SaveOutline(DocFileName_)) {
         ReadOnlyDocument_ = false;
         ClosingSave_ = false;

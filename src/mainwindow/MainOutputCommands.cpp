@@ -57,12 +57,13 @@ TOutputFileKind FileKindOf(int Kind)
     return TOutputFileKind::Text;
 }
 
-// Writes Files; false after telling of a failed write.
-bool WriteFilesTold(const TOutputFiles& Files)
+// Writes Files made from the document file Document ("" for none); false
+// after telling of a failed write.
+bool WriteFilesTold(const TOutputFiles& Files, const std::string& Document)
 {
     try {
         THourGlass hourGlass;
-        WriteOutputFiles(Files);
+        WriteOutputFiles(Files, Document);
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -249,7 +250,8 @@ bool TDocumentFiles::SaveTextOutput(int Kind, std::optional<bool> Numbered)
                                      SettingsVars.Seikei.Indent};
     try {
         THourGlass hourGlass;
-        WriteFileAtomic(*fileName, TextOutputBytes(Kind, dataTree.Items(), selected, options));
+        WriteFileAtomic(*fileName, TextOutputBytes(Kind, dataTree.Items(), selected, options), SystemFileSystem(),
+                        HasDocumentFile() ? DocFileName_ + ".vk2" : "");
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -320,7 +322,7 @@ void TDocumentFiles::FlPageTextSavePartClick()
             return;
         const TOutputFiles files =
             PageFiles(selected, *folder, EditModeExtension(Host_.EditMode(), SettingsVars.UserExt));
-        if (WriteFilesTold(files))
+        if (WriteFilesTold(files, HasDocumentFile() ? DocFileName_ + ".vk2" : ""))
             Tell(std::to_string(files.size()) + " 個のページをテキストファイル化しました。",
                  TMsgDlgType::mtInformation);
     } catch (const EPageFileNames& error) {
@@ -339,6 +341,6 @@ void TDocumentFiles::FlHtmlSaveClick()
     if (!folder)
         return;
     const TOutputFiles files = HtmlFiles(*selected, *folder);
-    if (WriteFilesTold(files))
+    if (WriteFilesTold(files, HasDocumentFile() ? DocFileName_ + ".vk2" : ""))
         Tell(std::to_string(files.size()) + " 個のページをHTMLファイル化しました。", TMsgDlgType::mtInformation);
 }

@@ -160,19 +160,19 @@ TEST(DocumentFile, BackupCopiesTheOldDocumentOrNothing)
     const std::string doc = dir.File("doc.vk2");
     const std::string backups = dir.File("backup");
     fs::create_directory(backups);
-    EXPECT_EQ(BackupDocument(doc, backups), "") << "no old file: nothing to copy";
+    EXPECT_EQ(BackupDocument(doc, backups).Failure, "") << "no old file: nothing to copy";
     EXPECT_EQ(FileCount(backups), 0u);
 
     WriteDocumentFile(doc, Pages("first"), 0, 0);
-    ASSERT_EQ(BackupDocument(doc, backups), "");
+    ASSERT_EQ(BackupDocument(doc, backups).Failure, "");
     EXPECT_EQ(ReadRaw(backups + "/doc.vk~"), ReadRaw(doc));
 
     const std::string firstBackup = ReadRaw(doc);
     WriteDocumentFile(doc, Pages("second"), 0, 0);
     TFailingFileSystem failing(TStep::Write);
-    EXPECT_NE(BackupDocument(doc, backups, failing), "");
+    EXPECT_NE(BackupDocument(doc, backups, failing).Failure, "");
     EXPECT_EQ(ReadRaw(backups + "/doc.vk~"), firstBackup) << "a failed copy leaves the earlier backup";
-    EXPECT_NE(BackupDocument(doc, dir.File("no-such-folder")), "");
+    EXPECT_NE(BackupDocument(doc, dir.File("no-such-folder")).Failure, "");
 }
 
 // A failed backup says why: to set the folder again only when the folder is
@@ -210,7 +210,7 @@ TEST(DocumentFile, AFailedBackupSaysWhyAndKeepsAReadOnlyBackup)
          failed + dir.File("linked/doc.vk~") + " に書き込めません\n" + readOnly},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(BackupDocument(doc, c.Folder, c.System), c.Told);
+        EXPECT_EQ(BackupDocument(doc, c.Folder, c.System).Failure, c.Told);
     EXPECT_EQ(ReadRaw(dir.File("ro/doc.vk~")), "mine");
     EXPECT_TRUE(fs::is_symlink(dir.File("linked/doc.vk~")));
     EXPECT_EQ(FileCount(dir.File("full")), 0u);
@@ -227,7 +227,7 @@ TEST(DocumentFile, NeitherASaveNorABackupReplacesWhatIsNoRegularFile)
 
     WriteDocumentFile(dir.File("real.vk2"), Pages("x"), 0, 0);
     fs::create_symlink("pipe", dir.File("real.vk~"));
-    EXPECT_NE(BackupDocument(dir.File("real.vk2"), dir.Path()), "");
+    EXPECT_NE(BackupDocument(dir.File("real.vk2"), dir.Path()).Failure, "");
     EXPECT_EQ(fs::symlink_status(dir.File("pipe")).type(), fs::file_type::fifo);
 }
 

@@ -137,26 +137,34 @@ TEST_F(FilesOwner, WhereTheSystemRefusesTheOwnerTheGroupStaysOrTheFileIsRewritte
 }
 
 // A rewrite in place that fails part-way puts the old bytes back; should
-// that fail too, the complete copy takes the file's place. Either way the
-// file is whole and the failure is told with its reason.
+// that fail too, the file stays cut short and the complete copy beside it,
+// which the message names. Either way the failure is told with its reason.
 TEST_F(FilesOwner, ARewriteInPlaceThatFailsNeverLeavesTheFileTorn)
 {
+    const std::string failed = "ファイル \"" + Name_ + "\" を作成できません。" + SysErrorMessage(ENOSPC);
+    const std::string copy = Dir_.File("doc.save-copy-1.vk2");
     const struct {
         std::set<int> FailingWrites;
         std::string After;
+        std::string Told;
+        size_t Files;
     } cases[] = {
-        {{2}, "old"},
-        {{2, 3}, "new, longer than the old"},
+        {{2}, "old", failed, 1},
+        {{2, 3},
+         "",
+         failed + "\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"" + copy
+             + "\" にあります。",
+         2},
     };
     for (const auto& c : cases) {
         WriteRaw(Name_, "old");
         TUserFileSystem user(true, c.FailingWrites);
-        EXPECT_THAT(
-            [&] { WriteFileAtomic(Name_, "new, longer than the old", user); },
-            ThrowsMessage<EFWriteError>("ファイル \"" + Name_ + "\" を作成できません。" + SysErrorMessage(ENOSPC)));
+        EXPECT_THAT([&] { WriteFileAtomic(Name_, "new, longer than the old", user); },
+                    ThrowsMessage<EFWriteError>(c.Told));
         EXPECT_EQ(ReadRaw(Name_), c.After);
-        EXPECT_EQ(FileCount(), 1u);
+        EXPECT_EQ(FileCount(), c.Files);
     }
+    EXPECT_EQ(ReadRaw(copy), "new, longer than the old");
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using ::testing::ThrowsMessage;
@@ -99,6 +101,25 @@ TEST(Files, AtomicWriteThroughALinkWhoseTargetIsGoneMakesTheTarget)
                                              + SysErrorMessage(ELOOP)));
     EXPECT_TRUE(fs::is_symlink(dir.File("gone")) && fs::is_symlink(dir.File("loop")));
     EXPECT_FALSE(fs::exists(dir.File("unmounted")));
+}
+
+// A writer that hid the whole copy of a file it rewrote in place, and was
+// killed, left the file cut short: the next write gives that copy a name
+// the user sees instead of removing it, and removes other leftovers.
+TEST(Files, AHiddenWholeCopyOfAFileCutShortIsKeptUnderAVisibleName)
+{
+    TempDir dir;
+    const pid_t dead = fork();
+    if (dead == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const std::string hidden = ".doc.vk2.~" + std::to_string(dead) + "~";
+    WriteRaw(dir.File("doc.vk2"), "whole doc");
+    WriteRaw(dir.File(hidden + "a1B2c3"), "whole document");
+    WriteRaw(dir.File(hidden + "d4E5f6"), "another version");
+    WriteFileAtomic(dir.File("doc.vk2"), "next");
+    EXPECT_EQ(ReadRaw(dir.File("doc.save-copy-1.vk2")), "whole document");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
 TEST(Files, ReadingRefusesWhatIsNotAWholeRegularFile)

@@ -61,6 +61,19 @@ TSaveRefusal SaveRefusal(const std::string& FileName)
     return {};
 }
 
+namespace {
+
+// A save that rewrote the file in place and was cut short left it empty or
+// torn, and the whole document in a copy beside it: the user is told where.
+std::string SaveCopyNote(const std::string& FileName)
+{
+    const std::string copy = SaveCopyBeside(FileName);
+    return copy.empty() ? copy
+                        : "\r\n途中で止まった保存の内容は、すべて次のファイルに残っています。\r\n" + OsPath(copy);
+}
+
+} // namespace
+
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std::optional<TFileVersion>* Version)
 {
     // Looked at first: a write while the file is read changes its stamp.
@@ -68,7 +81,7 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
     const std::string bytes = ReadFileBytes(FileName);
     // Nothing was ever written to it: not damage, so not told as damage.
     if (bytes.empty())
-        throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。");
+        throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。" + SaveCopyNote(FileName));
     try {
         TVk2Document document = DecodeVk2(bytes, SubIconCount);
         CheckTitlesAgreeWithTexts(document.Pages);
@@ -76,7 +89,7 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
             Version->emplace(look, bytes);
         return document;
     } catch (const EVk2Format& error) {
-        throw EVk2Format(OsPath(FileName) + "\r\n" + error.what());
+        throw EVk2Format(OsPath(FileName) + "\r\n" + error.what() + SaveCopyNote(FileName));
     }
 }
 
@@ -103,7 +116,7 @@ int FolderFault(const std::string& OsFolder)
 
 } // namespace
 
-std::string BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)
+TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string& Folder, TFileSystem& System)
 {
     if (!FileExists(DocumentFile))
         return {};
@@ -119,18 +132,19 @@ std::string BackupDocument(const std::string& DocumentFile, const std::string& F
     // A folder that is not there, or that this user may not make files in,
     // is the setting to change; anything else is told as what it is.
     if (const int error = FolderFault(OsPath(folder.empty() ? "." : folder)))
-        return "バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。\n"
-               + CannotWriteMessage(folder, SysErrorMessage(error));
-    // The user made the old backup read-only to keep it.
+        return {"バックアップに失敗しました。オプションの登録でバックアップフォルダーを設定し直してみてください。\n"
+                + CannotWriteMessage(folder, SysErrorMessage(error))};
+    // The user made the old backup read-only to keep it, or it is another
+    // user's.
     if (IsKeptReadOnly(backup))
-        return failed + "\n" + CannotWriteMessage(backup, KeptReadOnlyReason());
+        return {failed + "\n" + CannotWriteMessage(backup, KeptReadOnlyReason(backup)), IsOtherUsersFile(backup)};
     try {
-        WriteFileAtomic(backup, ReadFileBytes(DocumentFile), System);
+        WriteFileAtomic(backup, ReadFileBytes(DocumentFile), System, DocumentFile);
         return {};
     } catch (const EFWriteError& E) {
-        return failed + "\n" + CannotWriteMessage(backup, E.Reason());
+        return {failed + "\n" + CannotWriteMessage(backup, E.Reason())};
     } catch (const EFOpenError& E) {
-        return failed + "\n" + E.Message();
+        return {failed + "\n" + E.Message()};
     }
 }
 

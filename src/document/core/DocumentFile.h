@@ -23,9 +23,10 @@ bool IsFileLocked(const std::string& FileName);
 
 // Reads the whole document. Raises EFOpenError (unreadable) or EVk2Format
 // (damaged: the format broken, or records that no longer match the tree,
-// CheckTitlesAgreeWithTexts); the message names the file. Version, when
-// given, receives what the file held, to tell a later change by another
-// program.
+// CheckTitlesAgreeWithTexts); the message names the file, and the whole
+// copy a save cut short left beside it (SaveCopyBeside) when there is one.
+// Version, when given, receives what the file held, to tell a later change
+// by another program.
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount,
                               std::optional<TFileVersion>* Version = nullptr);
 // Writes the document atomically: the old file stays whole on any failure,
@@ -33,13 +34,21 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount,
 TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
                                TFileSystem& System = SystemFileSystem());
 
+// What became of a backup: why it was not made, as the user reads it (to
+// set the folder again when the folder is the trouble), or "" when it was
+// made or there is no document file yet. OtherUsersBackup: the backup is
+// another user's file, which this user cannot replace; that stays so.
+struct TBackupOutcome {
+    std::string Failure;
+    bool OtherUsersBackup = false;
+};
 // Copies DocumentFile to Folder/<its name without extension>.vk~ through a
 // temporary file, so a failed copy never harms the previous backup, and
-// never over a backup the user made read-only. Gives why the copy was not
-// made, as the user reads it (to set the folder again when the folder is
-// the trouble), or "" when it was made or there is no document file yet.
-std::string BackupDocument(const std::string& DocumentFile, const std::string& Folder,
-                           TFileSystem& System = SystemFileSystem());
+// never over a backup the user made read-only. The backup takes the
+// document's group and permissions (WriteFileAtomic's MadeFrom): a copy of
+// a private document is private too.
+TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string& Folder,
+                              TFileSystem& System = SystemFileSystem());
 
 // A text file as page text: ReadTextFile (its encoding judged by the rule
 // every text file is read by; a file that is text in no encoding raises

@@ -2,11 +2,11 @@
 
 #include "Files.h"
 
-void WriteOutputFiles(const TOutputFiles& Files, TFileSystem& System)
+void WriteOutputFiles(const TOutputFiles& Files, const std::string& Document, TFileSystem& System)
 {
     std::vector<TFileWrite> writes;
     writes.reserve(Files.size());
     for (const TOutputFile& file : Files)
-        writes.push_back({file.Name, file.Bytes});
+        writes.push_back({file.Name, file.Bytes, Document});
     WriteFilesAtomic(writes, System);
 }

@@ -15,7 +15,10 @@ struct TOutputFile {
 };
 using TOutputFiles = std::vector<TOutputFile>;
 
-// Writes the files as one set (WriteFilesAtomic): a failed write leaves
+// Writes the files as one set (WriteFilesAtomic), each made from the
+// document file Document ("" for none: a document not saved yet), so
+// none is more open to others than the document: a failed write leaves
 // every old file as it was and raises EFCreateError naming the file and
 // the reason.
-void WriteOutputFiles(const TOutputFiles& Files, TFileSystem& System = SystemFileSystem());
+void WriteOutputFiles(const TOutputFiles& Files, const std::string& Document = {},
+                      TFileSystem& System = SystemFileSystem());

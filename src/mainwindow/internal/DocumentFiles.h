@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -200,6 +201,8 @@ private:
         bool ChangeTold = false;
     };
     std::optional<TKnownFile> KnownFile_;
+    // The documents whose backup another user owns, told so this run.
+    std::set<std::string> OthersBackupsTold_;
     // How often the save question was answered Yes or No.
     int SaveAnswers_ = 0;
     // The tick waiting for a modal activity to end, and what it found.

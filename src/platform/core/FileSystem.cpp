@@ -15,6 +15,13 @@ namespace {
 
 int Result(int ReturnValue) { return ReturnValue == 0 ? 0 : errno; }
 
+// The /proc path links an unnamed file without privileges.
+int LinkOpenFile(int Fd, const std::string& Path)
+{
+    const std::string procPath = "/proc/self/fd/" + std::to_string(Fd);
+    return Result(linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, Path.c_str(), AT_SYMLINK_FOLLOW));
+}
+
 } // namespace
 
 int TFileSystem::CreateTemp(std::string& Template, int* Fd)
@@ -33,21 +40,20 @@ int TFileSystem::CreateTemp(std::string& Template, int* Fd)
 int TFileSystem::Link(int Fd, std::string& Template)
 {
     // linkat() makes no unique names itself: try random ones as mkstemp
-    // does. The /proc path links an unnamed file without privileges.
+    // does.
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    const std::string procPath = "/proc/self/fd/" + std::to_string(Fd);
     const size_t suffix = Template.size() - 6;
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         for (size_t i = suffix; i < Template.size(); ++i)
             Template[i] = kLetters[random() % (sizeof kLetters - 1)];
-        if (linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, Template.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return 0;
-        if (errno != EEXIST)
-            return errno;
+        if (const int error = LinkOpenFile(Fd, Template); error != EEXIST)
+            return error;
     }
     return EEXIST;
 }
+
+int TFileSystem::LinkAs(int Fd, const std::string& Path) { return LinkOpenFile(Fd, Path); }
 
 int TFileSystem::Write(int Fd, std::span<const std::string_view> Pieces)
 {

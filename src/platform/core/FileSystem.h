@@ -23,6 +23,9 @@ public:
     // Gives the unnamed file open as Fd a name made from Template as
     // CreateTemp makes one.
     virtual int Link(int Fd, std::string& Template);
+    // Gives the file open as Fd the name Path as well; EEXIST when Path is
+    // taken, which is never replaced.
+    virtual int LinkAs(int Fd, const std::string& Path);
     // Writes all the pieces, one after the other.
     virtual int Write(int Fd, std::span<const std::string_view> Pieces);
     virtual int SetMode(int Fd, mode_t Mode);

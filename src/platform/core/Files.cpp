@@ -15,9 +15,11 @@
 #include <fcntl.h>
 #include <map>
 #include <optional>
+#include <pwd.h>
 #include <set>
 #include <signal.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -179,6 +181,39 @@ std::optional<std::pair<std::string_view, pid_t>> TempOwner(std::string_view Ent
     return std::pair(head.substr(1, mark - 1), pid);
 }
 
+// The whole copy a rewrite in place writes first is named for the user to
+// see and open: "<stem>.save-copy-<n><extension>" beside the target, the
+// extension kept so that the open dialog's filter lists it.
+constexpr std::string_view CopyMark = ".save-copy-";
+
+std::pair<std::string_view, std::string_view> StemAndExtension(std::string_view Name)
+{
+    const size_t dot = Name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return {Name, {}};
+    return {Name.substr(0, dot), Name.substr(dot)};
+}
+
+std::string CopyName(std::string_view Name, int Number)
+{
+    const auto [stem, extension] = StemAndExtension(Name);
+    return std::string(stem).append(CopyMark).append(std::to_string(Number)).append(extension);
+}
+
+// The number of Entry as a copy of Name, or 0 for any other entry.
+unsigned long CopyNumber(std::string_view Entry, std::string_view Name)
+{
+    const auto [stem, extension] = StemAndExtension(Name);
+    if (Entry.size() <= stem.size() + CopyMark.size() + extension.size() || !Entry.starts_with(stem)
+        || !Entry.substr(stem.size()).starts_with(CopyMark) || !Entry.ends_with(extension))
+        return 0;
+    const std::string_view digits =
+        Entry.substr(stem.size() + CopyMark.size(), Entry.size() - stem.size() - CopyMark.size() - extension.size());
+    unsigned long number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return error == std::errc() && end == digits.data() + digits.size() ? number : 0;
+}
+
 TTempWriterCheck& InstalledTempWriterCheck()
 {
     static TTempWriterCheck check;
@@ -192,8 +227,40 @@ bool MayStillWrite(pid_t Pid)
     return kill(Pid, 0) == 0 || errno != ESRCH;
 }
 
+// More copies than anyone keeps: a folder full of them is refused.
+constexpr int MaxCopies = 10000;
+
+// Gives the complete file open as Fd the first copy name of Name in Folder
+// not taken (an earlier copy is never replaced): 0 with Copy its path, or
+// the errno.
+int LinkCopy(const std::string& Folder, std::string_view Name, int Fd, TFileSystem& System, std::string& Copy)
+{
+    for (int number = 1; number <= MaxCopies; ++number) {
+        const std::string copy = Folder + CopyName(Name, number);
+        const int error = System.LinkAs(Fd, copy);
+        if (error == EEXIST)
+            continue;
+        if (error == 0)
+            Copy = copy;
+        return error;
+    }
+    return EEXIST;
+}
+
+// Temp holds more than Target and begins with all Target holds: a rewrite
+// in place of Target was cut short and Temp is the whole document (a
+// writer that hid its copy left it so).
+bool IsCutShortBy(const std::string& Target, const std::string& Temp)
+{
+    std::string target, temp;
+    return ReadWhole(Target, UINT64_MAX, target) == 0 && ReadWhole(Temp, UINT64_MAX, temp) == 0
+           && target.size() < temp.size() && temp.starts_with(target);
+}
+
 // Removes the temporary files that writers now gone left for the targets
-// Names in Folder: one pass over the folder, however many targets.
+// Names in Folder: one pass over the folder, however many targets. One
+// that is the only whole document of a target cut short is never removed:
+// it gets a copy's name the user sees instead.
 void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std::less<>>& Names, TFileSystem& System)
 {
     DIR* dir = opendir(Folder.c_str());
@@ -201,8 +268,17 @@ void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std
         return;
     while (const dirent* entry = readdir(dir)) {
         const auto owner = TempOwner(entry->d_name);
-        if (owner && Names.contains(owner->first) && !MayStillWrite(owner->second))
-            System.Remove(Folder + entry->d_name);
+        if (!owner || !Names.contains(owner->first) || MayStillWrite(owner->second))
+            continue;
+        const std::string temp = Folder + entry->d_name;
+        if (IsCutShortBy(Folder + std::string(owner->first), temp)) {
+            FileDescriptor fd(::open(temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+            std::string copy;
+            if (fd.Get() >= 0 && LinkCopy(Folder, owner->first, fd.Get(), System, copy) == 0)
+                System.Remove(temp);
+            continue;
+        }
+        System.Remove(temp);
     }
     closedir(dir);
 }
@@ -241,6 +317,36 @@ std::string WriteTarget(const std::string& FileName)
     return target;
 }
 
+std::string SaveCopyBeside(const std::string& FileName)
+{
+    std::string target;
+    if (FollowLinks(OsPath(FileName), target) != 0)
+        return {};
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
+    const std::string_view name = std::string_view(target).substr(slash == std::string::npos ? 0 : slash + 1);
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return {};
+    // Newest by time, and by number where the clock does not tell them apart.
+    std::string newest;
+    std::tuple<time_t, long, unsigned long> newestOrder{};
+    while (const dirent* entry = readdir(dir)) {
+        struct stat st;
+        const std::string path = folder + entry->d_name;
+        const unsigned long number = CopyNumber(entry->d_name, name);
+        if (number == 0 || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const std::tuple order(st.st_mtim.tv_sec, st.st_mtim.tv_nsec, number);
+        if (newest.empty() || order > newestOrder) {
+            newest = path;
+            newestOrder = order;
+        }
+    }
+    closedir(dir);
+    return newest.empty() ? newest : FromOsPath(newest);
+}
+
 std::string CannotOpenMessage(const std::string& FileName, int Error)
 {
     return Format("ファイル \"%s\" を開けません。%s", OsPath(FileName).c_str(), SysErrorMessage(Error).c_str());
@@ -264,6 +370,24 @@ bool IsKeptReadOnly(const std::string& FileName)
 
 std::string KeptReadOnlyReason() { return KeptAsItIs("読み出し専用のファイルなので"); }
 
+bool IsOtherUsersFile(const std::string& FileName)
+{
+    const std::string path = OsPath(FileName);
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && st.st_uid != geteuid()
+           && access(path.c_str(), W_OK) != 0;
+}
+
+std::string KeptReadOnlyReason(const std::string& FileName)
+{
+    struct stat st;
+    if (!IsOtherUsersFile(FileName) || stat(OsPath(FileName).c_str(), &st) != 0)
+        return KeptReadOnlyReason();
+    const passwd* owner = getpwuid(st.st_uid);
+    const std::string name = owner ? owner->pw_name : std::to_string(st.st_uid);
+    return KeptAsItIs("ほかのユーザー（" + name + "）のファイルなので");
+}
+
 std::string KeptAsItIs(std::string_view Because) { return std::string(Because) + "、書き換えずにそのまま残しました。"; }
 
 std::string ReadFileBytes(const std::string& FileName, uint64_t MaxBytes)
@@ -279,9 +403,10 @@ int TryReadFileBytes(const std::string& FileName, std::string& Data, uint64_t Ma
     return ReadWhole(OsPath(FileName), MaxBytes, Data);
 }
 
-void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System)
+void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System,
+                     const std::string& MadeFrom)
 {
-    WriteFileAtomic(FileName, std::span(&Data, 1), System);
+    WriteFileAtomic(FileName, std::span(&Data, 1), System, MadeFrom);
 }
 
 namespace {
@@ -294,12 +419,15 @@ struct TReplacement {
     // The target's name in Folder.
     std::string Name;
     std::string Temp;
+    // The file whose bytes the new one holds, in the system's form, or "".
+    std::string MadeFrom;
     // The system lets Temp have neither the target's owner nor its group:
-    // the target is rewritten in place instead of replaced.
+    // the target is rewritten in place instead of replaced, and Temp is a
+    // whole copy under a name the user sees.
     bool InPlace = false;
 };
 
-TReplacement StartReplacement(const std::string& FileName)
+TReplacement StartReplacement(const std::string& FileName, const std::string& MadeFrom)
 {
     TReplacement file;
     file.Target = WriteTarget(FileName);
@@ -308,49 +436,91 @@ TReplacement StartReplacement(const std::string& FileName)
     const std::string name = slash == std::string::npos ? file.Target : file.Target.substr(slash + 1);
     file.Name = name;
     file.Temp = file.Folder + TempPrefix(name) + std::to_string(getpid()) + "~XXXXXX";
+    if (!MadeFrom.empty())
+        file.MadeFrom = OsPath(MadeFrom);
     return file;
 }
 
-// Gives the temporary file Fd the owner and group of the file it replaces,
-// so that a save by root or by another member of the group leaves the file
-// to the people it belonged to. Where the system refuses the owner, the
-// group alone keeps the group's access; where it refuses that too, File
-// is marked to be rewritten in place.
-int KeepOwnerAndGroup(TReplacement& File, int Fd, const struct stat& Old, TFileSystem& System)
+// The owner, group and permissions a written file is to have.
+struct TOwnership {
+    uid_t Owner;
+    gid_t Group;
+    mode_t Mode;
+};
+
+// A file replaced keeps its own. A file made from another (a document's
+// backup) holds that one's bytes, so it takes its group and permissions,
+// never more open to others than the file it copies, and its owner unless
+// it replaces a file that has one. Nothing for a new file of the
+// program's own: the umask decides.
+std::optional<TOwnership> WantedOwnership(const TReplacement& File, bool& Replacing)
+{
+    struct stat old, model;
+    Replacing = stat(File.Target.c_str(), &old) == 0;
+    if (!File.MadeFrom.empty() && stat(File.MadeFrom.c_str(), &model) == 0)
+        return TOwnership{Replacing ? old.st_uid : model.st_uid, model.st_gid, model.st_mode & 0777};
+    if (Replacing)
+        return TOwnership{old.st_uid, old.st_gid, old.st_mode & 07777};
+    return std::nullopt;
+}
+
+// Gives the temporary file Fd the owner and group it is to have, so that a
+// save by root or by another member of the group leaves the file to the
+// people it belonged to. Where the system refuses the owner, the group
+// alone keeps the group's access; where it refuses that too, a file being
+// replaced is marked to be rewritten in place.
+int KeepOwnerAndGroup(TReplacement& File, int Fd, const TOwnership& Wanted, bool Replacing, TFileSystem& System)
 {
     struct stat made;
     if (fstat(Fd, &made) != 0)
         return errno;
-    if ((made.st_uid == Old.st_uid && made.st_gid == Old.st_gid) || System.SetOwner(Fd, Old.st_uid, Old.st_gid) == 0)
+    if ((made.st_uid == Wanted.Owner && made.st_gid == Wanted.Group)
+        || System.SetOwner(Fd, Wanted.Owner, Wanted.Group) == 0)
         return 0;
-    if (made.st_gid != Old.st_gid && System.SetOwner(Fd, static_cast<uid_t>(-1), Old.st_gid) != 0)
+    if (made.st_gid != Wanted.Group && System.SetOwner(Fd, static_cast<uid_t>(-1), Wanted.Group) != 0 && Replacing)
         File.InPlace = true;
     return 0;
 }
 
-// Writes the temporary file with the old file's permissions, owner and
-// group (a new file's permissions from the umask), flushing it to disk when
-// Flush; removes it on failure. An unnamed temporary file gets its name
-// only once it is complete, so a process killed while writing leaves
-// nothing behind.
+// Names the complete file open as Fd for the user, in case the rewrite in
+// place is cut short (LinkCopy). The temporary name it had goes.
+int NameCopy(TReplacement& File, int Fd, TFileSystem& System)
+{
+    std::string copy;
+    const int error = LinkCopy(File.Folder, File.Name, Fd, System, copy);
+    if (error == 0) {
+        if (!File.Temp.empty())
+            System.Remove(File.Temp);
+        File.Temp = copy;
+    }
+    return error;
+}
+
+// Writes the temporary file with the owner, group and permissions
+// WantedOwnership gives (a new file's permissions from the umask),
+// flushing it to disk when Flush; removes it on failure. An unnamed
+// temporary file gets its name only once it is complete, so a process
+// killed while writing leaves nothing behind.
 void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, bool Flush, TFileSystem& System)
 {
     const std::string nameTemplate = File.Temp;
     int fd = -1;
     if (const int error = System.CreateTemp(File.Temp, &fd))
         RaiseCreateError(File.Target, error);
-    struct stat old;
-    const bool replacing = stat(File.Target.c_str(), &old) == 0;
+    bool replacing = false;
+    const std::optional<TOwnership> wanted = WantedOwnership(File, replacing);
     int error = System.Write(fd, Pieces);
     // The owner first: a change of owner clears the set-user and set-group
     // bits that the mode then gives back.
-    if (error == 0 && replacing)
-        error = KeepOwnerAndGroup(File, fd, old, System);
+    if (error == 0 && wanted)
+        error = KeepOwnerAndGroup(File, fd, *wanted, replacing, System);
     if (error == 0)
-        error = System.SetMode(fd, replacing ? old.st_mode & 07777 : 0666 & ~CurrentUmask());
+        error = System.SetMode(fd, wanted ? wanted->Mode : 0666 & ~CurrentUmask());
     if (error == 0 && Flush)
         error = System.Sync(fd);
-    if (error == 0 && File.Temp.empty()) {
+    if (error == 0 && File.InPlace) {
+        error = NameCopy(File, fd, System);
+    } else if (error == 0 && File.Temp.empty()) {
         File.Temp = nameTemplate;
         error = System.Link(fd, File.Temp);
         if (error != 0)
@@ -366,10 +536,12 @@ void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, boo
     }
 }
 
-// Writes Pieces over the bytes of the file open as Fd, to disk, and closes it.
-int Rewrite(int Fd, std::span<const std::string_view> Pieces, TFileSystem& System)
+// Writes Pieces over the bytes of the file open as Fd, to disk, and closes
+// it. Touched: the file was cut, so a failure left it other than it was.
+int Rewrite(int Fd, std::span<const std::string_view> Pieces, TFileSystem& System, bool& Touched)
 {
     int error = System.Truncate(Fd, 0);
+    Touched = error == 0;
     if (error == 0)
         error = System.Write(Fd, Pieces);
     if (error == 0)
@@ -378,12 +550,20 @@ int Rewrite(int Fd, std::span<const std::string_view> Pieces, TFileSystem& Syste
     return error != 0 ? error : closeError;
 }
 
+void SyncFolder(const std::string& Folder)
+{
+    FileDescriptor dir(::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0)
+        fsync(dir.Get());
+}
+
 // Puts the complete temporary file (Pieces, flushed to disk) in the
 // target's place, or raises EFWriteError. A file to be rewritten in place
-// is read first, so that a rewrite that fails part-way can be undone;
-// should the old bytes not go back either, the complete copy is renamed
-// over it rather than leave it torn. A process killed during the rewrite
-// leaves the complete copy beside it.
+// is read first, so that a rewrite that fails part-way can be undone; a
+// failure before the file is cut leaves it as it was. Until the target is
+// whole again, the complete copy stays beside it under its own name: a
+// process killed meanwhile leaves it, and should the old bytes not go back
+// either, the message names it, the target being cut short.
 void PutInPlace(const TReplacement& File, std::span<const std::string_view> Pieces, TFileSystem& System)
 {
     const auto fail = [&](int Error) {
@@ -399,35 +579,34 @@ void PutInPlace(const TReplacement& File, std::span<const std::string_view> Piec
     int fd = -1;
     if (const int error = ReadWhole(File.Target, UINT64_MAX, old))
         fail(error);
+    // The copy's name is on disk before the file is cut.
+    SyncFolder(File.Folder);
     if (const int error = System.OpenForRewrite(File.Target, &fd))
         fail(error);
-    const int error = Rewrite(fd, Pieces, System);
+    bool touched = false;
+    const int error = Rewrite(fd, Pieces, System, touched);
     if (error == 0) {
         System.Remove(File.Temp);
         return;
     }
+    if (!touched)
+        fail(error);
     const std::string_view oldBytes = old;
-    const bool restored =
-        System.OpenForRewrite(File.Target, &fd) == 0 && Rewrite(fd, std::span(&oldBytes, 1), System) == 0;
-    if (restored)
-        System.Remove(File.Temp);
-    else
-        System.Rename(File.Temp, File.Target); // should this fail too, the copy stays beside
-    RaiseCreateError(File.Target, error);
-}
-
-void SyncFolder(const std::string& Folder)
-{
-    FileDescriptor dir(::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0)
-        fsync(dir.Get());
+    if (System.OpenForRewrite(File.Target, &fd) == 0 && Rewrite(fd, std::span(&oldBytes, 1), System, touched) == 0)
+        fail(error);
+    RaiseCreateError(
+        File.Target,
+        SysErrorMessage(error)
+            + Format("\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"%s\" にあります。",
+                     File.Temp.c_str()));
 }
 
 } // namespace
 
-void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System)
+void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System,
+                     const std::string& MadeFrom)
 {
-    TReplacement file = StartReplacement(FileName);
+    TReplacement file = StartReplacement(FileName, MadeFrom);
     RemoveStaleTemps(file.Folder, {file.Name}, System);
     WriteTemp(file, Pieces, true, System);
     PutInPlace(file, Pieces, System);
@@ -440,7 +619,7 @@ void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
     files.reserve(Files.size());
     std::map<std::string, std::set<std::string, std::less<>>> namesByFolder;
     for (const TFileWrite& file : Files) {
-        files.push_back(StartReplacement(file.FileName));
+        files.push_back(StartReplacement(file.FileName, file.MadeFrom));
         namesByFolder[files.back().Folder].insert(files.back().Name);
     }
     // The leftovers of dead writers go first, with one pass over each folder.

@@ -48,20 +48,32 @@ std::string WriteTarget(const std::string& FileName);
 
 // Writes Data to a temporary file in the target's folder (WriteTarget),
 // flushes it to disk and renames it over the target, keeping the old
-// file's permissions, owner and group. Where the system keeps this user
-// from giving the new file the old owner, it keeps the old group alone (a
-// member of a shared group folder saving another member's file). Where it
-// allows neither, the complete temporary file stays beside as a copy while
-// the target is rewritten in place, which keeps all it has; should that
-// rewrite fail, the old bytes are written back. On failure the old file is
-// untouched and EFWriteError is raised. The temporary file has no name
-// until it is complete where the file system allows; a named one that a
-// process killed before its rename left is removed by the next write.
-// The file-system calls go through System (tests make them fail).
-void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem());
+// file's permissions, owner and group. A file MadeFrom another (the
+// program's name of a document, for its backup) takes that one's group and
+// permissions instead, and its owner when it is new, as far as the system
+// lets it: a copy is never more open to others than what it copies. Where
+// the system keeps this user from giving the new file the owner, it keeps
+// the group alone (a member of a shared group folder saving another
+// member's file). Where it allows neither, the complete temporary file is
+// first named beside the target as a copy the user sees and can open
+// ("<name>.save-copy-<n><extension>", a name not taken), then the target
+// is rewritten in place, which keeps all it has, and the copy goes. Should
+// that rewrite fail, the old bytes are written back; should they fail too,
+// the copy stays and the message names it. A process killed during the
+// rewrite leaves the copy; no later write removes it. On any other failure
+// the old file is untouched and EFWriteError is raised. The temporary file
+// has no name until it is complete where the file system allows; a named
+// one that a process killed before its rename left is removed by the next
+// write. The file-system calls go through System (tests make them fail).
+void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem(),
+                     const std::string& MadeFrom = {});
 // The same with the data given in pieces, written one after the other.
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
-                     TFileSystem& System = SystemFileSystem());
+                     TFileSystem& System = SystemFileSystem(), const std::string& MadeFrom = {});
+
+// The newest whole copy that a rewrite in place of FileName left beside it
+// (the program's name), or "" when there is none.
+std::string SaveCopyBeside(const std::string& FileName);
 
 // The file (or the file its links lead to) is a regular file and its user
 // keeps it as it is: it has no write bit, which counts for root too, or
@@ -69,6 +81,11 @@ void WriteFileAtomic(const std::string& FileName, std::span<const std::string_vi
 bool IsKeptReadOnly(const std::string& FileName);
 // The reason for not replacing such a file, for CannotWriteMessage.
 std::string KeptReadOnlyReason();
+// Such a file that is kept only because another user owns it: it has a
+// write bit, but not for this user.
+bool IsOtherUsersFile(const std::string& FileName);
+// KeptReadOnlyReason, or for another user's file that it is that user's.
+std::string KeptReadOnlyReason(const std::string& FileName);
 
 // The message of a read that did not happen, for the errno value Error:
 // "ファイル "<file name>" を開けません。" and the reason.
@@ -93,10 +110,12 @@ TTempWriterCheck SetTempWriterCheck(TTempWriterCheck Check);
 struct TFileWrite {
     std::string FileName;
     std::string_view Data;
+    // As WriteFileAtomic's MadeFrom.
+    std::string MadeFrom = {};
 };
 // Writes every file to a temporary file beside it, flushes them to disk
-// together and only then puts each in its target's place, keeping owners
-// and groups as WriteFileAtomic does. A failure before that leaves every
+// together and only then puts each in its target's place, keeping owners,
+// groups and permissions as WriteFileAtomic does. A failure before that leaves every
 // old file as it was; a failure to put one in place leaves the files put
 // before it. Raises EFWriteError naming the file.
 void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System = SystemFileSystem());
