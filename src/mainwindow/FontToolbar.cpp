@@ -19,6 +19,7 @@
 #include "ToolDock.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -56,6 +57,18 @@ std::optional<int> TypedValue(const TMySpinEdit& Box)
         return std::nullopt;
     return Box.Value();
 }
+
+// Keys that are none of the window's commands do nothing in the control
+// (the window's commands are taken before any control hears its keys).
+class TKeysIgnored : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        return Event->type() == QEvent::KeyPress || Event->type() == QEvent::KeyRelease;
+    }
+};
 
 } // namespace
 
@@ -105,12 +118,13 @@ void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
         toggle.SetGroupIndex(group);
         toggle.SetAllowAllUp(true);
     }
-    // The choosers take no keys; the size and the wrap column are typed
-    // after a click. None is in the tab order.
-    for (QWidget* control : {static_cast<QWidget*>(ComboBox1_), static_cast<QWidget*>(ComboBox2_)})
-        control->setFocusPolicy(Qt::NoFocus);
-    for (QWidget* control : {static_cast<QWidget*>(FontSpnEd_), static_cast<QWidget*>(WrapSpnEd_)})
+    // Each takes the focus on a click and keeps it once its list closes, so
+    // that the keys pressed next never reach the page behind; none is in
+    // the tab order. The size and the wrap column are typed; the symbol
+    // chooser takes no keys.
+    for (QWidget* control : std::initializer_list<QWidget*>{ComboBox1_, ComboBox2_, FontSpnEd_, WrapSpnEd_})
         control->setFocusPolicy(Qt::ClickFocus);
+    ComboBox2_->installEventFilter(new TKeysIgnored(ComboBox2_));
     // As wide as the widest mode's name, so that no name is cut off and the
     // controls after it keep their places.
     const QFontMetrics labelMetrics(EdModeLabel.font());

@@ -9,6 +9,8 @@
 #include "SearchMessages.h"
 #include "TreeView.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <optional>
 
 TSearchCommands::TSearchCommands(TSearchWindow Window) : Window_(std::move(Window))
@@ -31,6 +33,17 @@ const std::string& TSearchCommands::PageText(const TTreeNode* Node)
     static const std::string none;
     const auto* data = dynamic_cast<const TNodeData*>(Node->Data());
     return data ? data->ItemStr() : none;
+}
+
+bool TSearchCommands::RunDialog(const std::function<bool()>& Dialog)
+{
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    Editor().setFocus();
+    if (Dialog())
+        return true;
+    if (focused)
+        focused->setFocus();
+    return false;
 }
 
 void TSearchCommands::StartEscapePoll() { Esc_ = std::make_unique<TEscapePoll>(); }
@@ -92,10 +105,8 @@ void TSearchCommands::FdGoFindClick()
 {
     const TCommandScope scope(*this);
     TakeSelectionAsFindStr();
-    TEditorEx& editor = Editor();
-    editor.setFocus();
-    editor.SetHitStyle(TEditorHitStyle::hsCaret);
-    if (!TfmSearch::Execute(&Window_.Window, FindStr_, SearchOptions_, BrowsePaneActive()))
+    Editor().SetHitStyle(TEditorHitStyle::hsCaret);
+    if (!RunDialog([&] { return TfmSearch::Execute(&Window_.Window, FindStr_, SearchOptions_, BrowsePaneActive()); }))
         return;
     if (FindStr_.empty()) {
         NoFindString();

@@ -76,9 +76,8 @@ void TSearchCommands::FdReplaceClick()
         // The selected text is then the first hit.
         editor.SetSelStart(editor.SelStart());
     }
-    editor.setFocus();
     ReplaceCount_ = 0;
-    if (!TFmReplace::Execute(&Window_.Window, FindStr_, ReplaceStr_, SearchOptions_))
+    if (!RunDialog([&] { return TFmReplace::Execute(&Window_.Window, FindStr_, ReplaceStr_, SearchOptions_); }))
         return;
     if (FindStr_.empty()) {
         NoFindString();
@@ -165,10 +164,10 @@ void TSearchCommands::FdFastReplaceClick()
     }
     const TCommandScope scope(*this);
     TakeSelectionAsFindStr();
-    Editor().setFocus();
     ReplaceCount_ = 0;
     int pages = 0;
-    if (!TFmFastReplace::Execute(&Window_.Window, FindStr_, ReplaceStr_, pages, SearchOptions_))
+    if (!RunDialog(
+            [&] { return TFmFastReplace::Execute(&Window_.Window, FindStr_, ReplaceStr_, pages, SearchOptions_); }))
         return;
     if (FindStr_.empty()) {
         NoFindString();

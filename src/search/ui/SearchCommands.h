@@ -104,6 +104,11 @@ private:
     bool InstallFindString(bool FromDialog);
     void NoFindString();
     void SearchAndTell(bool Down, bool AcrossPages);
+    // Runs a command's dialog with the page focused, where its search goes;
+    // a dialog that returns false (cancelled) gives the focus back to the
+    // control that had it, such as a toolbar field the command's key was
+    // pressed in.
+    bool RunDialog(const std::function<bool()>& Dialog);
 
     void ReplaceLoop(const std::string& Replacement, bool AcrossPages);
     QPoint ConfirmBoxPlace() const;
