@@ -57,7 +57,7 @@ std::optional<std::string> ReadTransferFile(const std::string& File)
 void DeleteTransferFile(const std::string& File)
 {
     if (FileExists(File) && std::remove(OsPath(File).c_str()) != 0)
-        Tell("一時ファイル " + OsPath(File)
+        Tell("一時ファイル " + ShownPath(File)
                  + " を削除できませんでした！\r\n\r\n"
                    "Velk2000のあるフォルダーを調べ、適当な方法で削除してください。",
              TMsgDlgType::mtError);
@@ -82,12 +82,12 @@ void RefuseTransferFile(const std::string& File, std::string_view Bytes)
     const std::string refused = "外部エディタから戻ったファイルは UTF-8 でも UTF-16 でも Shift-JIS "
                                 "でもないため、ページは元のままにしました。\r\n";
     if (kept.empty()) {
-        Tell(refused + "編集した内容は " + OsPath(File) + " にあります。別の場所へ移してください。\r\n\r\n" + failure,
+        Tell(refused + "編集した内容は " + ShownPath(File) + " にあります。別の場所へ移してください。\r\n\r\n" + failure,
              TMsgDlgType::mtError);
         return;
     }
     DeleteTransferFile(File);
-    Tell(refused + "編集した内容は " + OsPath(kept) + " に残してあります。", TMsgDlgType::mtError);
+    Tell(refused + "編集した内容は " + ShownPath(kept) + " に残してあります。", TMsgDlgType::mtError);
 }
 
 } // namespace
