@@ -83,11 +83,13 @@ bool BitmapFiles(const std::string& Folder, std::vector<std::string>& Files)
     std::filesystem::directory_iterator entries(Folder, error);
     if (error)
         return false;
-    for (const std::filesystem::directory_entry& entry : entries) {
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::filesystem::directory_entry& entry = *entries;
         std::string extension = entry.path().extension().string();
         std::transform(extension.begin(), extension.end(), extension.begin(),
                        [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; });
-        if (extension == ".bmp" && entry.is_regular_file(error) && ::access(entry.path().c_str(), R_OK) == 0)
+        std::error_code ignored;
+        if (extension == ".bmp" && entry.is_regular_file(ignored) && ::access(entry.path().c_str(), R_OK) == 0)
             Files.push_back(entry.path().string());
     }
     std::sort(Files.begin(), Files.end());

@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -35,7 +36,8 @@ public:
     TFd(const TFd&) = delete;
     TFd& operator=(const TFd&) = delete;
     int Get() const { return Fd_; }
-    void Release() { Fd_ = -1; }
+    // The descriptor, no longer closed here.
+    int Release() { return std::exchange(Fd_, -1); }
     void Reset(int Fd = -1)
     {
         if (Fd_ >= 0)
@@ -178,9 +180,7 @@ int ListeningSocket(const std::string& Path)
         errno = error;
         return -1;
     }
-    const int listening = fd.Get();
-    fd.Release();
-    return listening;
+    return fd.Release();
 }
 
 // A socket connected to the one listening at Path, or -1. It never waits:
@@ -193,9 +193,7 @@ int ConnectedSocket(const std::string& Path)
     TFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.Get() < 0 || ::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         return -1;
-    const int connected = fd.Get();
-    fd.Release();
-    return connected;
+    return fd.Release();
 }
 
 QByteArray Frame(const std::string& Text)

@@ -44,7 +44,8 @@ pid_t Spawn(const TProgramCommand& Command)
     return error == 0 ? pid : -1;
 }
 
-// A descriptor that turns readable when the process ends, or -1.
+// A descriptor that turns readable when the process ends, or -1 on a
+// system too old to give one (the wait then handles no events).
 int ProcessEndFd(pid_t Pid) { return static_cast<int>(::syscall(SYS_pidfd_open, Pid, 0)); }
 
 void Reap(pid_t Pid)
