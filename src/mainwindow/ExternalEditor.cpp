@@ -17,6 +17,7 @@
 #include "OutlineBinding.h"
 #include "PageFiles.h"
 #include "Paths.h"
+#include "Programs.h"
 #include "RefusedEdit.h"
 #include "SearchListState.h"
 #include "SubIni.h"
@@ -28,8 +29,6 @@
 #include "TreeView.h"
 #include "WindowCaption.h"
 
-#include <QEventLoop>
-#include <QProcess>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -40,28 +39,6 @@ namespace {
 // the edit button through the tool-button rules.
 constexpr TCommandId LockedButtons[] = {Cmd::sbOpen,      Cmd::sbLoadTreeText, Cmd::sbPageNew, Cmd::sbPageDel,
                                         Cmd::sbPageUnify, Cmd::sbSubIcon,      Cmd::sbFind,    Cmd::sbFindList};
-
-// Runs Command and waits for it to end, handling events meanwhile. False
-// when it could not be started.
-bool RunAndWait(const TExternalCommand& Command, const std::function<void()>& Started)
-{
-    QProcess process;
-    process.setProgram(Command.Program);
-    process.setArguments(Command.Arguments);
-    // An editor that writes much to its output must never block on a pipe
-    // nobody reads.
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    process.start();
-    if (!process.waitForStarted(-1))
-        return false;
-    Started();
-    if (process.state() != QProcess::NotRunning)
-        loop.exec();
-    return true;
-}
 
 // The transfer file's bytes; nothing when the editor left no file or it
 // cannot be read (told).
@@ -80,7 +57,7 @@ std::optional<std::string> ReadTransferFile(const std::string& File)
 void DeleteTransferFile(const std::string& File)
 {
     if (FileExists(File) && std::remove(OsPath(File).c_str()) != 0)
-        Tell("一時ファイル " + OsPath(File)
+        Tell("一時ファイル " + ShownPath(File)
                  + " を削除できませんでした！\r\n\r\n"
                    "Velk2000のあるフォルダーを調べ、適当な方法で削除してください。",
              TMsgDlgType::mtError);
@@ -105,12 +82,12 @@ void RefuseTransferFile(const std::string& File, std::string_view Bytes)
     const std::string refused = "外部エディタから戻ったファイルは UTF-8 でも UTF-16 でも Shift-JIS "
                                 "でもないため、ページは元のままにしました。\r\n";
     if (kept.empty()) {
-        Tell(refused + "編集した内容は " + OsPath(File) + " にあります。別の場所へ移してください。\r\n\r\n" + failure,
+        Tell(refused + "編集した内容は " + ShownPath(File) + " にあります。別の場所へ移してください。\r\n\r\n" + failure,
              TMsgDlgType::mtError);
         return;
     }
     DeleteTransferFile(File);
-    Tell(refused + "編集した内容は " + OsPath(kept) + " に残してあります。", TMsgDlgType::mtError);
+    Tell(refused + "編集した内容は " + ShownPath(kept) + " に残してあります。", TMsgDlgType::mtError);
 }
 
 } // namespace
@@ -175,7 +152,7 @@ bool TExternalEditor::ExternalEditAllowed() const
 
 std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& Page, const std::string& TransferFile)
 {
-    const TExternalCommand command =
+    const TProgramCommand command =
         CommandWithFile(ExpandEditorTemplate(SettingsVars.HideExe, Host_.ActiveEditor()->Row()), TransferFile);
     // The editor reads and writes the system's encoding.
     const TTextEncoding encoding = LocaleTextEncoding();
@@ -186,7 +163,7 @@ std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& P
         return std::nullopt;
     }
     SetExternalEditLocks(true);
-    RunAndWait(command, [this] {
+    RunProgramAndWait(command, [this] {
         ExternalEditText_.clear();
         Parts_.Instances.Broadcast(ExternalEditRunningText());
     });
@@ -316,8 +293,7 @@ void TExternalEditor::EdAllViewClick()
     }
     if (!SettingsVars.ExtEditor)
         return;
-    const TExternalCommand command = ViewerCommand(SettingsVars.HideExe, file);
-    QProcess::startDetached(command.Program, command.Arguments);
+    StartProgram(ViewerCommand(SettingsVars.HideExe, file));
 }
 
 void TExternalEditor::ExternalEditTold(const std::string& Text)

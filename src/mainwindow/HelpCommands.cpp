@@ -15,7 +15,6 @@
 #include "SysUtils.h"
 #include "VerForm.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -48,7 +47,7 @@ void THelpCommands::BindCommands()
 void THelpCommands::OpenHelpFile(const std::string& File)
 {
     if (!FileExists(File) || !OpenUrl_(FileUrl(File)))
-        MessageDlg("ヘルプファイル " + OsPath(File) + " を開けません。", TMsgDlgType::mtInformation,
+        MessageDlg("ヘルプファイル " + ShownPath(File) + " を開けません。", TMsgDlgType::mtInformation,
                    {TMsgDlgBtn::mbOK});
 }
 
@@ -79,14 +78,15 @@ void THelpCommands::HpVersionClick()
 
 void THelpCommands::OpAssociationClick()
 {
-    const std::string self = QCoreApplication::applicationFilePath().toStdString();
+    const std::string self = ExecutablePath();
     if (const std::optional<std::string> registered = AssociatedProgram()) {
-        const std::string already = "vk2ファイルはすでに\r\n" + *registered + "\r\nに関連付けられています。";
+        const std::string already =
+            "vk2ファイルはすでに\r\n" + ShownOsPath(*registered) + "\r\nに関連付けられています。";
         if (FolderOf(*registered) == FolderOf(self)) {
             MessageDlg(already, TMsgDlgType::mtInformation, {TMsgDlgBtn::mbOK});
             return;
         }
-        if (MessageDlg(already + "これから関連付けするのは\r\n" + self + "\r\nです。"
+        if (MessageDlg(already + "これから関連付けするのは\r\n" + ShownOsPath(self) + "\r\nです。"
                            + "Velk2000が存在するフォルダーが異なっているようです。関連付けを実行しますか？",
                        TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
             != mrYes)

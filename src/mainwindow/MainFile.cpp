@@ -416,7 +416,7 @@ void TDocumentFiles::FlSaveAsClick()
     if (RefuseSave(fileName, prefix))
         return;
     if (FileExists(fileName)
-        && MessageDlg(OsPath(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
+        && MessageDlg(ShownPath(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
                       {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return;

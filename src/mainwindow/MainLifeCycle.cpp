@@ -54,7 +54,7 @@ void DeleteLeftoverTransferFiles()
     for (const std::string& name : TransferFileNames(ProgramFolder(), SettingsVars.UserExt)) {
         if (::unlink(OsPath(name).c_str()) == 0 || errno == ENOENT)
             continue;
-        MessageDlg(OsPath(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
+        MessageDlg(ShownPath(name) + "\n" + SysErrorMessage(errno) + "\n\ntempファイルを削除できませんでした！",
                    TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         return;
     }
@@ -138,7 +138,7 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
             return TStartOutcome::Quit;
     }
     if (Parameters.size() == 1 && DirectoryExists(Parameters.front()))
-        Tell(OsPath(Parameters.front()) + " はフォルダーで、文書ではありません。新しい文書を開きます。",
+        Tell(ShownPath(Parameters.front()) + " はフォルダーで、文書ではありません。新しい文書を開きます。",
              TMsgDlgType::mtInformation);
     // A start document that could not be read, or was declined, leaves a
     // new document rather than an empty window.

@@ -134,9 +134,9 @@ void TDocumentFiles::FlTreeTextOpenClick()
     if (ExtractFileExt(path).empty())
         path += ".txt";
     if (IsFileLocked(path))
-        Tell(OsPath(path) + " は他のソフトが排他制御で開いています。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(path) + " は他のソフトが排他制御で開いています。", TMsgDlgType::mtWarning);
     else if (!FileExists(path))
-        Tell(OsPath(path) + " は存在しません。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(path) + " は存在しません。", TMsgDlgType::mtWarning);
     else if (LoadTreeText(path))
         OpenDialog1_.SetInitialDir(ExtractFilePath(path));
 }
@@ -144,7 +144,7 @@ void TDocumentFiles::FlTreeTextOpenClick()
 bool TDocumentFiles::LoadTreeText(const std::string& Path)
 {
     if (IsOpenElsewhere(Path + TreeTextCaptionMarker())
-        && MessageDlg(OsPath(Path) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+        && MessageDlg(ShownPath(Path) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return false;
@@ -286,13 +286,13 @@ std::optional<std::string> TDocumentFiles::ChooseTextOutputFile(int Kind)
     else if (ExtractFileExt(fileName).empty())
         fileName += ".txt";
     if (IsFileLocked(fileName)) {
-        Tell(OsPath(fileName) + " は他のソフトが排他制御で開いています。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(fileName) + " は他のソフトが排他制御で開いています。", TMsgDlgType::mtWarning);
         return std::nullopt;
     }
     if (RefuseSave(fileName, ""))
         return std::nullopt;
     if (FileExists(fileName)
-        && MessageDlg(OsPath(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
+        && MessageDlg(ShownPath(fileName) + "\r\nこのファイルは存在します。上書きしますか ?", TMsgDlgType::mtWarning,
                       {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return std::nullopt;

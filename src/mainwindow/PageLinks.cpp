@@ -155,7 +155,7 @@ void TPageLinks::FollowLink(const TEditorEx& Editor)
 void TPageLinks::OpenLinkedFile(const std::string& Path)
 {
     if (RunsAsProgram(OsPath(Path))
-        && MessageDlg(OsPath(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
+        && MessageDlg(ShownPath(Path) + "\r\n\r\nこのファイルはプログラムとして実行されます。開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return;
@@ -165,7 +165,7 @@ void TPageLinks::OpenLinkedFile(const std::string& Path)
 void TPageLinks::OpenLinkTarget(const std::string& Target)
 {
     if (!ShellOpen(Target))
-        MessageDlg(OsPath(Target)
+        MessageDlg(ShownPath(Target)
                        + "\r\n\r\nこのリンクを開けませんでした。開くためのアプリケーション（ウェブブラウザーなど）"
                          "がデスクトップに設定されているか確かめてください。",
                    TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});

@@ -6,6 +6,7 @@
 #include "EditorEx.h"
 #include "EditorQueries.h"
 #include "ExceptionHandler.h"
+#include "FileNameField.h"
 #include "FindIconForm.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
@@ -22,12 +23,14 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -69,6 +72,35 @@ std::vector<QPixmap> DefaultSubIcons()
         pictures.push_back(pixmap);
     }
     return pictures;
+}
+
+// The readable "*.bmp" files (in any letter case) in Folder, by name, in
+// the system's form: read by their bytes, as Qt cannot name a folder whose
+// name is not UTF-8. False when Folder is no folder.
+bool BitmapFiles(const std::string& Folder, std::vector<std::string>& Files)
+{
+    std::error_code error;
+    std::filesystem::directory_iterator entries(Folder, error);
+    if (error)
+        return false;
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::filesystem::directory_entry& entry = *entries;
+        std::string extension = entry.path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; });
+        std::error_code ignored;
+        if (extension == ".bmp" && entry.is_regular_file(ignored) && ::access(entry.path().c_str(), R_OK) == 0)
+            Files.push_back(entry.path().string());
+    }
+    std::sort(Files.begin(), Files.end());
+    return true;
+}
+
+QImage BitmapImage(const std::string& OsName)
+{
+    std::ifstream in(OsName, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    return QImage::fromData(QByteArray::fromStdString(bytes));
 }
 
 QPixmap Masked(const QImage& Image)
@@ -199,25 +231,23 @@ void TSubIcons::TreeImageSellect(TMenuItem* Sender)
 
 void TSubIcons::LoadSubIcons()
 {
-    const QDir folder(QString::fromStdString(OsPath(ProgramFolder() + "Images")));
-    if (!folder.exists()) {
+    std::vector<std::string> files;
+    if (!BitmapFiles(OsPath(ProgramFolder() + "Images"), files)) {
         MessageDlg("Velk2000があるフォルダーの下に Images フォルダーが存在しません！", TMsgDlgType::mtError,
                    {TMsgDlgBtn::mbOK});
         return;
     }
-    // Directory order is no order: the first bitmaps by name are taken.
-    QStringList names = folder.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Readable, QDir::Name);
-    if (names.isEmpty())
+    if (files.empty())
         return;
-    if (names.size() > SubIconPictures)
-        names.erase(names.begin() + SubIconPictures, names.end());
+    if (files.size() > SubIconPictures)
+        files.resize(SubIconPictures);
     std::vector<QPixmap> saved;
     for (int i = 0; i < TreeSubImageList_->Count(); ++i)
         saved.push_back(*TreeSubImageList_->Image(i));
     TreeSubImageList_->Clear();
     TreeSubImageList_->Add(saved.front());
-    for (const QString& name : names) {
-        const QImage image(folder.filePath(name));
+    for (const std::string& file : files) {
+        const QImage image = BitmapImage(file);
         if (image.width() == 16 && image.height() == 16)
             TreeSubImageList_->Add(Masked(image));
     }
@@ -258,7 +288,7 @@ void TSubIcons::FdGoSubIconClick()
     for (int i = 1; i < SubIconMenu_->Count(); ++i)
         names.push_back(SubIconMenu_->Strings(i));
     auto* finder = new TFindIconForm(&Window_, DataTree_, *TreeSubImageList_, names, SettingsVars.SubIcon.AltSubIcon);
-    finder->setWindowTitle(QString::fromStdString(OsPath(Host_.CaptionText())));
+    finder->setWindowTitle(ShownName(Host_.CaptionText()));
     finder->OnSelectPage = [this](TTreeNode* Page) { DataTree_.SetSelected(Page); };
     finder->OnFilterChange = [this](int Filter) { SubIconFinderFilter_ = Filter; };
     finder->OnClose = [this] { SubIconFinderClosed(); };
@@ -292,7 +322,7 @@ void TSubIcons::RefreshSubIconFinder()
     if (!SubIconFinder_)
         return;
     SubIconFinder_->ShowFilter(SubIconFinderFilter_);
-    SubIconFinder_->setWindowTitle(QString::fromStdString(OsPath(Host_.CaptionText())));
+    SubIconFinder_->setWindowTitle(ShownName(Host_.CaptionText()));
 }
 
 bool TSubIcons::FocusSubIconFinder()

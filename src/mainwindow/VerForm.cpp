@@ -2,7 +2,8 @@
 
 #include "DialogFrame.h"
 #include "ExceptionHandler.h"
-#include "Files.h"
+#include "FileNameField.h"
+#include "FileUrl.h"
 #include "Paths.h"
 
 #include <QEvent>
@@ -14,8 +15,8 @@
 namespace {
 
 // The address the link label shows: the folder where the program keeps
-// its settings and word lists.
-QUrl ProgramFolderUrl() { return QUrl::fromLocalFile(QString::fromStdString(OsPath(ProgramFolder()))); }
+// its settings and word lists, as it reads.
+QString ProgramFolderText() { return QUrl::fromLocalFile(ShownName(ProgramFolder())).toString(); }
 
 } // namespace
 
@@ -33,7 +34,7 @@ TVerForm::TVerForm(std::function<bool(const QUrl&)> OpenUrl, QWidget* Parent)
     LbVersion->setStyleSheet(QStringLiteral("font-weight: bold; color: blue;"));
     auto* caption = new QLabel(QString::fromUtf8("日本語テキストのアウトラインプロセッサ"), this);
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    lbURL = new QLabel(ProgramFolderUrl().toString(), this);
+    lbURL = new QLabel(ProgramFolderText(), this);
     lbURL->setStyleSheet(QStringLiteral("font-weight: bold; color: darkcyan;"));
     lbURL->setCursor(Qt::PointingHandCursor);
     lbURL->installEventFilter(this);
@@ -51,7 +52,7 @@ void TVerForm::lbURLMouseDown()
 {
     lbURL->setStyleSheet(QStringLiteral("font-weight: bold; color: teal;"));
     lbURL->repaint();
-    OpenUrl_(QUrl(lbURL->text()));
+    OpenUrl_(FileUrl(ProgramFolder()));
 }
 
 bool TVerForm::eventFilter(QObject* Watched, QEvent* Event)

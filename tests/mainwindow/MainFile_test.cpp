@@ -484,6 +484,24 @@ TEST_F(MainFile, ANameInShiftJisBytesOpensSavesAndBacksUpItsOwnFile)
     EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo) << LastQuestion();
 }
 
+// A text file named in Shift-JIS bytes ("田中.txt" from an old archive)
+// dropped on the page cannot become a link: page text would name another
+// file. The message names it as it reads.
+TEST_F(MainFile, ADroppedTextFileNamedInShiftJisBytesIsToldByTheNameItReads)
+{
+    const std::string os = Home() + "\x93\x63\x92\x86.txt";
+    WriteRaw(os, "tanaka");
+    TypeInPage(QStringLiteral("title\r"));
+    const std::string page = velk->DataMemo()->GetText();
+    QMimeData dropped;
+    dropped.setData("text/uri-list", "file://" + QByteArray::fromStdString(os).toPercentEncoding("/") + "\r\n");
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    static_cast<QObject*>(velk.get())->event(&drop);
+    EXPECT_EQ(LastQuestion(), Home() + "田中.txt\r\n\r\nこの名前には UTF-8 の文字でないバイトがあります。"
+                                       "そのためページに書けません。");
+    EXPECT_EQ(velk->DataMemo()->GetText(), page);
+}
+
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)
 {
     const std::string file = SaveTwoPages("gone.vk2");

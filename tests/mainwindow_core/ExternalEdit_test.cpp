@@ -1,4 +1,5 @@
 #include "ExternalEdit.h"
+#include "OsPath.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,10 @@ TEST(ExternalEdit, TemplateLosesWindowMarkAndTakesTheRow)
 {
     const std::string line = ExpandEditorTemplate("ed /%WIN% -l %LINE%", 0);
     EXPECT_EQ(line, "ed  -l 0");
-    const TExternalCommand command = CommandWithFile(line, "/tmp/a b/temp.txt");
+    const TProgramCommand command = CommandWithFile(line, "/tmp/a b/temp.txt");
     EXPECT_EQ(command.Program, "ed");
-    EXPECT_EQ(command.Arguments, (QStringList{"-l", "0", "/tmp/a b/temp.txt"}));
-    EXPECT_TRUE(CommandWithFile("  ", "f").Program.isEmpty());
+    EXPECT_EQ(command.Arguments, (std::vector<std::string>{"-l", "0", "/tmp/a b/temp.txt"}));
+    EXPECT_TRUE(CommandWithFile("  ", "f").Program.empty());
     EXPECT_EQ(CommandWithFile("\"my ed\" -w", "f").Program, "my ed");
 }
 
@@ -63,8 +64,8 @@ TEST(ExternalEdit, ViewerRunsTheWholeCommand)
 {
     const struct {
         const char* Template;
-        QString Program;
-        QStringList Arguments;
+        std::string Program;
+        std::vector<std::string> Arguments;
     } cases[] = {
         {"/bin/sh edit.sh", "/bin/sh", {"edit.sh", "/t/Temp/doc.txt"}},
         {"xterm -e vim +%LINE%", "xterm", {"-e", "vim", "+0", "/t/Temp/doc.txt"}},
@@ -74,11 +75,22 @@ TEST(ExternalEdit, ViewerRunsTheWholeCommand)
         {"ed.exe /%WIN% -l %LINE% -x", "ed.exe", {"-l", "0", "-x", "/t/Temp/doc.txt"}},
     };
     for (const auto& c : cases) {
-        const TExternalCommand command = ViewerCommand(c.Template, "/t/Temp/doc.txt");
+        const TProgramCommand command = ViewerCommand(c.Template, "/t/Temp/doc.txt");
         EXPECT_EQ(command.Program, c.Program) << c.Template;
         EXPECT_EQ(command.Arguments, c.Arguments) << c.Template;
     }
-    EXPECT_TRUE(ViewerCommand("/%WIN%", "f").Program.isEmpty());
+    EXPECT_TRUE(ViewerCommand("/%WIN%", "f").Program.empty());
+}
+
+// A program folder named in Shift-JIS bytes (メモ, 田中 unpacked from an
+// old archive) is the folder the editor must write to: the file goes as
+// the system names it, never as U+FFFD.
+TEST(ExternalEdit, TheFileGoesAsTheSystemNamesIt)
+{
+    for (const std::string os : {"/h/\x83\x81\x83\x82/temp.txt", "/h/\x93\x63\x92\x86 x/temp.txt"}) {
+        const TProgramCommand command = CommandWithFile("ed -w", FromOsPath(os));
+        EXPECT_EQ(command.Arguments, (std::vector<std::string>{"-w", os}));
+    }
 }
 
 // Out with a final CR LF, back without the one added: a line the editor

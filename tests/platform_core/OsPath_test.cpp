@@ -2,10 +2,12 @@
 // name Shift-JIS can hold reaches the system exactly, and no two names meet.
 #include "Files.h"
 #include "SjisLiteral.h"
+#include "SysErrorText.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -151,6 +153,49 @@ TEST(OsPath, NamesInBytesThatAreNotUtf8KeepTheirOwnFile)
     EXPECT_EQ(ReadFileBytes(folder + FromOsPath("\x83\x81\x83\x82.vk2")), "memo");
     WriteFileAtomic(folder + FromOsPath("\x83\x81\x83\x82.vk~"), "backup");
     EXPECT_EQ(ReadRaw(dir.File("\x83\x81\x83\x82.vk~")), "backup");
+}
+
+// A message names a file in Shift-JIS bytes ("メモ" unpacked from an old
+// archive) as it reads, never as marks for bytes it cannot show.
+TEST(OsPath, MessagesShowANameInShiftJisBytesAsItReads)
+{
+    TempDir dir;
+    const std::string folder = FromOsPath(dir.Path()), shownFolder = ShownOsPath(dir.Path());
+    const std::string memo = FromOsPath("\x83\x81\x83\x82");
+    const struct {
+        const char* What;
+        std::function<std::string()> Message;
+        std::string Expected;
+    } cases[] = {
+        {"cannot open", [&] { return CannotOpenMessage(folder + memo, ENOENT); },
+         "ファイル \"" + shownFolder + "メモ\" を開けません。" + SysErrorMessage(ENOENT)},
+        {"cannot write", [&] { return CannotWriteMessage(folder + memo + ".ini", "why"); },
+         shownFolder + "メモ.ini に書き込めません\nwhy"},
+        {"a read refused",
+         [&] {
+             try {
+                 ReadFileBytes(folder + memo + "/a.txt");
+             } catch (const EFOpenError& E) {
+                 return E.Message();
+             }
+             return std::string();
+         },
+         "ファイル \"" + shownFolder + "メモ/a.txt\" を開けません。" + SysErrorMessage(ENOENT)},
+        {"a write refused",
+         [&] {
+             try {
+                 WriteFileAtomic(folder + memo + "/a.vk2", "x");
+             } catch (const EFWriteError& E) {
+                 return E.Message();
+             }
+             return std::string();
+         },
+         "ファイル \"" + shownFolder + "メモ/a.vk2\" を作成できません。" + SysErrorMessage(ENOENT)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.Message(), c.Expected) << c.What;
+    // A system name shows a character Shift-JIS has no code for as itself.
+    EXPECT_EQ(ShownOsPath("/h/\x83\x81\x83\x82\xF0\x9F\x98\x80\x93\x63\x92\x86〜.txt"), "/h/メモ\xF0\x9F\x98\x80田中〜.txt");
 }
 
 // What keeps a name out is named: the characters Shift-JIS has no code

@@ -113,6 +113,27 @@ TEST_F(Instances, BroadcastReachesTheOthersButNotTheSender)
     EXPECT_EQ(received, std::vector<std::string>{"EXTEDIT 1"});
 }
 
+// A program folder named in Shift-JIS bytes (メモ from an old archive)
+// holds the runtime folder. The peer reaches the same folder through a
+// link whose name is UTF-8, as the test's starter can only hand it such.
+TEST_F(Instances, AFolderNamedInShiftJisBytesLinksTheCopies)
+{
+    const std::string shiftJis = Dir.File("\x83\x81\x83\x82");
+    std::filesystem::create_directory(shiftJis);
+    std::filesystem::create_directory_symlink(shiftJis, Dir.File("link"));
+    TInstanceRegistry self(shiftJis + "/run");
+    ASSERT_TRUE(self.Registered()) << self.RegistrationError();
+    std::vector<std::string> received;
+    self.OnMessage = [&](const std::string& Text) { received.push_back(Text); };
+    Peer other(Dir.File("link/run"));
+
+    EXPECT_EQ(other.Ask("broadcast EXTEDIT 1"), "sent 1");
+    EXPECT_TRUE(WaitFor([&] { return !received.empty(); }));
+    EXPECT_EQ(self.Broadcast("EXTEDIT 0"), 1);
+    EXPECT_EQ(other.NextLine(), "message EXTEDIT 0");
+    EXPECT_EQ(received, std::vector<std::string>{"EXTEDIT 1"});
+}
+
 TEST_F(Instances, StaleEntriesCountAsNoInstanceAndAreRemoved)
 {
     TInstanceRegistry self(Folder);

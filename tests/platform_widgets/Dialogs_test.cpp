@@ -212,10 +212,35 @@ TEST(FileDialogs, AChosenNameNamesExactlyItsFileEvenWithALookAlikeCharacter)
     EXPECT_EQ(dialogs.Questions().back().Text,
               "/tmp/a〜b.txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字として読まれます。"
               "そのためページに書けません。");
+    // A name in Shift-JIS bytes shows as the words they spell.
     RefuseFileName(FileNameFromOs("/tmp/\x83\x81〜.txt").value_or(""));
     EXPECT_EQ(dialogs.Questions().back().Text,
-              "/tmp/\x83\x81〜.txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字として読まれます。"
+              "/tmp/メ〜.txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字として読まれます。"
               "この名前には UTF-8 の文字でないバイトがあります。そのためページに書けません。");
+}
+
+// A name in Shift-JIS bytes ("メモ", "田中" unpacked from an old archive)
+// is offered as it reads, and taken as offered it is the same file.
+TEST(FileDialogs, ANameInShiftJisBytesIsOfferedAsItReadsAndKept)
+{
+    for (const std::string os : {"/tmp/\x83\x81\x83\x82", "/tmp/\x93\x63\x92\x86/doc"}) {
+        const std::string name = FromOsPath(os);
+        const std::string shown = ShownPath(name);
+        TScriptedDialogs dialogs;
+        TSaveDialog save;
+        save.SetFileName(name);
+        save.SetInitialDir(ExtractFilePath(name));
+        dialogs.AnswerFiles({shown});
+        ASSERT_TRUE(save.Execute()) << dialogs.Questions().back().Text;
+        EXPECT_EQ(dialogs.Questions().front().Value, shown);
+        EXPECT_EQ(dialogs.Questions().front().InitialDir, ExtractFilePath(shown));
+        EXPECT_EQ(OsPath(save.FileName()), os);
+
+        std::string folder = name;
+        dialogs.AnswerFolder(shown);
+        ASSERT_TRUE(SelectDirectory("", folder));
+        EXPECT_EQ(OsPath(folder), os);
+    }
 }
 
 TEST(QtNameFilters, TurnTheProgramsFiltersIntoQtsWithEveryCase)

@@ -5,6 +5,7 @@
 #include "Beep.h"
 #include "DialogFrameCheck.h"
 #include "FolderSelect.h"
+#include "OsPath.h"
 #include "QtFont.h"
 #include "RadioGroup.h"
 #include "SpinEx.h"
@@ -92,6 +93,24 @@ TEST_F(OptionsFormTest, EmptiedFoldersAndFilesKeepAUsableValue)
     f.OKButtonClick();
     EXPECT_EQ(SettingsVars.Backup.Folder, BackupFolderDefault());
     EXPECT_EQ(SettingsVars.OtherHelp, "/usr/share/doc/help.html");
+}
+
+// Folders and files named in Shift-JIS bytes ("メモ", "田中" unpacked from
+// an old archive) show as they read and, confirmed unchanged, stay the
+// files they were.
+TEST_F(OptionsFormTest, NamesInShiftJisBytesShowAsTheyReadAndKeepTheirFiles)
+{
+    SettingsVars.Backup.Folder = FromOsPath("/b/\x83\x81\x83\x82/");
+    SettingsVars.APoFile.File = FromOsPath("/d/\x93\x63\x92\x86.vk2");
+    SettingsVars.OtherHelp = FromOsPath("/h/\x83\x81\x83\x82.html");
+    const TSettingsVars before = SettingsVars;
+    TOpForm& f = Open();
+    EXPECT_EQ(std::tuple(f.EdBackuoFolder->text(), f.ApoFileEdit->text(), f.HelpEdit->text()),
+              std::tuple(QString::fromUtf8("/b/メモ/"), QString::fromUtf8("/d/田中.vk2"), QString::fromUtf8("/h/メモ.html")));
+    f.OKButtonClick();
+    EXPECT_EQ(f.result(), mrOk);
+    EXPECT_TRUE(SettingsVars == before);
+    EXPECT_EQ(dialogs.Questions().size(), 0u);
 }
 
 // An external editor that cannot be found is switched off, but its command

@@ -83,19 +83,20 @@ QStringList ShellWords(const QString& CommandLine)
     return words;
 }
 
-TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string& File)
+TProgramCommand CommandWithFile(std::string_view CommandLine, const std::string& File)
 {
-    QStringList words = ShellWords(OsText(CommandLine));
-    TExternalCommand command;
+    const QStringList words = ShellWords(OsText(CommandLine));
+    TProgramCommand command;
     if (words.isEmpty())
         return command;
-    command.Program = words.takeFirst();
-    command.Arguments = words;
-    command.Arguments << QString::fromStdString(OsPath(File));
+    command.Program = words.front().toStdString();
+    for (qsizetype i = 1; i < words.size(); ++i)
+        command.Arguments.push_back(words[i].toStdString());
+    command.Arguments.push_back(OsPath(File));
     return command;
 }
 
-TExternalCommand ViewerCommand(std::string_view Template, const std::string& File)
+TProgramCommand ViewerCommand(std::string_view Template, const std::string& File)
 {
     return CommandWithFile(ExpandEditorTemplate(Template, 0), File);
 }

@@ -3,6 +3,7 @@
 // and whether the text read back differs from the page.
 #pragma once
 
+#include "ProgramCommand.h"
 #include "TextFileEncoding.h"
 
 #include <QString>
@@ -11,12 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// A program to start and its arguments, in the system's form.
-struct TExternalCommand {
-    QString Program;
-    QStringList Arguments;
-};
 
 // The editor's command template (Shift-JIS) with every "/%WIN%" removed, so
 // that the command holds none, also none that a removal joins from the
@@ -36,12 +31,13 @@ QStringList ShellWords(const QString& CommandLine);
 
 // Splits a command line (Shift-JIS) into words (ShellWords) and appends
 // File as an argument of its own, so no quoting of the file name can go
-// wrong. Program is empty when the line holds no word.
-TExternalCommand CommandWithFile(std::string_view CommandLine, const std::string& File);
+// wrong; File goes as the system names it, whatever its bytes. Program is
+// empty when the line holds no word.
+TProgramCommand CommandWithFile(std::string_view CommandLine, const std::string& File);
 
 // The command that views File: the whole template, as a page edit runs it,
 // with the view's start for its row (ExpandEditorTemplate(Template, 0)).
-TExternalCommand ViewerCommand(std::string_view Template, const std::string& File);
+TProgramCommand ViewerCommand(std::string_view Template, const std::string& File);
 
 // True when Edited holds other lines than Page: line ends in any style and
 // one final line break count as the same, so an editor that writes LF or

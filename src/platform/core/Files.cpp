@@ -56,7 +56,8 @@ private:
 
 [[noreturn]] void RaiseCreateError(const std::string& Path, const std::string& Reason)
 {
-    throw EFWriteError(Format("ファイル \"%s\" を作成できません。%s", Path.c_str(), Reason.c_str()), Reason);
+    throw EFWriteError(Format("ファイル \"%s\" を作成できません。%s", ShownOsPath(Path).c_str(), Reason.c_str()),
+                       Reason);
 }
 
 [[noreturn]] void RaiseCreateError(const std::string& Path, int Error)
@@ -349,12 +350,12 @@ std::string SaveCopyBeside(const std::string& FileName)
 
 std::string CannotOpenMessage(const std::string& FileName, int Error)
 {
-    return Format("ファイル \"%s\" を開けません。%s", OsPath(FileName).c_str(), SysErrorMessage(Error).c_str());
+    return Format("ファイル \"%s\" を開けません。%s", ShownPath(FileName).c_str(), SysErrorMessage(Error).c_str());
 }
 
 std::string CannotWriteMessage(const std::string& FileName, std::string_view Reason)
 {
-    std::string message = OsPath(FileName) + " に書き込めません";
+    std::string message = ShownPath(FileName) + " に書き込めません";
     if (!Reason.empty())
         message.append("\n").append(Reason);
     return message;

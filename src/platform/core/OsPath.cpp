@@ -183,6 +183,20 @@ std::string ReadableName(std::string_view FileName)
 
 std::string ShownPath(std::string_view FileName) { return OsPath(ReadableName(FileName)); }
 
+std::string ShownOsPath(std::string_view OsName)
+{
+    std::string shown, held;
+    WalkNamePieces(OsName, [&](const TNamePiece& Piece) {
+        if (Piece.Sjis) {
+            held += *Piece.Sjis;
+            return;
+        }
+        shown += ShownPath(held) + std::string(Piece.Os);
+        held.clear();
+    });
+    return shown + ShownPath(held);
+}
+
 bool IsTextName(std::string_view FileName) { return OsPath(FileName) == SjisToUtf8(FileName); }
 
 TEscapedParts EscapedParts(std::string_view FileName)

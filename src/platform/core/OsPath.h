@@ -43,6 +43,9 @@ std::string ReadableName(std::string_view FileName);
 // OsPath(ReadableName(FileName)), so a name in Shift-JIS bytes shows as
 // the words they spell rather than as marks for unreadable bytes.
 std::string ShownPath(std::string_view FileName);
+// The same for a name in the system's form; a character Shift-JIS has no
+// code for shows as itself.
+std::string ShownOsPath(std::string_view OsName);
 
 // The name holds no escape, so it can stand in page text (a file link) and
 // still name the same file.

@@ -28,16 +28,13 @@ TProgramFolderInputs GatherInputs()
     std::error_code error;
     if (const std::string velkHome = Environment("VELK_HOME"); !velkHome.empty())
         inputs.VelkHome = std::filesystem::absolute(velkHome, error).string();
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error && exe.has_parent_path()) {
+    const std::filesystem::path exe = ExecutablePath();
+    if (exe.has_parent_path()) {
         inputs.ExeFolder = exe.parent_path().string();
         inputs.ExeFolderWritable = access(inputs.ExeFolder.c_str(), W_OK) == 0;
     }
     inputs.XdgConfigHome = Environment("XDG_CONFIG_HOME");
-    inputs.Home = Environment("HOME");
-    if (inputs.Home.empty())
-        if (const passwd* user = getpwuid(getuid()); user && user->pw_dir)
-            inputs.Home = user->pw_dir;
+    inputs.Home = HomeFolder();
     return inputs;
 }
 
@@ -66,6 +63,22 @@ std::string ChooseProgramFolder(const TProgramFolderInputs& Inputs)
     if (!Inputs.XdgConfigHome.empty() && Inputs.XdgConfigHome.front() == '/')
         return WithSlash(Inputs.XdgConfigHome) + "velk2000/";
     return WithSlash(Inputs.Home) + ".config/velk2000/";
+}
+
+std::string ExecutablePath()
+{
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : exe.string();
+}
+
+std::string HomeFolder()
+{
+    std::string home = Environment("HOME");
+    if (home.empty())
+        if (const passwd* user = getpwuid(getuid()); user && user->pw_dir)
+            home = user->pw_dir;
+    return home;
 }
 
 std::string ProgramFolder()

@@ -22,6 +22,13 @@ struct TProgramFolderInputs {
 // The rule of ProgramFolder(), in the system's form and ending in "/".
 std::string ChooseProgramFolder(const TProgramFolderInputs& Inputs);
 
+// The running program's file, in the system's form (its bytes, whatever
+// they are); empty when the system does not say.
+std::string ExecutablePath();
+// The user's home folder in the system's form: $HOME, else the user's
+// entry in the password database.
+std::string HomeFolder();
+
 // ProgramFolder() + "velk2000": "velk2000.ini", "velk2000Key.ini" and
 // "velk2000.sch" are named from it.
 std::string ProgramBasePath();

@@ -114,7 +114,7 @@ std::string ReadTextFile(const std::string& FileName, int& Unmapped)
     const std::string bytes = ReadFileBytes(FileName);
     const std::optional<TTextEncoding> encoding = TextFileEncoding(bytes);
     if (!encoding)
-        throw EFOpenError("ファイル \"" + OsPath(FileName)
+        throw EFOpenError("ファイル \"" + ShownPath(FileName)
                           + "\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。");
     return SjisOfText(bytes, *encoding, Unmapped);
 }

@@ -1,12 +1,11 @@
 #include "FileAssociation.h"
 
 #include "Files.h"
+#include "Paths.h"
+#include "Programs.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QString>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -23,7 +22,7 @@ std::string BaseFolder(const char* Variable, const char* Fallback)
     const char* value = std::getenv(Variable);
     if (value && value[0] == '/')
         return value;
-    return QDir::homePath().toStdString() + "/" + Fallback;
+    return HomeFolder() + "/" + Fallback;
 }
 
 std::string DataHome() { return BaseFolder("XDG_DATA_HOME", ".local/share"); }
@@ -136,12 +135,9 @@ std::string WithOurDefault(const std::string& List)
     return result;
 }
 
-void RunIfInstalled(const char* Tool, const std::string& Folder)
-{
-    const QString path = QStandardPaths::findExecutable(Tool);
-    if (!path.isEmpty())
-        QProcess::execute(path, {QString::fromStdString(Folder)});
-}
+// The folder goes by its bytes: a home folder named in Shift-JIS bytes is
+// still the folder the tool must update.
+void RunIfInstalled(const char* Tool, const std::string& Folder) { RunProgram({Tool, {Folder}}); }
 
 } // namespace
 
@@ -170,8 +166,10 @@ void AssociateDocumentType(const std::string& ProgramPath)
     const std::string desktop = std::string("[Desktop Entry]\nType=Application\nName=Velk2000\nNoDisplay=true\n")
                                 + "Exec=" + ExecQuoted(ProgramPath) + " %f\nMimeType=" + MimeType + ";\n";
     const std::string list = WithOurDefault(ReadIfPresent(MimeAppsList()));
-    for (const std::string& file : {mimePackage, DesktopFile(), MimeAppsList()})
-        QDir().mkpath(QString::fromStdString(file.substr(0, file.rfind('/'))));
+    for (const std::string& file : {mimePackage, DesktopFile(), MimeAppsList()}) {
+        std::error_code ignored; // a folder that cannot be made fails the write, which says why
+        std::filesystem::create_directories(file.substr(0, file.rfind('/')), ignored);
+    }
     const TFileWrite files[] = {
         {FromOsPath(mimePackage), mimeXml},
         {FromOsPath(DesktopFile()), desktop},

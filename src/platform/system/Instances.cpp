@@ -15,8 +15,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -33,6 +36,8 @@ public:
     TFd(const TFd&) = delete;
     TFd& operator=(const TFd&) = delete;
     int Get() const { return Fd_; }
+    // The descriptor, no longer closed here.
+    int Release() { return std::exchange(Fd_, -1); }
     void Reset(int Fd = -1)
     {
         if (Fd_ >= 0)
@@ -145,6 +150,52 @@ std::string PrepareFolder(const std::string& Folder)
     return {};
 }
 
+// The local socket's address at Path. The sockets are made here rather
+// than by Qt, which names them by text and so cannot reach a folder whose
+// name is not UTF-8. False when the name is too long for an address.
+bool SocketAddress(const std::string& Path, sockaddr_un& Address)
+{
+    Address = {};
+    Address.sun_family = AF_UNIX;
+    if (Path.size() >= sizeof Address.sun_path)
+        return false;
+    std::memcpy(Address.sun_path, Path.c_str(), Path.size() + 1);
+    return true;
+}
+
+// A socket listening at Path, replacing a stale one; else -1 and errno.
+int ListeningSocket(const std::string& Path)
+{
+    sockaddr_un address;
+    if (!SocketAddress(Path, address)) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    TFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    ::unlink(Path.c_str());
+    if (fd.Get() < 0 || ::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
+        || ::listen(fd.Get(), SOMAXCONN) != 0) {
+        const int error = errno;
+        fd.Reset();
+        errno = error;
+        return -1;
+    }
+    return fd.Release();
+}
+
+// A socket connected to the one listening at Path, or -1. It never waits:
+// a peer that takes no connection is passed over.
+int ConnectedSocket(const std::string& Path)
+{
+    sockaddr_un address;
+    if (!SocketAddress(Path, address))
+        return -1;
+    TFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (fd.Get() < 0 || ::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        return -1;
+    return fd.Release();
+}
+
 QByteArray Frame(const std::string& Text)
 {
     QByteArray frame;
@@ -222,14 +273,17 @@ void TInstanceRegistry::TImpl::Register()
 
 void TInstanceRegistry::TImpl::Listen()
 {
-    const QString name = QString::fromStdString(Path(".sock"));
-    QLocalServer::removeServer(name);
+    const std::string unusable = "他のVelk2000との連絡口を作れません。";
+    const int listening = ListeningSocket(Path(".sock"));
+    if (listening < 0) {
+        // A name too long for a socket's address (107 bytes) says so too.
+        Error = unusable + SysErrorMessage(errno);
+        return;
+    }
     Server = std::make_unique<QLocalServer>();
-    if (!Server->listen(name)) {
-        // A socket's name has room for 107 bytes only.
-        Error = "他のVelk2000との連絡口を作れません。";
-        if (name.toUtf8().size() > 107)
-            Error += SysErrorMessage(ENAMETOOLONG);
+    if (!Server->listen(listening)) {
+        ::close(listening);
+        Error = unusable;
         Server.reset();
         return;
     }
@@ -377,10 +431,13 @@ int TInstanceRegistry::Broadcast(const std::string& Text)
     const QByteArray frame = Frame(Text);
     int reached = 0;
     for (const pid_t pid : Impl_->Others()) {
+        const int connected = ConnectedSocket(Entry(Impl_->Folder, pid, ".sock"));
         QLocalSocket socket;
-        socket.connectToServer(QString::fromStdString(Entry(Impl_->Folder, pid, ".sock")));
-        if (!socket.waitForConnected(PeerTimeoutMs))
+        if (connected < 0 || !socket.setSocketDescriptor(connected)) {
+            if (connected >= 0)
+                ::close(connected);
             continue;
+        }
         socket.write(frame);
         if (socket.waitForBytesWritten(PeerTimeoutMs) || socket.bytesToWrite() == 0)
             ++reached;

@@ -26,7 +26,9 @@ std::string PathRefusal(const std::string& OsName)
 }
 
 // How typed text and file names become Shift-JIS and are shown: a file
-// name keeps exactly the file it names (OsPath.h).
+// name keeps exactly the file it names (OsPath.h), and is shown as it
+// reads, so a name in Shift-JIS bytes offered and taken as shown is the
+// same file.
 struct TConversion {
     std::string (*ToSjis)(std::string_view, bool*);
     std::string (*ToUtf8)(std::string_view);
@@ -35,7 +37,7 @@ struct TConversion {
 std::string TextToSjis(std::string_view Utf8, bool* Lossless) { return Utf8ToSjis(Utf8, Lossless); }
 std::string TextToUtf8(std::string_view Sjis) { return SjisToUtf8(Sjis); }
 const TConversion kText{TextToSjis, TextToUtf8, TextRefusal};
-const TConversion kPath{FromOsPath, OsPath, PathRefusal};
+const TConversion kPath{FromOsPath, ShownPath, PathRefusal};
 
 // The Shift-JIS form of a path or text the user chose, or nothing, after
 // telling the user, when Shift-JIS cannot hold it.
@@ -127,12 +129,12 @@ void RefuseFileName(const std::string& FileName)
         why += "この名前の文字「" + parts.LookAlikeCharacters + "」はページの文字にすると別の文字として読まれます。";
     if (parts.BytesNotUtf8)
         why += "この名前には UTF-8 の文字でないバイトがあります。";
-    Refuse(OsPath(FileName), why + "そのためページに書けません。");
+    Refuse(ShownPath(FileName), why + "そのためページに書けません。");
 }
 
 bool SelectDirectory(const std::string& Caption, std::string& Directory)
 {
-    const TDialogAnswer answer = Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = OsPath(Directory)});
+    const TDialogAnswer answer = Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = ShownPath(Directory)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
     const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPath);
@@ -146,8 +148,8 @@ bool TOpenDialog::Execute()
 {
     const TDialogAnswer answer = Ask({.Kind = Kind_,
                                       .Caption = Title_,
-                                      .Value = OsPath(FileName_),
-                                      .InitialDir = OsPath(InitialDir_),
+                                      .Value = ShownPath(FileName_),
+                                      .InitialDir = ShownPath(InitialDir_),
                                       .Filter = Filter_,
                                       .MultiSelect = Options_.Contains(TOpenOption::ofAllowMultiSelect),
                                       .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});

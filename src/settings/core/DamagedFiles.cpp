@@ -71,18 +71,18 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
         std::string bytes;
         const int error = ReadSettingsFile(file.FileName, bytes);
         if (error == EFBIG) {
-            tooLarge.append("\n").append(OsPath(file.FileName));
+            tooLarge.append("\n").append(ShownPath(file.FileName));
             continue;
         }
         if (error != 0) {
             if (const std::string reason = UnreadReason(file.FileName, error); !reason.empty())
-                unread.append("\n").append(OsPath(file.FileName)).append("（").append(reason).append("）");
+                unread.append("\n").append(ShownPath(file.FileName)).append("（").append(reason).append("）");
             continue;
         }
         if (!LooksDamaged(bytes, file.Shape))
             continue;
         names += '\n';
-        names += OsPath(file.FileName);
+        names += ShownPath(file.FileName);
         if (std::rename(OsPath(file.FileName).c_str(), OsPath(file.FileName + ".bad").c_str()) != 0)
             names.append("（").append(SysErrorMessage(errno)).append("）");
     }

@@ -5,9 +5,9 @@
 
 #include "Cp932.h"
 #include "EditorEx.h"
+#include "FileNameField.h"
 #include "OptionsRules.h"
 #include "OptionsWorkState.h"
-#include "OsPath.h"
 #include "RadioGroup.h"
 #include "SpinEx.h"
 #include "SubIni.h"
@@ -24,7 +24,6 @@
 namespace {
 
 QString Q(const std::string& Sjis) { return QString::fromStdString(SjisToUtf8(Sjis)); }
-QString PathText(const std::string& Path) { return QString::fromStdString(OsPath(Path)); }
 
 } // namespace
 
@@ -44,7 +43,7 @@ void TOpForm::FormShow()
     BkClChangeBtn->setEnabled(false);
     ComboBox1->setCurrentIndex(0);
     ExEditor->setText(Q(v.HideExe));
-    HelpEdit->setText(PathText(v.OtherHelp));
+    ShowFileName(*HelpEdit, v.OtherHelp);
     ComboBox1Change();
 
     SpinTop->SetValue(main.Margin()->Top());
@@ -94,8 +93,8 @@ void TOpForm::FormShow()
     CheckClipText->setChecked(v.WaveTextFlg);
     EdBefore->setText(Q(v.BeforeNumberStr));
     EdAfter->setText(Q(v.AfterNumberStr));
-    EdBackuoFolder->setText(PathText(v.Backup.Folder));
-    ApoFileEdit->setText(PathText(v.APoFile.File));
+    ShowFileName(*EdBackuoFolder, v.Backup.Folder);
+    ShowFileName(*ApoFileEdit, v.APoFile.File);
     SpinTimer->SetValue(AutoSaveMinutes(v.AutoSaveTime));
     EdQuoteMark->setCurrentText(Q(v.QMark));
     // A count shows what confirming stores: a setting still absent its

@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "EditorEx.h"
 #include "ExceptionHandler.h"
+#include "FileNameField.h"
 #include "FolderSelect.h"
 #include "Menus.h"
 #include "NumberField.h"
@@ -410,7 +411,7 @@ void TOpForm::BrowseFile(QLineEdit* Edit, const char* Filter)
         dialog.SetInitialDir(slash == std::string::npos ? std::string() : text.substr(0, slash));
     }
     if (dialog.Execute())
-        Edit->setText(QString::fromStdString(OsPath(dialog.FileName())));
+        ShowFileName(*Edit, dialog.FileName());
 }
 
 void TOpForm::SpBtnFolderClick()
@@ -418,7 +419,7 @@ void TOpForm::SpBtnFolderClick()
     // The choice goes into the setting at once, as the folder chooser
     // works on the variable itself.
     if (TFolderOpen::SelectFolder(SettingsVars.Backup.Folder))
-        EdBackuoFolder->setText(QString::fromStdString(OsPath(SettingsVars.Backup.Folder)));
+        ShowFileName(*EdBackuoFolder, SettingsVars.Backup.Folder);
 }
 
 bool TOpForm::eventFilter(QObject* Watched, QEvent* Event)

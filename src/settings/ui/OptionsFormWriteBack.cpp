@@ -5,10 +5,10 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 #include "EditorEx.h"
+#include "FileNameField.h"
 #include "NumberField.h"
 #include "OptionsRules.h"
 #include "OptionsWorkState.h"
-#include "OsPath.h"
 #include "RadioGroup.h"
 #include "SpinEx.h"
 #include "SubIni.h"
@@ -25,8 +25,9 @@
 namespace {
 
 std::string S(const QLineEdit* Edit) { return Utf8ToSjis(Edit->text().toStdString()); }
-// A file or folder name typed or chosen: it keeps exactly the file it names.
-std::string PathOf(const QLineEdit* Edit) { return FromOsPath(Edit->text().toStdString()); }
+// A file or folder name shown, typed or chosen: it keeps exactly the file
+// it names. RefusesAField has refused a name Shift-JIS cannot hold.
+std::string PathOf(const QLineEdit* Edit) { return FileNameIn(*Edit).value_or(std::string()); }
 
 // The most blanks or tabs a count may insert: the longest line the
 // conversions build.
@@ -150,7 +151,7 @@ bool TOpForm::RefusesAField()
         }
     // Names keep the file they name; other text must be Shift-JIS as typed.
     for (QLineEdit* path : {EdBackuoFolder, ApoFileEdit, HelpEdit})
-        if (!FileNameFromOs(path->text().toStdString())) {
+        if (!FileNameIn(*path)) {
             ShowField(*path);
             return true;
         }
