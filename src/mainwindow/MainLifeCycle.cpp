@@ -233,10 +233,10 @@ bool TVelkForm::FormCloseQuery()
     if (!recent.empty())
         SettingsVars.LastFileName = recent.front();
     Parts_->PaneViews->CloseViews();
-    TellOnce(RunCloseWrites({[this] { Parts_->FontToolbar->SaveSymbolList(); },
-                             [this] { SaveIni(*Parts_->SettingsHost); },
-                             [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }}),
-             TMsgDlgType::mtError);
+    TellOnce(
+        RunCloseWrites({[this] { Parts_->FontToolbar->SaveSymbolList(); }, [this] { SaveIni(*Parts_->SettingsHost); },
+                        [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }}),
+        TMsgDlgType::mtError);
     return canClose;
 }
 

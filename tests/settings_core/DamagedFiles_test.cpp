@@ -92,10 +92,9 @@ TEST(DamagedFiles, ASettingsFileTooLargeToReadIsToldAndKept)
     WriteRaw(marks, std::string(kIniFileMaxBytes + 1, 'x'));
     const std::vector<TSettingsFileCheck> files{{ini, TSettingsFileShape::Ini}, {marks, TSettingsFileShape::Lines}};
     const TSetAsideFiles found = SetAsideDamagedFiles(files);
-    EXPECT_EQ(found.Notice,
-              "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、"
-              "読み込まずに既定の設定を使います。ファイルは書き換えずにそのまま残します。\n"
-                  + ini + "\n" + marks);
+    EXPECT_EQ(found.Notice, "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、"
+                            "読み込まずに既定の設定を使います。ファイルは書き換えずにそのまま残します。\n"
+                                + ini + "\n" + marks);
     // What the close would say of them is told already.
     EXPECT_EQ(found.KeptMessages, (std::vector<std::string>{CannotWriteMessage(ini, KeptUnreadReason(EFBIG)),
                                                             CannotWriteMessage(marks, KeptUnreadReason(EFBIG))}));

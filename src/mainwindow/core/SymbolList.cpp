@@ -12,7 +12,8 @@
 namespace {
 
 // Calls Entry for each line of Bytes.
-template <typename F> void ForEachLine(std::string_view Bytes, F Entry)
+template <typename F>
+void ForEachLine(std::string_view Bytes, F Entry)
 {
     size_t start = 0;
     while (start < Bytes.size()) {

@@ -15,8 +15,8 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 class ISettingsHost;
 
