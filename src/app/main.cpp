@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Cp932.h"
 #include "DeferredNotices.h"
+#include "DialogHook.h"
 #include "Dialogs.h"
 #include "EditorLibrary.h"
 #include "EnvironmentDialogs.h"
@@ -16,6 +17,7 @@
 #include "TerminationSignals.h"
 #include "WordFiles.h"
 
+#include <QApplication>
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdlib>
@@ -36,6 +38,26 @@ bool ReportsAreAsked()
     const char* report = std::getenv("VELK_REPORT_READY");
     return report && std::strcmp(report, "1") == 0;
 }
+
+// Reports each question put on the screen, so that a test knows the
+// program waits for a person; a question answered from a script is not.
+class TReportedQuestions : public TDialogHook {
+public:
+    TReportedQuestions() : Asked_(DialogHook()), Replaced_(SetDialogHook(this)) {}
+    ~TReportedQuestions() override { SetDialogHook(Replaced_); }
+    TReportedQuestions(const TReportedQuestions&) = delete;
+    TReportedQuestions& operator=(const TReportedQuestions&) = delete;
+
+    TDialogAnswer Ask(const TDialogQuestion& Question) override
+    {
+        std::cout << "velk: asking " << Question.Text << std::endl;
+        return Asked_.Ask(Question);
+    }
+
+private:
+    TDialogHook& Asked_;
+    TDialogHook* Replaced_;
+};
 
 // The parameters as the program keeps file names: made absolute against
 // the folder the program started in, without "." and ".." (other instances
@@ -64,6 +86,9 @@ int main(int argc, char** argv)
     StartEditorLibrary();
     InstallWordFiles(ProgramFolder());
     const std::unique_ptr<TScriptedDialogs> scriptedDialogs = DialogsFromEnvironment();
+    std::optional<TReportedQuestions> reportedQuestions;
+    if (ReportsAreAsked() && !scriptedDialogs)
+        reportedQuestions.emplace();
     const std::vector<std::string> parameters = StartParameters(argc, argv);
 
     TInstanceRegistry instances;
@@ -79,13 +104,30 @@ int main(int argc, char** argv)
             std::cout << "velk: message " << SjisToUtf8(Text) << std::endl;
         };
     }
+    // A request to end the program closes the window as the user would.
+    // One that comes while the start still waits for an answer (another
+    // copy holds the document) ends that question as declined and the start
+    // with it, so that the run folder is left clean and nothing hangs on.
+    bool started = false;
+    bool endAsked = false;
+    TTerminationSignals terminationSignals([&] {
+        if (started) {
+            form.close();
+            return;
+        }
+        endAsked = true;
+        if (QWidget* question = QApplication::activeModalWidget())
+            question->close();
+    });
     // A second instance told not to open the document the first one holds
     // ends here, without a window.
-    if (form.FormCreate(parameters) == TStartOutcome::Quit) {
-        startNotices.Release();
+    const TStartOutcome outcome = form.FormCreate(parameters);
+    started = true;
+    if (outcome == TStartOutcome::Quit) {
+        if (!endAsked)
+            startNotices.Release();
         return 0;
     }
-    TTerminationSignals terminationSignals([&form] { form.close(); });
     // Logging out of the desktop closes the window as a close request does,
     // while the session manager waits for the answer.
     QObject::connect(
@@ -100,6 +142,9 @@ int main(int argc, char** argv)
     form.show();
     if (ReportsAreAsked())
         QTimer::singleShot(0, [] { std::cout << "velk: ready" << std::endl; });
-    QTimer::singleShot(0, [&startNotices] { startNotices.Release(); });
+    if (endAsked)
+        QTimer::singleShot(0, &form, [&form] { form.close(); });
+    else
+        QTimer::singleShot(0, [&startNotices] { startNotices.Release(); });
     return app.exec();
 }

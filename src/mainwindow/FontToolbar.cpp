@@ -15,6 +15,7 @@
 #include "Paths.h"
 #include "SpinEx.h"
 #include "SubIni.h"
+#include "SymbolListModel.h"
 #include "ToolButtonIds.h"
 #include "ToolDock.h"
 
@@ -24,6 +25,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListView>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cerrno>
@@ -102,6 +104,11 @@ void TFontToolbar::CreateFontToolbarControls(QLabel& EdModeLabel)
     ComboBox2_->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2_->setMinimumWidth(80);
     ComboBox2_->setToolTip(QStringLiteral("記号選択"));
+    Symbols_ = new TSymbolListModel(ComboBox2_);
+    ComboBox2_->setModel(Symbols_);
+    // Rows of one height: a long list opens without measuring every row.
+    if (auto* rows = qobject_cast<QListView*>(ComboBox2_->view()))
+        rows->setUniformItemSizes(true);
     ComboBox1_ = new QComboBox(&Bar_);
     ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1_->setToolTip(QStringLiteral("フォント選択"));
@@ -273,30 +280,31 @@ void TFontToolbar::sbLineNoClick()
 // shows the top entry again.
 void TFontToolbar::ComboBox2Change(int Index)
 {
-    if (Index <= 0 || Index >= static_cast<int>(SymbolList_.size()))
+    if (Index <= 0 || Index >= static_cast<int>(SymbolList().size()))
         return;
-    if (const std::string chosen = SymbolList_[static_cast<size_t>(Index)]; !chosen.empty())
-        PromoteSymbol(SymbolList_, chosen);
-    ShowSymbols();
+    const QSignalBlocker blocker(ComboBox2_);
+    if (std::string chosen(SymbolList()[static_cast<size_t>(Index)]); !chosen.empty())
+        Symbols_->Promote(std::move(chosen));
+    ComboBox2_->setCurrentIndex(0);
 }
 
-void TFontToolbar::ShowSymbols()
+const TSymbolList& TFontToolbar::SymbolList() const { return Symbols_->List(); }
+
+void TFontToolbar::ShowSymbols(TSymbolList List)
 {
     const QSignalBlocker blocker(ComboBox2_);
-    ComboBox2_->clear();
-    for (const std::string& symbol : SymbolList_)
-        ComboBox2_->addItem(QString::fromStdString(SjisToUtf8(symbol)));
-    ComboBox2_->setCurrentIndex(SymbolList_.empty() ? -1 : 0);
+    Symbols_->SetList(std::move(List));
+    ComboBox2_->setCurrentIndex(SymbolList().empty() ? -1 : 0);
 }
 
 void TFontToolbar::sbMarkClick()
 {
     TEditorEx& active = *Host_.ActiveEditor();
     const int index = ComboBox2_->currentIndex();
-    if (index < 0 || active.ReadOnly() || SymbolList_[static_cast<size_t>(index)].empty())
+    if (index < 0 || active.ReadOnly() || SymbolList()[static_cast<size_t>(index)].empty())
         return;
     const bool lineBreak = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
-    active.SetSelText(SymbolList_[static_cast<size_t>(index)] + (lineBreak ? "\r\n" : ""));
+    active.SetSelText(std::string(SymbolList()[static_cast<size_t>(index)]) + (lineBreak ? "\r\n" : ""));
     active.setFocus();
 }
 
@@ -310,9 +318,8 @@ void TFontToolbar::ReLoadClick()
         Unread_ = KeptUnreadReason(error);
         throw EFOpenError(CannotOpenMessage(SymbolFileName(), error));
     }
-    SymbolList_ = ParseSymbolList(bytes);
+    ShowSymbols(ParseSymbolList(bytes));
     Unread_.clear();
-    ShowSymbols();
 }
 
 // Kept as bytes, so that the file comes back as it was read. A file that
@@ -320,12 +327,11 @@ void TFontToolbar::ReLoadClick()
 // (SetAsideDamagedFiles).
 void TFontToolbar::LoadSymbolList()
 {
-    SymbolList_ = BuiltInSymbols();
+    ShowSymbols(BuiltInSymbols());
     try {
         ReLoadClick();
     } catch (const EFOpenError&) {
     }
-    ShowSymbols();
 }
 
 // A file that could not be read would lose the user's symbols to the list
@@ -334,5 +340,5 @@ void TFontToolbar::SaveSymbolList() const
 {
     if (!Unread_.empty())
         throw EFCreateError(CannotWriteMessage(SymbolFileName(), Unread_));
-    WriteSymbolFile(SymbolFileName(), SymbolList_);
+    WriteSymbolFile(SymbolFileName(), SymbolList());
 }

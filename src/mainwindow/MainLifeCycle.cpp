@@ -91,8 +91,12 @@ TStartOutcome TVelkForm::FormCreate(const std::vector<std::string>& Parameters)
         DeleteLeftoverTransferFiles();
     MakeProgramSubfolder("Temp", "Tempフォルダーの作成に失敗しました。");
     Parts_->EditModeSwitch->Reset();
-    if (const std::string notice = SetAsideDamagedFiles(StartUpSettingsFiles()); !notice.empty())
-        MessageDlg(notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+    const TSetAsideFiles setAside = SetAsideDamagedFiles(StartUpSettingsFiles());
+    if (!setAside.Notice.empty())
+        MessageDlg(setAside.Notice, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+    // A file the notice names is kept: a write into it later says nothing more.
+    for (const std::string& kept : setAside.KeptMessages)
+        CountAsTold(kept);
     Parts_->FontToolbar->LoadSymbolList();
 
     Parts_->EditorLook->SetupFountain();
@@ -222,17 +226,17 @@ bool TVelkForm::FormCloseQuery()
     // Whether or not the window closes, the newest recent document is kept
     // for the next start, the views are closed, and the symbol list, the
     // settings and the toolbar places are written. A write that fails is
-    // told once and changes nothing about closing: the document was dealt
-    // with above.
+    // told once a run (a file the start found unreadable, or a read-only
+    // one told at an earlier write, is not told again) and changes nothing
+    // about closing: the document was dealt with above.
     const std::vector<std::string>& recent = Parts_->DocumentFiles->History().Paths();
     if (!recent.empty())
         SettingsVars.LastFileName = recent.front();
     Parts_->PaneViews->CloseViews();
-    const std::string failure =
+    TellOnce(
         RunCloseWrites({[this] { Parts_->FontToolbar->SaveSymbolList(); }, [this] { SaveIni(*Parts_->SettingsHost); },
-                        [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }});
-    if (!failure.empty())
-        MessageDlg(failure, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+                        [this] { SaveDockLayoutToIni(*this, SettingsFilePath(), ""); }}),
+        TMsgDlgType::mtError);
     return canClose;
 }
 

@@ -15,8 +15,8 @@
 #include "SubIni.h"
 #include "SubKeyIni.h"
 
-// The new shortcuts work at once; a key file that cannot be written is told
-// and keeps what it held.
+// The new shortcuts work at once; a key file that cannot be written keeps
+// what it held and is told once a run.
 void TOptionCommands::OpKeyCustomClick()
 {
     if (!ExecuteKeyForm(Parts_.Menus, &Parts_.Window))
@@ -24,7 +24,7 @@ void TOptionCommands::OpKeyCustomClick()
     try {
         SaveKeyIni(Parts_.Menus);
     } catch (const EIniFileException& E) {
-        MessageDlg(E.Message(), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        TellOnce(E.Message(), TMsgDlgType::mtError);
     }
 }
 

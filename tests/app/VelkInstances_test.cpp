@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <filesystem>
+#include <set>
 #include <sys/stat.h>
 
 namespace {
@@ -73,6 +74,36 @@ TEST(VelkInstances, DecliningADocumentHeldElsewhereEndsWithoutAWindow)
     TVelkProcess accepted(home.Path(), {home.Path() + "a.txt"}, {{"VELK_DIALOG_ANSWERS", "yes"}});
     ExpectReady(accepted);
     ExpectCleanEnd(accepted);
+}
+
+// The desktop ends a second instance (SIGTERM at logout, SIGHUP when its
+// terminal closes) while it asks whether to open the document another one
+// holds: the question ends as declined, the instance ends as a close would,
+// and it leaves nothing in the run folder.
+TEST(VelkInstances, EndingTheSecondInstanceAtItsQuestionLeavesNothingBehind)
+{
+    const TempDir home;
+    WriteFileAtomic(home.Path() + "a.vk2", "");
+    TInstanceRegistry holder(home.Path() + ".run");
+    holder.SetCaption(home.Path() + "a.vk2");
+    const auto entries = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(home.Path() + ".run"))
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    const std::set<std::string> holderEntries = entries();
+    for (const int signal : {SIGHUP, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        // No scripted answer: the question waits on the screen.
+        TVelkProcess asking(home.Path(), {home.Path() + "a.vk2"});
+        ASSERT_TRUE(asking.WaitForLine("このファイルはすでに開かれています。強制的に開きますか？")) << asking.Err();
+        asking.Signal(signal);
+        EXPECT_EQ(asking.WaitForExit(), 0) << asking.Err();
+        EXPECT_EQ(asking.Out().find("velk: ready"), std::string::npos) << "declined, so no window";
+        ExpectNoSanitizerReport(asking.Err());
+        EXPECT_EQ(entries(), holderEntries) << "no lock, caption or socket left";
+    }
 }
 
 } // namespace

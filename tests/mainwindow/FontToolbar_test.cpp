@@ -7,6 +7,7 @@
 #include "DockToolbar.h"
 #include "FontToolbar.h"
 #include "FontToolbarHost.h"
+#include "IniFiles.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
 #include "SpinEx.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <utility>
@@ -52,6 +54,38 @@ TEST_F(FontToolbarTest, SymbolsMoveToTheTopAndGoInWithALineBreakUnderShift)
     dialogs.Answer(mrNo);
     EXPECT_TRUE(form->FormCloseQuery());
     EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), bytes) << "written back byte for byte";
+}
+
+// What the process holds in memory now, in bytes.
+size_t ResidentBytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmRSS:"))
+            return std::stoul(line.substr(6)) * 1024;
+    return 0;
+}
+
+// A "mark.dat" of a million short entries, just under the size a start
+// reads, costs the chooser a small multiple of its size (not hundreds of
+// bytes an entry), and the chooser still puts the chosen one on top.
+TEST_F(FontToolbarTest, ALongSymbolListCostsASmallMultipleOfItsSize)
+{
+    std::string bytes;
+    while (bytes.size() + 4 <= kIniFileMaxBytes)
+        bytes += Sjis("★") + "\r\n";
+    bytes.replace(bytes.size() - 4, 2, Sjis("※"));
+    WriteFileAtomic(Home() + "mark.dat", bytes);
+    const size_t before = ResidentBytes();
+    Toolbar().ReLoadClick();
+    const size_t grown = ResidentBytes() - before;
+    EXPECT_LT(grown, 5 * bytes.size()) << grown / 1024 << " KiB for " << bytes.size() / 1024 << " KiB";
+    const int count = static_cast<int>(bytes.size() / 4);
+    ASSERT_EQ(Toolbar().ComboBox2()->count(), count);
+    Toolbar().ComboBox2()->setCurrentIndex(count - 1);
+    EXPECT_EQ(Toolbar().ComboBox2()->currentText(), QStringLiteral("※"));
+    EXPECT_EQ(Toolbar().SymbolList()[1], Sjis("★"));
+    EXPECT_EQ(Toolbar().SymbolList().size(), static_cast<size_t>(count));
 }
 
 // A blank line of "mark.dat" is an empty entry: choosing it or inserting

@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -142,41 +143,88 @@ TEST_F(Settings, ACloseThatCannotWriteTheSettingsSaysSoOnceAndStillCloses)
     EXPECT_EQ(error.Text, SymbolFilePath() + kept + "\n" + SettingsFilePath() + kept);
 }
 
-// A symbol list that is there but cannot be read is not replaced at the
-// close by the built-in symbols shown instead: the user's list stays, and
-// the close says why it was not written.
-TEST_F(Settings, ASymbolListThatCouldNotBeReadIsKeptAtTheClose)
-{
-    ASSERT_EQ(mkfifo(OsPath(SymbolFilePath()).c_str(), 0644), 0);
-    StartShown();
-    EXPECT_EQ(form->FontToolbar().SymbolList(), BuiltInSymbols());
-    ASSERT_EQ(dialogs.Questions().size(), 1u) << "the start tells it once";
-    ASSERT_TRUE(form->close());
-    EXPECT_EQ(LastQuestion(),
-              SymbolFilePath() + " に書き込めません\n通常のファイルではないので、書き換えずにそのまま残しました。");
-    EXPECT_EQ(std::filesystem::symlink_status(SymbolFilePath()).type(), std::filesystem::file_type::fifo);
-}
-
-// A symbol list past the settings files' cap is not read (a huge one would
-// take the start minutes and gigabytes): the start says so once, the
-// built-in symbols are used, and the close keeps the file and says why.
-TEST_F(Settings, ASymbolListTooLargeToReadIsToldOnceAndKept)
+// A symbol list or settings file that is there but cannot be read, or is
+// past the settings files' cap (a huge one would take the start minutes and
+// gigabytes), is not replaced at the close by what was shown instead: the
+// user's file stays. The start says so, and the close says nothing more,
+// however often the window is asked to close.
+TEST_F(Settings, AFileTheStartCouldNotReadIsToldOnceAndKept)
 {
     std::string huge;
     while (huge.size() <= kIniFileMaxBytes)
         huge += Sjis("★") + "\r\n";
-    WriteFileAtomic(SymbolFilePath(), huge);
+    std::string hugeIni = "[Style]\r\nWordWrap=100\r\n";
+    hugeIni.resize(kIniFileMaxBytes + 1, ';');
+    const struct {
+        std::string FileName;
+        std::optional<std::string> Bytes; // none: a FIFO
+    } cases[] = {
+        {SymbolFilePath(), huge},
+        {SymbolFilePath(), std::nullopt},
+        {SettingsFilePath(), hugeIni},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.FileName);
+        NewRun();
+        if (c.Bytes)
+            WriteFileAtomic(c.FileName, *c.Bytes);
+        else
+            ASSERT_EQ(mkfifo(OsPath(c.FileName).c_str(), 0644), 0);
+        const size_t asked = dialogs.Questions().size();
+        StartShown();
+        ASSERT_EQ(dialogs.Questions().size(), asked + 1);
+        EXPECT_NE(LastQuestion().find(c.FileName), std::string::npos);
+        EXPECT_EQ(form->FontToolbar().SymbolList(), BuiltInSymbols());
+        EXPECT_EQ(form->SettingsHost().WrapSpinValue(), 80) << "the defaults";
+        // The list changes, so the close would write it.
+        form->FontToolbar().ComboBox2()->setCurrentIndex(3);
+        ASSERT_TRUE(form->close());
+        EXPECT_EQ(dialogs.Questions().size(), asked + 1) << "the close tells nothing more: " << LastQuestion();
+        if (c.Bytes)
+            EXPECT_TRUE(ReadFileBytes(c.FileName) == *c.Bytes);
+        else
+            EXPECT_EQ(std::filesystem::symlink_status(OsPath(c.FileName)).type(), std::filesystem::file_type::fifo);
+        std::filesystem::remove(OsPath(c.FileName));
+    }
+}
+
+// A key file that cannot be read is told at the start; the key dialog's
+// save that must keep it says nothing more.
+TEST_F(Settings, AnUnreadableKeyFileIsToldOnce)
+{
+    std::filesystem::create_directory(OsPath(KeyFilePath()));
     StartShown();
     ASSERT_EQ(dialogs.Questions().size(), 1u);
-    EXPECT_NE(LastQuestion().find("4 MiB"), std::string::npos);
-    EXPECT_NE(LastQuestion().find(SymbolFilePath()), std::string::npos);
-    EXPECT_EQ(form->FontToolbar().SymbolList(), BuiltInSymbols());
-    ASSERT_TRUE(form->close());
-    EXPECT_EQ(LastQuestion(),
-              SymbolFilePath()
-                  + " に書き込めません\n4 MiB を超える大きなファイルなので、読み込まずに既定の設定を使い、"
-                    "書き換えずにそのまま残しました。");
-    EXPECT_TRUE(ReadFileBytes(SymbolFilePath()) == huge);
+    EXPECT_NE(LastQuestion().find(KeyFilePath()), std::string::npos);
+    dialogs.AnswerForm([](QDialog&) { return mrOk; });
+    form->MenuItem("OpKeyCustom")->Click();
+    EXPECT_EQ(dialogs.Questions().size(), 2u) << "the key form, and no message: " << LastQuestion();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(dialogs.Questions().size(), 2u);
+    EXPECT_TRUE(std::filesystem::is_directory(OsPath(KeyFilePath())));
+}
+
+// A symbol list the user keeps read-only is kept; a close that would
+// change it says so once a run, not at every close asked for.
+TEST_F(Settings, AReadOnlySymbolListIsKeptAndToldOnce)
+{
+    const std::string mine = Sjis("◆") + "\r\n" + Sjis("★") + "\r\n";
+    WriteFileAtomic(SymbolFilePath(), mine);
+    chmod(OsPath(SymbolFilePath()).c_str(), 0444);
+    StartShown();
+    form->FontToolbar().ComboBox2()->setCurrentIndex(1);
+    form->DataMemo()->setFocus();
+    Type(QStringLiteral("keep me"));
+    for (int close = 0; close < 2; ++close) {
+        dialogs.Answer(mrCancel);
+        EXPECT_FALSE(form->close()) << "the save question was cancelled";
+    }
+    ASSERT_EQ(dialogs.MessageTexts().size(), 3u);
+    EXPECT_EQ(dialogs.MessageTexts()[1], SymbolFilePath()
+                                             + " に書き込めません\n"
+                                               "読み出し専用のファイルなので、書き換えずにそのまま残しました。");
+    EXPECT_EQ(dialogs.MessageTexts()[2], SaveQuestion) << "and the second close only asks";
+    EXPECT_EQ(ReadFileBytes(SymbolFilePath()), mine);
 }
 
 // A settings file just within the size a start reads is never written past
@@ -232,8 +280,7 @@ TEST_F(Settings, AReadOnlySettingsFileIsKeptAndTheCloseSaysSoOnce)
     ASSERT_EQ(dialogs.Questions().size(), 1u);
     EXPECT_EQ(LastQuestion(), told);
     EXPECT_TRUE(form->close());
-    ASSERT_EQ(dialogs.Questions().size(), 2u) << "and the close says it once more";
-    EXPECT_EQ(LastQuestion(), told);
+    EXPECT_EQ(dialogs.Questions().size(), 1u) << "and the close says nothing more";
     EXPECT_EQ(ReadFileBytes(SettingsFilePath()), kept);
 }
 

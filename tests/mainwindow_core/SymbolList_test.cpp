@@ -31,6 +31,23 @@ TEST(SymbolList, AChosenSymbolGoesToTheTop)
     EXPECT_EQ(list, (TSymbolList{"b", "a", "c", "b"}));
     PromoteSymbol(list, "new");
     EXPECT_EQ(list, (TSymbolList{"new", "b", "a", "c", "b"}));
+
+    // Entries of other lengths keep their bytes wherever the chosen one stood.
+    const struct {
+        std::string Chosen;
+        TSymbolList Promoted;
+    } cases[] = {
+        {"xy", {"xy", "", "long entry", "z"}},
+        {"", {"", "xy", "long entry", "z"}},
+        {"long entry", {"long entry", "xy", "", "z"}},
+        {"z", {"z", "xy", "", "long entry"}},
+    };
+    for (const auto& c : cases) {
+        TSymbolList entries{"xy", "", "long entry", "z"};
+        PromoteSymbol(entries, c.Chosen);
+        EXPECT_EQ(entries, c.Promoted) << c.Chosen;
+        EXPECT_EQ(SymbolListBytes(entries), SymbolListBytes(c.Promoted));
+    }
 }
 
 // The list is written only when it changed, so a file the user keeps
@@ -68,8 +85,9 @@ TEST(SymbolList, AFileTooLargeToReadOrToWriteIsKept)
     std::string bareLines;
     for (size_t i = 0; i < kIniFileMaxBytes / 2; ++i)
         bareLines += "a\n";
-    TSymbolList changed(kIniFileMaxBytes / 2, "a");
-    changed.front() = "b";
+    TSymbolList changed{"b"};
+    for (size_t i = 1; i < kIniFileMaxBytes / 2; ++i)
+        changed.push_back("a");
     const struct {
         std::string Bytes, Reason;
     } cases[] = {

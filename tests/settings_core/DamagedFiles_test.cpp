@@ -1,4 +1,5 @@
 #include "DamagedFiles.h"
+#include "Files.h"
 #include "IniFiles.h"
 #include "SysErrorText.h"
 
@@ -66,7 +67,9 @@ TEST(DamagedFiles, AreSetAsideAndToldOnceWhileSoundOnesStay)
         {dir.File("velk2000.sch"), TSettingsFileShape::Ini}, // missing: nothing to say
     };
 
-    const std::string notice = SetAsideDamagedFiles(files);
+    const TSetAsideFiles found = SetAsideDamagedFiles(files);
+    const std::string& notice = found.Notice;
+    EXPECT_TRUE(found.KeptMessages.empty()) << "a damaged file is set aside, not kept";
     EXPECT_NE(notice.find(ini), std::string::npos);
     EXPECT_NE(notice.find(marks), std::string::npos);
     EXPECT_EQ(notice.find(keys), std::string::npos);
@@ -74,7 +77,7 @@ TEST(DamagedFiles, AreSetAsideAndToldOnceWhileSoundOnesStay)
     EXPECT_EQ(ReadRaw(ini + ".bad"), std::string("\x8f\0\xfe garbage", 11)) << "the damaged bytes are kept";
     EXPECT_EQ(ReadRaw(marks + ".bad"), "\x01\x02");
     EXPECT_EQ(ReadRaw(keys), "[ShortcutKey]\r\nFileNew=Ctrl+N\r\n");
-    EXPECT_EQ(SetAsideDamagedFiles(files), "") << "told once: the next start finds nothing damaged";
+    EXPECT_EQ(SetAsideDamagedFiles(files).Notice, "") << "told once: the next start finds nothing damaged";
 }
 
 // A settings file or symbol list too large to read is used as if absent:
@@ -88,10 +91,13 @@ TEST(DamagedFiles, ASettingsFileTooLargeToReadIsToldAndKept)
     WriteRaw(ini, big);
     WriteRaw(marks, std::string(kIniFileMaxBytes + 1, 'x'));
     const std::vector<TSettingsFileCheck> files{{ini, TSettingsFileShape::Ini}, {marks, TSettingsFileShape::Lines}};
-    EXPECT_EQ(SetAsideDamagedFiles(files),
-              "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、"
-              "読み込まずに既定の設定を使います。ファイルは書き換えずにそのまま残します。\n"
-                  + ini + "\n" + marks);
+    const TSetAsideFiles found = SetAsideDamagedFiles(files);
+    EXPECT_EQ(found.Notice, "次のファイルは 4 MiB を超えていて設定ファイルとしては大きすぎるため、"
+                            "読み込まずに既定の設定を使います。ファイルは書き換えずにそのまま残します。\n"
+                                + ini + "\n" + marks);
+    // What the close would say of them is told already.
+    EXPECT_EQ(found.KeptMessages, (std::vector<std::string>{CannotWriteMessage(ini, KeptUnreadReason(EFBIG)),
+                                                            CannotWriteMessage(marks, KeptUnreadReason(EFBIG))}));
     EXPECT_TRUE(ReadRaw(ini) == big);
 }
 
@@ -100,15 +106,17 @@ TEST(DamagedFiles, ASettingsFileTooLargeToReadIsToldAndKept)
 // left as it is; a file not there at all is nothing to tell.
 TEST(DamagedFiles, AFileThatIsThereButCannotBeReadIsToldWithWhy)
 {
+    // A link whose target is gone is not kept: a write makes the target.
     const struct {
         std::function<void(const std::string&)> Make;
         std::string Reason;
+        int KeptFor;
     } cases[] = {
-        {[](const std::string& Name) { std::filesystem::create_directory(Name); }, SysErrorMessage(EISDIR)},
-        {[](const std::string& Name) { mkfifo(Name.c_str(), 0644); }, "通常のファイルではありません。"},
+        {[](const std::string& Name) { std::filesystem::create_directory(Name); }, SysErrorMessage(EISDIR), EISDIR},
+        {[](const std::string& Name) { mkfifo(Name.c_str(), 0644); }, "通常のファイルではありません。", EINVAL},
         {[](const std::string& Name) { std::filesystem::create_symlink("unmounted/velk2000Key.ini", Name); },
-         "リンク先のファイルがありません。"},
-        {[](const std::string& Name) { std::filesystem::create_symlink(Name, Name); }, SysErrorMessage(ELOOP)},
+         "リンク先のファイルがありません。", 0},
+        {[](const std::string& Name) { std::filesystem::create_symlink(Name, Name); }, SysErrorMessage(ELOOP), ELOOP},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -116,8 +124,12 @@ TEST(DamagedFiles, AFileThatIsThereButCannotBeReadIsToldWithWhy)
         c.Make(keys);
         const std::vector<TSettingsFileCheck> files{{keys, TSettingsFileShape::Ini},
                                                     {dir.File("velk2000.sch"), TSettingsFileShape::Ini}};
-        EXPECT_EQ(SetAsideDamagedFiles(files),
+        const TSetAsideFiles found = SetAsideDamagedFiles(files);
+        EXPECT_EQ(found.Notice,
                   "次のファイルを読み込めないため、既定の設定を使います。\n" + keys + "（" + c.Reason + "）");
+        EXPECT_EQ(found.KeptMessages,
+                  c.KeptFor ? std::vector<std::string>{CannotWriteMessage(keys, KeptUnreadReason(c.KeptFor))}
+                            : std::vector<std::string>{});
         EXPECT_TRUE(std::filesystem::symlink_status(keys).type() != std::filesystem::file_type::regular);
     }
 }

@@ -6,6 +6,50 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+// Calls Entry for each line of Bytes.
+template <typename F>
+void ForEachLine(std::string_view Bytes, F Entry)
+{
+    size_t start = 0;
+    while (start < Bytes.size()) {
+        const size_t end = std::min(Bytes.find_first_of("\r\n", start), Bytes.size());
+        Entry(Bytes.substr(start, end - start));
+        start = end + (Bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+}
+
+} // namespace
+
+TSymbolList::TSymbolList(std::initializer_list<std::string_view> Entries)
+{
+    for (const std::string_view entry : Entries)
+        push_back(entry);
+}
+
+std::string_view TSymbolList::operator[](size_t Index) const
+{
+    const size_t start = Index == 0 ? 0 : Ends_[Index - 1];
+    return std::string_view(Bytes_).substr(start, Ends_[Index] - start);
+}
+
+void TSymbolList::reserve(size_t Entries, size_t EntryBytes)
+{
+    Ends_.reserve(Entries);
+    Bytes_.reserve(EntryBytes);
+}
+
+void TSymbolList::push_back(std::string_view Entry)
+{
+    if (Entry.size() > std::numeric_limits<uint32_t>::max() - Bytes_.size())
+        throw std::length_error("The symbol list is too long");
+    Bytes_ += Entry;
+    Ends_.push_back(static_cast<uint32_t>(Bytes_.size()));
+}
 
 const TSymbolList& BuiltInSymbols()
 {
@@ -20,30 +64,45 @@ const TSymbolList& BuiltInSymbols()
 
 TSymbolList ParseSymbolList(std::string_view Bytes)
 {
+    // Counted first, so that the list takes no more room than it holds.
+    size_t entries = 0;
+    size_t entryBytes = 0;
+    ForEachLine(Bytes, [&](std::string_view Line) {
+        ++entries;
+        entryBytes += Line.size();
+    });
     TSymbolList list;
-    size_t start = 0;
-    while (start < Bytes.size()) {
-        const size_t end = std::min(Bytes.find_first_of("\r\n", start), Bytes.size());
-        list.emplace_back(Bytes.substr(start, end - start));
-        start = end + (Bytes.substr(end, 2) == "\r\n" ? 2 : 1);
-    }
+    list.reserve(entries, entryBytes);
+    ForEachLine(Bytes, [&](std::string_view Line) { list.push_back(Line); });
     return list;
 }
 
 std::string SymbolListBytes(const TSymbolList& List)
 {
     std::string bytes;
-    for (const std::string& symbol : List)
-        bytes += symbol + "\r\n";
+    for (size_t i = 0; i < List.size(); ++i)
+        bytes.append(List[i]).append("\r\n");
     return bytes;
 }
 
 void PromoteSymbol(TSymbolList& List, std::string Symbol)
 {
-    const auto found = std::find(List.begin(), List.end(), Symbol);
-    if (found != List.end())
-        List.erase(found);
-    List.insert(List.begin(), std::move(Symbol));
+    size_t found = 0;
+    while (found < List.size() && List[found] != Symbol)
+        ++found;
+    // The entries before the one found move back by Symbol's length; the
+    // ones after it stay where they end.
+    const auto length = static_cast<uint32_t>(Symbol.size());
+    if (found < List.size()) {
+        List.Bytes_.erase(found == 0 ? 0 : List.Ends_[found - 1], length);
+        List.Ends_.erase(List.Ends_.begin() + static_cast<ptrdiff_t>(found));
+    } else if (Symbol.size() > std::numeric_limits<uint32_t>::max() - List.Bytes_.size()) {
+        throw std::length_error("The symbol list is too long");
+    }
+    for (size_t i = 0; i < found; ++i)
+        List.Ends_[i] += length;
+    List.Bytes_.insert(0, Symbol);
+    List.Ends_.insert(List.Ends_.begin(), length);
 }
 
 void WriteSymbolFile(const std::string& FileName, const TSymbolList& List)

@@ -5,11 +5,35 @@
 // user made it read-only.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
-using TSymbolList = std::vector<std::string>;
+// The entries in order, kept as one run of bytes and where each ends: a
+// file of a million short lines costs a few bytes an entry, not the dozens
+// a string apiece would.
+class TSymbolList {
+public:
+    TSymbolList() = default;
+    TSymbolList(std::initializer_list<std::string_view> Entries);
+
+    size_t size() const { return Ends_.size(); }
+    bool empty() const { return Ends_.empty(); }
+    std::string_view operator[](size_t Index) const;
+    std::string_view front() const { return (*this)[0]; }
+    void push_back(std::string_view Entry);
+    // Room for Entries entries of EntryBytes bytes in all.
+    void reserve(size_t Entries, size_t EntryBytes);
+
+    friend bool operator==(const TSymbolList&, const TSymbolList&) = default;
+    friend void PromoteSymbol(TSymbolList& List, std::string Symbol);
+
+private:
+    std::string Bytes_;
+    std::vector<uint32_t> Ends_;
+};
 
 // The entries before the user has chosen any.
 const TSymbolList& BuiltInSymbols();

@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class TDockToolbar;
 class TMySpinEdit;
+class TSymbolListModel;
 class TToolDock;
 class TVelkMenus;
 
@@ -60,14 +61,15 @@ public:
     QComboBox* ComboBox2() const { return ComboBox2_; }
     TMySpinEdit* FontSpnEd() const { return FontSpnEd_; }
     TMySpinEdit* WrapSpnEd() const { return WrapSpnEd_; }
-    const TSymbolList& SymbolList() const { return SymbolList_; }
+    const TSymbolList& SymbolList() const;
     // The wrap column last applied while the text did not wrap at the
     // window's edge.
     int WrapByteCache() const { return WrapByteCache_; }
 
 private:
     void CreateFontToolbarControls(QLabel& EdModeLabel);
-    void ShowSymbols();
+    // List in the chooser, its top entry shown.
+    void ShowSymbols(TSymbolList List);
     void ApplyWrapByte(int Value);
 
     IFontToolbarHost& Host_;
@@ -82,7 +84,7 @@ private:
     std::string LastFontName_;
     int LastFontSize_ = 0;
     int WrapByteCache_ = 0;
-    TSymbolList SymbolList_;
+    TSymbolListModel* Symbols_ = nullptr;
     // Why the close keeps "mark.dat", there at the last read but not read
     // (KeptUnreadReason); empty when it was read or missing.
     std::string Unread_;

@@ -91,12 +91,34 @@ void ShowMessage(const std::string& Msg) { MessageDlg(Msg, TMsgDlgType::mtCustom
 
 void Tell(const std::string& Msg, TMsgDlgType DlgType) { MessageDlg(Msg, DlgType, {TMsgDlgBtn::mbOK}); }
 
-void TellOnce(const std::string& Msg, TMsgDlgType DlgType)
+namespace {
+
+// The messages told this run; true the first time Msg is counted.
+bool FirstTelling(const std::string& Msg)
 {
     static std::set<std::string> told;
-    if (told.insert(Msg).second)
+    return told.insert(Msg).second;
+}
+
+} // namespace
+
+void TellOnce(const std::string& Msg, TMsgDlgType DlgType)
+{
+    if (FirstTelling(Msg))
         Tell(Msg, DlgType);
 }
+
+void TellOnce(const std::vector<std::string>& Msgs, TMsgDlgType DlgType)
+{
+    std::string untold;
+    for (const std::string& msg : Msgs)
+        if (FirstTelling(msg))
+            untold += (untold.empty() ? "" : "\n") + msg;
+    if (!untold.empty())
+        Tell(untold, DlgType);
+}
+
+void CountAsTold(const std::string& Msg) { FirstTelling(Msg); }
 
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
 {

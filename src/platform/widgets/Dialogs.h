@@ -26,6 +26,12 @@ void Tell(const std::string& Msg, TMsgDlgType DlgType);
 // failure that would otherwise come back at every command, such as a
 // settings file the user keeps read-only.
 void TellOnce(const std::string& Msg, TMsgDlgType DlgType);
+// TellOnce for several failures at once: those of Msgs not told this run,
+// one a line in one box, or no box when every one was.
+void TellOnce(const std::vector<std::string>& Msgs, TMsgDlgType DlgType);
+// Counts Msg as told this run, so that TellOnce leaves it out: a failure
+// the user has been told of in other words.
+void CountAsTold(const std::string& Msg);
 
 // A one-line input box that opens on Value. On OK, Value becomes what was
 // typed and the result is true.

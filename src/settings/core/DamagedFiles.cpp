@@ -64,12 +64,16 @@ bool LooksDamaged(std::string_view Bytes, TSettingsFileShape Shape)
     return Shape == TSettingsFileShape::Ini && HasTextBeforeFirstSection(Bytes);
 }
 
-std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
+TSetAsideFiles SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
 {
+    TSetAsideFiles found;
     std::string names, tooLarge, unread;
     for (const TSettingsFileCheck& file : Files) {
         std::string bytes;
         const int error = ReadSettingsFile(file.FileName, bytes);
+        // No writer replaces a file that is there but cannot be read.
+        if (error != 0 && error != ENOENT)
+            found.KeptMessages.push_back(CannotWriteMessage(file.FileName, KeptUnreadReason(error)));
         if (error == EFBIG) {
             tooLarge.append("\n").append(ShownPath(file.FileName));
             continue;
@@ -86,7 +90,7 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
         if (std::rename(OsPath(file.FileName).c_str(), OsPath(file.FileName + ".bad").c_str()) != 0)
             names.append("（").append(SysErrorMessage(errno)).append("）");
     }
-    std::string notice;
+    std::string& notice = found.Notice;
     const auto add = [&notice](const std::string& Paragraph) { notice += (notice.empty() ? "" : "\n\n") + Paragraph; };
     if (!names.empty())
         add("次のファイルが壊れていたため、既定の設定を使います。"
@@ -98,7 +102,7 @@ std::string SetAsideDamagedFiles(std::span<const TSettingsFileCheck> Files)
             + tooLarge);
     if (!unread.empty())
         add("次のファイルを読み込めないため、既定の設定を使います。" + unread);
-    return notice;
+    return found;
 }
 
 std::vector<TSettingsFileCheck> StartUpSettingsFiles()

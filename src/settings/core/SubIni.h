@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class ISettingsHost;
 
@@ -192,9 +193,9 @@ void SaveIni(ISettingsHost& Host, const std::string& FileName = SettingsFilePath
 
 // The writes of a close, in order: every one runs even when an earlier one
 // failed, since a file that cannot be written must not keep the program
-// from closing. Gives the messages of every failure, one a line and each
-// once, to be shown in one box, or "" when all went through.
-std::string RunCloseWrites(std::initializer_list<std::function<void()>> Writes);
+// from closing. Gives the message of every failure, each once, in the
+// order they came; none when all went through.
+std::vector<std::string> RunCloseWrites(std::initializer_list<std::function<void()>> Writes);
 
 // While a list of search results is open, showing its pages must not move
 // their remembered carets. The list suspends the restore instead of

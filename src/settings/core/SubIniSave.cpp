@@ -133,7 +133,7 @@ void SaveIni(ISettingsHost& Host, const std::string& FileName)
     ini.EndUpdate();
 }
 
-std::string RunCloseWrites(std::initializer_list<std::function<void()>> Writes)
+std::vector<std::string> RunCloseWrites(std::initializer_list<std::function<void()>> Writes)
 {
     std::vector<std::string> failures;
     for (const auto& write : Writes) {
@@ -145,8 +145,5 @@ std::string RunCloseWrites(std::initializer_list<std::function<void()>> Writes)
                 failures.push_back(error.Message());
         }
     }
-    std::string message;
-    for (const std::string& failure : failures)
-        message += (message.empty() ? "" : "\n") + failure;
-    return message;
+    return failures;
 }
