@@ -12,6 +12,7 @@
 #include "SysErrorText.h"
 #include "WorkArea.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <optional>
