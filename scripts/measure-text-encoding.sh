@@ -9,7 +9,7 @@
 # texts the program writes. Installs those packages (and some whose
 # catalogs are translated widely) when missing, builds
 # text_encoding_measure (build/measure, optimised) and runs it.
-# SHOW_WRONG=1 also lists each line and word read wrong.
+# SHOW_WRONG=1 also lists each line, word, string and title read wrong.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -170,9 +170,12 @@ std::string AsTitle(const std::string& Utf8)
 }
 
 // The catalog kinds: the language each holds.
-const std::map<std::string, std::string> kCatalogs = {
-    {"chinese-simplified", "Chinese (simplified)"}, {"chinese-traditional", "Chinese (traditional)"},
-    {"korean", "Korean"}, {"russian", "Russian"}, {"greek", "Greek"}, {"french", "French"}};
+const std::map<std::string, std::string> kCatalogs = {{"chinese-simplified", "Chinese (simplified)"},
+                                                      {"chinese-traditional", "Chinese (traditional)"},
+                                                      {"korean", "Korean"},
+                                                      {"russian", "Russian"},
+                                                      {"greek", "Greek"},
+                                                      {"french", "French"}};
 
 std::vector<TWriting> WritingsOf(const std::string& Kind)
 {
@@ -289,8 +292,9 @@ std::vector<std::string> Titles()
                 continue;
             std::string utf8;
             AppendUtf8(utf8, kanji);
-            for (const std::u32string_view marks : {U"０１２３４５６７８９", U"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ",
-                                                     U"ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ"})
+            for (const std::u32string_view marks :
+                 {U"０１２３４５６７８９", U"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ",
+                  U"ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ"})
                 for (const char32_t mark : marks) {
                     std::string title = utf8;
                     AppendUtf8(title, mark);
@@ -332,7 +336,9 @@ bool ReadRight(const std::string& Bytes, TTextEncoding Written, TTextEncoding Li
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s KIND=FOLDER... [titles] (KIND: japanese, western, signs, short, a catalog kind)\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s KIND=FOLDER... [titles] (KIND: japanese, western, signs, short, a catalog kind)\n",
+                     argv[0]);
         return 2;
     }
     const bool showWrong = std::getenv("SHOW_WRONG") != nullptr;
@@ -347,7 +353,7 @@ int main(int argc, char** argv)
             t.BothWays += bothWays;
             if (ReadRight(Bytes, Writing.Written, likely))
                 ++t.Right;
-            else if (showWrong && Size != TSize::File)
+            else if (showWrong && (Size != TSize::File || Piece.size() < 16))
                 std::printf("wrong (%s, %s, likely %s): %s\n", Writing.Name.c_str(), SizeName(Size),
                             EncodingName(likely), Piece.c_str());
         }
