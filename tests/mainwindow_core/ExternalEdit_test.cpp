@@ -99,6 +99,7 @@ TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
         // they read as Shift-JIS too ("辣手幻", "鮨願陸").
         {"short UTF-8", "煎茶\r\n", Sjis("煎茶"), 0},
         {"short UTF-8 of a name", "齊藤\r\n", Sjis("齊藤"), 0},
+        {"short UTF-8 that weighs as Shift-JIS", "饒e\r\n", Sjis("饒e"), 0}, // "鬣弾"
         {"no text", "\x89PNG\r\n\x1A\n", std::nullopt, 0},
     };
     EXPECT_EQ(TransferFileBytes(page, Utf8), cases[0].Bytes);
