@@ -243,8 +243,11 @@ int LatinContextBits(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C;
     int bits = 0;
-    if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C))
+    if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C)) {
         bits += kRare; // an accented letter with no ASCII letter near
+        if (IsAccentedLatin(W[1].C) || IsAccentedLatin(W[3].C))
+            bits += kRare; // and beside another one ("Ųý")
+    }
     if (IsLowerLatin(W[1].C) && IsCapitalLatin(c))
         bits += kMisplaced + kSeldom;
     if (IsLowerLatin(c) && IsCapitalLatin(W[1].C) && IsCapitalLatin(W[0].C))
