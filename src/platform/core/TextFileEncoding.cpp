@@ -61,20 +61,14 @@ bool IsUtf16Text(std::u16string_view Units)
 // hold a stray one, and so may the files the program writes of it.
 bool IsBinary(std::string_view Bytes)
 {
-    static constexpr std::string_view marks[] = {"\x89PNG",
-                                                 "\xFF\xD8\xFF",
-                                                 "GIF87a",
-                                                 "GIF89a",
-                                                 "%PDF-",
-                                                 "\x7F"
-                                                 "ELF",
-                                                 "\x1F\x8B",
-                                                 "PK\x03\x04",
-                                                 "\xFD"
-                                                 "7zXZ",
-                                                 "7z\xBC\xAF\x27\x1C",
-                                                 "\x28\xB5\x2F\xFD",
-                                                 "BZh91AY&SY"};
+    // clang-format off
+    static constexpr std::string_view marks[] = {
+        "\x89PNG", "\xFF\xD8\xFF", "GIF87a", "GIF89a", "%PDF-",          // images, documents
+        "\x7F" "ELF",                                                    // programs
+        "\x1F\x8B", "PK\x03\x04", "\xFD" "7zXZ", "7z\xBC\xAF\x27\x1C",   // gzip, zip, xz, 7-Zip
+        "\x28\xB5\x2F\xFD", "BZh91AY&SY",                                // zstd, bzip2
+    };
+    // clang-format on
     for (const std::string_view mark : marks)
         if (Bytes.starts_with(mark))
             return true;
