@@ -3,13 +3,18 @@
 # was written in, and prints the table: Japanese from manpages-ja and
 # debian-reference-ja, Western text from the French, German, Spanish and
 # Polish manual pages, English lines with signs from the copyright files
-# under /usr/share/doc. Installs those packages when missing, builds
+# under /usr/share/doc, the gettext catalogs in Chinese (simplified and
+# traditional), Korean, Russian, Greek and French under /usr/share/locale,
+# short strings cut from the Japanese text, and the one-page hierarchical
+# texts the program writes. Installs those packages (and some whose
+# catalogs are translated widely) when missing, builds
 # text_encoding_measure (build/measure, optimised) and runs it.
-# SHOW_WRONG=1 also lists each line and word read wrong.
+# SHOW_WRONG=1 also lists each line, word, string and title read wrong.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-packages=(manpages-ja debian-reference-ja manpages-fr manpages-de manpages-es manpages-pl)
+packages=(manpages-ja debian-reference-ja manpages-fr manpages-de manpages-es manpages-pl
+  gettext iso-codes libc-l10n coreutils findutils grep sed tar diffutils dpkg apt bash)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -29,7 +34,9 @@ cmake --build "$root/build/measure" --target text_encoding_measure -j3 >/dev/nul
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
+catalogs=(chinese-simplified=zh_CN chinese-traditional=zh_TW korean=ko russian=ru greek=el french=fr)
 mkdir -p "$corpus"/{japanese,western,signs}
+catalogKinds=()
 
 # The packages' compressed text, one plain file each, UTF-8 only.
 unpack() { # FOLDER PACKAGE...
@@ -47,9 +54,18 @@ for file in /usr/share/doc/*/copyright; do
   n=$((n + 1))
   cp "$file" "$corpus/signs/$n.txt"
 done
+for catalog in "${catalogs[@]}"; do
+  kind=${catalog%%=*} language=${catalog#*=}
+  mkdir -p "$corpus/$kind"
+  catalogKinds+=("$kind=$corpus/$kind")
+  for file in /usr/share/locale/"$language"/LC_MESSAGES/*.mo; do
+    msgunfmt --no-wrap "$file" >"$corpus/$kind/$(basename "$file" .mo).txt" 2>/dev/null || true
+  done
+done
 for file in "$corpus"/*/*.txt; do
   iconv -f UTF-8 -t UTF-8 "$file" >/dev/null 2>&1 || rm "$file"
 done
 
 "$root/build/measure/bench/platform_core/text_encoding_measure" \
-  japanese="$corpus/japanese" western="$corpus/western" signs="$corpus/signs"
+  japanese="$corpus/japanese" western="$corpus/western" signs="$corpus/signs" \
+  "${catalogKinds[@]}" short="$corpus/japanese" titles

@@ -2,14 +2,23 @@
 // encoding it was written in. scripts/measure-text-encoding.sh gathers the
 // text from Debian packages and runs this program on it:
 //
-//   text_encoding_measure KIND=FOLDER...
+//   text_encoding_measure KIND=FOLDER... [titles]
 //
-// KIND is japanese, western or signs; FOLDER holds UTF-8 text files of that
-// kind. Each file is cut into pieces (the whole file, each line, each word
-// or phrase), and each piece that is not plain ASCII is written in the
-// encodings of its kind: Japanese in Shift-JIS and in UTF-8, and again with
-// its katakana made half-width; Western text and English lines with signs
-// in UTF-8. The table gives, for each kind, piece size and encoding the
+// KIND is japanese, western, signs, short or one of the catalog kinds
+// (chinese-simplified, chinese-traditional, korean, russian, greek,
+// french); FOLDER holds UTF-8 text files of that kind, for a catalog kind
+// the gettext catalogs as msgunfmt writes them. Each file is cut into
+// pieces (the whole file, each line, each word or phrase; for a catalog,
+// its translations joined, their lines, each translation), and each piece
+// that is not plain ASCII is written in the encodings of its kind:
+// Japanese in Shift-JIS and in UTF-8, and again with its katakana made
+// half-width; Western text, English lines with signs and the catalogs in
+// UTF-8. Short strings are cut from the Japanese words of their folder:
+// the first one to four characters of each (2 to 9 bytes in Shift-JIS),
+// alone and with an ASCII letter or digit before or after, in both
+// encodings. Titles are the one-page hierarchical texts the program writes
+// for each kanji of JIS levels 1 and 2 followed by a full-width digit or
+// letter, in Shift-JIS. The table gives, for each kind, piece size and encoding the
 // caller expects, how many pieces came back in the encoding they were
 // written in (pieces that read the same in both encodings count as right),
 // and how many of them were well-formed both ways, where the rule weighs
@@ -151,6 +160,23 @@ std::string AsUtf8(const std::string& Utf8) { return Utf8; }
 std::string AsHalfWidthShiftJis(const std::string& Utf8) { return HalfWidthKatakana(Utf8ToSjis(Utf8)); }
 std::string AsHalfWidthUtf8(const std::string& Utf8) { return SjisToUtf8(AsHalfWidthShiftJis(Utf8)); }
 
+// A one-page hierarchical text as the program writes it.
+std::string AsTitle(const std::string& Utf8)
+{
+    std::string text(1, '.');
+    text += Utf8ToSjis(Utf8);
+    text += "\r\n";
+    return text;
+}
+
+// The catalog kinds: the language each holds.
+const std::map<std::string, std::string> kCatalogs = {{"chinese-simplified", "Chinese (simplified)"},
+                                                      {"chinese-traditional", "Chinese (traditional)"},
+                                                      {"korean", "Korean"},
+                                                      {"russian", "Russian"},
+                                                      {"greek", "Greek"},
+                                                      {"french", "French"}};
+
 std::vector<TWriting> WritingsOf(const std::string& Kind)
 {
     if (Kind == "japanese")
@@ -162,7 +188,134 @@ std::vector<TWriting> WritingsOf(const std::string& Kind)
         return {{"Western text in UTF-8", TTextEncoding::Utf8, AsUtf8}};
     if (Kind == "signs")
         return {{"English lines with signs in UTF-8", TTextEncoding::Utf8, AsUtf8}};
+    if (Kind == "short")
+        return {{"Short Japanese strings in Shift-JIS", TTextEncoding::ShiftJis, AsShiftJis},
+                {"Short Japanese strings in UTF-8", TTextEncoding::Utf8, AsUtf8}};
+    if (Kind == "titles")
+        return {{"One-page hierarchical texts in Shift-JIS", TTextEncoding::ShiftJis, AsTitle}};
+    if (const auto catalog = kCatalogs.find(Kind); catalog != kCatalogs.end())
+        return {{catalog->second + " catalogs in UTF-8", TTextEncoding::Utf8, AsUtf8}};
     return {};
+}
+
+// The translations of a catalog as msgunfmt writes it: each msgstr (and
+// msgstr[N]) with its continued lines, unescaped; the header left out.
+std::vector<std::string> CatalogStrings(const std::string& Po)
+{
+    std::vector<std::string> strings;
+    std::string current;
+    bool inString = false;
+    const auto unquote = [](std::string_view Quoted) {
+        std::string text;
+        Quoted = Quoted.substr(Quoted.find('"') + 1);
+        Quoted = Quoted.substr(0, Quoted.rfind('"'));
+        for (size_t i = 0; i < Quoted.size(); ++i) {
+            if (Quoted[i] != '\\' || i + 1 == Quoted.size()) {
+                text += Quoted[i];
+                continue;
+            }
+            const char escaped = Quoted[++i];
+            text += escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
+        }
+        return text;
+    };
+    const auto endString = [&] {
+        if (inString && !current.empty() && current.find("Content-Type:") == std::string::npos)
+            strings.push_back(current);
+        current.clear();
+        inString = false;
+    };
+    for (const std::string& line : Lines(Po)) {
+        if (line.starts_with("msgstr")) {
+            endString();
+            inString = true;
+            current = unquote(line);
+        } else if (inString && line.starts_with("\"")) {
+            current += unquote(line);
+        } else {
+            endString();
+        }
+    }
+    endString();
+    return strings;
+}
+
+std::string Joined(const std::vector<std::string>& Strings)
+{
+    std::string text;
+    for (const std::string& s : Strings)
+        text += s + "\n";
+    return text;
+}
+
+// Short strings from the Japanese words of Text: the first one to four
+// characters of each word of JIS characters, alone and beside an ASCII
+// letter or digit, which changes from one string to the next.
+std::vector<std::string> ShortStrings(const std::string& Text)
+{
+    static const std::string ascii = "kAe1xT7nQz";
+    static size_t turn = 0;
+    std::vector<std::string> strings;
+    for (const std::string& word : Words(Text)) {
+        if (IsAscii(word))
+            continue;
+        size_t end = 0;
+        for (int count = 1; count <= 4 && end < word.size(); ++count) {
+            const size_t start = end;
+            const char32_t c = NextUtf8(word, end).value_or(0);
+            if (c < 0x80 || SjisCodeOf(c) == 0 || Utf8ToSjis(word.substr(0, end)).size() > 9) {
+                end = start;
+                break;
+            }
+            const std::string piece = word.substr(0, end);
+            const std::string letter(1, ascii[turn++ % ascii.size()]);
+            for (const std::string& s : {piece, piece + letter, letter + piece})
+                strings.push_back(s);
+        }
+    }
+    return strings;
+}
+
+// Every kanji of JIS levels 1 and 2 followed by a full-width digit or letter.
+std::vector<std::string> Titles()
+{
+    std::vector<std::string> titles;
+    for (int lead = 0x88; lead <= 0xEA; ++lead) {
+        if (lead > 0x9F && lead < 0xE0)
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const uint16_t code = static_cast<uint16_t>(lead << 8 | trail);
+            if (code < 0x889F || code > 0xEAA4 || trail == 0x7F)
+                continue;
+            const char16_t kanji = SjisCharToUtf16(code);
+            if (kanji == u'\uFFFD')
+                continue;
+            std::string utf8;
+            AppendUtf8(utf8, kanji);
+            for (const std::u32string_view marks :
+                 {U"０１２３４５６７８９", U"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ",
+                  U"ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ"})
+                for (const char32_t mark : marks) {
+                    std::string title = utf8;
+                    AppendUtf8(title, mark);
+                    titles.push_back(title);
+                }
+        }
+    }
+    return titles;
+}
+
+// The pieces of each size that a file of Kind holds.
+std::map<TSize, std::vector<std::string>> PiecesOf(const std::string& Kind, const std::string& Text)
+{
+    if (Kind == "short")
+        return {{TSize::Word, ShortStrings(Text)}};
+    if (kCatalogs.count(Kind) != 0) {
+        std::vector<std::string> strings = CatalogStrings(Text);
+        const std::string joined = Joined(strings);
+        return {{TSize::File, {joined}}, {TSize::Line, Lines(joined)}, {TSize::Word, std::move(strings)}};
+    }
+    return {{TSize::File, {Text}}, {TSize::Line, Lines(Text)}, {TSize::Word, Words(Text)}};
 }
 
 // Right when the rule finds the encoding written, or one that reads the
@@ -183,20 +336,42 @@ bool ReadRight(const std::string& Bytes, TTextEncoding Written, TTextEncoding Li
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s KIND=FOLDER... (KIND: japanese, western, signs)\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s KIND=FOLDER... [titles] (KIND: japanese, western, signs, short, a catalog kind)\n",
+                     argv[0]);
         return 2;
     }
     const bool showWrong = std::getenv("SHOW_WRONG") != nullptr;
     // Rows in the order given: writing name, then size, then likely.
     std::vector<std::string> order;
     std::map<std::string, std::map<TSize, std::map<TTextEncoding, TTally>>> tallies;
+    const auto tally = [&](const TWriting& Writing, TSize Size, const std::string& Piece, const std::string& Bytes) {
+        const bool bothWays = ReadsBothWays(Bytes);
+        for (const TTextEncoding likely : {TTextEncoding::ShiftJis, TTextEncoding::Utf8}) {
+            TTally& t = tallies[Writing.Name][Size][likely];
+            ++t.Total;
+            t.BothWays += bothWays;
+            if (ReadRight(Bytes, Writing.Written, likely))
+                ++t.Right;
+            else if (showWrong && (Size != TSize::File || Piece.size() < 16))
+                std::printf("wrong (%s, %s, likely %s): %s\n", Writing.Name.c_str(), SizeName(Size),
+                            EncodingName(likely), Piece.c_str());
+        }
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         const size_t equals = argument.find('=');
-        const std::vector<TWriting> writings = WritingsOf(argument.substr(0, equals));
-        if (equals == std::string::npos || writings.empty()) {
+        const std::string kind = argument.substr(0, equals);
+        const std::vector<TWriting> writings = WritingsOf(kind);
+        if ((equals == std::string::npos) != (kind == "titles") || writings.empty()) {
             std::fprintf(stderr, "unknown kind: %s\n", argument.c_str());
             return 2;
+        }
+        if (kind == "titles") {
+            order.push_back(writings[0].Name);
+            for (const std::string& title : Titles())
+                tally(writings[0], TSize::File, title, writings[0].Write(title));
+            continue;
         }
         std::vector<std::filesystem::path> files;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(argument.substr(equals + 1)))
@@ -206,28 +381,13 @@ int main(int argc, char** argv)
         for (const TWriting& writing : writings) {
             order.push_back(writing.Name);
             std::map<TSize, std::set<std::string>> seen;
-            for (const auto& file : files) {
-                const std::string text = ReadWhole(file);
-                std::map<TSize, std::vector<std::string>> pieces{
-                    {TSize::File, {text}}, {TSize::Line, Lines(text)}, {TSize::Word, Words(text)}};
-                for (const TSize size : kSizes)
-                    for (const std::string& piece : pieces[size]) {
+            for (const auto& file : files)
+                for (auto& [size, pieces] : PiecesOf(kind, ReadWhole(file)))
+                    for (const std::string& piece : pieces) {
                         const std::string bytes = writing.Write(piece);
-                        if (IsAscii(bytes) || !seen[size].insert(bytes).second)
-                            continue;
-                        const bool bothWays = ReadsBothWays(bytes);
-                        for (const TTextEncoding likely : {TTextEncoding::ShiftJis, TTextEncoding::Utf8}) {
-                            TTally& tally = tallies[writing.Name][size][likely];
-                            ++tally.Total;
-                            tally.BothWays += bothWays;
-                            if (ReadRight(bytes, writing.Written, likely))
-                                ++tally.Right;
-                            else if (showWrong && size != TSize::File)
-                                std::printf("wrong (%s, %s, likely %s): %s\n", writing.Name.c_str(), SizeName(size),
-                                            EncodingName(likely), piece.c_str());
-                        }
+                        if (!IsAscii(bytes) && seen[size].insert(bytes).second)
+                            tally(writing, size, piece, bytes);
                     }
-            }
         }
     }
     std::printf("| %-44s | %-5s | %-9s | %7s | %17s | %9s |\n", "kind", "piece", "likely", "right", "right / pieces",
@@ -238,10 +398,11 @@ int main(int argc, char** argv)
     for (const std::string& name : order)
         for (const TSize size : kSizes)
             for (const TTextEncoding likely : {TTextEncoding::ShiftJis, TTextEncoding::Utf8}) {
-                const TTally& tally = tallies[name][size][likely];
-                const double percent = tally.Total == 0 ? 100.0 : 100.0 * tally.Right / tally.Total;
+                const TTally& t = tallies[name][size][likely];
+                if (t.Total == 0)
+                    continue;
                 std::printf("| %-44s | %-5s | %-9s | %6.2f%% | %7d / %7d | %9d |\n", name.c_str(), SizeName(size),
-                            EncodingName(likely), percent, tally.Right, tally.Total, tally.BothWays);
+                            EncodingName(likely), 100.0 * t.Right / t.Total, t.Right, t.Total, t.BothWays);
             }
     return 0;
 }

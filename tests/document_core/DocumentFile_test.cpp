@@ -5,6 +5,9 @@
 #include "Files.h"
 #include "SysErrorText.h"
 #include "SysUtils.h"
+#include "TextFileEncoding.h"
+#include "TreeNodes.h"
+#include "TreeText.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -269,6 +272,33 @@ TEST(DocumentFile, TextFilesReadAsPagesGetCrLfLineBreaks)
     int unmapped = -1;
     EXPECT_EQ(ReadTextAsPage(dir.File("t.txt"), unmapped), "one\r\ntwo");
     EXPECT_EQ(unmapped, 0);
+}
+
+// Pages holding bytes with no Unicode form (0x80, 0xFD, an unassigned
+// pair, a lone lead byte at a line end, a NUL) go out as hierarchical text
+// and as page text, and come back as they were.
+TEST(DocumentFile, PagesWithBytesOfNoUnicodeFormReadBack)
+{
+    const std::string texts[] = {"a\x80"
+                                 "b\xFD\r\nc",
+                                 Sjis("表") + "\x85\x40", "x\x81\r\ny", std::string("n\0ul", 4)};
+    TFlatPages pages;
+    for (const std::string& text : texts)
+        pages.push_back({0, text.substr(0, text.find('\r')), text});
+    TTreeNodes nodes;
+    BuildTree(nodes, pages, TDepthPolicy::Clamp);
+    TempDir dir;
+    WriteFileAtomic(dir.File("tree.txt"), TreeTextOfTree(nodes));
+    int unmapped = -1;
+    TFlatPages back = ParseTreeText(ReadTextFile(dir.File("tree.txt"), unmapped));
+    ASSERT_EQ(back.size(), pages.size());
+    for (size_t i = 0; i < pages.size(); ++i)
+        EXPECT_EQ(back[i].Text, texts[i] + "\r\n") << i;
+    for (const std::string& text : texts) {
+        WriteFileAtomic(dir.File("page.txt"), text);
+        EXPECT_EQ(ReadTextAsPage(dir.File("page.txt"), unmapped), text);
+        EXPECT_EQ(unmapped, 0);
+    }
 }
 
 TEST(DocumentFile, AnEmptyFileIsToldAsEmptyNotAsDamaged)

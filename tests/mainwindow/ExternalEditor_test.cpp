@@ -89,7 +89,8 @@ TEST_F(ExternalEditorTest, ReadsBackWhatTheEditorLeft)
 }
 
 // The page goes out in the system's encoding and comes back from an editor
-// that saves UTF-8 or one that keeps Shift-JIS alike.
+// that saves UTF-8 or one that keeps Shift-JIS alike, in the encoding it
+// went out in whenever the bytes are well-formed in it.
 TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
 {
     const std::string page = Sjis("ﾃｽﾄｶ 漢字");
@@ -98,7 +99,10 @@ TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
         int Unmapped;
     } cases[] = {
         {Editor("cp \"$1\" \"$1.seen\"; printf '日本語 ﾃｽﾄｶ\\n' > \"$1\""), Sjis("日本語 ﾃｽﾄｶ"), 0},
-        {Editor("printf 'ﾃｽﾄｶ\\n' | iconv -f UTF-8 -t CP932 > \"$1\""), Sjis("ﾃｽﾄｶ"), 0},
+        {Editor("printf 'ﾃｽﾄ\\n' | iconv -f UTF-8 -t CP932 > \"$1\""), Sjis("ﾃｽﾄ"), 0},
+        // Shift-JIS that is well-formed UTF-8 as well ("ýĶ") is read in the
+        // encoding the file went out in.
+        {Editor("printf 'ﾃｽﾄｶ\\n' | iconv -f UTF-8 -t CP932 > \"$1\""), "??", 2},
         {Editor("printf '\\203\\134\\225\\134\\r\\n' > \"$1\""), Sjis("ソ表"), 0},
         {Editor("printf 'caf\\303\\251 \\360\\237\\230\\200\\n' > \"$1\""), "caf? ?", 2},
     };

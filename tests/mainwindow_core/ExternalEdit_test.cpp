@@ -1,6 +1,8 @@
 #include "ExternalEdit.h"
 #include "OsPath.h"
 
+#include "SjisLiteral.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -112,7 +114,7 @@ TEST(ExternalEdit, TheTransferFileEndsEveryLine)
 }
 
 // What comes back replaces the page only as Shift-JIS: UTF-8 is converted,
-// Shift-JIS kept, and bytes in neither refused.
+// Shift-JIS kept byte for byte, and a file that is no text refused.
 TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
 {
     const std::string page = "a\x80z"; // 0x80 has no Unicode form
@@ -126,7 +128,13 @@ TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
         {"left as it went", "a\xEF\xBF\xBDz\r\n", page, 0},
         {"edited in UTF-8", "a\xEF\xBF\xBDz\nc\xE3\x81\x82\n", "a?z\r\nc\x82\xA0", 1},
         {"saved in Shift-JIS", "ab\r\n\x83\x5C\r\n", "ab\r\n\x83\x5C", 0},
-        {"neither", "ab\xFF\r\n", std::nullopt, 0},
+        {"Shift-JIS with a byte of no Unicode form", "ab\xFF\r\n", "ab\xFF", 0},
+        // Written in UTF-8, and as UTF-8 these bytes come back, though
+        // they read as Shift-JIS too ("辣手幻", "鮨願陸").
+        {"short UTF-8", "煎茶\r\n", Sjis("煎茶"), 0},
+        {"short UTF-8 of a name", "齊藤\r\n", Sjis("齊藤"), 0},
+        {"short UTF-8 that weighs as Shift-JIS", "饒e\r\n", Sjis("饒e"), 0}, // "鬣弾"
+        {"no text", "\x89PNG\r\n\x1A\n", std::nullopt, 0},
     };
     EXPECT_EQ(TransferFileBytes(page, Utf8), cases[0].Bytes);
     for (const auto& c : cases) {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 namespace {
@@ -72,37 +73,87 @@ TEST(TextFileEncoding, ShiftJisStaysAndUtf8IsConverted)
     }
 }
 
-// Bytes that are text in no encoding are refused, whatever the caller
-// expects, so that no page fills with garbage.
-TEST(TextFileEncoding, BytesThatAreTextInNoEncodingAreRefused)
+// Files that are no text are refused, whatever the caller expects, so that
+// no page fills with garbage: what binary formats start with, and bytes of
+// which many are NULs or control codes.
+TEST(TextFileEncoding, FilesThatAreNoTextAreRefused)
 {
     std::mt19937 random(69);
     std::string noise(4096, '\0');
     for (char& byte : noise)
         byte = static_cast<char>(random());
     const std::pair<const char*, std::string> cases[] = {
-        {"a stray byte", "\xE3\x81\x82\x80"},
-        {"an encoded surrogate", "\xED\xA0\x80"},
-        {"an overlong form", "\xC0\x80"},
-        {"a byte-order mark before broken UTF-8", "\xEF\xBB\xBF\xFF"},
-        {"a NUL in ASCII", std::string("ab\0c", 4)},
-        {"a NUL in Shift-JIS", Sjis("漢") + std::string(1, '\0')},
-        {"a NUL in UTF-8", std::string("\xEF\xBB\xBF\x61\0", 5)},
         {"UTF-16 without its mark", std::string("a\0b\0", 4)},
         {"UTF-16 of an odd length", std::string("\xFF\xFE\x61\x00\x62", 5)},
         {"UTF-16 with an unpaired surrogate", std::string("\xFF\xFE\x3D\xD8\x61\x00", 6)},
         {"UTF-16 holding a NUL", std::string("\xFE\xFF\x00\x00", 4)},
         {"random bytes", noise},
+        {"an image", "\x89PNG\r\n\x1A\n"},
+        {"an executable", std::string("\x7F"
+                                      "ELF\x02\x01\x01\0\0",
+                                      9)},
+        {"a compressed file", "\x1F\x8B\x08\x08"},
+        {"an archive", "PK\x03\x04\x14"},
+        {"text among many control codes", "ab\x01\x02\x03\x04"
+                                          "cd"},
     };
     for (const auto& [name, bytes] : cases)
         for (const TTextEncoding likely : {ShiftJis, Utf8})
             EXPECT_EQ(TextFileEncoding(bytes, likely), std::nullopt) << name;
 }
 
-// Bytes that are well-formed both ways are read as what each reading
-// yields says, whatever the caller expects: kana, common kanji, Latin
-// letters in Latin words and the usual signs for UTF-8; rare kanji and
-// scripts, and half-width kana no word is spelt with, for Shift-JIS.
+// The binary files of this system, as they are.
+TEST(TextFileEncoding, RealBinaryFilesAreRefused)
+{
+    std::vector<std::string> files = {"/bin/ls", "/usr/share/pixmaps/debian-logo.png"};
+    for (const auto& entry : std::filesystem::directory_iterator("/usr/share/doc/dpkg"))
+        if (entry.path().extension() == ".gz")
+            files.push_back(entry.path());
+    for (const std::string& file : files) {
+        if (!FileExists(file))
+            continue;
+        int unmapped = 0;
+        EXPECT_THROW(ReadTextFile(file, unmapped), EFOpenError) << file;
+    }
+}
+
+// Bytes that are not UTF-8 are Shift-JIS as they stand, and a byte or pair
+// with no Unicode form stays as it is: pages hold them (from earlier
+// writers, or Shift-JIS files of old Macs: 0xFD ©, 0xFE ™, 0xFF …, 0xA0 a
+// no-break space, 0x80 a backslash), and what the program wrote of them
+// reads back.
+TEST(TextFileEncoding, ShiftJisWithoutUnicodeFormsReadsByteForByte)
+{
+    const std::pair<const char*, std::string> pages[] = {
+        {"0x80", Sjis("年") + "\x80" + Sjis("円")},
+        {"0xA0", "a\xA0"
+                 "b"},
+        {"0xFD 0xFE 0xFF", "\xFD 2024 Velk\xFE\xFF"},
+        {"an unassigned pair", Sjis("表") + "\x85\x40"},
+        {"a lone lead byte at a line end", "ab\x81\r\ncd"},
+        {"a NUL", std::string("a\0b", 3)},
+        {"a stray continuation byte", "\xE3\x81\x82\x80"},
+        {"an encoded surrogate", "\xED\xA0\x80"},
+        {"an overlong form", "\xC0\x80"},
+        {"a byte-order mark before a byte that is no UTF-8", "\xEF\xBB\xBF\xFF"},
+    };
+    TempDir dir;
+    for (const auto& [name, page] : pages) {
+        for (const TTextEncoding likely : {ShiftJis, Utf8})
+            EXPECT_EQ(TextFileEncoding(page, likely), ShiftJis) << name;
+        const std::string tree = "." + page + "\r\n";
+        WriteFileAtomic(dir.File("tree.txt"), tree);
+        int unmapped = -1;
+        EXPECT_EQ(ReadTextFile(dir.File("tree.txt"), unmapped), tree) << name;
+        EXPECT_EQ(unmapped, 0) << name;
+    }
+}
+
+// Bytes that are well-formed both ways are read as the likelier text,
+// whatever the caller expects: kana, common kanji, Latin letters in Latin
+// words and the usual signs, in as few characters as the bytes allow, for
+// UTF-8; rare kanji and scripts, and half-width kana no word is spelt with,
+// for Shift-JIS.
 TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
 {
     const std::pair<std::string, TTextEncoding> cases[] = {
@@ -123,6 +174,16 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
         {"dubbi è inteso", Utf8},
         {"наб", Utf8},
         {"nº 466037", Utf8},
+        // Short UTF-8 that reads as Shift-JIS too, as more characters:
+        // 煎茶 as 辣手幻, 齊藤 as 鮨願陸, 值 as 蛟ｼ, ❤ as 笶､.
+        {"煎茶", Utf8},
+        {"齊藤", Utf8},
+        {"值", Utf8},
+        {"텍스트", Utf8},
+        {"翔🌡", Utf8},
+        {"斎藤 煌🍦", Utf8},
+        {"❤", Utf8},
+        {"逢k", Utf8},
         // 莉 E4 BB, 子 8E 71: as UTF-8 "从q", a Chinese character
         // beside a letter; 罠１ and 苺１ give a character of extension A.
         {Sjis("莉子"), ShiftJis},
@@ -142,12 +203,15 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
 TEST(TextFileEncoding, AHierarchicalTextTheProgramWroteReadsBack)
 {
     TempDir dir;
-    const std::string tree = Sjis(".莉子\r\n..罠１\r\n苺１\r\n");
-    ASSERT_TRUE(IsUtf8(tree));
-    WriteFileAtomic(dir.File("tree.txt"), tree);
-    int unmapped = -1;
-    EXPECT_EQ(ReadTextFile(dir.File("tree.txt"), unmapped), tree);
-    EXPECT_EQ(unmapped, 0);
+    // As UTF-8 ".ḂP", ".係P" and ".粂`".
+    for (const char* text : {".莉子\r\n..罠１\r\n苺１\r\n", ".盧１\r\n", ".菫１\r\n", ".邊Ａ\r\n"}) {
+        const std::string tree = Sjis(text);
+        ASSERT_TRUE(IsUtf8(tree));
+        WriteFileAtomic(dir.File("tree.txt"), tree);
+        int unmapped = -1;
+        EXPECT_EQ(ReadTextFile(dir.File("tree.txt"), unmapped), tree) << text;
+        EXPECT_EQ(unmapped, 0);
+    }
 }
 
 TEST(TextFileEncoding, ReadingAFileThatIsNoTextSaysWhichFile)
@@ -179,6 +243,25 @@ TEST(TextFileEncoding, TheEncodingWrittenDecidesWhatTheCharactersLeaveOpen)
     // accented letters of several languages with no Latin word around them
     // ("ýĶ Ųý").
     EXPECT_EQ(TextFileEncoding(Sjis("ﾃｽﾄｶ ﾅｲﾃｽ"), Utf8), ShiftJis);
+}
+
+// A file the program wrote itself in a known encoding is read in it
+// whenever its bytes are well-formed in it, though the weighing alone would
+// take them for the other; bytes it cannot hold are weighed.
+TEST(TextFileEncoding, AFileWrittenInAnEncodingIsReadInIt)
+{
+    const struct {
+        std::string Bytes;
+        TTextEncoding Written, Read;
+    } cases[] = {
+        {Sjis("ﾃｽﾄｶ ﾅｲﾃｽ"), Utf8, Utf8},                  // "ýĶ Ųý" typed in the editor
+        {"\xE7\x85\x8E\xE8\x8C\xB6", ShiftJis, ShiftJis}, // "辣手幻" kept in Shift-JIS
+        {"\xE7\x85\x8E\xE8\x8C\xB6", Utf8, Utf8},         // "煎茶"
+        {"\xEF\xBD\xB1", ShiftJis, Utf8},                 // "ｱ" in UTF-8: EF BD has no Unicode form
+        {"ab\xFF", Utf8, ShiftJis},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextFileEncoding(c.Bytes, c.Written, TEncodingKnown::Written), c.Read) << c.Bytes;
 }
 
 TEST(TextFileEncoding, TheLocaleWritesUtf8UnlessItsCharacterSetIsShiftJis)

@@ -151,7 +151,7 @@ std::optional<std::string> PageTextFromTransferFile(std::string_view Page, std::
     // it went must not turn it into "?".
     if (Bytes == TransferFileBytes(Page, Encoding))
         return std::string(Page);
-    const std::optional<TTextEncoding> encoding = TextFileEncoding(Bytes, Encoding);
+    const std::optional<TTextEncoding> encoding = TextFileEncoding(Bytes, Encoding, TEncodingKnown::Written);
     if (!encoding)
         return std::nullopt;
     return PageTextFromTransfer(Page, CrlfLineEnds(SjisOfText(Bytes, *encoding, Unmapped)));

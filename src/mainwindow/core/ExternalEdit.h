@@ -60,9 +60,9 @@ std::string PageTextFromTransfer(std::string_view Page, std::string Edited);
 std::string TransferFileBytes(std::string_view Page, TTextEncoding Encoding);
 // The page as the editor left the transfer file, which went out as
 // TransferFileBytes(Page, Encoding). Bytes left as they went give Page
-// itself. Other bytes are read in the encoding TextFileEncoding finds, the
-// one written deciding what their characters leave open, so an editor that
-// saves in UTF-8 or keeps Shift-JIS both come back; line ends become CR LF
+// itself. Other bytes are read in Encoding whenever they are well-formed in
+// it, else in the encoding TextFileEncoding finds, so an editor that saves
+// in UTF-8 or keeps Shift-JIS both come back; line ends become CR LF
 // and PageTextFromTransfer applies. Unmapped counts the characters
 // Shift-JIS cannot hold, each now "?". Nothing when the bytes are in
 // neither encoding.

@@ -6,18 +6,122 @@
 #include "Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <iterator>
-#include <optional>
-#include <vector>
+#include <limits>
 
 namespace {
 
-// The weights, in steps. What text of the reading's kind is typically
-// made of counts for the reading; what such text seldom holds counts
-// against it, the more the rarer it is there.
-constexpr int kTypical = -1, kNeutral = 0, kUncommon = 1, kOdd = 2, kRare = 3, kOddScript = 4, kForeign = 5, kAlien = 6,
-              kUnused = 8;
+// One character of a reading. Sjis is its Shift-JIS code (0 when Shift-JIS
+// has none), which ranks kanji by JIS level and spells half-width kana.
+struct TChar {
+    char32_t C = 0;
+    uint16_t Sjis = 0;
+    bool Unmapped = false; // a Shift-JIS byte or pair with no Unicode form
+    bool End = true;       // before the first or past the last character
+};
+
+// ---- The chance of a character alone, in bits ----------------------------------------------------------
+
+// What a character costs by its block; sorted by Last, each block running
+// from the previous one's end. Letters, kanji and kana get a closer look
+// (CharBits). Writers here use kana, kanji, Hangul, Greek and Cyrillic
+// letters, punctuation and emoji; no one writes control pictures,
+// private-use characters or presentation forms.
+struct TBlockBits {
+    char32_t Last;
+    int Bits;
+};
+
+// clang-format off
+constexpr TBlockBits kBlockBits[] = {
+    {0x02FF, 16},  // Latin Extended-B, IPA, spacing modifier letters
+    {0x036F, 14},  // combining marks (an accent written apart, after its letter)
+    {0x0385, 16},  // Greek accents and numeral signs
+    {0x03CE, 10},  // Greek letters
+    {0x03FF, 16},  // archaic Greek and Coptic letters, Greek symbols
+    {0x045F, 10},  // Cyrillic
+    {0x052F, 16},  // historic Cyrillic and its supplement
+    {0x058F, 14},  // Armenian
+    {0x05CF, 20},  // Hebrew points
+    {0x05FF, 14},  // Hebrew letters
+    {0x064A, 14},  // Arabic letters
+    {0x06FF, 18},  // Arabic marks, digits, letters of other languages
+    {0x07FF, 20},  // Syriac, Arabic supplement, Thaana, NKo
+    {0x10FF, 14},  // Indic scripts, Thai, Lao, Tibetan, Myanmar, Georgian
+    {0x11FF, 20},  // Hangul jamo
+    {0x1DFF, 20},  // Ethiopic, Cherokee ... Balinese, phonetic extensions
+    {0x1E9F, 20},  // Latin Extended Additional: letters with dots and rings below
+    {0x1EFF, 16},  // Latin Extended Additional: Vietnamese
+    {0x1FFF, 16},  // Greek Extended
+    {0x200F, 16},  // spaces of set widths, joiners, directions
+    {0x2027, 9},   // dashes, quotation marks, bullets, ellipsis
+    {0x206F, 14},  // other punctuation, invisible operators
+    {0x209F, 14},  // superscripts and subscripts
+    {0x20CF, 12},  // currency signs
+    {0x20FF, 22},  // combining marks for symbols
+    {0x22FF, 12},  // letterlike symbols, number forms, arrows, mathematical operators
+    {0x23FF, 13},  // technical symbols
+    {0x245F, 18},  // control pictures, OCR
+    {0x24FF, 12},  // enclosed alphanumerics
+    {0x25FF, 11},  // box drawing, block elements, shapes
+    {0x27BF, 12},  // symbols, dingbats
+    {0x2BFF, 14},  // arrows and mathematical symbols
+    {0x2DFF, 20},  // Glagolitic, Coptic, Georgian, Tifinagh, Ethiopic
+    {0x2E7F, 14},  // supplemental punctuation
+    {0x2FFF, 18},  // CJK and Kangxi radicals
+    {0x30FF, 8},   // CJK symbols and punctuation, kana
+    {0x312F, 18},  // Bopomofo
+    {0x318F, 16},  // Hangul compatibility jamo
+    {0x31FF, 18},  // Kanbun, strokes, katakana phonetic extensions
+    {0x33FF, 13},  // enclosed CJK letters, CJK compatibility
+    {0x4DFF, 20},  // CJK extension A, Yijing hexagrams
+    {0x9FFF, 13},  // CJK ideographs: those Japanese does not use (CharBits)
+    {0xABFF, 20},  // Yi, Lisu, Vai, Bamum, Tai Viet ...
+    {0xD7AF, 12},  // Hangul syllables
+    {0xF8FF, 22},  // Hangul jamo extended, private use
+    {0xFAFF, 16},  // CJK compatibility ideographs
+    {0xFB4F, 16},  // alphabetic presentation forms
+    {0xFDFF, 22},  // Arabic presentation forms
+    {0xFE0F, 14},  // variation selectors
+    {0xFE6F, 16},  // vertical, compatibility and small forms
+    {0xFEFF, 22},  // Arabic presentation forms, byte-order mark
+    {0xFF5E, 6},   // full-width ASCII
+    {0xFF64, 11},  // full-width parentheses, half-width punctuation
+    {0xFF9F, 10},  // half-width katakana (THalfWidthKana)
+    {0xFFEF, 14},  // half-width Hangul, full-width signs
+    {0xFFFF, 22},  // specials
+    {0x1F0FF, 22}, // historic scripts, musical and other symbols
+    {0x1F2FF, 16}, // enclosed alphanumerics and ideographs
+    {0x1FAFF, 12}, // emoji
+    {0x1FFFF, 22},
+    {0x3FFFF, 18}, // CJK extensions B and on
+    {0xE007F, 14}, // tags (the tail of a flag emoji)
+    {0x10FFFF, 22},
+};
+// clang-format on
+
+int BlockBits(char32_t C)
+{
+    return std::upper_bound(std::begin(kBlockBits), std::end(kBlockBits), C,
+                            [](char32_t Value, const TBlockBits& Block) { return Value <= Block.Last; })
+        ->Bits;
+}
+
+constexpr int kUnmappedBits = 24, kC1ControlBits = 24;
+
+// Letters, digits, blanks, line ends and the signs of prose cost little;
+// the signs of code and markup (` ^ ~ | \ { } ...) more; control codes
+// the most.
+int AsciiBits(char32_t C)
+{
+    static constexpr std::string_view prose = " .,:;!?'\"()-/\t\r\n";
+    const bool alphanumeric = (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z');
+    if (alphanumeric || prose.find(static_cast<char>(C)) != prose.npos)
+        return 6;
+    return (C >= 0x20 && C < 0x7F) || C == '\f' || C == 0x1B ? 10 : 16;
+}
 
 bool IsAsciiLetter(char32_t C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z'); }
 
@@ -41,83 +145,20 @@ bool IsCapitalLatin(char32_t C)
     return (C < 0x180 || (C >= 0x1E00 && C <= 0x1EFF)) && (C % 2 == 1) == smallSecond;
 }
 
-// A kanji of either reading: common ones count for it; the rest by the
-// level Shift-JIS gives them, and most when it has no code for them.
-int KanjiWeight(char32_t C, uint16_t SjisCode)
+bool IsKanji(char32_t C) { return C >= 0x4E00 && C <= 0x9FFF; }
+
+// Kanji by how often Japanese writes them: the common ones, JIS level 1,
+// level 2, the NEC and IBM extensions. A kanji Shift-JIS lacks is Chinese
+// (BlockBits).
+int KanjiBits(const TChar& K)
 {
-    if (IsCommonKanji(C))
-        return kTypical;
-    if (SjisCode == 0)
-        return kAlien;
-    if (SjisCode < 0x989F)
-        return kNeutral; // JIS level 1
-    if (SjisCode < 0xEAA5)
-        return kOdd; // level 2
-    return kRare;    // the NEC and IBM extensions
-}
-
-// ---- The UTF-8 reading ------------------------------------------------------------------------------
-
-struct TBlockWeight {
-    char32_t Last;
-    int Weight;
-};
-
-// What a character Shift-JIS has no code for weighs, by block; sorted by
-// Last, each block running from the previous one's end. Kanji, Latin
-// letters and combining marks get a closer look (Utf8CharWeight).
-constexpr TBlockWeight kBlockWeights[] = {
-    {0x02FF, kOddScript},                      // IPA extensions, spacing modifier letters
-    {0x036F, kAlien},                          // combining marks
-    {0x03FF, kUncommon},                       // Greek
-    {0x045F, kUncommon},                       // Cyrillic
-    {0x04FF, kRare},                           // historic Cyrillic
-    {0x06FF, kForeign},                        // Cyrillic supplement, Armenian, Hebrew, Arabic
-    {0x0FFF, kAlien},                          // Syriac to Tibetan
-    {0x1DFF, kUnused},                         // Myanmar, Georgian, Hangul jamo, Ethiopic ... Tai, Balinese
-    {0x1EFF, kUncommon},                       // Latin Extended Additional
-    {0x1FFF, kOddScript},                      // Greek Extended
-    {0x206F, kNeutral},                        // general punctuation
-    {0x209F, kOdd},                            // superscripts and subscripts
-    {0x20CF, kUncommon},                       // currency signs
-    {0x20FF, kAlien},                          // combining marks for symbols
-    {0x22FF, kUncommon},                       // letterlike symbols, number forms, arrows, mathematical operators
-    {0x23FF, kOdd},                            // technical symbols
-    {0x245F, kOddScript},                      // control pictures, OCR
-    {0x26FF, kUncommon},                       // enclosed alphanumerics, box drawing, shapes, symbols
-    {0x27BF, kOdd},                            // dingbats
-    {0x2BFF, kOddScript},                      // arrows and mathematical symbols
-    {0x2DFF, kUnused},                         // Glagolitic, Coptic, Georgian, Tifinagh, Ethiopic
-    {0x2E7F, kOddScript},                      // supplemental punctuation
-    {0x2FFF, kAlien},                          // CJK and Kangxi radicals
-    {0x30FF, kNeutral},                        // CJK symbols and punctuation, kana
-    {0x31EF, kUnused},                         // Bopomofo, Hangul compatibility jamo, Kanbun, strokes
-    {0x31FF, kOddScript},                      // katakana phonetic extensions
-    {0x33FF, kOdd},                            // enclosed CJK letters, CJK compatibility
-    {0x4DFF, kUnused},                         // CJK extension A, Yijing hexagrams
-    {0x9FFF, kAlien},                          // CJK ideographs
-    {0xABFF, kUnused},                         // Yi, Lisu, Vai, Bamum, Tai Viet ...
-    {0xD7FF, kAlien},                          // Hangul
-    {0xF8FF, kUnused},                         // private use
-    {0xFAFF, kAlien},                          // CJK compatibility ideographs
-    {0xFB4F, kOddScript},                      // alphabetic presentation forms
-    {0xFDFF, kUnused},                         // Arabic presentation forms
-    {0xFE0F, kOddScript},                      // variation selectors
-    {0xFE6F, kForeign},                        // vertical, compatibility and small forms
-    {0xFEFF, kUnused},                         // Arabic presentation forms
-    {0xFFEF, kNeutral},                        // full-width and half-width forms
-    {0xFFFF, kUnused},                         // specials
-    {0x1F2FF, kUnused},                        // historic scripts, musical and other symbols
-    {0x1FAFF, kOdd},                           // emoji
-    {0x1FFFF, kUnused},   {0x3FFFF, kForeign}, // CJK extensions B and on
-    {0x10FFFF, kUnused},
-};
-
-int BlockWeight(char32_t C)
-{
-    return std::upper_bound(std::begin(kBlockWeights), std::end(kBlockWeights), C,
-                            [](char32_t Value, const TBlockWeight& Block) { return Value <= Block.Last; })
-        ->Weight;
+    if (IsCommonKanji(K.C))
+        return 9;
+    if (K.Sjis == 0)
+        return BlockBits(K.C);
+    if (K.Sjis < 0x989F)
+        return 14;
+    return K.Sjis < 0xEAA5 ? 19 : 20;
 }
 
 // The signs of Latin-1 that Western text uses.
@@ -127,68 +168,140 @@ bool IsUsualLatinSign(char32_t C)
     return signs.find(C) != std::u32string_view::npos;
 }
 
-// What is around a character of the UTF-8 reading.
-struct TNeighbours {
-    char32_t Before = 0, After = 0;
-    // An ASCII letter stands next to it or one character away: it is in
-    // Latin text, which accented letters alone seldom make.
-    bool LatinNear = false;
-};
-
-int LatinLetterWeight(char32_t C, const TNeighbours& Around)
+int LatinLetterBits(char32_t C)
 {
     // Extended-B: the Romanian letters and the schwa only.
     const bool usual = C < 0x180 || C == 0x18F || C == 0x259 || (C >= 0x218 && C <= 0x21B);
-    int weight = usual ? kTypical : kNeutral;
-    if (!Around.LatinNear)
-        weight += kUncommon; // a letter on its own
-    if (IsLowerLatin(Around.Before) && IsCapitalLatin(C))
-        weight += kRare; // a capital inside a word
-    return weight;
+    return usual ? 9 : BlockBits(C);
 }
 
-// The characters Shift-JIS holds that count for the UTF-8 reading: Greek
-// and Cyrillic letters, punctuation, kana and the full-width forms.
-bool IsTypicalHeldCharacter(char32_t C)
+// A double-byte character of Shift-JIS's signs, Greek, Cyrillic, box
+// drawing and NEC specials (rows 1 to 8 and 13) is no rarer than this in
+// Japanese text, whatever its block.
+constexpr int kJisSignBits = 11;
+
+int CharBits(const TChar& Ch)
 {
-    return (C >= 0x370 && C < 0x460) || (C >= 0x2000 && C < 0x2070) || (C >= 0x3000 && C < 0x3100)
-           || (C >= 0xFF00 && C < 0xFFF0);
+    const char32_t c = Ch.C;
+    if (Ch.Unmapped)
+        return kUnmappedBits;
+    if (c < 0x80)
+        return AsciiBits(c);
+    if (c < 0xA0)
+        return kC1ControlBits;
+    if (IsAccentedLatin(c))
+        return LatinLetterBits(c);
+    if (c < 0x100)
+        return IsUsualLatinSign(c) ? 10 : 14;
+    if (IsKanji(c))
+        return KanjiBits(Ch);
+    const int bits = BlockBits(c);
+    const bool jisSign = Ch.Sjis >= 0x8140 && Ch.Sjis < 0x889F;
+    return jisSign ? std::min(bits, kJisSignBits) : bits;
 }
 
-int Utf8CharWeight(char32_t C, const TNeighbours& Around)
+// ---- Where it stands --------------------------------------------------------------------------------
+
+// The scripts words are written in. Text keeps to one for a while: a
+// change costs kScriptChangeBits. Digits, blanks and signs belong to none.
+enum class TScript { None, Latin, Japanese, Hangul, Greek, Cyrillic, HalfWidthKana, Other };
+
+constexpr int kScriptChangeBits = 3;
+
+TScript ScriptOf(const TChar& Ch)
 {
-    if (C < 0x80)
-        return kNeutral;
-    if (C < 0xA0)
-        return kUnused; // C1 controls
-    if (IsAccentedLatin(C))
-        return LatinLetterWeight(C, Around);
-    if (C < 0x100)
-        return IsUsualLatinSign(C) ? kTypical : kUncommon;
-    if (C >= 0x300 && C <= 0x36F)
-        return IsAsciiLetter(Around.Before) ? kOdd : kAlien; // an accent written apart
-    const uint16_t sjis = SjisCodeOf(C);
-    if ((C >= 0x4E00 && C <= 0x9FFF) || (C >= 0xF900 && C <= 0xFAFF)) {
-        const int weight = KanjiWeight(C, sjis);
-        // Shift-JIS read as UTF-8 gives a kanji before the trail byte of
-        // the next Shift-JIS character, often an ASCII letter.
-        const bool besideLetter = IsAsciiLetter(Around.Before) || IsAsciiLetter(Around.After);
-        return weight > kTypical && besideLetter ? weight + kOdd : weight;
+    const char32_t c = Ch.C;
+    if (Ch.End || Ch.Unmapped)
+        return TScript::None;
+    if (IsAsciiLetter(c) || IsAccentedLatin(c))
+        return TScript::Latin;
+    if (c < 0x370)
+        return TScript::None;
+    if (c < 0x400)
+        return TScript::Greek;
+    if (c < 0x530)
+        return TScript::Cyrillic;
+    if ((c >= 0x1100 && c < 0x1200) || (c >= 0x3130 && c < 0x3190) || (c >= 0xAC00 && c < 0xD7B0))
+        return TScript::Hangul;
+    if (c < 0x1E00)
+        return TScript::Other;
+    if ((c >= 0x3040 && c < 0x3100) || IsKanji(c) || (c >= 0x3400 && c < 0x4DC0) || (c >= 0xF900 && c < 0xFB00)
+        || (c >= 0xFF10 && c < 0xFF5B && c != 0xFF20) || (c >= 0x20000 && c < 0x40000))
+        return TScript::Japanese;
+    if (c >= 0xFF66 && c < 0xFFA0)
+        return TScript::HalfWidthKana;
+    return TScript::None;
+}
+
+// Penalties for what is out of place, in bits.
+constexpr int kSeldom = 2, kOdd = 4, kRare = 6, kMisplaced = 8;
+
+// A Latin letter of a Latin word: accented letters come inside words of
+// ASCII letters; an accented capital seldom follows a small letter, and an
+// accented small letter seldom follows a word's capitals ("ABCý").
+int LatinContextBits(const std::array<TChar, 5>& W)
+{
+    const char32_t c = W[2].C;
+    int bits = 0;
+    if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C)) {
+        bits += kRare; // an accented letter with no ASCII letter near
+        if (IsAccentedLatin(W[1].C) || IsAccentedLatin(W[3].C))
+            bits += kRare; // and beside another one ("Ųý")
     }
-    if (sjis != 0)
-        return IsTypicalHeldCharacter(C) ? kTypical : kNeutral;
-    if (C == 0x20AC)
-        return kTypical; // the euro sign
-    return BlockWeight(C);
+    if (IsLowerLatin(W[1].C) && IsCapitalLatin(c))
+        bits += kMisplaced + kSeldom;
+    if (IsLowerLatin(c) && IsCapitalLatin(W[1].C) && IsCapitalLatin(W[0].C))
+        bits += kOdd;
+    return bits;
 }
 
-// ---- The Shift-JIS reading --------------------------------------------------------------------------
+// An ASCII letter standing alone, or a sign of code or markup, against a
+// character of another script or a symbol ("係P", "│`"): text seldom puts
+// them there, and Shift-JIS read as UTF-8 yields one wherever a
+// character's trail byte is ASCII.
+constexpr int kStrayAsciiBits = 6;
 
-// Half-width katakana, by byte.
+bool IsCodeSign(char32_t C)
+{
+    return C < 0x80 && std::string_view("`^~|{}\\@_").find(static_cast<char>(C)) != std::string_view::npos;
+}
+
+bool IsStrayAscii(const std::array<TChar, 5>& W)
+{
+    const auto foreign = [](const TChar& Ch) { return !Ch.End && Ch.C >= 0x80 && ScriptOf(Ch) != TScript::Latin; };
+    const bool loneLetter = IsAsciiLetter(W[2].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C);
+    return (loneLetter || IsCodeSign(W[2].C)) && (foreign(W[1]) || foreign(W[3]));
+}
+
+// What the character in the middle of W costs for where it stands.
+int ContextBits(const std::array<TChar, 5>& W)
+{
+    const TChar& ch = W[2];
+    int bits = 0;
+    if (const TScript script = ScriptOf(ch), before = ScriptOf(W[1]);
+        script != TScript::None && before != TScript::None && script != before)
+        bits += kScriptChangeBits;
+    if (IsAccentedLatin(ch.C))
+        bits += LatinContextBits(W);
+    else if (ch.C >= 0x300 && ch.C <= 0x36F && ScriptOf(W[1]) != TScript::Latin)
+        bits += kMisplaced; // an accent on no letter
+    else if (IsStrayAscii(W))
+        bits += kStrayAsciiBits;
+    return bits;
+}
+
+// ---- Half-width katakana ----------------------------------------------------------------------------
+
+// Half-width katakana, by Shift-JIS byte.
 constexpr unsigned char kVoicedMark = 0xDE, kSemiVoicedMark = 0xDF, kSmallTsu = 0xAF, kLongVowel = 0xB0, kTsu = 0xC2,
                         kN = 0xDD;
 
 bool IsHalfWidthKana(unsigned char Byte) { return Byte >= 0xA6 && Byte <= 0xDF; }
+
+unsigned char HalfWidthKanaByte(const TChar& Ch)
+{
+    return !Ch.End && Ch.Sjis >= 0xA6 && Ch.Sjis <= 0xDF ? static_cast<unsigned char>(Ch.Sjis) : 0;
+}
 
 // A half-width kana that ﾟ can follow (ﾊ-ﾎ), or ﾞ (ｳ ｶ-ﾄ ﾊ-ﾎ).
 bool TakesSemiVoiced(unsigned char Kana) { return Kana >= 0xCA && Kana <= 0xCE; }
@@ -200,7 +313,7 @@ bool TakesVoicedMark(unsigned char Kana)
 // A small kana after Base (the kana before it, a voiced mark looked
 // through): what Japanese writes (ﾃｨ, ｼｪ, ｷｬ, ﾌｫ), what it seldom writes
 // (ﾂｧ, ﾄｫ), or what it does not.
-int SmallKanaWeight(unsigned char Small, unsigned char Base)
+int SmallKanaBits(unsigned char Small, unsigned char Base)
 {
     struct TPairs {
         unsigned char Small;
@@ -217,35 +330,35 @@ int SmallKanaWeight(unsigned char Small, unsigned char Base)
     const auto holds = [&](std::string_view Bases) { return Bases.find(static_cast<char>(Base)) != Bases.npos; };
     for (const TPairs& p : pairs)
         if (p.Small == Small)
-            return holds(p.Usual) ? kNeutral : holds(p.Seldom) ? kUncommon : kOdd;
+            return holds(p.Usual) ? 0 : holds(p.Seldom) ? kSeldom : kOdd;
     // ｬ ｭ ｮ after a kana of the i row, or ﾃ ﾌ (ﾃｭ ﾌｭ).
-    return holds("\xB7\xBC\xC1\xC6\xCB\xD0\xD8\xC3\xCC") ? kNeutral : kOdd;
+    return holds("\xB7\xBC\xC1\xC6\xCB\xD0\xD8\xC3\xCC") ? 0 : kOdd;
 }
 
-// Walks the half-width kana of the Shift-JIS reading, remembering the kana
-// before each, since Japanese spells with them only in certain orders.
+// Walks the half-width kana of a reading, remembering the kana before each,
+// since Japanese spells with them only in certain orders.
 class THalfWidthKana {
 public:
-    // Byte is a half-width kana, Next the byte after it (0 at the end);
-    // LetterBefore tells whether the character before is an ASCII letter.
-    int Weight(unsigned char Byte, unsigned char Next, bool LetterBefore)
+    // What Byte, a half-width kana followed by Next (0 when Next is none),
+    // costs beyond its own bits.
+    int Bits(unsigned char Byte, unsigned char Next)
     {
-        int weight = KanaWeight(Byte);
-        if (!IsHalfWidthKana(Previous_))
+        int bits = KanaBits(Byte);
+        // Half-width kana come in runs: one inside a run is likelier
+        // than one that starts it.
+        if (IsHalfWidthKana(Previous_))
+            bits -= kInsideRun;
+        else
             Syllables_ = 0;
         if (StartsSyllable(Byte))
             ++Syllables_;
         // A word is seldom one syllable.
         if (!IsHalfWidthKana(Next) && Syllables_ == 1)
-            weight += kUncommon;
-        if (LetterBefore)
-            weight += kUncommon;
-        if (IsAsciiLetter(Next))
-            weight += kUncommon;
+            bits += kSeldom;
         if (Byte != kVoicedMark && Byte != kSemiVoicedMark)
             Base_ = Byte;
         Previous_ = Byte;
-        return weight;
+        return bits;
     }
     // Anything but a half-width kana ends the run.
     void Break() { Base_ = Previous_ = 0; }
@@ -256,83 +369,79 @@ private:
         return Byte != kVoicedMark && Byte != kSemiVoicedMark && Byte != kLongVowel && !(Byte >= 0xA7 && Byte <= 0xAF);
     }
 
-    int KanaWeight(unsigned char Byte) const
+    int KanaBits(unsigned char Byte) const
     {
         const bool afterKana = IsHalfWidthKana(Previous_);
         if (Byte == kVoicedMark)
-            return afterKana && TakesVoicedMark(Base_) ? kNeutral : kOddScript;
+            return afterKana && TakesVoicedMark(Base_) ? 0 : kMisplaced;
         if (Byte == kSemiVoicedMark)
-            return afterKana && TakesSemiVoiced(Base_) ? kNeutral : kOddScript;
+            return afterKana && TakesSemiVoiced(Base_) ? 0 : kMisplaced;
         if (Byte == kSmallTsu || Byte == kLongVowel)
-            return afterKana ? kNeutral : kOdd;
+            return afterKana ? 0 : kOdd;
         if (Byte >= 0xA7 && Byte <= 0xAE)
-            return afterKana ? SmallKanaWeight(Byte, Base_) : kRare;
+            return afterKana ? SmallKanaBits(Byte, Base_) : kRare;
         // A word seldom starts with ﾝ, or with ﾂ, which every Latin-1 sign
         // in UTF-8 reads as with one kana more.
-        return !afterKana && (Byte == kN || Byte == kTsu) ? kUncommon : kNeutral;
+        return !afterKana && (Byte == kN || Byte == kTsu) ? kSeldom : 0;
     }
 
+    static constexpr int kInsideRun = 3;
     unsigned char Base_ = 0, Previous_ = 0;
     int Syllables_ = 0;
 };
 
-int DoubleByteWeight(uint16_t Code)
+// ---- A reading, character by character --------------------------------------------------------------
+
+// Sums the bits of the characters Next gives (a TChar with End set at the
+// end), each seen with the two before and the two after it; stops once the
+// sum passes Enough. Only those five are held, whatever the length.
+template <class TNext>
+int64_t ReadingBits(TNext Next, int64_t Enough)
 {
-    if (Code >= 0x829F && Code <= 0x8396)
-        return kTypical; // kana
-    if (Code < 0x81AD || (Code >= 0x824F && Code < 0x829F))
-        return kNeutral; // punctuation, signs, full-width letters and digits
-    if (Code < 0x889F)
-        return kUncommon; // signs, Greek, Cyrillic, box drawing, NEC specials (① ㈱ ㍉)
-    if (Code >= 0xF040 && Code <= 0xF9FC)
-        return kUnused; // user-defined
-    return KanjiWeight(SjisCharToUtf16(Code), Code);
+    std::array<TChar, 5> w{};
+    w[3] = Next();
+    w[4] = w[3].End ? TChar{} : Next();
+    THalfWidthKana kana;
+    int64_t bits = 0;
+    while (!w[3].End && bits <= Enough) {
+        std::rotate(w.begin(), w.begin() + 1, w.end());
+        w[4] = w[3].End ? TChar{} : Next();
+        const TChar& ch = w[2];
+        bits += CharBits(ch) + ContextBits(w);
+        if (const unsigned char byte = HalfWidthKanaByte(ch); IsHalfWidthKana(byte))
+            bits += kana.Bits(byte, HalfWidthKanaByte(w[3]));
+        else
+            kana.Break();
+    }
+    return bits;
 }
 
 } // namespace
 
-int Utf8ReadingCost(std::string_view Bytes)
+int64_t Utf8ReadingCost(std::string_view Bytes)
 {
-    std::vector<char32_t> text;
-    text.reserve(Bytes.size());
-    for (size_t pos = 0; pos < Bytes.size();)
-        text.push_back(NextUtf8(Bytes, pos).value_or(0));
-    const auto at = [&](size_t I) { return I < text.size() ? text[I] : 0; };
-    int cost = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] < 0x80)
-            continue;
-        TNeighbours around{i > 0 ? text[i - 1] : 0, at(i + 1)};
-        around.LatinNear = IsAsciiLetter(around.Before) || IsAsciiLetter(around.After)
-                           || (i > 1 && IsAsciiLetter(text[i - 2])) || IsAsciiLetter(at(i + 2));
-        cost += Utf8CharWeight(text[i], around);
-    }
-    return cost;
+    size_t pos = 0;
+    return ReadingBits(
+        [&] {
+            if (pos >= Bytes.size())
+                return TChar{};
+            const char32_t c = NextUtf8(Bytes, pos).value_or(0xFFFD);
+            return TChar{c, SjisCodeOf(c), false, false};
+        },
+        std::numeric_limits<int64_t>::max());
 }
 
-int SjisReadingCost(std::string_view Bytes)
+int64_t SjisReadingCost(std::string_view Bytes, int64_t Enough)
 {
-    int cost = 0;
-    THalfWidthKana kana;
-    bool letterBefore = false;
-    for (sjis::CharCursor c(Bytes); !c.AtEnd(); c.Next()) {
-        const auto byte = static_cast<unsigned char>(Bytes[c.Pos()]);
-        const auto next = static_cast<unsigned char>(c.Pos() + c.Len() < Bytes.size() ? Bytes[c.Pos() + c.Len()] : 0);
-        if (c.IsDouble()) {
-            int weight = DoubleByteWeight(c.Code());
-            // As in the UTF-8 reading, a rare kanji beside ASCII letters.
-            if (weight > kTypical && c.Code() >= 0x889F && (letterBefore || IsAsciiLetter(next)))
-                weight += kOdd;
-            cost += weight;
-            kana.Break();
-        } else if (IsHalfWidthKana(byte)) {
-            // A single-byte character is followed by a character of its
-            // own, so an ASCII letter after it is one.
-            cost += kana.Weight(byte, next, letterBefore);
-        } else {
-            kana.Break();
-        }
-        letterBefore = !c.IsDouble() && IsAsciiLetter(byte);
-    }
-    return cost;
+    sjis::CharCursor cursor(Bytes);
+    return ReadingBits(
+        [&] {
+            if (cursor.AtEnd())
+                return TChar{};
+            const uint16_t code = cursor.Code();
+            cursor.Next();
+            const char16_t c = SjisCharToUtf16(code);
+            return TChar{c, code, c == u'\uFFFD', false};
+        },
+        Enough);
 }

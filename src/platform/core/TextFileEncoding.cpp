@@ -55,6 +55,35 @@ bool IsUtf16Text(std::u16string_view Units)
     return true;
 }
 
+// What no text file holds: the marks binary formats start with, or NULs
+// and control codes in numbers (executables and UTF-16 without its mark are
+// full of NULs; compressed data holds every byte value alike). A page may
+// hold a stray one, and so may the files the program writes of it.
+bool IsBinary(std::string_view Bytes)
+{
+    // clang-format off
+    static constexpr std::string_view marks[] = {
+        "\x89PNG", "\xFF\xD8\xFF", "GIF87a", "GIF89a", "%PDF-",          // images, documents
+        "\x7F" "ELF",                                                    // programs
+        "\x1F\x8B", "PK\x03\x04", "\xFD" "7zXZ", "7z\xBC\xAF\x27\x1C",   // gzip, zip, xz, 7-Zip
+        "\x28\xB5\x2F\xFD", "BZh91AY&SY",                                // zstd, bzip2
+    };
+    // clang-format on
+    for (const std::string_view mark : marks)
+        if (Bytes.starts_with(mark))
+            return true;
+    size_t nuls = 0, controls = 0;
+    for (const char c : Bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        nuls += byte == 0;
+        // Tab, line ends, form feed, backspace (overstruck manual pages),
+        // escape (coloured logs) and the old end-of-file mark are text.
+        controls +=
+            (byte < 0x20 && std::string_view("\t\n\r\f\b\x1A\x1B").find(c) == std::string_view::npos) || byte == 0x7F;
+    }
+    return (nuls >= 2 && nuls * 16 >= Bytes.size()) || (controls >= 4 && controls * 32 >= Bytes.size());
+}
+
 std::optional<TTextEncoding> Utf16Encoding(std::string_view Bytes)
 {
     for (const TTextEncoding encoding : {TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
@@ -66,32 +95,57 @@ std::optional<TTextEncoding> Utf16Encoding(std::string_view Bytes)
     return std::nullopt;
 }
 
+// Which reading of Bytes, well-formed both ways, is the likelier text;
+// Expected is worth kExpectedBits, and wins a tie.
+TTextEncoding LikelierReading(std::string_view Bytes, TTextEncoding Expected)
+{
+    constexpr int64_t kExpectedBits = 2;
+    const bool utf8Expected = Expected == TTextEncoding::Utf8;
+    const int64_t utf8Cost = Utf8ReadingCost(Bytes) + (utf8Expected ? 0 : kExpectedBits);
+    const int64_t shiftJisCost = SjisReadingCost(Bytes, utf8Cost + kExpectedBits) + (utf8Expected ? kExpectedBits : 0);
+    if (utf8Cost != shiftJisCost)
+        return utf8Cost < shiftJisCost ? TTextEncoding::Utf8 : TTextEncoding::ShiftJis;
+    return Expected;
+}
+
+// The likelier reading of a long text is mostly plain from its start: when
+// the first 64 KiB already weigh thousands of bits more one way, the rest
+// is not read for it. The start ends at a byte below 0x40, which ends a
+// character in both readings.
+TTextEncoding LikelierReadingOfLongText(std::string_view Bytes, TTextEncoding Expected)
+{
+    constexpr size_t kStartBytes = 1 << 16;
+    constexpr int64_t kDecisiveBits = 4096;
+    if (Bytes.size() > 2 * kStartBytes) {
+        const auto ending = std::find_if(Bytes.begin() + kStartBytes, Bytes.end(),
+                                         [](char C) { return static_cast<unsigned char>(C) < 0x40; });
+        const std::string_view start = Bytes.substr(0, static_cast<size_t>(ending - Bytes.begin()));
+        const int64_t utf8Cost = Utf8ReadingCost(start);
+        const int64_t shiftJisCost = SjisReadingCost(start, utf8Cost + kDecisiveBits);
+        if (shiftJisCost - utf8Cost >= kDecisiveBits)
+            return TTextEncoding::Utf8;
+        if (utf8Cost - shiftJisCost >= kDecisiveBits)
+            return TTextEncoding::ShiftJis;
+    }
+    return LikelierReading(Bytes, Expected);
+}
+
 } // namespace
 
-std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Likely)
+std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Expected, TEncodingKnown Known)
 {
     // Neither byte of a UTF-16 byte-order mark stands in UTF-8 or Shift-JIS.
     if (Bytes.starts_with(Utf16LeByteOrderMark) || Bytes.starts_with(Utf16BeByteOrderMark))
         return Utf16Encoding(Bytes);
-    if (Bytes.find('\0') != std::string_view::npos)
+    if (IsBinary(Bytes))
         return std::nullopt;
-    if (Bytes.starts_with(Utf8ByteOrderMark) && IsUtf8(Bytes))
-        return TTextEncoding::Utf8;
-    if (IsAscii(Bytes))
+    if (IsAscii(Bytes) || !IsUtf8(Bytes))
         return TTextEncoding::ShiftJis;
-    const bool utf8 = IsUtf8(Bytes);
-    const bool shiftJis = IsShiftJis(Bytes);
-    if (utf8 && shiftJis) {
-        const int utf8Cost = Utf8ReadingCost(Bytes), shiftJisCost = SjisReadingCost(Bytes);
-        if (utf8Cost != shiftJisCost)
-            return utf8Cost < shiftJisCost ? TTextEncoding::Utf8 : TTextEncoding::ShiftJis;
-        return Likely == TTextEncoding::Utf8 ? TTextEncoding::Utf8 : TTextEncoding::ShiftJis;
-    }
-    if (utf8)
+    if (Bytes.starts_with(Utf8ByteOrderMark))
         return TTextEncoding::Utf8;
-    if (shiftJis)
-        return TTextEncoding::ShiftJis;
-    return std::nullopt;
+    if (Known == TEncodingKnown::Written && (Expected == TTextEncoding::Utf8 || IsShiftJis(Bytes)))
+        return Expected;
+    return LikelierReadingOfLongText(Bytes, Expected);
 }
 
 std::string SjisOfText(std::string_view Bytes, TTextEncoding Encoding, int& Unmapped)

@@ -12,20 +12,32 @@
 // UTF-16 comes only with its byte-order mark, as Windows writes it.
 enum class TTextEncoding { ShiftJis, Utf8, Utf16Le, Utf16Be };
 
-// The encoding of Bytes; nothing when they are text in no encoding: they
-// hold a NUL outside UTF-16, or are neither well-formed UTF-8 nor
-// Shift-JIS whose every character has a Unicode form.
+// What a caller knows of a file's encoding: the one it is likely in, or the
+// one the program itself wrote it in (another program may have saved over
+// it since).
+enum class TEncodingKnown { Likely, Written };
+
+// The encoding of Bytes; nothing when they are no text: a known binary
+// format (an image, an archive, an executable), or bytes of which many
+// are NULs or other control codes. A stray NUL or control byte is text.
 //
-// Much text reads well both ways: Shift-JIS half-width katakana are the
-// bytes A1-DF, and a pair of them can be a two-byte UTF-8 character ("ﾃｽ"
-// C3 BD reads as "ý"); "莉子" in Shift-JIS (E4 BB 8E 71) reads as UTF-8
-// "从q". Such bytes are read both ways and weighed by what each reading
-// yields: real text is made of the characters its writers use (kana and
-// common kanji, Latin letters inside Latin words, the usual signs), so the
-// reading with the fewer rare or misplaced characters wins. When the two
-// weigh the same ("ý" read as UTF-8, "ﾃｽ" as Shift-JIS), the file is in
-// Likely: the encoding it was written in, when the caller knows it.
-std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Likely = TTextEncoding::ShiftJis);
+// Bytes that are not well-formed UTF-8 are Shift-JIS, byte for byte: a
+// byte or pair with no Unicode form (0x80, 0xA0, 0xFD-0xFF, an unassigned
+// pair, a lone lead byte) stays as it is, as the program wrote it.
+//
+// Much text is well-formed both ways: Shift-JIS half-width katakana are
+// the bytes A1-DF, and a pair of them can be a two-byte UTF-8 character
+// ("ﾃｽ" C3 BD reads as "ý"); "莉子" in Shift-JIS (E4 BB 8E 71) reads as
+// UTF-8 "从q", and UTF-8 "煎茶" as Shift-JIS "辣手幻". Such bytes are read
+// both ways, and the reading that is the likelier text wins (ReadingCost.h):
+// real text is made of the characters its writers use, in the places they
+// use them, and a reading that cuts the bytes into more characters is the
+// less likely for each one. Expected is worth a little in that weighing,
+// and wins a tie. When Known is Written, the bytes are read in Expected
+// whenever they are well-formed in it (Shift-JIS: every character has a
+// Unicode form).
+std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncoding Expected = TTextEncoding::ShiftJis,
+                                              TEncodingKnown Known = TEncodingKnown::Likely);
 
 // Bytes in Encoding as Shift-JIS: UTF-8 and UTF-16, the byte-order mark
 // dropped, are converted with each character Shift-JIS cannot hold
@@ -33,7 +45,7 @@ std::optional<TTextEncoding> TextFileEncoding(std::string_view Bytes, TTextEncod
 std::string SjisOfText(std::string_view Bytes, TTextEncoding Encoding, int& Unmapped);
 // A text file's contents as Shift-JIS, in the encoding TextFileEncoding
 // finds. Raises EFOpenError, naming the file, when it cannot be read or
-// holds text in no encoding.
+// is no text.
 std::string ReadTextFile(const std::string& FileName, int& Unmapped);
 
 // Shift-JIS text written in Encoding (UTF-16 after its byte-order mark).

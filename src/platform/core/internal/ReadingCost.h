@@ -1,14 +1,20 @@
-// How unlike real text a reading of some bytes is, for bytes that are
-// well-formed both as UTF-8 and as Shift-JIS. Each character read costs
-// nothing when it is what text of that kind is made of (kana, common kanji,
-// Latin letters inside Latin words, the usual signs) and more the rarer it
-// is there: rare kanji and scripts that no text for this program holds, a
-// half-width kana that no Japanese word spells so, a Latin letter alone.
+// How unlikely a reading of some bytes is as text, in bits: the sum over
+// its characters of -log2 of the chance that text holds that character
+// there. Both readings of the same bytes are weighed by one model of text
+// (what Japanese, Chinese, Korean, Western and other writers put in files,
+// and where), so the reading that is the likelier text costs less. Every
+// character costs something, so a reading that cuts the bytes into more
+// characters pays for each: the UTF-8 of two kanji read as Shift-JIS is
+// three characters, one of them split across sequences, which real
+// Shift-JIS text seldom is.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 // Bytes must be well-formed UTF-8.
-int Utf8ReadingCost(std::string_view Bytes);
-// Bytes must be Shift-JIS whose every character has a Unicode form.
-int SjisReadingCost(std::string_view Bytes);
+int64_t Utf8ReadingCost(std::string_view Bytes);
+// Bytes read as Shift-JIS, character by character as sjis::CharCursor cuts
+// them; a byte or pair with no Unicode form costs the most. Stops counting
+// once the cost passes Enough, returning a cost above it.
+int64_t SjisReadingCost(std::string_view Bytes, int64_t Enough);
