@@ -1,6 +1,6 @@
 #include "WorkArea.h"
 
-#include "ScreenRect.h"
+#include "FramedPlacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -10,46 +10,56 @@
 
 namespace {
 
-// Waits for the first show, move or resize of the window after which it
-// has a frame in the normal state: some window systems frame a window as
-// it is shown, others move it into its frame later. A window shown
-// maximised waits until it is restored: its normal place has never had a
-// frame around it.
+TScreenRect ScreenRectOf(const QRect& Rect) { return {Rect.x(), Rect.y(), Rect.width(), Rect.height()}; }
+
+QRect QRectOf(const TScreenRect& Rect) { return {Rect.Left, Rect.Top, Rect.Width, Rect.Height}; }
+
+TFrameExtents ExtentsOf(const QMargins& Frame) { return {Frame.left(), Frame.top(), Frame.right(), Frame.bottom()}; }
+
+// Gives Window the client rectangle Client by placing its frame Frame.
+void SetClientRect(QWidget& Window, const QRect& Client, const QMargins& Frame)
+{
+    Window.resize(Client.size());
+    Window.move(Client.topLeft() - QPoint(Frame.left(), Frame.top()));
+}
+
+// Tells TFramedPlacement of the window's shows, moves, resizes and changes
+// of state, and places the window as it says.
 class TFramedKeeper : public QObject {
 public:
     explicit TFramedKeeper(QWidget& Window) : QObject(&Window), Window_(Window) { Window.installEventFilter(this); }
 
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
-        if (Watched != &Window_)
-            return false;
         const QEvent::Type type = Event->type();
-        if (type == QEvent::WindowStateChange)
-            Restoring_ = (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
-                          & (Qt::WindowMaximized | Qt::WindowFullScreen))
-                         != 0;
-        const bool placed =
-            type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowStateChange;
-        if (!placed || !Window_.isVisible() || Window_.windowState() != Qt::WindowNoState)
+        const bool stateChanged = type == QEvent::WindowStateChange;
+        if (Watched != &Window_
+            || !(stateChanged || type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize))
             return false;
         const QMargins frame = FrameMargins(Window_);
-        if (frame.isNull())
-            return false;
-        // The window manager may tell of the restore before it gives the
-        // window its normal place back.
-        const QRect area = WorkAreaAt(Window_.geometry().center());
-        if (Restoring_ && Window_.frameGeometry() == area)
-            return false;
-        Window_.removeEventFilter(this);
-        deleteLater();
-        PlaceWithinWorkArea(Window_, Window_.geometry(), frame);
+        const std::optional<TScreenRect> place = Placement_.Place({
+            .StateChanged = stateChanged,
+            .LeftMaximised = stateChanged
+                             && (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
+                                 & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                                    != 0,
+            .Normal = Window_.isVisible() && Window_.windowState() == Qt::WindowNoState,
+            .Client = ScreenRectOf(Window_.geometry()),
+            .Frame = ExtentsOf(frame),
+            .Area = ScreenRectOf(WorkAreaAt(Window_.geometry().center())),
+        });
+        if (Placement_.Done()) {
+            Window_.removeEventFilter(this);
+            deleteLater();
+        }
+        if (place)
+            SetClientRect(Window_, QRectOf(*place), frame);
         return false;
     }
 
 private:
     QWidget& Window_;
-    // Back from maximised or full screen, the normal place not yet seen.
-    bool Restoring_ = false;
+    TFramedPlacement Placement_;
 };
 
 } // namespace
@@ -72,19 +82,12 @@ QMargins FrameMargins(const QWidget& Window)
 
 QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area)
 {
-    if (Area.isEmpty())
-        return Client;
-    const QRect outer = Client.marginsAdded(Frame);
-    const TScreenRect kept = KeptWithin(TScreenRect{outer.x(), outer.y(), outer.width(), outer.height()},
-                                        TScreenRect{Area.x(), Area.y(), Area.width(), Area.height()});
-    return QRect(kept.Left, kept.Top, kept.Width, kept.Height).marginsRemoved(Frame);
+    return QRectOf(KeptWithin(ScreenRectOf(Client), ExtentsOf(Frame), ScreenRectOf(Area)));
 }
 
 void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& Frame)
 {
-    const QRect kept = KeptWithin(Client, Frame, WorkAreaAt(Client.center()));
-    Window.resize(kept.size());
-    Window.move(kept.topLeft() - QPoint(Frame.left(), Frame.top()));
+    SetClientRect(Window, KeptWithin(Client, Frame, WorkAreaAt(Client.center())), Frame);
 }
 
 void KeepWithinWorkAreaOnceFramed(QWidget& Window) { new TFramedKeeper(Window); }
