@@ -8,10 +8,21 @@ std::optional<TScreenRect> TFramedPlacement::Place(const TWindowEvent& Event)
         Restoring_ = Event.LeftMaximised;
     if (!Event.Normal || Event.Frame == TFrameExtents{})
         return std::nullopt;
-    // The window manager may tell of the restore before it gives the
-    // window its normal place back.
-    if (Restoring_ && WithFrame(Event.Client, Event.Frame) == Event.Area)
+    if (PlacedWith_) {
+        if (Event.Frame == *PlacedWith_)
+            return std::nullopt;
+    } else if (Restoring_ && WithFrame(Event.Client, Event.Frame) == Event.Area) {
+        // The window manager may tell of the restore before it gives the
+        // window its normal place back.
         return std::nullopt;
-    Done_ = true;
+    }
+    PlacedWith_ = Event.Frame;
     return KeptWithin(Event.Client, Event.Frame, Event.Area);
+}
+
+std::optional<TScreenRect> TFramedPlacement::Settle(const TWindowEvent& Now)
+{
+    std::optional<TScreenRect> place = Place(Now);
+    Done_ = true;
+    return place;
 }

@@ -22,16 +22,25 @@ struct TWindowEvent {
     TScreenRect Area;
 };
 
+// Placed once the window is framed in the normal state, and again whenever
+// the window system tells of another frame than the one it was placed by:
+// back from maximised, a window manager may tell of the normal frame only
+// after the window has its normal place, and with no event of its own.
 class TFramedPlacement {
 public:
     // The client rectangle to give the window after Event, when it is to
     // be placed: kept within the work area together with its frame.
     std::optional<TScreenRect> Place(const TWindowEvent& Event);
-    // Nothing more to place: the window's place is the user's from now.
+    // Once the window manager has had time to settle the window placed:
+    // Now is the window as it is then, placed once more when its frame is
+    // another. The window's place is the user's from then on.
+    std::optional<TScreenRect> Settle(const TWindowEvent& Now);
     bool Done() const { return Done_; }
 
 private:
     // Back from maximised or full screen, the normal place not yet seen.
     bool Restoring_ = false;
+    // The frame the window was last placed by, once placed.
+    std::optional<TFrameExtents> PlacedWith_;
     bool Done_ = false;
 };

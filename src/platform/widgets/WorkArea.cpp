@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace {
@@ -23,43 +25,78 @@ void SetClientRect(QWidget& Window, const QRect& Client, const QMargins& Frame)
     Window.move(Client.topLeft() - QPoint(Frame.left(), Frame.top()));
 }
 
+// The frame as the window system tells it now, which may be newer than the
+// one the widget took at its last move or resize.
+QMargins CurrentFrame(const QWidget& Window)
+{
+    const QWindow* handle = Window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
 // Tells TFramedPlacement of the window's shows, moves, resizes and changes
 // of state, and places the window as it says.
 class TFramedKeeper : public QObject {
 public:
-    explicit TFramedKeeper(QWidget& Window) : QObject(&Window), Window_(Window) { Window.installEventFilter(this); }
+    explicit TFramedKeeper(QWidget& Window) : QObject(&Window), Window_(Window)
+    {
+        // Long enough for a window manager to tell of the frame it gives a
+        // window it has just placed; short enough to look like one move.
+        Settle_.setSingleShot(true);
+        Settle_.setInterval(500);
+        connect(&Settle_, &QTimer::timeout, this, [this] {
+            const TWindowEvent now = Now();
+            Apply(Placement_.Settle(now), now.Frame);
+        });
+        Window.installEventFilter(this);
+    }
 
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
         const QEvent::Type type = Event->type();
         const bool stateChanged = type == QEvent::WindowStateChange;
-        if (Watched != &Window_
+        // Qt tells of the resize and move it is asked for at once, with the
+        // frame the window was placed by: no news of the frame.
+        if (Watched != &Window_ || Placing_
             || !(stateChanged || type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize))
             return false;
-        const QMargins frame = FrameMargins(Window_);
-        const std::optional<TScreenRect> place = Placement_.Place({
-            .StateChanged = stateChanged,
-            .LeftMaximised = stateChanged
-                             && (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
-                                 & (Qt::WindowMaximized | Qt::WindowFullScreen))
-                                    != 0,
-            .Normal = Window_.isVisible() && Window_.windowState() == Qt::WindowNoState,
-            .Client = ScreenRectOf(Window_.geometry()),
-            .Frame = ExtentsOf(frame),
-            .Area = ScreenRectOf(WorkAreaAt(Window_.geometry().center())),
-        });
-        if (Placement_.Done()) {
-            Window_.removeEventFilter(this);
-            deleteLater();
-        }
-        if (place)
-            SetClientRect(Window_, QRectOf(*place), frame);
+        TWindowEvent now = Now();
+        now.StateChanged = stateChanged;
+        now.LeftMaximised = stateChanged
+                            && (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
+                                & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                                   != 0;
+        Apply(Placement_.Place(now), now.Frame);
         return false;
     }
 
 private:
+    TWindowEvent Now() const
+    {
+        const QRect client = Window_.geometry();
+        return {.Normal = Window_.isVisible() && Window_.windowState() == Qt::WindowNoState,
+                .Client = ScreenRectOf(client),
+                .Frame = ExtentsOf(CurrentFrame(Window_)),
+                .Area = ScreenRectOf(WorkAreaAt(client.center()))};
+    }
+
+    void Apply(const std::optional<TScreenRect>& Place, const TFrameExtents& Frame)
+    {
+        if (Place) {
+            Placing_ = true;
+            SetClientRect(Window_, QRectOf(*Place), QMargins(Frame.Left, Frame.Top, Frame.Right, Frame.Bottom));
+            Placing_ = false;
+            Settle_.start();
+        }
+        if (Placement_.Done()) {
+            Window_.removeEventFilter(this);
+            deleteLater();
+        }
+    }
+
     QWidget& Window_;
     TFramedPlacement Placement_;
+    QTimer Settle_;
+    bool Placing_ = false;
 };
 
 } // namespace
