@@ -30,6 +30,21 @@ TScreenRect KeptWithin(const TScreenRect& Rect, const TScreenRect& Area)
     return kept;
 }
 
+TScreenRect WithFrame(const TScreenRect& Client, const TFrameExtents& Frame)
+{
+    return {Client.Left - Frame.Left, Client.Top - Frame.Top, Client.Width + Frame.Left + Frame.Right,
+            Client.Height + Frame.Top + Frame.Bottom};
+}
+
+TScreenRect KeptWithin(const TScreenRect& Client, const TFrameExtents& Frame, const TScreenRect& Area)
+{
+    if (Area.Width <= 0 || Area.Height <= 0)
+        return Client;
+    const TScreenRect kept = KeptWithin(WithFrame(Client, Frame), Area);
+    return {kept.Left + Frame.Left, kept.Top + Frame.Top, kept.Width - Frame.Left - Frame.Right,
+            kept.Height - Frame.Top - Frame.Bottom};
+}
+
 int MostOverlapped(std::span<const TScreenRect> Areas, const TScreenRect& Rect)
 {
     int best = -1;

@@ -1,55 +1,102 @@
 #include "WorkArea.h"
 
-#include "ScreenRect.h"
+#include "FramedPlacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace {
 
-// Waits for the first show, move or resize of the window after which it
-// has a frame in the normal state: some window systems frame a window as
-// it is shown, others move it into its frame later. A window shown
-// maximised waits until it is restored: its normal place has never had a
-// frame around it.
+TScreenRect ScreenRectOf(const QRect& Rect) { return {Rect.x(), Rect.y(), Rect.width(), Rect.height()}; }
+
+QRect QRectOf(const TScreenRect& Rect) { return {Rect.Left, Rect.Top, Rect.Width, Rect.Height}; }
+
+TFrameExtents ExtentsOf(const QMargins& Frame) { return {Frame.left(), Frame.top(), Frame.right(), Frame.bottom()}; }
+
+// Gives Window the client rectangle Client by placing its frame Frame.
+void SetClientRect(QWidget& Window, const QRect& Client, const QMargins& Frame)
+{
+    Window.resize(Client.size());
+    Window.move(Client.topLeft() - QPoint(Frame.left(), Frame.top()));
+}
+
+// The frame as the window system tells it now, which may be newer than the
+// one the widget took at its last move or resize.
+QMargins CurrentFrame(const QWidget& Window)
+{
+    const QWindow* handle = Window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// Tells TFramedPlacement of the window's shows, moves, resizes and changes
+// of state, and places the window as it says.
 class TFramedKeeper : public QObject {
 public:
-    explicit TFramedKeeper(QWidget& Window) : QObject(&Window), Window_(Window) { Window.installEventFilter(this); }
+    explicit TFramedKeeper(QWidget& Window) : QObject(&Window), Window_(Window)
+    {
+        // Long enough for a window manager to tell of the frame it gives a
+        // window it has just placed; short enough to look like one move.
+        Settle_.setSingleShot(true);
+        Settle_.setInterval(500);
+        connect(&Settle_, &QTimer::timeout, this, [this] {
+            const TWindowEvent now = Now();
+            Apply(Placement_.Settle(now), now.Frame);
+        });
+        Window.installEventFilter(this);
+    }
 
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
-        if (Watched != &Window_)
-            return false;
         const QEvent::Type type = Event->type();
-        if (type == QEvent::WindowStateChange)
-            Restoring_ = (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
-                          & (Qt::WindowMaximized | Qt::WindowFullScreen))
-                         != 0;
-        const bool placed =
-            type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowStateChange;
-        if (!placed || !Window_.isVisible() || Window_.windowState() != Qt::WindowNoState)
+        const bool stateChanged = type == QEvent::WindowStateChange;
+        // Qt tells of the resize and move it is asked for at once, with the
+        // frame the window was placed by: no news of the frame.
+        if (Watched != &Window_ || Placing_
+            || !(stateChanged || type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize))
             return false;
-        const QMargins frame = FrameMargins(Window_);
-        if (frame.isNull())
-            return false;
-        // The window manager may tell of the restore before it gives the
-        // window its normal place back.
-        const QRect area = WorkAreaAt(Window_.geometry().center());
-        if (Restoring_ && Window_.frameGeometry() == area)
-            return false;
-        Window_.removeEventFilter(this);
-        deleteLater();
-        PlaceWithinWorkArea(Window_, Window_.geometry(), frame);
+        TWindowEvent now = Now();
+        now.StateChanged = stateChanged;
+        now.LeftMaximised = stateChanged
+                            && (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
+                                & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                                   != 0;
+        Apply(Placement_.Place(now), now.Frame);
         return false;
     }
 
 private:
+    TWindowEvent Now() const
+    {
+        const QRect client = Window_.geometry();
+        return {.Normal = Window_.isVisible() && Window_.windowState() == Qt::WindowNoState,
+                .Client = ScreenRectOf(client),
+                .Frame = ExtentsOf(CurrentFrame(Window_)),
+                .Area = ScreenRectOf(WorkAreaAt(client.center()))};
+    }
+
+    void Apply(const std::optional<TScreenRect>& Place, const TFrameExtents& Frame)
+    {
+        if (Place) {
+            Placing_ = true;
+            SetClientRect(Window_, QRectOf(*Place), QMargins(Frame.Left, Frame.Top, Frame.Right, Frame.Bottom));
+            Placing_ = false;
+            Settle_.start();
+        }
+        if (Placement_.Done()) {
+            Window_.removeEventFilter(this);
+            deleteLater();
+        }
+    }
+
     QWidget& Window_;
-    // Back from maximised or full screen, the normal place not yet seen.
-    bool Restoring_ = false;
+    TFramedPlacement Placement_;
+    QTimer Settle_;
+    bool Placing_ = false;
 };
 
 } // namespace
@@ -72,19 +119,12 @@ QMargins FrameMargins(const QWidget& Window)
 
 QRect KeptWithin(const QRect& Client, const QMargins& Frame, const QRect& Area)
 {
-    if (Area.isEmpty())
-        return Client;
-    const QRect outer = Client.marginsAdded(Frame);
-    const TScreenRect kept = KeptWithin(TScreenRect{outer.x(), outer.y(), outer.width(), outer.height()},
-                                        TScreenRect{Area.x(), Area.y(), Area.width(), Area.height()});
-    return QRect(kept.Left, kept.Top, kept.Width, kept.Height).marginsRemoved(Frame);
+    return QRectOf(KeptWithin(ScreenRectOf(Client), ExtentsOf(Frame), ScreenRectOf(Area)));
 }
 
 void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& Frame)
 {
-    const QRect kept = KeptWithin(Client, Frame, WorkAreaAt(Client.center()));
-    Window.resize(kept.size());
-    Window.move(kept.topLeft() - QPoint(Frame.left(), Frame.top()));
+    SetClientRect(Window, KeptWithin(Client, Frame, WorkAreaAt(Client.center())), Frame);
 }
 
 void KeepWithinWorkAreaOnceFramed(QWidget& Window) { new TFramedKeeper(Window); }

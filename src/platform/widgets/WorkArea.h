@@ -30,5 +30,6 @@ void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& F
 // Keeps Window, frame and all, on the work area of its screen once the
 // window manager has framed it in the normal state: a place chosen before
 // the window is shown cannot allow for a frame it does not know. Once
-// only: a window shown maximised is kept when it is first restored.
+// only, by the frame the window ends with: a window shown maximised is
+// kept when it is first restored.
 void KeepWithinWorkAreaOnceFramed(QWidget& Window);

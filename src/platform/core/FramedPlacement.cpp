@@ -1,0 +1,28 @@
+#include "FramedPlacement.h"
+
+std::optional<TScreenRect> TFramedPlacement::Place(const TWindowEvent& Event)
+{
+    if (Done_)
+        return std::nullopt;
+    if (Event.StateChanged)
+        Restoring_ = Event.LeftMaximised;
+    if (!Event.Normal || Event.Frame == TFrameExtents{})
+        return std::nullopt;
+    if (PlacedWith_) {
+        if (Event.Frame == *PlacedWith_)
+            return std::nullopt;
+    } else if (Restoring_ && WithFrame(Event.Client, Event.Frame) == Event.Area) {
+        // The window manager may tell of the restore before it gives the
+        // window its normal place back.
+        return std::nullopt;
+    }
+    PlacedWith_ = Event.Frame;
+    return KeptWithin(Event.Client, Event.Frame, Event.Area);
+}
+
+std::optional<TScreenRect> TFramedPlacement::Settle(const TWindowEvent& Now)
+{
+    std::optional<TScreenRect> place = Place(Now);
+    Done_ = true;
+    return place;
+}
