@@ -163,19 +163,19 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
 {
     const std::string fileName = Name + ".vk2";
     if (!FileExists(fileName)) {
-        Tell(OsPath(Name) + "\r\nこのファイルは存在しません。", TMsgDlgType::mtError);
+        Tell(ShownPath(Name) + "\r\nこのファイルは存在しません。", TMsgDlgType::mtError);
         return false;
     }
     OpenDeclined_ = false;
     if (IsOpenElsewhere(fileName)
-        && MessageDlg(OsPath(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+        && MessageDlg(ShownPath(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes) {
         OpenDeclined_ = true;
         return false;
     }
     if (IsFileLocked(fileName)) {
-        Tell(OsPath(fileName) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(fileName) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
         return false;
     }
     TVk2Document document;
@@ -207,7 +207,7 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     Host_.DocumentReplaced(true);
     CatchExceptions([&] { History_->Remember(fileName); });
     if (folderReadOnly)
-        Tell(OsPath(fileName)
+        Tell(ShownPath(fileName)
                  + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"
                    "変更は「名前を付けて保存」で書き込めるフォルダーに保存してください。",
              TMsgDlgType::mtInformation);
@@ -251,12 +251,12 @@ void TDocumentFiles::HistoryClick(TObject* Sender)
         return;
     }
     if (!FileExists(*path)) {
-        Tell(OsPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
         History_->RemoveHistory(*path);
         return;
     }
     if (ShiftHeld()) {
-        Tell(OsPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
         History_->RemoveHistory(*path);
         return;
     }
@@ -273,15 +273,15 @@ void TDocumentFiles::TreeHistoryClick(TObject* Sender)
         return;
     }
     if (!FileExists(*path)) {
-        Tell(OsPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
         TreeHistory_->RemoveHistory(*path);
     } else if (ShiftHeld()) {
-        Tell(OsPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
         TreeHistory_->RemoveHistory(*path);
     } else if (!SaveFirst()) {
         return;
     } else if (IsFileLocked(*path)) {
-        Tell(OsPath(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
     } else if (LoadTreeText(*path)) {
         OpenDialog1_.SetInitialDir(ExtractFilePath(*path));
     }
@@ -321,7 +321,7 @@ bool TDocumentFiles::RefuseSave(const std::string& FileName, const std::string& 
 {
     const TSaveRefusal refusal = SaveRefusal(FileName);
     if (!refusal.Reason.empty())
-        Tell(OsPath(FileName) + "\r\n\r\n" + Prefix + refusal.Reason,
+        Tell(ShownPath(FileName) + "\r\n\r\n" + Prefix + refusal.Reason,
              refusal.OpticalDisc ? TMsgDlgType::mtError : TMsgDlgType::mtWarning);
     return !refusal.Reason.empty();
 }
@@ -339,7 +339,7 @@ bool TDocumentFiles::MayWriteOver(const std::string& FileName, const std::string
         return false;
     if (AutoSaving_) {
         if (!KnownFile_->ChangeTold)
-            Tell(OsPath(FileName)
+            Tell(ShownPath(FileName)
                      + "\r\nこのファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられたので、"
                        "自動保存しませんでした。「上書き保存」で保存すると、上書きするかどうかを確認します。"
                        "両方を残すときは「名前を付けて保存」で別の名前を付けて保存してください。",
@@ -347,7 +347,7 @@ bool TDocumentFiles::MayWriteOver(const std::string& FileName, const std::string
         KnownFile_->ChangeTold = true;
         return false;
     }
-    return MessageDlg(OsPath(FileName) + "\r\n\r\n" + Prefix
+    return MessageDlg(ShownPath(FileName) + "\r\n\r\n" + Prefix
                           + "このファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられています。"
                             "上書きすると、その内容は失われます。上書きしますか ?",
                       TMsgDlgType::mtWarning, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbCancel})

@@ -502,6 +502,34 @@ TEST_F(MainFile, ADroppedTextFileNamedInShiftJisBytesIsToldByTheNameItReads)
     EXPECT_EQ(velk->DataMemo()->GetText(), page);
 }
 
+// A document named in Shift-JIS bytes ("メモ") that cannot be opened is
+// told by the name as it reads.
+TEST_F(MainFile, ADocumentNamedInShiftJisBytesThatCannotOpenIsToldByTheNameItReads)
+{
+    const std::string os = Home() + "\x83\x81\x83\x82";
+    const std::string shown = Home() + "メモ";
+    const struct {
+        std::optional<std::string> Bytes;
+        std::string Told;
+    } cases[] = {
+        {std::nullopt, shown + "\r\nこのファイルは存在しません。"},
+        {"", shown + ".vk2\r\nこのファイルは空のため開けません。"},
+        {"not a document", shown + ".vk2\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Told);
+        fs::remove(os + ".vk2");
+        if (c.Bytes)
+            WriteRaw(os + ".vk2", *c.Bytes);
+        EXPECT_FALSE(velk->DocumentFiles().LoadOutline(FromOsPath(os)));
+        EXPECT_EQ(LastQuestion().substr(0, c.Told.size()), c.Told);
+    }
+    velk->DocumentFiles().History().Remember(FromOsPath(os + ".vk2"));
+    fs::remove(os + ".vk2");
+    velk->MenuItem("FlHistory")->Items(0)->Click();
+    EXPECT_EQ(LastQuestion(), shown + ".vk2 は存在しないので履歴から削除します。");
+}
+
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)
 {
     const std::string file = SaveTwoPages("gone.vk2");
