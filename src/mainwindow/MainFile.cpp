@@ -18,16 +18,16 @@
 #include "MainMenus.h"
 #include "ModalActivity.h"
 #include "OpenMenuList.h"
+#include "OsPath.h"
 #include "PageList.h"
 #include "Paths.h"
+#include "Programs.h"
 #include "SaveQuestion.h"
 #include "SubIni.h"
 #include "TreeView.h"
 #include "WindowCaption.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QProcess>
 #include <algorithm>
 
 namespace {
@@ -63,7 +63,7 @@ void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
         {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
         {Cmd::pTreeLoadTexToMakePage, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
-        {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
+        {Cmd::FlGoVelk2000, [] { StartProgram({ExecutablePath(), {}}); }},
     };
     Menus_.Bind(items);
     Buttons.sbPageNew.OnClick = [this](TObject*) { FlNewClick(); };
