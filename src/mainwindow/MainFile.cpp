@@ -4,6 +4,7 @@
 #include "DocumentFiles.h"
 
 #include "AutoSave.h"
+#include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFile.h"
@@ -493,18 +494,20 @@ void TDocumentFiles::FlPageTextLoadClick()
     dialog.SetInitialDir(SettingsVars.APoFile.TextToPage);
     if (!dialog.Execute())
         return;
+    ReadTextPages(dialog.Files());
+    if (!dialog.Files().empty())
+        SettingsVars.APoFile.TextToPage = ExtractFilePath(dialog.Files().front());
+}
+
+void TDocumentFiles::ReadTextPages(const std::vector<std::string>& Files)
+{
     THourGlass hourGlass;
     TTreeView& dataTree = *Host_.DataTree();
     // Only the first file may go into the current page, and only when
     // that page is empty; every other file gets a page of its own.
     bool intoCurrentPage = Host_.ActiveEditor()->GetTextLen() == 0 && dataTree.Items().Count() > 0;
     int unmapped = 0;
-    for (const std::string& file : dialog.Files()) {
-        // The page would begin with the name and a link to it, in Shift-JIS.
-        if (SettingsVars.Options.TextToPage && !IsTextName(file)) {
-            RefuseFileName(file);
-            continue;
-        }
+    for (const std::string& file : Files) {
         std::string text;
         int fileUnmapped = 0;
         try {
@@ -517,17 +520,23 @@ void TDocumentFiles::FlPageTextLoadClick()
         if (!intoCurrentPage)
             Host_.AddPage();
         intoCurrentPage = false;
-        if (SettingsVars.Options.TextToPage) {
-            const std::string link = SettingsVars.BracketFlg ? "[:file@" + file + ":]" : "<file@" + file + ">";
-            text = ExtractFileName(file) + "\r\n" + link + "\r\n" + text;
-        }
+        if (SettingsVars.Options.TextToPage)
+            text = TextPageHead(file) + text;
         Host_.ActiveEditor()->SetText(text);
         Host_.StorePage(dataTree.Selected());
         Host_.MarkModified();
     }
     Host_.ShowUnmappedNotice(unmapped);
-    if (!dialog.Files().empty())
-        SettingsVars.APoFile.TextToPage = ExtractFilePath(dialog.Files().front());
+}
+
+std::string TDocumentFiles::TextPageHead(const std::string& File)
+{
+    // Page text is Shift-JIS: a name it cannot hold is titled as it reads,
+    // and gets no link, which would name another file.
+    if (!IsTextName(File))
+        return Utf8ToSjis(ShownPath(ExtractFileName(File))) + "\r\n";
+    const std::string link = SettingsVars.BracketFlg ? "[:file@" + File + ":]" : "<file@" + File + ">";
+    return ExtractFileName(File) + "\r\n" + link + "\r\n";
 }
 
 // ---- Dropped files -------------------------------------------------------------------------------------
@@ -551,7 +560,29 @@ void TDocumentFiles::DropFiles(const std::vector<std::string>& Files)
             return;
         }
     }
-    InsertFileLinks(Files);
+    std::vector<std::string> linkable, unlinkable;
+    for (const std::string& file : Files)
+        (IsTextName(LinkPathOf(file)) ? linkable : unlinkable).push_back(file);
+    if (!linkable.empty())
+        InsertFileLinks(linkable);
+    if (!unlinkable.empty() && MayReadAsPages(unlinkable))
+        ReadTextPages(unlinkable);
+}
+
+bool TDocumentFiles::MayReadAsPages(const std::vector<std::string>& Files)
+{
+    std::string names;
+    for (const std::string& file : Files)
+        names += ShownPath(file) + "\r\n";
+    return MessageDlg(names + (Files.size() == 1 ? "この名前" : "これらの名前")
+                          + "ではファイルリンクを作れません。代わりにテキストとしてページに読み込みますか ?",
+                      TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+           == mrYes;
+}
+
+std::string TDocumentFiles::LinkPathOf(const std::string& File) const
+{
+    return SettingsVars.FileLinkPath && HasFileName_ ? RelativeLinkPath(ExtractFilePath(DocFileName_), File) : File;
 }
 
 void TDocumentFiles::InsertFileLinks(const std::vector<std::string>& Files)
@@ -561,12 +592,10 @@ void TDocumentFiles::InsertFileLinks(const std::vector<std::string>& Files)
         Tell("カーソルが第１行にあるので挿入できません！", TMsgDlgType::mtWarning);
         return;
     }
-    const std::string folder = ExtractFilePath(DocFileName_);
-    const bool relative = SettingsVars.FileLinkPath && HasFileName_;
     const int indent = SettingsVars.InsSpace ? SettingsVars.InsSpc.width : 0;
     std::string lines;
     for (const std::string& file : Files) {
-        const std::string path = relative ? RelativeLinkPath(folder, file) : file;
+        const std::string path = LinkPathOf(file);
         // Page text is Shift-JIS: a name it cannot hold would link another file.
         if (!IsTextName(path)) {
             RefuseFileName(file);
