@@ -64,7 +64,10 @@ void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
         {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
         {Cmd::pTreeLoadTexToMakePage, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
-        {Cmd::FlGoVelk2000, [] { StartProgram({ExecutablePath(), {}}); }},
+        {Cmd::FlGoVelk2000,
+         [] {
+             StartProgram({ExecutablePath(), {}});
+         }},
     };
     Menus_.Bind(items);
     Buttons.sbPageNew.OnClick = [this](TObject*) { FlNewClick(); };

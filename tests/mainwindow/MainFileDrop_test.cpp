@@ -68,8 +68,9 @@ TEST_F(DroppedFiles, ATextFileNamedInShiftJisBytesIsReadAsAPageOnYesAndLinkableN
     Drop({plain, tanaka});
     EXPECT_EQ(LastQuestion(), Home() + "田中.txt\r\n" + ReadAsPageQuestion);
     // Titled as the name reads; a link would name another file.
-    EXPECT_EQ(Pages(), "title/title\r\n<file@" + Home() + "plain.txt>\r\n;\x93\x63\x92\x86.txt/\x93\x63\x92\x86.txt\r\n"
-                       "tanaka\r\n;");
+    EXPECT_EQ(Pages(), "title/title\r\n<file@" + Home()
+                           + "plain.txt>\r\n;\x93\x63\x92\x86.txt/\x93\x63\x92\x86.txt\r\n"
+                             "tanaka\r\n;");
     EXPECT_TRUE(velk->DataMemo()->Modified());
 }
 
@@ -85,7 +86,8 @@ TEST_F(DroppedFiles, NoOrAFileThatIsNoTextLeavesTheDocument)
         std::string Told;
     } cases[] = {
         {tanaka, mrNo, Home() + "田中.txt\r\n" + ReadAsPageQuestion},
-        {binary, mrYes, "ファイル \"" + Home() + "メモ.txt\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。"},
+        {binary, mrYes,
+         "ファイル \"" + Home() + "メモ.txt\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);

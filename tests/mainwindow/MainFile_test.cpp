@@ -291,8 +291,8 @@ TEST_F(MainFile, ATextFileNamedWithALookAlikeCharacterIsTitledAsItReadsWithoutAL
     WriteRaw(Home() + "c.txt", "c");
     dialogs.AnswerFiles({Home() + "a〜b.txt", Home() + "c.txt"});
     velk->DocumentFiles().FlPageTextLoadClick();
-    EXPECT_EQ(State(), "NewFile||1|" + Sjis("a～b.txt/a～b.txt\r\nwave;") + "c.txt/c.txt\r\n<file@" + Home()
-                           + "c.txt>\r\nc;");
+    EXPECT_EQ(State(),
+              "NewFile||1|" + Sjis("a～b.txt/a～b.txt\r\nwave;") + "c.txt/c.txt\r\n<file@" + Home() + "c.txt>\r\nc;");
     EXPECT_TRUE(dialogs.MessageTexts().empty()) << LastQuestion();
 }
 
