@@ -4,6 +4,7 @@
 #include "DocumentFiles.h"
 
 #include "AutoSave.h"
+#include "Cp932.h"
 #include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFile.h"
@@ -18,16 +19,16 @@
 #include "MainMenus.h"
 #include "ModalActivity.h"
 #include "OpenMenuList.h"
+#include "OsPath.h"
 #include "PageList.h"
 #include "Paths.h"
+#include "Programs.h"
 #include "SaveQuestion.h"
 #include "SubIni.h"
 #include "TreeView.h"
 #include "WindowCaption.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QProcess>
 #include <algorithm>
 
 namespace {
@@ -63,7 +64,10 @@ void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
         {Cmd::FlPageTextLoad, [this] { FlPageTextLoadClick(); }},
         {Cmd::pTreeLoadTexToMakePage, [this] { FlPageTextLoadClick(); }},
         // Another window of the program, with a document of its own.
-        {Cmd::FlGoVelk2000, [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }},
+        {Cmd::FlGoVelk2000,
+         [] {
+             StartProgram({ExecutablePath(), {}});
+         }},
     };
     Menus_.Bind(items);
     Buttons.sbPageNew.OnClick = [this](TObject*) { FlNewClick(); };
@@ -163,19 +167,19 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
 {
     const std::string fileName = Name + ".vk2";
     if (!FileExists(fileName)) {
-        Tell(OsPath(Name) + "\r\nこのファイルは存在しません。", TMsgDlgType::mtError);
+        Tell(ShownPath(Name) + "\r\nこのファイルは存在しません。", TMsgDlgType::mtError);
         return false;
     }
     OpenDeclined_ = false;
     if (IsOpenElsewhere(fileName)
-        && MessageDlg(OsPath(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
+        && MessageDlg(ShownPath(fileName) + "\r\nこのファイルはすでに開かれています。強制的に開きますか？",
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes) {
         OpenDeclined_ = true;
         return false;
     }
     if (IsFileLocked(fileName)) {
-        Tell(OsPath(fileName) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(fileName) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
         return false;
     }
     TVk2Document document;
@@ -207,7 +211,7 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     Host_.DocumentReplaced(true);
     CatchExceptions([&] { History_->Remember(fileName); });
     if (folderReadOnly)
-        Tell(OsPath(fileName)
+        Tell(ShownPath(fileName)
                  + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"
                    "変更は「名前を付けて保存」で書き込めるフォルダーに保存してください。",
              TMsgDlgType::mtInformation);
@@ -251,12 +255,12 @@ void TDocumentFiles::HistoryClick(TObject* Sender)
         return;
     }
     if (!FileExists(*path)) {
-        Tell(OsPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
         History_->RemoveHistory(*path);
         return;
     }
     if (ShiftHeld()) {
-        Tell(OsPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
         History_->RemoveHistory(*path);
         return;
     }
@@ -273,15 +277,15 @@ void TDocumentFiles::TreeHistoryClick(TObject* Sender)
         return;
     }
     if (!FileExists(*path)) {
-        Tell(OsPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " は存在しないので履歴から削除します。", TMsgDlgType::mtWarning);
         TreeHistory_->RemoveHistory(*path);
     } else if (ShiftHeld()) {
-        Tell(OsPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " を履歴から削除します。", TMsgDlgType::mtWarning);
         TreeHistory_->RemoveHistory(*path);
     } else if (!SaveFirst()) {
         return;
     } else if (IsFileLocked(*path)) {
-        Tell(OsPath(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
+        Tell(ShownPath(*path) + " は他のソフトで使われています。", TMsgDlgType::mtWarning);
     } else if (LoadTreeText(*path)) {
         OpenDialog1_.SetInitialDir(ExtractFilePath(*path));
     }
@@ -321,7 +325,7 @@ bool TDocumentFiles::RefuseSave(const std::string& FileName, const std::string& 
 {
     const TSaveRefusal refusal = SaveRefusal(FileName);
     if (!refusal.Reason.empty())
-        Tell(OsPath(FileName) + "\r\n\r\n" + Prefix + refusal.Reason,
+        Tell(ShownPath(FileName) + "\r\n\r\n" + Prefix + refusal.Reason,
              refusal.OpticalDisc ? TMsgDlgType::mtError : TMsgDlgType::mtWarning);
     return !refusal.Reason.empty();
 }
@@ -339,7 +343,7 @@ bool TDocumentFiles::MayWriteOver(const std::string& FileName, const std::string
         return false;
     if (AutoSaving_) {
         if (!KnownFile_->ChangeTold)
-            Tell(OsPath(FileName)
+            Tell(ShownPath(FileName)
                      + "\r\nこのファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられたので、"
                        "自動保存しませんでした。「上書き保存」で保存すると、上書きするかどうかを確認します。"
                        "両方を残すときは「名前を付けて保存」で別の名前を付けて保存してください。",
@@ -347,7 +351,7 @@ bool TDocumentFiles::MayWriteOver(const std::string& FileName, const std::string
         KnownFile_->ChangeTold = true;
         return false;
     }
-    return MessageDlg(OsPath(FileName) + "\r\n\r\n" + Prefix
+    return MessageDlg(ShownPath(FileName) + "\r\n\r\n" + Prefix
                           + "このファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられています。"
                             "上書きすると、その内容は失われます。上書きしますか ?",
                       TMsgDlgType::mtWarning, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbCancel})
@@ -493,18 +497,20 @@ void TDocumentFiles::FlPageTextLoadClick()
     dialog.SetInitialDir(SettingsVars.APoFile.TextToPage);
     if (!dialog.Execute())
         return;
+    ReadTextPages(dialog.Files());
+    if (!dialog.Files().empty())
+        SettingsVars.APoFile.TextToPage = ExtractFilePath(dialog.Files().front());
+}
+
+void TDocumentFiles::ReadTextPages(const std::vector<std::string>& Files)
+{
     THourGlass hourGlass;
     TTreeView& dataTree = *Host_.DataTree();
     // Only the first file may go into the current page, and only when
     // that page is empty; every other file gets a page of its own.
     bool intoCurrentPage = Host_.ActiveEditor()->GetTextLen() == 0 && dataTree.Items().Count() > 0;
     int unmapped = 0;
-    for (const std::string& file : dialog.Files()) {
-        // The page would begin with the name and a link to it, in Shift-JIS.
-        if (SettingsVars.Options.TextToPage && !IsTextName(file)) {
-            RefuseFileName(file);
-            continue;
-        }
+    for (const std::string& file : Files) {
         std::string text;
         int fileUnmapped = 0;
         try {
@@ -517,17 +523,23 @@ void TDocumentFiles::FlPageTextLoadClick()
         if (!intoCurrentPage)
             Host_.AddPage();
         intoCurrentPage = false;
-        if (SettingsVars.Options.TextToPage) {
-            const std::string link = SettingsVars.BracketFlg ? "[:file@" + file + ":]" : "<file@" + file + ">";
-            text = ExtractFileName(file) + "\r\n" + link + "\r\n" + text;
-        }
+        if (SettingsVars.Options.TextToPage)
+            text = TextPageHead(file) + text;
         Host_.ActiveEditor()->SetText(text);
         Host_.StorePage(dataTree.Selected());
         Host_.MarkModified();
     }
     Host_.ShowUnmappedNotice(unmapped);
-    if (!dialog.Files().empty())
-        SettingsVars.APoFile.TextToPage = ExtractFilePath(dialog.Files().front());
+}
+
+std::string TDocumentFiles::TextPageHead(const std::string& File)
+{
+    // Page text is Shift-JIS: a name it cannot hold is titled as it reads,
+    // and gets no link, which would name another file.
+    if (!IsTextName(File))
+        return Utf8ToSjis(ShownPath(ExtractFileName(File))) + "\r\n";
+    const std::string link = SettingsVars.BracketFlg ? "[:file@" + File + ":]" : "<file@" + File + ">";
+    return ExtractFileName(File) + "\r\n" + link + "\r\n";
 }
 
 // ---- Dropped files -------------------------------------------------------------------------------------
@@ -551,7 +563,29 @@ void TDocumentFiles::DropFiles(const std::vector<std::string>& Files)
             return;
         }
     }
-    InsertFileLinks(Files);
+    std::vector<std::string> linkable, unlinkable;
+    for (const std::string& file : Files)
+        (IsTextName(LinkPathOf(file)) ? linkable : unlinkable).push_back(file);
+    if (!linkable.empty())
+        InsertFileLinks(linkable);
+    if (!unlinkable.empty() && MayReadAsPages(unlinkable))
+        ReadTextPages(unlinkable);
+}
+
+bool TDocumentFiles::MayReadAsPages(const std::vector<std::string>& Files)
+{
+    std::string names;
+    for (const std::string& file : Files)
+        names += ShownPath(file) + "\r\n";
+    return MessageDlg(names + (Files.size() == 1 ? "この名前" : "これらの名前")
+                          + "ではファイルリンクを作れません。代わりにテキストとしてページに読み込みますか ?",
+                      TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
+           == mrYes;
+}
+
+std::string TDocumentFiles::LinkPathOf(const std::string& File) const
+{
+    return SettingsVars.FileLinkPath && HasFileName_ ? RelativeLinkPath(ExtractFilePath(DocFileName_), File) : File;
 }
 
 void TDocumentFiles::InsertFileLinks(const std::vector<std::string>& Files)
@@ -561,12 +595,10 @@ void TDocumentFiles::InsertFileLinks(const std::vector<std::string>& Files)
         Tell("カーソルが第１行にあるので挿入できません！", TMsgDlgType::mtWarning);
         return;
     }
-    const std::string folder = ExtractFilePath(DocFileName_);
-    const bool relative = SettingsVars.FileLinkPath && HasFileName_;
     const int indent = SettingsVars.InsSpace ? SettingsVars.InsSpc.width : 0;
     std::string lines;
     for (const std::string& file : Files) {
-        const std::string path = relative ? RelativeLinkPath(folder, file) : file;
+        const std::string path = LinkPathOf(file);
         // Page text is Shift-JIS: a name it cannot hold would link another file.
         if (!IsTextName(path)) {
             RefuseFileName(file);

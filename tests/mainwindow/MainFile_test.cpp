@@ -282,20 +282,18 @@ TEST_F(MainFile, TextFilesBecomePagesWithCrLfLineBreaks)
         << "the first file goes into the empty page";
 }
 
-// With its name and a link at the head of the page, a text file whose name
-// page text cannot hold is refused; the others still become pages.
-TEST_F(MainFile, ATextFileNamedWithALookAlikeCharacterIsNotTitledWithAnotherName)
+// A text file whose name page text cannot hold is titled as the name
+// reads, and gets no link, which would name another file.
+TEST_F(MainFile, ATextFileNamedWithALookAlikeCharacterIsTitledAsItReadsWithoutALink)
 {
     SettingsVars.Options.TextToPage = true;
     WriteRaw(Home() + "a〜b.txt", "wave");
     WriteRaw(Home() + "c.txt", "c");
     dialogs.AnswerFiles({Home() + "a〜b.txt", Home() + "c.txt"});
     velk->DocumentFiles().FlPageTextLoadClick();
-    EXPECT_EQ(State(), "NewFile||1|c.txt/c.txt\r\n<file@" + Home() + "c.txt>\r\nc;");
-    EXPECT_EQ(dialogs.Questions().back().Text, Home()
-                                                   + "a〜b."
-                                                     "txt\r\n\r\nこの名前の文字「〜」はページの文字にすると別の文字とし"
-                                                     "て読まれます。そのためページに書けません。");
+    EXPECT_EQ(State(),
+              "NewFile||1|" + Sjis("a～b.txt/a～b.txt\r\nwave;") + "c.txt/c.txt\r\n<file@" + Home() + "c.txt>\r\nc;");
+    EXPECT_TRUE(dialogs.MessageTexts().empty()) << LastQuestion();
 }
 
 TEST_F(MainFile, OnlyTheFirstTextFileGoesIntoTheEmptyPageAndUtf8IsConverted)
@@ -484,22 +482,32 @@ TEST_F(MainFile, ANameInShiftJisBytesOpensSavesAndBacksUpItsOwnFile)
     EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo) << LastQuestion();
 }
 
-// A text file named in Shift-JIS bytes ("田中.txt" from an old archive)
-// dropped on the page cannot become a link: page text would name another
-// file. The message names it as it reads.
-TEST_F(MainFile, ADroppedTextFileNamedInShiftJisBytesIsToldByTheNameItReads)
+// A document named in Shift-JIS bytes ("メモ") that cannot be opened is
+// told by the name as it reads.
+TEST_F(MainFile, ADocumentNamedInShiftJisBytesThatCannotOpenIsToldByTheNameItReads)
 {
-    const std::string os = Home() + "\x93\x63\x92\x86.txt";
-    WriteRaw(os, "tanaka");
-    TypeInPage(QStringLiteral("title\r"));
-    const std::string page = velk->DataMemo()->GetText();
-    QMimeData dropped;
-    dropped.setData("text/uri-list", "file://" + QByteArray::fromStdString(os).toPercentEncoding("/") + "\r\n");
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-    static_cast<QObject*>(velk.get())->event(&drop);
-    EXPECT_EQ(LastQuestion(), Home() + "田中.txt\r\n\r\nこの名前には UTF-8 の文字でないバイトがあります。"
-                                       "そのためページに書けません。");
-    EXPECT_EQ(velk->DataMemo()->GetText(), page);
+    const std::string os = Home() + "\x83\x81\x83\x82";
+    const std::string shown = Home() + "メモ";
+    const struct {
+        std::optional<std::string> Bytes;
+        std::string Told;
+    } cases[] = {
+        {std::nullopt, shown + "\r\nこのファイルは存在しません。"},
+        {"", shown + ".vk2\r\nこのファイルは空のため開けません。"},
+        {"not a document", shown + ".vk2\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Told);
+        fs::remove(os + ".vk2");
+        if (c.Bytes)
+            WriteRaw(os + ".vk2", *c.Bytes);
+        EXPECT_FALSE(velk->DocumentFiles().LoadOutline(FromOsPath(os)));
+        EXPECT_EQ(LastQuestion().substr(0, c.Told.size()), c.Told);
+    }
+    velk->DocumentFiles().History().Remember(FromOsPath(os + ".vk2"));
+    fs::remove(os + ".vk2");
+    velk->MenuItem("FlHistory")->Items(0)->Click();
+    EXPECT_EQ(LastQuestion(), shown + ".vk2 は存在しないので履歴から削除します。");
 }
 
 TEST_F(MainFile, ARecentFileThatIsGoneIsToldAndRemoved)

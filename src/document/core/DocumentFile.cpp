@@ -69,7 +69,7 @@ std::string SaveCopyNote(const std::string& FileName)
 {
     const std::string copy = SaveCopyBeside(FileName);
     return copy.empty() ? copy
-                        : "\r\n途中で止まった保存の内容は、すべて次のファイルに残っています。\r\n" + OsPath(copy);
+                        : "\r\n途中で止まった保存の内容は、すべて次のファイルに残っています。\r\n" + ShownPath(copy);
 }
 
 } // namespace
@@ -81,7 +81,7 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
     const std::string bytes = ReadFileBytes(FileName);
     // Nothing was ever written to it: not damage, so not told as damage.
     if (bytes.empty())
-        throw EVk2Format(OsPath(FileName) + "\r\nこのファイルは空のため開けません。" + SaveCopyNote(FileName));
+        throw EVk2Format(ShownPath(FileName) + "\r\nこのファイルは空のため開けません。" + SaveCopyNote(FileName));
     try {
         TVk2Document document = DecodeVk2(bytes, SubIconCount);
         CheckTitlesAgreeWithTexts(document.Pages);
@@ -89,7 +89,7 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
             Version->emplace(look, bytes);
         return document;
     } catch (const EVk2Format& error) {
-        throw EVk2Format(OsPath(FileName) + "\r\n" + error.what() + SaveCopyNote(FileName));
+        throw EVk2Format(ShownPath(FileName) + "\r\n" + error.what() + SaveCopyNote(FileName));
     }
 }
 

@@ -89,7 +89,9 @@ public:
     // Writes the document to Name + ".vk2" when it is modified; false when
     // the write failed (told, the document stays modified).
     bool SaveOutline(const std::string& Name);
-    // Files dropped on the window (Shift-JIS paths).
+    // Files dropped on the window (Shift-JIS paths): a document may be
+    // opened; other files are linked at the caret, and those whose names a
+    // link cannot hold may be read as pages instead.
     void DropFiles(const std::vector<std::string>& Files);
     // Links to Files at the caret of the active pane.
     void InsertFileLinks(const std::vector<std::string>& Files);
@@ -161,6 +163,17 @@ private:
     // This window read or wrote FileName, which held Version then.
     void KnowFile(const std::string& FileName, TFileVersion Version);
     std::string SavePrefix() const;
+    // Each text file read as a page of its own after the current one; the
+    // first goes into the current page when the active editor is empty. A
+    // file that is text in no encoding is told and left out.
+    void ReadTextPages(const std::vector<std::string>& Files);
+    // The title and link lines that Options.TextToPage puts before File's
+    // text.
+    static std::string TextPageHead(const std::string& File);
+    // The user's leave to read Files, whose names a link cannot hold, as pages.
+    static bool MayReadAsPages(const std::vector<std::string>& Files);
+    // File as a link names it: relative to the document when the options ask.
+    std::string LinkPathOf(const std::string& File) const;
     // The save question before hierarchical text replaces the document;
     // true when it may be replaced.
     bool SaveBeforeTreeText();
