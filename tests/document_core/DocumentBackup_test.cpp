@@ -1,6 +1,7 @@
 // Who may read a document's backup and the files output from it, and what
 // a save is told about a backup it cannot replace.
 #include "DocumentFile.h"
+#include "FileAccess.h"
 
 #include "../common/TempDir.h"
 #include "Files.h"
@@ -17,23 +18,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr uid_t kSomeoneElse = 65534;
-constexpr gid_t kTheirGroup = 100;
-
-struct TBackupAccess {
-    uid_t Owner;
-    gid_t Group;
-    mode_t Mode;
-    bool operator==(const TBackupAccess&) const = default;
-};
-
-TBackupAccess AccessOf(const std::string& Path)
-{
-    struct stat st {};
-    stat(Path.c_str(), &st);
-    return {st.st_uid, st.st_gid, st.st_mode & 07777};
-}
 
 TFlatPages OnePage(const std::string& Text) { return {{0, "page", "page\r\n" + Text, 1, -1}}; }
 
@@ -74,10 +58,10 @@ TEST(DocumentBackup, RootBackingUpAnotherUsersDocumentLeavesTheBackupToThem)
     TempDir dir;
     const std::string doc = dir.File("doc.vk2");
     WriteDocumentFile(doc, OnePage("x"), 0, 0);
-    ASSERT_EQ(chown(doc.c_str(), kSomeoneElse, kTheirGroup), 0);
+    ASSERT_EQ(chown(doc.c_str(), kAnotherUser, kAnotherGroup), 0);
     ASSERT_EQ(chmod(doc.c_str(), 0600), 0);
     ASSERT_EQ(BackupDocument(doc, dir.Path()).Failure, "");
-    EXPECT_EQ(AccessOf(dir.File("doc.vk~")), (TBackupAccess{kSomeoneElse, kTheirGroup, 0600}));
+    EXPECT_EQ(AccessOf(dir.File("doc.vk~")), (TFileAccess{kAnotherUser, kAnotherGroup, 0600}));
 }
 
 // What BackupDocument tells a user who is not the backup's owner; run as
@@ -90,7 +74,7 @@ TBackupOutcome BackupAs(uid_t User, const std::string& Doc, const std::string& F
     const pid_t child = fork();
     if (child == 0) {
         close(pipeEnds[0]);
-        if (setresgid(kTheirGroup, kTheirGroup, kTheirGroup) != 0 || setresuid(User, User, User) != 0)
+        if (setresgid(kAnotherGroup, kAnotherGroup, kAnotherGroup) != 0 || setresuid(User, User, User) != 0)
             _exit(2);
         const TBackupOutcome outcome = BackupDocument(Doc, Folder);
         const std::string told = (outcome.OtherUsersBackup ? "1" : "0") + outcome.Failure;
@@ -130,13 +114,13 @@ TEST(DocumentBackup, ABackupAnotherUserOwnsIsToldAsTheirs)
         TBackupOutcome Told;
     } cases[] = {
         {0, 0644, {failed + "ほかのユーザー（root）のファイルなので、書き換えずにそのまま残しました。", true}},
-        {kSomeoneElse, 0444, {failed + "読み出し専用のファイルなので、書き換えずにそのまま残しました。", false}},
+        {kAnotherUser, 0444, {failed + "読み出し専用のファイルなので、書き換えずにそのまま残しました。", false}},
     };
     for (const auto& c : cases) {
         WriteRaw(backup, "kept");
         ASSERT_EQ(chown(backup.c_str(), c.Owner, 0), 0);
         ASSERT_EQ(chmod(backup.c_str(), c.Mode), 0);
-        const TBackupOutcome told = BackupAs(kSomeoneElse, doc, dir.Path());
+        const TBackupOutcome told = BackupAs(kAnotherUser, doc, dir.Path());
         EXPECT_EQ(told.Failure, c.Told.Failure);
         EXPECT_EQ(told.OtherUsersBackup, c.Told.OtherUsersBackup);
         EXPECT_EQ(ReadRaw(backup), "kept");

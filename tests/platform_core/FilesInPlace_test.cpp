@@ -2,6 +2,7 @@
 // its owner nor its group) and fails at any step: a whole document, old or
 // new, stays on disk under a name the user sees, the file keeps its owner,
 // and the message says what is on disk.
+#include "FileAccess.h"
 #include "Files.h"
 #include "InPlaceFileSystem.h"
 #include "TempDir.h"
@@ -18,9 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr uid_t kTheirUser = 65534;
-constexpr gid_t kTheirGroup = 100;
 
 std::vector<std::string> Entries(const TempDir& Dir)
 {
@@ -42,13 +40,13 @@ protected:
     void MakeTheirs(const std::string& Bytes) const
     {
         WriteRaw(Name_, Bytes);
-        ASSERT_EQ(chown(Name_.c_str(), kTheirUser, kTheirGroup), 0);
+        ASSERT_EQ(chown(Name_.c_str(), kAnotherUser, kAnotherGroup), 0);
         ASSERT_EQ(chmod(Name_.c_str(), 0666), 0);
     }
     bool StillTheirs() const
     {
         struct stat st {};
-        return stat(Name_.c_str(), &st) == 0 && st.st_uid == kTheirUser && st.st_gid == kTheirGroup
+        return stat(Name_.c_str(), &st) == 0 && st.st_uid == kAnotherUser && st.st_gid == kAnotherGroup
                && (st.st_mode & 07777) == 0666;
     }
 

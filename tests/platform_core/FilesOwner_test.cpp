@@ -3,6 +3,7 @@
 // system lets keep neither owner nor group, for whom the file is rewritten
 // in place. Only root can give a file to another user to begin with; the
 // system's refusals of an ordinary user are played by the file system seam.
+#include "FileAccess.h"
 #include "Files.h"
 #include "SysErrorText.h"
 #include "TempDir.h"
@@ -20,25 +21,6 @@ namespace fs = std::filesystem;
 using ::testing::ThrowsMessage;
 
 namespace {
-
-constexpr uid_t kNobody = 65534;
-constexpr gid_t kUsers = 100;
-
-struct TOwnership {
-    uid_t Owner;
-    gid_t Group;
-    mode_t Mode;
-    bool operator==(const TOwnership&) const = default;
-};
-
-TOwnership OwnershipOf(const std::string& Path, ino_t* Inode = nullptr)
-{
-    struct stat st {};
-    stat(Path.c_str(), &st);
-    if (Inode)
-        *Inode = st.st_ino;
-    return {st.st_uid, st.st_gid, st.st_mode & 07777};
-}
 
 // The system as an ordinary user meets it: another owner is refused, and
 // with RefuseGroup a group the user is no member of too. The writes counted
@@ -77,7 +59,7 @@ protected:
         if (geteuid() != 0)
             GTEST_SKIP() << "only root can give a file to another user";
         WriteRaw(Name_, "old");
-        ASSERT_EQ(chown(Name_.c_str(), kNobody, kUsers), 0);
+        ASSERT_EQ(chown(Name_.c_str(), kAnotherUser, kAnotherGroup), 0);
         ASSERT_EQ(chmod(Name_.c_str(), 02660), 0);
     }
     size_t FileCount() const
@@ -87,17 +69,17 @@ protected:
 
     TempDir Dir_;
     std::string Name_ = Dir_.File("doc.vk2");
-    const TOwnership Theirs_{kNobody, kUsers, 02660};
+    const TFileAccess Theirs_{kAnotherUser, kAnotherGroup, 02660};
 };
 
 // The set-group bit too, which a change of owner clears on the way.
 TEST_F(FilesOwner, ASaveKeepsTheOwnerGroupAndModeOfTheFileItReplaces)
 {
     WriteFileAtomic(Name_, "new");
-    EXPECT_EQ(OwnershipOf(Name_), Theirs_);
+    EXPECT_EQ(AccessOf(Name_), Theirs_);
     const TFileWrite set[] = {{Name_, "newer"}};
     WriteFilesAtomic(set);
-    EXPECT_EQ(OwnershipOf(Name_), Theirs_);
+    EXPECT_EQ(AccessOf(Name_), Theirs_);
     EXPECT_EQ(ReadRaw(Name_), "newer");
 }
 
@@ -108,10 +90,10 @@ TEST_F(FilesOwner, WhereTheSystemRefusesTheOwnerTheGroupStaysOrTheFileIsRewritte
 {
     const struct {
         bool RefuseGroup;
-        TOwnership After;
+        TFileAccess After;
         bool SameFile;
     } cases[] = {
-        {false, {geteuid(), kUsers, 02660}, false},
+        {false, {geteuid(), kAnotherGroup, 02660}, false},
         {true, Theirs_, true},
     };
     for (const auto& c : cases) {
@@ -119,16 +101,16 @@ TEST_F(FilesOwner, WhereTheSystemRefusesTheOwnerTheGroupStaysOrTheFileIsRewritte
         for (const bool asSet : {false, true}) {
             ino_t before = 0, after = 0;
             WriteRaw(Name_, "old");
-            ASSERT_EQ(chown(Name_.c_str(), kNobody, kUsers), 0);
+            ASSERT_EQ(chown(Name_.c_str(), kAnotherUser, kAnotherGroup), 0);
             ASSERT_EQ(chmod(Name_.c_str(), 02660), 0);
-            OwnershipOf(Name_, &before);
+            AccessOf(Name_, &before);
             TUserFileSystem user(c.RefuseGroup);
             const TFileWrite set[] = {{Name_, "new, longer than the old"}};
             if (asSet)
                 WriteFilesAtomic(set, user);
             else
                 WriteFileAtomic(Name_, set[0].Data, user);
-            EXPECT_EQ(OwnershipOf(Name_, &after), c.After);
+            EXPECT_EQ(AccessOf(Name_, &after), c.After);
             EXPECT_EQ(after == before, c.SameFile);
             EXPECT_EQ(ReadRaw(Name_), "new, longer than the old");
             EXPECT_EQ(FileCount(), 1u);
