@@ -20,17 +20,9 @@ protected:
     {
         ASSERT_NO_FATAL_FAILURE(RunOnceToWriteSettings());
         Start();
-        // The wrap column can be typed while the page does not wrap at the
-        // window's edge.
-        if (!Wrap().isEnabled())
-            Click("sbRTN");
-        ASSERT_TRUE(Wrap().isEnabled());
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        QTest::mouseClick(&Wrap(), Qt::LeftButton);
-        ASSERT_TRUE(Wrap().hasFocus());
+        ASSERT_NO_FATAL_FAILURE(FocusWrapField());
     }
-    TMySpinEdit& Wrap() const { return *form->FontToolbar().WrapSpnEd(); }
+    TMySpinEdit& Wrap() const { return WrapField(); }
     // The pages, the page shown, its caret's row and typing mode, and what
     // was asked: nothing a key in the field may change. (A new wrap column
     // puts the caret at the start of its row.)

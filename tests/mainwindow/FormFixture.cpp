@@ -1,6 +1,8 @@
 #include "FormFixture.h"
 
+#include "FontToolbar.h"
 #include "Instances.h"
+#include "SpinEx.h"
 #include "StatusPanel.h"
 #include "TempDir.h"
 
@@ -101,6 +103,19 @@ std::string FormTest::Enabled(std::initializer_list<const char*> Buttons) const
 std::string FormTest::LastQuestion() const
 {
     return dialogs.Questions().empty() ? "" : dialogs.Questions().back().Text;
+}
+
+TMySpinEdit& FormTest::WrapField() const { return *form->FontToolbar().WrapSpnEd(); }
+
+void FormTest::FocusWrapField()
+{
+    if (!WrapField().isEnabled())
+        Click("sbRTN");
+    ASSERT_TRUE(WrapField().isEnabled());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::mouseClick(&WrapField(), Qt::LeftButton);
+    ASSERT_TRUE(WrapField().hasFocus());
 }
 
 void FormTest::StartShown()

@@ -25,6 +25,7 @@
 #include <string>
 
 class TInstanceRegistry;
+class TMySpinEdit;
 
 class TFakeTimer : public IFormTimer {
 public:
@@ -80,6 +81,10 @@ protected:
     // A first run, shown and closed, so that the settings file the program
     // writes on its first run is there as a user's would be; then NewRun().
     void RunOnceToWriteSettings();
+    // The toolbar's wrap-column field, enabled (the page not wrapping at the
+    // window's edge) and focused by a click in the active window.
+    TMySpinEdit& WrapField() const;
+    void FocusWrapField();
 
     TScriptedDialogs dialogs;
     std::unique_ptr<TInstanceRegistry> instances;

@@ -17,19 +17,13 @@ protected:
     {
         ASSERT_NO_FATAL_FAILURE(RunOnceToWriteSettings());
         ASSERT_NO_FATAL_FAILURE(StartShown());
-        if (SettingsVars.RightRtn)
-            Click("sbRTN");
-        ASSERT_TRUE(Wrap().isEnabled());
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         // The field at 100, typed and taken with Return.
-        QTest::mouseClick(&Wrap(), Qt::LeftButton);
-        ASSERT_TRUE(Wrap().hasFocus());
+        ASSERT_NO_FATAL_FAILURE(FocusWrapField());
         Retype("100");
         QTest::keyClick(&Wrap(), Qt::Key_Return);
         ASSERT_EQ(form->DataMemo()->WrapOption()->WrapByte(), 100);
     }
-    TMySpinEdit& Wrap() const { return *form->FontToolbar().WrapSpnEd(); }
+    TMySpinEdit& Wrap() const { return WrapField(); }
     void Retype(const char* Text)
     {
         QTest::keyClick(&Wrap(), Qt::Key_A, Qt::ControlModifier);
