@@ -203,8 +203,10 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
 TEST(TextFileEncoding, AHierarchicalTextTheProgramWroteReadsBack)
 {
     TempDir dir;
-    // As UTF-8 ".ḂP", ".係P" and ".粂`".
-    for (const char* text : {".莉子\r\n..罠１\r\n苺１\r\n", ".盧１\r\n", ".菫１\r\n", ".邊Ａ\r\n"}) {
+    // As UTF-8 ".ḂP", ".係P", ".粂`", ".ỂO" and ".。O": what the lines
+    // end with tells them apart.
+    for (const char* text :
+         {".莉子\r\n..罠１\r\n苺１\r\n", ".盧１\r\n", ".菫１\r\n", ".邊Ａ\r\n", ".盻０\r\n", ".縲Ｚ\r\n"}) {
         const std::string tree = Sjis(text);
         ASSERT_TRUE(IsUtf8(tree));
         WriteFileAtomic(dir.File("tree.txt"), tree);
