@@ -174,6 +174,8 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
         {"dubbi è inteso", Utf8},
         {"наб", Utf8},
         {"nº 466037", Utf8},
+        // A letter of everyday Western words, alone.
+        {"ñ", Utf8},
         // Short UTF-8 that reads as Shift-JIS too, as more characters:
         // 煎茶 as 辣手幻, 齊藤 as 鮨願陸, 值 as 蛟ｼ, ❤ as 笶､.
         {"煎茶", Utf8},
@@ -192,6 +194,10 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
         {Sjis("ﾃｽﾄｶ ﾃｽ"), ShiftJis},
         {Sjis("ﾃｽﾄｶ ﾅｲﾃｽ"), ShiftJis},
         {Sjis("ﾃｽﾄｶ"), ShiftJis},
+        // As UTF-8 a modifier letter "ʲ" and an Arabic vowel sign with no
+        // letter before them.
+        {Sjis("ﾊｲ"), ShiftJis},
+        {Sjis("ﾙｰ"), ShiftJis},
     };
     for (const auto& [bytes, encoding] : cases)
         for (const TTextEncoding likely : {ShiftJis, Utf8})

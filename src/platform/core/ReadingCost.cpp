@@ -168,8 +168,18 @@ bool IsUsualLatinSign(char32_t C)
     return signs.find(C) != std::u32string_view::npos;
 }
 
+// The small accented letters that French, German, Spanish, Portuguese,
+// Italian and the Nordic languages write in their everyday words.
+bool IsEverydayAccentedLetter(char32_t C)
+{
+    static constexpr std::u32string_view letters = U"àáâãäåæçèéêëìíîïñòóôõöøùúûüß";
+    return letters.find(C) != std::u32string_view::npos;
+}
+
 int LatinLetterBits(char32_t C)
 {
+    if (IsEverydayAccentedLetter(C))
+        return 8;
     // Extended-B: the Romanian letters and the schwa only.
     const bool usual = C < 0x180 || C == 0x18F || C == 0x259 || (C >= 0x218 && C <= 0x21B);
     return usual ? 9 : BlockBits(C);
@@ -273,6 +283,22 @@ bool IsStrayAscii(const std::array<TChar, 5>& W)
     return (loneLetter || IsCodeSign(W[2].C)) && (foreign(W[1]) || foreign(W[3]));
 }
 
+bool IsArabicLetter(char32_t C) { return (C >= 0x620 && C <= 0x64A) || (C >= 0x671 && C <= 0x6D3); }
+
+// A mark that belongs to the letter before it, with no such letter there:
+// an accent written apart, a superscript modifier letter (ʰ ʲ ˡ) or an
+// Arabic vowel sign.
+bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
+{
+    const char32_t c = W[2].C, before = W[1].C;
+    const bool afterLatin = ScriptOf(W[1]) == TScript::Latin || (before >= 0x250 && before <= 0x2AF);
+    if ((c >= 0x300 && c <= 0x36F) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
+        return !afterLatin;
+    if ((c >= 0x64B && c <= 0x65F) || c == 0x670)
+        return !IsArabicLetter(before);
+    return false;
+}
+
 // What the character in the middle of W costs for where it stands.
 int ContextBits(const std::array<TChar, 5>& W)
 {
@@ -283,8 +309,8 @@ int ContextBits(const std::array<TChar, 5>& W)
         bits += kScriptChangeBits;
     if (IsAccentedLatin(ch.C))
         bits += LatinContextBits(W);
-    else if (ch.C >= 0x300 && ch.C <= 0x36F && ScriptOf(W[1]) != TScript::Latin)
-        bits += kMisplaced; // an accent on no letter
+    else if (IsMarkOnNoLetter(W))
+        bits += kMisplaced;
     else if (IsStrayAscii(W))
         bits += kStrayAsciiBits;
     return bits;
