@@ -242,7 +242,8 @@ TEST(TextFileEncoding, ReadingAFileThatIsNoTextSaysWhichFile)
 // and one an editor turned into Shift-JIS comes back Shift-JIS.
 TEST(TextFileEncoding, TheEncodingWrittenDecidesWhatTheCharactersLeaveOpen)
 {
-    for (const std::string page : {"αβγ", "x ± 1", "ﾃｽﾄｶ", "Шрифт", "§ 2"}) {
+    // "ﾒｰ" and "ﾏｯ", words of two beats, are "Ұ" and "ϯ" in UTF-8.
+    for (const std::string page : {"αβγ", "x ± 1", "ﾃｽﾄｶ", "Шрифт", "§ 2", "ﾒｰ", "ﾏｯ"}) {
         const std::string written = TextInEncoding(Sjis(page), Utf8);
         EXPECT_EQ(TextFileEncoding(written, Utf8), Utf8) << page;
         EXPECT_EQ(TextFileEncoding(Sjis(page), ShiftJis), ShiftJis) << page;

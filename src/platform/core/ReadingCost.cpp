@@ -375,11 +375,11 @@ public:
         if (IsHalfWidthKana(Previous_))
             bits -= kInsideRun;
         else
-            Syllables_ = 0;
-        if (StartsSyllable(Byte))
-            ++Syllables_;
-        // A word is seldom one syllable.
-        if (!IsHalfWidthKana(Next) && Syllables_ == 1)
+            Morae_ = 0;
+        if (IsMora(Byte))
+            ++Morae_;
+        // A word is seldom one mora; "ﾃｰ" and "ﾏｯ" are two.
+        if (!IsHalfWidthKana(Next) && Morae_ == 1)
             bits += kSeldom;
         if (Byte != kVoicedMark && Byte != kSemiVoicedMark)
             Base_ = Byte;
@@ -390,9 +390,11 @@ public:
     void Break() { Base_ = Previous_ = 0; }
 
 private:
-    static bool StartsSyllable(unsigned char Byte)
+    // A kana that is a beat of its own: not a voiced mark, and not a small
+    // kana but ｯ.
+    static bool IsMora(unsigned char Byte)
     {
-        return Byte != kVoicedMark && Byte != kSemiVoicedMark && Byte != kLongVowel && !(Byte >= 0xA7 && Byte <= 0xAF);
+        return Byte != kVoicedMark && Byte != kSemiVoicedMark && !(Byte >= 0xA7 && Byte <= 0xAE);
     }
 
     int KanaBits(unsigned char Byte) const
@@ -413,7 +415,7 @@ private:
 
     static constexpr int kInsideRun = 3;
     unsigned char Base_ = 0, Previous_ = 0;
-    int Syllables_ = 0;
+    int Morae_ = 0;
 };
 
 // ---- A reading, character by character --------------------------------------------------------------
