@@ -169,12 +169,9 @@ bool IsUsualLatinSign(char32_t C)
 }
 
 // The small accented letters that French, German, Spanish, Portuguese,
-// Italian and the Nordic languages write in their everyday words.
-bool IsEverydayAccentedLetter(char32_t C)
-{
-    static constexpr std::u32string_view letters = U"àáâãäåæçèéêëìíîïñòóôõöøùúûüß";
-    return letters.find(C) != std::u32string_view::npos;
-}
+// Italian and the Nordic languages write in their everyday words: those of
+// Latin-1 but ð ý þ ÿ (and the sign ÷).
+bool IsEverydayAccentedLetter(char32_t C) { return C == U'ß' || (C >= U'à' && C <= U'ü' && C != U'ð' && C != U'÷'); }
 
 int LatinLetterBits(char32_t C)
 {
