@@ -288,9 +288,8 @@ bool IsArabicLetter(char32_t C) { return (C >= 0x620 && C <= 0x64A) || (C >= 0x6
 bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C, before = W[1].C;
-    const bool afterLatin = ScriptOf(W[1]) == TScript::Latin || (before >= 0x250 && before <= 0x2AF);
     if ((c >= 0x300 && c <= 0x36F) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
-        return !afterLatin;
+        return ScriptOf(W[1]) != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
     if ((c >= 0x64B && c <= 0x65F) || c == 0x670)
         return !IsArabicLetter(before);
     return false;
