@@ -174,6 +174,8 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
         {"dubbi è inteso", Utf8},
         {"наб", Utf8},
         {"nº 466037", Utf8},
+        // A letter of everyday Western words, alone.
+        {"ñ", Utf8},
         // Short UTF-8 that reads as Shift-JIS too, as more characters:
         // 煎茶 as 辣手幻, 齊藤 as 鮨願陸, 值 as 蛟ｼ, ❤ as 笶､.
         {"煎茶", Utf8},
@@ -192,6 +194,10 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
         {Sjis("ﾃｽﾄｶ ﾃｽ"), ShiftJis},
         {Sjis("ﾃｽﾄｶ ﾅｲﾃｽ"), ShiftJis},
         {Sjis("ﾃｽﾄｶ"), ShiftJis},
+        // As UTF-8 a modifier letter "ʲ" and an Arabic vowel sign with no
+        // letter before them.
+        {Sjis("ﾊｲ"), ShiftJis},
+        {Sjis("ﾙｰ"), ShiftJis},
     };
     for (const auto& [bytes, encoding] : cases)
         for (const TTextEncoding likely : {ShiftJis, Utf8})
@@ -203,8 +209,10 @@ TEST(TextFileEncoding, WhatEachReadingYieldsDecides)
 TEST(TextFileEncoding, AHierarchicalTextTheProgramWroteReadsBack)
 {
     TempDir dir;
-    // As UTF-8 ".ḂP", ".係P" and ".粂`".
-    for (const char* text : {".莉子\r\n..罠１\r\n苺１\r\n", ".盧１\r\n", ".菫１\r\n", ".邊Ａ\r\n"}) {
+    // As UTF-8 ".ḂP", ".係P", ".粂`", ".ỂO" and ".。O": what the lines
+    // end with tells them apart.
+    for (const char* text :
+         {".莉子\r\n..罠１\r\n苺１\r\n", ".盧１\r\n", ".菫１\r\n", ".邊Ａ\r\n", ".盻０\r\n", ".縲Ｚ\r\n"}) {
         const std::string tree = Sjis(text);
         ASSERT_TRUE(IsUtf8(tree));
         WriteFileAtomic(dir.File("tree.txt"), tree);
@@ -234,7 +242,8 @@ TEST(TextFileEncoding, ReadingAFileThatIsNoTextSaysWhichFile)
 // and one an editor turned into Shift-JIS comes back Shift-JIS.
 TEST(TextFileEncoding, TheEncodingWrittenDecidesWhatTheCharactersLeaveOpen)
 {
-    for (const std::string page : {"αβγ", "x ± 1", "ﾃｽﾄｶ", "Шрифт", "§ 2"}) {
+    // "ﾒｰ" and "ﾏｯ", words of two beats, are "Ұ" and "ϯ" in UTF-8.
+    for (const std::string page : {"αβγ", "x ± 1", "ﾃｽﾄｶ", "Шрифт", "§ 2", "ﾒｰ", "ﾏｯ"}) {
         const std::string written = TextInEncoding(Sjis(page), Utf8);
         EXPECT_EQ(TextFileEncoding(written, Utf8), Utf8) << page;
         EXPECT_EQ(TextFileEncoding(Sjis(page), ShiftJis), ShiftJis) << page;

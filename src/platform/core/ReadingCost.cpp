@@ -168,8 +168,15 @@ bool IsUsualLatinSign(char32_t C)
     return signs.find(C) != std::u32string_view::npos;
 }
 
+// The small accented letters that French, German, Spanish, Portuguese,
+// Italian and the Nordic languages write in their everyday words: those of
+// Latin-1 but ð ý þ ÿ (and the sign ÷).
+bool IsEverydayAccentedLetter(char32_t C) { return C == U'ß' || (C >= U'à' && C <= U'ü' && C != U'ð' && C != U'÷'); }
+
 int LatinLetterBits(char32_t C)
 {
+    if (IsEverydayAccentedLetter(C))
+        return 8;
     // Extended-B: the Romanian letters and the schwa only.
     const bool usual = C < 0x180 || C == 0x18F || C == 0x259 || (C >= 0x218 && C <= 0x21B);
     return usual ? 9 : BlockBits(C);
@@ -273,6 +280,21 @@ bool IsStrayAscii(const std::array<TChar, 5>& W)
     return (loneLetter || IsCodeSign(W[2].C)) && (foreign(W[1]) || foreign(W[3]));
 }
 
+bool IsArabicLetter(char32_t C) { return (C >= 0x620 && C <= 0x64A) || (C >= 0x671 && C <= 0x6D3); }
+
+// A mark that belongs to the letter before it, with no such letter there:
+// an accent written apart, a superscript modifier letter (ʰ ʲ ˡ) or an
+// Arabic vowel sign.
+bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
+{
+    const char32_t c = W[2].C, before = W[1].C;
+    if ((c >= 0x300 && c <= 0x36F) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
+        return ScriptOf(W[1]) != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
+    if ((c >= 0x64B && c <= 0x65F) || c == 0x670)
+        return !IsArabicLetter(before);
+    return false;
+}
+
 // What the character in the middle of W costs for where it stands.
 int ContextBits(const std::array<TChar, 5>& W)
 {
@@ -283,8 +305,8 @@ int ContextBits(const std::array<TChar, 5>& W)
         bits += kScriptChangeBits;
     if (IsAccentedLatin(ch.C))
         bits += LatinContextBits(W);
-    else if (ch.C >= 0x300 && ch.C <= 0x36F && ScriptOf(W[1]) != TScript::Latin)
-        bits += kMisplaced; // an accent on no letter
+    else if (IsMarkOnNoLetter(W))
+        bits += kMisplaced;
     else if (IsStrayAscii(W))
         bits += kStrayAsciiBits;
     return bits;
@@ -349,11 +371,11 @@ public:
         if (IsHalfWidthKana(Previous_))
             bits -= kInsideRun;
         else
-            Syllables_ = 0;
-        if (StartsSyllable(Byte))
-            ++Syllables_;
-        // A word is seldom one syllable.
-        if (!IsHalfWidthKana(Next) && Syllables_ == 1)
+            Morae_ = 0;
+        if (IsMora(Byte))
+            ++Morae_;
+        // A word is seldom one mora; "ﾃｰ" and "ﾏｯ" are two.
+        if (!IsHalfWidthKana(Next) && Morae_ == 1)
             bits += kSeldom;
         if (Byte != kVoicedMark && Byte != kSemiVoicedMark)
             Base_ = Byte;
@@ -364,9 +386,11 @@ public:
     void Break() { Base_ = Previous_ = 0; }
 
 private:
-    static bool StartsSyllable(unsigned char Byte)
+    // A kana that is a beat of its own: not a voiced mark, and not a small
+    // kana but ｯ.
+    static bool IsMora(unsigned char Byte)
     {
-        return Byte != kVoicedMark && Byte != kSemiVoicedMark && Byte != kLongVowel && !(Byte >= 0xA7 && Byte <= 0xAF);
+        return Byte != kVoicedMark && Byte != kSemiVoicedMark && !(Byte >= 0xA7 && Byte <= 0xAE);
     }
 
     int KanaBits(unsigned char Byte) const
@@ -387,7 +411,7 @@ private:
 
     static constexpr int kInsideRun = 3;
     unsigned char Base_ = 0, Previous_ = 0;
-    int Syllables_ = 0;
+    int Morae_ = 0;
 };
 
 // ---- A reading, character by character --------------------------------------------------------------
