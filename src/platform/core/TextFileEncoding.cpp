@@ -109,11 +109,11 @@ bool EndsLinesWithCrLf(std::string_view Bytes)
 
 // Which reading of Bytes, well-formed both ways, is the likelier text;
 // Expected is worth kExpectedBits, and wins a tie. Line ends tell who wrote
-// a file: this program and the Windows programs whose files it meets end
-// lines with CR LF and write Shift-JIS, while the programs of this system
-// end them with LF alone and write UTF-8; no more than about one UTF-8 text
-// file in sixteen here ends every line with CR LF, so doing so is worth
-// kCrLfBits to Shift-JIS.
+// a file: this program, and the Shift-JIS files it meets from Windows, end
+// lines with CR LF, while the programs of this system end them with LF
+// alone and write UTF-8; no more than about one UTF-8 text file in sixteen
+// here ends every line with CR LF, so doing so is worth kCrLfBits to
+// Shift-JIS.
 TTextEncoding LikelierReading(std::string_view Bytes, TTextEncoding Expected)
 {
     constexpr int64_t kExpectedBits = 2, kCrLfBits = 4;
