@@ -1,5 +1,6 @@
 // Who may read a document's backup and the files output from it, and what
 // a save is told about a backup it cannot replace.
+#include "ChildProcess.h"
 #include "DocumentFile.h"
 #include "FileAccess.h"
 
@@ -68,27 +69,12 @@ TEST(DocumentBackup, RootBackingUpAnotherUsersDocumentLeavesTheBackupToThem)
 // that user in a child process.
 TBackupOutcome BackupAs(uid_t User, const std::string& Doc, const std::string& Folder)
 {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return {"no pipe"};
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
+    const std::string told = OutputOfChild([&](int Fd) {
         if (setresgid(kAnotherGroup, kAnotherGroup, kAnotherGroup) != 0 || setresuid(User, User, User) != 0)
-            _exit(2);
+            return;
         const TBackupOutcome outcome = BackupDocument(Doc, Folder);
-        const std::string told = (outcome.OtherUsersBackup ? "1" : "0") + outcome.Failure;
-        if (write(pipeEnds[1], told.data(), told.size()) != static_cast<ssize_t>(told.size()))
-            _exit(3);
-        _exit(0);
-    }
-    close(pipeEnds[1]);
-    std::string told;
-    char buffer[512];
-    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
-        told.append(buffer, static_cast<size_t>(n));
-    close(pipeEnds[0]);
-    waitpid(child, nullptr, 0);
+        SendFromChild(Fd, (outcome.OtherUsersBackup ? "1" : "0") + outcome.Failure);
+    });
     if (told.empty())
         return {"the child said nothing"};
     return {told.substr(1), told[0] == '1'};

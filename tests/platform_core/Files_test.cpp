@@ -1,4 +1,5 @@
 // Whole-file reading and atomic writing, and file names in Shift-JIS.
+#include "ChildProcess.h"
 #include "Files.h"
 #include "SjisLiteral.h"
 #include "SysErrorText.h"
@@ -109,10 +110,7 @@ TEST(Files, AtomicWriteThroughALinkWhoseTargetIsGoneMakesTheTarget)
 TEST(Files, AHiddenWholeCopyOfAFileCutShortIsKeptUnderAVisibleName)
 {
     TempDir dir;
-    const pid_t dead = fork();
-    if (dead == 0)
-        _exit(0);
-    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const pid_t dead = EndedProcessId();
     const std::string hidden = ".doc.vk2.~" + std::to_string(dead) + "~";
     WriteRaw(dir.File("doc.vk2"), "whole doc");
     WriteRaw(dir.File(hidden + "a1B2c3"), "whole document");

@@ -1,5 +1,6 @@
 // How TIniFile commits to disk: batches, atomic replacement, files it must
 // not replace, other instances writing the same file.
+#include "ChildProcess.h"
 #include "FileSizeLimit.h"
 #include "IniFiles.h"
 #include "Strings.h"
@@ -30,12 +31,7 @@ const std::string kOriginal = "; kept\r\n[Options]\r\nA=1\r\n[History]\r\nF0=x\r
 // child process first.
 std::string WriteErrorAsAUser(const std::string& Name)
 {
-    int channel[2];
-    if (pipe(channel) != 0)
-        return "no pipe";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
+    return OutputOfChild([&](int Fd) {
         std::string message = "cannot become an ordinary user";
         constexpr uid_t nobody = 65534;
         if (geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0)) {
@@ -46,17 +42,8 @@ std::string WriteErrorAsAUser(const std::string& Name)
                 message = E.Message();
             }
         }
-        const bool sent = write(channel[1], message.data(), message.size()) == static_cast<ssize_t>(message.size());
-        _exit(sent ? 0 : 1);
-    }
-    close(channel[1]);
-    std::string message;
-    char buffer[4096];
-    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
-        message.append(buffer, static_cast<size_t>(n));
-    close(channel[0]);
-    waitpid(child, nullptr, 0);
-    return message;
+        SendFromChild(Fd, message);
+    });
 }
 
 class IniCommit : public testing::Test {

@@ -1,5 +1,6 @@
 // A process killed at any moment of a settings write leaves the old file or
 // the new one, whole, and no temporary file that outlives the next write.
+#include "ChildProcess.h"
 #include "IniFiles.h"
 #include "TempDir.h"
 
@@ -93,10 +94,7 @@ TEST(IniKill, AKilledWriterLeavesAWholeFileAndNothingThatOutlivesTheNextWrite)
 TEST(IniKill, TheNextWriteRemovesOnlyTheTemporaryFilesOfDeadProcesses)
 {
     TempDir dir;
-    const pid_t dead = fork();
-    if (dead == 0)
-        _exit(0);
-    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const pid_t dead = EndedProcessId();
     const std::vector<std::string> left = {
         ".velk2000.ini.~" + std::to_string(dead) + "~a1B2c3",
     };
