@@ -599,7 +599,7 @@ void PutInPlace(const TReplacement& File, std::span<const std::string_view> Piec
         File.Target,
         SysErrorMessage(error)
             + Format("\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"%s\" にあります。",
-                     File.Temp.c_str()));
+                     ShownOsPath(File.Temp).c_str()));
 }
 
 } // namespace
