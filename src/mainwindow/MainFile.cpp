@@ -110,6 +110,8 @@ bool TDocumentFiles::HasDocumentFile() const
     return HasFileName_ && !DocFileName_.empty() && DocumentCaption_ != NewFileCaption;
 }
 
+std::string TDocumentFiles::MadeFromDocument() const { return HasDocumentFile() ? DocFileName_ + ".vk2" : ""; }
+
 // This window's own document is not open elsewhere: opening it again reads
 // it back from its file.
 bool TDocumentFiles::IsOpenElsewhere(const std::string& Path) const

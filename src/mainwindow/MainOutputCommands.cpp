@@ -251,7 +251,7 @@ bool TDocumentFiles::SaveTextOutput(int Kind, std::optional<bool> Numbered)
     try {
         THourGlass hourGlass;
         WriteFileAtomic(*fileName, TextOutputBytes(Kind, dataTree.Items(), selected, options), SystemFileSystem(),
-                        HasDocumentFile() ? DocFileName_ + ".vk2" : "");
+                        MadeFromDocument());
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -322,7 +322,7 @@ void TDocumentFiles::FlPageTextSavePartClick()
             return;
         const TOutputFiles files =
             PageFiles(selected, *folder, EditModeExtension(Host_.EditMode(), SettingsVars.UserExt));
-        if (WriteFilesTold(files, HasDocumentFile() ? DocFileName_ + ".vk2" : ""))
+        if (WriteFilesTold(files, MadeFromDocument()))
             Tell(std::to_string(files.size()) + " 個のページをテキストファイル化しました。",
                  TMsgDlgType::mtInformation);
     } catch (const EPageFileNames& error) {
@@ -341,6 +341,6 @@ void TDocumentFiles::FlHtmlSaveClick()
     if (!folder)
         return;
     const TOutputFiles files = HtmlFiles(*selected, *folder);
-    if (WriteFilesTold(files, HasDocumentFile() ? DocFileName_ + ".vk2" : ""))
+    if (WriteFilesTold(files, MadeFromDocument()))
         Tell(std::to_string(files.size()) + " 個のページをHTMLファイル化しました。", TMsgDlgType::mtInformation);
 }

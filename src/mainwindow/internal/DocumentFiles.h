@@ -135,6 +135,9 @@ private:
     void SetCaption(const std::string& DocumentCaption);
     // The document has a file of its own to save to; else a save asks for one.
     bool HasDocumentFile() const;
+    // The document's file, which files written from the document are made
+    // from (WriteFileAtomic's MadeFrom); "" while it has none.
+    std::string MadeFromDocument() const;
     // Another window of the program holds Path ("open elsewhere").
     bool IsOpenElsewhere(const std::string& Path) const;
     // The question "save the changes first?" over this document; Save
