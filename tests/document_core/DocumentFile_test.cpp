@@ -275,13 +275,23 @@ TEST(DocumentFile, TextFilesReadAsPagesGetCrLfLineBreaks)
 }
 
 // Pages holding bytes with no Unicode form (0x80, 0xFD, an unassigned
-// pair, a lone lead byte at a line end, a NUL) go out as hierarchical text
-// and as page text, and come back as they were.
+// pair, a lone lead byte at a line end), NULs and control codes go out as
+// hierarchical text and as page text, and come back as they were.
 TEST(DocumentFile, PagesWithBytesOfNoUnicodeFormReadBack)
 {
+    std::string everyByte = "every byte\r\n";
+    for (int byte = 0; byte < 256; ++byte)
+        if (byte != '\r' && byte != '\n')
+            everyByte += static_cast<char>(byte);
     const std::string texts[] = {"a\x80"
                                  "b\xFD\r\nc",
-                                 Sjis("表") + "\x85\x40", "x\x81\r\ny", std::string("n\0ul", 4)};
+                                 Sjis("表") + "\x85\x40",
+                                 "x\x81\r\ny",
+                                 std::string("n\0ul", 4),
+                                 "ab\x01\x02\x03\x04"
+                                 "cd",
+                                 "NULs\r\n" + std::string(15, '\0'),
+                                 everyByte};
     TFlatPages pages;
     for (const std::string& text : texts)
         pages.push_back({0, text.substr(0, text.find('\r')), text});

@@ -58,7 +58,8 @@ bool IsUtf16Text(std::u16string_view Units)
 // What no text file holds: the marks binary formats start with, or NULs
 // and control codes in numbers (executables and UTF-16 without its mark are
 // full of NULs; compressed data holds every byte value alike). A page may
-// hold a stray one, and so may the files the program writes of it.
+// hold some, and so may the files the program writes of it: a few dozen
+// are text whatever their share, as binary files hold far more.
 bool IsBinary(std::string_view Bytes)
 {
     // clang-format off
@@ -81,7 +82,9 @@ bool IsBinary(std::string_view Bytes)
         controls +=
             (byte < 0x20 && std::string_view("\t\n\r\f\b\x1A\x1B").find(c) == std::string_view::npos) || byte == 0x7F;
     }
-    return (nuls >= 2 && nuls * 16 >= Bytes.size()) || (controls >= 4 && controls * 32 >= Bytes.size());
+    constexpr size_t kFewNuls = 16, kFewControls = 64;
+    return (nuls >= kFewNuls && nuls * 16 >= Bytes.size())
+           || (controls >= kFewControls && controls * 32 >= Bytes.size());
 }
 
 std::optional<TTextEncoding> Utf16Encoding(std::string_view Bytes)

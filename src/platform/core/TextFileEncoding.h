@@ -19,7 +19,8 @@ enum class TEncodingKnown { Likely, Written };
 
 // The encoding of Bytes; nothing when they are no text: a known binary
 // format (an image, an archive, an executable), or bytes of which many
-// are NULs or other control codes. A stray NUL or control byte is text.
+// are NULs or other control codes. Fewer than 16 NULs and 64 control
+// bytes are text, whatever their share.
 //
 // Bytes that are not well-formed UTF-8 are Shift-JIS, byte for byte: a
 // byte or pair with no Unicode form (0x80, 0xA0, 0xFD-0xFF, an unassigned
