@@ -61,7 +61,10 @@ TEST_F(QuestionCommands, LeadingCharacterDeletionCountIsKept)
         const char* Typed;
         int Kept;
         std::string Result;
-    } cases[] = {{"2", 2, "cde\r\nh\r\n"}, {"0", 0, "abcde\r\nfgh\r\n"}, {"x", 0, "abcde\r\nfgh\r\n"}};
+    } cases[] = {{"2", 2, "cde\r\nh\r\n"},
+                 {"３", 3, "de\r\n\r\n"}, // as the input method types it
+                 {"0", 0, "abcde\r\nfgh\r\n"},
+                 {"x", 0, "abcde\r\nfgh\r\n"}};
     for (const auto& c : cases) {
         Editor.Selected = "abcde\r\nfgh\r\n";
         Dialogs.AnswerText(c.Typed);

@@ -6,6 +6,7 @@
 #include "DesuHenkan.h"
 #include "Dialogs.h"
 #include "HourGlass.h"
+#include "NumberField.h"
 #include "Seikei.h"
 #include "SeikeiForm.h"
 #include "SortForm.h"
@@ -201,8 +202,9 @@ void TConvertRunner::pEdTopStrDelClick()
     std::string typed = std::to_string(SettingsVars.DelSpc.width);
     if (!InputQuery("先頭から指定した文字数を削除", "削除する数", typed))
         return;
+    // Typed as the input method gives digits, full-width, it is the same number.
     bool number = false;
-    const int count = QString::fromStdString(typed).trimmed().toInt(&number);
+    const int count = AsciiDigitsAndSigns(QString::fromStdString(SjisToUtf8(typed)).trimmed()).toInt(&number);
     SettingsVars.DelSpc.width = number ? count : 0;
     if (SettingsVars.DelSpc.width < 1)
         return;
