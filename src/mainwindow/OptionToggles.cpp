@@ -6,11 +6,10 @@
 #include "EditorEx.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
+#include "NumberField.h"
 #include "OptionTogglesHost.h"
 #include "Sjis.h"
 #include "StatusPanel.h"
-
-#include <charconv>
 
 namespace {
 
@@ -21,14 +20,6 @@ constexpr std::pair<std::string_view, TCommandId> ToolbarItems[] = {
     {"ToolbarFile", Cmd::OpTbFileShow}, {"ToolbarTree", Cmd::OpTbTreeShow},     {"ToolbarEdit", Cmd::OpTbEditShow},
     {"ToolbarFont", Cmd::OpTbFontShow}, {"ToolbarString", Cmd::OpTbStringShow},
 };
-
-// The whole text as a decimal number; 0 when it is none.
-int NumberOr0(const std::string& Text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), value);
-    return error == std::errc() && end == Text.data() + Text.size() ? value : 0;
-}
 
 } // namespace
 
@@ -112,7 +103,7 @@ void TOptionToggles::OpInsNoInitClick()
     int number = Host_.InsertNumber();
     std::string value = "1";
     if (InputQuery("行頭に挿入する番号文字列", "先頭行の番号", value))
-        number = NumberOr0(value);
+        number = TypedNumberOr0(value);
     Host_.SetInsertNumber(number < 0 || number > MaxInsertNumber ? 1 : number);
 }
 

@@ -149,7 +149,7 @@ TEST_F(OptionCommandsTest, NumberingStartStaysWithinItsRange)
     const struct {
         std::string Typed;
         int Number;
-    } cases[] = {{"5000", 1}, {"abc", 0}, {"-1", 1}, {"12", 12}};
+    } cases[] = {{"5000", 1}, {"abc", 0}, {"-1", 1}, {"12", 12}, {"１２", 12}};
     for (const auto& c : cases) {
         dialogs.AnswerText(c.Typed);
         form->OptionToggles().OpInsNoInitClick();

@@ -1,6 +1,7 @@
 #include "NumberField.h"
 
 #include "Beep.h"
+#include "Cp932.h"
 #include "ExceptionHandler.h"
 
 #include <QFocusEvent>
@@ -77,6 +78,13 @@ bool IsWholeNumber(const QString& Text)
         if (Text[i] < u'0' || Text[i] > u'9')
             return false;
     return true;
+}
+
+int32_t TypedNumberOr0(std::string_view Sjis)
+{
+    bool number = false;
+    const int value = AsciiDigitsAndSigns(QString::fromStdString(SjisToUtf8(Sjis)).trimmed()).toInt(&number);
+    return number ? value : 0;
 }
 
 TNumberField::TNumberField(QLineEdit& Edit, int32_t Min, int32_t Max) : QValidator(&Edit), Min_(Min), Max_(Max)

@@ -26,6 +26,7 @@
 #include <QValidator>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 class QInputMethodEvent;
 class QLabel;
@@ -39,6 +40,11 @@ QString AsciiDigitsAndSigns(QString Text);
 
 // A sign and digits, or digits alone, of any length.
 bool IsWholeNumber(const QString& Text);
+
+// The number an input box's Shift-JIS text holds as a person types it:
+// full-width digits and signs count, blanks around it are left out. 0 when
+// it holds no number of 32 bits.
+int32_t TypedNumberOr0(std::string_view Sjis);
 
 class TNumberField : public QValidator {
     Q_OBJECT

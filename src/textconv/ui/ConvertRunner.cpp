@@ -202,10 +202,7 @@ void TConvertRunner::pEdTopStrDelClick()
     std::string typed = std::to_string(SettingsVars.DelSpc.width);
     if (!InputQuery("先頭から指定した文字数を削除", "削除する数", typed))
         return;
-    // Typed as the input method gives digits, full-width, it is the same number.
-    bool number = false;
-    const int count = AsciiDigitsAndSigns(QString::fromStdString(SjisToUtf8(typed)).trimmed()).toInt(&number);
-    SettingsVars.DelSpc.width = number ? count : 0;
+    SettingsVars.DelSpc.width = TypedNumberOr0(typed);
     if (SettingsVars.DelSpc.width < 1)
         return;
     Replace(DeleteLineHeads(selection, SettingsVars.DelSpc.width));
