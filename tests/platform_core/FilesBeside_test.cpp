@@ -75,6 +75,8 @@ TEST_F(FilesBeside, TakesTheFirstNameOfItsKindThatNothingHasAndLeavesEveryOtherF
          {"doc (2).vk2", "doc (3).vk2 -> gone"},
          "doc (4).vk2"},
         {"a name without an extension", "notes", TBesideName::NextVersion, {}, "notes (2)"},
+        {"a version goes on from its number", "doc (2).vk2", TBesideName::NextVersion, {"doc (3).vk2"}, "doc (4).vk2"},
+        {"a number in brackets that is no version's", "doc (02).vk2", TBesideName::NextVersion, {}, "doc (02) (2).vk2"},
         {"a save copy", "doc.vk2", TBesideName::SaveCopy, {"doc.save-copy-1.vk2"}, "doc.save-copy-2.vk2"},
     };
     for (const TCase& test : cases) {

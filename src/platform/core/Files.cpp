@@ -664,13 +664,33 @@ void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
 
 namespace {
 
+// A version's stem without its number, and the number the next version
+// starts from: "doc (2)" goes on as "doc (3)", not as "doc (2) (2)".
+std::pair<std::string_view, int> VersionBase(std::string_view Stem)
+{
+    const size_t open = Stem.rfind(" (");
+    int number = 0;
+    if (open != std::string_view::npos && Stem.ends_with(')')) {
+        const char* first = Stem.data() + open + 2;
+        const char* last = Stem.data() + Stem.size() - 1;
+        const auto [end, error] = std::from_chars(first, last, number);
+        if (error == std::errc() && end == last && first != last && *first != '0' && number < MaxCopies)
+            return {Stem.substr(0, open), number + 1};
+    }
+    return {Stem, 2};
+}
+
 // The name of the Number-th file of Kind beside the file named Name.
 std::string BesideName(std::string_view Name, TBesideName Kind, int Number)
 {
     if (Kind == TBesideName::SaveCopy)
         return CopyName(Name, Number);
     const auto [stem, extension] = StemAndExtension(Name);
-    return std::string(stem).append(" (").append(std::to_string(Number)).append(")").append(extension);
+    return std::string(VersionBase(stem).first)
+        .append(" (")
+        .append(std::to_string(Number))
+        .append(")")
+        .append(extension);
 }
 
 } // namespace
@@ -681,7 +701,7 @@ std::string WriteBeside(const std::string& FileName, std::span<const std::string
     // The temporary file is named after the document, so that one a killed
     // process left is dealt with by the document's next save.
     TReplacement file = StartReplacement(FileName, FileName);
-    int number = Kind == TBesideName::SaveCopy ? 1 : 2;
+    int number = Kind == TBesideName::SaveCopy ? 1 : VersionBase(StemAndExtension(file.Name).first).second;
     struct stat st;
     while (number < MaxCopies && lstat((file.Folder + BesideName(file.Name, Kind, number)).c_str(), &st) == 0)
         ++number;

@@ -129,7 +129,8 @@ enum class TBesideName {
     // about, which the next open of the document tells of (SaveCopyBeside).
     SaveCopy,
     // "<stem> (<n>)<extension>" from 2: the user's own next version of the
-    // document, kept beside another's.
+    // document, kept beside another's; a version "<stem> (<k>)" goes on
+    // from k + 1.
     NextVersion,
 };
 // Writes Pieces as a new file beside FileName (beside the file its links
