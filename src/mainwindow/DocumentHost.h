@@ -40,10 +40,11 @@ public:
     // Another document is about to replace the shown one: the browse view,
     // which shows pages that are about to go, closes.
     virtual void DocumentReplacing() = 0;
-    // Another document replaced the shown one: no search list, page history
-    // or modified flag of the old one is left, the tool buttons and the
-    // status bar follow the new one. KeepsSubIconFinder: the sub-icon
-    // finder, when open, shows every sub-icon of the new document.
+    // Another document replaced the shown one: no search list, page
+    // history, modified flag or file notice of the old one is left, the
+    // tool buttons and the status bar follow the new one.
+    // KeepsSubIconFinder: the sub-icon finder, when open, shows every
+    // sub-icon of the new document.
     virtual void DocumentReplaced(bool KeepsSubIconFinder) = 0;
     // A save gave the document a file of its own: the tool buttons that
     // need one follow.
@@ -51,4 +52,8 @@ public:
     virtual void CloseSubIconFinder() = 0;
     // Tells in the status bar of Count characters that became "?".
     virtual void ShowUnmappedNotice(int Count) = 0;
+    // Shows Text (UTF-8) about the document's file in the window, where it
+    // takes neither the focus nor a key, until another text or "" comes or
+    // another document replaces this one.
+    virtual void ShowFileNotice(const std::string& Text) = 0;
 };

@@ -144,6 +144,7 @@ private:
     void CreateToolbars();
     void CreateDropdownButtons();
     void LayOutForm();
+    QLabel* CreateFileNotice();
     TDockToolbar* Toolbar(std::string_view Name) const;
     // A toolbar button; never null: an id no button has throws std::logic_error.
     TDockButton* Button(TCommandId Id) const;
@@ -208,6 +209,8 @@ private:
     std::string ConvertClipText(const std::string& Text);
     // Tells in the status bar of Count characters that became "?" (none: nothing).
     void ShowUnmappedNotice(int Count);
+    // Text (UTF-8) about the document's file above the panes; "" hides it.
+    void ShowFileNotice(const std::string& Text);
     void FindListChanged();
 
     // ---- Making the rooms, each beside its adapter (WindowParts.h) ----
@@ -245,6 +248,7 @@ private:
     TToolDock* ToolDock1_ = nullptr;
     TToolDock* ToolDock2_ = nullptr;
     QLabel* EdModeLabel_ = nullptr;
+    QLabel* FileNotice_ = nullptr;
     TStatusPanelRow* StatusPanelRow_ = nullptr;
     std::array<TStatusPanel*, 6> StatusPanels_{};
 

@@ -50,6 +50,7 @@ public:
     void DocumentNamed() override { Form_.UpdateToolButtons(); }
     void CloseSubIconFinder() override { Form_.Parts_->SubIcons->CloseSubIconFinder(); }
     void ShowUnmappedNotice(int Count) override { Form_.ShowUnmappedNotice(Count); }
+    void ShowFileNotice(const std::string& Text) override { Form_.ShowFileNotice(Text); }
 
 private:
     TVelkForm& Form_;
@@ -74,6 +75,7 @@ void TWindowParts::TDocumentHost::DocumentReplaced(bool KeepsSubIconFinder)
     // fuzzy.
     Form_.Parts_->FindAndReplace->SearchCommands().KeepMatchOptions();
     Form_.ClearPageHistory();
+    Form_.ShowFileNotice({});
     Form_.DataMemo_->SetModified(false);
     if (TEditorEx* second = Form_.SecondEditor())
         second->SetModified(false);

@@ -26,6 +26,7 @@
 #include "SaveQuestion.h"
 #include "SubIni.h"
 #include "TreeView.h"
+#include "Vk2Codec.h"
 #include "WindowCaption.h"
 
 #include <QGuiApplication>
@@ -45,7 +46,7 @@ bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::Shif
 TDocumentFiles::TDocumentFiles(IDocumentHost& Host, TVelkMenus& Menus, const TDocumentButtons& Buttons,
                                TInstanceRegistry& Instances, TOpenDialog& OpenDialog1, TSaveDialog& SaveDialog1)
     : Host_(Host), Menus_(Menus), sbSave_(Buttons.sbSave), Instances_(Instances), OpenDialog1_(OpenDialog1),
-      SaveDialog1_(SaveDialog1)
+      SaveDialog1_(SaveDialog1), FileSystem_(&SystemFileSystem())
 {
     BindFileCommands(Buttons);
     BindOutputCommands(Buttons);
@@ -79,6 +80,8 @@ void TDocumentFiles::BindFileCommands(const TDocumentButtons& Buttons)
         *Menus_.Item(Cmd::FlHistoryTr), "TreeHistory", [this](TObject* Sender) { TreeHistoryClick(Sender); },
         SettingsFilePath(), OpenDialog1_);
 }
+
+void TDocumentFiles::UseFileSystem(TFileSystem& System) { FileSystem_ = &System; }
 
 void TDocumentFiles::StandInForSaves(std::function<void()> Save, std::function<void()> OverSave)
 {
@@ -305,15 +308,53 @@ bool TDocumentFiles::SaveOutline(const std::string& Name)
     const std::string fileName = Name + ".vk2";
     const TTreeNode* selected = dataTree.Selected();
     try {
-        KnowFile(fileName, WriteDocumentFile(fileName, FlattenTree(dataTree.Items()),
-                                             selected ? selected->AbsoluteIndex() : 0, Host_.EditMode()));
+        DocumentWritten(fileName,
+                        WriteDocumentFile(fileName, FlattenTree(dataTree.Items()),
+                                          selected ? selected->AbsoluteIndex() : 0, Host_.EditMode(), *FileSystem_));
     } catch (const Exception& error) {
+        KnowWhatIsLeft(fileName);
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
     }
-    NameDocument(Name);
-    dataMemo.SetModified(false);
+    return true;
+}
+
+void TDocumentFiles::DocumentWritten(const std::string& FileName, TFileVersion Version)
+{
+    KnowFile(FileName, std::move(Version));
+    NameDocument(DocumentNameOf(FileName));
+    Host_.DataMemo()->SetModified(false);
     sbSave_.SetEnabled(false);
+}
+
+bool TDocumentFiles::SaveBeside(const std::string& FileName)
+{
+    TTreeView& dataTree = *Host_.DataTree();
+    Host_.StorePage(dataTree.Selected());
+    const TTreeNode* selected = dataTree.Selected();
+    const TFlatPages pages = FlattenTree(dataTree.Items());
+    std::string written;
+    std::optional<TFileVersion> version;
+    try {
+        const TVk2Layout layout = LayOutVk2(pages, selected ? selected->AbsoluteIndex() : 0, Host_.EditMode());
+        written = WriteBeside(FileName, layout.Pieces,
+                              SavingUnasked_ ? TBesideName::SaveCopy : TBesideName::NextVersion, *FileSystem_);
+        version.emplace(LookAt(written), layout.Pieces);
+    } catch (const Exception& error) {
+        if (!SavingUnasked_)
+            Tell(error.what(), TMsgDlgType::mtError);
+        return false;
+    }
+    if (SavingUnasked_)
+        return true;
+    DocumentWritten(written, std::move(*version));
+    ReadOnlyDocument_ = false;
+    ClosingSave_ = false;
+    OpenDialog1_.SetInitialDir(ExtractFilePath(written));
+    CatchExceptions([&] { History_->Remember(written); });
+    Tell("編集中の内容を次のファイルに保存しました。\r\n" + ShownPath(written) + "\r\n\r\n" + ShownPath(FileName)
+             + " は、書き換えられた内容のまま残してあります。",
+         TMsgDlgType::mtInformation);
     return true;
 }
 
@@ -335,29 +376,65 @@ bool TDocumentFiles::RefuseSave(const std::string& FileName, const std::string& 
 void TDocumentFiles::KnowFile(const std::string& FileName, TFileVersion Version)
 {
     KnownFile_.emplace(FileName, std::move(Version));
+    Host_.ShowFileNotice({});
 }
 
-bool TDocumentFiles::MayWriteOver(const std::string& FileName, const std::string& Prefix)
+void TDocumentFiles::KnowWhatIsLeft(const std::string& FileName)
 {
-    if (!KnownFile_ || KnownFile_->FileName != FileName || !ChangedOnDisk(KnownFile_->Version, FileName))
-        return true;
+    if (!KnownFile_ || !SameFile(KnownFile_->FileName, FileName))
+        return;
+    const std::string known = KnownFile_->FileName;
+    const TFileLook look = LookAt(FileName);
+    std::string bytes;
+    if (TryReadFileBytes(FileName, bytes) == 0)
+        KnowFile(known, TFileVersion(look, bytes));
+}
+
+namespace {
+
+// Who may have written FileName besides this window, as far as the file
+// tells: its owner when that is another user, else another program, or
+// another user too when its permissions let others write it.
+std::string ChangedBy(const std::string& FileName)
+{
+    const TFileWriters writers = WritersOf(FileName);
+    if (!writers.OtherOwner.empty())
+        return "ほかのユーザー（" + writers.OtherOwner + "）か他のソフトによって";
+    return writers.SharedForWriting ? "他のソフトかほかのユーザーによって" : "他のソフトで";
+}
+
+} // namespace
+
+TDocumentFiles::TWriteChoice TDocumentFiles::MayWriteOver(const std::string& FileName, const std::string& Prefix)
+{
+    // By the file, not by its name: another spelling or a link to the
+    // document's file is the same file.
+    if (!KnownFile_ || !SameFile(KnownFile_->FileName, FileName) || !ChangedOnDisk(KnownFile_->Version, FileName))
+        return TWriteChoice::Over;
     if (SavingUnasked_)
-        return false;
+        return TWriteChoice::Beside;
+    const std::string changedBy = ChangedBy(FileName);
     if (AutoSaving_) {
-        if (!KnownFile_->ChangeTold)
-            Tell(ShownPath(FileName)
-                     + "\r\nこのファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられたので、"
-                       "自動保存しませんでした。「上書き保存」で保存すると、上書きするかどうかを確認します。"
-                       "両方を残すときは「名前を付けて保存」で別の名前を付けて保存してください。",
-                 TMsgDlgType::mtWarning);
-        KnownFile_->ChangeTold = true;
-        return false;
+        // In the window, not in a box: the user may be typing, and a box
+        // would take the keys.
+        Host_.ShowFileNotice("開いているファイルは読み込んだ後（または保存した後）に" + changedBy
+                             + "書き換えられたので、自動保存していません。「ファイルを保存」で、上書きするか"
+                               "両方を残すかを選べます。別の名前で保存するときは「名前をつけて保存」を使って"
+                               "ください。");
+        return TWriteChoice::Keep;
     }
-    return MessageDlg(ShownPath(FileName) + "\r\n\r\n" + Prefix
-                          + "このファイルは読み込んだ後（または保存した後）に他のソフトで書き換えられています。"
-                            "上書きすると、その内容は失われます。上書きしますか ?",
-                      TMsgDlgType::mtWarning, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbCancel})
-           == mrYes;
+    // Return and Escape lose nothing: Return keeps both.
+    switch (MessageDlg(ShownPath(FileName) + "\r\n\r\n" + Prefix + "このファイルは読み込んだ後（または保存した後）に"
+                           + changedBy
+                           + "書き換えられています。上書きすると、その内容は失われます。\r\n"
+                             "「両方を残す」を選ぶと、編集中の内容を同じフォルダーに別の名前で保存し、"
+                             "以後はそのファイルで編集を続けます。",
+                       TMsgDlgType::mtWarning, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel},
+                       {{TMsgDlgBtn::mbNo, "両方を残す"}, {TMsgDlgBtn::mbYes, "上書きする"}}, TMsgDlgBtn::mbNo)) {
+    case mrYes: return TWriteChoice::Over;
+    case mrNo: return TWriteChoice::Beside;
+    default: return TWriteChoice::Keep;
+    }
 }
 
 void TDocumentFiles::FlSaveClick()
@@ -376,8 +453,13 @@ void TDocumentFiles::FlSaveClick()
         return;
     }
     const std::string fileName = DocFileName_ + ".vk2";
-    if (RefuseSave(fileName, SavePrefix()) || !MayWriteOver(fileName, SavePrefix()))
+    if (RefuseSave(fileName, SavePrefix()))
         return;
+    switch (MayWriteOver(fileName, SavePrefix())) {
+    case TWriteChoice::Keep: return;
+    case TWriteChoice::Beside: SaveBeside(fileName); return;
+    case TWriteChoice::Over: break;
+    }
     const std::string& backupFolder = SettingsVars.Backup.Folder;
     if (SettingsVars.Backup.Mode) {
         const TBackupOutcome backup =
@@ -426,8 +508,11 @@ void TDocumentFiles::FlSaveAsClick()
                       {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return;
-    if (!MayWriteOver(fileName, prefix))
-        return;
+    switch (MayWriteOver(fileName, prefix)) {
+    case TWriteChoice::Keep: return;
+    case TWriteChoice::Beside: SaveBeside(fileName); return;
+    case TWriteChoice::Over: break;
+    }
     // The document is written even when unchanged: it gets a new file.
     dataMemo.SetModified(true);
     if (!SaveOutline(name)) {

@@ -33,6 +33,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QSplitter>
@@ -228,6 +229,32 @@ void TVelkForm::ShowUnmappedNotice(int Count)
         statusBar()->showMessage(QString::fromStdString(UnmappedCharactersText(Count)), UnmappedNoticeMs);
 }
 
+// A line above the panes rather than a box: the user may be typing, and
+// the notice must neither take the focus nor a key, nor go before the user
+// dealt with what it tells.
+QLabel* TVelkForm::CreateFileNotice()
+{
+    FileNotice_ = new QLabel(this);
+    FileNotice_->setObjectName(QStringLiteral("FileNotice"));
+    FileNotice_->setFocusPolicy(Qt::NoFocus);
+    FileNotice_->setTextFormat(Qt::PlainText);
+    FileNotice_->setTextInteractionFlags(Qt::NoTextInteraction);
+    FileNotice_->setWordWrap(true);
+    FileNotice_->setFrameShape(QFrame::StyledPanel);
+    FileNotice_->setMargin(FileNotice_->fontMetrics().height() / 4);
+    FileNotice_->setBackgroundRole(QPalette::ToolTipBase);
+    FileNotice_->setForegroundRole(QPalette::ToolTipText);
+    FileNotice_->setAutoFillBackground(true);
+    FileNotice_->hide();
+    return FileNotice_;
+}
+
+void TVelkForm::ShowFileNotice(const std::string& Text)
+{
+    FileNotice_->setText(QString::fromStdString(Text));
+    FileNotice_->setVisible(!Text.empty());
+}
+
 void TVelkForm::LayOutForm()
 {
     // ToolDock1 runs along the top, ToolDock2 down the left of the panes.
@@ -238,6 +265,7 @@ void TVelkForm::LayOutForm()
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
     rows->addWidget(ToolDock1_);
+    rows->addWidget(CreateFileNotice());
     auto* columns = new QHBoxLayout;
     columns->setSpacing(0);
     columns->addWidget(ToolDock2_);

@@ -62,8 +62,10 @@ public:
     void DocumentNamed() override { Calls.push_back("DocumentNamed"); }
     void CloseSubIconFinder() override { Calls.push_back("CloseSubIconFinder"); }
     void ShowUnmappedNotice(int Count) override { Calls.push_back("ShowUnmappedNotice " + std::to_string(Count)); }
+    void ShowFileNotice(const std::string& Text) override { FileNotice = Text; }
 
     std::vector<std::string> Calls;
+    std::string FileNotice;
     bool Clipping = false;
 
 private:

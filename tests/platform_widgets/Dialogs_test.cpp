@@ -94,6 +94,23 @@ TEST(ScriptedDialogs, AnAnswerThatDoesNotFitWaitsForTheNextQuestion)
     EXPECT_EQ(dialogs.Questions().size(), 3u);
 }
 
+// Return presses the button the box makes its default: the question's own
+// choice, else Yes, else OK.
+TEST(ScriptedDialogs, ReturnPressesTheButtonTheBoxMakesItsDefault)
+{
+    const TMsgDlgButtons noCancel{TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel};
+    TScriptedDialogs dialogs;
+    for (int i = 0; i < 4; ++i)
+        dialogs.AnswerReturn();
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtWarning, kYesNoCancel), mrYes);
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtWarning, kYesNoCancel, {{TMsgDlgBtn::mbNo, "両方"}}, TMsgDlgBtn::mbNo),
+              mrNo);
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtError, kOk), mrOk);
+    // A box without such a button leaves Return for the next one.
+    EXPECT_EQ(MessageDlg("?", TMsgDlgType::mtWarning, noCancel), mrCancel);
+    EXPECT_EQ(dialogs.PendingAnswers(), 1u);
+}
+
 TEST(InputQuery, ValuesAreShiftJisAndWhatShiftJisCannotHoldIsRefused)
 {
     TScriptedDialogs dialogs;
@@ -296,6 +313,34 @@ TEST_F(QtDialogsTest, MessageBoxesShowJapaneseButtonsAndGiveThePressedOne)
     QStringList expected{QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")};
     expected.sort();
     EXPECT_EQ(seen, QStringList({QStringLiteral("警告"), QStringLiteral("一行目\n二行目")}) + expected);
+}
+
+// Buttons that say what they do: their words, Return on the one the
+// question names, Escape on Cancel, and no letter presses one, so that keys
+// typed as the box opens press nothing.
+TEST_F(QtDialogsTest, NamedButtonsShowTheirWordsAndReturnPressesTheOneNamed)
+{
+    const std::vector<std::pair<TMsgDlgBtn, std::string>> named{{TMsgDlgBtn::mbNo, "両方を残す"},
+                                                                {TMsgDlgBtn::mbYes, "上書きする"}};
+    QStringList captions;
+    bool stillOpen = false;
+    WhenModalShows([&](QWidget& Box) {
+        for (const QPushButton* button : Box.findChildren<QPushButton*>())
+            captions << button->text();
+        for (const char key : {'y', 'n', 'Y', 'N'})
+            QTest::keyClick(&Box, key);
+        stillOpen = Box.isVisible();
+        QTest::keyClick(&Box, Qt::Key_Return);
+    });
+    EXPECT_EQ(MessageDlg("x", TMsgDlgType::mtWarning, kYesNoCancel, named, TMsgDlgBtn::mbNo), mrNo);
+    EXPECT_TRUE(stillOpen);
+    captions.sort();
+    QStringList expected{QStringLiteral("両方を残す"), QStringLiteral("上書きする"), QStringLiteral("キャンセル")};
+    expected.sort();
+    EXPECT_EQ(captions, expected);
+
+    WhenModalShows([](QWidget& Box) { QTest::keyClick(&Box, Qt::Key_Escape); });
+    EXPECT_EQ(MessageDlg("x", TMsgDlgType::mtWarning, kYesNoCancel, named, TMsgDlgBtn::mbNo), mrCancel);
 }
 
 // A plain box is titled as the window it stands over: the key dialog's

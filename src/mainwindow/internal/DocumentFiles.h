@@ -10,7 +10,8 @@
 // write succeeded, and a command that would replace a modified document
 // goes on only after the document was really saved or the user said No.
 // No save writes over a file that another program changed since this
-// window read or wrote it without asking first (FileVersion.h).
+// window read or wrote it without asking first (FileVersion.h), and no
+// answer that Return or Escape gives loses either version.
 #pragma once
 
 #include "FileVersion.h"
@@ -25,6 +26,7 @@
 
 class IDocumentHost;
 class TDockButton;
+class TFileSystem;
 class TInstanceRegistry;
 class TObject;
 class TOpenDialog;
@@ -100,7 +102,8 @@ public:
     bool CloseQuery();
     // What closing may do when no one may be asked (the desktop session
     // ends without leave to ask): the forced save, when the options ask
-    // for it.
+    // for it. Over a file another program changed, the edits go into a
+    // save copy beside it, which the next open tells of.
     void SaveUnasked();
     // A tick of the auto-save timer: saves when the settings ask for it. A
     // tick during a question, a modal dialog or a walk waits until it is
@@ -109,6 +112,8 @@ public:
     // Tests that are not about the document file stand in for its two
     // saves; empty functions give them back.
     void StandInForSaves(std::function<void()> Save, std::function<void()> OverSave);
+    // Tests make the document's writes fail: they go through System.
+    void UseFileSystem(TFileSystem& System);
 
     // ---- Hierarchical text, text outputs, HTML export (MainOutputCommands.cpp) ----
     void FlTreeTextOpenClick();
@@ -158,13 +163,28 @@ private:
     // another document is open, or when nothing is left to save.
     void AutoSaveAfterWait();
     bool RefuseSave(const std::string& FileName, const std::string& Prefix);
-    // Whether the document may be written over FileName: unless another
-    // program changed the file since this window read or wrote it, and the
-    // user keeps that. A save no one is there to answer keeps it; the
-    // auto-save tells so once.
-    bool MayWriteOver(const std::string& FileName, const std::string& Prefix);
+    // What a save to FileName writes: the file itself (Over), or, should
+    // another program have changed it since this window read or wrote it,
+    // what the user chooses: the window's document beside it (Beside, which
+    // Return answers), over it, or nothing (Keep, Escape). A save no one is
+    // there to answer writes beside it; the auto-save writes nothing and
+    // says so in the window, where the notice takes no key.
+    enum class TWriteChoice { Over, Beside, Keep };
+    TWriteChoice MayWriteOver(const std::string& FileName, const std::string& Prefix);
+    // Keeps both versions: writes the document beside FileName under a new
+    // name, tells it, and the window goes on in that file. A save no one
+    // is there to answer writes a save copy instead, which the next open
+    // tells of, and the document keeps its name. False when nothing was
+    // written (told when someone is there).
+    bool SaveBeside(const std::string& FileName);
+    // The document now lives in FileName, which holds Version.
+    void DocumentWritten(const std::string& FileName, TFileVersion Version);
     // This window read or wrote FileName, which held Version then.
     void KnowFile(const std::string& FileName, TFileVersion Version);
+    // A write of FileName failed: what it left there (a rewrite in place
+    // that could not be undone leaves the file cut short) is this window's
+    // doing, which the next save must not take for another program's.
+    void KnowWhatIsLeft(const std::string& FileName);
     std::string SavePrefix() const;
     // Each text file read as a page of its own after the current one; the
     // first goes into the current page when the active editor is empty. A
@@ -213,8 +233,6 @@ private:
     struct TKnownFile {
         std::string FileName;
         TFileVersion Version;
-        // The auto-save told that another program changed it.
-        bool ChangeTold = false;
     };
     std::optional<TKnownFile> KnownFile_;
     // The documents whose backup another user owns, told so this run.
@@ -232,4 +250,5 @@ private:
     std::unique_ptr<TOpenMenuList> TreeHistory_;
     std::function<void()> SaveStandIn_;
     std::function<void()> OverSaveStandIn_;
+    TFileSystem* FileSystem_;
 };

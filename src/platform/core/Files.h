@@ -119,3 +119,39 @@ struct TFileWrite {
 // old file as it was; a failure to put one in place leaves the files put
 // before it. Raises EFWriteError naming the file.
 void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System = SystemFileSystem());
+
+// ---- Files written beside a document, never over one ----
+
+// How a file written beside another is named: in its folder, with its
+// extension, so that the open dialog's filter lists it.
+enum class TBesideName {
+    // "<stem>.save-copy-<n><extension>" from 1: edits no one could be asked
+    // about, which the next open of the document tells of (SaveCopyBeside).
+    SaveCopy,
+    // "<stem> (<n>)<extension>" from 2: the user's own next version of the
+    // document, kept beside another's; a version "<stem> (<k>)" goes on
+    // from k + 1.
+    NextVersion,
+};
+// Writes Pieces as a new file beside FileName (beside the file its links
+// lead to), under the first name of Kind that nothing has: a file is never
+// replaced, not even one made meanwhile. The file is complete and flushed
+// to disk before it has that name, and it takes FileName's group and
+// permissions as a file WriteFileAtomic writes MadeFrom it does. Returns its
+// name (the program's form). Raises EFWriteError naming the file it meant
+// to make.
+std::string WriteBeside(const std::string& FileName, std::span<const std::string_view> Pieces, TBesideName Kind,
+                        TFileSystem& System = SystemFileSystem());
+
+// Whether the names A and B lead to one file now (its device and inode):
+// another spelling, a symbolic link, a hard link. Not when either is gone.
+bool SameFile(const std::string& A, const std::string& B);
+
+// Who besides this user may have written a file.
+struct TFileWriters {
+    // Its owner's user name (or number) when another user owns it, else "".
+    std::string OtherOwner;
+    // Its permissions let its group or everyone write it.
+    bool SharedForWriting = false;
+};
+TFileWriters WritersOf(const std::string& FileName);

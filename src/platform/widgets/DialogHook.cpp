@@ -20,6 +20,17 @@ TModalResult ModalResultOf(TMsgDlgBtn Button)
     return mrNone;
 }
 
+std::optional<TMsgDlgBtn> ReturnButton(const TDialogQuestion& Question)
+{
+    if (Question.Default)
+        return Question.Default;
+    const TMsgDlgButtons buttons = Question.Buttons.Empty() ? TMsgDlgButtons{TMsgDlgBtn::mbOK} : Question.Buttons;
+    for (const TMsgDlgBtn button : {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbOK})
+        if (buttons.Contains(button))
+            return button;
+    return std::nullopt;
+}
+
 TDialogHook& DialogHook() { return Installed ? *Installed : QtDialogs(); }
 
 TDialogHook* SetDialogHook(TDialogHook* Hook)

@@ -14,6 +14,7 @@
 #include <QPoint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QDialog;
@@ -50,6 +51,12 @@ struct TDialogQuestion {
     // (else it is centred over the active window).
     TMsgDlgType Type = TMsgDlgType::mtInformation;
     TMsgDlgButtons Buttons = {};
+    // Message: words of their own on some of the buttons, in place of
+    // "はい", "いいえ" ..., for a question whose answers say what they do
+    // (such a button has no letter that presses it); and the button Return
+    // presses, when it is not the usual one (ReturnButton).
+    std::vector<std::pair<TMsgDlgBtn, std::string>> Captions = {};
+    std::optional<TMsgDlgBtn> Default = {};
     std::optional<QPoint> TopCentre = {};
     // Message: its text. Input: the prompt.
     std::string Text = {};
@@ -80,6 +87,10 @@ struct TDialogAnswer {
     // The colour chosen.
     TColor Color = clBlack;
 };
+
+// The button Return presses in a message box: the question's Default, else
+// Yes, else OK; none when the box has neither.
+std::optional<TMsgDlgBtn> ReturnButton(const TDialogQuestion& Question);
 
 class TDialogHook {
 public:

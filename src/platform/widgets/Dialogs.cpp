@@ -82,6 +82,13 @@ TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButt
     return AskMessage({.Type = DlgType, .Buttons = Buttons, .Text = Msg});
 }
 
+TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
+                        std::vector<std::pair<TMsgDlgBtn, std::string>> Captions, TMsgDlgBtn Default)
+{
+    return AskMessage(
+        {.Type = DlgType, .Buttons = Buttons, .Captions = std::move(Captions), .Default = Default, .Text = Msg});
+}
+
 TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, const QPoint& TopCentre)
 {
     return AskMessage({.Type = DlgType, .Buttons = Buttons, .TopCentre = TopCentre, .Text = Msg});

@@ -16,6 +16,11 @@ class QDialog;
 // A message box with Buttons; the result of the button pressed. Escape and
 // closing the box give Cancel, else No, else OK.
 TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons);
+// A message box whose buttons say what they do: Captions gives some of
+// Buttons words of their own (UTF-8) and Return presses Default; Escape and
+// closing the box give what they give in MessageDlg.
+TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
+                        std::vector<std::pair<TMsgDlgBtn, std::string>> Captions, TMsgDlgBtn Default);
 // The same with the box's top edge centred on TopCentre.
 TModalResult MessageDlgAt(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, const QPoint& TopCentre);
 // A box with the application's name as caption and an OK button.

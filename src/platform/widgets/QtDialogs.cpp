@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
+#include <algorithm>
 
 namespace {
 
@@ -89,6 +90,7 @@ TDialogAnswer AskMessage(const TDialogQuestion& Question)
     box.setTextFormat(Qt::PlainText);
     box.setText(MessageText(Question.Text));
     const TMsgDlgButtons buttons = Question.Buttons.Empty() ? TMsgDlgButtons{TMsgDlgBtn::mbOK} : Question.Buttons;
+    const std::optional<TMsgDlgBtn> returnButton = ReturnButton(Question);
     std::vector<std::pair<QAbstractButton*, TModalResult>> results;
     QPushButton* byDefault = nullptr;
     QPushButton* escape = nullptr;
@@ -97,8 +99,13 @@ TDialogAnswer AskMessage(const TDialogQuestion& Question)
     for (const TButtonLook& look : kButtons) {
         if (!buttons.Contains(look.Button))
             continue;
-        QPushButton* button = box.addButton(QString::fromUtf8(look.Caption), look.Role);
-        if (!look.Key.isEmpty())
+        const auto named = std::find_if(Question.Captions.begin(), Question.Captions.end(),
+                                        [&](const auto& Caption) { return Caption.first == look.Button; });
+        // A letter would press a button that does not show it.
+        const bool ownWords = named != Question.Captions.end();
+        QPushButton* button =
+            box.addButton(ownWords ? ToQString(named->second) : QString::fromUtf8(look.Caption), look.Role);
+        if (!ownWords && !look.Key.isEmpty())
             button->setShortcut(look.Key);
         results.emplace_back(button, ModalResultOf(look.Button));
         if (look.Button == TMsgDlgBtn::mbCancel)
@@ -107,7 +114,7 @@ TDialogAnswer AskMessage(const TDialogQuestion& Question)
             no = button;
         else if (look.Button == TMsgDlgBtn::mbOK)
             ok = button;
-        if (!byDefault && (look.Button == TMsgDlgBtn::mbYes || look.Button == TMsgDlgBtn::mbOK))
+        if (returnButton == look.Button)
             byDefault = button;
     }
     box.setDefaultButton(byDefault);

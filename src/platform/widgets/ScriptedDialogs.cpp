@@ -6,6 +6,8 @@ TScriptedDialogs::~TScriptedDialogs() { SetDialogHook(Previous_); }
 
 void TScriptedDialogs::Answer(TModalResult Result) { Script_.push_back({.Answer = {.Result = Result}}); }
 
+void TScriptedDialogs::AnswerReturn() { Script_.push_back({.Sort = TSort::Return}); }
+
 void TScriptedDialogs::AnswerText(const std::string& Text)
 {
     Script_.push_back({.Sort = TSort::Text, .Answer = {.Result = mrOk, .Values = {Text}}});
@@ -54,6 +56,11 @@ std::optional<TDialogAnswer> TScriptedDialogs::Fit(const TScripted& Scripted, co
 {
     switch (Scripted.Sort) {
     case TSort::Result: return FitResult(Scripted.Answer.Result, Question);
+    case TSort::Return:
+        if (const std::optional<TMsgDlgBtn> button = ReturnButton(Question);
+            button && Question.Kind == TDialogKind::Message)
+            return TDialogAnswer{.Result = ModalResultOf(*button)};
+        return std::nullopt;
     case TSort::Text: return Question.Kind == TDialogKind::Input ? std::optional(Scripted.Answer) : std::nullopt;
     case TSort::Files:
         return Question.Kind == TDialogKind::OpenFile || Question.Kind == TDialogKind::SaveFile

@@ -30,6 +30,9 @@ public:
     // opened (the text, file name, folder or colour it proposed) and
     // mrCancel cancels it; a form returns Result without being shown.
     void Answer(TModalResult Result);
+    // Return pressed in a message box: the button Return presses there
+    // (ReturnButton).
+    void AnswerReturn();
     // An input box confirmed with Text typed (UTF-8).
     void AnswerText(const std::string& Text);
     // A file dialog confirmed with Paths chosen (UTF-8).
@@ -53,7 +56,7 @@ public:
 private:
     // What a scripted answer gives: a bare result (for any question) or
     // the answer of one kind of dialog.
-    enum class TSort { Result, Text, Files, Folder, Color, Form };
+    enum class TSort { Result, Return, Text, Files, Folder, Color, Form };
     struct TScripted {
         TSort Sort = TSort::Result;
         TDialogAnswer Answer = {};
