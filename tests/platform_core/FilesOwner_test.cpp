@@ -202,7 +202,9 @@ std::string AccessListOfFile(const std::string& Path)
 // A private document shared with one user through an access list: stat
 // gives its mask (rw) where the group's permissions (none) stand. Its
 // backup gives the group no more than the document does, and a save of the
-// document keeps the list, so the user it names keeps access.
+// document keeps the list, so the user it names keeps access; a saver
+// refused the owner rewrites it in place, so that the list stays about
+// the owner, not the saver.
 TEST_F(FilesOwner, ADocumentSharedThroughAnAccessListKeepsItAndItsBackupOpensNoMoreToTheGroup)
 {
     ASSERT_EQ(chmod(Name_.c_str(), 0600), 0);
@@ -216,6 +218,14 @@ TEST_F(FilesOwner, ADocumentSharedThroughAnAccessListKeepsItAndItsBackupOpensNoM
     WriteFileAtomic(Name_, "new");
     EXPECT_EQ(AccessListOfFile(Name_), list);
     EXPECT_EQ(AccessOf(Name_), (TFileAccess{kAnotherUser, kAnotherGroup, 0660}));
+    ino_t before = 0, after = 0;
+    AccessOf(Name_, &before);
+    TUserFileSystem member(false);
+    WriteFileAtomic(Name_, "a member's", member);
+    EXPECT_EQ(AccessOf(Name_, &after), (TFileAccess{kAnotherUser, kAnotherGroup, 0660}));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(AccessListOfFile(Name_), list);
+    EXPECT_EQ(ReadRaw(Name_), "a member's");
 }
 
 // In a folder with the sticky bit only a file's owner may replace it: a

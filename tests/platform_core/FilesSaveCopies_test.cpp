@@ -41,7 +41,8 @@ std::vector<std::string> NamesIn(const TempDir& Dir)
 // The copy named is the one whose whole bytes the torn file begins with,
 // whatever the times say: a touch, a restore or a copy of the folder
 // reorders them. Only among copies that all begin so (an empty file
-// begins every one) is the newest named.
+// begins every one) do the times choose: the last one written before the
+// file was cut, as the save that cut it wrote its copy, else the newest.
 TEST(FilesSaveCopies, AFileCutShortNamesTheCopyItIsTheStartOf)
 {
     const struct {
@@ -50,7 +51,8 @@ TEST(FilesSaveCopies, AFileCutShortNamesTheCopyItIsTheStartOf)
         {"chapter A: pa", "doc.save-copy-1.vk2"},
         {"chapter B: page th", "doc.save-copy-3.vk2"},
         {"chapter ", "doc.save-copy-3.vk2"},
-        {"", "doc.save-copy-4.vk2"},
+        {"", "doc.save-copy-2.vk2"},
+        {"page f", "doc.save-copy-4.vk2"},
         {"chapter A: page two", ""}, // whole: the start of no copy
         {"another document", ""},
     };
@@ -59,6 +61,7 @@ TEST(FilesSaveCopies, AFileCutShortNamesTheCopyItIsTheStartOf)
     WriteAged(dir, "doc.save-copy-2.vk2", "a save of something else", 10);
     WriteAged(dir, "doc.save-copy-3.vk2", "chapter B: page three", 300);
     WriteAged(dir, "doc.save-copy-4.vk2", "page four", -60);
+    WriteAged(dir, "doc.save-copy-6.vk2", "page four and five", -30);
     WriteAged(dir, "other.save-copy-5.vk2", "chapter A: page two, and more", -120);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);

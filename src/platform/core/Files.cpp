@@ -440,7 +440,14 @@ std::string SaveCopyBeside(const std::string& FileName)
     if (!TargetParts(FileName, target, folder, name) || stat(target.c_str(), &cut) != 0)
         return {};
     // Which copy the file is the start of, not which is newest: a touch, a
-    // restore or a copy of the folder changes the times.
+    // restore or a copy of the folder changes the times. Only among copies
+    // it begins alike (an empty file begins them all) do the times choose:
+    // the save that cut the file wrote its copy just before, so the last
+    // copy written before the file is likelier than one written after it.
+    const auto likelier = [&](const TFound& A, const TFound& B) {
+        const bool beforeA = !NewerThan(A.Stat, cut), beforeB = !NewerThan(B.Stat, cut);
+        return beforeA != beforeB ? beforeA : NewerThan(A.Stat, B.Stat);
+    };
     std::optional<TFound> whole;
     for (TFound& copy : CopiesBeside(folder, name, true)) {
         if (copy.Stat.st_size <= cut.st_size || !SameStart(target, copy.Path, static_cast<uint64_t>(cut.st_size)))
@@ -450,7 +457,7 @@ std::string SaveCopyBeside(const std::string& FileName)
             if (std::string visible = KeepAsCopy(folder, name, copy.Path, SystemFileSystem()); !visible.empty())
                 copy.Path = std::move(visible);
         }
-        if (!whole || NewerThan(copy.Stat, whole->Stat))
+        if (!whole || likelier(copy, *whole))
             whole = std::move(copy);
     }
     return whole ? FromOsPath(whole->Path) : std::string();
@@ -620,7 +627,9 @@ std::optional<TOwnership> WantedOwnership(const TReplacement& File, bool& Replac
 // people it belonged to. Where the system refuses the owner, the group
 // alone keeps the group's access; where it refuses that too, the group the
 // file has is not the one its permissions were meant for, so they give it
-// none, and a file being replaced is marked to be rewritten in place.
+// none, and a file being replaced is marked to be rewritten in place. So
+// is one with an access list: the list would give the saver, as the new
+// owner, what it gave the owner, and the owner nothing.
 int KeepOwnerAndGroup(TReplacement& File, int Fd, TOwnership& Wanted, bool Replacing, TFileSystem& System)
 {
     struct stat made;
@@ -629,8 +638,11 @@ int KeepOwnerAndGroup(TReplacement& File, int Fd, TOwnership& Wanted, bool Repla
     if ((made.st_uid == Wanted.Owner && made.st_gid == Wanted.Group)
         || System.SetOwner(Fd, Wanted.Owner, Wanted.Group) == 0)
         return 0;
-    if (made.st_gid != Wanted.Group && System.SetOwner(Fd, static_cast<uid_t>(-1), Wanted.Group) != 0) {
+    const bool groupGiven =
+        made.st_gid == Wanted.Group || System.SetOwner(Fd, static_cast<uid_t>(-1), Wanted.Group) == 0;
+    if (!groupGiven)
         Wanted.Mode &= ~(S_ISGID | 070u);
+    if (!groupGiven || !Wanted.AccessList.empty()) {
         Wanted.AccessList.clear();
         File.InPlace = Replacing;
     }

@@ -96,8 +96,9 @@ void WriteFileAtomic(const std::string& FileName, std::span<const std::string_vi
                      TFileSystem& System = SystemFileSystem(), const TMadeFrom& MadeFrom = {});
 
 // The whole copy that a rewrite in place of FileName left beside it and
-// that FileName, cut short, is the start of (the newest by time should
-// several be), or "" when there is none; the program's name. A hidden
+// that FileName, cut short, is the start of, or "" when there is none; the
+// program's name. Should several begin alike, the last written before the
+// file is named, or the newest. A hidden
 // temporary file an earlier writer left holding that whole copy is first
 // given a copy's name the user sees, as the next write would, where the
 // folder lets it.
