@@ -50,10 +50,10 @@ struct TBackupOutcome {
     bool OtherUsersBackup = false;
 };
 // Copies DocumentFile to Folder/<its name without extension>.vk~ through a
-// temporary file, so a failed copy never harms the previous backup, and
-// never over a backup the user made read-only. The backup takes the
-// document's group and permissions (WriteFileAtomic's MadeFrom): a copy of
-// a private document is private too.
+// temporary file, so a failed copy never harms the previous backup, and never
+// over a backup the user made read-only. The backup takes the document's group
+// and permissions (TMadeFrom::Copy): a copy of a private document is private
+// too.
 TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string& Folder,
                               TFileSystem& System = SystemFileSystem());
 
