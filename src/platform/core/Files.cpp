@@ -386,17 +386,13 @@ bool NewerThan(const struct stat& A, const struct stat& B)
     return std::tuple(A.st_mtim.tv_sec, A.st_mtim.tv_nsec) > std::tuple(B.st_mtim.tv_sec, B.st_mtim.tv_nsec);
 }
 
-// The target of FileName in the system's form, split into its folder
-// (ending in "/") and its name there; false when its links cannot be
-// followed.
-bool TargetParts(const std::string& FileName, std::string& Target, std::string& Folder, std::string& Name)
+// The folder of the path Target, ending in "/", and Target's name in it.
+std::pair<std::string, std::string> FolderAndName(const std::string& Target)
 {
-    if (FollowLinks(OsPath(FileName), Target) != 0)
-        return false;
     const size_t slash = Target.rfind('/');
-    Folder = slash == std::string::npos ? "./" : Target.substr(0, slash + 1);
-    Name = slash == std::string::npos ? Target : Target.substr(slash + 1);
-    return true;
+    if (slash == std::string::npos)
+        return {"./", Target};
+    return {Target.substr(0, slash + 1), Target.substr(slash + 1)};
 }
 
 } // namespace
@@ -435,10 +431,11 @@ std::string WriteTarget(const std::string& FileName)
 
 std::string SaveCopyBeside(const std::string& FileName)
 {
-    std::string target, folder, name;
+    std::string target;
     struct stat cut;
-    if (!TargetParts(FileName, target, folder, name) || stat(target.c_str(), &cut) != 0)
+    if (FollowLinks(OsPath(FileName), target) != 0 || stat(target.c_str(), &cut) != 0)
         return {};
+    const auto [folder, name] = FolderAndName(target);
     // Which copy the file is the start of, not which is newest: a touch, a
     // restore or a copy of the folder changes the times. Only among copies
     // it begins alike (an empty file begins them all) do the times choose:
@@ -465,10 +462,11 @@ std::string SaveCopyBeside(const std::string& FileName)
 
 std::vector<std::string> NewerSaveCopiesBeside(const std::string& FileName)
 {
-    std::string target, folder, name;
+    std::string target;
     struct stat file;
-    if (!TargetParts(FileName, target, folder, name) || stat(target.c_str(), &file) != 0)
+    if (FollowLinks(OsPath(FileName), target) != 0 || stat(target.c_str(), &file) != 0)
         return {};
+    const auto [folder, name] = FolderAndName(target);
     std::vector<TFound> newer = CopiesBeside(folder, name, false);
     std::erase_if(newer,
                   [&](const TFound& Copy) { return NewerThan(file, Copy.Stat) || SameBytes(target, Copy.Path); });
@@ -566,11 +564,8 @@ TReplacement StartReplacement(const std::string& FileName, const TMadeFrom& Made
 {
     TReplacement file;
     file.Target = WriteTarget(FileName);
-    const size_t slash = file.Target.rfind('/');
-    file.Folder = slash == std::string::npos ? "./" : file.Target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? file.Target : file.Target.substr(slash + 1);
-    file.Name = name;
-    file.Temp = file.Folder + TempPrefix(name) + std::to_string(getpid()) + "~XXXXXX";
+    std::tie(file.Folder, file.Name) = FolderAndName(file.Target);
+    file.Temp = file.Folder + TempPrefix(file.Name) + std::to_string(getpid()) + "~XXXXXX";
     if (!MadeFrom.File.empty())
         file.MadeFrom = {OsPath(MadeFrom.File), MadeFrom.Kind};
     return file;
