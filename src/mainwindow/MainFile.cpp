@@ -215,6 +215,8 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     dataTree.SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
     Host_.DocumentReplaced(true);
     CatchExceptions([&] { History_->Remember(fileName); });
+    if (const std::string notice = NewerSaveCopiesNotice(fileName); !notice.empty())
+        Tell(notice, TMsgDlgType::mtWarning);
     if (folderReadOnly)
         Tell(ShownPath(fileName)
                  + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"

@@ -251,7 +251,7 @@ bool TDocumentFiles::SaveTextOutput(int Kind, std::optional<bool> Numbered)
     try {
         THourGlass hourGlass;
         WriteFileAtomic(*fileName, TextOutputBytes(Kind, dataTree.Items(), selected, options), SystemFileSystem(),
-                        MadeFromDocument());
+                        {MadeFromDocument()});
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;

@@ -50,6 +50,34 @@ TEST(DocumentBackup, ABackupOrAnOutputIsNoMoreOpenThanTheDocument)
     umask(oldMask);
 }
 
+// An output written over a file that exists (a page in a web folder the
+// server reads) keeps that file's group and permissions, as the document
+// does; a new output takes the document's, and a backup always does.
+TEST(DocumentBackup, AnOutputOverAFileThatExistsKeepsItsOwnAccess)
+{
+    TempDir dir;
+    const std::string doc = dir.File("doc.vk2");
+    WriteDocumentFile(doc, OnePage("x"), 0, 0);
+    ASSERT_EQ(chmod(doc.c_str(), 0600), 0);
+    // Root gives the page a group of its own, as a web folder's has.
+    const gid_t pageGroup = geteuid() == 0 ? kAnotherGroup : AccessOf(doc).Group;
+    const auto existing = [&](const std::string& Name) {
+        WriteRaw(dir.File(Name), "old");
+        ASSERT_EQ(chown(dir.File(Name).c_str(), static_cast<uid_t>(-1), pageGroup), 0);
+        ASSERT_EQ(chmod(dir.File(Name).c_str(), 0644), 0);
+    };
+    existing("main.html");
+    existing("part001.html");
+    WriteOutputFiles(
+        {{dir.File("main.html"), "main"}, {dir.File("part001.html"), "one"}, {dir.File("part002.html"), "two"}}, doc);
+    EXPECT_EQ(AccessOf(dir.File("main.html")), (TFileAccess{geteuid(), pageGroup, 0644}));
+    EXPECT_EQ(AccessOf(dir.File("part001.html")), (TFileAccess{geteuid(), pageGroup, 0644}));
+    EXPECT_EQ(AccessOf(dir.File("part002.html")).Mode, 0600u) << "a new page";
+    existing("doc.vk~");
+    ASSERT_EQ(BackupDocument(doc, dir.Path()).Failure, "");
+    EXPECT_EQ(AccessOf(dir.File("doc.vk~")), AccessOf(doc)) << "a backup";
+}
+
 // Root saving another user's private document makes a backup that user
 // owns, in that user's group, as private as the document.
 TEST(DocumentBackup, RootBackingUpAnotherUsersDocumentLeavesTheBackupToThem)

@@ -1,6 +1,7 @@
 // A save that rewrites another user's document in place, killed at any
-// moment: a whole document stays on disk under a name the user sees,
-// opening the file cut short names it, and the next save keeps it.
+// moment: a whole document stays on disk under a name the user sees, the
+// next open tells of every copy that holds what the file does not, and the
+// next save keeps those and removes the others.
 #include "DocumentFile.h"
 
 #include "../common/InPlaceFileSystem.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
+#include <map>
 #include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -73,7 +76,17 @@ std::optional<TFlatPages> Opened(const std::string& FileName, std::string& Told)
     }
 }
 
-TEST(DocumentFileInPlace, ASaveKilledAnywhereLeavesAWholeDocumentThatOpeningNamesAndTheNextSaveKeeps)
+// The save copies in Dir and what each holds.
+std::map<std::string, std::string> SaveCopiesIn(const TempDir& Dir)
+{
+    std::map<std::string, std::string> copies;
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.Path()))
+        if (entry.path().filename().string().find(".save-copy-") != std::string::npos)
+            copies[entry.path().string()] = ReadRaw(entry.path().string());
+    return copies;
+}
+
+TEST(DocumentFileInPlace, ASaveKilledAnywhereLeavesEveryVersionItSavedToldAtTheNextOpen)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "only root can give a file to another user";
@@ -89,12 +102,13 @@ TEST(DocumentFileInPlace, ASaveKilledAnywhereLeavesAWholeDocumentThatOpeningName
     TInPlaceFileSystem counting;
     WriteDocumentFile(file, saved, 0, 0, counting);
     ASSERT_EQ(ReadDocumentFile(file, 0).Pages, saved);
+    const std::string savedBytes = ReadRaw(file);
 
     std::vector<TKillPoint> points;
     for (int step = 1; step <= counting.Steps(); ++step)
         points.push_back({step, false});
     points.push_back({0, true});
-    int cutShort = 0;
+    int cutShort = 0, oldBesideItsCopy = 0, sameAsItsCopy = 0;
     for (const TKillPoint& point : points) {
         SCOPED_TRACE(testing::Message() << "killed before step " << point.Step
                                         << (point.MidRewrite ? " mid-rewrite" : ""));
@@ -112,27 +126,43 @@ TEST(DocumentFileInPlace, ASaveKilledAnywhereLeavesAWholeDocumentThatOpeningName
 
         std::string told;
         const std::optional<TFlatPages> read = Opened(file, told);
-        const std::string copy = SaveCopyBeside(file);
-        if (read) {
-            EXPECT_TRUE(*read == old || *read == saved);
-        } else {
-            ++cutShort;
-            ASSERT_FALSE(copy.empty()) << "a torn file and no whole copy: " << told;
+        const std::map<std::string, std::string> copies = SaveCopiesIn(dir);
+        ASSERT_LE(copies.size(), 1u);
+        const std::string copy = copies.empty() ? "" : copies.begin()->first;
+        if (!copy.empty()) {
+            EXPECT_EQ(copies.begin()->second, savedBytes) << "a copy holds the whole document saved";
             EXPECT_EQ(copy.find('/' + std::string(".")), std::string::npos) << "a name the user sees: " << copy;
             EXPECT_EQ(copy.substr(copy.size() - 4), ".vk2") << "listed by the open dialog";
-            EXPECT_EQ(ReadDocumentFile(copy, 0).Pages, saved);
-            EXPECT_NE(told.find("\r\n" + copy), std::string::npos) << told;
         }
-        const std::string copyBytes = copy.empty() ? "" : ReadRaw(copy);
+        if (!read) {
+            ++cutShort;
+            ASSERT_EQ(SaveCopyBeside(file), copy) << "a torn file and no whole copy named: " << told;
+            EXPECT_NE(told.find("\r\n" + copy), std::string::npos) << told;
+        } else if (*read == old && !copy.empty()) {
+            // Killed after the copy was made and before the file was cut:
+            // what the save wrote is only in the copy, and the open says so.
+            ++oldBesideItsCopy;
+            EXPECT_EQ(NewerSaveCopiesBeside(file), std::vector<std::string>{copy});
+            EXPECT_NE(NewerSaveCopiesNotice(file).find("\r\n" + copy), std::string::npos);
+        } else {
+            EXPECT_TRUE(*read == old || *read == saved);
+            sameAsItsCopy += copy.empty() ? 0 : 1;
+            EXPECT_EQ(NewerSaveCopiesNotice(file), "") << "a copy with the same bytes holds nothing to tell";
+        }
+
         TInPlaceFileSystem user;
         WriteDocumentFile(file, next, 0, 0, user);
         EXPECT_EQ(ReadDocumentFile(file, 0).Pages, next);
-        if (!copy.empty()) {
-            EXPECT_EQ(ReadRaw(copy), copyBytes) << "the next save keeps the copy";
-            std::remove(copy.c_str());
-        }
+        if (read && *read == saved)
+            EXPECT_TRUE(SaveCopiesIn(dir).empty()) << "the next save removes a copy that held nothing to lose";
+        else
+            EXPECT_EQ(SaveCopiesIn(dir), copies) << "the next save keeps a copy that differs from the file";
+        for (const auto& [name, bytes] : SaveCopiesIn(dir))
+            std::remove(name.c_str());
     }
     EXPECT_EQ(cutShort, 2) << "killed between the cut and the write, and in the write";
+    EXPECT_GE(oldBesideItsCopy, 2) << "killed between the copy and the cut";
+    EXPECT_GE(sameAsItsCopy, 1) << "killed between the rewrite and the copy's removal";
 }
 
 } // namespace

@@ -44,7 +44,13 @@ bool IsFileLocked(const std::string& FileName)
     const int fd = ::open(OsPath(FileName).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
-    const bool locked = flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    bool locked = flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    // A save rewriting the file in place holds a record lock on it, which
+    // flock does not see on a local file system.
+    struct flock probe {};
+    probe.l_type = F_RDLCK;
+    probe.l_whence = SEEK_SET;
+    locked = locked || (fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK);
     ::close(fd);
     return locked;
 }
@@ -73,6 +79,19 @@ std::string SaveCopyNote(const std::string& FileName)
 }
 
 } // namespace
+
+std::string NewerSaveCopiesNotice(const std::string& FileName)
+{
+    const std::vector<std::string> copies = NewerSaveCopiesBeside(FileName);
+    if (copies.empty())
+        return {};
+    std::string notice = ShownPath(FileName)
+                         + "\r\nこのファイルより新しい、途中で止まった保存の内容が次のファイルに残っています。"
+                           "開いて確かめてください。";
+    for (const std::string& copy : copies)
+        notice += "\r\n" + ShownPath(copy);
+    return notice;
+}
 
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std::optional<TFileVersion>* Version)
 {
@@ -139,7 +158,7 @@ TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string
     if (IsKeptReadOnly(backup))
         return {failed + "\n" + CannotWriteMessage(backup, KeptReadOnlyReason(backup)), IsOtherUsersFile(backup)};
     try {
-        WriteFileAtomic(backup, ReadFileBytes(DocumentFile), System, DocumentFile);
+        WriteFileAtomic(backup, ReadFileBytes(DocumentFile), System, {DocumentFile, TMadeFrom::Copy});
         return {};
     } catch (const EFWriteError& E) {
         return {failed + "\n" + CannotWriteMessage(backup, E.Reason())};

@@ -18,17 +18,24 @@ struct TSaveRefusal {
     bool OpticalDisc = false; // no save can ever reach the medium: an error, not a warning
 };
 TSaveRefusal SaveRefusal(const std::string& FileName);
-// Another program holds an exclusive lock on the file.
+// Another program holds an exclusive lock on the file, or a save is
+// rewriting it in place (WriteFileAtomic's lock).
 bool IsFileLocked(const std::string& FileName);
 
 // Reads the whole document. Raises EFOpenError (unreadable) or EVk2Format
 // (damaged: the format broken, or records that no longer match the tree,
 // CheckTitlesAgreeWithTexts); the message names the file, and the whole
-// copy a save cut short left beside it (SaveCopyBeside) when there is one.
+// copy a save cut short left beside it, the one the file is the start of
+// (SaveCopyBeside), when there is one.
 // Version, when given, receives what the file held, to tell a later change
 // by another program.
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount,
                               std::optional<TFileVersion>* Version = nullptr);
+// What opening FileName tells of the whole copies beside it that differ
+// from it and are newer (NewerSaveCopiesBeside), each named: a save stopped
+// before it rewrote the file left what it saved only there. "" when there
+// are none. The file opens all the same.
+std::string NewerSaveCopiesNotice(const std::string& FileName);
 // Writes the document atomically: the old file stays whole on any failure,
 // which raises EFCreateError or EVk2TooLarge. Gives what the file now holds.
 TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
@@ -43,10 +50,10 @@ struct TBackupOutcome {
     bool OtherUsersBackup = false;
 };
 // Copies DocumentFile to Folder/<its name without extension>.vk~ through a
-// temporary file, so a failed copy never harms the previous backup, and
-// never over a backup the user made read-only. The backup takes the
-// document's group and permissions (WriteFileAtomic's MadeFrom): a copy of
-// a private document is private too.
+// temporary file, so a failed copy never harms the previous backup, and never
+// over a backup the user made read-only. The backup takes the document's group
+// and permissions (TMadeFrom::Copy): a copy of a private document is private
+// too.
 TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string& Folder,
                               TFileSystem& System = SystemFileSystem());
 

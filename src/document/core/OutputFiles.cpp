@@ -7,6 +7,6 @@ void WriteOutputFiles(const TOutputFiles& Files, const std::string& Document, TF
     std::vector<TFileWrite> writes;
     writes.reserve(Files.size());
     for (const TOutputFile& file : Files)
-        writes.push_back({file.Name, file.Bytes, Document});
+        writes.push_back({file.Name, file.Bytes, {Document}});
     WriteFilesAtomic(writes, System);
 }

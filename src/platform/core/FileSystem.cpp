@@ -108,6 +108,22 @@ int TFileSystem::OpenForRewrite(const std::string& Path, int* Fd)
     return *Fd >= 0 ? 0 : errno;
 }
 
+int TFileSystem::LockForRewrite(int Fd)
+{
+    // An open file description's lock, not a process's: it is not lost
+    // when another descriptor of the file in this process is closed.
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    while (fcntl(Fd, F_OFD_SETLKW, &lock) != 0) {
+        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)
+            return 0;
+        if (errno != EINTR)
+            return errno;
+    }
+    return 0;
+}
+
 int TFileSystem::Truncate(int Fd, off_t Length) { return Result(ftruncate(Fd, Length)); }
 
 TFileSystem& SystemFileSystem()

@@ -39,6 +39,11 @@ public:
     // Opens the existing file Path for writing over its bytes, without
     // following a symbolic link; *Fd receives the descriptor.
     virtual int OpenForRewrite(const std::string& Path, int* Fd);
+    // Waits until no other writer holds the file open as Fd (for writing)
+    // and holds it alone until Fd is closed: an exclusive record lock on
+    // the whole file, which NFS passes on to the server. A file system
+    // that keeps no record locks holds nothing and answers 0.
+    virtual int LockForRewrite(int Fd);
     virtual int Truncate(int Fd, off_t Length);
 };
 

@@ -1,5 +1,6 @@
 #include "Files.h"
 
+#include "AccessList.h"
 #include "FileSystem.h"
 #include "SysErrorText.h"
 #include "SysUtils.h"
@@ -11,6 +12,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <map>
@@ -201,18 +203,23 @@ std::string CopyName(std::string_view Name, int Number)
     return std::string(stem).append(CopyMark).append(std::to_string(Number)).append(extension);
 }
 
-// The number of Entry as a copy of Name, or 0 for any other entry.
-unsigned long CopyNumber(std::string_view Entry, std::string_view Name)
+// The target name of a save copy "<stem>.save-copy-<n><extension>" and
+// its number; nothing for any other entry.
+std::optional<std::pair<std::string, int>> CopyOwner(std::string_view Entry)
 {
-    const auto [stem, extension] = StemAndExtension(Name);
-    if (Entry.size() <= stem.size() + CopyMark.size() + extension.size() || !Entry.starts_with(stem)
-        || !Entry.substr(stem.size()).starts_with(CopyMark) || !Entry.ends_with(extension))
-        return 0;
-    const std::string_view digits =
-        Entry.substr(stem.size() + CopyMark.size(), Entry.size() - stem.size() - CopyMark.size() - extension.size());
-    unsigned long number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    return error == std::errc() && end == digits.data() + digits.size() ? number : 0;
+    const size_t mark = Entry.rfind(CopyMark);
+    if (mark == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view rest = Entry.substr(mark + CopyMark.size());
+    int number = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+    if (error != std::errc() || number <= 0)
+        return std::nullopt;
+    std::string name(Entry.substr(0, mark));
+    name.append(end, rest.data() + rest.size());
+    if (CopyName(name, number) != Entry)
+        return std::nullopt;
+    return std::pair(std::move(name), number);
 }
 
 TTempWriterCheck& InstalledTempWriterCheck()
@@ -248,40 +255,144 @@ int LinkCopy(const std::string& Folder, std::string_view Name, int Fd, TFileSyst
     return EEXIST;
 }
 
-// Temp holds more than Target and begins with all Target holds: a rewrite
-// in place of Target was cut short and Temp is the whole document (a
-// writer that hid its copy left it so).
-bool IsCutShortBy(const std::string& Target, const std::string& Temp)
+// Reads Size bytes from Fd into Buffer: false at the end of the file first.
+bool ReadFully(int Fd, char* Buffer, size_t Size)
 {
-    std::string target, temp;
-    return ReadWhole(Target, UINT64_MAX, target) == 0 && ReadWhole(Temp, UINT64_MAX, temp) == 0
-           && target.size() < temp.size() && temp.starts_with(target);
+    while (Size > 0) {
+        const ssize_t n = ::read(Fd, Buffer, Size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        Buffer += n;
+        Size -= static_cast<size_t>(n);
+    }
+    return true;
 }
 
-// Removes the temporary files that writers now gone left for the targets
-// Names in Folder: one pass over the folder, however many targets. One
-// that is the only whole document of a target cut short is never removed:
-// it gets a copy's name the user sees instead.
-void RemoveStaleTemps(const std::string& Folder, const std::set<std::string, std::less<>>& Names, TFileSystem& System)
+// The files A and B both begin with the same Length bytes. Read a piece at
+// a time: the files may be as large as any document.
+bool SameStart(const std::string& A, const std::string& B, uint64_t Length)
 {
+    FileDescriptor a(::open(A.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    FileDescriptor b(::open(B.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (a.Get() < 0 || b.Get() < 0)
+        return false;
+    constexpr size_t pieceSize = 65536;
+    std::vector<char> pieceA(pieceSize), pieceB(pieceSize);
+    while (Length > 0) {
+        const auto piece = static_cast<size_t>(std::min<uint64_t>(Length, pieceSize));
+        if (!ReadFully(a.Get(), pieceA.data(), piece) || !ReadFully(b.Get(), pieceB.data(), piece)
+            || std::memcmp(pieceA.data(), pieceB.data(), piece) != 0)
+            return false;
+        Length -= piece;
+    }
+    return true;
+}
+
+bool SameBytes(const std::string& A, const std::string& B)
+{
+    struct stat a, b;
+    return stat(A.c_str(), &a) == 0 && stat(B.c_str(), &b) == 0 && a.st_size == b.st_size
+           && SameStart(A, B, static_cast<uint64_t>(a.st_size));
+}
+
+// Whole holds more than Target and begins with all Target holds: a rewrite
+// in place of Target was cut short and Whole is the whole document.
+bool IsCutShortBy(const std::string& Target, const std::string& Whole)
+{
+    struct stat target, whole;
+    return stat(Target.c_str(), &target) == 0 && stat(Whole.c_str(), &whole) == 0 && target.st_size < whole.st_size
+           && SameStart(Target, Whole, static_cast<uint64_t>(target.st_size));
+}
+
+// Gives the temporary file Temp in Folder the first copy name of Name not
+// taken, in place of its own: the copy's path, or "" when the folder
+// refuses.
+std::string KeepAsCopy(const std::string& Folder, std::string_view Name, const std::string& Temp, TFileSystem& System)
+{
+    FileDescriptor fd(::open(Temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    std::string copy;
+    if (fd.Get() < 0 || LinkCopy(Folder, Name, fd.Get(), System, copy) != 0)
+        return {};
+    System.Remove(Temp);
+    return copy;
+}
+
+using TNames = std::set<std::string, std::less<>>;
+// The save copies beside each target, by the target's name.
+using TCopiesByName = std::map<std::string, std::vector<std::string>, std::less<>>;
+
+// One pass over Folder for the targets Names written in it, however many:
+// removes the temporary files that writers now gone left (one that is the
+// only whole document of a target cut short gets a copy's name the user
+// sees instead), and gives the save copies beside each target.
+TCopiesByName SweepFolder(const std::string& Folder, const TNames& Names, TFileSystem& System)
+{
+    TCopiesByName copies;
     DIR* dir = opendir(Folder.c_str());
     if (!dir)
-        return;
+        return copies;
     while (const dirent* entry = readdir(dir)) {
+        if (const auto copy = CopyOwner(entry->d_name)) {
+            if (Names.contains(copy->first))
+                copies[copy->first].push_back(Folder + entry->d_name);
+            continue;
+        }
         const auto owner = TempOwner(entry->d_name);
         if (!owner || !Names.contains(owner->first) || MayStillWrite(owner->second))
             continue;
         const std::string temp = Folder + entry->d_name;
-        if (IsCutShortBy(Folder + std::string(owner->first), temp)) {
-            FileDescriptor fd(::open(temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-            std::string copy;
-            if (fd.Get() >= 0 && LinkCopy(Folder, owner->first, fd.Get(), System, copy) == 0)
-                System.Remove(temp);
-            continue;
-        }
-        System.Remove(temp);
+        if (!IsCutShortBy(Folder + std::string(owner->first), temp))
+            System.Remove(temp);
+        else
+            KeepAsCopy(Folder, owner->first, temp, System);
     }
     closedir(dir);
+    return copies;
+}
+
+// A file found beside a target, with what stat gave of it.
+struct TFound {
+    std::string Path;
+    struct stat Stat;
+    // A temporary file, not a copy the user sees.
+    bool Hidden = false;
+};
+
+// The save copies beside the target Name in Folder; with Hidden also the
+// temporary files that writers now gone left for it.
+std::vector<TFound> CopiesBeside(const std::string& Folder, std::string_view Name, bool Hidden)
+{
+    std::vector<TFound> found;
+    DIR* dir = opendir(Folder.c_str());
+    if (!dir)
+        return found;
+    while (const dirent* entry = readdir(dir)) {
+        const auto copy = CopyOwner(entry->d_name);
+        const auto temp = Hidden && !copy ? TempOwner(entry->d_name) : std::nullopt;
+        if (!(copy && copy->first == Name) && !(temp && temp->first == Name && !MayStillWrite(temp->second)))
+            continue;
+        TFound file{Folder + entry->d_name, {}, !copy};
+        if (stat(file.Path.c_str(), &file.Stat) == 0 && S_ISREG(file.Stat.st_mode))
+            found.push_back(std::move(file));
+    }
+    closedir(dir);
+    return found;
+}
+
+bool NewerThan(const struct stat& A, const struct stat& B)
+{
+    return std::tuple(A.st_mtim.tv_sec, A.st_mtim.tv_nsec) > std::tuple(B.st_mtim.tv_sec, B.st_mtim.tv_nsec);
+}
+
+// The folder of the path Target, ending in "/", and Target's name in it.
+std::pair<std::string, std::string> FolderAndName(const std::string& Target)
+{
+    const size_t slash = Target.rfind('/');
+    if (slash == std::string::npos)
+        return {"./", Target};
+    return {Target.substr(0, slash + 1), Target.substr(slash + 1)};
 }
 
 } // namespace
@@ -321,31 +432,49 @@ std::string WriteTarget(const std::string& FileName)
 std::string SaveCopyBeside(const std::string& FileName)
 {
     std::string target;
-    if (FollowLinks(OsPath(FileName), target) != 0)
+    struct stat cut;
+    if (FollowLinks(OsPath(FileName), target) != 0 || stat(target.c_str(), &cut) != 0)
         return {};
-    const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-    const std::string_view name = std::string_view(target).substr(slash == std::string::npos ? 0 : slash + 1);
-    DIR* dir = opendir(folder.c_str());
-    if (!dir)
-        return {};
-    // Newest by time, and by number where the clock does not tell them apart.
-    std::string newest;
-    std::tuple<time_t, long, unsigned long> newestOrder{};
-    while (const dirent* entry = readdir(dir)) {
-        struct stat st;
-        const std::string path = folder + entry->d_name;
-        const unsigned long number = CopyNumber(entry->d_name, name);
-        if (number == 0 || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    const auto [folder, name] = FolderAndName(target);
+    // Which copy the file is the start of, not which is newest: a touch, a
+    // restore or a copy of the folder changes the times. Only among copies
+    // it begins alike (an empty file begins them all) do the times choose:
+    // the save that cut the file wrote its copy just before, so the last
+    // copy written before the file is likelier than one written after it.
+    const auto likelier = [&](const TFound& A, const TFound& B) {
+        const bool beforeA = !NewerThan(A.Stat, cut), beforeB = !NewerThan(B.Stat, cut);
+        return beforeA != beforeB ? beforeA : NewerThan(A.Stat, B.Stat);
+    };
+    std::optional<TFound> whole;
+    for (TFound& copy : CopiesBeside(folder, name, true)) {
+        if (copy.Stat.st_size <= cut.st_size || !SameStart(target, copy.Path, static_cast<uint64_t>(cut.st_size)))
             continue;
-        const std::tuple order(st.st_mtim.tv_sec, st.st_mtim.tv_nsec, number);
-        if (newest.empty() || order > newestOrder) {
-            newest = path;
-            newestOrder = order;
+        if (copy.Hidden) {
+            // Hidden, it could not be opened from the program.
+            if (std::string visible = KeepAsCopy(folder, name, copy.Path, SystemFileSystem()); !visible.empty())
+                copy.Path = std::move(visible);
         }
+        if (!whole || likelier(copy, *whole))
+            whole = std::move(copy);
     }
-    closedir(dir);
-    return newest.empty() ? newest : FromOsPath(newest);
+    return whole ? FromOsPath(whole->Path) : std::string();
+}
+
+std::vector<std::string> NewerSaveCopiesBeside(const std::string& FileName)
+{
+    std::string target;
+    struct stat file;
+    if (FollowLinks(OsPath(FileName), target) != 0 || stat(target.c_str(), &file) != 0)
+        return {};
+    const auto [folder, name] = FolderAndName(target);
+    std::vector<TFound> newer = CopiesBeside(folder, name, false);
+    std::erase_if(newer,
+                  [&](const TFound& Copy) { return NewerThan(file, Copy.Stat) || SameBytes(target, Copy.Path); });
+    std::sort(newer.begin(), newer.end(), [](const TFound& A, const TFound& B) { return NewerThan(A.Stat, B.Stat); });
+    std::vector<std::string> names;
+    for (const TFound& copy : newer)
+        names.push_back(FromOsPath(copy.Path));
+    return names;
 }
 
 std::string CannotOpenMessage(const std::string& FileName, int Error)
@@ -404,8 +533,7 @@ int TryReadFileBytes(const std::string& FileName, std::string& Data, uint64_t Ma
     return ReadWhole(OsPath(FileName), MaxBytes, Data);
 }
 
-void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System,
-                     const std::string& MadeFrom)
+void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System, const TMadeFrom& MadeFrom)
 {
     WriteFileAtomic(FileName, std::span(&Data, 1), System, MadeFrom);
 }
@@ -420,26 +548,41 @@ struct TReplacement {
     // The target's name in Folder.
     std::string Name;
     std::string Temp;
-    // The file whose bytes the new one holds, in the system's form, or "".
-    std::string MadeFrom;
-    // The system lets Temp have neither the target's owner nor its group:
-    // the target is rewritten in place instead of replaced, and Temp is a
-    // whole copy under a name the user sees.
+    // What the new file is made from, its file in the system's form.
+    TMadeFrom MadeFrom;
+    // The system lets Temp have neither the target's owner nor its group,
+    // or refuses to rename it over the target: the target is rewritten in
+    // place instead of replaced, and Temp is a whole copy under a name the
+    // user sees.
     bool InPlace = false;
+    // The save copies that earlier rewrites in place left beside the
+    // target.
+    std::vector<std::string> Copies;
 };
 
-TReplacement StartReplacement(const std::string& FileName, const std::string& MadeFrom)
+TReplacement StartReplacement(const std::string& FileName, const TMadeFrom& MadeFrom)
 {
     TReplacement file;
     file.Target = WriteTarget(FileName);
-    const size_t slash = file.Target.rfind('/');
-    file.Folder = slash == std::string::npos ? "./" : file.Target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? file.Target : file.Target.substr(slash + 1);
-    file.Name = name;
-    file.Temp = file.Folder + TempPrefix(name) + std::to_string(getpid()) + "~XXXXXX";
-    if (!MadeFrom.empty())
-        file.MadeFrom = OsPath(MadeFrom);
+    std::tie(file.Folder, file.Name) = FolderAndName(file.Target);
+    file.Temp = file.Folder + TempPrefix(file.Name) + std::to_string(getpid()) + "~XXXXXX";
+    if (!MadeFrom.File.empty())
+        file.MadeFrom = {OsPath(MadeFrom.File), MadeFrom.Kind};
     return file;
+}
+
+// A folder that refuses a new file for the system's reason Error: the
+// message names the folder, not the file being written, which may well be
+// there and writable.
+[[noreturn]] void RaiseTempRefused(const TReplacement& File, int Error)
+{
+    if (Error != EACCES && Error != EPERM && Error != EROFS)
+        RaiseCreateError(File.Target, Error);
+    const std::string folder = File.Folder.size() > 1 ? File.Folder.substr(0, File.Folder.size() - 1) : File.Folder;
+    const std::string reason = SysErrorMessage(Error);
+    throw EFWriteError(Format("ファイル \"%s\" を保存できません。フォルダー \"%s\" にファイルを作成できません。%s",
+                              ShownOsPath(File.Target).c_str(), ShownOsPath(folder).c_str(), reason.c_str()),
+                       reason);
 }
 
 // The owner, group and permissions a written file is to have.
@@ -447,30 +590,42 @@ struct TOwnership {
     uid_t Owner;
     gid_t Group;
     mode_t Mode;
+    // The access list the new file takes as it is (the system's stored
+    // form): that of the file it replaces, or "".
+    std::string AccessList;
 };
 
-// A file replaced keeps its own. A file made from another (a document's
-// backup) holds that one's bytes, so it takes its group and permissions,
-// never more open to others than the file it copies, and its owner unless
-// it replaces a file that has one. Nothing for a new file of the
-// program's own: the umask decides.
+// A file replaced keeps its own, its access list too. A file made from
+// another holds that one's bytes, so where TMadeFrom says it takes its
+// group and permissions, never more open to others than the file it
+// copies, and its owner unless it replaces a file that has one. Nothing
+// for a new file of the program's own: the umask decides.
 std::optional<TOwnership> WantedOwnership(const TReplacement& File, bool& Replacing)
 {
     struct stat old, model;
     Replacing = stat(File.Target.c_str(), &old) == 0;
-    if (!File.MadeFrom.empty() && stat(File.MadeFrom.c_str(), &model) == 0)
-        return TOwnership{Replacing ? old.st_uid : model.st_uid, model.st_gid, model.st_mode & 0777};
-    if (Replacing)
-        return TOwnership{old.st_uid, old.st_gid, old.st_mode & 07777};
+    const TMadeFrom& from = File.MadeFrom;
+    if (!from.File.empty() && (from.Kind == TMadeFrom::Copy || !Replacing) && stat(from.File.c_str(), &model) == 0)
+        return TOwnership{Replacing ? old.st_uid : model.st_uid,
+                          model.st_gid,
+                          PermissionBits(model.st_mode & 0777, AccessListOf(from.File)),
+                          {}};
+    if (Replacing) {
+        std::string list = AccessListOf(File.Target);
+        return TOwnership{old.st_uid, old.st_gid, PermissionBits(old.st_mode & 07777, list), std::move(list)};
+    }
     return std::nullopt;
 }
 
 // Gives the temporary file Fd the owner and group it is to have, so that a
 // save by root or by another member of the group leaves the file to the
 // people it belonged to. Where the system refuses the owner, the group
-// alone keeps the group's access; where it refuses that too, a file being
-// replaced is marked to be rewritten in place.
-int KeepOwnerAndGroup(TReplacement& File, int Fd, const TOwnership& Wanted, bool Replacing, TFileSystem& System)
+// alone keeps the group's access; where it refuses that too, the group the
+// file has is not the one its permissions were meant for, so they give it
+// none, and a file being replaced is marked to be rewritten in place. So
+// is one with an access list: the list would give the saver, as the new
+// owner, what it gave the owner, and the owner nothing.
+int KeepOwnerAndGroup(TReplacement& File, int Fd, TOwnership& Wanted, bool Replacing, TFileSystem& System)
 {
     struct stat made;
     if (fstat(Fd, &made) != 0)
@@ -478,8 +633,14 @@ int KeepOwnerAndGroup(TReplacement& File, int Fd, const TOwnership& Wanted, bool
     if ((made.st_uid == Wanted.Owner && made.st_gid == Wanted.Group)
         || System.SetOwner(Fd, Wanted.Owner, Wanted.Group) == 0)
         return 0;
-    if (made.st_gid != Wanted.Group && System.SetOwner(Fd, static_cast<uid_t>(-1), Wanted.Group) != 0 && Replacing)
-        File.InPlace = true;
+    const bool groupGiven =
+        made.st_gid == Wanted.Group || System.SetOwner(Fd, static_cast<uid_t>(-1), Wanted.Group) == 0;
+    if (!groupGiven)
+        Wanted.Mode &= ~(S_ISGID | 070u);
+    if (!groupGiven || !Wanted.AccessList.empty()) {
+        Wanted.AccessList.clear();
+        File.InPlace = Replacing;
+    }
     return 0;
 }
 
@@ -507,9 +668,9 @@ void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, boo
     const std::string nameTemplate = File.Temp;
     int fd = -1;
     if (const int error = System.CreateTemp(File.Temp, &fd))
-        RaiseCreateError(File.Target, error);
+        RaiseTempRefused(File, error);
     bool replacing = false;
-    const std::optional<TOwnership> wanted = WantedOwnership(File, replacing);
+    std::optional<TOwnership> wanted = WantedOwnership(File, replacing);
     int error = System.Write(fd, Pieces);
     // The owner first: a change of owner clears the set-user and set-group
     // bits that the mode then gives back.
@@ -517,6 +678,10 @@ void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, boo
         error = KeepOwnerAndGroup(File, fd, *wanted, replacing, System);
     if (error == 0)
         error = System.SetMode(fd, wanted ? wanted->Mode : 0666 & ~CurrentUmask());
+    // The users and groups the list names keep their access; should the
+    // file system refuse the list, the permissions alone are less open.
+    if (error == 0 && wanted && !wanted->AccessList.empty())
+        GiveAccessList(fd, wanted->AccessList);
     if (error == 0 && Flush)
         error = System.Sync(fd);
     if (error == 0 && File.InPlace) {
@@ -537,18 +702,20 @@ void WriteTemp(TReplacement& File, std::span<const std::string_view> Pieces, boo
     }
 }
 
-// Writes Pieces over the bytes of the file open as Fd, to disk, and closes
-// it. Touched: the file was cut, so a failure left it other than it was.
+// Writes Pieces over the bytes of the file open as Fd and to disk.
+// Touched: the file was cut, so a failure left it other than it was.
 int Rewrite(int Fd, std::span<const std::string_view> Pieces, TFileSystem& System, bool& Touched)
 {
     int error = System.Truncate(Fd, 0);
     Touched = error == 0;
+    // The bytes go from the start again, however far a failed write went.
+    if (error == 0 && lseek(Fd, 0, SEEK_SET) != 0)
+        error = errno;
     if (error == 0)
         error = System.Write(Fd, Pieces);
     if (error == 0)
         error = System.Sync(Fd);
-    const int closeError = System.Close(Fd);
-    return error != 0 ? error : closeError;
+    return error;
 }
 
 void SyncFolder(const std::string& Folder)
@@ -560,57 +727,106 @@ void SyncFolder(const std::string& Folder)
 
 // Puts the complete temporary file (Pieces, flushed to disk) in the
 // target's place, or raises EFWriteError. A file to be rewritten in place
-// is read first, so that a rewrite that fails part-way can be undone; a
-// failure before the file is cut leaves it as it was. Until the target is
-// whole again, the complete copy stays beside it under its own name: a
-// process killed meanwhile leaves it, and should the old bytes not go back
-// either, the message names it, the target being cut short.
-void PutInPlace(const TReplacement& File, std::span<const std::string_view> Pieces, TFileSystem& System)
+// is locked, so that no other writer rewrites it meanwhile, and read, so
+// that a rewrite that fails part-way can be undone; a failure before the
+// file is cut leaves it as it was. Until the target is whole again, the
+// complete copy stays beside it under its own name: a process killed
+// meanwhile leaves it, and should the old bytes not go back either, the
+// message names it, the target being cut short.
+void PutInPlace(TReplacement& File, std::span<const std::string_view> Pieces, TFileSystem& System)
 {
     const auto fail = [&](int Error) {
         System.Remove(File.Temp);
         RaiseCreateError(File.Target, Error);
     };
     if (!File.InPlace) {
-        if (const int error = System.Rename(File.Temp, File.Target))
+        const int error = System.Rename(File.Temp, File.Target);
+        if (error == 0)
+            return;
+        // A folder with the sticky bit lets only the owner replace a file
+        // that another user, a member of its group, may still write.
+        if (error != EPERM && error != EACCES)
             fail(error);
-        return;
+        std::string copy = KeepAsCopy(File.Folder, File.Name, File.Temp, System);
+        if (copy.empty())
+            fail(error);
+        File.Temp = std::move(copy);
     }
-    std::string old;
     int fd = -1;
-    if (const int error = ReadWhole(File.Target, UINT64_MAX, old))
-        fail(error);
-    // The copy's name is on disk before the file is cut.
-    SyncFolder(File.Folder);
     if (const int error = System.OpenForRewrite(File.Target, &fd))
         fail(error);
+    std::string old;
+    int error = System.LockForRewrite(fd);
+    if (error == 0)
+        error = ReadWhole(File.Target, UINT64_MAX, old);
+    if (error != 0) {
+        System.Close(fd);
+        fail(error);
+    }
+    // The copy's name is on disk before the file is cut.
+    SyncFolder(File.Folder);
     bool touched = false;
-    const int error = Rewrite(fd, Pieces, System, touched);
-    if (error == 0) {
+    error = Rewrite(fd, Pieces, System, touched);
+    // The old bytes go back under the same lock: no other writer's save is
+    // ever overwritten with them.
+    bool restored = false;
+    if (error != 0 && touched) {
+        const std::string_view oldBytes = old;
+        bool cutAgain = false;
+        restored = Rewrite(fd, std::span(&oldBytes, 1), System, cutAgain) == 0;
+    }
+    const int closeError = System.Close(fd);
+    if (error == 0 && closeError == 0) {
         System.Remove(File.Temp);
         return;
     }
-    if (!touched)
-        fail(error);
-    const std::string_view oldBytes = old;
-    if (System.OpenForRewrite(File.Target, &fd) == 0 && Rewrite(fd, std::span(&oldBytes, 1), System, touched) == 0)
+    if (!touched || restored)
         fail(error);
     RaiseCreateError(
         File.Target,
-        SysErrorMessage(error)
+        SysErrorMessage(error != 0 ? error : closeError)
             + Format("\n書き換えの途中で失敗し、元にも戻せませんでした。保存する内容はすべて \"%s\" にあります。",
                      ShownOsPath(File.Temp).c_str()));
+}
+
+// The save copies beside File that hold the same bytes as its target: a
+// rewrite in place that was not cut short left them, or the user saved
+// what they hold. They hold nothing the target does not, and are taken
+// out of File's copies.
+std::vector<std::string> CopiesLikeTarget(TReplacement& File)
+{
+    std::vector<std::string> same;
+    std::erase_if(File.Copies, [&](const std::string& Copy) {
+        const bool like = SameBytes(File.Target, Copy);
+        if (like)
+            same.push_back(Copy);
+        return like;
+    });
+    return same;
+}
+
+// Once the target is written, the save copies that held the same bytes as
+// it before or after the write go.
+void RemoveSpentCopies(TReplacement& File, std::vector<std::string> SameBefore, TFileSystem& System)
+{
+    for (const std::string& copy : CopiesLikeTarget(File))
+        SameBefore.push_back(copy);
+    for (const std::string& copy : SameBefore)
+        System.Remove(copy);
 }
 
 } // namespace
 
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces, TFileSystem& System,
-                     const std::string& MadeFrom)
+                     const TMadeFrom& MadeFrom)
 {
     TReplacement file = StartReplacement(FileName, MadeFrom);
-    RemoveStaleTemps(file.Folder, {file.Name}, System);
+    TCopiesByName copies = SweepFolder(file.Folder, {file.Name}, System);
+    file.Copies = std::move(copies[file.Name]);
+    std::vector<std::string> spent = CopiesLikeTarget(file);
     WriteTemp(file, Pieces, true, System);
     PutInPlace(file, Pieces, System);
+    RemoveSpentCopies(file, std::move(spent), System);
     SyncFolder(file.Folder);
 }
 
@@ -618,14 +834,20 @@ void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
 {
     std::vector<TReplacement> files;
     files.reserve(Files.size());
-    std::map<std::string, std::set<std::string, std::less<>>> namesByFolder;
+    std::map<std::string, TNames> namesByFolder;
     for (const TFileWrite& file : Files) {
         files.push_back(StartReplacement(file.FileName, file.MadeFrom));
         namesByFolder[files.back().Folder].insert(files.back().Name);
     }
     // The leftovers of dead writers go first, with one pass over each folder.
+    std::map<std::string, TCopiesByName> copiesByFolder;
     for (const auto& [folder, names] : namesByFolder)
-        RemoveStaleTemps(folder, names, System);
+        copiesByFolder[folder] = SweepFolder(folder, names, System);
+    std::vector<std::vector<std::string>> spent(files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        files[i].Copies = std::move(copiesByFolder[files[i].Folder][files[i].Name]);
+        spent[i] = CopiesLikeTarget(files[i]);
+    }
 
     size_t written = 0;
     const auto removeTemps = [&](size_t From) {
@@ -655,6 +877,7 @@ void WriteFilesAtomic(std::span<const TFileWrite> Files, TFileSystem& System)
             removeTemps(i + 1);
             throw;
         }
+        RemoveSpentCopies(files[i], std::move(spent[i]), System);
     }
     for (const auto& [folder, names] : namesByFolder)
         SyncFolder(folder);

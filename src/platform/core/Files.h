@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 // A write that did not happen: the message names the file and gives the
 // system's reason, which Reason() gives alone (a sentence as
@@ -46,34 +47,65 @@ int TryReadFileBytes(const std::string& FileName, std::string& Data, uint64_t Ma
 // regular file (a folder, a device, a FIFO) or the links loop.
 std::string WriteTarget(const std::string& FileName);
 
-// Writes Data to a temporary file in the target's folder (WriteTarget),
-// flushes it to disk and renames it over the target, keeping the old
-// file's permissions, owner and group. A file MadeFrom another (the
-// program's name of a document, for its backup) takes that one's group and
-// permissions instead, and its owner when it is new, as far as the system
-// lets it: a copy is never more open to others than what it copies. Where
-// the system keeps this user from giving the new file the owner, it keeps
-// the group alone (a member of a shared group folder saving another
-// member's file). Where it allows neither, the complete temporary file is
-// first named beside the target as a copy the user sees and can open
-// ("<name>.save-copy-<n><extension>", a name not taken), then the target
-// is rewritten in place, which keeps all it has, and the copy goes. Should
-// that rewrite fail, the old bytes are written back; should they fail too,
-// the copy stays and the message names it. A process killed during the
-// rewrite leaves the copy; no later write removes it. On any other failure
-// the old file is untouched and EFWriteError is raised. The temporary file
-// has no name until it is complete where the file system allows; a named
-// one that a process killed before its rename left is removed by the next
-// write. The file-system calls go through System (tests make them fail).
+// What a file written from another is made from: who may read it follows
+// from that file (the program's name of a document).
+struct TMadeFrom {
+    enum TKind {
+        // A file output from it (text, HTML): one that exists keeps its own
+        // owner, group and permissions, as the document does; a new one
+        // takes the document's.
+        Output,
+        // A whole copy of it (its backup): always takes its group and
+        // permissions, as far as the system lets it.
+        Copy,
+    };
+    std::string File;
+    TKind Kind = Output;
+};
+
+// Writes Data to a temporary file in the target's folder (WriteTarget), flushes
+// it to disk and renames it over the target, keeping the old file's
+// permissions, owner, group and access list. A file MadeFrom another takes that
+// one's group and permissions as TMadeFrom says, and its owner when it is new,
+// as far as the system lets it: it is never more open to others than what it is
+// made from. Where the system keeps this user from giving the new file the
+// owner, it keeps the group alone (a member of a shared group folder saving
+// another member's file); where it refuses the group too, the file gives its
+// group no access, the group it has being another. Where it allows neither, or
+// refuses the owner of a file with an access list (which would then speak of
+// the saver), or refuses the rename (a folder with the sticky bit, where only a
+// file's owner may replace it), the complete temporary file is first named
+// beside the target as a copy the user sees and can open
+// ("<name>.save-copy-<n><extension>", a name not taken), then the target is
+// rewritten in place, which keeps all it has, and the copy goes. One rewrite in
+// place of a file runs at a time: a record lock on the file makes a second
+// writer, in this process or another, on this machine or another, wait until
+// the first is done. Should that rewrite fail, the old bytes are written back;
+// should they fail too, the copy stays and the message names it. A process
+// killed during the rewrite leaves the copy; a later write removes it only once
+// it holds the same bytes as the target before or after that write. On any
+// other failure the old file is untouched and EFWriteError is raised; a folder
+// that refuses the temporary file is named as the reason. The temporary file
+// has no name until it is complete where the file system allows; a named one
+// that a process killed before its rename left is removed by the next write.
+// The file-system calls go through System (tests make them fail).
 void WriteFileAtomic(const std::string& FileName, std::string_view Data, TFileSystem& System = SystemFileSystem(),
-                     const std::string& MadeFrom = {});
+                     const TMadeFrom& MadeFrom = {});
 // The same with the data given in pieces, written one after the other.
 void WriteFileAtomic(const std::string& FileName, std::span<const std::string_view> Pieces,
-                     TFileSystem& System = SystemFileSystem(), const std::string& MadeFrom = {});
+                     TFileSystem& System = SystemFileSystem(), const TMadeFrom& MadeFrom = {});
 
-// The newest whole copy that a rewrite in place of FileName left beside it
-// (the program's name), or "" when there is none.
+// The whole copy that a rewrite in place of FileName left beside it and
+// that FileName, cut short, is the start of, or "" when there is none; the
+// program's name. Should several begin alike, the last written before the
+// file is named, or the newest. A hidden temporary file an earlier writer
+// left holding that whole copy is first given a copy's name the user sees,
+// as the next write would, where the folder lets it.
 std::string SaveCopyBeside(const std::string& FileName);
+// The copies a rewrite in place left beside FileName that differ from it
+// and are not older than it, newest first: a save stopped before it
+// rewrote the file left what it saved only there.
+std::vector<std::string> NewerSaveCopiesBeside(const std::string& FileName);
 
 // The file (or the file its links lead to) is a regular file and its user
 // keeps it as it is: it has no write bit, which counts for root too, or
@@ -111,7 +143,7 @@ struct TFileWrite {
     std::string FileName;
     std::string_view Data;
     // As WriteFileAtomic's MadeFrom.
-    std::string MadeFrom = {};
+    TMadeFrom MadeFrom = {};
 };
 // Writes every file to a temporary file beside it, flushes them to disk
 // together and only then puts each in its target's place, keeping owners,
