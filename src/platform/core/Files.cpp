@@ -923,7 +923,7 @@ std::string WriteBeside(const std::string& FileName, std::span<const std::string
 {
     // The temporary file is named after the document, so that one a killed
     // process left is dealt with by the document's next save.
-    TReplacement file = StartReplacement(FileName, FileName);
+    TReplacement file = StartReplacement(FileName, {FileName, TMadeFrom::Copy});
     int number = Kind == TBesideName::SaveCopy ? 1 : VersionBase(StemAndExtension(file.Name).first).second;
     struct stat st;
     while (number < MaxCopies && lstat((file.Folder + BesideName(file.Name, Kind, number)).c_str(), &st) == 0)
