@@ -5,7 +5,6 @@
 #include "Cp932.h"
 #include "DeferredNotices.h"
 #include "DialogHook.h"
-#include "Dialogs.h"
 #include "EditorLibrary.h"
 #include "EnvironmentDialogs.h"
 #include "ExceptionHandler.h"
@@ -14,6 +13,7 @@
 #include "QtTranslations.h"
 #include "ScriptedDialogs.h"
 #include "SessionEnd.h"
+#include "StartDocument.h"
 #include "TerminationSignals.h"
 #include "WordFiles.h"
 
@@ -22,11 +22,9 @@
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -59,20 +57,11 @@ private:
     TDialogHook* Replaced_;
 };
 
-// The parameters as the program keeps file names: made absolute against
-// the folder the program started in, without "." and ".." (other instances
-// compare names as text), then in Shift-JIS. A name Shift-JIS
-// cannot hold is refused with a message and left out, never opened under
-// a mangled name.
 std::vector<std::string> StartParameters(int Argc, char** Argv)
 {
     std::vector<std::string> parameters;
-    for (int i = 1; i < Argc; ++i) {
-        std::error_code error;
-        const std::filesystem::path absolute = std::filesystem::absolute(Argv[i], error).lexically_normal();
-        if (const std::optional<std::string> name = FileNameFromOs(error ? std::string(Argv[i]) : absolute.string()))
-            parameters.push_back(*name);
-    }
+    for (int i = 1; i < Argc; ++i)
+        parameters.push_back(ParameterFileName(Argv[i]));
     return parameters;
 }
 

@@ -121,10 +121,7 @@ bool TFolderOpen::SelectFolder(std::string& Folder, TShellNamespace* Namespace)
     form.FolderPath = RawPathOf(Folder);
     if (ShowModal(form) != mrOk)
         return false;
-    std::optional<std::string> chosen = SjisPathOf(form.FolderPath);
-    if (!chosen)
-        return false;
-    Folder = std::move(*chosen);
+    Folder = SjisPathOf(form.FolderPath);
     return true;
 }
 
@@ -280,13 +277,4 @@ bool TFolderOpen::FormKeyPress(const QKeyEvent& Event)
     case Qt::Key_Enter: done(mrOk); return true;
     default: return false;
     }
-}
-
-void TFolderOpen::done(int Result)
-{
-    if (Result == mrOk && !SjisPathOf(FolderPath)) {
-        MessageDlg(Utf8Of(FolderPath) + "-->フォルダー名が不正です。", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
-        return;
-    }
-    QDialog::done(Result);
 }

@@ -81,10 +81,6 @@ public:
     const QColor& SelectionBackground() const { return SelBackground_; }
     const QColor& SelectionText() const { return SelText_; }
 
-    // OK is refused, with the dialog left open, for a folder whose path
-    // does not come back unchanged from Shift-JIS.
-    void done(int Result) override;
-
 protected:
     void showEvent(QShowEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;

@@ -2,7 +2,6 @@
 // when a document is replaced or renamed, and the files dropped on it.
 #include "Main.h"
 
-#include "Dialogs.h"
 #include "DockButton.h"
 #include "DocumentFiles.h"
 #include "DocumentHost.h"
@@ -24,7 +23,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QUrl>
 
 class TWindowParts::TDocumentHost final : public IDocumentHost {
 public:
@@ -98,11 +96,7 @@ void TVelkForm::dragEnterEvent(QDragEnterEvent* Event)
 void TVelkForm::dropEvent(QDropEvent* Event)
 {
     CatchExceptions([&] {
-        std::vector<std::string> files;
-        for (const QUrl& url : Event->mimeData()->urls())
-            if (url.isLocalFile())
-                if (const std::optional<std::string> name = FileNameFromOs(OsNameOfUrl(url)))
-                    files.push_back(*name);
+        const std::vector<std::string> files = DroppedFileNames(*Event->mimeData());
         Event->acceptProposedAction();
         Parts_->DocumentFiles->DropFiles(files);
     });

@@ -10,6 +10,7 @@
 #include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "SearchListState.h"
+#include "StartDocument.h"
 #include "TempDir.h"
 
 #include <QDropEvent>
@@ -52,6 +53,25 @@ protected:
         EXPECT_FALSE(velk->DataMemo()->Modified());
         return Home() + Name;
     }
+    // The program started again, as a person starts it with Parameters.
+    void Restart(const std::vector<std::string>& Parameters)
+    {
+        velk.reset();
+        SettingsVars = {};
+        velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
+        ASSERT_EQ(velk->FormCreate(Parameters), TStartOutcome::Run);
+    }
+    // OsFile dropped on the window from a file manager, as an address with
+    // its bytes encoded.
+    void Drop(const std::string& OsFile)
+    {
+        QMimeData dropped;
+        dropped.setData("text/uri-list", "file://" + QByteArray::fromStdString(OsFile).toPercentEncoding("/") + "\r\n");
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        // Qt sends a drop only inside a drag of its own: straight to the window.
+        static_cast<QObject*>(velk.get())->event(&drop);
+    }
+    std::string FirstPage() const { return FlattenTree(velk->DataTree()->Items()).at(0).Text; }
     // What the window shows of its document.
     std::string State() const
     {
@@ -437,18 +457,9 @@ TEST_F(MainFile, ANameInShiftJisBytesOpensSavesAndBacksUpItsOwnFile)
     fs::create_directory(folder);
     fs::rename(SaveTwoPages("plain.vk2"), memo + ".vk2");
     fs::copy_file(memo + ".vk2", utf8Memo);
-    const auto firstPage = [&] { return FlattenTree(velk->DataTree()->Items()).at(0).Text; };
-    const auto restart = [&](const std::vector<std::string>& Parameters) {
-        velk.reset();
-        SettingsVars = {};
-        velk = std::make_unique<TVelkForm>(*instances, std::make_unique<TFakeTimer>());
-        ASSERT_EQ(velk->FormCreate(Parameters), TStartOutcome::Run);
-    };
-    const std::optional<std::string> parameter = FileNameFromOs(memo + ".txt");
-    ASSERT_TRUE(parameter) << LastQuestion();
-    restart({*parameter});
+    Restart({ParameterFileName(memo + ".txt")});
     EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo);
-    EXPECT_EQ(firstPage(), Sjis("日本語の題\r\n本文"));
+    EXPECT_EQ(FirstPage(), Sjis("日本語の題\r\n本文"));
 
     const std::string before = ReadRaw(memo + ".vk2");
     SettingsVars.Backup.Mode = true;
@@ -466,20 +477,63 @@ TEST_F(MainFile, ANameInShiftJisBytesOpensSavesAndBacksUpItsOwnFile)
     EXPECT_EQ(velk->MenuItem("FlHistory")->Items(0)->Caption().toStdString(), "&0 " + Home() + "資料/メモ.vk2");
     EXPECT_EQ(velk->windowTitle().toStdString(), Home() + "資料/メモ.vk2");
 
-    restart({});
+    Restart({});
     velk->MenuItem("FlHistory")->Items(0)->Click();
     EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo);
-    EXPECT_EQ(firstPage(), Sjis("new 日本語の題\r\n本文"));
+    EXPECT_EQ(FirstPage(), Sjis("new 日本語の題\r\n本文"));
 
-    // Dropped from a file manager, as an address with its bytes encoded.
     velk->DocumentFiles().FlNewClick();
-    QMimeData dropped;
-    dropped.setData("text/uri-list", "file://" + QByteArray::fromStdString(memo).toPercentEncoding("/") + ".vk2\r\n");
     dialogs.AnswerForm(ChooseLoad);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-    // Qt sends a drop only inside a drag of its own: straight to the window.
-    static_cast<QObject*>(velk.get())->event(&drop);
+    Drop(memo + ".vk2");
     EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), memo) << LastQuestion();
+}
+
+// Names in Shift-JIS bytes often hold a UTF-8 character by chance ("写真"
+// is 8E CA 90 5E, and CA 90 is "ʐ"), and names in UTF-8 may hold
+// characters Shift-JIS has no code for. Such a document opens from the
+// command line and by a drop, shows its name as it reads, and saves into
+// its own file; a text file so named, which no link can name, becomes a
+// page titled as its name reads.
+TEST_F(MainFile, ADocumentOpensFromTheCommandLineAndByADropWhateverItsNameHolds)
+{
+    const std::string plain = SaveTwoPages("plain.vk2");
+    const struct {
+        std::string Os;
+        std::string Shown;
+    } cases[] = {
+        {Sjis("写真"), "写真"}, {Sjis("見積書"), "見積書"}, {Sjis("翻訳メモ"), "翻訳メモ"},
+        {Sjis("ﾃｽﾄ"), "ﾃｽﾄ"},   {"jürgen", "jürgen"},       {"한국어 메모", "한국어 메모"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Shown);
+        const std::string doc = Home() + c.Os;
+        fs::copy_file(plain, doc + ".vk2");
+        const size_t asked = dialogs.Questions().size();
+        Restart({ParameterFileName(doc + ".txt")});
+        EXPECT_EQ(dialogs.Questions().size(), asked) << LastQuestion();
+        EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), doc);
+        EXPECT_EQ(velk->windowTitle().toStdString(), Home() + c.Shown + ".vk2");
+        EXPECT_EQ(FirstPage(), Sjis("日本語の題\r\n本文"));
+        TypeInPage(QStringLiteral("!"));
+        velk->DocumentFiles().FlSaveClick();
+        EXPECT_EQ(ReadDocumentFile(FromOsPath(doc + ".vk2"), 0).Pages.at(0).Text, Sjis("!日本語の題\r\n本文"));
+
+        velk->DocumentFiles().FlNewClick();
+        dialogs.AnswerForm(ChooseLoad);
+        Drop(doc + ".vk2");
+        EXPECT_EQ(OsPath(velk->DocumentFiles().DocFileName()), doc) << LastQuestion();
+        EXPECT_EQ(velk->MenuItem("FlHistory")->Items(0)->Caption().toStdString(), "&0 " + Home() + c.Shown + ".vk2");
+    }
+
+    SettingsVars.Options.TextToPage = true;
+    velk->DocumentFiles().FlNewClick();
+    WriteRaw(Home() + Sjis("写真.txt"), "text");
+    dialogs.Answer(mrYes);
+    Drop(Home() + Sjis("写真.txt"));
+    EXPECT_EQ(
+        dialogs.Questions().back().Text,
+        Home() + "写真.txt\r\nこの名前ではファイルリンクを作れません。代わりにテキストとしてページに読み込みますか ?");
+    EXPECT_EQ(FirstPage(), Sjis("写真.txt\r\ntext"));
 }
 
 // A document named in Shift-JIS bytes ("メモ") that cannot be opened is

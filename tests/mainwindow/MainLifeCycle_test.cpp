@@ -8,6 +8,7 @@
 #include "OpenMenuList.h"
 #include "PaneViews.h"
 #include "SessionEnd.h"
+#include "StartDocument.h"
 #include "SymbolList.h"
 #include "TempDir.h"
 
@@ -56,9 +57,7 @@ TEST_F(LifeCycle, ADocumentNamedAtStartWithALookAlikeCharacterIsThatDocument)
     };
     WriteRaw(Home() + "a～b.vk2", onePage("full"));
     WriteRaw(Home() + "a〜b.vk2", onePage("wave"));
-    const std::optional<std::string> parameter = FileNameFromOs(Home() + "a〜b.txt");
-    ASSERT_TRUE(parameter);
-    ASSERT_EQ(form->FormCreate({*parameter}), TStartOutcome::Run);
+    ASSERT_EQ(form->FormCreate({ParameterFileName(Home() + "a〜b.txt")}), TStartOutcome::Run);
     EXPECT_EQ(form->windowTitle().toStdString() + "|" + Titles(), Home() + "a〜b.vk2|wave");
 }
 

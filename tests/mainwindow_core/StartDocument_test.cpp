@@ -1,7 +1,14 @@
 #include "StartDocument.h"
 
+#include "Files.h"
+#include "OsPath.h"
+#include "SjisLiteral.h"
+#include "TempDir.h"
+#include "TwoKanjiNames.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -61,4 +68,39 @@ TEST(StartDocument, TestsTheFileThatWillBeRead)
 
     in.FileExists = [](const std::string& Name) { return Name == "/o/opt.txt"; };
     EXPECT_EQ(ChooseStartDocument(in).Rule, TStartRule::NewDocument);
+}
+
+// A document named on the command line is the one started on, whatever
+// its name's bytes, given with another extension and a "." in its path:
+// one two-kanji name in Shift-JIS bytes for each UTF-8 character such
+// names hold by chance, against the names the system holds; and names in
+// Shift-JIS bytes or UTF-8 that Shift-JIS cannot spell, made on disk.
+TEST(StartDocument, AParameterNamesItsDocumentWhateverItsBytes)
+{
+    const auto started = [](const std::string& Folder, const std::string& Name,
+                            std::function<bool(const std::string&)> Exists) {
+        TStartInputs in;
+        in.Parameters = {ParameterFileName(Folder + "./" + Name + ".txt")};
+        in.FileExists = std::move(Exists);
+        const TStartChoice choice = ChooseStartDocument(in);
+        return choice.Rule == TStartRule::Parameter ? OsPath(choice.DocFileName) : std::string();
+    };
+    std::vector<std::string> wrong;
+    for (const std::string& name : TwoKanjiNamesByHeldCharacter()) {
+        const std::string document = "/docs/" + name;
+        const auto exists = [&](const std::string& FileName) { return OsPath(FileName) == document + ".vk2"; };
+        if (started("/docs/", name, exists) != document)
+            wrong.push_back(name);
+    }
+    TempDir dir;
+    for (const std::string& name :
+         {Sjis("写真"), Sjis("見積書"), Sjis("翻訳メモ"), Sjis("ﾃｽﾄ"), Sjis("莉子"), std::string("jürgen"),
+          std::string("한국어 메모"), std::string("\xF0\x9F\x98\x80")}) {
+        WriteRaw(dir.File(name + ".vk2"), name);
+        const auto exists = [](const std::string& FileName) { return FileExists(FileName); };
+        if (started(dir.Path(), name, exists) != dir.Path() + name
+            || ReadFileBytes(FromOsPath(dir.Path() + name + ".vk2")) != name)
+            wrong.push_back(name);
+    }
+    EXPECT_EQ(wrong, std::vector<std::string>());
 }

@@ -1,14 +1,20 @@
-// File names between the program's Shift-JIS and the system's UTF-8: every
-// name Shift-JIS can hold reaches the system exactly, and no two names meet.
+// File names between the program's Shift-JIS and the system's bytes: every
+// name reaches the system exactly, and no two names meet.
+#include "Cp932.h"
 #include "Files.h"
 #include "SjisLiteral.h"
 #include "SysErrorText.h"
 #include "TempDir.h"
+#include "TwoKanjiNames.h"
+#include "Utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <numeric>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -43,9 +49,7 @@ TEST(OsPath, NamesWithCharactersWhoseCodeReadsBackAsAnotherKeepTheirOwnFile)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        bool lossless = false;
-        const std::string name = FromOsPath(c.Name, &lossless);
-        EXPECT_TRUE(lossless);
+        const std::string name = FromOsPath(c.Name);
         EXPECT_EQ(OsPath(name), c.Name);
         EXPECT_NE(name, FromOsPath(c.LookAlike));
         EXPECT_EQ(OsPath(FromOsPath(c.LookAlike)), c.LookAlike);
@@ -57,7 +61,7 @@ TEST(OsPath, NamesWithCharactersWhoseCodeReadsBackAsAnotherKeepTheirOwnFile)
                                       "301Cb.vk2");
 }
 
-TEST(OsPath, EveryCharacterWithAShiftJisCodeGoesToTheSystemAndBackAlone)
+TEST(OsPath, EveryCharacterGoesToTheSystemAndBackAlone)
 {
     std::set<std::string> names;
     int kept = 0;
@@ -65,25 +69,16 @@ TEST(OsPath, EveryCharacterWithAShiftJisCodeGoesToTheSystemAndBackAlone)
         if (c >= 0xD800 && c <= 0xDFFF)
             continue;
         const std::string os = "x" + Utf8Of(c) + ".vk2";
-        bool lossless = false;
-        const std::string name = FromOsPath(os, &lossless);
-        if (!lossless)
-            continue;
+        const std::string name = FromOsPath(os);
         ++kept;
         ASSERT_EQ(OsPath(name), os) << std::hex << static_cast<uint32_t>(c);
         names.insert(name);
     }
     EXPECT_EQ(names.size(), static_cast<size_t>(kept)); // no two names meet
-    EXPECT_GT(kept, 7000);
 }
 
-TEST(OsPath, NamesShiftJisCannotHoldAreRefusedAndStoredNamesReadAsBefore)
+TEST(OsPath, StoredNamesReadAsBefore)
 {
-    for (const char* os : {"/tmp/jürgen", "/tmp/\xF0\x9F\x98\x80", "/tmp/flag\xF3\xA0\x81\xA2", "/tmp/\xEF\xBF\xBD"}) {
-        bool lossless = true;
-        FromOsPath(os, &lossless);
-        EXPECT_FALSE(lossless) << os;
-    }
     // A name the settings file or a page already holds means what it meant.
     EXPECT_EQ(OsPath(Sjis("a～b")), "a～b");
     EXPECT_EQ(OsPath("a\x81\x60"
@@ -126,12 +121,10 @@ TEST(OsPath, NamesInBytesThatAreNotUtf8KeepTheirOwnFile)
     std::set<std::string> kept;
     for (const char* os : names) {
         SCOPED_TRACE(os);
-        bool lossless = false;
-        const std::string name = FromOsPath(os, &lossless);
-        EXPECT_TRUE(lossless);
+        const std::string name = FromOsPath(os);
         EXPECT_EQ(OsPath(name), os);
         EXPECT_FALSE(IsTextName(name));
-        EXPECT_EQ(CharactersWithoutShiftJis(os), "");
+        EXPECT_EQ(EscapedParts(name).CharactersWithoutShiftJis, "");
         kept.insert(name);
     }
     EXPECT_EQ(kept.size(), std::size(names));
@@ -142,10 +135,18 @@ TEST(OsPath, NamesInBytesThatAreNotUtf8KeepTheirOwnFile)
                                       "DC81");
     // A name for a file of the program's own making says what they say.
     EXPECT_EQ(OsPath(ReadableName(FromOsPath(names[0]))), "/home/u/メモ.vk2");
-    EXPECT_EQ(ShownPath(FromOsPath(names[5])), "/home/資料〜/メモメ.vk2");
-    EXPECT_EQ(OsPath(ReadableName(FromOsPath("a\xFD"
-                                             "301C〜"))),
-              "a?301C〜");
+    // A part in bytes of both encodings reads as such a text file would.
+    EXPECT_EQ(ShownPath(FromOsPath(names[5])),
+              "/home/" + SjisToUtf8("\x8E\x91\x97\xBF〜") + "/" + SjisToUtf8("メモ\x83\x81.vk2"));
+    // It is the name as shown, in UTF-8, whatever the bytes (a stray escape
+    // byte makes no escape of what follows it).
+    for (const char* os : {names[2], names[4], names[5],
+                           "a\xFD"
+                           "301C〜"}) {
+        const std::string name = FromOsPath(os);
+        EXPECT_EQ(OsPath(ReadableName(name)), ShownPath(name)) << os;
+        EXPECT_TRUE(IsUtf8(ShownPath(name))) << os;
+    }
 
     TempDir dir;
     const std::string folder = FromOsPath(dir.Path());
@@ -153,6 +154,80 @@ TEST(OsPath, NamesInBytesThatAreNotUtf8KeepTheirOwnFile)
     EXPECT_EQ(ReadFileBytes(folder + FromOsPath("\x83\x81\x83\x82.vk2")), "memo");
     WriteFileAtomic(folder + FromOsPath("\x83\x81\x83\x82.vk~"), "backup");
     EXPECT_EQ(ReadRaw(dir.File("\x83\x81\x83\x82.vk~")), "backup");
+}
+
+// Names in Shift-JIS bytes often hold a UTF-8 character by chance ("写真"
+// is 8E CA 90 5E, and CA 90 is "ʐ"), as do names in UTF-8 that Shift-JIS
+// cannot spell: each names its own file and shows as its words.
+TEST(OsPath, ANameHoldingCharactersShiftJisHasNoCodeForKeepsItsFileAndShowsAsItReads)
+{
+    const struct {
+        std::string Os;
+        const char* Shown;
+    } cases[] = {
+        {Sjis("写真.vk2"), "写真.vk2"},
+        {Sjis("見積書.vk2"), "見積書.vk2"},
+        {Sjis("翻訳メモ.vk2"), "翻訳メモ.vk2"},
+        {Sjis("ﾃｽﾄ.vk2"), "ﾃｽﾄ.vk2"},
+        {Sjis("資料") + "/" + Sjis("写真"), "資料/写真"},
+        {"jürgen/café.vk2", "jürgen/café.vk2"},
+        {"한국어 메모.vk2", "한국어 메모.vk2"},
+        {"\xF0\x9F\x98\x80\xF3\xA0\x81\xA2.vk2", "\xF0\x9F\x98\x80\xF3\xA0\x81\xA2.vk2"}, // an emoji, a tag
+        {"日本/\xEF\xBF\xBD.vk2", "日本/\xEF\xBF\xBD.vk2"},
+    };
+    TempDir dir;
+    const std::string folder = FromOsPath(dir.Path());
+    std::set<std::string> names;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Shown);
+        const std::string name = FromOsPath(c.Os);
+        EXPECT_EQ(OsPath(name), c.Os);
+        EXPECT_EQ(ShownPath(name), c.Shown);
+        EXPECT_EQ(ShownOsPath(c.Os), c.Shown);
+        EXPECT_FALSE(IsTextName(name));
+        names.insert(name);
+        if (c.Os.find('/') == std::string::npos) {
+            WriteRaw(dir.File(c.Os), c.Shown);
+            EXPECT_EQ(ReadFileBytes(folder + name), c.Shown);
+        }
+    }
+    EXPECT_EQ(names.size(), std::size(cases));
+}
+
+// Every name of two such kanji whose bytes hold a UTF-8 character, about
+// one in six, names its own file and shows as its two kanji. The names are
+// shared out among threads by their first kanji.
+TEST(OsPath, EveryTwoKanjiNameInShiftJisBytesKeepsItsFileAndShowsAsItsKanji)
+{
+    const std::vector<std::string> kanji = LevelOneKanji();
+    ASSERT_EQ(kanji.size(), 2965u);
+    const size_t threads = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<size_t> swept(threads);
+    std::vector<std::string> wrong(threads);
+    std::vector<std::thread> workers;
+    for (size_t t = 0; t < threads; ++t)
+        workers.emplace_back([&, t] {
+            char bytes[4] = {};
+            const std::string_view os(bytes, 4);
+            for (size_t first = t; first < kanji.size() && wrong[t].empty(); first += threads)
+                for (const std::string& second : kanji) {
+                    kanji[first].copy(bytes, 2);
+                    second.copy(bytes + 2, 2);
+                    if (!HeldUtf8Character(os))
+                        continue;
+                    ++swept[t];
+                    const std::string name = FromOsPath(os);
+                    if (OsPath(name) != os || ShownPath(name) != SjisToUtf8(os)) {
+                        wrong[t] = SjisToUtf8(os);
+                        break;
+                    }
+                }
+        });
+    for (std::thread& worker : workers)
+        worker.join();
+    for (const std::string& name : wrong)
+        EXPECT_EQ(name, "");
+    EXPECT_GT(std::accumulate(swept.begin(), swept.end(), size_t{0}), kanji.size() * kanji.size() / 7);
 }
 
 // A message names a file in Shift-JIS bytes ("メモ" unpacked from an old
@@ -195,29 +270,33 @@ TEST(OsPath, MessagesShowANameInShiftJisBytesAsItReads)
     for (const auto& c : cases)
         EXPECT_EQ(c.Message(), c.Expected) << c.What;
     // A system name shows a character Shift-JIS has no code for as itself.
-    EXPECT_EQ(ShownOsPath("/h/\x83\x81\x83\x82\xF0\x9F\x98\x80\x93\x63\x92\x86〜.txt"), "/h/メモ\xF0\x9F\x98\x80田中〜.txt");
+    EXPECT_EQ(ShownOsPath("/h/\x83\x81\x83\x82/\xF0\x9F\x98\x80/\x93\x63\x92\x86.txt"),
+              "/h/メモ/\xF0\x9F\x98\x80/田中.txt");
 }
 
-// What keeps a name out is named: the characters Shift-JIS has no code
-// for, or what in a name page text cannot hold.
+// What keeps a name out of page text is named: its characters whose code
+// reads back as another, those Shift-JIS has no code for in a part in UTF-8,
+// and bytes that are not UTF-8 (not the characters they spell by chance).
 TEST(OsPath, WhatKeepsANameOutIsNamed)
 {
-    EXPECT_EQ(CharactersWithoutShiftJis("/tmp/jürgen/café/über.vk2"), "üé");
-    EXPECT_EQ(CharactersWithoutShiftJis("/tmp/\xF0\x9F\x98\x80\x83\x81〜"), "\xF0\x9F\x98\x80");
-    EXPECT_EQ(CharactersWithoutShiftJis("/tmp/メモ.vk2"), "");
     const struct {
         const char* Os;
         const char* LookAlikes;
+        const char* WithoutShiftJis;
         bool Bytes;
     } cases[] = {
-        {"a〜b−c〜.txt", "〜−", false},
-        {"\x83\x81.txt", "", true},
-        {"\x83〜.txt", "〜", true},
-        {"メモ.txt", "", false},
+        {"a〜b−c〜.txt", "〜−", "", false},
+        {"\x83\x81.txt", "", "", true},
+        {"\x83〜.txt", "", "", true},
+        {"メモ.txt", "", "", false},
+        {"/tmp/jürgen/café/über〜.vk2", "", "üé", false},
+        {"/tmp/a〜/\xF0\x9F\x98\x80\x83\x81", "〜", "", true},
+        {"/tmp/\x8E\xCA\x90\x5E/ü.txt", "", "ü", true}, // "写真" in Shift-JIS holds "ʐ"
     };
     for (const auto& c : cases) {
         const TEscapedParts parts = EscapedParts(FromOsPath(c.Os));
         EXPECT_EQ(parts.LookAlikeCharacters, c.LookAlikes) << c.Os;
+        EXPECT_EQ(parts.CharactersWithoutShiftJis, c.WithoutShiftJis) << c.Os;
         EXPECT_EQ(parts.BytesNotUtf8, c.Bytes) << c.Os;
     }
 }

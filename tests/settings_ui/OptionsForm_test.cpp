@@ -105,8 +105,9 @@ TEST_F(OptionsFormTest, NamesInShiftJisBytesShowAsTheyReadAndKeepTheirFiles)
     SettingsVars.OtherHelp = FromOsPath("/h/\x83\x81\x83\x82.html");
     const TSettingsVars before = SettingsVars;
     TOpForm& f = Open();
-    EXPECT_EQ(std::tuple(f.EdBackuoFolder->text(), f.ApoFileEdit->text(), f.HelpEdit->text()),
-              std::tuple(QString::fromUtf8("/b/メモ/"), QString::fromUtf8("/d/田中.vk2"), QString::fromUtf8("/h/メモ.html")));
+    EXPECT_EQ(
+        std::tuple(f.EdBackuoFolder->text(), f.ApoFileEdit->text(), f.HelpEdit->text()),
+        std::tuple(QString::fromUtf8("/b/メモ/"), QString::fromUtf8("/d/田中.vk2"), QString::fromUtf8("/h/メモ.html")));
     f.OKButtonClick();
     EXPECT_EQ(f.result(), mrOk);
     EXPECT_TRUE(SettingsVars == before);
@@ -229,8 +230,9 @@ TEST_F(OptionsFormTest, AMinusThroughTheInputMethodLeavesTheLineMarginAsItWas)
 }
 
 // A character Shift-JIS cannot hold is refused at OK with the message, its
-// field is shown, and nothing is written.
-TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirField)
+// field is shown, and nothing is written; a file or folder name with such
+// characters is kept as the very name typed.
+TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirFieldAndNamesKept)
 {
     const char* const textRefusal = "入力された文字列には Shift-JIS で表せない文字が含まれているので使えません。";
     const TSettingsVars before = SettingsVars;
@@ -241,11 +243,7 @@ TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirField)
         const char* Typed;
         const char* Refusal;
         int Page;
-    } cases[] = {
-        {f.ExEditor, "vi 😀", textRefusal, 4},
-        {f.EdBackuoFolder, "/tmp/년", "この名前には Shift-JIS で表せない文字（년）が含まれているので使えません。", 4},
-        {f.HelpEdit, "/tmp/😀.html", "この名前には Shift-JIS で表せない文字（😀）が含まれているので使えません。", 4},
-        {f.EdAfter, "년", textRefusal, 5}};
+    } cases[] = {{f.ExEditor, "vi 😀", textRefusal, 4}, {f.EdAfter, "년", textRefusal, 5}};
     for (const auto& c : cases) {
         const QString kept = c.Field->text();
         c.Field->setText(QString::fromUtf8(c.Typed));
@@ -260,8 +258,13 @@ TEST_F(OptionsFormTest, TextsShiftJisCannotHoldAreRefusedAtTheirField)
         EXPECT_EQ(EditorState(), editor) << c.Typed;
         c.Field->setText(kept);
     }
+    f.EdBackuoFolder->setText(QString::fromUtf8("/tmp/년"));
+    f.HelpEdit->setText(QString::fromUtf8("/tmp/😀.html"));
     f.OKButtonClick();
     EXPECT_EQ(std::pair(f.result(), memo->Margin()->Top()), std::pair(mrOk, 9));
+    EXPECT_EQ(OsPath(SettingsVars.Backup.Folder), "/tmp/년");
+    EXPECT_EQ(OsPath(SettingsVars.OtherHelp), "/tmp/😀.html");
+    EXPECT_EQ(dialogs.MessageTexts().size(), std::size(cases));
 }
 
 TEST_F(OptionsFormTest, CommentMarker)

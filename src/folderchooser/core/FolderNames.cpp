@@ -31,11 +31,4 @@ std::string ParentFolderOf(std::string_view Path)
 
 std::string RawPathOf(std::string_view SjisPath) { return OsPath(SjisPath); }
 
-std::optional<std::string> SjisPathOf(std::string_view RawPath)
-{
-    bool lossless = false;
-    std::string sjis = FromOsPath(RawPath, &lossless);
-    if (!lossless)
-        return std::nullopt;
-    return sjis;
-}
+std::string SjisPathOf(std::string_view RawPath) { return FromOsPath(RawPath); }

@@ -21,6 +21,5 @@ std::string ParentFolderOf(std::string_view Path);
 
 // The raw (UTF-8) path of a program path (OsPath.h).
 std::string RawPathOf(std::string_view SjisPath);
-// The program's form of a raw path, which names exactly that folder; none
-// for a name with a character Shift-JIS cannot hold.
-std::optional<std::string> SjisPathOf(std::string_view RawPath);
+// The program's form of a raw path, which names exactly that folder.
+std::string SjisPathOf(std::string_view RawPath);

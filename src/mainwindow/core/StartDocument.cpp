@@ -1,6 +1,10 @@
 #include "StartDocument.h"
 
+#include "OsPath.h"
 #include "Paths.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -8,6 +12,13 @@ namespace {
 std::string DocumentFile(const std::string& Name) { return ChangeFileExt(Name, ".vk2"); }
 
 } // namespace
+
+std::string ParameterFileName(const std::string& Argument)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(Argument, error).lexically_normal();
+    return FromOsPath(error ? Argument : absolute.string());
+}
 
 TStartChoice ChooseStartDocument(const TStartInputs& Inputs)
 {

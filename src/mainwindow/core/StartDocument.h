@@ -19,13 +19,19 @@ enum class TDeclineAction {
     CloseInstance, // this instance ends without showing its window
 };
 
+// A command-line parameter as the program keeps file names: made absolute
+// against the folder the program started in, without "." and ".." (other
+// instances compare names as text), in the program's form, which names the
+// very file whatever its bytes (OsPath.h).
+std::string ParameterFileName(const std::string& Argument);
+
 struct TStartInputs {
     bool OptionFileMode = false; // [APoFile] Mode
     std::string OptionFile;      // [APoFile] File
     bool LastFileMode = false;   // [Options] LastFile
     std::string LastFileName;
     bool SingleInstance = true;
-    // The command-line parameters, already absolute and in Shift-JIS.
+    // The command-line parameters (ParameterFileName).
     std::vector<std::string> Parameters;
     std::function<bool(const std::string& FileName)> FileExists;
 };

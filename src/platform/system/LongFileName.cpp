@@ -11,7 +11,5 @@ std::string GetLongFileName(const std::string& Path)
         std::filesystem::weakly_canonical(std::filesystem::absolute(OsPath(Path), error), error);
     if (error)
         return Path;
-    bool lossless = false;
-    std::string result = FromOsPath(full.string(), &lossless);
-    return lossless ? result : Path;
+    return FromOsPath(full.string());
 }

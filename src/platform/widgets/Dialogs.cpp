@@ -16,49 +16,36 @@ void Refuse(const std::string& Utf8, const std::string& Refusal)
     MessageDlg(Utf8 + "\r\n\r\n" + Refusal, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
 }
 
-std::string TextRefusal(const std::string&) { return kTextRefusal; }
-
-// Names the characters that keep the name from being used.
-std::string PathRefusal(const std::string& OsName)
-{
-    return "この名前には Shift-JIS で表せない文字（" + CharactersWithoutShiftJis(OsName)
-           + "）が含まれているので使えません。";
-}
-
-// How typed text and file names become Shift-JIS and are shown: a file
-// name keeps exactly the file it names (OsPath.h), and is shown as it
-// reads, so a name in Shift-JIS bytes offered and taken as shown is the
-// same file.
-struct TConversion {
-    std::string (*ToSjis)(std::string_view, bool*);
-    std::string (*ToUtf8)(std::string_view);
-    std::string (*Refusal)(const std::string& Utf8);
-};
-std::string TextToSjis(std::string_view Utf8, bool* Lossless) { return Utf8ToSjis(Utf8, Lossless); }
-std::string TextToUtf8(std::string_view Sjis) { return SjisToUtf8(Sjis); }
-const TConversion kText{TextToSjis, TextToUtf8, TextRefusal};
-const TConversion kPath{FromOsPath, ShownPath, PathRefusal};
-
-// The Shift-JIS form of a path or text the user chose, or nothing, after
-// telling the user, when Shift-JIS cannot hold it.
-std::optional<std::string> ToSjisOrRefuse(const std::string& Utf8, const TConversion& As)
+// The Shift-JIS form of text the user typed, or nothing, after telling the
+// user, when Shift-JIS cannot hold it.
+std::optional<std::string> SjisOrRefuse(const std::string& Utf8)
 {
     bool lossless = true;
-    std::string sjis = As.ToSjis(Utf8, &lossless);
+    std::string sjis = Utf8ToSjis(Utf8, &lossless);
     if (lossless)
         return sjis;
-    Refuse(Utf8, As.Refusal(Utf8));
+    Refuse(Utf8, kTextRefusal);
     return std::nullopt;
 }
 
-// The same for a choice that may be what the dialog proposed: that keeps
-// its bytes (a character with two Shift-JIS codes would otherwise come back
-// as the other one).
-std::optional<std::string> ChosenSjis(const std::string& Utf8, const std::string& ProposedSjis, const TConversion& As)
+// Text typed over what the box proposed; the proposal itself keeps its
+// bytes (a character with two Shift-JIS codes would otherwise come back as
+// the other one).
+std::optional<std::string> TypedOver(const std::string& Utf8, const std::string& ProposedSjis)
 {
-    if (Utf8 == As.ToUtf8(ProposedSjis))
+    if (Utf8 == SjisToUtf8(ProposedSjis))
         return ProposedSjis;
-    return ToSjisOrRefuse(Utf8, As);
+    return SjisOrRefuse(Utf8);
+}
+
+// A file name chosen where Proposed was offered as shown: a name in
+// Shift-JIS bytes, offered as it reads, is the same file when taken as
+// offered; any other choice is the file it names (OsPath.h).
+std::string ChosenFileName(const std::string& OsName, const std::string& Proposed)
+{
+    if (OsName == ShownPath(Proposed))
+        return Proposed;
+    return FromOsPath(OsName);
 }
 
 // Every question goes through here: while it is open, the program is in a
@@ -133,7 +120,7 @@ bool InputQuery(const std::string& Caption, const std::string& Prompt, std::stri
         Ask({.Kind = TDialogKind::Input, .Text = Prompt, .Caption = Caption, .Value = SjisToUtf8(Value)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
-    const std::optional<std::string> typed = ChosenSjis(answer.Values.front(), Value, kText);
+    const std::optional<std::string> typed = TypedOver(answer.Values.front(), Value);
     if (!typed)
         return false;
     Value = *typed;
@@ -146,9 +133,7 @@ std::string InputBox(const std::string& Caption, const std::string& Prompt, cons
     return InputQuery(Caption, Prompt, value) ? value : Default;
 }
 
-std::optional<std::string> TypedText(const std::string& Utf8) { return ToSjisOrRefuse(Utf8, kText); }
-
-std::optional<std::string> FileNameFromOs(const std::string& OsName) { return ToSjisOrRefuse(OsName, kPath); }
+std::optional<std::string> TypedText(const std::string& Utf8) { return SjisOrRefuse(Utf8); }
 
 void RefuseFileName(const std::string& FileName)
 {
@@ -156,6 +141,8 @@ void RefuseFileName(const std::string& FileName)
     std::string why;
     if (!parts.LookAlikeCharacters.empty())
         why += "この名前の文字「" + parts.LookAlikeCharacters + "」はページの文字にすると別の文字として読まれます。";
+    if (!parts.CharactersWithoutShiftJis.empty())
+        why += "この名前には Shift-JIS で表せない文字（" + parts.CharactersWithoutShiftJis + "）があります。";
     if (parts.BytesNotUtf8)
         why += "この名前には UTF-8 の文字でないバイトがあります。";
     Refuse(ShownPath(FileName), why + "そのためページに書けません。");
@@ -166,10 +153,7 @@ bool SelectDirectory(const std::string& Caption, std::string& Directory)
     const TDialogAnswer answer = Ask({.Kind = TDialogKind::Folder, .Caption = Caption, .Value = ShownPath(Directory)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
-    const std::optional<std::string> folder = ChosenSjis(answer.Values.front(), Directory, kPath);
-    if (!folder)
-        return false;
-    Directory = *folder;
+    Directory = ChosenFileName(answer.Values.front(), Directory);
     return true;
 }
 
@@ -184,14 +168,9 @@ bool TOpenDialog::Execute()
                                       .OverwritePrompt = Options_.Contains(TOpenOption::ofOverwritePrompt)});
     if (answer.Result != mrOk || answer.Values.empty())
         return false;
-    std::vector<std::string> files;
-    for (const std::string& path : answer.Values) {
-        std::optional<std::string> file = ChosenSjis(path, FileName_, kPath);
-        if (!file)
-            return false;
-        files.push_back(std::move(*file));
-    }
-    Files_ = std::move(files);
+    Files_.clear();
+    for (const std::string& path : answer.Values)
+        Files_.push_back(ChosenFileName(path, FileName_));
     FileName_ = Files_.front();
     return true;
 }

@@ -1,8 +1,9 @@
 // The program's modal questions, all asked through the dialog hook.
 // Messages, captions and prompts are UTF-8; values and paths are Shift-JIS.
-// A path or a typed text that Shift-JIS cannot hold is refused with an
-// error box, as if the dialog had been cancelled, rather than taken with
-// "?" in place of the characters it cannot hold.
+// A typed text that Shift-JIS cannot hold is refused with an error box, as
+// if the dialog had been cancelled, rather than taken with "?" in place of
+// the characters it cannot hold; a path is always the file it names
+// (OsPath.h).
 #pragma once
 
 #include "DialogHook.h"
@@ -52,13 +53,10 @@ std::optional<std::string> TypedText(const std::string& Utf8);
 // chosen folder and the result is true.
 bool SelectDirectory(const std::string& Caption, std::string& Directory);
 
-// The program's (Shift-JIS) form of a file name that came from outside the
-// program's dialogs (the command line, a drop), or nothing, after telling
-// the user which of its characters Shift-JIS cannot hold.
-std::optional<std::string> FileNameFromOs(const std::string& OsName);
 // Tells the user that a file name (the program's form) cannot stand in page
 // text (a link, a title), and what in it keeps it out: a character whose
-// Shift-JIS code reads back as another, or bytes that are not UTF-8.
+// Shift-JIS code reads back as another, one Shift-JIS has no code for, or
+// bytes that are not UTF-8.
 void RefuseFileName(const std::string& FileName);
 
 enum class TOpenOption { ofAllowMultiSelect, ofOverwritePrompt };

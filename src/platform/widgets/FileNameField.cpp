@@ -1,6 +1,5 @@
 #include "FileNameField.h"
 
-#include "Dialogs.h"
 #include "OsPath.h"
 
 #include <QLineEdit>
@@ -21,10 +20,10 @@ void ShowFileName(QLineEdit& Edit, const std::string& FileName)
     Edit.setProperty(kShownFileName, QByteArray::fromStdString(FileName));
 }
 
-std::optional<std::string> FileNameIn(const QLineEdit& Edit)
+std::string FileNameIn(const QLineEdit& Edit)
 {
     const std::string shown = Edit.property(kShownFileName).toByteArray().toStdString();
     if (Edit.text() == ShownName(shown))
         return shown;
-    return FileNameFromOs(Edit.text().toStdString());
+    return FromOsPath(Edit.text().toStdString());
 }

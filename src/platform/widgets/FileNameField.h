@@ -7,7 +7,6 @@
 
 #include <QString>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +19,5 @@ QString ShownName(std::string_view FileName);
 // the same file back, whatever the name's bytes.
 void ShowFileName(QLineEdit& Edit, const std::string& FileName);
 // The file name Edit holds: the one it was given while its text is still
-// as shown, else the name typed (FileNameFromOs: nothing, after telling the
-// user, when Shift-JIS cannot hold it).
-std::optional<std::string> FileNameIn(const QLineEdit& Edit);
+// as shown, else the name typed.
+std::string FileNameIn(const QLineEdit& Edit);

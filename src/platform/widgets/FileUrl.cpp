@@ -3,6 +3,7 @@
 #include "OsPath.h"
 
 #include <QByteArray>
+#include <QMimeData>
 #include <QUrl>
 #include <filesystem>
 
@@ -17,4 +18,13 @@ QUrl FileUrl(const std::string& FileName)
 std::string OsNameOfUrl(const QUrl& Url)
 {
     return QByteArray::fromPercentEncoding(Url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
+std::vector<std::string> DroppedFileNames(const QMimeData& Data)
+{
+    std::vector<std::string> files;
+    for (const QUrl& url : Data.urls())
+        if (url.isLocalFile())
+            files.push_back(FromOsPath(OsNameOfUrl(url)));
+    return files;
 }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+class QMimeData;
 class QUrl;
 
 // The "file://" address of FileName (the program's form; a relative name
@@ -12,3 +14,6 @@ class QUrl;
 QUrl FileUrl(const std::string& FileName);
 // The system's bytes of a local file's address (a drop's, say).
 std::string OsNameOfUrl(const QUrl& Url);
+// The local files a drop holds, in order, each in the program's form: the
+// very file whatever its name's bytes (OsPath.h).
+std::vector<std::string> DroppedFileNames(const QMimeData& Data);

@@ -19,9 +19,8 @@ bool SettingCanHold(std::string_view Value)
 
 std::optional<std::string> StorablePath(std::string_view OsName)
 {
-    bool lossless = false;
-    std::string name = FromOsPath(OsName, &lossless);
-    if (!lossless || !SettingCanHold(name))
+    std::string name = FromOsPath(OsName);
+    if (!SettingCanHold(name))
         return std::nullopt;
     return name;
 }

@@ -26,8 +26,8 @@ namespace {
 
 std::string S(const QLineEdit* Edit) { return Utf8ToSjis(Edit->text().toStdString()); }
 // A file or folder name shown, typed or chosen: it keeps exactly the file
-// it names. RefusesAField has refused a name Shift-JIS cannot hold.
-std::string PathOf(const QLineEdit* Edit) { return FileNameIn(*Edit).value_or(std::string()); }
+// it names.
+std::string PathOf(const QLineEdit* Edit) { return FileNameIn(*Edit); }
 
 // The most blanks or tabs a count may insert: the longest line the
 // conversions build.
@@ -150,11 +150,6 @@ bool TOpForm::RefusesAField()
             return true;
         }
     // Names keep the file they name; other text must be Shift-JIS as typed.
-    for (QLineEdit* path : {EdBackuoFolder, ApoFileEdit, HelpEdit})
-        if (!FileNameIn(*path)) {
-            ShowField(*path);
-            return true;
-        }
     for (QLineEdit* text : {ExEditor, EdBefore, EdAfter})
         if (!TypedText(text->text().toStdString())) {
             ShowField(*text);

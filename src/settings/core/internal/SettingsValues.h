@@ -11,9 +11,8 @@
 bool SettingCanHold(std::string_view Value);
 
 // The program's (Shift-JIS) form of a file or folder name the user chose,
-// when a setting can store it exactly; none when Shift-JIS cannot write one
-// of its characters or the file cannot hold it, so the choice is refused
-// rather than stored altered.
+// when a setting can store it exactly; none when the file cannot hold it,
+// so the choice is refused rather than stored altered.
 std::optional<std::string> StorablePath(std::string_view OsName);
 
 // Value as written for a key that is always quoted: in double quotes.
