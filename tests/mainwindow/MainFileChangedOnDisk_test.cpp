@@ -326,7 +326,7 @@ TEST_F(ChangedOnDisk, ASessionEndingUnaskedKeepsTheOtherProgramsFileAndTheEditsB
     EXPECT_EQ(AskedSince(), std::vector<std::string>{});
     const std::string copy = Home() + "doc.save-copy-1.vk2";
     ExpectBothKept(theirs, copy, "mine!x");
-    EXPECT_EQ(SaveCopyBeside(file), copy);
+    EXPECT_EQ(NewerSaveCopiesBeside(file), std::vector<std::string>{copy});
 }
 
 TEST_F(ChangedOnDisk, SaveAsOntoTheDocumentsOwnFileAsksToo)
