@@ -87,6 +87,41 @@ TEST(Vk2DamagedFiles, ALengthCutShortOrARecordLeftOverIsRefused)
             << c.Name;
 }
 
+// Every record, not only the last, is held to what a writer writes: a
+// length cut short reads the caret and packed word from the text. The
+// writer never writes what the reader refuses.
+TEST(Vk2DamagedFiles, EveryRecordIsHeldToWhatAWriterWrites)
+{
+    const TFlatPages pages{{0, "a", "a\r\nxy", 1, -1}, {0, "b", "b\r\nxy", 1, -1}, {0, "c", "c\r\nxy", 1, -1}};
+    const std::string bytes = EncodeVk2(pages, 1, 3);
+    // Page Index's caret (Field 0) or packed word (Field 1) set to Value.
+    const auto patched = [&](size_t Index, size_t Field, uint32_t Value) {
+        const size_t at = 4 + Word32At(bytes, 0) + Index * 17 + 9 + 4 * Field;
+        return std::string(bytes).replace(at, 4, Word32(Value));
+    };
+    const struct {
+        std::string Bytes, Told;
+    } cases[] = {
+        {patched(1, 0, 6), "2 ページ目「b」の記録が壊れています"},          // a caret past a middle page's text
+        {patched(0, 1, 0x01000001), "1 ページ目「a」の記録が壊れています"}, // sub-icon 256
+        {patched(1, 1, 0x0103), "2 ページ目「b」の記録が壊れています"},     // the edit mode past its byte
+        {patched(2, 1, 0x100), "3 ページ目「c」の記録が壊れています"},      // sub-icon 256
+        {patched(0, 1, 3), "選択ページの番号がページの数を超えています"},
+    };
+    for (const auto& c : cases)
+        EXPECT_THAT([&] { Opened(c.Bytes); }, testing::ThrowsMessage<EVk2Format>(testing::StartsWith(
+                                                  "このファイルは壊れているため開けません。\r\n" + c.Told)))
+            << c.Told;
+
+    TFlatPages odd = pages;
+    odd[0].SelStart = -1;
+    odd[1].SelStart = 100;
+    odd[2].SubIcon = 300;
+    const TVk2Document read = Opened(EncodeVk2(odd, 3, 0x1FF));
+    EXPECT_EQ((std::vector{read.Pages[0].SelStart, read.Pages[1].SelStart}), (std::vector{0, 5}));
+    EXPECT_EQ(std::tuple(read.Pages[2].SubIcon, read.SelectedIndex, read.EditMode), std::tuple(-1, 0, 0xFF));
+}
+
 // ---- Documents as writers write them, and damage done to them --------------------------------------------
 
 // A page's text of one of the kinds pages hold: Japanese prose ending in 。
