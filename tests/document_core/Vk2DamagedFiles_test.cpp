@@ -54,8 +54,8 @@ std::string CutShort(const std::string& Ending, size_t Empty, uint32_t Cut)
     return std::string(bytes).replace(4 + Word32At(bytes, 0), 4, Word32(static_cast<uint32_t>(text.size()) - Cut));
 }
 
-// The damaged files, each of which opened and lost text at the next
-// save, and their kin: refused, told what is damaged.
+// Damaged files found to open and lose text at the next save, and their
+// kin: refused, told what is damaged.
 TEST(Vk2DamagedFiles, ALengthCutShortOrARecordLeftOverIsRefused)
 {
     const std::string maru = Sjis("。");
