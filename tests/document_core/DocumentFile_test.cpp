@@ -108,8 +108,11 @@ TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)
     TempDir dir;
     const std::string file = dir.File("bad.vk2");
     WriteRaw(file, std::string("\xFF\xFF\xFF\xFF", 4));
-    EXPECT_THAT([&] { ReadDocumentFile(file, 0); },
-                testing::ThrowsMessage<EVk2Format>(file + "\r\nこのファイルは壊れているため開けません。"));
+    EXPECT_THAT(
+        [&] { ReadDocumentFile(file, 0); },
+        testing::ThrowsMessage<EVk2Format>(file
+                                           + "\r\nこのファイルは壊れているため開けません。\r\n"
+                                             "ファイルが途中で切れているか、ページ見出しの長さが壊れています。"));
     EXPECT_THROW(ReadDocumentFile(dir.File("missing.vk2"), 0), EFOpenError);
 }
 
@@ -136,25 +139,31 @@ TEST(DocumentFile, ADocumentWhoseRecordsNoLongerMatchItsTreeIsDamaged)
     // One CR LF of the tree text made two blanks: four pages, five records.
     const std::string lostLine = changed(whole.find("\r\n" + pages[4].Title), "  ");
     const size_t lastLength = whole.size() - 12 - pages[4].Text.size();
+    const std::string strayBytes = "最後のページのあとに、どのページにも入らないデータが %zu バイトあります"
+                                   "（見出しの行が失われたか、本文の長さが壊れています）。";
+    const std::string lastRecord = "5 ページ目「第5章　題」の記録が壊れています（本文の長さが正しくないようです）。";
     const struct {
         const char* Name;
-        std::string Bytes;
+        std::string Bytes, Told;
     } cases[] = {
-        {"the issue's tree", lostLine},
-        {"and bytes after it", lostLine + "junk"},
-        {"a last length inside the title", changed(lastLength, std::string("\x03\0\0\0", 4))},
-        {"a last length past the title", changed(lastLength, std::string("\x20\0\0\0", 4))},
-        {"a title that is another page's", changed(whole.find(pages[2].Title), pages[1].Title)},
+        {"the issue's tree", lostLine, Format(strayBytes.c_str(), 12 + pages[4].Text.size())},
+        {"and bytes after it", lostLine + "junk", Format(strayBytes.c_str(), 16 + pages[4].Text.size())},
+        {"bytes after the last record", whole + "stray bytes", Format(strayBytes.c_str(), size_t{11})},
+        {"a last length inside the title", changed(lastLength, std::string("\x03\0\0\0", 4)), lastRecord},
+        {"a last length past the title", changed(lastLength, std::string("\x20\0\0\0", 4)), lastRecord},
+        {"a title that is another page's", changed(whole.find(pages[2].Title), pages[1].Title),
+         "3 ページ目の本文が見出し「第2章　題」と合いません（見出しとページの記録がずれています）。"},
     };
     for (const auto& c : cases) {
         WriteRaw(file, c.Bytes);
-        EXPECT_THAT([&] { ReadDocumentFile(file, 0); },
-                    testing::ThrowsMessage<EVk2Format>(file + "\r\nこのファイルは壊れているため開けません。"))
+        EXPECT_THAT(
+            [&] { ReadDocumentFile(file, 0); },
+            testing::ThrowsMessage<EVk2Format>(file + "\r\nこのファイルは壊れているため開けません。\r\n" + c.Told))
             << c.Name;
         EXPECT_EQ(ReadRaw(file), c.Bytes) << c.Name;
     }
-    WriteRaw(file, whole + "stray bytes");
-    EXPECT_EQ(ReadDocumentFile(file, 0).Pages, pages) << "bytes that are no record stay ignored";
+    WriteRaw(file, whole + std::string(11, '\0'));
+    EXPECT_EQ(ReadDocumentFile(file, 0).Pages, pages) << "zeros after the last record stay ignored";
 }
 
 TEST(DocumentFile, BackupCopiesTheOldDocumentOrNothing)
@@ -325,7 +334,9 @@ TEST(DocumentFile, AnEmptyFileIsToldAsEmptyNotAsDamaged)
         return "read";
     };
     EXPECT_EQ(message("empty.vk2"), dir.File("empty.vk2") + "\r\nこのファイルは空のため開けません。");
-    EXPECT_EQ(message("short.vk2"), dir.File("short.vk2") + "\r\nこのファイルは壊れているため開けません。");
+    EXPECT_EQ(message("short.vk2"), dir.File("short.vk2")
+                                        + "\r\nこのファイルは壊れているため開けません。\r\n"
+                                          "ファイルが途中で切れているか、ページ見出しの長さが壊れています。");
 }
 
 // A process killed at any moment while saving leaves either the whole old

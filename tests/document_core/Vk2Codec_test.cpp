@@ -4,6 +4,7 @@
 #include "PageTitle.h"
 #include "Sjis.h"
 #include "TreeText.h"
+#include "Vk2FileWriters.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TVk2Document RandomDocument(std::mt19937& Random)
         page.Depth = std::uniform_int_distribution<int>(0, deepest)(Random);
         page.Title = RandomBytes(Random, 20, true);
         page.Text = coin(Random) == 0 ? kana + RandomBytes(Random, 300, false) : RandomBytes(Random, 60, false);
-        page.SelStart = static_cast<int32_t>(Random());
+        page.SelStart = std::uniform_int_distribution<int32_t>(0, static_cast<int32_t>(page.Text.size()))(Random);
         page.SubIcon = subIcon(Random) == 0 ? -1 : subIcon(Random);
         if (page.SubIcon == 0)
             page.SubIcon = -1;
@@ -121,12 +122,12 @@ TEST(Vk2Codec, ReadsFilesAsAnyEarlierVersionWroteThem)
 {
     // The format has no header. Blanks count as depth too; a title may end
     // in a lone lead byte; the tree text is split at CR LF pairs only;
-    // trailing bytes are ignored.
+    // zeros after the last record are ignored.
     const std::string tree = "root\x81\r\n child\r\n\t\tgrand\rchild\r\n";
     std::string bytes = std::string(1, static_cast<char>(tree.size())) + std::string(3, '\0') + tree;
     for (int i = 0; i < 3; ++i)
         bytes += std::string("\0\0\0\0\0\0\0\0", 8) + std::string(i == 2 ? "\x1F\0\0\0" : "\0\0\0\0", 4);
-    bytes += "garbage";
+    bytes += std::string(7, '\0');
     // The last page's sub-icon 31 is past the last of 30: none.
     const TFlatPages read{{0, "root\x81", "", 0, -1}, {1, "child", "", 0, -1}, {2, "grand\rchild", "", 0, -1}};
     EXPECT_EQ(DecodeVk2(bytes, SubIcons).Pages, read);
@@ -234,17 +235,19 @@ TEST(Vk2Codec, RefusesPagesTheTreeLostAndALastRecordCutShort)
     for (const std::string& bytes : damaged)
         EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << bytes.size() << " bytes";
     // Cut short by less than a record's frame, the text's last bytes are read
-    // as a caret past its end. (Its very last byte alone, LF, reads as a
-    // caret of 10, which a page may have.)
-    for (const uint32_t shortBy : {2u, 3u, 4u, 5u, 6u, 7u}) {
+    // as a caret past its end. Its very last byte alone, LF, reads as a
+    // caret of 10, which a page may have, but leaves the text ending in a
+    // lone CR that the zero pushed out after the record does not mend.
+    for (const uint32_t shortBy : {1u, 2u, 3u, 4u, 5u, 6u, 7u}) {
         const auto length = static_cast<uint32_t>(five.back().Text.size()) - shortBy;
         EXPECT_THROW(DecodeVk2(LastLengthSetTo(whole, five, length), SubIcons), EVk2Format) << shortBy;
     }
 
-    // Bytes after the last record that are no whole record stay ignored.
-    const std::string stray[] = {"garbage", std::string(11, '\0'), std::string(13, '\0'),
-                                 std::string("\x05\0\0\0", 4) + std::string(12, '\0')};
-    for (const std::string& tail : stray)
+    // No writer writes anything after the last record: bytes there are damage
+    // unless they are zeros, which copies and recoveries add.
+    for (const std::string& tail : {std::string("garbage"), std::string("\x05\0\0\0", 4) + std::string(12, '\0')})
+        EXPECT_THROW(DecodeVk2(whole + tail, SubIcons), EVk2Format) << Hex(tail);
+    for (const std::string& tail : {std::string(11, '\0'), std::string(13, '\0')})
         EXPECT_EQ(DecodeVk2(whole + tail, SubIcons).Pages, five) << Hex(tail);
 }
 
@@ -347,39 +350,6 @@ TEST(Vk2Codec, EveryTitleTheProgramGivesAPageAgreesWithIt)
     }
 }
 
-// The title a writer following the title rule to the letter gives Text: the
-// first line up to CR, cut to 254 bytes (255 when byte 254 has a lead
-// byte's value), then trimmed.
-std::string LiteralTitle(std::string_view Text)
-{
-    std::string_view line = FirstLine(Text);
-    if (line.empty())
-        return std::string(UnTitledTitle);
-    if (line.size() > TitleCutBytes)
-        line = line.substr(0, TitleCutBytes + (sjis::IsLead(static_cast<unsigned char>(line[TitleCutBytes - 1])) ? 1 : 0));
-    return std::string(TrimTitle(line));
-}
-
-std::string U32(uint32_t Value)
-{
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[static_cast<size_t>(i)] = static_cast<char>(Value >> (8 * i));
-    return bytes;
-}
-
-// The file that writer writes: titles as they are, page 0 selected.
-std::string LiteralFile(const TFlatPages& Pages)
-{
-    std::string tree;
-    for (const TFlatPage& page : Pages)
-        tree += std::string(static_cast<size_t>(page.Depth), '\t') + page.Title + "\r\n";
-    std::string bytes = U32(static_cast<uint32_t>(tree.size())) + tree;
-    for (const TFlatPage& page : Pages)
-        bytes += U32(static_cast<uint32_t>(page.Text.size())) + page.Text + U32(0) + U32(0);
-    return bytes;
-}
-
 // Pages whose first lines hold lone LFs and CRs, leading dots, blanks and
 // TABs, lines cut at 254 bytes beside a lead byte, empty lines, titled as
 // this program titles a page, as a hierarchical text titles it and as a
@@ -403,7 +373,7 @@ TEST(Vk2Codec, WhatEitherWriterWroteReadsBack)
                 text += "\r\nbody";
             switch (titling(random)) {
             case 0: pages.push_back({0, PageTitle(text), text, 0, -1}); break;
-            case 1: pages.push_back({0, LiteralTitle(text), text, 0, -1}); break;
+            case 1: pages.push_back({0, TitleByTheRule(text), text, 0, -1}); break;
             default:
                 pages.push_back(ParseTreeText("." + text).at(0));
                 pages.back().Depth = 0;
@@ -415,7 +385,7 @@ TEST(Vk2Codec, WhatEitherWriterWroteReadsBack)
         for (TFlatPage& page : cleaned)
             page.Title = CleanTitleForFile(page.Title);
         ASSERT_EQ(ReadAsAFile(EncodeVk2(pages, 0, 0) + padding), cleaned) << i;
-        ASSERT_EQ(ReadAsAFile(LiteralFile(pages) + padding), pages) << i;
+        ASSERT_EQ(ReadAsAFile(WrittenByTheFormat({pages, 0, {}}) + padding), pages) << i;
     }
 }
 

@@ -30,7 +30,11 @@ TEST_F(MainFileSaveCopy, ADocumentCutShortIsToldWithItsWholeCopy)
         std::string Bytes, Told;
     } cases[] = {
         {"", Home() + "torn.vk2\r\nこのファイルは空のため開けません。" + note},
-        {whole.substr(0, whole.size() / 2), Home() + "torn.vk2\r\nこのファイルは壊れているため開けません。" + note},
+        {whole.substr(0, whole.size() / 2),
+         Home()
+             + "torn.vk2\r\nこのファイルは壊れているため開けません。\r\n"
+               "ページ見出しの数だけのページの記録がありません（ファイルが途中で切れています）。"
+             + note},
     };
     for (const auto& c : cases) {
         WriteRaw(Home() + "torn.vk2", c.Bytes);

@@ -130,14 +130,19 @@ TEST_F(MainFile, AFileThatCannotBeReadLeavesTheOpenDocumentAsItWas)
         EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "cut"));
         ASSERT_EQ(State(), before) << length;
     }
-    EXPECT_EQ(LastQuestion(), Home() + "cut.vk2\r\nこのファイルは壊れているため開けません。");
+    EXPECT_EQ(LastQuestion(),
+              Home()
+                  + "cut.vk2\r\nこのファイルは壊れているため開けません。\r\n2 ページ目「second」の本文がファイル"
+                    "の終わりを越えています（ファイルが途中で切れているか、本文の長さが壊れています）。");
     // What a crash or a broken disk leaves: the file's start zeroed, or all of it.
     std::string zeroedStart = bytes;
     zeroedStart.replace(0, 4, 4, '\0');
     for (const std::string& zeroed : {zeroedStart, std::string(1 << 20, '\0')}) {
         WriteRaw(Home() + "zeroed.vk2", zeroed);
         EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "zeroed"));
-        EXPECT_EQ(LastQuestion(), Home() + "zeroed.vk2\r\nこのファイルは壊れているため開けません。");
+        EXPECT_EQ(LastQuestion(), Home()
+                                      + "zeroed.vk2\r\nこのファイルは壊れているため開けません。\r\n"
+                                        "ページが一つもありません（ファイルの始まりが失われています）。");
         ASSERT_EQ(State(), before) << zeroed.size();
     }
     EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "missing"));
@@ -165,7 +170,10 @@ TEST_F(MainFile, ADocumentWhosePagesNoLongerMatchItsTreeIsRefused)
     const std::string before = State();
 
     EXPECT_FALSE(velk->DocumentFiles().LoadOutline(Home() + "five"));
-    EXPECT_EQ(LastQuestion(), Home() + "five.vk2\r\nこのファイルは壊れているため開けません。");
+    EXPECT_EQ(LastQuestion(),
+              Home()
+                  + "five.vk2\r\nこのファイルは壊れているため開けません。\r\n最後のページのあとに、どのページにも"
+                    "入らないデータが 30 バイトあります（見出しの行が失われたか、本文の長さが壊れています）。");
     EXPECT_EQ(State(), before);
     EXPECT_EQ(ReadRaw(Home() + "five.vk2"), bytes);
 }

@@ -1,7 +1,11 @@
 #include "Vk2Codec.h"
 
 #include "ByteReader.h"
+#include "Cp932.h"
 #include "PageTitle.h"
+#include "Sjis.h"
+#include "SysUtils.h"
+#include "Vk2Records.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,10 +13,6 @@
 #include <limits>
 
 namespace {
-
-constexpr uint32_t MaxIndexInPackedWord = 0xFFFF;
-// A page record without its text: the text length, the caret, the packed word.
-constexpr size_t RecordFrameBytes = 12;
 
 void PutU32(char*& Out, uint32_t Value)
 {
@@ -36,9 +36,16 @@ uint32_t CheckedLength(size_t Length)
     return static_cast<uint32_t>(Length);
 }
 
-uint32_t SubIconWord(int SubIcon)
+uint32_t SubIconValue(int SubIcon)
 {
-    return SubIcon > 0 && SubIcon <= 0xFFFF ? static_cast<uint32_t>(SubIcon) << 16 : 0;
+    return SubIcon > 0 && static_cast<uint32_t>(SubIcon) <= MaxSubIcon ? static_cast<uint32_t>(SubIcon) : 0;
+}
+
+// The caret as the file holds it: within the page's text, as the reader
+// requires, whatever a pasted page brought with it.
+uint32_t CaretWord(const TFlatPage& Page)
+{
+    return static_cast<uint32_t>(std::clamp<int64_t>(Page.SelStart, 0, static_cast<int64_t>(Page.Text.size())));
 }
 
 uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, int EditMode)
@@ -46,54 +53,57 @@ uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, in
     const TFlatPage& page = Pages[Index];
     if (Index == 0) {
         const auto selected = static_cast<uint32_t>(SelectedIndex);
-        return SubIconWord(page.SubIcon) | (selected <= MaxIndexInPackedWord ? selected : 0);
+        return SubIconValue(page.SubIcon) << 16
+               | (selected < Pages.size() && selected <= MaxIndexInPackedWord ? selected : 0);
     }
     if (Index == 1)
-        return SubIconWord(page.SubIcon) | (static_cast<uint32_t>(EditMode) & 0xFF);
-    return page.SubIcon > 0 ? static_cast<uint32_t>(page.SubIcon) : 0;
+        return SubIconValue(page.SubIcon) << 16 | (static_cast<uint32_t>(EditMode) & 0xFF);
+    return SubIconValue(page.SubIcon);
 }
 
-[[noreturn]] void Damaged() { throw EVk2Format("このファイルは壊れているため開けません。"); }
-
-uint32_t U32At(std::string_view Bytes, size_t At)
+[[noreturn]] void Damaged(const std::string& What)
 {
-    const auto* b = reinterpret_cast<const unsigned char*>(Bytes.data() + At);
-    return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
+    throw EVk2Format("このファイルは壊れているため開けません。\r\n" + What);
 }
 
-// Whether a writer writes Packed as the packed word of the page at Index
-// in a document of PageCount pages: the selection names a page, the edit
-// mode fills the low byte alone, and a sub-icon is a small number.
-bool IsPackedWordAsWritten(uint32_t Packed, size_t Index, size_t PageCount)
-{
-    if (Index == 0)
-        return (Packed & MaxIndexInPackedWord) < PageCount;
-    if (Index == 1)
-        return (Packed & 0xFF00) == 0;
-    return Packed <= 0xFFFF;
-}
+[[noreturn]] void TreeCutShort() { Damaged("ファイルが途中で切れているか、ページ見出しの長さが壊れています。"); }
 
-// Rest, the bytes after the last page's record, is one or more whole page
-// records: the tree has lost the lines of pages the file still holds. Zeros
-// alone are padding (a padded copy, a recovered file), though each twelve
-// of them read as the record of an empty page.
-bool HoldsLostPages(std::string_view Rest)
+[[noreturn]] void TreeDamaged() { Damaged("ページ見出しの並びが壊れています。"); }
+
+// A title as a message shows it, cut short.
+std::string ShownTitle(std::string_view Title) { return SjisToUtf8(sjis::CutAt(Title, 40)); }
+
+// Page Index as a message names it: its number and title.
+std::string PageNamed(const TFlatPage& Page, size_t Index)
 {
-    if (Rest.find_first_not_of('\0') == std::string_view::npos)
-        return false;
-    size_t at = 0;
-    while (Rest.size() - at >= RecordFrameBytes) {
-        const uint64_t end = uint64_t{at} + RecordFrameBytes + U32At(Rest, at);
-        if (end > Rest.size())
-            return false;
-        at = static_cast<size_t>(end);
-    }
-    return at > 0 && at == Rest.size();
+    return Format("%zu ページ目「%s」", Index + 1, ShownTitle(Page.Title).c_str());
 }
 
 int SubIconFromFile(uint32_t Value, int SubIconCount)
 {
     return Value >= 1 && Value <= static_cast<uint32_t>(std::max(SubIconCount, 0)) ? static_cast<int>(Value) : -1;
+}
+
+[[noreturn]] void RecordDamaged(TRecordFault Fault, const TFlatPage& Page, size_t Index)
+{
+    if (Fault == TRecordFault::PastTheEnd)
+        Damaged(PageNamed(Page, Index)
+                + "の本文がファイルの終わりを越えています（ファイルが途中で切れているか、本文の長さが壊れています）。");
+    Damaged(PageNamed(Page, Index) + "の記録が壊れています（本文の長さが正しくないようです）。");
+}
+
+// Puts Record, page Index's, into Document: the page's text, caret and
+// sub-icon, and what the first two records pack besides.
+void TakeRecord(TVk2Document& Document, size_t Index, const TPageRecord& Record, int SubIconCount)
+{
+    TFlatPage& page = Document.Pages[Index];
+    page.Text = Record.Text;
+    page.SelStart = static_cast<int32_t>(Record.Caret);
+    page.SubIcon = SubIconFromFile(Index >= 2 ? Record.Packed : Record.Packed >> 16, SubIconCount);
+    if (Index == 0)
+        Document.SelectedIndex = static_cast<int>(Record.Packed & MaxIndexInPackedWord);
+    else if (Index == 1)
+        Document.EditMode = static_cast<int>(Record.Packed & 0xFF);
 }
 
 const TFlatPages& NewDocumentPages()
@@ -109,7 +119,7 @@ const TFlatPages& NewDocumentPages()
 TFlatPages ParseTreeText(std::string_view Text)
 {
     if (Text.size() < 2 || Text.substr(Text.size() - 2) != "\r\n")
-        Damaged();
+        TreeDamaged();
     TFlatPages pages;
     int previousDepth = -1;
     size_t start = 0;
@@ -127,7 +137,7 @@ TFlatPages ParseTreeText(std::string_view Text)
             ++titleStart;
         const int depth = static_cast<int>(titleStart - start);
         if (depth > previousDepth + 1)
-            Damaged();
+            TreeDamaged();
         TFlatPage& page = pages.emplace_back();
         page.Depth = depth;
         page.Title.assign(Text.data() + titleStart, end - titleStart);
@@ -168,7 +178,7 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
         layout.Pieces.emplace_back(pieceStart, static_cast<size_t>(out - pieceStart));
         layout.Pieces.emplace_back(pages[i].Text);
         pieceStart = out;
-        PutU32(out, static_cast<uint32_t>(pages[i].SelStart));
+        PutU32(out, CaretWord(pages[i]));
         PutU32(out, PackedWord(pages, i, SelectedIndex, EditMode));
     }
     layout.Pieces.emplace_back(pieceStart, static_cast<size_t>(out - pieceStart));
@@ -190,45 +200,46 @@ std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 
 TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
 {
-    TByteReader reader(Bytes, Damaged);
+    TByteReader reader(Bytes, TreeCutShort);
     const uint32_t treeLength = reader.U32();
+    if (treeLength == 0)
+        Damaged("ページが一つもありません（ファイルの始まりが失われています）。");
     TVk2Document document;
-    document.Pages = ParseTreeText(reader.Bytes(treeLength));
+    TFlatPages& pages = document.Pages;
+    pages = ParseTreeText(reader.Bytes(treeLength));
     // Each record takes at least 12 bytes: a file announcing more pages
     // than that cannot be whole.
-    if (document.Pages.size() > reader.Left() / RecordFrameBytes)
-        Damaged();
-    uint32_t packed = 0;
-    for (size_t i = 0; i < document.Pages.size(); ++i) {
-        TFlatPage& page = document.Pages[i];
-        const uint32_t textLength = reader.U32();
-        if (textLength > reader.Left() || reader.Left() - textLength < 8)
-            Damaged();
-        page.Text = reader.Bytes(textLength);
-        page.SelStart = static_cast<int32_t>(reader.U32());
-        packed = reader.U32();
-        if (i == 0) {
-            page.SubIcon = SubIconFromFile(packed >> 16, SubIconCount);
-            document.SelectedIndex = static_cast<int>(packed & MaxIndexInPackedWord);
-        } else if (i == 1) {
-            page.SubIcon = SubIconFromFile(packed >> 16, SubIconCount);
-            document.EditMode = static_cast<int>(packed & 0xFF);
-        } else {
-            page.SubIcon = SubIconFromFile(packed, SubIconCount);
+    if (pages.size() > reader.Left() / RecordFrameBytes)
+        Damaged("ページ見出しの数だけのページの記録がありません（ファイルが途中で切れています）。");
+    size_t at = Bytes.size() - reader.Left();
+    std::optional<size_t> lastWithText;
+    size_t lastWithTextAt = 0;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const size_t recordAt = at;
+        TPageRecord record;
+        if (const TRecordFault fault = ReadRecord(Bytes, at, i, record); fault != TRecordFault::None)
+            RecordDamaged(fault, pages[i], i);
+        TakeRecord(document, i, record, SubIconCount);
+        if (!record.Text.empty()) {
+            lastWithText = i;
+            lastWithTextAt = recordAt;
         }
     }
-    // Bytes after the last record are ignored, unless they are pages the
-    // tree lost, or they show the last record's length cut short: its caret
-    // and packed word were then read from its text, and no writer writes a
-    // caret past the text or such a word.
-    const TFlatPage& last = document.Pages.back();
-    if (const std::string_view rest = reader.Bytes(reader.Left());
-        !rest.empty()
-        && (HoldsLostPages(rest) || static_cast<uint32_t>(last.SelStart) > last.Text.size()
-            || !IsPackedWordAsWritten(packed, document.Pages.size() - 1, document.Pages.size())))
-        Damaged();
-    if (static_cast<size_t>(document.SelectedIndex) >= document.Pages.size())
-        document.SelectedIndex = 0;
+    // No writer writes anything after the last record; copies and
+    // recoveries pad files with zeros. Anything else is pages the tree lost
+    // or the end of a record whose length was cut short, and a save would
+    // drop it.
+    const std::string_view rest = Bytes.substr(at);
+    if (!IsPadding(rest))
+        Damaged(Format("最後のページのあとに、どのページにも入らないデータが %zu バイトあります"
+                       "（見出しの行が失われたか、本文の長さが壊れています）。",
+                       rest.size()));
+    if (static_cast<size_t>(document.SelectedIndex) >= pages.size())
+        Damaged(
+            "選択ページの番号がページの数を超えています（見出しの行が失われたか、最初のページの記録が壊れています）。");
+    if (lastWithText && !rest.empty() && LengthCutShort(Bytes, lastWithTextAt, *lastWithText, pages.size()))
+        Damaged(PageNamed(pages[*lastWithText], *lastWithText)
+                + "の本文の長さが短くなっています（本文の終わりがページの記録の外にあります）。");
     return document;
 }
 
@@ -255,7 +266,8 @@ bool TitleAgreesWithText(std::string_view Title, std::string_view Text)
 
 void CheckTitlesAgreeWithTexts(const TFlatPages& Pages)
 {
-    for (const TFlatPage& page : Pages)
-        if (!TitleAgreesWithText(page.Title, page.Text))
-            Damaged();
+    for (size_t i = 0; i < Pages.size(); ++i)
+        if (!TitleAgreesWithText(Pages[i].Title, Pages[i].Text))
+            Damaged(Format("%zu ページ目の本文が見出し「%s」と合いません（見出しとページの記録がずれています）。",
+                           i + 1, ShownTitle(Pages[i].Title).c_str()));
 }

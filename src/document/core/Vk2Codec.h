@@ -10,8 +10,7 @@
 //     page 0: sub-icon x 65536 + index of the selected page
 //     page 1: sub-icon x 65536 + edit mode (low byte)
 //     later pages: the sub-icon
-//   (a sub-icon of none is 0; stray bytes after the last record are
-//   ignored, see DecodeVk2)
+//   (a sub-icon of none is 0; nothing follows the last record)
 #pragma once
 
 #include "PageList.h"
@@ -23,16 +22,18 @@
 
 struct TVk2Document {
     TFlatPages Pages;
-    // The absolute index of the selected page; always a valid index.
+    // The absolute index of the selected page.
     int SelectedIndex = 0;
     // Kept only by documents of two pages or more.
     std::optional<int> EditMode;
 };
 
-// A file that cannot be a document: too short for the lengths it announces,
-// a tree text not ending in a line break, a page more than one level
-// deeper than the page before, or no page at all (a tree length of 0 is
-// what a crash or a broken disk leaves when it zeroes the file's start).
+// A file that cannot be a document, or whose text a save would not keep:
+// too short for the lengths it announces, a tree text not ending in a line
+// break, a page more than one level deeper than the page before, no page
+// at all (a tree length of 0 is what a crash or a broken disk leaves when
+// it zeroes the file's start), records no writer writes. The message says
+// what is damaged, naming the page.
 class EVk2Format : public Exception {
 public:
     using Exception::Exception;
@@ -45,10 +46,11 @@ public:
 };
 
 // The file's bytes. Titles are written cleaned (CleanTitleForFile), so
-// they read back as they were meant. A selected index that does not fit
-// in 16 bits is written as 0 rather than spill into the sub-icon. No pages
-// are written as the new document's one "UnTitled" page, since a file of
-// no pages reads as damaged.
+// they read back as they were meant. A selected index that names no page
+// or does not fit in 16 bits is written as 0 rather than spill into the
+// sub-icon, and a caret outside its page's text as the nearest end of it:
+// the reader takes neither. No pages are written as the new document's one
+// "UnTitled" page, since a file of no pages reads as damaged.
 std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 
 // The file's bytes in pieces, for writing without one more copy of every
@@ -60,14 +62,21 @@ struct TVk2Layout {
 };
 TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
 
-// The document the bytes hold. Every length is checked against the bytes
-// left before anything is allocated. A sub-icon outside 1..SubIconCount
-// reads as none; a selected index past the last page as page 0. Bytes after
-// the last page are damage when they form one or more whole page records
-// (the tree lost the lines of pages the file still holds; zeros alone are
-// padding, not records) or when the last record's caret or packed word is
-// one no writer writes (its length was cut short and they were read from
-// its text): a save would drop them.
+// The document the bytes hold, or EVk2Format. Every length is checked
+// against the bytes left before anything is allocated. A sub-icon outside
+// 1..SubIconCount reads as none. A sound file holds only what a writer
+// writes, and the rest is damage that a save would turn into lost text:
+// - every record as a writer writes it: its caret within its text, its
+//   packed word of sub-icons below 256, with the edit mode in its low byte
+//   alone, and a selection that names a page. A length cut short by four
+//   bytes or more reads the caret from the text; a wrong one misplaces the
+//   records after it;
+// - nothing but zeros after the last record (padded copies, recovered
+//   files): anything else is pages the tree lost or the end of a record
+//   pushed out;
+// - a length cut short by one to three bytes, with only empty pages after
+//   its page, leaves the records as a writer writes them and pushes zeros
+//   out that read as padding (Vk2Records.h, LengthCutShort).
 TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount);
 
 // Whether Text, a page's text, can be the page the tree's Title names: Title
