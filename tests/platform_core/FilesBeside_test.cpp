@@ -112,7 +112,8 @@ TEST_F(FilesBeside, TakesTheFirstNameOfItsKindThatNothingHasAndLeavesEveryOtherF
 TEST_F(FilesBeside, ASaveCopyIsTheOneTheOpenOfTheDocumentTellsOf)
 {
     WriteRaw(doc, "theirs");
-    EXPECT_EQ(SaveCopyBeside(doc), Write(doc, TBesideName::SaveCopy));
+    const std::string copy = Write(doc, TBesideName::SaveCopy);
+    EXPECT_EQ(NewerSaveCopiesBeside(doc), std::vector<std::string>{copy});
 }
 
 // Another process takes the name between the look and the link: its file
