@@ -141,8 +141,9 @@ TFlatPages ParseTreeText(std::string_view Text)
 
 std::string CleanTitleForFile(std::string_view Title)
 {
-    const size_t lineEnd = Title.find_first_of("\r\n");
-    std::string_view line = Title.substr(0, lineEnd);
+    // A search for each byte: find_first_of looks every byte up in the
+    // set, which costs a save of 10,000 titles milliseconds.
+    const std::string_view line = Title.substr(0, std::min(Title.find('\r'), Title.find('\n')));
     const size_t first = line.find_first_not_of("\t ");
     return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
 }
