@@ -159,6 +159,7 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
     }
     TVk2Layout layout;
     layout.Frame.resize(4 + tree.size() + 12 * pages.size());
+    layout.Pieces.reserve(2 * pages.size() + 1);
     char* out = layout.Frame.data();
     PutU32(out, CheckedLength(tree.size()));
     PutBytes(out, tree);
