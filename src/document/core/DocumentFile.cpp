@@ -94,12 +94,26 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
     }
 }
 
+namespace {
+
+TFileVersion WriteLayout(const std::string& FileName, const TVk2Layout& Layout, TFileSystem& System)
+{
+    WriteFileAtomic(FileName, Layout.Pieces, System);
+    return TFileVersion(LookAt(FileName), Layout.Pieces);
+}
+
+} // namespace
+
 TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
                                TFileSystem& System)
 {
-    const TVk2Layout layout = LayOutVk2(Pages, SelectedIndex, EditMode);
-    WriteFileAtomic(FileName, layout.Pieces, System);
-    return TFileVersion(LookAt(FileName), layout.Pieces);
+    return WriteLayout(FileName, LayOutVk2(ViewPages(Pages), SelectedIndex, EditMode), System);
+}
+
+TFileVersion WriteDocumentFile(const std::string& FileName, const TTreeNodes& Nodes, int SelectedIndex, int EditMode,
+                               TFileSystem& System)
+{
+    return WriteLayout(FileName, LayOutVk2(ViewTree(Nodes), SelectedIndex, EditMode), System);
 }
 
 namespace {

@@ -41,9 +41,9 @@ uint32_t SubIconWord(int SubIcon)
     return SubIcon > 0 && SubIcon <= 0xFFFF ? static_cast<uint32_t>(SubIcon) << 16 : 0;
 }
 
-uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, int EditMode)
+uint32_t PackedWord(std::span<const TPageView> Pages, size_t Index, int SelectedIndex, int EditMode)
 {
-    const TFlatPage& page = Pages[Index];
+    const TPageView& page = Pages[Index];
     if (Index == 0) {
         const auto selected = static_cast<uint32_t>(SelectedIndex);
         return SubIconWord(page.SubIcon) | (selected <= MaxIndexInPackedWord ? selected : 0);
@@ -96,9 +96,9 @@ int SubIconFromFile(uint32_t Value, int SubIconCount)
     return Value >= 1 && Value <= static_cast<uint32_t>(std::max(SubIconCount, 0)) ? static_cast<int>(Value) : -1;
 }
 
-const TFlatPages& NewDocumentPages()
+const TPageViews& NewDocumentPages()
 {
-    static const TFlatPages pages{{0, std::string(UnTitledTitle), {}, 0, -1}};
+    static const TPageViews pages{{0, UnTitledTitle, {}, 0, -1}};
     return pages;
 }
 
@@ -148,11 +148,11 @@ std::string CleanTitleForFile(std::string_view Title)
     return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
 }
 
-TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
+TVk2Layout LayOutVk2(std::span<const TPageView> Pages, int SelectedIndex, int EditMode)
 {
-    const TFlatPages& pages = Pages.empty() ? NewDocumentPages() : Pages;
+    const std::span<const TPageView> pages = Pages.empty() ? NewDocumentPages() : Pages;
     std::string tree;
-    for (const TFlatPage& page : pages) {
+    for (const TPageView& page : pages) {
         tree.append(static_cast<size_t>(std::max(page.Depth, 0)), '\t');
         tree += CleanTitleForFile(page.Title);
         tree += "\r\n";
@@ -179,7 +179,7 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 
 std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 {
-    const TVk2Layout layout = LayOutVk2(Pages, SelectedIndex, EditMode);
+    const TVk2Layout layout = LayOutVk2(ViewPages(Pages), SelectedIndex, EditMode);
     size_t size = 0;
     for (std::string_view piece : layout.Pieces)
         size += piece.size();
