@@ -305,8 +305,8 @@ bool TDocumentFiles::SaveOutline(const std::string& Name)
     const std::string fileName = Name + ".vk2";
     const TTreeNode* selected = dataTree.Selected();
     try {
-        KnowFile(fileName, WriteDocumentFile(fileName, FlattenTree(dataTree.Items()),
-                                             selected ? selected->AbsoluteIndex() : 0, Host_.EditMode()));
+        KnowFile(fileName, WriteDocumentFile(fileName, dataTree.Items(), selected ? selected->AbsoluteIndex() : 0,
+                                             Host_.EditMode()));
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
