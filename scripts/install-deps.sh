@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  libicu-dev libonig-dev libgmp-dev
+  libicu-dev libonig-dev libgmp-dev libxxhash-dev
   fonts-ipafont-gothic
   xauth xclip xdotool xvfb
 )

@@ -310,9 +310,8 @@ bool TDocumentFiles::SaveOutline(const std::string& Name)
     const std::string fileName = Name + ".vk2";
     const TTreeNode* selected = dataTree.Selected();
     try {
-        DocumentWritten(fileName,
-                        WriteDocumentFile(fileName, FlattenTree(dataTree.Items()),
-                                          selected ? selected->AbsoluteIndex() : 0, Host_.EditMode(), *FileSystem_));
+        DocumentWritten(fileName, WriteDocumentFile(fileName, dataTree.Items(), selected ? selected->AbsoluteIndex() : 0,
+                                                    Host_.EditMode(), *FileSystem_));
     } catch (const Exception& error) {
         KnowWhatIsLeft(fileName);
         Tell(error.what(), TMsgDlgType::mtError);
@@ -334,7 +333,7 @@ bool TDocumentFiles::SaveBeside(const std::string& FileName)
     TTreeView& dataTree = *Host_.DataTree();
     Host_.StorePage(dataTree.Selected());
     const TTreeNode* selected = dataTree.Selected();
-    const TFlatPages pages = FlattenTree(dataTree.Items());
+    const TPageViews pages = ViewTree(dataTree.Items());
     std::string written;
     std::optional<TFileVersion> version;
     try {

@@ -103,6 +103,30 @@ TEST(DocumentFile, ManyPagesAreWrittenWhole)
     EXPECT_EQ(ReadRaw(dir.File("many.vk2")), EncodeVk2(pages, 2999, 0));
 }
 
+// The window saves its tree from where the tree keeps the texts: the file
+// is the one its flat pages make, a page without a record included, and an
+// empty tree is the new document's one page. What the save gives holds
+// those bytes: the same file touched is no change.
+TEST(DocumentFile, ATreeIsWrittenAsItsFlatPages)
+{
+    TempDir dir;
+    TTreeNodes nodes;
+    WriteDocumentFile(dir.File("empty.vk2"), nodes, 0, 3);
+    EXPECT_EQ(ReadRaw(dir.File("empty.vk2")), EncodeVk2({}, 0, 3));
+
+    TFlatPages pages = Pages("text", 4);
+    pages[1].Depth = 1;
+    pages[2].Depth = 2;
+    pages[1].SubIcon = 3;
+    BuildTree(nodes, pages, TDepthPolicy::Strict);
+    nodes.Add(nullptr, "no record");
+    const std::string file = dir.File("tree.vk2");
+    TFileVersion written = WriteDocumentFile(file, nodes, 2, 3);
+    EXPECT_EQ(ReadRaw(file), EncodeVk2(FlattenTree(nodes), 2, 3));
+    ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), nullptr, 0), 0);
+    EXPECT_FALSE(ChangedOnDisk(written, file));
+}
+
 TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)
 {
     TempDir dir;

@@ -10,8 +10,47 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <sys/stat.h>
+
+namespace {
+
+// A network file system may answer stat() of a name from a cache that has
+// not heard of another machine's write yet, for up to a minute. The tests
+// play that cache: while it is filled, the name answers what it was filled
+// with.
+struct TStaleNameCache {
+    std::string Path;
+    struct stat Filled;
+};
+std::optional<TStaleNameCache> StaleNameCache;
+
+// Fills the cache with FileName's stamp of now for as long as it lives.
+class TStaleNameScope {
+public:
+    explicit TStaleNameScope(const std::string& FileName)
+    {
+        struct stat filled;
+        if (fstatat(AT_FDCWD, FileName.c_str(), &filled, 0) == 0)
+            StaleNameCache = TStaleNameCache{FileName, filled};
+    }
+    ~TStaleNameScope() { StaleNameCache.reset(); }
+    TStaleNameScope(const TStaleNameScope&) = delete;
+    TStaleNameScope& operator=(const TStaleNameScope&) = delete;
+};
+
+} // namespace
+
+// Every stat() of this test program passes here.
+extern "C" int stat(const char* Path, struct stat* Buffer) noexcept
+{
+    if (StaleNameCache && StaleNameCache->Path == Path) {
+        *Buffer = StaleNameCache->Filled;
+        return 0;
+    }
+    return fstatat(AT_FDCWD, Path, Buffer, 0);
+}
 
 namespace {
 
@@ -126,6 +165,53 @@ TEST_F(ChangedOnDiskTest, SameBytesUnderANewStampAreRecordedAndALaterWriteIsStil
     EXPECT_FALSE(ChangedOnDisk(*known, file));
     WriteRaw(file, "the Document");
     EXPECT_TRUE(ChangedOnDisk(*known, file));
+}
+
+// The check opens the file and takes its stamp there: a name answering
+// from a stale cache would vouch for the bytes this program wrote.
+TEST_F(ChangedOnDiskTest, AWriteIsSeenThoughTheNameAnswersFromAStaleCache)
+{
+    TFileLook look = LookAt(file);
+    look.Taken.tv_sec += 60; // checked long after: the stamp is settled
+    known.emplace(look, "the document");
+    const TStaleNameScope cache(file);
+    WriteRaw(file, "another machine's document");
+    EXPECT_TRUE(ChangedOnDisk(*known, file));
+}
+
+// The peak of this process's resident memory since the last reset, in
+// bytes; the first call resets it. Nothing where the system cannot.
+std::optional<long> ResidentPeakSinceReset()
+{
+    std::ifstream status("/proc/self/status");
+    long kilobytes = -1;
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmHWM:"))
+            kilobytes = std::stol(line.substr(6));
+    std::ofstream reset("/proc/self/clear_refs");
+    reset << "5";
+    reset.flush();
+    if (kilobytes < 0 || !reset)
+        return std::nullopt;
+    return kilobytes * 1024;
+}
+
+// A save after a save reads the file back, its stamp being too new to
+// vouch for it: a document of tens of megabytes is read in pieces, never
+// held whole beside the document already in memory.
+TEST_F(ChangedOnDiskTest, ReadingTheFileBackHoldsNoCopyOfIt)
+{
+    constexpr size_t size = 64 << 20;
+    const std::string bytes(size, 'v');
+    WriteFileAtomic(file, bytes);
+    known.emplace(LookAt(file), bytes);
+    if (!ResidentPeakSinceReset())
+        GTEST_SKIP() << "the system keeps no resettable peak of resident memory";
+    const std::optional<long> before = ResidentPeakSinceReset();
+    EXPECT_FALSE(ChangedOnDisk(*known, file));
+    const std::optional<long> peak = ResidentPeakSinceReset();
+    ASSERT_TRUE(before && peak);
+    EXPECT_LT(*peak - *before, static_cast<long>(size / 4));
 }
 
 } // namespace

@@ -95,9 +95,10 @@ std::string NewerSaveCopiesNotice(const std::string& FileName)
 
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std::optional<TFileVersion>* Version)
 {
-    // Looked at first: a write while the file is read changes its stamp.
-    const TFileLook look = LookAt(FileName);
-    const std::string bytes = ReadFileBytes(FileName);
+    // Its stamp is taken before the bytes are read, from the descriptor
+    // they are read through: a write while it is read changes the stamp.
+    const TFileContents file = ReadFileContents(FileName);
+    const std::string& bytes = file.Bytes;
     // Nothing was ever written to it: not damage, so not told as damage.
     if (bytes.empty())
         throw EVk2Format(ShownPath(FileName) + "\r\nこのファイルは空のため開けません。" + SaveCopyNote(FileName));
@@ -105,19 +106,33 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
         TVk2Document document = DecodeVk2(bytes, SubIconCount);
         CheckTitlesAgreeWithTexts(document.Pages);
         if (Version)
-            Version->emplace(look, bytes);
+            Version->emplace(file.Look, bytes);
         return document;
     } catch (const EVk2Format& error) {
         throw EVk2Format(ShownPath(FileName) + "\r\n" + error.what() + SaveCopyNote(FileName));
     }
 }
 
+namespace {
+
+TFileVersion WriteLayout(const std::string& FileName, const TVk2Layout& Layout, TFileSystem& System)
+{
+    WriteFileAtomic(FileName, Layout.Pieces, System);
+    return TFileVersion(LookAt(FileName), Layout.Pieces);
+}
+
+} // namespace
+
 TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
                                TFileSystem& System)
 {
-    const TVk2Layout layout = LayOutVk2(Pages, SelectedIndex, EditMode);
-    WriteFileAtomic(FileName, layout.Pieces, System);
-    return TFileVersion(LookAt(FileName), layout.Pieces);
+    return WriteLayout(FileName, LayOutVk2(ViewPages(Pages), SelectedIndex, EditMode), System);
+}
+
+TFileVersion WriteDocumentFile(const std::string& FileName, const TTreeNodes& Nodes, int SelectedIndex, int EditMode,
+                               TFileSystem& System)
+{
+    return WriteLayout(FileName, LayOutVk2(ViewTree(Nodes), SelectedIndex, EditMode), System);
 }
 
 namespace {

@@ -40,6 +40,10 @@ std::string NewerSaveCopiesNotice(const std::string& FileName);
 // which raises EFCreateError or EVk2TooLarge. Gives what the file now holds.
 TFileVersion WriteDocumentFile(const std::string& FileName, const TFlatPages& Pages, int SelectedIndex, int EditMode,
                                TFileSystem& System = SystemFileSystem());
+// The same for the pages of a tree, written from where the tree keeps
+// their texts.
+TFileVersion WriteDocumentFile(const std::string& FileName, const TTreeNodes& Nodes, int SelectedIndex, int EditMode,
+                               TFileSystem& System = SystemFileSystem());
 
 // What became of a backup: why it was not made, as the user reads it (to
 // set the folder again when the folder is the trouble), or "" when it was

@@ -55,18 +55,34 @@ TTreeNode* BuildTree(TTreeNodes& Nodes, const TFlatPages& Pages, TDepthPolicy Po
 
 TFlatPages FlattenTree(const TTreeNodes& Nodes)
 {
+    const TPageViews views = ViewTree(Nodes);
     TFlatPages pages;
+    pages.reserve(views.size());
+    for (const TPageView& view : views)
+        pages.push_back({view.Depth, std::string(view.Title), std::string(view.Text), view.SelStart, view.SubIcon});
+    return pages;
+}
+
+TPageViews ViewTree(const TTreeNodes& Nodes)
+{
+    TPageViews pages;
     pages.reserve(static_cast<size_t>(Nodes.Count()));
     for (TTreeNode* node = Nodes.GetFirstNode(); node != nullptr; node = node->GetNext()) {
-        TFlatPage page;
-        page.Depth = node->Level();
-        page.Title = node->Text();
-        page.SubIcon = node->StateIndex();
+        TPageView page{node->Level(), node->Text(), {}, 0, node->StateIndex()};
         if (const auto* data = dynamic_cast<const TNodeData*>(node->Data())) {
             page.Text = data->ItemStr();
             page.SelStart = data->SelStart();
         }
-        pages.push_back(std::move(page));
+        pages.push_back(page);
     }
     return pages;
+}
+
+TPageViews ViewPages(std::span<const TFlatPage> Pages)
+{
+    TPageViews views;
+    views.reserve(Pages.size());
+    for (const TFlatPage& page : Pages)
+        views.push_back({page.Depth, page.Title, page.Text, page.SelStart, page.SubIcon});
+    return views;
 }

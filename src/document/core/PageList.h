@@ -6,7 +6,9 @@
 #include "SysUtils.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TTreeNode;
@@ -22,6 +24,19 @@ struct TFlatPage {
 };
 
 using TFlatPages = std::vector<TFlatPage>;
+
+// A page as a writer reads it: its title and text where they are kept,
+// without a copy (a save of a large document would copy all its text).
+// Valid while what it views is not changed.
+struct TPageView {
+    int Depth = 0;
+    std::string_view Title;
+    std::string_view Text;
+    int32_t SelStart = 0;
+    int SubIcon = -1;
+};
+
+using TPageViews = std::vector<TPageView>;
 
 // What to do with a page that is more than one level deeper than the page
 // before it.
@@ -50,3 +65,6 @@ TTreeNode* BuildTree(TTreeNodes& Nodes, const TFlatPages& Pages, TDepthPolicy Po
 // The pages of the tree in tree order. A node without a record gives an
 // empty text and caret 0.
 TFlatPages FlattenTree(const TTreeNodes& Nodes);
+// The same pages viewed where the tree keeps them.
+TPageViews ViewTree(const TTreeNodes& Nodes);
+TPageViews ViewPages(std::span<const TFlatPage> Pages);

@@ -43,14 +43,14 @@ uint32_t SubIconValue(int SubIcon)
 
 // The caret as the file holds it: within the page's text, as the reader
 // requires, whatever a pasted page brought with it.
-uint32_t CaretWord(const TFlatPage& Page)
+uint32_t CaretWord(const TPageView& Page)
 {
     return static_cast<uint32_t>(std::clamp<int64_t>(Page.SelStart, 0, static_cast<int64_t>(Page.Text.size())));
 }
 
-uint32_t PackedWord(const TFlatPages& Pages, size_t Index, int SelectedIndex, int EditMode)
+uint32_t PackedWord(std::span<const TPageView> Pages, size_t Index, int SelectedIndex, int EditMode)
 {
-    const TFlatPage& page = Pages[Index];
+    const TPageView& page = Pages[Index];
     if (Index == 0) {
         const auto selected = static_cast<uint32_t>(SelectedIndex);
         return SubIconValue(page.SubIcon) << 16
@@ -106,9 +106,9 @@ void TakeRecord(TVk2Document& Document, size_t Index, const TPageRecord& Record,
         Document.EditMode = static_cast<int>(Record.Packed & 0xFF);
 }
 
-const TFlatPages& NewDocumentPages()
+const TPageViews& NewDocumentPages()
 {
-    static const TFlatPages pages{{0, std::string(UnTitledTitle), {}, 0, -1}};
+    static const TPageViews pages{{0, UnTitledTitle, {}, 0, -1}};
     return pages;
 }
 
@@ -151,23 +151,25 @@ TFlatPages ParseTreeText(std::string_view Text)
 
 std::string CleanTitleForFile(std::string_view Title)
 {
-    const size_t lineEnd = Title.find_first_of("\r\n");
-    std::string_view line = Title.substr(0, lineEnd);
+    // A search for each byte: find_first_of looks every byte up in the
+    // set, which costs a save of 10,000 titles milliseconds.
+    const std::string_view line = Title.substr(0, std::min(Title.find('\r'), Title.find('\n')));
     const size_t first = line.find_first_not_of("\t ");
     return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
 }
 
-TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
+TVk2Layout LayOutVk2(std::span<const TPageView> Pages, int SelectedIndex, int EditMode)
 {
-    const TFlatPages& pages = Pages.empty() ? NewDocumentPages() : Pages;
+    const std::span<const TPageView> pages = Pages.empty() ? NewDocumentPages() : Pages;
     std::string tree;
-    for (const TFlatPage& page : pages) {
+    for (const TPageView& page : pages) {
         tree.append(static_cast<size_t>(std::max(page.Depth, 0)), '\t');
         tree += CleanTitleForFile(page.Title);
         tree += "\r\n";
     }
     TVk2Layout layout;
     layout.Frame.resize(4 + tree.size() + 12 * pages.size());
+    layout.Pieces.reserve(2 * pages.size() + 1);
     char* out = layout.Frame.data();
     PutU32(out, CheckedLength(tree.size()));
     PutBytes(out, tree);
@@ -187,7 +189,7 @@ TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 
 std::string EncodeVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode)
 {
-    const TVk2Layout layout = LayOutVk2(Pages, SelectedIndex, EditMode);
+    const TVk2Layout layout = LayOutVk2(ViewPages(Pages), SelectedIndex, EditMode);
     size_t size = 0;
     for (std::string_view piece : layout.Pieces)
         size += piece.size();

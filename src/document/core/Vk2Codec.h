@@ -16,6 +16,7 @@
 #include "PageList.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,7 +61,7 @@ struct TVk2Layout {
     // Views of Frame and of the pages' texts, in file order.
     std::vector<std::string_view> Pieces;
 };
-TVk2Layout LayOutVk2(const TFlatPages& Pages, int SelectedIndex, int EditMode);
+TVk2Layout LayOutVk2(std::span<const TPageView> Pages, int SelectedIndex, int EditMode);
 
 // The document the bytes hold, or EVk2Format. Every length is checked
 // against the bytes left before anything is allocated. A sub-icon outside

@@ -2,7 +2,13 @@
 
 #include "Files.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#define XXH_STATIC_LINKING_ONLY // the digest's state lives on the stack
+#include <xxhash.h>
 
 namespace {
 
@@ -17,18 +23,102 @@ bool TickBefore(const timespec& A, const timespec& B)
     return B.tv_sec - A.tv_sec > StampTick || (B.tv_sec - A.tv_sec == StampTick && B.tv_nsec >= A.tv_nsec);
 }
 
-// FNV-1a in 64 bits: it streams over the pieces a write is made of, and
-// bytes changed by chance give the same digest once in 2^64. Only this run
-// compares digests, so none is ever stored.
-uint64_t Digest(std::span<const std::string_view> Pieces)
-{
-    uint64_t digest = 14695981039346656037u;
-    for (const std::string_view piece : Pieces)
-        for (const char c : piece) {
-            digest ^= static_cast<unsigned char>(c);
-            digest *= 1099511628211u;
+TFileStamp StampOf(const struct stat& St) { return {St.st_dev, St.st_ino, St.st_size, St.st_mtim, St.st_ctim}; }
+
+// 0 for a regular file, else the errno of reading what it is.
+int NotRegularError(const struct stat& St) { return S_ISREG(St.st_mode) ? 0 : S_ISDIR(St.st_mode) ? EISDIR : EINVAL; }
+
+// XXH3 in 64 bits, over the pieces one after the other: it digests a
+// document of 41 MB in a few milliseconds, and bytes changed by chance give
+// the same digest once in 2^64. Only this run compares digests, so none is
+// ever stored.
+class TDigest {
+public:
+    TDigest()
+    {
+        XXH3_INITSTATE(&State_);
+        XXH3_64bits_reset(&State_);
+    }
+    void Add(std::string_view Bytes) { XXH3_64bits_update(&State_, Bytes.data(), Bytes.size()); }
+    uint64_t Value() const { return XXH3_64bits_digest(&State_); }
+
+private:
+    XXH3_state_t State_;
+};
+
+// FileName open to be read, with its look. Only a regular file is opened:
+// a FIFO or a device could block or never end. O_NONBLOCK: should a FIFO
+// take the file's place meanwhile, opening it must not wait for a writer.
+// A file that is there but cannot be opened is looked at by its name.
+class TOpenFile {
+public:
+    explicit TOpenFile(const std::string& FileName)
+    {
+        clock_gettime(CLOCK_REALTIME, &Look_.Taken);
+        const std::string path = OsPath(FileName);
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0) {
+            Error_ = errno;
+            return;
         }
-    return digest;
+        Look_.Stamp = StampOf(st);
+        Error_ = NotRegularError(st);
+        if (Error_ != 0)
+            return;
+        Fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (Fd_ < 0) {
+            Error_ = errno;
+            if (Error_ == ENOENT)
+                Look_.Stamp.reset();
+            return;
+        }
+        if (fstat(Fd_, &st) != 0) {
+            Error_ = errno;
+            Close();
+            return;
+        }
+        Look_.Stamp = StampOf(st);
+        Error_ = NotRegularError(st);
+        if (Error_ != 0)
+            Close();
+    }
+    ~TOpenFile() { Close(); }
+    TOpenFile(const TOpenFile&) = delete;
+    TOpenFile& operator=(const TOpenFile&) = delete;
+
+    // -1 when the file is not open; Error() tells why.
+    int Fd() const { return Fd_; }
+    int Error() const { return Error_; }
+    const TFileLook& Look() const { return Look_; }
+
+private:
+    void Close()
+    {
+        if (Fd_ >= 0)
+            ::close(Fd_);
+        Fd_ = -1;
+    }
+
+    int Fd_ = -1;
+    int Error_ = 0;
+    TFileLook Look_;
+};
+
+// Reads the file open as Fd to its end through one buffer of bounded size,
+// handing each piece to Take until it returns false: 0, or the errno.
+template <typename TTake>
+int ReadPieces(int Fd, TTake&& Take)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(Fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0 || !Take(std::string_view(buffer, static_cast<size_t>(n))))
+            return 0;
+    }
 }
 
 } // namespace
@@ -39,14 +129,23 @@ bool operator==(const TFileStamp& A, const TFileStamp& B)
            && A.Changed == B.Changed;
 }
 
-TFileLook LookAt(const std::string& FileName)
+TFileLook LookAt(const std::string& FileName) { return TOpenFile(FileName).Look(); }
+
+TFileContents ReadFileContents(const std::string& FileName)
 {
-    TFileLook look;
-    clock_gettime(CLOCK_REALTIME, &look.Taken);
-    struct stat st;
-    if (stat(OsPath(FileName).c_str(), &st) == 0)
-        look.Stamp = TFileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-    return look;
+    const TOpenFile file(FileName);
+    TFileContents contents{{}, file.Look()};
+    int error = file.Error();
+    if (error == 0) {
+        contents.Bytes.reserve(static_cast<size_t>(file.Look().Stamp->Size));
+        error = ReadPieces(file.Fd(), [&](std::string_view Piece) {
+            contents.Bytes += Piece;
+            return true;
+        });
+    }
+    if (error != 0)
+        throw EFOpenError(CannotOpenMessage(FileName, error));
+    return contents;
 }
 
 bool StampIsSettled(const TFileStamp& Stamp, timespec Taken)
@@ -56,9 +155,12 @@ bool StampIsSettled(const TFileStamp& Stamp, timespec Taken)
 
 TFileVersion::TFileVersion(const TFileLook& Look, std::span<const std::string_view> Bytes)
 {
-    for (const std::string_view piece : Bytes)
+    TDigest digest;
+    for (const std::string_view piece : Bytes) {
+        digest.Add(piece);
         Size_ += piece.size();
-    Digest_ = Digest(Bytes);
+    }
+    Digest_ = digest.Value();
     Restamp(Look);
 }
 
@@ -68,7 +170,18 @@ bool TFileVersion::StampVouches(const TFileStamp& Current) const { return Settle
 
 bool TFileVersion::SizeDiffers(const TFileStamp& Current) const { return static_cast<uint64_t>(Current.Size) != Size_; }
 
-bool TFileVersion::Holds(std::string_view Bytes) const { return Bytes.size() == Size_ && Digest(std::span(&Bytes, 1)) == Digest_; }
+bool TFileVersion::HeldInFile(int Fd) const
+{
+    TDigest digest;
+    uint64_t size = 0;
+    const int error = ReadPieces(Fd, [&](std::string_view Piece) {
+        size += Piece.size();
+        digest.Add(Piece);
+        // Grown past the recorded bytes: no need to read on.
+        return size <= Size_;
+    });
+    return error == 0 && size == Size_ && digest.Value() == Digest_;
+}
 
 void TFileVersion::Restamp(const TFileLook& Look)
 {
@@ -78,15 +191,15 @@ void TFileVersion::Restamp(const TFileLook& Look)
 
 bool ChangedOnDisk(TFileVersion& Known, const std::string& FileName)
 {
-    const TFileLook look = LookAt(FileName);
+    const TOpenFile file(FileName);
+    const TFileLook& look = file.Look();
     if (!look.Stamp)
         return false;
     if (Known.StampVouches(*look.Stamp))
         return false;
     if (Known.SizeDiffers(*look.Stamp))
         return true;
-    std::string bytes;
-    if (TryReadFileBytes(FileName, bytes) != 0 || !Known.Holds(bytes))
+    if (file.Fd() < 0 || !Known.HeldInFile(file.Fd()))
         return true;
     Known.Restamp(look);
     return false;

@@ -7,6 +7,11 @@
 // stamp that differs is not enough to call the file changed: a file merely
 // touched, or copied back with the same bytes, holds what it held. Then the
 // bytes decide, through their digest.
+//
+// Stamps are taken from the file opened, not from its name: a network file
+// system may answer for a name from a cache up to a minute old, but fetches
+// the stamp anew when the file is opened; and the stamp of the descriptor
+// the bytes are read from is the stamp of those very bytes.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +38,16 @@ struct TFileLook {
 };
 TFileLook LookAt(const std::string& FileName);
 
+// A file's bytes and its look, taken from the descriptor they were read
+// from just before they were read.
+struct TFileContents {
+    std::string Bytes;
+    TFileLook Look;
+};
+// FileName read whole. Raises EFOpenError when it cannot be opened or read,
+// or is not a regular file (a folder, FIFO or device), as ReadFileBytes.
+TFileContents ReadFileContents(const std::string& FileName);
+
 // The system stamps writes with a clock that moves in ticks, as coarse as
 // two seconds on some file systems: a write in the same tick as the one
 // that gave Stamp leaves the same times and, at the same size, the same
@@ -53,7 +68,10 @@ public:
     bool StampVouches(const TFileStamp& Current) const;
     // Whether Current's size rules the recorded bytes out.
     bool SizeDiffers(const TFileStamp& Current) const;
-    bool Holds(std::string_view Bytes) const;
+    // Whether the file open as Fd holds the recorded bytes from where it
+    // stands to its end. It is read in pieces of bounded size, however
+    // large it is; a read that fails counts as other bytes.
+    bool HeldInFile(int Fd) const;
     // The same bytes were found under Look: later checks go by its stamp.
     void Restamp(const TFileLook& Look);
 
