@@ -189,8 +189,9 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     }
     TVk2Document document;
     std::optional<TFileVersion> version;
+    std::string doubt;
     try {
-        document = ReadDocumentFile(fileName, Host_.SubIconCount(), &version);
+        document = ReadDocumentFile(fileName, Host_.SubIconCount(), &version, &doubt);
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
@@ -215,12 +216,14 @@ bool TDocumentFiles::LoadOutline(const std::string& Name)
     dataTree.SetSelected(nodes.Item(SettingsVars.Page.Mode ? document.SelectedIndex : 0));
     Host_.DocumentReplaced(true);
     CatchExceptions([&] { History_->Remember(fileName); });
+    if (!doubt.empty())
+        Tell(doubt, TMsgDlgType::mtWarning);
     if (const std::string notice = NewerSaveCopiesNotice(fileName); !notice.empty())
         Tell(notice, TMsgDlgType::mtWarning);
     if (folderReadOnly)
         Tell(ShownPath(fileName)
                  + "\r\nこのファイルのあるフォルダーには書き込めないので、上書き保存できません。"
-                   "変更は「名前を付けて保存」で書き込めるフォルダーに保存してください。",
+                   "変更は「名前をつけて保存」で書き込めるフォルダーに保存してください。",
              TMsgDlgType::mtInformation);
     return true;
 }
@@ -310,8 +313,9 @@ bool TDocumentFiles::SaveOutline(const std::string& Name)
     const std::string fileName = Name + ".vk2";
     const TTreeNode* selected = dataTree.Selected();
     try {
-        DocumentWritten(fileName, WriteDocumentFile(fileName, dataTree.Items(), selected ? selected->AbsoluteIndex() : 0,
-                                                    Host_.EditMode(), *FileSystem_));
+        DocumentWritten(fileName,
+                        WriteDocumentFile(fileName, dataTree.Items(), selected ? selected->AbsoluteIndex() : 0,
+                                          Host_.EditMode(), *FileSystem_));
     } catch (const Exception& error) {
         KnowWhatIsLeft(fileName);
         Tell(error.what(), TMsgDlgType::mtError);

@@ -140,6 +140,40 @@ TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)
     EXPECT_THROW(ReadDocumentFile(dir.File("missing.vk2"), 0), EFOpenError);
 }
 
+// A length cut short by a byte of a page followed by empty pages pushes
+// out a zero that reads as padding: byte for byte a sound document
+// padded so. The open cannot tell the two apart, so it keeps the file as
+// it was beside it before any save, tells its name, and opens.
+TEST(DocumentFile, APageWhoseEndMayBeLostIsKeptAsOpenedBesideItsFile)
+{
+    TempDir dir;
+    const std::string file = dir.File("doubt.vk2");
+    const std::string text = "title\r\n" + std::string(200, 'x') + "abc";
+    TFlatPages pages{{0, "title", text, 0, -1}, {0, "UnTitled", "", 0, -1}, {0, "UnTitled", "", 0, -1}};
+    std::string bytes = EncodeVk2(pages, 0, 0);
+    const size_t lengthAt = 4 + (static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8);
+    bytes[lengthAt] = static_cast<char>(bytes[lengthAt] - 1); // the text's end read as the caret's low byte
+    WriteRaw(file, bytes);
+
+    std::string notice;
+    const TVk2Document document = ReadDocumentFile(file, 0, nullptr, &notice);
+    EXPECT_EQ(document.Pages.at(0).Text, text.substr(0, text.size() - 1));
+    const std::string kept = dir.File("doubt.original-1.vk2");
+    EXPECT_EQ(notice, file
+                          + "\r\n1 ページ目「title」の本文は、終わりの数バイトが失われているかもしれません"
+                            "（本文の長さが短く壊れたファイルと、終わりに 0 のバイトが付け足されたファイルとは、"
+                            "見分けられません）。\r\n開く前のファイルを、そのまま次の名前で残しました。\r\n"
+                          + kept);
+    EXPECT_EQ(ReadRaw(kept), bytes);
+    EXPECT_EQ(ReadRaw(file), bytes);
+
+    // A sound document without padding is no doubt, and nothing is kept.
+    WriteDocumentFile(file, pages, 0, 0);
+    ReadDocumentFile(file, 0, nullptr, &notice);
+    EXPECT_EQ(notice, "");
+    EXPECT_FALSE(fs::exists(dir.File("doubt.original-2.vk2")));
+}
+
 // Records that no longer match the tree: read as they were, the first
 // save would lose a page's text (an auto-save or a forced save at close
 // needs no key).

@@ -385,7 +385,7 @@ TEST(Vk2Codec, WhatEitherWriterWroteReadsBack)
         for (TFlatPage& page : cleaned)
             page.Title = CleanTitleForFile(page.Title);
         ASSERT_EQ(ReadAsAFile(EncodeVk2(pages, 0, 0) + padding), cleaned) << i;
-        ASSERT_EQ(ReadAsAFile(WrittenByTheFormat({pages, 0, {}}) + padding), pages) << i;
+        ASSERT_EQ(ReadAsAFile(WrittenByTheFormat({pages, 0, {}, {}}) + padding), pages) << i;
     }
 }
 

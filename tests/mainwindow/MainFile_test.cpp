@@ -262,7 +262,7 @@ TEST_F(MainFile, ADocumentInAFolderNoOneMayWriteSaysSoWhenOpened)
     ASSERT_TRUE(velk->DocumentFiles().LoadOutline(Home() + "locked/doc"));
     chmod((Home() + "locked").c_str(), 0755);
     EXPECT_EQ(velk->DocumentFiles().CaptionText(), Home() + "locked/doc.vk2" + Utf8ToSjis("－読み出し専用"));
-    EXPECT_NE(LastQuestion().find("名前を付けて保存"), std::string::npos) << LastQuestion();
+    EXPECT_NE(LastQuestion().find("名前をつけて保存"), std::string::npos) << LastQuestion();
 }
 
 TEST_F(MainFile, TheBackupHoldsTheFileAsItWasBeforeTheSave)

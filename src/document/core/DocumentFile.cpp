@@ -93,7 +93,32 @@ std::string NewerSaveCopiesNotice(const std::string& FileName)
     return notice;
 }
 
-TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std::optional<TFileVersion>* Version)
+namespace {
+
+// Keeps Bytes, the file as opened, beside it when its last page may have
+// lost its end: the open cannot tell, and a save would make the loss final.
+// Gives what the open tells of it.
+std::string KeepAsOpened(const std::string& FileName, const TVk2Document& Document, std::string_view Bytes)
+{
+    const size_t page = *Document.EndInDoubt;
+    const std::string doubt = PageNamed(Document.Pages[page], page)
+                              + "の本文は、終わりの数バイトが失われているかもしれません（本文の長さが短く壊れた"
+                                "ファイルと、終わりに 0 のバイトが付け足されたファイルとは、見分けられません）。";
+    // A folder no save can write keeps the file as it is anyway.
+    if (!CanReplaceIn(FileName))
+        return ShownPath(FileName) + "\r\n" + doubt;
+    try {
+        return ShownPath(FileName) + "\r\n" + doubt + "\r\n開く前のファイルを、そのまま次の名前で残しました。\r\n"
+               + ShownPath(WriteBeside(FileName, std::span(&Bytes, 1), TBesideName::Original));
+    } catch (const EFWriteError& error) {
+        throw EVk2Format(doubt + "\r\n開く前のファイルを残せないため、開きません。\r\n" + error.what());
+    }
+}
+
+} // namespace
+
+TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std::optional<TFileVersion>* Version,
+                              std::string* Notice)
 {
     // Its stamp is taken before the bytes are read, from the descriptor
     // they are read through: a write while it is read changes the stamp.
@@ -105,6 +130,9 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
     try {
         TVk2Document document = DecodeVk2(bytes, SubIconCount);
         CheckTitlesAgreeWithTexts(document.Pages);
+        const std::string notice = document.EndInDoubt ? KeepAsOpened(FileName, document, bytes) : "";
+        if (Notice)
+            *Notice = notice;
         if (Version)
             Version->emplace(file.Look, bytes);
         return document;

@@ -197,11 +197,14 @@ std::pair<std::string_view, std::string_view> StemAndExtension(std::string_view 
     return {Name.substr(0, dot), Name.substr(dot)};
 }
 
-std::string CopyName(std::string_view Name, int Number)
+// "<stem><Mark><Number><extension>" of Name.
+std::string MarkedName(std::string_view Name, std::string_view Mark, int Number)
 {
     const auto [stem, extension] = StemAndExtension(Name);
-    return std::string(stem).append(CopyMark).append(std::to_string(Number)).append(extension);
+    return std::string(stem).append(Mark).append(std::to_string(Number)).append(extension);
 }
+
+std::string CopyName(std::string_view Name, int Number) { return MarkedName(Name, CopyMark, Number); }
 
 // The target name of a save copy "<stem>.save-copy-<n><extension>" and
 // its number; nothing for any other entry.
@@ -908,6 +911,8 @@ std::string BesideName(std::string_view Name, TBesideName Kind, int Number)
 {
     if (Kind == TBesideName::SaveCopy)
         return CopyName(Name, Number);
+    if (Kind == TBesideName::Original)
+        return MarkedName(Name, ".original-", Number);
     const auto [stem, extension] = StemAndExtension(Name);
     return std::string(VersionBase(stem).first)
         .append(" (")
@@ -924,7 +929,7 @@ std::string WriteBeside(const std::string& FileName, std::span<const std::string
     // The temporary file is named after the document, so that one a killed
     // process left is dealt with by the document's next save.
     TReplacement file = StartReplacement(FileName, {FileName, TMadeFrom::Copy});
-    int number = Kind == TBesideName::SaveCopy ? 1 : VersionBase(StemAndExtension(file.Name).first).second;
+    int number = Kind == TBesideName::NextVersion ? VersionBase(StemAndExtension(file.Name).first).second : 1;
     struct stat st;
     while (number < MaxCopies && lstat((file.Folder + BesideName(file.Name, Kind, number)).c_str(), &st) == 0)
         ++number;

@@ -164,6 +164,9 @@ enum class TBesideName {
     // document, kept beside another's; a version "<stem> (<k>)" goes on
     // from k + 1.
     NextVersion,
+    // "<stem>.original-<n><extension>" from 1: a document's file as it was
+    // opened, kept before a save writes over what the open may have misread.
+    Original,
 };
 // Writes Pieces as a new file beside FileName (beside the file its links
 // lead to), under the first name of Kind that nothing has: a file is never
