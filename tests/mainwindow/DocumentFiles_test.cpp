@@ -151,7 +151,7 @@ TEST_F(DocumentFiles, Utf16IsReadAndBytesThatAreNoTextAreRefused)
     WriteFileAtomic(unicode, utf16);
     WriteFileAtomic(binary, std::string("\x7F\x45\x4C\x46\x02\x01\x01\0", 8));
     const std::string refusal =
-        "ファイル \"" + OsPath(binary) + "\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。";
+        "ファイル \"" + OsPath(binary) + "\" は実行ファイルで、テキストではないため読み込めません。";
 
     ASSERT_TRUE(files->LoadTreeText(unicode));
     ASSERT_EQ(host.DataTree()->Items().Count(), 2);

@@ -127,8 +127,8 @@ TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
 TEST_F(ExternalEditorTest, FilesInNeitherEncodingAreRefusedAndEachIsKept)
 {
     std::filesystem::remove_all(Home() + "Temp");
-    const std::string refused = "外部エディタから戻ったファイルは UTF-8 でも UTF-16 でも Shift-JIS "
-                                "でもないため、ページは元のままにしました。\r\n"
+    const std::string refused = "外部エディタから戻ったファイルは UTF-16 の BOM（バイト順マーク）で始まりますが、"
+                                "UTF-16 として正しくないため読み込めません。ページは元のままにしました。\r\n"
                                 "編集した内容は ";
     std::vector<std::string> kept;
     for (const char* bytes : {"\\377\\376x", "\\377\\376y"}) {

@@ -134,13 +134,13 @@ TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
         {"short UTF-8", "煎茶\r\n", Sjis("煎茶"), 0},
         {"short UTF-8 of a name", "齊藤\r\n", Sjis("齊藤"), 0},
         {"short UTF-8 that weighs as Shift-JIS", "饒e\r\n", Sjis("饒e"), 0}, // "鬣弾"
-        {"no text", "\x89PNG\r\n\x1A\n", std::nullopt, 0},
+        {"no text", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16), std::nullopt, 0},
     };
     EXPECT_EQ(TransferFileBytes(page, Utf8), cases[0].Bytes);
     for (const auto& c : cases) {
-        int unmapped = -1;
-        EXPECT_EQ(PageTextFromTransferFile(page, c.Bytes, Utf8, unmapped), c.Back) << c.Name;
-        EXPECT_EQ(unmapped, c.Unmapped) << c.Name;
+        const TTextReading back = PageTextFromTransferFile(page, c.Bytes, Utf8);
+        EXPECT_EQ(back.Judgement.Encoding ? std::optional(back.Text) : std::nullopt, c.Back) << c.Name;
+        EXPECT_EQ(back.Unmapped, c.Unmapped) << c.Name;
     }
 }
 
