@@ -314,6 +314,27 @@ TEST(DocumentFile, PagesWithBytesOfNoUnicodeFormReadBack)
     }
 }
 
+// A page that starts as a binary format does ("GIF89a", "%PDF-", zip's
+// PK 03 04) is text: it reads back from its page file and its hierarchical
+// text.
+TEST(DocumentFile, APageThatStartsLikeABinaryFormatReadsBack)
+{
+    TempDir dir;
+    for (const std::string& text :
+         {Sjis("GIF89a の仕様メモ\r\n幅と高さ"), Sjis("%PDF-1.7 の構造"), "PK\x03\x04" + Sjis("書庫の見出し")}) {
+        WriteFileAtomic(dir.File("page.txt"), text);
+        const TTextReading page = ReadTextAsPage(dir.File("page.txt"));
+        EXPECT_EQ(page.Text, text);
+        EXPECT_EQ(page.Judgement.Finding, TTextFinding::Plain);
+        // A hierarchical text another program wrote, its first page with no
+        // dots.
+        WriteFileAtomic(dir.File("tree.txt"), text + "\r\n.next\r\n");
+        const TFlatPages pages = ParseTreeText(ReadTextFile(dir.File("tree.txt")).Text);
+        ASSERT_EQ(pages.size(), 2u);
+        EXPECT_EQ(pages[0].Text, text + "\r\n");
+    }
+}
+
 TEST(DocumentFile, AnEmptyFileIsToldAsEmptyNotAsDamaged)
 {
     TempDir dir;

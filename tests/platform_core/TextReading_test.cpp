@@ -7,10 +7,10 @@
 #include "TextReading.h"
 
 #include "Cp932.h"
+#include "Recoded.h"
 #include "SjisLiteral.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
@@ -18,23 +18,7 @@
 
 namespace {
 
-// Text (UTF-8) in the encoding To, as iconv writes it.
-std::string Recoded(std::string_view Text, const char* To)
-{
-    const iconv_t handle = iconv_open(To, "UTF-8");
-    std::string out(Text.size() * 4 + 16, '\0');
-    char* in = const_cast<char*>(Text.data());
-    char* outPos = out.data();
-    size_t inLeft = Text.size(), outLeft = out.size();
-    const bool whole = iconv(handle, &in, &inLeft, &outPos, &outLeft) != static_cast<size_t>(-1)
-                       && iconv(handle, nullptr, nullptr, &outPos, &outLeft) != static_cast<size_t>(-1);
-    iconv_close(handle);
-    EXPECT_TRUE(whole) << Text << " in " << To;
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-constexpr std::string_view Subject = "ファイル \"a.txt\" ";
+constexpr std::string_view ShownFile = "ファイル \"a.txt\" ";
 
 TEST(TextReading, TextThatStartsWithTheMarkOfABinaryFormatIsText)
 {
@@ -51,7 +35,7 @@ TEST(TextReading, TextThatStartsWithTheMarkOfABinaryFormatIsText)
     for (const auto& [bytes, encoding] : texts) {
         const TTextReading reading = ReadText(bytes);
         EXPECT_EQ(reading.Judgement.Encoding, encoding) << bytes;
-        EXPECT_EQ(JudgementNotice(reading.Judgement, Subject), "") << bytes;
+        EXPECT_EQ(JudgementNotice(reading.Judgement, ShownFile), "") << bytes;
     }
     // The same marks with what follows them in such files.
     const std::pair<std::string, std::string> files[] = {
@@ -63,8 +47,8 @@ TEST(TextReading, TextThatStartsWithTheMarkOfABinaryFormatIsText)
     for (const auto& [bytes, what] : files) {
         const TTextJudgement judgement = JudgeTextFile(bytes);
         EXPECT_EQ(judgement.Encoding, std::nullopt) << what;
-        EXPECT_EQ(JudgementNotice(judgement, Subject),
-                  std::string(Subject) + "は " + what + "で、テキストではないため読み込めません。");
+        EXPECT_EQ(JudgementNotice(judgement, ShownFile),
+                  std::string(ShownFile) + "は " + what + "で、テキストではないため読み込めません。");
     }
 }
 
@@ -93,8 +77,8 @@ TEST(TextReading, Utf8WithAFewBytesThatAreNotIsReadAsUtf8AndTold)
         EXPECT_EQ(reading.Judgement.Line, c.Line) << c.Name;
         EXPECT_FALSE(TakesBytesAsTheyStand(reading.Judgement));
     }
-    EXPECT_EQ(JudgementNotice(ReadText(cases[0].Bytes).Judgement, Subject),
-              std::string(Subject)
+    EXPECT_EQ(JudgementNotice(ReadText(cases[0].Bytes).Judgement, ShownFile),
+              std::string(ShownFile)
                   + "は UTF-8 で書かれていますが、UTF-8 として読めないバイトが 2 個あります（最初は 2 "
                     "行目）。UTF-8 として読み込み、読めないバイトはそれぞれ「〓」にしました。");
     // Shift-JIS, and UTF-8 of a few characters, read as Shift-JIS is before.
@@ -126,8 +110,8 @@ TEST(TextReading, EucJpAndIso2022JpAreReadAsWhatTheyAreAndTold)
         EXPECT_EQ(reading.Judgement.Encoding, c.Encoding) << c.Bytes;
         EXPECT_EQ(reading.Text, c.Text) << c.Bytes;
         EXPECT_EQ(reading.Unmapped, 0) << c.Bytes;
-        EXPECT_EQ(JudgementNotice(reading.Judgement, Subject),
-                  std::string(Subject) + "は " + c.Told + " として読み込みました。");
+        EXPECT_EQ(JudgementNotice(reading.Judgement, ShownFile),
+                  std::string(ShownFile) + "は " + c.Told + " として読み込みました。");
     }
     // Escapes of coloured logs are no JIS code; half-width katakana words
     // in Shift-JIS that are well-formed EUC-JP hold no kana in it.
@@ -158,12 +142,12 @@ TEST(TextReading, TextInNeitherEncodingIsKeptAsItStandsAndAsked)
         EXPECT_EQ(reading.Text, c.Bytes);
         EXPECT_TRUE(TakesBytesAsTheyStand(reading.Judgement)) << c.Bytes;
     }
-    EXPECT_EQ(JudgementNotice(JudgeTextFile(cases[0].Bytes), Subject),
-              std::string(Subject)
+    EXPECT_EQ(JudgementNotice(JudgeTextFile(cases[0].Bytes), ShownFile),
+              std::string(ShownFile)
                   + "は UTF-8 でも Shift-JIS でもなく、欧文の文字コード（Windows-1252 や Latin-1）で書かれているようで"
                     "す。Shift-JIS としてバイトのまま読むと、アクセント付きの文字や引用符は別の文字になります。");
-    EXPECT_EQ(JudgementNotice(JudgeTextFile(cases[3].Bytes), Subject),
-              std::string(Subject)
+    EXPECT_EQ(JudgementNotice(JudgeTextFile(cases[3].Bytes), ShownFile),
+              std::string(ShownFile)
                   + "は Shift-JIS の行と UTF-8 の行が混ざっています（UTF-8 の行は 2 行目から）。Shift-JIS "
                     "としてバイトのまま読むと、UTF-8 の行は別の文字になります。");
 }
@@ -185,8 +169,8 @@ TEST(TextReading, Utf16WithoutItsMarkIsReadByItsLineEnds)
         const TTextReading reading = ReadText(utf16(u"かな\n", bigEndian));
         EXPECT_EQ(reading.Judgement.Encoding, bigEndian ? TTextEncoding::Utf16Be : TTextEncoding::Utf16Le);
         EXPECT_EQ(reading.Text, Sjis("かな\n"));
-        EXPECT_EQ(JudgementNotice(reading.Judgement, Subject),
-                  std::string(Subject)
+        EXPECT_EQ(JudgementNotice(reading.Judgement, ShownFile),
+                  std::string(ShownFile)
                       + "は BOM（バイト順マーク）のない UTF-16 で書かれているので、UTF-16 として読み込みました。");
         EXPECT_EQ(ReadText(utf16(u"テスト\r\n二行目\r\n", bigEndian)).Text, Sjis("テスト\r\n二行目\r\n"));
     }
