@@ -142,6 +142,10 @@ TEST(TextReading, TextInNeitherEncodingIsKeptAsItStandsAndAsked)
         EXPECT_EQ(reading.Text, c.Bytes);
         EXPECT_TRUE(TakesBytesAsTheyStand(reading.Judgement)) << c.Bytes;
     }
+    // The program's own Shift-JIS with a byte of no Unicode form: 前 (91 4F)
+    // reads as "‘O" in Windows-1252, a quotation mark that ends no word.
+    for (const std::string& own : {".S\xFDH " + Sjis("名前\r\n"), Sjis("ab") + "\xA0" + Sjis("ソ表示\r\n")})
+        EXPECT_EQ(JudgeTextFile(own).Finding, TTextFinding::Plain) << own;
     EXPECT_EQ(JudgementNotice(JudgeTextFile(cases[0].Bytes), ShownFile),
               std::string(ShownFile)
                   + "は UTF-8 でも Shift-JIS でもなく、欧文の文字コード（Windows-1252 や Latin-1）で書かれているようで"

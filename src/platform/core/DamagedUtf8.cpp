@@ -55,19 +55,15 @@ std::string ReadableUtf8(std::string_view Bytes, size_t& Gaps)
     std::string readable;
     readable.reserve(Bytes.size());
     Gaps = 0;
-    size_t runStart = 0;
-    bool inGap = false;
-    for (size_t pos = 0; pos < Bytes.size();) {
-        const size_t start = pos;
-        if (NextUtf8(Bytes, pos)) {
-            inGap = false;
-            continue;
-        }
-        Gaps += !inGap;
-        inGap = true;
-        readable.append(Bytes.substr(runStart, start - runStart));
-        runStart = pos;
+    // Each turn ends past one byte no UTF-8 sequence holds; a gap starts
+    // where one follows well-formed text, or the start.
+    for (size_t pos = 0; pos < Bytes.size(); ++pos) {
+        const size_t wellFormed = WellFormedUtf8Length(Bytes.substr(pos));
+        readable.append(Bytes.substr(pos, wellFormed));
+        if (pos + wellFormed == Bytes.size())
+            break;
+        Gaps += wellFormed > 0 || pos == 0;
+        pos += wellFormed;
     }
-    readable.append(Bytes.substr(runStart));
     return readable;
 }

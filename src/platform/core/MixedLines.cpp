@@ -10,17 +10,8 @@ namespace {
 // Line is well-formed UTF-8 and holds a character beyond ASCII.
 bool IsUtf8BeyondAscii(std::string_view Line)
 {
-    bool beyondAscii = false;
-    for (size_t pos = 0; pos < Line.size();) {
-        if (static_cast<unsigned char>(Line[pos]) < 0x80) {
-            ++pos;
-            continue;
-        }
-        if (!NextUtf8(Line, pos))
-            return false;
-        beyondAscii = true;
-    }
-    return beyondAscii;
+    return std::any_of(Line.begin(), Line.end(), [](char C) { return static_cast<unsigned char>(C) >= 0x80; })
+           && IsUtf8(Line);
 }
 
 } // namespace

@@ -219,7 +219,7 @@ TTextJudgement JudgeNotUtf8(std::string_view Bytes, const TUtf8Damage& Damage, T
         return {.Encoding = TTextEncoding::EucJp};
     if (const size_t line = FirstUtf8Line(Bytes))
         return {.Encoding = shiftJis, .Finding = TTextFinding::MixedLines, .Line = line};
-    if (LooksWestern(Bytes) && !IsShiftJis(Bytes) && LikelierAsWestern(start))
+    if (LooksWestern(Bytes) && LikelierAsWestern(start))
         return {.Encoding = shiftJis, .Finding = TTextFinding::Western};
     return {.Encoding = shiftJis};
 }

@@ -1,5 +1,6 @@
 #include "WesternText.h"
 
+#include "Sjis.h"
 #include "Utf8.h"
 
 namespace {
@@ -34,8 +35,10 @@ bool IsWesternMark(char16_t C)
 bool LooksWestern(std::string_view Bytes)
 {
     constexpr size_t kLongestRun = 3;
-    const auto isAsciiLetter = [&](size_t I) {
-        return I < Bytes.size() && ((Bytes[I] >= 'A' && Bytes[I] <= 'Z') || (Bytes[I] >= 'a' && Bytes[I] <= 'z'));
+    // What a word's last letter or closing quotation mark comes after.
+    const auto isWordEnd = [](char C) {
+        return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z')
+               || std::string_view(".,;:!?").find(C) != std::string_view::npos;
     };
     size_t run = 0;
     bool marked = false;
@@ -47,7 +50,9 @@ bool LooksWestern(std::string_view Bytes)
         }
         if (++run > kLongestRun || Windows1252Char(byte) == 0)
             return false;
-        marked = marked || (IsWesternMark(Windows1252Char(byte)) && (isAsciiLetter(i - 1) || isAsciiLetter(i + 1)));
+        const bool endsWord = i > 0 && isWordEnd(Bytes[i - 1])
+                              && !(i + 1 < Bytes.size() && sjis::IsTrail(static_cast<unsigned char>(Bytes[i + 1])));
+        marked = marked || (endsWord && IsWesternMark(Windows1252Char(byte)));
     }
     return marked;
 }

@@ -10,8 +10,11 @@
 // Bytes look like Western text: every byte is a character of Windows-1252,
 // no more than three bytes above 0x7F stand together (Japanese stands in
 // long runs of them), and one of them is a small accented letter of
-// everyday words or a curly quotation mark beside an ASCII letter ("café",
-// "über", "It’s").
+// everyday words or a curly quotation mark that ends a word: after an ASCII
+// letter or sign of punctuation, before a byte that is no trail byte
+// ("café ", "está.", "Hello,” she").
+// Shift-JIS reads such a byte as a lead byte with no trail byte after it,
+// which no well-formed Shift-JIS holds.
 bool LooksWestern(std::string_view Bytes);
 
 // Bytes read as Windows-1252, written in UTF-8.
