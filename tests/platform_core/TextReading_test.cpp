@@ -223,6 +223,16 @@ TEST(TextReading, MarksWrittenApartJoinTheirLetters)
     const TTextReading mac = ReadText("テ\u3099ータヘ\u3099ースのか\u3099いト\u3099\n");
     EXPECT_EQ(mac.Judgement.Encoding, TTextEncoding::Utf8);
     EXPECT_EQ(mac.Text, Sjis("データベースのがいド\n"));
+    // A long file is converted a piece at a time, the pieces joined where
+    // no mark is.
+    std::string longText, longSjis;
+    for (int i = 0; i < 20000; ++i) {
+        longText += i % 7 ? "か\u3099😀" : "か\u3099😀\n";
+        longSjis += i % 7 ? Sjis("が") + "?" : Sjis("が") + "?\n";
+    }
+    int longUnmapped = -1;
+    EXPECT_EQ(SjisOfText(longText, TTextEncoding::Utf8, longUnmapped), longSjis);
+    EXPECT_EQ(longUnmapped, 20000);
     // A mark that composes with nothing stays apart, and Shift-JIS cannot
     // hold it.
     int unmapped = -1;

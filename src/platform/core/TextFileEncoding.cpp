@@ -256,6 +256,26 @@ std::string SjisOfUnicode(std::u16string Units, int& Unmapped)
     return Utf16ToSjis(Units, Unmapped);
 }
 
+// UTF-8 Bytes as Shift-JIS a piece at a time, so the UTF-16 in between
+// stays small: each piece ends before an ASCII byte, which ends a
+// character and is no mark to join to it.
+std::string SjisOfUtf8(std::string_view Bytes, int& Unmapped)
+{
+    constexpr size_t kPieceBytes = 1 << 16;
+    std::string sjis;
+    sjis.reserve(Bytes.size());
+    for (size_t start = 0; start < Bytes.size();) {
+        size_t end = std::min(start + kPieceBytes, Bytes.size());
+        while (end < Bytes.size() && static_cast<unsigned char>(Bytes[end]) >= 0x80)
+            ++end;
+        int unmapped = 0;
+        sjis += SjisOfUnicode(Utf16OfUtf8(Bytes.substr(start, end - start)), unmapped);
+        Unmapped += unmapped;
+        start = end;
+    }
+    return sjis;
+}
+
 } // namespace
 
 TTextJudgement JudgeTextFile(std::string_view Bytes, TTextEncoding Expected, TEncodingKnown Known)
@@ -290,7 +310,7 @@ std::string SjisOfText(std::string_view Bytes, TTextEncoding Encoding, int& Unma
     case TTextEncoding::Utf8:
         if (Bytes.starts_with(Utf8ByteOrderMark))
             Bytes.remove_prefix(Utf8ByteOrderMark.size());
-        return SjisOfUnicode(Utf16OfUtf8(Bytes), Unmapped);
+        return SjisOfUtf8(Bytes, Unmapped);
     case TTextEncoding::Utf16Le:
     case TTextEncoding::Utf16Be:
         if (Bytes.starts_with(ByteOrderMark(Encoding)))
