@@ -24,6 +24,7 @@
 #include "SysUtils.h"
 #include "TextFileEncoding.h"
 #include "TextOutputs.h"
+#include "TextReadingQuestion.h"
 #include "ToolButtonIds.h"
 #include "TreeText.h"
 #include "TreeView.h"
@@ -63,11 +64,15 @@ void DeleteTransferFile(const std::string& File)
              TMsgDlgType::mtError);
 }
 
-// A file the page cannot take is refused. What the user edited is kept
-// under a name of its own in the Temp folder (or, failing that, beside the
-// program) and the transfer file goes; kept nowhere, it stays where it is,
-// and the user is asked to move it before a start-up clears it.
-void RefuseTransferFile(const std::string& File, std::string_view Bytes)
+// How the messages of a read-back name the transfer file.
+constexpr std::string_view TransferFileSubject = "外部エディタから戻ったファイル";
+
+// A file the page cannot take is refused, after Why (UTF-8, ending in a
+// full sentence, or empty). What the user edited is kept under a name of
+// its own in the Temp folder (or, failing that, beside the program) and
+// the transfer file goes; kept nowhere, it stays where it is, and the user
+// is asked to move it before a start-up clears it.
+void RefuseTransferFile(const std::string& File, std::string_view Bytes, const std::string& Why)
 {
     std::string kept, failure;
     for (const std::string& folder : {ProgramFolder() + "Temp/", ProgramFolder()}) {
@@ -79,10 +84,10 @@ void RefuseTransferFile(const std::string& File, std::string_view Bytes)
                 failure = E.Message();
         }
     }
-    const std::string refused = "外部エディタから戻ったファイルは UTF-8 でも UTF-16 でも Shift-JIS "
-                                "でもないため、ページは元のままにしました。\r\n";
+    const std::string refused = Why + "ページは元のままにしました。\r\n";
     if (kept.empty()) {
-        Tell(refused + "編集した内容は " + ShownPath(File) + " にあります。別の場所へ移してください。\r\n\r\n" + failure,
+        Tell(refused + "編集した内容は " + ShownPath(File) + " にあります。別の場所へ移してください。\r\n\r\n"
+                 + failure,
              TMsgDlgType::mtError);
         return;
     }
@@ -174,18 +179,22 @@ std::optional<std::string> TExternalEditor::RunExternalEdit(const std::string& P
         DeleteTransferFile(TransferFile);
         return std::nullopt;
     }
-    int unmapped = 0;
-    std::optional<std::string> edited = PageTextFromTransferFile(Page, *bytes, encoding, unmapped);
-    if (!edited) {
-        RefuseTransferFile(TransferFile, *bytes);
+    TTextReading edited = PageTextFromTransferFile(Page, *bytes, encoding);
+    if (!edited.Judgement.Encoding) {
+        RefuseTransferFile(TransferFile, *bytes, JudgementNotice(edited.Judgement, TransferFileSubject));
+        return std::nullopt;
+    }
+    if (!MayTakeText(edited.Judgement, TransferFileSubject,
+                     "「いいえ」ならページは元のままにし、編集した内容を残します。")) {
+        RefuseTransferFile(TransferFile, *bytes, "");
         return std::nullopt;
     }
     DeleteTransferFile(TransferFile);
     // Told as a paste tells of what the page cannot hold.
     TEditorEx& dataMemo = Parts_.DataMemo;
-    if (unmapped > 0 && dataMemo.OnUnmappedCharacters)
-        dataMemo.OnUnmappedCharacters(&dataMemo, unmapped);
-    return edited;
+    if (edited.Unmapped > 0 && dataMemo.OnUnmappedCharacters)
+        dataMemo.OnUnmappedCharacters(&dataMemo, edited.Unmapped);
+    return std::move(edited.Text);
 }
 
 void TExternalEditor::pEdGoHideClick()

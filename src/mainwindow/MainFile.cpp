@@ -25,6 +25,7 @@
 #include "Programs.h"
 #include "SaveQuestion.h"
 #include "SubIni.h"
+#include "TextReadingQuestion.h"
 #include "TreeView.h"
 #include "Vk2Codec.h"
 #include "WindowCaption.h"
@@ -603,21 +604,22 @@ void TDocumentFiles::ReadTextPages(const std::vector<std::string>& Files)
     bool intoCurrentPage = Host_.ActiveEditor()->GetTextLen() == 0 && dataTree.Items().Count() > 0;
     int unmapped = 0;
     for (const std::string& file : Files) {
-        std::string text;
-        int fileUnmapped = 0;
+        TTextReading reading;
         try {
-            text = ReadTextAsPage(file, fileUnmapped);
+            reading = ReadTextAsPage(file);
         } catch (const Exception& error) {
             Tell(error.what(), TMsgDlgType::mtError);
             continue;
         }
-        unmapped += fileUnmapped;
+        if (!MayTakeText(reading.Judgement, FileSubject(file), "「いいえ」なら読み込みません。"))
+            continue;
+        unmapped += reading.Unmapped;
         if (!intoCurrentPage)
             Host_.AddPage();
         intoCurrentPage = false;
         if (SettingsVars.Options.TextToPage)
-            text = TextPageHead(file) + text;
-        Host_.ActiveEditor()->SetText(text);
+            reading.Text = TextPageHead(file) + reading.Text;
+        Host_.ActiveEditor()->SetText(reading.Text);
         Host_.StorePage(dataTree.Selected());
         Host_.MarkModified();
     }

@@ -26,6 +26,7 @@
 #include "SubIni.h"
 #include "TextForm.h"
 #include "TextOutputs.h"
+#include "TextReadingQuestion.h"
 #include "TreeText.h"
 #include "TreeView.h"
 #include "WindowCaption.h"
@@ -148,15 +149,17 @@ bool TDocumentFiles::LoadTreeText(const std::string& Path)
                       TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo})
                != mrYes)
         return false;
-    TFlatPages pages;
-    int unmapped = 0;
+    TTextReading reading;
     try {
         THourGlass hourGlass;
-        pages = ParseTreeText(ReadTextFile(Path, unmapped));
+        reading = ReadTextFile(Path);
     } catch (const Exception& error) {
         Tell(error.what(), TMsgDlgType::mtError);
         return false;
     }
+    if (!MayTakeText(reading.Judgement, FileSubject(Path), "「いいえ」なら読み込みません。"))
+        return false;
+    const TFlatPages pages = ParseTreeText(reading.Text);
 
     // From here on nothing can fail: the pages read replace the old ones.
     Host_.DocumentReplacing();
@@ -172,7 +175,7 @@ bool TDocumentFiles::LoadTreeText(const std::string& Path)
     HasFileName_ = false;
     Host_.CloseSubIconFinder();
     Host_.DocumentReplaced(false);
-    Host_.ShowUnmappedNotice(unmapped);
+    Host_.ShowUnmappedNotice(reading.Unmapped);
     CatchExceptions([&] { TreeHistory_->Remember(Path); });
     return true;
 }

@@ -336,9 +336,9 @@ TEST(DocumentFile, TextFilesReadAsPagesGetCrLfLineBreaks)
         EXPECT_EQ(NormalizeLineBreaks(c.In), c.Out) << c.In;
     TempDir dir;
     WriteRaw(dir.File("t.txt"), "one\ntwo");
-    int unmapped = -1;
-    EXPECT_EQ(ReadTextAsPage(dir.File("t.txt"), unmapped), "one\r\ntwo");
-    EXPECT_EQ(unmapped, 0);
+    const TTextReading reading = ReadTextAsPage(dir.File("t.txt"));
+    EXPECT_EQ(reading.Text, "one\r\ntwo");
+    EXPECT_EQ(reading.Unmapped, 0);
 }
 
 // Pages holding bytes with no Unicode form (0x80, 0xFD, an unassigned
@@ -366,15 +366,39 @@ TEST(DocumentFile, PagesWithBytesOfNoUnicodeFormReadBack)
     BuildTree(nodes, pages, TDepthPolicy::Clamp);
     TempDir dir;
     WriteFileAtomic(dir.File("tree.txt"), TreeTextOfTree(nodes));
-    int unmapped = -1;
-    TFlatPages back = ParseTreeText(ReadTextFile(dir.File("tree.txt"), unmapped));
+    const TTextReading tree = ReadTextFile(dir.File("tree.txt"));
+    EXPECT_EQ(tree.Judgement.Finding, TTextFinding::Plain);
+    TFlatPages back = ParseTreeText(tree.Text);
     ASSERT_EQ(back.size(), pages.size());
     for (size_t i = 0; i < pages.size(); ++i)
         EXPECT_EQ(back[i].Text, texts[i] + "\r\n") << i;
     for (const std::string& text : texts) {
         WriteFileAtomic(dir.File("page.txt"), text);
-        EXPECT_EQ(ReadTextAsPage(dir.File("page.txt"), unmapped), text);
-        EXPECT_EQ(unmapped, 0);
+        const TTextReading page = ReadTextAsPage(dir.File("page.txt"));
+        EXPECT_EQ(page.Text, text);
+        EXPECT_EQ(page.Unmapped, 0);
+        EXPECT_EQ(page.Judgement.Finding, TTextFinding::Plain);
+    }
+}
+
+// A page that starts as a binary format does ("GIF89a", "%PDF-", zip's
+// PK 03 04) is text: it reads back from its page file and its hierarchical
+// text.
+TEST(DocumentFile, APageThatStartsLikeABinaryFormatReadsBack)
+{
+    TempDir dir;
+    for (const std::string& text :
+         {Sjis("GIF89a の仕様メモ\r\n幅と高さ"), Sjis("%PDF-1.7 の構造"), "PK\x03\x04" + Sjis("書庫の見出し")}) {
+        WriteFileAtomic(dir.File("page.txt"), text);
+        const TTextReading page = ReadTextAsPage(dir.File("page.txt"));
+        EXPECT_EQ(page.Text, text);
+        EXPECT_EQ(page.Judgement.Finding, TTextFinding::Plain);
+        // A hierarchical text another program wrote, its first page with no
+        // dots.
+        WriteFileAtomic(dir.File("tree.txt"), text + "\r\n.next\r\n");
+        const TFlatPages pages = ParseTreeText(ReadTextFile(dir.File("tree.txt")).Text);
+        ASSERT_EQ(pages.size(), 2u);
+        EXPECT_EQ(pages[0].Text, text + "\r\n");
     }
 }
 

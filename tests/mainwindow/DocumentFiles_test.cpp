@@ -14,6 +14,7 @@
 #include "MainMenus.h"
 #include "OpenMenuList.h"
 #include "PageList.h"
+#include "Recoded.h"
 #include "ScriptedDialogs.h"
 #include "SjisLiteral.h"
 #include "SubIni.h"
@@ -153,7 +154,7 @@ TEST_F(DocumentFiles, Utf16IsReadAndBytesThatAreNoTextAreRefused)
     WriteFileAtomic(unicode, utf16);
     WriteFileAtomic(binary, std::string("\x7F\x45\x4C\x46\x02\x01\x01\0", 8));
     const std::string refusal =
-        "ファイル \"" + OsPath(binary) + "\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。";
+        "ファイル \"" + OsPath(binary) + "\" は実行ファイルで、テキストではないため読み込めません。";
 
     ASSERT_TRUE(files->LoadTreeText(unicode));
     ASSERT_EQ(host.DataTree()->Items().Count(), 2);
@@ -169,6 +170,58 @@ TEST_F(DocumentFiles, Utf16IsReadAndBytesThatAreNoTextAreRefused)
     files->FlPageTextLoadClick();
     EXPECT_EQ(host.DataMemo()->GetText(), Sjis(".一\r\n..二\r\n")) << "only the text became a page";
     EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{refusal, refusal}));
+}
+
+// What reading a text file found is told before a page or a document is
+// made of it: EUC-JP and damaged UTF-8 are read and told; text in neither
+// encoding is asked about, and a No makes nothing of it.
+TEST_F(DocumentFiles, TextInOtherEncodingsIsToldOfBeforeAnythingIsMadeOfIt)
+{
+    const std::string line = "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。";
+    const std::string euc = home.Path() + "euc.txt", western = home.Path() + "western.txt",
+                      cut = home.Path() + "cut.txt";
+    WriteFileAtomic(euc, Recoded("会議の予定です。\nよろしく。\n", "EUC-JP"));
+    WriteFileAtomic(western, "Caf\xE9 au lait\n");
+    WriteFileAtomic(cut, line + "\xE4\xBD");
+    const auto told = [](const std::string& File, const std::string& Notice) {
+        return "ファイル \"" + OsPath(File) + "\" は" + Notice;
+    };
+    const std::string eucNotice = told(euc, " EUC-JP で書かれているので、EUC-JP として読み込みました。");
+    const std::string westernQuestion =
+        told(western, " UTF-8 でも Shift-JIS でもなく、欧文の文字コード（Windows-1252 や Latin-1）で書かれているようで"
+                      "す。Shift-JIS としてバイトのまま読むと、アクセント付きの文字や引用符は別の文字になります。\r\n"
+                      "\r\nバイトのまま読み込みますか？「いいえ」なら読み込みません。");
+    const std::string cutNotice =
+        told(cut, " UTF-8 で書かれていますが、UTF-8 として読めないバイトが 2 個あります（最初は 1 行目）。UTF-8 "
+                  "として読み込み、読めないバイトはそれぞれ「〓」にしました。");
+
+    dialogs.AnswerFiles({euc, western, cut});
+    dialogs.Answer(mrNo);
+    files->FlPageTextLoadClick();
+    EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{eucNotice, westernQuestion, cutNotice}));
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{"AddPage", "StorePage", "MarkModified", "AddPage", "StorePage",
+                                                    "MarkModified", "ShowUnmappedNotice 0"}))
+        << "no page for the file read in neither encoding";
+    EXPECT_EQ(host.DataMemo()->GetText(), Sjis(line + "〓〓"));
+
+    host.Calls.clear();
+    dialogs.AnswerFiles({western});
+    dialogs.Answer(mrYes);
+    files->FlPageTextLoadClick();
+    EXPECT_EQ(host.DataMemo()->GetText(), "Caf\xE9 au lait\r\n") << "the bytes as they stand";
+
+    // Hierarchical text: a No leaves the document as it was.
+    const std::string mixed = home.Path() + "mixed.txt";
+    WriteFileAtomic(mixed, Sjis(".メモ\r\n") + "追記しました。\n");
+    host.Calls.clear();
+    dialogs.Answer(mrNo);
+    EXPECT_FALSE(files->LoadTreeText(mixed));
+    EXPECT_TRUE(host.Calls.empty());
+    EXPECT_EQ(dialogs.MessageTexts().back(),
+              told(mixed, " Shift-JIS の行と UTF-8 の行が混ざっています（UTF-8 の行は 2 行目から）。Shift-JIS "
+                          "としてバイトのまま読むと、UTF-8 の行は別の文字になります。\r\n\r\nバイトのまま読み込み"
+                          "ますか？「いいえ」なら読み込みません。"));
+    EXPECT_EQ(dialogs.PendingAnswers(), 0u);
 }
 
 // While clipping, the title leads with "(*)", which a taskbar shows

@@ -127,8 +127,8 @@ TEST_F(ExternalEditorTest, ThePageTravelsInTheSystemsEncoding)
 TEST_F(ExternalEditorTest, FilesInNeitherEncodingAreRefusedAndEachIsKept)
 {
     std::filesystem::remove_all(Home() + "Temp");
-    const std::string refused = "外部エディタから戻ったファイルは UTF-8 でも UTF-16 でも Shift-JIS "
-                                "でもないため、ページは元のままにしました。\r\n"
+    const std::string refused = "外部エディタから戻ったファイルは UTF-16 の BOM（バイト順マーク）で始まりますが、"
+                                "UTF-16 として正しくないため読み込めません。ページは元のままにしました。\r\n"
                                 "編集した内容は ";
     std::vector<std::string> kept;
     for (const char* bytes : {"\\377\\376x", "\\377\\376y"}) {
@@ -147,6 +147,44 @@ TEST_F(ExternalEditorTest, FilesInNeitherEncodingAreRefusedAndEachIsKept)
     ASSERT_EQ(restarted.FormCreate({}), TStartOutcome::Run);
     EXPECT_EQ(ReadRaw(kept[0]), "\xFF\xFEx");
     EXPECT_EQ(ReadRaw(kept[1]), "\xFF\xFEy");
+}
+
+// What the editor leaves is read as what it is: a page that starts as a
+// binary format does comes back with the line appended to it; Western
+// text is asked about, a No keeping the page and the edit in Temp, a Yes
+// taking the bytes as they stand; UTF-8 cut inside its last character is
+// read and told.
+TEST_F(ExternalEditorTest, WhatTheEditorLeftIsReadAsWhatItIs)
+{
+    form->DataMemo()->SetText(Sjis("GIF89a の仕様メモ"));
+    Edit(Editor("printf '追記\\n' >> \"$1\""));
+    EXPECT_EQ(Page(), Sjis("GIF89a の仕様メモ\r\n追記"));
+    EXPECT_TRUE(dialogs.Questions().empty());
+
+    std::filesystem::remove_all(Home() + "Temp");
+    const std::string western = Editor("printf 'Caf\\351\\n' > \"$1\"");
+    const std::string question = "外部エディタから戻ったファイルは UTF-8 でも Shift-JIS でもなく、欧文の文字コード"
+                                 "（Windows-1252 や Latin-1）で書かれているようです。Shift-JIS としてバイトのまま読む"
+                                 "と、アクセント付きの文字や引用符は別の文字になります。\r\n\r\nバイトのまま読み込み"
+                                 "ますか？「いいえ」ならページは元のままにし、編集した内容を残します。";
+    dialogs.Answer(mrNo);
+    Edit(western);
+    EXPECT_EQ(Page(), Sjis("GIF89a の仕様メモ\r\n追記"));
+    ASSERT_EQ(dialogs.MessageTexts().size(), 2u);
+    EXPECT_EQ(dialogs.MessageTexts()[0], question);
+    const std::string kept = dialogs.MessageTexts()[1];
+    ASSERT_TRUE(kept.starts_with("ページは元のままにしました。\r\n編集した内容は " + Home() + "Temp/edit-")) << kept;
+    EXPECT_FALSE(std::filesystem::exists(TransferFile()));
+    dialogs.Answer(mrYes);
+    Edit(western);
+    EXPECT_EQ(Page(), "Caf\xE9");
+
+    const std::string line = "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。";
+    Edit(Editor("printf '" + line + "\\344\\275' > \"$1\""));
+    EXPECT_EQ(Page(), Sjis(line + "〓〓"));
+    EXPECT_EQ(dialogs.MessageTexts().back(),
+              "外部エディタから戻ったファイルは UTF-8 で書かれていますが、UTF-8 として読めないバイトが 2 個あります"
+              "（最初は 1 行目）。UTF-8 として読み込み、読めないバイトはそれぞれ「〓」にしました。");
 }
 
 // Another instance's edit ending frees the button only where an edit may

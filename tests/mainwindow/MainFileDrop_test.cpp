@@ -86,8 +86,7 @@ TEST_F(DroppedFiles, NoOrAFileThatIsNoTextLeavesTheDocument)
         std::string Told;
     } cases[] = {
         {tanaka, mrNo, Home() + "田中.txt\r\n" + ReadAsPageQuestion},
-        {binary, mrYes,
-         "ファイル \"" + Home() + "メモ.txt\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。"},
+        {binary, mrYes, "ファイル \"" + Home() + "メモ.txt\" は実行ファイルで、テキストではないため読み込めません。"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);

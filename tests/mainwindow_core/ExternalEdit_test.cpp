@@ -1,5 +1,6 @@
 #include "ExternalEdit.h"
 #include "OsPath.h"
+#include "Recoded.h"
 
 #include "SjisLiteral.h"
 
@@ -134,13 +135,42 @@ TEST(ExternalEdit, TheTransferFileComesBackAsShiftJis)
         {"short UTF-8", "煎茶\r\n", Sjis("煎茶"), 0},
         {"short UTF-8 of a name", "齊藤\r\n", Sjis("齊藤"), 0},
         {"short UTF-8 that weighs as Shift-JIS", "饒e\r\n", Sjis("饒e"), 0}, // "鬣弾"
-        {"no text", "\x89PNG\r\n\x1A\n", std::nullopt, 0},
+        {"no text", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16), std::nullopt, 0},
     };
     EXPECT_EQ(TransferFileBytes(page, Utf8), cases[0].Bytes);
     for (const auto& c : cases) {
-        int unmapped = -1;
-        EXPECT_EQ(PageTextFromTransferFile(page, c.Bytes, Utf8, unmapped), c.Back) << c.Name;
-        EXPECT_EQ(unmapped, c.Unmapped) << c.Name;
+        const TTextReading back = PageTextFromTransferFile(page, c.Bytes, Utf8);
+        EXPECT_EQ(back.Judgement.Encoding ? std::optional(back.Text) : std::nullopt, c.Back) << c.Name;
+        EXPECT_EQ(back.Unmapped, c.Unmapped) << c.Name;
+    }
+}
+
+// The transfer file is read by the rule every text file is read by: a page
+// that starts as a binary format does comes back, and what the user must
+// learn of the bytes comes with the text.
+TEST(ExternalEdit, WhatTheTransferFileIsComesWithItsText)
+{
+    const std::string page = Sjis("GIF89a の仕様メモ");
+    const std::string line = "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。";
+    const struct {
+        const char* Name;
+        std::string Bytes, Back;
+        std::optional<TTextEncoding> Encoding;
+        TTextFinding Finding;
+    } cases[] = {
+        {"a line appended", "GIF89a の仕様メモ\r\n追記\n", Sjis("GIF89a の仕様メモ\r\n追記"), TTextEncoding::Utf8,
+         TTextFinding::Plain},
+        {"saved cut inside its last character", "GIF89a の仕様メモ\n" + line + "\xE4\xBD",
+         Sjis("GIF89a の仕様メモ\r\n" + line + "〓〓"), TTextEncoding::Utf8, TTextFinding::UnreadableBytes},
+        {"saved in EUC-JP", Recoded("GIF89a の仕様メモ\nはい\n", "EUC-JP"), Sjis("GIF89a の仕様メモ\r\nはい"),
+         TTextEncoding::EucJp, TTextFinding::Plain},
+        {"saved in Windows-1252", "Caf\xE9\n", "Caf\xE9", TTextEncoding::ShiftJis, TTextFinding::Western},
+    };
+    for (const auto& c : cases) {
+        const TTextReading back = PageTextFromTransferFile(page, c.Bytes, TTextEncoding::Utf8);
+        EXPECT_EQ(back.Text, c.Back) << c.Name;
+        EXPECT_EQ(back.Judgement.Encoding, c.Encoding) << c.Name;
+        EXPECT_EQ(back.Judgement.Finding, c.Finding) << c.Name;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "SjisLiteral.h"
 #include "SysUtils.h"
 #include "TempDir.h"
+#include "TextReading.h"
 
 #include <gtest/gtest.h>
 
@@ -91,11 +92,11 @@ TEST(TextFileEncoding, FilesThatAreNoTextAreRefused)
         {"UTF-16 with an unpaired surrogate", std::string("\xFF\xFE\x3D\xD8\x61\x00", 6)},
         {"UTF-16 holding a NUL", std::string("\xFE\xFF\x00\x00", 4)},
         {"random bytes", noise},
-        {"an image", "\x89PNG\r\n\x1A\n"},
+        {"an image", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16)},
         {"an executable", std::string("\x7F"
                                       "ELF\x02\x01\x01\0\0",
                                       9)},
-        {"a compressed file", "\x1F\x8B\x08\x08"},
+        {"a compressed file", std::string("\x1F\x8B\x08\x08\0\0\0\0\0\x03", 10)},
         {"an archive", "PK\x03\x04\x14"},
         {"text among many control codes", "ab" + std::string(64, '\x01') + "cd"},
     };
@@ -114,8 +115,7 @@ TEST(TextFileEncoding, RealBinaryFilesAreRefused)
     for (const std::string& file : files) {
         if (!FileExists(file))
             continue;
-        int unmapped = 0;
-        EXPECT_THROW(ReadTextFile(file, unmapped), EFOpenError) << file;
+        EXPECT_THROW(ReadTextFile(file), EFOpenError) << file;
     }
 }
 
@@ -145,9 +145,10 @@ TEST(TextFileEncoding, ShiftJisWithoutUnicodeFormsReadsByteForByte)
             EXPECT_EQ(TextFileEncoding(page, likely), ShiftJis) << name;
         const std::string tree = "." + page + "\r\n";
         WriteFileAtomic(dir.File("tree.txt"), tree);
-        int unmapped = -1;
-        EXPECT_EQ(ReadTextFile(dir.File("tree.txt"), unmapped), tree) << name;
-        EXPECT_EQ(unmapped, 0) << name;
+        const TTextReading reading = ReadTextFile(dir.File("tree.txt"));
+        EXPECT_EQ(reading.Text, tree) << name;
+        EXPECT_EQ(reading.Unmapped, 0) << name;
+        EXPECT_EQ(JudgementNotice(reading.Judgement, "f"), "") << name;
     }
 }
 
@@ -218,9 +219,10 @@ TEST(TextFileEncoding, AHierarchicalTextTheProgramWroteReadsBack)
         const std::string tree = Sjis(text);
         ASSERT_TRUE(IsUtf8(tree));
         WriteFileAtomic(dir.File("tree.txt"), tree);
-        int unmapped = -1;
-        EXPECT_EQ(ReadTextFile(dir.File("tree.txt"), unmapped), tree) << text;
-        EXPECT_EQ(unmapped, 0);
+        const TTextReading reading = ReadTextFile(dir.File("tree.txt"));
+        EXPECT_EQ(reading.Text, tree) << text;
+        EXPECT_EQ(reading.Unmapped, 0);
+        EXPECT_EQ(JudgementNotice(reading.Judgement, "f"), "") << text;
     }
 }
 
@@ -229,13 +231,12 @@ TEST(TextFileEncoding, ReadingAFileThatIsNoTextSaysWhichFile)
     TempDir dir;
     const std::string file = dir.File(Sjis("バイナリ.dat"));
     WriteFileAtomic(file, std::string("\x7F\x45\x4C\x46\x02\x01\x01\0\0", 9));
-    int unmapped = -1;
     try {
-        ReadTextFile(file, unmapped);
+        ReadTextFile(file);
         ADD_FAILURE() << "read";
     } catch (const EFOpenError& error) {
-        EXPECT_EQ(error.Message(), "ファイル \"" + OsPath(file)
-                                       + "\" は UTF-8 でも UTF-16 でも Shift-JIS でもないため、読み込めません。");
+        EXPECT_EQ(error.Message(),
+                  "ファイル \"" + OsPath(file) + "\" は実行ファイルで、テキストではないため読み込めません。");
     }
 }
 

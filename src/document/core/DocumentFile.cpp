@@ -210,9 +210,11 @@ TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string
     }
 }
 
-std::string ReadTextAsPage(const std::string& FileName, int& Unmapped)
+TTextReading ReadTextAsPage(const std::string& FileName)
 {
-    return NormalizeLineBreaks(ReadTextFile(FileName, Unmapped));
+    TTextReading reading = ReadTextFile(FileName);
+    reading.Text = NormalizeLineBreaks(reading.Text);
+    return reading;
 }
 
 std::string NormalizeLineBreaks(std::string_view Text)

@@ -5,7 +5,7 @@
 
 #include "FileSystem.h"
 #include "FileVersion.h"
-#include "TextFileEncoding.h"
+#include "TextReading.h"
 #include "Vk2Codec.h"
 
 #include <optional>
@@ -67,7 +67,7 @@ TBackupOutcome BackupDocument(const std::string& DocumentFile, const std::string
                               TFileSystem& System = SystemFileSystem());
 
 // A text file as page text: ReadTextFile (its encoding judged by the rule
-// every text file is read by; a file that is text in no encoding raises
-// EFOpenError naming it), then lone LF and lone CR become CR LF.
-std::string ReadTextAsPage(const std::string& FileName, int& Unmapped);
+// every text file is read by; a file that is no text raises EFOpenError
+// naming it), then lone LF and lone CR become CR LF.
+TTextReading ReadTextAsPage(const std::string& FileName);
 std::string NormalizeLineBreaks(std::string_view Text);

@@ -143,18 +143,16 @@ std::string TransferFileBytes(std::string_view Page, TTextEncoding Encoding)
     return TextInEncoding(TransferText(Page), Encoding);
 }
 
-std::optional<std::string> PageTextFromTransferFile(std::string_view Page, std::string_view Bytes,
-                                                    TTextEncoding Encoding, int& Unmapped)
+TTextReading PageTextFromTransferFile(std::string_view Page, std::string_view Bytes, TTextEncoding Encoding)
 {
-    Unmapped = 0;
     // A page byte with no Unicode form went out as U+FFFD: a file left as
     // it went must not turn it into "?".
     if (Bytes == TransferFileBytes(Page, Encoding))
-        return std::string(Page);
-    const std::optional<TTextEncoding> encoding = TextFileEncoding(Bytes, Encoding, TEncodingKnown::Written);
-    if (!encoding)
-        return std::nullopt;
-    return PageTextFromTransfer(Page, CrlfLineEnds(SjisOfText(Bytes, *encoding, Unmapped)));
+        return {.Judgement = {.Encoding = Encoding}, .Text = std::string(Page)};
+    TTextReading reading = ReadText(Bytes, Encoding, TEncodingKnown::Written);
+    if (reading.Judgement.Encoding)
+        reading.Text = PageTextFromTransfer(Page, CrlfLineEnds(reading.Text));
+    return reading;
 }
 
 std::vector<std::string> TransferFileNames(const std::string& ProgramFolder, const std::string& UserExtension)

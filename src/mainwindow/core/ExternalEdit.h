@@ -4,11 +4,10 @@
 #pragma once
 
 #include "ProgramCommand.h"
-#include "TextFileEncoding.h"
+#include "TextReading.h"
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,13 +60,11 @@ std::string TransferFileBytes(std::string_view Page, TTextEncoding Encoding);
 // The page as the editor left the transfer file, which went out as
 // TransferFileBytes(Page, Encoding). Bytes left as they went give Page
 // itself. Other bytes are read in Encoding whenever they are well-formed in
-// it, else in the encoding TextFileEncoding finds, so an editor that saves
-// in UTF-8 or keeps Shift-JIS both come back; line ends become CR LF
-// and PageTextFromTransfer applies. Unmapped counts the characters
-// Shift-JIS cannot hold, each now "?". Nothing when the bytes are in
-// neither encoding.
-std::optional<std::string> PageTextFromTransferFile(std::string_view Page, std::string_view Bytes,
-                                                    TTextEncoding Encoding, int& Unmapped);
+// it, else as the rule every text file is read by finds (ReadText), so an
+// editor that saves in UTF-8 or keeps Shift-JIS both come back; line ends
+// become CR LF and PageTextFromTransfer applies. The judgement says what
+// the user must learn of the bytes; no encoding when they are no text.
+TTextReading PageTextFromTransferFile(std::string_view Page, std::string_view Bytes, TTextEncoding Encoding);
 
 // The transfer files of the external editor in ProgramFolder (ending in
 // "/"), one per edit mode, and the user's own extension when there is one:

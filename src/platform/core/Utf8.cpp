@@ -58,10 +58,12 @@ void AppendUtf8(std::string& Out, char32_t C)
     }
 }
 
-bool IsUtf8(std::string_view Text)
+bool IsUtf8(std::string_view Text) { return WellFormedUtf8Length(Text) == Text.size(); }
+
+size_t WellFormedUtf8Length(std::string_view Text)
 {
-    for (size_t pos = 0; pos < Text.size();)
-        if (!NextUtf8(Text, pos))
-            return false;
-    return true;
+    size_t start = 0;
+    for (size_t pos = 0; pos < Text.size() && NextUtf8(Text, pos);)
+        start = pos;
+    return start;
 }

@@ -15,3 +15,6 @@ std::optional<char32_t> NextUtf8(std::string_view Text, size_t& Pos);
 void AppendUtf8(std::string& Out, char32_t C);
 // Every sequence of Text is well-formed (NextUtf8 gives a character).
 bool IsUtf8(std::string_view Text);
+// The length of the longest start of Text whose every sequence is
+// well-formed: where the first malformed one starts, or Text.size().
+size_t WellFormedUtf8Length(std::string_view Text);
