@@ -98,6 +98,34 @@ TEST_F(FontToolbarTest, ALongSymbolListCostsASmallMultipleOfItsSize)
     EXPECT_EQ(Toolbar().SymbolList().size(), static_cast<size_t>(count));
 }
 
+// A first run, with no settings file yet: the user's own "mark.dat" put in
+// the program folder before the start is read and written back with the
+// symbol used on top; one copied in while the program runs was never read,
+// and the close leaves it as it is.
+using SymbolFileOnAFirstRun = FormTest;
+
+TEST_F(SymbolFileOnAFirstRun, TheUsersFileIsReadAndWrittenBack)
+{
+    WriteFileAtomic(Home() + "mark.dat", Sjis("〒") + "\r\n" + Sjis("※") + "\r\n");
+    StartShown();
+    ASSERT_FALSE(FileExists(SettingsFilePath()));
+    form->FontToolbar().ComboBox2()->setCurrentIndex(1);
+    EXPECT_TRUE(form->FormCloseQuery());
+    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), Sjis("※") + "\r\n" + Sjis("〒") + "\r\n");
+}
+
+TEST_F(SymbolFileOnAFirstRun, TheUsersFileCopiedInWhileItRunsIsLeftAsItIs)
+{
+    StartShown();
+    ASSERT_FALSE(FileExists(SettingsFilePath()));
+    const std::string users = Sjis("〒") + "\r\n" + Sjis("※") + "\r\n";
+    WriteFileAtomic(Home() + "mark.dat", users);
+    form->FontToolbar().ComboBox2()->setCurrentIndex(1);
+    EXPECT_TRUE(form->FormCloseQuery());
+    EXPECT_EQ(ReadFileBytes(Home() + "mark.dat"), users);
+    EXPECT_TRUE(dialogs.Questions().empty());
+}
+
 // A blank line of "mark.dat" is an empty entry: choosing it or inserting
 // it does nothing.
 TEST_F(FontToolbarTest, AnEmptySymbolEntryDoesNothing)
