@@ -105,8 +105,9 @@ TEST_F(OptionsFormTest, NamesInShiftJisBytesShowAsTheyReadAndKeepTheirFiles)
     SettingsVars.OtherHelp = FromOsPath("/h/\x83\x81\x83\x82.html");
     const TSettingsVars before = SettingsVars;
     TOpForm& f = Open();
-    EXPECT_EQ(std::tuple(f.EdBackuoFolder->text(), f.ApoFileEdit->text(), f.HelpEdit->text()),
-              std::tuple(QString::fromUtf8("/b/メモ/"), QString::fromUtf8("/d/田中.vk2"), QString::fromUtf8("/h/メモ.html")));
+    EXPECT_EQ(
+        std::tuple(f.EdBackuoFolder->text(), f.ApoFileEdit->text(), f.HelpEdit->text()),
+        std::tuple(QString::fromUtf8("/b/メモ/"), QString::fromUtf8("/d/田中.vk2"), QString::fromUtf8("/h/メモ.html")));
     f.OKButtonClick();
     EXPECT_EQ(f.result(), mrOk);
     EXPECT_TRUE(SettingsVars == before);
@@ -202,6 +203,35 @@ TEST_F(OptionsFormTest, CountEdits)
               std::tuple(mrNone, 5, 1, -1));
     QTest::keyClick(f.EdBookLine, Qt::Key_Return);
     EXPECT_EQ(std::pair(f.result(), SettingsVars.BookLine), std::pair(mrOk, 16));
+    SetBeepHook(nullptr);
+}
+
+// The editor takes even tab widths only: an odd one typed is refused with
+// the hint that names the widths it takes, and one left by code is refused
+// at OK, shown as the width it stands for, rather than taken silently.
+TEST_F(OptionsFormTest, TheTabWidthTakesEvenWidthsAndNamesThem)
+{
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
+    const QString hint = QStringLiteral("2、4、6、8 のいずれかを入力してください。");
+    TOpForm& f = OpenActive();
+    f.SpinTab->SetValue(4);
+    f.SpinTab->setFocus();
+    f.SpinTab->selectAll();
+    QTest::keyClicks(f.SpinTab, QStringLiteral("3"));
+    EXPECT_EQ(std::pair(Shown(*f.SpinTab), beeps), std::pair(std::pair(QStringLiteral("4"), hint), 1));
+    f.SpinTab->selectAll();
+    QTest::keyClicks(f.SpinTab, QStringLiteral("6"));
+    QTest::keyClick(f.SpinTab, Qt::Key_Return);
+    EXPECT_EQ(std::pair(f.result(), memo->Caret()->TabSpaceCount()), std::pair(mrOk, 6));
+
+    TOpForm& again = OpenActive();
+    again.SpinTab->setText(QStringLiteral("7"));
+    beeps = 0;
+    again.OKButtonClick();
+    EXPECT_EQ(std::tuple(Shown(*again.SpinTab), again.result(), again.PageControl1->currentIndex(), beeps),
+              std::tuple(std::pair(QStringLiteral("6"), hint), mrNone, 0, 1));
+    EXPECT_EQ(memo->Caret()->TabSpaceCount(), 6);
     SetBeepHook(nullptr);
 }
 
