@@ -40,7 +40,8 @@ public:
     explicit TFramedKeeper(QWidget& Window) : QObject(&Window), Window_(Window)
     {
         // Long enough for a window manager to tell of the frame it gives a
-        // window it has just placed; short enough to look like one move.
+        // window it has just placed or restored; short enough to look like
+        // one move.
         Settle_.setSingleShot(true);
         Settle_.setInterval(500);
         connect(&Settle_, &QTimer::timeout, this, [this] {
@@ -66,6 +67,8 @@ public:
                                 & (Qt::WindowMaximized | Qt::WindowFullScreen))
                                    != 0;
         Apply(Placement_.Place(now), now.Frame);
+        // The frame has settled once nothing more is told for a while.
+        Settle_.start();
         return false;
     }
 
