@@ -23,6 +23,7 @@ class TNoKeyHeld : public testing::EmptyTestEventListener {
     {
         if (QGuiApplication::keyboardModifiers() == Qt::NoModifier)
             return;
+        // A key let go with no modifier down tells Qt that none is.
         QWidget releasedOn;
         QTest::keyRelease(&releasedOn, Qt::Key_Control);
     }
