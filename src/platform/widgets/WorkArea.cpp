@@ -46,7 +46,7 @@ public:
         Settle_.setInterval(500);
         connect(&Settle_, &QTimer::timeout, this, [this] {
             const TWindowEvent now = Now();
-            Apply(Placement_.Settle(now), now.Frame);
+            Apply(Placement_.Settle(now));
         });
         Window.installEventFilter(this);
     }
@@ -66,7 +66,7 @@ public:
                             && (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
                                 & (Qt::WindowMaximized | Qt::WindowFullScreen))
                                    != 0;
-        Apply(Placement_.Place(now), now.Frame);
+        Apply(Placement_.Place(now));
         // The frame has settled once nothing more is told for a while.
         Settle_.start();
         return false;
@@ -82,11 +82,14 @@ private:
                 .Area = ScreenRectOf(WorkAreaAt(client.center()))};
     }
 
-    void Apply(const std::optional<TScreenRect>& Place, const TFrameExtents& Frame)
+    // The window is framed by now: it is given its client rectangle, which
+    // needs no frame of Qt's. Qt places a window by its frame with the one
+    // it last took, which may be the maximised one still.
+    void Apply(const std::optional<TScreenRect>& Place)
     {
         if (Place) {
             Placing_ = true;
-            SetClientRect(Window_, QRectOf(*Place), QMargins(Frame.Left, Frame.Top, Frame.Right, Frame.Bottom));
+            Window_.setGeometry(QRectOf(*Place));
             Placing_ = false;
             Settle_.start();
         }
