@@ -8,7 +8,6 @@
 #include "ExceptionHandler.h"
 #include "Files.h"
 #include "FontToolbarHost.h"
-#include "IniFiles.h"
 #include "MainMenus.h"
 #include "MenuItemIds.h"
 #include "NumberField.h"
@@ -34,8 +33,6 @@
 #include <utility>
 
 namespace {
-
-std::string SymbolFileName() { return SymbolFilePath(); }
 
 // Fixed pitch as the editor needs it: Qt calls the usual Japanese fonts
 // proportional because their full-width characters are twice as wide, so a
@@ -76,7 +73,7 @@ public:
 
 TFontToolbar::TFontToolbar(IFontToolbarHost& Host, TVelkMenus& Menus, TDockToolbar& Bar, QLabel& EdModeLabel,
                            TToolDock& TopDock, TToolDock& LeftDock)
-    : Host_(Host), Menus_(Menus), Bar_(Bar), TopDock_(TopDock), LeftDock_(LeftDock)
+    : Host_(Host), Menus_(Menus), Bar_(Bar), TopDock_(TopDock), LeftDock_(LeftDock), SymbolFile_(SymbolFilePath())
 {
     CreateFontToolbarControls(EdModeLabel);
 }
@@ -310,16 +307,13 @@ void TFontToolbar::sbMarkClick()
 
 void TFontToolbar::ReLoadClick()
 {
-    std::string bytes;
-    const int error = ReadSettingsFile(SymbolFileName(), bytes);
+    TSymbolList list;
+    const int error = SymbolFile_.Read(list);
     if (error == ENOENT)
         return;
-    if (error != 0) {
-        Unread_ = KeptUnreadReason(error);
-        throw EFOpenError(CannotOpenMessage(SymbolFileName(), error));
-    }
-    ShowSymbols(ParseSymbolList(bytes));
-    Unread_.clear();
+    if (error != 0)
+        throw EFOpenError(CannotOpenMessage(SymbolFile_.FileName(), error));
+    ShowSymbols(std::move(list));
 }
 
 // Kept as bytes, so that the file comes back as it was read. A file that
@@ -334,11 +328,4 @@ void TFontToolbar::LoadSymbolList()
     }
 }
 
-// A file that could not be read would lose the user's symbols to the list
-// shown instead.
-void TFontToolbar::SaveSymbolList() const
-{
-    if (!Unread_.empty())
-        throw EFCreateError(CannotWriteMessage(SymbolFileName(), Unread_));
-    WriteSymbolFile(SymbolFileName(), SymbolList());
-}
+void TFontToolbar::SaveSymbolList() { SymbolFile_.Write(SymbolList()); }

@@ -53,7 +53,13 @@ bool TVelkProcess::WaitForLine(const std::string& Line)
     return true;
 }
 
-void TVelkProcess::Signal(int Number) { kill(static_cast<pid_t>(Process_.processId()), Number); }
+void TVelkProcess::Signal(int Number)
+{
+    // A program that never started has no id, and 0 would signal the
+    // test's own process group, the test runner with it.
+    if (const qint64 pid = Process_.processId(); pid > 0)
+        kill(static_cast<pid_t>(pid), Number);
+}
 
 int TVelkProcess::WaitForExit()
 {

@@ -6,8 +6,30 @@
 #include "Application.h"
 #include "ScriptedDialogs.h"
 
+#include <QGuiApplication>
+#include <QTest>
+#include <QWidget>
 #include <cstdlib>
 #include <gtest/gtest.h>
+
+namespace {
+
+// Each test starts with no key held, as in a process of its own. Qt keeps
+// the modifiers of the last input event: after a test's Ctrl+click or
+// Shift+click nothing lets the key go, and the next test's clicks would
+// add to a selection or its symbol would go in with a line break.
+class TNoKeyHeld : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        if (QGuiApplication::keyboardModifiers() == Qt::NoModifier)
+            return;
+        // A key let go with no modifier down tells Qt that none is.
+        QWidget releasedOn;
+        QTest::keyRelease(&releasedOn, Qt::Key_Control);
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -15,5 +37,6 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     TScriptedDialogs unscripted;
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new TNoKeyHeld);
     return RUN_ALL_TESTS();
 }

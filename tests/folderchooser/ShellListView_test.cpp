@@ -1,5 +1,6 @@
 #include "../folderchooser_core/TempNamespace.h"
 #include "ListViewInStyle.h"
+#include "ScopedEnvironment.h"
 #include "ShellHooks.h"
 #include "ShellListView.h"
 #include "ShellPopupMenu.h"
@@ -288,7 +289,7 @@ TEST_P(ShellListViewStyle, APressedButtonHoldsTheRowsUntilTheNextChange)
 TEST_P(ShellListViewStyle, RenamesWithoutReplacingDeletesToTheTrashAndOpensFolders)
 {
     TTempNamespace temp;
-    setenv("XDG_DATA_HOME", (temp.Root + "/home/.local/share").c_str(), 1);
+    const TScopedEnvironment dataHome("XDG_DATA_HOME", temp.Root + "/home/.local/share");
     const std::string docs = temp.MakeDirs("home/Desktop/docs");
     temp.MakeDirs("home/Desktop/docs/sub");
     WriteRaw(docs + "/a.txt", "a");

@@ -1,4 +1,5 @@
 #include "../folderchooser_core/TempNamespace.h"
+#include "ScopedEnvironment.h"
 #include "ShellComboBox.h"
 #include "ShellHooks.h"
 #include "ShellPopupMenu.h"
@@ -23,8 +24,6 @@ class TreeMouse : public testing::Test {
 protected:
     TreeMouse()
     {
-        // Whatever a menu moves to the trash goes to the test's own.
-        setenv("XDG_DATA_HOME", (Temp.Root + "/home/.local/share").c_str(), 1);
         T = Temp.MakeDirs("home/Desktop/T");
         for (const char* folder : {"a/inner", "b", "m"})
             Temp.MakeDirs(std::string("home/Desktop/T/") + folder);
@@ -77,6 +76,8 @@ protected:
     }
 
     TTempNamespace Temp;
+    // Whatever a menu moves to the trash goes to the test's own.
+    const TScopedEnvironment DataHome{"XDG_DATA_HOME", Temp.Root + "/home/.local/share"};
     std::string T;
     std::unique_ptr<TShellNamespace> Namespace = Temp.Make();
     TShellTreeView View{nullptr, Namespace.get()};

@@ -1,6 +1,7 @@
 #include "ShellFileOps.h"
 
 #include "DeleteFilesBelow.h"
+#include "ScopedEnvironment.h"
 #include "TempNamespace.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +64,7 @@ TEST_F(FolderOps, TrashLinkAndTransferKeepEveryExistingEntry)
 {
     // The freedesktop trash of a home inside the test folder, made on first use.
     const std::string data = Dir.File("home/.local/share");
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    const TScopedEnvironment dataHome("XDG_DATA_HOME", data);
     const std::string doomed = Make("home/doomed.txt");
     EXPECT_TRUE(MoveToTrash(doomed));
     EXPECT_EQ(std::pair(Exists(doomed), ReadRaw(data + "/Trash/files/doomed.txt")), std::pair(false, std::string("x")));

@@ -14,6 +14,7 @@
 #include "MainMenus.h"
 #include "OpenMenuList.h"
 #include "PageList.h"
+#include "ProgramHome.h"
 #include "Recoded.h"
 #include "ScriptedDialogs.h"
 #include "SjisLiteral.h"
@@ -79,7 +80,8 @@ class DocumentFiles : public testing::Test {
 protected:
     DocumentFiles()
     {
-        setenv("VELK_HOME", home.Path().c_str(), 1);
+        // The recent files are kept in the program folder.
+        EmptyProgramHome();
         SettingsVars = {};
         files = std::make_unique<TDocumentFiles>(host, menus, TDocumentButtons{pageNew, save, loadTreeText, textOutput},
                                                  instances, openDialog, saveDialog);

@@ -2,9 +2,9 @@
 
 #include "FontToolbar.h"
 #include "Instances.h"
+#include "ProgramHome.h"
 #include "SpinEx.h"
 #include "StatusPanel.h"
-#include "TempDir.h"
 
 #include <QKeyEvent>
 
@@ -30,19 +30,11 @@ void TTestForm::FlOverSaveClick()
         DataMemo()->SetModified(false);
 }
 
-const std::string& FormTest::Home()
-{
-    // The program folder is decided once per process.
-    static const TempDir home;
-    [[maybe_unused]] static const int set = setenv("VELK_HOME", home.Path().c_str(), 1);
-    return home.Path();
-}
+const std::string& FormTest::Home() { return ProgramHome(); }
 
 FormTest::FormTest()
 {
-    for (const auto& entry : std::filesystem::directory_iterator(Home()))
-        if (entry.path().filename() != ".run")
-            std::filesystem::remove_all(entry.path());
+    EmptyProgramHome();
     instances = std::make_unique<TInstanceRegistry>();
     NewRun();
 }

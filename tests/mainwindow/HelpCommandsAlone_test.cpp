@@ -10,6 +10,8 @@
 #include "MainMenus.h"
 #include "MenuItemIds.h"
 #include "Menus.h"
+#include "ProgramHome.h"
+#include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "SubIni.h"
 #include "TempDir.h"
@@ -18,7 +20,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,7 +36,7 @@ class HelpCommandsAlone : public testing::Test {
 protected:
     HelpCommandsAlone()
     {
-        setenv("VELK_HOME", home.Path().c_str(), 1);
+        EmptyProgramHome();
         SettingsVars = {};
         help.SetOpenUrl([this](const QUrl& Url) {
             opened.push_back(Url.toLocalFile().toStdString());
@@ -70,18 +71,18 @@ TEST_F(HelpCommandsAlone, OtherHelpOpensItsFileWithTheWordAtTheCaretSelected)
 
 TEST_F(HelpCommandsAlone, TheSampleIsOfferedWhenItIsThereHasAProgramAndNoInstanceShowsIt)
 {
-    setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
-    const std::string sample = home.File("sample.vk2");
-    EXPECT_FALSE(help.SampleAvailable()) << "no sample";
-    WriteRaw(sample, "");
-    EXPECT_FALSE(help.SampleAvailable()) << "no program for the document type";
-    AssociateDocumentType("/opt/velk/velk");
-    EXPECT_TRUE(help.SampleAvailable());
-    instances.SetCaption(sample);
-    EXPECT_FALSE(help.SampleAvailable()) << "this instance shows it";
-    unsetenv("XDG_DATA_HOME");
-    unsetenv("XDG_CONFIG_HOME");
+    const std::string sample = ProgramHome() + "sample.vk2";
+    {
+        const TScopedEnvironment data("XDG_DATA_HOME", home.File("data"));
+        const TScopedEnvironment config("XDG_CONFIG_HOME", home.File("config"));
+        EXPECT_FALSE(help.SampleAvailable()) << "no sample";
+        WriteRaw(sample, "");
+        EXPECT_FALSE(help.SampleAvailable()) << "no program for the document type";
+        AssociateDocumentType("/opt/velk/velk");
+        EXPECT_TRUE(help.SampleAvailable());
+        instances.SetCaption(sample);
+        EXPECT_FALSE(help.SampleAvailable()) << "this instance shows it";
+    }
 
     menus.Item(Cmd::HpSample)->Click();
     EXPECT_EQ(opened, std::vector<std::string>{sample});

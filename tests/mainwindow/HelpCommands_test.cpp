@@ -7,13 +7,13 @@
 #include "HelpCommands.h"
 #include "Menus.h"
 #include "Paths.h"
+#include "ScopedEnvironment.h"
 #include "VerForm.h"
 
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QUrl>
-#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -27,14 +27,9 @@ protected:
             opened.push_back(Url);
             return true;
         });
-        setenv("XDG_DATA_HOME", (Home() + "data").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (Home() + "config").c_str(), 1);
     }
-    void TearDown() override
-    {
-        unsetenv("XDG_DATA_HOME");
-        unsetenv("XDG_CONFIG_HOME");
-    }
+    const TScopedEnvironment data{"XDG_DATA_HOME", Home() + "data"};
+    const TScopedEnvironment config{"XDG_CONFIG_HOME", Home() + "config"};
     std::vector<QUrl> opened;
 };
 

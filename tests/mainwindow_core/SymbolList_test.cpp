@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -62,10 +63,13 @@ TEST(SymbolList, AReadOnlyFileIsKeptAndToldOnlyWhenTheListChanged)
     chmod(dir.File("mark.dat").c_str(), 0444);
     fs::create_symlink("mark.dat", dir.File("link.dat"));
     for (const char* name : {"mark.dat", "link.dat"}) {
-        WriteSymbolFile(dir.File(name), {"a", "b"});
+        TSymbolFile file(dir.File(name));
+        TSymbolList read;
+        ASSERT_EQ(file.Read(read), 0);
+        file.Write({"a", "b"});
         EXPECT_THAT(
             [&] {
-                WriteSymbolFile(dir.File(name), {"b", "a"});
+                file.Write({"b", "a"});
             },
             ThrowsMessage<EFCreateError>(dir.File(name)
                                          + " に書き込めません\n"
@@ -73,6 +77,55 @@ TEST(SymbolList, AReadOnlyFileIsKeptAndToldOnlyWhenTheListChanged)
     }
     EXPECT_EQ(ReadRaw(dir.File("mark.dat")), bytes);
     EXPECT_TRUE(fs::is_symlink(dir.File("link.dat")));
+}
+
+// Only the file the program last read or wrote is replaced: one that came
+// or changed since is someone else's (the user's own, copied in while the
+// program runs for the first time; another instance's, closed first).
+TEST(SymbolList, OnlyTheFileLastReadOrWrittenIsReplaced)
+{
+    TempDir dir;
+    const std::string name = dir.File("mark.dat");
+    const std::string users = "user's\r\n";
+    const auto put = [&](const std::optional<std::string>& Bytes) {
+        if (Bytes)
+            WriteRaw(name, *Bytes);
+        else
+            fs::remove(name);
+    };
+    const struct {
+        const char* Name;
+        std::optional<std::string> AtRead, AtWrite; // none: no file
+        std::string Left;
+    } cases[] = {
+        {"made since a read that found none", std::nullopt, users, users},
+        {"changed since the read", "a\r\n", users, users},
+        {"as it was read", "a\r\n", "a\r\n", "b\r\n"},
+        {"removed since the read", "a\r\n", std::nullopt, "b\r\n"},
+        {"still none", std::nullopt, std::nullopt, "b\r\n"},
+    };
+    for (const auto& c : cases) {
+        put(c.AtRead);
+        TSymbolFile file(name);
+        TSymbolList read;
+        file.Read(read);
+        put(c.AtWrite);
+        file.Write({"b"});
+        EXPECT_EQ(ReadRaw(name), c.Left) << c.Name;
+    }
+
+    // Never read, a file is not the program's; read, or once written, it is.
+    WriteRaw(name, users);
+    TSymbolFile file(name);
+    file.Write({"b"});
+    EXPECT_EQ(ReadRaw(name), users);
+    TSymbolList read;
+    ASSERT_EQ(file.Read(read), 0);
+    EXPECT_EQ(read, TSymbolList{"user's"});
+    file.Write({"b"});
+    EXPECT_EQ(ReadRaw(name), "b\r\n");
+    file.Write({"c"});
+    EXPECT_EQ(ReadRaw(name), "c\r\n") << "the file last written";
 }
 
 // Whatever is written must read back: a file that is too large to read is
@@ -96,11 +149,14 @@ TEST(SymbolList, AFileTooLargeToReadOrToWriteIsKept)
     };
     for (const auto& c : cases) {
         WriteRaw(dir.File("mark.dat"), c.Bytes);
-        EXPECT_THAT([&] { WriteSymbolFile(dir.File("mark.dat"), changed); },
+        TSymbolFile file(dir.File("mark.dat"));
+        TSymbolList read;
+        file.Read(read);
+        EXPECT_THAT([&] { file.Write(changed); },
                     ThrowsMessage<EFCreateError>(dir.File("mark.dat") + " に書き込めません\n" + c.Reason
                                                  + "書き換えずにそのまま残しました。"));
         EXPECT_TRUE(ReadRaw(dir.File("mark.dat")) == c.Bytes);
     }
-    WriteSymbolFile(dir.File("new.dat"), {"a"});
+    TSymbolFile(dir.File("new.dat")).Write({"a"});
     EXPECT_EQ(ReadRaw(dir.File("new.dat")), "a\r\n");
 }

@@ -17,6 +17,7 @@ constexpr TFrameExtents MaximisedFrame{0, 19, 0, 0}; // a title bar only
 struct TStep {
     TWindowEvent Event;
     std::optional<TScreenRect> Placed; // what the window is given after it
+    bool Settles = false;              // the window as it is once nothing more was told for a while
 };
 
 TWindowEvent Maximised(TScreenRect Client, TFrameExtents Frame = MaximisedFrame)
@@ -26,12 +27,18 @@ TWindowEvent Maximised(TScreenRect Client, TFrameExtents Frame = MaximisedFrame)
 
 TWindowEvent Restored(TScreenRect Client, TFrameExtents Frame)
 {
-    return {.StateChanged = true, .LeftMaximised = true, .Normal = true, .Client = Client, .Frame = Frame, .Area = Screen};
+    return {
+        .StateChanged = true, .LeftMaximised = true, .Normal = true, .Client = Client, .Frame = Frame, .Area = Screen};
 }
 
 TWindowEvent Normal(TScreenRect Client, TFrameExtents Frame)
 {
     return {.Normal = true, .Client = Client, .Frame = Frame, .Area = Screen};
+}
+
+TWindowEvent MaximisedAgain(TScreenRect Client, TFrameExtents Frame)
+{
+    return {.StateChanged = true, .Client = Client, .Frame = Frame, .Area = Screen};
 }
 
 TEST(FramedPlacement, AWindowIsKeptOnTheWorkAreaWithTheFrameItEndsWith)
@@ -85,6 +92,50 @@ TEST(FramedPlacement, AWindowIsKeptOnTheWorkAreaWithTheFrameItEndsWith)
              {Normal({1, 20, 1024, 581}, MaximisedFrame), std::nullopt},
          },
          {Normal({1, 20, 1024, 581}, NormalFrame), TScreenRect{1, 20, 1022, 575}}},
+        // Maximised again before the window manager told of the normal
+        // frame, the window settles maximised: it is placed when it is
+        // restored again, by the frame told then, or by the one it has
+        // once it settled.
+        {"maximised again before the normal frame was told, then restored",
+         {
+             {Maximised({0, 19, 1024, 581}), std::nullopt},
+             {Restored({0, 19, 1024, 581}, MaximisedFrame), std::nullopt},
+             {Normal({0, 19, 1024, 600}, MaximisedFrame), TScreenRect{0, 19, 1024, 581}},
+             {Normal({1, 20, 1024, 581}, MaximisedFrame), std::nullopt},
+             {MaximisedAgain({1, 20, 1024, 581}, NormalFrame), std::nullopt},
+             {Maximised({0, 19, 1024, 581}), std::nullopt},
+             {Maximised({0, 19, 1024, 581}), std::nullopt, true},
+             {Restored({0, 19, 1024, 581}, MaximisedFrame), std::nullopt},
+             {Normal({1, 20, 1024, 581}, NormalFrame), TScreenRect{1, 20, 1022, 575}},
+         },
+         {Normal({1, 20, 1022, 575}, NormalFrame), std::nullopt}},
+        {"maximised again before the normal frame was told, then restored with no word of it",
+         {
+             {Maximised({0, 19, 1024, 581}), std::nullopt},
+             {Restored({0, 19, 1024, 581}, MaximisedFrame), std::nullopt},
+             {Normal({0, 19, 1024, 600}, MaximisedFrame), TScreenRect{0, 19, 1024, 581}},
+             {MaximisedAgain({0, 19, 1024, 581}, MaximisedFrame), std::nullopt},
+             {Maximised({0, 19, 1024, 581}), std::nullopt, true},
+             {Restored({0, 19, 1024, 581}, MaximisedFrame), std::nullopt},
+             {Normal({1, 20, 1024, 581}, MaximisedFrame), std::nullopt},
+         },
+         {Normal({1, 20, 1024, 581}, NormalFrame), TScreenRect{1, 20, 1022, 575}}},
+        // Restored again, the window is told first with the frame it had
+        // maximised and placed by it; the window manager gives it that
+        // size after the place by its normal frame.
+        {"restored again, placed by the frame it had maximised",
+         {
+             {Maximised({0, 19, 1024, 581}), std::nullopt},
+             {Restored({0, 19, 1024, 581}, MaximisedFrame), std::nullopt},
+             {Normal({0, 19, 1024, 600}, NormalFrame), TScreenRect{1, 20, 1022, 575}},
+             {MaximisedAgain({1, 20, 1022, 575}, NormalFrame), std::nullopt},
+             {Maximised({0, 19, 1024, 581}, NormalFrame), std::nullopt},
+             {Maximised({0, 19, 1024, 581}, NormalFrame), std::nullopt, true},
+             {Restored({0, 19, 1024, 581}, MaximisedFrame), TScreenRect{0, 19, 1024, 581}},
+             {Normal({1, 20, 1022, 575}, NormalFrame), TScreenRect{1, 20, 1022, 575}},
+             {Normal({1, 20, 1024, 581}, NormalFrame), std::nullopt},
+         },
+         {Normal({1, 20, 1024, 581}, NormalFrame), TScreenRect{1, 20, 1022, 575}}},
         {"restored where a window manager keeps the same frame",
          {
              {Maximised({1, 20, 1022, 575}, NormalFrame), std::nullopt},
@@ -96,8 +147,12 @@ TEST(FramedPlacement, AWindowIsKeptOnTheWorkAreaWithTheFrameItEndsWith)
     };
     for (const auto& c : cases) {
         TFramedPlacement placement;
-        for (size_t i = 0; i < c.Steps.size(); ++i)
-            EXPECT_EQ(placement.Place(c.Steps[i].Event), c.Steps[i].Placed) << c.Name << ", event " << i;
+        for (size_t i = 0; i < c.Steps.size(); ++i) {
+            const TStep& step = c.Steps[i];
+            EXPECT_EQ(step.Settles ? placement.Settle(step.Event) : placement.Place(step.Event), step.Placed)
+                << c.Name << ", event " << i;
+            EXPECT_FALSE(placement.Done()) << c.Name << ", event " << i;
+        }
         EXPECT_EQ(placement.Settle(c.Settled.Event), c.Settled.Placed) << c.Name << ", settled";
         EXPECT_TRUE(placement.Done()) << c.Name;
         // Once done, the user's own place is the user's.

@@ -1,5 +1,6 @@
 #include "Files.h"
 #include "Instances.h"
+#include "ScopedEnvironment.h"
 #include "TempDir.h"
 
 #include <QCoreApplication>
@@ -255,11 +256,13 @@ TEST_F(Instances, AnUnusableFolderSaysWhatStandsThere)
 
 TEST(InstanceFolder, FollowsTheEnvironment)
 {
-    const std::string saved = std::getenv("VELK_HOME") ? std::getenv("VELK_HOME") : "";
-    setenv("VELK_HOME", "/v/home/", 1);
-    EXPECT_EQ(InstanceFolder(), "/v/home/.run/");
-    unsetenv("VELK_HOME");
-    setenv("XDG_RUNTIME_DIR", "/run/user/7", 1);
-    EXPECT_EQ(InstanceFolder(), "/run/user/7/velk2000/");
-    saved.empty() ? unsetenv("VELK_HOME") : setenv("VELK_HOME", saved.c_str(), 1);
+    const TScopedEnvironment runtime("XDG_RUNTIME_DIR", "/run/user/7");
+    {
+        const TScopedEnvironment home("VELK_HOME", "/v/home/");
+        EXPECT_EQ(InstanceFolder(), "/v/home/.run/");
+    }
+    {
+        const TScopedEnvironment home("VELK_HOME", std::nullopt);
+        EXPECT_EQ(InstanceFolder(), "/run/user/7/velk2000/");
+    }
 }

@@ -82,6 +82,33 @@ TEST_F(NumberFieldTest, KeysPastALimitOrWithASignTheRangeLacksAreRefusedWithTheH
     EXPECT_EQ(Shown().second, CountHint);
 }
 
+// A field with a step takes its numbers only: a key after which no number
+// of the steps can follow is refused with the hint that names them; a
+// number set from code between two steps stands for the lower one.
+TEST_F(NumberFieldTest, AFieldWithAStepTakesOnlyTheNumbersOfItsSteps)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Edit));
+    TNumberField& field = *new TNumberField(Edit, 10, 40);
+    field.SetStep(10);
+    const struct {
+        const char* Typed;
+        const char* Shown;
+        int Beeps;
+    } cases[] = {{"30", "30", 0}, {"35", "3", 1}, {"15", "1", 1}, {"45", "4", 1}, {"40", "40", 0}};
+    for (const auto& c : cases) {
+        Beeps = 0;
+        Edit.clear();
+        QTest::keyClicks(&Edit, QString::fromUtf8(c.Typed));
+        EXPECT_EQ(std::pair(Edit.text(), Beeps), std::pair(QString::fromUtf8(c.Shown), c.Beeps)) << c.Typed;
+    }
+    EXPECT_EQ(Shown().second, QStringLiteral("10、20、30、40 のいずれかを入力してください。"));
+
+    Edit.setText(QStringLiteral("35"));
+    EXPECT_EQ(std::pair(field.Value(), field.HoldsValue()), std::pair(30, false));
+    Leave();
+    EXPECT_EQ(Edit.text(), QStringLiteral("30"));
+}
+
 // Where the range has negative numbers the input method's minus is one.
 // Where it has none, the whole commit is refused and the field holds what
 // it held before the composition began, not the nothing that composing

@@ -2,10 +2,10 @@
 // enabling rules of the option boxes, and what the history file keeps.
 #include "FastReplaceForm.h"
 #include "IniFiles.h"
+#include "ProgramHome.h"
 #include "ReplaceForm.h"
 #include "ScriptedDialogs.h"
 #include "SearchForm.h"
-#include "TempDir.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +19,10 @@ namespace {
 
 class SearchDialogs : public testing::Test {
 protected:
-    // The program folder is decided once per process, before the first
-    // file name is made.
+    // The program folder is decided before the first file name is made.
     SearchDialogs()
     {
-        static const TempDir home;
-        [[maybe_unused]] static const int set = setenv("VELK_HOME", home.Path().c_str(), 1);
+        ProgramHome();
         std::filesystem::remove(SearchHistoryFileName());
     }
 

@@ -206,6 +206,35 @@ TEST_F(OptionsFormTest, CountEdits)
     SetBeepHook(nullptr);
 }
 
+// The editor takes even tab widths only: an odd one typed is refused with
+// the hint that names the widths it takes, and one left by code is refused
+// at OK, shown as the width it stands for, rather than taken silently.
+TEST_F(OptionsFormTest, TheTabWidthTakesEvenWidthsAndNamesThem)
+{
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
+    const QString hint = QStringLiteral("2、4、6、8 のいずれかを入力してください。");
+    TOpForm& f = OpenActive();
+    f.SpinTab->SetValue(4);
+    f.SpinTab->setFocus();
+    f.SpinTab->selectAll();
+    QTest::keyClicks(f.SpinTab, QStringLiteral("3"));
+    EXPECT_EQ(std::pair(Shown(*f.SpinTab), beeps), std::pair(std::pair(QStringLiteral("4"), hint), 1));
+    f.SpinTab->selectAll();
+    QTest::keyClicks(f.SpinTab, QStringLiteral("6"));
+    QTest::keyClick(f.SpinTab, Qt::Key_Return);
+    EXPECT_EQ(std::pair(f.result(), memo->Caret()->TabSpaceCount()), std::pair(mrOk, 6));
+
+    TOpForm& again = OpenActive();
+    again.SpinTab->setText(QStringLiteral("7"));
+    beeps = 0;
+    again.OKButtonClick();
+    EXPECT_EQ(std::tuple(Shown(*again.SpinTab), again.result(), again.PageControl1->currentIndex(), beeps),
+              std::tuple(std::pair(QStringLiteral("6"), hint), mrNone, 0, 1));
+    EXPECT_EQ(memo->Caret()->TabSpaceCount(), 6);
+    SetBeepHook(nullptr);
+}
+
 // With the input method on, "-3" comes as 「ー３」. 行間 takes no minus:
 // the commit is refused, and the field keeps its value, which OK keeps.
 TEST_F(OptionsFormTest, AMinusThroughTheInputMethodLeavesTheLineMarginAsItWas)

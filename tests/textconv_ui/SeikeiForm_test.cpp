@@ -36,6 +36,7 @@ TEST(ConversionDialogs, ANumberOnTheWayIsRefusedWithTheRangeAndTheDialogStaysOpe
 {
     int beeps = 0;
     SetBeepHook([&] { ++beeps; });
+    SettingsVars = {};
     SettingsVars.Seikei.Width = "40";
     SettingsVars.Col_Row.Mode = true;
     const struct {
@@ -50,9 +51,8 @@ TEST(ConversionDialogs, ANumberOnTheWayIsRefusedWithTheRangeAndTheDialogStaysOpe
         {[] { return new TSeikeiForm; },
          [](QDialog& Form) -> QLineEdit& { return *static_cast<TSeikeiForm&>(Form).MySpinEdit1; }, "3",
          "10 から 8192 までの数を入力してください。", "30", [] { return std::stoi(SettingsVars.Seikei.Width); }, 30},
-        {[] { return new TSortForm; },
-         [](QDialog& Form) -> QLineEdit& { return *static_cast<TSortForm&>(Form).Edit1; }, "+",
-         "1 から 2147483647 までの数を入力してください。", "+3", [] { return SortChoice().SortPosition; }, 3},
+        {[] { return new TSortForm; }, [](QDialog& Form) -> QLineEdit& { return *static_cast<TSortForm&>(Form).Edit1; },
+         "+", "1 から 2147483647 までの数を入力してください。", "+3", [] { return SortChoice().SortPosition; }, 3},
     };
     for (const auto& d : dialogs) {
         const std::unique_ptr<QDialog> form(d.Make());

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 
@@ -22,6 +23,8 @@ void ForEachLine(std::string_view Bytes, F Entry)
         start = end + (Bytes.substr(end, 2) == "\r\n" ? 2 : 1);
     }
 }
+
+size_t Digest(std::string_view Bytes) { return std::hash<std::string_view>{}(Bytes); }
 
 } // namespace
 
@@ -105,27 +108,48 @@ void PromoteSymbol(TSymbolList& List, std::string Symbol)
     List.Ends_.insert(List.Ends_.begin(), length);
 }
 
-void WriteSymbolFile(const std::string& FileName, const TSymbolList& List)
+int TSymbolFile::Read(TSymbolList& List)
 {
+    std::string bytes;
+    const int error = ReadSettingsFile(FileName_, bytes);
+    if (error != 0 && error != ENOENT) {
+        Unread_ = KeptUnreadReason(error);
+        return error;
+    }
+    Unread_.clear();
+    Seen_.reset();
+    if (error == 0) {
+        Seen_ = Digest(bytes);
+        List = ParseSymbolList(bytes);
+    }
+    return error;
+}
+
+void TSymbolFile::Write(const TSymbolList& List)
+{
+    if (!Unread_.empty())
+        throw EFCreateError(CannotWriteMessage(FileName_, Unread_));
     std::string old;
-    const int error = ReadSettingsFile(FileName, old);
-    // Unchanged, the file is left alone, read-only or not.
-    if (error == 0 && ParseSymbolList(old) == List)
+    const int error = ReadSettingsFile(FileName_, old);
+    if (error != 0 && error != ENOENT)
+        throw EFCreateError(CannotWriteMessage(FileName_, KeptUnreadReason(error)));
+    // A file that holds the list already is left alone, read-only or not,
+    // and so is one someone else wrote; a file gone holds nothing to lose.
+    if (error == 0 && (Digest(old) != Seen_ || ParseSymbolList(old) == List))
         return;
     const std::string bytes = SymbolListBytes(List);
     std::string why;
-    if (error != 0 && error != ENOENT)
-        why = KeptUnreadReason(error);
-    else if (IsKeptReadOnly(FileName))
+    if (IsKeptReadOnly(FileName_))
         why = KeptReadOnlyReason();
     else if (bytes.size() > kIniFileMaxBytes)
         why = KeptPastCapReason();
     else
         try {
-            WriteFileAtomic(FileName, bytes);
+            WriteFileAtomic(FileName_, bytes);
+            Seen_ = Digest(bytes);
             return;
         } catch (const EFWriteError& E) {
             why = E.Reason();
         }
-    throw EFCreateError(CannotWriteMessage(FileName, why));
+    throw EFCreateError(CannotWriteMessage(FileName_, why));
 }

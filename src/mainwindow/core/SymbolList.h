@@ -1,14 +1,16 @@
 // The symbols of the font toolbar's chooser, most recently used first, as
 // "mark.dat" holds them: one Shift-JIS entry per line, each ending in CR LF.
 // The file is read and kept as the settings files are (IniFiles.h): at
-// most kIniFileMaxBytes, never replaced when it could not be read or the
-// user made it read-only.
+// most kIniFileMaxBytes, never replaced when it could not be read, the
+// user made it read-only, or it is not the file the program read.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The entries in order, kept as one run of bytes and where each ends: a
@@ -45,8 +47,32 @@ std::string SymbolListBytes(const TSymbolList& List);
 // (taken by value: it may be one of the entries).
 void PromoteSymbol(TSymbolList& List, std::string Symbol);
 
-// Writes List to FileName unless the file holds that list already. Raises
-// EFCreateError ("<file> に書き込めません" and why) when the file is there
-// but cannot be read, is read-only, would grow past kIniFileMaxBytes, or
-// the write fails; the file then stays as it was.
-void WriteSymbolFile(const std::string& FileName, const TSymbolList& List);
+// The file of the list, as the program reads it and writes it back. The
+// list goes back only over the file the program last read or wrote, or
+// where there is none: a file made or changed since (the user's own,
+// copied in while the program ran; another instance's, written at its
+// close) is not the program's to replace, and stays as it is.
+class TSymbolFile {
+public:
+    explicit TSymbolFile(std::string FileName) : FileName_(std::move(FileName)) {}
+
+    const std::string& FileName() const { return FileName_; }
+    // The list the file holds, in List: 0; ENOENT, List left as it was; or
+    // the errno of why it is there but cannot be read (ReadSettingsFile).
+    int Read(TSymbolList& List);
+    // Writes List unless the file holds that list already, or is not the
+    // one last read or written. Raises EFCreateError ("<file> に書き込めま
+    // せん" and why) when the file could not be read at the last read, or
+    // is there but cannot be read now, is read-only, would grow past
+    // kIniFileMaxBytes, or the write fails; the file then stays as it was.
+    void Write(const TSymbolList& List);
+
+private:
+    std::string FileName_;
+    // A digest of the bytes last read or written; none before the first
+    // read, and while the last read found no file.
+    std::optional<size_t> Seen_;
+    // Why the file, there at the last read, could not be read
+    // (KeptUnreadReason); empty when it was read or missing.
+    std::string Unread_;
+};

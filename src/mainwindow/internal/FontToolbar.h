@@ -37,10 +37,10 @@ public:
     // The built-in symbols, replaced by "mark.dat" when it exists; one that
     // cannot be read is not told here (the start-up notice tells it).
     void LoadSymbolList();
-    // Writes "mark.dat" when its list changed (WriteSymbolFile); throws when
-    // the file cannot be written, or was there but could not be read (it
-    // is kept as it is).
-    void SaveSymbolList() const;
+    // Writes "mark.dat" when its list changed, over the file last read or
+    // written only (TSymbolFile::Write); throws when the file cannot be
+    // written, or was there but could not be read (it is kept as it is).
+    void SaveSymbolList();
     // The first show: the buttons, the wrap column and the symbol shown as
     // the settings left them.
     void FormShow();
@@ -85,7 +85,5 @@ private:
     int LastFontSize_ = 0;
     int WrapByteCache_ = 0;
     TSymbolListModel* Symbols_ = nullptr;
-    // Why the close keeps "mark.dat", there at the last read but not read
-    // (KeptUnreadReason); empty when it was read or missing.
-    std::string Unread_;
+    TSymbolFile SymbolFile_;
 };

@@ -22,7 +22,14 @@ std::optional<TScreenRect> TFramedPlacement::Place(const TWindowEvent& Event)
 
 std::optional<TScreenRect> TFramedPlacement::Settle(const TWindowEvent& Now)
 {
-    std::optional<TScreenRect> place = Place(Now);
+    if (Done_ || !Now.Normal || Now.Frame == TFrameExtents{})
+        return std::nullopt;
     Done_ = true;
-    return place;
+    // By the frame the window has settled with, whichever it was placed by:
+    // a window manager finishing a restore late may give the window a size
+    // after the place it was given.
+    const TScreenRect kept = KeptWithin(Now.Client, Now.Frame, Now.Area);
+    if (kept == Now.Client)
+        return std::nullopt;
+    return kept;
 }

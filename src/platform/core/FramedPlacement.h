@@ -25,15 +25,19 @@ struct TWindowEvent {
 // Placed once the window is framed in the normal state, and again whenever
 // the window system tells of another frame than the one it was placed by:
 // back from maximised, a window manager may tell of the normal frame only
-// after the window has its normal place, and with no event of its own.
+// after the window has its normal place, and with no event of its own. Done
+// once the window has settled in the normal state with its frame.
 class TFramedPlacement {
 public:
     // The client rectangle to give the window after Event, when it is to
     // be placed: kept within the work area together with its frame.
     std::optional<TScreenRect> Place(const TWindowEvent& Event);
-    // Once the window manager has had time to settle the window placed:
-    // Now is the window as it is then, placed once more when its frame is
-    // another. The window's place is the user's from then on.
+    // Once the window manager has had time to settle the window after its
+    // last event: Now is the window as it is then, placed once more unless
+    // it is within the work area with the frame it has then. The window's
+    // place is the user's from then on, unless the window is not framed in
+    // the normal state then (maximised again before its normal frame was
+    // told): it is placed when it is restored, and settles again.
     std::optional<TScreenRect> Settle(const TWindowEvent& Now);
     bool Done() const { return Done_; }
 

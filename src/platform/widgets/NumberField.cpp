@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
@@ -35,16 +36,23 @@ std::optional<TWholeNumber> ReadWholeNumber(const QString& Text)
     return number;
 }
 
-// Whether digits typed after Number can still give a number of Min..Max:
-// each further digit makes the magnitude ten times larger, plus 0 to 9.
-bool MayGrowInto(const TWholeNumber& Number, int32_t Min, int32_t Max)
+// Whether From..To holds one of the numbers Min, Min + Step, ... up to Max.
+bool HoldsANumberOf(int64_t From, int64_t To, int32_t Min, int32_t Max, int32_t Step)
+{
+    From = std::max<int64_t>(From, Min);
+    To = std::min<int64_t>(To, Max);
+    return From <= To && Min + (From - Min + Step - 1) / Step * Step <= To;
+}
+
+// Whether digits typed after Number can still give one of the numbers of
+// Min..Max by Step: each further digit makes the magnitude ten times
+// larger, plus 0 to 9.
+bool MayGrowInto(const TWholeNumber& Number, int32_t Min, int32_t Max, int32_t Step)
 {
     for (int64_t unit = 10; Number.Magnitude * unit < Beyond32Bits && unit < Beyond32Bits; unit *= 10) {
         const int64_t low = Number.Magnitude * unit;
         const int64_t high = low + unit - 1;
-        const int64_t from = Number.Negative ? -high : low;
-        const int64_t to = Number.Negative ? -low : high;
-        if (from <= Max && to >= Min)
+        if (Number.Negative ? HoldsANumberOf(-high, -low, Min, Max, Step) : HoldsANumberOf(low, high, Min, Max, Step))
             return true;
     }
     return false;
@@ -120,6 +128,13 @@ void TNumberField::SetRange(int32_t Min, int32_t Max)
     TakeValueOf(Edit().text());
 }
 
+void TNumberField::SetStep(int32_t Step)
+{
+    Step_ = std::max(Step, 1);
+    Value_ = Clamped(Value_);
+    TakeValueOf(Edit().text());
+}
+
 void TNumberField::SetEmptyAllowed(bool EmptyAllowed)
 {
     EmptyAllowed_ = EmptyAllowed;
@@ -137,9 +152,8 @@ void TNumberField::TakeValueOf(const QString& Text)
     const std::optional<TWholeNumber> number = ReadWholeNumber(ascii);
     if (!number)
         return;
-    const bool inRange = number->Signed() >= Min_ && number->Signed() <= Max_;
-    // A number on its way to one of the range is not yet a value.
-    if (!inRange && MayGrowInto(*number, Min_, Max_))
+    // A number on its way to one of the field's is not yet a value.
+    if (!IsValue(number->Signed()) && MayGrowInto(*number, Min_, Max_, Step_))
         return;
     Value_ = Clamped(number->Signed());
     EmptyInEffect_ = false;
@@ -147,20 +161,25 @@ void TNumberField::TakeValueOf(const QString& Text)
 
 QString TNumberField::TextInEffect() const { return EmptyInEffect_ ? QString() : QString::number(Value_); }
 
+bool TNumberField::IsValue(int64_t Number) const
+{
+    return Number >= Min_ && Number <= Max_ && (Number - Min_) % Step_ == 0;
+}
+
 int32_t TNumberField::Clamped(int64_t Number) const
 {
     // Not std::clamp: while a range is being set its limits may cross.
     if (Number < Min_)
         return Min_;
     if (Number > Max_)
-        return Max_;
-    return static_cast<int32_t>(Number);
+        Number = Max_;
+    return static_cast<int32_t>(Min_ + (Number - Min_) / Step_ * Step_);
 }
 
 std::optional<int32_t> TNumberField::ValueOf(const QString& Text) const
 {
     const std::optional<TWholeNumber> number = ReadWholeNumber(AsciiDigitsAndSigns(Text));
-    if (!number || number->Signed() < Min_ || number->Signed() > Max_)
+    if (!number || !IsValue(number->Signed()))
         return std::nullopt;
     return static_cast<int32_t>(number->Signed());
 }
@@ -185,9 +204,9 @@ QValidator::State TNumberField::validate(QString& Input, int&) const
     const std::optional<TWholeNumber> number = ReadWholeNumber(Input);
     if (!number)
         return Invalid;
-    if (number->Signed() >= Min_ && number->Signed() <= Max_)
+    if (IsValue(number->Signed()))
         return Acceptable;
-    return MayGrowInto(*number, Min_, Max_) ? Intermediate : Invalid;
+    return MayGrowInto(*number, Min_, Max_, Step_) ? Intermediate : Invalid;
 }
 
 bool TNumberField::Settle()
@@ -211,7 +230,12 @@ bool TNumberField::Confirm()
 
 QString TNumberField::Hint() const
 {
-    return QStringLiteral("%1 から %2 までの数を入力してください。").arg(Min_).arg(Max_);
+    if (Step_ == 1)
+        return QStringLiteral("%1 から %2 までの数を入力してください。").arg(Min_).arg(Max_);
+    QStringList numbers;
+    for (int64_t number = Min_; number <= Max_; number += Step_)
+        numbers.append(QString::number(number));
+    return numbers.join(QStringLiteral("、")) + QStringLiteral(" のいずれかを入力してください。");
 }
 
 void TNumberField::Refuse()

@@ -4,16 +4,19 @@
 // digits and minus signs as their ASCII forms, whichever way the text
 // arrives: typed keys, an input method's commit, paste or drop.
 //
-// A field takes only the whole numbers of its range:
+// A field takes only the whole numbers of its range (where it has a step,
+// every step-th from the lowest):
 // - A change after which the text can no longer become one (a letter, a
-//   minus where the range has no negative numbers, a number past a limit)
-//   is refused with a beep and a hint that names the range. An input
+//   minus where the range has no negative numbers, a number past a limit
+//   or between two steps) is refused with a beep and a hint that names the
+//   range (or the numbers of the steps). An input
 //   method's refused commit leaves the field as it was before the
 //   composition began.
 // - A field left holding no number of its range (emptied, or a number typed
 //   on the way to another) shows the value in effect again, with the same
 //   beep and hint. The value in effect is the last number of the range the
-//   field held; a number past a limit set from code counts as that limit.
+//   field held; a number past a limit set from code counts as that limit,
+//   one between two steps as the lower.
 // - A field confirmed (its dialog's OK) holding no number of its range is
 //   refused with the beep and the hint, and what was typed stays, selected,
 //   to be corrected.
@@ -59,6 +62,9 @@ public:
     int32_t Min() const { return Min_; }
     int32_t Max() const { return Max_; }
     void SetRange(int32_t Min, int32_t Max);
+    // Only Min, Min + Step, Min + 2 * Step ... count; the hint names each,
+    // so a field of a few numbers only.
+    void SetStep(int32_t Step);
     // Whether an empty field is a value of its own, never filled in.
     void SetEmptyAllowed(bool EmptyAllowed);
 
@@ -75,7 +81,8 @@ public:
     // the range is refused with the beep and the hint, and stays, focused
     // and selected. Whether the text was a value.
     bool Confirm();
-    // The hint a refusal shows: "1 から 30 までの数を入力してください。"
+    // The hint a refusal shows: "1 から 30 までの数を入力してください。",
+    // with a step "2、4、6、8 のいずれかを入力してください。"
     QString Hint() const;
 
     State validate(QString& Input, int& Pos) const override;
@@ -95,9 +102,11 @@ private:
     std::optional<int32_t> ValueOf(const QString& Text) const;
     // The text shown for the value in effect.
     QString TextInEffect() const;
+    bool IsValue(int64_t Number) const;
     // Follows a new text: a number of the range, an empty text where empty
     // is a value, or a number past a limit that no typing could have given.
     void TakeValueOf(const QString& Text);
+    // Number within the range, on the step at or below it.
     int32_t Clamped(int64_t Number) const;
     void Refuse();
     void ShowHint();
@@ -108,6 +117,7 @@ private:
 
     int32_t Min_;
     int32_t Max_;
+    int32_t Step_ = 1;
     int32_t Value_ = 0;
     bool EmptyAllowed_ = false;
     // The empty text is the value in effect (only where empty is a value).

@@ -40,12 +40,13 @@ public:
     explicit TFramedKeeper(QWidget& Window) : QObject(&Window), Window_(Window)
     {
         // Long enough for a window manager to tell of the frame it gives a
-        // window it has just placed; short enough to look like one move.
+        // window it has just placed or restored; short enough to look like
+        // one move.
         Settle_.setSingleShot(true);
         Settle_.setInterval(500);
         connect(&Settle_, &QTimer::timeout, this, [this] {
             const TWindowEvent now = Now();
-            Apply(Placement_.Settle(now), now.Frame);
+            Apply(Placement_.Settle(now));
         });
         Window.installEventFilter(this);
     }
@@ -65,7 +66,9 @@ public:
                             && (static_cast<QWindowStateChangeEvent*>(Event)->oldState()
                                 & (Qt::WindowMaximized | Qt::WindowFullScreen))
                                    != 0;
-        Apply(Placement_.Place(now), now.Frame);
+        Apply(Placement_.Place(now));
+        // The frame has settled once nothing more is told for a while.
+        Settle_.start();
         return false;
     }
 
@@ -79,11 +82,14 @@ private:
                 .Area = ScreenRectOf(WorkAreaAt(client.center()))};
     }
 
-    void Apply(const std::optional<TScreenRect>& Place, const TFrameExtents& Frame)
+    // The window is framed by now: it is given its client rectangle, which
+    // needs no frame of Qt's. Qt places a window by its frame with the one
+    // it last took, which may be the maximised one still.
+    void Apply(const std::optional<TScreenRect>& Place)
     {
         if (Place) {
             Placing_ = true;
-            SetClientRect(Window_, QRectOf(*Place), QMargins(Frame.Left, Frame.Top, Frame.Right, Frame.Bottom));
+            Window_.setGeometry(QRectOf(*Place));
             Placing_ = false;
             Settle_.start();
         }

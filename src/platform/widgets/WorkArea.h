@@ -30,6 +30,7 @@ void PlaceWithinWorkArea(QWidget& Window, const QRect& Client, const QMargins& F
 // Keeps Window, frame and all, on the work area of its screen once the
 // window manager has framed it in the normal state: a place chosen before
 // the window is shown cannot allow for a frame it does not know. Once
-// only, by the frame the window ends with: a window shown maximised is
-// kept when it is first restored.
+// only, by the frame the window settles with: a window shown maximised is
+// kept when it is first restored, and again when it is restored once more
+// after it was maximised before its frame settled.
 void KeepWithinWorkAreaOnceFramed(QWidget& Window);

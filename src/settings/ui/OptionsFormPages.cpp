@@ -39,12 +39,15 @@ QString U(const char* Text) { return QString::fromUtf8(Text); }
 
 QCheckBox* Check(const char* Caption, QWidget* Parent) { return new QCheckBox(U(Caption), Parent); }
 
+// A spin of the numbers Min, Min + Step, ... up to Max: typed, the others
+// are refused with the hint that names them, as the range is.
 TMySpinEdit* Spin(int32_t Min, int32_t Max, QWidget* Parent, int32_t Step = 1)
 {
     auto* spin = new TMySpinEdit(Parent);
     spin->SetMinValue(Min);
     spin->SetMaxValue(Max);
     spin->SetIncrement(Step);
+    TNumberField::Of(*spin)->SetStep(Step);
     spin->SetValue(Min);
     spin->setFixedWidth(52);
     return spin;
@@ -165,7 +168,8 @@ QWidget* TOpForm::BuildEditor1Page()
         ++cell;
     }
     // The preview starts with eight columns a tab; so does the spin, so an
-    // untouched dialog keeps the editor's tab width.
+    // untouched dialog keeps the editor's tab width. The editor takes even
+    // widths only.
     SpinTab = Spin(2, 8, GroupBox2, 2);
     SpinTab->SetValue(8);
     caret->addWidget(Labelled("TabSpace", SpinTab, GroupBox2), 3, 0);
