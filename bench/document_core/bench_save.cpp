@@ -15,6 +15,7 @@
 // The files are written in the current folder: run it on the disk to
 // measure, with repetitions taken in turns, for instance
 //   bench_save --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true
+#include "../common/PeakMemory.h"
 #include "../editor_text/JapanesePage.h"
 #include "DocumentFile.h"
 #include "PageTitle.h"
@@ -22,7 +23,6 @@
 #include <benchmark/benchmark.h>
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -52,29 +52,6 @@ const std::string& Encoded()
     return bytes;
 }
 
-// A status line of this process in kB ("VmRSS:", "VmHWM:").
-long StatusKilobytes(const std::string& Key)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with(Key))
-            return std::stol(line.substr(Key.size()));
-    return 0;
-}
-
-// Measures how far resident memory rises above what it is now.
-class TPeakMemory {
-public:
-    TPeakMemory() : Start_(StatusKilobytes("VmRSS:"))
-    {
-        std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
-    }
-    double RiseMegabytes() const { return static_cast<double>(StatusKilobytes("VmHWM:") - Start_) / 1024.0; }
-
-private:
-    long Start_;
-};
-
 // The system calls, except that a file can be given no other owner or
 // group: a member of a shared folder saving another member's document.
 class TNoOwnerChange : public TFileSystem {
@@ -93,7 +70,7 @@ bool MakeOthersDocument(benchmark::State& State)
     return true;
 }
 
-void Report(benchmark::State& State, const TPeakMemory& Peak)
+void Report(benchmark::State& State, const bench::TPeakMemory& Peak)
 {
     State.counters["peak_mb"] = Peak.RiseMegabytes();
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Encoded().size()));
@@ -104,7 +81,7 @@ void SaveAfterSave(benchmark::State& State, TFileSystem& System)
 {
     const TFlatPages& pages = Document();
     std::optional<TFileVersion> saved = WriteDocumentFile(DocumentName, pages, 3, 0, System);
-    const TPeakMemory peak;
+    const bench::TPeakMemory peak;
     for (auto _ : State) {
         if (ChangedOnDisk(*saved, DocumentName)) {
             State.SkipWithError("the save asked about a change it made itself");
@@ -161,7 +138,7 @@ void Floor(benchmark::State& State)
 {
     const std::string& bytes = Encoded();
     WriteDocumentFile(DocumentName, Document(), 3, 0);
-    const TPeakMemory peak;
+    const bench::TPeakMemory peak;
     for (auto _ : State)
         if (!WriteNewFile("bench_save.tmp", bytes) || rename("bench_save.tmp", DocumentName) != 0) {
             State.SkipWithError("the write failed");
@@ -175,7 +152,7 @@ void FloorInPlace(benchmark::State& State)
     const std::string& bytes = Encoded();
     if (!MakeOthersDocument(State))
         return;
-    const TPeakMemory peak;
+    const bench::TPeakMemory peak;
     for (auto _ : State)
         if (!WriteNewFile("bench_save.copy", bytes) || !Rewrite(DocumentName, bytes)
             || unlink("bench_save.copy") != 0) {

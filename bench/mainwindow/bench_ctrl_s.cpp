@@ -12,6 +12,7 @@
 // write it and its folder but give no file its owner or group. One save is
 // one repetition, for instance
 //   bench_ctrl_s --benchmark_repetitions=10
+#include "../common/PeakMemory.h"
 #include "../editor_text/JapanesePage.h"
 #include "DialogHook.h"
 #include "DocumentFile.h"
@@ -30,7 +31,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -77,29 +77,6 @@ public:
         return {};
     }
     std::string Asked;
-};
-
-// A status line of this process in kB ("VmRSS:", "VmHWM:").
-long StatusKilobytes(const std::string& Key)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with(Key))
-            return std::stol(line.substr(Key.size()));
-    return 0;
-}
-
-// Measures how far resident memory rises above what it is now.
-class TPeakMemory {
-public:
-    TPeakMemory() : Start_(StatusKilobytes("VmRSS:"))
-    {
-        std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
-    }
-    double RiseMegabytes() const { return static_cast<double>(StatusKilobytes("VmHWM:") - Start_) / 1024.0; }
-
-private:
-    long Start_;
 };
 
 struct TWindow {
@@ -152,7 +129,7 @@ void CtrlS(benchmark::State& State)
         State.SkipWithError(("the first save did not happen: " + window.Questions.Asked).c_str());
         return;
     }
-    const TPeakMemory peak;
+    const bench::TPeakMemory peak;
     for (auto _ : State) {
         State.PauseTiming();
         window.TypeALetter();
@@ -195,7 +172,7 @@ void Floor(benchmark::State& State)
         State.SkipWithError("the write failed");
         return;
     }
-    const TPeakMemory peak;
+    const bench::TPeakMemory peak;
     for (auto _ : State)
         if (!WriteFlushRename(target, bytes)) {
             State.SkipWithError("the write failed");
