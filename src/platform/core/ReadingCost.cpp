@@ -13,6 +13,10 @@
 
 namespace {
 
+// The scripts words are written in. Text keeps to one for a while: a
+// change costs kScriptChangeBits. Digits, blanks and signs belong to none.
+enum class TScript { None, Latin, Japanese, Hangul, Greek, Cyrillic, HalfWidthKana, Other };
+
 // One character of a reading. Sjis is its Shift-JIS code (0 when Shift-JIS
 // has none), which ranks kanji by JIS level and spells half-width kana.
 struct TChar {
@@ -20,6 +24,7 @@ struct TChar {
     uint16_t Sjis = 0;
     bool Unmapped = false; // a Shift-JIS byte or pair with no Unicode form
     bool End = true;       // before the first or past the last character
+    TScript Script = TScript::None;
 };
 
 // ---- The chance of a character alone, in bits ----------------------------------------------------------
@@ -116,11 +121,19 @@ constexpr int kUnmappedBits = 24, kC1ControlBits = 24;
 // the most.
 int AsciiBits(char32_t C)
 {
-    static constexpr std::string_view prose = " .,:;!?'\"()-/\t\r\n";
-    const bool alphanumeric = (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z');
-    if (alphanumeric || prose.find(static_cast<char>(C)) != prose.npos)
-        return 6;
-    return (C >= 0x20 && C < 0x7F) || C == '\f' || C == 0x1B ? 10 : 16;
+    static constexpr auto bits = [] {
+        std::array<unsigned char, 0x80> table{};
+        for (char32_t c = 0; c < 0x80; ++c) {
+            const bool alphanumeric = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            if (alphanumeric
+                || std::string_view(" .,:;!?'\"()-/\t\r\n").find(static_cast<char>(c)) != std::string_view::npos)
+                table[c] = 6;
+            else
+                table[c] = (c >= 0x20 && c < 0x7F) || c == '\f' || c == 0x1B ? 10 : 16;
+        }
+        return table;
+    }();
+    return bits[C];
 }
 
 bool IsAsciiLetter(char32_t C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z'); }
@@ -209,10 +222,6 @@ int CharBits(const TChar& Ch)
 
 // ---- Where it stands --------------------------------------------------------------------------------
 
-// The scripts words are written in. Text keeps to one for a while: a
-// change costs kScriptChangeBits. Digits, blanks and signs belong to none.
-enum class TScript { None, Latin, Japanese, Hangul, Greek, Cyrillic, HalfWidthKana, Other };
-
 constexpr int kScriptChangeBits = 3;
 
 TScript ScriptOf(const TChar& Ch)
@@ -270,12 +279,23 @@ constexpr int kStrayAsciiBits = 6;
 
 bool IsCodeSign(char32_t C)
 {
-    return C < 0x80 && std::string_view("`^~|{}\\@_").find(static_cast<char>(C)) != std::string_view::npos;
+    switch (C) {
+    case '`':
+    case '^':
+    case '~':
+    case '|':
+    case '{':
+    case '}':
+    case '\\':
+    case '@':
+    case '_': return true;
+    default: return false;
+    }
 }
 
 bool IsStrayAscii(const std::array<TChar, 5>& W)
 {
-    const auto foreign = [](const TChar& Ch) { return !Ch.End && Ch.C >= 0x80 && ScriptOf(Ch) != TScript::Latin; };
+    const auto foreign = [](const TChar& Ch) { return !Ch.End && Ch.C >= 0x80 && Ch.Script != TScript::Latin; };
     const bool loneLetter = IsAsciiLetter(W[2].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C);
     return (loneLetter || IsCodeSign(W[2].C)) && (foreign(W[1]) || foreign(W[3]));
 }
@@ -289,7 +309,7 @@ bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C, before = W[1].C;
     if ((c >= 0x300 && c <= 0x36F) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
-        return ScriptOf(W[1]) != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
+        return W[1].Script != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
     if ((c >= 0x64B && c <= 0x65F) || c == 0x670)
         return !IsArabicLetter(before);
     return false;
@@ -300,7 +320,7 @@ int ContextBits(const std::array<TChar, 5>& W)
 {
     const TChar& ch = W[2];
     int bits = 0;
-    if (const TScript script = ScriptOf(ch), before = ScriptOf(W[1]);
+    if (const TScript script = ch.Script, before = W[1].Script;
         script != TScript::None && before != TScript::None && script != before)
         bits += kScriptChangeBits;
     if (IsAccentedLatin(ch.C))
@@ -422,14 +442,19 @@ private:
 template <class TNext>
 int64_t ReadingBits(TNext Next, int64_t Enough)
 {
+    const auto next = [&] {
+        TChar ch = Next();
+        ch.Script = ScriptOf(ch);
+        return ch;
+    };
     std::array<TChar, 5> w{};
-    w[3] = Next();
-    w[4] = w[3].End ? TChar{} : Next();
+    w[3] = next();
+    w[4] = w[3].End ? TChar{} : next();
     THalfWidthKana kana;
     int64_t bits = 0;
     while (!w[3].End && bits <= Enough) {
         std::rotate(w.begin(), w.begin() + 1, w.end());
-        w[4] = w[3].End ? TChar{} : Next();
+        w[4] = w[3].End ? TChar{} : next();
         const TChar& ch = w[2];
         bits += CharBits(ch) + ContextBits(w);
         if (const unsigned char byte = HalfWidthKanaByte(ch); IsHalfWidthKana(byte))

@@ -1,5 +1,8 @@
 #include "Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 std::optional<char32_t> NextUtf8(std::string_view Text, size_t& Pos)
 {
     const auto lead = static_cast<unsigned char>(Text[Pos]);
@@ -58,10 +61,42 @@ void AppendUtf8(std::string& Out, char32_t C)
     }
 }
 
+// As NextUtf8 would find, without decoding: ASCII eight bytes at a time,
+// and each sequence's second byte checked against the range its lead
+// allows (which rules out overlong forms, surrogates and values past
+// U+10FFFF).
 bool IsUtf8(std::string_view Text)
 {
-    for (size_t pos = 0; pos < Text.size();)
-        if (!NextUtf8(Text, pos))
+    const auto* p = reinterpret_cast<const unsigned char*>(Text.data());
+    const auto* const end = p + Text.size();
+    while (p < end) {
+        if (end - p >= 8) {
+            uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            if ((word & 0x8080808080808080u) == 0) {
+                p += 8;
+                continue;
+            }
+        }
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        const ptrdiff_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                                : lead >= 0xE0 && lead <= 0xEF ? 2
+                                : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                               : 0;
+        if (extra == 0 || end - p <= extra)
             return false;
+        const unsigned char lowest = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char highest = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        if (p[1] < lowest || p[1] > highest)
+            return false;
+        for (ptrdiff_t i = 2; i <= extra; ++i)
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        p += extra + 1;
+    }
     return true;
 }
