@@ -50,13 +50,15 @@ constexpr TBlockBits kBlockBits[] = {
     {0x052F, 16},  // historic Cyrillic and its supplement
     {0x058F, 14},  // Armenian
     {0x05CF, 20},  // Hebrew points
-    {0x05FF, 14},  // Hebrew letters
+    {0x05EA, 12},  // Hebrew letters
+    {0x05FF, 16},  // Yiddish ligatures, Hebrew punctuation
     {0x064A, 14},  // Arabic letters
     {0x06FF, 18},  // Arabic marks, digits, letters of other languages
     {0x07FF, 20},  // Syriac, Arabic supplement, Thaana, NKo
     {0x10FF, 14},  // Indic scripts, Thai, Lao, Tibetan, Myanmar, Georgian
     {0x11FF, 20},  // Hangul jamo
-    {0x1DFF, 20},  // Ethiopic, Cherokee ... Balinese, phonetic extensions
+    {0x137F, 16},  // Ethiopic
+    {0x1DFF, 20},  // Cherokee ... Balinese, phonetic extensions
     {0x1E9F, 20},  // Latin Extended Additional: letters with dots and rings below
     {0x1EFF, 16},  // Latin Extended Additional: Vietnamese
     {0x1FFF, 16},  // Greek Extended
@@ -157,6 +159,9 @@ bool IsCapitalLatin(char32_t C)
     const bool smallSecond = (C >= 0x139 && C <= 0x148) || (C >= 0x179 && C <= 0x17E);
     return (C < 0x180 || (C >= 0x1E00 && C <= 0x1EFF)) && (C % 2 == 1) == smallSecond;
 }
+
+// The small letter of a capital (IsCapitalLatin).
+char32_t SmallOf(char32_t Capital) { return Capital < 0x100 ? Capital + 0x20 : Capital + 1; }
 
 bool IsKanji(char32_t C) { return C >= 0x4E00 && C <= 0x9FFF; }
 
@@ -261,10 +266,17 @@ int LatinContextBits(const std::array<TChar, 5>& W)
     int bits = 0;
     if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C)) {
         bits += kRare; // an accented letter with no ASCII letter near
-        if (IsAccentedLatin(W[1].C) || IsAccentedLatin(W[3].C))
-            bits += kRare; // and beside another one ("Ųý")
+        // and beside another one ("Ųý", "òò"), unless both are letters of
+        // Latin-1 listed one after another ("áéíóú", "ñÑ").
+        const auto besideAnother = [&](const TChar& Ch) {
+            return IsAccentedLatin(Ch.C) && !(c < 0x100 && Ch.C < 0x100 && Ch.C != c);
+        };
+        if (besideAnother(W[1]) || besideAnother(W[3]))
+            bits += kRare;
     }
-    if (IsLowerLatin(W[1].C) && IsCapitalLatin(c))
+    // A capital seldom follows a small letter, but its own small letter
+    // as alphabets are listed ("ñÑ").
+    if (IsLowerLatin(W[1].C) && IsCapitalLatin(c) && SmallOf(c) != W[1].C)
         bits += kMisplaced + kSeldom;
     if (IsLowerLatin(c) && IsCapitalLatin(W[1].C) && IsCapitalLatin(W[0].C))
         bits += kOdd;
@@ -315,6 +327,41 @@ bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
     return false;
 }
 
+bool IsAsciiAlphanumeric(char32_t C) { return IsAsciiLetter(C) || (C >= '0' && C <= '9'); }
+
+// A letter of Greek, Cyrillic or the alphabets after them (Armenian,
+// Hebrew, Arabic ... Ethiopic).
+bool IsAlphabetLetter(const TChar& Ch)
+{
+    switch (Ch.Script) {
+    case TScript::Greek: return Ch.C >= 0x386 && Ch.C != 0x387;
+    case TScript::Cyrillic: return Ch.C < 0x482 || Ch.C >= 0x48A;
+    case TScript::Other: return true;
+    default: return false;
+    }
+}
+
+// A character standing alone where text seldom has one: a letter of an
+// alphabet with no letter of its script near (words are spelt with
+// several; two half-width kana read as UTF-8 are one such letter, "ﾐｱ"
+// "б"), or a sign of Latin-1 ("ﾂｲ" "²"). Beside ASCII letters or digits,
+// quoted, or the whole text, a character is named rather than written
+// ("'и'", "D0 и CYRILLIC SMALL LETTER I"), and stands alone as often as
+// not.
+int LoneCharBits(const std::array<TChar, 5>& W)
+{
+    const TChar& ch = W[2];
+    const bool latinSign = (ch.C >= 0xA1 && ch.C < 0xC0) || ch.C == U'×' || ch.C == U'÷';
+    if (!latinSign && !IsAlphabetLetter(ch))
+        return 0;
+    const auto near = [&](auto Test) { return Test(W[0]) || Test(W[1]) || Test(W[3]) || Test(W[4]); };
+    const auto isQuote = [](const TChar& Ch) { return Ch.C == '\'' || Ch.C == '"' || Ch.C == '`'; };
+    if (near([](const TChar& Ch) { return IsAsciiAlphanumeric(Ch.C); }) || (isQuote(W[1]) && isQuote(W[3]))
+        || (W[1].End && W[3].End))
+        return 0;
+    return latinSign || !near([&](const TChar& Ch) { return Ch.Script == ch.Script; }) ? kSeldom : 0;
+}
+
 // What the character in the middle of W costs for where it stands.
 int ContextBits(const std::array<TChar, 5>& W)
 {
@@ -329,7 +376,7 @@ int ContextBits(const std::array<TChar, 5>& W)
         bits += kMisplaced;
     else if (IsStrayAscii(W))
         bits += kStrayAsciiBits;
-    return bits;
+    return bits + LoneCharBits(W);
 }
 
 // ---- Half-width katakana ----------------------------------------------------------------------------
