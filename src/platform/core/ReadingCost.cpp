@@ -362,6 +362,15 @@ int LoneCharBits(const std::array<TChar, 5>& W)
     return latinSign || !near([&](const TChar& Ch) { return Ch.Script == ch.Script; }) ? kSeldom : 0;
 }
 
+// The squares of units (㌔, ㌢, ㎝, ㏄) follow a number.
+bool IsUnitSign(char32_t C) { return (C >= 0x3300 && C <= 0x3357) || (C >= 0x3380 && C <= 0x33DF); }
+
+bool IsNumeral(char32_t C)
+{
+    return (C >= '0' && C <= '9') || (C >= U'０' && C <= U'９')
+           || std::u32string_view(U"〇一二三四五六七八九十百千万").find(C) != std::u32string_view::npos;
+}
+
 // What the character in the middle of W costs for where it stands.
 int ContextBits(const std::array<TChar, 5>& W)
 {
@@ -376,6 +385,8 @@ int ContextBits(const std::array<TChar, 5>& W)
         bits += kMisplaced;
     else if (IsStrayAscii(W))
         bits += kStrayAsciiBits;
+    if (IsUnitSign(ch.C) && !IsNumeral(W[1].C))
+        bits += kOdd;
     return bits + LoneCharBits(W);
 }
 
