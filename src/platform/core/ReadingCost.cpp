@@ -305,10 +305,16 @@ bool IsCodeSign(char32_t C)
     }
 }
 
+bool IsCombiningMark(char32_t C) { return C >= 0x300 && C <= 0x36F; }
+
 bool IsStrayAscii(const std::array<TChar, 5>& W)
 {
-    const auto foreign = [](const TChar& Ch) { return !Ch.End && Ch.C >= 0x80 && Ch.Script != TScript::Latin; };
-    const bool loneLetter = IsAsciiLetter(W[2].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C);
+    const auto foreign = [](const TChar& Ch) {
+        return !Ch.End && Ch.C >= 0x80 && Ch.Script != TScript::Latin && !IsCombiningMark(Ch.C);
+    };
+    // An accent written apart belongs to the word of its letter ("sesión").
+    const auto ofWord = [](const TChar& Ch) { return IsAsciiLetter(Ch.C) || IsCombiningMark(Ch.C); };
+    const bool loneLetter = IsAsciiLetter(W[2].C) && !ofWord(W[1]) && !ofWord(W[3]);
     return (loneLetter || IsCodeSign(W[2].C)) && (foreign(W[1]) || foreign(W[3]));
 }
 
@@ -320,7 +326,7 @@ bool IsArabicLetter(char32_t C) { return (C >= 0x620 && C <= 0x64A) || (C >= 0x6
 bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C, before = W[1].C;
-    if ((c >= 0x300 && c <= 0x36F) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
+    if (IsCombiningMark(c) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
         return W[1].Script != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
     if ((c >= 0x64B && c <= 0x65F) || c == 0x670)
         return !IsArabicLetter(before);
