@@ -257,6 +257,13 @@ TScript ScriptOf(const TChar& Ch)
 // Penalties for what is out of place, in bits.
 constexpr int kSeldom = 2, kOdd = 4, kRare = 6, kMisplaced = 8;
 
+// A character quoted alone is named rather than written ("'ı'").
+bool IsQuoted(const std::array<TChar, 5>& W)
+{
+    const auto isQuote = [](const TChar& Ch) { return Ch.C == '\'' || Ch.C == '"' || Ch.C == '`'; };
+    return isQuote(W[1]) && isQuote(W[3]);
+}
+
 // A Latin letter of a Latin word: accented letters come inside words of
 // ASCII letters; an accented capital seldom follows a small letter, and an
 // accented small letter seldom follows a word's capitals ("ABCý").
@@ -264,8 +271,9 @@ int LatinContextBits(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C;
     int bits = 0;
-    if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C)) {
-        bits += kRare; // an accented letter with no ASCII letter near
+    if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C)
+        && !IsQuoted(W)) {
+        bits += kRare; // an accented letter with no ASCII letter near, unquoted
         // and beside another one ("Ųý", "òò"), unless both are letters of
         // Latin-1 listed one after another ("áéíóú", "ñÑ").
         const auto besideAnother = [&](const TChar& Ch) {
@@ -361,9 +369,7 @@ int LoneCharBits(const std::array<TChar, 5>& W)
     if (!latinSign && !IsAlphabetLetter(ch))
         return 0;
     const auto near = [&](auto Test) { return Test(W[0]) || Test(W[1]) || Test(W[3]) || Test(W[4]); };
-    const auto isQuote = [](const TChar& Ch) { return Ch.C == '\'' || Ch.C == '"' || Ch.C == '`'; };
-    if (near([](const TChar& Ch) { return IsAsciiAlphanumeric(Ch.C); }) || (isQuote(W[1]) && isQuote(W[3]))
-        || (W[1].End && W[3].End))
+    if (near([](const TChar& Ch) { return IsAsciiAlphanumeric(Ch.C); }) || IsQuoted(W) || (W[1].End && W[3].End))
         return 0;
     return latinSign || !near([&](const TChar& Ch) { return Ch.Script == ch.Script; }) ? kSeldom : 0;
 }
