@@ -399,6 +399,10 @@ int ContextBits(const std::array<TChar, 5>& W)
         bits += kStrayAsciiBits;
     if (IsUnitSign(ch.C) && !IsNumeral(W[1].C))
         bits += kOdd;
+    // An opening bracket that ends its line encloses nothing ("聖[" is
+    // "閨房" read as UTF-8).
+    if ((ch.C == '(' || ch.C == '[' || ch.C == '{') && (W[3].End || W[3].C == '\r' || W[3].C == '\n'))
+        bits += kOdd;
     return bits + LoneCharBits(W);
 }
 
