@@ -383,6 +383,12 @@ bool IsNumeral(char32_t C)
            || std::u32string_view(U"〇一二三四五六七八九十百千万").find(C) != std::u32string_view::npos;
 }
 
+// A character quoted alone is named, and code names any character it
+// deals with ("'ֹ'", a Hebrew point): it costs no more than kNamedBits.
+constexpr int kNamedBits = 14;
+
+int QuotedCharBits(const std::array<TChar, 5>& W, int Bits) { return IsQuoted(W) ? std::min(Bits, kNamedBits) : Bits; }
+
 // What the character in the middle of W costs for where it stands.
 int ContextBits(const std::array<TChar, 5>& W)
 {
@@ -530,7 +536,7 @@ int64_t ReadingBits(TNext Next, int64_t Enough)
         std::rotate(w.begin(), w.begin() + 1, w.end());
         w[4] = w[3].End ? TChar{} : next();
         const TChar& ch = w[2];
-        bits += CharBits(ch) + ContextBits(w);
+        bits += QuotedCharBits(w, CharBits(ch)) + ContextBits(w);
         if (const unsigned char byte = HalfWidthKanaByte(ch); IsHalfWidthKana(byte))
             bits += kana.Bits(byte, HalfWidthKanaByte(w[3]));
         else
