@@ -61,6 +61,7 @@ TEST(LikelierReading, OtherScriptsInUtf8ReadAsUtf8)
          "                          'ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞ')\n",
          ShiftJisText, Utf8Text},
         {"a letter quoted alone", "    (0x222, 'M', 'ȣ'),\n", ShiftJisText, Utf8Text},
+        {"a Hebrew point quoted alone", "        35: 0,  # 'ֹ'\n", ShiftJisText, Utf8Text},
         // An accent written apart, as a Mac writes it: "sesión".
         {"a decomposed accent", "Desactivar salir de la sesio\xCC\x81n", ShiftJisText, Utf8Text},
         {"a Hebrew word", "דחוף", ShiftJisText, Utf8Text},
