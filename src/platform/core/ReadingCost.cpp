@@ -299,18 +299,7 @@ constexpr int kStrayAsciiBits = 6;
 
 bool IsCodeSign(char32_t C)
 {
-    switch (C) {
-    case '`':
-    case '^':
-    case '~':
-    case '|':
-    case '{':
-    case '}':
-    case '\\':
-    case '@':
-    case '_': return true;
-    default: return false;
-    }
+    return C < 0x80 && std::string_view("`^~|{}\\@_").find(static_cast<char>(C)) != std::string_view::npos;
 }
 
 bool IsCombiningMark(char32_t C) { return C >= 0x300 && C <= 0x36F; }
