@@ -360,7 +360,7 @@ int LoneCharBits(const std::array<TChar, 5>& W)
     const auto near = [&](auto Test) { return Test(W[0]) || Test(W[1]) || Test(W[3]) || Test(W[4]); };
     if (near([](const TChar& Ch) { return IsAsciiAlphanumeric(Ch.C); }) || IsQuoted(W) || (W[1].End && W[3].End))
         return 0;
-    return latinSign || !near([&](const TChar& Ch) { return Ch.Script == ch.Script; }) ? kSeldom : 0;
+    return latinSign || !near([&](const TChar& Ch) { return Ch.Script == ch.Script; }) ? kOdd : 0;
 }
 
 // The squares of units (㌔, ㌢, ㎝, ㏄) follow a number.
