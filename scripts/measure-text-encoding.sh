@@ -18,7 +18,7 @@
 # CORPUS=FOLDER keeps the gathered text there and reuses it on the next
 # run; MEASURE_BUILD=FOLDER builds text_encoding_measure there (default
 # build/measure, optimised). SHOW_WRONG=1 also lists the tuning half's
-# pieces read wrong.
+# pieces read wrong; NO_ICU=1 leaves ICU's detector out, for a quicker run.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
