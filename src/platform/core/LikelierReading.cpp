@@ -54,6 +54,12 @@ struct TStretch {
     size_t Begin, End;
 };
 
+// A stretch longer than this is cut after an ASCII byte, where both
+// readings end a character, so that a long text is weighed a piece at a
+// time; the few characters beside a cut are weighed without their
+// neighbours across it.
+constexpr size_t kPiece = 1 << 10;
+
 // The first stretch from From on (empty at the end of Bytes): bytes other
 // than ASCII with fewer than 2 * kMargin + 1 ASCII bytes between them
 // share one. It is cut short past Longest bytes.
@@ -70,6 +76,8 @@ TStretch NextStretch(std::string_view Bytes, size_t From, size_t Longest)
             ++end;
         if (end >= longest)
             return {begin, longest};
+        if (end - begin >= kPiece)
+            return {begin, end + 1};
         const size_t next = NextNonAscii(Bytes, end);
         if (next == Bytes.size() || next - end > 2 * kMargin)
             return {begin, std::min(Bytes.size(), end + kMargin + 1)};
