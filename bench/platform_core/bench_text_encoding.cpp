@@ -4,7 +4,8 @@
 // that reads well both as UTF-8 and as Shift-JIS, where both readings are
 // weighed; the shapes below include those that cost the rule the most:
 // text whose start decides nothing, ASCII whose only other byte comes
-// last, and dense runs that weigh about the same both ways.
+// last, dense runs that weigh about the same both ways, and the slowest
+// shapes a search found.
 #include "Cp932.h"
 #include "TextFileEncoding.h"
 
@@ -107,6 +108,22 @@ const std::string& AccentsBetweenLineEnds()
     return text;
 }
 
+// The slowest shape a search over repeated pieces found: letters of three
+// scripts, an accent written apart and line ends, each few bytes.
+const std::string& FoundSlowest()
+{
+    static const std::string text = Repeated("üα\u0301ж\nü");
+    return text;
+}
+
+// Line feeds alone, every byte a control code the check for binary data
+// looks at.
+const std::string& LineFeeds()
+{
+    static const std::string text(kFileSize, '\n');
+    return text;
+}
+
 void Velk(benchmark::State& State, const std::string& Text)
 {
     for (auto _ : State)
@@ -141,6 +158,8 @@ VELK_AND_ICU(EnglishThenJapaneseUtf8);
 VELK_AND_ICU(AsciiThenOneAccent);
 VELK_AND_ICU(AccentsBetweenBlanks);
 VELK_AND_ICU(AccentsBetweenLineEnds);
+VELK_AND_ICU(FoundSlowest);
+VELK_AND_ICU(LineFeeds);
 BENCHMARK_CAPTURE(Velk, EnglishThenJapaneseUtf8Of200MB, EnglishThenJapaneseUtf8Of200MB())
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(IcuDetector, EnglishThenJapaneseUtf8Of200MB, EnglishThenJapaneseUtf8Of200MB())
