@@ -1,39 +1,55 @@
 // How often the text-file rule (TextFileEncoding) reads real text in the
-// encoding it was written in. scripts/measure-text-encoding.sh gathers the
-// text from Debian packages and runs this program on it:
+// encoding it was written in, beside ICU's charset detector on the same
+// bytes. scripts/measure-text-encoding.sh gathers the text from Debian
+// packages and runs this program on it:
 //
-//   text_encoding_measure KIND=FOLDER... [titles]
+//   text_encoding_measure KIND=FOLDER... [titles] [kana-titles]
 //
-// KIND is japanese, western, signs, short or one of the catalog kinds
-// (chinese-simplified, chinese-traditional, korean, russian, greek,
-// french); FOLDER holds UTF-8 text files of that kind, for a catalog kind
-// the gettext catalogs as msgunfmt writes them. Each file is cut into
-// pieces (the whole file, each line, each word or phrase; for a catalog,
-// its translations joined, their lines, each translation), and each piece
-// that is not plain ASCII is written in the encodings of its kind:
-// Japanese in Shift-JIS and in UTF-8, and again with its katakana made
-// half-width; Western text, English lines with signs and the catalogs in
-// UTF-8. Short strings are cut from the Japanese words of their folder:
-// the first one to four characters of each (2 to 9 bytes in Shift-JIS),
-// alone and with an ASCII letter or digit before or after, in both
-// encodings. Titles are the one-page hierarchical texts the program writes
-// for each kanji of JIS levels 1 and 2 followed by a full-width digit or
-// letter, in Shift-JIS. The table gives, for each kind, piece size and encoding the
-// caller expects, how many pieces came back in the encoding they were
-// written in (pieces that read the same in both encodings count as right),
-// and how many of them were well-formed both ways, where the rule weighs
-// the two readings.
+// FOLDER holds UTF-8 text files of KIND, which says how they are cut into
+// pieces and in which encodings each piece is written:
+//   japanese, dictionaries, csv, addresses  Japanese text: in Shift-JIS and
+//       UTF-8, and again with its katakana made half-width; pieces are the
+//       whole file, each line, each word.
+//   japanese-catalogs  the same, from gettext catalogs as msgunfmt writes
+//       them: their translations joined, their lines, each translation.
+//   catalog:LANGUAGE  another language's catalogs, in UTF-8.
+//   western, signs, source, emoji  text in UTF-8: files, lines, words.
+//   short  the first one to four characters of each Japanese word (2 to 9
+//       bytes in Shift-JIS), alone and with an ASCII letter or digit before
+//       or after, in both encodings, with full-width and half-width katakana.
+//   velk  one word a line: the program's own outputs of them, in Shift-JIS:
+//       one-page hierarchical texts (".WORD" CR LF), and hierarchical texts
+//       of a hundred such pages; again with the katakana made half-width.
+// titles: the one-page hierarchical texts of each kanji of JIS levels 1 and
+// 2 followed by a full-width digit or letter; kana-titles: those of every
+// two half-width katakana.
+//
+// Every piece goes to one of two halves by a hash of its text: the rule may
+// be tuned on the first half only, and the second, held out, tells how it
+// reads text no one tuned it on. The table gives, for each kind, piece size
+// and encoding the caller expects, how many pieces of each half came back
+// in the encoding they were written in (pieces that read the same in both
+// encodings count as right), how many held-out pieces were well-formed
+// both ways (the rule weighs the two readings only there), and how many
+// held-out pieces ICU's detector named the encoding of rightly.
+// SHOW_WRONG=1 lists the tuning half's pieces read wrong; NO_ICU=1 leaves
+// ICU out, for a quicker run.
 #include "Cp932.h"
 #include "Sjis.h"
 #include "StrHenkan.h"
 #include "TextFileEncoding.h"
 
+#include <unicode/ucsdet.h>
+
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -43,6 +59,7 @@ namespace {
 
 enum class TSize { File, Line, Word };
 constexpr TSize kSizes[] = {TSize::File, TSize::Line, TSize::Word};
+constexpr TTextEncoding kLikely[] = {TTextEncoding::ShiftJis, TTextEncoding::Utf8};
 
 const char* SizeName(TSize Size)
 {
@@ -66,10 +83,7 @@ std::string ReadWhole(const std::filesystem::path& File)
 
 bool IsAscii(std::string_view Text)
 {
-    for (const char c : Text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    return std::all_of(Text.begin(), Text.end(), [](char C) { return static_cast<unsigned char>(C) < 0x80; });
 }
 
 std::vector<std::string> Lines(const std::string& Text)
@@ -138,64 +152,109 @@ std::string HalfWidthKatakana(std::string_view Sjis)
     return result;
 }
 
-struct TTally {
-    int Right = 0, Total = 0, BothWays = 0;
-};
+bool HasHalfWidthKana(std::string_view Sjis)
+{
+    for (sjis::CharCursor c(Sjis); !c.AtEnd(); c.Next())
+        if (c.Code() >= 0xA1 && c.Code() <= 0xDF)
+            return true;
+    return false;
+}
 
 bool ReadsBothWays(const std::string& Bytes)
 {
     return IsUtf8(Bytes) && SjisToUtf16(Bytes).find(u'\uFFFD') == std::u16string::npos;
 }
 
-// One kind of text as the pieces are written: a name, the encoding, and
-// how a piece of UTF-8 text becomes the bytes of a file.
+// One way pieces of a kind are written: a name, the encoding, and how a
+// piece of UTF-8 text becomes the bytes of a file (nothing when the piece
+// has no such form, as a word without katakana has no half-width one).
 struct TWriting {
     std::string Name;
     TTextEncoding Written;
-    std::string (*Write)(const std::string& Utf8);
+    std::function<std::optional<std::string>(const std::string& Utf8)> Write;
 };
 
-std::string AsShiftJis(const std::string& Utf8) { return Utf8ToSjis(Utf8); }
-std::string AsUtf8(const std::string& Utf8) { return Utf8; }
-std::string AsHalfWidthShiftJis(const std::string& Utf8) { return HalfWidthKatakana(Utf8ToSjis(Utf8)); }
-std::string AsHalfWidthUtf8(const std::string& Utf8) { return SjisToUtf8(AsHalfWidthShiftJis(Utf8)); }
-
-// A one-page hierarchical text as the program writes it.
-std::string AsTitle(const std::string& Utf8)
+std::optional<std::string> AsShiftJis(const std::string& Utf8) { return Utf8ToSjis(Utf8); }
+std::optional<std::string> AsUtf8(const std::string& Utf8) { return Utf8; }
+std::optional<std::string> AsHalfWidthShiftJis(const std::string& Utf8)
 {
-    std::string text(1, '.');
-    text += Utf8ToSjis(Utf8);
-    text += "\r\n";
-    return text;
+    const std::string sjis = HalfWidthKatakana(Utf8ToSjis(Utf8));
+    return HasHalfWidthKana(sjis) ? std::optional(sjis) : std::nullopt;
+}
+std::optional<std::string> AsHalfWidthUtf8(const std::string& Utf8)
+{
+    const std::optional<std::string> sjis = AsHalfWidthShiftJis(Utf8);
+    return sjis ? std::optional(SjisToUtf8(*sjis)) : std::nullopt;
 }
 
-// The catalog kinds: the language each holds.
-const std::map<std::string, std::string> kCatalogs = {{"chinese-simplified", "Chinese (simplified)"},
-                                                      {"chinese-traditional", "Chinese (traditional)"},
-                                                      {"korean", "Korean"},
-                                                      {"russian", "Russian"},
-                                                      {"greek", "Greek"},
-                                                      {"french", "French"}};
-
-std::vector<TWriting> WritingsOf(const std::string& Kind)
+// The program's hierarchical text of pages, each page one line: "." before
+// each, CR LF after.
+std::string TreeText(const std::string& Sjis)
 {
-    if (Kind == "japanese")
-        return {{"Japanese in Shift-JIS", TTextEncoding::ShiftJis, AsShiftJis},
-                {"Japanese in UTF-8", TTextEncoding::Utf8, AsUtf8},
-                {"Japanese, half-width katakana, in Shift-JIS", TTextEncoding::ShiftJis, AsHalfWidthShiftJis},
-                {"Japanese, half-width katakana, in UTF-8", TTextEncoding::Utf8, AsHalfWidthUtf8}};
-    if (Kind == "western")
-        return {{"Western text in UTF-8", TTextEncoding::Utf8, AsUtf8}};
-    if (Kind == "signs")
-        return {{"English lines with signs in UTF-8", TTextEncoding::Utf8, AsUtf8}};
-    if (Kind == "short")
-        return {{"Short Japanese strings in Shift-JIS", TTextEncoding::ShiftJis, AsShiftJis},
-                {"Short Japanese strings in UTF-8", TTextEncoding::Utf8, AsUtf8}};
-    if (Kind == "titles")
-        return {{"One-page hierarchical texts in Shift-JIS", TTextEncoding::ShiftJis, AsTitle}};
-    if (const auto catalog = kCatalogs.find(Kind); catalog != kCatalogs.end())
-        return {{catalog->second + " catalogs in UTF-8", TTextEncoding::Utf8, AsUtf8}};
-    return {};
+    std::string text;
+    for (const std::string& line : Lines(Sjis))
+        text += "." + line + "\r\n";
+    return text;
+}
+std::optional<std::string> AsTreeText(const std::string& Utf8) { return TreeText(Utf8ToSjis(Utf8)); }
+std::optional<std::string> AsHalfWidthTreeText(const std::string& Utf8)
+{
+    const std::optional<std::string> sjis = AsHalfWidthShiftJis(Utf8);
+    return sjis ? std::optional(TreeText(*sjis)) : std::nullopt;
+}
+// A one-page hierarchical text of a title already in Shift-JIS.
+std::optional<std::string> AsSjisTitle(const std::string& Sjis) { return "." + Sjis + "\r\n"; }
+
+std::vector<TWriting> JapaneseWritings(const std::string& Label)
+{
+    return {{Label + " in Shift-JIS", TTextEncoding::ShiftJis, AsShiftJis},
+            {Label + " in UTF-8", TTextEncoding::Utf8, AsUtf8},
+            {Label + ", half-width katakana, in Shift-JIS", TTextEncoding::ShiftJis, AsHalfWidthShiftJis},
+            {Label + ", half-width katakana, in UTF-8", TTextEncoding::Utf8, AsHalfWidthUtf8}};
+}
+
+// How the files of a kind are cut into pieces.
+enum class TCut { Prose, Catalog, ShortStrings, WordList };
+
+struct TKind {
+    TCut Cut;
+    std::vector<TWriting> Writings;
+};
+
+std::optional<TKind> KindNamed(const std::string& Name)
+{
+    if (Name == "japanese")
+        return TKind{TCut::Prose, JapaneseWritings("Japanese")};
+    if (Name == "japanese-catalogs")
+        return TKind{TCut::Catalog, JapaneseWritings("Japanese catalogs")};
+    if (Name == "dictionaries")
+        return TKind{TCut::Prose, JapaneseWritings("Japanese dictionaries")};
+    if (Name == "csv")
+        return TKind{TCut::Prose, JapaneseWritings("Japanese CSV")};
+    if (Name == "addresses")
+        return TKind{TCut::Prose, JapaneseWritings("Japanese addresses")};
+    if (Name == "western")
+        return TKind{TCut::Prose, {{"Western text in UTF-8", TTextEncoding::Utf8, AsUtf8}}};
+    if (Name == "signs")
+        return TKind{TCut::Prose, {{"English lines with signs in UTF-8", TTextEncoding::Utf8, AsUtf8}}};
+    if (Name == "source")
+        return TKind{TCut::Prose, {{"Source code in UTF-8", TTextEncoding::Utf8, AsUtf8}}};
+    if (Name == "emoji")
+        return TKind{TCut::Prose, {{"Lines with emoji in UTF-8", TTextEncoding::Utf8, AsUtf8}}};
+    if (Name.starts_with("catalog:"))
+        return TKind{TCut::Catalog, {{Name.substr(8) + " catalogs in UTF-8", TTextEncoding::Utf8, AsUtf8}}};
+    if (Name == "short")
+        return TKind{TCut::ShortStrings,
+                     {{"Short Japanese strings in Shift-JIS", TTextEncoding::ShiftJis, AsShiftJis},
+                      {"Short Japanese strings in UTF-8", TTextEncoding::Utf8, AsUtf8},
+                      {"Short half-width katakana strings in Shift-JIS", TTextEncoding::ShiftJis, AsHalfWidthShiftJis},
+                      {"Short half-width katakana strings in UTF-8", TTextEncoding::Utf8, AsHalfWidthUtf8}}};
+    if (Name == "velk")
+        return TKind{
+            TCut::WordList,
+            {{"Velk's hierarchical texts of Japanese words", TTextEncoding::ShiftJis, AsTreeText},
+             {"Velk's hierarchical texts of half-width katakana words", TTextEncoding::ShiftJis, AsHalfWidthTreeText}}};
+    return std::nullopt;
 }
 
 // The translations of a catalog as msgunfmt writes it: each msgstr (and
@@ -276,8 +335,42 @@ std::vector<std::string> ShortStrings(const std::string& Text)
     return strings;
 }
 
+// Pages of a hundred words, one a line, for the program's hierarchical
+// texts of many pages.
+std::vector<std::string> HundredWordPages(const std::vector<std::string>& Words)
+{
+    std::vector<std::string> pages;
+    for (size_t first = 0; first < Words.size(); first += 100) {
+        std::string page;
+        for (size_t i = first; i < std::min(first + 100, Words.size()); ++i)
+            page += Words[i] + "\n";
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+// The pieces of each size that a file of a kind holds.
+std::map<TSize, std::vector<std::string>> PiecesOf(TCut Cut, const std::string& Text)
+{
+    switch (Cut) {
+    case TCut::ShortStrings: return {{TSize::Word, ShortStrings(Text)}};
+    case TCut::Catalog: {
+        std::vector<std::string> strings = CatalogStrings(Text);
+        const std::string joined = Joined(strings);
+        return {{TSize::File, {joined}}, {TSize::Line, Lines(joined)}, {TSize::Word, std::move(strings)}};
+    }
+    case TCut::WordList: {
+        std::vector<std::string> words = Lines(Text);
+        std::erase_if(words, [](const std::string& W) { return W.empty() || W.find('.') == 0; });
+        return {{TSize::File, HundredWordPages(words)}, {TSize::Word, std::move(words)}};
+    }
+    case TCut::Prose: break;
+    }
+    return {{TSize::File, {Text}}, {TSize::Line, Lines(Text)}, {TSize::Word, Words(Text)}};
+}
+
 // Every kanji of JIS levels 1 and 2 followed by a full-width digit or letter.
-std::vector<std::string> Titles()
+std::vector<std::string> KanjiTitles()
 {
     std::vector<std::string> titles;
     for (int lead = 0x88; lead <= 0xEA; ++lead) {
@@ -298,24 +391,21 @@ std::vector<std::string> Titles()
                 for (const char32_t mark : marks) {
                     std::string title = utf8;
                     AppendUtf8(title, mark);
-                    titles.push_back(title);
+                    titles.push_back(Utf8ToSjis(title));
                 }
         }
     }
     return titles;
 }
 
-// The pieces of each size that a file of Kind holds.
-std::map<TSize, std::vector<std::string>> PiecesOf(const std::string& Kind, const std::string& Text)
+// Every two half-width katakana (ｦ to ﾟ), in Shift-JIS.
+std::vector<std::string> KanaTitles()
 {
-    if (Kind == "short")
-        return {{TSize::Word, ShortStrings(Text)}};
-    if (kCatalogs.count(Kind) != 0) {
-        std::vector<std::string> strings = CatalogStrings(Text);
-        const std::string joined = Joined(strings);
-        return {{TSize::File, {joined}}, {TSize::Line, Lines(joined)}, {TSize::Word, std::move(strings)}};
-    }
-    return {{TSize::File, {Text}}, {TSize::Line, Lines(Text)}, {TSize::Word, Words(Text)}};
+    std::vector<std::string> titles;
+    for (int first = 0xA6; first <= 0xDF; ++first)
+        for (int second = 0xA6; second <= 0xDF; ++second)
+            titles.push_back({static_cast<char>(first), static_cast<char>(second)});
+    return titles;
 }
 
 // Right when the rule finds the encoding written, or one that reads the
@@ -331,78 +421,145 @@ bool ReadRight(const std::string& Bytes, TTextEncoding Written, TTextEncoding Li
     return SjisOfText(Bytes, *found, unmapped) == SjisOfText(Bytes, Written, unmapped);
 }
 
+// ICU's detector names the encoding written.
+class TIcuDetector {
+public:
+    TIcuDetector() : Detector_(ucsdet_open(&Status_), ucsdet_close) {}
+    bool Right(const std::string& Bytes, TTextEncoding Written)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        ucsdet_setText(Detector_.get(), Bytes.data(), static_cast<int32_t>(Bytes.size()), &status);
+        const UCharsetMatch* match = ucsdet_detect(Detector_.get(), &status);
+        if (U_FAILURE(status) || match == nullptr)
+            return false;
+        const std::string name = ucsdet_getName(match, &status);
+        return name == (Written == TTextEncoding::ShiftJis ? "Shift_JIS" : "UTF-8");
+    }
+
+private:
+    UErrorCode Status_ = U_ZERO_ERROR;
+    std::unique_ptr<UCharsetDetector, void (*)(UCharsetDetector*)> Detector_;
+};
+
+// The half a piece falls in, by an FNV-1a hash of its text.
+bool IsHeldOut(const std::string& Text)
+{
+    uint64_t hash = 14695981039346656037u;
+    for (const char c : Text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    return (hash >> 32 & 1) != 0;
+}
+
+struct TCount {
+    int Right = 0, Total = 0;
+    std::string Percent() const
+    {
+        if (Total == 0)
+            return "-";
+        char text[16];
+        std::snprintf(text, sizeof text, "%.3f%%", 100.0 * Right / Total);
+        return text;
+    }
+};
+
+struct TTally {
+    std::array<TCount, 2> Halves; // tuning, held out
+    int HeldOutBothWays = 0;
+    TCount Icu; // held out
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: %s KIND=FOLDER... [titles] (KIND: japanese, western, signs, short, a catalog kind)\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s KIND=FOLDER... [titles] [kana-titles]\n", argv[0]);
         return 2;
     }
     const bool showWrong = std::getenv("SHOW_WRONG") != nullptr;
+    const bool withIcu = std::getenv("NO_ICU") == nullptr;
+    TIcuDetector icu;
     // Rows in the order given: writing name, then size, then likely.
     std::vector<std::string> order;
     std::map<std::string, std::map<TSize, std::map<TTextEncoding, TTally>>> tallies;
     const auto tally = [&](const TWriting& Writing, TSize Size, const std::string& Piece, const std::string& Bytes) {
+        const bool heldOut = IsHeldOut(Piece);
         const bool bothWays = ReadsBothWays(Bytes);
-        for (const TTextEncoding likely : {TTextEncoding::ShiftJis, TTextEncoding::Utf8}) {
+        const bool icuRight = heldOut && withIcu && icu.Right(Bytes, Writing.Written);
+        for (const TTextEncoding likely : kLikely) {
             TTally& t = tallies[Writing.Name][Size][likely];
-            ++t.Total;
-            t.BothWays += bothWays;
-            if (ReadRight(Bytes, Writing.Written, likely))
-                ++t.Right;
-            else if (showWrong && (Size != TSize::File || Piece.size() < 16))
+            const bool right = ReadRight(Bytes, Writing.Written, likely);
+            TCount& half = t.Halves[heldOut];
+            ++half.Total;
+            half.Right += right;
+            if (heldOut) {
+                t.HeldOutBothWays += bothWays;
+                ++t.Icu.Total;
+                t.Icu.Right += icuRight;
+            }
+            if (!right && !heldOut && showWrong && (Size != TSize::File || Piece.size() < 64))
                 std::printf("wrong (%s, %s, likely %s): %s\n", Writing.Name.c_str(), SizeName(Size),
                             EncodingName(likely), Piece.c_str());
         }
     };
+    const auto tallyTitles = [&](const std::string& Name, const std::vector<std::string>& Titles) {
+        const TWriting writing{Name, TTextEncoding::ShiftJis, AsSjisTitle};
+        order.push_back(Name);
+        for (const std::string& title : Titles)
+            tally(writing, TSize::File, SjisToUtf8(title), *writing.Write(title));
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        if (argument == "titles") {
+            tallyTitles("Velk's one-page texts of a kanji and a full-width digit or letter", KanjiTitles());
+            continue;
+        }
+        if (argument == "kana-titles") {
+            tallyTitles("Velk's one-page texts of two half-width katakana", KanaTitles());
+            continue;
+        }
         const size_t equals = argument.find('=');
-        const std::string kind = argument.substr(0, equals);
-        const std::vector<TWriting> writings = WritingsOf(kind);
-        if ((equals == std::string::npos) != (kind == "titles") || writings.empty()) {
+        const std::optional<TKind> kind = KindNamed(argument.substr(0, equals));
+        if (equals == std::string::npos || !kind) {
             std::fprintf(stderr, "unknown kind: %s\n", argument.c_str());
             return 2;
-        }
-        if (kind == "titles") {
-            order.push_back(writings[0].Name);
-            for (const std::string& title : Titles())
-                tally(writings[0], TSize::File, title, writings[0].Write(title));
-            continue;
         }
         std::vector<std::filesystem::path> files;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(argument.substr(equals + 1)))
             if (entry.is_regular_file())
                 files.push_back(entry.path());
         std::sort(files.begin(), files.end());
-        for (const TWriting& writing : writings) {
+        for (const TWriting& writing : kind->Writings) {
             order.push_back(writing.Name);
             std::map<TSize, std::set<std::string>> seen;
             for (const auto& file : files)
-                for (auto& [size, pieces] : PiecesOf(kind, ReadWhole(file)))
+                for (auto& [size, pieces] : PiecesOf(kind->Cut, ReadWhole(file)))
                     for (const std::string& piece : pieces) {
-                        const std::string bytes = writing.Write(piece);
-                        if (!IsAscii(bytes) && seen[size].insert(bytes).second)
-                            tally(writing, size, piece, bytes);
+                        const std::optional<std::string> bytes = writing.Write(piece);
+                        if (bytes && !IsAscii(*bytes) && seen[size].insert(*bytes).second)
+                            tally(writing, size, piece, *bytes);
                     }
         }
     }
-    std::printf("| %-44s | %-5s | %-9s | %7s | %17s | %9s |\n", "kind", "piece", "likely", "right", "right / pieces",
-                "both ways");
-    std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(7, '-').c_str(),
-                std::string(11, '-').c_str(), std::string(9, '-').c_str(), std::string(19, '-').c_str(),
-                std::string(11, '-').c_str());
+    std::printf("| %-60s | %-5s | %-9s | %-26s | %-26s | %-9s | %-8s |\n", "kind", "piece", "likely", "tuning half",
+                "held out", "both ways", "ICU");
+    std::printf("|%s|%s|%s|%s|%s|%s|%s|\n", std::string(62, '-').c_str(), std::string(7, '-').c_str(),
+                std::string(11, '-').c_str(), std::string(28, '-').c_str(), std::string(28, '-').c_str(),
+                std::string(11, '-').c_str(), std::string(10, '-').c_str());
     for (const std::string& name : order)
         for (const TSize size : kSizes)
-            for (const TTextEncoding likely : {TTextEncoding::ShiftJis, TTextEncoding::Utf8}) {
+            for (const TTextEncoding likely : kLikely) {
                 const TTally& t = tallies[name][size][likely];
-                if (t.Total == 0)
+                if (t.Halves[0].Total + t.Halves[1].Total == 0)
                     continue;
-                std::printf("| %-44s | %-5s | %-9s | %6.2f%% | %7d / %7d | %9d |\n", name.c_str(), SizeName(size),
-                            EncodingName(likely), 100.0 * t.Right / t.Total, t.Right, t.Total, t.BothWays);
+                const auto cell = [](const TCount& C) {
+                    char text[64];
+                    std::snprintf(text, sizeof text, "%7s %8d / %8d", C.Percent().c_str(), C.Right, C.Total);
+                    return std::string(text);
+                };
+                std::printf("| %-60s | %-5s | %-9s | %-26s | %-26s | %9d | %8s |\n", name.c_str(), SizeName(size),
+                            EncodingName(likely), cell(t.Halves[0]).c_str(), cell(t.Halves[1]).c_str(),
+                            t.HeldOutBothWays, t.Icu.Percent().c_str());
             }
     return 0;
 }

@@ -13,6 +13,10 @@
 
 namespace {
 
+// The scripts words are written in. Text keeps to one for a while: a
+// change costs kScriptChangeBits. Digits, blanks and signs belong to none.
+enum class TScript { None, Latin, Japanese, Hangul, Greek, Cyrillic, HalfWidthKana, Other };
+
 // One character of a reading. Sjis is its Shift-JIS code (0 when Shift-JIS
 // has none), which ranks kanji by JIS level and spells half-width kana.
 struct TChar {
@@ -20,6 +24,7 @@ struct TChar {
     uint16_t Sjis = 0;
     bool Unmapped = false; // a Shift-JIS byte or pair with no Unicode form
     bool End = true;       // before the first or past the last character
+    TScript Script = TScript::None;
 };
 
 // ---- The chance of a character alone, in bits ----------------------------------------------------------
@@ -45,13 +50,15 @@ constexpr TBlockBits kBlockBits[] = {
     {0x052F, 16},  // historic Cyrillic and its supplement
     {0x058F, 14},  // Armenian
     {0x05CF, 20},  // Hebrew points
-    {0x05FF, 14},  // Hebrew letters
+    {0x05EA, 12},  // Hebrew letters
+    {0x05FF, 16},  // Yiddish ligatures, Hebrew punctuation
     {0x064A, 14},  // Arabic letters
     {0x06FF, 18},  // Arabic marks, digits, letters of other languages
     {0x07FF, 20},  // Syriac, Arabic supplement, Thaana, NKo
     {0x10FF, 14},  // Indic scripts, Thai, Lao, Tibetan, Myanmar, Georgian
     {0x11FF, 20},  // Hangul jamo
-    {0x1DFF, 20},  // Ethiopic, Cherokee ... Balinese, phonetic extensions
+    {0x137F, 16},  // Ethiopic
+    {0x1DFF, 20},  // Cherokee ... Balinese, phonetic extensions
     {0x1E9F, 20},  // Latin Extended Additional: letters with dots and rings below
     {0x1EFF, 16},  // Latin Extended Additional: Vietnamese
     {0x1FFF, 16},  // Greek Extended
@@ -116,11 +123,19 @@ constexpr int kUnmappedBits = 24, kC1ControlBits = 24;
 // the most.
 int AsciiBits(char32_t C)
 {
-    static constexpr std::string_view prose = " .,:;!?'\"()-/\t\r\n";
-    const bool alphanumeric = (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z');
-    if (alphanumeric || prose.find(static_cast<char>(C)) != prose.npos)
-        return 6;
-    return (C >= 0x20 && C < 0x7F) || C == '\f' || C == 0x1B ? 10 : 16;
+    static constexpr auto bits = [] {
+        std::array<unsigned char, 0x80> table{};
+        for (char32_t c = 0; c < 0x80; ++c) {
+            const bool alphanumeric = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            if (alphanumeric
+                || std::string_view(" .,:;!?'\"()-/\t\r\n").find(static_cast<char>(c)) != std::string_view::npos)
+                table[c] = 6;
+            else
+                table[c] = (c >= 0x20 && c < 0x7F) || c == '\f' || c == 0x1B ? 10 : 16;
+        }
+        return table;
+    }();
+    return bits[C];
 }
 
 bool IsAsciiLetter(char32_t C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z'); }
@@ -144,6 +159,9 @@ bool IsCapitalLatin(char32_t C)
     const bool smallSecond = (C >= 0x139 && C <= 0x148) || (C >= 0x179 && C <= 0x17E);
     return (C < 0x180 || (C >= 0x1E00 && C <= 0x1EFF)) && (C % 2 == 1) == smallSecond;
 }
+
+// The small letter of a capital (IsCapitalLatin).
+char32_t SmallOf(char32_t Capital) { return Capital < 0x100 ? Capital + 0x20 : Capital + 1; }
 
 bool IsKanji(char32_t C) { return C >= 0x4E00 && C <= 0x9FFF; }
 
@@ -209,10 +227,6 @@ int CharBits(const TChar& Ch)
 
 // ---- Where it stands --------------------------------------------------------------------------------
 
-// The scripts words are written in. Text keeps to one for a while: a
-// change costs kScriptChangeBits. Digits, blanks and signs belong to none.
-enum class TScript { None, Latin, Japanese, Hangul, Greek, Cyrillic, HalfWidthKana, Other };
-
 constexpr int kScriptChangeBits = 3;
 
 TScript ScriptOf(const TChar& Ch)
@@ -243,6 +257,13 @@ TScript ScriptOf(const TChar& Ch)
 // Penalties for what is out of place, in bits.
 constexpr int kSeldom = 2, kOdd = 4, kRare = 6, kMisplaced = 8;
 
+// A character quoted alone is named rather than written ("'ı'").
+bool IsQuoted(const std::array<TChar, 5>& W)
+{
+    const auto isQuote = [](const TChar& Ch) { return Ch.C == '\'' || Ch.C == '"' || Ch.C == '`'; };
+    return isQuote(W[1]) && isQuote(W[3]);
+}
+
 // A Latin letter of a Latin word: accented letters come inside words of
 // ASCII letters; an accented capital seldom follows a small letter, and an
 // accented small letter seldom follows a word's capitals ("ABCý").
@@ -250,12 +271,20 @@ int LatinContextBits(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C;
     int bits = 0;
-    if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C)) {
-        bits += kRare; // an accented letter with no ASCII letter near
-        if (IsAccentedLatin(W[1].C) || IsAccentedLatin(W[3].C))
-            bits += kRare; // and beside another one ("Ųý")
+    if (!IsAsciiLetter(W[0].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C) && !IsAsciiLetter(W[4].C)
+        && !IsQuoted(W)) {
+        bits += kRare; // an accented letter with no ASCII letter near, unquoted
+        // and beside another one ("Ųý", "òò"), unless both are letters of
+        // Latin-1 listed one after another ("áéíóú", "ñÑ").
+        const auto besideAnother = [&](const TChar& Ch) {
+            return IsAccentedLatin(Ch.C) && !(c < 0x100 && Ch.C < 0x100 && Ch.C != c);
+        };
+        if (besideAnother(W[1]) || besideAnother(W[3]))
+            bits += kRare;
     }
-    if (IsLowerLatin(W[1].C) && IsCapitalLatin(c))
+    // A capital seldom follows a small letter, but its own small letter
+    // as alphabets are listed ("ñÑ").
+    if (IsLowerLatin(W[1].C) && IsCapitalLatin(c) && SmallOf(c) != W[1].C)
         bits += kMisplaced + kSeldom;
     if (IsLowerLatin(c) && IsCapitalLatin(W[1].C) && IsCapitalLatin(W[0].C))
         bits += kOdd;
@@ -273,10 +302,16 @@ bool IsCodeSign(char32_t C)
     return C < 0x80 && std::string_view("`^~|{}\\@_").find(static_cast<char>(C)) != std::string_view::npos;
 }
 
+bool IsCombiningMark(char32_t C) { return C >= 0x300 && C <= 0x36F; }
+
 bool IsStrayAscii(const std::array<TChar, 5>& W)
 {
-    const auto foreign = [](const TChar& Ch) { return !Ch.End && Ch.C >= 0x80 && ScriptOf(Ch) != TScript::Latin; };
-    const bool loneLetter = IsAsciiLetter(W[2].C) && !IsAsciiLetter(W[1].C) && !IsAsciiLetter(W[3].C);
+    const auto foreign = [](const TChar& Ch) {
+        return !Ch.End && Ch.C >= 0x80 && Ch.Script != TScript::Latin && !IsCombiningMark(Ch.C);
+    };
+    // An accent written apart belongs to the word of its letter ("sesión").
+    const auto ofWord = [](const TChar& Ch) { return IsAsciiLetter(Ch.C) || IsCombiningMark(Ch.C); };
+    const bool loneLetter = IsAsciiLetter(W[2].C) && !ofWord(W[1]) && !ofWord(W[3]);
     return (loneLetter || IsCodeSign(W[2].C)) && (foreign(W[1]) || foreign(W[3]));
 }
 
@@ -288,19 +323,67 @@ bool IsArabicLetter(char32_t C) { return (C >= 0x620 && C <= 0x64A) || (C >= 0x6
 bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C, before = W[1].C;
-    if ((c >= 0x300 && c <= 0x36F) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
-        return ScriptOf(W[1]) != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
+    if (IsCombiningMark(c) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
+        return W[1].Script != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
     if ((c >= 0x64B && c <= 0x65F) || c == 0x670)
         return !IsArabicLetter(before);
     return false;
 }
+
+bool IsAsciiAlphanumeric(char32_t C) { return IsAsciiLetter(C) || (C >= '0' && C <= '9'); }
+
+// A letter of Greek, Cyrillic or the alphabets after them (Armenian,
+// Hebrew, Arabic ... Ethiopic).
+bool IsAlphabetLetter(const TChar& Ch)
+{
+    switch (Ch.Script) {
+    case TScript::Greek: return Ch.C >= 0x386 && Ch.C != 0x387;
+    case TScript::Cyrillic: return Ch.C < 0x482 || Ch.C >= 0x48A;
+    case TScript::Other: return true;
+    default: return false;
+    }
+}
+
+// A character standing alone where text seldom has one: a letter of an
+// alphabet with no letter of its script near (words are spelt with
+// several; two half-width kana read as UTF-8 are one such letter, "ﾐｱ"
+// "б"), or a sign of Latin-1 ("ﾂｲ" "²"). Beside ASCII letters or digits,
+// quoted, or the whole text, a character is named rather than written
+// ("'и'", "D0 и CYRILLIC SMALL LETTER I"), and stands alone as often as
+// not.
+int LoneCharBits(const std::array<TChar, 5>& W)
+{
+    const TChar& ch = W[2];
+    const bool latinSign = (ch.C >= 0xA1 && ch.C < 0xC0) || ch.C == U'×' || ch.C == U'÷';
+    if (!latinSign && !IsAlphabetLetter(ch))
+        return 0;
+    const auto near = [&](auto Test) { return Test(W[0]) || Test(W[1]) || Test(W[3]) || Test(W[4]); };
+    if (near([](const TChar& Ch) { return IsAsciiAlphanumeric(Ch.C); }) || IsQuoted(W) || (W[1].End && W[3].End))
+        return 0;
+    return latinSign || !near([&](const TChar& Ch) { return Ch.Script == ch.Script; }) ? kOdd : 0;
+}
+
+// The squares of units (㌔, ㌢, ㎝, ㏄) follow a number.
+bool IsUnitSign(char32_t C) { return (C >= 0x3300 && C <= 0x3357) || (C >= 0x3380 && C <= 0x33DF); }
+
+bool IsNumeral(char32_t C)
+{
+    return (C >= '0' && C <= '9') || (C >= U'０' && C <= U'９')
+           || std::u32string_view(U"〇一二三四五六七八九十百千万").find(C) != std::u32string_view::npos;
+}
+
+// A character quoted alone is named, and code names any character it
+// deals with ("'ֹ'", a Hebrew point): it costs no more than kNamedBits.
+constexpr int kNamedBits = 14;
+
+int QuotedCharBits(const std::array<TChar, 5>& W, int Bits) { return IsQuoted(W) ? std::min(Bits, kNamedBits) : Bits; }
 
 // What the character in the middle of W costs for where it stands.
 int ContextBits(const std::array<TChar, 5>& W)
 {
     const TChar& ch = W[2];
     int bits = 0;
-    if (const TScript script = ScriptOf(ch), before = ScriptOf(W[1]);
+    if (const TScript script = ch.Script, before = W[1].Script;
         script != TScript::None && before != TScript::None && script != before)
         bits += kScriptChangeBits;
     if (IsAccentedLatin(ch.C))
@@ -309,7 +392,13 @@ int ContextBits(const std::array<TChar, 5>& W)
         bits += kMisplaced;
     else if (IsStrayAscii(W))
         bits += kStrayAsciiBits;
-    return bits;
+    if (IsUnitSign(ch.C) && !IsNumeral(W[1].C))
+        bits += kOdd;
+    // An opening bracket that ends its line encloses nothing ("聖[" is
+    // "閨房" read as UTF-8).
+    if ((ch.C == '(' || ch.C == '[' || ch.C == '{') && (W[3].End || W[3].C == '\r' || W[3].C == '\n'))
+        bits += kOdd;
+    return bits + LoneCharBits(W);
 }
 
 // ---- Half-width katakana ----------------------------------------------------------------------------
@@ -422,16 +511,21 @@ private:
 template <class TNext>
 int64_t ReadingBits(TNext Next, int64_t Enough)
 {
+    const auto next = [&] {
+        TChar ch = Next();
+        ch.Script = ScriptOf(ch);
+        return ch;
+    };
     std::array<TChar, 5> w{};
-    w[3] = Next();
-    w[4] = w[3].End ? TChar{} : Next();
+    w[3] = next();
+    w[4] = w[3].End ? TChar{} : next();
     THalfWidthKana kana;
     int64_t bits = 0;
     while (!w[3].End && bits <= Enough) {
         std::rotate(w.begin(), w.begin() + 1, w.end());
-        w[4] = w[3].End ? TChar{} : Next();
+        w[4] = w[3].End ? TChar{} : next();
         const TChar& ch = w[2];
-        bits += CharBits(ch) + ContextBits(w);
+        bits += QuotedCharBits(w, CharBits(ch)) + ContextBits(w);
         if (const unsigned char byte = HalfWidthKanaByte(ch); IsHalfWidthKana(byte))
             bits += kana.Bits(byte, HalfWidthKanaByte(w[3]));
         else

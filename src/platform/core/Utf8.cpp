@@ -1,5 +1,8 @@
 #include "Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 std::optional<char32_t> NextUtf8(std::string_view Text, size_t& Pos)
 {
     const auto lead = static_cast<unsigned char>(Text[Pos]);
@@ -60,10 +63,45 @@ void AppendUtf8(std::string& Out, char32_t C)
 
 bool IsUtf8(std::string_view Text) { return WellFormedUtf8Length(Text) == Text.size(); }
 
+// As NextUtf8 would find, without decoding: ASCII eight bytes at a time,
+// and each sequence's second byte checked against the range its lead
+// allows (which rules out overlong forms, surrogates and values past
+// U+10FFFF).
 size_t WellFormedUtf8Length(std::string_view Text)
 {
-    size_t start = 0;
-    for (size_t pos = 0; pos < Text.size() && NextUtf8(Text, pos);)
-        start = pos;
-    return start;
+    const auto* const begin = reinterpret_cast<const unsigned char*>(Text.data());
+    const auto* const end = begin + Text.size();
+    const auto* p = begin;
+    while (p < end) {
+        if (end - p >= 8) {
+            uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            if ((word & 0x8080808080808080u) == 0) {
+                p += 8;
+                continue;
+            }
+        }
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        const ptrdiff_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                                : lead >= 0xE0 && lead <= 0xEF ? 2
+                                : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                               : 0;
+        if (extra == 0 || end - p <= extra)
+            break;
+        const unsigned char lowest = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char highest = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        if (p[1] < lowest || p[1] > highest)
+            break;
+        ptrdiff_t i = 2;
+        while (i <= extra && (p[i] & 0xC0) == 0x80)
+            ++i;
+        if (i <= extra)
+            break;
+        p += extra + 1;
+    }
+    return static_cast<size_t>(p - begin);
 }
