@@ -5,13 +5,16 @@
 // weighed; the shapes below include those that cost the rule the most:
 // text whose start decides nothing, ASCII whose only other byte comes
 // last, dense runs that weigh about the same both ways, and the slowest
-// shapes a search found.
+// shapes a search found; and text in the other encodings the rule tells
+// (EUC-JP, ISO-2022-JP, Western, damaged UTF-8, mixed lines, UTF-16
+// without its mark), whose checks run over the whole file too.
 #include "Cp932.h"
 #include "TextFileEncoding.h"
 
 #include <benchmark/benchmark.h>
 #include <unicode/ucsdet.h>
 
+#include <iconv.h>
 #include <stdexcept>
 #include <string>
 
@@ -124,6 +127,91 @@ const std::string& LineFeeds()
     return text;
 }
 
+// UTF-8 Text in Encoding, through the C library's converter.
+std::string Recoded(const std::string& Text, const char* Encoding)
+{
+    const iconv_t converter = iconv_open(Encoding, "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error(Encoding);
+    std::string out(Text.size() * 4 + 16, '\0');
+    char* in = const_cast<char*>(Text.data());
+    size_t inLeft = Text.size(), outLeft = out.size();
+    char* to = out.data();
+    const size_t converted = iconv(converter, &in, &inLeft, &to, &outLeft);
+    iconv(converter, nullptr, nullptr, &to, &outLeft); // ISO-2022-JP's shift back to ASCII
+    iconv_close(converter);
+    if (converted == static_cast<size_t>(-1))
+        throw std::runtime_error(Encoding);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// Text the rule judges as Judged says, as the shape's name claims.
+std::string JudgedAs(std::string Text, TTextEncoding Encoding, TTextFinding Finding = TTextFinding::Plain)
+{
+    const TTextJudgement judgement = JudgeTextFile(Text);
+    if (judgement.Encoding != Encoding || judgement.Finding != Finding)
+        throw std::logic_error("the sample is not judged as its name says");
+    return Text;
+}
+
+const std::string kJapaneseProse = "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。\n";
+
+const std::string& EucJp()
+{
+    static const std::string text = JudgedAs(Recoded(Repeated(kJapaneseProse), "EUC-JP"), TTextEncoding::EucJp);
+    return text;
+}
+
+const std::string& Iso2022Jp()
+{
+    static const std::string text =
+        JudgedAs(Recoded(Repeated(kJapaneseProse), "ISO-2022-JP"), TTextEncoding::Iso2022Jp);
+    return text;
+}
+
+const std::string& Windows1252()
+{
+    static const std::string text =
+        JudgedAs(Recoded(Repeated("Le café « crème » coûte 3 € ; “quoted” text, naïve résumé.\n"), "WINDOWS-1252"),
+                 TTextEncoding::ShiftJis, TTextFinding::Western);
+    return text;
+}
+
+// Japanese UTF-8 with one stray byte in its middle, and cut inside its
+// last character.
+const std::string& Utf8WithAStrayByte()
+{
+    static const std::string text = [] {
+        std::string bytes = JapaneseUtf8();
+        bytes.insert(bytes.size() / 2, 1, '\x80');
+        return JudgedAs(bytes, TTextEncoding::Utf8, TTextFinding::UnreadableBytes);
+    }();
+    return text;
+}
+
+const std::string& Utf8CutShort()
+{
+    static const std::string text = JudgedAs(JapaneseUtf8().substr(0, JapaneseUtf8().rfind("。") + 2),
+                                             TTextEncoding::Utf8, TTextFinding::UnreadableBytes);
+    return text;
+}
+
+// Shift-JIS with UTF-8 lines appended to it.
+const std::string& ShiftJisThenUtf8Lines()
+{
+    static const std::string text = JudgedAs(JapaneseShiftJis() + Repeated(kJapaneseProse, 4096),
+                                             TTextEncoding::ShiftJis, TTextFinding::MixedLines);
+    return text;
+}
+
+const std::string& Utf16WithoutMark()
+{
+    static const std::string text =
+        JudgedAs(Recoded(Repeated(kJapaneseProse), "UTF-16LE"), TTextEncoding::Utf16Le, TTextFinding::NoByteOrderMark);
+    return text;
+}
+
 void Velk(benchmark::State& State, const std::string& Text)
 {
     for (auto _ : State)
@@ -160,6 +248,13 @@ VELK_AND_ICU(AccentsBetweenBlanks);
 VELK_AND_ICU(AccentsBetweenLineEnds);
 VELK_AND_ICU(FoundSlowest);
 VELK_AND_ICU(LineFeeds);
+VELK_AND_ICU(EucJp);
+VELK_AND_ICU(Iso2022Jp);
+VELK_AND_ICU(Windows1252);
+VELK_AND_ICU(Utf8WithAStrayByte);
+VELK_AND_ICU(Utf8CutShort);
+VELK_AND_ICU(ShiftJisThenUtf8Lines);
+VELK_AND_ICU(Utf16WithoutMark);
 BENCHMARK_CAPTURE(Velk, EnglishThenJapaneseUtf8Of200MB, EnglishThenJapaneseUtf8Of200MB())
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(IcuDetector, EnglishThenJapaneseUtf8Of200MB, EnglishThenJapaneseUtf8Of200MB())
