@@ -70,6 +70,8 @@ TEST(LikelierReading, OtherScriptsInUtf8ReadAsUtf8)
         {"a Hebrew word", "דחוף", ShiftJisText, Utf8Text},
         {"a Hebrew line", "גוואדלופ", Utf8Text, Utf8Text},
         {"an Amharic word", "ፋይሎች", Utf8Text, Utf8Text},
+        // A letter carrying two vowel signs: shadda, then kasra.
+        {"an Arabic word with its marks", "_حدِّث", ShiftJisText, Utf8Text},
         // As Shift-JIS "阮㌢": a square of a unit follows a number.
         {"a kanji beside an ASCII letter", "薇a", Utf8Text, Utf8Text},
         // A letter named beside ASCII, as character tables list them.

@@ -53,7 +53,8 @@ constexpr TBlockBits kBlockBits[] = {
     {0x05EA, 12},  // Hebrew letters
     {0x05FF, 16},  // Yiddish ligatures, Hebrew punctuation
     {0x064A, 14},  // Arabic letters
-    {0x06FF, 18},  // Arabic marks, digits, letters of other languages
+    {0x065F, 14},  // Arabic vowel signs (after their letter, as accents written apart)
+    {0x06FF, 18},  // Arabic digits, signs, letters of other languages
     {0x07FF, 20},  // Syriac, Arabic supplement, Thaana, NKo
     {0x10FF, 14},  // Indic scripts, Thai, Lao, Tibetan, Myanmar, Georgian
     {0x11FF, 20},  // Hangul jamo
@@ -317,16 +318,18 @@ bool IsStrayAscii(const std::array<TChar, 5>& W)
 
 bool IsArabicLetter(char32_t C) { return (C >= 0x620 && C <= 0x64A) || (C >= 0x671 && C <= 0x6D3); }
 
+bool IsArabicMark(char32_t C) { return (C >= 0x64B && C <= 0x65F) || C == 0x670; }
+
 // A mark that belongs to the letter before it, with no such letter there:
 // an accent written apart, a superscript modifier letter (ʰ ʲ ˡ) or an
-// Arabic vowel sign.
+// Arabic vowel sign (a letter may carry two: shadda, then its vowel).
 bool IsMarkOnNoLetter(const std::array<TChar, 5>& W)
 {
     const char32_t c = W[2].C, before = W[1].C;
     if (IsCombiningMark(c) || (c >= 0x2B0 && c <= 0x2B8) || (c >= 0x2E0 && c <= 0x2E4))
         return W[1].Script != TScript::Latin && !(before >= 0x250 && before <= 0x2AF);
-    if ((c >= 0x64B && c <= 0x65F) || c == 0x670)
-        return !IsArabicLetter(before);
+    if (IsArabicMark(c))
+        return !IsArabicLetter(before) && !IsArabicMark(before);
     return false;
 }
 
