@@ -141,10 +141,11 @@ TEST(DocumentFile, ReadingNamesTheFileOfADamagedDocument)
 }
 
 // A length cut short by a byte of a page followed by empty pages pushes
-// out a zero that reads as padding: byte for byte a sound document
-// padded so. The open cannot tell the two apart, so it keeps the file as
-// it was beside it before any save, tells its name, and opens.
-TEST(DocumentFile, APageWhoseEndMayBeLostIsKeptAsOpenedBesideItsFile)
+// out a zero that reads as padding: byte for byte a sound document padded
+// so. The open cannot tell the two apart, so it tells of the zeros, keeps
+// the file as it was beside it before any save (once, however often it is
+// opened), and opens.
+TEST(DocumentFile, AFileEndingInZerosIsToldAndKeptAsOpenedBesideItsFile)
 {
     TempDir dir;
     const std::string file = dir.File("doubt.vk2");
@@ -155,23 +156,27 @@ TEST(DocumentFile, APageWhoseEndMayBeLostIsKeptAsOpenedBesideItsFile)
     bytes[lengthAt] = static_cast<char>(bytes[lengthAt] - 1); // the text's end read as the caret's low byte
     WriteRaw(file, bytes);
 
-    std::string notice;
-    const TVk2Document document = ReadDocumentFile(file, 0, nullptr, &notice);
-    EXPECT_EQ(document.Pages.at(0).Text, text.substr(0, text.size() - 1));
     const std::string kept = dir.File("doubt.original-1.vk2");
-    EXPECT_EQ(notice, file
-                          + "\r\n1 ページ目「title」の本文は、終わりの数バイトが失われているかもしれません"
-                            "（本文の長さが短く壊れたファイルと、終わりに 0 のバイトが付け足されたファイルとは、"
-                            "見分けられません）。\r\n開く前のファイルを、そのまま次の名前で残しました。\r\n"
-                          + kept);
+    for (int open = 0; open < 2; ++open) {
+        std::string notice;
+        const TVk2Document document = ReadDocumentFile(file, 0, nullptr, &notice);
+        EXPECT_EQ(document.Pages.at(0).Text, text.substr(0, text.size() - 1));
+        EXPECT_EQ(notice, file
+                              + "\r\nファイルの終わりに、どのページにも入らない 0 のバイトが 1 バイトあります。"
+                                "0 で埋めたコピーなら問題ありませんが、ページの長さが壊れていて、本文の一部を正しく"
+                                "読めていないのかもしれません。\r\n開く前のファイルを、そのまま次の名前で残しています。"
+                                "\r\n"
+                              + kept);
+    }
     EXPECT_EQ(ReadRaw(kept), bytes);
     EXPECT_EQ(ReadRaw(file), bytes);
+    EXPECT_FALSE(fs::exists(dir.File("doubt.original-2.vk2")));
 
-    // A sound document without padding is no doubt, and nothing is kept.
+    // A document as the program writes it ends in no zeros: nothing to tell.
     WriteDocumentFile(file, pages, 0, 0);
+    std::string notice = "?";
     ReadDocumentFile(file, 0, nullptr, &notice);
     EXPECT_EQ(notice, "");
-    EXPECT_FALSE(fs::exists(dir.File("doubt.original-2.vk2")));
 }
 
 // Records that no longer match the tree: read as they were, the first

@@ -236,11 +236,15 @@ TEST(Vk2Codec, RefusesPagesTheTreeLostAndALastRecordCutShort)
         EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << bytes.size() << " bytes";
     // Cut short by less than a record's frame, the text's last bytes are read
     // as a caret past its end. Its very last byte alone, LF, reads as a
-    // caret of 10, which a page may have, but leaves the text ending in a
-    // lone CR that the zero pushed out after the record does not mend.
+    // caret of 10, which a page may have, and the zero pushed out after the
+    // record as padding: that opens, in doubt, the text ending in a lone CR.
     for (const uint32_t shortBy : {1u, 2u, 3u, 4u, 5u, 6u, 7u}) {
         const auto length = static_cast<uint32_t>(five.back().Text.size()) - shortBy;
-        EXPECT_THROW(DecodeVk2(LastLengthSetTo(whole, five, length), SubIcons), EVk2Format) << shortBy;
+        const std::string bytes = LastLengthSetTo(whole, five, length);
+        if (shortBy == 1)
+            EXPECT_NE(DecodeVk2(bytes, SubIcons).Doubt, "");
+        else
+            EXPECT_THROW(DecodeVk2(bytes, SubIcons), EVk2Format) << shortBy;
     }
 
     // No writer writes anything after the last record: bytes there are damage

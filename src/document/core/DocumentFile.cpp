@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 #include "Files.h"
+#include "Paths.h"
 #include "SysErrorText.h"
 
 #include <cerrno>
@@ -95,21 +96,36 @@ std::string NewerSaveCopiesNotice(const std::string& FileName)
 
 namespace {
 
-// Keeps Bytes, the file as opened, beside it when its last page may have
-// lost its end: the open cannot tell, and a save would make the loss final.
-// Gives what the open tells of it.
+// The file as opened kept beside it (beside the file its links lead to),
+// "<stem>.original-<n><extension>": one an earlier open kept holding the
+// same bytes, or a new one.
+std::string KeptOriginal(const std::string& FileName, std::string_view Bytes)
+{
+    const std::string target = FromOsPath(WriteTarget(FileName));
+    const std::string stem = ChangeFileExt(target, ""), extension = ExtractFileExt(target);
+    for (int number = 1;; ++number) {
+        const std::string kept = stem + ".original-" + std::to_string(number) + extension;
+        std::string held;
+        if (TryReadFileBytes(kept, held) != 0)
+            break;
+        if (held == Bytes)
+            return kept;
+    }
+    return WriteBeside(FileName, std::span(&Bytes, 1), TBesideName::Original);
+}
+
+// Keeps Bytes, the file as opened, beside it when the open doubts what it
+// read (TVk2Document::Doubt): a save would make a loss final. Gives what
+// the open tells of it.
 std::string KeepAsOpened(const std::string& FileName, const TVk2Document& Document, std::string_view Bytes)
 {
-    const size_t page = *Document.EndInDoubt;
-    const std::string doubt = PageNamed(Document.Pages[page], page)
-                              + "の本文は、終わりの数バイトが失われているかもしれません（本文の長さが短く壊れた"
-                                "ファイルと、終わりに 0 のバイトが付け足されたファイルとは、見分けられません）。";
+    const std::string& doubt = Document.Doubt;
     // A folder no save can write keeps the file as it is anyway.
     if (!CanReplaceIn(FileName))
         return ShownPath(FileName) + "\r\n" + doubt;
     try {
-        return ShownPath(FileName) + "\r\n" + doubt + "\r\n開く前のファイルを、そのまま次の名前で残しました。\r\n"
-               + ShownPath(WriteBeside(FileName, std::span(&Bytes, 1), TBesideName::Original));
+        return ShownPath(FileName) + "\r\n" + doubt + "\r\n開く前のファイルを、そのまま次の名前で残しています。\r\n"
+               + ShownPath(KeptOriginal(FileName, Bytes));
     } catch (const EFWriteError& error) {
         throw EVk2Format(doubt + "\r\n開く前のファイルを残せないため、開きません。\r\n" + error.what());
     }
@@ -130,7 +146,7 @@ TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount, std
     try {
         TVk2Document document = DecodeVk2(bytes, SubIconCount);
         CheckTitlesAgreeWithTexts(document.Pages);
-        const std::string notice = document.EndInDoubt ? KeepAsOpened(FileName, document, bytes) : "";
+        const std::string notice = document.Doubt.empty() ? "" : KeepAsOpened(FileName, document, bytes);
         if (Notice)
             *Notice = notice;
         if (Version)

@@ -29,11 +29,11 @@ bool IsFileLocked(const std::string& FileName);
 // (SaveCopyBeside), when there is one.
 // Version, when given, receives what the file held, to tell a later change
 // by another program.
-// A document whose last page may have lost its end (EndInDoubt) is first
-// kept as it is beside its file (TBesideName::Original), so no save can
-// make the loss final; Notice, when given, receives what the open tells of
-// it (else ""). Where the copy cannot be made in a folder a save could
-// write, the document is refused untouched.
+// A document the open doubts (TVk2Document::Doubt) is first kept as it is
+// beside its file (TBesideName::Original, once for the same bytes), so no
+// save can make a loss final; Notice, when given, receives what the open
+// tells of it (else ""). Where the copy cannot be made in a folder a save
+// could write, the document is refused untouched.
 TVk2Document ReadDocumentFile(const std::string& FileName, int SubIconCount,
                               std::optional<TFileVersion>* Version = nullptr, std::string* Notice = nullptr);
 // What opening FileName tells of the whole copies beside it that differ

@@ -73,6 +73,12 @@ uint32_t PackedWord(std::span<const TPageView> Pages, size_t Index, int Selected
 // A title as a message shows it, cut short.
 std::string ShownTitle(std::string_view Title) { return SjisToUtf8(sjis::CutAt(Title, 40)); }
 
+// Page Index as a message names it: its number and title.
+std::string PageNamed(const TFlatPage& Page, size_t Index)
+{
+    return Format("%zu ページ目「%s」", Index + 1, ShownTitle(Page.Title).c_str());
+}
+
 int SubIconFromFile(uint32_t Value, int SubIconCount)
 {
     return Value >= 1 && Value <= static_cast<uint32_t>(std::max(SubIconCount, 0)) ? static_cast<int>(Value) : -1;
@@ -142,11 +148,6 @@ TFlatPages ParseTreeText(std::string_view Text)
 }
 
 } // namespace
-
-std::string PageNamed(const TFlatPage& Page, size_t Index)
-{
-    return Format("%zu ページ目「%s」", Index + 1, ShownTitle(Page.Title).c_str());
-}
 
 std::string CleanTitleForFile(std::string_view Title)
 {
@@ -238,15 +239,18 @@ TVk2Document DecodeVk2(std::string_view Bytes, int SubIconCount)
     if (static_cast<size_t>(document.SelectedIndex) >= pages.size())
         Damaged(
             "選択ページの番号がページの数を超えています（見出しの行が失われたか、最初のページの記録が壊れています）。");
-    if (lastWithText && !rest.empty()) {
-        switch (LengthCutShort(Bytes, lastWithTextAt, *lastWithText, pages.size())) {
-        case TCutShort::Surely:
-            Damaged(PageNamed(pages[*lastWithText], *lastWithText)
-                    + "の本文の長さが短くなっています（本文の終わりがページの記録の外にあります）。");
-        case TCutShort::Perhaps: document.EndInDoubt = lastWithText; break;
-        case TCutShort::No: break;
-        }
-    }
+    if (rest.empty())
+        return document;
+    // What the zeros most likely are is told; which they are, no byte says.
+    if (lastWithText && LengthCutShort(Bytes, lastWithTextAt, *lastWithText, pages.size()))
+        document.Doubt = PageNamed(pages[*lastWithText], *lastWithText)
+                         + "の本文の長さが短くなっているようです（本文の終わりがページの記録の外にあり、"
+                           "ファイルの終わりの 0 のバイトに見えています）。";
+    else
+        document.Doubt = Format("ファイルの終わりに、どのページにも入らない 0 のバイトが %zu バイトあります。"
+                                "0 で埋めたコピーなら問題ありませんが、ページの長さが壊れていて、"
+                                "本文の一部を正しく読めていないのかもしれません。",
+                                rest.size());
     return document;
 }
 

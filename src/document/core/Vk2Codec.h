@@ -27,10 +27,12 @@ struct TVk2Document {
     int SelectedIndex = 0;
     // Kept only by documents of two pages or more.
     std::optional<int> EditMode;
-    // The page whose text may have lost its last bytes: its length in the
-    // file may have been cut short, the bytes cut then read as zeros of
-    // padding, though the file also reads as a sound document padded so.
-    std::optional<size_t> EndInDoubt;
+    // What may be wrong with the file though it opens (UTF-8), or "": zeros
+    // after the last record, which no writer writes. A copy or a recovery
+    // padded the file, or a length cut short or grown moved the end of the
+    // records out among zeros, and text with them; the two can be byte for
+    // byte alike, and a save drops the zeros.
+    std::string Doubt;
 };
 
 // A file that cannot be a document, or whose text a save would not keep:
@@ -49,9 +51,6 @@ class EVk2TooLarge : public Exception {
 public:
     using Exception::Exception;
 };
-
-// Page Index as a message names it: its number and title (UTF-8).
-std::string PageNamed(const TFlatPage& Page, size_t Index);
 
 // The file's bytes. Titles are written cleaned (CleanTitleForFile), so
 // they read back as they were meant. A selected index that names no page

@@ -66,28 +66,24 @@ TRecordFault ReadRecord(std::string_view Bytes, size_t& At, size_t Index, TPageR
 
 bool IsPadding(std::string_view Bytes) { return Bytes.find_first_not_of('\0') == std::string_view::npos; }
 
-TCutShort LengthCutShort(std::string_view Bytes, size_t RecordAt, size_t Index, size_t PageCount)
+bool LengthCutShort(std::string_view Bytes, size_t RecordAt, size_t Index, size_t PageCount)
 {
     // The record as the file's length gives it, which the reader took.
     size_t at = RecordAt;
     TPageRecord asRead;
     ReadRecord(Bytes, at, Index, asRead);
-    TCutShort cutShort = TCutShort::No;
     for (uint32_t cut = 1; cut <= LongestHiddenCut; ++cut) {
         at = RecordAt;
         TPageRecord record;
         if (ReadRecord(Bytes, at, Index, record, cut) != TRecordFault::None
-            || (Index == 0 && (record.Packed & MaxIndexInPackedWord) >= PageCount))
+            || (Index == 0 && (record.Packed & MaxIndexInPackedWord) >= PageCount)
+            || !GetsBackTheTextsEnd(record.Text, asRead.Text.size(), asRead.Caret))
             continue;
-        const bool getsBackTheEnd = GetsBackTheTextsEnd(record.Text, asRead.Text.size(), asRead.Caret);
         bool asWritten = true;
         for (size_t i = Index + 1; i < PageCount && asWritten; ++i)
             asWritten = ReadRecord(Bytes, at, i, record) == TRecordFault::None;
-        if (!asWritten || !IsPadding(Bytes.substr(at)))
-            continue;
-        if (getsBackTheEnd)
-            return TCutShort::Surely;
-        cutShort = TCutShort::Perhaps;
+        if (asWritten && IsPadding(Bytes.substr(at)))
+            return true;
     }
-    return cutShort;
+    return false;
 }

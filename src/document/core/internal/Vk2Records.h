@@ -43,10 +43,8 @@ bool IsPadding(std::string_view Bytes);
 // record after it is as a writer writes it and only zeros follow. A longer
 // cut reads the caret from the text, past its end; a shorter one leaves
 // the records after it, all empty, as they were and pushes the end of the
-// last record out, where it reads as zeros of padding. It may have been
-// when the page read that much longer still leaves records as a writer
-// writes them and nothing but zeros after them; it surely was when the
-// bytes it gets back are its text's own end rather than a caret's low
-// bytes. Perhaps: the file is also a sound document padded with zeros.
-enum class TCutShort { No, Perhaps, Surely };
-TCutShort LengthCutShort(std::string_view Bytes, size_t RecordAt, size_t Index, size_t PageCount);
+// last record out, where it reads as zeros of padding. It shows when the
+// page read that much longer still leaves records as a writer writes them
+// and nothing but zeros after them, and gets back bytes that are its
+// text's own end rather than a caret's low bytes.
+bool LengthCutShort(std::string_view Bytes, size_t RecordAt, size_t Index, size_t PageCount);
